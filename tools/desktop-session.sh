@@ -1,0 +1,61 @@
+#!/usr/bin/env bash
+# Runs a command inside a private desktop session: Xvfb, a private D-Bus session bus, the
+# AT-SPI bus with accessibility switched on, an unlocked gnome-keyring and openbox.
+# The session's XDG data and config folders are fresh temporary ones.
+#
+#   tools/desktop-session.sh COMMAND [ARGS…]
+set -euo pipefail
+
+if [ -z "${TQ_DESKTOP_SESSION:-}" ]; then
+  export TQ_DESKTOP_SESSION=1
+  exec dbus-run-session -- bash "$0" "$@"
+fi
+
+home="$(mktemp -d /tmp/tq-session.XXXXXX)"
+export XDG_DATA_HOME="$home/data" XDG_CONFIG_HOME="$home/config" XDG_RUNTIME_DIR="$home/run"
+mkdir -p "$XDG_DATA_HOME" "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR"
+chmod 700 "$XDG_RUNTIME_DIR"
+export TQ_ARTIFACTS="${TQ_ARTIFACTS:-$home/artifacts}"
+mkdir -p "$TQ_ARTIFACTS"
+
+pids=()
+cleanup() {
+  for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
+  rm -rf "$home"
+}
+trap cleanup EXIT
+
+# A free display number.
+n=90
+while [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; do n=$((n + 1)); done
+Xvfb ":$n" -screen 0 1600x1000x24 -nolisten tcp -ac +extension XInputExtension +extension XTEST >"$home/xvfb.log" 2>&1 &
+pids+=($!)
+export DISPLAY=":$n"
+for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+xdpyinfo >/dev/null 2>&1 || { echo "Xvfb did not start:" >&2; cat "$home/xvfb.log" >&2; exit 1; }
+
+dbus-update-activation-environment DISPLAY XDG_DATA_HOME XDG_CONFIG_HOME XDG_RUNTIME_DIR >/dev/null 2>&1 || true
+
+# AT-SPI bus, switched on for every toolkit.
+/usr/libexec/at-spi-bus-launcher --launch-immediately >"$home/atspi.log" 2>&1 &
+pids+=($!)
+for _ in $(seq 50); do
+  dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress >/dev/null 2>&1 && break
+  sleep 0.1
+done
+dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.freedesktop.DBus.Properties.Set \
+  string:org.a11y.Status string:IsEnabled variant:boolean:true >/dev/null
+
+# Secret Service with an unlocked login keyring.
+eval "$(printf 'tessaquill' | gnome-keyring-daemon --unlock --components=secrets 2>/dev/null)"
+export GNOME_KEYRING_CONTROL
+
+openbox >"$home/openbox.log" 2>&1 &
+pids+=($!)
+sleep 0.3
+
+set +e
+"$@"
+rc=$?
+set -e
+exit $rc
