@@ -1,0 +1,208 @@
+// libsecret's headers use "signals" as a name, which Qt defines as a macro.
+#pragma push_macro("signals")
+#undef signals
+#include <libsecret/secret.h>
+#pragma pop_macro("signals")
+
+#include "platform/Keychain.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QtGlobal>
+
+namespace tq {
+
+namespace {
+
+KeychainService* g_override = nullptr;
+
+// Items match on their attributes alone, so items other programs stored with the same
+// "service"/"account" pair are found too.
+const SecretSchema* schema()
+{
+    static const SecretSchema s = {
+        "com.morvenfax.tessaquill.Secret",
+        SECRET_SCHEMA_DONT_MATCH_NAME,
+        {
+            {"service", SECRET_SCHEMA_ATTRIBUTE_STRING},
+            {"account", SECRET_SCHEMA_ATTRIBUTE_STRING},
+            {nullptr, SecretSchemaAttributeType(0)},
+        },
+        0, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+    };
+    return &s;
+}
+
+struct ErrorHolder {
+    GError* error = nullptr;
+    ~ErrorHolder() { g_clear_error(&error); }
+    QString message() const { return error ? QString::fromUtf8(error->message) : QString(); }
+};
+
+struct Attributes {
+    GHashTable* table;
+    Attributes(const QString& service, const QString* account)
+    {
+        table = g_hash_table_new_full(g_str_hash, g_str_equal, g_free, g_free);
+        g_hash_table_insert(table, g_strdup("service"), g_strdup(service.toUtf8().constData()));
+        if (account)
+            g_hash_table_insert(table, g_strdup("account"), g_strdup(account->toUtf8().constData()));
+    }
+    ~Attributes() { g_hash_table_unref(table); }
+};
+
+// Without a session bus GDBus would try to autolaunch one; say plainly that there is none.
+bool sessionBusExists()
+{
+    if (!qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS"))
+        return true;
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    return !runtime.isEmpty() && QFileInfo::exists(runtime + QStringLiteral("/bus"));
+}
+
+SecretService* connect(QString* error)
+{
+    if (!sessionBusExists()) {
+        *error = QStringLiteral("No session bus is running, so the keyring cannot be reached.");
+        return nullptr;
+    }
+    ErrorHolder e;
+    SecretService* service = secret_service_get_sync(SECRET_SERVICE_NONE, nullptr, &e.error);
+    if (!service)
+        *error = QStringLiteral("The keyring service cannot be reached: %1").arg(e.message());
+    return service;
+}
+
+QByteArray bytesOf(SecretValue* value)
+{
+    gsize length = 0;
+    const gchar* bytes = secret_value_get(value, &length);
+    return QByteArray(bytes ? bytes : "", qsizetype(length));
+}
+
+void freeItems(GList* items) { g_list_free_full(items, g_object_unref); }
+
+} // namespace
+
+KeychainService& KeychainService::shared()
+{
+    if (g_override)
+        return *g_override;
+    static SecretServiceKeychain real;
+    return real;
+}
+
+void KeychainService::setShared(KeychainService* service) { g_override = service; }
+
+SecretLookup SecretServiceKeychain::read(const QString& service, const QString& account)
+{
+    QString error;
+    SecretService* secrets = connect(&error);
+    if (!secrets)
+        return SecretLookup::makeFailed(error);
+    Attributes attributes(service, &account);
+    ErrorHolder e;
+    // No SECRET_SEARCH_UNLOCK: a locked item stays locked and is reported as unreadable.
+    GList* found = secret_service_search_sync(secrets, schema(), attributes.table,
+                                              SECRET_SEARCH_LOAD_SECRETS, nullptr, &e.error);
+    g_object_unref(secrets);
+    if (e.error)
+        return SecretLookup::makeFailed(QStringLiteral("The keyring could not be searched: %1").arg(e.message()));
+    if (!found)
+        return SecretLookup::makeNotFound();
+    auto* item = static_cast<SecretItem*>(found->data);
+    SecretLookup result;
+    if (SecretValue* value = secret_item_get_secret(item)) {
+        result = SecretLookup::makeFound(bytesOf(value));
+        secret_value_unref(value);
+    } else if (secret_item_get_locked(item)) {
+        result = SecretLookup::makeFailed(QStringLiteral("The keyring that holds the secret is locked."));
+    } else {
+        result = SecretLookup::makeFailed(QStringLiteral("The keyring did not hand out the secret."));
+    }
+    freeItems(found);
+    return result;
+}
+
+bool SecretServiceKeychain::write(const QString& service, const QString& account, const QByteArray& secret,
+                                  QString* error)
+{
+    QString why;
+    SecretService* secrets = connect(&why);
+    if (!secrets) {
+        if (error)
+            *error = why;
+        return false;
+    }
+    Attributes attributes(service, &account);
+    SecretValue* value = secret_value_new(secret.constData(), gssize(secret.size()), "application/octet-stream");
+    const QByteArray label = QStringLiteral("%1 (%2)").arg(account, service).toUtf8();
+    ErrorHolder e;
+    // Storing replaces an item with the same attributes, so one item remains.
+    const gboolean ok = secret_service_store_sync(secrets, schema(), attributes.table, SECRET_COLLECTION_DEFAULT,
+                                                  label.constData(), value, nullptr, &e.error);
+    secret_value_unref(value);
+    g_object_unref(secrets);
+    if (!ok && error)
+        *error = QStringLiteral("The keyring did not store the secret: %1").arg(e.message());
+    return ok;
+}
+
+bool SecretServiceKeychain::remove(const QString& service, const QString& account, QString* error)
+{
+    QString why;
+    SecretService* secrets = connect(&why);
+    if (!secrets) {
+        if (error)
+            *error = why;
+        return false;
+    }
+    Attributes attributes(service, &account);
+    ErrorHolder e;
+    secret_service_clear_sync(secrets, schema(), attributes.table, nullptr, &e.error);
+    g_object_unref(secrets);
+    if (e.error) {
+        if (error)
+            *error = QStringLiteral("The keyring did not remove the secret: %1").arg(e.message());
+        return false;
+    }
+    return true;
+}
+
+SecretListing SecretServiceKeychain::items(const QString& service)
+{
+    SecretListing listing;
+    SecretService* secrets = connect(&listing.error);
+    if (!secrets)
+        return listing;
+    Attributes attributes(service, nullptr);
+    ErrorHolder e;
+    GList* found = secret_service_search_sync(secrets, schema(), attributes.table,
+                                              SecretSearchFlags(SECRET_SEARCH_ALL | SECRET_SEARCH_LOAD_SECRETS),
+                                              nullptr, &e.error);
+    g_object_unref(secrets);
+    if (e.error) {
+        listing.error = QStringLiteral("The keyring could not be searched: %1").arg(e.message());
+        return listing;
+    }
+    listing.ok = true;
+    for (GList* l = found; l; l = l->next) {
+        auto* item = static_cast<SecretItem*>(l->data);
+        SecretValue* value = secret_item_get_secret(item);
+        if (!value)
+            continue;
+        KeychainItem entry;
+        entry.data = bytesOf(value);
+        secret_value_unref(value);
+        if (GHashTable* attrs = secret_item_get_attributes(item)) {
+            if (auto* account = static_cast<const char*>(g_hash_table_lookup(attrs, "account")))
+                entry.account = QString::fromUtf8(account);
+            g_hash_table_unref(attrs);
+        }
+        listing.items.append(entry);
+    }
+    freeItems(found);
+    return listing;
+}
+
+} // namespace tq
