@@ -1,0 +1,305 @@
+#include "engines/ModelDownload.h"
+
+#include "platform/Clock.h"
+#include "platform/Log.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QNetworkRequest>
+
+namespace tq {
+
+namespace {
+constexpr qint64 kReportIntervalNs = 200'000'000; // 0.2 s
+constexpr auto kResourceTimeout = std::chrono::hours(6);
+constexpr int kMaxRedirects = 10;
+
+struct Resume {
+    QUrl url;
+    qint64 offset = 0;
+    QByteArray validator;
+};
+
+QByteArray encodeResume(const QUrl& url, qint64 offset, const QByteArray& validator)
+{
+    QJsonObject o{{QStringLiteral("url"), url.toString()},
+                  {QStringLiteral("offset"), double(offset)},
+                  {QStringLiteral("validator"), QString::fromLatin1(validator)}};
+    return QJsonDocument(o).toJson(QJsonDocument::Compact);
+}
+
+std::optional<Resume> decodeResume(const QByteArray& data)
+{
+    const QJsonObject o = QJsonDocument::fromJson(data).object();
+    Resume r{QUrl(o.value(QStringLiteral("url")).toString()), qint64(o.value(QStringLiteral("offset")).toDouble()),
+             o.value(QStringLiteral("validator")).toString().toLatin1()};
+    if (!r.url.isValid() || r.offset <= 0 || r.validator.isEmpty())
+        return std::nullopt;
+    return r;
+}
+
+// "bytes 100-199/200" → 100; -1 when it does not parse.
+qint64 contentRangeStart(const QByteArray& header)
+{
+    if (!header.startsWith("bytes "))
+        return -1;
+    const int dash = header.indexOf('-');
+    bool ok = false;
+    const qint64 start = header.mid(6, dash - 6).trimmed().toLongLong(&ok);
+    return ok ? start : -1;
+}
+} // namespace
+
+ModelDownload::ModelDownload(QUrl url, QString destination, std::optional<QByteArray> resumeData,
+                             Progress progress, Finished finished, Clock* clock)
+    : url_(std::move(url))
+    , destination_(std::move(destination))
+    , resumeData_(std::move(resumeData))
+    , progress_(std::move(progress))
+    , finished_(std::move(finished))
+    , clock_(clock ? clock : &Clock::shared())
+{
+}
+
+ModelDownload::~ModelDownload()
+{
+    if (resourceTimer_)
+        clock_->cancel(resourceTimer_);
+    if (reply_) {
+        reply_->disconnect(this);
+        reply_->abort();
+    }
+    if (file_)
+        file_->close();
+    delete file_;
+}
+
+ModelTransferFactory ModelDownload::factory()
+{
+    return [](const QUrl& url, const QString& destination, std::optional<QByteArray> resumeData,
+              ModelTransfer::Progress progress, ModelTransfer::Finished finished) -> std::unique_ptr<ModelTransfer> {
+        return std::make_unique<ModelDownload>(url, destination, std::move(resumeData), std::move(progress),
+                                               std::move(finished));
+    };
+}
+
+QString ModelDownload::serverAnsweredMessage(int status)
+{
+    return QStringLiteral("The download server answered %1. Try again later.").arg(status);
+}
+QString ModelDownload::savedFailedMessage(const QString& description)
+{
+    return QStringLiteral("The download couldn't be saved: ") + description;
+}
+QString ModelDownload::pausedMessage()
+{
+    return QStringLiteral("The download paused because the connection dropped. Try again to pick up where it stopped.");
+}
+QString ModelDownload::stoppedMessage()
+{
+    return QStringLiteral("The download stopped. Check your connection, then try again.");
+}
+
+void ModelDownload::start()
+{
+    nam_ = new QNetworkAccessManager(this);
+    file_ = new QFile(destination_);
+    if (resumeData_) {
+        const auto resume = decodeResume(*resumeData_);
+        const qint64 onDisk = QFileInfo::exists(destination_) ? QFileInfo(destination_).size() : -1;
+        if (resume && onDisk >= resume->offset) {
+            offset_ = resume->offset;
+            validator_ = resume->validator;
+            url_ = resume->url;
+        }
+    }
+    if (offset_ == 0)
+        QFile::remove(destination_); // a file left by an earlier run is replaced
+    written_ = offset_;
+    resourceTimer_ = clock_->start(kResourceTimeout, [this] {
+        resourceTimer_ = 0;
+        if (reply_)
+            reply_->abort();
+    });
+    if (url_.scheme() != QLatin1String("https")) {
+        finish({Result::Kind::Interrupted, {}, std::nullopt, serverAnsweredMessage(0)});
+        return;
+    }
+    send(url_);
+}
+
+void ModelDownload::send(const QUrl& url)
+{
+    QNetworkRequest request(url);
+    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::ManualRedirectPolicy);
+    request.setAttribute(QNetworkRequest::CacheLoadControlAttribute, QNetworkRequest::AlwaysNetwork);
+    if (offset_ > 0) {
+        request.setRawHeader("Range", "bytes=" + QByteArray::number(offset_) + "-");
+        request.setRawHeader("If-Range", validator_);
+    }
+    reply_ = nam_->get(request);
+    connect(reply_, &QNetworkReply::metaDataChanged, this, &ModelDownload::onMetaData);
+    connect(reply_, &QIODevice::readyRead, this, &ModelDownload::onReadyRead);
+    connect(reply_, &QNetworkReply::finished, this, &ModelDownload::onFinished);
+}
+
+void ModelDownload::onMetaData()
+{
+    if (!reply_ || accepted_)
+        return;
+    const int status = reply_->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    if (status < 200 || status > 299)
+        return;
+    qint64 length = reply_->header(QNetworkRequest::ContentLengthHeader).toLongLong();
+    const bool partial = status == 206 && offset_ > 0
+        && contentRangeStart(reply_->rawHeader("Content-Range")) == offset_;
+    if (!partial) {
+        // The server sent the whole file (no range support, or it changed): start over.
+        offset_ = 0;
+    }
+    QByteArray validator = reply_->rawHeader("ETag");
+    if (validator.isEmpty())
+        validator = reply_->rawHeader("Last-Modified");
+    validator_ = validator;
+    if (!file_->open(partial ? (QIODevice::ReadWrite) : (QIODevice::WriteOnly | QIODevice::Truncate))) {
+        reply_->abort();
+        return;
+    }
+    if (partial) {
+        file_->resize(offset_);
+        file_->seek(offset_);
+    }
+    written_ = offset_;
+    expected_ = length > 0 ? offset_ + length : -1;
+    accepted_ = true;
+}
+
+void ModelDownload::onReadyRead()
+{
+    if (!reply_)
+        return;
+    if (!accepted_)
+        onMetaData();
+    if (!accepted_) {
+        reply_->readAll(); // an error or redirect body is not the file
+        return;
+    }
+    const QByteArray data = reply_->readAll();
+    if (data.isEmpty())
+        return;
+    if (file_->write(data) != data.size()) {
+        reply_->abort();
+        return;
+    }
+    written_ += data.size();
+    report(false);
+}
+
+void ModelDownload::report(bool force)
+{
+    const qint64 now = clock_->monotonic().count();
+    if (reported_ && !force && now - lastReportNs_ <= kReportIntervalNs)
+        return;
+    reported_ = true;
+    lastReportNs_ = now;
+    if (progress_)
+        progress_(written_, expected_);
+}
+
+std::optional<QByteArray> ModelDownload::currentResumeData() const
+{
+    if (written_ <= 0 || validator_.isEmpty())
+        return std::nullopt;
+    return encodeResume(reply_ ? reply_->url() : url_, written_, validator_);
+}
+
+void ModelDownload::onFinished()
+{
+    if (!reply_ || done_)
+        return;
+    QNetworkReply* reply = reply_;
+    reply->deleteLater();
+    const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    const auto error = reply->error();
+
+    if (!accepted_ && status >= 300 && status <= 399 && error == QNetworkReply::NoError) {
+        const QUrl target = reply->url().resolved(reply->header(QNetworkRequest::LocationHeader).toUrl());
+        if (target.isValid() && target.scheme() == QLatin1String("https") && ++redirects_ <= kMaxRedirects) {
+            reply_ = nullptr;
+            send(target);
+            return;
+        }
+    }
+    if (accepted_ && file_->isOpen()) {
+        file_->flush();
+        const bool writeFailed = file_->error() != QFileDevice::NoError;
+        const QString writeError = file_->errorString();
+        file_->close();
+        if (writeFailed) {
+            QFile::remove(destination_);
+            finish({Result::Kind::Interrupted, {}, std::nullopt, savedFailedMessage(writeError)});
+            return;
+        }
+    }
+    if (error == QNetworkReply::NoError && accepted_) {
+        finish({Result::Kind::Success, destination_, std::nullopt, {}});
+        return;
+    }
+    if (!accepted_ && (status != 0 || error == QNetworkReply::NoError || error >= QNetworkReply::ContentAccessDenied)) {
+        // An answer that is not the file, a refused redirect, or no HTTP answer at all.
+        if (status != 0 || error != QNetworkReply::OperationCanceledError) {
+            if (offset_ == 0)
+                QFile::remove(destination_);
+            finish({Result::Kind::Interrupted, {}, std::nullopt, serverAnsweredMessage(status)});
+            return;
+        }
+    }
+    if (auto resume = currentResumeData()) {
+        finish({Result::Kind::Interrupted, {}, resume, pausedMessage()});
+        return;
+    }
+    QFile::remove(destination_); // nothing can continue from it
+    finish({Result::Kind::Interrupted, {}, std::nullopt, stoppedMessage()});
+}
+
+void ModelDownload::finish(Result result)
+{
+    if (done_)
+        return;
+    done_ = true;
+    if (resourceTimer_) {
+        clock_->cancel(resourceTimer_);
+        resourceTimer_ = 0;
+    }
+    if (cancelled_)
+        result = {Result::Kind::Cancelled, {}, std::nullopt, {}};
+    if (result.kind == Result::Kind::Success && reported_)
+        report(true);
+    if (finished_)
+        finished_(result);
+}
+
+void ModelDownload::cancel(ResumeDataHandler handler)
+{
+    cancelled_ = true;
+    if (file_ && file_->isOpen()) {
+        file_->flush();
+        file_->close();
+    }
+    auto resume = accepted_ ? currentResumeData() : (offset_ > 0 ? currentResumeData() : std::nullopt);
+    if (reply_) {
+        reply_->disconnect(this);
+        reply_->abort();
+        reply_->deleteLater();
+        reply_ = nullptr;
+    }
+    finish({Result::Kind::Cancelled, {}, std::nullopt, {}});
+    if (handler)
+        handler(std::move(resume));
+}
+
+} // namespace tq

@@ -1,0 +1,71 @@
+#pragma once
+// One HTTPS transfer of the model file straight into its destination (the store's ".incoming-"
+// file), resumable with Range/If-Range from the bytes already there. Redirects are followed
+// only to HTTPS. Progress goes out at most every 0.2 s; the result is reported exactly once.
+// Runs on the thread that created it (the main thread); callbacks are called there.
+
+#include "engines/ModelStore.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QUrl>
+
+class QFile;
+class QNetworkAccessManager;
+class QNetworkReply;
+
+namespace tq {
+
+class Clock;
+
+class ModelDownload final : public QObject, public ModelTransfer {
+    Q_OBJECT
+public:
+    ModelDownload(QUrl url, QString destination, std::optional<QByteArray> resumeData, Progress progress,
+                  Finished finished, Clock* clock = nullptr);
+    ~ModelDownload() override;
+
+    void start() override;
+    void cancel(ResumeDataHandler handler) override;
+
+    static ModelTransferFactory factory();
+
+    // The four texts of a transfer that did not end with the file.
+    static QString serverAnsweredMessage(int status);
+    static QString savedFailedMessage(const QString& description);
+    static QString pausedMessage();
+    static QString stoppedMessage();
+
+private:
+    void send(const QUrl& url);
+    void onMetaData();
+    void onReadyRead();
+    void onFinished();
+    void report(bool force);
+    std::optional<QByteArray> currentResumeData() const;
+    void finish(Result result);
+
+    QUrl url_;
+    QString destination_;
+    std::optional<QByteArray> resumeData_;
+    Progress progress_;
+    Finished finished_;
+    Clock* clock_;
+
+    QNetworkAccessManager* nam_ = nullptr;
+    QPointer<QNetworkReply> reply_;
+    QFile* file_ = nullptr;
+    qint64 offset_ = 0;   // bytes kept from an earlier transfer
+    qint64 written_ = 0;  // bytes in the destination file now
+    qint64 expected_ = -1;
+    QByteArray validator_; // ETag (or Last-Modified) of the file on the server
+    int redirects_ = 0;
+    bool accepted_ = false; // a 2xx answer for the body is being written
+    bool done_ = false;
+    bool cancelled_ = false;
+    bool reported_ = false;
+    qint64 lastReportNs_ = 0;
+    quint64 resourceTimer_ = 0;
+};
+
+} // namespace tq

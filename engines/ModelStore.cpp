@@ -1,0 +1,261 @@
+#include "engines/ModelStore.h"
+
+#include "engines/ModelDownload.h"
+#include "platform/DiskSpace.h"
+#include "platform/Log.h"
+#include "platform/Text.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLocale>
+#include <QSaveFile>
+#include <QThreadPool>
+
+#include <filesystem>
+#include <limits>
+#include <system_error>
+
+namespace tq {
+
+namespace {
+constexpr qint64 kSpareBytes = 1'000'000'000;
+constexpr qint64 kHashBlock = 8 * 1024 * 1024;
+
+// Runs `fn` on the main thread while the owner of `alive` exists.
+void onMain(const std::weak_ptr<bool>& alive, std::function<void()> fn)
+{
+    detail::postToMain([alive, fn = std::move(fn)] {
+        if (alive.lock())
+            fn();
+    });
+}
+} // namespace
+
+ModelStore::ModelStore(ModelSpec spec, QString directory, QObject* parent, const DiskSpace* disk,
+                       ModelTransferFactory transfers)
+    : QObject(parent)
+    , spec_(std::move(spec))
+    , directory_(std::move(directory))
+    , disk_(disk ? disk : &DiskSpace::system())
+    , transfers_(transfers ? std::move(transfers) : ModelDownload::factory())
+{
+    check();
+}
+
+ModelStore::~ModelStore()
+{
+    *alive_ = false;
+    alive_.reset();
+    if (transfer_)
+        transfer_->cancel({});
+}
+
+QString ModelStore::modelPath() const { return QDir(directory_).filePath(spec_.fileName); }
+QString ModelStore::markerPath() const { return modelPath() + QStringLiteral(".verified"); }
+QString ModelStore::incomingPath() const
+{
+    return QDir(directory_).filePath(QStringLiteral(".incoming-") + spec_.fileName);
+}
+
+void ModelStore::setPhase(Phase p)
+{
+    if (p == phase_)
+        return;
+    phase_ = std::move(p);
+    emit phaseChanged(phase_);
+}
+
+void ModelStore::check()
+{
+    if (phase_.is(Phase::Kind::Downloading) || phase_.is(Phase::Kind::Verifying))
+        return;
+    const QFileInfo info(modelPath());
+    bool ready = info.exists() && info.isFile() && info.size() == spec_.bytes;
+    if (ready) {
+        QFile marker(markerPath());
+        ready = marker.open(QIODevice::ReadOnly)
+            && QString::fromUtf8(marker.readAll()) == spec_.sha256;
+    }
+    setPhase(ready ? Phase::ready() : Phase::missing());
+}
+
+QString ModelStore::freeSpaceMessage(qint64 neededBytes)
+{
+    const QString size = QLocale::system().formattedDataSize(neededBytes, 2, QLocale::DataSizeSIFormat);
+    return text("This Mac needs %1 free for the download. Free up some space, then try again.").arg(size);
+}
+
+void ModelStore::download()
+{
+    if (!phase_.is(Phase::Kind::Missing) && !phase_.is(Phase::Kind::Failed))
+        return;
+    QDir().mkpath(directory_);
+    const qint64 available = disk_->availableBytes(directory_).value_or(std::numeric_limits<qint64>::max());
+    const qint64 needed = spec_.bytes + kSpareBytes;
+    if (available < needed) {
+        setPhase(Phase::failed(freeSpaceMessage(needed)));
+        return;
+    }
+    setPhase(Phase::downloading(0, spec_.bytes));
+
+    // Every report carries the id of its transfer, so an older one never touches a newer one.
+    const quint64 id = nextId_++;
+    transferId_ = id;
+    std::weak_ptr<bool> alive = alive_;
+    auto progress = [this, alive, id](qint64 written, qint64 expected) {
+        onMain(alive, [this, id, written, expected] { transferProgress(id, written, expected); });
+    };
+    auto finished = [this, alive, id](const ModelTransfer::Result& result) {
+        onMain(alive, [this, id, result] { transferFinished(id, result); });
+    };
+    auto resume = std::move(resumeData_);
+    resumeData_.reset();
+    transfer_ = transfers_(spec_.url, incomingPath(), std::move(resume), progress, finished);
+    transfer_->start();
+}
+
+void ModelStore::transferProgress(quint64 id, qint64 written, qint64 expected)
+{
+    if (id != transferId_ || !transfer_ || !phase_.is(Phase::Kind::Downloading))
+        return;
+    setPhase(Phase::downloading(written, expected < 1 ? spec_.bytes : expected));
+}
+
+void ModelStore::transferFinished(quint64 id, const ModelTransfer::Result& result)
+{
+    if (id != transferId_ || !transfer_)
+        return; // a cancelled or superseded transfer
+    transfer_.reset();
+    switch (result.kind) {
+    case ModelTransfer::Result::Kind::Success: {
+        setPhase(Phase::verifying());
+        const QString incoming = result.path;
+        const ModelSpec spec = spec_;
+        std::weak_ptr<bool> alive = alive_;
+        QThreadPool::globalInstance()->start([this, alive, id, incoming, spec] {
+            const bool matches = verify(incoming, spec);
+            onMain(alive, [this, id, incoming, matches] { finishInstall(id, incoming, matches); });
+        });
+        break;
+    }
+    case ModelTransfer::Result::Kind::Interrupted:
+        resumeData_ = result.resumeData;
+        setPhase(Phase::failed(result.message));
+        break;
+    case ModelTransfer::Result::Kind::Cancelled:
+        break;
+    }
+}
+
+bool ModelStore::verify(const QString& path, const ModelSpec& spec)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    qint64 count = 0;
+    QByteArray block;
+    for (;;) {
+        block = file.read(kHashBlock);
+        if (block.isEmpty())
+            break;
+        hash.addData(block);
+        count += block.size();
+    }
+    file.close();
+    const QString digest = QString::fromLatin1(hash.result().toHex());
+    return count == spec.bytes && digest == spec.sha256;
+}
+
+void ModelStore::finishInstall(quint64 id, const QString& incoming, bool matches)
+{
+    if (id != transferId_ || !phase_.is(Phase::Kind::Verifying))
+        return;
+    if (!matches) {
+        QFile::remove(incoming);
+        setPhase(Phase::failed(text("The download didn't match the expected file, so it was deleted. Try again.")));
+        return;
+    }
+    const auto saveFailed = [this](const QString& description) {
+        setPhase(Phase::failed(text("The model couldn't be saved: ") + description));
+    };
+    // rename(2) replaces an existing model file in one step.
+    std::error_code ec;
+    std::filesystem::rename(std::filesystem::path(incoming.toStdString()),
+                            std::filesystem::path(modelPath().toStdString()), ec);
+    if (ec) {
+        saveFailed(QString::fromStdString(ec.message()));
+        return;
+    }
+    QSaveFile marker(markerPath());
+    if (!marker.open(QIODevice::WriteOnly) || marker.write(spec_.sha256.toUtf8()) != spec_.sha256.toUtf8().size()
+        || !marker.commit()) {
+        saveFailed(marker.errorString());
+        return;
+    }
+    setPhase(Phase::ready());
+    if (onReady_)
+        onReady_();
+}
+
+void ModelStore::cancel()
+{
+    if (!phase_.is(Phase::Kind::Downloading))
+        return;
+    if (transfer_) {
+        const quint64 id = transferId_;
+        std::weak_ptr<bool> alive = alive_;
+        transfer_->cancel([this, alive, id](std::optional<QByteArray> data) {
+            onMain(alive, [this, id, data = std::move(data)] {
+                // Resume data only counts while no newer transfer has started.
+                if (id == transferId_ && !transfer_)
+                    resumeData_ = data;
+            });
+        });
+        transfer_.reset();
+    }
+    setPhase(Phase::missing());
+}
+
+void ModelStore::remove()
+{
+    if (phase_.is(Phase::Kind::Downloading) || phase_.is(Phase::Kind::Verifying))
+        return;
+    QFile::remove(modelPath());
+    QFile::remove(markerPath());
+    // A partial download is gigabytes that nothing else would ever clear.
+    QFile::remove(incomingPath());
+    resumeData_.reset();
+    ++transferId_; // late resume data of a cancelled transfer no longer applies
+    setPhase(Phase::missing());
+}
+
+bool builtInStatusNeedsStandIn(const ModelStore::Phase& phase)
+{
+    return !phase.is(ModelStore::Phase::Kind::Ready);
+}
+
+ProviderStatus builtInEngineStatus(const ModelStore::Phase& phase, const ProviderStatus& standIn)
+{
+    using K = ModelStore::Phase::Kind;
+    const bool fillsIn = standIn.isReady();
+    switch (phase.kind) {
+    case K::Ready:
+        return ProviderStatus::ready(text("Downloaded"));
+    case K::Downloading:
+        return fillsIn ? ProviderStatus::ready(text("Downloading. Apple Intelligence fills in until it's done."))
+                       : ProviderStatus::unavailable(text("Downloading. Suggestions start once it's done."));
+    case K::Verifying:
+        return fillsIn ? ProviderStatus::ready(text("Checking the download."))
+                       : ProviderStatus::unavailable(text("Checking the download. Suggestions start once it's done."));
+    case K::Missing:
+    case K::Failed:
+        break;
+    }
+    return fillsIn ? ProviderStatus::ready(text("Apple Intelligence fills in until you download it."))
+                   : ProviderStatus::unavailable(text("Download the model to start"));
+}
+
+} // namespace tq

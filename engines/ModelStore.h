@@ -1,0 +1,132 @@
+#pragma once
+// The owner of the built-in model file: tells whether a verified copy is present, downloads
+// it (resumably, through a ModelTransfer), verifies it against the digest off the main thread,
+// installs it with its ".verified" marker and removes it. Main thread only; every operation
+// returns at once and results arrive as phase changes.
+
+#include "engines/CompletionProvider.h"
+#include "engines/ModelSpec.h"
+
+#include <QByteArray>
+#include <QObject>
+#include <QString>
+
+#include <functional>
+#include <memory>
+#include <optional>
+
+namespace tq {
+
+class DiskSpace;
+
+// One transfer of the model file (the real one is ModelDownload). Callbacks may come from
+// any thread.
+class ModelTransfer {
+public:
+    struct Result {
+        enum class Kind { Success, Interrupted, Cancelled };
+        Kind kind = Kind::Interrupted;
+        QString path;                         // Success: the received file
+        std::optional<QByteArray> resumeData; // Interrupted: how to continue, when possible
+        QString message;                      // Interrupted: the text for the user
+    };
+    using Progress = std::function<void(qint64 written, qint64 expected)>;
+    using Finished = std::function<void(const Result&)>;
+    using ResumeDataHandler = std::function<void(std::optional<QByteArray>)>;
+
+    virtual ~ModelTransfer() = default;
+    virtual void start() = 0;
+    // Stops the transfer; its result becomes Cancelled. The resume data (or none) is handed
+    // to `handler` later.
+    virtual void cancel(ResumeDataHandler handler) = 0;
+};
+
+// Makes the transfer of `url` into `destination`, resuming from `resumeData` when given.
+using ModelTransferFactory = std::function<std::unique_ptr<ModelTransfer>(
+    const QUrl& url, const QString& destination, std::optional<QByteArray> resumeData,
+    ModelTransfer::Progress progress, ModelTransfer::Finished finished)>;
+
+class ModelStore : public QObject {
+    Q_OBJECT
+public:
+    struct Phase {
+        enum class Kind { Missing, Downloading, Verifying, Ready, Failed };
+        Kind kind = Kind::Missing;
+        qint64 received = 0; // Downloading
+        qint64 total = 0;    // Downloading
+        QString message;     // Failed
+
+        static Phase missing() { return {}; }
+        static Phase downloading(qint64 received, qint64 total) { return {Kind::Downloading, received, total, {}}; }
+        static Phase verifying() { return {Kind::Verifying, 0, 0, {}}; }
+        static Phase ready() { return {Kind::Ready, 0, 0, {}}; }
+        static Phase failed(QString message) { return {Kind::Failed, 0, 0, std::move(message)}; }
+        bool is(Kind k) const { return kind == k; }
+        bool operator==(const Phase&) const = default;
+    };
+
+    // `disk` and `transfers` default to the real volume query and ModelDownload.
+    ModelStore(ModelSpec spec, QString directory, QObject* parent = nullptr,
+               const DiskSpace* disk = nullptr, ModelTransferFactory transfers = {});
+    ~ModelStore() override;
+
+    const Phase& phase() const { return phase_; }
+    const ModelSpec& spec() const { return spec_; }
+    const QString& directory() const { return directory_; }
+    // The model file's path (directory joined with the spec's file name).
+    QString modelPath() const;
+    QString markerPath() const;
+    QString incomingPath() const;
+    bool isDownloading() const { return static_cast<bool>(transfer_); }
+    bool hasResumeData() const { return resumeData_.has_value(); }
+
+    // Called each time a download has been verified and installed (not by check()).
+    void setOnReady(std::function<void()> fn) { onReady_ = std::move(fn); }
+
+    void check();
+    void download();
+    void cancel();
+    // Deletes the model file, its marker and any partial download.
+    void remove();
+
+    // "This Mac needs 5.97 GB free for the download. …" said the Linux way.
+    static QString freeSpaceMessage(qint64 neededBytes);
+    // Hashes `path` in 8 MiB reads; true when size and digest match the spec. Blocking.
+    static bool verify(const QString& path, const ModelSpec& spec);
+
+signals:
+    void phaseChanged(const tq::ModelStore::Phase& phase);
+
+private:
+    void setPhase(Phase p);
+    void transferProgress(quint64 id, qint64 written, qint64 expected);
+    void transferFinished(quint64 id, const ModelTransfer::Result& result);
+    void finishInstall(quint64 id, const QString& incoming, bool matches);
+
+    ModelSpec spec_;
+    QString directory_;
+    const DiskSpace* disk_;
+    ModelTransferFactory transfers_;
+    Phase phase_;
+    std::function<void()> onReady_;
+    std::unique_ptr<ModelTransfer> transfer_;
+    quint64 transferId_ = 0; // id of the current (or latest) transfer
+    quint64 nextId_ = 1;
+    std::optional<QByteArray> resumeData_;
+    std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
+};
+
+// The built-in engine's status for a model phase, given the status of the engine that fills in
+// while the model is not ready (asked only for missing/failed/downloading/verifying, so the
+// status never claims "ready" when nothing can answer):
+//   ready        → ready "Downloaded"
+//   downloading  → ready "Downloading. Apple Intelligence fills in until it's done." when the
+//                  stand-in is ready, else unavailable "Downloading. Suggestions start once it's done."
+//   verifying    → ready "Checking the download." when the stand-in is ready, else unavailable
+//                  "Checking the download. Suggestions start once it's done."
+//   missing/failed → ready "Apple Intelligence fills in until you download it." when the
+//                  stand-in is ready, else unavailable "Download the model to start".
+bool builtInStatusNeedsStandIn(const ModelStore::Phase& phase);
+ProviderStatus builtInEngineStatus(const ModelStore::Phase& phase, const ProviderStatus& standIn);
+
+} // namespace tq
