@@ -1,0 +1,684 @@
+#include "engines/LlamaRuntime.h"
+
+#include "platform/Grapheme.h"
+#include "platform/Text.h"
+
+#include <llama.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <future>
+#include <limits>
+#include <random>
+
+#include <QRegularExpression>
+
+namespace tq {
+
+namespace {
+
+constexpr int kPromptReserve = 4;
+constexpr int kDecodeBatch = 512;
+constexpr int kHealExtension = 3;
+constexpr int kScoreSteps = 12;
+constexpr float kLogitWindow = 12.0f;
+constexpr double kAlternativeTemperature = 0.8;
+constexpr double kGreedyBelow = 0.05;
+constexpr QChar kReplacement(0xFFFD);
+
+void setUpLibraryOnce()
+{
+    static std::once_flag once;
+    std::call_once(once, [] {
+        llama_log_set([](ggml_log_level, const char*, void*) {}, nullptr);
+        llama_backend_init();
+        // No exit handler: the process's own exit status must stand.
+    });
+}
+
+double nowMilliseconds()
+{
+    using namespace std::chrono;
+    return duration<double, std::milli>(steady_clock::now().time_since_epoch()).count();
+}
+
+bool isHealable(unsigned char b)
+{
+    return (b >= 'A' && b <= 'Z') || (b >= 'a' && b <= 'z') || (b >= '0' && b <= '9') || (b >= 0xC0 && b <= 0xDF);
+}
+
+// True when the character begins a word by itself (kana, CJK ideographs, Hangul syllables).
+bool isWordScript(const QString& s)
+{
+    if (s.isEmpty())
+        return false;
+    const char32_t c = s.at(0).isHighSurrogate() && s.size() > 1
+        ? QChar::surrogateToUcs4(s.at(0), s.at(1))
+        : s.at(0).unicode();
+    return (c >= 0x3040 && c <= 0x30FF) || (c >= 0x3400 && c <= 0x9FFF) || (c >= 0xAC00 && c <= 0xD7AF);
+}
+
+QString withoutTrailingReplacement(QString s)
+{
+    if (s.endsWith(kReplacement))
+        s.chop(1);
+    return s;
+}
+
+} // namespace
+
+// ---------------------------------------------------------------------------------------------
+// Failure, reply score
+
+QString LlamaRuntime::Failure::description() const
+{
+    switch (kind_) {
+    case Kind::DecodeFailed:
+        return text("The model stopped with error %1").arg(code_);
+    case Kind::LoadFailed:
+        return text("The model file couldn't be loaded");
+    case Kind::ContextFailed:
+        return text("There wasn't enough memory to start the model");
+    case Kind::TokenizeFailed:
+        return text("The text couldn't be prepared for the model");
+    }
+    return {};
+}
+
+double LlamaRuntime::Reply::score() const
+{
+    if (steps.empty())
+        return -std::numeric_limits<double>::infinity();
+    const std::size_t n = std::min<std::size_t>(kScoreSteps, steps.size());
+    double sum = 0;
+    for (std::size_t i = 0; i < n; ++i)
+        sum += steps[i].logprob;
+    return sum / double(n);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Queue
+
+LlamaRuntime::LlamaRuntime(int contextTokens) : contextTokens_(contextTokens)
+{
+    setUpLibraryOnce();
+    worker_ = std::thread([this] { workerLoop(); });
+}
+
+LlamaRuntime::~LlamaRuntime()
+{
+    // Stop whatever runs, let the queue drain (stale jobs end at once), then free the model.
+    latest_.fetch_add(1);
+    post([this] { unload(); });
+    {
+        std::lock_guard lock(mutex_);
+        stopping_ = true;
+    }
+    wake_.notify_all();
+    worker_.join();
+}
+
+void LlamaRuntime::post(std::function<void()> work)
+{
+    {
+        std::lock_guard lock(mutex_);
+        work_.push_back(std::move(work));
+    }
+    wake_.notify_one();
+}
+
+void LlamaRuntime::workerLoop()
+{
+    for (;;) {
+        std::function<void()> item;
+        {
+            std::unique_lock lock(mutex_);
+            wake_.wait(lock, [this] { return stopping_ || !work_.empty(); });
+            if (work_.empty()) {
+                if (stopping_)
+                    return;
+                continue;
+            }
+            item = std::move(work_.front());
+            work_.pop_front();
+            busy_ = true;
+        }
+        item();
+        {
+            std::lock_guard lock(mutex_);
+            busy_ = false;
+        }
+        idle_.notify_all();
+    }
+}
+
+void LlamaRuntime::waitUntilIdle()
+{
+    std::unique_lock lock(mutex_);
+    idle_.wait(lock, [this] { return work_.empty() && !busy_; });
+}
+
+std::int64_t LlamaRuntime::nextJob()
+{
+    return latest_.fetch_add(1) + 1;
+}
+
+void LlamaRuntime::cancelJob(std::int64_t job)
+{
+    std::int64_t expected = job;
+    latest_.compare_exchange_strong(expected, job + 1);
+}
+
+void LlamaRuntime::unloadLater()
+{
+    post([this] { unload(); });
+}
+
+// ---------------------------------------------------------------------------------------------
+// Loading
+
+std::optional<LlamaRuntime::LoadInfo> LlamaRuntime::load(const std::string& path)
+{
+    if (loadedPath_ && *loadedPath_ == path && context_)
+        return std::nullopt;
+    unload();
+    const double start = nowMilliseconds();
+
+    llama_model_params mp = llama_model_default_params();
+    mp.n_gpu_layers = -1;
+    llama_model* model = llama_model_load_from_file(path.c_str(), mp);
+    if (!model)
+        throw Failure(Failure::Kind::LoadFailed);
+
+    llama_context_params cp = llama_context_default_params();
+    cp.n_ctx = std::uint32_t(contextTokens_);
+    cp.n_batch = kDecodeBatch;
+    cp.n_ubatch = kDecodeBatch;
+    cp.no_perf = true;
+    llama_context* context = llama_init_from_model(model, cp);
+    if (!context) {
+        llama_model_free(model);
+        throw Failure(Failure::Kind::ContextFailed);
+    }
+
+    model_ = model;
+    context_ = context;
+    vocab_ = llama_model_get_vocab(model);
+    loadedPath_ = path;
+    evaluated_.clear();
+    loadedFlag_ = true;
+    loads_.fetch_add(1);
+
+    // Warm-up: tables, then one small decode so the first real request pays no set-up.
+    buildPieceTables();
+    Token warm[2] = { llama_vocab_bos(vocab_), llama_vocab_bos(vocab_) };
+    decode(warm, 2);
+    llama_memory_clear(llama_get_memory(context_), true);
+    evaluated_.clear();
+
+    LoadInfo info;
+    info.parameters = llama_model_n_params(model_);
+    info.bytes = llama_model_size(model_);
+    info.seconds = (nowMilliseconds() - start) / 1000.0;
+    return info;
+}
+
+void LlamaRuntime::unload()
+{
+    if (context_)
+        llama_free(context_);
+    if (model_)
+        llama_model_free(model_);
+    context_ = nullptr;
+    model_ = nullptr;
+    vocab_ = nullptr;
+    loadedPath_.reset();
+    evaluated_.clear();
+    pieceTable_.clear();
+    scoredPrompt_.clear();
+    promptScores_ = {};
+    byFirstByte_ = {};
+    byFirstTwo_ = {};
+    singleBytes_ = {};
+    loadedFlag_ = false;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Tokens and pieces
+
+std::vector<LlamaRuntime::Token> LlamaRuntime::tokenize(const QString& text, int limit)
+{
+    if (!vocab_)
+        throw Failure(Failure::Kind::TokenizeFailed);
+    const QByteArray utf8 = text.toUtf8();
+    std::vector<Token> buffer(std::size_t(utf8.size()) + 8, 0);
+    int n = llama_tokenize(vocab_, utf8.constData(), int(utf8.size()), buffer.data(), int(buffer.size()),
+                           /*add_special*/ false, /*parse_special*/ false);
+    if (n < 0) {
+        buffer.assign(std::size_t(-n), 0);
+        n = llama_tokenize(vocab_, utf8.constData(), int(utf8.size()), buffer.data(), int(buffer.size()), false,
+                           false);
+    }
+    if (n < 1)
+        throw Failure(Failure::Kind::TokenizeFailed);
+    const int keep = std::min(n, std::max(limit - 1, 1));
+    std::vector<Token> tokens;
+    tokens.reserve(std::size_t(keep) + 1);
+    if (llama_vocab_get_add_bos(vocab_))
+        tokens.push_back(llama_vocab_bos(vocab_));
+    tokens.insert(tokens.end(), buffer.begin() + (n - keep), buffer.begin() + n);
+    return tokens;
+}
+
+LlamaRuntime::Bytes LlamaRuntime::pieceFromLibrary(Token token) const
+{
+    char small[32];
+    int n = llama_token_to_piece(vocab_, token, small, sizeof small, 0, false);
+    if (n >= 0)
+        return Bytes(small, std::size_t(n));
+    std::string big(std::size_t(-n), '\0');
+    n = llama_token_to_piece(vocab_, token, big.data(), int(big.size()), 0, false);
+    big.resize(std::size_t(std::max(n, 0)));
+    return big;
+}
+
+LlamaRuntime::Bytes LlamaRuntime::piece(Token token) const
+{
+    if (token >= 0 && std::size_t(token) < pieceTable_.size())
+        return pieceTable_[std::size_t(token)];
+    if (!vocab_)
+        return {};
+    return pieceFromLibrary(token);
+}
+
+void LlamaRuntime::buildPieceTables()
+{
+    if (!pieceTable_.empty() || !vocab_)
+        return;
+    const int n = llama_vocab_n_tokens(vocab_);
+    std::vector<Bytes> pieces;
+    pieces.reserve(std::size_t(n));
+    for (Token t = 0; t < n; ++t)
+        pieces.push_back(pieceFromLibrary(t));
+    setPieceTables(std::move(pieces));
+}
+
+void LlamaRuntime::setPieceTables(std::vector<Bytes> pieces)
+{
+    pieceTable_ = std::move(pieces);
+    byFirstByte_ = {};
+    byFirstTwo_ = {};
+    singleBytes_ = {};
+    for (std::size_t i = 0; i < pieceTable_.size(); ++i) {
+        const Bytes& p = pieceTable_[i];
+        if (p.empty())
+            continue;
+        const auto first = std::uint8_t(p[0]);
+        byFirstByte_[first].push_back(Token(i));
+        if (p.size() == 1)
+            singleBytes_[first].push_back(Token(i));
+        else
+            byFirstTwo_[std::uint16_t(first * 256 + std::uint8_t(p[1]))].push_back(Token(i));
+    }
+}
+
+std::vector<LlamaRuntime::Token> LlamaRuntime::tokensMatching(const Bytes& r)
+{
+    buildPieceTables();
+    const std::size_t m = r.size();
+    if (m == 0)
+        return {};
+    const auto first = std::uint8_t(r[0]);
+    if (m == 1) {
+        auto it = byFirstByte_.find(first);
+        return it == byFirstByte_.end() ? std::vector<Token>{} : it->second;
+    }
+    std::vector<Token> candidates;
+    if (auto it = byFirstTwo_.find(std::uint16_t(first * 256 + std::uint8_t(r[1]))); it != byFirstTwo_.end())
+        candidates = it->second;
+    if (auto it = singleBytes_.find(first); it != singleBytes_.end())
+        candidates.insert(candidates.end(), it->second.begin(), it->second.end());
+
+    std::vector<Token> agreeing;
+    for (Token t : candidates) {
+        const Bytes& p = pieceTable_[std::size_t(t)];
+        const std::size_t common = std::min(m, p.size());
+        if (p.compare(0, common, r, 0, common) == 0)
+            agreeing.push_back(t);
+    }
+    if (agreeing.empty())
+        return {};
+    std::vector<Token> covering;
+    for (Token t : agreeing)
+        if (pieceTable_[std::size_t(t)].size() >= m)
+            covering.push_back(t);
+    if (!covering.empty())
+        return covering;
+    Token best = agreeing.front();
+    for (Token t : agreeing)
+        if (pieceTable_[std::size_t(t)].size() > pieceTable_[std::size_t(best)].size())
+            best = t;
+    return { best };
+}
+
+// ---------------------------------------------------------------------------------------------
+// Generation
+
+int LlamaRuntime::decode(Token* tokens, int count)
+{
+    if (decodeObserver_)
+        decodeObserver_(count);
+    return llama_decode(context_, llama_batch_get_one(tokens, count));
+}
+
+LlamaRuntime::Output LlamaRuntime::run(const Job& job)
+{
+    load(job.path);
+    return generate(job);
+}
+
+int LlamaRuntime::evaluate(const std::vector<Token>& tokens, std::int64_t job)
+{
+    std::size_t common = 0;
+    while (common < evaluated_.size() && common < tokens.size() && evaluated_[common] == tokens[common])
+        ++common;
+    std::size_t keep = std::min(tokens.size() - 1, common);
+    llama_memory_t memory = llama_get_memory(context_);
+    if (keep > 0 && !llama_memory_seq_rm(memory, 0, llama_pos(keep), -1)) {
+        llama_memory_clear(memory, true);
+        keep = 0;
+    }
+    if (keep == 0)
+        llama_memory_clear(memory, true);
+    evaluated_.assign(tokens.begin(), tokens.begin() + std::ptrdiff_t(keep));
+
+    std::vector<Token> batch;
+    for (std::size_t pos = keep; pos < tokens.size(); pos += kDecodeBatch) {
+        if (!stillLatest(job))
+            throw Stopped();
+        const std::size_t n = std::min<std::size_t>(kDecodeBatch, tokens.size() - pos);
+        batch.assign(tokens.begin() + std::ptrdiff_t(pos), tokens.begin() + std::ptrdiff_t(pos + n));
+        const int rc = decode(batch.data(), int(n));
+        if (rc != 0) {
+            evaluated_.clear();
+            throw Failure(Failure::Kind::DecodeFailed, rc);
+        }
+        evaluated_.insert(evaluated_.end(), batch.begin(), batch.end());
+    }
+    return int(keep);
+}
+
+llama_sampler* LlamaRuntime::makeSampler(double temperature, std::uint32_t seed) const
+{
+    llama_sampler* chain = llama_sampler_chain_init(llama_sampler_chain_default_params());
+    llama_sampler_chain_add(chain, llama_sampler_init_top_k(40));
+    llama_sampler_chain_add(chain, llama_sampler_init_penalties(llama_vocab_n_tokens(vocab_), 64, 1.15f, 0.0f, 0.0f));
+    if (temperature < kGreedyBelow) {
+        llama_sampler_chain_add(chain, llama_sampler_init_greedy());
+    } else {
+        llama_sampler_chain_add(chain, llama_sampler_init_top_p(0.9f, 1));
+        llama_sampler_chain_add(chain, llama_sampler_init_min_p(0.05f, 1));
+        llama_sampler_chain_add(chain, llama_sampler_init_temp(float(temperature)));
+        std::uint32_t s = seed;
+        if (s == 0) {
+            std::random_device rd;
+            std::uniform_int_distribution<std::uint32_t> pick(1, 4294967295u);
+            s = pick(rd);
+        }
+        llama_sampler_chain_add(chain, llama_sampler_init_dist(s));
+    }
+    return chain;
+}
+
+LlamaRuntime::Sampled LlamaRuntime::sampleAmong(const std::vector<Token>& allowed, const float* logits,
+                                                llama_sampler* chain, int vocabularySize)
+{
+    const std::size_t n = allowed.empty() ? std::size_t(vocabularySize) : allowed.size();
+    auto idAt = [&](std::size_t i) { return allowed.empty() ? Token(i) : allowed[i]; };
+
+    float max = -std::numeric_limits<float>::infinity();
+    for (std::size_t i = 0; i < n; ++i)
+        max = std::max(max, logits[idAt(i)]);
+    double sum = 0;
+    std::vector<llama_token_data> survivors;
+    for (std::size_t i = 0; i < n; ++i) {
+        const float v = logits[idAt(i)];
+        sum += std::exp(double(v - max));
+        if (v + (kLogitWindow - max) > 0)
+            survivors.push_back({ idAt(i), v, 0.0f });
+    }
+    llama_token_data_array array{ survivors.data(), survivors.size(), -1, false };
+    llama_sampler_apply(chain, &array);
+    // The chain may reorder the array (top-k sorts it): the selection indexes that order.
+    Token token = array.selected >= 0 && std::size_t(array.selected) < array.size
+        ? array.data[array.selected].id
+        : idAt(0);
+    llama_sampler_accept(chain, token);
+    return { token, double(logits[token]) - double(max) - std::log(sum) };
+}
+
+double LlamaRuntime::logSumExp(const float* logits, int count)
+{
+    if (count <= 0)
+        return -std::numeric_limits<double>::infinity();
+    const float max = *std::max_element(logits, logits + count);
+    if (scratch_.size() < std::size_t(count))
+        scratch_.resize(std::size_t(count), 0.0f);
+    double sum = 0;
+    for (int i = 0; i < count; ++i) {
+        scratch_[std::size_t(i)] = std::exp(logits[i] - max);
+        sum += scratch_[std::size_t(i)];
+    }
+    return std::log(sum) + double(max);
+}
+
+QString LlamaRuntime::trimDanglingSentence(const QString& text)
+{
+    static const QString marks = QStringLiteral(".!?\u3002\uFF01\uFF1F");
+    qsizetype mark = -1;
+    for (qsizetype i = text.size() - 1; i >= 0; --i) {
+        if (marks.contains(text.at(i))) {
+            mark = i;
+            break;
+        }
+    }
+    if (mark < 0 || mark == text.size() - 1)
+        return text;
+    if (!text.at(mark + 1).isSpace())
+        return text;
+    const QStringList words = text.mid(mark + 1).split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
+    if (words.size() == 1)
+        return text.left(mark + 1);
+    return text;
+}
+
+QStringList LlamaRuntime::rankAlternatives(const std::vector<Reply>& replies)
+{
+    std::vector<const Reply*> order;
+    for (const Reply& r : replies)
+        order.push_back(&r);
+    std::stable_sort(order.begin(), order.end(),
+                     [](const Reply* a, const Reply* b) { return a->score() > b->score(); });
+    QStringList out;
+    for (const Reply* r : order) {
+        const QString t = withoutTrailingReplacement(r->text);
+        if (!out.contains(t))
+            out.push_back(t);
+    }
+    return out;
+}
+
+LlamaRuntime::Output LlamaRuntime::generate(const Job& job)
+{
+    if (!context_ || !vocab_)
+        throw Failure(Failure::Kind::ContextFailed);
+    if (!stillLatest(job.job))
+        throw Stopped();
+
+    std::vector<Token> tokens = tokenize(job.prompt, contextTokens_ - job.maxTokens - kPromptReserve);
+
+    // Healing: the half-typed last word leaves the prompt and must be spelled again.
+    Bytes heal;
+    if (job.healLast && tokens.size() > 2) {
+        heal = piece(tokens.back());
+        tokens.pop_back();
+        for (int i = 0; i < kHealExtension; ++i) {
+            if (tokens.size() > 2 && !heal.empty() && isHealable(std::uint8_t(heal[0]))) {
+                heal = piece(tokens.back()) + heal;
+                tokens.pop_back();
+            }
+        }
+    }
+    const Bytes required = !heal.empty() ? heal : (job.spaceTyped ? Bytes(" ") : Bytes());
+
+    const double t0 = nowMilliseconds();
+    const int nVocab = llama_vocab_n_tokens(vocab_);
+    llama_memory_t memory = llama_get_memory(context_);
+    const auto n = tokens.size();
+    int reused = 0;
+    bool fromStoredScores = false;
+    if (!required.empty() && job.count <= 1 && !promptScores_.empty() && scoredPrompt_ == tokens
+        && evaluated_.size() >= n && std::equal(tokens.begin(), tokens.end(), evaluated_.begin())
+        && llama_memory_seq_rm(memory, 0, llama_pos(n), -1)) {
+        evaluated_ = tokens;
+        reused = int(n);
+        fromStoredScores = true;
+    } else {
+        reused = evaluate(tokens, job.job);
+        if (const float* logits = llama_get_logits_ith(context_, -1)) {
+            promptScores_.assign(logits, logits + nVocab);
+            scoredPrompt_ = tokens;
+        } else {
+            scoredPrompt_.clear();
+        }
+    }
+
+    const double t1 = nowMilliseconds();
+    Output out;
+    out.promptTokens = int(n);
+    out.reusedTokens = reused;
+    out.promptMilliseconds = t1 - t0;
+    if (job.prefillOnly)
+        return out;
+
+    const double threshold = job.wordFloor > 0 ? std::log(job.wordFloor) : -std::numeric_limits<double>::infinity();
+    const bool wantLogprobs = job.count > 1 || job.wordFloor > 0;
+    const int candidates = std::max(job.count, 1);
+
+    std::vector<Reply> replies;
+    int best = -1;
+    int generated = 0;
+    for (int c = 0; c < candidates; ++c) {
+        if (!stillLatest(job.job))
+            throw Stopped();
+        if (c > 0) {
+            if (!llama_memory_seq_rm(memory, 0, llama_pos(n - 1), -1))
+                break;
+            evaluated_.assign(tokens.begin(), tokens.end() - 1);
+            Token last = tokens.back();
+            if (decode(&last, 1) != 0)
+                break;
+            evaluated_.push_back(last);
+        }
+        llama_sampler* chain = makeSampler(c == 0 ? job.temperature : kAlternativeTemperature, std::uint32_t(c));
+        Bytes remaining = required;
+        Bytes bytes;
+        QString text;
+        int words = 0;
+        int steps = 0;
+        std::vector<Step> records;
+        try {
+            while (steps < job.maxTokens) {
+                if (!stillLatest(job.job))
+                    break;
+                const float* logits = (c == 0 && steps == 0 && fromStoredScores) ? promptScores_.data()
+                                                                                  : llama_get_logits_ith(context_, -1);
+                if (!logits)
+                    throw Failure(Failure::Kind::DecodeFailed, -1);
+                Token token = 0;
+                double logprob = 0;
+                if (remaining.empty()) {
+                    token = llama_sampler_sample(chain, context_, -1);
+                    if (wantLogprobs)
+                        logprob = double(logits[token]) - logSumExp(logits, nVocab);
+                } else {
+                    const Sampled s = sampleAmong(tokensMatching(remaining), logits, chain, nVocab);
+                    token = s.token;
+                    logprob = s.logprob;
+                }
+                if (llama_vocab_is_eog(vocab_, token))
+                    break;
+
+                const Bytes p = piece(token);
+                if (p.size() < remaining.size())
+                    remaining.erase(0, p.size());
+                else
+                    remaining.clear();
+                bytes += p;
+                const QString visible = bytes.size() > required.size()
+                    ? QString::fromUtf8(bytes.data() + required.size(), qsizetype(bytes.size() - required.size()))
+                    : QString();
+                ++steps;
+
+                const int before = grapheme::count(text);
+                if (grapheme::count(visible) > before) {
+                    const QString added = visible.mid(grapheme::offsetAfter(visible, before));
+                    const bool startsWord = text.isEmpty() || added.at(0).isSpace()
+                        || text.at(text.size() - 1).isSpace() || isWordScript(added);
+                    if (startsWord) {
+                        ++words;
+                        if (words >= 2 && logprob < threshold) {
+                            text = trimDanglingSentence(text);
+                            break;
+                        }
+                    }
+                    records.push_back({ logprob, before, startsWord });
+                }
+
+                qsizetype cut = -1;
+                for (const QString& s : job.stop) {
+                    if (s.isEmpty())
+                        continue;
+                    const qsizetype at = visible.indexOf(s);
+                    if (at >= 0 && (cut < 0 || at < cut))
+                        cut = at;
+                }
+                if (cut >= 0) {
+                    text = visible.left(cut);
+                    break;
+                }
+                text = visible;
+                if (c == 0 && job.partial)
+                    job.partial(text);
+
+                const int rc = decode(&token, 1);
+                if (rc != 0) {
+                    evaluated_.clear();
+                    throw Failure(Failure::Kind::DecodeFailed, rc);
+                }
+                evaluated_.push_back(token);
+            }
+        } catch (...) {
+            llama_sampler_free(chain);
+            throw;
+        }
+        llama_sampler_free(chain);
+        generated += steps;
+        replies.push_back({ text, steps, std::move(records) });
+        if (best < 0 || replies.back().score() > replies[std::size_t(best)].score())
+            best = int(replies.size()) - 1;
+    }
+
+    if (!stillLatest(job.job) || replies.empty())
+        throw Stopped();
+    const double t2 = nowMilliseconds();
+    if (replies.size() >= 2)
+        out.alternatives = rankAlternatives(replies);
+    out.text = withoutTrailingReplacement(replies[std::size_t(best)].text);
+    out.generatedTokens = generated;
+    out.generateMilliseconds = t2 - t1;
+    return out;
+}
+
+} // namespace tq

@@ -1,0 +1,197 @@
+#pragma once
+// The built-in engine's wrapper around llama.cpp: one loaded model, its context and
+// vocabulary, and one worker thread (the queue) on which every library call is made.
+//
+// Except `latest`, every member is read and written only by work running on the queue.
+// Jobs are numbered by `nextJob()`; a running job stops at its next check once `latest`
+// no longer equals its number (a newer job was numbered, or the job was cancelled).
+
+#include <QString>
+#include <QStringList>
+
+#include <atomic>
+#include <condition_variable>
+#include <cstdint>
+#include <deque>
+#include <exception>
+#include <functional>
+#include <mutex>
+#include <optional>
+#include <string>
+#include <thread>
+#include <unordered_map>
+#include <vector>
+
+struct llama_model;
+struct llama_context;
+struct llama_vocab;
+struct llama_sampler;
+
+namespace tq {
+
+class LlamaRuntime {
+public:
+    using Token = std::int32_t;
+    using Bytes = std::string; // raw bytes; a piece may hold part of a UTF-8 character
+
+    struct LoadInfo {
+        std::uint64_t parameters = 0;
+        std::uint64_t bytes = 0;
+        double seconds = 0;
+    };
+
+    // The runtime's own failures; `description()` is the text shown to the user.
+    class Failure : public std::exception {
+    public:
+        enum class Kind { DecodeFailed, LoadFailed, ContextFailed, TokenizeFailed };
+        explicit Failure(Kind kind, std::int32_t code = 0) : kind_(kind), code_(code) {}
+        Kind kind() const { return kind_; }
+        std::int32_t code() const { return code_; }
+        QString description() const;
+        const char* what() const noexcept override { return "llama runtime failure"; }
+
+    private:
+        Kind kind_;
+        std::int32_t code_;
+    };
+
+    // Thrown when a newer job or a cancellation stopped the work.
+    struct Stopped : std::exception {
+        const char* what() const noexcept override { return "llama job stopped"; }
+    };
+
+    struct Output {
+        QString text;
+        int promptTokens = 0;
+        int reusedTokens = 0;
+        int generatedTokens = 0;
+        double promptMilliseconds = 0;
+        double generateMilliseconds = 0;
+        QStringList alternatives;
+    };
+
+    // One candidate of a generation.
+    struct Step {
+        double logprob = 0;
+        int offset = 0; // characters of the candidate's text before this step
+        bool startsWord = false;
+    };
+    struct Reply {
+        QString text;
+        int tokens = 0;
+        std::vector<Step> steps;
+        // Mean log-probability of the first 12 steps; -infinity without steps.
+        double score() const;
+    };
+
+    using PartialCallback = std::function<void(const QString&)>;
+
+    struct Job {
+        std::string path;
+        QString prompt;
+        int maxTokens = 0;
+        QStringList stop;
+        bool healLast = false;
+        int count = 1;
+        bool prefillOnly = false;
+        bool spaceTyped = false;
+        std::int64_t job = 0;
+        PartialCallback partial; // called on the queue, candidate 0 only
+        double temperature = 0.3;
+        double wordFloor = 0;
+    };
+
+    explicit LlamaRuntime(int contextTokens);
+    ~LlamaRuntime();
+    LlamaRuntime(const LlamaRuntime&) = delete;
+    LlamaRuntime& operator=(const LlamaRuntime&) = delete;
+
+    int contextTokens() const { return contextTokens_; }
+
+    // --- Any thread ---
+    // Hands work to the queue; it runs after everything handed earlier.
+    void post(std::function<void()> work);
+    // Numbers a new job: every earlier job still running stops at its next check.
+    std::int64_t nextJob();
+    // Stops `job` if it is still the latest; a late cancellation leaves newer jobs alone.
+    void cancelJob(std::int64_t job);
+    std::int64_t latest() const { return latest_.load(); }
+    // Unloads once the work handed earlier has finished.
+    void unloadLater();
+    // Blocks until the queue has run everything handed to it so far (not from the queue).
+    void waitUntilIdle();
+    // Observation for tests and diagnostics.
+    bool isLoaded() const { return loadedFlag_.load(); }
+    int loadCount() const { return loads_.load(); }
+    bool isOnQueue() const { return std::this_thread::get_id() == worker_.get_id(); }
+
+    // --- On the queue ---
+    std::optional<LoadInfo> load(const std::string& path); // throws Failure
+    void unload();
+    std::vector<Token> tokenize(const QString& text, int limit); // throws Failure
+    Bytes piece(Token token) const;
+    void buildPieceTables();
+    // Replaces the piece tables (tests: hand-made pieces); pieces then come from them.
+    void setPieceTables(std::vector<Bytes> pieces);
+    std::vector<Token> tokensMatching(const Bytes& remaining);
+
+    Output run(const Job& job);      // load, then generate; throws Failure or Stopped
+    Output generate(const Job& job); // throws Failure or Stopped
+    int evaluate(const std::vector<Token>& tokens, std::int64_t job);
+    llama_sampler* makeSampler(double temperature, std::uint32_t seed) const;
+    struct Sampled {
+        Token token = 0;
+        double logprob = 0;
+    };
+    Sampled sampleAmong(const std::vector<Token>& allowed, const float* logits, llama_sampler* chain,
+                        int vocabularySize);
+    double logSumExp(const float* logits, int count);
+    static QString trimDanglingSentence(const QString& text);
+    // Alternatives from finished candidates: best score first, trailing U+FFFD dropped,
+    // each text once.
+    static QStringList rankAlternatives(const std::vector<Reply>& replies);
+
+    // Called with the batch size before every llama_decode (tests count decodes).
+    void setDecodeObserver(std::function<void(int)> observer) { decodeObserver_ = std::move(observer); }
+
+    // Read-only views of the queue's state (tests, on the queue).
+    const std::vector<Token>& evaluated() const { return evaluated_; }
+    llama_context* context() const { return context_; }
+    const llama_vocab* vocab() const { return vocab_; }
+
+private:
+    void workerLoop();
+    int decode(Token* tokens, int count);
+    Bytes pieceFromLibrary(Token token) const;
+    bool stillLatest(std::int64_t job) const { return latest_.load() == job; }
+
+    const int contextTokens_;
+    std::atomic<std::int64_t> latest_{0};
+
+    llama_model* model_ = nullptr;
+    llama_context* context_ = nullptr;
+    const llama_vocab* vocab_ = nullptr;
+    std::optional<std::string> loadedPath_;
+    std::vector<Token> evaluated_;
+    std::vector<Bytes> pieceTable_;
+    std::unordered_map<std::uint8_t, std::vector<Token>> byFirstByte_;
+    std::unordered_map<std::uint16_t, std::vector<Token>> byFirstTwo_;
+    std::unordered_map<std::uint8_t, std::vector<Token>> singleBytes_;
+    std::vector<float> scratch_;
+    std::vector<float> promptScores_; // empty: absent
+    std::vector<Token> scoredPrompt_;
+    std::function<void(int)> decodeObserver_;
+
+    std::atomic<bool> loadedFlag_{false};
+    std::atomic<int> loads_{0};
+
+    std::mutex mutex_;
+    std::condition_variable wake_;
+    std::condition_variable idle_;
+    std::deque<std::function<void()>> work_;
+    bool busy_ = false;
+    bool stopping_ = false;
+    std::thread worker_;
+};
+
+} // namespace tq
