@@ -1,0 +1,93 @@
+#pragma once
+// User defaults: typed values in named domains, looked up through the argument domain
+// (volatile, in memory), then the program's own domain, then the global domain.
+//
+// Values are QVariants of these types only: bool, qlonglong (integers), double, QString,
+// QByteArray (data), QDateTime (dates), QVariantList and QVariantMap of the same. An integer
+// stays distinct from a boolean and a digit string from a number.
+//
+// The Linux store keeps one JSON object per domain in $XDG_CONFIG_HOME/Tessaquill/<domain>.json,
+// data as {"$data": "<base64>"} and dates as {"$date": <seconds since 2001>}, written
+// atomically on every write. A file that fails to decode is moved aside, never overwritten.
+
+#include <QString>
+#include <QVariant>
+#include <QVariantMap>
+
+#include <map>
+
+namespace tq {
+
+class Defaults {
+public:
+    static constexpr const char* kAppDomain = "com.morvenfax.tessaquill";
+    static constexpr const char* kGlobalDomain = "NSGlobalDomain";
+
+    virtual ~Defaults() = default;
+
+    // The merged value of a key (argument, program, global domain), or an invalid QVariant.
+    QVariant object(const QString& key) const;
+    bool contains(const QString& key) const { return object(key).isValid(); }
+    // Writes a key in the program's domain; an invalid value removes it.
+    void set(const QString& key, const QVariant& value);
+    void remove(const QString& key);
+    // The merged view of all domains.
+    QVariantMap dictionaryRepresentation() const;
+
+    // The argument domain: values seen first by every lookup and never written to disk.
+    void setVolatile(const QString& key, const QVariant& value);
+    QVariantMap volatileDomain() const { return arguments_; }
+
+    // A whole persistent domain by name (the program's, the global one, or another's).
+    QVariantMap persistentDomain(const QString& name) const;
+    void setPersistentDomain(const QVariantMap& values, const QString& name);
+    void removePersistentDomain(const QString& name);
+
+    // The program's user defaults (a JSON-file store unless a test installed another).
+    static Defaults& standard();
+    static void setStandard(Defaults* defaults); // nullptr restores the real one
+
+protected:
+    // Reads a domain once, on first use; writes it after every change.
+    virtual QVariantMap loadDomain(const QString& name) = 0;
+    virtual void storeDomain(const QString& name, const QVariantMap& values) = 0;
+    virtual void eraseDomain(const QString& name) = 0;
+
+private:
+    QVariantMap& domain(const QString& name) const;
+
+    QVariantMap arguments_;
+    mutable std::map<QString, QVariantMap> domains_;
+};
+
+// The Linux store: JSON files in `folder` ($XDG_CONFIG_HOME/Tessaquill by default).
+class JsonFileDefaults final : public Defaults {
+public:
+    JsonFileDefaults();
+    explicit JsonFileDefaults(const QString& folder);
+
+    QString folder() const { return folder_; }
+    QString filePath(const QString& domain) const;
+
+    // The folder of the real store: $XDG_CONFIG_HOME (or ~/.config) + "/Tessaquill".
+    static QString defaultFolder();
+
+protected:
+    QVariantMap loadDomain(const QString& name) override;
+    void storeDomain(const QString& name, const QVariantMap& values) override;
+    void eraseDomain(const QString& name) override;
+
+private:
+    QString folder_;
+};
+
+namespace defaults {
+// Whether a value is one of the types the store keeps (recursively for lists and maps).
+bool isStorable(const QVariant& value);
+// The JSON text of a domain and back. decode gives false for text that is not a JSON object
+// of storable values.
+QByteArray encodeDomain(const QVariantMap& values);
+bool decodeDomain(const QByteArray& json, QVariantMap* out);
+} // namespace defaults
+
+} // namespace tq
