@@ -101,7 +101,7 @@ private:
     std::variant<T, ProviderError, PlatformError, Cancelled> v_;
 };
 
-namespace detail {
+namespace futures {
 // Runs `fn` on the main thread's event queue.
 inline void postToMain(std::function<void()> fn)
 {
@@ -110,7 +110,7 @@ inline void postToMain(std::function<void()> fn)
         return;
     QMetaObject::invokeMethod(app, std::move(fn), Qt::QueuedConnection);
 }
-} // namespace detail
+} // namespace futures
 
 template <class T>
 class Future;
@@ -164,7 +164,7 @@ private:
 
     static void deliverLater(const std::shared_ptr<State>& s)
     {
-        detail::postToMain([s] {
+        futures::postToMain([s] {
             std::function<void(const Outcome<T>&)> fn;
             std::optional<Outcome<T>> out;
             {
@@ -282,5 +282,39 @@ private:
     explicit Future(std::shared_ptr<typename Promise<T>::State> s) : s_(std::move(s)) {}
     std::shared_ptr<typename Promise<T>::State> s_;
 };
+
+// A future of fn(outcome): `fn` maps the outcome of `f` to an Outcome<U>. Cancelling the
+// result cancels `f`.
+template <class U, class T, class Fn>
+Future<U> map(const Future<T>& f, Fn fn)
+{
+    Promise<U> p;
+    p.onCancel([f] { f.cancel(); });
+    f.then([p, fn = std::move(fn)](const Outcome<T>& o) {
+        if (!p.isSettled())
+            p.finish(fn(o));
+    });
+    return p.future();
+}
+
+// A future of the future `fn(outcome)` returns. Cancelling the result cancels whichever
+// step is running.
+template <class U, class T, class Fn>
+Future<U> chain(const Future<T>& f, Fn fn)
+{
+    Promise<U> p;
+    auto inner = std::make_shared<Future<U>>();
+    p.onCancel([f, inner] {
+        f.cancel();
+        inner->cancel();
+    });
+    f.then([p, inner, fn = std::move(fn)](const Outcome<T>& o) {
+        if (p.isSettled())
+            return;
+        *inner = fn(o);
+        inner->then([p](const Outcome<U>& r) { p.finish(r); });
+    });
+    return p.future();
+}
 
 } // namespace tq

@@ -26,7 +26,7 @@ constexpr qint64 kHashBlock = 8 * 1024 * 1024;
 // Runs `fn` on the main thread while the owner of `alive` exists.
 void onMain(const std::weak_ptr<bool>& alive, std::function<void()> fn)
 {
-    detail::postToMain([alive, fn = std::move(fn)] {
+    futures::postToMain([alive, fn = std::move(fn)] {
         if (alive.lock())
             fn();
     });

@@ -1,0 +1,60 @@
+#include "engines/AppleIntelligenceProvider.h"
+
+#include "platform/OnDeviceModel.h"
+#include "platform/Text.h"
+
+namespace tq {
+
+AppleIntelligenceProvider::AppleIntelligenceProvider(OnDeviceModel* model)
+    : model_(model ? model : &OnDeviceModel::system())
+{
+}
+
+Future<QString> AppleIntelligenceProvider::complete(const CompletionRequest& request)
+{
+    Promise<QString> promise;
+    OnDeviceModel::Options options;
+    options.temperature = request.temperature;
+    options.maxResponseTokens = request.maxTokens;
+    const int id = model_->respond(request.instructions, request.prompt, options,
+                                   [promise](const OnDeviceModel::Response& r) {
+                                       if (r.guardrailViolation)
+                                           promise.finish(QString());
+                                       else if (r.error)
+                                           promise.finish(PlatformError{QStringLiteral("onDevice"), 0, *r.error});
+                                       else
+                                           promise.finish(r.content);
+                                   });
+    OnDeviceModel* model = model_;
+    promise.onCancel([model, id] { model->cancel(id); });
+    return promise.future();
+}
+
+ProviderStatus AppleIntelligenceProvider::currentStatus() const
+{
+    switch (model_->availability()) {
+    case OnDeviceModel::Availability::Available:
+        return ProviderStatus::ready(text("Ready"));
+    case OnDeviceModel::Availability::DeviceNotEligible:
+        return ProviderStatus::unavailable(text("This Mac can't run Apple Intelligence"));
+    case OnDeviceModel::Availability::NotEnabled:
+        return ProviderStatus::unavailable(text("Turn on Apple Intelligence in System Settings"));
+    case OnDeviceModel::Availability::ModelNotReady:
+        return ProviderStatus::unavailable(text("The model is still downloading"));
+    case OnDeviceModel::Availability::OtherReason:
+        break;
+    }
+    return ProviderStatus::unavailable(text("Apple Intelligence is unavailable"));
+}
+
+Future<ProviderStatus> AppleIntelligenceProvider::status()
+{
+    return Future<ProviderStatus>::ready(currentStatus());
+}
+
+void AppleIntelligenceProvider::prewarm()
+{
+    model_->prewarm(prewarmInstructions_ ? prewarmInstructions_() : QString());
+}
+
+} // namespace tq

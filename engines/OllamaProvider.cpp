@@ -1,0 +1,107 @@
+#include "engines/OllamaProvider.h"
+
+#include "platform/Text.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+
+namespace tq {
+
+namespace {
+const QString kKeepAlive = QStringLiteral("30m");
+}
+
+QJsonObject OllamaProvider::generateBody(const CompletionRequest& request)
+{
+    return QJsonObject{
+        {QStringLiteral("model"), request.model},
+        {QStringLiteral("prompt"), request.rawPrompt},
+        {QStringLiteral("raw"), true},
+        {QStringLiteral("stream"), false},
+        {QStringLiteral("keep_alive"), kKeepAlive},
+        {QStringLiteral("options"),
+         QJsonObject{{QStringLiteral("num_predict"), request.maxTokens},
+                     {QStringLiteral("temperature"), request.temperature},
+                     {QStringLiteral("stop"), QJsonArray::fromStringList(request.stop)}}},
+    };
+}
+
+Future<QString> OllamaProvider::complete(const CompletionRequest& request)
+{
+    if (request.model.isEmpty())
+        return Future<QString>::ready(ProviderError{QStringLiteral("Pick an Ollama model in Settings")});
+    auto reply = Providers::postJSON(Providers::endpoint(baseURL_, QStringLiteral("api/generate")),
+                                     generateBody(request), QString());
+    return map<QString>(reply, [](const Outcome<QByteArray>& o) -> Outcome<QString> {
+        if (!o.hasValue())
+            return o.failureAs<QString>();
+        QJsonParseError err;
+        const QJsonDocument doc = QJsonDocument::fromJson(o.value(), &err);
+        if (err.error != QJsonParseError::NoError || !doc.isObject())
+            return Providers::decodingError();
+        const QJsonValue response = doc.object().value(QStringLiteral("response"));
+        if (!response.isString())
+            return Providers::decodingError(true);
+        return response.toString();
+    });
+}
+
+Future<Done> OllamaProvider::warmUp(const QString& model)
+{
+    if (model.isEmpty())
+        return Future<Done>::ready(Done{});
+    const QJsonObject body{{QStringLiteral("model"), model},
+                           {QStringLiteral("prompt"), QString()},
+                           {QStringLiteral("keep_alive"), kKeepAlive}};
+    auto reply = Providers::postJSON(Providers::endpoint(baseURL_, QStringLiteral("api/generate")), body, QString());
+    return map<Done>(reply, [](const Outcome<QByteArray>& o) -> Outcome<Done> {
+        if (o.isCancelled())
+            return Cancelled{};
+        return Done{};
+    });
+}
+
+Future<QStringList> OllamaProvider::models()
+{
+    auto reply = Providers::get(Providers::endpoint(baseURL_, QStringLiteral("api/tags")), QString());
+    return map<QStringList>(reply, [](const Outcome<QByteArray>& o) -> Outcome<QStringList> {
+        if (o.isCancelled())
+            return Cancelled{};
+        if (!o.hasValue())
+            return QStringList{};
+        const QJsonValue list = QJsonDocument::fromJson(o.value()).object().value(QStringLiteral("models"));
+        if (!list.isArray())
+            return QStringList{};
+        QStringList names;
+        for (const QJsonValue& m : list.toArray()) {
+            const QJsonValue name = m.toObject().value(QStringLiteral("name"));
+            if (!name.isString())
+                return QStringList{}; // the whole reply fails to decode
+            names.push_back(name.toString());
+        }
+        return Providers::sortedByCodePoint(names);
+    });
+}
+
+Future<ProviderStatus> OllamaProvider::status()
+{
+    auto base = baseURL_;
+    return chain<ProviderStatus>(models(), [base](const Outcome<QStringList>& o) -> Future<ProviderStatus> {
+        if (o.isCancelled())
+            return Future<ProviderStatus>::ready(Cancelled{});
+        const QStringList names = o.valueOr({});
+        if (!names.isEmpty())
+            return Future<ProviderStatus>::ready(ProviderStatus::ready(Providers::modelsAvailableText(names.size())));
+        const QString asSet = base ? base() : QString();
+        auto probe = Providers::get(Providers::endpoint(asSet, QStringLiteral("api/version")), QString());
+        return map<ProviderStatus>(probe, [asSet](const Outcome<QByteArray>& p) -> Outcome<ProviderStatus> {
+            if (p.isCancelled())
+                return Cancelled{};
+            if (p.hasValue())
+                return ProviderStatus::unavailable(text("Ollama is running but has no models"));
+            return ProviderStatus::unavailable(text("Ollama isn't running at ") + asSet);
+        });
+    });
+}
+
+} // namespace tq

@@ -1,0 +1,30 @@
+#pragma once
+// The engine of an Ollama server: raw generation on "api/generate", the installed models
+// from "api/tags", and "api/version" to tell a running server without models from none.
+// No key is ever sent.
+
+#include "engines/CompletionProvider.h"
+#include "engines/HttpTransport.h"
+
+namespace tq {
+
+class OllamaProvider final : public CompletionProvider {
+public:
+    explicit OllamaProvider(Providers::BaseAddress baseURL) : baseURL_(std::move(baseURL)) {}
+
+    PromptStyle style() const override { return PromptStyle::Raw; }
+    Future<QString> complete(const CompletionRequest& request) override;
+    Future<ProviderStatus> status() override;
+    Future<QStringList> models() override;
+
+    // Asks the server to load `model` and keep it for 30 minutes; never fails.
+    Future<Done> warmUp(const QString& model);
+
+    // The body of a generate request.
+    static QJsonObject generateBody(const CompletionRequest& request);
+
+private:
+    Providers::BaseAddress baseURL_;
+};
+
+} // namespace tq

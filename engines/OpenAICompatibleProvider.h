@@ -1,0 +1,31 @@
+#pragma once
+// The engine of any server with the OpenAI-compatible text-completions interface:
+// "completions" and "models" under the base address, with a bearer key when one is stored.
+
+#include "engines/CompletionProvider.h"
+#include "engines/HttpTransport.h"
+
+namespace tq {
+
+class OpenAICompatibleProvider final : public CompletionProvider {
+public:
+    OpenAICompatibleProvider(Providers::BaseAddress baseURL, std::function<QString()> apiKey)
+        : baseURL_(std::move(baseURL)), apiKey_(std::move(apiKey))
+    {
+    }
+
+    PromptStyle style() const override { return PromptStyle::Raw; }
+    Future<QString> complete(const CompletionRequest& request) override;
+    Future<ProviderStatus> status() override;
+    Future<QStringList> models() override;
+
+    // The body of a completion request.
+    static QJsonObject completionBody(const CompletionRequest& request);
+
+private:
+    QString key() const { return apiKey_ ? apiKey_() : QString(); }
+    Providers::BaseAddress baseURL_;
+    std::function<QString()> apiKey_;
+};
+
+} // namespace tq

@@ -1,0 +1,153 @@
+#include "engines/ProviderHub.h"
+
+#include "settings/Preferences.h"
+#include "stores/Keychain.h"
+
+#include <QStringDecoder>
+
+namespace tq {
+
+ProviderHub::ProviderHub(Preferences& prefs, ModelStore& store, BuiltInFactory builtIn, QObject* parent,
+                         OnDeviceModel* onDevice, const Keychain* keychain)
+    : QObject(parent)
+    , prefs_(prefs)
+    , store_(store)
+    , keychain_(keychain)
+{
+    if (!keychain_) {
+        ownKeychain_ = std::make_unique<Keychain>();
+        keychain_ = ownKeychain_.get();
+    }
+    apple_ = std::make_unique<AppleIntelligenceProvider>(onDevice);
+    builtIn_ = builtIn(store_, *apple_);
+    Preferences* p = &prefs_;
+    ollama_ = std::make_unique<OllamaProvider>([p] { return p->ollamaURL(); });
+    server_ = std::make_unique<OpenAICompatibleProvider>([p] { return p->serverURL(); },
+                                                         [this] { return serverAPIKey(); });
+}
+
+ProviderHub::~ProviderHub() = default;
+
+bool ProviderHub::builtInReady() const { return store_.phase().is(ModelStore::Phase::Kind::Ready); }
+
+CompletionProvider& ProviderHub::provider(EngineKind kind)
+{
+    switch (kind) {
+    case EngineKind::builtIn:
+        return *builtIn_.provider;
+    case EngineKind::apple:
+        return *apple_;
+    case EngineKind::ollama:
+        return *ollama_;
+    case EngineKind::openAI:
+        break;
+    }
+    return *server_;
+}
+
+CompletionProvider& ProviderHub::active()
+{
+    const EngineKind engine = prefs_.engine();
+    if (engine == EngineKind::builtIn && !builtInReady())
+        return *apple_;
+    return provider(engine);
+}
+
+ProviderStatus ProviderHub::status(EngineKind kind) const
+{
+    auto it = status_.find(kind);
+    return it == status_.end() ? ProviderStatus::unknown() : it->second;
+}
+
+QStringList ProviderHub::modelList(EngineKind kind) const
+{
+    auto it = modelLists_.find(kind);
+    return it == modelLists_.end() ? QStringList{} : it->second;
+}
+
+void ProviderHub::setStatus(EngineKind kind, const ProviderStatus& status)
+{
+    auto it = status_.find(kind);
+    if (it != status_.end() && it->second == status) {
+        it->second = status;
+        return;
+    }
+    status_[kind] = status;
+    emit statusChanged(kind);
+}
+
+void ProviderHub::setModelList(EngineKind kind, const QStringList& list)
+{
+    auto it = modelLists_.find(kind);
+    if (it != modelLists_.end() && it->second == list)
+        return;
+    modelLists_[kind] = list;
+    emit modelListChanged(kind);
+}
+
+Future<Done> ProviderHub::refresh(EngineKind kind)
+{
+    setStatus(kind, ProviderStatus::checking());
+    CompletionProvider& p = provider(kind);
+    auto result = std::make_shared<ProviderStatus>();
+    auto statusStep = p.status();
+    auto listed = chain<QStringList>(statusStep, [&p, result](const Outcome<ProviderStatus>& s) {
+        if (s.isCancelled())
+            return Future<QStringList>::ready(Cancelled{});
+        *result = s.valueOr(ProviderStatus::unavailable(QString()));
+        return p.models();
+    });
+    return chain<Done>(listed, [this, kind, result](const Outcome<QStringList>& o) -> Future<Done> {
+        if (o.isCancelled())
+            return Future<Done>::ready(Cancelled{});
+        const QStringList list = o.valueOr({});
+        setModelList(kind, list);
+        setStatus(kind, *result);
+        if (kind == EngineKind::openAI && prefs_.serverModel().isEmpty() && !list.isEmpty())
+            prefs_.setServerModel(list.first());
+        if (kind == EngineKind::ollama) {
+            if (prefs_.ollamaModel().isEmpty() && !list.isEmpty())
+                prefs_.setOllamaModel(list.first());
+            if (prefs_.engine() == EngineKind::ollama && result->isReady())
+                return ollama_->warmUp(prefs_.ollamaModel());
+        }
+        return Future<Done>::ready(Done{});
+    });
+}
+
+QString ProviderHub::modelName(EngineKind kind, bool onBattery) const
+{
+    QString name;
+    if (kind == EngineKind::openAI)
+        name = prefs_.serverModel();
+    else if (kind == EngineKind::ollama)
+        name = prefs_.ollamaModel();
+    if (kind != EngineKind::apple && onBattery && !prefs_.batteryModel().isEmpty())
+        name = prefs_.batteryModel();
+    return name;
+}
+
+void ProviderHub::warmUp()
+{
+    const EngineKind engine = prefs_.engine();
+    if (engine == EngineKind::ollama || engine == EngineKind::openAI)
+        return;
+    if (engine == EngineKind::builtIn && builtInReady()) {
+        if (builtIn_.warmUp)
+            builtIn_.warmUp();
+        return;
+    }
+    apple_->prewarm();
+}
+
+QString ProviderHub::serverAPIKey() const
+{
+    const auto data = keychain_->read(kServerApiKeyAccount);
+    if (!data)
+        return {};
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString key = decoder.decode(*data);
+    return decoder.hasError() ? QString() : key;
+}
+
+} // namespace tq

@@ -1,0 +1,83 @@
+#pragma once
+// Owns the four engines, picks the one that answers the next request, and keeps each
+// engine's status and model list for the windows. Main thread.
+
+#include "engines/AppleIntelligenceProvider.h"
+#include "engines/CompletionProvider.h"
+#include "engines/ModelStore.h"
+#include "engines/OllamaProvider.h"
+#include "engines/OpenAICompatibleProvider.h"
+#include "settings/Enums.h"
+
+#include <QObject>
+
+#include <map>
+#include <memory>
+
+namespace tq {
+
+class Keychain;
+class OnDeviceModel;
+class Preferences;
+
+class ProviderHub : public QObject {
+    Q_OBJECT
+public:
+    // Makes the built-in engine over the store, with the on-device engine as its stand-in.
+    struct BuiltIn {
+        std::unique_ptr<CompletionProvider> provider;
+        std::function<void()> warmUp; // loads the model ahead of use; none: nothing to do
+    };
+    using BuiltInFactory = std::function<BuiltIn(ModelStore& store, AppleIntelligenceProvider& standIn)>;
+
+    // `onDevice` and `keychain` default to the system's.
+    ProviderHub(Preferences& prefs, ModelStore& store, BuiltInFactory builtIn, QObject* parent = nullptr,
+                OnDeviceModel* onDevice = nullptr, const Keychain* keychain = nullptr);
+    ~ProviderHub() override;
+
+    // The provider that answers now: the chosen engine, or the on-device one while the
+    // built-in model is not ready.
+    CompletionProvider& active();
+    CompletionProvider& provider(EngineKind kind);
+
+    AppleIntelligenceProvider& apple() { return *apple_; }
+    CompletionProvider& builtIn() { return *builtIn_.provider; }
+    OllamaProvider& ollama() { return *ollama_; }
+    OpenAICompatibleProvider& server() { return *server_; }
+
+    // Rechecks one engine: checking, then its status and model list; fills in an empty model
+    // setting and warms the chosen Ollama model. Never fails.
+    Future<Done> refresh(EngineKind kind);
+
+    QString modelName(EngineKind kind, bool onBattery) const;
+    // Prepares the chosen engine when a field session opens.
+    void warmUp();
+    // The stored key of the OpenAI-compatible server; empty when none or not UTF-8.
+    QString serverAPIKey() const;
+
+    // An engine without an entry counts as not checked yet and without models.
+    ProviderStatus status(EngineKind kind) const;
+    QStringList modelList(EngineKind kind) const;
+
+signals:
+    void statusChanged(tq::EngineKind kind);
+    void modelListChanged(tq::EngineKind kind);
+
+private:
+    void setStatus(EngineKind kind, const ProviderStatus& status);
+    void setModelList(EngineKind kind, const QStringList& list);
+    bool builtInReady() const;
+
+    Preferences& prefs_;
+    ModelStore& store_;
+    const Keychain* keychain_;
+    std::unique_ptr<Keychain> ownKeychain_;
+    std::map<EngineKind, ProviderStatus> status_;
+    std::map<EngineKind, QStringList> modelLists_;
+    std::unique_ptr<AppleIntelligenceProvider> apple_;
+    BuiltIn builtIn_;
+    std::unique_ptr<OllamaProvider> ollama_;
+    std::unique_ptr<OpenAICompatibleProvider> server_;
+};
+
+} // namespace tq
