@@ -1,0 +1,150 @@
+#include "platform/KeyNames.h"
+#include "platform/fakes/FakeKeyLayout.h"
+#include "settings/Enums.h"
+#include "settings/KeyCombo.h"
+
+#include <QJsonDocument>
+
+#include <gtest/gtest.h>
+
+namespace tq {
+
+TEST(SettingsEnums, RawValuesParseExactly)
+{
+    EXPECT_EQ(fromRawValue<EngineKind>(QStringLiteral("openAI")), EngineKind::openAI);
+    EXPECT_EQ(fromRawValue<EngineKind>(QStringLiteral("openai")), std::nullopt);
+    EXPECT_EQ(fromRawValue<EngineKind>(QStringLiteral("openAI ")), std::nullopt);
+    EXPECT_EQ(fromRawValue<CompletionLength>(QStringLiteral("short")), CompletionLength::short_);
+    EXPECT_EQ(fromRawValue<CompletionLength>(QStringLiteral("Long")), std::nullopt);
+    for (auto e : allCases<EscapeBehavior>())
+        EXPECT_EQ(fromRawValue<EscapeBehavior>(rawValue(e)), e);
+    EXPECT_EQ(rawValue(CompletionLength::long_), QStringLiteral("long"));
+    EXPECT_EQ(toJson(EscapeBehavior::dismissForField), QJsonValue(QStringLiteral("dismissForField")));
+    EXPECT_EQ(fromJson<GhostStyle>(QJsonValue(1)), std::nullopt);
+}
+
+TEST(SettingsEnums, CasesKeepTheirOrderAndLabels)
+{
+    const auto engines = allCases<EngineKind>();
+    ASSERT_EQ(engines.size(), 4u);
+    EXPECT_EQ(engines[0], EngineKind::builtIn);
+    EXPECT_EQ(engines[3], EngineKind::openAI);
+    EXPECT_FALSE(usesServer(EngineKind::builtIn));
+    EXPECT_FALSE(usesServer(EngineKind::apple));
+    EXPECT_TRUE(usesServer(EngineKind::ollama));
+    EXPECT_TRUE(usesServer(EngineKind::openAI));
+    EXPECT_EQ(title(EngineKind::builtIn), QStringLiteral("Tessaquill model"));
+    EXPECT_EQ(detail(EngineKind::builtIn), QStringLiteral("Runs on this computer after a one-time download. Works offline."));
+    EXPECT_EQ(label(GhostStyle::tinted), QStringLiteral("Gold tint"));
+    EXPECT_EQ(shortLabel(InsertionMethod::paste), QStringLiteral("Paste"));
+}
+
+TEST(KeyCombo, JsonFormRequiresBothMembers)
+{
+    const KeyCombo trigger{keycode::Space, {ModifierSet::control, ModifierSet::option}};
+    EXPECT_EQ(trigger.toJsonData(), QByteArray(R"({"keyCode":49,"modifiers":6})"));
+    EXPECT_EQ(KeyCombo::fromJsonData(trigger.toJsonData()), trigger);
+
+    EXPECT_EQ(KeyCombo::fromJsonData(R"({"keyCode":48,"modifiers":0})"), (KeyCombo{keycode::Tab, {}}));
+    EXPECT_EQ(KeyCombo::fromJsonData(R"({"keyCode":48})"), std::nullopt);
+    EXPECT_EQ(KeyCombo::fromJsonData(R"({"modifiers":0})"), std::nullopt);
+    EXPECT_EQ(KeyCombo::fromJsonData(R"({"keyCode":"48","modifiers":0})"), std::nullopt);
+    EXPECT_EQ(KeyCombo::fromJsonData(R"({"keyCode":48.5,"modifiers":0})"), std::nullopt);
+    EXPECT_EQ(KeyCombo::fromJsonData(R"({"keyCode":70000,"modifiers":0})"), std::nullopt);
+    EXPECT_EQ(KeyCombo::fromJsonData(R"({"keyCode":-1,"modifiers":0})"), std::nullopt);
+    EXPECT_EQ(KeyCombo::fromJsonData(R"({"keyCode":48,"modifiers":256})"), std::nullopt);
+    EXPECT_EQ(KeyCombo::fromJsonData("garbage"), std::nullopt);
+    EXPECT_EQ(KeyCombo::fromJsonData("[48,0]"), std::nullopt);
+}
+
+TEST(KeyCombo, MatchingNeedsTheWholeModifierSet)
+{
+    const KeyCombo tab{keycode::Tab, {}};
+    EXPECT_TRUE(tab.matches({keycode::Tab, {}, QStringLiteral("\t"), false}));
+    EXPECT_FALSE(tab.matches({keycode::Tab, ModifierSet::shift, {}, false}));
+    const KeyCombo down{keycode::Down, ModifierSet::option};
+    EXPECT_FALSE(down.matches({keycode::Down, {}, {}, false}));
+    EXPECT_FALSE(down.matches({keycode::Down, {ModifierSet::option, ModifierSet::command}, {}, false}));
+    EXPECT_TRUE(down.matches({keycode::Down, ModifierSet::option, {}, true}));
+    EXPECT_FALSE(matches(std::nullopt, {keycode::Tab, {}, {}, false}));
+    EXPECT_TRUE(matches(tab, {keycode::Tab, {}, {}, false}));
+}
+
+TEST(KeyCombo, SymbolsAndKeycapsFollowTheFixedOrder)
+{
+    ModifierSet all;
+    all.insert(ModifierSet::command);
+    all.insert(ModifierSet::shift);
+    all.insert(ModifierSet::option);
+    all.insert(ModifierSet::control);
+    EXPECT_EQ(all.symbols(), QString::fromUtf8("⌃⌥⇧⌘"));
+    EXPECT_EQ(ModifierSet().symbols(), QString());
+
+    const KeyCombo trigger{keycode::Space, {ModifierSet::option, ModifierSet::control}};
+    EXPECT_EQ(trigger.keycaps(), (QStringList{QStringLiteral("Ctrl"), QStringLiteral("Alt"), QStringLiteral("Space")}));
+    EXPECT_EQ(trigger.displayText(), QStringLiteral("Ctrl+Alt+Space"));
+    EXPECT_EQ((KeyCombo{keycode::Tab, {}}).keycaps(), QStringList{QStringLiteral("Tab")});
+    EXPECT_EQ((KeyCombo{keycode::Down, ModifierSet::option}).displayText(), QString::fromUtf8("Alt+↓"));
+}
+
+TEST(KeyNames, FixedTableThenLayoutThenCode)
+{
+    FakeKeyLayout layout;
+    ScopedKeyLayout scoped(layout);
+    layout.set(keycode::Tab, QStringLiteral("x"));
+    layout.set(keycode::A, QStringLiteral("q"));
+    layout.set(keycode::AboveTab, QStringLiteral("`"));
+    EXPECT_EQ(KeyCombo::keyName(keycode::Tab), QStringLiteral("Tab"));
+    EXPECT_EQ(KeyCombo::keyName(keycode::ForwardDelete), QStringLiteral("Del"));
+    EXPECT_EQ(KeyCombo::keyName(keycode::PageDown), QStringLiteral("Page Down"));
+    EXPECT_EQ(KeyCombo::keyName(keycode::A), QStringLiteral("Q"));
+    EXPECT_EQ(KeyCombo::keyName(keycode::AboveTab), QStringLiteral("`"));
+    EXPECT_EQ(KeyCombo::keyName(10), QStringLiteral("Key 10"));
+}
+
+TEST(KeyNames, XkbLayoutsNameKeysLikeTheKeyboard)
+{
+    const auto us = XkbKeyLayout::fromNames(QStringLiteral("us"));
+    const auto fr = XkbKeyLayout::fromNames(QStringLiteral("fr"));
+    if (!us || !fr)
+        GTEST_SKIP() << "xkeyboard-config data is not installed";
+    EXPECT_EQ(us->character(keycode::A), QStringLiteral("a"));
+    EXPECT_EQ(fr->character(keycode::A), QStringLiteral("q"));
+    EXPECT_EQ(us->character(keycode::AboveTab), QStringLiteral("`"));
+    // The circumflex key of the French layout is a dead key: no character of its own.
+    EXPECT_EQ(fr->character(33), std::nullopt);
+    // Tab, Escape and Return produce control characters, which name nothing.
+    EXPECT_EQ(us->character(keycode::Tab), std::nullopt);
+    EXPECT_EQ(us->character(keycode::Escape), std::nullopt);
+    // Code 63 (the fn key) has no X11 counterpart.
+    EXPECT_EQ(us->character(63), std::nullopt);
+
+    ScopedKeyLayout scoped(*fr);
+    EXPECT_EQ(KeyCombo::keyName(keycode::A), QStringLiteral("Q"));
+    EXPECT_EQ(KeyCombo::keyName(33), QStringLiteral("Key 33"));
+}
+
+TEST(KeyNames, X11AndMacCodesMapBothWays)
+{
+    EXPECT_EQ(x11KeyCodeFromMac(keycode::Tab), 23u);
+    EXPECT_EQ(x11KeyCodeFromMac(keycode::AboveTab), 49u);
+    EXPECT_EQ(x11KeyCodeFromMac(keycode::Space), 65u);
+    EXPECT_EQ(x11KeyCodeFromMac(keycode::Return), 36u);
+    EXPECT_EQ(x11KeyCodeFromMac(keycode::Escape), 9u);
+    EXPECT_EQ(x11KeyCodeFromMac(keycode::Delete), 22u);
+    EXPECT_EQ(x11KeyCodeFromMac(keycode::Left), 113u);
+    EXPECT_EQ(x11KeyCodeFromMac(keycode::Right), 114u);
+    EXPECT_EQ(x11KeyCodeFromMac(keycode::Up), 111u);
+    EXPECT_EQ(x11KeyCodeFromMac(keycode::Down), 116u);
+    EXPECT_EQ(x11KeyCodeFromMac(keycode::A), 38u);
+    EXPECT_EQ(x11KeyCodeFromMac(63), std::nullopt);
+    EXPECT_EQ(x11KeyCodeFromMac(60000), std::nullopt);
+    for (std::uint16_t mac = 0; mac < 128; ++mac) {
+        if (const auto x = x11KeyCodeFromMac(mac))
+            EXPECT_EQ(macKeyCodeFromX11(*x), mac) << mac;
+    }
+    EXPECT_EQ(macKeyCodeFromX11(0), std::nullopt);
+    EXPECT_EQ(macKeyCodeFromX11(100000), std::nullopt);
+}
+
+} // namespace tq
