@@ -1,0 +1,179 @@
+#include "platform/AppFolder.h"
+#include "platform/Clock.h"
+#include "platform/Defaults.h"
+#include "settings/Preferences.h"
+
+#include <QDir>
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QPoint>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace tq {
+
+namespace {
+class ScopedEnv {
+public:
+    ScopedEnv(const char* name, const QByteArray& value) : name_(name), old_(qgetenv(name)), had_(qEnvironmentVariableIsSet(name))
+    {
+        qputenv(name, value);
+    }
+    ~ScopedEnv()
+    {
+        if (had_)
+            qputenv(name_, old_);
+        else
+            qunsetenv(name_);
+    }
+
+private:
+    const char* name_;
+    QByteArray old_;
+    bool had_;
+};
+
+QByteArray readFile(const QString& p)
+{
+    QFile f(p);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+} // namespace
+
+TEST(Defaults, TypedValuesSurviveTheJsonFile)
+{
+    QTemporaryDir home;
+    ScopedEnv xdg("XDG_CONFIG_HOME", home.path().toUtf8());
+    const QString file = home.filePath(QStringLiteral("Tessaquill/com.morvenfax.tessaquill.json"));
+    const QDateTime when = dateFromSecondsSince2001(789012345.5);
+    {
+        JsonFileDefaults d;
+        EXPECT_EQ(d.folder(), home.filePath(QStringLiteral("Tessaquill")));
+        d.set(QStringLiteral("int"), qlonglong(2));
+        d.set(QStringLiteral("bool"), true);
+        d.set(QStringLiteral("digits"), QStringLiteral("100"));
+        d.set(QStringLiteral("double"), 2.5);
+        d.set(QStringLiteral("data"), QByteArray("\x00\xff{", 3));
+        d.set(QStringLiteral("empty"), QByteArray(""));
+        d.set(QStringLiteral("date"), when);
+        d.set(QStringLiteral("list"), QVariantList{qlonglong(1), QStringLiteral("a"), false});
+        d.set(QStringLiteral("map"), QVariantMap{{QStringLiteral("k"), QByteArray("v")}});
+        d.set(QStringLiteral("gone"), qlonglong(1));
+        d.remove(QStringLiteral("gone"));
+        ASSERT_TRUE(QFile::exists(file)); // written at once
+    }
+    const QJsonObject json = QJsonDocument::fromJson(readFile(file)).object();
+    EXPECT_EQ(json.value(QStringLiteral("data")).toObject().value(QStringLiteral("$data")),
+              QJsonValue(QStringLiteral("AP97")));
+    EXPECT_EQ(json.value(QStringLiteral("date")).toObject().value(QStringLiteral("$date")).toDouble(), 789012345.5);
+    EXPECT_FALSE(json.contains(QStringLiteral("gone")));
+
+    JsonFileDefaults d;
+    auto type = [&](const char* key) { return d.object(QString::fromLatin1(key)).metaType().id(); };
+    EXPECT_EQ(type("int"), QMetaType::LongLong);
+    EXPECT_EQ(d.object(QStringLiteral("int")), QVariant(qlonglong(2)));
+    EXPECT_EQ(type("bool"), QMetaType::Bool);
+    EXPECT_EQ(type("digits"), QMetaType::QString);
+    EXPECT_EQ(type("double"), QMetaType::Double);
+    EXPECT_EQ(d.object(QStringLiteral("data")), QVariant(QByteArray("\x00\xff{", 3)));
+    EXPECT_EQ(d.object(QStringLiteral("empty")), QVariant(QByteArray("")));
+    EXPECT_EQ(d.object(QStringLiteral("date")).toDateTime(), when);
+    EXPECT_EQ(d.object(QStringLiteral("list")), QVariant(QVariantList{qlonglong(1), QStringLiteral("a"), false}));
+    EXPECT_EQ(d.object(QStringLiteral("map")).toMap().value(QStringLiteral("k")), QVariant(QByteArray("v")));
+    EXPECT_FALSE(d.contains(QStringLiteral("gone")));
+}
+
+TEST(Defaults, SettingsReadBackFromRealFiles)
+{
+    QTemporaryDir home;
+    {
+        JsonFileDefaults d(home.path());
+        Preferences prefs(d);
+        prefs.setIsEnabled(false);
+        prefs.setKeyHintsShown(2);
+        prefs.setAcceptAllKey(std::nullopt);
+        prefs.setTriggerKey(KeyCombo{keycode::F5, ModifierSet::shift});
+        prefs.setTextScale(1.0);
+    }
+    JsonFileDefaults d(home.path());
+    Preferences prefs(d);
+    EXPECT_FALSE(prefs.isEnabled());
+    EXPECT_EQ(prefs.keyHintsShown(), 2);
+    EXPECT_EQ(prefs.acceptAllKey(), std::nullopt);
+    EXPECT_EQ(prefs.triggerKey(), (KeyCombo{keycode::F5, ModifierSet::shift}));
+    EXPECT_EQ(prefs.textScale(), 1.0);
+}
+
+TEST(Defaults, DomainsLayerAndArgumentsStayInMemory)
+{
+    QTemporaryDir home;
+    JsonFileDefaults d(home.path());
+    d.setPersistentDomain({{QStringLiteral("NSAutomaticInlinePredictionEnabled"), false},
+                           {QStringLiteral("AppleLanguages"), QVariantList{QStringLiteral("en")}}},
+                          QLatin1String(Defaults::kGlobalDomain));
+    d.set(QStringLiteral("AppleLanguages"), QVariantList{QStringLiteral("ar")});
+    d.setVolatile(QStringLiteral("NSForceRightToLeftWritingDirection"), true);
+    d.setVolatile(QStringLiteral("AppleLanguages"), QVariantList{QStringLiteral("he")});
+
+    EXPECT_EQ(d.object(QStringLiteral("NSAutomaticInlinePredictionEnabled")), QVariant(false));
+    EXPECT_EQ(d.object(QStringLiteral("AppleLanguages")), QVariant(QVariantList{QStringLiteral("he")}));
+    const QVariantMap all = d.dictionaryRepresentation();
+    EXPECT_EQ(all.value(QStringLiteral("NSForceRightToLeftWritingDirection")), QVariant(true));
+    EXPECT_TRUE(all.contains(QStringLiteral("NSAutomaticInlinePredictionEnabled")));
+
+    JsonFileDefaults fresh(home.path());
+    EXPECT_FALSE(fresh.contains(QStringLiteral("NSForceRightToLeftWritingDirection")));
+    EXPECT_EQ(fresh.object(QStringLiteral("AppleLanguages")), QVariant(QVariantList{QStringLiteral("ar")}));
+
+    // Another product's domain can be read and removed.
+    d.setPersistentDomain({{QStringLiteral("old"), qlonglong(1)}}, QStringLiteral("com.example.earlier"));
+    EXPECT_EQ(fresh.persistentDomain(QStringLiteral("com.example.earlier")).value(QStringLiteral("old")),
+              QVariant(qlonglong(1)));
+    d.removePersistentDomain(QStringLiteral("com.example.earlier"));
+    EXPECT_FALSE(QFile::exists(d.filePath(QStringLiteral("com.example.earlier"))));
+
+    // Values the file cannot hold are refused, not written as something else.
+    d.set(QStringLiteral("nan"), std::nan(""));
+    d.set(QStringLiteral("object"), QVariant::fromValue(QPoint(1, 2)));
+    EXPECT_FALSE(d.contains(QStringLiteral("nan")));
+    EXPECT_FALSE(d.contains(QStringLiteral("object")));
+}
+
+TEST(Defaults, UndecodableFileIsMovedAside)
+{
+    VirtualClock clock;
+    ScopedSharedClock scoped(clock);
+    for (const QByteArray& bytes : {QByteArray("{\"isEnabled\": fals"), QByteArray("[1,2]"),
+                                    QByteArray(R"({"x":{"$data":"***"}})"), QByteArray(R"({"x":null})")}) {
+        QTemporaryDir home;
+        const QString file = home.filePath(QStringLiteral("com.morvenfax.tessaquill.json"));
+        {
+            QFile f(file);
+            ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+            f.write(bytes);
+        }
+        JsonFileDefaults d(home.path());
+        Preferences prefs(d);
+        EXPECT_TRUE(prefs.isEnabled());
+        prefs.setIsEnabled(false);
+        const QStringList aside = QDir(home.path()).entryList({QStringLiteral("*.corrupt-*")});
+        ASSERT_EQ(aside.size(), 1) << bytes.constData();
+        EXPECT_EQ(readFile(home.filePath(aside.first())), bytes);
+        EXPECT_FALSE(JsonFileDefaults(home.path()).object(QStringLiteral("isEnabled")).toBool());
+    }
+}
+
+TEST(AppFolder, LivesUnderTheDataFolderAndIsCreated)
+{
+    QTemporaryDir home;
+    ScopedEnv xdg("XDG_DATA_HOME", home.path().toUtf8());
+    const QString folder = applicationSupportFolder();
+    EXPECT_EQ(folder, home.filePath(QStringLiteral("Tessaquill")));
+    EXPECT_TRUE(QDir(folder).exists());
+}
+
+} // namespace tq
