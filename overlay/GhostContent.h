@@ -1,0 +1,42 @@
+#pragma once
+// What the ghost panel is asked to draw. Rectangles are in bottom-left, y-up screen space.
+
+#include <QRectF>
+#include <QString>
+
+#include <optional>
+
+namespace tq {
+
+struct GhostContent {
+    struct Kind {
+        enum Type { Completion, Fix };
+        Type type = Completion;
+        QString text;        // completion text; the replacement for a fix
+        QString word;        // the misspelled word of a fix
+
+        static Kind completion(const QString& text) { return Kind{Completion, text, {}}; }
+        static Kind fix(const QString& word, const QString& replacement) { return Kind{Fix, replacement, word}; }
+        bool isFix() const { return type == Fix; }
+        friend bool operator==(const Kind&, const Kind&) = default;
+    };
+
+    Kind kind;
+    QRectF caretRect;                 // top (maxY) is the top of the caret's row
+    std::optional<double> lineStartX; // left edge of the caret's text line
+    std::optional<QRectF> fieldFrame;
+    double fontSize = 13;
+    std::optional<QString> fontName;
+    bool allowWrap = false;
+    std::optional<QString> hint; // key-hint keycap text
+    bool tinted = false;
+    double verticalNudge = 0; // positive moves the text down
+    bool anchored = false;    // a pill under (or above) the field instead of at the caret
+
+    // The text drawn: the completion itself, or "→ " and the replacement.
+    QString shownText() const { return kind.isFix() ? QStringLiteral("→ ") + kind.text : kind.text; }
+
+    friend bool operator==(const GhostContent&, const GhostContent&) = default;
+};
+
+} // namespace tq

@@ -1,0 +1,56 @@
+#include "overlay/GhostPanel.h"
+
+#include "overlay/GhostView.h"
+#include "platform/Log.h"
+#include "platform/OverlayWindow.h"
+
+#include <cmath>
+
+namespace tq {
+
+GhostPanel::GhostPanel(QObject* parent) : QObject(parent), view_(std::make_unique<GhostView>())
+{
+    overlay::prepare(view_.get());
+    view_->setWindowTitle(QStringLiteral("Tessaquill ghost"));
+}
+
+GhostPanel::~GhostPanel() = default;
+
+QWidget* GhostPanel::window() const { return view_.get(); }
+
+const std::optional<GhostLayout>& GhostPanel::layout() const { return view_->layout; }
+
+bool GhostPanel::isShowing() const { return view_->isVisible() && content_.has_value(); }
+
+void GhostPanel::hide() { view_->hide(); }
+
+void GhostPanel::show(const GhostContent& content)
+{
+    const QRectF& caret = content.caretRect;
+    const std::optional<ScreenArea> screen = OverlayScreens::current().screenFor(caret.topLeft());
+    QRectF area = content.fieldFrame.value_or(caret);
+    if (!content.anchored)
+        area = area.united(caret);
+    const QRectF bounds = screen ? GhostLayout::usableBounds(screen->frame, screen->visibleFrame, area) : GhostLayout::unbounded();
+    const GhostLayout layout = GhostLayout::make(content, bounds);
+
+    if (layout.container) {
+        const bool above = layout.container->y() + layout.container->height() > caret.y();
+        log::info(QStringLiteral("layout: box %1 the row, rows %2, area bottom %3, screen bottom %4")
+                      .arg(above ? QStringLiteral("above") : QStringLiteral("below"))
+                      .arg(layout.boxRowCount())
+                      .arg(qint64(std::llround(bounds.y())))
+                      .arg(screen ? qint64(std::llround(screen->visibleFrame.y())) : 0));
+    }
+
+    content_ = content;
+    view_->layout = layout;
+    view_->content = content;
+    overlay::setFrame(view_.get(), layout.frame);
+    overlay::applyShape(view_.get(), view_->drawnRegion());
+    view_->update();
+    if (!view_->isVisible())
+        overlay::orderFront(view_.get());
+}
+
+} // namespace tq

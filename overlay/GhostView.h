@@ -1,0 +1,37 @@
+#pragma once
+// Draws a ghost layout: the caret row, the rounded box of wrapped rows or the anchored pill,
+// the key-hint keycap and the highlight of a spelling fix.
+
+#include "overlay/GhostContent.h"
+#include "overlay/GhostLayout.h"
+
+#include <QWidget>
+
+#include <optional>
+
+namespace tq {
+
+class GhostView : public QWidget {
+    Q_OBJECT
+public:
+    explicit GhostView(QWidget* parent = nullptr);
+
+    std::optional<GhostLayout> layout;
+    std::optional<GhostContent> content;
+
+    // The parts of the view that are drawn on, in view coordinates (for the shape mask).
+    QRegion drawnRegion() const;
+    // Screen-space rectangle → view coordinates (y down from the frame's top).
+    QRectF toView(const QRectF& screenRect) const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    bool isDark() const;
+    void drawBox(class QPainter& p, const QRectF& rect, bool dark) const;
+    QRectF hintRect() const;
+    double rowY(const GhostLayout::Line& line, double textHeight) const;
+};
+
+} // namespace tq

@@ -1,0 +1,62 @@
+#pragma once
+// Shared parts of the alternatives and emoji lists: placement at the caret, wrap-around
+// movement and the window that draws the rows.
+
+#include <QRectF>
+#include <QString>
+#include <QWidget>
+
+#include <functional>
+#include <optional>
+
+namespace tq {
+
+namespace listpanel {
+
+inline constexpr double kRowHeight = 30;
+inline constexpr double kInset = 6;
+
+// Height of a list of n rows: n × 30 + 12.
+double height(int rows);
+// Frame of a list panel of `width` for a caret rectangle: 6 points under the caret, or 6 above
+// it when the bottom would leave `visible`; 4 points from the left and right edges of `visible`.
+QRectF frame(const QRectF& caretRect, int rows, double width, const QRectF& visible);
+// The visible frame of the screen holding the caret's origin (else the main screen), or
+// large finite bounds with no screen.
+QRectF visibleFrameFor(const QRectF& caretRect);
+// Index after moving by delta with wrap-around; the same index when the list is empty.
+qint64 moved(qint64 selected, qint64 delta, qint64 count);
+
+} // namespace listpanel
+
+// One row as drawn.
+struct ListRow {
+    QString leading;       // fixed-width column (the emoji glyph); empty for none
+    QString text;
+    Qt::TextElideMode elide = Qt::ElideRight;
+    double textSize = 13;
+};
+
+// The list window: rounded panel, one row per entry, the highlighted row filled with gold and
+// carrying a badge.
+class ListPanelView : public QWidget {
+    Q_OBJECT
+public:
+    explicit ListPanelView(double width, QWidget* parent = nullptr);
+
+    std::function<int()> rowCount;
+    std::function<ListRow(int)> row;
+    std::function<qint64()> selected;
+    std::function<QString()> badge;
+
+    double panelWidth() const { return width_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    double width_;
+};
+
+} // namespace tq

@@ -1,0 +1,58 @@
+#pragma once
+// Floating overlay windows at the caret: the screens they may use, in bottom-left screen
+// space, and the X11 window set-up of a panel that never takes focus and lets clicks through.
+
+#include <QList>
+#include <QPointF>
+#include <QRectF>
+#include <QRegion>
+
+#include <optional>
+
+class QWidget;
+
+namespace tq {
+
+// One screen in bottom-left, y-up screen space.
+struct ScreenArea {
+    QRectF frame;
+    QRectF visibleFrame; // without panels and docks
+    friend bool operator==(const ScreenArea&, const ScreenArea&) = default;
+};
+
+class OverlayScreens {
+public:
+    virtual ~OverlayScreens() = default;
+    virtual QList<ScreenArea> screens() const = 0;
+    // The screen that counts as the main one; none when there is no screen at all.
+    virtual std::optional<ScreenArea> mainScreen() const = 0;
+
+    // The first screen whose frame contains the point, else the main screen, else none.
+    std::optional<ScreenArea> screenFor(QPointF point) const;
+
+    // The Qt screens unless a test installed others.
+    static OverlayScreens& current();
+    static void setCurrent(OverlayScreens* screens); // nullptr restores the real ones
+};
+
+// Window set-up and placement of one overlay panel.
+namespace overlay {
+
+// Frameless tool window above the others: never focused, never activating this program,
+// transparent for mouse input, translucent where a compositing manager runs.
+void prepare(QWidget* window);
+// True while a compositing manager runs on the default screen (_NET_WM_CM_S0 is owned).
+bool compositing();
+// Moves and sizes the window to a rectangle in screen space.
+void setFrame(QWidget* window, const QRectF& screenRect);
+// The window's frame in screen space.
+QRectF frame(const QWidget* window);
+// Without a compositing manager the window shows only `visible` (in window coordinates);
+// with one the mask is cleared and translucency does the work.
+void applyShape(QWidget* window, const QRegion& visible);
+// Brings the window to the front without activating it or taking the focus.
+void orderFront(QWidget* window);
+
+} // namespace overlay
+
+} // namespace tq

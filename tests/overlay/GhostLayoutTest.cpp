@@ -1,0 +1,234 @@
+#include "overlay/GhostLayout.h"
+#include "overlay/GhostPanel.h"
+#include "platform/Grapheme.h"
+#include "platform/fakes/FakeOverlayScreens.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace tq {
+namespace {
+
+// Every character is half the font's pixel size wide; a row is the pixel size + 4 high.
+const GhostMetrics& fakeMetrics()
+{
+    static const GhostMetrics m{
+        [](const QString& t, const QFont& f) { return std::ceil(grapheme::count(t) * f.pixelSize() / 2.0); },
+        [](const QFont& f) { return double(f.pixelSize() + 4); }};
+    return m;
+}
+
+// Font 20 → 10 points per character, rows of 24; the hint font (9) → 4.5 per character.
+GhostContent content(const QString& text, double caretX = 100)
+{
+    GhostContent c;
+    c.kind = GhostContent::Kind::completion(text);
+    c.caretRect = QRectF(caretX, 500, 2, 20);
+    c.fieldFrame = QRectF(50, 400, 400, 140); // right edge 450 → right limit 444
+    c.fontSize = 20;
+    return c;
+}
+
+const QRectF kBounds(0, 0, 1600, 1000);
+
+QString words(int n)
+{
+    QStringList w;
+    for (int i = 0; i < n; ++i)
+        w << QString(4, QChar('a' + i % 26));
+    return w.join(' ');
+}
+
+TEST(GhostLayout, InlineTextThatFitsIsOneRowAtTheCaret)
+{
+    const GhostLayout l = GhostLayout::make(content("hello world"), kBounds, fakeMetrics());
+    ASSERT_EQ(l.lines.size(), 1);
+    EXPECT_EQ(l.lines[0], (GhostLayout::Line{"hello world", 100, 520, false}));
+    EXPECT_FALSE(l.container);
+    EXPECT_FALSE(l.hintX);
+    EXPECT_EQ(l.lineHeight, 24);
+    EXPECT_EQ(l.frame, QRectF(100, 496, 114, 24));
+}
+
+TEST(GhostLayout, InlineDropsWholeWordsBeforeTheEllipsis)
+{
+    // Room 444 − 380 = 64: "one two…" is 80 wide, "one…" 40.
+    EXPECT_EQ(GhostLayout::make(content("one two three", 380), kBounds, fakeMetrics()).lines[0].text, "one…");
+    // Room 444 − 300 = 144: "one two three…" fits.
+    EXPECT_EQ(GhostLayout::make(content("one two three four five", 300), kBounds, fakeMetrics()).lines[0].text,
+              "one two three…");
+    // One over-long word stays whole with "…" even past the room.
+    EXPECT_EQ(GhostLayout::make(content("extraordinarily", 380), kBounds, fakeMetrics()).lines[0].text,
+              "extraordinarily…");
+    // The room never shrinks below 24 points: with the caret at the edge two letters still fit.
+    EXPECT_EQ(GhostLayout::make(content("ab", 440), kBounds, fakeMetrics()).lines[0].text, "ab");
+}
+
+TEST(GhostLayout, WrapAtTheLineStartBehavesInline)
+{
+    GhostContent c = content(words(30), 60);
+    c.allowWrap = true;
+    c.lineStartX = 60;
+    const GhostLayout l = GhostLayout::make(c, kBounds, fakeMetrics());
+    ASSERT_EQ(l.lines.size(), 1);
+    EXPECT_TRUE(l.lines[0].text.endsWith("…"));
+    EXPECT_FALSE(l.container);
+}
+
+TEST(GhostLayout, WrapFillsABoxOfAtMostThreeRows)
+{
+    GhostContent c = content(words(40), 300);
+    c.allowWrap = true;
+    c.lineStartX = 60;
+    const GhostLayout l = GhostLayout::make(c, kBounds, fakeMetrics());
+    ASSERT_EQ(l.lines.size(), 4);
+    // Caret row: 144 points of room → three words of 4 letters.
+    EXPECT_EQ(l.lines[0], (GhostLayout::Line{"aaaa bbbb cccc", 300, 520, false}));
+    EXPECT_EQ(l.boxRowCount(), 3);
+    EXPECT_EQ(l.lines[1].x, 60);
+    EXPECT_EQ(l.lines[1].top, 497 - 5);
+    EXPECT_EQ(l.lines[2].top, 497 - 5 - 24);
+    EXPECT_FALSE(l.lines[1].text.startsWith(' '));
+    EXPECT_TRUE(l.lines[3].text.endsWith("…"));
+    EXPECT_FALSE(l.lines[2].text.endsWith("…"));
+    ASSERT_TRUE(l.container);
+    // Box: left max(60 − 10, 2), top 497, height 3 × 24 + 10, right 60 + widest row ("…" row, 350) + 10.
+    EXPECT_EQ(*l.container, QRectF(50, 415, 370, 82));
+    EXPECT_EQ(l.frame.y(), 415);
+    EXPECT_EQ(l.frame.y() + l.frame.height(), 520);
+}
+
+TEST(GhostLayout, WrapWhereTheFirstWordDoesNotFitPutsEverythingInTheBox)
+{
+    GhostContent c = content("unbelievably long words", 400);
+    c.allowWrap = true;
+    c.lineStartX = 60;
+    const GhostLayout l = GhostLayout::make(c, kBounds, fakeMetrics());
+    ASSERT_FALSE(l.lines.isEmpty());
+    EXPECT_TRUE(l.lines[0].inBox);
+    EXPECT_EQ(l.lines[0].text, "unbelievably long words");
+}
+
+TEST(GhostLayout, BoxKeepsToTheRoomBelowOrGoesAbove)
+{
+    GhostContent c = content(words(40), 300);
+    c.allowWrap = true;
+    c.lineStartX = 60;
+    // floor((500 − 3 − 437 − 10) / 24) = 2 rows below.
+    GhostLayout two = GhostLayout::make(c, QRectF(0, 437, 1600, 563), fakeMetrics());
+    EXPECT_EQ(two.boxRowCount(), 2);
+    EXPECT_TRUE(two.lines.last().text.endsWith("…"));
+    EXPECT_LT(two.container->y() + two.container->height(), 500.0);
+
+    // No room below: up to three rows above the caret's row.
+    GhostLayout above = GhostLayout::make(c, QRectF(0, 490, 1600, 510), fakeMetrics());
+    EXPECT_EQ(above.boxRowCount(), 3);
+    ASSERT_TRUE(above.container);
+    EXPECT_EQ(above.container->y(), 520 + 3);
+    EXPECT_EQ(above.container->y() + above.container->height(), 520 + 82 + 3);
+    EXPECT_GT(above.lines[1].top, 520.0);
+}
+
+TEST(GhostLayout, KeyHintIsDroppedWhenItWouldOverflow)
+{
+    GhostContent c = content("abcdefghij", 300);
+    c.hint = "tab";
+    // 300 + 100 + 6 = 406; keycap 14 + 10 → 430 ≤ 450.
+    GhostLayout kept = GhostLayout::make(c, kBounds, fakeMetrics());
+    ASSERT_TRUE(kept.hintX);
+    EXPECT_EQ(*kept.hintX, 406);
+    EXPECT_EQ(kept.frame.x() + kept.frame.width(), 430 + 4);
+
+    c.caretRect.moveLeft(330);
+    GhostLayout dropped = GhostLayout::make(c, kBounds, fakeMetrics());
+    EXPECT_FALSE(dropped.hintX);
+    EXPECT_EQ(dropped.lines[0].text, "abcdefghij");
+}
+
+TEST(GhostLayout, AnchoredPillSitsUnderTheFieldOrFlipsAbove)
+{
+    GhostContent c = content("  next words \t");
+    c.anchored = true;
+    c.fieldFrame = QRectF(100, 100, 300, 30);
+    GhostLayout under = GhostLayout::make(c, kBounds, fakeMetrics());
+    EXPECT_TRUE(under.anchored);
+    ASSERT_EQ(under.lines.size(), 1);
+    EXPECT_EQ(under.lines[0].text, "next words");
+    EXPECT_EQ(under.lines[0].x, 112);
+    // Height 24 + 6 under the field, 4 points apart.
+    EXPECT_EQ(under.frame, QRectF(104, 66, 108 + 8, 30));
+    EXPECT_EQ(under.lines[0].top, 93);
+
+    GhostLayout above = GhostLayout::make(c, QRectF(0, 80, 1600, 920), fakeMetrics());
+    EXPECT_EQ(above.frame.y(), 134);
+
+    // Without a field frame the pill starts at the caret with 40 points of text room.
+    c.fieldFrame.reset();
+    c.kind = GhostContent::Kind::completion("aaaa bbbb cccc");
+    GhostLayout noField = GhostLayout::make(c, kBounds, fakeMetrics());
+    EXPECT_EQ(noField.lines[0].text, "aaaa…");
+}
+
+TEST(GhostLayout, FixShowsArrowAndReplacement)
+{
+    GhostContent c = content("");
+    c.kind = GhostContent::Kind::fix("teh", "the");
+    EXPECT_EQ(GhostLayout::make(c, kBounds, fakeMetrics()).lines[0].text, "→ the");
+}
+
+TEST(GhostLayout, SplitWordsKeepsLeadingSpacesAndJoinsBack)
+{
+    EXPECT_EQ(GhostLayout::splitWords(" hello  big world  "), (QStringList{" hello", "  big", " world", "  "}));
+    for (const QString s : {QString(), QString("a"), QString("  "), QString("a b  c "), QString(" x")})
+        EXPECT_EQ(GhostLayout::splitWords(s).join(QString()), s);
+}
+
+TEST(GhostLayout, UsableBoundsStretchUnderPanels)
+{
+    const QRectF screen(0, 0, 1600, 1000), visible(0, 48, 1600, 928);
+    EXPECT_EQ(GhostLayout::usableBounds(screen, visible, QRectF(100, 100, 400, 200)), visible);
+    EXPECT_EQ(GhostLayout::usableBounds(screen, visible, QRectF(100, 20, 400, 200)), QRectF(0, 0, 1600, 976));
+    EXPECT_EQ(GhostLayout::usableBounds(screen, visible, QRectF(100, 900, 400, 90)), QRectF(0, 48, 1600, 952));
+}
+
+TEST(GhostLayout, UnboundedAreaStaysFiniteWithThreeRowsBelow)
+{
+    GhostContent c = content(words(40), 300);
+    c.allowWrap = true;
+    c.lineStartX = 60;
+    const GhostLayout l = GhostLayout::make(c, GhostLayout::unbounded(), fakeMetrics());
+    EXPECT_EQ(l.boxRowCount(), 3);
+    EXPECT_LT(l.container->y(), 500.0);
+    EXPECT_TRUE(std::isfinite(l.frame.width()));
+    EXPECT_LT(l.frame.width(), 1.0e8);
+}
+
+TEST(GhostPanel, ShowsWithoutAnyScreenAndKeepsContentWhenHidden)
+{
+    FakeOverlayScreens none;
+    ScopedOverlayScreens scoped(none);
+    GhostPanel panel;
+    GhostContent c = content(words(20), 300);
+    c.allowWrap = true;
+    panel.show(c);
+    EXPECT_TRUE(panel.isShowing());
+    ASSERT_TRUE(panel.layout());
+    EXPECT_TRUE(std::isfinite(panel.layout()->frame.y()));
+    panel.hide();
+    EXPECT_FALSE(panel.isShowing());
+    EXPECT_EQ(panel.content(), c);
+}
+
+TEST(GhostPanel, PicksTheScreenHoldingTheCaret)
+{
+    FakeOverlayScreens screens;
+    screens.list = {ScreenArea{QRectF(0, 0, 1000, 800), QRectF(0, 40, 1000, 760)},
+                    ScreenArea{QRectF(1000, 0, 800, 600), QRectF(1000, 0, 800, 600)}};
+    ScopedOverlayScreens scoped(screens);
+    EXPECT_EQ(screens.screenFor(QPointF(1200, 10))->frame, screens.list[1].frame);
+    EXPECT_EQ(screens.screenFor(QPointF(5000, 10))->frame, screens.list[0].frame);
+}
+
+} // namespace
+} // namespace tq
