@@ -8,7 +8,7 @@
 
 #include <algorithm>
 #include <enchant.h>
-#include <optional>
+#include <future>
 
 namespace tq {
 
@@ -328,14 +328,9 @@ struct EnchantSpellChecker::Impl {
     EnchantBroker* broker = nullptr;
     EnchantDict* dict = nullptr;
     QString dictionaryBase;
-    std::optional<HunspellWordList> words;
-
-    const HunspellWordList& wordList()
-    {
-        if (!words)
-            words = HunspellWordList::load(dictionaryBase);
-        return *words;
-    }
+    // Loaded on a worker thread from construction on (it takes a good part of a second),
+    // so the first look-up while typing rarely has to wait.
+    std::shared_future<HunspellWordList> words;
 };
 
 SpellChecker& SpellChecker::system()
@@ -347,6 +342,7 @@ SpellChecker& SpellChecker::system()
 EnchantSpellChecker::EnchantSpellChecker(QString language, QString dictionaryBase) : d(std::make_unique<Impl>())
 {
     d->dictionaryBase = dictionaryBase.isEmpty() ? findDictionary(language) : dictionaryBase;
+    d->words = std::async(std::launch::async, [base = d->dictionaryBase] { return HunspellWordList::load(base); }).share();
     d->broker = enchant_broker_init();
     if (!d->broker) {
         log::warning(QStringLiteral("Spelling is unavailable: the Enchant library did not start."));
@@ -402,7 +398,7 @@ QStringList EnchantSpellChecker::completions(const QString& partial, int limit)
 {
     QString p = partial;
     p.replace(QChar(kCurlyApostrophe), QLatin1Char('\''));
-    return d->wordList().withPrefix(p, limit);
+    return d->words.get().withPrefix(p, limit);
 }
 
 } // namespace tq

@@ -1,0 +1,34 @@
+#include "platform/DesktopSettings.h"
+
+#include <gtest/gtest.h>
+
+namespace tq {
+namespace {
+
+std::function<bool(const QString&)> installed(QStringList programs)
+{
+    return [programs](const QString& p) { return programs.contains(p); };
+}
+
+TEST(XdgDesktopSettings, PrefersTheRunningDesktopsOwnTool)
+{
+    const auto both = installed({"gnome-control-center", "xfce4-keyboard-settings", "xfce4-accessibility-settings"});
+    EXPECT_EQ(XdgDesktopSettings::command(SettingsPage::Keyboard, "XFCE", both), QStringList{"xfce4-keyboard-settings"});
+    EXPECT_EQ(XdgDesktopSettings::command(SettingsPage::Accessibility, "ubuntu:GNOME", both),
+              (QStringList{"gnome-control-center", "universal-access"}));
+    EXPECT_EQ(XdgDesktopSettings::command(SettingsPage::Keyboard, "KDE", installed({"systemsettings5"})),
+              (QStringList{"systemsettings5", "kcm_keyboard"}));
+}
+
+TEST(XdgDesktopSettings, FallsBackToAnyInstalledToolAndElseToNothing)
+{
+    EXPECT_EQ(XdgDesktopSettings::command(SettingsPage::Keyboard, "openbox", installed({"mate-keyboard-properties"})),
+              QStringList{"mate-keyboard-properties"});
+    EXPECT_TRUE(XdgDesktopSettings::command(SettingsPage::Accessibility, "LXQt", installed({"lxqt-config-input"})).isEmpty());
+    EXPECT_TRUE(XdgDesktopSettings::command(SettingsPage::Keyboard, "", installed({})).isEmpty());
+    // X11 has no screen-recording permission, hence no page for it.
+    EXPECT_TRUE(XdgDesktopSettings::command(SettingsPage::ScreenRecording, "GNOME", installed({"gnome-control-center"})).isEmpty());
+}
+
+} // namespace
+} // namespace tq

@@ -1,0 +1,96 @@
+#include "app/services/PowerMonitor.h"
+#include "platform/PowerSource.h"
+
+#include "platform/fakes/FakePowerSource.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace std::chrono_literals;
+
+namespace tq {
+namespace {
+
+// A fake /sys/class/power_supply tree.
+class SysfsTree {
+public:
+    void add(const QString& name, std::initializer_list<std::pair<const char*, const char*>> attributes)
+    {
+        QDir(dir.path()).mkpath(name);
+        for (const auto& [key, value] : attributes) {
+            QFile f(dir.filePath(name + QLatin1Char('/') + QLatin1String(key)));
+            ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+            f.write(QByteArray(value) + '\n');
+        }
+    }
+    bool onBattery() { return SysfsPowerSource(dir.path()).onBattery(); }
+    QTemporaryDir dir;
+};
+
+TEST(SysfsPowerSource, NoSupplyAtAllIsMains)
+{
+    SysfsTree tree;
+    EXPECT_FALSE(tree.onBattery());
+    EXPECT_FALSE(SysfsPowerSource(tree.dir.filePath("missing")).onBattery());
+}
+
+TEST(SysfsPowerSource, DischargingSystemBatteryIsBattery)
+{
+    SysfsTree tree;
+    tree.add("AC", {{"type", "Mains"}, {"online", "0"}});
+    tree.add("BAT0", {{"type", "Battery"}, {"status", "Discharging"}, {"scope", "System"}});
+    EXPECT_TRUE(tree.onBattery());
+}
+
+TEST(SysfsPowerSource, OnlineAdapterWinsOverABatteryStillReportingDischarge)
+{
+    SysfsTree tree;
+    tree.add("BAT0", {{"type", "Battery"}, {"status", "Discharging"}});
+    tree.add("ucsi-source-psy-USBC000:001", {{"type", "USB"}, {"online", "1"}});
+    EXPECT_FALSE(tree.onBattery());
+}
+
+TEST(SysfsPowerSource, ChargingFullOrIdleBatteriesAreMains)
+{
+    for (const char* status : {"Charging", "Full", "Not charging", "Unknown"}) {
+        SysfsTree tree;
+        tree.add("BAT1", {{"type", "Battery"}, {"status", status}});
+        EXPECT_FALSE(tree.onBattery()) << status;
+    }
+}
+
+TEST(SysfsPowerSource, PeripheralBatteriesAreIgnored)
+{
+    SysfsTree tree;
+    tree.add("hidpp_battery_0", {{"type", "Battery"}, {"status", "Discharging"}, {"scope", "Device"}});
+    EXPECT_FALSE(tree.onBattery());
+}
+
+TEST(PowerMonitor, ReadsAtStartThenEveryThirtySeconds)
+{
+    VirtualClock clock;
+    FakePowerSource source;
+    PowerMonitor monitor(source, clock);
+    EXPECT_FALSE(monitor.onBattery());
+    EXPECT_EQ(source.reads, 0);
+
+    monitor.start();
+    EXPECT_EQ(source.reads, 1);
+    QSignalSpy spy(&monitor, &PowerMonitor::onBatteryChanged);
+    clock.advance(10s);
+    source.battery = true; // unplugged
+    clock.advance(19s);
+    EXPECT_FALSE(monitor.onBattery());
+    clock.advance(1s);
+    EXPECT_TRUE(monitor.onBattery());
+    EXPECT_EQ(source.reads, 2);
+    clock.advance(60s);
+    EXPECT_EQ(source.reads, 4);
+    EXPECT_EQ(spy.count(), 1); // unchanged reads notify nothing
+}
+
+} // namespace
+} // namespace tq

@@ -1,0 +1,159 @@
+#include "app/services/TypoChecker.h"
+#include "platform/SpellChecker.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace tq {
+namespace {
+
+using Fix = TypoChecker::Fix;
+
+// The real checker: Enchant with the hunspell en_US dictionary.
+class RealSpelling : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { checker = new EnchantSpellChecker; }
+    static void TearDownTestSuite() { delete checker; }
+    void SetUp() override
+    {
+        if (!checker->isAvailable())
+            GTEST_SKIP() << "no en_US dictionary for Enchant";
+    }
+    static EnchantSpellChecker* checker;
+};
+EnchantSpellChecker* RealSpelling::checker = nullptr;
+
+TEST_F(RealSpelling, FixOffersTheCorrectionOfAFinishedMisspelledWord)
+{
+    TypoChecker typo(*checker);
+    EXPECT_EQ(typo.fix(QStringLiteral("I saw teh ")), (Fix{QStringLiteral("teh"), QStringLiteral("the")}));
+    EXPECT_EQ(typo.fix(QStringLiteral("we recieve ")), (Fix{QStringLiteral("recieve"), QStringLiteral("receive")}));
+
+    EXPECT_EQ(typo.fix(QStringLiteral("I saw teh  ")), std::nullopt);  // two spaces
+    EXPECT_EQ(typo.fix(QStringLiteral("I saw teh")), std::nullopt);    // not finished
+    EXPECT_EQ(typo.fix(QStringLiteral("I saw Teh ")), std::nullopt);   // capitalised
+    EXPECT_EQ(typo.fix(QStringLiteral("I saw tq ")), std::nullopt);    // two letters
+    EXPECT_EQ(typo.fix(QStringLiteral("I saw the ")), std::nullopt);   // spelled right
+    EXPECT_EQ(typo.fix(QStringLiteral("teh, ")), std::nullopt);        // no word before the space
+    EXPECT_EQ(typo.fix(QStringLiteral(" ")), std::nullopt);
+    EXPECT_EQ(typo.fix(QString()), std::nullopt);
+}
+
+TEST_F(RealSpelling, ApostrophesAndOtherScripts)
+{
+    EXPECT_FALSE(checker->isMisspelled(QStringLiteral("don't")));
+    EXPECT_FALSE(checker->isMisspelled(QStringLiteral("don\u2019t")));
+    EXPECT_FALSE(checker->isMisspelled(QStringLiteral("'quoted'")));
+    EXPECT_TRUE(checker->isMisspelled(QStringLiteral("wouldnt")));
+
+    // The English dictionary does not judge other scripts: no fixes, no holds.
+    TypoChecker typo(*checker);
+    EXPECT_FALSE(checker->isMisspelled(QStringLiteral("привет")));
+    EXPECT_EQ(typo.fix(QStringLiteral("привет ")), std::nullopt);
+    EXPECT_FALSE(typo.looksLikeTypo(QStringLiteral("Он сказал привет")));
+}
+
+TEST_F(RealSpelling, LooksLikeTypoOnlyForLongLowerCaseWordsNothingStartsWith)
+{
+    TypoChecker typo(*checker);
+    EXPECT_TRUE(typo.looksLikeTypo(QStringLiteral("this is xqzt")));
+    EXPECT_FALSE(typo.looksLikeTypo(QStringLiteral("this is xqz")));    // 3 letters
+    EXPECT_FALSE(typo.looksLikeTypo(QStringLiteral("this is Xqzt")));   // a capital
+    EXPECT_FALSE(typo.looksLikeTypo(QStringLiteral("this is xqzt ")));  // the word is over
+    EXPECT_FALSE(typo.looksLikeTypo(QStringLiteral("I use tess")));     // starts the program's name
+    EXPECT_FALSE(typo.looksLikeTypo(QStringLiteral("I use tessaqu")));
+    EXPECT_FALSE(typo.looksLikeTypo(QStringLiteral("I was runnin")));   // "running" starts with it
+    EXPECT_FALSE(typo.looksLikeTypo(QStringLiteral("all of this")));    // spelled right
+    // The start of a longer word typed earlier in the same text.
+    EXPECT_FALSE(typo.looksLikeTypo(QStringLiteral("Zorblax-grade parts; the zorb")));
+    EXPECT_TRUE(typo.looksLikeTypo(QStringLiteral("grade parts; the zorb")));
+}
+
+TEST_F(RealSpelling, CompletionsComeFromEveryFormOfTheDictionary)
+{
+    const QStringList run = checker->completions(QStringLiteral("runn"), 50);
+    EXPECT_TRUE(run.contains(QStringLiteral("running"))) << run.join(',').toStdString();
+    EXPECT_TRUE(run.contains(QStringLiteral("runners")));  // a suffixed form, not a stem
+    EXPECT_FALSE(run.contains(QStringLiteral("runn")));
+    EXPECT_TRUE(checker->completions(QStringLiteral("unfinis")).contains(QStringLiteral("unfinished")));
+    EXPECT_TRUE(checker->completions(QStringLiteral("xqzt")).isEmpty());
+    EXPECT_EQ(checker->completions(QStringLiteral("the"), 5).size(), 5);
+    EXPECT_TRUE(checker->completions(QStringLiteral("wouldn\u2019")).contains(QStringLiteral("wouldn't")));
+}
+
+TEST(TypoChecker, LastWordKeepsApostrophesInsideTheWord)
+{
+    EXPECT_EQ(TypoChecker::lastWord(QStringLiteral("I think it's")), QStringLiteral("it's"));
+    EXPECT_EQ(TypoChecker::lastWord(QStringLiteral("I think it\u2019s")), QStringLiteral("it\u2019s"));
+    EXPECT_EQ(TypoChecker::lastWord(QStringLiteral("hello, ")), QString());
+    EXPECT_EQ(TypoChecker::lastWord(QStringLiteral("well-known")), QStringLiteral("known"));
+    EXPECT_EQ(TypoChecker::lastWord(QStringLiteral("na\u00EFve caf\u0065\u0301")), QStringLiteral("caf\u0065\u0301"));
+    EXPECT_EQ(TypoChecker::lastWord(QStringLiteral("x \U0001D400\U0001D401")), QStringLiteral("\U0001D400\U0001D401"));
+    EXPECT_EQ(TypoChecker::lastWord(QString()), QString());
+}
+
+TEST(TypoChecker, KnownPrefixLooksAtEarlierWordsOnly)
+{
+    EXPECT_TRUE(TypoChecker::isKnownPrefix(QStringLiteral("tessa"), QStringLiteral("tessa")));
+    EXPECT_TRUE(TypoChecker::isKnownPrefix(QStringLiteral("grap"), QStringLiteral("Grapefruit and grap")));
+    EXPECT_TRUE(TypoChecker::isKnownPrefix(QStringLiteral("grap"), QStringLiteral("grap grap")));
+    // The word itself at the end is not an earlier word.
+    EXPECT_FALSE(TypoChecker::isKnownPrefix(QStringLiteral("grap"), QStringLiteral("and grap")));
+    // Any non-letter ends a run.
+    EXPECT_FALSE(TypoChecker::isKnownPrefix(QStringLiteral("grap"), QStringLiteral("g-rapefruit gr4pe and grap")));
+}
+
+class FakeChecker final : public SpellChecker {
+public:
+    bool isMisspelled(const QString&) override { return true; }
+    QString correction(const QString&) override { return QStringLiteral("checker"); }
+    QStringList completions(const QString&, int) override { return {}; }
+};
+
+TEST(TypoChecker, CorrectionTableReplacesTheChecker)
+{
+    FakeChecker checker;
+    TypoChecker table(checker, TypoChecker::Corrections{{QStringLiteral("wrold"), QStringLiteral("world")}});
+    EXPECT_TRUE(table.isMisspelled(QStringLiteral("wrold")));
+    EXPECT_FALSE(table.isMisspelled(QStringLiteral("anything")));
+    EXPECT_EQ(table.fix(QStringLiteral("hello wrold ")), (Fix{QStringLiteral("wrold"), QStringLiteral("world")}));
+    EXPECT_EQ(table.fix(QStringLiteral("hello anything ")), std::nullopt);
+
+    TypoChecker empty(checker, TypoChecker::Corrections{});
+    EXPECT_FALSE(empty.isMisspelled(QStringLiteral("wrold")));
+    EXPECT_EQ(empty.fix(QStringLiteral("hello wrold ")), std::nullopt);
+
+    TypoChecker plain(checker);
+    EXPECT_EQ(plain.fix(QStringLiteral("hello wrold ")), (Fix{QStringLiteral("wrold"), QStringLiteral("checker")}));
+}
+
+// A small dictionary exercising the affix rules the word list applies.
+TEST(HunspellWordList, ExpandsAffixesAndFindsWordsByPrefix)
+{
+    QTemporaryDir dir;
+    auto write = [&](const char* name, const char* text) {
+        QFile f(dir.filePath(QString::fromLatin1(name)));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(text);
+    };
+    write("xx.aff",
+          "SET UTF-8\nNOSUGGEST !\n"
+          "PFX U Y 1\nPFX U 0 un .\n\n"
+          "SFX G Y 2\nSFX G e ing e\nSFX G 0 ing [^e]\n\n"
+          "SFX D N 2\nSFX D y ied [^aeiou]y\nSFX D 0 ed [^y]\n");
+    write("xx.dic", "5\nbake/GU\ntry/D\nplay/D\nHelen\nheck/!\n");
+    const HunspellWordList list = HunspellWordList::load(dir.filePath("xx"));
+    EXPECT_EQ(list.withPrefix(QStringLiteral("bak"), 10), (QStringList{"bake", "baking"}));
+    EXPECT_EQ(list.withPrefix(QStringLiteral("unb"), 10), (QStringList{"unbake", "unbaking"}));
+    EXPECT_EQ(list.withPrefix(QStringLiteral("tr"), 10), (QStringList{"tried", "try"}));
+    EXPECT_EQ(list.withPrefix(QStringLiteral("pla"), 10), (QStringList{"play"}));  // "played" needs [^y]
+    EXPECT_EQ(list.withPrefix(QStringLiteral("HE"), 10), (QStringList{"Helen"}));   // "heck" is never suggested
+    EXPECT_TRUE(list.withPrefix(QStringLiteral("helen"), 10).isEmpty());
+    EXPECT_EQ(list.size(), 8u);
+
+    EXPECT_TRUE(HunspellWordList::load(dir.filePath("missing")).isEmpty());
+}
+
+} // namespace
+} // namespace tq
