@@ -1,5 +1,6 @@
 #include "stores/StatsStore.h"
 
+#include "platform/AppFolder.h"
 #include "platform/Grapheme.h"
 #include "platform/Log.h"
 #include "stores/StoreFile.h"
@@ -190,10 +191,8 @@ void StatsStore::load()
         }
     }
     // Keep the file the next save would otherwise replace.
-    movedAside_ = storefile::moveAside(filePath_, clock_.now());
-    log::warning(QStringLiteral("The statistics file could not be used (%1); %2")
-                     .arg(why, movedAside_.isEmpty() ? QStringLiteral("it could not be moved aside either.")
-                                                     : QStringLiteral("it was moved to ") + movedAside_));
+    log::warning(QStringLiteral("The statistics file could not be used: ") + why);
+    movedAside_ = moveAside(filePath_);
 }
 
 void StatsStore::apply(const Snapshot& snapshot)
@@ -350,7 +349,7 @@ bool StatsStore::save()
     if (filePath_.isEmpty())
         return true;
     QString error;
-    if (!storefile::writeAtomically(filePath_, encode(snapshot()), 0666, &error)) {
+    if (!writeFileAtomically(filePath_, encode(snapshot()), &error)) {
         log::warning(QStringLiteral("The statistics were not saved: ") + error);
         return false;
     }

@@ -107,18 +107,4 @@ bool writeAtomically(const QString& path, const QByteArray& data, mode_t mode, Q
     return true;
 }
 
-QString moveAside(const QString& path, const QDateTime& when)
-{
-    const QString base = QStringLiteral("%1.unreadable-%2").arg(path, when.toUTC().toString(QStringLiteral("yyyyMMdd-HHmmss")));
-    QString target = base;
-    for (int n = 2; QFileInfo::exists(target) || QFileInfo(target).isSymLink(); ++n) {
-        if (n > 1000)
-            return {};
-        target = QStringLiteral("%1-%2").arg(base).arg(n);
-    }
-    if (::rename(QFile::encodeName(path).constData(), QFile::encodeName(target).constData()) != 0)
-        return {};
-    return target;
-}
-
 } // namespace tq::storefile

@@ -1,9 +1,8 @@
 #pragma once
-// File handling shared by the stores: atomic replacement, reading that tells a missing file
-// from an unreadable one, and moving a file aside instead of losing it.
+// File handling of the stores beyond platform/AppFolder.h: reading that tells a missing file
+// from an unreadable one, and an atomic replacement that sets the new file's permissions.
 
 #include <QByteArray>
-#include <QDateTime>
 #include <QString>
 
 #include <sys/types.h>
@@ -21,13 +20,9 @@ struct ReadResult {
 ReadResult read(const QString& path);
 
 // Writes to a temporary file beside `path`, flushes it to disk and renames it over `path`.
-// `mode` is the new file's permission bits (the umask still applies). On failure the old
+// `mode` is the new file's permission bits (the umask still applies), whatever the old
+// file's were. On failure the old
 // file is untouched and `error` says why.
 bool writeAtomically(const QString& path, const QByteArray& data, mode_t mode = 0666, QString* error = nullptr);
-
-// Renames `path` to "<path>.unreadable-<yyyyMMdd-HHmmss>" (with a number added when that name
-// is taken) so that a file the program cannot use is kept for the user. Returns the new
-// path, or an empty string when the rename failed.
-QString moveAside(const QString& path, const QDateTime& when);
 
 } // namespace tq::storefile

@@ -1,5 +1,6 @@
 #include "stores/WritingMemory.h"
 
+#include "platform/AppFolder.h"
 #include "platform/Grapheme.h"
 #include "platform/Log.h"
 #include "platform/Text.h"
@@ -148,17 +149,15 @@ void WritingMemory::becomeReadOnly(LoadState state, const QString& why)
     loadState_ = state;
     readOnly_ = true;
     saveTimer_.cancel();
-    QString where;
     if (state == LoadState::Unreadable) {
-        movedAside_ = storefile::moveAside(filePath_, clock_.now());
-        where = movedAside_.isEmpty() ? QStringLiteral("; it stays in place") : QStringLiteral("; it was moved to ") + movedAside_;
+        movedAside_ = moveAside(filePath_);
         problem_ = text("Your writing memory could not be opened and was set aside. Nothing new is remembered until "
                         "%app starts again.");
     } else {
         problem_ = text("Your writing memory could not be opened because its key could not be read from the keyring. "
                         "Nothing new is remembered until %app starts again.");
     }
-    log::warning(QStringLiteral("The writing memory is read-only for this run: ") + why + where);
+    log::warning(QStringLiteral("The writing memory is read-only for this run: ") + why);
 }
 
 void WritingMemory::scheduleSave()

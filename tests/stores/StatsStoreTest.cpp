@@ -302,7 +302,8 @@ TEST_F(StatsStoreTest, FlushWritesAtOnceAndCancelsThePendingSave)
 
 TEST_F(StatsStoreTest, FailedWriteKeepsTheOldFile)
 {
-    StatsStore nowhere(dir.filePath(QStringLiteral("missing/stats.json")), clock);
+    writeFile(dir.filePath(QStringLiteral("blocker")), "a file where a folder should be");
+    StatsStore nowhere(dir.filePath(QStringLiteral("blocker/stats.json")), clock);
     nowhere.recordShown(now());
     EXPECT_FALSE(nowhere.flush());
 
@@ -316,7 +317,7 @@ TEST_F(StatsStoreTest, FailedWriteKeepsTheOldFile)
     if (saved)
         GTEST_SKIP() << "the folder stays writable (running as root)";
     EXPECT_EQ(readAll(path), before);
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 2);
 }
 
 } // namespace
