@@ -405,11 +405,16 @@ struct Snapshot {
     QMap<QString, QString> names;
 };
 
+// Dates beyond the pause until resumed count as it; dates before year 1 as long past, so a
+// hand-edited number can neither overflow the date type nor make the whole file unreadable.
 std::optional<QDateTime> dateFromJson(const QJsonValue& v)
 {
-    if (!v.isDouble() || !std::isfinite(v.toDouble()) || std::abs(v.toDouble()) > 1e12)
+    if (!v.isDouble())
         return std::nullopt;
-    return dateFromSecondsSince2001(v.toDouble());
+    const double s = v.toDouble();
+    if (!(s < kDistantFutureSeconds))
+        return AppRules::distantFuture();
+    return dateFromSecondsSince2001(std::max(s, -63113904000.0));
 }
 
 std::optional<Snapshot> decodeSnapshot(const QByteArray& bytes)

@@ -280,4 +280,18 @@ TEST_F(AppRulesTest, NoFileMeansNothingIsReadOrWritten)
     EXPECT_TRUE(QDir(dir.path()).isEmpty());
 }
 
+TEST_F(AppRulesTest, OutOfRangeDatesAndDurationsStayWithinUntilResumed)
+{
+    write(path(), R"({"rules":{},"pauses":{"app:far":1e300,"app:past":-1e300},"globalPauseUntil":1e20,"names":{}})");
+    AppRules rules(path(), clock);
+    EXPECT_EQ(rules.pausedUntil(QStringLiteral("app:far"), now()), AppRules::distantFuture());
+    EXPECT_FALSE(rules.pauses().contains(QStringLiteral("app:past")));
+    EXPECT_EQ(rules.globalPauseUntil(), AppRules::distantFuture());
+
+    rules.pause(QStringLiteral("app:huge"), 1e308, now());
+    EXPECT_EQ(rules.pausedUntil(QStringLiteral("app:huge"), now()), AppRules::distantFuture());
+    rules.pause(QStringLiteral("app:negative"), -60, now());
+    EXPECT_EQ(rules.pausedUntil(QStringLiteral("app:negative"), now()), std::nullopt);
+}
+
 } // namespace tq

@@ -147,4 +147,13 @@ TEST(KeyNames, X11AndMacCodesMapBothWays)
     EXPECT_EQ(macKeyCodeFromX11(100000), std::nullopt);
 }
 
+TEST(KeyNames, SessionLayoutNamesLetterKeys)
+{
+    // The X server's keyboard under a display, else the XKB defaults of the environment.
+    const auto a = KeyLayout::current().character(keycode::A);
+    ASSERT_TRUE(a.has_value());
+    EXPECT_TRUE(a->at(0).isLetter());
+    EXPECT_EQ(KeyLayout::current().character(keycode::Tab), std::nullopt);
+}
+
 } // namespace tq
