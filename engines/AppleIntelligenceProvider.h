@@ -14,6 +14,7 @@ public:
     // `model` defaults to the system's.
     explicit AppleIntelligenceProvider(OnDeviceModel* model = nullptr);
 
+    using CompletionProvider::complete;
     PromptStyle style() const override { return PromptStyle::Instruct; }
     Future<QString> complete(const CompletionRequest& request) override;
     Future<ProviderStatus> status() override;

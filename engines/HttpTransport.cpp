@@ -59,12 +59,12 @@ Future<QByteArray> send(QNetworkRequest request, const QByteArray* postBody, int
         if (promise.isSettled())
             return;
         const QVariant code = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
-        const QByteArray body = reply->readAll();
         if (*timedOut) {
             promise.finish(PlatformError{QStringLiteral("network"), int(QNetworkReply::TimeoutError),
                                          QStringLiteral("The request timed out.")});
             return;
         }
+        const QByteArray body = reply->readAll();
         if (code.isValid()) {
             const int status = code.toInt();
             if (status < 200 || status > 299) {

@@ -12,6 +12,7 @@ class OllamaProvider final : public CompletionProvider {
 public:
     explicit OllamaProvider(Providers::BaseAddress baseURL) : baseURL_(std::move(baseURL)) {}
 
+    using CompletionProvider::complete;
     PromptStyle style() const override { return PromptStyle::Raw; }
     Future<QString> complete(const CompletionRequest& request) override;
     Future<ProviderStatus> status() override;

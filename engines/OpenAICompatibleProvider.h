@@ -14,6 +14,7 @@ public:
     {
     }
 
+    using CompletionProvider::complete;
     PromptStyle style() const override { return PromptStyle::Raw; }
     Future<QString> complete(const CompletionRequest& request) override;
     Future<ProviderStatus> status() override;
