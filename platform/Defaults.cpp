@@ -305,14 +305,17 @@ QVariantMap JsonFileDefaults::loadDomain(const QString& name)
     QFile file(path);
     if (!file.exists())
         return {};
+    // What cannot be read or decoded is kept for the user: the next write must not replace it.
     if (!file.open(QIODevice::ReadOnly)) {
         log::warning(QStringLiteral("Defaults: cannot read ") + path + QStringLiteral(": ") + file.errorString());
+        moveAside(path);
         return {};
     }
     const QByteArray bytes = file.readAll();
+    const bool readFailed = file.error() != QFileDevice::NoError;
     file.close();
     QVariantMap values;
-    if (!defaults::decodeDomain(bytes, &values)) {
+    if (readFailed || !defaults::decodeDomain(bytes, &values)) {
         moveAside(path);
         return {};
     }

@@ -466,14 +466,20 @@ void AppRules::load()
     if (!filePath_)
         return;
     QFile file(*filePath_);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!file.exists())
         return;
+    // What cannot be read or decoded is kept for the user: the next save must not replace it.
+    if (!file.open(QIODevice::ReadOnly)) {
+        log::warning(QStringLiteral("Rules: the rules file could not be opened: ") + file.errorString());
+        moveAside(*filePath_);
+        return;
+    }
     const QByteArray bytes = file.readAll();
+    const bool readFailed = file.error() != QFileDevice::NoError;
     file.close();
     const QDateTime now = clock_->now();
-    const auto snapshot = decodeSnapshot(bytes);
+    const auto snapshot = readFailed ? std::nullopt : decodeSnapshot(bytes);
     if (!snapshot) {
-        // Kept for the user: the next save must not overwrite what could not be read.
         moveAside(*filePath_);
         return;
     }

@@ -294,4 +294,15 @@ TEST_F(AppRulesTest, OutOfRangeDatesAndDurationsStayWithinUntilResumed)
     EXPECT_EQ(rules.pausedUntil(QStringLiteral("app:negative"), now()), std::nullopt);
 }
 
+TEST_F(AppRulesTest, UnreadableFileIsMovedAsideToo)
+{
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("rules.json")));
+    AppRules rules(path(), clock);
+    EXPECT_EQ(QDir(dir.path()).entryList({QStringLiteral("rules.json.corrupt-*")}, QDir::Dirs).size(), 1);
+    rules.rememberName(QStringLiteral("X"), QStringLiteral("app:x"));
+    rules.flush();
+    EXPECT_EQ(fileObject().value(QStringLiteral("names")).toObject().value(QStringLiteral("app:x")),
+              QJsonValue(QStringLiteral("X")));
+}
+
 } // namespace tq
