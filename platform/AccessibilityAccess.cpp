@@ -68,8 +68,11 @@ bool AtSpiAccessibilityAccess::busReachable()
         QDBusConnection::disconnectFromBus(kAtSpiConnection);
     connectedAddress_ = address.value();
     const bool ok = QDBusConnection::connectToBus(connectedAddress_, kAtSpiConnection).isConnected();
-    if (!ok)
+    // Polled every second while access is missing: say it once per address.
+    if (!ok && unreachableLogged_ != connectedAddress_) {
+        unreachableLogged_ = connectedAddress_;
         log::warning(QStringLiteral("The accessibility bus does not answer at its address."));
+    }
     return ok;
 }
 

@@ -44,6 +44,7 @@ private slots:
 private:
     bool busReachable();
     QString connectedAddress_;
+    QString unreachableLogged_;
 };
 
 } // namespace tq

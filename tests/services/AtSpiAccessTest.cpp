@@ -1,11 +1,18 @@
 // The real accessibility switch on the session bus. Runs fully inside the private desktop
 // session (tools/desktop-session.sh); on another session bus it only reads.
+#include "app/services/Permissions.h"
 #include "platform/AccessibilityAccess.h"
+#include "platform/ScreenCaptureAccess.h"
+
+#include "platform/fakes/FakeDesktopSettings.h"
+#include "platform/fakes/FakeLoginItem.h"
+#include "platform/fakes/FakeScreenCaptureAccess.h"
 
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusReply>
 #include <QDBusVariant>
+#include <QGuiApplication>
 #include <QSignalSpy>
 #include <gtest/gtest.h>
 
@@ -58,6 +65,39 @@ TEST(AtSpiAccessibilityAccess, ReadsAndSwitchesOnTheSessionAccessibilityFlag)
     EXPECT_EQ(readFlag("ScreenReaderEnabled"), screenReader);
 
     writeIsEnabled(*initial);
+}
+
+TEST(AtSpiAccessibilityAccess, PermissionsFollowTheSwitchThroughTheDesktopsHint)
+{
+    if (qEnvironmentVariableIsEmpty("TQ_DESKTOP_SESSION") || !readFlag("IsEnabled"))
+        GTEST_SKIP() << "needs the private desktop session";
+    writeIsEnabled(false);
+    AtSpiAccessibilityAccess access;
+    VirtualClock clock;
+    FakeScreenCaptureAccess capture;
+    FakeDesktopSettings settings;
+    FakeLoginItem login;
+    Permissions permissions(access, capture, settings, login, clock);
+    ASSERT_FALSE(permissions.accessibility());
+    permissions.startWatching();
+
+    QSignalSpy hint(&access, &AccessibilityAccess::changed);
+    permissions.requestAccessibility();
+    EXPECT_TRUE(settings.opened.empty()); // granted at once: no settings page
+    ASSERT_TRUE(hint.count() > 0 || hint.wait(3000));
+    clock.advance(std::chrono::milliseconds(300));
+    EXPECT_TRUE(permissions.accessibility());
+    EXPECT_TRUE(permissions.justGranted(QStringLiteral("onboarding")));
+}
+
+TEST(X11ScreenCaptureAccess, AllowedExactlyWhenTheDisplayIsReachable)
+{
+    X11ScreenCaptureAccess capture;
+    if (qEnvironmentVariableIsEmpty("DISPLAY")) {
+        EXPECT_FALSE(capture.preflight());
+    } else if (QGuiApplication::platformName() == QLatin1String("xcb")) {
+        EXPECT_TRUE(capture.request());
+    }
 }
 
 } // namespace
