@@ -1,0 +1,35 @@
+#pragma once
+// One-time import from the maker's earlier product (Quarmel): its settings, its data folder
+// and its keychain items are taken over on the first start, without overwriting anything of
+// this program's, and never looked at again.
+
+#include "platform/Defaults.h"
+#include "stores/Keychain.h"
+
+#include <QString>
+#include <QVariantMap>
+
+#include <optional>
+
+namespace tq {
+
+inline const QString kEarlierProductDomain = QStringLiteral("app.quarmel.Quarmel"); // defaults domain and keychain service
+inline const QString kEarlierProductFolder = QStringLiteral("Quarmel");
+inline const QString kMigratedFromEarlierProduct = QStringLiteral("migratedFromQuarmel");
+
+// Runs the import unless the flag says it already ran, then sets the flag (also after
+// failures, which are silent). `supportFolder` is the folder that holds both products' data
+// folders (the XDG data folder).
+void migrateFromEarlierProduct(Defaults& defaults, const QString& supportFolder, const Keychain& keychain = Keychain());
+// The same over the standard defaults, the XDG data folder and the program's keychain.
+void migrateFromEarlierProduct();
+
+// Copies the settings this program does not hold yet, leaving out saved window frames.
+// Without `from`, the earlier product's persistent domain is read from `into`.
+void importEarlierDefaults(Defaults& into, const std::optional<QVariantMap>& from = std::nullopt);
+
+// Moves the earlier folder into place in one rename when this program has none; otherwise
+// moves over each entry this program's folder lacks and removes the earlier folder once empty.
+void moveEarlierFolder(const QString& from, const QString& to);
+
+} // namespace tq
