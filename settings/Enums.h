@@ -2,6 +2,7 @@
 // The closed choices among the settings. Each is stored and coded as its raw value, the case
 // name; parsing a raw value is an exact, case-sensitive match.
 
+#include <QHashFunctions>
 #include <QJsonValue>
 #include <QString>
 
@@ -93,6 +94,14 @@ std::optional<E> fromJson(const QJsonValue& json)
     if (!json.isString())
         return std::nullopt;
     return fromRawValue<E>(json.toString());
+}
+
+// Hashing by case, for QHash and QSet keys.
+template <typename E>
+    requires requires { EnumCases<E>::cases; }
+size_t qHash(E value, size_t seed = 0) noexcept
+{
+    return ::qHash(static_cast<int>(value), seed);
 }
 
 // Localized labels, as shown by the settings panes.

@@ -4,6 +4,7 @@
 #include "settings/KeyCombo.h"
 
 #include <QJsonDocument>
+#include <QSet>
 
 #include <gtest/gtest.h>
 
@@ -21,6 +22,8 @@ TEST(SettingsEnums, RawValuesParseExactly)
     EXPECT_EQ(rawValue(CompletionLength::long_), QStringLiteral("long"));
     EXPECT_EQ(toJson(EscapeBehavior::dismissForField), QJsonValue(QStringLiteral("dismissForField")));
     EXPECT_EQ(fromJson<GhostStyle>(QJsonValue(1)), std::nullopt);
+    const QSet<EngineKind> servers{EngineKind::ollama, EngineKind::openAI, EngineKind::ollama};
+    EXPECT_EQ(servers.size(), 2);
 }
 
 TEST(SettingsEnums, CasesKeepTheirOrderAndLabels)
