@@ -100,7 +100,7 @@ double LlamaRuntime::Reply::score() const
 // ---------------------------------------------------------------------------------------------
 // Queue
 
-LlamaRuntime::LlamaRuntime(int contextTokens) : contextTokens_(contextTokens)
+LlamaRuntime::LlamaRuntime(int contextTokens, int threads) : contextTokens_(contextTokens), threads_(threads)
 {
     setUpLibraryOnce();
     worker_ = std::thread([this] { workerLoop(); });
@@ -196,6 +196,10 @@ std::optional<LlamaRuntime::LoadInfo> LlamaRuntime::load(const std::string& path
     cp.n_batch = kDecodeBatch;
     cp.n_ubatch = kDecodeBatch;
     cp.no_perf = true;
+    if (threads_ > 0) {
+        cp.n_threads = threads_;
+        cp.n_threads_batch = threads_;
+    }
     llama_context* context = llama_init_from_model(model, cp);
     if (!context) {
         llama_model_free(model);

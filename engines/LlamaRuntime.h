@@ -101,7 +101,8 @@ public:
         double wordFloor = 0;
     };
 
-    explicit LlamaRuntime(int contextTokens);
+    // `threads` 0 keeps the library's default thread count.
+    explicit LlamaRuntime(int contextTokens, int threads = 0);
     ~LlamaRuntime();
     LlamaRuntime(const LlamaRuntime&) = delete;
     LlamaRuntime& operator=(const LlamaRuntime&) = delete;
@@ -166,6 +167,7 @@ private:
     bool stillLatest(std::int64_t job) const { return latest_.load() == job; }
 
     const int contextTokens_;
+    const int threads_;
     std::atomic<std::int64_t> latest_{0};
 
     llama_model* model_ = nullptr;

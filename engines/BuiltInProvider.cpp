@@ -1,0 +1,177 @@
+#include "engines/BuiltInProvider.h"
+
+#include "platform/Text.h"
+
+#include <QMetaObject>
+#include <QPointer>
+
+namespace tq {
+
+namespace {
+
+PlatformError runtimeError(const LlamaRuntime::Failure& f)
+{
+    return PlatformError{QStringLiteral("runtime"), int(f.code()), f.description()};
+}
+
+} // namespace
+
+BuiltInProvider::BuiltInProvider(const ModelStore& store, CompletionProvider* standIn,
+                                 std::shared_ptr<LlamaRuntime> runtime, Clock& clock, QObject* parent)
+    : QObject(parent)
+    , store_(store)
+    , standIn_(standIn)
+    , runtime_(runtime ? std::move(runtime) : std::make_shared<LlamaRuntime>(kContextTokens))
+    , idleUnload_(clock)
+{
+}
+
+BuiltInProvider::~BuiltInProvider() = default;
+
+template <class T>
+Future<T> BuiltInProvider::submit(const CompletionRequest& request, int count, bool prefillOnly,
+                                  PartialHandler partial,
+                                  std::function<Outcome<T>(const LlamaRuntime::Output&)> pick,
+                                  std::function<Outcome<T>(Outcome<T>)> onFailure)
+{
+    LlamaRuntime::Job job;
+    job.path = store_.modelPath().toStdString();
+    job.prompt = request.rawPrompt;
+    job.maxTokens = request.maxTokens;
+    job.stop = request.stop;
+    job.healLast = request.healLast;
+    job.count = count;
+    job.prefillOnly = prefillOnly;
+    job.spaceTyped = request.spaceTyped;
+    job.temperature = request.temperature;
+    job.wordFloor = kWordFloor;
+    // Numbering the job stops every earlier one at its next check.
+    job.job = runtime_->nextJob();
+
+    QPointer<BuiltInProvider> self(this);
+    if (partial) {
+        // Partial texts reach the caller on the main thread, in the order they were made.
+        job.partial = [self, partial](const QString& text) {
+            QMetaObject::invokeMethod(
+                self.data(), [self, partial, text] {
+                    if (self)
+                        partial(text);
+                },
+                Qt::QueuedConnection);
+        };
+    }
+
+    Promise<T> promise;
+    std::weak_ptr<LlamaRuntime> weak = runtime_;
+    const std::int64_t number = job.job;
+    // A cancellation stops this job only; when it arrives after a newer job was numbered it
+    // must leave that one running.
+    promise.onCancel([weak, number] {
+        if (auto rt = weak.lock())
+            rt->cancelJob(number);
+    });
+
+    LlamaRuntime* rt = runtime_.get();
+    runtime_->post([rt, job = std::move(job), promise, pick, onFailure, self] {
+        Outcome<T> outcome = Cancelled{};
+        try {
+            outcome = pick(rt->run(job));
+        } catch (const LlamaRuntime::Failure& f) {
+            outcome = onFailure(runtimeError(f));
+        } catch (const LlamaRuntime::Stopped&) {
+            outcome = onFailure(Cancelled{});
+        }
+        QMetaObject::invokeMethod(
+            self.data(), [self] {
+                if (self)
+                    self->scheduleIdleUnload();
+            },
+            Qt::QueuedConnection);
+        promise.finish(std::move(outcome));
+    });
+    return promise.future();
+}
+
+Future<QString> BuiltInProvider::complete(const CompletionRequest& request)
+{
+    return complete(request, nullptr);
+}
+
+Future<QString> BuiltInProvider::complete(const CompletionRequest& request, PartialHandler partial)
+{
+    if (!store_.phase().is(ModelStore::Phase::Kind::Ready))
+        return Future<QString>::ready(ProviderError{text("Download the %app model in Settings first")});
+    return submit<QString>(
+        request, 1, false, std::move(partial),
+        [](const LlamaRuntime::Output& o) { return Outcome<QString>(o.text); },
+        [](Outcome<QString> failure) { return failure; });
+}
+
+Future<QStringList> BuiltInProvider::alternatives(const CompletionRequest& request, int count)
+{
+    if (!store_.phase().is(ModelStore::Phase::Kind::Ready))
+        return Future<QStringList>::ready(QStringList{});
+    return submit<QStringList>(
+        request, std::max(count, 2), false, nullptr,
+        [](const LlamaRuntime::Output& o) { return Outcome<QStringList>(o.alternatives); },
+        [](Outcome<QStringList> failure) { return failure; });
+}
+
+Future<Done> BuiltInProvider::prefill(const CompletionRequest& request)
+{
+    if (!store_.phase().is(ModelStore::Phase::Kind::Ready))
+        return Future<Done>::ready(Done{});
+    // Never reports a failure.
+    return submit<Done>(
+        request, 1, true, nullptr, [](const LlamaRuntime::Output&) { return Outcome<Done>(Done{}); },
+        [](Outcome<Done>) { return Outcome<Done>(Done{}); });
+}
+
+Future<ProviderStatus> BuiltInProvider::status()
+{
+    const ModelStore::Phase phase = store_.phase();
+    if (!builtInStatusNeedsStandIn(phase) || !standIn_)
+        return Future<ProviderStatus>::ready(builtInEngineStatus(phase, ProviderStatus::unknown()));
+    Promise<ProviderStatus> promise;
+    standIn_->status().then(this, [promise, phase](const Outcome<ProviderStatus>& o) {
+        promise.finish(builtInEngineStatus(phase, o.valueOr(ProviderStatus::unknown())));
+    });
+    return promise.future();
+}
+
+Future<QStringList> BuiltInProvider::models()
+{
+    return Future<QStringList>::ready(QStringList{});
+}
+
+void BuiltInProvider::warmUp()
+{
+    if (!store_.phase().is(ModelStore::Phase::Kind::Ready))
+        return;
+    LlamaRuntime* rt = runtime_.get();
+    runtime_->post([rt, path = store_.modelPath().toStdString()] {
+        try {
+            rt->load(path);
+        } catch (const LlamaRuntime::Failure&) {
+            // The next request reports it.
+        }
+    });
+    scheduleIdleUnload();
+}
+
+void BuiltInProvider::scheduleIdleUnload()
+{
+    std::weak_ptr<LlamaRuntime> weak = runtime_;
+    idleUnload_.start(std::chrono::duration_cast<Nanos>(kIdleLimit), [weak] {
+        if (auto rt = weak.lock())
+            rt->unloadLater();
+    });
+}
+
+void BuiltInProvider::handleMemoryPressure()
+{
+    idleUnload_.cancel();
+    runtime_->unloadLater();
+}
+
+} // namespace tq

@@ -1,0 +1,227 @@
+#include "LlamaTestSupport.h"
+
+#include "engines/BuiltInProvider.h"
+#include "engines/ModelStore.h"
+
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include <optional>
+
+namespace tq {
+namespace {
+
+// A stand-in engine whose status the test sets.
+class StandIn : public CompletionProvider {
+public:
+    ProviderStatus answer = ProviderStatus::unavailable(QStringLiteral("no"));
+    PromptStyle style() const override { return PromptStyle::Instruct; }
+    Future<QString> complete(const CompletionRequest&) override { return Future<QString>::ready(QString()); }
+    Future<ProviderStatus> status() override { return Future<ProviderStatus>::ready(answer); }
+    Future<QStringList> models() override { return Future<QStringList>::ready(QStringList{}); }
+};
+
+template <class T>
+Outcome<T> await(const Future<T>& f, int timeoutMs = 60000)
+{
+    std::optional<Outcome<T>> out;
+    f.then([&](const Outcome<T>& o) { out = o; });
+    QElapsedTimer timer;
+    timer.start();
+    while (!out && timer.elapsed() < timeoutMs)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    EXPECT_TRUE(out.has_value()) << "no outcome in time";
+    return out.value_or(Outcome<T>(Cancelled{}));
+}
+
+class BuiltInProviderTest : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(dir.isValid()); }
+
+    // Puts `file` in place as the model, with a spec and marker that make it count as verified.
+    void install(const QString& file, bool verified = true)
+    {
+        ModelSpec spec = ModelSpec::builtIn();
+        spec.fileName = QStringLiteral("model.gguf");
+        spec.bytes = QFileInfo(file).size();
+        store.emplace(spec, dir.path());
+        QFile::remove(store->modelPath());
+        ASSERT_TRUE(QFile::link(file, store->modelPath()));
+        if (verified) {
+            QFile marker(store->markerPath());
+            ASSERT_TRUE(marker.open(QIODevice::WriteOnly));
+            marker.write(spec.sha256.toUtf8());
+        }
+        store->check();
+        QCoreApplication::processEvents();
+        ASSERT_EQ(store->phase().is(ModelStore::Phase::Kind::Ready), verified);
+    }
+    void makeReady() { install(QString::fromStdString(test::tinyModelPath())); }
+
+    CompletionRequest request(QString prompt, int maxTokens = 8)
+    {
+        CompletionRequest r;
+        r.rawPrompt = std::move(prompt);
+        r.maxTokens = maxTokens;
+        r.temperature = 0.0;
+        return r;
+    }
+
+    static std::shared_ptr<LlamaRuntime> runtime()
+    {
+        return std::make_shared<LlamaRuntime>(BuiltInProvider::kContextTokens, test::kTestThreads);
+    }
+
+    VirtualClock clock;
+    QTemporaryDir dir;
+    std::optional<ModelStore> store;
+    StandIn standIn;
+};
+
+const QString kPrompt = QStringLiteral("Dear team, thanks for the quick reply about the meeting on Friday");
+
+TEST_F(BuiltInProviderTest, WithoutAReadyModelNothingRunsAndStatusAsksTheStandIn)
+{
+    install(QString::fromStdString(test::tinyModelPath()), false);
+    BuiltInProvider provider(*store, &standIn, runtime(), clock);
+
+    const auto complete = await(provider.complete(request(kPrompt)));
+    ASSERT_TRUE(complete.isProviderError());
+    EXPECT_EQ(complete.errorMessage(), QStringLiteral("Download the Tessaquill model in Settings first"));
+    EXPECT_EQ(await(provider.alternatives(request(kPrompt), 3)).value(), QStringList{});
+    EXPECT_TRUE(await(provider.prefill(request(kPrompt))).hasValue());
+    EXPECT_FALSE(provider.isIdleUnloadPending());
+    EXPECT_EQ(provider.runtime().loadCount(), 0);
+
+    EXPECT_EQ(await(provider.status()).value(),
+              ProviderStatus::unavailable(QStringLiteral("Download the model to start")));
+    standIn.answer = ProviderStatus::ready(QStringLiteral("Ready"));
+    EXPECT_EQ(await(provider.status()).value(),
+              ProviderStatus::ready(QStringLiteral("Apple Intelligence fills in until you download it.")));
+    EXPECT_TRUE(await(provider.models()).value().isEmpty());
+    EXPECT_EQ(provider.style(), PromptStyle::Raw);
+}
+
+TEST_F(BuiltInProviderTest, CompletesWithPartialTextsOnTheMainThread)
+{
+    makeReady();
+    BuiltInProvider provider(*store, &standIn, runtime(), clock);
+    EXPECT_EQ(await(provider.status()).value(), ProviderStatus::ready(QStringLiteral("Downloaded")));
+
+    QStringList partials;
+    const auto out = await(provider.complete(request(kPrompt, 6), [&](const QString& t) {
+        EXPECT_EQ(QThread::currentThread(), qApp->thread());
+        partials << t;
+    }));
+    ASSERT_TRUE(out.hasValue()) << out.errorMessage().toStdString();
+    QCoreApplication::processEvents();
+    if (!out.value().isEmpty()) {
+        ASSERT_FALSE(partials.isEmpty());
+        EXPECT_TRUE(out.value().startsWith(partials.front().left(1)));
+    }
+
+    // Zero tokens: an empty text, no error.
+    const auto none = await(provider.complete(request(kPrompt, 0)));
+    ASSERT_TRUE(none.hasValue());
+    EXPECT_EQ(none.value(), QString());
+
+    // Alternatives: at least two candidates even when one is asked for.
+    const auto alts = await(provider.alternatives(request(kPrompt, 4), 1));
+    ASSERT_TRUE(alts.hasValue());
+    EXPECT_GE(alts.value().size(), 1);
+}
+
+TEST_F(BuiltInProviderTest, ANewerRequestCancelsTheOlderOneAndALateCancelLeavesItAlone)
+{
+    makeReady();
+    BuiltInProvider provider(*store, &standIn, runtime(), clock);
+    auto first = provider.complete(request(kPrompt, 200));
+    auto second = provider.complete(request(kPrompt + QStringLiteral(" and"), 3));
+    // Cancelling the first after the second was numbered must not stop the second.
+    first.cancel();
+    EXPECT_TRUE(await(first).isCancelled());
+    const auto out = await(second);
+    EXPECT_TRUE(out.hasValue()) << out.errorMessage().toStdString();
+
+    // The caller's own cancellation stops its job, which then reports nothing else.
+    auto third = provider.complete(request(kPrompt, 200));
+    third.cancel();
+    EXPECT_TRUE(await(third).isCancelled());
+    provider.runtime().waitUntilIdle();
+    EXPECT_NE(provider.runtime().latest(), 0);
+}
+
+TEST_F(BuiltInProviderTest, AnOlderJobStillRunningEndsCancelled)
+{
+    makeReady();
+    BuiltInProvider provider(*store, &standIn, runtime(), clock);
+    // Without caller cancellation: numbering the second stops the first at its next check.
+    auto first = provider.complete(request(kPrompt, 200));
+    auto second = provider.complete(request(kPrompt, 2));
+    EXPECT_TRUE(await(first).isCancelled());
+    EXPECT_TRUE(await(second).hasValue());
+}
+
+TEST_F(BuiltInProviderTest, IdleUnloadFreesTheModelAndTheNextRequestLoadsItAgain)
+{
+    makeReady();
+    BuiltInProvider provider(*store, &standIn, runtime(), clock);
+    ASSERT_TRUE(await(provider.complete(request(kPrompt, 1))).hasValue());
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(provider.runtime().isLoaded());
+    EXPECT_TRUE(provider.isIdleUnloadPending());
+
+    // A job 29 minutes later pushes the unload another 30 minutes out.
+    clock.advance(std::chrono::minutes(29));
+    ASSERT_TRUE(await(provider.prefill(request(kPrompt))).hasValue());
+    QCoreApplication::processEvents();
+    clock.advance(std::chrono::minutes(29));
+    provider.runtime().waitUntilIdle();
+    EXPECT_TRUE(provider.runtime().isLoaded());
+
+    clock.advance(std::chrono::minutes(2));
+    provider.runtime().waitUntilIdle();
+    EXPECT_FALSE(provider.runtime().isLoaded());
+    EXPECT_EQ(provider.runtime().loadCount(), 1);
+
+    ASSERT_TRUE(await(provider.complete(request(kPrompt, 1))).hasValue());
+    EXPECT_TRUE(provider.runtime().isLoaded());
+    EXPECT_EQ(provider.runtime().loadCount(), 2);
+
+    // Memory pressure frees it at once and drops the pending idle unload.
+    provider.handleMemoryPressure();
+    provider.runtime().waitUntilIdle();
+    EXPECT_FALSE(provider.runtime().isLoaded());
+    EXPECT_FALSE(provider.isIdleUnloadPending());
+
+    // The warm-up loads ahead of a request and starts the idle timer.
+    provider.warmUp();
+    provider.runtime().waitUntilIdle();
+    EXPECT_TRUE(provider.runtime().isLoaded());
+    EXPECT_TRUE(provider.isIdleUnloadPending());
+}
+
+TEST_F(BuiltInProviderTest, AnUnloadableFileReportsTheRuntimesText)
+{
+    const QString junkPath = dir.filePath(QStringLiteral("junk.bin"));
+    QFile junk(junkPath);
+    ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
+    junk.write("not a model");
+    junk.close();
+    install(junkPath);
+    BuiltInProvider provider(*store, &standIn, runtime(), clock);
+    const auto out = await(provider.complete(request(kPrompt)));
+    ASSERT_TRUE(out.isPlatformError());
+    EXPECT_EQ(out.errorMessage(), QStringLiteral("The model file couldn't be loaded"));
+    // Prefill never reports it.
+    EXPECT_TRUE(await(provider.prefill(request(kPrompt))).hasValue());
+}
+
+} // namespace
+} // namespace tq

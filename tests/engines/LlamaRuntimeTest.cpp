@@ -1,0 +1,345 @@
+#include "LlamaTestSupport.h"
+
+#include "engines/LlamaRuntime.h"
+
+#include <gtest/gtest.h>
+
+#include <QSet>
+
+#include <llama.h>
+
+#include <atomic>
+#include <cmath>
+
+namespace tq {
+namespace {
+
+using test::onQueue;
+using test::tinyModelPath;
+using Token = LlamaRuntime::Token;
+
+const QString kPrompt = QStringLiteral("The quick brown fox jumps over the lazy dog while the cat sleeps in the sun");
+
+class LlamaRuntimeTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        onQueue(rt, [this] { rt.load(tinyModelPath()); });
+        rt.setDecodeObserver([this](int n) {
+            decodes += 1;
+            decodedTokens += n;
+        });
+    }
+
+    LlamaRuntime::Job job(QString prompt, int maxTokens)
+    {
+        LlamaRuntime::Job j;
+        j.path = tinyModelPath();
+        j.prompt = std::move(prompt);
+        j.maxTokens = maxTokens;
+        j.temperature = 0.0;
+        j.job = rt.nextJob();
+        return j;
+    }
+
+    LlamaRuntime::Output generate(LlamaRuntime::Job j)
+    {
+        return onQueue(rt, [this, j] { return rt.generate(j); });
+    }
+
+    void resetCounts()
+    {
+        decodes = 0;
+        decodedTokens = 0;
+    }
+
+    LlamaRuntime rt{2048, test::kTestThreads};
+    std::atomic<int> decodes{0};
+    std::atomic<int> decodedTokens{0};
+};
+
+TEST_F(LlamaRuntimeTest, LoadingKeepsTheSameModelAndFailsCleanlyOnABadFile)
+{
+    EXPECT_TRUE(rt.isLoaded());
+    EXPECT_EQ(rt.loadCount(), 1);
+    generate(job(kPrompt, 0));
+    const auto cached = onQueue(rt, [this] { return rt.evaluated(); });
+    ASSERT_FALSE(cached.empty());
+
+    // The same path again: nothing reloaded, the cache stays.
+    EXPECT_FALSE(onQueue(rt, [this] { return rt.load(tinyModelPath()).has_value(); }));
+    EXPECT_EQ(onQueue(rt, [this] { return rt.evaluated(); }), cached);
+    EXPECT_EQ(rt.loadCount(), 1);
+
+    // Another path unloads first, so a failure leaves no model at all.
+    try {
+        onQueue(rt, [this] { rt.load("/nonexistent/model.gguf"); });
+        FAIL() << "loading a missing file succeeded";
+    } catch (const LlamaRuntime::Failure& f) {
+        EXPECT_EQ(f.kind(), LlamaRuntime::Failure::Kind::LoadFailed);
+        EXPECT_EQ(f.description(), QStringLiteral("The model file couldn't be loaded"));
+    }
+    EXPECT_FALSE(rt.isLoaded());
+    try {
+        generate(job(kPrompt, 4));
+        FAIL() << "generation without a model succeeded";
+    } catch (const LlamaRuntime::Failure& f) {
+        EXPECT_EQ(f.kind(), LlamaRuntime::Failure::Kind::ContextFailed);
+    }
+
+    // The next run loads it again.
+    auto j = job(kPrompt, 0);
+    onQueue(rt, [this, j] { return rt.run(j); });
+    EXPECT_TRUE(rt.isLoaded());
+    EXPECT_EQ(rt.loadCount(), 2);
+}
+
+TEST_F(LlamaRuntimeTest, TokenizeWithALimitKeepsTheBeginTokenAndTheLastTokens)
+{
+    const auto all = onQueue(rt, [this] { return rt.tokenize(kPrompt, 10000); });
+    ASSERT_GT(all.size(), 6u);
+    const Token bos = all.front();
+    EXPECT_EQ(bos, onQueue(rt, [this] { return llama_vocab_bos(rt.vocab()); }));
+
+    const auto five = onQueue(rt, [this] { return rt.tokenize(kPrompt, 5); });
+    ASSERT_EQ(five.size(), 5u);
+    EXPECT_EQ(five.front(), bos);
+    EXPECT_TRUE(std::equal(five.begin() + 1, five.end(), all.end() - 4));
+
+    for (int limit : {1, 0, -3}) {
+        const auto one = onQueue(rt, [this, limit] { return rt.tokenize(kPrompt, limit); });
+        ASSERT_EQ(one.size(), 2u) << limit;
+        EXPECT_EQ(one[0], bos);
+        EXPECT_EQ(one[1], all.back());
+    }
+
+    EXPECT_THROW(onQueue(rt, [this] { return rt.tokenize(QString(), 100); }), LlamaRuntime::Failure);
+    // Special-token text is plain text.
+    const auto special = onQueue(rt, [this] { return rt.tokenize(QStringLiteral("<s>"), 100); });
+    EXPECT_GT(special.size(), 2u);
+}
+
+TEST_F(LlamaRuntimeTest, PiecesAndTokensMatchingAPrefix)
+{
+    // Library pieces: raw bytes, with the whole piece even past 32 bytes.
+    const auto tokens = onQueue(rt, [this] { return rt.tokenize(QStringLiteral("apple pie"), 100); });
+    std::string spelled;
+    for (std::size_t i = 1; i < tokens.size(); ++i)
+        spelled += onQueue(rt, [this, t = tokens[i]] { return rt.piece(t); });
+    EXPECT_EQ(spelled, " apple pie");
+
+    onQueue(rt, [this] { rt.setPieceTables({"a", "ab", "abc", "b", ""}); });
+    auto matching = [this](std::string r) { return onQueue(rt, [this, r] { return rt.tokensMatching(r); }); };
+    EXPECT_EQ(matching("abx"), (std::vector<Token>{1}));
+    EXPECT_EQ(matching("ab"), (std::vector<Token>{1, 2}));
+    EXPECT_EQ(matching("a"), (std::vector<Token>{0, 1, 2}));
+    EXPECT_TRUE(matching("zz").empty());
+    EXPECT_TRUE(matching("").empty());
+    EXPECT_EQ(onQueue(rt, [this] { return rt.piece(2); }), "abc");
+}
+
+TEST_F(LlamaRuntimeTest, RepeatedPromptReusesTheCacheAndTheShortcutDecodesNothing)
+{
+    const auto first = generate(job(kPrompt, 0));
+    EXPECT_EQ(first.text, QString());
+    EXPECT_EQ(first.generatedTokens, 0);
+    EXPECT_EQ(first.reusedTokens, 0);
+    const int n = first.promptTokens;
+    EXPECT_EQ(decodedTokens, n);
+
+    // The same prompt: only the last token is decoded again, for fresh logits.
+    resetCounts();
+    const auto again = generate(job(kPrompt, 0));
+    EXPECT_EQ(again.reusedTokens, n - 1);
+    EXPECT_EQ(decodes, 1);
+    EXPECT_EQ(decodedTokens, 1);
+
+    // With a required prefix (a typed space) the stored prompt logits are used: no decode
+    // precedes the first sampled token, and each step decodes its one token.
+    resetCounts();
+    auto spaced = job(kPrompt, 3);
+    spaced.spaceTyped = true;
+    const auto shortcut = generate(spaced);
+    EXPECT_EQ(shortcut.reusedTokens, n);
+    EXPECT_EQ(decodedTokens, decodes);
+    EXPECT_LE(decodes, 3);
+
+    // A longer prompt reuses the common prefix but always decodes its own last token.
+    resetCounts();
+    const auto longer = generate(job(kPrompt + QStringLiteral(" and dreams"), 0));
+    EXPECT_GE(longer.reusedTokens, n - 2);
+    EXPECT_LT(longer.reusedTokens, longer.promptTokens);
+    EXPECT_EQ(decodedTokens, longer.promptTokens - longer.reusedTokens);
+    EXPECT_EQ(onQueue(rt, [this] { return int(rt.evaluated().size()); }), longer.promptTokens);
+}
+
+TEST_F(LlamaRuntimeTest, GreedyBelowTheThresholdIsRepeatableAndStopStringsCut)
+{
+    const auto a = generate(job(kPrompt, 12));
+    const auto b = generate(job(kPrompt, 12));
+    EXPECT_EQ(a.text, b.text);
+    ASSERT_GT(a.generatedTokens, 0);
+
+    auto warmish = job(kPrompt, 12);
+    warmish.temperature = 0.04;
+    EXPECT_EQ(generate(warmish).text, a.text);
+
+    ASSERT_GE(a.text.size(), 3) << "the tiny model wrote too little to cut";
+    const QString stop = a.text.mid(a.text.size() / 2, 2);
+    auto stopped = job(kPrompt, 12);
+    stopped.stop = {QStringLiteral("never there"), stop};
+    const auto cut = generate(stopped);
+    EXPECT_EQ(cut.text, a.text.left(a.text.indexOf(stop)));
+}
+
+TEST_F(LlamaRuntimeTest, HealingTakesTheHalfWordOutAndForcesItsSpelling)
+{
+    const auto tokens = onQueue(rt, [this] { return rt.tokenize(kPrompt, 10000); });
+    const int vocabulary = onQueue(rt, [this] { return llama_vocab_n_tokens(rt.vocab()); });
+    const Token t1 = tokens[tokens.size() - 2];
+    const Token t2 = tokens.back();
+    Token apple = 5000;
+    while (std::find(tokens.begin(), tokens.end(), apple) != tokens.end())
+        ++apple;
+
+    // Hand-made pieces: the prompt ends in " ap" + "p"; only " apple" spells " app" in one step.
+    std::vector<std::string> pieces(static_cast<std::size_t>(vocabulary));
+    pieces[std::size_t(t1)] = " ap";
+    pieces[std::size_t(t2)] = "p";
+    pieces[std::size_t(apple)] = " apple";
+    onQueue(rt, [this, pieces] { rt.setPieceTables(pieces); });
+    EXPECT_EQ(onQueue(rt, [this] { return rt.tokensMatching(" app"); }), (std::vector<Token>{apple}));
+
+    auto healed = job(kPrompt, 1);
+    healed.healLast = true;
+    const auto out = generate(healed);
+    EXPECT_EQ(out.text, QStringLiteral("le"));
+    EXPECT_EQ(out.promptTokens, int(tokens.size()) - 2);
+
+    // A prompt of two tokens (begin token and one more) is never healed.
+    auto shortOne = job(QStringLiteral("x"), 0);
+    shortOne.healLast = true;
+    EXPECT_EQ(generate(shortOne).promptTokens, 2);
+}
+
+TEST_F(LlamaRuntimeTest, AlternativesAreDistinctAndBestFirst)
+{
+    auto several = job(kPrompt, 6);
+    several.count = 3;
+    several.temperature = 0.3;
+    const auto out = generate(several);
+    ASSERT_FALSE(out.alternatives.isEmpty());
+    EXPECT_EQ(out.alternatives.front(), out.text);
+    EXPECT_EQ(out.alternatives.size(), QSet<QString>(out.alternatives.begin(), out.alternatives.end()).size());
+    EXPECT_LE(out.alternatives.size(), 3);
+
+    EXPECT_TRUE(generate(job(kPrompt, 6)).alternatives.isEmpty());
+
+    using Reply = LlamaRuntime::Reply;
+    using Step = LlamaRuntime::Step;
+    auto reply = [](QString text, std::vector<double> logprobs) {
+        Reply r{std::move(text), int(logprobs.size()), {}};
+        for (double l : logprobs)
+            r.steps.push_back(Step{l, 0, false});
+        return r;
+    };
+    std::vector<Reply> replies{
+        reply(QStringLiteral("low"), {-3, -3}),
+        reply(QStringLiteral("high"), {-0.5, -0.5}),
+        reply(QStringLiteral("high"), {-0.5, -0.6}),
+        reply(QStringLiteral("mid") + QChar(0xFFFD), {-1, -1}),
+        reply(QStringLiteral("none"), {}),
+    };
+    EXPECT_EQ(LlamaRuntime::rankAlternatives(replies),
+              (QStringList{"high", "mid", "low", "none"}));
+    // Only the first 12 steps count.
+    Reply longTail = reply(QStringLiteral("x"), std::vector<double>(12, -1.0));
+    longTail.steps.push_back(Step{-100, 0, false});
+    EXPECT_DOUBLE_EQ(longTail.score(), -1.0);
+}
+
+TEST_F(LlamaRuntimeTest, MaxTokensZeroAndPrefillGiveNoText)
+{
+    const auto zero = generate(job(kPrompt, 0));
+    EXPECT_EQ(zero.text, QString());
+    EXPECT_EQ(zero.generatedTokens, 0);
+
+    resetCounts();
+    auto prefill = job(kPrompt + QStringLiteral(" again"), 8);
+    prefill.prefillOnly = true;
+    const auto out = generate(prefill);
+    EXPECT_EQ(out.text, QString());
+    EXPECT_EQ(out.generatedTokens, 0);
+    EXPECT_EQ(decodedTokens, out.promptTokens - out.reusedTokens);
+}
+
+TEST_F(LlamaRuntimeTest, SamplingAmongAllowedTokensTakesTheChainsSelection)
+{
+    const int vocabulary = onQueue(rt, [this] { return llama_vocab_n_tokens(rt.vocab()); });
+    std::vector<float> logits(std::size_t(vocabulary), -50.0f);
+    logits[10] = 1.0f;
+    logits[20] = 5.0f;
+    logits[30] = 2.0f;
+    const auto s = onQueue(rt, [this, &logits, vocabulary] {
+        llama_sampler* chain = rt.makeSampler(0.0, 0);
+        auto r = rt.sampleAmong({10, 20, 30}, logits.data(), chain, vocabulary);
+        llama_sampler_free(chain);
+        return r;
+    });
+    // The chain sorts the candidates; the choice is the best one, not the first listed.
+    EXPECT_EQ(s.token, 20);
+    const double expected = -std::log(std::exp(-4.0) + 1.0 + std::exp(-3.0));
+    EXPECT_NEAR(s.logprob, expected, 1e-5);
+
+    const auto whole = onQueue(rt, [this, &logits, vocabulary] {
+        llama_sampler* chain = rt.makeSampler(0.0, 0);
+        auto r = rt.sampleAmong({}, logits.data(), chain, vocabulary);
+        llama_sampler_free(chain);
+        return r;
+    });
+    EXPECT_EQ(whole.token, 20);
+    EXPECT_NEAR(onQueue(rt, [this, &logits] { return rt.logSumExp(logits.data(), 3); }),
+                std::log(std::exp(-50.0) * 3), 1e-4);
+}
+
+TEST(LlamaRuntimeText, DanglingSentenceLosesItsLoneWord)
+{
+    auto trim = [](const char* s) { return LlamaRuntime::trimDanglingSentence(QString::fromUtf8(s)); };
+    EXPECT_EQ(trim("It works. And"), QStringLiteral("It works."));
+    EXPECT_EQ(trim("It works. And more"), QStringLiteral("It works. And more"));
+    EXPECT_EQ(trim("It works."), QStringLiteral("It works."));
+    EXPECT_EQ(trim("v1.2 beta"), QStringLiteral("v1.2 beta"));
+    EXPECT_EQ(trim("Done! "), QStringLiteral("Done! "));
+    EXPECT_EQ(trim("好。 次"), QString::fromUtf8("好。"));
+    EXPECT_EQ(trim("no marks"), QStringLiteral("no marks"));
+}
+
+TEST_F(LlamaRuntimeTest, ANewerJobOrItsOwnCancellationStopsAJob)
+{
+    // A newer job numbered while the older one generates stops it at its next step.
+    auto older = job(kPrompt, 64);
+    older.partial = [this](const QString&) { rt.nextJob(); };
+    EXPECT_THROW(generate(older), LlamaRuntime::Stopped);
+
+    // A stale job ends before it evaluates its prompt.
+    auto stale = job(kPrompt + QStringLiteral(" stale"), 8);
+    rt.nextJob();
+    resetCounts();
+    EXPECT_THROW(generate(stale), LlamaRuntime::Stopped);
+    EXPECT_EQ(decodes, 0);
+
+    // A late cancellation leaves the newer job alone.
+    const auto a = rt.nextJob();
+    const auto b = rt.nextJob();
+    rt.cancelJob(a);
+    EXPECT_EQ(rt.latest(), b);
+    rt.cancelJob(b);
+    EXPECT_EQ(rt.latest(), b + 1);
+
+    // The cache stays true to what was decoded: the next run still works.
+    EXPECT_EQ(generate(job(kPrompt, 2)).promptTokens,
+              int(onQueue(rt, [this] { return rt.tokenize(kPrompt, 10000); }).size()));
+}
+
+} // namespace
+} // namespace tq
