@@ -1,0 +1,113 @@
+#include "field/FieldSnapshot.h"
+
+#include "platform/Grapheme.h"
+
+#include <QStringView>
+
+namespace tq {
+
+namespace {
+
+bool sameRect(const std::optional<QRectF>& a, const std::optional<QRectF>& b)
+{
+    if (a.has_value() != b.has_value())
+        return false;
+    return !a || (a->x() == b->x() && a->y() == b->y() && a->width() == b->width() && a->height() == b->height());
+}
+
+char32_t firstScalar(QStringView s)
+{
+    if (s.isEmpty())
+        return 0;
+    if (s.size() >= 2 && s[0].isHighSurrogate() && s[1].isLowSurrogate())
+        return QChar::surrogateToUcs4(s[0], s[1]);
+    return s[0].unicode();
+}
+
+// Tab and the space separators; line breaks are not blanks here.
+bool isBlank(char32_t c)
+{
+    return c == U'\t' || QChar::category(c) == QChar::Separator_Space;
+}
+
+} // namespace
+
+namespace text {
+
+bool isLineBreak(char32_t c)
+{
+    return (c >= 0x0A && c <= 0x0D) || c == 0x85 || c == 0x2028 || c == 0x2029;
+}
+
+bool startsWithLineBreak(QStringView character)
+{
+    return isLineBreak(firstScalar(character));
+}
+
+} // namespace text
+
+bool operator==(const FieldSnapshot& a, const FieldSnapshot& b)
+{
+    return a.fieldKey == b.fieldKey && a.bundleID == b.bundleID && a.appName == b.appName && a.role == b.role
+        && a.before == b.before && a.after == b.after && a.selectionLength == b.selectionLength
+        && sameRect(a.caretRect, b.caretRect) && a.lineStartX == b.lineStartX && sameRect(a.fieldFrame, b.fieldFrame)
+        && a.fontSize == b.fontSize && a.fontName == b.fontName && a.isSecure == b.isSecure && a.domain == b.domain
+        && a.windowTitle == b.windowTitle && a.isLocal == b.isLocal;
+}
+
+QString FieldSnapshot::restOfLine() const
+{
+    // "\r\n" is one character; it ends the line like "\n" and "\r".
+    for (qsizetype i = 0; i < after.size(); ++i) {
+        if (after[i] == QLatin1Char('\n') || after[i] == QLatin1Char('\r'))
+            return after.left(i);
+    }
+    return after;
+}
+
+bool FieldSnapshot::startsLineAfterSentence() const
+{
+    if (before.isEmpty() || !text::startsWithLineBreak(grapheme::last(before)))
+        return false;
+    QStringView rest(before);
+    while (!rest.isEmpty()) {
+        const QString last = grapheme::last(rest);
+        if (!text::startsWithLineBreak(last))
+            break;
+        rest.chop(last.size());
+    }
+    // The last line of what is left.
+    qsizetype start = rest.size();
+    while (start > 0 && !text::isLineBreak(rest[start - 1].unicode()))
+        --start;
+    QStringView line = rest.mid(start);
+    auto scalars = [](QStringView s, bool fromEnd) {
+        if (s.isEmpty())
+            return char32_t(0);
+        if (fromEnd) {
+            if (s.size() >= 2 && s[s.size() - 1].isLowSurrogate() && s[s.size() - 2].isHighSurrogate())
+                return QChar::surrogateToUcs4(s[s.size() - 2], s[s.size() - 1]);
+            return char32_t(s.back().unicode());
+        }
+        return firstScalar(s);
+    };
+    while (!line.isEmpty() && isBlank(scalars(line, false)))
+        line = line.mid(scalars(line, false) > 0xFFFF ? 2 : 1);
+    while (!line.isEmpty() && isBlank(scalars(line, true)))
+        line.chop(scalars(line, true) > 0xFFFF ? 2 : 1);
+    if (line.isEmpty())
+        return false;
+    static const QString enders = QStringLiteral(".!?,:;)]\"\u201D\u2019\u2026\u3002\uFF01\uFF1F\uFF0C\uFF1A\u3001");
+    const QString last = grapheme::last(line);
+    return last.size() == 1 && enders.contains(last[0]);
+}
+
+bool FieldSnapshot::afterIsBlank() const
+{
+    for (const QChar c : after)
+        if (!c.isSpace())
+            return false;
+    return true;
+}
+
+} // namespace tq

@@ -1,0 +1,61 @@
+#include "field/LaidOutText.h"
+
+#include "field/FieldSnapshot.h"
+
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QTextLayout>
+
+namespace tq {
+
+LaidOutText LaidOutText::layout(const QString& text, const QFont& font, double width)
+{
+    // Qt's layout breaks lines only at U+2028: every line break becomes one, keeping the
+    // UTF-16 length (the "\n" of "\r\n" becomes a zero-width space on the next line).
+    QString prepared = text;
+    for (qsizetype i = 0; i < prepared.size(); ++i) {
+        const char16_t u = prepared[i].unicode();
+        if (u == u'\n' && i > 0 && text[i - 1] == QLatin1Char('\r'))
+            prepared[i] = QChar(0x200B);
+        else if (text::isLineBreak(u))
+            prepared[i] = QChar(QChar::LineSeparator);
+    }
+    LaidOutText out;
+    out.layout_ = std::make_shared<QTextLayout>(prepared, font);
+    QTextOption option;
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    out.layout_->setTextOption(option);
+    out.layout_->setCacheEnabled(true);
+    out.layout_->beginLayout();
+    for (;;) {
+        QTextLine line = out.layout_->createLine();
+        if (!line.isValid())
+            break;
+        line.setLineWidth(width);
+        out.lines_.push_back({line.textStart(), line.textLength(), line.naturalTextWidth()});
+    }
+    out.layout_->endLayout();
+    return out;
+}
+
+double LaidOutText::offsetFor(int line, qsizetype c) const
+{
+    if (!layout_ || line < 0 || line >= layout_->lineCount())
+        return 0;
+    return layout_->lineAt(line).cursorToX(int(c));
+}
+
+QFont fontNamed(const QString& name, double size)
+{
+    if (!name.isEmpty()) {
+        QFont f(name);
+        f.setPointSizeF(size);
+        if (QFontInfo(f).family().compare(name, Qt::CaseInsensitive) == 0)
+            return f;
+    }
+    QFont f = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+    f.setPointSizeF(size);
+    return f;
+}
+
+} // namespace tq

@@ -1,0 +1,186 @@
+#pragma once
+// The accessibility interface as the field code reads it: elements of other applications
+// with attributes and parameterised attributes by their AX names, settable attributes, an
+// observer per process with AX notification names, messaging time-outs and process trust.
+//
+// Values travel as QVariant: QString, qint64 numbers, bool, AXRange, QPointF ("AXPosition"),
+// QSizeF ("AXSize"), QRectF (bounds, top-left screen space), QUrl, AccessibilityElement,
+// QVariantList of elements ("AXChildren"), AXAttributedString, AXTextMarker and
+// AXTextMarkerRange. An invalid QVariant is a failed or missing read.
+// Text positions are UTF-16 code units; a range never splits a surrogate pair.
+
+#include <QMetaType>
+#include <QRectF>
+#include <QString>
+#include <QVariant>
+#include <QVariantMap>
+
+#include <functional>
+#include <memory>
+#include <optional>
+
+namespace tq {
+
+namespace ax {
+// Attributes.
+inline constexpr auto Role = "AXRole";
+inline constexpr auto Subrole = "AXSubrole";
+inline constexpr auto Value = "AXValue";
+inline constexpr auto Title = "AXTitle";
+inline constexpr auto Parent = "AXParent";
+inline constexpr auto Children = "AXChildren";
+inline constexpr auto Position = "AXPosition";
+inline constexpr auto Size = "AXSize";
+inline constexpr auto URL = "AXURL";
+inline constexpr auto FocusedUIElement = "AXFocusedUIElement";
+inline constexpr auto FocusedWindow = "AXFocusedWindow";
+inline constexpr auto NumberOfCharacters = "AXNumberOfCharacters";
+inline constexpr auto SelectedTextRange = "AXSelectedTextRange";
+inline constexpr auto SelectedText = "AXSelectedText";
+inline constexpr auto SelectedTextMarkerRange = "AXSelectedTextMarkerRange";
+inline constexpr auto ManualAccessibility = "AXManualAccessibility";
+inline constexpr auto EnhancedUserInterface = "AXEnhancedUserInterface";
+// Parameterised attributes.
+inline constexpr auto StringForRange = "AXStringForRange";
+inline constexpr auto BoundsForRange = "AXBoundsForRange";
+inline constexpr auto AttributedStringForRange = "AXAttributedStringForRange";
+inline constexpr auto TextMarkerRangeForUIElement = "AXTextMarkerRangeForUIElement";
+inline constexpr auto StringForTextMarkerRange = "AXStringForTextMarkerRange";
+inline constexpr auto BoundsForTextMarkerRange = "AXBoundsForTextMarkerRange";
+inline constexpr auto PreviousTextMarkerForTextMarker = "AXPreviousTextMarkerForTextMarker";
+inline constexpr auto LineTextMarkerRangeForTextMarker = "AXLineTextMarkerRangeForTextMarker";
+inline constexpr auto PreviousLineStartTextMarkerForTextMarker = "AXPreviousLineStartTextMarkerForTextMarker";
+inline constexpr auto UIElementForTextMarker = "AXUIElementForTextMarker";
+// Attributes of an attributed string's runs.
+inline constexpr auto Font = "AXFont";
+inline constexpr auto FontSize = "AXFontSize";
+inline constexpr auto FontName = "AXFontName";
+// Roles and subroles.
+inline constexpr auto TextField = "AXTextField";
+inline constexpr auto TextArea = "AXTextArea";
+inline constexpr auto ComboBox = "AXComboBox";
+inline constexpr auto SearchField = "AXSearchField";
+inline constexpr auto SecureTextField = "AXSecureTextField";
+inline constexpr auto StaticText = "AXStaticText";
+inline constexpr auto WebArea = "AXWebArea";
+inline constexpr auto Button = "AXButton";
+inline constexpr auto Window = "AXWindow";
+inline constexpr auto Application = "AXApplication";
+inline constexpr auto Group = "AXGroup";
+// Notifications.
+inline constexpr auto FocusedUIElementChanged = "AXFocusedUIElementChanged";
+inline constexpr auto FocusedWindowChanged = "AXFocusedWindowChanged";
+inline constexpr auto ValueChanged = "AXValueChanged";
+inline constexpr auto SelectedTextChanged = "AXSelectedTextChanged";
+} // namespace ax
+
+// A character range in UTF-16 units.
+struct AXRange {
+    qint64 location = 0;
+    qint64 length = 0;
+    friend bool operator==(const AXRange&, const AXRange&) = default;
+};
+
+// An opaque position in a holder's text; only the holder that made it understands it.
+struct AXTextMarker {
+    QVariant token;
+    friend bool operator==(const AXTextMarker& a, const AXTextMarker& b) { return a.token == b.token; }
+};
+
+struct AXTextMarkerRange {
+    AXTextMarker start;
+    AXTextMarker end;
+    friend bool operator==(const AXTextMarkerRange&, const AXTextMarkerRange&) = default;
+};
+
+// Text with attribute runs; the font run carries ax::Font → {ax::FontSize, ax::FontName}.
+struct AXAttributedString {
+    struct Run {
+        qsizetype location = 0;
+        qsizetype length = 0;
+        QVariantMap attributes;
+    };
+    QString string;
+    QList<Run> runs;
+    // The attribute in force at a UTF-16 index; invalid when none.
+    QVariant attribute(const QString& name, qsizetype index) const;
+};
+
+// One element of another application. Reads block for at most the element's messaging
+// time-out per message; every failure is an invalid value.
+class AccessibilityNode {
+public:
+    virtual ~AccessibilityNode() = default;
+    virtual QVariant attribute(const QString& name) = 0;
+    virtual QVariant parameterizedAttribute(const QString& name, const QVariant& parameter) = 0;
+    // nullopt when the query itself failed.
+    virtual std::optional<bool> isSettable(const QString& name) = 0;
+    virtual bool setAttribute(const QString& name, const QVariant& value) = 0;
+    virtual void setMessagingTimeout(double seconds) = 0;
+    // Stable for the element's life: the same element read twice hashes the same.
+    virtual qint64 hash() const = 0;
+    virtual qint64 processId() const = 0;
+    virtual bool isSameAs(const AccessibilityNode& other) const = 0;
+};
+
+// A shared handle to an element; empty when there is none.
+class AccessibilityElement {
+public:
+    AccessibilityElement() = default;
+    explicit AccessibilityElement(std::shared_ptr<AccessibilityNode> node) : node_(std::move(node)) {}
+    bool isNull() const { return !node_; }
+    explicit operator bool() const { return bool(node_); }
+    AccessibilityNode* operator->() const { return node_.get(); }
+    AccessibilityNode* node() const { return node_.get(); }
+    friend bool operator==(const AccessibilityElement& a, const AccessibilityElement& b)
+    {
+        if (!a.node_ || !b.node_)
+            return !a.node_ && !b.node_;
+        return a.node_ == b.node_ || a.node_->isSameAs(*b.node_);
+    }
+
+private:
+    std::shared_ptr<AccessibilityNode> node_;
+};
+
+using AXNotificationHandler = std::function<void(const AccessibilityElement& element, const QString& notification)>;
+
+// Notifications of one process. An element registered for a notification hears it for
+// itself; the application element hears the focus notifications of its whole process.
+class AccessibilityObserver {
+public:
+    virtual ~AccessibilityObserver() = default;
+    virtual bool add(const AccessibilityElement& element, const QString& notification) = 0;
+    virtual void remove(const AccessibilityElement& element, const QString& notification) = 0;
+};
+
+class Accessibility {
+public:
+    virtual ~Accessibility() = default;
+    // The application element of a process; empty when the process shows no accessibility
+    // tree (not running, not registered, or started before accessibility was on).
+    virtual AccessibilityElement application(qint64 pid) = 0;
+    // nullptr when no observer can be made for the process.
+    virtual std::unique_ptr<AccessibilityObserver> createObserver(qint64 pid, AXNotificationHandler handler) = 0;
+    virtual bool isProcessTrusted() = 0;
+    // True while another application holds the keyboard for secure entry.
+    virtual bool isSecureInputEnabled() = 0;
+
+    // The process-wide implementation: AT-SPI unless a test installed another.
+    static Accessibility& shared();
+    static void setShared(Accessibility* accessibility); // nullptr restores AT-SPI
+};
+
+// UTF-16 helpers shared by the implementations.
+namespace utf16 {
+// Moves a range inward so that neither end splits a surrogate pair.
+AXRange clampToPairs(QStringView text, AXRange range);
+} // namespace utf16
+
+} // namespace tq
+
+Q_DECLARE_METATYPE(tq::AXRange)
+Q_DECLARE_METATYPE(tq::AXTextMarker)
+Q_DECLARE_METATYPE(tq::AXTextMarkerRange)
+Q_DECLARE_METATYPE(tq::AXAttributedString)
+Q_DECLARE_METATYPE(tq::AccessibilityElement)

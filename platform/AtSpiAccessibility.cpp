@@ -1,0 +1,894 @@
+#include "platform/AtSpiAccessibility.h"
+
+#include "platform/AccessibilityAccess.h"
+
+#include <QCoreApplication>
+#include <QPointF>
+#include <QRectF>
+#include <QSizeF>
+#include <QUrl>
+
+// atspi pulls in GLib, whose headers use "signals" as an identifier.
+#undef signals
+#include <atspi/atspi.h>
+#define signals Q_SIGNALS
+
+#include <cmath>
+#include <map>
+#include <unordered_set>
+#include <vector>
+
+namespace tq {
+
+namespace {
+
+constexpr double defaultTimeout = 0.25;
+quint64 messages = 0;
+quint64 textGeneration = 0; // bumped by every text change seen
+
+// Sets the time-out of the next message and counts it.
+void prepareCall(double seconds)
+{
+    ++messages;
+    const int ms = std::max(1, int(std::lround(seconds * 1000)));
+    atspi_set_timeout(ms, ms);
+}
+
+struct GErrorSink {
+    GError* error = nullptr;
+    ~GErrorSink()
+    {
+        if (error)
+            g_error_free(error);
+    }
+    GError** operator&() { return &error; }
+    bool failed() const { return error != nullptr; }
+};
+
+QString takeString(gchar* s)
+{
+    if (!s)
+        return {};
+    QString out = QString::fromUtf8(s);
+    g_free(s);
+    return out;
+}
+
+QString objectKey(AtspiAccessible* acc)
+{
+    auto* obj = reinterpret_cast<AtspiObject*>(acc);
+    const char* bus = obj->app && obj->app->bus_name ? obj->app->bus_name : "";
+    return QString::fromLatin1(bus) + QLatin1Char('|') + QString::fromLatin1(obj->path ? obj->path : "");
+}
+
+qint64 ownPid()
+{
+    return QCoreApplication::applicationPid();
+}
+
+bool sessionBusAvailable()
+{
+    return !qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS") || !qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR");
+}
+
+} // namespace
+
+class AtSpiNode;
+
+struct AtSpiAccessibility::Impl {
+    bool initialised = false;
+    bool available = false;
+    AtspiEventListener* listener = nullptr;
+    // Per process: the last element that gained the focus and the last active window.
+    std::map<qint64, AtspiAccessible*> focused;
+    std::map<qint64, AtspiAccessible*> activeWindow;
+    std::map<QString, bool> utf16Toolkit; // by bus name
+    std::vector<class AtSpiObserver*> observers;
+
+    bool ensure();
+    void remember(std::map<qint64, AtspiAccessible*>& map, qint64 pid, AtspiAccessible* acc)
+    {
+        auto it = map.find(pid);
+        if (it != map.end()) {
+            if (it->second == acc)
+                return;
+            g_object_unref(it->second);
+        }
+        map[pid] = acc ? static_cast<AtspiAccessible*>(g_object_ref(acc)) : nullptr;
+        if (!acc)
+            map.erase(pid);
+    }
+    void onEvent(AtspiEvent* event);
+};
+
+namespace {
+AtSpiAccessibility::Impl* liveImpl = nullptr;
+
+qint64 pidOf(AtspiAccessible* acc)
+{
+    if (!acc)
+        return 0;
+    GErrorSink err;
+    // Answered by the bus daemon (and cached), never by the application.
+    const guint pid = atspi_accessible_get_process_id(acc, &err);
+    return err.failed() ? 0 : qint64(pid);
+}
+
+bool hasState(AtspiAccessible* acc, AtspiStateType state, double timeout)
+{
+    prepareCall(timeout);
+    AtspiStateSet* set = atspi_accessible_get_state_set(acc);
+    if (!set)
+        return false;
+    const bool on = atspi_state_set_contains(set, state);
+    g_object_unref(set);
+    return on;
+}
+} // namespace
+
+// One AT-SPI object. The text of a text element is read whole once and kept while no
+// text change was seen, so that offsets can be turned into UTF-16 units exactly.
+class AtSpiNode final : public AccessibilityNode {
+public:
+    explicit AtSpiNode(AtspiAccessible* acc) : acc_(static_cast<AtspiAccessible*>(g_object_ref(acc))), pid_(pidOf(acc)) {}
+    ~AtSpiNode() override { g_object_unref(acc_); }
+
+    AtspiAccessible* accessible() const { return acc_; }
+
+    QVariant attribute(const QString& name) override;
+    QVariant parameterizedAttribute(const QString& name, const QVariant& parameter) override;
+    std::optional<bool> isSettable(const QString& name) override;
+    bool setAttribute(const QString& name, const QVariant& value) override;
+    void setMessagingTimeout(double seconds) override { timeout_ = seconds > 0 ? seconds : defaultTimeout; }
+    qint64 hash() const override { return qint64(qHash(objectKey(acc_), 0)); }
+    qint64 processId() const override { return pid_; }
+    bool isSameAs(const AccessibilityNode& other) const override
+    {
+        auto* o = dynamic_cast<const AtSpiNode*>(&other);
+        return o && (o->acc_ == acc_ || objectKey(o->acc_) == objectKey(acc_));
+    }
+
+    static AccessibilityElement wrap(AtspiAccessible* acc, double timeout = defaultTimeout)
+    {
+        if (!acc)
+            return {};
+        auto node = std::make_shared<AtSpiNode>(acc);
+        node->timeout_ = timeout;
+        return AccessibilityElement(node);
+    }
+
+private:
+    bool blocked() const { return pid_ == 0 || pid_ == ownPid(); }
+    bool utf16Offsets();
+    std::optional<QString> text();
+    qint64 toUtf16(qint64 offset);
+    qint64 toToolkit(qint64 utf16);
+    int role();
+    QVariant roleAttribute();
+    QVariant focusedElement();
+    QVariant focusedWindow();
+    QVariant selectedRange();
+    QVariant bounds(AXRange range);
+    QVariant attributed(AXRange range);
+    bool insertAtSelection(const QString& text);
+
+    AtspiAccessible* acc_;
+    qint64 pid_;
+    double timeout_ = defaultTimeout;
+    std::optional<QString> text_;
+    quint64 textGeneration_ = 0;
+    std::optional<bool> utf16_;
+};
+
+bool AtSpiNode::utf16Offsets()
+{
+    if (utf16_)
+        return *utf16_;
+    auto* obj = reinterpret_cast<AtspiObject*>(acc_);
+    const QString bus = obj->app && obj->app->bus_name ? QString::fromLatin1(obj->app->bus_name) : QString();
+    if (liveImpl) {
+        auto it = liveImpl->utf16Toolkit.find(bus);
+        if (it != liveImpl->utf16Toolkit.end())
+            return *(utf16_ = it->second);
+    }
+    GErrorSink err;
+    prepareCall(timeout_);
+    const QString toolkit = takeString(atspi_accessible_get_toolkit_name(acc_, &err));
+    if (err.failed())
+        return false;
+    // Qt hands out offsets in UTF-16 units; the others count code points.
+    utf16_ = toolkit.compare(QLatin1String("Qt"), Qt::CaseInsensitive) == 0;
+    if (liveImpl)
+        liveImpl->utf16Toolkit[bus] = *utf16_;
+    return *utf16_;
+}
+
+std::optional<QString> AtSpiNode::text()
+{
+    if (text_ && textGeneration_ == textGeneration)
+        return text_;
+    AtspiText* iface = atspi_accessible_get_text_iface(acc_);
+    if (!iface)
+        return std::nullopt;
+    GErrorSink err;
+    prepareCall(timeout_);
+    gchar* raw = atspi_text_get_text(iface, 0, -1, &err);
+    g_object_unref(iface);
+    if (err.failed() || !raw)
+        return std::nullopt;
+    text_ = takeString(raw);
+    textGeneration_ = textGeneration;
+    return text_;
+}
+
+qint64 AtSpiNode::toUtf16(qint64 offset)
+{
+    const std::optional<QString> t = text();
+    if (!t)
+        return offset;
+    if (utf16Offsets())
+        return std::clamp<qint64>(offset, 0, t->size());
+    qint64 units = 0;
+    for (qint64 cp = 0; cp < offset && units < t->size(); ++cp)
+        units += (t->at(units).isHighSurrogate() && units + 1 < t->size()) ? 2 : 1;
+    return units;
+}
+
+qint64 AtSpiNode::toToolkit(qint64 utf16)
+{
+    const std::optional<QString> t = text();
+    if (!t || utf16Offsets())
+        return utf16;
+    qint64 cp = 0;
+    const qint64 end = std::min<qint64>(utf16, t->size());
+    for (qint64 u = 0; u < end; ++u)
+        if (!(t->at(u).isLowSurrogate() && u > 0 && t->at(u - 1).isHighSurrogate()))
+            ++cp;
+    return cp;
+}
+
+int AtSpiNode::role()
+{
+    GErrorSink err;
+    prepareCall(timeout_);
+    const AtspiRole r = atspi_accessible_get_role(acc_, &err);
+    return err.failed() ? -1 : int(r);
+}
+
+QVariant AtSpiNode::roleAttribute()
+{
+    const int r = role();
+    if (r < 0)
+        return {};
+    const bool multi = (r == ATSPI_ROLE_TEXT || r == ATSPI_ROLE_ENTRY || r == ATSPI_ROLE_PARAGRAPH
+                        || r == ATSPI_ROLE_SECTION || r == ATSPI_ROLE_DOCUMENT_TEXT)
+        && hasState(acc_, ATSPI_STATE_MULTI_LINE, timeout_);
+    QString name = AtSpiAccessibility::roleName(r, multi);
+    // An editable paragraph or section (web editors) is a text area.
+    if ((r == ATSPI_ROLE_PARAGRAPH || r == ATSPI_ROLE_SECTION) && hasState(acc_, ATSPI_STATE_EDITABLE, timeout_))
+        name = QString::fromLatin1(ax::TextArea);
+    return name;
+}
+
+QVariant AtSpiNode::focusedElement()
+{
+    if (!liveImpl)
+        return {};
+    auto it = liveImpl->focused.find(pid_);
+    if (it != liveImpl->focused.end() && hasState(it->second, ATSPI_STATE_FOCUSED, timeout_))
+        return QVariant::fromValue(wrap(it->second, timeout_));
+    // No focus event seen for this process yet: look for the focused element in its
+    // windows, active ones first, with short time-outs and a bounded number of nodes.
+    constexpr double walkTimeout = 0.08;
+    constexpr int maxNodes = 600;
+    int visited = 0;
+    std::vector<AtspiAccessible*> stack;
+    GErrorSink err;
+    prepareCall(walkTimeout);
+    const int windows = atspi_accessible_get_child_count(acc_, &err);
+    if (err.failed())
+        return {};
+    std::vector<AtspiAccessible*> active, other;
+    for (int i = 0; i < windows; ++i) {
+        GErrorSink e;
+        prepareCall(walkTimeout);
+        AtspiAccessible* w = atspi_accessible_get_child_at_index(acc_, i, &e);
+        if (!w)
+            continue;
+        (hasState(w, ATSPI_STATE_ACTIVE, walkTimeout) ? active : other).push_back(w);
+    }
+    for (auto itw = other.rbegin(); itw != other.rend(); ++itw)
+        stack.push_back(*itw);
+    for (auto itw = active.rbegin(); itw != active.rend(); ++itw)
+        stack.push_back(*itw);
+    QVariant found;
+    while (!stack.empty()) {
+        AtspiAccessible* node = stack.back();
+        stack.pop_back();
+        if (found.isValid() || ++visited > maxNodes) {
+            g_object_unref(node);
+            continue;
+        }
+        prepareCall(walkTimeout);
+        AtspiStateSet* set = atspi_accessible_get_state_set(node);
+        const bool focusedHere = set && atspi_state_set_contains(set, ATSPI_STATE_FOCUSED);
+        const bool showing = !set || atspi_state_set_contains(set, ATSPI_STATE_SHOWING);
+        if (set)
+            g_object_unref(set);
+        if (focusedHere) {
+            liveImpl->remember(liveImpl->focused, pid_, node);
+            found = QVariant::fromValue(wrap(node, timeout_));
+        } else if (showing) {
+            GErrorSink e;
+            prepareCall(walkTimeout);
+            const int n = atspi_accessible_get_child_count(node, &e);
+            for (int i = std::min(n, 200) - 1; i >= 0; --i) {
+                GErrorSink ce;
+                prepareCall(walkTimeout);
+                if (AtspiAccessible* c = atspi_accessible_get_child_at_index(node, i, &ce))
+                    stack.push_back(c);
+            }
+        }
+        g_object_unref(node);
+    }
+    return found;
+}
+
+QVariant AtSpiNode::focusedWindow()
+{
+    if (!liveImpl)
+        return {};
+    auto it = liveImpl->activeWindow.find(pid_);
+    if (it != liveImpl->activeWindow.end() && hasState(it->second, ATSPI_STATE_ACTIVE, timeout_))
+        return QVariant::fromValue(wrap(it->second, timeout_));
+    GErrorSink err;
+    prepareCall(timeout_);
+    const int windows = atspi_accessible_get_child_count(acc_, &err);
+    QVariant found;
+    for (int i = 0; i < windows && !err.failed() && !found.isValid(); ++i) {
+        GErrorSink e;
+        prepareCall(timeout_);
+        AtspiAccessible* w = atspi_accessible_get_child_at_index(acc_, i, &e);
+        if (!w)
+            continue;
+        if (hasState(w, ATSPI_STATE_ACTIVE, timeout_)) {
+            liveImpl->remember(liveImpl->activeWindow, pid_, w);
+            found = QVariant::fromValue(wrap(w, timeout_));
+        }
+        g_object_unref(w);
+    }
+    return found;
+}
+
+QVariant AtSpiNode::selectedRange()
+{
+    AtspiText* iface = atspi_accessible_get_text_iface(acc_);
+    if (!iface)
+        return {};
+    QVariant out;
+    GErrorSink err;
+    prepareCall(timeout_);
+    const int n = atspi_text_get_n_selections(iface, &err);
+    if (!err.failed() && n > 0) {
+        GErrorSink e;
+        prepareCall(timeout_);
+        if (AtspiRange* r = atspi_text_get_selection(iface, 0, &e)) {
+            if (!e.failed() && r->end_offset != r->start_offset) {
+                const qint64 a = toUtf16(std::min(r->start_offset, r->end_offset));
+                const qint64 b = toUtf16(std::max(r->start_offset, r->end_offset));
+                out = QVariant::fromValue(AXRange{a, b - a});
+            }
+            g_free(r);
+        }
+    }
+    if (!out.isValid()) {
+        GErrorSink e;
+        prepareCall(timeout_);
+        const int caret = atspi_text_get_caret_offset(iface, &e);
+        if (!e.failed() && caret >= 0)
+            out = QVariant::fromValue(AXRange{toUtf16(caret), 0});
+    }
+    g_object_unref(iface);
+    return out;
+}
+
+QVariant AtSpiNode::bounds(AXRange range)
+{
+    const std::optional<QString> t = text();
+    if (!t || range.location < 0 || range.location > t->size())
+        return {};
+    range = utf16::clampToPairs(*t, range);
+    AtspiText* iface = atspi_accessible_get_text_iface(acc_);
+    if (!iface)
+        return {};
+    const qint64 start = toToolkit(range.location);
+    const qint64 end = toToolkit(range.location + range.length);
+    GErrorSink err;
+    prepareCall(timeout_);
+    // An empty range answers from its character's extents with no width.
+    AtspiRect* r = end - start <= 1 ? atspi_text_get_character_extents(iface, int(start), ATSPI_COORD_TYPE_SCREEN, &err)
+                                    : atspi_text_get_range_extents(iface, int(start), int(end), ATSPI_COORD_TYPE_SCREEN, &err);
+    g_object_unref(iface);
+    if (err.failed() || !r)
+        return {};
+    const QRectF rect(r->x, r->y, range.length == 0 ? 0 : r->width, r->height);
+    g_free(r);
+    return rect;
+}
+
+QVariant AtSpiNode::attributed(AXRange range)
+{
+    const std::optional<QString> t = text();
+    if (!t || range.location < 0 || range.location > t->size())
+        return {};
+    range = utf16::clampToPairs(*t, range);
+    AtspiText* iface = atspi_accessible_get_text_iface(acc_);
+    if (!iface)
+        return {};
+    GErrorSink err;
+    gint s = 0, e = 0;
+    prepareCall(timeout_);
+    GHashTable* attrs = atspi_text_get_attribute_run(iface, int(toToolkit(range.location)), TRUE, &s, &e, &err);
+    g_object_unref(iface);
+    if (err.failed() || !attrs)
+        return {};
+    auto value = [&](const char* key) { return QString::fromUtf8(static_cast<const char*>(g_hash_table_lookup(attrs, key))); };
+    QVariantMap font;
+    if (const auto size = AtSpiAccessibility::fontSizeInPoints(value("size")))
+        font.insert(QString::fromLatin1(ax::FontSize), *size);
+    QString family = value("family-name");
+    if (family.size() >= 2 && (family.startsWith(QLatin1Char('\'')) || family.startsWith(QLatin1Char('"'))))
+        family = family.mid(1, family.size() - 2);
+    if (!family.isEmpty())
+        font.insert(QString::fromLatin1(ax::FontName), family);
+    g_hash_table_unref(attrs);
+    AXAttributedString out;
+    out.string = t->mid(range.location, range.length);
+    if (!font.isEmpty())
+        out.runs.append({0, out.string.size(), QVariantMap{{QString::fromLatin1(ax::Font), font}}});
+    return QVariant::fromValue(out);
+}
+
+QVariant AtSpiNode::attribute(const QString& name)
+{
+    if (blocked())
+        return {};
+    const QByteArray n = name.toLatin1();
+    if (n == ax::Role)
+        return roleAttribute();
+    if (n == ax::Subrole)
+        return role() == ATSPI_ROLE_PASSWORD_TEXT ? QVariant(QString::fromLatin1(ax::SecureTextField)) : QVariant();
+    if (n == ax::Value) {
+        if (const auto t = text())
+            return *t;
+        GErrorSink err;
+        prepareCall(timeout_);
+        const QString label = takeString(atspi_accessible_get_name(acc_, &err));
+        return err.failed() ? QVariant() : QVariant(label);
+    }
+    if (n == ax::Title) {
+        GErrorSink err;
+        prepareCall(timeout_);
+        const QString title = takeString(atspi_accessible_get_name(acc_, &err));
+        return err.failed() || title.isEmpty() ? QVariant() : QVariant(title);
+    }
+    if (n == ax::Parent) {
+        GErrorSink err;
+        prepareCall(timeout_);
+        AtspiAccessible* p = atspi_accessible_get_parent(acc_, &err);
+        if (!p)
+            return {};
+        QVariant out = pidOf(p) == pid_ ? QVariant::fromValue(wrap(p, timeout_)) : QVariant();
+        g_object_unref(p);
+        return out;
+    }
+    if (n == ax::Children) {
+        GErrorSink err;
+        prepareCall(timeout_);
+        const int count = atspi_accessible_get_child_count(acc_, &err);
+        if (err.failed())
+            return {};
+        QVariantList children;
+        for (int i = 0; i < count; ++i) {
+            GErrorSink e;
+            prepareCall(timeout_);
+            if (AtspiAccessible* c = atspi_accessible_get_child_at_index(acc_, i, &e)) {
+                children.append(QVariant::fromValue(wrap(c, timeout_)));
+                g_object_unref(c);
+            }
+        }
+        return children;
+    }
+    if (n == ax::Position || n == ax::Size) {
+        AtspiComponent* comp = atspi_accessible_get_component_iface(acc_);
+        if (!comp)
+            return {};
+        GErrorSink err;
+        prepareCall(timeout_);
+        AtspiRect* r = atspi_component_get_extents(comp, ATSPI_COORD_TYPE_SCREEN, &err);
+        g_object_unref(comp);
+        if (err.failed() || !r)
+            return {};
+        const QVariant out = n == ax::Position ? QVariant(QPointF(r->x, r->y)) : QVariant(QSizeF(r->width, r->height));
+        g_free(r);
+        return out;
+    }
+    if (n == ax::URL) {
+        AtspiDocument* doc = atspi_accessible_get_document_iface(acc_);
+        if (!doc)
+            return {};
+        GErrorSink err;
+        prepareCall(timeout_);
+        QString url = takeString(atspi_document_get_document_attribute_value(doc, const_cast<gchar*>("DocURL"), &err));
+        if (url.isEmpty()) {
+            GErrorSink e;
+            prepareCall(timeout_);
+            url = takeString(atspi_document_get_document_attribute_value(doc, const_cast<gchar*>("URI"), &e));
+        }
+        g_object_unref(doc);
+        return url.isEmpty() ? QVariant() : QVariant(url);
+    }
+    if (n == ax::FocusedUIElement)
+        return focusedElement();
+    if (n == ax::FocusedWindow)
+        return focusedWindow();
+    if (n == ax::NumberOfCharacters) {
+        const auto t = text();
+        return t ? QVariant(qint64(t->size())) : QVariant();
+    }
+    if (n == ax::SelectedTextRange)
+        return selectedRange();
+    if (n == ax::SelectedText) {
+        const QVariant r = selectedRange();
+        const auto t = text();
+        if (!r.isValid() || !t)
+            return {};
+        const AXRange range = utf16::clampToPairs(*t, r.value<AXRange>());
+        return t->mid(range.location, range.length);
+    }
+    return {};
+}
+
+QVariant AtSpiNode::parameterizedAttribute(const QString& name, const QVariant& parameter)
+{
+    if (blocked() || parameter.metaType() != QMetaType::fromType<AXRange>())
+        return {};
+    const AXRange range = parameter.value<AXRange>();
+    if (range.location < 0 || range.length < 0)
+        return {};
+    const QByteArray n = name.toLatin1();
+    if (n == ax::StringForRange) {
+        const auto t = text();
+        if (!t || range.location > t->size())
+            return {};
+        const AXRange r = utf16::clampToPairs(*t, range);
+        return t->mid(r.location, r.length);
+    }
+    if (n == ax::BoundsForRange)
+        return bounds(range);
+    if (n == ax::AttributedStringForRange)
+        return attributed(range);
+    return {};
+}
+
+std::optional<bool> AtSpiNode::isSettable(const QString& name)
+{
+    if (blocked())
+        return std::nullopt;
+    if (name != QLatin1String(ax::Value) && name != QLatin1String(ax::SelectedText))
+        return false;
+    AtspiEditableText* edit = atspi_accessible_get_editable_text_iface(acc_);
+    if (!edit)
+        return false;
+    g_object_unref(edit);
+    return hasState(acc_, ATSPI_STATE_EDITABLE, timeout_);
+}
+
+bool AtSpiNode::insertAtSelection(const QString& inserted)
+{
+    const QVariant r = selectedRange();
+    if (!r.isValid())
+        return false;
+    const AXRange sel = r.value<AXRange>();
+    AtspiEditableText* edit = atspi_accessible_get_editable_text_iface(acc_);
+    if (!edit)
+        return false;
+    const qint64 start = toToolkit(sel.location);
+    bool ok = true;
+    if (sel.length > 0) {
+        GErrorSink err;
+        prepareCall(timeout_);
+        ok = atspi_editable_text_delete_text(edit, int(start), int(toToolkit(sel.location + sel.length)), &err) && !err.failed();
+    }
+    const QByteArray utf8 = inserted.toUtf8();
+    if (ok) {
+        GErrorSink err;
+        prepareCall(timeout_);
+        ok = atspi_editable_text_insert_text(edit, int(start), utf8.constData(), int(utf8.size()), &err) && !err.failed();
+    }
+    g_object_unref(edit);
+    if (!ok)
+        return false;
+    ++textGeneration;
+    // Put the caret after the inserted text, as typing would.
+    if (AtspiText* t = atspi_accessible_get_text_iface(acc_)) {
+        const qint64 length = utf16Offsets() ? inserted.size() : inserted.toUcs4().size();
+        GErrorSink err;
+        prepareCall(timeout_);
+        atspi_text_set_caret_offset(t, int(start + length), &err);
+        g_object_unref(t);
+    }
+    return true;
+}
+
+bool AtSpiNode::setAttribute(const QString& name, const QVariant& value)
+{
+    if (blocked() || value.metaType() != QMetaType::fromType<QString>())
+        return false;
+    if (isSettable(name) != true)
+        return false;
+    if (name == QLatin1String(ax::SelectedText))
+        return insertAtSelection(value.toString());
+    AtspiEditableText* edit = atspi_accessible_get_editable_text_iface(acc_);
+    if (!edit)
+        return false;
+    GErrorSink err;
+    prepareCall(timeout_);
+    const bool ok = atspi_editable_text_set_text_contents(edit, value.toString().toUtf8().constData(), &err) && !err.failed();
+    g_object_unref(edit);
+    ++textGeneration;
+    return ok;
+}
+
+// Notifications of one process, filtered out of the one global event listener.
+class AtSpiObserver final : public AccessibilityObserver {
+public:
+    AtSpiObserver(qint64 pid, AXNotificationHandler handler) : pid_(pid), handler_(std::move(handler))
+    {
+        liveImpl->observers.push_back(this);
+    }
+    ~AtSpiObserver() override
+    {
+        if (liveImpl)
+            std::erase(liveImpl->observers, this);
+    }
+    bool add(const AccessibilityElement& element, const QString& notification) override
+    {
+        if (!element || element->processId() != pid_)
+            return false;
+        remove(element, notification);
+        registrations_.push_back({element, notification});
+        return true;
+    }
+    void remove(const AccessibilityElement& element, const QString& notification) override
+    {
+        std::erase_if(registrations_, [&](const Registration& r) { return r.notification == notification && r.element == element; });
+    }
+
+    void deliver(qint64 pid, AtspiAccessible* source, const QString& notification)
+    {
+        if (pid != pid_)
+            return;
+        const bool processWide = notification == QLatin1String(ax::FocusedUIElementChanged)
+            || notification == QLatin1String(ax::FocusedWindowChanged);
+        const AccessibilityElement element = AtSpiNode::wrap(source);
+        for (const Registration& r : registrations_) {
+            if (r.notification != notification)
+                continue;
+            if (processWide || r.element == element) {
+                handler_(element, notification);
+                return;
+            }
+        }
+    }
+
+private:
+    struct Registration {
+        AccessibilityElement element;
+        QString notification;
+    };
+    qint64 pid_;
+    AXNotificationHandler handler_;
+    std::vector<Registration> registrations_;
+};
+
+namespace {
+void eventCallback(AtspiEvent* event, void* data)
+{
+    if (event && data)
+        static_cast<AtSpiAccessibility::Impl*>(data)->onEvent(event);
+}
+} // namespace
+
+void AtSpiAccessibility::Impl::onEvent(AtspiEvent* event)
+{
+    if (!event->source || !event->type)
+        return;
+    const qint64 pid = pidOf(event->source);
+    if (pid == 0 || pid == ownPid())
+        return;
+    const QString type = QString::fromUtf8(event->type);
+    const QString notification = AtSpiAccessibility::axNotification(type, event->detail1);
+    if (type.startsWith(QLatin1String("object:text-changed")))
+        ++textGeneration;
+    if (type.startsWith(QLatin1String("object:state-changed:focused"))) {
+        if (event->detail1)
+            remember(focused, pid, event->source);
+        else if (auto it = focused.find(pid); it != focused.end() && it->second == event->source)
+            remember(focused, pid, nullptr);
+    }
+    if (type.startsWith(QLatin1String("window:activate")))
+        remember(activeWindow, pid, event->source);
+    if (notification.isEmpty())
+        return;
+    const std::vector<AtSpiObserver*> targets = observers; // a handler may remove an observer
+    for (AtSpiObserver* o : targets)
+        if (std::find(observers.begin(), observers.end(), o) != observers.end())
+            o->deliver(pid, event->source, notification);
+}
+
+bool AtSpiAccessibility::Impl::ensure()
+{
+    if (initialised)
+        return available;
+    initialised = true;
+    if (!sessionBusAvailable())
+        return false;
+    const int rc = atspi_init();
+    available = rc == 0 || rc == 1;
+    if (!available)
+        return false;
+    listener = atspi_event_listener_new(eventCallback, this, nullptr);
+    for (const char* type : {"object:state-changed:focused", "window:activate", "object:text-changed",
+                             "object:text-caret-moved", "object:text-selection-changed"}) {
+        GErrorSink err;
+        atspi_event_listener_register(listener, type, &err);
+    }
+    return true;
+}
+
+AtSpiAccessibility::AtSpiAccessibility() : d(new Impl)
+{
+    liveImpl = d;
+}
+
+AtSpiAccessibility::~AtSpiAccessibility()
+{
+    // Events may still arrive while the process ends: the listener stays registered and
+    // the state is dropped without unreferencing objects of a bus that may be gone.
+    if (liveImpl == d)
+        liveImpl = nullptr;
+}
+
+quint64 AtSpiAccessibility::messageCount()
+{
+    return messages;
+}
+
+AccessibilityElement AtSpiAccessibility::application(qint64 pid)
+{
+    if (pid <= 0 || pid == ownPid() || !d->ensure())
+        return {};
+    AtspiAccessible* desktop = atspi_get_desktop(0);
+    if (!desktop)
+        return {};
+    GErrorSink err;
+    prepareCall(defaultTimeout);
+    const int apps = atspi_accessible_get_child_count(desktop, &err);
+    AccessibilityElement found;
+    for (int i = 0; i < apps && !err.failed() && !found; ++i) {
+        GErrorSink e;
+        prepareCall(defaultTimeout);
+        AtspiAccessible* app = atspi_accessible_get_child_at_index(desktop, i, &e);
+        if (!app)
+            continue;
+        if (pidOf(app) == pid)
+            found = AtSpiNode::wrap(app);
+        g_object_unref(app);
+    }
+    g_object_unref(desktop);
+    return found;
+}
+
+std::unique_ptr<AccessibilityObserver> AtSpiAccessibility::createObserver(qint64 pid, AXNotificationHandler handler)
+{
+    if (pid <= 0 || pid == ownPid() || !d->ensure() || !handler)
+        return nullptr;
+    return std::make_unique<AtSpiObserver>(pid, std::move(handler));
+}
+
+bool AtSpiAccessibility::isProcessTrusted()
+{
+    return d->ensure() && AccessibilityAccess::system().isTrusted();
+}
+
+QString AtSpiAccessibility::roleName(int r, bool multiLine)
+{
+    switch (r) {
+    case ATSPI_ROLE_ENTRY:
+    case ATSPI_ROLE_TEXT:
+        return QString::fromLatin1(multiLine ? ax::TextArea : ax::TextField);
+    case ATSPI_ROLE_PASSWORD_TEXT:
+        return QString::fromLatin1(ax::TextField);
+    case ATSPI_ROLE_DOCUMENT_TEXT:
+        return QString::fromLatin1(ax::TextArea);
+    case ATSPI_ROLE_DOCUMENT_WEB:
+        return QString::fromLatin1(ax::WebArea);
+    case ATSPI_ROLE_LABEL:
+    case ATSPI_ROLE_STATIC:
+    case ATSPI_ROLE_CAPTION:
+        return QString::fromLatin1(ax::StaticText);
+    case ATSPI_ROLE_COMBO_BOX:
+        return QString::fromLatin1(ax::ComboBox);
+    case ATSPI_ROLE_PUSH_BUTTON:
+    case ATSPI_ROLE_TOGGLE_BUTTON:
+        return QString::fromLatin1(ax::Button);
+    case ATSPI_ROLE_CHECK_BOX:
+        return QStringLiteral("AXCheckBox");
+    case ATSPI_ROLE_RADIO_BUTTON:
+        return QStringLiteral("AXRadioButton");
+    case ATSPI_ROLE_FRAME:
+    case ATSPI_ROLE_WINDOW:
+    case ATSPI_ROLE_DIALOG:
+        return QString::fromLatin1(ax::Window);
+    case ATSPI_ROLE_APPLICATION:
+        return QString::fromLatin1(ax::Application);
+    case ATSPI_ROLE_MENU_ITEM:
+    case ATSPI_ROLE_CHECK_MENU_ITEM:
+    case ATSPI_ROLE_RADIO_MENU_ITEM:
+        return QStringLiteral("AXMenuItem");
+    case ATSPI_ROLE_LIST:
+    case ATSPI_ROLE_LIST_BOX:
+        return QStringLiteral("AXList");
+    case ATSPI_ROLE_TABLE:
+    case ATSPI_ROLE_TREE_TABLE:
+        return QStringLiteral("AXTable");
+    case ATSPI_ROLE_LINK:
+        return QStringLiteral("AXLink");
+    case ATSPI_ROLE_IMAGE:
+        return QStringLiteral("AXImage");
+    case ATSPI_ROLE_SCROLL_BAR:
+        return QStringLiteral("AXScrollBar");
+    case ATSPI_ROLE_SCROLL_PANE:
+        return QStringLiteral("AXScrollArea");
+    case ATSPI_ROLE_TERMINAL:
+        return QStringLiteral("AXTerminal");
+    default:
+        return QString::fromLatin1(ax::Group);
+    }
+}
+
+std::optional<double> AtSpiAccessibility::fontSizeInPoints(QStringView css)
+{
+    QStringView s = css.trimmed();
+    double factor = 1.0;
+    if (s.endsWith(QLatin1String("pt"), Qt::CaseInsensitive)) {
+        s.chop(2);
+    } else if (s.endsWith(QLatin1String("px"), Qt::CaseInsensitive)) {
+        s.chop(2);
+        factor = 0.75;
+    } else if (s.endsWith(QLatin1String("em"), Qt::CaseInsensitive)) {
+        s.chop(2);
+        factor = 12.0;
+    }
+    bool ok = false;
+    const double v = s.trimmed().toDouble(&ok);
+    if (!ok || !(v > 0) || !std::isfinite(v))
+        return std::nullopt;
+    return v * factor;
+}
+
+QString AtSpiAccessibility::axNotification(QStringView type, int detail1)
+{
+    if (type.startsWith(QLatin1String("object:state-changed:focused")))
+        return detail1 ? QString::fromLatin1(ax::FocusedUIElementChanged) : QString();
+    if (type.startsWith(QLatin1String("window:activate")))
+        return QString::fromLatin1(ax::FocusedWindowChanged);
+    if (type.startsWith(QLatin1String("object:text-changed")))
+        return QString::fromLatin1(ax::ValueChanged);
+    if (type.startsWith(QLatin1String("object:text-caret-moved")) || type.startsWith(QLatin1String("object:text-selection-changed")))
+        return QString::fromLatin1(ax::SelectedTextChanged);
+    return {};
+}
+
+} // namespace tq

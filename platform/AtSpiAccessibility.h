@@ -1,0 +1,43 @@
+#pragma once
+// The accessibility interface over AT-SPI2 (libatspi), translated to the AX names.
+//
+// Roles: entry / single-line text → "AXTextField", multi-line text → "AXTextArea", password
+// text → "AXTextField" with subrole "AXSecureTextField", web document → "AXWebArea", labels →
+// "AXStaticText". Notifications: focus → "AXFocusedUIElementChanged", window:activate →
+// "AXFocusedWindowChanged", text changes → "AXValueChanged", caret and selection moves →
+// "AXSelectedTextChanged". Offsets become UTF-16 units whatever the toolkit counts (GTK code
+// points, Qt UTF-16 units). Text markers do not exist here. Each message carries the
+// element's time-out; nothing is ever sent to this process itself.
+
+#include "platform/Accessibility.h"
+
+#include <QStringView>
+
+namespace tq {
+
+class AtSpiAccessibility final : public Accessibility {
+public:
+    AtSpiAccessibility();
+    ~AtSpiAccessibility() override;
+
+    AccessibilityElement application(qint64 pid) override;
+    std::unique_ptr<AccessibilityObserver> createObserver(qint64 pid, AXNotificationHandler handler) override;
+    bool isProcessTrusted() override;
+    bool isSecureInputEnabled() override { return false; }
+
+    // Messages sent to applications since the start (for measurements).
+    static quint64 messageCount();
+
+    // Translations, pure.
+    static QString roleName(int atspiRole, bool multiLine);
+    // "11", "11pt", "14.5px", "1.2em" → points; nullopt when it does not parse.
+    static std::optional<double> fontSizeInPoints(QStringView css);
+    static QString axNotification(QStringView atspiEvent, int detail1);
+
+    struct Impl;
+
+private:
+    Impl* d;
+};
+
+} // namespace tq

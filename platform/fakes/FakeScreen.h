@@ -1,0 +1,16 @@
+#pragma once
+// A primary screen of a chosen size, installed for a scope.
+
+#include "platform/Screen.h"
+
+namespace tq {
+
+class FakeScreenGeometry final : public ScreenGeometry {
+public:
+    explicit FakeScreenGeometry(QRectF frame = QRectF(0, 0, 1440, 900)) : frame(frame) { ScreenGeometry::setShared(this); }
+    ~FakeScreenGeometry() override { ScreenGeometry::setShared(nullptr); }
+    QRectF primaryFrame() const override { return frame; }
+    QRectF frame;
+};
+
+} // namespace tq
