@@ -60,17 +60,36 @@ bool sessionBusExists()
     return !runtime.isEmpty() && QFileInfo::exists(runtime + QStringLiteral("/bus"));
 }
 
-SecretService* connect(QString* error)
-{
-    if (!sessionBusExists()) {
-        *error = QStringLiteral("No session bus is running, so the keyring cannot be reached.");
-        return nullptr;
+// One use of the shared Secret Service proxy.
+struct Connection {
+    SecretService* service = nullptr;
+    QString error;
+
+    Connection()
+    {
+        if (!sessionBusExists()) {
+            error = QStringLiteral("No session bus is running, so the keyring cannot be reached.");
+            return;
+        }
+        ErrorHolder e;
+        service = secret_service_get_sync(SECRET_SERVICE_NONE, nullptr, &e.error);
+        if (!service)
+            error = QStringLiteral("The keyring service cannot be reached: %1").arg(e.message());
     }
-    ErrorHolder e;
-    SecretService* service = secret_service_get_sync(SECRET_SERVICE_NONE, nullptr, &e.error);
-    if (!service)
-        *error = QStringLiteral("The keyring service cannot be reached: %1").arg(e.message());
-    return service;
+    ~Connection()
+    {
+        if (service)
+            g_object_unref(service);
+    }
+    Connection(const Connection&) = delete;
+    Connection& operator=(const Connection&) = delete;
+};
+
+bool fail(QString* out, const QString& why)
+{
+    if (out)
+        *out = why;
+    return false;
 }
 
 QByteArray bytesOf(SecretValue* value)
@@ -96,16 +115,14 @@ void KeychainService::setShared(KeychainService* service) { g_override = service
 
 SecretLookup SecretServiceKeychain::read(const QString& service, const QString& account)
 {
-    QString error;
-    SecretService* secrets = connect(&error);
-    if (!secrets)
-        return SecretLookup::makeFailed(error);
+    Connection secrets;
+    if (!secrets.service)
+        return SecretLookup::makeFailed(secrets.error);
     Attributes attributes(service, &account);
     ErrorHolder e;
     // No SECRET_SEARCH_UNLOCK: a locked item stays locked and is reported as unreadable.
-    GList* found = secret_service_search_sync(secrets, schema(), attributes.table,
+    GList* found = secret_service_search_sync(secrets.service, schema(), attributes.table,
                                               SECRET_SEARCH_LOAD_SECRETS, nullptr, &e.error);
-    g_object_unref(secrets);
     if (e.error)
         return SecretLookup::makeFailed(QStringLiteral("The keyring could not be searched: %1").arg(e.message()));
     if (!found)
@@ -127,60 +144,45 @@ SecretLookup SecretServiceKeychain::read(const QString& service, const QString& 
 bool SecretServiceKeychain::write(const QString& service, const QString& account, const QByteArray& secret,
                                   QString* error)
 {
-    QString why;
-    SecretService* secrets = connect(&why);
-    if (!secrets) {
-        if (error)
-            *error = why;
-        return false;
-    }
+    Connection secrets;
+    if (!secrets.service)
+        return fail(error, secrets.error);
     Attributes attributes(service, &account);
     SecretValue* value = secret_value_new(secret.constData(), gssize(secret.size()), "application/octet-stream");
     const QByteArray label = QStringLiteral("%1 (%2)").arg(account, service).toUtf8();
     ErrorHolder e;
     // Storing replaces an item with the same attributes, so one item remains.
-    const gboolean ok = secret_service_store_sync(secrets, schema(), attributes.table, SECRET_COLLECTION_DEFAULT,
-                                                  label.constData(), value, nullptr, &e.error);
+    const gboolean ok = secret_service_store_sync(secrets.service, schema(), attributes.table,
+                                                  SECRET_COLLECTION_DEFAULT, label.constData(), value, nullptr, &e.error);
     secret_value_unref(value);
-    g_object_unref(secrets);
-    if (!ok && error)
-        *error = QStringLiteral("The keyring did not store the secret: %1").arg(e.message());
-    return ok;
+    return ok || fail(error, QStringLiteral("The keyring did not store the secret: %1").arg(e.message()));
 }
 
 bool SecretServiceKeychain::remove(const QString& service, const QString& account, QString* error)
 {
-    QString why;
-    SecretService* secrets = connect(&why);
-    if (!secrets) {
-        if (error)
-            *error = why;
-        return false;
-    }
+    Connection secrets;
+    if (!secrets.service)
+        return fail(error, secrets.error);
     Attributes attributes(service, &account);
     ErrorHolder e;
-    secret_service_clear_sync(secrets, schema(), attributes.table, nullptr, &e.error);
-    g_object_unref(secrets);
-    if (e.error) {
-        if (error)
-            *error = QStringLiteral("The keyring did not remove the secret: %1").arg(e.message());
-        return false;
-    }
-    return true;
+    // False without an error means there was nothing to remove.
+    secret_service_clear_sync(secrets.service, schema(), attributes.table, nullptr, &e.error);
+    return !e.error || fail(error, QStringLiteral("The keyring did not remove the secret: %1").arg(e.message()));
 }
 
 SecretListing SecretServiceKeychain::items(const QString& service)
 {
     SecretListing listing;
-    SecretService* secrets = connect(&listing.error);
-    if (!secrets)
+    Connection secrets;
+    if (!secrets.service) {
+        listing.error = secrets.error;
         return listing;
+    }
     Attributes attributes(service, nullptr);
     ErrorHolder e;
-    GList* found = secret_service_search_sync(secrets, schema(), attributes.table,
+    GList* found = secret_service_search_sync(secrets.service, schema(), attributes.table,
                                               SecretSearchFlags(SECRET_SEARCH_ALL | SECRET_SEARCH_LOAD_SECRETS),
                                               nullptr, &e.error);
-    g_object_unref(secrets);
     if (e.error) {
         listing.error = QStringLiteral("The keyring could not be searched: %1").arg(e.message());
         return listing;

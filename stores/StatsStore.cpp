@@ -272,28 +272,12 @@ QList<QPair<QDateTime, DayStats>> StatsStore::history(int count, const QDateTime
     return result;
 }
 
-qint64 StatsStore::totalWords() const
+qint64 StatsStore::sum(qint64 DayStats::*count) const
 {
-    qint64 sum = 0;
+    qint64 total = 0;
     for (const DayStats& d : days_)
-        sum += d.words;
-    return sum;
-}
-
-qint64 StatsStore::totalAccepts() const
-{
-    qint64 sum = 0;
-    for (const DayStats& d : days_)
-        sum += d.accepts;
-    return sum;
-}
-
-qint64 StatsStore::totalShown() const
-{
-    qint64 sum = 0;
-    for (const DayStats& d : days_)
-        sum += d.shown;
-    return sum;
+        total += d.*count;
+    return total;
 }
 
 QDate StatsStore::today() const { return clock_.now().toLocalTime().date(); }

@@ -72,9 +72,9 @@ public:
     // `count` days ending with the day of `endingAt`, oldest first; each date is the start of
     // its day in local time.
     QList<QPair<QDateTime, DayStats>> history(int count, const QDateTime& endingAt) const;
-    qint64 totalWords() const;
-    qint64 totalAccepts() const;
-    qint64 totalShown() const;
+    qint64 totalWords() const { return sum(&DayStats::words); }
+    qint64 totalAccepts() const { return sum(&DayStats::accepts); }
+    qint64 totalShown() const { return sum(&DayStats::shown); }
     // Consecutive days with words up to today (or up to yesterday while today has none).
     int streak() const;
     // Today has more words than every earlier day, and some earlier day had words.
@@ -99,6 +99,7 @@ signals:
 
 private:
     QDate today() const;
+    qint64 sum(qint64 DayStats::*count) const;
     qint64 wordsOn(const QDate& date) const;
 
     QString filePath_;

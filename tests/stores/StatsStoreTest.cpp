@@ -8,6 +8,8 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 
+#include "stores/TestFiles.h"
+
 #include <gtest/gtest.h>
 
 using namespace tq;
@@ -15,18 +17,9 @@ using namespace std::chrono_literals;
 
 namespace {
 
-QByteArray readAll(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
+using testfiles::readAll;
 
-void writeFile(const QString& path, const QByteArray& data)
-{
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(data);
-}
+void writeFile(const QString& path, const QByteArray& data) { ASSERT_TRUE(testfiles::writeFile(path, data)); }
 
 class StatsStoreTest : public ::testing::Test {
 protected:

@@ -12,6 +12,8 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 
+#include "stores/TestFiles.h"
+
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
@@ -21,18 +23,9 @@ using namespace std::chrono_literals;
 
 namespace {
 
-QByteArray readAll(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
+using testfiles::readAll;
 
-void writeFile(const QString& path, const QByteArray& data)
-{
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(data);
-}
+void writeFile(const QString& path, const QByteArray& data) { ASSERT_TRUE(testfiles::writeFile(path, data)); }
 
 // n user-visible characters of filler without sentence ends.
 QString filler(int n, QChar c = u'a') { return QString(n, c); }
