@@ -155,6 +155,21 @@ QJsonValue toJson(const QVariant& v)
     }
 }
 
+bool fromJson(const QJsonValue& j, QVariant* out);
+
+bool fromJsonObject(const QJsonObject& o, QVariantMap* out)
+{
+    QVariantMap map;
+    for (auto it = o.constBegin(); it != o.constEnd(); ++it) {
+        QVariant v;
+        if (!fromJson(it.value(), &v))
+            return false;
+        map.insert(it.key(), v);
+    }
+    *out = map;
+    return true;
+}
+
 bool fromJson(const QJsonValue& j, QVariant* out)
 {
     switch (j.type()) {
@@ -200,12 +215,8 @@ bool fromJson(const QJsonValue& j, QVariant* out)
             return true;
         }
         QVariantMap map;
-        for (auto it = o.constBegin(); it != o.constEnd(); ++it) {
-            QVariant v;
-            if (!fromJson(it.value(), &v))
-                return false;
-            map.insert(it.key(), v);
-        }
+        if (!fromJsonObject(o, &map))
+            return false;
         *out = map;
         return true;
     }
@@ -257,16 +268,7 @@ bool decodeDomain(const QByteArray& json, QVariantMap* out)
     const QJsonDocument doc = QJsonDocument::fromJson(json, &error);
     if (error.error != QJsonParseError::NoError || !doc.isObject())
         return false;
-    QVariantMap map;
-    const QJsonObject o = doc.object();
-    for (auto it = o.constBegin(); it != o.constEnd(); ++it) {
-        QVariant v;
-        if (!fromJson(it.value(), &v))
-            return false;
-        map.insert(it.key(), v);
-    }
-    *out = map;
-    return true;
+    return fromJsonObject(doc.object(), out);
 }
 
 } // namespace defaults
