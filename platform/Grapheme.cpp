@@ -84,4 +84,17 @@ bool isBoundary(QStringView text, qsizetype pos)
 
 QString last(QStringView text) { return suffix(text, 1); }
 
+QList<qsizetype> boundaries(QStringView text)
+{
+    QList<qsizetype> out{0};
+    if (text.isEmpty())
+        return out;
+    icu::UnicodeString holder;
+    auto& it = iterator(text, holder);
+    it.first();
+    for (int32_t pos = it.next(); pos != icu::BreakIterator::DONE; pos = it.next())
+        out.append(pos);
+    return out;
+}
+
 } // namespace tq::grapheme

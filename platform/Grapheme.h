@@ -2,6 +2,7 @@
 // User-visible characters: extended grapheme clusters. Every text length the program
 // counts goes through these helpers, never bytes or UTF-16 units.
 
+#include <QList>
 #include <QString>
 #include <QStringView>
 
@@ -20,5 +21,8 @@ qsizetype offsetOfLast(QStringView text, int n);
 bool isBoundary(QStringView text, qsizetype pos);
 // The last user-visible character, or an empty string.
 QString last(QStringView text);
+// UTF-16 offsets of every character boundary, from 0 to text.size() inclusive
+// (a single 0 for an empty text). One pass, for code that walks a text character by character.
+QList<qsizetype> boundaries(QStringView text);
 
 } // namespace tq::grapheme

@@ -1,0 +1,480 @@
+#include "completion/ReplyCleanup.h"
+
+#include "completion/Chars.h"
+
+#include <QSet>
+
+#include <array>
+
+namespace tq {
+
+namespace {
+
+using namespace chars;
+
+const std::array<const char16_t*, 8> kContextMarkers{
+    u"[Context]", u"[Now]", u"[Writer]", u"[Writer's phrasing]",
+    u"[Copied]", u"[Beside it]", u"[Looked at just before]", u"[On screen]",
+};
+const std::array<const char16_t*, 5> kLabels{u"continuation:", u"completion:", u"next words:", u"output:", u"answer:"};
+const std::array<const char16_t*, 2> kFences{u"\"\"\"", u"```"};
+const std::array<std::pair<char16_t, char16_t>, 3> kWrappingPairs{{{u'"', u'"'}, {u'\u201C', u'\u201D'}, {u'\'', u'\''}}};
+const std::array<const char16_t*, 6> kRefusals{
+    u"i'm sorry, but", u"i\u2019m sorry, but", u"i can't help", u"i cannot help", u"as an ai", u"i can\u2019t help",
+};
+constexpr std::u16string_view kClosingPunctuation = u".,!?;:)]}";
+
+const QSet<QString>& stopWords()
+{
+    static const QSet<QString> words = [] {
+        const char* list[] = {
+            "the", "and", "but", "for", "nor", "yet", "you", "your", "yours", "she", "her", "hers", "his", "him",
+            "they", "them", "their", "our", "ours", "its", "it's", "was", "were", "are", "been", "being", "have",
+            "has", "had", "will", "would", "shall", "should", "can", "could", "may", "might", "must", "not", "this",
+            "that", "these", "those", "with", "from", "into", "onto", "than", "then", "there", "here", "what",
+            "when", "where", "which", "who", "whom", "whose", "why", "how", "all", "any", "some", "more", "most",
+            "much", "many", "very", "just", "also", "too", "out", "off", "over", "about", "does", "did", "done",
+            "get", "got", "let", "i'm", "i'll", "i've", "i'd", "don't", "can't", "won't", "isn't",
+        };
+        QSet<QString> s;
+        for (const char* w : list)
+            s.insert(QString::fromLatin1(w));
+        return s;
+    }();
+    return words;
+}
+
+const QSet<QString>& repeatPhrases()
+{
+    static const QSet<QString> phrases = [] {
+        const char* list[] = {
+            "one by", "step by", "day by", "side by", "little by", "bit by", "piece by", "case by", "line by",
+            "face to", "back to", "time to", "door to", "word for", "hand in", "day after", "year after",
+            "time after", "again and",
+        };
+        QSet<QString> s;
+        for (const char* p : list)
+            s.insert(QString::fromLatin1(p));
+        return s;
+    }();
+    return phrases;
+}
+
+bool isPunctuationOrSymbol(char32_t c)
+{
+    switch (QChar::category(c)) {
+    case QChar::Punctuation_Connector:
+    case QChar::Punctuation_Dash:
+    case QChar::Punctuation_Open:
+    case QChar::Punctuation_Close:
+    case QChar::Punctuation_InitialQuote:
+    case QChar::Punctuation_FinalQuote:
+    case QChar::Punctuation_Other:
+    case QChar::Symbol_Math:
+    case QChar::Symbol_Currency:
+    case QChar::Symbol_Modifier:
+    case QChar::Symbol_Other:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool isLineBreakChar(QChar c) { return isLineBreak(c.unicode()); }
+
+// Whitespace-separated tokens with their UTF-16 start offsets.
+struct Token {
+    QStringView text;
+    qsizetype start;
+};
+QList<Token> tokens(QStringView text)
+{
+    QList<Token> out;
+    qsizetype i = 0;
+    while (i < text.size()) {
+        while (i < text.size() && isSpace(text[i].unicode()))
+            ++i;
+        const qsizetype start = i;
+        while (i < text.size() && !isSpace(text[i].unicode()))
+            ++i;
+        if (i > start)
+            out.append({text.mid(start, i - start), start});
+    }
+    return out;
+}
+
+// The last sentence: after the last line break or the last ".", "!" or "?" followed by whitespace.
+QStringView lastSentence(QStringView t)
+{
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < t.size(); ++i) {
+        const char16_t c = t[i].unicode();
+        if (isLineBreak(c))
+            start = i + 1;
+        else if ((c == u'.' || c == u'!' || c == u'?') && i + 1 < t.size() && isSpace(t[i + 1].unicode()))
+            start = i + 1;
+    }
+    return t.mid(start);
+}
+
+QString lastChar(QStringView text) { return grapheme::last(text); }
+char32_t lastScalar(QStringView text) { return Chars::scalarOf(lastChar(text)); }
+char32_t firstScalar(QStringView text)
+{
+    return text.isEmpty() ? 0 : Chars::scalarOf(text.left(text[0].isHighSurrogate() ? 2 : 1));
+}
+
+bool startsWithLower(QStringView text, const char16_t* prefix)
+{
+    const QStringView p(prefix);
+    return text.size() >= p.size() && text.left(p.size()).toString().toLower() == p;
+}
+
+} // namespace
+
+// MARK: word lists
+
+QString ReplyCleaner::normalizeWord(QStringView token)
+{
+    QList<uint> ucs = token.toUcs4();
+    qsizetype b = 0, e = ucs.size();
+    while (b < e && isPunctuationOrSymbol(ucs[b]))
+        ++b;
+    while (e > b && isPunctuationOrSymbol(ucs[e - 1]))
+        --e;
+    return QString::fromUcs4(reinterpret_cast<const char32_t*>(ucs.constData() + b), e - b).toLower();
+}
+
+QStringList ReplyCleaner::wordList(QStringView text)
+{
+    QStringList out;
+    for (const Token& t : tokens(text)) {
+        QString w = normalizeWord(t.text);
+        if (!w.isEmpty())
+            out.append(std::move(w));
+    }
+    return out;
+}
+
+bool ReplyCleaner::isStopWord(const QString& w) { return stopWords().contains(w); }
+
+bool ReplyCleaner::isContentWord(const QString& w)
+{
+    if (w.isEmpty() || isStopWord(w))
+        return false;
+    bool letter = false;
+    for (char32_t c : w.toUcs4())
+        letter = letter || isLetter(c);
+    return letter && grapheme::count(w) >= 3;
+}
+
+// MARK: steps
+
+QString ReplyCleaner::stripThink(const QString& text)
+{
+    QString out = text;
+    for (qsizetype open = out.indexOf(u"<think>"); open >= 0; open = out.indexOf(u"<think>")) {
+        const qsizetype close = out.indexOf(u"</think>", open + 7);
+        if (close < 0)
+            out.truncate(open);
+        else
+            out.remove(open, close + 8 - open);
+    }
+    return out;
+}
+
+bool ReplyCleaner::hasContextMarker(QStringView text)
+{
+    for (const char16_t* m : kContextMarkers)
+        if (text.contains(QStringView(m)))
+            return true;
+    return false;
+}
+
+QString ReplyCleaner::stripLabels(const QString& input)
+{
+    QStringView text(input);
+    for (const char16_t* label : kLabels) {
+        if (startsWithLower(text, label))
+            text = trim(text.mid(QStringView(label).size()), isSpaceOrTab);
+    }
+    for (const char16_t* fence : kFences) {
+        const QStringView f(fence);
+        if (text.startsWith(f))
+            text = text.mid(f.size());
+        if (text.endsWith(f))
+            text.chop(f.size());
+    }
+    for (const auto& [open, close] : kWrappingPairs) {
+        if (grapheme::count(text) >= 2 && text.startsWith(QChar(open)) && text.endsWith(QChar(close)))
+            text = text.mid(1, text.size() - 2);
+    }
+    return text.toString();
+}
+
+bool ReplyCleaner::isRefusal(QStringView text)
+{
+    for (const char16_t* r : kRefusals)
+        if (startsWithLower(text, r))
+            return true;
+    return false;
+}
+
+QString ReplyCleaner::firstLine(QStringView text)
+{
+    for (qsizetype i = 0; i < text.size(); ++i)
+        if (isLineBreakChar(text[i]))
+            return text.left(i).toString();
+    return text.toString();
+}
+
+QString ReplyCleaner::normalizeSpacing(QStringView text)
+{
+    QString out;
+    out.reserve(text.size());
+    for (QChar c : text) {
+        if (c == u'\t')
+            c = u' ';
+        else if (c.category() == QChar::Other_Control)
+            continue;
+        if (c == u' ' && out.endsWith(u' '))
+            continue;
+        out.append(c);
+    }
+    return out;
+}
+
+QString ReplyCleaner::removeOverlap(const QString& reply, QStringView typedIn)
+{
+    const QStringView typed = trimSpaceEnd(typedIn);
+    const QStringView body = trimSpaceStart(reply);
+    const Chars t(typed), b(body);
+    const int tailLen = std::min(80, t.size());
+    for (int k = std::min(tailLen, b.size()); k >= 1; --k) {
+        const QStringView cand = t.right(k);
+        const QStringView head = b.left(k);
+        bool pass = k > 7 && head == cand;
+        if (!pass) {
+            const int from = t.size() - k;
+            pass = isWordChar(t.scalar(from)) && (from == 0 || !isWordChar(t.scalar(from - 1)))
+                && !(isWordChar(t.scalar(t.size() - 1)) && b.size() > k && isWordChar(b.scalar(k)))
+                && cand.toString().toLower() == head.toString().toLower();
+        }
+        if (pass)
+            return b.mid(k).toString();
+    }
+    return reply;
+}
+
+std::optional<QString> ReplyCleaner::joinSpacing(const QString& reply, QStringView typed, PromptStyle style,
+                                                 const MisspelledTest& isMisspelled)
+{
+    const QStringView r(reply);
+    auto withoutLeadingSpaces = [&] { return trimStart(r, isSpaceOrTab).toString(); };
+    if (typed.isEmpty())
+        return withoutLeadingSpaces();
+    const char32_t last = lastScalar(typed);
+    if (isSpace(last)) {
+        if (style == PromptStyle::Raw && isSpaceOrTab(last) && !r.isEmpty() && !isSpaceOrTab(r[0].unicode()))
+            return std::nullopt;
+        return withoutLeadingSpaces();
+    }
+    if (r.isEmpty())
+        return reply;
+    if (isSpaceOrTab(r[0].unicode()))
+        return QStringLiteral(" ") + withoutLeadingSpaces();
+    if (style == PromptStyle::Raw)
+        return reply;
+
+    const char32_t first = firstScalar(r);
+    if (isLetterOrNumber(last) && isLetterOrNumber(first)) {
+        if (!isMisspelled)
+            return reply;
+        const Chars tc(typed), rc(r);
+        int from = tc.size();
+        while (from > 0 && isLetterOrNumber(tc.scalar(from - 1)))
+            --from;
+        int to = 0;
+        while (to < rc.size() && isLetterOrNumber(rc.scalar(to)))
+            ++to;
+        const QString joined = tc.mid(from).toString() + rc.left(to).toString();
+        const bool known = !joined.isEmpty() && !isMisspelled(joined.toLower());
+        return known ? reply : QStringLiteral(" ") + reply;
+    }
+    if (last < 0x80 && kClosingPunctuation.find(char16_t(last)) != std::u16string_view::npos && isLetterOrNumber(first))
+        return QStringLiteral(" ") + reply;
+    return reply;
+}
+
+QString ReplyCleaner::cutAtRepeat(const QString& reply, QStringView typed)
+{
+    const QStringList context = wordList(grapheme::suffix(typed, 4000));
+    QStringList words = context;
+    QList<qsizetype> starts;
+    for (const Token& t : tokens(reply)) {
+        QString w = normalizeWord(t.text);
+        if (w.isEmpty())
+            continue;
+        words.append(std::move(w));
+        starts.append(t.start);
+    }
+    const int contextCount = int(context.size());
+    if (starts.isEmpty() || words.size() <= 3)
+        return reply;
+
+    QList<bool> content(words.size());
+    for (qsizetype i = 0; i < words.size(); ++i)
+        content[i] = isContentWord(words[i]);
+    auto key = [&](int i) -> QString {
+        if (i < 3 || content[i - 3] + content[i - 2] + content[i - 1] + content[i] < 2)
+            return {};
+        return words[i - 3] + u' ' + words[i - 2] + u' ' + words[i - 1] + u' ' + words[i];
+    };
+
+    QSet<QString> seen;
+    for (int i = 3; i < contextCount; ++i)
+        if (QString k = key(i); !k.isEmpty())
+            seen.insert(k);
+    for (int i = contextCount; i < words.size(); ++i) {
+        const QString k = key(i);
+        if (k.isEmpty())
+            continue;
+        if (seen.contains(k)) {
+            const int cutWord = std::max(contextCount, i - 3) - contextCount;
+            return trimSpaceEnd(QStringView(reply).left(starts[cutWord])).toString();
+        }
+        seen.insert(k);
+    }
+    return reply;
+}
+
+QString ReplyCleaner::limitWords(const QString& reply, int limit)
+{
+    if (limit < 1)
+        return {};
+    const QList<Token> words = tokens(reply);
+    if (words.size() <= limit)
+        return reply;
+    return reply.left(words[limit].start);
+}
+
+QString ReplyCleaner::dropRestOfLine(const QString& reply, QStringView after)
+{
+    const QString rest = trim(QStringView(firstLine(after)), isSpaceOrTab).toString();
+    if (rest.isEmpty() || !reply.endsWith(rest))
+        return reply;
+    return trimSpaceEnd(QStringView(reply).chopped(rest.size())).toString();
+}
+
+bool ReplyCleaner::looksLikeEcho(QStringView reply, QStringView typed)
+{
+    const QStringView t = trimSpaceEnd(typed);
+    if (t.isEmpty())
+        return false;
+    const char32_t c = lastScalar(t);
+    const QStringList replyWords = wordList(reply);
+    if (replyWords.isEmpty())
+        return false;
+    QString first = replyWords.first();
+
+    if (c == U'.' || c == U'!' || c == U'?') {
+        if (!isContentWord(first))
+            return false;
+        for (char32_t r : reply.toUcs4()) {
+            if (isLetter(r)) {
+                if (!QChar::isLower(r))
+                    return false;
+                const QStringView ended = trimEnd(t, [](char32_t x) { return x == U'.' || x == U'!' || x == U'?'; });
+                return wordList(lastSentence(ended)).contains(first);
+            }
+        }
+        return false;
+    }
+
+    QStringList words = wordList(lastSentence(t));
+    if (t.size() == typed.size() && isWordChar(c) && isWordChar(firstScalar(reply)) && !words.isEmpty())
+        first = words.takeLast() + first;
+    if (!isContentWord(first))
+        return false;
+    if (!words.mid(std::max<qsizetype>(0, words.size() - 3)).contains(first))
+        return false;
+    if (words.size() >= 2) {
+        const QString& a = words[words.size() - 2];
+        if (repeatPhrases().contains(a + u' ' + words.last()) && a == first)
+            return false;
+    }
+    return true;
+}
+
+// MARK: pipeline
+
+QString ReplyCleaner::clean(const QString& reply, const QString& before, const QString& after, int wordLimit,
+                            PromptStyle style, const MisspelledTest& isMisspelled)
+{
+    QString text = stripThink(reply);
+    if (hasContextMarker(text))
+        return {};
+    if (style == PromptStyle::Instruct) {
+        text = stripLabels(trim(QStringView(text), isLineBreak).toString());
+        if (isRefusal(text))
+            return {};
+    } else if (!text.isEmpty() && isLineBreakChar(text[0])) {
+        return {};
+    }
+    text = normalizeSpacing(firstLine(text));
+    text = removeOverlap(text, before);
+    std::optional<QString> joined = joinSpacing(text, before, style, isMisspelled);
+    if (!joined)
+        return {};
+    text = cutAtRepeat(*joined, before);
+    text = limitWords(text, wordLimit);
+    text = dropRestOfLine(trimSpaceEnd(text).toString(), after);
+    if (!hasLetterOrNumber(text) || looksLikeEcho(text, before))
+        return {};
+    return text;
+}
+
+// MARK: alternatives
+
+QString ReplyCleaner::firstWordKey(QStringView text)
+{
+    const Chars c(text);
+    int i = 0;
+    while (i < c.size() && !isWordChar(c.scalar(i)))
+        ++i;
+    if (i < c.size() && (isCJK(c.scalar(i)) || (i + 1 < c.size() && isCJK(c.scalar(i + 1)))))
+        return c.range(i, i + 2).toString();
+    int end = i;
+    while (end < c.size() && isWordChar(c.scalar(end)))
+        ++end;
+    return c.range(i, end).toString();
+}
+
+QStringList ReplyCleaner::distinctAlternatives(const std::optional<QString>& first, const QStringList& list)
+{
+    QStringList candidates{first.value_or(QString())};
+    candidates += list;
+    QStringList kept;
+    QStringList keys;
+    QList<int> lengths;
+    for (const QString& cand : candidates) {
+        const QStringView trimmed = trim(QStringView(cand), isSpaceOrTab);
+        const QString key = firstWordKey(trimmed.toString().toLower());
+        if (key.isEmpty())
+            continue;
+        const int length = grapheme::count(trimmed);
+        if (const qsizetype at = keys.indexOf(key); at >= 0) {
+            if (length > lengths[at]) {
+                kept[at] = cand;
+                lengths[at] = length;
+            }
+            continue;
+        }
+        kept.append(cand);
+        keys.append(key);
+        lengths.append(length);
+    }
+    return kept;
+}
+
+} // namespace tq

@@ -1,0 +1,56 @@
+#pragma once
+// Turns a raw model reply into the suggestion text, or into the empty string when the reply is
+// unusable. Pure functions; every length is in user-visible characters.
+
+#include "engines/CompletionProvider.h"
+
+#include <QString>
+#include <QStringList>
+#include <QStringView>
+
+#include <functional>
+#include <optional>
+
+namespace tq {
+
+class ReplyCleaner {
+public:
+    // True when the spelling checker flags the (lower-cased) word.
+    using MisspelledTest = std::function<bool(const QString&)>;
+
+    // The whole pipeline. `isMisspelled` decides whether a reply glued to the typed word
+    // continues it; without one (the settings' engine test) a glued reply always continues it.
+    static QString clean(const QString& reply, const QString& before, const QString& after, int wordLimit,
+                         PromptStyle style, const MisspelledTest& isMisspelled = {});
+
+    // The steps, in pipeline order.
+    static QString stripThink(const QString& text);
+    static bool hasContextMarker(QStringView text);
+    static QString stripLabels(const QString& text);
+    static bool isRefusal(QStringView text);
+    static QString firstLine(QStringView text);
+    // Tabs become spaces, other control characters go, runs of spaces become one: a suggestion
+    // must never type a key such as Tab, Return or Escape into the application.
+    static QString normalizeSpacing(QStringView text);
+    static QString removeOverlap(const QString& reply, QStringView typed);
+    // Empty optional: the reply is rejected.
+    static std::optional<QString> joinSpacing(const QString& reply, QStringView typed, PromptStyle style,
+                                              const MisspelledTest& isMisspelled);
+    static QString cutAtRepeat(const QString& reply, QStringView typed);
+    static QString limitWords(const QString& reply, int limit);
+    static QString dropRestOfLine(const QString& reply, QStringView after);
+    static bool looksLikeEcho(QStringView reply, QStringView typed);
+
+    // Alternatives without two that start with the same word (the longer one stays, in the
+    // earlier one's place). `first` leads the list when given.
+    static QStringList distinctAlternatives(const std::optional<QString>& first, const QStringList& list);
+    static QString firstWordKey(QStringView text);
+
+    // Word lists: whitespace-separated tokens, trimmed of punctuation and symbols, lower case.
+    static QString normalizeWord(QStringView token);
+    static QStringList wordList(QStringView text);
+    static bool isContentWord(const QString& normalizedWord);
+    static bool isStopWord(const QString& normalizedWord);
+};
+
+} // namespace tq

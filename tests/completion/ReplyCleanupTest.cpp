@@ -1,0 +1,165 @@
+#include "completion/ReplyCleanup.h"
+
+#include <QSet>
+
+#include <gtest/gtest.h>
+
+using tq::PromptStyle;
+using tq::ReplyCleaner;
+
+namespace {
+
+// A small dictionary standing in for the spelling checker.
+bool misspelled(const QString& word)
+{
+    static const QSet<QString> known{"the", "there", "help", "helpful", "meeting", "thanks", "see", "you",
+                                     "tomorrow", "theater", "with", "this", "hello", "world"};
+    return !known.contains(word);
+}
+
+struct Case {
+    const char* name;
+    QString reply;
+    QString before;
+    QString expected;
+    PromptStyle style = PromptStyle::Instruct;
+    QString after = {};
+    int limit = 10;
+};
+
+void runCases(std::initializer_list<Case> cases)
+{
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(ReplyCleaner::clean(c.reply, c.before, c.after, c.limit, c.style, misspelled), c.expected);
+    }
+}
+
+} // namespace
+
+TEST(ReplyCleanup, ThinkBlocksAndContextMarkers)
+{
+    runCases({
+        {"closed think block", "<think>they want a day</think> tomorrow", "See you ", "tomorrow"},
+        {"two think blocks", "<think>a</think>see<think>b</think> you", "I will ", "see you"},
+        {"unclosed think block", "Sure <think>plan the rest", "I am ", "Sure"},
+        {"raw reply quoting a context marker", " and [Copied] text", "Hi ", "", PromptStyle::Raw},
+        {"instruct reply quoting a context marker", "[On screen] stuff", "Hi ", ""},
+        {"raw reply starting a new line", "\nDear Sam", "Hi ", "", PromptStyle::Raw},
+        {"raw reply on a second line is cut", " there\nSecond line", "Hi", " there", PromptStyle::Raw},
+    });
+}
+
+TEST(ReplyCleanup, LabelsFencesQuotesAndRefusals)
+{
+    runCases({
+        {"two labels in capitals", "\nCONTINUATION: Output:  the meeting\n", "Let's move ", "the meeting"},
+        {"answer label", "Answer: tomorrow", "See you ", "tomorrow"},
+        {"triple quote fence", "\"\"\"see you soon\"\"\"", "I will ", "see you soon"},
+        {"backtick fence", "```to the park```", "Let's go ", "to the park"},
+        {"curly quotes", "\u201Csee you soon\u201D", "I will ", "see you soon"},
+        {"straight quotes", "\"see you soon\"", "I will ", "see you soon"},
+        {"apostrophes", "'see you soon'", "I will ", "see you soon"},
+        {"refusal in mixed case", "As An AI, I cannot guess", "He said ", ""},
+        {"curly refusal", "I\u2019m sorry, but no", "He said ", ""},
+        {"refusal kept for raw engines", " As an AI model, he", "He said ", "As an AI model, he", PromptStyle::Raw},
+        {"labels kept for raw engines", " Output: done", "He said ", "Output: done", PromptStyle::Raw},
+    });
+}
+
+TEST(ReplyCleanup, OverlapWithTheTypedText)
+{
+    runCases({
+        {"repeated last word after a space", "the park", "Let's meet at the ", "park"},
+        {"repeated last word, no space typed", "the park", "Let's meet at the", " park"},
+        {"case-insensitive short overlap", "The park", "Let's meet at the ", "park"},
+        {"long exact overlap", "meet at the park today", "We could meet at the ", "park today"},
+        {"longer word with the same letters is no overlap", "theater tonight", "We could see the", " theater tonight"},
+        {"overlap never starts inside a typed word", "her phone", "Call my brother ", "her phone"},
+    });
+}
+
+TEST(ReplyCleanup, JoinSpacing)
+{
+    runCases({
+        {"rest of a known word stays glued", "p with this", "Thanks for your hel", "p with this"},
+        {"a new word after a complete one gets a space", "with this", "Thanks for your help", " with this"},
+        {"leading spaces become one", "   with this", "Thanks for your help", " with this"},
+        {"after a full stop", "Great news", "It works.", " Great news"},
+        {"after a comma", "and then", "First,", " and then"},
+        {"after other punctuation stays glued", "s a test", "It'", "s a test"},
+        {"empty typed text", "  Hello there", "", "Hello there"},
+        {"after a line break", " Dear Sam", "Hi\n", "Dear Sam"},
+        {"raw, space typed, reply glued", "world", "Hello ", "", PromptStyle::Raw},
+        {"raw, space typed, reply spaced", " world", "Hello ", "world", PromptStyle::Raw},
+        {"raw, glued reply stays glued", "lo world", "Hel", "lo world", PromptStyle::Raw},
+    });
+    // Without a spelling checker (the settings' engine test) a glued reply continues the word.
+    EXPECT_EQ(ReplyCleaner::clean("with this", "Thanks for your help", {}, 10, PromptStyle::Instruct), "with this");
+}
+
+TEST(ReplyCleanup, RepeatsWordLimitsAndEchoes)
+{
+    runCases({
+        {"cut before a repeated phrase", "Then we meet the design team on Monday again",
+         "We should meet the design team on Monday to review the plan. ", "Then we"},
+        {"repeat from the first word leaves nothing", "Meet the design team soon",
+         "Please meet the design team on Monday. ", ""},
+        {"runaway repetition inside the reply", "go to the shops and buy bread then go to the shops and buy",
+         "Tomorrow I will ", "go to the shops and buy bread then go to", PromptStyle::Instruct, {}, 22},
+        {"twelve words, limit ten", "one two three four five six seven eight nine ten eleven twelve", "Count: ",
+         "one two three four five six seven eight nine ten"},
+        {"limit four", "see you all at the party", "I will ", "see you all at", PromptStyle::Instruct, {}, 4},
+        {"limit zero", "see you", "I will ", "", PromptStyle::Instruct, {}, 0},
+        {"echo of the last words", "coffee please", "We need more coffee and tea ", ""},
+        {"echo after a sentence end", "pizza is great", "I love pizza. ", ""},
+        {"capitalised word after a sentence end is no echo", "Pizza is great", "I love pizza. ", "Pizza is great"},
+        {"one by one is no echo", "one and see", "Take it one by ", "one and see"},
+        {"word after the caret is dropped", "hello world", "Say ", "hello", PromptStyle::Instruct, " world\nnext"},
+        {"only punctuation", "...", "Wait ", ""},
+    });
+}
+
+TEST(ReplyCleanup, ControlCharactersNeverReachTheField)
+{
+    runCases({
+        {"tab becomes a space", "go\tahead", "Please ", "go ahead"},
+        {"escape, backspace and bell are removed", "go\x1B ahead\x08\x07 now", "Please ", "go ahead now"},
+        {"leading tab is spacing", "\tahead", "Go", " ahead"},
+        {"vertical tab ends the line", "go\vahead", "Please ", "go"},
+        {"next-line character ends the line", "go\u0085ahead", "Please ", "go"},
+    });
+    QString every;
+    for (char16_t c = 1; c < 0x20; ++c)
+        every += QChar(c) + QStringLiteral("a");
+    every += QStringLiteral("\u007Fb\u009Fc");
+    for (PromptStyle style : {PromptStyle::Instruct, PromptStyle::Raw}) {
+        const QString out = ReplyCleaner::normalizeSpacing(every);
+        for (QChar ch : out)
+            EXPECT_NE(ch.category(), QChar::Other_Control) << int(ch.unicode());
+        const QString cleaned = ReplyCleaner::clean(" word\x1B\tnext\x0D\x0Amore", "Type ", {}, 10, style);
+        EXPECT_EQ(cleaned, "word next");
+    }
+}
+
+TEST(ReplyCleanup, WordLists)
+{
+    EXPECT_EQ(ReplyCleaner::wordList(QStringLiteral("  \u201CHello,\u201D  world!! -- it's ")),
+              (QStringList{"hello", "world", "it's"}));
+    EXPECT_TRUE(ReplyCleaner::isContentWord("meeting"));
+    EXPECT_FALSE(ReplyCleaner::isContentWord("the"));
+    EXPECT_FALSE(ReplyCleaner::isContentWord("won't"));
+    EXPECT_FALSE(ReplyCleaner::isContentWord("ok"));
+    EXPECT_FALSE(ReplyCleaner::isContentWord("2024"));
+}
+
+TEST(ReplyCleanup, DistinctAlternatives)
+{
+    const QStringList got = ReplyCleaner::distinctAlternatives(
+        QStringLiteral("the meeting is"),
+        {"The meeting was moved", "  tomorrow", "", "...", "  tomorrow at noon ", QStringLiteral("\u6771\u4EAC\u306B\u884C\u304F"),
+         QStringLiteral("\u6771\u4EAC\u3067\u4F1A\u3046")});
+    EXPECT_EQ(got, (QStringList{"The meeting was moved", "  tomorrow at noon ", QStringLiteral("\u6771\u4EAC\u306B\u884C\u304F")}));
+    EXPECT_EQ(ReplyCleaner::distinctAlternatives(std::nullopt, {"a b", "c"}), (QStringList{"a b", "c"}));
+    EXPECT_EQ(ReplyCleaner::firstWordKey(QStringLiteral("\u201Cdon't go")), QStringLiteral("don't"));
+}
