@@ -2,6 +2,7 @@
 
 #include "platform/Defaults.h"
 
+#include <QThread>
 #include <QUrl>
 
 #include <cmath>
@@ -137,6 +138,7 @@ void Preferences::readAll()
 #define TQ_PREF_SETTER(type, name, setter, def)                                                   \
     void Preferences::setter(const type& value)                                                   \
     {                                                                                             \
+        Q_ASSERT_X(QThread::currentThread() == thread(), #setter, "settings are main-thread only");  \
         const bool differs = !(name##_ == value);                                                 \
         name##_ = value;                                                                          \
         store_->set(QStringLiteral(#name), stored(name##_));                                      \
