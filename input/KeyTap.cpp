@@ -1,0 +1,100 @@
+#include "input/KeyTap.h"
+
+#include "platform/KeyTapSource.h"
+#include "platform/Log.h"
+
+namespace tq {
+
+namespace {
+
+void addUnique(QList<KeyCombo>& list, const KeyCombo& combo)
+{
+    if (!list.contains(combo))
+        list.append(combo);
+}
+
+QList<KeyCombo> setCombos(const QList<std::optional<KeyCombo>>& combos)
+{
+    QList<KeyCombo> out;
+    for (const auto& c : combos)
+        if (c)
+            addUnique(out, *c);
+    return out;
+}
+
+} // namespace
+
+KeyTap::KeyTap(KeyTapSource& source, QObject* parent) : QObject(parent), source_(source) {}
+
+KeyTap::KeyTap(QObject* parent) : KeyTap(KeyTapSource::shared(), parent) {}
+
+TapEvent KeyTap::toTapEvent(const std::optional<TappedKey>& key)
+{
+    if (!key)
+        return TapEvent::pointer();
+    return TapEvent::keyPress(KeyPress{key->keyCode, ModifierSet(std::uint8_t(key->modifiers & 0x0F)),
+                                       key->characters.left(8), key->isRepeat});
+}
+
+bool KeyTap::start()
+{
+    if (source_.isRunning())
+        return true;
+    const bool ok = source_.start([this](const std::optional<TappedKey>& key) {
+        return handler ? handler(toTapEvent(key)) : false;
+    });
+    if (ok)
+        applyGrabs();
+    else
+        log::warning(QStringLiteral("key tap: the window system refused the tap"));
+    return ok;
+}
+
+bool KeyTap::isRunning() const { return source_.isRunning(); }
+
+void KeyTap::setShortcuts(const QList<std::optional<KeyCombo>>& always, const QList<std::optional<KeyCombo>>& whileShown)
+{
+    always_ = setCombos(always);
+    whileShown_ = setCombos(whileShown);
+    applyGrabs();
+}
+
+void KeyTap::setShowing(bool showing)
+{
+    if (showing_ == showing)
+        return;
+    showing_ = showing;
+    applyGrabs();
+}
+
+QList<KeyCombo> KeyTap::grabbedKeys() const
+{
+    QList<KeyCombo> keys = always_;
+    if (showing_) {
+        for (const KeyCombo& c : whileShown_)
+            addUnique(keys, c);
+        for (std::uint16_t code : {keycode::Escape, keycode::Up, keycode::Down, keycode::Left, keycode::Right, keycode::Return})
+            addUnique(keys, KeyCombo{code, {}});
+    }
+    return keys;
+}
+
+QList<KeyCombo> KeyTap::refusedKeys() const
+{
+    QList<KeyCombo> out;
+    for (const TapGrab& g : source_.refusedGrabs())
+        out.append(KeyCombo{g.keyCode, ModifierSet(g.modifiers)});
+    return out;
+}
+
+void KeyTap::applyGrabs()
+{
+    if (!source_.isRunning())
+        return;
+    QList<TapGrab> grabs;
+    for (const KeyCombo& c : grabbedKeys())
+        grabs.append(TapGrab{c.keyCode, c.modifiers.rawValue});
+    source_.setGrabs(grabs);
+}
+
+} // namespace tq

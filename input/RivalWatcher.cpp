@@ -1,0 +1,138 @@
+#include "input/RivalWatcher.h"
+
+#include "platform/Text.h"
+#include "platform/Workspace.h"
+
+#include <QLocale>
+#include <QSet>
+
+namespace tq {
+
+namespace {
+
+const QSet<QString>& rivalNames()
+{
+    static const QSet<QString> names{QStringLiteral("quarmel"), QStringLiteral("tabtype"), QStringLiteral("tabtabtab"),
+                                     QStringLiteral("friendware"), QStringLiteral("cotabby"), QStringLiteral("typeseer"),
+                                     QStringLiteral("inlineai")};
+    return names;
+}
+
+QString normalized(const QString& name)
+{
+    QString out;
+    for (char32_t c : name.toLower().toUcs4())
+        if (QChar::isLetterOrNumber(c))
+            out.append(QString::fromUcs4(&c, 1));
+    return out;
+}
+
+} // namespace
+
+RivalWatcher::RivalWatcher(Workspace& workspace, Clock& clock, QObject* parent)
+    : QObject(parent), workspace_(workspace), pollTimer_(clock)
+{
+}
+
+RivalWatcher::RivalWatcher(QObject* parent) : RivalWatcher(Workspace::shared(), Clock::shared(), parent) {}
+
+bool RivalWatcher::isRival(const std::optional<QString>& bundleID, const std::optional<QString>& name)
+{
+    if (bundleID && bundleID->startsWith(QLatin1String("app.quarmel.")))
+        return true;
+    if (!name)
+        return false;
+    return rivalNames().contains(normalized(*name));
+}
+
+QList<RivalApp> RivalWatcher::runningRivals() const
+{
+    QList<RivalApp> out;
+    const qint64 own = workspace_.ownPid();
+    for (const WorkspaceApp& app : workspace_.runningApplications()) {
+        if (app.pid == own)
+            continue;
+        const auto bundle = app.bundleIdentifier.isEmpty() ? std::nullopt : std::optional(app.bundleIdentifier);
+        const auto name = app.name.isEmpty() ? std::nullopt : std::optional(app.name);
+        if (isRival(bundle, name))
+            out.append(RivalApp{app.pid, name.value_or(text("Another app")), app.icon});
+    }
+    return out;
+}
+
+void RivalWatcher::refresh(bool announce)
+{
+    const QList<RivalApp> current = runningRivals();
+    if (current == running_)
+        return;
+    QList<RivalApp> appeared;
+    for (const RivalApp& app : current)
+        if (std::none_of(running_.begin(), running_.end(), [&](const RivalApp& old) { return old.id == app.id; }))
+            appeared.append(app);
+    running_ = current;
+    emit runningChanged();
+    if (current.isEmpty() && quitState_ != QuitState::Idle)
+        setQuitState(QuitState::Idle);
+    if (onChange)
+        onChange();
+    if (announce && onAppear)
+        for (const RivalApp& app : appeared)
+            onAppear(app);
+}
+
+QString RivalWatcher::names() const
+{
+    QStringList list;
+    for (const RivalApp& app : running_)
+        if (!list.contains(app.name))
+            list.append(app.name);
+    return QLocale().createSeparatedList(list);
+}
+
+void RivalWatcher::quitRivals(bool force)
+{
+    setQuitState(QuitState::Quitting);
+    for (const RivalApp& app : runningRivals()) {
+        if (force)
+            workspace_.forceTerminate(app.id);
+        else
+            workspace_.terminate(app.id);
+    }
+    pollsLeft_ = kPolls;
+    pollTimer_.start(kPollInterval, [this] { poll(); });
+}
+
+void RivalWatcher::poll()
+{
+    refresh(false);
+    if (running_.isEmpty()) {
+        // Nothing was running to begin with: no refresh changed the list, so end here.
+        if (quitState_ == QuitState::Quitting)
+            setQuitState(QuitState::Idle);
+        return;
+    }
+    if (--pollsLeft_ > 0) {
+        pollTimer_.start(kPollInterval, [this] { poll(); });
+        return;
+    }
+    setQuitState(QuitState::Refused);
+}
+
+void RivalWatcher::startObserving()
+{
+    if (observing_)
+        return;
+    observing_ = true;
+    connect(&workspace_, &Workspace::runningApplicationsChanged, this, [this] { refresh(true); });
+    workspace_.startWatching();
+}
+
+void RivalWatcher::setQuitState(QuitState state)
+{
+    if (quitState_ == state)
+        return;
+    quitState_ = state;
+    emit quitStateChanged(state);
+}
+
+} // namespace tq

@@ -1,0 +1,120 @@
+#include "input/TextInjector.h"
+
+#include "platform/KeySynth.h"
+#include "platform/Log.h"
+#include "settings/KeyCombo.h"
+
+namespace tq {
+
+namespace {
+constexpr std::uint16_t kKeyV = 9; // Mac key code of V
+} // namespace
+
+TextInjector::TextInjector(KeySynth& keys, Clipboard& clipboard, Clock& clock, QObject* parent)
+    : QObject(parent), keys_(keys), clipboard_(clipboard), clock_(clock), delayTimer_(clock), fallbackTimer_(clock),
+      afterFetchTimer_(clock)
+{
+    connect(&clipboard_, &Clipboard::pasteFetched, this, &TextInjector::onFetched);
+}
+
+TextInjector::TextInjector(QObject* parent) : TextInjector(KeySynth::shared(), Clipboard::shared(), Clock::shared(), parent) {}
+
+TextInjector::~TextInjector()
+{
+    if (saved_)
+        restore();
+}
+
+int TextInjector::leadingSpaces(const QString& text)
+{
+    int n = 0;
+    while (n < text.size() && text.at(n) == QLatin1Char(' '))
+        ++n;
+    return n;
+}
+
+QStringList TextInjector::chunks(const QString& text)
+{
+    const QString rest = text.mid(leadingSpaces(text));
+    QStringList out;
+    qsizetype start = 0;
+    const qsizetype units = rest.size();
+    while (start < units) {
+        qsizetype end = std::min<qsizetype>(start + kChunkUnits, units);
+        if (start + kChunkUnits < units && rest.at(end - 1).isHighSurrogate())
+            --end;
+        out.append(rest.mid(start, end - start));
+        start = end;
+    }
+    return out;
+}
+
+void TextInjector::type(const QString& text)
+{
+    if (!keys_.available()) {
+        log::error(QStringLiteral("type: no event source"));
+        return;
+    }
+    log::info(QStringLiteral("type: %1 units").arg(text.size()));
+    if (const int spaces = leadingSpaces(text); spaces > 0)
+        keys_.pressKey(keycode::Space, 0, spaces);
+    for (const QString& chunk : chunks(text))
+        keys_.typeText(chunk);
+}
+
+void TextInjector::deleteBackward(int count)
+{
+    if (count < 1 || !keys_.available())
+        return;
+    keys_.pressKey(keycode::Delete, 0, count);
+}
+
+void TextInjector::paste(const QString& text)
+{
+    // A paste while an earlier one waits for its restore keeps the clipboard saved first: the
+    // clipboard holds only our own text now.
+    if (!saved_)
+        saved_ = clipboard_.save();
+    clipboard_.setPaste(text);
+    fetched_ = false;
+    delayPassed_ = false;
+    afterFetchTimer_.cancel();
+    if (keys_.available())
+        keys_.pressKey(kKeyV, ModifierSet::control, 1);
+    delayTimer_.start(kRestoreDelay, [this] {
+        delayPassed_ = true;
+        if (fetched_)
+            restore();
+    });
+    fallbackTimer_.start(kRestoreFallback, [this] {
+        log::info(QStringLiteral("paste: the application did not fetch the text; clipboard restored"));
+        restore();
+    });
+}
+
+void TextInjector::onFetched()
+{
+    if (!saved_ || fetched_)
+        return;
+    fetched_ = true;
+    if (delayPassed_)
+        afterFetchTimer_.start(kAfterFetch, [this] { restore(); });
+}
+
+void TextInjector::restore()
+{
+    delayTimer_.cancel();
+    fallbackTimer_.cancel();
+    afterFetchTimer_.cancel();
+    if (!saved_)
+        return;
+    const ClipboardSnapshot snapshot = std::move(*saved_);
+    saved_.reset();
+    if (!clipboard_.holdsPaste()) {
+        log::info(QStringLiteral("paste: the clipboard changed since the paste; left as it is"));
+        return;
+    }
+    clipboard_.restore(snapshot);
+}
+
+} // namespace tq

@@ -1,0 +1,54 @@
+#pragma once
+// The system-wide key tap of the window system: every key press, mouse press and scroll is
+// seen before the focused application gets it, and the keys named by setGrabs() are held
+// until the handler decides: swallowed, or passed on to the application.
+
+#include <QList>
+#include <QString>
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+
+namespace tq {
+
+// A key press in the program's terms: Mac key code, modifier bits (command 1, option 2,
+// control 4, shift 8; Caps Lock and Num Lock never count).
+struct TappedKey {
+    std::uint16_t keyCode = 0;
+    std::uint8_t modifiers = 0;
+    QString characters;
+    bool isRepeat = false;
+    friend bool operator==(const TappedKey&, const TappedKey&) = default;
+};
+
+// A key and exact modifier bits that may be swallowed.
+struct TapGrab {
+    std::uint16_t keyCode = 0;
+    std::uint8_t modifiers = 0;
+    friend bool operator==(const TapGrab&, const TapGrab&) = default;
+};
+
+class KeyTapSource {
+public:
+    // Called on the main thread: a key press, or none for a mouse press or scroll. The answer
+    // (true = swallow) counts only for grabbed keys; everything else is seen, never held.
+    using Handler = std::function<bool(const std::optional<TappedKey>&)>;
+
+    virtual ~KeyTapSource() = default;
+
+    // Starts the tap; true when it runs (also when it already ran). Safe to call again after a
+    // failure: it retries.
+    virtual bool start(Handler handler) = 0;
+    virtual bool isRunning() const = 0;
+    // Replaces the set of keys held for a decision.
+    virtual void setGrabs(const QList<TapGrab>& grabs) = 0;
+    // Grabs from the last setGrabs() that another program already holds.
+    virtual QList<TapGrab> refusedGrabs() const = 0;
+
+    // The X11 tap unless a test installed another.
+    static KeyTapSource& shared();
+    static void setShared(KeyTapSource* source); // nullptr restores the real one
+};
+
+} // namespace tq

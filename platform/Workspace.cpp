@@ -1,0 +1,197 @@
+#include "platform/Workspace.h"
+
+#include "platform/ActiveApp.h"
+#include "platform/Clock.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QHash>
+#include <QSet>
+
+#include <X11/Xatom.h>
+#include <X11/Xlib.h>
+
+#include <csignal>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace tq {
+
+namespace {
+
+Workspace* installed = nullptr;
+
+constexpr Millis kPollInterval{2000};
+
+bool isLive(qint64 pid)
+{
+    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+    if (!stat.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray line = stat.readAll();
+    const qsizetype close = line.lastIndexOf(')');
+    return close > 0 && close + 2 < line.size() && line.at(close + 2) != 'Z' && line.at(close + 2) != 'X';
+}
+
+// Process ids of the top-level windows, in the window manager's list order.
+QList<qint64> windowPids(Display* display)
+{
+    QList<qint64> out;
+    if (!display)
+        return out;
+    auto longs = [&](Window w, Atom property, Atom type) {
+        QList<unsigned long> values;
+        Atom actual = None;
+        int format = 0;
+        unsigned long count = 0, after = 0;
+        unsigned char* data = nullptr;
+        if (XGetWindowProperty(display, w, property, 0, 4096, False, type, &actual, &format, &count, &after, &data) == Success
+            && data && format == 32)
+            for (unsigned long i = 0; i < count; ++i)
+                values.append(reinterpret_cast<unsigned long*>(data)[i]);
+        if (data)
+            XFree(data);
+        return values;
+    };
+    const Atom clientList = XInternAtom(display, "_NET_CLIENT_LIST", False);
+    const Atom wmPid = XInternAtom(display, "_NET_WM_PID", False);
+    for (unsigned long w : longs(DefaultRootWindow(display), clientList, XA_WINDOW))
+        for (unsigned long pid : longs(Window(w), wmPid, XA_CARDINAL))
+            if (pid > 0 && !out.contains(qint64(pid)))
+                out.append(qint64(pid));
+    return out;
+}
+
+class LinuxWorkspace final : public Workspace {
+public:
+    ~LinuxWorkspace() override
+    {
+        if (display_)
+            XCloseDisplay(display_);
+    }
+
+    QList<WorkspaceApp> runningApplications() override
+    {
+        if (!display_ && !triedDisplay_) {
+            triedDisplay_ = true;
+            display_ = XOpenDisplay(nullptr);
+        }
+        QList<WorkspaceApp> out;
+        QSet<qint64> seen;
+        for (qint64 pid : windowPids(display_)) {
+            if (!isLive(pid))
+                continue;
+            seen.insert(pid);
+            out.append(describe(pid, true));
+        }
+        const uid_t uid = getuid();
+        const QStringList entries = QDir(QStringLiteral("/proc")).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+        QList<qint64> pids;
+        for (const QString& e : entries) {
+            bool ok = false;
+            const qint64 pid = e.toLongLong(&ok);
+            struct stat st {};
+            if (!ok || seen.contains(pid) || stat(QByteArray("/proc/" + e.toLatin1()).constData(), &st) != 0 || st.st_uid != uid)
+                continue;
+            pids.append(pid);
+        }
+        std::sort(pids.begin(), pids.end());
+        for (qint64 pid : pids) {
+            if (!isLive(pid) || QFile(QStringLiteral("/proc/%1/cmdline").arg(pid)).size() == 0)
+                continue; // gone, or a kernel thread
+            out.append(describe(pid, false));
+        }
+        // Forget processes that are gone.
+        QSet<qint64> live;
+        for (const WorkspaceApp& a : out)
+            live.insert(a.pid);
+        for (auto it = cache_.begin(); it != cache_.end();)
+            it = live.contains(it.key()) ? std::next(it) : cache_.erase(it);
+        return out;
+    }
+
+    bool terminate(qint64 pid) override { return signal(pid, SIGTERM); }
+    bool forceTerminate(qint64 pid) override { return signal(pid, SIGKILL); }
+
+    void startWatching() override
+    {
+        if (watching_)
+            return;
+        watching_ = true;
+        last_ = signature();
+        timer_.startRepeating(kPollInterval, [this] {
+            const QList<qint64> now = signature();
+            if (now != last_) {
+                last_ = now;
+                emit runningApplicationsChanged();
+            }
+        });
+    }
+
+private:
+    bool signal(qint64 pid, int sig)
+    {
+        if (pid <= 0 || pid == ownPid())
+            return false;
+        return ::kill(pid_t(pid), sig) == 0;
+    }
+
+    QList<qint64> signature()
+    {
+        QList<qint64> pids;
+        for (const WorkspaceApp& a : runningApplications())
+            pids.append(a.pid);
+        return pids;
+    }
+
+    WorkspaceApp describe(qint64 pid, bool windowed)
+    {
+        auto it = cache_.find(pid);
+        if (it != cache_.end() && (!windowed || it->windowed))
+            return it->app;
+        WorkspaceApp app{pid, {}, {}, {}};
+        if (windowed) {
+            if (const auto info = ActiveApp::shared().application(pid)) {
+                app.bundleIdentifier = info->bundleIdentifier;
+                app.name = info->localizedName;
+            }
+        } else {
+            app.bundleIdentifier = appid::launchedDesktopId(pid);
+            const QString desktopName = appid::desktopEntryName(app.bundleIdentifier);
+            const QString exe = appid::executableName(pid);
+            if (app.bundleIdentifier.isEmpty())
+                app.bundleIdentifier = exe;
+            app.name = desktopName.isEmpty() ? exe : desktopName;
+        }
+        if (!app.bundleIdentifier.isEmpty())
+            app.icon = QIcon::fromTheme(app.bundleIdentifier);
+        cache_.insert(pid, Cached{app, windowed});
+        return app;
+    }
+
+    struct Cached {
+        WorkspaceApp app;
+        bool windowed = false;
+    };
+    Display* display_ = nullptr;
+    bool triedDisplay_ = false;
+    bool watching_ = false;
+    QHash<qint64, Cached> cache_;
+    QList<qint64> last_;
+    Timer timer_;
+};
+
+} // namespace
+
+qint64 Workspace::ownPid() const { return QCoreApplication::applicationPid(); }
+
+Workspace& Workspace::shared()
+{
+    static LinuxWorkspace* real = new LinuxWorkspace; // lives as long as the application
+    return installed ? *installed : *real;
+}
+
+void Workspace::setShared(Workspace* workspace) { installed = workspace; }
+
+} // namespace tq

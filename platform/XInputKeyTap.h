@@ -1,0 +1,37 @@
+#pragma once
+// The key tap over XInput2. A thread of its own reads a private X connection: raw key and
+// button events on the root window are observed, and synchronous passive grabs hold the keys
+// that may be swallowed until the main thread's handler answers (150 ms at most; then the key
+// goes to the application). Our own XTest keys pass without reaching the handler.
+
+#include "platform/KeyTapSource.h"
+
+#include <chrono>
+#include <functional>
+#include <memory>
+
+namespace tq {
+
+class XInputKeyTap final : public KeyTapSource {
+public:
+    XInputKeyTap();
+    ~XInputKeyTap() override;
+
+    bool start(Handler handler) override;
+    bool isRunning() const override;
+    void setGrabs(const QList<TapGrab>& grabs) override;
+    QList<TapGrab> refusedGrabs() const override;
+
+    // The longest wait for the handler's answer before a held key is passed on.
+    static constexpr std::chrono::milliseconds kDecisionTimeout{150};
+
+    // Called on the tap's thread after each held key was answered, with the time from reading
+    // the event to sending the answer (for measurements).
+    void setDecisionObserver(std::function<void(std::chrono::nanoseconds, bool swallowed)> observer);
+
+private:
+    struct Impl;
+    std::unique_ptr<Impl> d;
+};
+
+} // namespace tq

@@ -1,0 +1,28 @@
+#pragma once
+// Key presses through XTest on a private X connection (main thread).
+
+#include "platform/Clock.h"
+#include "platform/KeySynth.h"
+
+#include <memory>
+
+namespace tq {
+
+class XTestKeySynth final : public KeySynth {
+public:
+    XTestKeySynth();
+    ~XTestKeySynth() override;
+
+    bool available() override;
+    void typeText(const QString& text) override;
+    void pressKey(std::uint16_t macKeyCode, std::uint8_t modifiers, int count = 1) override;
+
+    // How long spare key codes keep their borrowed characters after the last typing.
+    static constexpr Millis kRemapHold{1000};
+
+private:
+    struct Impl;
+    std::unique_ptr<Impl> d;
+};
+
+} // namespace tq
