@@ -1,0 +1,35 @@
+#pragma once
+// On-device text recognition of an image, line by line.
+
+#include <QImage>
+#include <QRectF>
+#include <QString>
+#include <QVector>
+
+#include <functional>
+#include <optional>
+
+namespace tq {
+
+struct RecognizedText {
+    QString text;
+    QRectF box; // normalised to the image (0 to 1), origin at the bottom-left
+    friend bool operator==(const RecognizedText&, const RecognizedText&) = default;
+};
+
+class TextRecognition {
+public:
+    virtual ~TextRecognition() = default;
+    // Recognises the image off the calling thread; `done` runs on the calling thread's event loop
+    // with the lines in reading order, or nothing when recognition failed.
+    virtual void recognize(const QImage& image, std::function<void(std::optional<QVector<RecognizedText>>)> done) = 0;
+
+    // Tesseract with the English data unless a test installed another.
+    static TextRecognition& shared();
+    static void setShared(TextRecognition* recognition); // nullptr restores the real one
+
+    // Blocking recognition with Tesseract, for the worker thread and tests.
+    static std::optional<QVector<RecognizedText>> recognizeNow(const QImage& image);
+};
+
+} // namespace tq
