@@ -44,23 +44,31 @@ QString describe(const QVariant& v)
     return QStringLiteral("%1,%2 %3x%4").arg(qint64(r->x())).arg(qint64(r->y())).arg(qint64(r->width())).arg(qint64(r->height()));
 }
 
-log::RepeatFilter& fieldLogFilter()
+// The last few diagnostic lines written. One snapshot can write two lines (a failed way,
+// then the estimate), so comparing with the last line alone would repeat both on every
+// keystroke.
+QStringList& recentFieldLines()
 {
-    static log::RepeatFilter filter;
-    return filter;
+    static QStringList lines;
+    return lines;
 }
 
 } // namespace
 
 void AXFieldSource::logField(const QString& line)
 {
-    if (fieldLogFilter().pass(line))
-        log::info(line);
+    QStringList& recent = recentFieldLines();
+    if (recent.contains(line))
+        return;
+    recent.append(line);
+    if (recent.size() > 4)
+        recent.removeFirst();
+    log::info(line);
 }
 
 void AXFieldSource::resetFieldLog()
 {
-    fieldLogFilter().reset();
+    recentFieldLines().clear();
 }
 
 AXFieldSource::Caret AXFieldSource::caretRect(const AXElement& element, qint64 location, const QString& before)

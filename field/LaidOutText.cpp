@@ -35,6 +35,10 @@ LaidOutText LaidOutText::layout(const QString& text, const QFont& font, double w
         out.lines_.push_back({line.textStart(), line.textLength(), line.naturalTextWidth()});
     }
     out.layout_->endLayout();
+    // A text that ends with a line break has no line after it (as in the platform
+    // framesetter); Qt adds an empty one.
+    if (out.lines_.size() > 1 && out.lines_.back().length == 0 && !text.isEmpty() && text::isLineBreak(text.back().unicode()))
+        out.lines_.pop_back();
     return out;
 }
 

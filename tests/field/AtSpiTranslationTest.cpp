@@ -1,0 +1,49 @@
+#include "platform/AtSpiAccessibility.h"
+
+#include <gtest/gtest.h>
+
+#undef signals
+#include <atspi/atspi-constants.h>
+#define signals Q_SIGNALS
+
+using namespace tq;
+
+TEST(AtSpiTranslation, Roles)
+{
+    EXPECT_EQ(AtSpiAccessibility::roleName(ATSPI_ROLE_ENTRY, false), QStringLiteral("AXTextField"));
+    EXPECT_EQ(AtSpiAccessibility::roleName(ATSPI_ROLE_TEXT, false), QStringLiteral("AXTextField"));
+    EXPECT_EQ(AtSpiAccessibility::roleName(ATSPI_ROLE_TEXT, true), QStringLiteral("AXTextArea"));
+    EXPECT_EQ(AtSpiAccessibility::roleName(ATSPI_ROLE_PASSWORD_TEXT, false), QStringLiteral("AXTextField"));
+    EXPECT_EQ(AtSpiAccessibility::roleName(ATSPI_ROLE_DOCUMENT_WEB, false), QStringLiteral("AXWebArea"));
+    EXPECT_EQ(AtSpiAccessibility::roleName(ATSPI_ROLE_LABEL, false), QStringLiteral("AXStaticText"));
+    EXPECT_EQ(AtSpiAccessibility::roleName(ATSPI_ROLE_PUSH_BUTTON, false), QStringLiteral("AXButton"));
+}
+
+TEST(AtSpiTranslation, FontSizesInCssUnits)
+{
+    EXPECT_EQ(AtSpiAccessibility::fontSizeInPoints(u"11"), 11);
+    EXPECT_EQ(AtSpiAccessibility::fontSizeInPoints(u"10.5pt"), 10.5);
+    EXPECT_EQ(AtSpiAccessibility::fontSizeInPoints(u"16px"), 12);
+    EXPECT_FALSE(AtSpiAccessibility::fontSizeInPoints(u"large"));
+    EXPECT_FALSE(AtSpiAccessibility::fontSizeInPoints(u"-3"));
+}
+
+TEST(AtSpiTranslation, Notifications)
+{
+    EXPECT_EQ(AtSpiAccessibility::axNotification(u"object:state-changed:focused", 1), QStringLiteral("AXFocusedUIElementChanged"));
+    EXPECT_EQ(AtSpiAccessibility::axNotification(u"object:state-changed:focused", 0), QString());
+    EXPECT_EQ(AtSpiAccessibility::axNotification(u"window:activate", 0), QStringLiteral("AXFocusedWindowChanged"));
+    EXPECT_EQ(AtSpiAccessibility::axNotification(u"object:text-changed:insert", 0), QStringLiteral("AXValueChanged"));
+    EXPECT_EQ(AtSpiAccessibility::axNotification(u"object:text-caret-moved", 0), QStringLiteral("AXSelectedTextChanged"));
+    EXPECT_EQ(AtSpiAccessibility::axNotification(u"object:text-selection-changed", 0), QStringLiteral("AXSelectedTextChanged"));
+}
+
+TEST(AtSpiTranslation, RangesNeverSplitASurrogatePair)
+{
+    const QString text = QStringLiteral("a\U0001F600b");
+    EXPECT_EQ(utf16::clampToPairs(text, {2, 2}), (AXRange{3, 1}));
+    EXPECT_EQ(utf16::clampToPairs(text, {0, 2}), (AXRange{0, 1}));
+    EXPECT_EQ(utf16::clampToPairs(text, {0, 3}), (AXRange{0, 3}));
+    EXPECT_EQ(utf16::clampToPairs(text, {2, 0}), (AXRange{3, 0}));
+    EXPECT_EQ(utf16::clampToPairs(text, {3, 10}), (AXRange{3, 1}));
+}

@@ -1,0 +1,163 @@
+#include "FieldFixture.h"
+
+#include <QCoreApplication>
+
+using namespace tq;
+using namespace tq::testing;
+using Change = AXFieldSource::Change;
+
+namespace {
+class Attach : public FieldFixture {};
+} // namespace
+
+TEST_F(Attach, WatchesTheFocusedElementAndReportsChanges)
+{
+    source->attach(pid);
+    EXPECT_EQ(changes, std::vector<Change>{Change::app});
+    EXPECT_TRUE(source->hasObserver());
+    EXPECT_EQ(source->watched(), AXElement(field->element()));
+    EXPECT_EQ(ax.registrations(app->element(), attr(ax::FocusedUIElementChanged)), 1);
+    EXPECT_EQ(ax.registrations(field->element(), attr(ax::ValueChanged)), 1);
+    EXPECT_EQ(ax.registrations(field->element(), attr(ax::SelectedTextChanged)), 1);
+    EXPECT_FALSE(source->isRetrying());
+    EXPECT_EQ(field->timeout, AXFieldSource::messagingTimeout);
+
+    ax.post(field->element(), attr(ax::ValueChanged));
+    ax.post(field->element(), attr(ax::SelectedTextChanged));
+    EXPECT_EQ(changes, (std::vector<Change>{Change::app, Change::value, Change::value}));
+
+    auto other = makeField(attr(ax::TextArea), QStringLiteral("x"));
+    focus(other);
+    ax.post(other->element(), attr(ax::FocusedUIElementChanged));
+    EXPECT_EQ(changes.back(), Change::focus);
+    EXPECT_EQ(source->watched(), AXElement(other->element()));
+    EXPECT_EQ(ax.registrations(field->element(), attr(ax::ValueChanged)), 0);
+    EXPECT_EQ(ax.registrations(other->element(), attr(ax::ValueChanged)), 1);
+}
+
+TEST_F(Attach, RetriesUntilAFocusedElementShowsUp)
+{
+    LogCapture log;
+    focus(nullptr);
+    source->attach(pid);
+    EXPECT_TRUE(source->isRetrying());
+    clock.advance(Millis(300)); // first look
+    clock.advance(Millis(700)); // second look, 1.0 s
+    EXPECT_FALSE(source->watched());
+    clock.advance(Millis(200)); // the element appears 1.2 s after the attach
+    focus(field);
+    clock.advance(Millis(1299));
+    EXPECT_FALSE(source->watched());
+    clock.advance(Millis(1)); // third look, 2.5 s
+    EXPECT_EQ(source->watched(), AXElement(field->element()));
+    EXPECT_EQ(changes.back(), Change::focus);
+    EXPECT_TRUE(log.lines.contains(QStringLiteral("attached to org.example.Editor on a later look, after 1500 ms")));
+    EXPECT_EQ(clock.pendingCount(), 0u);
+}
+
+TEST_F(Attach, GivesUpAfterSixLooks)
+{
+    focus(nullptr);
+    source->attach(pid);
+    clock.advance(Millis(18499));
+    EXPECT_TRUE(source->isRetrying());
+    clock.advance(Millis(1));
+    EXPECT_FALSE(source->isRetrying());
+    focus(field);
+    clock.advance(Millis(60000));
+    EXPECT_FALSE(source->watched());
+}
+
+TEST_F(Attach, SwitchingApplicationsCancelsTheRetries)
+{
+    focus(nullptr);
+    source->attach(pid);
+    clock.advance(Millis(300));
+
+    const qint64 other = 777;
+    auto otherApp = makeFakeElement(other, attr(ax::Application));
+    auto otherField = makeFakeElement(other, attr(ax::TextField));
+    otherField->text = QString();
+    otherApp->attributes[attr(ax::FocusedUIElement)] = QVariant::fromValue(otherField->element());
+    ax.apps[other] = otherApp->element();
+    workspace.add(other, QStringLiteral("org.example.Other"), QStringLiteral("Other"));
+    source->start();
+    changes.clear();
+    workspace.activate(other);
+    EXPECT_EQ(changes, std::vector<Change>{Change::app});
+    EXPECT_EQ(source->app()->pid, other);
+    EXPECT_FALSE(source->isRetrying());
+    focus(field); // the old application's field shows up late: nobody looks
+    clock.advance(Millis(20000));
+    EXPECT_EQ(source->watched(), AXElement(otherField->element()));
+    EXPECT_EQ(source->snapshot()->bundleID, QStringLiteral("org.example.Other"));
+}
+
+TEST_F(Attach, OwnProcessAndMissingTrustAttachNothing)
+{
+    const qint64 own = QCoreApplication::applicationPid();
+    workspace.add(own, QStringLiteral("tessaquill"), QStringLiteral("Tessaquill"));
+    ax.apps[own] = app->element();
+    source->attach(own);
+    EXPECT_EQ(changes, std::vector<Change>{Change::app});
+    EXPECT_EQ(ax.observersCreated, 0);
+    EXPECT_FALSE(source->appElement());
+    EXPECT_TRUE(source->app());
+
+    ax.trusted = false;
+    source->attach(pid);
+    EXPECT_EQ(ax.observersCreated, 0);
+    EXPECT_FALSE(source->snapshot());
+    EXPECT_EQ(source->whyNoField(), QStringLiteral("org.example.Editor: nothing focused"));
+
+    changes.clear();
+    source->attach(99999); // no such process
+    EXPECT_TRUE(changes.empty());
+    EXPECT_FALSE(source->app());
+}
+
+TEST_F(Attach, ObserverFailureStillReportsTheApplication)
+{
+    ax.observersFail = true;
+    source->attach(pid);
+    EXPECT_EQ(changes, std::vector<Change>{Change::app});
+    EXPECT_FALSE(source->hasObserver());
+}
+
+TEST_F(Attach, SiteHostAndWindowTitle)
+{
+    auto window = makeFakeElement(pid, attr(ax::Window));
+    window->attributes[attr(ax::Title)] = QStringLiteral("Inbox");
+    app->attributes[attr(ax::FocusedWindow)] = QVariant::fromValue(window->element());
+    auto web = makeFakeElement(pid, attr(ax::WebArea));
+    web->attributes[attr(ax::URL)] = QStringLiteral("https://www.example.com/mail");
+    auto box = makeFakeElement(pid, attr(ax::TextArea));
+    box->text = QString();
+    web->addChild(box);
+    focus(box);
+    source->attach(pid);
+    EXPECT_EQ(source->focusDomain(), QStringLiteral("example.com"));
+    EXPECT_EQ(source->focusWindowTitle(), QStringLiteral("Inbox"));
+    const auto s = source->snapshot();
+    EXPECT_EQ(s->domain, QStringLiteral("example.com"));
+    EXPECT_EQ(s->windowTitle, QStringLiteral("Inbox"));
+
+    web->attributes[attr(ax::URL)] = QStringLiteral("file:///home/a.html");
+    window->attributes[attr(ax::Title)] = QString();
+    source->attach(pid);
+    EXPECT_FALSE(source->focusDomain());
+    EXPECT_FALSE(source->focusWindowTitle());
+}
+
+TEST_F(Attach, ChromiumBrowsersAreSwitchedOnOnce)
+{
+    workspace.add(pid, QStringLiteral("google-chrome"), QStringLiteral("Chrome"));
+    app->settable.insert(attr(ax::EnhancedUserInterface));
+    int sets = 0;
+    app->onSet = [&](const QString&, const QVariant&) { ++sets; };
+    source->attach(pid);
+    EXPECT_TRUE(source->webAccessibilityEnabled().contains(pid));
+    EXPECT_TRUE(app->attributes.value(attr(ax::EnhancedUserInterface)).toBool());
+    source->attach(pid);
+    EXPECT_EQ(sets, 1);
+}
