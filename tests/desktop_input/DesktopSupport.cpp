@@ -1,0 +1,59 @@
+#include "DesktopSupport.h"
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QTest>
+
+namespace tq::desktop {
+
+QByteArray run(const QString& program, const QStringList& args, int timeoutMs)
+{
+    QProcess p;
+    p.start(program, args);
+    QTest::qWaitFor([&] { return p.state() == QProcess::NotRunning; }, timeoutMs);
+    if (p.state() != QProcess::NotRunning) {
+        p.kill();
+        p.waitForFinished(1000);
+    }
+    return p.readAllStandardOutput();
+}
+
+void settle(int ms) { QTest::qWait(ms); }
+
+QString focusedWindow() { return QString::fromUtf8(run("xdotool", {"getwindowfocus"})).trimmed(); }
+
+ZenityEntry::ZenityEntry(const QString& title)
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("LANG", "C.UTF-8");
+    env.insert("LC_ALL", "C.UTF-8");
+    env.insert("GDK_BACKEND", "x11");
+    process_.setProcessEnvironment(env);
+    process_.start("zenity", {"--entry", "--title=" + title, "--text=Field"});
+    window_ = QString::fromUtf8(run("xdotool", {"search", "--sync", "--name", "^" + title + "$"}, 15000)).split('\n').value(0).trimmed();
+    if (window_.isEmpty())
+        return;
+    run("xdotool", {"windowactivate", "--sync", window_});
+    run("xdotool", {"windowfocus", "--sync", window_});
+    settle(300);
+}
+
+ZenityEntry::~ZenityEntry()
+{
+    if (process_.state() != QProcess::NotRunning) {
+        process_.kill();
+        process_.waitForFinished(2000);
+    }
+}
+
+QString ZenityEntry::finish()
+{
+    run("xdotool", {"key", "Return"});
+    QTest::qWaitFor([&] { return process_.state() == QProcess::NotRunning; }, 10000);
+    QString out = QString::fromUtf8(process_.readAllStandardOutput());
+    if (out.endsWith('\n'))
+        out.chop(1);
+    return out;
+}
+
+} // namespace tq::desktop

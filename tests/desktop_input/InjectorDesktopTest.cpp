@@ -1,0 +1,104 @@
+#include "DesktopSupport.h"
+
+#include "input/TextInjector.h"
+
+#include <QBuffer>
+#include <QClipboard>
+#include <QCryptographicHash>
+#include <QGuiApplication>
+#include <QImage>
+#include <QMimeData>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <iostream>
+
+namespace tq {
+namespace {
+
+QByteArray samplePng()
+{
+    QImage image(8, 8, QImage::Format_ARGB32);
+    image.fill(QColor(200, 40, 90));
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return bytes;
+}
+
+// Run in a child process: owns the clipboard (text and a PNG) like the user's application.
+TEST(ClipboardHelper, Own)
+{
+    if (qEnvironmentVariable("TQ_CLIPBOARD_HELPER") != "own")
+        GTEST_SKIP() << "helper for the paste test";
+    auto* data = new QMimeData;
+    data->setText("what the user copied");
+    data->setData("image/png", samplePng());
+    QGuiApplication::clipboard()->setMimeData(data);
+    std::cout << "ready" << std::endl;
+    QTest::qWait(20000);
+}
+
+// Run in a child process: prints the clipboard's text and the digest of its PNG.
+TEST(ClipboardHelper, Read)
+{
+    if (qEnvironmentVariable("TQ_CLIPBOARD_HELPER") != "read")
+        GTEST_SKIP() << "helper for the paste test";
+    QTest::qWait(200);
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    std::cout << "text=" << data->text().toStdString() << std::endl;
+    std::cout << "png=" << QCryptographicHash::hash(data->data("image/png"), QCryptographicHash::Sha256).toHex().toStdString()
+              << std::endl;
+}
+
+QProcess* startHelper(const QString& role)
+{
+    auto* p = new QProcess;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("TQ_CLIPBOARD_HELPER", role);
+    p->setProcessEnvironment(env);
+    p->start(QCoreApplication::applicationFilePath(), {"--gtest_filter=ClipboardHelper.*"});
+    return p;
+}
+
+TEST(InjectorDesktop, TypedTextArrivesExactly)
+{
+    desktop::ZenityEntry field("TQ typing");
+    ASSERT_TRUE(field.ready());
+    TextInjector injector;
+    injector.type(QStringLiteral("héllo wörld 😀"));
+    desktop::settle(300);
+    injector.deleteBackward(2);
+    injector.type(QStringLiteral("😀!"));
+    desktop::settle(300);
+    EXPECT_EQ(field.finish(), QStringLiteral("héllo wörld😀!"));
+}
+
+TEST(InjectorDesktop, PasteArrivesAndTheClipboardComesBack)
+{
+    std::unique_ptr<QProcess> owner(startHelper("own"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return owner->readAllStandardOutput().contains("ready"); }, 10000));
+    desktop::settle(200);
+
+    desktop::ZenityEntry field("TQ paste");
+    ASSERT_TRUE(field.ready());
+    TextInjector injector;
+    injector.paste(QStringLiteral("pasted wörds"));
+    EXPECT_TRUE(injector.restorePending());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !injector.restorePending(); }, 5000));
+    EXPECT_EQ(field.finish(), QStringLiteral("pasted wörds"));
+
+    std::unique_ptr<QProcess> reader(startHelper("read"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return reader->state() == QProcess::NotRunning; }, 10000));
+    const QString out = QString::fromUtf8(reader->readAllStandardOutput());
+    EXPECT_TRUE(out.contains("text=what the user copied")) << out.toStdString();
+    const QString png = QCryptographicHash::hash(samplePng(), QCryptographicHash::Sha256).toHex();
+    EXPECT_TRUE(out.contains("png=" + png)) << out.toStdString();
+    owner->kill();
+    owner->waitForFinished(2000);
+}
+
+} // namespace
+} // namespace tq

@@ -1,0 +1,132 @@
+#include "DesktopSupport.h"
+
+#include "input/KeyTap.h"
+#include "input/TextInjector.h"
+#include "platform/KeySynth.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <thread>
+
+namespace tq {
+namespace {
+
+class KeyTapDesktop : public ::testing::Test {
+protected:
+    static KeyTap& tap()
+    {
+        static KeyTap* t = [] {
+            auto* k = new KeyTap;
+            k->setShortcuts({KeyCombo{keycode::Tab, {}}, KeyCombo{keycode::Right, {}}}, {});
+            return k;
+        }();
+        return *t;
+    }
+
+    void SetUp() override
+    {
+        seen.clear();
+        tap().handler = [this](const TapEvent& e) {
+            seen.append(e);
+            if (slowHandler && e.isKey() && e.key.keyCode == keycode::Tab)
+                std::this_thread::sleep_for(std::chrono::milliseconds(400)); // a stuck main thread
+            return e.isKey() && e.key.keyCode == keycode::Tab && swallowTab;
+        };
+        ASSERT_TRUE(tap().start());
+        EXPECT_TRUE(tap().start()); // again: harmless
+        desktop::settle(200);
+    }
+    void TearDown() override { tap().handler = nullptr; }
+
+    int count(std::uint16_t code) const
+    {
+        return int(std::count_if(seen.begin(), seen.end(), [&](const TapEvent& e) { return e.isKey() && e.key.keyCode == code; }));
+    }
+    QString typedCharacters() const
+    {
+        QString s;
+        for (const TapEvent& e : seen)
+            if (e.isKey())
+                s += e.key.characters;
+        return s;
+    }
+
+    QList<TapEvent> seen;
+    bool swallowTab = true;
+    bool slowHandler = false;
+};
+
+TEST_F(KeyTapDesktop, SwallowedTabNeverReachesTheField)
+{
+    desktop::ZenityEntry field("TQ tab swallowed");
+    ASSERT_TRUE(field.ready());
+    swallowTab = true;
+    desktop::run("xdotool", {"type", "a"});
+    desktop::run("xdotool", {"key", "Tab"});
+    desktop::run("xdotool", {"type", "b"});
+    desktop::settle(200);
+    EXPECT_EQ(count(keycode::Tab), 1);
+    EXPECT_EQ(desktop::focusedWindow(), field.window());
+    EXPECT_EQ(field.finish(), "ab");
+}
+
+TEST_F(KeyTapDesktop, TabThatIsNotSwallowedReachesTheField)
+{
+    desktop::ZenityEntry field("TQ tab passed");
+    ASSERT_TRUE(field.ready());
+    swallowTab = false;
+    desktop::run("xdotool", {"type", "a"});
+    desktop::run("xdotool", {"key", "Tab"}); // focus leaves the entry
+    desktop::run("xdotool", {"type", "b"});  // so this never lands in it
+    desktop::run("xdotool", {"key", "shift+Tab"});
+    desktop::settle(200);
+    EXPECT_EQ(count(keycode::Tab), 2); // plain Tab held and passed; Shift+Tab only seen
+    EXPECT_EQ(field.finish(), "a");
+}
+
+TEST_F(KeyTapDesktop, ASlowDecisionPassesTheKeyOn)
+{
+    desktop::ZenityEntry field("TQ slow handler");
+    ASSERT_TRUE(field.ready());
+    swallowTab = true;
+    slowHandler = true;
+    desktop::run("xdotool", {"type", "a"});
+    desktop::run("xdotool", {"key", "Tab"}); // held past 150 ms: goes to the application
+    desktop::settle(600);
+    slowHandler = false;
+    desktop::run("xdotool", {"type", "b"});
+    desktop::run("xdotool", {"key", "shift+Tab"});
+    desktop::settle(200);
+    EXPECT_EQ(field.finish(), "a");
+}
+
+TEST_F(KeyTapDesktop, OurOwnKeysPassWhileOtherXTestTypingIsSeen)
+{
+    desktop::ZenityEntry field("TQ own keys");
+    ASSERT_TRUE(field.ready());
+    TextInjector injector;
+    injector.type("xyé");
+    injector.deleteBackward(1);
+    KeySynth::shared().pressKey(keycode::Right, 0); // a grabbed key of ours goes straight through
+    desktop::settle(300);
+    EXPECT_TRUE(seen.isEmpty()) << typedCharacters().toStdString();
+
+    desktop::run("xdotool", {"type", "z"});
+    desktop::run("xdotool", {"key", "Right"});
+    desktop::settle(200);
+    EXPECT_EQ(typedCharacters(), "z");
+    EXPECT_EQ(count(keycode::Right), 1);
+    EXPECT_EQ(field.finish(), "xyz");
+}
+
+TEST_F(KeyTapDesktop, PointerPressesAreSeen)
+{
+    desktop::run("xdotool", {"mousemove", "5", "5", "click", "1"});
+    desktop::run("xdotool", {"click", "4"});
+    desktop::settle(200);
+    EXPECT_GE(std::count(seen.begin(), seen.end(), TapEvent::pointer()), 2);
+}
+
+} // namespace
+} // namespace tq
