@@ -82,7 +82,6 @@ struct AtSpiAccessibility::Impl {
     // Per process: the last element that gained the focus and the last active window.
     std::map<qint64, AtspiAccessible*> focused;
     std::map<qint64, AtspiAccessible*> activeWindow;
-    std::map<QString, bool> utf16Toolkit; // by bus name
     std::vector<class AtSpiObserver*> observers;
 
     bool ensure();
@@ -180,26 +179,26 @@ private:
     std::optional<bool> utf16_;
 };
 
+// Toolkits disagree on offsets: GTK counts code points, Qt UTF-16 units. They differ only
+// for text outside the basic plane, and then the character count tells which one it is.
 bool AtSpiNode::utf16Offsets()
 {
-    if (utf16_)
-        return *utf16_;
-    auto* obj = reinterpret_cast<AtspiObject*>(acc_);
-    const QString bus = obj->app && obj->app->bus_name ? QString::fromLatin1(obj->app->bus_name) : QString();
-    if (liveImpl) {
-        auto it = liveImpl->utf16Toolkit.find(bus);
-        if (it != liveImpl->utf16Toolkit.end())
-            return *(utf16_ = it->second);
-    }
-    GErrorSink err;
-    prepareCall(timeout_);
-    const QString toolkit = takeString(atspi_accessible_get_toolkit_name(acc_, &err));
-    if (err.failed())
+    const std::optional<QString> t = text();
+    if (!t)
         return false;
-    // Qt hands out offsets in UTF-16 units; the others count code points.
-    utf16_ = toolkit.compare(QLatin1String("Qt"), Qt::CaseInsensitive) == 0;
-    if (liveImpl)
-        liveImpl->utf16Toolkit[bus] = *utf16_;
+    if (!utf16_) {
+        const bool astral = std::any_of(t->begin(), t->end(), [](QChar c) { return c.isHighSurrogate(); });
+        utf16_ = false;
+        if (astral) {
+            if (AtspiText* iface = atspi_accessible_get_text_iface(acc_)) {
+                GErrorSink err;
+                prepareCall(timeout_);
+                const int count = atspi_text_get_character_count(iface, &err);
+                g_object_unref(iface);
+                utf16_ = !err.failed() && count == t->size();
+            }
+        }
+    }
     return *utf16_;
 }
 
@@ -218,6 +217,7 @@ std::optional<QString> AtSpiNode::text()
         return std::nullopt;
     text_ = takeString(raw);
     textGeneration_ = textGeneration;
+    utf16_.reset();
     return text_;
 }
 

@@ -1,0 +1,270 @@
+// The field source against real applications in the desktop session: zenity's GTK entry and
+// text view, and our Qt field application, typed into with XTest (xdotool).
+#include "field/AXFieldSource.h"
+#include "platform/ActiveApp.h"
+#include "platform/AtSpiAccessibility.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace tq;
+using Change = AXFieldSource::Change;
+
+namespace {
+
+QString attr(const char* n) { return QString::fromLatin1(n); }
+
+QString letters(int n, int seed = 0)
+{
+    QString s;
+    for (int i = 0; i < n; ++i)
+        s += QChar(u'a' + (i + seed) % 26);
+    return s;
+}
+
+class App {
+public:
+    App(const QString& program, const QStringList& args)
+    {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("QT_LINUX_ACCESSIBILITY_ALWAYS_ON"), QStringLiteral("1"));
+        env.remove(QStringLiteral("QT_QPA_PLATFORM"));
+        env.remove(QStringLiteral("NO_AT_BRIDGE"));
+        process.setProcessEnvironment(env);
+        process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        process.start(program, args);
+        process.waitForStarted(5000);
+    }
+    ~App()
+    {
+        process.kill();
+        process.waitForFinished(3000);
+    }
+    qint64 pid() const { return process.processId(); }
+    QProcess process;
+};
+
+QString fieldApp() { return QStringLiteral(TQ_BINARY_DIR "/tools/fieldapp/tq_fieldapp"); }
+
+void xdotool(const QStringList& args)
+{
+    QProcess::execute(QStringLiteral("xdotool"), args);
+}
+
+class DesktopField : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        if (qEnvironmentVariableIsEmpty("TQ_DESKTOP_SESSION"))
+            GTEST_SKIP() << "needs tools/desktop-session.sh";
+        source = std::make_unique<AXFieldSource>(&injector);
+        source->onChange = [this](Change c) { changes.push_back(c); };
+    }
+    void TearDown() override { source.reset(); }
+
+    // Waits until the application's window is the active one, then attaches to it.
+    bool waitActive(const App& app)
+    {
+        const bool active = QTest::qWaitFor([&] { return ActiveApp::shared().frontmostPid() == app.pid(); }, 15000);
+        if (!active)
+            return false;
+        QTest::qWait(300);
+        source->start();
+        return source->app() && source->app()->pid == app.pid();
+    }
+
+    // Polls the source until a snapshot satisfies `ok`.
+    std::optional<FieldSnapshot> waitSnapshot(const std::function<bool(const FieldSnapshot&)>& ok, int ms = 8000)
+    {
+        std::optional<FieldSnapshot> last;
+        QTest::qWaitFor([&] {
+            last = source->snapshot();
+            return last && ok(*last);
+        }, ms);
+        return last;
+    }
+
+    bool waitChange(Change kind, int ms = 5000)
+    {
+        return QTest::qWaitFor([&] { return std::find(changes.begin(), changes.end(), kind) != changes.end(); }, ms);
+    }
+
+    class NoInjector final : public TextInjecting {
+        void type(const QString&) override {}
+        void paste(const QString&) override {}
+        void deleteBackward(int) override {}
+    } injector;
+    std::unique_ptr<AXFieldSource> source;
+    std::vector<Change> changes;
+};
+
+// The caret agrees with the toolkit's extents of the character before it.
+void expectCaretAfterCharacter(const AXFieldSource& src, const FieldSnapshot& s, qint64 location)
+{
+    ASSERT_TRUE(s.caretRect) << "no caret";
+    ASSERT_TRUE(s.fieldFrame);
+    const auto focused = src.appElement().element(attr(ax::FocusedUIElement));
+    ASSERT_TRUE(focused);
+    const auto box = focused->bounds(AXRange{location - 1, 1});
+    ASSERT_TRUE(box);
+    EXPECT_NEAR(s.caretRect->x(), box->x() + box->width(), 1.5);
+    EXPECT_NEAR(s.caretRect->y(), box->y(), 1.5);
+    EXPECT_EQ(s.caretRect->width(), 1);
+    EXPECT_GE(s.caretRect->x(), s.fieldFrame->x());
+    EXPECT_LE(s.caretRect->x(), s.fieldFrame->x() + s.fieldFrame->width());
+}
+
+} // namespace
+
+TEST_F(DesktopField, GtkEntryReportsTypingAndCaret)
+{
+    App app(QStringLiteral("zenity"), {QStringLiteral("--entry"), QStringLiteral("--title=Entry")});
+    ASSERT_TRUE(waitActive(app));
+    auto s = waitSnapshot([](const FieldSnapshot& s) { return s.role == QLatin1String("AXTextField"); });
+    ASSERT_TRUE(s) << source->whyNoField().value_or(QString()).toStdString();
+    changes.clear();
+    xdotool({QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("20"), QStringLiteral("hello world")});
+    EXPECT_TRUE(waitChange(Change::value));
+    s = waitSnapshot([](const FieldSnapshot& s) { return s.before == QLatin1String("hello world"); });
+    ASSERT_TRUE(s);
+    EXPECT_EQ(s->after, QString());
+    EXPECT_FALSE(s->isSecure);
+    EXPECT_EQ(s->fieldKey.section(QLatin1Char(':'), 0, 0), QString::number(app.pid()));
+    EXPECT_TRUE(s->fontSize);
+    expectCaretAfterCharacter(*source, *s, 11);
+
+    xdotool({QStringLiteral("key"), QStringLiteral("Left"), QStringLiteral("Left"), QStringLiteral("shift+Left"), QStringLiteral("shift+Left")});
+    s = waitSnapshot([](const FieldSnapshot& s) { return s.selectionLength == 2; });
+    ASSERT_TRUE(s);
+    EXPECT_EQ(s->before, QStringLiteral("hello w"));
+    EXPECT_EQ(s->after, QStringLiteral("ld"));
+}
+
+TEST_F(DesktopField, GtkEntryLimitsWithAnEmojiAtTheCut)
+{
+    // 5000 code units; the 3000-unit cut before the end splits the emoji at units 1999–2000.
+    const QString text = letters(1999) + QStringLiteral("\U0001F600") + letters(2999);
+    ASSERT_EQ(text.size(), 5000);
+    App app(QStringLiteral("zenity"), {QStringLiteral("--entry"), QStringLiteral("--entry-text=") + text});
+    ASSERT_TRUE(waitActive(app));
+    xdotool({QStringLiteral("key"), QStringLiteral("End")});
+    auto s = waitSnapshot([](const FieldSnapshot& s) { return s.selectionLength == 0 && s.after.isEmpty() && !s.before.isEmpty(); });
+    ASSERT_TRUE(s);
+    EXPECT_EQ(s->before, letters(2999));
+    xdotool({QStringLiteral("key"), QStringLiteral("Home")});
+    s = waitSnapshot([](const FieldSnapshot& s) { return s.before.isEmpty() && s.selectionLength == 0; });
+    ASSERT_TRUE(s);
+    EXPECT_EQ(s->after, letters(500));
+}
+
+TEST_F(DesktopField, GtkTextViewIsATextArea)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("text.txt"));
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("first line\nsecond ");
+    f.close();
+    App app(QStringLiteral("zenity"), {QStringLiteral("--text-info"), QStringLiteral("--editable"), QStringLiteral("--filename=") + path,
+                                       QStringLiteral("--title=Notes")});
+    ASSERT_TRUE(waitActive(app));
+    xdotool({QStringLiteral("key"), QStringLiteral("ctrl+End")});
+    xdotool({QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("20"), QStringLiteral("row")});
+    auto s = waitSnapshot([](const FieldSnapshot& s) { return s.before.endsWith(QLatin1String("second row")); });
+    ASSERT_TRUE(s) << source->whyNoField().value_or(QString()).toStdString();
+    EXPECT_EQ(s->role, QStringLiteral("AXTextArea"));
+    EXPECT_EQ(s->before, QStringLiteral("first line\nsecond row"));
+    EXPECT_EQ(s->windowTitle, QStringLiteral("Notes"));
+    expectCaretAfterCharacter(*source, *s, 21);
+
+    xdotool({QStringLiteral("key"), QStringLiteral("Return")});
+    s = waitSnapshot([](const FieldSnapshot& s) { return s.before.endsWith(QLatin1Char('\n')); });
+    ASSERT_TRUE(s && s->caretRect);
+    EXPECT_LT(s->caretRect->y(), s->fieldFrame->y() + s->fieldFrame->height());
+    EXPECT_EQ(s->lineStartX, s->caretRect->x());
+}
+
+TEST_F(DesktopField, QtFieldsSingleLineAndEmoji)
+{
+    App app(fieldApp(), {QStringLiteral("--single"), QStringLiteral("ab\U0001F600cd")});
+    ASSERT_TRUE(waitActive(app));
+    auto s = waitSnapshot([](const FieldSnapshot& s) { return !s.before.isEmpty(); });
+    ASSERT_TRUE(s) << source->whyNoField().value_or(QString()).toStdString();
+    EXPECT_EQ(s->role, QStringLiteral("AXTextField"));
+    EXPECT_EQ(s->before, QStringLiteral("ab\U0001F600cd"));
+    changes.clear();
+    xdotool({QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("20"), QStringLiteral(" ok")});
+    EXPECT_TRUE(waitChange(Change::value));
+    s = waitSnapshot([](const FieldSnapshot& s) { return s.before.endsWith(QLatin1String(" ok")); });
+    ASSERT_TRUE(s);
+    expectCaretAfterCharacter(*source, *s, 9);
+    xdotool({QStringLiteral("key"), QStringLiteral("Home"), QStringLiteral("Right"), QStringLiteral("Right"), QStringLiteral("shift+Right")});
+    s = waitSnapshot([](const FieldSnapshot& s) { return s.selectionLength > 0; });
+    ASSERT_TRUE(s);
+    EXPECT_EQ(s->selectionLength, 2); // the emoji, in UTF-16 units
+    EXPECT_EQ(s->before, QStringLiteral("ab"));
+    EXPECT_EQ(s->after, QStringLiteral("cd ok"));
+}
+
+TEST_F(DesktopField, QtMultiLineLimits)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("long.txt"));
+    // 5000 units with an emoji across the 500-unit cut after the caret at 1000.
+    const QString text = letters(1499) + QStringLiteral("\U0001F680") + letters(3499, 3);
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(text.toUtf8());
+    f.close();
+    App app(fieldApp(), {QStringLiteral("--multi-file"), path, QStringLiteral("--focus"), QStringLiteral("multi"), QStringLiteral("--caret"),
+                         QStringLiteral("1000")});
+    ASSERT_TRUE(waitActive(app));
+    auto s = waitSnapshot([](const FieldSnapshot& s) { return s.before.size() == 1000; });
+    ASSERT_TRUE(s) << source->whyNoField().value_or(QString()).toStdString();
+    EXPECT_EQ(s->role, QStringLiteral("AXTextArea"));
+    EXPECT_EQ(s->before, text.left(1000));
+    EXPECT_EQ(s->after, text.mid(1000, 499)); // the emoji at the cut stays out whole
+    xdotool({QStringLiteral("key"), QStringLiteral("ctrl+End")});
+    s = waitSnapshot([](const FieldSnapshot& s) { return s.after.isEmpty(); });
+    ASSERT_TRUE(s);
+    EXPECT_EQ(s->before, text.right(3000));
+}
+
+TEST_F(DesktopField, QtPasswordAndButton)
+{
+    App app(fieldApp(), {QStringLiteral("--password"), QStringLiteral("secret"), QStringLiteral("--focus"), QStringLiteral("password")});
+    ASSERT_TRUE(waitActive(app));
+    auto s = waitSnapshot([](const FieldSnapshot& s) { return s.isSecure; });
+    ASSERT_TRUE(s) << source->whyNoField().value_or(QString()).toStdString();
+    EXPECT_EQ(s->before, QString());
+    EXPECT_EQ(s->after, QString());
+
+    xdotool({QStringLiteral("key"), QStringLiteral("Tab")});
+    EXPECT_TRUE(QTest::qWaitFor([&] {
+        return !source->snapshot() && source->whyNoField().value_or(QString()).endsWith(QLatin1String("isn't a text field"));
+    }, 8000)) << source->whyNoField().value_or(QString()).toStdString();
+    EXPECT_TRUE(source->whyNoField()->contains(QLatin1String("focused AXButton isn't a text field")));
+}
+
+TEST_F(DesktopField, SwitchingApplicationsAttachesToTheNewProcess)
+{
+    App first(QStringLiteral("zenity"), {QStringLiteral("--entry"), QStringLiteral("--title=First")});
+    ASSERT_TRUE(waitActive(first));
+    App second(fieldApp(), {QStringLiteral("--single"), QStringLiteral("second"), QStringLiteral("--title=Second")});
+    changes.clear();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return source->app() && source->app()->pid == second.pid(); }, 15000));
+    EXPECT_TRUE(waitChange(Change::app));
+    auto s = waitSnapshot([](const FieldSnapshot& s) { return s.before == QLatin1String("second"); });
+    ASSERT_TRUE(s);
+    EXPECT_EQ(s->fieldKey.section(QLatin1Char(':'), 0, 0), QString::number(second.pid()));
+
+    xdotool({QStringLiteral("search"), QStringLiteral("--name"), QStringLiteral("^First$"), QStringLiteral("windowactivate"),
+             QStringLiteral("--sync")});
+    EXPECT_TRUE(QTest::qWaitFor([&] { return source->app() && source->app()->pid == first.pid(); }, 15000));
+    s = waitSnapshot([](const FieldSnapshot& s) { return s.role == QLatin1String("AXTextField"); });
+    ASSERT_TRUE(s);
+    EXPECT_EQ(s->fieldKey.section(QLatin1Char(':'), 0, 0), QString::number(first.pid()));
+}
