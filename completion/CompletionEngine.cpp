@@ -1,0 +1,362 @@
+#include "completion/CompletionEngine.h"
+
+#include "app/services/PowerMonitor.h"
+#include "app/services/TypoChecker.h"
+#include "completion/EmojiIndex.h"
+#include "completion/Following.h"
+#include "engines/ProviderHub.h"
+#include "field/ContextCollector.h"
+#include "overlay/AlternativesPanel.h"
+#include "overlay/EmojiPickerPanel.h"
+#include "overlay/GhostPanel.h"
+#include "platform/Defaults.h"
+#include "platform/Grapheme.h"
+#include "platform/Log.h"
+#include "settings/Preferences.h"
+#include "stores/StatsStore.h"
+#include "stores/WritingMemory.h"
+
+namespace tq {
+
+// ---- EngineTask
+
+EngineTask::~EngineTask()
+{
+    for (TimerId id : timers_)
+        clock_->cancel(id);
+}
+
+void EngineTask::cancel()
+{
+    if (cancelled_)
+        return;
+    cancelled_ = true;
+    for (TimerId id : timers_)
+        clock_->cancel(id);
+    timers_.clear();
+    auto handlers = std::move(handlers_);
+    handlers_.clear();
+    for (auto& h : handlers)
+        if (h)
+            h();
+}
+
+void EngineTask::sleep(Nanos delay, std::function<void()> fn)
+{
+    if (cancelled_)
+        return;
+    auto id = std::make_shared<TimerId>(0);
+    // The timer's callback may outlive this job (a cancelled timer never runs, but be safe).
+    *id = clock_->start(delay, [this, id, fn = std::move(fn)] {
+        std::erase(timers_, *id);
+        if (!cancelled_)
+            fn();
+    });
+    timers_.push_back(*id);
+}
+
+void EngineTask::onCancel(std::function<void()> handler)
+{
+    if (cancelled_) {
+        if (handler)
+            handler();
+        return;
+    }
+    handlers_.push_back(std::move(handler));
+}
+
+// ---- provider access
+
+ProviderAccess ProviderAccess::over(ProviderHub& hub)
+{
+    QPointer<ProviderHub> h(&hub);
+    ProviderAccess a;
+    a.active = [&hub]() -> CompletionProvider& { return hub.active(); };
+    a.modelName = [h](EngineKind kind, bool onBattery) { return h ? h->modelName(kind, onBattery) : QString(); };
+    a.warmUp = [h] {
+        if (h)
+            h->warmUp();
+    };
+    return a;
+}
+
+// ---- value types
+
+QString CompletionEngine::Status::label() const
+{
+    switch (kind) {
+    case Kind::blocked:
+    case Kind::failed:
+        return text;
+    case Kind::idle:
+        return engineText("Ready");
+    case Kind::waiting:
+        return engineText("Waiting for a pause");
+    case Kind::thinking:
+        return engineText("Thinking");
+    case Kind::showing:
+        return engineText("Showing a suggestion");
+    }
+    return {};
+}
+
+QString CompletionEngine::Suggestion::remaining() const
+{
+    return text.mid(grapheme::offsetAfter(text, consumed));
+}
+
+QString CompletionEngine::Suggestion::nextChunk(const QString& remaining, bool includeSpace, bool includePunctuation)
+{
+    return tq::nextChunk(remaining, includeSpace, includePunctuation);
+}
+
+// ---- construction
+
+CompletionEngine::CompletionEngine(Preferences& prefs, AppRules& rules, StatsStore& stats, WritingMemory& memory,
+                                   ProviderHub& hub, PowerMonitor& power, TypoChecker& typo, QObject* parent)
+    : QObject(parent)
+    , prefs_(prefs)
+    , rules_(rules)
+    , stats_(stats)
+    , memory_(memory)
+    , hub_(&hub)
+    , providers_(ProviderAccess::over(hub))
+    , power_(power)
+    , typo_(typo)
+    , clock_(&Clock::shared())
+{
+    init();
+    bindContextCollector();
+}
+
+CompletionEngine::CompletionEngine(Preferences& prefs, AppRules& rules, StatsStore& stats, WritingMemory& memory,
+                                   ProviderAccess providers, ContextAccess context, PowerMonitor& power,
+                                   TypoChecker& typo, Clock& clock, QObject* parent)
+    : QObject(parent)
+    , prefs_(prefs)
+    , rules_(rules)
+    , stats_(stats)
+    , memory_(memory)
+    , providers_(std::move(providers))
+    , power_(power)
+    , typo_(typo)
+    , clock_(&clock)
+    , context_(std::move(context))
+{
+    init();
+}
+
+CompletionEngine::~CompletionEngine()
+{
+    // Running jobs are not cancelled here; their bodies find the engine gone. Timers of
+    // jobs still held are released with them.
+}
+
+void CompletionEngine::bindContextCollector()
+{
+    contextCollector_ = std::make_unique<ContextCollector>(prefs_);
+    ContextCollector& c = *contextCollector_;
+    QPointer<CompletionEngine> self(this);
+    c.allowsCapture = [self](const QString& key) { return self && self->allowsCapture(key); };
+    c.allowsClipboard = [] { return true; };
+    c.allowsNearby = [] { return true; };
+    c.allowsScreen = [self] { return self && self->allowsScreen(); };
+    c.isAppAllowed = [self](const QString& bundleID) { return self && self->isAppAllowed(bundleID); };
+    c.onScreenRead = [self] {
+        if (self)
+            self->screenReadFinished();
+    };
+    ContextCollector* collector = contextCollector_.get();
+    context_.context = [collector](const FieldSnapshot& s, const std::optional<QString>& about, const QStringList& examples) {
+        return collector->context(s, about, examples);
+    };
+    context_.prepare = [collector](const FieldSnapshot& s) { collector->prepare(s); };
+}
+
+void CompletionEngine::init()
+{
+    emoji_ = std::make_unique<EmojiIndex>();
+    ghost_ = std::make_unique<GhostPanel>();
+    picker_ = std::make_unique<EmojiPickerPanel>();
+    choices_ = std::make_unique<AlternativesPanel>();
+}
+
+// ---- observable setters
+
+void CompletionEngine::setSnapshot(const std::optional<FieldSnapshot>& s)
+{
+    if (snapshot_ == s)
+        return;
+    snapshot_ = s;
+    emit snapshotChanged();
+}
+
+void CompletionEngine::setDecision(const std::optional<RuleDecision>& d)
+{
+    if (decision_ == d)
+        return;
+    decision_ = d;
+    emit decisionChanged();
+}
+
+void CompletionEngine::setLastLatency(std::optional<qint64> ms)
+{
+    if (lastLatency_ == ms)
+        return;
+    lastLatency_ = ms;
+    emit lastLatencyChanged();
+}
+
+void CompletionEngine::setLastPrompt(const QString& v)
+{
+    if (lastPrompt_ == v)
+        return;
+    lastPrompt_ = v;
+    emit lastPromptChanged();
+}
+
+void CompletionEngine::setLastOutput(const QString& v)
+{
+    if (lastOutput_ == v)
+        return;
+    lastOutput_ = v;
+    emit lastOutputChanged();
+}
+
+void CompletionEngine::setLastSuggestion(const QString& v)
+{
+    if (lastSuggestion_ == v)
+        return;
+    lastSuggestion_ = v;
+    emit lastSuggestionChanged();
+}
+
+void CompletionEngine::setLagSuspect(const std::optional<QString>& v)
+{
+    if (lagSuspect_ == v)
+        return;
+    lagSuspect_ = v;
+    emit lagSuspectChanged();
+}
+
+void CompletionEngine::setLagCheck(const TaskHandle& v)
+{
+    if (lagCheck_ == v)
+        return;
+    lagCheck_ = v;
+    emit lagCheckChanged();
+}
+
+void CompletionEngine::setLastLineEnd(const std::optional<LineEnd>& v)
+{
+    if (lastLineEnd_ == v)
+        return;
+    lastLineEnd_ = v;
+    emit lastLineEndChanged();
+}
+
+// ---- status
+
+void CompletionEngine::setStatus(const Status& status)
+{
+    if (!(status_ == status)) {
+        status_ = status;
+        emit statusChanged();
+    } else {
+        status_ = status;
+    }
+    logStatus(status);
+}
+
+void CompletionEngine::logStatus(const Status& status)
+{
+    if (!snapshot_ || snapshot_->isLocal)
+        return;
+    const FieldSnapshot& s = *snapshot_;
+    switch (status.kind) {
+    case Status::Kind::showing:
+        quietHold(QStringLiteral("showing in ") + s.bundleID);
+        break;
+    case Status::Kind::blocked:
+    case Status::Kind::failed:
+        quietHold(QStringLiteral("held in %1: %2 (before %3, rest of line %4, after %5, selected %6)")
+                      .arg(s.bundleID, status.text)
+                      .arg(grapheme::count(s.before))
+                      .arg(grapheme::count(s.restOfLine()))
+                      .arg(grapheme::count(s.after))
+                      .arg(s.selectionLength));
+        break;
+    default:
+        break;
+    }
+}
+
+void CompletionEngine::quietHold(const QString& line)
+{
+    if (lastQuiet_ == line)
+        return;
+    lastQuiet_ = line;
+    log::info(line);
+}
+
+void CompletionEngine::announce(const QString& text)
+{
+    if (text.isEmpty() || !announcer)
+        return;
+    announcer(text);
+}
+
+// ---- shared clearing
+
+void CompletionEngine::dismiss(const Status& status)
+{
+    clearSuggestion();
+    pendingFix_.reset();
+    picker_->hide();
+    if (choiceTask_)
+        choiceTask_->cancel();
+    choices_->hide();
+    setStatus(status);
+}
+
+void CompletionEngine::sourceChanged()
+{
+    if (snapshot_)
+        switchField(snapshot_, std::nullopt);
+    setSnapshot(std::nullopt);
+    dismiss(Status::idle());
+}
+
+// ---- context collector callbacks
+
+bool CompletionEngine::allowsCapture(const QString& key) const
+{
+    if (!snapshot_)
+        return false;
+    const QString own = snapshot_->bundleID + QLatin1Char('|') + snapshot_->windowTitle.value_or(QString());
+    if (own != key)
+        return false;
+    return !gateReason(*snapshot_).hold;
+}
+
+bool CompletionEngine::allowsScreen() const
+{
+    if (prefs_.engineIsLocal())
+        return true;
+    return prefs_.store().contains(QStringLiteral("contextScreen"));
+}
+
+bool CompletionEngine::isAppAllowed(const QString& bundleID) const
+{
+    return rules_
+        .decision(bundleID, std::nullopt, prefs_.enabledByDefault(), prefs_.codeEditorsEnabled(), clock_->now())
+        .enabled;
+}
+
+void CompletionEngine::screenReadFinished()
+{
+    if (snapshot_)
+        warmPrompt(*snapshot_);
+}
+
+} // namespace tq

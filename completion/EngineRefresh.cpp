@@ -1,0 +1,251 @@
+// Reading the field, field sessions and the gates that hold suggestions back.
+
+#include "completion/CompletionEngine.h"
+
+#include "app/services/TypoChecker.h"
+#include "overlay/AlternativesPanel.h"
+#include "platform/Grapheme.h"
+#include "platform/Log.h"
+#include "settings/Preferences.h"
+#include "stores/WritingMemory.h"
+
+namespace tq {
+
+namespace {
+
+bool isBlank(QStringView s)
+{
+    for (QChar c : s)
+        if (!c.isSpace())
+            return false;
+    return true;
+}
+
+bool endsWithLineBreak(const QString& before)
+{
+    return text::startsWithLineBreak(grapheme::last(before));
+}
+
+} // namespace
+
+bool CompletionEngine::refresh(bool onlyIfChanged)
+{
+    const std::optional<FieldSnapshot> old = snapshot_;
+    std::optional<FieldSnapshot> fresh = source_ ? source_->snapshot() : std::nullopt;
+    if (fresh) {
+        if (onlyIfChanged && old && *fresh == *old)
+            return false;
+        setSnapshot(fresh);
+        keyInFlight_ = false;
+        if (old && old->fieldKey == fresh->fieldKey) {
+            evaluate(*fresh);
+            return true;
+        }
+        switchField(old, fresh);
+        evaluate(*fresh);
+        warmPrompt(*fresh);
+        return true;
+    }
+    if (source_) {
+        if (auto why = source_->whyNoField())
+            quietHold(QStringLiteral("no field in ") + *why);
+    }
+    if (old)
+        switchField(old, std::nullopt);
+    forceNext_ = false;
+    setSnapshot(std::nullopt);
+    dismiss(Status::idle());
+    return true;
+}
+
+void CompletionEngine::switchField(const std::optional<FieldSnapshot>& from, const std::optional<FieldSnapshot>& to)
+{
+    if (from && session_ && session_->fieldKey == from->fieldKey && prefs_.memoryEnabled()
+        && (session_->accepted >= 1 || prefs_.memoryRecordAll()) && mayRemember(*from)) {
+        memory_.record(from->before, AppRules::appKey(from->bundleID), clock_->now());
+    }
+    pendingFix_.reset();
+    preparedFieldKey_.reset();
+    clearSuggestion();
+    if (to) {
+        session_ = FieldSession{to->fieldKey, 0};
+        const QDateTime now = clock_->now();
+        if (!lastPrewarm_.isValid() || lastPrewarm_.secsTo(now) > kPrewarmInterval) {
+            lastPrewarm_ = now;
+            if (providers_.warmUp)
+                providers_.warmUp();
+        }
+    } else {
+        session_.reset();
+    }
+}
+
+bool CompletionEngine::mayRemember(const FieldSnapshot& s) const
+{
+    if (s.isLocal || gateReason(s).hold)
+        return false;
+    return ruleDecision(s).recordWriting;
+}
+
+RuleDecision CompletionEngine::ruleDecision(const FieldSnapshot& s) const
+{
+    return rules_.decision(s.bundleID, s.domain, prefs_.enabledByDefault(), prefs_.codeEditorsEnabled(),
+                           clock_->now());
+}
+
+CompletionEngine::Gate CompletionEngine::gateReason(const FieldSnapshot& s) const
+{
+    if (!prefs_.isEnabled())
+        return {engineText("%app is turned off"), std::nullopt};
+    if (s.isSecure)
+        return {engineText("Secure input is on, so %app stays out"), std::nullopt};
+    if (s.isLocal)
+        return {};
+    if (holdReason) {
+        if (auto text = holdReason())
+            return {text, std::nullopt};
+    }
+    const RuleDecision decision = ruleDecision(s);
+    if (!decision.enabled)
+        return {decision.reason.value_or(QStringLiteral("Off in this app")), decision};
+    return {std::nullopt, decision};
+}
+
+QString CompletionEngine::onDemandText() const
+{
+    QString shortcut = engineText("the trigger shortcut");
+    if (const auto key = prefs_.triggerKey())
+        shortcut = key->displayText();
+    return engineText("Press %1 for a suggestion").arg(shortcut);
+}
+
+CompletionEngine::Gate CompletionEngine::holdText(const FieldSnapshot& s) const
+{
+    Gate gate = gateReason(s);
+    if (gate.hold)
+        return gate;
+    auto held = [&](const QString& text) { return Gate{text, gate.decision}; };
+    if (s.selectionLength >= 1)
+        return held(engineText("Text is selected"));
+    if (forceNext_)
+        return gate;
+    if (!prefs_.completeInsideText() && !isBlank(s.restOfLine()))
+        return held(engineText("The caret is inside existing text"));
+    if (!prefs_.ignoreSmallFields() && s.fieldFrame
+        && (s.fieldFrame->width() < 140 || s.fieldFrame->height() < 15))
+        return held(engineText("This field is too small"));
+    if (grapheme::count(s.before.trimmed()) <= 2)
+        return held(engineText("Waiting for a few characters"));
+    if (endsWithLineBreak(s.before) && !s.startsLineAfterSentence())
+        return held(engineText("Start of a new line"));
+    if (isOnDemand())
+        return held(onDemandText());
+    return gate;
+}
+
+void CompletionEngine::evaluate(const FieldSnapshot& s)
+{
+    // A forced trigger counts for this one evaluation: when it ends without a request the
+    // flag must not force a later, unrelated one.
+    struct ClearForce {
+        bool& flag;
+        ~ClearForce() { flag = false; }
+    } clearForce{forceNext_};
+    if (choices_->isVisible() && !choices_->model().items().isEmpty()) {
+        if (choices_->model().anchorBefore() == s.before)
+            return;
+        choices_->hide();
+    }
+    const Gate gate = holdText(s);
+    setDecision(gate.decision);
+    prepareContext(s);
+    if (gate.hold) {
+        if (caretInsideTextCheck(s, *gate.hold))
+            return;
+        dismiss(Status::blocked(*gate.hold));
+        return;
+    }
+    setLagSuspect(std::nullopt);
+    if (isBlank(s.restOfLine()))
+        setLastLineEnd(LineEnd{s.fieldKey, grapheme::count(s.before) + grapheme::count(s.after)});
+
+    if (offerEmoji(s))
+        return;
+    if (followTyping(s))
+        return;
+    if (pendingFix_ && pendingFix_->fieldKey == s.fieldKey && pendingFix_->before == s.before) {
+        presentFix(*pendingFix_, s);
+        return;
+    }
+    if (suggestion_ && suggestion_->fieldKey == s.fieldKey) {
+        log::info(QStringLiteral("suggestion dropped: the text went another way (%1 chars were left)")
+                      .arg(grapheme::count(suggestion_->remaining())));
+    }
+    pendingFix_.reset();
+    clearSuggestion();
+
+    if (suppressed_ && suppressed_->fieldKey == s.fieldKey && (!suppressed_->before || *suppressed_->before == s.before)) {
+        setStatus(Status::idle());
+        return;
+    }
+    suppressed_.reset();
+
+    if (prefs_.suggestFixes() && !s.isSecure && !isEchoOfInjection(s)) {
+        if (auto fix = typo_.fix(s.before)) {
+            pendingFix_ = PendingFix{s.fieldKey, s.before, fix->word, fix->correction};
+            presentFix(*pendingFix_, s);
+            return;
+        }
+    }
+    if (prefs_.hideOnTypo() && !forceNext_ && typo_.looksLikeTypo(s.before)) {
+        log::info(QStringLiteral("held: the word being typed looks misspelled (%1 letters)")
+                      .arg(grapheme::count(TypoChecker::lastWord(s.before))));
+        setStatus(Status::blocked(QStringLiteral("This word looks misspelled")));
+        return;
+    }
+    scheduleAfterPause(s);
+}
+
+void CompletionEngine::prepareContext(const FieldSnapshot& s)
+{
+    if (preparedFieldKey_ == s.fieldKey)
+        return;
+    if (gateReason(s).hold)
+        return;
+    preparedFieldKey_ = s.fieldKey;
+    if (context_.prepare)
+        context_.prepare(s);
+}
+
+bool CompletionEngine::caretInsideTextCheck(const FieldSnapshot& s, const QString& hold)
+{
+    if (hold != engineText("The caret is inside existing text"))
+        return false;
+    if (lagSuspect_ == s.before)
+        return false;
+    if (!lastLineEnd_ || lastLineEnd_->fieldKey != s.fieldKey)
+        return false;
+    const int rest = grapheme::count(s.restOfLine());
+    if (rest < 1 || rest > 2)
+        return false;
+    if (lastLineEnd_->length >= grapheme::count(s.before) + grapheme::count(s.after))
+        return false;
+
+    setLagSuspect(s.before);
+    if (lagCheck_)
+        lagCheck_->cancel();
+    TaskHandle task = makeTask();
+    setLagCheck(task);
+    QPointer<CompletionEngine> self(this);
+    const QString before = s.before;
+    const QString after = s.after;
+    task->sleep(kLagCheck, [self, before, after] {
+        if (!self || !self->snapshot_)
+            return;
+        if (self->snapshot_->before == before && self->snapshot_->after == after)
+            self->evaluate(*self->snapshot_);
+    });
+    return true;
+}
+
+} // namespace tq

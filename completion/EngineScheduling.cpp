@@ -1,0 +1,123 @@
+// When the engine asks a model: the pause before a request, prompt warming and the follow-up
+// re-checks after a key or an insertion.
+
+#include "completion/CompletionEngine.h"
+
+#include "app/services/PowerMonitor.h"
+#include "overlay/GhostPanel.h"
+#include "settings/Preferences.h"
+
+#include <cmath>
+#include <limits>
+
+namespace tq {
+
+namespace {
+
+// The pause setting in whole milliseconds; a value that is not a usable number waits nothing.
+int pauseMilliseconds(double setting)
+{
+    if (!std::isfinite(setting) || setting < 1)
+        return 0;
+    if (setting >= double(std::numeric_limits<int>::max()))
+        return std::numeric_limits<int>::max();
+    return int(setting);
+}
+
+constexpr int kRecheckDelays[] = {0, 25, 60}; // the first is the caller's
+
+} // namespace
+
+void CompletionEngine::scheduleAfterPause(const FieldSnapshot& s)
+{
+    if (pending_)
+        pending_->cancel();
+    const int g = ++generation_;
+    const int delay = forceNext_ ? 0 : pauseMilliseconds(prefs_.delayMilliseconds());
+    forceNext_ = false;
+    setStatus(Status::waiting());
+
+    TaskHandle task = makeTask();
+    pending_ = task;
+    QPointer<CompletionEngine> self(this);
+    std::weak_ptr<EngineTask> weak = task;
+    auto run = [self, weak, s, g] {
+        TaskHandle t = weak.lock();
+        if (!self || !t || t->isCancelled())
+            return;
+        self->startGeneration(s, g, t);
+    };
+    if (delay >= 1)
+        task->sleep(std::chrono::milliseconds(delay), run);
+    else
+        run();
+}
+
+bool CompletionEngine::isOnDemand() const
+{
+    return prefs_.onDemandOnly() || (power_.onBattery() && prefs_.batteryOnDemand());
+}
+
+void CompletionEngine::warmPrompt(const FieldSnapshot& s)
+{
+    if (isOnDemand())
+        return;
+    if (status_.is(Status::Kind::waiting) || status_.is(Status::Kind::thinking))
+        return;
+    if (s.selectionLength != 0)
+        return;
+    if (gateReason(s).hold)
+        return;
+    const Request r = makeRequest(s);
+    ++warmingCount_;
+    // Nothing waits for the warming and it is never cancelled.
+    providers_.active().prefill(r.request);
+}
+
+void CompletionEngine::cancelRefreshTask()
+{
+    if (refreshTask_)
+        refreshTask_->cancel();
+}
+
+void CompletionEngine::restartRefresh(int firstDelayMs)
+{
+    cancelRefreshTask();
+    TaskHandle task = makeTask();
+    refreshTask_ = task;
+    continueRefresh(task, 0, firstDelayMs);
+}
+
+void CompletionEngine::continueRefresh(const TaskHandle& task, int index, int firstDelayMs)
+{
+    if (index >= int(std::size(kRecheckDelays))) {
+        reshowAfterKey();
+        return;
+    }
+    const int delay = index == 0 ? firstDelayMs : kRecheckDelays[index];
+    QPointer<CompletionEngine> self(this);
+    std::weak_ptr<EngineTask> weak = task;
+    auto step = [self, weak, index, firstDelayMs] {
+        TaskHandle t = weak.lock();
+        if (!self || !t || t->isCancelled())
+            return;
+        if (self->refresh(true))
+            return;
+        self->continueRefresh(t, index + 1, firstDelayMs);
+    };
+    if (delay > 0)
+        task->sleep(std::chrono::milliseconds(delay), step);
+    else
+        step();
+}
+
+void CompletionEngine::reshowAfterKey()
+{
+    if (!keyInFlight_)
+        return;
+    keyInFlight_ = false;
+    if (suggestion_ && snapshot_ && suggestion_->fieldKey == snapshot_->fieldKey && !ghost_->isShowing())
+        present(*suggestion_, *snapshot_);
+}
+
+} // namespace tq
