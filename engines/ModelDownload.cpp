@@ -196,13 +196,13 @@ void ModelDownload::onReadyRead()
         return;
     }
     written_ += data.size();
-    report(false);
+    report();
 }
 
-void ModelDownload::report(bool force)
+void ModelDownload::report()
 {
     const qint64 now = clock_->monotonic().count();
-    if (reported_ && !force && now - lastReportNs_ <= kReportIntervalNs)
+    if (reported_ && now - lastReportNs_ <= kReportIntervalNs)
         return;
     reported_ = true;
     lastReportNs_ = now;
@@ -277,8 +277,6 @@ void ModelDownload::finish(Result result)
     }
     if (cancelled_)
         result = {Result::Kind::Cancelled, {}, std::nullopt, {}};
-    if (result.kind == Result::Kind::Success && reported_)
-        report(true);
     if (finished_)
         finished_(result);
 }

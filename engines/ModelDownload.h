@@ -41,7 +41,7 @@ private:
     void onMetaData();
     void onReadyRead();
     void onFinished();
-    void report(bool force);
+    void report();
     std::optional<QByteArray> currentResumeData() const;
     void finish(Result result);
 

@@ -1,0 +1,328 @@
+// The model download against an HTTPS server on 127.0.0.1 with a self-signed certificate made
+// for the test: full transfer, a connection that drops halfway and the resume from the
+// partial file, redirects, server errors, cancel, and the store on top of it.
+#include "EngineTestSupport.h"
+
+#include "engines/ModelDownload.h"
+#include "engines/ModelStore.h"
+#include "platform/Clock.h"
+#include "platform/fakes/FakeDiskSpace.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QSslCertificate>
+#include <QSslConfiguration>
+#include <QSslKey>
+#include <QSslServer>
+#include <QSslSocket>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace tq;
+using namespace tq::test;
+
+namespace {
+
+// A file server over TLS with Range/If-Range support and switches for misbehaviour.
+class HttpsFileServer {
+public:
+    struct Seen {
+        QByteArray path;
+        QByteArray range;
+        QByteArray ifRange;
+    };
+
+    QByteArray content;
+    QByteArray etag = "\"v1\"";
+    int dropHalfwayTimes = 0; // the next N full answers stop after half the body
+    bool stallHalfway = false; // full answers send half the body and then nothing
+    QList<Seen> seen;
+
+    bool start(const QString& folder)
+    {
+        const QString cert = folder + "/cert.pem", key = folder + "/key.pem";
+        QProcess openssl;
+        openssl.start(QStringLiteral("openssl"),
+                      {"req", "-x509", "-newkey", "rsa:2048", "-nodes", "-keyout", key, "-out", cert, "-days", "1",
+                       "-subj", "/CN=127.0.0.1", "-addext", "subjectAltName=IP:127.0.0.1"});
+        if (!openssl.waitForFinished(60000) || openssl.exitCode() != 0)
+            return false;
+        QFile c(cert), k(key);
+        c.open(QIODevice::ReadOnly);
+        k.open(QIODevice::ReadOnly);
+        certificate_ = QSslCertificate(c.readAll());
+        QSslConfiguration conf = QSslConfiguration::defaultConfiguration();
+        conf.setLocalCertificate(certificate_);
+        conf.setPrivateKey(QSslKey(k.readAll(), QSsl::Rsa));
+        server_.setSslConfiguration(conf);
+        QObject::connect(&server_, &QTcpServer::pendingConnectionAvailable, [this] {
+            while (auto* s = qobject_cast<QSslSocket*>(server_.nextPendingConnection())) {
+                s->setParent(&server_);
+                QObject::connect(s, &QSslSocket::readyRead, s, [this, s] { onData(s); });
+                if (s->bytesAvailable())
+                    onData(s);
+            }
+        });
+        return server_.listen(QHostAddress(QStringLiteral("127.0.0.1")), 0);
+    }
+    // Trusts the test's certificate in this process.
+    void trust() const
+    {
+        QSslConfiguration conf = QSslConfiguration::defaultConfiguration();
+        conf.addCaCertificate(certificate_);
+        QSslConfiguration::setDefaultConfiguration(conf);
+    }
+    QUrl url(const QString& path) const { return QUrl(QStringLiteral("https://127.0.0.1:%1%2").arg(server_.serverPort()).arg(path)); }
+
+private:
+    void onData(QSslSocket* s)
+    {
+        QByteArray& buf = buffers_[s];
+        buf += s->readAll();
+        const int end = buf.indexOf("\r\n\r\n");
+        if (end < 0)
+            return;
+        Seen r;
+        const QList<QByteArray> lines = buf.left(end).split('\n');
+        r.path = lines.value(0).split(' ').value(1);
+        for (const QByteArray& line : lines) {
+            const QByteArray lower = line.toLower();
+            if (lower.startsWith("range:"))
+                r.range = line.mid(6).trimmed();
+            if (lower.startsWith("if-range:"))
+                r.ifRange = line.mid(9).trimmed();
+        }
+        buffers_.remove(s);
+        seen << r;
+        answer(s, r);
+    }
+
+    void send(QSslSocket* s, int status, const QList<QByteArray>& headers, const QByteArray& body, qint64 length,
+              bool keepOpen = false)
+    {
+        QByteArray out = "HTTP/1.1 " + QByteArray::number(status) + " X\r\n";
+        for (const auto& h : headers)
+            out += h + "\r\n";
+        out += "Content-Length: " + QByteArray::number(length) + "\r\nConnection: close\r\n\r\n";
+        s->write(out + body);
+        if (!keepOpen)
+            s->disconnectFromHost();
+    }
+
+    void answer(QSslSocket* s, const Seen& r)
+    {
+        if (r.path == "/missing")
+            return send(s, 404, {}, "no such file", 12);
+        if (r.path == "/to-http")
+            return send(s, 302, {"Location: http://127.0.0.1:" + QByteArray::number(server_.serverPort()) + "/model.gguf"}, {}, 0);
+        if (r.path == "/to-https")
+            return send(s, 302, {"Location: " + url("/model.gguf").toEncoded()}, {}, 0);
+        const QList<QByteArray> common{"ETag: " + etag, "Content-Type: application/octet-stream", "Accept-Ranges: bytes"};
+        if (r.range.startsWith("bytes=") && r.ifRange == etag) {
+            const qint64 from = r.range.mid(6, r.range.indexOf('-') - 6).toLongLong();
+            QList<QByteArray> h = common;
+            h << "Content-Range: bytes " + QByteArray::number(from) + "-" + QByteArray::number(content.size() - 1) + "/"
+                    + QByteArray::number(content.size());
+            return send(s, 206, h, content.mid(from), content.size() - from);
+        }
+        if (stallHalfway)
+            return send(s, 200, common, content.left(content.size() / 2), content.size(), true);
+        if (dropHalfwayTimes > 0) {
+            --dropHalfwayTimes;
+            return send(s, 200, common, content.left(content.size() / 2), content.size());
+        }
+        send(s, 200, common, content, content.size());
+    }
+
+    QSslServer server_;
+    QSslCertificate certificate_;
+    QHash<QSslSocket*, QByteArray> buffers_;
+};
+
+struct DownloadFixture : ::testing::Test {
+    QTemporaryDir tmp;
+    HttpsFileServer server;
+    QString destination;
+
+    void SetUp() override
+    {
+        QByteArray content;
+        for (int i = 0; i < 300000; ++i)
+            content += char('a' + (qint64(i) * 7919) % 26);
+        server.content = content;
+        ASSERT_TRUE(server.start(tmp.path())) << "openssl or the TLS server failed";
+        server.trust();
+        destination = tmp.filePath(".incoming-model.gguf");
+    }
+
+    struct Run {
+        std::optional<ModelTransfer::Result> result;
+        QList<QPair<qint64, qint64>> progress;
+    };
+    // Runs one download to its end.
+    Run fetch(const QUrl& url, std::optional<QByteArray> resume = std::nullopt, Clock* clock = nullptr)
+    {
+        Run run;
+        ModelDownload d(
+            url, destination, std::move(resume),
+            [&](qint64 w, qint64 e) { run.progress << qMakePair(w, e); },
+            [&](const ModelTransfer::Result& r) { run.result = r; }, clock);
+        d.start();
+        spinUntil([&] { return run.result.has_value(); }, 20000);
+        return run;
+    }
+    QByteArray onDisk() const
+    {
+        QFile f(destination);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+};
+
+} // namespace
+
+TEST_F(DownloadFixture, FullTransferReplacesAnOldFile)
+{
+    QFile old(destination);
+    old.open(QIODevice::WriteOnly);
+    old.write("left by an earlier run, longer than nothing");
+    old.close();
+
+    VirtualClock clock; // never advanced: only the first progress report goes out
+    auto run = fetch(server.url("/model.gguf"), std::nullopt, &clock);
+    ASSERT_TRUE(run.result);
+    EXPECT_EQ(run.result->kind, ModelTransfer::Result::Kind::Success);
+    EXPECT_EQ(run.result->path, destination);
+    EXPECT_EQ(onDisk(), server.content);
+    ASSERT_EQ(run.progress.size(), 1);
+    EXPECT_EQ(run.progress[0].second, server.content.size());
+}
+
+TEST_F(DownloadFixture, DroppedConnectionResumesFromThePartialFile)
+{
+    server.dropHalfwayTimes = 1;
+    auto first = fetch(server.url("/model.gguf"));
+    ASSERT_TRUE(first.result);
+    EXPECT_EQ(first.result->kind, ModelTransfer::Result::Kind::Interrupted);
+    EXPECT_EQ(first.result->message,
+              QStringLiteral("The download paused because the connection dropped. Try again to pick up where it stopped."));
+    ASSERT_TRUE(first.result->resumeData.has_value());
+    const qint64 kept = QFileInfo(destination).size();
+    EXPECT_GT(kept, 0);
+    EXPECT_LT(kept, server.content.size());
+
+    auto second = fetch(server.url("/model.gguf"), first.result->resumeData);
+    ASSERT_TRUE(second.result);
+    EXPECT_EQ(second.result->kind, ModelTransfer::Result::Kind::Success);
+    EXPECT_EQ(onDisk(), server.content);
+    ASSERT_EQ(server.seen.size(), 2);
+    EXPECT_EQ(server.seen[1].range, "bytes=" + QByteArray::number(kept) + "-");
+    EXPECT_EQ(server.seen[1].ifRange, server.etag);
+    ASSERT_FALSE(second.progress.isEmpty());
+    EXPECT_EQ(second.progress.first().second, server.content.size());
+}
+
+TEST_F(DownloadFixture, ChangedFileOnTheServerStartsOver)
+{
+    server.dropHalfwayTimes = 1;
+    auto first = fetch(server.url("/model.gguf"));
+    ASSERT_TRUE(first.result && first.result->resumeData);
+    server.etag = "\"v2\"";
+    server.content = QByteArray(1000, 'n');
+    auto second = fetch(server.url("/model.gguf"), first.result->resumeData);
+    ASSERT_EQ(second.result->kind, ModelTransfer::Result::Kind::Success);
+    EXPECT_EQ(onDisk(), server.content);
+}
+
+TEST_F(DownloadFixture, RedirectsOnlyToHttps)
+{
+    auto plain = fetch(server.url("/to-http"));
+    ASSERT_TRUE(plain.result);
+    EXPECT_EQ(plain.result->kind, ModelTransfer::Result::Kind::Interrupted);
+    EXPECT_EQ(plain.result->message, QStringLiteral("The download server answered 302. Try again later."));
+    EXPECT_FALSE(plain.result->resumeData);
+
+    auto secure = fetch(server.url("/to-https"));
+    ASSERT_TRUE(secure.result);
+    EXPECT_EQ(secure.result->kind, ModelTransfer::Result::Kind::Success);
+    EXPECT_EQ(onDisk(), server.content);
+
+    auto http = fetch(QUrl(QStringLiteral("http://127.0.0.1:1/model.gguf")));
+    EXPECT_EQ(http.result->message, QStringLiteral("The download server answered 0. Try again later."));
+}
+
+TEST_F(DownloadFixture, ServerErrorLeavesNoFile)
+{
+    auto run = fetch(server.url("/missing"));
+    ASSERT_TRUE(run.result);
+    EXPECT_EQ(run.result->message, QStringLiteral("The download server answered 404. Try again later."));
+    EXPECT_FALSE(QFileInfo::exists(destination));
+
+    const QUrl refused(QStringLiteral("https://127.0.0.1:%1/model.gguf").arg(closedPort()));
+    auto none = fetch(refused);
+    ASSERT_TRUE(none.result);
+    EXPECT_EQ(none.result->kind, ModelTransfer::Result::Kind::Interrupted);
+    EXPECT_FALSE(none.result->resumeData);
+}
+
+TEST_F(DownloadFixture, CancelEndsCancelledWithResumeData)
+{
+    server.stallHalfway = true;
+    std::optional<ModelTransfer::Result> result;
+    int finishes = 0;
+    ModelDownload d(server.url("/model.gguf"), destination, std::nullopt, {}, [&](const ModelTransfer::Result& r) {
+        result = r;
+        ++finishes;
+    });
+    d.start();
+    ASSERT_TRUE(spinUntil([&] { return QFileInfo(destination).size() >= server.content.size() / 2; }));
+    std::optional<std::optional<QByteArray>> resume;
+    d.cancel([&](std::optional<QByteArray> data) { resume = data; });
+    spinUntil([] { return false; }, 100);
+    ASSERT_TRUE(result);
+    EXPECT_EQ(result->kind, ModelTransfer::Result::Kind::Cancelled);
+    EXPECT_EQ(finishes, 1);
+    ASSERT_TRUE(resume.has_value());
+    EXPECT_TRUE(resume->has_value());
+    d.cancel({}); // a second cancel reports nothing more
+    EXPECT_EQ(finishes, 1);
+}
+
+TEST_F(DownloadFixture, StoreResumesAfterAnInterruptionAndInstalls)
+{
+    server.dropHalfwayTimes = 1;
+    ModelSpec spec = ModelSpec::builtIn();
+    spec.url = server.url("/model.gguf");
+    spec.fileName = QStringLiteral("model.gguf");
+    spec.bytes = server.content.size();
+    spec.sha256 = QString::fromLatin1(QCryptographicHash::hash(server.content, QCryptographicHash::Sha256).toHex());
+    FakeDiskSpace disk;
+    ModelStore store(spec, tmp.filePath("Models"), nullptr, &disk);
+    int ready = 0;
+    store.setOnReady([&] { ++ready; });
+
+    store.download();
+    ASSERT_TRUE(spinUntil([&] { return store.phase().is(ModelStore::Phase::Kind::Failed); }, 20000));
+    EXPECT_TRUE(store.hasResumeData());
+    store.download();
+    ASSERT_TRUE(spinUntil([&] { return store.phase().is(ModelStore::Phase::Kind::Ready); }, 20000));
+    EXPECT_EQ(ready, 1);
+    EXPECT_FALSE(server.seen.last().range.isEmpty());
+    QFile marker(store.markerPath());
+    ASSERT_TRUE(marker.open(QIODevice::ReadOnly));
+    EXPECT_EQ(marker.readAll(), spec.sha256.toUtf8());
+    EXPECT_FALSE(QFileInfo::exists(store.incomingPath()));
+
+    // Cancel part-way, then remove: the partial file goes too.
+    store.remove();
+    server.dropHalfwayTimes = 0;
+    store.download();
+    ASSERT_TRUE(spinUntil([&] { return QFileInfo(store.incomingPath()).size() > 0; }, 20000));
+    store.cancel();
+    EXPECT_EQ(store.phase(), ModelStore::Phase::missing());
+    spinUntil([] { return false; }, 50);
+    store.remove();
+    EXPECT_FALSE(QFileInfo::exists(store.incomingPath()));
+}
