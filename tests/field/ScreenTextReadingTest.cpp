@@ -1,0 +1,231 @@
+#include "field/ScreenText.h"
+
+#include "platform/fakes/FakeAccessibility.h"
+#include "platform/fakes/FakeActiveApp.h"
+#include "platform/fakes/FakeWindowCapture.h"
+#include "platform/fakes/FakeWindowList.h"
+
+#include <QCoreApplication>
+
+#include <gtest/gtest.h>
+
+namespace tq {
+namespace {
+
+using Element = std::shared_ptr<FakeElement>;
+
+constexpr qint64 kPid = 500;
+
+Element textElement(const QString& role, const QString& text, QRectF frame)
+{
+    Element e = makeFakeElement(kPid, role);
+    e->text = text;
+    e->frame = frame;
+    return e;
+}
+
+class ScreenTextWalk : public ::testing::Test {
+protected:
+    FakeAccessibility accessibility;
+    ScopedFakeAccessibility scoped{accessibility};
+    Element app = makeFakeElement(kPid, QString::fromLatin1(ax::Application));
+    Element window = makeFakeElement(kPid, QString::fromLatin1(ax::Window));
+
+    void SetUp() override
+    {
+        window->frame = QRectF(0, 0, 800, 600);
+        app->addChild(window);
+        app->attributes.insert(QString::fromLatin1(ax::FocusedWindow), QVariant::fromValue(window->element()));
+        accessibility.apps[kPid] = app->element();
+    }
+
+    QStringList texts(const QVector<ScreenLine>& lines)
+    {
+        QStringList out;
+        for (const ScreenLine& l : lines)
+            out << l.text;
+        return out;
+    }
+};
+
+TEST_F(ScreenTextWalk, TextKindsSecureFieldsFramesAndObjectMarks)
+{
+    Element group = makeFakeElement(kPid, QString::fromLatin1(ax::Group));
+    group->frame = QRectF(0, 0, 800, 600);
+    window->addChild(group);
+    group->addChild(textElement(QString::fromLatin1(ax::StaticText), QStringLiteral("Subject line"), QRectF(10, 10, 300, 20)));
+    // A paragraph that cannot be edited: a group with a text interface; embedded children removed.
+    group->addChild(textElement(QString::fromLatin1(ax::Group), QStringLiteral("See \uFFFCthe notes"), QRectF(10, 40, 300, 20)));
+    // Secure fields: no text, and nothing inside is visited.
+    Element secure = textElement(QString::fromLatin1(ax::TextField), QStringLiteral("hunter2"), QRectF(10, 70, 300, 20));
+    secure->attributes.insert(QString::fromLatin1(ax::Subrole), QString::fromLatin1(ax::SecureTextField));
+    Element inside = textElement(QString::fromLatin1(ax::StaticText), QStringLiteral("inside secure"), QRectF(10, 70, 300, 20));
+    secure->addChild(inside);
+    group->addChild(secure);
+    // Outside the window, or 4 points high: nothing.
+    group->addChild(textElement(QString::fromLatin1(ax::StaticText), QStringLiteral("off screen"), QRectF(900, 10, 300, 20)));
+    group->addChild(textElement(QString::fromLatin1(ax::StaticText), QStringLiteral("too thin"), QRectF(10, 100, 300, 4)));
+    // Static text is not descended into.
+    Element label = textElement(QString::fromLatin1(ax::StaticText), QStringLiteral("Label"), QRectF(10, 130, 300, 20));
+    label->addChild(textElement(QString::fromLatin1(ax::StaticText), QStringLiteral("child of label"), QRectF(10, 130, 300, 20)));
+    group->addChild(label);
+
+    const auto focused = ScreenText::focusedWindow(kPid);
+    ASSERT_TRUE(focused);
+    EXPECT_EQ(texts(ScreenText::axLines(*focused, 1600, 0.15)),
+              (QStringList{QStringLiteral("Subject line"), QStringLiteral("See the notes"), QStringLiteral("Label")}));
+    EXPECT_EQ(inside->messages, 0);
+    EXPECT_DOUBLE_EQ(app->timeout, 0.08);
+}
+
+TEST_F(ScreenTextWalk, ElementBudgetIsBreadthFirstAndLongTextKeepsItsEnd)
+{
+    // The window counts one; 3 labels fit in a budget of 4.
+    for (int i = 0; i < 5; ++i)
+        window->addChild(textElement(QString::fromLatin1(ax::StaticText), QStringLiteral("Label %1").arg(i), QRectF(10, 10 + 30 * i, 300, 20)));
+    EXPECT_EQ(texts(ScreenText::axLines(AXElement(window->element()), 4, 1.0)),
+              (QStringList{QStringLiteral("Label 0"), QStringLiteral("Label 1"), QStringLiteral("Label 2")}));
+
+    Element big = textElement(QString::fromLatin1(ax::TextArea), QString(3800, QLatin1Char('a')) + QString(1200, QLatin1Char('z')),
+                              QRectF(10, 200, 300, 200));
+    Element w2 = makeFakeElement(kPid, QString::fromLatin1(ax::Window));
+    w2->addChild(big);
+    const auto lines = ScreenText::axLines(AXElement(w2->element()), 10, 1.0);
+    ASSERT_EQ(lines.size(), 1);
+    EXPECT_EQ(lines[0].text, QString(1200, QLatin1Char('z')));
+}
+
+TEST_F(ScreenTextWalk, WindowMatchingAllowsLessThanEightPoints)
+{
+    window->frame = QRectF(100, 100, 800, 600);
+    EXPECT_TRUE(ScreenText::axWindow(kPid, QRectF(107, 93, 10, 10)));
+    EXPECT_FALSE(ScreenText::axWindow(kPid, QRectF(108, 100, 800, 600)));
+    EXPECT_FALSE(ScreenText::axWindow(kPid + 1, QRectF(100, 100, 800, 600)));
+}
+
+class ScreenTextNearby : public ::testing::Test {
+protected:
+    FakeWindowList list;
+    FakeActiveApp apps;
+    void SetUp() override
+    {
+        WindowList::setShared(&list);
+        ActiveApp::setShared(&apps);
+        apps.add(1, QStringLiteral("field.app"), QStringLiteral("Field"));
+        apps.add(2, QStringLiteral("org.gnome.Evolution"), QStringLiteral("Mail"));
+        apps.add(3, QStringLiteral("org.keepassxc.KeePassXC"), QStringLiteral("KeePassXC"));
+        apps.add(4, QStringLiteral("chat.app"), QString());
+        apps.add(5, QStringLiteral("notes.app"), QStringLiteral("Notes"));
+        apps.add(6, QStringLiteral("blocked.app"), QStringLiteral("Blocked"));
+    }
+    void TearDown() override
+    {
+        WindowList::setShared(nullptr);
+        ActiveApp::setShared(nullptr);
+    }
+    static ListedWindow win(qint64 pid, QRectF bounds, int layer = 0) { return {quint64(pid * 10 + bounds.x()), pid, layer, bounds}; }
+};
+
+TEST_F(ScreenTextNearby, OnePerAppFrontmostFirstWithinTheLimit)
+{
+    list.list = {
+        win(1, QRectF(0, 0, 800, 600)),          // the field's own application
+        win(3, QRectF(0, 0, 800, 600)),          // a password manager
+        win(2, QRectF(820, 0, 500, 400)),
+        win(2, QRectF(820, 420, 500, 400)),      // the same application again
+        win(6, QRectF(0, 620, 500, 400)),        // refused by the rules
+        win(5, QRectF(0, 620, 240, 400)),        // too narrow
+        win(5, QRectF(0, 620, 400, 160)),        // too low
+        win(5, QRectF(0, 620, 400, 300), 1),     // not an application window
+        win(4, QRectF(400, 620, 400, 300)),
+        win(5, QRectF(900, 620, 400, 300)),      // beyond the limit
+    };
+    const auto allowed = [](const QString& id) { return id != QLatin1String("blocked.app"); };
+    const auto nearby = ScreenText::nearbyWindows(1, std::nullopt, allowed, 2);
+    ASSERT_EQ(nearby.size(), 2);
+    EXPECT_EQ(nearby[0].app, QStringLiteral("Mail"));
+    EXPECT_EQ(nearby[0].bounds, QRectF(820, 0, 500, 400));
+    EXPECT_EQ(nearby[1].app, QStringLiteral("chat.app")); // no name: the identifier
+}
+
+TEST_F(ScreenTextNearby, OnlyWindowsOnTheFieldsScreen)
+{
+    list.screenFrames = {QRectF(0, 0, 1920, 1080), QRectF(1920, 0, 1920, 1080)};
+    list.list = {win(2, QRectF(2000, 100, 800, 600)), win(5, QRectF(100, 100, 800, 600))};
+    auto allowed = [](const QString&) { return true; };
+    // No field frame: the main screen.
+    auto nearby = ScreenText::nearbyWindows(1, std::nullopt, allowed, 2);
+    ASSERT_EQ(nearby.size(), 1);
+    EXPECT_EQ(nearby[0].app, QStringLiteral("Notes"));
+}
+
+TEST(ScreenTextRecognition, CaptureWindowChoiceAndBoxMapping)
+{
+    const QVector<ListedWindow> windows{{1, 7, 0, QRectF(0, 0, 100, 400)},     // too narrow
+                                        {2, 7, 1, QRectF(0, 0, 800, 600)},     // not an application window
+                                        {3, 7, 0, QRectF(0, 0, 600, 400)},
+                                        {4, 7, 0, QRectF(700, 0, 600, 400)}};
+    EXPECT_EQ(ScreenText::captureWindow(windows, QRectF(900, 100, 100, 20))->id, 4u);
+    EXPECT_EQ(ScreenText::captureWindow(windows, QRectF(3000, 100, 100, 20))->id, 3u);
+    EXPECT_EQ(ScreenText::captureWindow(windows, std::nullopt)->id, 3u);
+    EXPECT_FALSE(ScreenText::captureWindow(windows.mid(0, 2), std::nullopt));
+
+    const auto lines = ScreenText::mapObservations(
+        {{QStringLiteral("Hello"), QRectF(0.1, 0.8, 0.5, 0.05)}, {QString(), QRectF(0, 0, 1, 1)}}, QRectF(100, 50, 800, 600));
+    ASSERT_EQ(lines.size(), 1);
+    EXPECT_EQ(lines[0].text, QStringLiteral("Hello"));
+    EXPECT_NEAR(lines[0].frame.x(), 180, 1e-9);
+    EXPECT_NEAR(lines[0].frame.y(), 140, 1e-9);
+    EXPECT_NEAR(lines[0].frame.width(), 400, 1e-9);
+    EXPECT_NEAR(lines[0].frame.height(), 30, 1e-9);
+}
+
+TEST(ScreenTextRecognition, RecognitionRunsBelowThreeHundredCharacters)
+{
+    const ScreenLine l299{QString(299, QLatin1Char('x')), QRectF()};
+    const ScreenLine one{QStringLiteral("y"), QRectF()};
+    EXPECT_TRUE(ScreenText::needsOCR({l299}));
+    EXPECT_FALSE(ScreenText::needsOCR({l299, one}));
+}
+
+TEST_F(ScreenTextNearby, OcrCapturesTheAppsWindowAtTheScreenScale)
+{
+    FakeWindowCapture capture;
+    FakeTextRecognition recognition;
+    WindowCapture::setShared(&capture);
+    TextRecognition::setShared(&recognition);
+    list.list = {win(2, QRectF(0, 0, 900, 700)), win(1, QRectF(100, 50, 800, 600))};
+    recognition.result = QVector<RecognizedText>{{QStringLiteral("Hello"), QRectF(0.1, 0.8, 0.5, 0.05)}};
+
+    std::optional<QVector<ScreenLine>> got;
+    ScreenText::ocrLines(QStringLiteral("field.app"), std::nullopt, [&](auto lines) { got = lines; });
+    ASSERT_TRUE(got);
+    ASSERT_EQ(got->size(), 1);
+    EXPECT_EQ(got->at(0).frame.topLeft(), QPointF(180, 140));
+    ASSERT_EQ(capture.captured.size(), 1);
+    EXPECT_EQ(capture.captured[0].first, QRectF(100, 50, 800, 600));
+    EXPECT_EQ(recognition.images, QVector<QSize>{QSize(1600, 1200)});
+
+    // No window of the application: empty, no error. A failed capture: an error.
+    got.reset();
+    ScreenText::ocrLines(QStringLiteral("missing.app"), std::nullopt, [&](auto lines) { got = lines; });
+    EXPECT_TRUE(got && got->isEmpty());
+    capture.fails = true;
+    got = QVector<ScreenLine>{};
+    ScreenText::ocrLines(QStringLiteral("field.app"), std::nullopt, [&](auto lines) { got = lines; });
+    EXPECT_FALSE(got);
+
+    WindowCapture::setShared(nullptr);
+    TextRecognition::setShared(nullptr);
+}
+
+TEST(ScreenTextPasswordManagers, KnownIdentifiersInAnyCase)
+{
+    EXPECT_TRUE(ScreenText::isPasswordManager(QStringLiteral("com.1password.1password")));
+    EXPECT_TRUE(ScreenText::isPasswordManager(QStringLiteral("org.keepassxc.KeePassXC")));
+    EXPECT_TRUE(ScreenText::isPasswordManager(QStringLiteral("Bitwarden")));
+    EXPECT_FALSE(ScreenText::isPasswordManager(QStringLiteral("org.gnome.TextEditor")));
+}
+
+} // namespace
+} // namespace tq
