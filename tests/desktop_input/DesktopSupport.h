@@ -28,6 +28,18 @@ private:
     QString window_;
 };
 
+// A passive key grab held by another X client for as long as it lives.
+class OtherGrab {
+public:
+    explicit OtherGrab(unsigned x11KeyCode);
+    ~OtherGrab();
+    bool held() const { return held_; }
+
+private:
+    void* display_ = nullptr;
+    bool held_ = false;
+};
+
 // The focused X window's id, as xdotool prints it.
 QString focusedWindow();
 

@@ -2,7 +2,11 @@
 
 #include "input/KeyTap.h"
 #include "input/TextInjector.h"
+#include "platform/KeyNames.h"
 #include "platform/KeySynth.h"
+
+#include <QTest>
+
 
 #include <gtest/gtest.h>
 
@@ -118,6 +122,39 @@ TEST_F(KeyTapDesktop, OurOwnKeysPassWhileOtherXTestTypingIsSeen)
     EXPECT_EQ(typedCharacters(), "z");
     EXPECT_EQ(count(keycode::Right), 1);
     EXPECT_EQ(field.finish(), "xyz");
+}
+
+TEST_F(KeyTapDesktop, CapsLockDoesNotChangeAMatch)
+{
+    desktop::ZenityEntry field("TQ caps lock");
+    ASSERT_TRUE(field.ready());
+    swallowTab = true;
+    desktop::run("xdotool", {"key", "Caps_Lock"});
+    desktop::run("xdotool", {"type", "a"});
+    desktop::run("xdotool", {"key", "Tab"});
+    desktop::run("xdotool", {"type", "b"});
+    desktop::run("xdotool", {"key", "Caps_Lock"});
+    desktop::settle(200);
+    EXPECT_EQ(count(keycode::Tab), 1);
+    EXPECT_EQ(field.finish(), "AB");
+}
+
+TEST_F(KeyTapDesktop, AKeyAnotherProgramHoldsIsReportedNotFatal)
+{
+    // Another client holds F8 before us.
+    desktop::OtherGrab other(*x11KeyCodeFromMac(keycode::F8));
+    ASSERT_TRUE(other.held());
+
+    tap().setShortcuts({KeyCombo{keycode::Tab, {}}, KeyCombo{keycode::Right, {}}, KeyCombo{keycode::F8, {}}}, {});
+    EXPECT_TRUE(QTest::qWaitFor([] { return !tap().refusedKeys().isEmpty(); }, 3000));
+    EXPECT_EQ(tap().refusedKeys(), (QList<KeyCombo>{KeyCombo{keycode::F8, {}}}));
+    EXPECT_TRUE(tap().isRunning());
+
+    // The other keys still work.
+    desktop::run("xdotool", {"key", "Tab"});
+    desktop::settle(200);
+    EXPECT_EQ(count(keycode::Tab), 1);
+    tap().setShortcuts({KeyCombo{keycode::Tab, {}}, KeyCombo{keycode::Right, {}}}, {});
 }
 
 TEST_F(KeyTapDesktop, PointerPressesAreSeen)
