@@ -1,5 +1,6 @@
 #include "engines/ProviderHub.h"
 
+#include "engines/BuiltInProvider.h"
 #include "settings/Preferences.h"
 #include "stores/Keychain.h"
 
@@ -19,7 +20,7 @@ ProviderHub::ProviderHub(Preferences& prefs, ModelStore& store, BuiltInFactory b
         keychain_ = ownKeychain_.get();
     }
     apple_ = std::make_unique<AppleIntelligenceProvider>(onDevice);
-    builtIn_ = builtIn(store_, *apple_);
+    builtIn_ = builtIn ? builtIn(store_, *apple_) : makeBuiltIn(store_, *apple_);
     Preferences* p = &prefs_;
     ollama_ = std::make_unique<OllamaProvider>([p] { return p->ollamaURL(); });
     server_ = std::make_unique<OpenAICompatibleProvider>([p] { return p->serverURL(); },
@@ -27,6 +28,13 @@ ProviderHub::ProviderHub(Preferences& prefs, ModelStore& store, BuiltInFactory b
 }
 
 ProviderHub::~ProviderHub() = default;
+
+ProviderHub::BuiltIn ProviderHub::makeBuiltIn(ModelStore& store, AppleIntelligenceProvider& standIn)
+{
+    auto provider = std::make_unique<BuiltInProvider>(store, &standIn);
+    BuiltInProvider* raw = provider.get();
+    return BuiltIn{std::move(provider), [raw] { raw->warmUp(); }};
+}
 
 bool ProviderHub::builtInReady() const { return store_.phase().is(ModelStore::Phase::Kind::Ready); }
 

@@ -30,8 +30,11 @@ public:
     };
     using BuiltInFactory = std::function<BuiltIn(ModelStore& store, AppleIntelligenceProvider& standIn)>;
 
-    // `onDevice` and `keychain` default to the system's.
-    ProviderHub(Preferences& prefs, ModelStore& store, BuiltInFactory builtIn, QObject* parent = nullptr,
+    // The real built-in engine (BuiltInProvider over a new LlamaRuntime).
+    static BuiltIn makeBuiltIn(ModelStore& store, AppleIntelligenceProvider& standIn);
+
+    // `builtIn` defaults to makeBuiltIn; `onDevice` and `keychain` to the system's.
+    ProviderHub(Preferences& prefs, ModelStore& store, BuiltInFactory builtIn = {}, QObject* parent = nullptr,
                 OnDeviceModel* onDevice = nullptr, const Keychain* keychain = nullptr);
     ~ProviderHub() override;
 

@@ -1,0 +1,332 @@
+// The provider hub: which engine answers, refresh order and model choice, the Ollama warm-up,
+// model names on battery, warm-up of a field session and the server key; the contract's values.
+#include "EngineTestSupport.h"
+
+#include "engines/AppleIntelligenceProvider.h"
+#include "engines/ProviderHub.h"
+#include "platform/fakes/FakeDefaults.h"
+#include "platform/fakes/FakeDiskSpace.h"
+#include "platform/fakes/FakeKeychain.h"
+#include "platform/fakes/FakeOnDeviceModel.h"
+#include "settings/Preferences.h"
+#include "stores/Keychain.h"
+
+#include <QDir>
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace tq;
+using namespace tq::test;
+
+namespace {
+
+// A built-in engine that records what it was asked.
+struct RecordingProvider final : CompletionProvider {
+    int statusCalls = 0;
+    int modelCalls = 0;
+    QStringList order;
+    PromptStyle style() const override { return PromptStyle::Raw; }
+    Future<QString> complete(const CompletionRequest&) override { return Future<QString>::ready(QStringLiteral("built-in")); }
+    Future<ProviderStatus> status() override
+    {
+        ++statusCalls;
+        order << "status";
+        return Future<ProviderStatus>::ready(ProviderStatus::ready(QStringLiteral("Downloaded")));
+    }
+    Future<QStringList> models() override
+    {
+        ++modelCalls;
+        order << "models";
+        return Future<QStringList>::ready(QStringList{});
+    }
+};
+
+struct IdleTransfer final : ModelTransfer {
+    void start() override {}
+    void cancel(ResumeDataHandler) override {}
+};
+
+struct HubFixture : ::testing::Test {
+    QTemporaryDir tmp;
+    FakeDefaults defaults;
+    Preferences prefs{defaults};
+    FakeDiskSpace disk;
+    FakeOnDeviceModel onDevice;
+    FakeKeychain keychainStore;
+    Keychain keychain{keychainStore};
+    ModelSpec spec;
+    std::unique_ptr<ModelStore> store;
+    RecordingProvider* builtIn = nullptr;
+    int builtInWarmUps = 0;
+    std::unique_ptr<ProviderHub> hub;
+    FakeHttpServer server;
+
+    void SetUp() override
+    {
+        spec = ModelSpec::builtIn();
+        spec.bytes = 4;
+        spec.sha256 = QString(64, u'a');
+        prefs.setOllamaURL(server.base());
+        prefs.setServerURL(server.base() + "/v1");
+    }
+    void makeHub(bool modelPresent = false)
+    {
+        const QString dir = tmp.filePath("Models");
+        if (modelPresent) {
+            QDir().mkpath(dir);
+            QFile m(dir + "/" + spec.fileName);
+            m.open(QIODevice::WriteOnly);
+            m.write("GGUF");
+            m.close();
+            QFile v(dir + "/" + spec.fileName + ".verified");
+            v.open(QIODevice::WriteOnly);
+            v.write(spec.sha256.toUtf8());
+        }
+        store = std::make_unique<ModelStore>(spec, dir, nullptr, &disk,
+                                             [](auto&&...) -> std::unique_ptr<ModelTransfer> {
+                                                 return std::make_unique<IdleTransfer>();
+                                             });
+        hub = std::make_unique<ProviderHub>(
+            prefs, *store,
+            [this](ModelStore&, AppleIntelligenceProvider&) {
+                auto p = std::make_unique<RecordingProvider>();
+                builtIn = p.get();
+                return ProviderHub::BuiltIn{std::move(p), [this] { ++builtInWarmUps; }};
+            },
+            nullptr, &onDevice, &keychain);
+    }
+};
+
+} // namespace
+
+TEST(ProviderStatus, LabelsAndEquality)
+{
+    EXPECT_EQ(ProviderStatus::unknown().label(), QStringLiteral("Not checked yet"));
+    EXPECT_EQ(ProviderStatus::checking().label(), QStringLiteral("Checking…"));
+    EXPECT_EQ(ProviderStatus::ready(QStringLiteral("Ready")).label(), QStringLiteral("Ready"));
+    EXPECT_EQ(ProviderStatus::ready("x"), ProviderStatus::ready("x"));
+    EXPECT_NE(ProviderStatus::ready("x"), ProviderStatus::unavailable("x"));
+    EXPECT_NE(ProviderStatus::unknown(), ProviderStatus::checking());
+    // Canonically equivalent texts are equal: "é" precomposed and decomposed.
+    EXPECT_EQ(ProviderStatus::ready(QStringLiteral("caf\u00e9")), ProviderStatus::ready(QStringLiteral("cafe\u0301")));
+    const ProviderError e{QStringLiteral("Pick a model for your local server")};
+    EXPECT_EQ(e.localizedDescription(), QStringLiteral("Pick a model for your local server"));
+}
+
+TEST(Future, CancelIsNotAnErrorAndContinuationsRunLater)
+{
+    Promise<int> p;
+    bool handlerRan = false;
+    p.onCancel([&] { handlerRan = true; });
+    auto f = p.future();
+    bool ran = false;
+    f.then([&](const Outcome<int>& o) {
+        ran = true;
+        EXPECT_TRUE(o.isCancelled());
+        EXPECT_FALSE(o.isError());
+    });
+    f.cancel();
+    EXPECT_TRUE(handlerRan);
+    EXPECT_FALSE(ran); // never inside cancel()
+    EXPECT_FALSE(p.finish(5)); // a late value does not count
+    ASSERT_TRUE(spinUntil([&] { return ran; }));
+
+    QObject* context = new QObject;
+    bool skipped = true;
+    Future<int>::ready(1).then(context, [&](const Outcome<int>&) { skipped = false; });
+    delete context;
+    spinUntil([] { return false; }, 30);
+    EXPECT_TRUE(skipped);
+}
+
+TEST(AppleIntelligenceProvider, OnDeviceEngineOverItsPlatformModel)
+{
+    FakeOnDeviceModel model;
+    AppleIntelligenceProvider apple(&model);
+    EXPECT_EQ(apple.style(), PromptStyle::Instruct);
+
+    CompletionRequest r;
+    r.instructions = QStringLiteral("Continue the text.");
+    r.prompt = QStringLiteral("the prompt");
+    r.rawPrompt = QStringLiteral("[raw]");
+    r.temperature = 0.5;
+    r.maxTokens = 30;
+    auto f = apple.complete(r);
+    ASSERT_EQ(model.prompts, QStringList{QStringLiteral("the prompt")});
+    EXPECT_EQ(model.sessionInstructions, QStringList{QStringLiteral("Continue the text.")});
+    EXPECT_EQ(model.options[0].maxResponseTokens, 30);
+    model.answer({QStringLiteral(" more"), false, std::nullopt});
+    EXPECT_EQ(await(f)->value(), QStringLiteral(" more"));
+
+    auto guarded = apple.complete(r);
+    model.answer({QString(), true, std::nullopt});
+    EXPECT_EQ(await(guarded)->value(), QString()); // a guardrail stop is an empty reply
+
+    auto failed = apple.complete(r);
+    model.answer({QString(), false, QStringLiteral("Context window exceeded")});
+    EXPECT_EQ(await(failed)->platformError()->message, QStringLiteral("Context window exceeded"));
+
+    EXPECT_TRUE(await(apple.alternatives(r, 5))->value().isEmpty());
+    EXPECT_TRUE(await(apple.models())->value().isEmpty());
+
+    using A = OnDeviceModel::Availability;
+    const std::pair<A, ProviderStatus> table[] = {
+        {A::Available, ProviderStatus::ready("Ready")},
+        {A::DeviceNotEligible, ProviderStatus::unavailable("This computer can't run Apple Intelligence")},
+        {A::NotEnabled, ProviderStatus::unavailable("Turn on Apple Intelligence in the desktop's settings")},
+        {A::ModelNotReady, ProviderStatus::unavailable("The model is still downloading")},
+        {A::OtherReason, ProviderStatus::unavailable("Apple Intelligence is unavailable")},
+    };
+    for (const auto& [availability, status] : table) {
+        model.available = availability;
+        EXPECT_EQ(await(apple.status())->value(), status);
+    }
+
+    apple.setPrewarmInstructions([] { return QStringLiteral("ten words"); });
+    apple.prewarm();
+    apple.prewarm();
+    EXPECT_EQ(model.prewarms, 2);
+    EXPECT_EQ(model.sessionInstructions.last(), QStringLiteral("ten words"));
+}
+
+TEST(AppleIntelligenceProvider, LinuxHasNoSystemModel)
+{
+    AppleIntelligenceProvider apple;
+    const ProviderStatus s = await(apple.status())->value();
+    EXPECT_EQ(s, ProviderStatus::unavailable(QStringLiteral("This computer can't run Apple Intelligence")));
+    auto out = await(apple.complete(CompletionRequest{}));
+    ASSERT_TRUE(out && out->isPlatformError());
+}
+
+TEST_F(HubFixture, BuiltInFallsBackUntilTheModelIsReady)
+{
+    makeHub();
+    prefs.setEngine(EngineKind::builtIn);
+    EXPECT_EQ(&hub->active(), &hub->apple());
+    store->download();
+    ASSERT_TRUE(store->phase().is(ModelStore::Phase::Kind::Downloading));
+    EXPECT_EQ(&hub->active(), &hub->apple());
+
+    // Refreshing the built-in engine asks the built-in provider itself.
+    await(hub->refresh(EngineKind::builtIn));
+    EXPECT_EQ(builtIn->statusCalls, 1);
+    EXPECT_EQ(builtIn->order, (QStringList{"status", "models"}));
+
+    makeHub(true);
+    EXPECT_TRUE(store->phase().is(ModelStore::Phase::Kind::Ready));
+    EXPECT_EQ(&hub->active(), builtIn);
+    prefs.setEngine(EngineKind::ollama);
+    EXPECT_EQ(&hub->active(), &hub->ollama());
+    prefs.setEngine(EngineKind::openAI);
+    EXPECT_EQ(&hub->active(), &hub->server());
+    prefs.setEngine(EngineKind::apple);
+    EXPECT_EQ(&hub->active(), &hub->apple());
+}
+
+TEST_F(HubFixture, RefreshGoesThroughCheckingAndFillsAnEmptyModelChoice)
+{
+    makeHub();
+    server.reply("/v1/models", 200, R"({"data":[{"id":"zeta"},{"id":"Beta"}]})");
+    QList<ProviderStatus> seen;
+    QObject::connect(hub.get(), &ProviderHub::statusChanged, [&](EngineKind k) {
+        if (k == EngineKind::openAI)
+            seen << hub->status(EngineKind::openAI);
+    });
+    EXPECT_EQ(hub->status(EngineKind::openAI), ProviderStatus::unknown());
+    auto f = hub->refresh(EngineKind::openAI);
+    EXPECT_EQ(hub->status(EngineKind::openAI), ProviderStatus::checking());
+    await(f);
+    EXPECT_EQ(seen, (QList<ProviderStatus>{ProviderStatus::checking(), ProviderStatus::ready("2 models available")}));
+    EXPECT_EQ(hub->modelList(EngineKind::openAI), (QStringList{"Beta", "zeta"}));
+    EXPECT_EQ(prefs.serverModel(), QStringLiteral("Beta"));
+
+    prefs.setServerModel(QStringLiteral("zeta"));
+    await(hub->refresh(EngineKind::openAI));
+    EXPECT_EQ(prefs.serverModel(), QStringLiteral("zeta"));
+}
+
+TEST_F(HubFixture, OllamaRefreshWarmsTheChosenModelOnlyWhenOllamaIsTheEngine)
+{
+    makeHub();
+    server.reply("/api/tags", 200, R"({"models":[{"name":"qwen"},{"name":"llama"}]})");
+    server.reply("/api/generate", 200, "{}");
+    prefs.setEngine(EngineKind::builtIn);
+    await(hub->refresh(EngineKind::ollama));
+    EXPECT_EQ(prefs.ollamaModel(), QStringLiteral("llama"));
+    EXPECT_TRUE(server.requestsTo("/api/generate").isEmpty());
+
+    prefs.setOllamaModel(QString());
+    prefs.setEngine(EngineKind::ollama);
+    await(hub->refresh(EngineKind::ollama));
+    const auto warm = server.requestsTo("/api/generate");
+    ASSERT_EQ(warm.size(), 1);
+    EXPECT_EQ(QJsonDocument::fromJson(warm[0].body).object().value("model").toString(), QStringLiteral("llama"));
+    // The list came before the warm-up.
+    EXPECT_EQ(server.requests().last().path, QByteArray("/api/generate"));
+
+    server.reply("/api/tags", 200, R"({"models":[]})");
+    server.reply("/api/version", 404, "");
+    await(hub->refresh(EngineKind::ollama));
+    EXPECT_EQ(server.requestsTo("/api/generate").size(), 1); // not ready: no warm-up
+    EXPECT_EQ(hub->status(EngineKind::ollama),
+              ProviderStatus::unavailable(QStringLiteral("Ollama isn't running at ") + server.base()));
+}
+
+TEST_F(HubFixture, ModelNamesAndTheBatteryModel)
+{
+    makeHub();
+    prefs.setServerModel(QStringLiteral("srv"));
+    prefs.setOllamaModel(QStringLiteral("oll"));
+    EXPECT_EQ(hub->modelName(EngineKind::openAI, false), QStringLiteral("srv"));
+    EXPECT_EQ(hub->modelName(EngineKind::ollama, true), QStringLiteral("oll"));
+    EXPECT_EQ(hub->modelName(EngineKind::builtIn, false), QString());
+    prefs.setBatteryModel(QStringLiteral("small"));
+    EXPECT_EQ(hub->modelName(EngineKind::apple, true), QString());
+    EXPECT_EQ(hub->modelName(EngineKind::builtIn, true), QStringLiteral("small"));
+    EXPECT_EQ(hub->modelName(EngineKind::ollama, true), QStringLiteral("small"));
+    EXPECT_EQ(hub->modelName(EngineKind::ollama, false), QStringLiteral("oll"));
+}
+
+TEST_F(HubFixture, WarmUpOfAFieldSession)
+{
+    makeHub();
+    prefs.setEngine(EngineKind::openAI);
+    hub->warmUp();
+    prefs.setEngine(EngineKind::ollama);
+    hub->warmUp();
+    EXPECT_EQ(onDevice.prewarms, 0);
+    EXPECT_EQ(builtInWarmUps, 0);
+    EXPECT_TRUE(server.requests().isEmpty());
+
+    prefs.setEngine(EngineKind::builtIn); // model missing: the on-device engine gets ready
+    hub->warmUp();
+    EXPECT_EQ(onDevice.prewarms, 1);
+    prefs.setEngine(EngineKind::apple);
+    hub->warmUp();
+    EXPECT_EQ(onDevice.prewarms, 2);
+
+    makeHub(true);
+    prefs.setEngine(EngineKind::builtIn);
+    hub->warmUp();
+    EXPECT_EQ(builtInWarmUps, 1);
+    EXPECT_EQ(onDevice.prewarms, 2);
+}
+
+TEST_F(HubFixture, ServerKeyComesFromTheKeychainEachTime)
+{
+    makeHub();
+    EXPECT_EQ(hub->serverAPIKey(), QString());
+    keychain.write(QByteArray("sk-test"), kServerApiKeyAccount);
+    EXPECT_EQ(hub->serverAPIKey(), QStringLiteral("sk-test"));
+    keychain.write(QByteArray("\xff\xfe\x00", 3), kServerApiKeyAccount);
+    EXPECT_EQ(hub->serverAPIKey(), QString());
+
+    keychain.write(QByteArray("sk-live"), kServerApiKeyAccount);
+    server.reply("/v1/models", 200, R"({"data":[{"id":"a"}]})");
+    await(hub->server().models());
+    EXPECT_EQ(server.requests().last().headers.value("authorization"), QByteArray("Bearer sk-live"));
+}
