@@ -84,7 +84,22 @@ step_run() {
   exec "$build_dir/app/tessaquill" "$@"
 }
 
+# Short libFuzzer runs (clang, AddressSanitizer) of every target under tests/fuzz.
+step_fuzz() {
+  (cd "$here" && cmake --preset fuzz -DTQ_LLAMA_DIR="$llama_dir" >/dev/null)
+  cmake --build "$here/build-fuzz" -j "$jobs" --target tq_fuzz
+  local work f
+  work="$(mktemp -d)"
+  for f in "$here"/build-fuzz/tests/fuzz/tq_fuzz_*; do
+    [ -x "$f" ] || continue
+    echo "Fuzzing $(basename "$f") for 20 s"
+    (cd "$work" && "$f" -max_total_time=20 >"$work/log" 2>&1) || { tail -n 60 "$work/log"; return 1; }
+  done
+  rm -rf "$work"
+}
+
 step_test() {
+  step_fuzz
   bash "$here/tools/desktop-session.sh" ctest --test-dir "$build_dir" --output-on-failure -j 4 --timeout 600
 }
 
