@@ -76,6 +76,19 @@ TEST(InjectorDesktop, TypedTextArrivesExactly)
     EXPECT_EQ(field.finish(), QStringLiteral("héllo wörld😀!"));
 }
 
+TEST(InjectorDesktop, HeldModifiersDoNotMixIntoTypedKeys)
+{
+    desktop::ZenityEntry field("TQ held modifiers");
+    ASSERT_TRUE(field.ready());
+    desktop::run("xdotool", {"type", "start "});
+    desktop::run("xdotool", {"keydown", "ctrl"}); // the user still holds Ctrl after a shortcut
+    TextInjector injector;
+    injector.type("ab");
+    desktop::settle(200);
+    desktop::run("xdotool", {"keyup", "ctrl"});
+    EXPECT_EQ(field.finish(), "start ab");
+}
+
 TEST(InjectorDesktop, PasteArrivesAndTheClipboardComesBack)
 {
     std::unique_ptr<QProcess> owner(startHelper("own"));
