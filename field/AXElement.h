@@ -52,6 +52,7 @@ public:
     }
     qint64 hash() const { return ref ? ref->hash() : 0; }
     qint64 processId() const { return ref ? ref->processId() : 0; }
+    bool providesTextMarkers() const { return ref && ref->providesTextMarkers(); }
 
     // Accessibility space → screen space: x and size kept, y = H − (y + height) with H the
     // primary screen's height (0 without a screen), read at each call.

@@ -92,6 +92,8 @@ std::optional<AXFieldSource::TextRead> AXFieldSource::readText(const AXElement& 
 
 std::optional<std::pair<AXElement, AXTextMarkerRange>> AXFieldSource::markerHolder(const AXElement& element)
 {
+    if (!element.providesTextMarkers())
+        return std::nullopt;
     std::optional<AXElement> e = element;
     for (int i = 0; i < 8 && e; ++i) {
         if (const auto range = axvalue::markerRange(e->attribute(attr(ax::SelectedTextMarkerRange))))

@@ -121,6 +121,8 @@ public:
     virtual qint64 hash() const = 0;
     virtual qint64 processId() const = 0;
     virtual bool isSameAs(const AccessibilityNode& other) const = 0;
+    // False where the platform has no text markers at all, so that no walk looks for them.
+    virtual bool providesTextMarkers() const { return true; }
 };
 
 // A shared handle to an element; empty when there is none.

@@ -141,6 +141,7 @@ public:
     void setMessagingTimeout(double seconds) override { timeout_ = seconds > 0 ? seconds : defaultTimeout; }
     qint64 hash() const override { return qint64(qHash(objectKey(acc_), 0)); }
     qint64 processId() const override { return pid_; }
+    bool providesTextMarkers() const override { return false; }
     bool isSameAs(const AccessibilityNode& other) const override
     {
         auto* o = dynamic_cast<const AtSpiNode*>(&other);
@@ -162,7 +163,10 @@ private:
     std::optional<QString> text();
     qint64 toUtf16(qint64 offset);
     qint64 toToolkit(qint64 utf16);
+    // Role, states and extents are read once per handle: a handle lives for one reading.
     int role();
+    bool state(int which);
+    std::optional<QRectF> extents();
     QVariant roleAttribute();
     QVariant focusedElement();
     QVariant focusedWindow();
@@ -177,6 +181,9 @@ private:
     std::optional<QString> text_;
     quint64 textGeneration_ = 0;
     std::optional<bool> utf16_;
+    std::optional<int> role_;
+    std::optional<quint64> states_;
+    std::optional<QRectF> extents_;
 };
 
 // Toolkits disagree on offsets: GTK counts code points, Qt UTF-16 units. They differ only
@@ -249,10 +256,54 @@ qint64 AtSpiNode::toToolkit(qint64 utf16)
 
 int AtSpiNode::role()
 {
+    if (role_)
+        return *role_;
     GErrorSink err;
     prepareCall(timeout_);
     const AtspiRole r = atspi_accessible_get_role(acc_, &err);
-    return err.failed() ? -1 : int(r);
+    if (err.failed())
+        return -1;
+    role_ = int(r);
+    return *role_;
+}
+
+bool AtSpiNode::state(int which)
+{
+    if (!states_) {
+        prepareCall(timeout_);
+        AtspiStateSet* set = atspi_accessible_get_state_set(acc_);
+        if (!set)
+            return false;
+        GArray* list = atspi_state_set_get_states(set);
+        states_ = 0;
+        for (guint i = 0; list && i < list->len; ++i) {
+            const int s = g_array_index(list, AtspiStateType, i);
+            if (s < 64)
+                *states_ |= quint64(1) << s;
+        }
+        if (list)
+            g_array_free(list, TRUE);
+        g_object_unref(set);
+    }
+    return which < 64 && (*states_ & (quint64(1) << which));
+}
+
+std::optional<QRectF> AtSpiNode::extents()
+{
+    if (extents_)
+        return extents_;
+    AtspiComponent* comp = atspi_accessible_get_component_iface(acc_);
+    if (!comp)
+        return std::nullopt;
+    GErrorSink err;
+    prepareCall(timeout_);
+    AtspiRect* r = atspi_component_get_extents(comp, ATSPI_COORD_TYPE_SCREEN, &err);
+    g_object_unref(comp);
+    if (err.failed() || !r)
+        return std::nullopt;
+    extents_ = QRectF(r->x, r->y, r->width, r->height);
+    g_free(r);
+    return extents_;
 }
 
 QVariant AtSpiNode::roleAttribute()
@@ -262,10 +313,10 @@ QVariant AtSpiNode::roleAttribute()
         return {};
     const bool multi = (r == ATSPI_ROLE_TEXT || r == ATSPI_ROLE_ENTRY || r == ATSPI_ROLE_PARAGRAPH
                         || r == ATSPI_ROLE_SECTION || r == ATSPI_ROLE_DOCUMENT_TEXT)
-        && hasState(acc_, ATSPI_STATE_MULTI_LINE, timeout_);
+        && state(ATSPI_STATE_MULTI_LINE);
     QString name = AtSpiAccessibility::roleName(r, multi);
     // An editable paragraph or section (web editors) is a text area.
-    if ((r == ATSPI_ROLE_PARAGRAPH || r == ATSPI_ROLE_SECTION) && hasState(acc_, ATSPI_STATE_EDITABLE, timeout_))
+    if ((r == ATSPI_ROLE_PARAGRAPH || r == ATSPI_ROLE_SECTION) && state(ATSPI_STATE_EDITABLE))
         name = QString::fromLatin1(ax::TextArea);
     return name;
 }
@@ -500,18 +551,10 @@ QVariant AtSpiNode::attribute(const QString& name)
         return children;
     }
     if (n == ax::Position || n == ax::Size) {
-        AtspiComponent* comp = atspi_accessible_get_component_iface(acc_);
-        if (!comp)
+        const std::optional<QRectF> r = extents();
+        if (!r)
             return {};
-        GErrorSink err;
-        prepareCall(timeout_);
-        AtspiRect* r = atspi_component_get_extents(comp, ATSPI_COORD_TYPE_SCREEN, &err);
-        g_object_unref(comp);
-        if (err.failed() || !r)
-            return {};
-        const QVariant out = n == ax::Position ? QVariant(QPointF(r->x, r->y)) : QVariant(QSizeF(r->width, r->height));
-        g_free(r);
-        return out;
+        return n == ax::Position ? QVariant(r->topLeft()) : QVariant(r->size());
     }
     if (n == ax::URL) {
         AtspiDocument* doc = atspi_accessible_get_document_iface(acc_);
@@ -581,7 +624,7 @@ std::optional<bool> AtSpiNode::isSettable(const QString& name)
     if (!edit)
         return false;
     g_object_unref(edit);
-    return hasState(acc_, ATSPI_STATE_EDITABLE, timeout_);
+    return state(ATSPI_STATE_EDITABLE);
 }
 
 bool AtSpiNode::insertAtSelection(const QString& inserted)

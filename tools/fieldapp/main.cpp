@@ -61,7 +61,10 @@ int main(int argc, char** argv)
     if (which == QLatin1String("multi")) {
         multi->setFocus();
         QTextCursor c = multi->textCursor();
-        c.setPosition(position < 0 ? multi->document()->characterCount() - 1 : position);
+        if (position < 0)
+            c.movePosition(QTextCursor::End);
+        else
+            c.setPosition(position);
         multi->setTextCursor(c);
     } else if (which == QLatin1String("password")) {
         secret->setFocus();
