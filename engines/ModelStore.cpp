@@ -1,11 +1,11 @@
 #include "engines/ModelStore.h"
 
 #include "engines/ModelDownload.h"
+#include "platform/Crypto.h"
 #include "platform/DiskSpace.h"
 #include "platform/Log.h"
 #include "platform/Text.h"
 
-#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -154,18 +154,18 @@ bool ModelStore::verify(const QString& path, const ModelSpec& spec)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return false;
-    QCryptographicHash hash(QCryptographicHash::Sha256);
+    Sha256 hash;
     qint64 count = 0;
     QByteArray block;
     for (;;) {
         block = file.read(kHashBlock);
         if (block.isEmpty())
             break;
-        hash.addData(block);
+        hash.update(block);
         count += block.size();
     }
     file.close();
-    const QString digest = QString::fromLatin1(hash.result().toHex());
+    const QString digest = QString::fromLatin1(hash.final().toHex());
     return count == spec.bytes && digest == spec.sha256;
 }
 
