@@ -9,6 +9,7 @@
 #include "field/PromptContext.h"
 #include "overlay/EmojiItem.h"
 #include "overlay/GhostContent.h"
+#include "completion/RequestBuilding.h"
 #include "platform/Clock.h"
 #include "settings/AppRules.h"
 #include "settings/Enums.h"
@@ -158,13 +159,7 @@ public:
         std::optional<QString> before; // none: the whole field
     };
 
-    struct ExampleCache {
-        QString fieldKey;
-        int limit = 0;
-        int basis = 0;
-        QDateTime at;
-        QStringList examples;
-    };
+    using ExampleCache = ExampleCacheEntry;
 
     struct Streaming {
         int generation = 0;
@@ -448,6 +443,13 @@ private:
         PromptStyle style = PromptStyle::Instruct;
     };
     std::optional<AlternativesJob> alternativesJob_;
+    // The lower-cased key name of the accept-word shortcut's key, or none when it is unset.
+    std::optional<QString> acceptWordHint() const;
+    // Announces a highlighted list row, when there is one.
+    void announceRow(const std::optional<QString>& row);
+    // The insertion method for text that follows synthesised deletions: accessibility
+    // insertion would not follow them, so it types instead.
+    InsertionMethod methodAfterDeleting() const;
 };
 
 } // namespace tq

@@ -1,0 +1,30 @@
+// A shown suggestion follows the typing: matching characters move it on without a new
+// request; text that goes another way lets it go.
+
+#include "completion/CompletionEngine.h"
+
+#include "completion/Following.h"
+#include "overlay/GhostPanel.h"
+#include "platform/Grapheme.h"
+
+namespace tq {
+
+bool CompletionEngine::followTyping(const FieldSnapshot& s)
+{
+    if (!suggestion_ || suggestion_->fieldKey != s.fieldKey)
+        return false;
+    const std::optional<int> progress = typedProgress(suggestion_->text, suggestion_->anchorTail, s.before);
+    if (!progress)
+        return false;
+    if (*progress >= grapheme::count(suggestion_->text)) {
+        suggestion_.reset();
+        hideGhost();
+        scheduleAfterPause(s);
+        return true;
+    }
+    suggestion_->consumed = *progress;
+    present(*suggestion_, s);
+    return true;
+}
+
+} // namespace tq
