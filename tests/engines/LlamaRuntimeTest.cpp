@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QRegularExpression>
 #include <QSet>
 
 #include <llama.h>
@@ -190,6 +191,15 @@ TEST_F(LlamaRuntimeTest, GreedyBelowTheThresholdIsRepeatableAndStopStringsCut)
     stopped.stop = {QStringLiteral("never there"), stop};
     const auto cut = generate(stopped);
     EXPECT_EQ(cut.text, a.text.left(a.text.indexOf(stop)));
+
+    // A floor no new word can reach keeps the first word only (it is never cut itself).
+    auto floored = job(kPrompt, 12);
+    floored.wordFloor = 0.999;
+    const auto one = generate(floored);
+    EXPECT_TRUE(a.text.startsWith(one.text));
+    EXPECT_LE(one.text.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts).size(), 1);
+    if (!a.text.trimmed().isEmpty())
+        EXPECT_FALSE(one.text.trimmed().isEmpty());
 }
 
 TEST_F(LlamaRuntimeTest, HealingTakesTheHalfWordOutAndForcesItsSpelling)
