@@ -34,6 +34,12 @@ bool isLive(qint64 pid)
     return close > 0 && close + 2 < line.size() && line.at(close + 2) != 'Z' && line.at(close + 2) != 'X';
 }
 
+bool hasCommandLine(qint64 pid)
+{
+    QFile cmdline(QStringLiteral("/proc/%1/cmdline").arg(pid));
+    return cmdline.open(QIODevice::ReadOnly) && !cmdline.read(1).isEmpty(); // /proc files report no size
+}
+
 // Process ids of the top-level windows, in the window manager's list order.
 QList<qint64> windowPids(Display* display)
 {
@@ -98,7 +104,7 @@ public:
         }
         std::sort(pids.begin(), pids.end());
         for (qint64 pid : pids) {
-            if (!isLive(pid) || QFile(QStringLiteral("/proc/%1/cmdline").arg(pid)).size() == 0)
+            if (!isLive(pid) || !hasCommandLine(pid))
                 continue; // gone, or a kernel thread
             out.append(describe(pid, false));
         }
