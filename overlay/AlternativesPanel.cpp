@@ -1,7 +1,6 @@
 #include "overlay/AlternativesPanel.h"
 
 #include "overlay/ListPanel.h"
-#include "platform/OverlayWindow.h"
 
 namespace tq {
 
@@ -69,11 +68,7 @@ void AlternativesPanel::show(const QStringList& items, const QString& anchorBefo
     model_.setAnchorBefore(anchorBefore);
     model_.setWordPrefix(wordPrefix);
     model_.setHint(hint);
-    const QRectF frame = listpanel::frame(caretRect, int(items.size()), kWidth, listpanel::visibleFrameFor(caretRect));
-    overlay::setFrame(view_.get(), frame);
-    view_->update();
-    if (!view_->isVisible())
-        overlay::orderFront(view_.get());
+    listpanel::placeAtCaret(view_.get(), caretRect, int(items.size()), kWidth);
 }
 
 void AlternativesPanel::hide()
@@ -90,10 +85,7 @@ void AlternativesPanel::move(qint64 delta)
 
 std::optional<QString> AlternativesPanel::selectedItem() const
 {
-    const qint64 s = model_.selected();
-    if (s < 0 || s >= model_.items().size())
-        return std::nullopt;
-    return model_.items().at(s);
+    return listpanel::itemAt(model_.items(), model_.selected());
 }
 
 } // namespace tq

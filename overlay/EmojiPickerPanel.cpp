@@ -1,7 +1,6 @@
 #include "overlay/EmojiPickerPanel.h"
 
 #include "overlay/ListPanel.h"
-#include "platform/OverlayWindow.h"
 #include "platform/Text.h"
 
 #include <algorithm>
@@ -64,11 +63,7 @@ void EmojiPickerPanel::show(const QList<EmojiItem>& items, const QString& replac
         model_.setSelected(0);
     model_.setItems(items);
     model_.setReplacing(replacing);
-    const QRectF frame = listpanel::frame(caretRect, int(items.size()), kWidth, listpanel::visibleFrameFor(caretRect));
-    overlay::setFrame(view_.get(), frame);
-    view_->update();
-    if (!view_->isVisible())
-        overlay::orderFront(view_.get());
+    listpanel::placeAtCaret(view_.get(), caretRect, int(items.size()), kWidth);
 }
 
 void EmojiPickerPanel::hide()
@@ -85,10 +80,7 @@ void EmojiPickerPanel::move(qint64 delta)
 
 std::optional<EmojiItem> EmojiPickerPanel::selectedItem() const
 {
-    const qint64 s = model_.selected();
-    if (s < 0 || s >= model_.items().size())
-        return std::nullopt;
-    return model_.items().at(s);
+    return listpanel::itemAt(model_.items(), model_.selected());
 }
 
 } // namespace tq

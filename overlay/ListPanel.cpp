@@ -33,6 +33,14 @@ QRectF visibleFrameFor(const QRectF& caret)
     return screen ? screen->visibleFrame : GhostLayout::unbounded();
 }
 
+void placeAtCaret(QWidget* panel, const QRectF& caretRect, int rows, double width)
+{
+    overlay::setFrame(panel, frame(caretRect, rows, width, visibleFrameFor(caretRect)));
+    panel->update();
+    if (!panel->isVisible())
+        overlay::orderFront(panel);
+}
+
 qint64 moved(qint64 selected, qint64 delta, qint64 count)
 {
     if (count == 0)

@@ -2,6 +2,7 @@
 // Shared parts of the alternatives and emoji lists: placement at the caret, wrap-around
 // movement and the window that draws the rows.
 
+#include <QList>
 #include <QRectF>
 #include <QString>
 #include <QWidget>
@@ -26,6 +27,17 @@ QRectF frame(const QRectF& caretRect, int rows, double width, const QRectF& visi
 QRectF visibleFrameFor(const QRectF& caretRect);
 // Index after moving by delta with wrap-around; the same index when the list is empty.
 qint64 moved(qint64 selected, qint64 delta, qint64 count);
+// The item at an index; none outside the list.
+template <typename T>
+std::optional<T> itemAt(const QList<T>& items, qint64 index)
+{
+    if (index < 0 || index >= items.size())
+        return std::nullopt;
+    return items.at(index);
+}
+// Sets the panel's frame for the caret (on every show) and brings it to the front without
+// activating this program.
+void placeAtCaret(QWidget* panel, const QRectF& caretRect, int rows, double width);
 
 } // namespace listpanel
 
