@@ -29,32 +29,26 @@ bool isCJKScalar(char32_t c)
     return (c >= 0x3040 && c <= 0x30FF) || (c >= 0x3400 && c <= 0x9FFF) || (c >= 0xAC00 && c <= 0xD7AF);
 }
 
-QVector<QString> characters(const QString& text)
+// One word of a lowercased text: its UTF-16 range and its character boundaries.
+void addWord(QStringView text, const QList<qsizetype>& cuts, qsizetype first, qsizetype last, QSet<QString>& tokens)
 {
-    QVector<QString> out;
-    qsizetype start = 0;
-    while (start < text.size()) {
-        const qsizetype len = grapheme::offsetAfter(QStringView(text).mid(start), 1);
-        out.push_back(text.mid(start, len));
-        start += len;
-    }
-    return out;
-}
-
-void addWord(const QString& word, QSet<QString>& tokens)
-{
-    if (word.isEmpty())
+    // cuts[first] … cuts[last] bound the word's characters.
+    const qsizetype n = last - first;
+    if (n <= 0)
         return;
-    if (ScreenText::isCJK(word)) {
-        const auto chars = characters(word);
-        if (chars.size() == 1)
-            tokens.insert(chars.front());
-        for (qsizetype i = 0; i + 1 < chars.size(); ++i)
-            tokens.insert(chars[i] + chars[i + 1]);
+    const QStringView word = text.mid(cuts[first], cuts[last] - cuts[first]);
+    if (ScreenText::isCJK(word.toString())) {
+        if (n == 1)
+            tokens.insert(word.toString());
+        for (qsizetype i = first; i + 2 <= last; ++i)
+            tokens.insert(text.mid(cuts[i], cuts[i + 2] - cuts[i]).toString());
         return;
     }
-    if (grapheme::count(word) >= 3 && !stopWords().contains(word))
-        tokens.insert(word);
+    if (n >= 3) {
+        QString w = word.toString();
+        if (!stopWords().contains(w))
+            tokens.insert(std::move(w));
+    }
 }
 
 constexpr double kLongWeight = 1.6;
@@ -86,17 +80,19 @@ QSet<QString> ScreenText::tokenize(const QString& text)
 {
     QSet<QString> tokens;
     const QString lower = text.toLower();
-    QString word;
-    for (const QString& ch : characters(lower)) {
-        const char32_t first = ch.toUcs4().value(0);
-        if (QChar::isLetterOrNumber(first)) {
-            word += ch;
-        } else {
-            addWord(word, tokens);
-            word.clear();
+    const QList<qsizetype> cuts = grapheme::boundaries(lower);
+    qsizetype wordStart = 0; // index into cuts
+    for (qsizetype i = 0; i + 1 < cuts.size(); ++i) {
+        const QChar c = lower.at(cuts[i]);
+        const char32_t scalar = (c.isHighSurrogate() && cuts[i] + 1 < lower.size())
+            ? QChar::surrogateToUcs4(c, lower.at(cuts[i] + 1))
+            : char32_t(c.unicode());
+        if (!QChar::isLetterOrNumber(scalar)) {
+            addWord(lower, cuts, wordStart, i, tokens);
+            wordStart = i + 1;
         }
     }
-    addWord(word, tokens);
+    addWord(lower, cuts, wordStart, cuts.size() - 1, tokens);
     return tokens;
 }
 
@@ -130,7 +126,8 @@ QString ScreenText::pickLines(const QVector<ScreenLine>& lines, const std::optio
         if (!typed.isEmpty() && n > kTypedCompareLength && typed.contains(text))
             continue;
 
-        const auto words = text.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts).size();
+        static const QRegularExpression whitespace(QStringLiteral("\\s+"));
+        const auto words = text.split(whitespace, Qt::SkipEmptyParts).size();
         double weight;
         if (words >= 4) {
             weight = kLongWeight;
