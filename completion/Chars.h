@@ -67,6 +67,30 @@ inline bool isCJK(char32_t c)
 {
     return (c >= 0x3040 && c <= 0x30FF) || (c >= 0x3400 && c <= 0x9FFF) || (c >= 0xAC00 && c <= 0xD7AF);
 }
+// Character count. Text made only of code units below U+0300 other than CR (the one joiner
+// there, of CR LF) has one character per unit, which saves the break iterator on plain text.
+inline bool isPlain(QStringView s)
+{
+    for (QChar c : s)
+        if (c.unicode() >= 0x300 || c == u'\r')
+            return false;
+    return true;
+}
+inline int count(QStringView s) { return isPlain(s) ? int(s.size()) : grapheme::count(s); }
+// count(s) >= n, without counting past n.
+inline bool countAtLeast(QStringView s, int n)
+{
+    if (n <= 0)
+        return true;
+    if (s.size() < n)
+        return false;
+    return isPlain(s) || grapheme::offsetAfter(s, n - 1) < s.size();
+}
+// The last `n` characters of `s`, as a view.
+// (A text of no more than `n` code units has no more than `n` characters.)
+inline QStringView lastChars(QStringView s, int n) { return s.size() <= n ? s : s.mid(grapheme::offsetOfLast(s, n)); }
+inline QStringView firstChars(QStringView s, int n) { return s.size() <= n ? s : s.left(grapheme::offsetAfter(s, n)); }
+
 inline bool hasLetterOrNumber(QStringView s)
 {
     for (char32_t c : s.toUcs4())

@@ -15,19 +15,17 @@ const QChar kQuote(u'"');
 // First `limit` characters plus "…" once the value has `cutAt` characters or more.
 QString cutHead(QStringView value, int cutAt, int limit)
 {
-    const Chars c(value);
-    if (c.size() < cutAt)
+    if (!chars::countAtLeast(value, cutAt))
         return value.toString();
-    return c.left(limit).toString() + kEllipsis;
+    return chars::firstChars(value, limit).toString() + kEllipsis;
 }
 
 // "…" plus the last `limit` characters once the value has `cutAt` characters or more.
 QString cutTail(QStringView value, int cutAt, int limit)
 {
-    const Chars c(value);
-    if (c.size() < cutAt)
+    if (!chars::countAtLeast(value, cutAt))
         return value.toString();
-    return kEllipsis + c.right(limit).toString();
+    return kEllipsis + chars::lastChars(value, limit).toString();
 }
 
 QString quoted(const QString& s) { return kQuote + s + kQuote; }
@@ -101,7 +99,7 @@ QString PromptBuilder::instructPrompt(const QString& typed, const PromptContext&
     if (!lines.isEmpty())
         out += QStringLiteral("Context, for your guess only:\n") + lines.join(u'\n') + QStringLiteral("\n\n");
     out += QStringLiteral("Text typed so far (") + endingHint(typed) + QStringLiteral("):\n\"\"\"\n");
-    out += grapheme::suffix(typed, 1500);
+    out += chars::lastChars(typed, 1500);
     out += QStringLiteral("\n\"\"\"\nContinue it.");
     return out;
 }
@@ -171,12 +169,11 @@ QString PromptBuilder::rawPrompt(const QString& typed, const PromptContext& ctx)
 QString PromptBuilder::tailText(const QString& textIn, int limit)
 {
     const QStringView text(textIn);
-    const Chars all(text);
-    if (all.size() <= limit)
+    if (!chars::countAtLeast(text, limit + 1))
         return text.toString();
-    const QStringView tail = all.right(limit);
-    const Chars t(tail);
+    const QStringView tail = chars::lastChars(text, limit);
     const int head = limit / 4;
+    const Chars t(chars::firstChars(tail, head + 1));
 
     auto firstWhere = [&](auto pred) {
         for (int i = 0; i < head && i < t.size(); ++i)
@@ -194,7 +191,7 @@ QString PromptBuilder::tailText(const QString& textIn, int limit)
         cut = firstWhere([](QStringView c) { return chars::isSpace(Chars::scalarOf(c)); });
     if (cut < 0)
         return tail.toString();
-    return chars::trimStart(t.mid(cut + 1), [](char32_t c) { return c == U' '; }).toString();
+    return chars::trimStart(tail.mid(t.offset(cut + 1)), [](char32_t c) { return c == U' '; }).toString();
 }
 
 } // namespace tq

@@ -5,6 +5,7 @@
 #include <QSet>
 
 #include <array>
+#include <unordered_set>
 
 namespace tq {
 
@@ -136,13 +137,21 @@ bool startsWithLower(QStringView text, const char16_t* prefix)
 
 QString ReplyCleaner::normalizeWord(QStringView token)
 {
-    QList<uint> ucs = token.toUcs4();
-    qsizetype b = 0, e = ucs.size();
-    while (b < e && isPunctuationOrSymbol(ucs[b]))
-        ++b;
-    while (e > b && isPunctuationOrSymbol(ucs[e - 1]))
-        --e;
-    return QString::fromUcs4(reinterpret_cast<const char32_t*>(ucs.constData() + b), e - b).toLower();
+    qsizetype b = 0, e = token.size();
+    auto pairAt = [&](qsizetype i) { return i + 1 < token.size() && token[i].isHighSurrogate() && token[i + 1].isLowSurrogate(); };
+    while (b < e) {
+        const bool pair = pairAt(b);
+        if (!isPunctuationOrSymbol(pair ? QChar::surrogateToUcs4(token[b], token[b + 1]) : token[b].unicode()))
+            break;
+        b += pair ? 2 : 1;
+    }
+    while (e > b) {
+        const bool pair = e - 2 >= b && pairAt(e - 2);
+        if (!isPunctuationOrSymbol(pair ? QChar::surrogateToUcs4(token[e - 2], token[e - 1]) : token[e - 1].unicode()))
+            break;
+        e -= pair ? 2 : 1;
+    }
+    return token.mid(b, e - b).toString().toLower();
 }
 
 QStringList ReplyCleaner::wordList(QStringView text)
@@ -165,7 +174,7 @@ bool ReplyCleaner::isContentWord(const QString& w)
     bool letter = false;
     for (char32_t c : w.toUcs4())
         letter = letter || isLetter(c);
-    return letter && grapheme::count(w) >= 3;
+    return letter && chars::countAtLeast(w, 3);
 }
 
 // MARK: steps
@@ -206,7 +215,7 @@ QString ReplyCleaner::stripLabels(const QString& input)
             text.chop(f.size());
     }
     for (const auto& [open, close] : kWrappingPairs) {
-        if (grapheme::count(text) >= 2 && text.startsWith(QChar(open)) && text.endsWith(QChar(close)))
+        if (countAtLeast(text, 2) && text.startsWith(QChar(open)) && text.endsWith(QChar(close)))
             text = text.mid(1, text.size() - 2);
     }
     return text.toString();
@@ -246,9 +255,10 @@ QString ReplyCleaner::normalizeSpacing(QStringView text)
 
 QString ReplyCleaner::removeOverlap(const QString& reply, QStringView typedIn)
 {
-    const QStringView typed = trimSpaceEnd(typedIn);
+    // Only the last 80 typed characters (and the one before them) and as many of the reply's
+    // first characters (and the one after them) take part.
     const QStringView body = trimSpaceStart(reply);
-    const Chars t(typed), b(body);
+    const Chars t(lastChars(trimSpaceEnd(typedIn), 81)), b(firstChars(body, 81));
     const int tailLen = std::min(80, t.size());
     for (int k = std::min(tailLen, b.size()); k >= 1; --k) {
         const QStringView cand = t.right(k);
@@ -261,7 +271,7 @@ QString ReplyCleaner::removeOverlap(const QString& reply, QStringView typedIn)
                 && cand.toString().toLower() == head.toString().toLower();
         }
         if (pass)
-            return b.mid(k).toString();
+            return body.mid(b.offset(k)).toString();
     }
     return reply;
 }
@@ -290,7 +300,8 @@ std::optional<QString> ReplyCleaner::joinSpacing(const QString& reply, QStringVi
     if (isLetterOrNumber(last) && isLetterOrNumber(first)) {
         if (!isMisspelled)
             return reply;
-        const Chars tc(typed), rc(r);
+        // The word being typed, and the reply's first word; longer runs are no words.
+        const Chars tc(lastChars(typed, 100)), rc(firstChars(r, 100));
         int from = tc.size();
         while (from > 0 && isLetterOrNumber(tc.scalar(from - 1)))
             --from;
@@ -308,7 +319,7 @@ std::optional<QString> ReplyCleaner::joinSpacing(const QString& reply, QStringVi
 
 QString ReplyCleaner::cutAtRepeat(const QString& reply, QStringView typed)
 {
-    const QStringList context = wordList(grapheme::suffix(typed, 4000));
+    const QStringList context = wordList(lastChars(typed, 4000));
     QStringList words = context;
     QList<qsizetype> starts;
     for (const Token& t : tokens(reply)) {
@@ -322,28 +333,39 @@ QString ReplyCleaner::cutAtRepeat(const QString& reply, QStringView typed)
     if (starts.isEmpty() || words.size() <= 3)
         return reply;
 
+    // Words as numbers (equal words, equal numbers), so a four-word key is four numbers.
+    QHash<QString, quint64> ids;
+    QList<quint64> id(words.size());
     QList<bool> content(words.size());
-    for (qsizetype i = 0; i < words.size(); ++i)
+    for (qsizetype i = 0; i < words.size(); ++i) {
+        auto it = ids.constFind(words[i]);
+        if (it == ids.constEnd())
+            it = ids.insert(words[i], quint64(ids.size()));
+        id[i] = *it;
         content[i] = isContentWord(words[i]);
-    auto key = [&](int i) -> QString {
+    }
+    using Key = std::array<quint64, 4>;
+    auto key = [&](int i) -> std::optional<Key> {
         if (i < 3 || content[i - 3] + content[i - 2] + content[i - 1] + content[i] < 2)
-            return {};
-        return words[i - 3] + u' ' + words[i - 2] + u' ' + words[i - 1] + u' ' + words[i];
+            return std::nullopt;
+        return Key{id[i - 3], id[i - 2], id[i - 1], id[i]};
     };
-
-    QSet<QString> seen;
+    struct KeyHash {
+        size_t operator()(const Key& k) const noexcept { return qHashRange(k.begin(), k.end()); }
+    };
+    std::unordered_set<Key, KeyHash> seen;
     for (int i = 3; i < contextCount; ++i)
-        if (QString k = key(i); !k.isEmpty())
-            seen.insert(k);
+        if (const auto k = key(i))
+            seen.insert(*k);
     for (int i = contextCount; i < words.size(); ++i) {
-        const QString k = key(i);
-        if (k.isEmpty())
+        const auto k = key(i);
+        if (!k)
             continue;
-        if (seen.contains(k)) {
+        if (seen.contains(*k)) {
             const int cutWord = std::max(contextCount, i - 3) - contextCount;
             return trimSpaceEnd(QStringView(reply).left(starts[cutWord])).toString();
         }
-        seen.insert(k);
+        seen.insert(*k);
     }
     return reply;
 }

@@ -90,7 +90,7 @@ QStringList writingExamples(std::optional<ExampleCacheEntry>& cache, const QStri
     const int typedCount = grapheme::count(before);
     if (cache && exampleCacheAnswers(*cache, fieldKey, limit, typedCount, now))
         return cache->examples;
-    const QStringList examples = fetch ? fetch(grapheme::suffix(before, 400), QStringLiteral("app:") + bundleID, limit)
+    const QStringList examples = fetch ? fetch(chars::lastChars(before, 400).toString(), QStringLiteral("app:") + bundleID, limit)
                                        : QStringList{};
     cache = ExampleCacheEntry{fieldKey, limit, typedCount, now, examples};
     return examples;

@@ -146,6 +146,9 @@ TEST(ReplyCleanup, WordLists)
 {
     EXPECT_EQ(ReplyCleaner::wordList(QStringLiteral("  \u201CHello,\u201D  world!! -- it's ")),
               (QStringList{"hello", "world", "it's"}));
+    EXPECT_EQ(ReplyCleaner::normalizeWord(QStringLiteral("\U0001F44DGreat\U0001F44D!")), "great");
+    EXPECT_EQ(ReplyCleaner::normalizeWord(QStringLiteral("\U0001F44D\U0001F44D")), "");
+    EXPECT_EQ(ReplyCleaner::normalizeWord(QStringLiteral("\U0001D400bc")), QStringLiteral("\U0001D400bc")); // a letter outside the BMP stays
     EXPECT_TRUE(ReplyCleaner::isContentWord("meeting"));
     EXPECT_FALSE(ReplyCleaner::isContentWord("the"));
     EXPECT_FALSE(ReplyCleaner::isContentWord("won't"));
