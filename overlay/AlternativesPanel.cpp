@@ -47,7 +47,7 @@ AlternativesPanel::AlternativesPanel(QObject* parent)
     view_->row = [this](int i) { return ListRow{QString(), model_.displayText(model_.items().at(i)), Qt::ElideRight, 13}; };
     view_->selected = [this] { return model_.selected(); };
     view_->badge = [this] { return model_.hint(); };
-    connect(&model_, &AlternativesModel::changed, view_.get(), qOverload<>(&QWidget::update));
+    connect(&model_, &AlternativesModel::changed, view_.get(), &ListPanelView::refresh);
 }
 
 AlternativesPanel::~AlternativesPanel() = default;

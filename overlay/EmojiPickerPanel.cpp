@@ -42,7 +42,7 @@ EmojiPickerPanel::EmojiPickerPanel(QObject* parent)
     };
     view_->selected = [this] { return model_.selected(); };
     view_->badge = [] { return text("return"); };
-    connect(&model_, &EmojiPickerModel::changed, view_.get(), qOverload<>(&QWidget::update));
+    connect(&model_, &EmojiPickerModel::changed, view_.get(), &ListPanelView::refresh);
 }
 
 EmojiPickerPanel::~EmojiPickerPanel() = default;

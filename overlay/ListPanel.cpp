@@ -4,10 +4,13 @@
 #include "platform/OverlayWindow.h"
 #include "ui/design/Palette.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPointer>
 
 #include <algorithm>
 
@@ -52,9 +55,121 @@ qint64 moved(qint64 selected, qint64 delta, qint64 count)
 
 namespace tq {
 
+namespace {
+
+QRectF rowRect(int i, double width)
+{
+    return QRectF(listpanel::kInset, listpanel::kInset + i * listpanel::kRowHeight, width - 2 * listpanel::kInset,
+                  listpanel::kRowHeight);
+}
+
+// One row as one accessibility element: its text (and badge when highlighted), selected trait.
+class RowAccessible final : public QAccessibleInterface {
+public:
+    RowAccessible(ListPanelView* view, int index) : view_(view), index_(index) {}
+    bool isValid() const override { return view_ && view_->rowCount && index_ < view_->rowCount(); }
+    QObject* object() const override { return nullptr; }
+    QWindow* window() const override { return view_ ? view_->windowHandle() : nullptr; }
+    QAccessibleInterface* parent() const override { return QAccessible::queryAccessibleInterface(view_.data()); }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    QString text(QAccessible::Text t) const override
+    {
+        if (t != QAccessible::Name || !isValid())
+            return {};
+        const ListRow r = view_->row(index_);
+        QString name = r.leading.isEmpty() ? r.text : r.leading + QLatin1Char(' ') + r.text;
+        if (selected() && view_->badge)
+            name += QStringLiteral(", ") + view_->badge();
+        return name;
+    }
+    void setText(QAccessible::Text, const QString&) override {}
+    QRect rect() const override
+    {
+        if (!isValid())
+            return {};
+        const QRect local = rowRect(index_, view_->panelWidth()).toAlignedRect();
+        return QRect(view_->mapToGlobal(local.topLeft()), local.size());
+    }
+    QAccessible::Role role() const override { return QAccessible::ListItem; }
+    QAccessible::State state() const override
+    {
+        QAccessible::State s;
+        s.selectable = true;
+        s.selected = selected();
+        s.invisible = !view_ || !view_->isVisible();
+        return s;
+    }
+
+private:
+    bool selected() const { return view_ && view_->selected && view_->selected() == index_; }
+    QPointer<ListPanelView> view_;
+    int index_;
+};
+
+class ListAccessible final : public QAccessibleWidget {
+public:
+    explicit ListAccessible(ListPanelView* view) : QAccessibleWidget(view, QAccessible::List) {}
+    ~ListAccessible() override
+    {
+        for (QAccessible::Id id : std::as_const(rows_))
+            QAccessible::deleteAccessibleInterface(id);
+    }
+    int childCount() const override { return view()->rowCount ? view()->rowCount() : 0; }
+    QAccessibleInterface* child(int index) const override
+    {
+        if (index < 0 || index >= childCount())
+            return nullptr;
+        while (rows_.size() <= index)
+            rows_.append(QAccessible::registerAccessibleInterface(new RowAccessible(view(), int(rows_.size()))));
+        return QAccessible::accessibleInterface(rows_.at(index));
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override
+    {
+        for (qsizetype i = 0; i < rows_.size(); ++i)
+            if (QAccessible::accessibleInterface(rows_.at(i)) == child)
+                return int(i);
+        return -1;
+    }
+
+private:
+    ListPanelView* view() const { return static_cast<ListPanelView*>(widget()); }
+    mutable QList<QAccessible::Id> rows_;
+};
+
+QAccessibleInterface* listFactory(const QString& className, QObject* object)
+{
+    if (className == QLatin1String("tq::ListPanelView") && object && object->isWidgetType())
+        return new ListAccessible(static_cast<ListPanelView*>(object));
+    return nullptr;
+}
+
+} // namespace
+
 ListPanelView::ListPanelView(double width, QWidget* parent) : QWidget(parent), width_(width)
 {
+    static const bool installed = [] {
+        QAccessible::installFactory(listFactory);
+        return true;
+    }();
+    Q_UNUSED(installed);
     overlay::prepare(this);
+}
+
+void ListPanelView::refresh()
+{
+    update();
+    const qint64 sel = selected ? selected() : -1;
+    if (sel == announced_)
+        return;
+    announced_ = sel;
+    if (QAccessible::isActive() && isVisible() && sel >= 0 && rowCount && sel < rowCount()) {
+        QAccessibleEvent event(this, QAccessible::Selection);
+        event.setChild(int(sel));
+        QAccessible::updateAccessibility(&event);
+    }
 }
 
 void ListPanelView::resizeEvent(QResizeEvent*)
@@ -90,8 +205,7 @@ void ListPanelView::paintEvent(QPaintEvent*)
     for (int i = 0; i < n; ++i) {
         const ListRow r = row(i);
         const bool isSel = i == sel;
-        const QRectF rowRect(listpanel::kInset, listpanel::kInset + i * listpanel::kRowHeight,
-                             width_ - 2 * listpanel::kInset, listpanel::kRowHeight);
+        const QRectF rowRect = tq::rowRect(i, width_);
         if (isSel) {
             QPainterPath fill;
             fill.addRoundedRect(rowRect, 7, 7);

@@ -62,6 +62,8 @@ public:
     std::function<QString()> badge;
 
     double panelWidth() const { return width_; }
+    // Redraws after a model change and tells assistive technology when the highlight moved.
+    void refresh();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -69,6 +71,7 @@ protected:
 
 private:
     double width_;
+    qint64 announced_ = -1;
 };
 
 } // namespace tq

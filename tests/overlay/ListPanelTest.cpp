@@ -136,3 +136,27 @@ TEST_F(ListPanels, FiveEmojiAreOneHundredSixtyTwoHighAndOpenAboveNearTheBottom)
 
 } // namespace
 } // namespace tq
+
+#include <QAccessible>
+
+namespace tq {
+namespace {
+
+TEST_F(ListPanels, EachRowIsOneAccessibleElementWithTheSelectedTrait)
+{
+    EmojiPickerPanel panel;
+    panel.show({{"🚀", "rocket"}, {"✨", "sparkles"}}, ":r", QRectF(200, 500, 2, 18));
+    panel.move(1);
+    QAccessibleInterface* list = QAccessible::queryAccessibleInterface(panel.window());
+    ASSERT_TRUE(list);
+    EXPECT_EQ(list->role(), QAccessible::List);
+    ASSERT_EQ(list->childCount(), 2);
+    EXPECT_EQ(list->child(0)->text(QAccessible::Name), "🚀 :rocket:");
+    EXPECT_FALSE(list->child(0)->state().selected);
+    EXPECT_TRUE(list->child(1)->state().selected);
+    EXPECT_TRUE(list->child(1)->text(QAccessible::Name).startsWith("✨ :sparkles:"));
+    EXPECT_EQ(list->indexOfChild(list->child(1)), 1);
+}
+
+} // namespace
+} // namespace tq
