@@ -80,12 +80,16 @@ std::optional<QString> elementText(const AXElement& e, const QString& role, bool
     } else {
         return std::nullopt;
     }
+    QString text;
     const QVariant value = e.attribute(QString::fromLatin1(ax::Value));
     if (value.metaType() == QMetaType::fromType<QString>())
-        return withoutObjectMarks(value.toString());
-    if (const auto title = e.string(QString::fromLatin1(ax::Title)))
-        return withoutObjectMarks(*title);
-    return QString();
+        text = value.toString();
+    else if (const auto title = e.string(QString::fromLatin1(ax::Title)))
+        text = *title;
+    // Embedded children (links, nested paragraphs) hold text of their own.
+    if (text.contains(QChar(0xFFFC)))
+        descend = true;
+    return withoutObjectMarks(text);
 }
 
 QString appName(qint64 pid, QString* bundleID)

@@ -54,8 +54,11 @@ TEST_F(ScreenTextWalk, TextKindsSecureFieldsFramesAndObjectMarks)
     group->frame = QRectF(0, 0, 800, 600);
     window->addChild(group);
     group->addChild(textElement(QString::fromLatin1(ax::StaticText), QStringLiteral("Subject line"), QRectF(10, 10, 300, 20)));
-    // A paragraph that cannot be edited: a group with a text interface; embedded children removed.
-    group->addChild(textElement(QString::fromLatin1(ax::Group), QStringLiteral("See \uFFFCthe notes"), QRectF(10, 40, 300, 20)));
+    // A paragraph that cannot be edited: a group with a text interface; the marks of embedded
+    // children are removed and the children read.
+    Element paragraph = textElement(QString::fromLatin1(ax::Group), QStringLiteral("See \uFFFCthe notes"), QRectF(10, 40, 300, 20));
+    paragraph->addChild(textElement(QString::fromLatin1(ax::StaticText), QStringLiteral("linked page"), QRectF(40, 40, 60, 20)));
+    group->addChild(paragraph);
     // Secure fields: no text, and nothing inside is visited.
     Element secure = textElement(QString::fromLatin1(ax::TextField), QStringLiteral("hunter2"), QRectF(10, 70, 300, 20));
     secure->attributes.insert(QString::fromLatin1(ax::Subrole), QString::fromLatin1(ax::SecureTextField));
@@ -73,7 +76,8 @@ TEST_F(ScreenTextWalk, TextKindsSecureFieldsFramesAndObjectMarks)
     const auto focused = ScreenText::focusedWindow(kPid);
     ASSERT_TRUE(focused);
     EXPECT_EQ(texts(ScreenText::axLines(*focused, 1600, 0.15)),
-              (QStringList{QStringLiteral("Subject line"), QStringLiteral("See the notes"), QStringLiteral("Label")}));
+              (QStringList{QStringLiteral("Subject line"), QStringLiteral("See the notes"), QStringLiteral("Label"),
+                           QStringLiteral("linked page")}));
     EXPECT_EQ(inside->messages, 0);
     EXPECT_DOUBLE_EQ(app->timeout, 0.08);
 }
