@@ -4,6 +4,7 @@
 #include "platform/Grapheme.h"
 #include "platform/Text.h"
 
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
@@ -137,6 +138,37 @@ PlatformError decodingError(bool missing)
     return PlatformError{QStringLiteral("json"), missing ? 1 : 0,
                          missing ? QStringLiteral("The data couldn't be read because it is missing.")
                                  : QStringLiteral("The data couldn't be read because it isn't in the correct format.")};
+}
+
+Outcome<QJsonObject> decodeObject(const Outcome<QByteArray>& reply)
+{
+    if (!reply.hasValue())
+        return reply.failureAs<QJsonObject>();
+    QJsonParseError err;
+    const QJsonDocument doc = QJsonDocument::fromJson(reply.value(), &err);
+    if (err.error != QJsonParseError::NoError || !doc.isObject())
+        return decodingError();
+    return doc.object();
+}
+
+Outcome<QStringList> listedNames(const Outcome<QByteArray>& reply, const QString& listKey, const QString& nameKey)
+{
+    if (reply.isCancelled())
+        return Cancelled{};
+    const auto object = decodeObject(reply);
+    if (!object.hasValue())
+        return QStringList{};
+    const QJsonValue list = object.value().value(listKey);
+    if (!list.isArray())
+        return QStringList{};
+    QStringList names;
+    for (const QJsonValue& entry : list.toArray()) {
+        const QJsonValue name = entry.toObject().value(nameKey);
+        if (!name.isString())
+            return QStringList{}; // the whole reply fails to decode
+        names.push_back(name.toString());
+    }
+    return sortedByCodePoint(names);
 }
 
 QStringList sortedByCodePoint(QStringList names)

@@ -44,6 +44,14 @@ QNetworkAccessManager& session();
 // A reply that is not JSON, or lacks a key the format requires (`missing`).
 PlatformError decodingError(bool missing = false);
 
+// The JSON object of a successful reply; a failure or cancellation passes through, a body that
+// is not a JSON object becomes a decoding error.
+Outcome<QJsonObject> decodeObject(const Outcome<QByteArray>& reply);
+
+// The model list of a reply: the string `nameKey` of every object in the array `listKey`,
+// sorted; empty on any failure (a cancellation stays one).
+Outcome<QStringList> listedNames(const Outcome<QByteArray>& reply, const QString& listKey, const QString& nameKey);
+
 // Names sorted by the Unicode scalar values of their canonically composed forms.
 QStringList sortedByCodePoint(QStringList names);
 // "1 model available", "2 models available", … (n ≥ 1).

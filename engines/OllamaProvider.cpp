@@ -33,13 +33,10 @@ Future<QString> OllamaProvider::complete(const CompletionRequest& request)
     auto reply = Providers::postJSON(Providers::endpoint(baseURL_, QStringLiteral("api/generate")),
                                      generateBody(request), QString());
     return map<QString>(reply, [](const Outcome<QByteArray>& o) -> Outcome<QString> {
-        if (!o.hasValue())
-            return o.failureAs<QString>();
-        QJsonParseError err;
-        const QJsonDocument doc = QJsonDocument::fromJson(o.value(), &err);
-        if (err.error != QJsonParseError::NoError || !doc.isObject())
-            return Providers::decodingError();
-        const QJsonValue response = doc.object().value(QStringLiteral("response"));
+        const auto object = Providers::decodeObject(o);
+        if (!object.hasValue())
+            return object.failureAs<QString>();
+        const QJsonValue response = object.value().value(QStringLiteral("response"));
         if (!response.isString())
             return Providers::decodingError(true);
         return response.toString();
@@ -64,22 +61,8 @@ Future<Done> OllamaProvider::warmUp(const QString& model)
 Future<QStringList> OllamaProvider::models()
 {
     auto reply = Providers::get(Providers::endpoint(baseURL_, QStringLiteral("api/tags")), QString());
-    return map<QStringList>(reply, [](const Outcome<QByteArray>& o) -> Outcome<QStringList> {
-        if (o.isCancelled())
-            return Cancelled{};
-        if (!o.hasValue())
-            return QStringList{};
-        const QJsonValue list = QJsonDocument::fromJson(o.value()).object().value(QStringLiteral("models"));
-        if (!list.isArray())
-            return QStringList{};
-        QStringList names;
-        for (const QJsonValue& m : list.toArray()) {
-            const QJsonValue name = m.toObject().value(QStringLiteral("name"));
-            if (!name.isString())
-                return QStringList{}; // the whole reply fails to decode
-            names.push_back(name.toString());
-        }
-        return Providers::sortedByCodePoint(names);
+    return map<QStringList>(reply, [](const Outcome<QByteArray>& o) {
+        return Providers::listedNames(o, QStringLiteral("models"), QStringLiteral("name"));
     });
 }
 

@@ -26,13 +26,10 @@ Future<QString> OpenAICompatibleProvider::complete(const CompletionRequest& requ
     auto reply = Providers::postJSON(Providers::endpoint(baseURL_, QStringLiteral("completions")),
                                      completionBody(request), key());
     return map<QString>(reply, [](const Outcome<QByteArray>& o) -> Outcome<QString> {
-        if (!o.hasValue())
-            return o.failureAs<QString>();
-        QJsonParseError err;
-        const QJsonDocument doc = QJsonDocument::fromJson(o.value(), &err);
-        if (err.error != QJsonParseError::NoError || !doc.isObject())
-            return Providers::decodingError();
-        const QJsonValue choices = doc.object().value(QStringLiteral("choices"));
+        const auto object = Providers::decodeObject(o);
+        if (!object.hasValue())
+            return object.failureAs<QString>();
+        const QJsonValue choices = object.value().value(QStringLiteral("choices"));
         if (!choices.isArray())
             return Providers::decodingError(true);
         const QJsonArray list = choices.toArray();
@@ -51,22 +48,8 @@ Future<QString> OpenAICompatibleProvider::complete(const CompletionRequest& requ
 Future<QStringList> OpenAICompatibleProvider::models()
 {
     auto reply = Providers::get(Providers::endpoint(baseURL_, QStringLiteral("models")), key());
-    return map<QStringList>(reply, [](const Outcome<QByteArray>& o) -> Outcome<QStringList> {
-        if (o.isCancelled())
-            return Cancelled{};
-        if (!o.hasValue())
-            return QStringList{};
-        const QJsonValue data = QJsonDocument::fromJson(o.value()).object().value(QStringLiteral("data"));
-        if (!data.isArray())
-            return QStringList{};
-        QStringList ids;
-        for (const QJsonValue& m : data.toArray()) {
-            const QJsonValue id = m.toObject().value(QStringLiteral("id"));
-            if (!id.isString())
-                return QStringList{};
-            ids.push_back(id.toString());
-        }
-        return Providers::sortedByCodePoint(ids);
+    return map<QStringList>(reply, [](const Outcome<QByteArray>& o) {
+        return Providers::listedNames(o, QStringLiteral("data"), QStringLiteral("id"));
     });
 }
 

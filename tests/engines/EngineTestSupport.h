@@ -40,6 +40,32 @@ std::optional<Outcome<T>> await(const Future<T>& f, int ms = 10000)
     return out;
 }
 
+// The head of one HTTP request, once a buffer holds all of it.
+struct RequestHead {
+    QByteArray method;
+    QByteArray path;
+    QHash<QByteArray, QByteArray> headers; // lower-case names
+    int bodyStart = 0;
+};
+inline std::optional<RequestHead> parseHead(const QByteArray& buf)
+{
+    const int end = buf.indexOf("\r\n\r\n");
+    if (end < 0)
+        return std::nullopt;
+    RequestHead h;
+    const QList<QByteArray> lines = buf.left(end).split('\n');
+    const QList<QByteArray> first = lines.value(0).trimmed().split(' ');
+    h.method = first.value(0);
+    h.path = first.value(1);
+    for (int i = 1; i < lines.size(); ++i) {
+        const int colon = lines[i].indexOf(':');
+        if (colon > 0)
+            h.headers[lines[i].left(colon).trimmed().toLower()] = lines[i].mid(colon + 1).trimmed();
+    }
+    h.bodyStart = end + 4;
+    return h;
+}
+
 // A little HTTP/1.1 server: every request is recorded, then answered by the handler of its
 // path (or 404). A handler may hold the answer back for ever.
 class FakeHttpServer {
@@ -90,23 +116,14 @@ private:
     {
         QByteArray& buf = buffers_[s];
         buf += s->readAll();
-        const int end = buf.indexOf("\r\n\r\n");
-        if (end < 0)
+        const auto head = parseHead(buf);
+        if (!head)
             return;
-        Request r;
-        const QList<QByteArray> lines = buf.left(end).split('\n');
-        const QList<QByteArray> first = lines.value(0).trimmed().split(' ');
-        r.method = first.value(0);
-        r.path = first.value(1);
-        for (int i = 1; i < lines.size(); ++i) {
-            const int colon = lines[i].indexOf(':');
-            if (colon > 0)
-                r.headers[lines[i].left(colon).trimmed().toLower()] = lines[i].mid(colon + 1).trimmed();
-        }
+        Request r{head->method, head->path, head->headers, {}};
         const int length = r.headers.value("content-length").toInt();
-        if (buf.size() < end + 4 + length)
+        if (buf.size() < head->bodyStart + length)
             return;
-        r.body = buf.mid(end + 4, length);
+        r.body = buf.mid(head->bodyStart, length);
         buffers_.remove(s);
         requests_ << r;
         QByteArray key = r.path;

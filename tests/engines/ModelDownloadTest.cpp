@@ -82,19 +82,10 @@ private:
     {
         QByteArray& buf = buffers_[s];
         buf += s->readAll();
-        const int end = buf.indexOf("\r\n\r\n");
-        if (end < 0)
+        const auto head = parseHead(buf);
+        if (!head)
             return;
-        Seen r;
-        const QList<QByteArray> lines = buf.left(end).split('\n');
-        r.path = lines.value(0).split(' ').value(1);
-        for (const QByteArray& line : lines) {
-            const QByteArray lower = line.toLower();
-            if (lower.startsWith("range:"))
-                r.range = line.mid(6).trimmed();
-            if (lower.startsWith("if-range:"))
-                r.ifRange = line.mid(9).trimmed();
-        }
+        const Seen r{head->path, head->headers.value("range"), head->headers.value("if-range")};
         buffers_.remove(s);
         seen << r;
         answer(s, r);
