@@ -83,6 +83,7 @@ struct AtSpiAccessibility::Impl {
     std::map<qint64, AtspiAccessible*> focused;
     std::map<qint64, AtspiAccessible*> activeWindow;
     std::vector<class AtSpiObserver*> observers;
+    std::map<QString, QString> toolkits; // by bus name, lower case
 
     bool ensure();
     void remember(std::map<qint64, AtspiAccessible*>& map, qint64 pid, AtspiAccessible* acc)
@@ -174,6 +175,7 @@ private:
     QVariant bounds(AXRange range);
     QVariant attributed(AXRange range);
     bool insertAtSelection(const QString& text);
+    int insertLength(const QString& inserted);
 
     AtspiAccessible* acc_;
     qint64 pid_;
@@ -184,6 +186,7 @@ private:
     std::optional<int> role_;
     std::optional<quint64> states_;
     std::optional<QRectF> extents_;
+    std::optional<QString> toolkit_;
 };
 
 // Toolkits disagree on offsets: GTK counts code points, Qt UTF-16 units. They differ only
@@ -627,6 +630,29 @@ std::optional<bool> AtSpiNode::isSettable(const QString& name)
     return state(ATSPI_STATE_EDITABLE);
 }
 
+// Toolkits read the length of inserted text differently: GTK in UTF-8 bytes, Qt (which
+// gives no toolkit name) in UTF-16 units, the others in characters.
+int AtSpiNode::insertLength(const QString& inserted)
+{
+    if (liveImpl && !toolkit_) {
+        auto* obj = reinterpret_cast<AtspiObject*>(acc_);
+        const QString bus = obj->app && obj->app->bus_name ? QString::fromLatin1(obj->app->bus_name) : QString();
+        auto it = liveImpl->toolkits.find(bus);
+        if (it == liveImpl->toolkits.end()) {
+            GErrorSink err;
+            prepareCall(timeout_);
+            it = liveImpl->toolkits.emplace(bus, takeString(atspi_accessible_get_toolkit_name(acc_, &err)).toLower()).first;
+        }
+        toolkit_ = it->second;
+    }
+    const QString toolkit = toolkit_.value_or(QString());
+    if (toolkit.startsWith(QLatin1String("gtk")) || toolkit.startsWith(QLatin1String("gail")))
+        return int(inserted.toUtf8().size());
+    if (toolkit.isEmpty() || toolkit == QLatin1String("qt"))
+        return int(inserted.size());
+    return int(inserted.toUcs4().size());
+}
+
 bool AtSpiNode::insertAtSelection(const QString& inserted)
 {
     const QVariant r = selectedRange();
@@ -647,7 +673,7 @@ bool AtSpiNode::insertAtSelection(const QString& inserted)
     if (ok) {
         GErrorSink err;
         prepareCall(timeout_);
-        ok = atspi_editable_text_insert_text(edit, int(start), utf8.constData(), int(utf8.size()), &err) && !err.failed();
+        ok = atspi_editable_text_insert_text(edit, int(start), utf8.constData(), insertLength(inserted), &err) && !err.failed();
     }
     g_object_unref(edit);
     if (!ok)

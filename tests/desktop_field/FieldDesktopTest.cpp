@@ -27,9 +27,11 @@ QString letters(int n, int seed = 0)
 
 class App {
 public:
-    App(const QString& program, const QStringList& args)
+    App(const QString& program, const QStringList& args, const QMap<QString, QString>& extra = {})
     {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (auto it = extra.begin(); it != extra.end(); ++it)
+            env.insert(it.key(), it.value());
         env.insert(QStringLiteral("QT_LINUX_ACCESSIBILITY_ALWAYS_ON"), QStringLiteral("1"));
         env.remove(QStringLiteral("QT_QPA_PLATFORM"));
         env.remove(QStringLiteral("NO_AT_BRIDGE"));
@@ -267,4 +269,45 @@ TEST_F(DesktopField, SwitchingApplicationsAttachesToTheNewProcess)
     s = waitSnapshot([](const FieldSnapshot& s) { return s.role == QLatin1String("AXTextField"); });
     ASSERT_TRUE(s);
     EXPECT_EQ(s->fieldKey.section(QLatin1Char(':'), 0, 0), QString::number(first.pid()));
+}
+
+TEST_F(DesktopField, ActiveApplicationAndItsIdentifier)
+{
+    // Without a desktop entry: the WM_CLASS class.
+    App gtk(QStringLiteral("zenity"), {QStringLiteral("--entry")});
+    ASSERT_TRUE(waitActive(gtk));
+    EXPECT_EQ(ActiveApp::shared().application(gtk.pid())->bundleIdentifier, QStringLiteral("Zenity"));
+    EXPECT_EQ(source->snapshot()->bundleID, QStringLiteral("Zenity"));
+
+    // Launched from a desktop entry: its id.
+    App qt(fieldApp(), {QStringLiteral("--single"), QStringLiteral("id")},
+           {{QStringLiteral("GIO_LAUNCHED_DESKTOP_FILE"), QStringLiteral("/usr/share/applications/org.example.Notes.desktop")}});
+    ASSERT_TRUE(QTest::qWaitFor([&] { return ActiveApp::shared().frontmostPid() == qt.pid(); }, 15000));
+    const auto running = ActiveApp::shared().application(qt.pid());
+    ASSERT_TRUE(running);
+    EXPECT_EQ(running->bundleIdentifier, QStringLiteral("org.example.Notes"));
+    EXPECT_EQ(running->localizedName, QStringLiteral("tq-fieldapp"));
+    EXPECT_FALSE(ActiveApp::shared().application(0));
+}
+
+TEST_F(DesktopField, AccessibilityInsertionReplacesTheSelection)
+{
+    App gtk(QStringLiteral("zenity"), {QStringLiteral("--entry"), QStringLiteral("--entry-text=hi you")});
+    ASSERT_TRUE(waitActive(gtk));
+    xdotool({QStringLiteral("key"), QStringLiteral("End"), QStringLiteral("shift+Left"), QStringLiteral("shift+Left"),
+             QStringLiteral("shift+Left")});
+    ASSERT_TRUE(waitSnapshot([](const FieldSnapshot& s) { return s.selectionLength == 3; }));
+    source->insert(QStringLiteral("there \U0001F44B"), InsertionMethod::accessibility);
+    auto s = waitSnapshot([](const FieldSnapshot& s) { return s.before == QStringLiteral("hi there \U0001F44B"); });
+    ASSERT_TRUE(s) << (s ? s->before.toStdString() : std::string());
+    EXPECT_EQ(s->after, QString());
+    EXPECT_EQ(s->selectionLength, 0);
+
+    App qt(fieldApp(), {QStringLiteral("--single"), QStringLiteral("ab"), QStringLiteral("--caret"), QStringLiteral("1")});
+    ASSERT_TRUE(QTest::qWaitFor([&] { return source->app() && source->app()->pid == qt.pid(); }, 15000));
+    ASSERT_TRUE(waitSnapshot([](const FieldSnapshot& s) { return s.before == QLatin1String("a"); }));
+    source->insert(QStringLiteral("\U0001F600x"), InsertionMethod::accessibility);
+    s = waitSnapshot([](const FieldSnapshot& s) { return s.before == QStringLiteral("a\U0001F600x"); });
+    ASSERT_TRUE(s) << (s ? s->before.toStdString() : std::string());
+    EXPECT_EQ(s->after, QStringLiteral("b"));
 }
