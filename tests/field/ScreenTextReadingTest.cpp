@@ -2,6 +2,7 @@
 
 #include "platform/fakes/FakeAccessibility.h"
 #include "platform/fakes/FakeActiveApp.h"
+#include "platform/fakes/FakeScreen.h"
 #include "platform/fakes/FakeWindowCapture.h"
 #include "platform/fakes/FakeWindowList.h"
 
@@ -161,6 +162,12 @@ TEST_F(ScreenTextNearby, OnlyWindowsOnTheFieldsScreen)
     auto nearby = ScreenText::nearbyWindows(1, std::nullopt, allowed, 2);
     ASSERT_EQ(nearby.size(), 1);
     EXPECT_EQ(nearby[0].app, QStringLiteral("Notes"));
+
+    // A field on the second screen (screen space, y up over a 1080-high primary screen).
+    FakeScreenGeometry primary(QRectF(0, 0, 1920, 1080));
+    nearby = ScreenText::nearbyWindows(1, QRectF(2100, 1080 - 420, 300, 20), allowed, 2);
+    ASSERT_EQ(nearby.size(), 1);
+    EXPECT_EQ(nearby[0].app, QStringLiteral("Mail"));
 }
 
 TEST(ScreenTextRecognition, CaptureWindowChoiceAndBoxMapping)
