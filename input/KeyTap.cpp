@@ -3,6 +3,8 @@
 #include "platform/KeyTapSource.h"
 #include "platform/Log.h"
 
+#include <QPointer>
+
 namespace tq {
 
 namespace {
@@ -36,12 +38,18 @@ TapEvent KeyTap::toTapEvent(const std::optional<TappedKey>& key)
                                        key->characters.left(8), key->isRepeat});
 }
 
+KeyTap::~KeyTap()
+{
+    if (source_.isRunning())
+        source_.setGrabs({}); // nothing stays held for a handler that is gone
+}
+
 bool KeyTap::start()
 {
     if (source_.isRunning())
         return true;
-    const bool ok = source_.start([this](const std::optional<TappedKey>& key) {
-        return handler ? handler(toTapEvent(key)) : false;
+    const bool ok = source_.start([self = QPointer<KeyTap>(this)](const std::optional<TappedKey>& key) {
+        return self && self->handler ? self->handler(toTapEvent(key)) : false;
     });
     if (ok)
         applyGrabs();

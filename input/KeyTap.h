@@ -22,6 +22,7 @@ class KeyTap : public QObject {
 public:
     explicit KeyTap(KeyTapSource& source, QObject* parent = nullptr);
     explicit KeyTap(QObject* parent = nullptr);
+    ~KeyTap() override;
 
     // true = swallow. No handler counts as false.
     std::function<bool(const TapEvent&)> handler;
