@@ -172,6 +172,8 @@ private:
     QVariant focusedElement();
     QVariant focusedWindow();
     QVariant selectedRange();
+    // The text interface, with the range clamped to the text; nullptr when either is missing.
+    AtspiText* textFor(AXRange& range);
     QVariant bounds(AXRange range);
     QVariant attributed(AXRange range);
     bool insertAtSelection(const QString& text);
@@ -446,13 +448,18 @@ QVariant AtSpiNode::selectedRange()
     return out;
 }
 
-QVariant AtSpiNode::bounds(AXRange range)
+AtspiText* AtSpiNode::textFor(AXRange& range)
 {
     const std::optional<QString> t = text();
     if (!t || range.location < 0 || range.location > t->size())
-        return {};
+        return nullptr;
     range = utf16::clampToPairs(*t, range);
-    AtspiText* iface = atspi_accessible_get_text_iface(acc_);
+    return atspi_accessible_get_text_iface(acc_);
+}
+
+QVariant AtSpiNode::bounds(AXRange range)
+{
+    AtspiText* iface = textFor(range);
     if (!iface)
         return {};
     const qint64 start = toToolkit(range.location);
@@ -472,13 +479,10 @@ QVariant AtSpiNode::bounds(AXRange range)
 
 QVariant AtSpiNode::attributed(AXRange range)
 {
-    const std::optional<QString> t = text();
-    if (!t || range.location < 0 || range.location > t->size())
-        return {};
-    range = utf16::clampToPairs(*t, range);
-    AtspiText* iface = atspi_accessible_get_text_iface(acc_);
+    AtspiText* iface = textFor(range);
     if (!iface)
         return {};
+    const QString whole = *text();
     GErrorSink err;
     gint s = 0, e = 0;
     prepareCall(timeout_);
@@ -497,7 +501,7 @@ QVariant AtSpiNode::attributed(AXRange range)
         font.insert(QString::fromLatin1(ax::FontName), family);
     g_hash_table_unref(attrs);
     AXAttributedString out;
-    out.string = t->mid(range.location, range.length);
+    out.string = whole.mid(range.location, range.length);
     if (!font.isEmpty())
         out.runs.append({0, out.string.size(), QVariantMap{{QString::fromLatin1(ax::Font), font}}});
     return QVariant::fromValue(out);
