@@ -2,7 +2,9 @@
 
 #include "platform/fakes/FakeActiveApp.h"
 #include "platform/fakes/FakeClipboard.h"
+#include "platform/UserAccount.h"
 #include "platform/fakes/FakeDefaults.h"
+#include "platform/fakes/FakeUserAccount.h"
 #include "settings/Preferences.h"
 
 #include <gtest/gtest.h>
@@ -206,12 +208,31 @@ TEST_F(ContextCollectorTest, WriterNameFromTheFullName)
     for (const char* none : {"ADMIN Person", "Owner", "root", "J Smith", "Jean-Luc Picard", "R2D2", "Abcdefghijklmnopqrstu", ""})
         EXPECT_FALSE(ContextCollector::firstName(QString::fromUtf8(none))) << none;
 
+    // The account's name as the passwd entry records it.
+    EXPECT_EQ(account::nameFromGecos(QStringLiteral("Ada Lovelace,Room 12,555-0100,"), QStringLiteral("ada")),
+              QStringLiteral("Ada Lovelace"));
+    EXPECT_EQ(account::nameFromGecos(QStringLiteral("& Smith"), QStringLiteral("jane")), QStringLiteral("Jane Smith"));
+    EXPECT_EQ(account::nameFromGecos(QStringLiteral(",,,"), QStringLiteral("jane")), QString());
+
     // Read once: a later change of the account name is not seen.
     int reads = 0;
     collector->fullName = [&] { ++reads; return QStringLiteral("Grace Hopper"); };
     EXPECT_EQ(collector->context(field(), std::nullopt, {}).writerName, QStringLiteral("Grace"));
     collector->context(field(), std::nullopt, {});
     EXPECT_EQ(reads, 1);
+}
+
+TEST_F(ContextCollectorTest, WriterNameComesFromTheAccountByDefault)
+{
+    FakeUserAccount account;
+    account.name = QStringLiteral("Grace Brewster Hopper");
+    UserAccount::setShared(&account);
+    ContextCollector fresh(prefs, clipboard, clock);
+    EXPECT_EQ(fresh.context(field(), std::nullopt, {}).writerName, QStringLiteral("Grace"));
+    account.name = QStringLiteral("guest");
+    ContextCollector generic(prefs, clipboard, clock);
+    EXPECT_FALSE(generic.context(field(), std::nullopt, {}).writerName);
+    UserAccount::setShared(nullptr);
 }
 
 TEST_F(ContextCollectorTest, FirstRequestStartsOneReadAndLaterOnesUseTheCache)
