@@ -54,3 +54,64 @@ TEST(GhostDesktop, ShownAtTheCaretWithoutTakingTheFocus)
 
 } // namespace
 } // namespace tq
+
+#include <QImage>
+#include <QPixmap>
+
+namespace tq {
+namespace {
+
+// Pixels of the screen area the panel covers that differ from the empty desktop.
+int drawnPixels(QWidget* window)
+{
+    const QImage shot = QGuiApplication::primaryScreen()->grabWindow(0).toImage();
+    const QRect r = window->geometry();
+    const QRgb background = shot.pixel(0, 0);
+    int n = 0;
+    for (int y = r.top(); y <= r.bottom(); ++y)
+        for (int x = r.left(); x <= r.right(); ++x)
+            if (shot.rect().contains(x, y) && shot.pixel(x, y) != background)
+                ++n;
+    return n;
+}
+
+TEST(GhostDesktop, DrawsTheWrappedBoxThePillAndAFix)
+{
+    GhostPanel ghost;
+    GhostContent content;
+    content.kind = GhostContent::Kind::completion(
+        " and we will meet again next week to go over the remaining points of the plan together, with everyone");
+    content.caretRect = QRectF(700, 700, 2, 18);
+    content.fieldFrame = QRectF(300, 500, 600, 230);
+    content.lineStartX = 306;
+    content.allowWrap = true;
+    content.fontSize = 15;
+    content.hint = "tab";
+    ghost.show(content);
+    desktop::settle(300);
+    ASSERT_TRUE(ghost.layout()->container);
+    EXPECT_GT(drawnPixels(ghost.window()), 500);
+    const QString dir = qEnvironmentVariable("TQ_ARTIFACTS");
+    if (!dir.isEmpty())
+        QGuiApplication::primaryScreen()->grabWindow(0).save(dir + "/ghost-box.png");
+
+    content.anchored = true;
+    ghost.show(content);
+    desktop::settle(300);
+    EXPECT_TRUE(ghost.layout()->anchored);
+    EXPECT_GT(drawnPixels(ghost.window()), 500);
+    if (!dir.isEmpty())
+        QGuiApplication::primaryScreen()->grabWindow(0).save(dir + "/ghost-pill.png");
+
+    content.anchored = false;
+    content.kind = GhostContent::Kind::fix("teh", "the");
+    ghost.show(content);
+    desktop::settle(300);
+    EXPECT_EQ(ghost.layout()->lines.first().text, "→ the");
+    EXPECT_GT(drawnPixels(ghost.window()), 50);
+    if (!dir.isEmpty())
+        QGuiApplication::primaryScreen()->grabWindow(0).save(dir + "/ghost-fix.png");
+}
+
+} // namespace
+} // namespace tq
