@@ -166,6 +166,7 @@ void ModelDownload::onMetaData()
         validator = reply_->rawHeader("Last-Modified");
     validator_ = validator;
     if (!file_->open(partial ? (QIODevice::ReadWrite) : (QIODevice::WriteOnly | QIODevice::Truncate))) {
+        saveError_ = file_->errorString();
         reply_->abort();
         return;
     }
@@ -192,6 +193,7 @@ void ModelDownload::onReadyRead()
     if (data.isEmpty())
         return;
     if (file_->write(data) != data.size()) {
+        saveError_ = file_->errorString();
         reply_->abort();
         return;
     }
@@ -234,16 +236,15 @@ void ModelDownload::onFinished()
             return;
         }
     }
-    if (accepted_ && file_->isOpen()) {
-        file_->flush();
-        const bool writeFailed = file_->error() != QFileDevice::NoError;
-        const QString writeError = file_->errorString();
+    if (file_->isOpen()) {
+        if (!file_->flush() && saveError_.isEmpty())
+            saveError_ = file_->errorString();
         file_->close();
-        if (writeFailed) {
-            QFile::remove(destination_);
-            finish({Result::Kind::Interrupted, {}, std::nullopt, savedFailedMessage(writeError)});
-            return;
-        }
+    }
+    if (!saveError_.isEmpty()) {
+        QFile::remove(destination_);
+        finish({Result::Kind::Interrupted, {}, std::nullopt, savedFailedMessage(saveError_)});
+        return;
     }
     if (error == QNetworkReply::NoError && accepted_) {
         finish({Result::Kind::Success, destination_, std::nullopt, {}});

@@ -59,6 +59,7 @@ private:
     qint64 written_ = 0;  // bytes in the destination file now
     qint64 expected_ = -1;
     QByteArray validator_; // ETag (or Last-Modified) of the file on the server
+    QString saveError_;    // why the received data could not be written
     int redirects_ = 0;
     bool accepted_ = false; // a 2xx answer for the body is being written
     bool done_ = false;

@@ -41,6 +41,9 @@ ModelStore::ModelStore(ModelSpec spec, QString directory, QObject* parent, const
     , disk_(disk ? disk : &DiskSpace::system())
     , transfers_(transfers ? std::move(transfers) : ModelDownload::factory())
 {
+    // A partial file of an earlier run cannot be resumed (resume data lives in memory only)
+    // and would otherwise stay behind for good.
+    QFile::remove(incomingPath());
     check();
 }
 

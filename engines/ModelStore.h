@@ -65,7 +65,8 @@ public:
         bool operator==(const Phase&) const = default;
     };
 
-    // `disk` and `transfers` default to the real volume query and ModelDownload.
+    // `disk` and `transfers` default to the real volume query and ModelDownload. A partial
+    // download left by an earlier run is deleted.
     ModelStore(ModelSpec spec, QString directory, QObject* parent = nullptr,
                const DiskSpace* disk = nullptr, ModelTransferFactory transfers = {});
     ~ModelStore() override;

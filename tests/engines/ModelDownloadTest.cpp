@@ -258,6 +258,17 @@ TEST_F(DownloadFixture, ServerErrorLeavesNoFile)
     EXPECT_FALSE(none.result->resumeData);
 }
 
+TEST_F(DownloadFixture, UnwritableDestinationSaysSo)
+{
+    destination = tmp.filePath("no-such-folder/.incoming-model.gguf");
+    auto run = fetch(server.url("/model.gguf"));
+    ASSERT_TRUE(run.result);
+    EXPECT_EQ(run.result->kind, ModelTransfer::Result::Kind::Interrupted);
+    EXPECT_TRUE(run.result->message.startsWith(QStringLiteral("The download couldn't be saved: ")))
+        << run.result->message.toStdString();
+    EXPECT_FALSE(run.result->resumeData);
+}
+
 TEST_F(DownloadFixture, CancelEndsCancelledWithResumeData)
 {
     server.stallHalfway = true;

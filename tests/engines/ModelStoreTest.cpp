@@ -297,6 +297,12 @@ TEST(ModelStore, InterruptionKeepsResumeDataAndRemoveClearsThePartialFile)
     EXPECT_FALSE(store.hasResumeData());
     store.download();
     EXPECT_FALSE(fx.transfers.at(1)->resumeData.has_value());
+
+    // A partial file of an earlier run is cleared when the store starts.
+    store.cancel();
+    StoreFixture::write(store.incomingPath(), QByteArray(100, 'p'));
+    fx.make();
+    EXPECT_FALSE(QFileInfo::exists(fx.store->incomingPath()));
 }
 
 TEST(ModelStore, BuiltInStatusTellsTheTruth)
