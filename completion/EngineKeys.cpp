@@ -1,0 +1,252 @@
+// Keys offered by the key tap: acceptance, Escape, the trigger, the toggles, and the pointer.
+
+#include "completion/CompletionEngine.h"
+
+#include "overlay/AlternativesPanel.h"
+#include "overlay/EmojiPickerPanel.h"
+#include "overlay/GhostPanel.h"
+#include "platform/Grapheme.h"
+#include "platform/Log.h"
+#include "settings/Preferences.h"
+#include "stores/StatsStore.h"
+
+namespace tq {
+
+namespace {
+
+constexpr int kAppPauseSeconds = 900;
+
+// No modifier but possibly shift.
+bool isPlain(const KeyPress& press)
+{
+    ModifierSet m = press.modifiers;
+    m.remove(ModifierSet::shift);
+    return m.isEmpty();
+}
+
+bool isBareEscape(const KeyPress& press)
+{
+    return press.keyCode == keycode::Escape && press.modifiers.isEmpty();
+}
+
+QString flag(bool present) { return present ? QStringLiteral("true") : QStringLiteral("false"); }
+
+} // namespace
+
+bool CompletionEngine::handleKey(const KeyPress& press)
+{
+    if (picker_->isVisible() && !picker_->model().items().isEmpty()) {
+        if (const auto answer = handlePickerKey(press))
+            return *answer;
+    }
+    if (choices_->isVisible() && !choices_->model().items().isEmpty()) {
+        if (const auto answer = handleAlternativesKey(press))
+            return *answer;
+    }
+    if (matches(prefs_.alternativesKey(), press)) {
+        showAlternatives();
+        return true;
+    }
+
+    const bool acceptWord = matches(prefs_.acceptWordKey(), press);
+    const bool acceptRest = matches(prefs_.acceptAllKey(), press);
+
+    if (pendingFix_ && ghost_->isShowing()) {
+        const auto shown = shownGhost();
+        if (shown && shown->kind.isFix()) {
+            if (acceptWord || acceptRest) {
+                if (acceptFix(*pendingFix_))
+                    return true;
+            } else if (isBareEscape(press)) {
+                return handleEscape();
+            } else {
+                hideGhost();
+            }
+        }
+    }
+
+    if (suggestion_ && ghost_->isShowing()) {
+        // A plain Tab passes to applications whose rule says Tab does not accept.
+        const bool vetoed = press.keyCode == keycode::Tab && press.modifiers.isEmpty() && decision_
+            && !decision_->tabAccepts;
+        if (acceptWord && !vetoed) {
+            acceptNextWord();
+            return true;
+        }
+        if (acceptRest && !vetoed) {
+            acceptAll();
+            return true;
+        }
+        if (!acceptRest && isBareEscape(press))
+            return handleEscape();
+        if (!press.characters.isEmpty() && isPlain(press)) {
+            const QString rest = suggestion_->remaining();
+            const int typed = grapheme::count(press.characters);
+            if (grapheme::prefix(rest, typed) == press.characters) {
+                const QString left = rest.mid(grapheme::offsetAfter(rest, typed));
+                // Counted at once: an accept key pressed before the application reports this
+                // key must not insert the typed characters a second time.
+                if (!left.isEmpty())
+                    suggestion_->consumed += typed;
+                presentAfterAdvance(press.characters, left);
+            } else {
+                hideGhost();
+            }
+        } else {
+            hideGhost();
+        }
+    }
+
+    if (matches(prefs_.triggerKey(), press)) {
+        triggerNow();
+        return true;
+    }
+    if (matches(prefs_.toggleAppKey(), press)) {
+        toggleAppPause();
+        return true;
+    }
+    if (matches(prefs_.toggleGlobalKey(), press)) {
+        toggleGlobal();
+        return true;
+    }
+    if (!press.characters.isEmpty() && isPlain(press))
+        keyInFlight_ = true;
+    restartRefresh(15);
+    return false;
+}
+
+void CompletionEngine::acceptNextWord()
+{
+    if (!suggestion_ || !source_ || !snapshot_) {
+        log::info(QStringLiteral("accept next skipped: suggestion %1, source %2, snapshot %3")
+                      .arg(flag(bool(suggestion_)), flag(source_ != nullptr), flag(bool(snapshot_))));
+        return;
+    }
+    const FieldSnapshot s = *snapshot_;
+    const QString rest = suggestion_->remaining();
+    const QString chunk = Suggestion::nextChunk(rest, prefs_.trailingSpace(), prefs_.trailingPunctuation());
+    if (chunk.isEmpty()) {
+        log::info(QStringLiteral("accept next: empty chunk, %1 chars remaining").arg(grapheme::count(rest)));
+        return;
+    }
+    const InsertionMethod method = insertionMethod();
+    const int chunkCount = grapheme::count(chunk);
+    log::info(QStringLiteral("accept next: %1 chars via %2").arg(chunkCount).arg(rawValue(method)));
+
+    if (const auto shown = shownGhost(); shown && !shown->anchored) {
+        if (const auto width = measureText(chunk))
+            advanceCheck_ = AdvanceCheck{s.fieldKey, shown->caretRect.x(), *width};
+    }
+
+    const int consumed = suggestion_->consumed + chunkCount;
+    const QString text = suggestion_->text;
+    if (consumed < grapheme::count(text)) {
+        suggestion_->consumed = consumed;
+        presentAfterAdvance(chunk, text.mid(grapheme::offsetAfter(text, consumed)));
+    } else {
+        suggestion_.reset();
+        hideGhost();
+        setStatus(Status::idle());
+    }
+    lastInjection_ = Injection{s.fieldKey, chunk, clock_->monotonic()};
+    source_->insert(chunk, method);
+    recordAcceptance(chunk, s);
+    restartRefresh(30);
+}
+
+void CompletionEngine::acceptAll()
+{
+    if (!suggestion_ || !source_ || !snapshot_) {
+        log::info(QStringLiteral("accept all skipped: suggestion %1, source %2, snapshot %3")
+                      .arg(flag(bool(suggestion_)), flag(source_ != nullptr), flag(bool(snapshot_))));
+        return;
+    }
+    const FieldSnapshot s = *snapshot_;
+    const QString rest = suggestion_->remaining();
+    suggestion_.reset();
+    hideGhost();
+    setStatus(Status::idle());
+    lastInjection_ = Injection{s.fieldKey, rest, clock_->monotonic()};
+    source_->insert(rest, insertionMethod());
+    recordAcceptance(rest, s);
+    restartRefresh(30);
+}
+
+bool CompletionEngine::handleEscape()
+{
+    if (!snapshot_)
+        return false;
+    switch (prefs_.escapeBehavior()) {
+    case EscapeBehavior::dismiss:
+        suppressed_ = Suppression{snapshot_->fieldKey, snapshot_->before};
+        dismiss(Status::idle());
+        return true;
+    case EscapeBehavior::dismissForField:
+        suppressed_ = Suppression{snapshot_->fieldKey, std::nullopt};
+        dismiss(Status::idle());
+        return true;
+    case EscapeBehavior::passThrough:
+        dismiss(Status::idle());
+        return false;
+    }
+    return false;
+}
+
+void CompletionEngine::triggerNow()
+{
+    forceNext_ = true;
+    suppressed_.reset();
+    cancelRefreshTask();
+    refresh(false);
+}
+
+void CompletionEngine::toggleAppPause()
+{
+    if (!snapshot_ || snapshot_->isLocal)
+        return;
+    const QString key = AppRules::appKey(snapshot_->bundleID);
+    const QDateTime now = clock_->now();
+    if (!rules_.pausedUntil(key, now)) {
+        rules_.rememberName(snapshot_->appName, key);
+        rules_.pause(key, double(kAppPauseSeconds), now);
+    } else {
+        rules_.resume(key);
+    }
+    cancelRefreshTask();
+    refresh(false);
+}
+
+void CompletionEngine::toggleGlobal()
+{
+    prefs_.setIsEnabled(!prefs_.isEnabled());
+    cancelRefreshTask();
+    refresh(false);
+}
+
+InsertionMethod CompletionEngine::insertionMethod() const
+{
+    if (decision_ && decision_->insertion)
+        return *decision_->insertion;
+    return prefs_.insertion();
+}
+
+void CompletionEngine::recordAcceptance(const QString& text, const FieldSnapshot& s)
+{
+    if (s.isLocal)
+        return;
+    const QString key = AppRules::appKey(s.bundleID);
+    stats_.recordAccepted(text, key, clock_->now());
+    rules_.rememberName(s.appName, key);
+    if (session_)
+        ++session_->accepted;
+}
+
+void CompletionEngine::pointerDown()
+{
+    const bool pickerOpen = picker_->isVisible() && !picker_->model().items().isEmpty();
+    const bool choicesOpen = choices_->isVisible() && !choices_->model().items().isEmpty();
+    if (suggestion_ || pendingFix_ || pickerOpen || choicesOpen)
+        dismiss(Status::idle());
+}
+
+} // namespace tq
