@@ -216,7 +216,8 @@ std::optional<QByteArray> ModelDownload::currentResumeData() const
 {
     if (written_ <= 0 || validator_.isEmpty())
         return std::nullopt;
-    return encodeResume(reply_ ? reply_->url() : url_, written_, validator_);
+    // The address asked for, not where it redirected to: signed redirect targets expire.
+    return encodeResume(url_, written_, validator_);
 }
 
 void ModelDownload::onFinished()
@@ -250,14 +251,11 @@ void ModelDownload::onFinished()
         finish({Result::Kind::Success, destination_, std::nullopt, {}});
         return;
     }
-    if (!accepted_ && (status != 0 || error == QNetworkReply::NoError || error >= QNetworkReply::ContentAccessDenied)) {
-        // An answer that is not the file, a refused redirect, or no HTTP answer at all.
-        if (status != 0 || error != QNetworkReply::OperationCanceledError) {
-            if (offset_ == 0)
-                QFile::remove(destination_);
-            finish({Result::Kind::Interrupted, {}, std::nullopt, serverAnsweredMessage(status)});
-            return;
-        }
+    if (!accepted_ && (status != 0 || error == QNetworkReply::NoError)) {
+        // An answer that is not the file (a refused redirect included), or no HTTP answer.
+        QFile::remove(destination_); // nothing can continue from it
+        finish({Result::Kind::Interrupted, {}, std::nullopt, serverAnsweredMessage(status)});
+        return;
     }
     if (auto resume = currentResumeData()) {
         finish({Result::Kind::Interrupted, {}, resume, pausedMessage()});
