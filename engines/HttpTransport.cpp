@@ -42,20 +42,26 @@ Future<QByteArray> send(QNetworkRequest request, const QByteArray* postBody, int
     QNetworkReply* reply = postBody ? session().post(request, *postBody) : session().get(request);
     QPointer<QNetworkReply> guard(reply);
     auto timedOut = std::make_shared<bool>(false);
-    Clock& clock = Clock::shared();
-    const TimerId timer = clock.start(std::chrono::milliseconds(timeoutMs), [guard, timedOut] {
+    Clock* clock = &Clock::shared();
+    const TimerId timer = clock->start(std::chrono::milliseconds(timeoutMs), [guard, timedOut] {
         if (guard && guard->isRunning()) {
             *timedOut = true;
             guard->abort();
         }
     });
-    promise.onCancel([guard, &clock, timer] {
-        clock.cancel(timer);
+    // The time-out belongs to the clock that was shared when the request went out; a clock
+    // that is no longer shared (a test's, gone) is left alone.
+    const auto stopTimer = [clock, timer] {
+        if (&Clock::shared() == clock)
+            clock->cancel(timer);
+    };
+    promise.onCancel([guard, stopTimer] {
+        stopTimer();
         if (guard)
             guard->abort();
     });
-    QObject::connect(reply, &QNetworkReply::finished, reply, [promise, reply, timedOut, &clock, timer] {
-        clock.cancel(timer);
+    QObject::connect(reply, &QNetworkReply::finished, reply, [promise, reply, timedOut, stopTimer] {
+        stopTimer();
         reply->deleteLater();
         if (promise.isSettled())
             return;
