@@ -15,7 +15,8 @@ public:
     // False when no key can be sent (no display, no XTest).
     virtual bool available() = 0;
     // Types the characters one key each; characters the layout lacks go through a spare key
-    // code mapped for the moment. Modifiers the user holds are released first.
+    // code mapped for the moment. Keys the user still holds (modifiers included, Caps Lock and
+    // Num Lock not) are released first.
     virtual void typeText(const QString& text) = 0;
     // Presses and releases a key (Mac key code) `count` times with exactly these modifiers
     // (command 1, option 2, control 4, shift 8).

@@ -5,6 +5,7 @@
 #include "platform/XTestInjectedKeys.h"
 
 #include <QCoreApplication>
+#include <QHash>
 #include <QObject>
 #include <QPointer>
 
@@ -75,6 +76,7 @@ struct XInputKeyTap::Impl {
     // Tap thread only.
     QList<TapGrab> active;
     std::bitset<256> down;
+    QHash<unsigned, unsigned> heldMods; // modifier key code → its modifier mask, while held
 
     ~Impl() { shutdown(); }
 
@@ -314,9 +316,12 @@ struct XInputKeyTap::Impl {
     void answer(Time time, bool swallow)
     {
         if (swallow) {
-            XIAllowEvents(display, masterKeyboard, XIAsyncDevice, time);
-            // End the grab now so keys typed before the release are not caught by it.
-            XIUngrabDevice(display, masterKeyboard, CurrentTime);
+            // Ending the grab thaws the keyboard and lets the queued events go on without it:
+            // keys typed (or inserted by the handler) before this key's release reach the
+            // application, and only this press is kept from it. An asynchronous thaw first
+            // would let the grab catch those keys, and a later ungrab could end a new grab
+            // that one of them started.
+            XIUngrabDevice(display, masterKeyboard, time);
         } else {
             XIAllowEvents(display, masterKeyboard, XIReplayDevice, time);
         }
@@ -333,8 +338,14 @@ struct XInputKeyTap::Impl {
             const unsigned code = unsigned(raw->detail) & 0xFF;
             const bool repeat = down.test(code);
             down.set(code);
-            if (IsModifierKey(XkbKeycodeToKeysym(display, KeyCode(code), 0, 0)))
+            const KeySym sym = XkbKeycodeToKeysym(display, KeyCode(code), 0, 0);
+            if (IsModifierKey(sym)) {
+                // Held modifiers are followed here, in event order: asking the server later
+                // could see a modifier already released.
+                if (sym != XK_Caps_Lock && sym != XK_Num_Lock && sym != XK_Shift_Lock)
+                    heldMods.insert(code, XkbKeysymToModifiers(display, sym));
                 break; // modifier changes alone are not key presses
+            }
             if (raw->sourceid == xtestKeyboard && injected::takeRaw(code)) {
                 if (!grabsKeyCode(code))
                     injected::settleUngrabbed(code);
@@ -342,14 +353,20 @@ struct XInputKeyTap::Impl {
             }
             XkbStateRec state{};
             XkbGetState(display, XkbUseCoreKbd, &state);
-            const TappedKey key = makeKey(code, state.mods, state.group, repeat);
+            unsigned mods = state.locked_mods & (LockMask | numLockMask);
+            for (unsigned m : std::as_const(heldMods))
+                mods |= m;
+            const TappedKey key = makeKey(code, mods, state.group, repeat);
             if (!isGrabbed(key))
                 observe(key);
             break;
         }
-        case XI_RawKeyRelease:
-            down.reset(unsigned(static_cast<XIRawEvent*>(event.xcookie.data)->detail) & 0xFF);
+        case XI_RawKeyRelease: {
+            const unsigned code = unsigned(static_cast<XIRawEvent*>(event.xcookie.data)->detail) & 0xFF;
+            down.reset(code);
+            heldMods.remove(code);
             break;
+        }
         case XI_RawButtonPress:
             observe(std::nullopt);
             break;

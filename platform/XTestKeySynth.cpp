@@ -83,25 +83,30 @@ struct XTestKeySynth::Impl {
 
     KeyCode modifierKey(KeySym sym) { return XKeysymToKeycode(display, sym); }
 
-    // Held modifiers (but Caps Lock and Num Lock) would turn our keys into shortcuts.
-    void releaseHeldModifiers()
+    // Held modifiers (but Caps Lock and Num Lock) would turn our keys into shortcuts, and a
+    // key still held (the shortcut that led to this insertion) would make our press of the
+    // same key a repeat that passes by the key tap: both are released first.
+    void releaseHeldKeys()
     {
         char keys[32] = {};
         XQueryKeymap(display, keys);
         XModifierKeymap* map = XGetModifierMapping(display);
-        if (!map)
-            return;
         const unsigned numLock = XkbKeysymToModifiers(display, XK_Num_Lock);
-        for (int mod = 0; mod < 8; ++mod) {
-            if (mod == LockMapIndex || (numLock & (1u << mod)))
-                continue;
-            for (int i = 0; i < map->max_keypermod; ++i) {
-                const KeyCode kc = map->modifiermap[mod * map->max_keypermod + i];
-                if (kc && (keys[kc / 8] & (1 << (kc % 8))))
-                    XTestFakeKeyEvent(display, kc, False, CurrentTime);
-            }
-        }
-        XFreeModifiermap(map);
+        auto isLockKey = [&](int kc) {
+            if (!map)
+                return false;
+            for (int mod = 0; mod < 8; ++mod)
+                if (mod == LockMapIndex || (numLock & (1u << mod)))
+                    for (int i = 0; i < map->max_keypermod; ++i)
+                        if (map->modifiermap[mod * map->max_keypermod + i] == kc)
+                            return true;
+            return false;
+        };
+        for (int kc = 8; kc < 256; ++kc)
+            if ((keys[kc / 8] & (1 << (kc % 8))) && !isLockKey(kc))
+                XTestFakeKeyEvent(display, unsigned(kc), False, CurrentTime);
+        if (map)
+            XFreeModifiermap(map);
     }
 
     void restoreBorrowed()
@@ -132,7 +137,7 @@ void XTestKeySynth::typeText(const QString& text)
     if (!d->open() || text.isEmpty())
         return;
     Display* dpy = d->display;
-    d->releaseHeldModifiers();
+    d->releaseHeldKeys();
 
     int minCode = 0, maxCode = 0, per = 0;
     XDisplayKeycodes(dpy, &minCode, &maxCode);
@@ -222,7 +227,7 @@ void XTestKeySynth::pressKey(std::uint16_t macKeyCode, std::uint8_t modifiers, i
     if (!code)
         return;
     Display* dpy = d->display;
-    d->releaseHeldModifiers();
+    d->releaseHeldKeys();
     QList<KeyCode> mods;
     const std::pair<std::uint8_t, KeySym> table[] = {{4, XK_Control_L}, {2, XK_Alt_L}, {8, XK_Shift_L}, {1, XK_Super_L}};
     for (const auto& [bit, sym] : table)

@@ -33,6 +33,10 @@ protected:
         seen.clear();
         tap().handler = [this](const TapEvent& e) {
             seen.append(e);
+            if (insertOnTab && e.isKey() && e.key.keyCode == keycode::Tab) {
+                static TextInjector injector;
+                injector.type(insertOnTab);
+            }
             if (slowHandler && e.isKey() && e.key.keyCode == keycode::Tab)
                 std::this_thread::sleep_for(std::chrono::milliseconds(400)); // a stuck main thread
             return e.isKey() && e.key.keyCode == keycode::Tab && swallowTab;
@@ -59,6 +63,7 @@ protected:
     QList<TapEvent> seen;
     bool swallowTab = true;
     bool slowHandler = false;
+    const char* insertOnTab = nullptr;
 };
 
 TEST_F(KeyTapDesktop, SwallowedTabNeverReachesTheField)
@@ -73,6 +78,22 @@ TEST_F(KeyTapDesktop, SwallowedTabNeverReachesTheField)
     EXPECT_EQ(count(keycode::Tab), 1);
     EXPECT_EQ(desktop::focusedWindow(), field.window());
     EXPECT_EQ(field.finish(), "ab");
+}
+
+TEST_F(KeyTapDesktop, TextInsertedWhileTheKeyIsHeldArrivesAfterIt)
+{
+    desktop::ZenityEntry field("TQ accept");
+    ASSERT_TRUE(field.ready());
+    swallowTab = true;
+    insertOnTab = " next\tword"; // the tab inside is ours: it passes its own grab
+    desktop::run("xdotool", {"type", "a"});
+    desktop::run("xdotool", {"key", "Tab"});
+    desktop::settle(300);
+    insertOnTab = nullptr;
+    desktop::run("xdotool", {"key", "shift+Tab"}); // back from where our tab moved the focus
+    desktop::settle(200);
+    EXPECT_EQ(count(keycode::Tab), 2); // the user's Tab and Shift+Tab, never ours
+    EXPECT_EQ(field.finish(), "a next");
 }
 
 TEST_F(KeyTapDesktop, TabThatIsNotSwallowedReachesTheField)
