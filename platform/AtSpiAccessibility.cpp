@@ -822,7 +822,9 @@ bool AtSpiAccessibility::Impl::ensure()
 
 AtSpiAccessibility::AtSpiAccessibility() : d(new Impl)
 {
-    liveImpl = d;
+    // The first instance (the shared one) keeps the focus records the elements read.
+    if (!liveImpl)
+        liveImpl = d;
 }
 
 AtSpiAccessibility::~AtSpiAccessibility()
