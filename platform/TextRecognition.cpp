@@ -8,6 +8,7 @@
 #include <tesseract/resultiterator.h>
 
 #include <memory>
+#include <mutex>
 #include <thread>
 
 namespace tq {
@@ -49,16 +50,24 @@ std::optional<QVector<RecognizedText>> TextRecognition::recognizeNow(const QImag
         image = image.scaled(image.width() * 2, image.height() * 2, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     }
 
-    auto api = std::make_unique<tesseract::TessBaseAPI>();
-    if (api->Init(nullptr, "eng", tesseract::OEM_LSTM_ONLY) != 0) {
-        log::warning(QStringLiteral("text recognition: the English data of Tesseract could not be loaded"));
-        return std::nullopt;
+    // One engine, loaded once and used by one recognition at a time.
+    static std::mutex lock;
+    static std::unique_ptr<tesseract::TessBaseAPI> engine;
+    std::lock_guard<std::mutex> guard(lock);
+    if (!engine) {
+        auto created = std::make_unique<tesseract::TessBaseAPI>();
+        if (created->Init(nullptr, "eng", tesseract::OEM_LSTM_ONLY) != 0) {
+            log::warning(QStringLiteral("text recognition: the English data of Tesseract could not be loaded"));
+            return std::nullopt;
+        }
+        engine = std::move(created);
     }
+    tesseract::TessBaseAPI* api = engine.get();
     api->SetPageSegMode(tesseract::PSM_AUTO);
     api->SetImage(image.constBits(), image.width(), image.height(), 1, int(image.bytesPerLine()));
     api->SetSourceResolution(144);
     if (api->Recognize(nullptr) != 0) {
-        api->End();
+        api->Clear();
         return std::nullopt;
     }
 
@@ -78,7 +87,7 @@ std::optional<QVector<RecognizedText>> TextRecognition::recognizeNow(const QImag
             out.push_back({line, QRectF(left / w, 1.0 - bottom / h, (right - left) / w, (bottom - top) / h)});
         } while (it->Next(tesseract::RIL_TEXTLINE));
     }
-    api->End();
+    api->Clear();
     return out;
 }
 
