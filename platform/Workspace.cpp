@@ -170,8 +170,8 @@ private:
                 app.bundleIdentifier = exe;
             app.name = desktopName.isEmpty() ? exe : desktopName;
         }
-        if (!app.bundleIdentifier.isEmpty())
-            app.icon = QIcon::fromTheme(app.bundleIdentifier);
+        if (windowed && !app.bundleIdentifier.isEmpty())
+            app.icon = QIcon::fromTheme(app.bundleIdentifier); // theme look-ups are dear: windowed apps only
         cache_.insert(pid, Cached{app, windowed});
         return app;
     }

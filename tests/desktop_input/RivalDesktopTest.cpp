@@ -74,10 +74,10 @@ TEST(RivalDesktop, ARivalThatIgnoresQuitIsRefusedThenForceQuit)
         return watcher.running().size() == 1;
     }, 3000));
     watcher.quitRivals(false);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return watcher.quitState() == RivalWatcher::QuitState::Refused; }, 8000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return watcher.quitState() == RivalWatcher::QuitState::Refused; }, 15000));
     EXPECT_TRUE(stubborn.running());
     watcher.quitRivals(true);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return watcher.quitState() == RivalWatcher::QuitState::Idle; }, 3000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return watcher.quitState() == RivalWatcher::QuitState::Idle; }, 5000));
 }
 
 } // namespace
