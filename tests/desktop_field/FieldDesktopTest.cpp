@@ -311,3 +311,24 @@ TEST_F(DesktopField, AccessibilityInsertionReplacesTheSelection)
     ASSERT_TRUE(s) << (s ? s->before.toStdString() : std::string());
     EXPECT_EQ(s->after, QStringLiteral("b"));
 }
+
+TEST_F(DesktopField, FocusMovesBetweenQtFields)
+{
+    App app(fieldApp(), {QStringLiteral("--single"), QStringLiteral("top")});
+    ASSERT_TRUE(waitActive(app));
+    auto s = waitSnapshot([](const FieldSnapshot& s) { return s.before == QLatin1String("top"); });
+    ASSERT_TRUE(s);
+    const QString singleKey = s->fieldKey;
+    changes.clear();
+    xdotool({QStringLiteral("key"), QStringLiteral("Tab")});
+    EXPECT_TRUE(waitChange(Change::focus));
+    s = waitSnapshot([](const FieldSnapshot& s) { return s.role == QLatin1String("AXTextArea"); });
+    ASSERT_TRUE(s);
+    EXPECT_NE(s->fieldKey, singleKey);
+    changes.clear();
+    xdotool({QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("20"), QStringLiteral("below")});
+    EXPECT_TRUE(waitChange(Change::value));
+    s = waitSnapshot([](const FieldSnapshot& s) { return s.before == QLatin1String("below"); });
+    ASSERT_TRUE(s);
+    EXPECT_EQ(source->watched(), *source->appElement().element(QString::fromLatin1(ax::FocusedUIElement)));
+}
