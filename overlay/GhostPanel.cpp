@@ -49,8 +49,8 @@ void GhostPanel::show(const GhostContent& content)
     overlay::setFrame(view_.get(), layout.frame);
     overlay::applyShape(view_.get(), view_->drawnRegion());
     view_->update();
-    if (!view_->isVisible())
-        overlay::orderFront(view_.get());
+    // Raised on every show: windows activated since could otherwise cover it.
+    overlay::orderFront(view_.get());
 }
 
 } // namespace tq

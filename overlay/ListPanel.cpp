@@ -40,8 +40,8 @@ void placeAtCaret(QWidget* panel, const QRectF& caretRect, int rows, double widt
 {
     overlay::setFrame(panel, frame(caretRect, rows, width, visibleFrameFor(caretRect)));
     panel->update();
-    if (!panel->isVisible())
-        overlay::orderFront(panel);
+    overlay::orderFront(panel); // raised on every show, like the ghost
+
 }
 
 qint64 moved(qint64 selected, qint64 delta, qint64 count)

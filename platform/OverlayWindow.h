@@ -50,7 +50,7 @@ QRectF frame(const QWidget* window);
 // Without a compositing manager the window shows only `visible` (in window coordinates);
 // with one the mask is cleared and translucency does the work.
 void applyShape(QWidget* window, const QRegion& visible);
-// Brings the window to the front without activating it or taking the focus.
+// Shows the window when hidden and raises it, without activating it or taking the focus.
 void orderFront(QWidget* window);
 
 } // namespace overlay
