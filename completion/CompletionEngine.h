@@ -433,6 +433,7 @@ private:
     TaskHandle lagCheck_;
     std::optional<LineEnd> lastLineEnd_;
     int warmingCount_ = 0;
+    TaskHandle watchdog_; // of the generation under way
 
     // ---- keys, alternatives, fixes, emoji: private helpers
     struct AlternativesJob {

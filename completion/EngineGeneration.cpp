@@ -103,16 +103,22 @@ void CompletionEngine::startGeneration(const FieldSnapshot& s, int g, const Task
     // After 8 s the call is cancelled; its end then reads as a time-out whatever the provider
     // reports, so the status never stays on "Thinking".
     auto timedOut = std::make_shared<bool>(false);
+    if (watchdog_)
+        watchdog_->cancel();
     TaskHandle watchdog = makeTask();
+    watchdog_ = watchdog;
     watchdog->sleep(kWatchdog, [call, timedOut] {
         *timedOut = true;
         call.cancel();
     });
     task->onCancel([call] { call.cancel(); });
 
+    // The continuation holds the jobs weakly: the engine owns them.
     std::weak_ptr<EngineTask> weakTask = task;
-    call.then(this, [self, run, watchdog, timedOut, weakTask](const Outcome<QString>& outcome) {
-        watchdog->cancel();
+    std::weak_ptr<EngineTask> weakWatchdog = watchdog;
+    call.then(this, [self, run, weakWatchdog, timedOut, weakTask](const Outcome<QString>& outcome) {
+        if (const TaskHandle w = weakWatchdog.lock())
+            w->cancel();
         if (!self)
             return;
         const TaskHandle t = weakTask.lock();

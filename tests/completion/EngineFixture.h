@@ -26,6 +26,15 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <ostream>
+
+namespace tq {
+inline void PrintTo(const CompletionEngine::Status& s, std::ostream* os)
+{
+    static const char* names[] = {"blocked", "failed", "idle", "waiting", "thinking", "showing"};
+    *os << names[int(s.kind)] << "(" << s.text.toStdString() << ")";
+}
+} // namespace tq
 
 namespace tq::testing {
 
@@ -130,6 +139,34 @@ public:
     bool holdAlternatives = false;
     Promise<QStringList> alternativesPromise;
     QList<int> alternativeRequests;
+};
+
+// Collects the log lines written while it lives.
+class LogCapture {
+public:
+    LogCapture()
+    {
+        lines().clear();
+        previous_ = qInstallMessageHandler(&LogCapture::handle);
+    }
+    ~LogCapture() { qInstallMessageHandler(previous_); }
+    static QStringList& lines()
+    {
+        static QStringList all;
+        return all;
+    }
+    int count(const QString& needle) const
+    {
+        int n = 0;
+        for (const QString& l : lines())
+            n += l.contains(needle) ? 1 : 0;
+        return n;
+    }
+    bool contains(const QString& needle) const { return count(needle) > 0; }
+
+private:
+    static void handle(QtMsgType, const QMessageLogContext&, const QString& message) { lines().append(message); }
+    QtMessageHandler previous_ = nullptr;
 };
 
 class EngineFixture : public ::testing::Test {

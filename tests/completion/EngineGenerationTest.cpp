@@ -1,0 +1,316 @@
+#include "EngineFixture.h"
+
+#include <QSignalSpy>
+
+namespace tq::testing {
+namespace {
+
+using Status = CompletionEngine::Status;
+using EngineGeneration = EngineFixture;
+
+const QString kTimedOut = QStringLiteral("The model took too long to answer");
+
+TEST_F(EngineGeneration, ReplyBecomesTheShownSuggestion)
+{
+    setText(QStringLiteral("Hello "));
+    ASSERT_EQ(provider.calls.size(), 1);
+    EXPECT_EQ(status(), Status::thinking());
+    advance(42);
+    provider.reply(QStringLiteral("world, and more"));
+    settle();
+    ASSERT_TRUE(engine->suggestion());
+    EXPECT_EQ(engine->suggestion()->text, QStringLiteral("world, and more"));
+    EXPECT_EQ(engine->suggestion()->anchorTail, QStringLiteral("Hello "));
+    EXPECT_EQ(engine->suggestion()->consumed, 0);
+    EXPECT_EQ(engine->lastOutput(), QStringLiteral("world, and more"));
+    EXPECT_EQ(engine->lastSuggestion(), QStringLiteral("world, and more"));
+    EXPECT_EQ(engine->lastLatency(), 42);
+    EXPECT_EQ(stats.latencies(), QList<qint64>{42});
+    EXPECT_EQ(stats.day(clock.now()).shown, 1);
+    EXPECT_EQ(status(), Status::showing());
+    EXPECT_EQ(ghostText(), QStringLiteral("world, and more"));
+    EXPECT_EQ(announced, QStringList{QStringLiteral("Suggestion: world, and more")});
+    EXPECT_EQ(prefs.keyHintsShown(), 1);
+}
+
+TEST_F(EngineGeneration, LastPromptFollowsThePromptStyle)
+{
+    setText(QStringLiteral("Hello there"));
+    const CompletionRequest r = provider.last().request;
+    EXPECT_EQ(engine->lastPrompt(), r.instructions + QStringLiteral("\n\n") + r.prompt);
+    provider.promptStyle = PromptStyle::Raw;
+    setText(QStringLiteral("Hello there, you"));
+    EXPECT_EQ(engine->lastPrompt(), provider.last().request.rawPrompt);
+}
+
+TEST_F(EngineGeneration, RequestCarriesSettingsRuleAndBattery)
+{
+    AppRule longer;
+    longer.length = CompletionLength::long_;
+    rules.setRule(longer, AppRules::appKey(QStringLiteral("org.example.Editor")));
+    powerSource.battery = true;
+    power.refresh();
+    prefs.setBatteryModel(QStringLiteral("small-model"));
+    prefs.setCustomInstructions(QStringLiteral("  I write short emails. \n"));
+    setText(QStringLiteral("Hello there"));
+    const CompletionRequest r = provider.last().request;
+    EXPECT_EQ(r.maxTokens, 26); // long, one step shorter on battery
+    EXPECT_EQ(r.model, QStringLiteral("small-model"));
+    EXPECT_TRUE(r.healLast);
+    EXPECT_TRUE(r.prompt.contains(QStringLiteral("I write short emails.")));
+}
+
+TEST_F(EngineGeneration, WritingExamplesAreCachedPerField)
+{
+    prefs.setMemoryEnabled(true);
+    memory.record(QStringLiteral("Thanks for the quick reply, I will send the notes tomorrow."),
+                  QStringLiteral("app:org.example.Editor"), clock.now());
+    setText(QStringLiteral("Thanks for the notes"));
+    EXPECT_TRUE(provider.last().request.prompt.contains(QStringLiteral("send the notes tomorrow")));
+    memory.forget(std::nullopt);
+    setText(QStringLiteral("Thanks for the notes, I"));
+    EXPECT_TRUE(provider.last().request.prompt.contains(QStringLiteral("send the notes tomorrow")));
+    advance(91'000);
+    setText(QStringLiteral("Thanks for the notes, I will"));
+    EXPECT_FALSE(provider.last().request.prompt.contains(QStringLiteral("send the notes tomorrow")));
+}
+
+// After 8 s the call is cancelled and the user reads the time-out, whatever the provider
+// reports afterwards; the status never stays on "Thinking".
+TEST_F(EngineGeneration, WatchdogShowsTheTimeOut)
+{
+    setText(QStringLiteral("Hello there"));
+    advance(7999);
+    EXPECT_EQ(status(), Status::thinking());
+    EXPECT_FALSE(provider.last().cancelled);
+    advance(1);
+    EXPECT_TRUE(provider.last().cancelled);
+    EXPECT_EQ(status(), Status::failed(kTimedOut));
+    EXPECT_FALSE(engine->suggestion());
+    // A late answer of the provider changes nothing.
+    provider.reply(QStringLiteral("too late"));
+    settle();
+    EXPECT_EQ(status(), Status::failed(kTimedOut));
+    EXPECT_TRUE(engine->lastOutput().isEmpty());
+}
+
+TEST_F(EngineGeneration, ProviderErrorIsShownAsGiven)
+{
+    setText(QStringLiteral("Hello there"));
+    provider.fail(QStringLiteral("Ollama isn't running"));
+    settle();
+    EXPECT_EQ(status(), Status::failed(QStringLiteral("Ollama isn't running")));
+    advance(10'000); // the watchdog was cancelled with the end of the call
+    EXPECT_EQ(status(), Status::failed(QStringLiteral("Ollama isn't running")));
+}
+
+TEST_F(EngineGeneration, ProviderCancellingOnItsOwnLeavesThinking)
+{
+    setText(QStringLiteral("Hello there"));
+    provider.last().promise.finish(Cancelled{});
+    settle();
+    EXPECT_EQ(status(), Status::idle());
+}
+
+TEST_F(EngineGeneration, StaleReplyIsDropped)
+{
+    setText(QStringLiteral("Hello there"));
+    auto first = provider.calls.first();
+    setField(snap(QStringLiteral("Another field"), {}, QStringLiteral("2:2")));
+    EXPECT_TRUE(first->cancelled); // cancelling the wait cancelled the call under way
+    ASSERT_EQ(provider.calls.size(), 2);
+    provider.reply(QStringLiteral("answer for the second field"));
+    settle();
+    const QString output = engine->lastOutput();
+
+    // An answer for the first request that still arrives (a provider that ignores
+    // cancellation) touches nothing.
+    Promise<QString> late;
+    first->promise = late;
+    late.finish(QStringLiteral("old answer"));
+    settle();
+    EXPECT_EQ(engine->lastOutput(), output);
+    EXPECT_EQ(engine->suggestion()->fieldKey, QStringLiteral("2:2"));
+}
+
+TEST_F(EngineGeneration, ReplyForAFieldThatLostFocusIsNotShown)
+{
+    setText(QStringLiteral("Hello there"));
+    auto call = provider.calls.first();
+    field.current.reset();
+    engine->refresh(true);
+    call->promise.finish(QStringLiteral(" friend"));
+    settle();
+    EXPECT_FALSE(engine->suggestion());
+    EXPECT_FALSE(engine->ghost().isShowing());
+    EXPECT_EQ(status(), Status::idle());
+}
+
+TEST_F(EngineGeneration, TypingWhileTheModelWorkedSetsTheProgress)
+{
+    prefs.setDelayMilliseconds(300);
+    setText(QStringLiteral("Hello "));
+    advance(300);
+    ASSERT_EQ(provider.calls.size(), 1);
+    // The user typed "wo" but the field change has not been evaluated yet.
+    field.current->before = QStringLiteral("Hello wo");
+    engine->handleKey(KeyPress{keycode::A, {}, QStringLiteral("o"), false});
+    provider.reply(QStringLiteral("world, and more"));
+    settle();
+    advance(15);
+    ASSERT_TRUE(engine->suggestion());
+    EXPECT_EQ(engine->suggestion()->consumed, 2);
+    EXPECT_EQ(ghostText(), QStringLiteral("rld, and more"));
+}
+
+// While an evaluation is deferred (a caret that may lag), the stored text moves on without a
+// new request: the reply starts where the typing has got to.
+TEST_F(EngineGeneration, ReplyStartsWhereTheTypingGotTo)
+{
+    setText(QStringLiteral("Hello "));
+    auto call = provider.calls.first();
+    setText(QStringLiteral("Hello wor"), QStringLiteral("ld"));
+    ASSERT_TRUE(engine->lagSuspect());
+    call->promise.finish(QStringLiteral("world, and more"));
+    settle();
+    ASSERT_TRUE(engine->suggestion());
+    EXPECT_EQ(engine->suggestion()->consumed, 3);
+}
+
+TEST_F(EngineGeneration, ReplyAlreadyTypedShowsNothing)
+{
+    setText(QStringLiteral("Hello "));
+    auto call = provider.calls.first();
+    setText(QStringLiteral("Hello world"), QStringLiteral("!!"));
+    ASSERT_TRUE(engine->lagSuspect());
+    call->promise.finish(QStringLiteral("world"));
+    settle();
+    EXPECT_FALSE(engine->suggestion());
+    EXPECT_EQ(status(), Status::idle());
+}
+
+TEST_F(EngineGeneration, EmptyCleanedReplyIsIdleNotAFailure)
+{
+    setText(QStringLiteral("Hello there"));
+    provider.reply(QStringLiteral("   "));
+    settle();
+    EXPECT_EQ(status(), Status::idle());
+    EXPECT_FALSE(engine->suggestion());
+}
+
+TEST_F(EngineGeneration, KeyHintCountGrowsPerNewSuggestionOnly)
+{
+    prefs.setShowKeyHint(false);
+    showSuggestion(QStringLiteral("Hello "), QStringLiteral("world and more"));
+    EXPECT_EQ(prefs.keyHintsShown(), 0);
+    prefs.setShowKeyHint(true);
+    setText(QStringLiteral("Good "));
+    provider.partial(QStringLiteral("morning to "));
+    settle();
+    provider.partial(QStringLiteral("morning to you "));
+    settle();
+    EXPECT_EQ(prefs.keyHintsShown(), 1);
+}
+
+TEST_F(EngineGeneration, PracticeFieldSuggestionsAreNotCountedAsShown)
+{
+    FieldSnapshot s = snap(QStringLiteral("Hello "));
+    s.isLocal = true;
+    setField(s);
+    provider.reply(QStringLiteral("world"));
+    settle();
+    EXPECT_TRUE(engine->suggestion());
+    EXPECT_EQ(stats.day(clock.now()).shown, 0);
+}
+
+// Streaming: complete words show as they arrive; the final reply settles what stays.
+class EngineStreaming : public EngineFixture {
+protected:
+    void SetUp() override
+    {
+        setText(QStringLiteral("I think "));
+        ASSERT_EQ(provider.calls.size(), 1);
+    }
+};
+
+TEST_F(EngineStreaming, PartialShowsOnlyCompleteWords)
+{
+    provider.partial(QStringLiteral("we sho"));
+    settle();
+    EXPECT_EQ(ghostText(), QStringLiteral("we"));
+    advance(10);
+    provider.partial(QStringLiteral("weshould")); // no whitespace: nothing stable
+    provider.partial(QStringLiteral("we should go"));
+    settle();
+    EXPECT_EQ(ghostText(), QStringLiteral("we should"));
+    EXPECT_EQ(engine->lastLatency(), 0); // the time to the first shown words
+    EXPECT_EQ(stats.day(clock.now()).shown, 1);
+}
+
+TEST_F(EngineStreaming, FinalReplyReplacesAGrowingOrShrinkingPrefix)
+{
+    provider.partial(QStringLiteral("we should go now "));
+    settle();
+    EXPECT_EQ(ghostText(), QStringLiteral("we should go now"));
+    provider.reply(QStringLiteral("we should go now and then"));
+    settle();
+    EXPECT_EQ(ghostText(), QStringLiteral("we should go now and then"));
+    EXPECT_EQ(stats.latencies().size(), 1);
+}
+
+TEST_F(EngineStreaming, FinalShorterPrefixReplacesDivergentKeeps)
+{
+    provider.partial(QStringLiteral("we should go now "));
+    settle();
+    provider.reply(QStringLiteral("we should"));
+    settle();
+    EXPECT_EQ(ghostText(), QStringLiteral("we should"));
+
+    setText(QStringLiteral("I think so "));
+    provider.partial(QStringLiteral("we should go "));
+    settle();
+    provider.reply(QStringLiteral("they said no"));
+    settle();
+    EXPECT_EQ(ghostText(), QStringLiteral("we should go"));
+}
+
+TEST_F(EngineStreaming, EmptyFinalReplyClearsTheStreamedText)
+{
+    provider.partial(QStringLiteral("we should go "));
+    settle();
+    ASSERT_TRUE(engine->ghost().isShowing());
+    provider.reply(QString());
+    settle();
+    EXPECT_FALSE(engine->ghost().isShowing());
+    EXPECT_FALSE(engine->suggestion());
+    EXPECT_EQ(status(), Status::idle());
+}
+
+TEST_F(EngineStreaming, CJKTextIsStableOnceItHasTwoCharacters)
+{
+    provider.partial(QStringLiteral("我"));
+    settle();
+    EXPECT_FALSE(engine->ghost().isShowing());
+    provider.partial(QStringLiteral("我们"));
+    settle();
+    EXPECT_EQ(ghostText(), QStringLiteral("我们"));
+}
+
+TEST_F(EngineStreaming, CutMultiByteCharacterIsDropped)
+{
+    provider.partial(QStringLiteral("we should ") + QChar(0xFFFD));
+    settle();
+    EXPECT_EQ(ghostText(), QStringLiteral("we should"));
+}
+
+TEST_F(EngineStreaming, StalePartialIsIgnored)
+{
+    auto call = provider.calls.first();
+    setText(QStringLiteral("I think so"));
+    call->partial(QStringLiteral("we should go "));
+    settle();
+    EXPECT_FALSE(engine->suggestion());
+}
+
+} // namespace
+} // namespace tq::testing

@@ -1,0 +1,205 @@
+#include "EngineFixture.h"
+
+namespace tq::testing {
+namespace {
+
+using Status = CompletionEngine::Status;
+using EngineScheduling = EngineFixture;
+
+TEST_F(EngineScheduling, NoPauseAsksAtOnce)
+{
+    for (double delay : {0.0, 0.5}) {
+        prefs.setDelayMilliseconds(delay);
+        provider.calls.clear();
+        setText(delay == 0 ? QStringLiteral("Hello there") : QStringLiteral("Hello there!"));
+        EXPECT_EQ(provider.calls.size(), 1) << delay;
+        EXPECT_EQ(status(), Status::thinking());
+    }
+}
+
+TEST_F(EngineScheduling, PauseIsTruncatedToWholeMilliseconds)
+{
+    prefs.setDelayMilliseconds(350.9);
+    setText(QStringLiteral("Hello there"));
+    EXPECT_EQ(status(), Status::waiting());
+    advance(349);
+    EXPECT_TRUE(provider.calls.isEmpty());
+    advance(1);
+    EXPECT_EQ(provider.calls.size(), 1);
+}
+
+TEST_F(EngineScheduling, UnusablePauseSettingWaitsNothing)
+{
+    prefs.setDelayMilliseconds(std::numeric_limits<double>::quiet_NaN());
+    setText(QStringLiteral("Hello there"));
+    EXPECT_EQ(provider.calls.size(), 1);
+}
+
+// A key every 100 ms for a second with a 300 ms pause: one request, 300 ms after the last key.
+TEST_F(EngineScheduling, TypingWithoutPauseSendsOneRequestAfterTheLastKey)
+{
+    prefs.setDelayMilliseconds(300);
+    QString text = QStringLiteral("Hello");
+    setText(text);
+    for (int i = 0; i < 10; ++i) {
+        advance(100);
+        text += QLatin1Char('a' + i);
+        setText(text);
+        EXPECT_EQ(status(), Status::waiting());
+    }
+    EXPECT_TRUE(provider.calls.isEmpty());
+    advance(299);
+    EXPECT_TRUE(provider.calls.isEmpty());
+    advance(1);
+    ASSERT_EQ(provider.calls.size(), 1);
+    EXPECT_TRUE(provider.last().request.prompt.contains(text));
+    advance(5000);
+    EXPECT_EQ(provider.calls.size(), 1);
+}
+
+TEST_F(EngineScheduling, TriggerAsksAtOnceAndOnlyOnce)
+{
+    prefs.setDelayMilliseconds(300);
+    setText(QStringLiteral("Hi"));
+    ASSERT_EQ(status(), Status::blocked(QStringLiteral("Waiting for a few characters")));
+    engine->triggerNow();
+    EXPECT_EQ(provider.calls.size(), 1); // no pause
+    EXPECT_FALSE(engine->forceNext());
+    setText(QStringLiteral("Hi "));
+    EXPECT_EQ(status(), Status::blocked(QStringLiteral("Waiting for a few characters")));
+}
+
+TEST_F(EngineScheduling, TriggerStillHoldsOnASelection)
+{
+    FieldSnapshot s = snap(QStringLiteral("Hello there"));
+    s.selectionLength = 5;
+    setField(s);
+    engine->triggerNow();
+    EXPECT_EQ(status(), Status::blocked(QStringLiteral("Text is selected")));
+    EXPECT_TRUE(provider.calls.isEmpty());
+}
+
+TEST_F(EngineScheduling, TriggerSkipsTheHoldsAfterASelection)
+{
+    prefs.setOnDemandOnly(true);
+    FieldSnapshot s = snap(QStringLiteral("ab\n"), QStringLiteral("word"));
+    s.fieldFrame = QRectF(0, 0, 50, 10);
+    setField(s);
+    EXPECT_EQ(status(), Status::blocked(QStringLiteral("The caret is inside existing text")));
+    engine->triggerNow();
+    EXPECT_EQ(provider.calls.size(), 1);
+}
+
+// A forced evaluation that ends without a request does not force the next, unrelated one.
+TEST_F(EngineScheduling, ForcedFlagClearedWhenTheEvaluationEndsWithoutARequest)
+{
+    FieldSnapshot s = snap(QStringLiteral("Hello there"));
+    s.selectionLength = 2;
+    setField(s);
+    engine->triggerNow(); // held by the selection
+    EXPECT_FALSE(engine->forceNext());
+
+    s.selectionLength = 0;
+    s.before = QStringLiteral("ab");
+    setField(s); // few characters: an ordinary evaluation holds again
+    EXPECT_EQ(status(), Status::blocked(QStringLiteral("Waiting for a few characters")));
+    EXPECT_TRUE(provider.calls.isEmpty());
+
+    field.current.reset();
+    engine->triggerNow(); // no field at all
+    EXPECT_FALSE(engine->forceNext());
+}
+
+TEST_F(EngineScheduling, OnDemandHoldsWithTheShortcutAndSkipsWarming)
+{
+    prefs.setOnDemandOnly(true);
+    setText(QStringLiteral("Hello there"));
+    EXPECT_EQ(status(), Status::blocked(QStringLiteral("Press Ctrl+Alt+Space for a suggestion")));
+    EXPECT_TRUE(provider.prefills.isEmpty());
+    engine->triggerNow();
+    EXPECT_EQ(provider.calls.size(), 1);
+}
+
+TEST_F(EngineScheduling, WarmsANewFieldThatWaitsButNotOneAlreadyAsking)
+{
+    setText(QStringLiteral("ab"));
+    EXPECT_EQ(provider.prefills.size(), 1);
+    setField(snap(QStringLiteral("Hello there"), {}, QStringLiteral("2:2")));
+    EXPECT_EQ(status(), Status::thinking());
+    EXPECT_EQ(provider.prefills.size(), 1);
+
+    FieldSnapshot selected = snap(QStringLiteral("Hello there"), {}, QStringLiteral("3:3"));
+    selected.selectionLength = 1;
+    setField(selected);
+    EXPECT_EQ(provider.prefills.size(), 1);
+}
+
+TEST_F(EngineScheduling, RecheckReadsAtTheGivenDelaysAndStopsAtTheFirstChange)
+{
+    setText(QStringLiteral("Hello there"));
+    const int reads = field.reads;
+    engine->restartRefresh(0);
+    EXPECT_EQ(field.reads, reads + 1);
+    advance(24);
+    EXPECT_EQ(field.reads, reads + 1);
+    advance(1);
+    EXPECT_EQ(field.reads, reads + 2);
+    field.current->before += QStringLiteral(" my");
+    advance(60);
+    EXPECT_EQ(field.reads, reads + 3);
+    advance(1000);
+    EXPECT_EQ(field.reads, reads + 3);
+}
+
+TEST_F(EngineScheduling, NewRecheckCancelsTheRunningOne)
+{
+    setText(QStringLiteral("Hello there"));
+    const int reads = field.reads;
+    engine->restartRefresh(15);
+    advance(10);
+    engine->restartRefresh(15);
+    advance(10);
+    EXPECT_EQ(field.reads, reads);
+    advance(5);
+    EXPECT_EQ(field.reads, reads + 1);
+    engine->cancelRefreshTask();
+    advance(500);
+    EXPECT_EQ(field.reads, reads + 1);
+}
+
+// A suggestion that arrives while a typed key is still being applied is drawn only once the
+// re-checks found no change.
+TEST_F(EngineScheduling, SuggestionDuringAKeyInFlightWaitsForTheRechecks)
+{
+    setText(QStringLiteral("Hello "));
+    ASSERT_EQ(provider.calls.size(), 1);
+    EXPECT_FALSE(typeKey(QString(), keycode::Left)); // no characters: not in flight
+    EXPECT_FALSE(engine->keyInFlight());
+    engine->handleKey(KeyPress{keycode::A, {}, QStringLiteral("w"), false});
+    EXPECT_TRUE(engine->keyInFlight());
+    provider.reply(QStringLiteral("world, and more"));
+    settle();
+    ASSERT_TRUE(engine->suggestion());
+    EXPECT_FALSE(engine->ghost().isShowing());
+    advance(15 + 25 + 60);
+    EXPECT_FALSE(engine->keyInFlight());
+    EXPECT_TRUE(engine->ghost().isShowing());
+    EXPECT_EQ(status(), Status::showing());
+}
+
+TEST_F(EngineScheduling, KeyInFlightSuggestionFollowsTheChangedField)
+{
+    setText(QStringLiteral("Hello "));
+    engine->handleKey(KeyPress{keycode::A, {}, QStringLiteral("w"), false});
+    provider.reply(QStringLiteral("world, and more"));
+    settle();
+    field.current->before += QStringLiteral("w");
+    advance(15);
+    EXPECT_FALSE(engine->keyInFlight());
+    ASSERT_TRUE(engine->suggestion());
+    EXPECT_EQ(engine->suggestion()->consumed, 1);
+    EXPECT_EQ(ghostText(), QStringLiteral("orld, and more"));
+}
+
+} // namespace
+} // namespace tq::testing
