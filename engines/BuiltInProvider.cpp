@@ -5,6 +5,8 @@
 #include <QMetaObject>
 #include <QPointer>
 
+#include <new>
+
 namespace tq {
 
 namespace {
@@ -80,6 +82,8 @@ Future<T> BuiltInProvider::submit(const CompletionRequest& request, int count, b
             outcome = onFailure(runtimeError(f));
         } catch (const LlamaRuntime::Stopped&) {
             outcome = onFailure(Cancelled{});
+        } catch (const std::bad_alloc&) {
+            outcome = onFailure(runtimeError(LlamaRuntime::Failure(LlamaRuntime::Failure::Kind::ContextFailed)));
         }
         QMetaObject::invokeMethod(
             self.data(), [self] {

@@ -144,7 +144,11 @@ void LlamaRuntime::workerLoop()
             work_.pop_front();
             busy_ = true;
         }
-        item();
+        try {
+            item();
+        } catch (...) {
+            // Work items report their own failures; one that escapes must not end the queue.
+        }
         {
             std::lock_guard lock(mutex_);
             busy_ = false;
