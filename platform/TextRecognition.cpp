@@ -7,6 +7,9 @@
 #include <tesseract/baseapi.h>
 #include <tesseract/resultiterator.h>
 
+#include <dlfcn.h>
+
+#include <cstdlib>
 #include <memory>
 #include <mutex>
 #include <thread>
@@ -16,6 +19,9 @@ namespace tq {
 namespace {
 
 TextRecognition* installed = nullptr;
+
+std::mutex engineLock;
+tesseract::TessBaseAPI* engine = nullptr;
 
 // Screen text is small: Tesseract reads it better at about twice its size.
 constexpr int kMinHeightForDirectRead = 1200;
@@ -50,19 +56,31 @@ std::optional<QVector<RecognizedText>> TextRecognition::recognizeNow(const QImag
         image = image.scaled(image.width() * 2, image.height() * 2, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     }
 
-    // One engine, loaded once and used by one recognition at a time.
-    static std::mutex lock;
-    static std::unique_ptr<tesseract::TessBaseAPI> engine;
-    std::lock_guard<std::mutex> guard(lock);
+    // One engine, loaded once and used by one recognition at a time. It is released at exit
+    // before Tesseract's own caches (registered after them), once a running recognition ends.
+    std::lock_guard<std::mutex> guard(engineLock);
     if (!engine) {
         auto created = std::make_unique<tesseract::TessBaseAPI>();
         if (created->Init(nullptr, "eng", tesseract::OEM_LSTM_ONLY) != 0) {
             log::warning(QStringLiteral("text recognition: the English data of Tesseract could not be loaded"));
             return std::nullopt;
         }
-        engine = std::move(created);
+        engine = created.release();
+        std::atexit([] {
+            std::lock_guard<std::mutex> g(engineLock);
+            engine->End();
+            delete engine;
+            engine = nullptr;
+        });
     }
-    tesseract::TessBaseAPI* api = engine.get();
+    tesseract::TessBaseAPI* api = engine;
+    // Tesseract asks OpenMP for a fixed number of threads, which spin for work: on a busy
+    // desktop one recognition then takes many seconds. Let OpenMP size the team by the
+    // machine's load instead (set per calling thread).
+    using SetDynamic = void (*)(int);
+    static const auto setDynamic = reinterpret_cast<SetDynamic>(dlsym(RTLD_DEFAULT, "omp_set_dynamic"));
+    if (setDynamic)
+        setDynamic(1);
     api->SetPageSegMode(tesseract::PSM_AUTO);
     api->SetImage(image.constBits(), image.width(), image.height(), 1, int(image.bytesPerLine()));
     api->SetSourceResolution(144);
