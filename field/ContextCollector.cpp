@@ -63,6 +63,7 @@ struct ContextCollector::Impl {
 
     quint64 clipboardChangeCount = 0;
     std::optional<Nanos> clipboardChangedAt;
+    std::optional<QString> clipboardText;
 
     struct ScreenCache {
         QString key;
@@ -182,14 +183,17 @@ void ContextCollector::prepare(const FieldSnapshot& snapshot)
 
 std::optional<QString> ContextCollector::recentClipboard()
 {
+    // The copy is read once, when it is first noticed: later requests, and our own paste
+    // and restore in between, see the same text.
     const quint64 count = d->clipboard.changeCount();
     if (count != d->clipboardChangeCount) {
         d->clipboardChangeCount = count;
         d->clipboardChangedAt = d->now();
+        d->clipboardText = d->clipboard.readableText();
     }
     if (!d->clipboardChangedAt || d->olderThan(*d->clipboardChangedAt, clipboardFreshness))
         return std::nullopt;
-    const std::optional<QString> text = d->clipboard.readableText();
+    const std::optional<QString>& text = d->clipboardText;
     if (!text)
         return std::nullopt;
     const QString trimmed = text->trimmed();

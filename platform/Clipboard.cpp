@@ -49,6 +49,24 @@ public:
 
     quint64 changeCount() const override { return changes_; }
 
+    // Looks at the offered formats first: only the hint and the text are fetched.
+    std::optional<QString> readableText() override
+    {
+        const QMimeData* data = QGuiApplication::clipboard()->mimeData(QClipboard::Clipboard);
+        if (!data)
+            return std::nullopt;
+        ClipboardSnapshot markers;
+        for (const QString& format : data->formats()) {
+            if (format == kHint)
+                markers.formats.append({format, data->data(format)});
+            else if (format.startsWith(QLatin1String("org.nspasteboard.")))
+                markers.formats.append({format, QByteArray()});
+        }
+        if (isConcealed(markers) || isTransient(markers) || !data->hasText())
+            return std::nullopt;
+        return data->text();
+    }
+
     ClipboardSnapshot save() override
     {
         ClipboardSnapshot snapshot;

@@ -182,6 +182,18 @@ TEST_F(ContextCollectorTest, OurPasteAndTheRestoredClipboardAreNotNewCopies)
     EXPECT_FALSE(collector->recentClipboard());
     clipboard.restore(saved);
     EXPECT_FALSE(collector->recentClipboard());
+
+    // A copy made later stays the one offered while our paste passes through, and its time
+    // does not start again.
+    clipboard.copy(plain(QStringLiteral("copied after start")));
+    EXPECT_EQ(collector->recentClipboard(), QStringLiteral("copied after start"));
+    advance(500);
+    const ClipboardSnapshot copied = clipboard.save();
+    clipboard.setPaste(QStringLiteral("our suggestion"));
+    EXPECT_EQ(collector->recentClipboard(), QStringLiteral("copied after start"));
+    clipboard.restore(copied);
+    advance(100);
+    EXPECT_FALSE(collector->recentClipboard());
 }
 
 TEST_F(ContextCollectorTest, DateLinePartsOfTheDay)
