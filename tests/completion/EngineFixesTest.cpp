@@ -1,0 +1,174 @@
+#include "EngineFixture.h"
+
+namespace tq::testing {
+namespace {
+
+using Status = CompletionEngine::Status;
+using Insert = FakeFieldSource::Insert;
+using EngineFixes = EngineFixture;
+
+const QString kTyped = QStringLiteral("I saw teh ");
+
+TEST_F(EngineFixes, FinishedMisspelledWordOffersTheFix)
+{
+    setText(kTyped);
+    ASSERT_TRUE(engine->pendingFix());
+    EXPECT_EQ(*engine->pendingFix(),
+              (CompletionEngine::PendingFix{QStringLiteral("100:1"), kTyped, QStringLiteral("teh"), QStringLiteral("the")}));
+    EXPECT_TRUE(provider.calls.isEmpty()); // no suggestion while a fix is on offer
+    EXPECT_EQ(status(), Status::showing());
+
+    const auto shown = engine->shownGhost();
+    ASSERT_TRUE(shown);
+    EXPECT_TRUE(shown->kind.isFix());
+    EXPECT_EQ(shown->kind.word, QStringLiteral("teh"));
+    EXPECT_EQ(shown->kind.text, QStringLiteral("the"));
+    EXPECT_EQ(shown->caretRect, QRectF(300, 500, 1, 20));
+    EXPECT_FALSE(shown->lineStartX);
+    EXPECT_FALSE(shown->allowWrap);
+    EXPECT_FALSE(shown->anchored);
+    EXPECT_FALSE(shown->tinted);
+    EXPECT_EQ(shown->fontSize, 14);
+}
+
+TEST_F(EngineFixes, TabDeletesTheWordAndTypesTheCorrection)
+{
+    setText(kTyped);
+    EXPECT_TRUE(press(keycode::Tab));
+    EXPECT_EQ(field.edits, (QStringList{QStringLiteral("delete:4"), QStringLiteral("insert:the ")}));
+    EXPECT_EQ(field.inserts.last().mode, InsertionMethod::typing);
+    EXPECT_FALSE(engine->pendingFix());
+    EXPECT_FALSE(engine->ghost().isShowing());
+    ASSERT_TRUE(engine->lastInjection());
+    EXPECT_EQ(engine->lastInjection()->text, QStringLiteral("the "));
+    EXPECT_EQ(stats.day(clock.now()).accepts, 0); // fixes are not counted
+}
+
+TEST_F(EngineFixes, KeyAboveTabAcceptsToo)
+{
+    setText(kTyped);
+    EXPECT_TRUE(press(keycode::AboveTab));
+    EXPECT_EQ(field.edits, (QStringList{QStringLiteral("delete:4"), QStringLiteral("insert:the ")}));
+}
+
+TEST_F(EngineFixes, AccessibilityInsertionTypesTheCorrection)
+{
+    prefs.setInsertion(InsertionMethod::accessibility);
+    setText(kTyped);
+    EXPECT_TRUE(press(keycode::Tab));
+    EXPECT_EQ(field.inserts.last(), (Insert{QStringLiteral("the "), InsertionMethod::typing}));
+
+    prefs.setInsertion(InsertionMethod::paste);
+    setText(QStringLiteral("We met teh "));
+    advance(500); // past the echo window of the first fix
+    setField(*field.current, false);
+    ASSERT_TRUE(engine->pendingFix());
+    EXPECT_TRUE(press(keycode::Tab));
+    EXPECT_EQ(field.inserts.last(), (Insert{QStringLiteral("the "), InsertionMethod::paste}));
+}
+
+TEST_F(EngineFixes, NoOfferForOtherEndings)
+{
+    for (const QString& text : {QStringLiteral("I saw teh  "), QStringLiteral("I saw Teh "), QStringLiteral("I saw teh"),
+                                QStringLiteral("I saw the ")}) {
+        setText(text);
+        EXPECT_FALSE(engine->pendingFix()) << text.toStdString();
+    }
+    prefs.setSuggestFixes(false);
+    setText(kTyped);
+    EXPECT_FALSE(engine->pendingFix());
+}
+
+TEST_F(EngineFixes, SecureFieldGetsNoOffer)
+{
+    FieldSnapshot s = snap(kTyped);
+    s.isSecure = true;
+    setField(s);
+    EXPECT_FALSE(engine->pendingFix());
+    EXPECT_FALSE(engine->ghost().isShowing());
+}
+
+TEST_F(EngineFixes, OwnInsertionIsNotCorrected)
+{
+    // The program itself just typed the text: within 0.4 s nothing is offered anywhere.
+    showSuggestion(QStringLiteral("I saw "), QStringLiteral("teh"));
+    EXPECT_TRUE(press(keycode::AboveTab));
+    setText(kTyped);
+    EXPECT_FALSE(engine->pendingFix());
+    EXPECT_TRUE(engine->isEchoOfInjection(*engine->snapshot()));
+
+    // Later, only while the text still ends with the insertion.
+    advance(400);
+    FieldSnapshot s = *engine->snapshot();
+    s.before = QStringLiteral("I saw teh");
+    EXPECT_TRUE(engine->isEchoOfInjection(s));
+    s.fieldKey = QStringLiteral("100:2");
+    EXPECT_FALSE(engine->isEchoOfInjection(s));
+    s = *engine->snapshot();
+    EXPECT_FALSE(engine->isEchoOfInjection(s)); // "I saw teh " no longer ends with "teh"
+}
+
+TEST_F(EngineFixes, HintShowsEvenWithKeyHintsOff)
+{
+    prefs.setShowKeyHint(false);
+    setText(kTyped);
+    ASSERT_TRUE(engine->shownGhost());
+    EXPECT_EQ(engine->shownGhost()->hint, QStringLiteral("tab"));
+
+    prefs.setAcceptWordKey(std::nullopt);
+    setText(QStringLiteral("We met teh "));
+    ASSERT_TRUE(engine->shownGhost());
+    EXPECT_FALSE(engine->shownGhost()->hint);
+}
+
+TEST_F(EngineFixes, WithoutCaretTheFixIsKeptButTabPasses)
+{
+    FieldSnapshot s = snap(kTyped);
+    s.caretRect.reset();
+    setField(s);
+    EXPECT_TRUE(engine->pendingFix());
+    EXPECT_FALSE(engine->ghost().isShowing());
+    EXPECT_FALSE(press(keycode::Tab, {}, QStringLiteral("\t")));
+    EXPECT_TRUE(field.edits.isEmpty());
+}
+
+TEST_F(EngineFixes, ChangedTextIsNotFixed)
+{
+    setText(kTyped);
+    const auto fix = *engine->pendingFix();
+    field.current->before += QStringLiteral("x");
+    engine->refresh(true); // reads the change: the offer goes
+    EXPECT_FALSE(engine->pendingFix());
+
+    // An offer that no longer matches the text is dropped by the accept key itself.
+    EXPECT_FALSE(engine->acceptFix(fix));
+    EXPECT_TRUE(field.edits.isEmpty());
+}
+
+TEST_F(EngineFixes, OtherKeysHideTheFixAndPass)
+{
+    setText(kTyped);
+    EXPECT_FALSE(typeKey(QStringLiteral("a")));
+    EXPECT_FALSE(engine->ghost().isShowing());
+    EXPECT_TRUE(field.edits.isEmpty());
+}
+
+TEST_F(EngineFixes, EscapeDismissesTheFix)
+{
+    setText(kTyped);
+    EXPECT_TRUE(press(keycode::Escape));
+    EXPECT_FALSE(engine->pendingFix());
+    EXPECT_FALSE(engine->ghost().isShowing());
+    setField(*field.current, false);
+    EXPECT_FALSE(engine->pendingFix()); // held until the text changes
+}
+
+TEST_F(EngineFixes, KnownWords)
+{
+    EXPECT_FALSE(engine->isKnownWord(QString()));
+    EXPECT_TRUE(engine->isKnownWord(QStringLiteral("the")));
+    EXPECT_FALSE(engine->isKnownWord(QStringLiteral("Teh"))); // judged lower-cased
+}
+
+} // namespace
+} // namespace tq::testing
