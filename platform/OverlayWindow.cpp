@@ -106,7 +106,8 @@ void orderFront(QWidget* window)
 {
     if (!window->isVisible())
         window->show();
-    window->raise();
+    if (QGuiApplication::platformName() == QLatin1String("xcb"))
+        window->raise();
 }
 
 } // namespace overlay
