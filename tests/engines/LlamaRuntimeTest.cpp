@@ -198,8 +198,9 @@ TEST_F(LlamaRuntimeTest, GreedyBelowTheThresholdIsRepeatableAndStopStringsCut)
     const auto one = generate(floored);
     EXPECT_TRUE(a.text.startsWith(one.text));
     EXPECT_LE(one.text.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts).size(), 1);
-    if (!a.text.trimmed().isEmpty())
+    if (!a.text.trimmed().isEmpty()) {
         EXPECT_FALSE(one.text.trimmed().isEmpty());
+    }
 }
 
 TEST_F(LlamaRuntimeTest, HealingTakesTheHalfWordOutAndForcesItsSpelling)
