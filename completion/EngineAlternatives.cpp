@@ -108,8 +108,10 @@ void CompletionEngine::parseAlternatives(const QStringList& list)
     const AlternativesJob job = *alternativesJob_;
     alternativesJob_.reset();
     const QString before = snapshot_->before;
-    if (before != job.snapshot.before)
-        return; // typed meanwhile: the new text has its own evaluation
+    // Typed meanwhile, or another field (whose text may read the same): the new text has its
+    // own evaluation.
+    if (before != job.snapshot.before || snapshot_->fieldKey != job.snapshot.fieldKey)
+        return;
 
     const ReplyCleaner::MisspelledTest misspelled = [this](const QString& word) { return !isKnownWord(word); };
     QStringList cleaned;

@@ -77,6 +77,7 @@ std::optional<bool> CompletionEngine::handlePickerKey(const KeyPress& press)
         if (snapshot_)
             suppressed_ = Suppression{snapshot_->fieldKey, snapshot_->before};
         picker_->hide();
+        setStatus(Status::idle()); // nothing is on show any more
         return true;
     case keycode::Up:
     case keycode::Down: {

@@ -84,6 +84,17 @@ TEST_F(EngineAlternatives, TypingMeanwhileDropsTheAnswer)
     EXPECT_FALSE(engine->choices().isVisible());
 }
 
+TEST_F(EngineAlternatives, AnswerForAnotherFieldIsDropped)
+{
+    showSuggestion(kBefore, kReply);
+    provider.holdAlternatives = true;
+    askAlternatives();
+    setField(snap(kBefore, {}, QStringLiteral("100:2"))); // the same text in another field
+    provider.alternativesPromise.finish(QStringList{QStringLiteral("there")});
+    settle();
+    EXPECT_FALSE(engine->choices().isVisible());
+}
+
 TEST_F(EngineAlternatives, DismissalCancelsTheRequest)
 {
     showSuggestion(kBefore, kReply);

@@ -82,6 +82,7 @@ TEST_F(EngineEmoji, EscapeClosesUntilTheTextChanges)
     setText(kLaunch);
     EXPECT_TRUE(press(keycode::Escape));
     EXPECT_FALSE(engine->picker().isVisible());
+    EXPECT_EQ(status(), Status::idle());
     setField(*field.current, false);
     EXPECT_FALSE(engine->picker().isVisible());
     EXPECT_TRUE(provider.calls.isEmpty()); // the same text stays held
