@@ -21,6 +21,16 @@ bool isBlank(QStringView s)
     return true;
 }
 
+// At most two user-visible characters, without counting a long text to its end: a prefix never
+// holds more characters than the whole text.
+bool hasAtMostTwoCharacters(QStringView s)
+{
+    constexpr qsizetype kProbe = 64;
+    if (grapheme::count(s.left(kProbe)) > 2)
+        return false;
+    return s.size() <= kProbe || grapheme::count(s) <= 2;
+}
+
 bool endsWithLineBreak(const QString& before)
 {
     return text::startsWithLineBreak(grapheme::last(before));
@@ -134,7 +144,7 @@ CompletionEngine::Gate CompletionEngine::holdText(const FieldSnapshot& s) const
     if (!prefs_.ignoreSmallFields() && s.fieldFrame
         && (s.fieldFrame->width() < 140 || s.fieldFrame->height() < 15))
         return held(engineText("This field is too small"));
-    if (grapheme::count(s.before.trimmed()) <= 2)
+    if (hasAtMostTwoCharacters(s.before.trimmed()))
         return held(engineText("Waiting for a few characters"));
     if (endsWithLineBreak(s.before) && !s.startsLineAfterSentence())
         return held(engineText("Start of a new line"));
