@@ -183,76 +183,70 @@ void CompletionEngine::init()
 
 // ---- observable setters
 
+namespace {
+// Stores a value; true when it changed (observers are told only then).
+template <class T>
+bool assign(T& field, const T& value)
+{
+    if (field == value)
+        return false;
+    field = value;
+    return true;
+}
+} // namespace
+
 void CompletionEngine::setSnapshot(const std::optional<FieldSnapshot>& s)
 {
-    if (snapshot_ == s)
-        return;
-    snapshot_ = s;
-    emit snapshotChanged();
+    if (assign(snapshot_, s))
+        emit snapshotChanged();
 }
 
 void CompletionEngine::setDecision(const std::optional<RuleDecision>& d)
 {
-    if (decision_ == d)
-        return;
-    decision_ = d;
-    emit decisionChanged();
+    if (assign(decision_, d))
+        emit decisionChanged();
 }
 
 void CompletionEngine::setLastLatency(std::optional<qint64> ms)
 {
-    if (lastLatency_ == ms)
-        return;
-    lastLatency_ = ms;
-    emit lastLatencyChanged();
+    if (assign(lastLatency_, ms))
+        emit lastLatencyChanged();
 }
 
 void CompletionEngine::setLastPrompt(const QString& v)
 {
-    if (lastPrompt_ == v)
-        return;
-    lastPrompt_ = v;
-    emit lastPromptChanged();
+    if (assign(lastPrompt_, v))
+        emit lastPromptChanged();
 }
 
 void CompletionEngine::setLastOutput(const QString& v)
 {
-    if (lastOutput_ == v)
-        return;
-    lastOutput_ = v;
-    emit lastOutputChanged();
+    if (assign(lastOutput_, v))
+        emit lastOutputChanged();
 }
 
 void CompletionEngine::setLastSuggestion(const QString& v)
 {
-    if (lastSuggestion_ == v)
-        return;
-    lastSuggestion_ = v;
-    emit lastSuggestionChanged();
+    if (assign(lastSuggestion_, v))
+        emit lastSuggestionChanged();
 }
 
 void CompletionEngine::setLagSuspect(const std::optional<QString>& v)
 {
-    if (lagSuspect_ == v)
-        return;
-    lagSuspect_ = v;
-    emit lagSuspectChanged();
+    if (assign(lagSuspect_, v))
+        emit lagSuspectChanged();
 }
 
 void CompletionEngine::setLagCheck(const TaskHandle& v)
 {
-    if (lagCheck_ == v)
-        return;
-    lagCheck_ = v;
-    emit lagCheckChanged();
+    if (assign(lagCheck_, v))
+        emit lagCheckChanged();
 }
 
 void CompletionEngine::setLastLineEnd(const std::optional<LineEnd>& v)
 {
-    if (lastLineEnd_ == v)
-        return;
-    lastLineEnd_ = v;
-    emit lastLineEndChanged();
+    if (assign(lastLineEnd_, v))
+        emit lastLineEndChanged();
 }
 
 // ---- status
