@@ -446,6 +446,8 @@ private:
     std::optional<AlternativesJob> alternativesJob_;
     // The lower-cased key name of the accept-word shortcut's key, or none when it is unset.
     std::optional<QString> acceptWordHint() const;
+    // Holds offers and suggestions until the text before the caret changes (Escape in a list).
+    void holdCurrentText();
     // Announces a highlighted list row, when there is one.
     void announceRow(const std::optional<QString>& row);
     // The insertion method for text that follows synthesised deletions: accessibility

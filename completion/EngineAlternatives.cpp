@@ -52,6 +52,12 @@ std::optional<QString> CompletionEngine::acceptWordHint() const
     return std::nullopt;
 }
 
+void CompletionEngine::holdCurrentText()
+{
+    if (snapshot_)
+        suppressed_ = Suppression{snapshot_->fieldKey, snapshot_->before};
+}
+
 void CompletionEngine::announceRow(const std::optional<QString>& row)
 {
     if (row)
@@ -139,8 +145,7 @@ std::optional<bool> CompletionEngine::handleAlternativesKey(const KeyPress& pres
             insertAlternative();
             return true;
         case keycode::Escape:
-            if (snapshot_)
-                suppressed_ = Suppression{snapshot_->fieldKey, snapshot_->before};
+            holdCurrentText();
             choices_->hide();
             setStatus(Status::idle());
             return true;

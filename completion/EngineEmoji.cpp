@@ -74,8 +74,7 @@ std::optional<bool> CompletionEngine::handlePickerKey(const KeyPress& press)
         insertEmoji();
         return true;
     case keycode::Escape:
-        if (snapshot_)
-            suppressed_ = Suppression{snapshot_->fieldKey, snapshot_->before};
+        holdCurrentText();
         picker_->hide();
         setStatus(Status::idle()); // nothing is on show any more
         return true;

@@ -31,6 +31,16 @@ bool isBareEscape(const KeyPress& press)
 
 QString flag(bool present) { return present ? QStringLiteral("true") : QStringLiteral("false"); }
 
+// True when an acceptance has what it needs; otherwise logs what is missing.
+bool readyToAccept(const char* what, bool suggestion, bool source, bool snapshot)
+{
+    if (suggestion && source && snapshot)
+        return true;
+    log::info(QStringLiteral("%1 skipped: suggestion %2, source %3, snapshot %4")
+                  .arg(QLatin1String(what), flag(suggestion), flag(source), flag(snapshot)));
+    return false;
+}
+
 } // namespace
 
 bool CompletionEngine::handleKey(const KeyPress& press)
@@ -117,11 +127,8 @@ bool CompletionEngine::handleKey(const KeyPress& press)
 
 void CompletionEngine::acceptNextWord()
 {
-    if (!suggestion_ || !source_ || !snapshot_) {
-        log::info(QStringLiteral("accept next skipped: suggestion %1, source %2, snapshot %3")
-                      .arg(flag(bool(suggestion_)), flag(source_ != nullptr), flag(bool(snapshot_))));
+    if (!readyToAccept("accept next", bool(suggestion_), source_ != nullptr, bool(snapshot_)))
         return;
-    }
     const FieldSnapshot s = *snapshot_;
     const QString rest = suggestion_->remaining();
     const QString chunk = Suggestion::nextChunk(rest, prefs_.trailingSpace(), prefs_.trailingPunctuation());
@@ -156,11 +163,8 @@ void CompletionEngine::acceptNextWord()
 
 void CompletionEngine::acceptAll()
 {
-    if (!suggestion_ || !source_ || !snapshot_) {
-        log::info(QStringLiteral("accept all skipped: suggestion %1, source %2, snapshot %3")
-                      .arg(flag(bool(suggestion_)), flag(source_ != nullptr), flag(bool(snapshot_))));
+    if (!readyToAccept("accept all", bool(suggestion_), source_ != nullptr, bool(snapshot_)))
         return;
-    }
     const FieldSnapshot s = *snapshot_;
     const QString rest = suggestion_->remaining();
     suggestion_.reset();
@@ -178,7 +182,7 @@ bool CompletionEngine::handleEscape()
         return false;
     switch (prefs_.escapeBehavior()) {
     case EscapeBehavior::dismiss:
-        suppressed_ = Suppression{snapshot_->fieldKey, snapshot_->before};
+        holdCurrentText();
         dismiss(Status::idle());
         return true;
     case EscapeBehavior::dismissForField:
