@@ -180,3 +180,75 @@ TEST_F(EngineState, TasksOutliveNoEngine)
 
 } // namespace
 } // namespace tq::testing
+
+#include "engines/ModelSpec.h"
+#include "engines/ModelStore.h"
+#include "engines/ProviderHub.h"
+#include "field/ContextCollector.h"
+#include "platform/fakes/FakeKeychain.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+namespace tq::testing {
+namespace {
+
+// The engine as the application builds it: over the provider hub, with a context collector
+// of its own whose callbacks answer through the engine.
+TEST_F(EngineState, OverTheProviderHubWithItsOwnCollector)
+{
+    QTemporaryDir tmp;
+    ModelSpec spec = ModelSpec::builtIn();
+    spec.bytes = 4;
+    spec.sha256 = QString(64, u'a');
+    const QString dir = tmp.filePath(QStringLiteral("Models"));
+    QDir().mkpath(dir);
+    QFile model(dir + QLatin1Char('/') + spec.fileName);
+    ASSERT_TRUE(model.open(QIODevice::WriteOnly));
+    model.write("GGUF");
+    model.close();
+    QFile marker(dir + QLatin1Char('/') + spec.fileName + QStringLiteral(".verified"));
+    ASSERT_TRUE(marker.open(QIODevice::WriteOnly));
+    marker.write(spec.sha256.toUtf8());
+    marker.close();
+    ModelStore store(spec, dir);
+    ASSERT_TRUE(store.phase().is(ModelStore::Phase::Kind::Ready));
+
+    FakeProvider builtIn;
+    int builtInWarmUps = 0;
+    Keychain keychain(keychainStore);
+    ProviderHub hub(
+        prefs, store,
+        [&](ModelStore&, AppleIntelligenceProvider&) {
+            struct Forward final : CompletionProvider {
+                explicit Forward(FakeProvider& p) : p(p) {}
+                PromptStyle style() const override { return p.style(); }
+                Future<QString> complete(const CompletionRequest& r) override { return p.complete(r); }
+                Future<QString> complete(const CompletionRequest& r, PartialHandler h) override { return p.complete(r, h); }
+                Future<ProviderStatus> status() override { return p.status(); }
+                Future<QStringList> models() override { return p.models(); }
+                FakeProvider& p;
+            };
+            return ProviderHub::BuiltIn{std::make_unique<Forward>(builtIn), [&] { ++builtInWarmUps; }};
+        },
+        nullptr, nullptr, &keychain);
+
+    CompletionEngine real(prefs, rules, stats, memory, hub, power, typo);
+    ASSERT_TRUE(real.contextCollector());
+    real.setSource(&field);
+    FieldSnapshot s = snap(QStringLiteral("Hello there"));
+    s.windowTitle = QStringLiteral("Doc");
+    field.current = s;
+    real.refresh(false);
+    EXPECT_EQ(builtInWarmUps, 1);
+    ASSERT_EQ(builtIn.calls.size(), 1);
+    EXPECT_TRUE(builtIn.last().request.prompt.contains(QStringLiteral("Hello there")));
+    EXPECT_TRUE(real.contextCollector()->allowsCapture(QStringLiteral("org.example.Editor|Doc")));
+    EXPECT_FALSE(real.contextCollector()->allowsCapture(QStringLiteral("org.example.Editor|Other")));
+    EXPECT_TRUE(real.contextCollector()->isAppAllowed(QStringLiteral("org.example.Editor")));
+    real.setSource(nullptr);
+}
+
+} // namespace
+} // namespace tq::testing
