@@ -307,7 +307,7 @@ std::optional<QString> emojiQuery(const QString& beforeIn)
     if (start == 0 || before[start - 1] != u':')
         return std::nullopt;
     if (start >= 2) {
-        const QStringView beforeColon = grapheme::last(before.left(start - 1));
+        const QString beforeColon = grapheme::last(before.left(start - 1));
         const char32_t c = Chars::scalarOf(beforeColon);
         if (!chars::isSpace(c) && c != U'(' && c != U'[' && c != U'{')
             return std::nullopt;
