@@ -166,9 +166,13 @@ public:
         QString text;
     };
 
+    // The text the last time the caret was at the end of its line; its length is counted only
+    // when a lagging caret is suspected.
     struct LineEnd {
         QString fieldKey;
-        int length = 0;
+        QString before;
+        QString after;
+        int length() const;
         friend bool operator==(const LineEnd&, const LineEnd&) = default;
     };
 

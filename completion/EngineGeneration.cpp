@@ -43,6 +43,22 @@ std::optional<QString> stablePart(QString text)
     return stable;
 }
 
+// The last `n` characters. A text that ends in plain ASCII is cut without walking all of it:
+// between two printable ASCII characters there is always a character boundary.
+QString lastCharacters(const QString& text, int n)
+{
+    auto plain = [](QChar c) { return c.unicode() >= 0x20 && c.unicode() < 0x7F; };
+    qsizetype i = text.size() - 1;
+    int k = 0;
+    while (k < n && i >= 0 && plain(text[i])) {
+        --i;
+        ++k;
+    }
+    if (k == n && (i < 0 || plain(text[i])))
+        return text.right(n);
+    return grapheme::suffix(text, n);
+}
+
 QString trimSpacesAndTabs(const QString& s) { return chars::trim(s, chars::isSpaceOrTab).toString(); }
 
 } // namespace
@@ -209,7 +225,7 @@ bool CompletionEngine::show(const QString& cleaned, const FieldSnapshot& request
 {
     if (!snapshot_ || snapshot_->fieldKey != requestSnapshot.fieldKey)
         return false;
-    const QString anchorTail = grapheme::suffix(requestSnapshot.before, kAnchorTail);
+    const QString anchorTail = lastCharacters(requestSnapshot.before, kAnchorTail);
     const std::optional<int> consumed = typedProgress(cleaned, anchorTail, snapshot_->before);
     if (!consumed || *consumed >= grapheme::count(cleaned)) {
         if (isNew)

@@ -38,6 +38,8 @@ bool endsWithLineBreak(const QString& before)
 
 } // namespace
 
+int CompletionEngine::LineEnd::length() const { return grapheme::count(before) + grapheme::count(after); }
+
 bool CompletionEngine::refresh(bool onlyIfChanged)
 {
     const std::optional<FieldSnapshot> old = snapshot_;
@@ -177,7 +179,7 @@ void CompletionEngine::evaluate(const FieldSnapshot& s)
     }
     setLagSuspect(std::nullopt);
     if (isBlank(s.restOfLine()))
-        setLastLineEnd(LineEnd{s.fieldKey, grapheme::count(s.before) + grapheme::count(s.after)});
+        setLastLineEnd(LineEnd{s.fieldKey, s.before, s.after});
 
     if (offerEmoji(s))
         return;
@@ -238,7 +240,7 @@ bool CompletionEngine::caretInsideTextCheck(const FieldSnapshot& s, const QStrin
     const int rest = grapheme::count(s.restOfLine());
     if (rest < 1 || rest > 2)
         return false;
-    if (lastLineEnd_->length >= grapheme::count(s.before) + grapheme::count(s.after))
+    if (lastLineEnd_->length() >= grapheme::count(s.before) + grapheme::count(s.after))
         return false;
 
     setLagSuspect(s.before);

@@ -314,3 +314,25 @@ TEST_F(EngineStreaming, StalePartialIsIgnored)
 
 } // namespace
 } // namespace tq::testing
+
+namespace tq::testing {
+namespace {
+
+// The anchor is the last 120 user-visible characters, whatever the script.
+TEST_F(EngineGeneration, AnchorTailCountsUserVisibleCharacters)
+{
+    const QString accented = QString(150, u'a') + QStringLiteral("cafe\u0301 ");
+    const QString emoji = QStringLiteral("\U0001F44D\U0001F3FD") + QString(119, u'b') + QStringLiteral(" ");
+    const QString plain = QStringLiteral("\u00E9") + QString(130, u'c');
+    for (const QString& before : {accented, emoji, plain}) {
+        setText(before);
+        provider.reply(QStringLiteral("and more"));
+        settle();
+        ASSERT_TRUE(engine->suggestion());
+        EXPECT_EQ(engine->suggestion()->anchorTail, grapheme::suffix(before, 120));
+        EXPECT_EQ(grapheme::count(engine->suggestion()->anchorTail), 120);
+    }
+}
+
+} // namespace
+} // namespace tq::testing
