@@ -1,5 +1,7 @@
 #include "platform/ActiveApp.h"
 
+#include "platform/DesktopEntry.h"
+
 #include "platform/X11ActiveApp.h"
 
 #include <QDir>
@@ -80,31 +82,15 @@ QString desktopEntryName(const QString& desktopId)
     const QString path = QStandardPaths::locate(QStandardPaths::ApplicationsLocation, desktopId + QLatin1String(".desktop"));
     if (path.isEmpty())
         return {};
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly | QIODevice::Text))
+    const auto keys = desktopentry::readMainGroup(path);
+    if (!keys)
         return {};
-    const QString lang = QLocale().name();               // de_DE
+    const QString lang = QLocale().name(); // de_DE
     const QString shortLang = lang.section(QLatin1Char('_'), 0, 0);
-    QString name, localized;
-    bool inEntry = false;
-    while (!f.atEnd()) {
-        const QString line = QString::fromUtf8(f.readLine()).trimmed();
-        if (line.startsWith(QLatin1Char('['))) {
-            inEntry = line == QLatin1String("[Desktop Entry]");
-            continue;
-        }
-        if (!inEntry)
-            continue;
-        const qsizetype eq = line.indexOf(QLatin1Char('='));
-        if (eq < 0)
-            continue;
-        const QString key = line.left(eq).trimmed();
-        const QString value = line.mid(eq + 1).trimmed();
-        if (key == QLatin1String("Name"))
-            name = value;
-        else if (key == QStringLiteral("Name[%1]").arg(lang) || (localized.isEmpty() && key == QStringLiteral("Name[%1]").arg(shortLang)))
-            localized = value;
-    }
+    const QString name = keys->value(QStringLiteral("Name"));
+    QString localized = keys->value(QStringLiteral("Name[%1]").arg(lang));
+    if (localized.isEmpty())
+        localized = keys->value(QStringLiteral("Name[%1]").arg(shortLang));
     return localized.isEmpty() ? name : localized;
 }
 

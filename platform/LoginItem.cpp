@@ -1,5 +1,7 @@
 #include "platform/LoginItem.h"
 
+#include "platform/DesktopEntry.h"
+
 #include "platform/Text.h"
 
 #include <QCoreApplication>
@@ -34,28 +36,11 @@ QStringList configDirs()
 // Whether a desktop entry asks to be started: absent, hidden or switched off entries do not.
 bool entryStarts(const QString& path)
 {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly | QIODevice::Text))
+    const auto keys = desktopentry::readMainGroup(path);
+    if (!keys)
         return false;
-    bool inMain = false;
-    while (!f.atEnd()) {
-        const QString line = QString::fromUtf8(f.readLine()).trimmed();
-        if (line.startsWith(QLatin1Char('['))) {
-            inMain = line == QLatin1String("[Desktop Entry]");
-            continue;
-        }
-        if (!inMain)
-            continue;
-        const qsizetype eq = line.indexOf(QLatin1Char('='));
-        if (eq < 0)
-            continue;
-        const QString key = line.left(eq).trimmed();
-        const QString value = line.mid(eq + 1).trimmed();
-        if ((key == QLatin1String("Hidden") && value == QLatin1String("true"))
-            || (key == QLatin1String("X-GNOME-Autostart-enabled") && value == QLatin1String("false")))
-            return false;
-    }
-    return true;
+    return keys->value(QStringLiteral("Hidden")) != QLatin1String("true")
+        && keys->value(QStringLiteral("X-GNOME-Autostart-enabled")) != QLatin1String("false");
 }
 
 // Escapes a desktop entry string value (backslash sequences of the format).
