@@ -1,9 +1,11 @@
+#include "app/AppDelegate.h"
+#include "app/AppModel.h"
+#include "platform/SessionEnd.h"
+#include "platform/SingleInstance.h"
+
 #include <QApplication>
-#include <QMessageBox>
 
 #include <cstdio>
-
-#include "platform/Text.h"
 
 int main(int argc, char** argv)
 {
@@ -12,7 +14,18 @@ int main(int argc, char** argv)
         return 1;
     }
     QApplication app(argc, argv);
-    app.setApplicationName(tq::appName());
+    app.setApplicationName(QStringLiteral("Tessaquill"));
     app.setQuitOnLastWindowClosed(false);
+
+    // A second launch hands its arguments to the running instance and ends.
+    auto instance = tq::SingleInstance::system();
+    if (!instance->claim(app.arguments()))
+        return 0;
+
+    tq::AppModel model;
+    tq::AppModel::setShared(&model);
+    auto sessionEnd = tq::SessionEnd::system();
+    tq::AppDelegate delegate(model, *instance, *sessionEnd);
+    delegate.didFinishLaunching(app.arguments());
     return app.exec();
 }

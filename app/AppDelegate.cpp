@@ -1,0 +1,72 @@
+#include "app/AppDelegate.h"
+
+#include "app/AppModel.h"
+#include "app/WindowManager.h"
+#include "platform/Log.h"
+#include "platform/SessionEnd.h"
+#include "platform/SingleInstance.h"
+#include "settings/Preferences.h"
+#include "ui/menubar/TrayItem.h"
+
+#include <unistd.h>
+
+namespace tq {
+
+AppDelegate::AppDelegate(AppModel& model, SingleInstance& instance, SessionEnd& sessionEnd,
+                         std::function<void(int)> exit, QObject* parent)
+    : QObject(parent), model_(model), exit_(exit ? std::move(exit) : [](int code) { ::_exit(code); })
+{
+    tray_ = std::make_unique<TrayItem>([this] { model_.windows().showSettings(); }, [this] { terminate(); });
+    model_.iconHidden = [] { return TrayItem::iconHidden(); };
+    model_.windows().onQuitRequested = [this] { terminate(); };
+    connect(&instance, &SingleInstance::handedOver, this, [this](const QStringList& arguments) { reopen(arguments); });
+    connect(&sessionEnd, &SessionEnd::ending, this, [this] { terminate(); }, Qt::DirectConnection);
+    sessionEnd.start();
+}
+
+AppDelegate::~AppDelegate() = default;
+
+void AppDelegate::didFinishLaunching(const QStringList& arguments)
+{
+    model_.start();
+    tray_->setVisible(model_.prefs().showMenuBarIcon());
+    connect(&model_.prefs(), &Preferences::changed, this, [this](const QString& key) {
+        if (key == QLatin1String("showMenuBarIcon"))
+            tray_->setVisible(model_.prefs().showMenuBarIcon());
+    });
+    applyArguments(arguments);
+}
+
+bool AppDelegate::applyArguments(const QStringList& arguments)
+{
+    bool opened = false;
+    if (arguments.contains(QStringLiteral("--play-intro"))) {
+        model_.windows().showIntro();
+        opened = true;
+    }
+    const qsizetype at = arguments.indexOf(QStringLiteral("--open-settings"));
+    if (at >= 0 && at + 1 < arguments.size()) {
+        model_.windows().showSettings(settingsPaneFromName(arguments[at + 1]));
+        opened = true;
+    }
+    return opened;
+}
+
+void AppDelegate::reopen(const QStringList& arguments)
+{
+    if (!applyArguments(arguments))
+        model_.windows().showSettings();
+}
+
+void AppDelegate::terminate()
+{
+    if (terminating_)
+        return;
+    terminating_ = true;
+    log::info(QStringLiteral("quitting: writing the stores"));
+    model_.windows().saveFrames();
+    model_.flushStores();
+    exit_(0);
+}
+
+} // namespace tq

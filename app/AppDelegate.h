@@ -1,0 +1,48 @@
+#pragma once
+// The application's lifecycle around the model: starts it once launching has finished, keeps
+// the tray item, honours the launch arguments (also those a later launch hands over), and
+// writes the stores before the process ends, whether by Quit, Ctrl+Q, SIGTERM or the end of
+// the desktop session.
+
+#include <QObject>
+#include <QStringList>
+
+#include <functional>
+#include <memory>
+
+namespace tq {
+
+class AppModel;
+class SessionEnd;
+class SingleInstance;
+class TrayItem;
+
+class AppDelegate final : public QObject {
+    Q_OBJECT
+public:
+    // `exit` ends the process (default: _exit, so no other clean-up runs after the flush).
+    AppDelegate(AppModel& model, SingleInstance& instance, SessionEnd& sessionEnd,
+                std::function<void(int)> exit = {}, QObject* parent = nullptr);
+    ~AppDelegate() override;
+
+    // Starts the model and the tray item, then applies the program's arguments.
+    void didFinishLaunching(const QStringList& arguments);
+    // "--play-intro" anywhere plays the intro; "--open-settings" followed by a pane name opens
+    // the settings window on that pane (an unknown name: on the current pane). True when a
+    // window was opened.
+    bool applyArguments(const QStringList& arguments);
+    // A later launch: its arguments, else the settings window.
+    void reopen(const QStringList& arguments);
+    // Writes rules, statistics and writing memory at once, then ends the process with 0.
+    void terminate();
+
+    TrayItem* tray() const { return tray_.get(); }
+
+private:
+    AppModel& model_;
+    std::function<void(int)> exit_;
+    std::unique_ptr<TrayItem> tray_;
+    bool terminating_ = false;
+};
+
+} // namespace tq

@@ -1,0 +1,263 @@
+#include "app/AppModel.h"
+
+#include "app/WindowManager.h"
+#include "app/services/Import.h"
+#include "app/services/Permissions.h"
+#include "app/services/PowerMonitor.h"
+#include "app/services/TypoChecker.h"
+#include "completion/CompletionEngine.h"
+#include "overlay/AlternativesPanel.h"
+#include "overlay/EmojiPickerPanel.h"
+#include "engines/BuiltInProvider.h"
+#include "engines/ModelSpec.h"
+#include "engines/ModelStore.h"
+#include "field/ContextCollector.h"
+#include "input/KeyTap.h"
+#include "input/RivalWatcher.h"
+#include "input/TextInjector.h"
+#include "platform/AppFolder.h"
+#include "platform/Defaults.h"
+#include "platform/Log.h"
+#include "platform/PowerSource.h"
+#include "platform/SpellChecker.h"
+#include "settings/AppRules.h"
+#include "settings/Preferences.h"
+#include "stores/StatsStore.h"
+#include "stores/WritingMemory.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QStandardPaths>
+#include <QTimer>
+
+namespace tq {
+
+namespace {
+AppModel* sharedModel = nullptr;
+
+QString defaultSupportFolder()
+{
+    // The folder that holds this program's data folder (and the earlier product's).
+    QString base = qEnvironmentVariable("XDG_DATA_HOME");
+    if (base.isEmpty())
+        base = QDir::home().filePath(QStringLiteral(".local/share"));
+    return base;
+}
+} // namespace
+
+AppModel* AppModel::shared()
+{
+    return sharedModel;
+}
+
+void AppModel::setShared(AppModel* model)
+{
+    sharedModel = model;
+}
+
+bool AppModel::localOnlyFromEnvironment()
+{
+    return qgetenv("TESSAQUILL_LOCAL_ONLY") == "1";
+}
+
+AppModel::AppModel(AppPlatform platform, QObject* parent) : QObject(parent), platform_(std::move(platform))
+{
+    localOnly_ = platform_.localOnly.value_or(localOnlyFromEnvironment());
+    ownPid_ = platform_.ownPid ? platform_.ownPid : QCoreApplication::applicationPid();
+    Defaults& defaults = platform_.defaults ? *platform_.defaults : Defaults::standard();
+
+    permissions_ = platform_.permissions ? platform_.permissions() : std::make_unique<Permissions>();
+    rivals_ = std::make_unique<RivalWatcher>();
+    power_ = platform_.power ? std::make_unique<PowerMonitor>(*platform_.power) : std::make_unique<PowerMonitor>();
+    windows_ = std::make_unique<WindowManager>(&defaults);
+    injector_ = std::make_unique<TextInjector>();
+    axSource_ = std::make_unique<AXFieldSource>(injector_.get());
+    keyTap_ = std::make_unique<KeyTap>();
+
+    // The earlier product's settings and files come over before anything reads a setting.
+    if (platform_.importEarlierProduct)
+        migrateFromEarlierProduct(defaults, defaultSupportFolder());
+    prefs_ = std::make_unique<Preferences>(defaults);
+
+    folder_ = platform_.folder.isEmpty() ? applicationSupportFolder() : platform_.folder;
+    QDir().mkpath(folder_);
+    const QDir dir(folder_);
+    rules_ = std::make_unique<AppRules>(dir.filePath(QStringLiteral("rules.json")));
+    stats_ = std::make_unique<StatsStore>(dir.filePath(QStringLiteral("stats.json")));
+    stats_->load();
+    memory_ = std::make_unique<WritingMemory>(dir.filePath(QStringLiteral("memory.sealed")));
+    memory_->load();
+    modelStore_ = std::make_unique<ModelStore>(ModelSpec::builtIn(), dir.filePath(QStringLiteral("Models")));
+    hub_ = std::make_unique<ProviderHub>(*prefs_, *modelStore_, platform_.builtIn, nullptr, platform_.onDevice);
+    typo_ = platform_.spelling ? std::make_unique<TypoChecker>(*platform_.spelling) : std::make_unique<TypoChecker>();
+    engine_ = std::make_unique<CompletionEngine>(*prefs_, *rules_, *stats_, *memory_, *hub_, *power_, *typo_);
+
+    // The engine made its context collector; the model answers two of its questions and the
+    // engine the rest, never keeping the engine alive.
+    if (ContextCollector* collector = engine_->contextCollector()) {
+        QPointer<CompletionEngine> engine(engine_.get());
+        collector->allowsCapture = [engine](const QString& key) { return engine && engine->allowsCapture(key); };
+        collector->allowsClipboard = [] { return true; };
+        collector->allowsNearby = [] { return true; };
+        collector->allowsScreen = [engine] { return engine && engine->allowsScreen(); };
+        collector->onScreenRead = [engine] {
+            if (engine)
+                engine->screenReadFinished();
+        };
+        collector->isAppAllowed = [engine](const QString& id) { return engine && engine->isAppAllowed(id); };
+    }
+}
+
+AppModel::~AppModel()
+{
+    *alive_ = false;
+    if (sharedModel == this)
+        sharedModel = nullptr;
+    if (engine_)
+        engine_->setSource(nullptr);
+    keyTap_->handler = nullptr;
+    axSource_->onChange = nullptr;
+}
+
+void AppModel::start()
+{
+    if (started_)
+        return;
+    started_ = true;
+
+    power_->start();
+    QPointer<AppModel> self(this);
+    permissions_->setOnAccessibilityGranted([self] {
+        if (self)
+            self->accessibilityGranted();
+    });
+    permissions_->startWatching();
+    axSource_->onChange = [self](AXFieldSource::Change change) {
+        if (self)
+            self->fieldSourceChanged(change);
+    };
+    if (!localOnly_)
+        axSource_->start();
+    keyTap_->handler = [self](const TapEvent& event) { return self && self->handleTap(event); };
+    syncTapShortcuts();
+    connect(prefs_.get(), &Preferences::changed, this, [this](const QString& key) {
+        if (key.endsWith(QLatin1String("Key")))
+            syncTapShortcuts();
+        if (key == QLatin1String("isEnabled"))
+            emit glyphInputsChanged();
+    });
+    connect(engine_.get(), &CompletionEngine::statusChanged, this, [this] { syncTapShowing(); });
+    connect(engine_.get(), &CompletionEngine::lastSuggestionChanged, this, [this] { syncTapShowing(); });
+    connect(permissions_.get(), &Permissions::accessibilityChanged, this, [this] { emit glyphInputsChanged(); });
+    connect(rules_.get(), &AppRules::globalPauseUntilChanged, this, [this] { emit glyphInputsChanged(); });
+    connect(rivals_.get(), &RivalWatcher::runningChanged, this, [this] { emit glyphInputsChanged(); });
+
+    startSystemWide();
+
+    // Every engine's status, one after the other.
+    auto refreshAll = std::make_shared<std::function<void(int)>>();
+    *refreshAll = [self, refreshAll](int index) {
+        static constexpr EngineKind order[] = {EngineKind::builtIn, EngineKind::apple, EngineKind::ollama, EngineKind::openAI};
+        if (!self || index >= 4)
+            return;
+        self->hub_->refresh(order[index]).then(self, [refreshAll, index](auto) { (*refreshAll)(index + 1); });
+    };
+    QTimer::singleShot(0, this, [refreshAll] { (*refreshAll)(0); });
+    modelStore_->setOnReady([self] {
+        if (self)
+            QTimer::singleShot(0, self, [self] { self->hub_->refresh(EngineKind::builtIn); });
+    });
+
+    memoryPressure_ = platform_.memoryPressure ? platform_.memoryPressure() : MemoryPressure::system();
+    connect(memoryPressure_.get(), &MemoryPressure::pressure, this, [this] { memoryPressure(); });
+    memoryPressure_->start();
+
+    reminder_.start(kReminderDelay, [this] { checkHiddenIcon(); });
+
+    windows_->setModel(this);
+    if (!prefs_->onboardingDone()) {
+        windows_->showOnboarding();
+    } else if (!prefs_->introSeen()) {
+        prefs_->setIntroSeen(true);
+        windows_->showIntro([self] {
+            if (self)
+                self->introFinished();
+        });
+    }
+
+    engine_->holdReason = [self]() -> std::optional<QString> { return self ? self->holdReason() : std::nullopt; };
+    rivals_->onChange = [self] {
+        if (self)
+            self->rivalsChanged();
+    };
+    rivals_->onAppear = [self](const RivalApp&) {
+        if (self)
+            self->rivalAppeared();
+    };
+    rivals_->refresh(true);
+    rivals_->startObserving();
+}
+
+void AppModel::startSystemWide()
+{
+    if (!permissions_->accessibility() || localOnly_)
+        return;
+    setTapRunning(keyTap_->start());
+    log::info(QStringLiteral("system-wide start: tap running ") + (tapRunning_ ? QStringLiteral("1") : QStringLiteral("0")));
+    axSource_->attach(ActiveApp::shared().frontmostPid());
+}
+
+void AppModel::memoryPressure()
+{
+    if (auto* builtIn = dynamic_cast<BuiltInProvider*>(&hub_->builtIn()))
+        builtIn->handleMemoryPressure();
+}
+
+void AppModel::checkHiddenIcon()
+{
+    const auto visible = [](QWidget* w) { return w && w->isVisible(); };
+    if (visible(windows_->onboardingWindow()) || visible(windows_->introWindow())) {
+        reminder_.start(kReminderRecheck, [this] { checkHiddenIcon(); });
+        return;
+    }
+    if (prefs_->showMenuBarIcon() && prefs_->remindHiddenIcon() && iconHidden && iconHidden())
+        windows_->showHiddenIconPrompt();
+}
+
+void AppModel::setFrontApp(const FrontApp& app)
+{
+    if (frontApp_ == app)
+        return;
+    frontApp_ = app;
+    emit frontAppChanged_();
+}
+
+void AppModel::setTapRunning(bool running)
+{
+    if (tapRunning_ == running)
+        return;
+    tapRunning_ = running;
+    emit tapRunningChanged(running);
+}
+
+void AppModel::flushStores()
+{
+    rules_->flush();
+    stats_->flush();
+    memory_->save();
+}
+
+void AppModel::syncTapShortcuts()
+{
+    keyTap_->setShortcuts({prefs_->triggerKey(), prefs_->alternativesKey(), prefs_->toggleAppKey(), prefs_->toggleGlobalKey()},
+                          {prefs_->acceptWordKey(), prefs_->acceptAllKey()});
+}
+
+void AppModel::syncTapShowing()
+{
+    const bool showing = engine_->suggestion().has_value() || engine_->pendingFix().has_value() ||
+                         engine_->picker().isVisible() || engine_->choices().isVisible();
+    keyTap_->setShowing(showing);
+}
+
+} // namespace tq

@@ -1,0 +1,265 @@
+#include "app/WindowManager.h"
+
+#include "app/AppModel.h"
+#include "platform/Defaults.h"
+#include "completion/CompletionEngine.h"
+#include "settings/Preferences.h"
+#include "ui/design/Palette.h"
+
+#include <QAction>
+#include <QEvent>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace tq {
+
+WindowManager::Traits WindowManager::traits(Kind kind)
+{
+    switch (kind) {
+    case Kind::onboarding:
+        return {engineText("Welcome to %app"), {640, 660}, {560, 540}, true, false, true, QStringLiteral("onboardingWindow")};
+    case Kind::intro:
+        return {engineText("%app"), {640, 660}, {560, 540}, true, false, true, QStringLiteral("introWindow")};
+    case Kind::rival:
+        return {engineText("Another autocomplete app is running"), {460, 440}, {460, 440}, false, true, true,
+                QStringLiteral("rivalWindow")};
+    case Kind::hiddenIcon:
+        return {engineText("Your menu bar icon is hidden"), {440, 400}, {440, 400}, false, false, true,
+                QStringLiteral("hiddenIconWindow")};
+    case Kind::settings:
+        return {engineText("%app"), {900, 640}, {760, 500}, true, false, false, QStringLiteral("settingsWindow")};
+    }
+    return {};
+}
+
+WindowManager::WindowManager(Defaults* defaults, QObject* parent)
+    : QObject(parent), defaults_(defaults ? *defaults : Defaults::standard())
+{
+}
+
+WindowManager::~WindowManager()
+{
+    for (auto* field : {&settings_, &onboarding_, &rival_, &intro_, &hiddenIcon_}) {
+        if (*field)
+            delete field->data();
+    }
+}
+
+void WindowManager::setContent(Kind kind, ContentFactory factory)
+{
+    content_[kind] = std::move(factory);
+}
+
+QWidget* WindowManager::make(Kind kind, std::function<void()> closeAction)
+{
+    const Traits t = traits(kind);
+    auto* window = new QWidget(nullptr, Qt::Window);
+    window->setObjectName(t.objectName);
+    window->setAttribute(Qt::WA_DeleteOnClose, false); // closing only hides
+    window->setWindowTitle(t.title);
+    QPalette pal = window->palette();
+    pal.setColor(QPalette::Window, kind == Kind::intro ? QColor(Qt::black) : palette::ink());
+    pal.setColor(QPalette::Highlight, palette::gold());
+    pal.setColor(QPalette::WindowText, palette::paper());
+    pal.setColor(QPalette::Text, palette::paper());
+    window->setPalette(pal);
+    window->setAutoFillBackground(true);
+
+    auto* layout = new QVBoxLayout(window);
+    layout->setContentsMargins(0, 0, 0, 0);
+    if (auto it = content_.find(kind); it != content_.end() && it->second && model_) {
+        if (QWidget* content = it->second(*model_, std::move(closeAction)))
+            layout->addWidget(content);
+    }
+
+    window->resize(t.size);
+    window->setMinimumSize(t.minimum);
+    if (!t.resizable) {
+        window->setFixedSize(t.size);
+        window->setWindowFlag(Qt::WindowMinimizeButtonHint, false);
+        window->setWindowFlag(Qt::WindowMaximizeButtonHint, false);
+    }
+    if (t.floating)
+        window->setWindowFlag(Qt::WindowStaysOnTopHint, true);
+
+    if (QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect frame(QPoint(0, 0), t.size);
+        frame.moveCenter(screen->availableGeometry().center());
+        window->move(frame.topLeft());
+    }
+    if (kind == Kind::settings) {
+        // A saved frame replaces the centred one.
+        const QVariant saved = defaults_.object(QString::fromLatin1(kSettingsFrameKey));
+        if (saved.typeId() == QMetaType::QByteArray)
+            window->restoreGeometry(saved.toByteArray());
+    }
+
+    auto* quit = new QAction(window);
+    quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    quit->setShortcutContext(Qt::WindowShortcut);
+    connect(quit, &QAction::triggered, this, [this] {
+        if (onQuitRequested)
+            onQuitRequested();
+    });
+    window->addAction(quit);
+    auto* settings = new QAction(window);
+    settings->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Comma));
+    settings->setShortcutContext(Qt::WindowShortcut);
+    connect(settings, &QAction::triggered, this, [this] { showSettings(); });
+    window->addAction(settings);
+
+    window->installEventFilter(this);
+    return window;
+}
+
+void WindowManager::present(QWidget* window)
+{
+    if (!window)
+        return;
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+void WindowManager::closeAndForget(QPointer<QWidget>& field)
+{
+    if (!field)
+        return;
+    QWidget* old = field;
+    old->close();
+    field = nullptr;
+    old->deleteLater();
+}
+
+void WindowManager::showOnboarding()
+{
+    if (!model_)
+        return;
+    if (!onboarding_) {
+        onboarding_ = make(Kind::onboarding, [this] {
+            if (model_)
+                model_->prefs().setOnboardingDone(true);
+            if (onboarding_)
+                onboarding_->close();
+        });
+    }
+    present(onboarding_);
+}
+
+void WindowManager::showIntro(std::function<void()> onFinish)
+{
+    if (!model_)
+        return;
+    closeAndForget(intro_);
+    auto window = std::make_shared<QPointer<QWidget>>();
+    intro_ = make(Kind::intro, [window, onFinish] {
+        // Only the intro that finishes runs its action, once.
+        if (!*window || !(*window)->isVisible())
+            return;
+        (*window)->close();
+        if (onFinish)
+            onFinish();
+    });
+    *window = intro_;
+    present(intro_);
+}
+
+void WindowManager::showRivalPrompt()
+{
+    if (!model_)
+        return;
+    closeAndForget(rival_);
+    auto window = std::make_shared<QPointer<QWidget>>();
+    rival_ = make(Kind::rival, [window] {
+        if (*window)
+            (*window)->close();
+    });
+    *window = rival_;
+    present(rival_);
+}
+
+void WindowManager::showHiddenIconPrompt()
+{
+    if (!model_)
+        return;
+    closeAndForget(hiddenIcon_);
+    auto window = std::make_shared<QPointer<QWidget>>();
+    hiddenIcon_ = make(Kind::hiddenIcon, [window] {
+        if (*window)
+            (*window)->close();
+    });
+    *window = hiddenIcon_;
+    present(hiddenIcon_);
+}
+
+void WindowManager::showSettings(std::optional<SettingsPane> pane)
+{
+    if (!model_)
+        return;
+    if (pane)
+        router_.setPane(*pane);
+    if (!settings_)
+        settings_ = make(Kind::settings, {});
+    present(settings_);
+}
+
+void WindowManager::presentWaitingWindow()
+{
+    for (QWidget* window : {onboarding_.data(), settings_.data()}) {
+        if (window && window->isVisible()) {
+            present(window);
+            return;
+        }
+    }
+}
+
+bool WindowManager::hasCountedWindowOpen() const
+{
+    for (QWidget* window : {settings_.data(), onboarding_.data(), rival_.data(), intro_.data()}) {
+        if (window && window->isVisible())
+            return true;
+    }
+    return false;
+}
+
+void WindowManager::saveFrames()
+{
+    if (settings_)
+        defaults_.set(QString::fromLatin1(kSettingsFrameKey), settings_->saveGeometry());
+}
+
+bool WindowManager::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Close) {
+        if (auto* window = qobject_cast<QWidget*>(watched))
+            windowClosing(window);
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void WindowManager::windowClosing(QWidget* window)
+{
+    if (window == settings_)
+        saveFrames();
+    if (window == rival_ || window == intro_) {
+        QPointer<QWidget>& field = window == rival_ ? rival_ : intro_;
+        field = nullptr;
+        window->deleteLater();
+    }
+    bool left = false;
+    for (QWidget* other : {settings_.data(), onboarding_.data(), rival_.data(), intro_.data()}) {
+        if (other && other != window && other->isVisible())
+            left = true;
+    }
+    if (!left) {
+        // After the window has gone.
+        QTimer::singleShot(0, this, [this] {
+            if (!hasCountedWindowOpen())
+                emit lastWindowClosed();
+        });
+    }
+}
+
+} // namespace tq

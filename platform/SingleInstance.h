@@ -1,0 +1,56 @@
+#pragma once
+// One running instance per user. The first launch claims a local socket and listens on it; a
+// later launch hands its arguments over that socket to the running instance and ends.
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+#include <optional>
+
+namespace tq {
+
+class SingleInstance : public QObject {
+    Q_OBJECT
+public:
+    using QObject::QObject;
+    ~SingleInstance() override = default;
+
+    // True: this process is the running instance now. False: another one runs and has been
+    // given `arguments` (this process should end).
+    virtual bool claim(const QStringList& arguments) = 0;
+
+    static std::unique_ptr<SingleInstance> system();
+
+signals:
+    // A later launch handed over its arguments (its program path first).
+    void handedOver(const QStringList& arguments);
+};
+
+class LocalSocketInstance final : public SingleInstance {
+    Q_OBJECT
+public:
+    // `socketPath` defaults to "tessaquill.sock" in $XDG_RUNTIME_DIR (else the temporary folder,
+    // named with the user id).
+    explicit LocalSocketInstance(QString socketPath = defaultSocketPath(), QObject* parent = nullptr);
+    ~LocalSocketInstance() override;
+
+    bool claim(const QStringList& arguments) override;
+    bool isListening() const;
+
+    static QString defaultSocketPath();
+    static QByteArray encode(const QStringList& arguments);
+    // None of a message that is not a JSON array of texts.
+    static std::optional<QStringList> decode(const QByteArray& message);
+
+private:
+    bool handOver(const QStringList& arguments);
+    void accept();
+
+    QString socketPath_;
+    struct Impl;
+    std::unique_ptr<Impl> d;
+};
+
+} // namespace tq

@@ -1,0 +1,241 @@
+#include "AppFixture.h"
+
+#include "completion/CompletionEngine.h"
+#include "platform/MemoryPressure.h"
+#include "platform/SessionEnd.h"
+#include "platform/SingleInstance.h"
+#include "settings/AppRules.h"
+#include "settings/Preferences.h"
+#include "stores/StatsStore.h"
+#include "stores/WritingMemory.h"
+#include "ui/menubar/TrayItem.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+
+#include <csignal>
+
+using namespace std::chrono_literals;
+
+namespace tq {
+
+namespace {
+
+class DelegateFixture : public AppFixture {
+protected:
+    AppDelegate& delegate()
+    {
+        if (!model)
+            build();
+        if (!delegate_)
+            delegate_ = std::make_unique<AppDelegate>(*model, instance, sessionEnd, [this](int code) { exits << code; });
+        return *delegate_;
+    }
+    void TearDown() override { delegate_.reset(); }
+    bool fileExists(const char* name) const { return QFile::exists(QDir(folder.path()).filePath(QString::fromLatin1(name))); }
+
+    FakeSingleInstance instance;
+    FakeSessionEnd sessionEnd;
+    QList<int> exits;
+    std::unique_ptr<AppDelegate> delegate_;
+};
+
+} // namespace
+
+TEST_F(DelegateFixture, OpenSettingsArgumentNamesAPane)
+{
+    delegate().didFinishLaunching({QStringLiteral("tessaquill"), QStringLiteral("--open-settings"), QStringLiteral("keys")});
+    ASSERT_NE(model->windows().settingsWindow(), nullptr);
+    EXPECT_TRUE(model->windows().settingsWindow()->isVisible());
+    EXPECT_EQ(model->windows().router().pane(), SettingsPane::keys);
+}
+
+TEST_F(DelegateFixture, OpenSettingsLastOpensNothingAndAnUnknownPaneKeepsTheSelection)
+{
+    delegate().didFinishLaunching({QStringLiteral("tessaquill"), QStringLiteral("--open-settings")});
+    EXPECT_EQ(model->windows().settingsWindow(), nullptr);
+    model->windows().router().setPane(SettingsPane::power);
+    EXPECT_TRUE(delegate().applyArguments({QStringLiteral("x"), QStringLiteral("--open-settings"), QStringLiteral("nope")}));
+    EXPECT_TRUE(model->windows().settingsWindow()->isVisible());
+    EXPECT_EQ(model->windows().router().pane(), SettingsPane::power);
+}
+
+TEST_F(DelegateFixture, PlayIntroShowsItEvenWhenSeenAndItsEndOpensNothing)
+{
+    std::function<void()> done;
+    build();
+    model->windows().setContent(WindowManager::Kind::intro, [&](AppModel&, std::function<void()> close) {
+        done = close;
+        return new QWidget;
+    });
+    delegate().didFinishLaunching({QStringLiteral("tessaquill"), QStringLiteral("--play-intro")});
+    ASSERT_NE(model->windows().introWindow(), nullptr);
+    ASSERT_TRUE(done);
+    done();
+    EXPECT_EQ(model->windows().onboardingWindow(), nullptr);
+    EXPECT_EQ(model->windows().settingsWindow(), nullptr);
+}
+
+TEST_F(DelegateFixture, ASecondLaunchOpensSettingsOrItsArguments)
+{
+    delegate().didFinishLaunching({QStringLiteral("tessaquill")});
+    EXPECT_EQ(model->windows().settingsWindow(), nullptr);
+    instance.launchAgain({QStringLiteral("tessaquill")});
+    ASSERT_NE(model->windows().settingsWindow(), nullptr);
+    EXPECT_EQ(model->windows().router().pane(), SettingsPane::overview);
+    instance.launchAgain({QStringLiteral("tessaquill"), QStringLiteral("--open-settings"), QStringLiteral("about")});
+    EXPECT_EQ(model->windows().router().pane(), SettingsPane::about);
+}
+
+TEST_F(DelegateFixture, SessionEndWritesEveryStoreDespitePendingSavesThenExits)
+{
+    delegate().didFinishLaunching({QStringLiteral("tessaquill")});
+    EXPECT_EQ(sessionEnd.starts, 1);
+    model->rules().pause(QStringLiteral("app:org.example.Editor"), 600, clock.now());
+    model->stats().recordAccepted(QStringLiteral("two words"), QStringLiteral("app:org.example.Editor"), clock.now());
+    ASSERT_TRUE(model->rules().hasPendingSave());
+    ASSERT_TRUE(model->stats().hasPendingSave());
+    EXPECT_FALSE(fileExists("rules.json"));
+    EXPECT_FALSE(fileExists("stats.json"));
+
+    sessionEnd.end();
+    EXPECT_EQ(exits, QList<int>{0});
+    EXPECT_TRUE(fileExists("rules.json"));
+    EXPECT_TRUE(fileExists("stats.json"));
+    EXPECT_FALSE(model->rules().hasPendingSave());
+    EXPECT_FALSE(model->stats().hasPendingSave());
+    sessionEnd.end(); // a repeated signal does not write or exit twice
+    EXPECT_EQ(exits.size(), 1);
+}
+
+TEST_F(DelegateFixture, QuitFromTheTrayAndCtrlQWriteTheStores)
+{
+    delegate().didFinishLaunching({QStringLiteral("tessaquill")});
+    model->memory().record(QStringLiteral("A remembered passage of some length."), QStringLiteral("app:x"), clock.now());
+    model->stats().recordAccepted(QStringLiteral("word"), QStringLiteral("app:x"), clock.now());
+    EXPECT_EQ(delegate().tray()->quitAction()->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
+    delegate().tray()->quitAction()->trigger();
+    EXPECT_EQ(exits, QList<int>{0});
+    EXPECT_TRUE(fileExists("stats.json"));
+    if (model->memory().entryCount(QStringLiteral("app:x")) > 0)
+        EXPECT_TRUE(fileExists("memory.sealed"));
+}
+
+TEST_F(DelegateFixture, CtrlQInAWindowQuits)
+{
+    delegate().didFinishLaunching({QStringLiteral("tessaquill")});
+    model->windows().showSettings();
+    bool found = false;
+    for (QAction* action : model->windows().settingsWindow()->actions()) {
+        if (action->shortcut() == QKeySequence(Qt::CTRL | Qt::Key_Q)) {
+            action->trigger();
+            found = true;
+        }
+    }
+    EXPECT_TRUE(found);
+    EXPECT_EQ(exits, QList<int>{0});
+}
+
+TEST(SessionEndSignals, SigtermIsDeliveredOnTheMainThread)
+{
+    LinuxSessionEnd end;
+    end.start();
+    end.start();
+    QSignalSpy ending(&end, &SessionEnd::ending);
+    ::raise(SIGTERM);
+    ASSERT_TRUE(ending.wait(2000));
+    EXPECT_EQ(ending.count(), 1);
+}
+
+TEST(SingleInstanceSocket, ALaterLaunchHandsItsArgumentsOver)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("s.sock"));
+    LocalSocketInstance first(path);
+    EXPECT_TRUE(first.claim({QStringLiteral("tessaquill")}));
+    EXPECT_TRUE(first.isListening());
+    QSignalSpy handed(&first, &SingleInstance::handedOver);
+
+    // The later launch runs in another process in real use; the socket does not care.
+    const QStringList args{QStringLiteral("tessaquill"), QStringLiteral("--open-settings"), QStringLiteral("keys ü")};
+    LocalSocketInstance second(path);
+    EXPECT_FALSE(second.claim(args));
+    ASSERT_TRUE(handed.wait(2000));
+    EXPECT_EQ(handed.first().first().toStringList(), args);
+}
+
+TEST(SingleInstanceSocket, AStaleSocketFileIsTakenOverAndBadMessagesAreRefused)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("s.sock"));
+    QFile stale(path);
+    ASSERT_TRUE(stale.open(QIODevice::WriteOnly));
+    stale.close();
+    LocalSocketInstance first(path);
+    EXPECT_TRUE(first.claim({}));
+    EXPECT_TRUE(first.isListening());
+    EXPECT_EQ(LocalSocketInstance::decode("[\"a\",1]"), std::nullopt);
+    EXPECT_EQ(LocalSocketInstance::decode("{}"), std::nullopt);
+    EXPECT_EQ(LocalSocketInstance::decode(LocalSocketInstance::encode({QStringLiteral("a b")})), QStringList{QStringLiteral("a b")});
+}
+
+TEST(MemoryPressureLevels, StallInformationFirstThenAvailableMemory)
+{
+    using L = MemoryPressure::Level;
+    const QString calm = QStringLiteral("some avg10=0.00 avg60=0.00 avg300=0.00 total=1\nfull avg10=0.00 avg60=0.00 avg300=0.00 total=1\n");
+    const QString stalled = QStringLiteral("some avg10=25.10 avg60=3.00 avg300=1.00 total=9\nfull avg10=1.00 avg60=0.00 avg300=0.00 total=1\n");
+    const QString severe = QStringLiteral("some avg10=60.00 avg60=3.00 avg300=1.00 total=9\nfull avg10=30.00 avg60=0.00 avg300=0.00 total=1\n");
+    const QString low = QStringLiteral("MemTotal:       1000000 kB\nMemFree:  1 kB\nMemAvailable:    80000 kB\n");
+    const QString plenty = QStringLiteral("MemTotal:       1000000 kB\nMemAvailable:   500000 kB\n");
+    EXPECT_EQ(LinuxMemoryPressure::levelFrom(calm, low), L::Normal); // stall figures win
+    EXPECT_EQ(LinuxMemoryPressure::levelFrom(stalled, plenty), L::Warning);
+    EXPECT_EQ(LinuxMemoryPressure::levelFrom(severe, plenty), L::Critical);
+    EXPECT_EQ(LinuxMemoryPressure::levelFrom({}, low), L::Warning);
+    EXPECT_EQ(LinuxMemoryPressure::levelFrom({}, QStringLiteral("MemTotal: 1000 kB\nMemAvailable: 10 kB\n")), L::Critical);
+    EXPECT_EQ(LinuxMemoryPressure::levelFrom({}, plenty), L::Normal);
+    EXPECT_EQ(LinuxMemoryPressure::levelFrom(QStringLiteral("garbage"), QStringLiteral("garbage")), L::Normal);
+}
+
+TEST(MemoryPressureLevels, OnlyARiseIsReported)
+{
+    VirtualClock clock;
+    QTemporaryDir dir;
+    const QString psi = dir.filePath(QStringLiteral("memory"));
+    const auto write = [&](const char* text) {
+        QFile f(psi);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(text);
+    };
+    LinuxMemoryPressure source(clock, psi, dir.filePath(QStringLiteral("none")));
+    QSignalSpy rises(&source, &MemoryPressure::pressure);
+    source.start();
+    source.start();
+    write("some avg10=30.00 avg60=0 avg300=0 total=0\nfull avg10=0.00 avg60=0 avg300=0 total=0\n");
+    clock.advance(LinuxMemoryPressure::kInterval);
+    clock.advance(LinuxMemoryPressure::kInterval);
+    ASSERT_EQ(rises.count(), 1);
+    EXPECT_EQ(rises.at(0).at(0).value<MemoryPressure::Level>(), MemoryPressure::Level::Warning);
+    write("some avg10=30.00 avg60=0 avg300=0 total=0\nfull avg10=9.00 avg60=0 avg300=0 total=0\n");
+    clock.advance(LinuxMemoryPressure::kInterval);
+    EXPECT_EQ(rises.count(), 2);
+    write("some avg10=0.00 avg60=0 avg300=0 total=0\nfull avg10=0.00 avg60=0 avg300=0 total=0\n");
+    clock.advance(LinuxMemoryPressure::kInterval);
+    write("some avg10=30.00 avg60=0 avg300=0 total=0\nfull avg10=0.00 avg60=0 avg300=0 total=0\n");
+    clock.advance(LinuxMemoryPressure::kInterval);
+    EXPECT_EQ(rises.count(), 3);
+}
+
+TEST(SettingsPanes, NamesRoundTrip)
+{
+    for (int i = 0; i <= int(SettingsPane::about); ++i) {
+        const auto pane = static_cast<SettingsPane>(i);
+        EXPECT_EQ(settingsPaneFromName(settingsPaneName(pane)), pane);
+    }
+    EXPECT_EQ(settingsPaneFromName(QStringLiteral("Keys")), std::nullopt);
+    EXPECT_EQ(settingsPaneFromName(QString()), std::nullopt);
+}
+
+} // namespace tq
