@@ -252,3 +252,24 @@ TEST_F(EngineState, OverTheProviderHubWithItsOwnCollector)
 
 } // namespace
 } // namespace tq::testing
+
+namespace tq::testing {
+namespace {
+
+TEST_F(EngineState, DismissCancelsTheAlternativesRequest)
+{
+    provider.holdAlternatives = true;
+    showSuggestion(QStringLiteral("Hello "), QStringLiteral("world, and more"));
+    EXPECT_TRUE(press(keycode::Down, ModifierSet::option));
+    ASSERT_TRUE(engine->choiceTask());
+    EXPECT_FALSE(engine->choiceTask()->isCancelled());
+    engine->dismiss(Status::idle());
+    EXPECT_TRUE(engine->choiceTask()->isCancelled());
+    provider.alternativesPromise.finish(QStringList{QStringLiteral("and then")});
+    settle();
+    EXPECT_FALSE(engine->choices().isVisible());
+    EXPECT_EQ(status(), Status::idle());
+}
+
+} // namespace
+} // namespace tq::testing
