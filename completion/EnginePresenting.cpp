@@ -28,7 +28,7 @@ int lineBreakCount(const QString& text)
 {
     int n = 0;
     for (QChar c : text)
-        if (text::isLineBreak(c.unicode()))
+        if (linebreak::isLineBreak(c.unicode()))
             ++n;
     return n;
 }

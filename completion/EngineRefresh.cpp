@@ -33,7 +33,7 @@ bool hasAtMostTwoCharacters(QStringView s)
 
 bool endsWithLineBreak(const QString& before)
 {
-    return text::startsWithLineBreak(grapheme::last(before));
+    return linebreak::startsWithLineBreak(grapheme::last(before));
 }
 
 } // namespace

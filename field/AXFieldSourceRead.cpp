@@ -198,7 +198,7 @@ std::optional<FieldSnapshot> AXFieldSource::snapshot()
                     read = again;
             }
             const bool onlyBlank = std::all_of(read->after.begin(), read->after.end(), [](QChar c) { return c.isSpace(); });
-            if (!read->after.isEmpty() && text::isLineBreak(read->after[0].unicode()) && onlyBlank) {
+            if (!read->after.isEmpty() && linebreak::isLineBreak(read->after[0].unicode()) && onlyBlank) {
                 read->before += QLatin1Char('\n');
                 read->rawBefore += QLatin1Char('\n');
                 read->after.remove(0, 1);

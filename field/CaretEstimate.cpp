@@ -30,7 +30,7 @@ std::optional<AXFieldSource::Estimate> AXFieldSource::estimateCaret(const QStrin
     const auto& lines = laid.lines();
 
     const qsizetype c = before.size();
-    const bool newLine = !before.isEmpty() && text::startsWithLineBreak(grapheme::last(before));
+    const bool newLine = !before.isEmpty() && linebreak::startsWithLineBreak(grapheme::last(before));
     int row = -1;
     for (int i = 0; i < int(lines.size()); ++i) {
         if (lines[i].start + lines[i].length > c) {

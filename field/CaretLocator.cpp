@@ -23,7 +23,7 @@ QRectF trailing(const QRectF& r) { return QRectF(maxX(r), minY(r), 1, r.height()
 
 bool endsWithLineBreak(const QString& before)
 {
-    return !before.isEmpty() && text::startsWithLineBreak(grapheme::last(before));
+    return !before.isEmpty() && linebreak::startsWithLineBreak(grapheme::last(before));
 }
 
 // UTF-16 length of the character that starts at `pos`.
@@ -109,7 +109,7 @@ std::optional<QRectF> AXFieldSource::newLineProbe(const AXElement& element, qint
     const qsizetype dropped = grapheme::last(before).size();
     const QStringView rest = QStringView(before).chopped(dropped);
     qsizetype start = rest.size();
-    while (start > 0 && !text::isLineBreak(rest[start - 1].unicode()))
+    while (start > 0 && !linebreak::isLineBreak(rest[start - 1].unicode()))
         --start;
     const qsizetype previousLine = rest.size() - start;
     if (previousLine == 0)
@@ -241,7 +241,7 @@ std::optional<double> AXFieldSource::lineStartX(const AXElement& element, qint64
                                                 const QRectF& caret)
 {
     qsizetype start = before.size();
-    while (start > 0 && !text::isLineBreak(before[start - 1].unicode()))
+    while (start > 0 && !linebreak::isLineBreak(before[start - 1].unicode()))
         --start;
     const qint64 n = before.size() - start;
     if (n < 1 || location - n < 0)

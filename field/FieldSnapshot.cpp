@@ -32,7 +32,7 @@ bool isBlank(char32_t c)
 
 } // namespace
 
-namespace text {
+namespace linebreak {
 
 bool isLineBreak(char32_t c)
 {
@@ -44,7 +44,7 @@ bool startsWithLineBreak(QStringView character)
     return isLineBreak(firstScalar(character));
 }
 
-} // namespace text
+} // namespace linebreak
 
 bool operator==(const FieldSnapshot& a, const FieldSnapshot& b)
 {
@@ -67,18 +67,18 @@ QString FieldSnapshot::restOfLine() const
 
 bool FieldSnapshot::startsLineAfterSentence() const
 {
-    if (before.isEmpty() || !text::startsWithLineBreak(grapheme::last(before)))
+    if (before.isEmpty() || !linebreak::startsWithLineBreak(grapheme::last(before)))
         return false;
     QStringView rest(before);
     while (!rest.isEmpty()) {
         const QString last = grapheme::last(rest);
-        if (!text::startsWithLineBreak(last))
+        if (!linebreak::startsWithLineBreak(last))
             break;
         rest.chop(last.size());
     }
     // The last line of what is left.
     qsizetype start = rest.size();
-    while (start > 0 && !text::isLineBreak(rest[start - 1].unicode()))
+    while (start > 0 && !linebreak::isLineBreak(rest[start - 1].unicode()))
         --start;
     QStringView line = rest.mid(start);
     auto scalars = [](QStringView s, bool fromEnd) {

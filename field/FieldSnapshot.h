@@ -37,11 +37,11 @@ struct FieldSnapshot {
     bool afterIsBlank() const;
 };
 
-namespace text {
+namespace linebreak {
 // U+000A…U+000D, U+0085, U+2028, U+2029.
 bool isLineBreak(char32_t c);
 // A user-visible character whose first scalar is a line break.
 bool startsWithLineBreak(QStringView character);
-} // namespace text
+} // namespace linebreak
 
 } // namespace tq
