@@ -16,6 +16,9 @@
 #include <QProcess>
 #include <QRect>
 #include <QScreen>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QTcpServer>
 #include <QTemporaryDir>
 #include <QtTest/QTest>
 
@@ -97,19 +100,25 @@ protected:
         server.on("/v1/chat/completions", answer);
         server.reply("/v1/models", 200, R"({"data":[{"id":"fixed"}]})");
 
-        const QString config = QDir(home.path()).filePath("config/Tessaquill");
-        QDir().mkpath(config);
         QDir().mkpath(QDir(home.path()).filePath("data"));
         QDir().mkpath(QDir(home.path()).filePath("runtime"));
         QFile::setPermissions(QDir(home.path()).filePath("runtime"), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        writeSettings(server.base(), "fixed");
+    }
+
+    // The OpenAI-compatible engine at `base`, first run done, nothing else to ask the user.
+    void writeSettings(const QString& base, const QString& model)
+    {
+        const QString config = QDir(home.path()).filePath("config/Tessaquill");
+        QDir().mkpath(config);
         QFile settings(QDir(config).filePath("com.morvenfax.tessaquill.json"));
         ASSERT_TRUE(settings.open(QIODevice::WriteOnly));
         settings.write(QJsonDocument(QJsonObject{{"onboardingDone", true},
                                                  {"introSeen", true},
                                                  {"remindHiddenIcon", false},
                                                  {"engine", "openAI"},
-                                                 {"serverURL", QString(server.base() + "/v1")},
-                                                 {"serverModel", "fixed"},
+                                                 {"serverURL", QString(base + "/v1")},
+                                                 {"serverModel", model},
                                                  {"delayMilliseconds", 0.0},
                                                  {"showKeyHint", false},
                                                  {"suggestFixes", false},
@@ -129,6 +138,19 @@ protected:
             zenity.kill();
             zenity.waitForFinished(3000);
         }
+    }
+
+    QString openZenity()
+    {
+        zenity.start("zenity", {"--entry", "--title=Main road", "--text=Field"});
+        const QString window =
+            QString::fromUtf8(run("xdotool", {"search", "--sync", "--name", "^Main road$"}, 15000)).split('\n').value(0).trimmed();
+        if (!window.isEmpty()) {
+            run("xdotool", {"windowactivate", "--sync", window});
+            run("xdotool", {"windowfocus", "--sync", window});
+            QTest::qWait(800); // the program attaches to the new front application
+        }
+        return window;
     }
 
     void startApp()
@@ -190,13 +212,8 @@ TEST_F(MainRoad, TypedTextGetsAGhostSuggestionThatTabAndTheKeyAboveTabInsert)
     startApp();
     ASSERT_TRUE(waitFor([&] { return appLog().contains("system-wide start: tap running 1"); }, 15000)) << appLog().toStdString();
 
-    zenity.start("zenity", {"--entry", "--title=Main road", "--text=Field"});
-    const QString window =
-        QString::fromUtf8(run("xdotool", {"search", "--sync", "--name", "^Main road$"}, 15000)).split('\n').value(0).trimmed();
+    const QString window = openZenity();
     ASSERT_FALSE(window.isEmpty());
-    run("xdotool", {"windowactivate", "--sync", window});
-    run("xdotool", {"windowfocus", "--sync", window});
-    QTest::qWait(800); // the program attaches to the new front application
 
     run("xdotool", {"type", "--delay", "60", "Hello "});
     ASSERT_TRUE(waitFor([&] { return !server.requestsTo("/v1/completions").isEmpty() || !server.requestsTo("/v1/chat/completions").isEmpty(); }, 10000))
@@ -252,6 +269,51 @@ TEST_F(MainRoad, TypedTextGetsAGhostSuggestionThatTabAndTheKeyAboveTabInsert)
     EXPECT_FALSE(all.contains("Hello"));
     EXPECT_FALSE(all.contains("world"));
     EXPECT_FALSE(all.contains("is wide")) << all.toStdString();
+}
+
+// The same road with llama.cpp's own server and the tiny generated model: whatever the random
+// weights write, a suggestion is drawn and Tab puts its next piece into the field.
+TEST_F(MainRoad, LlamaServerWithTheTinyModel)
+{
+    const QString model = QStringLiteral(TQ_BINARY_DIR "/models/tiny.gguf");
+    ASSERT_TRUE(QFile::exists(model) && QFile::exists(QStringLiteral(TQ_LLAMA_BIN "/llama-server")));
+    QTcpServer probe;
+    ASSERT_TRUE(probe.listen(QHostAddress::LocalHost, 0));
+    const quint16 port = probe.serverPort();
+    probe.close();
+    QProcess llama;
+    llama.setProcessChannelMode(QProcess::MergedChannels);
+    llama.start(QStringLiteral(TQ_LLAMA_BIN "/llama-server"),
+                {"-m", model, "--host", "127.0.0.1", "--port", QString::number(port), "-c", "512", "-t", "2",
+                 "--alias", "tiny", "--seed", "7"});
+    ASSERT_TRUE(llama.waitForStarted(10000));
+    const QString base = QStringLiteral("http://127.0.0.1:%1").arg(port);
+    QNetworkAccessManager nam;
+    const auto healthy = [&] {
+        QNetworkReply* reply = nam.get(QNetworkRequest(QUrl(base + "/health")));
+        waitFor([&] { return reply->isFinished(); }, 2000);
+        const bool ok = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt() == 200;
+        reply->deleteLater();
+        return ok;
+    };
+    ASSERT_TRUE(waitFor(healthy, 60000))
+        << llama.readAll().toStdString();
+    writeSettings(base, "tiny");
+
+    startApp();
+    ASSERT_TRUE(waitFor([&] { return appLog().contains("system-wide start: tap running 1"); }, 15000)) << appLog().toStdString();
+    const QString window = openZenity();
+    ASSERT_FALSE(window.isEmpty());
+    run("xdotool", {"type", "--delay", "60", "The cat"});
+    const bool shown = waitFor([&] { return !appWindows().isEmpty(); }, 20000);
+    screenshot("main-road-llama.png");
+    ASSERT_TRUE(shown) << appLog().toStdString();
+    run("xdotool", {"key", "Tab"});
+    EXPECT_TRUE(waitFor([&] { return fieldText().size() > QStringLiteral("The cat").size(); }, 5000))
+        << fieldText().toStdString();
+    EXPECT_EQ(QString::fromUtf8(run("xdotool", {"getwindowfocus"})).trimmed(), window);
+    llama.terminate();
+    llama.waitForFinished(5000);
 }
 
 TEST_F(MainRoad, ASecondLaunchHandsOverAndEnds)
