@@ -250,6 +250,7 @@ TEST_F(MainRoad, TypedTextGetsAGhostSuggestionThatTabAndTheKeyAboveTabInsert)
     // A new suggestion; Escape hides it.
     run("xdotool", {"type", "--delay", "60", " and "});
     ASSERT_TRUE(waitFor([&] { return !appWindows().isEmpty(); }, 10000));
+    QTest::qWait(1000); // every request of the typed keys answered: nothing left to show later
     run("xdotool", {"key", "Escape"});
     EXPECT_TRUE(waitFor([&] { return appWindows().isEmpty(); }, 3000));
     screenshot("main-road-after-escape.png");
@@ -311,7 +312,9 @@ TEST_F(MainRoad, LlamaServerWithTheTinyModel)
     run("xdotool", {"key", "Tab"});
     EXPECT_TRUE(waitFor([&] { return fieldText().size() > QStringLiteral("The cat").size(); }, 5000))
         << fieldText().toStdString();
-    EXPECT_EQ(QString::fromUtf8(run("xdotool", {"getwindowfocus"})).trimmed(), window);
+    const QString focused = QString::fromUtf8(run("xdotool", {"getwindowfocus"})).trimmed();
+    EXPECT_EQ(focused, window) << run("xprop", {"-id", focused, "WM_NAME", "WM_CLASS", "_NET_WM_WINDOW_TYPE", "WM_HINTS"}).toStdString()
+                               << appLog().toStdString();
     llama.terminate();
     llama.waitForFinished(5000);
 }
