@@ -148,50 +148,37 @@ void WindowManager::showOnboarding()
     present(onboarding_);
 }
 
-void WindowManager::showIntro(std::function<void()> onFinish)
+void WindowManager::showFresh(Kind kind, QPointer<QWidget>& field, std::function<void()> afterClose)
 {
     if (!model_)
         return;
-    closeAndForget(intro_);
+    closeAndForget(field);
     auto window = std::make_shared<QPointer<QWidget>>();
-    intro_ = make(Kind::intro, [window, onFinish] {
-        // Only the intro that finishes runs its action, once.
+    field = make(kind, [window, afterClose] {
+        // Only a window still open closes and runs its action, once.
         if (!*window || !(*window)->isVisible())
             return;
         (*window)->close();
-        if (onFinish)
-            onFinish();
+        if (afterClose)
+            afterClose();
     });
-    *window = intro_;
-    present(intro_);
+    *window = field;
+    present(field);
+}
+
+void WindowManager::showIntro(std::function<void()> onFinish)
+{
+    showFresh(Kind::intro, intro_, std::move(onFinish));
 }
 
 void WindowManager::showRivalPrompt()
 {
-    if (!model_)
-        return;
-    closeAndForget(rival_);
-    auto window = std::make_shared<QPointer<QWidget>>();
-    rival_ = make(Kind::rival, [window] {
-        if (*window)
-            (*window)->close();
-    });
-    *window = rival_;
-    present(rival_);
+    showFresh(Kind::rival, rival_, {});
 }
 
 void WindowManager::showHiddenIconPrompt()
 {
-    if (!model_)
-        return;
-    closeAndForget(hiddenIcon_);
-    auto window = std::make_shared<QPointer<QWidget>>();
-    hiddenIcon_ = make(Kind::hiddenIcon, [window] {
-        if (*window)
-            (*window)->close();
-    });
-    *window = hiddenIcon_;
-    present(hiddenIcon_);
+    showFresh(Kind::hiddenIcon, hiddenIcon_, {});
 }
 
 void WindowManager::showSettings(std::optional<SettingsPane> pane)

@@ -88,6 +88,8 @@ private:
     QWidget* make(Kind kind, std::function<void()> closeAction);
     void windowClosing(QWidget* window);
     void closeAndForget(QPointer<QWidget>& field);
+    // Closes the window in `field`, makes a new one and presents it.
+    void showFresh(Kind kind, QPointer<QWidget>& field, std::function<void()> afterClose);
 
     Defaults& defaults_;
     QPointer<AppModel> model_;
