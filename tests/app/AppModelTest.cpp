@@ -307,3 +307,21 @@ TEST_F(AppFixture, MemoryPressureFreesTheBuiltInModel)
 }
 
 } // namespace tq
+
+namespace tq {
+
+TEST_F(AppFixture, TheTapHoldsTheShortcutsOfTheSettings)
+{
+    AppModel& m = build();
+    m.start();
+    const auto grabbed = [&] { return m.keyTap().grabbedKeys(); };
+    EXPECT_TRUE(grabbed().contains(*m.prefs().triggerKey()));
+    EXPECT_FALSE(grabbed().contains(KeyCombo{keycode::Tab, {}})); // nothing shown yet
+    const KeyCombo toggle{keycode::Space, ModifierSet{ModifierSet::control, ModifierSet::shift}};
+    m.prefs().setToggleGlobalKey(toggle);
+    EXPECT_TRUE(grabbed().contains(toggle));
+    m.keyTap().setShowing(true);
+    EXPECT_TRUE(grabbed().contains(KeyCombo{keycode::Tab, {}}));
+}
+
+} // namespace tq
