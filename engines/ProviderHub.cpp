@@ -1,5 +1,7 @@
 #include "engines/ProviderHub.h"
 
+#include <QPointer>
+
 #include "engines/BuiltInProvider.h"
 #include "settings/Preferences.h"
 #include "stores/Keychain.h"
@@ -99,14 +101,16 @@ Future<Done> ProviderHub::refresh(EngineKind kind)
     CompletionProvider& p = provider(kind);
     auto result = std::make_shared<ProviderStatus>();
     auto statusStep = p.status();
-    auto listed = chain<QStringList>(statusStep, [&p, result](const Outcome<ProviderStatus>& s) {
-        if (s.isCancelled())
+    // A check may outlive the hub (quit, tests): each step first checks that it is still there.
+    QPointer<ProviderHub> self(this);
+    auto listed = chain<QStringList>(statusStep, [self, &p, result](const Outcome<ProviderStatus>& s) {
+        if (s.isCancelled() || !self)
             return Future<QStringList>::ready(Cancelled{});
         *result = s.valueOr(ProviderStatus::unavailable(QString()));
         return p.models();
     });
-    return chain<Done>(listed, [this, kind, result](const Outcome<QStringList>& o) -> Future<Done> {
-        if (o.isCancelled())
+    return chain<Done>(listed, [this, self, kind, result](const Outcome<QStringList>& o) -> Future<Done> {
+        if (o.isCancelled() || !self)
             return Future<Done>::ready(Cancelled{});
         const QStringList list = o.valueOr({});
         setModelList(kind, list);

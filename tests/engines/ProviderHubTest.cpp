@@ -330,3 +330,19 @@ TEST_F(HubFixture, ServerKeyComesFromTheKeychainEachTime)
     await(hub->server().models());
     EXPECT_EQ(server.requests().last().headers.value("authorization"), QByteArray("Bearer sk-live"));
 }
+
+namespace tq {
+
+TEST_F(HubFixture, ARefreshOutlivingTheHubEndsQuietly)
+{
+    makeHub();
+    server.reply("/v1/models", 200, R"({"data":[{"id":"zeta"}]})");
+    auto f = hub->refresh(EngineKind::openAI);
+    hub.reset();
+    // Whatever the providers' requests do now, nothing may touch the gone hub.
+    const auto out = await(f, 1500);
+    if (out)
+        EXPECT_FALSE(out->hasValue());
+}
+
+} // namespace tq
