@@ -15,7 +15,8 @@ home="$(mktemp -d /tmp/tq-session.XXXXXX)"
 export XDG_DATA_HOME="$home/data" XDG_CONFIG_HOME="$home/config" XDG_RUNTIME_DIR="$home/run"
 mkdir -p "$XDG_DATA_HOME" "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR"
 chmod 700 "$XDG_RUNTIME_DIR"
-export TQ_ARTIFACTS="${TQ_ARTIFACTS:-$home/artifacts}"
+# Screenshots and other artifacts of the desktop tests outlive the session.
+export TQ_ARTIFACTS="${TQ_ARTIFACTS:-${TMPDIR:-/tmp}/tessaquill-artifacts}"
 mkdir -p "$TQ_ARTIFACTS"
 
 pids=()
