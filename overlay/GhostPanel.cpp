@@ -47,7 +47,9 @@ void GhostPanel::show(const GhostContent& content)
     view_->layout = layout;
     view_->content = content;
     overlay::setFrame(view_.get(), layout.frame);
-    overlay::applyShape(view_.get(), view_->drawnRegion());
+    const bool blended = overlay::compositing();
+    view_->opaqueText = !blended;
+    overlay::applyShape(view_.get(), blended ? QRegion() : view_->drawnRegion());
     view_->update();
     // Raised on every show: windows activated since could otherwise cover it.
     overlay::orderFront(view_.get());

@@ -2,7 +2,9 @@
 
 #include "ui/design/Palette.h"
 
+#include <QBitmap>
 #include <QFontMetricsF>
+#include <QImage>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPaintEvent>
@@ -51,12 +53,26 @@ QRegion GhostView::drawnRegion() const
     if (layout->anchored)
         return QRegion(rect());
     QRegion region;
-    if (layout->container)
-        region += toView(*layout->container).toAlignedRect();
+    QRegion lines;
     const QFontMetricsF fm(layout->font);
     for (const GhostLayout::Line& line : layout->lines) {
         const double y = rowY(line, fm.height()) + content->verticalNudge;
-        region += QRectF(line.x - layout->frame.x() - 3, y - 1, fm.horizontalAdvance(line.text) + 6, fm.height() + 2).toAlignedRect();
+        lines += QRectF(line.x - layout->frame.x() - 3, y - 1, fm.horizontalAdvance(line.text) + 6, fm.height() + 2).toAlignedRect();
+    }
+    if (layout->container) {
+        region += toView(*layout->container).toAlignedRect();
+        region += lines;
+    } else if (!lines.isEmpty()) {
+        // Text drawn straight over the field: only the glyphs' own pixels, so the field
+        // shows between them when no compositing manager blends the window.
+        QImage image(size(), QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        renderingFlat_ = true;
+        const_cast<GhostView*>(this)->render(&image, QPoint(), QRegion(), QWidget::RenderFlags());
+        renderingFlat_ = false;
+        region += QRegion(QBitmap::fromImage(image.createAlphaMask(Qt::ThresholdAlphaDither))) & lines;
+        if (opaqueText)
+            flatImage_ = image;
     }
     if (const QRectF h = hintRect(); !h.isEmpty())
         region += h.toAlignedRect();
@@ -80,12 +96,21 @@ void GhostView::paintEvent(QPaintEvent*)
     p.setCompositionMode(QPainter::CompositionMode_SourceOver);
     if (!layout || !content)
         return;
+    if (opaqueText && !renderingFlat_ && !layout->container && !layout->anchored && flatImage_.size() == size()) {
+        p.drawImage(QPoint(0, 0), flatImage_);
+        return;
+    }
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
 
     const bool dark = isDark();
     const QColor& gold = palette::gold();
-    const QColor caretRow = content->tinted ? palette::withOpacity(gold, 0.9) : white(0.55, 0.92);
+    QColor caretRow = content->tinted ? palette::withOpacity(gold, 0.9) : white(0.55, 0.92);
+    const bool flatText = opaqueText && !layout->container && !layout->anchored;
+    if (flatText) {
+        caretRow.setAlphaF(1.0);
+        p.setRenderHint(QPainter::TextAntialiasing, false);
+    }
     const QColor boxRow = content->tinted ? gold : (dark ? white(0.88, 0.96) : white(0.2, 0.96));
 
     if (layout->anchored)
@@ -94,7 +119,10 @@ void GhostView::paintEvent(QPaintEvent*)
         drawBox(p, toView(*layout->container), dark);
 
     const QFontMetricsF fm(layout->font);
-    p.setFont(layout->font);
+    QFont font = layout->font;
+    if (flatText)
+        font.setStyleStrategy(QFont::NoAntialias);
+    p.setFont(font);
     for (const GhostLayout::Line& line : layout->lines) {
         const double x = line.x - layout->frame.x();
         const double y = content->verticalNudge + rowY(line, fm.height());

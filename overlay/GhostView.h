@@ -5,6 +5,7 @@
 #include "overlay/GhostContent.h"
 #include "overlay/GhostLayout.h"
 
+#include <QImage>
 #include <QWidget>
 
 #include <optional>
@@ -18,6 +19,9 @@ public:
 
     std::optional<GhostLayout> layout;
     std::optional<GhostContent> content;
+    // Without a compositing manager the window cannot blend: text over the field is drawn
+    // opaque and without anti-aliasing, so the shape mask shows clean grey glyphs.
+    bool opaqueText = false;
 
     // The parts of the view that are drawn on, in view coordinates (for the shape mask).
     QRegion drawnRegion() const;
@@ -28,6 +32,10 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    // The flat text as drawn for the shape mask; painted as it is so mask and pixels agree.
+    mutable QImage flatImage_;
+    mutable bool renderingFlat_ = false;
+
     bool isDark() const;
     void drawBox(class QPainter& p, const QRectF& rect, bool dark) const;
     QRectF hintRect() const;
