@@ -1,5 +1,6 @@
 #include "overlay/GhostLayout.h"
 #include "overlay/GhostPanel.h"
+#include "overlay/GhostView.h"
 #include "platform/Grapheme.h"
 #include "platform/fakes/FakeOverlayScreens.h"
 
@@ -218,6 +219,26 @@ TEST(GhostPanel, ShowsWithoutAnyScreenAndKeepsContentWhenHidden)
     panel.hide();
     EXPECT_FALSE(panel.isShowing());
     EXPECT_EQ(panel.content(), c);
+}
+
+TEST(GhostPanel, FlatTextIsShapedToItsGlyphs)
+{
+    FakeOverlayScreens screens;
+    screens.list = {ScreenArea{kBounds, kBounds}};
+    ScopedOverlayScreens scoped(screens);
+    GhostPanel panel;
+    panel.show(content(QStringLiteral("world is wide")));
+    auto* view = qobject_cast<GhostView*>(panel.window());
+    ASSERT_NE(view, nullptr);
+    view->opaqueText = true;
+    const QRegion glyphs = view->drawnRegion();
+    ASSERT_FALSE(glyphs.isEmpty());
+    // Only the letters' pixels: far less than the rectangle around the line.
+    const QRect box = glyphs.boundingRect();
+    qint64 area = 0;
+    for (const QRect& r : glyphs)
+        area += qint64(r.width()) * r.height();
+    EXPECT_LT(area, qint64(box.width()) * box.height() / 2);
 }
 
 TEST(GhostPanel, PicksTheScreenHoldingTheCaret)
