@@ -4,6 +4,7 @@
 // answered at once by a canned provider, the reply cleaned and the ghost shown. Also the
 // cheaper keystroke that only moves a shown suggestion on, and how many provider calls a burst
 // of typing makes (it must be 1).
+#include "QtBenchMain.h"
 #include "app/services/PowerMonitor.h"
 #include "app/services/TypoChecker.h"
 #include "completion/CompletionEngine.h"
@@ -223,13 +224,4 @@ BENCHMARK(BM_ProviderCallsPerBurst)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+TQ_QT_BENCHMARK_MAIN(QApplication)

@@ -2,6 +2,7 @@
 // Snapshot time of the focused-field source for a 5000-character GTK entry (zenity) and a
 // 5000-character Qt text field (tq_fieldapp), and the AT-SPI messages each snapshot sends.
 // Needs the desktop session: tools/desktop-session.sh build/bench/tq_bench_field_snapshot
+#include "QtBenchMain.h"
 #include "field/AXFieldSource.h"
 #include "platform/ActiveApp.h"
 #include "platform/AtSpiAccessibility.h"
@@ -130,13 +131,4 @@ void BM_SnapshotQtField5000(benchmark::State& state)
 BENCHMARK(BM_SnapshotGtkEntry5000)->Unit(benchmark::kMillisecond)->Iterations(200);
 BENCHMARK(BM_SnapshotQtField5000)->Unit(benchmark::kMillisecond)->Iterations(200);
 
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("DISPLAY"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+TQ_QT_BENCHMARK_MAIN(QApplication)

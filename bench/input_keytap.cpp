@@ -3,6 +3,7 @@
 // sent to the X server, through the handler on the main thread (goal: p99 ≤ 2 ms). Needs an X
 // display (run inside tools/desktop-session.sh). Also the ghost layout, made once per keystroke.
 
+#include "QtBenchMain.h"
 #include "input/KeyTap.h"
 #include "overlay/GhostLayout.h"
 #include "platform/KeyNames.h"
@@ -89,13 +90,4 @@ BENCHMARK(BM_GhostLayoutWrapped)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("DISPLAY"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+TQ_QT_BENCHMARK_MAIN(QGuiApplication)
