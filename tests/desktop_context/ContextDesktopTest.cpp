@@ -75,7 +75,7 @@ protected:
     static QVector<ScreenLine> windowLines(qint64 pid, const std::function<bool(const QString&)>& ok)
     {
         QVector<ScreenLine> lines;
-        QTest::qWaitFor([&] {
+        (void)QTest::qWaitFor([&] {
             const auto window = ScreenText::focusedWindow(pid);
             lines = window ? ScreenText::axLines(*window, 1600, 0.15) : QVector<ScreenLine>();
             return ok(joined(lines));
@@ -88,7 +88,7 @@ protected:
         std::optional<ScreenRead> result;
         ScreenText::read(bundleID, std::nullopt, nearby, [](const QString&) { return true; },
                          [&](ScreenRead r) { result = std::move(r); });
-        QTest::qWaitFor([&] { return result.has_value(); }, 60000);
+        (void)QTest::qWaitFor([&] { return result.has_value(); }, 60000);
         return result;
     }
 };

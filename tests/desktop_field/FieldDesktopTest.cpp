@@ -82,7 +82,7 @@ protected:
     std::optional<FieldSnapshot> waitSnapshot(const std::function<bool(const FieldSnapshot&)>& ok, int ms = 8000)
     {
         std::optional<FieldSnapshot> last;
-        QTest::qWaitFor([&] {
+        (void)QTest::qWaitFor([&] {
             last = source->snapshot();
             return last && ok(*last);
         }, ms);

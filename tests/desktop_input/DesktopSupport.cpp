@@ -13,7 +13,7 @@ QByteArray run(const QString& program, const QStringList& args, int timeoutMs)
 {
     QProcess p;
     p.start(program, args);
-    QTest::qWaitFor([&] { return p.state() == QProcess::NotRunning; }, timeoutMs);
+    (void)QTest::qWaitFor([&] { return p.state() == QProcess::NotRunning; }, timeoutMs);
     if (p.state() != QProcess::NotRunning) {
         p.kill();
         p.waitForFinished(1000);
@@ -52,7 +52,7 @@ ZenityEntry::~ZenityEntry()
 QString ZenityEntry::finish()
 {
     run("xdotool", {"key", "Return"});
-    QTest::qWaitFor([&] { return process_.state() == QProcess::NotRunning; }, 10000);
+    (void)QTest::qWaitFor([&] { return process_.state() == QProcess::NotRunning; }, 10000);
     QString out = QString::fromUtf8(process_.readAllStandardOutput());
     if (out.endsWith('\n'))
         out.chop(1);

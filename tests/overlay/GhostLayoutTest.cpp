@@ -181,7 +181,7 @@ TEST(GhostLayout, FixShowsArrowAndReplacement)
 TEST(GhostLayout, SplitWordsKeepsLeadingSpacesAndJoinsBack)
 {
     EXPECT_EQ(GhostLayout::splitWords(" hello  big world  "), (QStringList{" hello", "  big", " world", "  "}));
-    for (const QString s : {QString(), QString("a"), QString("  "), QString("a b  c "), QString(" x")})
+    for (const QString& s : {QString(), QString("a"), QString("  "), QString("a b  c "), QString(" x")})
         EXPECT_EQ(GhostLayout::splitWords(s).join(QString()), s);
 }
 

@@ -143,8 +143,9 @@ TEST(KeyNames, X11AndMacCodesMapBothWays)
     EXPECT_EQ(x11KeyCodeFromMac(63), std::nullopt);
     EXPECT_EQ(x11KeyCodeFromMac(60000), std::nullopt);
     for (std::uint16_t mac = 0; mac < 128; ++mac) {
-        if (const auto x = x11KeyCodeFromMac(mac))
+        if (const auto x = x11KeyCodeFromMac(mac)) {
             EXPECT_EQ(macKeyCodeFromX11(*x), mac) << mac;
+        }
     }
     EXPECT_EQ(macKeyCodeFromX11(0), std::nullopt);
     EXPECT_EQ(macKeyCodeFromX11(100000), std::nullopt);

@@ -154,8 +154,9 @@ TEST(Preferences, ResetKeepsFlagsAndWritesEveryDefault)
     EXPECT_EQ(s.value(QStringLiteral("length")), QVariant(QStringLiteral("medium")));
     EXPECT_EQ(s.value(QStringLiteral("acceptWordKey")), QVariant(kTab.toJsonData()));
     for (const QString& key : Preferences::keys()) {
-        if (key != QLatin1String("remindHiddenIcon"))
+        if (key != QLatin1String("remindHiddenIcon")) {
             EXPECT_TRUE(s.contains(key)) << key.toStdString();
+        }
     }
     // The global domain is not the program's to clear.
     EXPECT_EQ(store.object(QStringLiteral("NSAutomaticInlinePredictionEnabled")), QVariant(false));
