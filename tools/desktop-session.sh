@@ -26,14 +26,15 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# A free display number.
-n=90
-while [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; do n=$((n + 1)); done
-Xvfb ":$n" -screen 0 1600x1000x24 -nolisten tcp -ac +extension XInputExtension +extension XTEST >"$home/xvfb.log" 2>&1 &
+# Xvfb picks a free display itself and writes its number once it is ready, so sessions
+# started side by side never share a display.
+Xvfb -displayfd 3 -screen 0 1600x1000x24 -nolisten tcp -ac +extension XInputExtension +extension XTEST \
+  3>"$home/display" >"$home/xvfb.log" 2>&1 &
 pids+=($!)
-export DISPLAY=":$n"
-for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-xdpyinfo >/dev/null 2>&1 || { echo "Xvfb did not start:" >&2; cat "$home/xvfb.log" >&2; exit 1; }
+for _ in $(seq 100); do [ -s "$home/display" ] && break; sleep 0.1; done
+n="$(head -n 1 "$home/display" 2>/dev/null || true)"
+[ -n "$n" ] && export DISPLAY=":$n" && xdpyinfo >/dev/null 2>&1 ||
+  { echo "Xvfb did not start:" >&2; cat "$home/xvfb.log" >&2; exit 1; }
 
 dbus-update-activation-environment DISPLAY XDG_DATA_HOME XDG_CONFIG_HOME XDG_RUNTIME_DIR >/dev/null 2>&1 || true
 

@@ -10,6 +10,10 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
 namespace tq {
 namespace {
 
@@ -40,8 +44,32 @@ private:
     QProcess process_;
 };
 
+// Rivals are looked for among every process of the machine: desktop sessions running side
+// by side take turns with these tests.
+class MachineLock {
+public:
+    MachineLock()
+        : fd_(::open(QDir::temp().filePath(QStringLiteral("tessaquill-rival-tests.lock")).toLocal8Bit().constData(),
+                     O_RDWR | O_CREAT | O_CLOEXEC, 0666))
+    {
+        if (fd_ >= 0)
+            ::flock(fd_, LOCK_EX);
+    }
+    ~MachineLock()
+    {
+        if (fd_ >= 0)
+            ::close(fd_);
+    }
+    MachineLock(const MachineLock&) = delete;
+    MachineLock& operator=(const MachineLock&) = delete;
+
+private:
+    int fd_;
+};
+
 TEST(RivalDesktop, RunningProcessesAndWindowsAreListedWithoutThisProgram)
 {
+    const MachineLock lock;
     desktop::ZenityEntry window("TQ workspace");
     ASSERT_TRUE(window.ready());
     NamedProcess sleeper("/bin/sleep", "Tab-Type", {"30"});
@@ -67,6 +95,7 @@ TEST(RivalDesktop, RunningProcessesAndWindowsAreListedWithoutThisProgram)
 
 TEST(RivalDesktop, ARivalThatIgnoresQuitIsRefusedThenForceQuit)
 {
+    const MachineLock lock;
     NamedProcess stubborn("/bin/bash", "cotabby", {"-c", "trap '' TERM; while :; do sleep 0.2; done"});
     RivalWatcher watcher;
     ASSERT_TRUE(QTest::qWaitFor([&] {
