@@ -165,7 +165,9 @@ void ModelDownload::onMetaData()
     if (validator.isEmpty())
         validator = reply_->rawHeader("Last-Modified");
     validator_ = validator;
-    if (!file_->open(partial ? (QIODevice::ReadWrite) : (QIODevice::WriteOnly | QIODevice::Truncate))) {
+    // Unbuffered: every byte counted as written is in the file, whatever happens next.
+    const QIODevice::OpenMode mode = partial ? QIODevice::ReadWrite : (QIODevice::WriteOnly | QIODevice::Truncate);
+    if (!file_->open(mode | QIODevice::Unbuffered)) {
         saveError_ = file_->errorString();
         reply_->abort();
         return;
