@@ -268,8 +268,8 @@ TEST_F(AppFixture, CompetingApplicationsHoldTheEngineAndOpenThePrompt)
     AppModel& m = build();
     m.start();
     EXPECT_EQ(m.holdReason(), std::nullopt);
-    workspace.launch(WorkspaceApp{700, QStringLiteral("com.example.tabtype"), QStringLiteral("TabType")});
-    workspace.launch(WorkspaceApp{701, QStringLiteral("com.example.cotabby"), QStringLiteral("Cotabby")});
+    workspace.launch(WorkspaceApp{700, QStringLiteral("com.example.tabtype"), QStringLiteral("TabType"), QIcon()});
+    workspace.launch(WorkspaceApp{701, QStringLiteral("com.example.cotabby"), QStringLiteral("Cotabby"), QIcon()});
     QCoreApplication::processEvents();
     m.rivals().refresh(true);
     ASSERT_EQ(m.rivals().running().size(), 2);

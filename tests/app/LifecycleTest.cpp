@@ -120,8 +120,9 @@ TEST_F(DelegateFixture, QuitFromTheTrayAndCtrlQWriteTheStores)
     delegate().tray()->quitAction()->trigger();
     EXPECT_EQ(exits, QList<int>{0});
     EXPECT_TRUE(fileExists("stats.json"));
-    if (model->memory().entryCount(QStringLiteral("app:x")) > 0)
+    if (model->memory().entryCount(QStringLiteral("app:x")) > 0) {
         EXPECT_TRUE(fileExists("memory.sealed"));
+    }
 }
 
 TEST_F(DelegateFixture, CtrlQInAWindowQuits)

@@ -341,8 +341,9 @@ TEST_F(HubFixture, ARefreshOutlivingTheHubEndsQuietly)
     hub.reset();
     // Whatever the providers' requests do now, nothing may touch the gone hub.
     const auto out = await(f, 1500);
-    if (out)
+    if (out) {
         EXPECT_FALSE(out->hasValue());
+    }
 }
 
 } // namespace tq
