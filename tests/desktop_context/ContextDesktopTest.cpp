@@ -1,5 +1,6 @@
 // The screen text reader, the context collector and recognition against real windows in the
 // desktop session: zenity's GTK dialogs and a window of this test process.
+#include "support/DesktopApp.h"
 #include "field/ContextCollector.h"
 #include "field/ScreenText.h"
 #include "platform/ActiveApp.h"
@@ -20,27 +21,13 @@ using namespace tq;
 
 namespace {
 
-class App {
+// zenity with the given arguments.
+class App : public desktoptest::DesktopApp {
 public:
-    explicit App(const QStringList& args)
-    {
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.remove(QStringLiteral("NO_AT_BRIDGE"));
-        process.setProcessEnvironment(env);
-        process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        process.start(QStringLiteral("zenity"), args);
-        process.waitForStarted(5000);
-    }
-    ~App()
-    {
-        process.kill();
-        process.waitForFinished(3000);
-    }
-    qint64 pid() const { return process.processId(); }
-    QProcess process;
+    explicit App(const QStringList& args) : DesktopApp(QStringLiteral("zenity"), args) {}
 };
 
-void xdotool(const QStringList& args) { QProcess::execute(QStringLiteral("xdotool"), args); }
+using desktoptest::xdotool;
 
 QString joined(const QVector<ScreenLine>& lines)
 {

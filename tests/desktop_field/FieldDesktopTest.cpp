@@ -1,5 +1,6 @@
 // The field source against real applications in the desktop session: zenity's GTK entry and
 // text view, and our Qt field application, typed into with XTest (xdotool).
+#include "support/DesktopApp.h"
 #include "field/AXFieldSource.h"
 #include "platform/ActiveApp.h"
 #include "platform/AtSpiAccessibility.h"
@@ -25,36 +26,11 @@ QString letters(int n, int seed = 0)
     return s;
 }
 
-class App {
-public:
-    App(const QString& program, const QStringList& args, const QMap<QString, QString>& extra = {})
-    {
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        for (auto it = extra.begin(); it != extra.end(); ++it)
-            env.insert(it.key(), it.value());
-        env.insert(QStringLiteral("QT_LINUX_ACCESSIBILITY_ALWAYS_ON"), QStringLiteral("1"));
-        env.remove(QStringLiteral("QT_QPA_PLATFORM"));
-        env.remove(QStringLiteral("NO_AT_BRIDGE"));
-        process.setProcessEnvironment(env);
-        process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        process.start(program, args);
-        process.waitForStarted(5000);
-    }
-    ~App()
-    {
-        process.kill();
-        process.waitForFinished(3000);
-    }
-    qint64 pid() const { return process.processId(); }
-    QProcess process;
-};
+using App = desktoptest::DesktopApp;
 
 QString fieldApp() { return QStringLiteral(TQ_BINARY_DIR "/tools/fieldapp/tq_fieldapp"); }
 
-void xdotool(const QStringList& args)
-{
-    QProcess::execute(QStringLiteral("xdotool"), args);
-}
+using desktoptest::xdotool;
 
 class DesktopField : public ::testing::Test {
 protected:
