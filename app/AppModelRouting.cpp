@@ -1,5 +1,6 @@
 // What the model does when its services report something.
 
+#include "platform/Text.h"
 #include "app/AppModel.h"
 
 #include "app/WindowManager.h"
@@ -66,7 +67,7 @@ bool AppModel::handleTap(const TapEvent& event)
 void AppModel::accessibilityGranted()
 {
     startSystemWide();
-    engine_->announce(engineText("Accessibility is on. %app is ready in your other apps."));
+    engine_->announce(tq::text("Accessibility is on. %app is ready in your other apps."));
     if (const auto asked = permissions_->accessibilityRequestedAt()) {
         const double since = asked->msecsTo(Clock::shared().now()) / 1000.0;
         if (since >= 0 && since < kWaitingWindowSeconds)
@@ -117,7 +118,7 @@ std::optional<QString> AppModel::holdReason() const
     const auto& running = rivals_->running();
     if (running.isEmpty())
         return std::nullopt;
-    return engineText("Paused while %1 is open").arg(running.first().name);
+    return tq::text("Paused while %1 is open").arg(running.first().name);
 }
 
 void AppModel::rivalsChanged()

@@ -2,6 +2,7 @@
 
 #include "app/AppModel.h"
 #include "platform/Defaults.h"
+#include "platform/Text.h"
 #include "completion/CompletionEngine.h"
 #include "settings/Preferences.h"
 #include "ui/design/Palette.h"
@@ -19,17 +20,17 @@ WindowManager::Traits WindowManager::traits(Kind kind)
 {
     switch (kind) {
     case Kind::onboarding:
-        return {engineText("Welcome to %app"), {640, 660}, {560, 540}, true, false, true, QStringLiteral("onboardingWindow")};
+        return {tq::text("Welcome to %app"), {640, 660}, {560, 540}, true, false, true, QStringLiteral("onboardingWindow")};
     case Kind::intro:
-        return {engineText("%app"), {640, 660}, {560, 540}, true, false, true, QStringLiteral("introWindow")};
+        return {tq::text("%app"), {640, 660}, {560, 540}, true, false, true, QStringLiteral("introWindow")};
     case Kind::rival:
-        return {engineText("Another autocomplete app is running"), {460, 440}, {460, 440}, false, true, true,
+        return {tq::text("Another autocomplete app is running"), {460, 440}, {460, 440}, false, true, true,
                 QStringLiteral("rivalWindow")};
     case Kind::hiddenIcon:
-        return {engineText("Your menu bar icon is hidden"), {440, 400}, {440, 400}, false, false, true,
+        return {tq::text("Your menu bar icon is hidden"), {440, 400}, {440, 400}, false, false, true,
                 QStringLiteral("hiddenIconWindow")};
     case Kind::settings:
-        return {engineText("%app"), {900, 640}, {760, 500}, true, false, false, QStringLiteral("settingsWindow")};
+        return {tq::text("%app"), {900, 640}, {760, 500}, true, false, false, QStringLiteral("settingsWindow")};
     }
     return {};
 }

@@ -89,13 +89,13 @@ QString CompletionEngine::Status::label() const
     case Kind::failed:
         return text;
     case Kind::idle:
-        return engineText("Ready");
+        return tq::text("Ready");
     case Kind::waiting:
-        return engineText("Waiting for a pause");
+        return tq::text("Waiting for a pause");
     case Kind::thinking:
-        return engineText("Thinking");
+        return tq::text("Thinking");
     case Kind::showing:
-        return engineText("Showing a suggestion");
+        return tq::text("Showing a suggestion");
     }
     return {};
 }

@@ -3,6 +3,7 @@
 // the active provider for it, shows it as ghost text and handles the keys that act on it.
 // One instance for the whole run, confined to the main thread.
 
+#include "platform/Text.h"
 #include "engines/CompletionProvider.h"
 #include "field/FieldSnapshot.h"
 #include "field/FieldSource.h"
@@ -40,10 +41,6 @@ class ProviderHub;
 class StatsStore;
 class TypoChecker;
 class WritingMemory;
-
-// tq::text() for the engine's files: "%app" put in, said the Linux way. (The field headers'
-// `tq::text` namespace keeps platform/Text.h out of files that include them.)
-QString engineText(const char* source);
 
 // A cancellable job of the engine on the main thread: sleeps on the clock and cancel handlers.
 // Cancelling stops every pending sleep and runs the handlers once (for example to cancel a

@@ -131,7 +131,7 @@ void CompletionEngine::parseAlternatives(const QStringList& list)
     }
     hideGhost();
     choices_->show(items, before, trailingWord(before), acceptWordHint().value_or(QStringLiteral("tab")), job.caret);
-    announce(engineText("%1 suggestions. %2 selected")
+    announce(tq::text("%1 suggestions. %2 selected")
                  .arg(QString::number(items.size()), trimSpacesAndTabs(items.first())));
     setStatus(Status::showing());
 }

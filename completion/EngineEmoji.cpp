@@ -52,7 +52,7 @@ bool CompletionEngine::offerEmoji(const FieldSnapshot& s)
     const bool wasOpen = picker_->isVisible() && !picker_->model().items().isEmpty();
     picker_->show(offer->items, offer->replacing, *s.caretRect);
     if (!offer->emoticon && !wasOpen) {
-        announce(engineText("%1 emoji. %2 selected")
+        announce(tq::text("%1 emoji. %2 selected")
                      .arg(QString::number(offer->items.size()), spokenName(offer->items.first().name)));
     }
     setStatus(Status::showing());

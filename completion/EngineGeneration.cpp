@@ -177,7 +177,7 @@ void CompletionEngine::handleFailure(const GenerationRun& run, const Outcome<QSt
         return;
     streaming_.reset();
     if (timedOut) {
-        setStatus(Status::failed(engineText("The model took too long to answer")));
+        setStatus(Status::failed(tq::text("The model took too long to answer")));
         return;
     }
     if (outcome.isCancelled()) {
@@ -237,7 +237,7 @@ bool CompletionEngine::show(const QString& cleaned, const FieldSnapshot& request
     if (isNew) {
         if (!snapshot_->isLocal)
             stats_.recordShown(clock_->now());
-        announce(engineText("Suggestion: ") + trimSpacesAndTabs(suggestion_->remaining()));
+        announce(tq::text("Suggestion: ") + trimSpacesAndTabs(suggestion_->remaining()));
         if (prefs_.showKeyHint())
             prefs_.setKeyHintsShown(prefs_.keyHintsShown() + 1);
     }

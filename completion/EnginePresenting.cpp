@@ -64,7 +64,7 @@ void CompletionEngine::present(const Suggestion& suggestion, const FieldSnapshot
         caret = QRectF(s.fieldFrame->x(), s.fieldFrame->y(), 1, 0);
     } else {
         hideGhost();
-        setStatus(Status::blocked(engineText("This app doesn't report where the caret is")));
+        setStatus(Status::blocked(tq::text("This app doesn't report where the caret is")));
         return;
     }
     const bool hintAllowed = prefs_.showKeyHint() && prefs_.keyHintsShown() < kKeyHintLimit;

@@ -108,9 +108,9 @@ RuleDecision CompletionEngine::ruleDecision(const FieldSnapshot& s) const
 CompletionEngine::Gate CompletionEngine::gateReason(const FieldSnapshot& s) const
 {
     if (!prefs_.isEnabled())
-        return {engineText("%app is turned off"), std::nullopt};
+        return {tq::text("%app is turned off"), std::nullopt};
     if (s.isSecure)
-        return {engineText("Secure input is on, so %app stays out"), std::nullopt};
+        return {tq::text("Secure input is on, so %app stays out"), std::nullopt};
     if (s.isLocal)
         return {};
     if (holdReason) {
@@ -125,10 +125,10 @@ CompletionEngine::Gate CompletionEngine::gateReason(const FieldSnapshot& s) cons
 
 QString CompletionEngine::onDemandText() const
 {
-    QString shortcut = engineText("the trigger shortcut");
+    QString shortcut = tq::text("the trigger shortcut");
     if (const auto key = prefs_.triggerKey())
         shortcut = key->displayText();
-    return engineText("Press %1 for a suggestion").arg(shortcut);
+    return tq::text("Press %1 for a suggestion").arg(shortcut);
 }
 
 CompletionEngine::Gate CompletionEngine::holdText(const FieldSnapshot& s) const
@@ -138,18 +138,18 @@ CompletionEngine::Gate CompletionEngine::holdText(const FieldSnapshot& s) const
         return gate;
     auto held = [&](const QString& text) { return Gate{text, gate.decision}; };
     if (s.selectionLength >= 1)
-        return held(engineText("Text is selected"));
+        return held(tq::text("Text is selected"));
     if (forceNext_)
         return gate;
     if (!prefs_.completeInsideText() && !isBlank(s.restOfLine()))
-        return held(engineText("The caret is inside existing text"));
+        return held(tq::text("The caret is inside existing text"));
     if (!prefs_.ignoreSmallFields() && s.fieldFrame
         && (s.fieldFrame->width() < 140 || s.fieldFrame->height() < 15))
-        return held(engineText("This field is too small"));
+        return held(tq::text("This field is too small"));
     if (hasAtMostTwoCharacters(s.before.trimmed()))
-        return held(engineText("Waiting for a few characters"));
+        return held(tq::text("Waiting for a few characters"));
     if (endsWithLineBreak(s.before) && !s.startsLineAfterSentence())
-        return held(engineText("Start of a new line"));
+        return held(tq::text("Start of a new line"));
     if (isOnDemand())
         return held(onDemandText());
     return gate;
@@ -231,7 +231,7 @@ void CompletionEngine::prepareContext(const FieldSnapshot& s)
 
 bool CompletionEngine::caretInsideTextCheck(const FieldSnapshot& s, const QString& hold)
 {
-    if (hold != engineText("The caret is inside existing text"))
+    if (hold != tq::text("The caret is inside existing text"))
         return false;
     if (lagSuspect_ == s.before)
         return false;

@@ -279,7 +279,7 @@ TEST_F(EngineKeys, ToggleGlobalSwitchesTheProgramAndStoresIt)
     EXPECT_TRUE(press(keycode::F6, ModifierSet::control));
     EXPECT_FALSE(prefs.isEnabled());
     EXPECT_EQ(Preferences(defaults).isEnabled(), false); // a new run reads it back
-    EXPECT_EQ(status(), Status::blocked(engineText("%app is turned off")));
+    EXPECT_EQ(status(), Status::blocked(tq::text("%app is turned off")));
 
     EXPECT_TRUE(press(keycode::F6, ModifierSet::control));
     EXPECT_TRUE(prefs.isEnabled());
