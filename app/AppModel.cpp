@@ -92,20 +92,7 @@ AppModel::AppModel(AppPlatform platform, QObject* parent) : QObject(parent), pla
     typo_ = platform_.spelling ? std::make_unique<TypoChecker>(*platform_.spelling) : std::make_unique<TypoChecker>();
     engine_ = std::make_unique<CompletionEngine>(*prefs_, *rules_, *stats_, *memory_, *hub_, *power_, *typo_);
 
-    // The engine made its context collector; the model answers two of its questions and the
-    // engine the rest, never keeping the engine alive.
-    if (ContextCollector* collector = engine_->contextCollector()) {
-        QPointer<CompletionEngine> engine(engine_.get());
-        collector->allowsCapture = [engine](const QString& key) { return engine && engine->allowsCapture(key); };
-        collector->allowsClipboard = [] { return true; };
-        collector->allowsNearby = [] { return true; };
-        collector->allowsScreen = [engine] { return engine && engine->allowsScreen(); };
-        collector->onScreenRead = [engine] {
-            if (engine)
-                engine->screenReadFinished();
-        };
-        collector->isAppAllowed = [engine](const QString& id) { return engine && engine->isAppAllowed(id); };
-    }
+    // The engine makes its context collector and answers its callbacks itself.
 }
 
 AppModel::~AppModel()
