@@ -9,6 +9,7 @@
 #include "overlay/AlternativesPanel.h"
 #include "overlay/EmojiPickerPanel.h"
 #include "engines/BuiltInProvider.h"
+#include "engines/ModelDownload.h"
 #include "engines/ModelSpec.h"
 #include "engines/ModelStore.h"
 #include "field/ContextCollector.h"
@@ -18,8 +19,8 @@
 #include "platform/AppFolder.h"
 #include "platform/Defaults.h"
 #include "platform/Log.h"
-#include "platform/PowerSource.h"
-#include "platform/SpellChecker.h"
+#include "platform/MemoryPressure.h"
+#include "platform/Platform.h"
 #include "settings/AppRules.h"
 #include "settings/Preferences.h"
 #include "stores/StatsStore.h"
@@ -33,8 +34,6 @@
 namespace tq {
 
 namespace {
-AppModel* sharedModel = nullptr;
-
 QString defaultSupportFolder()
 {
     // The folder that holds this program's data folder (and the earlier product's).
@@ -45,52 +44,51 @@ QString defaultSupportFolder()
 }
 } // namespace
 
-AppModel* AppModel::shared()
-{
-    return sharedModel;
-}
-
-void AppModel::setShared(AppModel* model)
-{
-    sharedModel = model;
-}
-
 bool AppModel::localOnlyFromEnvironment()
 {
     return qgetenv("TESSAQUILL_LOCAL_ONLY") == "1";
 }
 
-AppModel::AppModel(AppPlatform platform, QObject* parent) : QObject(parent), platform_(std::move(platform))
+AppModel::AppModel(Platform& platform, AppOptions options, QObject* parent)
+    : QObject(parent), platform_(platform), options_(std::move(options)), reminder_(platform.clock())
 {
-    localOnly_ = platform_.localOnly.value_or(localOnlyFromEnvironment());
-    ownPid_ = platform_.ownPid ? platform_.ownPid : QCoreApplication::applicationPid();
-    Defaults& defaults = platform_.defaults ? *platform_.defaults : Defaults::standard();
+    localOnly_ = options_.localOnly.value_or(localOnlyFromEnvironment());
+    ownPid_ = options_.ownPid ? options_.ownPid : QCoreApplication::applicationPid();
+    Defaults& defaults = platform.defaults();
+    Clock& clock = platform.clock();
 
-    permissions_ = platform_.permissions ? platform_.permissions() : std::make_unique<Permissions>();
-    rivals_ = std::make_unique<RivalWatcher>();
-    power_ = platform_.power ? std::make_unique<PowerMonitor>(*platform_.power) : std::make_unique<PowerMonitor>();
-    windows_ = std::make_unique<WindowManager>(&defaults);
-    injector_ = std::make_unique<TextInjector>();
-    axSource_ = std::make_unique<AXFieldSource>(injector_.get());
-    keyTap_ = std::make_unique<KeyTap>();
+    permissions_ = std::make_unique<Permissions>(platform.accessibilityAccess(), platform.screenCaptureAccess(),
+                                                 platform.desktopSettings(), platform.loginItem(), clock);
+    rivals_ = std::make_unique<RivalWatcher>(platform.workspace(), clock);
+    power_ = std::make_unique<PowerMonitor>(platform.powerSource(), clock);
+    windows_ = std::make_unique<WindowManager>(defaults);
+    injector_ = std::make_unique<TextInjector>(platform.keySynth(), platform.clipboard(), clock);
+    axSource_ = std::make_unique<AXFieldSource>(injector_.get(), platform.accessibility(), platform.activeApp(),
+                                                platform.screenGeometry(), clock);
+    keyTap_ = std::make_unique<KeyTap>(platform.keyTapSource());
 
+    const Keychain keychain(platform.keychain());
     // The earlier product's settings and files come over before anything reads a setting.
-    if (platform_.importEarlierProduct)
-        migrateFromEarlierProduct(defaults, defaultSupportFolder());
+    if (options_.importEarlierProduct)
+        migrateFromEarlierProduct(defaults, defaultSupportFolder(), keychain);
     prefs_ = std::make_unique<Preferences>(defaults);
 
-    folder_ = platform_.folder.isEmpty() ? applicationSupportFolder() : platform_.folder;
+    folder_ = options_.folder.isEmpty() ? applicationSupportFolder() : options_.folder;
     QDir().mkpath(folder_);
     const QDir dir(folder_);
-    rules_ = std::make_unique<AppRules>(dir.filePath(QStringLiteral("rules.json")));
-    stats_ = std::make_unique<StatsStore>(dir.filePath(QStringLiteral("stats.json")));
+    rules_ = std::make_unique<AppRules>(dir.filePath(QStringLiteral("rules.json")), clock);
+    stats_ = std::make_unique<StatsStore>(dir.filePath(QStringLiteral("stats.json")), clock);
     stats_->load();
-    memory_ = std::make_unique<WritingMemory>(dir.filePath(QStringLiteral("memory.sealed")));
+    memory_ = std::make_unique<WritingMemory>(dir.filePath(QStringLiteral("memory.sealed")), keychain, platform.crypto(),
+                                              clock);
     memory_->load();
-    modelStore_ = std::make_unique<ModelStore>(ModelSpec::builtIn(), dir.filePath(QStringLiteral("Models")));
-    hub_ = std::make_unique<ProviderHub>(*prefs_, *modelStore_, platform_.builtIn, nullptr, platform_.onDevice);
-    typo_ = platform_.spelling ? std::make_unique<TypoChecker>(*platform_.spelling) : std::make_unique<TypoChecker>();
-    engine_ = std::make_unique<CompletionEngine>(*prefs_, *rules_, *stats_, *memory_, *hub_, *power_, *typo_);
+    modelStore_ = std::make_unique<ModelStore>(ModelSpec::builtIn(), dir.filePath(QStringLiteral("Models")),
+                                               platform.diskSpace(), ModelDownload::factory(clock));
+    keychain_ = std::make_unique<Keychain>(keychain);
+    hub_ = std::make_unique<ProviderHub>(*prefs_, *modelStore_, *keychain_, platform.onDeviceModel(), clock,
+                                         options_.builtIn);
+    typo_ = std::make_unique<TypoChecker>(platform.spellChecker());
+    engine_ = std::make_unique<CompletionEngine>(*prefs_, *rules_, *stats_, *memory_, *hub_, *power_, *typo_, platform);
 
     // The engine makes its context collector and answers its callbacks itself.
 }
@@ -98,8 +96,6 @@ AppModel::AppModel(AppPlatform platform, QObject* parent) : QObject(parent), pla
 AppModel::~AppModel()
 {
     *alive_ = false;
-    if (sharedModel == this)
-        sharedModel = nullptr;
     if (engine_)
         engine_->setSource(nullptr);
     keyTap_->handler = nullptr;
@@ -155,9 +151,9 @@ void AppModel::start()
             QTimer::singleShot(0, self, [self] { self->hub_->refresh(EngineKind::builtIn); });
     });
 
-    memoryPressure_ = platform_.memoryPressure ? platform_.memoryPressure() : MemoryPressure::system();
-    connect(memoryPressure_.get(), &MemoryPressure::pressure, this, [this] { memoryPressure(); });
-    memoryPressure_->start();
+    MemoryPressure& pressure = platform_.memoryPressure();
+    connect(&pressure, &MemoryPressure::pressure, this, [this] { memoryPressure(); });
+    pressure.start();
 
     reminder_.start(kReminderDelay, [this] { checkHiddenIcon(); });
 
@@ -191,7 +187,7 @@ void AppModel::startSystemWide()
         return;
     setTapRunning(keyTap_->start());
     log::info(QStringLiteral("system-wide start: tap running ") + (tapRunning_ ? QStringLiteral("1") : QStringLiteral("0")));
-    axSource_->attach(ActiveApp::shared().frontmostPid());
+    axSource_->attach(platform_.activeApp().frontmostPid());
 }
 
 void AppModel::memoryPressure()

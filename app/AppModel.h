@@ -8,7 +8,6 @@
 #include "input/TapEvent.h"
 #include "field/AXFieldSource.h"
 #include "platform/Clock.h"
-#include "platform/MemoryPressure.h"
 
 #include <QObject>
 #include <QPointer>
@@ -23,36 +22,26 @@ namespace tq {
 
 class AppRules;
 class CompletionEngine;
-class Defaults;
 class FieldSource;
 class KeyTap;
+class Keychain;
 class ModelStore;
-class OnDeviceModel;
+class Platform;
 class Permissions;
 class PowerMonitor;
-class PowerSource;
 class Preferences;
 class RivalWatcher;
-class SpellChecker;
 class StatsStore;
 class TextInjector;
 class TypoChecker;
 class WindowManager;
 class WritingMemory;
 
-// What the model is built over. Every empty member means the system's own service; the
-// services reached through a shared instance (clock, accessibility, workspace, key tap source,
-// keychain, clipboard) are swapped through their setShared() in tests.
-struct AppPlatform {
-    Defaults* defaults = nullptr;
-    QString folder; // the program's data folder
-    std::function<std::unique_ptr<Permissions>()> permissions;
-    PowerSource* power = nullptr;
-    SpellChecker* spelling = nullptr;
-    std::function<std::unique_ptr<MemoryPressure>()> memoryPressure;
-    ProviderHub::BuiltInFactory builtIn;
-    OnDeviceModel* onDevice = nullptr;
-    std::optional<bool> localOnly; // default: TESSAQUILL_LOCAL_ONLY is exactly "1"
+// Choices of a run that are not services (those come from the Platform).
+struct AppOptions {
+    QString folder; // the program's data folder; default: applicationSupportFolder()
+    ProviderHub::BuiltInFactory builtIn; // default: the real built-in engine
+    std::optional<bool> localOnly;       // default: TESSAQUILL_LOCAL_ONLY is exactly "1"
     bool importEarlierProduct = true;
     qint64 ownPid = 0; // default: this process
 };
@@ -71,12 +60,8 @@ public:
     static constexpr Nanos kReminderRecheck = std::chrono::seconds(3);
     static constexpr double kWaitingWindowSeconds = 300;
 
-    explicit AppModel(AppPlatform platform = {}, QObject* parent = nullptr);
+    explicit AppModel(Platform& platform, AppOptions options = {}, QObject* parent = nullptr);
     ~AppModel() override;
-
-    // The one instance of the program (made by the entry; none in tests).
-    static AppModel* shared();
-    static void setShared(AppModel* model);
     // True when TESSAQUILL_LOCAL_ONLY is exactly "1".
     static bool localOnlyFromEnvironment();
 
@@ -96,7 +81,7 @@ public:
     const QString& folder() const { return folder_; }
     bool localOnly() const { return localOnly_; }
     bool isStarted() const { return started_; }
-    MemoryPressure* memoryPressureSource() const { return memoryPressure_.get(); }
+    Platform& platform() const { return platform_; }
     bool isReminderPending() const { return reminder_.isActive(); }
 
     // Observed state.
@@ -143,7 +128,8 @@ private:
     void syncTapShowing();
     void readFieldAfterCancel();
 
-    AppPlatform platform_;
+    Platform& platform_;
+    AppOptions options_;
     bool localOnly_ = false;
     qint64 ownPid_ = 0;
     QString folder_;
@@ -160,12 +146,12 @@ private:
     std::unique_ptr<KeyTap> keyTap_;
     FieldSource* playground_ = nullptr; // the practice field while it has focus
     bool started_ = false;
-    std::unique_ptr<MemoryPressure> memoryPressure_;
     std::unique_ptr<Preferences> prefs_;
     std::unique_ptr<AppRules> rules_;
     std::unique_ptr<StatsStore> stats_;
     std::unique_ptr<WritingMemory> memory_;
     std::unique_ptr<ModelStore> modelStore_;
+    std::unique_ptr<Keychain> keychain_;
     std::unique_ptr<ProviderHub> hub_;
     std::unique_ptr<TypoChecker> typo_;
     std::unique_ptr<CompletionEngine> engine_;

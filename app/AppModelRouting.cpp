@@ -8,7 +8,9 @@
 #include "completion/CompletionEngine.h"
 #include "field/ContextCollector.h"
 #include "input/RivalWatcher.h"
+#include "platform/ActiveApp.h"
 #include "platform/Log.h"
+#include "platform/Platform.h"
 #include "completion/CompletionEngine.h"
 #include "settings/AppRules.h"
 #include "settings/Preferences.h"
@@ -69,7 +71,7 @@ void AppModel::accessibilityGranted()
     startSystemWide();
     engine_->announce(tq::text("Accessibility is on. %app is ready in your other apps."));
     if (const auto asked = permissions_->accessibilityRequestedAt()) {
-        const double since = asked->msecsTo(Clock::shared().now()) / 1000.0;
+        const double since = asked->msecsTo(platform_.clock().now()) / 1000.0;
         if (since >= 0 && since < kWaitingWindowSeconds)
             windows_->presentWaitingWindow();
     }
@@ -77,7 +79,7 @@ void AppModel::accessibilityGranted()
 
 void AppModel::frontAppChanged()
 {
-    const auto pid = ActiveApp::shared().frontmostPid();
+    const auto pid = platform_.activeApp().frontmostPid();
     const bool ownInFront = pid && *pid == ownPid_;
     if (!ownInFront) {
         if (engine_->source() != axSource_.get())
@@ -149,7 +151,7 @@ void AppModel::pauseFrontApp(std::optional<double> seconds)
         return;
     const QString key = *frontAppKey();
     rules_->rememberName(frontApp_->name, key);
-    rules_->pause(key, seconds, Clock::shared().now());
+    rules_->pause(key, seconds, platform_.clock().now());
     readFieldAfterCancel();
 }
 
@@ -159,7 +161,7 @@ AppModel::Glyph AppModel::menuBarGlyph() const
         return Glyph::attention;
     if (!prefs_->isEnabled())
         return Glyph::paused;
-    if (const auto& until = rules_->globalPauseUntil(); until && *until > Clock::shared().now())
+    if (const auto& until = rules_->globalPauseUntil(); until && *until > platform_.clock().now())
         return Glyph::paused;
     return Glyph::active;
 }

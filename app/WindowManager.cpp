@@ -35,8 +35,7 @@ WindowManager::Traits WindowManager::traits(Kind kind)
     return {};
 }
 
-WindowManager::WindowManager(Defaults* defaults, QObject* parent)
-    : QObject(parent), defaults_(defaults ? *defaults : Defaults::standard())
+WindowManager::WindowManager(Defaults& defaults, QObject* parent) : QObject(parent), defaults_(defaults)
 {
 }
 

@@ -44,7 +44,7 @@ public:
     using ContentFactory = std::function<QWidget*(AppModel& model, std::function<void()> close)>;
 
     // Saved frames of the settings window go to `defaults` (the standard one when none).
-    explicit WindowManager(Defaults* defaults = nullptr, QObject* parent = nullptr);
+    explicit WindowManager(Defaults& defaults, QObject* parent = nullptr);
     ~WindowManager() override;
 
     void setModel(AppModel* model) { model_ = model; }

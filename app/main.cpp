@@ -1,5 +1,6 @@
 #include "app/AppDelegate.h"
 #include "app/AppModel.h"
+#include "platform/Platform.h"
 #include "platform/SessionEnd.h"
 #include "platform/SingleInstance.h"
 
@@ -17,15 +18,16 @@ int main(int argc, char** argv)
     app.setApplicationName(QStringLiteral("Tessaquill"));
     app.setQuitOnLastWindowClosed(false);
 
+    // Every service of the desktop, made once; it ends (threads joined) before QApplication.
+    tq::SystemPlatform platform;
+
     // A second launch hands its arguments to the running instance and ends.
-    auto instance = tq::SingleInstance::system();
-    if (!instance->claim(app.arguments()))
+    tq::SingleInstance& instance = platform.singleInstance();
+    if (!instance.claim(app.arguments()))
         return 0;
 
-    tq::AppModel model;
-    tq::AppModel::setShared(&model);
-    auto sessionEnd = tq::SessionEnd::system();
-    tq::AppDelegate delegate(model, *instance, *sessionEnd);
+    tq::AppModel model(platform);
+    tq::AppDelegate delegate(model, instance, platform.sessionEnd());
     delegate.didFinishLaunching(app.arguments());
     return app.exec();
 }

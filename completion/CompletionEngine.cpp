@@ -1,5 +1,7 @@
 #include "completion/CompletionEngine.h"
 
+#include "platform/Platform.h"
+
 #include "app/services/PowerMonitor.h"
 #include "app/services/TypoChecker.h"
 #include "completion/EmojiIndex.h"
@@ -113,7 +115,8 @@ QString CompletionEngine::Suggestion::nextChunk(const QString& remaining, bool i
 // ---- construction
 
 CompletionEngine::CompletionEngine(Preferences& prefs, AppRules& rules, StatsStore& stats, WritingMemory& memory,
-                                   ProviderHub& hub, PowerMonitor& power, TypoChecker& typo, QObject* parent)
+                                   ProviderHub& hub, PowerMonitor& power, TypoChecker& typo, Platform& platform,
+                                   QObject* parent)
     : QObject(parent)
     , prefs_(prefs)
     , rules_(rules)
@@ -123,7 +126,8 @@ CompletionEngine::CompletionEngine(Preferences& prefs, AppRules& rules, StatsSto
     , providers_(ProviderAccess::over(hub))
     , power_(power)
     , typo_(typo)
-    , clock_(&Clock::shared())
+    , platform_(platform)
+    , clock_(&platform.clock())
 {
     init();
     bindContextCollector();
@@ -131,7 +135,7 @@ CompletionEngine::CompletionEngine(Preferences& prefs, AppRules& rules, StatsSto
 
 CompletionEngine::CompletionEngine(Preferences& prefs, AppRules& rules, StatsStore& stats, WritingMemory& memory,
                                    ProviderAccess providers, ContextAccess context, PowerMonitor& power,
-                                   TypoChecker& typo, Clock& clock, QObject* parent)
+                                   TypoChecker& typo, Platform& platform, QObject* parent)
     : QObject(parent)
     , prefs_(prefs)
     , rules_(rules)
@@ -140,7 +144,8 @@ CompletionEngine::CompletionEngine(Preferences& prefs, AppRules& rules, StatsSto
     , providers_(std::move(providers))
     , power_(power)
     , typo_(typo)
-    , clock_(&clock)
+    , platform_(platform)
+    , clock_(&platform.clock())
     , context_(std::move(context))
 {
     init();
@@ -154,7 +159,7 @@ CompletionEngine::~CompletionEngine()
 
 void CompletionEngine::bindContextCollector()
 {
-    contextCollector_ = std::make_unique<ContextCollector>(prefs_);
+    contextCollector_ = std::make_unique<ContextCollector>(prefs_, platform_);
     ContextCollector& c = *contextCollector_;
     QPointer<CompletionEngine> self(this);
     c.allowsCapture = [self](const QString& key) { return self && self->allowsCapture(key); };
@@ -176,9 +181,9 @@ void CompletionEngine::bindContextCollector()
 void CompletionEngine::init()
 {
     emoji_ = std::make_unique<EmojiIndex>();
-    ghost_ = std::make_unique<GhostPanel>();
-    picker_ = std::make_unique<EmojiPickerPanel>();
-    choices_ = std::make_unique<AlternativesPanel>();
+    ghost_ = std::make_unique<GhostPanel>(platform_.overlayScreens());
+    picker_ = std::make_unique<EmojiPickerPanel>(platform_.overlayScreens());
+    choices_ = std::make_unique<AlternativesPanel>(platform_.overlayScreens());
 }
 
 // ---- observable setters

@@ -37,6 +37,7 @@ class EmojiPickerPanel;
 class GhostPanel;
 class PowerMonitor;
 class Preferences;
+class Platform;
 class ProviderHub;
 class StatsStore;
 class TypoChecker;
@@ -185,11 +186,12 @@ public:
 
     // Over a provider hub and a context collector of its own.
     CompletionEngine(Preferences& prefs, AppRules& rules, StatsStore& stats, WritingMemory& memory,
-                     ProviderHub& hub, PowerMonitor& power, TypoChecker& typo, QObject* parent = nullptr);
+                     ProviderHub& hub, PowerMonitor& power, TypoChecker& typo, Platform& platform,
+                     QObject* parent = nullptr);
     // With the providers and the context given (tests, benchmarks).
     CompletionEngine(Preferences& prefs, AppRules& rules, StatsStore& stats, WritingMemory& memory,
                      ProviderAccess providers, ContextAccess context, PowerMonitor& power, TypoChecker& typo,
-                     Clock& clock = Clock::shared(), QObject* parent = nullptr);
+                     Platform& platform, QObject* parent = nullptr);
     ~CompletionEngine() override;
 
     // ---- observable state
@@ -395,6 +397,7 @@ private:
     ProviderAccess providers_;
     PowerMonitor& power_;
     TypoChecker& typo_;
+    Platform& platform_;
     Clock* clock_;
     std::unique_ptr<ContextCollector> contextCollector_;
     ContextAccess context_;

@@ -2,6 +2,8 @@
 
 #include "completion/CompletionEngine.h"
 
+#include "platform/Platform.h"
+
 #include "completion/Chars.h"
 #include "completion/ReplyCleanup.h"
 #include "overlay/AlternativesPanel.h"
@@ -48,7 +50,7 @@ QString trailingWord(const QString& before)
 std::optional<QString> CompletionEngine::acceptWordHint() const
 {
     if (const auto key = prefs_.acceptWordKey())
-        return KeyCombo::keyName(key->keyCode).toLower();
+        return KeyCombo::keyName(key->keyCode, platform_.keyLayout()).toLower();
     return std::nullopt;
 }
 

@@ -3,6 +3,8 @@
 
 #include "completion/CompletionEngine.h"
 
+#include "platform/Platform.h"
+
 #include "overlay/GhostLayout.h"
 #include "overlay/GhostPanel.h"
 #include "platform/Grapheme.h"
@@ -79,7 +81,7 @@ void CompletionEngine::present(const Suggestion& suggestion, const FieldSnapshot
     content.fontName = s.fontName;
     content.allowWrap = s.afterIsBlank();
     if (hintAllowed && prefs_.acceptWordKey())
-        content.hint = KeyCombo::keyName(prefs_.acceptWordKey()->keyCode).toLower();
+        content.hint = KeyCombo::keyName(prefs_.acceptWordKey()->keyCode, platform_.keyLayout()).toLower();
     content.tinted = prefs_.ghostStyle() == GhostStyle::tinted;
     content.verticalNudge = prefs_.verticalNudge();
     content.anchored = !s.caretRect.has_value();

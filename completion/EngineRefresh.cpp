@@ -2,6 +2,8 @@
 
 #include "completion/CompletionEngine.h"
 
+#include "platform/Platform.h"
+
 #include "app/services/TypoChecker.h"
 #include "overlay/AlternativesPanel.h"
 #include "platform/Grapheme.h"
@@ -127,7 +129,7 @@ QString CompletionEngine::onDemandText() const
 {
     QString shortcut = tq::text("the trigger shortcut");
     if (const auto key = prefs_.triggerKey())
-        shortcut = key->displayText();
+        shortcut = key->displayText(platform_.keyLayout());
     return tq::text("Press %1 for a suggestion").arg(shortcut);
 }
 

@@ -5,8 +5,8 @@
 
 namespace tq {
 
-AppleIntelligenceProvider::AppleIntelligenceProvider(OnDeviceModel* model)
-    : model_(model ? model : &OnDeviceModel::system())
+AppleIntelligenceProvider::AppleIntelligenceProvider(OnDeviceModel& model)
+    : model_(&model)
 {
 }
 

@@ -11,8 +11,7 @@ class OnDeviceModel;
 
 class AppleIntelligenceProvider final : public CompletionProvider {
 public:
-    // `model` defaults to the system's.
-    explicit AppleIntelligenceProvider(OnDeviceModel* model = nullptr);
+    explicit AppleIntelligenceProvider(OnDeviceModel& model);
 
     using CompletionProvider::complete;
     PromptStyle style() const override { return PromptStyle::Instruct; }

@@ -23,10 +23,9 @@ public:
     static constexpr std::chrono::seconds kIdleLimit{1800};
 
     // `standIn` answers status questions while the model is not ready (may be null: nothing
-    // fills in). `runtime` defaults to a new runtime of 2048 context tokens.
+    // fills in). A null `runtime` means a new runtime of 2048 context tokens.
     BuiltInProvider(const ModelStore& store, CompletionProvider* standIn,
-                    std::shared_ptr<LlamaRuntime> runtime = nullptr, Clock& clock = Clock::shared(),
-                    QObject* parent = nullptr);
+                    std::shared_ptr<LlamaRuntime> runtime, Clock& clock, QObject* parent = nullptr);
     ~BuiltInProvider() override;
 
     PromptStyle style() const override { return PromptStyle::Raw; }

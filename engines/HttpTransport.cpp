@@ -32,7 +32,7 @@ QString trimSpacesAndTabs(const QString& s)
 
 ProviderError invalidAddress() { return ProviderError{QStringLiteral("That address isn't valid")}; }
 
-Future<QByteArray> send(QNetworkRequest request, const QByteArray* postBody, int timeoutMs, const QString& key)
+Future<QByteArray> send(Clock& clock, QNetworkRequest request, const QByteArray* postBody, int timeoutMs, const QString& key)
 {
     if (!key.isEmpty())
         request.setRawHeader("Authorization", "Bearer " + key.toUtf8());
@@ -42,19 +42,14 @@ Future<QByteArray> send(QNetworkRequest request, const QByteArray* postBody, int
     QNetworkReply* reply = postBody ? session().post(request, *postBody) : session().get(request);
     QPointer<QNetworkReply> guard(reply);
     auto timedOut = std::make_shared<bool>(false);
-    Clock* clock = &Clock::shared();
-    const TimerId timer = clock->start(std::chrono::milliseconds(timeoutMs), [guard, timedOut] {
+    const TimerId timer = clock.start(std::chrono::milliseconds(timeoutMs), [guard, timedOut] {
         if (guard && guard->isRunning()) {
             *timedOut = true;
             guard->abort();
         }
     });
-    // The time-out belongs to the clock that was shared when the request went out; a clock
-    // that is no longer shared (a test's, gone) is left alone.
-    const auto stopTimer = [clock, timer] {
-        if (&Clock::shared() == clock)
-            clock->cancel(timer);
-    };
+    // The clock outlives the request: the engines' clock is the program's.
+    const auto stopTimer = [&clock, timer] { clock.cancel(timer); };
     promise.onCancel([guard, stopTimer] {
         stopTimer();
         if (guard)
@@ -197,22 +192,22 @@ QString modelsAvailableText(qsizetype n)
     return text("%1 models available").arg(n);
 }
 
-Future<QByteArray> get(const std::optional<QUrl>& url, const QString& key)
+Future<QByteArray> get(Clock& clock, const std::optional<QUrl>& url, const QString& key)
 {
     if (!url)
         return Future<QByteArray>::ready(invalidAddress());
     QNetworkRequest request(*url);
-    return send(request, nullptr, kShortTimeoutMs, key);
+    return send(clock, request, nullptr, kShortTimeoutMs, key);
 }
 
-Future<QByteArray> postJSON(const std::optional<QUrl>& url, const QJsonObject& body, const QString& key)
+Future<QByteArray> postJSON(Clock& clock, const std::optional<QUrl>& url, const QJsonObject& body, const QString& key)
 {
     if (!url)
         return Future<QByteArray>::ready(invalidAddress());
     QNetworkRequest request(*url);
     request.setHeader(QNetworkRequest::ContentTypeHeader, QStringLiteral("application/json"));
     const QByteArray data = QJsonDocument(body).toJson(QJsonDocument::Compact);
-    return send(request, &data, kLongTimeoutMs, key);
+    return send(clock, request, &data, kLongTimeoutMs, key);
 }
 
 } // namespace tq::Providers

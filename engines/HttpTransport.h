@@ -1,7 +1,7 @@
 #pragma once
 // The small HTTP transport of the server engines: joins a base address and a path, sends a
 // GET (3 s time-out) or a JSON POST (20 s), adds a bearer key when there is one, and turns a
-// non-success answer into a ProviderError. Time-outs run on the shared Clock.
+// non-success answer into a ProviderError. Time-outs run on the caller's Clock.
 // Transport failures come back as PlatformError (domain "network"); a time-out has the code
 // QNetworkReply::TimeoutError.
 
@@ -18,6 +18,10 @@
 
 class QNetworkAccessManager;
 
+namespace tq {
+class Clock;
+}
+
 namespace tq::Providers {
 
 using BaseAddress = std::function<QString()>;
@@ -31,9 +35,9 @@ std::optional<QUrl> endpoint(const BaseAddress& base, const QString& path);
 std::optional<QUrl> endpoint(const QString& base, const QString& path);
 
 // GET with a 3 s time-out; the body of a 2xx answer.
-Future<QByteArray> get(const std::optional<QUrl>& url, const QString& key);
+Future<QByteArray> get(Clock& clock, const std::optional<QUrl>& url, const QString& key);
 // JSON POST with a 20 s time-out; the body of a 2xx answer.
-Future<QByteArray> postJSON(const std::optional<QUrl>& url, const QJsonObject& body, const QString& key);
+Future<QByteArray> postJSON(Clock& clock, const std::optional<QUrl>& url, const QJsonObject& body, const QString& key);
 
 // "The server answered 404. " + the body cut to 160 characters with "…".
 ProviderError answerError(int status, const QByteArray& body);

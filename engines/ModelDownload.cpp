@@ -55,13 +55,13 @@ qint64 contentRangeStart(const QByteArray& header)
 } // namespace
 
 ModelDownload::ModelDownload(QUrl url, QString destination, std::optional<QByteArray> resumeData,
-                             Progress progress, Finished finished, Clock* clock)
+                             Progress progress, Finished finished, Clock& clock)
     : url_(std::move(url))
     , destination_(std::move(destination))
     , resumeData_(std::move(resumeData))
     , progress_(std::move(progress))
     , finished_(std::move(finished))
-    , clock_(clock ? clock : &Clock::shared())
+    , clock_(&clock)
 {
 }
 
@@ -78,12 +78,12 @@ ModelDownload::~ModelDownload()
     delete file_;
 }
 
-ModelTransferFactory ModelDownload::factory()
+ModelTransferFactory ModelDownload::factory(Clock& clock)
 {
-    return [](const QUrl& url, const QString& destination, std::optional<QByteArray> resumeData,
+    return [&clock](const QUrl& url, const QString& destination, std::optional<QByteArray> resumeData,
               ModelTransfer::Progress progress, ModelTransfer::Finished finished) -> std::unique_ptr<ModelTransfer> {
         return std::make_unique<ModelDownload>(url, destination, std::move(resumeData), std::move(progress),
-                                               std::move(finished));
+                                               std::move(finished), clock);
     };
 }
 

@@ -22,13 +22,13 @@ class ModelDownload final : public QObject, public ModelTransfer {
     Q_OBJECT
 public:
     ModelDownload(QUrl url, QString destination, std::optional<QByteArray> resumeData, Progress progress,
-                  Finished finished, Clock* clock = nullptr);
+                  Finished finished, Clock& clock);
     ~ModelDownload() override;
 
     void start() override;
     void cancel(ResumeDataHandler handler) override;
 
-    static ModelTransferFactory factory();
+    static ModelTransferFactory factory(Clock& clock);
 
     // The four texts of a transfer that did not end with the file.
     static QString serverAnsweredMessage(int status);

@@ -33,13 +33,13 @@ void onMain(const std::weak_ptr<bool>& alive, std::function<void()> fn)
 }
 } // namespace
 
-ModelStore::ModelStore(ModelSpec spec, QString directory, QObject* parent, const DiskSpace* disk,
-                       ModelTransferFactory transfers)
+ModelStore::ModelStore(ModelSpec spec, QString directory, const DiskSpace& disk, ModelTransferFactory transfers,
+                       QObject* parent)
     : QObject(parent)
     , spec_(std::move(spec))
     , directory_(std::move(directory))
-    , disk_(disk ? disk : &DiskSpace::system())
-    , transfers_(transfers ? std::move(transfers) : ModelDownload::factory())
+    , disk_(&disk)
+    , transfers_(std::move(transfers))
 {
     // A partial file of an earlier run cannot be resumed (resume data lives in memory only)
     // and would otherwise stay behind for good.

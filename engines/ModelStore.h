@@ -65,10 +65,10 @@ public:
         bool operator==(const Phase&) const = default;
     };
 
-    // `disk` and `transfers` default to the real volume query and ModelDownload. A partial
+    // `transfers` makes the downloads (ModelDownload::factory in the program). A partial
     // download left by an earlier run is deleted.
-    ModelStore(ModelSpec spec, QString directory, QObject* parent = nullptr,
-               const DiskSpace* disk = nullptr, ModelTransferFactory transfers = {});
+    ModelStore(ModelSpec spec, QString directory, const DiskSpace& disk, ModelTransferFactory transfers,
+               QObject* parent = nullptr);
     ~ModelStore() override;
 
     const Phase& phase() const { return phase_; }

@@ -30,7 +30,7 @@ Future<QString> OllamaProvider::complete(const CompletionRequest& request)
 {
     if (request.model.isEmpty())
         return Future<QString>::ready(ProviderError{QStringLiteral("Pick an Ollama model in Settings")});
-    auto reply = Providers::postJSON(Providers::endpoint(baseURL_, QStringLiteral("api/generate")),
+    auto reply = Providers::postJSON(clock_, Providers::endpoint(baseURL_, QStringLiteral("api/generate")),
                                      generateBody(request), QString());
     return map<QString>(reply, [](const Outcome<QByteArray>& o) -> Outcome<QString> {
         const auto object = Providers::decodeObject(o);
@@ -50,7 +50,7 @@ Future<Done> OllamaProvider::warmUp(const QString& model)
     const QJsonObject body{{QStringLiteral("model"), model},
                            {QStringLiteral("prompt"), QString()},
                            {QStringLiteral("keep_alive"), kKeepAlive}};
-    auto reply = Providers::postJSON(Providers::endpoint(baseURL_, QStringLiteral("api/generate")), body, QString());
+    auto reply = Providers::postJSON(clock_, Providers::endpoint(baseURL_, QStringLiteral("api/generate")), body, QString());
     return map<Done>(reply, [](const Outcome<QByteArray>& o) -> Outcome<Done> {
         if (o.isCancelled())
             return Cancelled{};
@@ -60,7 +60,7 @@ Future<Done> OllamaProvider::warmUp(const QString& model)
 
 Future<QStringList> OllamaProvider::models()
 {
-    auto reply = Providers::get(Providers::endpoint(baseURL_, QStringLiteral("api/tags")), QString());
+    auto reply = Providers::get(clock_, Providers::endpoint(baseURL_, QStringLiteral("api/tags")), QString());
     return map<QStringList>(reply, [](const Outcome<QByteArray>& o) {
         return Providers::listedNames(o, QStringLiteral("models"), QStringLiteral("name"));
     });
@@ -69,14 +69,14 @@ Future<QStringList> OllamaProvider::models()
 Future<ProviderStatus> OllamaProvider::status()
 {
     auto base = baseURL_;
-    return chain<ProviderStatus>(models(), [base](const Outcome<QStringList>& o) -> Future<ProviderStatus> {
+    return chain<ProviderStatus>(models(), [base, clock = &clock_](const Outcome<QStringList>& o) -> Future<ProviderStatus> {
         if (o.isCancelled())
             return Future<ProviderStatus>::ready(Cancelled{});
         const QStringList names = o.valueOr({});
         if (!names.isEmpty())
             return Future<ProviderStatus>::ready(ProviderStatus::ready(Providers::modelsAvailableText(names.size())));
         const QString asSet = base ? base() : QString();
-        auto probe = Providers::get(Providers::endpoint(asSet, QStringLiteral("api/version")), QString());
+        auto probe = Providers::get(*clock, Providers::endpoint(asSet, QStringLiteral("api/version")), QString());
         return map<ProviderStatus>(probe, [asSet](const Outcome<QByteArray>& p) -> Outcome<ProviderStatus> {
             if (p.isCancelled())
                 return Cancelled{};

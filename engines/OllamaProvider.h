@@ -10,7 +10,7 @@ namespace tq {
 
 class OllamaProvider final : public CompletionProvider {
 public:
-    explicit OllamaProvider(Providers::BaseAddress baseURL) : baseURL_(std::move(baseURL)) {}
+    OllamaProvider(Clock& clock, Providers::BaseAddress baseURL) : clock_(clock), baseURL_(std::move(baseURL)) {}
 
     using CompletionProvider::complete;
     PromptStyle style() const override { return PromptStyle::Raw; }
@@ -25,6 +25,7 @@ public:
     static QJsonObject generateBody(const CompletionRequest& request);
 
 private:
+    Clock& clock_;
     Providers::BaseAddress baseURL_;
 };
 

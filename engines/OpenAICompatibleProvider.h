@@ -9,8 +9,8 @@ namespace tq {
 
 class OpenAICompatibleProvider final : public CompletionProvider {
 public:
-    OpenAICompatibleProvider(Providers::BaseAddress baseURL, std::function<QString()> apiKey)
-        : baseURL_(std::move(baseURL)), apiKey_(std::move(apiKey))
+    OpenAICompatibleProvider(Clock& clock, Providers::BaseAddress baseURL, std::function<QString()> apiKey)
+        : clock_(clock), baseURL_(std::move(baseURL)), apiKey_(std::move(apiKey))
     {
     }
 
@@ -25,6 +25,7 @@ public:
 
 private:
     QString key() const { return apiKey_ ? apiKey_() : QString(); }
+    Clock& clock_;
     Providers::BaseAddress baseURL_;
     std::function<QString()> apiKey_;
 };

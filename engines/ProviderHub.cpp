@@ -10,30 +10,26 @@
 
 namespace tq {
 
-ProviderHub::ProviderHub(Preferences& prefs, ModelStore& store, BuiltInFactory builtIn, QObject* parent,
-                         OnDeviceModel* onDevice, const Keychain* keychain)
+ProviderHub::ProviderHub(Preferences& prefs, ModelStore& store, const Keychain& keychain, OnDeviceModel& onDevice,
+                         Clock& clock, BuiltInFactory builtIn, QObject* parent)
     : QObject(parent)
     , prefs_(prefs)
     , store_(store)
     , keychain_(keychain)
 {
-    if (!keychain_) {
-        ownKeychain_ = std::make_unique<Keychain>();
-        keychain_ = ownKeychain_.get();
-    }
     apple_ = std::make_unique<AppleIntelligenceProvider>(onDevice);
-    builtIn_ = builtIn ? builtIn(store_, *apple_) : makeBuiltIn(store_, *apple_);
+    builtIn_ = builtIn ? builtIn(store_, *apple_) : makeBuiltIn(store_, *apple_, clock);
     Preferences* p = &prefs_;
-    ollama_ = std::make_unique<OllamaProvider>([p] { return p->ollamaURL(); });
-    server_ = std::make_unique<OpenAICompatibleProvider>([p] { return p->serverURL(); },
+    ollama_ = std::make_unique<OllamaProvider>(clock, [p] { return p->ollamaURL(); });
+    server_ = std::make_unique<OpenAICompatibleProvider>(clock, [p] { return p->serverURL(); },
                                                          [this] { return serverAPIKey(); });
 }
 
 ProviderHub::~ProviderHub() = default;
 
-ProviderHub::BuiltIn ProviderHub::makeBuiltIn(ModelStore& store, AppleIntelligenceProvider& standIn)
+ProviderHub::BuiltIn ProviderHub::makeBuiltIn(ModelStore& store, AppleIntelligenceProvider& standIn, Clock& clock)
 {
-    auto provider = std::make_unique<BuiltInProvider>(store, &standIn);
+    auto provider = std::make_unique<BuiltInProvider>(store, &standIn, nullptr, clock);
     BuiltInProvider* raw = provider.get();
     return BuiltIn{std::move(provider), [raw] { raw->warmUp(); }};
 }
@@ -154,7 +150,7 @@ void ProviderHub::warmUp()
 
 QString ProviderHub::serverAPIKey() const
 {
-    const auto data = keychain_->read(kServerApiKeyAccount);
+    const auto data = keychain_.read(kServerApiKeyAccount);
     if (!data)
         return {};
     QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);

@@ -31,11 +31,11 @@ public:
     using BuiltInFactory = std::function<BuiltIn(ModelStore& store, AppleIntelligenceProvider& standIn)>;
 
     // The real built-in engine (BuiltInProvider over a new LlamaRuntime).
-    static BuiltIn makeBuiltIn(ModelStore& store, AppleIntelligenceProvider& standIn);
+    static BuiltIn makeBuiltIn(ModelStore& store, AppleIntelligenceProvider& standIn, Clock& clock);
 
-    // `builtIn` defaults to makeBuiltIn; `onDevice` and `keychain` to the system's.
-    ProviderHub(Preferences& prefs, ModelStore& store, BuiltInFactory builtIn = {}, QObject* parent = nullptr,
-                OnDeviceModel* onDevice = nullptr, const Keychain* keychain = nullptr);
+    // An empty `builtIn` means makeBuiltIn. `clock` times the server engines' requests.
+    ProviderHub(Preferences& prefs, ModelStore& store, const Keychain& keychain, OnDeviceModel& onDevice, Clock& clock,
+                BuiltInFactory builtIn = {}, QObject* parent = nullptr);
     ~ProviderHub() override;
 
     // The provider that answers now: the chosen engine, or the on-device one while the
@@ -73,8 +73,7 @@ private:
 
     Preferences& prefs_;
     ModelStore& store_;
-    const Keychain* keychain_;
-    std::unique_ptr<Keychain> ownKeychain_;
+    const Keychain& keychain_;
     std::map<EngineKind, ProviderStatus> status_;
     std::map<EngineKind, QStringList> modelLists_;
     std::unique_ptr<AppleIntelligenceProvider> apple_;

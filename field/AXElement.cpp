@@ -30,14 +30,14 @@ std::optional<AXTextMarkerRange> markerRange(const QVariant& v)
     return v.value<AXTextMarkerRange>();
 }
 
-std::optional<AXElement> element(const QVariant& v)
+std::optional<AXElement> element(const QVariant& v, const ScreenGeometry& screen)
 {
     if (v.metaType() != QMetaType::fromType<AccessibilityElement>())
         return std::nullopt;
     const auto e = v.value<AccessibilityElement>();
     if (e.isNull())
         return std::nullopt;
-    return AXElement(e);
+    return AXElement(e, screen);
 }
 
 } // namespace axvalue
@@ -68,7 +68,9 @@ std::optional<qint64> AXElement::integer(const QString& attribute) const
 
 std::optional<AXElement> AXElement::element(const QString& attribute) const
 {
-    return axvalue::element(this->attribute(attribute));
+    if (!screen_)
+        return std::nullopt;
+    return axvalue::element(this->attribute(attribute), *screen_);
 }
 
 std::optional<QUrl> AXElement::url(const QString& attribute) const
@@ -127,9 +129,16 @@ std::optional<AXAttributedString> AXElement::attributedString(AXRange forRange) 
     return v.value<AXAttributedString>();
 }
 
-QRectF AXElement::appKitRect(const QRectF& rect)
+QRectF AXElement::appKitRect(const QRectF& rect, const ScreenGeometry& screen)
 {
-    return screen::fromAccessibility(rect);
+    return screen::fromAccessibility(rect, screen);
+}
+
+QRectF AXElement::appKitRect(const QRectF& rect) const
+{
+    if (!screen_)
+        return QRectF(rect.x(), -(rect.y() + rect.height()), rect.width(), rect.height());
+    return screen::fromAccessibility(rect, *screen_);
 }
 
 } // namespace tq

@@ -13,10 +13,13 @@
 
 namespace tq {
 
+class ScreenGeometry;
+
 class AXElement {
 public:
     AXElement() = default;
-    explicit AXElement(AccessibilityElement ref) : ref(std::move(ref)) {}
+    // `screen` gives the primary screen's height for the flip to the screen space.
+    AXElement(AccessibilityElement ref, const ScreenGeometry& screen) : ref(std::move(ref)), screen_(&screen) {}
 
     AccessibilityElement ref;
 
@@ -56,7 +59,14 @@ public:
 
     // Accessibility space → screen space: x and size kept, y = H − (y + height) with H the
     // primary screen's height (0 without a screen), read at each call.
-    static QRectF appKitRect(const QRectF& rect);
+    static QRectF appKitRect(const QRectF& rect, const ScreenGeometry& screen);
+    // The same over this element's screen (height 0 for an element made without one).
+    QRectF appKitRect(const QRectF& rect) const;
+    // The screen this element's rectangles are flipped over; null for an empty element.
+    const ScreenGeometry* screen() const { return screen_; }
+
+private:
+    const ScreenGeometry* screen_ = nullptr;
 };
 
 // Value decoding shared by the readers.
@@ -64,7 +74,7 @@ namespace axvalue {
 std::optional<QRectF> rect(const QVariant& v);
 std::optional<AXTextMarker> marker(const QVariant& v);
 std::optional<AXTextMarkerRange> markerRange(const QVariant& v);
-std::optional<AXElement> element(const QVariant& v);
+std::optional<AXElement> element(const QVariant& v, const ScreenGeometry& screen);
 } // namespace axvalue
 
 } // namespace tq

@@ -44,9 +44,10 @@ bool isElectron(qint64 pid)
 
 } // namespace
 
-AXFieldSource::AXFieldSource(TextInjecting* injector, Accessibility& accessibility, ActiveApp& workspace, Clock& clock,
-                             QObject* parent)
-    : QObject(parent), injector_(injector), accessibility_(accessibility), workspace_(workspace), clock_(clock), retry_(clock)
+AXFieldSource::AXFieldSource(TextInjecting* injector, Accessibility& accessibility, ActiveApp& workspace,
+                             ScreenGeometry& screen, Clock& clock, QObject* parent)
+    : QObject(parent), injector_(injector), accessibility_(accessibility), workspace_(workspace), screen_(screen),
+      clock_(clock), retry_(clock)
 {
 }
 
@@ -103,7 +104,7 @@ void AXFieldSource::attach(std::optional<qint64> pid)
         report(Change::app);
         return;
     }
-    appElement_ = AXElement(accessibility_.application(*pid));
+    appElement_ = AXElement(accessibility_.application(*pid), screen_);
     if (appElement_) {
         appElement_.setMessagingTimeout(messagingTimeout);
         enableWebAccessibility();

@@ -21,6 +21,8 @@
 
 namespace tq {
 
+class ScreenGeometry;
+
 class AXFieldSource final : public QObject, public FieldSource {
     Q_OBJECT
 public:
@@ -59,9 +61,9 @@ public:
     static constexpr int beforeLimit = 3000;
     static constexpr int afterLimit = 500;
 
-    explicit AXFieldSource(TextInjecting* injector = nullptr, Accessibility& accessibility = Accessibility::shared(),
-                           ActiveApp& workspace = ActiveApp::shared(), Clock& clock = Clock::shared(),
-                           QObject* parent = nullptr);
+    // `injector` may be set later; `screen` flips the accessibility rectangles.
+    AXFieldSource(TextInjecting* injector, Accessibility& accessibility, ActiveApp& workspace, ScreenGeometry& screen,
+                  Clock& clock, QObject* parent = nullptr);
     ~AXFieldSource() override;
 
     std::function<void(Change)> onChange;
@@ -157,6 +159,7 @@ private:
     TextInjecting* injector_;
     Accessibility& accessibility_;
     ActiveApp& workspace_;
+    ScreenGeometry& screen_;
     Clock& clock_;
     bool started_ = false;
 

@@ -138,7 +138,7 @@ std::optional<QRectF> AXFieldSource::markerBounds(const AXElement& holder, const
     const auto raw = axvalue::rect(holder.parameterized(attr(ax::BoundsForTextMarkerRange), QVariant::fromValue(range)));
     if (!raw || !(raw->height() > 0))
         return std::nullopt;
-    const QRectF converted = AXElement::appKitRect(*raw);
+    const QRectF converted = holder.appKitRect(*raw);
     if (!fieldFrame)
         return converted;
     const QRectF grown = fieldFrame->adjusted(-2, -2, 2, 2);

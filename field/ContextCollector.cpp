@@ -5,6 +5,7 @@
 #include "platform/ActiveApp.h"
 #include "platform/Clipboard.h"
 #include "platform/Grapheme.h"
+#include "platform/Platform.h"
 #include "platform/UserAccount.h"
 #include "settings/Preferences.h"
 
@@ -58,6 +59,7 @@ std::optional<QString> nonEmpty(const QString& s) { return s.isEmpty() ? std::nu
 
 struct ContextCollector::Impl {
     Preferences& prefs;
+    Platform& platform;
     Clipboard& clipboard;
     Clock& clock;
 
@@ -95,31 +97,28 @@ struct ContextCollector::Impl {
     bool writerNameDone = false;
     std::optional<QString> writerName;
 
-    Impl(Preferences& p, Clipboard& c, Clock& k) : prefs(p), clipboard(c), clock(k), glanceTimer(k) {}
+    Impl(Preferences& p, Platform& f) : prefs(p), platform(f), clipboard(f.clipboard()), clock(f.clock()), glanceTimer(f.clock())
+    {
+    }
 
     Nanos now() const { return clock.monotonic(); }
     bool olderThan(Nanos at, double s) const { return now() - at >= seconds(s); }
 };
 
-ContextCollector::ContextCollector(Preferences& prefs, QObject* parent)
-    : ContextCollector(prefs, Clipboard::shared(), Clock::shared(), parent)
+ContextCollector::ContextCollector(Preferences& prefs, Platform& platform, QObject* parent)
+    : QObject(parent), d(std::make_unique<Impl>(prefs, platform))
 {
-}
-
-ContextCollector::ContextCollector(Preferences& prefs, Clipboard& clipboard, Clock& clock, QObject* parent)
-    : QObject(parent), d(std::make_unique<Impl>(prefs, clipboard, clock))
-{
-    d->clipboardChangeCount = clipboard.changeCount();
-    capture = [](const QString& bundleID, const std::optional<QRectF>& fieldFrame, bool nearby, AppFilter allowed,
-                 std::function<void(ScreenRead)> done) {
-        ScreenText::read(bundleID, fieldFrame, nearby, std::move(allowed), std::move(done));
+    d->clipboardChangeCount = d->clipboard.changeCount();
+    capture = [&platform](const QString& bundleID, const std::optional<QRectF>& fieldFrame, bool nearby,
+                          AppFilter allowed, std::function<void(ScreenRead)> done) {
+        ScreenText::read(platform, bundleID, fieldFrame, nearby, std::move(allowed), std::move(done));
     };
-    glanceRead = [](const QString& bundleID, std::function<void(QVector<ScreenLine>)> done) {
-        ScreenText::glanceRead(bundleID, std::move(done));
+    glanceRead = [&platform](const QString& bundleID, std::function<void(QVector<ScreenLine>)> done) {
+        ScreenText::glanceRead(platform, bundleID, std::move(done));
     };
-    isSecureInputOn = [] { return Accessibility::shared().isSecureInputEnabled(); };
-    fullName = [] { return UserAccount::shared().fullName(); };
-    if (auto self = ActiveApp::shared().application(QCoreApplication::applicationPid()))
+    isSecureInputOn = [&platform] { return platform.accessibility().isSecureInputEnabled(); };
+    fullName = [&platform] { return platform.userAccount().fullName(); };
+    if (auto self = platform.activeApp().application(QCoreApplication::applicationPid()))
         ownBundleID = self->bundleIdentifier;
 }
 
@@ -266,7 +265,7 @@ ContextCollector::Texts ContextCollector::screenContext(const ScreenRead* read, 
     if (read) {
         std::optional<QRectF> field;
         if (snapshot.fieldFrame)
-            field = AXElement::appKitRect(*snapshot.fieldFrame);
+            field = AXElement::appKitRect(*snapshot.fieldFrame, d->platform.screenGeometry());
         screen = ScreenText::pickLines(read->lines, field, snapshot.before, kScreenBudget);
         if (withNearby) {
             for (const NearbyLines& w : read->nearby) {

@@ -46,9 +46,8 @@ public:
     static constexpr double screenRecheck = 12;       // seconds before a cached read is refreshed
     static constexpr int maxRecent = 4;
 
-    // Uses the shared clipboard and clock unless others are given.
-    explicit ContextCollector(Preferences& prefs, QObject* parent = nullptr);
-    ContextCollector(Preferences& prefs, Clipboard& clipboard, Clock& clock, QObject* parent = nullptr);
+    // Reads the clipboard, the clock, the screen and the accessibility tree of `platform`.
+    ContextCollector(Preferences& prefs, Platform& platform, QObject* parent = nullptr);
     ~ContextCollector() override;
 
     // Builds the context of one request; may start a screen read in the background.

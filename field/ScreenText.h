@@ -16,6 +16,9 @@
 
 namespace tq {
 
+class Clock;
+class Platform;
+
 struct ScreenLine {
     QString text; // as read, not trimmed
     QRectF frame;
@@ -38,10 +41,10 @@ public:
     // ---- Reading (main thread; `done` is called once, on the main thread)
     // The focused window of the application and, when `nearby`, up to two windows beside the
     // field. The field frame is in screen space (y up), as a snapshot holds it.
-    static void read(const QString& bundleID, const std::optional<QRectF>& fieldFrame, bool nearby,
+    static void read(Platform& platform, const QString& bundleID, const std::optional<QRectF>& fieldFrame, bool nearby,
                      std::function<bool(const QString&)> isAppAllowed, std::function<void(ScreenRead)> done);
     // The lines of an application's focused window, for the recent list.
-    static void glanceRead(const QString& bundleID, std::function<void(QVector<ScreenLine>)> done);
+    static void glanceRead(Platform& platform, const QString& bundleID, std::function<void(QVector<ScreenLine>)> done);
 
     // Password managers: never read beside the field, never remembered.
     static bool isPasswordManager(const QString& bundleID);
@@ -54,17 +57,17 @@ public:
     };
     // Up to `limit` windows beside the field (one per application, frontmost first) on the
     // field's screen; `fieldFrame` in screen space (y up).
-    static QVector<NearbyWindow> nearbyWindows(qint64 leaveOut, const std::optional<QRectF>& fieldFrame,
+    static QVector<NearbyWindow> nearbyWindows(Platform& platform, qint64 leaveOut, const std::optional<QRectF>& fieldFrame,
                                                const std::function<bool(const QString&)>& isAppAllowed, int limit);
     // Breadth-first walk of a window's text within an element and a time budget.
-    static QVector<ScreenLine> axLines(const AXElement& window, int elementBudget, double seconds);
-    static std::optional<AXElement> focusedWindow(qint64 pid);
+    static QVector<ScreenLine> axLines(Clock& clock, const AXElement& window, int elementBudget, double seconds);
+    static std::optional<AXElement> focusedWindow(Platform& platform, qint64 pid);
     // The accessibility window whose origin lies within 8 points of the listed rectangle's.
-    static std::optional<AXElement> axWindow(qint64 pid, const QRectF& matching);
+    static std::optional<AXElement> axWindow(Platform& platform, qint64 pid, const QRectF& matching);
     // "AXPosition" and "AXSize", top-left coordinates.
     static std::optional<QRectF> elementFrame(const AXElement& element);
     // A running process of the application, frontmost first; nothing when none runs.
-    static std::optional<qint64> pidFor(const QString& bundleID);
+    static std::optional<qint64> pidFor(Platform& platform, const QString& bundleID);
     // Accessibility text this short makes the window worth recognising from a capture.
     static bool needsOCR(const QVector<ScreenLine>& lines);
 
@@ -72,7 +75,7 @@ public:
     // Recognised lines of the application's window (the one holding the field's centre, else
     // the first); an empty list when there is no window, nothing when capture or recognition
     // failed. The field frame is in top-left coordinates.
-    static void ocrLines(const QString& bundleID, const std::optional<QRectF>& fieldFrame,
+    static void ocrLines(Platform& platform, const QString& bundleID, const std::optional<QRectF>& fieldFrame,
                          std::function<void(std::optional<QVector<ScreenLine>>)> done);
     // The window to capture among the application's windows, in list order.
     static std::optional<ListedWindow> captureWindow(const QVector<ListedWindow>& windows,

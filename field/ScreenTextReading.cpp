@@ -4,6 +4,7 @@
 #include "platform/ActiveApp.h"
 #include "platform/Clock.h"
 #include "platform/Grapheme.h"
+#include "platform/Platform.h"
 #include "platform/ScreenCaptureAccess.h"
 
 #include <QCoreApplication>
@@ -39,17 +40,17 @@ QString withoutObjectMarks(QString text)
     return text;
 }
 
-std::optional<AXElement> applicationElement(qint64 pid)
+std::optional<AXElement> applicationElement(Platform& platform, qint64 pid)
 {
-    const AccessibilityElement app = Accessibility::shared().application(pid);
+    const AccessibilityElement app = platform.accessibility().application(pid);
     if (!app)
         return std::nullopt;
-    AXElement element(app);
+    AXElement element(app, platform.screenGeometry());
     element.setMessagingTimeout(kMessagingTimeout);
     return element;
 }
 
-QVector<AXElement> elements(const QVariant& v)
+QVector<AXElement> elements(const QVariant& v, const ScreenGeometry& screen)
 {
     QVector<AXElement> out;
     if (v.metaType() != QMetaType::fromType<QVariantList>())
@@ -57,7 +58,7 @@ QVector<AXElement> elements(const QVariant& v)
     for (const QVariant& item : v.toList()) {
         if (item.metaType() != QMetaType::fromType<AccessibilityElement>())
             return {};
-        out.push_back(AXElement(item.value<AccessibilityElement>()));
+        out.push_back(AXElement(item.value<AccessibilityElement>(), screen));
     }
     return out;
 }
@@ -92,9 +93,9 @@ std::optional<QString> elementText(const AXElement& e, const QString& role, bool
     return withoutObjectMarks(text);
 }
 
-QString appName(qint64 pid, QString* bundleID)
+QString appName(ActiveApp& apps, qint64 pid, QString* bundleID)
 {
-    const auto app = ActiveApp::shared().application(pid);
+    const auto app = apps.application(pid);
     if (!app || app->bundleIdentifier.isEmpty())
         return QString();
     if (bundleID)
@@ -137,9 +138,9 @@ bool ScreenText::needsOCR(const QVector<ScreenLine>& lines)
     return total < kOCRThreshold;
 }
 
-std::optional<qint64> ScreenText::pidFor(const QString& bundleID)
+std::optional<qint64> ScreenText::pidFor(Platform& platform, const QString& bundleID)
 {
-    ActiveApp& apps = ActiveApp::shared();
+    ActiveApp& apps = platform.activeApp();
     auto matches = [&](qint64 pid) {
         const auto app = apps.application(pid);
         return app && app->bundleIdentifier == bundleID;
@@ -147,7 +148,7 @@ std::optional<qint64> ScreenText::pidFor(const QString& bundleID)
     if (const auto front = apps.frontmostPid(); front && matches(*front))
         return front;
     QSet<qint64> tried;
-    for (const ListedWindow& w : WindowList::shared().windows()) {
+    for (const ListedWindow& w : platform.windowList().windows()) {
         if (w.pid <= 0 || tried.contains(w.pid))
             continue;
         tried.insert(w.pid);
@@ -157,37 +158,38 @@ std::optional<qint64> ScreenText::pidFor(const QString& bundleID)
     return std::nullopt;
 }
 
-void ScreenText::read(const QString& bundleID, const std::optional<QRectF>& fieldFrame, bool nearby,
+void ScreenText::read(Platform& platform, const QString& bundleID, const std::optional<QRectF>& fieldFrame, bool nearby,
                       std::function<bool(const QString&)> isAppAllowed, std::function<void(ScreenRead)> done)
 {
-    later([bundleID, fieldFrame, nearby, isAppAllowed = std::move(isAppAllowed), done = std::move(done)] {
-        const std::optional<qint64> pid = pidFor(bundleID);
+    later([&platform, bundleID, fieldFrame, nearby, isAppAllowed = std::move(isAppAllowed), done = std::move(done)] {
+        const std::optional<qint64> pid = pidFor(platform, bundleID);
         std::optional<QRectF> topLeftField;
         if (fieldFrame)
-            topLeftField = AXElement::appKitRect(*fieldFrame);
+            topLeftField = AXElement::appKitRect(*fieldFrame, platform.screenGeometry());
         QVector<NearbyWindow> windows;
         if (pid && nearby)
-            windows = nearbyWindows(*pid, fieldFrame, isAppAllowed, kNearbyLimit);
+            windows = nearbyWindows(platform, *pid, fieldFrame, isAppAllowed, kNearbyLimit);
 
         ScreenRead read;
         if (pid) {
-            if (const auto window = focusedWindow(*pid))
-                read.lines = axLines(*window, kFocusedBudget.elements, kFocusedBudget.seconds);
+            if (const auto window = focusedWindow(platform, *pid))
+                read.lines = axLines(platform.clock(), *window, kFocusedBudget.elements, kFocusedBudget.seconds);
         }
         for (const NearbyWindow& w : windows) {
-            const auto window = axWindow(w.pid, w.bounds);
+            const auto window = axWindow(platform, w.pid, w.bounds);
             if (!window)
                 continue;
-            QVector<ScreenLine> lines = axLines(*window, kNearbyBudget.elements, kNearbyBudget.seconds);
+            QVector<ScreenLine> lines
+                = axLines(platform.clock(), *window, kNearbyBudget.elements, kNearbyBudget.seconds);
             if (!lines.isEmpty())
                 read.nearby.push_back({w.app, std::move(lines)});
         }
 
-        if (!needsOCR(read.lines) || !ScreenCaptureAccess::system().preflight()) {
+        if (!needsOCR(read.lines) || !platform.screenCaptureAccess().preflight()) {
             done(std::move(read));
             return;
         }
-        ocrLines(bundleID, topLeftField,
+        ocrLines(platform, bundleID, topLeftField,
                  [read = std::move(read), done](std::optional<QVector<ScreenLine>> recognised) mutable {
                      if (recognised)
                          read.lines += *recognised;
@@ -196,20 +198,22 @@ void ScreenText::read(const QString& bundleID, const std::optional<QRectF>& fiel
     });
 }
 
-void ScreenText::glanceRead(const QString& bundleID, std::function<void(QVector<ScreenLine>)> done)
+void ScreenText::glanceRead(Platform& platform, const QString& bundleID, std::function<void(QVector<ScreenLine>)> done)
 {
-    later([bundleID, done = std::move(done)] {
-        const std::optional<qint64> pid = pidFor(bundleID);
-        const auto window = pid ? focusedWindow(*pid) : std::nullopt;
-        done(window ? axLines(*window, kGlanceBudget.elements, kGlanceBudget.seconds) : QVector<ScreenLine>());
+    later([&platform, bundleID, done = std::move(done)] {
+        const std::optional<qint64> pid = pidFor(platform, bundleID);
+        const auto window = pid ? focusedWindow(platform, *pid) : std::nullopt;
+        done(window ? axLines(platform.clock(), *window, kGlanceBudget.elements, kGlanceBudget.seconds)
+                    : QVector<ScreenLine>());
     });
 }
 
-QVector<ScreenText::NearbyWindow> ScreenText::nearbyWindows(qint64 leaveOut, const std::optional<QRectF>& fieldFrame,
+QVector<ScreenText::NearbyWindow> ScreenText::nearbyWindows(Platform& platform, qint64 leaveOut,
+                                                            const std::optional<QRectF>& fieldFrame,
                                                             const std::function<bool(const QString&)>& isAppAllowed,
                                                             int limit)
 {
-    WindowList& list = WindowList::shared();
+    WindowList& list = platform.windowList();
     const QVector<ListedWindow> windows = list.windows();
     if (windows.isEmpty())
         return {};
@@ -218,7 +222,7 @@ QVector<ScreenText::NearbyWindow> ScreenText::nearbyWindows(qint64 leaveOut, con
     const QVector<QRectF> screens = list.screens();
     std::optional<QRectF> fieldScreen;
     if (fieldFrame) {
-        const QRectF field = AXElement::appKitRect(*fieldFrame);
+        const QRectF field = AXElement::appKitRect(*fieldFrame, platform.screenGeometry());
         for (const QRectF& s : screens) {
             if (s.intersects(field)) {
                 fieldScreen = s;
@@ -240,7 +244,7 @@ QVector<ScreenText::NearbyWindow> ScreenText::nearbyWindows(qint64 leaveOut, con
         if (!(w.bounds.width() > kNearbyMinWidth && w.bounds.height() > kNearbyMinHeight))
             continue;
         QString bundleID;
-        const QString app = appName(w.pid, &bundleID);
+        const QString app = appName(platform.activeApp(), w.pid, &bundleID);
         if (bundleID.isEmpty() || isPasswordManager(bundleID) || !isAppAllowed(bundleID))
             continue;
         if (fieldScreen && !fieldScreen->intersects(w.bounds))
@@ -251,9 +255,8 @@ QVector<ScreenText::NearbyWindow> ScreenText::nearbyWindows(qint64 leaveOut, con
     return result;
 }
 
-QVector<ScreenLine> ScreenText::axLines(const AXElement& window, int elementBudget, double seconds)
+QVector<ScreenLine> ScreenText::axLines(Clock& clock, const AXElement& window, int elementBudget, double seconds)
 {
-    Clock& clock = Clock::shared();
     const Nanos deadline = clock.monotonic() + std::chrono::duration_cast<Nanos>(std::chrono::duration<double>(seconds));
     const std::optional<QRectF> windowFrame = elementFrame(window);
     QVector<AXElement> queue{window};
@@ -281,26 +284,26 @@ QVector<ScreenLine> ScreenText::axLines(const AXElement& window, int elementBudg
         QVariant children = e.attribute(QStringLiteral("AXVisibleChildren"));
         if (!children.isValid())
             children = e.attribute(QString::fromLatin1(ax::Children));
-        queue += elements(children);
+        queue += elements(children, *window.screen());
     }
     return result;
 }
 
-std::optional<AXElement> ScreenText::focusedWindow(qint64 pid)
+std::optional<AXElement> ScreenText::focusedWindow(Platform& platform, qint64 pid)
 {
-    const auto app = applicationElement(pid);
+    const auto app = applicationElement(platform, pid);
     return app ? app->element(QString::fromLatin1(ax::FocusedWindow)) : std::nullopt;
 }
 
-std::optional<AXElement> ScreenText::axWindow(qint64 pid, const QRectF& matching)
+std::optional<AXElement> ScreenText::axWindow(Platform& platform, qint64 pid, const QRectF& matching)
 {
-    const auto app = applicationElement(pid);
+    const auto app = applicationElement(platform, pid);
     if (!app)
         return std::nullopt;
     QVariant windows = app->attribute(QStringLiteral("AXWindows"));
     if (!windows.isValid())
         windows = app->attribute(QString::fromLatin1(ax::Children));
-    for (const AXElement& w : elements(windows)) {
+    for (const AXElement& w : elements(windows, platform.screenGeometry())) {
         const auto frame = elementFrame(w);
         if (frame && std::abs(frame->x() - matching.x()) < kOriginTolerance
             && std::abs(frame->y() - matching.y()) < kOriginTolerance)

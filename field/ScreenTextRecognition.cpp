@@ -1,6 +1,7 @@
 #include "field/ScreenText.h"
 
 #include "platform/ActiveApp.h"
+#include "platform/Platform.h"
 #include "platform/WindowCapture.h"
 
 #include <QSet>
@@ -44,14 +45,14 @@ QVector<ScreenLine> ScreenText::mapObservations(const QVector<RecognizedText>& o
     return out;
 }
 
-void ScreenText::ocrLines(const QString& bundleID, const std::optional<QRectF>& fieldFrame,
+void ScreenText::ocrLines(Platform& platform, const QString& bundleID, const std::optional<QRectF>& fieldFrame,
                           std::function<void(std::optional<QVector<ScreenLine>>)> done)
 {
     // The application's windows in the list's order.
     QVector<ListedWindow> own;
     QHash<qint64, bool> isTheApp;
-    ActiveApp& apps = ActiveApp::shared();
-    for (const ListedWindow& w : WindowList::shared().windows()) {
+    ActiveApp& apps = platform.activeApp();
+    for (const ListedWindow& w : platform.windowList().windows()) {
         auto it = isTheApp.find(w.pid);
         if (it == isTheApp.end()) {
             const auto app = w.pid > 0 ? apps.application(w.pid) : std::nullopt;
@@ -65,14 +66,14 @@ void ScreenText::ocrLines(const QString& bundleID, const std::optional<QRectF>& 
         done(QVector<ScreenLine>());
         return;
     }
-    WindowCapture& capture = WindowCapture::shared();
+    WindowCapture& capture = platform.windowCapture();
     const QImage image = capture.capture(window->bounds, capture.scale());
     if (image.isNull()) {
         done(std::nullopt);
         return;
     }
     const QRectF frame = window->bounds;
-    TextRecognition::shared().recognize(image, [frame, done = std::move(done)](auto observations) {
+    platform.textRecognition().recognize(image, [frame, done = std::move(done)](auto observations) {
         if (!observations) {
             done(std::nullopt);
             return;

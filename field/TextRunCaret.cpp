@@ -64,13 +64,13 @@ double AXFieldSource::runsLeftEdge(const std::vector<TextRun>& runs, const QRect
 std::vector<AXFieldSource::TextRun> AXFieldSource::collectRuns(const AXElement& element, int depth)
 {
     std::vector<TextRun> runs;
-    if (depth > 4)
+    if (depth > 4 || !element.screen())
         return runs;
     const QVariant children = element.attribute(attr(ax::Children));
     if (children.metaType() != QMetaType::fromType<QVariantList>())
         return runs;
     for (const QVariant& v : children.toList()) {
-        const std::optional<AXElement> child = axvalue::element(v);
+        const std::optional<AXElement> child = axvalue::element(v, *element.screen());
         if (!child)
             continue;
         if (child->string(attr(ax::Role)) == QLatin1String(ax::StaticText)) {
@@ -86,8 +86,10 @@ std::vector<AXFieldSource::TextRun> AXFieldSource::collectRuns(const AXElement& 
 
 AXFieldSource::Caret AXFieldSource::textRuns(const AXElement& holder, const AXTextMarker& end, const QString& before)
 {
-    const std::optional<AXElement> atCaret
-        = axvalue::element(holder.parameterized(attr(ax::UIElementForTextMarker), QVariant::fromValue(end)));
+    if (!holder.screen())
+        return {};
+    const std::optional<AXElement> atCaret = axvalue::element(
+        holder.parameterized(attr(ax::UIElementForTextMarker), QVariant::fromValue(end)), *holder.screen());
     if (!atCaret)
         return {};
     AXElement container = *atCaret;

@@ -28,8 +28,6 @@ QList<KeyCombo> setCombos(const QList<std::optional<KeyCombo>>& combos)
 
 KeyTap::KeyTap(KeyTapSource& source, QObject* parent) : QObject(parent), source_(source) {}
 
-KeyTap::KeyTap(QObject* parent) : KeyTap(KeyTapSource::shared(), parent) {}
-
 TapEvent KeyTap::toTapEvent(const std::optional<TappedKey>& key)
 {
     if (!key)

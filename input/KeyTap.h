@@ -21,7 +21,6 @@ class KeyTap : public QObject {
     Q_OBJECT
 public:
     explicit KeyTap(KeyTapSource& source, QObject* parent = nullptr);
-    explicit KeyTap(QObject* parent = nullptr);
     ~KeyTap() override;
 
     // true = swallow. No handler counts as false.

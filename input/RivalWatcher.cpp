@@ -34,8 +34,6 @@ RivalWatcher::RivalWatcher(Workspace& workspace, Clock& clock, QObject* parent)
 {
 }
 
-RivalWatcher::RivalWatcher(QObject* parent) : RivalWatcher(Workspace::shared(), Clock::shared(), parent) {}
-
 bool RivalWatcher::isRival(const std::optional<QString>& bundleID, const std::optional<QString>& name)
 {
     if (bundleID && bundleID->startsWith(QLatin1String("app.quarmel.")))

@@ -30,8 +30,7 @@ public:
     enum class QuitState { Idle, Quitting, Refused };
     Q_ENUM(QuitState)
 
-    explicit RivalWatcher(Workspace& workspace, Clock& clock = Clock::shared(), QObject* parent = nullptr);
-    explicit RivalWatcher(QObject* parent = nullptr);
+    explicit RivalWatcher(Workspace& workspace, Clock& clock, QObject* parent = nullptr);
 
     std::function<void(const RivalApp&)> onAppear;
     std::function<void()> onChange;

@@ -17,8 +17,6 @@ TextInjector::TextInjector(KeySynth& keys, Clipboard& clipboard, Clock& clock, Q
     connect(&clipboard_, &Clipboard::pasteFetched, this, &TextInjector::onFetched);
 }
 
-TextInjector::TextInjector(QObject* parent) : TextInjector(KeySynth::shared(), Clipboard::shared(), Clock::shared(), parent) {}
-
 TextInjector::~TextInjector()
 {
     if (saved_)

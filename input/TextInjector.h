@@ -18,8 +18,7 @@ class KeySynth;
 class TextInjector : public QObject, public TextInjecting {
     Q_OBJECT
 public:
-    TextInjector(KeySynth& keys, Clipboard& clipboard, Clock& clock = Clock::shared(), QObject* parent = nullptr);
-    explicit TextInjector(QObject* parent = nullptr);
+    TextInjector(KeySynth& keys, Clipboard& clipboard, Clock& clock, QObject* parent = nullptr);
     ~TextInjector() override;
 
     void type(const QString& text) override;

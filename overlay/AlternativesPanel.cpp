@@ -39,8 +39,8 @@ QString AlternativesModel::displayText(const QString& item) const
     return wordPrefix_ + trimmed;
 }
 
-AlternativesPanel::AlternativesPanel(QObject* parent)
-    : QObject(parent), view_(std::make_unique<ListPanelView>(kWidth))
+AlternativesPanel::AlternativesPanel(const OverlayScreens& screens, QObject* parent)
+    : QObject(parent), screens_(screens), view_(std::make_unique<ListPanelView>(kWidth))
 {
     view_->setWindowTitle(QStringLiteral("Tessaquill alternatives"));
     view_->rowCount = [this] { return int(model_.items().size()); };
@@ -68,7 +68,7 @@ void AlternativesPanel::show(const QStringList& items, const QString& anchorBefo
     model_.setAnchorBefore(anchorBefore);
     model_.setWordPrefix(wordPrefix);
     model_.setHint(hint);
-    listpanel::placeAtCaret(view_.get(), caretRect, int(items.size()), kWidth);
+    listpanel::placeAtCaret(screens_, view_.get(), caretRect, int(items.size()), kWidth);
 }
 
 void AlternativesPanel::hide()

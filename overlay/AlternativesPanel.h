@@ -11,6 +11,8 @@
 
 namespace tq {
 
+class OverlayScreens;
+
 class ListPanelView;
 
 class AlternativesModel : public QObject {
@@ -50,7 +52,8 @@ class AlternativesPanel : public QObject {
 public:
     static constexpr double kWidth = 380;
 
-    explicit AlternativesPanel(QObject* parent = nullptr);
+    // `screens` places the panel at the caret.
+    explicit AlternativesPanel(const OverlayScreens& screens, QObject* parent = nullptr);
     ~AlternativesPanel() override;
 
     // Fills the list, highlights the first row and places the panel at the caret (screen
@@ -67,6 +70,7 @@ public:
     QWidget* window() const;
 
 private:
+    const OverlayScreens& screens_;
     AlternativesModel model_;
     std::unique_ptr<ListPanelView> view_;
 };

@@ -31,8 +31,8 @@ void EmojiPickerModel::setReplacing(const QString& v)
     emit changed();
 }
 
-EmojiPickerPanel::EmojiPickerPanel(QObject* parent)
-    : QObject(parent), view_(std::make_unique<ListPanelView>(kWidth))
+EmojiPickerPanel::EmojiPickerPanel(const OverlayScreens& screens, QObject* parent)
+    : QObject(parent), screens_(screens), view_(std::make_unique<ListPanelView>(kWidth))
 {
     view_->setWindowTitle(QStringLiteral("Tessaquill emoji"));
     view_->rowCount = [this] { return int(model_.items().size()); };
@@ -63,7 +63,7 @@ void EmojiPickerPanel::show(const QList<EmojiItem>& items, const QString& replac
         model_.setSelected(0);
     model_.setItems(items);
     model_.setReplacing(replacing);
-    listpanel::placeAtCaret(view_.get(), caretRect, int(items.size()), kWidth);
+    listpanel::placeAtCaret(screens_, view_.get(), caretRect, int(items.size()), kWidth);
 }
 
 void EmojiPickerPanel::hide()

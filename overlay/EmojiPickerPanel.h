@@ -13,6 +13,8 @@
 
 namespace tq {
 
+class OverlayScreens;
+
 class ListPanelView;
 
 class EmojiPickerModel : public QObject {
@@ -42,7 +44,8 @@ class EmojiPickerPanel : public QObject {
 public:
     static constexpr double kWidth = 272;
 
-    explicit EmojiPickerPanel(QObject* parent = nullptr);
+    // `screens` places the panel at the caret.
+    explicit EmojiPickerPanel(const OverlayScreens& screens, QObject* parent = nullptr);
     ~EmojiPickerPanel() override;
 
     // Fills the list and places the panel at the caret. The highlight stays only when the
@@ -57,6 +60,7 @@ public:
     QWidget* window() const;
 
 private:
+    const OverlayScreens& screens_;
     EmojiPickerModel model_;
     std::unique_ptr<ListPanelView> view_;
 };

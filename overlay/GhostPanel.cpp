@@ -8,7 +8,7 @@
 
 namespace tq {
 
-GhostPanel::GhostPanel(QObject* parent) : QObject(parent), view_(std::make_unique<GhostView>())
+GhostPanel::GhostPanel(const OverlayScreens& screens, QObject* parent) : QObject(parent), screens_(screens), view_(std::make_unique<GhostView>())
 {
     overlay::prepare(view_.get());
     view_->setWindowTitle(QStringLiteral("Tessaquill ghost"));
@@ -27,7 +27,7 @@ void GhostPanel::hide() { view_->hide(); }
 void GhostPanel::show(const GhostContent& content)
 {
     const QRectF& caret = content.caretRect;
-    const std::optional<ScreenArea> screen = OverlayScreens::current().screenFor(caret.topLeft());
+    const std::optional<ScreenArea> screen = screens_.screenFor(caret.topLeft());
     QRectF area = content.fieldFrame.value_or(caret);
     if (!content.anchored)
         area = area.united(caret);

@@ -14,12 +14,15 @@ class QWidget;
 
 namespace tq {
 
+class OverlayScreens;
+
 class GhostView;
 
 class GhostPanel : public QObject {
     Q_OBJECT
 public:
-    explicit GhostPanel(QObject* parent = nullptr);
+    // `screens` places the panel at the caret.
+    explicit GhostPanel(const OverlayScreens& screens, QObject* parent = nullptr);
     ~GhostPanel() override;
 
     // Places and shows the content; reuses the one window.
@@ -33,6 +36,7 @@ public:
     QWidget* window() const;
 
 private:
+    const OverlayScreens& screens_;
     std::optional<GhostContent> content_;
     std::unique_ptr<GhostView> view_;
 };

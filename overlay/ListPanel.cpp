@@ -30,15 +30,15 @@ QRectF frame(const QRectF& caret, int rows, double width, const QRectF& v)
     return QRectF(x, y, width, h);
 }
 
-QRectF visibleFrameFor(const QRectF& caret)
+QRectF visibleFrameFor(const OverlayScreens& screens, const QRectF& caret)
 {
-    const std::optional<ScreenArea> screen = OverlayScreens::current().screenFor(caret.topLeft());
+    const std::optional<ScreenArea> screen = screens.screenFor(caret.topLeft());
     return screen ? screen->visibleFrame : GhostLayout::unbounded();
 }
 
-void placeAtCaret(QWidget* panel, const QRectF& caretRect, int rows, double width)
+void placeAtCaret(const OverlayScreens& screens, QWidget* panel, const QRectF& caretRect, int rows, double width)
 {
-    overlay::setFrame(panel, frame(caretRect, rows, width, visibleFrameFor(caretRect)));
+    overlay::setFrame(panel, frame(caretRect, rows, width, visibleFrameFor(screens, caretRect)));
     panel->update();
     overlay::orderFront(panel); // raised on every show, like the ghost
 

@@ -12,6 +12,8 @@
 
 namespace tq {
 
+class OverlayScreens;
+
 namespace listpanel {
 
 inline constexpr double kRowHeight = 30;
@@ -24,7 +26,7 @@ double height(int rows);
 QRectF frame(const QRectF& caretRect, int rows, double width, const QRectF& visible);
 // The visible frame of the screen holding the caret's origin (else the main screen), or
 // large finite bounds with no screen.
-QRectF visibleFrameFor(const QRectF& caretRect);
+QRectF visibleFrameFor(const OverlayScreens& screens, const QRectF& caretRect);
 // Index after moving by delta with wrap-around; the same index when the list is empty.
 qint64 moved(qint64 selected, qint64 delta, qint64 count);
 // The item at an index; none outside the list.
@@ -37,7 +39,7 @@ std::optional<T> itemAt(const QList<T>& items, qint64 index)
 }
 // Sets the panel's frame for the caret (on every show) and brings it to the front without
 // activating this program.
-void placeAtCaret(QWidget* panel, const QRectF& caretRect, int rows, double width);
+void placeAtCaret(const OverlayScreens& screens, QWidget* panel, const QRectF& caretRect, int rows, double width);
 
 } // namespace listpanel
 

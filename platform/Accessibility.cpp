@@ -15,23 +15,6 @@ QVariant AXAttributedString::attribute(const QString& name, qsizetype index) con
     return {};
 }
 
-namespace {
-Accessibility* installed = nullptr;
-}
-
-Accessibility& Accessibility::shared()
-{
-    if (installed)
-        return *installed;
-    static AtSpiAccessibility system;
-    return system;
-}
-
-void Accessibility::setShared(Accessibility* accessibility)
-{
-    installed = accessibility;
-}
-
 namespace utf16 {
 
 AXRange clampToPairs(QStringView text, AXRange range)

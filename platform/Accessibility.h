@@ -167,10 +167,6 @@ public:
     virtual bool isProcessTrusted() = 0;
     // True while another application holds the keyboard for secure entry.
     virtual bool isSecureInputEnabled() = 0;
-
-    // The process-wide implementation: AT-SPI unless a test installed another.
-    static Accessibility& shared();
-    static void setShared(Accessibility* accessibility); // nullptr restores AT-SPI
 };
 
 // UTF-16 helpers shared by the implementations.

@@ -24,13 +24,6 @@ QDBusMessage call(const QDBusMessage& message)
 }
 } // namespace
 
-AccessibilityAccess& AccessibilityAccess::system()
-{
-    // Lives for the whole process; D-Bus objects must not be torn down after the application.
-    static auto* access = new AtSpiAccessibilityAccess;
-    return *access;
-}
-
 AtSpiAccessibilityAccess::AtSpiAccessibilityAccess(QObject* parent) : AccessibilityAccess(parent)
 {
     QDBusConnection bus = QDBusConnection::sessionBus();

@@ -21,9 +21,6 @@ public:
     // Asks for access; answers whether access is granted afterwards.
     virtual bool requestAccess() = 0;
 
-    // The process-wide service over the session bus.
-    static AccessibilityAccess& system();
-
 signals:
     // A hint that access may have changed; read isTrusted() to know.
     void changed();

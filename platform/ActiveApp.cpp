@@ -13,23 +13,6 @@
 
 namespace tq {
 
-namespace {
-ActiveApp* installed = nullptr;
-}
-
-ActiveApp& ActiveApp::shared()
-{
-    if (installed)
-        return *installed;
-    static X11ActiveApp real;
-    return real;
-}
-
-void ActiveApp::setShared(ActiveApp* app)
-{
-    installed = app;
-}
-
 namespace appid {
 
 QString normalizedDesktopId(QString id)

@@ -27,10 +27,6 @@ public:
     // nullopt when no such process runs.
     virtual std::optional<RunningApplication> application(qint64 pid) = 0;
 
-    // The X11 implementation unless a test installed another.
-    static ActiveApp& shared();
-    static void setShared(ActiveApp* app); // nullptr restores the real one
-
 signals:
     // Another application became active; pid 0 when the new active window has no process.
     void activated(qint64 pid);

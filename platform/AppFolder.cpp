@@ -37,9 +37,9 @@ bool writeFileAtomically(const QString& path, const QByteArray& bytes, QString* 
     return true;
 }
 
-QString moveAside(const QString& path)
+QString moveAside(const QString& path, const QDateTime& now)
 {
-    const QString stamp = Clock::shared().now().toUTC().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    const QString stamp = now.toUTC().toString(QStringLiteral("yyyyMMdd-HHmmss"));
     const QString base = path + QStringLiteral(".corrupt-") + stamp;
     QString target = base;
     for (int n = 2; QFileInfo::exists(target); ++n)

@@ -3,6 +3,7 @@
 // moving aside a file that could not be decoded.
 
 #include <QByteArray>
+#include <QDateTime>
 #include <QString>
 
 namespace tq {
@@ -18,7 +19,7 @@ bool writeFileAtomically(const QString& path, const QByteArray& bytes, QString* 
 
 // Renames a file that failed to decode to "<path>.corrupt-<UTC time>" (plus a number when that
 // exists) so that the next save cannot overwrite it. Returns the new path, or an empty text
-// when the file could not be moved. Logged either way.
-QString moveAside(const QString& path);
+// when the file could not be moved. Logged either way. `now` is the clock's wall time.
+QString moveAside(const QString& path, const QDateTime& now);
 
 } // namespace tq

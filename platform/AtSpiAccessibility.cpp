@@ -820,7 +820,7 @@ bool AtSpiAccessibility::Impl::ensure()
     return true;
 }
 
-AtSpiAccessibility::AtSpiAccessibility() : d(new Impl)
+AtSpiAccessibility::AtSpiAccessibility(AccessibilityAccess& access) : access_(access), d(new Impl)
 {
     // The first instance (the shared one) keeps the focus records the elements read.
     if (!liveImpl)
@@ -874,7 +874,7 @@ std::unique_ptr<AccessibilityObserver> AtSpiAccessibility::createObserver(qint64
 
 bool AtSpiAccessibility::isProcessTrusted()
 {
-    return d->ensure() && AccessibilityAccess::system().isTrusted();
+    return d->ensure() && access_.isTrusted();
 }
 
 QString AtSpiAccessibility::roleName(int r, bool multiLine)

@@ -15,9 +15,11 @@
 
 namespace tq {
 
+class AccessibilityAccess;
+
 class AtSpiAccessibility final : public Accessibility {
 public:
-    AtSpiAccessibility();
+    explicit AtSpiAccessibility(AccessibilityAccess& access);
     ~AtSpiAccessibility() override;
 
     AccessibilityElement application(qint64 pid) override;
@@ -37,6 +39,7 @@ public:
     struct Impl;
 
 private:
+    AccessibilityAccess& access_;
     Impl* d;
 };
 

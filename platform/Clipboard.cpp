@@ -9,8 +9,6 @@ namespace tq {
 
 namespace {
 
-Clipboard* installed = nullptr;
-
 const QString kHint = QStringLiteral("x-kde-passwordManagerHint");
 
 // Our paste: notices when an application asks for its text.
@@ -157,12 +155,9 @@ std::optional<QString> Clipboard::readableText(const ClipboardSnapshot& snapshot
     return std::nullopt;
 }
 
-Clipboard& Clipboard::shared()
+std::unique_ptr<Clipboard> Clipboard::createSystem()
 {
-    static QtClipboard* real = new QtClipboard; // lives as long as the application
-    return installed ? *installed : *real;
+    return std::make_unique<QtClipboard>();
 }
-
-void Clipboard::setShared(Clipboard* clipboard) { installed = clipboard; }
 
 } // namespace tq

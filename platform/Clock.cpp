@@ -2,31 +2,18 @@
 
 #include <QTimer>
 
-
 #include <atomic>
 #include <unordered_map>
 
 namespace tq {
 
 namespace {
-Clock* g_override = nullptr;
-
 const QDateTime& epoch2001()
 {
     static const QDateTime e(QDate(2001, 1, 1), QTime(0, 0), Qt::UTC);
     return e;
 }
 } // namespace
-
-Clock& Clock::shared()
-{
-    if (g_override)
-        return *g_override;
-    static SystemClock real;
-    return real;
-}
-
-void Clock::setShared(Clock* clock) { g_override = clock; }
 
 double secondsSince2001(const QDateTime& t)
 {

@@ -30,10 +30,6 @@ public:
     virtual TimerId start(Nanos delay, std::function<void()> fn, bool repeating = false) = 0;
     // Cancelling an unknown or finished timer does nothing.
     virtual void cancel(TimerId id) = 0;
-
-    // The process-wide clock: the real one unless a test installed another.
-    static Clock& shared();
-    static void setShared(Clock* clock); // nullptr restores the real clock
 };
 
 // Seconds since 2001-01-01 00:00:00 UTC: the date form of every stored file.
@@ -44,7 +40,7 @@ QDateTime dateFromSecondsSince2001(double seconds);
 // timer is cancelled when the owner goes away. The usual shape of a debounce.
 class Timer {
 public:
-    explicit Timer(Clock& clock = Clock::shared()) : clock_(&clock) {}
+    explicit Timer(Clock& clock) : clock_(&clock) {}
     ~Timer() { cancel(); }
     Timer(const Timer&) = delete;
     Timer& operator=(const Timer&) = delete;
@@ -106,13 +102,6 @@ private:
     Nanos wallBaseMono_{0};
     TimerId next_ = 1;
     std::map<TimerId, Entry> timers_;
-};
-
-// Installs a clock as the shared one for a scope (tests).
-class ScopedSharedClock {
-public:
-    explicit ScopedSharedClock(Clock& c) { Clock::setShared(&c); }
-    ~ScopedSharedClock() { Clock::setShared(nullptr); }
 };
 
 } // namespace tq

@@ -10,24 +10,12 @@ namespace tq {
 
 namespace {
 
-Crypto* g_override = nullptr;
-
 struct CipherFree {
     void operator()(EVP_CIPHER_CTX* c) const { EVP_CIPHER_CTX_free(c); }
 };
 using CipherContext = std::unique_ptr<EVP_CIPHER_CTX, CipherFree>;
 
 } // namespace
-
-Crypto& Crypto::shared()
-{
-    if (g_override)
-        return *g_override;
-    static OpenSslCrypto real;
-    return real;
-}
-
-void Crypto::setShared(Crypto* crypto) { g_override = crypto; }
 
 std::optional<QByteArray> OpenSslCrypto::randomBytes(int count)
 {

@@ -26,10 +26,6 @@ public:
     // Opens a sealed box, authenticating its tag. None for a wrong key, a short, truncated or
     // altered box, or a key that is not 32 bytes.
     virtual std::optional<QByteArray> open(const QByteArray& key, const QByteArray& box) = 0;
-
-    // The process-wide one: OpenSSL unless a test installed another.
-    static Crypto& shared();
-    static void setShared(Crypto* crypto); // nullptr restores the real one
 };
 
 class OpenSslCrypto final : public Crypto {

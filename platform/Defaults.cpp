@@ -101,20 +101,6 @@ void Defaults::removePersistentDomain(const QString& name)
     eraseDomain(name);
 }
 
-namespace {
-Defaults* g_standardOverride = nullptr;
-}
-
-Defaults& Defaults::standard()
-{
-    if (g_standardOverride)
-        return *g_standardOverride;
-    static JsonFileDefaults real;
-    return real;
-}
-
-void Defaults::setStandard(Defaults* defaults) { g_standardOverride = defaults; }
-
 // ---- JSON coding
 
 namespace defaults {
@@ -275,9 +261,7 @@ bool decodeDomain(const QByteArray& json, QVariantMap* out)
 
 // ---- JsonFileDefaults
 
-JsonFileDefaults::JsonFileDefaults() : JsonFileDefaults(defaultFolder()) {}
-
-JsonFileDefaults::JsonFileDefaults(const QString& folder) : folder_(folder) {}
+JsonFileDefaults::JsonFileDefaults(Clock& clock, QString folder) : clock_(clock), folder_(std::move(folder)) {}
 
 QString JsonFileDefaults::defaultFolder()
 {
@@ -310,7 +294,7 @@ QVariantMap JsonFileDefaults::loadDomain(const QString& name)
     // What cannot be read or decoded is kept for the user: the next write must not replace it.
     if (!file.open(QIODevice::ReadOnly)) {
         log::warning(QStringLiteral("Defaults: cannot read ") + path + QStringLiteral(": ") + file.errorString());
-        moveAside(path);
+        moveAside(path, clock_.now());
         return {};
     }
     const QByteArray bytes = file.readAll();
@@ -318,7 +302,7 @@ QVariantMap JsonFileDefaults::loadDomain(const QString& name)
     file.close();
     QVariantMap values;
     if (readFailed || !defaults::decodeDomain(bytes, &values)) {
-        moveAside(path);
+        moveAside(path, clock_.now());
         return {};
     }
     return values;

@@ -18,6 +18,8 @@
 
 namespace tq {
 
+class Clock;
+
 class Defaults {
 public:
     static constexpr const char* kAppDomain = "com.morvenfax.tessaquill";
@@ -43,10 +45,6 @@ public:
     void setPersistentDomain(const QVariantMap& values, const QString& name);
     void removePersistentDomain(const QString& name);
 
-    // The program's user defaults (a JSON-file store unless a test installed another).
-    static Defaults& standard();
-    static void setStandard(Defaults* defaults); // nullptr restores the real one
-
 protected:
     // Reads a domain once, on first use; writes it after every change.
     virtual QVariantMap loadDomain(const QString& name) = 0;
@@ -63,8 +61,8 @@ private:
 // The Linux store: JSON files in `folder` ($XDG_CONFIG_HOME/Tessaquill by default).
 class JsonFileDefaults final : public Defaults {
 public:
-    JsonFileDefaults();
-    explicit JsonFileDefaults(const QString& folder);
+    // `clock` dates a file moved aside.
+    explicit JsonFileDefaults(Clock& clock, QString folder = defaultFolder());
 
     QString folder() const { return folder_; }
     QString filePath(const QString& domain) const;
@@ -78,6 +76,7 @@ protected:
     void eraseDomain(const QString& name) override;
 
 private:
+    Clock& clock_;
     QString folder_;
 };
 

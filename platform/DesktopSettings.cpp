@@ -35,12 +35,6 @@ const std::vector<Tool>& tools()
 }
 } // namespace
 
-DesktopSettings& DesktopSettings::system()
-{
-    static XdgDesktopSettings settings;
-    return settings;
-}
-
 QStringList XdgDesktopSettings::command(SettingsPage page, const QString& desktops,
                                         const std::function<bool(const QString&)>& installed)
 {

@@ -20,7 +20,6 @@ public:
     // Answers whether a settings window was started.
     virtual bool open(SettingsPage page) = 0;
 
-    static DesktopSettings& system();
 };
 
 // Starts the settings tool of the running desktop (XDG_CURRENT_DESKTOP), else the first one

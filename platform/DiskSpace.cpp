@@ -31,10 +31,9 @@ public:
 
 } // namespace
 
-DiskSpace& DiskSpace::system()
+std::unique_ptr<DiskSpace> DiskSpace::createSystem()
 {
-    static SystemDiskSpace instance;
-    return instance;
+    return std::make_unique<SystemDiskSpace>();
 }
 
 } // namespace tq

@@ -15,7 +15,7 @@ public:
     virtual std::optional<qint64> availableBytes(const QString& path) const = 0;
 
     // The real volume query.
-    static DiskSpace& system();
+    static std::unique_ptr<DiskSpace> createSystem();
 };
 
 } // namespace tq

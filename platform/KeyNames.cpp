@@ -63,22 +63,6 @@ std::optional<std::uint32_t> x11KeyCodeFromMac(std::uint16_t macKeyCode)
     return std::uint32_t(table[macKeyCode]);
 }
 
-// ---- KeyLayout
-
-namespace {
-KeyLayout* g_layoutOverride = nullptr;
-}
-
-KeyLayout& KeyLayout::current()
-{
-    if (g_layoutOverride)
-        return *g_layoutOverride;
-    static XkbKeyLayout session;
-    return session;
-}
-
-void KeyLayout::setCurrent(KeyLayout* layout) { g_layoutOverride = layout; }
-
 // ---- XkbKeyLayout
 
 struct XkbKeyLayout::Impl {
@@ -86,6 +70,7 @@ struct XkbKeyLayout::Impl {
     xkb_keymap* keymap = nullptr;
     xkb_state* state = nullptr; // the session's state (active group); null for a fixed keymap
     bool followsSession = false;
+    Clock* clock = nullptr; // set when following the session
     bool haveFetched = false;
     Nanos fetchedAt{0};
 
@@ -109,7 +94,7 @@ struct XkbKeyLayout::Impl {
     // Reads the X server's keyboard (or the environment's XKB defaults without an X display).
     void refresh()
     {
-        const Nanos now = Clock::shared().monotonic();
+        const Nanos now = clock->monotonic();
         if (haveFetched && now - fetchedAt < std::chrono::seconds(1))
             return;
         haveFetched = true;
@@ -137,8 +122,9 @@ struct XkbKeyLayout::Impl {
     }
 };
 
-XkbKeyLayout::XkbKeyLayout() : d(std::make_unique<Impl>())
+XkbKeyLayout::XkbKeyLayout(Clock& clock) : d(std::make_unique<Impl>())
 {
+    d->clock = &clock;
     d->context = xkb_context_new(XKB_CONTEXT_NO_FLAGS);
     d->followsSession = true;
 }

@@ -15,6 +15,8 @@ namespace tq {
 std::optional<std::uint16_t> macKeyCodeFromX11(std::uint32_t x11KeyCode);
 std::optional<std::uint32_t> x11KeyCodeFromMac(std::uint16_t macKeyCode);
 
+class Clock;
+
 class KeyLayout {
 public:
     virtual ~KeyLayout() = default;
@@ -22,19 +24,14 @@ public:
     // The text the key produces without modifiers on this layout; none when the layout has no
     // such key, for a dead key, or for a control character.
     virtual std::optional<QString> character(std::uint16_t macKeyCode) const = 0;
-
-    // The current layout of the session (the X server's keyboard, else the XKB defaults of the
-    // environment) unless a test installed another.
-    static KeyLayout& current();
-    static void setCurrent(KeyLayout* layout); // nullptr restores the real one
 };
 
 // A layout from xkbcommon: the X server's core keyboard with its active group, refreshed when
 // older than a second, or a fixed keymap compiled from layout names.
 class XkbKeyLayout final : public KeyLayout {
 public:
-    // Follows the session's keyboard.
-    XkbKeyLayout();
+    // Follows the session's keyboard (the X server's, else the XKB defaults of the environment).
+    explicit XkbKeyLayout(Clock& clock);
     // A fixed keymap, e.g. fromNames("us") or fromNames("fr"); null when it does not compile.
     static std::unique_ptr<XkbKeyLayout> fromNames(const QString& layout, const QString& variant = {});
     ~XkbKeyLayout() override;

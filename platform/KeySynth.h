@@ -21,10 +21,6 @@ public:
     // Presses and releases a key (Mac key code) `count` times with exactly these modifiers
     // (command 1, option 2, control 4, shift 8).
     virtual void pressKey(std::uint16_t macKeyCode, std::uint8_t modifiers, int count = 1) = 0;
-
-    // The XTest implementation unless a test installed another.
-    static KeySynth& shared();
-    static void setShared(KeySynth* synth); // nullptr restores the real one
 };
 
 } // namespace tq

@@ -45,10 +45,6 @@ public:
     virtual void setGrabs(const QList<TapGrab>& grabs) = 0;
     // Grabs from the last setGrabs() that another program already holds.
     virtual QList<TapGrab> refusedGrabs() const = 0;
-
-    // The X11 tap unless a test installed another.
-    static KeyTapSource& shared();
-    static void setShared(KeyTapSource* source); // nullptr restores the real one
 };
 
 } // namespace tq

@@ -14,8 +14,6 @@ namespace tq {
 
 namespace {
 
-KeychainService* g_override = nullptr;
-
 // Items match on their attributes alone, so items other programs stored with the same
 // "service"/"account" pair are found too.
 const SecretSchema* schema()
@@ -102,16 +100,6 @@ QByteArray bytesOf(SecretValue* value)
 void freeItems(GList* items) { g_list_free_full(items, g_object_unref); }
 
 } // namespace
-
-KeychainService& KeychainService::shared()
-{
-    if (g_override)
-        return *g_override;
-    static SecretServiceKeychain real;
-    return real;
-}
-
-void KeychainService::setShared(KeychainService* service) { g_override = service; }
 
 SecretLookup SecretServiceKeychain::read(const QString& service, const QString& account)
 {

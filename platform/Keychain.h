@@ -50,10 +50,6 @@ public:
     virtual bool remove(const QString& service, const QString& account, QString* error = nullptr) = 0;
     // Every item of a service whose secret can be read without asking the user.
     virtual SecretListing items(const QString& service) = 0;
-
-    // The process-wide store: the Secret Service unless a test installed another.
-    static KeychainService& shared();
-    static void setShared(KeychainService* service); // nullptr restores the real one
 };
 
 // Items of the Secret Service's default collection with the attributes "service" and

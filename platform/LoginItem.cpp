@@ -60,12 +60,6 @@ QString escapeValue(const QString& s)
 }
 } // namespace
 
-LoginItem& LoginItem::system()
-{
-    static XdgAutostartItem item;
-    return item;
-}
-
 XdgAutostartItem::XdgAutostartItem(QString desktopId, QString program)
     : desktopId_(std::move(desktopId)), program_(std::move(program))
 {

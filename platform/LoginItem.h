@@ -13,7 +13,6 @@ public:
     // sentence saying what went wrong into `error`.
     virtual bool setEnabled(bool enabled, QString* error) = 0;
 
-    static LoginItem& system();
 };
 
 // An XDG autostart entry, $XDG_CONFIG_HOME/autostart/<id>.desktop. Turning it off removes

@@ -46,11 +46,6 @@ std::optional<double> meminfoKb(const QString& text, const QString& key)
 
 } // namespace
 
-std::unique_ptr<MemoryPressure> MemoryPressure::system(Clock& clock)
-{
-    return std::make_unique<LinuxMemoryPressure>(clock);
-}
-
 LinuxMemoryPressure::LinuxMemoryPressure(Clock& clock, QString pressureFile, QString meminfoFile, QObject* parent)
     : MemoryPressure(parent), pressureFile_(std::move(pressureFile)), meminfoFile_(std::move(meminfoFile)), timer_(clock)
 {

@@ -24,9 +24,6 @@ public:
     // Starts watching; a second call does nothing.
     virtual void start() = 0;
 
-    // The pressure source of this system.
-    static std::unique_ptr<MemoryPressure> system(Clock& clock = Clock::shared());
-
 signals:
     // The level rose to warning or to critical (never repeated while it stays there).
     void pressure(tq::MemoryPressure::Level level);
@@ -38,7 +35,7 @@ class LinuxMemoryPressure final : public MemoryPressure {
 public:
     static constexpr Nanos kInterval = std::chrono::seconds(2);
 
-    explicit LinuxMemoryPressure(Clock& clock = Clock::shared(), QString pressureFile = QStringLiteral("/proc/pressure/memory"),
+    explicit LinuxMemoryPressure(Clock& clock, QString pressureFile = QStringLiteral("/proc/pressure/memory"),
                                  QString meminfoFile = QStringLiteral("/proc/meminfo"), QObject* parent = nullptr);
     void start() override;
     // Reads the files once and reports a rise.

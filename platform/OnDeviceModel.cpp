@@ -34,10 +34,9 @@ private:
 
 } // namespace
 
-OnDeviceModel& OnDeviceModel::system()
+std::unique_ptr<OnDeviceModel> OnDeviceModel::createSystem()
 {
-    static NoOnDeviceModel model;
-    return model;
+    return std::make_unique<NoOnDeviceModel>();
 }
 
 } // namespace tq

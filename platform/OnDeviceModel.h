@@ -38,7 +38,7 @@ public:
     virtual void prewarm(const QString& instructions) = 0;
 
     // The system's model (on Linux, always unavailable).
-    static OnDeviceModel& system();
+    static std::unique_ptr<OnDeviceModel> createSystem();
 };
 
 } // namespace tq

@@ -35,8 +35,6 @@ private:
     }
 };
 
-OverlayScreens* installed = nullptr;
-
 } // namespace
 
 std::optional<ScreenArea> OverlayScreens::screenFor(QPointF point) const
@@ -50,13 +48,10 @@ std::optional<ScreenArea> OverlayScreens::screenFor(QPointF point) const
     return mainScreen();
 }
 
-OverlayScreens& OverlayScreens::current()
+std::unique_ptr<OverlayScreens> OverlayScreens::createSystem()
 {
-    static QtOverlayScreens real;
-    return installed ? *installed : real;
+    return std::make_unique<QtOverlayScreens>();
 }
-
-void OverlayScreens::setCurrent(OverlayScreens* screens) { installed = screens; }
 
 namespace overlay {
 

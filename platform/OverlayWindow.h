@@ -11,6 +11,8 @@
 
 class QWidget;
 
+#include <memory>
+
 namespace tq {
 
 // One screen in bottom-left, y-up screen space.
@@ -30,9 +32,8 @@ public:
     // The first screen whose frame contains the point, else the main screen, else none.
     std::optional<ScreenArea> screenFor(QPointF point) const;
 
-    // The Qt screens unless a test installed others.
-    static OverlayScreens& current();
-    static void setCurrent(OverlayScreens* screens); // nullptr restores the real ones
+    // The Qt screens (made once, by SystemPlatform).
+    static std::unique_ptr<OverlayScreens> createSystem();
 };
 
 // Window set-up and placement of one overlay panel.

@@ -21,12 +21,6 @@ bool isAdapterType(const QString& type)
 }
 } // namespace
 
-PowerSource& PowerSource::system()
-{
-    static SysfsPowerSource source;
-    return source;
-}
-
 SysfsPowerSource::SysfsPowerSource(QString root) : root_(std::move(root)) {}
 
 bool SysfsPowerSource::onBattery()

@@ -11,8 +11,6 @@ public:
     // True while the computer draws its power from its own battery.
     virtual bool onBattery() = 0;
 
-    // The process-wide source over /sys/class/power_supply.
-    static PowerSource& system();
 };
 
 // Reads the kernel's power-supply class. A mains adapter that is online means mains; else a

@@ -9,50 +9,43 @@ namespace {
 
 class QtScreenGeometry final : public ScreenGeometry {
 public:
-    QRectF primaryFrame() const override
-    {
-        if (!qGuiApp)
-            return {};
-        const QScreen* s = QGuiApplication::primaryScreen();
-        return s ? QRectF(s->geometry()) : QRectF();
-    }
+    QRectF primaryFrame() const override { return screen::qtPrimaryFrame(); }
 };
 
-ScreenGeometry* installed = nullptr;
-
-QRectF flip(const QRectF& rect)
+QRectF flip(const QRectF& rect, double height)
 {
-    return QRectF(rect.x(), screen::primaryHeight() - (rect.y() + rect.height()), rect.width(), rect.height());
+    return QRectF(rect.x(), height - (rect.y() + rect.height()), rect.width(), rect.height());
 }
 
 } // namespace
 
-ScreenGeometry& ScreenGeometry::shared()
+std::unique_ptr<ScreenGeometry> ScreenGeometry::createSystem()
 {
-    if (installed)
-        return *installed;
-    static QtScreenGeometry real;
-    return real;
-}
-
-void ScreenGeometry::setShared(ScreenGeometry* geometry)
-{
-    installed = geometry;
+    return std::make_unique<QtScreenGeometry>();
 }
 
 namespace screen {
 
-double primaryHeight()
+QRectF qtPrimaryFrame()
 {
-    return ScreenGeometry::shared().primaryFrame().height();
+    if (!qGuiApp)
+        return {};
+    const QScreen* s = QGuiApplication::primaryScreen();
+    return s ? QRectF(s->geometry()) : QRectF();
 }
 
-QRectF fromAccessibility(const QRectF& rect) { return flip(rect); }
-QRectF toAccessibility(const QRectF& rect) { return flip(rect); }
+QRectF fromAccessibility(const QRectF& rect, const ScreenGeometry& geometry)
+{
+    return flip(rect, geometry.primaryFrame().height());
+}
+QRectF toAccessibility(const QRectF& rect, const ScreenGeometry& geometry)
+{
+    return flip(rect, geometry.primaryFrame().height());
+}
 // Accessibility rectangles are X11 root coordinates, which are Qt's coordinates at a
 // device-pixel ratio of 1 (the X11 session's case).
-QRectF toQt(const QRectF& rect) { return flip(rect); }
-QRectF fromQt(const QRectF& rect) { return flip(rect); }
+QRectF toQt(const QRectF& rect) { return flip(rect, qtPrimaryFrame().height()); }
+QRectF fromQt(const QRectF& rect) { return flip(rect, qtPrimaryFrame().height()); }
 
 } // namespace screen
 

@@ -7,6 +7,8 @@
 
 #include <QRectF>
 
+#include <memory>
+
 namespace tq {
 
 class ScreenGeometry {
@@ -15,19 +17,19 @@ public:
     // The primary screen's frame in Qt coordinates; empty when there is no screen.
     virtual QRectF primaryFrame() const = 0;
 
-    // The Qt screens unless a test installed another.
-    static ScreenGeometry& shared();
-    static void setShared(ScreenGeometry* geometry); // nullptr restores the real one
+    // The Qt screens (made once, by SystemPlatform).
+    static std::unique_ptr<ScreenGeometry> createSystem();
 };
 
 namespace screen {
-// Height of the primary screen, 0 without one; read at each call.
-double primaryHeight();
 // Top-left accessibility rectangle → bottom-left screen rectangle (x and size kept,
-// y = H − (y + height)).
-QRectF fromAccessibility(const QRectF& rect);
+// y = H − (y + height), H the primary screen's height, 0 without a screen, read at each call).
+QRectF fromAccessibility(const QRectF& rect, const ScreenGeometry& geometry);
 // Bottom-left screen rectangle → top-left accessibility rectangle (the same flip).
-QRectF toAccessibility(const QRectF& rect);
+QRectF toAccessibility(const QRectF& rect, const ScreenGeometry& geometry);
+// Qt's own primary screen in Qt coordinates; empty without one. Qt window geometry is
+// converted over the screens Qt itself shows the window on, never over a test's geometry.
+QRectF qtPrimaryFrame();
 // Bottom-left screen rectangle ↔ Qt's logical coordinates.
 QRectF toQt(const QRectF& rect);
 QRectF fromQt(const QRectF& rect);

@@ -4,12 +4,6 @@
 
 namespace tq {
 
-ScreenCaptureAccess& ScreenCaptureAccess::system()
-{
-    static X11ScreenCaptureAccess access;
-    return access;
-}
-
 bool X11ScreenCaptureAccess::preflight()
 {
     // Once reached, the display stays for the life of the session (and of this program).

@@ -15,7 +15,6 @@ public:
     // Asks for capture; answers whether it is allowed afterwards.
     virtual bool request() = 0;
 
-    static ScreenCaptureAccess& system();
 };
 
 class X11ScreenCaptureAccess final : public ScreenCaptureAccess {

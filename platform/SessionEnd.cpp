@@ -30,11 +30,6 @@ struct LinuxSessionEnd::Impl {
     bool started = false;
 };
 
-std::unique_ptr<SessionEnd> SessionEnd::system()
-{
-    return std::make_unique<LinuxSessionEnd>();
-}
-
 LinuxSessionEnd::LinuxSessionEnd(QObject* parent) : SessionEnd(parent), d(std::make_unique<Impl>()) {}
 
 LinuxSessionEnd::~LinuxSessionEnd()

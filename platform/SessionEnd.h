@@ -18,9 +18,6 @@ public:
     // Starts listening; a second call does nothing.
     virtual void start() = 0;
 
-    // Signals and the session manager, for this process (one instance per process).
-    static std::unique_ptr<SessionEnd> system();
-
 signals:
     // Emitted on the main thread, once per request to end.
     void ending();

@@ -22,11 +22,6 @@ struct LocalSocketInstance::Impl {
     QLocalServer server;
 };
 
-std::unique_ptr<SingleInstance> SingleInstance::system()
-{
-    return std::make_unique<LocalSocketInstance>();
-}
-
 LocalSocketInstance::LocalSocketInstance(QString socketPath, QObject* parent)
     : SingleInstance(parent), socketPath_(std::move(socketPath)), d(std::make_unique<Impl>())
 {

@@ -21,8 +21,6 @@ public:
     // given `arguments` (this process should end).
     virtual bool claim(const QStringList& arguments) = 0;
 
-    static std::unique_ptr<SingleInstance> system();
-
 signals:
     // A later launch handed over its arguments (its program path first).
     void handedOver(const QStringList& arguments);

@@ -333,12 +333,6 @@ struct EnchantSpellChecker::Impl {
     std::shared_future<HunspellWordList> words;
 };
 
-SpellChecker& SpellChecker::system()
-{
-    static EnchantSpellChecker checker;
-    return checker;
-}
-
 EnchantSpellChecker::EnchantSpellChecker(QString language, QString dictionaryBase) : d(std::make_unique<Impl>())
 {
     d->dictionaryBase = dictionaryBase.isEmpty() ? findDictionary(language) : dictionaryBase;

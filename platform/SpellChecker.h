@@ -22,7 +22,6 @@ public:
     // `limit` of them.
     virtual QStringList completions(const QString& partial, int limit = 20) = 0;
 
-    static SpellChecker& system();
 };
 
 // Every form of a hunspell dictionary (its stems with their prefixes and suffixes applied),

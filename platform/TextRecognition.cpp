@@ -18,8 +18,6 @@ namespace tq {
 
 namespace {
 
-TextRecognition* installed = nullptr;
-
 std::mutex engineLock;
 tesseract::TessBaseAPI* engine = nullptr;
 
@@ -109,12 +107,9 @@ std::optional<QVector<RecognizedText>> TextRecognition::recognizeNow(const QImag
     return out;
 }
 
-TextRecognition& TextRecognition::shared()
+std::unique_ptr<TextRecognition> TextRecognition::createSystem()
 {
-    static TesseractRecognition real;
-    return installed ? *installed : real;
+    return std::make_unique<TesseractRecognition>();
 }
-
-void TextRecognition::setShared(TextRecognition* recognition) { installed = recognition; }
 
 } // namespace tq

@@ -7,6 +7,7 @@
 #include <QVector>
 
 #include <functional>
+#include <memory>
 #include <optional>
 
 namespace tq {
@@ -24,12 +25,11 @@ public:
     // with the lines in reading order, or nothing when recognition failed.
     virtual void recognize(const QImage& image, std::function<void(std::optional<QVector<RecognizedText>>)> done) = 0;
 
-    // Tesseract with the English data unless a test installed another.
-    static TextRecognition& shared();
-    static void setShared(TextRecognition* recognition); // nullptr restores the real one
-
     // Blocking recognition with Tesseract, for the worker thread and tests.
     static std::optional<QVector<RecognizedText>> recognizeNow(const QImage& image);
+
+    // The system implementation (made once, by SystemPlatform).
+    static std::unique_ptr<TextRecognition> createSystem();
 };
 
 } // namespace tq

@@ -13,8 +13,6 @@ namespace tq {
 
 namespace {
 
-UserAccount* installed = nullptr;
-
 // AccountsService keeps the name the desktop's settings show; a missing service is no error.
 QString accountsServiceName(uid_t uid)
 {
@@ -67,12 +65,9 @@ QString account::nameFromGecos(const QString& gecos, const QString& login)
     return name;
 }
 
-UserAccount& UserAccount::shared()
+std::unique_ptr<UserAccount> UserAccount::createSystem()
 {
-    static SystemUserAccount real;
-    return installed ? *installed : real;
+    return std::make_unique<SystemUserAccount>();
 }
-
-void UserAccount::setShared(UserAccount* account) { installed = account; }
 
 } // namespace tq

@@ -3,6 +3,8 @@
 
 #include <QString>
 
+#include <memory>
+
 namespace tq {
 
 class UserAccount {
@@ -11,9 +13,8 @@ public:
     // The account's full name; empty when none is recorded.
     virtual QString fullName() = 0;
 
-    // The passwd entry and AccountsService unless a test installed another.
-    static UserAccount& shared();
-    static void setShared(UserAccount* account); // nullptr restores the real one
+    // The system implementation (made once, by SystemPlatform).
+    static std::unique_ptr<UserAccount> createSystem();
 };
 
 namespace account {

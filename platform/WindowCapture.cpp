@@ -10,8 +10,6 @@ namespace tq {
 
 namespace {
 
-WindowCapture* installed = nullptr;
-
 // Grabs the root window's pixels: what the window shows where it is not covered.
 class X11WindowCapture final : public WindowCapture {
 public:
@@ -41,12 +39,9 @@ public:
 
 } // namespace
 
-WindowCapture& WindowCapture::shared()
+std::unique_ptr<WindowCapture> WindowCapture::createSystem()
 {
-    static X11WindowCapture real;
-    return installed ? *installed : real;
+    return std::make_unique<X11WindowCapture>();
 }
-
-void WindowCapture::setShared(WindowCapture* capture) { installed = capture; }
 
 } // namespace tq

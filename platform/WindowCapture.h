@@ -4,6 +4,8 @@
 #include <QImage>
 #include <QRectF>
 
+#include <memory>
+
 namespace tq {
 
 class WindowCapture {
@@ -15,9 +17,8 @@ public:
     // Pixels per point of the primary screen; 2.0 when there is no screen.
     virtual double scale() = 0;
 
-    // The X server's screen image unless a test installed another.
-    static WindowCapture& shared();
-    static void setShared(WindowCapture* capture); // nullptr restores the real one
+    // The system implementation (made once, by SystemPlatform).
+    static std::unique_ptr<WindowCapture> createSystem();
 };
 
 } // namespace tq

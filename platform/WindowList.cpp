@@ -14,11 +14,10 @@ namespace tq {
 
 namespace {
 
-WindowList* installed = nullptr;
-
 // Reads the list over a connection of its own, opened on first use.
 class X11WindowList final : public WindowList {
 public:
+    explicit X11WindowList(ScreenGeometry& geometry) : geometry_(geometry) {}
     ~X11WindowList() override
     {
         if (conn_)
@@ -45,11 +44,11 @@ public:
     QVector<QRectF> screens() override
     {
         QVector<QRectF> out;
-        const QRectF primary = ScreenGeometry::shared().primaryFrame();
+        const QRectF primary = geometry_.primaryFrame();
         if (!primary.isEmpty())
-            out.push_back(screen::toAccessibility(screen::fromQt(primary)));
+            out.push_back(screen::toAccessibility(screen::fromQt(primary), geometry_));
         for (QScreen* s : QGuiApplication::screens()) {
-            const QRectF r = screen::toAccessibility(screen::fromQt(s->geometry()));
+            const QRectF r = screen::toAccessibility(screen::fromQt(s->geometry()), geometry_);
             if (!out.contains(r))
                 out.push_back(r);
         }
@@ -161,6 +160,7 @@ private:
         return out;
     }
 
+    ScreenGeometry& geometry_;
     xcb_connection_t* conn_ = nullptr;
     xcb_window_t root_ = 0;
     Atoms atoms_;
@@ -168,12 +168,9 @@ private:
 
 } // namespace
 
-WindowList& WindowList::shared()
+std::unique_ptr<WindowList> WindowList::createSystem(ScreenGeometry& geometry)
 {
-    static X11WindowList real;
-    return installed ? *installed : real;
+    return std::make_unique<X11WindowList>(geometry);
 }
-
-void WindowList::setShared(WindowList* list) { installed = list; }
 
 } // namespace tq

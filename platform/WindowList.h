@@ -6,7 +6,11 @@
 #include <QRectF>
 #include <QVector>
 
+#include <memory>
+
 namespace tq {
+
+class ScreenGeometry;
 
 struct ListedWindow {
     quint64 id = 0;
@@ -25,9 +29,8 @@ public:
     // Every screen's frame, the primary first.
     virtual QVector<QRectF> screens() = 0;
 
-    // The X11 stacking list unless a test installed another.
-    static WindowList& shared();
-    static void setShared(WindowList* list); // nullptr restores the real one
+    // The system implementation (made once, by SystemPlatform).
+    static std::unique_ptr<WindowList> createSystem(ScreenGeometry& geometry);
 };
 
 } // namespace tq

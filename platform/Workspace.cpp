@@ -20,8 +20,6 @@ namespace tq {
 
 namespace {
 
-Workspace* installed = nullptr;
-
 constexpr Millis kPollInterval{2000};
 
 bool isLive(qint64 pid)
@@ -71,6 +69,7 @@ QList<qint64> windowPids(Display* display)
 
 class LinuxWorkspace final : public Workspace {
 public:
+    LinuxWorkspace(ActiveApp& apps, Clock& clock) : apps_(apps), timer_(clock) {}
     ~LinuxWorkspace() override
     {
         if (display_)
@@ -158,7 +157,7 @@ private:
             return it->app;
         WorkspaceApp app{pid, {}, {}, {}};
         if (windowed) {
-            if (const auto info = ActiveApp::shared().application(pid)) {
+            if (const auto info = apps_.application(pid)) {
                 app.bundleIdentifier = info->bundleIdentifier;
                 app.name = info->localizedName;
             }
@@ -180,6 +179,7 @@ private:
         WorkspaceApp app;
         bool windowed = false;
     };
+    ActiveApp& apps_;
     Display* display_ = nullptr;
     bool triedDisplay_ = false;
     bool watching_ = false;
@@ -192,12 +192,9 @@ private:
 
 qint64 Workspace::ownPid() const { return QCoreApplication::applicationPid(); }
 
-Workspace& Workspace::shared()
+std::unique_ptr<Workspace> Workspace::createSystem(ActiveApp& apps, Clock& clock)
 {
-    static LinuxWorkspace* real = new LinuxWorkspace; // lives as long as the application
-    return installed ? *installed : *real;
+    return std::make_unique<LinuxWorkspace>(apps, clock);
 }
-
-void Workspace::setShared(Workspace* workspace) { installed = workspace; }
 
 } // namespace tq

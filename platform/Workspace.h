@@ -8,7 +8,12 @@
 #include <QObject>
 #include <QString>
 
+#include <memory>
+
 namespace tq {
+
+class ActiveApp;
+class Clock;
 
 struct WorkspaceApp {
     qint64 pid = 0;
@@ -37,9 +42,8 @@ public:
     // This program's own process.
     virtual qint64 ownPid() const;
 
-    // The Linux workspace unless a test installed another.
-    static Workspace& shared();
-    static void setShared(Workspace* workspace); // nullptr restores the real one
+    // The system implementation (made once, by SystemPlatform).
+    static std::unique_ptr<Workspace> createSystem(ActiveApp& apps, Clock& clock);
 
 signals:
     void runningApplicationsChanged();

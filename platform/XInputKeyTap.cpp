@@ -30,8 +30,6 @@ namespace tq {
 
 namespace {
 
-KeyTapSource* installed = nullptr;
-
 // One held key waiting for the main thread's answer.
 struct Decision {
     std::mutex mutex;
@@ -43,14 +41,6 @@ struct Decision {
 };
 
 } // namespace
-
-KeyTapSource& KeyTapSource::shared()
-{
-    static XInputKeyTap real;
-    return installed ? *installed : real;
-}
-
-void KeyTapSource::setShared(KeyTapSource* source) { installed = source; }
 
 struct XInputKeyTap::Impl {
     Display* display = nullptr;

@@ -17,8 +17,6 @@ namespace tq {
 
 namespace {
 
-KeySynth* installed = nullptr;
-
 KeySym keysymFor(char32_t cp)
 {
     switch (cp) {
@@ -39,14 +37,6 @@ KeySym keysymFor(char32_t cp)
 
 } // namespace
 
-KeySynth& KeySynth::shared()
-{
-    static XTestKeySynth real;
-    return installed ? *installed : real;
-}
-
-void KeySynth::setShared(KeySynth* synth) { installed = synth; }
-
 struct XTestKeySynth::Impl {
     Display* display = nullptr;
     bool tried = false;
@@ -54,6 +44,7 @@ struct XTestKeySynth::Impl {
     QHash<KeySym, KeyCode> borrowed; // spare key codes mapped to a character for the moment
     Timer restoreTimer;
 
+    explicit Impl(Clock& clock) : restoreTimer(clock) {}
     ~Impl()
     {
         restoreBorrowed();
@@ -126,7 +117,7 @@ struct XTestKeySynth::Impl {
     }
 };
 
-XTestKeySynth::XTestKeySynth() : d(std::make_unique<Impl>()) {}
+XTestKeySynth::XTestKeySynth(Clock& clock) : d(std::make_unique<Impl>(clock)) {}
 
 XTestKeySynth::~XTestKeySynth() = default;
 

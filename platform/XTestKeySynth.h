@@ -8,9 +8,12 @@
 
 namespace tq {
 
+class Clock;
+
 class XTestKeySynth final : public KeySynth {
 public:
-    XTestKeySynth();
+    // `clock` times the return of a borrowed key code to its own symbol.
+    explicit XTestKeySynth(Clock& clock);
     ~XTestKeySynth() override;
 
     bool available() override;

@@ -471,7 +471,7 @@ void AppRules::load()
     // What cannot be read or decoded is kept for the user: the next save must not replace it.
     if (!file.open(QIODevice::ReadOnly)) {
         log::warning(QStringLiteral("Rules: the rules file could not be opened: ") + file.errorString());
-        moveAside(*filePath_);
+        moveAside(*filePath_, clock_->now());
         return;
     }
     const QByteArray bytes = file.readAll();
@@ -480,7 +480,7 @@ void AppRules::load()
     const QDateTime now = clock_->now();
     const auto snapshot = readFailed ? std::nullopt : decodeSnapshot(bytes);
     if (!snapshot) {
-        moveAside(*filePath_);
+        moveAside(*filePath_, clock_->now());
         return;
     }
     setRules(snapshot->rules);

@@ -54,7 +54,7 @@ class AppRules : public QObject {
     Q_OBJECT
 public:
     // Loads `filePath` at once when given; without a file nothing is read or written.
-    explicit AppRules(std::optional<QString> filePath, Clock& clock = Clock::shared(), QObject* parent = nullptr);
+    explicit AppRules(std::optional<QString> filePath, Clock& clock, QObject* parent = nullptr);
     ~AppRules() override;
 
     static QString appKey(const QString& bundleID) { return QStringLiteral("app:") + bundleID; }

@@ -110,30 +110,25 @@ QString KeyCombo::tableName(std::uint16_t code)
     return names.value(code);
 }
 
-std::optional<QString> KeyCombo::layoutCharacter(std::uint16_t code)
-{
-    return KeyLayout::current().character(code);
-}
-
-QString KeyCombo::keyName(std::uint16_t code)
+QString KeyCombo::keyName(std::uint16_t code, const KeyLayout& layout)
 {
     const QString fixed = tableName(code);
     if (!fixed.isEmpty())
         return fixed;
-    if (const auto ch = layoutCharacter(code); ch && !ch->isEmpty())
+    if (const auto ch = layout.character(code); ch && !ch->isEmpty())
         return ch->toUpper();
     return QStringLiteral("Key ") + QString::number(code);
 }
 
-QStringList KeyCombo::keycaps() const
+QStringList KeyCombo::keycaps(const KeyLayout& layout) const
 {
     QStringList caps;
     for (QChar symbol : modifiers.symbols())
         caps.append(modifierKeycap(symbol));
-    caps.append(keyName(keyCode));
+    caps.append(keyName(keyCode, layout));
     return caps;
 }
 
-QString KeyCombo::displayText() const { return keycaps().join(QLatin1Char('+')); }
+QString KeyCombo::displayText(const KeyLayout& layout) const { return keycaps(layout).join(QLatin1Char('+')); }
 
 } // namespace tq

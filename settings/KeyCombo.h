@@ -15,6 +15,8 @@
 
 namespace tq {
 
+class KeyLayout;
+
 // Virtual key codes of the keys the program names or handles.
 namespace keycode {
 inline constexpr std::uint16_t A = 0;
@@ -114,17 +116,15 @@ struct KeyCombo {
 
     // The name of a key: the fixed table, else the layout's character upper-cased, else
     // "Key " and the code.
-    static QString keyName(std::uint16_t keyCode);
-    // The character the current layout produces for the key without modifiers, if any.
-    static std::optional<QString> layoutCharacter(std::uint16_t keyCode);
+    static QString keyName(std::uint16_t keyCode, const KeyLayout& layout);
     // The fixed key-name table (27 entries), or an empty text when the code is not in it.
     static QString tableName(std::uint16_t keyCode);
 
     // Parts a keycap view draws, said the Linux way: one cap per modifier in the order of
     // ModifierSet::symbols() ("Ctrl", "Alt", "Shift", "Super"), then the key name.
-    QStringList keycaps() const;
+    QStringList keycaps(const KeyLayout& layout) const;
     // One-line text of the shortcut: the keycaps joined by "+" ("Ctrl+Alt+Space", "Alt+↓").
-    QString displayText() const;
+    QString displayText(const KeyLayout& layout) const;
 };
 
 inline size_t qHash(const KeyCombo& c, size_t seed = 0) noexcept

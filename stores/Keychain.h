@@ -16,7 +16,7 @@ inline const QString kServerApiKeyAccount = QStringLiteral("server-api-key");
 
 class Keychain {
 public:
-    explicit Keychain(KeychainService& store = KeychainService::shared(), QString service = kKeychainService)
+    explicit Keychain(KeychainService& store, QString service = kKeychainService)
         : store_(&store), service_(std::move(service))
     {
     }

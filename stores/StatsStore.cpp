@@ -192,7 +192,7 @@ void StatsStore::load()
     }
     // Keep the file the next save would otherwise replace.
     log::warning(QStringLiteral("The statistics file could not be used: ") + why);
-    movedAside_ = moveAside(filePath_);
+    movedAside_ = moveAside(filePath_, clock_.now());
 }
 
 void StatsStore::apply(const Snapshot& snapshot)

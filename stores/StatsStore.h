@@ -48,7 +48,7 @@ public:
     static std::optional<Snapshot> decode(const QByteArray& json, QString* error = nullptr);
 
     // An empty file path keeps the store in memory only.
-    explicit StatsStore(QString filePath = {}, Clock& clock = Clock::shared(), QObject* parent = nullptr);
+    StatsStore(QString filePath, Clock& clock, QObject* parent = nullptr);
     ~StatsStore() override;
 
     // Reads the file. A missing file leaves the store empty; a file that cannot be read or

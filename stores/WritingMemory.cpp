@@ -150,7 +150,7 @@ void WritingMemory::becomeReadOnly(LoadState state, const QString& why)
     readOnly_ = true;
     saveTimer_.cancel();
     if (state == LoadState::Unreadable) {
-        movedAside_ = moveAside(filePath_);
+        movedAside_ = moveAside(filePath_, clock_.now());
         problem_ = text("Your writing memory could not be opened and was set aside. Nothing new is remembered until "
                         "%app starts again.");
     } else {

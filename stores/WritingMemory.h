@@ -46,8 +46,7 @@ public:
     };
 
     // An empty file path keeps the memory in RAM only.
-    explicit WritingMemory(QString filePath = {}, Keychain keychain = Keychain(), Crypto& crypto = Crypto::shared(),
-                           Clock& clock = Clock::shared(), QObject* parent = nullptr);
+    WritingMemory(QString filePath, Keychain keychain, Crypto& crypto, Clock& clock, QObject* parent = nullptr);
     ~WritingMemory() override;
 
     // Reads and opens the file. Any failure other than a missing file leaves the memory empty

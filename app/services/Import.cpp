@@ -4,7 +4,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QStandardPaths>
 
 namespace tq {
 
@@ -63,12 +62,6 @@ void migrateFromEarlierProduct(Defaults& defaults, const QString& supportFolder,
                       .arg(moved.moved)
                       .arg(moved.kept));
     defaults.set(kMigratedFromEarlierProduct, true);
-}
-
-void migrateFromEarlierProduct()
-{
-    migrateFromEarlierProduct(Defaults::standard(),
-                              QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation));
 }
 
 } // namespace tq

@@ -20,9 +20,7 @@ inline const QString kMigratedFromEarlierProduct = QStringLiteral("migratedFromQ
 // Runs the import unless the flag says it already ran, then sets the flag (also after
 // failures, which are silent). `supportFolder` is the folder that holds both products' data
 // folders (the XDG data folder).
-void migrateFromEarlierProduct(Defaults& defaults, const QString& supportFolder, const Keychain& keychain = Keychain());
-// The same over the standard defaults, the XDG data folder and the program's keychain.
-void migrateFromEarlierProduct();
+void migrateFromEarlierProduct(Defaults& defaults, const QString& supportFolder, const Keychain& keychain);
 
 // Copies the settings this program does not hold yet, leaving out saved window frames.
 // Without `from`, the earlier product's persistent domain is read from `into`.

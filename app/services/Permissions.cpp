@@ -17,12 +17,6 @@ namespace {
 bool readSystemPredictions() { return false; }
 } // namespace
 
-Permissions::Permissions(QObject* parent)
-    : Permissions(AccessibilityAccess::system(), ScreenCaptureAccess::system(), DesktopSettings::system(),
-                  LoginItem::system(), Clock::shared(), parent)
-{
-}
-
 Permissions::Permissions(AccessibilityAccess& access, ScreenCaptureAccess& capture, DesktopSettings& settings,
                          LoginItem& loginItem, Clock& clock, QObject* parent)
     : QObject(parent), access_(access), capture_(capture), settings_(settings), loginItem_(loginItem), clock_(clock),

@@ -35,10 +35,8 @@ public:
     static constexpr Nanos kCelebrationWindow = std::chrono::seconds(120);
     static constexpr Nanos kNotificationDelay = std::chrono::milliseconds(300);
 
-    // Over the desktop's own services and the shared clock.
-    explicit Permissions(QObject* parent = nullptr);
     Permissions(AccessibilityAccess& access, ScreenCaptureAccess& capture, DesktopSettings& settings,
-                LoginItem& loginItem, Clock& clock = Clock::shared(), QObject* parent = nullptr);
+                LoginItem& loginItem, Clock& clock, QObject* parent = nullptr);
     ~Permissions() override;
 
     bool accessibility() const { return accessibility_; }

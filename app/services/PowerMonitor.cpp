@@ -6,8 +6,6 @@
 
 namespace tq {
 
-PowerMonitor::PowerMonitor(QObject* parent) : PowerMonitor(PowerSource::system(), Clock::shared(), parent) {}
-
 PowerMonitor::PowerMonitor(PowerSource& source, Clock& clock, QObject* parent)
     : QObject(parent), source_(source), timer_(clock)
 {

@@ -16,8 +16,7 @@ class PowerMonitor final : public QObject {
 public:
     static constexpr Nanos kPollInterval = std::chrono::seconds(30);
 
-    explicit PowerMonitor(QObject* parent = nullptr);
-    explicit PowerMonitor(PowerSource& source, Clock& clock = Clock::shared(), QObject* parent = nullptr);
+    PowerMonitor(PowerSource& source, Clock& clock, QObject* parent = nullptr);
 
     bool onBattery() const { return onBattery_; }
     bool isRunning() const { return timer_.isActive(); }

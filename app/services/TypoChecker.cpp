@@ -32,8 +32,6 @@ TypoChecker::TypoChecker(SpellChecker& checker, std::optional<Corrections> corre
 {
 }
 
-TypoChecker::TypoChecker() : TypoChecker(SpellChecker::system()) {}
-
 bool TypoChecker::isMisspelled(const QString& word)
 {
     if (corrections_)

@@ -22,8 +22,6 @@ public:
 
     // `corrections`, when given, replaces the checker's judgement and corrections.
     explicit TypoChecker(SpellChecker& checker, std::optional<Corrections> corrections = std::nullopt);
-    // Over the desktop's spelling checker.
-    TypoChecker();
 
     bool isMisspelled(const QString& word);
     // The trailing run of letters and apostrophes (' and ’); empty when the text ends otherwise.

@@ -88,10 +88,4 @@ public:
     std::vector<Observer*> live;
 };
 
-class ScopedFakeAccessibility {
-public:
-    explicit ScopedFakeAccessibility(Accessibility& a) { Accessibility::setShared(&a); }
-    ~ScopedFakeAccessibility() { Accessibility::setShared(nullptr); }
-};
-
 } // namespace tq

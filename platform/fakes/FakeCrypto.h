@@ -25,10 +25,4 @@ private:
     int seals_ = 0;
 };
 
-class ScopedSharedCrypto {
-public:
-    explicit ScopedSharedCrypto(Crypto& c) { Crypto::setShared(&c); }
-    ~ScopedSharedCrypto() { Crypto::setShared(nullptr); }
-};
-
 } // namespace tq

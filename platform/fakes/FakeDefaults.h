@@ -28,11 +28,4 @@ private:
     QHash<QString, int> writes_;
 };
 
-// Installs a Defaults as the standard one for a scope.
-class ScopedStandardDefaults {
-public:
-    explicit ScopedStandardDefaults(Defaults& d) { Defaults::setStandard(&d); }
-    ~ScopedStandardDefaults() { Defaults::setStandard(nullptr); }
-};
-
 } // namespace tq

@@ -25,11 +25,4 @@ private:
     QHash<std::uint16_t, QString> chars_;
 };
 
-// Installs a layout as the current one for a scope.
-class ScopedKeyLayout {
-public:
-    explicit ScopedKeyLayout(KeyLayout& l) { KeyLayout::setCurrent(&l); }
-    ~ScopedKeyLayout() { KeyLayout::setCurrent(nullptr); }
-};
-
 } // namespace tq

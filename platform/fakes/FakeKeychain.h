@@ -44,11 +44,4 @@ private:
     int writes_ = 0;
 };
 
-// Installs a keychain as the shared one for a scope.
-class ScopedSharedKeychain {
-public:
-    explicit ScopedSharedKeychain(KeychainService& k) { KeychainService::setShared(&k); }
-    ~ScopedSharedKeychain() { KeychainService::setShared(nullptr); }
-};
-
 } // namespace tq

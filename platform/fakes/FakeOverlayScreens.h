@@ -14,10 +14,4 @@ public:
     std::optional<ScreenArea> mainScreen() const override { return main ? main : (list.isEmpty() ? std::nullopt : std::optional(list.first())); }
 };
 
-class ScopedOverlayScreens {
-public:
-    explicit ScopedOverlayScreens(OverlayScreens& s) { OverlayScreens::setCurrent(&s); }
-    ~ScopedOverlayScreens() { OverlayScreens::setCurrent(nullptr); }
-};
-
 } // namespace tq

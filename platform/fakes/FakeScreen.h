@@ -1,5 +1,5 @@
 #pragma once
-// A primary screen of a chosen size, installed for a scope.
+// A primary screen of a chosen size.
 
 #include "platform/Screen.h"
 
@@ -7,8 +7,7 @@ namespace tq {
 
 class FakeScreenGeometry final : public ScreenGeometry {
 public:
-    explicit FakeScreenGeometry(QRectF frame = QRectF(0, 0, 1440, 900)) : frame(frame) { ScreenGeometry::setShared(this); }
-    ~FakeScreenGeometry() override { ScreenGeometry::setShared(nullptr); }
+    explicit FakeScreenGeometry(QRectF frame = QRectF(0, 0, 1440, 900)) : frame(frame) {}
     QRectF primaryFrame() const override { return frame; }
     QRectF frame;
 };
