@@ -14,6 +14,7 @@
 #include "platform/fakes/FakeCrypto.h"
 #include "platform/fakes/FakeDefaults.h"
 #include "platform/fakes/FakeKeychain.h"
+#include "platform/fakes/FakePlatform.h"
 #include "platform/fakes/FakePowerSource.h"
 #include "platform/fakes/FakeSpellChecker.h"
 #include "settings/AppRules.h"
@@ -82,8 +83,8 @@ PromptContext fullContext()
 }
 
 struct Rig {
-    VirtualClock clock;
-    ScopedSharedClock shared{clock};
+    FakePlatform platform;
+    VirtualClock& clock = platform.clock();
     FakeDefaults defaults;
     Preferences prefs{defaults};
     AppRules rules{std::nullopt, clock};
@@ -116,7 +117,9 @@ struct Rig {
             return c;
         };
         context.prepare = [](const FieldSnapshot&) {};
-        engine = std::make_unique<CompletionEngine>(prefs, rules, stats, memory, providers, context, power, typo, clock);
+        // One screen as on a laptop, so that the ghost is placed and bounded as in use.
+        platform.overlayScreens().list = {ScreenArea{QRectF(0, 0, 1440, 900), QRectF(0, 0, 1440, 875)}};
+        engine = std::make_unique<CompletionEngine>(prefs, rules, stats, memory, providers, context, power, typo, platform);
         engine->setSource(&source);
 
         FieldSnapshot s;

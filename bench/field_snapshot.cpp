@@ -6,6 +6,7 @@
 #include "field/AXFieldSource.h"
 #include "platform/ActiveApp.h"
 #include "platform/AtSpiAccessibility.h"
+#include "platform/Platform.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -42,8 +43,10 @@ bool waitFor(const std::function<bool()>& ok, int ms)
 }
 
 struct Session {
+    SystemPlatform platform;
+    AXFieldSource source{nullptr, platform.accessibility(), platform.activeApp(), platform.screenGeometry(),
+                         platform.clock()};
     QProcess process;
-    AXFieldSource source;
 
     bool open(const QString& program, const QStringList& args)
     {
@@ -53,7 +56,7 @@ struct Session {
         process.start(program, args);
         if (!process.waitForStarted(5000))
             return false;
-        if (!waitFor([&] { return ActiveApp::shared().frontmostPid() == process.processId(); }, 15000))
+        if (!waitFor([&] { return platform.activeApp().frontmostPid() == process.processId(); }, 15000))
             return false;
         waitFor([] { return false; }, 300);
         QProcess::execute(QStringLiteral("xdotool"), {QStringLiteral("key"), QStringLiteral("ctrl+End")});

@@ -1,10 +1,5 @@
 #include "AppFixture.h"
 
-#include "platform/ActiveApp.h"
-#include "platform/Clipboard.h"
-#include "platform/KeySynth.h"
-#include "platform/KeyTapSource.h"
-#include "platform/Workspace.h"
 #include "settings/Preferences.h"
 
 #include <QElapsedTimer>
@@ -35,11 +30,6 @@ LogLines::~LogLines()
 
 AppFixture::AppFixture()
 {
-    ActiveApp::setShared(&activeApp);
-    Workspace::setShared(&workspace);
-    KeyTapSource::setShared(&tapSource);
-    Clipboard::setShared(&clipboard);
-    KeySynth::setShared(&keySynth);
     access.trusted = true;
     workspace.own = ownPid;
     activeApp.running[editorPid] = RunningApplication{editorPid, QStringLiteral("org.example.Editor"), QStringLiteral("Editor")};
@@ -68,34 +58,16 @@ AppFixture::~AppFixture()
         QCoreApplication::processEvents();
     }
     model.reset();
-    ActiveApp::setShared(nullptr);
-    Workspace::setShared(nullptr);
-    KeyTapSource::setShared(nullptr);
-    Clipboard::setShared(nullptr);
-    KeySynth::setShared(nullptr);
 }
 
 AppModel& AppFixture::build(bool localOnly)
 {
-    AppPlatform platform;
-    platform.defaults = &defaults;
-    platform.folder = folder.path();
-    platform.permissions = [this] {
-        return std::make_unique<Permissions>(access, capture, desktopSettings, loginItem, clock);
-    };
-    platform.power = &powerSource;
-    platform.spelling = &spelling;
-    platform.memoryPressure = [this] {
-        ++pressureSources;
-        auto source = std::make_unique<FakeMemoryPressure>();
-        pressure = source.get();
-        return source;
-    };
-    platform.onDevice = &onDevice;
-    platform.localOnly = localOnly;
-    platform.importEarlierProduct = false;
-    platform.ownPid = ownPid;
-    model = std::make_unique<AppModel>(platform);
+    AppOptions options;
+    options.folder = folder.path();
+    options.localOnly = localOnly;
+    options.importEarlierProduct = false;
+    options.ownPid = ownPid;
+    model = std::make_unique<AppModel>(platform, options);
     return *model;
 }
 

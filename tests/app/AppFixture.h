@@ -5,24 +5,7 @@
 #include "app/AppModel.h"
 #include "app/WindowManager.h"
 #include "app/services/Permissions.h"
-#include "platform/fakes/FakeAccessibility.h"
-#include "platform/fakes/FakeAccessibilityAccess.h"
-#include "platform/fakes/FakeActiveApp.h"
-#include "platform/fakes/FakeClipboard.h"
-#include "platform/fakes/FakeDefaults.h"
-#include "platform/fakes/FakeDesktopSettings.h"
-#include "platform/fakes/FakeKeySynth.h"
-#include "platform/fakes/FakeKeyTapSource.h"
-#include "platform/fakes/FakeKeychain.h"
-#include "platform/fakes/FakeLoginItem.h"
-#include "platform/fakes/FakeMemoryPressure.h"
-#include "platform/fakes/FakeOnDeviceModel.h"
-#include "platform/fakes/FakePowerSource.h"
-#include "platform/fakes/FakeScreenCaptureAccess.h"
-#include "platform/fakes/FakeSessionEnd.h"
-#include "platform/fakes/FakeSingleInstance.h"
-#include "platform/fakes/FakeSpellChecker.h"
-#include "platform/fakes/FakeWorkspace.h"
+#include "platform/fakes/FakePlatform.h"
 
 #include <QCoreApplication>
 #include <QTemporaryDir>
@@ -63,28 +46,24 @@ protected:
     // Makes `pid` the front application and reports it.
     void bringToFront(qint64 pid);
 
-    VirtualClock clock;
-    ScopedSharedClock sharedClock{clock};
-    FakeDefaults defaults;
-    ScopedStandardDefaults sharedDefaults{defaults};
-    FakeAccessibility ax;
-    ScopedFakeAccessibility sharedAx{ax};
-    FakeActiveApp activeApp;
-    FakeWorkspace workspace;
-    FakeKeyTapSource tapSource;
-    FakeKeychain keychain;
-    ScopedSharedKeychain sharedKeychain{keychain};
-    FakeClipboard clipboard;
-    FakeKeySynth keySynth;
-    FakeAccessibilityAccess access;
-    FakeScreenCaptureAccess capture;
-    FakeDesktopSettings desktopSettings;
-    FakeLoginItem loginItem;
-    FakePowerSource powerSource;
-    FakeSpellChecker spelling;
-    FakeOnDeviceModel onDevice;
-    FakeMemoryPressure* pressure = nullptr;
-    int pressureSources = 0;
+    FakePlatform platform;
+    VirtualClock& clock = platform.clock();
+    FakeDefaults& defaults = platform.defaults();
+    FakeAccessibility& ax = platform.accessibility();
+    FakeActiveApp& activeApp = platform.activeApp();
+    FakeWorkspace& workspace = platform.workspace();
+    FakeKeyTapSource& tapSource = platform.keyTapSource();
+    FakeKeychain& keychain = platform.keychain();
+    FakeClipboard& clipboard = platform.clipboard();
+    FakeKeySynth& keySynth = platform.keySynth();
+    FakeAccessibilityAccess& access = platform.accessibilityAccess();
+    FakeScreenCaptureAccess& capture = platform.screenCaptureAccess();
+    FakeDesktopSettings& desktopSettings = platform.desktopSettings();
+    FakeLoginItem& loginItem = platform.loginItem();
+    FakePowerSource& powerSource = platform.powerSource();
+    FakeSpellChecker& spelling = platform.spellChecker();
+    FakeOnDeviceModel& onDevice = platform.onDeviceModel();
+    FakeMemoryPressure& pressure = platform.memoryPressure();
     QTemporaryDir folder;
     std::unique_ptr<AppModel> model;
 };

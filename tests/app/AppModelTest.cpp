@@ -44,7 +44,7 @@ TEST_F(AppFixture, BuildingStartsNothingAndStartRunsEveryServiceOnce)
     EXPECT_FALSE(m.isStarted());
     EXPECT_EQ(tapSource.startCalls, 0);
     EXPECT_FALSE(m.power().isRunning());
-    EXPECT_EQ(pressureSources, 0);
+    EXPECT_EQ(pressure.starts, 0);
     EXPECT_EQ(m.engine().contextCollector()->allowsNearby(), true);
     EXPECT_EQ(m.engine().contextCollector()->allowsClipboard(), true);
 
@@ -57,15 +57,13 @@ TEST_F(AppFixture, BuildingStartsNothingAndStartRunsEveryServiceOnce)
     EXPECT_TRUE(m.keyTap().handler != nullptr);
     EXPECT_EQ(m.axSource().app()->pid, editorPid); // attached to the front application
     EXPECT_TRUE(workspace.watching);
-    ASSERT_NE(pressure, nullptr);
-    EXPECT_EQ(pressure->starts, 1);
+    EXPECT_EQ(pressure.starts, 1);
     EXPECT_EQ(m.windows().model(), &m);
 
     // A second start installs nothing twice.
     m.start();
     EXPECT_EQ(tapSource.startCalls, 1);
-    EXPECT_EQ(pressureSources, 1);
-    EXPECT_EQ(pressure->starts, 1);
+    EXPECT_EQ(pressure.starts, 1);
     EXPECT_EQ(ax.live.size(), 1u);
 }
 
@@ -300,8 +298,7 @@ TEST_F(AppFixture, MemoryPressureFreesTheBuiltInModel)
 {
     AppModel& m = build();
     m.start();
-    ASSERT_NE(pressure, nullptr);
-    pressure->fire(MemoryPressure::Level::Critical); // nothing loaded: must not fail
+    pressure.fire(MemoryPressure::Level::Critical); // nothing loaded: must not fail
     QCoreApplication::processEvents();
     SUCCEED();
 }

@@ -14,6 +14,7 @@
 #include "platform/fakes/FakeCrypto.h"
 #include "platform/fakes/FakeDefaults.h"
 #include "platform/fakes/FakeKeychain.h"
+#include "platform/fakes/FakePlatform.h"
 #include "platform/fakes/FakePowerSource.h"
 #include "platform/fakes/FakeSpellChecker.h"
 #include "settings/AppRules.h"
@@ -173,8 +174,7 @@ private:
 class EngineFixture : public ::testing::Test {
 protected:
     EngineFixture()
-        : sharedClock(clock)
-        , prefs(defaults)
+        : prefs(defaults)
         , rules(std::nullopt, clock)
         , stats(QString(), clock)
         , memory(QString(), Keychain(keychainStore), crypto, clock)
@@ -195,7 +195,7 @@ protected:
             return c;
         };
         context.prepare = [this](const FieldSnapshot& s) { prepared.append(s.fieldKey); };
-        engine = std::make_unique<CompletionEngine>(prefs, rules, stats, memory, providers, context, power, typo, clock);
+        engine = std::make_unique<CompletionEngine>(prefs, rules, stats, memory, providers, context, power, typo, platform);
         engine->setSource(&field);
         engine->announcer = [this](const QString& text) { announced.append(text); };
     }
@@ -283,8 +283,8 @@ protected:
     }
     CompletionEngine::Status status() const { return engine->status(); }
 
-    VirtualClock clock;
-    ScopedSharedClock sharedClock;
+    FakePlatform platform;
+    VirtualClock& clock = platform.clock();
     FakeDefaults defaults;
     Preferences prefs;
     AppRules rules;

@@ -181,6 +181,7 @@ TEST_F(EngineState, TasksOutliveNoEngine)
 } // namespace
 } // namespace tq::testing
 
+#include "engines/ModelDownload.h"
 #include "engines/ModelSpec.h"
 #include "engines/ModelStore.h"
 #include "engines/ProviderHub.h"
@@ -212,14 +213,14 @@ TEST_F(EngineState, OverTheProviderHubWithItsOwnCollector)
     ASSERT_TRUE(marker.open(QIODevice::WriteOnly));
     marker.write(spec.sha256.toUtf8());
     marker.close();
-    ModelStore store(spec, dir);
+    ModelStore store(spec, dir, platform.diskSpace(), ModelDownload::factory(clock));
     ASSERT_TRUE(store.phase().is(ModelStore::Phase::Kind::Ready));
 
     FakeProvider builtIn;
     int builtInWarmUps = 0;
     Keychain keychain(keychainStore);
     ProviderHub hub(
-        prefs, store,
+        prefs, store, keychain, platform.onDeviceModel(), clock,
         [&](ModelStore&, AppleIntelligenceProvider&) {
             struct Forward final : CompletionProvider {
                 explicit Forward(FakeProvider& p) : p(p) {}
@@ -231,10 +232,9 @@ TEST_F(EngineState, OverTheProviderHubWithItsOwnCollector)
                 FakeProvider& p;
             };
             return ProviderHub::BuiltIn{std::make_unique<Forward>(builtIn), [&] { ++builtInWarmUps; }};
-        },
-        nullptr, nullptr, &keychain);
+        });
 
-    CompletionEngine real(prefs, rules, stats, memory, hub, power, typo);
+    CompletionEngine real(prefs, rules, stats, memory, hub, power, typo, platform);
     ASSERT_TRUE(real.contextCollector());
     real.setSource(&field);
     FieldSnapshot s = snap(QStringLiteral("Hello there"));

@@ -4,6 +4,7 @@
 
 #include "engines/EngineTestSupport.h"
 #include "field/AXFieldSource.h"
+#include "platform/Platform.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -183,7 +184,8 @@ protected:
 
     QString fieldText()
     {
-        AXFieldSource source;
+        AXFieldSource source(nullptr, platform.accessibility(), platform.activeApp(), platform.screenGeometry(),
+                             platform.clock());
         source.attach(zenity.processId());
         QTest::qWait(200);
         const auto snap = source.snapshot();
@@ -198,6 +200,7 @@ protected:
             screen->grabWindow(0).save(QDir(dir).filePath(name));
     }
 
+    SystemPlatform platform; // this test's own reading of the field
     QTemporaryDir home;
     test::FakeHttpServer server;
     QProcess app;

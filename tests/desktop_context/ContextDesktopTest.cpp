@@ -8,6 +8,7 @@
 #include "platform/Grapheme.h"
 #include "platform/fakes/FakeDefaults.h"
 #include "settings/Preferences.h"
+#include "platform/Platform.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -39,6 +40,12 @@ QString joined(const QVector<ScreenLine>& lines)
 
 class DesktopContext : public ::testing::Test {
 protected:
+    // The desktop's services, one set for the suite as in the program.
+    static void SetUpTestSuite() { platform_ = std::make_unique<SystemPlatform>(); }
+    static void TearDownTestSuite() { platform_.reset(); }
+    static inline std::unique_ptr<SystemPlatform> platform_;
+    static Platform& platform() { return *platform_; }
+
     void SetUp() override
     {
         if (qEnvironmentVariableIsEmpty("TQ_DESKTOP_SESSION"))
@@ -47,14 +54,14 @@ protected:
 
     static bool waitActive(qint64 pid)
     {
-        const bool ok = QTest::qWaitFor([&] { return ActiveApp::shared().frontmostPid() == pid; }, 15000);
+        const bool ok = QTest::qWaitFor([&] { return platform().activeApp().frontmostPid() == pid; }, 15000);
         QTest::qWait(300);
         return ok;
     }
 
     static QString bundleOf(qint64 pid)
     {
-        const auto app = ActiveApp::shared().application(pid);
+        const auto app = platform().activeApp().application(pid);
         return app ? app->bundleIdentifier : QString();
     }
 
@@ -63,8 +70,8 @@ protected:
     {
         QVector<ScreenLine> lines;
         (void)QTest::qWaitFor([&] {
-            const auto window = ScreenText::focusedWindow(pid);
-            lines = window ? ScreenText::axLines(*window, 1600, 0.15) : QVector<ScreenLine>();
+            const auto window = ScreenText::focusedWindow(platform(), pid);
+            lines = window ? ScreenText::axLines(platform().clock(), *window, 1600, 0.15) : QVector<ScreenLine>();
             return ok(joined(lines));
         }, 10000);
         return lines;
@@ -73,7 +80,7 @@ protected:
     static std::optional<ScreenRead> read(const QString& bundleID, bool nearby)
     {
         std::optional<ScreenRead> result;
-        ScreenText::read(bundleID, std::nullopt, nearby, [](const QString&) { return true; },
+        ScreenText::read(platform(), bundleID, std::nullopt, nearby, [](const QString&) { return true; },
                          [&](ScreenRead r) { result = std::move(r); });
         (void)QTest::qWaitFor([&] { return result.has_value(); }, 60000);
         return result;
@@ -141,7 +148,7 @@ TEST_F(DesktopContext, WindowBesideTheFieldIsNearbyWhenSwitchedOn)
     Preferences prefs(defaults);
     for (const bool on : {true, false}) {
         prefs.setContextNearbyWindows(on);
-        ContextCollector collector(prefs);
+        ContextCollector collector(prefs, platform());
         collector.allowsCapture = [](const QString&) { return true; };
         collector.allowsNearby = [] { return true; };
         bool done = false;
@@ -163,8 +170,8 @@ TEST_F(DesktopContext, CopiedTextIsOfferedConcealedAndOurOwnAreNot)
     FakeDefaults defaults;
     Preferences prefs(defaults);
     prefs.setContextClipboard(true);
-    Clipboard& clipboard = Clipboard::shared();
-    ContextCollector collector(prefs);
+    Clipboard& clipboard = platform().clipboard();
+    ContextCollector collector(prefs, platform());
 
     App app({QStringLiteral("--entry"), QStringLiteral("--title=Copy"), QStringLiteral("--entry-text=Copied from the entry")});
     ASSERT_TRUE(waitActive(app.pid()));
@@ -205,7 +212,7 @@ TEST_F(DesktopContext, RenderedTextIsRecognised)
     ASSERT_TRUE(waitActive(QCoreApplication::applicationPid()));
 
     std::optional<std::optional<QVector<ScreenLine>>> result;
-    ScreenText::ocrLines(bundleOf(QCoreApplication::applicationPid()), std::nullopt, [&](auto lines) { result = lines; });
+    ScreenText::ocrLines(platform(), bundleOf(QCoreApplication::applicationPid()), std::nullopt, [&](auto lines) { result = lines; });
     ASSERT_TRUE(QTest::qWaitFor([&] { return result.has_value(); }, 60000));
     ASSERT_TRUE(*result);
     const QString text = joined(**result);

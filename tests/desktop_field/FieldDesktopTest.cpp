@@ -4,6 +4,7 @@
 #include "field/AXFieldSource.h"
 #include "platform/ActiveApp.h"
 #include "platform/AtSpiAccessibility.h"
+#include "platform/Platform.h"
 
 #include <QFile>
 #include <QProcess>
@@ -34,11 +35,18 @@ using desktoptest::xdotool;
 
 class DesktopField : public ::testing::Test {
 protected:
+    // The desktop's services, one set for the suite as in the program.
+    static void SetUpTestSuite() { platform_ = std::make_unique<SystemPlatform>(); }
+    static void TearDownTestSuite() { platform_.reset(); }
+    static inline std::unique_ptr<SystemPlatform> platform_;
+    static Platform& platform() { return *platform_; }
+
     void SetUp() override
     {
         if (qEnvironmentVariableIsEmpty("TQ_DESKTOP_SESSION"))
             GTEST_SKIP() << "needs tools/desktop-session.sh";
-        source = std::make_unique<AXFieldSource>(&injector);
+        source = std::make_unique<AXFieldSource>(&injector, platform().accessibility(), platform().activeApp(),
+                                                 platform().screenGeometry(), platform().clock());
         source->onChange = [this](Change c) { changes.push_back(c); };
     }
     void TearDown() override { source.reset(); }
@@ -46,7 +54,7 @@ protected:
     // Waits until the application's window is the active one, then attaches to it.
     bool waitActive(const App& app)
     {
-        const bool active = QTest::qWaitFor([&] { return ActiveApp::shared().frontmostPid() == app.pid(); }, 15000);
+        const bool active = QTest::qWaitFor([&] { return platform().activeApp().frontmostPid() == app.pid(); }, 15000);
         if (!active)
             return false;
         QTest::qWait(300);
@@ -252,18 +260,18 @@ TEST_F(DesktopField, ActiveApplicationAndItsIdentifier)
     // Without a desktop entry: the WM_CLASS class.
     App gtk(QStringLiteral("zenity"), {QStringLiteral("--entry")});
     ASSERT_TRUE(waitActive(gtk));
-    EXPECT_EQ(ActiveApp::shared().application(gtk.pid())->bundleIdentifier, QStringLiteral("Zenity"));
+    EXPECT_EQ(platform().activeApp().application(gtk.pid())->bundleIdentifier, QStringLiteral("Zenity"));
     EXPECT_EQ(source->snapshot()->bundleID, QStringLiteral("Zenity"));
 
     // Launched from a desktop entry: its id.
     App qt(fieldApp(), {QStringLiteral("--single"), QStringLiteral("id")},
            {{QStringLiteral("GIO_LAUNCHED_DESKTOP_FILE"), QStringLiteral("/usr/share/applications/org.example.Notes.desktop")}});
-    ASSERT_TRUE(QTest::qWaitFor([&] { return ActiveApp::shared().frontmostPid() == qt.pid(); }, 15000));
-    const auto running = ActiveApp::shared().application(qt.pid());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return platform().activeApp().frontmostPid() == qt.pid(); }, 15000));
+    const auto running = platform().activeApp().application(qt.pid());
     ASSERT_TRUE(running);
     EXPECT_EQ(running->bundleIdentifier, QStringLiteral("org.example.Notes"));
     EXPECT_EQ(running->localizedName, QStringLiteral("tq-fieldapp"));
-    EXPECT_FALSE(ActiveApp::shared().application(0));
+    EXPECT_FALSE(platform().activeApp().application(0));
 }
 
 TEST_F(DesktopField, AccessibilityInsertionReplacesTheSelection)

@@ -3,6 +3,7 @@
 #include "overlay/AlternativesPanel.h"
 #include "overlay/GhostPanel.h"
 #include "platform/OverlayWindow.h"
+#include "platform/Platform.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -20,7 +21,8 @@ TEST(GhostDesktop, ShownAtTheCaretWithoutTakingTheFocus)
     desktop::run("xdotool", {"type", "Dear"});
     const QString focused = desktop::focusedWindow();
 
-    GhostPanel ghost;
+    SystemPlatform platform;
+    GhostPanel ghost(platform.overlayScreens());
     GhostContent content;
     content.kind = GhostContent::Kind::completion(" colleagues, thank you for the lovely afternoon");
     content.caretRect = QRectF(400, 600, 2, 18); // screen space, y up
@@ -28,7 +30,7 @@ TEST(GhostDesktop, ShownAtTheCaretWithoutTakingTheFocus)
     content.fontSize = 15;
     content.hint = "tab";
     ghost.show(content);
-    AlternativesPanel alternatives;
+    AlternativesPanel alternatives(platform.overlayScreens());
     alternatives.show({" colleagues", " friends", " Sir"}, "Dear", "", "tab", QRectF(400, 400, 2, 18));
     desktop::settle(500);
 
@@ -77,7 +79,8 @@ int drawnPixels(QWidget* window)
 
 TEST(GhostDesktop, DrawsTheWrappedBoxThePillAndAFix)
 {
-    GhostPanel ghost;
+    SystemPlatform platform;
+    GhostPanel ghost(platform.overlayScreens());
     GhostContent content;
     content.kind = GhostContent::Kind::completion(
         " and we will meet again next week to go over the remaining points of the plan together, with everyone");

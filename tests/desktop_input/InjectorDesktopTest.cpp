@@ -1,6 +1,7 @@
 #include "DesktopSupport.h"
 
 #include "input/TextInjector.h"
+#include "platform/Platform.h"
 
 #include <QBuffer>
 #include <QClipboard>
@@ -67,7 +68,8 @@ TEST(InjectorDesktop, TypedTextArrivesExactly)
 {
     desktop::ZenityEntry field("TQ typing");
     ASSERT_TRUE(field.ready());
-    TextInjector injector;
+    SystemPlatform platform;
+    TextInjector injector(platform.keySynth(), platform.clipboard(), platform.clock());
     injector.type(QStringLiteral("héllo wörld 😀"));
     desktop::settle(300);
     injector.deleteBackward(2);
@@ -82,7 +84,8 @@ TEST(InjectorDesktop, HeldModifiersDoNotMixIntoTypedKeys)
     ASSERT_TRUE(field.ready());
     desktop::run("xdotool", {"type", "start "});
     desktop::run("xdotool", {"keydown", "ctrl"}); // the user still holds Ctrl after a shortcut
-    TextInjector injector;
+    SystemPlatform platform;
+    TextInjector injector(platform.keySynth(), platform.clipboard(), platform.clock());
     injector.type("ab");
     desktop::settle(200);
     desktop::run("xdotool", {"keyup", "ctrl"});
@@ -97,7 +100,8 @@ TEST(InjectorDesktop, PasteArrivesAndTheClipboardComesBack)
 
     desktop::ZenityEntry field("TQ paste");
     ASSERT_TRUE(field.ready());
-    TextInjector injector;
+    SystemPlatform platform;
+    TextInjector injector(platform.keySynth(), platform.clipboard(), platform.clock());
     injector.paste(QStringLiteral("pasted wörds"));
     EXPECT_TRUE(injector.restorePending());
     ASSERT_TRUE(QTest::qWaitFor([&] { return !injector.restorePending(); }, 5000));

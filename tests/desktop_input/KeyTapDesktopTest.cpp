@@ -4,6 +4,7 @@
 #include "input/TextInjector.h"
 #include "platform/KeyNames.h"
 #include "platform/KeySynth.h"
+#include "platform/Platform.h"
 
 #include <QTest>
 
@@ -18,15 +19,25 @@ namespace {
 
 class KeyTapDesktop : public ::testing::Test {
 protected:
-    static KeyTap& tap()
+    // One tap for the whole suite, as in the program; stopped and joined when the suite ends.
+    static void SetUpTestSuite()
     {
-        static KeyTap* t = [] {
-            auto* k = new KeyTap;
-            k->setShortcuts({KeyCombo{keycode::Tab, {}}, KeyCombo{keycode::Right, {}}}, {});
-            return k;
-        }();
-        return *t;
+        platform_ = std::make_unique<SystemPlatform>();
+        tap_ = std::make_unique<KeyTap>(platform_->keyTapSource());
+        tap_->setShortcuts({KeyCombo{keycode::Tab, {}}, KeyCombo{keycode::Right, {}}}, {});
+        injector_ = std::make_unique<TextInjector>(platform_->keySynth(), platform_->clipboard(), platform_->clock());
     }
+    static void TearDownTestSuite()
+    {
+        injector_.reset();
+        tap_.reset();
+        platform_.reset();
+    }
+    static KeyTap& tap() { return *tap_; }
+    static Platform& platform() { return *platform_; }
+    static inline std::unique_ptr<SystemPlatform> platform_;
+    static inline std::unique_ptr<KeyTap> tap_;
+    static inline std::unique_ptr<TextInjector> injector_;
 
     void SetUp() override
     {
@@ -34,8 +45,7 @@ protected:
         tap().handler = [this](const TapEvent& e) {
             seen.append(e);
             if (insertOnTab && e.isKey() && e.key.keyCode == keycode::Tab) {
-                static TextInjector injector;
-                injector.type(insertOnTab);
+                injector_->type(insertOnTab);
             }
             if (slowHandler && e.isKey() && e.key.keyCode == keycode::Tab)
                 std::this_thread::sleep_for(std::chrono::milliseconds(400)); // a stuck main thread
@@ -130,10 +140,10 @@ TEST_F(KeyTapDesktop, OurOwnKeysPassWhileOtherXTestTypingIsSeen)
 {
     desktop::ZenityEntry field("TQ own keys");
     ASSERT_TRUE(field.ready());
-    TextInjector injector;
+    TextInjector injector(platform().keySynth(), platform().clipboard(), platform().clock());
     injector.type("xyé");
     injector.deleteBackward(1);
-    KeySynth::shared().pressKey(keycode::Right, 0); // a grabbed key of ours goes straight through
+    platform().keySynth().pressKey(keycode::Right, 0); // a grabbed key of ours goes straight through
     desktop::settle(300);
     EXPECT_TRUE(seen.isEmpty()) << typedCharacters().toStdString();
 

@@ -2,6 +2,7 @@
 
 #include "input/RivalWatcher.h"
 #include "platform/Workspace.h"
+#include "platform/Platform.h"
 
 #include <QDir>
 #include <QFile>
@@ -73,7 +74,8 @@ TEST(RivalDesktop, RunningProcessesAndWindowsAreListedWithoutThisProgram)
     desktop::ZenityEntry window("TQ workspace");
     ASSERT_TRUE(window.ready());
     NamedProcess sleeper("/bin/sleep", "Tab-Type", {"30"});
-    QList<WorkspaceApp> apps = Workspace::shared().runningApplications();
+    SystemPlatform platform;
+    QList<WorkspaceApp> apps = platform.workspace().runningApplications();
     const auto find = [&](qint64 pid) {
         return std::find_if(apps.begin(), apps.end(), [&](const WorkspaceApp& a) { return a.pid == pid; });
     };
@@ -81,7 +83,7 @@ TEST(RivalDesktop, RunningProcessesAndWindowsAreListedWithoutThisProgram)
     EXPECT_EQ(find(sleeper.pid())->name, "Tab-Type");
     EXPECT_TRUE(std::any_of(apps.begin(), apps.end(), [](const WorkspaceApp& a) { return a.name.contains("zenity", Qt::CaseInsensitive); }));
 
-    RivalWatcher watcher;
+    RivalWatcher watcher(platform.workspace(), platform.clock());
     watcher.refresh(true);
     ASSERT_EQ(watcher.running().size(), 1);
     EXPECT_EQ(watcher.running()[0].id, sleeper.pid());
@@ -97,7 +99,8 @@ TEST(RivalDesktop, ARivalThatIgnoresQuitIsRefusedThenForceQuit)
 {
     const MachineLock lock;
     NamedProcess stubborn("/bin/bash", "cotabby", {"-c", "trap '' TERM; while :; do sleep 0.2; done"});
-    RivalWatcher watcher;
+    SystemPlatform platform;
+    RivalWatcher watcher(platform.workspace(), platform.clock());
     ASSERT_TRUE(QTest::qWaitFor([&] {
         watcher.refresh(false);
         return watcher.running().size() == 1;

@@ -1,7 +1,9 @@
 #include "LlamaTestSupport.h"
 
 #include "engines/BuiltInProvider.h"
+#include "engines/ModelDownload.h"
 #include "engines/ModelStore.h"
+#include "platform/fakes/FakeDiskSpace.h"
 
 #include <gtest/gtest.h>
 
@@ -50,7 +52,7 @@ protected:
         ModelSpec spec = ModelSpec::builtIn();
         spec.fileName = QStringLiteral("model.gguf");
         spec.bytes = QFileInfo(file).size();
-        store.emplace(spec, dir.path());
+        store.emplace(spec, dir.path(), disk, ModelDownload::factory(clock));
         QFile::remove(store->modelPath());
         ASSERT_TRUE(QFile::link(file, store->modelPath()));
         if (verified) {
@@ -79,6 +81,7 @@ protected:
     }
 
     VirtualClock clock;
+    FakeDiskSpace disk;
     QTemporaryDir dir;
     std::optional<ModelStore> store;
     StandIn standIn;

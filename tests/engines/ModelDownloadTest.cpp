@@ -134,6 +134,7 @@ private:
 };
 
 struct DownloadFixture : ::testing::Test {
+    SystemClock systemClock;
     QTemporaryDir tmp;
     HttpsFileServer server;
     QString destination;
@@ -160,7 +161,7 @@ struct DownloadFixture : ::testing::Test {
         ModelDownload d(
             url, destination, std::move(resume),
             [&](qint64 w, qint64 e) { run.progress << qMakePair(w, e); },
-            [&](const ModelTransfer::Result& r) { run.result = r; }, clock);
+            [&](const ModelTransfer::Result& r) { run.result = r; }, clock ? *clock : systemClock);
         d.start();
         spinUntil([&] { return run.result.has_value(); }, 20000);
         return run;
@@ -274,10 +275,13 @@ TEST_F(DownloadFixture, CancelEndsCancelledWithResumeData)
     server.stallHalfway = true;
     std::optional<ModelTransfer::Result> result;
     int finishes = 0;
-    ModelDownload d(server.url("/model.gguf"), destination, std::nullopt, {}, [&](const ModelTransfer::Result& r) {
-        result = r;
-        ++finishes;
-    });
+    ModelDownload d(
+        server.url("/model.gguf"), destination, std::nullopt, {},
+        [&](const ModelTransfer::Result& r) {
+            result = r;
+            ++finishes;
+        },
+        systemClock);
     d.start();
     ASSERT_TRUE(spinUntil([&] { return QFileInfo(destination).size() >= server.content.size() / 2; }));
     std::optional<std::optional<QByteArray>> resume;
@@ -301,7 +305,7 @@ TEST_F(DownloadFixture, StoreResumesAfterAnInterruptionAndInstalls)
     spec.bytes = server.content.size();
     spec.sha256 = QString::fromLatin1(QCryptographicHash::hash(server.content, QCryptographicHash::Sha256).toHex());
     FakeDiskSpace disk;
-    ModelStore store(spec, tmp.filePath("Models"), nullptr, &disk);
+    ModelStore store(spec, tmp.filePath("Models"), disk, ModelDownload::factory(systemClock));
     int ready = 0;
     store.setOnReady([&] { ++ready; });
 

@@ -71,7 +71,7 @@ struct StoreFixture {
     ModelStore& make()
     {
         store = std::make_unique<ModelStore>(
-            spec, dir(), nullptr, &disk,
+            spec, dir(), disk,
             [this](const QUrl& url, const QString& dest, std::optional<QByteArray> resume, ModelTransfer::Progress p,
                    ModelTransfer::Finished f) -> std::unique_ptr<ModelTransfer> {
                 auto t = std::make_shared<ScriptedTransfer>();

@@ -4,6 +4,7 @@
 
 #include "engines/AppleIntelligenceProvider.h"
 #include "engines/ProviderHub.h"
+#include "platform/Clock.h"
 #include "platform/fakes/FakeDefaults.h"
 #include "platform/fakes/FakeDiskSpace.h"
 #include "platform/fakes/FakeKeychain.h"
@@ -51,6 +52,7 @@ struct IdleTransfer final : ModelTransfer {
 };
 
 struct HubFixture : ::testing::Test {
+    SystemClock clock; // the server engines' time-outs
     QTemporaryDir tmp;
     FakeDefaults defaults;
     Preferences prefs{defaults};
@@ -86,18 +88,15 @@ struct HubFixture : ::testing::Test {
             v.open(QIODevice::WriteOnly);
             v.write(spec.sha256.toUtf8());
         }
-        store = std::make_unique<ModelStore>(spec, dir, nullptr, &disk,
-                                             [](auto&&...) -> std::unique_ptr<ModelTransfer> {
-                                                 return std::make_unique<IdleTransfer>();
-                                             });
-        hub = std::make_unique<ProviderHub>(
-            prefs, *store,
-            [this](ModelStore&, AppleIntelligenceProvider&) {
-                auto p = std::make_unique<RecordingProvider>();
-                builtIn = p.get();
-                return ProviderHub::BuiltIn{std::move(p), [this] { ++builtInWarmUps; }};
-            },
-            nullptr, &onDevice, &keychain);
+        store = std::make_unique<ModelStore>(spec, dir, disk, [](auto&&...) -> std::unique_ptr<ModelTransfer> {
+            return std::make_unique<IdleTransfer>();
+        });
+        hub = std::make_unique<ProviderHub>(prefs, *store, keychain, onDevice, clock,
+                                            [this](ModelStore&, AppleIntelligenceProvider&) {
+                                                auto p = std::make_unique<RecordingProvider>();
+                                                builtIn = p.get();
+                                                return ProviderHub::BuiltIn{std::move(p), [this] { ++builtInWarmUps; }};
+                                            });
     }
 };
 
@@ -146,7 +145,7 @@ TEST(Future, CancelIsNotAnErrorAndContinuationsRunLater)
 TEST(AppleIntelligenceProvider, OnDeviceEngineOverItsPlatformModel)
 {
     FakeOnDeviceModel model;
-    AppleIntelligenceProvider apple(&model);
+    AppleIntelligenceProvider apple(model);
     EXPECT_EQ(apple.style(), PromptStyle::Instruct);
 
     CompletionRequest r;
@@ -195,7 +194,8 @@ TEST(AppleIntelligenceProvider, OnDeviceEngineOverItsPlatformModel)
 
 TEST(AppleIntelligenceProvider, LinuxHasNoSystemModel)
 {
-    AppleIntelligenceProvider apple;
+    const auto none = OnDeviceModel::createSystem();
+    AppleIntelligenceProvider apple(*none);
     const ProviderStatus s = await(apple.status())->value();
     EXPECT_EQ(s, ProviderStatus::unavailable(QStringLiteral("This computer can't run Apple Intelligence")));
     auto out = await(apple.complete(CompletionRequest{}));

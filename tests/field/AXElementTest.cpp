@@ -15,9 +15,9 @@ QString attr(const char* n) { return QString::fromLatin1(n); }
 TEST(AXElement, FlipsAccessibilityRectanglesToTheBottomLeftSpace)
 {
     FakeScreenGeometry screen(QRectF(0, 0, 1440, 900));
-    EXPECT_EQ(AXElement::appKitRect(QRectF(100, 50, 200, 20)), QRectF(100, 830, 200, 20));
+    EXPECT_EQ(AXElement::appKitRect(QRectF(100, 50, 200, 20), screen), QRectF(100, 830, 200, 20));
     screen.frame = QRectF();
-    EXPECT_EQ(AXElement::appKitRect(QRectF(100, 50, 200, 20)), QRectF(100, -70, 200, 20));
+    EXPECT_EQ(AXElement::appKitRect(QRectF(100, 50, 200, 20), screen), QRectF(100, -70, 200, 20));
 }
 
 TEST(AXElement, ReadsTypedValuesAndTreatsOtherTypesAsAbsent)
@@ -28,7 +28,7 @@ TEST(AXElement, ReadsTypedValuesAndTreatsOtherTypesAsAbsent)
     e->attributes[attr(ax::NumberOfCharacters)] = qint64(12);
     e->attributes[attr(ax::URL)] = QStringLiteral("https://www.example.org/a");
     e->attributes[QStringLiteral("AXNumberURL")] = 5;
-    AXElement el(e->element());
+    AXElement el(e->element(), screen);
     EXPECT_EQ(el.string(attr(ax::Title)), QStringLiteral("Title"));
     EXPECT_FALSE(el.string(attr(ax::NumberOfCharacters)));
     EXPECT_EQ(el.integer(attr(ax::NumberOfCharacters)), 12);
@@ -44,7 +44,7 @@ TEST(AXElement, FrameNeedsPositionAndSize)
     FakeScreenGeometry screen(QRectF(0, 0, 1440, 900));
     auto e = makeFakeElement(1, attr(ax::TextField));
     e->attributes[attr(ax::Position)] = QPointF(100, 50);
-    AXElement el(e->element());
+    AXElement el(e->element(), screen);
     EXPECT_FALSE(el.frame());
     e->attributes[attr(ax::Size)] = QSizeF(200, 20);
     EXPECT_EQ(el.frame(), QRectF(100, 830, 200, 20));
@@ -58,7 +58,7 @@ TEST(AXElement, BoundsOfZeroHeightAreAbsent)
     e->boundsFor = [](AXRange r) -> std::optional<QRectF> {
         return r.length == 0 ? QRectF(10, 10, 0, 0) : QRectF(10, 10, 8, 16);
     };
-    AXElement el(e->element());
+    AXElement el(e->element(), screen);
     EXPECT_FALSE(el.bounds({3, 0}));
     EXPECT_EQ(el.bounds({2, 1}), QRectF(10, 874, 8, 16));
 }

@@ -1,5 +1,6 @@
 #include "platform/ActiveApp.h"
 #include "platform/AtSpiAccessibility.h"
+#include "platform/fakes/FakeAccessibilityAccess.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -39,7 +40,8 @@ TEST(AppIdentifier, ProcessLookups)
 
 TEST(AtSpiAccessibility, NeverTalksToItsOwnProcess)
 {
-    AtSpiAccessibility accessibility;
+    FakeAccessibilityAccess access;
+    AtSpiAccessibility accessibility(access);
     const qint64 own = QCoreApplication::applicationPid();
     EXPECT_TRUE(accessibility.application(own).isNull());
     EXPECT_EQ(accessibility.createObserver(own, [](const AccessibilityElement&, const QString&) {}), nullptr);

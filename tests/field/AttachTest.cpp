@@ -15,7 +15,7 @@ TEST_F(Attach, WatchesTheFocusedElementAndReportsChanges)
     source->attach(pid);
     EXPECT_EQ(changes, std::vector<Change>{Change::app});
     EXPECT_TRUE(source->hasObserver());
-    EXPECT_EQ(source->watched(), AXElement(field->element()));
+    EXPECT_EQ(source->watched(), AXElement(field->element(), screen));
     EXPECT_EQ(ax.registrations(app->element(), attr(ax::FocusedUIElementChanged)), 1);
     EXPECT_EQ(ax.registrations(field->element(), attr(ax::ValueChanged)), 1);
     EXPECT_EQ(ax.registrations(field->element(), attr(ax::SelectedTextChanged)), 1);
@@ -30,7 +30,7 @@ TEST_F(Attach, WatchesTheFocusedElementAndReportsChanges)
     focus(other);
     ax.post(other->element(), attr(ax::FocusedUIElementChanged));
     EXPECT_EQ(changes.back(), Change::focus);
-    EXPECT_EQ(source->watched(), AXElement(other->element()));
+    EXPECT_EQ(source->watched(), AXElement(other->element(), screen));
     EXPECT_EQ(ax.registrations(field->element(), attr(ax::ValueChanged)), 0);
     EXPECT_EQ(ax.registrations(other->element(), attr(ax::ValueChanged)), 1);
 }
@@ -49,7 +49,7 @@ TEST_F(Attach, RetriesUntilAFocusedElementShowsUp)
     clock.advance(Millis(1299));
     EXPECT_FALSE(source->watched());
     clock.advance(Millis(1)); // third look, 2.5 s
-    EXPECT_EQ(source->watched(), AXElement(field->element()));
+    EXPECT_EQ(source->watched(), AXElement(field->element(), screen));
     EXPECT_EQ(changes.back(), Change::focus);
     EXPECT_TRUE(log.lines.contains(QStringLiteral("attached to org.example.Editor on a later look, after 1500 ms")));
     EXPECT_EQ(clock.pendingCount(), 0u);
@@ -89,7 +89,7 @@ TEST_F(Attach, SwitchingApplicationsCancelsTheRetries)
     EXPECT_FALSE(source->isRetrying());
     focus(field); // the old application's field shows up late: nobody looks
     clock.advance(Millis(20000));
-    EXPECT_EQ(source->watched(), AXElement(otherField->element()));
+    EXPECT_EQ(source->watched(), AXElement(otherField->element(), screen));
     EXPECT_EQ(source->snapshot()->bundleID, QStringLiteral("org.example.Other"));
 }
 

@@ -10,7 +10,7 @@ QRectF flipped(QRectF r) { return QRectF(r.x(), 900 - r.y() - r.height(), r.widt
 
 class Caret : public FieldFixture {
 protected:
-    AXElement element() { return AXElement(field->element()); }
+    AXElement element() { return AXElement(field->element(), screen); }
 };
 
 } // namespace

@@ -1,10 +1,6 @@
 #include "field/ContextCollector.h"
 
-#include "platform/fakes/FakeActiveApp.h"
-#include "platform/fakes/FakeClipboard.h"
-#include "platform/UserAccount.h"
-#include "platform/fakes/FakeDefaults.h"
-#include "platform/fakes/FakeUserAccount.h"
+#include "platform/fakes/FakePlatform.h"
 #include "settings/Preferences.h"
 
 #include <gtest/gtest.h>
@@ -23,12 +19,12 @@ ScreenLine line(const QString& text, double y, double x = 100, double w = 400)
 
 class ContextCollectorTest : public ::testing::Test {
 protected:
-    VirtualClock clock{QDateTime(QDate(2026, 1, 5), QTime(9, 30))};
-    ScopedSharedClock sharedClock{clock};
-    FakeActiveApp apps;
+    FakePlatform platform;
+    VirtualClock& clock = platform.clock();
+    FakeActiveApp& apps = platform.activeApp();
     FakeDefaults defaults;
     Preferences prefs{defaults};
-    FakeClipboard clipboard;
+    FakeClipboard& clipboard = platform.clipboard();
     std::unique_ptr<ContextCollector> collector;
 
     struct PendingRead {
@@ -42,18 +38,14 @@ protected:
 
     void SetUp() override
     {
-        ActiveApp::setShared(&apps);
+        clock.setNow(QDateTime(QDate(2026, 1, 5), QTime(9, 30)));
         make();
     }
-    void TearDown() override
-    {
-        collector.reset();
-        ActiveApp::setShared(nullptr);
-    }
+    void TearDown() override { collector.reset(); }
 
     void make()
     {
-        collector = std::make_unique<ContextCollector>(prefs, clipboard, clock);
+        collector = std::make_unique<ContextCollector>(prefs, platform);
         collector->fullName = [] { return QStringLiteral("Ada Lovelace"); };
         collector->allowsCapture = [](const QString&) { return true; };
         collector->allowsNearby = [] { return true; };
@@ -236,15 +228,13 @@ TEST_F(ContextCollectorTest, WriterNameFromTheFullName)
 
 TEST_F(ContextCollectorTest, WriterNameComesFromTheAccountByDefault)
 {
-    FakeUserAccount account;
+    FakeUserAccount& account = platform.userAccount();
     account.name = QStringLiteral("Grace Brewster Hopper");
-    UserAccount::setShared(&account);
-    ContextCollector fresh(prefs, clipboard, clock);
+    ContextCollector fresh(prefs, platform);
     EXPECT_EQ(fresh.context(field(), std::nullopt, {}).writerName, QStringLiteral("Grace"));
     account.name = QStringLiteral("guest");
-    ContextCollector generic(prefs, clipboard, clock);
+    ContextCollector generic(prefs, platform);
     EXPECT_FALSE(generic.context(field(), std::nullopt, {}).writerName);
-    UserAccount::setShared(nullptr);
 }
 
 TEST_F(ContextCollectorTest, FirstRequestStartsOneReadAndLaterOnesUseTheCache)

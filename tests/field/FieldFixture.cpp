@@ -34,7 +34,7 @@ void FieldFixture::SetUp()
     workspace.add(pid, QStringLiteral("org.example.Editor"), QStringLiteral("Editor"));
     field = makeField(attr(ax::TextField), QString());
     focus(field);
-    source = std::make_unique<AXFieldSource>(&injector, ax, workspace, clock);
+    source = std::make_unique<AXFieldSource>(&injector, ax, workspace, screen, clock);
     source->onChange = [this](AXFieldSource::Change c) { changes.push_back(c); };
 }
 

@@ -38,7 +38,7 @@ protected:
         };
     }
     void select(int p) { web->attributes[attr(ax::SelectedTextMarkerRange)] = QVariant::fromValue(AXTextMarkerRange{AXTextMarker{p}, AXTextMarker{p}}); }
-    AXFieldSource::Caret caret(int location) { return AXFieldSource::markerCaret(AXElement(editor->element()), location, text.left(location)); }
+    AXFieldSource::Caret caret(int location) { return AXFieldSource::markerCaret(AXElement(editor->element(), screen), location, text.left(location)); }
 
     QString text;
     std::function<std::optional<QRectF>(int, int)> boxes = [](int, int) { return std::nullopt; };

@@ -1,10 +1,6 @@
 #include "field/ScreenText.h"
 
-#include "platform/fakes/FakeAccessibility.h"
-#include "platform/fakes/FakeActiveApp.h"
-#include "platform/fakes/FakeScreen.h"
-#include "platform/fakes/FakeWindowCapture.h"
-#include "platform/fakes/FakeWindowList.h"
+#include "platform/fakes/FakePlatform.h"
 
 #include <QCoreApplication>
 
@@ -27,8 +23,8 @@ Element textElement(const QString& role, const QString& text, QRectF frame)
 
 class ScreenTextWalk : public ::testing::Test {
 protected:
-    FakeAccessibility accessibility;
-    ScopedFakeAccessibility scoped{accessibility};
+    FakePlatform platform;
+    FakeAccessibility& accessibility = platform.accessibility();
     Element app = makeFakeElement(kPid, QString::fromLatin1(ax::Application));
     Element window = makeFakeElement(kPid, QString::fromLatin1(ax::Window));
 
@@ -74,9 +70,9 @@ TEST_F(ScreenTextWalk, TextKindsSecureFieldsFramesAndObjectMarks)
     label->addChild(textElement(QString::fromLatin1(ax::StaticText), QStringLiteral("child of label"), QRectF(10, 130, 300, 20)));
     group->addChild(label);
 
-    const auto focused = ScreenText::focusedWindow(kPid);
+    const auto focused = ScreenText::focusedWindow(platform, kPid);
     ASSERT_TRUE(focused);
-    EXPECT_EQ(texts(ScreenText::axLines(*focused, 1600, 0.15)),
+    EXPECT_EQ(texts(ScreenText::axLines(platform.clock(), *focused, 1600, 0.15)),
               (QStringList{QStringLiteral("Subject line"), QStringLiteral("See the notes"), QStringLiteral("Label"),
                            QStringLiteral("linked page")}));
     EXPECT_EQ(inside->messages, 0);
@@ -88,14 +84,14 @@ TEST_F(ScreenTextWalk, ElementBudgetIsBreadthFirstAndLongTextKeepsItsEnd)
     // The window counts one; 3 labels fit in a budget of 4.
     for (int i = 0; i < 5; ++i)
         window->addChild(textElement(QString::fromLatin1(ax::StaticText), QStringLiteral("Label %1").arg(i), QRectF(10, 10 + 30 * i, 300, 20)));
-    EXPECT_EQ(texts(ScreenText::axLines(AXElement(window->element()), 4, 1.0)),
+    EXPECT_EQ(texts(ScreenText::axLines(platform.clock(), AXElement(window->element(), platform.screenGeometry()), 4, 1.0)),
               (QStringList{QStringLiteral("Label 0"), QStringLiteral("Label 1"), QStringLiteral("Label 2")}));
 
     Element big = textElement(QString::fromLatin1(ax::TextArea), QString(3800, QLatin1Char('a')) + QString(1200, QLatin1Char('z')),
                               QRectF(10, 200, 300, 200));
     Element w2 = makeFakeElement(kPid, QString::fromLatin1(ax::Window));
     w2->addChild(big);
-    const auto lines = ScreenText::axLines(AXElement(w2->element()), 10, 1.0);
+    const auto lines = ScreenText::axLines(platform.clock(), AXElement(w2->element(), platform.screenGeometry()), 10, 1.0);
     ASSERT_EQ(lines.size(), 1);
     EXPECT_EQ(lines[0].text, QString(1200, QLatin1Char('z')));
 }
@@ -103,30 +99,24 @@ TEST_F(ScreenTextWalk, ElementBudgetIsBreadthFirstAndLongTextKeepsItsEnd)
 TEST_F(ScreenTextWalk, WindowMatchingAllowsLessThanEightPoints)
 {
     window->frame = QRectF(100, 100, 800, 600);
-    EXPECT_TRUE(ScreenText::axWindow(kPid, QRectF(107, 93, 10, 10)));
-    EXPECT_FALSE(ScreenText::axWindow(kPid, QRectF(108, 100, 800, 600)));
-    EXPECT_FALSE(ScreenText::axWindow(kPid + 1, QRectF(100, 100, 800, 600)));
+    EXPECT_TRUE(ScreenText::axWindow(platform, kPid, QRectF(107, 93, 10, 10)));
+    EXPECT_FALSE(ScreenText::axWindow(platform, kPid, QRectF(108, 100, 800, 600)));
+    EXPECT_FALSE(ScreenText::axWindow(platform, kPid + 1, QRectF(100, 100, 800, 600)));
 }
 
 class ScreenTextNearby : public ::testing::Test {
 protected:
-    FakeWindowList list;
-    FakeActiveApp apps;
+    FakePlatform platform;
+    FakeWindowList& list = platform.windowList();
+    FakeActiveApp& apps = platform.activeApp();
     void SetUp() override
     {
-        WindowList::setShared(&list);
-        ActiveApp::setShared(&apps);
         apps.add(1, QStringLiteral("field.app"), QStringLiteral("Field"));
         apps.add(2, QStringLiteral("org.gnome.Evolution"), QStringLiteral("Mail"));
         apps.add(3, QStringLiteral("org.keepassxc.KeePassXC"), QStringLiteral("KeePassXC"));
         apps.add(4, QStringLiteral("chat.app"), QString());
         apps.add(5, QStringLiteral("notes.app"), QStringLiteral("Notes"));
         apps.add(6, QStringLiteral("blocked.app"), QStringLiteral("Blocked"));
-    }
-    void TearDown() override
-    {
-        WindowList::setShared(nullptr);
-        ActiveApp::setShared(nullptr);
     }
     static ListedWindow win(qint64 pid, QRectF bounds, int layer = 0) { return {quint64(pid * 10 + bounds.x()), pid, layer, bounds}; }
 };
@@ -146,7 +136,7 @@ TEST_F(ScreenTextNearby, OnePerAppFrontmostFirstWithinTheLimit)
         win(5, QRectF(900, 620, 400, 300)),      // beyond the limit
     };
     const auto allowed = [](const QString& id) { return id != QLatin1String("blocked.app"); };
-    const auto nearby = ScreenText::nearbyWindows(1, std::nullopt, allowed, 2);
+    const auto nearby = ScreenText::nearbyWindows(platform, 1, std::nullopt, allowed, 2);
     ASSERT_EQ(nearby.size(), 2);
     EXPECT_EQ(nearby[0].app, QStringLiteral("Mail"));
     EXPECT_EQ(nearby[0].bounds, QRectF(820, 0, 500, 400));
@@ -159,13 +149,13 @@ TEST_F(ScreenTextNearby, OnlyWindowsOnTheFieldsScreen)
     list.list = {win(2, QRectF(2000, 100, 800, 600)), win(5, QRectF(100, 100, 800, 600))};
     auto allowed = [](const QString&) { return true; };
     // No field frame: the main screen.
-    auto nearby = ScreenText::nearbyWindows(1, std::nullopt, allowed, 2);
+    auto nearby = ScreenText::nearbyWindows(platform, 1, std::nullopt, allowed, 2);
     ASSERT_EQ(nearby.size(), 1);
     EXPECT_EQ(nearby[0].app, QStringLiteral("Notes"));
 
     // A field on the second screen (screen space, y up over a 1080-high primary screen).
-    FakeScreenGeometry primary(QRectF(0, 0, 1920, 1080));
-    nearby = ScreenText::nearbyWindows(1, QRectF(2100, 1080 - 420, 300, 20), allowed, 2);
+    platform.screenGeometry().frame = QRectF(0, 0, 1920, 1080);
+    nearby = ScreenText::nearbyWindows(platform, 1, QRectF(2100, 1080 - 420, 300, 20), allowed, 2);
     ASSERT_EQ(nearby.size(), 1);
     EXPECT_EQ(nearby[0].app, QStringLiteral("Mail"));
 }
@@ -201,15 +191,13 @@ TEST(ScreenTextRecognition, RecognitionRunsBelowThreeHundredCharacters)
 
 TEST_F(ScreenTextNearby, OcrCapturesTheAppsWindowAtTheScreenScale)
 {
-    FakeWindowCapture capture;
-    FakeTextRecognition recognition;
-    WindowCapture::setShared(&capture);
-    TextRecognition::setShared(&recognition);
+    FakeWindowCapture& capture = platform.windowCapture();
+    FakeTextRecognition& recognition = platform.textRecognition();
     list.list = {win(2, QRectF(0, 0, 900, 700)), win(1, QRectF(100, 50, 800, 600))};
     recognition.result = QVector<RecognizedText>{{QStringLiteral("Hello"), QRectF(0.1, 0.8, 0.5, 0.05)}};
 
     std::optional<QVector<ScreenLine>> got;
-    ScreenText::ocrLines(QStringLiteral("field.app"), std::nullopt, [&](auto lines) { got = lines; });
+    ScreenText::ocrLines(platform, QStringLiteral("field.app"), std::nullopt, [&](auto lines) { got = lines; });
     ASSERT_TRUE(got);
     ASSERT_EQ(got->size(), 1);
     EXPECT_EQ(got->at(0).frame.topLeft(), QPointF(180, 140));
@@ -219,15 +207,12 @@ TEST_F(ScreenTextNearby, OcrCapturesTheAppsWindowAtTheScreenScale)
 
     // No window of the application: empty, no error. A failed capture: an error.
     got.reset();
-    ScreenText::ocrLines(QStringLiteral("missing.app"), std::nullopt, [&](auto lines) { got = lines; });
+    ScreenText::ocrLines(platform, QStringLiteral("missing.app"), std::nullopt, [&](auto lines) { got = lines; });
     EXPECT_TRUE(got && got->isEmpty());
     capture.fails = true;
     got = QVector<ScreenLine>{};
-    ScreenText::ocrLines(QStringLiteral("field.app"), std::nullopt, [&](auto lines) { got = lines; });
+    ScreenText::ocrLines(platform, QStringLiteral("field.app"), std::nullopt, [&](auto lines) { got = lines; });
     EXPECT_FALSE(got);
-
-    WindowCapture::setShared(nullptr);
-    TextRecognition::setShared(nullptr);
 }
 
 TEST(ScreenTextPasswordManagers, KnownIdentifiersInAnyCase)

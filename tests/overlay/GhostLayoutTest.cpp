@@ -208,8 +208,7 @@ TEST(GhostLayout, UnboundedAreaStaysFiniteWithThreeRowsBelow)
 TEST(GhostPanel, ShowsWithoutAnyScreenAndKeepsContentWhenHidden)
 {
     FakeOverlayScreens none;
-    ScopedOverlayScreens scoped(none);
-    GhostPanel panel;
+    GhostPanel panel(none);
     GhostContent c = content(words(20), 300);
     c.allowWrap = true;
     panel.show(c);
@@ -225,8 +224,7 @@ TEST(GhostPanel, FlatTextIsShapedToItsGlyphs)
 {
     FakeOverlayScreens screens;
     screens.list = {ScreenArea{kBounds, kBounds}};
-    ScopedOverlayScreens scoped(screens);
-    GhostPanel panel;
+    GhostPanel panel(screens);
     panel.show(content(QStringLiteral("world is wide")));
     auto* view = qobject_cast<GhostView*>(panel.window());
     ASSERT_NE(view, nullptr);
@@ -246,7 +244,6 @@ TEST(GhostPanel, PicksTheScreenHoldingTheCaret)
     FakeOverlayScreens screens;
     screens.list = {ScreenArea{QRectF(0, 0, 1000, 800), QRectF(0, 40, 1000, 760)},
                     ScreenArea{QRectF(1000, 0, 800, 600), QRectF(1000, 0, 800, 600)}};
-    ScopedOverlayScreens scoped(screens);
     EXPECT_EQ(screens.screenFor(QPointF(1200, 10))->frame, screens.list[1].frame);
     EXPECT_EQ(screens.screenFor(QPointF(5000, 10))->frame, screens.list[0].frame);
 }

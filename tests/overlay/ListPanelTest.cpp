@@ -59,12 +59,11 @@ class ListPanels : public ::testing::Test {
 protected:
     void SetUp() override { screens.list = {ScreenArea{QRectF(0, 0, 1600, 1000), kVisible}}; }
     FakeOverlayScreens screens;
-    ScopedOverlayScreens scoped{screens};
 };
 
 TEST_F(ListPanels, AlternativesShowResetsTheHighlightAndHideEmptiesTheList)
 {
-    AlternativesPanel panel;
+    AlternativesPanel panel(screens);
     const QRectF caret(200, 500, 2, 18);
     panel.show({"lo", " world", " there "}, "hel", "hel", "tab", caret);
     EXPECT_TRUE(panel.isVisible());
@@ -93,7 +92,7 @@ TEST_F(ListPanels, AlternativesShowResetsTheHighlightAndHideEmptiesTheList)
 
 TEST_F(ListPanels, EmojiHighlightStaysOnlyForTheSameWordAndGlyphs)
 {
-    EmojiPickerPanel panel;
+    EmojiPickerPanel panel(screens);
     const QRectF caret(200, 500, 2, 18);
     const QList<EmojiItem> rockets{{"🚀", "rocket"}, {"🛸", "flying_saucer"}, {"✨", "sparkles"}};
     panel.show(rockets, ":roc", caret);
@@ -126,7 +125,7 @@ TEST_F(ListPanels, EmojiHighlightStaysOnlyForTheSameWordAndGlyphs)
 
 TEST_F(ListPanels, FiveEmojiAreOneHundredSixtyTwoHighAndOpenAboveNearTheBottom)
 {
-    EmojiPickerPanel panel;
+    EmojiPickerPanel panel(screens);
     const QList<EmojiItem> five{{"1️⃣", "one"}, {"2️⃣", "two"}, {"3️⃣", "three"}, {"4️⃣", "four"}, {"5️⃣", "five"}};
     panel.show(five, ":n", QRectF(300, 120, 2, 18));
     const QRectF f = overlay::frame(panel.window());
@@ -144,7 +143,7 @@ namespace {
 
 TEST_F(ListPanels, EachRowIsOneAccessibleElementWithTheSelectedTrait)
 {
-    EmojiPickerPanel panel;
+    EmojiPickerPanel panel(screens);
     panel.show({{"🚀", "rocket"}, {"✨", "sparkles"}}, ":r", QRectF(200, 500, 2, 18));
     panel.move(1);
     QAccessibleInterface* list = QAccessible::queryAccessibleInterface(panel.window());

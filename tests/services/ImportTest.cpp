@@ -1,4 +1,5 @@
 #include "app/services/Import.h"
+#include "platform/Clock.h"
 
 #include "platform/fakes/FakeDefaults.h"
 #include "platform/fakes/FakeKeychain.h"
@@ -152,11 +153,12 @@ TEST(ImportFromFiles, EarlierDomainFileOfTheJsonStoreIsImported)
     FakeKeychain keys;
     writeFile(config.filePath(QStringLiteral("app.quarmel.Quarmel.json")),
               R"({"completionLength":"short","NSWindow Frame Main":"1 2 3 4","introSeen":true})");
+    VirtualClock clock;
     {
-        JsonFileDefaults defaults(config.path());
+        JsonFileDefaults defaults(clock, config.path());
         migrateFromEarlierProduct(defaults, support.path(), Keychain(keys));
     }
-    JsonFileDefaults reread(config.path());
+    JsonFileDefaults reread(clock, config.path());
     EXPECT_EQ(reread.object(QStringLiteral("completionLength")), QStringLiteral("short"));
     EXPECT_EQ(reread.object(QStringLiteral("introSeen")), true);
     EXPECT_FALSE(reread.contains(QStringLiteral("NSWindow Frame Main")));

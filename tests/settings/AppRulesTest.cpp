@@ -18,7 +18,6 @@ using namespace std::chrono_literals;
 class AppRulesTest : public ::testing::Test {
 protected:
     VirtualClock clock;
-    ScopedSharedClock scoped{clock};
     QTemporaryDir dir;
     QString path() const { return dir.filePath(QStringLiteral("rules.json")); }
     QDateTime now() const { return clock.now(); }

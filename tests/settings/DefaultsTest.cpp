@@ -17,6 +17,9 @@
 namespace tq {
 
 namespace {
+// Dates the files a store moves aside.
+VirtualClock clock_;
+
 class ScopedEnv {
 public:
     ScopedEnv(const char* name, const QByteArray& value) : name_(name), old_(qgetenv(name)), had_(qEnvironmentVariableIsSet(name))
@@ -51,7 +54,7 @@ TEST(Defaults, TypedValuesSurviveTheJsonFile)
     const QString file = home.filePath(QStringLiteral("Tessaquill/com.morvenfax.tessaquill.json"));
     const QDateTime when = dateFromSecondsSince2001(789012345.5);
     {
-        JsonFileDefaults d;
+        JsonFileDefaults d(clock_);
         EXPECT_EQ(d.folder(), home.filePath(QStringLiteral("Tessaquill")));
         d.set(QStringLiteral("int"), qlonglong(2));
         d.set(QStringLiteral("bool"), true);
@@ -72,7 +75,7 @@ TEST(Defaults, TypedValuesSurviveTheJsonFile)
     EXPECT_EQ(json.value(QStringLiteral("date")).toObject().value(QStringLiteral("$date")).toDouble(), 789012345.5);
     EXPECT_FALSE(json.contains(QStringLiteral("gone")));
 
-    JsonFileDefaults d;
+    JsonFileDefaults d(clock_);
     auto type = [&](const char* key) { return d.object(QString::fromLatin1(key)).metaType().id(); };
     EXPECT_EQ(type("int"), QMetaType::LongLong);
     EXPECT_EQ(d.object(QStringLiteral("int")), QVariant(qlonglong(2)));
@@ -91,7 +94,7 @@ TEST(Defaults, SettingsReadBackFromRealFiles)
 {
     QTemporaryDir home;
     {
-        JsonFileDefaults d(home.path());
+        JsonFileDefaults d(clock_, home.path());
         Preferences prefs(d);
         prefs.setIsEnabled(false);
         prefs.setKeyHintsShown(2);
@@ -99,7 +102,7 @@ TEST(Defaults, SettingsReadBackFromRealFiles)
         prefs.setTriggerKey(KeyCombo{keycode::F5, ModifierSet::shift});
         prefs.setTextScale(1.0);
     }
-    JsonFileDefaults d(home.path());
+    JsonFileDefaults d(clock_, home.path());
     Preferences prefs(d);
     EXPECT_FALSE(prefs.isEnabled());
     EXPECT_EQ(prefs.keyHintsShown(), 2);
@@ -111,7 +114,7 @@ TEST(Defaults, SettingsReadBackFromRealFiles)
 TEST(Defaults, DomainsLayerAndArgumentsStayInMemory)
 {
     QTemporaryDir home;
-    JsonFileDefaults d(home.path());
+    JsonFileDefaults d(clock_, home.path());
     d.setPersistentDomain({{QStringLiteral("NSAutomaticInlinePredictionEnabled"), false},
                            {QStringLiteral("AppleLanguages"), QVariantList{QStringLiteral("en")}}},
                           QLatin1String(Defaults::kGlobalDomain));
@@ -125,7 +128,7 @@ TEST(Defaults, DomainsLayerAndArgumentsStayInMemory)
     EXPECT_EQ(all.value(QStringLiteral("NSForceRightToLeftWritingDirection")), QVariant(true));
     EXPECT_TRUE(all.contains(QStringLiteral("NSAutomaticInlinePredictionEnabled")));
 
-    JsonFileDefaults fresh(home.path());
+    JsonFileDefaults fresh(clock_, home.path());
     EXPECT_FALSE(fresh.contains(QStringLiteral("NSForceRightToLeftWritingDirection")));
     EXPECT_EQ(fresh.object(QStringLiteral("AppleLanguages")), QVariant(QVariantList{QStringLiteral("ar")}));
 
@@ -146,7 +149,6 @@ TEST(Defaults, DomainsLayerAndArgumentsStayInMemory)
 TEST(Defaults, UndecodableFileIsMovedAside)
 {
     VirtualClock clock;
-    ScopedSharedClock scoped(clock);
     for (const QByteArray& bytes : {QByteArray("{\"isEnabled\": fals"), QByteArray("[1,2]"),
                                     QByteArray(R"({"x":{"$data":"***"}})"), QByteArray(R"({"x":null})")}) {
         QTemporaryDir home;
@@ -156,14 +158,14 @@ TEST(Defaults, UndecodableFileIsMovedAside)
             ASSERT_TRUE(f.open(QIODevice::WriteOnly));
             f.write(bytes);
         }
-        JsonFileDefaults d(home.path());
+        JsonFileDefaults d(clock, home.path());
         Preferences prefs(d);
         EXPECT_TRUE(prefs.isEnabled());
         prefs.setIsEnabled(false);
         const QStringList aside = QDir(home.path()).entryList({QStringLiteral("*.corrupt-*")});
         ASSERT_EQ(aside.size(), 1) << bytes.constData();
         EXPECT_EQ(readFile(home.filePath(aside.first())), bytes);
-        EXPECT_FALSE(JsonFileDefaults(home.path()).object(QStringLiteral("isEnabled")).toBool());
+        EXPECT_FALSE(JsonFileDefaults(clock, home.path()).object(QStringLiteral("isEnabled")).toBool());
     }
 }
 

@@ -1,3 +1,4 @@
+#include "platform/Clock.h"
 #include "platform/KeyNames.h"
 #include "platform/fakes/FakeKeyLayout.h"
 #include "settings/Enums.h"
@@ -44,6 +45,7 @@ TEST(SettingsEnums, CasesKeepTheirOrderAndLabels)
 
 TEST(KeyCombo, JsonFormRequiresBothMembers)
 {
+    const FakeKeyLayout layout;
     const KeyCombo trigger{keycode::Space, {ModifierSet::control, ModifierSet::option}};
     EXPECT_EQ(trigger.toJsonData(), QByteArray(R"({"keyCode":49,"modifiers":6})"));
     EXPECT_EQ(KeyCombo::fromJsonData(trigger.toJsonData()), trigger);
@@ -83,26 +85,26 @@ TEST(KeyCombo, SymbolsAndKeycapsFollowTheFixedOrder)
     EXPECT_EQ(all.symbols(), QString::fromUtf8("⌃⌥⇧⌘"));
     EXPECT_EQ(ModifierSet().symbols(), QString());
 
+    const FakeKeyLayout layout;
     const KeyCombo trigger{keycode::Space, {ModifierSet::option, ModifierSet::control}};
-    EXPECT_EQ(trigger.keycaps(), (QStringList{QStringLiteral("Ctrl"), QStringLiteral("Alt"), QStringLiteral("Space")}));
-    EXPECT_EQ(trigger.displayText(), QStringLiteral("Ctrl+Alt+Space"));
-    EXPECT_EQ((KeyCombo{keycode::Tab, {}}).keycaps(), QStringList{QStringLiteral("Tab")});
-    EXPECT_EQ((KeyCombo{keycode::Down, ModifierSet::option}).displayText(), QString::fromUtf8("Alt+↓"));
+    EXPECT_EQ(trigger.keycaps(layout), (QStringList{QStringLiteral("Ctrl"), QStringLiteral("Alt"), QStringLiteral("Space")}));
+    EXPECT_EQ(trigger.displayText(layout), QStringLiteral("Ctrl+Alt+Space"));
+    EXPECT_EQ((KeyCombo{keycode::Tab, {}}).keycaps(layout), QStringList{QStringLiteral("Tab")});
+    EXPECT_EQ((KeyCombo{keycode::Down, ModifierSet::option}).displayText(layout), QString::fromUtf8("Alt+↓"));
 }
 
 TEST(KeyNames, FixedTableThenLayoutThenCode)
 {
     FakeKeyLayout layout;
-    ScopedKeyLayout scoped(layout);
     layout.set(keycode::Tab, QStringLiteral("x"));
     layout.set(keycode::A, QStringLiteral("q"));
     layout.set(keycode::AboveTab, QStringLiteral("`"));
-    EXPECT_EQ(KeyCombo::keyName(keycode::Tab), QStringLiteral("Tab"));
-    EXPECT_EQ(KeyCombo::keyName(keycode::ForwardDelete), QStringLiteral("Del"));
-    EXPECT_EQ(KeyCombo::keyName(keycode::PageDown), QStringLiteral("Page Down"));
-    EXPECT_EQ(KeyCombo::keyName(keycode::A), QStringLiteral("Q"));
-    EXPECT_EQ(KeyCombo::keyName(keycode::AboveTab), QStringLiteral("`"));
-    EXPECT_EQ(KeyCombo::keyName(10), QStringLiteral("Key 10"));
+    EXPECT_EQ(KeyCombo::keyName(keycode::Tab, layout), QStringLiteral("Tab"));
+    EXPECT_EQ(KeyCombo::keyName(keycode::ForwardDelete, layout), QStringLiteral("Del"));
+    EXPECT_EQ(KeyCombo::keyName(keycode::PageDown, layout), QStringLiteral("Page Down"));
+    EXPECT_EQ(KeyCombo::keyName(keycode::A, layout), QStringLiteral("Q"));
+    EXPECT_EQ(KeyCombo::keyName(keycode::AboveTab, layout), QStringLiteral("`"));
+    EXPECT_EQ(KeyCombo::keyName(10, layout), QStringLiteral("Key 10"));
 }
 
 TEST(KeyNames, XkbLayoutsNameKeysLikeTheKeyboard)
@@ -122,9 +124,8 @@ TEST(KeyNames, XkbLayoutsNameKeysLikeTheKeyboard)
     // Code 63 (the fn key) has no X11 counterpart.
     EXPECT_EQ(us->character(63), std::nullopt);
 
-    ScopedKeyLayout scoped(*fr);
-    EXPECT_EQ(KeyCombo::keyName(keycode::A), QStringLiteral("Q"));
-    EXPECT_EQ(KeyCombo::keyName(33), QStringLiteral("Key 33"));
+    EXPECT_EQ(KeyCombo::keyName(keycode::A, *fr), QStringLiteral("Q"));
+    EXPECT_EQ(KeyCombo::keyName(33, *fr), QStringLiteral("Key 33"));
 }
 
 TEST(KeyNames, X11AndMacCodesMapBothWays)
@@ -154,10 +155,12 @@ TEST(KeyNames, X11AndMacCodesMapBothWays)
 TEST(KeyNames, SessionLayoutNamesLetterKeys)
 {
     // The X server's keyboard under a display, else the XKB defaults of the environment.
-    const auto a = KeyLayout::current().character(keycode::A);
+    SystemClock clock;
+    const XkbKeyLayout session(clock);
+    const auto a = session.character(keycode::A);
     ASSERT_TRUE(a.has_value());
     EXPECT_TRUE(a->at(0).isLetter());
-    EXPECT_EQ(KeyLayout::current().character(keycode::Tab), std::nullopt);
+    EXPECT_EQ(session.character(keycode::Tab), std::nullopt);
 }
 
 } // namespace tq

@@ -283,15 +283,17 @@ TEST_F(WritingMemoryTest, ForgetsOneApplicationOrEverything)
 
 TEST(WritingMemoryPassage, TrimsAndNeedsTwentyFourCharacters)
 {
-    WritingMemory m;
     VirtualClock clock;
+    FakeKeychain keys;
+    FakeCrypto crypto;
+    WritingMemory m(QString(), Keychain(keys), crypto, clock);
     m.record(QStringLiteral("   ") + filler(23) + QStringLiteral("\n\n"), QStringLiteral("app:a"), clock.now());
     EXPECT_TRUE(m.entries().isEmpty());
     m.record(QStringLiteral("  ") + filler(23) + QStringLiteral("é "), QStringLiteral("app:a"), clock.now());
     ASSERT_EQ(m.entries().size(), 1);
     EXPECT_EQ(m.entries()[0].text, filler(23) + QStringLiteral("é"));
     // Characters, not UTF-16 units: 23 emoji are 23 characters.
-    WritingMemory e;
+    WritingMemory e(QString(), Keychain(keys), crypto, clock);
     e.record(QString(QStringLiteral("🙂")).repeated(23), QStringLiteral("app:a"), clock.now());
     EXPECT_TRUE(e.entries().isEmpty());
 }
@@ -322,8 +324,10 @@ TEST(WritingMemoryPassage, LongTextsStartAtASentenceWhenEnoughRemains)
 
 TEST(WritingMemoryRecord, ExtendsTheNewestPassageInPlaceForTheSameApp)
 {
-    WritingMemory m;
     VirtualClock clock;
+    FakeKeychain keys;
+    FakeCrypto crypto;
+    WritingMemory m(QString(), Keychain(keys), crypto, clock);
     const QString start = QStringLiteral("I am writing a letter to my ");
     m.record(start, QStringLiteral("app:mail"), clock.now());
     const QUuid id = m.entries()[0].id;
@@ -350,8 +354,10 @@ TEST(WritingMemoryRecord, ExtendsTheNewestPassageInPlaceForTheSameApp)
 
 TEST(WritingMemoryRecord, KeepsTheNewest2000)
 {
-    WritingMemory m;
     VirtualClock clock;
+    FakeKeychain keys;
+    FakeCrypto crypto;
+    WritingMemory m(QString(), Keychain(keys), crypto, clock);
     for (int i = 0; i < 2001; ++i)
         m.record(QStringLiteral("Passage %1 of many in this memory").arg(i), QStringLiteral("app:%1").arg(i % 2),
                  clock.now());
@@ -373,7 +379,9 @@ TEST(WritingMemoryExamples, ScoresSharedWordsAppAndRecency)
     auto entry = [&](const QString& text, const QString& app, int daysOld) {
         return MemoryEntry{QUuid::createUuid(), now.addDays(-daysOld), app, text};
     };
-    WritingMemory m;
+    FakeKeychain keys;
+    FakeCrypto crypto;
+    WritingMemory m(QString(), Keychain(keys), crypto, clock);
     m.setEntries({
         entry(QStringLiteral("about the garden and flowers"), QStringLiteral("app:b"), 90), // 2 + 0 + 0
         entry(QStringLiteral("nothing in common at all"), QStringLiteral("app:a"), 30),     // 0 + 1.5 + 0.5
@@ -385,7 +393,7 @@ TEST(WritingMemoryExamples, ScoresSharedWordsAppAndRecency)
     EXPECT_TRUE(m.examples(QStringLiteral("report"), QStringLiteral("app:a"), 0).isEmpty());
 
     // Equal scores keep the stored order, oldest first.
-    WritingMemory same;
+    WritingMemory same(QString(), Keychain(keys), crypto, clock);
     same.setEntries({entry(QStringLiteral("one"), QStringLiteral("app:b"), 0),
                      entry(QStringLiteral("two"), QStringLiteral("app:b"), 0),
                      entry(QStringLiteral("three"), QStringLiteral("app:b"), 0)});
@@ -395,7 +403,9 @@ TEST(WritingMemoryExamples, ScoresSharedWordsAppAndRecency)
 TEST(WritingMemoryExamples, ExamplesAreTheLast220Characters)
 {
     VirtualClock clock;
-    WritingMemory m;
+    FakeKeychain keys;
+    FakeCrypto crypto;
+    WritingMemory m(QString(), Keychain(keys), crypto, clock);
     const QString text = QString(QStringLiteral("👍🏽")).repeated(30) + filler(200, u'w');
     m.setEntries({MemoryEntry{QUuid::createUuid(), clock.now(), QStringLiteral("app:a"), text}});
     const QStringList out = m.examples(QString(), QStringLiteral("app:a"), 3);
