@@ -9,7 +9,6 @@
 #include <QHash>
 #include <QObject>
 #include <QPointer>
-#include <QTimer>
 
 #include <X11/XKBlib.h>
 #include <X11/Xlib.h>
@@ -325,17 +324,7 @@ struct XInputKeyTap::Impl {
             decision->swallow = swallow;
             decision->cv.notify_all();
         };
-        std::chrono::milliseconds delay;
-        {
-            std::lock_guard lock(mutex);
-            delay = decisionDelay;
-        }
-        QObject* target = context.get();
-        if (delay.count() > 0)
-            QMetaObject::invokeMethod(
-                target, [target, delay, ask] { QTimer::singleShot(delay, target, ask); }, Qt::QueuedConnection);
-        else
-            QMetaObject::invokeMethod(target, ask, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(context.get(), ask, Qt::QueuedConnection);
         std::unique_lock lock(decision->mutex);
         if (!decision->cv.wait_until(lock, deadline, [&] { return decision->done; })) {
             decision->abandoned = !decision->started;
@@ -407,6 +396,13 @@ struct XInputKeyTap::Impl {
             break;
         case XI_KeyPress: {
             const auto* dev = static_cast<XIDeviceEvent*>(event.xcookie.data);
+            std::chrono::milliseconds stall;
+            {
+                std::lock_guard lock(mutex);
+                stall = decisionDelay;
+            }
+            if (stall.count() > 0)
+                std::this_thread::sleep_for(stall); // test hook: the whole program stalled
             const auto began = std::chrono::steady_clock::now();
             const auto late = readLate(dev->time);
             const unsigned code = unsigned(dev->detail) & 0xFF;

@@ -26,8 +26,8 @@ public:
     // The longest wait for the handler's answer before a held key is passed on.
     static constexpr std::chrono::milliseconds kDecisionTimeout{150};
 
-    // Test hook: the main thread takes this long before it looks at each held key, as a stalled
-    // program would.
+    // Test hook: the tap reads each held key this much later than it came, as it would in a
+    // program that stalled (0, the default, in the product).
     void setDecisionDelay(std::chrono::milliseconds delay);
 
     // Called on the tap's thread after each held key was answered, with the time from reading

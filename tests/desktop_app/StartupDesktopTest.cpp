@@ -48,7 +48,7 @@ TEST_F(Startup, ADisplayThatIsGoneEndsWithASentence)
 {
     QProcess app;
     const QString err = runUntil(app, {{"DISPLAY", ":187"}}, "cannot open the X display");
-    ASSERT_TRUE(app.waitForFinished(5000));
+    ASSERT_TRUE(app.state() == QProcess::NotRunning || app.waitForFinished(5000));
     EXPECT_EQ(app.exitStatus(), QProcess::NormalExit);
     EXPECT_NE(app.exitCode(), 0);
     EXPECT_TRUE(err.startsWith(QStringLiteral("Tessaquill cannot open the X display \":187\""))) << err.toStdString();

@@ -138,9 +138,9 @@ TEST_F(KeyTapDesktop, ASlowDecisionPassesTheKeyOn)
 
 TEST_F(KeyTapDesktop, AKeyAnsweredLateIsPassedOnAndNeverActedOn)
 {
-    // The program stalls while a suggestion is on show: the decision about Tab comes 300 ms
-    // after the press. Tab goes to the field (moving the focus on) before the letters typed
-    // after it, and the late handler never accepts anything.
+    // The program stalls while a suggestion is on show: the tap reads Tab 300 ms after the
+    // press. Tab goes to the field (moving the focus on) before the letters typed after it,
+    // and the handler is never asked, so nothing is accepted behind those letters.
     desktop::ZenityEntry field("TQ late answer");
     ASSERT_TRUE(field.ready());
     swallowTab = true;
