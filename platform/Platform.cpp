@@ -16,6 +16,7 @@
 #include "platform/OnDeviceModel.h"
 #include "platform/OverlayWindow.h"
 #include "platform/PowerSource.h"
+#include "platform/ReduceMotion.h"
 #include "platform/Screen.h"
 #include "platform/ScreenCaptureAccess.h"
 #include "platform/SessionEnd.h"
@@ -54,6 +55,7 @@ SystemPlatform::~SystemPlatform()
     keyTapSource_.reset();
     textRecognition_.reset();
     memoryPressure_.reset();
+    reduceMotion_.reset();
     workspace_.reset();
     accessibility_.reset();
 }
@@ -186,6 +188,11 @@ UserAccount& SystemPlatform::userAccount()
 OnDeviceModel& SystemPlatform::onDeviceModel()
 {
     return made(made_, onDeviceModel_, [] { return OnDeviceModel::createSystem(); });
+}
+
+ReduceMotion& SystemPlatform::reduceMotion()
+{
+    return made(made_, reduceMotion_, [] { return std::make_unique<SystemReduceMotion>(); });
 }
 
 SingleInstance& SystemPlatform::singleInstance()

@@ -40,6 +40,7 @@ class MemoryPressure;
 class OnDeviceModel;
 class OverlayScreens;
 class PowerSource;
+class ReduceMotion;
 class ScreenCaptureAccess;
 class ScreenGeometry;
 class SessionEnd;
@@ -81,6 +82,7 @@ public:
     virtual DesktopSettings& desktopSettings() = 0;
     virtual UserAccount& userAccount() = 0;
     virtual OnDeviceModel& onDeviceModel() = 0;
+    virtual ReduceMotion& reduceMotion() = 0;
     virtual SingleInstance& singleInstance() = 0;
     virtual SessionEnd& sessionEnd() = 0;
 };
@@ -119,6 +121,7 @@ public:
     DesktopSettings& desktopSettings() override;
     UserAccount& userAccount() override;
     OnDeviceModel& onDeviceModel() override;
+    ReduceMotion& reduceMotion() override;
     SingleInstance& singleInstance() override;
     SessionEnd& sessionEnd() override;
 
@@ -151,6 +154,7 @@ private:
     std::unique_ptr<DesktopSettings> desktopSettings_;
     std::unique_ptr<UserAccount> userAccount_;
     std::unique_ptr<OnDeviceModel> onDeviceModel_;
+    std::unique_ptr<ReduceMotion> reduceMotion_;
     std::unique_ptr<SingleInstance> singleInstance_;
     std::unique_ptr<SessionEnd> sessionEnd_;
 };

@@ -21,6 +21,7 @@
 #include "platform/fakes/FakeOnDeviceModel.h"
 #include "platform/fakes/FakeOverlayScreens.h"
 #include "platform/fakes/FakePowerSource.h"
+#include "platform/fakes/FakeReduceMotion.h"
 #include "platform/fakes/FakeScreen.h"
 #include "platform/fakes/FakeScreenCaptureAccess.h"
 #include "platform/fakes/FakeSessionEnd.h"
@@ -61,6 +62,7 @@ public:
     FakeDesktopSettings& desktopSettings() override { return desktopSettings_; }
     FakeUserAccount& userAccount() override { return userAccount_; }
     FakeOnDeviceModel& onDeviceModel() override { return onDeviceModel_; }
+    FakeReduceMotion& reduceMotion() override { return reduceMotion_; }
     FakeSingleInstance& singleInstance() override { return singleInstance_; }
     FakeSessionEnd& sessionEnd() override { return sessionEnd_; }
 
@@ -91,6 +93,7 @@ private:
     FakeDesktopSettings desktopSettings_;
     FakeUserAccount userAccount_;
     FakeOnDeviceModel onDeviceModel_;
+    FakeReduceMotion reduceMotion_;
     FakeSingleInstance singleInstance_;
     FakeSessionEnd sessionEnd_;
 };
