@@ -1,7 +1,10 @@
 #include "app/AppDelegate.h"
 #include "app/AppModel.h"
+#include "platform/Clock.h"
+#include "platform/DesktopSettings.h"
 #include "platform/SessionEnd.h"
 #include "platform/SingleInstance.h"
+#include "platform/TrayHost.h"
 
 #include <QApplication>
 
@@ -25,7 +28,8 @@ int main(int argc, char** argv)
     tq::AppModel model;
     tq::AppModel::setShared(&model);
     auto sessionEnd = tq::SessionEnd::system();
-    tq::AppDelegate delegate(model, *instance, *sessionEnd);
+    tq::DesktopTrayHost trayHost;
+    tq::AppDelegate delegate(model, *instance, *sessionEnd, trayHost, tq::DesktopSettings::system(), tq::Clock::shared());
     delegate.didFinishLaunching(app.arguments());
     return app.exec();
 }
