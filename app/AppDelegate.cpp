@@ -54,7 +54,10 @@ AppDelegate::AppDelegate(AppModel& model, SingleInstance& instance, SessionEnd& 
     sessionEnd.start();
 }
 
-AppDelegate::~AppDelegate() = default;
+AppDelegate::~AppDelegate()
+{
+    model_.iconHidden = nullptr; // it asks the tray item, which goes with this
+}
 
 void AppDelegate::didFinishLaunching(const QStringList& arguments)
 {

@@ -52,6 +52,8 @@ StatusItem::~StatusItem()
         delete panel_.data();
 }
 
+MenuPanel* StatusItem::panel() const { return panel_.data(); }
+
 QString StatusItem::toolTip() const
 {
     return trayToolTip(s_.stats.day(s_.clock.now()).words, s_.prefs.showWordCountInMenuBar());

@@ -37,7 +37,7 @@ public:
     void frontAppChanged();
 
     QSystemTrayIcon* item() const { return item_.get(); }
-    MenuPanel* panel() const { return panel_; }
+    MenuPanel* panel() const;
     QMenu* contextMenu() const { return menu_.get(); }
     GlyphVariant glyph() const { return glyph_; }
     QString toolTip() const;
