@@ -48,6 +48,11 @@ TEST(MenuStatus, PrecedenceAndGlyph)
         EXPECT_EQ(glyphVariant(r.state), r.glyph);
     }
     EXPECT_FALSE(at.contains("2026")) << "the end time carries no date";
+    // Hours and minutes only, also where the short form has seconds.
+    State timed{true, {}, false, QDateTime(now.date(), QTime(15, 45, 30), Qt::LocalTime), true, now};
+    EXPECT_TRUE(statusLine(timed, en).text.startsWith("Paused until 3:45")) << statusLine(timed, en).text.toStdString();
+    EXPECT_FALSE(statusLine(timed, en).text.contains(":30"));
+    EXPECT_EQ(statusLine(timed, QLocale::c()).text, "Paused until 15:45");
 }
 
 TEST(MenuStatus, AttentionCardNamesEveryRivalOnceWithTheRightVerb)

@@ -51,6 +51,7 @@ MenuContent::MenuContent(MenuServices services, MenuCallbacks callbacks, QWidget
     setObjectName(QStringLiteral("menuContent"));
     setAccessibleName(appName());
     setFixedWidth(kWidth);
+    setFocusPolicy(Qt::StrongFocus);
     QPalette pal = palette();
     pal.setColor(QPalette::WindowText, palette::paper());
     pal.setColor(QPalette::ButtonText, palette::paper());

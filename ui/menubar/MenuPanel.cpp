@@ -23,14 +23,13 @@ double fadeOpacity(Nanos elapsed)
 }
 
 MenuPanel::MenuPanel(MenuContent* content, Clock& clock, QWidget* parent)
-    : QWidget(parent, Qt::Popup | Qt::FramelessWindowHint | Qt::NoDropShadowWindowHint), content_(content),
+    : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::NoDropShadowWindowHint),
+      content_(content),
       clock_(clock), fade_(clock)
 {
     setObjectName(QStringLiteral("menuPanel"));
     setWindowTitle(appName());
     setAccessibleName(appName());
-    // The click that closes the panel reaches nothing else: a click on the icon only closes it.
-    setAttribute(Qt::WA_NoMouseReplay);
     setAttribute(Qt::WA_DeleteOnClose);
     if (overlay::compositing())
         setAttribute(Qt::WA_TranslucentBackground);
@@ -54,6 +53,11 @@ void MenuPanel::open(QPoint topLeft, bool still)
     setWindowOpacity(still ? 1.0 : 0.0);
     openedAt_ = clock_.monotonic();
     show();
+    raise();
+    // Takes the keyboard, so Escape and Tab work at once; a click elsewhere takes it back and
+    // closes the panel.
+    activateWindow();
+    content_->setFocus();
     if (!still)
         fade_.startRepeating(std::chrono::milliseconds(16), [this] { fadeStep(); });
 }

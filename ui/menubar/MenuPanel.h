@@ -1,8 +1,8 @@
 #pragma once
-// The borderless panel that drops from the tray icon. A popup window: it takes the pointer
-// and keyboard while open without activating the program, closes on a click outside it
-// (which then reaches nothing else, so a click on the icon only closes it), on Escape and on
-// deactivation, and fades in over 0.12 s. Keeps its top edge when its content grows.
+// The borderless panel that drops from the tray icon. It takes the keyboard when it opens,
+// closes on Escape and when it loses activation (a click in another window), and fades in
+// over 0.12 s. Keeps its top edge when its content grows. A top-level window of its own, not
+// a popup, so that its controls are found and read over AT-SPI like any other window's.
 
 #include "platform/Clock.h"
 

@@ -3,11 +3,22 @@
 #include "platform/Text.h"
 #include "settings/AppRules.h"
 
+#include <QRegularExpression>
+
 #include <algorithm>
 
 namespace tq::menu {
 
 namespace {
+// The locale's short time without seconds (some locales' short form carries them).
+QString shortTime(const QTime& time, const QLocale& locale)
+{
+    static const QRegularExpression seconds(QStringLiteral("[.:]?s+"));
+    QString format = locale.timeFormat(QLocale::ShortFormat);
+    format.remove(seconds);
+    return locale.toString(time, format.trimmed());
+}
+
 bool after(const std::optional<QDateTime>& until, const QDateTime& now) { return until && *until > now; }
 } // namespace
 
@@ -47,7 +58,7 @@ StatusLine statusLine(const State& state, const QLocale& locale)
         return {kind, text("Paused until you resume"), StatusColour::gold};
     case StatusKind::pausedUntil:
         return {kind,
-                text("Paused until %1").arg(locale.toString(state.globalPauseUntil->toLocalTime().time(), QLocale::ShortFormat)),
+                text("Paused until %1").arg(shortTime(state.globalPauseUntil->toLocalTime().time(), locale)),
                 StatusColour::gold};
     case StatusKind::off:
         return {kind, text("Off"), StatusColour::dim};

@@ -207,6 +207,15 @@ void PillButton::openMenu()
     auto* menu = new QMenu(this);
     menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->setAccessibleName(text());
+    QPalette pal = menu->palette();
+    pal.setColor(QPalette::Window, palette::inkRaised());
+    pal.setColor(QPalette::Base, palette::inkRaised());
+    pal.setColor(QPalette::WindowText, palette::paper());
+    pal.setColor(QPalette::Text, palette::paper());
+    pal.setColor(QPalette::ButtonText, palette::paper());
+    pal.setColor(QPalette::Highlight, palette::gold());
+    pal.setColor(QPalette::HighlightedText, palette::ink());
+    menu->setPalette(pal);
     for (const PauseDuration& d : pauseDurations()) {
         if (d.dividerBefore)
             menu->addSeparator();
