@@ -12,8 +12,7 @@ languages=(en ar bn ca cs da de el es fa fi fil fr gu he hi hr hu id it ja kn ko
   pt-BR ro ru sk sv sw ta te th tr uk ur vi zh-Hans zh-Hant)
 lupdate="$(command -v lupdate || echo /usr/lib/qt6/bin/lupdate)"
 
-case "${1:-}" in
-  update)
+update() {
     list="$(mktemp)"
     (cd "$here" && find app ui completion overlay input field engines stores settings platform \
       -path '*/fakes' -prune -o \( -name '*.cpp' -o -name '*.h' \) -print | sort) >"$list"
@@ -26,8 +25,11 @@ case "${1:-}" in
         "$here/translations/tessaquill_$l.ts"
     done
     rm -f "$list"
-    ;;
-  todo|fill)
-    exec python3 "$here/tools/translations.py" "$@" ;;
+}
+
+case "${1:-}" in
+  update) update ;;
+  todo) exec python3 "$here/tools/translations.py" "$@" ;;
+  fill) python3 "$here/tools/translations.py" "$@" && update ;; # back to lupdate's own layout
   *) echo "usage: tools/translations.sh update | todo LANG | fill LANG FILE.json" >&2; exit 2 ;;
 esac

@@ -5,365 +5,365 @@
     <name>tq::InsightsPane</name>
     <message>
         <source>Words saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesparte Wörter</translation>
     </message>
     <message>
         <source>%1 days</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Tage</translation>
     </message>
     <message>
         <source>Range</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitraum</translation>
     </message>
     <message>
         <source>Nothing to chart yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch nichts zum Anzeigen</translation>
     </message>
     <message>
         <source>Accept a few suggestions and your days show up here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nimm ein paar Vorschläge an, dann erscheinen deine Tage hier.</translation>
     </message>
     <message>
         <source>Where you write</source>
-        <translation type="unfinished"></translation>
+        <translation>Wo du schreibst</translation>
     </message>
     <message>
         <source>Reset Statistics…</source>
-        <translation type="unfinished"></translation>
+        <translation>Statistik zurücksetzen…</translation>
     </message>
     <message>
         <source>Words saved per day over the last %1 days</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesparte Wörter pro Tag in den letzten %1 Tagen</translation>
     </message>
     <message>
         <source>No apps yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch keine Apps</translation>
     </message>
     <message>
         <source>Reset all statistics?</source>
-        <translation type="unfinished"></translation>
+        <translation>Die gesamte Statistik zurücksetzen?</translation>
     </message>
     <message>
         <source>This clears words saved, acceptance and timing history.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das löscht gesparte Wörter, Annahmen und Wartezeiten.</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Zurücksetzen</translation>
     </message>
 </context>
 <context>
     <name>tq::InspectorPane</name>
     <message>
         <source>Copy Diagnostics</source>
-        <translation type="unfinished"></translation>
+        <translation>Diagnose kopieren</translation>
     </message>
     <message>
         <source>Diagnostics leave out the text you typed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Diagnose enthält nichts von dem, was du getippt hast.</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Status</translation>
     </message>
     <message>
         <source>Right now</source>
-        <translation type="unfinished"></translation>
+        <translation>Gerade</translation>
     </message>
     <message>
         <source>Accessibility</source>
-        <translation type="unfinished"></translation>
+        <translation>Bedienungshilfen</translation>
     </message>
     <message>
         <source>Allowed</source>
-        <translation type="unfinished"></translation>
+        <translation>Erlaubt</translation>
     </message>
     <message>
         <source>Not allowed</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht erlaubt</translation>
     </message>
     <message>
         <source>Keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Tastatur</translation>
     </message>
     <message>
         <source>Listening</source>
-        <translation type="unfinished"></translation>
+        <translation>Hört zu</translation>
     </message>
     <message>
         <source>Not listening</source>
-        <translation type="unfinished"></translation>
+        <translation>Hört nicht zu</translation>
     </message>
     <message>
         <source>Engine</source>
-        <translation type="unfinished"></translation>
+        <translation>Modell</translation>
     </message>
     <message>
         <source>Focused field</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktives Feld</translation>
     </message>
     <message>
         <source>Click into a text field in another app, then come back. The last field %1 saw stays here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Klicke in ein Textfeld einer anderen App und komm dann zurück. Das letzte Feld, das %1 gesehen hat, bleibt hier stehen.</translation>
     </message>
     <message>
         <source>App</source>
-        <translation type="unfinished"></translation>
+        <translation>App</translation>
     </message>
     <message>
         <source>Field type</source>
-        <translation type="unfinished"></translation>
+        <translation>Feldtyp</translation>
     </message>
     <message>
         <source>Website</source>
-        <translation type="unfinished"></translation>
+        <translation>Website</translation>
     </message>
     <message>
         <source>Window</source>
-        <translation type="unfinished"></translation>
+        <translation>Fenster</translation>
     </message>
     <message>
         <source>Field size</source>
-        <translation type="unfinished"></translation>
+        <translation>Feldgröße</translation>
     </message>
     <message>
         <source>Caret found</source>
-        <translation type="unfinished"></translation>
+        <translation>Einfügemarke gefunden</translation>
     </message>
     <message>
         <source>Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Schrift</translation>
     </message>
     <message>
         <source>At end of line</source>
-        <translation type="unfinished"></translation>
+        <translation>Am Zeilenende</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ja</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Nein</translation>
     </message>
     <message>
         <source>Secure input</source>
-        <translation type="unfinished"></translation>
+        <translation>Sichere Eingabe</translation>
     </message>
     <message>
         <source>Looked at lately</source>
-        <translation type="unfinished"></translation>
+        <translation>Zuletzt angesehen</translation>
     </message>
     <message>
         <source>Text before the caret</source>
-        <translation type="unfinished"></translation>
+        <translation>Text vor der Einfügemarke</translation>
     </message>
     <message>
         <source>Last request</source>
-        <translation type="unfinished"></translation>
+        <translation>Letzte Anfrage</translation>
     </message>
     <message>
         <source>Wait</source>
-        <translation type="unfinished"></translation>
+        <translation>Wartezeit</translation>
     </message>
     <message>
         <source>Suggestion</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorschlag</translation>
     </message>
     <message>
         <source>None yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch keine</translation>
     </message>
     <message>
         <source>Prompt sent to the engine</source>
-        <translation type="unfinished"></translation>
+        <translation>An das Modell gesendeter Prompt</translation>
     </message>
     <message>
         <source>Raw answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Rohe Antwort</translation>
     </message>
     <message>
         <source>(empty)</source>
-        <translation type="unfinished"></translation>
+        <translation>(leer)</translation>
     </message>
     <message>
         <source>Copied</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopiert</translation>
     </message>
 </context>
 <context>
     <name>tq::LanguageButton</name>
     <message>
         <source>Change the app language</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprache der App ändern</translation>
     </message>
 </context>
 <context>
     <name>tq::LanguageRow</name>
     <message>
         <source>App language</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprache der App</translation>
     </message>
     <message>
         <source>Pick the language you read most easily. Suggestions follow whatever language you type.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wähle die Sprache, die du am leichtesten liest. Vorschläge folgen der Sprache, in der du tippst.</translation>
     </message>
 </context>
 <context>
     <name>tq::LanguageSheet</name>
     <message>
         <source>%1 could not open again: %2 Your choice takes effect the next time you start it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte nicht neu geöffnet werden: %2 Deine Wahl gilt beim nächsten Start.</translation>
     </message>
     <message>
         <source>Choose a language</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprache wählen</translation>
     </message>
     <message>
         <source>Search languages</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprachen suchen</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Same as my computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie mein Computer</translation>
     </message>
     <message>
         <source>Switch to %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu %1 wechseln?</translation>
     </message>
     <message>
         <source>the computer&apos;s language</source>
-        <translation type="unfinished"></translation>
+        <translation>der Sprache des Computers</translation>
     </message>
     <message>
         <source>%1 closes and opens again in a second. Your settings stay as they are.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 schließt sich und öffnet sich gleich wieder. Deine Einstellungen bleiben, wie sie sind.</translation>
     </message>
     <message>
         <source>Reopen Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Jetzt neu öffnen</translation>
     </message>
 </context>
 <context>
     <name>tq::insights</name>
     <message>
         <source>word</source>
-        <translation type="unfinished"></translation>
+        <translation>Wort</translation>
     </message>
     <message>
         <source>words</source>
-        <translation type="unfinished"></translation>
+        <translation>Wörter</translation>
     </message>
     <message>
         <source>0 min</source>
-        <translation type="unfinished"></translation>
+        <translation>0 Min.</translation>
     </message>
     <message>
         <source>under a minute</source>
-        <translation type="unfinished"></translation>
+        <translation>unter einer Minute</translation>
     </message>
     <message>
         <source>%1 min</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Min.</translation>
     </message>
     <message>
         <source>%1 h</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Std.</translation>
     </message>
     <message>
         <source>Not yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch nicht</translation>
     </message>
     <message>
         <source>Today</source>
-        <translation type="unfinished"></translation>
+        <translation>Heute</translation>
     </message>
     <message>
         <source>Last 7 days</source>
-        <translation type="unfinished"></translation>
+        <translation>Letzte 7 Tage</translation>
     </message>
     <message>
         <source>All time</source>
-        <translation type="unfinished"></translation>
+        <translation>Insgesamt</translation>
     </message>
     <message>
         <source>Typing saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesparte Tippzeit</translation>
     </message>
     <message>
         <source>at 40 words a minute</source>
-        <translation type="unfinished"></translation>
+        <translation>bei 40 Wörtern pro Minute</translation>
     </message>
     <message>
         <source>Accepted</source>
-        <translation type="unfinished"></translation>
+        <translation>Angenommen</translation>
     </message>
     <message>
         <source>of suggestions shown</source>
-        <translation type="unfinished"></translation>
+        <translation>der gezeigten Vorschläge</translation>
     </message>
     <message>
         <source>Typical wait</source>
-        <translation type="unfinished"></translation>
+        <translation>Typische Wartezeit</translation>
     </message>
     <message>
         <source>9 in 10 under %1</source>
-        <translation type="unfinished"></translation>
+        <translation>9 von 10 unter %1</translation>
     </message>
     <message>
         <source>no requests yet</source>
-        <translation type="unfinished"></translation>
+        <translation>noch keine Anfragen</translation>
     </message>
 </context>
 <context>
     <name>tq::inspector</name>
     <message>
         <source>Unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbekannt</translation>
     </message>
     <message>
         <source>%1 × %2 pt</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 × %2 pt</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Nein</translation>
     </message>
     <message>
         <source>Yes, at %1, %2 on screen, %3 pt tall, %4 characters before it and %5 after</source>
-        <translation type="unfinished"></translation>
+        <translation>Ja, bei %1, %2 auf dem Bildschirm, %3 pt hoch, %4 Zeichen davor und %5 danach</translation>
     </message>
     <message>
         <source>Not reported, estimated from the caret</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht gemeldet, aus der Einfügemarke geschätzt</translation>
     </message>
     <message>
         <source>%1 %2 pt</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 pt</translation>
     </message>
     <message>
         <source>System</source>
-        <translation type="unfinished"></translation>
+        <translation>System</translation>
     </message>
     <message>
         <source>None yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch keine</translation>
     </message>
     <message>
         <source>Not yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch nicht</translation>
     </message>
     <message>
         <source>%1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 s</translation>
     </message>
     <message>
         <source>%1 ms</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ms</translation>
     </message>
 </context>
 </TS>
