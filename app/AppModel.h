@@ -22,6 +22,7 @@
 namespace tq {
 
 class AppLanguage;
+class AppModel;
 class AppRules;
 class CompletionEngine;
 class Defaults;
