@@ -70,7 +70,7 @@ QWidget* row(QWidget* parent, std::initializer_list<QWidget*> items, int spacing
 }
 } // namespace
 
-Gallery::Gallery(MotionContext& motion, QWidget* parent)
+Gallery::Gallery(MotionContext& motion, bool spinner, QWidget* parent)
     : QWidget(parent), motion_(motion), started_(motion.frames().seconds()), driver_(motion.frames(), this)
 {
     setWindowTitle(tr("Design gallery"));
@@ -173,6 +173,8 @@ Gallery::Gallery(MotionContext& motion, QWidget* parent)
     for (const ProviderStatus& s : {ProviderStatus::ready(tr("Ready: tiny model")),
                                     ProviderStatus::unavailable(tr("The server did not answer. Check that it is running, then try again.")),
                                     ProviderStatus::unknown(), ProviderStatus::checking()}) {
+        if (!spinner && s.kind() == ProviderStatus::Kind::Checking)
+            continue;
         auto* line = new StatusLine(motion_, keys);
         line->setStatus(s);
         keys->contentLayout()->addWidget(line);

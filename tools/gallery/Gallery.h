@@ -12,7 +12,8 @@ namespace tq {
 class Gallery final : public QWidget {
     Q_OBJECT
 public:
-    explicit Gallery(MotionContext& motion, QWidget* parent = nullptr);
+    // `spinner`: show the checking status, whose spinner turns for as long as it is shown.
+    explicit Gallery(MotionContext& motion, bool spinner = true, QWidget* parent = nullptr);
     // Restarts the bursts, the stamp and the mark's entrance.
     void replay();
     // Seconds since the last (re)start.
