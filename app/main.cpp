@@ -2,6 +2,7 @@
 #include "app/AppModel.h"
 #include "platform/SessionEnd.h"
 #include "platform/SingleInstance.h"
+#include "ui/design/BrandMark.h"
 
 #include <QApplication>
 
@@ -16,6 +17,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     app.setApplicationName(QStringLiteral("Tessaquill"));
     app.setQuitOnLastWindowClosed(false);
+    app.setWindowIcon(tq::appIcon());
 
     // A second launch hands its arguments to the running instance and ends.
     auto instance = tq::SingleInstance::system();
