@@ -9,6 +9,7 @@
 #include "platform/SessionEnd.h"
 #include "platform/SingleInstance.h"
 #include "platform/TrayHost.h"
+#include "ui/design/BrandMark.h"
 
 #include <QApplication>
 
@@ -24,6 +25,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     app.setApplicationName(QStringLiteral("Tessaquill"));
     app.setQuitOnLastWindowClosed(false);
+    app.setWindowIcon(tq::appIcon());
 
     // A second launch hands its arguments to the running instance and ends. A relaunch in
     // another language first lets the instance that started it finish ending.
