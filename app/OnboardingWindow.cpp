@@ -4,10 +4,9 @@
 #include "app/WindowManager.h"
 #include "completion/CompletionEngine.h"
 #include "platform/ReduceMotion.h"
-#include "platform/Text.h"
 #include "ui/design/Animation.h"
-#include "ui/design/Buttons.h"
 #include "ui/onboarding/OnboardingView.h"
+#include "ui/settings/LanguagePicker.h"
 
 #include <QVBoxLayout>
 
@@ -31,12 +30,8 @@ public:
                                         model.playgroundFocusChanged(field, focused);
                                     },
                                     {}, {}};
-        // Until the language picker exists: a plain button that says what will be there.
-        services.makeLanguageButton = [](QWidget* parent) -> QWidget* {
-            auto* button = new HandButton(tq::text("Language"), parent);
-            button->setToolTip(tq::text("Change the app language"));
-            button->setEnabled(false);
-            return button;
+        services.makeLanguageButton = [&model](QWidget* parent) -> QWidget* {
+            return new LanguageButton(model.language(), parent);
         };
         view_ = new OnboardingView(std::move(services), std::move(close), this);
         layout->addWidget(view_);
