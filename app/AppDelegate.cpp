@@ -1,6 +1,7 @@
 #include "app/AppDelegate.h"
 
 #include "app/AppModel.h"
+#include "app/OnboardingWindow.h"
 #include "app/WindowManager.h"
 #include "platform/Log.h"
 #include "platform/SessionEnd.h"
@@ -48,6 +49,7 @@ AppDelegate::AppDelegate(AppModel& model, SingleInstance& instance, SessionEnd& 
         if (QWidget* prompt = model_.windows().hiddenIconWindow(); running && prompt && !tray_->iconHidden())
             prompt->close();
     });
+    installOnboardingWindow(model_);
     model_.windows().onQuitRequested = [this] { terminate(); };
     connect(&instance, &SingleInstance::handedOver, this, [this](const QStringList& arguments) { reopen(arguments); });
     connect(&sessionEnd, &SessionEnd::ending, this, [this] { terminate(); }, Qt::DirectConnection);
