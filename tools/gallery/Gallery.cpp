@@ -114,7 +114,9 @@ Gallery::Gallery(MotionContext& motion, bool spinner, QWidget* parent)
         l->setPixmap(appIcon().pixmap(s, s));
         iconRow->addWidget(l, 0, Qt::AlignBottom);
     }
-    brand->contentLayout()->addWidget(row(brand, {live_, icons}, 16));
+    auto* replay = new HandButton(tr("Replay"), brand);
+    connect(replay, &QPushButton::clicked, this, &Gallery::replay);
+    brand->contentLayout()->addWidget(row(brand, {live_, icons, replay}, 16));
 
     // Buttons and cards.
     Card* buttons = section(tr("Buttons"), 0, 1);
