@@ -2,6 +2,8 @@
 
 #include "settings/AppRules.h"
 #include "stores/StatsStore.h"
+#include "ui/design/Animation.h"
+#include "ui/design/Buttons.h"
 #include "ui/design/Palette.h"
 #include "ui/settings/InsightsMetrics.h"
 #include "ui/settings/WordsChart.h"
@@ -32,10 +34,7 @@ protected:
     void paintEvent(QPaintEvent*) override
     {
         QPainter p(this);
-        p.setRenderHint(QPainter::Antialiasing);
-        p.setPen(QPen(palette::hairline(), 1));
-        p.setBrush(palette::inkRaised());
-        p.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 14, 14);
+        paintCardBackground(p, QRectF(rect()), 14);
     }
 };
 
@@ -87,9 +86,9 @@ QIcon iconFor(const QString& key)
 
 } // namespace
 
-InsightsPane::InsightsPane(StatsStore& stats, AppRules& rules, Clock& clock, bool reduceMotion, QWidget* parent)
-    : QWidget(parent), stats_(stats), rules_(rules), clock_(clock), reduceMotion_(reduceMotion), growTimer_(clock),
-      rollTimer_(clock)
+InsightsPane::InsightsPane(StatsStore& stats, AppRules& rules, MotionContext& motion, QWidget* parent)
+    : QWidget(parent), stats_(stats), rules_(rules), motion_(motion), clock_(motion.frames().clock()),
+      growTimer_(clock_), rollTimer_(clock_)
 {
     setObjectName(QStringLiteral("InsightsPane"));
     auto* outer = new QVBoxLayout(this);
@@ -212,7 +211,7 @@ void InsightsPane::rebuild()
         column->setContentsMargins(18, 14, 18, 14);
         column->setSpacing(3);
         column->addWidget(label(m.title, 13, true, tile));
-        auto* value = label(reduceMotion_ ? m.value : insights::unrolled(m.value), 24, false, tile, QFont::DemiBold);
+        auto* value = label(motion_.reduceMotion() ? m.value : insights::unrolled(m.value), 24, false, tile, QFont::DemiBold);
         column->addWidget(value);
         auto* unit = label(m.unit, 11, true, tile);
         column->addWidget(unit);
@@ -305,7 +304,7 @@ void InsightsPane::setRange(int days)
 
 void InsightsPane::rollIn()
 {
-    if (reduceMotion_)
+    if (motion_.reduceMotion())
         return;
     rollTimer_.start(std::chrono::milliseconds(120), [this] {
         for (int i = 0; i < values_.size(); ++i)
@@ -315,7 +314,7 @@ void InsightsPane::rollIn()
 
 void InsightsPane::restartGrow()
 {
-    if (reduceMotion_) {
+    if (motion_.reduceMotion()) {
         growTimer_.cancel();
         chart_->setGrow(1);
         return;

@@ -5,13 +5,14 @@
 #include "field/ContextCollector.h"
 #include "settings/Enums.h"
 #include "settings/Preferences.h"
+#include "ui/design/Formatters.h"
 #include "ui/design/Palette.h"
+#include "ui/design/SettingsRows.h"
 
 #include <QFormLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollArea>
-#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace tq {
@@ -184,27 +185,16 @@ void InspectorPane::refresh()
 
     const QString last = tr("Last request");
     auto [lastBox, lastForm] = section(last);
-    row(lastBox, lastForm, last, tr("Wait"), inspector::latencyText(f.latency));
+    row(lastBox, lastForm, last, tr("Wait"), formatLatency(f.latency));
     const QString suggestion = sources_.engine.lastSuggestion();
     row(lastBox, lastForm, last, tr("Suggestion"), suggestion.isEmpty() ? tr("None yet") : suggestion);
     if (!sources_.engine.lastPrompt().isEmpty()) {
         const auto disclosure = [&](const QString& title, const QString& content) {
-            auto* toggle = new QToolButton(lastBox);
-            toggle->setText(title);
-            toggle->setCheckable(true);
-            toggle->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-            toggle->setArrowType(Qt::RightArrow);
-            toggle->setAutoRaise(true);
             auto* t = text(content, lastBox, false, true, 11);
             t->setWordWrap(true);
             t->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-            t->setVisible(false);
-            connect(toggle, &QToolButton::toggled, t, [toggle, t](bool open) {
-                t->setVisible(open);
-                toggle->setArrowType(open ? Qt::DownArrow : Qt::RightArrow);
-            });
-            lastForm->addRow(toggle);
-            lastForm->addRow(t);
+            t->setAccessibleName(title);
+            lastForm->addRow(new RowDisclosure(title, t, sources_.motion, lastBox));
             rows_.push_back({last + u'/' + title, content});
         };
         disclosure(tr("Prompt sent to the engine"), sources_.engine.lastPrompt());

@@ -16,6 +16,7 @@ class QVBoxLayout;
 namespace tq {
 
 class CompletionEngine;
+class MotionContext;
 class Permissions;
 class Preferences;
 
@@ -23,6 +24,7 @@ struct InspectorSources {
     CompletionEngine& engine;
     Preferences& prefs;
     Permissions& permissions;
+    MotionContext& motion;
     std::function<bool()> tapRunning;               // the key tap runs
     std::function<void(const QString&)> copyText;   // clears the clipboard and puts plain text on it
 };
