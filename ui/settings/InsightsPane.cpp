@@ -5,7 +5,9 @@
 #include "ui/design/Animation.h"
 #include "ui/design/Buttons.h"
 #include "ui/design/Palette.h"
+#include "ui/design/Symbols.h"
 #include "ui/settings/InsightsMetrics.h"
+#include "ui/settings/InspectorPane.h"
 #include "ui/settings/WordsChart.h"
 
 #include <QButtonGroup>
@@ -77,11 +79,29 @@ QLabel* label(const QString& text, int pixelSize, bool dim, QWidget* parent, QFo
     return l;
 }
 
-QIcon iconFor(const QString& key)
+// The theme's icon of the application, else its initial on a gold disc (a globe for websites).
+QPixmap iconFor(const QString& key, const QString& name)
 {
-    const QString id = key.section(u':', 1);
-    return key.startsWith(QLatin1String("web:")) ? QIcon::fromTheme(QStringLiteral("web-browser"))
-                                                 : QIcon::fromTheme(id, QIcon::fromTheme(QStringLiteral("application-x-executable")));
+    const bool web = key.startsWith(QLatin1String("web:"));
+    const QIcon themed = web ? QIcon() : QIcon::fromTheme(key.section(u':', 1));
+    if (!themed.isNull())
+        return themed.pixmap(18, 18);
+    if (web)
+        return symbols::pixmap(QStringLiteral("globe"), 18, palette::paperDim());
+    QPixmap pix(18, 18);
+    pix.fill(Qt::transparent);
+    QPainter p(&pix);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(palette::withOpacity(palette::gold(), 0.35));
+    p.drawEllipse(QRectF(0, 0, 18, 18));
+    QFont f;
+    f.setPixelSize(10);
+    f.setBold(true);
+    p.setFont(f);
+    p.setPen(palette::paper());
+    p.drawText(QRectF(0, 0, 18, 18), Qt::AlignCenter, name.left(1).toUpper());
+    return pix;
 }
 
 } // namespace
@@ -91,6 +111,7 @@ InsightsPane::InsightsPane(StatsStore& stats, AppRules& rules, MotionContext& mo
       growTimer_(clock_), rollTimer_(clock_)
 {
     setObjectName(QStringLiteral("InsightsPane"));
+    setStyleSheet(settingsButtonStyle());
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
     auto* scroll = new QScrollArea(this);
@@ -171,9 +192,7 @@ InsightsPane::InsightsPane(StatsStore& stats, AppRules& rules, MotionContext& mo
     auto* resetRow = new QHBoxLayout;
     resetRow->addStretch(1);
     reset_ = new QPushButton(tr("Reset Statistics…"), content);
-    QPalette red = reset_->palette();
-    red.setColor(QPalette::ButtonText, QColor(255, 105, 97));
-    reset_->setPalette(red);
+    reset_->setObjectName(QStringLiteral("destructive"));
     connect(reset_, &QPushButton::clicked, this, [this] { askReset(); });
     resetRow->addWidget(reset_);
     stack->addLayout(resetRow);
@@ -246,10 +265,10 @@ void InsightsPane::rebuild()
         h->setContentsMargins(0, 0, 0, 0);
         h->setSpacing(10);
         auto* icon = new QLabel(row);
-        icon->setPixmap(iconFor(a.key).pixmap(18, 18));
+        const QString name = rules_.displayName(a.key);
+        icon->setPixmap(iconFor(a.key, name));
         icon->setFixedSize(18, 18);
         h->addWidget(icon);
-        const QString name = rules_.displayName(a.key);
         auto* nameLabel = label(QString(), 13, false, row);
         nameLabel->setFixedWidth(160);
         nameLabel->setText(nameLabel->fontMetrics().elidedText(name, Qt::ElideMiddle, 160));
