@@ -1,5 +1,6 @@
 #include "app/AppModel.h"
 
+#include "app/Relaunch.h"
 #include "app/WindowManager.h"
 #include "app/services/Import.h"
 #include "app/services/Permissions.h"
@@ -25,9 +26,11 @@
 #include "settings/Preferences.h"
 #include "stores/StatsStore.h"
 #include "stores/WritingMemory.h"
+#include "ui/settings/AppLanguage.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QLocale>
 #include <QStandardPaths>
 #include <QTimer>
 
@@ -89,6 +92,19 @@ AppModel::AppModel(Platform& platform, AppOptions options, QObject* parent)
                                          options_.builtIn);
     typo_ = std::make_unique<TypoChecker>(platform.spellChecker());
     engine_ = std::make_unique<CompletionEngine>(*prefs_, *rules_, *stats_, *memory_, *hub_, *power_, *typo_, platform);
+
+    relauncher_ = options_.relauncher
+                      ? options_.relauncher(*this)
+                      : std::make_unique<AppRelauncher>(*this, [this] {
+                            if (windows_->onQuitRequested)
+                                windows_->onQuitRequested();
+                            else
+                                QCoreApplication::quit();
+                        }, QCoreApplication::applicationFilePath());
+    const QString interface = !options_.interfaceLanguage.isEmpty()
+                                  ? options_.interfaceLanguage
+                                  : AppLanguage::resolve(AppLanguage::storedChoice(defaults), QLocale::system().uiLanguages());
+    language_ = std::make_unique<AppLanguage>(defaults, *relauncher_, interface);
 
     // The engine makes its context collector and answers its callbacks itself.
 }

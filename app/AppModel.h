@@ -20,6 +20,8 @@
 
 namespace tq {
 
+class AppLanguage;
+class AppModel;
 class AppRules;
 class CompletionEngine;
 class FieldSource;
@@ -29,6 +31,7 @@ class ModelStore;
 class Platform;
 class Permissions;
 class PowerMonitor;
+class Relauncher;
 class Preferences;
 class RivalWatcher;
 class StatsStore;
@@ -44,6 +47,8 @@ struct AppOptions {
     std::optional<bool> localOnly;       // default: TESSAQUILL_LOCAL_ONLY is exactly "1"
     bool importEarlierProduct = true;
     qint64 ownPid = 0; // default: this process
+    QString interfaceLanguage; // default: the stored choice, else the system's languages
+    std::function<std::unique_ptr<Relauncher>(AppModel&)> relauncher; // default: this program again
 };
 
 class AppModel final : public QObject {
@@ -78,6 +83,8 @@ public:
     ModelStore& modelStore() { return *modelStore_; }
     ProviderHub& hub() { return *hub_; }
     CompletionEngine& engine() { return *engine_; }
+    // The interface language and the switch to another one.
+    AppLanguage& language() { return *language_; }
     const QString& folder() const { return folder_; }
     bool localOnly() const { return localOnly_; }
     bool isStarted() const { return started_; }
@@ -155,6 +162,8 @@ private:
     std::unique_ptr<ProviderHub> hub_;
     std::unique_ptr<TypoChecker> typo_;
     std::unique_ptr<CompletionEngine> engine_;
+    std::unique_ptr<Relauncher> relauncher_;
+    std::unique_ptr<AppLanguage> language_;
 
     Timer reminder_;
     std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);

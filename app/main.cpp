@@ -1,10 +1,14 @@
 #include "app/AppDelegate.h"
 #include "app/AppModel.h"
+#include "app/Localization.h"
 #include "completion/CompletionEngine.h"
 #include "platform/DesktopSession.h"
+#include "platform/DesktopSettings.h"
 #include "platform/Platform.h"
 #include "platform/SessionEnd.h"
 #include "platform/SingleInstance.h"
+#include "platform/TrayHost.h"
+#include "ui/design/BrandMark.h"
 
 #include <QApplication>
 
@@ -20,17 +24,24 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     app.setApplicationName(QStringLiteral("Tessaquill"));
     app.setQuitOnLastWindowClosed(false);
+    app.setWindowIcon(tq::appIcon());
 
     // Every service of the desktop, made once; it ends (threads joined) before QApplication.
     tq::SystemPlatform platform;
 
-    // A second launch hands its arguments to the running instance and ends.
+    // A second launch hands its arguments to the running instance and ends. A relaunch in
+    // another language first lets the instance that started it finish ending.
     tq::SingleInstance& instance = platform.singleInstance();
+    if (app.arguments().contains(QStringLiteral("--wait-for-instance")))
+        instance.waitUntilFree(10000);
     if (!instance.claim(app.arguments()))
         return 0;
 
-    tq::AppModel model(platform);
-    tq::AppDelegate delegate(model, instance, platform.sessionEnd());
+    tq::AppOptions options;
+    options.interfaceLanguage = tq::installTranslations(app, platform.defaults());
+    tq::AppModel model(platform, options);
+    tq::AppDelegate delegate(model, instance, platform.sessionEnd(), platform.trayHost(), platform.desktopSettings(),
+                             platform.clock());
     delegate.didFinishLaunching(app.arguments());
     // Without these buses no text field is ever seen: say so, there and in the engine's status.
     if (const QString gap = tq::sessionGapText(tq::sessionGap(QDBusConnection::sessionBus())); !gap.isEmpty()) {

@@ -23,6 +23,7 @@
 #include "platform/SingleInstance.h"
 #include "platform/SpellChecker.h"
 #include "platform/TextRecognition.h"
+#include "platform/TrayHost.h"
 #include "platform/UserAccount.h"
 #include "platform/WindowCapture.h"
 #include "platform/WindowList.h"
@@ -50,6 +51,7 @@ SystemPlatform::SystemPlatform() = default;
 SystemPlatform::~SystemPlatform()
 {
     // The services that run threads or hold connections stop before the ones they use.
+    trayHost_.reset();
     sessionEnd_.reset();
     singleInstance_.reset();
     keyTapSource_.reset();
@@ -203,6 +205,11 @@ SingleInstance& SystemPlatform::singleInstance()
 SessionEnd& SystemPlatform::sessionEnd()
 {
     return made(made_, sessionEnd_, [] { return std::make_unique<LinuxSessionEnd>(); });
+}
+
+TrayHost& SystemPlatform::trayHost()
+{
+    return made(made_, trayHost_, [] { return std::make_unique<DesktopTrayHost>(); });
 }
 
 } // namespace tq

@@ -46,6 +46,7 @@ class ScreenGeometry;
 class SessionEnd;
 class SingleInstance;
 class SpellChecker;
+class TrayHost;
 class TextRecognition;
 class UserAccount;
 class WindowCapture;
@@ -85,6 +86,7 @@ public:
     virtual ReduceMotion& reduceMotion() = 0;
     virtual SingleInstance& singleInstance() = 0;
     virtual SessionEnd& sessionEnd() = 0;
+    virtual TrayHost& trayHost() = 0;
 };
 
 // The Linux desktop: AT-SPI, X11, libsecret, OpenSSL, Enchant, Tesseract and the rest.
@@ -124,6 +126,7 @@ public:
     ReduceMotion& reduceMotion() override;
     SingleInstance& singleInstance() override;
     SessionEnd& sessionEnd() override;
+    TrayHost& trayHost() override;
 
 private:
     // Declared so that a service is destroyed before those it was made from.
@@ -157,6 +160,7 @@ private:
     std::unique_ptr<ReduceMotion> reduceMotion_;
     std::unique_ptr<SingleInstance> singleInstance_;
     std::unique_ptr<SessionEnd> sessionEnd_;
+    std::unique_ptr<TrayHost> trayHost_;
 };
 
 } // namespace tq

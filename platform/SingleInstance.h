@@ -20,6 +20,9 @@ public:
     // True: this process is the running instance now. False: another one runs and has been
     // given `arguments` (this process should end).
     virtual bool claim(const QStringList& arguments) = 0;
+    // Waits until no running instance answers any more (one that is ending), at most
+    // `timeoutMs`; false when one still answers.
+    virtual bool waitUntilFree(int timeoutMs) { return true; }
 
 signals:
     // A later launch handed over its arguments (its program path first).
@@ -35,6 +38,7 @@ public:
     ~LocalSocketInstance() override;
 
     bool claim(const QStringList& arguments) override;
+    bool waitUntilFree(int timeoutMs) override;
     bool isListening() const;
 
     static QString defaultSocketPath();

@@ -27,6 +27,7 @@
 #include "platform/fakes/FakeSessionEnd.h"
 #include "platform/fakes/FakeSingleInstance.h"
 #include "platform/fakes/FakeSpellChecker.h"
+#include "platform/fakes/FakeTrayHost.h"
 #include "platform/fakes/FakeUserAccount.h"
 #include "platform/fakes/FakeWindowCapture.h"
 #include "platform/fakes/FakeWindowList.h"
@@ -65,6 +66,7 @@ public:
     FakeReduceMotion& reduceMotion() override { return reduceMotion_; }
     FakeSingleInstance& singleInstance() override { return singleInstance_; }
     FakeSessionEnd& sessionEnd() override { return sessionEnd_; }
+    FakeTrayHost& trayHost() override { return trayHost_; }
 
 private:
     VirtualClock clock_;
@@ -96,6 +98,7 @@ private:
     FakeReduceMotion reduceMotion_;
     FakeSingleInstance singleInstance_;
     FakeSessionEnd sessionEnd_;
+    FakeTrayHost trayHost_;
 };
 
 } // namespace tq
