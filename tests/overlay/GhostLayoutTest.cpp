@@ -230,7 +230,7 @@ TEST(GhostPanel, FlatTextIsShapedToItsGlyphs)
     panel.show(content(QStringLiteral("world is wide")));
     auto* view = qobject_cast<GhostView*>(panel.window());
     ASSERT_NE(view, nullptr);
-    view->opaqueText = true;
+    view->flat = true;
     const QRegion glyphs = view->drawnRegion();
     ASSERT_FALSE(glyphs.isEmpty());
     // Only the letters' pixels: far less than the rectangle around the line.
