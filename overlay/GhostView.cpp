@@ -84,7 +84,8 @@ QRegion GhostView::drawnRegion() const
         flatImage_ = QImage(size(), QImage::Format_ARGB32_Premultiplied);
         flatImage_.fill(Qt::transparent);
         renderingFlat_ = true;
-        const_cast<GhostView*>(this)->render(&flatImage_, QPoint(), QRegion(), QWidget::RenderFlags());
+        // The mask of the last shape would clip the drawing to the old pixels.
+        const_cast<GhostView*>(this)->render(&flatImage_, QPoint(), QRegion(), QWidget::IgnoreMask);
         renderingFlat_ = false;
         return opaquePixels(flatImage_);
     }
