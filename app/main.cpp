@@ -1,5 +1,7 @@
 #include "app/AppDelegate.h"
 #include "app/AppModel.h"
+#include "completion/CompletionEngine.h"
+#include "platform/DesktopSession.h"
 #include "platform/SessionEnd.h"
 #include "platform/SingleInstance.h"
 
@@ -9,8 +11,9 @@
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("DISPLAY")) {
-        std::fputs("Tessaquill needs an X11 desktop session, and there is no DISPLAY here.\n", stderr);
+    // Said before Qt's own, less helpful, message about a display it cannot open.
+    if (const auto problem = tq::displayProblem(qgetenv("DISPLAY"))) {
+        std::fprintf(stderr, "%s\n", qPrintable(*problem));
         return 1;
     }
     QApplication app(argc, argv);
@@ -27,5 +30,10 @@ int main(int argc, char** argv)
     auto sessionEnd = tq::SessionEnd::system();
     tq::AppDelegate delegate(model, *instance, *sessionEnd);
     delegate.didFinishLaunching(app.arguments());
+    // Without these buses no text field is ever seen: say so, there and in the engine's status.
+    if (const QString gap = tq::sessionGapText(tq::sessionGap(QDBusConnection::sessionBus())); !gap.isEmpty()) {
+        std::fprintf(stderr, "%s\n", qPrintable(gap));
+        model.engine().setStatus(tq::CompletionEngine::Status::blocked(gap));
+    }
     return app.exec();
 }
