@@ -1,5 +1,7 @@
 // The program started in sessions that lack what it needs: each lack is said in one sentence
 // on standard error, and a display that is gone ends the program before Qt speaks.
+#include "support/PrivateBus.h"
+
 #include <QDir>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -62,9 +64,13 @@ TEST_F(Startup, MissingBusesAreNamed)
         QMap<QString, QString> env;
         QString sentence;
     };
+    tq::test::PrivateBus bare; // a session bus without the accessibility bus
+    ASSERT_FALSE(bare.address().isEmpty());
     const Case cases[] = {
         {"no session bus", {{"DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent/bus"}},
          "There is no D-Bus session bus, so Tessaquill cannot reach text fields."},
+        {"no accessibility bus", {{"DBUS_SESSION_BUS_ADDRESS", bare.address()}},
+         "The desktop's accessibility bus is not running, so Tessaquill cannot reach text fields."},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

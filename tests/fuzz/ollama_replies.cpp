@@ -13,6 +13,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const QByteArray body(reinterpret_cast<const char*>(data), qsizetype(size));
     tq::fuzz::checkReply(body, tq::Providers::ollamaText(body));
     tq::Providers::listedNames(body, QStringLiteral("models"), QStringLiteral("name"));
+    // The input as the text of a reply, escapes and all.
+    const QByteArray wrapped = "{\"response\":\"" + body + "\"}";
+    tq::fuzz::checkReply(wrapped, tq::Providers::ollamaText(wrapped));
     for (const QByteArray& line : body.split('\n'))
         tq::fuzz::checkReply(line, tq::Providers::ollamaText(line));
     return 0;

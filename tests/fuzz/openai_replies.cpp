@@ -13,6 +13,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const QByteArray body(reinterpret_cast<const char*>(data), qsizetype(size));
     tq::fuzz::checkReply(body, tq::Providers::openAIText(body));
     tq::Providers::listedNames(body, QStringLiteral("data"), QStringLiteral("id"));
+    // The input as the text of a reply, escapes and all.
+    const QByteArray wrapped = "{\"choices\":[{\"text\":\"" + body + "\"}]}";
+    tq::fuzz::checkReply(wrapped, tq::Providers::openAIText(wrapped));
     for (const QByteArray& line : body.split('\n')) {
         if (!line.startsWith("data:"))
             continue;
