@@ -49,11 +49,12 @@ void paintBrandMark(QPainter& p, const QPointF& origin, double size, const Brand
         g.setColorAt(1, palette::plateBottom());
         p.setBrush(g);
         p.drawPath(shape);
+        // The sheen only reaches 0.61 of the way down; fill no further.
         QRadialGradient sheen(QPointF(0.5 * size, -0.07 * size), size * 0.68);
         sheen.setColorAt(0, QColor::fromRgbF(1, 1, 1, 0.1));
         sheen.setColorAt(1, QColor::fromRgbF(1, 1, 1, 0));
         p.setBrush(sheen);
-        p.drawPath(shape);
+        p.drawPath(shape.intersected(continuousRect(QRectF(0, 0, size, size * 0.62), 0)));
         const double line = std::max(size * 0.0036, 0.5);
         p.setBrush(Qt::NoBrush);
         p.setPen(QPen(QColor::fromRgbF(1, 1, 1, 0.1), line));
