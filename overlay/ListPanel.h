@@ -12,6 +12,7 @@
 
 namespace tq {
 
+class ListPanelView;
 class OverlayScreens;
 
 namespace listpanel {
@@ -39,7 +40,8 @@ std::optional<T> itemAt(const QList<T>& items, qint64 index)
 }
 // Sets the panel's frame for the caret (on every show) and brings it to the front without
 // activating this program.
-void placeAtCaret(const OverlayScreens& screens, QWidget* panel, const QRectF& caretRect, int rows, double width);
+void placeAtCaret(const OverlayScreens& screens, ListPanelView* panel, const QRectF& caretRect, int rows,
+                  double width);
 
 } // namespace listpanel
 
@@ -66,6 +68,8 @@ public:
     double panelWidth() const { return width_; }
     // Redraws after a model change and tells assistive technology when the highlight moved.
     void refresh();
+    // Follows the compositing manager: translucent with one, shaped and opaque without.
+    void reshape();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -74,6 +78,7 @@ protected:
 private:
     double width_;
     qint64 announced_ = -1;
+    bool blended_ = true;
 };
 
 } // namespace tq
