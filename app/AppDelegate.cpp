@@ -1,6 +1,7 @@
 #include "app/AppDelegate.h"
 
 #include "app/AppModel.h"
+#include "app/OnboardingWindow.h"
 #include "app/WindowManager.h"
 #include "platform/Log.h"
 #include "platform/SessionEnd.h"
@@ -18,6 +19,7 @@ AppDelegate::AppDelegate(AppModel& model, SingleInstance& instance, SessionEnd& 
 {
     tray_ = std::make_unique<TrayItem>([this] { model_.windows().showSettings(); }, [this] { terminate(); });
     model_.iconHidden = [] { return TrayItem::iconHidden(); };
+    installOnboardingWindow(model_);
     model_.windows().onQuitRequested = [this] { terminate(); };
     connect(&instance, &SingleInstance::handedOver, this, [this](const QStringList& arguments) { reopen(arguments); });
     connect(&sessionEnd, &SessionEnd::ending, this, [this] { terminate(); }, Qt::DirectConnection);

@@ -1,9 +1,12 @@
 #include "app/AppDelegate.h"
 #include "app/AppModel.h"
+#include "app/Localization.h"
 #include "completion/CompletionEngine.h"
+#include "platform/Defaults.h"
 #include "platform/DesktopSession.h"
 #include "platform/SessionEnd.h"
 #include "platform/SingleInstance.h"
+#include "ui/design/BrandMark.h"
 
 #include <QApplication>
 
@@ -19,13 +22,19 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     app.setApplicationName(QStringLiteral("Tessaquill"));
     app.setQuitOnLastWindowClosed(false);
+    app.setWindowIcon(tq::appIcon());
 
-    // A second launch hands its arguments to the running instance and ends.
+    // A second launch hands its arguments to the running instance and ends. A relaunch in
+    // another language first lets the instance that started it finish ending.
     auto instance = tq::SingleInstance::system();
+    if (app.arguments().contains(QStringLiteral("--wait-for-instance")))
+        instance->waitUntilFree(10000);
     if (!instance->claim(app.arguments()))
         return 0;
 
-    tq::AppModel model;
+    tq::AppPlatform platform;
+    platform.interfaceLanguage = tq::installTranslations(app, tq::Defaults::standard());
+    tq::AppModel model(platform);
     tq::AppModel::setShared(&model);
     auto sessionEnd = tq::SessionEnd::system();
     tq::AppDelegate delegate(model, *instance, *sessionEnd);

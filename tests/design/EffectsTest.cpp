@@ -175,6 +175,7 @@ TEST(GrantSeal, CelebratesOnceAndStillOtherwise)
 
     GrantSeal seal(64, true, [&] { ++played; }, m.context);
     EXPECT_EQ(seal.opacity(), 0.0); // invisible before it is first shown
+    EXPECT_TRUE(QAccessible::queryAccessibleInterface(&seal)->state().invisible); // decoration only
     seal.show();
     EXPECT_EQ(played, 1);
     EXPECT_EQ(seal.plays(), 1);
