@@ -6,7 +6,10 @@
 #include "platform/SessionEnd.h"
 #include "platform/SingleInstance.h"
 #include "settings/Preferences.h"
+#include "platform/ReduceMotion.h"
+#include "ui/design/Animation.h"
 #include "ui/menubar/TrayItem.h"
+#include "ui/settings/SettingsRoot.h"
 
 #include <unistd.h>
 
@@ -19,12 +22,24 @@ AppDelegate::AppDelegate(AppModel& model, SingleInstance& instance, SessionEnd& 
     tray_ = std::make_unique<TrayItem>([this] { model_.windows().showSettings(); }, [this] { terminate(); });
     model_.iconHidden = [] { return TrayItem::iconHidden(); };
     model_.windows().onQuitRequested = [this] { terminate(); };
+    reduceMotion_ = std::make_unique<SystemReduceMotion>();
+    motion_ = std::make_unique<MotionContext>(Clock::shared(), *reduceMotion_);
+    model_.windows().setContent(WindowManager::Kind::settings, [this](AppModel& m, std::function<void()>) -> QWidget* {
+        SettingsContext context{m.prefs(), m.rules(),  m.stats(), m.memory(), m.permissions(), m.rivals(), m.hub(),
+                                m.engine(), Clock::shared(), *motion_, m.windows().router(), {}};
+        return new SettingsRoot(std::move(context));
+    });
     connect(&instance, &SingleInstance::handedOver, this, [this](const QStringList& arguments) { reopen(arguments); });
     connect(&sessionEnd, &SessionEnd::ending, this, [this] { terminate(); }, Qt::DirectConnection);
     sessionEnd.start();
 }
 
-AppDelegate::~AppDelegate() = default;
+AppDelegate::~AppDelegate()
+{
+    // The settings content draws over this delegate's motion: it goes first.
+    model_.windows().setContent(WindowManager::Kind::settings, {});
+    delete model_.windows().settingsWindow();
+}
 
 void AppDelegate::didFinishLaunching(const QStringList& arguments)
 {

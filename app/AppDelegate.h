@@ -13,6 +13,8 @@
 namespace tq {
 
 class AppModel;
+class MotionContext;
+class ReduceMotion;
 class SessionEnd;
 class SingleInstance;
 class TrayItem;
@@ -42,6 +44,8 @@ private:
     AppModel& model_;
     std::function<void(int)> exit_;
     std::unique_ptr<TrayItem> tray_;
+    std::unique_ptr<ReduceMotion> reduceMotion_;
+    std::unique_ptr<MotionContext> motion_;
     bool terminating_ = false;
 };
 
