@@ -197,6 +197,7 @@ QIcon ruleKeyIcon(const QString& key, const std::function<QList<DesktopApp>()>& 
 AddWebsiteDialog::AddWebsiteDialog(const QString& typed, QWidget* parent) : QDialog(parent)
 {
     setWindowTitle(text("Add a website"));
+    applyInkPalette(this);
     setWindowModality(Qt::WindowModal);
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(20, 20, 20, 20);
@@ -236,6 +237,7 @@ QString AddWebsiteDialog::typed() const
 AddAppDialog::AddAppDialog(const QList<DesktopApp>& apps, QWidget* parent) : QDialog(parent), apps_(apps)
 {
     setWindowTitle(text("Add App…"));
+    applyInkPalette(this);
     setWindowModality(Qt::WindowModal);
     resize(360, 440);
     auto* column = new QVBoxLayout(this);
@@ -345,6 +347,7 @@ AppsPane::AppsPane(SettingsContext& context, QWidget* parent) : QWidget(parent),
     add->setPopupMode(QToolButton::InstantPopup);
     add->setStyleSheet(QStringLiteral("QToolButton::menu-indicator { image: none; width: 0; }"));
     auto* menu = new QMenu(add);
+    applyInkPalette(menu);
     menu->addAction(text("Add App…"), this, &AppsPane::openAddApp);
     menu->addAction(text("Add Website…"), this, &AppsPane::openAddWebsite);
     add->setMenu(menu);
@@ -605,13 +608,15 @@ AppRuleDetail::AppRuleDetail(SettingsContext& context, const QString& key, QWidg
     // Suggestions
     column->addWidget(formSection(page, &body));
     auto* modeLine = new QHBoxLayout;
-    modeLine->addWidget(makeLabel(text("Suggestions"), 10, QFont::Normal, palette::paper(), page));
+    QLabel* modeLabel = makeLabel(text("Suggestions"), 10, QFont::Normal, palette::paper(), page);
+    modeLine->addWidget(modeLabel);
     modeLine->addStretch(1);
     mode_ = new QComboBox(page);
     mode_->setAccessibleName(text("Suggestions"));
     mode_->setStyleSheet(comboStyle());
     mode_->setCursor(Qt::PointingHandCursor);
     mode_->addItems({QString(), text("On"), text("Off")});
+    modeLabel->setBuddy(mode_);
     modeLine->addWidget(mode_);
     body->addLayout(modeLine);
     group_ = new QWidget(page);
@@ -624,13 +629,15 @@ AppRuleDetail::AppRuleDetail(SettingsContext& context, const QString& key, QWidg
     tab_ = tab;
     auto picker = [&](const QString& label, QStringList options) {
         auto* line = new QHBoxLayout;
-        line->addWidget(makeLabel(label, 10, QFont::Normal, palette::paper(), group_));
+        QLabel* title = makeLabel(label, 10, QFont::Normal, palette::paper(), group_);
+        line->addWidget(title);
         line->addStretch(1);
         auto* box = new QComboBox(group_);
         box->setAccessibleName(label);
         box->setStyleSheet(comboStyle());
         box->setCursor(Qt::PointingHandCursor);
         box->addItems(options);
+        title->setBuddy(box);
         line->addWidget(box);
         groupColumn->addLayout(line);
         return box;
@@ -663,6 +670,7 @@ AppRuleDetail::AppRuleDetail(SettingsContext& context, const QString& key, QWidg
     pause_->setStyleSheet(QStringLiteral("QToolButton { background: %1; color: %2; border: none; border-radius: 7px; padding: 5px 12px; }")
                               .arg(palette::inkHighlight().name(), palette::paper().name()));
     auto* pauseMenu = new QMenu(pause_);
+    applyInkPalette(pauseMenu);
     const std::pair<QString, std::optional<double>> durations[] = {
         {text("For 15 Minutes"), 900.0}, {text("For 1 Hour"), 3600.0}, {text("Until I Resume"), std::nullopt}};
     for (const auto& [label, seconds] : durations) {
@@ -722,6 +730,7 @@ AppRuleDetail::AppRuleDetail(SettingsContext& context, const QString& key, QWidg
     connect(erase, &QPushButton::clicked, this, [this] {
         QMessageBox box(QMessageBox::Warning, QString(),
                         text("Erase what %app remembered from %1?").arg(c_.rules.displayName(key_)), QMessageBox::NoButton, this);
+        applyInkPalette(&box);
         QPushButton* eraseButton = box.addButton(text("Erase"), QMessageBox::DestructiveRole);
         box.addButton(text("Cancel"), QMessageBox::RejectRole);
         box.exec();

@@ -76,6 +76,7 @@ SettingsRoot::SettingsRoot(SettingsContext context, QWidget* parent)
     : QWidget(parent), context_(std::move(context)), driver_(context_.motion.frames(), this)
 {
     setObjectName(QStringLiteral("settingsRoot"));
+    applyInkPalette(this);
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(0);

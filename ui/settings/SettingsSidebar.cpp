@@ -6,6 +6,8 @@
 #include "ui/settings/SetupItems.h"
 #include "platform/Text.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
@@ -15,7 +17,39 @@ namespace tq {
 
 namespace {
 constexpr int kRowHeight = 30;
+
+// A row reads as a page tab: its title (with the badge), selected when its pane is shown.
+class SidebarRowAccessible final : public QAccessibleWidget {
+public:
+    explicit SidebarRowAccessible(QWidget* w) : QAccessibleWidget(w, QAccessible::PageTab) {}
+    QAccessible::State state() const override
+    {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.selectable = true;
+        s.selected = static_cast<QAbstractButton*>(widget())->isChecked();
+        s.checkable = false;
+        s.checked = false;
+        return s;
+    }
+    QString text(QAccessible::Text t) const override
+    {
+        return t == QAccessible::Name ? widget()->accessibleName() : QAccessibleWidget::text(t);
+    }
+    QStringList actionNames() const override { return {pressAction()}; }
+    void doAction(const QString& action) override
+    {
+        if (action == pressAction())
+            static_cast<QAbstractButton*>(widget())->click();
+    }
+};
+
+QAccessibleInterface* sidebarAccessible(const QString& className, QObject* object)
+{
+    if (className == QLatin1String("tq::SidebarRow") && object && object->isWidgetType())
+        return new SidebarRowAccessible(static_cast<QWidget*>(object));
+    return nullptr;
 }
+} // namespace
 
 SidebarRow::SidebarRow(SettingsPane pane, MotionContext& motion, QWidget* parent)
     : QAbstractButton(parent), pane_(pane), motion_(motion), hover_(motion.frames(), 0), press_(motion.frames(), 0),
@@ -49,6 +83,10 @@ void SidebarRow::setSelected(bool selected)
         return;
     selected_ = selected;
     setChecked(selected);
+    QAccessible::State changed;
+    changed.selected = true;
+    QAccessibleStateChangeEvent event(this, changed);
+    QAccessible::updateAccessibility(&event);
     update();
 }
 
@@ -154,6 +192,11 @@ SettingsSidebar::SettingsSidebar(SettingsRouter& router, MotionContext& motion, 
     : QWidget(parent), router_(router), motion_(motion), badge_(std::move(badge)), top_(motion.frames(), 0),
       height_(motion.frames(), kRowHeight), driver_(motion.frames(), this)
 {
+    static const bool factory = [] {
+        QAccessible::installFactory(sidebarAccessible);
+        return true;
+    }();
+    Q_UNUSED(factory);
     setObjectName(QStringLiteral("settingsSidebar"));
     setAccessibleName(text("Settings"));
     setFocusPolicy(Qt::StrongFocus);

@@ -9,6 +9,25 @@
 
 namespace tq {
 
+void applyInkPalette(QWidget* window)
+{
+    QPalette pal = window->palette();
+    pal.setColor(QPalette::Window, palette::ink());
+    pal.setColor(QPalette::Base, palette::ink());
+    pal.setColor(QPalette::AlternateBase, palette::inkRaised());
+    pal.setColor(QPalette::Button, palette::inkHighlight());
+    pal.setColor(QPalette::WindowText, palette::paper());
+    pal.setColor(QPalette::Text, palette::paper());
+    pal.setColor(QPalette::ButtonText, palette::paper());
+    pal.setColor(QPalette::PlaceholderText, palette::paperDim());
+    pal.setColor(QPalette::Highlight, palette::inkHighlight());
+    pal.setColor(QPalette::HighlightedText, palette::paper());
+    pal.setColor(QPalette::ToolTipBase, palette::inkRaised());
+    pal.setColor(QPalette::ToolTipText, palette::paper());
+    window->setPalette(pal);
+    window->setAutoFillBackground(true);
+}
+
 QFont settingsFont(double pointSize, QFont::Weight weight)
 {
     QFont f;

@@ -13,6 +13,9 @@ class QPainter;
 
 namespace tq {
 
+// Ink background and paper text for a window of its own (the add sheets, confirmations).
+void applyInkPalette(QWidget* window);
+
 QFont settingsFont(double pointSize, QFont::Weight weight = QFont::Normal);
 
 // A text label in paper (or the given colour), word-wrapped when asked.
