@@ -7,7 +7,6 @@
 #include "ui/design/Palette.h"
 #include "ui/settings/SettingsStyle.h"
 
-#include <QCheckBox>
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QHash>
@@ -121,7 +120,7 @@ public:
 };
 
 // A settings switch row: title and detail on the left, the switch on the right.
-QCheckBox* toggleRow(const QString& title, QLabel** detail, QWidget* parent, QVBoxLayout* into)
+Switch* toggleRow(const QString& title, QLabel** detail, QWidget* parent, QVBoxLayout* into)
 {
     auto* row = new QWidget(parent);
     auto* line = new QHBoxLayout(row);
@@ -132,13 +131,8 @@ QCheckBox* toggleRow(const QString& title, QLabel** detail, QWidget* parent, QVB
     *detail = makeLabel(QString(), 9, QFont::Normal, palette::paperDim(), row, true);
     texts->addWidget(*detail);
     line->addLayout(texts, 1);
-    auto* box = new QCheckBox(row);
+    auto* box = new Switch(row);
     box->setAccessibleName(title);
-    box->setCursor(Qt::PointingHandCursor);
-    box->setStyleSheet(QStringLiteral("QCheckBox::indicator { width: 34px; height: 18px; border-radius: 9px; background: %1; }"
-                                      "QCheckBox::indicator:checked { background: %2; }"
-                                      "QCheckBox::indicator:disabled { background: %3; }")
-                           .arg(palette::inkHighlight().name(), palette::gold().name(), palette::inkRaised().name()));
     line->addWidget(box, 0, Qt::AlignVCenter);
     into->addWidget(row);
     return box;
@@ -602,7 +596,13 @@ AppRuleDetail::AppRuleDetail(SettingsContext& context, const QString& key, QWidg
     names->addWidget(id);
     head->addLayout(names, 1);
     body->addLayout(head);
-    wordsRow_ = makeLabel(QString(), 10, QFont::Normal, palette::paper(), page);
+    wordsRow_ = new QWidget(page);
+    auto* wordsLine = new QHBoxLayout(wordsRow_);
+    wordsLine->setContentsMargins(0, 4, 0, 0);
+    wordsLine->addWidget(makeLabel(text("Words saved here"), 10, QFont::Normal, palette::paper(), wordsRow_));
+    wordsLine->addStretch(1);
+    wordsValue_ = makeLabel(QString(), 10, QFont::Normal, palette::paperDim(), wordsRow_);
+    wordsLine->addWidget(wordsValue_);
     body->addWidget(wordsRow_);
 
     // Suggestions
@@ -707,7 +707,7 @@ AppRuleDetail::AppRuleDetail(SettingsContext& context, const QString& key, QWidg
         r.mode = allCases<RuleMode>()[std::size_t(std::clamp(i, 0, 2))];
         write(r);
     });
-    connect(tab, &QCheckBox::clicked, this, [this](bool on) {
+    connect(tab, &Switch::clicked, this, [this](bool on) {
         AppRule r = rule();
         r.tabAccepts = on;
         write(r);
@@ -722,7 +722,7 @@ AppRuleDetail::AppRuleDetail(SettingsContext& context, const QString& key, QWidg
         r.length = i <= 0 ? std::nullopt : std::optional(allCases<CompletionLength>()[std::size_t(i - 1)]);
         write(r);
     });
-    connect(record, &QCheckBox::clicked, this, [this](bool on) {
+    connect(record, &Switch::clicked, this, [this](bool on) {
         AppRule r = rule();
         r.recordWriting = on;
         write(r);
@@ -771,12 +771,12 @@ void AppRuleDetail::refresh()
     const bool defaultOn = defaultEnabled(key_, c_.prefs.enabledByDefault(), c_.prefs.codeEditorsEnabled());
     const qint64 words = c_.stats.appTotals().value(key_, 0);
     wordsRow_->setVisible(words > 0);
-    wordsRow_->setText(text("Words saved here: %1").arg(QLocale().toString(words)));
+    wordsValue_->setText(QLocale().toString(words));
 
     mode_->setItemText(0, defaultModeLabel(defaultOn));
     mode_->setCurrentIndex(int(r.mode));
     group_->setEnabled(ruleGroupEnabled(r.mode, defaultOn));
-    static_cast<QCheckBox*>(tab_)->setChecked(r.tabAccepts);
+    static_cast<Switch*>(tab_)->setChecked(r.tabAccepts);
     insertion_->setCurrentIndex(r.insertion ? int(*r.insertion) + 1 : 0);
     length_->setCurrentIndex(r.length ? int(*r.length) + 1 : 0);
     const QString note = defaultNote(r, c_.prefs.insertion(), c_.prefs.length());
@@ -788,7 +788,7 @@ void AppRuleDetail::refresh()
     resume_->setVisible(paused.has_value());
     pause_->setVisible(!paused);
 
-    auto* record = static_cast<QCheckBox*>(record_);
+    auto* record = static_cast<Switch*>(record_);
     record->setChecked(r.recordWriting);
     record->setEnabled(c_.prefs.memoryEnabled());
     recordDetail_->setText(c_.prefs.memoryEnabled() ? text("Passages from this app can shape suggestions everywhere.")

@@ -127,7 +127,8 @@ private:
 
     SettingsContext& c_;
     QString key_;
-    QLabel* wordsRow_;
+    QWidget* wordsRow_;
+    QLabel* wordsValue_;
     QComboBox* mode_;
     QWidget* group_;
     QWidget* tab_;

@@ -633,7 +633,9 @@ void OverviewPane::refreshHero()
     streak_->setPalette(pal);
     for (int i = 0; i < days_.size() && i < week.size(); ++i) {
         const QDate date = week[i].first.toLocalTime().date();
-        static_cast<DayCell*>(days_[i])->set(QLocale().dayName(date.dayOfWeek(), QLocale::NarrowFormat), week[i].second.words,
+        // The C locale names days by number; English letters read better there.
+        const QLocale locale = QLocale().language() == QLocale::C ? QLocale(QLocale::English) : QLocale();
+        static_cast<DayCell*>(days_[i])->set(locale.dayName(date.dayOfWeek(), QLocale::NarrowFormat), week[i].second.words,
                                              i == int(week.size()) - 1);
     }
     playHint_->setText(c_.permissions.accessibility()

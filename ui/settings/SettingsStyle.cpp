@@ -300,6 +300,31 @@ void SymbolView::paintEvent(QPaintEvent*)
     paintSymbol(p, name_, QRectF(rect()).adjusted(1, 1, -1, -1), colour_);
 }
 
+Switch::Switch(QWidget* parent) : QAbstractButton(parent)
+{
+    setCheckable(true);
+    setCursor(Qt::PointingHandCursor);
+    setFixedSize(sizeHint());
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void Switch::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    const bool on = isChecked();
+    const double dim = isEnabled() ? 1.0 : 0.45;
+    const QRectF track = QRectF(rect()).adjusted(1, 1, -1, -1);
+    p.setPen(hasFocus() ? QPen(palette::paper(), 1) : QPen(palette::hairline(), 1));
+    p.setBrush(palette::withOpacity(on ? palette::gold() : palette::inkHighlight(), dim));
+    p.drawRoundedRect(track, track.height() / 2, track.height() / 2);
+    const double d = track.height() - 4;
+    const QRectF knob(on ? track.right() - 2 - d : track.left() + 2, track.top() + 2, d, d);
+    p.setPen(Qt::NoPen);
+    p.setBrush(palette::withOpacity(on ? palette::ink() : palette::paper(), dim));
+    p.drawEllipse(knob);
+}
+
 Card::Card(double radius, QWidget* parent) : QWidget(parent), radius_(radius), top_(palette::inkRaised()), bottom_(palette::inkRaised())
 {
 }

@@ -42,6 +42,16 @@ private:
     QColor colour_;
 };
 
+// An on/off switch; read as a check box with its title.
+class Switch final : public QAbstractButton {
+public:
+    explicit Switch(QWidget* parent = nullptr);
+    QSize sizeHint() const override { return {36, 20}; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
 // A rounded card: flat fill or a top-to-bottom gradient, with a hairline inside its edge.
 class Card : public QWidget {
 public:
