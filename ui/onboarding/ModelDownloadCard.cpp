@@ -1,0 +1,75 @@
+#include "ui/onboarding/ModelDownloadCard.h"
+
+#include "platform/Text.h"
+
+#include <QLocale>
+
+#include <algorithm>
+
+namespace tq::modelcard {
+
+QString formatBytes(qint64 bytes)
+{
+    return QLocale().formattedDataSize(std::max<qint64>(bytes, 0), 1, QLocale::DataSizeSIFormat);
+}
+
+Card card(const ModelStore::Phase& phase, bool standalone)
+{
+    using Kind = ModelStore::Phase::Kind;
+    Card c;
+    switch (phase.kind) {
+    case Kind::Missing:
+        c.action = Action::download;
+        c.actionTitle = tq::text("Download");
+        c.primary = true;
+        if (standalone) {
+            c.status = StatusKind::note;
+            c.statusText = tq::text("Apple Intelligence fills in until the download is done.");
+        }
+        break;
+    case Kind::Downloading: {
+        c.action = Action::cancel;
+        c.actionTitle = tq::text("Cancel");
+        c.status = StatusKind::progress;
+        const qint64 total = std::max<qint64>(phase.total, 1);
+        const qint64 received = std::clamp<qint64>(phase.received, 0, total);
+        c.fraction = double(received) / double(total);
+        c.progressValue = tq::text("%1 of %2").arg(formatBytes(phase.received), formatBytes(phase.total));
+        c.statusText = tq::text("%1 of %2. You can keep writing while it downloads.")
+                           .arg(formatBytes(phase.received), formatBytes(phase.total));
+        break;
+    }
+    case Kind::Verifying:
+        c.status = StatusKind::verifying;
+        c.statusText = tq::text("Checking the download");
+        break;
+    case Kind::Failed:
+        c.action = Action::retry;
+        c.actionTitle = tq::text("Try Again");
+        c.status = StatusKind::failed;
+        c.statusText = phase.message;
+        break;
+    case Kind::Ready:
+        if (!standalone) {
+            c.action = Action::remove;
+            c.actionTitle = tq::text("Remove\u2026");
+        }
+        break;
+    }
+    return c;
+}
+
+QString specLine(const ModelSpec& spec)
+{
+    const QString dot = QStringLiteral(" \u00B7 ");
+    return spec.publisher + dot + formatBytes(spec.bytes) + dot + tq::text("%1 license").arg(spec.license);
+}
+
+QString removeTitle() { return tq::text("Remove the %app model?"); }
+
+QString removeMessage(const ModelSpec& spec)
+{
+    return tq::text("This frees %1. Apple Intelligence fills in until you download it again.").arg(formatBytes(spec.bytes));
+}
+
+} // namespace tq::modelcard
