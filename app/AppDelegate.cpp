@@ -9,6 +9,7 @@
 #include "platform/ReduceMotion.h"
 #include "ui/design/Animation.h"
 #include "ui/menubar/TrayItem.h"
+#include "ui/onboarding/PlaygroundField.h"
 #include "ui/settings/SettingsRoot.h"
 
 #include <unistd.h>
@@ -27,6 +28,12 @@ AppDelegate::AppDelegate(AppModel& model, SingleInstance& instance, SessionEnd& 
     model_.windows().setContent(WindowManager::Kind::settings, [this](AppModel& m, std::function<void()>) -> QWidget* {
         SettingsContext context{m.prefs(), m.rules(),  m.stats(), m.memory(), m.permissions(), m.rivals(), m.hub(),
                                 m.engine(), Clock::shared(), *motion_, m.windows().router(), {}};
+        context.hooks.practiceField = [&m](const QString& placeholder, QWidget* parent) -> QWidget* {
+            auto* field = new PlaygroundField(
+                m.engine(), [&m](FieldSource* source, bool focused) { m.playgroundFocusChanged(source, focused); }, parent);
+            field->setPlaceholderText(placeholder);
+            return field;
+        };
         return new SettingsRoot(std::move(context));
     });
     connect(&instance, &SingleInstance::handedOver, this, [this](const QStringList& arguments) { reopen(arguments); });

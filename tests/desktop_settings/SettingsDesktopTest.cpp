@@ -236,7 +236,8 @@ protected:
         return f.open(QIODevice::ReadOnly) ? QJsonDocument::fromJson(f.readAll()).object() : QJsonObject();
     }
 
-    bool requested() { return !server.requestsTo("/v1/completions").isEmpty() || !server.requestsTo("/v1/chat/completions").isEmpty(); }
+    qsizetype completions() { return server.requestsTo("/v1/completions").size() + server.requestsTo("/v1/chat/completions").size(); }
+    bool requested() { return completions() > 0; }
 
     QTemporaryDir home;
     test::FakeHttpServer server;
@@ -346,13 +347,29 @@ TEST_F(SettingsWindowDesktop, SidebarAppsAndSitesAndARuleThatTurnsAnAppOff)
     zenity.kill();
     zenity.waitForFinished(3000);
 
+    // The practice field of the overview still gets one.
+    run("xdotool", {"windowactivate", "--sync", window});
+    QTest::qWait(500);
+    auto overview = tree.find("Overview", "page tab");
+    ASSERT_TRUE(overview);
+    click(overview->extents);
+    std::optional<Node> practice;
+    ASSERT_TRUE(waitFor([&] { return (practice = tree.find("Practice field")).has_value() && practice->extents.width() > 0; }, 3000))
+        << dump(tree);
+    click(practice->extents);
+    run("xdotool", {"type", "--delay", "60", "Hello "});
+    EXPECT_TRUE(waitFor([&] { return requested(); }, 8000)) << appLog().toStdString();
+    QTest::qWait(500);
+    screenshot(window, "settings-practice-field.png");
+    const qsizetype afterPractice = completions();
+
     zenity.setProcessEnvironment(QProcessEnvironment::systemEnvironment());
     zenity.start("zenity", {"--entry", "--title=Unruled", "--text=Field"});
     ASSERT_TRUE(waitFor([&] { return !(field = QString::fromUtf8(run("xdotool", {"search", "--onlyvisible", "--name", "^Unruled$"})).trimmed()).isEmpty(); }, 15000));
     run("xdotool", {"windowactivate", "--sync", field});
     QTest::qWait(800);
     run("xdotool", {"type", "--delay", "60", "Hello "});
-    EXPECT_TRUE(waitFor([&] { return requested(); }, 8000)) << appLog().toStdString();
+    EXPECT_TRUE(waitFor([&] { return completions() > afterPractice; }, 8000)) << appLog().toStdString();
 
     ::kill(app.processId(), SIGTERM);
     EXPECT_TRUE(app.waitForFinished(5000));
