@@ -22,6 +22,9 @@ const QColor& goldDeep() { static const QColor c = rgb(0.66, 0.47, 0.15); return
 const QColor& plateTop() { static const QColor c = rgb(0.13, 0.16, 0.27); return c; }
 const QColor& plateBottom() { static const QColor c = rgb(0.043, 0.055, 0.1); return c; }
 
+const QColor& green() { static const QColor c = rgb(0.19, 0.82, 0.35); return c; }
+const QColor& orange() { static const QColor c = rgb(1.0, 0.62, 0.04); return c; }
+
 QColor withOpacity(const QColor& colour, double opacity)
 {
     QColor c = colour;

@@ -19,6 +19,10 @@ const QColor& goldDeep();     // darker end of gold gradients
 const QColor& plateTop();     // brand mark plate, top
 const QColor& plateBottom();  // brand mark plate, bottom
 
+// The platform's signal colours as the dark scheme shows them.
+const QColor& green();
+const QColor& orange();
+
 // A palette colour at another opacity (its own opacity multiplied by `opacity`).
 QColor withOpacity(const QColor& colour, double opacity);
 

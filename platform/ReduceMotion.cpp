@@ -1,0 +1,140 @@
+#include "platform/ReduceMotion.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QFileSystemWatcher>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+
+namespace tq {
+
+bool reduceMotionFrom(const QString& environment, std::optional<bool> gnomeAnimations,
+                      std::optional<double> kdeDurationFactor)
+{
+    const QString env = environment.trimmed();
+    if (env == QLatin1String("1"))
+        return true;
+    if (env == QLatin1String("0"))
+        return false;
+    if (gnomeAnimations && !*gnomeAnimations)
+        return true;
+    return kdeDurationFactor && *kdeDurationFactor <= 0.0;
+}
+
+std::optional<bool> parseGSettingsBool(const QString& output)
+{
+    const QString v = output.trimmed();
+    if (v == QLatin1String("true"))
+        return true;
+    if (v == QLatin1String("false"))
+        return false;
+    return std::nullopt;
+}
+
+std::optional<double> parseKdeAnimationFactor(const QString& kdeglobals)
+{
+    bool inKde = false;
+    for (const QString& raw : kdeglobals.split(QLatin1Char('\n'))) {
+        const QString line = raw.trimmed();
+        if (line.startsWith(QLatin1Char('['))) {
+            inKde = line == QLatin1String("[KDE]");
+            continue;
+        }
+        if (!inKde)
+            continue;
+        const int eq = line.indexOf(QLatin1Char('='));
+        if (eq < 0 || line.left(eq).trimmed() != QLatin1String("AnimationDurationFactor"))
+            continue;
+        bool ok = false;
+        const double f = line.mid(eq + 1).trimmed().toDouble(&ok);
+        if (ok)
+            return f;
+    }
+    return std::nullopt;
+}
+
+namespace {
+const char* kSchema = "org.gnome.desktop.interface";
+const char* kKey = "enable-animations";
+
+QString kdeglobalsPath()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QStringLiteral("/kdeglobals");
+}
+
+std::optional<bool> readGnome()
+{
+    const QString exe = QStandardPaths::findExecutable(QStringLiteral("gsettings"));
+    if (exe.isEmpty())
+        return std::nullopt;
+    QProcess p;
+    p.start(exe, {QStringLiteral("get"), QString::fromLatin1(kSchema), QString::fromLatin1(kKey)});
+    if (!p.waitForFinished(2000) || p.exitCode() != 0)
+        return std::nullopt;
+    return parseGSettingsBool(QString::fromUtf8(p.readAllStandardOutput()));
+}
+
+std::optional<double> readKde()
+{
+    QFile f(kdeglobalsPath());
+    if (!f.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    return parseKdeAnimationFactor(QString::fromUtf8(f.readAll()));
+}
+} // namespace
+
+struct SystemReduceMotion::Impl {
+    QProcess monitor;
+    QFileSystemWatcher watcher;
+};
+
+SystemReduceMotion::SystemReduceMotion(QObject* parent) : ReduceMotion(parent), d(std::make_unique<Impl>())
+{
+    on_ = reduceMotionFrom(qEnvironmentVariable("TESSAQUILL_REDUCE_MOTION"), readGnome(), readKde());
+    // The environment is fixed for the run; with it set there is nothing to watch.
+    const QString env = qEnvironmentVariable("TESSAQUILL_REDUCE_MOTION").trimmed();
+    if (env == QLatin1String("1") || env == QLatin1String("0"))
+        return;
+
+    const QString exe = QStandardPaths::findExecutable(QStringLiteral("gsettings"));
+    if (!exe.isEmpty()) {
+        connect(&d->monitor, &QProcess::readyReadStandardOutput, this, [this] {
+            d->monitor.readAllStandardOutput();
+            reread();
+        });
+        d->monitor.start(exe, {QStringLiteral("monitor"), QString::fromLatin1(kSchema), QString::fromLatin1(kKey)});
+    }
+    // Watch the folder too: editors replace the file, which drops a file watch.
+    const QString path = kdeglobalsPath();
+    d->watcher.addPath(QFileInfo(path).absolutePath());
+    if (QFile::exists(path))
+        d->watcher.addPath(path);
+    auto onChange = [this, path] {
+        if (QFile::exists(path) && !d->watcher.files().contains(path))
+            d->watcher.addPath(path);
+        reread();
+    };
+    connect(&d->watcher, &QFileSystemWatcher::fileChanged, this, onChange);
+    connect(&d->watcher, &QFileSystemWatcher::directoryChanged, this, onChange);
+}
+
+SystemReduceMotion::~SystemReduceMotion()
+{
+    if (d->monitor.state() != QProcess::NotRunning) {
+        d->monitor.kill();
+        d->monitor.waitForFinished(1000);
+    }
+}
+
+void SystemReduceMotion::reread()
+{
+    const bool on = reduceMotionFrom(qEnvironmentVariable("TESSAQUILL_REDUCE_MOTION"), readGnome(), readKde());
+    if (on == on_)
+        return;
+    on_ = on;
+    emit changed(on_);
+}
+
+} // namespace tq

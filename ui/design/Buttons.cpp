@@ -1,0 +1,272 @@
+#include "ui/design/Buttons.h"
+
+#include "ui/design/Fonts.h"
+#include "ui/design/Palette.h"
+#include "ui/design/Shapes.h"
+
+#include <QEnterEvent>
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace tq {
+
+namespace {
+const Animation& hoverFade()
+{
+    static const Animation a = Animation::timing(motion::easeOut(120));
+    return a;
+}
+
+QColor brighter(const QColor& c, double by)
+{
+    return QColor::fromRgbF(std::min(1.0, c.redF() + by), std::min(1.0, c.greenF() + by),
+                            std::min(1.0, c.blueF() + by), c.alphaF());
+}
+} // namespace
+
+PaintedButton::PaintedButton(MotionContext& motion, QWidget* parent)
+    : QAbstractButton(parent), motion_(motion), hover_(motion.frames(), 0), press_(motion.frames(), 0),
+      driver_(motion.frames(), this)
+{
+    setCursor(Qt::PointingHandCursor);
+    setAttribute(Qt::WA_Hover);
+    setFocusPolicy(Qt::StrongFocus);
+    connect(this, &QAbstractButton::pressed, this, &PaintedButton::refreshPress);
+    connect(this, &QAbstractButton::released, this, &PaintedButton::refreshPress);
+}
+
+void PaintedButton::enterEvent(QEnterEvent* event)
+{
+    hovering_ = true;
+    hover_.animateTo(1, hoverFade());
+    animate();
+    QAbstractButton::enterEvent(event);
+}
+
+void PaintedButton::leaveEvent(QEvent* event)
+{
+    hovering_ = false;
+    hover_.animateTo(0, hoverFade());
+    animate();
+    QAbstractButton::leaveEvent(event);
+}
+
+void PaintedButton::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::EnabledChange)
+        refreshPress();
+    QAbstractButton::changeEvent(event);
+}
+
+void PaintedButton::refreshPress()
+{
+    press_.animateTo(showsPress() ? 1 : 0, motion_.reduceMotion() ? Animation::none() : pressAnimation());
+    animate();
+}
+
+void PaintedButton::animate()
+{
+    driver_.run([this] { return hover_.isMoving() || press_.isMoving(); });
+}
+
+PrimaryButton::PrimaryButton(const QString& text, MotionContext& motion, QWidget* parent)
+    : PaintedButton(motion, parent)
+{
+    setText(text);
+    setFont(fonts::system(13, QFont::DemiBold));
+    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+}
+
+QSize PrimaryButton::sizeHint() const
+{
+    const QFontMetricsF m(font());
+    const double w = m.horizontalAdvance(text()) + 28;
+    const double h = std::max(30.0, m.height() + 8) + 3;
+    return QSize(int(std::ceil(w)) + 2 * kRingMargin, int(std::ceil(h)) + 2 * kRingMargin);
+}
+
+bool PrimaryButton::hitButton(const QPoint& pos) const
+{
+    const QRectF frame = QRectF(rect()).adjusted(kRingMargin, kRingMargin, -kRingMargin, -kRingMargin);
+    return continuousRect(frame, 9).contains(pos);
+}
+
+Animation PrimaryButton::pressAnimation() const
+{
+    return Animation::springy(0.18, 0.65);
+}
+
+void PrimaryButton::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    const bool enabled = isEnabled();
+    const QRectF frame = QRectF(rect()).adjusted(kRingMargin, kRingMargin, -kRingMargin, -kRingMargin);
+    const QRectF faceRect = frame.adjusted(0, 0, 0, -3);
+    const double press = enabled ? pressAmount() : 0;
+    const double hover = enabled ? hoverAmount() * (1 - press) : 0;
+
+    // Ledge, not moved by the press.
+    p.setPen(Qt::NoPen);
+    p.setBrush(palette::withOpacity(palette::goldDeep(), enabled ? 1 : 0.4));
+    p.drawPath(continuousRect(faceRect.translated(0, 3), 9));
+
+    const QRectF face = faceRect.translated(0, 2.5 * press);
+    const QPainterPath faceShape = continuousRect(face, 9);
+    p.setBrush(palette::withOpacity(brighter(palette::gold(), 0.05 * hover), enabled ? 1 : 0.45));
+    p.drawPath(faceShape);
+    QLinearGradient gloss(face.topLeft(), QPointF(face.left(), face.center().y()));
+    gloss.setColorAt(0, QColor::fromRgbF(1, 1, 1, 0.22));
+    gloss.setColorAt(1, QColor::fromRgbF(1, 1, 1, 0));
+    p.setBrush(gloss);
+    p.drawPath(faceShape);
+
+    p.setPen(palette::ink());
+    p.setFont(font());
+    p.drawText(face, Qt::AlignCenter, text());
+
+    if (hasFocus()) {
+        QPen ring(palette::gold(), 2);
+        p.setPen(ring);
+        p.setBrush(Qt::NoBrush);
+        // Stroked inside a shape grown by 3 points.
+        p.drawPath(continuousRect(frame.adjusted(-2, -2, 2, 2), 11));
+    }
+}
+
+ChoiceCard::ChoiceCard(MotionContext& motion, QWidget* parent) : PaintedButton(motion, parent)
+{
+    setCheckable(false);
+    layout_ = new QVBoxLayout(this);
+    layout_->setContentsMargins(0, 0, 0, 3);
+    layout_->setSpacing(0);
+}
+
+void ChoiceCard::setSelected(bool selected)
+{
+    if (selected_ == selected)
+        return;
+    selected_ = selected;
+    update();
+}
+
+void ChoiceCard::addContent(QWidget* widget)
+{
+    widget->setAttribute(Qt::WA_TransparentForMouseEvents);
+    layout_->addWidget(widget);
+}
+
+Animation ChoiceCard::pressAnimation() const
+{
+    return Animation::springy(0.18, 0.7);
+}
+
+bool ChoiceCard::event(QEvent* event)
+{
+    if (event->type() == QEvent::Paint) {
+        // The content follows the face down while pressed.
+        const int shift = int(std::lround(2 * pressAmount()));
+        if (shift != shift_) {
+            shift_ = shift;
+            layout_->setContentsMargins(0, shift, 0, 3 - shift);
+        }
+    }
+    return PaintedButton::event(event);
+}
+
+void ChoiceCard::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QRectF frame = QRectF(rect()).adjusted(0, 0, 0, -2.5);
+    const double press = pressAmount();
+    const double hover = hoverAmount();
+
+    p.setPen(Qt::NoPen);
+    p.setBrush(selected_ ? palette::withOpacity(palette::goldDeep(), 0.55) : QColor::fromRgbF(1, 1, 1, 0.05));
+    p.drawPath(continuousRect(frame.translated(0, 2.5), 12));
+
+    const QRectF face = frame.translated(0, 2 * press);
+    const QPainterPath shape = continuousRect(face, 12);
+    p.setBrush(palette::inkRaised());
+    p.drawPath(shape);
+    p.setBrush(selected_ ? palette::withOpacity(palette::gold(), 0.14) : QColor::fromRgbF(1, 1, 1, 0.035 * hover));
+    p.drawPath(shape);
+
+    const double width = selected_ ? 1.5 : 1;
+    const QColor border = selected_ ? palette::withOpacity(palette::gold(), 0.75)
+                                    : QColor::fromRgbF(1, 1, 1, 0.08 + 0.08 * hover);
+    p.setPen(QPen(border, width));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(continuousRect(face.adjusted(width / 2, width / 2, -width / 2, -width / 2), 12 - width / 2));
+
+    if (hasFocus()) {
+        p.setPen(QPen(palette::withOpacity(palette::gold(), 0.9), 1.5));
+        p.drawPath(continuousRect(face.adjusted(2.5, 2.5, -2.5, -2.5), 10));
+    }
+}
+
+MarkButton::MarkButton(MotionContext& motion, Painter paintLabel, QSize size, QWidget* parent)
+    : PaintedButton(motion, parent), paint_(std::move(paintLabel)), size_(size)
+{
+}
+
+Animation MarkButton::pressAnimation() const
+{
+    return Animation::timing(motion::easeOut(120));
+}
+
+void MarkButton::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    const double s = 1 - 0.06 * pressAmount();
+    const QPointF c = QRectF(rect()).center();
+    p.translate(c);
+    p.scale(s, s);
+    p.translate(-c);
+    if (paint_)
+        paint_(p, QRectF(rect()));
+    if (hasFocus()) {
+        p.resetTransform();
+        p.setPen(QPen(palette::gold(), 2));
+        p.setBrush(Qt::NoBrush);
+        p.drawPath(continuousRect(QRectF(rect()).adjusted(1, 1, -1, -1), 8));
+    }
+}
+
+HandButton::HandButton(const QString& text, QWidget* parent) : QPushButton(text, parent)
+{
+    setCursor(Qt::PointingHandCursor);
+}
+
+void paintCardBackground(QPainter& painter, const QRectF& rect, double radius)
+{
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(palette::inkRaised());
+    painter.drawPath(continuousRect(rect, radius));
+    painter.setPen(QPen(palette::hairline(), 1));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawPath(continuousRect(rect.adjusted(0.5, 0.5, -0.5, -0.5), std::max(0.0, radius - 0.5)));
+    painter.restore();
+}
+
+Card::Card(double radius, QWidget* parent) : QWidget(parent), radius_(radius)
+{
+    layout_ = new QVBoxLayout(this);
+    layout_->setContentsMargins(18, 18, 18, 18);
+    layout_->setSpacing(14);
+}
+
+void Card::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    paintCardBackground(p, QRectF(rect()), radius_);
+}
+
+} // namespace tq

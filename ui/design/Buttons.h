@@ -1,0 +1,128 @@
+#pragma once
+// The raised ink-and-gold buttons and the card background. Every one shows the pointing hand;
+// hover fades run with Reduce Motion on or off, press springs only with it off.
+
+#include "ui/design/Animation.h"
+
+#include <QAbstractButton>
+#include <QPushButton>
+#include <QWidget>
+
+#include <functional>
+
+class QVBoxLayout;
+
+namespace tq {
+
+// Hover and press values shared by the painted buttons.
+class PaintedButton : public QAbstractButton {
+    Q_OBJECT
+public:
+    PaintedButton(MotionContext& motion, QWidget* parent = nullptr);
+
+    // 0..1: how far the hover fade and the press have gone.
+    double hoverAmount() const { return hover_.value(); }
+    double pressAmount() const { return press_.value(); }
+    bool isHovering() const { return hovering_; }
+
+protected:
+    // The spring of the press; none under Reduce Motion.
+    virtual Animation pressAnimation() const = 0;
+    virtual bool showsPress() const { return isDown(); }
+    void enterEvent(QEnterEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    MotionContext& motion() const { return motion_; }
+    void refreshPress();
+
+private:
+    void animate();
+    MotionContext& motion_;
+    AnimatedValue hover_;
+    AnimatedValue press_;
+    FrameDriver driver_;
+    bool hovering_ = false;
+};
+
+// The gold call to action: a gold face on a darker gold ledge; pressing pushes the face down.
+// A 3-point margin all round holds the focus ring.
+class PrimaryButton final : public PaintedButton {
+    Q_OBJECT
+public:
+    explicit PrimaryButton(const QString& text, MotionContext& motion, QWidget* parent = nullptr);
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override { return sizeHint(); }
+    static constexpr int kRingMargin = 3;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    bool hitButton(const QPoint& pos) const override;
+    Animation pressAnimation() const override;
+    bool showsPress() const override { return isDown() && isEnabled(); }
+};
+
+// A selectable card for a choice among a few options. The caller's content goes into
+// contentLayout(); its widgets let clicks through to the card.
+class ChoiceCard final : public PaintedButton {
+    Q_OBJECT
+public:
+    explicit ChoiceCard(MotionContext& motion, QWidget* parent = nullptr);
+    void setSelected(bool selected);
+    bool isSelected() const { return selected_; }
+    QVBoxLayout* contentLayout() const { return layout_; }
+    // Adds a widget to the content, made transparent for the mouse.
+    void addContent(QWidget* widget);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    Animation pressAnimation() const override;
+    bool event(QEvent* event) override;
+
+private:
+    QVBoxLayout* layout_;
+    bool selected_ = false;
+    int shift_ = 0;
+};
+
+// No chrome: whatever `paintLabel` draws shrinks to 0.94 while pressed.
+class MarkButton final : public PaintedButton {
+    Q_OBJECT
+public:
+    using Painter = std::function<void(QPainter&, const QRectF&)>;
+    MarkButton(MotionContext& motion, Painter paintLabel, QSize size, QWidget* parent = nullptr);
+    QSize sizeHint() const override { return size_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    Animation pressAnimation() const override;
+
+private:
+    Painter paint_;
+    QSize size_;
+};
+
+// The platform's own push button with the pointing hand.
+class HandButton final : public QPushButton {
+    Q_OBJECT
+public:
+    explicit HandButton(const QString& text, QWidget* parent = nullptr);
+};
+
+// The raised card behind content: ink-raised fill and a hairline border.
+void paintCardBackground(QPainter& painter, const QRectF& rect, double radius);
+
+class Card final : public QWidget {
+    Q_OBJECT
+public:
+    explicit Card(double radius = 14, QWidget* parent = nullptr);
+    QVBoxLayout* contentLayout() const { return layout_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    double radius_;
+    QVBoxLayout* layout_;
+};
+
+} // namespace tq

@@ -1,0 +1,154 @@
+#include "ui/design/HandToggle.h"
+
+#include "ui/design/Palette.h"
+#include "ui/design/Shapes.h"
+
+#include <QCoreApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPainter>
+
+namespace tq {
+
+namespace {
+constexpr int kRing = 3;
+}
+
+HandToggle::HandToggle(MotionContext& motion, QWidget* parent)
+    : QAbstractButton(parent), motion_(motion), knob_(motion.frames(), 0), driver_(motion.frames(), this)
+{
+    setCheckable(true);
+    setCursor(Qt::PointingHandCursor);
+    setFocusPolicy(Qt::StrongFocus);
+    row_ = new QHBoxLayout(this);
+    row_->setContentsMargins(0, kRing, int(kWidth) + 12 + kRing, kRing);
+    row_->setSpacing(0);
+    connect(this, &QAbstractButton::toggled, this, [this] {
+        follow(userToggle_);
+        userToggle_ = false;
+    });
+    updateAccessibleValue();
+}
+
+HandToggle::HandToggle(const QString& label, MotionContext& motion, QWidget* parent) : HandToggle(motion, parent)
+{
+    setText(label);
+    auto* l = new QLabel(label, this);
+    QPalette pal = l->palette();
+    pal.setColor(QPalette::WindowText, palette::paper());
+    l->setPalette(pal);
+    setLabelWidget(l);
+}
+
+void HandToggle::setLabelWidget(QWidget* label)
+{
+    if (label_) {
+        row_->removeWidget(label_);
+        label_->deleteLater();
+    }
+    label_ = label;
+    if (label_) {
+        label_->setParent(this);
+        label_->setAttribute(Qt::WA_TransparentForMouseEvents);
+        row_->addWidget(label_, 1);
+    }
+    updateGeometry();
+}
+
+QRectF HandToggle::switchRect() const
+{
+    return QRectF(width() - kRing - kWidth, (height() - kHeight) / 2, kWidth, kHeight);
+}
+
+QSize HandToggle::sizeHint() const
+{
+    const QSize label = label_ ? label_->sizeHint() : QSize(0, 0);
+    return QSize(label.width() + 8 + 12 + int(kWidth) + kRing, std::max(label.height(), int(kHeight)) + 2 * kRing);
+}
+
+QSize HandToggle::minimumSizeHint() const
+{
+    const QSize label = label_ ? label_->minimumSizeHint() : QSize(0, 0);
+    return QSize(std::max(label.width(), 0) + 8 + 12 + int(kWidth) + kRing, int(kHeight) + 2 * kRing);
+}
+
+bool HandToggle::hasHeightForWidth() const
+{
+    return label_ && label_->hasHeightForWidth();
+}
+
+int HandToggle::heightForWidth(int width) const
+{
+    const int labelWidth = width - (12 + int(kWidth) + kRing);
+    const int h = label_ ? label_->heightForWidth(labelWidth) : 0;
+    return std::max(h, int(kHeight)) + 2 * kRing;
+}
+
+void HandToggle::nextCheckState()
+{
+    userToggle_ = true;
+    QAbstractButton::nextCheckState();
+    userToggle_ = false;
+}
+
+void HandToggle::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::EnabledChange)
+        update();
+    QAbstractButton::changeEvent(event);
+}
+
+void HandToggle::follow(bool byUser)
+{
+    const double target = isChecked() ? 1 : 0;
+    if (byUser && !motion_.reduceMotion()) {
+        knob_.animateTo(target, Animation::springy(0.22, 0.85));
+        driver_.run([this] { return knob_.isMoving(); });
+    } else {
+        knob_.setTo(target);
+        update();
+    }
+    updateAccessibleValue();
+}
+
+void HandToggle::updateAccessibleValue()
+{
+    setAccessibleDescription(isChecked() ? QCoreApplication::translate("HandToggle", "On")
+                                         : QCoreApplication::translate("HandToggle", "Off"));
+}
+
+void HandToggle::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QRectF sw = switchRect();
+    const double k = knob_.value();
+    p.setOpacity(isEnabled() ? 1 : 0.45);
+
+    const QPainterPath track = continuousCapsule(sw);
+    p.setPen(Qt::NoPen);
+    // Track colour and border cross-fade with the knob.
+    p.setBrush(QColor::fromRgbF(1, 1, 1, 0.14 * (1 - k)));
+    p.drawPath(track);
+    p.setBrush(palette::withOpacity(palette::gold(), k));
+    p.drawPath(track);
+    p.setPen(QPen(QColor::fromRgbF(1, 1, 1, 0.1 * (1 - k)), 1));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(continuousCapsule(sw.adjusted(0.5, 0.5, -0.5, -0.5)));
+
+    const double d = kHeight - 4;
+    const QRectF knob(sw.left() + 2 + 16 * k, sw.top() + 2, d, d);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor::fromRgbF(0, 0, 0, 0.35));
+    p.drawEllipse(knob.translated(0, 1).adjusted(-0.75, -0.75, 0.75, 0.75));
+    p.setBrush(Qt::white);
+    p.drawEllipse(knob);
+
+    if (hasFocus()) {
+        p.setPen(QPen(palette::gold(), 2));
+        p.setBrush(Qt::NoBrush);
+        p.drawPath(continuousCapsule(sw.adjusted(-2, -2, 2, 2)));
+    }
+}
+
+} // namespace tq

@@ -1,0 +1,95 @@
+#include "ui/design/Keycap.h"
+
+#include "ui/design/Fonts.h"
+#include "ui/design/Palette.h"
+#include "ui/design/Shapes.h"
+
+#include <QCoreApplication>
+#include <QFontMetricsF>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPainter>
+
+#include <cmath>
+
+namespace tq {
+
+Keycap::Keycap(const QString& text, bool onInk, QWidget* parent) : QWidget(parent), text_(text), onInk_(onInk)
+{
+    setFont(fonts::rounded(11, QFont::Medium));
+    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    setAttribute(Qt::WA_TranslucentBackground);
+}
+
+QSize Keycap::sizeHint() const
+{
+    const QFontMetricsF m(font());
+    const int w = std::max(22, int(std::ceil(m.horizontalAdvance(text_) + 12)));
+    const int h = std::max(20, int(std::ceil(m.height() + 4)));
+    return {w, h};
+}
+
+void Keycap::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QColor primary = onInk_ ? palette::paper() : palette().color(QPalette::WindowText);
+    const QRectF r = QRectF(rect());
+    p.setPen(Qt::NoPen);
+    p.setBrush(onInk_ ? QColor::fromRgbF(1, 1, 1, 0.08) : palette::withOpacity(primary, 0.06));
+    p.drawPath(continuousRect(r, 5));
+    p.setPen(QPen(onInk_ ? QColor::fromRgbF(1, 1, 1, 0.16) : palette::withOpacity(primary, 0.14), 1));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(continuousRect(r.adjusted(0.5, 0.5, -0.5, -0.5), 4.5));
+    p.setPen(primary);
+    p.setFont(font());
+    p.drawText(r, Qt::AlignCenter, text_);
+}
+
+KeyComboView::KeyComboView(std::optional<KeyCombo> combo, bool onInk, QWidget* parent)
+    : QWidget(parent), combo_(combo), onInk_(onInk)
+{
+    auto* row = new QHBoxLayout(this);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(3);
+    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    rebuild();
+}
+
+void KeyComboView::setCombo(std::optional<KeyCombo> combo)
+{
+    if (combo == combo_)
+        return;
+    combo_ = combo;
+    rebuild();
+}
+
+QStringList KeyComboView::capTexts() const
+{
+    return combo_ ? combo_->keycaps() : QStringList{};
+}
+
+void KeyComboView::rebuild()
+{
+    auto* row = static_cast<QHBoxLayout*>(layout());
+    while (QLayoutItem* item = row->takeAt(0)) {
+        delete item->widget();
+        delete item;
+    }
+    if (!combo_) {
+        auto* none = new QLabel(QCoreApplication::translate("KeyComboView", "Not set"), this);
+        QPalette pal = none->palette();
+        const QColor base = onInk_ ? palette::paper() : palette().color(QPalette::WindowText);
+        pal.setColor(QPalette::WindowText, palette::withOpacity(base, 0.62));
+        none->setPalette(pal);
+        row->addWidget(none);
+        setAccessibleName(none->text());
+    } else {
+        for (const QString& part : combo_->keycaps())
+            row->addWidget(new Keycap(part, onInk_, this), 0, Qt::AlignVCenter);
+        setAccessibleName(combo_->displayText());
+    }
+    updateGeometry();
+}
+
+} // namespace tq

@@ -1,0 +1,52 @@
+#include "ui/design/Text.h"
+
+#include "ui/design/Palette.h"
+
+#include <QFontMetricsF>
+#include <QTextLayout>
+
+namespace tq {
+
+void setLabelColour(QLabel* label, const QColor& colour)
+{
+    QPalette pal = label->palette();
+    pal.setColor(QPalette::Active, QPalette::WindowText, colour);
+    pal.setColor(QPalette::Inactive, QPalette::WindowText, colour);
+    pal.setColor(QPalette::Disabled, QPalette::WindowText, palette::withOpacity(colour, 0.45));
+    label->setPalette(pal);
+}
+
+QLabel* makeLabel(const QString& text, const QColor& colour, const QFont& font, bool wrap, QWidget* parent)
+{
+    auto* l = new QLabel(text, parent);
+    l->setFont(font);
+    l->setWordWrap(wrap);
+    l->setTextFormat(Qt::PlainText);
+    setLabelColour(l, colour);
+    return l;
+}
+
+QStringList wrapLines(const QString& text, const QFont& font, double width, int maxLines)
+{
+    QStringList out;
+    if (text.isEmpty() || width <= 0 || maxLines <= 0)
+        return out;
+    QTextLayout layout(text, font);
+    layout.beginLayout();
+    for (;;) {
+        QTextLine line = layout.createLine();
+        if (!line.isValid())
+            break;
+        line.setLineWidth(width);
+        if (out.size() + 1 == maxLines) {
+            const QString rest = text.mid(line.textStart());
+            out << QFontMetricsF(font).elidedText(rest.simplified(), Qt::ElideRight, width);
+            break;
+        }
+        out << text.mid(line.textStart(), line.textLength()).trimmed();
+    }
+    layout.endLayout();
+    return out;
+}
+
+} // namespace tq
