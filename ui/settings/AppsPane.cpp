@@ -4,7 +4,10 @@
 #include "settings/Preferences.h"
 #include "stores/StatsStore.h"
 #include "stores/WritingMemory.h"
+#include "ui/design/Buttons.h"
 #include "ui/design/Palette.h"
+#include "ui/design/SettingsRows.h"
+#include "ui/design/Symbols.h"
 #include "ui/settings/SettingsStyle.h"
 
 #include <QComboBox>
@@ -30,11 +33,7 @@ enum Role { KeyRole = Qt::UserRole + 1, BadgeRole, WordsRole, HeaderRole };
 
 QIcon symbolIcon(const QString& name)
 {
-    QPixmap pm(36, 36);
-    pm.fill(Qt::transparent);
-    QPainter p(&pm);
-    paintSymbol(p, name, QRectF(3, 3, 30, 30), palette::paperDim());
-    return QIcon(pm);
+    return symbols::icon(name, palette::paperDim());
 }
 
 QString listStyle()
@@ -119,41 +118,6 @@ public:
     }
 };
 
-// A settings switch row: title and detail on the left, the switch on the right.
-Switch* toggleRow(const QString& title, QLabel** detail, QWidget* parent, QVBoxLayout* into)
-{
-    auto* row = new QWidget(parent);
-    auto* line = new QHBoxLayout(row);
-    line->setContentsMargins(0, 3, 0, 3);
-    auto* texts = new QVBoxLayout;
-    texts->setSpacing(4);
-    texts->addWidget(makeLabel(title, 10, QFont::Normal, palette::paper(), row, true));
-    *detail = makeLabel(QString(), 9, QFont::Normal, palette::paperDim(), row, true);
-    texts->addWidget(*detail);
-    line->addLayout(texts, 1);
-    auto* box = new Switch(row);
-    box->setAccessibleName(title);
-    line->addWidget(box, 0, Qt::AlignVCenter);
-    into->addWidget(row);
-    return box;
-}
-
-QLabel* sectionHeader(const QString& title, QWidget* parent)
-{
-    QLabel* l = makeLabel(title, 9, QFont::DemiBold, palette::paperDim(), parent);
-    l->setContentsMargins(0, 10, 0, 2);
-    return l;
-}
-
-Card* formSection(QWidget* parent, QVBoxLayout** body)
-{
-    auto* card = new Card(10, parent);
-    *body = new QVBoxLayout(card);
-    (*body)->setContentsMargins(14, 10, 14, 10);
-    (*body)->setSpacing(8);
-    return card;
-}
-
 QHash<QString, QIcon>& iconCache()
 {
     static QHash<QString, QIcon> cache;
@@ -188,7 +152,7 @@ QIcon ruleKeyIcon(const QString& key, const std::function<QList<DesktopApp>()>& 
 
 // ---- dialogs
 
-AddWebsiteDialog::AddWebsiteDialog(const QString& typed, QWidget* parent) : QDialog(parent)
+AddWebsiteDialog::AddWebsiteDialog(const QString& typed, MotionContext& motion, QWidget* parent) : QDialog(parent)
 {
     setWindowTitle(text("Add a website"));
     applyInkPalette(this);
@@ -207,15 +171,19 @@ AddWebsiteDialog::AddWebsiteDialog(const QString& typed, QWidget* parent) : QDia
                                 palette::paperDim(), this, true));
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    QPushButton* cancel = makeButton(text("Cancel"), false, this);
-    add_ = makeButton(text("Add"), true, this);
+    QAbstractButton* cancel = makeButton(text("Cancel"), false, motion, this);
+    add_ = new HandButton(text("Add"), this);
     add_->setDefault(true);
+    add_->setStyleSheet(QStringLiteral("QPushButton { background: %1; color: %2; border: none; border-radius: 7px; padding: 5px 16px;"
+                                       " font-weight: 600; } QPushButton:disabled { background: %3; color: %4; }")
+                            .arg(palette::gold().name(), palette::ink().name(), palette::inkHighlight().name(),
+                                 palette::paperDim().name(QColor::HexArgb)));
     buttons->addWidget(cancel);
     buttons->addWidget(add_);
     column->addLayout(buttons);
     auto check = [this] { add_->setEnabled(normalizedDomain(field_->text()).has_value()); };
     connect(field_, &QLineEdit::textChanged, this, check);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(cancel, &QAbstractButton::clicked, this, &QDialog::reject);
     connect(add_, &QPushButton::clicked, this, [this] {
         if (normalizedDomain(field_->text()))
             accept();
@@ -228,7 +196,8 @@ QString AddWebsiteDialog::typed() const
     return field_->text();
 }
 
-AddAppDialog::AddAppDialog(const QList<DesktopApp>& apps, QWidget* parent) : QDialog(parent), apps_(apps)
+AddAppDialog::AddAppDialog(const QList<DesktopApp>& apps, MotionContext& motion, QWidget* parent)
+    : QDialog(parent), apps_(apps)
 {
     setWindowTitle(text("Add App…"));
     applyInkPalette(this);
@@ -250,14 +219,18 @@ AddAppDialog::AddAppDialog(const QList<DesktopApp>& apps, QWidget* parent) : QDi
     column->addWidget(list_, 1);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    QPushButton* cancel = makeButton(text("Cancel"), false, this);
-    add_ = makeButton(text("Add"), true, this);
+    QAbstractButton* cancel = makeButton(text("Cancel"), false, motion, this);
+    add_ = new HandButton(text("Add"), this);
     add_->setDefault(true);
+    add_->setStyleSheet(QStringLiteral("QPushButton { background: %1; color: %2; border: none; border-radius: 7px; padding: 5px 16px;"
+                                       " font-weight: 600; } QPushButton:disabled { background: %3; color: %4; }")
+                            .arg(palette::gold().name(), palette::ink().name(), palette::inkHighlight().name(),
+                                 palette::paperDim().name(QColor::HexArgb)));
     buttons->addWidget(cancel);
     buttons->addWidget(add_);
     column->addLayout(buttons);
     connect(search_, &QLineEdit::textChanged, this, &AddAppDialog::filter);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(cancel, &QAbstractButton::clicked, this, &QDialog::reject);
     connect(add_, &QPushButton::clicked, this, [this] {
         if (chosen())
             accept();
@@ -530,7 +503,7 @@ bool AppsPane::addSite(const QString& typed)
 
 void AppsPane::openAddApp()
 {
-    auto* dialog = new AddAppDialog(c_.hooks.installedApps ? c_.hooks.installedApps() : QList<DesktopApp>(), this);
+    auto* dialog = new AddAppDialog(c_.hooks.installedApps ? c_.hooks.installedApps() : QList<DesktopApp>(), c_.motion, this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     QPointer<AppsPane> self(this);
     connect(dialog, &QDialog::accepted, this, [self, dialog] {
@@ -543,7 +516,7 @@ void AppsPane::openAddApp()
 
 void AppsPane::openAddWebsite()
 {
-    auto* dialog = new AddWebsiteDialog(newSite_, this);
+    auto* dialog = new AddWebsiteDialog(newSite_, c_.motion, this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     QPointer<AppsPane> self(this);
     // Cancel keeps what was typed for the next time; Add empties it.
@@ -563,83 +536,65 @@ AppRuleDetail::AppRuleDetail(SettingsContext& context, const QString& key, QWidg
     setObjectName(QStringLiteral("ruleDetail"));
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
-    auto* scroll = new QScrollArea(this);
-    scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setWidgetResizable(true);
-    scroll->viewport()->setAutoFillBackground(false);
-    auto* page = new QWidget;
-    auto* column = new QVBoxLayout(page);
-    column->setContentsMargins(20, 16, 20, 20);
-    column->setSpacing(10);
-    scroll->setWidget(page);
-    outer->addWidget(scroll);
+    auto* form = new PaneForm(this);
+    outer->addWidget(form);
+    QWidget* page = form->widget();
 
-    // Header
-    QVBoxLayout* body = nullptr;
-    column->addWidget(formSection(page, &body));
-    auto* head = new QHBoxLayout;
+    // Header: icon, name and identifier, and the words saved here.
+    FormSection* header = form->addSection();
+    auto* headRow = new QWidget(page);
+    auto* head = new QHBoxLayout(headRow);
+    head->setContentsMargins(0, 6, 0, 6);
     head->setSpacing(12);
-    auto* icon = new QLabel(page);
+    auto* icon = new QLabel(headRow);
     icon->setPixmap(ruleKeyIcon(key_, c_.hooks.installedApps).pixmap(40, 40));
     icon->setFixedSize(40, 40);
     head->addWidget(icon);
     auto* names = new QVBoxLayout;
     names->setSpacing(2);
     const QString name = c_.rules.displayName(key_);
-    QLabel* title = makeLabel(name, 13, QFont::DemiBold, palette::paper(), page, true);
+    QLabel* title = makeLabel(name, 13, QFont::DemiBold, palette::paper(), headRow, true);
     title->setToolTip(name);
     title->setObjectName(QStringLiteral("ruleName"));
     names->addWidget(title);
-    QLabel* id = makeLabel(ruleIdentifier(key_), 8.5, QFont::Normal, palette::paperDim(), page);
+    QLabel* id = makeLabel(ruleIdentifier(key_), 8.5, QFont::Normal, palette::paperDim(), headRow);
     id->setFont(QFont(QStringLiteral("monospace"), 8));
     id->setTextInteractionFlags(Qt::TextSelectableByMouse);
     names->addWidget(id);
     head->addLayout(names, 1);
-    body->addLayout(head);
-    wordsRow_ = new QWidget(page);
-    auto* wordsLine = new QHBoxLayout(wordsRow_);
-    wordsLine->setContentsMargins(0, 4, 0, 0);
-    wordsLine->addWidget(makeLabel(text("Words saved here"), 10, QFont::Normal, palette::paper(), wordsRow_));
-    wordsLine->addStretch(1);
-    wordsValue_ = makeLabel(QString(), 10, QFont::Normal, palette::paperDim(), wordsRow_);
-    wordsLine->addWidget(wordsValue_);
-    body->addWidget(wordsRow_);
+    header->addRow(headRow);
+    wordsValue_ = makeLabel(QString(), 10, QFont::Normal, palette::paperDim(), page);
+    wordsRow_ = new SettingRow(text("Words saved here"), QString(), wordsValue_, page);
+    header->addRow(wordsRow_);
 
     // Suggestions
-    column->addWidget(formSection(page, &body));
-    auto* modeLine = new QHBoxLayout;
-    QLabel* modeLabel = makeLabel(text("Suggestions"), 10, QFont::Normal, palette::paper(), page);
-    modeLine->addWidget(modeLabel);
-    modeLine->addStretch(1);
+    FormSection* suggestions = form->addSection();
     mode_ = new QComboBox(page);
     mode_->setAccessibleName(text("Suggestions"));
     mode_->setStyleSheet(comboStyle());
     mode_->setCursor(Qt::PointingHandCursor);
     mode_->addItems({QString(), text("On"), text("Off")});
-    modeLabel->setBuddy(mode_);
-    modeLine->addWidget(mode_);
-    body->addLayout(modeLine);
+    auto* modeRow = new SettingRow(text("Suggestions"), QString(), mode_, page);
+    modeRow->titleLabel()->setBuddy(mode_);
+    suggestions->addRow(modeRow);
     group_ = new QWidget(page);
     auto* groupColumn = new QVBoxLayout(group_);
     groupColumn->setContentsMargins(0, 0, 0, 0);
-    groupColumn->setSpacing(8);
-    QLabel* tabDetail = nullptr;
-    auto* tab = toggleRow(text("Tab accepts suggestions"), &tabDetail, group_, groupColumn);
-    tabDetail->setText(text("Turn off where Tab already means something, like indenting. The other accept key still works."));
+    groupColumn->setSpacing(0);
+    auto* tab = new SettingToggle(text("Tab accepts suggestions"),
+                                  text("Turn off where Tab already means something, like indenting. The other accept key still works."),
+                                  c_.motion, group_);
     tab_ = tab;
-    auto picker = [&](const QString& label, QStringList options) {
-        auto* line = new QHBoxLayout;
-        QLabel* title = makeLabel(label, 10, QFont::Normal, palette::paper(), group_);
-        line->addWidget(title);
-        line->addStretch(1);
+    groupColumn->addWidget(tab);
+    auto picker = [&](const QString& label, const QStringList& options) {
         auto* box = new QComboBox(group_);
         box->setAccessibleName(label);
         box->setStyleSheet(comboStyle());
         box->setCursor(Qt::PointingHandCursor);
         box->addItems(options);
-        title->setBuddy(box);
-        line->addWidget(box);
-        groupColumn->addLayout(line);
+        auto* row = new SettingRow(label, QString(), box, group_);
+        row->titleLabel()->setBuddy(box);
+        groupColumn->addWidget(row);
         return box;
     };
     QStringList methods{text("Default")};
@@ -651,24 +606,25 @@ AppRuleDetail::AppRuleDetail(SettingsContext& context, const QString& key, QWidg
         lengths.append(label(l));
     length_ = picker(text("Length"), lengths);
     note_ = makeLabel(QString(), 9.5, QFont::Normal, palette::paperDim(), group_, true);
+    note_->setContentsMargins(0, 4, 0, 4);
     groupColumn->addWidget(note_);
-    body->addWidget(group_);
+    suggestions->addRow(group_);
 
     // Pause
-    column->addWidget(sectionHeader(text("Pause"), page));
-    column->addWidget(formSection(page, &body));
-    auto* pauseLine = new QHBoxLayout;
-    pauseTitle_ = makeLabel(QString(), 10, QFont::Normal, palette::paper(), page);
-    pauseLine->addWidget(pauseTitle_, 1);
-    resume_ = makeButton(text("Resume"), false, page);
+    FormSection* pauseSection = form->addSection(text("Pause"));
+    auto* pauseControls = new QWidget(page);
+    auto* pauseLine = new QHBoxLayout(pauseControls);
+    pauseLine->setContentsMargins(0, 0, 0, 0);
+    resume_ = makeButton(text("Resume"), false, c_.motion, pauseControls);
     pauseLine->addWidget(resume_);
-    pause_ = new QToolButton(page);
+    pause_ = new QToolButton(pauseControls);
     pause_->setText(text("Pause"));
     pause_->setAccessibleName(text("Pause"));
     pause_->setPopupMode(QToolButton::InstantPopup);
     pause_->setCursor(Qt::PointingHandCursor);
-    pause_->setStyleSheet(QStringLiteral("QToolButton { background: %1; color: %2; border: none; border-radius: 7px; padding: 5px 12px; }")
-                              .arg(palette::inkHighlight().name(), palette::paper().name()));
+    pause_->setStyleSheet(QStringLiteral("QToolButton { background: %1; color: %2; border: 1px solid %3; border-radius: 7px;"
+                                         " padding: 5px 14px; } QToolButton::menu-indicator { image: none; width: 0; }")
+                              .arg(palette::inkHighlight().name(), palette::paper().name(), palette::hairline().name(QColor::HexArgb)));
     auto* pauseMenu = new QMenu(pause_);
     applyInkPalette(pauseMenu);
     const std::pair<QString, std::optional<double>> durations[] = {
@@ -679,27 +635,31 @@ AppRuleDetail::AppRuleDetail(SettingsContext& context, const QString& key, QWidg
     }
     pause_->setMenu(pauseMenu);
     pauseLine->addWidget(pause_);
-    body->addLayout(pauseLine);
-    connect(resume_, &QPushButton::clicked, this, [this] { c_.rules.resume(key_); });
+    auto* pauseRow = new SettingRow(text("Pause here"), QString(), pauseControls, page);
+    pauseTitle_ = pauseRow->titleLabel();
+    pauseSection->addRow(pauseRow);
+    connect(resume_, &QAbstractButton::clicked, this, [this] { c_.rules.resume(key_); });
 
     // Memory
-    column->addWidget(sectionHeader(text("Memory"), page));
-    column->addWidget(formSection(page, &body));
-    auto* record = toggleRow(text("Remember my writing here"), &recordDetail_, page, body);
+    FormSection* memory = form->addSection(text("Memory"));
+    auto* record = new SettingToggle(text("Remember my writing here"), text("Writing memory is off in Your Voice."), c_.motion, page);
     record_ = record;
-    passagesRow_ = new QWidget(page);
-    auto* passagesLine = new QHBoxLayout(passagesRow_);
-    passagesLine->setContentsMargins(0, 3, 0, 3);
-    passages_ = makeLabel(QString(), 10, QFont::Normal, palette::paper(), passagesRow_);
-    passagesLine->addWidget(passages_, 1);
-    QPushButton* erase = makeButton(text("Erase…"), false, passagesRow_);
+    recordDetail_ = record->detailLabel();
+    memory->addRow(record);
+    QAbstractButton* erase = makeButton(text("Erase…"), false, c_.motion, page);
     erase->setStyleSheet(erase->styleSheet() + QStringLiteral("QPushButton { color: #ff6b5e; }"));
-    passagesLine->addWidget(erase);
-    body->addWidget(passagesRow_);
+    auto* passagesRow = new SettingRow(QString(), QString(), erase, page);
+    passages_ = passagesRow->titleLabel();
+    passagesRow_ = passagesRow;
+    memory->addRow(passagesRow);
 
-    reset_ = makeButton(text("Reset to Defaults"), false, page);
-    column->addWidget(reset_, 0, Qt::AlignLeft);
-    column->addStretch(1);
+    reset_ = makeButton(text("Reset to Defaults"), false, c_.motion, page);
+    auto* resetLine = new QWidget(page);
+    auto* resetLayout = new QHBoxLayout(resetLine);
+    resetLayout->setContentsMargins(0, 0, 0, 0);
+    resetLayout->addWidget(reset_);
+    resetLayout->addStretch(1);
+    form->addWidget(resetLine);
 
     // Writes happen only on the user's own actions.
     connect(mode_, &QComboBox::activated, this, [this](int i) {
@@ -707,7 +667,7 @@ AppRuleDetail::AppRuleDetail(SettingsContext& context, const QString& key, QWidg
         r.mode = allCases<RuleMode>()[std::size_t(std::clamp(i, 0, 2))];
         write(r);
     });
-    connect(tab, &Switch::clicked, this, [this](bool on) {
+    connect(tab, &QAbstractButton::clicked, this, [this](bool on) {
         AppRule r = rule();
         r.tabAccepts = on;
         write(r);
@@ -722,12 +682,12 @@ AppRuleDetail::AppRuleDetail(SettingsContext& context, const QString& key, QWidg
         r.length = i <= 0 ? std::nullopt : std::optional(allCases<CompletionLength>()[std::size_t(i - 1)]);
         write(r);
     });
-    connect(record, &Switch::clicked, this, [this](bool on) {
+    connect(record, &QAbstractButton::clicked, this, [this](bool on) {
         AppRule r = rule();
         r.recordWriting = on;
         write(r);
     });
-    connect(erase, &QPushButton::clicked, this, [this] {
+    connect(erase, &QAbstractButton::clicked, this, [this] {
         QMessageBox box(QMessageBox::Warning, QString(),
                         text("Erase what %app remembered from %1?").arg(c_.rules.displayName(key_)), QMessageBox::NoButton, this);
         applyInkPalette(&box);
@@ -737,7 +697,7 @@ AppRuleDetail::AppRuleDetail(SettingsContext& context, const QString& key, QWidg
         if (box.clickedButton() == eraseButton)
             eraseMemory();
     });
-    connect(reset_, &QPushButton::clicked, this, &AppRuleDetail::reset);
+    connect(reset_, &QAbstractButton::clicked, this, &AppRuleDetail::reset);
 
     connect(&c_.rules, &AppRules::rulesChanged, this, &AppRuleDetail::refresh);
     connect(&c_.rules, &AppRules::pausesChanged, this, &AppRuleDetail::refresh);
@@ -776,7 +736,7 @@ void AppRuleDetail::refresh()
     mode_->setItemText(0, defaultModeLabel(defaultOn));
     mode_->setCurrentIndex(int(r.mode));
     group_->setEnabled(ruleGroupEnabled(r.mode, defaultOn));
-    static_cast<Switch*>(tab_)->setChecked(r.tabAccepts);
+    static_cast<QAbstractButton*>(tab_)->setChecked(r.tabAccepts);
     insertion_->setCurrentIndex(r.insertion ? int(*r.insertion) + 1 : 0);
     length_->setCurrentIndex(r.length ? int(*r.length) + 1 : 0);
     const QString note = defaultNote(r, c_.prefs.insertion(), c_.prefs.length());
@@ -788,7 +748,7 @@ void AppRuleDetail::refresh()
     resume_->setVisible(paused.has_value());
     pause_->setVisible(!paused);
 
-    auto* record = static_cast<Switch*>(record_);
+    auto* record = static_cast<QAbstractButton*>(record_);
     record->setChecked(r.recordWriting);
     record->setEnabled(c_.prefs.memoryEnabled());
     recordDetail_->setText(c_.prefs.memoryEnabled() ? text("Passages from this app can shape suggestions everywhere.")

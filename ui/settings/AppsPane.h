@@ -12,6 +12,7 @@
 
 #include <optional>
 
+class QAbstractButton;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -33,7 +34,7 @@ QIcon ruleKeyIcon(const QString& key, const std::function<QList<DesktopApp>()>& 
 class AddWebsiteDialog final : public QDialog {
     Q_OBJECT
 public:
-    AddWebsiteDialog(const QString& typed, QWidget* parent);
+    AddWebsiteDialog(const QString& typed, MotionContext& motion, QWidget* parent);
     QString typed() const;
     QLineEdit* field() const { return field_; }
 
@@ -46,7 +47,7 @@ private:
 class AddAppDialog final : public QDialog {
     Q_OBJECT
 public:
-    AddAppDialog(const QList<DesktopApp>& apps, QWidget* parent);
+    AddAppDialog(const QList<DesktopApp>& apps, MotionContext& motion, QWidget* parent);
     std::optional<DesktopApp> chosen() const;
     QLineEdit* search() const { return search_; }
     QListWidget* list() const { return list_; }
@@ -113,9 +114,9 @@ public:
     QComboBox* insertionBox() const { return insertion_; }
     QComboBox* lengthBox() const { return length_; }
     QLabel* note() const { return note_; }
-    QPushButton* resetButton() const { return reset_; }
+    QAbstractButton* resetButton() const { return reset_; }
     QLabel* pauseTitle() const { return pauseTitle_; }
-    QPushButton* resumeButton() const { return resume_; }
+    QAbstractButton* resumeButton() const { return resume_; }
     QToolButton* pauseButton() const { return pause_; }
     QWidget* memoryToggle() const { return record_; }
     QLabel* passages() const { return passages_; }
@@ -136,13 +137,13 @@ private:
     QComboBox* length_;
     QLabel* note_;
     QLabel* pauseTitle_;
-    QPushButton* resume_;
+    QAbstractButton* resume_;
     QToolButton* pause_;
     QWidget* record_;
     QLabel* recordDetail_;
     QWidget* passagesRow_;
     QLabel* passages_;
-    QPushButton* reset_;
+    QAbstractButton* reset_;
 };
 
 } // namespace tq

@@ -8,6 +8,8 @@
 #include "settings/AppRules.h"
 #include "settings/Preferences.h"
 #include "stores/StatsStore.h"
+#include "ui/design/GrantSeal.h"
+#include "ui/design/Keycap.h"
 #include "ui/design/Palette.h"
 #include "ui/settings/OverviewText.h"
 #include "ui/settings/SetupModel.h"
@@ -16,7 +18,6 @@
 #include <QLocale>
 #include <QPainter>
 #include <QPlainTextEdit>
-#include <QProgressBar>
 #include <QScrollArea>
 #include <QVBoxLayout>
 
@@ -25,16 +26,14 @@
 namespace tq {
 
 namespace {
-const QColor kGreen = QColor::fromRgbF(0.30f, 0.80f, 0.45f);
-const QColor kOrange = QColor::fromRgbF(1.0f, 0.62f, 0.04f);
 const QString kCelebrationPlace = QStringLiteral("overview");
 
 QColor toneColour(StateTone tone)
 {
     switch (tone) {
-    case StateTone::warning: return kOrange;
+    case StateTone::warning: return palette::orange();
     case StateTone::muted: return palette::paperDim();
-    case StateTone::good: return kGreen;
+    case StateTone::good: return palette::green();
     }
     return palette::paper();
 }
@@ -103,54 +102,9 @@ private:
     FrameDriver driver_;
 };
 
-// A keycap of the key legend.
-QLabel* keycap(const QString& name, QWidget* parent)
-{
-    auto* l = new QLabel(name, parent);
-    l->setFont(settingsFont(9, QFont::DemiBold));
-    l->setStyleSheet(QStringLiteral("QLabel { color: %1; background: %2; border: 1px solid %3; border-radius: 5px; padding: 1px 7px; }")
-                         .arg(palette::paper().name(), palette::inkHighlight().name(), palette::hairline().name(QColor::HexArgb)));
-    return l;
-}
 } // namespace
 
-// ---- seal and spinner
-
-StepSeal::StepSeal(MotionContext& motion, int size, bool celebrate, std::function<void()> onPlayed, QWidget* parent)
-    : QWidget(parent), scale_(motion.frames(), 1), driver_(motion.frames(), this)
-{
-    setFixedSize(size, size);
-    setAccessibleName(text("Done"));
-    if (!celebrate)
-        return;
-    if (motion.reduceMotion()) {
-        if (onPlayed)
-            onPlayed();
-        return;
-    }
-    scale_.setTo(0.4);
-    scale_.animateTo(1, Animation::springy(0.45, 0.55));
-    driver_.run([this, onPlayed, played = false]() mutable {
-        const bool moving = scale_.isMoving();
-        if (!moving && !played) {
-            played = true;
-            if (onPlayed)
-                onPlayed();
-        }
-        return moving;
-    });
-}
-
-void StepSeal::paintEvent(QPaintEvent*)
-{
-    QPainter p(this);
-    const double s = scale_.value();
-    const QRectF r = rect();
-    p.translate(r.center());
-    p.scale(s, s);
-    p.translate(-r.center());
-    paintSymbol(p, QStringLiteral("checkmark.circle.fill"), r, palette::gold());
-}
+// ---- spinner
 
 Spinner::Spinner(MotionContext& motion, QWidget* parent) : QWidget(parent), motion_(motion), driver_(motion.frames(), this)
 {
@@ -248,12 +202,12 @@ QString SetupRowView::title() const
     return title_->text();
 }
 
-void SetupRowView::setButtons(const QList<QPushButton*>& buttons)
+void SetupRowView::setButtons(const QList<QAbstractButton*>& buttons)
 {
-    for (QPushButton* b : buttons_)
+    for (QAbstractButton* b : buttons_)
         delete b;
     buttons_ = buttons;
-    for (QPushButton* b : buttons_) {
+    for (QAbstractButton* b : buttons_) {
         b->setParent(actions_);
         actions_->layout()->addWidget(b);
     }
@@ -276,11 +230,14 @@ void SetupRowView::resizeEvent(QResizeEvent* event)
 
 // ---- setup card
 
-SetupCard::SetupCard(SettingsContext& context, QWidget* parent) : Card(14, parent), c_(context)
+SetupCard::SetupCard(SettingsContext& context, QWidget* parent) : QWidget(parent), c_(context)
 {
     setObjectName(QStringLiteral("setupCard"));
-    auto* column = new QVBoxLayout(this);
-    column->setContentsMargins(18, 18, 18, 18);
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    auto* card = new Card(14, this);
+    outer->addWidget(card);
+    QVBoxLayout* column = card->contentLayout();
     column->setSpacing(0);
     auto* head = new QHBoxLayout;
     head->addWidget(makeLabel(text("Finish setting up"), 11, QFont::DemiBold, palette::paper(), this));
@@ -289,14 +246,8 @@ SetupCard::SetupCard(SettingsContext& context, QWidget* parent) : Card(14, paren
     head->addWidget(done_);
     column->addLayout(head);
     column->addSpacing(10);
-    bar_ = new QProgressBar(this);
-    bar_->setTextVisible(false);
-    bar_->setFixedHeight(8);
-    bar_->setRange(0, 1000);
+    bar_ = new InkProgressBar(8, c_.motion, this);
     bar_->setAccessibleName(text("Setup progress"));
-    bar_->setStyleSheet(QStringLiteral("QProgressBar { background: %1; border: none; border-radius: 4px; }"
-                                       "QProgressBar::chunk { background: %2; border-radius: 4px; }")
-                            .arg(palette::ink().name(), palette::gold().name()));
     column->addWidget(bar_);
     column->addSpacing(14);
     rows_ = new QVBoxLayout;
@@ -380,7 +331,7 @@ void SetupCard::refresh()
                 std::function<void()> played;
                 if (item == SetupItem::accessibility)
                     played = [this] { c_.permissions.markCelebrated(QStringLiteral("overview")); };
-                icon = new StepSeal(c_.motion, 20, celebrate, played);
+                icon = new GrantSeal(20, celebrate, played, c_.motion);
             } else if (progress == SetupProgress::checking) {
                 icon = new Spinner(c_.motion);
             } else {
@@ -388,12 +339,12 @@ void SetupCard::refresh()
             }
             st.view->setIcon(icon);
         }
-        QList<QPushButton*> buttons;
+        QList<QAbstractButton*> buttons;
         for (const SetupButton& b : t.buttons) {
-            QPushButton* button = makeButton(b.title, b.primary);
+            QAbstractButton* button = makeButton(b.title, b.primary, c_.motion);
             button->setEnabled(b.enabled);
             const SetupAction action = b.action;
-            connect(button, &QPushButton::clicked, this, [this, action] { act(action); });
+            connect(button, &QAbstractButton::clicked, this, [this, action] { act(action); });
             buttons.append(button);
         }
         // Keep the buttons when nothing about them changed, so focus stays put.
@@ -408,7 +359,7 @@ void SetupCard::refresh()
     }
     const int total = int(items.size());
     done_->setText(setupDoneText(done, total));
-    bar_->setValue(int(std::lround(1000.0 * done / std::max(1, total))));
+    bar_->setValue(double(done) / std::max(1, total));
 }
 
 void SetupCard::act(SetupAction action)
@@ -474,9 +425,8 @@ OverviewPane::OverviewPane(SettingsContext& context, QWidget* parent) : QWidget(
 
 QWidget* OverviewPane::buildHero()
 {
-    auto* card = new Card(16, this);
+    auto* card = new GradientCard(16, palette::inkRaised(), palette::ink(), this);
     card->setObjectName(QStringLiteral("heroCard"));
-    card->setGradient(palette::inkRaised(), palette::ink());
     auto* row = new QHBoxLayout(card);
     row->setContentsMargins(24, 24, 24, 24);
     row->setSpacing(28);
@@ -487,7 +437,7 @@ QWidget* OverviewPane::buildHero()
     texts->setSpacing(10);
     auto* state = new QHBoxLayout;
     state->setSpacing(6);
-    stateSymbol_ = new SymbolView(QString(), 14, kGreen, heroText_);
+    stateSymbol_ = new SymbolView(QString(), 14, palette::green(), heroText_);
     stateText_ = makeLabel(QString(), 9.5, QFont::Medium, palette::paper(), heroText_);
     stateSpeed_ = makeLabel(QString(), 9.5, QFont::Medium, palette::paperDim(), heroText_);
     state->addWidget(stateSymbol_);
@@ -551,8 +501,7 @@ QWidget* OverviewPane::buildPlayground()
 {
     auto* card = new Card(14, this);
     card->setObjectName(QStringLiteral("playgroundCard"));
-    auto* column = new QVBoxLayout(card);
-    column->setContentsMargins(18, 18, 18, 18);
+    QVBoxLayout* column = card->contentLayout();
     column->setSpacing(12);
     auto* head = new QVBoxLayout;
     head->setSpacing(3);
@@ -588,8 +537,7 @@ QWidget* OverviewPane::buildPlayground()
             continue;
         auto* entry = new QHBoxLayout;
         entry->setSpacing(6);
-        for (const QString& cap : combo->keycaps())
-            entry->addWidget(keycap(cap, legend_));
+        entry->addWidget(new KeyComboView(combo, false, legend_));
         entry->addWidget(makeLabel(label, 9.5, QFont::Normal, palette::paperDim(), legend_));
         legend->addLayout(entry);
     }
@@ -661,10 +609,9 @@ void OverviewPane::refreshSlot()
     if (showReady && !ready_) {
         auto* card = new Card(14, this);
         card->setObjectName(QStringLiteral("readyCard"));
-        auto* l = new QVBoxLayout(card);
-        l->setContentsMargins(18, 18, 18, 18);
+        QVBoxLayout* l = card->contentLayout();
         auto* row = new SetupRowView(card);
-        row->setIcon(new StepSeal(c_.motion, 22, true, [this] { c_.permissions.markCelebrated(QStringLiteral("overview")); }));
+        row->setIcon(new GrantSeal(22, true, [this] { c_.permissions.markCelebrated(QStringLiteral("overview")); }, c_.motion));
         row->setTexts(text("You're all set"),
                       text("Accessibility is on and %1 is ready. %app works in every app you type in.").arg(title(c_.prefs.engine())),
                       QString());

@@ -3,6 +3,8 @@
 // left (or the "all set" card when setup was just finished), and a practice field.
 
 #include "ui/design/Animation.h"
+#include "ui/design/Backdrop.h"
+#include "ui/design/Buttons.h"
 #include "ui/settings/SettingsContext.h"
 #include "ui/settings/SettingsStyle.h"
 #include "ui/settings/SetupItems.h"
@@ -16,23 +18,9 @@
 
 class QBoxLayout;
 class QLabel;
-class QProgressBar;
 class QVBoxLayout;
 
 namespace tq {
-
-// The seal of a finished step: still, or celebrating once with `onPlayed` afterwards.
-class StepSeal final : public QWidget {
-public:
-    StepSeal(MotionContext& motion, int size, bool celebrate, std::function<void()> onPlayed, QWidget* parent = nullptr);
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
-
-private:
-    AnimatedValue scale_;
-    FrameDriver driver_;
-};
 
 // The small turning arc of a step being checked.
 class Spinner final : public QWidget {
@@ -57,9 +45,9 @@ public:
     explicit SetupRowView(QWidget* parent = nullptr);
     void setIcon(QWidget* icon);
     void setTexts(const QString& title, const QString& detail, const QString& note);
-    void setButtons(const QList<QPushButton*>& buttons);
+    void setButtons(const QList<QAbstractButton*>& buttons);
     QString title() const;
-    QList<QPushButton*> buttons() const { return buttons_; }
+    QList<QAbstractButton*> buttons() const { return buttons_; }
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -72,10 +60,10 @@ private:
     QWidget* noteRow_;
     QWidget* actions_;
     QBoxLayout* outer_;
-    QList<QPushButton*> buttons_;
+    QList<QAbstractButton*> buttons_;
 };
 
-class SetupCard final : public Card {
+class SetupCard final : public QWidget {
     Q_OBJECT
 public:
     explicit SetupCard(SettingsContext& context, QWidget* parent = nullptr);
@@ -92,7 +80,7 @@ private:
     };
     SettingsContext& c_;
     QLabel* done_;
-    QProgressBar* bar_;
+    InkProgressBar* bar_;
     QVBoxLayout* rows_;
     std::map<SetupItem, RowState> state_;
 };

@@ -4,6 +4,7 @@
 #include "engines/ProviderHub.h"
 #include "input/RivalWatcher.h"
 #include "settings/Preferences.h"
+#include "ui/design/Backdrop.h"
 #include "ui/design/Palette.h"
 #include "ui/settings/SettingsSidebar.h"
 #include "ui/settings/SettingsStyle.h"
@@ -20,23 +21,6 @@
 namespace tq {
 
 namespace {
-class InkDetail final : public QWidget {
-public:
-    using QWidget::QWidget;
-
-protected:
-    void paintEvent(QPaintEvent*) override
-    {
-        QPainter p(this);
-        p.fillRect(rect(), palette::ink());
-        // A soft shade along the top edge, under the subtitle.
-        QLinearGradient shade(0, 0, 0, 36);
-        shade.setColorAt(0, palette::withOpacity(palette::inkRaised(), 0.9));
-        shade.setColorAt(1, palette::withOpacity(palette::inkRaised(), 0));
-        p.fillRect(QRect(0, 0, width(), 36), shade);
-    }
-};
-
 void setOpacity(QWidget* w, double opacity)
 {
     if (!w)
@@ -95,7 +79,7 @@ SettingsRoot::SettingsRoot(SettingsContext context, QWidget* parent)
     scroll->setPalette(pal);
     row->addWidget(scroll, 210);
 
-    detail_ = new InkDetail(this);
+    detail_ = new InkBackdrop(this);
     detail_->setMinimumWidth(480);
     auto* column = new QVBoxLayout(detail_);
     column->setContentsMargins(0, 0, 0, 0);
@@ -108,6 +92,9 @@ SettingsRoot::SettingsRoot(SettingsContext context, QWidget* parent)
     stage_->installEventFilter(this);
     column->addWidget(stage_, 1);
     row->addWidget(detail_, 690);
+    shade_ = new TitleShade(detail_);
+    shade_->setTop(0);
+    header_->raise();
 
     connect(&context_.router, &SettingsRouter::paneChanged, this, [this] { showPane(true); });
     connect(&context_.permissions, &Permissions::accessibilityChanged, this, &SettingsRoot::refreshBadges);
@@ -182,6 +169,9 @@ void SettingsRoot::frame()
 
 void SettingsRoot::placePanes()
 {
+    shade_->setTop(header_->height());
+    shade_->raise();
+    header_->raise();
     if (current_ && started_ < 0)
         current_->setGeometry(stage_->rect());
     if (leaving_)

@@ -14,6 +14,7 @@ class QLabel;
 namespace tq {
 
 class SettingsSidebar;
+class TitleShade;
 
 // The pane widget of each pane; panes not built yet show their title only.
 QWidget* makeSettingsPane(SettingsPane pane, SettingsContext& context, QWidget* parent);
@@ -55,6 +56,7 @@ private:
     SettingsSidebar* sidebar_ = nullptr;
     QWidget* detail_ = nullptr;
     QLabel* header_ = nullptr;
+    TitleShade* shade_ = nullptr;
     QWidget* stage_ = nullptr;
     QPointer<QWidget> current_;
     QPointer<QWidget> leaving_;

@@ -12,6 +12,10 @@
 class QPainter;
 
 namespace tq {
+class MotionContext;
+}
+
+namespace tq {
 
 // Ink background and paper text for a window of its own (the add sheets, confirmations).
 void applyInkPalette(QWidget* window);
@@ -22,8 +26,8 @@ QFont settingsFont(double pointSize, QFont::Weight weight = QFont::Normal);
 QLabel* makeLabel(const QString& text, double pointSize, QFont::Weight weight, const QColor& colour,
                   QWidget* parent = nullptr, bool wrap = false);
 
-// A button of the panes: primary is gold on ink, the other a raised ink button.
-QPushButton* makeButton(const QString& text, bool primary, QWidget* parent = nullptr);
+// A button of the panes: the design's primary (gold) button, or a raised ink push button.
+QAbstractButton* makeButton(const QString& text, bool primary, MotionContext& motion, QWidget* parent = nullptr);
 
 // Draws a named symbol (the names the panes use) in `rect`, tinted `colour`.
 void paintSymbol(QPainter& p, const QString& name, const QRectF& rect, const QColor& colour, bool filled = false);
@@ -42,21 +46,10 @@ private:
     QColor colour_;
 };
 
-// An on/off switch; read as a check box with its title.
-class Switch final : public QAbstractButton {
+// A rounded card filled with a top-to-bottom gradient and a hairline inside its edge.
+class GradientCard : public QWidget {
 public:
-    explicit Switch(QWidget* parent = nullptr);
-    QSize sizeHint() const override { return {36, 20}; }
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
-};
-
-// A rounded card: flat fill or a top-to-bottom gradient, with a hairline inside its edge.
-class Card : public QWidget {
-public:
-    explicit Card(double radius, QWidget* parent = nullptr);
-    void setGradient(const QColor& top, const QColor& bottom);
+    GradientCard(double radius, const QColor& top, const QColor& bottom, QWidget* parent = nullptr);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
