@@ -74,7 +74,7 @@ public:
         p->setRenderHint(QPainter::Antialiasing);
         const QRect r = option.rect.adjusted(6, 0, -6, 0);
         if (index.data(HeaderRole).toBool()) {
-            p->setFont(settingsFont(8.5, QFont::DemiBold));
+            p->setFont(settingsFont(11, QFont::DemiBold));
             p->setPen(palette::paperDim());
             p->drawText(r.adjusted(4, 6, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, index.data(Qt::DisplayRole).toString());
             p->restore();
@@ -92,7 +92,7 @@ public:
         const QIcon icon = index.data(Qt::DecorationRole).value<QIcon>();
         icon.paint(p, QRect(r.left() + 6, r.center().y() - 9, 18, 18));
         double right = r.right() - 6;
-        p->setFont(settingsFont(9, QFont::Normal));
+        p->setFont(settingsFont(12, QFont::Normal));
         const qint64 words = index.data(WordsRole).toLongLong();
         if (words > 0) {
             const QString n = compactCount(words);
@@ -108,7 +108,7 @@ public:
             right -= 19;
         }
         const QString key = index.data(KeyRole).toString();
-        p->setFont(settingsFont(10, QFont::Normal));
+        p->setFont(settingsFont(13, QFont::Normal));
         p->setPen(palette::paper());
         const QRectF nameRect(r.left() + 32, r.top(), std::max(0.0, right - 4 - (r.left() + 32)), r.height());
         const QString name = p->fontMetrics().elidedText(index.data(Qt::DisplayRole).toString(),
@@ -160,14 +160,14 @@ AddWebsiteDialog::AddWebsiteDialog(const QString& typed, MotionContext& motion, 
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(20, 20, 20, 20);
     column->setSpacing(14);
-    column->addWidget(makeLabel(text("Add a website"), 11, QFont::DemiBold, palette::paper(), this));
+    column->addWidget(makeLabel(text("Add a website"), 13, QFont::DemiBold, palette::paper(), this));
     field_ = new QLineEdit(typed, this);
     field_->setAccessibleName(text("Domain"));
     field_->setPlaceholderText(QStringLiteral("wikipedia.org"));
     field_->setFixedWidth(300);
     field_->setStyleSheet(fieldStyle());
     column->addWidget(field_);
-    column->addWidget(makeLabel(text("Rules for a site apply in any browser %app can read."), 9.5, QFont::Normal,
+    column->addWidget(makeLabel(text("Rules for a site apply in any browser %app can read."), 12, QFont::Normal,
                                 palette::paperDim(), this, true));
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
@@ -206,7 +206,7 @@ AddAppDialog::AddAppDialog(const QList<DesktopApp>& apps, MotionContext& motion,
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(20, 20, 20, 20);
     column->setSpacing(12);
-    column->addWidget(makeLabel(text("Add an app"), 11, QFont::DemiBold, palette::paper(), this));
+    column->addWidget(makeLabel(text("Add an app"), 13, QFont::DemiBold, palette::paper(), this));
     search_ = new QLineEdit(this);
     search_->setPlaceholderText(text("Search"));
     search_->setAccessibleName(text("Search"));
@@ -334,13 +334,14 @@ AppsPane::AppsPane(SettingsContext& context, QWidget* parent) : QWidget(parent),
     list_->setMouseTracking(true);
     list_->setCursor(Qt::PointingHandCursor);
     list_->setSpacing(0);
+    styleScrollBars(list_);
     leftStack_->addWidget(list_);
     auto* empty = new QWidget(leftStack_);
     auto* emptyColumn = new QVBoxLayout(empty);
     emptyColumn->addStretch(1);
-    emptyTitle_ = makeLabel(QString(), 12, QFont::DemiBold, palette::paper(), empty, true);
+    emptyTitle_ = makeLabel(QString(), 15, QFont::DemiBold, palette::paper(), empty, true);
     emptyTitle_->setAlignment(Qt::AlignCenter);
-    emptyText_ = makeLabel(QString(), 9.5, QFont::Normal, palette::paperDim(), empty, true);
+    emptyText_ = makeLabel(QString(), 12, QFont::Normal, palette::paperDim(), empty, true);
     emptyText_->setAlignment(Qt::AlignCenter);
     emptyColumn->addWidget(emptyTitle_);
     emptyColumn->addWidget(emptyText_);
@@ -467,7 +468,7 @@ void AppsPane::showDetail()
         column->addStretch(1);
         auto* symbol = new SymbolView(QStringLiteral("square.grid.2x2"), 30, palette::paperDim(), empty);
         column->addWidget(symbol, 0, Qt::AlignHCenter);
-        QLabel* title = makeLabel(text("Pick an app or site"), 12, QFont::DemiBold, palette::paper(), empty, true);
+        QLabel* title = makeLabel(text("Pick an app or site"), 15, QFont::DemiBold, palette::paper(), empty, true);
         title->setAlignment(Qt::AlignCenter);
         column->addWidget(title);
         QLabel* body = makeLabel(text("Each one can have its own rules. Anything you don't change follows General."), 9.5,
@@ -537,6 +538,7 @@ AppRuleDetail::AppRuleDetail(SettingsContext& context, const QString& key, QWidg
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
     auto* form = new PaneForm(this);
+    styleScrollBars(form);
     outer->addWidget(form);
     QWidget* page = form->widget();
 
@@ -553,17 +555,19 @@ AppRuleDetail::AppRuleDetail(SettingsContext& context, const QString& key, QWidg
     auto* names = new QVBoxLayout;
     names->setSpacing(2);
     const QString name = c_.rules.displayName(key_);
-    QLabel* title = makeLabel(name, 13, QFont::DemiBold, palette::paper(), headRow, true);
+    QLabel* title = makeLabel(name, 20, QFont::DemiBold, palette::paper(), headRow, true);
     title->setToolTip(name);
     title->setObjectName(QStringLiteral("ruleName"));
     names->addWidget(title);
-    QLabel* id = makeLabel(ruleIdentifier(key_), 8.5, QFont::Normal, palette::paperDim(), headRow);
-    id->setFont(QFont(QStringLiteral("monospace"), 8));
+    QLabel* id = makeLabel(ruleIdentifier(key_), 11, QFont::Normal, palette::paperDim(), headRow);
+    QFont mono(QStringLiteral("monospace"));
+    mono.setPointSizeF(10);
+    id->setFont(mono);
     id->setTextInteractionFlags(Qt::TextSelectableByMouse);
     names->addWidget(id);
     head->addLayout(names, 1);
     header->addRow(headRow);
-    wordsValue_ = makeLabel(QString(), 10, QFont::Normal, palette::paperDim(), page);
+    wordsValue_ = makeLabel(QString(), 13, QFont::Normal, palette::paperDim(), page);
     wordsRow_ = new SettingRow(text("Words saved here"), QString(), wordsValue_, page);
     header->addRow(wordsRow_);
 
@@ -605,7 +609,7 @@ AppRuleDetail::AppRuleDetail(SettingsContext& context, const QString& key, QWidg
     for (CompletionLength l : allCases<CompletionLength>())
         lengths.append(label(l));
     length_ = picker(text("Length"), lengths);
-    note_ = makeLabel(QString(), 9.5, QFont::Normal, palette::paperDim(), group_, true);
+    note_ = makeLabel(QString(), 12, QFont::Normal, palette::paperDim(), group_, true);
     note_->setContentsMargins(0, 4, 0, 4);
     groupColumn->addWidget(note_);
     suggestions->addRow(group_);

@@ -62,7 +62,7 @@ protected:
     {
         QPainter p(this);
         p.setRenderHint(QPainter::Antialiasing);
-        p.setFont(settingsFont(7.5, QFont::DemiBold));
+        p.setFont(settingsFont(10, QFont::DemiBold));
         p.setPen(today_ ? palette::gold() : palette::paperDim());
         p.drawText(QRectF(0, 0, width(), 12), Qt::AlignCenter, letter_);
         const QRectF dot(2, 16, 22, 22);
@@ -140,14 +140,14 @@ SetupRowView::SetupRowView(QWidget* parent) : QWidget(parent)
     new QHBoxLayout(iconSlot_);
     iconSlot_->layout()->setContentsMargins(0, 0, 0, 0);
 
-    title_ = makeLabel(QString(), 10.5, QFont::Medium, palette::paper(), this, true);
-    detail_ = makeLabel(QString(), 9.5, QFont::Normal, palette::paperDim(), this, true);
+    title_ = makeLabel(QString(), 13, QFont::Medium, palette::paper(), this, true);
+    detail_ = makeLabel(QString(), 12, QFont::Normal, palette::paperDim(), this, true);
     noteRow_ = new QWidget(this);
     auto* noteLine = new QHBoxLayout(noteRow_);
     noteLine->setContentsMargins(0, 4, 0, 0);
     noteLine->setSpacing(6);
     noteLine->addWidget(new SymbolView(QStringLiteral("info.circle"), 14, palette::paperDim(), noteRow_), 0, Qt::AlignTop);
-    note_ = makeLabel(QString(), 9.5, QFont::Normal, palette::paperDim(), noteRow_, true);
+    note_ = makeLabel(QString(), 12, QFont::Normal, palette::paperDim(), noteRow_, true);
     noteLine->addWidget(note_, 1);
     noteRow_->hide();
 
@@ -240,9 +240,9 @@ SetupCard::SetupCard(SettingsContext& context, QWidget* parent) : QWidget(parent
     QVBoxLayout* column = card->contentLayout();
     column->setSpacing(0);
     auto* head = new QHBoxLayout;
-    head->addWidget(makeLabel(text("Finish setting up"), 11, QFont::DemiBold, palette::paper(), this));
+    head->addWidget(makeLabel(text("Finish setting up"), 13, QFont::DemiBold, palette::paper(), this));
     head->addStretch(1);
-    done_ = makeLabel(QString(), 9.5, QFont::Normal, palette::paperDim(), this);
+    done_ = makeLabel(QString(), 12, QFont::Normal, palette::paperDim(), this);
     head->addWidget(done_);
     column->addLayout(head);
     column->addSpacing(10);
@@ -389,6 +389,7 @@ OverviewPane::OverviewPane(SettingsContext& context, QWidget* parent) : QWidget(
     scroll->setWidgetResizable(true);
     scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     scroll->viewport()->setAutoFillBackground(false);
+    styleScrollBars(scroll);
     auto* page = new QWidget;
     page->setAutoFillBackground(false);
     auto* centre = new QHBoxLayout(page);
@@ -427,7 +428,8 @@ QWidget* OverviewPane::buildHero()
 {
     auto* card = new GradientCard(16, palette::inkRaised(), palette::ink(), this);
     card->setObjectName(QStringLiteral("heroCard"));
-    auto* row = new QHBoxLayout(card);
+    auto* row = new QBoxLayout(QBoxLayout::LeftToRight, card);
+    heroRow_ = row;
     row->setContentsMargins(24, 24, 24, 24);
     row->setSpacing(28);
 
@@ -438,8 +440,8 @@ QWidget* OverviewPane::buildHero()
     auto* state = new QHBoxLayout;
     state->setSpacing(6);
     stateSymbol_ = new SymbolView(QString(), 14, palette::green(), heroText_);
-    stateText_ = makeLabel(QString(), 9.5, QFont::Medium, palette::paper(), heroText_);
-    stateSpeed_ = makeLabel(QString(), 9.5, QFont::Medium, palette::paperDim(), heroText_);
+    stateText_ = makeLabel(QString(), 12, QFont::Medium, palette::paper(), heroText_);
+    stateSpeed_ = makeLabel(QString(), 12, QFont::Medium, palette::paperDim(), heroText_);
     state->addWidget(stateSymbol_);
     state->addWidget(stateText_);
     state->addWidget(stateSpeed_);
@@ -448,12 +450,12 @@ QWidget* OverviewPane::buildHero()
 
     auto* countBox = new QVBoxLayout;
     countBox->setSpacing(2);
-    count_ = makeLabel(QString(), 42, QFont::DemiBold, palette::gold(), heroText_);
+    count_ = makeLabel(QString(), 56, QFont::DemiBold, palette::gold(), heroText_);
     count_->setObjectName(QStringLiteral("todayCount"));
     countBox->addWidget(count_);
     auto* labelLine = new QHBoxLayout;
     labelLine->setSpacing(8);
-    countLabel_ = makeLabel(QString(), 11.5, QFont::Medium, palette::paper(), heroText_);
+    countLabel_ = makeLabel(QString(), 15, QFont::Medium, palette::paper(), heroText_);
     labelLine->addWidget(countLabel_);
     bestPill_ = new QWidget(heroText_);
     bestPill_->setStyleSheet(QStringLiteral("background: %1; border-radius: 9px;").arg(palette::gold().name()));
@@ -461,25 +463,26 @@ QWidget* OverviewPane::buildHero()
     pill->setContentsMargins(8, 3, 8, 3);
     pill->setSpacing(4);
     pill->addWidget(new SymbolView(QStringLiteral("trophy.fill"), 12, palette::ink(), bestPill_));
-    QLabel* best = makeLabel(text("Best day yet!"), 9, QFont::Bold, palette::ink(), bestPill_);
+    QLabel* best = makeLabel(text("Best day yet!"), 12, QFont::Bold, palette::ink(), bestPill_);
     best->setStyleSheet(QStringLiteral("background: transparent;"));
     pill->addWidget(best);
     labelLine->addWidget(bestPill_);
     labelLine->addStretch(1);
     countBox->addLayout(labelLine);
     texts->addLayout(countBox);
-    caption_ = makeLabel(QString(), 9.5, QFont::Normal, palette::paperDim(), heroText_, true);
+    caption_ = makeLabel(QString(), 12, QFont::Normal, palette::paperDim(), heroText_, true);
     texts->addWidget(caption_);
     row->addWidget(heroText_, 1);
 
     auto* streakBox = new QWidget(card);
+    streakBox_ = streakBox;
     auto* streakColumn = new QVBoxLayout(streakBox);
     streakColumn->setContentsMargins(0, 0, 0, 0);
     streakColumn->setSpacing(12);
     auto* streakLine = new QHBoxLayout;
     streakLine->setSpacing(8);
     flame_ = new SymbolView(QStringLiteral("flame.fill"), 22, palette::gold(), streakBox);
-    streak_ = makeLabel(QString(), 11.5, QFont::DemiBold, palette::paper(), streakBox);
+    streak_ = makeLabel(QString(), 15, QFont::DemiBold, palette::paper(), streakBox);
     streakLine->addWidget(flame_);
     streakLine->addWidget(streak_);
     streakLine->addStretch(1);
@@ -493,7 +496,7 @@ QWidget* OverviewPane::buildHero()
     }
     dayRow->addStretch(1);
     streakColumn->addLayout(dayRow);
-    row->addWidget(streakBox, 0, Qt::AlignVCenter);
+    row->addWidget(streakBox, 0, Qt::AlignLeft | Qt::AlignVCenter);
     return card;
 }
 
@@ -505,8 +508,8 @@ QWidget* OverviewPane::buildPlayground()
     column->setSpacing(12);
     auto* head = new QVBoxLayout;
     head->setSpacing(3);
-    head->addWidget(makeLabel(text("Try it here"), 11, QFont::DemiBold, palette::paper(), card));
-    playHint_ = makeLabel(QString(), 9.5, QFont::Normal, palette::paperDim(), card, true);
+    head->addWidget(makeLabel(text("Try it here"), 13, QFont::DemiBold, palette::paper(), card));
+    playHint_ = makeLabel(QString(), 12, QFont::Normal, palette::paperDim(), card, true);
     head->addWidget(playHint_);
     column->addLayout(head);
 
@@ -537,13 +540,26 @@ QWidget* OverviewPane::buildPlayground()
             continue;
         auto* entry = new QHBoxLayout;
         entry->setSpacing(6);
-        entry->addWidget(new KeyComboView(combo, false, legend_));
-        entry->addWidget(makeLabel(label, 9.5, QFont::Normal, palette::paperDim(), legend_));
+        entry->addWidget(new KeyComboView(combo, true, legend_));
+        entry->addWidget(makeLabel(label, 12, QFont::Normal, palette::paperDim(), legend_));
         legend->addLayout(entry);
     }
     legend->addStretch(1);
     column->addWidget(legend_);
     return card;
+}
+
+void OverviewPane::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    // The streak beside the count when both fit, else under it.
+    const int inner = std::min(width() - 48, 820) - 48;
+    const bool wide = 300 + 28 + streakBox_->sizeHint().width() <= inner;
+    const QBoxLayout::Direction dir = wide ? QBoxLayout::LeftToRight : QBoxLayout::TopToBottom;
+    if (heroRow_->direction() != dir) {
+        heroRow_->setDirection(dir);
+        heroRow_->setSpacing(wide ? 28 : 20);
+    }
 }
 
 void OverviewPane::refresh()

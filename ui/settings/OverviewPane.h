@@ -93,6 +93,9 @@ public:
     SetupCard* setupCard() const { return setup_; }
     QWidget* readyCard() const { return ready_; }
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
     void refreshHero();
     void refreshSlot();
@@ -102,6 +105,8 @@ private:
     SettingsContext& c_;
     std::optional<bool> startedUnfinished_;
     QVBoxLayout* column_ = nullptr;
+    QBoxLayout* heroRow_ = nullptr;
+    QWidget* streakBox_ = nullptr;
     QLabel* stateSymbolText_ = nullptr;
     SymbolView* stateSymbol_ = nullptr;
     QLabel* stateText_ = nullptr;

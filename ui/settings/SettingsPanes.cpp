@@ -18,7 +18,7 @@ QWidget* titleOnly(SettingsPane pane, QWidget* parent)
     auto* w = new QWidget(parent);
     auto* column = new QVBoxLayout(w);
     column->setContentsMargins(24, 12, 24, 24);
-    column->addWidget(makeLabel(paneTitle(pane), 17, QFont::DemiBold, palette::paper(), w));
+    column->addWidget(makeLabel(paneTitle(pane), 22, QFont::DemiBold, palette::paper(), w));
     column->addStretch(1);
     return w;
 }

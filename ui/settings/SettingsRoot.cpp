@@ -74,6 +74,7 @@ SettingsRoot::SettingsRoot(SettingsContext context, QWidget* parent)
     scroll->setMinimumWidth(190);
     scroll->setMaximumWidth(260);
     scroll->setFocusProxy(sidebar_);
+    styleScrollBars(scroll);
     QPalette pal = scroll->palette();
     pal.setColor(QPalette::Window, palette::ink());
     scroll->setPalette(pal);
@@ -84,7 +85,7 @@ SettingsRoot::SettingsRoot(SettingsContext context, QWidget* parent)
     auto* column = new QVBoxLayout(detail_);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(0);
-    header_ = makeLabel(QString(), 10, QFont::Normal, palette::paperDim(), detail_, true);
+    header_ = makeLabel(QString(), 13, QFont::Normal, palette::paperDim(), detail_, true);
     header_->setObjectName(QStringLiteral("paneHeader"));
     header_->setContentsMargins(20, 6, 20, 10);
     column->addWidget(header_);

@@ -159,7 +159,7 @@ void SidebarRow::paintEvent(QPaintEvent*)
     const double b = badge_.value();
     double right = r.width() - 10;
     if (b > 0.001 && count_ >= 1) {
-        const QFont f = settingsFont(10, QFont::Bold);
+        const QFont f = settingsFont(13, QFont::Bold);
         const QString n = QLocale().toString(count_);
         const double w = std::max(16.0, QFontMetricsF(f).horizontalAdvance(n) + 12);
         QRectF pill(right - w, (r.height() - 16) / 2, w, 16);
@@ -181,7 +181,7 @@ void SidebarRow::paintEvent(QPaintEvent*)
         right = pill.left() - 4;
     }
 
-    p.setFont(settingsFont(10, selected_ ? QFont::DemiBold : QFont::Normal));
+    p.setFont(settingsFont(13, selected_ ? QFont::DemiBold : QFont::Normal));
     p.setPen(selected_ ? palette::paper() : palette::withOpacity(palette::paper(), 0.84));
     const QRectF textRect(icon.right() + 9, 0, right - icon.right() - 9, r.height());
     p.drawText(textRect, Qt::AlignVCenter | Qt::AlignLeft,
@@ -211,7 +211,7 @@ SettingsSidebar::SettingsSidebar(SettingsRouter& router, MotionContext& motion, 
     bool first = true;
     for (const PaneSection& section : paneSections()) {
         if (!section.title.isEmpty()) {
-            QLabel* header = makeLabel(section.title, 8.5, QFont::DemiBold, palette::paperDim(), this);
+            QLabel* header = makeLabel(section.title, 11, QFont::DemiBold, palette::paperDim(), this);
             header->setContentsMargins(10, 14, 0, 4);
             header->setAccessibleDescription(QStringLiteral("heading"));
             column->addWidget(header);

@@ -1,10 +1,13 @@
 #include "ui/settings/SettingsStyle.h"
 
 #include "ui/design/Buttons.h"
+#include "ui/design/Fonts.h"
 #include "ui/design/Palette.h"
 #include "ui/design/Symbols.h"
 
+#include <QAbstractScrollArea>
 #include <QPainter>
+#include <QScrollBar>
 
 namespace tq {
 
@@ -27,12 +30,19 @@ void applyInkPalette(QWidget* window)
     window->setAutoFillBackground(true);
 }
 
+void styleScrollBars(QAbstractScrollArea* area)
+{
+    const QString style = QStringLiteral(
+        "QScrollBar:vertical { background: transparent; width: 8px; margin: 2px; }"
+        "QScrollBar::handle:vertical { background: rgba(255,255,255,0.16); border-radius: 3px; min-height: 24px; }"
+        "QScrollBar::add-line:vertical, QScrollBar::sub-line:vertical { height: 0; }"
+        "QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical { background: transparent; }");
+    area->verticalScrollBar()->setStyleSheet(style);
+}
+
 QFont settingsFont(double pointSize, QFont::Weight weight)
 {
-    QFont f;
-    f.setPointSizeF(pointSize);
-    f.setWeight(weight);
-    return f;
+    return fonts::system(pointSize, weight);
 }
 
 QLabel* makeLabel(const QString& text, double pointSize, QFont::Weight weight, const QColor& colour, QWidget* parent, bool wrap)

@@ -9,6 +9,7 @@
 #include <QString>
 #include <QWidget>
 
+class QAbstractScrollArea;
 class QPainter;
 
 namespace tq {
@@ -19,6 +20,9 @@ namespace tq {
 
 // Ink background and paper text for a window of its own (the add sheets, confirmations).
 void applyInkPalette(QWidget* window);
+
+// Thin, quiet scroll bars on ink.
+void styleScrollBars(QAbstractScrollArea* area);
 
 QFont settingsFont(double pointSize, QFont::Weight weight = QFont::Normal);
 
