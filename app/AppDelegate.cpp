@@ -12,6 +12,9 @@
 #include "ui/onboarding/PlaygroundField.h"
 #include "ui/settings/SettingsRoot.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
+
 #include <unistd.h>
 
 namespace tq {
@@ -34,6 +37,8 @@ AppDelegate::AppDelegate(AppModel& model, SingleInstance& instance, SessionEnd& 
             field->setPlaceholderText(placeholder);
             return field;
         };
+        context.hooks.tapRunning = [&m] { return m.tapRunning(); };
+        context.hooks.copyText = [](const QString& text) { QGuiApplication::clipboard()->setText(text); };
         return new SettingsRoot(std::move(context));
     });
     connect(&instance, &SingleInstance::handedOver, this, [this](const QStringList& arguments) { reopen(arguments); });

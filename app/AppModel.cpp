@@ -1,5 +1,6 @@
 #include "app/AppModel.h"
 
+#include "app/Relaunch.h"
 #include "app/WindowManager.h"
 #include "app/services/Import.h"
 #include "app/services/Permissions.h"
@@ -24,9 +25,11 @@
 #include "settings/Preferences.h"
 #include "stores/StatsStore.h"
 #include "stores/WritingMemory.h"
+#include "ui/settings/AppLanguage.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QLocale>
 #include <QStandardPaths>
 #include <QTimer>
 
@@ -91,6 +94,19 @@ AppModel::AppModel(AppPlatform platform, QObject* parent) : QObject(parent), pla
     hub_ = std::make_unique<ProviderHub>(*prefs_, *modelStore_, platform_.builtIn, nullptr, platform_.onDevice);
     typo_ = platform_.spelling ? std::make_unique<TypoChecker>(*platform_.spelling) : std::make_unique<TypoChecker>();
     engine_ = std::make_unique<CompletionEngine>(*prefs_, *rules_, *stats_, *memory_, *hub_, *power_, *typo_);
+
+    relauncher_ = platform_.relauncher
+                      ? platform_.relauncher(*this)
+                      : std::make_unique<AppRelauncher>(*this, [this] {
+                            if (windows_->onQuitRequested)
+                                windows_->onQuitRequested();
+                            else
+                                QCoreApplication::quit();
+                        }, QCoreApplication::applicationFilePath());
+    const QString interface = !platform_.interfaceLanguage.isEmpty()
+                                  ? platform_.interfaceLanguage
+                                  : AppLanguage::resolve(AppLanguage::storedChoice(defaults), QLocale::system().uiLanguages());
+    language_ = std::make_unique<AppLanguage>(defaults, *relauncher_, interface);
 
     // The engine makes its context collector and answers its callbacks itself.
 }

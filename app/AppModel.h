@@ -21,6 +21,8 @@
 
 namespace tq {
 
+class AppLanguage;
+class AppModel;
 class AppRules;
 class CompletionEngine;
 class Defaults;
@@ -31,6 +33,7 @@ class OnDeviceModel;
 class Permissions;
 class PowerMonitor;
 class PowerSource;
+class Relauncher;
 class Preferences;
 class RivalWatcher;
 class SpellChecker;
@@ -55,6 +58,8 @@ struct AppPlatform {
     std::optional<bool> localOnly; // default: TESSAQUILL_LOCAL_ONLY is exactly "1"
     bool importEarlierProduct = true;
     qint64 ownPid = 0; // default: this process
+    QString interfaceLanguage; // default: the stored choice, else the system's languages
+    std::function<std::unique_ptr<Relauncher>(AppModel&)> relauncher; // default: this program again
 };
 
 class AppModel final : public QObject {
@@ -93,6 +98,8 @@ public:
     ModelStore& modelStore() { return *modelStore_; }
     ProviderHub& hub() { return *hub_; }
     CompletionEngine& engine() { return *engine_; }
+    // The interface language and the switch to another one.
+    AppLanguage& language() { return *language_; }
     const QString& folder() const { return folder_; }
     bool localOnly() const { return localOnly_; }
     bool isStarted() const { return started_; }
@@ -169,6 +176,8 @@ private:
     std::unique_ptr<ProviderHub> hub_;
     std::unique_ptr<TypoChecker> typo_;
     std::unique_ptr<CompletionEngine> engine_;
+    std::unique_ptr<Relauncher> relauncher_;
+    std::unique_ptr<AppLanguage> language_;
 
     Timer reminder_;
     std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);

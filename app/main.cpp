@@ -1,5 +1,9 @@
 #include "app/AppDelegate.h"
 #include "app/AppModel.h"
+#include "app/Localization.h"
+#include "completion/CompletionEngine.h"
+#include "platform/Defaults.h"
+#include "platform/DesktopSession.h"
 #include "platform/SessionEnd.h"
 #include "platform/SingleInstance.h"
 
@@ -9,23 +13,34 @@
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("DISPLAY")) {
-        std::fputs("Tessaquill needs an X11 desktop session, and there is no DISPLAY here.\n", stderr);
+    // Said before Qt's own, less helpful, message about a display it cannot open.
+    if (const auto problem = tq::displayProblem(qgetenv("DISPLAY"))) {
+        std::fprintf(stderr, "%s\n", qPrintable(*problem));
         return 1;
     }
     QApplication app(argc, argv);
     app.setApplicationName(QStringLiteral("Tessaquill"));
     app.setQuitOnLastWindowClosed(false);
 
-    // A second launch hands its arguments to the running instance and ends.
+    // A second launch hands its arguments to the running instance and ends. A relaunch in
+    // another language first lets the instance that started it finish ending.
     auto instance = tq::SingleInstance::system();
+    if (app.arguments().contains(QStringLiteral("--wait-for-instance")))
+        instance->waitUntilFree(10000);
     if (!instance->claim(app.arguments()))
         return 0;
 
-    tq::AppModel model;
+    tq::AppPlatform platform;
+    platform.interfaceLanguage = tq::installTranslations(app, tq::Defaults::standard());
+    tq::AppModel model(platform);
     tq::AppModel::setShared(&model);
     auto sessionEnd = tq::SessionEnd::system();
     tq::AppDelegate delegate(model, *instance, *sessionEnd);
     delegate.didFinishLaunching(app.arguments());
+    // Without these buses no text field is ever seen: say so, there and in the engine's status.
+    if (const QString gap = tq::sessionGapText(tq::sessionGap(QDBusConnection::sessionBus())); !gap.isEmpty()) {
+        std::fprintf(stderr, "%s\n", qPrintable(gap));
+        model.engine().setStatus(tq::CompletionEngine::Status::blocked(gap));
+    }
     return app.exec();
 }

@@ -273,8 +273,11 @@ void CompletionEngine::logStatus(const Status& status)
         break;
     case Status::Kind::blocked:
     case Status::Kind::failed:
+        // A failure's text may carry a server's words (and through them the typed text): only
+        // its kind is logged. The holds' texts are all our own.
         quietHold(QStringLiteral("held in %1: %2 (before %3, rest of line %4, after %5, selected %6)")
-                      .arg(s.bundleID, status.text)
+                      .arg(s.bundleID,
+                           status.kind == Status::Kind::failed ? QStringLiteral("the request failed") : status.text)
                       .arg(grapheme::count(s.before))
                       .arg(grapheme::count(s.restOfLine()))
                       .arg(grapheme::count(s.after))

@@ -237,6 +237,115 @@ QString ReplyCleaner::firstLine(QStringView text)
     return text.toString();
 }
 
+namespace {
+
+constexpr char16_t kEsc = 0x1B;
+
+bool within(char16_t c, char16_t from, char16_t to) { return c >= from && c <= to; }
+
+// The end of a control sequence's parameters, intermediates and final byte from `i`.
+qsizetype controlSequenceEnd(QStringView t, qsizetype i)
+{
+    while (i < t.size() && within(t[i].unicode(), 0x30, 0x3F))
+        ++i;
+    while (i < t.size() && within(t[i].unicode(), 0x20, 0x2F))
+        ++i;
+    return i < t.size() && within(t[i].unicode(), 0x40, 0x7E) ? i + 1 : i;
+}
+
+// The end of a control string from `i`: after BEL or the string terminator, else the text's end.
+qsizetype controlStringEnd(QStringView t, qsizetype i)
+{
+    for (; i < t.size(); ++i) {
+        const char16_t c = t[i].unicode();
+        if (c == 0x07 || c == 0x9C)
+            return i + 1;
+        if (c == kEsc && i + 1 < t.size() && t[i + 1] == u'\\')
+            return i + 2;
+    }
+    return i;
+}
+
+// Where the escape sequence starting at `i` ends; none when no sequence starts there.
+std::optional<qsizetype> escapeEnd(QStringView t, qsizetype i)
+{
+    const char16_t c = t[i].unicode();
+    switch (c) {
+    case 0x9B:
+        return controlSequenceEnd(t, i + 1);
+    case 0x90: case 0x98: case 0x9D: case 0x9E: case 0x9F:
+        return controlStringEnd(t, i + 1);
+    case kEsc:
+        break;
+    default:
+        return std::nullopt;
+    }
+    if (i + 1 == t.size())
+        return i + 1;
+    const char16_t next = t[i + 1].unicode();
+    if (next == u'[')
+        return controlSequenceEnd(t, i + 2);
+    if (next == u']' || next == u'P' || next == u'X' || next == u'^' || next == u'_')
+        return controlStringEnd(t, i + 2);
+    if (within(next, 0x21, 0x2F)) { // intermediates, then a final byte
+        qsizetype j = i + 2;
+        while (j < t.size() && within(t[j].unicode(), 0x20, 0x2F))
+            ++j;
+        return j < t.size() && within(t[j].unicode(), 0x30, 0x7E) ? j + 1 : j;
+    }
+    if (within(next, 0x30, 0x7E))
+        return i + 2;
+    return i + 1; // a lone escape
+}
+
+bool isTag(char32_t c) { return c >= 0xE0020 && c <= 0xE007F; }
+
+} // namespace
+
+QString ReplyCleaner::removeHidden(QStringView text)
+{
+    QString out;
+    out.reserve(text.size());
+    const qsizetype n = text.size();
+    const auto scalarAt = [&](qsizetype i, qsizetype& len) -> char32_t {
+        const QChar c = text[i];
+        len = 1;
+        if (c.isHighSurrogate() && i + 1 < n && text[i + 1].isLowSurrogate()) {
+            len = 2;
+            return QChar::surrogateToUcs4(c, text[i + 1]);
+        }
+        return c.isSurrogate() ? 0xFFFD : c.unicode();
+    };
+    qsizetype i = 0;
+    while (i < n) {
+        if (const auto end = escapeEnd(text, i)) {
+            i = *end;
+            continue;
+        }
+        qsizetype len = 1;
+        const char32_t c = scalarAt(i, len);
+        if (c == 0x1F3F4) {
+            // A black flag with a run of tags closed by the cancel tag is a subdivision flag.
+            qsizetype j = i + len, tagLen = 0;
+            bool closed = false;
+            while (j < n && isTag(scalarAt(j, tagLen))) {
+                closed = scalarAt(j, tagLen) == 0xE007F;
+                j += tagLen;
+                if (closed)
+                    break;
+            }
+            out += text.mid(i, closed && j > i + len + 2 ? j - i : len);
+            i = closed ? j : i + len;
+            continue;
+        }
+        const bool drop = c == 0xFFFD || (QChar::category(c) == QChar::Other_Format && c != 0x200C && c != 0x200D);
+        if (!drop)
+            out += text.mid(i, len);
+        i += len;
+    }
+    return out;
+}
+
 QString ReplyCleaner::normalizeSpacing(QStringView text)
 {
     QString out;
@@ -433,7 +542,7 @@ bool ReplyCleaner::looksLikeEcho(QStringView reply, QStringView typed)
 QString ReplyCleaner::clean(const QString& reply, const QString& before, const QString& after, int wordLimit,
                             PromptStyle style, const MisspelledTest& isMisspelled)
 {
-    QString text = stripThink(reply);
+    QString text = stripThink(removeHidden(reply));
     if (hasContextMarker(text))
         return {};
     if (style == PromptStyle::Instruct) {

@@ -24,6 +24,10 @@ public:
                          PromptStyle style, const MisspelledTest& isMisspelled = {});
 
     // The steps, in pipeline order.
+    // Escape sequences go whole, and so do format characters (bidirectional controls, zero-width
+    // spaces, …) but for the joiners and the tag runs of flags that emoji need, lone surrogates
+    // and U+FFFD: nothing invisible or broken reaches the field.
+    static QString removeHidden(QStringView text);
     static QString stripThink(const QString& text);
     static bool hasContextMarker(QStringView text);
     static QString stripLabels(const QString& text);

@@ -14,6 +14,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <utility>
 #include <vector>
 
 namespace tq::Providers {
@@ -32,7 +33,11 @@ QString trimSpacesAndTabs(const QString& s)
 
 ProviderError invalidAddress() { return ProviderError{QStringLiteral("That address isn't valid")}; }
 
-Future<QByteArray> send(QNetworkRequest request, const QByteArray* postBody, int timeoutMs, const QString& key)
+// Qt's own buffer of a reply between two reads.
+constexpr qint64 kReadBuffer = 64 << 10;
+
+Future<QByteArray> send(QNetworkRequest request, const QByteArray* postBody, int timeoutMs, const QString& key,
+                        qint64 maxBytes)
 {
     if (!key.isEmpty())
         request.setRawHeader("Authorization", "Bearer " + key.toUtf8());
@@ -40,8 +45,33 @@ Future<QByteArray> send(QNetworkRequest request, const QByteArray* postBody, int
 
     Promise<QByteArray> promise;
     QNetworkReply* reply = postBody ? session().post(request, *postBody) : session().get(request);
+    reply->setReadBufferSize(kReadBuffer);
     QPointer<QNetworkReply> guard(reply);
     auto timedOut = std::make_shared<bool>(false);
+    auto tooLong = std::make_shared<bool>(false);
+    auto received = std::make_shared<QByteArray>();
+    // Read as it arrives, and stop the transfer as soon as the reply outgrows its cap.
+    const auto stopIfTooLong = [reply, tooLong, maxBytes](qint64 size) {
+        if (size <= maxBytes || *tooLong)
+            return false;
+        *tooLong = true;
+        reply->abort();
+        return true;
+    };
+    QObject::connect(reply, &QNetworkReply::metaDataChanged, reply, [reply, stopIfTooLong] {
+        bool known = false;
+        const qint64 declared = reply->header(QNetworkRequest::ContentLengthHeader).toLongLong(&known);
+        if (known)
+            stopIfTooLong(declared);
+    });
+    QObject::connect(reply, &QNetworkReply::readyRead, reply, [reply, received, tooLong, maxBytes, stopIfTooLong] {
+        while (!*tooLong && reply->bytesAvailable() > 0) {
+            const qint64 room = maxBytes + 1 - received->size();
+            received->append(reply->read(std::min(reply->bytesAvailable(), std::max<qint64>(room, 1))));
+            if (stopIfTooLong(received->size()))
+                *received = QByteArray();
+        }
+    });
     Clock* clock = &Clock::shared();
     const TimerId timer = clock->start(std::chrono::milliseconds(timeoutMs), [guard, timedOut] {
         if (guard && guard->isRunning()) {
@@ -60,7 +90,8 @@ Future<QByteArray> send(QNetworkRequest request, const QByteArray* postBody, int
         if (guard)
             guard->abort();
     });
-    QObject::connect(reply, &QNetworkReply::finished, reply, [promise, reply, timedOut, stopTimer] {
+    QObject::connect(reply, &QNetworkReply::finished, reply, [promise, reply, timedOut, tooLong, received, maxBytes,
+                                                              stopTimer] {
         stopTimer();
         reply->deleteLater();
         if (promise.isSettled())
@@ -71,7 +102,14 @@ Future<QByteArray> send(QNetworkRequest request, const QByteArray* postBody, int
                                          QStringLiteral("The request timed out.")});
             return;
         }
-        const QByteArray body = reply->readAll();
+        if (!*tooLong && reply->bytesAvailable() > 0)
+            received->append(reply->read(std::max<qint64>(maxBytes + 1 - received->size(), 1)));
+        if (*tooLong || received->size() > maxBytes) {
+            *received = QByteArray();
+            promise.finish(replyTooLong());
+            return;
+        }
+        const QByteArray body = std::exchange(*received, QByteArray());
         if (code.isValid()) {
             const int status = code.toInt();
             if (status < 200 || status > 299) {
@@ -125,6 +163,11 @@ std::optional<QUrl> endpoint(const BaseAddress& base, const QString& path)
     return endpoint(base ? base() : QString(), path);
 }
 
+ProviderError replyTooLong()
+{
+    return ProviderError{QStringLiteral("The server's reply was too long, so it was stopped.")};
+}
+
 ProviderError answerError(int status, const QByteArray& body)
 {
     QString text;
@@ -139,57 +182,6 @@ ProviderError answerError(int status, const QByteArray& body)
     return ProviderError{QStringLiteral("The server answered %1. ").arg(status) + text};
 }
 
-PlatformError decodingError(bool missing)
-{
-    return PlatformError{QStringLiteral("json"), missing ? 1 : 0,
-                         missing ? QStringLiteral("The data couldn't be read because it is missing.")
-                                 : QStringLiteral("The data couldn't be read because it isn't in the correct format.")};
-}
-
-Outcome<QJsonObject> decodeObject(const Outcome<QByteArray>& reply)
-{
-    if (!reply.hasValue())
-        return reply.failureAs<QJsonObject>();
-    QJsonParseError err;
-    const QJsonDocument doc = QJsonDocument::fromJson(reply.value(), &err);
-    if (err.error != QJsonParseError::NoError || !doc.isObject())
-        return decodingError();
-    return doc.object();
-}
-
-Outcome<QStringList> listedNames(const Outcome<QByteArray>& reply, const QString& listKey, const QString& nameKey)
-{
-    if (reply.isCancelled())
-        return Cancelled{};
-    const auto object = decodeObject(reply);
-    if (!object.hasValue())
-        return QStringList{};
-    const QJsonValue list = object.value().value(listKey);
-    if (!list.isArray())
-        return QStringList{};
-    QStringList names;
-    for (const QJsonValue& entry : list.toArray()) {
-        const QJsonValue name = entry.toObject().value(nameKey);
-        if (!name.isString())
-            return QStringList{}; // the whole reply fails to decode
-        names.push_back(name.toString());
-    }
-    return sortedByCodePoint(names);
-}
-
-QStringList sortedByCodePoint(QStringList names)
-{
-    std::vector<std::pair<QList<uint>, QString>> keyed;
-    keyed.reserve(names.size());
-    for (const QString& n : names)
-        keyed.emplace_back(n.normalized(QString::NormalizationForm_C).toUcs4(), n);
-    std::stable_sort(keyed.begin(), keyed.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
-    QStringList out;
-    for (auto& k : keyed)
-        out.push_back(std::move(k.second));
-    return out;
-}
-
 QString modelsAvailableText(qsizetype n)
 {
     if (n == 1)
@@ -197,22 +189,23 @@ QString modelsAvailableText(qsizetype n)
     return text("%1 models available").arg(n);
 }
 
-Future<QByteArray> get(const std::optional<QUrl>& url, const QString& key)
+Future<QByteArray> get(const std::optional<QUrl>& url, const QString& key, qint64 maxBytes)
 {
     if (!url)
         return Future<QByteArray>::ready(invalidAddress());
     QNetworkRequest request(*url);
-    return send(request, nullptr, kShortTimeoutMs, key);
+    return send(request, nullptr, kShortTimeoutMs, key, maxBytes);
 }
 
-Future<QByteArray> postJSON(const std::optional<QUrl>& url, const QJsonObject& body, const QString& key)
+Future<QByteArray> postJSON(const std::optional<QUrl>& url, const QJsonObject& body, const QString& key,
+                            qint64 maxBytes)
 {
     if (!url)
         return Future<QByteArray>::ready(invalidAddress());
     QNetworkRequest request(*url);
     request.setHeader(QNetworkRequest::ContentTypeHeader, QStringLiteral("application/json"));
     const QByteArray data = QJsonDocument(body).toJson(QJsonDocument::Compact);
-    return send(request, &data, kLongTimeoutMs, key);
+    return send(request, &data, kLongTimeoutMs, key, maxBytes);
 }
 
 } // namespace tq::Providers

@@ -31,16 +31,9 @@ Future<QString> OllamaProvider::complete(const CompletionRequest& request)
     if (request.model.isEmpty())
         return Future<QString>::ready(ProviderError{QStringLiteral("Pick an Ollama model in Settings")});
     auto reply = Providers::postJSON(Providers::endpoint(baseURL_, QStringLiteral("api/generate")),
-                                     generateBody(request), QString());
-    return map<QString>(reply, [](const Outcome<QByteArray>& o) -> Outcome<QString> {
-        const auto object = Providers::decodeObject(o);
-        if (!object.hasValue())
-            return object.failureAs<QString>();
-        const QJsonValue response = object.value().value(QStringLiteral("response"));
-        if (!response.isString())
-            return Providers::decodingError(true);
-        return response.toString();
-    });
+                                     generateBody(request), QString(),
+                                     Providers::completionReplyCap(request.maxTokens));
+    return map<QString>(reply, [](const Outcome<QByteArray>& o) { return Providers::ollamaText(o); });
 }
 
 Future<Done> OllamaProvider::warmUp(const QString& model)

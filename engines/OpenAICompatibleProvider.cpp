@@ -24,25 +24,9 @@ Future<QString> OpenAICompatibleProvider::complete(const CompletionRequest& requ
     if (request.model.isEmpty())
         return Future<QString>::ready(ProviderError{QStringLiteral("Pick a model for your local server")});
     auto reply = Providers::postJSON(Providers::endpoint(baseURL_, QStringLiteral("completions")),
-                                     completionBody(request), key());
-    return map<QString>(reply, [](const Outcome<QByteArray>& o) -> Outcome<QString> {
-        const auto object = Providers::decodeObject(o);
-        if (!object.hasValue())
-            return object.failureAs<QString>();
-        const QJsonValue choices = object.value().value(QStringLiteral("choices"));
-        if (!choices.isArray())
-            return Providers::decodingError(true);
-        const QJsonArray list = choices.toArray();
-        QString first;
-        for (qsizetype i = 0; i < list.size(); ++i) {
-            const QJsonValue t = list.at(i).toObject().value(QStringLiteral("text"));
-            if (!t.isString())
-                return Providers::decodingError(true); // every choice must carry its text
-            if (i == 0)
-                first = t.toString();
-        }
-        return first;
-    });
+                                     completionBody(request), key(),
+                                     Providers::completionReplyCap(request.maxTokens));
+    return map<QString>(reply, [](const Outcome<QByteArray>& o) { return Providers::openAIText(o); });
 }
 
 Future<QStringList> OpenAICompatibleProvider::models()

@@ -7,6 +7,8 @@
 #include <QJsonDocument>
 #include <QLocalServer>
 #include <QLocalSocket>
+#include <QElapsedTimer>
+#include <QThread>
 
 #include <optional>
 #include <unistd.h>
@@ -84,6 +86,22 @@ bool LocalSocketInstance::claim(const QStringList& arguments)
     return true;
 }
 
+bool LocalSocketInstance::waitUntilFree(int timeoutMs)
+{
+    QElapsedTimer waited;
+    waited.start();
+    for (;;) {
+        QLocalSocket probe;
+        probe.connectToServer(socketPath_);
+        if (!probe.waitForConnected(200))
+            return true;
+        probe.abort(); // an empty connection: the running instance ignores it
+        if (waited.elapsed() >= timeoutMs)
+            return false;
+        QThread::msleep(100);
+    }
+}
+
 bool LocalSocketInstance::handOver(const QStringList& arguments)
 {
     QLocalSocket socket;
@@ -111,7 +129,7 @@ void LocalSocketInstance::accept()
         connect(socket, &QLocalSocket::disconnected, this, [this, socket, buffer] {
             buffer->append(socket->readAll());
             socket->deleteLater();
-            if (buffer->size() > kMaxMessage)
+            if (buffer->size() > kMaxMessage || buffer->isEmpty())
                 return;
             if (auto arguments = decode(*buffer))
                 emit handedOver(*arguments);

@@ -20,6 +20,9 @@ public:
     // True: this process is the running instance now. False: another one runs and has been
     // given `arguments` (this process should end).
     virtual bool claim(const QStringList& arguments) = 0;
+    // Waits until no running instance answers any more (one that is ending), at most
+    // `timeoutMs`; false when one still answers.
+    virtual bool waitUntilFree(int timeoutMs) { return true; }
 
     static std::unique_ptr<SingleInstance> system();
 
@@ -37,6 +40,7 @@ public:
     ~LocalSocketInstance() override;
 
     bool claim(const QStringList& arguments) override;
+    bool waitUntilFree(int timeoutMs) override;
     bool isListening() const;
 
     static QString defaultSocketPath();

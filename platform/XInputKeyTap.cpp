@@ -1,5 +1,6 @@
 #include "platform/XInputKeyTap.h"
 
+#include "platform/EventLag.h"
 #include "platform/KeyNames.h"
 #include "platform/Log.h"
 #include "platform/XTestInjectedKeys.h"
@@ -72,8 +73,10 @@ struct XInputKeyTap::Impl {
     bool dirty = false;
     QList<TapGrab> refused;
     std::function<void(std::chrono::nanoseconds, bool)> observer;
+    std::chrono::milliseconds decisionDelay{0};
 
     // Tap thread only.
+    EventLag lag;
     QList<TapGrab> active;
     std::bitset<256> down;
     QHash<unsigned, unsigned> heldMods; // modifier key code → its modifier mask, while held
@@ -285,27 +288,45 @@ struct XInputKeyTap::Impl {
         QMetaObject::invokeMethod(context.get(), [h = handler, key] { h(key); }, Qt::QueuedConnection);
     }
 
-    bool decide(const TappedKey& key)
+    // How late the event stamped `time` is read, noting it for the next ones.
+    std::chrono::milliseconds readLate(Time time)
     {
+        const auto local = std::chrono::duration_cast<std::chrono::milliseconds>(
+            std::chrono::steady_clock::now().time_since_epoch());
+        return std::chrono::milliseconds(lag.read(std::uint32_t(time), local.count()));
+    }
+
+    // Asks the main thread about a held key pressed `late` before `began`. The answer must
+    // start within 150 ms of the press: a handler that gets to the key later never sees it, so
+    // nothing is acted on while the key goes on to the application behind the keys typed
+    // after it.
+    bool decide(const TappedKey& key, std::chrono::steady_clock::time_point began, std::chrono::milliseconds late)
+    {
+        if (late >= kDecisionTimeout) {
+            log::warning(QStringLiteral("key tap: a held key was read %1 ms after it was pressed, passing it on")
+                             .arg(late.count()));
+            return false;
+        }
+        const auto deadline = began + kDecisionTimeout - late;
         auto decision = std::make_shared<Decision>();
-        QMetaObject::invokeMethod(
-            context.get(),
-            [h = handler, key, decision] {
-                {
-                    std::lock_guard lock(decision->mutex);
-                    if (decision->abandoned)
-                        return; // too late: the key already went to the application
-                    decision->started = true;
-                }
-                const bool swallow = h(key);
+        auto ask = [h = handler, key, decision, deadline] {
+            {
                 std::lock_guard lock(decision->mutex);
-                decision->done = true;
-                decision->swallow = swallow;
-                decision->cv.notify_all();
-            },
-            Qt::QueuedConnection);
+                if (decision->abandoned || std::chrono::steady_clock::now() > deadline) {
+                    decision->abandoned = true;
+                    return; // too late: the key goes to the application
+                }
+                decision->started = true;
+            }
+            const bool swallow = h(key);
+            std::lock_guard lock(decision->mutex);
+            decision->done = true;
+            decision->swallow = swallow;
+            decision->cv.notify_all();
+        };
+        QMetaObject::invokeMethod(context.get(), ask, Qt::QueuedConnection);
         std::unique_lock lock(decision->mutex);
-        if (!decision->cv.wait_for(lock, kDecisionTimeout, [&] { return decision->done; })) {
+        if (!decision->cv.wait_until(lock, deadline, [&] { return decision->done; })) {
             decision->abandoned = !decision->started;
             log::warning(QStringLiteral("key tap: no decision within 150 ms, passing the key on"));
             return false;
@@ -335,6 +356,7 @@ struct XInputKeyTap::Impl {
         switch (event.xcookie.evtype) {
         case XI_RawKeyPress: {
             const auto* raw = static_cast<XIRawEvent*>(event.xcookie.data);
+            readLate(raw->time);
             const unsigned code = unsigned(raw->detail) & 0xFF;
             const bool repeat = down.test(code);
             down.set(code);
@@ -362,17 +384,27 @@ struct XInputKeyTap::Impl {
             break;
         }
         case XI_RawKeyRelease: {
+            readLate(static_cast<XIRawEvent*>(event.xcookie.data)->time);
             const unsigned code = unsigned(static_cast<XIRawEvent*>(event.xcookie.data)->detail) & 0xFF;
             down.reset(code);
             heldMods.remove(code);
             break;
         }
         case XI_RawButtonPress:
+            readLate(static_cast<XIRawEvent*>(event.xcookie.data)->time);
             observe(std::nullopt);
             break;
         case XI_KeyPress: {
             const auto* dev = static_cast<XIDeviceEvent*>(event.xcookie.data);
+            std::chrono::milliseconds stall;
+            {
+                std::lock_guard lock(mutex);
+                stall = decisionDelay;
+            }
+            if (stall.count() > 0)
+                std::this_thread::sleep_for(stall); // test hook: the whole program stalled
             const auto began = std::chrono::steady_clock::now();
+            const auto late = readLate(dev->time);
             const unsigned code = unsigned(dev->detail) & 0xFF;
             if (dev->sourceid == xtestKeyboard && injected::takeGrab(code)) {
                 answer(dev->time, false);
@@ -380,7 +412,7 @@ struct XInputKeyTap::Impl {
             }
             const TappedKey key = makeKey(code, unsigned(dev->mods.effective), unsigned(dev->group.effective),
                                           (dev->flags & XIKeyRepeat) != 0);
-            const bool swallow = decide(key);
+            const bool swallow = decide(key, began, late);
             answer(dev->time, swallow);
             std::function<void(std::chrono::nanoseconds, bool)> obs;
             {
@@ -468,6 +500,12 @@ QList<TapGrab> XInputKeyTap::refusedGrabs() const
 {
     std::lock_guard lock(d->mutex);
     return d->refused;
+}
+
+void XInputKeyTap::setDecisionDelay(std::chrono::milliseconds delay)
+{
+    std::lock_guard lock(d->mutex);
+    d->decisionDelay = delay;
 }
 
 void XInputKeyTap::setDecisionObserver(std::function<void(std::chrono::nanoseconds, bool)> observer)

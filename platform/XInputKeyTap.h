@@ -1,8 +1,9 @@
 #pragma once
 // The key tap over XInput2. A thread of its own reads a private X connection: raw key and
 // button events on the root window are observed, and synchronous passive grabs hold the keys
-// that may be swallowed until the main thread's handler answers (150 ms at most; then the key
-// goes to the application). Our own XTest keys pass without reaching the handler.
+// that may be swallowed until the main thread's handler answers (150 ms at most from the press,
+// by the server's time stamp; then the key goes to the application and a handler that starts
+// later never sees it). Our own XTest keys pass without reaching the handler.
 
 #include "platform/KeyTapSource.h"
 
@@ -24,6 +25,10 @@ public:
 
     // The longest wait for the handler's answer before a held key is passed on.
     static constexpr std::chrono::milliseconds kDecisionTimeout{150};
+
+    // Test hook: the tap reads each held key this much later than it came, as it would in a
+    // program that stalled (0, the default, in the product).
+    void setDecisionDelay(std::chrono::milliseconds delay);
 
     // Called on the tap's thread after each held key was answered, with the time from reading
     // the event to sending the answer (for measurements).

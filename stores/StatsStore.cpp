@@ -23,15 +23,21 @@ QString keyOfDate(const QDate& date)
     return QString::asprintf("%04d-%02d-%02d", date.year(), date.month(), date.day());
 }
 
-// A JSON number that is a whole 64-bit integer.
+qint64 clampCount(qint64 n) { return std::clamp<qint64>(n, 0, kMaxCount); }
+
+// A JSON number that is a whole number, clamped into 0…kMaxCount.
 std::optional<qint64> integerOf(const QJsonValue& v)
 {
     if (!v.isDouble())
         return std::nullopt;
     const qint64 a = v.toInteger(0);
-    if (a != v.toInteger(1))
-        return std::nullopt;
-    return a;
+    if (a == v.toInteger(1))
+        return clampCount(a);
+    // Whole numbers beyond the 64-bit range.
+    const double d = v.toDouble();
+    if (std::isfinite(d) && d == std::trunc(d))
+        return d < 0 ? 0 : kMaxCount;
+    return std::nullopt;
 }
 
 std::optional<DayStats> decodeDay(const QJsonValue& value, QString* error)
@@ -79,6 +85,13 @@ bool assignIfChanged(T& field, const T& value)
 }
 
 } // namespace
+
+qint64 addCounts(qint64 a, qint64 b)
+{
+    a = clampCount(a);
+    b = clampCount(b);
+    return a > kMaxCount - b ? kMaxCount : a + b; // no overflow: both are at most kMaxCount
+}
 
 QString dayKey(const QDateTime& at) { return keyOfDate(at.toLocalTime().date()); }
 
@@ -202,7 +215,7 @@ void StatsStore::apply(const Snapshot& snapshot)
     QMap<QString, qint64> totals;
     for (const DayStats& day : snapshot.days)
         for (auto it = day.apps.cbegin(); it != day.apps.cend(); ++it)
-            totals[it.key()] += it.value();
+            totals[it.key()] = addCounts(totals.value(it.key()), it.value());
     setAppTotals(totals);
 }
 
@@ -226,14 +239,17 @@ void StatsStore::setAppTotals(const QMap<QString, qint64>& totals)
 
 void StatsStore::recordShown(const QDateTime& at)
 {
-    days_[dayKey(at)].shown += 1;
+    qint64& shown = days_[dayKey(at)].shown;
+    shown = addCounts(shown, 1);
     emit daysChanged();
     scheduleSave();
 }
 
 void StatsStore::recordLatency(qint64 milliseconds)
 {
-    latencies_.append(milliseconds);
+    if (milliseconds < 0)
+        return;
+    latencies_.append(clampCount(milliseconds));
     if (latencies_.size() > kMaxLatencies)
         latencies_.remove(0, latencies_.size() - kMaxLatencies);
     emit latenciesChanged();
@@ -244,12 +260,12 @@ void StatsStore::recordAccepted(const QString& text, const QString& appKey, cons
 {
     const qint64 words = wordCount(text);
     DayStats& day = days_[dayKey(at)];
-    day.words += words;
-    day.characters += grapheme::count(text);
-    day.accepts += 1;
-    day.apps[appKey] += words;
+    day.words = addCounts(day.words, words);
+    day.characters = addCounts(day.characters, grapheme::count(text));
+    day.accepts = addCounts(day.accepts, 1);
+    day.apps[appKey] = addCounts(day.apps.value(appKey), words);
     emit daysChanged();
-    appTotals_[appKey] += words;
+    appTotals_[appKey] = addCounts(appTotals_.value(appKey), words);
     emit appTotalsChanged();
     scheduleSave();
 }
@@ -276,7 +292,7 @@ qint64 StatsStore::sum(qint64 DayStats::*count) const
 {
     qint64 total = 0;
     for (const DayStats& d : days_)
-        total += d.*count;
+        total = addCounts(total, d.*count);
     return total;
 }
 

@@ -26,6 +26,11 @@ struct DayStats {
     bool operator==(const DayStats&) const = default;
 };
 
+// The largest count kept: every whole number up to it survives a JSON reader that uses doubles.
+inline constexpr qint64 kMaxCount = (qint64(1) << 53) - 1;
+// `a` + `b` held within 0…kMaxCount: counts saturate instead of wrapping.
+qint64 addCounts(qint64 a, qint64 b);
+
 // "yyyy-MM-dd" of the moment's date in the local time zone current at the call.
 QString dayKey(const QDateTime& at);
 // Pieces between whitespace that hold at least one letter or number.
@@ -44,7 +49,8 @@ public:
         bool operator==(const Snapshot&) const = default;
     };
     static QByteArray encode(const Snapshot& snapshot);
-    // None when the JSON is malformed, a member is missing or of the wrong type.
+    // None when the JSON is malformed, a member is missing or of the wrong type. Counts and
+    // latencies outside 0…kMaxCount are clamped into it.
     static std::optional<Snapshot> decode(const QByteArray& json, QString* error = nullptr);
 
     // An empty file path keeps the store in memory only.
@@ -65,6 +71,7 @@ public:
     void setAppTotals(const QMap<QString, qint64>& totals);
 
     void recordShown(const QDateTime& at);
+    // A negative latency is refused.
     void recordLatency(qint64 milliseconds);
     void recordAccepted(const QString& text, const QString& appKey, const QDateTime& at);
 

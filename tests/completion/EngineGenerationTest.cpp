@@ -104,6 +104,20 @@ TEST_F(EngineGeneration, ProviderErrorIsShownAsGiven)
     EXPECT_EQ(status(), Status::failed(QStringLiteral("Ollama isn't running")));
 }
 
+TEST_F(EngineGeneration, AServerEchoingTheTypedTextNeverReachesTheLog)
+{
+    LogCapture log;
+    setText(QStringLiteral("Hello there my friend"));
+    const QString echo = QStringLiteral(R"(The server answered 500. {"error": "echo: Hello there my friend"})");
+    provider.fail(echo);
+    settle();
+    EXPECT_EQ(status(), Status::failed(echo)); // the status still shows what the server said
+    EXPECT_TRUE(log.contains(QStringLiteral("held in")));
+    for (const QString& line : LogCapture::lines())
+        EXPECT_FALSE(line.contains(QStringLiteral("my friend")) || line.contains(QStringLiteral("500")))
+            << line.toStdString();
+}
+
 TEST_F(EngineGeneration, ProviderCancellingOnItsOwnLeavesThinking)
 {
     setText(QStringLiteral("Hello there"));

@@ -142,6 +142,44 @@ TEST(ReplyCleanup, ControlCharactersNeverReachTheField)
     }
 }
 
+TEST(ReplyCleanup, InvisibleCharactersAndEscapeSequencesGoWhole)
+{
+    const QString loneHigh(QChar(0xD83D)), loneLow(QChar(0xDE00));
+    runCases({
+        {"right-to-left override", "go \u202Eahead", "Please ", "go ahead"},
+        {"isolates and marks", "go\u2066\u200F ahead\u2069\u061C", "Please ", "go ahead"},
+        {"zero-width space, word joiner, byte order mark, soft hyphen", "go\u200B a\u2060he\uFEFFa\u00ADd", "Please ",
+         "go ahead"},
+        {"replacement character", "go \uFFFDahead", "Please ", "go ahead"},
+        {"lone surrogates", "go " + loneHigh + "ahead" + loneLow, "Please ", "go ahead"},
+        {"colour sequence", "go \x1B[31mahead\x1B[0m", "Please ", "go ahead"},
+        {"sequence with parameters and intermediates", "go \x1B[?25;1 qahead", "Please ", "go ahead"},
+        {"eight-bit control sequence", "go \u009B1;2Hahead", "Please ", "go ahead"},
+        {"title string ended by bell", "go \x1B]0;owned\x07" "ahead", "Please ", "go ahead"},
+        {"device string ended by terminator", "go \x1BPq#0\x1B\\ahead", "Please ", "go ahead"},
+        {"unended string takes the rest", "go ahead\x1B]8;;http://x now", "Please ", "go ahead"},
+        {"charset designation", "go \x1B(Bahead", "Please ", "go ahead"},
+        {"two-character escape", "go \x1B" "7ahead", "Please ", "go ahead"},
+        {"escape cut short at the end", "go ahead\x1B[", "Please ", "go ahead"},
+        {"joiners and variation selectors stay", "go \U0001F469\u200D\U0001F4BB now \u2764\uFE0F", "Please ",
+         "go \U0001F469\u200D\U0001F4BB now \u2764\uFE0F"},
+        {"non-joiner stays", "\u0645\u06CC\u200C\u062E\u0648\u0627\u0647\u0645", "Please ",
+         "\u0645\u06CC\u200C\u062E\u0648\u0627\u0647\u0645"},
+        {"subdivision flag stays", "go \U0001F3F4\U000E0067\U000E0062\U000E0065\U000E006E\U000E0067\U000E007F now",
+         "Please ", "go \U0001F3F4\U000E0067\U000E0062\U000E0065\U000E006E\U000E0067\U000E007F now"},
+        {"hidden tag text goes", "go \U000E0068\U000E0069ahead \U0001F3F4\U000E0068 now", "Please ",
+         "go ahead \U0001F3F4 now"},
+    });
+}
+
+TEST(ReplyCleanup, StreamedPartialsLoseHiddenCharactersToo)
+{
+    // A partial ending inside an escape sequence or a split character shows nothing of it.
+    for (const QString& partial : {QStringLiteral("go ahead\x1B[3"), QStringLiteral("go ahead\x1B"),
+                                   QStringLiteral("go ahead") + QChar(0xD83D), QStringLiteral("go ahead\uFFFD")})
+        EXPECT_EQ(ReplyCleaner::clean(partial, "Please ", {}, 10, PromptStyle::Instruct), "go ahead");
+}
+
 TEST(ReplyCleanup, WordLists)
 {
     EXPECT_EQ(ReplyCleaner::wordList(QStringLiteral("  \u201CHello,\u201D  world!! -- it's ")),

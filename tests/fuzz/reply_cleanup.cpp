@@ -1,5 +1,7 @@
 // Fuzzes the reply clean-up: any reply, typed text and following text must clean without a
-// crash, and the result must never hold a control character or a line break.
+// crash, and the result must never hold a control character, a line break or anything hidden.
+#include "FuzzChecks.h"
+
 #include "completion/Following.h"
 #include "completion/ReplyCleanup.h"
 
@@ -56,6 +58,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         if (c.category() == QChar::Other_Control || c == QChar(0x2028) || c == QChar(0x2029))
             std::abort();
     }
+    if (tq::fuzz::holdsHidden(cleaned))
+        std::abort();
     tq::ReplyCleaner::distinctAlternatives(reply, {before, after, cleaned});
     if (const auto progress = tq::typedProgress(reply, after, before); progress && *progress < 0)
         std::abort();

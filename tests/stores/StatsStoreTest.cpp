@@ -244,6 +244,41 @@ TEST_F(StatsStoreTest, UndecodableFileLoadsNothingAndIsKeptAside)
     }
 }
 
+TEST_F(StatsStoreTest, CountsOutOfRangeAreClampedOnLoadAndSaturate)
+{
+    writeFile(path, R"({"days":{")" + dayKey(now()).toUtf8()
+                        + R"(":{"words":9223372036854775807,"characters":-5,"accepts":1e30,"shown":-1e30,)"
+                          R"("apps":{"app:a":9223372036854775807,"app:b":3}}},"latencies":[-7,9223372036854775807,12]})");
+    store.load();
+    ASSERT_TRUE(store.movedAsidePath().isEmpty());
+    const DayStats loaded = store.day(now());
+    EXPECT_EQ(loaded.words, kMaxCount);
+    EXPECT_EQ(loaded.characters, 0);
+    EXPECT_EQ(loaded.accepts, kMaxCount);
+    EXPECT_EQ(loaded.shown, 0);
+    EXPECT_EQ(store.latencies(), (QList<qint64>{0, kMaxCount, 12}));
+
+    store.recordAccepted(QStringLiteral("one"), QStringLiteral("app:a"), now());
+    store.recordShown(now());
+    store.recordLatency(-3); // refused
+    const DayStats after = store.day(now());
+    EXPECT_EQ(after.words, kMaxCount);
+    EXPECT_EQ(after.accepts, kMaxCount);
+    EXPECT_EQ(after.characters, 3);
+    EXPECT_EQ(after.shown, 1);
+    EXPECT_EQ(after.apps.value(QStringLiteral("app:a")), kMaxCount);
+    EXPECT_EQ(store.appTotals().value(QStringLiteral("app:a")), kMaxCount);
+    EXPECT_EQ(store.latencies().size(), 3);
+
+    wordsOn(1, kMaxCount); // totals over days saturate too
+    EXPECT_EQ(store.totalWords(), kMaxCount);
+    ASSERT_TRUE(store.save());
+    StatsStore again(path, clock);
+    again.load();
+    EXPECT_EQ(again.day(now()).words, kMaxCount);
+    EXPECT_GE(again.totalWords(), 0);
+}
+
 TEST_F(StatsStoreTest, MissingFileLeavesTheStoreEmptyAndMovesNothing)
 {
     store.load();

@@ -29,6 +29,10 @@ struct SettingsHooks {
     std::function<QWidget*(const QString& placeholder, QWidget* parent)> practiceField;
     // Switches the system's own inline predictions off (nothing to do where there are none).
     std::function<void()> turnOffSystemPredictions;
+    // Whether the system-wide key tap runs; the field inspector reports it.
+    std::function<bool()> tapRunning;
+    // Replaces the clipboard's content with plain text (the inspector's report).
+    std::function<void(const QString&)> copyText;
     // The installed applications offered by "Add App…".
     std::function<QList<DesktopApp>()> installedApps = [] { return installedDesktopApps(); };
 };

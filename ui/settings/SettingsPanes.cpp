@@ -1,10 +1,13 @@
 // Which widget shows each pane. Adding a pane is one line in the switch.
 
 #include "ui/settings/AppsPane.h"
+#include "ui/settings/InsightsPane.h"
+#include "ui/settings/InspectorPane.h"
 #include "ui/settings/OverviewPane.h"
 #include "ui/settings/SettingsRoot.h"
 #include "ui/settings/SettingsStyle.h"
 
+#include "ui/design/Animation.h"
 #include "ui/design/Palette.h"
 
 #include <QVBoxLayout>
@@ -29,6 +32,9 @@ QWidget* makeSettingsPane(SettingsPane pane, SettingsContext& c, QWidget* parent
     switch (pane) {
     case SettingsPane::overview: return new OverviewPane(c, parent);
     case SettingsPane::apps: return new AppsPane(c, parent);
+    case SettingsPane::insights: return new InsightsPane(c.stats, c.rules, c.clock, c.motion.reduceMotion(), parent);
+    case SettingsPane::inspector:
+        return new InspectorPane({c.engine, c.prefs, c.permissions, c.hooks.tapRunning, c.hooks.copyText}, parent);
     case SettingsPane::general:
     case SettingsPane::engine:
     case SettingsPane::context:
@@ -36,8 +42,6 @@ QWidget* makeSettingsPane(SettingsPane pane, SettingsContext& c, QWidget* parent
     case SettingsPane::keys:
     case SettingsPane::emoji:
     case SettingsPane::power:
-    case SettingsPane::insights:
-    case SettingsPane::inspector:
     case SettingsPane::about: return titleOnly(pane, parent);
     }
     return titleOnly(pane, parent);

@@ -1,0 +1,75 @@
+#include "ui/settings/InsightsPane.h"
+
+#include "platform/Clock.h"
+#include "platform/fakes/FakeDefaults.h"
+#include "settings/AppRules.h"
+#include "stores/StatsStore.h"
+#include "ui/settings/WordsChart.h"
+
+#include <QCoreApplication>
+#include <QPushButton>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace tq {
+namespace {
+
+struct Pane {
+    QTemporaryDir dir;
+    VirtualClock clock{QDateTime(QDate(2026, 3, 10), QTime(12, 0))};
+    StatsStore stats{dir.filePath(QStringLiteral("stats.json")), clock};
+    AppRules rules{dir.filePath(QStringLiteral("rules.json")), clock};
+};
+
+TEST(InsightsPane, DigitsRollInAndChartGrowsOnTheVirtualClock)
+{
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    Pane p;
+    p.stats.recordAccepted(QStringLiteral("one two three"), QStringLiteral("app:org.gnome.Zenity"), p.clock.now());
+    InsightsPane pane(p.stats, p.rules, p.clock, false);
+    pane.resize(700, 900);
+    pane.show();
+    EXPECT_EQ(pane.shownValues().mid(0, 3), (QStringList{"0", "0", "0"}));
+    EXPECT_EQ(pane.chart()->grow(), 0);
+    p.clock.advance(std::chrono::milliseconds(130));
+    EXPECT_EQ(pane.shownValues().mid(0, 3), (QStringList{"3", "3", "3"}));
+    p.clock.advance(std::chrono::milliseconds(1000));
+    EXPECT_EQ(pane.chart()->grow(), 1);
+    EXPECT_EQ(p.clock.pendingCount(), 1u); // only the statistics' own save waits; nothing ticks
+
+    pane.setRange(90); // replays the growth
+    EXPECT_EQ(pane.chart()->grow(), 0);
+}
+
+TEST(InsightsPane, ReduceMotionShowsFinalValuesAndFullBarsAtOnce)
+{
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    Pane p;
+    p.stats.recordLatency(250);
+    InsightsPane pane(p.stats, p.rules, p.clock, true);
+    pane.show();
+    EXPECT_EQ(pane.shownValues().last(), QStringLiteral("250 ms"));
+    EXPECT_EQ(pane.chart()->grow(), 1);
+    EXPECT_TRUE(pane.resetButton()->isEnabled()); // latencies alone
+
+    pane.confirmReset = [] { return true; };
+    pane.askReset();
+    EXPECT_FALSE(pane.resetButton()->isEnabled());
+    EXPECT_EQ(pane.shownValues().last(), QStringLiteral("Not yet"));
+}
+
+TEST(InsightsPane, MetricColumnsFollowTheWidth)
+{
+    Pane p;
+    InsightsPane pane(p.stats, p.rules, p.clock, true);
+    pane.resize(900, 800);
+    pane.show();
+    EXPECT_EQ(pane.columns(), 3);
+    pane.resize(520, 800);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(pane.columns(), 2);
+}
+
+} // namespace
+} // namespace tq

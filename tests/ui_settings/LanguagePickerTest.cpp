@@ -1,0 +1,112 @@
+#include "ui/settings/LanguagePicker.h"
+
+#include "platform/fakes/FakeDefaults.h"
+
+#include <gtest/gtest.h>
+
+namespace tq {
+namespace {
+
+class RecordingRelauncher final : public Relauncher {
+public:
+    void flushStores() override {}
+    bool startNewInstance(const QStringList& arguments, QString* error) override
+    {
+        started << arguments;
+        if (!starts)
+            *error = QStringLiteral("No such file.");
+        return starts;
+    }
+    void quit() override { ++quits; }
+    bool starts = true;
+    QList<QStringList> started;
+    int quits = 0;
+};
+
+struct Picker {
+    FakeDefaults defaults;
+    RecordingRelauncher relauncher;
+    AppLanguage language{defaults, relauncher, QStringLiteral("en")};
+};
+
+QStringList titles(const LanguageSheet& sheet)
+{
+    QStringList out;
+    for (auto* row : sheet.rows())
+        out << row->title();
+    return out;
+}
+
+TEST(LanguageSheet, SystemRowOnlyForAnEmptyQueryAndSelectedWithoutAStoredChoice)
+{
+    Picker picker;
+    LanguageSheet sheet(picker.language);
+    auto rows = sheet.rows();
+    ASSERT_EQ(rows.size(), 46);
+    EXPECT_FALSE(rows.front()->identifier());
+    EXPECT_TRUE(rows.front()->isSelected());
+    EXPECT_EQ(rows.front()->title(), QStringLiteral("Same as my computer"));
+
+    sheet.setQuery(QStringLiteral("   "));
+    rows = sheet.rows();
+    ASSERT_EQ(rows.size(), 45);
+    EXPECT_TRUE(rows.front()->identifier());
+
+    sheet.setQuery(QStringLiteral("deutsch"));
+    EXPECT_EQ(titles(sheet), QStringList{QStringLiteral("Deutsch")});
+}
+
+TEST(LanguageSheet, RightToLeftRowsAndTheStoredChoiceSelected)
+{
+    Picker picker;
+    picker.defaults.set(QStringLiteral("AppleLanguages"), QVariantList{QStringLiteral("he")});
+    LanguageSheet sheet(picker.language);
+    for (auto* row : sheet.rows()) {
+        const QString id = row->identifier().value_or(QString());
+        const bool rtl = id == u"ar" || id == u"fa" || id == u"he" || id == u"ur";
+        EXPECT_EQ(row->layoutDirection() == Qt::RightToLeft, rtl) << id.toStdString();
+        EXPECT_EQ(row->isSelected(), id == u"he") << id.toStdString();
+    }
+}
+
+TEST(LanguageSheet, SelectedRowClosesOthersAskAndApplyWithTheRelaunchArguments)
+{
+    Picker picker;
+    LanguageSheet sheet(picker.language);
+    QStringList asked;
+    bool answer = false;
+    sheet.askToConfirm = [&](const QString& title, const QString&) {
+        asked << title;
+        return answer;
+    };
+    QString shownError;
+    sheet.showError = [&](const QString& message) { shownError = message; };
+    sheet.open();
+
+    sheet.choose(sheet.rows().front()); // already selected: closes, nothing else
+    EXPECT_FALSE(sheet.isVisible());
+    EXPECT_TRUE(asked.isEmpty());
+
+    sheet.setQuery(QStringLiteral("arabic"));
+    ASSERT_EQ(sheet.rows().size(), 1);
+    sheet.choose(sheet.rows().front()); // cancelled
+    EXPECT_EQ(asked, QStringList{QStringLiteral("Switch to العربية?")});
+    EXPECT_FALSE(sheet.pending());
+    EXPECT_TRUE(picker.relauncher.started.isEmpty());
+
+    answer = true;
+    picker.relauncher.starts = false;
+    sheet.choose(sheet.rows().front());
+    EXPECT_EQ(picker.relauncher.started, QList<QStringList>{AppLanguage::relaunchArguments()});
+    EXPECT_EQ(picker.relauncher.quits, 0);
+    EXPECT_TRUE(shownError.contains(QStringLiteral("No such file.")));
+
+    picker.relauncher.starts = true;
+    sheet.choose(sheet.rows().front());
+    EXPECT_EQ(picker.relauncher.quits, 1);
+    EXPECT_EQ(picker.language.override(), QStringLiteral("ar"));
+    EXPECT_EQ(LanguageSheet::confirmTitle(std::nullopt), QStringLiteral("Switch to the computer's language?"));
+}
+
+} // namespace
+} // namespace tq

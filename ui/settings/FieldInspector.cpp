@@ -1,0 +1,117 @@
+#include "ui/settings/FieldInspector.h"
+
+#include "platform/Grapheme.h"
+
+#include <QCoreApplication>
+#include <QLocale>
+
+#include <cmath>
+
+namespace tq::inspector {
+
+namespace {
+
+QString tr(const char* text)
+{
+    return QCoreApplication::translate("tq::inspector", text);
+}
+
+const char* yesNo(bool value)
+{
+    return value ? "true" : "false";
+}
+
+} // namespace
+
+qint64 whole(double value)
+{
+    if (!std::isfinite(value) || std::fabs(value) >= 9.2e18)
+        return 0;
+    return static_cast<qint64>(std::trunc(value));
+}
+
+QString fieldType(const QString& role)
+{
+    return QString(role).remove(QStringLiteral("AX"));
+}
+
+QString fieldSize(const std::optional<QRectF>& frame)
+{
+    if (!frame)
+        return tr("Unknown");
+    return tr("%1 × %2 pt").arg(whole(frame->width())).arg(whole(frame->height()));
+}
+
+QString caretText(const FieldSnapshot& s)
+{
+    if (!s.caretRect)
+        return tr("No");
+    return tr("Yes, at %1, %2 on screen, %3 pt tall, %4 characters before it and %5 after")
+        .arg(whole(s.caretRect->left()))
+        .arg(whole(s.caretRect->top()))
+        .arg(whole(s.caretRect->height()))
+        .arg(grapheme::count(s.before))
+        .arg(grapheme::count(s.after));
+}
+
+QString fontText(const FieldSnapshot& s)
+{
+    if (!s.fontSize)
+        return tr("Not reported, estimated from the caret");
+    const double size = std::isfinite(*s.fontSize) ? std::round(*s.fontSize) : 0;
+    return tr("%1 %2 pt").arg(s.fontName.value_or(tr("System"))).arg(whole(size));
+}
+
+bool atLineEnd(const FieldSnapshot& s)
+{
+    return s.restOfLine().trimmed().isEmpty();
+}
+
+QString textNearCaret(const FieldSnapshot& s)
+{
+    return grapheme::suffix(s.before, 180) + QChar(0x258F) + grapheme::prefix(s.restOfLine(), 40);
+}
+
+QString recentApps(const QStringList& names)
+{
+    if (names.isEmpty())
+        return tr("None yet");
+    return QLocale().createSeparatedList(names);
+}
+
+QString latencyText(std::optional<qint64> ms)
+{
+    if (!ms)
+        return tr("Not yet");
+    if (*ms > 999)
+        return tr("%1 s").arg(QLocale().toString(*ms / 1000.0, 'f', 1));
+    return tr("%1 ms").arg(*ms);
+}
+
+QString report(const Facts& f)
+{
+    QStringList lines = {
+        QStringLiteral("Tessaquill diagnostics"),
+        QStringLiteral("Status: ") + f.status,
+        QStringLiteral("Engine: ") + f.engineTitle,
+        QStringLiteral("Accessibility: ") + QLatin1String(yesNo(f.accessibility)),
+        QStringLiteral("Keyboard listening: ") + QLatin1String(yesNo(f.listening)),
+        QStringLiteral("Wait: ") + latencyText(f.latency),
+    };
+    if (const auto& s = f.snapshot) {
+        lines << QStringLiteral("App: ") + s->appName;
+        lines << QStringLiteral("Role: ") + s->role;
+        lines << QStringLiteral("Domain: ") + s->domain.value_or(QStringLiteral("none"));
+        lines << QStringLiteral("Field: ")
+                     + (s->fieldFrame ? QStringLiteral("%1x%2").arg(whole(s->fieldFrame->width())).arg(whole(s->fieldFrame->height()))
+                                      : QStringLiteral("unknown"));
+        lines << QStringLiteral("Caret: ") + QLatin1String(yesNo(s->caretRect.has_value()));
+        lines << QStringLiteral("Font: ") + fontText(*s);
+        lines << QStringLiteral("Line end: ") + QLatin1String(yesNo(atLineEnd(*s)));
+        lines << QStringLiteral("Secure: ") + QLatin1String(yesNo(s->isSecure));
+        lines << QStringLiteral("Characters before caret: ") + QString::number(grapheme::count(s->before));
+    }
+    return lines.join(u'\n');
+}
+
+} // namespace tq::inspector

@@ -1,0 +1,117 @@
+#include "ui/settings/InsightsMetrics.h"
+
+#include "stores/StatsStore.h"
+#include "ui/settings/FieldInspector.h"
+
+#include <QCoreApplication>
+#include <QLocale>
+
+#include <algorithm>
+#include <cmath>
+
+namespace tq::insights {
+
+namespace {
+
+QString tr(const char* text)
+{
+    return QCoreApplication::translate("tq::insights", text);
+}
+
+QString count(qint64 n)
+{
+    return QLocale().toString(n);
+}
+
+QString wordsUnit(qint64 n)
+{
+    return n == 1 ? tr("word") : tr("words");
+}
+
+} // namespace
+
+QString typingTime(double minutes)
+{
+    if (minutes == 0)
+        return tr("0 min");
+    if (minutes < 1)
+        return tr("under a minute");
+    if (minutes < 90)
+        return tr("%1 min").arg(static_cast<qint64>(std::round(minutes)));
+    if (minutes < 600)
+        return tr("%1 h").arg(QLocale().toString(minutes / 60, 'f', 1));
+    return tr("%1 h").arg(QLocale().toString(static_cast<qint64>(std::round(minutes / 60))));
+}
+
+QList<Metric> metrics(const StatsStore& stats, const QDateTime& now)
+{
+    const qint64 today = stats.day(now).words;
+    qint64 week = 0;
+    for (const auto& entry : stats.history(7, now))
+        week += entry.second.words;
+    const qint64 all = stats.totalWords();
+
+    QString accepted = tr("Not yet");
+    if (stats.totalShown() >= 1) {
+        const double rate = std::min(1.0, double(stats.totalAccepts()) / double(stats.totalShown()));
+        accepted = QLocale().toString(std::round(rate * 100), 'f', 0) + QLocale().percent();
+    }
+    const auto p90 = stats.latencyPercentile(0.9);
+    return {
+        {tr("Today"), count(today), wordsUnit(today)},
+        {tr("Last 7 days"), count(week), wordsUnit(week)},
+        {tr("All time"), count(all), wordsUnit(all)},
+        {tr("Typing saved"), typingTime(double(all) / 40.0), tr("at 40 words a minute")},
+        {tr("Accepted"), accepted, tr("of suggestions shown")},
+        {tr("Typical wait"), inspector::latencyText(stats.latencyPercentile(0.5)),
+         p90 ? tr("9 in 10 under %1").arg(inspector::latencyText(p90)) : tr("no requests yet")},
+    };
+}
+
+int columnsFor(int width)
+{
+    return width >= 540 ? 3 : 2;
+}
+
+QString unrolled(const QString& value)
+{
+    QString out = value;
+    for (QChar& c : out)
+        if (c.isDigit())
+            c = u'0';
+    return out;
+}
+
+QList<AppUsage> topApps(const QMap<QString, qint64>& totals)
+{
+    QList<AppUsage> all;
+    for (auto it = totals.cbegin(); it != totals.cend(); ++it)
+        all.push_back({it.key(), it.value(), 0});
+    std::stable_sort(all.begin(), all.end(), [](const AppUsage& a, const AppUsage& b) { return a.words > b.words; });
+    all = all.mid(0, 8);
+    const double top = all.isEmpty() ? 1 : std::max<double>(double(all.front().words), 1);
+    for (AppUsage& a : all)
+        a.fraction = double(a.words) / top;
+    return all;
+}
+
+bool canReset(const StatsStore& stats)
+{
+    return stats.totalWords() != 0 || !stats.latencies().isEmpty();
+}
+
+void reset(StatsStore& stats)
+{
+    stats.setDays({});
+    stats.setLatencies({});
+    stats.setAppTotals({});
+    stats.scheduleSave();
+}
+
+double barHeight(double grow, int index, int count)
+{
+    const double p = std::clamp(1.6 * grow - 0.6 * index / double(std::max(count, 1)), 0.0, 1.0);
+    return 1 - std::pow(1 - p, 3);
+}
+
+} // namespace tq::insights

@@ -1,0 +1,353 @@
+#include "ui/settings/InsightsPane.h"
+
+#include "settings/AppRules.h"
+#include "stores/StatsStore.h"
+#include "ui/design/Palette.h"
+#include "ui/settings/InsightsMetrics.h"
+#include "ui/settings/WordsChart.h"
+
+#include <QButtonGroup>
+#include <QEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QIcon>
+#include <QLabel>
+#include <QLocale>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QStackedWidget>
+
+namespace tq {
+
+namespace {
+
+// A rounded card on raised ink with a hairline border.
+class CardFrame final : public QWidget {
+public:
+    explicit CardFrame(QWidget* parent = nullptr) : QWidget(parent) {}
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter p(this);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(QPen(palette::hairline(), 1));
+        p.setBrush(palette::inkRaised());
+        p.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 14, 14);
+    }
+};
+
+class Bar final : public QWidget {
+public:
+    Bar(double fraction, QWidget* parent) : QWidget(parent), fraction_(fraction)
+    {
+        setFixedHeight(8);
+        setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter p(this);
+        p.setRenderHint(QPainter::Antialiasing);
+        const double w = std::max(4.0, width() * fraction_);
+        QRectF r(0, 0, w, height());
+        if (layoutDirection() == Qt::RightToLeft)
+            r.moveRight(width());
+        p.setPen(Qt::NoPen);
+        p.setBrush(palette::withOpacity(palette::gold(), 0.8));
+        p.drawRoundedRect(r, height() / 2.0, height() / 2.0);
+    }
+
+private:
+    double fraction_;
+};
+
+QLabel* label(const QString& text, int pixelSize, bool dim, QWidget* parent, QFont::Weight weight = QFont::Normal)
+{
+    auto* l = new QLabel(text, parent);
+    QFont f = l->font();
+    f.setPixelSize(pixelSize);
+    f.setWeight(weight);
+    l->setFont(f);
+    QPalette pal = l->palette();
+    pal.setColor(QPalette::WindowText, dim ? palette::paperDim() : palette::paper());
+    l->setPalette(pal);
+    return l;
+}
+
+QIcon iconFor(const QString& key)
+{
+    const QString id = key.section(u':', 1);
+    return key.startsWith(QLatin1String("web:")) ? QIcon::fromTheme(QStringLiteral("web-browser"))
+                                                 : QIcon::fromTheme(id, QIcon::fromTheme(QStringLiteral("application-x-executable")));
+}
+
+} // namespace
+
+InsightsPane::InsightsPane(StatsStore& stats, AppRules& rules, Clock& clock, bool reduceMotion, QWidget* parent)
+    : QWidget(parent), stats_(stats), rules_(rules), clock_(clock), reduceMotion_(reduceMotion), growTimer_(clock),
+      rollTimer_(clock)
+{
+    setObjectName(QStringLiteral("InsightsPane"));
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    auto* scroll = new QScrollArea(this);
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    outer->addWidget(scroll);
+    auto* host = new QWidget(scroll);
+    auto* centre = new QHBoxLayout(host);
+    auto* content = new QWidget(host);
+    content->setMaximumWidth(860);
+    centre->addWidget(content);
+    scroll->setWidget(host);
+    scroll->viewport()->setAutoFillBackground(false);
+    host->setAutoFillBackground(false);
+
+    auto* stack = new QVBoxLayout(content);
+    stack->setContentsMargins(24, 24, 24, 24);
+    stack->setSpacing(20);
+
+    strip_ = new CardFrame(content);
+    strip_->installEventFilter(this); // the strip watches its own width
+    stripGrid_ = new QGridLayout(strip_);
+    stripGrid_->setContentsMargins(0, 0, 0, 0);
+    stripGrid_->setSpacing(0);
+    stack->addWidget(strip_);
+
+    // Chart card.
+    auto* chartCard = new CardFrame(content);
+    auto* chartColumn = new QVBoxLayout(chartCard);
+    chartColumn->setContentsMargins(18, 18, 18, 18);
+    chartColumn->setSpacing(14);
+    auto* header = new QHBoxLayout;
+    header->addWidget(label(tr("Words saved"), 14, false, chartCard, QFont::DemiBold));
+    header->addStretch(1);
+    auto* ranges = new QButtonGroup(this);
+    for (const int days : {14, 30, 90}) {
+        auto* b = new QPushButton(tr("%1 days").arg(days), chartCard);
+        b->setCheckable(true);
+        b->setChecked(days == range_);
+        b->setCursor(Qt::PointingHandCursor);
+        b->setAccessibleName(tr("Range") + QStringLiteral(": ") + b->text());
+        ranges->addButton(b, days);
+        header->addWidget(b);
+    }
+    header->setSpacing(2);
+    connect(ranges, &QButtonGroup::idClicked, this, [this](int days) { setRange(days); });
+    chartColumn->addLayout(header);
+    chartStack_ = new QStackedWidget(chartCard);
+    chartStack_->setFixedHeight(200);
+    auto* empty = new QWidget(chartStack_);
+    auto* emptyColumn = new QVBoxLayout(empty);
+    emptyColumn->addStretch(1);
+    auto* emptyTitle = label(tr("Nothing to chart yet"), 17, false, empty, QFont::DemiBold);
+    emptyTitle->setAlignment(Qt::AlignCenter);
+    auto* emptyText = label(tr("Accept a few suggestions and your days show up here."), 12, true, empty);
+    emptyText->setAlignment(Qt::AlignCenter);
+    emptyColumn->addWidget(emptyTitle);
+    emptyColumn->addWidget(emptyText);
+    emptyColumn->addStretch(1);
+    chart_ = new WordsChart(chartStack_);
+    chartStack_->addWidget(empty);
+    chartStack_->addWidget(chart_);
+    chartColumn->addWidget(chartStack_);
+    stack->addWidget(chartCard);
+
+    // Apps card.
+    auto* appsCard = new CardFrame(content);
+    auto* appsColumn = new QVBoxLayout(appsCard);
+    appsColumn->setContentsMargins(18, 18, 18, 18);
+    appsColumn->setSpacing(14);
+    appsColumn->addWidget(label(tr("Where you write"), 14, false, appsCard, QFont::DemiBold));
+    apps_ = new QVBoxLayout;
+    apps_->setSpacing(10);
+    appsColumn->addLayout(apps_);
+    stack->addWidget(appsCard);
+
+    auto* resetRow = new QHBoxLayout;
+    resetRow->addStretch(1);
+    reset_ = new QPushButton(tr("Reset Statistics…"), content);
+    QPalette red = reset_->palette();
+    red.setColor(QPalette::ButtonText, QColor(255, 105, 97));
+    reset_->setPalette(red);
+    connect(reset_, &QPushButton::clicked, this, [this] { askReset(); });
+    resetRow->addWidget(reset_);
+    stack->addLayout(resetRow);
+    stack->addStretch(1);
+
+    for (auto signal : {&StatsStore::daysChanged, &StatsStore::latenciesChanged, &StatsStore::appTotalsChanged})
+        connect(&stats_, signal, this, [this] { rebuild(); });
+    rebuild();
+}
+
+QStringList InsightsPane::shownValues() const
+{
+    QStringList out;
+    for (QLabel* v : values_)
+        out << v->text();
+    return out;
+}
+
+void InsightsPane::rebuild()
+{
+    const QDateTime now = clock_.now();
+    // Metrics: fresh tiles that roll in again.
+    for (QWidget* t : tiles_)
+        delete t;
+    tiles_.clear();
+    values_.clear();
+    finalValues_.clear();
+    while (QLayoutItem* item = stripGrid_->takeAt(0)) {
+        delete item->widget();
+        delete item;
+    }
+    for (const insights::Metric& m : insights::metrics(stats_, now)) {
+        auto* tile = new QWidget(strip_);
+        auto* column = new QVBoxLayout(tile);
+        column->setContentsMargins(18, 14, 18, 14);
+        column->setSpacing(3);
+        column->addWidget(label(m.title, 13, true, tile));
+        auto* value = label(reduceMotion_ ? m.value : insights::unrolled(m.value), 24, false, tile, QFont::DemiBold);
+        column->addWidget(value);
+        auto* unit = label(m.unit, 11, true, tile);
+        column->addWidget(unit);
+        tile->setAccessibleName(m.title + QStringLiteral(", ") + m.value + QStringLiteral(", ") + m.unit);
+        tile->setFocusPolicy(Qt::TabFocus);
+        tiles_ << tile;
+        values_ << value;
+        finalValues_ << m.value;
+    }
+    layoutMetrics();
+    rollIn();
+
+    // Chart.
+    const auto days = stats_.history(range_, now);
+    const bool any = std::any_of(days.cbegin(), days.cend(), [](const auto& d) { return d.second.words != 0; });
+    chart_->setDays(days, now.toLocalTime().date());
+    chart_->setAccessibleName(tr("Words saved per day over the last %1 days").arg(range_));
+    chartStack_->setCurrentIndex(any ? 1 : 0);
+
+    // Apps.
+    while (QLayoutItem* item = apps_->takeAt(0)) {
+        if (QWidget* w = item->widget())
+            delete w;
+        delete item;
+    }
+    const auto top = insights::topApps(stats_.appTotals());
+    if (top.isEmpty())
+        apps_->addWidget(label(tr("No apps yet"), 13, true, nullptr));
+    for (const insights::AppUsage& a : top) {
+        auto* row = new QWidget;
+        auto* h = new QHBoxLayout(row);
+        h->setContentsMargins(0, 0, 0, 0);
+        h->setSpacing(10);
+        auto* icon = new QLabel(row);
+        icon->setPixmap(iconFor(a.key).pixmap(18, 18));
+        icon->setFixedSize(18, 18);
+        h->addWidget(icon);
+        const QString name = rules_.displayName(a.key);
+        auto* nameLabel = label(QString(), 13, false, row);
+        nameLabel->setFixedWidth(160);
+        nameLabel->setText(nameLabel->fontMetrics().elidedText(name, Qt::ElideMiddle, 160));
+        h->addWidget(nameLabel);
+        h->addWidget(new Bar(a.fraction, row), 1);
+        auto* words = label(QLocale().toString(a.words), 13, true, row);
+        words->setMinimumWidth(56);
+        words->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        h->addWidget(words);
+        row->setAccessibleName(name + QStringLiteral(", ") + QLocale().toString(a.words));
+        apps_->addWidget(row);
+    }
+    reset_->setEnabled(insights::canReset(stats_));
+}
+
+void InsightsPane::layoutMetrics()
+{
+    for (int i = 0; i < tiles_.size(); ++i) {
+        stripGrid_->removeWidget(tiles_[i]);
+        stripGrid_->addWidget(tiles_[i], i / columns_, i % columns_);
+    }
+    for (int c = 0; c < 3; ++c)
+        stripGrid_->setColumnStretch(c, c < columns_ ? 1 : 0);
+}
+
+bool InsightsPane::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == strip_ && event->type() == QEvent::Resize) {
+        const int columns = insights::columnsFor(strip_->width());
+        if (columns != columns_) {
+            columns_ = columns;
+            layoutMetrics();
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void InsightsPane::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    restartGrow();
+}
+
+void InsightsPane::setRange(int days)
+{
+    if (days == range_)
+        return;
+    range_ = days;
+    rebuild();
+    restartGrow();
+}
+
+void InsightsPane::rollIn()
+{
+    if (reduceMotion_)
+        return;
+    rollTimer_.start(std::chrono::milliseconds(120), [this] {
+        for (int i = 0; i < values_.size(); ++i)
+            values_[i]->setText(finalValues_[i]);
+    });
+}
+
+void InsightsPane::restartGrow()
+{
+    if (reduceMotion_) {
+        growTimer_.cancel();
+        chart_->setGrow(1);
+        return;
+    }
+    chart_->setGrow(0);
+    growStart_ = clock_.monotonic() + std::chrono::milliseconds(30);
+    growTimer_.startRepeating(std::chrono::milliseconds(16), [this] {
+        const double t = std::chrono::duration<double>(clock_.monotonic() - growStart_).count() / insights::kGrowSeconds;
+        chart_->setGrow(std::clamp(t, 0.0, 1.0));
+        if (t >= 1)
+            growTimer_.cancel();
+    });
+}
+
+void InsightsPane::askReset()
+{
+    bool yes = false;
+    if (confirmReset) {
+        yes = confirmReset();
+    } else {
+        QMessageBox box(this);
+        box.setWindowTitle(tr("Reset all statistics?"));
+        box.setText(tr("Reset all statistics?"));
+        box.setInformativeText(tr("This clears words saved, acceptance and timing history."));
+        QPushButton* reset = box.addButton(tr("Reset"), QMessageBox::DestructiveRole);
+        box.addButton(QMessageBox::Cancel);
+        box.setDefaultButton(QMessageBox::Cancel);
+        box.exec();
+        yes = box.clickedButton() == reset;
+    }
+    if (yes)
+        insights::reset(stats_);
+}
+
+} // namespace tq

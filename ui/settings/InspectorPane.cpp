@@ -1,0 +1,224 @@
+#include "ui/settings/InspectorPane.h"
+
+#include "app/services/Permissions.h"
+#include "completion/CompletionEngine.h"
+#include "field/ContextCollector.h"
+#include "settings/Enums.h"
+#include "settings/Preferences.h"
+#include "ui/design/Palette.h"
+
+#include <QFormLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace tq {
+
+namespace {
+
+QLabel* text(const QString& t, QWidget* parent, bool dim = false, bool mono = false, int pixelSize = 13)
+{
+    auto* l = new QLabel(t, parent);
+    l->setTextFormat(Qt::PlainText);
+    QFont f = l->font();
+    if (mono)
+        f.setFamily(QStringLiteral("monospace"));
+    f.setPixelSize(pixelSize);
+    l->setFont(f);
+    QPalette pal = l->palette();
+    pal.setColor(QPalette::WindowText, dim ? palette::paperDim() : palette::paper());
+    l->setPalette(pal);
+    return l;
+}
+
+} // namespace
+
+InspectorPane::InspectorPane(InspectorSources sources, QWidget* parent) : QWidget(parent), sources_(std::move(sources))
+{
+    setObjectName(QStringLiteral("InspectorPane"));
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    auto* scroll = new QScrollArea(this);
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->viewport()->setAutoFillBackground(false);
+    outer->addWidget(scroll);
+    auto* host = new QWidget(scroll);
+    host->setAutoFillBackground(false);
+    auto* column = new QVBoxLayout(host);
+    column->setContentsMargins(24, 24, 24, 24);
+    column->setSpacing(18);
+    body_ = new QWidget(host);
+    sections_ = new QVBoxLayout(body_);
+    sections_->setContentsMargins(0, 0, 0, 0);
+    sections_->setSpacing(18);
+    column->addWidget(body_);
+
+    copy_ = new QPushButton(tr("Copy Diagnostics"), host);
+    copy_->setObjectName(QStringLiteral("CopyDiagnostics"));
+    connect(copy_, &QPushButton::clicked, this, [this] { copyDiagnostics(); });
+    auto* buttonRow = new QHBoxLayout;
+    buttonRow->addWidget(copy_);
+    buttonRow->addStretch(1);
+    column->addLayout(buttonRow);
+    column->addWidget(text(tr("Diagnostics leave out the text you typed."), host, true, false, 11));
+    column->addStretch(1);
+    scroll->setWidget(host);
+
+    CompletionEngine& e = sources_.engine;
+    for (auto signal : {&CompletionEngine::statusChanged, &CompletionEngine::snapshotChanged,
+                        &CompletionEngine::lastLatencyChanged, &CompletionEngine::lastPromptChanged,
+                        &CompletionEngine::lastOutputChanged, &CompletionEngine::lastSuggestionChanged})
+        connect(&e, signal, this, &InspectorPane::refresh);
+    connect(&sources_.permissions, &Permissions::accessibilityChanged, this, &InspectorPane::refresh);
+    connect(&sources_.prefs, &Preferences::changed, this, [this](const QString& key) {
+        if (key == QLatin1String("engine"))
+            refresh();
+    });
+    refresh();
+}
+
+inspector::Facts InspectorPane::facts() const
+{
+    inspector::Facts f;
+    f.status = sources_.engine.status().label();
+    f.engineTitle = title(sources_.prefs.engine());
+    f.accessibility = sources_.permissions.accessibility();
+    f.listening = sources_.tapRunning && sources_.tapRunning();
+    f.latency = sources_.engine.lastLatency();
+    f.snapshot = sources_.engine.snapshot();
+    if (ContextCollector* context = sources_.engine.contextCollector())
+        f.recentApps = context->recentAppNames();
+    return f;
+}
+
+QList<QPair<QString, QString>> InspectorPane::rows() const
+{
+    return rows_;
+}
+
+void InspectorPane::refresh()
+{
+    const inspector::Facts f = facts();
+    rows_.clear();
+    while (QLayoutItem* item = sections_->takeAt(0)) {
+        delete item->widget();
+        delete item;
+    }
+    const auto section = [&](const QString& heading) {
+        auto* box = new QWidget(body_);
+        auto* v = new QVBoxLayout(box);
+        v->setContentsMargins(0, 0, 0, 0);
+        v->setSpacing(6);
+        if (!heading.isEmpty()) {
+            auto* h = text(heading, box, false, false, 14);
+            QFont bold = h->font();
+            bold.setWeight(QFont::DemiBold);
+            h->setFont(bold);
+            h->setAccessibleName(heading);
+            v->addWidget(h);
+        }
+        auto* form = new QFormLayout;
+        form->setHorizontalSpacing(16);
+        form->setVerticalSpacing(6);
+        v->addLayout(form);
+        sections_->addWidget(box);
+        return std::make_pair(box, form);
+    };
+    const auto row = [&](QWidget* box, QFormLayout* form, const QString& heading, const QString& name, const QString& value,
+                         bool middleElide = false) {
+        auto* v = text(value, box);
+        v->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+        v->setAccessibleName(name);
+        if (middleElide) {
+            v->setText(v->fontMetrics().elidedText(value, Qt::ElideMiddle, 420));
+            v->setToolTip(value);
+        }
+        form->addRow(text(name, box, true), v);
+        rows_.push_back({heading + u'/' + name, value});
+    };
+
+    const QString status = tr("Status");
+    auto [statusBox, statusForm] = section(status);
+    row(statusBox, statusForm, status, tr("Right now"), f.status);
+    row(statusBox, statusForm, status, tr("Accessibility"), f.accessibility ? tr("Allowed") : tr("Not allowed"));
+    row(statusBox, statusForm, status, tr("Keyboard"), f.listening ? tr("Listening") : tr("Not listening"));
+    row(statusBox, statusForm, status, tr("Engine"), f.engineTitle);
+
+    const QString field = tr("Focused field");
+    auto [fieldBox, fieldForm] = section(field);
+    if (!f.snapshot) {
+        auto* hint = text(tr("Click into a text field in another app, then come back. The last field %1 saw stays here.")
+                              .arg(QCoreApplication::applicationName()),
+                          fieldBox, true);
+        hint->setWordWrap(true);
+        fieldForm->addRow(hint);
+        rows_.push_back({field, hint->text()});
+    } else {
+        const FieldSnapshot& s = *f.snapshot;
+        row(fieldBox, fieldForm, field, tr("App"), s.appName);
+        row(fieldBox, fieldForm, field, tr("Field type"), inspector::fieldType(s.role));
+        if (s.domain)
+            row(fieldBox, fieldForm, field, tr("Website"), *s.domain);
+        if (s.windowTitle)
+            row(fieldBox, fieldForm, field, tr("Window"), QString(*s.windowTitle).replace(u'\n', u' '), true);
+        row(fieldBox, fieldForm, field, tr("Field size"), inspector::fieldSize(s.fieldFrame));
+        row(fieldBox, fieldForm, field, tr("Caret found"), inspector::caretText(s));
+        row(fieldBox, fieldForm, field, tr("Font"), inspector::fontText(s));
+        row(fieldBox, fieldForm, field, tr("At end of line"), inspector::atLineEnd(s) ? tr("Yes") : tr("No"));
+        row(fieldBox, fieldForm, field, tr("Secure input"), s.isSecure ? tr("Yes") : tr("No"));
+        row(fieldBox, fieldForm, field, tr("Looked at lately"), inspector::recentApps(f.recentApps));
+        if (!s.isSecure) {
+            const QString before = tr("Text before the caret");
+            auto [box, form] = section(before);
+            auto* t = text(inspector::textNearCaret(s), box, false, true, 12);
+            t->setWordWrap(true);
+            t->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+            t->setAccessibleName(before);
+            form->addRow(t);
+            rows_.push_back({before, t->text()});
+        }
+    }
+
+    const QString last = tr("Last request");
+    auto [lastBox, lastForm] = section(last);
+    row(lastBox, lastForm, last, tr("Wait"), inspector::latencyText(f.latency));
+    const QString suggestion = sources_.engine.lastSuggestion();
+    row(lastBox, lastForm, last, tr("Suggestion"), suggestion.isEmpty() ? tr("None yet") : suggestion);
+    if (!sources_.engine.lastPrompt().isEmpty()) {
+        const auto disclosure = [&](const QString& title, const QString& content) {
+            auto* toggle = new QToolButton(lastBox);
+            toggle->setText(title);
+            toggle->setCheckable(true);
+            toggle->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+            toggle->setArrowType(Qt::RightArrow);
+            toggle->setAutoRaise(true);
+            auto* t = text(content, lastBox, false, true, 11);
+            t->setWordWrap(true);
+            t->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+            t->setVisible(false);
+            connect(toggle, &QToolButton::toggled, t, [toggle, t](bool open) {
+                t->setVisible(open);
+                toggle->setArrowType(open ? Qt::DownArrow : Qt::RightArrow);
+            });
+            lastForm->addRow(toggle);
+            lastForm->addRow(t);
+            rows_.push_back({last + u'/' + title, content});
+        };
+        disclosure(tr("Prompt sent to the engine"), sources_.engine.lastPrompt());
+        const QString output = sources_.engine.lastOutput();
+        disclosure(tr("Raw answer"), output.isEmpty() ? tr("(empty)") : output);
+    }
+}
+
+void InspectorPane::copyDiagnostics()
+{
+    if (sources_.copyText)
+        sources_.copyText(inspector::report(facts()));
+    copied_ = true;
+    copy_->setText(tr("Copied"));
+}
+
+} // namespace tq

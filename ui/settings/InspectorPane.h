@@ -1,0 +1,54 @@
+#pragma once
+// The field inspector pane: the engine's state, the last field's facts, the text near its
+// caret, the last request, and "Copy Diagnostics". Follows the model objects live.
+
+#include "ui/settings/FieldInspector.h"
+
+#include <QWidget>
+
+#include <functional>
+
+class QFormLayout;
+class QLabel;
+class QPushButton;
+class QVBoxLayout;
+
+namespace tq {
+
+class CompletionEngine;
+class Permissions;
+class Preferences;
+
+struct InspectorSources {
+    CompletionEngine& engine;
+    Preferences& prefs;
+    Permissions& permissions;
+    std::function<bool()> tapRunning;               // the key tap runs
+    std::function<void(const QString&)> copyText;   // clears the clipboard and puts plain text on it
+};
+
+class InspectorPane final : public QWidget {
+    Q_OBJECT
+public:
+    explicit InspectorPane(InspectorSources sources, QWidget* parent = nullptr);
+
+    inspector::Facts facts() const;
+    // Label and value of every row now shown, section by section ("Status/Right now" → "Ready").
+    QList<QPair<QString, QString>> rows() const;
+    QPushButton* copyButton() const { return copy_; }
+
+public slots:
+    void refresh();
+
+private:
+    void copyDiagnostics();
+
+    InspectorSources sources_;
+    QVBoxLayout* sections_ = nullptr;
+    QWidget* body_ = nullptr;
+    QPushButton* copy_ = nullptr;
+    bool copied_ = false;
+    QList<QPair<QString, QString>> rows_;
+};
+
+} // namespace tq

@@ -1,0 +1,376 @@
+#include "ui/settings/LanguagePicker.h"
+
+#include "ui/design/Palette.h"
+
+#include <QCoreApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPainterPath>
+#include <QScrollArea>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace tq {
+
+namespace {
+
+constexpr int kRowPadX = 12;
+constexpr int kRowPadY = 9;
+constexpr int kFlagBox = 34;
+
+void paintCheckmark(QPainter& p, const QRectF& box)
+{
+    p.setPen(Qt::NoPen);
+    p.setBrush(palette::gold());
+    p.drawEllipse(box);
+    QPainterPath tick;
+    tick.moveTo(box.left() + box.width() * 0.28, box.top() + box.height() * 0.52);
+    tick.lineTo(box.left() + box.width() * 0.44, box.top() + box.height() * 0.68);
+    tick.lineTo(box.left() + box.width() * 0.72, box.top() + box.height() * 0.35);
+    p.setPen(QPen(palette::ink(), box.width() * 0.12, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(tick);
+}
+
+// A small laptop: screen over a wider base.
+void paintLaptop(QPainter& p, const QRectF& box, const QColor& colour)
+{
+    p.setPen(QPen(colour, 1.3));
+    p.setBrush(Qt::NoBrush);
+    const QRectF screen(box.left() + box.width() * 0.18, box.top() + box.height() * 0.2, box.width() * 0.64,
+                        box.height() * 0.45);
+    p.drawRoundedRect(screen, 1, 1);
+    p.drawLine(QPointF(box.left() + box.width() * 0.05, box.top() + box.height() * 0.8),
+               QPointF(box.right() - box.width() * 0.05, box.top() + box.height() * 0.8));
+}
+
+} // namespace
+
+LanguageChoiceRow::LanguageChoiceRow(std::optional<QString> identifier, const QString& flag, const QString& title,
+                                     const QString& subtitle, bool selected, QWidget* parent)
+    : QAbstractButton(parent), identifier_(std::move(identifier)), flag_(flag), title_(title), subtitle_(subtitle),
+      selected_(selected)
+{
+    setCursor(Qt::PointingHandCursor);
+    setFocusPolicy(Qt::StrongFocus);
+    setAccessibleName(title_);
+    setAccessibleDescription(subtitle_);
+    setCheckable(false);
+    if (identifier_)
+        setLayoutDirection(AppLanguage::isRightToLeft(*identifier_) ? Qt::RightToLeft : Qt::LeftToRight);
+    else
+        setLayoutDirection(Qt::LeftToRight);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+}
+
+QSize LanguageChoiceRow::sizeHint() const
+{
+    return {360, kFlagBox + 2 * kRowPadY};
+}
+
+void LanguageChoiceRow::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    const bool rtl = layoutDirection() == Qt::RightToLeft;
+    const QRectF card = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
+
+    // The choice card: raised ink, gold-tinted and gold-edged when selected.
+    p.setPen(QPen(selected_ ? palette::withOpacity(palette::gold(), 0.7) : palette::hairline(), 1));
+    p.setBrush(selected_ ? palette::withOpacity(palette::gold(), 0.12)
+                         : (underMouse() ? palette::inkHighlight() : palette::inkRaised()));
+    p.drawRoundedRect(card, 10, 10);
+    if (hasFocus()) {
+        p.setPen(QPen(palette::gold(), 2));
+        p.setBrush(Qt::NoBrush);
+        p.drawRoundedRect(card.adjusted(1, 1, -1, -1), 9, 9);
+    }
+
+    const auto mirrored = [&](QRectF r) {
+        if (rtl)
+            r.moveLeft(width() - r.right());
+        return r;
+    };
+
+    const QRectF flagBox = mirrored(QRectF(kRowPadX, (height() - kFlagBox) / 2.0, kFlagBox, kFlagBox));
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(255, 255, 255, 13));
+    p.drawEllipse(flagBox);
+    QFont flagFont = font();
+    flagFont.setPixelSize(22);
+    p.setFont(flagFont);
+    p.setPen(palette::paper());
+    p.drawText(flagBox, Qt::AlignCenter, flag_);
+    if (!identifier_) {
+        // The system's badge at the flag's bottom-trailing corner.
+        QRectF badge(0, 0, 15, 15);
+        badge.moveCenter(flagBox.bottomRight() - QPointF(3, 3) + QPointF(3, 3));
+        p.setPen(Qt::NoPen);
+        p.setBrush(palette::gold());
+        p.drawEllipse(badge);
+        paintLaptop(p, badge.adjusted(3, 3, -3, -3), palette::ink());
+    }
+
+    const qreal textLeft = kRowPadX + kFlagBox + 12;
+    const qreal checkSize = 18;
+    const qreal textWidth = width() - textLeft - kRowPadX - (selected_ ? checkSize + 12 : 0);
+    QFont titleFont = font();
+    titleFont.setPixelSize(15);
+    titleFont.setWeight(QFont::Medium);
+    QFont subFont = font();
+    subFont.setPixelSize(11);
+    const QFontMetricsF tm(titleFont), sm(subFont);
+    const qreal block = tm.height() + 2 + sm.height();
+    const qreal top = (height() - block) / 2.0;
+    const Qt::Alignment align = (rtl ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter;
+    p.setFont(titleFont);
+    p.setPen(palette::paper());
+    const QRectF titleRect = mirrored(QRectF(textLeft, top, textWidth, tm.height()));
+    p.drawText(titleRect, align, tm.elidedText(title_, Qt::ElideRight, textWidth));
+    p.setFont(subFont);
+    p.setPen(palette::paperDim());
+    const QRectF subRect = mirrored(QRectF(textLeft, top + tm.height() + 2, textWidth, sm.height()));
+    p.drawText(subRect, align, sm.elidedText(subtitle_, Qt::ElideRight, textWidth));
+
+    if (selected_)
+        paintCheckmark(p, mirrored(QRectF(width() - kRowPadX - checkSize, (height() - checkSize) / 2.0, checkSize,
+                                          checkSize)));
+}
+
+LanguageSheet::LanguageSheet(AppLanguage& language, QWidget* parent)
+    : QDialog(parent), language_(language)
+{
+    setObjectName(QStringLiteral("LanguageSheet"));
+    setWindowTitle(tr("Choose a language"));
+    setWindowModality(Qt::WindowModal);
+    setFixedWidth(420);
+    setAutoFillBackground(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, palette::ink());
+    pal.setColor(QPalette::WindowText, palette::paper());
+    pal.setColor(QPalette::Base, palette::inkRaised());
+    pal.setColor(QPalette::Text, palette::paper());
+    pal.setColor(QPalette::PlaceholderText, palette::paperDim());
+    pal.setColor(QPalette::Button, palette::inkRaised());
+    pal.setColor(QPalette::ButtonText, palette::paper());
+    pal.setColor(QPalette::Highlight, palette::gold());
+    pal.setColor(QPalette::HighlightedText, palette::ink());
+    setPalette(pal);
+
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(22, 22, 22, 22);
+    column->setSpacing(12);
+
+    auto* title = new QLabel(tr("Choose a language"), this);
+    QFont titleFont = title->font();
+    titleFont.setPixelSize(22);
+    titleFont.setWeight(QFont::DemiBold);
+    title->setFont(titleFont);
+    column->addWidget(title);
+
+    search_ = new QLineEdit(this);
+    search_->setPlaceholderText(tr("Search languages"));
+    search_->setAccessibleName(tr("Search languages"));
+    search_->setClearButtonEnabled(true);
+    column->addWidget(search_);
+    connect(search_, &QLineEdit::textChanged, this, [this](const QString& text) {
+        query_ = text;
+        rebuild();
+    });
+
+    auto* scroll = new QScrollArea(this);
+    scroll->setFixedHeight(360);
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    listHost_ = new QWidget(scroll);
+    listHost_->setAutoFillBackground(false);
+    list_ = new QVBoxLayout(listHost_);
+    list_->setContentsMargins(0, 0, 6, 0);
+    list_->setSpacing(6);
+    scroll->setWidget(listHost_);
+    scroll->viewport()->setAutoFillBackground(false);
+    column->addWidget(scroll);
+
+    auto* footer = new QHBoxLayout;
+    footer->addStretch(1);
+    auto* cancel = new QPushButton(tr("Cancel"), this);
+    cancel->setAutoDefault(false);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    footer->addWidget(cancel);
+    column->addLayout(footer);
+
+    rebuild();
+    search_->setFocus();
+}
+
+void LanguageSheet::setQuery(const QString& query)
+{
+    search_->setText(query);
+}
+
+QList<LanguageChoiceRow*> LanguageSheet::rows() const
+{
+    QList<LanguageChoiceRow*> out;
+    for (int i = 0; i < list_->count(); ++i)
+        if (auto* row = qobject_cast<LanguageChoiceRow*>(list_->itemAt(i)->widget()))
+            out << row;
+    return out;
+}
+
+void LanguageSheet::rebuild()
+{
+    while (QLayoutItem* item = list_->takeAt(0)) {
+        delete item->widget();
+        delete item;
+    }
+    const std::optional<QString> stored = language_.override();
+    const QString interface = language_.current();
+    const QString system = language_.system();
+    const std::optional<QString> region = AppLanguage::systemRegion();
+
+    const auto add = [&](LanguageChoiceRow* row) {
+        connect(row, &QAbstractButton::clicked, this, [this, row] { choose(row); });
+        list_->addWidget(row);
+    };
+    if (query_.isEmpty()) {
+        // The row that follows the system: its language named in itself.
+        const QString code = QLocale().bcp47Name().section(u'-', 0, 0);
+        add(new LanguageChoiceRow(std::nullopt, AppLanguage::flag(system, system, region), tr("Same as my computer"),
+                                  AppLanguage::displayName(code.isEmpty() || code == u"C" ? QStringLiteral("en") : code),
+                                  !stored, listHost_));
+    }
+    for (const QString& id : AppLanguage::filtered(query_, interface))
+        add(new LanguageChoiceRow(id, AppLanguage::flag(id, system, region), AppLanguage::displayName(id),
+                                  AppLanguage::nameIn(id, interface), stored && *stored == id, listHost_));
+    list_->addStretch(1);
+}
+
+QString LanguageSheet::confirmTitle(const std::optional<QString>& choice)
+{
+    return tr("Switch to %1?").arg(choice ? AppLanguage::displayName(*choice) : tr("the computer's language"));
+}
+
+void LanguageSheet::choose(LanguageChoiceRow* row)
+{
+    if (row->isSelected()) {
+        reject();
+        return;
+    }
+    pending_ = row->identifier();
+    const QString title = confirmTitle(row->identifier());
+    const QString message =
+        tr("%1 closes and opens again in a second. Your settings stay as they are.").arg(QCoreApplication::applicationName());
+    bool yes = false;
+    if (askToConfirm) {
+        yes = askToConfirm(title, message);
+    } else {
+        QMessageBox box(this);
+        box.setObjectName(QStringLiteral("LanguageConfirm"));
+        box.setWindowTitle(title);
+        box.setText(title);
+        box.setInformativeText(message);
+        QPushButton* reopen = box.addButton(tr("Reopen Now"), QMessageBox::AcceptRole);
+        box.addButton(QMessageBox::Cancel);
+        box.setDefaultButton(reopen);
+        box.exec();
+        yes = box.clickedButton() == reopen;
+    }
+    if (yes)
+        confirm();
+    else
+        pending_.reset();
+}
+
+void LanguageSheet::confirm()
+{
+    if (!pending_)
+        return;
+    const std::optional<QString> choice = *pending_;
+    pending_.reset();
+    QString error;
+    if (language_.apply(choice, &error) == AppLanguage::ApplyResult::started)
+        return;
+    if (showError)
+        showError(error);
+    else
+        QMessageBox::warning(this, tr("Choose a language"), error);
+}
+
+QString languageButtonText(const AppLanguage& language)
+{
+    const QString current = language.current();
+    return AppLanguage::flag(current, language.system(), AppLanguage::systemRegion()) + QStringLiteral("  ")
+           + AppLanguage::displayName(current);
+}
+
+namespace {
+
+LanguageSheet* openSheetOver(AppLanguage& language, QWidget* from)
+{
+    auto* sheet = new LanguageSheet(language, from->window());
+    sheet->setAttribute(Qt::WA_DeleteOnClose);
+    sheet->open();
+    return sheet;
+}
+
+} // namespace
+
+LanguageRow::LanguageRow(AppLanguage& language, QWidget* parent) : QWidget(parent), language_(language)
+{
+    setObjectName(QStringLiteral("LanguageRow"));
+    auto* row = new QHBoxLayout(this);
+    row->setContentsMargins(0, 3, 0, 3);
+    auto* texts = new QVBoxLayout;
+    texts->setSpacing(4);
+    auto* title = new QLabel(tr("App language"), this);
+    auto* detail = new QLabel(tr("Pick the language you read most easily. Suggestions follow whatever language you type."), this);
+    detail->setWordWrap(true);
+    QPalette dim = detail->palette();
+    dim.setColor(QPalette::WindowText, palette::paperDim());
+    detail->setPalette(dim);
+    QFont small = detail->font();
+    small.setPixelSize(11);
+    detail->setFont(small);
+    texts->addWidget(title);
+    texts->addWidget(detail);
+    row->addLayout(texts, 1);
+    button_ = new QPushButton(languageButtonText(language_), this);
+    button_->setAccessibleName(tr("App language"));
+    button_->setAccessibleDescription(AppLanguage::displayName(language_.current()));
+    row->addWidget(button_, 0, Qt::AlignVCenter);
+    connect(button_, &QPushButton::clicked, this, [this] { openSheet(); });
+}
+
+LanguageSheet* LanguageRow::openSheet()
+{
+    return openSheetOver(language_, this);
+}
+
+LanguageButton::LanguageButton(AppLanguage& language, QWidget* parent)
+    : QPushButton(languageButtonText(language), parent), language_(language)
+{
+    setObjectName(QStringLiteral("LanguageButton"));
+    setFlat(true);
+    setCursor(Qt::PointingHandCursor);
+    setToolTip(tr("Change the app language"));
+    setAccessibleName(tr("Change the app language"));
+    setAccessibleDescription(AppLanguage::displayName(language_.current()));
+    QPalette pal = palette();
+    pal.setColor(QPalette::ButtonText, palette::paperDim());
+    setPalette(pal);
+    setStyleSheet(QStringLiteral("QPushButton { border: none; background: transparent; padding: 2px 4px; }"));
+    connect(this, &QPushButton::clicked, this, [this] { openSheet(); });
+}
+
+LanguageSheet* LanguageButton::openSheet()
+{
+    return openSheetOver(language_, this);
+}
+
+} // namespace tq
