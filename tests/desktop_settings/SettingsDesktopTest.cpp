@@ -284,7 +284,8 @@ TEST_F(SettingsWindowDesktop, SidebarAppsAndSitesAndARuleThatTurnsAnAppOff)
     ASSERT_TRUE(plus);
     click(plus->extents);
     run("xdotool", {"key", "Down", "Down", "Return"});
-    QTest::qWait(600);
+    ASSERT_TRUE(waitFor([&] { return tree.find("Domain").has_value(); }, 5000)) << dump(tree);
+    QTest::qWait(400);
     run("xdotool", {"type", "--delay", "40", "example.com"});
     QTest::qWait(300);
     screenshot(QString::fromUtf8(run("xdotool", {"getactivewindow"})).trimmed(), "settings-add-website.png");
@@ -296,7 +297,8 @@ TEST_F(SettingsWindowDesktop, SidebarAppsAndSitesAndARuleThatTurnsAnAppOff)
     // "Add App…": the installed entry, found by typing.
     click(plus->extents);
     run("xdotool", {"key", "Down", "Return"});
-    QTest::qWait(600);
+    ASSERT_TRUE(waitFor([&] { return tree.find("Applications", "list").has_value(); }, 5000)) << dump(tree);
+    QTest::qWait(400);
     run("xdotool", {"type", "--delay", "40", "Zenity"});
     QTest::qWait(300);
     screenshot(QString::fromUtf8(run("xdotool", {"getactivewindow"})).trimmed(), "settings-add-app.png");
