@@ -1,6 +1,7 @@
 #include "app/AppDelegate.h"
 
 #include "app/AppModel.h"
+#include "app/OnboardingWindow.h"
 #include "app/WindowManager.h"
 #include "platform/Log.h"
 #include "platform/SessionEnd.h"
@@ -25,6 +26,7 @@ AppDelegate::AppDelegate(AppModel& model, SingleInstance& instance, SessionEnd& 
 {
     tray_ = std::make_unique<TrayItem>([this] { model_.windows().showSettings(); }, [this] { terminate(); });
     model_.iconHidden = [] { return TrayItem::iconHidden(); };
+    installOnboardingWindow(model_);
     model_.windows().onQuitRequested = [this] { terminate(); };
     reduceMotion_ = std::make_unique<SystemReduceMotion>();
     motion_ = std::make_unique<MotionContext>(Clock::shared(), *reduceMotion_);

@@ -6,6 +6,7 @@
 #include "platform/DesktopSession.h"
 #include "platform/SessionEnd.h"
 #include "platform/SingleInstance.h"
+#include "ui/design/BrandMark.h"
 
 #include <QApplication>
 
@@ -21,6 +22,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     app.setApplicationName(QStringLiteral("Tessaquill"));
     app.setQuitOnLastWindowClosed(false);
+    app.setWindowIcon(tq::appIcon());
 
     // A second launch hands its arguments to the running instance and ends. A relaunch in
     // another language first lets the instance that started it finish ending.

@@ -27,7 +27,7 @@ packages=(
   tesseract-ocr tesseract-ocr-eng libtesseract-dev libleptonica-dev
   libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev
   xvfb xauth openbox zenity xdotool x11-utils imagemagick
-  fonts-dejavu-core fonts-noto-color-emoji fonts-comfortaa
+  fonts-dejavu-core fonts-noto-color-emoji fonts-noto-core fonts-noto-cjk fonts-comfortaa
 )
 
 step_deps() {

@@ -8,6 +8,7 @@
 #include "ui/onboarding/PlaygroundField.h"
 #include "ui/onboarding/PlaygroundText.h"
 
+#include <QFontInfo>
 #include <QPushButton>
 #include <QShortcut>
 #include <QTest>
@@ -136,7 +137,7 @@ TEST_F(PlaygroundFieldTest, SnapshotOfTheFieldInScreenSpace)
     EXPECT_FALSE(s->isSecure);
     ASSERT_TRUE(s->caretRect && s->fieldFrame && s->lineStartX && s->fontSize);
     EXPECT_EQ(s->caretRect->width(), 1);
-    EXPECT_DOUBLE_EQ(*s->fontSize, PlaygroundField::kFontSize);
+    EXPECT_DOUBLE_EQ(*s->fontSize, QFontInfo(playground->font()).pixelSize());
 
     // Bottom-left, y-up space: the field's frame is the widget's global rectangle flipped.
     const QRect global(playground->mapToGlobal(QPoint(0, 0)), playground->size());

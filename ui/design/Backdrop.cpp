@@ -1,5 +1,6 @@
 #include "ui/design/Backdrop.h"
 
+#include "ui/design/Decoration.h"
 #include "ui/design/Palette.h"
 #include "ui/design/Shapes.h"
 
@@ -49,14 +50,31 @@ void paintGrain(QPainter& painter, const QRectF& rect)
     painter.restore();
 }
 
+namespace {
+// The gold glow around the top-trailing corner: the quarter disc of radius 560 that lies
+// inside the view, made once.
+const QImage& glow()
+{
+    static const QImage image = [] {
+        QImage img(560, 560, QImage::Format_ARGB32_Premultiplied);
+        img.fill(Qt::transparent);
+        QPainter p(&img);
+        QRadialGradient g(QPointF(560, 0), 560);
+        g.setColorAt(0, palette::withOpacity(palette::gold(), 0.07));
+        g.setColorAt(1, QColor::fromRgbF(0.91f, 0.69f, 0.29f, 0));
+        p.fillRect(img.rect(), g);
+        return img;
+    }();
+    return image;
+}
+} // namespace
+
 void paintInkBackdrop(QPainter& painter, const QRectF& rect)
 {
     painter.save();
     painter.fillRect(rect, palette::ink());
-    QRadialGradient glow(rect.topRight(), 560);
-    glow.setColorAt(0, palette::withOpacity(palette::gold(), 0.07));
-    glow.setColorAt(1, QColor::fromRgbF(0.91f, 0.69f, 0.29f, 0));
-    painter.fillRect(rect, glow);
+    painter.setClipRect(rect, Qt::IntersectClip);
+    painter.drawImage(QPointF(rect.right() - 560, rect.top()), glow());
     paintGrain(painter, rect);
     painter.restore();
 }
@@ -77,6 +95,7 @@ TitleShade::TitleShade(QWidget* parent) : QWidget(parent)
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setAttribute(Qt::WA_TranslucentBackground);
     setFocusPolicy(Qt::NoFocus);
+    markDecorative(this);
     if (parent) {
         parent->installEventFilter(this);
         follow();

@@ -1,5 +1,6 @@
 #include "ui/design/BrandMark.h"
 
+#include "ui/design/Decoration.h"
 #include "ui/design/Palette.h"
 #include "ui/design/Shapes.h"
 
@@ -49,11 +50,12 @@ void paintBrandMark(QPainter& p, const QPointF& origin, double size, const Brand
         g.setColorAt(1, palette::plateBottom());
         p.setBrush(g);
         p.drawPath(shape);
+        // The sheen only reaches 0.61 of the way down; fill no further.
         QRadialGradient sheen(QPointF(0.5 * size, -0.07 * size), size * 0.68);
         sheen.setColorAt(0, QColor::fromRgbF(1, 1, 1, 0.1));
         sheen.setColorAt(1, QColor::fromRgbF(1, 1, 1, 0));
         p.setBrush(sheen);
-        p.drawPath(shape);
+        p.drawPath(shape.intersected(continuousRect(QRectF(0, 0, size, size * 0.62), 0)));
         const double line = std::max(size * 0.0036, 0.5);
         p.setBrush(Qt::NoBrush);
         p.setPen(QPen(QColor::fromRgbF(1, 1, 1, 0.1), line));
@@ -132,7 +134,7 @@ BrandMark::BrandMark(double size, QWidget* parent) : QWidget(parent), size_(size
 {
     setAttribute(Qt::WA_TranslucentBackground);
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
-    setAccessibleName(QString());
+    markDecorative(this);
 }
 
 void BrandMark::setProgress(const BrandMarkProgress& progress)
@@ -167,6 +169,7 @@ LiveBrandMark::LiveBrandMark(double size, MotionContext& motion, QWidget* parent
     setAttribute(Qt::WA_TranslucentBackground);
     setAttribute(Qt::WA_Hover);
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    markDecorative(this);
 }
 
 QSize LiveBrandMark::sizeHint() const

@@ -117,8 +117,9 @@ std::optional<FieldSnapshot> PlaygroundField::snapshot()
             s.lineStartX = *x;
     }
     s.fieldFrame = screen::fromQt(QRectF(QPointF(mapToGlobal(QPoint(0, 0))), QSizeF(size())));
+    // In screen units like the caret rectangle, so the ghost text matches the field's.
     const QFontInfo info(font());
-    s.fontSize = info.pointSizeF();
+    s.fontSize = double(info.pixelSize());
     s.fontName = info.family();
     s.isSecure = false;
     s.isLocal = true;

@@ -1,0 +1,59 @@
+#include "app/OnboardingWindow.h"
+
+#include "app/AppModel.h"
+#include "app/WindowManager.h"
+#include "completion/CompletionEngine.h"
+#include "platform/ReduceMotion.h"
+#include "ui/design/Animation.h"
+#include "ui/onboarding/OnboardingView.h"
+#include "ui/settings/LanguagePicker.h"
+
+#include <QVBoxLayout>
+
+#include <memory>
+
+namespace tq {
+
+namespace {
+// Holds the motion context for as long as the view that animates with it.
+class OnboardingContent final : public QWidget {
+public:
+    OnboardingContent(AppModel& model, std::function<void()> close)
+        : reduceMotion_(std::make_unique<SystemReduceMotion>())
+        , motion_(std::make_unique<MotionContext>(model.engine().clock(), *reduceMotion_))
+    {
+        auto* layout = new QVBoxLayout(this);
+        layout->setContentsMargins(0, 0, 0, 0);
+        OnboardingServices services{model.prefs(), model.permissions(), model.hub(), model.modelStore(),
+                                    model.engine(), *motion_, model.engine().clock(),
+                                    [&model](FieldSource* field, bool focused) {
+                                        model.playgroundFocusChanged(field, focused);
+                                    },
+                                    {}, {}};
+        services.makeLanguageButton = [&model](QWidget* parent) -> QWidget* {
+            return new LanguageButton(model.language(), parent);
+        };
+        view_ = new OnboardingView(std::move(services), std::move(close), this);
+        layout->addWidget(view_);
+    }
+    ~OnboardingContent() override
+    {
+        // The view animates over the motion context: it goes first.
+        delete view_;
+    }
+
+private:
+    std::unique_ptr<SystemReduceMotion> reduceMotion_;
+    std::unique_ptr<MotionContext> motion_;
+    OnboardingView* view_ = nullptr;
+};
+} // namespace
+
+void installOnboardingWindow(AppModel& model)
+{
+    model.windows().setContent(WindowManager::Kind::onboarding, [](AppModel& m, std::function<void()> close) -> QWidget* {
+        return new OnboardingContent(m, std::move(close));
+    });
+}
+
+} // namespace tq

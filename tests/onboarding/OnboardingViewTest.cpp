@@ -1,0 +1,332 @@
+// The onboarding window's content and the model download card, off screen, over fakes.
+
+#include "completion/EngineFixture.h"
+
+#include "app/services/Permissions.h"
+#include "engines/BuiltInProvider.h"
+#include "engines/ProviderHub.h"
+#include "platform/fakes/FakeAccessibilityAccess.h"
+#include "platform/fakes/FakeDesktopSettings.h"
+#include "platform/fakes/FakeDiskSpace.h"
+#include "platform/fakes/FakeKeychain.h"
+#include "platform/fakes/FakeLoginItem.h"
+#include "platform/fakes/FakeOnDeviceModel.h"
+#include "platform/fakes/FakeReduceMotion.h"
+#include "platform/fakes/FakeScreenCaptureAccess.h"
+#include "ui/design/Animation.h"
+#include "ui/design/SettingsRows.h"
+#include "ui/onboarding/ModelDownloadView.h"
+#include "ui/onboarding/OnboardingSteps.h"
+#include "ui/onboarding/OnboardingView.h"
+
+#include <QAbstractButton>
+#include <QLabel>
+#include <QMessageBox>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QVBoxLayout>
+
+namespace tq::testing {
+namespace {
+
+// A transfer the test drives.
+struct HeldTransfer final : ModelTransfer {
+    ModelTransfer::Progress progress;
+    ModelTransfer::Finished finished;
+    bool started = false;
+    void start() override { started = true; }
+    void cancel(ResumeDataHandler handler) override
+    {
+        finished({Result::Kind::Cancelled, {}, std::nullopt, {}});
+        handler(std::nullopt);
+    }
+};
+
+class OnboardingViewTest : public EngineFixture {
+protected:
+    OnboardingViewTest()
+        : permissions(access, capture, desktop, login, clock)
+        , motion(clock, reduceMotion)
+    {
+        spec = ModelSpec::builtIn();
+        spec.bytes = 4;
+        spec.sha256 = QString(64, u'a');
+        store = std::make_unique<ModelStore>(
+            spec, models.path(), nullptr, &disk,
+            [this](const QUrl&, const QString&, std::optional<QByteArray>, ModelTransfer::Progress p,
+                   ModelTransfer::Finished f) -> std::unique_ptr<ModelTransfer> {
+                auto t = std::make_unique<HeldTransfer>();
+                t->progress = std::move(p);
+                t->finished = std::move(f);
+                transfer = t.get();
+                return t;
+            });
+        hub = std::make_unique<ProviderHub>(
+            prefs, *store,
+            [this](ModelStore& s, AppleIntelligenceProvider& standIn) {
+                auto p = std::make_unique<BuiltInProvider>(s, &standIn, nullptr, clock);
+                builtIn = p.get();
+                return ProviderHub::BuiltIn{std::move(p), {}};
+            },
+            nullptr, &onDevice, &keychain);
+        engine->setSource(nullptr);
+    }
+    ~OnboardingViewTest() override { window.reset(); }
+
+    OnboardingServices services()
+    {
+        return OnboardingServices{prefs, permissions, *hub, *store, *engine, motion, clock,
+                                  [this](FieldSource* f, bool focused) {
+                                      if (focused) {
+                                          engine->setSource(f);
+                                          engine->sourceChanged();
+                                      } else if (engine->source() == f) {
+                                          engine->setSource(nullptr);
+                                          engine->sourceChanged();
+                                      }
+                                  },
+                                  {}, {}};
+    }
+
+    OnboardingView& open()
+    {
+        window = std::make_unique<QWidget>();
+        window->resize(640, 660);
+        auto* layout = new QVBoxLayout(window.get());
+        layout->setContentsMargins(0, 0, 0, 0);
+        view = new OnboardingView(services(), [this] { ++finished; }, window.get());
+        layout->addWidget(view);
+        window->show();
+        window->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        settle();
+        return *view;
+    }
+    void key(int k, Qt::KeyboardModifiers m = {})
+    {
+        QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : window.get();
+        QTest::keyClick(target, Qt::Key(k), m);
+        settle();
+    }
+    QString title() const
+    {
+        auto* t = view->stepPage()->findChild<QLabel*>(QStringLiteral("stepTitle"));
+        return t ? t->text() : QString();
+    }
+    void grant(bool on)
+    {
+        access.setTrusted(on);
+        permissions.refresh();
+        settle();
+    }
+
+    FakeAccessibilityAccess access;
+    FakeScreenCaptureAccess capture;
+    FakeDesktopSettings desktop;
+    FakeLoginItem login;
+    Permissions permissions;
+    FakeReduceMotion reduceMotion;
+    MotionContext motion;
+    QTemporaryDir models;
+    FakeDiskSpace disk;
+    ModelSpec spec;
+    HeldTransfer* transfer = nullptr;
+    std::unique_ptr<ModelStore> store;
+    FakeOnDeviceModel onDevice;
+    Keychain keychain{keychainStore};
+    BuiltInProvider* builtIn = nullptr;
+    std::unique_ptr<ProviderHub> hub;
+    int finished = 0;
+    std::unique_ptr<QWidget> window;
+    OnboardingView* view = nullptr;
+};
+
+TEST_F(OnboardingViewTest, WalkedByKeyboardWithTheFieldKeepingReturnAndEscape)
+{
+    open();
+    EXPECT_EQ(title(), QStringLiteral("Finish your sentences in any app."));
+    EXPECT_FALSE(view->backButton()->isVisible());
+    key(Qt::Key_Escape); // no Back on the first step
+    EXPECT_EQ(view->flow().step(), OnboardingStep::welcome);
+
+    key(Qt::Key_Return);
+    EXPECT_EQ(title(), QStringLiteral("Let Tessaquill see what you type."));
+    EXPECT_EQ(view->primaryButton()->text(), QStringLiteral("Later"));
+    key(Qt::Key_Escape);
+    EXPECT_EQ(view->flow().step(), OnboardingStep::welcome);
+    key(Qt::Key_Return);
+    key(Qt::Key_Return);
+    EXPECT_EQ(title(), QStringLiteral("Pick what writes your suggestions."));
+    key(Qt::Key_Return);
+    EXPECT_EQ(title(), QStringLiteral("Give it a try."));
+    EXPECT_EQ(view->primaryButton()->text(), QStringLiteral("Start Writing"));
+
+    // In the practice field Return is a new line and Escape stays there.
+    auto* field = view->stepPage()->findChild<PlaygroundField*>();
+    ASSERT_TRUE(field);
+    EXPECT_EQ(field->placeholderText(), QStringLiteral("Hi Orlenn, thanks for the quick reply. I think we should"));
+    field->setFocus(Qt::MouseFocusReason);
+    settle();
+    EXPECT_EQ(engine->source(), field);
+    QTest::keyClicks(field, QStringLiteral("Hi"));
+    key(Qt::Key_Return);
+    key(Qt::Key_Escape);
+    EXPECT_EQ(field->toPlainText(), QStringLiteral("Hi\n"));
+    EXPECT_EQ(view->flow().step(), OnboardingStep::practice);
+    EXPECT_EQ(finished, 0);
+
+    // "Start Writing" ends after the burst; coming back shows a new, empty field.
+    QTest::mouseClick(view->primaryButton(), Qt::LeftButton);
+    advance(849);
+    EXPECT_EQ(finished, 0);
+    advance(1);
+    EXPECT_EQ(finished, 1);
+    view->backButton()->click();
+    view->primaryButton()->click();
+    settle();
+    auto* again = view->stepPage()->findChild<PlaygroundField*>();
+    ASSERT_TRUE(again);
+    EXPECT_NE(again->fieldKey(), field->fieldKey());
+    EXPECT_TRUE(again->toPlainText().isEmpty());
+}
+
+TEST_F(OnboardingViewTest, AccessGrantedOnTheStepCelebratesOnceAndLaterBecomesContinue)
+{
+    open();
+    view->flow().goTo(OnboardingStep::access);
+    settle();
+    auto* step = qobject_cast<AccessStep*>(view->stepPage());
+    ASSERT_TRUE(step);
+    EXPECT_EQ(step->startedOff(), true);
+    EXPECT_FALSE(step->grantedPanel());
+    EXPECT_TRUE(step->openSettingsButton()->isVisible());
+    EXPECT_FALSE(step->stuckHint()->isVisible());
+
+    QTest::mouseClick(step->openSettingsButton(), Qt::LeftButton);
+    EXPECT_EQ(access.requests, 1);
+
+    grant(true);
+    EXPECT_EQ(view->primaryButton()->text(), QStringLiteral("Continue"));
+    ASSERT_TRUE(step->grantedPanel());
+    EXPECT_TRUE(step->grantedPanel()->celebrates());
+    settle();
+    EXPECT_TRUE(permissions.celebrated().contains(QStringLiteral("onboarding")));
+
+    // Revoked and granted again while the step is shown: the seal does not play twice.
+    grant(false);
+    EXPECT_FALSE(step->grantedPanel());
+    EXPECT_EQ(view->primaryButton()->text(), QStringLiteral("Later"));
+    grant(true);
+    ASSERT_TRUE(step->grantedPanel());
+    EXPECT_FALSE(step->grantedPanel()->celebrates());
+
+    // Nor when the step is shown anew.
+    view->flow().back();
+    view->flow().advance();
+    settle();
+    auto* fresh = qobject_cast<AccessStep*>(view->stepPage());
+    ASSERT_TRUE(fresh && fresh->grantedPanel());
+    EXPECT_EQ(fresh->startedOff(), false);
+    EXPECT_FALSE(fresh->grantedPanel()->celebrates());
+}
+
+TEST_F(OnboardingViewTest, EngineStepChoosesAndShowsTheDownloadCardForTheBuiltInModel)
+{
+    open();
+    view->flow().goTo(OnboardingStep::engine);
+    settle();
+    auto* step = qobject_cast<EngineStep*>(view->stepPage());
+    ASSERT_TRUE(step);
+    EXPECT_TRUE(step->card(EngineKind::builtIn)->isChecked());
+    EXPECT_FALSE(step->card(EngineKind::apple)->isChecked());
+    EXPECT_TRUE(step->downloadCard()->isVisible());
+
+    QTest::mouseClick(step->card(EngineKind::apple), Qt::LeftButton);
+    EXPECT_EQ(prefs.engine(), EngineKind::apple);
+    EXPECT_TRUE(step->card(EngineKind::apple)->isChecked());
+    EXPECT_FALSE(step->downloadCard()->isVisible());
+
+    // A server engine chosen elsewhere: no card chosen, no download card.
+    prefs.setEngine(EngineKind::ollama);
+    EXPECT_FALSE(step->card(EngineKind::builtIn)->isChecked());
+    EXPECT_FALSE(step->card(EngineKind::apple)->isChecked());
+    EXPECT_FALSE(step->downloadCard()->isVisible());
+
+    // The engines were asked in turn: the on-device one has its answer.
+    QTRY_VERIFY(hub->status(EngineKind::apple) != ProviderStatus::unknown()
+                && hub->status(EngineKind::apple) != ProviderStatus::checking());
+    EXPECT_EQ(step->card(EngineKind::apple)->statusLine()->status(), hub->status(EngineKind::apple));
+}
+
+TEST_F(OnboardingViewTest, DownloadCardFollowsEveryPhase)
+{
+    ModelDownloadView card(*store, *hub, motion, false);
+    const auto button = [&] { return card.actionButton() ? card.actionButton()->text() : QString(); };
+    EXPECT_EQ(button(), QStringLiteral("Download"));
+    EXPECT_FALSE(card.statusLabel()->isVisibleTo(&card));
+
+    card.actionButton()->click();
+    ASSERT_TRUE(transfer && transfer->started);
+    transfer->progress(3'000'000'000, 4'967'478'336);
+    settle();
+    EXPECT_EQ(button(), QStringLiteral("Cancel"));
+    EXPECT_TRUE(card.progressBar()->isVisibleTo(&card));
+    EXPECT_GT(card.progressBar()->value(), card.progressBar()->maximum() / 2); // no int overflow
+    EXPECT_TRUE(card.statusLabel()->text().endsWith(QStringLiteral("You can keep writing while it downloads.")));
+
+    card.actionButton()->click();
+    settle();
+    EXPECT_EQ(store->phase(), ModelStore::Phase::missing());
+    EXPECT_EQ(button(), QStringLiteral("Download"));
+
+    card.actionButton()->click();
+    transfer->finished({ModelTransfer::Result::Kind::Interrupted, {}, std::nullopt,
+                        QStringLiteral("The download stopped. Check your connection, then try again.")});
+    settle();
+    EXPECT_EQ(button(), QStringLiteral("Try Again"));
+    EXPECT_EQ(card.card().statusText, QStringLiteral("The download stopped. Check your connection, then try again."));
+}
+
+TEST_F(OnboardingViewTest, RemovingTheModelCancelsTheIdleUnloadAndRechecks)
+{
+    QDir().mkpath(models.path());
+    QFile model(store->modelPath());
+    ASSERT_TRUE(model.open(QIODevice::WriteOnly));
+    model.write("GGUF");
+    model.close();
+    QFile marker(store->markerPath());
+    ASSERT_TRUE(marker.open(QIODevice::WriteOnly));
+    marker.write(spec.sha256.toUtf8());
+    marker.close();
+    store->check();
+    settle();
+    ASSERT_EQ(store->phase(), ModelStore::Phase::ready());
+
+    ModelDownloadView standalone(*store, *hub, motion, true);
+    EXPECT_EQ(standalone.actionButton(), nullptr);
+
+    ModelDownloadView card(*store, *hub, motion, false);
+    ASSERT_TRUE(card.actionButton());
+    EXPECT_EQ(card.actionButton()->text(), QStringLiteral("Remove\u2026"));
+    builtIn->scheduleIdleUnload();
+    card.actionButton()->click();
+    ASSERT_TRUE(card.confirmation());
+    EXPECT_EQ(card.confirmation()->informativeText(),
+              QStringLiteral("This frees %1. Apple Intelligence fills in until you download it again.")
+                  .arg(modelcard::formatBytes(spec.bytes)));
+    QAbstractButton* remove = nullptr;
+    for (QAbstractButton* b : card.confirmation()->buttons())
+        remove = b->text() == QStringLiteral("Remove") ? b : remove;
+    ASSERT_TRUE(remove);
+    remove->click();
+    settle();
+    EXPECT_FALSE(builtIn->isIdleUnloadPending());
+    EXPECT_EQ(store->phase(), ModelStore::Phase::missing());
+    EXPECT_FALSE(QFile::exists(store->modelPath()));
+    EXPECT_EQ(card.actionButton()->text(), QStringLiteral("Download"));
+}
+
+} // namespace
+} // namespace tq::testing

@@ -1,0 +1,166 @@
+#include "ui/onboarding/ModelDownloadView.h"
+
+#include "engines/BuiltInProvider.h"
+#include "engines/ProviderHub.h"
+#include "platform/Text.h"
+#include "ui/design/Buttons.h"
+#include "ui/design/Fonts.h"
+#include "ui/design/Palette.h"
+#include "ui/design/Symbols.h"
+#include "ui/design/Text.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMessageBox>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace tq {
+
+namespace {
+constexpr int kBarScale = 1'000'000; // the bar's int range; the fraction is computed in 64 bits
+
+} // namespace
+
+ModelDownloadView::ModelDownloadView(ModelStore& store, ProviderHub& hub, MotionContext& motion, bool standalone,
+                                     QWidget* parent)
+    : QWidget(parent), store_(store), hub_(hub), standalone_(standalone)
+{
+    setObjectName(QStringLiteral("modelDownload"));
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(8);
+
+    auto* row = new QHBoxLayout;
+    row->setSpacing(12);
+    auto* texts = new QVBoxLayout;
+    texts->setSpacing(2);
+    const ModelSpec& spec = store_.spec();
+    texts->addWidget(makeLabel(spec.title, palette::paper(), fonts::system(13, QFont::Medium)));
+    texts->addWidget(makeLabel(modelcard::specLine(spec), palette::paperDim(), fonts::system(11), true));
+    row->addLayout(texts, 1);
+    primary_ = new PrimaryButton(QString(), motion, this);
+    plain_ = new HandButton(QString(), this);
+    row->addWidget(primary_, 0, Qt::AlignTop);
+    row->addWidget(plain_, 0, Qt::AlignTop);
+    column->addLayout(row);
+    connect(primary_, &QAbstractButton::clicked, this, &ModelDownloadView::act);
+    connect(plain_, &QAbstractButton::clicked, this, &ModelDownloadView::act);
+
+    bar_ = new QProgressBar(this);
+    bar_->setRange(0, kBarScale);
+    bar_->setTextVisible(false);
+    bar_->setFixedHeight(6);
+    bar_->setAccessibleName(tq::text("Model download"));
+    QPalette barPalette = bar_->palette();
+    barPalette.setColor(QPalette::Highlight, palette::gold());
+    barPalette.setColor(QPalette::Base, palette::withOpacity(QColor(Qt::white), 0.08));
+    bar_->setPalette(barPalette);
+    column->addWidget(bar_);
+
+    failedRow_ = new QWidget(this);
+    auto* failed = new QHBoxLayout(failedRow_);
+    failed->setContentsMargins(0, 0, 0, 0);
+    failed->setSpacing(6);
+    auto* triangle = new QLabel(failedRow_);
+    triangle->setPixmap(symbols::pixmap(QStringLiteral("exclamationmark.triangle.fill"), 14, palette::orange(), devicePixelRatioF()));
+    failed->addWidget(triangle, 0, Qt::AlignTop);
+    failedText_ = makeLabel(QString(), palette::orange(), fonts::system(12), true, failedRow_);
+    failed->addWidget(failedText_, 1);
+    column->addWidget(failedRow_);
+
+    verifyingRow_ = new QWidget(this);
+    auto* verifying = new QHBoxLayout(verifyingRow_);
+    verifying->setContentsMargins(0, 0, 0, 0);
+    verifying->setSpacing(8);
+    auto* spinner = new QProgressBar(verifyingRow_);
+    spinner->setRange(0, 0);
+    spinner->setTextVisible(false);
+    spinner->setFixedSize(48, 6);
+    spinner->setPalette(barPalette);
+    spinner->setAccessibleName(tq::text("Checking the download"));
+    verifying->addWidget(spinner, 0, Qt::AlignVCenter);
+    verifying->addWidget(makeLabel(tq::text("Checking the download"), palette::paperDim(), fonts::system(12)), 1);
+    column->addWidget(verifyingRow_);
+
+    status_ = makeLabel(QString(), palette::paperDim(), fonts::tabularDigits(12), true, this);
+    column->addWidget(status_);
+
+    connect(&store_, &ModelStore::phaseChanged, this, &ModelDownloadView::follow);
+    follow();
+}
+
+QAbstractButton* ModelDownloadView::actionButton() const
+{
+    if (card_.action == modelcard::Action::none)
+        return nullptr;
+    return card_.primary ? static_cast<QAbstractButton*>(primary_) : plain_;
+}
+
+void ModelDownloadView::follow()
+{
+    using modelcard::StatusKind;
+    card_ = modelcard::card(store_.phase(), standalone_);
+    primary_->setText(card_.actionTitle);
+    plain_->setText(card_.actionTitle);
+    primary_->setVisible(card_.action != modelcard::Action::none && card_.primary);
+    plain_->setVisible(card_.action != modelcard::Action::none && !card_.primary);
+
+    bar_->setVisible(card_.status == StatusKind::progress);
+    bar_->setValue(int(card_.fraction * kBarScale));
+    bar_->setAccessibleDescription(card_.progressValue);
+    failedRow_->setVisible(card_.status == StatusKind::failed);
+    failedText_->setText(card_.status == StatusKind::failed ? card_.statusText : QString());
+    verifyingRow_->setVisible(card_.status == StatusKind::verifying);
+    const bool plainStatus = card_.status == StatusKind::progress || card_.status == StatusKind::note;
+    status_->setVisible(plainStatus);
+    status_->setText(plainStatus ? card_.statusText : QString());
+    // The removal question is moot once the model is gone.
+    if (confirm_ && !store_.phase().is(ModelStore::Phase::Kind::Ready))
+        confirm_->reject();
+}
+
+void ModelDownloadView::act()
+{
+    switch (card_.action) {
+    case modelcard::Action::download:
+    case modelcard::Action::retry:
+        store_.download();
+        break;
+    case modelcard::Action::cancel:
+        store_.cancel();
+        break;
+    case modelcard::Action::remove:
+        askToRemove();
+        break;
+    case modelcard::Action::none:
+        break;
+    }
+}
+
+void ModelDownloadView::askToRemove()
+{
+    if (confirm_)
+        return;
+    confirm_ = new QMessageBox(QMessageBox::Warning, modelcard::removeTitle(), modelcard::removeTitle(),
+                               QMessageBox::Cancel, this);
+    confirm_->setObjectName(QStringLiteral("removeModelConfirmation"));
+    confirm_->setInformativeText(modelcard::removeMessage(store_.spec()));
+    QPushButton* remove = confirm_->addButton(tq::text("Remove"), QMessageBox::DestructiveRole);
+    confirm_->setDefaultButton(QMessageBox::Cancel);
+    confirm_->setAttribute(Qt::WA_DeleteOnClose);
+    connect(remove, &QPushButton::clicked, this, &ModelDownloadView::removeModel);
+    connect(confirm_, &QObject::destroyed, this, [this] { confirm_ = nullptr; });
+    confirm_->open();
+}
+
+void ModelDownloadView::removeModel()
+{
+    if (auto* builtIn = dynamic_cast<BuiltInProvider*>(&hub_.builtIn()))
+        builtIn->handleMemoryPressure(); // cancels the idle unload and unloads on its queue
+    store_.remove();
+    hub_.refresh(EngineKind::builtIn);
+}
+
+} // namespace tq

@@ -1,0 +1,398 @@
+#include "ui/onboarding/OnboardingSteps.h"
+
+#include "app/services/Permissions.h"
+#include "engines/ProviderHub.h"
+#include "platform/Text.h"
+#include "settings/Preferences.h"
+#include "ui/design/Animation.h"
+#include "ui/design/BrandMark.h"
+#include "ui/design/GrantSeal.h"
+#include "ui/design/Fonts.h"
+#include "ui/design/Palette.h"
+#include "ui/design/SettingsRows.h"
+#include "ui/design/Symbols.h"
+#include "ui/design/Text.h"
+#include "ui/onboarding/GhostDemo.h"
+#include "ui/onboarding/ModelDownloadView.h"
+#include "ui/onboarding/OnboardingFlow.h"
+
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPainter>
+#include <QPainterPath>
+#include <QVBoxLayout>
+
+namespace tq {
+
+namespace {
+constexpr double kCallout = 12;
+constexpr double kCaption = 10;
+
+QVBoxLayout* column(QWidget* owner, int spacing)
+{
+    auto* c = new QVBoxLayout(owner);
+    c->setContentsMargins(0, 0, 0, 0);
+    c->setSpacing(spacing);
+    return c;
+}
+
+QLabel* symbolLabel(const QString& name, int size, const QColor& colour, QWidget* parent)
+{
+    auto* l = new QLabel(parent);
+    l->setPixmap(symbols::pixmap(name, size, colour, parent->devicePixelRatioF()));
+    l->setAttribute(Qt::WA_TransparentForMouseEvents);
+    return l;
+}
+} // namespace
+
+// ---- welcome
+
+WelcomeStep::WelcomeStep(OnboardingServices& services, QWidget* parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("welcomeStep"));
+    auto* c = column(this, 20);
+
+    auto* brand = new QHBoxLayout;
+    brand->setSpacing(12);
+    brand->addWidget(new LiveBrandMark(38, services.motion, this), 0, Qt::AlignVCenter);
+    brand->addWidget(makeLabel(QStringLiteral("Tessaquill"), palette::paper(), fonts::system(22, QFont::DemiBold)));
+    brand->addStretch(1);
+    c->addLayout(brand);
+
+    c->addWidget(new StepHeader(
+        tq::text("Finish your sentences in any app."),
+        tq::text("%app reads the words before your caret and suggests what comes next in grey. Press Tab to take one "
+                 "word, or the key above Tab to take the rest. If you don't want it, keep typing."),
+        this));
+
+    demo_ = new GhostDemo(QStringLiteral("Thanks for the notes. I'll send the revised deck"),
+                          QStringLiteral(" by Friday morning."), services.motion, this);
+    c->addWidget(demo_);
+
+    // The privacy row reads as one element.
+    auto* privacy = new QWidget(this);
+    auto* row = new QHBoxLayout(privacy);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(14);
+    auto* tile = new QLabel(privacy);
+    tile->setFixedSize(38, 38);
+    {
+        QPixmap pm(38 * devicePixelRatioF(), 38 * devicePixelRatioF());
+        pm.setDevicePixelRatio(devicePixelRatioF());
+        pm.fill(Qt::transparent);
+        QPainter p(&pm);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(Qt::NoPen);
+        p.setBrush(palette::withOpacity(palette::gold(), 0.12));
+        p.drawRoundedRect(QRectF(0, 0, 38, 38), 10, 10);
+        symbols::paint(p, QStringLiteral("text.viewfinder"), QRectF(10, 10, 18, 18), palette::gold());
+        p.end();
+        tile->setPixmap(pm);
+    }
+    row->addWidget(tile, 0, Qt::AlignTop);
+    auto* texts = new QVBoxLayout;
+    texts->setSpacing(4);
+    auto* titleRow = new QHBoxLayout;
+    titleRow->setSpacing(8);
+    const QString seesTitle = tq::text("Sees what you see");
+    const QString privateText = tq::text("Private");
+    const QString explanation = tq::text("It reads the window you're typing in, like the chat you're answering, so "
+                                         "suggestions fit. None of it goes online, to us or any server. It stays "
+                                         "private on your computer.");
+    titleRow->addWidget(makeLabel(seesTitle, palette::paper(), fonts::system(15, QFont::DemiBold)));
+    auto* badge = new QWidget(privacy);
+    auto* badgeRow = new QHBoxLayout(badge);
+    badgeRow->setContentsMargins(8, 3, 8, 3);
+    badgeRow->setSpacing(4);
+    badgeRow->addWidget(symbolLabel(QStringLiteral("lock.fill"), 10, palette::gold(), badge));
+    badgeRow->addWidget(makeLabel(privateText, palette::gold(), fonts::system(kCaption, QFont::DemiBold)));
+    badge->setAutoFillBackground(false);
+    badge->setStyleSheet(QStringLiteral("background: rgba(232,176,74,31); border-radius: 9px;"));
+    titleRow->addWidget(badge);
+    titleRow->addStretch(1);
+    texts->addLayout(titleRow);
+    texts->addWidget(makeLabel(explanation, palette::paperDim(), fonts::system(kCallout), true));
+    row->addLayout(texts, 1);
+    privacy->setAccessibleName(seesTitle + QStringLiteral(", ") + privateText + QStringLiteral(", ") + explanation);
+    c->addWidget(privacy);
+}
+
+// ---- access
+
+GrantedPanel::GrantedPanel(bool celebrate, std::function<void()> onPlayed, MotionContext& motion, QWidget* parent)
+    : QWidget(parent), celebrate_(celebrate)
+{
+    setObjectName(QStringLiteral("grantedPanel"));
+    auto* row = new QHBoxLayout(this);
+    row->setContentsMargins(16, 16, 16, 16);
+    row->setSpacing(14);
+    seal_ = new GrantSeal(36, celebrate, std::move(onPlayed), motion, this);
+    row->addWidget(seal_, 0, Qt::AlignVCenter);
+    auto* texts = new QVBoxLayout;
+    texts->setSpacing(3);
+    const QString title = tq::text("Accessibility is on");
+    const QString detail = tq::text("%app can now read the field you're writing in and type suggestions for you.");
+    texts->addWidget(makeLabel(title, palette::paper(), fonts::system(16, QFont::DemiBold)));
+    texts->addWidget(makeLabel(detail, palette::paperDim(), fonts::system(kCallout), true));
+    row->addLayout(texts, 1);
+    setAccessibleName(title + QStringLiteral(", ") + detail);
+}
+
+void GrantedPanel::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    QColor fill = palette::green();
+    fill.setAlphaF(0.09f);
+    QColor line = palette::green();
+    line.setAlphaF(0.28f);
+    p.setPen(QPen(line, 1));
+    p.setBrush(fill);
+    p.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 12, 12);
+}
+
+AccessStep::AccessStep(OnboardingServices& services, QWidget* parent) : QWidget(parent), services_(services)
+{
+    setObjectName(QStringLiteral("accessStep"));
+    auto* c = column(this, 24);
+    c->addWidget(new StepHeader(tq::text("Let %app see what you type."),
+                                tq::text("The system asks for Accessibility access before any app can read text fields "
+                                         "or type into them. %app uses it only for the field you're writing in."),
+                                this));
+    auto* bullets = new QWidget(this);
+    auto* b = column(bullets, 12);
+    b->addWidget(new Bullet(QStringLiteral("lock"),
+                            tq::text("%app reads your text when you pause and forgets it after one suggestion, unless "
+                                     "you turn on writing memory."),
+                            bullets));
+    b->addWidget(new Bullet(QStringLiteral("eye.slash"),
+                            tq::text("%app skips password fields and anything else the system marks as secure."), bullets));
+    b->addWidget(new Bullet(QStringLiteral("network.slash"),
+                            tq::text("There's no account and no analytics. With the %app model or Apple Intelligence, "
+                                     "your text stays on this computer."),
+                            bullets));
+    c->addWidget(bullets);
+
+    accessHost_ = new QWidget(this);
+    auto* host = column(accessHost_, 0);
+    missing_ = new QWidget(accessHost_);
+    auto* m = column(missing_, 8);
+    auto* open = new PrimaryButton(tq::text("Open Accessibility Settings"), services_.motion, missing_);
+    open_ = open;
+    connect(open, &QAbstractButton::clicked, this, [this] { services_.permissions.requestAccessibility(); });
+    auto* buttonRow = new QHBoxLayout;
+    buttonRow->addWidget(open);
+    buttonRow->addStretch(1);
+    m->addLayout(buttonRow);
+    m->addWidget(makeLabel(tq::text("Switch %app on in the list, then come back. This page updates by itself."),
+                           palette::paperDim(), fonts::system(kCallout), true, missing_));
+    stuck_ = makeLabel(tq::text("Already switched on? The desktop's settings may still list an older copy of %app. "
+                                "Select it, remove it with the minus button, then try again."),
+                       palette::paperDim(), fonts::system(kCallout), true, missing_);
+    stuck_->setContentsMargins(0, 4, 0, 0);
+    m->addWidget(stuck_);
+    host->addWidget(missing_);
+    c->addWidget(accessHost_);
+    c->addStretch(1);
+
+    startedOff_ = !services_.permissions.accessibility();
+    connect(&services_.permissions, &Permissions::accessibilityChanged, this, &AccessStep::follow);
+    connect(&services_.permissions, &Permissions::accessibilityLooksStuckChanged, this, &AccessStep::follow);
+    follow();
+}
+
+void AccessStep::follow()
+{
+    Permissions& permissions = services_.permissions;
+    const bool granted = permissions.accessibility();
+    missing_->setVisible(!granted);
+    stuck_->setVisible(permissions.accessibilityLooksStuck());
+    if (granted && !granted_) {
+        // A new panel each time access turns on; its seal plays at most once a run.
+        const QString place = QStringLiteral("onboarding");
+        const bool celebrate =
+            accessSealCelebrates(startedOff_, permissions.justGranted(place), permissions.celebrated().contains(place));
+        granted_ = new GrantedPanel(celebrate, [&permissions, place] { permissions.markCelebrated(place); },
+                                    services_.motion, accessHost_);
+        accessHost_->layout()->addWidget(granted_);
+    } else if (!granted && granted_) {
+        delete granted_;
+    }
+}
+
+// ---- engine
+
+EngineCard::EngineCard(EngineKind kind, MotionContext& motion, QWidget* parent) : QAbstractButton(parent), kind_(kind)
+{
+    setObjectName(QStringLiteral("engineCard-") + rawValue(kind));
+    setCursor(Qt::PointingHandCursor);
+    setCheckable(true);
+    setAutoExclusive(false);
+    // Children read the window's text colours, not a button's.
+    setBackgroundRole(QPalette::Window);
+    setForegroundRole(QPalette::WindowText);
+    setFocusPolicy(Qt::StrongFocus);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+
+    auto* row = new QHBoxLayout(this);
+    row->setContentsMargins(14, 14, 14, 14);
+    row->setSpacing(12);
+    symbol_ = new QLabel(this);
+    symbol_->setFixedWidth(24);
+    symbol_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    symbol_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    row->addWidget(symbol_, 0, Qt::AlignTop);
+    auto* texts = new QVBoxLayout;
+    texts->setSpacing(4);
+    const QString name = title(kind);
+    auto* t = makeLabel(name, palette::paper(), fonts::system(15, QFont::DemiBold), false, this);
+    auto* d = makeLabel(detail(kind), palette::paperDim(), fonts::system(kCallout), true, this);
+    status_ = new StatusLine(motion, this);
+    for (QWidget* w : {static_cast<QWidget*>(t), static_cast<QWidget*>(d), static_cast<QWidget*>(status_)}) {
+        w->setAttribute(Qt::WA_TransparentForMouseEvents);
+        texts->addWidget(w);
+    }
+    row->addLayout(texts, 1);
+    check_ = new QLabel(this);
+    check_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    row->addWidget(check_, 0, Qt::AlignTop);
+    setAccessibleName(name);
+    setAccessibleDescription(detail(kind));
+    setStatus(ProviderStatus::unknown());
+    setSelected(false);
+}
+
+void EngineCard::setStatus(const ProviderStatus& status) { status_->setStatus(status); }
+
+void EngineCard::setSelected(bool selected)
+{
+    setChecked(selected);
+    const QColor tint = selected ? palette::gold() : palette::paperDim();
+    const QString symbol = kind_ == EngineKind::builtIn ? QStringLiteral("cpu")
+                           : kind_ == EngineKind::apple  ? QStringLiteral("apple.intelligence")
+                           : kind_ == EngineKind::ollama ? QStringLiteral("shippingbox")
+                                                         : QStringLiteral("server.rack");
+    symbol_->setPixmap(symbols::pixmap(symbol, 18, tint, devicePixelRatioF()));
+    check_->setPixmap(symbols::pixmap(selected ? QStringLiteral("checkmark.circle.fill") : QStringLiteral("circle"), 18,
+                                      tint, devicePixelRatioF()));
+    update();
+}
+
+void EngineCard::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    const bool selected = isChecked();
+    p.setPen(QPen(selected ? palette::withOpacity(palette::gold(), 0.6) : palette::hairline(), 1));
+    p.setBrush(selected ? palette::withOpacity(palette::gold(), 0.1) : palette::inkRaised());
+    p.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 12, 12);
+    if (hasFocus()) {
+        p.setPen(QPen(palette::gold(), 2));
+        p.setBrush(Qt::NoBrush);
+        p.drawRoundedRect(QRectF(rect()).adjusted(1, 1, -1, -1), 12, 12);
+    }
+}
+
+QList<EngineKind> EngineStep::offered() { return {EngineKind::builtIn, EngineKind::apple}; }
+
+EngineStep::EngineStep(OnboardingServices& services, QWidget* parent) : QWidget(parent), services_(services)
+{
+    setObjectName(QStringLiteral("engineStep"));
+    auto* c = column(this, 22);
+    c->addWidget(new StepHeader(tq::text("Pick what writes your suggestions."),
+                                tq::text("You can change this any time in Settings."), this));
+    auto* cards = new QWidget(this);
+    auto* list = column(cards, 10);
+    for (EngineKind kind : offered()) {
+        auto* card = new EngineCard(kind, services_.motion, cards);
+        connect(card, &QAbstractButton::clicked, this, [this, kind] {
+            services_.prefs.setEngine(kind);
+            follow();
+        });
+        cards_[kind] = card;
+        list->addWidget(card);
+    }
+    c->addWidget(cards);
+
+    downloadCard_ = new InkCard(12, this);
+    auto* inner = new QVBoxLayout(downloadCard_);
+    inner->setContentsMargins(14, 14, 14, 14);
+    download_ = new ModelDownloadView(services_.modelStore, services_.hub, services_.motion, true, downloadCard_);
+    inner->addWidget(download_);
+    c->addWidget(downloadCard_);
+    c->addStretch(1);
+
+    connect(&services_.prefs, &Preferences::changed, this, [this](const QString& key) {
+        if (key == QLatin1String("engine"))
+            follow();
+    });
+    connect(&services_.hub, &ProviderHub::statusChanged, this, [this](EngineKind) { follow(); });
+    follow();
+}
+
+EngineCard* EngineStep::card(EngineKind kind) const
+{
+    const auto it = cards_.find(kind);
+    return it == cards_.end() ? nullptr : it->second;
+}
+
+void EngineStep::follow()
+{
+    const EngineKind chosen = services_.prefs.engine();
+    for (auto& [kind, card] : cards_) {
+        card->setSelected(kind == chosen);
+        card->setStatus(services_.hub.status(kind));
+    }
+    downloadCard_->setVisible(chosen == EngineKind::builtIn);
+}
+
+void EngineStep::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    checkEngines();
+}
+
+void EngineStep::hideEvent(QHideEvent* event)
+{
+    ++round_; // the check under way stops after its current engine
+    QWidget::hideEvent(event);
+}
+
+void EngineStep::checkEngines() { checkFrom(0, ++round_); }
+
+void EngineStep::checkFrom(int index, int round)
+{
+    static const EngineKind order[] = {EngineKind::builtIn, EngineKind::apple, EngineKind::ollama, EngineKind::openAI};
+    if (round != round_ || index >= int(std::size(order)))
+        return;
+    services_.hub.refresh(order[index]).then(this, [this, index, round](const Outcome<Done>&) {
+        checkFrom(index + 1, round);
+    });
+}
+
+// ---- practice
+
+PracticeStep::PracticeStep(OnboardingServices& services, QWidget* parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("practiceStep"));
+    auto* c = column(this, 20);
+    c->addWidget(new StepHeader(tq::text("Give it a try."),
+                                tq::text("Start typing a sentence. When grey words appear, press Tab for one word or the "
+                                         "key above Tab for all of them."),
+                                this));
+    auto* card = new InkCard(12, this);
+    card->setFixedHeight(150);
+    auto* inner = new QVBoxLayout(card);
+    inner->setContentsMargins(1, 1, 1, 1);
+    field_ = new PlaygroundField(services.engine, services.playgroundFocusChanged, card);
+    field_->setPlaceholderText(tq::text("Hi Orlenn, thanks for the quick reply. I think we should"));
+    inner->addWidget(field_);
+    c->addWidget(card);
+    c->addWidget(makeLabel(tq::text("%app lives in your menu bar from now on. Click its icon to pause it in an app or "
+                                    "open Settings."),
+                           palette::paperDim(), fonts::system(kCallout), true, this));
+    c->addStretch(1);
+}
+
+} // namespace tq
