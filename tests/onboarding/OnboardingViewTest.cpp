@@ -184,12 +184,14 @@ TEST_F(OnboardingViewTest, WalkedByKeyboardWithTheFieldKeepingReturnAndEscape)
     EXPECT_EQ(finished, 0);
     advance(1);
     EXPECT_EQ(finished, 1);
+    const QString firstKey = field->fieldKey();
     view->backButton()->click();
+    EXPECT_EQ(engine->source(), nullptr); // the field went with its page
     view->primaryButton()->click();
     settle();
     auto* again = view->stepPage()->findChild<PlaygroundField*>();
     ASSERT_TRUE(again);
-    EXPECT_NE(again->fieldKey(), field->fieldKey());
+    EXPECT_NE(again->fieldKey(), firstKey);
     EXPECT_TRUE(again->toPlainText().isEmpty());
 }
 
@@ -240,6 +242,10 @@ TEST_F(OnboardingViewTest, EngineStepChoosesAndShowsTheDownloadCardForTheBuiltIn
     settle();
     auto* step = qobject_cast<EngineStep*>(view->stepPage());
     ASSERT_TRUE(step);
+    // The new page fades in and settles.
+    EXPECT_TRUE(step->parentWidget()->graphicsEffect());
+    advance(300);
+    EXPECT_FALSE(step->parentWidget()->graphicsEffect());
     EXPECT_TRUE(step->card(EngineKind::builtIn)->isChecked());
     EXPECT_FALSE(step->card(EngineKind::apple)->isChecked());
     EXPECT_TRUE(step->downloadCard()->isVisible());
@@ -291,10 +297,11 @@ TEST_F(OnboardingViewTest, GhostDemoMovesOnlyWhileShownAndStandsStillUnderReduce
     reduceMotion.set(true);
     EXPECT_FALSE(demo->isAnimating());
     EXPECT_EQ(demo->state(), demo->script().still());
-    // Moving on removes the card and its animation.
+    // Moving on removes the card and its animation; under Reduce Motion the page is there at once.
     view->flow().advance();
     settle();
     EXPECT_FALSE(view->stepPage()->findChild<GhostDemo*>());
+    EXPECT_FALSE(view->stepPage()->parentWidget()->graphicsEffect());
 }
 
 TEST_F(OnboardingViewTest, DownloadCardFollowsEveryPhase)
