@@ -7,18 +7,48 @@
 #include "platform/SessionEnd.h"
 #include "platform/SingleInstance.h"
 #include "settings/Preferences.h"
-#include "ui/menubar/TrayItem.h"
+#include "completion/CompletionEngine.h"
+#include "ui/menubar/HiddenIconPrompt.h"
+#include "ui/menubar/StatusItem.h"
 
 #include <unistd.h>
 
 namespace tq {
 
-AppDelegate::AppDelegate(AppModel& model, SingleInstance& instance, SessionEnd& sessionEnd,
-                         std::function<void(int)> exit, QObject* parent)
+AppDelegate::AppDelegate(AppModel& model, SingleInstance& instance, SessionEnd& sessionEnd, TrayHost& trayHost,
+                         DesktopSettings& desktopSettings, Clock& clock, std::function<void(int)> exit, QObject* parent)
     : QObject(parent), model_(model), exit_(exit ? std::move(exit) : [](int code) { ::_exit(code); })
 {
-    tray_ = std::make_unique<TrayItem>([this] { model_.windows().showSettings(); }, [this] { terminate(); });
-    model_.iconHidden = [] { return TrayItem::iconHidden(); };
+    MenuCallbacks callbacks;
+    callbacks.frontApp = [this]() -> std::optional<MenuFrontApp> {
+        if (const auto& app = model_.frontApp())
+            return MenuFrontApp{app->bundleID, app->name};
+        return std::nullopt;
+    };
+    callbacks.pauseFrontApp = [this](std::optional<double> seconds) { model_.pauseFrontApp(seconds); };
+    callbacks.refreshEngine = [this] {
+        model_.engine().cancelRefreshTask();
+        model_.engine().refresh(false);
+    };
+    callbacks.openPlayground = [this] { model_.windows().showSettings(SettingsPane::overview); };
+    callbacks.openSettings = [this] { model_.windows().showSettings(); };
+    callbacks.quit = [this] { terminate(); };
+    callbacks.reduceMotion = [] { return qEnvironmentVariable("TESSAQUILL_REDUCE_MOTION") == QLatin1String("1"); };
+    tray_ = std::make_unique<menu::StatusItem>(
+        MenuServices{model_.prefs(), model_.rules(), model_.stats(), model_.permissions(), model_.rivals(), clock,
+                     trayHost, desktopSettings},
+        std::move(callbacks));
+    connect(&model_, &AppModel::frontAppChanged_, tray_.get(), &menu::StatusItem::frontAppChanged);
+    model_.iconHidden = [this] { return tray_->iconHidden(); };
+    model_.windows().setContent(WindowManager::Kind::hiddenIcon,
+                                [&desktopSettings](AppModel& m, std::function<void()> close) -> QWidget* {
+                                    return new HiddenIconPrompt(m.prefs(), desktopSettings, std::move(close));
+                                });
+    // A tray that starts while the prompt is open shows the icon: the prompt has done its work.
+    connect(tray_.get(), &menu::StatusItem::trayHostChanged, this, [this](bool running) {
+        if (QWidget* prompt = model_.windows().hiddenIconWindow(); running && prompt && !tray_->iconHidden())
+            prompt->close();
+    });
     installOnboardingWindow(model_);
     model_.windows().onQuitRequested = [this] { terminate(); };
     connect(&instance, &SingleInstance::handedOver, this, [this](const QStringList& arguments) { reopen(arguments); });
@@ -26,16 +56,15 @@ AppDelegate::AppDelegate(AppModel& model, SingleInstance& instance, SessionEnd& 
     sessionEnd.start();
 }
 
-AppDelegate::~AppDelegate() = default;
+AppDelegate::~AppDelegate()
+{
+    model_.iconHidden = nullptr; // it asks the tray item, which goes with this
+}
 
 void AppDelegate::didFinishLaunching(const QStringList& arguments)
 {
     model_.start();
-    tray_->setVisible(model_.prefs().showMenuBarIcon());
-    connect(&model_.prefs(), &Preferences::changed, this, [this](const QString& key) {
-        if (key == QLatin1String("showMenuBarIcon"))
-            tray_->setVisible(model_.prefs().showMenuBarIcon());
-    });
+    tray_->refresh();
     applyArguments(arguments);
 }
 

@@ -13,16 +13,22 @@
 namespace tq {
 
 class AppModel;
+class Clock;
+class DesktopSettings;
 class SessionEnd;
 class SingleInstance;
-class TrayItem;
+class TrayHost;
+namespace menu {
+class StatusItem;
+}
 
 class AppDelegate final : public QObject {
     Q_OBJECT
 public:
     // `exit` ends the process (default: _exit, so no other clean-up runs after the flush).
-    AppDelegate(AppModel& model, SingleInstance& instance, SessionEnd& sessionEnd,
-                std::function<void(int)> exit = {}, QObject* parent = nullptr);
+    AppDelegate(AppModel& model, SingleInstance& instance, SessionEnd& sessionEnd, TrayHost& trayHost,
+                DesktopSettings& desktopSettings, Clock& clock, std::function<void(int)> exit = {},
+                QObject* parent = nullptr);
     ~AppDelegate() override;
 
     // Starts the model and the tray item, then applies the program's arguments.
@@ -36,12 +42,12 @@ public:
     // Writes rules, statistics and writing memory at once, then ends the process with 0.
     void terminate();
 
-    TrayItem* tray() const { return tray_.get(); }
+    menu::StatusItem* tray() const { return tray_.get(); }
 
 private:
     AppModel& model_;
     std::function<void(int)> exit_;
-    std::unique_ptr<TrayItem> tray_;
+    std::unique_ptr<menu::StatusItem> tray_;
     bool terminating_ = false;
 };
 

@@ -2,10 +2,13 @@
 #include "app/AppModel.h"
 #include "app/Localization.h"
 #include "completion/CompletionEngine.h"
+#include "platform/Clock.h"
 #include "platform/Defaults.h"
 #include "platform/DesktopSession.h"
+#include "platform/DesktopSettings.h"
 #include "platform/SessionEnd.h"
 #include "platform/SingleInstance.h"
+#include "platform/TrayHost.h"
 #include "ui/design/BrandMark.h"
 
 #include <QApplication>
@@ -37,7 +40,8 @@ int main(int argc, char** argv)
     tq::AppModel model(platform);
     tq::AppModel::setShared(&model);
     auto sessionEnd = tq::SessionEnd::system();
-    tq::AppDelegate delegate(model, *instance, *sessionEnd);
+    tq::DesktopTrayHost trayHost;
+    tq::AppDelegate delegate(model, *instance, *sessionEnd, trayHost, tq::DesktopSettings::system(), tq::Clock::shared());
     delegate.didFinishLaunching(app.arguments());
     // Without these buses no text field is ever seen: say so, there and in the engine's status.
     if (const QString gap = tq::sessionGapText(tq::sessionGap(QDBusConnection::sessionBus())); !gap.isEmpty()) {

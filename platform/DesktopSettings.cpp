@@ -30,6 +30,13 @@ const std::vector<Tool>& tools()
         {"MATE", SettingsPage::Accessibility, {"mate-at-properties"}},
         {"MATE", SettingsPage::Keyboard, {"mate-keyboard-properties"}},
         {"LXQt", SettingsPage::Keyboard, {"lxqt-config-input"}},
+        {"XFCE", SettingsPage::Panel, {"xfce4-panel", "--preferences"}},
+        {"X-Cinnamon", SettingsPage::Panel, {"cinnamon-settings", "panel"}},
+        {"KDE", SettingsPage::Panel, {"systemsettings"}},
+        {"KDE", SettingsPage::Panel, {"systemsettings5"}},
+        {"MATE", SettingsPage::Panel, {"mate-control-center"}},
+        {"LXQt", SettingsPage::Panel, {"lxqt-config"}},
+        {"GNOME", SettingsPage::Panel, {"gnome-control-center"}},
     };
     return table;
 }

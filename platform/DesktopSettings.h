@@ -12,6 +12,7 @@ enum class SettingsPage {
     Accessibility,
     ScreenRecording,
     Keyboard,
+    Panel, // the desktop's panel and its tray
 };
 
 class DesktopSettings {

@@ -8,9 +8,11 @@
 #include "settings/Preferences.h"
 #include "stores/StatsStore.h"
 #include "stores/WritingMemory.h"
-#include "ui/menubar/TrayItem.h"
+#include "platform/fakes/FakeTrayHost.h"
+#include "ui/menubar/StatusItem.h"
 
 #include <QAction>
+#include <QMenu>
 #include <QDir>
 #include <QFile>
 #include <QSignalSpy>
@@ -31,7 +33,8 @@ protected:
         if (!model)
             build();
         if (!delegate_)
-            delegate_ = std::make_unique<AppDelegate>(*model, instance, sessionEnd, [this](int code) { exits << code; });
+            delegate_ = std::make_unique<AppDelegate>(*model, instance, sessionEnd, trayHost, desktopSettings, clock,
+                                                      [this](int code) { exits << code; });
         return *delegate_;
     }
     void TearDown() override { delegate_.reset(); }
@@ -39,6 +42,7 @@ protected:
 
     FakeSingleInstance instance;
     FakeSessionEnd sessionEnd;
+    FakeTrayHost trayHost;
     QList<int> exits;
     std::unique_ptr<AppDelegate> delegate_;
 };
@@ -116,8 +120,13 @@ TEST_F(DelegateFixture, QuitFromTheTrayAndCtrlQWriteTheStores)
     delegate().didFinishLaunching({QStringLiteral("tessaquill")});
     model->memory().record(QStringLiteral("A remembered passage of some length."), QStringLiteral("app:x"), clock.now());
     model->stats().recordAccepted(QStringLiteral("word"), QStringLiteral("app:x"), clock.now());
-    EXPECT_EQ(delegate().tray()->quitAction()->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
-    delegate().tray()->quitAction()->trigger();
+    QAction* quit = nullptr;
+    for (QAction* action : delegate().tray()->contextMenu()->actions()) {
+        if (action->shortcut() == QKeySequence(Qt::CTRL | Qt::Key_Q))
+            quit = action;
+    }
+    ASSERT_NE(quit, nullptr);
+    quit->trigger();
     EXPECT_EQ(exits, QList<int>{0});
     EXPECT_TRUE(fileExists("stats.json"));
     if (model->memory().entryCount(QStringLiteral("app:x")) > 0) {

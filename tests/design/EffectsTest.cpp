@@ -3,9 +3,14 @@
 #include "ui/design/BrandMark.h"
 #include "ui/design/Confetti.h"
 #include "ui/design/Effects.h"
+#include "ui/design/Fonts.h"
 #include "ui/design/GrantSeal.h"
 
 #include <QAccessible>
+#include <QApplication>
+#include <QEnterEvent>
+#include <QPushButton>
+#include <QTest>
 #include <QLabel>
 #include <QPainter>
 #include <gtest/gtest.h>
@@ -175,6 +180,7 @@ TEST(GrantSeal, CelebratesOnceAndStillOtherwise)
 
     GrantSeal seal(64, true, [&] { ++played; }, m.context);
     EXPECT_EQ(seal.opacity(), 0.0); // invisible before it is first shown
+    EXPECT_TRUE(QAccessible::queryAccessibleInterface(&seal)->state().invisible); // decoration only
     seal.show();
     EXPECT_EQ(played, 1);
     EXPECT_EQ(seal.plays(), 1);
@@ -271,4 +277,49 @@ TEST(Rise, FadesInPlaceUnderReduceMotion)
     EXPECT_EQ(later.content()->y(), 12);
     m.clock.advance(Millis(600));
     EXPECT_EQ(later.content()->y(), 0);
+}
+
+TEST(TitleShade, ClicksReachTheControlsBeneath)
+{
+    QWidget window;
+    window.resize(300, 200);
+    auto* button = new QPushButton(QStringLiteral("Under"), &window);
+    button->setGeometry(10, 10, 100, 30);
+    TitleShade shade(&window);
+    window.show();
+    EXPECT_EQ(shade.geometry(), QRect(0, 0, 300, 70)); // 52 points and the 18-point fade
+    int clicks = 0;
+    QObject::connect(button, &QPushButton::clicked, [&] { ++clicks; });
+    QTest::mouseClick(window.childAt(QPoint(20, 20)), Qt::LeftButton);
+    EXPECT_EQ(clicks, 1);
+    window.resize(400, 200);
+    EXPECT_EQ(shade.width(), 400);
+}
+
+TEST(LiveBrandMark, SwellsUnderThePointerOnlyWithMotion)
+{
+    Motion m;
+    for (bool reduce : {false, true}) {
+        m.reduce.set(reduce);
+        LiveBrandMark mark(60, m.context);
+        mark.show();
+        QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
+        QApplication::sendEvent(&mark, &enter);
+        m.clock.advance(std::chrono::seconds(2));
+        EXPECT_NEAR(mark.scale(), reduce ? 1.0 : 1.06, 1e-3) << reduce;
+        QEvent leave(QEvent::Leave);
+        QApplication::sendEvent(&mark, &leave);
+        m.clock.advance(std::chrono::seconds(2));
+        EXPECT_NEAR(mark.scale(), 1.0, 1e-3);
+        EXPECT_GE(mark.sizeHint().width(), int(60 * 1.06)); // room for the swell
+    }
+}
+
+TEST(Fonts, RoundedFaceAndSteadyDigits)
+{
+    // setup.sh installs Comfortaa; without it the system face stands in.
+    const QFont rounded = fonts::rounded(13);
+    EXPECT_EQ(rounded.family() == fonts::roundedFamily(), !fonts::roundedFamily().isEmpty());
+    EXPECT_TRUE(fonts::hasTabularDigits(fonts::tabularDigits(12)));
+    EXPECT_EQ(fonts::tabularDigits(12, QFont::Bold).weight(), QFont::Bold);
 }

@@ -88,7 +88,6 @@ TEST(FieldInspector, RowsOnScreen)
     }
     EXPECT_EQ(recentApps({}), QStringLiteral("None yet"));
     EXPECT_EQ(recentApps({QStringLiteral("Zenity"), QStringLiteral("Files")}), QStringLiteral("Zenity and Files"));
-    EXPECT_EQ(latencyText(840), QStringLiteral("840 ms"));
 }
 
 TEST(FieldInspector, TextNearTheCaretCountsUserVisibleCharacters)

@@ -2,6 +2,8 @@
 
 #include "platform/Clock.h"
 #include "platform/fakes/FakeDefaults.h"
+#include "platform/fakes/FakeReduceMotion.h"
+#include "ui/design/Animation.h"
 #include "settings/AppRules.h"
 #include "stores/StatsStore.h"
 #include "ui/settings/WordsChart.h"
@@ -16,10 +18,13 @@ namespace tq {
 namespace {
 
 struct Pane {
+    explicit Pane(bool reduce = false) { reduceMotion.set(reduce); }
     QTemporaryDir dir;
     VirtualClock clock{QDateTime(QDate(2026, 3, 10), QTime(12, 0))};
     StatsStore stats{dir.filePath(QStringLiteral("stats.json")), clock};
     AppRules rules{dir.filePath(QStringLiteral("rules.json")), clock};
+    FakeReduceMotion reduceMotion;
+    MotionContext motion{clock, reduceMotion};
 };
 
 TEST(InsightsPane, DigitsRollInAndChartGrowsOnTheVirtualClock)
@@ -27,7 +32,7 @@ TEST(InsightsPane, DigitsRollInAndChartGrowsOnTheVirtualClock)
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     Pane p;
     p.stats.recordAccepted(QStringLiteral("one two three"), QStringLiteral("app:org.gnome.Zenity"), p.clock.now());
-    InsightsPane pane(p.stats, p.rules, p.clock, false);
+    InsightsPane pane(p.stats, p.rules, p.motion);
     pane.resize(700, 900);
     pane.show();
     EXPECT_EQ(pane.shownValues().mid(0, 3), (QStringList{"0", "0", "0"}));
@@ -45,9 +50,9 @@ TEST(InsightsPane, DigitsRollInAndChartGrowsOnTheVirtualClock)
 TEST(InsightsPane, ReduceMotionShowsFinalValuesAndFullBarsAtOnce)
 {
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    Pane p;
+    Pane p(true);
     p.stats.recordLatency(250);
-    InsightsPane pane(p.stats, p.rules, p.clock, true);
+    InsightsPane pane(p.stats, p.rules, p.motion);
     pane.show();
     EXPECT_EQ(pane.shownValues().last(), QStringLiteral("250 ms"));
     EXPECT_EQ(pane.chart()->grow(), 1);
@@ -61,8 +66,8 @@ TEST(InsightsPane, ReduceMotionShowsFinalValuesAndFullBarsAtOnce)
 
 TEST(InsightsPane, MetricColumnsFollowTheWidth)
 {
-    Pane p;
-    InsightsPane pane(p.stats, p.rules, p.clock, true);
+    Pane p(true);
+    InsightsPane pane(p.stats, p.rules, p.motion);
     pane.resize(900, 800);
     pane.show();
     EXPECT_EQ(pane.columns(), 3);

@@ -109,12 +109,14 @@ Gallery::Gallery(MotionContext& motion, bool spinner, QWidget* parent)
     auto* icons = new QWidget(brand);
     auto* iconRow = new QHBoxLayout(icons);
     iconRow->setContentsMargins(0, 0, 0, 0);
-    for (int s : {16, 24, 32, 48, 64}) {
+    for (int s : {16, 24, 32, 48}) {
         auto* l = new QLabel(icons);
         l->setPixmap(appIcon().pixmap(s, s));
         iconRow->addWidget(l, 0, Qt::AlignBottom);
     }
-    brand->contentLayout()->addWidget(row(brand, {live_, icons}, 16));
+    auto* replay = new HandButton(tr("Replay"), brand);
+    connect(replay, &QPushButton::clicked, this, &Gallery::replay);
+    brand->contentLayout()->addWidget(row(brand, {live_, icons, replay}, 16));
 
     // Buttons and cards.
     Card* buttons = section(tr("Buttons"), 0, 1);
@@ -206,7 +208,7 @@ Gallery::Gallery(MotionContext& motion, bool spinner, QWidget* parent)
     auto* fmt = makeLabel(QStringList{formatTypingTime(89.5), formatTypingTime(599.9), formatWordCount(12345),
                                       formatLatency(999), formatLatency(1500), formatLatency(std::nullopt)}
                               .join(QStringLiteral(" · ")),
-                          palette::paper(), fonts::tabularDigits(12), false, seal);
+                          palette::paper(), fonts::tabularDigits(12), true, seal);
     seal->contentLayout()->addWidget(fmt);
     seal->contentLayout()->addStretch(1);
 
@@ -248,6 +250,14 @@ Gallery::Gallery(MotionContext& motion, bool spinner, QWidget* parent)
     for (int c = 0; c < 3; ++c)
         grid->setColumnStretch(c, 1);
     backdrop->lower();
+}
+
+void Gallery::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    started_ = motion_.frames().seconds();
+    if (!motion_.reduceMotion())
+        driver_.run([this] { return elapsed() < 2.5; });
 }
 
 double Gallery::elapsed() const

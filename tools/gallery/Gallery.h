@@ -19,6 +19,9 @@ public:
     // Seconds since the last (re)start.
     double elapsed() const;
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     MotionContext& motion_;
     double started_ = 0;

@@ -1,5 +1,6 @@
 #include "ui/design/Backdrop.h"
 
+#include "ui/design/Decoration.h"
 #include "ui/design/Palette.h"
 #include "ui/design/Shapes.h"
 
@@ -94,6 +95,7 @@ TitleShade::TitleShade(QWidget* parent) : QWidget(parent)
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setAttribute(Qt::WA_TranslucentBackground);
     setFocusPolicy(Qt::NoFocus);
+    markDecorative(this);
     if (parent) {
         parent->installEventFilter(this);
         follow();

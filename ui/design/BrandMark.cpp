@@ -1,5 +1,6 @@
 #include "ui/design/BrandMark.h"
 
+#include "ui/design/Decoration.h"
 #include "ui/design/Palette.h"
 #include "ui/design/Shapes.h"
 
@@ -133,7 +134,7 @@ BrandMark::BrandMark(double size, QWidget* parent) : QWidget(parent), size_(size
 {
     setAttribute(Qt::WA_TranslucentBackground);
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
-    setAccessibleName(QString());
+    markDecorative(this);
 }
 
 void BrandMark::setProgress(const BrandMarkProgress& progress)
@@ -168,6 +169,7 @@ LiveBrandMark::LiveBrandMark(double size, MotionContext& motion, QWidget* parent
     setAttribute(Qt::WA_TranslucentBackground);
     setAttribute(Qt::WA_Hover);
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    markDecorative(this);
 }
 
 QSize LiveBrandMark::sizeHint() const

@@ -1,5 +1,7 @@
 #include "ui/design/Confetti.h"
 
+#include "ui/design/Decoration.h"
+
 #include <QEvent>
 #include <QPainter>
 
@@ -11,6 +13,7 @@ ConfettiBurst::ConfettiBurst(QWidget* over, MotionContext& motion)
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setAttribute(Qt::WA_TranslucentBackground);
     setFocusPolicy(Qt::NoFocus);
+    markDecorative(this);
     if (over) {
         over->installEventFilter(this);
         setGeometry(over->rect());

@@ -1,5 +1,6 @@
 #include "ui/design/GrantSeal.h"
 
+#include "ui/design/Decoration.h"
 #include "ui/design/Palette.h"
 
 #include <QPainter>
@@ -103,6 +104,7 @@ GrantSeal::GrantSeal(double size, bool celebrate, std::function<void()> onPlayed
 {
     setAttribute(Qt::WA_TranslucentBackground);
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    markDecorative(this);
 }
 
 GrantSeal::~GrantSeal() = default;

@@ -1,6 +1,7 @@
 #include "ui/settings/FieldInspector.h"
 
 #include "platform/Grapheme.h"
+#include "ui/design/Formatters.h"
 
 #include <QCoreApplication>
 #include <QLocale>
@@ -79,15 +80,6 @@ QString recentApps(const QStringList& names)
     return QLocale().createSeparatedList(names);
 }
 
-QString latencyText(std::optional<qint64> ms)
-{
-    if (!ms)
-        return tr("Not yet");
-    if (*ms > 999)
-        return tr("%1 s").arg(QLocale().toString(*ms / 1000.0, 'f', 1));
-    return tr("%1 ms").arg(*ms);
-}
-
 QString report(const Facts& f)
 {
     QStringList lines = {
@@ -96,7 +88,7 @@ QString report(const Facts& f)
         QStringLiteral("Engine: ") + f.engineTitle,
         QStringLiteral("Accessibility: ") + QLatin1String(yesNo(f.accessibility)),
         QStringLiteral("Keyboard listening: ") + QLatin1String(yesNo(f.listening)),
-        QStringLiteral("Wait: ") + latencyText(f.latency),
+        QStringLiteral("Wait: ") + formatLatency(f.latency),
     };
     if (const auto& s = f.snapshot) {
         lines << QStringLiteral("App: ") + s->appName;

@@ -30,9 +30,6 @@ bool atLineEnd(const FieldSnapshot& snapshot);
 // The last 180 characters before the caret, "▏", the first 40 of the rest of the line.
 QString textNearCaret(const FieldSnapshot& snapshot);
 QString recentApps(const QStringList& names); // "A, B and C" or "None yet"
-// "Not yet", "840 ms" or "1.2 s" in the current locale.
-QString latencyText(std::optional<qint64> milliseconds);
-
 // The plain-text report, lines joined with "\n", no line feed at the end.
 QString report(const Facts& facts);
 

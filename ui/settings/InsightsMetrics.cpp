@@ -1,7 +1,7 @@
 #include "ui/settings/InsightsMetrics.h"
 
 #include "stores/StatsStore.h"
-#include "ui/settings/FieldInspector.h"
+#include "ui/design/Formatters.h"
 
 #include <QCoreApplication>
 #include <QLocale>
@@ -30,19 +30,6 @@ QString wordsUnit(qint64 n)
 
 } // namespace
 
-QString typingTime(double minutes)
-{
-    if (minutes == 0)
-        return tr("0 min");
-    if (minutes < 1)
-        return tr("under a minute");
-    if (minutes < 90)
-        return tr("%1 min").arg(static_cast<qint64>(std::round(minutes)));
-    if (minutes < 600)
-        return tr("%1 h").arg(QLocale().toString(minutes / 60, 'f', 1));
-    return tr("%1 h").arg(QLocale().toString(static_cast<qint64>(std::round(minutes / 60))));
-}
-
 QList<Metric> metrics(const StatsStore& stats, const QDateTime& now)
 {
     const qint64 today = stats.day(now).words;
@@ -61,10 +48,10 @@ QList<Metric> metrics(const StatsStore& stats, const QDateTime& now)
         {tr("Today"), count(today), wordsUnit(today)},
         {tr("Last 7 days"), count(week), wordsUnit(week)},
         {tr("All time"), count(all), wordsUnit(all)},
-        {tr("Typing saved"), typingTime(double(all) / 40.0), tr("at 40 words a minute")},
+        {tr("Typing saved"), formatTypingTime(double(all) / 40.0), tr("at 40 words a minute")},
         {tr("Accepted"), accepted, tr("of suggestions shown")},
-        {tr("Typical wait"), inspector::latencyText(stats.latencyPercentile(0.5)),
-         p90 ? tr("9 in 10 under %1").arg(inspector::latencyText(p90)) : tr("no requests yet")},
+        {tr("Typical wait"), formatLatency(stats.latencyPercentile(0.5)),
+         p90 ? tr("9 in 10 under %1").arg(formatLatency(p90)) : tr("no requests yet")},
     };
 }
 

@@ -27,8 +27,6 @@ QList<Metric> metrics(const StatsStore& stats, const QDateTime& now);
 int columnsFor(int width);
 // The value before it rolls in: every digit shown as "0".
 QString unrolled(const QString& value);
-// "0 min", "under a minute", "12 min", "1.5 h", "1,250 h".
-QString typingTime(double minutes);
 
 struct AppUsage {
     QString key;

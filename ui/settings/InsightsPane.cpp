@@ -2,8 +2,12 @@
 
 #include "settings/AppRules.h"
 #include "stores/StatsStore.h"
+#include "ui/design/Animation.h"
+#include "ui/design/Buttons.h"
 #include "ui/design/Palette.h"
+#include "ui/design/Symbols.h"
 #include "ui/settings/InsightsMetrics.h"
+#include "ui/settings/InspectorPane.h"
 #include "ui/settings/WordsChart.h"
 
 #include <QButtonGroup>
@@ -32,10 +36,7 @@ protected:
     void paintEvent(QPaintEvent*) override
     {
         QPainter p(this);
-        p.setRenderHint(QPainter::Antialiasing);
-        p.setPen(QPen(palette::hairline(), 1));
-        p.setBrush(palette::inkRaised());
-        p.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 14, 14);
+        paintCardBackground(p, QRectF(rect()), 14);
     }
 };
 
@@ -78,20 +79,39 @@ QLabel* label(const QString& text, int pixelSize, bool dim, QWidget* parent, QFo
     return l;
 }
 
-QIcon iconFor(const QString& key)
+// The theme's icon of the application, else its initial on a gold disc (a globe for websites).
+QPixmap iconFor(const QString& key, const QString& name)
 {
-    const QString id = key.section(u':', 1);
-    return key.startsWith(QLatin1String("web:")) ? QIcon::fromTheme(QStringLiteral("web-browser"))
-                                                 : QIcon::fromTheme(id, QIcon::fromTheme(QStringLiteral("application-x-executable")));
+    const bool web = key.startsWith(QLatin1String("web:"));
+    const QIcon themed = web ? QIcon() : QIcon::fromTheme(key.section(u':', 1));
+    if (!themed.isNull())
+        return themed.pixmap(18, 18);
+    if (web)
+        return symbols::pixmap(QStringLiteral("globe"), 18, palette::paperDim());
+    QPixmap pix(18, 18);
+    pix.fill(Qt::transparent);
+    QPainter p(&pix);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(palette::withOpacity(palette::gold(), 0.35));
+    p.drawEllipse(QRectF(0, 0, 18, 18));
+    QFont f;
+    f.setPixelSize(10);
+    f.setBold(true);
+    p.setFont(f);
+    p.setPen(palette::paper());
+    p.drawText(QRectF(0, 0, 18, 18), Qt::AlignCenter, name.left(1).toUpper());
+    return pix;
 }
 
 } // namespace
 
-InsightsPane::InsightsPane(StatsStore& stats, AppRules& rules, Clock& clock, bool reduceMotion, QWidget* parent)
-    : QWidget(parent), stats_(stats), rules_(rules), clock_(clock), reduceMotion_(reduceMotion), growTimer_(clock),
-      rollTimer_(clock)
+InsightsPane::InsightsPane(StatsStore& stats, AppRules& rules, MotionContext& motion, QWidget* parent)
+    : QWidget(parent), stats_(stats), rules_(rules), motion_(motion), clock_(motion.frames().clock()),
+      growTimer_(clock_), rollTimer_(clock_)
 {
     setObjectName(QStringLiteral("InsightsPane"));
+    setStyleSheet(settingsButtonStyle());
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
     auto* scroll = new QScrollArea(this);
@@ -172,9 +192,7 @@ InsightsPane::InsightsPane(StatsStore& stats, AppRules& rules, Clock& clock, boo
     auto* resetRow = new QHBoxLayout;
     resetRow->addStretch(1);
     reset_ = new QPushButton(tr("Reset Statistics…"), content);
-    QPalette red = reset_->palette();
-    red.setColor(QPalette::ButtonText, QColor(255, 105, 97));
-    reset_->setPalette(red);
+    reset_->setObjectName(QStringLiteral("destructive"));
     connect(reset_, &QPushButton::clicked, this, [this] { askReset(); });
     resetRow->addWidget(reset_);
     stack->addLayout(resetRow);
@@ -212,7 +230,7 @@ void InsightsPane::rebuild()
         column->setContentsMargins(18, 14, 18, 14);
         column->setSpacing(3);
         column->addWidget(label(m.title, 13, true, tile));
-        auto* value = label(reduceMotion_ ? m.value : insights::unrolled(m.value), 24, false, tile, QFont::DemiBold);
+        auto* value = label(motion_.reduceMotion() ? m.value : insights::unrolled(m.value), 24, false, tile, QFont::DemiBold);
         column->addWidget(value);
         auto* unit = label(m.unit, 11, true, tile);
         column->addWidget(unit);
@@ -247,10 +265,10 @@ void InsightsPane::rebuild()
         h->setContentsMargins(0, 0, 0, 0);
         h->setSpacing(10);
         auto* icon = new QLabel(row);
-        icon->setPixmap(iconFor(a.key).pixmap(18, 18));
+        const QString name = rules_.displayName(a.key);
+        icon->setPixmap(iconFor(a.key, name));
         icon->setFixedSize(18, 18);
         h->addWidget(icon);
-        const QString name = rules_.displayName(a.key);
         auto* nameLabel = label(QString(), 13, false, row);
         nameLabel->setFixedWidth(160);
         nameLabel->setText(nameLabel->fontMetrics().elidedText(name, Qt::ElideMiddle, 160));
@@ -305,7 +323,7 @@ void InsightsPane::setRange(int days)
 
 void InsightsPane::rollIn()
 {
-    if (reduceMotion_)
+    if (motion_.reduceMotion())
         return;
     rollTimer_.start(std::chrono::milliseconds(120), [this] {
         for (int i = 0; i < values_.size(); ++i)
@@ -315,7 +333,7 @@ void InsightsPane::rollIn()
 
 void InsightsPane::restartGrow()
 {
-    if (reduceMotion_) {
+    if (motion_.reduceMotion()) {
         growTimer_.cancel();
         chart_->setGrow(1);
         return;

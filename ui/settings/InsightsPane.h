@@ -16,14 +16,15 @@ class QVBoxLayout;
 namespace tq {
 
 class AppRules;
+class MotionContext;
 class StatsStore;
 class WordsChart;
 
 class InsightsPane final : public QWidget {
     Q_OBJECT
 public:
-    // `reduceMotion`: values and bars show at once, nothing rolls or grows.
-    InsightsPane(StatsStore& stats, AppRules& rules, Clock& clock, bool reduceMotion, QWidget* parent = nullptr);
+    // Under Reduce Motion values and bars show at once, nothing rolls or grows.
+    InsightsPane(StatsStore& stats, AppRules& rules, MotionContext& motion, QWidget* parent = nullptr);
 
     int range() const { return range_; }
     void setRange(int days);
@@ -48,8 +49,8 @@ private:
 
     StatsStore& stats_;
     AppRules& rules_;
+    MotionContext& motion_;
     Clock& clock_;
-    bool reduceMotion_;
     int range_ = 30;
     int columns_ = 3;
     double rolled_ = 0; // 0 → digits shown as zeros, 1 → values

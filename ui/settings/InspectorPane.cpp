@@ -5,13 +5,14 @@
 #include "field/ContextCollector.h"
 #include "settings/Enums.h"
 #include "settings/Preferences.h"
+#include "ui/design/Formatters.h"
 #include "ui/design/Palette.h"
+#include "ui/design/SettingsRows.h"
 
 #include <QFormLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollArea>
-#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace tq {
@@ -35,9 +36,26 @@ QLabel* text(const QString& t, QWidget* parent, bool dim = false, bool mono = fa
 
 } // namespace
 
+QString settingsButtonStyle()
+{
+    const auto css = [](const QColor& c) { return c.name(QColor::HexArgb); };
+    return QStringLiteral(
+               "QPushButton { background: %1; color: %2; border: 1px solid %3; border-radius: 6px; padding: 4px 12px; }"
+               "QPushButton:hover { background: %4; }"
+               "QPushButton:checked { background: %5; border-color: %6; }"
+               "QPushButton:focus { border-color: %6; }"
+               "QPushButton:disabled { color: %7; }"
+               "QPushButton#destructive { color: #ff6961; }"
+               "QPushButton#destructive:disabled { color: %7; }")
+        .arg(css(palette::inkRaised()), css(palette::paper()), css(palette::hairline()), css(palette::inkHighlight()),
+             css(palette::withOpacity(palette::gold(), 0.28)), css(palette::gold()),
+             css(palette::withOpacity(palette::paper(), 0.35)));
+}
+
 InspectorPane::InspectorPane(InspectorSources sources, QWidget* parent) : QWidget(parent), sources_(std::move(sources))
 {
     setObjectName(QStringLiteral("InspectorPane"));
+    setStyleSheet(settingsButtonStyle());
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
     auto* scroll = new QScrollArea(this);
@@ -184,27 +202,16 @@ void InspectorPane::refresh()
 
     const QString last = tr("Last request");
     auto [lastBox, lastForm] = section(last);
-    row(lastBox, lastForm, last, tr("Wait"), inspector::latencyText(f.latency));
+    row(lastBox, lastForm, last, tr("Wait"), formatLatency(f.latency));
     const QString suggestion = sources_.engine.lastSuggestion();
     row(lastBox, lastForm, last, tr("Suggestion"), suggestion.isEmpty() ? tr("None yet") : suggestion);
     if (!sources_.engine.lastPrompt().isEmpty()) {
         const auto disclosure = [&](const QString& title, const QString& content) {
-            auto* toggle = new QToolButton(lastBox);
-            toggle->setText(title);
-            toggle->setCheckable(true);
-            toggle->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-            toggle->setArrowType(Qt::RightArrow);
-            toggle->setAutoRaise(true);
             auto* t = text(content, lastBox, false, true, 11);
             t->setWordWrap(true);
             t->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-            t->setVisible(false);
-            connect(toggle, &QToolButton::toggled, t, [toggle, t](bool open) {
-                t->setVisible(open);
-                toggle->setArrowType(open ? Qt::DownArrow : Qt::RightArrow);
-            });
-            lastForm->addRow(toggle);
-            lastForm->addRow(t);
+            t->setAccessibleName(title);
+            lastForm->addRow(new RowDisclosure(title, t, sources_.motion, lastBox));
             rows_.push_back({last + u'/' + title, content});
         };
         disclosure(tr("Prompt sent to the engine"), sources_.engine.lastPrompt());

@@ -16,13 +16,18 @@ class QVBoxLayout;
 namespace tq {
 
 class CompletionEngine;
+class MotionContext;
 class Permissions;
 class Preferences;
+
+// Push buttons on ink: raised ink, gold when checked or focused, red for "destructive".
+QString settingsButtonStyle();
 
 struct InspectorSources {
     CompletionEngine& engine;
     Preferences& prefs;
     Permissions& permissions;
+    MotionContext& motion;
     std::function<bool()> tapRunning;               // the key tap runs
     std::function<void(const QString&)> copyText;   // clears the clipboard and puts plain text on it
 };

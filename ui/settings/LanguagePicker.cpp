@@ -1,6 +1,9 @@
 #include "ui/settings/LanguagePicker.h"
 
+#include "ui/design/Buttons.h"
 #include "ui/design/Palette.h"
+#include "ui/design/SettingsRows.h"
+#include "ui/design/Symbols.h"
 
 #include <QCoreApplication>
 #include <QHBoxLayout>
@@ -9,7 +12,6 @@
 #include <QLocale>
 #include <QMessageBox>
 #include <QPainter>
-#include <QPainterPath>
 #include <QScrollArea>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -21,32 +23,6 @@ namespace {
 constexpr int kRowPadX = 12;
 constexpr int kRowPadY = 9;
 constexpr int kFlagBox = 34;
-
-void paintCheckmark(QPainter& p, const QRectF& box)
-{
-    p.setPen(Qt::NoPen);
-    p.setBrush(palette::gold());
-    p.drawEllipse(box);
-    QPainterPath tick;
-    tick.moveTo(box.left() + box.width() * 0.28, box.top() + box.height() * 0.52);
-    tick.lineTo(box.left() + box.width() * 0.44, box.top() + box.height() * 0.68);
-    tick.lineTo(box.left() + box.width() * 0.72, box.top() + box.height() * 0.35);
-    p.setPen(QPen(palette::ink(), box.width() * 0.12, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    p.setBrush(Qt::NoBrush);
-    p.drawPath(tick);
-}
-
-// A small laptop: screen over a wider base.
-void paintLaptop(QPainter& p, const QRectF& box, const QColor& colour)
-{
-    p.setPen(QPen(colour, 1.3));
-    p.setBrush(Qt::NoBrush);
-    const QRectF screen(box.left() + box.width() * 0.18, box.top() + box.height() * 0.2, box.width() * 0.64,
-                        box.height() * 0.45);
-    p.drawRoundedRect(screen, 1, 1);
-    p.drawLine(QPointF(box.left() + box.width() * 0.05, box.top() + box.height() * 0.8),
-               QPointF(box.right() - box.width() * 0.05, box.top() + box.height() * 0.8));
-}
 
 } // namespace
 
@@ -112,7 +88,7 @@ void LanguageChoiceRow::paintEvent(QPaintEvent*)
         p.setPen(Qt::NoPen);
         p.setBrush(palette::gold());
         p.drawEllipse(badge);
-        paintLaptop(p, badge.adjusted(3, 3, -3, -3), palette::ink());
+        symbols::paint(p, QStringLiteral("laptopcomputer"), badge.adjusted(3, 3, -3, -3), palette::ink());
     }
 
     const qreal textLeft = kRowPadX + kFlagBox + 12;
@@ -137,8 +113,9 @@ void LanguageChoiceRow::paintEvent(QPaintEvent*)
     p.drawText(subRect, align, sm.elidedText(subtitle_, Qt::ElideRight, textWidth));
 
     if (selected_)
-        paintCheckmark(p, mirrored(QRectF(width() - kRowPadX - checkSize, (height() - checkSize) / 2.0, checkSize,
-                                          checkSize)));
+        symbols::paint(p, QStringLiteral("checkmark.circle.fill"),
+                       mirrored(QRectF(width() - kRowPadX - checkSize, (height() - checkSize) / 2.0, checkSize, checkSize)),
+                       palette::gold());
 }
 
 LanguageSheet::LanguageSheet(AppLanguage& language, QWidget* parent)
@@ -324,26 +301,14 @@ LanguageSheet* openSheetOver(AppLanguage& language, QWidget* from)
 LanguageRow::LanguageRow(AppLanguage& language, QWidget* parent) : QWidget(parent), language_(language)
 {
     setObjectName(QStringLiteral("LanguageRow"));
-    auto* row = new QHBoxLayout(this);
-    row->setContentsMargins(0, 3, 0, 3);
-    auto* texts = new QVBoxLayout;
-    texts->setSpacing(4);
-    auto* title = new QLabel(tr("App language"), this);
-    auto* detail = new QLabel(tr("Pick the language you read most easily. Suggestions follow whatever language you type."), this);
-    detail->setWordWrap(true);
-    QPalette dim = detail->palette();
-    dim.setColor(QPalette::WindowText, palette::paperDim());
-    detail->setPalette(dim);
-    QFont small = detail->font();
-    small.setPixelSize(11);
-    detail->setFont(small);
-    texts->addWidget(title);
-    texts->addWidget(detail);
-    row->addLayout(texts, 1);
-    button_ = new QPushButton(languageButtonText(language_), this);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    button_ = new HandButton(languageButtonText(language_));
     button_->setAccessibleName(tr("App language"));
     button_->setAccessibleDescription(AppLanguage::displayName(language_.current()));
-    row->addWidget(button_, 0, Qt::AlignVCenter);
+    layout->addWidget(new SettingRow(
+        tr("App language"), tr("Pick the language you read most easily. Suggestions follow whatever language you type."),
+        button_, this));
     connect(button_, &QPushButton::clicked, this, [this] { openSheet(); });
 }
 

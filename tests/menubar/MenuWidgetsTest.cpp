@@ -1,0 +1,268 @@
+// The tray item, its panel and the hidden-icon prompt over in-memory services, in virtual time.
+
+#include "app/services/Permissions.h"
+#include "input/RivalWatcher.h"
+#include "platform/fakes/FakeAccessibilityAccess.h"
+#include "platform/fakes/FakeDefaults.h"
+#include "platform/fakes/FakeDesktopSettings.h"
+#include "platform/fakes/FakeLoginItem.h"
+#include "platform/fakes/FakeScreenCaptureAccess.h"
+#include "platform/fakes/FakeTrayHost.h"
+#include "platform/fakes/FakeWorkspace.h"
+#include "settings/AppRules.h"
+#include "settings/Preferences.h"
+#include "stores/StatsStore.h"
+#include "ui/menubar/HiddenIconPrompt.h"
+#include "ui/menubar/MenuContent.h"
+#include "ui/menubar/MenuPanel.h"
+#include "ui/menubar/PanelControls.h"
+#include "ui/menubar/StatusItem.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLocale>
+#include <QMenu>
+#include <QPushButton>
+#include <QSystemTrayIcon>
+#include <QtTest/QTest>
+
+#include <gtest/gtest.h>
+
+using namespace std::chrono_literals;
+
+namespace tq::menu {
+namespace {
+
+class MenuFixture : public ::testing::Test {
+protected:
+    MenuFixture()
+    {
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        access.trusted = true;
+        permissions = std::make_unique<Permissions>(access, capture, desktop, login, clock);
+    }
+    MenuServices services() { return {prefs, rules, stats, *permissions, rivals, clock, host, desktop}; }
+    MenuCallbacks callbacks()
+    {
+        MenuCallbacks cb;
+        cb.frontApp = [this] { return front; };
+        cb.pauseFrontApp = [this](std::optional<double> s) {
+            rules.pause(AppRules::appKey(front->bundleID), s, clock.now());
+            ++engineReads;
+        };
+        cb.refreshEngine = [this] { ++engineReads; };
+        cb.openPlayground = [this] { opened << "playground"; };
+        cb.openSettings = [this] { opened << "settings"; };
+        cb.quit = [this] { opened << "quit"; };
+        cb.reduceMotion = [] { return true; };
+        return cb;
+    }
+    void advance(Nanos by)
+    {
+        clock.advance(by);
+        QCoreApplication::processEvents();
+    }
+    std::unique_ptr<MenuContent> content() { return std::make_unique<MenuContent>(services(), callbacks()); }
+
+    VirtualClock clock{QDateTime(QDate(2026, 1, 5), QTime(21, 0), Qt::LocalTime).toUTC()};
+    FakeDefaults defaults;
+    Preferences prefs{defaults};
+    AppRules rules{std::nullopt, clock};
+    StatsStore stats{QString(), clock};
+    FakeAccessibilityAccess access;
+    FakeScreenCaptureAccess capture;
+    FakeDesktopSettings desktop;
+    FakeLoginItem login;
+    std::unique_ptr<Permissions> permissions;
+    FakeWorkspace workspace;
+    RivalWatcher rivals{workspace, clock};
+    FakeTrayHost host;
+    std::optional<MenuFrontApp> front;
+    int engineReads = 0;
+    QStringList opened;
+};
+
+TEST_F(MenuFixture, TimedPauseEndAndMidnightRefreshTheItemWithoutAnyOtherChange)
+{
+    StatusItem item(services(), callbacks());
+    item.refresh();
+    prefs.setShowWordCountInMenuBar(true);
+    stats.recordAccepted(QStringLiteral("one two three"), QStringLiteral("app:x"), clock.now());
+    EXPECT_EQ(item.glyph(), GlyphVariant::active);
+    EXPECT_EQ(item.item()->toolTip(), QStringLiteral("Tessaquill\n3 words saved today"));
+
+    rules.pauseEverywhere(900, clock.now());
+    EXPECT_EQ(item.glyph(), GlyphVariant::paused);
+    item.toggle(QPoint(100, 100));
+    ASSERT_NE(item.panel(), nullptr);
+    EXPECT_EQ(item.panel()->content()->state().globalPauseUntil, rules.globalPauseUntil());
+    EXPECT_EQ(item.panel()->content()->statusLabel()->accessibleName().left(13), QStringLiteral("Paused until "));
+
+    advance(899s);
+    EXPECT_EQ(item.glyph(), GlyphVariant::paused);
+    advance(1s);
+    EXPECT_EQ(item.glyph(), GlyphVariant::active) << "the pause's end is observed";
+    EXPECT_EQ(item.panel()->content()->statusLabel()->accessibleName(), QStringLiteral("Ready"));
+    EXPECT_EQ(item.panel()->content()->pills().back()->text(), QStringLiteral("Pause Everywhere"));
+
+    // 21:15 local: midnight is 2 h 45 min away; yesterday's count leaves the tooltip and the card.
+    advance(2h + 44min);
+    EXPECT_EQ(item.panel()->content()->countLabel()->text(), QStringLiteral("3"));
+    advance(1min);
+    EXPECT_EQ(item.item()->toolTip(), QStringLiteral("Tessaquill"));
+    EXPECT_EQ(item.panel()->content()->countLabel()->text(), QStringLiteral("0"));
+}
+
+TEST_F(MenuFixture, FrontAppPauseEndRefreshesThePill)
+{
+    front = MenuFrontApp{QStringLiteral("org.example.Editor"), QStringLiteral("Editor")};
+    auto c = content();
+    ASSERT_EQ(c->pills().size(), 2u);
+    emit c->pills().front()->durationChosen(3600.0);
+    EXPECT_EQ(engineReads, 1);
+    EXPECT_EQ(c->pills().front()->text(), QStringLiteral("Resume in Editor"));
+    EXPECT_EQ(c->statusLabel()->accessibleName(), QStringLiteral("Ready")) << "a front-app pause leaves the status";
+    advance(3600s);
+    EXPECT_EQ(c->pills().front()->text(), QStringLiteral("Pause in Editor"));
+}
+
+TEST_F(MenuFixture, PauseEverywhereThenResumeReReadsTheFieldEachTime)
+{
+    auto c = content();
+    ASSERT_EQ(c->pills().size(), 1u) << "no front application: only the global pill";
+    emit c->pills().front()->durationChosen(std::nullopt);
+    EXPECT_EQ(rules.globalPauseUntil(), AppRules::distantFuture());
+    EXPECT_EQ(engineReads, 1);
+    EXPECT_EQ(c->statusLabel()->accessibleName(), QStringLiteral("Paused until you resume"));
+    ASSERT_TRUE(c->pills().front()->lit());
+    c->pills().front()->click();
+    EXPECT_EQ(rules.globalPauseUntil(), std::nullopt);
+    EXPECT_TRUE(rules.hasPendingSave());
+    EXPECT_EQ(engineReads, 2);
+    EXPECT_EQ(c->pills().front()->text(), QStringLiteral("Pause Everywhere"));
+
+    front = MenuFrontApp{QStringLiteral("org.example.Editor"), QStringLiteral("Editor")};
+    rules.pause(AppRules::appKey(front->bundleID), std::nullopt, clock.now());
+    ASSERT_EQ(c->pills().front()->text(), QStringLiteral("Resume in Editor"));
+    c->pills().front()->click();
+    EXPECT_EQ(rules.pausedUntil(AppRules::appKey(front->bundleID), clock.now()), std::nullopt);
+    EXPECT_EQ(engineReads, 3);
+}
+
+TEST_F(MenuFixture, PillsShareARowOrStack)
+{
+    front = MenuFrontApp{QStringLiteral("org.example.Ed"), QStringLiteral("Ed")};
+    auto c = content();
+    EXPECT_FALSE(c->pillsStacked());
+    front = MenuFrontApp{QStringLiteral("org.example.Long"), QStringLiteral("A Remarkably Long Application Name For Notes")};
+    c->frontAppChanged();
+    EXPECT_TRUE(c->pillsStacked());
+    EXPECT_LE(c->width(), MenuContent::kWidth);
+}
+
+TEST_F(MenuFixture, CardsSwitchAndRows)
+{
+    auto c = content();
+    EXPECT_TRUE(c->attentionCard()->isHidden());
+    workspace.launch({77, QStringLiteral("com.example.tabtype"), QStringLiteral("TabType")});
+    workspace.launch({78, QStringLiteral("com.example.cotabby"), QStringLiteral("Cotabby")});
+    rivals.refresh(false);
+    EXPECT_FALSE(c->attentionCard()->isHidden());
+    EXPECT_EQ(c->attentionCard()->label()->text(), QStringLiteral("Paused while TabType and Cotabby are open"));
+    EXPECT_EQ(c->statusLabel()->accessibleName(), QStringLiteral("Paused while TabType is open"));
+
+    access.setTrusted(false);
+    permissions->refresh();
+    EXPECT_EQ(c->attentionCard()->button()->text(), QStringLiteral("Grant Accessibility Access…"));
+    int closes = 0;
+    c->closePanel = [&] { ++closes; };
+    c->attentionCard()->button()->click();
+    EXPECT_EQ(closes, 1);
+    EXPECT_EQ(access.requests, 1);
+
+    c->showCountSwitch()->click();
+    EXPECT_TRUE(prefs.showWordCountInMenuBar());
+    prefs.setShowWordCountInMenuBar(false);
+    EXPECT_FALSE(c->showCountSwitch()->isChecked());
+
+    c->playgroundRow()->click();
+    c->settingsRow()->click();
+    EXPECT_EQ(closes, 3);
+    c->quitRow()->click();
+    EXPECT_EQ(closes, 3) << "quitting does not close the panel first";
+    EXPECT_EQ(opened, (QStringList{"playground", "settings", "quit"}));
+    EXPECT_EQ(c->settingsRow()->accessibleDescription(), QStringLiteral("Ctrl+,"));
+    EXPECT_EQ(c->quitRow()->accessibleDescription(), QStringLiteral("Ctrl+Q"));
+}
+
+TEST_F(MenuFixture, PanelTogglesClosesOnEscapeAndTheClosingClickDoesNotReopen)
+{
+    StatusItem item(services(), callbacks());
+    item.refresh();
+    item.toggle(QPoint(200, 10));
+    ASSERT_NE(item.panel(), nullptr);
+    EXPECT_EQ(item.panel()->windowOpacity(), 1.0) << "reduce motion: shown at once";
+    EXPECT_EQ(item.panel()->width(), MenuContent::kWidth);
+    item.toggle(QPoint(200, 10));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(item.panel(), nullptr);
+
+    item.toggle(QPoint(200, 10));
+    EXPECT_EQ(item.panel(), nullptr) << "the click that closed it";
+    advance(StatusItem::kReopenGuard);
+    item.toggle(QPoint(200, 10));
+    ASSERT_NE(item.panel(), nullptr);
+    QTest::keyClick(item.panel(), Qt::Key_Escape);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(item.panel(), nullptr);
+
+    advance(1s);
+    item.toggle(QPoint(200, 10));
+    ASSERT_NE(item.panel(), nullptr);
+    prefs.setShowMenuBarIcon(false);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(item.panel(), nullptr);
+    EXPECT_EQ(item.item(), nullptr);
+}
+
+TEST(MenuPanelFade, EasesOutOverAnEighthOfASecond)
+{
+    EXPECT_EQ(fadeOpacity(0ms), 0.0);
+    EXPECT_GT(fadeOpacity(60ms), 0.5) << "ease-out: most of the way at half time";
+    EXPECT_LT(fadeOpacity(60ms), 1.0);
+    EXPECT_EQ(fadeOpacity(120ms), 1.0);
+}
+
+TEST_F(MenuFixture, HiddenIconPromptButtonsAndReminderSwitch)
+{
+    int closes = 0;
+    HiddenIconPrompt prompt(prefs, desktop, [&] { ++closes; });
+    EXPECT_FALSE(prompt.dontRemindBox()->isChecked());
+    prompt.dontRemindBox()->click();
+    EXPECT_FALSE(prefs.remindHiddenIcon());
+    prompt.dontRemindBox()->click();
+    EXPECT_TRUE(prefs.remindHiddenIcon());
+    EXPECT_EQ(prompt.openButton()->text(), QStringLiteral("Open the desktop's settings"));
+    prompt.openButton()->click();
+    EXPECT_EQ(desktop.opened, std::vector<SettingsPage>{SettingsPage::Panel});
+    EXPECT_EQ(closes, 1);
+    prompt.show();
+    QTest::keyClick(&prompt, Qt::Key_Escape);
+    EXPECT_EQ(closes, 2);
+    EXPECT_EQ(desktop.opened.size(), 1u);
+}
+
+TEST_F(MenuFixture, IconHiddenFollowsTheTrayHost)
+{
+    StatusItem item(services(), callbacks());
+    item.refresh();
+    EXPECT_FALSE(item.iconHidden());
+    host.setRunning(false);
+    EXPECT_TRUE(item.iconHidden());
+    host.setRunning(true);
+    EXPECT_FALSE(item.iconHidden());
+}
+
+} // namespace
+} // namespace tq::menu

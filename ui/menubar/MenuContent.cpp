@@ -1,0 +1,332 @@
+#include "ui/menubar/MenuContent.h"
+
+#include "app/services/Permissions.h"
+#include "input/RivalWatcher.h"
+#include "platform/Text.h"
+#include "settings/AppRules.h"
+#include "settings/Preferences.h"
+#include "stores/StatsStore.h"
+#include "ui/design/Palette.h"
+#include "ui/menubar/PanelControls.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPainter>
+#include <QPainterPath>
+#include <QVBoxLayout>
+
+namespace tq::menu {
+
+namespace {
+QColor colourOf(StatusColour c)
+{
+    switch (c) {
+    case StatusColour::orange: return QColor(255, 159, 10);
+    case StatusColour::gold: return palette::gold();
+    case StatusColour::dim: return palette::paperDim();
+    case StatusColour::green: return QColor(48, 209, 88);
+    }
+    return palette::paperDim();
+}
+
+QLabel* label(QWidget* parent, const QColor& colour, double scale = 1.0, QFont::Weight weight = QFont::Normal)
+{
+    auto* l = new QLabel(parent);
+    QPalette pal = l->palette();
+    pal.setColor(QPalette::WindowText, colour);
+    l->setPalette(pal);
+    QFont f = l->font();
+    f.setPointSizeF(f.pointSizeF() * scale);
+    f.setWeight(weight);
+    l->setFont(f);
+    return l;
+}
+} // namespace
+
+MenuContent::MenuContent(MenuServices services, MenuCallbacks callbacks, QWidget* parent)
+    : QWidget(parent), s_(services), cb_(std::move(callbacks)), changeTimer_(services.clock)
+{
+    setObjectName(QStringLiteral("menuContent"));
+    setAccessibleName(appName());
+    setFixedWidth(kWidth);
+    setFocusPolicy(Qt::StrongFocus);
+    QPalette pal = palette();
+    pal.setColor(QPalette::WindowText, palette::paper());
+    pal.setColor(QPalette::ButtonText, palette::paper());
+    pal.setColor(QPalette::Highlight, palette::gold());
+    setPalette(pal);
+
+    auto* root = new QVBoxLayout(this);
+    root->setContentsMargins(14, 14, 14, 14);
+    root->setSpacing(12);
+
+    // Header: name and status line.
+    auto* header = new QVBoxLayout;
+    header->setSpacing(2);
+    auto* name = label(this, palette::paper(), 15.0 / 10.0, QFont::DemiBold);
+    name->setText(appName());
+    header->addWidget(name);
+    auto* statusRow = new QHBoxLayout;
+    statusRow->setSpacing(5);
+    statusDot_ = new StatusDot(this);
+    statusText_ = label(this, palette::paperDim(), 0.85);
+    statusText_->setObjectName(QStringLiteral("statusLine"));
+    statusRow->addWidget(statusDot_);
+    statusRow->addWidget(statusText_, 1);
+    header->addLayout(statusRow);
+    root->addLayout(header);
+
+    card_ = new AttentionCard(this);
+    connect(card_, &AttentionCard::triggered, this, [this] {
+        if (cardKind_ == AttentionKind::access) {
+            if (closePanel)
+                closePanel();
+            s_.permissions.requestAccessibility();
+        } else if (cardKind_ == AttentionKind::rivals) {
+            s_.rivals.quitRivals(forceQuit_);
+        }
+    });
+    root->addWidget(card_);
+
+    // Today card.
+    auto* today = new Card(12, this);
+    auto* todayLayout = new QVBoxLayout(today);
+    todayLayout->setContentsMargins(12, 12, 12, 12);
+    todayLayout->setSpacing(8);
+    auto* countRow = new QHBoxLayout;
+    countRow->setSpacing(8);
+    count_ = label(today, palette::gold(), 34.0 / 10.0, QFont::Bold);
+    unit_ = label(today, palette::paper(), 1.0, QFont::Medium);
+    countRow->addWidget(count_, 0, Qt::AlignBaseline);
+    countRow->addWidget(unit_, 1, Qt::AlignBaseline);
+    todayLayout->addLayout(countRow);
+    sentence_ = label(today, palette::paperDim(), 0.85);
+    sentence_->setWordWrap(true);
+    todayLayout->addWidget(sentence_);
+    auto* showRow = new QHBoxLayout;
+    auto* showText = label(today, palette::paperDim(), 0.85);
+    showText->setText(text("Show Count in Menu Bar"));
+    showCount_ = new MiniSwitch(text("Show Count in Menu Bar"), today);
+    showRow->addWidget(showText);
+    showRow->addSpacing(8);
+    showRow->addStretch(1);
+    showRow->addWidget(showCount_);
+    todayLayout->addLayout(showRow);
+    connect(showCount_, &QAbstractButton::toggled, this, [this](bool on) { s_.prefs.setShowWordCountInMenuBar(on); });
+    root->addWidget(today);
+
+    pillBox_ = new QWidget(this);
+    root->addWidget(pillBox_);
+
+    auto* divider = new QFrame(this);
+    divider->setFixedHeight(1);
+    divider->setAutoFillBackground(true);
+    QPalette dp = divider->palette();
+    dp.setColor(QPalette::Window, palette::hairline());
+    divider->setPalette(dp);
+    root->addWidget(divider);
+
+    auto* rows = new QVBoxLayout;
+    rows->setSpacing(2);
+    const QKeySequence settingsKey(Qt::CTRL | Qt::Key_Comma);
+    const QKeySequence quitKey(Qt::CTRL | Qt::Key_Q);
+    playground_ = new PanelRow(QStringLiteral("pencil.and.scribble"), text("Open Playground"), QString(), this);
+    settings_ = new PanelRow(QStringLiteral("gearshape"), text("Settings"), settingsKey.toString(QKeySequence::NativeText), this);
+    quit_ = new PanelRow(QStringLiteral("power"), text("Quit %app"), quitKey.toString(QKeySequence::NativeText), this);
+    for (PanelRow* r : {playground_, settings_, quit_})
+        rows->addWidget(r);
+    root->addLayout(rows);
+
+    const auto closeThen = [this](const std::function<void()>& action) {
+        return [this, action] {
+            if (closePanel)
+                closePanel();
+            if (action)
+                action();
+        };
+    };
+    connect(playground_, &QAbstractButton::clicked, this, closeThen(cb_.openPlayground));
+    connect(settings_, &QAbstractButton::clicked, this, closeThen(cb_.openSettings));
+    connect(quit_, &QAbstractButton::clicked, this, [this] {
+        if (cb_.quit)
+            cb_.quit();
+    });
+    auto* settingsAction = new QAction(this);
+    settingsAction->setShortcut(settingsKey);
+    settingsAction->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    connect(settingsAction, &QAction::triggered, settings_, &QAbstractButton::click);
+    addAction(settingsAction);
+    auto* quitAction = new QAction(this);
+    quitAction->setShortcut(quitKey);
+    quitAction->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    connect(quitAction, &QAction::triggered, quit_, &QAbstractButton::click);
+    addAction(quitAction);
+
+    const auto again = [this] { refresh(); };
+    connect(&s_.prefs, &Preferences::changed, this, again);
+    connect(&s_.stats, &StatsStore::daysChanged, this, again);
+    connect(&s_.permissions, &Permissions::accessibilityChanged, this, again);
+    connect(&s_.rivals, &RivalWatcher::runningChanged, this, again);
+    connect(&s_.rivals, &RivalWatcher::quitStateChanged, this, again);
+    connect(&s_.rules, &AppRules::globalPauseUntilChanged, this, again);
+    connect(&s_.rules, &AppRules::pausesChanged, this, again);
+    refresh();
+}
+
+MenuContent::~MenuContent() = default;
+
+std::optional<QString> MenuContent::frontAppKey() const
+{
+    const auto app = cb_.frontApp ? cb_.frontApp() : std::nullopt;
+    if (!app || app->bundleID.isEmpty())
+        return std::nullopt;
+    return AppRules::appKey(app->bundleID);
+}
+
+State readState(const MenuServices& s)
+{
+    State st;
+    st.accessibility = s.permissions.accessibility();
+    for (const RivalApp& r : s.rivals.running())
+        st.rivals.append(r.name);
+    st.rivalsRefused = s.rivals.quitState() == RivalWatcher::QuitState::Refused;
+    st.globalPauseUntil = s.rules.globalPauseUntil();
+    st.isEnabled = s.prefs.isEnabled();
+    st.now = s.clock.now();
+    return st;
+}
+
+State MenuContent::state() const { return readState(s_); }
+
+void MenuContent::refresh()
+{
+    const State st = state();
+    const StatusLine line = statusLine(st);
+    statusText_->setText(statusText_->fontMetrics().elidedText(line.text, Qt::ElideRight, kWidth - 28 - 12));
+    statusText_->setAccessibleName(line.text);
+    statusDot_->setColour(colourOf(line.colour));
+
+    const AttentionText cardState = attentionText(st);
+    cardKind_ = cardState.kind;
+    forceQuit_ = cardState.forceQuit;
+    card_->set(cardState.text, cardState.button);
+    card_->setVisible(cardState.kind != AttentionKind::none);
+
+    const qint64 words = s_.stats.day(st.now).words;
+    const TodayCard today = todayCard(words);
+    count_->setText(today.count);
+    unit_->setText(today.label);
+    sentence_->setText(today.sentence);
+    count_->setAccessibleName(today.count + QLatin1Char(' ') + today.label);
+    {
+        const QSignalBlocker block(showCount_);
+        showCount_->setChecked(s_.prefs.showWordCountInMenuBar());
+    }
+
+    rebuildPills();
+    armRefresh();
+    // Always 300 wide; the height follows the content (the sentence wraps).
+    layout()->activate();
+    setFixedHeight(layout()->hasHeightForWidth() ? layout()->totalHeightForWidth(kWidth) : layout()->totalSizeHint().height());
+    emit contentResized();
+}
+
+void MenuContent::rebuildPills()
+{
+    const auto app = cb_.frontApp ? cb_.frontApp() : std::nullopt;
+    const auto key = frontAppKey();
+    const QDateTime now = s_.clock.now();
+    const std::optional<QString> name = key ? std::optional<QString>(app->name) : std::nullopt;
+    const std::optional<QDateTime> frontUntil = key ? s_.rules.pausedUntil(*key, now) : std::nullopt;
+    const std::vector<Pill> pills = pausePills(name, frontUntil, s_.rules.globalPauseUntil(), now);
+    const bool same = pills.size() == shownPills_.size() &&
+                      std::equal(pills.begin(), pills.end(), shownPills_.begin(), [](const Pill& a, const Pill& b) {
+                          return a.action == b.action && a.title == b.title;
+                      });
+    if (same && pillBox_->layout())
+        return;
+    shownPills_ = pills;
+    // Keep the focus on the pill row when a pill is replaced under the keyboard.
+    const bool hadFocus = pillBox_->isAncestorOf(QApplication::focusWidget());
+    for (PillButton* b : pills_)
+        b->deleteLater();
+    pills_.clear();
+    delete pillBox_->layout();
+
+    std::vector<int> widths;
+    for (const Pill& p : pills) {
+        auto* b = new PillButton(QString::fromLatin1(p.symbol), p.title, p.lit, pillBox_);
+        const PillAction action = p.action;
+        if (p.lit)
+            connect(b, &QAbstractButton::clicked, this, [this, action] { pillAction(action, std::nullopt); });
+        else
+            connect(b, &PillButton::durationChosen, this, [this, action](std::optional<double> s) { pillAction(action, s); });
+        widths.push_back(b->fullWidth());
+        pills_.push_back(b);
+    }
+    stacked_ = !pillsFitInRow(widths, kWidth - 28);
+    QBoxLayout* layout = stacked_ ? static_cast<QBoxLayout*>(new QVBoxLayout(pillBox_)) : new QHBoxLayout(pillBox_);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(kPillSpacing);
+    for (PillButton* b : pills_)
+        layout->addWidget(b, 1);
+    if (hadFocus && !pills_.empty())
+        pills_.front()->setFocus();
+}
+
+void MenuContent::pillAction(PillAction action, std::optional<double> seconds)
+{
+    const QDateTime now = s_.clock.now();
+    switch (action) {
+    case PillAction::pauseFrontApp:
+        if (cb_.pauseFrontApp)
+            cb_.pauseFrontApp(seconds);
+        break;
+    case PillAction::resumeFrontApp:
+        if (const auto key = frontAppKey()) {
+            s_.rules.resume(*key);
+            if (cb_.refreshEngine)
+                cb_.refreshEngine();
+        }
+        break;
+    case PillAction::pauseEverywhere:
+        s_.rules.pauseEverywhere(seconds, now);
+        if (cb_.refreshEngine)
+            cb_.refreshEngine();
+        break;
+    case PillAction::resumeEverywhere:
+        s_.rules.setGlobalPauseUntil(std::nullopt);
+        s_.rules.scheduleSave();
+        if (cb_.refreshEngine)
+            cb_.refreshEngine();
+        break;
+    }
+    refresh();
+}
+
+void MenuContent::armRefresh()
+{
+    const QDateTime now = s_.clock.now();
+    const auto key = frontAppKey();
+    const QDateTime next = nextChange(now, s_.rules.globalPauseUntil(), key ? s_.rules.pausedUntil(*key, now) : std::nullopt);
+    changeTimer_.start(std::chrono::milliseconds(std::max<qint64>(1, now.msecsTo(next))), [this] { refresh(); });
+}
+
+void MenuContent::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    QPainterPath shape;
+    shape.addRoundedRect(QRectF(rect()), 14, 14);
+    QLinearGradient backdrop(0, 0, 0, height());
+    backdrop.setColorAt(0, palette::inkRaised());
+    backdrop.setColorAt(1, palette::ink());
+    p.fillPath(shape, backdrop);
+    p.setPen(QPen(QColor(255, 255, 255, qRound(255 * 0.12)), 1));
+    p.setBrush(Qt::NoBrush);
+    p.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 13.5, 13.5);
+}
+
+} // namespace tq::menu

@@ -1,0 +1,52 @@
+#pragma once
+// What the tray item, its panel and the hidden-icon prompt read and call. The services are
+// the program's own; what only the application model knows comes through the callbacks,
+// which app/ fills in.
+
+#include <QString>
+
+#include <functional>
+#include <optional>
+
+namespace tq {
+
+class AppRules;
+class Clock;
+class DesktopSettings;
+class Permissions;
+class Preferences;
+class RivalWatcher;
+class StatsStore;
+class TrayHost;
+
+struct MenuServices {
+    Preferences& prefs;
+    AppRules& rules;
+    StatsStore& stats;
+    Permissions& permissions;
+    RivalWatcher& rivals;
+    Clock& clock;
+    TrayHost& trayHost;
+    DesktopSettings& desktopSettings;
+};
+
+struct MenuFrontApp {
+    QString bundleID;
+    QString name;
+};
+
+struct MenuCallbacks {
+    // The application whose field was last followed; none before any.
+    std::function<std::optional<MenuFrontApp>()> frontApp;
+    // Pauses the front application (none: until resumed) and makes the engine re-read.
+    std::function<void(std::optional<double>)> pauseFrontApp;
+    // Makes the engine re-read the focused field and re-run its gates at once.
+    std::function<void()> refreshEngine;
+    std::function<void()> openPlayground;
+    std::function<void()> openSettings;
+    std::function<void()> quit;
+    // Entrances take their still form.
+    std::function<bool()> reduceMotion;
+};
+
+} // namespace tq

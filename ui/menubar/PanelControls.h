@@ -1,0 +1,133 @@
+#pragma once
+// The menu panel's own controls: full-width rows, the pause and resume pills, the warning
+// card, the today card's frame, the status dot and the small count switch. Painted widgets
+// with accessible names; they know nothing of the model, callers pass texts and actions in.
+
+#include <QAbstractButton>
+#include <QColor>
+#include <QFrame>
+#include <QWidget>
+
+#include <functional>
+#include <optional>
+
+class QLabel;
+class QPushButton;
+
+namespace tq::menu {
+
+// Paints a named symbol (the subset the panel uses) tinted with `colour`.
+void paintSymbol(QPainter& p, const QString& name, const QRectF& box, const QColor& colour);
+
+// Shared press feedback: the face shrinks to 0.97 while pressed; pointing-hand pointer.
+class PressButton : public QAbstractButton {
+    Q_OBJECT
+public:
+    explicit PressButton(QWidget* parent = nullptr);
+
+protected:
+    bool hovering() const { return underMouse(); }
+    // Applies the press scale about the centre.
+    void applyPress(QPainter& p) const;
+    void enterEvent(QEnterEvent* e) override;
+    void leaveEvent(QEvent* e) override;
+};
+
+// One full-width row: symbol, title, optional shortcut text at the trailing edge.
+class PanelRow final : public PressButton {
+    Q_OBJECT
+public:
+    PanelRow(const QString& symbol, const QString& title, const QString& shortcut, QWidget* parent = nullptr);
+    QSize sizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+
+private:
+    QString symbol_;
+    QString shortcut_;
+};
+
+// A pause offer (outlined, opens the duration menu) or a resume offer (filled gold).
+class PillButton final : public PressButton {
+    Q_OBJECT
+public:
+    PillButton(const QString& symbol, const QString& title, bool lit, QWidget* parent = nullptr);
+    bool lit() const { return lit_; }
+    // The width that shows the whole title.
+    int fullWidth() const;
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+signals:
+    // A pause offer's chosen duration (none: until resumed).
+    void durationChosen(std::optional<double> seconds);
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+
+private:
+    void openMenu();
+    QString symbol_;
+    bool lit_;
+};
+
+// An orange card with a wrapping message and one button.
+class AttentionCard final : public QFrame {
+    Q_OBJECT
+public:
+    explicit AttentionCard(QWidget* parent = nullptr);
+    void set(const QString& text, const QString& button);
+    QLabel* label() const { return label_; }
+    QPushButton* button() const { return button_; }
+
+signals:
+    void triggered();
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+
+private:
+    QLabel* label_;
+    QPushButton* button_;
+};
+
+// The raised card look: inkRaised fill and a hairline border on a rounded shape.
+class Card : public QFrame {
+    Q_OBJECT
+public:
+    explicit Card(double radius, QWidget* parent = nullptr);
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+
+private:
+    double radius_;
+};
+
+class StatusDot final : public QWidget {
+    Q_OBJECT
+public:
+    explicit StatusDot(QWidget* parent = nullptr);
+    void setColour(const QColor& colour);
+    QColor colour() const { return colour_; }
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+
+private:
+    QColor colour_;
+};
+
+// A small on/off switch.
+class MiniSwitch final : public PressButton {
+    Q_OBJECT
+public:
+    explicit MiniSwitch(const QString& accessibleName, QWidget* parent = nullptr);
+    QSize sizeHint() const override { return {30, 18}; }
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+};
+
+} // namespace tq::menu

@@ -1,0 +1,68 @@
+#pragma once
+// The program's item in the system tray: the glyph of the current state, today's count in the
+// tooltip when the user wants it, a left click opening the menu panel under the icon and a
+// right click opening the same rows as a plain menu (for tray hosts that open only menus).
+// Re-reads itself when what it shows changes, when a timed pause ends and at local midnight.
+// Main thread only.
+
+#include "platform/Clock.h"
+#include "ui/menubar/MenuServices.h"
+#include "ui/menubar/MenuState.h"
+
+#include <QObject>
+#include <QPoint>
+#include <QPointer>
+
+#include <memory>
+
+class QMenu;
+class QSystemTrayIcon;
+
+namespace tq::menu {
+
+class MenuPanel;
+
+class StatusItem final : public QObject {
+    Q_OBJECT
+public:
+    StatusItem(MenuServices services, MenuCallbacks callbacks, QObject* parent = nullptr);
+    ~StatusItem() override;
+
+    // Brings the item in line with the settings, the state and today's count.
+    void refresh();
+    // Opens the panel at the icon (or at `click`), or closes the open one.
+    void toggle(QPoint click);
+    void closePanel();
+    // The front application changed (the pause pill names it).
+    void frontAppChanged();
+
+    QSystemTrayIcon* item() const { return item_.get(); }
+    MenuPanel* panel() const;
+    QMenu* contextMenu() const { return menu_.get(); }
+    GlyphVariant glyph() const { return glyph_; }
+    QString toolTip() const;
+    // The icon cannot be seen: no tray runs, or the tray put it off every screen.
+    bool iconHidden() const;
+
+    // A click that closed the panel within this time does not reopen it.
+    static constexpr Nanos kReopenGuard = std::chrono::milliseconds(300);
+
+signals:
+    // A tray host started or ended.
+    void trayHostChanged(bool running);
+
+private:
+    void buildContextMenu();
+    void armRefresh();
+
+    MenuServices s_;
+    MenuCallbacks cb_;
+    std::unique_ptr<QSystemTrayIcon> item_;
+    std::unique_ptr<QMenu> menu_;
+    QPointer<MenuPanel> panel_;
+    GlyphVariant glyph_ = GlyphVariant::active;
+    Nanos closedAt_{-1'000'000'000'000};
+    Timer changeTimer_;
+};
+
+} // namespace tq::menu
