@@ -77,6 +77,7 @@ public:
     void insert(const QString& text, InsertionMethod mode) override;
     void deleteBackward(int count) override;
     std::optional<QString> whyNoField() const override { return whyNoField_; }
+    NoFieldHelp noFieldHelp() const override { return noFieldHelp_; }
 
     // State, for the application model and tests.
     const std::optional<RunningApplication>& app() const { return app_; }
@@ -168,6 +169,7 @@ private:
     std::optional<QString> focusWindowTitle_;
     QSet<qint64> webAccessibilityEnabled_;
     std::optional<QString> whyNoField_;
+    NoFieldHelp noFieldHelp_ = NoFieldHelp::none;
     Timer retry_;
     std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
     struct RememberedFont {

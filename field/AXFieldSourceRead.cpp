@@ -155,6 +155,7 @@ std::optional<qint64> AXFieldSource::markerCaretPosition(const AXElement& elemen
 std::optional<FieldSnapshot> AXFieldSource::snapshot()
 {
     const QString lbl = label();
+    noFieldHelp_ = NoFieldHelp::none;
     if (app_ && !appElement_ && accessibility_.isProcessTrusted() && app_->pid != QCoreApplication::applicationPid()) {
         // The application shows no accessibility tree: toolkits that read the accessibility
         // switch only when they start need a restart.
@@ -166,6 +167,9 @@ std::optional<FieldSnapshot> AXFieldSource::snapshot()
     const std::optional<AXElement> focused = app_ && appElement_ ? appElement_.element(attr(ax::FocusedUIElement)) : std::nullopt;
     if (!focused) {
         whyNoField_ = lbl + QStringLiteral(": nothing focused");
+        // Chromium and Electron show their web content only when started for accessibility.
+        if (appElement_ && appElement_.string(attr(ax::ToolkitName)).value_or(QString()).compare(QLatin1String("Chromium"), Qt::CaseInsensitive) == 0)
+            noFieldHelp_ = NoFieldHelp::startWithRendererAccessibility;
         return std::nullopt;
     }
     const AXElement& element = *focused;

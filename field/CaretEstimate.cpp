@@ -2,6 +2,7 @@
 #include "field/AXFieldSource.h"
 #include "field/LaidOutText.h"
 
+#include "platform/FieldFont.h"
 #include "platform/Grapheme.h"
 
 #include <QFontMetricsF>
@@ -21,7 +22,7 @@ std::optional<AXFieldSource::Estimate> AXFieldSource::estimateCaret(const QStrin
         size = *fontSize;
     else if (f.height() < 30)
         size = std::clamp(std::round(f.height() * 0.58), 11.0, 17.0);
-    const QFont font = fontNamed(fontName.value_or(QString()), size);
+    const QFont font = fieldFont(fontName.value_or(QString()), size);
     const QFontMetricsF metrics(font);
     const double lineHeight = std::max(1.0, std::ceil(metrics.ascent() + metrics.descent() + std::max(0.0, metrics.leading())));
     const bool singleLine = f.height() < 2.2 * lineHeight;

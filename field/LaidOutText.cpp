@@ -49,17 +49,4 @@ double LaidOutText::offsetFor(int line, qsizetype c) const
     return layout_->lineAt(line).cursorToX(int(c));
 }
 
-QFont fontNamed(const QString& name, double size)
-{
-    if (!name.isEmpty()) {
-        QFont f(name);
-        f.setPointSizeF(size);
-        if (QFontInfo(f).family().compare(name, Qt::CaseInsensitive) == 0)
-            return f;
-    }
-    QFont f = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
-    f.setPointSizeF(size);
-    return f;
-}
-
 } // namespace tq

@@ -32,8 +32,4 @@ private:
     std::vector<Line> lines_;
 };
 
-// The font of that name and size in points, or the system font of that size when the name is
-// empty or not installed.
-QFont fontNamed(const QString& name, double size);
-
 } // namespace tq

@@ -1,5 +1,7 @@
 #include "overlay/GhostLayout.h"
 
+#include "platform/FieldFont.h"
+
 #include <QFontDatabase>
 #include <QFontMetricsF>
 
@@ -66,11 +68,7 @@ const GhostMetrics& GhostMetrics::qt()
 
 QFont GhostLayout::fontFor(const GhostContent& content)
 {
-    QFont font = content.fontName && QFontDatabase::hasFamily(*content.fontName)
-                     ? QFont(*content.fontName)
-                     : QFontDatabase::systemFont(QFontDatabase::GeneralFont);
-    font.setPixelSize(std::max(1, int(std::lround(content.fontSize))));
-    return font;
+    return fieldFont(content.fontName.value_or(QString()), content.fontSize);
 }
 
 QFont GhostLayout::hintFont()

@@ -56,7 +56,8 @@ struct GhostLayout {
     // Bounds used when there is no screen at all: large but finite.
     static QRectF unbounded();
 
-    // The font of a content: the named family when installed, else the system font.
+    // The font of a content at its size in screen pixels: the named family (or generic face)
+    // when installed, else the system font.
     static QFont fontFor(const GhostContent& content);
     static QFont hintFont();
     // Number of rows drawn in the box or pill.

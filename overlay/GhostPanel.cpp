@@ -48,7 +48,7 @@ void GhostPanel::show(const GhostContent& content)
     view_->content = content;
     overlay::setFrame(view_.get(), layout.frame);
     const bool blended = overlay::compositing();
-    view_->opaqueText = !blended;
+    view_->flat = !blended;
     overlay::applyShape(view_.get(), blended ? QRegion() : view_->drawnRegion());
     view_->update();
     // Raised on every show: windows activated since could otherwise cover it.

@@ -2,7 +2,6 @@
 
 #include "ui/design/Palette.h"
 
-#include <QBitmap>
 #include <QFontMetricsF>
 #include <QImage>
 #include <QPainter>
@@ -15,6 +14,37 @@ namespace tq {
 
 namespace {
 QColor white(double w, double a) { return QColor::fromRgbF(float(w), float(w), float(w), float(a)); }
+
+// `top` blended over the opaque `under`: the colour a compositing manager would show.
+QColor over(const QColor& top, const QColor& under)
+{
+    const float a = top.alphaF();
+    return QColor::fromRgbF(top.redF() * a + under.redF() * (1 - a), top.greenF() * a + under.greenF() * (1 - a),
+                            top.blueF() * a + under.blueF() * (1 - a), 1.0f);
+}
+
+// The pixels drawn with at least half coverage, as a region (rows of runs, in order).
+QRegion opaquePixels(const QImage& image)
+{
+    QList<QRect> runs;
+    for (int y = 0; y < image.height(); ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        int x = 0;
+        while (x < image.width()) {
+            if (qAlpha(row[x]) < 128) {
+                ++x;
+                continue;
+            }
+            const int start = x;
+            while (x < image.width() && qAlpha(row[x]) >= 128)
+                ++x;
+            runs.append(QRect(start, y, x - start, 1));
+        }
+    }
+    QRegion region;
+    region.setRects(runs.constData(), int(runs.size()));
+    return region;
+}
 } // namespace
 
 GhostView::GhostView(QWidget* parent) : QWidget(parent) {}
@@ -50,41 +80,38 @@ QRegion GhostView::drawnRegion() const
 {
     if (!layout || !content)
         return {};
+    if (flat) {
+        flatImage_ = QImage(size(), QImage::Format_ARGB32_Premultiplied);
+        flatImage_.fill(Qt::transparent);
+        renderingFlat_ = true;
+        // The mask of the last shape would clip the drawing to the old pixels.
+        const_cast<GhostView*>(this)->render(&flatImage_, QPoint(), QRegion(), QWidget::IgnoreMask);
+        renderingFlat_ = false;
+        return opaquePixels(flatImage_);
+    }
     if (layout->anchored)
         return QRegion(rect());
     QRegion region;
-    QRegion lines;
     const QFontMetricsF fm(layout->font);
     for (const GhostLayout::Line& line : layout->lines) {
         const double y = rowY(line, fm.height()) + content->verticalNudge;
-        lines += QRectF(line.x - layout->frame.x() - 3, y - 1, fm.horizontalAdvance(line.text) + 6, fm.height() + 2).toAlignedRect();
+        region += QRectF(line.x - layout->frame.x() - 3, y - 1, fm.horizontalAdvance(line.text) + 6, fm.height() + 2).toAlignedRect();
     }
-    if (layout->container) {
+    if (layout->container)
         region += toView(*layout->container).toAlignedRect();
-        region += lines;
-    } else if (!lines.isEmpty()) {
-        // Text drawn straight over the field: only the glyphs' own pixels, so the field
-        // shows between them when no compositing manager blends the window.
-        QImage image(size(), QImage::Format_ARGB32_Premultiplied);
-        image.fill(Qt::transparent);
-        renderingFlat_ = true;
-        const_cast<GhostView*>(this)->render(&image, QPoint(), QRegion(), QWidget::RenderFlags());
-        renderingFlat_ = false;
-        region += QRegion(QBitmap::fromImage(image.createAlphaMask(Qt::ThresholdAlphaDither))) & lines;
-        if (opaqueText)
-            flatImage_ = image;
-    }
     if (const QRectF h = hintRect(); !h.isEmpty())
         region += h.toAlignedRect();
     return region;
 }
 
-void GhostView::drawBox(QPainter& p, const QRectF& rect, bool dark) const
+void GhostView::drawBox(QPainter& p, const QRectF& rect, bool dark, bool opaque) const
 {
     QPainterPath path;
     path.addRoundedRect(rect.adjusted(0.5, 0.5, -0.5, -0.5), 8, 8);
-    p.fillPath(path, dark ? white(0.13, 0.96) : white(0.99, 0.97));
-    p.setPen(QPen(dark ? white(1.0, 0.16) : white(0.0, 0.14), 1));
+    const QColor fill = dark ? white(0.13, 0.96) : white(0.99, 0.97);
+    const QColor edge = dark ? white(1.0, 0.16) : white(0.0, 0.14);
+    p.fillPath(path, opaque ? over(fill, white(dark ? 0.0 : 1.0, 1)) : fill);
+    p.setPen(QPen(opaque ? over(edge, over(fill, white(dark ? 0.0 : 1.0, 1))) : edge, 1));
     p.drawPath(path);
 }
 
@@ -93,34 +120,36 @@ void GhostView::paintEvent(QPaintEvent*)
     QPainter p(this);
     p.setCompositionMode(QPainter::CompositionMode_Source);
     p.fillRect(rect(), Qt::transparent);
-    p.setCompositionMode(QPainter::CompositionMode_SourceOver);
-    if (!layout || !content)
-        return;
-    if (opaqueText && !renderingFlat_ && !layout->container && !layout->anchored && flatImage_.size() == size()) {
+    if (flat && !renderingFlat_ && layout && content && flatImage_.size() == size()) {
         p.drawImage(QPoint(0, 0), flatImage_);
         return;
     }
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setRenderHint(QPainter::TextAntialiasing);
+    p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    if (!layout || !content)
+        return;
+    draw(p, flat);
+}
 
+void GhostView::draw(QPainter& p, bool opaque) const
+{
+    p.setRenderHint(QPainter::Antialiasing, !opaque);
+    p.setRenderHint(QPainter::TextAntialiasing, !opaque);
+    // Opaque drawing blends over the field as it would most likely look: light, or dark.
     const bool dark = isDark();
+    const QColor under = white(dark ? 0.13 : 1.0, 1);
+    const auto shown = [&](const QColor& c) { return opaque ? over(c, under) : c; };
     const QColor& gold = palette::gold();
-    QColor caretRow = content->tinted ? palette::withOpacity(gold, 0.9) : white(0.55, 0.92);
-    const bool flatText = opaqueText && !layout->container && !layout->anchored;
-    if (flatText) {
-        caretRow.setAlphaF(1.0);
-        p.setRenderHint(QPainter::TextAntialiasing, false);
-    }
-    const QColor boxRow = content->tinted ? gold : (dark ? white(0.88, 0.96) : white(0.2, 0.96));
+    const QColor caretRow = shown(content->tinted ? palette::withOpacity(gold, 0.9) : white(0.55, 0.92));
+    const QColor boxRow = shown(content->tinted ? gold : (dark ? white(0.88, 0.96) : white(0.2, 0.96)));
 
     if (layout->anchored)
-        drawBox(p, QRectF(rect()), dark);
+        drawBox(p, QRectF(rect()), dark, opaque);
     if (layout->container)
-        drawBox(p, toView(*layout->container), dark);
+        drawBox(p, toView(*layout->container), dark, opaque);
 
     const QFontMetricsF fm(layout->font);
     QFont font = layout->font;
-    if (flatText)
+    if (opaque)
         font.setStyleStrategy(QFont::NoAntialias);
     p.setFont(font);
     for (const GhostLayout::Line& line : layout->lines) {
@@ -130,7 +159,7 @@ void GhostView::paintEvent(QPaintEvent*)
             const double w = fm.horizontalAdvance(line.text);
             QPainterPath highlight;
             highlight.addRoundedRect(QRectF(x - 3, y - 1, w + 6, fm.height() + 2), 4, 4);
-            p.fillPath(highlight, palette::withOpacity(gold, 0.16));
+            p.fillPath(highlight, shown(palette::withOpacity(gold, 0.16)));
             p.setPen(palette().color(QPalette::WindowText));
         } else {
             p.setPen(line.inBox || layout->anchored ? boxRow : caretRow);
@@ -141,12 +170,14 @@ void GhostView::paintEvent(QPaintEvent*)
     if (const QRectF cap = hintRect(); !cap.isEmpty()) {
         QPainterPath path;
         path.addRoundedRect(cap.adjusted(0.5, 0.5, -0.5, -0.5), 3.5, 3.5);
-        p.setPen(QPen(white(0.55, 0.55), 1));
+        p.setPen(QPen(shown(white(0.55, 0.55)), 1));
         p.setBrush(Qt::NoBrush);
         p.drawPath(path);
-        const QFont hf = GhostLayout::hintFont();
+        QFont hf = GhostLayout::hintFont();
+        if (opaque)
+            hf.setStyleStrategy(QFont::NoAntialias);
         p.setFont(hf);
-        p.setPen(white(0.55, 0.95));
+        p.setPen(shown(white(0.55, 0.95)));
         p.drawText(QPointF(cap.x() + 5, cap.y() + 2 + QFontMetricsF(hf).ascent()), *content->hint);
     }
 }

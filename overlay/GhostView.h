@@ -19,9 +19,10 @@ public:
 
     std::optional<GhostLayout> layout;
     std::optional<GhostContent> content;
-    // Without a compositing manager the window cannot blend: text over the field is drawn
-    // opaque and without anti-aliasing, so the shape mask shows clean grey glyphs.
-    bool opaqueText = false;
+    // Without a compositing manager the window cannot blend: everything is drawn opaque and
+    // without anti-aliasing, and the window is shaped to exactly the pixels drawn, so the field
+    // shows between the glyphs and inside the keycap instead of black.
+    bool flat = false;
 
     // The parts of the view that are drawn on, in view coordinates (for the shape mask).
     QRegion drawnRegion() const;
@@ -32,12 +33,13 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    // The flat text as drawn for the shape mask; painted as it is so mask and pixels agree.
+    // The flat drawing made for the shape mask; painted as it is so mask and pixels agree.
     mutable QImage flatImage_;
     mutable bool renderingFlat_ = false;
 
     bool isDark() const;
-    void drawBox(class QPainter& p, const QRectF& rect, bool dark) const;
+    void draw(class QPainter& p, bool opaque) const;
+    void drawBox(class QPainter& p, const QRectF& rect, bool dark, bool opaque) const;
     QRectF hintRect() const;
     double rowY(const GhostLayout::Line& line, double textHeight) const;
 };

@@ -36,12 +36,12 @@ QRectF visibleFrameFor(const QRectF& caret)
     return screen ? screen->visibleFrame : GhostLayout::unbounded();
 }
 
-void placeAtCaret(QWidget* panel, const QRectF& caretRect, int rows, double width)
+void placeAtCaret(ListPanelView* panel, const QRectF& caretRect, int rows, double width)
 {
     overlay::setFrame(panel, frame(caretRect, rows, width, visibleFrameFor(caretRect)));
+    panel->reshape();
     panel->update();
     overlay::orderFront(panel); // raised on every show, like the ghost
-
 }
 
 qint64 moved(qint64 selected, qint64 delta, qint64 count)
@@ -172,8 +172,11 @@ void ListPanelView::refresh()
     }
 }
 
-void ListPanelView::resizeEvent(QResizeEvent*)
+void ListPanelView::resizeEvent(QResizeEvent*) { reshape(); }
+
+void ListPanelView::reshape()
 {
+    blended_ = overlay::compositing();
     QPainterPath path;
     path.addRoundedRect(QRectF(rect()), 12, 12);
     overlay::applyShape(this, QRegion(path.toFillPolygon().toPolygon()));
@@ -182,7 +185,7 @@ void ListPanelView::resizeEvent(QResizeEvent*)
 void ListPanelView::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
-    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::Antialiasing, blended_); // the shape has no soft edges
     p.setCompositionMode(QPainter::CompositionMode_Source);
     p.fillRect(rect(), Qt::transparent);
     p.setCompositionMode(QPainter::CompositionMode_SourceOver);
@@ -191,7 +194,7 @@ void ListPanelView::paintEvent(QPaintEvent*)
     QColor secondary = primary;
     secondary.setAlphaF(0.6f);
     QColor background = palette().color(QPalette::Window);
-    background.setAlphaF(0.96f);
+    background.setAlphaF(blended_ ? 0.96f : 1.0f); // unblended, translucency would darken it
 
     QPainterPath panel;
     panel.addRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 12, 12);

@@ -12,6 +12,8 @@
 
 namespace tq {
 
+class ListPanelView;
+
 namespace listpanel {
 
 inline constexpr double kRowHeight = 30;
@@ -37,7 +39,7 @@ std::optional<T> itemAt(const QList<T>& items, qint64 index)
 }
 // Sets the panel's frame for the caret (on every show) and brings it to the front without
 // activating this program.
-void placeAtCaret(QWidget* panel, const QRectF& caretRect, int rows, double width);
+void placeAtCaret(ListPanelView* panel, const QRectF& caretRect, int rows, double width);
 
 } // namespace listpanel
 
@@ -64,6 +66,8 @@ public:
     double panelWidth() const { return width_; }
     // Redraws after a model change and tells assistive technology when the highlight moved.
     void refresh();
+    // Follows the compositing manager: translucent with one, shaped and opaque without.
+    void reshape();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -72,6 +76,7 @@ protected:
 private:
     double width_;
     qint64 announced_ = -1;
+    bool blended_ = true;
 };
 
 } // namespace tq

@@ -40,6 +40,9 @@ inline constexpr auto SelectedText = "AXSelectedText";
 inline constexpr auto SelectedTextMarkerRange = "AXSelectedTextMarkerRange";
 inline constexpr auto ManualAccessibility = "AXManualAccessibility";
 inline constexpr auto EnhancedUserInterface = "AXEnhancedUserInterface";
+// The toolkit an application is built with, as its accessibility layer names it ("GTK", "Qt",
+// "Chromium", "Gecko").
+inline constexpr auto ToolkitName = "AXToolkitName";
 // Parameterised attributes.
 inline constexpr auto StringForRange = "AXStringForRange";
 inline constexpr auto BoundsForRange = "AXBoundsForRange";

@@ -3,6 +3,8 @@
 #include "platform/AccessibilityAccess.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QPointF>
 #include <QRectF>
 #include <QSizeF>
@@ -83,7 +85,7 @@ struct AtSpiAccessibility::Impl {
     std::map<qint64, AtspiAccessible*> focused;
     std::map<qint64, AtspiAccessible*> activeWindow;
     std::vector<class AtSpiObserver*> observers;
-    std::map<QString, QString> toolkits; // by bus name, lower case
+    std::map<QString, QString> toolkits; // by bus name
 
     bool ensure();
     void remember(std::map<qint64, AtspiAccessible*>& map, qint64 pid, AtspiAccessible* acc)
@@ -164,6 +166,7 @@ private:
     std::optional<QString> text();
     qint64 toUtf16(qint64 offset);
     qint64 toToolkit(qint64 utf16);
+    QString toolkitName();
     // Role, states and extents are read once per handle: a handle lives for one reading.
     int role();
     bool state(int which);
@@ -171,6 +174,7 @@ private:
     QVariant roleAttribute();
     QVariant focusedElement();
     QVariant focusedWindow();
+    bool hasActiveWindow();
     QVariant selectedRange();
     // The text interface, with the range clamped to the text; nullptr when either is missing.
     AtspiText* textFor(AXRange& range);
@@ -331,8 +335,16 @@ QVariant AtSpiNode::focusedElement()
     if (!liveImpl)
         return {};
     auto it = liveImpl->focused.find(pid_);
-    if (it != liveImpl->focused.end() && hasState(it->second, ATSPI_STATE_FOCUSED, timeout_))
-        return QVariant::fromValue(wrap(it->second, timeout_));
+    if (it != liveImpl->focused.end() && it->second) {
+        if (hasState(it->second, ATSPI_STATE_FOCUSED, timeout_))
+            return QVariant::fromValue(wrap(it->second, timeout_));
+        // A keyboard grab (the key tap's own among them) takes the X input focus from the
+        // application for a moment, and GTK and Gecko then drop the focused state. Like an
+        // application in the background, it keeps its focused element while none of its
+        // windows is active.
+        if (hasState(it->second, ATSPI_STATE_SHOWING, timeout_) && !hasActiveWindow())
+            return QVariant::fromValue(wrap(it->second, timeout_));
+    }
     // No focus event seen for this process yet: look for the focused element in its
     // windows, active ones first, with short time-outs and a bounded number of nodes.
     constexpr double walkTimeout = 0.08;
@@ -388,6 +400,23 @@ QVariant AtSpiNode::focusedElement()
         g_object_unref(node);
     }
     return found;
+}
+
+bool AtSpiNode::hasActiveWindow()
+{
+    GErrorSink err;
+    prepareCall(timeout_);
+    const int windows = atspi_accessible_get_child_count(acc_, &err);
+    bool active = false;
+    for (int i = 0; i < windows && !err.failed() && !active; ++i) {
+        GErrorSink e;
+        prepareCall(timeout_);
+        if (AtspiAccessible* w = atspi_accessible_get_child_at_index(acc_, i, &e)) {
+            active = hasState(w, ATSPI_STATE_ACTIVE, timeout_);
+            g_object_unref(w);
+        }
+    }
+    return active;
 }
 
 QVariant AtSpiNode::focusedWindow()
@@ -492,7 +521,11 @@ QVariant AtSpiNode::attributed(AXRange range)
         return {};
     auto value = [&](const char* key) { return QString::fromUtf8(static_cast<const char*>(g_hash_table_lookup(attrs, key))); };
     QVariantMap font;
-    if (const auto size = AtSpiAccessibility::fontSizeInPoints(value("size")))
+    // Points become the screen pixels the field draws in: GTK and Qt take the desktop's
+    // resolution (Xft.dpi, else 96) as this program does, browsers 96 per inch at scale 1.
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const double dpi = screen ? screen->logicalDotsPerInchY() : 96.0;
+    if (const auto size = AtSpiAccessibility::fontSizeOnScreen(value("size"), dpi))
         font.insert(QString::fromLatin1(ax::FontSize), *size);
     QString family = value("family-name");
     if (family.size() >= 2 && (family.startsWith(QLatin1Char('\'')) || family.startsWith(QLatin1Char('"'))))
@@ -523,6 +556,10 @@ QVariant AtSpiNode::attribute(const QString& name)
         prepareCall(timeout_);
         const QString label = takeString(atspi_accessible_get_name(acc_, &err));
         return err.failed() ? QVariant() : QVariant(label);
+    }
+    if (n == ax::ToolkitName) {
+        const QString toolkit = toolkitName();
+        return toolkit.isEmpty() ? QVariant() : QVariant(toolkit);
     }
     if (n == ax::Title) {
         GErrorSink err;
@@ -634,9 +671,8 @@ std::optional<bool> AtSpiNode::isSettable(const QString& name)
     return state(ATSPI_STATE_EDITABLE);
 }
 
-// Toolkits read the length of inserted text differently: GTK in UTF-8 bytes, Qt (which
-// gives no toolkit name) in UTF-16 units, the others in characters.
-int AtSpiNode::insertLength(const QString& inserted)
+// The toolkit name of the element's application, read once per application.
+QString AtSpiNode::toolkitName()
 {
     if (liveImpl && !toolkit_) {
         auto* obj = reinterpret_cast<AtspiObject*>(acc_);
@@ -645,11 +681,18 @@ int AtSpiNode::insertLength(const QString& inserted)
         if (it == liveImpl->toolkits.end()) {
             GErrorSink err;
             prepareCall(timeout_);
-            it = liveImpl->toolkits.emplace(bus, takeString(atspi_accessible_get_toolkit_name(acc_, &err)).toLower()).first;
+            it = liveImpl->toolkits.emplace(bus, takeString(atspi_accessible_get_toolkit_name(acc_, &err))).first;
         }
         toolkit_ = it->second;
     }
-    const QString toolkit = toolkit_.value_or(QString());
+    return toolkit_.value_or(QString());
+}
+
+// Toolkits read the length of inserted text differently: GTK in UTF-8 bytes, Qt (which
+// gives no toolkit name) in UTF-16 units, the others in characters.
+int AtSpiNode::insertLength(const QString& inserted)
+{
+    const QString toolkit = toolkitName().toLower();
     if (toolkit.startsWith(QLatin1String("gtk")) || toolkit.startsWith(QLatin1String("gail")))
         return int(inserted.toUtf8().size());
     if (toolkit.isEmpty() || toolkit == QLatin1String("qt"))
@@ -784,12 +827,10 @@ void AtSpiAccessibility::Impl::onEvent(AtspiEvent* event)
     const QString notification = AtSpiAccessibility::axNotification(type, event->detail1);
     if (type.startsWith(QLatin1String("object:text-changed")))
         ++textGeneration;
-    if (type.startsWith(QLatin1String("object:state-changed:focused"))) {
-        if (event->detail1)
-            remember(focused, pid, event->source);
-        else if (auto it = focused.find(pid); it != focused.end() && it->second == event->source)
-            remember(focused, pid, nullptr);
-    }
+    // The element stays remembered when it loses the focus: focusedElement() decides whether
+    // it still counts.
+    if (type.startsWith(QLatin1String("object:state-changed:focused")) && event->detail1)
+        remember(focused, pid, event->source);
     if (type.startsWith(QLatin1String("window:activate")))
         remember(activeWindow, pid, event->source);
     if (notification.isEmpty())
@@ -933,22 +974,22 @@ QString AtSpiAccessibility::roleName(int r, bool multiLine)
     }
 }
 
-std::optional<double> AtSpiAccessibility::fontSizeInPoints(QStringView css)
+std::optional<double> AtSpiAccessibility::fontSizeOnScreen(QStringView css, double dotsPerInch)
 {
     QStringView s = css.trimmed();
-    double factor = 1.0;
+    double factor = dotsPerInch / 72.0; // points, with or without the unit
     if (s.endsWith(QLatin1String("pt"), Qt::CaseInsensitive)) {
         s.chop(2);
     } else if (s.endsWith(QLatin1String("px"), Qt::CaseInsensitive)) {
         s.chop(2);
-        factor = 0.75;
+        factor = 1.0;
     } else if (s.endsWith(QLatin1String("em"), Qt::CaseInsensitive)) {
         s.chop(2);
-        factor = 12.0;
+        factor = 16.0;
     }
     bool ok = false;
     const double v = s.trimmed().toDouble(&ok);
-    if (!ok || !(v > 0) || !std::isfinite(v))
+    if (!ok || !(v > 0) || !std::isfinite(v) || !(dotsPerInch > 0))
         return std::nullopt;
     return v * factor;
 }

@@ -30,8 +30,9 @@ public:
 
     // Translations, pure.
     static QString roleName(int atspiRole, bool multiLine);
-    // "11", "11pt", "14.5px", "1.2em" → points; nullopt when it does not parse.
-    static std::optional<double> fontSizeInPoints(QStringView css);
+    // A font size as toolkits report it ("11" and "11pt" in points, "14.5px", "1.2em") → screen
+    // pixels at `dotsPerInch`, the unit the ghost draws in; nullopt when it does not parse.
+    static std::optional<double> fontSizeOnScreen(QStringView css, double dotsPerInch);
     static QString axNotification(QStringView atspiEvent, int detail1);
 
     struct Impl;

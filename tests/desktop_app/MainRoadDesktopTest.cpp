@@ -1,276 +1,165 @@
-// The real program on a desktop: a fake OpenAI-compatible server with a fixed reply, a zenity
-// entry, keys typed through XTest; the ghost text appears at the caret, Tab and the key above
-// Tab insert it, Escape hides it, SIGTERM writes the statistics.
+// The real program on a desktop as a new user has it (first-run settings), with and without a
+// compositing manager: a fake OpenAI-compatible server with a fixed reply, zenity's entry and
+// text view, keys typed through XTest. The ghost text shows grey at the caret in the field's
+// size, Tab and the key above Tab insert it, Escape hides it, SIGTERM writes the statistics.
 
-#include "engines/EngineTestSupport.h"
-#include "field/AXFieldSource.h"
+#include "RealProgram.h"
 
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
-#include <QGuiApplication>
-#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QPixmap>
-#include <QProcess>
-#include <QRect>
-#include <QScreen>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
+#include <QProcess>
 #include <QTcpServer>
-#include <QTemporaryDir>
 #include <QtTest/QTest>
 
 #include <gtest/gtest.h>
 
 #include <csignal>
-#include <functional>
 
 namespace tq {
+
+using namespace realprogram;
 
 namespace {
 
 const QByteArray kReply = " world is wide"; // a base model continues "Hello" with a space
 
-QByteArray run(const QString& program, const QStringList& args, int timeoutMs = 10000)
+QString shotName(const QString& stem, bool compositor)
 {
-    QProcess p;
-    p.start(program, args);
-    QElapsedTimer t;
-    t.start();
-    while (!p.waitForFinished(20)) {
-        QCoreApplication::processEvents();
-        if (t.elapsed() > timeoutMs) {
-            p.kill();
-            p.waitForFinished();
-            break;
-        }
-    }
-    return p.readAllStandardOutput();
+    return stem + (compositor ? QStringLiteral("-xcompmgr.png") : QStringLiteral("-plain.png"));
 }
 
-// Turns the event loop (the fake server answers on it) until `done` or the time runs out.
-bool waitFor(const std::function<bool()>& done, int timeoutMs)
+// The ghost right of the caret: grey glyphs, no opaque block, the typed text's size.
+void expectGhostDrawnAtTheCaret(Program& program, qint64 fieldPid, const QString& name)
 {
-    QElapsedTimer t;
-    t.start();
-    while (t.elapsed() < timeoutMs) {
-        if (done())
-            return true;
-        QTest::qWait(50);
-    }
-    return done();
+    const std::optional<QRect> ghost = program.ghost();
+    ASSERT_TRUE(ghost);
+    QTest::qWait(400);
+    const QImage shot = screenshot(name);
+    const FieldState field = readField(fieldPid);
+    ASSERT_TRUE(field.ok);
+    const RowPixels px = measureRow(shot, *ghost, field.lineStartX, field.caretX);
+    const std::string where = name.toStdString() + ": ghost " + std::to_string(ghost->x()) + "," + std::to_string(ghost->y()) + " "
+        + std::to_string(ghost->width()) + "x" + std::to_string(ghost->height()) + ", caret x " + std::to_string(field.caretX)
+        + ", line start " + std::to_string(field.lineStartX);
+    EXPECT_GT(px.greyGhostPixels, 40) << where;
+    EXPECT_LT(px.longestDarkRun, 12) << where;
+    ASSERT_GT(px.typedGlyphHeight, 4) << where;
+    EXPECT_NEAR(px.ghostGlyphHeight, px.typedGlyphHeight, 0.1 * px.typedGlyphHeight) << where;
 }
 
-struct Geometry {
-    QRect rect;
-    bool ok = false;
-};
-
-Geometry windowGeometry(const QString& window)
-{
-    const QString out = QString::fromUtf8(run("xdotool", {"getwindowgeometry", "--shell", window}));
-    QHash<QString, int> v;
-    for (const QString& line : out.split('\n')) {
-        const auto parts = line.split('=');
-        if (parts.size() == 2)
-            v[parts[0]] = parts[1].toInt();
-    }
-    if (!v.contains("WIDTH"))
-        return {};
-    return {QRect(v["X"], v["Y"], v["WIDTH"], v["HEIGHT"]), true};
-}
-
-class MainRoad : public ::testing::Test {
+class FirstRun : public ::testing::TestWithParam<bool> {
 protected:
     void SetUp() override
     {
         if (qEnvironmentVariableIsEmpty("DISPLAY"))
             GTEST_SKIP() << "needs the desktop session";
-        ASSERT_TRUE(home.isValid());
-        const auto answer = [](const test::FakeHttpServer::Request& r) {
-            const QJsonObject choice{{"text", QString::fromUtf8(kReply)},
-                                     {"index", 0},
-                                     {"message", QJsonObject{{"role", "assistant"}, {"content", QString::fromUtf8(kReply)}}},
-                                     {"finish_reason", "stop"}};
-            return test::FakeHttpServer::Response{200, QJsonDocument(QJsonObject{{"choices", QJsonArray{choice}}}).toJson()};
-        };
-        server.on("/v1/completions", answer);
-        server.on("/v1/chat/completions", answer);
-        server.reply("/v1/models", 200, R"({"data":[{"id":"fixed"}]})");
-
-        QDir().mkpath(QDir(home.path()).filePath("data"));
-        QDir().mkpath(QDir(home.path()).filePath("runtime"));
-        QFile::setPermissions(QDir(home.path()).filePath("runtime"), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-        writeSettings(server.base(), "fixed");
+        ASSERT_TRUE(compositor.ready()) << "compositing manager " << GetParam();
+        ASSERT_TRUE(program.home.isValid());
     }
 
-    // The OpenAI-compatible engine at `base`, first run done, nothing else to ask the user.
-    void writeSettings(const QString& base, const QString& model)
-    {
-        const QString config = QDir(home.path()).filePath("config/Tessaquill");
-        QDir().mkpath(config);
-        QFile settings(QDir(config).filePath("com.morvenfax.tessaquill.json"));
-        ASSERT_TRUE(settings.open(QIODevice::WriteOnly));
-        settings.write(QJsonDocument(QJsonObject{{"onboardingDone", true},
-                                                 {"introSeen", true},
-                                                 {"remindHiddenIcon", false},
-                                                 {"engine", "openAI"},
-                                                 {"serverURL", QString(base + "/v1")},
-                                                 {"serverModel", model},
-                                                 {"delayMilliseconds", 0.0},
-                                                 {"showKeyHint", false},
-                                                 {"suggestFixes", false},
-                                                 {"contextScreen", false},
-                                                 {"contextRecent", false}})
-                           .toJson());
-        settings.close();
-    }
-
-    void TearDown() override
-    {
-        if (app.state() != QProcess::NotRunning) {
-            app.kill();
-            app.waitForFinished(3000);
-        }
-        if (zenity.state() != QProcess::NotRunning) {
-            zenity.kill();
-            zenity.waitForFinished(3000);
-        }
-    }
-
-    QString openZenity()
-    {
-        zenity.start("zenity", {"--entry", "--title=Main road", "--text=Field"});
-        const QString window =
-            QString::fromUtf8(run("xdotool", {"search", "--sync", "--name", "^Main road$"}, 15000)).split('\n').value(0).trimmed();
-        if (!window.isEmpty()) {
-            run("xdotool", {"windowactivate", "--sync", window});
-            run("xdotool", {"windowfocus", "--sync", window});
-            QTest::qWait(800); // the program attaches to the new front application
-        }
-        return window;
-    }
-
-    void startApp()
-    {
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("XDG_CONFIG_HOME", QDir(home.path()).filePath("config"));
-        env.insert("XDG_DATA_HOME", QDir(home.path()).filePath("data"));
-        env.insert("XDG_RUNTIME_DIR", QDir(home.path()).filePath("runtime"));
-        env.remove("TESSAQUILL_LOCAL_ONLY");
-        env.remove("QT_QPA_PLATFORM");
-        app.setProcessEnvironment(env);
-        app.setProcessChannelMode(QProcess::SeparateChannels);
-        app.start(QStringLiteral(TQ_BINARY_DIR "/app/tessaquill"), {});
-        ASSERT_TRUE(app.waitForStarted(5000));
-    }
-
-    QString appLog()
-    {
-        log += app.readAllStandardError();
-        log += app.readAllStandardOutput();
-        return QString::fromUtf8(log);
-    }
-
-    // The visible windows of the program (the ghost panel is the only one here).
-    QStringList appWindows()
-    {
-        return QString::fromUtf8(run("xdotool", {"search", "--onlyvisible", "--pid", QString::number(app.processId())}))
-            .split('\n', Qt::SkipEmptyParts);
-    }
-
-    QString fieldText()
-    {
-        AXFieldSource source;
-        source.attach(zenity.processId());
-        QTest::qWait(200);
-        const auto snap = source.snapshot();
-        return snap ? snap->before + snap->after : QStringLiteral("<no field>");
-    }
-
-    void screenshot(const QString& name)
-    {
-        const QString dir = qEnvironmentVariable("TQ_ARTIFACTS", QDir::tempPath());
-        QDir().mkpath(dir);
-        if (QScreen* screen = QGuiApplication::primaryScreen())
-            screen->grabWindow(0).save(QDir(dir).filePath(name));
-    }
-
-    QTemporaryDir home;
-    test::FakeHttpServer server;
-    QProcess app;
-    QProcess zenity;
-    QByteArray log;
+    Compositor compositor{GetParam()};
+    Program program{kReply};
 };
 
 } // namespace
 
-TEST_F(MainRoad, TypedTextGetsAGhostSuggestionThatTabAndTheKeyAboveTabInsert)
+TEST_P(FirstRun, TypedTextGetsAGhostSuggestionThatTabAndTheKeyAboveTabInsert)
 {
-    startApp();
-    ASSERT_TRUE(waitFor([&] { return appLog().contains("system-wide start: tap running 1"); }, 15000)) << appLog().toStdString();
+    program.start();
+    ASSERT_TRUE(program.waitUntilRunning()) << program.log().toStdString();
 
-    const QString window = openZenity();
-    ASSERT_FALSE(window.isEmpty());
+    Zenity field(Zenity::Kind::entry, "Main road");
+    ASSERT_TRUE(field.ready());
 
     run("xdotool", {"type", "--delay", "60", "Hello "});
-    ASSERT_TRUE(waitFor([&] { return !server.requestsTo("/v1/completions").isEmpty() || !server.requestsTo("/v1/chat/completions").isEmpty(); }, 10000))
-        << appLog().toStdString();
-    const bool ghostShown = waitFor([&] { return !appWindows().isEmpty(); }, 10000);
+    ASSERT_TRUE(waitFor([&] { return program.asked(); }, 10000)) << program.log().toStdString();
+    const bool ghostShown = waitFor([&] { return bool(program.ghost()); }, 10000);
     if (!ghostShown)
-        screenshot("main-road-no-ghost.png");
-    ASSERT_TRUE(ghostShown) << appLog().toStdString()
-                            << [&] {
-                                   std::string out;
-                                   for (const auto& r : server.requests())
-                                       out += r.path.toStdString() + " " + r.body.left(300).toStdString() + "\n";
-                                   return out;
-                               }();
-    QTest::qWait(300);
-    screenshot("main-road-ghost.png");
+        screenshot(shotName("main-road-no-ghost", GetParam()));
+    ASSERT_TRUE(ghostShown) << program.log().toStdString();
+    expectGhostDrawnAtTheCaret(program, field.pid(), shotName("main-road-ghost", GetParam()));
 
     // The ghost lies next to the caret, inside the entry's window, and the entry keeps focus.
-    const Geometry ghost = windowGeometry(appWindows().first());
-    const Geometry field = windowGeometry(window);
-    ASSERT_TRUE(ghost.ok && field.ok);
-    EXPECT_TRUE(field.rect.adjusted(-40, -40, 40, 40).intersects(ghost.rect))
-        << "ghost " << ghost.rect.x() << "," << ghost.rect.y() << " field " << field.rect.x() << "," << field.rect.y();
-    EXPECT_EQ(QString::fromUtf8(run("xdotool", {"getwindowfocus"})).trimmed(), window);
+    const QRect ghost = program.ghost().value_or(QRect());
+    const QRect window = windowGeometry(field.window);
+    EXPECT_TRUE(window.adjusted(-40, -40, 40, 40).intersects(ghost))
+        << "ghost " << ghost.x() << "," << ghost.y() << " field " << window.x() << "," << window.y();
+    EXPECT_EQ(focusedWindow(), field.window);
 
     run("xdotool", {"key", "Tab"});
-    ASSERT_TRUE(waitFor([&] { return fieldText().startsWith("Hello world"); }, 5000)) << fieldText().toStdString();
-    EXPECT_EQ(fieldText().trimmed(), QStringLiteral("Hello world"));
+    ASSERT_TRUE(waitFor([&] { return field.text().startsWith("Hello world"); }, 5000)) << field.text().toStdString();
+    EXPECT_EQ(field.text().trimmed(), QStringLiteral("Hello world"));
+    // The rest, drawn anew further right: the last shape must not clip the new text.
+    ASSERT_TRUE(waitFor([&] { return bool(program.ghost()); }, 5000));
+    expectGhostDrawnAtTheCaret(program, field.pid(), shotName("main-road-ghost-after-tab", GetParam()));
 
     run("xdotool", {"key", "grave"});
-    ASSERT_TRUE(waitFor([&] { return fieldText() == QStringLiteral("Hello world is wide"); }, 5000)) << fieldText().toStdString();
-    EXPECT_EQ(QString::fromUtf8(run("xdotool", {"getwindowfocus"})).trimmed(), window);
+    ASSERT_TRUE(waitFor([&] { return field.text() == QStringLiteral("Hello world is wide"); }, 5000)) << field.text().toStdString();
+    EXPECT_EQ(focusedWindow(), field.window);
 
     // A new suggestion; Escape hides it.
     run("xdotool", {"type", "--delay", "60", " and "});
-    ASSERT_TRUE(waitFor([&] { return !appWindows().isEmpty(); }, 10000));
+    ASSERT_TRUE(waitFor([&] { return bool(program.ghost()); }, 10000));
     QTest::qWait(1000); // every request of the typed keys answered: nothing left to show later
     run("xdotool", {"key", "Escape"});
-    EXPECT_TRUE(waitFor([&] { return appWindows().isEmpty(); }, 3000));
-    screenshot("main-road-after-escape.png");
+    EXPECT_TRUE(waitFor([&] { return !program.ghost(); }, 3000));
+    screenshot(shotName("main-road-after-escape", GetParam()));
 
     // SIGTERM writes the statistics before the program ends.
-    ::kill(app.processId(), SIGTERM);
-    ASSERT_TRUE(app.waitForFinished(5000));
-    EXPECT_EQ(app.exitCode(), 0);
-    QFile stats(QDir(home.path()).filePath("data/Tessaquill/stats.json"));
+    ::kill(program.pid(), SIGTERM);
+    ASSERT_TRUE(program.process.waitForFinished(5000));
+    EXPECT_EQ(program.process.exitCode(), 0);
+    QFile stats(QDir(program.home.path()).filePath("data/Tessaquill/stats.json"));
     ASSERT_TRUE(stats.open(QIODevice::ReadOnly));
     const QJsonObject days = QJsonDocument::fromJson(stats.readAll()).object().value("days").toObject();
     ASSERT_EQ(days.size(), 1);
     EXPECT_EQ(days.begin().value().toObject().value("words").toInt(), 3); // "world", "is wide"
 
     // None of the typed or suggested text reaches the log.
-    const QString all = appLog();
+    const QString all = program.log();
     EXPECT_FALSE(all.contains("Hello"));
     EXPECT_FALSE(all.contains("world"));
     EXPECT_FALSE(all.contains("is wide")) << all.toStdString();
 }
+
+TEST_P(FirstRun, GhostInAGtkTextView)
+{
+    program.start();
+    ASSERT_TRUE(program.waitUntilRunning()) << program.log().toStdString();
+    Zenity field(Zenity::Kind::textView, "Main road text view");
+    ASSERT_TRUE(field.ready());
+
+    run("xdotool", {"type", "--delay", "60", "Hello "});
+    const bool ghostShown = waitFor([&] { return bool(program.ghost()); }, 10000);
+    if (!ghostShown)
+        screenshot(shotName("main-road-text-view-no-ghost", GetParam()));
+    ASSERT_TRUE(ghostShown) << program.log().toStdString();
+    expectGhostDrawnAtTheCaret(program, field.pid(), shotName("main-road-text-view", GetParam()));
+
+    run("xdotool", {"key", "grave"});
+    EXPECT_TRUE(waitFor([&] { return field.text() == QStringLiteral("Hello world is wide"); }, 5000)) << field.text().toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(Desktop, FirstRun, ::testing::Bool(),
+                         [](const ::testing::TestParamInfo<bool>& info) { return info.param ? "xcompmgr" : "noCompositor"; });
+
+namespace {
+
+// The first-run program without a compositing manager, without the pixel checks.
+class MainRoad : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        if (qEnvironmentVariableIsEmpty("DISPLAY"))
+            GTEST_SKIP() << "needs the desktop session";
+    }
+};
+
+} // namespace
 
 // The same road with llama.cpp's own server and the tiny generated model: whatever the random
 // weights write, a suggestion is drawn and Tab puts its next piece into the field.
@@ -299,39 +188,39 @@ TEST_F(MainRoad, LlamaServerWithTheTinyModel)
     };
     ASSERT_TRUE(waitFor(healthy, 60000))
         << llama.readAll().toStdString();
-    writeSettings(base, "tiny");
-
-    startApp();
-    ASSERT_TRUE(waitFor([&] { return appLog().contains("system-wide start: tap running 1"); }, 15000)) << appLog().toStdString();
-    const QString window = openZenity();
-    ASSERT_FALSE(window.isEmpty());
+    Program program(QByteArray(), base);
+    program.start();
+    ASSERT_TRUE(program.waitUntilRunning()) << program.log().toStdString();
+    Zenity field(Zenity::Kind::entry, "Main road");
+    ASSERT_TRUE(field.ready());
     run("xdotool", {"type", "--delay", "60", "The cat"});
-    const bool shown = waitFor([&] { return !appWindows().isEmpty(); }, 20000);
+    const bool shown = waitFor([&] { return bool(program.ghost()); }, 20000);
     screenshot("main-road-llama.png");
-    ASSERT_TRUE(shown) << appLog().toStdString();
+    ASSERT_TRUE(shown) << program.log().toStdString();
     run("xdotool", {"key", "Tab"});
-    EXPECT_TRUE(waitFor([&] { return fieldText().size() > QStringLiteral("The cat").size(); }, 5000))
-        << fieldText().toStdString();
-    const QString focused = QString::fromUtf8(run("xdotool", {"getwindowfocus"})).trimmed();
-    EXPECT_EQ(focused, window) << run("xprop", {"-id", focused, "WM_NAME", "WM_CLASS", "_NET_WM_WINDOW_TYPE", "WM_HINTS"}).toStdString()
-                               << appLog().toStdString();
+    EXPECT_TRUE(waitFor([&] { return field.text().size() > QStringLiteral("The cat").size(); }, 5000))
+        << field.text().toStdString();
+    const QString focused = focusedWindow();
+    EXPECT_EQ(focused, field.window) << run("xprop", {"-id", focused, "WM_NAME", "WM_CLASS", "_NET_WM_WINDOW_TYPE", "WM_HINTS"}).toStdString()
+                                     << program.log().toStdString();
     llama.terminate();
     llama.waitForFinished(5000);
 }
 
 TEST_F(MainRoad, ASecondLaunchHandsOverAndEnds)
 {
-    startApp();
-    ASSERT_TRUE(waitFor([&] { return appLog().contains("system-wide start"); }, 15000)) << appLog().toStdString();
+    Program program(kReply);
+    program.start();
+    ASSERT_TRUE(waitFor([&] { return program.log().contains("system-wide start"); }, 15000)) << program.log().toStdString();
     QProcess second;
-    second.setProcessEnvironment(app.processEnvironment());
+    second.setProcessEnvironment(program.process.processEnvironment());
     second.start(QStringLiteral(TQ_BINARY_DIR "/app/tessaquill"), {"--open-settings", "keys"});
     ASSERT_TRUE(second.waitForFinished(10000));
     EXPECT_EQ(second.exitCode(), 0);
-    ASSERT_TRUE(waitFor([&] { return !QString::fromUtf8(run("xdotool", {"search", "--onlyvisible", "--pid", QString::number(app.processId()), "--name", "^Tessaquill$"})).trimmed().isEmpty(); }, 5000));
-    ::kill(app.processId(), SIGTERM);
-    ASSERT_TRUE(app.waitForFinished(5000));
-    EXPECT_EQ(app.exitCode(), 0);
+    ASSERT_TRUE(waitFor([&] { return !QString::fromUtf8(run("xdotool", {"search", "--onlyvisible", "--pid", QString::number(program.pid()), "--name", "^Tessaquill$"})).trimmed().isEmpty(); }, 5000));
+    ::kill(program.pid(), SIGTERM);
+    ASSERT_TRUE(program.process.waitForFinished(5000));
+    EXPECT_EQ(program.process.exitCode(), 0);
 }
 
 } // namespace tq

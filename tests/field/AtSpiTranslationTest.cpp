@@ -19,13 +19,24 @@ TEST(AtSpiTranslation, Roles)
     EXPECT_EQ(AtSpiAccessibility::roleName(ATSPI_ROLE_PUSH_BUTTON, false), QStringLiteral("AXButton"));
 }
 
-TEST(AtSpiTranslation, FontSizesInCssUnits)
+TEST(AtSpiTranslation, FontSizesBecomeScreenPixels)
 {
-    EXPECT_EQ(AtSpiAccessibility::fontSizeInPoints(u"11"), 11);
-    EXPECT_EQ(AtSpiAccessibility::fontSizeInPoints(u"10.5pt"), 10.5);
-    EXPECT_EQ(AtSpiAccessibility::fontSizeInPoints(u"16px"), 12);
-    EXPECT_FALSE(AtSpiAccessibility::fontSizeInPoints(u"large"));
-    EXPECT_FALSE(AtSpiAccessibility::fontSizeInPoints(u"-3"));
+    const struct {
+        const char16_t* css;
+        double dpi;
+        std::optional<double> pixels;
+    } cases[] = {
+        {u"12", 96, 16},      // GTK: points
+        {u"10.5pt", 96, 14},  // Gecko, Qt
+        {u"12", 144, 24},     // a desktop at 1.5 times the resolution
+        {u"16px", 144, 16},
+        {u"1.5em", 96, 24},
+        {u"large", 96, std::nullopt},
+        {u"-3", 96, std::nullopt},
+        {u"12", 0, std::nullopt},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(AtSpiAccessibility::fontSizeOnScreen(c.css, c.dpi), c.pixels) << QString::fromUtf16(c.css).toStdString();
 }
 
 TEST(AtSpiTranslation, Notifications)

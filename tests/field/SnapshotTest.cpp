@@ -140,6 +140,7 @@ TEST_F(Snapshot, ReasonsWhyThereIsNoField)
     focus(nullptr);
     EXPECT_FALSE(source->snapshot());
     EXPECT_EQ(source->whyNoField(), QStringLiteral("org.example.Editor: nothing focused"));
+    EXPECT_EQ(source->noFieldHelp(), FieldSource::NoFieldHelp::none);
 
     auto button = makeFakeElement(pid, attr(ax::Button));
     app->addChild(button);
@@ -267,4 +268,26 @@ TEST_F(Snapshot, TrailingLineBreakInAWebAreaPutsTheCaretOnTheNewLine)
     ASSERT_TRUE(s);
     EXPECT_EQ(s->before, QStringLiteral("line\n"));
     EXPECT_EQ(s->after, QString());
+}
+
+// Only a Chromium-based application with nothing focused is told to start with web accessibility.
+TEST_F(Snapshot, ChromiumWithNothingFocusedCallsForRendererAccessibility)
+{
+    const struct {
+        const char* toolkit;
+        bool focused;
+        FieldSource::NoFieldHelp help;
+    } cases[] = {
+        {"Chromium", false, FieldSource::NoFieldHelp::startWithRendererAccessibility},
+        {"chromium", false, FieldSource::NoFieldHelp::startWithRendererAccessibility},
+        {"Chromium", true, FieldSource::NoFieldHelp::none},
+        {"GTK", false, FieldSource::NoFieldHelp::none},
+        {"Gecko", false, FieldSource::NoFieldHelp::none},
+    };
+    for (const auto& c : cases) {
+        app->attributes[attr(ax::ToolkitName)] = QString::fromLatin1(c.toolkit);
+        focus(c.focused ? field : nullptr);
+        EXPECT_EQ(bool(source->snapshot()), c.focused) << c.toolkit;
+        EXPECT_EQ(source->noFieldHelp(), c.help) << c.toolkit << " focused " << c.focused;
+    }
 }

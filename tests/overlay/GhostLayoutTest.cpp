@@ -230,7 +230,7 @@ TEST(GhostPanel, FlatTextIsShapedToItsGlyphs)
     panel.show(content(QStringLiteral("world is wide")));
     auto* view = qobject_cast<GhostView*>(panel.window());
     ASSERT_NE(view, nullptr);
-    view->opaqueText = true;
+    view->flat = true;
     const QRegion glyphs = view->drawnRegion();
     ASSERT_FALSE(glyphs.isEmpty());
     // Only the letters' pixels: far less than the rectangle around the line.
@@ -239,6 +239,10 @@ TEST(GhostPanel, FlatTextIsShapedToItsGlyphs)
     for (const QRect& r : glyphs)
         area += qint64(r.width()) * r.height();
     EXPECT_LT(area, qint64(box.width()) * box.height() / 2);
+
+    // The shape of an earlier suggestion (here the least one) never clips the next drawing.
+    view->setMask(QRegion(0, 0, 1, 1));
+    EXPECT_EQ(view->drawnRegion(), glyphs);
 }
 
 TEST(GhostPanel, PicksTheScreenHoldingTheCaret)

@@ -1,0 +1,108 @@
+#pragma once
+// Reading and driving a program's widgets over AT-SPI in desktop tests: its accessible
+// application by process id, a showing descendant by name and role, its action and text.
+
+#include <QString>
+
+#include <atspi/atspi.h>
+
+#include <utility>
+
+namespace tq::desktoptest {
+
+// An accessible object of the program, owned.
+struct Node {
+    AtspiAccessible* p = nullptr;
+    Node() = default;
+    explicit Node(AtspiAccessible* a) : p(a) {}
+    Node(const Node&) = delete;
+    Node(Node&& o) noexcept : p(o.p) { o.p = nullptr; }
+    Node& operator=(Node&& o) noexcept
+    {
+        std::swap(p, o.p);
+        return *this;
+    }
+    ~Node()
+    {
+        if (p)
+            g_object_unref(p);
+    }
+    explicit operator bool() const { return p != nullptr; }
+};
+
+inline QString nameOf(AtspiAccessible* a)
+{
+    gchar* n = atspi_accessible_get_name(a, nullptr);
+    const QString s = QString::fromUtf8(n ? n : "");
+    g_free(n);
+    return s;
+}
+
+inline AtspiRole roleOf(AtspiAccessible* a) { return atspi_accessible_get_role(a, nullptr); }
+
+inline bool showing(AtspiAccessible* a)
+{
+    AtspiStateSet* states = atspi_accessible_get_state_set(a);
+    const bool on = states && atspi_state_set_contains(states, ATSPI_STATE_SHOWING);
+    if (states)
+        g_object_unref(states);
+    return on;
+}
+
+inline Node application(qint64 pid)
+{
+    AtspiAccessible* desktop = atspi_get_desktop(0);
+    const int n = atspi_accessible_get_child_count(desktop, nullptr);
+    Node found;
+    for (int i = 0; i < n && !found; ++i) {
+        AtspiAccessible* app = atspi_accessible_get_child_at_index(desktop, i, nullptr);
+        if (app && atspi_accessible_get_process_id(app, nullptr) == guint(pid))
+            found = Node(app);
+        else if (app)
+            g_object_unref(app);
+    }
+    g_object_unref(desktop);
+    return found;
+}
+
+// The first showing descendant with this name (and role, unless ATSPI_ROLE_INVALID).
+inline Node find(AtspiAccessible* root, const QString& name, AtspiRole role, int depth = 0)
+{
+    if (!root || depth > 40)
+        return {};
+    const int n = atspi_accessible_get_child_count(root, nullptr);
+    for (int i = 0; i < n; ++i) {
+        Node child(atspi_accessible_get_child_at_index(root, i, nullptr));
+        if (!child)
+            continue;
+        if (nameOf(child.p) == name && (role == ATSPI_ROLE_INVALID || roleOf(child.p) == role) && showing(child.p))
+            return child;
+        if (Node deeper = find(child.p, name, role, depth + 1))
+            return deeper;
+    }
+    return {};
+}
+
+inline bool press(AtspiAccessible* a)
+{
+    AtspiAction* action = atspi_accessible_get_action_iface(a);
+    if (!action)
+        return false;
+    const bool ok = atspi_action_do_action(action, 0, nullptr);
+    g_object_unref(action);
+    return ok;
+}
+
+inline QString textOf(AtspiAccessible* a)
+{
+    AtspiText* text = atspi_accessible_get_text_iface(a);
+    if (!text)
+        return QStringLiteral("<no text>");
+    gchar* s = atspi_text_get_text(text, 0, -1, nullptr);
+    const QString out = QString::fromUtf8(s ? s : "");
+    g_free(s);
+    g_object_unref(text);
+    return out;
+}
+
+} // namespace tq::desktoptest
