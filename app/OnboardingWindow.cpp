@@ -7,6 +7,7 @@
 #include "ui/design/Animation.h"
 #include "ui/onboarding/OnboardingView.h"
 #include "ui/settings/LanguagePicker.h"
+#include "platform/Platform.h"
 
 #include <QVBoxLayout>
 
@@ -19,8 +20,7 @@ namespace {
 class OnboardingContent final : public QWidget {
 public:
     OnboardingContent(AppModel& model, std::function<void()> close)
-        : reduceMotion_(std::make_unique<SystemReduceMotion>())
-        , motion_(std::make_unique<MotionContext>(model.engine().clock(), *reduceMotion_))
+        : motion_(std::make_unique<MotionContext>(model.engine().clock(), model.platform().reduceMotion()))
     {
         auto* layout = new QVBoxLayout(this);
         layout->setContentsMargins(0, 0, 0, 0);
@@ -43,7 +43,6 @@ public:
     }
 
 private:
-    std::unique_ptr<SystemReduceMotion> reduceMotion_;
     std::unique_ptr<MotionContext> motion_;
     OnboardingView* view_ = nullptr;
 };

@@ -13,6 +13,7 @@
 #include <QStringDecoder>
 
 #include <algorithm>
+#include <malloc.h>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -102,6 +103,10 @@ Future<QByteArray> send(Clock& clock, QNetworkRequest request, const QByteArray*
         if (*tooLong || received->size() > maxBytes) {
             *received = QByteArray();
             promise.finish(replyTooLong());
+#ifdef __GLIBC__
+            // What the network layer read ahead of the stop is freed by now: hand it back.
+            malloc_trim(0);
+#endif
             return;
         }
         const QByteArray body = std::exchange(*received, QByteArray());

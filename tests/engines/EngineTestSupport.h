@@ -12,7 +12,6 @@
 #include <QThread>
 
 #include <functional>
-#include <memory>
 #include <optional>
 
 namespace tq::test {
@@ -82,11 +81,6 @@ public:
         QByteArray body;
         bool hang = false; // never answer
         QByteArray contentType = "application/json";
-        // After `body`: this many more bytes of `fill` (-1: for ever), written as fast as the
-        // client takes them, without a length (chunked) unless `declareLength`.
-        qint64 floodBytes = 0;
-        QByteArray fill = "aaaaaaaa";
-        bool declareLength = false;
     };
     using Handler = std::function<Response(const Request&)>;
 
@@ -140,51 +134,12 @@ private:
                                                    : Response{404, {}};
         if (resp.hang)
             return;
-        if (resp.floodBytes != 0) {
-            flood(s, resp);
-            return;
-        }
         QByteArray out = "HTTP/1.1 " + QByteArray::number(resp.status) + " X\r\n";
         if (!resp.body.isEmpty() || resp.status != 204)
             out += "Content-Type: " + resp.contentType + "\r\n";
         out += "Content-Length: " + QByteArray::number(resp.body.size()) + "\r\nConnection: close\r\n\r\n";
         s->write(out + resp.body);
         s->disconnectFromHost();
-    }
-
-    void flood(QTcpSocket* s, const Response& resp)
-    {
-        QByteArray head = "HTTP/1.1 " + QByteArray::number(resp.status) + " X\r\nContent-Type: " + resp.contentType
-            + "\r\nConnection: close\r\n";
-        const bool chunked = !resp.declareLength;
-        if (chunked)
-            head += "Transfer-Encoding: chunked\r\n\r\n";
-        else
-            head += "Content-Length: " + QByteArray::number(resp.body.size() + resp.floodBytes) + "\r\n\r\n";
-        const auto frame = [chunked](const QByteArray& data) {
-            return chunked ? QByteArray::number(data.size(), 16) + "\r\n" + data + "\r\n" : data;
-        };
-        s->write(head + (resp.body.isEmpty() ? QByteArray() : frame(resp.body)));
-        QByteArray block;
-        while (block.size() < (64 << 10))
-            block += resp.fill;
-        auto left = std::make_shared<qint64>(resp.floodBytes);
-        const auto topUp = [s, block, left, frame, chunked] {
-            while (s->state() == QAbstractSocket::ConnectedState && s->bytesToWrite() < (256 << 10)) {
-                if (*left == 0) {
-                    if (chunked)
-                        s->write("0\r\n\r\n");
-                    s->disconnectFromHost();
-                    return;
-                }
-                const qint64 n = *left < 0 ? block.size() : std::min<qint64>(*left, block.size());
-                s->write(frame(block.left(n)));
-                if (*left > 0)
-                    *left -= n;
-            }
-        };
-        QObject::connect(s, &QTcpSocket::bytesWritten, s, topUp);
-        topUp();
     }
 
     QTcpServer server_;

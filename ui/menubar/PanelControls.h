@@ -1,7 +1,9 @@
 #pragma once
 // The menu panel's own controls: full-width rows, the pause and resume pills, the warning
-// card, the today card's frame, the status dot and the small count switch. Painted widgets
+// card and the status dot. Painted widgets
 // with accessible names; they know nothing of the model, callers pass texts and actions in.
+
+#include "ui/design/Buttons.h"
 
 #include <QAbstractButton>
 #include <QColor>
@@ -12,32 +14,30 @@
 #include <optional>
 
 class QLabel;
-class QPushButton;
 
 namespace tq::menu {
 
-// Paints a named symbol (the subset the panel uses) tinted with `colour`.
-void paintSymbol(QPainter& p, const QString& name, const QRectF& box, const QColor& colour);
-
-// Shared press feedback: the face shrinks to 0.97 while pressed; pointing-hand pointer.
-class PressButton : public QAbstractButton {
+// Shared press feedback: the face shrinks to 0.97 while pressed, hover and press fading over
+// 0.12 s; pointing-hand pointer.
+class PressButton : public PaintedButton {
     Q_OBJECT
 public:
-    explicit PressButton(QWidget* parent = nullptr);
+    explicit PressButton(MotionContext& motion, QWidget* parent = nullptr);
 
 protected:
-    bool hovering() const { return underMouse(); }
+    // 0..1, the hover fade (or 1 while the keyboard focus is here).
+    double hot() const { return hasFocus() ? 1.0 : hoverAmount(); }
     // Applies the press scale about the centre.
     void applyPress(QPainter& p) const;
-    void enterEvent(QEnterEvent* e) override;
-    void leaveEvent(QEvent* e) override;
+    Animation pressAnimation() const override;
 };
 
 // One full-width row: symbol, title, optional shortcut text at the trailing edge.
 class PanelRow final : public PressButton {
     Q_OBJECT
 public:
-    PanelRow(const QString& symbol, const QString& title, const QString& shortcut, QWidget* parent = nullptr);
+    PanelRow(const QString& symbol, const QString& title, const QString& shortcut, MotionContext& motion,
+             QWidget* parent = nullptr);
     QSize sizeHint() const override;
 
 protected:
@@ -52,7 +52,7 @@ private:
 class PillButton final : public PressButton {
     Q_OBJECT
 public:
-    PillButton(const QString& symbol, const QString& title, bool lit, QWidget* parent = nullptr);
+    PillButton(const QString& symbol, const QString& title, bool lit, MotionContext& motion, QWidget* parent = nullptr);
     bool lit() const { return lit_; }
     // The width that shows the whole title.
     int fullWidth() const;
@@ -76,10 +76,10 @@ private:
 class AttentionCard final : public QFrame {
     Q_OBJECT
 public:
-    explicit AttentionCard(QWidget* parent = nullptr);
+    explicit AttentionCard(MotionContext& motion, QWidget* parent = nullptr);
     void set(const QString& text, const QString& button);
     QLabel* label() const { return label_; }
-    QPushButton* button() const { return button_; }
+    PrimaryButton* button() const { return button_; }
 
 signals:
     void triggered();
@@ -89,20 +89,7 @@ protected:
 
 private:
     QLabel* label_;
-    QPushButton* button_;
-};
-
-// The raised card look: inkRaised fill and a hairline border on a rounded shape.
-class Card : public QFrame {
-    Q_OBJECT
-public:
-    explicit Card(double radius, QWidget* parent = nullptr);
-
-protected:
-    void paintEvent(QPaintEvent*) override;
-
-private:
-    double radius_;
+    PrimaryButton* button_;
 };
 
 class StatusDot final : public QWidget {
@@ -117,17 +104,6 @@ protected:
 
 private:
     QColor colour_;
-};
-
-// A small on/off switch.
-class MiniSwitch final : public PressButton {
-    Q_OBJECT
-public:
-    explicit MiniSwitch(const QString& accessibleName, QWidget* parent = nullptr);
-    QSize sizeHint() const override { return {30, 18}; }
-
-protected:
-    void paintEvent(QPaintEvent*) override;
 };
 
 } // namespace tq::menu
