@@ -8,6 +8,8 @@
 #include "platform/SingleInstance.h"
 #include "settings/Preferences.h"
 #include "completion/CompletionEngine.h"
+#include "platform/ReduceMotion.h"
+#include "ui/design/Animation.h"
 #include "ui/menubar/HiddenIconPrompt.h"
 #include "ui/menubar/StatusItem.h"
 
@@ -17,7 +19,8 @@ namespace tq {
 
 AppDelegate::AppDelegate(AppModel& model, SingleInstance& instance, SessionEnd& sessionEnd, TrayHost& trayHost,
                          DesktopSettings& desktopSettings, Clock& clock, std::function<void(int)> exit, QObject* parent)
-    : QObject(parent), model_(model), exit_(exit ? std::move(exit) : [](int code) { ::_exit(code); })
+    : QObject(parent), model_(model), exit_(exit ? std::move(exit) : [](int code) { ::_exit(code); }),
+      reduceMotion_(std::make_unique<SystemReduceMotion>()), motion_(std::make_unique<MotionContext>(clock, *reduceMotion_))
 {
     MenuCallbacks callbacks;
     callbacks.frontApp = [this]() -> std::optional<MenuFrontApp> {
@@ -33,16 +36,15 @@ AppDelegate::AppDelegate(AppModel& model, SingleInstance& instance, SessionEnd& 
     callbacks.openPlayground = [this] { model_.windows().showSettings(SettingsPane::overview); };
     callbacks.openSettings = [this] { model_.windows().showSettings(); };
     callbacks.quit = [this] { terminate(); };
-    callbacks.reduceMotion = [] { return qEnvironmentVariable("TESSAQUILL_REDUCE_MOTION") == QLatin1String("1"); };
     tray_ = std::make_unique<menu::StatusItem>(
         MenuServices{model_.prefs(), model_.rules(), model_.stats(), model_.permissions(), model_.rivals(), clock,
-                     trayHost, desktopSettings},
+                     trayHost, desktopSettings, *motion_},
         std::move(callbacks));
     connect(&model_, &AppModel::frontAppChanged_, tray_.get(), &menu::StatusItem::frontAppChanged);
     model_.iconHidden = [this] { return tray_->iconHidden(); };
     model_.windows().setContent(WindowManager::Kind::hiddenIcon,
-                                [&desktopSettings](AppModel& m, std::function<void()> close) -> QWidget* {
-                                    return new HiddenIconPrompt(m.prefs(), desktopSettings, std::move(close));
+                                [this, &desktopSettings](AppModel& m, std::function<void()> close) -> QWidget* {
+                                    return new HiddenIconPrompt(m.prefs(), desktopSettings, *motion_, std::move(close));
                                 });
     // A tray that starts while the prompt is open shows the icon: the prompt has done its work.
     connect(tray_.get(), &menu::StatusItem::trayHostChanged, this, [this](bool running) {

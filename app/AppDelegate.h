@@ -15,6 +15,8 @@ namespace tq {
 class AppModel;
 class Clock;
 class DesktopSettings;
+class MotionContext;
+class SystemReduceMotion;
 class SessionEnd;
 class SingleInstance;
 class TrayHost;
@@ -47,6 +49,8 @@ public:
 private:
     AppModel& model_;
     std::function<void(int)> exit_;
+    std::unique_ptr<SystemReduceMotion> reduceMotion_;
+    std::unique_ptr<MotionContext> motion_; // the tray panel's and the hidden-icon prompt's
     std::unique_ptr<menu::StatusItem> tray_;
     bool terminating_ = false;
 };

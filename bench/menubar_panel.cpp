@@ -10,12 +10,14 @@
 #include "platform/fakes/FakeDefaults.h"
 #include "platform/fakes/FakeDesktopSettings.h"
 #include "platform/fakes/FakeLoginItem.h"
+#include "platform/fakes/FakeReduceMotion.h"
 #include "platform/fakes/FakeScreenCaptureAccess.h"
 #include "platform/fakes/FakeTrayHost.h"
 #include "platform/fakes/FakeWorkspace.h"
 #include "settings/AppRules.h"
 #include "settings/Preferences.h"
 #include "stores/StatsStore.h"
+#include "ui/design/Animation.h"
 #include "ui/menubar/MenuPanel.h"
 #include "ui/menubar/StatusItem.h"
 
@@ -45,8 +47,9 @@ void BM_PanelClickToFirstPaint(benchmark::State& state)
     FakeTrayHost host;
     MenuCallbacks cb;
     cb.frontApp = [] { return std::optional<MenuFrontApp>(MenuFrontApp{QStringLiteral("org.example.Editor"), QStringLiteral("Editor")}); };
-    cb.reduceMotion = [] { return false; };
-    menu::StatusItem item({prefs, rules, stats, permissions, rivals, clock, host, desktop}, cb);
+    FakeReduceMotion reduceMotion(false);
+    MotionContext motion(clock, reduceMotion);
+    menu::StatusItem item({prefs, rules, stats, permissions, rivals, clock, host, desktop, motion}, cb);
     item.refresh();
 
     for (auto _ : state) {

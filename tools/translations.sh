@@ -16,6 +16,11 @@ update() {
     list="$(mktemp)"
     (cd "$here" && find app ui completion overlay input field engines stores settings platform \
       -path '*/fakes' -prune -o \( -name '*.cpp' -o -name '*.h' \) -print | sort) >"$list"
+    # tq::text("...") is translated in the context "Tessaquill"; lupdate learns its texts
+    # from a generated file of QT_TRANSLATE_NOOP lines.
+    texts="$(mktemp --suffix=.cpp)"
+    (cd "$here" && python3 tools/translations_extract.py "$list" "$texts")
+    echo "$texts" >>"$list"
     ts=()
     for l in "${languages[@]}"; do ts+=("translations/tessaquill_$l.ts"); done
     (cd "$here" && "$lupdate" -silent -I . -no-obsolete -locations none -source-language en @"$list" -ts "${ts[@]}")
@@ -24,7 +29,7 @@ update() {
       sed -i -E "s/<TS version=\"([0-9.]+)\"( language=\"[^\"]*\")?/<TS version=\"\\1\" language=\"${l//-/_}\"/" \
         "$here/translations/tessaquill_$l.ts"
     done
-    rm -f "$list"
+    rm -f "$list" "$texts"
 }
 
 case "${1:-}" in

@@ -2,6 +2,698 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ar" sourcelanguage="en">
 <context>
+    <name>HandToggle</name>
+    <message>
+        <source>On</source>
+        <translation>تشغيل</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>إيقاف</translation>
+    </message>
+</context>
+<context>
+    <name>KeyComboView</name>
+    <message>
+        <source>Not set</source>
+        <translation>غير محدد</translation>
+    </message>
+</context>
+<context>
+    <name>Tessaquill</name>
+    <message>
+        <source>Accessibility is on. %app is ready in your other apps.</source>
+        <translation>إمكانية الوصول مفعّلة. %app جاهز في تطبيقاتك الأخرى.</translation>
+    </message>
+    <message>
+        <source>Paused while %1 is open</source>
+        <translation>متوقف مؤقتًا ما دام %1 مفتوحًا</translation>
+    </message>
+    <message>
+        <source>Welcome to %app</source>
+        <translation>مرحبًا بك في %app</translation>
+    </message>
+    <message>
+        <source>%app</source>
+        <translation>%app</translation>
+    </message>
+    <message>
+        <source>Another autocomplete app is running</source>
+        <translation>يعمل تطبيق إكمال تلقائي آخر</translation>
+    </message>
+    <message>
+        <source>Your menu bar icon is hidden</source>
+        <translation>أيقونة شريط القوائم مخفية</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>جاهز</translation>
+    </message>
+    <message>
+        <source>Waiting for a pause</source>
+        <translation>في انتظار توقف</translation>
+    </message>
+    <message>
+        <source>Thinking</source>
+        <translation>يفكر</translation>
+    </message>
+    <message>
+        <source>Showing a suggestion</source>
+        <translation>يعرض اقتراحًا</translation>
+    </message>
+    <message>
+        <source>%1 suggestions. %2 selected</source>
+        <translation>%1 اقتراحات. المحدد: %2</translation>
+    </message>
+    <message>
+        <source>%1 emoji. %2 selected</source>
+        <translation>%1 رموز تعبيرية. المحدد: %2</translation>
+    </message>
+    <message>
+        <source>The model took too long to answer</source>
+        <translation>استغرق النموذج وقتًا طويلًا للإجابة</translation>
+    </message>
+    <message>
+        <source>Suggestion: </source>
+        <translation>الاقتراح: </translation>
+    </message>
+    <message>
+        <source>This app doesn&apos;t report where the caret is</source>
+        <translation>لا يُبلغ هذا التطبيق عن موضع المؤشر</translation>
+    </message>
+    <message>
+        <source>Start this app with --force-renderer-accessibility (an Electron app also with ACCESSIBILITY_ENABLED=1) to get suggestions in it</source>
+        <translation>شغّل هذا التطبيق مع --force-renderer-accessibility (وتطبيق Electron أيضًا مع ACCESSIBILITY_ENABLED=1) لتحصل على اقتراحات فيه</translation>
+    </message>
+    <message>
+        <source>%app is turned off</source>
+        <translation>%app متوقف</translation>
+    </message>
+    <message>
+        <source>Secure input is on, so %app stays out</source>
+        <translation>الإدخال الآمن مفعّل، لذلك يبقى %app بعيدًا</translation>
+    </message>
+    <message>
+        <source>the trigger shortcut</source>
+        <translation>اختصار الاستدعاء</translation>
+    </message>
+    <message>
+        <source>Press %1 for a suggestion</source>
+        <translation>اضغط %1 للحصول على اقتراح</translation>
+    </message>
+    <message>
+        <source>Text is selected</source>
+        <translation>هناك نص محدد</translation>
+    </message>
+    <message>
+        <source>The caret is inside existing text</source>
+        <translation>المؤشر داخل نص موجود</translation>
+    </message>
+    <message>
+        <source>This field is too small</source>
+        <translation>هذا الحقل صغير جدًا</translation>
+    </message>
+    <message>
+        <source>Waiting for a few characters</source>
+        <translation>في انتظار بضعة أحرف</translation>
+    </message>
+    <message>
+        <source>Start of a new line</source>
+        <translation>بداية سطر جديد</translation>
+    </message>
+    <message>
+        <source>This Mac can&apos;t run Apple Intelligence</source>
+        <translation>لا يستطيع هذا الكمبيوتر تشغيل Apple Intelligence</translation>
+    </message>
+    <message>
+        <source>Turn on Apple Intelligence in System Settings</source>
+        <translation>فعّل Apple Intelligence في إعدادات سطح المكتب</translation>
+    </message>
+    <message>
+        <source>The model is still downloading</source>
+        <translation>لا يزال النموذج قيد التنزيل</translation>
+    </message>
+    <message>
+        <source>Apple Intelligence is unavailable</source>
+        <translation>Apple Intelligence غير متاح</translation>
+    </message>
+    <message>
+        <source>Download the %app model in Settings first</source>
+        <translation>نزّل نموذج %app من الإعدادات أولًا</translation>
+    </message>
+    <message>
+        <source>Not checked yet</source>
+        <translation>لم يُفحص بعد</translation>
+    </message>
+    <message>
+        <source>Checking…</source>
+        <translation>جارٍ الفحص…</translation>
+    </message>
+    <message>
+        <source>1 model available</source>
+        <translation>نموذج واحد متاح</translation>
+    </message>
+    <message>
+        <source>%1 models available</source>
+        <translation>%1 نماذج متاحة</translation>
+    </message>
+    <message>
+        <source>The model stopped with error %1</source>
+        <translation>توقف النموذج بالخطأ %1</translation>
+    </message>
+    <message>
+        <source>The model file couldn&apos;t be loaded</source>
+        <translation>تعذّر تحميل ملف النموذج</translation>
+    </message>
+    <message>
+        <source>There wasn&apos;t enough memory to start the model</source>
+        <translation>لم تكن هناك ذاكرة كافية لتشغيل النموذج</translation>
+    </message>
+    <message>
+        <source>The text couldn&apos;t be prepared for the model</source>
+        <translation>تعذّر تجهيز النص للنموذج</translation>
+    </message>
+    <message>
+        <source>This Mac needs %1 free for the download. Free up some space, then try again.</source>
+        <translation>يحتاج هذا الكمبيوتر إلى %1 من المساحة الحرة للتنزيل. وفّر بعض المساحة ثم حاول مجددًا.</translation>
+    </message>
+    <message>
+        <source>The download didn&apos;t match the expected file, so it was deleted. Try again.</source>
+        <translation>لم يطابق التنزيل الملف المتوقع، فحُذف. حاول مجددًا.</translation>
+    </message>
+    <message>
+        <source>The model couldn&apos;t be saved: </source>
+        <translation>تعذّر حفظ النموذج: </translation>
+    </message>
+    <message>
+        <source>Downloaded</source>
+        <translation>تم التنزيل</translation>
+    </message>
+    <message>
+        <source>Downloading. Apple Intelligence fills in until it&apos;s done.</source>
+        <translation>جارٍ التنزيل. يحل Apple Intelligence محله حتى ينتهي.</translation>
+    </message>
+    <message>
+        <source>Downloading. Suggestions start once it&apos;s done.</source>
+        <translation>جارٍ التنزيل. تبدأ الاقتراحات عند انتهائه.</translation>
+    </message>
+    <message>
+        <source>Checking the download.</source>
+        <translation>جارٍ فحص التنزيل.</translation>
+    </message>
+    <message>
+        <source>Checking the download. Suggestions start once it&apos;s done.</source>
+        <translation>جارٍ فحص التنزيل. تبدأ الاقتراحات عند انتهائه.</translation>
+    </message>
+    <message>
+        <source>Apple Intelligence fills in until you download it.</source>
+        <translation>يحل Apple Intelligence محله حتى تنزّله.</translation>
+    </message>
+    <message>
+        <source>Download the model to start</source>
+        <translation>نزّل النموذج لتبدأ</translation>
+    </message>
+    <message>
+        <source>Ollama is running but has no models</source>
+        <translation>يعمل Ollama لكن لا توجد لديه نماذج</translation>
+    </message>
+    <message>
+        <source>Ollama isn&apos;t running at </source>
+        <translation>لا يعمل Ollama على </translation>
+    </message>
+    <message>
+        <source>No server answered at </source>
+        <translation>لم يستجب أي خادم على </translation>
+    </message>
+    <message>
+        <source>Another app</source>
+        <translation>تطبيق آخر</translation>
+    </message>
+    <message>
+        <source>return</source>
+        <translation>إدخال</translation>
+    </message>
+    <message>
+        <source>There is no D-Bus session bus, so %1 cannot reach text fields.</source>
+        <translation>لا يوجد ناقل جلسة D-Bus، لذلك لا يستطيع %1 الوصول إلى حقول النص.</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s accessibility bus is not running, so %1 cannot reach text fields.</source>
+        <translation>ناقل إمكانية الوصول في سطح المكتب لا يعمل، لذلك لا يستطيع %1 الوصول إلى حقول النص.</translation>
+    </message>
+    <message>
+        <source>Short</source>
+        <translation>قصير</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>متوسط</translation>
+    </message>
+    <message>
+        <source>Long</source>
+        <translation>طويل</translation>
+    </message>
+    <message>
+        <source>Hide the suggestion</source>
+        <translation>إخفاء الاقتراح</translation>
+    </message>
+    <message>
+        <source>Hide suggestions until I change fields</source>
+        <translation>إخفاء الاقتراحات حتى أنتقل إلى حقل آخر</translation>
+    </message>
+    <message>
+        <source>Do nothing, send Escape to the app</source>
+        <translation>لا تفعل شيئًا، أرسل Escape إلى التطبيق</translation>
+    </message>
+    <message>
+        <source>Type it</source>
+        <translation>اكتبه</translation>
+    </message>
+    <message>
+        <source>Insert through Accessibility</source>
+        <translation>أدرجه عبر إمكانية الوصول</translation>
+    </message>
+    <message>
+        <source>Paste it</source>
+        <translation>الصقه</translation>
+    </message>
+    <message>
+        <source>Grey</source>
+        <translation>رمادي</translation>
+    </message>
+    <message>
+        <source>Gold tint</source>
+        <translation>لون ذهبي</translation>
+    </message>
+    <message>
+        <source>%app model</source>
+        <translation>نموذج %app</translation>
+    </message>
+    <message>
+        <source>Apple Intelligence</source>
+        <translation>Apple Intelligence</translation>
+    </message>
+    <message>
+        <source>Ollama</source>
+        <translation>Ollama</translation>
+    </message>
+    <message>
+        <source>Local server</source>
+        <translation>خادم محلي</translation>
+    </message>
+    <message>
+        <source>Runs on this Mac after a one-time download. Works offline.</source>
+        <translation>يعمل على هذا الكمبيوتر بعد تنزيل لمرة واحدة. يعمل دون اتصال.</translation>
+    </message>
+    <message>
+        <source>Apple&apos;s on-device model. Nothing to download.</source>
+        <translation>نموذج Apple على الجهاز. لا شيء لتنزيله.</translation>
+    </message>
+    <message>
+        <source>Any model you run in Ollama, base models included.</source>
+        <translation>أي نموذج تشغّله في Ollama، بما فيها النماذج الأساسية.</translation>
+    </message>
+    <message>
+        <source>LM Studio, llama-server or any OpenAI-compatible endpoint.</source>
+        <translation>LM Studio أو llama-server أو أي نقطة نهاية متوافقة مع OpenAI.</translation>
+    </message>
+    <message>
+        <source>Sends the text as keystrokes. Works almost everywhere.</source>
+        <translation>يرسل النص كضغطات مفاتيح. يعمل في كل مكان تقريبًا.</translation>
+    </message>
+    <message>
+        <source>Writes straight into the field. Cleanest in native Mac apps.</source>
+        <translation>يكتب مباشرة في الحقل. الأنظف في تطبيقات الكمبيوتر الأصلية.</translation>
+    </message>
+    <message>
+        <source>Uses the clipboard, then puts your clipboard back.</source>
+        <translation>يستخدم الحافظة ثم يعيد محتواها كما كان.</translation>
+    </message>
+    <message>
+        <source>Typing</source>
+        <translation>الكتابة</translation>
+    </message>
+    <message>
+        <source>Accessibility</source>
+        <translation>إمكانية الوصول</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>اللصق</translation>
+    </message>
+    <message>
+        <source>Your writing memory could not be opened and was set aside. Nothing new is remembered until %app starts again.</source>
+        <translation>تعذّر فتح ذاكرة كتابتك فنُقلت جانبًا. لن يُحفظ شيء جديد حتى يبدأ %app من جديد.</translation>
+    </message>
+    <message>
+        <source>Your writing memory could not be opened because its key could not be read from the keyring. Nothing new is remembered until %app starts again.</source>
+        <translation>تعذّر فتح ذاكرة كتابتك لأن مفتاحها لم يُقرأ من حلقة المفاتيح. لن يُحفظ شيء جديد حتى يبدأ %app من جديد.</translation>
+    </message>
+    <message>
+        <source>There&apos;s no room for it, or macOS is hiding it. Check Menu Bar in System Settings.</source>
+        <translation>لا توجد مساحة لها، أو أن النظام يخفيها. تحقق من شريط القوائم في إعدادات سطح المكتب.</translation>
+    </message>
+    <message>
+        <source>Until then, open %app from Applications to reach Settings.</source>
+        <translation>حتى ذلك الحين، افتح %app من التطبيقات للوصول إلى الإعدادات.</translation>
+    </message>
+    <message>
+        <source>Not Now</source>
+        <translation>ليس الآن</translation>
+    </message>
+    <message>
+        <source>Open System Settings</source>
+        <translation>فتح إعدادات سطح المكتب</translation>
+    </message>
+    <message>
+        <source>Don&apos;t remind me again</source>
+        <translation>لا تذكّرني مرة أخرى</translation>
+    </message>
+    <message>
+        <source>Show Count in Menu Bar</source>
+        <translation>إظهار العدد في شريط القوائم</translation>
+    </message>
+    <message>
+        <source>Open Playground</source>
+        <translation>فتح حقل التجربة</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>الإعدادات</translation>
+    </message>
+    <message>
+        <source>Quit %app</source>
+        <translation>إنهاء %app</translation>
+    </message>
+    <message>
+        <source>Needs Accessibility access</source>
+        <translation>يحتاج إلى إذن إمكانية الوصول</translation>
+    </message>
+    <message>
+        <source>Paused until you resume</source>
+        <translation>متوقف مؤقتًا حتى تستأنف</translation>
+    </message>
+    <message>
+        <source>Paused until %1</source>
+        <translation>متوقف مؤقتًا حتى %1</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>إيقاف</translation>
+    </message>
+    <message>
+        <source>Paused while %1 are open</source>
+        <translation>متوقف مؤقتًا ما دامت %1 مفتوحة</translation>
+    </message>
+    <message>
+        <source>Grant Accessibility Access…</source>
+        <translation>منح إذن إمكانية الوصول…</translation>
+    </message>
+    <message>
+        <source>Force Quit %1</source>
+        <translation>إنهاء %1 قسرًا</translation>
+    </message>
+    <message>
+        <source>Quit %1</source>
+        <translation>إنهاء %1</translation>
+    </message>
+    <message>
+        <source>0 min</source>
+        <translation>0 دقيقة</translation>
+    </message>
+    <message>
+        <source>under a minute</source>
+        <translation>أقل من دقيقة</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 دقيقة</translation>
+    </message>
+    <message>
+        <source>%1 h</source>
+        <translation>%1 ساعة</translation>
+    </message>
+    <message>
+        <source>word saved today</source>
+        <translation>كلمة موفَّرة اليوم</translation>
+    </message>
+    <message>
+        <source>words saved today</source>
+        <translation>كلمات موفَّرة اليوم</translation>
+    </message>
+    <message>
+        <source>Start typing anywhere. %app keeps count here.</source>
+        <translation>ابدأ الكتابة في أي مكان. يحتفظ %app بالعدد هنا.</translation>
+    </message>
+    <message>
+        <source>Under a minute of typing today. </source>
+        <translation>أقل من دقيقة من الكتابة اليوم. </translation>
+    </message>
+    <message>
+        <source>About %1 of typing today. </source>
+        <translation>نحو %1 من الكتابة اليوم. </translation>
+    </message>
+    <message>
+        <source>Resume in %1</source>
+        <translation>استئناف في %1</translation>
+    </message>
+    <message>
+        <source>Pause in %1</source>
+        <translation>إيقاف مؤقت في %1</translation>
+    </message>
+    <message>
+        <source>Resume Everywhere</source>
+        <translation>استئناف في كل مكان</translation>
+    </message>
+    <message>
+        <source>Pause Everywhere</source>
+        <translation>إيقاف مؤقت في كل مكان</translation>
+    </message>
+    <message>
+        <source>For 15 Minutes</source>
+        <translation>لمدة 15 دقيقة</translation>
+    </message>
+    <message>
+        <source>For 1 Hour</source>
+        <translation>لمدة ساعة</translation>
+    </message>
+    <message>
+        <source>For 4 Hours</source>
+        <translation>لمدة 4 ساعات</translation>
+    </message>
+    <message>
+        <source>Until I Resume</source>
+        <translation>حتى أستأنف</translation>
+    </message>
+    <message>
+        <source>Example: after typing %1, %2 suggests %3</source>
+        <translation>مثال: بعد كتابة %1، يقترح %2 %3</translation>
+    </message>
+    <message>
+        <source>takes the next word</source>
+        <translation>يأخذ الكلمة التالية</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>تنزيل</translation>
+    </message>
+    <message>
+        <source>Apple Intelligence fills in until the download is done.</source>
+        <translation>يحل Apple Intelligence محله حتى ينتهي التنزيل.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>إلغاء</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 من %2</translation>
+    </message>
+    <message>
+        <source>%1 of %2. You can keep writing while it downloads.</source>
+        <translation>%1 من %2. يمكنك متابعة الكتابة أثناء التنزيل.</translation>
+    </message>
+    <message>
+        <source>Checking the download</source>
+        <translation>جارٍ فحص التنزيل</translation>
+    </message>
+    <message>
+        <source>Try Again</source>
+        <translation>حاول مجددًا</translation>
+    </message>
+    <message>
+        <source>Remove…</source>
+        <translation>إزالة…</translation>
+    </message>
+    <message>
+        <source>%1 license</source>
+        <translation>رخصة %1</translation>
+    </message>
+    <message>
+        <source>Remove the %app model?</source>
+        <translation>هل تريد إزالة نموذج %app؟</translation>
+    </message>
+    <message>
+        <source>This frees %1. Apple Intelligence fills in until you download it again.</source>
+        <translation>يحرر هذا %1. يحل Apple Intelligence محله حتى تنزّله مجددًا.</translation>
+    </message>
+    <message>
+        <source>Model download</source>
+        <translation>تنزيل النموذج</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>إزالة</translation>
+    </message>
+    <message>
+        <source>Step %1 of %2</source>
+        <translation>الخطوة %1 من %2</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>متابعة</translation>
+    </message>
+    <message>
+        <source>Later</source>
+        <translation>لاحقًا</translation>
+    </message>
+    <message>
+        <source>Start Writing</source>
+        <translation>ابدأ الكتابة</translation>
+    </message>
+    <message>
+        <source>Finish your sentences in any app.</source>
+        <translation>أكمل جملك في أي تطبيق.</translation>
+    </message>
+    <message>
+        <source>%app reads the words before your caret and suggests what comes next in grey. Press Tab to take one word, or the key above Tab to take the rest. If you don&apos;t want it, keep typing.</source>
+        <translation>يقرأ %app الكلمات التي قبل المؤشر ويقترح ما يليها باللون الرمادي. اضغط Tab لتأخذ كلمة واحدة، أو المفتاح الذي فوق Tab لتأخذ الباقي. وإن لم تُرده، تابع الكتابة.</translation>
+    </message>
+    <message>
+        <source>Sees what you see</source>
+        <translation>يرى ما تراه</translation>
+    </message>
+    <message>
+        <source>Private</source>
+        <translation>خاص</translation>
+    </message>
+    <message>
+        <source>It reads the window you&apos;re typing in, like the chat you&apos;re answering, so suggestions fit. None of it goes online, to us or any server. It stays private on your computer.</source>
+        <translation>يقرأ النافذة التي تكتب فيها، مثل المحادثة التي ترد عليها، لتكون الاقتراحات مناسبة. لا يذهب شيء منها إلى الإنترنت، لا إلينا ولا إلى أي خادم. يبقى كل شيء خاصًا على جهازك.</translation>
+    </message>
+    <message>
+        <source>Accessibility is on</source>
+        <translation>إمكانية الوصول مفعّلة</translation>
+    </message>
+    <message>
+        <source>%app can now read the field you&apos;re writing in and type suggestions for you.</source>
+        <translation>يستطيع %app الآن قراءة الحقل الذي تكتب فيه وكتابة الاقتراحات لك.</translation>
+    </message>
+    <message>
+        <source>Let %app see what you type.</source>
+        <translation>اسمح لـ %app برؤية ما تكتبه.</translation>
+    </message>
+    <message>
+        <source>The system asks for Accessibility access before any app can read text fields or type into them. %app uses it only for the field you&apos;re writing in.</source>
+        <translation>يطلب النظام إذن إمكانية الوصول قبل أن يتمكن أي تطبيق من قراءة حقول النص أو الكتابة فيها. يستخدمه %app فقط للحقل الذي تكتب فيه.</translation>
+    </message>
+    <message>
+        <source>%app reads your text when you pause and forgets it after one suggestion, unless you turn on writing memory.</source>
+        <translation>يقرأ %app نصك عندما تتوقف وينساه بعد اقتراح واحد، إلا إذا فعّلت ذاكرة الكتابة.</translation>
+    </message>
+    <message>
+        <source>%app skips password fields and anything else the system marks as secure.</source>
+        <translation>يتجاوز %app حقول كلمات المرور وكل ما يعلّمه النظام بأنه آمن.</translation>
+    </message>
+    <message>
+        <source>There&apos;s no account and no analytics. With the %app model or Apple Intelligence, your text stays on this computer.</source>
+        <translation>لا حساب ولا تحليلات. مع نموذج %app أو Apple Intelligence يبقى نصك على هذا الكمبيوتر.</translation>
+    </message>
+    <message>
+        <source>Open Accessibility Settings</source>
+        <translation>فتح إعدادات إمكانية الوصول</translation>
+    </message>
+    <message>
+        <source>Switch %app on in the list, then come back. This page updates by itself.</source>
+        <translation>فعّل %app في القائمة ثم عُد. تتحدث هذه الصفحة من تلقاء نفسها.</translation>
+    </message>
+    <message>
+        <source>Already switched on? The desktop&apos;s settings may still list an older copy of %app. Select it, remove it with the minus button, then try again.</source>
+        <translation>هل فعّلته بالفعل؟ قد تعرض إعدادات سطح المكتب نسخة أقدم من %app. حددها وأزلها بزر الطرح ثم حاول مجددًا.</translation>
+    </message>
+    <message>
+        <source>Pick what writes your suggestions.</source>
+        <translation>اختر ما يكتب اقتراحاتك.</translation>
+    </message>
+    <message>
+        <source>You can change this any time in Settings.</source>
+        <translation>يمكنك تغيير ذلك في أي وقت من الإعدادات.</translation>
+    </message>
+    <message>
+        <source>Give it a try.</source>
+        <translation>جرّبه.</translation>
+    </message>
+    <message>
+        <source>Start typing a sentence. When grey words appear, press Tab for one word or the key above Tab for all of them.</source>
+        <translation>ابدأ بكتابة جملة. عندما تظهر كلمات رمادية، اضغط Tab لكلمة واحدة أو المفتاح الذي فوق Tab لها كلها.</translation>
+    </message>
+    <message>
+        <source>Hi Orlenn, thanks for the quick reply. I think we should</source>
+        <translation>مرحبًا أورلين، شكرًا على الرد السريع. أظن أنه علينا أن</translation>
+    </message>
+    <message>
+        <source>%app lives in your menu bar from now on. Click its icon to pause it in an app or open Settings.</source>
+        <translation>يقيم %app في شريط القوائم من الآن. انقر أيقونته لإيقافه مؤقتًا في تطبيق أو لفتح الإعدادات.</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>رجوع</translation>
+    </message>
+    <message>
+        <source>Practice field</source>
+        <translation>حقل التجربة</translation>
+    </message>
+</context>
+<context>
+    <name>tq</name>
+    <message>
+        <source>0 min</source>
+        <translation>0 دقيقة</translation>
+    </message>
+    <message>
+        <source>under a minute</source>
+        <translation>أقل من دقيقة</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 دقيقة</translation>
+    </message>
+    <message>
+        <source>%1 h</source>
+        <translation>%1 ساعة</translation>
+    </message>
+    <message>
+        <source>1 word</source>
+        <translation>كلمة واحدة</translation>
+    </message>
+    <message>
+        <source>%1 words</source>
+        <translation>%1 كلمات</translation>
+    </message>
+    <message>
+        <source>Not yet</source>
+        <translation>ليس بعد</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 ث</translation>
+    </message>
+    <message>
+        <source>%1 ms</source>
+        <translation>%1 م.ث</translation>
+    </message>
+</context>
+<context>
     <name>tq::InsightsPane</name>
     <message>
         <source>Words saved</source>
@@ -249,6 +941,41 @@
     </message>
 </context>
 <context>
+    <name>tq::ShortcutRecorder</name>
+    <message>
+        <source>Clear shortcut</source>
+        <translation>مسح الاختصار</translation>
+    </message>
+    <message>
+        <source>Add Ctrl, Alt or Super so normal typing still works.</source>
+        <translation>أضف Ctrl أو Alt أو Super لتبقى الكتابة العادية ممكنة.</translation>
+    </message>
+    <message>
+        <source>Type a shortcut…</source>
+        <translation>اكتب اختصارًا…</translation>
+    </message>
+    <message>
+        <source>Recording shortcut</source>
+        <translation>جارٍ تسجيل الاختصار</translation>
+    </message>
+    <message>
+        <source>Shortcut %1</source>
+        <translation>الاختصار %1</translation>
+    </message>
+    <message>
+        <source>Record shortcut</source>
+        <translation>تسجيل اختصار</translation>
+    </message>
+    <message>
+        <source>Shortcut not set</source>
+        <translation>لم يُحدَّد اختصار</translation>
+    </message>
+    <message>
+        <source>Press to record a new shortcut. Escape cancels.</source>
+        <translation>اضغط لتسجيل اختصار جديد. Escape للإلغاء.</translation>
+    </message>
+</context>
+<context>
     <name>tq::insights</name>
     <message>
         <source>word</source>
@@ -257,22 +984,6 @@
     <message>
         <source>words</source>
         <translation>كلمات</translation>
-    </message>
-    <message>
-        <source>0 min</source>
-        <translation>0 دقيقة</translation>
-    </message>
-    <message>
-        <source>under a minute</source>
-        <translation>أقل من دقيقة</translation>
-    </message>
-    <message>
-        <source>%1 min</source>
-        <translation>%1 دقيقة</translation>
-    </message>
-    <message>
-        <source>%1 h</source>
-        <translation>%1 ساعة</translation>
     </message>
     <message>
         <source>Not yet</source>
@@ -352,18 +1063,6 @@
     <message>
         <source>None yet</source>
         <translation>لا شيء بعد</translation>
-    </message>
-    <message>
-        <source>Not yet</source>
-        <translation>ليس بعد</translation>
-    </message>
-    <message>
-        <source>%1 s</source>
-        <translation>%1 ث</translation>
-    </message>
-    <message>
-        <source>%1 ms</source>
-        <translation>%1 م.ث</translation>
     </message>
 </context>
 </TS>

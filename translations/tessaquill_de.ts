@@ -2,6 +2,698 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de" sourcelanguage="en">
 <context>
+    <name>HandToggle</name>
+    <message>
+        <source>On</source>
+        <translation>Ein</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Aus</translation>
+    </message>
+</context>
+<context>
+    <name>KeyComboView</name>
+    <message>
+        <source>Not set</source>
+        <translation>Nicht festgelegt</translation>
+    </message>
+</context>
+<context>
+    <name>Tessaquill</name>
+    <message>
+        <source>Accessibility is on. %app is ready in your other apps.</source>
+        <translation>Bedienungshilfen sind an. %app ist in deinen anderen Apps bereit.</translation>
+    </message>
+    <message>
+        <source>Paused while %1 is open</source>
+        <translation>Pausiert, solange %1 offen ist</translation>
+    </message>
+    <message>
+        <source>Welcome to %app</source>
+        <translation>Willkommen bei %app</translation>
+    </message>
+    <message>
+        <source>%app</source>
+        <translation>%app</translation>
+    </message>
+    <message>
+        <source>Another autocomplete app is running</source>
+        <translation>Eine andere Autovervollständigungs-App läuft</translation>
+    </message>
+    <message>
+        <source>Your menu bar icon is hidden</source>
+        <translation>Dein Symbol in der Menüleiste ist verborgen</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>Bereit</translation>
+    </message>
+    <message>
+        <source>Waiting for a pause</source>
+        <translation>Wartet auf eine Pause</translation>
+    </message>
+    <message>
+        <source>Thinking</source>
+        <translation>Denkt nach</translation>
+    </message>
+    <message>
+        <source>Showing a suggestion</source>
+        <translation>Zeigt einen Vorschlag</translation>
+    </message>
+    <message>
+        <source>%1 suggestions. %2 selected</source>
+        <translation>%1 Vorschläge. %2 ausgewählt</translation>
+    </message>
+    <message>
+        <source>%1 emoji. %2 selected</source>
+        <translation>%1 Emoji. %2 ausgewählt</translation>
+    </message>
+    <message>
+        <source>The model took too long to answer</source>
+        <translation>Das Modell hat zu lange für die Antwort gebraucht</translation>
+    </message>
+    <message>
+        <source>Suggestion: </source>
+        <translation>Vorschlag: </translation>
+    </message>
+    <message>
+        <source>This app doesn&apos;t report where the caret is</source>
+        <translation>Diese App meldet nicht, wo die Einfügemarke steht</translation>
+    </message>
+    <message>
+        <source>Start this app with --force-renderer-accessibility (an Electron app also with ACCESSIBILITY_ENABLED=1) to get suggestions in it</source>
+        <translation>Starte diese App mit --force-renderer-accessibility (eine Electron-App auch mit ACCESSIBILITY_ENABLED=1), um darin Vorschläge zu bekommen</translation>
+    </message>
+    <message>
+        <source>%app is turned off</source>
+        <translation>%app ist ausgeschaltet</translation>
+    </message>
+    <message>
+        <source>Secure input is on, so %app stays out</source>
+        <translation>Sichere Eingabe ist an, deshalb hält sich %app heraus</translation>
+    </message>
+    <message>
+        <source>the trigger shortcut</source>
+        <translation>das Kürzel zum Auslösen</translation>
+    </message>
+    <message>
+        <source>Press %1 for a suggestion</source>
+        <translation>Drücke %1 für einen Vorschlag</translation>
+    </message>
+    <message>
+        <source>Text is selected</source>
+        <translation>Text ist ausgewählt</translation>
+    </message>
+    <message>
+        <source>The caret is inside existing text</source>
+        <translation>Die Einfügemarke steht mitten im Text</translation>
+    </message>
+    <message>
+        <source>This field is too small</source>
+        <translation>Dieses Feld ist zu klein</translation>
+    </message>
+    <message>
+        <source>Waiting for a few characters</source>
+        <translation>Wartet auf ein paar Zeichen</translation>
+    </message>
+    <message>
+        <source>Start of a new line</source>
+        <translation>Anfang einer neuen Zeile</translation>
+    </message>
+    <message>
+        <source>This Mac can&apos;t run Apple Intelligence</source>
+        <translation>Dieser Computer kann Apple Intelligence nicht ausführen</translation>
+    </message>
+    <message>
+        <source>Turn on Apple Intelligence in System Settings</source>
+        <translation>Schalte Apple Intelligence in den Einstellungen des Desktops ein</translation>
+    </message>
+    <message>
+        <source>The model is still downloading</source>
+        <translation>Das Modell wird noch geladen</translation>
+    </message>
+    <message>
+        <source>Apple Intelligence is unavailable</source>
+        <translation>Apple Intelligence ist nicht verfügbar</translation>
+    </message>
+    <message>
+        <source>Download the %app model in Settings first</source>
+        <translation>Lade zuerst das %app-Modell in den Einstellungen</translation>
+    </message>
+    <message>
+        <source>Not checked yet</source>
+        <translation>Noch nicht geprüft</translation>
+    </message>
+    <message>
+        <source>Checking…</source>
+        <translation>Wird geprüft…</translation>
+    </message>
+    <message>
+        <source>1 model available</source>
+        <translation>1 Modell verfügbar</translation>
+    </message>
+    <message>
+        <source>%1 models available</source>
+        <translation>%1 Modelle verfügbar</translation>
+    </message>
+    <message>
+        <source>The model stopped with error %1</source>
+        <translation>Das Modell hat mit Fehler %1 aufgehört</translation>
+    </message>
+    <message>
+        <source>The model file couldn&apos;t be loaded</source>
+        <translation>Die Modelldatei konnte nicht geladen werden</translation>
+    </message>
+    <message>
+        <source>There wasn&apos;t enough memory to start the model</source>
+        <translation>Es war nicht genug Speicher frei, um das Modell zu starten</translation>
+    </message>
+    <message>
+        <source>The text couldn&apos;t be prepared for the model</source>
+        <translation>Der Text konnte nicht für das Modell vorbereitet werden</translation>
+    </message>
+    <message>
+        <source>This Mac needs %1 free for the download. Free up some space, then try again.</source>
+        <translation>Dieser Computer braucht %1 freien Platz für den Download. Schaffe etwas Platz und versuche es dann noch einmal.</translation>
+    </message>
+    <message>
+        <source>The download didn&apos;t match the expected file, so it was deleted. Try again.</source>
+        <translation>Der Download passte nicht zur erwarteten Datei und wurde deshalb gelöscht. Versuche es noch einmal.</translation>
+    </message>
+    <message>
+        <source>The model couldn&apos;t be saved: </source>
+        <translation>Das Modell konnte nicht gespeichert werden: </translation>
+    </message>
+    <message>
+        <source>Downloaded</source>
+        <translation>Geladen</translation>
+    </message>
+    <message>
+        <source>Downloading. Apple Intelligence fills in until it&apos;s done.</source>
+        <translation>Wird geladen. Bis dahin springt Apple Intelligence ein.</translation>
+    </message>
+    <message>
+        <source>Downloading. Suggestions start once it&apos;s done.</source>
+        <translation>Wird geladen. Vorschläge beginnen, sobald es fertig ist.</translation>
+    </message>
+    <message>
+        <source>Checking the download.</source>
+        <translation>Der Download wird geprüft.</translation>
+    </message>
+    <message>
+        <source>Checking the download. Suggestions start once it&apos;s done.</source>
+        <translation>Der Download wird geprüft. Vorschläge beginnen, sobald es fertig ist.</translation>
+    </message>
+    <message>
+        <source>Apple Intelligence fills in until you download it.</source>
+        <translation>Bis du es lädst, springt Apple Intelligence ein.</translation>
+    </message>
+    <message>
+        <source>Download the model to start</source>
+        <translation>Lade das Modell, um zu beginnen</translation>
+    </message>
+    <message>
+        <source>Ollama is running but has no models</source>
+        <translation>Ollama läuft, hat aber keine Modelle</translation>
+    </message>
+    <message>
+        <source>Ollama isn&apos;t running at </source>
+        <translation>Ollama läuft nicht unter </translation>
+    </message>
+    <message>
+        <source>No server answered at </source>
+        <translation>Kein Server hat geantwortet unter </translation>
+    </message>
+    <message>
+        <source>Another app</source>
+        <translation>Eine andere App</translation>
+    </message>
+    <message>
+        <source>return</source>
+        <translation>Eingabetaste</translation>
+    </message>
+    <message>
+        <source>There is no D-Bus session bus, so %1 cannot reach text fields.</source>
+        <translation>Es gibt keinen D-Bus-Sitzungsbus, deshalb erreicht %1 keine Textfelder.</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s accessibility bus is not running, so %1 cannot reach text fields.</source>
+        <translation>Der Bedienungshilfen-Bus des Desktops läuft nicht, deshalb erreicht %1 keine Textfelder.</translation>
+    </message>
+    <message>
+        <source>Short</source>
+        <translation>Kurz</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Mittel</translation>
+    </message>
+    <message>
+        <source>Long</source>
+        <translation>Lang</translation>
+    </message>
+    <message>
+        <source>Hide the suggestion</source>
+        <translation>Den Vorschlag ausblenden</translation>
+    </message>
+    <message>
+        <source>Hide suggestions until I change fields</source>
+        <translation>Vorschläge ausblenden, bis ich das Feld wechsle</translation>
+    </message>
+    <message>
+        <source>Do nothing, send Escape to the app</source>
+        <translation>Nichts tun, Escape an die App senden</translation>
+    </message>
+    <message>
+        <source>Type it</source>
+        <translation>Eintippen</translation>
+    </message>
+    <message>
+        <source>Insert through Accessibility</source>
+        <translation>Über Bedienungshilfen einfügen</translation>
+    </message>
+    <message>
+        <source>Paste it</source>
+        <translation>Einsetzen</translation>
+    </message>
+    <message>
+        <source>Grey</source>
+        <translation>Grau</translation>
+    </message>
+    <message>
+        <source>Gold tint</source>
+        <translation>Goldton</translation>
+    </message>
+    <message>
+        <source>%app model</source>
+        <translation>%app-Modell</translation>
+    </message>
+    <message>
+        <source>Apple Intelligence</source>
+        <translation>Apple Intelligence</translation>
+    </message>
+    <message>
+        <source>Ollama</source>
+        <translation>Ollama</translation>
+    </message>
+    <message>
+        <source>Local server</source>
+        <translation>Lokaler Server</translation>
+    </message>
+    <message>
+        <source>Runs on this Mac after a one-time download. Works offline.</source>
+        <translation>Läuft nach einem einmaligen Download auf diesem Computer. Funktioniert offline.</translation>
+    </message>
+    <message>
+        <source>Apple&apos;s on-device model. Nothing to download.</source>
+        <translation>Das Modell von Apple auf dem Gerät. Nichts zu laden.</translation>
+    </message>
+    <message>
+        <source>Any model you run in Ollama, base models included.</source>
+        <translation>Jedes Modell, das du in Ollama ausführst, auch Basismodelle.</translation>
+    </message>
+    <message>
+        <source>LM Studio, llama-server or any OpenAI-compatible endpoint.</source>
+        <translation>LM Studio, llama-server oder jeder OpenAI-kompatible Endpunkt.</translation>
+    </message>
+    <message>
+        <source>Sends the text as keystrokes. Works almost everywhere.</source>
+        <translation>Sendet den Text als Tastenanschläge. Funktioniert fast überall.</translation>
+    </message>
+    <message>
+        <source>Writes straight into the field. Cleanest in native Mac apps.</source>
+        <translation>Schreibt direkt ins Feld. Am saubersten in nativen Apps des Computers.</translation>
+    </message>
+    <message>
+        <source>Uses the clipboard, then puts your clipboard back.</source>
+        <translation>Nutzt die Zwischenablage und stellt sie danach wieder her.</translation>
+    </message>
+    <message>
+        <source>Typing</source>
+        <translation>Tippen</translation>
+    </message>
+    <message>
+        <source>Accessibility</source>
+        <translation>Bedienungshilfen</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Einsetzen</translation>
+    </message>
+    <message>
+        <source>Your writing memory could not be opened and was set aside. Nothing new is remembered until %app starts again.</source>
+        <translation>Dein Schreibgedächtnis konnte nicht geöffnet werden und wurde beiseitegelegt. Bis %app neu startet, wird nichts Neues gemerkt.</translation>
+    </message>
+    <message>
+        <source>Your writing memory could not be opened because its key could not be read from the keyring. Nothing new is remembered until %app starts again.</source>
+        <translation>Dein Schreibgedächtnis konnte nicht geöffnet werden, weil sein Schlüssel nicht aus dem Schlüsselbund gelesen werden konnte. Bis %app neu startet, wird nichts Neues gemerkt.</translation>
+    </message>
+    <message>
+        <source>There&apos;s no room for it, or macOS is hiding it. Check Menu Bar in System Settings.</source>
+        <translation>Es ist kein Platz dafür, oder das System verbirgt es. Sieh in den Einstellungen des Desktops unter der Menüleiste nach.</translation>
+    </message>
+    <message>
+        <source>Until then, open %app from Applications to reach Settings.</source>
+        <translation>Öffne bis dahin %app aus den Anwendungen, um zu den Einstellungen zu gelangen.</translation>
+    </message>
+    <message>
+        <source>Not Now</source>
+        <translation>Nicht jetzt</translation>
+    </message>
+    <message>
+        <source>Open System Settings</source>
+        <translation>Einstellungen des Desktops öffnen</translation>
+    </message>
+    <message>
+        <source>Don&apos;t remind me again</source>
+        <translation>Nicht mehr erinnern</translation>
+    </message>
+    <message>
+        <source>Show Count in Menu Bar</source>
+        <translation>Anzahl in der Menüleiste zeigen</translation>
+    </message>
+    <message>
+        <source>Open Playground</source>
+        <translation>Übungsfeld öffnen</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Quit %app</source>
+        <translation>%app beenden</translation>
+    </message>
+    <message>
+        <source>Needs Accessibility access</source>
+        <translation>Braucht Zugriff auf Bedienungshilfen</translation>
+    </message>
+    <message>
+        <source>Paused until you resume</source>
+        <translation>Pausiert, bis du fortsetzt</translation>
+    </message>
+    <message>
+        <source>Paused until %1</source>
+        <translation>Pausiert bis %1</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Aus</translation>
+    </message>
+    <message>
+        <source>Paused while %1 are open</source>
+        <translation>Pausiert, solange %1 offen sind</translation>
+    </message>
+    <message>
+        <source>Grant Accessibility Access…</source>
+        <translation>Zugriff auf Bedienungshilfen erlauben…</translation>
+    </message>
+    <message>
+        <source>Force Quit %1</source>
+        <translation>%1 sofort beenden</translation>
+    </message>
+    <message>
+        <source>Quit %1</source>
+        <translation>%1 beenden</translation>
+    </message>
+    <message>
+        <source>0 min</source>
+        <translation>0 Min.</translation>
+    </message>
+    <message>
+        <source>under a minute</source>
+        <translation>unter einer Minute</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 Min.</translation>
+    </message>
+    <message>
+        <source>%1 h</source>
+        <translation>%1 Std.</translation>
+    </message>
+    <message>
+        <source>word saved today</source>
+        <translation>Wort heute gespart</translation>
+    </message>
+    <message>
+        <source>words saved today</source>
+        <translation>Wörter heute gespart</translation>
+    </message>
+    <message>
+        <source>Start typing anywhere. %app keeps count here.</source>
+        <translation>Fang irgendwo an zu tippen. %app zählt hier mit.</translation>
+    </message>
+    <message>
+        <source>Under a minute of typing today. </source>
+        <translation>Heute unter einer Minute Tippen. </translation>
+    </message>
+    <message>
+        <source>About %1 of typing today. </source>
+        <translation>Heute etwa %1 Tippen. </translation>
+    </message>
+    <message>
+        <source>Resume in %1</source>
+        <translation>In %1 fortsetzen</translation>
+    </message>
+    <message>
+        <source>Pause in %1</source>
+        <translation>In %1 pausieren</translation>
+    </message>
+    <message>
+        <source>Resume Everywhere</source>
+        <translation>Überall fortsetzen</translation>
+    </message>
+    <message>
+        <source>Pause Everywhere</source>
+        <translation>Überall pausieren</translation>
+    </message>
+    <message>
+        <source>For 15 Minutes</source>
+        <translation>Für 15 Minuten</translation>
+    </message>
+    <message>
+        <source>For 1 Hour</source>
+        <translation>Für 1 Stunde</translation>
+    </message>
+    <message>
+        <source>For 4 Hours</source>
+        <translation>Für 4 Stunden</translation>
+    </message>
+    <message>
+        <source>Until I Resume</source>
+        <translation>Bis ich fortsetze</translation>
+    </message>
+    <message>
+        <source>Example: after typing %1, %2 suggests %3</source>
+        <translation>Beispiel: Nach dem Tippen von %1 schlägt %2 %3 vor</translation>
+    </message>
+    <message>
+        <source>takes the next word</source>
+        <translation>übernimmt das nächste Wort</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Laden</translation>
+    </message>
+    <message>
+        <source>Apple Intelligence fills in until the download is done.</source>
+        <translation>Bis der Download fertig ist, springt Apple Intelligence ein.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 von %2</translation>
+    </message>
+    <message>
+        <source>%1 of %2. You can keep writing while it downloads.</source>
+        <translation>%1 von %2. Du kannst weiterschreiben, während es lädt.</translation>
+    </message>
+    <message>
+        <source>Checking the download</source>
+        <translation>Der Download wird geprüft</translation>
+    </message>
+    <message>
+        <source>Try Again</source>
+        <translation>Erneut versuchen</translation>
+    </message>
+    <message>
+        <source>Remove…</source>
+        <translation>Entfernen…</translation>
+    </message>
+    <message>
+        <source>%1 license</source>
+        <translation>Lizenz %1</translation>
+    </message>
+    <message>
+        <source>Remove the %app model?</source>
+        <translation>Das %app-Modell entfernen?</translation>
+    </message>
+    <message>
+        <source>This frees %1. Apple Intelligence fills in until you download it again.</source>
+        <translation>Das gibt %1 frei. Bis du es wieder lädst, springt Apple Intelligence ein.</translation>
+    </message>
+    <message>
+        <source>Model download</source>
+        <translation>Modell-Download</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>Step %1 of %2</source>
+        <translation>Schritt %1 von %2</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Weiter</translation>
+    </message>
+    <message>
+        <source>Later</source>
+        <translation>Später</translation>
+    </message>
+    <message>
+        <source>Start Writing</source>
+        <translation>Losschreiben</translation>
+    </message>
+    <message>
+        <source>Finish your sentences in any app.</source>
+        <translation>Vollende deine Sätze in jeder App.</translation>
+    </message>
+    <message>
+        <source>%app reads the words before your caret and suggests what comes next in grey. Press Tab to take one word, or the key above Tab to take the rest. If you don&apos;t want it, keep typing.</source>
+        <translation>%app liest die Wörter vor deiner Einfügemarke und schlägt in Grau vor, was als Nächstes kommt. Drücke Tab für ein Wort oder die Taste über Tab für den Rest. Wenn du es nicht willst, tipp einfach weiter.</translation>
+    </message>
+    <message>
+        <source>Sees what you see</source>
+        <translation>Sieht, was du siehst</translation>
+    </message>
+    <message>
+        <source>Private</source>
+        <translation>Privat</translation>
+    </message>
+    <message>
+        <source>It reads the window you&apos;re typing in, like the chat you&apos;re answering, so suggestions fit. None of it goes online, to us or any server. It stays private on your computer.</source>
+        <translation>Es liest das Fenster, in dem du tippst, etwa den Chat, auf den du antwortest, damit die Vorschläge passen. Nichts davon geht online, weder an uns noch an einen Server. Es bleibt privat auf deinem Computer.</translation>
+    </message>
+    <message>
+        <source>Accessibility is on</source>
+        <translation>Bedienungshilfen sind an</translation>
+    </message>
+    <message>
+        <source>%app can now read the field you&apos;re writing in and type suggestions for you.</source>
+        <translation>%app kann jetzt das Feld lesen, in dem du schreibst, und Vorschläge für dich tippen.</translation>
+    </message>
+    <message>
+        <source>Let %app see what you type.</source>
+        <translation>Lass %app sehen, was du tippst.</translation>
+    </message>
+    <message>
+        <source>The system asks for Accessibility access before any app can read text fields or type into them. %app uses it only for the field you&apos;re writing in.</source>
+        <translation>Das System fragt nach dem Zugriff auf Bedienungshilfen, bevor eine App Textfelder lesen oder hineintippen darf. %app nutzt ihn nur für das Feld, in dem du schreibst.</translation>
+    </message>
+    <message>
+        <source>%app reads your text when you pause and forgets it after one suggestion, unless you turn on writing memory.</source>
+        <translation>%app liest deinen Text, wenn du innehältst, und vergisst ihn nach einem Vorschlag, außer du schaltest das Schreibgedächtnis ein.</translation>
+    </message>
+    <message>
+        <source>%app skips password fields and anything else the system marks as secure.</source>
+        <translation>%app überspringt Passwortfelder und alles andere, was das System als sicher kennzeichnet.</translation>
+    </message>
+    <message>
+        <source>There&apos;s no account and no analytics. With the %app model or Apple Intelligence, your text stays on this computer.</source>
+        <translation>Es gibt kein Konto und keine Analyse. Mit dem %app-Modell oder Apple Intelligence bleibt dein Text auf diesem Computer.</translation>
+    </message>
+    <message>
+        <source>Open Accessibility Settings</source>
+        <translation>Einstellungen der Bedienungshilfen öffnen</translation>
+    </message>
+    <message>
+        <source>Switch %app on in the list, then come back. This page updates by itself.</source>
+        <translation>Schalte %app in der Liste ein und komm dann zurück. Diese Seite aktualisiert sich von selbst.</translation>
+    </message>
+    <message>
+        <source>Already switched on? The desktop&apos;s settings may still list an older copy of %app. Select it, remove it with the minus button, then try again.</source>
+        <translation>Schon eingeschaltet? Die Einstellungen des Desktops führen vielleicht noch eine ältere Kopie von %app. Wähle sie aus, entferne sie mit dem Minus-Knopf und versuche es dann noch einmal.</translation>
+    </message>
+    <message>
+        <source>Pick what writes your suggestions.</source>
+        <translation>Wähle, was deine Vorschläge schreibt.</translation>
+    </message>
+    <message>
+        <source>You can change this any time in Settings.</source>
+        <translation>Du kannst das jederzeit in den Einstellungen ändern.</translation>
+    </message>
+    <message>
+        <source>Give it a try.</source>
+        <translation>Probier es aus.</translation>
+    </message>
+    <message>
+        <source>Start typing a sentence. When grey words appear, press Tab for one word or the key above Tab for all of them.</source>
+        <translation>Fang an, einen Satz zu tippen. Wenn graue Wörter erscheinen, drücke Tab für ein Wort oder die Taste über Tab für alle.</translation>
+    </message>
+    <message>
+        <source>Hi Orlenn, thanks for the quick reply. I think we should</source>
+        <translation>Hallo Orlenn, danke für die schnelle Antwort. Ich finde, wir sollten</translation>
+    </message>
+    <message>
+        <source>%app lives in your menu bar from now on. Click its icon to pause it in an app or open Settings.</source>
+        <translation>%app wohnt ab jetzt in deiner Menüleiste. Klicke auf das Symbol, um es in einer App zu pausieren oder die Einstellungen zu öffnen.</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Practice field</source>
+        <translation>Übungsfeld</translation>
+    </message>
+</context>
+<context>
+    <name>tq</name>
+    <message>
+        <source>0 min</source>
+        <translation>0 Min.</translation>
+    </message>
+    <message>
+        <source>under a minute</source>
+        <translation>unter einer Minute</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 Min.</translation>
+    </message>
+    <message>
+        <source>%1 h</source>
+        <translation>%1 Std.</translation>
+    </message>
+    <message>
+        <source>1 word</source>
+        <translation>1 Wort</translation>
+    </message>
+    <message>
+        <source>%1 words</source>
+        <translation>%1 Wörter</translation>
+    </message>
+    <message>
+        <source>Not yet</source>
+        <translation>Noch nicht</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>%1 ms</source>
+        <translation>%1 ms</translation>
+    </message>
+</context>
+<context>
     <name>tq::InsightsPane</name>
     <message>
         <source>Words saved</source>
@@ -249,6 +941,41 @@
     </message>
 </context>
 <context>
+    <name>tq::ShortcutRecorder</name>
+    <message>
+        <source>Clear shortcut</source>
+        <translation>Kürzel löschen</translation>
+    </message>
+    <message>
+        <source>Add Ctrl, Alt or Super so normal typing still works.</source>
+        <translation>Nimm Strg, Alt oder Super dazu, damit normales Tippen weiter funktioniert.</translation>
+    </message>
+    <message>
+        <source>Type a shortcut…</source>
+        <translation>Tippe ein Kürzel…</translation>
+    </message>
+    <message>
+        <source>Recording shortcut</source>
+        <translation>Kürzel wird aufgenommen</translation>
+    </message>
+    <message>
+        <source>Shortcut %1</source>
+        <translation>Kürzel %1</translation>
+    </message>
+    <message>
+        <source>Record shortcut</source>
+        <translation>Kürzel aufnehmen</translation>
+    </message>
+    <message>
+        <source>Shortcut not set</source>
+        <translation>Kein Kürzel festgelegt</translation>
+    </message>
+    <message>
+        <source>Press to record a new shortcut. Escape cancels.</source>
+        <translation>Drücken, um ein neues Kürzel aufzunehmen. Escape bricht ab.</translation>
+    </message>
+</context>
+<context>
     <name>tq::insights</name>
     <message>
         <source>word</source>
@@ -257,22 +984,6 @@
     <message>
         <source>words</source>
         <translation>Wörter</translation>
-    </message>
-    <message>
-        <source>0 min</source>
-        <translation>0 Min.</translation>
-    </message>
-    <message>
-        <source>under a minute</source>
-        <translation>unter einer Minute</translation>
-    </message>
-    <message>
-        <source>%1 min</source>
-        <translation>%1 Min.</translation>
-    </message>
-    <message>
-        <source>%1 h</source>
-        <translation>%1 Std.</translation>
     </message>
     <message>
         <source>Not yet</source>
@@ -352,18 +1063,6 @@
     <message>
         <source>None yet</source>
         <translation>Noch keine</translation>
-    </message>
-    <message>
-        <source>Not yet</source>
-        <translation>Noch nicht</translation>
-    </message>
-    <message>
-        <source>%1 s</source>
-        <translation>%1 s</translation>
-    </message>
-    <message>
-        <source>%1 ms</source>
-        <translation>%1 ms</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,698 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ur" sourcelanguage="en">
 <context>
+    <name>HandToggle</name>
+    <message>
+        <source>On</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>KeyComboView</name>
+    <message>
+        <source>Not set</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Tessaquill</name>
+    <message>
+        <source>Accessibility is on. %app is ready in your other apps.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Paused while %1 is open</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Welcome to %app</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%app</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Another autocomplete app is running</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your menu bar icon is hidden</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Waiting for a pause</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Thinking</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Showing a suggestion</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 suggestions. %2 selected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 emoji. %2 selected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The model took too long to answer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Suggestion: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This app doesn&apos;t report where the caret is</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start this app with --force-renderer-accessibility (an Electron app also with ACCESSIBILITY_ENABLED=1) to get suggestions in it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%app is turned off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Secure input is on, so %app stays out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the trigger shortcut</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Press %1 for a suggestion</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Text is selected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The caret is inside existing text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This field is too small</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Waiting for a few characters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start of a new line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This Mac can&apos;t run Apple Intelligence</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Turn on Apple Intelligence in System Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The model is still downloading</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Apple Intelligence is unavailable</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Download the %app model in Settings first</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not checked yet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Checking…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 model available</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 models available</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The model stopped with error %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The model file couldn&apos;t be loaded</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There wasn&apos;t enough memory to start the model</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The text couldn&apos;t be prepared for the model</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This Mac needs %1 free for the download. Free up some space, then try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The download didn&apos;t match the expected file, so it was deleted. Try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The model couldn&apos;t be saved: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Downloaded</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Downloading. Apple Intelligence fills in until it&apos;s done.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Downloading. Suggestions start once it&apos;s done.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Checking the download.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Checking the download. Suggestions start once it&apos;s done.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Apple Intelligence fills in until you download it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Download the model to start</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ollama is running but has no models</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ollama isn&apos;t running at </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No server answered at </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Another app</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>return</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no D-Bus session bus, so %1 cannot reach text fields.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s accessibility bus is not running, so %1 cannot reach text fields.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Short</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Long</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hide the suggestion</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hide suggestions until I change fields</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Do nothing, send Escape to the app</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Insert through Accessibility</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Paste it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Grey</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gold tint</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%app model</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Apple Intelligence</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ollama</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Local server</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Runs on this Mac after a one-time download. Works offline.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Apple&apos;s on-device model. Nothing to download.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Any model you run in Ollama, base models included.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>LM Studio, llama-server or any OpenAI-compatible endpoint.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sends the text as keystrokes. Works almost everywhere.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Writes straight into the field. Cleanest in native Mac apps.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Uses the clipboard, then puts your clipboard back.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Typing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Accessibility</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your writing memory could not be opened and was set aside. Nothing new is remembered until %app starts again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your writing memory could not be opened because its key could not be read from the keyring. Nothing new is remembered until %app starts again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There&apos;s no room for it, or macOS is hiding it. Check Menu Bar in System Settings.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Until then, open %app from Applications to reach Settings.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not Now</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open System Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Don&apos;t remind me again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show Count in Menu Bar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open Playground</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quit %app</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Needs Accessibility access</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Paused until you resume</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Paused until %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Paused while %1 are open</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Grant Accessibility Access…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Force Quit %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quit %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>0 min</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>under a minute</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 h</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>word saved today</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>words saved today</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start typing anywhere. %app keeps count here.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Under a minute of typing today. </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>About %1 of typing today. </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Resume in %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pause in %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Resume Everywhere</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pause Everywhere</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>For 15 Minutes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>For 1 Hour</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>For 4 Hours</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Until I Resume</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Example: after typing %1, %2 suggests %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>takes the next word</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Apple Intelligence fills in until the download is done.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 of %2. You can keep writing while it downloads.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Checking the download</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Try Again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 license</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove the %app model?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This frees %1. Apple Intelligence fills in until you download it again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Model download</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Step %1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Later</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start Writing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Finish your sentences in any app.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%app reads the words before your caret and suggests what comes next in grey. Press Tab to take one word, or the key above Tab to take the rest. If you don&apos;t want it, keep typing.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sees what you see</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Private</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It reads the window you&apos;re typing in, like the chat you&apos;re answering, so suggestions fit. None of it goes online, to us or any server. It stays private on your computer.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Accessibility is on</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%app can now read the field you&apos;re writing in and type suggestions for you.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Let %app see what you type.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The system asks for Accessibility access before any app can read text fields or type into them. %app uses it only for the field you&apos;re writing in.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%app reads your text when you pause and forgets it after one suggestion, unless you turn on writing memory.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%app skips password fields and anything else the system marks as secure.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There&apos;s no account and no analytics. With the %app model or Apple Intelligence, your text stays on this computer.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open Accessibility Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Switch %app on in the list, then come back. This page updates by itself.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Already switched on? The desktop&apos;s settings may still list an older copy of %app. Select it, remove it with the minus button, then try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pick what writes your suggestions.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You can change this any time in Settings.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Give it a try.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start typing a sentence. When grey words appear, press Tab for one word or the key above Tab for all of them.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hi Orlenn, thanks for the quick reply. I think we should</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%app lives in your menu bar from now on. Click its icon to pause it in an app or open Settings.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Practice field</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tq</name>
+    <message>
+        <source>0 min</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>under a minute</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 h</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 word</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 words</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not yet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 ms</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>tq::InsightsPane</name>
     <message>
         <source>Words saved</source>
@@ -249,6 +941,41 @@
     </message>
 </context>
 <context>
+    <name>tq::ShortcutRecorder</name>
+    <message>
+        <source>Clear shortcut</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add Ctrl, Alt or Super so normal typing still works.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type a shortcut…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recording shortcut</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shortcut %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Record shortcut</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shortcut not set</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Press to record a new shortcut. Escape cancels.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>tq::insights</name>
     <message>
         <source>word</source>
@@ -256,22 +983,6 @@
     </message>
     <message>
         <source>words</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>0 min</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>under a minute</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 min</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 h</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -351,18 +1062,6 @@
     </message>
     <message>
         <source>None yet</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Not yet</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 s</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 ms</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

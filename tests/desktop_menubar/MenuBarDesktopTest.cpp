@@ -18,6 +18,7 @@
 #include <QPixmap>
 #include <QProcess>
 #include <QScreen>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest/QTest>
 
@@ -348,6 +349,30 @@ TEST_F(MenuBarDesktop, TrayPanelPauseAndResume)
     run("xdotool", {"type", "--delay", "60", " Hello "});
     EXPECT_TRUE(waitFor([&] { return ghostShown(icon); }, 10000)) << appLog().toStdString();
     screenshot("menubar-suggestions-back.png");
+}
+
+// With a compositing manager the panel's corners blend instead of being cut out.
+TEST_F(MenuBarDesktop, PanelWithACompositingManager)
+{
+    if (QStandardPaths::findExecutable("xcompmgr").isEmpty())
+        GTEST_SKIP() << "xcompmgr is not installed";
+    QProcess compositor;
+    compositor.start("xcompmgr", {});
+    ASSERT_TRUE(compositor.waitForStarted(5000));
+    QTest::qWait(500);
+    startTrayer();
+    writeSettings(false);
+    startApp();
+    QString icon;
+    ASSERT_TRUE(waitFor([&] { return !(icon = iconWindow()).isEmpty(); }, 15000)) << appLog().toStdString();
+    click(windowGeometry(icon).center());
+    ASSERT_TRUE(waitFor([&] { return !panelWindow().isEmpty(); }, 5000));
+    QTest::qWait(400); // past the fade
+    screenshot("menubar-panel-composited.png");
+    run("xdotool", {"key", "Escape"});
+    EXPECT_TRUE(waitFor([&] { return panelWindow().isEmpty(); }, 3000));
+    compositor.kill();
+    compositor.waitForFinished(3000);
 }
 
 TEST_F(MenuBarDesktop, WithoutATrayTheHiddenIconPromptOpens)

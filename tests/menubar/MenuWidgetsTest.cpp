@@ -6,12 +6,16 @@
 #include "platform/fakes/FakeDefaults.h"
 #include "platform/fakes/FakeDesktopSettings.h"
 #include "platform/fakes/FakeLoginItem.h"
+#include "platform/fakes/FakeReduceMotion.h"
 #include "platform/fakes/FakeScreenCaptureAccess.h"
 #include "platform/fakes/FakeTrayHost.h"
 #include "platform/fakes/FakeWorkspace.h"
 #include "settings/AppRules.h"
 #include "settings/Preferences.h"
 #include "stores/StatsStore.h"
+#include "ui/design/Animation.h"
+#include "ui/design/Buttons.h"
+#include "ui/design/HandToggle.h"
 #include "ui/menubar/HiddenIconPrompt.h"
 #include "ui/menubar/MenuContent.h"
 #include "ui/menubar/MenuPanel.h"
@@ -42,7 +46,7 @@ protected:
         access.trusted = true;
         permissions = std::make_unique<Permissions>(access, capture, desktop, login, clock);
     }
-    MenuServices services() { return {prefs, rules, stats, *permissions, rivals, clock, host, desktop}; }
+    MenuServices services() { return {prefs, rules, stats, *permissions, rivals, clock, host, desktop, motion}; }
     MenuCallbacks callbacks()
     {
         MenuCallbacks cb;
@@ -55,7 +59,6 @@ protected:
         cb.openPlayground = [this] { opened << "playground"; };
         cb.openSettings = [this] { opened << "settings"; };
         cb.quit = [this] { opened << "quit"; };
-        cb.reduceMotion = [] { return true; };
         return cb;
     }
     void advance(Nanos by)
@@ -78,6 +81,8 @@ protected:
     FakeWorkspace workspace;
     RivalWatcher rivals{workspace, clock};
     FakeTrayHost host;
+    FakeReduceMotion reduceMotion{true};
+    MotionContext motion{clock, reduceMotion};
     std::optional<MenuFrontApp> front;
     int engineReads = 0;
     QStringList opened;
@@ -152,13 +157,16 @@ TEST_F(MenuFixture, PauseEverywhereThenResumeReReadsTheFieldEachTime)
 
 TEST_F(MenuFixture, PillsShareARowOrStack)
 {
-    front = MenuFrontApp{QStringLiteral("org.example.Ed"), QStringLiteral("Ed")};
     auto c = content();
-    EXPECT_FALSE(c->pillsStacked());
+    EXPECT_FALSE(c->pillsStacked()) << "one pill alone";
     front = MenuFrontApp{QStringLiteral("org.example.Long"), QStringLiteral("A Remarkably Long Application Name For Notes")};
     c->frontAppChanged();
     EXPECT_TRUE(c->pillsStacked());
-    EXPECT_LE(c->width(), MenuContent::kWidth);
+    c->show();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(c->width(), MenuContent::kWidth);
+    for (PillButton* pill : c->pills())
+        EXPECT_LE(pill->geometry().right(), MenuContent::kWidth - 14) << "the long name is cut, not the panel widened";
 }
 
 TEST_F(MenuFixture, CardsSwitchAndRows)
@@ -237,7 +245,7 @@ TEST(MenuPanelFade, EasesOutOverAnEighthOfASecond)
 TEST_F(MenuFixture, HiddenIconPromptButtonsAndReminderSwitch)
 {
     int closes = 0;
-    HiddenIconPrompt prompt(prefs, desktop, [&] { ++closes; });
+    HiddenIconPrompt prompt(prefs, desktop, motion, [&] { ++closes; });
     EXPECT_FALSE(prompt.dontRemindBox()->isChecked());
     prompt.dontRemindBox()->click();
     EXPECT_FALSE(prefs.remindHiddenIcon());

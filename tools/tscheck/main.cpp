@@ -1,5 +1,6 @@
 // Checks Qt Linguist translation files before they are compiled: every text of a shipped
-// language is finished, and no translation drops a %1..%9 that its source holds.
+// language is finished, and no translation drops a %1..%9 (or the program's name, %app) that
+// its source holds.
 //
 //   tq_tscheck --shipped de,ar file.ts...
 //
@@ -19,7 +20,7 @@ namespace {
 
 QSet<QString> placeholders(const QString& text)
 {
-    static const QRegularExpression marker(QStringLiteral("%L?[1-9]"));
+    static const QRegularExpression marker(QStringLiteral("%L?[1-9]|%app\\b"));
     QSet<QString> out;
     for (auto it = marker.globalMatch(text); it.hasNext();)
         out.insert(it.next().captured().remove(u'L'));

@@ -10,7 +10,7 @@ namespace tq {
 namespace {
 QString tr(const char* text)
 {
-    return QCoreApplication::translate("Formatters", text);
+    return QCoreApplication::translate("tq", text); // the context lupdate gives tr() here
 }
 } // namespace
 

@@ -3,11 +3,16 @@
 #include "platform/DesktopSettings.h"
 #include "platform/Text.h"
 #include "settings/Preferences.h"
+#include "ui/design/BrandMark.h"
+#include "ui/design/Buttons.h"
+#include "ui/design/Decoration.h"
+#include "ui/design/Fonts.h"
 #include "ui/design/Palette.h"
-#include "ui/menubar/MenuBarGlyph.h"
+#include "ui/design/Symbols.h"
 
 #include <QAction>
 #include <QCheckBox>
+#include <QGraphicsDropShadowEffect>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -30,24 +35,65 @@ QLabel* centred(const QString& s, const QColor& colour, QWidget* parent)
 }
 } // namespace
 
-HiddenIconPrompt::HiddenIconPrompt(Preferences& prefs, DesktopSettings& settings, std::function<void()> close, QWidget* parent)
+namespace {
+// The mark with the hidden-eye badge over its lower trailing corner.
+class MarkWithBadge final : public QWidget {
+public:
+    MarkWithBadge(MotionContext& motion, QWidget* parent) : QWidget(parent)
+    {
+        mark_ = new LiveBrandMark(68, motion, this);
+        markDecorative(this);
+        // Room on both sides for the badge, so the mark stays centred.
+        setFixedSize(mark_->sizeHint() + QSize(2 * kBadgeRoom, kBadgeRoom));
+        mark_->move(kBadgeRoom, 0);
+        auto* shadow = new QGraphicsDropShadowEffect(mark_);
+        shadow->setColor(QColor(0, 0, 0, qRound(255 * 0.4)));
+        shadow->setBlurRadius(24);
+        shadow->setOffset(0, 6);
+        mark_->setGraphicsEffect(shadow);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter p(this);
+        p.setRenderHint(QPainter::Antialiasing);
+        // 26 across, on the mark's lower trailing corner, moved out by (10, 8).
+        const QPointF centre = QRectF(mark_->geometry()).center();
+        const QRectF badge(centre.x() + 34 - 26 + 10, centre.y() + 34 - 26 + 8, 26, 26);
+        p.setPen(Qt::NoPen);
+        p.setBrush(palette::ink());
+        p.drawEllipse(badge.adjusted(2, 2, -2, -2));
+        symbols::paint(p, QStringLiteral("eye.slash.circle.fill"), badge, palette::gold());
+    }
+
+private:
+    static constexpr int kBadgeRoom = 14;
+    LiveBrandMark* mark_;
+};
+} // namespace
+
+HiddenIconPrompt::HiddenIconPrompt(Preferences& prefs, DesktopSettings& settings, MotionContext& motion,
+                                   std::function<void()> close, QWidget* parent)
     : QWidget(parent), prefs_(prefs), settings_(settings), close_(std::move(close))
 {
     setObjectName(QStringLiteral("hiddenIconPrompt"));
     auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(28, 28 + 8 + 68 + 16, 28, 28); // room for the mark drawn above
+    layout->setContentsMargins(28, 28 + 8, 28, 28);
     layout->setSpacing(16);
+    layout->addWidget(new MarkWithBadge(motion, this), 0, Qt::AlignHCenter);
 
     auto* texts = new QVBoxLayout;
     texts->setSpacing(8);
     auto* title = centred(text("Your menu bar icon is hidden"), palette::paper(), this);
-    QFont tf = title->font();
-    tf.setPointSizeF(tf.pointSizeF() * 2.0);
-    tf.setWeight(QFont::DemiBold);
-    title->setFont(tf);
+    title->setFont(fonts::rounded(16, QFont::DemiBold));
     texts->addWidget(title);
-    texts->addWidget(centred(text("There's no room for it, or macOS is hiding it. Check Menu Bar in System Settings."), palette::paper(), this));
+    auto* explanation =
+        centred(text("There's no room for it, or macOS is hiding it. Check Menu Bar in System Settings."), palette::paper(), this);
+    explanation->setFont(fonts::system(11));
+    texts->addWidget(explanation);
     auto* hint = centred(text("Until then, open %app from Applications to reach Settings."), palette::paperDim(), this);
+    hint->setFont(fonts::system(10));
     texts->addWidget(hint);
     layout->addLayout(texts);
 
@@ -57,18 +103,12 @@ HiddenIconPrompt::HiddenIconPrompt(Preferences& prefs, DesktopSettings& settings
     notNow_ = new QPushButton(text("Not Now"), this);
     notNow_->setCursor(Qt::PointingHandCursor);
     notNow_->setFixedHeight(32);
-    notNow_->setStyleSheet(QStringLiteral("QPushButton { background: rgba(255,255,255,18); color: %1; border: none;"
+    notNow_->setFont(fonts::system(12));
+    notNow_->setStyleSheet(QStringLiteral("QPushButton { background: rgba(255,255,255,18); color: %1; border: 1px solid transparent;"
                                           " border-radius: 16px; padding: 0 14px; }"
                                           "QPushButton:focus { border: 1px solid %2; }")
                                .arg(palette::paper().name(), palette::gold().name()));
-    open_ = new QPushButton(text("Open System Settings"), this);
-    open_->setCursor(Qt::PointingHandCursor);
-    open_->setDefault(true);
-    open_->setFixedHeight(32);
-    open_->setStyleSheet(QStringLiteral("QPushButton { background: %1; color: %2; border: none; border-radius: 16px;"
-                                        " padding: 0 16px; font-weight: 600; }"
-                                        "QPushButton:focus { border: 1px solid %3; }")
-                             .arg(palette::gold().name(), palette::ink().name(), palette::paper().name()));
+    open_ = new PrimaryButton(text("Open System Settings"), motion, this);
     buttons->addWidget(notNow_);
     buttons->addWidget(open_);
     buttons->addStretch(1);
@@ -76,8 +116,11 @@ HiddenIconPrompt::HiddenIconPrompt(Preferences& prefs, DesktopSettings& settings
 
     dontRemind_ = new QCheckBox(text("Don't remind me again"), this);
     dontRemind_->setCursor(Qt::PointingHandCursor);
+    dontRemind_->setFont(fonts::system(11));
     QPalette cp = dontRemind_->palette();
     cp.setColor(QPalette::WindowText, palette::paperDim());
+    cp.setColor(QPalette::Base, palette::inkRaised());
+    cp.setColor(QPalette::Text, palette::gold());
     dontRemind_->setPalette(cp);
     dontRemind_->setChecked(!prefs_.remindHiddenIcon());
     layout->addWidget(dontRemind_, 0, Qt::AlignHCenter);
@@ -94,7 +137,7 @@ HiddenIconPrompt::HiddenIconPrompt(Preferences& prefs, DesktopSettings& settings
         if (close_)
             close_();
     });
-    connect(open_, &QPushButton::clicked, this, [this] {
+    connect(open_, &QAbstractButton::clicked, this, [this] {
         settings_.open(SettingsPage::Panel);
         if (close_)
             close_();
@@ -114,32 +157,6 @@ void HiddenIconPrompt::keyPressEvent(QKeyEvent* e)
         return;
     }
     QWidget::keyPressEvent(e);
-}
-
-void HiddenIconPrompt::paintEvent(QPaintEvent*)
-{
-    // The program's mark with the hidden-glyph badge.
-    QPainter p(this);
-    p.setRenderHint(QPainter::Antialiasing);
-    const QRectF mark(width() / 2.0 - 34, 28 + 8, 68, 68);
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(0, 0, 0, 100));
-    p.drawRoundedRect(mark.translated(0, 6), 16, 16);
-    QLinearGradient plate(mark.topLeft(), mark.bottomLeft());
-    plate.setColorAt(0, palette::plateTop());
-    plate.setColorAt(1, palette::plateBottom());
-    p.setBrush(plate);
-    p.drawRoundedRect(mark, 16, 16);
-    const QImage glyph = menu::renderGlyph(menu::GlyphVariant::paused, 96);
-    p.drawImage(mark.adjusted(10, 10, -10, -10), glyph);
-    const QRectF badge(mark.right() - 16, mark.bottom() - 18, 26, 26);
-    p.setBrush(palette::gold());
-    p.drawEllipse(badge);
-    p.setPen(QPen(palette::ink(), 2.2, Qt::SolidLine, Qt::RoundCap));
-    p.setBrush(Qt::NoBrush);
-    const QPointF c = badge.center();
-    p.drawEllipse(c, 6.5, 4.0);
-    p.drawLine(c + QPointF(-7, -6), c + QPointF(7, 6));
 }
 
 } // namespace tq

@@ -13,19 +13,21 @@ class QPushButton;
 namespace tq {
 
 class DesktopSettings;
+class MotionContext;
 class Preferences;
+class PrimaryButton;
 
 class HiddenIconPrompt final : public QWidget {
     Q_OBJECT
 public:
-    HiddenIconPrompt(Preferences& prefs, DesktopSettings& settings, std::function<void()> close, QWidget* parent = nullptr);
+    HiddenIconPrompt(Preferences& prefs, DesktopSettings& settings, MotionContext& motion, std::function<void()> close,
+                     QWidget* parent = nullptr);
 
     QPushButton* notNowButton() const { return notNow_; }
-    QPushButton* openButton() const { return open_; }
+    PrimaryButton* openButton() const { return open_; }
     QCheckBox* dontRemindBox() const { return dontRemind_; }
 
 protected:
-    void paintEvent(QPaintEvent*) override;
     void keyPressEvent(QKeyEvent* e) override;
 
 private:
@@ -33,7 +35,7 @@ private:
     DesktopSettings& settings_;
     std::function<void()> close_;
     QPushButton* notNow_;
-    QPushButton* open_;
+    PrimaryButton* open_;
     QCheckBox* dontRemind_;
 };
 

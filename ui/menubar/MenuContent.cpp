@@ -6,7 +6,13 @@
 #include "settings/AppRules.h"
 #include "settings/Preferences.h"
 #include "stores/StatsStore.h"
+#include "ui/design/Backdrop.h"
+#include "ui/design/BrandMark.h"
+#include "ui/design/Buttons.h"
+#include "ui/design/Fonts.h"
+#include "ui/design/HandToggle.h"
 #include "ui/design/Palette.h"
+#include "ui/design/Shapes.h"
 #include "ui/menubar/PanelControls.h"
 
 #include <QAction>
@@ -31,18 +37,18 @@ QColor colourOf(StatusColour c)
     return palette::paperDim();
 }
 
-QLabel* label(QWidget* parent, const QColor& colour, double scale = 1.0, QFont::Weight weight = QFont::Normal)
+QLabel* label(QWidget* parent, const QColor& colour, const QFont& font)
 {
     auto* l = new QLabel(parent);
     QPalette pal = l->palette();
     pal.setColor(QPalette::WindowText, colour);
     l->setPalette(pal);
-    QFont f = l->font();
-    f.setPointSizeF(f.pointSizeF() * scale);
-    f.setWeight(weight);
-    l->setFont(f);
+    l->setFont(font);
     return l;
 }
+
+QFont caption() { return fonts::system(11); }
+QFont callout(QFont::Weight weight = QFont::Normal) { return fonts::system(12, weight); }
 } // namespace
 
 MenuContent::MenuContent(MenuServices services, MenuCallbacks callbacks, QWidget* parent)
@@ -62,23 +68,27 @@ MenuContent::MenuContent(MenuServices services, MenuCallbacks callbacks, QWidget
     root->setContentsMargins(14, 14, 14, 14);
     root->setSpacing(12);
 
-    // Header: name and status line.
+    // Header: the mark, the name and the status line.
+    auto* headerRow = new QHBoxLayout;
+    headerRow->setSpacing(10);
+    headerRow->addWidget(new BrandMark(30, this), 0, Qt::AlignVCenter);
     auto* header = new QVBoxLayout;
     header->setSpacing(2);
-    auto* name = label(this, palette::paper(), 15.0 / 10.0, QFont::DemiBold);
+    auto* name = label(this, palette::paper(), fonts::rounded(15, QFont::DemiBold));
     name->setText(appName());
     header->addWidget(name);
     auto* statusRow = new QHBoxLayout;
     statusRow->setSpacing(5);
     statusDot_ = new StatusDot(this);
-    statusText_ = label(this, palette::paperDim(), 0.85);
+    statusText_ = label(this, palette::paperDim(), caption());
     statusText_->setObjectName(QStringLiteral("statusLine"));
     statusRow->addWidget(statusDot_);
     statusRow->addWidget(statusText_, 1);
     header->addLayout(statusRow);
-    root->addLayout(header);
+    headerRow->addLayout(header, 1);
+    root->addLayout(headerRow);
 
-    card_ = new AttentionCard(this);
+    card_ = new AttentionCard(s_.motion, this);
     connect(card_, &AttentionCard::triggered, this, [this] {
         if (cardKind_ == AttentionKind::access) {
             if (closePanel)
@@ -92,28 +102,24 @@ MenuContent::MenuContent(MenuServices services, MenuCallbacks callbacks, QWidget
 
     // Today card.
     auto* today = new Card(12, this);
-    auto* todayLayout = new QVBoxLayout(today);
+    QVBoxLayout* todayLayout = today->contentLayout();
     todayLayout->setContentsMargins(12, 12, 12, 12);
     todayLayout->setSpacing(8);
     auto* countRow = new QHBoxLayout;
     countRow->setSpacing(8);
-    count_ = label(today, palette::gold(), 34.0 / 10.0, QFont::Bold);
-    unit_ = label(today, palette::paper(), 1.0, QFont::Medium);
+    count_ = label(today, palette::gold(), fonts::rounded(34, QFont::Bold));
+    unit_ = label(today, palette::paper(), callout(QFont::Medium));
     countRow->addWidget(count_, 0, Qt::AlignBaseline);
     countRow->addWidget(unit_, 1, Qt::AlignBaseline);
     todayLayout->addLayout(countRow);
-    sentence_ = label(today, palette::paperDim(), 0.85);
+    sentence_ = label(today, palette::paperDim(), caption());
     sentence_->setWordWrap(true);
     todayLayout->addWidget(sentence_);
-    auto* showRow = new QHBoxLayout;
-    auto* showText = label(today, palette::paperDim(), 0.85);
+    showCount_ = new HandToggle(text("Show Count in Menu Bar"), s_.motion, today);
+    auto* showText = label(today, palette::paperDim(), caption());
     showText->setText(text("Show Count in Menu Bar"));
-    showCount_ = new MiniSwitch(text("Show Count in Menu Bar"), today);
-    showRow->addWidget(showText);
-    showRow->addSpacing(8);
-    showRow->addStretch(1);
-    showRow->addWidget(showCount_);
-    todayLayout->addLayout(showRow);
+    showCount_->setLabelWidget(showText);
+    todayLayout->addWidget(showCount_);
     connect(showCount_, &QAbstractButton::toggled, this, [this](bool on) { s_.prefs.setShowWordCountInMenuBar(on); });
     root->addWidget(today);
 
@@ -318,15 +324,12 @@ void MenuContent::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
-    QPainterPath shape;
-    shape.addRoundedRect(QRectF(rect()), 14, 14);
-    QLinearGradient backdrop(0, 0, 0, height());
-    backdrop.setColorAt(0, palette::inkRaised());
-    backdrop.setColorAt(1, palette::ink());
-    p.fillPath(shape, backdrop);
+    p.setClipPath(continuousRect(QRectF(rect()), 14));
+    paintInkBackdrop(p, QRectF(rect()));
+    p.setClipping(false);
     p.setPen(QPen(QColor(255, 255, 255, qRound(255 * 0.12)), 1));
     p.setBrush(Qt::NoBrush);
-    p.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 13.5, 13.5);
+    p.drawPath(continuousRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 13.5));
 }
 
 } // namespace tq::menu

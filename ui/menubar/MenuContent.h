@@ -17,10 +17,13 @@
 class QLabel;
 class QVBoxLayout;
 
+namespace tq {
+class HandToggle;
+}
+
 namespace tq::menu {
 
 class AttentionCard;
-class MiniSwitch;
 class PanelRow;
 class PillButton;
 class StatusDot;
@@ -49,7 +52,7 @@ public:
     QLabel* countLabel() const { return count_; }
     QLabel* countUnit() const { return unit_; }
     QLabel* sentenceLabel() const { return sentence_; }
-    MiniSwitch* showCountSwitch() const { return showCount_; }
+    HandToggle* showCountSwitch() const { return showCount_; }
     const std::vector<PillButton*>& pills() const { return pills_; }
     bool pillsStacked() const { return stacked_; }
     PanelRow* playgroundRow() const { return playground_; }
@@ -81,7 +84,7 @@ private:
     QLabel* count_ = nullptr;
     QLabel* unit_ = nullptr;
     QLabel* sentence_ = nullptr;
-    MiniSwitch* showCount_ = nullptr;
+    HandToggle* showCount_ = nullptr;
     QWidget* pillBox_ = nullptr;
     std::vector<PillButton*> pills_;
     std::vector<Pill> shownPills_;

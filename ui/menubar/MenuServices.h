@@ -12,6 +12,7 @@ namespace tq {
 
 class AppRules;
 class Clock;
+class MotionContext;
 class DesktopSettings;
 class Permissions;
 class Preferences;
@@ -28,6 +29,7 @@ struct MenuServices {
     Clock& clock;
     TrayHost& trayHost;
     DesktopSettings& desktopSettings;
+    MotionContext& motion; // frame clock and Reduce Motion
 };
 
 struct MenuFrontApp {
@@ -45,8 +47,6 @@ struct MenuCallbacks {
     std::function<void()> openPlayground;
     std::function<void()> openSettings;
     std::function<void()> quit;
-    // Entrances take their still form.
-    std::function<bool()> reduceMotion;
 };
 
 } // namespace tq

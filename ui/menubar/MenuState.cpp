@@ -2,6 +2,7 @@
 
 #include "platform/Text.h"
 #include "settings/AppRules.h"
+#include "ui/design/Formatters.h"
 
 #include <QRegularExpression>
 
@@ -91,21 +92,6 @@ AttentionText attentionText(const State& state, const QLocale& locale)
     return {};
 }
 
-namespace {
-// Typing time in the shared short form ("under a minute", "12 min", "1.5 h", "12 h").
-QString typingTime(double minutes, const QLocale& locale)
-{
-    if (minutes < 1)
-        return minutes == 0 ? text("0 min") : text("under a minute");
-    if (minutes < 90)
-        return text("%1 min").arg(qRound64(minutes));
-    const double hours = minutes / 60;
-    if (hours < 10)
-        return text("%1 h").arg(locale.toString(hours, 'f', 1));
-    return text("%1 h").arg(locale.toString(qRound64(hours)));
-}
-} // namespace
-
 TodayCard todayCard(qint64 words, const QLocale& locale)
 {
     TodayCard card;
@@ -117,7 +103,7 @@ TodayCard todayCard(qint64 words, const QLocale& locale)
     else if (minutes < 1)
         card.sentence = text("Under a minute of typing today. ");
     else
-        card.sentence = text("About %1 of typing today. ").arg(typingTime(minutes, locale));
+        card.sentence = text("About %1 of typing today. ").arg(formatTypingTime(minutes));
     return card;
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 // The menu panel's own controls: full-width rows, the pause and resume pills, the warning
-// card, the today card's frame, the status dot and the small count switch. Painted widgets
+// card and the status dot. Painted widgets
 // with accessible names; they know nothing of the model, callers pass texts and actions in.
 
 #include <QAbstractButton>
@@ -12,12 +12,13 @@
 #include <optional>
 
 class QLabel;
-class QPushButton;
+
+namespace tq {
+class MotionContext;
+class PrimaryButton;
+}
 
 namespace tq::menu {
-
-// Paints a named symbol (the subset the panel uses) tinted with `colour`.
-void paintSymbol(QPainter& p, const QString& name, const QRectF& box, const QColor& colour);
 
 // Shared press feedback: the face shrinks to 0.97 while pressed; pointing-hand pointer.
 class PressButton : public QAbstractButton {
@@ -76,10 +77,10 @@ private:
 class AttentionCard final : public QFrame {
     Q_OBJECT
 public:
-    explicit AttentionCard(QWidget* parent = nullptr);
+    explicit AttentionCard(MotionContext& motion, QWidget* parent = nullptr);
     void set(const QString& text, const QString& button);
     QLabel* label() const { return label_; }
-    QPushButton* button() const { return button_; }
+    PrimaryButton* button() const { return button_; }
 
 signals:
     void triggered();
@@ -89,20 +90,7 @@ protected:
 
 private:
     QLabel* label_;
-    QPushButton* button_;
-};
-
-// The raised card look: inkRaised fill and a hairline border on a rounded shape.
-class Card : public QFrame {
-    Q_OBJECT
-public:
-    explicit Card(double radius, QWidget* parent = nullptr);
-
-protected:
-    void paintEvent(QPaintEvent*) override;
-
-private:
-    double radius_;
+    PrimaryButton* button_;
 };
 
 class StatusDot final : public QWidget {
@@ -117,17 +105,6 @@ protected:
 
 private:
     QColor colour_;
-};
-
-// A small on/off switch.
-class MiniSwitch final : public PressButton {
-    Q_OBJECT
-public:
-    explicit MiniSwitch(const QString& accessibleName, QWidget* parent = nullptr);
-    QSize sizeHint() const override { return {30, 18}; }
-
-protected:
-    void paintEvent(QPaintEvent*) override;
 };
 
 } // namespace tq::menu

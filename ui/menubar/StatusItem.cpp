@@ -8,6 +8,7 @@
 #include "settings/AppRules.h"
 #include "settings/Preferences.h"
 #include "stores/StatsStore.h"
+#include "ui/design/Animation.h"
 #include "ui/menubar/MenuBarGlyph.h"
 #include "ui/menubar/MenuContent.h"
 #include "ui/menubar/MenuPanel.h"
@@ -136,7 +137,7 @@ void StatusItem::toggle(QPoint click)
     }
     panel->adjustSize();
     in.panel = panel->sizeHint();
-    const bool still = cb_.reduceMotion && cb_.reduceMotion();
+    const bool still = s_.motion.reduceMotion();
     panel->open(placePanel(in), still);
 }
 

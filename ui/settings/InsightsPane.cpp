@@ -40,6 +40,32 @@ protected:
     }
 };
 
+// The metric strip: a card with hairlines between its rows and between the tiles of a row.
+class MetricStrip final : public QWidget {
+public:
+    explicit MetricStrip(QWidget* parent = nullptr) : QWidget(parent) {}
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter p(this);
+        p.setRenderHint(QPainter::Antialiasing);
+        paintCardBackground(p, QRectF(rect()), 14);
+        p.setPen(QPen(palette::hairline(), 1));
+        for (const QObject* child : children()) {
+            const auto* tile = qobject_cast<const QWidget*>(child);
+            if (!tile || !tile->isVisible())
+                continue;
+            const QRect g = tile->geometry();
+            if (g.top() > 1)
+                p.drawLine(QPointF(1, g.top() + 0.5), QPointF(width() - 1, g.top() + 0.5));
+            const int edge = layoutDirection() == Qt::RightToLeft ? g.right() + 1 : g.left();
+            if (edge > 1 && edge < width() - 1)
+                p.drawLine(QPointF(edge + 0.5, g.top() + 1), QPointF(edge + 0.5, g.bottom()));
+        }
+    }
+};
+
 class Bar final : public QWidget {
 public:
     Bar(double fraction, QWidget* parent) : QWidget(parent), fraction_(fraction)
@@ -132,7 +158,7 @@ InsightsPane::InsightsPane(StatsStore& stats, AppRules& rules, MotionContext& mo
     stack->setContentsMargins(24, 24, 24, 24);
     stack->setSpacing(20);
 
-    strip_ = new CardFrame(content);
+    strip_ = new MetricStrip(content);
     strip_->installEventFilter(this); // the strip watches its own width
     stripGrid_ = new QGridLayout(strip_);
     stripGrid_->setContentsMargins(0, 0, 0, 0);
@@ -147,7 +173,7 @@ InsightsPane::InsightsPane(StatsStore& stats, AppRules& rules, MotionContext& mo
     auto* header = new QHBoxLayout;
     header->addWidget(label(tr("Words saved"), 14, false, chartCard, QFont::DemiBold));
     header->addStretch(1);
-    auto* ranges = new QButtonGroup(this);
+    auto* ranges = ranges_ = new QButtonGroup(this);
     for (const int days : {14, 30, 90}) {
         auto* b = new QPushButton(tr("%1 days").arg(days), chartCard);
         b->setCheckable(true);
@@ -317,6 +343,8 @@ void InsightsPane::setRange(int days)
     if (days == range_)
         return;
     range_ = days;
+    if (QAbstractButton* b = ranges_->button(days))
+        b->setChecked(true);
     rebuild();
     restartGrow();
 }

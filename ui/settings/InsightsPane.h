@@ -63,6 +63,7 @@ private:
     WordsChart* chart_ = nullptr;
     QVBoxLayout* apps_ = nullptr;
     QPushButton* reset_ = nullptr;
+    QButtonGroup* ranges_ = nullptr;
     Timer growTimer_;
     Timer rollTimer_;
     Nanos growStart_{0};

@@ -211,7 +211,17 @@ void InspectorPane::refresh()
             t->setWordWrap(true);
             t->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
             t->setAccessibleName(title);
-            lastForm->addRow(new RowDisclosure(title, t, sources_.motion, lastBox));
+            auto* group = new RowDisclosure(title, t, sources_.motion, lastBox);
+            // A group keeps its open state while the pane follows new requests.
+            if (openGroups_.contains(title))
+                group->setExpanded(true);
+            connect(group, &RowDisclosure::expandedChanged, this, [this, title](bool open) {
+                if (open)
+                    openGroups_.insert(title);
+                else
+                    openGroups_.remove(title);
+            });
+            lastForm->addRow(group);
             rows_.push_back({last + u'/' + title, content});
         };
         disclosure(tr("Prompt sent to the engine"), sources_.engine.lastPrompt());

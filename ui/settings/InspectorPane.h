@@ -4,6 +4,7 @@
 
 #include "ui/settings/FieldInspector.h"
 
+#include <QSet>
 #include <QWidget>
 
 #include <functional>
@@ -54,6 +55,7 @@ private:
     QPushButton* copy_ = nullptr;
     bool copied_ = false;
     QList<QPair<QString, QString>> rows_;
+    QSet<QString> openGroups_;
 };
 
 } // namespace tq

@@ -8,6 +8,10 @@
         <translation>Se ferme et se rouvre dans une seconde.</translation>
     </message>
     <message>
+        <source>%app closes.</source>
+        <translation>Le programme se ferme.</translation>
+    </message>
+    <message>
         <source>Reopen Now</source>
         <translation type="unfinished"></translation>
     </message>

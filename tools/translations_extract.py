@@ -1,0 +1,34 @@
+#!/usr/bin/env python3
+"""Writes the texts passed to tq::text("...") (context "Tessaquill") as QT_TRANSLATE_NOOP
+lines that lupdate reads, since lupdate does not know tq::text itself.
+
+usage: translations_extract.py LISTFILE OUT.cpp   (LISTFILE: one source path per line)
+"""
+import re
+import sys
+
+CALL = re.compile(r'\btext\(\s*((?:"(?:[^"\\\n]|\\.)*"\s*)+)\)')
+LITERAL = re.compile(r'"((?:[^"\\\n]|\\.)*)"')
+
+
+def main():
+    listfile, out = sys.argv[1], sys.argv[2]
+    seen = []
+    for path in open(listfile, encoding="utf-8").read().split():
+        try:
+            src = open(path, encoding="utf-8").read()
+        except OSError:
+            continue
+        for m in CALL.finditer(src):
+            joined = "".join(LITERAL.findall(m.group(1)))
+            if joined not in seen:
+                seen.append(joined)
+    with open(out, "w", encoding="utf-8") as f:
+        f.write("// Generated for lupdate: the texts of tq::text().\n")
+        for s in seen:
+            f.write(f'QT_TRANSLATE_NOOP("Tessaquill", "{s}");\n')
+    print(f"{len(seen)} texts of tq::text()", file=sys.stderr)
+
+
+if __name__ == "__main__":
+    main()
