@@ -1,5 +1,6 @@
 #include "engines/HttpTransport.h"
 
+#include "engines/PlainHttp.h"
 #include "platform/Clock.h"
 #include "platform/Grapheme.h"
 #include "platform/Text.h"
@@ -128,6 +129,61 @@ Future<QByteArray> send(Clock& clock, QNetworkRequest request, const QByteArray*
     return promise.future();
 }
 
+Outcome<QByteArray> outcomeOf(const PlainAnswer& a)
+{
+    switch (a.kind) {
+    case PlainAnswer::Kind::answered:
+        if (a.status < 200 || a.status > 299)
+            return answerError(a.status, a.body);
+        return a.body;
+    case PlainAnswer::Kind::tooLong:
+        return replyTooLong();
+    case PlainAnswer::Kind::failed:
+        return PlatformError{QStringLiteral("network"), a.networkError, a.message};
+    case PlainAnswer::Kind::stopped:
+        break;
+    }
+    return Cancelled{};
+}
+
+// Plain "http" addresses (the local servers) go through a socket whose buffer is bounded, so a
+// server that floods waits in the kernel rather than in this process's memory.
+Future<QByteArray> sendPlain(Clock& clock, PlainRequest request, int timeoutMs)
+{
+    struct State {
+        std::optional<PlainHttp> http;
+        std::function<void()> stopTimer;
+    };
+    auto state = std::make_shared<State>();
+    Promise<QByteArray> promise;
+    const TimerId timer = clock.start(std::chrono::milliseconds(timeoutMs), [state, promise] {
+        if (state->http)
+            state->http->stop();
+        promise.finish(PlatformError{QStringLiteral("network"), int(QNetworkReply::TimeoutError),
+                                     QStringLiteral("The request timed out.")});
+    });
+    // As in send(): the clock outlives the request.
+    state->stopTimer = [&clock, timer] { clock.cancel(timer); };
+    promise.onCancel([state] {
+        state->stopTimer();
+        if (state->http)
+            state->http->stop();
+    });
+    state->http.emplace(std::move(request), [state, promise](const PlainAnswer& answer) {
+        state->stopTimer();
+        promise.finish(outcomeOf(answer));
+    });
+    return promise.future();
+}
+
+PlainRequest plainRequest(const QUrl& url, const QByteArray& method, const QString& key, qint64 maxBytes)
+{
+    PlainRequest r{url, method, {}, {}, maxBytes};
+    if (!key.isEmpty())
+        r.headers.append(qMakePair(QByteArray("Authorization"), "Bearer " + key.toUtf8()));
+    return r;
+}
+
 } // namespace
 
 QNetworkAccessManager& session()
@@ -193,6 +249,8 @@ Future<QByteArray> get(Clock& clock, const std::optional<QUrl>& url, const QStri
 {
     if (!url)
         return Future<QByteArray>::ready(invalidAddress());
+    if (url->scheme() == QLatin1String("http"))
+        return sendPlain(clock, plainRequest(*url, "GET", key, maxBytes), kShortTimeoutMs);
     QNetworkRequest request(*url);
     return send(clock, request, nullptr, kShortTimeoutMs, key, maxBytes);
 }
@@ -202,9 +260,15 @@ Future<QByteArray> postJSON(Clock& clock, const std::optional<QUrl>& url, const 
 {
     if (!url)
         return Future<QByteArray>::ready(invalidAddress());
+    const QByteArray data = QJsonDocument(body).toJson(QJsonDocument::Compact);
+    if (url->scheme() == QLatin1String("http")) {
+        PlainRequest plain = plainRequest(*url, "POST", key, maxBytes);
+        plain.headers.append(qMakePair(QByteArray("Content-Type"), QByteArray("application/json")));
+        plain.body = data;
+        return sendPlain(clock, std::move(plain), kLongTimeoutMs);
+    }
     QNetworkRequest request(*url);
     request.setHeader(QNetworkRequest::ContentTypeHeader, QStringLiteral("application/json"));
-    const QByteArray data = QJsonDocument(body).toJson(QJsonDocument::Compact);
     return send(clock, request, &data, kLongTimeoutMs, key, maxBytes);
 }
 
