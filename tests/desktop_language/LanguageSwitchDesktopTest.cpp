@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QClipboard>
 #include <QGuiApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -246,6 +247,52 @@ TEST_F(LanguageSwitch, DeutschReopensInGermanAtTheGeneralPaneWithTheStatisticsWr
     ::kill(pid_t(relaunched), SIGTERM);
     EXPECT_TRUE(waitFor([&] { return !QFile::exists(QStringLiteral("/proc/%1").arg(relaunched)); }, 5000));
     relaunched = 0;
+}
+
+TEST_F(LanguageSwitch, InspectorShowsTheFieldAndCopiesDiagnosticsWithoutItsText)
+{
+    writeSettings({{"onboardingDone", true}, {"introSeen", true}, {"remindHiddenIcon", false}});
+    startApp();
+    ASSERT_TRUE(waitFor([&] { return appLog().contains("system-wide start: tap running 1"); }, 15000)) << appLog().toStdString();
+    zenity.start("zenity", {"--entry", "--title=Private letter", "--text=Field"});
+    const QString window =
+        QString::fromUtf8(run("xdotool", {"search", "--sync", "--name", "^Private letter$"}, 15000)).split('\n').value(0).trimmed();
+    ASSERT_FALSE(window.isEmpty());
+    run("xdotool", {"windowactivate", "--sync", window});
+    QTest::qWait(800);
+    run("xdotool", {"type", "--delay", "60", "Hello "});
+    ASSERT_TRUE(waitFor([&] { return !server.requestsTo("/v1/completions").isEmpty() || !server.requestsTo("/v1/chat/completions").isEmpty(); }, 10000))
+        << appLog().toStdString();
+    QTest::qWait(1200);
+    run("xdotool", {"key", "Tab"});
+    QTest::qWait(500);
+
+    // A second launch opens the inspector of the running program, showing that field.
+    QProcess second;
+    second.setProcessEnvironment(app.processEnvironment());
+    second.start(QStringLiteral(TQ_BINARY_DIR "/app/tessaquill"), {"--open-settings", "inspector"});
+    ASSERT_TRUE(second.waitForFinished(10000));
+    Node copy = control(app.processId(), "Copy Diagnostics", ATSPI_ROLE_PUSH_BUTTON, 10000);
+    ASSERT_TRUE(copy) << appLog().toStdString();
+    Node nearCaret = control(app.processId(), "Text before the caret", ATSPI_ROLE_LABEL);
+    ASSERT_TRUE(nearCaret);
+    EXPECT_TRUE(textOf(nearCaret.p).startsWith(QString::fromUtf8("Hello world\u258F"))) << textOf(nearCaret.p).toStdString();
+    screenshot("language-5-inspector.png");
+
+    // "Copy Diagnostics": the report on the clipboard, none of the field's text or window title.
+    QGuiApplication::clipboard()->clear();
+    ASSERT_TRUE(press(copy.p));
+    QString report;
+    ASSERT_TRUE(waitFor([&] {
+        report = QGuiApplication::clipboard()->text();
+        return report.startsWith("Tessaquill diagnostics");
+    }, 5000)) << report.toStdString();
+    EXPECT_TRUE(report.contains("\nKeyboard listening: true")) << report.toStdString();
+    EXPECT_TRUE(report.contains("\nCharacters before caret: 11")) << report.toStdString();
+    for (const char* secret : {"Hello", "world", "Private letter"})
+        EXPECT_FALSE(report.contains(QString::fromLatin1(secret))) << secret;
+    EXPECT_TRUE(control(app.processId(), "Copied", ATSPI_ROLE_PUSH_BUTTON));
+    screenshot("language-6-inspector-copied.png");
 }
 
 TEST_F(LanguageSwitch, ArabicLaysTheWindowsOutRightToLeft)
