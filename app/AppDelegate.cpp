@@ -2,6 +2,7 @@
 
 #include "app/AppModel.h"
 #include "app/OnboardingWindow.h"
+#include "app/SettingsWindow.h"
 #include "app/WindowManager.h"
 #include "platform/Log.h"
 #include "platform/SessionEnd.h"
@@ -52,6 +53,7 @@ AppDelegate::AppDelegate(AppModel& model, SingleInstance& instance, SessionEnd& 
             prompt->close();
     });
     installOnboardingWindow(model_);
+    installSettingsWindow(model_);
     model_.windows().onQuitRequested = [this] { terminate(); };
     connect(&instance, &SingleInstance::handedOver, this, [this](const QStringList& arguments) { reopen(arguments); });
     connect(&sessionEnd, &SessionEnd::ending, this, [this] { terminate(); }, Qt::DirectConnection);

@@ -217,7 +217,7 @@ TEST_F(MainRoad, ASecondLaunchHandsOverAndEnds)
     second.start(QStringLiteral(TQ_BINARY_DIR "/app/tessaquill"), {"--open-settings", "keys"});
     ASSERT_TRUE(second.waitForFinished(10000));
     EXPECT_EQ(second.exitCode(), 0);
-    ASSERT_TRUE(waitFor([&] { return !QString::fromUtf8(run("xdotool", {"search", "--onlyvisible", "--pid", QString::number(program.pid()), "--name", "^Tessaquill$"})).trimmed().isEmpty(); }, 5000));
+    ASSERT_TRUE(waitFor([&] { return !QString::fromUtf8(run("xdotool", {"search", "--onlyvisible", "--pid", QString::number(program.pid()), "--name", "^Keys$"})).trimmed().isEmpty(); }, 5000));
     ::kill(program.pid(), SIGTERM);
     ASSERT_TRUE(program.process.waitForFinished(5000));
     EXPECT_EQ(program.process.exitCode(), 0);

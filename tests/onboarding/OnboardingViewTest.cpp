@@ -15,6 +15,7 @@
 #include "platform/fakes/FakeScreenCaptureAccess.h"
 #include "ui/design/Animation.h"
 #include "ui/design/SettingsRows.h"
+#include "ui/onboarding/GhostDemo.h"
 #include "ui/onboarding/ModelDownloadView.h"
 #include "ui/onboarding/OnboardingSteps.h"
 #include "ui/onboarding/OnboardingView.h"
@@ -183,12 +184,14 @@ TEST_F(OnboardingViewTest, WalkedByKeyboardWithTheFieldKeepingReturnAndEscape)
     EXPECT_EQ(finished, 0);
     advance(1);
     EXPECT_EQ(finished, 1);
+    const QString firstKey = field->fieldKey();
     view->backButton()->click();
+    EXPECT_EQ(engine->source(), nullptr); // the field went with its page
     view->primaryButton()->click();
     settle();
     auto* again = view->stepPage()->findChild<PlaygroundField*>();
     ASSERT_TRUE(again);
-    EXPECT_NE(again->fieldKey(), field->fieldKey());
+    EXPECT_NE(again->fieldKey(), firstKey);
     EXPECT_TRUE(again->toPlainText().isEmpty());
 }
 
@@ -239,6 +242,10 @@ TEST_F(OnboardingViewTest, EngineStepChoosesAndShowsTheDownloadCardForTheBuiltIn
     settle();
     auto* step = qobject_cast<EngineStep*>(view->stepPage());
     ASSERT_TRUE(step);
+    // The new page fades in and settles.
+    EXPECT_TRUE(step->parentWidget()->graphicsEffect());
+    advance(300);
+    EXPECT_FALSE(step->parentWidget()->graphicsEffect());
     EXPECT_TRUE(step->card(EngineKind::builtIn)->isChecked());
     EXPECT_FALSE(step->card(EngineKind::apple)->isChecked());
     EXPECT_TRUE(step->downloadCard()->isVisible());
@@ -258,6 +265,43 @@ TEST_F(OnboardingViewTest, EngineStepChoosesAndShowsTheDownloadCardForTheBuiltIn
     QTRY_VERIFY(hub->status(EngineKind::apple) != ProviderStatus::unknown()
                 && hub->status(EngineKind::apple) != ProviderStatus::checking());
     EXPECT_EQ(step->card(EngineKind::apple)->statusLine()->status(), hub->status(EngineKind::apple));
+}
+
+TEST_F(OnboardingViewTest, EnginesAreAskedOneAfterTheOther)
+{
+    open();
+    view->flow().goTo(OnboardingStep::engine);
+    // The first is being asked; the next waits for its answer.
+    EXPECT_EQ(hub->status(EngineKind::builtIn), ProviderStatus::checking());
+    EXPECT_EQ(hub->status(EngineKind::apple), ProviderStatus::unknown());
+    QTRY_VERIFY(hub->status(EngineKind::apple) != ProviderStatus::unknown());
+    EXPECT_NE(hub->status(EngineKind::builtIn), ProviderStatus::checking());
+}
+
+TEST_F(OnboardingViewTest, GhostDemoMovesOnlyWhileShownAndStandsStillUnderReduceMotion)
+{
+    open();
+    auto* demo = view->stepPage()->findChild<GhostDemo*>();
+    ASSERT_TRUE(demo);
+    EXPECT_TRUE(demo->isAnimating());
+    EXPECT_EQ(demo->accessibleName(), QStringLiteral("Example: after typing Thanks for the notes. I'll send the revised "
+                                                     "deck, Tessaquill suggests  by Friday morning."));
+    advance(4500);
+    EXPECT_EQ(demo->state().typedCount, demo->script().typedLength());
+    demo->hide();
+    EXPECT_FALSE(demo->isAnimating());
+    demo->show();
+    EXPECT_TRUE(demo->isAnimating());
+    EXPECT_EQ(demo->state().typedCount, 0); // a card that comes back starts its scene again
+
+    reduceMotion.set(true);
+    EXPECT_FALSE(demo->isAnimating());
+    EXPECT_EQ(demo->state(), demo->script().still());
+    // Moving on removes the card and its animation; under Reduce Motion the page is there at once.
+    view->flow().advance();
+    settle();
+    EXPECT_FALSE(view->stepPage()->findChild<GhostDemo*>());
+    EXPECT_FALSE(view->stepPage()->parentWidget()->graphicsEffect());
 }
 
 TEST_F(OnboardingViewTest, DownloadCardFollowsEveryPhase)

@@ -9,6 +9,7 @@
 #include "ui/design/Palette.h"
 #include "ui/onboarding/OnboardingSteps.h"
 
+#include <QGraphicsOpacityEffect>
 #include <QHBoxLayout>
 #include <QPainter>
 #include <QProgressBar>
@@ -16,6 +17,9 @@
 #include <QShortcut>
 #include <QStackedLayout>
 #include <QVBoxLayout>
+
+#include <cmath>
+#include <memory>
 
 namespace tq {
 
@@ -117,13 +121,19 @@ protected:
     }
 };
 
-// The step page: at most 480 wide, leading-aligned, centred vertically when short.
+// The step page: at most 480 wide, leading-aligned, centred vertically when short. A new page
+// comes in 8 points low and transparent and settles over the shared curve.
 class PageFrame final : public QWidget {
 public:
-    PageFrame(QWidget* step, QScrollArea* scroll) : scroll_(scroll)
+    static constexpr int kMargin = 24;
+    static constexpr double kDrop = 8;
+
+    PageFrame(QWidget* step, QScrollArea* scroll, MotionContext& motion)
+        : scroll_(scroll), entrance_(motion.frames(), 1), driver_(motion.frames(), this)
     {
-        auto* outer = new QVBoxLayout(this);
-        outer->setContentsMargins(40, 24, 40, 24);
+        outer_ = new QVBoxLayout(this);
+        auto* outer = outer_;
+        outer->setContentsMargins(40, kMargin, 40, kMargin);
         outer->addStretch(1);
         auto* row = new QHBoxLayout;
         step->setMaximumWidth(480);
@@ -138,8 +148,41 @@ public:
         return {hint.width(), std::max(hint.height(), int(scroll_->viewport()->height() * 0.92))};
     }
 
+    void enter()
+    {
+        opacity_ = new QGraphicsOpacityEffect(this);
+        setGraphicsEffect(opacity_);
+        entrance_.setTo(0);
+        entrance_.animateTo(1, Animation::timing(motion::standard()));
+        follow();
+        driver_.run([this] {
+            follow();
+            return entrance_.isMoving();
+        });
+    }
+    double entrance() const { return entrance_.value(); }
+
 private:
+    void follow()
+    {
+        const double p = entrance_.value();
+        const int drop = int(std::lround(kDrop * (1 - p)));
+        outer_->setContentsMargins(40, kMargin + drop, 40, kMargin - drop);
+        if (!opacity_)
+            return;
+        if (p >= 1) {
+            setGraphicsEffect(nullptr); // deletes the effect
+            opacity_ = nullptr;
+        } else {
+            opacity_->setOpacity(p);
+        }
+    }
+
     QScrollArea* scroll_;
+    QVBoxLayout* outer_ = nullptr;
+    QGraphicsOpacityEffect* opacity_ = nullptr;
+    AnimatedValue entrance_;
+    FrameDriver driver_;
 };
 } // namespace
 
@@ -259,15 +302,16 @@ void OnboardingView::showStep()
     case OnboardingStep::engine: content = new EngineStep(services_); break;
     case OnboardingStep::practice: content = new PracticeStep(services_); break;
     }
-    auto* frame = new PageFrame(content, scroll_);
+    auto* frame = new PageFrame(content, scroll_, services_.motion);
     frame->setAutoFillBackground(false);
-    QWidget* old = scroll_->takeWidget();
-    if (old)
-        old->hide();
+    // Nothing of the old page is on the call stack (the buttons and keys live outside it), and
+    // its animations must not outlive the motion context: it goes now.
+    std::unique_ptr<QWidget> old(scroll_->takeWidget());
     scroll_->setWidget(frame);
     page_ = content;
-    if (old)
-        old->deleteLater();
+    // The first page is there at once; later ones come in, except under Reduce Motion.
+    if (old && !services_.motion.reduceMotion())
+        frame->enter();
 }
 
 void OnboardingView::followTitle()

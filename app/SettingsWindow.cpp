@@ -1,0 +1,60 @@
+#include "app/SettingsWindow.h"
+
+#include "app/AppModel.h"
+#include "app/WindowManager.h"
+#include "completion/CompletionEngine.h"
+#include "platform/ReduceMotion.h"
+#include "ui/design/Animation.h"
+#include "ui/onboarding/PlaygroundField.h"
+#include "ui/settings/SettingsRoot.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QVBoxLayout>
+
+#include <memory>
+
+namespace tq {
+
+namespace {
+// Holds the motion context for as long as the panes that animate with it.
+class SettingsContent final : public QWidget {
+public:
+    explicit SettingsContent(AppModel& m)
+        : reduceMotion_(std::make_unique<SystemReduceMotion>())
+        , motion_(std::make_unique<MotionContext>(m.engine().clock(), *reduceMotion_))
+    {
+        auto* layout = new QVBoxLayout(this);
+        layout->setContentsMargins(0, 0, 0, 0);
+        SettingsContext context{m.prefs(), m.rules(), m.stats(), m.memory(), m.permissions(), m.rivals(), m.hub(),
+                                m.engine(), m.engine().clock(), *motion_, m.windows().router(), {}};
+        context.hooks.practiceField = [&m](const QString& placeholder, QWidget* parent) -> QWidget* {
+            auto* field = new PlaygroundField(
+                m.engine(), [&m](FieldSource* source, bool focused) { m.playgroundFocusChanged(source, focused); }, parent);
+            field->setPlaceholderText(placeholder);
+            return field;
+        };
+        context.hooks.tapRunning = [&m] { return m.tapRunning(); };
+        context.hooks.copyText = [](const QString& text) { QGuiApplication::clipboard()->setText(text); };
+        root_ = new SettingsRoot(std::move(context), this);
+        layout->addWidget(root_);
+    }
+    ~SettingsContent() override
+    {
+        delete root_; // the panes animate over the motion context: they go first
+    }
+
+private:
+    std::unique_ptr<SystemReduceMotion> reduceMotion_;
+    std::unique_ptr<MotionContext> motion_;
+    SettingsRoot* root_ = nullptr;
+};
+} // namespace
+
+void installSettingsWindow(AppModel& model)
+{
+    model.windows().setContent(WindowManager::Kind::settings,
+                               [](AppModel& m, std::function<void()>) -> QWidget* { return new SettingsContent(m); });
+}
+
+} // namespace tq

@@ -1,0 +1,386 @@
+// The real program's settings window on the desktop: opened at a pane from the command line,
+// its sidebar read and moved over AT-SPI and the keyboard, a website and an application added
+// in Apps & Sites, an application's rule set to Off (its fields get no suggestion while an
+// unruled one does), and a screenshot of every pane.
+
+#include "engines/EngineTestSupport.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QGuiApplication>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QPixmap>
+#include <QProcess>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QtTest/QTest>
+
+#include <atspi/atspi.h>
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <iostream>
+#include <functional>
+
+namespace tq {
+
+namespace {
+
+QByteArray run(const QString& program, const QStringList& args, int timeoutMs = 10000)
+{
+    QProcess p;
+    p.start(program, args);
+    QElapsedTimer t;
+    t.start();
+    while (!p.waitForFinished(20)) {
+        QCoreApplication::processEvents();
+        if (t.elapsed() > timeoutMs) {
+            p.kill();
+            p.waitForFinished();
+            break;
+        }
+    }
+    return p.readAllStandardOutput();
+}
+
+bool waitFor(const std::function<bool()>& done, int timeoutMs)
+{
+    QElapsedTimer t;
+    t.start();
+    while (t.elapsed() < timeoutMs) {
+        if (done())
+            return true;
+        QTest::qWait(50);
+    }
+    return done();
+}
+
+// One accessible of the program as AT-SPI reports it.
+struct Node {
+    QString name;
+    QString role;
+    bool selected = false;
+    QRect extents;
+};
+
+class AtSpiTree {
+public:
+    explicit AtSpiTree(qint64 pid) : pid_(pid) { atspi_init(); }
+
+    QList<Node> nodes()
+    {
+        QList<Node> out;
+        AtspiAccessible* desktop = atspi_get_desktop(0);
+        const int apps = atspi_accessible_get_child_count(desktop, nullptr);
+        for (int i = 0; i < apps; ++i) {
+            AtspiAccessible* app = atspi_accessible_get_child_at_index(desktop, i, nullptr);
+            if (!app)
+                continue;
+            if (atspi_accessible_get_process_id(app, nullptr) == guint(pid_))
+                walk(app, out, 0);
+            g_object_unref(app);
+        }
+        g_object_unref(desktop);
+        return out;
+    }
+    std::optional<Node> find(const QString& name, const QString& role = {})
+    {
+        for (const Node& n : nodes()) {
+            if (n.name == name && (role.isEmpty() || n.role == role))
+                return n;
+        }
+        return std::nullopt;
+    }
+
+private:
+    void walk(AtspiAccessible* a, QList<Node>& out, int depth)
+    {
+        if (depth > 40)
+            return;
+        Node n;
+        gchar* name = atspi_accessible_get_name(a, nullptr);
+        gchar* role = atspi_accessible_get_role_name(a, nullptr);
+        n.name = QString::fromUtf8(name ? name : "");
+        n.role = QString::fromUtf8(role ? role : "");
+        g_free(name);
+        g_free(role);
+        if (AtspiStateSet* states = atspi_accessible_get_state_set(a)) {
+            n.selected = atspi_state_set_contains(states, ATSPI_STATE_SELECTED);
+            g_object_unref(states);
+        }
+        if (AtspiComponent* c = atspi_accessible_get_component_iface(a)) {
+            if (AtspiRect* r = atspi_component_get_extents(c, ATSPI_COORD_TYPE_SCREEN, nullptr)) {
+                n.extents = QRect(r->x, r->y, r->width, r->height);
+                g_free(r);
+            }
+            g_object_unref(c);
+        }
+        out.append(n);
+        const int count = atspi_accessible_get_child_count(a, nullptr);
+        for (int i = 0; i < count && i < 400; ++i) {
+            if (AtspiAccessible* child = atspi_accessible_get_child_at_index(a, i, nullptr)) {
+                walk(child, out, depth + 1);
+                g_object_unref(child);
+            }
+        }
+    }
+    qint64 pid_;
+};
+
+const char* kPanes[] = {"Overview", "General", "Engine", "Context", "Your Voice", "Keys", "Emoji", "Apps & Sites",
+                        "Battery", "Insights", "Field Inspector", "About"};
+
+class SettingsWindowDesktop : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        if (qEnvironmentVariableIsEmpty("DISPLAY"))
+            GTEST_SKIP() << "needs the desktop session";
+        ASSERT_TRUE(home.isValid());
+        const auto answer = [](const test::FakeHttpServer::Request&) {
+            const QJsonObject choice{{"text", " world"}, {"index", 0}, {"finish_reason", "stop"},
+                                     {"message", QJsonObject{{"role", "assistant"}, {"content", " world"}}}};
+            return test::FakeHttpServer::Response{200, QJsonDocument(QJsonObject{{"choices", QJsonArray{choice}}}).toJson()};
+        };
+        server.on("/v1/completions", answer);
+        server.on("/v1/chat/completions", answer);
+        server.reply("/v1/models", 200, R"({"data":[{"id":"fixed"}]})");
+
+        const QDir h(home.path());
+        for (const char* d : {"data/applications", "runtime", "config/Tessaquill"})
+            QDir().mkpath(h.filePath(QString::fromLatin1(d)));
+        QFile::setPermissions(h.filePath("runtime"), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        QFile settings(h.filePath("config/Tessaquill/com.morvenfax.tessaquill.json"));
+        ASSERT_TRUE(settings.open(QIODevice::WriteOnly));
+        settings.write(QJsonDocument(QJsonObject{{"onboardingDone", true}, {"introSeen", true}, {"remindHiddenIcon", false},
+                                                 {"engine", "openAI"}, {"serverURL", QString(server.base() + "/v1")},
+                                                 {"serverModel", "fixed"}, {"delayMilliseconds", 0.0}, {"showKeyHint", false},
+                                                 {"suggestFixes", false}, {"contextScreen", false}, {"contextRecent", false}})
+                           .toJson());
+        settings.close();
+        entry = h.filePath("data/applications/tq-zenity.desktop");
+        QFile desktop(entry);
+        ASSERT_TRUE(desktop.open(QIODevice::WriteOnly));
+        desktop.write("[Desktop Entry]\nType=Application\nName=Zenity Entry\nExec=zenity --entry\nIcon=dialog-information\n");
+    }
+
+    void TearDown() override
+    {
+        for (QProcess* p : {&app, &zenity}) {
+            if (p->state() != QProcess::NotRunning) {
+                p->kill();
+                p->waitForFinished(3000);
+            }
+        }
+    }
+
+    void startApp(const QStringList& args)
+    {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        const QDir h(home.path());
+        env.insert("XDG_CONFIG_HOME", h.filePath("config"));
+        env.insert("XDG_DATA_HOME", h.filePath("data"));
+        env.insert("XDG_RUNTIME_DIR", h.filePath("runtime"));
+        env.insert("TESSAQUILL_REDUCE_MOTION", "1");
+        env.insert("QT_LINUX_ACCESSIBILITY_ALWAYS_ON", "1");
+        env.remove("TESSAQUILL_LOCAL_ONLY");
+        env.remove("QT_QPA_PLATFORM");
+        app.setProcessEnvironment(env);
+        app.setProcessChannelMode(QProcess::SeparateChannels);
+        app.start(QStringLiteral(TQ_BINARY_DIR "/app/tessaquill"), args);
+        ASSERT_TRUE(app.waitForStarted(5000));
+    }
+
+    QString appLog()
+    {
+        log += app.readAllStandardError();
+        log += app.readAllStandardOutput();
+        return QString::fromUtf8(log);
+    }
+
+    QString settingsWindow(const QString& title)
+    {
+        return QString::fromUtf8(run("xdotool", {"search", "--onlyvisible", "--pid", QString::number(app.processId()),
+                                                 "--name", "^" + QRegularExpression::escape(title) + "$"}))
+            .split('\n', Qt::SkipEmptyParts)
+            .value(0);
+    }
+
+    void click(const QRect& r)
+    {
+        run("xdotool", {"mousemove", "--sync", QString::number(r.center().x()), QString::number(r.center().y())});
+        run("xdotool", {"click", "1"});
+        QTest::qWait(300);
+    }
+
+    void screenshot(const QString& window, const QString& name)
+    {
+        const QString dir = qEnvironmentVariable("TQ_ARTIFACTS", QDir::tempPath());
+        QDir().mkpath(dir);
+        run("import", {"-window", window, QDir(dir).filePath(name)});
+    }
+
+    std::string dump(AtSpiTree& tree)
+    {
+        std::string all;
+        for (const Node& n : tree.nodes())
+            all += (n.role + ": " + n.name + "\n").toStdString();
+        return all;
+    }
+
+    QJsonObject rulesFile()
+    {
+        QFile f(QDir(home.path()).filePath("data/Tessaquill/rules.json"));
+        return f.open(QIODevice::ReadOnly) ? QJsonDocument::fromJson(f.readAll()).object() : QJsonObject();
+    }
+
+    qsizetype completions() { return server.requestsTo("/v1/completions").size() + server.requestsTo("/v1/chat/completions").size(); }
+    bool requested() { return completions() > 0; }
+
+    QTemporaryDir home;
+    test::FakeHttpServer server;
+    QString entry;
+    QProcess app;
+    QProcess zenity;
+    QByteArray log;
+};
+
+} // namespace
+
+TEST_F(SettingsWindowDesktop, SidebarAppsAndSitesAndARuleThatTurnsAnAppOff)
+{
+    startApp({"--open-settings", "apps"});
+    QString window;
+    ASSERT_TRUE(waitFor([&] { return !(window = settingsWindow("Apps & Sites")).isEmpty(); }, 15000)) << appLog().toStdString();
+    run("xdotool", {"windowactivate", "--sync", window});
+    QTest::qWait(800);
+
+    // The sidebar over AT-SPI: every pane by its title, Apps & Sites selected.
+    AtSpiTree tree(app.processId());
+    QStringList rows;
+    for (const Node& n : tree.nodes()) {
+        for (const char* pane : kPanes) {
+            if (n.name == QString::fromUtf8(pane) && n.role == QLatin1String("page tab"))
+                rows << n.name;
+        }
+    }
+    EXPECT_EQ(rows.size(), 12) << dump(tree);
+    ASSERT_TRUE(tree.find("Apps & Sites", "page tab"));
+    EXPECT_TRUE(tree.find("Apps & Sites", "page tab")->selected);
+
+    // Down moves the selection to Battery, Up back.
+    run("xdotool", {"key", "Down"});
+    EXPECT_TRUE(waitFor([&] { return !settingsWindow("Battery").isEmpty(); }, 3000));
+    EXPECT_TRUE(waitFor([&] { auto n = tree.find("Battery", "page tab"); return n && n->selected; }, 3000));
+    run("xdotool", {"key", "Up"});
+    ASSERT_TRUE(waitFor([&] { return !settingsWindow("Apps & Sites").isEmpty(); }, 3000));
+    QTest::qWait(400);
+    screenshot(window, "settings-apps-empty.png");
+
+    // "Add Website…" with a domain: listed under Websites.
+    auto plus = tree.find("Add an app or website");
+    ASSERT_TRUE(plus);
+    click(plus->extents);
+    run("xdotool", {"key", "Down", "Down", "Return"});
+    ASSERT_TRUE(waitFor([&] { return tree.find("Domain").has_value(); }, 5000)) << dump(tree);
+    QTest::qWait(400);
+    run("xdotool", {"type", "--delay", "40", "example.com"});
+    QTest::qWait(300);
+    screenshot(QString::fromUtf8(run("xdotool", {"getactivewindow"})).trimmed(), "settings-add-website.png");
+    run("xdotool", {"key", "Return"});
+    EXPECT_TRUE(waitFor([&] { return tree.find("Websites") && tree.find("example.com"); }, 3000));
+    EXPECT_TRUE(waitFor([&] { return rulesFile().value("names").toObject().contains("web:example.com"); }, 3000))
+        << QJsonDocument(rulesFile()).toJson().toStdString();
+
+    // "Add App…": the installed entry, found by typing.
+    click(plus->extents);
+    run("xdotool", {"key", "Down", "Return"});
+    ASSERT_TRUE(waitFor([&] { return tree.find("Applications", "list").has_value(); }, 5000)) << dump(tree);
+    QTest::qWait(400);
+    run("xdotool", {"type", "--delay", "40", "Zenity"});
+    QTest::qWait(300);
+    screenshot(QString::fromUtf8(run("xdotool", {"getactivewindow"})).trimmed(), "settings-add-app.png");
+    run("xdotool", {"key", "Return"});
+    ASSERT_TRUE(waitFor([&] { return tree.find("Zenity Entry", "list item").has_value(); }, 3000));
+
+    // Its rule set to Off through the Suggestions picker.
+    // The first picker of the editor shows what Default means here.
+    std::optional<Node> mode;
+    for (const Node& n : tree.nodes()) {
+        if (n.role == QLatin1String("combo box") && n.name == QLatin1String("Default, on")) {
+            mode = n;
+            break;
+        }
+    }
+    ASSERT_TRUE(mode) << dump(tree);
+    click(mode->extents);
+    run("xdotool", {"key", "End", "Return"});
+    ASSERT_TRUE(waitFor([&] { return rulesFile().value("rules").toObject().value("app:tq-zenity").toObject().value("mode") == "off"; }, 3000))
+        << QJsonDocument(rulesFile()).toJson().toStdString();
+    QTest::qWait(300);
+    screenshot(window, "settings-apps-rule-off.png");
+
+    // Every pane, for the eye.
+    for (const char* pane : kPanes) {
+        auto row = tree.find(QString::fromUtf8(pane), "page tab");
+        ASSERT_TRUE(row) << pane;
+        click(row->extents);
+        EXPECT_TRUE(waitFor([&] { return !settingsWindow(QString::fromUtf8(pane)).isEmpty(); }, 3000)) << pane;
+        QTest::qWait(400);
+        QString file = QString::fromUtf8(pane).toLower().replace(' ', '-').replace("&", "and");
+        screenshot(window, "settings-pane-" + file + ".png");
+    }
+
+    // A zenity entry launched from that desktop entry gets no suggestion; one without does.
+    ASSERT_TRUE(waitFor([&] { return appLog().contains("system-wide start: tap running 1"); }, 10000)) << appLog().toStdString();
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("GIO_LAUNCHED_DESKTOP_FILE", entry);
+    zenity.setProcessEnvironment(env);
+    zenity.start("zenity", {"--entry", "--title=Ruled off", "--text=Field"});
+    QString field;
+    ASSERT_TRUE(waitFor([&] { return !(field = QString::fromUtf8(run("xdotool", {"search", "--onlyvisible", "--name", "^Ruled off$"})).trimmed()).isEmpty(); }, 15000));
+    run("xdotool", {"windowactivate", "--sync", field});
+    QTest::qWait(800);
+    run("xdotool", {"type", "--delay", "60", "Hello "});
+    QTest::qWait(2500);
+    EXPECT_FALSE(requested()) << appLog().toStdString();
+    zenity.kill();
+    zenity.waitForFinished(3000);
+
+    // The practice field of the overview still gets one.
+    run("xdotool", {"windowactivate", "--sync", window});
+    QTest::qWait(500);
+    std::optional<Node> overview;
+    for (const Node& n : tree.nodes()) {
+        if (n.role == QLatin1String("page tab") && n.name.startsWith(QLatin1String("Overview")))
+            overview = n; // "Overview" or "Overview, 1 to do"
+    }
+    ASSERT_TRUE(overview) << dump(tree);
+    std::cout << "overview row: " << overview->name.toStdString() << std::endl;
+    click(overview->extents);
+    std::optional<Node> practice;
+    ASSERT_TRUE(waitFor([&] { return (practice = tree.find("Practice field")).has_value() && practice->extents.width() > 0; }, 3000))
+        << dump(tree);
+    click(practice->extents);
+    run("xdotool", {"type", "--delay", "60", "Hello "});
+    EXPECT_TRUE(waitFor([&] { return requested(); }, 8000)) << appLog().toStdString();
+    QTest::qWait(500);
+    screenshot(window, "settings-practice-field.png");
+    const qsizetype afterPractice = completions();
+
+    zenity.setProcessEnvironment(QProcessEnvironment::systemEnvironment());
+    zenity.start("zenity", {"--entry", "--title=Unruled", "--text=Field"});
+    ASSERT_TRUE(waitFor([&] { return !(field = QString::fromUtf8(run("xdotool", {"search", "--onlyvisible", "--name", "^Unruled$"})).trimmed()).isEmpty(); }, 15000));
+    run("xdotool", {"windowactivate", "--sync", field});
+    QTest::qWait(800);
+    run("xdotool", {"type", "--delay", "60", "Hello "});
+    EXPECT_TRUE(waitFor([&] { return completions() > afterPractice; }, 8000)) << appLog().toStdString();
+
+    ::kill(app.processId(), SIGTERM);
+    EXPECT_TRUE(app.waitForFinished(5000));
+}
+
+} // namespace tq

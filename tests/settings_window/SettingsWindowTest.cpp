@@ -1,0 +1,279 @@
+// The settings window's root, sidebar, overview and Apps & Sites pane, built offscreen over an
+// application model of fake services in virtual time, with its settings in a real file.
+
+#include "app/AppFixture.h"
+
+#include "completion/CompletionEngine.h"
+#include "input/RivalWatcher.h"
+#include "platform/fakes/FakeReduceMotion.h"
+#include "settings/AppRules.h"
+#include "settings/Preferences.h"
+#include "stores/StatsStore.h"
+#include "stores/WritingMemory.h"
+#include "ui/design/Animation.h"
+#include "ui/settings/AppsPane.h"
+#include "ui/settings/OverviewPane.h"
+#include "ui/settings/SettingsRoot.h"
+#include "ui/settings/SettingsSidebar.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QToolButton>
+#include <QMenu>
+#include <QtTest/QTest>
+
+namespace tq {
+
+namespace {
+class SettingsWindowTest : public AppFixture {
+protected:
+    SettingsWindowTest()
+    {
+        fileDefaults = std::make_unique<JsonFileDefaults>(settingsFolder.path());
+        fileDefaults->set(QStringLiteral("onboardingDone"), true);
+        fileDefaults->set(QStringLiteral("introSeen"), true);
+        fileDefaults->set(QStringLiteral("length"), QStringLiteral("long"));
+    }
+    ~SettingsWindowTest() override
+    {
+        delete root;
+        model.reset();
+    }
+
+    SettingsRoot& open(SettingsPane pane = SettingsPane::overview)
+    {
+        AppPlatform platform;
+        platform.defaults = fileDefaults.get();
+        platform.folder = folder.path();
+        platform.permissions = [this] { return std::make_unique<Permissions>(access, capture, desktopSettings, loginItem, clock); };
+        platform.power = &powerSource;
+        platform.spelling = &spelling;
+        platform.memoryPressure = [] { return std::make_unique<FakeMemoryPressure>(); };
+        platform.onDevice = &onDevice;
+        platform.localOnly = true;
+        platform.importEarlierProduct = false;
+        platform.ownPid = ownPid;
+        model = std::make_unique<AppModel>(platform);
+        model->windows().router().setPane(pane);
+        SettingsContext c{model->prefs(), model->rules(), model->stats(), model->memory(), model->permissions(),
+                          model->rivals(), model->hub(), model->engine(), clock, motion, model->windows().router(), {}};
+        c.hooks.installedApps = [] { return QList<DesktopApp>{{QStringLiteral("org.example.Writer"), QStringLiteral("Writer"), {}}}; };
+        root = new SettingsRoot(c);
+        root->resize(900, 640);
+        root->show();
+        QCoreApplication::processEvents();
+        return *root;
+    }
+    void settle()
+    {
+        for (int i = 0; i < 40; ++i)
+            advance(std::chrono::milliseconds(16));
+        QCoreApplication::processEvents();
+    }
+    template <typename T>
+    T* pane() const
+    {
+        return qobject_cast<T*>(root->currentPane());
+    }
+    QByteArray settingsFile() const
+    {
+        QFile f(fileDefaults->filePath(QString::fromLatin1(Defaults::kAppDomain)));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+
+    QTemporaryDir settingsFolder;
+    std::unique_ptr<JsonFileDefaults> fileDefaults;
+    FakeReduceMotion reduce{false};
+    MotionContext motion{clock, reduce};
+    SettingsRoot* root = nullptr;
+};
+} // namespace
+
+TEST_F(SettingsWindowTest, OpeningEveryPaneWritesNothing)
+{
+    SettingsRoot& r = open();
+    model->rules().setRule(AppRule{RuleMode::off, false, InsertionMethod::paste, CompletionLength::short_, false},
+                           QStringLiteral("app:org.example.Writer"));
+    model->rules().flush();
+    const QByteArray before = settingsFile();
+    ASSERT_FALSE(before.isEmpty());
+    for (SettingsPane p : kAllSettingsPanes) {
+        model->windows().router().setPane(p);
+        settle();
+        EXPECT_EQ(r.window()->windowTitle(), paneTitle(p));
+        EXPECT_EQ(r.findChild<QLabel*>(QStringLiteral("paneHeader"))->text(), paneSubtitle(p));
+    }
+    model->windows().router().setPane(SettingsPane::apps);
+    settle();
+    pane<AppsPane>()->select(QStringLiteral("app:org.example.Writer"));
+    settle();
+    EXPECT_EQ(settingsFile(), before);
+    EXPECT_FALSE(model->rules().hasPendingSave());
+}
+
+TEST_F(SettingsWindowTest, AChangeOfPaneRisesTheNewPaneAndDeletesTheOldOne)
+{
+    SettingsRoot& r = open();
+    QPointer<QWidget> old = r.currentPane();
+    model->windows().router().setPane(SettingsPane::keys);
+    QCoreApplication::processEvents();
+    QPointer<QWidget> arriving = r.currentPane();
+    EXPECT_EQ(r.leavingPane(), old.data());
+    EXPECT_GT(arriving->y(), 10); // starts 14 points lower
+    advance(std::chrono::milliseconds(120));
+    advance(std::chrono::milliseconds(16));
+    EXPECT_TRUE(old.isNull()); // faded out in 0.1 s and gone
+    settle();
+    EXPECT_EQ(arriving->y(), 0);
+
+    model->windows().router().setPane(SettingsPane::keys); // the same pane: nothing rebuilt
+    EXPECT_EQ(r.currentPane(), arriving.data());
+
+    reduce.set(true);
+    model->windows().router().setPane(SettingsPane::about);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(r.currentPane()->y(), 0); // a cross-fade only
+    EXPECT_TRUE(r.leavingPane() != nullptr);
+    settle();
+    EXPECT_EQ(r.leavingPane(), nullptr);
+}
+
+TEST_F(SettingsWindowTest, TheSidebarMovesWithArrowsAndShowsTheBadge)
+{
+    access.trusted = false;
+    SettingsRoot& r = open();
+    SettingsSidebar* bar = r.sidebar();
+    SidebarRow* overview = bar->row(SettingsPane::overview);
+    EXPECT_EQ(overview->count(), 1);
+    EXPECT_EQ(overview->accessibleName(), QStringLiteral("Overview, 1 to do"));
+    EXPECT_EQ(bar->row(SettingsPane::general)->accessibleName(), QStringLiteral("General"));
+
+    bar->setFocus();
+    QTest::keyClick(bar, Qt::Key_Up);
+    EXPECT_EQ(model->windows().router().pane(), SettingsPane::overview);
+    QTest::keyClick(bar, Qt::Key_Down);
+    EXPECT_EQ(model->windows().router().pane(), SettingsPane::general);
+    EXPECT_EQ(bar->hops(SettingsPane::general), 1);
+    EXPECT_TRUE(bar->row(SettingsPane::general)->isChecked());
+    EXPECT_FALSE(overview->isChecked());
+    bar->select(SettingsPane::general); // already selected: no hop
+    EXPECT_EQ(bar->hops(SettingsPane::general), 1);
+    model->windows().router().setPane(SettingsPane::about);
+    QTest::keyClick(bar, Qt::Key_Down);
+    EXPECT_EQ(model->windows().router().pane(), SettingsPane::about);
+    EXPECT_EQ(bar->hops(SettingsPane::about), 0); // changed elsewhere: no bounce
+
+    access.trusted = true;
+    model->permissions().refresh();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(overview->count(), 0);
+    EXPECT_EQ(overview->accessibleName(), QStringLiteral("Overview"));
+}
+
+TEST_F(SettingsWindowTest, OverviewShowsTheDayAndTheSetupSteps)
+{
+    access.trusted = false;
+    open();
+    auto* overview = pane<OverviewPane>();
+    ASSERT_NE(overview, nullptr);
+    EXPECT_EQ(overview->findChild<QLabel*>(QStringLiteral("todayCount"))->text(), QStringLiteral("0"));
+    QStringList texts;
+    for (QLabel* l : overview->findChildren<QLabel*>())
+        texts << l->text();
+    EXPECT_TRUE(texts.contains(QStringLiteral("words saved today")));
+    EXPECT_TRUE(texts.contains(QStringLiteral("Start typing anywhere. Tessaquill keeps count here.")));
+    EXPECT_TRUE(texts.contains(QStringLiteral("Start your streak today.")));
+    EXPECT_TRUE(texts.contains(QStringLiteral("Needs Accessibility access")));
+
+    SetupCard* card = overview->setupCard();
+    ASSERT_NE(card, nullptr);
+    EXPECT_EQ(card->doneText(), QStringLiteral("1 of 3 done")); // predictions off; the engine still checking
+    EXPECT_EQ(card->row(SetupItem::engine)->title(), QStringLiteral("Checking Tessaquill model"));
+    EXPECT_EQ(card->row(SetupItem::accessibility)->buttons().size(), 1);
+
+    access.trusted = true;
+    model->permissions().refresh();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(overview->setupCard(), nullptr);
+    ASSERT_NE(overview->readyCard(), nullptr); // finished while watching: the ready card
+    texts.clear();
+    for (QLabel* l : overview->findChildren<QLabel*>())
+        texts << l->text();
+    EXPECT_TRUE(texts.contains(QStringLiteral("You're all set")));
+    EXPECT_TRUE(texts.contains(QStringLiteral("On")));
+}
+
+TEST_F(SettingsWindowTest, AppsAndSitesListsAddsAndEdits)
+{
+    open(SettingsPane::apps);
+    auto* apps = pane<AppsPane>();
+    ASSERT_NE(apps, nullptr);
+    EXPECT_EQ(apps->emptyTitle(), QStringLiteral("No apps yet"));
+
+    EXPECT_FALSE(apps->addSite(QStringLiteral("intranet")));
+    EXPECT_TRUE(apps->addSite(QStringLiteral("HTTPS://www.Example.com/a?b=1")));
+    EXPECT_EQ(apps->selection(), QStringLiteral("web:example.com"));
+    EXPECT_EQ(apps->keys().sites, QStringList{QStringLiteral("web:example.com")});
+    EXPECT_EQ(model->rules().displayName(QStringLiteral("web:example.com")), QStringLiteral("example.com"));
+    apps->setSearch(QStringLiteral("zzz"));
+    EXPECT_EQ(apps->emptyTitle(), QStringLiteral("No matches"));
+    ASSERT_NE(apps->detail(), nullptr); // the selection stays
+    apps->setSearch(QString());
+
+    // A code editor while code editors are off: "Default, off" and the group disabled.
+    const QString key = QStringLiteral("app:com.jetbrains.pycharm");
+    apps->addApp({QStringLiteral("com.jetbrains.pycharm"), QStringLiteral("PyCharm"), {}});
+    AppRuleDetail* d = apps->detail();
+    ASSERT_NE(d, nullptr);
+    EXPECT_EQ(d->key(), key);
+    EXPECT_EQ(d->modeBox()->itemText(0), QStringLiteral("Default, off"));
+    EXPECT_FALSE(d->group()->isEnabled());
+    EXPECT_FALSE(d->resetButton()->isVisibleTo(d));
+    EXPECT_TRUE(model->rules().rules().isEmpty()); // adding remembers a name only
+
+    d->modeBox()->setCurrentIndex(1);
+    emit d->modeBox()->activated(1);
+    EXPECT_EQ(model->rules().rule(key).mode, RuleMode::on);
+    EXPECT_TRUE(d->group()->isEnabled());
+    EXPECT_TRUE(d->note()->isVisibleTo(d));
+    emit d->insertionBox()->activated(3);
+    emit d->lengthBox()->activated(1);
+    EXPECT_EQ(model->rules().rule(key).insertion, InsertionMethod::paste);
+    EXPECT_FALSE(d->note()->isVisibleTo(d));
+    EXPECT_TRUE(d->resetButton()->isVisibleTo(d));
+
+    d->pauseButton()->menu()->actions().at(1)->trigger(); // For 1 Hour
+    EXPECT_TRUE(d->resumeButton()->isVisibleTo(d));
+    EXPECT_TRUE(d->pauseTitle()->text().startsWith(QStringLiteral("Paused until ")));
+
+    // Reset with nothing else stored takes the added application off the list.
+    d->resetButton()->click();
+    EXPECT_TRUE(model->rules().rules().isEmpty());
+    EXPECT_TRUE(model->rules().pauses().isEmpty());
+    EXPECT_FALSE(apps->keys().apps.contains(key));
+    EXPECT_EQ(apps->detail()->key(), key); // the editor stays on it
+}
+
+TEST_F(SettingsWindowTest, RuleDetailMemoryRows)
+{
+    open(SettingsPane::apps);
+    auto* apps = pane<AppsPane>();
+    const QString key = QStringLiteral("app:org.example.Writer");
+    QList<MemoryEntry> entries;
+    for (int i = 0; i < 2; ++i)
+        entries.append({QUuid::createUuid(), clock.now(), i == 0 ? key : QStringLiteral("app:other"), QStringLiteral("A passage long enough to keep here.")});
+    model->memory().setEntries(entries);
+    apps->addApp({QStringLiteral("org.example.Writer"), QStringLiteral("Writer"), {}});
+    AppRuleDetail* d = apps->detail();
+    EXPECT_FALSE(d->memoryToggle()->isEnabled()); // memory is off in Your Voice
+    EXPECT_EQ(d->passages()->text(), QStringLiteral("1 passage from here"));
+    d->eraseMemory();
+    EXPECT_EQ(model->memory().entries().size(), 1);
+    EXPECT_FALSE(d->passages()->isVisibleTo(d));
+}
+
+} // namespace tq

@@ -1,0 +1,190 @@
+#include "ui/settings/AppsLogic.h"
+
+#include "platform/Text.h"
+
+#include <QCollator>
+#include <QLocale>
+#include <QSet>
+#include <QUrl>
+
+#include <algorithm>
+
+namespace tq {
+
+QString ruleIdentifier(const QString& key)
+{
+    const qsizetype colon = key.indexOf(QLatin1Char(':'));
+    return colon < 0 ? key : key.mid(colon + 1);
+}
+
+bool isWebKey(const QString& key)
+{
+    return key.startsWith(QLatin1String("web:"));
+}
+
+namespace {
+QString trimSpacesAndTabs(const QString& s)
+{
+    qsizetype b = 0, e = s.size();
+    while (b < e && (s[b] == QLatin1Char(' ') || s[b] == QLatin1Char('\t')))
+        ++b;
+    while (e > b && (s[e - 1] == QLatin1Char(' ') || s[e - 1] == QLatin1Char('\t')))
+        --e;
+    return s.mid(b, e - b);
+}
+} // namespace
+
+RuleKeyLists ruleKeys(const AppRules& rules, const QMap<QString, qint64>& totals, const QString& search)
+{
+    QSet<QString> seen;
+    QStringList keys;
+    auto gather = [&](const QStringList& from) {
+        for (const QString& k : from) {
+            if (!seen.contains(k)) {
+                seen.insert(k);
+                keys.append(k);
+            }
+        }
+    };
+    gather(rules.rules().keys());
+    gather(rules.pauses().keys());
+    gather(totals.keys());
+    gather(rules.names().keys());
+
+    const QString query = trimSpacesAndTabs(search).toLower();
+    QStringList kept;
+    QMap<QString, QString> names;
+    for (const QString& k : keys) {
+        const QString name = rules.displayName(k);
+        if (query.isEmpty() || name.toLower().contains(query) || k.toLower().contains(query)) {
+            kept.append(k);
+            names.insert(k, name);
+        }
+    }
+    QCollator collator;
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    std::stable_sort(kept.begin(), kept.end(), [&](const QString& a, const QString& b) {
+        const qint64 wa = totals.value(a, 0), wb = totals.value(b, 0);
+        if (wa != wb)
+            return wa > wb;
+        return collator.compare(names.value(a), names.value(b)) < 0;
+    });
+    RuleKeyLists out;
+    for (const QString& k : kept)
+        (isWebKey(k) ? out.sites : out.apps).append(k);
+    return out;
+}
+
+std::optional<QString> normalizedDomain(const QString& typed)
+{
+    QString s = typed.trimmed().toLower();
+    if (s.isEmpty())
+        return std::nullopt;
+    // Without a scheme the text is read as a web address, so "example.com:8080/a" gives the
+    // same host the field side reports for the page.
+    const QString address = s.contains(QLatin1String("://")) ? s : QStringLiteral("http://") + s;
+    const QUrl url(address, QUrl::StrictMode);
+    if (url.isValid() && !url.host().isEmpty())
+        s = url.host(QUrl::FullyEncoded);
+    if (s.startsWith(QLatin1String("www.")))
+        s = s.mid(4);
+    const QStringList pieces = s.split(QLatin1Char('/'), Qt::SkipEmptyParts);
+    s = pieces.isEmpty() ? QString() : pieces.first();
+    if (!s.contains(QLatin1Char('.')) || s.contains(QLatin1Char(' ')))
+        return std::nullopt;
+    return s;
+}
+
+RowBadge rowBadge(const AppRules& rules, const QString& key, const QDateTime& now)
+{
+    if (rules.pausedUntil(key, now))
+        return RowBadge::paused;
+    if (rules.rule(key).mode == RuleMode::off)
+        return RowBadge::off;
+    return RowBadge::none;
+}
+
+QString compactCount(qint64 n)
+{
+    const QLocale locale;
+    if (n < 1000)
+        return locale.toString(n);
+    static const char* suffixes[] = {"K", "M", "B", "T"};
+    double v = double(n);
+    int i = -1;
+    while (v >= 1000 && i < 3) {
+        v /= 1000;
+        ++i;
+    }
+    // One fraction digit below ten ("1.2K"), none above ("12K"); a trailing ".0" is dropped.
+    QString number = locale.toString(v, 'f', v < 10 ? 1 : 0);
+    const QString zero = locale.decimalPoint() + QLatin1Char('0');
+    if (number.endsWith(zero))
+        number.chop(zero.size());
+    return number + QLatin1String(suffixes[i]);
+}
+
+bool defaultEnabled(const QString& key, bool enabledByDefault, bool codeEditorsEnabled)
+{
+    if (isWebKey(key))
+        return enabledByDefault;
+    const QString id = ruleIdentifier(key);
+    for (const BuiltInApp& app : AppRules::offByDefaultApps()) {
+        if (id == QLatin1String(app.bundleID))
+            return false;
+    }
+    if (AppRules::isCodeEditor(id))
+        return codeEditorsEnabled;
+    return enabledByDefault;
+}
+
+QString defaultModeLabel(bool defaultOn)
+{
+    return defaultOn ? text("Default, on") : text("Default, off");
+}
+
+bool ruleGroupEnabled(RuleMode mode, bool defaultOn)
+{
+    return !(mode == RuleMode::off || (mode == RuleMode::inherit && !defaultOn));
+}
+
+QString defaultNote(const AppRule& rule, InsertionMethod globalInsertion, CompletionLength globalLength)
+{
+    if (rule.insertion && rule.length)
+        return {};
+    return text("Default follows General: %1, %2 suggestions.")
+        .arg(shortLabel(globalInsertion).toLower(), label(globalLength).toLower());
+}
+
+QString pausedTitle(const QDateTime& until)
+{
+    if (until >= AppRules::distantFuture())
+        return text("Paused until you resume");
+    return text("Paused until %1").arg(QLocale().toString(until.toLocalTime().time(), QLocale::ShortFormat));
+}
+
+bool showsReset(const AppRule& stored, bool paused)
+{
+    return !stored.isDefault() || paused;
+}
+
+QString passagesText(int count)
+{
+    if (count == 1)
+        return text("1 passage from here");
+    return text("%1 passages from here").arg(QLocale().toString(count));
+}
+
+void resetRule(AppRules& rules, const QString& key, bool hasWords, bool hasPassages)
+{
+    rules.setRule(AppRule{}, key);
+    rules.resume(key);
+    if (!hasWords && !hasPassages && rules.names().contains(key)) {
+        QMap<QString, QString> names = rules.names();
+        names.remove(key);
+        rules.setNames(names);
+        rules.scheduleSave();
+    }
+}
+
+} // namespace tq

@@ -1,0 +1,57 @@
+#include "ui/settings/OverviewText.h"
+
+#include "platform/Text.h"
+#include "ui/design/Formatters.h"
+
+namespace tq {
+
+StateLineText stateLine(const StateInputs& in)
+{
+    StateLineText s;
+    const QString warn = QStringLiteral("exclamationmark.triangle.fill");
+    if (!in.accessibility) {
+        s = {StateKind::needsAccess, StateTone::warning, text("Needs Accessibility access"), warn, {}};
+    } else if (in.firstRival) {
+        s = {StateKind::rivalRunning, StateTone::warning, text("Waiting for %1 to quit").arg(*in.firstRival), warn, {}};
+    } else if (in.engineFailure) {
+        s = {StateKind::engineFailed, StateTone::warning, *in.engineFailure, warn, {}};
+    } else if (!in.isEnabled) {
+        s = {StateKind::turnedOff, StateTone::muted, text("Turned off"), QStringLiteral("pause.circle.fill"), {}};
+    } else if (in.globalPauseUntil && *in.globalPauseUntil > in.now) {
+        s = {StateKind::pausedEverywhere, StateTone::muted, text("Paused everywhere"), QStringLiteral("pause.circle.fill"), {}};
+    } else {
+        s = {StateKind::on, StateTone::good, text("On"), QStringLiteral("checkmark.circle.fill"), {}};
+    }
+    if (in.medianLatencyMs && in.accessibility)
+        s.speed = text("%1, %2 typical wait").arg(title(in.engine), formatLatency(in.medianLatencyMs));
+    return s;
+}
+
+QString wordsSavedLabel(std::int64_t today)
+{
+    return today == 1 ? text("word saved today") : text("words saved today");
+}
+
+QString heroCaption(std::int64_t today, std::int64_t week)
+{
+    if (week < 1)
+        return text("Start typing anywhere. %app keeps count here.");
+    QString first;
+    if (today != 0) {
+        const double minutes = double(today) / 40.0;
+        first = minutes < 1 ? text("Under a minute of typing today. ")
+                            : text("About %1 of typing today. ").arg(formatTypingTime(minutes));
+    }
+    return first + text("%1 this week.").arg(formatWordCount(week));
+}
+
+QString streakText(int days)
+{
+    if (days == 0)
+        return text("Start your streak today.");
+    if (days == 1)
+        return text("1 day streak");
+    return text("%1 day streak").arg(days);
+}
+
+} // namespace tq

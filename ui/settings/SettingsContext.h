@@ -1,0 +1,55 @@
+#pragma once
+// What every settings pane is built over: the model's objects, the clock and motion, and the
+// few things only the application knows, as callbacks it fills in.
+
+#include "ui/settings/DesktopApps.h"
+#include "ui/settings/SettingsRouter.h"
+
+#include <QList>
+
+#include <functional>
+
+class QWidget;
+
+namespace tq {
+
+class AppRules;
+class Clock;
+class CompletionEngine;
+class MotionContext;
+class Permissions;
+class Preferences;
+class ProviderHub;
+class RivalWatcher;
+class StatsStore;
+class WritingMemory;
+
+struct SettingsHooks {
+    // The practice field that runs the real engine; none shows a plain stand-in.
+    std::function<QWidget*(const QString& placeholder, QWidget* parent)> practiceField;
+    // Switches the system's own inline predictions off (nothing to do where there are none).
+    std::function<void()> turnOffSystemPredictions;
+    // Whether the system-wide key tap runs; the field inspector reports it.
+    std::function<bool()> tapRunning;
+    // Replaces the clipboard's content with plain text (the inspector's report).
+    std::function<void(const QString&)> copyText;
+    // The installed applications offered by "Add App…".
+    std::function<QList<DesktopApp>()> installedApps = [] { return installedDesktopApps(); };
+};
+
+struct SettingsContext {
+    Preferences& prefs;
+    AppRules& rules;
+    StatsStore& stats;
+    WritingMemory& memory;
+    Permissions& permissions;
+    RivalWatcher& rivals;
+    ProviderHub& hub;
+    CompletionEngine& engine;
+    Clock& clock;
+    MotionContext& motion;
+    SettingsRouter& router;
+    SettingsHooks hooks;
+};
+
+} // namespace tq

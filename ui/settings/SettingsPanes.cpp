@@ -1,0 +1,50 @@
+// Which widget shows each pane. Adding a pane is one line in the switch.
+
+#include "ui/settings/AppsPane.h"
+#include "ui/settings/InsightsPane.h"
+#include "ui/settings/InspectorPane.h"
+#include "ui/settings/OverviewPane.h"
+#include "ui/settings/SettingsRoot.h"
+#include "ui/settings/SettingsStyle.h"
+
+#include "ui/design/Animation.h"
+#include "ui/design/Palette.h"
+
+#include <QVBoxLayout>
+
+namespace tq {
+
+namespace {
+// A pane whose content is not built yet: its title, honestly nothing more.
+QWidget* titleOnly(SettingsPane pane, QWidget* parent)
+{
+    auto* w = new QWidget(parent);
+    auto* column = new QVBoxLayout(w);
+    column->setContentsMargins(24, 12, 24, 24);
+    column->addWidget(makeLabel(paneTitle(pane), 22, QFont::DemiBold, palette::paper(), w));
+    column->addStretch(1);
+    return w;
+}
+} // namespace
+
+QWidget* makeSettingsPane(SettingsPane pane, SettingsContext& c, QWidget* parent)
+{
+    switch (pane) {
+    case SettingsPane::overview: return new OverviewPane(c, parent);
+    case SettingsPane::apps: return new AppsPane(c, parent);
+    case SettingsPane::insights: return new InsightsPane(c.stats, c.rules, c.motion, parent);
+    case SettingsPane::inspector:
+        return new InspectorPane({c.engine, c.prefs, c.permissions, c.motion, c.hooks.tapRunning, c.hooks.copyText}, parent);
+    case SettingsPane::general:
+    case SettingsPane::engine:
+    case SettingsPane::context:
+    case SettingsPane::personal: // built with the limit of 2000 characters
+    case SettingsPane::keys:
+    case SettingsPane::emoji:
+    case SettingsPane::power:
+    case SettingsPane::about: return titleOnly(pane, parent);
+    }
+    return titleOnly(pane, parent);
+}
+
+} // namespace tq

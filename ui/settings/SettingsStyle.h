@@ -1,0 +1,67 @@
+#pragma once
+// Small shared pieces of the settings panes: fonts, cards, labels, buttons and the symbols
+// they draw. Colours come from the design palette.
+
+#include <QAbstractButton>
+#include <QColor>
+#include <QLabel>
+#include <QPushButton>
+#include <QString>
+#include <QWidget>
+
+class QAbstractScrollArea;
+class QPainter;
+
+namespace tq {
+class MotionContext;
+}
+
+namespace tq {
+
+// Ink background and paper text for a window of its own (the add sheets, confirmations).
+void applyInkPalette(QWidget* window);
+
+// Thin, quiet scroll bars on ink.
+void styleScrollBars(QAbstractScrollArea* area);
+
+QFont settingsFont(double pointSize, QFont::Weight weight = QFont::Normal);
+
+// A text label in paper (or the given colour), word-wrapped when asked.
+QLabel* makeLabel(const QString& text, double pointSize, QFont::Weight weight, const QColor& colour,
+                  QWidget* parent = nullptr, bool wrap = false);
+
+// A button of the panes: the design's primary (gold) button, or a raised ink push button.
+QAbstractButton* makeButton(const QString& text, bool primary, MotionContext& motion, QWidget* parent = nullptr);
+
+// Draws a named symbol (the names the panes use) in `rect`, tinted `colour`.
+void paintSymbol(QPainter& p, const QString& name, const QRectF& rect, const QColor& colour, bool filled = false);
+
+// A symbol as a widget of fixed size, hidden from accessibility unless given a name.
+class SymbolView : public QWidget {
+public:
+    SymbolView(const QString& name, int size, const QColor& colour, QWidget* parent = nullptr);
+    void setSymbol(const QString& name, const QColor& colour);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QString name_;
+    QColor colour_;
+};
+
+// A rounded card filled with a top-to-bottom gradient and a hairline inside its edge.
+class GradientCard : public QWidget {
+public:
+    GradientCard(double radius, const QColor& top, const QColor& bottom, QWidget* parent = nullptr);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    double radius_;
+    QColor top_;
+    QColor bottom_;
+};
+
+} // namespace tq
