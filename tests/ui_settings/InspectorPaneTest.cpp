@@ -63,6 +63,10 @@ TEST_F(InspectorPaneTest, FollowsTheFieldLiveAndASecureFieldShowsNothingOfItsTex
     EXPECT_EQ(row("Focused field/App"), QStringLiteral("Editor"));
     EXPECT_EQ(row("Focused field/Field type"), QStringLiteral("TextArea"));
     EXPECT_EQ(row("Text before the caret"), QStringLiteral("Dear Ann, the plan\u258F"));
+    field.current.reset(); // the user comes over to the settings window: the last field stays
+    engine->refresh(false);
+    settle();
+    EXPECT_EQ(row("Focused field/App"), QStringLiteral("Editor"));
 
     FieldSnapshot secure = snap(QStringLiteral("hunter2"));
     secure.isSecure = true;
