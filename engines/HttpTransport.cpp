@@ -1,5 +1,6 @@
 #include "engines/HttpTransport.h"
 
+#include "engines/PlainHttp.h"
 #include "platform/Clock.h"
 #include "platform/Grapheme.h"
 #include "platform/Text.h"
@@ -133,6 +134,65 @@ Future<QByteArray> send(QNetworkRequest request, const QByteArray* postBody, int
     return promise.future();
 }
 
+Outcome<QByteArray> outcomeOf(const PlainAnswer& a)
+{
+    switch (a.kind) {
+    case PlainAnswer::Kind::answered:
+        if (a.status < 200 || a.status > 299)
+            return answerError(a.status, a.body);
+        return a.body;
+    case PlainAnswer::Kind::tooLong:
+        return replyTooLong();
+    case PlainAnswer::Kind::failed:
+        return PlatformError{QStringLiteral("network"), a.networkError, a.message};
+    case PlainAnswer::Kind::stopped:
+        break;
+    }
+    return Cancelled{};
+}
+
+// Plain "http" addresses (the local servers) go through a socket whose buffer is bounded, so a
+// server that floods waits in the kernel rather than in this process's memory.
+Future<QByteArray> sendPlain(PlainRequest request, int timeoutMs)
+{
+    struct State {
+        std::optional<PlainHttp> http;
+        std::function<void()> stopTimer;
+    };
+    auto state = std::make_shared<State>();
+    Promise<QByteArray> promise;
+    Clock* clock = &Clock::shared();
+    const TimerId timer = clock->start(std::chrono::milliseconds(timeoutMs), [state, promise] {
+        if (state->http)
+            state->http->stop();
+        promise.finish(PlatformError{QStringLiteral("network"), int(QNetworkReply::TimeoutError),
+                                     QStringLiteral("The request timed out.")});
+    });
+    // As in send(): the time-out belongs to the clock shared when the request went out.
+    state->stopTimer = [clock, timer] {
+        if (&Clock::shared() == clock)
+            clock->cancel(timer);
+    };
+    promise.onCancel([state] {
+        state->stopTimer();
+        if (state->http)
+            state->http->stop();
+    });
+    state->http.emplace(std::move(request), [state, promise](const PlainAnswer& answer) {
+        state->stopTimer();
+        promise.finish(outcomeOf(answer));
+    });
+    return promise.future();
+}
+
+PlainRequest plainRequest(const QUrl& url, const QByteArray& method, const QString& key, qint64 maxBytes)
+{
+    PlainRequest r{url, method, {}, {}, maxBytes};
+    if (!key.isEmpty())
+        r.headers.append(qMakePair(QByteArray("Authorization"), "Bearer " + key.toUtf8()));
+    return r;
+}
+
 } // namespace
 
 QNetworkAccessManager& session()
@@ -198,6 +258,8 @@ Future<QByteArray> get(const std::optional<QUrl>& url, const QString& key, qint6
 {
     if (!url)
         return Future<QByteArray>::ready(invalidAddress());
+    if (url->scheme() == QLatin1String("http"))
+        return sendPlain(plainRequest(*url, "GET", key, maxBytes), kShortTimeoutMs);
     QNetworkRequest request(*url);
     return send(request, nullptr, kShortTimeoutMs, key, maxBytes);
 }
@@ -207,9 +269,15 @@ Future<QByteArray> postJSON(const std::optional<QUrl>& url, const QJsonObject& b
 {
     if (!url)
         return Future<QByteArray>::ready(invalidAddress());
+    const QByteArray data = QJsonDocument(body).toJson(QJsonDocument::Compact);
+    if (url->scheme() == QLatin1String("http")) {
+        PlainRequest plain = plainRequest(*url, "POST", key, maxBytes);
+        plain.headers.append(qMakePair(QByteArray("Content-Type"), QByteArray("application/json")));
+        plain.body = data;
+        return sendPlain(std::move(plain), kLongTimeoutMs);
+    }
     QNetworkRequest request(*url);
     request.setHeader(QNetworkRequest::ContentTypeHeader, QStringLiteral("application/json"));
-    const QByteArray data = QJsonDocument(body).toJson(QJsonDocument::Compact);
     return send(request, &data, kLongTimeoutMs, key, maxBytes);
 }
 

@@ -2,7 +2,10 @@
 // The small HTTP transport of the server engines: joins a base address and a path, sends a
 // GET (3 s time-out) or a JSON POST (20 s), adds a bearer key when there is one, and turns a
 // non-success answer into a ProviderError. Time-outs run on the shared Clock. No more of a
-// reply than its cap is ever read: a longer one is stopped and fails with kReplyTooLong.
+// reply than its cap is ever read: a longer one is stopped and fails with replyTooLong().
+// Plain "http" addresses (the local servers) go through a socket with a bounded buffer
+// (engines/PlainHttp.h), so a flooding server waits in the kernel; "https" ones through Qt's
+// network access.
 // Transport failures come back as PlatformError (domain "network"); a time-out has the code
 // QNetworkReply::TimeoutError.
 

@@ -214,6 +214,7 @@ TEST_F(OnboardingViewTest, AccessGrantedOnTheStepCelebratesOnceAndLaterBecomesCo
     EXPECT_EQ(view->primaryButton()->text(), QStringLiteral("Continue"));
     ASSERT_TRUE(step->grantedPanel());
     EXPECT_TRUE(step->grantedPanel()->celebrates());
+    EXPECT_TRUE(step->grantedPanel()->isEntering());
     settle();
     EXPECT_TRUE(permissions.celebrated().contains(QStringLiteral("onboarding")));
 
@@ -233,6 +234,7 @@ TEST_F(OnboardingViewTest, AccessGrantedOnTheStepCelebratesOnceAndLaterBecomesCo
     ASSERT_TRUE(fresh && fresh->grantedPanel());
     EXPECT_EQ(fresh->startedOff(), false);
     EXPECT_FALSE(fresh->grantedPanel()->celebrates());
+    EXPECT_FALSE(fresh->grantedPanel()->isEntering());
 }
 
 TEST_F(OnboardingViewTest, EngineStepChoosesAndShowsTheDownloadCardForTheBuiltInModel)

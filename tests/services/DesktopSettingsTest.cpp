@@ -18,6 +18,10 @@ TEST(XdgDesktopSettings, PrefersTheRunningDesktopsOwnTool)
               (QStringList{"gnome-control-center", "universal-access"}));
     EXPECT_EQ(XdgDesktopSettings::command(SettingsPage::Keyboard, "KDE", installed({"systemsettings5"})),
               (QStringList{"systemsettings5", "kcm_keyboard"}));
+    // The panel that holds the tray: its own preferences where the desktop has them.
+    const auto panels = installed({"gnome-control-center", "xfce4-panel"});
+    EXPECT_EQ(XdgDesktopSettings::command(SettingsPage::Panel, "XFCE", panels), (QStringList{"xfce4-panel", "--preferences"}));
+    EXPECT_EQ(XdgDesktopSettings::command(SettingsPage::Panel, "GNOME", panels), QStringList{"gnome-control-center"});
 }
 
 TEST(XdgDesktopSettings, FallsBackToAnyInstalledToolAndElseToNothing)

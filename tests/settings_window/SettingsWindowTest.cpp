@@ -18,6 +18,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QListWidget>
@@ -194,6 +195,9 @@ TEST_F(SettingsWindowTest, OverviewShowsTheDayAndTheSetupSteps)
     EXPECT_EQ(card->doneText(), QStringLiteral("1 of 3 done")); // predictions off; the engine still checking
     EXPECT_EQ(card->row(SetupItem::engine)->title(), QStringLiteral("Checking Tessaquill model"));
     EXPECT_EQ(card->row(SetupItem::accessibility)->buttons().size(), 1);
+    settle();
+    if (const QString dir = qEnvironmentVariable("TQ_ARTIFACTS"); !dir.isEmpty())
+        root->grab().save(QDir(dir).filePath(QStringLiteral("settings-overview-setup-offscreen.png")));
 
     access.trusted = true;
     model->permissions().refresh();

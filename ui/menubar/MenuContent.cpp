@@ -138,9 +138,9 @@ MenuContent::MenuContent(MenuServices services, MenuCallbacks callbacks, QWidget
     rows->setSpacing(2);
     const QKeySequence settingsKey(Qt::CTRL | Qt::Key_Comma);
     const QKeySequence quitKey(Qt::CTRL | Qt::Key_Q);
-    playground_ = new PanelRow(QStringLiteral("pencil.and.scribble"), text("Open Playground"), QString(), this);
-    settings_ = new PanelRow(QStringLiteral("gearshape"), text("Settings"), settingsKey.toString(QKeySequence::NativeText), this);
-    quit_ = new PanelRow(QStringLiteral("power"), text("Quit %app"), quitKey.toString(QKeySequence::NativeText), this);
+    playground_ = new PanelRow(QStringLiteral("pencil.and.scribble"), text("Open Playground"), QString(), s_.motion, this);
+    settings_ = new PanelRow(QStringLiteral("gearshape"), text("Settings"), settingsKey.toString(QKeySequence::NativeText), s_.motion, this);
+    quit_ = new PanelRow(QStringLiteral("power"), text("Quit %app"), quitKey.toString(QKeySequence::NativeText), s_.motion, this);
     for (PanelRow* r : {playground_, settings_, quit_})
         rows->addWidget(r);
     root->addLayout(rows);
@@ -263,7 +263,7 @@ void MenuContent::rebuildPills()
 
     std::vector<int> widths;
     for (const Pill& p : pills) {
-        auto* b = new PillButton(QString::fromLatin1(p.symbol), p.title, p.lit, pillBox_);
+        auto* b = new PillButton(QString::fromLatin1(p.symbol), p.title, p.lit, s_.motion, pillBox_);
         const PillAction action = p.action;
         if (p.lit)
             connect(b, &QAbstractButton::clicked, this, [this, action] { pillAction(action, std::nullopt); });

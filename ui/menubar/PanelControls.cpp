@@ -24,37 +24,22 @@ QColor systemOrange() { return QColor(255, 159, 10); }
 QPainterPath rounded(const QRectF& r, double radius) { return continuousRect(r, radius); }
 } // namespace
 
-PressButton::PressButton(QWidget* parent) : QAbstractButton(parent)
-{
-    setCursor(Qt::PointingHandCursor);
-    setAttribute(Qt::WA_Hover);
-    setFocusPolicy(Qt::StrongFocus);
-}
+PressButton::PressButton(MotionContext& motion, QWidget* parent) : PaintedButton(motion, parent) {}
+
+Animation PressButton::pressAnimation() const { return Animation::timing(motion::easeOut(120)); }
 
 void PressButton::applyPress(QPainter& p) const
 {
-    if (!isDown())
-        return;
+    const double scale = 1 - 0.03 * pressAmount();
     const QPointF c = QRectF(rect()).center();
     p.translate(c);
-    p.scale(0.97, 0.97);
+    p.scale(scale, scale);
     p.translate(-c);
 }
 
-void PressButton::enterEvent(QEnterEvent* e)
-{
-    QAbstractButton::enterEvent(e);
-    update();
-}
-
-void PressButton::leaveEvent(QEvent* e)
-{
-    QAbstractButton::leaveEvent(e);
-    update();
-}
-
-PanelRow::PanelRow(const QString& symbol, const QString& title, const QString& shortcut, QWidget* parent)
-    : PressButton(parent), symbol_(symbol), shortcut_(shortcut)
+PanelRow::PanelRow(const QString& symbol, const QString& title, const QString& shortcut, MotionContext& motion,
+                   QWidget* parent)
+    : PressButton(motion, parent), symbol_(symbol), shortcut_(shortcut)
 {
     setText(title);
     setFont(fonts::system(12));
@@ -70,14 +55,18 @@ void PanelRow::paintEvent(QPaintEvent*)
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     applyPress(p);
-    const bool hot = hovering() || hasFocus();
-    if (hot) {
+    const double h = hot();
+    if (h > 0) {
         p.setPen(Qt::NoPen);
-        p.setBrush(QColor(255, 255, 255, qRound(255 * 0.07)));
+        p.setBrush(QColor(255, 255, 255, qRound(255 * 0.07 * h)));
         p.drawPath(rounded(rect(), 7));
     }
     const QRectF symbolBox(8, 0, 18, height());
-    symbols::paint(p, symbol_, symbolBox.adjusted(2, 7, -2, -7), hot ? palette::gold() : palette::paperDim());
+    const QColor dim = palette::paperDim();
+    const QColor gold = palette::gold();
+    const QColor tint = QColor::fromRgbF(dim.redF() + (gold.redF() - dim.redF()) * h, dim.greenF() + (gold.greenF() - dim.greenF()) * h,
+                                         dim.blueF() + (gold.blueF() - dim.blueF()) * h, dim.alphaF() + (gold.alphaF() - dim.alphaF()) * h);
+    symbols::paint(p, symbol_, symbolBox.adjusted(2, 7, -2, -7), tint);
     int right = width() - 8;
     if (!shortcut_.isEmpty()) {
         const QFont small = fonts::system(10);
@@ -93,8 +82,8 @@ void PanelRow::paintEvent(QPaintEvent*)
     p.drawText(titleBox, Qt::AlignVCenter | Qt::AlignLeft, fontMetrics().elidedText(text(), Qt::ElideRight, titleBox.width()));
 }
 
-PillButton::PillButton(const QString& symbol, const QString& title, bool lit, QWidget* parent)
-    : PressButton(parent), symbol_(symbol), lit_(lit)
+PillButton::PillButton(const QString& symbol, const QString& title, bool lit, MotionContext& motion, QWidget* parent)
+    : PressButton(motion, parent), symbol_(symbol), lit_(lit)
 {
     setText(title);
     setFont(fonts::system(12, QFont::Medium)); // callout
@@ -116,13 +105,13 @@ void PillButton::paintEvent(QPaintEvent*)
     p.setRenderHint(QPainter::Antialiasing);
     applyPress(p);
     const QRectF r = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
-    const bool hot = hovering() || hasFocus();
+    const double h = hot();
     if (lit_) {
         p.setPen(Qt::NoPen);
         p.setBrush(palette::gold());
     } else {
-        p.setPen(QPen(palette::withOpacity(palette::gold(), hot ? 0.6 : 0.25), 1));
-        p.setBrush(QColor(255, 255, 255, qRound(255 * (hot ? 0.1 : 0.06))));
+        p.setPen(QPen(palette::withOpacity(palette::gold(), 0.25 + 0.35 * h), 1));
+        p.setBrush(QColor(255, 255, 255, qRound(255 * (0.06 + 0.04 * h))));
     }
     p.drawPath(continuousCapsule(r));
     const QColor fg = lit_ ? palette::ink() : palette::paper();

@@ -3,6 +3,8 @@
 // card and the status dot. Painted widgets
 // with accessible names; they know nothing of the model, callers pass texts and actions in.
 
+#include "ui/design/Buttons.h"
+
 #include <QAbstractButton>
 #include <QColor>
 #include <QFrame>
@@ -13,32 +15,29 @@
 
 class QLabel;
 
-namespace tq {
-class MotionContext;
-class PrimaryButton;
-}
-
 namespace tq::menu {
 
-// Shared press feedback: the face shrinks to 0.97 while pressed; pointing-hand pointer.
-class PressButton : public QAbstractButton {
+// Shared press feedback: the face shrinks to 0.97 while pressed, hover and press fading over
+// 0.12 s; pointing-hand pointer.
+class PressButton : public PaintedButton {
     Q_OBJECT
 public:
-    explicit PressButton(QWidget* parent = nullptr);
+    explicit PressButton(MotionContext& motion, QWidget* parent = nullptr);
 
 protected:
-    bool hovering() const { return underMouse(); }
+    // 0..1, the hover fade (or 1 while the keyboard focus is here).
+    double hot() const { return hasFocus() ? 1.0 : hoverAmount(); }
     // Applies the press scale about the centre.
     void applyPress(QPainter& p) const;
-    void enterEvent(QEnterEvent* e) override;
-    void leaveEvent(QEvent* e) override;
+    Animation pressAnimation() const override;
 };
 
 // One full-width row: symbol, title, optional shortcut text at the trailing edge.
 class PanelRow final : public PressButton {
     Q_OBJECT
 public:
-    PanelRow(const QString& symbol, const QString& title, const QString& shortcut, QWidget* parent = nullptr);
+    PanelRow(const QString& symbol, const QString& title, const QString& shortcut, MotionContext& motion,
+             QWidget* parent = nullptr);
     QSize sizeHint() const override;
 
 protected:
@@ -53,7 +52,7 @@ private:
 class PillButton final : public PressButton {
     Q_OBJECT
 public:
-    PillButton(const QString& symbol, const QString& title, bool lit, QWidget* parent = nullptr);
+    PillButton(const QString& symbol, const QString& title, bool lit, MotionContext& motion, QWidget* parent = nullptr);
     bool lit() const { return lit_; }
     // The width that shows the whole title.
     int fullWidth() const;

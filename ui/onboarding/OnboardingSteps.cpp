@@ -17,6 +17,7 @@
 #include "ui/onboarding/OnboardingFlow.h"
 
 #include <QEvent>
+#include <QGraphicsOpacityEffect>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
@@ -121,7 +122,8 @@ WelcomeStep::WelcomeStep(OnboardingServices& services, QWidget* parent) : QWidge
 // ---- access
 
 GrantedPanel::GrantedPanel(bool celebrate, std::function<void()> onPlayed, MotionContext& motion, QWidget* parent)
-    : QWidget(parent), celebrate_(celebrate)
+    : QWidget(parent), celebrate_(celebrate), motion_(motion), entrance_(motion.frames(), 1),
+      driver_(motion.frames(), this)
 {
     setObjectName(QStringLiteral("grantedPanel"));
     auto* row = new QHBoxLayout(this);
@@ -137,6 +139,34 @@ GrantedPanel::GrantedPanel(bool celebrate, std::function<void()> onPlayed, Motio
     texts->addWidget(makeLabel(detail, palette::paperDim(), fonts::system(kCallout), true));
     row->addLayout(texts, 1);
     setAccessibleName(title + QStringLiteral(", ") + detail);
+}
+
+void GrantedPanel::enter()
+{
+    if (motion_.reduceMotion())
+        return;
+    fade_ = new QGraphicsOpacityEffect(this);
+    setGraphicsEffect(fade_);
+    entrance_.setTo(0);
+    entrance_.animateTo(1, Animation::timing(motion::standard()));
+    followEntrance();
+    driver_.run([this] {
+        followEntrance();
+        return entrance_.isMoving();
+    });
+}
+
+void GrantedPanel::followEntrance()
+{
+    if (!fade_)
+        return;
+    const double p = entrance_.value();
+    if (p >= 1) {
+        setGraphicsEffect(nullptr);
+        fade_ = nullptr;
+    } else {
+        fade_->setOpacity(p);
+    }
 }
 
 void GrantedPanel::paintEvent(QPaintEvent*)
@@ -216,6 +246,9 @@ void AccessStep::follow()
         granted_ = new GrantedPanel(celebrate, [&permissions, place] { permissions.markCelebrated(place); },
                                     services_.motion, accessHost_);
         accessHost_->layout()->addWidget(granted_);
+        // Granted while the step is shown: the panel comes in; on arrival it is simply there.
+        if (startedOff_.value_or(false))
+            granted_->enter();
     } else if (!granted && granted_) {
         delete granted_;
     }

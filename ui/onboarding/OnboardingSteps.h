@@ -4,6 +4,7 @@
 
 #include "engines/CompletionProvider.h"
 #include "settings/Enums.h"
+#include "ui/design/Animation.h"
 #include "ui/design/Buttons.h"
 #include "ui/onboarding/OnboardingParts.h"
 
@@ -13,6 +14,7 @@
 #include <map>
 #include <optional>
 
+class QGraphicsOpacityEffect;
 class QLabel;
 
 namespace tq {
@@ -40,13 +42,22 @@ public:
     bool celebrates() const { return celebrate_; }
 
     GrantSeal* seal() const { return seal_; }
+    // Fades in over the shared curve (at once under Reduce Motion).
+    void enter();
+    bool isEntering() const { return driver_.isRunning(); }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    void followEntrance();
+
     bool celebrate_;
+    MotionContext& motion_;
     GrantSeal* seal_ = nullptr;
+    AnimatedValue entrance_;
+    FrameDriver driver_;
+    QGraphicsOpacityEffect* fade_ = nullptr;
 };
 
 class AccessStep final : public QWidget {

@@ -403,8 +403,14 @@ OverviewPane::OverviewPane(SettingsContext& context, QWidget* parent) : QWidget(
     scroll->setWidget(page);
     outer->addWidget(scroll);
 
-    column_->addWidget(buildHero());
-    column_->addWidget(buildPlayground());
+    // The three cards rise in, one after the other.
+    slot_ = new QWidget(body);
+    slotLayout_ = new QVBoxLayout(slot_);
+    slotLayout_->setContentsMargins(0, 0, 0, 0);
+    column_->addWidget(new Rise(buildHero(), 0, c_.motion, body));
+    slotRise_ = new Rise(slot_, 1, c_.motion, body);
+    column_->addWidget(slotRise_);
+    column_->addWidget(new Rise(buildPlayground(), 2, c_.motion, body));
     column_->addStretch(1);
 
     auto refreshAll = [this] { refresh(); };
@@ -613,17 +619,19 @@ void OverviewPane::refreshSlot()
     const bool showReady = ready && (startedUnfinished_.value_or(false) || c_.permissions.justGranted(QStringLiteral("overview")));
     if (!ready) {
         delete ready_.data();
+        slotRise_->setVisible(true);
         if (!setup_) {
-            setup_ = new SetupCard(c_, this);
-            column_->insertWidget(1, setup_);
+            setup_ = new SetupCard(c_, slot_);
+            slotLayout_->addWidget(setup_);
         } else {
             setup_->refresh();
         }
         return;
     }
     delete setup_.data();
+    slotRise_->setVisible(showReady || ready_);
     if (showReady && !ready_) {
-        auto* card = new Card(14, this);
+        auto* card = new Card(14, slot_);
         card->setObjectName(QStringLiteral("readyCard"));
         QVBoxLayout* l = card->contentLayout();
         auto* row = new SetupRowView(card);
@@ -633,7 +641,7 @@ void OverviewPane::refreshSlot()
                       QString());
         l->addWidget(row);
         ready_ = card;
-        column_->insertWidget(1, card);
+        slotLayout_->addWidget(card);
     }
 }
 

@@ -106,6 +106,9 @@ private:
     std::optional<bool> startedUnfinished_;
     QVBoxLayout* column_ = nullptr;
     QBoxLayout* heroRow_ = nullptr;
+    QWidget* slot_ = nullptr;
+    QWidget* slotRise_ = nullptr;
+    QVBoxLayout* slotLayout_ = nullptr;
     QWidget* streakBox_ = nullptr;
     QLabel* stateSymbolText_ = nullptr;
     SymbolView* stateSymbol_ = nullptr;
