@@ -235,8 +235,9 @@ TEST_F(LanguageSwitch, DeutschReopensInGermanAtTheGeneralPaneWithTheStatisticsWr
     EXPECT_EQ(statsWords(), 1);
     ASSERT_TRUE(waitFor([&] { return (relaunched = relaunchedPid()) > 0; }, 15000));
 
-    // The new one runs in German, with its settings window open.
+    // The new one runs in German, with its settings window open at the General pane.
     EXPECT_TRUE(control(relaunched, QString::fromUtf8("Sprache der App ändern"), ATSPI_ROLE_PUSH_BUTTON, 10000));
+    EXPECT_TRUE(control(relaunched, QString::fromUtf8("Wo und wie Vorschläge erscheinen"), ATSPI_ROLE_INVALID, 10000));
     EXPECT_TRUE(waitFor([&] {
         return !QString::fromUtf8(run("xdotool", {"search", "--onlyvisible", "--pid", QString::number(relaunched), "--name", "^Tessaquill$"}))
                     .trimmed()
