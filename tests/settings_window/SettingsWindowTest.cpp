@@ -21,6 +21,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QToolButton>
@@ -163,6 +164,10 @@ TEST_F(SettingsWindowTest, TheSidebarMovesWithArrowsAndShowsTheBadge)
     EXPECT_FALSE(overview->isChecked());
     bar->select(SettingsPane::general); // already selected: no hop
     EXPECT_EQ(bar->hops(SettingsPane::general), 1);
+    reduce.set(true);
+    bar->select(SettingsPane::engine); // Reduce Motion: chosen without a bounce
+    EXPECT_EQ(model->windows().router().pane(), SettingsPane::engine);
+    EXPECT_EQ(bar->hops(SettingsPane::engine), 0);
     model->windows().router().setPane(SettingsPane::about);
     QTest::keyClick(bar, Qt::Key_Down);
     EXPECT_EQ(model->windows().router().pane(), SettingsPane::about);
@@ -217,6 +222,19 @@ TEST_F(SettingsWindowTest, AppsAndSitesListsAddsAndEdits)
     auto* apps = pane<AppsPane>();
     ASSERT_NE(apps, nullptr);
     EXPECT_EQ(apps->emptyTitle(), QStringLiteral("No apps yet"));
+
+    // Cancel keeps what was typed for the next time.
+    apps->openAddWebsite();
+    auto* sheet = apps->findChild<AddWebsiteDialog*>();
+    ASSERT_NE(sheet, nullptr);
+    QTest::keyClicks(sheet->field(), QStringLiteral("intranet"));
+    EXPECT_FALSE(sheet->findChildren<QPushButton*>().last()->isEnabled()); // "Add" waits for a domain
+    sheet->reject();
+    QCoreApplication::processEvents();
+    apps->openAddWebsite();
+    sheet = apps->findChildren<AddWebsiteDialog*>().last();
+    EXPECT_EQ(sheet->typed(), QStringLiteral("intranet"));
+    sheet->reject();
 
     EXPECT_FALSE(apps->addSite(QStringLiteral("intranet")));
     EXPECT_TRUE(apps->addSite(QStringLiteral("HTTPS://www.Example.com/a?b=1")));
