@@ -324,6 +324,18 @@ TEST_F(LanguageSwitch, ArabicLaysTheWindowsOutRightToLeft)
     screenshot("language-4-arabic.png");
     EXPECT_GT(buttonRect.center().x(), windowRect.center().x())
         << buttonRect.center().x() << " in " << windowRect.left() << ".." << windowRect.right();
+
+    // The settings window too: its sidebar row for the insights pane sits in the right half.
+    QProcess second;
+    second.setProcessEnvironment(app.processEnvironment());
+    second.start(QStringLiteral(TQ_BINARY_DIR "/app/tessaquill"), {"--open-settings", "insights"});
+    ASSERT_TRUE(second.waitForFinished(10000));
+    Node subtitle = control(app.processId(), QString::fromUtf8("الكلمات الموفَّرة ومدى سرعة وصول الاقتراحات"), ATSPI_ROLE_INVALID, 10000);
+    ASSERT_TRUE(subtitle);
+    Node overview = control(app.processId(), QString::fromUtf8("نظرة عامة"));
+    ASSERT_TRUE(overview);
+    screenshot("language-7-arabic-insights.png");
+    EXPECT_GT(extents(overview.p).center().x(), extents(subtitle.p).center().x());
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 #include "settings/Preferences.h"
 #include "ui/design/Formatters.h"
 #include "ui/design/Palette.h"
+#include "ui/settings/SettingsStyle.h"
 #include "ui/design/SettingsRows.h"
 
 #include <QFormLayout>
@@ -61,6 +62,7 @@ InspectorPane::InspectorPane(InspectorSources sources, QWidget* parent) : QWidge
     auto* scroll = new QScrollArea(this);
     scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::NoFrame);
+    styleScrollBars(scroll);
     scroll->viewport()->setAutoFillBackground(false);
     outer->addWidget(scroll);
     auto* host = new QWidget(scroll);
