@@ -129,7 +129,7 @@ TEST(AboutReset, ClearsSettingsRulesAndPausesButKeepsNamesFlagsAndLanguage)
     EXPECT_TRUE(prefs.onboardingDone());
     EXPECT_TRUE(prefs.introSeen());
     EXPECT_EQ(defaults.stored().value(QStringLiteral("AppleLanguages")), QVariantList{QStringLiteral("de")});
-    EXPECT_FALSE(defaults.stored().contains(QStringLiteral("engine")));
+    EXPECT_EQ(defaults.stored().value(QStringLiteral("engine")), QStringLiteral("builtIn"));
 }
 
 TEST(AboutPaneLogic, VersionAndButtonRows)

@@ -6,6 +6,7 @@
 #include "ui/design/Fonts.h"
 #include "ui/design/Palette.h"
 #include "ui/design/SettingsRows.h"
+#include "ui/design/Text.h"
 #include "ui/settings/PersonalPaneLogic.h"
 #include "ui/settings/SettingsStyle.h"
 
@@ -56,9 +57,7 @@ PersonalPane::PersonalPane(SettingsContext& context, int limit, QWidget* parent)
                               QFont::Normal, palette::paperDim(), aboutBox, true),
                     1, Qt::AlignVCenter);
     counter_ = new QLabel(aboutBox);
-    QFont digits = fonts::system(12);
-    digits.setFeature(QFont::Tag("tnum"), 1);
-    counter_->setFont(digits);
+    counter_->setFont(fonts::tabularDigits(12));
     line->addWidget(counter_, 0, Qt::AlignVCenter);
     aboutColumn->addLayout(line);
     about->addRow(aboutBox);

@@ -10,7 +10,7 @@
 
 class QAbstractButton;
 class QLabel;
-class QMessageBox;
+#include <QMessageBox>
 class QPlainTextEdit;
 class QSlider;
 
