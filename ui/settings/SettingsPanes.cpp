@@ -1,9 +1,15 @@
 // Which widget shows each pane. Adding a pane is one line in the switch.
 
+#include "ui/settings/AboutPane.h"
 #include "ui/settings/AppsPane.h"
+#include "ui/settings/ContextPane.h"
+#include "ui/settings/EmojiPane.h"
 #include "ui/settings/InsightsPane.h"
 #include "ui/settings/InspectorPane.h"
+#include "ui/settings/KeysPane.h"
 #include "ui/settings/OverviewPane.h"
+#include "ui/settings/PersonalPane.h"
+#include "ui/settings/PersonalPaneLogic.h"
 #include "ui/settings/SettingsRoot.h"
 #include "ui/settings/SettingsStyle.h"
 
@@ -35,14 +41,14 @@ QWidget* makeSettingsPane(SettingsPane pane, SettingsContext& c, QWidget* parent
     case SettingsPane::insights: return new InsightsPane(c.stats, c.rules, c.motion, parent);
     case SettingsPane::inspector:
         return new InspectorPane({c.engine, c.prefs, c.permissions, c.motion, c.hooks.tapRunning, c.hooks.copyText}, parent);
+    case SettingsPane::context: return new ContextPane(c, parent);
+    case SettingsPane::personal: return new PersonalPane(c, kInstructionsLimit, parent);
+    case SettingsPane::keys: return new KeysPane(c, parent);
+    case SettingsPane::emoji: return new EmojiPane(c, parent);
+    case SettingsPane::about: return new AboutPane(c, parent);
     case SettingsPane::general:
     case SettingsPane::engine:
-    case SettingsPane::context:
-    case SettingsPane::personal: // built with the limit of 2000 characters
-    case SettingsPane::keys:
-    case SettingsPane::emoji:
-    case SettingsPane::power:
-    case SettingsPane::about: return titleOnly(pane, parent);
+    case SettingsPane::power: return titleOnly(pane, parent);
     }
     return titleOnly(pane, parent);
 }
