@@ -6,6 +6,7 @@
 #include "platform/ReduceMotion.h"
 #include "ui/design/Animation.h"
 #include "ui/onboarding/IntroView.h"
+#include "platform/Platform.h"
 
 #include <QVBoxLayout>
 
@@ -18,8 +19,7 @@ namespace {
 class IntroContent final : public QWidget {
 public:
     IntroContent(AppModel& model, std::function<void()> close)
-        : reduceMotion_(std::make_unique<SystemReduceMotion>())
-        , motion_(std::make_unique<MotionContext>(model.engine().clock(), *reduceMotion_))
+        : motion_(std::make_unique<MotionContext>(model.engine().clock(), model.platform().reduceMotion()))
     {
         auto* layout = new QVBoxLayout(this);
         layout->setContentsMargins(0, 0, 0, 0);
@@ -29,7 +29,6 @@ public:
     ~IntroContent() override { delete view_; }
 
 private:
-    std::unique_ptr<SystemReduceMotion> reduceMotion_;
     std::unique_ptr<MotionContext> motion_;
     QWidget* view_ = nullptr;
 };

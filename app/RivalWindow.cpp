@@ -6,6 +6,7 @@
 #include "platform/ReduceMotion.h"
 #include "ui/design/Animation.h"
 #include "ui/onboarding/RivalPromptView.h"
+#include "platform/Platform.h"
 
 #include <QVBoxLayout>
 
@@ -18,8 +19,7 @@ namespace {
 class RivalContent final : public QWidget {
 public:
     RivalContent(AppModel& model, std::function<void()> close)
-        : reduceMotion_(std::make_unique<SystemReduceMotion>())
-        , motion_(std::make_unique<MotionContext>(model.engine().clock(), *reduceMotion_))
+        : motion_(std::make_unique<MotionContext>(model.engine().clock(), model.platform().reduceMotion()))
     {
         auto* layout = new QVBoxLayout(this);
         layout->setContentsMargins(0, 0, 0, 0);
@@ -32,7 +32,6 @@ public:
     ~RivalContent() override { delete view_; }
 
 private:
-    std::unique_ptr<SystemReduceMotion> reduceMotion_;
     std::unique_ptr<MotionContext> motion_;
     QWidget* view_ = nullptr;
 };

@@ -148,10 +148,11 @@ TEST(ReplyLimits, AReplyUpToItsCapIsRead)
 
 TEST(ReplyLimits, ChunkedAndMeasuredBodiesUnderTheCapArriveWhole)
 {
+    SystemClock clock;
     for (const bool declareLength : {false, true}) {
         SCOPED_TRACE(declareLength ? "with a length" : "chunked");
         FloodServer server({200, "head:", 200'000, declareLength, "0123456789"});
-        auto out = await(Providers::get(Providers::endpoint(server.base(), QStringLiteral("x")), QString()));
+        auto out = await(Providers::get(clock, Providers::endpoint(server.base(), QStringLiteral("x")), QString()));
         ASSERT_TRUE(out && out->hasValue()) << out->errorMessage().toStdString();
         EXPECT_EQ(out->value().size(), 5 + 200'000);
         EXPECT_TRUE(out->value().startsWith("head:0123456789"));

@@ -1,4 +1,5 @@
 #include "input/RivalWatcher.h"
+#include "platform/fakes/FakeActiveApp.h"
 #include "platform/fakes/FakeWorkspace.h"
 
 #include "platform/Workspace.h"
@@ -158,7 +159,9 @@ TEST(RivalWatcherProcesses, ForceQuitSparesAProcessStartedLater)
     named.start(exe, {QStringLiteral("60")});
     ASSERT_TRUE(named.waitForStarted());
     SystemClock clock;
-    RivalWatcher watcher(Workspace::shared(), clock);
+    FakeActiveApp apps;
+    const auto workspace = Workspace::createSystem(apps, clock);
+    RivalWatcher watcher(*workspace, clock);
     ASSERT_TRUE(QTest::qWaitFor([&] {
         watcher.refresh(false);
         return watcher.anyRunning({named.processId()});

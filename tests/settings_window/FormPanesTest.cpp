@@ -45,7 +45,8 @@ protected:
         if (!ctx) {
             ctx = std::make_unique<SettingsContext>(SettingsContext{model->prefs(), model->rules(), model->stats(), model->memory(),
                                                                     model->permissions(), model->rivals(), model->hub(),
-                                                                    model->engine(), clock, motion, model->windows().router(), {}});
+                                                                    model->engine(), clock, platform.keyLayout(), motion,
+                                                                    model->windows().router(), {}});
             ctx->hooks.showOnboarding = [this] { ++onboardingShown; };
             ctx->hooks.showIntro = [this] { ++introShown; };
             ctx->hooks.dataFolder = [this] { return folder.path(); };

@@ -42,7 +42,7 @@ KeysPane::KeysPane(SettingsContext& context, QWidget* parent) : QWidget(parent),
     const ShortcutSet now = shortcutsOf(c_.prefs);
 
     auto recorderRow = [&](FormSection* section, int index, const QString& title, const QString& detail) {
-        auto* recorder = new ShortcutRecorder(now[std::size_t(index)], true, page);
+        auto* recorder = new ShortcutRecorder(c_.keyLayout, now[std::size_t(index)], true, page);
         recorder->setAccessibleName(title);
         recorder->recordButton()->setAccessibleName(title);
         recorders_[std::size_t(index)] = recorder;
