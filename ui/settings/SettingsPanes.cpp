@@ -1,6 +1,9 @@
 // Which widget shows each pane. Adding a pane is one line in the switch.
 
 #include "ui/settings/AppsPane.h"
+#include "ui/settings/BatteryPane.h"
+#include "ui/settings/EnginePane.h"
+#include "ui/settings/GeneralPane.h"
 #include "ui/settings/InsightsPane.h"
 #include "ui/settings/InspectorPane.h"
 #include "ui/settings/OverviewPane.h"
@@ -35,13 +38,13 @@ QWidget* makeSettingsPane(SettingsPane pane, SettingsContext& c, QWidget* parent
     case SettingsPane::insights: return new InsightsPane(c.stats, c.rules, c.motion, parent);
     case SettingsPane::inspector:
         return new InspectorPane({c.engine, c.prefs, c.permissions, c.motion, c.hooks.tapRunning, c.hooks.copyText}, parent);
-    case SettingsPane::general:
-    case SettingsPane::engine:
+    case SettingsPane::general: return new GeneralPane(c, parent);
+    case SettingsPane::engine: return new EnginePane(c, parent);
+    case SettingsPane::power: return new BatteryPane(c, parent);
     case SettingsPane::context:
     case SettingsPane::personal: // built with the limit of 2000 characters
     case SettingsPane::keys:
     case SettingsPane::emoji:
-    case SettingsPane::power:
     case SettingsPane::about: return titleOnly(pane, parent);
     }
     return titleOnly(pane, parent);
