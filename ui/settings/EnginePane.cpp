@@ -23,10 +23,12 @@
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QStackedWidget>
+#include <QStringDecoder>
 #include <QThreadPool>
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <cmath>
 
 namespace tq {
@@ -405,6 +407,7 @@ void EnginePane::waitForKeychain()
 void EnginePane::choose(EngineKind kind)
 {
     c_.prefs.setEngine(kind);
+    refresh(); // a click on the chosen row keeps it marked
     result_->clear();
     result_->hide();
 }
