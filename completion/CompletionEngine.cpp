@@ -197,7 +197,8 @@ bool assign(T& field, const T& value)
 
 void CompletionEngine::setSnapshot(const std::optional<FieldSnapshot>& s)
 {
-    if (assign(snapshot_, s))
+    const bool seen = s && assign(lastSeen_, s);
+    if (assign(snapshot_, s) || seen)
         emit snapshotChanged();
 }
 

@@ -195,6 +195,9 @@ public:
     // ---- observable state
     const Status& status() const { return status_; }
     const std::optional<FieldSnapshot>& snapshot() const { return snapshot_; }
+    // The last field looked at, kept after the field is gone (none before any): what the
+    // field inspector shows once the user has come over to the settings window.
+    const std::optional<FieldSnapshot>& lastSeenSnapshot() const { return lastSeen_; }
     const std::optional<RuleDecision>& decision() const { return decision_; }
     std::optional<qint64> lastLatency() const { return lastLatency_; }
     const QString& lastPrompt() const { return lastPrompt_; }
@@ -405,6 +408,7 @@ private:
 
     Status status_;
     std::optional<FieldSnapshot> snapshot_;
+    std::optional<FieldSnapshot> lastSeen_;
     std::optional<RuleDecision> decision_;
     std::optional<qint64> lastLatency_;
     QString lastPrompt_;

@@ -418,22 +418,6 @@
         <translation>إنهاء %1</translation>
     </message>
     <message>
-        <source>0 min</source>
-        <translation>0 دقيقة</translation>
-    </message>
-    <message>
-        <source>under a minute</source>
-        <translation>أقل من دقيقة</translation>
-    </message>
-    <message>
-        <source>%1 min</source>
-        <translation>%1 دقيقة</translation>
-    </message>
-    <message>
-        <source>%1 h</source>
-        <translation>%1 ساعة</translation>
-    </message>
-    <message>
         <source>word saved today</source>
         <translation>كلمة موفَّرة اليوم</translation>
     </message>
@@ -652,6 +636,482 @@
     <message>
         <source>Practice field</source>
         <translation>حقل التجربة</translation>
+    </message>
+    <message>
+        <source>Default, on</source>
+        <translation>الافتراضي، مفعّل</translation>
+    </message>
+    <message>
+        <source>Default, off</source>
+        <translation>الافتراضي، متوقف</translation>
+    </message>
+    <message>
+        <source>Default follows General: %1, %2 suggestions.</source>
+        <translation>الافتراضي يتبع «عام»: %1، اقتراحات %2.</translation>
+    </message>
+    <message>
+        <source>1 passage from here</source>
+        <translation>مقطع واحد من هنا</translation>
+    </message>
+    <message>
+        <source>%1 passages from here</source>
+        <translation>%1 مقاطع من هنا</translation>
+    </message>
+    <message>
+        <source>Add a website</source>
+        <translation>إضافة موقع</translation>
+    </message>
+    <message>
+        <source>Domain</source>
+        <translation>النطاق</translation>
+    </message>
+    <message>
+        <source>Rules for a site apply in any browser %app can read.</source>
+        <translation>تنطبق قواعد الموقع في أي متصفح يستطيع %app قراءته.</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>إضافة</translation>
+    </message>
+    <message>
+        <source>Add App…</source>
+        <translation>إضافة تطبيق…</translation>
+    </message>
+    <message>
+        <source>Add an app</source>
+        <translation>إضافة تطبيق</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>بحث</translation>
+    </message>
+    <message>
+        <source>Applications</source>
+        <translation>التطبيقات</translation>
+    </message>
+    <message>
+        <source>Clear search</source>
+        <translation>مسح البحث</translation>
+    </message>
+    <message>
+        <source>Add an app or website</source>
+        <translation>إضافة تطبيق أو موقع</translation>
+    </message>
+    <message>
+        <source>Add Website…</source>
+        <translation>إضافة موقع…</translation>
+    </message>
+    <message>
+        <source>Apps &amp; Sites</source>
+        <translation>التطبيقات والمواقع</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation>متوقف مؤقتًا</translation>
+    </message>
+    <message>
+        <source>Apps</source>
+        <translation>التطبيقات</translation>
+    </message>
+    <message>
+        <source>Websites</source>
+        <translation>المواقع</translation>
+    </message>
+    <message>
+        <source>No matches</source>
+        <translation>لا نتائج</translation>
+    </message>
+    <message>
+        <source>No apps yet</source>
+        <translation>لا توجد تطبيقات بعد</translation>
+    </message>
+    <message>
+        <source>Nothing matches “%1”.</source>
+        <translation>لا شيء يطابق «%1».</translation>
+    </message>
+    <message>
+        <source>Apps appear here once you accept a suggestion in them, or add one with +.</source>
+        <translation>تظهر التطبيقات هنا بمجرد قبولك اقتراحًا فيها، أو أضف واحدًا بالزر +.</translation>
+    </message>
+    <message>
+        <source>Pick an app or site</source>
+        <translation>اختر تطبيقًا أو موقعًا</translation>
+    </message>
+    <message>
+        <source>Each one can have its own rules. Anything you don&apos;t change follows General.</source>
+        <translation>يمكن أن تكون لكل منها قواعدها الخاصة. كل ما لا تغيّره يتبع «عام».</translation>
+    </message>
+    <message>
+        <source>Words saved here</source>
+        <translation>الكلمات الموفَّرة هنا</translation>
+    </message>
+    <message>
+        <source>Suggestions</source>
+        <translation>الاقتراحات</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>تشغيل</translation>
+    </message>
+    <message>
+        <source>Tab accepts suggestions</source>
+        <translation>Tab يقبل الاقتراحات</translation>
+    </message>
+    <message>
+        <source>Turn off where Tab already means something, like indenting. The other accept key still works.</source>
+        <translation>أوقفه حيث يعني Tab شيئًا بالفعل، مثل الإزاحة. يبقى مفتاح القبول الآخر يعمل.</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>الافتراضي</translation>
+    </message>
+    <message>
+        <source>Insert by</source>
+        <translation>الإدراج عبر</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>الطول</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>إيقاف مؤقت</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>استئناف</translation>
+    </message>
+    <message>
+        <source>Pause here</source>
+        <translation>إيقاف مؤقت هنا</translation>
+    </message>
+    <message>
+        <source>Memory</source>
+        <translation>الذاكرة</translation>
+    </message>
+    <message>
+        <source>Remember my writing here</source>
+        <translation>تذكّر كتابتي هنا</translation>
+    </message>
+    <message>
+        <source>Writing memory is off in Your Voice.</source>
+        <translation>ذاكرة الكتابة متوقفة في «صوتك».</translation>
+    </message>
+    <message>
+        <source>Erase…</source>
+        <translation>محو…</translation>
+    </message>
+    <message>
+        <source>Reset to Defaults</source>
+        <translation>إعادة إلى الافتراضي</translation>
+    </message>
+    <message>
+        <source>Erase what %app remembered from %1?</source>
+        <translation>هل تريد محو ما تذكّره %app من %1؟</translation>
+    </message>
+    <message>
+        <source>Erase</source>
+        <translation>محو</translation>
+    </message>
+    <message>
+        <source>Passages from this app can shape suggestions everywhere.</source>
+        <translation>يمكن لمقاطع من هذا التطبيق أن تؤثر في الاقتراحات في كل مكان.</translation>
+    </message>
+    <message>
+        <source>1 word</source>
+        <translation>كلمة واحدة</translation>
+    </message>
+    <message>
+        <source>%1 words</source>
+        <translation>%1 كلمات</translation>
+    </message>
+    <message>
+        <source>Finish setting up</source>
+        <translation>أكمل الإعداد</translation>
+    </message>
+    <message>
+        <source>Setup progress</source>
+        <translation>تقدم الإعداد</translation>
+    </message>
+    <message>
+        <source>Done: %1</source>
+        <translation>تم: %1</translation>
+    </message>
+    <message>
+        <source>Best day yet!</source>
+        <translation>أفضل يوم حتى الآن!</translation>
+    </message>
+    <message>
+        <source>Try it here</source>
+        <translation>جرّبه هنا</translation>
+    </message>
+    <message>
+        <source>Thanks for sending the draft over. I had a look and</source>
+        <translation>شكرًا على إرسال المسودة. ألقيت نظرة عليها و</translation>
+    </message>
+    <message>
+        <source>next word</source>
+        <translation>الكلمة التالية</translation>
+    </message>
+    <message>
+        <source>whole suggestion</source>
+        <translation>الاقتراح كاملًا</translation>
+    </message>
+    <message>
+        <source>hide it</source>
+        <translation>إخفاؤه</translation>
+    </message>
+    <message>
+        <source>This field runs the real engine. Start typing and grey words show up as you go.</source>
+        <translation>يستخدم هذا الحقل المحرك الحقيقي. ابدأ الكتابة وستظهر كلمات رمادية أثناء ذلك.</translation>
+    </message>
+    <message>
+        <source>This field runs the real engine, even before you allow Accessibility. Start typing and grey words show up as you go.</source>
+        <translation>يستخدم هذا الحقل المحرك الحقيقي حتى قبل أن تسمح بإمكانية الوصول. ابدأ الكتابة وستظهر كلمات رمادية أثناء ذلك.</translation>
+    </message>
+    <message>
+        <source>You&apos;re all set</source>
+        <translation>كل شيء جاهز</translation>
+    </message>
+    <message>
+        <source>Accessibility is on and %1 is ready. %app works in every app you type in.</source>
+        <translation>إمكانية الوصول مفعّلة و%1 جاهز. يعمل %app في كل تطبيق تكتب فيه.</translation>
+    </message>
+    <message>
+        <source>Waiting for %1 to quit</source>
+        <translation>في انتظار إنهاء %1</translation>
+    </message>
+    <message>
+        <source>Turned off</source>
+        <translation>متوقف</translation>
+    </message>
+    <message>
+        <source>Paused everywhere</source>
+        <translation>متوقف مؤقتًا في كل مكان</translation>
+    </message>
+    <message>
+        <source>%1, %2 typical wait</source>
+        <translation>%1، الانتظار المعتاد %2</translation>
+    </message>
+    <message>
+        <source>%1 this week.</source>
+        <translation>%1 هذا الأسبوع.</translation>
+    </message>
+    <message>
+        <source>Start your streak today.</source>
+        <translation>ابدأ سلسلتك اليوم.</translation>
+    </message>
+    <message>
+        <source>1 day streak</source>
+        <translation>سلسلة يوم واحد</translation>
+    </message>
+    <message>
+        <source>%1 day streak</source>
+        <translation>سلسلة %1 أيام</translation>
+    </message>
+    <message>
+        <source>Overview</source>
+        <translation>نظرة عامة</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>عام</translation>
+    </message>
+    <message>
+        <source>Engine</source>
+        <translation>المحرك</translation>
+    </message>
+    <message>
+        <source>Context</source>
+        <translation>السياق</translation>
+    </message>
+    <message>
+        <source>Your Voice</source>
+        <translation>صوتك</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>المفاتيح</translation>
+    </message>
+    <message>
+        <source>Emoji</source>
+        <translation>الرموز التعبيرية</translation>
+    </message>
+    <message>
+        <source>Battery</source>
+        <translation>البطارية</translation>
+    </message>
+    <message>
+        <source>Insights</source>
+        <translation>الإحصاءات</translation>
+    </message>
+    <message>
+        <source>Field Inspector</source>
+        <translation>فاحص الحقول</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>حول</translation>
+    </message>
+    <message>
+        <source>How %app is doing today</source>
+        <translation>كيف حال %app اليوم</translation>
+    </message>
+    <message>
+        <source>Where and how suggestions appear</source>
+        <translation>أين وكيف تظهر الاقتراحات</translation>
+    </message>
+    <message>
+        <source>The model that writes your suggestions</source>
+        <translation>النموذج الذي يكتب اقتراحاتك</translation>
+    </message>
+    <message>
+        <source>What %app may look at to guess better</source>
+        <translation>ما يمكن لـ %app النظر إليه ليخمّن أفضل</translation>
+    </message>
+    <message>
+        <source>Help suggestions sound like you</source>
+        <translation>ساعد الاقتراحات لتبدو مثلك</translation>
+    </message>
+    <message>
+        <source>Accept, dismiss and summon suggestions</source>
+        <translation>قبول الاقتراحات ورفضها واستدعاؤها</translation>
+    </message>
+    <message>
+        <source>Emoji search and emoticons</source>
+        <translation>البحث عن الرموز التعبيرية والوجوه النصية</translation>
+    </message>
+    <message>
+        <source>Rules for each app and website</source>
+        <translation>قواعد لكل تطبيق وموقع</translation>
+    </message>
+    <message>
+        <source>Save power when you&apos;re unplugged</source>
+        <translation>وفّر الطاقة عند فصل الشاحن</translation>
+    </message>
+    <message>
+        <source>Words saved and how fast suggestions arrive</source>
+        <translation>الكلمات الموفَّرة ومدى سرعة وصول الاقتراحات</translation>
+    </message>
+    <message>
+        <source>What %app sees in the focused field</source>
+        <translation>ما يراه %app في الحقل النشط</translation>
+    </message>
+    <message>
+        <source>Version and privacy</source>
+        <translation>الإصدار والخصوصية</translation>
+    </message>
+    <message>
+        <source>Writing</source>
+        <translation>الكتابة</translation>
+    </message>
+    <message>
+        <source>Input</source>
+        <translation>الإدخال</translation>
+    </message>
+    <message>
+        <source>Rules</source>
+        <translation>القواعد</translation>
+    </message>
+    <message>
+        <source>Activity</source>
+        <translation>النشاط</translation>
+    </message>
+    <message>
+        <source>%app can read the field you&apos;re typing in and insert suggestions in any app.</source>
+        <translation>يستطيع %app قراءة الحقل الذي تكتب فيه وإدراج الاقتراحات في أي تطبيق.</translation>
+    </message>
+    <message>
+        <source>Allow Accessibility access</source>
+        <translation>السماح بإذن إمكانية الوصول</translation>
+    </message>
+    <message>
+        <source>%app needs it to read the text you type in other apps and to insert suggestions.</source>
+        <translation>يحتاجه %app لقراءة النص الذي تكتبه في التطبيقات الأخرى ولإدراج الاقتراحات.</translation>
+    </message>
+    <message>
+        <source>Allow…</source>
+        <translation>سماح…</translation>
+    </message>
+    <message>
+        <source>%1 is ready</source>
+        <translation>%1 جاهز</translation>
+    </message>
+    <message>
+        <source>Checking %1</source>
+        <translation>جارٍ فحص %1</translation>
+    </message>
+    <message>
+        <source>This takes a moment.</source>
+        <translation>يستغرق هذا لحظة.</translation>
+    </message>
+    <message>
+        <source>Your engine isn&apos;t ready</source>
+        <translation>محركك غير جاهز</translation>
+    </message>
+    <message>
+        <source>Open Engine</source>
+        <translation>فتح المحرك</translation>
+    </message>
+    <message>
+        <source>The system&apos;s predictions are off</source>
+        <translation>تنبؤات النظام متوقفة</translation>
+    </message>
+    <message>
+        <source>Only %app&apos;s suggestions appear while you type.</source>
+        <translation>لا تظهر أثناء الكتابة إلا اقتراحات %app.</translation>
+    </message>
+    <message>
+        <source>Turn off the system&apos;s predictions</source>
+        <translation>أوقف تنبؤات النظام</translation>
+    </message>
+    <message>
+        <source>The system shows its own grey suggestions on top of %app&apos;s. Each app picks up the change the next time you open it.</source>
+        <translation>يعرض النظام اقتراحاته الرمادية فوق اقتراحات %app. يلتقط كل تطبيق التغيير عند فتحه في المرة التالية.</translation>
+    </message>
+    <message>
+        <source>Keyboard Settings</source>
+        <translation>إعدادات لوحة المفاتيح</translation>
+    </message>
+    <message>
+        <source>Turn Off</source>
+        <translation>إيقاف</translation>
+    </message>
+    <message>
+        <source>Only %app is suggesting</source>
+        <translation>%app وحده يقترح</translation>
+    </message>
+    <message>
+        <source>Tab reaches %app again.</source>
+        <translation>يصل Tab إلى %app مجددًا.</translation>
+    </message>
+    <message>
+        <source>%1 didn&apos;t quit. It may be showing a dialog. Force Quit closes it right away.</source>
+        <translation>لم يُنهَ %1. ربما يعرض مربع حوار. «إنهاء قسري» يغلقه فورًا.</translation>
+    </message>
+    <message>
+        <source>%1 didn&apos;t quit. They may be showing a dialog. Force Quit closes them right away.</source>
+        <translation>لم تُنهَ %1. ربما تعرض مربعات حوار. «إنهاء قسري» يغلقها فورًا.</translation>
+    </message>
+    <message>
+        <source>Force Quit</source>
+        <translation>إنهاء قسري</translation>
+    </message>
+    <message>
+        <source>%1 takes the Tab key before %app can, so %app stays paused in your other apps until you quit it.</source>
+        <translation>يأخذ %1 مفتاح Tab قبل %app، لذلك يبقى %app متوقفًا مؤقتًا في تطبيقاتك الأخرى حتى تنهيه.</translation>
+    </message>
+    <message>
+        <source>%1 take the Tab key before %app can, so %app stays paused in your other apps until you quit them.</source>
+        <translation>تأخذ %1 مفتاح Tab قبل %app، لذلك يبقى %app متوقفًا مؤقتًا في تطبيقاتك الأخرى حتى تنهيها.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 done</source>
+        <translation>تم %1 من %2</translation>
+    </message>
+    <message>
+        <source>%1, %2 to do</source>
+        <translation>%1، متبقٍ %2</translation>
     </message>
 </context>
 <context>

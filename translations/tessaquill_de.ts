@@ -418,22 +418,6 @@
         <translation>%1 beenden</translation>
     </message>
     <message>
-        <source>0 min</source>
-        <translation>0 Min.</translation>
-    </message>
-    <message>
-        <source>under a minute</source>
-        <translation>unter einer Minute</translation>
-    </message>
-    <message>
-        <source>%1 min</source>
-        <translation>%1 Min.</translation>
-    </message>
-    <message>
-        <source>%1 h</source>
-        <translation>%1 Std.</translation>
-    </message>
-    <message>
         <source>word saved today</source>
         <translation>Wort heute gespart</translation>
     </message>
@@ -652,6 +636,482 @@
     <message>
         <source>Practice field</source>
         <translation>Übungsfeld</translation>
+    </message>
+    <message>
+        <source>Default, on</source>
+        <translation>Standard, an</translation>
+    </message>
+    <message>
+        <source>Default, off</source>
+        <translation>Standard, aus</translation>
+    </message>
+    <message>
+        <source>Default follows General: %1, %2 suggestions.</source>
+        <translation>Standard folgt „Allgemein“: %1, %2 Vorschläge.</translation>
+    </message>
+    <message>
+        <source>1 passage from here</source>
+        <translation>1 Passage von hier</translation>
+    </message>
+    <message>
+        <source>%1 passages from here</source>
+        <translation>%1 Passagen von hier</translation>
+    </message>
+    <message>
+        <source>Add a website</source>
+        <translation>Eine Website hinzufügen</translation>
+    </message>
+    <message>
+        <source>Domain</source>
+        <translation>Domain</translation>
+    </message>
+    <message>
+        <source>Rules for a site apply in any browser %app can read.</source>
+        <translation>Regeln für eine Website gelten in jedem Browser, den %app lesen kann.</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add App…</source>
+        <translation>App hinzufügen…</translation>
+    </message>
+    <message>
+        <source>Add an app</source>
+        <translation>Eine App hinzufügen</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Suchen</translation>
+    </message>
+    <message>
+        <source>Applications</source>
+        <translation>Anwendungen</translation>
+    </message>
+    <message>
+        <source>Clear search</source>
+        <translation>Suche leeren</translation>
+    </message>
+    <message>
+        <source>Add an app or website</source>
+        <translation>Eine App oder Website hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add Website…</source>
+        <translation>Website hinzufügen…</translation>
+    </message>
+    <message>
+        <source>Apps &amp; Sites</source>
+        <translation>Apps &amp; Websites</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation>Pausiert</translation>
+    </message>
+    <message>
+        <source>Apps</source>
+        <translation>Apps</translation>
+    </message>
+    <message>
+        <source>Websites</source>
+        <translation>Websites</translation>
+    </message>
+    <message>
+        <source>No matches</source>
+        <translation>Keine Treffer</translation>
+    </message>
+    <message>
+        <source>No apps yet</source>
+        <translation>Noch keine Apps</translation>
+    </message>
+    <message>
+        <source>Nothing matches “%1”.</source>
+        <translation>Nichts passt zu „%1“.</translation>
+    </message>
+    <message>
+        <source>Apps appear here once you accept a suggestion in them, or add one with +.</source>
+        <translation>Apps erscheinen hier, sobald du in ihnen einen Vorschlag annimmst, oder füge eine mit + hinzu.</translation>
+    </message>
+    <message>
+        <source>Pick an app or site</source>
+        <translation>Wähle eine App oder Website</translation>
+    </message>
+    <message>
+        <source>Each one can have its own rules. Anything you don&apos;t change follows General.</source>
+        <translation>Jede kann eigene Regeln haben. Was du nicht änderst, folgt „Allgemein“.</translation>
+    </message>
+    <message>
+        <source>Words saved here</source>
+        <translation>Hier gesparte Wörter</translation>
+    </message>
+    <message>
+        <source>Suggestions</source>
+        <translation>Vorschläge</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Ein</translation>
+    </message>
+    <message>
+        <source>Tab accepts suggestions</source>
+        <translation>Tab nimmt Vorschläge an</translation>
+    </message>
+    <message>
+        <source>Turn off where Tab already means something, like indenting. The other accept key still works.</source>
+        <translation>Schalte das aus, wo Tab schon etwas bedeutet, etwa Einrücken. Die andere Annahmetaste funktioniert weiter.</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>Insert by</source>
+        <translation>Einfügen durch</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>Länge</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pausieren</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Fortsetzen</translation>
+    </message>
+    <message>
+        <source>Pause here</source>
+        <translation>Hier pausieren</translation>
+    </message>
+    <message>
+        <source>Memory</source>
+        <translation>Gedächtnis</translation>
+    </message>
+    <message>
+        <source>Remember my writing here</source>
+        <translation>Mein Schreiben hier merken</translation>
+    </message>
+    <message>
+        <source>Writing memory is off in Your Voice.</source>
+        <translation>Das Schreibgedächtnis ist unter „Deine Stimme“ aus.</translation>
+    </message>
+    <message>
+        <source>Erase…</source>
+        <translation>Löschen…</translation>
+    </message>
+    <message>
+        <source>Reset to Defaults</source>
+        <translation>Auf Standard zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Erase what %app remembered from %1?</source>
+        <translation>Löschen, was sich %app aus %1 gemerkt hat?</translation>
+    </message>
+    <message>
+        <source>Erase</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Passages from this app can shape suggestions everywhere.</source>
+        <translation>Passagen aus dieser App können Vorschläge überall prägen.</translation>
+    </message>
+    <message>
+        <source>1 word</source>
+        <translation>1 Wort</translation>
+    </message>
+    <message>
+        <source>%1 words</source>
+        <translation>%1 Wörter</translation>
+    </message>
+    <message>
+        <source>Finish setting up</source>
+        <translation>Einrichtung abschließen</translation>
+    </message>
+    <message>
+        <source>Setup progress</source>
+        <translation>Fortschritt der Einrichtung</translation>
+    </message>
+    <message>
+        <source>Done: %1</source>
+        <translation>Erledigt: %1</translation>
+    </message>
+    <message>
+        <source>Best day yet!</source>
+        <translation>Dein bester Tag bisher!</translation>
+    </message>
+    <message>
+        <source>Try it here</source>
+        <translation>Probier es hier aus</translation>
+    </message>
+    <message>
+        <source>Thanks for sending the draft over. I had a look and</source>
+        <translation>Danke, dass du den Entwurf geschickt hast. Ich habe ihn mir angesehen und</translation>
+    </message>
+    <message>
+        <source>next word</source>
+        <translation>nächstes Wort</translation>
+    </message>
+    <message>
+        <source>whole suggestion</source>
+        <translation>ganzer Vorschlag</translation>
+    </message>
+    <message>
+        <source>hide it</source>
+        <translation>ausblenden</translation>
+    </message>
+    <message>
+        <source>This field runs the real engine. Start typing and grey words show up as you go.</source>
+        <translation>Dieses Feld nutzt das echte Modell. Fang an zu tippen, und graue Wörter erscheinen dabei.</translation>
+    </message>
+    <message>
+        <source>This field runs the real engine, even before you allow Accessibility. Start typing and grey words show up as you go.</source>
+        <translation>Dieses Feld nutzt das echte Modell, schon bevor du Bedienungshilfen erlaubst. Fang an zu tippen, und graue Wörter erscheinen dabei.</translation>
+    </message>
+    <message>
+        <source>You&apos;re all set</source>
+        <translation>Alles bereit</translation>
+    </message>
+    <message>
+        <source>Accessibility is on and %1 is ready. %app works in every app you type in.</source>
+        <translation>Bedienungshilfen sind an und %1 ist bereit. %app funktioniert in jeder App, in der du tippst.</translation>
+    </message>
+    <message>
+        <source>Waiting for %1 to quit</source>
+        <translation>Wartet, bis %1 beendet ist</translation>
+    </message>
+    <message>
+        <source>Turned off</source>
+        <translation>Ausgeschaltet</translation>
+    </message>
+    <message>
+        <source>Paused everywhere</source>
+        <translation>Überall pausiert</translation>
+    </message>
+    <message>
+        <source>%1, %2 typical wait</source>
+        <translation>%1, typische Wartezeit %2</translation>
+    </message>
+    <message>
+        <source>%1 this week.</source>
+        <translation>%1 diese Woche.</translation>
+    </message>
+    <message>
+        <source>Start your streak today.</source>
+        <translation>Beginne heute deine Serie.</translation>
+    </message>
+    <message>
+        <source>1 day streak</source>
+        <translation>1 Tag in Folge</translation>
+    </message>
+    <message>
+        <source>%1 day streak</source>
+        <translation>%1 Tage in Folge</translation>
+    </message>
+    <message>
+        <source>Overview</source>
+        <translation>Übersicht</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Allgemein</translation>
+    </message>
+    <message>
+        <source>Engine</source>
+        <translation>Modell</translation>
+    </message>
+    <message>
+        <source>Context</source>
+        <translation>Kontext</translation>
+    </message>
+    <message>
+        <source>Your Voice</source>
+        <translation>Deine Stimme</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>Tasten</translation>
+    </message>
+    <message>
+        <source>Emoji</source>
+        <translation>Emoji</translation>
+    </message>
+    <message>
+        <source>Battery</source>
+        <translation>Batterie</translation>
+    </message>
+    <message>
+        <source>Insights</source>
+        <translation>Statistik</translation>
+    </message>
+    <message>
+        <source>Field Inspector</source>
+        <translation>Feldinspektor</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Über</translation>
+    </message>
+    <message>
+        <source>How %app is doing today</source>
+        <translation>Wie es %app heute geht</translation>
+    </message>
+    <message>
+        <source>Where and how suggestions appear</source>
+        <translation>Wo und wie Vorschläge erscheinen</translation>
+    </message>
+    <message>
+        <source>The model that writes your suggestions</source>
+        <translation>Das Modell, das deine Vorschläge schreibt</translation>
+    </message>
+    <message>
+        <source>What %app may look at to guess better</source>
+        <translation>Was %app ansehen darf, um besser zu raten</translation>
+    </message>
+    <message>
+        <source>Help suggestions sound like you</source>
+        <translation>Damit Vorschläge wie du klingen</translation>
+    </message>
+    <message>
+        <source>Accept, dismiss and summon suggestions</source>
+        <translation>Vorschläge annehmen, verwerfen und herbeirufen</translation>
+    </message>
+    <message>
+        <source>Emoji search and emoticons</source>
+        <translation>Emoji-Suche und Emoticons</translation>
+    </message>
+    <message>
+        <source>Rules for each app and website</source>
+        <translation>Regeln für jede App und Website</translation>
+    </message>
+    <message>
+        <source>Save power when you&apos;re unplugged</source>
+        <translation>Strom sparen ohne Netzteil</translation>
+    </message>
+    <message>
+        <source>Words saved and how fast suggestions arrive</source>
+        <translation>Gesparte Wörter und wie schnell Vorschläge kommen</translation>
+    </message>
+    <message>
+        <source>What %app sees in the focused field</source>
+        <translation>Was %app im aktiven Feld sieht</translation>
+    </message>
+    <message>
+        <source>Version and privacy</source>
+        <translation>Version und Datenschutz</translation>
+    </message>
+    <message>
+        <source>Writing</source>
+        <translation>Schreiben</translation>
+    </message>
+    <message>
+        <source>Input</source>
+        <translation>Eingabe</translation>
+    </message>
+    <message>
+        <source>Rules</source>
+        <translation>Regeln</translation>
+    </message>
+    <message>
+        <source>Activity</source>
+        <translation>Aktivität</translation>
+    </message>
+    <message>
+        <source>%app can read the field you&apos;re typing in and insert suggestions in any app.</source>
+        <translation>%app kann das Feld lesen, in dem du tippst, und in jeder App Vorschläge einfügen.</translation>
+    </message>
+    <message>
+        <source>Allow Accessibility access</source>
+        <translation>Zugriff auf Bedienungshilfen erlauben</translation>
+    </message>
+    <message>
+        <source>%app needs it to read the text you type in other apps and to insert suggestions.</source>
+        <translation>%app braucht ihn, um den Text zu lesen, den du in anderen Apps tippst, und um Vorschläge einzufügen.</translation>
+    </message>
+    <message>
+        <source>Allow…</source>
+        <translation>Erlauben…</translation>
+    </message>
+    <message>
+        <source>%1 is ready</source>
+        <translation>%1 ist bereit</translation>
+    </message>
+    <message>
+        <source>Checking %1</source>
+        <translation>%1 wird geprüft</translation>
+    </message>
+    <message>
+        <source>This takes a moment.</source>
+        <translation>Das dauert einen Moment.</translation>
+    </message>
+    <message>
+        <source>Your engine isn&apos;t ready</source>
+        <translation>Dein Modell ist nicht bereit</translation>
+    </message>
+    <message>
+        <source>Open Engine</source>
+        <translation>Modell öffnen</translation>
+    </message>
+    <message>
+        <source>The system&apos;s predictions are off</source>
+        <translation>Die Vorhersagen des Systems sind aus</translation>
+    </message>
+    <message>
+        <source>Only %app&apos;s suggestions appear while you type.</source>
+        <translation>Beim Tippen erscheinen nur die Vorschläge von %app.</translation>
+    </message>
+    <message>
+        <source>Turn off the system&apos;s predictions</source>
+        <translation>Die Vorhersagen des Systems ausschalten</translation>
+    </message>
+    <message>
+        <source>The system shows its own grey suggestions on top of %app&apos;s. Each app picks up the change the next time you open it.</source>
+        <translation>Das System zeigt seine eigenen grauen Vorschläge über denen von %app. Jede App übernimmt die Änderung, wenn du sie das nächste Mal öffnest.</translation>
+    </message>
+    <message>
+        <source>Keyboard Settings</source>
+        <translation>Tastatureinstellungen</translation>
+    </message>
+    <message>
+        <source>Turn Off</source>
+        <translation>Ausschalten</translation>
+    </message>
+    <message>
+        <source>Only %app is suggesting</source>
+        <translation>Nur %app macht Vorschläge</translation>
+    </message>
+    <message>
+        <source>Tab reaches %app again.</source>
+        <translation>Tab erreicht %app wieder.</translation>
+    </message>
+    <message>
+        <source>%1 didn&apos;t quit. It may be showing a dialog. Force Quit closes it right away.</source>
+        <translation>%1 wurde nicht beendet. Vielleicht zeigt es einen Dialog. „Sofort beenden“ schließt es sofort.</translation>
+    </message>
+    <message>
+        <source>%1 didn&apos;t quit. They may be showing a dialog. Force Quit closes them right away.</source>
+        <translation>%1 wurden nicht beendet. Vielleicht zeigen sie einen Dialog. „Sofort beenden“ schließt sie sofort.</translation>
+    </message>
+    <message>
+        <source>Force Quit</source>
+        <translation>Sofort beenden</translation>
+    </message>
+    <message>
+        <source>%1 takes the Tab key before %app can, so %app stays paused in your other apps until you quit it.</source>
+        <translation>%1 nimmt die Tab-Taste, bevor %app es kann, deshalb bleibt %app in deinen anderen Apps pausiert, bis du es beendest.</translation>
+    </message>
+    <message>
+        <source>%1 take the Tab key before %app can, so %app stays paused in your other apps until you quit them.</source>
+        <translation>%1 nehmen die Tab-Taste, bevor %app es kann, deshalb bleibt %app in deinen anderen Apps pausiert, bis du sie beendest.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 done</source>
+        <translation>%1 von %2 erledigt</translation>
+    </message>
+    <message>
+        <source>%1, %2 to do</source>
+        <translation>%1, noch %2 offen</translation>
     </message>
 </context>
 <context>

@@ -418,22 +418,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>0 min</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>under a minute</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 min</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 h</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>word saved today</source>
         <translation type="unfinished"></translation>
     </message>
@@ -651,6 +635,482 @@
     </message>
     <message>
         <source>Practice field</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Default, on</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Default, off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Default follows General: %1, %2 suggestions.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 passage from here</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 passages from here</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add a website</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Domain</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rules for a site apply in any browser %app can read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add App…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add an app</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Applications</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear search</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add an app or website</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add Website…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Apps &amp; Sites</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Apps</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Websites</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No matches</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No apps yet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing matches “%1”.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Apps appear here once you accept a suggestion in them, or add one with +.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pick an app or site</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Each one can have its own rules. Anything you don&apos;t change follows General.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Words saved here</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Suggestions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tab accepts suggestions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Turn off where Tab already means something, like indenting. The other accept key still works.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Insert by</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pause here</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Memory</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remember my writing here</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Writing memory is off in Your Voice.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Erase…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reset to Defaults</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Erase what %app remembered from %1?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Erase</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Passages from this app can shape suggestions everywhere.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 word</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 words</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Finish setting up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Setup progress</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Done: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Best day yet!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Try it here</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Thanks for sending the draft over. I had a look and</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>next word</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>whole suggestion</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>hide it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This field runs the real engine. Start typing and grey words show up as you go.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This field runs the real engine, even before you allow Accessibility. Start typing and grey words show up as you go.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You&apos;re all set</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Accessibility is on and %1 is ready. %app works in every app you type in.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Waiting for %1 to quit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Turned off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Paused everywhere</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2 typical wait</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 this week.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start your streak today.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 day streak</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 day streak</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Overview</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Engine</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Context</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your Voice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Emoji</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Battery</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Insights</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Field Inspector</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How %app is doing today</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Where and how suggestions appear</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The model that writes your suggestions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What %app may look at to guess better</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Help suggestions sound like you</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Accept, dismiss and summon suggestions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Emoji search and emoticons</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rules for each app and website</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save power when you&apos;re unplugged</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Words saved and how fast suggestions arrive</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What %app sees in the focused field</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Version and privacy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Writing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Input</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rules</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Activity</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%app can read the field you&apos;re typing in and insert suggestions in any app.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Allow Accessibility access</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%app needs it to read the text you type in other apps and to insert suggestions.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Allow…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is ready</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Checking %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This takes a moment.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your engine isn&apos;t ready</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open Engine</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The system&apos;s predictions are off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only %app&apos;s suggestions appear while you type.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Turn off the system&apos;s predictions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The system shows its own grey suggestions on top of %app&apos;s. Each app picks up the change the next time you open it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keyboard Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Turn Off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only %app is suggesting</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tab reaches %app again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 didn&apos;t quit. It may be showing a dialog. Force Quit closes it right away.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 didn&apos;t quit. They may be showing a dialog. Force Quit closes them right away.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Force Quit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 takes the Tab key before %app can, so %app stays paused in your other apps until you quit it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 take the Tab key before %app can, so %app stays paused in your other apps until you quit them.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 of %2 done</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2 to do</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QClipboard>
 #include <QGuiApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -234,8 +235,9 @@ TEST_F(LanguageSwitch, DeutschReopensInGermanAtTheGeneralPaneWithTheStatisticsWr
     EXPECT_EQ(statsWords(), 1);
     ASSERT_TRUE(waitFor([&] { return (relaunched = relaunchedPid()) > 0; }, 15000));
 
-    // The new one runs in German, with its settings window open.
+    // The new one runs in German, with its settings window open at the General pane.
     EXPECT_TRUE(control(relaunched, QString::fromUtf8("Sprache der App ändern"), ATSPI_ROLE_PUSH_BUTTON, 10000));
+    EXPECT_TRUE(control(relaunched, QString::fromUtf8("Wo und wie Vorschläge erscheinen"), ATSPI_ROLE_INVALID, 10000));
     EXPECT_TRUE(waitFor([&] {
         return !QString::fromUtf8(run("xdotool", {"search", "--onlyvisible", "--pid", QString::number(relaunched), "--name", "^Tessaquill$"}))
                     .trimmed()
@@ -246,6 +248,51 @@ TEST_F(LanguageSwitch, DeutschReopensInGermanAtTheGeneralPaneWithTheStatisticsWr
     ::kill(pid_t(relaunched), SIGTERM);
     EXPECT_TRUE(waitFor([&] { return !QFile::exists(QStringLiteral("/proc/%1").arg(relaunched)); }, 5000));
     relaunched = 0;
+}
+
+TEST_F(LanguageSwitch, InspectorShowsTheFieldAndCopiesDiagnosticsWithoutItsText)
+{
+    writeSettings({{"onboardingDone", true}, {"introSeen", true}, {"remindHiddenIcon", false}});
+    startApp();
+    ASSERT_TRUE(waitFor([&] { return appLog().contains("system-wide start: tap running 1"); }, 15000)) << appLog().toStdString();
+    zenity.start("zenity", {"--entry", "--title=Private letter", "--text=Field"});
+    const QString window =
+        QString::fromUtf8(run("xdotool", {"search", "--sync", "--name", "^Private letter$"}, 15000)).split('\n').value(0).trimmed();
+    ASSERT_FALSE(window.isEmpty());
+    run("xdotool", {"windowactivate", "--sync", window});
+    QTest::qWait(800);
+    run("xdotool", {"type", "--delay", "60", "Hello "});
+    ASSERT_TRUE(waitFor([&] { return !server.requestsTo("/v1/completions").isEmpty() || !server.requestsTo("/v1/chat/completions").isEmpty(); }, 10000))
+        << appLog().toStdString();
+    QTest::qWait(1200);
+    run("xdotool", {"key", "Tab"});
+    QTest::qWait(500);
+
+    // A second launch opens the inspector of the running program, showing that field.
+    QProcess second;
+    second.setProcessEnvironment(app.processEnvironment());
+    second.start(QStringLiteral(TQ_BINARY_DIR "/app/tessaquill"), {"--open-settings", "inspector"});
+    ASSERT_TRUE(second.waitForFinished(10000));
+    Node copy = control(app.processId(), "Copy Diagnostics", ATSPI_ROLE_PUSH_BUTTON, 10000);
+    ASSERT_TRUE(copy) << appLog().toStdString();
+    screenshot("language-5-inspector.png");
+    // The text before the caret, its last characters and the caret mark.
+    EXPECT_TRUE(control(app.processId(), QString::fromUtf8("Hello world \u258F"), ATSPI_ROLE_LABEL));
+
+    // "Copy Diagnostics": the report on the clipboard, none of the field's text or window title.
+    QGuiApplication::clipboard()->clear();
+    ASSERT_TRUE(press(copy.p));
+    QString report;
+    ASSERT_TRUE(waitFor([&] {
+        report = QGuiApplication::clipboard()->text();
+        return report.startsWith("Tessaquill diagnostics");
+    }, 5000)) << report.toStdString();
+    EXPECT_TRUE(report.contains("\nKeyboard listening: true")) << report.toStdString();
+    EXPECT_TRUE(report.contains("\nCharacters before caret: 12")) << report.toStdString();
+    for (const char* secret : {"Hello", "world", "Private letter"})
+        EXPECT_FALSE(report.contains(QString::fromLatin1(secret))) << secret;
+    EXPECT_TRUE(control(app.processId(), "Copied", ATSPI_ROLE_PUSH_BUTTON));
+    screenshot("language-6-inspector-copied.png");
 }
 
 TEST_F(LanguageSwitch, ArabicLaysTheWindowsOutRightToLeft)
@@ -277,6 +324,18 @@ TEST_F(LanguageSwitch, ArabicLaysTheWindowsOutRightToLeft)
     screenshot("language-4-arabic.png");
     EXPECT_GT(buttonRect.center().x(), windowRect.center().x())
         << buttonRect.center().x() << " in " << windowRect.left() << ".." << windowRect.right();
+
+    // The settings window too: its sidebar row for the insights pane sits in the right half.
+    QProcess second;
+    second.setProcessEnvironment(app.processEnvironment());
+    second.start(QStringLiteral(TQ_BINARY_DIR "/app/tessaquill"), {"--open-settings", "insights"});
+    ASSERT_TRUE(second.waitForFinished(10000));
+    Node subtitle = control(app.processId(), QString::fromUtf8("الكلمات الموفَّرة ومدى سرعة وصول الاقتراحات"), ATSPI_ROLE_INVALID, 10000);
+    ASSERT_TRUE(subtitle);
+    Node overview = control(app.processId(), QString::fromUtf8("نظرة عامة"));
+    ASSERT_TRUE(overview);
+    screenshot("language-7-arabic-insights.png");
+    EXPECT_GT(extents(overview.p).center().x(), extents(subtitle.p).center().x());
 }
 
 } // namespace

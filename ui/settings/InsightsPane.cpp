@@ -5,6 +5,7 @@
 #include "ui/design/Animation.h"
 #include "ui/design/Buttons.h"
 #include "ui/design/Palette.h"
+#include "ui/settings/SettingsStyle.h"
 #include "ui/design/Symbols.h"
 #include "ui/settings/InsightsMetrics.h"
 #include "ui/settings/InspectorPane.h"
@@ -143,6 +144,7 @@ InsightsPane::InsightsPane(StatsStore& stats, AppRules& rules, MotionContext& mo
     auto* scroll = new QScrollArea(this);
     scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::NoFrame);
+    styleScrollBars(scroll);
     scroll->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     outer->addWidget(scroll);
     auto* host = new QWidget(scroll);

@@ -7,6 +7,7 @@
 #include "settings/Preferences.h"
 #include "ui/design/Formatters.h"
 #include "ui/design/Palette.h"
+#include "ui/settings/SettingsStyle.h"
 #include "ui/design/SettingsRows.h"
 
 #include <QFormLayout>
@@ -61,6 +62,7 @@ InspectorPane::InspectorPane(InspectorSources sources, QWidget* parent) : QWidge
     auto* scroll = new QScrollArea(this);
     scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::NoFrame);
+    styleScrollBars(scroll);
     scroll->viewport()->setAutoFillBackground(false);
     outer->addWidget(scroll);
     auto* host = new QWidget(scroll);
@@ -84,6 +86,7 @@ InspectorPane::InspectorPane(InspectorSources sources, QWidget* parent) : QWidge
     column->addWidget(text(tr("Diagnostics leave out the text you typed."), host, true, false, 11));
     column->addStretch(1);
     scroll->setWidget(host);
+    host->setAutoFillBackground(false); // the window's backdrop shows through
 
     CompletionEngine& e = sources_.engine;
     for (auto signal : {&CompletionEngine::statusChanged, &CompletionEngine::snapshotChanged,
@@ -106,7 +109,7 @@ inspector::Facts InspectorPane::facts() const
     f.accessibility = sources_.permissions.accessibility();
     f.listening = sources_.tapRunning && sources_.tapRunning();
     f.latency = sources_.engine.lastLatency();
-    f.snapshot = sources_.engine.snapshot();
+    f.snapshot = sources_.engine.lastSeenSnapshot();
     if (ContextCollector* context = sources_.engine.contextCollector())
         f.recentApps = context->recentAppNames();
     return f;
@@ -149,7 +152,7 @@ void InspectorPane::refresh()
                          bool middleElide = false) {
         auto* v = text(value, box);
         v->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-        v->setAccessibleName(name);
+        v->setAccessibleDescription(name); // read as "value, label"
         if (middleElide) {
             v->setText(v->fontMetrics().elidedText(value, Qt::ElideMiddle, 420));
             v->setToolTip(value);
@@ -194,7 +197,7 @@ void InspectorPane::refresh()
             auto* t = text(inspector::textNearCaret(s), box, false, true, 12);
             t->setWordWrap(true);
             t->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-            t->setAccessibleName(before);
+            t->setAccessibleDescription(before);
             form->addRow(t);
             rows_.push_back({before, t->text()});
         }
@@ -210,7 +213,7 @@ void InspectorPane::refresh()
             auto* t = text(content, lastBox, false, true, 11);
             t->setWordWrap(true);
             t->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-            t->setAccessibleName(title);
+            t->setAccessibleDescription(title);
             auto* group = new RowDisclosure(title, t, sources_.motion, lastBox);
             // A group keeps its open state while the pane follows new requests.
             if (openGroups_.contains(title))

@@ -2,6 +2,7 @@
 
 #include "ui/design/Buttons.h"
 #include "ui/design/Palette.h"
+#include "ui/settings/SettingsStyle.h"
 #include "ui/design/SettingsRows.h"
 #include "ui/design/Symbols.h"
 
@@ -163,6 +164,7 @@ LanguageSheet::LanguageSheet(AppLanguage& language, QWidget* parent)
     scroll->setFixedHeight(360);
     scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::NoFrame);
+    styleScrollBars(scroll);
     scroll->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     listHost_ = new QWidget(scroll);

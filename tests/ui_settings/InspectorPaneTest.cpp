@@ -1,0 +1,85 @@
+#include "ui/settings/InspectorPane.h"
+
+#include "app/services/Permissions.h"
+#include "completion/EngineFixture.h"
+#include "platform/fakes/FakeAccessibilityAccess.h"
+#include "platform/fakes/FakeDesktopSettings.h"
+#include "platform/fakes/FakeLoginItem.h"
+#include "platform/fakes/FakeReduceMotion.h"
+#include "platform/fakes/FakeScreenCaptureAccess.h"
+#include "ui/design/Animation.h"
+
+#include <QPushButton>
+
+namespace tq {
+namespace {
+
+class InspectorPaneTest : public testing::EngineFixture {
+protected:
+    InspectorPane& pane()
+    {
+        if (!pane_)
+            pane_ = std::make_unique<InspectorPane>(InspectorSources{*engine, prefs, permissions, motion, [] { return true; },
+                                                                     [this](const QString& t) { copied << t; }});
+        return *pane_;
+    }
+    QString row(const QString& key)
+    {
+        for (const auto& [name, value] : pane().rows())
+            if (name == key)
+                return value;
+        return QStringLiteral("<absent>");
+    }
+
+    FakeAccessibilityAccess access;
+    FakeScreenCaptureAccess capture;
+    FakeDesktopSettings desktop;
+    FakeLoginItem login;
+    Permissions permissions{access, capture, desktop, login, clock};
+    FakeReduceMotion reduce{true};
+    MotionContext motion{clock, reduce};
+    QStringList copied;
+    std::unique_ptr<InspectorPane> pane_;
+};
+
+TEST_F(InspectorPaneTest, BeforeAnyFieldOnlyTheHintAndTheShortReport)
+{
+    EXPECT_EQ(row("Status/Right now"), QStringLiteral("Ready"));
+    EXPECT_EQ(row("Status/Keyboard"), QStringLiteral("Listening"));
+    EXPECT_TRUE(row("Focused field").startsWith("Click into a text field in another app"));
+    EXPECT_EQ(row("Text before the caret"), QStringLiteral("<absent>"));
+    EXPECT_EQ(row("Last request/Suggestion"), QStringLiteral("None yet"));
+    EXPECT_EQ(row("Last request/Prompt sent to the engine"), QStringLiteral("<absent>"));
+
+    pane().copyButton()->click();
+    ASSERT_EQ(copied.size(), 1);
+    EXPECT_TRUE(copied.front().endsWith(QStringLiteral("\nWait: Not yet"))) << copied.front().toStdString();
+    EXPECT_EQ(pane().copyButton()->text(), QStringLiteral("Copied"));
+}
+
+TEST_F(InspectorPaneTest, FollowsTheFieldLiveAndASecureFieldShowsNothingOfItsText)
+{
+    setField(snap(QStringLiteral("Dear Ann, the plan")));
+    EXPECT_EQ(row("Focused field/App"), QStringLiteral("Editor"));
+    EXPECT_EQ(row("Focused field/Field type"), QStringLiteral("TextArea"));
+    EXPECT_EQ(row("Text before the caret"), QStringLiteral("Dear Ann, the plan\u258F"));
+    field.current.reset(); // the user comes over to the settings window: the last field stays
+    engine->refresh(false);
+    settle();
+    EXPECT_EQ(row("Focused field/App"), QStringLiteral("Editor"));
+
+    FieldSnapshot secure = snap(QStringLiteral("hunter2"));
+    secure.isSecure = true;
+    setField(secure);
+    EXPECT_EQ(row("Focused field/Secure input"), QStringLiteral("Yes"));
+    EXPECT_EQ(row("Text before the caret"), QStringLiteral("<absent>"));
+    for (const auto& [name, value] : pane().rows())
+        EXPECT_FALSE(value.contains(QStringLiteral("hunter2"))) << name.toStdString();
+    pane().copyButton()->click();
+    ASSERT_EQ(copied.size(), 1);
+    EXPECT_TRUE(copied.front().contains(QStringLiteral("\nSecure: true")));
+    EXPECT_FALSE(copied.front().contains(QStringLiteral("hunter2")));
+}
+
+} // namespace
+} // namespace tq
