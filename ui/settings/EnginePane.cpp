@@ -246,7 +246,7 @@ EnginePane::EnginePane(SettingsContext& context, QWidget* parent)
         return row;
     };
 
-    FormSection* onDevice = form->addSection(QString(), text("Both keep your text on this Mac."));
+    FormSection* onDevice = form->addSection(QString(), text("Both keep your text on this computer."));
     addRow(onDevice, EngineKind::builtIn, page);
     addRow(onDevice, EngineKind::apple, page);
     download_ = new ModelDownloadView(c_.modelStore, c_.hub, c_.motion, false, page);

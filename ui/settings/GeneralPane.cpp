@@ -107,7 +107,7 @@ GeneralPane::GeneralPane(SettingsContext& context, QWidget* parent) : QWidget(pa
     form->addSection()->addRow(new LanguageRow(c_.language, page));
 
     FormSection* startup = form->addSection(text("Startup"));
-    launch_ = new SettingToggle(text("Launch at login"), text("%app opens by itself when you start your Mac."), c_.motion, page);
+    launch_ = new SettingToggle(text("Launch at login"), text("%app opens by itself when you start your computer."), c_.motion, page);
     launch_->setChecked(c_.permissions.launchAtLogin());
     startup->addRow(launch_);
     connect(launch_, &QAbstractButton::clicked, this, [this](bool on) {
@@ -196,7 +196,7 @@ GeneralPane::GeneralPane(SettingsContext& context, QWidget* parent) : QWidget(pa
     connect(insertion_, &QComboBox::activated, this,
             [&p](int i) { p.setInsertion(allCases<InsertionMethod>()[std::size_t(std::clamp(i, 0, 2))]); });
 
-    FormSection* predictions = form->addSection(text("macOS predictions"));
+    FormSection* predictions = form->addSection(text("System predictions"));
     auto* trailing = new QWidget(page);
     auto* tRow = new QHBoxLayout(trailing);
     tRow->setContentsMargins(0, 0, 0, 0);
@@ -206,7 +206,7 @@ GeneralPane::GeneralPane(SettingsContext& context, QWidget* parent) : QWidget(pa
     mark->setAccessibleName(text("Off"));
     offMark_ = mark;
     tRow->addWidget(mark);
-    predictions_ = new SettingRow(QString(), text("macOS can show its own grey predictions. Keeping them off avoids two suggestions at once."),
+    predictions_ = new SettingRow(QString(), text("The system can show its own grey predictions. Keeping them off avoids two suggestions at once."),
                                   trailing, page);
     predictions->addRow(predictions_);
     connect(turnOff_, &QAbstractButton::clicked, this, [this] {
@@ -255,7 +255,7 @@ void GeneralPane::refresh()
 
 void GeneralPane::refreshPredictions()
 {
-    predictions_->titleLabel()->setText(predictionsOn_ ? text("macOS predictions are on") : text("macOS predictions are off"));
+    predictions_->titleLabel()->setText(predictionsOn_ ? text("System predictions are on") : text("System predictions are off"));
     turnOff_->setVisible(predictionsOn_);
     offMark_->setVisible(!predictionsOn_);
 }
