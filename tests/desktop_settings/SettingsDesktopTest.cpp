@@ -12,6 +12,10 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QNetworkRequest>
+#include <QTcpServer>
 #include <QPixmap>
 #include <QProcess>
 #include <QScreen>
@@ -381,6 +385,85 @@ TEST_F(SettingsWindowDesktop, SidebarAppsAndSitesAndARuleThatTurnsAnAppOff)
 
     ::kill(app.processId(), SIGTERM);
     EXPECT_TRUE(app.waitForFinished(5000));
+}
+
+} // namespace tq
+
+namespace tq {
+
+// The Engine pane against llama.cpp's own server with the tiny generated model: "Run" shows a
+// reply and a time, and an API key typed and then cleared adds and then removes the item in
+// the session's keyring.
+TEST_F(SettingsWindowDesktop, EnginePaneRunsTheTestAndKeepsTheKeyInTheKeyring)
+{
+    const QString model = QStringLiteral(TQ_BINARY_DIR "/models/tiny.gguf");
+    ASSERT_TRUE(QFile::exists(model) && QFile::exists(QStringLiteral(TQ_LLAMA_BIN "/llama-server")));
+    QTcpServer probe;
+    ASSERT_TRUE(probe.listen(QHostAddress::LocalHost, 0));
+    const quint16 port = probe.serverPort();
+    probe.close();
+    QProcess llama;
+    llama.setProcessChannelMode(QProcess::MergedChannels);
+    llama.start(QStringLiteral(TQ_LLAMA_BIN "/llama-server"),
+                {"-m", model, "--host", "127.0.0.1", "--port", QString::number(port), "-c", "512", "-t", "2", "--alias",
+                 "tiny", "--seed", "7"});
+    ASSERT_TRUE(llama.waitForStarted(10000));
+    const QString base = QStringLiteral("http://127.0.0.1:%1").arg(port);
+    QNetworkAccessManager nam;
+    const auto healthy = [&] {
+        QNetworkReply* reply = nam.get(QNetworkRequest(QUrl(base + "/health")));
+        waitFor([&] { return reply->isFinished(); }, 2000);
+        const bool ok = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt() == 200;
+        reply->deleteLater();
+        return ok;
+    };
+    ASSERT_TRUE(waitFor(healthy, 60000)) << llama.readAll().toStdString();
+
+    QFile settings(QDir(home.path()).filePath("config/Tessaquill/com.morvenfax.tessaquill.json"));
+    ASSERT_TRUE(settings.open(QIODevice::ReadWrite));
+    QJsonObject values = QJsonDocument::fromJson(settings.readAll()).object();
+    values["serverURL"] = base + "/v1";
+    values["serverModel"] = "tiny";
+    settings.resize(0);
+    settings.write(QJsonDocument(values).toJson());
+    settings.close();
+    const auto lookup = [] {
+        return run("secret-tool", {"lookup", "service", "com.morvenfax.tessaquill", "account", "server-api-key"});
+    };
+    run("secret-tool", {"clear", "service", "com.morvenfax.tessaquill", "account", "server-api-key"});
+
+    startApp({"--open-settings", "engine"});
+    QString window;
+    ASSERT_TRUE(waitFor([&] { return !(window = settingsWindow("Engine")).isEmpty(); }, 15000)) << appLog().toStdString();
+    AtSpiTree tree(app.processId());
+    ASSERT_TRUE(waitFor([&] { return bool(tree.find("Run", "push button")); }, 10000)) << dump(tree);
+    screenshot(window, "settings-engine-server.png");
+    click(tree.find("Run", "push button")->extents);
+    std::optional<Node> result;
+    const bool answered = waitFor(
+        [&] {
+            for (const Node& n : tree.nodes())
+                if (n.name.startsWith(QStringLiteral("…draft tonight and")) || n.name.startsWith("The engine answered in "))
+                    result = n;
+            return bool(result);
+        },
+        30000);
+    screenshot(window, "settings-engine-test.png");
+    ASSERT_TRUE(answered) << dump(tree) << appLog().toStdString();
+    EXPECT_TRUE(result->name.endsWith(" ms)") || result->name.endsWith(" s)") || result->name.contains(" ms "))
+        << result->name.toStdString();
+
+    const std::optional<Node> key = tree.find("API key");
+    ASSERT_TRUE(key) << dump(tree);
+    click(key->extents);
+    run("xdotool", {"type", "--delay", "30", "sk-desktop"});
+    run("xdotool", {"key", "Tab"});
+    EXPECT_TRUE(waitFor([&] { return lookup() == "sk-desktop"; }, 5000)) << lookup().toStdString();
+    click(tree.find("API key")->extents);
+    run("xdotool", {"key", "ctrl+a", "BackSpace", "Tab"});
+    EXPECT_TRUE(waitFor([&] { return lookup().isEmpty(); }, 5000)) << lookup().toStdString();
+    llama.kill();
+    llama.waitForFinished(3000);
 }
 
 } // namespace tq

@@ -230,8 +230,8 @@ GeneralPane::GeneralPane(SettingsContext& context, QWidget* parent) : QWidget(pa
 void GeneralPane::refresh()
 {
     Preferences& p = c_.prefs;
-    for (auto& [toggle, fill] : toggles_)
-        fill();
+    for (auto& entry : toggles_)
+        entry.second();
     for (int i = 0; i < ghostButtons_.size(); ++i) {
         QSignalBlocker b(ghostButtons_[i]);
         ghostButtons_[i]->setChecked(allCases<GhostStyle>()[std::size_t(i)] == p.ghostStyle());
