@@ -6,6 +6,7 @@
 #include "settings/Preferences.h"
 #include "stores/Keychain.h"
 #include "ui/design/Formatters.h"
+#include "ui/design/Fonts.h"
 #include "ui/design/Palette.h"
 #include "ui/design/SettingsRows.h"
 #include "ui/design/Symbols.h"
@@ -350,9 +351,7 @@ EnginePane::EnginePane(SettingsContext& context, QWidget* parent)
     delay_->setAccessibleName(text("Wait before suggesting"));
     dRow->addWidget(delay_);
     delayValue_ = makeLabel(QString(), 12, QFont::Normal, palette::paperDim(), delayControl);
-    QFont tabular = delayValue_->font();
-    tabular.setFeature(QFont::Tag("tnum"), 1);
-    delayValue_->setFont(tabular);
+    delayValue_->setFont(fonts::tabularDigits(12));
     delayValue_->setFixedWidth(58);
     delayValue_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     dRow->addWidget(delayValue_);

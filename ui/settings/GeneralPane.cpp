@@ -3,6 +3,7 @@
 #include "app/services/Permissions.h"
 #include "platform/Text.h"
 #include "settings/Preferences.h"
+#include "ui/design/Fonts.h"
 #include "ui/design/Palette.h"
 #include "ui/design/SettingsRows.h"
 #include "ui/settings/LanguagePicker.h"
@@ -54,9 +55,7 @@ QSlider* makeSlider(int steps, int width, const QString& name, QWidget* parent)
 QLabel* valueLabel(int width, QWidget* parent)
 {
     QLabel* l = makeLabel(QString(), 12, QFont::Normal, palette::paperDim(), parent);
-    QFont f = l->font();
-    f.setFeature(QFont::Tag("tnum"), 1);
-    l->setFont(f);
+    l->setFont(fonts::tabularDigits(12));
     l->setFixedWidth(width);
     l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     return l;
