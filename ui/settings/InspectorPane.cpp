@@ -208,6 +208,8 @@ void InspectorPane::refresh()
     row(lastBox, lastForm, last, tr("Wait"), formatLatency(f.latency));
     const QString suggestion = sources_.engine.lastSuggestion();
     row(lastBox, lastForm, last, tr("Suggestion"), suggestion.isEmpty() ? tr("None yet") : suggestion);
+    if (auto* shown = qobject_cast<QLabel*>(lastForm->itemAt(lastForm->rowCount() - 1, QFormLayout::FieldRole)->widget()))
+        shown->setAlignment(Qt::AlignTrailing | Qt::AlignVCenter); // a suggestion's lines end at the trailing edge
     if (!sources_.engine.lastPrompt().isEmpty()) {
         const auto disclosure = [&](const QString& title, const QString& content) {
             auto* t = text(content, lastBox, false, true, 11);
