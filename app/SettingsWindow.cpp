@@ -10,6 +10,8 @@
 #include "ui/settings/SettingsRoot.h"
 
 #include <QClipboard>
+#include <QDesktopServices>
+#include <QUrl>
 #include <QGuiApplication>
 #include <QVBoxLayout>
 
@@ -38,6 +40,10 @@ public:
         };
         context.hooks.tapRunning = [&m] { return m.tapRunning(); };
         context.hooks.copyText = [](const QString& text) { QGuiApplication::clipboard()->setText(text); };
+        context.hooks.showOnboarding = [&m] { m.windows().showOnboarding(); };
+        context.hooks.showIntro = [&m] { m.windows().showIntro(); };
+        context.hooks.dataFolder = [&m] { return m.folder(); };
+        context.hooks.openPath = [](const QString& path) { QDesktopServices::openUrl(QUrl::fromLocalFile(path)); };
         root_ = new SettingsRoot(std::move(context), this);
         layout->addWidget(root_);
     }

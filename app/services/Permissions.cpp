@@ -120,6 +120,16 @@ void Permissions::requestAccessibility()
         openPrivacyPane(QStringLiteral("Privacy_Accessibility"));
 }
 
+bool Permissions::requestScreenRecording()
+{
+    const bool allowed = capture_.request();
+    if (allowed != screenRecording_) {
+        screenRecording_ = allowed;
+        emit screenRecordingChanged(allowed);
+    }
+    return allowed;
+}
+
 void Permissions::openPrivacyPane(const QString& anchor)
 {
     if (anchor == QLatin1String("Privacy_Accessibility"))

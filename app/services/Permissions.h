@@ -63,6 +63,8 @@ public:
     void startWatching();
     void refresh();
     void requestAccessibility();
+    // Asks for window capture; answers whether it is allowed now (and publishes the change).
+    bool requestScreenRecording();
 
     // "Privacy_Accessibility" or "Privacy_ScreenCapture"; other anchors open nothing.
     void openPrivacyPane(const QString& anchor);

@@ -26,9 +26,9 @@
 namespace tq {
 
 namespace {
-class FormPanesTest : public AppFixture {
+class GeneralEngineBatteryTest : public AppFixture {
 protected:
-    FormPanesTest()
+    GeneralEngineBatteryTest()
     {
         fileDefaults = std::make_unique<JsonFileDefaults>(settingsFolder.path());
         fileDefaults->set(QStringLiteral("onboardingDone"), true);
@@ -56,7 +56,7 @@ protected:
             model->hub(), model->engine(), clock, motion, model->windows().router(), model->language(),
             model->modelStore(), model->power(), keychain, {}});
     }
-    ~FormPanesTest() override
+    ~GeneralEngineBatteryTest() override
     {
         delete pane;
         context.reset();
@@ -97,7 +97,7 @@ const QString kService = kKeychainService;
 const QString kAccount = kServerApiKeyAccount;
 } // namespace
 
-TEST_F(FormPanesTest, OpeningThePanesWritesNoSettingAndNoSecret)
+TEST_F(GeneralEngineBatteryTest, OpeningThePanesWritesNoSettingAndNoSecret)
 {
     keychain.write(kService, kAccount, "sk-stored");
     keychain.setUnreadable(kService, kAccount); // a failed read must not delete the key
@@ -121,7 +121,7 @@ TEST_F(FormPanesTest, OpeningThePanesWritesNoSettingAndNoSecret)
     EXPECT_EQ(keychain.value(kService, kAccount), QByteArray("sk-stored"));
 }
 
-TEST_F(FormPanesTest, LaunchAtLoginShowsTheRealStateAfterAChange)
+TEST_F(GeneralEngineBatteryTest, LaunchAtLoginShowsTheRealStateAfterAChange)
 {
     auto* general = open<GeneralPane>();
     EXPECT_FALSE(general->launchAtLogin()->isChecked());
@@ -135,7 +135,7 @@ TEST_F(FormPanesTest, LaunchAtLoginShowsTheRealStateAfterAChange)
     EXPECT_TRUE(general->launchAtLogin()->isChecked());
 }
 
-TEST_F(FormPanesTest, GeneralControlsFollowAndWriteTheirSettings)
+TEST_F(GeneralEngineBatteryTest, GeneralControlsFollowAndWriteTheirSettings)
 {
     Preferences& p = model->prefs();
     auto* general = open<GeneralPane>();
@@ -163,7 +163,7 @@ TEST_F(FormPanesTest, GeneralControlsFollowAndWriteTheirSettings)
     EXPECT_FALSE(general->turnOffButton()->isVisibleTo(general));
 }
 
-TEST_F(FormPanesTest, EngineSectionsFollowTheChosenEngine)
+TEST_F(GeneralEngineBatteryTest, EngineSectionsFollowTheChosenEngine)
 {
     auto* engine = open<EnginePane>();
     EXPECT_TRUE(engine->choiceRow(EngineKind::builtIn)->isSelected());
@@ -193,7 +193,7 @@ TEST_F(FormPanesTest, EngineSectionsFollowTheChosenEngine)
     EXPECT_TRUE(engine->advanced()->isExpanded());
 }
 
-TEST_F(FormPanesTest, ApiKeyIsWrittenWhenEditingEndsAndClearingDeletesIt)
+TEST_F(GeneralEngineBatteryTest, ApiKeyIsWrittenWhenEditingEndsAndClearingDeletesIt)
 {
     model->prefs().setEngine(EngineKind::openAI);
     auto* engine = open<EnginePane>();
@@ -215,7 +215,7 @@ TEST_F(FormPanesTest, ApiKeyIsWrittenWhenEditingEndsAndClearingDeletesIt)
     EXPECT_FALSE(keychain.contains(kService, kAccount));
 }
 
-TEST_F(FormPanesTest, EngineTestShowsTheReplyAndALateReplyTouchesNothing)
+TEST_F(GeneralEngineBatteryTest, EngineTestShowsTheReplyAndALateReplyTouchesNothing)
 {
     auto* engine = open<EnginePane>();
     engine->runButton()->click();
@@ -238,7 +238,7 @@ TEST_F(FormPanesTest, EngineTestShowsTheReplyAndALateReplyTouchesNothing)
     SUCCEED();
 }
 
-TEST_F(FormPanesTest, BatteryPaneFollowsThePowerSourceAndTheEngine)
+TEST_F(GeneralEngineBatteryTest, BatteryPaneFollowsThePowerSourceAndTheEngine)
 {
     model->power().start();
     auto* battery = open<BatteryPane>();

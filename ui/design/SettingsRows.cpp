@@ -78,6 +78,23 @@ void FormSection::addRow(QWidget* row)
     rows_->addWidget(holder);
 }
 
+void FormSection::setRowVisible(QWidget* row, bool visible)
+{
+    QWidget* holder = row->parentWidget();
+    const int at = rows_->indexOf(holder);
+    if (at < 0)
+        return;
+    holder->setVisible(visible);
+    if (at > 0) {
+        if (QWidget* rule = rows_->itemAt(at - 1)->widget())
+            rule->setVisible(visible);
+    } else if (rows_->count() > 1) {
+        // The first row: the hairline below it goes instead.
+        if (QWidget* rule = rows_->itemAt(1)->widget())
+            rule->setVisible(visible);
+    }
+}
+
 int FormSection::rowCount() const
 {
     return (rows_->count() + 1) / 2;

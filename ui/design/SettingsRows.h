@@ -22,6 +22,8 @@ class FormSection final : public QWidget {
 public:
     FormSection(const QString& header, const QString& footer, QWidget* parent = nullptr);
     void addRow(QWidget* row);
+    // Shows or hides a row added before, with the hairline above it.
+    void setRowVisible(QWidget* row, bool visible);
     void setFooter(const QString& footer);
     int rowCount() const;
 

@@ -39,6 +39,12 @@ struct SettingsHooks {
     std::function<void(const QString&)> copyText;
     // The installed applications offered by "Add App…".
     std::function<QList<DesktopApp>()> installedApps = [] { return installedDesktopApps(); };
+    // The About pane's maintenance: the onboarding and the intro again, the program's data
+    // folder, and a file or folder opened with the user's default application.
+    std::function<void()> showOnboarding;
+    std::function<void()> showIntro;
+    std::function<QString()> dataFolder;
+    std::function<void(const QString& path)> openPath;
 };
 
 struct SettingsContext {

@@ -1,12 +1,18 @@
 // Which widget shows each pane. Adding a pane is one line in the switch.
 
+#include "ui/settings/AboutPane.h"
 #include "ui/settings/AppsPane.h"
 #include "ui/settings/BatteryPane.h"
+#include "ui/settings/ContextPane.h"
+#include "ui/settings/EmojiPane.h"
 #include "ui/settings/EnginePane.h"
 #include "ui/settings/GeneralPane.h"
 #include "ui/settings/InsightsPane.h"
 #include "ui/settings/InspectorPane.h"
+#include "ui/settings/KeysPane.h"
 #include "ui/settings/OverviewPane.h"
+#include "ui/settings/PersonalPane.h"
+#include "ui/settings/PersonalPaneLogic.h"
 #include "ui/settings/SettingsRoot.h"
 #include "ui/settings/SettingsStyle.h"
 
@@ -41,11 +47,11 @@ QWidget* makeSettingsPane(SettingsPane pane, SettingsContext& c, QWidget* parent
     case SettingsPane::general: return new GeneralPane(c, parent);
     case SettingsPane::engine: return new EnginePane(c, parent);
     case SettingsPane::power: return new BatteryPane(c, parent);
-    case SettingsPane::context:
-    case SettingsPane::personal: // built with the limit of 2000 characters
-    case SettingsPane::keys:
-    case SettingsPane::emoji:
-    case SettingsPane::about: return titleOnly(pane, parent);
+    case SettingsPane::context: return new ContextPane(c, parent);
+    case SettingsPane::personal: return new PersonalPane(c, kInstructionsLimit, parent);
+    case SettingsPane::keys: return new KeysPane(c, parent);
+    case SettingsPane::emoji: return new EmojiPane(c, parent);
+    case SettingsPane::about: return new AboutPane(c, parent);
     }
     return titleOnly(pane, parent);
 }

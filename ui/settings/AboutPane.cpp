@@ -1,0 +1,220 @@
+#include "ui/settings/AboutPane.h"
+
+#include "platform/Text.h"
+#include "ui/design/BrandMark.h"
+#include "ui/design/Buttons.h"
+#include "ui/design/Fonts.h"
+#include "ui/design/Palette.h"
+#include "ui/settings/AboutPaneLogic.h"
+#include "ui/settings/Notices.h"
+#include "ui/settings/SettingsStyle.h"
+
+#include <QGraphicsDropShadowEffect>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QVBoxLayout>
+
+#ifndef TQ_VERSION
+#define TQ_VERSION ""
+#endif
+
+namespace tq {
+
+ButtonFlow::ButtonFlow(const QList<QAbstractButton*>& buttons, int spacing, QWidget* parent)
+    : QWidget(parent), buttons_(buttons), spacing_(spacing)
+{
+    for (QAbstractButton* b : buttons_)
+        b->setParent(this);
+    QSizePolicy policy(QSizePolicy::Preferred, QSizePolicy::Preferred);
+    policy.setHeightForWidth(true);
+    setSizePolicy(policy);
+}
+
+QList<int> ButtonFlow::widths() const
+{
+    QList<int> out;
+    for (QAbstractButton* b : buttons_)
+        out << b->sizeHint().width();
+    return out;
+}
+
+int ButtonFlow::rowHeight() const
+{
+    int h = 0;
+    for (QAbstractButton* b : buttons_)
+        h = std::max(h, b->sizeHint().height());
+    return h;
+}
+
+QSize ButtonFlow::sizeHint() const
+{
+    int w = 0;
+    for (int x : widths())
+        w += x;
+    return {w + spacing_ * int(std::max<qsizetype>(0, buttons_.size() - 1)), rowHeight()};
+}
+
+QSize ButtonFlow::minimumSizeHint() const
+{
+    const QList<int> w = widths();
+    int columns[2] = {0, 0};
+    for (int i = 0; i < w.size(); ++i)
+        columns[i % 2] = std::max(columns[i % 2], w[i]);
+    return {columns[0] + spacing_ + columns[1], rowHeight() * 2 + spacing_};
+}
+
+int ButtonFlow::heightForWidth(int width) const
+{
+    return fitsInOneRow(widths(), spacing_, width) ? rowHeight() : rowHeight() * 2 + spacing_;
+}
+
+void ButtonFlow::resizeEvent(QResizeEvent*)
+{
+    const QList<int> w = widths();
+    const int h = rowHeight();
+    oneRow_ = fitsInOneRow(w, spacing_, width());
+    if (oneRow_) {
+        int x = (width() - sizeHint().width()) / 2;
+        for (int i = 0; i < buttons_.size(); ++i) {
+            buttons_[i]->setGeometry(x, 0, w[i], h);
+            x += w[i] + spacing_;
+        }
+        return;
+    }
+    int columns[2] = {0, 0};
+    for (int i = 0; i < w.size(); ++i)
+        columns[i % 2] = std::max(columns[i % 2], w[i]);
+    const int left = (width() - (columns[0] + spacing_ + columns[1])) / 2;
+    for (int i = 0; i < buttons_.size(); ++i) {
+        const int column = i % 2;
+        const int x = left + (column == 0 ? 0 : columns[0] + spacing_);
+        const int y = (i / 2) * (h + spacing_);
+        // Each button centred in its column.
+        buttons_[i]->setGeometry(x + (columns[column] - w[i]) / 2, y, w[i], h);
+    }
+}
+
+AboutPane::AboutPane(SettingsContext& context, QWidget* parent) : QWidget(parent), c_(context)
+{
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    auto* scroll = new QScrollArea(this);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll->setStyleSheet(QStringLiteral("QScrollArea { background: transparent; }"));
+    scroll->viewport()->setAutoFillBackground(false);
+    styleScrollBars(scroll);
+    outer->addWidget(scroll);
+    auto* page = new QWidget;
+    page->setAttribute(Qt::WA_TranslucentBackground);
+    scroll->setWidget(page);
+    auto* column = new QVBoxLayout(page);
+    column->setContentsMargins(32, 32, 32, 32);
+    column->setSpacing(18);
+
+    auto* mark = new LiveBrandMark(80, c_.motion, page);
+    auto* shadow = new QGraphicsDropShadowEffect(mark);
+    shadow->setColor(QColor(0, 0, 0, 102));
+    shadow->setBlurRadius(24);
+    shadow->setOffset(0, 6);
+    mark->setGraphicsEffect(shadow);
+    column->addWidget(mark, 0, Qt::AlignHCenter);
+
+    auto* names = new QVBoxLayout;
+    names->setSpacing(4);
+    QLabel* name = makeLabel(appName(), 26, QFont::DemiBold, palette::paper(), page);
+    name->setAlignment(Qt::AlignCenter);
+    names->addWidget(name);
+    version_ = makeLabel(aboutVersionText(QStringLiteral(TQ_VERSION)), 13, QFont::Normal, palette::paperDim(), page);
+    version_->setAlignment(Qt::AlignCenter);
+    version_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    names->addWidget(version_);
+    column->addLayout(names);
+
+    QLabel* tagline = makeLabel(text("Finishes your sentences in any app, on your Mac."), 17, QFont::Normal, palette::paper(), page, true);
+    tagline->setAlignment(Qt::AlignCenter);
+    column->addWidget(tagline);
+
+    QLabel* privacy = makeLabel(text("%app has no account, no analytics and no servers of its own. The %app model and Apple "
+                                     "Intelligence keep your text on this Mac. Other engines get it only if you set one up."),
+                                13, QFont::Normal, palette::paperDim(), page, true);
+    privacy->setAlignment(Qt::AlignCenter);
+    privacy->setMaximumWidth(440);
+    column->addWidget(privacy, 0, Qt::AlignHCenter);
+
+    const char* labels[] = {"Open Data Folder", "Show Welcome Again", "Play Intro Again", "Reset Settings…"};
+    for (const char* l : labels)
+        buttons_ << makeButton(text(l), false, c_.motion, page);
+    flow_ = new ButtonFlow(buttons_, 10, page);
+    column->addWidget(flow_);
+    connect(buttons_[0], &QAbstractButton::clicked, this, &AboutPane::openDataFolder);
+    connect(buttons_[1], &QAbstractButton::clicked, this, &AboutPane::showWelcomeAgain);
+    connect(buttons_[2], &QAbstractButton::clicked, this, &AboutPane::playIntroAgain);
+    connect(buttons_[3], &QAbstractButton::clicked, this, &AboutPane::askReset);
+
+    auto* notices = new HandButton(text("Open Source Notices"), page);
+    notices->setFlat(true);
+    notices->setStyleSheet(QStringLiteral("QPushButton { color: %1; background: transparent; border: none; text-decoration: underline; padding: 2px; }"
+                                          "QPushButton:focus { border: 1px solid %1; border-radius: 4px; }")
+                               .arg(palette::gold().name()));
+    notices_ = notices;
+    column->addWidget(notices_, 0, Qt::AlignHCenter);
+    connect(notices_, &QAbstractButton::clicked, this, &AboutPane::openNotices);
+    column->addStretch(1);
+}
+
+void AboutPane::openDataFolder()
+{
+    if (c_.hooks.dataFolder && c_.hooks.openPath)
+        c_.hooks.openPath(c_.hooks.dataFolder());
+}
+
+void AboutPane::showWelcomeAgain()
+{
+    if (c_.hooks.showOnboarding)
+        c_.hooks.showOnboarding();
+}
+
+void AboutPane::playIntroAgain()
+{
+    if (c_.hooks.showIntro)
+        c_.hooks.showIntro();
+}
+
+void AboutPane::openNotices()
+{
+    const QString path = noticesFilePath();
+    if (!path.isEmpty() && c_.hooks.openPath)
+        c_.hooks.openPath(path);
+}
+
+void AboutPane::askReset()
+{
+    if (dialog_)
+        return;
+    auto* box = new QMessageBox(QMessageBox::Warning, text("Reset all settings?"), text("Reset all settings?"),
+                                QMessageBox::NoButton, this);
+    box->setInformativeText(text("This also clears your rules for apps and sites. Your statistics and writing memory stay."));
+    applyInkPalette(box);
+    QPushButton* reset = box->addButton(text("Reset"), QMessageBox::DestructiveRole);
+    QPushButton* cancel = box->addButton(text("Cancel"), QMessageBox::RejectRole);
+    box->setDefaultButton(cancel);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::WindowModal);
+    connect(box, &QMessageBox::buttonClicked, this, [this, reset](QAbstractButton* b) {
+        if (b == reset)
+            resetSettings();
+    });
+    dialog_ = box;
+    box->open();
+}
+
+void AboutPane::resetSettings()
+{
+    resetAllSettings(c_.prefs, c_.rules);
+}
+
+} // namespace tq

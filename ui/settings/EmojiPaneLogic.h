@@ -1,0 +1,19 @@
+#pragma once
+// The Emoji pane's words: the names of the six skin tones and the line shown when a search
+// finds nothing. Pure.
+
+#include <QString>
+
+namespace tq {
+
+inline constexpr int kSkinTones = 6;
+inline constexpr int kEmojiPreviewLimit = 8;
+
+// "Default", "Light", "Medium light", "Medium", "Medium dark", "Dark".
+QString skinToneName(int tone);
+// The waving hand in tone `tone` (no modifier for 0).
+QString skinToneSample(int tone);
+// "No emoji match “brrr”", the query exactly as typed.
+QString noEmojiMatchText(const QString& query);
+
+} // namespace tq

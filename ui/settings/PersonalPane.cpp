@@ -1,0 +1,188 @@
+#include "ui/settings/PersonalPane.h"
+
+#include "platform/Text.h"
+#include "settings/Preferences.h"
+#include "stores/WritingMemory.h"
+#include "ui/design/Fonts.h"
+#include "ui/design/Palette.h"
+#include "ui/design/SettingsRows.h"
+#include "ui/design/Text.h"
+#include "ui/settings/PersonalPaneLogic.h"
+#include "ui/settings/SettingsStyle.h"
+
+#include <QHBoxLayout>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSlider>
+#include <QTextCursor>
+#include <QVBoxLayout>
+
+namespace tq {
+
+PersonalPane::PersonalPane(SettingsContext& context, int limit, QWidget* parent)
+    : QWidget(parent), c_(context), limit_(limit)
+{
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    auto* form = new PaneForm(this);
+    styleScrollBars(form);
+    outer->addWidget(form);
+    QWidget* page = form->widget();
+
+    // About you
+    FormSection* about = form->addSection(text("About you"));
+    auto* aboutBox = new QWidget(page);
+    auto* aboutColumn = new QVBoxLayout(aboutBox);
+    aboutColumn->setContentsMargins(0, 0, 0, 0);
+    aboutColumn->setSpacing(8);
+    editor_ = new QPlainTextEdit(aboutBox);
+    editor_->setAccessibleName(text("About you"));
+    editor_->setPlaceholderText(text("For example: I'm a product designer in Berlin. I write short, friendly emails in "
+                                     "British English and sign off with Cheers."));
+    editor_->setFont(fonts::system(13));
+    editor_->setMinimumHeight(120);
+    editor_->setMaximumHeight(260);
+    editor_->setTabChangesFocus(true);
+    editor_->setStyleSheet(QStringLiteral("QPlainTextEdit { background: transparent; color: %1; border: none; }")
+                               .arg(palette::paper().name()));
+    QPalette pal = editor_->palette();
+    pal.setColor(QPalette::PlaceholderText, palette::withOpacity(palette::paper(), 0.35));
+    editor_->setPalette(pal);
+    styleScrollBars(editor_);
+    aboutColumn->addWidget(editor_);
+    auto* line = new QHBoxLayout;
+    line->setSpacing(12);
+    line->addWidget(makeLabel(text("Your role, the languages you write in, names you use often, how you like to sound."), 12,
+                              QFont::Normal, palette::paperDim(), aboutBox, true),
+                    1, Qt::AlignVCenter);
+    counter_ = new QLabel(aboutBox);
+    counter_->setFont(fonts::tabularDigits(12));
+    line->addWidget(counter_, 0, Qt::AlignVCenter);
+    aboutColumn->addLayout(line);
+    about->addRow(aboutBox);
+
+    // Writing memory
+    FormSection* memory = form->addSection(
+        text("Writing memory"),
+        text("You can switch memory off for single apps under Apps & Sites. The key that unlocks it lives in your Keychain."));
+    memory_ = new SettingToggle(text("Remember how I write"),
+                                text("Keeps short passages from fields where you accepted a suggestion, encrypted on this "
+                                     "Mac, and shows them to the model as examples."),
+                                c_.motion, page);
+    memory->addRow(memory_);
+    recordAll_ = new SettingToggle(text("Also remember fields where I accept nothing"),
+                                   text("%app learns your style sooner but keeps more of what you type."), c_.motion, page);
+    memory->addRow(recordAll_);
+    auto* strength = new QWidget(page);
+    auto* strengthLine = new QHBoxLayout(strength);
+    strengthLine->setContentsMargins(0, 0, 0, 0);
+    strengthLine->setSpacing(8);
+    strengthLine->addWidget(makeLabel(text("Light"), 11, QFont::Normal, palette::paperDim(), strength));
+    slider_ = new QSlider(Qt::Horizontal, strength);
+    slider_->setRange(1, 6);
+    slider_->setSingleStep(1);
+    slider_->setPageStep(1);
+    slider_->setTickPosition(QSlider::TicksBelow);
+    slider_->setFixedWidth(130);
+    slider_->setAccessibleName(text("Influence"));
+    slider_->setCursor(Qt::PointingHandCursor);
+    strengthLine->addWidget(slider_);
+    strengthLine->addWidget(makeLabel(text("Strong"), 11, QFont::Normal, palette::paperDim(), strength));
+    influenceRow_ = new SettingRow(text("Influence"), text("How many of your passages each suggestion can draw on."), strength, page);
+    influenceRow_->titleLabel()->setBuddy(slider_);
+    memory->addRow(influenceRow_);
+    erase_ = makeButton(text("Erase All…"), false, c_.motion, page);
+    erase_->setAccessibleName(text("Erase All…"));
+    erase_->setStyleSheet(erase_->styleSheet() + QStringLiteral("QPushButton { color: #ff6b5e; } QPushButton:disabled { color: %1; }")
+                                                     .arg(palette::paperDim().name(QColor::HexArgb)));
+    auto* passagesRow = new SettingRow(QString(), QString(), erase_, page);
+    passages_ = passagesRow->titleLabel();
+    memory->addRow(passagesRow);
+
+    // Writes come only from the user: typing, clicks and moving the slider.
+    connect(editor_, &QPlainTextEdit::textChanged, this, &PersonalPane::edited);
+    connect(memory_, &QAbstractButton::clicked, this, [this](bool on) { c_.prefs.setMemoryEnabled(on); });
+    connect(recordAll_, &QAbstractButton::clicked, this, [this](bool on) { c_.prefs.setMemoryRecordAll(on); });
+    connect(slider_, &QSlider::valueChanged, this, [this](int v) {
+        if (!filling_)
+            c_.prefs.setMemoryStrength(double(v));
+    });
+    connect(erase_, &QAbstractButton::clicked, this, &PersonalPane::askErase);
+    connect(&c_.prefs, &Preferences::changed, this, &PersonalPane::refresh);
+    connect(&c_.memory, &WritingMemory::entriesChanged, this, &PersonalPane::refresh);
+    refresh();
+}
+
+void PersonalPane::edited()
+{
+    if (filling_)
+        return;
+    const QString typed = editor_->toPlainText();
+    QString kept = typed;
+    if (const auto cut = cutInstructions(typed, limit_)) {
+        kept = *cut;
+        // Pasting past the limit leaves exactly the limit, the caret at its end.
+        filling_ = true;
+        editor_->setPlainText(kept);
+        editor_->moveCursor(QTextCursor::End);
+        filling_ = false;
+    }
+    if (kept != c_.prefs.customInstructions())
+        c_.prefs.setCustomInstructions(kept);
+    refreshCounter();
+}
+
+void PersonalPane::refreshCounter()
+{
+    const QString value = c_.prefs.customInstructions();
+    counter_->setText(instructionsCounter(value, limit_));
+    setLabelColour(counter_, instructionsOverLimit(value, limit_) ? palette::orange() : palette::paperDim());
+}
+
+void PersonalPane::refresh()
+{
+    filling_ = true;
+    const QString stored = c_.prefs.customInstructions();
+    if (editor_->toPlainText() != stored)
+        editor_->setPlainText(stored);
+    memory_->setChecked(c_.prefs.memoryEnabled());
+    recordAll_->setChecked(c_.prefs.memoryRecordAll());
+    recordAll_->setEnabled(c_.prefs.memoryEnabled());
+    influenceRow_->setEnabled(c_.prefs.memoryEnabled());
+    slider_->setValue(influenceStep(c_.prefs.memoryStrength()));
+    const int count = int(c_.memory.entries().size());
+    passages_->setText(passageCountText(count));
+    erase_->setEnabled(count > 0);
+    filling_ = false;
+    refreshCounter();
+}
+
+void PersonalPane::askErase()
+{
+    if (dialog_)
+        return;
+    auto* box = new QMessageBox(QMessageBox::Warning, text("Erase everything %app remembered?"),
+                                text("Erase everything %app remembered?"), QMessageBox::NoButton, this);
+    box->setInformativeText(text("This can't be undone."));
+    applyInkPalette(box);
+    QPushButton* confirm = box->addButton(text("Erase All"), QMessageBox::DestructiveRole);
+    box->addButton(text("Cancel"), QMessageBox::RejectRole);
+    box->setDefaultButton(qobject_cast<QPushButton*>(box->buttons().last()));
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::WindowModal);
+    connect(box, &QMessageBox::buttonClicked, this, [this, confirm](QAbstractButton* b) {
+        if (b == confirm)
+            eraseAll();
+    });
+    dialog_ = box;
+    box->open();
+}
+
+void PersonalPane::eraseAll()
+{
+    c_.memory.setEntries({});
+    c_.memory.scheduleSave();
+}
+
+} // namespace tq

@@ -1,0 +1,44 @@
+#include "ui/settings/PersonalPaneLogic.h"
+
+#include "platform/Grapheme.h"
+#include "platform/Text.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace tq {
+
+std::optional<QString> cutInstructions(const QString& typed, int limit)
+{
+    if (grapheme::count(typed) <= limit)
+        return std::nullopt;
+    return grapheme::prefix(typed, limit);
+}
+
+QString instructionsCounter(const QString& instructions, int limit)
+{
+    return QStringLiteral("%1 / %2").arg(grapheme::count(instructions)).arg(limit);
+}
+
+bool instructionsOverLimit(const QString& instructions, int limit)
+{
+    return grapheme::count(instructions) > limit;
+}
+
+QString passageCountText(int count)
+{
+    if (count <= 0)
+        return text("Nothing remembered yet");
+    if (count == 1)
+        return text("1 passage remembered");
+    return text("%1 passages remembered").arg(count);
+}
+
+int influenceStep(double strength)
+{
+    if (!std::isfinite(strength))
+        return 2;
+    return int(std::clamp(std::lround(strength), 1L, 6L));
+}
+
+} // namespace tq
