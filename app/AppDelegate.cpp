@@ -1,7 +1,9 @@
 #include "app/AppDelegate.h"
 
 #include "app/AppModel.h"
+#include "app/IntroWindow.h"
 #include "app/OnboardingWindow.h"
+#include "app/RivalWindow.h"
 #include "app/SettingsWindow.h"
 #include "app/WindowManager.h"
 #include "platform/Log.h"
@@ -53,6 +55,8 @@ AppDelegate::AppDelegate(AppModel& model, SingleInstance& instance, SessionEnd& 
             prompt->close();
     });
     installOnboardingWindow(model_);
+    installIntroWindow(model_);
+    installRivalWindow(model_);
     installSettingsWindow(model_);
     model_.windows().onQuitRequested = [this] { terminate(); };
     connect(&instance, &SingleInstance::handedOver, this, [this](const QStringList& arguments) { reopen(arguments); });

@@ -1,6 +1,7 @@
 #include "app/OnboardingWindow.h"
 
 #include "app/AppModel.h"
+#include "app/IntroWindow.h"
 #include "app/WindowManager.h"
 #include "completion/CompletionEngine.h"
 #include "platform/ReduceMotion.h"
@@ -30,6 +31,9 @@ public:
                                         model.playgroundFocusChanged(field, focused);
                                     },
                                     {}, {}};
+        services.makeIntro = [&model, this](std::function<void()> done) -> QWidget* {
+            return makeIntroView(model, *motion_, std::move(done));
+        };
         services.makeLanguageButton = [&model](QWidget* parent) -> QWidget* {
             return new LanguageButton(model.language(), parent);
         };

@@ -4,6 +4,8 @@
 #include "platform/Workspace.h"
 
 #include <QLocale>
+
+#include <algorithm>
 #include <QSet>
 
 namespace tq {
@@ -91,8 +93,20 @@ QString RivalWatcher::names() const
 
 void RivalWatcher::quitRivals(bool force)
 {
+    QList<qint64> ids;
+    for (const RivalApp& app : runningRivals())
+        ids.append(app.id);
+    quitRivals(ids, force);
+}
+
+void RivalWatcher::quitRivals(const QList<qint64>& ids, bool force)
+{
     setQuitState(QuitState::Quitting);
+    targets_ = ids;
+    // Only processes that are still rivals now: a reused process id is never signalled.
     for (const RivalApp& app : runningRivals()) {
+        if (!ids.contains(app.id))
+            continue;
         if (force)
             workspace_.forceTerminate(app.id);
         else
@@ -102,11 +116,15 @@ void RivalWatcher::quitRivals(bool force)
     pollTimer_.start(kPollInterval, [this] { poll(); });
 }
 
+bool RivalWatcher::anyRunning(const QList<qint64>& ids) const
+{
+    return std::any_of(running_.begin(), running_.end(), [&](const RivalApp& app) { return ids.contains(app.id); });
+}
+
 void RivalWatcher::poll()
 {
     refresh(false);
-    if (running_.isEmpty()) {
-        // Nothing was running to begin with: no refresh changed the list, so end here.
+    if (!anyRunning(targets_)) {
         if (quitState_ == QuitState::Quitting)
             setQuitState(QuitState::Idle);
         return;

@@ -49,6 +49,11 @@ public:
     // Asks every running rival to quit (SIGTERM) or ends it (SIGKILL), then polls up to 16
     // times, 0.25 s apart; rivals left after that make the state Refused.
     void quitRivals(bool force);
+    // The same for only these processes (those of them still running): a rival that started
+    // later and was never named is left alone. Polling ends once none of them runs.
+    void quitRivals(const QList<qint64>& ids, bool force);
+    // Whether any of these processes is among the running rivals.
+    bool anyRunning(const QList<qint64>& ids) const;
     // Refreshes with announcements whenever the running applications change.
     void startObserving();
 
@@ -68,6 +73,7 @@ private:
     QuitState quitState_ = QuitState::Idle;
     Timer pollTimer_;
     int pollsLeft_ = 0;
+    QList<qint64> targets_;
     bool observing_ = false;
 };
 

@@ -1,6 +1,13 @@
 #include "input/RivalWatcher.h"
 #include "platform/fakes/FakeWorkspace.h"
 
+#include "platform/Workspace.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
 #include <gtest/gtest.h>
 
 namespace tq {
@@ -118,6 +125,61 @@ TEST_F(RivalWatcherTest, ObservingRefreshesOnWorkspaceChanges)
     EXPECT_TRUE(workspace.watching);
     workspace.launch({30, "", "inlineai", {}});
     EXPECT_EQ(calls, (QStringList{"change", "appear:inlineai"}));
+}
+
+TEST_F(RivalWatcherTest, QuittingNamedRivalsLeavesALaterOneAlone)
+{
+    workspace.apps.append({20, "tabtype", "Tab-Type", {}});
+    workspace.declines.insert(20);
+    watcher.refresh(false);
+    const QList<qint64> named{20};
+    workspace.apps.append({30, "cotabby", "Cotabby", {}}); // started after the prompt opened
+    watcher.refresh(false);
+
+    watcher.quitRivals(named, false);
+    clock.advance(RivalWatcher::kPollInterval * RivalWatcher::kPolls);
+    EXPECT_EQ(watcher.quitState(), RivalWatcher::QuitState::Refused);
+    watcher.quitRivals(named, true);
+    clock.advance(RivalWatcher::kPollInterval);
+    EXPECT_EQ(workspace.terminated, (QList<qint64>{20}));
+    EXPECT_EQ(workspace.killed, (QList<qint64>{20}));
+    EXPECT_EQ(watcher.quitState(), RivalWatcher::QuitState::Idle) << "done once the named one is gone";
+    ASSERT_EQ(watcher.running().size(), 1);
+    EXPECT_EQ(watcher.running()[0].id, 30);
+}
+
+// Real processes named like a competing application: Force Quit ends only the named one.
+TEST(RivalWatcherProcesses, ForceQuitSparesAProcessStartedLater)
+{
+    QTemporaryDir dir;
+    const QString exe = dir.filePath(QStringLiteral("tabtype"));
+    ASSERT_TRUE(QFile::copy(QStringLiteral("/bin/sleep"), exe));
+    QProcess named, later;
+    named.start(exe, {QStringLiteral("60")});
+    ASSERT_TRUE(named.waitForStarted());
+    SystemClock clock;
+    RivalWatcher watcher(Workspace::shared(), clock);
+    ASSERT_TRUE(QTest::qWaitFor([&] {
+        watcher.refresh(false);
+        return watcher.anyRunning({named.processId()});
+    }, 5000));
+    QList<qint64> shown;
+    for (const RivalApp& app : watcher.running())
+        if (app.id == named.processId())
+            shown.append(app.id);
+    later.start(exe, {QStringLiteral("60")});
+    ASSERT_TRUE(later.waitForStarted());
+    ASSERT_TRUE(QTest::qWaitFor([&] {
+        watcher.refresh(false);
+        return watcher.anyRunning({later.processId()});
+    }, 5000));
+
+    watcher.quitRivals(shown, true);
+    EXPECT_TRUE(named.waitForFinished(5000));
+    QTest::qWait(300);
+    EXPECT_EQ(later.state(), QProcess::Running) << "its unsaved work is safe";
+    later.kill();
+    later.waitForFinished();
 }
 
 } // namespace

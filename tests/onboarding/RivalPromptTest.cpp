@@ -1,0 +1,188 @@
+// The competing-application prompt over a fake workspace in virtual time.
+
+#include "platform/Clock.h"
+#include "platform/fakes/FakeDefaults.h"
+#include "platform/fakes/FakeReduceMotion.h"
+#include "platform/fakes/FakeWorkspace.h"
+#include "settings/Preferences.h"
+#include "ui/design/Animation.h"
+#include "ui/design/Buttons.h"
+#include "ui/onboarding/RivalPromptView.h"
+#include "ui/onboarding/TugOfWar.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QLabel>
+#include <QLocale>
+#include <QPainter>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace tq::testing {
+namespace {
+
+RivalApp app(qint64 id, const char* name)
+{
+    return {id, QString::fromLatin1(name), {}};
+}
+
+TEST(RivalPromptTexts, EveryStateInSingularAndPlural)
+{
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    const QList<RivalApp> one{app(1, "Cotabby")};
+    const QList<RivalApp> twoCopies{app(1, "Cotabby"), app(2, "Cotabby")};
+    const QList<RivalApp> three{app(1, "A"), app(2, "B"), app(3, "C")};
+    struct Row {
+        RivalPromptState state;
+        QList<RivalApp> shown, open;
+        QString headline, primary;
+        bool plural;
+    };
+    const QString abc = QLocale().createSeparatedList({"A", "B", "C"});
+    const Row rows[] = {
+        {RivalPromptState::Waiting, one, one, "Cotabby is also running", "Quit Cotabby", false},
+        {RivalPromptState::Waiting, twoCopies, twoCopies, "Cotabby are also running", "Quit Cotabby", true},
+        {RivalPromptState::Waiting, three, three, abc + " are also running", "Quit " + abc, true},
+        {RivalPromptState::Quitting, one, one, "Cotabby is also running", QString::fromUtf8("Quitting…"), false},
+        {RivalPromptState::Refused, three, three, abc + " is still open", "Force Quit", true},
+        // B and C went by themselves: the texts name only A.
+        {RivalPromptState::Waiting, three, {app(1, "A")}, "A is also running", "Quit A", false},
+        {RivalPromptState::Refused, three, {app(1, "A")}, "A is still open", "Force Quit", false},
+        {RivalPromptState::Resolved, three, {}, "Tessaquill has the Tab key", "Done", true},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.headline.toStdString());
+        const RivalPromptTexts t = rivalPromptTexts(r.state, r.shown, r.open);
+        EXPECT_EQ(t.headline, r.headline);
+        EXPECT_EQ(t.primary, r.primary);
+        EXPECT_EQ(t.primaryEnabled, r.state != RivalPromptState::Quitting);
+        EXPECT_EQ(t.toggle.isEmpty(), r.state == RivalPromptState::Resolved);
+        EXPECT_EQ(t.secondary, r.state != RivalPromptState::Resolved);
+        EXPECT_FALSE(t.explanation.contains(QLatin1String("macOS")));
+        if (r.state == RivalPromptState::Waiting)
+            EXPECT_EQ(t.explanation.startsWith(QLatin1String("These apps")), r.plural);
+    }
+    EXPECT_EQ(rivalPromptTexts(RivalPromptState::Resolved, three, {}).explanation,
+              abc + " quit, so your suggestions are back in every app.");
+    EXPECT_EQ(rivalNames({}), QStringLiteral("The other app"));
+}
+
+class RivalPromptTest : public ::testing::Test {
+protected:
+    RivalPromptTest() : motion(clock, reduceMotion)
+    {
+        workspace.apps = {{10, "", "Cotabby", {}}};
+        watcher.refresh(false);
+        watcher.startObserving();
+    }
+    void open()
+    {
+        view = std::make_unique<RivalPromptView>(
+            RivalPromptServices{watcher, prefs, motion, clock, [this](const QString& t) { announced << t; }},
+            [this] { ++closed; });
+        view->resize(460, 440);
+        view->show();
+    }
+    void run(Millis ms) { clock.advance(ms); }
+    // Keeps a picture of the prompt; drawn twice, the same pixels.
+    void shot(const QString& name)
+    {
+        const QString dir = qEnvironmentVariable("TQ_ARTIFACTS", QDir::tempPath());
+        QDir().mkpath(dir);
+        const QImage a = view->grab().toImage();
+        EXPECT_EQ(a, view->grab().toImage()) << name.toStdString();
+        a.save(QDir(dir).filePath(name));
+    }
+
+    VirtualClock clock;
+    FakeReduceMotion reduceMotion{true};
+    MotionContext motion;
+    FakeDefaults defaults;
+    Preferences prefs{defaults};
+    FakeWorkspace workspace;
+    RivalWatcher watcher{workspace, clock};
+    std::unique_ptr<RivalPromptView> view;
+    QStringList announced;
+    int closed = 0;
+};
+
+TEST_F(RivalPromptTest, QuitRefuseForceQuitThenCloseAfterAWhile)
+{
+    workspace.declines.insert(10);
+    open();
+    EXPECT_EQ(view->headline()->text(), QStringLiteral("Cotabby is also running"));
+    workspace.launch({20, "", "TabType", {}}); // starts after the prompt opened
+    EXPECT_EQ(view->headline()->text(), QStringLiteral("Cotabby is also running"));
+    EXPECT_EQ(view->primaryButton()->text(), QStringLiteral("Quit Cotabby"));
+    shot("rival-1-waiting.png");
+
+    view->primaryButton()->click();
+    EXPECT_EQ(view->state(), RivalPromptState::Quitting);
+    EXPECT_FALSE(view->primaryButton()->isEnabled());
+    shot("rival-2-quitting.png");
+    run(Millis(3900));
+    EXPECT_EQ(view->state(), RivalPromptState::Quitting);
+    run(Millis(200));
+    EXPECT_EQ(view->state(), RivalPromptState::Refused) << "after about 4 s";
+    EXPECT_EQ(view->primaryButton()->text(), QStringLiteral("Force Quit"));
+    shot("rival-3-refused.png");
+
+    view->primaryButton()->click();
+    run(Millis(250));
+    EXPECT_EQ(workspace.killed, (QList<qint64>{10})) << "the later one is never named, never ended";
+    EXPECT_EQ(workspace.terminated, (QList<qint64>{10}));
+    EXPECT_EQ(view->state(), RivalPromptState::Resolved);
+    EXPECT_EQ(view->headline()->text(), QStringLiteral("Tessaquill has the Tab key"));
+    EXPECT_FALSE(view->toggle()->isVisible());
+    shot("rival-4-resolved.png");
+    EXPECT_EQ(announced, (QStringList{"Cotabby quit. Tessaquill has the Tab key."}));
+
+    run(Millis(3100));
+    EXPECT_EQ(closed, 0);
+    run(Millis(150));
+    EXPECT_EQ(closed, 1);
+}
+
+TEST_F(RivalPromptTest, QuittingByOtherMeansResolvesAndTheToggleSavesAtOnce)
+{
+    workspace.launch({11, "", "TabType", {}});
+    open();
+    EXPECT_EQ(view->shown().size(), 2);
+    shot("rival-plural.png");
+    view->toggle()->click();
+    EXPECT_TRUE(defaults.object(QStringLiteral("quitRivalsAutomatically")).toBool());
+    workspace.exit(11);
+    EXPECT_EQ(view->headline()->text(), QStringLiteral("Cotabby is also running")) << "only what is still open";
+    workspace.exit(10);
+    EXPECT_TRUE(view->isResolved());
+    view->primaryButton()->click();
+    EXPECT_EQ(closed, 1);
+}
+
+TEST_F(RivalPromptTest, OpenedAfterTheRivalWentClosesAtOnce)
+{
+    workspace.exit(10);
+    open();
+    run(Millis(1));
+    EXPECT_EQ(closed, 1);
+}
+
+TEST(TugOfWar, SamePictureForTheSameMomentAndTheVictoryForgetsTheWobble)
+{
+    auto render = [](double t, std::optional<double> e) {
+        QImage img(460, 180, QImage::Format_ARGB32_Premultiplied);
+        img.fill(Qt::black);
+        QPainter p(&img);
+        paintTugOfWar(p, img.size(), t, e, QIcon());
+        return img;
+    };
+    EXPECT_EQ(render(1.3, std::nullopt), render(1.3, std::nullopt));
+    EXPECT_NE(render(1.3, std::nullopt), render(1.4, std::nullopt));
+    // Settled: the picture no longer depends on the moment it resolved.
+    EXPECT_EQ(render(0, 2.4), render(1.234, 2.4));
+}
+
+} // namespace
+} // namespace tq::testing

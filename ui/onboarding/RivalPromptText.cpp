@@ -1,0 +1,79 @@
+#include "ui/onboarding/RivalPromptText.h"
+
+#include "platform/Text.h"
+
+#include <QLocale>
+
+namespace tq {
+
+RivalPromptState rivalPromptState(bool resolved, RivalWatcher::QuitState quitState)
+{
+    if (resolved)
+        return RivalPromptState::Resolved;
+    switch (quitState) {
+    case RivalWatcher::QuitState::Idle:
+        return RivalPromptState::Waiting;
+    case RivalWatcher::QuitState::Quitting:
+        return RivalPromptState::Quitting;
+    case RivalWatcher::QuitState::Refused:
+        return RivalPromptState::Refused;
+    }
+    return RivalPromptState::Waiting;
+}
+
+QString rivalNames(const QList<RivalApp>& apps)
+{
+    QStringList list;
+    for (const RivalApp& app : apps)
+        if (!list.contains(app.name))
+            list.append(app.name);
+    if (list.isEmpty())
+        return text("The other app");
+    return QLocale().createSeparatedList(list);
+}
+
+RivalPromptTexts rivalPromptTexts(RivalPromptState state, const QList<RivalApp>& shown, const QList<RivalApp>& open)
+{
+    const QList<RivalApp>& current = open.isEmpty() ? shown : open;
+    const QString names = rivalNames(current);
+    const bool one = current.size() <= 1;
+    RivalPromptTexts out;
+    out.secondary = state != RivalPromptState::Resolved;
+    out.primaryEnabled = state != RivalPromptState::Quitting;
+    if (state != RivalPromptState::Resolved)
+        out.toggle = text("Next time, quit %1 without asking").arg(names);
+    switch (state) {
+    case RivalPromptState::Waiting:
+    case RivalPromptState::Quitting:
+        if (one) {
+            out.headline = text("%1 is also running").arg(names);
+            out.explanation = text("Both apps answer the Tab key, and macOS gives it to %1 first. "
+                                   "%app stays paused in your other apps until %1 quits.")
+                                  .arg(names);
+        } else {
+            out.headline = text("%1 are also running").arg(names);
+            out.explanation = text("These apps answer the Tab key before %app can, so %app stays paused in your "
+                                   "other apps until they quit.");
+        }
+        out.primary = state == RivalPromptState::Waiting ? text("Quit %1").arg(names) : text("Quitting…");
+        break;
+    case RivalPromptState::Refused:
+        out.headline = text("%1 is still open").arg(names);
+        out.explanation = text("It may be waiting on a dialog of its own. Force Quit closes it right away.");
+        out.primary = text("Force Quit");
+        break;
+    case RivalPromptState::Resolved:
+        out.headline = text("%app has the Tab key");
+        out.explanation = text("%1 quit, so your suggestions are back in every app.").arg(rivalNames(shown));
+        out.primary = text("Done");
+        break;
+    }
+    return out;
+}
+
+QString rivalAnnouncement(const QList<RivalApp>& shown)
+{
+    return rivalNames(shown) + QStringLiteral(" quit. ") + appName() + QStringLiteral(" has the Tab key.");
+}
+
+} // namespace tq

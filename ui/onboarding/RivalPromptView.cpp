@@ -1,0 +1,184 @@
+#include "ui/onboarding/RivalPromptView.h"
+
+#include "platform/Text.h"
+#include "settings/Preferences.h"
+#include "ui/design/Buttons.h"
+#include "ui/design/Fonts.h"
+#include "ui/design/Palette.h"
+#include "ui/design/Text.h"
+#include "ui/onboarding/TugOfWar.h"
+
+#include <QCheckBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPainter>
+#include <QVBoxLayout>
+
+namespace tq {
+
+namespace {
+// The bar under the prompt: raised ink with a hairline along its top.
+class ButtonBar final : public QWidget {
+public:
+    using QWidget::QWidget;
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter p(this);
+        p.fillRect(rect(), palette::inkRaised());
+        p.fillRect(QRect(0, 0, width(), 1), palette::hairline());
+    }
+};
+} // namespace
+
+RivalPromptView::RivalPromptView(RivalPromptServices services, std::function<void()> close, QWidget* parent)
+    : QWidget(parent), services_(std::move(services)), close_(std::move(close)), closeTimer_(services_.clock)
+{
+    setObjectName(QStringLiteral("rivalPrompt"));
+    shown_ = services_.rivals.running();
+
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, palette::ink());
+    pal.setColor(QPalette::WindowText, palette::paper());
+    setPalette(pal);
+    setAutoFillBackground(true);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 22, 0, 0);
+    layout->setSpacing(0);
+    scene_ = new TugOfWarScene(services_.motion, shown_.isEmpty() ? QIcon() : shown_.first().icon, this);
+    layout->addWidget(scene_);
+
+    headline_ = makeLabel({}, palette::paper(), fonts::system(15, QFont::DemiBold), true);
+    headline_->setAlignment(Qt::AlignCenter);
+    explanation_ = makeLabel({}, palette::paperDim(), fonts::system(10, QFont::Normal), true);
+    explanation_->setAlignment(Qt::AlignCenter);
+    auto* textBlock = new QVBoxLayout;
+    textBlock->setContentsMargins(40, 0, 40, 0);
+    textBlock->setSpacing(8);
+    textBlock->addWidget(headline_);
+    textBlock->addWidget(explanation_);
+    layout->addLayout(textBlock);
+
+    toggle_ = new QCheckBox(this);
+    toggle_->setCursor(Qt::PointingHandCursor);
+    toggle_->setChecked(services_.prefs.quitRivalsAutomatically());
+    QPalette tp = toggle_->palette();
+    tp.setColor(QPalette::WindowText, palette::paperDim());
+    toggle_->setPalette(tp);
+    connect(toggle_, &QCheckBox::toggled, this, [this](bool on) { services_.prefs.setQuitRivalsAutomatically(on); });
+    auto* toggleRow = new QHBoxLayout;
+    toggleRow->setContentsMargins(24, 18, 24, 0);
+    toggleRow->addStretch();
+    toggleRow->addWidget(toggle_);
+    toggleRow->addStretch();
+    layout->addLayout(toggleRow);
+    layout->addStretch(1);
+    layout->addSpacing(20);
+
+    auto* bar = new ButtonBar(this);
+    auto* buttons = new QHBoxLayout(bar);
+    buttons->setContentsMargins(24, 16, 24, 16);
+    buttons->setSpacing(10);
+    buttons->addStretch();
+    notNow_ = new HandButton(text("Not Now"), bar);
+    notNow_->setShortcut(QKeySequence(Qt::Key_Escape));
+    connect(notNow_, &QAbstractButton::clicked, this, [this] {
+        if (close_)
+            close_();
+    });
+    primary_ = new PrimaryButton({}, services_.motion, bar);
+    primary_->setShortcut(QKeySequence(Qt::Key_Return));
+    connect(primary_, &QAbstractButton::clicked, this, &RivalPromptView::primaryPressed);
+    buttons->addWidget(notNow_);
+    buttons->addWidget(primary_);
+    layout->addWidget(bar);
+
+    connect(&services_.rivals, &RivalWatcher::runningChanged, this, &RivalPromptView::follow);
+    connect(&services_.rivals, &RivalWatcher::quitStateChanged, this, &RivalPromptView::follow);
+    connect(&services_.prefs, &Preferences::changed, this, [this](const QString& key) {
+        if (key == QLatin1String("quitRivalsAutomatically"))
+            toggle_->setChecked(services_.prefs.quitRivalsAutomatically());
+    });
+
+    if (shown_.isEmpty()) {
+        // Opened after the rival had already gone: nothing to show.
+        closeTimer_.start(Millis(0), [this] {
+            if (close_)
+                close_();
+        });
+        return;
+    }
+    follow();
+}
+
+RivalPromptState RivalPromptView::state() const
+{
+    return rivalPromptState(resolved_, services_.rivals.quitState());
+}
+
+QList<qint64> RivalPromptView::shownIds() const
+{
+    QList<qint64> ids;
+    for (const RivalApp& app : shown_)
+        ids.append(app.id);
+    return ids;
+}
+
+QList<RivalApp> RivalPromptView::stillOpen() const
+{
+    QList<RivalApp> open;
+    for (const RivalApp& app : shown_)
+        if (services_.rivals.anyRunning({app.id}))
+            open.append(app);
+    return open;
+}
+
+void RivalPromptView::follow()
+{
+    if (shown_.isEmpty())
+        return;
+    const QList<RivalApp> open = stillOpen();
+    if (!resolved_ && open.isEmpty()) {
+        resolved_ = true;
+        if (services_.announce)
+            services_.announce(rivalAnnouncement(shown_));
+        scene_->resolve();
+        closeTimer_.start(kAutoClose, [this] {
+            if (close_)
+                close_();
+        });
+    }
+    const RivalPromptTexts texts = rivalPromptTexts(state(), shown_, open);
+    headline_->setText(texts.headline);
+    explanation_->setText(texts.explanation);
+    toggle_->setText(texts.toggle);
+    toggle_->setVisible(!texts.toggle.isEmpty());
+    notNow_->setVisible(texts.secondary);
+    primary_->setText(texts.primary);
+    primary_->setAccessibleName(texts.primary);
+    primary_->setEnabled(texts.primaryEnabled);
+    primary_->updateGeometry();
+    setAccessibleDescription(texts.headline);
+}
+
+void RivalPromptView::primaryPressed()
+{
+    switch (state()) {
+    case RivalPromptState::Waiting:
+        services_.rivals.quitRivals(shownIds(), false);
+        break;
+    case RivalPromptState::Refused:
+        services_.rivals.quitRivals(shownIds(), true);
+        break;
+    case RivalPromptState::Quitting:
+        break;
+    case RivalPromptState::Resolved:
+        if (close_)
+            close_();
+        break;
+    }
+}
+
+} // namespace tq
