@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QLocale>
 #include <QPainter>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -118,9 +119,11 @@ TEST_F(RivalPromptTest, QuitRefuseForceQuitThenCloseAfterAWhile)
     EXPECT_EQ(view->primaryButton()->text(), QStringLiteral("Quit Cotabby"));
     shot("rival-1-waiting.png");
 
-    view->primaryButton()->click();
+    QTest::keyClick(view.get(), Qt::Key_Return);
     EXPECT_EQ(view->state(), RivalPromptState::Quitting);
     EXPECT_FALSE(view->primaryButton()->isEnabled());
+    QTest::keyClick(view.get(), Qt::Key_Return); // nothing while quitting
+    EXPECT_EQ(workspace.terminated, (QList<qint64>{10}));
     shot("rival-2-quitting.png");
     run(Millis(3900));
     EXPECT_EQ(view->state(), RivalPromptState::Quitting);
