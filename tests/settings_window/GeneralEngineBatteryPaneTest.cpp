@@ -244,6 +244,10 @@ TEST_F(GeneralEngineBatteryTest, BatteryPaneFollowsThePowerSourceAndTheEngine)
     auto* battery = open<BatteryPane>();
     EXPECT_EQ(battery->powerText()->text(), QStringLiteral("Plugged in. These wait until you unplug."));
     EXPECT_FALSE(battery->modelRow()->isVisibleTo(battery));
+    // Stored values are drawn: "Shorter suggestions" is on by default, its knob at the end.
+    EXPECT_TRUE(battery->shorterToggle()->isChecked());
+    EXPECT_EQ(battery->shorterToggle()->knobPosition(), 1.0);
+    EXPECT_EQ(battery->onDemandToggle()->knobPosition(), 0.0);
     powerSource.battery = true;
     advance(std::chrono::seconds(31));
     EXPECT_EQ(battery->powerText()->text(), QStringLiteral("Running on battery. These apply right now."));

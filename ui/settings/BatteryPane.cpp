@@ -64,11 +64,8 @@ BatteryPane::BatteryPane(SettingsContext& context, QWidget* parent) : QWidget(pa
 void BatteryPane::refresh()
 {
     Preferences& p = c_.prefs;
-    {
-        QSignalBlocker a(onDemand_), b(shorter_);
-        onDemand_->setChecked(p.batteryOnDemand());
-        shorter_->setChecked(p.batteryShorter());
-    }
+    onDemand_->setChecked(p.batteryOnDemand()); // the knob follows `toggled`: not blocked
+    shorter_->setChecked(p.batteryShorter());
     const EngineKind engine = p.engine();
     modelRow_->setVisible(usesServer(engine));
     QSignalBlocker block(model_);

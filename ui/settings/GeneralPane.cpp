@@ -98,7 +98,8 @@ GeneralPane::GeneralPane(SettingsContext& context, QWidget* parent) : QWidget(pa
     auto bind = [&](FormSection* section, const char* title, const QString& detail, auto get, auto set) {
         auto* t = new SettingToggle(text(title), detail, c_.motion, page);
         section->addRow(t);
-        toggles_.append({t, [t, &p, get] { QSignalBlocker b(t); t->setChecked((p.*get)()); }});
+        // setChecked() does not click: no write. The knob follows `toggled`, so it is not blocked.
+        toggles_.append({t, [t, &p, get] { t->setChecked((p.*get)()); }});
         connect(t, &QAbstractButton::clicked, this, [&p, set](bool on) { (p.*set)(on); });
         return t;
     };
@@ -121,7 +122,6 @@ GeneralPane::GeneralPane(SettingsContext& context, QWidget* parent) : QWidget(pa
     wordCount_ = count;
     startup->addRow(count);
     toggles_.append({count, [count, &p] {
-                         QSignalBlocker b(count);
                          count->setChecked(p.showWordCountInMenuBar());
                          count->setEnabled(p.showMenuBarIcon());
                      }});
