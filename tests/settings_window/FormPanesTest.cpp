@@ -10,6 +10,7 @@
 #include "stores/WritingMemory.h"
 #include "platform/fakes/FakeReduceMotion.h"
 #include "ui/design/Animation.h"
+#include "ui/design/Palette.h"
 #include "ui/design/SettingsRows.h"
 #include "ui/design/ShortcutRecorder.h"
 #include "ui/settings/AboutPane.h"
@@ -125,6 +126,8 @@ TEST_F(FormPanesTest, ContextAsksForCaptureOnlyWhereAPermissionIsMissing)
 {
     capture.allowed = false; // a system that needs a permission; X11 never does
     auto& p = open<ContextPane>();
+    QLabel* title = p.toggle(ContextPane::app)->titleLabel(); // a label inside a toggle is drawn in paper
+    EXPECT_EQ(title->palette().color(title->foregroundRole()), palette::paper());
     SettingRow* row = p.screenRecordingRow();
     EXPECT_TRUE(row->isVisibleTo(&p));
 
