@@ -48,7 +48,9 @@ protected:
         if (!ctx) {
             ctx = std::make_unique<SettingsContext>(SettingsContext{model->prefs(), model->rules(), model->stats(), model->memory(),
                                                                     model->permissions(), model->rivals(), model->hub(),
-                                                                    model->engine(), clock, motion, model->windows().router(), {}});
+                                                                    model->engine(), clock, motion, model->windows().router(),
+                                                                    model->language(), model->modelStore(), model->power(),
+                                                                    keychain, {}});
             ctx->hooks.showOnboarding = [this] { ++onboardingShown; };
             ctx->hooks.showIntro = [this] { ++introShown; };
             ctx->hooks.dataFolder = [this] { return folder.path(); };

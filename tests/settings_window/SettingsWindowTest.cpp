@@ -62,7 +62,8 @@ protected:
         model = std::make_unique<AppModel>(platform);
         model->windows().router().setPane(pane);
         SettingsContext c{model->prefs(), model->rules(), model->stats(), model->memory(), model->permissions(),
-                          model->rivals(), model->hub(), model->engine(), clock, motion, model->windows().router(), {}};
+                          model->rivals(), model->hub(), model->engine(), clock, motion, model->windows().router(),
+                          model->language(), model->modelStore(), model->power(), keychain, {}};
         c.hooks.installedApps = [] { return QList<DesktopApp>{{QStringLiteral("org.example.Writer"), QStringLiteral("Writer"), {}}}; };
         root = new SettingsRoot(c);
         root->resize(900, 640);

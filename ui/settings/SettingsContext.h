@@ -13,11 +13,15 @@ class QWidget;
 
 namespace tq {
 
+class AppLanguage;
 class AppRules;
 class Clock;
 class CompletionEngine;
+class KeychainService;
+class ModelStore;
 class MotionContext;
 class Permissions;
+class PowerMonitor;
 class Preferences;
 class ProviderHub;
 class RivalWatcher;
@@ -55,6 +59,10 @@ struct SettingsContext {
     Clock& clock;
     MotionContext& motion;
     SettingsRouter& router;
+    AppLanguage& language;
+    ModelStore& modelStore;
+    PowerMonitor& power;
+    KeychainService& keychain;
     SettingsHooks hooks;
 };
 
