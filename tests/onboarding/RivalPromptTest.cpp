@@ -139,10 +139,12 @@ TEST_F(RivalPromptTest, QuitRefuseForceQuitThenCloseAfterAWhile)
     EXPECT_EQ(view->state(), RivalPromptState::Resolved);
     EXPECT_EQ(view->headline()->text(), QStringLiteral("Tessaquill has the Tab key"));
     EXPECT_FALSE(view->toggle()->isVisible());
-    shot("rival-4-resolved.png");
     EXPECT_EQ(announced, (QStringList{"Cotabby quit. Tessaquill has the Tab key."}));
+    run(Millis(250)); // the still pictures have cross-faded
+    EXPECT_FALSE(view->scene()->isTicking());
+    shot("rival-4-resolved.png");
 
-    run(Millis(3100));
+    run(Millis(2850));
     EXPECT_EQ(closed, 0);
     run(Millis(150));
     EXPECT_EQ(closed, 1);
