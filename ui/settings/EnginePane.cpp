@@ -119,6 +119,9 @@ EngineChoiceRow::EngineChoiceRow(EngineKind kind, MotionContext& motion, QWidget
     row->addWidget(mark_, 0, Qt::AlignTop);
     for (QWidget* child : findChildren<QWidget*>())
         child->setAttribute(Qt::WA_TransparentForMouseEvents);
+    // Inside a button a label would take the button's text role (dark on ink).
+    for (QLabel* label : findChildren<QLabel*>())
+        label->setForegroundRole(QPalette::WindowText);
 }
 
 void EngineChoiceRow::setSelected(bool selected)
