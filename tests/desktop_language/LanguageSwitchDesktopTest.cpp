@@ -121,6 +121,7 @@ protected:
         const QString config = QDir(home.path()).filePath("config/Tessaquill");
         QDir().mkpath(config);
         QJsonObject values{{"engine", "openAI"},
+                           {"introSeen", true},
                            {"serverURL", QString(server.base() + "/v1")},
                            {"serverModel", "fixed"},
                            {"delayMilliseconds", 0.0},
