@@ -2,6 +2,7 @@
 // services in virtual time, with the settings in a real file.
 
 #include "app/AppFixture.h"
+#include "platform/fakes/ForwardingPlatform.h"
 
 #include "app/services/PowerMonitor.h"
 #include "platform/Defaults.h"
@@ -26,11 +27,21 @@
 namespace tq {
 
 namespace {
+// The fakes, with the settings in a file.
+class FilePlatform final : public ForwardingPlatform {
+public:
+    FilePlatform(Platform& base, Defaults& file) : ForwardingPlatform(base), file_(file) {}
+    Defaults& defaults() override { return file_; }
+
+private:
+    Defaults& file_;
+};
+
 class GeneralEngineBatteryTest : public AppFixture {
 protected:
     GeneralEngineBatteryTest()
     {
-        fileDefaults = std::make_unique<JsonFileDefaults>(settingsFolder.path());
+        fileDefaults = std::make_unique<JsonFileDefaults>(clock, settingsFolder.path());
         fileDefaults->set(QStringLiteral("onboardingDone"), true);
         fileDefaults->set(QStringLiteral("introSeen"), true);
         // Stored values the sliders and pickers must show without writing them back.
@@ -39,21 +50,16 @@ protected:
         fileDefaults->set(QStringLiteral("creativity"), 0.37);
         fileDefaults->set(QStringLiteral("delayMilliseconds"), 130.0);
         fileDefaults->set(QStringLiteral("insertion"), QStringLiteral("paste"));
-        AppPlatform platform;
-        platform.defaults = fileDefaults.get();
-        platform.folder = folder.path();
-        platform.permissions = [this] { return std::make_unique<Permissions>(access, capture, desktopSettings, loginItem, clock); };
-        platform.power = &powerSource;
-        platform.spelling = &spelling;
-        platform.memoryPressure = [] { return std::make_unique<FakeMemoryPressure>(); };
-        platform.onDevice = &onDevice;
-        platform.localOnly = true;
-        platform.importEarlierProduct = false;
-        platform.ownPid = ownPid;
-        model = std::make_unique<AppModel>(platform);
+        filePlatform = std::make_unique<FilePlatform>(platform, *fileDefaults);
+        AppOptions options;
+        options.folder = folder.path();
+        options.localOnly = true;
+        options.importEarlierProduct = false;
+        options.ownPid = ownPid;
+        model = std::make_unique<AppModel>(*filePlatform, options);
         context = std::make_unique<SettingsContext>(SettingsContext{
             model->prefs(), model->rules(), model->stats(), model->memory(), model->permissions(), model->rivals(),
-            model->hub(), model->engine(), clock, motion, model->windows().router(), model->language(),
+            model->hub(), model->engine(), clock, platform.keyLayout(), motion, model->windows().router(), model->language(),
             model->modelStore(), model->power(), keychain, {}});
     }
     ~GeneralEngineBatteryTest() override
@@ -87,6 +93,7 @@ protected:
 
     QTemporaryDir settingsFolder;
     std::unique_ptr<JsonFileDefaults> fileDefaults;
+    std::unique_ptr<FilePlatform> filePlatform;
     FakeReduceMotion reduce{true};
     MotionContext motion{clock, reduce};
     std::unique_ptr<SettingsContext> context;
