@@ -3,6 +3,7 @@
 // in Apps & Sites, an application's rule set to Off (its fields get no suggestion while an
 // unruled one does), and a screenshot of every pane.
 
+#include "support/Wait.h"
 #include "engines/EngineTestSupport.h"
 
 #include <QDir>
@@ -33,34 +34,8 @@ namespace tq {
 
 namespace {
 
-QByteArray run(const QString& program, const QStringList& args, int timeoutMs = 10000)
-{
-    QProcess p;
-    p.start(program, args);
-    QElapsedTimer t;
-    t.start();
-    while (!p.waitForFinished(20)) {
-        QCoreApplication::processEvents();
-        if (t.elapsed() > timeoutMs) {
-            p.kill();
-            p.waitForFinished();
-            break;
-        }
-    }
-    return p.readAllStandardOutput();
-}
-
-bool waitFor(const std::function<bool()>& done, int timeoutMs)
-{
-    QElapsedTimer t;
-    t.start();
-    while (t.elapsed() < timeoutMs) {
-        if (done())
-            return true;
-        QTest::qWait(50);
-    }
-    return done();
-}
+using testwait::run;
+using testwait::waitFor;
 
 // One accessible of the program as AT-SPI reports it.
 struct Node {
