@@ -4,6 +4,8 @@
 #include "platform/fakes/FakeDesktopSettings.h"
 #include "platform/fakes/FakeLoginItem.h"
 #include "platform/fakes/FakeScreenCaptureAccess.h"
+#include "platform/AccessibilityAccess.h"
+#include "support/A11yBus.h"
 
 #include <QSignalSpy>
 #include <gtest/gtest.h>
@@ -191,8 +193,8 @@ TEST_F(PermissionsTest, SettingsPagesByAnchor)
     EXPECT_EQ(settings.opened, (std::vector<SettingsPage>{SettingsPage::ScreenRecording, SettingsPage::Accessibility, SettingsPage::Keyboard}));
 }
 
-QStringList g_logged;
-void captureLog(QtMsgType, const QMessageLogContext&, const QString& message) { g_logged << message; }
+QStringList logged;
+void captureLog(QtMsgType, const QMessageLogContext&, const QString& message) { logged << message; }
 
 TEST_F(PermissionsTest, FailedLaunchAtLoginChangeIsLoggedOnly)
 {
@@ -201,13 +203,38 @@ TEST_F(PermissionsTest, FailedLaunchAtLoginChangeIsLoggedOnly)
     EXPECT_TRUE(p->launchAtLogin());
 
     login.failure = QStringLiteral("The autostart folder is read-only.");
-    g_logged.clear();
+    logged.clear();
     const auto previous = qInstallMessageHandler(captureLog);
     p->setLaunchAtLogin(false);
     qInstallMessageHandler(previous);
     EXPECT_TRUE(p->launchAtLogin());
-    ASSERT_EQ(g_logged.size(), 1);
-    EXPECT_EQ(g_logged[0], QStringLiteral("Tessaquill: launch at login change failed: The autostart folder is read-only."));
+    ASSERT_EQ(logged.size(), 1);
+    EXPECT_EQ(logged[0], QStringLiteral("Tessaquill: launch at login change failed: The autostart folder is read-only."));
+}
+
+// The real switch on the private desktop session's bus.
+TEST(PermissionsSession, FollowTheAccessibilitySwitchThroughTheDesktopsHint)
+{
+    if (qEnvironmentVariableIsEmpty("TQ_DESKTOP_SESSION") || !a11ybus::readFlag("IsEnabled"))
+        GTEST_SKIP() << "needs the private desktop session";
+    const a11ybus::IsEnabledRestorer restore;
+    a11ybus::writeIsEnabled(false);
+    AtSpiAccessibilityAccess access;
+    VirtualClock clock;
+    FakeScreenCaptureAccess capture;
+    FakeDesktopSettings settings;
+    FakeLoginItem login;
+    Permissions permissions(access, capture, settings, login, clock);
+    ASSERT_FALSE(permissions.accessibility());
+    permissions.startWatching();
+
+    QSignalSpy hint(&access, &AccessibilityAccess::changed);
+    permissions.requestAccessibility();
+    EXPECT_TRUE(settings.opened.empty()); // granted at once: no settings page
+    ASSERT_TRUE(hint.count() > 0 || hint.wait(3000));
+    clock.advance(std::chrono::milliseconds(300));
+    EXPECT_TRUE(permissions.accessibility());
+    EXPECT_TRUE(permissions.justGranted(QStringLiteral("onboarding")));
 }
 
 } // namespace
