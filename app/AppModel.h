@@ -59,7 +59,6 @@ public:
         QString name;
         friend bool operator==(const FrontApp&, const FrontApp&) = default;
     };
-    enum class Glyph { active, paused, attention };
 
     static constexpr Nanos kReminderDelay = std::chrono::seconds(4);
     static constexpr Nanos kReminderRecheck = std::chrono::seconds(3);
@@ -94,7 +93,6 @@ public:
     // Observed state.
     const std::optional<FrontApp>& frontApp() const { return frontApp_; }
     bool tapRunning() const { return tapRunning_; }
-    Glyph menuBarGlyph() const;
 
     // Whether the tray icon cannot be seen (no system tray); asked once by the reminder.
     std::function<bool()> iconHidden;

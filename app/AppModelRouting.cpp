@@ -155,15 +155,4 @@ void AppModel::pauseFrontApp(std::optional<double> seconds)
     readFieldAfterCancel();
 }
 
-AppModel::Glyph AppModel::menuBarGlyph() const
-{
-    if (!permissions_->accessibility() || !rivals_->running().isEmpty())
-        return Glyph::attention;
-    if (!prefs_->isEnabled())
-        return Glyph::paused;
-    if (const auto& until = rules_->globalPauseUntil(); until && *until > platform_.clock().now())
-        return Glyph::paused;
-    return Glyph::active;
-}
-
 } // namespace tq

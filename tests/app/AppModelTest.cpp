@@ -117,7 +117,7 @@ TEST_F(AppFixture, AccessGrantedLaterStartsTheTapAndAnnounces)
     m.engine().announcer = [&](const QString& t) { spoken << t; };
     m.start();
     EXPECT_FALSE(m.tapRunning());
-    EXPECT_EQ(m.menuBarGlyph(), AppModel::Glyph::attention);
+    EXPECT_FALSE(m.permissions().accessibility());
 
     access.grantOnRequest = false;
     m.permissions().requestAccessibility();
@@ -131,7 +131,7 @@ TEST_F(AppFixture, AccessGrantedLaterStartsTheTapAndAnnounces)
     EXPECT_EQ(tapSource.startCalls, 1);
     ASSERT_EQ(spoken.size(), 1);
     EXPECT_EQ(spoken.first(), QStringLiteral("Accessibility is on. Tessaquill is ready in your other apps."));
-    EXPECT_EQ(m.menuBarGlyph(), AppModel::Glyph::active);
+    EXPECT_TRUE(m.permissions().accessibility());
 }
 
 TEST_F(AppFixture, FirstRunShowsTheOnboardingNotTheIntro)
@@ -274,7 +274,6 @@ TEST_F(AppFixture, CompetingApplicationsHoldTheEngineAndOpenThePrompt)
     EXPECT_EQ(m.holdReason(), QStringLiteral("Paused while %1 is open").arg(m.rivals().running().first().name));
     ASSERT_NE(m.windows().rivalWindow(), nullptr);
     EXPECT_TRUE(m.windows().rivalWindow()->isVisible());
-    EXPECT_EQ(m.menuBarGlyph(), AppModel::Glyph::attention);
 }
 
 TEST_F(AppFixture, PausingTheFrontApplicationNeedsOne)
@@ -290,8 +289,6 @@ TEST_F(AppFixture, PausingTheFrontApplicationNeedsOne)
     EXPECT_EQ(m.rules().pausedUntil(QStringLiteral("app:org.example.Editor"), clock.now()), clock.now().addSecs(600));
     EXPECT_EQ(m.rules().names().value(QStringLiteral("app:org.example.Editor")), QStringLiteral("Editor"));
     EXPECT_TRUE(m.rules().hasPendingSave());
-    m.prefs().setIsEnabled(false);
-    EXPECT_EQ(m.menuBarGlyph(), AppModel::Glyph::paused);
 }
 
 TEST_F(AppFixture, MemoryPressureFreesTheBuiltInModel)
