@@ -29,9 +29,7 @@ public:
     {
         auto* layout = new QVBoxLayout(this);
         layout->setContentsMargins(0, 0, 0, 0);
-        SettingsContext context{m.prefs(), m.rules(), m.stats(), m.memory(), m.permissions(), m.rivals(), m.hub(),
-                                m.engine(), m.engine().clock(), m.platform().keyLayout(), *motion_, m.windows().router(),
-                                m.language(), m.modelStore(), m.power(), m.platform().keychain(), {}};
+        SettingsContext context = settingsContext(m, *motion_);
         context.hooks.practiceField = [&m](const QString& placeholder, QWidget* parent) -> QWidget* {
             auto* field = new PlaygroundField(
                 m.engine(), [&m](FieldSource* source, bool focused) { m.playgroundFocusChanged(source, focused); }, parent);
@@ -57,6 +55,13 @@ private:
     SettingsRoot* root_ = nullptr;
 };
 } // namespace
+
+SettingsContext settingsContext(AppModel& m, MotionContext& motion)
+{
+    return SettingsContext{m.prefs(), m.rules(), m.stats(), m.memory(), m.permissions(), m.rivals(), m.hub(), m.engine(),
+                           m.engine().clock(), m.platform().keyLayout(), motion, m.windows().router(), m.language(),
+                           m.modelStore(), m.power(), m.platform().keychain(), {}};
+}
 
 void installSettingsWindow(AppModel& model)
 {

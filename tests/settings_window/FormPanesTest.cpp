@@ -3,6 +3,7 @@
 // nothing, and that each user action writes exactly its own setting.
 
 #include "app/AppFixture.h"
+#include "app/SettingsWindow.h"
 
 #include "settings/AppRules.h"
 #include "settings/Preferences.h"
@@ -46,11 +47,7 @@ protected:
         if (!model)
             build(true);
         if (!ctx) {
-            ctx = std::make_unique<SettingsContext>(SettingsContext{model->prefs(), model->rules(), model->stats(), model->memory(),
-                                                                    model->permissions(), model->rivals(), model->hub(),
-                                                                    model->engine(), clock, platform.keyLayout(), motion, model->windows().router(),
-                                                                    model->language(), model->modelStore(), model->power(),
-                                                                    keychain, {}});
+            ctx = std::make_unique<SettingsContext>(settingsContext(*model, motion));
             ctx->hooks.showOnboarding = [this] { ++onboardingShown; };
             ctx->hooks.showIntro = [this] { ++introShown; };
             ctx->hooks.dataFolder = [this] { return folder.path(); };

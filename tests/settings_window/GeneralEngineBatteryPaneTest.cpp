@@ -1,15 +1,11 @@
 // The General, Engine and Battery panes built offscreen over an application model of fake
 // services in virtual time, with the settings in a real file.
 
-#include "app/AppFixture.h"
-#include "platform/fakes/ForwardingPlatform.h"
+#include "SettingsFileFixture.h"
 
 #include "app/services/PowerMonitor.h"
-#include "platform/Defaults.h"
-#include "platform/fakes/FakeReduceMotion.h"
 #include "settings/Preferences.h"
 #include "stores/Keychain.h"
-#include "ui/design/Animation.h"
 #include "ui/design/SettingsRows.h"
 #include "ui/settings/BatteryPane.h"
 #include "ui/settings/EnginePane.h"
@@ -27,46 +23,23 @@
 namespace tq {
 
 namespace {
-// The fakes, with the settings in a file.
-class FilePlatform final : public ForwardingPlatform {
-public:
-    FilePlatform(Platform& base, Defaults& file) : ForwardingPlatform(base), file_(file) {}
-    Defaults& defaults() override { return file_; }
-
-private:
-    Defaults& file_;
-};
-
-class GeneralEngineBatteryTest : public AppFixture {
+class GeneralEngineBatteryTest : public SettingsFileFixture {
 protected:
-    GeneralEngineBatteryTest()
+    GeneralEngineBatteryTest() : SettingsFileFixture(true)
     {
-        fileDefaults = std::make_unique<JsonFileDefaults>(clock, settingsFolder.path());
-        fileDefaults->set(QStringLiteral("onboardingDone"), true);
-        fileDefaults->set(QStringLiteral("introSeen"), true);
         // Stored values the sliders and pickers must show without writing them back.
         fileDefaults->set(QStringLiteral("textScale"), 1.1);
         fileDefaults->set(QStringLiteral("verticalNudge"), -1.5);
         fileDefaults->set(QStringLiteral("creativity"), 0.37);
         fileDefaults->set(QStringLiteral("delayMilliseconds"), 130.0);
         fileDefaults->set(QStringLiteral("insertion"), QStringLiteral("paste"));
-        filePlatform = std::make_unique<FilePlatform>(platform, *fileDefaults);
-        AppOptions options;
-        options.folder = folder.path();
-        options.localOnly = true;
-        options.importEarlierProduct = false;
-        options.ownPid = ownPid;
-        model = std::make_unique<AppModel>(*filePlatform, options);
-        context = std::make_unique<SettingsContext>(SettingsContext{
-            model->prefs(), model->rules(), model->stats(), model->memory(), model->permissions(), model->rivals(),
-            model->hub(), model->engine(), clock, platform.keyLayout(), motion, model->windows().router(), model->language(),
-            model->modelStore(), model->power(), keychain, {}});
+        buildOverFile();
+        context = std::make_unique<SettingsContext>(settingsContext(*model, motion));
     }
     ~GeneralEngineBatteryTest() override
     {
         delete pane;
         context.reset();
-        model.reset();
     }
     template <typename P>
     P* open()
@@ -79,23 +52,8 @@ protected:
         settle();
         return p;
     }
-    void settle()
-    {
-        for (int i = 0; i < 5; ++i)
-            advance(std::chrono::milliseconds(16));
-        QCoreApplication::processEvents();
-    }
-    QByteArray settingsFile() const
-    {
-        QFile f(fileDefaults->filePath(QString::fromLatin1(Defaults::kAppDomain)));
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
+    void settle() { SettingsFileFixture::settle(5); }
 
-    QTemporaryDir settingsFolder;
-    std::unique_ptr<JsonFileDefaults> fileDefaults;
-    std::unique_ptr<FilePlatform> filePlatform;
-    FakeReduceMotion reduce{true};
-    MotionContext motion{clock, reduce};
     std::unique_ptr<SettingsContext> context;
     QPointer<QWidget> pane;
 };

@@ -1,12 +1,10 @@
 // The settings window's root, sidebar, overview and Apps & Sites pane, built offscreen over an
 // application model of fake services in virtual time, with its settings in a real file.
 
-#include "app/AppFixture.h"
+#include "SettingsFileFixture.h"
 
 #include "completion/CompletionEngine.h"
 #include "input/RivalWatcher.h"
-#include "platform/fakes/FakeReduceMotion.h"
-#include "platform/fakes/ForwardingPlatform.h"
 #include "settings/AppRules.h"
 #include "settings/Preferences.h"
 #include "stores/StatsStore.h"
@@ -32,44 +30,16 @@
 namespace tq {
 
 namespace {
-// The fakes, with the settings in a file.
-class FilePlatform final : public ForwardingPlatform {
-public:
-    FilePlatform(Platform& base, Defaults& file) : ForwardingPlatform(base), file_(file) {}
-    Defaults& defaults() override { return file_; }
-
-private:
-    Defaults& file_;
-};
-
-class SettingsWindowTest : public AppFixture {
+class SettingsWindowTest : public SettingsFileFixture {
 protected:
-    SettingsWindowTest()
-    {
-        fileDefaults = std::make_unique<JsonFileDefaults>(clock, settingsFolder.path());
-        fileDefaults->set(QStringLiteral("onboardingDone"), true);
-        fileDefaults->set(QStringLiteral("introSeen"), true);
-        fileDefaults->set(QStringLiteral("length"), QStringLiteral("long"));
-    }
-    ~SettingsWindowTest() override
-    {
-        delete root;
-        model.reset();
-    }
+    SettingsWindowTest() : SettingsFileFixture(false) { fileDefaults->set(QStringLiteral("length"), QStringLiteral("long")); }
+    ~SettingsWindowTest() override { delete root; }
 
     SettingsRoot& open(SettingsPane pane = SettingsPane::overview)
     {
-        filePlatform = std::make_unique<FilePlatform>(platform, *fileDefaults);
-        AppOptions options;
-        options.folder = folder.path();
-        options.localOnly = true;
-        options.importEarlierProduct = false;
-        options.ownPid = ownPid;
-        model = std::make_unique<AppModel>(*filePlatform, options);
+        buildOverFile();
         model->windows().router().setPane(pane);
-        SettingsContext c{model->prefs(), model->rules(), model->stats(), model->memory(), model->permissions(),
-                          model->rivals(), model->hub(), model->engine(), clock, platform.keyLayout(), motion,
-                          model->windows().router(), model->language(), model->modelStore(), model->power(), keychain, {}};
+        SettingsContext c = settingsContext(*model, motion);
         c.hooks.installedApps = [] { return QList<DesktopApp>{{QStringLiteral("org.example.Writer"), QStringLiteral("Writer"), {}}}; };
         root = new SettingsRoot(c);
         root->resize(900, 640);
@@ -77,28 +47,12 @@ protected:
         QCoreApplication::processEvents();
         return *root;
     }
-    void settle()
-    {
-        for (int i = 0; i < 40; ++i)
-            advance(std::chrono::milliseconds(16));
-        QCoreApplication::processEvents();
-    }
+    void settle() { SettingsFileFixture::settle(40); }
     template <typename T>
     T* pane() const
     {
         return qobject_cast<T*>(root->currentPane());
     }
-    QByteArray settingsFile() const
-    {
-        QFile f(fileDefaults->filePath(QString::fromLatin1(Defaults::kAppDomain)));
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
-
-    QTemporaryDir settingsFolder;
-    std::unique_ptr<JsonFileDefaults> fileDefaults;
-    std::unique_ptr<FilePlatform> filePlatform;
-    FakeReduceMotion reduce{false};
-    MotionContext motion{clock, reduce};
     SettingsRoot* root = nullptr;
 };
 } // namespace
