@@ -135,11 +135,7 @@ void ButtonFlow::resizeEvent(QResizeEvent*)
 
 AboutPane::AboutPane(SettingsContext& context, QWidget* parent) : QWidget(parent), c_(context)
 {
-    auto* outer = new QVBoxLayout(this);
-    outer->setContentsMargins(0, 0, 0, 0);
-    auto* form = new PaneForm(this);
-    styleScrollBars(form);
-    outer->addWidget(form);
+    PaneForm* form = fillWithForm(this);
     QWidget* page = form->widget();
     QVBoxLayout* column = form->contentLayout();
     column->setContentsMargins(32, 32, 32, 32);
@@ -232,21 +228,9 @@ void AboutPane::askReset()
 {
     if (dialog_)
         return;
-    auto* box = new QMessageBox(QMessageBox::Warning, text("Reset all settings?"), text("Reset all settings?"),
-                                QMessageBox::NoButton, this);
-    box->setInformativeText(text("This also clears your rules for apps and sites. Your statistics and writing memory stay."));
-    applyInkPalette(box);
-    QPushButton* reset = box->addButton(text("Reset"), QMessageBox::DestructiveRole);
-    QPushButton* cancel = box->addButton(text("Cancel"), QMessageBox::RejectRole);
-    box->setDefaultButton(cancel);
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    box->setWindowModality(Qt::WindowModal);
-    connect(box, &QMessageBox::buttonClicked, this, [this, reset](QAbstractButton* b) {
-        if (b == reset)
-            resetSettings();
-    });
-    dialog_ = box;
-    box->open();
+    dialog_ = askToConfirm(this, text("Reset all settings?"),
+                           text("This also clears your rules for apps and sites. Your statistics and writing memory stay."),
+                           text("Reset"), [this] { resetSettings(); });
 }
 
 void AboutPane::resetSettings()

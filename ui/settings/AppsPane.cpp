@@ -45,19 +45,23 @@ QString listStyle()
              palette::inkHighlight().name());
 }
 
-QString fieldStyle()
+// The sheet's Cancel and, its default, Add at the bottom right of `column`; Cancel rejects.
+HandButton* addSheetButtons(QDialog* sheet, QVBoxLayout* column, MotionContext& motion)
 {
-    return QStringLiteral("QLineEdit { background: %1; color: %2; border: 1px solid %3; border-radius: 6px; padding: 4px 6px; }")
-        .arg(palette::ink().name(), palette::paper().name(), palette::hairline().name(QColor::HexArgb));
-}
-
-QString comboStyle()
-{
-    return QStringLiteral("QComboBox { background: %1; color: %2; border: 1px solid %3; border-radius: 6px; padding: 3px 8px; }"
-                          "QComboBox:disabled { color: %4; }"
-                          "QComboBox QAbstractItemView { background: %1; color: %2; selection-background-color: %5; }")
-        .arg(palette::inkRaised().name(), palette::paper().name(), palette::hairline().name(QColor::HexArgb),
-             palette::withOpacity(palette::paper(), 0.45).name(QColor::HexArgb), palette::inkHighlight().name());
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    QAbstractButton* cancel = makeButton(text("Cancel"), false, motion, sheet);
+    auto* add = new HandButton(text("Add"), sheet);
+    add->setDefault(true);
+    add->setStyleSheet(QStringLiteral("QPushButton { background: %1; color: %2; border: none; border-radius: 7px; padding: 5px 16px;"
+                                      " font-weight: 600; } QPushButton:disabled { background: %3; color: %4; }")
+                           .arg(palette::gold().name(), palette::ink().name(), palette::inkHighlight().name(),
+                                palette::paperDim().name(QColor::HexArgb)));
+    buttons->addWidget(cancel);
+    buttons->addWidget(add);
+    column->addLayout(buttons);
+    QObject::connect(cancel, &QAbstractButton::clicked, sheet, &QDialog::reject);
+    return add;
 }
 
 // A row of the list: icon, name, badge and words saved.
@@ -165,25 +169,13 @@ AddWebsiteDialog::AddWebsiteDialog(const QString& typed, MotionContext& motion, 
     field_->setAccessibleName(text("Domain"));
     field_->setPlaceholderText(QStringLiteral("wikipedia.org"));
     field_->setFixedWidth(300);
-    field_->setStyleSheet(fieldStyle());
+    field_->setStyleSheet(lineEditStyle());
     column->addWidget(field_);
     column->addWidget(makeLabel(text("Rules for a site apply in any browser %app can read."), 12, QFont::Normal,
                                 palette::paperDim(), this, true));
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    QAbstractButton* cancel = makeButton(text("Cancel"), false, motion, this);
-    add_ = new HandButton(text("Add"), this);
-    add_->setDefault(true);
-    add_->setStyleSheet(QStringLiteral("QPushButton { background: %1; color: %2; border: none; border-radius: 7px; padding: 5px 16px;"
-                                       " font-weight: 600; } QPushButton:disabled { background: %3; color: %4; }")
-                            .arg(palette::gold().name(), palette::ink().name(), palette::inkHighlight().name(),
-                                 palette::paperDim().name(QColor::HexArgb)));
-    buttons->addWidget(cancel);
-    buttons->addWidget(add_);
-    column->addLayout(buttons);
+    add_ = addSheetButtons(this, column, motion);
     auto check = [this] { add_->setEnabled(normalizedDomain(field_->text()).has_value()); };
     connect(field_, &QLineEdit::textChanged, this, check);
-    connect(cancel, &QAbstractButton::clicked, this, &QDialog::reject);
     connect(add_, &QPushButton::clicked, this, [this] {
         if (normalizedDomain(field_->text()))
             accept();
@@ -210,27 +202,15 @@ AddAppDialog::AddAppDialog(const QList<DesktopApp>& apps, MotionContext& motion,
     search_ = new QLineEdit(this);
     search_->setPlaceholderText(text("Search"));
     search_->setAccessibleName(text("Search"));
-    search_->setStyleSheet(fieldStyle());
+    search_->setStyleSheet(lineEditStyle());
     column->addWidget(search_);
     list_ = new QListWidget(this);
     list_->setAccessibleName(text("Applications"));
     list_->setIconSize(QSize(20, 20));
     list_->setStyleSheet(listStyle() + QStringLiteral("QListWidget::item { padding: 4px; }"));
     column->addWidget(list_, 1);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    QAbstractButton* cancel = makeButton(text("Cancel"), false, motion, this);
-    add_ = new HandButton(text("Add"), this);
-    add_->setDefault(true);
-    add_->setStyleSheet(QStringLiteral("QPushButton { background: %1; color: %2; border: none; border-radius: 7px; padding: 5px 16px;"
-                                       " font-weight: 600; } QPushButton:disabled { background: %3; color: %4; }")
-                            .arg(palette::gold().name(), palette::ink().name(), palette::inkHighlight().name(),
-                                 palette::paperDim().name(QColor::HexArgb)));
-    buttons->addWidget(cancel);
-    buttons->addWidget(add_);
-    column->addLayout(buttons);
+    add_ = addSheetButtons(this, column, motion);
     connect(search_, &QLineEdit::textChanged, this, &AddAppDialog::filter);
-    connect(cancel, &QAbstractButton::clicked, this, &QDialog::reject);
     connect(add_, &QPushButton::clicked, this, [this] {
         if (chosen())
             accept();
@@ -535,11 +515,7 @@ AppRuleDetail::AppRuleDetail(SettingsContext& context, const QString& key, QWidg
     : QWidget(parent), c_(context), key_(key)
 {
     setObjectName(QStringLiteral("ruleDetail"));
-    auto* outer = new QVBoxLayout(this);
-    outer->setContentsMargins(0, 0, 0, 0);
-    auto* form = new PaneForm(this);
-    styleScrollBars(form);
-    outer->addWidget(form);
+    PaneForm* form = fillWithForm(this);
     QWidget* page = form->widget();
 
     // Header: icon, name and identifier, and the words saved here.
@@ -575,7 +551,7 @@ AppRuleDetail::AppRuleDetail(SettingsContext& context, const QString& key, QWidg
     FormSection* suggestions = form->addSection();
     mode_ = new QComboBox(page);
     mode_->setAccessibleName(text("Suggestions"));
-    mode_->setStyleSheet(comboStyle());
+    mode_->setStyleSheet(comboBoxStyle());
     mode_->setCursor(Qt::PointingHandCursor);
     mode_->addItems({QString(), text("On"), text("Off")});
     auto* modeRow = new SettingRow(text("Suggestions"), QString(), mode_, page);
@@ -593,7 +569,7 @@ AppRuleDetail::AppRuleDetail(SettingsContext& context, const QString& key, QWidg
     auto picker = [&](const QString& label, const QStringList& options) {
         auto* box = new QComboBox(group_);
         box->setAccessibleName(label);
-        box->setStyleSheet(comboStyle());
+        box->setStyleSheet(comboBoxStyle());
         box->setCursor(Qt::PointingHandCursor);
         box->addItems(options);
         auto* row = new SettingRow(label, QString(), box, group_);

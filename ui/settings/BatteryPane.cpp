@@ -18,10 +18,7 @@ namespace tq {
 BatteryPane::BatteryPane(SettingsContext& context, QWidget* parent) : QWidget(parent), c_(context)
 {
     Preferences& p = c_.prefs;
-    auto* outer = new QVBoxLayout(this);
-    outer->setContentsMargins(0, 0, 0, 0);
-    auto* form = new PaneForm(this);
-    outer->addWidget(form);
+    PaneForm* form = fillWithForm(this);
     QWidget* page = form->widget();
 
     auto* status = new QWidget(page);

@@ -66,11 +66,7 @@ void SkinToneSwatch::paintEvent(QPaintEvent*)
 
 EmojiPane::EmojiPane(SettingsContext& context, QWidget* parent) : QWidget(parent), c_(context)
 {
-    auto* outer = new QVBoxLayout(this);
-    outer->setContentsMargins(0, 0, 0, 0);
-    auto* form = new PaneForm(this);
-    styleScrollBars(form);
-    outer->addWidget(form);
+    PaneForm* form = fillWithForm(this);
     QWidget* page = form->widget();
 
     FormSection* main = form->addSection();

@@ -37,20 +37,6 @@ namespace tq {
 namespace {
 const QColor kOrange(0xff, 0x9f, 0x0a);
 
-QString comboStyle()
-{
-    return QStringLiteral("QComboBox { background: %1; color: %2; border: 1px solid %3; border-radius: 6px; padding: 3px 8px; }"
-                          "QComboBox QAbstractItemView { background: %1; color: %2; selection-background-color: %4; }")
-        .arg(palette::inkRaised().name(), palette::paper().name(), palette::hairline().name(QColor::HexArgb),
-             palette::inkHighlight().name());
-}
-
-QString fieldStyle()
-{
-    return QStringLiteral("QLineEdit { background: %1; color: %2; border: 1px solid %3; border-radius: 6px; padding: 4px 6px; }")
-        .arg(palette::ink().name(), palette::paper().name(), palette::hairline().name(QColor::HexArgb));
-}
-
 QString symbolFor(EngineKind kind)
 {
     switch (kind) {
@@ -67,7 +53,7 @@ QLineEdit* makeField(const QString& name, const QString& prompt, QWidget* parent
     auto* f = new QLineEdit(parent);
     f->setAccessibleName(name);
     f->setPlaceholderText(prompt);
-    f->setStyleSheet(fieldStyle());
+    f->setStyleSheet(lineEditStyle());
     f->setMinimumWidth(260);
     return f;
 }
@@ -163,7 +149,7 @@ ModelPicker::ModelPicker(ProviderHub& hub, Preferences& prefs, EngineKind kind, 
     field_ = makeField(text("Model"), text("Model name"), stack_);
     box_ = new QComboBox(stack_);
     box_->setAccessibleName(text("Model"));
-    box_->setStyleSheet(comboStyle());
+    box_->setStyleSheet(comboBoxStyle());
     box_->setCursor(Qt::PointingHandCursor);
     stack_->addWidget(field_);
     stack_->addWidget(box_);
@@ -235,10 +221,7 @@ EnginePane::EnginePane(SettingsContext& context, QWidget* parent)
 {
     keychainWorker_->setMaxThreadCount(1); // writes land in the order they were made
     Preferences& p = c_.prefs;
-    auto* outer = new QVBoxLayout(this);
-    outer->setContentsMargins(0, 0, 0, 0);
-    auto* form = new PaneForm(this);
-    outer->addWidget(form);
+    PaneForm* form = fillWithForm(this);
     QWidget* page = form->widget();
 
     auto addRow = [&](FormSection* section, EngineKind kind, QWidget* parentWidget) {

@@ -24,14 +24,6 @@
 namespace tq {
 
 namespace {
-QString comboStyle()
-{
-    return QStringLiteral("QComboBox { background: %1; color: %2; border: 1px solid %3; border-radius: 6px; padding: 3px 8px; }"
-                          "QComboBox QAbstractItemView { background: %1; color: %2; selection-background-color: %4; }")
-        .arg(palette::inkRaised().name(), palette::paper().name(), palette::hairline().name(QColor::HexArgb),
-             palette::inkHighlight().name());
-}
-
 QString segmentStyle()
 {
     return QStringLiteral("QPushButton { background: %1; color: %2; border: 1px solid %3; padding: 4px 12px; }"
@@ -86,10 +78,7 @@ QString verticalNudgeLabel(double points)
 GeneralPane::GeneralPane(SettingsContext& context, QWidget* parent) : QWidget(parent), c_(context)
 {
     Preferences& p = c_.prefs;
-    auto* outer = new QVBoxLayout(this);
-    outer->setContentsMargins(0, 0, 0, 0);
-    auto* form = new PaneForm(this);
-    outer->addWidget(form);
+    PaneForm* form = fillWithForm(this);
     QWidget* page = form->widget();
 
     // Read once, each time the pane is made.
@@ -182,7 +171,7 @@ GeneralPane::GeneralPane(SettingsContext& context, QWidget* parent) : QWidget(pa
     FormSection* typing = form->addSection(text("Typing"));
     insertion_ = new QComboBox(page);
     insertion_->setAccessibleName(text("Insert suggestions by"));
-    insertion_->setStyleSheet(comboStyle());
+    insertion_->setStyleSheet(comboBoxStyle());
     insertion_->setCursor(Qt::PointingHandCursor);
     for (InsertionMethod m : allCases<InsertionMethod>())
         insertion_->addItem(label(m));

@@ -139,21 +139,14 @@ InsightsPane::InsightsPane(StatsStore& stats, AppRules& rules, MotionContext& mo
 {
     setObjectName(QStringLiteral("InsightsPane"));
     setStyleSheet(settingsButtonStyle());
-    auto* outer = new QVBoxLayout(this);
-    outer->setContentsMargins(0, 0, 0, 0);
-    auto* scroll = new QScrollArea(this);
-    scroll->setWidgetResizable(true);
-    scroll->setFrameShape(QFrame::NoFrame);
-    styleScrollBars(scroll);
+    QScrollArea* scroll = fillWithScrollArea(this);
     scroll->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    outer->addWidget(scroll);
     auto* host = new QWidget(scroll);
     auto* centre = new QHBoxLayout(host);
     auto* content = new QWidget(host);
     content->setMaximumWidth(860);
     centre->addWidget(content);
     scroll->setWidget(host);
-    scroll->viewport()->setAutoFillBackground(false);
     host->setAutoFillBackground(false);
 
     auto* stack = new QVBoxLayout(content);

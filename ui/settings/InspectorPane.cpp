@@ -57,14 +57,7 @@ InspectorPane::InspectorPane(InspectorSources sources, QWidget* parent) : QWidge
 {
     setObjectName(QStringLiteral("InspectorPane"));
     setStyleSheet(settingsButtonStyle());
-    auto* outer = new QVBoxLayout(this);
-    outer->setContentsMargins(0, 0, 0, 0);
-    auto* scroll = new QScrollArea(this);
-    scroll->setWidgetResizable(true);
-    scroll->setFrameShape(QFrame::NoFrame);
-    styleScrollBars(scroll);
-    scroll->viewport()->setAutoFillBackground(false);
-    outer->addWidget(scroll);
+    QScrollArea* scroll = fillWithScrollArea(this);
     auto* host = new QWidget(scroll);
     host->setAutoFillBackground(false);
     auto* column = new QVBoxLayout(host);

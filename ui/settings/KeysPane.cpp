@@ -21,23 +21,11 @@ using Setter = void (Preferences::*)(const Shortcut&);
 constexpr Setter kSetters[6] = {&Preferences::setAcceptWordKey, &Preferences::setAcceptAllKey,
                                 &Preferences::setTriggerKey,    &Preferences::setAlternativesKey,
                                 &Preferences::setToggleAppKey,  &Preferences::setToggleGlobalKey};
-
-QString comboStyle()
-{
-    return QStringLiteral("QComboBox { background: %1; color: %2; border: 1px solid %3; border-radius: 6px; padding: 3px 8px; }"
-                          "QComboBox QAbstractItemView { background: %1; color: %2; selection-background-color: %4; }")
-        .arg(palette::inkRaised().name(), palette::paper().name(), palette::hairline().name(QColor::HexArgb),
-             palette::inkHighlight().name());
-}
 } // namespace
 
 KeysPane::KeysPane(SettingsContext& context, QWidget* parent) : QWidget(parent), c_(context)
 {
-    auto* outer = new QVBoxLayout(this);
-    outer->setContentsMargins(0, 0, 0, 0);
-    auto* form = new PaneForm(this);
-    styleScrollBars(form);
-    outer->addWidget(form);
+    PaneForm* form = fillWithForm(this);
     QWidget* page = form->widget();
     const ShortcutSet now = shortcutsOf(c_.prefs);
 
@@ -61,7 +49,7 @@ KeysPane::KeysPane(SettingsContext& context, QWidget* parent) : QWidget(parent),
     accepting->addRow(punctuation_);
     escape_ = new QComboBox(page);
     escape_->setAccessibleName(text("When you press Escape"));
-    escape_->setStyleSheet(comboStyle());
+    escape_->setStyleSheet(comboBoxStyle());
     escape_->setCursor(Qt::PointingHandCursor);
     for (EscapeBehavior b : allCases<EscapeBehavior>())
         escape_->addItem(label(b), int(b));

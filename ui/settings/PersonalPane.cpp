@@ -23,11 +23,7 @@ namespace tq {
 PersonalPane::PersonalPane(SettingsContext& context, int limit, QWidget* parent)
     : QWidget(parent), c_(context), limit_(limit)
 {
-    auto* outer = new QVBoxLayout(this);
-    outer->setContentsMargins(0, 0, 0, 0);
-    auto* form = new PaneForm(this);
-    styleScrollBars(form);
-    outer->addWidget(form);
+    PaneForm* form = fillWithForm(this);
     QWidget* page = form->widget();
 
     // About you
@@ -162,21 +158,8 @@ void PersonalPane::askErase()
 {
     if (dialog_)
         return;
-    auto* box = new QMessageBox(QMessageBox::Warning, text("Erase everything %app remembered?"),
-                                text("Erase everything %app remembered?"), QMessageBox::NoButton, this);
-    box->setInformativeText(text("This can't be undone."));
-    applyInkPalette(box);
-    QPushButton* confirm = box->addButton(text("Erase All"), QMessageBox::DestructiveRole);
-    box->addButton(text("Cancel"), QMessageBox::RejectRole);
-    box->setDefaultButton(qobject_cast<QPushButton*>(box->buttons().last()));
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    box->setWindowModality(Qt::WindowModal);
-    connect(box, &QMessageBox::buttonClicked, this, [this, confirm](QAbstractButton* b) {
-        if (b == confirm)
-            eraseAll();
-    });
-    dialog_ = box;
-    box->open();
+    dialog_ = askToConfirm(this, text("Erase everything %app remembered?"), text("This can't be undone."), text("Erase All"),
+                           [this] { eraseAll(); });
 }
 
 void PersonalPane::eraseAll()

@@ -1,13 +1,19 @@
 #include "ui/settings/SettingsStyle.h"
 
+#include "platform/Text.h"
 #include "ui/design/Buttons.h"
 #include "ui/design/Fonts.h"
 #include "ui/design/Palette.h"
+#include "ui/design/SettingsRows.h"
 #include "ui/design/Symbols.h"
 
 #include <QAbstractScrollArea>
+#include <QMessageBox>
 #include <QPainter>
+#include <QPushButton>
+#include <QScrollArea>
 #include <QScrollBar>
+#include <QVBoxLayout>
 
 namespace tq {
 
@@ -38,6 +44,65 @@ void styleScrollBars(QAbstractScrollArea* area)
         "QScrollBar::add-line:vertical, QScrollBar::sub-line:vertical { height: 0; }"
         "QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical { background: transparent; }");
     area->verticalScrollBar()->setStyleSheet(style);
+}
+
+namespace {
+template <typename Area>
+Area* fillWith(QWidget* pane, Area* area)
+{
+    auto* outer = new QVBoxLayout(pane);
+    outer->setContentsMargins(0, 0, 0, 0);
+    styleScrollBars(area);
+    outer->addWidget(area);
+    return area;
+}
+} // namespace
+
+QScrollArea* fillWithScrollArea(QWidget* pane)
+{
+    auto* scroll = fillWith(pane, new QScrollArea(pane));
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->viewport()->setAutoFillBackground(false);
+    return scroll;
+}
+
+PaneForm* fillWithForm(QWidget* pane)
+{
+    return fillWith(pane, new PaneForm(pane));
+}
+
+QString comboBoxStyle()
+{
+    return QStringLiteral("QComboBox { background: %1; color: %2; border: 1px solid %3; border-radius: 6px; padding: 3px 8px; }"
+                          "QComboBox:disabled { color: %4; }"
+                          "QComboBox QAbstractItemView { background: %1; color: %2; selection-background-color: %5; }")
+        .arg(palette::inkRaised().name(), palette::paper().name(), palette::hairline().name(QColor::HexArgb),
+             palette::withOpacity(palette::paper(), 0.45).name(QColor::HexArgb), palette::inkHighlight().name());
+}
+
+QString lineEditStyle()
+{
+    return QStringLiteral("QLineEdit { background: %1; color: %2; border: 1px solid %3; border-radius: 6px; padding: 4px 6px; }")
+        .arg(palette::ink().name(), palette::paper().name(), palette::hairline().name(QColor::HexArgb));
+}
+
+QMessageBox* askToConfirm(QWidget* parent, const QString& question, const QString& detail, const QString& action,
+                          std::function<void()> confirmed)
+{
+    auto* box = new QMessageBox(QMessageBox::Warning, question, question, QMessageBox::NoButton, parent);
+    box->setInformativeText(detail);
+    applyInkPalette(box);
+    QPushButton* confirm = box->addButton(action, QMessageBox::DestructiveRole);
+    box->setDefaultButton(box->addButton(text("Cancel"), QMessageBox::RejectRole));
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::WindowModal);
+    QObject::connect(box, &QMessageBox::buttonClicked, parent, [confirm, confirmed = std::move(confirmed)](QAbstractButton* b) {
+        if (b == confirm)
+            confirmed();
+    });
+    box->open();
+    return box;
 }
 
 QFont settingsFont(double pointSize, QFont::Weight weight)

@@ -9,11 +9,16 @@
 #include <QString>
 #include <QWidget>
 
+#include <functional>
+
 class QAbstractScrollArea;
+class QMessageBox;
 class QPainter;
+class QScrollArea;
 
 namespace tq {
 class MotionContext;
+class PaneForm;
 }
 
 namespace tq {
@@ -23,6 +28,22 @@ void applyInkPalette(QWidget* window);
 
 // Thin, quiet scroll bars on ink.
 void styleScrollBars(QAbstractScrollArea* area);
+
+// Lays `pane` out as one frameless scroll area filling it, over the pane's background, with
+// the panes' scroll bars; the caller sets its content.
+QScrollArea* fillWithScrollArea(QWidget* pane);
+// The same with a form of sections as its content.
+PaneForm* fillWithForm(QWidget* pane);
+
+// Pickers and text fields of the panes, ink with a hairline edge.
+QString comboBoxStyle();
+QString lineEditStyle();
+
+// A window-modal warning before an action that cannot be undone: `question` as its title and
+// text, `detail` under it, the destructive `action` and Cancel, the default. `confirmed` runs
+// when `action` is chosen. The box deletes itself when closed.
+QMessageBox* askToConfirm(QWidget* parent, const QString& question, const QString& detail, const QString& action,
+                          std::function<void()> confirmed);
 
 QFont settingsFont(double pointSize, QFont::Weight weight = QFont::Normal);
 
