@@ -90,6 +90,15 @@ void InkBackdrop::paintEvent(QPaintEvent*)
     paintInkBackdrop(p, QRectF(rect()));
 }
 
+ButtonBar::ButtonBar(QWidget* parent) : QWidget(parent) {}
+
+void ButtonBar::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.fillRect(rect(), palette::inkRaised());
+    p.fillRect(QRect(0, 0, width(), 1), palette::hairline());
+}
+
 TitleShade::TitleShade(QWidget* parent) : QWidget(parent)
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);

@@ -27,6 +27,17 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 };
 
+// The bar under a window's content that holds its buttons: raised ink with a hairline along
+// its top.
+class ButtonBar final : public QWidget {
+    Q_OBJECT
+public:
+    explicit ButtonBar(QWidget* parent = nullptr);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
 // The backdrop cut to the top `top` points of its area with an 18-point soft lower edge; laid
 // over scrolling content so it disappears at the top. Clicks pass through.
 class TitleShade final : public QWidget {

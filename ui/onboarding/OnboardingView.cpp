@@ -107,20 +107,6 @@ QPalette inkPalette(QPalette pal)
     return pal;
 }
 
-// The footer: raised ink with a hairline along its top.
-class Footer final : public QWidget {
-public:
-    using QWidget::QWidget;
-
-protected:
-    void paintEvent(QPaintEvent*) override
-    {
-        QPainter p(this);
-        p.fillRect(rect(), palette::inkRaised());
-        p.fillRect(QRect(0, 0, width(), 1), palette::hairline());
-    }
-};
-
 // The step page: at most 480 wide, leading-aligned, centred vertically when short. A new page
 // comes in 8 points low and transparent and settles over the shared curve.
 class PageFrame final : public QWidget {
@@ -220,7 +206,7 @@ OnboardingView::OnboardingView(OnboardingServices services, std::function<void()
     scroll_->viewport()->setAutoFillBackground(false);
     column->addWidget(scroll_, 1);
 
-    auto* footer = new Footer(steps_);
+    auto* footer = new ButtonBar(steps_);
     auto* footerRow = new QHBoxLayout(footer);
     footerRow->setContentsMargins(24, 16, 24, 16);
     footerRow->setSpacing(14);

@@ -2,6 +2,7 @@
 
 #include "platform/Text.h"
 #include "settings/Preferences.h"
+#include "ui/design/Backdrop.h"
 #include "ui/design/Buttons.h"
 #include "ui/design/Fonts.h"
 #include "ui/design/Palette.h"
@@ -12,26 +13,9 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QPainter>
 #include <QVBoxLayout>
 
 namespace tq {
-
-namespace {
-// The bar under the prompt: raised ink with a hairline along its top.
-class ButtonBar final : public QWidget {
-public:
-    using QWidget::QWidget;
-
-protected:
-    void paintEvent(QPaintEvent*) override
-    {
-        QPainter p(this);
-        p.fillRect(rect(), palette::inkRaised());
-        p.fillRect(QRect(0, 0, width(), 1), palette::hairline());
-    }
-};
-} // namespace
 
 RivalPromptView::RivalPromptView(RivalPromptServices services, std::function<void()> close, QWidget* parent)
     : QWidget(parent), services_(std::move(services)), close_(std::move(close)), closeTimer_(services_.clock)
