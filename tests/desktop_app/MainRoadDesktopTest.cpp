@@ -4,20 +4,20 @@
 // size, Tab and the key above Tab insert it, Escape hides it, SIGTERM writes the statistics.
 
 #include "RealProgram.h"
+#include "support/LlamaServer.h"
 
 #include <QDir>
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QNetworkAccessManager>
-#include <QNetworkReply>
 #include <QProcess>
-#include <QTcpServer>
+#include <QRegularExpression>
 #include <QtTest/QTest>
 
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <cstdlib>
 
 namespace tq {
 
@@ -49,6 +49,17 @@ void expectGhostDrawnAtTheCaret(Program& program, qint64 fieldPid, const QString
     EXPECT_LT(px.longestDarkRun, 12) << where;
     ASSERT_GT(px.typedGlyphHeight, 4) << where;
     EXPECT_NEAR(px.ghostGlyphHeight, px.typedGlyphHeight, 0.1 * px.typedGlyphHeight) << where;
+}
+
+// A ghost shows and the program last drew it at the field's caret: it has read the field as it
+// is now.
+bool shownAtTheCaret(Program& program, qint64 fieldPid)
+{
+    static const QRegularExpression presented(QStringLiteral("present: caret (-?\\d+),"));
+    QString x;
+    for (auto it = presented.globalMatch(program.log()); it.hasNext();)
+        x = it.next().captured(1);
+    return program.ghost() && !x.isEmpty() && std::abs(x.toInt() - readField(fieldPid).caretX) <= 2;
 }
 
 class FirstRun : public ::testing::TestWithParam<bool> {
@@ -101,10 +112,11 @@ TEST_P(FirstRun, TypedTextGetsAGhostSuggestionThatTabAndTheKeyAboveTabInsert)
     ASSERT_TRUE(waitFor([&] { return field.text() == QStringLiteral("Hello world is wide"); }, 5000)) << field.text().toStdString();
     EXPECT_EQ(focusedWindow(), field.window);
 
-    // A new suggestion; Escape hides it.
+    // A new suggestion; Escape hides it. Escape goes once the program has read every typed key:
+    // one read later would bring a suggestion back.
     run("xdotool", {"type", "--delay", "60", " and "});
-    ASSERT_TRUE(waitFor([&] { return bool(program.ghost()); }, 10000));
-    QTest::qWait(1000); // every request of the typed keys answered: nothing left to show later
+    ASSERT_TRUE(waitFor([&] { return field.text() == QStringLiteral("Hello world is wide and "); }, 5000)) << field.text().toStdString();
+    ASSERT_TRUE(waitFor([&] { return shownAtTheCaret(program, field.pid()); }, 10000)) << program.log().toStdString();
     run("xdotool", {"key", "Escape"});
     EXPECT_TRUE(waitFor([&] { return !program.ghost(); }, 3000));
     screenshot(shotName("main-road-after-escape", GetParam()));
@@ -165,30 +177,10 @@ protected:
 // weights write, a suggestion is drawn and Tab puts its next piece into the field.
 TEST_F(MainRoad, LlamaServerWithTheTinyModel)
 {
-    const QString model = QStringLiteral(TQ_BINARY_DIR "/models/tiny.gguf");
-    ASSERT_TRUE(QFile::exists(model) && QFile::exists(QStringLiteral(TQ_LLAMA_BIN "/llama-server")));
-    QTcpServer probe;
-    ASSERT_TRUE(probe.listen(QHostAddress::LocalHost, 0));
-    const quint16 port = probe.serverPort();
-    probe.close();
-    QProcess llama;
-    llama.setProcessChannelMode(QProcess::MergedChannels);
-    llama.start(QStringLiteral(TQ_LLAMA_BIN "/llama-server"),
-                {"-m", model, "--host", "127.0.0.1", "--port", QString::number(port), "-c", "512", "-t", "2",
-                 "--alias", "tiny", "--seed", "7"});
-    ASSERT_TRUE(llama.waitForStarted(10000));
-    const QString base = QStringLiteral("http://127.0.0.1:%1").arg(port);
-    QNetworkAccessManager nam;
-    const auto healthy = [&] {
-        QNetworkReply* reply = nam.get(QNetworkRequest(QUrl(base + "/health")));
-        waitFor([&] { return reply->isFinished(); }, 2000);
-        const bool ok = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt() == 200;
-        reply->deleteLater();
-        return ok;
-    };
-    ASSERT_TRUE(waitFor(healthy, 60000))
-        << llama.readAll().toStdString();
-    Program program(QByteArray(), base);
+    ASSERT_TRUE(desktoptest::LlamaServer::installed());
+    desktoptest::LlamaServer llama;
+    ASSERT_TRUE(llama.waitHealthy()) << llama.output().toStdString();
+    Program program(QByteArray(), llama.base());
     program.start();
     ASSERT_TRUE(program.waitUntilRunning()) << program.log().toStdString();
     Zenity field(Zenity::Kind::entry, "Main road");
@@ -203,8 +195,6 @@ TEST_F(MainRoad, LlamaServerWithTheTinyModel)
     const QString focused = focusedWindow();
     EXPECT_EQ(focused, field.window) << run("xprop", {"-id", focused, "WM_NAME", "WM_CLASS", "_NET_WM_WINDOW_TYPE", "WM_HINTS"}).toStdString()
                                      << program.log().toStdString();
-    llama.terminate();
-    llama.waitForFinished(5000);
 }
 
 TEST_F(MainRoad, ASecondLaunchHandsOverAndEnds)
@@ -217,7 +207,7 @@ TEST_F(MainRoad, ASecondLaunchHandsOverAndEnds)
     second.start(QStringLiteral(TQ_BINARY_DIR "/app/tessaquill"), {"--open-settings", "keys"});
     ASSERT_TRUE(second.waitForFinished(10000));
     EXPECT_EQ(second.exitCode(), 0);
-    ASSERT_TRUE(waitFor([&] { return !QString::fromUtf8(run("xdotool", {"search", "--onlyvisible", "--pid", QString::number(program.pid()), "--name", "^Keys$"})).trimmed().isEmpty(); }, 5000));
+    ASSERT_TRUE(waitFor([&] { return !desktoptest::windowTitled("Keys", program.pid()).isEmpty(); }, 5000));
     ::kill(program.pid(), SIGTERM);
     ASSERT_TRUE(program.process.waitForFinished(5000));
     EXPECT_EQ(program.process.exitCode(), 0);

@@ -4,16 +4,7 @@
 #include "platform/Platform.h"
 #include "platform/OverlayWindow.h"
 
-#include <QDir>
-#include <QElapsedTimer>
-#include <QFile>
-#include <QGuiApplication>
 #include <QHash>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QPixmap>
-#include <QScreen>
 #include <QtTest/QTest>
 
 #include <algorithm>
@@ -21,23 +12,6 @@
 #include <cstdlib>
 
 namespace tq::realprogram {
-
-
-QRect windowGeometry(const QString& window)
-{
-    const QString out = QString::fromUtf8(run("xdotool", {"getwindowgeometry", "--shell", window}));
-    QHash<QString, int> v;
-    for (const QString& line : out.split('\n')) {
-        const auto parts = line.split('=');
-        if (parts.size() == 2)
-            v[parts[0]] = parts[1].toInt();
-    }
-    if (!v.contains("WIDTH"))
-        return {};
-    return QRect(v["X"], v["Y"], v["WIDTH"], v["HEIGHT"]);
-}
-
-QString focusedWindow() { return QString::fromUtf8(run("xdotool", {"getwindowfocus"})).trimmed(); }
 
 Compositor::Compositor(bool on)
 {
@@ -61,99 +35,16 @@ Compositor::~Compositor()
     waitFor([] { return !overlay::compositing(); }, 3000);
 }
 
-Program::Program(const QByteArray& reply, const QString& base)
+Program::Program(const QByteArray& reply, const QString& base) : desktoptest::Program(reply)
 {
-    const auto answer = [reply](const test::FakeHttpServer::Request&) {
-        const QJsonObject choice{{"text", QString::fromUtf8(reply)},
-                                 {"index", 0},
-                                 {"message", QJsonObject{{"role", "assistant"}, {"content", QString::fromUtf8(reply)}}},
-                                 {"finish_reason", "stop"}};
-        return test::FakeHttpServer::Response{200, QJsonDocument(QJsonObject{{"choices", QJsonArray{choice}}}).toJson()};
-    };
-    server.on("/v1/completions", answer);
-    server.on("/v1/chat/completions", answer);
-    server.reply("/v1/models", 200, R"({"data":[{"id":"fixed"}]})");
-
-    const QDir dir(home.path());
-    dir.mkpath("data");
-    dir.mkpath("runtime");
-    QFile::setPermissions(dir.filePath("runtime"), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    dir.mkpath("config/Tessaquill");
-    // What a first run leaves: the engine and its address, the first-run windows done.
-    QFile settings(dir.filePath("config/Tessaquill/com.morvenfax.tessaquill.json"));
-    if (settings.open(QIODevice::WriteOnly))
-        settings.write(QJsonDocument(QJsonObject{{"onboardingDone", true},
-                                                 {"introSeen", true},
-                                                 {"remindHiddenIcon", false},
-                                                 {"engine", "openAI"},
-                                                 {"serverURL", (base.isEmpty() ? server.base() : base) + "/v1"}})
-                           .toJson());
-}
-
-Program::~Program()
-{
-    if (process.state() != QProcess::NotRunning) {
-        process.kill();
-        process.waitForFinished(3000);
-    }
-}
-
-void Program::start()
-{
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    const QDir dir(home.path());
-    env.insert("XDG_CONFIG_HOME", dir.filePath("config"));
-    env.insert("XDG_DATA_HOME", dir.filePath("data"));
-    env.insert("XDG_RUNTIME_DIR", dir.filePath("runtime"));
-    env.remove("TESSAQUILL_LOCAL_ONLY");
-    env.remove("QT_QPA_PLATFORM");
-    process.setProcessEnvironment(env);
-    process.setProcessChannelMode(QProcess::SeparateChannels);
-    process.start(QStringLiteral(TQ_BINARY_DIR "/app/tessaquill"), {});
-    process.waitForStarted(5000);
-}
-
-bool Program::waitUntilRunning()
-{
-    return waitFor([&] { return log().contains("system-wide start: tap running 1"); }, 15000);
-}
-
-QString Program::log()
-{
-    log_ += process.readAllStandardError();
-    log_ += process.readAllStandardOutput();
-    return QString::fromUtf8(log_);
-}
-
-QStringList Program::windows()
-{
-    return QString::fromUtf8(run("xdotool", {"search", "--onlyvisible", "--pid", QString::number(pid())}))
-        .split('\n', Qt::SkipEmptyParts);
+    writeSettings(desktoptest::firstRunDone({{"engine", "openAI"}, {"serverURL", (base.isEmpty() ? server.base() : base) + "/v1"}}));
 }
 
 std::optional<QRect> Program::ghost()
 {
-    const QStringList found = QString::fromUtf8(run("xdotool", {"search", "--onlyvisible", "--pid", QString::number(pid()),
-                                                                "--name", "^Tessaquill ghost$"}))
-                                  .split('\n', Qt::SkipEmptyParts);
-    if (found.isEmpty())
-        return std::nullopt;
-    const QRect r = windowGeometry(found.first());
+    const QString found = desktoptest::windowTitled("Tessaquill ghost", pid());
+    const QRect r = found.isEmpty() ? QRect() : windowGeometry(found);
     return r.isEmpty() ? std::nullopt : std::optional(r);
-}
-
-QByteArray Program::prompts() const
-{
-    QByteArray out;
-    for (const auto& r : server.requests())
-        if (r.path.endsWith("completions"))
-            out += r.body + "\n";
-    return out;
-}
-
-bool Program::asked() const
-{
-    return !server.requestsTo("/v1/completions").isEmpty() || !server.requestsTo("/v1/chat/completions").isEmpty();
 }
 
 FieldState readField(qint64 pid)
@@ -174,45 +65,6 @@ FieldState readField(qint64 pid)
         out.caretX = int(std::lround(snap->caretRect->x()));
     out.lineStartX = int(std::lround(snap->lineStartX.value_or(snap->fieldFrame ? snap->fieldFrame->x() + 4 : out.caretX - 40)));
     return out;
-}
-
-Zenity::Zenity(Kind kind, const QString& title)
-{
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("GDK_BACKEND", "x11");
-    process.setProcessEnvironment(env);
-    if (kind == Kind::entry)
-        process.start("zenity", {"--entry", "--title=" + title, "--text=Field"});
-    else
-        process.start("zenity", {"--text-info", "--editable", "--title=" + title, "--width=700", "--height=300"});
-    window = QString::fromUtf8(run("xdotool", {"search", "--sync", "--name", "^" + title + "$"}, 15000)).split('\n').value(0).trimmed();
-    if (window.isEmpty())
-        return;
-    run("xdotool", {"windowactivate", "--sync", window});
-    run("xdotool", {"windowfocus", "--sync", window});
-    if (kind == Kind::textView)
-        run("xdotool", {"key", "ctrl+Home"});
-    QTest::qWait(800); // the program attaches to the new front application
-}
-
-Zenity::~Zenity()
-{
-    if (process.state() != QProcess::NotRunning) {
-        process.kill();
-        process.waitForFinished(3000);
-    }
-}
-
-QImage screenshot(const QString& name)
-{
-    QScreen* screen = QGuiApplication::primaryScreen();
-    if (!screen)
-        return {};
-    const QImage shot = screen->grabWindow(0).toImage().convertToFormat(QImage::Format_RGB32);
-    const QString dir = qEnvironmentVariable("TQ_ARTIFACTS", QDir::tempPath());
-    QDir().mkpath(dir);
-    shot.save(QDir(dir).filePath(name));
-    return shot;
 }
 
 RowPixels measureRow(const QImage& shot, const QRect& ghost, int lineStartX, int caretX)

@@ -3,25 +3,24 @@
 // address), a fake OpenAI-compatible server, optionally a compositing manager, and what the
 // screen shows right of the caret.
 
+#include "support/Desktop.h"
+#include "support/Program.h"
 #include "support/Wait.h"
-#include "engines/EngineTestSupport.h"
 
 #include <QByteArray>
 #include <QImage>
 #include <QProcess>
 #include <QRect>
-#include <QStringList>
-#include <QTemporaryDir>
 
-#include <functional>
 #include <optional>
 
 namespace tq::realprogram {
 
+using desktoptest::focusedWindow;
+using desktoptest::screenshot;
+using desktoptest::windowGeometry;
 using testwait::run;
 using testwait::waitFor;
-QRect windowGeometry(const QString& window);
-QString focusedWindow();
 
 // xcompmgr for as long as it lives, once it owns the compositing selection.
 class Compositor {
@@ -35,31 +34,14 @@ private:
     bool ready_ = false;
 };
 
-// The program with a first run's settings against a fake server that answers `reply`, or
-// against the OpenAI-compatible server at `base`.
-class Program {
+// The program with a first run's settings (only the engine and its address, the first-run
+// windows done) against a fake server that answers `reply`, or against the OpenAI-compatible
+// server at `base`.
+class Program : public desktoptest::Program {
 public:
     explicit Program(const QByteArray& reply, const QString& base = {});
-    ~Program();
-
-    void start();
-    // Ready once the key tap runs.
-    bool waitUntilRunning();
-    QString log();
-    qint64 pid() const { return process.processId(); }
-    // The program's visible windows; its ghost window by name.
-    QStringList windows();
+    // Its ghost window by name.
     std::optional<QRect> ghost();
-    // Prompts the server was sent, joined.
-    QByteArray prompts() const;
-    bool asked() const;
-
-    QTemporaryDir home;
-    test::FakeHttpServer server;
-    QProcess process;
-
-private:
-    QByteArray log_;
 };
 
 // Another application's focused text field, read over accessibility as the program reads it.
@@ -71,22 +53,12 @@ struct FieldState {
 };
 FieldState readField(qint64 pid);
 
-// A zenity entry or editable text view, activated and focused.
-class Zenity {
+// A zenity field whose text is read over accessibility.
+class Zenity : public desktoptest::Zenity {
 public:
-    enum class Kind { entry, textView };
-    Zenity(Kind kind, const QString& title);
-    ~Zenity();
-    bool ready() const { return !window.isEmpty(); }
-    qint64 pid() const { return process.processId(); }
+    using desktoptest::Zenity::Zenity;
     QString text() { return readField(pid()).text; }
-
-    QProcess process;
-    QString window;
 };
-
-// A screenshot of the whole screen, saved as `name` in the artifacts folder.
-QImage screenshot(const QString& name);
 
 // What the screen shows in the caret's row: typed text left of the caret (from the line's
 // start), ghost text right of it inside the ghost window.

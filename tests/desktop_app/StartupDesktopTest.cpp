@@ -1,55 +1,34 @@
 // The program started in sessions that lack what it needs: each lack is said in one sentence
 // on standard error, and a display that is gone ends the program before Qt speaks.
 #include "support/PrivateBus.h"
+#include "support/Program.h"
 
-#include <QDir>
 #include <QProcess>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
 namespace {
 
-class Startup : public ::testing::Test {
-protected:
-    QTemporaryDir home;
+using tq::desktoptest::Program;
 
-    QProcessEnvironment environment(const QMap<QString, QString>& changes)
-    {
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("XDG_CONFIG_HOME", QDir(home.path()).filePath("config"));
-        env.insert("XDG_DATA_HOME", QDir(home.path()).filePath("data"));
-        env.insert("XDG_RUNTIME_DIR", QDir(home.path()).filePath("runtime"));
-        env.remove("QT_QPA_PLATFORM");
-        for (auto it = changes.begin(); it != changes.end(); ++it)
-            env.insert(it.key(), it.value());
-        return env;
-    }
-
-    // Starts the program and collects standard error until `line` shows or it ends.
-    QString runUntil(QProcess& app, const QMap<QString, QString>& changes, const QString& line)
-    {
-        QDir().mkpath(QDir(home.path()).filePath("runtime"));
-        app.setProcessEnvironment(environment(changes));
-        app.start(QStringLiteral(TQ_BINARY_DIR "/app/tessaquill"), {});
-        EXPECT_TRUE(app.waitForStarted(5000));
-        QString err;
-        QTest::qWaitFor(
-            [&] {
-                err += QString::fromUtf8(app.readAllStandardError());
-                return err.contains(line) || app.state() == QProcess::NotRunning;
-            },
-            15000);
-        err += QString::fromUtf8(app.readAllStandardError());
-        return err;
-    }
-};
-
-TEST_F(Startup, ADisplayThatIsGoneEndsWithASentence)
+// Starts the program with `changes` to the session's environment and collects what it says
+// until `line` shows or it ends.
+QString runUntil(Program& program, const QMap<QString, QString>& changes, const QString& line)
 {
-    QProcess app;
-    const QString err = runUntil(app, {{"DISPLAY", ":187"}}, "cannot open the X display");
+    QProcessEnvironment env = program.environment();
+    for (auto it = changes.begin(); it != changes.end(); ++it)
+        env.insert(it.key(), it.value());
+    EXPECT_TRUE(program.start({}, env));
+    QTest::qWaitFor([&] { return program.log().contains(line) || program.process.state() == QProcess::NotRunning; }, 15000);
+    return program.log();
+}
+
+TEST(Startup, ADisplayThatIsGoneEndsWithASentence)
+{
+    Program program{QByteArray()};
+    QProcess& app = program.process;
+    const QString err = runUntil(program, {{"DISPLAY", ":187"}}, "cannot open the X display");
     ASSERT_TRUE(app.state() == QProcess::NotRunning || app.waitForFinished(5000));
     EXPECT_EQ(app.exitStatus(), QProcess::NormalExit);
     EXPECT_NE(app.exitCode(), 0);
@@ -57,7 +36,7 @@ TEST_F(Startup, ADisplayThatIsGoneEndsWithASentence)
     EXPECT_FALSE(err.contains(QStringLiteral("Reinstalling"))) << err.toStdString();
 }
 
-TEST_F(Startup, MissingBusesAreNamed)
+TEST(Startup, MissingBusesAreNamed)
 {
     struct Case {
         const char* name;
@@ -74,12 +53,10 @@ TEST_F(Startup, MissingBusesAreNamed)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        QProcess app;
-        const QString err = runUntil(app, c.env, c.sentence);
+        Program program{QByteArray()};
+        const QString err = runUntil(program, c.env, c.sentence);
         EXPECT_TRUE(err.contains(c.sentence)) << err.toStdString();
-        EXPECT_EQ(app.state(), QProcess::Running); // it runs on, saying what is missing
-        app.kill();
-        app.waitForFinished(3000);
+        EXPECT_EQ(program.process.state(), QProcess::Running); // it runs on, saying what is missing
     }
 }
 

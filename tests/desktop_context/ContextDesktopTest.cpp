@@ -1,6 +1,7 @@
 // The screen text reader, the context collector and recognition against real windows in the
 // desktop session: zenity's GTK dialogs and a window of this test process.
 #include "support/DesktopApp.h"
+#include "support/SessionTest.h"
 #include "field/ContextCollector.h"
 #include "field/ScreenText.h"
 #include "platform/ActiveApp.h"
@@ -38,26 +39,9 @@ QString joined(const QVector<ScreenLine>& lines)
     return out.join(QLatin1Char('\n'));
 }
 
-class DesktopContext : public ::testing::Test {
+class DesktopContext : public desktoptest::SessionTest {
 protected:
-    // The desktop's services, one set for the suite as in the program.
-    static void SetUpTestSuite() { platform_ = std::make_unique<SystemPlatform>(); }
-    static void TearDownTestSuite() { platform_.reset(); }
-    static inline std::unique_ptr<SystemPlatform> platform_;
-    static Platform& platform() { return *platform_; }
-
-    void SetUp() override
-    {
-        if (qEnvironmentVariableIsEmpty("TQ_DESKTOP_SESSION"))
-            GTEST_SKIP() << "needs tools/desktop-session.sh";
-    }
-
-    static bool waitActive(qint64 pid)
-    {
-        const bool ok = QTest::qWaitFor([&] { return platform().activeApp().frontmostPid() == pid; }, 15000);
-        QTest::qWait(300);
-        return ok;
-    }
+    static bool waitActive(qint64 pid) { return waitFrontmost(pid); }
 
     static QString bundleOf(qint64 pid)
     {

@@ -1,6 +1,7 @@
 // The field source against real applications in the desktop session: zenity's GTK entry and
 // text view, and our Qt field application, typed into with XTest (xdotool).
 #include "support/DesktopApp.h"
+#include "support/SessionTest.h"
 #include "field/AXFieldSource.h"
 #include "platform/ActiveApp.h"
 #include "platform/AtSpiAccessibility.h"
@@ -33,18 +34,13 @@ QString fieldApp() { return QStringLiteral(TQ_BINARY_DIR "/tools/fieldapp/tq_fie
 
 using desktoptest::xdotool;
 
-class DesktopField : public ::testing::Test {
+class DesktopField : public desktoptest::SessionTest {
 protected:
-    // The desktop's services, one set for the suite as in the program.
-    static void SetUpTestSuite() { platform_ = std::make_unique<SystemPlatform>(); }
-    static void TearDownTestSuite() { platform_.reset(); }
-    static inline std::unique_ptr<SystemPlatform> platform_;
-    static Platform& platform() { return *platform_; }
-
     void SetUp() override
     {
-        if (qEnvironmentVariableIsEmpty("TQ_DESKTOP_SESSION"))
-            GTEST_SKIP() << "needs tools/desktop-session.sh";
+        SessionTest::SetUp();
+        if (IsSkipped())
+            return;
         source = std::make_unique<AXFieldSource>(&injector, platform().accessibility(), platform().activeApp(),
                                                  platform().screenGeometry(), platform().clock());
         source->onChange = [this](Change c) { changes.push_back(c); };
@@ -54,10 +50,8 @@ protected:
     // Waits until the application's window is the active one, then attaches to it.
     bool waitActive(const App& app)
     {
-        const bool active = QTest::qWaitFor([&] { return platform().activeApp().frontmostPid() == app.pid(); }, 15000);
-        if (!active)
+        if (!waitFrontmost(app.pid()))
             return false;
-        QTest::qWait(300);
         source->start();
         return source->app() && source->app()->pid == app.pid();
     }

@@ -4,16 +4,13 @@
 #include "platform/Workspace.h"
 #include "platform/Platform.h"
 
-#include <QDir>
+#include "support/RivalLock.h"
+
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
-
-#include <fcntl.h>
-#include <sys/file.h>
-#include <unistd.h>
 
 namespace tq {
 namespace {
@@ -45,32 +42,9 @@ private:
     QProcess process_;
 };
 
-// Rivals are looked for among every process of the machine: desktop sessions running side
-// by side take turns with these tests.
-class MachineLock {
-public:
-    MachineLock()
-        : fd_(::open(QDir::temp().filePath(QStringLiteral("tessaquill-rival-tests.lock")).toLocal8Bit().constData(),
-                     O_RDWR | O_CREAT | O_CLOEXEC, 0666))
-    {
-        if (fd_ >= 0)
-            ::flock(fd_, LOCK_EX);
-    }
-    ~MachineLock()
-    {
-        if (fd_ >= 0)
-            ::close(fd_);
-    }
-    MachineLock(const MachineLock&) = delete;
-    MachineLock& operator=(const MachineLock&) = delete;
-
-private:
-    int fd_;
-};
-
 TEST(RivalDesktop, RunningProcessesAndWindowsAreListedWithoutThisProgram)
 {
-    const MachineLock lock;
+    const desktoptest::RivalLock lock(desktoptest::RivalLock::Mode::exclusive);
     desktop::ZenityEntry window("TQ workspace");
     ASSERT_TRUE(window.ready());
     NamedProcess sleeper("/bin/sleep", "Tab-Type", {"30"});
@@ -97,7 +71,7 @@ TEST(RivalDesktop, RunningProcessesAndWindowsAreListedWithoutThisProgram)
 
 TEST(RivalDesktop, ARivalThatIgnoresQuitIsRefusedThenForceQuit)
 {
-    const MachineLock lock;
+    const desktoptest::RivalLock lock(desktoptest::RivalLock::Mode::exclusive);
     NamedProcess stubborn("/bin/bash", "cotabby", {"-c", "trap '' TERM; while :; do sleep 0.2; done"});
     SystemPlatform platform;
     RivalWatcher watcher(platform.workspace(), platform.clock());

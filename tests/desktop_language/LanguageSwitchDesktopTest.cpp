@@ -3,28 +3,24 @@
 // opens the settings window in German, and stats.json holds the accepted word. Arabic lays the
 // windows out right to left. Screenshots of each state go to the artifacts folder.
 
-#include "support/Wait.h"
-#include "engines/EngineTestSupport.h"
 #include "support/AtSpi.h"
+#include "support/Desktop.h"
+#include "support/Program.h"
+#include "support/Wait.h"
 
-#include <QDir>
-#include <QElapsedTimer>
-#include <QFile>
 #include <QClipboard>
+#include <QFile>
 #include <QGuiApplication>
 #include <QJsonArray>
-#include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
 #include <QRect>
-#include <QScreen>
-#include <QTemporaryDir>
 #include <QtTest/QTest>
 
 #include <gtest/gtest.h>
 
 #include <csignal>
-#include <functional>
+#include <optional>
 
 namespace tq {
 namespace {
@@ -63,75 +59,39 @@ protected:
         if (qEnvironmentVariableIsEmpty("DISPLAY"))
             GTEST_SKIP() << "needs the desktop session";
         atspi_init();
-        ASSERT_TRUE(home.isValid());
-        const auto answer = [](const test::FakeHttpServer::Request&) {
-            const QJsonObject choice{{"text", QString::fromUtf8(kReply)},
-                                     {"index", 0},
-                                     {"message", QJsonObject{{"role", "assistant"}, {"content", QString::fromUtf8(kReply)}}},
-                                     {"finish_reason", "stop"}};
-            return test::FakeHttpServer::Response{200, QJsonDocument(QJsonObject{{"choices", QJsonArray{choice}}}).toJson()};
-        };
-        server.on("/v1/completions", answer);
-        server.on("/v1/chat/completions", answer);
-        server.reply("/v1/models", 200, R"({"data":[{"id":"fixed"}]})");
-        QDir().mkpath(QDir(home.path()).filePath("data"));
-        QDir().mkpath(QDir(home.path()).filePath("runtime"));
-        QFile::setPermissions(QDir(home.path()).filePath("runtime"),
-                              QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        ASSERT_TRUE(program.isValid());
     }
     void TearDown() override
     {
-        for (QProcess* p : {&app, &zenity}) {
-            if (p->state() != QProcess::NotRunning) {
-                p->kill();
-                p->waitForFinished(3000);
-            }
-        }
         if (relaunched > 0)
             ::kill(pid_t(relaunched), SIGKILL);
     }
     // First run (the onboarding opens) with the engine at the fake server, plus `extra`.
     void writeSettings(const QJsonObject& extra = {})
     {
-        const QString config = QDir(home.path()).filePath("config/Tessaquill");
-        QDir().mkpath(config);
-        QJsonObject values{{"engine", "openAI"},
-                           {"introSeen", true},
-                           {"serverURL", QString(server.base() + "/v1")},
-                           {"serverModel", "fixed"},
-                           {"delayMilliseconds", 0.0},
-                           {"showKeyHint", false},
-                           {"suggestFixes", false},
-                           {"contextScreen", false},
-                           {"contextRecent", false}};
+        QJsonObject values = quietSettings(program.serverURL());
+        values.insert("introSeen", true);
         for (auto it = extra.begin(); it != extra.end(); ++it)
             values.insert(it.key(), it.value());
-        QFile settings(QDir(config).filePath("com.morvenfax.tessaquill.json"));
-        ASSERT_TRUE(settings.open(QIODevice::WriteOnly));
-        settings.write(QJsonDocument(values).toJson());
+        ASSERT_TRUE(program.writeSettings(values));
     }
-    void startApp(const QStringList& args = {})
+    void startApp()
     {
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("XDG_CONFIG_HOME", QDir(home.path()).filePath("config"));
-        env.insert("XDG_DATA_HOME", QDir(home.path()).filePath("data"));
-        env.insert("XDG_RUNTIME_DIR", QDir(home.path()).filePath("runtime"));
-        env.insert("QT_LINUX_ACCESSIBILITY_ALWAYS_ON", "1");
+        QProcessEnvironment env = program.environment();
         env.insert("LANG", "en_US.UTF-8");
         env.remove("LANGUAGE");
-        env.remove("TESSAQUILL_LOCAL_ONLY");
-        env.remove("QT_QPA_PLATFORM");
-        env.remove("NO_AT_BRIDGE");
-        app.setProcessEnvironment(env);
-        app.setProcessChannelMode(QProcess::SeparateChannels);
-        app.start(QStringLiteral(TQ_BINARY_DIR "/app/tessaquill"), args);
-        ASSERT_TRUE(app.waitForStarted(5000));
+        ASSERT_TRUE(program.start({}, env));
     }
-    QString appLog()
+    QString appLog() { return program.log(); }
+    // Types into a zenity entry titled `title` until the server is asked, then Tab takes a word.
+    void acceptAWordIn(const QString& title)
     {
-        log += app.readAllStandardError();
-        log += app.readAllStandardOutput();
-        return QString::fromUtf8(log);
+        zenity.emplace(Zenity::Kind::entry, title);
+        ASSERT_TRUE(zenity->ready());
+        run("xdotool", {"type", "--delay", "60", "Hello "});
+        ASSERT_TRUE(waitFor([&] { return program.asked(); }, 10000)) << appLog().toStdString();
+        QTest::qWait(1200);
+        run("xdotool", {"key", "Tab"});
     }
     Node control(qint64 pid, const QString& name, AtspiRole role = ATSPI_ROLE_INVALID, int timeoutMs = 5000)
     {
@@ -146,28 +106,21 @@ protected:
     void screenshot(const QString& name)
     {
         QTest::qWait(400);
-        const QString dir = qEnvironmentVariable("TQ_ARTIFACTS", QDir::tempPath());
-        QDir().mkpath(dir);
-        if (QScreen* screen = QGuiApplication::primaryScreen())
-            screen->grabWindow(0).save(QDir(dir).filePath(name));
+        desktoptest::screenshot(name);
     }
     qint64 statsWords()
     {
-        QFile stats(QDir(home.path()).filePath("data/Tessaquill/stats.json"));
-        if (!stats.open(QIODevice::ReadOnly))
+        if (!QFile::exists(program.path("data/Tessaquill/stats.json")))
             return -1;
         qint64 words = 0;
-        const QJsonObject days = QJsonDocument::fromJson(stats.readAll()).object().value("days").toObject();
+        const QJsonObject days = program.readJson("data/Tessaquill/stats.json").value("days").toObject();
         for (const auto& day : days)
             words += day.toObject().value("words").toInteger();
         return words;
     }
 
-    QTemporaryDir home;
-    test::FakeHttpServer server;
-    QProcess app;
-    QProcess zenity;
-    QByteArray log;
+    Program program{kReply};
+    std::optional<Zenity> zenity;
     qint64 relaunched = 0;
 };
 
@@ -178,36 +131,26 @@ TEST_F(LanguageSwitch, DeutschReopensInGermanAtTheGeneralPaneWithTheStatisticsWr
     ASSERT_TRUE(waitFor([&] { return appLog().contains("system-wide start: tap running 1"); }, 15000)) << appLog().toStdString();
 
     // A word accepted in zenity: counted, its save still waiting.
-    zenity.start("zenity", {"--entry", "--title=Language switch", "--text=Field"});
-    const QString window =
-        QString::fromUtf8(run("xdotool", {"search", "--sync", "--name", "^Language switch$"}, 15000)).split('\n').value(0).trimmed();
-    ASSERT_FALSE(window.isEmpty());
-    run("xdotool", {"windowactivate", "--sync", window});
-    QTest::qWait(800);
-    run("xdotool", {"type", "--delay", "60", "Hello "});
-    ASSERT_TRUE(waitFor([&] { return !server.requestsTo("/v1/completions").isEmpty() || !server.requestsTo("/v1/chat/completions").isEmpty(); }, 10000))
-        << appLog().toStdString();
-    QTest::qWait(1200);
-    run("xdotool", {"key", "Tab"});
+    ASSERT_NO_FATAL_FAILURE(acceptAWordIn("Language switch"));
     QTest::qWait(300);
     EXPECT_LE(statsWords(), 0); // not written yet
 
     // The onboarding's language button opens the sheet; "Deutsch", then "Reopen Now".
-    Node button = control(app.processId(), "Change the app language", ATSPI_ROLE_PUSH_BUTTON);
+    Node button = control(program.pid(), "Change the app language", ATSPI_ROLE_PUSH_BUTTON);
     ASSERT_TRUE(button) << appLog().toStdString();
     ASSERT_TRUE(press(button.p));
-    Node deutsch = control(app.processId(), "Deutsch", ATSPI_ROLE_PUSH_BUTTON);
+    Node deutsch = control(program.pid(), "Deutsch", ATSPI_ROLE_PUSH_BUTTON);
     ASSERT_TRUE(deutsch);
     screenshot("language-1-sheet.png");
     ASSERT_TRUE(press(deutsch.p));
-    Node reopen = control(app.processId(), "Reopen Now", ATSPI_ROLE_PUSH_BUTTON);
+    Node reopen = control(program.pid(), "Reopen Now", ATSPI_ROLE_PUSH_BUTTON);
     ASSERT_TRUE(reopen);
     screenshot("language-2-confirm.png");
     ASSERT_TRUE(press(reopen.p));
 
     // The running program ends once the new one has started, after writing its stores.
-    ASSERT_TRUE(app.waitForFinished(10000)) << appLog().toStdString();
-    EXPECT_EQ(app.exitCode(), 0);
+    ASSERT_TRUE(program.process.waitForFinished(10000)) << appLog().toStdString();
+    EXPECT_EQ(program.process.exitCode(), 0);
     EXPECT_EQ(statsWords(), 1);
     ASSERT_TRUE(waitFor([&] { return (relaunched = relaunchedPid()) > 0; }, 15000));
 
@@ -215,9 +158,7 @@ TEST_F(LanguageSwitch, DeutschReopensInGermanAtTheGeneralPaneWithTheStatisticsWr
     EXPECT_TRUE(control(relaunched, QString::fromUtf8("Sprache der App ändern"), ATSPI_ROLE_PUSH_BUTTON, 10000));
     EXPECT_TRUE(control(relaunched, QString::fromUtf8("Wo und wie Vorschläge erscheinen"), ATSPI_ROLE_INVALID, 10000));
     EXPECT_TRUE(waitFor([&] {
-        return !QString::fromUtf8(run("xdotool", {"search", "--onlyvisible", "--pid", QString::number(relaunched), "--name", "^Tessaquill$"}))
-                    .trimmed()
-                    .isEmpty();
+        return !windowTitled("Tessaquill", relaunched).isEmpty();
     }, 10000));
     screenshot("language-3-reopened-german.png");
     EXPECT_EQ(statsWords(), 1);
@@ -231,29 +172,19 @@ TEST_F(LanguageSwitch, InspectorShowsTheFieldAndCopiesDiagnosticsWithoutItsText)
     writeSettings({{"onboardingDone", true}, {"introSeen", true}, {"remindHiddenIcon", false}});
     startApp();
     ASSERT_TRUE(waitFor([&] { return appLog().contains("system-wide start: tap running 1"); }, 15000)) << appLog().toStdString();
-    zenity.start("zenity", {"--entry", "--title=Private letter", "--text=Field"});
-    const QString window =
-        QString::fromUtf8(run("xdotool", {"search", "--sync", "--name", "^Private letter$"}, 15000)).split('\n').value(0).trimmed();
-    ASSERT_FALSE(window.isEmpty());
-    run("xdotool", {"windowactivate", "--sync", window});
-    QTest::qWait(800);
-    run("xdotool", {"type", "--delay", "60", "Hello "});
-    ASSERT_TRUE(waitFor([&] { return !server.requestsTo("/v1/completions").isEmpty() || !server.requestsTo("/v1/chat/completions").isEmpty(); }, 10000))
-        << appLog().toStdString();
-    QTest::qWait(1200);
-    run("xdotool", {"key", "Tab"});
+    ASSERT_NO_FATAL_FAILURE(acceptAWordIn("Private letter"));
     QTest::qWait(500);
 
     // A second launch opens the inspector of the running program, showing that field.
     QProcess second;
-    second.setProcessEnvironment(app.processEnvironment());
+    second.setProcessEnvironment(program.process.processEnvironment());
     second.start(QStringLiteral(TQ_BINARY_DIR "/app/tessaquill"), {"--open-settings", "inspector"});
     ASSERT_TRUE(second.waitForFinished(10000));
-    Node copy = control(app.processId(), "Copy Diagnostics", ATSPI_ROLE_PUSH_BUTTON, 10000);
+    Node copy = control(program.pid(), "Copy Diagnostics", ATSPI_ROLE_PUSH_BUTTON, 10000);
     ASSERT_TRUE(copy) << appLog().toStdString();
     screenshot("language-5-inspector.png");
     // The text before the caret, its last characters and the caret mark.
-    EXPECT_TRUE(control(app.processId(), QString::fromUtf8("Hello world \u258F"), ATSPI_ROLE_LABEL));
+    EXPECT_TRUE(control(program.pid(), QString::fromUtf8("Hello world \u258F"), ATSPI_ROLE_LABEL));
 
     // "Copy Diagnostics": the report on the clipboard, none of the field's text or window title.
     QGuiApplication::clipboard()->clear();
@@ -267,7 +198,7 @@ TEST_F(LanguageSwitch, InspectorShowsTheFieldAndCopiesDiagnosticsWithoutItsText)
     EXPECT_TRUE(report.contains("\nCharacters before caret: 12")) << report.toStdString();
     for (const char* secret : {"Hello", "world", "Private letter"})
         EXPECT_FALSE(report.contains(QString::fromLatin1(secret))) << secret;
-    EXPECT_TRUE(control(app.processId(), "Copied", ATSPI_ROLE_PUSH_BUTTON));
+    EXPECT_TRUE(control(program.pid(), "Copied", ATSPI_ROLE_PUSH_BUTTON));
     screenshot("language-6-inspector-copied.png");
 }
 
@@ -275,7 +206,7 @@ TEST_F(LanguageSwitch, ArabicLaysTheWindowsOutRightToLeft)
 {
     writeSettings({{"AppleLanguages", QJsonArray{"ar"}}});
     startApp();
-    Node button = control(app.processId(), QString::fromUtf8("تغيير لغة التطبيق"), ATSPI_ROLE_PUSH_BUTTON, 15000);
+    Node button = control(program.pid(), QString::fromUtf8("تغيير لغة التطبيق"), ATSPI_ROLE_PUSH_BUTTON, 15000);
     ASSERT_TRUE(button) << appLog().toStdString();
     // The onboarding's footer button sits in the right half of its window.
     const auto extents = [](AtspiAccessible* a) {
@@ -289,10 +220,10 @@ TEST_F(LanguageSwitch, ArabicLaysTheWindowsOutRightToLeft)
     };
     const QRect buttonRect = extents(button.p);
     QRect windowRect; // the top-level window holding the button
-    Node program = application(app.processId());
-    ASSERT_TRUE(program);
-    for (int i = 0; i < atspi_accessible_get_child_count(program.p, nullptr); ++i) {
-        Node top(atspi_accessible_get_child_at_index(program.p, i, nullptr));
+    Node tree = application(program.pid());
+    ASSERT_TRUE(tree);
+    for (int i = 0; i < atspi_accessible_get_child_count(tree.p, nullptr); ++i) {
+        Node top(atspi_accessible_get_child_at_index(tree.p, i, nullptr));
         if (top && showing(top.p) && extents(top.p).contains(buttonRect.center()))
             windowRect = extents(top.p);
     }
@@ -303,12 +234,12 @@ TEST_F(LanguageSwitch, ArabicLaysTheWindowsOutRightToLeft)
 
     // The settings window too: its sidebar row for the insights pane sits in the right half.
     QProcess second;
-    second.setProcessEnvironment(app.processEnvironment());
+    second.setProcessEnvironment(program.process.processEnvironment());
     second.start(QStringLiteral(TQ_BINARY_DIR "/app/tessaquill"), {"--open-settings", "insights"});
     ASSERT_TRUE(second.waitForFinished(10000));
-    Node subtitle = control(app.processId(), QString::fromUtf8("الكلمات الموفَّرة ومدى سرعة وصول الاقتراحات"), ATSPI_ROLE_INVALID, 10000);
+    Node subtitle = control(program.pid(), QString::fromUtf8("الكلمات الموفَّرة ومدى سرعة وصول الاقتراحات"), ATSPI_ROLE_INVALID, 10000);
     ASSERT_TRUE(subtitle);
-    Node overview = control(app.processId(), QString::fromUtf8("نظرة عامة"));
+    Node overview = control(program.pid(), QString::fromUtf8("نظرة عامة"));
     ASSERT_TRUE(overview);
     screenshot("language-7-arabic-insights.png");
     EXPECT_GT(extents(overview.p).center().x(), extents(subtitle.p).center().x());

@@ -4,24 +4,16 @@
 // panel, and its controls are read over AT-SPI. Without a tray host the hidden-icon prompt
 // opens.
 
-#include "support/Wait.h"
-#include "engines/EngineTestSupport.h"
 #include "platform/Accessibility.h"
-#include "platform/Platform.h"
+#include "support/Desktop.h"
+#include "support/Program.h"
+#include "support/SessionTest.h"
+#include "support/Wait.h"
 
-#include <QDir>
-#include <QElapsedTimer>
-#include <QFile>
-#include <QGuiApplication>
 #include <QImage>
-#include <QJsonDocument>
 #include <QJsonObject>
-#include <QJsonArray>
-#include <QPixmap>
 #include <QProcess>
-#include <QScreen>
 #include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QtTest/QTest>
 
 #include <gtest/gtest.h>
@@ -33,20 +25,9 @@ namespace {
 
 const QByteArray kReply = " world is wide";
 
+using namespace desktoptest;
 using testwait::run;
 using testwait::waitFor;
-
-QRect windowGeometry(const QString& window)
-{
-    const QString out = QString::fromUtf8(run("xdotool", {"getwindowgeometry", "--shell", window}));
-    QHash<QString, int> v;
-    for (const QString& line : out.split('\n')) {
-        const auto parts = line.split('=');
-        if (parts.size() == 2)
-            v[parts[0]] = parts[1].toInt();
-    }
-    return v.contains("WIDTH") ? QRect(v["X"], v["Y"], v["WIDTH"], v["HEIGHT"]) : QRect();
-}
 
 struct Control {
     QString role;
@@ -69,55 +50,30 @@ void collect(const AccessibilityElement& e, QList<Control>& out, int depth = 0)
         collect(child.value<AccessibilityElement>(), out, depth + 1);
 }
 
-class MenuBarDesktop : public ::testing::Test {
+class MenuBarDesktop : public SessionTest {
 protected:
-    // The desktop's services, one set for the suite as in the program.
-    static void SetUpTestSuite() { platform_ = std::make_unique<SystemPlatform>(); }
-    static void TearDownTestSuite() { platform_.reset(); }
-    static inline std::unique_ptr<SystemPlatform> platform_;
-
     void SetUp() override
     {
-        if (qEnvironmentVariableIsEmpty("DISPLAY"))
-            GTEST_SKIP() << "needs the desktop session";
-        ASSERT_TRUE(home.isValid());
-        const auto answer = [](const test::FakeHttpServer::Request&) {
-            const QJsonObject choice{{"text", QString::fromUtf8(kReply)},
-                                     {"index", 0},
-                                     {"message", QJsonObject{{"role", "assistant"}, {"content", QString::fromUtf8(kReply)}}},
-                                     {"finish_reason", "stop"}};
-            return test::FakeHttpServer::Response{200, QJsonDocument(QJsonObject{{"choices", QJsonArray{choice}}}).toJson()};
-        };
-        server.on("/v1/completions", answer);
-        server.on("/v1/chat/completions", answer);
-        server.reply("/v1/models", 200, R"({"data":[{"id":"fixed"}]})");
-        QDir().mkpath(QDir(home.path()).filePath("data"));
-        QDir().mkpath(QDir(home.path()).filePath("runtime"));
-        QFile::setPermissions(QDir(home.path()).filePath("runtime"), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        SessionTest::SetUp();
+        if (IsSkipped())
+            return;
+        ASSERT_TRUE(program.isValid());
     }
 
     void writeSettings(bool remindHiddenIcon)
     {
-        const QString config = QDir(home.path()).filePath("config/Tessaquill");
-        QDir().mkpath(config);
-        QFile settings(QDir(config).filePath("com.morvenfax.tessaquill.json"));
-        ASSERT_TRUE(settings.open(QIODevice::WriteOnly));
-        QJsonObject o{{"onboardingDone", true},     {"introSeen", true},     {"engine", "openAI"},
-                      {"serverURL", QString(server.base() + "/v1")},     {"serverModel", "fixed"},
-                      {"delayMilliseconds", 0.0},   {"showKeyHint", false},  {"suggestFixes", false},
-                      {"contextScreen", false},     {"contextRecent", false}};
-        if (!remindHiddenIcon)
-            o.insert("remindHiddenIcon", false);
-        settings.write(QJsonDocument(o).toJson());
+        QJsonObject values = firstRunDone(quietSettings(program.serverURL()));
+        if (remindHiddenIcon)
+            values.remove("remindHiddenIcon");
+        ASSERT_TRUE(program.writeSettings(values));
     }
 
     void TearDown() override
     {
-        for (QProcess* p : {&app, &zenity, &trayer}) {
-            if (p->state() != QProcess::NotRunning) {
-                p->kill();
-                p->waitForFinished(3000);
-            }
+        zenity.reset();
+        if (trayer.state() != QProcess::NotRunning) {
+            trayer.kill();
+            trayer.waitForFinished(3000);
         }
     }
 
@@ -130,32 +86,9 @@ protected:
         QTest::qWait(300);
     }
 
-    void startApp()
-    {
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("XDG_CONFIG_HOME", QDir(home.path()).filePath("config"));
-        env.insert("XDG_DATA_HOME", QDir(home.path()).filePath("data"));
-        env.insert("XDG_RUNTIME_DIR", QDir(home.path()).filePath("runtime"));
-        env.insert("QT_LINUX_ACCESSIBILITY_ALWAYS_ON", "1");
-        env.remove("TESSAQUILL_LOCAL_ONLY");
-        env.remove("QT_QPA_PLATFORM");
-        app.setProcessEnvironment(env);
-        app.start(QStringLiteral(TQ_BINARY_DIR "/app/tessaquill"), {});
-        ASSERT_TRUE(app.waitForStarted(5000));
-    }
-
-    QString appLog()
-    {
-        log += app.readAllStandardError();
-        log += app.readAllStandardOutput();
-        return QString::fromUtf8(log);
-    }
-
-    QStringList appWindows()
-    {
-        return QString::fromUtf8(run("xdotool", {"search", "--onlyvisible", "--pid", QString::number(app.processId())}))
-            .split('\n', Qt::SkipEmptyParts);
-    }
+    void startApp() { ASSERT_TRUE(program.start()); }
+    QString appLog() { return program.log(); }
+    QStringList appWindows() { return program.windows(); }
 
     // The docked icon: the program's small window inside trayer.
     QString iconWindow()
@@ -180,7 +113,7 @@ protected:
     QList<Control> controls()
     {
         QList<Control> out;
-        collect(platform_->accessibility().application(app.processId()), out);
+        collect(platform().accessibility().application(program.pid()), out);
         return out;
     }
 
@@ -201,15 +134,8 @@ protected:
 
     QString openZenity()
     {
-        zenity.start("zenity", {"--entry", "--title=Menu road", "--text=Field"});
-        const QString window =
-            QString::fromUtf8(run("xdotool", {"search", "--sync", "--name", "^Menu road$"}, 15000)).split('\n').value(0).trimmed();
-        if (!window.isEmpty()) {
-            run("xdotool", {"windowactivate", "--sync", window});
-            run("xdotool", {"windowfocus", "--sync", window});
-            QTest::qWait(800);
-        }
-        return window;
+        zenity.emplace(Zenity::Kind::entry, "Menu road");
+        return zenity->window;
     }
 
     // Whether a ghost window (a program window other than the icon and the panel) shows.
@@ -222,21 +148,9 @@ protected:
         return false;
     }
 
-    QImage screenshot(const QString& name)
-    {
-        const QString dir = qEnvironmentVariable("TQ_ARTIFACTS", QDir::tempPath());
-        QDir().mkpath(dir);
-        QImage image;
-        if (QScreen* screen = QGuiApplication::primaryScreen())
-            image = screen->grabWindow(0).toImage();
-        image.save(QDir(dir).filePath(name));
-        return image;
-    }
-
-    QTemporaryDir home;
-    test::FakeHttpServer server;
-    QProcess app, zenity, trayer;
-    QByteArray log;
+    Program program{kReply};
+    std::optional<Zenity> zenity;
+    QProcess trayer;
 };
 
 TEST_F(MenuBarDesktop, TrayPanelPauseAndResume)
@@ -305,11 +219,11 @@ TEST_F(MenuBarDesktop, TrayPanelPauseAndResume)
     ASSERT_TRUE(waitFor([&] { return panelWindow().isEmpty(); }, 3000));
     run("xdotool", {"windowactivate", "--sync", entry});
     QTest::qWait(500);
-    const int asked = server.requestsTo("/v1/completions").size() + server.requestsTo("/v1/chat/completions").size();
+    const qsizetype asked = program.completions();
     run("xdotool", {"type", "--delay", "60", "and more "});
     QTest::qWait(2000);
     EXPECT_FALSE(ghostShown(icon));
-    EXPECT_EQ(server.requestsTo("/v1/completions").size() + server.requestsTo("/v1/chat/completions").size(), asked);
+    EXPECT_EQ(program.completions(), asked);
 
     // Resume Everywhere brings suggestions back.
     click(iconRect.center());

@@ -3,131 +3,26 @@
 // OpenAI-compatible server and Tab takes a word; "Start Writing" closes the window and
 // marks the onboarding done. A screenshot of every step goes to the artifacts folder.
 
+#include "support/AtSpi.h"
+#include "support/Program.h"
 #include "support/Wait.h"
-#include "engines/EngineTestSupport.h"
 
-#include <QDir>
-#include <QElapsedTimer>
-#include <QFile>
-#include <QGuiApplication>
-#include <QJsonArray>
-#include <QJsonDocument>
 #include <QJsonObject>
-#include <QPixmap>
 #include <QProcess>
 #include <QRect>
-#include <QScreen>
-#include <QTemporaryDir>
 #include <QtTest/QTest>
 
 #include <atspi/atspi.h>
 #include <gtest/gtest.h>
-
-#include <csignal>
-#include <functional>
 
 namespace tq {
 namespace {
 
 const QByteArray kReply = " world is wide";
 
+using namespace desktoptest;
 using testwait::run;
 using testwait::waitFor;
-
-// An accessible object of the program, owned.
-struct Node {
-    AtspiAccessible* p = nullptr;
-    Node() = default;
-    explicit Node(AtspiAccessible* a) : p(a) {}
-    Node(const Node&) = delete;
-    Node(Node&& o) noexcept : p(o.p) { o.p = nullptr; }
-    Node& operator=(Node&& o) noexcept
-    {
-        std::swap(p, o.p);
-        return *this;
-    }
-    ~Node()
-    {
-        if (p)
-            g_object_unref(p);
-    }
-    explicit operator bool() const { return p != nullptr; }
-};
-
-QString nameOf(AtspiAccessible* a)
-{
-    gchar* n = atspi_accessible_get_name(a, nullptr);
-    const QString s = QString::fromUtf8(n ? n : "");
-    g_free(n);
-    return s;
-}
-
-AtspiRole roleOf(AtspiAccessible* a) { return atspi_accessible_get_role(a, nullptr); }
-
-bool showing(AtspiAccessible* a)
-{
-    AtspiStateSet* states = atspi_accessible_get_state_set(a);
-    const bool on = states && atspi_state_set_contains(states, ATSPI_STATE_SHOWING);
-    if (states)
-        g_object_unref(states);
-    return on;
-}
-
-Node application(qint64 pid)
-{
-    AtspiAccessible* desktop = atspi_get_desktop(0);
-    const int n = atspi_accessible_get_child_count(desktop, nullptr);
-    Node found;
-    for (int i = 0; i < n && !found; ++i) {
-        AtspiAccessible* app = atspi_accessible_get_child_at_index(desktop, i, nullptr);
-        if (app && atspi_accessible_get_process_id(app, nullptr) == guint(pid))
-            found = Node(app);
-        else if (app)
-            g_object_unref(app);
-    }
-    g_object_unref(desktop);
-    return found;
-}
-
-// The first showing descendant with this name (and role, unless ATSPI_ROLE_INVALID).
-Node find(AtspiAccessible* root, const QString& name, AtspiRole role, int depth = 0)
-{
-    if (!root || depth > 40)
-        return {};
-    const int n = atspi_accessible_get_child_count(root, nullptr);
-    for (int i = 0; i < n; ++i) {
-        Node child(atspi_accessible_get_child_at_index(root, i, nullptr));
-        if (!child)
-            continue;
-        if (nameOf(child.p) == name && (role == ATSPI_ROLE_INVALID || roleOf(child.p) == role) && showing(child.p))
-            return child;
-        if (Node deeper = find(child.p, name, role, depth + 1))
-            return deeper;
-    }
-    return {};
-}
-
-bool press(AtspiAccessible* a)
-{
-    AtspiAction* action = atspi_accessible_get_action_iface(a);
-    if (!action)
-        return false;
-    const bool ok = atspi_action_do_action(action, 0, nullptr);
-    g_object_unref(action);
-    return ok;
-}
-
-QString textOf(AtspiAccessible* a)
-{
-    AtspiText* text = atspi_accessible_get_text_iface(a);
-    if (!text)
-        return QStringLiteral("<no text>");
-    gchar* s = atspi_text_get_text(text, 0, -1, nullptr);
-    const QString out = QString::fromUtf8(s ? s : "");
-    g_free(s);
-    g_object_unref(text);
-    return out;
-}
 
 class Onboarding : public ::testing::Test {
 protected:
@@ -136,94 +31,26 @@ protected:
         if (qEnvironmentVariableIsEmpty("DISPLAY"))
             GTEST_SKIP() << "needs the desktop session";
         atspi_init();
-        ASSERT_TRUE(home.isValid());
-        const auto answer = [](const test::FakeHttpServer::Request&) {
-            const QJsonObject choice{{"text", QString::fromUtf8(kReply)},
-                                     {"index", 0},
-                                     {"message", QJsonObject{{"role", "assistant"}, {"content", QString::fromUtf8(kReply)}}},
-                                     {"finish_reason", "stop"}};
-            return test::FakeHttpServer::Response{200, QJsonDocument(QJsonObject{{"choices", QJsonArray{choice}}}).toJson()};
-        };
-        server.on("/v1/completions", answer);
-        server.on("/v1/chat/completions", answer);
-        server.reply("/v1/models", 200, R"({"data":[{"id":"fixed"}]})");
-        QDir().mkpath(QDir(home.path()).filePath("data"));
-        QDir().mkpath(QDir(home.path()).filePath("runtime"));
-        QFile::setPermissions(QDir(home.path()).filePath("runtime"),
-                              QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        ASSERT_TRUE(program.isValid());
         // First run: no onboarding flag. Only the engine points at the fake server.
-        const QString config = QDir(home.path()).filePath("config/Tessaquill");
-        QDir().mkpath(config);
-        QFile settings(settingsPath());
-        ASSERT_TRUE(settings.open(QIODevice::WriteOnly));
-        settings.write(QJsonDocument(QJsonObject{{"engine", "openAI"},
-                                                 {"serverURL", QString(server.base() + "/v1")},
-                                                 {"serverModel", "fixed"},
-                                                 {"delayMilliseconds", 0.0}})
-                           .toJson());
+        ASSERT_TRUE(program.writeSettings(QJsonObject{{"engine", "openAI"},
+                                                      {"serverURL", program.serverURL()},
+                                                      {"serverModel", "fixed"},
+                                                      {"delayMilliseconds", 0.0}}));
     }
-    void TearDown() override
-    {
-        if (app.state() != QProcess::NotRunning) {
-            app.kill();
-            app.waitForFinished(3000);
-        }
-    }
-    QString settingsPath() const
-    {
-        return QDir(home.path()).filePath("config/Tessaquill/com.morvenfax.tessaquill.json");
-    }
-    QJsonObject settings() const
-    {
-        QFile f(settingsPath());
-        f.open(QIODevice::ReadOnly);
-        return QJsonDocument::fromJson(f.readAll()).object();
-    }
-    void startApp()
-    {
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("XDG_CONFIG_HOME", QDir(home.path()).filePath("config"));
-        env.insert("XDG_DATA_HOME", QDir(home.path()).filePath("data"));
-        env.insert("XDG_RUNTIME_DIR", QDir(home.path()).filePath("runtime"));
-        env.insert("QT_LINUX_ACCESSIBILITY_ALWAYS_ON", "1");
-        env.remove("TESSAQUILL_LOCAL_ONLY");
-        env.remove("QT_QPA_PLATFORM");
-        env.remove("NO_AT_BRIDGE");
-        app.setProcessEnvironment(env);
-        app.setProcessChannelMode(QProcess::SeparateChannels);
-        app.start(QStringLiteral(TQ_BINARY_DIR "/app/tessaquill"), {});
-        ASSERT_TRUE(app.waitForStarted(5000));
-    }
-    QString appLog()
-    {
-        log += app.readAllStandardError();
-        log += app.readAllStandardOutput();
-        return QString::fromUtf8(log);
-    }
-    QStringList appWindows()
-    {
-        return QString::fromUtf8(run("xdotool", {"search", "--onlyvisible", "--pid", QString::number(app.processId())}))
-            .split('\n', Qt::SkipEmptyParts);
-    }
-    QString onboardingWindow()
-    {
-        return QString::fromUtf8(run("xdotool", {"search", "--onlyvisible", "--name", "^Welcome to Tessaquill$"}))
-            .split('\n', Qt::SkipEmptyParts)
-            .value(0);
-    }
+    void startApp() { ASSERT_TRUE(program.start()); }
+    QString appLog() { return program.log(); }
+    QString onboardingWindow() { return windowTitled("Welcome to Tessaquill"); }
     void screenshot(const QString& name)
     {
         QTest::qWait(400); // the step has settled and drawn
-        const QString dir = qEnvironmentVariable("TQ_ARTIFACTS", QDir::tempPath());
-        QDir().mkpath(dir);
-        if (QScreen* screen = QGuiApplication::primaryScreen())
-            screen->grabWindow(0).save(QDir(dir).filePath(name));
+        desktoptest::screenshot(name);
     }
     Node control(const QString& name, AtspiRole role = ATSPI_ROLE_INVALID)
     {
         Node found;
         waitFor([&] {
-            Node a = application(app.processId());
+            Node a = application(program.pid());
             found = a ? find(a.p, name, role) : Node();
             return bool(found);
         }, 5000);
@@ -259,14 +86,11 @@ protected:
         g_object_unref(component);
         QTest::qWait(300);
         run("xdotool", {"type", "--delay", "60", text});
-        return waitFor([&] { return appWindows().size() >= 2; }, 10000);
+        return waitFor([&] { return program.windows().size() >= 2; }, 10000);
     }
 
     QRect fieldAt;
-    QTemporaryDir home;
-    test::FakeHttpServer server;
-    QProcess app;
-    QByteArray log;
+    Program program{kReply};
 };
 
 TEST_F(Onboarding, FirstRunWalksToPracticeWhereTabTakesAWordAndStartWritingEnds)
@@ -308,7 +132,7 @@ TEST_F(Onboarding, FirstRunWalksToPracticeWhereTabTakesAWordAndStartWritingEnds)
     screenshot("onboarding-5-practice-ghost.png");
     ASSERT_TRUE(field);
     ASSERT_TRUE(ghost) << appLog().toStdString();
-    EXPECT_FALSE(server.requestsTo("/v1/completions").isEmpty() && server.requestsTo("/v1/chat/completions").isEmpty());
+    EXPECT_TRUE(program.asked());
 
     // Return stays in the field (a new line), then Tab takes a word.
     run("xdotool", {"key", "Tab"});
@@ -326,7 +150,7 @@ TEST_F(Onboarding, FirstRunWalksToPracticeWhereTabTakesAWordAndStartWritingEnds)
     ASSERT_TRUE(press(start.p));
     screenshot("onboarding-7-burst.png");
     EXPECT_TRUE(waitFor([&] { return onboardingWindow().isEmpty(); }, 5000));
-    EXPECT_TRUE(waitFor([&] { return settings().value("onboardingDone").toBool(); }, 3000));
+    EXPECT_TRUE(waitFor([&] { return program.settings().value("onboardingDone").toBool(); }, 3000));
     screenshot("onboarding-8-closed.png");
 
     // The typed text never reaches the log.

@@ -3,24 +3,17 @@
 // in Apps & Sites, an application's rule set to Off (its fields get no suggestion while an
 // unruled one does), and a screenshot of every pane.
 
+#include "support/Desktop.h"
+#include "support/LlamaServer.h"
+#include "support/Program.h"
 #include "support/Wait.h"
-#include "engines/EngineTestSupport.h"
 
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
-#include <QGuiApplication>
-#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QNetworkAccessManager>
-#include <QNetworkReply>
-#include <QNetworkRequest>
-#include <QTcpServer>
-#include <QPixmap>
 #include <QProcess>
-#include <QScreen>
-#include <QTemporaryDir>
+#include <QRegularExpression>
 #include <QtTest/QTest>
 
 #include <atspi/atspi.h>
@@ -28,12 +21,17 @@
 
 #include <csignal>
 #include <iostream>
-#include <functional>
 
 namespace tq {
 
 namespace {
 
+using desktoptest::firstRunDone;
+using desktoptest::LlamaServer;
+using desktoptest::Program;
+using desktoptest::quietSettings;
+using desktoptest::windowTitled;
+using desktoptest::Zenity;
 using testwait::run;
 using testwait::waitFor;
 
@@ -42,6 +40,7 @@ struct Node {
     QString name;
     QString role;
     bool selected = false;
+    bool focused = false;
     QRect extents;
 };
 
@@ -140,6 +139,7 @@ private:
         g_free(role);
         if (AtspiStateSet* states = atspi_accessible_get_state_set(a)) {
             n.selected = atspi_state_set_contains(states, ATSPI_STATE_SELECTED);
+            n.focused = atspi_state_set_contains(states, ATSPI_STATE_FOCUSED);
             g_object_unref(states);
         }
         if (AtspiComponent* c = atspi_accessible_get_component_iface(a)) {
@@ -170,75 +170,25 @@ protected:
     {
         if (qEnvironmentVariableIsEmpty("DISPLAY"))
             GTEST_SKIP() << "needs the desktop session";
-        ASSERT_TRUE(home.isValid());
-        const auto answer = [](const test::FakeHttpServer::Request&) {
-            const QJsonObject choice{{"text", " world"}, {"index", 0}, {"finish_reason", "stop"},
-                                     {"message", QJsonObject{{"role", "assistant"}, {"content", " world"}}}};
-            return test::FakeHttpServer::Response{200, QJsonDocument(QJsonObject{{"choices", QJsonArray{choice}}}).toJson()};
-        };
-        server.on("/v1/completions", answer);
-        server.on("/v1/chat/completions", answer);
-        server.reply("/v1/models", 200, R"({"data":[{"id":"fixed"}]})");
-
-        const QDir h(home.path());
-        for (const char* d : {"data/applications", "runtime", "config/Tessaquill"})
-            QDir().mkpath(h.filePath(QString::fromLatin1(d)));
-        QFile::setPermissions(h.filePath("runtime"), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-        QFile settings(h.filePath("config/Tessaquill/com.morvenfax.tessaquill.json"));
-        ASSERT_TRUE(settings.open(QIODevice::WriteOnly));
-        settings.write(QJsonDocument(QJsonObject{{"onboardingDone", true}, {"introSeen", true}, {"remindHiddenIcon", false},
-                                                 {"engine", "openAI"}, {"serverURL", QString(server.base() + "/v1")},
-                                                 {"serverModel", "fixed"}, {"delayMilliseconds", 0.0}, {"showKeyHint", false},
-                                                 {"suggestFixes", false}, {"contextScreen", false}, {"contextRecent", false}})
-                           .toJson());
-        settings.close();
-        entry = h.filePath("data/applications/tq-zenity.desktop");
+        ASSERT_TRUE(program.isValid());
+        ASSERT_TRUE(program.writeSettings(firstRunDone(quietSettings(program.serverURL()))));
+        QDir().mkpath(program.path("data/applications"));
+        entry = program.path("data/applications/tq-zenity.desktop");
         QFile desktop(entry);
         ASSERT_TRUE(desktop.open(QIODevice::WriteOnly));
         desktop.write("[Desktop Entry]\nType=Application\nName=Zenity Entry\nExec=zenity --entry\nIcon=dialog-information\n");
     }
 
-    void TearDown() override
-    {
-        for (QProcess* p : {&app, &zenity}) {
-            if (p->state() != QProcess::NotRunning) {
-                p->kill();
-                p->waitForFinished(3000);
-            }
-        }
-    }
-
     void startApp(const QStringList& args)
     {
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        const QDir h(home.path());
-        env.insert("XDG_CONFIG_HOME", h.filePath("config"));
-        env.insert("XDG_DATA_HOME", h.filePath("data"));
-        env.insert("XDG_RUNTIME_DIR", h.filePath("runtime"));
+        QProcessEnvironment env = program.environment();
         env.insert("TESSAQUILL_REDUCE_MOTION", "1");
-        env.insert("QT_LINUX_ACCESSIBILITY_ALWAYS_ON", "1");
-        env.remove("TESSAQUILL_LOCAL_ONLY");
-        env.remove("QT_QPA_PLATFORM");
-        app.setProcessEnvironment(env);
-        app.setProcessChannelMode(QProcess::SeparateChannels);
-        app.start(QStringLiteral(TQ_BINARY_DIR "/app/tessaquill"), args);
-        ASSERT_TRUE(app.waitForStarted(5000));
+        ASSERT_TRUE(program.start(args, env));
     }
 
-    QString appLog()
-    {
-        log += app.readAllStandardError();
-        log += app.readAllStandardOutput();
-        return QString::fromUtf8(log);
-    }
+    QString appLog() { return program.log(); }
 
-    QString settingsWindow(const QString& title)
-    {
-        return QString::fromUtf8(run("xdotool", {"search", "--onlyvisible", "--pid", QString::number(app.processId()),
-                                                 "--name", "^" + QRegularExpression::escape(title) + "$"}))
-            .split('\n', Qt::SkipEmptyParts)
-            .value(0);
-    }
+    QString settingsWindow(const QString& title) { return windowTitled(title, program.pid()); }
 
     void click(const QRect& r)
     {
@@ -262,21 +212,10 @@ protected:
         return all;
     }
 
-    QJsonObject rulesFile()
-    {
-        QFile f(QDir(home.path()).filePath("data/Tessaquill/rules.json"));
-        return f.open(QIODevice::ReadOnly) ? QJsonDocument::fromJson(f.readAll()).object() : QJsonObject();
-    }
+    QJsonObject rulesFile() { return program.readJson("data/Tessaquill/rules.json"); }
 
-    qsizetype completions() { return server.requestsTo("/v1/completions").size() + server.requestsTo("/v1/chat/completions").size(); }
-    bool requested() { return completions() > 0; }
-
-    QTemporaryDir home;
-    test::FakeHttpServer server;
+    Program program{" world"};
     QString entry;
-    QProcess app;
-    QProcess zenity;
-    QByteArray log;
 };
 
 } // namespace
@@ -290,7 +229,7 @@ TEST_F(SettingsWindowDesktop, SidebarAppsAndSitesAndARuleThatTurnsAnAppOff)
     QTest::qWait(800);
 
     // The sidebar over AT-SPI: every pane by its title, Apps & Sites selected.
-    AtSpiTree tree(app.processId());
+    AtSpiTree tree(program.pid());
     QStringList rows;
     for (const Node& n : tree.nodes()) {
         for (const char* pane : kPanes) {
@@ -366,20 +305,18 @@ TEST_F(SettingsWindowDesktop, SidebarAppsAndSitesAndARuleThatTurnsAnAppOff)
     }
 
     // A zenity entry launched from that desktop entry gets no suggestion; one without does.
-    ASSERT_TRUE(waitFor([&] { return appLog().contains("system-wide start: tap running 1"); }, 10000)) << appLog().toStdString();
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("GIO_LAUNCHED_DESKTOP_FILE", entry);
-    zenity.setProcessEnvironment(env);
-    zenity.start("zenity", {"--entry", "--title=Ruled off", "--text=Field"});
-    QString field;
-    ASSERT_TRUE(waitFor([&] { return !(field = QString::fromUtf8(run("xdotool", {"search", "--onlyvisible", "--name", "^Ruled off$"})).trimmed()).isEmpty(); }, 15000));
-    run("xdotool", {"windowactivate", "--sync", field});
-    QTest::qWait(800);
-    run("xdotool", {"type", "--delay", "60", "Hello "});
-    QTest::qWait(2500);
-    EXPECT_FALSE(requested()) << appLog().toStdString();
-    zenity.kill();
-    zenity.waitForFinished(3000);
+    ASSERT_TRUE(program.waitUntilRunning()) << appLog().toStdString();
+    QProcessEnvironment launched = QProcessEnvironment::systemEnvironment();
+    launched.insert("GIO_LAUNCHED_DESKTOP_FILE", entry);
+    {
+        Zenity ruled(Zenity::Kind::entry, "Ruled off", launched);
+        ASSERT_TRUE(ruled.ready());
+        run("xdotool", {"type", "--delay", "60", "Hello "});
+        // The program has read all six characters and held them.
+        EXPECT_TRUE(waitFor([&] { return appLog().contains(QRegularExpression("held in tq-zenity: .*\\(before 6,")); }, 8000))
+            << appLog().toStdString();
+        EXPECT_FALSE(program.asked()) << appLog().toStdString();
+    }
 
     // The practice field of the overview still gets one.
     run("xdotool", {"windowactivate", "--sync", window});
@@ -396,22 +333,21 @@ TEST_F(SettingsWindowDesktop, SidebarAppsAndSitesAndARuleThatTurnsAnAppOff)
     ASSERT_TRUE(waitFor([&] { return (practice = tree.find("Practice field")).has_value() && practice->extents.width() > 0; }, 3000))
         << dump(tree);
     click(practice->extents);
+    // Typed once the field has the keyboard focus.
+    ASSERT_TRUE(waitFor([&] { return (practice = tree.find("Practice field")) && practice->focused; }, 5000)) << dump(tree);
     run("xdotool", {"type", "--delay", "60", "Hello "});
-    EXPECT_TRUE(waitFor([&] { return requested(); }, 8000)) << appLog().toStdString();
+    EXPECT_TRUE(waitFor([&] { return program.asked(); }, 8000)) << appLog().toStdString();
     QTest::qWait(500);
     screenshot(window, "settings-practice-field.png");
-    const qsizetype afterPractice = completions();
+    const qsizetype afterPractice = program.completions();
 
-    zenity.setProcessEnvironment(QProcessEnvironment::systemEnvironment());
-    zenity.start("zenity", {"--entry", "--title=Unruled", "--text=Field"});
-    ASSERT_TRUE(waitFor([&] { return !(field = QString::fromUtf8(run("xdotool", {"search", "--onlyvisible", "--name", "^Unruled$"})).trimmed()).isEmpty(); }, 15000));
-    run("xdotool", {"windowactivate", "--sync", field});
-    QTest::qWait(800);
+    Zenity unruled(Zenity::Kind::entry, "Unruled");
+    ASSERT_TRUE(unruled.ready());
     run("xdotool", {"type", "--delay", "60", "Hello "});
-    EXPECT_TRUE(waitFor([&] { return completions() > afterPractice; }, 8000)) << appLog().toStdString();
+    EXPECT_TRUE(waitFor([&] { return program.completions() > afterPractice; }, 8000)) << appLog().toStdString();
 
-    ::kill(app.processId(), SIGTERM);
-    EXPECT_TRUE(app.waitForFinished(5000));
+    ::kill(program.pid(), SIGTERM);
+    EXPECT_TRUE(program.process.waitForFinished(5000));
 }
 
 } // namespace tq
@@ -423,37 +359,13 @@ namespace tq {
 // the session's keyring.
 TEST_F(SettingsWindowDesktop, EnginePaneRunsTheTestAndKeepsTheKeyInTheKeyring)
 {
-    const QString model = QStringLiteral(TQ_BINARY_DIR "/models/tiny.gguf");
-    ASSERT_TRUE(QFile::exists(model) && QFile::exists(QStringLiteral(TQ_LLAMA_BIN "/llama-server")));
-    QTcpServer probe;
-    ASSERT_TRUE(probe.listen(QHostAddress::LocalHost, 0));
-    const quint16 port = probe.serverPort();
-    probe.close();
-    QProcess llama;
-    llama.setProcessChannelMode(QProcess::MergedChannels);
-    llama.start(QStringLiteral(TQ_LLAMA_BIN "/llama-server"),
-                {"-m", model, "--host", "127.0.0.1", "--port", QString::number(port), "-c", "512", "-t", "2", "--alias",
-                 "tiny", "--seed", "7"});
-    ASSERT_TRUE(llama.waitForStarted(10000));
-    const QString base = QStringLiteral("http://127.0.0.1:%1").arg(port);
-    QNetworkAccessManager nam;
-    const auto healthy = [&] {
-        QNetworkReply* reply = nam.get(QNetworkRequest(QUrl(base + "/health")));
-        waitFor([&] { return reply->isFinished(); }, 2000);
-        const bool ok = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt() == 200;
-        reply->deleteLater();
-        return ok;
-    };
-    ASSERT_TRUE(waitFor(healthy, 60000)) << llama.readAll().toStdString();
-
-    QFile settings(QDir(home.path()).filePath("config/Tessaquill/com.morvenfax.tessaquill.json"));
-    ASSERT_TRUE(settings.open(QIODevice::ReadWrite));
-    QJsonObject values = QJsonDocument::fromJson(settings.readAll()).object();
-    values["serverURL"] = base + "/v1";
+    ASSERT_TRUE(LlamaServer::installed());
+    LlamaServer llama;
+    ASSERT_TRUE(llama.waitHealthy()) << llama.output().toStdString();
+    QJsonObject values = program.settings();
+    values["serverURL"] = llama.base() + "/v1";
     values["serverModel"] = "tiny";
-    settings.resize(0);
-    settings.write(QJsonDocument(values).toJson());
-    settings.close();
+    ASSERT_TRUE(program.writeSettings(values));
     const auto lookup = [] {
         return run("secret-tool", {"lookup", "service", "com.morvenfax.tessaquill", "account", "server-api-key"});
     };
@@ -462,7 +374,7 @@ TEST_F(SettingsWindowDesktop, EnginePaneRunsTheTestAndKeepsTheKeyInTheKeyring)
     startApp({"--open-settings", "engine"});
     QString window;
     ASSERT_TRUE(waitFor([&] { return !(window = settingsWindow("Engine")).isEmpty(); }, 15000)) << appLog().toStdString();
-    AtSpiTree tree(app.processId());
+    AtSpiTree tree(program.pid());
     ASSERT_TRUE(waitFor([&] { return bool(tree.find("Run", "push button")); }, 10000)) << dump(tree);
     screenshot(window, "settings-engine-server.png");
     ASSERT_TRUE(tree.act("Run", "push button"));
@@ -492,8 +404,6 @@ TEST_F(SettingsWindowDesktop, EnginePaneRunsTheTestAndKeepsTheKeyInTheKeyring)
     QTest::qWait(300);
     run("xdotool", {"key", "ctrl+a", "BackSpace", "Tab"});
     EXPECT_TRUE(waitFor([&] { return lookup().isEmpty(); }, 5000)) << lookup().toStdString();
-    llama.kill();
-    llama.waitForFinished(3000);
 }
 
 } // namespace tq
