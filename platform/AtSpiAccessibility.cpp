@@ -77,7 +77,27 @@ bool sessionBusAvailable()
 
 class AtSpiNode;
 
+// The events the listener hears.
+constexpr const char* kListenedEvents[] = {"object:state-changed:focused", "window:activate", "object:text-changed",
+                                           "object:text-caret-moved", "object:text-selection-changed"};
+
 struct AtSpiAccessibility::Impl {
+    Impl() = default;
+    Impl(const Impl&) = delete;
+    Impl& operator=(const Impl&) = delete;
+    // Made and ended on the main thread while the bus is up (the platform ends before Qt).
+    ~Impl()
+    {
+        if (listener) {
+            for (const char* type : kListenedEvents)
+                atspi_event_listener_deregister(listener, type, nullptr);
+            g_object_unref(listener);
+        }
+        for (auto* map : {&focused, &activeWindow})
+            for (const auto& [pid, acc] : *map)
+                g_object_unref(acc);
+    }
+
     bool initialised = false;
     bool available = false;
     AtspiEventListener* listener = nullptr;
@@ -853,26 +873,23 @@ bool AtSpiAccessibility::Impl::ensure()
     if (!available)
         return false;
     listener = atspi_event_listener_new(eventCallback, this, nullptr);
-    for (const char* type : {"object:state-changed:focused", "window:activate", "object:text-changed",
-                             "object:text-caret-moved", "object:text-selection-changed"}) {
+    for (const char* type : kListenedEvents) {
         GErrorSink err;
         atspi_event_listener_register(listener, type, &err);
     }
     return true;
 }
 
-AtSpiAccessibility::AtSpiAccessibility(AccessibilityAccess& access) : access_(access), d(new Impl)
+AtSpiAccessibility::AtSpiAccessibility(AccessibilityAccess& access) : access_(access), d(std::make_unique<Impl>())
 {
-    // The first instance (the shared one) keeps the focus records the elements read.
+    // The first instance (the program's) keeps the focus records the elements read.
     if (!liveImpl)
-        liveImpl = d;
+        liveImpl = d.get();
 }
 
 AtSpiAccessibility::~AtSpiAccessibility()
 {
-    // Events may still arrive while the process ends: the listener stays registered and
-    // the state is dropped without unreferencing objects of a bus that may be gone.
-    if (liveImpl == d)
+    if (liveImpl == d.get())
         liveImpl = nullptr;
 }
 

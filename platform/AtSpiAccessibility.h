@@ -41,7 +41,7 @@ public:
 
 private:
     AccessibilityAccess& access_;
-    Impl* d;
+    std::unique_ptr<Impl> d;
 };
 
 } // namespace tq

@@ -9,43 +9,114 @@
 
 #include <dlfcn.h>
 
-#include <cstdlib>
+#include <condition_variable>
 #include <memory>
 #include <mutex>
 #include <thread>
+#include <utility>
 
 namespace tq {
 
 namespace {
 
-std::mutex engineLock;
-tesseract::TessBaseAPI* engine = nullptr;
-
 // Screen text is small: Tesseract reads it better at about twice its size.
 constexpr int kMinHeightForDirectRead = 1200;
 
-class TesseractRecognition final : public TextRecognition {
-public:
-    void recognize(const QImage& image, std::function<void(std::optional<QVector<RecognizedText>>)> done) override
+struct EngineEnd {
+    void operator()(tesseract::TessBaseAPI* api) const
     {
-        // The result comes back through an object living on the calling thread.
-        auto* target = new QObject;
-        std::thread([image, done = std::move(done), target]() mutable {
-            auto result = recognizeNow(image);
-            QMetaObject::invokeMethod(
-                target,
-                [done = std::move(done), result = std::move(result), target]() mutable {
-                    done(std::move(result));
-                    target->deleteLater();
-                },
-                Qt::QueuedConnection);
-        }).detach();
+        api->End();
+        delete api;
     }
 };
 
-} // namespace
+// One worker thread and one Tesseract engine, both owned: a request waits for the running one
+// to end, and a newer request takes the place of a waiting one (which is answered with nothing).
+class TesseractRecognition final : public TextRecognition {
+public:
+    using Done = std::function<void(std::optional<QVector<RecognizedText>>)>;
 
-std::optional<QVector<RecognizedText>> TextRecognition::recognizeNow(const QImage& input)
+    TesseractRecognition() : worker_([this] { run(); }) {}
+
+    ~TesseractRecognition() override
+    {
+        {
+            const std::lock_guard guard(lock_);
+            stop_ = true;
+        }
+        wake_.notify_one();
+        worker_.join();
+        if (waiting_)
+            delete waiting_->target;
+    }
+
+    void recognize(const QImage& image, Done done) override
+    {
+        // The result comes back through an object living on the calling thread.
+        Job job{image, std::move(done), new QObject};
+        std::optional<Job> replaced;
+        {
+            const std::lock_guard guard(lock_);
+            replaced = std::exchange(waiting_, std::move(job));
+        }
+        wake_.notify_one();
+        if (replaced)
+            answer(std::move(*replaced), std::nullopt);
+    }
+
+private:
+    struct Job {
+        QImage image;
+        Done done;
+        QObject* target;
+    };
+
+    static void answer(Job job, std::optional<QVector<RecognizedText>> result)
+    {
+        QObject* target = job.target;
+        QMetaObject::invokeMethod(
+            target,
+            [done = std::move(job.done), result = std::move(result), target]() mutable {
+                done(std::move(result));
+                target->deleteLater();
+            },
+            Qt::QueuedConnection);
+    }
+
+    void run()
+    {
+        // Tesseract asks OpenMP for a fixed number of threads, which spin for work: on a busy
+        // desktop one recognition then takes many seconds. Let OpenMP size the team by the
+        // machine's load instead (set for this thread).
+        using SetDynamic = void (*)(int);
+        if (const auto setDynamic = reinterpret_cast<SetDynamic>(dlsym(RTLD_DEFAULT, "omp_set_dynamic")))
+            setDynamic(1);
+        for (;;) {
+            std::optional<Job> job;
+            {
+                std::unique_lock guard(lock_);
+                wake_.wait(guard, [this] { return stop_ || waiting_; });
+                if (stop_)
+                    return;
+                job = std::exchange(waiting_, std::nullopt);
+            }
+            auto result = recognizeNow(job->image);
+            answer(std::move(*job), std::move(result));
+        }
+    }
+
+    // Worker thread only.
+    std::optional<QVector<RecognizedText>> recognizeNow(const QImage& input);
+
+    std::unique_ptr<tesseract::TessBaseAPI, EngineEnd> engine_; // worker thread only
+    std::mutex lock_;
+    std::condition_variable wake_;
+    std::optional<Job> waiting_;
+    bool stop_ = false;
+    std::thread worker_; // last: starts once the rest is in place
+};
+
+std::optional<QVector<RecognizedText>> TesseractRecognition::recognizeNow(const QImage& input)
 {
     if (input.isNull() || input.width() < 2 || input.height() < 2)
         return QVector<RecognizedText>();
@@ -54,31 +125,16 @@ std::optional<QVector<RecognizedText>> TextRecognition::recognizeNow(const QImag
         image = image.scaled(image.width() * 2, image.height() * 2, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     }
 
-    // One engine, loaded once and used by one recognition at a time. It is released at exit
-    // before Tesseract's own caches (registered after them), once a running recognition ends.
-    std::lock_guard<std::mutex> guard(engineLock);
-    if (!engine) {
-        auto created = std::make_unique<tesseract::TessBaseAPI>();
+    // The engine is loaded on first use and kept for the next recognitions.
+    if (!engine_) {
+        std::unique_ptr<tesseract::TessBaseAPI, EngineEnd> created(new tesseract::TessBaseAPI);
         if (created->Init(nullptr, "eng", tesseract::OEM_LSTM_ONLY) != 0) {
             log::warning(QStringLiteral("text recognition: the English data of Tesseract could not be loaded"));
             return std::nullopt;
         }
-        engine = created.release();
-        std::atexit([] {
-            std::lock_guard<std::mutex> g(engineLock);
-            engine->End();
-            delete engine;
-            engine = nullptr;
-        });
+        engine_ = std::move(created);
     }
-    tesseract::TessBaseAPI* api = engine;
-    // Tesseract asks OpenMP for a fixed number of threads, which spin for work: on a busy
-    // desktop one recognition then takes many seconds. Let OpenMP size the team by the
-    // machine's load instead (set per calling thread).
-    using SetDynamic = void (*)(int);
-    static const auto setDynamic = reinterpret_cast<SetDynamic>(dlsym(RTLD_DEFAULT, "omp_set_dynamic"));
-    if (setDynamic)
-        setDynamic(1);
+    tesseract::TessBaseAPI* api = engine_.get();
     api->SetPageSegMode(tesseract::PSM_AUTO);
     api->SetImage(image.constBits(), image.width(), image.height(), 1, int(image.bytesPerLine()));
     api->SetSourceResolution(144);
@@ -106,6 +162,8 @@ std::optional<QVector<RecognizedText>> TextRecognition::recognizeNow(const QImag
     api->Clear();
     return out;
 }
+
+} // namespace
 
 std::unique_ptr<TextRecognition> TextRecognition::createSystem()
 {

@@ -1,6 +1,10 @@
 #include "platform/Grapheme.h"
 #include "platform/Text.h"
 
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QRegularExpression>
 #include <gtest/gtest.h>
 
 namespace tq {
@@ -25,13 +29,35 @@ TEST(Grapheme, PrefixAndSuffixNeverSplitACharacter)
     EXPECT_EQ(grapheme::last(s), QStringLiteral("d"));
 }
 
-TEST(Wording, MacOnlyWordsAreSaidTheLinuxWay)
+TEST(Wording, NoShownSourceTextUsesMacOnlyWords)
 {
-    EXPECT_EQ(linuxWording(QStringLiteral("Open System Settings on your Mac")),
-              QStringLiteral("Open the desktop's settings on your computer"));
-    EXPECT_EQ(linuxWording(QStringLiteral("Requires macOS 26")), QStringLiteral("Requires the system 26"));
-    EXPECT_EQ(linuxWording(QStringLiteral("Machine")), QStringLiteral("Machine"));
-    EXPECT_EQ(linuxWording(QString::fromUtf8("⌘⇧Space")), QStringLiteral("SuperShiftSpace"));
+    // Every literal handed to text() or tr() (adjacent literals joined), in every source file.
+    const QRegularExpression call(QStringLiteral(R"re((?:\btext|\btr)\s*\(\s*((?:"(?:[^"\\]|\\.)*"\s*)+))re"));
+    const QRegularExpression literal(QStringLiteral(R"re("((?:[^"\\]|\\.)*)")re"));
+    const QRegularExpression macWords(QString::fromUtf8(R"re(\bMac\b|macOS|System Settings|System Preferences|⌘|⌥|⌃|⇧)re"));
+    QStringList found;
+    int literals = 0;
+    QDirIterator files(QStringLiteral(TQ_SOURCE_DIR), {QStringLiteral("*.cpp"), QStringLiteral("*.h")}, QDir::Files,
+                       QDirIterator::Subdirectories);
+    while (files.hasNext()) {
+        const QString path = files.next();
+        const QString relative = QDir(QStringLiteral(TQ_SOURCE_DIR)).relativeFilePath(path);
+        if (relative.startsWith(QLatin1String("build")) || relative.startsWith(QLatin1String("tests/")))
+            continue;
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
+        const QString source = QString::fromUtf8(file.readAll());
+        for (auto m = call.globalMatch(source); m.hasNext();) {
+            QString text;
+            for (auto l = literal.globalMatch(m.next().captured(1)); l.hasNext();)
+                text += l.next().captured(1);
+            ++literals;
+            if (text.contains(macWords))
+                found << relative + QStringLiteral(": ") + text;
+        }
+    }
+    EXPECT_GT(literals, 100); // the scan sees the program's texts
+    EXPECT_TRUE(found.isEmpty()) << found.join(QLatin1Char('\n')).toStdString();
 }
 
 } // namespace tq
