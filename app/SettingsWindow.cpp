@@ -4,6 +4,7 @@
 #include "app/WindowManager.h"
 #include "completion/CompletionEngine.h"
 #include "platform/Platform.h"
+#include "platform/Keychain.h"
 #include "platform/ReduceMotion.h"
 #include "ui/design/Animation.h"
 #include "ui/onboarding/PlaygroundField.h"
@@ -29,7 +30,8 @@ public:
         auto* layout = new QVBoxLayout(this);
         layout->setContentsMargins(0, 0, 0, 0);
         SettingsContext context{m.prefs(), m.rules(), m.stats(), m.memory(), m.permissions(), m.rivals(), m.hub(),
-                                m.engine(), m.engine().clock(), m.platform().keyLayout(), *motion_, m.windows().router(), {}};
+                                m.engine(), m.engine().clock(), m.platform().keyLayout(), *motion_, m.windows().router(),
+                                m.language(), m.modelStore(), m.power(), m.platform().keychain(), {}};
         context.hooks.practiceField = [&m](const QString& placeholder, QWidget* parent) -> QWidget* {
             auto* field = new PlaygroundField(
                 m.engine(), [&m](FieldSource* source, bool focused) { m.playgroundFocusChanged(source, focused); }, parent);

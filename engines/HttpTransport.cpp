@@ -201,7 +201,9 @@ std::optional<QUrl> endpoint(const QString& baseText, const QString& path)
     const QString trimmed = trimSpacesAndTabs(baseText);
     if (trimmed.isEmpty())
         return std::nullopt;
-    QUrl base(trimmed, QUrl::StrictMode);
+    // "host:port" without a scheme means plain http, as a browser would take it.
+    const QString withScheme = trimmed.contains(QLatin1String("://")) ? trimmed : QStringLiteral("http://") + trimmed;
+    QUrl base(withScheme, QUrl::StrictMode);
     if (!base.isValid() || base.isRelative() || base.host().isEmpty())
         return std::nullopt;
     QString p = base.path();

@@ -43,7 +43,7 @@ constexpr qint64 completionReplyCap(int maxTokens) { return (64 << 10) + qint64(
 ProviderError replyTooLong();
 
 // The base address (trimmed of spaces and tabs) with `path` appended after exactly one "/";
-// none when the base does not parse as an absolute URL.
+// an address without "://" is taken as http. None when it does not parse as a URL with a host.
 std::optional<QUrl> endpoint(const BaseAddress& base, const QString& path);
 std::optional<QUrl> endpoint(const QString& base, const QString& path);
 

@@ -1113,6 +1113,250 @@
         <source>%1, %2 to do</source>
         <translation>%1، متبقٍ %2</translation>
     </message>
+    <message>
+        <source>Only when I ask</source>
+        <translation>فقط عندما أطلب</translation>
+    </message>
+    <message>
+        <source>On battery, suggestions appear only after you press the Suggest Now shortcut.</source>
+        <translation>عند العمل على البطارية، لا تظهر الاقتراحات إلا بعد الضغط على اختصار «اقترح الآن».</translation>
+    </message>
+    <message>
+        <source>Shorter suggestions</source>
+        <translation>اقتراحات أقصر</translation>
+    </message>
+    <message>
+        <source>Fewer words take less power to write.</source>
+        <translation>الكلمات الأقل تستهلك طاقة أقل في كتابتها.</translation>
+    </message>
+    <message>
+        <source>Lighter model</source>
+        <translation>نموذج أخف</translation>
+    </message>
+    <message>
+        <source>Same as plugged in</source>
+        <translation>كما عند التوصيل بالكهرباء</translation>
+    </message>
+    <message>
+        <source>Running on battery. These apply right now.</source>
+        <translation>يعمل على البطارية. هذه الإعدادات سارية الآن.</translation>
+    </message>
+    <message>
+        <source>Plugged in. These wait until you unplug.</source>
+        <translation>موصول بالكهرباء. هذه الإعدادات تنتظر حتى تفصله.</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>النموذج</translation>
+    </message>
+    <message>
+        <source>Model name</source>
+        <translation>اسم النموذج</translation>
+    </message>
+    <message>
+        <source>Reload the model list</source>
+        <translation>إعادة تحميل قائمة النماذج</translation>
+    </message>
+    <message>
+        <source>Choose a model</source>
+        <translation>اختر نموذجًا</translation>
+    </message>
+    <message>
+        <source>For people who already run Ollama, LM Studio or llama-server.</source>
+        <translation>لمن يشغّل بالفعل Ollama أو LM Studio أو llama-server.</translation>
+    </message>
+    <message>
+        <source>Use your own model</source>
+        <translation>استخدم نموذجك الخاص</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>العنوان</translation>
+    </message>
+    <message>
+        <source>API key</source>
+        <translation>مفتاح API</translation>
+    </message>
+    <message>
+        <source>Only if your server asks for one</source>
+        <translation>فقط إذا طلب خادمك مفتاحًا</translation>
+    </message>
+    <message>
+        <source>Focused</source>
+        <translation>مركّز</translation>
+    </message>
+    <message>
+        <source>Creativity</source>
+        <translation>الإبداع</translation>
+    </message>
+    <message>
+        <source>Loose</source>
+        <translation>حر</translation>
+    </message>
+    <message>
+        <source>Lower stays close to the obvious next words. Higher tries more.</source>
+        <translation>القيمة الأدنى تلتزم بالكلمات التالية البديهية. والأعلى تجرّب أكثر.</translation>
+    </message>
+    <message>
+        <source>Wait before suggesting</source>
+        <translation>الانتظار قبل الاقتراح</translation>
+    </message>
+    <message>
+        <source>How long you pause before %app starts.</source>
+        <translation>مدة توقفك قبل أن يبدأ %app.</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation>تشغيل</translation>
+    </message>
+    <message>
+        <source>Try the engine</source>
+        <translation>جرّب المحرك</translation>
+    </message>
+    <message>
+        <source>Sends a sample sentence and shows what comes back.</source>
+        <translation>يرسل جملة نموذجية ويعرض ما يعود.</translation>
+    </message>
+    <message>
+        <source>Running…</source>
+        <translation>قيد التشغيل…</translation>
+    </message>
+    <message>
+        <source>The engine answered in %1 but had nothing useful to add.</source>
+        <translation>أجاب المحرك خلال %1 لكن لم يكن لديه ما يفيد إضافته.</translation>
+    </message>
+    <message>
+        <source>That didn&apos;t work: %1</source>
+        <translation>لم ينجح ذلك: %1</translation>
+    </message>
+    <message>
+        <source>The request was cancelled.</source>
+        <translation>أُلغي الطلب.</translation>
+    </message>
+    <message>
+        <source>Startup</source>
+        <translation>بدء التشغيل</translation>
+    </message>
+    <message>
+        <source>Launch at login</source>
+        <translation>التشغيل عند تسجيل الدخول</translation>
+    </message>
+    <message>
+        <source>Pause or open Settings from the top of your screen. Hidden? Open %app from Applications to come back.</source>
+        <translation>أوقف مؤقتًا أو افتح الإعدادات من أعلى الشاشة. مخفي؟ افتح %app من التطبيقات للعودة.</translation>
+    </message>
+    <message>
+        <source>Show today&apos;s word count next to the icon</source>
+        <translation>إظهار عدد كلمات اليوم بجانب الأيقونة</translation>
+    </message>
+    <message>
+        <source>Where suggestions appear</source>
+        <translation>أين تظهر الاقتراحات</translation>
+    </message>
+    <message>
+        <source>Turn this off to use %app only in the apps you switch on under Apps &amp; Sites.</source>
+        <translation>أوقف هذا لاستخدام %app فقط في التطبيقات التي تشغّلها ضمن «التطبيقات والمواقع».</translation>
+    </message>
+    <message>
+        <source>Xcode, VS Code, Cursor, Zed, JetBrains IDEs and similar apps.</source>
+        <translation>Xcode وVS Code وCursor وZed وبيئات JetBrains والتطبيقات المشابهة.</translation>
+    </message>
+    <message>
+        <source>By default %app waits until the caret is at the end of a line.</source>
+        <translation>افتراضيًا ينتظر %app حتى يصل المؤشر إلى نهاية السطر.</translation>
+    </message>
+    <message>
+        <source>Without this, %app skips search bars and one-word boxes.</source>
+        <translation>بدون هذا، يتخطى %app أشرطة البحث والحقول ذات الكلمة الواحدة.</translation>
+    </message>
+    <message>
+        <source>Suggestions appear only after you press the Suggest Now shortcut.</source>
+        <translation>لا تظهر الاقتراحات إلا بعد الضغط على اختصار «اقترح الآن».</translation>
+    </message>
+    <message>
+        <source>Spelling</source>
+        <translation>الإملاء</translation>
+    </message>
+    <message>
+        <source>Waits while the word you&apos;re typing looks misspelled, so %app doesn&apos;t build on a typo.</source>
+        <translation>ينتظر ما دامت الكلمة التي تكتبها تبدو خاطئة الإملاء، كي لا يبني %app على خطأ مطبعي.</translation>
+    </message>
+    <message>
+        <source>After a misspelled word, shows a fix next to the caret. Press Tab to swap it in.</source>
+        <translation>بعد كلمة خاطئة الإملاء، يعرض تصحيحًا بجانب المؤشر. اضغط Tab لاستبدالها.</translation>
+    </message>
+    <message>
+        <source>Look</source>
+        <translation>المظهر</translation>
+    </message>
+    <message>
+        <source>Suggestion color</source>
+        <translation>لون الاقتراحات</translation>
+    </message>
+    <message>
+        <source>Text size</source>
+        <translation>حجم النص</translation>
+    </message>
+    <message>
+        <source>Fine-tune if suggestions look larger or smaller than your text.</source>
+        <translation>اضبطه إذا بدت الاقتراحات أكبر أو أصغر من نصك.</translation>
+    </message>
+    <message>
+        <source>Vertical position</source>
+        <translation>الموضع الرأسي</translation>
+    </message>
+    <message>
+        <source>Nudge suggestions up or down to line up with your text.</source>
+        <translation>حرّك الاقتراحات لأعلى أو لأسفل لتصطف مع نصك.</translation>
+    </message>
+    <message>
+        <source>A small keycap after your first suggestions, as a reminder of what to press.</source>
+        <translation>زر صغير بعد اقتراحاتك الأولى، تذكيرًا بما يجب الضغط عليه.</translation>
+    </message>
+    <message>
+        <source>Insert suggestions by</source>
+        <translation>إدراج الاقتراحات عبر</translation>
+    </message>
+    <message>
+        <source>Other autocomplete apps</source>
+        <translation>تطبيقات الإكمال التلقائي الأخرى</translation>
+    </message>
+    <message>
+        <source>They take the Tab key before %app can. With this off, %app asks you first.</source>
+        <translation>تستولي على مفتاح Tab قبل %app. عند إيقاف هذا، يسألك %app أولًا.</translation>
+    </message>
+    <message>
+        <source>%1 is another device on your network, so the text around your caret will be sent there.</source>
+        <translation>%1 جهاز آخر على شبكتك، لذا سيُرسل النص المحيط بالمؤشر إليه.</translation>
+    </message>
+    <message>
+        <source>%1 isn&apos;t this computer, so the text around your caret will be sent there.</source>
+        <translation>%1 ليس هذا الحاسوب، لذا سيُرسل النص المحيط بالمؤشر إليه.</translation>
+    </message>
+    <message>
+        <source>Both keep your text on this computer.</source>
+        <translation>كلاهما يُبقي نصك على هذا الحاسوب.</translation>
+    </message>
+    <message>
+        <source>%app opens by itself when you start your computer.</source>
+        <translation>يفتح %app تلقائيًا عند تشغيل حاسوبك.</translation>
+    </message>
+    <message>
+        <source>System predictions</source>
+        <translation>تنبؤات النظام</translation>
+    </message>
+    <message>
+        <source>The system can show its own grey predictions. Keeping them off avoids two suggestions at once.</source>
+        <translation>يمكن للنظام عرض تنبؤاته الرمادية الخاصة. إيقافها يمنع ظهور اقتراحين في آن واحد.</translation>
+    </message>
+    <message>
+        <source>System predictions are on</source>
+        <translation>تنبؤات النظام مفعّلة</translation>
+    </message>
+    <message>
+        <source>System predictions are off</source>
+        <translation>تنبؤات النظام متوقفة</translation>
+    </message>
 </context>
 <context>
     <name>tq</name>

@@ -1113,6 +1113,250 @@
         <source>%1, %2 to do</source>
         <translation>%1, noch %2 offen</translation>
     </message>
+    <message>
+        <source>Only when I ask</source>
+        <translation>Nur auf Anfrage</translation>
+    </message>
+    <message>
+        <source>On battery, suggestions appear only after you press the Suggest Now shortcut.</source>
+        <translation>Im Akkubetrieb erscheinen Vorschläge erst, wenn du das Kürzel „Jetzt vorschlagen“ drückst.</translation>
+    </message>
+    <message>
+        <source>Shorter suggestions</source>
+        <translation>Kürzere Vorschläge</translation>
+    </message>
+    <message>
+        <source>Fewer words take less power to write.</source>
+        <translation>Weniger Wörter brauchen weniger Strom.</translation>
+    </message>
+    <message>
+        <source>Lighter model</source>
+        <translation>Leichteres Modell</translation>
+    </message>
+    <message>
+        <source>Same as plugged in</source>
+        <translation>Wie am Netzteil</translation>
+    </message>
+    <message>
+        <source>Running on battery. These apply right now.</source>
+        <translation>Akkubetrieb. Diese Einstellungen gelten jetzt.</translation>
+    </message>
+    <message>
+        <source>Plugged in. These wait until you unplug.</source>
+        <translation>Am Netzteil. Diese Einstellungen warten, bis du den Stecker ziehst.</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Modell</translation>
+    </message>
+    <message>
+        <source>Model name</source>
+        <translation>Modellname</translation>
+    </message>
+    <message>
+        <source>Reload the model list</source>
+        <translation>Modellliste neu laden</translation>
+    </message>
+    <message>
+        <source>Choose a model</source>
+        <translation>Modell wählen</translation>
+    </message>
+    <message>
+        <source>For people who already run Ollama, LM Studio or llama-server.</source>
+        <translation>Für alle, die schon Ollama, LM Studio oder llama-server nutzen.</translation>
+    </message>
+    <message>
+        <source>Use your own model</source>
+        <translation>Eigenes Modell verwenden</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adresse</translation>
+    </message>
+    <message>
+        <source>API key</source>
+        <translation>API-Schlüssel</translation>
+    </message>
+    <message>
+        <source>Only if your server asks for one</source>
+        <translation>Nur falls dein Server einen verlangt</translation>
+    </message>
+    <message>
+        <source>Focused</source>
+        <translation>Fokussiert</translation>
+    </message>
+    <message>
+        <source>Creativity</source>
+        <translation>Kreativität</translation>
+    </message>
+    <message>
+        <source>Loose</source>
+        <translation>Locker</translation>
+    </message>
+    <message>
+        <source>Lower stays close to the obvious next words. Higher tries more.</source>
+        <translation>Niedriger bleibt nah an den naheliegenden nächsten Wörtern. Höher probiert mehr.</translation>
+    </message>
+    <message>
+        <source>Wait before suggesting</source>
+        <translation>Warten vor dem Vorschlagen</translation>
+    </message>
+    <message>
+        <source>How long you pause before %app starts.</source>
+        <translation>Wie lange du innehältst, bevor %app loslegt.</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation>Ausführen</translation>
+    </message>
+    <message>
+        <source>Try the engine</source>
+        <translation>Engine ausprobieren</translation>
+    </message>
+    <message>
+        <source>Sends a sample sentence and shows what comes back.</source>
+        <translation>Sendet einen Beispielsatz und zeigt, was zurückkommt.</translation>
+    </message>
+    <message>
+        <source>Running…</source>
+        <translation>Läuft…</translation>
+    </message>
+    <message>
+        <source>The engine answered in %1 but had nothing useful to add.</source>
+        <translation>Die Engine hat in %1 geantwortet, hatte aber nichts Nützliches hinzuzufügen.</translation>
+    </message>
+    <message>
+        <source>That didn&apos;t work: %1</source>
+        <translation>Das hat nicht geklappt: %1</translation>
+    </message>
+    <message>
+        <source>The request was cancelled.</source>
+        <translation>Die Anfrage wurde abgebrochen.</translation>
+    </message>
+    <message>
+        <source>Startup</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Launch at login</source>
+        <translation>Beim Anmelden starten</translation>
+    </message>
+    <message>
+        <source>Pause or open Settings from the top of your screen. Hidden? Open %app from Applications to come back.</source>
+        <translation>Pausieren oder Einstellungen öffnen, oben auf deinem Bildschirm. Ausgeblendet? Öffne %app aus den Programmen, um zurückzukommen.</translation>
+    </message>
+    <message>
+        <source>Show today&apos;s word count next to the icon</source>
+        <translation>Heutige Wortzahl neben dem Symbol zeigen</translation>
+    </message>
+    <message>
+        <source>Where suggestions appear</source>
+        <translation>Wo Vorschläge erscheinen</translation>
+    </message>
+    <message>
+        <source>Turn this off to use %app only in the apps you switch on under Apps &amp; Sites.</source>
+        <translation>Schalte dies aus, um %app nur in den Apps zu nutzen, die du unter „Apps &amp; Websites“ einschaltest.</translation>
+    </message>
+    <message>
+        <source>Xcode, VS Code, Cursor, Zed, JetBrains IDEs and similar apps.</source>
+        <translation>Xcode, VS Code, Cursor, Zed, JetBrains-IDEs und ähnliche Apps.</translation>
+    </message>
+    <message>
+        <source>By default %app waits until the caret is at the end of a line.</source>
+        <translation>Normalerweise wartet %app, bis die Einfügemarke am Zeilenende steht.</translation>
+    </message>
+    <message>
+        <source>Without this, %app skips search bars and one-word boxes.</source>
+        <translation>Ohne dies überspringt %app Suchleisten und Ein-Wort-Felder.</translation>
+    </message>
+    <message>
+        <source>Suggestions appear only after you press the Suggest Now shortcut.</source>
+        <translation>Vorschläge erscheinen erst, wenn du das Kürzel „Jetzt vorschlagen“ drückst.</translation>
+    </message>
+    <message>
+        <source>Spelling</source>
+        <translation>Rechtschreibung</translation>
+    </message>
+    <message>
+        <source>Waits while the word you&apos;re typing looks misspelled, so %app doesn&apos;t build on a typo.</source>
+        <translation>Wartet, solange das getippte Wort falsch geschrieben aussieht, damit %app nicht auf einem Tippfehler aufbaut.</translation>
+    </message>
+    <message>
+        <source>After a misspelled word, shows a fix next to the caret. Press Tab to swap it in.</source>
+        <translation>Zeigt nach einem falsch geschriebenen Wort eine Korrektur neben der Einfügemarke. Drücke Tab, um sie einzusetzen.</translation>
+    </message>
+    <message>
+        <source>Look</source>
+        <translation>Aussehen</translation>
+    </message>
+    <message>
+        <source>Suggestion color</source>
+        <translation>Farbe der Vorschläge</translation>
+    </message>
+    <message>
+        <source>Text size</source>
+        <translation>Textgröße</translation>
+    </message>
+    <message>
+        <source>Fine-tune if suggestions look larger or smaller than your text.</source>
+        <translation>Feinabstimmung, falls Vorschläge größer oder kleiner als dein Text wirken.</translation>
+    </message>
+    <message>
+        <source>Vertical position</source>
+        <translation>Vertikale Position</translation>
+    </message>
+    <message>
+        <source>Nudge suggestions up or down to line up with your text.</source>
+        <translation>Verschiebe Vorschläge nach oben oder unten, bis sie mit deinem Text abschließen.</translation>
+    </message>
+    <message>
+        <source>A small keycap after your first suggestions, as a reminder of what to press.</source>
+        <translation>Eine kleine Taste nach deinen ersten Vorschlägen, als Erinnerung, was zu drücken ist.</translation>
+    </message>
+    <message>
+        <source>Insert suggestions by</source>
+        <translation>Vorschläge einfügen durch</translation>
+    </message>
+    <message>
+        <source>Other autocomplete apps</source>
+        <translation>Andere Autovervollständigungs-Apps</translation>
+    </message>
+    <message>
+        <source>They take the Tab key before %app can. With this off, %app asks you first.</source>
+        <translation>Sie schnappen sich die Tab-Taste, bevor %app es kann. Ist dies aus, fragt %app dich zuerst.</translation>
+    </message>
+    <message>
+        <source>%1 is another device on your network, so the text around your caret will be sent there.</source>
+        <translation>%1 ist ein anderes Gerät in deinem Netzwerk, daher wird der Text um deine Einfügemarke dorthin gesendet.</translation>
+    </message>
+    <message>
+        <source>%1 isn&apos;t this computer, so the text around your caret will be sent there.</source>
+        <translation>%1 ist nicht dieser Computer, daher wird der Text um deine Einfügemarke dorthin gesendet.</translation>
+    </message>
+    <message>
+        <source>Both keep your text on this computer.</source>
+        <translation>Beide behalten deinen Text auf diesem Computer.</translation>
+    </message>
+    <message>
+        <source>%app opens by itself when you start your computer.</source>
+        <translation>%app öffnet sich von selbst, wenn du deinen Computer startest.</translation>
+    </message>
+    <message>
+        <source>System predictions</source>
+        <translation>Systemvorhersagen</translation>
+    </message>
+    <message>
+        <source>The system can show its own grey predictions. Keeping them off avoids two suggestions at once.</source>
+        <translation>Das System kann eigene graue Vorhersagen zeigen. Sind sie aus, erscheinen nie zwei Vorschläge zugleich.</translation>
+    </message>
+    <message>
+        <source>System predictions are on</source>
+        <translation>Systemvorhersagen sind an</translation>
+    </message>
+    <message>
+        <source>System predictions are off</source>
+        <translation>Systemvorhersagen sind aus</translation>
+    </message>
 </context>
 <context>
     <name>tq</name>

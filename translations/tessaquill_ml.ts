@@ -1113,6 +1113,250 @@
         <source>%1, %2 to do</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Only when I ask</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On battery, suggestions appear only after you press the Suggest Now shortcut.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shorter suggestions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fewer words take less power to write.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lighter model</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Same as plugged in</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Running on battery. These apply right now.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Plugged in. These wait until you unplug.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Model name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reload the model list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose a model</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>For people who already run Ollama, LM Studio or llama-server.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Use your own model</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>API key</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only if your server asks for one</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Focused</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Creativity</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Loose</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lower stays close to the obvious next words. Higher tries more.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wait before suggesting</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How long you pause before %app starts.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Try the engine</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sends a sample sentence and shows what comes back.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Running…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The engine answered in %1 but had nothing useful to add.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>That didn&apos;t work: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The request was cancelled.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Startup</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Launch at login</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pause or open Settings from the top of your screen. Hidden? Open %app from Applications to come back.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show today&apos;s word count next to the icon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Where suggestions appear</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Turn this off to use %app only in the apps you switch on under Apps &amp; Sites.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Xcode, VS Code, Cursor, Zed, JetBrains IDEs and similar apps.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>By default %app waits until the caret is at the end of a line.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Without this, %app skips search bars and one-word boxes.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Suggestions appear only after you press the Suggest Now shortcut.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Spelling</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Waits while the word you&apos;re typing looks misspelled, so %app doesn&apos;t build on a typo.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>After a misspelled word, shows a fix next to the caret. Press Tab to swap it in.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Look</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Suggestion color</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Text size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fine-tune if suggestions look larger or smaller than your text.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vertical position</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nudge suggestions up or down to line up with your text.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A small keycap after your first suggestions, as a reminder of what to press.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Insert suggestions by</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Other autocomplete apps</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>They take the Tab key before %app can. With this off, %app asks you first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is another device on your network, so the text around your caret will be sent there.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 isn&apos;t this computer, so the text around your caret will be sent there.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Both keep your text on this computer.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%app opens by itself when you start your computer.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>System predictions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The system can show its own grey predictions. Keeping them off avoids two suggestions at once.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>System predictions are on</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>System predictions are off</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>tq</name>

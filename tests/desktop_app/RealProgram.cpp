@@ -22,34 +22,6 @@
 
 namespace tq::realprogram {
 
-QByteArray run(const QString& program, const QStringList& args, int timeoutMs)
-{
-    QProcess p;
-    p.start(program, args);
-    QElapsedTimer t;
-    t.start();
-    while (!p.waitForFinished(20)) {
-        QCoreApplication::processEvents();
-        if (t.elapsed() > timeoutMs) {
-            p.kill();
-            p.waitForFinished();
-            break;
-        }
-    }
-    return p.readAllStandardOutput();
-}
-
-bool waitFor(const std::function<bool()>& done, int timeoutMs)
-{
-    QElapsedTimer t;
-    t.start();
-    while (t.elapsed() < timeoutMs) {
-        if (done())
-            return true;
-        QTest::qWait(50);
-    }
-    return done();
-}
 
 QRect windowGeometry(const QString& window)
 {

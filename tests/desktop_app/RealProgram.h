@@ -3,6 +3,7 @@
 // address), a fake OpenAI-compatible server, optionally a compositing manager, and what the
 // screen shows right of the caret.
 
+#include "support/Wait.h"
 #include "engines/EngineTestSupport.h"
 
 #include <QByteArray>
@@ -17,10 +18,8 @@
 
 namespace tq::realprogram {
 
-// Runs a command to its end while the event loop turns; its standard output.
-QByteArray run(const QString& program, const QStringList& args, int timeoutMs = 10000);
-// Turns the event loop until `done` or the time runs out.
-bool waitFor(const std::function<bool()>& done, int timeoutMs);
+using testwait::run;
+using testwait::waitFor;
 QRect windowGeometry(const QString& window);
 QString focusedWindow();
 

@@ -3,6 +3,7 @@
 // opens the settings window in German, and stats.json holds the accepted word. Arabic lays the
 // windows out right to left. Screenshots of each state go to the artifacts folder.
 
+#include "support/Wait.h"
 #include "engines/EngineTestSupport.h"
 #include "support/AtSpi.h"
 
@@ -32,34 +33,8 @@ using namespace desktoptest;
 
 const QByteArray kReply = " world is wide";
 
-QByteArray run(const QString& program, const QStringList& args, int timeoutMs = 10000)
-{
-    QProcess p;
-    p.start(program, args);
-    QElapsedTimer t;
-    t.start();
-    while (!p.waitForFinished(20)) {
-        QCoreApplication::processEvents();
-        if (t.elapsed() > timeoutMs) {
-            p.kill();
-            p.waitForFinished();
-            break;
-        }
-    }
-    return p.readAllStandardOutput();
-}
-
-bool waitFor(const std::function<bool()>& done, int timeoutMs)
-{
-    QElapsedTimer t;
-    t.start();
-    while (t.elapsed() < timeoutMs) {
-        if (done())
-            return true;
-        QTest::qWait(100);
-    }
-    return done();
-}
+using testwait::run;
+using testwait::waitFor;
 
 // The instance started by a relaunch: the accessible application whose command line asks to
 // wait for the running instance.
@@ -121,6 +96,7 @@ protected:
         const QString config = QDir(home.path()).filePath("config/Tessaquill");
         QDir().mkpath(config);
         QJsonObject values{{"engine", "openAI"},
+                           {"introSeen", true},
                            {"serverURL", QString(server.base() + "/v1")},
                            {"serverModel", "fixed"},
                            {"delayMilliseconds", 0.0},

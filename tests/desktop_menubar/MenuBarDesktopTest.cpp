@@ -4,6 +4,7 @@
 // panel, and its controls are read over AT-SPI. Without a tray host the hidden-icon prompt
 // opens.
 
+#include "support/Wait.h"
 #include "engines/EngineTestSupport.h"
 #include "platform/Accessibility.h"
 #include "platform/Platform.h"
@@ -32,34 +33,8 @@ namespace {
 
 const QByteArray kReply = " world is wide";
 
-QByteArray run(const QString& program, const QStringList& args, int timeoutMs = 10000)
-{
-    QProcess p;
-    p.start(program, args);
-    QElapsedTimer t;
-    t.start();
-    while (!p.waitForFinished(20)) {
-        QCoreApplication::processEvents();
-        if (t.elapsed() > timeoutMs) {
-            p.kill();
-            p.waitForFinished();
-            break;
-        }
-    }
-    return p.readAllStandardOutput();
-}
-
-bool waitFor(const std::function<bool()>& done, int timeoutMs)
-{
-    QElapsedTimer t;
-    t.start();
-    while (t.elapsed() < timeoutMs) {
-        if (done())
-            return true;
-        QTest::qWait(50);
-    }
-    return done();
-}
+using testwait::run;
+using testwait::waitFor;
 
 QRect windowGeometry(const QString& window)
 {

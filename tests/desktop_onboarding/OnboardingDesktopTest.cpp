@@ -3,6 +3,7 @@
 // OpenAI-compatible server and Tab takes a word; "Start Writing" closes the window and
 // marks the onboarding done. A screenshot of every step goes to the artifacts folder.
 
+#include "support/Wait.h"
 #include "engines/EngineTestSupport.h"
 
 #include <QDir>
@@ -30,34 +31,8 @@ namespace {
 
 const QByteArray kReply = " world is wide";
 
-QByteArray run(const QString& program, const QStringList& args, int timeoutMs = 10000)
-{
-    QProcess p;
-    p.start(program, args);
-    QElapsedTimer t;
-    t.start();
-    while (!p.waitForFinished(20)) {
-        QCoreApplication::processEvents();
-        if (t.elapsed() > timeoutMs) {
-            p.kill();
-            p.waitForFinished();
-            break;
-        }
-    }
-    return p.readAllStandardOutput();
-}
-
-bool waitFor(const std::function<bool()>& done, int timeoutMs)
-{
-    QElapsedTimer t;
-    t.start();
-    while (t.elapsed() < timeoutMs) {
-        if (done())
-            return true;
-        QTest::qWait(100);
-    }
-    return done();
-}
+using testwait::run;
+using testwait::waitFor;
 
 // An accessible object of the program, owned.
 struct Node {

@@ -3,6 +3,7 @@
 // in Apps & Sites, an application's rule set to Off (its fields get no suggestion while an
 // unruled one does), and a screenshot of every pane.
 
+#include "support/Wait.h"
 #include "engines/EngineTestSupport.h"
 
 #include <QDir>
@@ -12,6 +13,10 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QNetworkRequest>
+#include <QTcpServer>
 #include <QPixmap>
 #include <QProcess>
 #include <QScreen>
@@ -29,34 +34,8 @@ namespace tq {
 
 namespace {
 
-QByteArray run(const QString& program, const QStringList& args, int timeoutMs = 10000)
-{
-    QProcess p;
-    p.start(program, args);
-    QElapsedTimer t;
-    t.start();
-    while (!p.waitForFinished(20)) {
-        QCoreApplication::processEvents();
-        if (t.elapsed() > timeoutMs) {
-            p.kill();
-            p.waitForFinished();
-            break;
-        }
-    }
-    return p.readAllStandardOutput();
-}
-
-bool waitFor(const std::function<bool()>& done, int timeoutMs)
-{
-    QElapsedTimer t;
-    t.start();
-    while (t.elapsed() < timeoutMs) {
-        if (done())
-            return true;
-        QTest::qWait(50);
-    }
-    return done();
-}
+using testwait::run;
+using testwait::waitFor;
 
 // One accessible of the program as AT-SPI reports it.
 struct Node {
@@ -95,7 +74,59 @@ public:
         return std::nullopt;
     }
 
+    // Runs the first action of, or gives the focus to, the first accessible of that name and role.
+    bool act(const QString& name, const QString& role, bool focusOnly = false)
+    {
+        bool done = false;
+        AtspiAccessible* desktop = atspi_get_desktop(0);
+        const int apps = atspi_accessible_get_child_count(desktop, nullptr);
+        for (int i = 0; i < apps && !done; ++i) {
+            AtspiAccessible* app = atspi_accessible_get_child_at_index(desktop, i, nullptr);
+            if (!app)
+                continue;
+            if (atspi_accessible_get_process_id(app, nullptr) == guint(pid_))
+                done = actOn(app, name, role, focusOnly, 0);
+            g_object_unref(app);
+        }
+        g_object_unref(desktop);
+        return done;
+    }
+
 private:
+    bool actOn(AtspiAccessible* a, const QString& name, const QString& role, bool focusOnly, int depth)
+    {
+        if (depth > 40)
+            return false;
+        gchar* n = atspi_accessible_get_name(a, nullptr);
+        gchar* r = atspi_accessible_get_role_name(a, nullptr);
+        const bool match = QString::fromUtf8(n ? n : "") == name && QString::fromUtf8(r ? r : "") == role;
+        g_free(n);
+        g_free(r);
+        if (match) {
+            bool ok = false;
+            if (focusOnly) {
+                if (AtspiComponent* c = atspi_accessible_get_component_iface(a)) {
+                    ok = atspi_component_grab_focus(c, nullptr);
+                    g_object_unref(c);
+                }
+            } else if (AtspiAction* action = atspi_accessible_get_action_iface(a)) {
+                ok = atspi_action_do_action(action, 0, nullptr);
+                g_object_unref(action);
+            }
+            return ok;
+        }
+        const int count = atspi_accessible_get_child_count(a, nullptr);
+        for (int i = 0; i < count && i < 400; ++i) {
+            if (AtspiAccessible* child = atspi_accessible_get_child_at_index(a, i, nullptr)) {
+                const bool done = actOn(child, name, role, focusOnly, depth + 1);
+                g_object_unref(child);
+                if (done)
+                    return true;
+            }
+        }
+        return false;
+    }
+
     void walk(AtspiAccessible* a, QList<Node>& out, int depth)
     {
         if (depth > 40)
@@ -381,6 +412,88 @@ TEST_F(SettingsWindowDesktop, SidebarAppsAndSitesAndARuleThatTurnsAnAppOff)
 
     ::kill(app.processId(), SIGTERM);
     EXPECT_TRUE(app.waitForFinished(5000));
+}
+
+} // namespace tq
+
+namespace tq {
+
+// The Engine pane against llama.cpp's own server with the tiny generated model: "Run" shows a
+// reply and a time, and an API key typed and then cleared adds and then removes the item in
+// the session's keyring.
+TEST_F(SettingsWindowDesktop, EnginePaneRunsTheTestAndKeepsTheKeyInTheKeyring)
+{
+    const QString model = QStringLiteral(TQ_BINARY_DIR "/models/tiny.gguf");
+    ASSERT_TRUE(QFile::exists(model) && QFile::exists(QStringLiteral(TQ_LLAMA_BIN "/llama-server")));
+    QTcpServer probe;
+    ASSERT_TRUE(probe.listen(QHostAddress::LocalHost, 0));
+    const quint16 port = probe.serverPort();
+    probe.close();
+    QProcess llama;
+    llama.setProcessChannelMode(QProcess::MergedChannels);
+    llama.start(QStringLiteral(TQ_LLAMA_BIN "/llama-server"),
+                {"-m", model, "--host", "127.0.0.1", "--port", QString::number(port), "-c", "512", "-t", "2", "--alias",
+                 "tiny", "--seed", "7"});
+    ASSERT_TRUE(llama.waitForStarted(10000));
+    const QString base = QStringLiteral("http://127.0.0.1:%1").arg(port);
+    QNetworkAccessManager nam;
+    const auto healthy = [&] {
+        QNetworkReply* reply = nam.get(QNetworkRequest(QUrl(base + "/health")));
+        waitFor([&] { return reply->isFinished(); }, 2000);
+        const bool ok = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt() == 200;
+        reply->deleteLater();
+        return ok;
+    };
+    ASSERT_TRUE(waitFor(healthy, 60000)) << llama.readAll().toStdString();
+
+    QFile settings(QDir(home.path()).filePath("config/Tessaquill/com.morvenfax.tessaquill.json"));
+    ASSERT_TRUE(settings.open(QIODevice::ReadWrite));
+    QJsonObject values = QJsonDocument::fromJson(settings.readAll()).object();
+    values["serverURL"] = base + "/v1";
+    values["serverModel"] = "tiny";
+    settings.resize(0);
+    settings.write(QJsonDocument(values).toJson());
+    settings.close();
+    const auto lookup = [] {
+        return run("secret-tool", {"lookup", "service", "com.morvenfax.tessaquill", "account", "server-api-key"});
+    };
+    run("secret-tool", {"clear", "service", "com.morvenfax.tessaquill", "account", "server-api-key"});
+
+    startApp({"--open-settings", "engine"});
+    QString window;
+    ASSERT_TRUE(waitFor([&] { return !(window = settingsWindow("Engine")).isEmpty(); }, 15000)) << appLog().toStdString();
+    AtSpiTree tree(app.processId());
+    ASSERT_TRUE(waitFor([&] { return bool(tree.find("Run", "push button")); }, 10000)) << dump(tree);
+    screenshot(window, "settings-engine-server.png");
+    ASSERT_TRUE(tree.act("Run", "push button"));
+    std::optional<Node> result;
+    const bool answered = waitFor(
+        [&] {
+            for (const Node& n : tree.nodes())
+                if (n.name.startsWith(QStringLiteral("…draft tonight and")) || n.name.startsWith("The engine answered in "))
+                    result = n;
+            return bool(result);
+        },
+        30000);
+    screenshot(window, "settings-engine-test.png");
+    ASSERT_TRUE(answered) << dump(tree) << appLog().toStdString();
+    EXPECT_TRUE(result->name.endsWith(" ms)") || result->name.endsWith(" s)") || result->name.contains(" ms "))
+        << result->name.toStdString();
+
+    const std::optional<Node> key = tree.find("API key", "password text");
+    ASSERT_TRUE(key) << dump(tree);
+    run("xdotool", {"windowactivate", "--sync", window});
+    ASSERT_TRUE(tree.act("API key", key->role));
+    QTest::qWait(300);
+    run("xdotool", {"type", "--delay", "30", "sk-desktop"});
+    run("xdotool", {"key", "Tab"});
+    EXPECT_TRUE(waitFor([&] { return lookup() == "sk-desktop"; }, 5000)) << lookup().toStdString();
+    ASSERT_TRUE(tree.act("API key", key->role));
+    QTest::qWait(300);
+    run("xdotool", {"key", "ctrl+a", "BackSpace", "Tab"});
+    EXPECT_TRUE(waitFor([&] { return lookup().isEmpty(); }, 5000)) << lookup().toStdString();
+    llama.kill();
+    llama.waitForFinished(3000);
 }
 
 } // namespace tq

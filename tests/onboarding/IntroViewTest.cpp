@@ -185,7 +185,7 @@ TEST_F(IntroViewTest, PicturesAtFixedTimes)
         EXPECT_EQ(renderAt(at, false), renderAt(at, false));
     }
     view->skipButton()->click();
-    run(0.3);
+    run(0.032);
     view->grab().save(QDir(dir).filePath(QStringLiteral("intro-leaving.png")));
     reduceMotion.set(true);
     renderAt(4.5, true).save(QDir(dir).filePath(QStringLiteral("intro-reduced-end.png")));

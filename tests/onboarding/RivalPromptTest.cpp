@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QLocale>
 #include <QPainter>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -118,9 +119,11 @@ TEST_F(RivalPromptTest, QuitRefuseForceQuitThenCloseAfterAWhile)
     EXPECT_EQ(view->primaryButton()->text(), QStringLiteral("Quit Cotabby"));
     shot("rival-1-waiting.png");
 
-    view->primaryButton()->click();
+    QTest::keyClick(view.get(), Qt::Key_Return);
     EXPECT_EQ(view->state(), RivalPromptState::Quitting);
     EXPECT_FALSE(view->primaryButton()->isEnabled());
+    QTest::keyClick(view.get(), Qt::Key_Return); // nothing while quitting
+    EXPECT_EQ(workspace.terminated, (QList<qint64>{10}));
     shot("rival-2-quitting.png");
     run(Millis(3900));
     EXPECT_EQ(view->state(), RivalPromptState::Quitting);
@@ -136,10 +139,12 @@ TEST_F(RivalPromptTest, QuitRefuseForceQuitThenCloseAfterAWhile)
     EXPECT_EQ(view->state(), RivalPromptState::Resolved);
     EXPECT_EQ(view->headline()->text(), QStringLiteral("Tessaquill has the Tab key"));
     EXPECT_FALSE(view->toggle()->isVisible());
-    shot("rival-4-resolved.png");
     EXPECT_EQ(announced, (QStringList{"Cotabby quit. Tessaquill has the Tab key."}));
+    run(Millis(250)); // the still pictures have cross-faded
+    EXPECT_FALSE(view->scene()->isTicking());
+    shot("rival-4-resolved.png");
 
-    run(Millis(3100));
+    run(Millis(2850));
     EXPECT_EQ(closed, 0);
     run(Millis(150));
     EXPECT_EQ(closed, 1);

@@ -10,6 +10,7 @@
 #include "stores/WritingMemory.h"
 #include "platform/fakes/FakeReduceMotion.h"
 #include "ui/design/Animation.h"
+#include "ui/design/Palette.h"
 #include "ui/design/SettingsRows.h"
 #include "ui/design/ShortcutRecorder.h"
 #include "ui/settings/AboutPane.h"
@@ -17,8 +18,10 @@
 #include "ui/settings/EmojiPane.h"
 #include "ui/settings/KeysPane.h"
 #include "ui/settings/PersonalPane.h"
+#include "ui/settings/SettingsRoot.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -45,8 +48,9 @@ protected:
         if (!ctx) {
             ctx = std::make_unique<SettingsContext>(SettingsContext{model->prefs(), model->rules(), model->stats(), model->memory(),
                                                                     model->permissions(), model->rivals(), model->hub(),
-                                                                    model->engine(), clock, platform.keyLayout(), motion,
-                                                                    model->windows().router(), {}});
+                                                                    model->engine(), clock, platform.keyLayout(), motion, model->windows().router(),
+                                                                    model->language(), model->modelStore(), model->power(),
+                                                                    keychain, {}});
             ctx->hooks.showOnboarding = [this] { ++onboardingShown; };
             ctx->hooks.showIntro = [this] { ++introShown; };
             ctx->hooks.dataFolder = [this] { return folder.path(); };
@@ -124,6 +128,8 @@ TEST_F(FormPanesTest, ContextAsksForCaptureOnlyWhereAPermissionIsMissing)
 {
     capture.allowed = false; // a system that needs a permission; X11 never does
     auto& p = open<ContextPane>();
+    QLabel* title = p.toggle(ContextPane::app)->titleLabel(); // a label inside a toggle is drawn in paper
+    EXPECT_EQ(title->palette().color(title->foregroundRole()), palette::paper());
     SettingRow* row = p.screenRecordingRow();
     EXPECT_TRUE(row->isVisibleTo(&p));
 
@@ -309,6 +315,32 @@ TEST_F(FormPanesTest, AboutResetsOnlyWhenConfirmedAndKeepsStatisticsAndMemory)
     EXPECT_EQ(model->memory().entries().size(), 1);
     EXPECT_EQ(model->stats().totalWords(), words);
     EXPECT_EQ(onboardingShown, 1);
+}
+
+TEST_F(FormPanesTest, PicturesOfThePanesInTheWindow)
+{
+    const QString dir = qEnvironmentVariable("TQ_ARTIFACTS");
+    if (dir.isEmpty())
+        GTEST_SKIP() << "pictures go to TQ_ARTIFACTS";
+    capture.allowed = false; // shows the capture row a system with the permission would show
+    context();
+    prefs().setTriggerKey(KeyCombo{keycode::Tab, {}});
+    prefs().setSkinTone(2);
+    prefs().setCustomInstructions(QStringLiteral("I write short, friendly emails in British English."));
+    model->memory().setEntries({entry(QStringLiteral("A first remembered passage of text."))});
+    auto* root = new SettingsRoot(context());
+    pane = root;
+    for (auto [p, width] : {std::pair{SettingsPane::context, 900}, {SettingsPane::personal, 900}, {SettingsPane::keys, 900},
+                            {SettingsPane::emoji, 900}, {SettingsPane::about, 900}, {SettingsPane::about, 640}}) {
+        root->resize(width, 640);
+        root->show();
+        model->windows().router().setPane(p);
+        for (int i = 0; i < 60; ++i)
+            advance(std::chrono::milliseconds(16));
+        EXPECT_EQ(root->leavingPane(), nullptr) << settingsPaneName(p).toStdString();
+        const QString name = QStringLiteral("form-pane-%1-%2.png").arg(settingsPaneName(p)).arg(width);
+        EXPECT_TRUE(root->grab().save(QDir(dir).filePath(name)));
+    }
 }
 
 } // namespace tq

@@ -69,7 +69,7 @@ protected:
         model->windows().router().setPane(pane);
         SettingsContext c{model->prefs(), model->rules(), model->stats(), model->memory(), model->permissions(),
                           model->rivals(), model->hub(), model->engine(), clock, platform.keyLayout(), motion,
-                          model->windows().router(), {}};
+                          model->windows().router(), model->language(), model->modelStore(), model->power(), keychain, {}};
         c.hooks.installedApps = [] { return QList<DesktopApp>{{QStringLiteral("org.example.Writer"), QStringLiteral("Writer"), {}}}; };
         root = new SettingsRoot(c);
         root->resize(900, 640);

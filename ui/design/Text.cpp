@@ -14,6 +14,8 @@ void setLabelColour(QLabel* label, const QColor& colour)
     pal.setColor(QPalette::Inactive, QPalette::WindowText, colour);
     pal.setColor(QPalette::Disabled, QPalette::WindowText, palette::withOpacity(colour, 0.45));
     label->setPalette(pal);
+    // Inside a button (a toggle row) a label would take the button's text role.
+    label->setForegroundRole(QPalette::WindowText);
 }
 
 QLabel* makeLabel(const QString& text, const QColor& colour, const QFont& font, bool wrap, QWidget* parent)

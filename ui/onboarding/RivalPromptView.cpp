@@ -10,6 +10,7 @@
 
 #include <QCheckBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QVBoxLayout>
@@ -83,13 +84,11 @@ RivalPromptView::RivalPromptView(RivalPromptServices services, std::function<voi
     buttons->setSpacing(10);
     buttons->addStretch();
     notNow_ = new HandButton(text("Not Now"), bar);
-    notNow_->setShortcut(QKeySequence(Qt::Key_Escape));
     connect(notNow_, &QAbstractButton::clicked, this, [this] {
         if (close_)
             close_();
     });
     primary_ = new PrimaryButton({}, services_.motion, bar);
-    primary_->setShortcut(QKeySequence(Qt::Key_Return));
     connect(primary_, &QAbstractButton::clicked, this, &RivalPromptView::primaryPressed);
     buttons->addWidget(notNow_);
     buttons->addWidget(primary_);
@@ -101,6 +100,8 @@ RivalPromptView::RivalPromptView(RivalPromptServices services, std::function<voi
         if (key == QLatin1String("quitRivalsAutomatically"))
             toggle_->setChecked(services_.prefs.quitRivalsAutomatically());
     });
+
+    primary_->setFocus();
 
     if (shown_.isEmpty()) {
         // Opened after the rival had already gone: nothing to show.
@@ -161,6 +162,22 @@ void RivalPromptView::follow()
     primary_->setEnabled(texts.primaryEnabled);
     primary_->updateGeometry();
     setAccessibleDescription(texts.headline);
+}
+
+void RivalPromptView::keyPressEvent(QKeyEvent* e)
+{
+    // Escape is "Not Now" and Return the primary button, from wherever the focus is.
+    if (e->key() == Qt::Key_Escape && e->modifiers() == Qt::NoModifier) {
+        if (notNow_->isVisible())
+            notNow_->click();
+        return;
+    }
+    if ((e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) && !(e->modifiers() & ~Qt::KeypadModifier)) {
+        if (primary_->isEnabled())
+            primary_->click();
+        return;
+    }
+    QWidget::keyPressEvent(e);
 }
 
 void RivalPromptView::primaryPressed()

@@ -46,6 +46,9 @@ public:
     PrimaryButton* primaryButton() const { return primary_; }
     TugOfWarScene* scene() const { return scene_; }
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     QList<RivalApp> stillOpen() const;
     QList<qint64> shownIds() const;

@@ -20,6 +20,7 @@ namespace {
 
 constexpr double kIcon = 76;
 constexpr double kSettle = 2.4;
+constexpr double kStillFade = 0.2;
 
 double c01(double x)
 {
@@ -226,7 +227,9 @@ void TugOfWarScene::follow()
 {
     const double now = motion_.frames().seconds();
     settled_ = resolvedAt_ && now - *resolvedAt_ >= kSettle;
-    const bool moving = isVisible() && !motion_.reduceMotion() && !settled_;
+    // With Reduce Motion only the 0.2 s cross-fade from the tug to the victory moves.
+    const bool fading = resolvedAt_ && now - *resolvedAt_ < kStillFade;
+    const bool moving = isVisible() && !settled_ && (!motion_.reduceMotion() || fading);
     if (moving && !listener_)
         listener_ = motion_.frames().listen([this] {
             update();
@@ -256,8 +259,16 @@ void TugOfWarScene::paintEvent(QPaintEvent*)
     QPainter p(this);
     const double now = motion_.frames().seconds();
     if (motion_.reduceMotion()) {
-        // Still pictures: the tug at rest, or the finished victory.
-        paintTugOfWar(p, size(), 0, resolvedAt_ ? std::optional<double>(10) : std::nullopt, rival_);
+        // Still pictures: the tug at rest, or the finished victory, cross-faded ease-out.
+        const double a = resolvedAt_ ? 1 - std::pow(1 - std::clamp((now - *resolvedAt_) / kStillFade, 0.0, 1.0), 3) : 0;
+        if (a < 1) {
+            p.setOpacity(1 - a);
+            paintTugOfWar(p, size(), 0, std::nullopt, rival_);
+        }
+        if (a > 0) {
+            p.setOpacity(a);
+            paintTugOfWar(p, size(), 0, 10.0, rival_);
+        }
         return;
     }
     std::optional<double> e;

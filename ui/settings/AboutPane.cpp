@@ -5,15 +5,17 @@
 #include "ui/design/Buttons.h"
 #include "ui/design/Fonts.h"
 #include "ui/design/Palette.h"
+#include "ui/design/SettingsRows.h"
+#include "ui/design/Shapes.h"
 #include "ui/settings/AboutPaneLogic.h"
 #include "ui/settings/Notices.h"
 #include "ui/settings/SettingsStyle.h"
 
-#include <QGraphicsDropShadowEffect>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPainter>
 #include <QPushButton>
-#include <QScrollArea>
 #include <QVBoxLayout>
 
 #ifndef TQ_VERSION
@@ -21,6 +23,41 @@
 #endif
 
 namespace tq {
+
+namespace {
+// The mark with its soft drop shadow (black at 40 %, 12 points of blur, 6 down), painted in
+// layers under the mark rather than through a graphics effect.
+class ShadowedMark final : public QWidget {
+public:
+    ShadowedMark(double size, MotionContext& motion, QWidget* parent) : QWidget(parent), size_(size)
+    {
+        auto* mark = new LiveBrandMark(size, motion, this);
+        const QSize hint = mark->sizeHint();
+        setFixedSize(hint.width() + 2 * kBlur, hint.height() + 2 * kBlur + kDrop);
+        mark->setGeometry(kBlur, kBlur, hint.width(), hint.height());
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter p(this);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(Qt::NoPen);
+        const QRectF plate(QPointF(width() / 2.0 - size_ / 2, kBlur + (height() - 2 * kBlur - kDrop) / 2.0 - size_ / 2 + kDrop),
+                           QSizeF(size_, size_));
+        const double radius = 23.25 * size_ / 100;
+        for (int i = kBlur; i >= 1; --i) {
+            p.setBrush(QColor::fromRgbF(0, 0, 0, 0.4 / kBlur));
+            p.drawPath(continuousRect(plate.adjusted(-i + 1, -i + 1, i - 1, i - 1), radius + i - 1));
+        }
+    }
+
+private:
+    static constexpr int kBlur = 12;
+    static constexpr int kDrop = 6;
+    double size_;
+};
+} // namespace
 
 ButtonFlow::ButtonFlow(const QList<QAbstractButton*>& buttons, int spacing, QWidget* parent)
     : QWidget(parent), buttons_(buttons), spacing_(spacing)
@@ -100,30 +137,23 @@ AboutPane::AboutPane(SettingsContext& context, QWidget* parent) : QWidget(parent
 {
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
-    auto* scroll = new QScrollArea(this);
-    scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setWidgetResizable(true);
-    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    scroll->setStyleSheet(QStringLiteral("QScrollArea { background: transparent; }"));
-    scroll->viewport()->setAutoFillBackground(false);
-    styleScrollBars(scroll);
-    outer->addWidget(scroll);
-    auto* page = new QWidget;
-    page->setAttribute(Qt::WA_TranslucentBackground);
-    scroll->setWidget(page);
-    auto* column = new QVBoxLayout(page);
+    auto* form = new PaneForm(this);
+    styleScrollBars(form);
+    outer->addWidget(form);
+    QWidget* page = form->widget();
+    QVBoxLayout* column = form->contentLayout();
     column->setContentsMargins(32, 32, 32, 32);
     column->setSpacing(18);
+    auto add = [&](QWidget* w, Qt::Alignment align = {}) {
+        column->insertWidget(column->count() - 1, w, 0, align);
+    };
 
-    auto* mark = new LiveBrandMark(80, c_.motion, page);
-    auto* shadow = new QGraphicsDropShadowEffect(mark);
-    shadow->setColor(QColor(0, 0, 0, 102));
-    shadow->setBlurRadius(24);
-    shadow->setOffset(0, 6);
-    mark->setGraphicsEffect(shadow);
-    column->addWidget(mark, 0, Qt::AlignHCenter);
+    auto* mark = new ShadowedMark(80, c_.motion, page);
+    add(mark, Qt::AlignHCenter);
 
-    auto* names = new QVBoxLayout;
+    auto* nameBox = new QWidget(page);
+    auto* names = new QVBoxLayout(nameBox);
+    names->setContentsMargins(0, 0, 0, 0);
     names->setSpacing(4);
     QLabel* name = makeLabel(appName(), 26, QFont::DemiBold, palette::paper(), page);
     name->setAlignment(Qt::AlignCenter);
@@ -132,24 +162,32 @@ AboutPane::AboutPane(SettingsContext& context, QWidget* parent) : QWidget(parent
     version_->setAlignment(Qt::AlignCenter);
     version_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     names->addWidget(version_);
-    column->addLayout(names);
+    add(nameBox);
 
     QLabel* tagline = makeLabel(text("Finishes your sentences in any app, on your Mac."), 17, QFont::Normal, palette::paper(), page, true);
     tagline->setAlignment(Qt::AlignCenter);
-    column->addWidget(tagline);
+    add(tagline);
 
     QLabel* privacy = makeLabel(text("%app has no account, no analytics and no servers of its own. The %app model and Apple "
                                      "Intelligence keep your text on this Mac. Other engines get it only if you set one up."),
                                 13, QFont::Normal, palette::paperDim(), page, true);
     privacy->setAlignment(Qt::AlignCenter);
     privacy->setMaximumWidth(440);
-    column->addWidget(privacy, 0, Qt::AlignHCenter);
+    privacy->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    // Centred at most 440 wide, always as tall as its wrapped lines.
+    auto* privacyBox = new QWidget(page);
+    auto* privacyLine = new QHBoxLayout(privacyBox);
+    privacyLine->setContentsMargins(0, 0, 0, 0);
+    privacyLine->addStretch(0);
+    privacyLine->addWidget(privacy, 1);
+    privacyLine->addStretch(0);
+    add(privacyBox);
 
     const char* labels[] = {"Open Data Folder", "Show Welcome Again", "Play Intro Again", "Reset Settings…"};
     for (const char* l : labels)
         buttons_ << makeButton(text(l), false, c_.motion, page);
     flow_ = new ButtonFlow(buttons_, 10, page);
-    column->addWidget(flow_);
+    add(flow_);
     connect(buttons_[0], &QAbstractButton::clicked, this, &AboutPane::openDataFolder);
     connect(buttons_[1], &QAbstractButton::clicked, this, &AboutPane::showWelcomeAgain);
     connect(buttons_[2], &QAbstractButton::clicked, this, &AboutPane::playIntroAgain);
@@ -161,9 +199,8 @@ AboutPane::AboutPane(SettingsContext& context, QWidget* parent) : QWidget(parent
                                           "QPushButton:focus { border: 1px solid %1; border-radius: 4px; }")
                                .arg(palette::gold().name()));
     notices_ = notices;
-    column->addWidget(notices_, 0, Qt::AlignHCenter);
+    add(notices_, Qt::AlignHCenter);
     connect(notices_, &QAbstractButton::clicked, this, &AboutPane::openNotices);
-    column->addStretch(1);
 }
 
 void AboutPane::openDataFolder()

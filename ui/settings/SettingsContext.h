@@ -13,12 +13,16 @@ class QWidget;
 
 namespace tq {
 
+class AppLanguage;
 class AppRules;
 class Clock;
 class CompletionEngine;
 class KeyLayout;
+class KeychainService;
+class ModelStore;
 class MotionContext;
 class Permissions;
+class PowerMonitor;
 class Preferences;
 class ProviderHub;
 class RivalWatcher;
@@ -57,6 +61,10 @@ struct SettingsContext {
     const KeyLayout& keyLayout; // names the keys of shortcuts
     MotionContext& motion;
     SettingsRouter& router;
+    AppLanguage& language;
+    ModelStore& modelStore;
+    PowerMonitor& power;
+    KeychainService& keychain;
     SettingsHooks hooks;
 };
 

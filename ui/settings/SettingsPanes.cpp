@@ -2,8 +2,11 @@
 
 #include "ui/settings/AboutPane.h"
 #include "ui/settings/AppsPane.h"
+#include "ui/settings/BatteryPane.h"
 #include "ui/settings/ContextPane.h"
 #include "ui/settings/EmojiPane.h"
+#include "ui/settings/EnginePane.h"
+#include "ui/settings/GeneralPane.h"
 #include "ui/settings/InsightsPane.h"
 #include "ui/settings/InspectorPane.h"
 #include "ui/settings/KeysPane.h"
@@ -41,14 +44,14 @@ QWidget* makeSettingsPane(SettingsPane pane, SettingsContext& c, QWidget* parent
     case SettingsPane::insights: return new InsightsPane(c.stats, c.rules, c.motion, parent);
     case SettingsPane::inspector:
         return new InspectorPane({c.engine, c.prefs, c.permissions, c.motion, c.hooks.tapRunning, c.hooks.copyText}, parent);
+    case SettingsPane::general: return new GeneralPane(c, parent);
+    case SettingsPane::engine: return new EnginePane(c, parent);
+    case SettingsPane::power: return new BatteryPane(c, parent);
     case SettingsPane::context: return new ContextPane(c, parent);
     case SettingsPane::personal: return new PersonalPane(c, kInstructionsLimit, parent);
     case SettingsPane::keys: return new KeysPane(c, parent);
     case SettingsPane::emoji: return new EmojiPane(c, parent);
     case SettingsPane::about: return new AboutPane(c, parent);
-    case SettingsPane::general:
-    case SettingsPane::engine:
-    case SettingsPane::power: return titleOnly(pane, parent);
     }
     return titleOnly(pane, parent);
 }

@@ -1,0 +1,75 @@
+// The real program with "--play-intro": the intro window plays (with no sound device, in
+// silence), keeps pictures of itself, and Escape ends it and closes the window.
+
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QString xdo(const QStringList& args)
+{
+    QProcess p;
+    p.start(QStringLiteral("xdotool"), args);
+    p.waitForFinished(5000);
+    return QString::fromUtf8(p.readAllStandardOutput()).trimmed();
+}
+
+QString introWindow()
+{
+    return xdo({"search", "--onlyvisible", "--name", "^Tessaquill$"}).split('\n', Qt::SkipEmptyParts).value(0);
+}
+
+void screenshot(const QString& name)
+{
+    const QString dir = qEnvironmentVariable("TQ_ARTIFACTS", QDir::tempPath());
+    QDir().mkpath(dir);
+    if (QScreen* screen = QGuiApplication::primaryScreen())
+        screen->grabWindow(0).save(QDir(dir).filePath(name));
+}
+
+TEST(IntroDesktop, PlayIntroRunsAndEscapeClosesIt)
+{
+    if (qEnvironmentVariableIsEmpty("DISPLAY"))
+        GTEST_SKIP() << "needs the desktop session";
+    QTemporaryDir home;
+    const QString config = QDir(home.path()).filePath("config/Tessaquill");
+    QDir().mkpath(config);
+    {
+        QFile f(QDir(config).filePath("com.morvenfax.tessaquill.json"));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(QJsonDocument(QJsonObject{{"onboardingDone", true}, {"introSeen", true}}).toJson());
+    }
+    QProcess app;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("XDG_CONFIG_HOME", QDir(home.path()).filePath("config"));
+    env.insert("XDG_DATA_HOME", QDir(home.path()).filePath("data"));
+    env.remove("QT_QPA_PLATFORM");
+    app.setProcessEnvironment(env);
+    app.setProcessChannelMode(QProcess::ForwardedChannels);
+    app.start(QStringLiteral(TQ_BINARY_DIR "/app/tessaquill"), {"--play-intro"});
+    ASSERT_TRUE(app.waitForStarted(5000));
+
+    QString window;
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !(window = introWindow()).isEmpty(); }, 15000));
+    xdo({"windowactivate", "--sync", window});
+    QTest::qWait(4200);
+    screenshot("intro-desktop-4s.png");
+    QTest::qWait(3000);
+    screenshot("intro-desktop-7s.png");
+    EXPECT_EQ(app.state(), QProcess::Running) << "no sound device is not an error";
+    xdo({"key", "Escape"});
+    EXPECT_TRUE(QTest::qWaitFor([&] { return introWindow().isEmpty(); }, 4000)) << "Escape leaves and closes";
+    app.kill();
+    app.waitForFinished(3000);
+}
+
+} // namespace

@@ -1,0 +1,485 @@
+#include "ui/settings/EnginePane.h"
+
+#include "engines/ProviderHub.h"
+#include "platform/Log.h"
+#include "platform/Text.h"
+#include "settings/Preferences.h"
+#include "stores/Keychain.h"
+#include "ui/design/Formatters.h"
+#include "ui/design/Fonts.h"
+#include "ui/design/Palette.h"
+#include "ui/design/SettingsRows.h"
+#include "ui/design/Symbols.h"
+#include "ui/onboarding/ModelDownloadView.h"
+#include "ui/settings/EngineTest.h"
+#include "ui/settings/RemoteWarning.h"
+#include "ui/settings/SettingsStyle.h"
+
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QSlider>
+#include <QStackedWidget>
+#include <QStringDecoder>
+#include <QThreadPool>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <cmath>
+
+namespace tq {
+
+namespace {
+const QColor kOrange(0xff, 0x9f, 0x0a);
+
+QString comboStyle()
+{
+    return QStringLiteral("QComboBox { background: %1; color: %2; border: 1px solid %3; border-radius: 6px; padding: 3px 8px; }"
+                          "QComboBox QAbstractItemView { background: %1; color: %2; selection-background-color: %4; }")
+        .arg(palette::inkRaised().name(), palette::paper().name(), palette::hairline().name(QColor::HexArgb),
+             palette::inkHighlight().name());
+}
+
+QString fieldStyle()
+{
+    return QStringLiteral("QLineEdit { background: %1; color: %2; border: 1px solid %3; border-radius: 6px; padding: 4px 6px; }")
+        .arg(palette::ink().name(), palette::paper().name(), palette::hairline().name(QColor::HexArgb));
+}
+
+QString symbolFor(EngineKind kind)
+{
+    switch (kind) {
+    case EngineKind::builtIn: return QStringLiteral("cpu");
+    case EngineKind::apple: return QStringLiteral("apple.intelligence");
+    case EngineKind::ollama: return QStringLiteral("shippingbox");
+    case EngineKind::openAI: return QStringLiteral("server.rack");
+    }
+    return QStringLiteral("cpu");
+}
+
+QLineEdit* makeField(const QString& name, const QString& prompt, QWidget* parent)
+{
+    auto* f = new QLineEdit(parent);
+    f->setAccessibleName(name);
+    f->setPlaceholderText(prompt);
+    f->setStyleSheet(fieldStyle());
+    f->setMinimumWidth(260);
+    return f;
+}
+
+// The warning label under an address: hidden while the text stays on this computer.
+QLabel* makeWarning(QWidget* parent)
+{
+    QLabel* l = makeLabel(QString(), 12, QFont::Normal, kOrange, parent, true);
+    return l;
+}
+
+void showWarning(QLabel* label, const QString& address)
+{
+    const QString warning = remoteWarningText(address);
+    label->setText(warning.isEmpty() ? QString() : QStringLiteral("⚠ ") + warning);
+    label->setAccessibleName(warning);
+    label->setVisible(!warning.isEmpty());
+}
+
+void setTextKeepingCursor(QLineEdit* field, const QString& value)
+{
+    if (field->text() != value)
+        field->setText(value);
+}
+} // namespace
+
+// ---- EngineChoiceRow
+
+EngineChoiceRow::EngineChoiceRow(EngineKind kind, MotionContext& motion, QWidget* parent)
+    : QAbstractButton(parent), kind_(kind)
+{
+    setCursor(Qt::PointingHandCursor);
+    setAccessibleName(title(kind));
+    setAccessibleDescription(detail(kind));
+    setFocusPolicy(Qt::StrongFocus);
+    auto* row = new QHBoxLayout(this);
+    row->setContentsMargins(8, 8, 8, 8);
+    row->setSpacing(12);
+    symbol_ = new SymbolView(symbolFor(kind), 20, palette::paperDim(), this);
+    row->addWidget(symbol_, 0, Qt::AlignTop);
+    auto* column = new QVBoxLayout;
+    column->setSpacing(4);
+    column->addWidget(makeLabel(title(kind), 13, QFont::Medium, palette::paper(), this));
+    column->addWidget(makeLabel(detail(kind), 12, QFont::Normal, palette::paperDim(), this, true));
+    status_ = new StatusLine(motion, this);
+    column->addWidget(status_);
+    row->addLayout(column, 1);
+    mark_ = new SymbolView(QStringLiteral("circle"), 18, palette::withOpacity(palette::paperDim(), 0.6), this);
+    row->addWidget(mark_, 0, Qt::AlignTop);
+    for (QWidget* child : findChildren<QWidget*>())
+        child->setAttribute(Qt::WA_TransparentForMouseEvents);
+    // Inside a button a label would take the button's text role (dark on ink).
+    for (QLabel* label : findChildren<QLabel*>())
+        label->setForegroundRole(QPalette::WindowText);
+}
+
+void EngineChoiceRow::setSelected(bool selected)
+{
+    selected_ = selected;
+    symbol_->setSymbol(symbolFor(kind_), selected ? palette::gold() : palette::paperDim());
+    mark_->setSymbol(selected ? QStringLiteral("checkmark.circle.fill") : QStringLiteral("circle"),
+                     selected ? palette::gold() : palette::withOpacity(palette::paperDim(), 0.6));
+    setCheckable(true);
+    setChecked(selected); // read out as "checked" (selected) over accessibility
+}
+
+void EngineChoiceRow::setStatus(const ProviderStatus& status)
+{
+    status_->setStatus(status);
+}
+
+void EngineChoiceRow::paintEvent(QPaintEvent*)
+{
+    if (!underMouse() && !hasFocus())
+        return;
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(hasFocus() ? QPen(palette::withOpacity(palette::gold(), 0.6), 1) : Qt::NoPen);
+    p.setBrush(QColor::fromRgbF(1, 1, 1, 0.04f));
+    p.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 8, 8);
+}
+
+// ---- ModelPicker
+
+ModelPicker::ModelPicker(ProviderHub& hub, Preferences& prefs, EngineKind kind, QWidget* parent)
+    : QWidget(parent), hub_(hub), prefs_(prefs), kind_(kind)
+{
+    auto* row = new QHBoxLayout(this);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(8);
+    row->addWidget(makeLabel(text("Model"), 13, QFont::Normal, palette::paper(), this));
+    stack_ = new QStackedWidget(this);
+    field_ = makeField(text("Model"), text("Model name"), stack_);
+    box_ = new QComboBox(stack_);
+    box_->setAccessibleName(text("Model"));
+    box_->setStyleSheet(comboStyle());
+    box_->setCursor(Qt::PointingHandCursor);
+    stack_->addWidget(field_);
+    stack_->addWidget(box_);
+    row->addWidget(stack_, 1);
+    auto* reload = new QToolButton(this);
+    reload->setIcon(QIcon(symbols::icon(QStringLiteral("arrow.clockwise"), palette::paperDim())));
+    reload->setToolTip(text("Reload the model list"));
+    reload->setAccessibleName(text("Reload the model list"));
+    reload->setAutoRaise(true);
+    reload->setCursor(Qt::PointingHandCursor);
+    row->addWidget(reload);
+    connect(reload, &QToolButton::clicked, this, &ModelPicker::reload);
+    // Writes come from the user only: typing, or choosing in the list.
+    connect(field_, &QLineEdit::textEdited, this, &ModelPicker::setSelection);
+    connect(box_, &QComboBox::activated, this, [this](int i) { setSelection(box_->itemData(i).toString()); });
+    connect(&hub_, &ProviderHub::modelListChanged, this, [this](EngineKind k) {
+        if (k == kind_)
+            refresh();
+    });
+    refresh();
+}
+
+QString ModelPicker::selection() const
+{
+    return kind_ == EngineKind::ollama ? prefs_.ollamaModel() : prefs_.serverModel();
+}
+
+void ModelPicker::setSelection(const QString& name)
+{
+    if (kind_ == EngineKind::ollama)
+        prefs_.setOllamaModel(name);
+    else
+        prefs_.setServerModel(name);
+}
+
+bool ModelPicker::showsList() const
+{
+    return stack_->currentWidget() == box_;
+}
+
+void ModelPicker::refresh()
+{
+    const QStringList list = hub_.modelList(kind_);
+    const QString current = selection();
+    if (list.isEmpty()) {
+        stack_->setCurrentWidget(field_);
+        setTextKeepingCursor(field_, current);
+        return;
+    }
+    stack_->setCurrentWidget(box_);
+    QSignalBlocker block(box_);
+    box_->clear();
+    if (!list.contains(current))
+        box_->addItem(current.isEmpty() ? text("Choose a model") : current, current);
+    for (const QString& name : list)
+        box_->addItem(name, name);
+    box_->setCurrentIndex(box_->findData(current));
+}
+
+void ModelPicker::reload()
+{
+    hub_.refresh(kind_);
+}
+
+// ---- EnginePane
+
+EnginePane::EnginePane(SettingsContext& context, QWidget* parent)
+    : QWidget(parent), c_(context), shownEngine_(context.prefs.engine()), keychainWorker_(std::make_unique<QThreadPool>())
+{
+    keychainWorker_->setMaxThreadCount(1); // writes land in the order they were made
+    Preferences& p = c_.prefs;
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    auto* form = new PaneForm(this);
+    outer->addWidget(form);
+    QWidget* page = form->widget();
+
+    auto addRow = [&](FormSection* section, EngineKind kind, QWidget* parentWidget) {
+        auto* row = new EngineChoiceRow(kind, c_.motion, parentWidget);
+        rows_.append(row);
+        connect(row, &QAbstractButton::clicked, this, [this, kind] { choose(kind); });
+        if (section)
+            section->addRow(row);
+        return row;
+    };
+
+    FormSection* onDevice = form->addSection(QString(), text("Both keep your text on this computer."));
+    addRow(onDevice, EngineKind::builtIn, page);
+    addRow(onDevice, EngineKind::apple, page);
+    download_ = new ModelDownloadView(c_.modelStore, c_.hub, c_.motion, false, page);
+    onDevice->addRow(download_);
+
+    FormSection* own = form->addSection(QString(), text("For people who already run Ollama, LM Studio or llama-server."));
+    auto* servers = new QWidget(page);
+    auto* serverRows = new QVBoxLayout(servers);
+    serverRows->setContentsMargins(0, 0, 0, 0);
+    serverRows->addWidget(addRow(nullptr, EngineKind::ollama, servers));
+    serverRows->addWidget(addRow(nullptr, EngineKind::openAI, servers));
+    advanced_ = new RowDisclosure(text("Use your own model"), servers, c_.motion, page);
+    own->addRow(advanced_);
+
+    ollama_ = form->addSection(text("Ollama"));
+    ollamaURL_ = makeField(text("Address"), QStringLiteral("http://localhost:11434"), page);
+    auto* ollamaRow = new SettingRow(text("Address"), QString(), ollamaURL_, page);
+    ollamaRow->titleLabel()->setBuddy(ollamaURL_);
+    ollama_->addRow(ollamaRow);
+    ollamaPicker_ = new ModelPicker(c_.hub, p, EngineKind::ollama, page);
+    ollama_->addRow(ollamaPicker_);
+    ollamaWarning_ = makeWarning(page);
+    ollama_->addRow(ollamaWarning_);
+    connect(ollamaURL_, &QLineEdit::textEdited, this, [&p](const QString& t) { p.setOllamaURL(t); });
+
+    server_ = form->addSection(text("Local server"));
+    serverURL_ = makeField(text("Address"), QStringLiteral("http://localhost:1234/v1"), page);
+    auto* serverRow = new SettingRow(text("Address"), QString(), serverURL_, page);
+    serverRow->titleLabel()->setBuddy(serverURL_);
+    server_->addRow(serverRow);
+    serverPicker_ = new ModelPicker(c_.hub, p, EngineKind::openAI, page);
+    server_->addRow(serverPicker_);
+    apiKey_ = makeField(text("API key"), text("Only if your server asks for one"), page);
+    apiKey_->setEchoMode(QLineEdit::Password);
+    auto* keyRow = new SettingRow(text("API key"), QString(), apiKey_, page);
+    keyRow->titleLabel()->setBuddy(apiKey_);
+    server_->addRow(keyRow);
+    serverWarning_ = makeWarning(page);
+    server_->addRow(serverWarning_);
+    connect(serverURL_, &QLineEdit::textEdited, this, [&p](const QString& t) { p.setServerURL(t); });
+    {
+        // Read once. A key that cannot be read leaves the field empty and is never deleted
+        // unless the user edits the field.
+        const SecretLookup found = c_.keychain.read(kKeychainService, kServerApiKeyAccount);
+        if (found.found()) {
+            QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+            const QString key = decoder.decode(found.data);
+            if (!decoder.hasError())
+                storedKey_ = key;
+        }
+        apiKey_->setText(storedKey_);
+    }
+    connect(apiKey_, &QLineEdit::textEdited, this, [this] { keyEdited_ = true; });
+    connect(apiKey_, &QLineEdit::editingFinished, this, &EnginePane::keyEditingFinished);
+
+    FormSection* suggestions = form->addSection(text("Suggestions"));
+    auto* segments = new QWidget(page);
+    segments->setAccessibleName(text("Length"));
+    auto* segRow = new QHBoxLayout(segments);
+    segRow->setContentsMargins(0, 0, 0, 0);
+    segRow->setSpacing(0);
+    auto* group = new QButtonGroup(segments);
+    for (CompletionLength length : allCases<CompletionLength>()) {
+        auto* b = new QPushButton(label(length), segments);
+        b->setCheckable(true);
+        b->setCursor(Qt::PointingHandCursor);
+        b->setStyleSheet(QStringLiteral("QPushButton { background: %1; color: %2; border: 1px solid %3; padding: 4px 12px; }"
+                                        "QPushButton:checked { background: %4; color: %5; font-weight: 600; }")
+                             .arg(palette::inkRaised().name(), palette::paper().name(), palette::hairline().name(QColor::HexArgb),
+                                  palette::gold().name(), palette::ink().name()));
+        group->addButton(b);
+        segRow->addWidget(b);
+        lengthButtons_.append(b);
+        connect(b, &QAbstractButton::clicked, this, [&p, length] { p.setLength(length); });
+    }
+    suggestions->addRow(new SettingRow(text("Length"), QString(), segments, page));
+
+    auto* creativityControl = new QWidget(page);
+    auto* cRow = new QHBoxLayout(creativityControl);
+    cRow->setContentsMargins(0, 0, 0, 0);
+    cRow->setSpacing(8);
+    cRow->addWidget(makeLabel(text("Focused"), 11, QFont::Normal, palette::paperDim(), creativityControl));
+    creativity_ = new QSlider(Qt::Horizontal, creativityControl);
+    creativity_->setRange(0, 1000);
+    creativity_->setFixedWidth(130);
+    creativity_->setAccessibleName(text("Creativity"));
+    cRow->addWidget(creativity_);
+    cRow->addWidget(makeLabel(text("Loose"), 11, QFont::Normal, palette::paperDim(), creativityControl));
+    suggestions->addRow(new SettingRow(text("Creativity"), text("Lower stays close to the obvious next words. Higher tries more."),
+                                       creativityControl, page));
+    connect(creativity_, &QSlider::valueChanged, this, [&p](int v) { p.setCreativity(v / 1000.0); });
+
+    auto* delayControl = new QWidget(page);
+    auto* dRow = new QHBoxLayout(delayControl);
+    dRow->setContentsMargins(0, 0, 0, 0);
+    dRow->setSpacing(8);
+    delay_ = new QSlider(Qt::Horizontal, delayControl);
+    delay_->setRange(0, 40); // 0 … 800 ms in steps of 20
+    delay_->setPageStep(1);
+    delay_->setFixedWidth(150);
+    delay_->setAccessibleName(text("Wait before suggesting"));
+    dRow->addWidget(delay_);
+    delayValue_ = makeLabel(QString(), 12, QFont::Normal, palette::paperDim(), delayControl);
+    delayValue_->setFont(fonts::tabularDigits(12));
+    delayValue_->setFixedWidth(58);
+    delayValue_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    dRow->addWidget(delayValue_);
+    suggestions->addRow(new SettingRow(text("Wait before suggesting"), text("How long you pause before %app starts."),
+                                       delayControl, page));
+    connect(delay_, &QSlider::valueChanged, this, [&p](int v) { p.setDelayMilliseconds(v * 20.0); });
+
+    FormSection* tryIt = form->addSection();
+    run_ = makeButton(text("Run"), false, c_.motion, page);
+    run_->setAccessibleName(text("Run"));
+    tryIt->addRow(new SettingRow(text("Try the engine"), text("Sends a sample sentence and shows what comes back."), run_, page));
+    result_ = makeLabel(QString(), 12, QFont::Normal, palette::paper(), page, true);
+    result_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    result_->setObjectName(QStringLiteral("engineTestResult"));
+    result_->hide();
+    tryIt->addRow(result_);
+    test_ = new EngineTest(c_.hub, p, c_.clock, this);
+    connect(run_, &QAbstractButton::clicked, test_, &EngineTest::run);
+    connect(test_, &EngineTest::runningChanged, this, [this](bool running) {
+        run_->setText(running ? text("Running…") : text("Run"));
+        run_->setAccessibleName(run_->text());
+        run_->setEnabled(!running);
+    });
+    connect(test_, &EngineTest::finished, this, [this](const QString& result) {
+        result_->setText(result);
+        result_->setVisible(true);
+    });
+
+    connect(&p, &Preferences::changed, this, &EnginePane::refresh);
+    connect(&c_.hub, &ProviderHub::statusChanged, this, &EnginePane::refreshStatus);
+    refresh();
+    for (EngineChoiceRow* row : rows_)
+        refreshStatus(row->kind());
+
+    // On appearing: the disclosure follows the engine once, and the engine is checked.
+    advanced_->setExpanded(usesServer(p.engine()));
+    c_.hub.refresh(p.engine());
+}
+
+EnginePane::~EnginePane()
+{
+    keyEditingFinished(); // a key typed but not yet left is kept
+    // A pending key write finishes; nothing else waits on the pane.
+    keychainWorker_->waitForDone();
+}
+
+void EnginePane::waitForKeychain()
+{
+    keychainWorker_->waitForDone();
+}
+
+void EnginePane::choose(EngineKind kind)
+{
+    c_.prefs.setEngine(kind);
+    refresh(); // a click on the chosen row keeps it marked
+    result_->clear();
+    result_->hide();
+}
+
+EngineChoiceRow* EnginePane::choiceRow(EngineKind kind) const
+{
+    for (EngineChoiceRow* row : rows_)
+        if (row->kind() == kind)
+            return row;
+    return nullptr;
+}
+
+void EnginePane::refreshStatus(EngineKind kind)
+{
+    if (EngineChoiceRow* row = choiceRow(kind))
+        row->setStatus(c_.hub.status(kind));
+}
+
+void EnginePane::refresh()
+{
+    Preferences& p = c_.prefs;
+    const EngineKind engine = p.engine();
+    for (EngineChoiceRow* row : rows_)
+        row->setSelected(row->kind() == engine);
+    download_->setVisible(engine == EngineKind::builtIn);
+    ollama_->setVisible(engine == EngineKind::ollama);
+    server_->setVisible(engine == EngineKind::openAI);
+    setTextKeepingCursor(ollamaURL_, p.ollamaURL());
+    setTextKeepingCursor(serverURL_, p.serverURL());
+    showWarning(ollamaWarning_, p.ollamaURL());
+    showWarning(serverWarning_, p.serverURL());
+    ollamaPicker_->refresh();
+    serverPicker_->refresh();
+    for (int i = 0; i < lengthButtons_.size(); ++i) {
+        QSignalBlocker b(lengthButtons_[i]);
+        lengthButtons_[i]->setChecked(allCases<CompletionLength>()[std::size_t(i)] == p.length());
+    }
+    {
+        QSignalBlocker b(creativity_);
+        creativity_->setValue(int(std::lround(std::clamp(p.creativity(), 0.0, 1.0) * 1000)));
+    }
+    {
+        QSignalBlocker b(delay_);
+        delay_->setValue(int(std::lround(std::clamp(p.delayMilliseconds(), 0.0, 800.0) / 20)));
+    }
+    delayValue_->setText(formatLatency(std::int64_t(std::lround(p.delayMilliseconds()))));
+    if (engine != shownEngine_) {
+        shownEngine_ = engine;
+        c_.hub.refresh(engine);
+    }
+}
+
+void EnginePane::keyEditingFinished()
+{
+    if (!keyEdited_)
+        return; // filled, not typed: nothing to write
+    keyEdited_ = false;
+    const QString key = apiKey_->text();
+    if (key == storedKey_)
+        return;
+    storedKey_ = key;
+    // Off the window's thread: the secret service can take its time.
+    KeychainService& store = c_.keychain;
+    keychainWorker_->start([&store, key] {
+        QString error;
+        const bool ok = key.isEmpty() ? store.remove(kKeychainService, kServerApiKeyAccount, &error)
+                                      : store.write(kKeychainService, kServerApiKeyAccount, key.toUtf8(), &error);
+        if (!ok)
+            log::error(QStringLiteral("The server's API key could not be saved: ") + error);
+    });
+}
+
+} // namespace tq

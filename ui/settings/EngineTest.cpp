@@ -1,0 +1,89 @@
+#include "ui/settings/EngineTest.h"
+
+#include "completion/CompletionEngine.h"
+#include "completion/Prompts.h"
+#include "completion/RequestBuilding.h"
+#include "engines/ProviderHub.h"
+#include "platform/Clock.h"
+#include "platform/Text.h"
+#include "settings/Preferences.h"
+#include "ui/design/Formatters.h"
+
+namespace tq {
+
+namespace enginetest {
+
+QString sample()
+{
+    return QStringLiteral("Thanks for the update on the launch plan. I'll review the draft tonight and");
+}
+
+CompletionRequest request(double creativity, const QString& model)
+{
+    const QString s = sample();
+    const PromptContext empty;
+    CompletionRequest r;
+    r.instructions = PromptBuilder::instructions(kWordLimit);
+    r.prompt = PromptBuilder::instructPrompt(s, empty);
+    r.rawPrompt = PromptBuilder::rawPrompt(s, empty);
+    r.maxTokens = maxTokensFor(kWordLimit);
+    r.temperature = temperatureFor(creativity);
+    r.stop = {QStringLiteral("\n")};
+    r.model = model;
+    r.healLast = healsLast(s);
+    r.spaceTyped = endsWithTypedSpace(s);
+    return r;
+}
+
+QString replyText(const QString& cleaned, std::int64_t milliseconds)
+{
+    if (cleaned.isEmpty())
+        return text("The engine answered in %1 but had nothing useful to add.").arg(formatLatency(milliseconds));
+    QString out = QStringLiteral("…draft tonight and");
+    if (!cleaned.startsWith(u' '))
+        out += u' ';
+    return out + cleaned + QStringLiteral("   (") + formatLatency(milliseconds) + u')';
+}
+
+QString failureText(const QString& message)
+{
+    return text("That didn't work: %1").arg(message);
+}
+
+} // namespace enginetest
+
+EngineTest::EngineTest(ProviderHub& hub, Preferences& prefs, Clock& clock, QObject* parent)
+    : QObject(parent), hub_(hub), prefs_(prefs), clock_(clock)
+{
+}
+
+void EngineTest::run()
+{
+    if (running_)
+        return;
+    running_ = true;
+    emit runningChanged(true);
+    const CompletionRequest request =
+        enginetest::request(prefs_.creativity(), hub_.modelName(prefs_.engine(), false));
+    CompletionProvider& provider = hub_.active();
+    const Nanos start = clock_.monotonic();
+    // Bound to this object: after it is gone the reply is dropped.
+    provider.complete(request).then(this, [this, start](const Outcome<QString>& o) {
+        QString result;
+        if (o.hasValue()) {
+            const QString cleaned =
+                CompletionEngine::cleanReplyForTest(o.value(), enginetest::sample(), QString(), enginetest::kWordLimit);
+            const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(clock_.monotonic() - start).count();
+            result = enginetest::replyText(cleaned, ms);
+        } else if (o.isCancelled()) {
+            result = enginetest::failureText(text("The request was cancelled."));
+        } else {
+            result = enginetest::failureText(o.errorMessage());
+        }
+        running_ = false;
+        emit finished(result);
+        emit runningChanged(false);
+    });
+}
+
+} // namespace tq

@@ -1,0 +1,262 @@
+#include "ui/settings/GeneralPane.h"
+
+#include "app/services/Permissions.h"
+#include "platform/Text.h"
+#include "settings/Preferences.h"
+#include "ui/design/Fonts.h"
+#include "ui/design/Palette.h"
+#include "ui/design/SettingsRows.h"
+#include "ui/settings/LanguagePicker.h"
+#include "ui/settings/SettingsStyle.h"
+
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLocale>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QSlider>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <cmath>
+
+namespace tq {
+
+namespace {
+QString comboStyle()
+{
+    return QStringLiteral("QComboBox { background: %1; color: %2; border: 1px solid %3; border-radius: 6px; padding: 3px 8px; }"
+                          "QComboBox QAbstractItemView { background: %1; color: %2; selection-background-color: %4; }")
+        .arg(palette::inkRaised().name(), palette::paper().name(), palette::hairline().name(QColor::HexArgb),
+             palette::inkHighlight().name());
+}
+
+QString segmentStyle()
+{
+    return QStringLiteral("QPushButton { background: %1; color: %2; border: 1px solid %3; padding: 4px 12px; }"
+                          "QPushButton:checked { background: %4; color: %5; font-weight: 600; }")
+        .arg(palette::inkRaised().name(), palette::paper().name(), palette::hairline().name(QColor::HexArgb),
+             palette::gold().name(), palette::ink().name());
+}
+
+QSlider* makeSlider(int steps, int width, const QString& name, QWidget* parent)
+{
+    auto* s = new QSlider(Qt::Horizontal, parent);
+    s->setRange(0, steps);
+    s->setSingleStep(1);
+    s->setPageStep(1);
+    s->setFixedWidth(width);
+    s->setAccessibleName(name);
+    s->setCursor(Qt::PointingHandCursor);
+    return s;
+}
+
+QLabel* valueLabel(int width, QWidget* parent)
+{
+    QLabel* l = makeLabel(QString(), 12, QFont::Normal, palette::paperDim(), parent);
+    l->setFont(fonts::tabularDigits(12));
+    l->setFixedWidth(width);
+    l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    return l;
+}
+
+QWidget* sliderRow(QSlider* slider, QLabel* value, QWidget* parent)
+{
+    auto* w = new QWidget(parent);
+    auto* row = new QHBoxLayout(w);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(8);
+    row->addWidget(slider, 0, Qt::AlignVCenter);
+    row->addWidget(value, 0, Qt::AlignVCenter);
+    return w;
+}
+} // namespace
+
+QString textScaleLabel(double scale)
+{
+    return QLocale().toString(int(std::lround(scale * 100))) + u'%';
+}
+
+QString verticalNudgeLabel(double points)
+{
+    return QString::asprintf("%+.1f pt", points);
+}
+
+GeneralPane::GeneralPane(SettingsContext& context, QWidget* parent) : QWidget(parent), c_(context)
+{
+    Preferences& p = c_.prefs;
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    auto* form = new PaneForm(this);
+    outer->addWidget(form);
+    QWidget* page = form->widget();
+
+    // Read once, each time the pane is made.
+    predictionsOn_ = c_.permissions.systemPredictionsOn();
+
+    auto bind = [&](FormSection* section, const char* title, const QString& detail, auto get, auto set) {
+        auto* t = new SettingToggle(text(title), detail, c_.motion, page);
+        section->addRow(t);
+        // setChecked() does not click: no write. The knob follows `toggled`, so it is not blocked.
+        toggles_.append({t, [t, &p, get] { t->setChecked((p.*get)()); }});
+        connect(t, &QAbstractButton::clicked, this, [&p, set](bool on) { (p.*set)(on); });
+        return t;
+    };
+
+    form->addSection()->addRow(new LanguageRow(c_.language, page));
+
+    FormSection* startup = form->addSection(text("Startup"));
+    launch_ = new SettingToggle(text("Launch at login"), text("%app opens by itself when you start your computer."), c_.motion, page);
+    launch_->setChecked(c_.permissions.launchAtLogin());
+    startup->addRow(launch_);
+    connect(launch_, &QAbstractButton::clicked, this, [this](bool on) {
+        c_.permissions.setLaunchAtLogin(on);
+        // A change that failed leaves nothing registered: show what is really there.
+        launch_->setChecked(c_.permissions.launchAtLogin());
+    });
+    bind(startup, "Show in menu bar",
+         text("Pause or open Settings from the top of your screen. Hidden? Open %app from Applications to come back."),
+         &Preferences::showMenuBarIcon, &Preferences::setShowMenuBarIcon);
+    auto* count = new SettingToggle(text("Show today's word count next to the icon"), QString(), c_.motion, page);
+    wordCount_ = count;
+    startup->addRow(count);
+    toggles_.append({count, [count, &p] {
+                         count->setChecked(p.showWordCountInMenuBar());
+                         count->setEnabled(p.showMenuBarIcon());
+                     }});
+    connect(count, &QAbstractButton::clicked, this, [&p](bool on) { p.setShowWordCountInMenuBar(on); });
+
+    FormSection* where = form->addSection(text("Where suggestions appear"));
+    bind(where, "Suggest in every app", text("Turn this off to use %app only in the apps you switch on under Apps & Sites."),
+         &Preferences::enabledByDefault, &Preferences::setEnabledByDefault);
+    bind(where, "Suggest in code editors", text("Xcode, VS Code, Cursor, Zed, JetBrains IDEs and similar apps."),
+         &Preferences::codeEditorsEnabled, &Preferences::setCodeEditorsEnabled);
+    bind(where, "Suggest in the middle of a line", text("By default %app waits until the caret is at the end of a line."),
+         &Preferences::completeInsideText, &Preferences::setCompleteInsideText);
+    bind(where, "Suggest in small fields", text("Without this, %app skips search bars and one-word boxes."),
+         &Preferences::ignoreSmallFields, &Preferences::setIgnoreSmallFields);
+    bind(where, "Only when I ask", text("Suggestions appear only after you press the Suggest Now shortcut."),
+         &Preferences::onDemandOnly, &Preferences::setOnDemandOnly);
+
+    FormSection* spelling = form->addSection(text("Spelling"));
+    bind(spelling, "Hold back on misspelled words",
+         text("Waits while the word you're typing looks misspelled, so %app doesn't build on a typo."),
+         &Preferences::hideOnTypo, &Preferences::setHideOnTypo);
+    bind(spelling, "Offer spelling fixes", text("After a misspelled word, shows a fix next to the caret. Press Tab to swap it in."),
+         &Preferences::suggestFixes, &Preferences::setSuggestFixes);
+
+    FormSection* look = form->addSection(text("Look"));
+    auto* segments = new QWidget(page);
+    auto* segRow = new QHBoxLayout(segments);
+    segRow->setContentsMargins(0, 0, 0, 0);
+    segRow->setSpacing(0);
+    auto* group = new QButtonGroup(segments);
+    for (GhostStyle style : allCases<GhostStyle>()) {
+        auto* b = new QPushButton(label(style), segments);
+        b->setCheckable(true);
+        b->setCursor(Qt::PointingHandCursor);
+        b->setStyleSheet(segmentStyle());
+        group->addButton(b);
+        segRow->addWidget(b);
+        ghostButtons_.append(b);
+        connect(b, &QAbstractButton::clicked, this, [&p, style] { p.setGhostStyle(style); });
+    }
+    auto* colorRow = new SettingRow(text("Suggestion color"), QString(), segments, page);
+    segments->setAccessibleName(text("Suggestion color"));
+    look->addRow(colorRow);
+
+    scale_ = makeSlider(7, 150, text("Text size"), page); // 0.85 … 1.2 in 0.05
+    scaleValue_ = valueLabel(42, page);
+    look->addRow(new SettingRow(text("Text size"), text("Fine-tune if suggestions look larger or smaller than your text."),
+                                sliderRow(scale_, scaleValue_, page), page));
+    connect(scale_, &QSlider::valueChanged, this, [&p](int v) { p.setTextScale(0.85 + 0.05 * v); });
+    nudge_ = makeSlider(16, 150, text("Vertical position"), page); // −4 … 4 in 0.5
+    nudgeValue_ = valueLabel(52, page);
+    look->addRow(new SettingRow(text("Vertical position"), text("Nudge suggestions up or down to line up with your text."),
+                                sliderRow(nudge_, nudgeValue_, page), page));
+    connect(nudge_, &QSlider::valueChanged, this, [&p](int v) { p.setVerticalNudge(-4.0 + 0.5 * v); });
+    bind(look, "Show the key hint", text("A small keycap after your first suggestions, as a reminder of what to press."),
+         &Preferences::showKeyHint, &Preferences::setShowKeyHint);
+
+    FormSection* typing = form->addSection(text("Typing"));
+    insertion_ = new QComboBox(page);
+    insertion_->setAccessibleName(text("Insert suggestions by"));
+    insertion_->setStyleSheet(comboStyle());
+    insertion_->setCursor(Qt::PointingHandCursor);
+    for (InsertionMethod m : allCases<InsertionMethod>())
+        insertion_->addItem(label(m));
+    auto* insertionRow = new SettingRow(text("Insert suggestions by"), QString(), insertion_, page);
+    insertionRow->titleLabel()->setBuddy(insertion_);
+    typing->addRow(insertionRow);
+    insertionDetail_ = makeLabel(QString(), 12, QFont::Normal, palette::paperDim(), page, true);
+    typing->addRow(insertionDetail_);
+    // Only the user's choice writes (activated), never the box being filled.
+    connect(insertion_, &QComboBox::activated, this,
+            [&p](int i) { p.setInsertion(allCases<InsertionMethod>()[std::size_t(std::clamp(i, 0, 2))]); });
+
+    FormSection* predictions = form->addSection(text("System predictions"));
+    auto* trailing = new QWidget(page);
+    auto* tRow = new QHBoxLayout(trailing);
+    tRow->setContentsMargins(0, 0, 0, 0);
+    turnOff_ = makeButton(text("Turn Off"), false, c_.motion, trailing);
+    tRow->addWidget(turnOff_);
+    auto* mark = new SymbolView(QStringLiteral("checkmark.circle.fill"), 18, QColor(0x34, 0xc7, 0x59), trailing);
+    mark->setAccessibleName(text("Off"));
+    offMark_ = mark;
+    tRow->addWidget(mark);
+    predictions_ = new SettingRow(QString(), text("The system can show its own grey predictions. Keeping them off avoids two suggestions at once."),
+                                  trailing, page);
+    predictions->addRow(predictions_);
+    connect(turnOff_, &QAbstractButton::clicked, this, [this] {
+        if (c_.hooks.turnOffSystemPredictions)
+            c_.hooks.turnOffSystemPredictions();
+        c_.permissions.refresh();
+        predictionsOn_ = c_.permissions.systemPredictionsOn();
+        refreshPredictions();
+    });
+
+    FormSection* rivals = form->addSection(text("Other autocomplete apps"));
+    bind(rivals, "Quit other autocomplete apps when they open",
+         text("They take the Tab key before %app can. With this off, %app asks you first."),
+         &Preferences::quitRivalsAutomatically, &Preferences::setQuitRivalsAutomatically);
+
+    connect(&p, &Preferences::changed, this, &GeneralPane::refresh);
+    refresh();
+    refreshPredictions();
+}
+
+void GeneralPane::refresh()
+{
+    Preferences& p = c_.prefs;
+    for (auto& entry : toggles_)
+        entry.second();
+    for (int i = 0; i < ghostButtons_.size(); ++i) {
+        QSignalBlocker b(ghostButtons_[i]);
+        ghostButtons_[i]->setChecked(allCases<GhostStyle>()[std::size_t(i)] == p.ghostStyle());
+    }
+    {
+        QSignalBlocker b(scale_);
+        scale_->setValue(int(std::lround((p.textScale() - 0.85) / 0.05)));
+    }
+    scaleValue_->setText(textScaleLabel(p.textScale()));
+    {
+        QSignalBlocker b(nudge_);
+        nudge_->setValue(int(std::lround((p.verticalNudge() + 4.0) / 0.5)));
+    }
+    nudgeValue_->setText(verticalNudgeLabel(p.verticalNudge()));
+    {
+        QSignalBlocker b(insertion_);
+        insertion_->setCurrentIndex(int(p.insertion()));
+    }
+    insertionDetail_->setText(detail(p.insertion()));
+}
+
+void GeneralPane::refreshPredictions()
+{
+    predictions_->titleLabel()->setText(predictionsOn_ ? text("System predictions are on") : text("System predictions are off"));
+    turnOff_->setVisible(predictionsOn_);
+    offMark_->setVisible(!predictionsOn_);
+}
+
+} // namespace tq

@@ -1,0 +1,61 @@
+#pragma once
+// General: the interface language, start at login and the tray icon, where suggestions
+// appear, spelling, the ghost's look, how text is inserted, the system's own predictions and
+// other autocomplete apps. Every control writes its setting only when the user changes it.
+
+#include "ui/settings/SettingsContext.h"
+
+#include <QWidget>
+
+class QAbstractButton;
+class QComboBox;
+class QLabel;
+class QSlider;
+
+namespace tq {
+
+class SettingRow;
+class SettingToggle;
+
+// "115%" for 1.15; "+0.5 pt" for 0.5.
+QString textScaleLabel(double scale);
+QString verticalNudgeLabel(double points);
+
+class GeneralPane final : public QWidget {
+    Q_OBJECT
+public:
+    explicit GeneralPane(SettingsContext& context, QWidget* parent = nullptr);
+
+    SettingToggle* launchAtLogin() const { return launch_; }
+    QAbstractButton* wordCountToggle() const { return wordCount_; }
+    QSlider* textScaleSlider() const { return scale_; }
+    QLabel* textScaleValue() const { return scaleValue_; }
+    QSlider* nudgeSlider() const { return nudge_; }
+    QLabel* nudgeValue() const { return nudgeValue_; }
+    QComboBox* insertionBox() const { return insertion_; }
+    QLabel* insertionDetail() const { return insertionDetail_; }
+    SettingRow* predictionsRow() const { return predictions_; }
+    QAbstractButton* turnOffButton() const { return turnOff_; }
+
+private:
+    void refresh();
+    void refreshPredictions();
+
+    SettingsContext& c_;
+    bool predictionsOn_ = false;
+    SettingToggle* launch_ = nullptr;
+    QAbstractButton* wordCount_ = nullptr;
+    QSlider* scale_ = nullptr;
+    QLabel* scaleValue_ = nullptr;
+    QSlider* nudge_ = nullptr;
+    QLabel* nudgeValue_ = nullptr;
+    QList<QAbstractButton*> ghostButtons_;
+    QComboBox* insertion_ = nullptr;
+    QLabel* insertionDetail_ = nullptr;
+    SettingRow* predictions_ = nullptr;
+    QAbstractButton* turnOff_ = nullptr;
+    QWidget* offMark_ = nullptr;
+    QList<std::pair<SettingToggle*, std::function<void()>>> toggles_;
+};
+
+} // namespace tq
