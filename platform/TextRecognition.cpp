@@ -1,18 +1,17 @@
 #include "platform/TextRecognition.h"
 
+#include "platform/LatestJobWorker.h"
 #include "platform/Log.h"
 
 #include <QCoreApplication>
 
 #include <tesseract/baseapi.h>
+#include <tesseract/ocrclass.h>
 #include <tesseract/resultiterator.h>
 
 #include <dlfcn.h>
 
-#include <condition_variable>
 #include <memory>
-#include <mutex>
-#include <thread>
 #include <utility>
 
 namespace tq {
@@ -30,90 +29,44 @@ struct EngineEnd {
     }
 };
 
-// One worker thread and one Tesseract engine, both owned: a request waits for the running one
-// to end, and a newer request takes the place of a waiting one (which is answered with nothing).
+// One owned worker and one owned Tesseract engine: a request waits for the running one to
+// end, and a newer request takes the place of a waiting one (which is answered with nothing).
+// Answers come back on the thread that made the recognition; none comes after it ended.
 class TesseractRecognition final : public TextRecognition {
 public:
     using Done = std::function<void(std::optional<QVector<RecognizedText>>)>;
 
-    TesseractRecognition() : worker_([this] { run(); }) {}
-
-    ~TesseractRecognition() override
-    {
-        {
-            const std::lock_guard guard(lock_);
-            stop_ = true;
-        }
-        wake_.notify_one();
-        worker_.join();
-        if (waiting_)
-            delete waiting_->target;
-    }
-
     void recognize(const QImage& image, Done done) override
     {
-        // The result comes back through an object living on the calling thread.
-        Job job{image, std::move(done), new QObject};
-        std::optional<Job> replaced;
-        {
-            const std::lock_guard guard(lock_);
-            replaced = std::exchange(waiting_, std::move(job));
-        }
-        wake_.notify_one();
-        if (replaced)
-            answer(std::move(*replaced), std::nullopt);
+        auto shared = std::make_shared<Done>(std::move(done));
+        worker_.submit([this, image, shared] { answer(shared, recognizeNow(image)); },
+                       [this, shared] { answer(shared, std::nullopt); });
     }
 
 private:
-    struct Job {
-        QImage image;
-        Done done;
-        QObject* target;
-    };
-
-    static void answer(Job job, std::optional<QVector<RecognizedText>> result)
+    void answer(const std::shared_ptr<Done>& done, std::optional<QVector<RecognizedText>> result)
     {
-        QObject* target = job.target;
         QMetaObject::invokeMethod(
-            target,
-            [done = std::move(job.done), result = std::move(result), target]() mutable {
-                done(std::move(result));
-                target->deleteLater();
-            },
+            &replies_, [done, result = std::move(result)]() mutable { (*done)(std::move(result)); },
             Qt::QueuedConnection);
     }
 
-    void run()
+    static void allowDynamicThreads()
     {
         // Tesseract asks OpenMP for a fixed number of threads, which spin for work: on a busy
         // desktop one recognition then takes many seconds. Let OpenMP size the team by the
-        // machine's load instead (set for this thread).
+        // machine's load instead (set for the worker thread).
         using SetDynamic = void (*)(int);
         if (const auto setDynamic = reinterpret_cast<SetDynamic>(dlsym(RTLD_DEFAULT, "omp_set_dynamic")))
             setDynamic(1);
-        for (;;) {
-            std::optional<Job> job;
-            {
-                std::unique_lock guard(lock_);
-                wake_.wait(guard, [this] { return stop_ || waiting_; });
-                if (stop_)
-                    return;
-                job = std::exchange(waiting_, std::nullopt);
-            }
-            auto result = recognizeNow(job->image);
-            answer(std::move(*job), std::move(result));
-        }
     }
 
     // Worker thread only.
     std::optional<QVector<RecognizedText>> recognizeNow(const QImage& input);
 
-    std::unique_ptr<tesseract::TessBaseAPI, EngineEnd> engine_; // worker thread only
-    std::mutex lock_;
-    std::condition_variable wake_;
-    std::optional<Job> waiting_;
-    bool stop_ = false;
-    std::thread worker_; // last: starts once the rest is in place
+    QObject replies_; // on the owner's thread; queued answers to it die with it
+    std::unique_ptr<tesseract::TessBaseAPI, EngineEnd> engine_; // used on the worker only
+    LatestJobWorker worker_{allowDynamicThreads}; // last: ends (joined) before the rest
 };
 
 std::optional<QVector<RecognizedText>> TesseractRecognition::recognizeNow(const QImage& input)
@@ -138,7 +91,11 @@ std::optional<QVector<RecognizedText>> TesseractRecognition::recognizeNow(const 
     api->SetPageSegMode(tesseract::PSM_AUTO);
     api->SetImage(image.constBits(), image.width(), image.height(), 1, int(image.bytesPerLine()));
     api->SetSourceResolution(144);
-    if (api->Recognize(nullptr) != 0) {
+    // The owner's end cancels a recognition under way.
+    tesseract::ETEXT_DESC monitor;
+    monitor.cancel = [](void* worker, int) { return static_cast<LatestJobWorker*>(worker)->stopping(); };
+    monitor.cancel_this = &worker_;
+    if (api->Recognize(&monitor) != 0 || worker_.stopping()) {
         api->Clear();
         return std::nullopt;
     }

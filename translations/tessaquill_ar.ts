@@ -126,7 +126,7 @@
         <translation>لا يستطيع هذا الكمبيوتر تشغيل Apple Intelligence</translation>
     </message>
     <message>
-        <source>Turn on Apple Intelligence in the desktop's settings</source>
+        <source>Turn on Apple Intelligence in the desktop&apos;s settings</source>
         <translation>فعّل Apple Intelligence في إعدادات سطح المكتب</translation>
     </message>
     <message>
@@ -362,7 +362,7 @@
         <translation>ليس الآن</translation>
     </message>
     <message>
-        <source>Open the desktop's settings</source>
+        <source>Open the desktop&apos;s settings</source>
         <translation>فتح إعدادات سطح المكتب</translation>
     </message>
     <message>

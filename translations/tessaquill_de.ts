@@ -126,7 +126,7 @@
         <translation>Dieser Computer kann Apple Intelligence nicht ausführen</translation>
     </message>
     <message>
-        <source>Turn on Apple Intelligence in the desktop's settings</source>
+        <source>Turn on Apple Intelligence in the desktop&apos;s settings</source>
         <translation>Schalte Apple Intelligence in den Einstellungen des Desktops ein</translation>
     </message>
     <message>
@@ -362,7 +362,7 @@
         <translation>Nicht jetzt</translation>
     </message>
     <message>
-        <source>Open the desktop's settings</source>
+        <source>Open the desktop&apos;s settings</source>
         <translation>Einstellungen des Desktops öffnen</translation>
     </message>
     <message>

@@ -126,7 +126,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Turn on Apple Intelligence in the desktop's settings</source>
+        <source>Turn on Apple Intelligence in the desktop&apos;s settings</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -362,7 +362,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Open the desktop's settings</source>
+        <source>Open the desktop&apos;s settings</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
