@@ -2,8 +2,6 @@
 
 #include "completion/CompletionEngine.h"
 
-#include "overlay/AlternativesPanel.h"
-#include "overlay/EmojiPickerPanel.h"
 #include "overlay/GhostPanel.h"
 #include "platform/Grapheme.h"
 #include "platform/Log.h"
@@ -45,16 +43,16 @@ bool readyToAccept(const char* what, bool suggestion, bool source, bool snapshot
 
 bool CompletionEngine::handleKey(const KeyPress& press)
 {
-    if (picker_->isVisible() && !picker_->model().items().isEmpty()) {
-        if (const auto answer = handlePickerKey(press))
+    if (emojiOffers_->isOpen()) {
+        if (const auto answer = emojiOffers_->handleKey(press))
             return *answer;
     }
-    if (choices_->isVisible() && !choices_->model().items().isEmpty()) {
-        if (const auto answer = handleAlternativesKey(press))
+    if (alternatives_->isOpen()) {
+        if (const auto answer = alternatives_->handleKey(press))
             return *answer;
     }
     if (matches(prefs_.alternativesKey(), press)) {
-        showAlternatives();
+        alternatives_->ask();
         return true;
     }
 
@@ -127,9 +125,9 @@ bool CompletionEngine::handleKey(const KeyPress& press)
 
 void CompletionEngine::acceptNextWord()
 {
-    if (!readyToAccept("accept next", bool(suggestion_), source_ != nullptr, bool(snapshot_)))
+    if (!readyToAccept("accept next", bool(suggestion_), source_ != nullptr, bool(snapshot())))
         return;
-    const FieldSnapshot s = *snapshot_;
+    const FieldSnapshot s = *snapshot();
     const QString rest = suggestion_->remaining();
     const QString chunk = Suggestion::nextChunk(rest, prefs_.trailingSpace(), prefs_.trailingPunctuation());
     if (chunk.isEmpty()) {
@@ -163,9 +161,9 @@ void CompletionEngine::acceptNextWord()
 
 void CompletionEngine::acceptAll()
 {
-    if (!readyToAccept("accept all", bool(suggestion_), source_ != nullptr, bool(snapshot_)))
+    if (!readyToAccept("accept all", bool(suggestion_), source_ != nullptr, bool(snapshot())))
         return;
-    const FieldSnapshot s = *snapshot_;
+    const FieldSnapshot s = *snapshot();
     const QString rest = suggestion_->remaining();
     suggestion_.reset();
     hideGhost();
@@ -178,7 +176,7 @@ void CompletionEngine::acceptAll()
 
 bool CompletionEngine::handleEscape()
 {
-    if (!snapshot_)
+    if (!snapshot())
         return false;
     switch (prefs_.escapeBehavior()) {
     case EscapeBehavior::dismiss:
@@ -186,7 +184,7 @@ bool CompletionEngine::handleEscape()
         dismiss(Status::idle());
         return true;
     case EscapeBehavior::dismissForField:
-        suppressed_ = Suppression{snapshot_->fieldKey, std::nullopt};
+        suppressed_ = Suppression{snapshot()->fieldKey, std::nullopt};
         dismiss(Status::idle());
         return true;
     case EscapeBehavior::passThrough:
@@ -206,12 +204,12 @@ void CompletionEngine::triggerNow()
 
 void CompletionEngine::toggleAppPause()
 {
-    if (!snapshot_ || snapshot_->isLocal)
+    if (!snapshot() || snapshot()->isLocal)
         return;
-    const QString key = AppRules::appKey(snapshot_->bundleID);
+    const QString key = AppRules::appKey(snapshot()->bundleID);
     const QDateTime now = clock_->now();
     if (!rules_.pausedUntil(key, now)) {
-        rules_.rememberName(snapshot_->appName, key);
+        rules_.rememberName(snapshot()->appName, key);
         rules_.pause(key, double(kAppPauseSeconds), now);
     } else {
         rules_.resume(key);
@@ -247,8 +245,8 @@ void CompletionEngine::recordAcceptance(const QString& text, const FieldSnapshot
 
 void CompletionEngine::pointerDown()
 {
-    const bool pickerOpen = picker_->isVisible() && !picker_->model().items().isEmpty();
-    const bool choicesOpen = choices_->isVisible() && !choices_->model().items().isEmpty();
+    const bool pickerOpen = emojiOffers_->isOpen();
+    const bool choicesOpen = alternatives_->isOpen();
     if (suggestion_ || pendingFix_ || pickerOpen || choicesOpen)
         dismiss(Status::idle());
 }
