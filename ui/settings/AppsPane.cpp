@@ -46,12 +46,13 @@ QString listStyle()
 }
 
 // The sheet's Cancel and, its default, Add at the bottom right of `column`; Cancel rejects.
-HandButton* addSheetButtons(QDialog* sheet, QVBoxLayout* column, MotionContext& motion)
+QPushButton* addSheetButtons(QDialog* sheet, QVBoxLayout* column, MotionContext& motion)
 {
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     QAbstractButton* cancel = makeButton(text("Cancel"), false, motion, sheet);
-    auto* add = new HandButton(text("Add"), sheet);
+    auto* add = new QPushButton(text("Add"), sheet);
+    add->setCursor(Qt::PointingHandCursor);
     add->setDefault(true);
     add->setStyleSheet(QStringLiteral("QPushButton { background: %1; color: %2; border: none; border-radius: 7px; padding: 5px 16px;"
                                       " font-weight: 600; } QPushButton:disabled { background: %3; color: %4; }")
