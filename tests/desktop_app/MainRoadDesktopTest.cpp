@@ -11,13 +11,11 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
-#include <QRegularExpression>
 #include <QtTest/QTest>
 
 #include <gtest/gtest.h>
 
 #include <csignal>
-#include <cstdlib>
 
 namespace tq {
 
@@ -49,17 +47,6 @@ void expectGhostDrawnAtTheCaret(Program& program, qint64 fieldPid, const QString
     EXPECT_LT(px.longestDarkRun, 12) << where;
     ASSERT_GT(px.typedGlyphHeight, 4) << where;
     EXPECT_NEAR(px.ghostGlyphHeight, px.typedGlyphHeight, 0.1 * px.typedGlyphHeight) << where;
-}
-
-// A ghost shows and the program last drew it at the field's caret: it has read the field as it
-// is now.
-bool shownAtTheCaret(Program& program, qint64 fieldPid)
-{
-    static const QRegularExpression presented(QStringLiteral("present: caret (-?\\d+),"));
-    QString x;
-    for (auto it = presented.globalMatch(program.log()); it.hasNext();)
-        x = it.next().captured(1);
-    return program.ghost() && !x.isEmpty() && std::abs(x.toInt() - readField(fieldPid).caretX) <= 2;
 }
 
 class FirstRun : public ::testing::TestWithParam<bool> {
@@ -116,7 +103,8 @@ TEST_P(FirstRun, TypedTextGetsAGhostSuggestionThatTabAndTheKeyAboveTabInsert)
     // one read later would bring a suggestion back.
     run("xdotool", {"type", "--delay", "60", " and "});
     ASSERT_TRUE(waitFor([&] { return field.text() == QStringLiteral("Hello world is wide and "); }, 5000)) << field.text().toStdString();
-    ASSERT_TRUE(waitFor([&] { return shownAtTheCaret(program, field.pid()); }, 10000)) << program.log().toStdString();
+    ASSERT_TRUE(waitFor([&] { return program.ghost() && desktoptest::presentedAtTheCaret(program.log(), field.pid()); }, 10000))
+        << program.log().toStdString();
     run("xdotool", {"key", "Escape"});
     EXPECT_TRUE(waitFor([&] { return !program.ghost(); }, 3000));
     screenshot(shotName("main-road-after-escape", GetParam()));

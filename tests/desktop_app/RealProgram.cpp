@@ -1,7 +1,5 @@
 #include "RealProgram.h"
 
-#include "field/AXFieldSource.h"
-#include "platform/Platform.h"
 #include "platform/OverlayWindow.h"
 
 #include <QHash>
@@ -45,26 +43,6 @@ std::optional<QRect> Program::ghost()
     const QString found = desktoptest::windowTitled("Tessaquill ghost", pid());
     const QRect r = found.isEmpty() ? QRect() : windowGeometry(found);
     return r.isEmpty() ? std::nullopt : std::optional(r);
-}
-
-FieldState readField(qint64 pid)
-{
-    // The test's own reading of the field, over the desktop's services.
-    SystemPlatform platform;
-    AXFieldSource source(nullptr, platform.accessibility(), platform.activeApp(), platform.screenGeometry(),
-                         platform.clock());
-    source.attach(pid);
-    QTest::qWait(200);
-    const auto snap = source.snapshot();
-    if (!snap)
-        return {};
-    FieldState out;
-    out.text = snap->before + snap->after;
-    out.ok = true;
-    if (snap->caretRect)
-        out.caretX = int(std::lround(snap->caretRect->x()));
-    out.lineStartX = int(std::lround(snap->lineStartX.value_or(snap->fieldFrame ? snap->fieldFrame->x() + 4 : out.caretX - 40)));
-    return out;
 }
 
 RowPixels measureRow(const QImage& shot, const QRect& ghost, int lineStartX, int caretX)

@@ -4,6 +4,7 @@
 // screen shows right of the caret.
 
 #include "support/Desktop.h"
+#include "support/FieldReading.h"
 #include "support/Program.h"
 #include "support/Wait.h"
 
@@ -44,14 +45,8 @@ public:
     std::optional<QRect> ghost();
 };
 
-// Another application's focused text field, read over accessibility as the program reads it.
-struct FieldState {
-    QString text;
-    int caretX = 0;     // screen x of the caret
-    int lineStartX = 0; // screen x where the caret's line starts
-    bool ok = false;
-};
-FieldState readField(qint64 pid);
+using desktoptest::FieldState;
+using desktoptest::readField;
 
 // A zenity field whose text is read over accessibility.
 class Zenity : public desktoptest::Zenity {

@@ -6,6 +6,7 @@
 
 #include "platform/Accessibility.h"
 #include "support/Desktop.h"
+#include "support/FieldReading.h"
 #include "support/Program.h"
 #include "support/SessionTest.h"
 #include "support/Wait.h"
@@ -167,7 +168,10 @@ TEST_F(MenuBarDesktop, TrayPanelPauseAndResume)
     const QString entry = openZenity();
     ASSERT_FALSE(entry.isEmpty());
     run("xdotool", {"type", "--delay", "60", "Hello "});
-    ASSERT_TRUE(waitFor([&] { return ghostShown(icon); }, 10000)) << appLog().toStdString();
+    // Escape once the program has read every typed key: one read later would bring the ghost back.
+    ASSERT_TRUE(waitFor([&] { return readField(zenity->pid()).text == QStringLiteral("Hello "); }, 5000));
+    ASSERT_TRUE(waitFor([&] { return ghostShown(icon) && presentedAtTheCaret(appLog(), zenity->pid()); }, 10000))
+        << appLog().toStdString();
     run("xdotool", {"key", "Escape"});
     ASSERT_TRUE(waitFor([&] { return !ghostShown(icon); }, 3000));
     const QImage activeShot = screenshot("menubar-active.png").copy(iconRect);
