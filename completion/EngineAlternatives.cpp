@@ -4,7 +4,7 @@
 
 #include "platform/Platform.h"
 
-#include "completion/Chars.h"
+#include "platform/Chars.h"
 #include "completion/ReplyCleanup.h"
 #include "overlay/AlternativesPanel.h"
 #include "settings/Preferences.h"
@@ -15,17 +15,6 @@ namespace tq {
 namespace {
 
 constexpr int kAlternativesAsked = 6;
-
-QString trimSpacesAndTabs(const QString& text)
-{
-    qsizetype from = 0;
-    qsizetype to = text.size();
-    while (from < to && (text[from] == u' ' || text[from] == u'\t'))
-        ++from;
-    while (to > from && (text[to - 1] == u' ' || text[to - 1] == u'\t'))
-        --to;
-    return text.mid(from, to - from);
-}
 
 // The trailing run of letters and numbers: the part of the word being typed.
 QString trailingWord(const QString& before)
@@ -134,7 +123,7 @@ void CompletionEngine::parseAlternatives(const QStringList& list)
     hideGhost();
     choices_->show(items, before, trailingWord(before), acceptWordHint().value_or(QStringLiteral("tab")), job.caret);
     announce(tq::text("%1 suggestions. %2 selected")
-                 .arg(QString::number(items.size()), trimSpacesAndTabs(items.first())));
+                 .arg(QString::number(items.size()), chars::trimSpacesAndTabs(items.first()).toString()));
     setStatus(Status::showing());
 }
 
@@ -155,7 +144,7 @@ std::optional<bool> CompletionEngine::handleAlternativesKey(const KeyPress& pres
         case keycode::Down: {
             choices_->move(press.keyCode == keycode::Up ? -1 : 1);
             const auto row = choices_->selectedItem();
-            announceRow(row ? std::optional(trimSpacesAndTabs(*row)) : std::nullopt);
+            announceRow(row ? std::optional(chars::trimSpacesAndTabs(*row).toString()) : std::nullopt);
             return true;
         }
         default:

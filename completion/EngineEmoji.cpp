@@ -5,7 +5,7 @@
 
 #include "completion/EmojiIndex.h"
 #include "overlay/EmojiPickerPanel.h"
-#include "platform/Grapheme.h"
+#include "platform/Chars.h"
 #include "platform/Log.h"
 #include "settings/Preferences.h"
 
@@ -104,7 +104,7 @@ void CompletionEngine::insertEmoji()
         log::info(QStringLiteral("emoji not inserted: the text no longer ends with what it replaces"));
         return;
     }
-    source_->deleteBackward(grapheme::count(replacing));
+    source_->deleteBackward(chars::count(replacing));
     lastInjection_ = Injection{snapshot_ ? snapshot_->fieldKey : QString(), item->emoji, clock_->monotonic()};
     source_->insert(item->emoji, methodAfterDeleting());
     restartRefresh(40);

@@ -5,7 +5,7 @@
 
 #include "app/services/TypoChecker.h"
 #include "overlay/GhostPanel.h"
-#include "platform/Grapheme.h"
+#include "platform/Chars.h"
 #include "settings/Preferences.h"
 
 namespace tq {
@@ -54,7 +54,7 @@ bool CompletionEngine::acceptFix(const PendingFix& fix)
     hideGhost();
     if (snapshot_->fieldKey != offered.fieldKey || snapshot_->before != offered.before)
         return false; // the text changed under the offer
-    source_->deleteBackward(grapheme::count(offered.word) + 1);
+    source_->deleteBackward(chars::count(offered.word) + 1);
     const QString text = offered.replacement + QLatin1Char(' ');
     source_->insert(text, methodAfterDeleting());
     lastInjection_ = Injection{offered.fieldKey, text, clock_->monotonic()};

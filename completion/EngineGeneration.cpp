@@ -5,10 +5,9 @@
 
 #include "app/services/PowerMonitor.h"
 #include "app/services/TypoChecker.h"
-#include "completion/Chars.h"
+#include "platform/Chars.h"
 #include "completion/Following.h"
 #include "completion/ReplyCleanup.h"
-#include "platform/Grapheme.h"
 #include "settings/Preferences.h"
 #include "stores/StatsStore.h"
 #include "stores/WritingMemory.h"
@@ -27,7 +26,7 @@ std::optional<QString> stablePart(QString text)
     for (uint c : scalars) {
         if (chars::isCJK(c)) {
             const QStringView trimmed = chars::trim(text, chars::isSpaceOrTab);
-            if (grapheme::count(trimmed) >= 2)
+            if (chars::count(trimmed) >= 2)
                 return text;
             return std::nullopt;
         }
@@ -43,23 +42,6 @@ std::optional<QString> stablePart(QString text)
     return stable;
 }
 
-// The last `n` characters. A text that ends in plain ASCII is cut without walking all of it:
-// between two printable ASCII characters there is always a character boundary.
-QString lastCharacters(const QString& text, int n)
-{
-    auto plain = [](QChar c) { return c.unicode() >= 0x20 && c.unicode() < 0x7F; };
-    qsizetype i = text.size() - 1;
-    int k = 0;
-    while (k < n && i >= 0 && plain(text[i])) {
-        --i;
-        ++k;
-    }
-    if (k == n && (i < 0 || plain(text[i])))
-        return text.right(n);
-    return grapheme::suffix(text, n);
-}
-
-QString trimSpacesAndTabs(const QString& s) { return chars::trim(s, chars::isSpaceOrTab).toString(); }
 
 } // namespace
 
@@ -201,7 +183,7 @@ void CompletionEngine::handlePartial(const GenerationRun& run, const QString& pa
     const bool streamedBefore = streaming_ && streaming_->generation == run.generation;
     bool stored = false;
     if (streamedBefore) {
-        if (grapheme::count(cleaned) <= grapheme::count(streaming_->text) || !cleaned.startsWith(streaming_->text))
+        if (chars::count(cleaned) <= chars::count(streaming_->text) || !cleaned.startsWith(streaming_->text))
             return;
         stored = show(cleaned, run.snapshot, false);
     } else {
@@ -225,9 +207,9 @@ bool CompletionEngine::show(const QString& cleaned, const FieldSnapshot& request
 {
     if (!snapshot_ || snapshot_->fieldKey != requestSnapshot.fieldKey)
         return false;
-    const QString anchorTail = lastCharacters(requestSnapshot.before, kAnchorTail);
+    const QString anchorTail = chars::last(requestSnapshot.before, kAnchorTail).toString();
     const std::optional<int> consumed = typedProgress(cleaned, anchorTail, snapshot_->before);
-    if (!consumed || *consumed >= grapheme::count(cleaned)) {
+    if (!consumed || *consumed >= chars::count(cleaned)) {
         if (isNew)
             setStatus(Status::idle());
         return false;
@@ -237,7 +219,8 @@ bool CompletionEngine::show(const QString& cleaned, const FieldSnapshot& request
     if (isNew) {
         if (!snapshot_->isLocal)
             stats_.recordShown(clock_->now());
-        announce(tq::text("Suggestion: ") + trimSpacesAndTabs(suggestion_->remaining()));
+        const QString remaining = suggestion_->remaining();
+        announce(tq::text("Suggestion: ") + chars::trimSpacesAndTabs(remaining).toString());
         if (prefs_.showKeyHint())
             prefs_.setKeyHintsShown(prefs_.keyHintsShown() + 1);
     }

@@ -6,7 +6,7 @@
 
 #include "app/services/TypoChecker.h"
 #include "overlay/AlternativesPanel.h"
-#include "platform/Grapheme.h"
+#include "platform/Chars.h"
 #include "platform/Log.h"
 #include "settings/Preferences.h"
 #include "stores/WritingMemory.h"
@@ -15,32 +15,19 @@ namespace tq {
 
 namespace {
 
-bool isBlank(QStringView s)
-{
-    for (QChar c : s)
-        if (!c.isSpace())
-            return false;
-    return true;
-}
-
 // At most two user-visible characters, without counting a long text to its end: a prefix never
 // holds more characters than the whole text.
 bool hasAtMostTwoCharacters(QStringView s)
 {
     constexpr qsizetype kProbe = 64;
-    if (grapheme::count(s.left(kProbe)) > 2)
+    if (chars::count(s.left(kProbe)) > 2)
         return false;
-    return s.size() <= kProbe || grapheme::count(s) <= 2;
-}
-
-bool endsWithLineBreak(const QString& before)
-{
-    return linebreak::startsWithLineBreak(grapheme::last(before));
+    return s.size() <= kProbe || chars::count(s) <= 2;
 }
 
 } // namespace
 
-int CompletionEngine::LineEnd::length() const { return grapheme::count(before) + grapheme::count(after); }
+int CompletionEngine::LineEnd::length() const { return chars::count(before) + chars::count(after); }
 
 bool CompletionEngine::refresh(bool onlyIfChanged)
 {
@@ -148,14 +135,14 @@ CompletionEngine::Gate CompletionEngine::holdText(const FieldSnapshot& s) const
         return held(tq::text("Text is selected"));
     if (forceNext_)
         return gate;
-    if (!prefs_.completeInsideText() && !isBlank(s.restOfLine()))
+    if (!prefs_.completeInsideText() && !chars::isBlank(s.restOfLine()))
         return Gate{tq::text("The caret is inside existing text"), gate.decision, HoldKind::caretInsideText};
     if (!prefs_.ignoreSmallFields() && s.fieldFrame
         && (s.fieldFrame->width() < 140 || s.fieldFrame->height() < 15))
         return held(tq::text("This field is too small"));
     if (hasAtMostTwoCharacters(s.before.trimmed()))
         return held(tq::text("Waiting for a few characters"));
-    if (endsWithLineBreak(s.before) && !s.startsLineAfterSentence())
+    if (chars::endsWithLineBreak(s.before) && !s.startsLineAfterSentence())
         return held(tq::text("Start of a new line"));
     if (isOnDemand())
         return held(onDemandText());
@@ -185,7 +172,7 @@ void CompletionEngine::evaluate(const FieldSnapshot& s)
         return;
     }
     setLagSuspect(std::nullopt);
-    if (isBlank(s.restOfLine()))
+    if (chars::isBlank(s.restOfLine()))
         setLastLineEnd(LineEnd{s.fieldKey, s.before, s.after});
 
     if (offerEmoji(s))
@@ -198,7 +185,7 @@ void CompletionEngine::evaluate(const FieldSnapshot& s)
     }
     if (suggestion_ && suggestion_->fieldKey == s.fieldKey) {
         log::info(QStringLiteral("suggestion dropped: the text went another way (%1 chars were left)")
-                      .arg(grapheme::count(suggestion_->remaining())));
+                      .arg(chars::count(suggestion_->remaining())));
     }
     pendingFix_.reset();
     clearSuggestion();
@@ -218,7 +205,7 @@ void CompletionEngine::evaluate(const FieldSnapshot& s)
     }
     if (prefs_.hideOnTypo() && !forceNext_ && typo_.looksLikeTypo(s.before)) {
         log::info(QStringLiteral("held: the word being typed looks misspelled (%1 letters)")
-                      .arg(grapheme::count(TypoChecker::lastWord(s.before))));
+                      .arg(chars::count(TypoChecker::lastWord(s.before))));
         setStatus(Status::blocked(QStringLiteral("This word looks misspelled")));
         return;
     }
@@ -242,10 +229,10 @@ bool CompletionEngine::caretInsideTextCheck(const FieldSnapshot& s)
         return false;
     if (!lastLineEnd_ || lastLineEnd_->fieldKey != s.fieldKey)
         return false;
-    const int rest = grapheme::count(s.restOfLine());
+    const int rest = chars::count(s.restOfLine());
     if (rest < 1 || rest > 2)
         return false;
-    if (lastLineEnd_->length() >= grapheme::count(s.before) + grapheme::count(s.after))
+    if (lastLineEnd_->length() >= chars::count(s.before) + chars::count(s.after))
         return false;
 
     setLagSuspect(s.before);

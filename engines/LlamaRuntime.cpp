@@ -1,6 +1,6 @@
 #include "engines/LlamaRuntime.h"
 
-#include "platform/Grapheme.h"
+#include "platform/Chars.h"
 #include "platform/Text.h"
 
 #include <llama.h>
@@ -46,17 +46,6 @@ double nowMilliseconds()
 bool isHealable(unsigned char b)
 {
     return (b >= 'A' && b <= 'Z') || (b >= 'a' && b <= 'z') || (b >= '0' && b <= '9') || (b >= 0xC0 && b <= 0xDF);
-}
-
-// True when the character begins a word by itself (kana, CJK ideographs, Hangul syllables).
-bool isWordScript(const QString& s)
-{
-    if (s.isEmpty())
-        return false;
-    const char32_t c = s.at(0).isHighSurrogate() && s.size() > 1
-        ? QChar::surrogateToUcs4(s.at(0), s.at(1))
-        : s.at(0).unicode();
-    return (c >= 0x3040 && c <= 0x30FF) || (c >= 0x3400 && c <= 0x9FFF) || (c >= 0xAC00 && c <= 0xD7AF);
 }
 
 QString withoutTrailingReplacement(QString s)
@@ -624,11 +613,11 @@ LlamaRuntime::Output LlamaRuntime::generate(const Job& job)
                 : QString();
             ++steps;
 
-            const int before = grapheme::count(text);
-            if (grapheme::count(visible) > before) {
-                const QString added = visible.mid(grapheme::offsetAfter(visible, before));
+            const int before = chars::count(text);
+            if (chars::count(visible) > before) {
+                const QString added = visible.mid(chars::offsetAfter(visible, before));
                 const bool startsWord = text.isEmpty() || added.at(0).isSpace()
-                    || text.at(text.size() - 1).isSpace() || isWordScript(added);
+                    || text.at(text.size() - 1).isSpace() || chars::isCJK(chars::firstScalar(added));
                 if (startsWord) {
                     ++words;
                     if (words >= 2 && logprob < threshold) {

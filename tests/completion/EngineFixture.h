@@ -10,7 +10,7 @@
 #include "overlay/EmojiPickerPanel.h"
 #include "overlay/GhostPanel.h"
 #include "platform/Clock.h"
-#include "platform/Grapheme.h"
+#include "platform/Chars.h"
 #include "platform/fakes/FakeCrypto.h"
 #include "platform/fakes/FakeDefaults.h"
 #include "platform/fakes/FakeKeychain.h"
