@@ -63,13 +63,13 @@ QString withoutTrailingReplacement(QString s)
 QString LlamaRuntime::Failure::description() const
 {
     switch (kind_) {
-    case Kind::DecodeFailed:
+    case Kind::decodeFailed:
         return text("The model stopped with error %1").arg(code_);
-    case Kind::LoadFailed:
+    case Kind::loadFailed:
         return text("The model file couldn't be loaded");
-    case Kind::ContextFailed:
+    case Kind::contextFailed:
         return text("There wasn't enough memory to start the model");
-    case Kind::TokenizeFailed:
+    case Kind::tokenizeFailed:
         return text("The text couldn't be prepared for the model");
     }
     return {};
@@ -182,7 +182,7 @@ std::optional<LlamaRuntime::LoadInfo> LlamaRuntime::load(const std::string& path
     mp.n_gpu_layers = -1;
     llama_model_ptr model(llama_model_load_from_file(path.c_str(), mp));
     if (!model)
-        throw Failure(Failure::Kind::LoadFailed);
+        throw Failure(Failure::Kind::loadFailed);
 
     llama_context_params cp = llama_context_default_params();
     cp.n_ctx = std::uint32_t(contextTokens_);
@@ -195,7 +195,7 @@ std::optional<LlamaRuntime::LoadInfo> LlamaRuntime::load(const std::string& path
     }
     llama_context_ptr context(llama_init_from_model(model.get(), cp));
     if (!context)
-        throw Failure(Failure::Kind::ContextFailed);
+        throw Failure(Failure::Kind::contextFailed);
 
     model_ = std::move(model);
     context_ = std::move(context);
@@ -241,7 +241,7 @@ void LlamaRuntime::unload()
 std::vector<LlamaRuntime::Token> LlamaRuntime::tokenize(const QString& text, int limit)
 {
     if (!vocab_)
-        throw Failure(Failure::Kind::TokenizeFailed);
+        throw Failure(Failure::Kind::tokenizeFailed);
     const QByteArray utf8 = text.toUtf8();
     std::vector<Token> buffer(std::size_t(utf8.size()) + 8, 0);
     int n = llama_tokenize(vocab_, utf8.constData(), int(utf8.size()), buffer.data(), int(buffer.size()),
@@ -252,7 +252,7 @@ std::vector<LlamaRuntime::Token> LlamaRuntime::tokenize(const QString& text, int
                            false);
     }
     if (n < 1)
-        throw Failure(Failure::Kind::TokenizeFailed);
+        throw Failure(Failure::Kind::tokenizeFailed);
     const int keep = std::min(n, std::max(limit - 1, 1));
     std::vector<Token> tokens;
     tokens.reserve(std::size_t(keep) + 1);
@@ -393,7 +393,7 @@ int LlamaRuntime::evaluate(const std::vector<Token>& tokens, std::int64_t job)
         const int rc = decode(batch.data(), int(n));
         if (rc != 0) {
             evaluated_.clear();
-            throw Failure(Failure::Kind::DecodeFailed, rc);
+            throw Failure(Failure::Kind::decodeFailed, rc);
         }
         evaluated_.insert(evaluated_.end(), batch.begin(), batch.end());
     }
@@ -504,7 +504,7 @@ QStringList LlamaRuntime::rankAlternatives(const std::vector<Reply>& replies)
 LlamaRuntime::Output LlamaRuntime::generate(const Job& job)
 {
     if (!context_ || !vocab_)
-        throw Failure(Failure::Kind::ContextFailed);
+        throw Failure(Failure::Kind::contextFailed);
     if (!stillLatest(job.job))
         throw Stopped();
 
@@ -587,7 +587,7 @@ LlamaRuntime::Output LlamaRuntime::generate(const Job& job)
             const float* logits = (c == 0 && steps == 0 && fromStoredScores) ? promptScores_.data()
                                                                               : llama_get_logits_ith(context_.get(), -1);
             if (!logits)
-                throw Failure(Failure::Kind::DecodeFailed, -1);
+                throw Failure(Failure::Kind::decodeFailed, -1);
             Token token = 0;
             double logprob = 0;
             if (remaining.empty()) {
@@ -647,7 +647,7 @@ LlamaRuntime::Output LlamaRuntime::generate(const Job& job)
             const int rc = decode(&token, 1);
             if (rc != 0) {
                 evaluated_.clear();
-                throw Failure(Failure::Kind::DecodeFailed, rc);
+                throw Failure(Failure::Kind::decodeFailed, rc);
             }
             evaluated_.push_back(token);
         }
