@@ -5,9 +5,9 @@
 
 #include "app/services/PowerMonitor.h"
 #include "app/services/TypoChecker.h"
-#include "platform/Chars.h"
 #include "completion/Following.h"
 #include "completion/ReplyCleanup.h"
+#include "platform/Chars.h"
 #include "settings/Preferences.h"
 #include "stores/StatsStore.h"
 #include "stores/WritingMemory.h"

@@ -1,7 +1,7 @@
 #include "completion/RequestBuilding.h"
 
-#include "platform/Chars.h"
 #include "completion/Prompts.h"
+#include "platform/Chars.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,8 +1,8 @@
 #include "engines/HttpTransport.h"
 
 #include "engines/PlainHttp.h"
-#include "platform/Clock.h"
 #include "platform/Chars.h"
+#include "platform/Clock.h"
 #include "platform/Text.h"
 
 #include <QJsonArray>

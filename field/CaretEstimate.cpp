@@ -2,8 +2,8 @@
 #include "field/AXFieldSource.h"
 #include "field/LaidOutText.h"
 
-#include "platform/FieldFont.h"
 #include "platform/Chars.h"
+#include "platform/FieldFont.h"
 
 #include <QFontMetricsF>
 

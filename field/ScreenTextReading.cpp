@@ -2,8 +2,8 @@
 
 #include "platform/Accessibility.h"
 #include "platform/ActiveApp.h"
-#include "platform/Clock.h"
 #include "platform/Chars.h"
+#include "platform/Clock.h"
 #include "platform/Platform.h"
 #include "platform/ScreenCaptureAccess.h"
 

@@ -1,14 +1,14 @@
 // The screen text reader, the context collector and recognition against real windows in the
 // desktop session: zenity's GTK dialogs and a window of this test process.
-#include "support/DesktopApp.h"
 #include "field/ContextCollector.h"
 #include "field/ScreenText.h"
 #include "platform/ActiveApp.h"
-#include "platform/Clipboard.h"
 #include "platform/Chars.h"
+#include "platform/Clipboard.h"
+#include "platform/Platform.h"
 #include "platform/fakes/FakeDefaults.h"
 #include "settings/Preferences.h"
-#include "platform/Platform.h"
+#include "support/DesktopApp.h"
 
 #include <QApplication>
 #include <QClipboard>
