@@ -4,12 +4,9 @@
 
 #include "app/services/PowerMonitor.h"
 #include "app/services/TypoChecker.h"
-#include "completion/EmojiIndex.h"
 #include "completion/Following.h"
 #include "engines/ProviderHub.h"
 #include "field/ContextCollector.h"
-#include "overlay/AlternativesPanel.h"
-#include "overlay/EmojiPickerPanel.h"
 #include "overlay/GhostPanel.h"
 #include "platform/Chars.h"
 #include "platform/Defaults.h"
@@ -120,6 +117,7 @@ void CompletionEngine::init()
     emojiOffers_ = std::make_unique<EmojiOffers>(prefs_, platform_.overlayScreens(), emojiHooks());
     alternatives_ = std::make_unique<AlternativesController>(*clock_, prefs_, platform_.overlayScreens(), this,
                                                              alternativesHooks());
+    fixes_ = std::make_unique<FixOffers>(*clock_, prefs_, typo_, fixHooks());
 }
 
 // ---- observable state
@@ -188,7 +186,7 @@ void CompletionEngine::announce(const QString& text)
 void CompletionEngine::dismiss(const Status& status)
 {
     clearSuggestion();
-    pendingFix_.reset();
+    fixes_->drop();
     emojiOffers_->close();
     alternatives_->close();
     setStatus(status);
