@@ -126,7 +126,7 @@ CompletionEngine::Gate CompletionEngine::gateReason(const FieldSnapshot& s) cons
     }
     const RuleDecision decision = ruleDecision(s);
     if (!decision.enabled)
-        return {decision.reason.value_or(QStringLiteral("Off in this app")), decision};
+        return {decision.reason.value_or(tq::text("Off in this app")), decision};
     return {std::nullopt, decision};
 }
 
@@ -219,7 +219,7 @@ void CompletionEngine::evaluate(const FieldSnapshot& s)
     if (prefs_.hideOnTypo() && !forceNext_ && typo_.looksLikeTypo(s.before)) {
         log::info(QStringLiteral("held: the word being typed looks misspelled (%1 letters)")
                       .arg(grapheme::count(TypoChecker::lastWord(s.before))));
-        setStatus(Status::blocked(QStringLiteral("This word looks misspelled")));
+        setStatus(Status::blocked(tq::text("This word looks misspelled")));
         return;
     }
     scheduleAfterPause(s);
