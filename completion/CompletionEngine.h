@@ -271,14 +271,17 @@ public:
     // ---- refresh, sessions and gates
     void switchField(const std::optional<FieldSnapshot>& from, const std::optional<FieldSnapshot>& to);
     void evaluate(const FieldSnapshot& s);
+    // Why a suggestion is held: the kind decides, the text is only shown.
+    enum class HoldKind { other, caretInsideText };
     struct Gate {
         std::optional<QString> hold;
         std::optional<RuleDecision> decision;
+        HoldKind kind = HoldKind::other;
     };
     Gate gateReason(const FieldSnapshot& s) const;
     Gate holdText(const FieldSnapshot& s) const;
     void prepareContext(const FieldSnapshot& s);
-    bool caretInsideTextCheck(const FieldSnapshot& s, const QString& hold);
+    bool caretInsideTextCheck(const FieldSnapshot& s);
     bool mayRemember(const FieldSnapshot& s) const;
     // "Press ", the trigger shortcut's text, " for a suggestion".
     QString onDemandText() const;

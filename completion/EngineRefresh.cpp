@@ -149,7 +149,7 @@ CompletionEngine::Gate CompletionEngine::holdText(const FieldSnapshot& s) const
     if (forceNext_)
         return gate;
     if (!prefs_.completeInsideText() && !isBlank(s.restOfLine()))
-        return held(tq::text("The caret is inside existing text"));
+        return Gate{tq::text("The caret is inside existing text"), gate.decision, HoldKind::caretInsideText};
     if (!prefs_.ignoreSmallFields() && s.fieldFrame
         && (s.fieldFrame->width() < 140 || s.fieldFrame->height() < 15))
         return held(tq::text("This field is too small"));
@@ -179,7 +179,7 @@ void CompletionEngine::evaluate(const FieldSnapshot& s)
     setDecision(gate.decision);
     prepareContext(s);
     if (gate.hold) {
-        if (caretInsideTextCheck(s, *gate.hold))
+        if (gate.kind == HoldKind::caretInsideText && caretInsideTextCheck(s))
             return;
         dismiss(Status::blocked(*gate.hold));
         return;
@@ -236,10 +236,8 @@ void CompletionEngine::prepareContext(const FieldSnapshot& s)
         context_.prepare(s);
 }
 
-bool CompletionEngine::caretInsideTextCheck(const FieldSnapshot& s, const QString& hold)
+bool CompletionEngine::caretInsideTextCheck(const FieldSnapshot& s)
 {
-    if (hold != tq::text("The caret is inside existing text"))
-        return false;
     if (lagSuspect_ == s.before)
         return false;
     if (!lastLineEnd_ || lastLineEnd_->fieldKey != s.fieldKey)

@@ -35,7 +35,7 @@ const SwitchSpec kSwitches[] = {
      &Preferences::contextScreen, &Preferences::setContextScreen},
     {QT_TRANSLATE_NOOP("Tessaquill", "What you just looked at"),
      QT_TRANSLATE_NOOP("Tessaquill", "Keeps a few minutes of text from windows you switched away from, like a page you read "
-                                     "before replying. It stays on your Mac and skips apps you switched off."),
+                                     "before replying. It stays on your computer and skips apps you switched off."),
      &Preferences::contextRecent, &Preferences::setContextRecent},
     {QT_TRANSLATE_NOOP("Tessaquill", "Windows beside you"),
      QT_TRANSLATE_NOOP("Tessaquill", "Also reads up to two other windows on the same screen, like the document you're replying "
