@@ -1394,10 +1394,6 @@
         <translation>يعمل %1 أيضًا</translation>
     </message>
     <message>
-        <source>Both apps answer the Tab key, and macOS gives it to %1 first. %app stays paused in your other apps until %1 quits.</source>
-        <translation>يستجيب التطبيقان لمفتاح Tab، ويمنحه النظام لـ %1 أولًا. يبقى %app متوقفًا مؤقتًا في تطبيقاتك الأخرى حتى يُنهى %1.</translation>
-    </message>
-    <message>
         <source>%1 are also running</source>
         <translation>تعمل %1 أيضًا</translation>
     </message>
@@ -1428,14 +1424,6 @@
     <message>
         <source>Done</source>
         <translation>تم</translation>
-    </message>
-    <message>
-        <source>Finishes your sentences in any app, on your Mac.</source>
-        <translation>يُكمل جملك في أي تطبيق، على جهازك.</translation>
-    </message>
-    <message>
-        <source>%app has no account, no analytics and no servers of its own. The %app model and Apple Intelligence keep your text on this Mac. Other engines get it only if you set one up.</source>
-        <translation>ليس لدى %app حساب ولا تحليلات ولا خوادم خاصة به. يُبقي نموذج %app وApple Intelligence نصك على هذا الكمبيوتر. ولا تحصل عليه المحركات الأخرى إلا إذا أعددت أحدها.</translation>
     </message>
     <message>
         <source>Open Source Notices</source>
@@ -1610,10 +1598,6 @@
         <translation>تذكّر طريقة كتابتي</translation>
     </message>
     <message>
-        <source>Keeps short passages from fields where you accepted a suggestion, encrypted on this Mac, and shows them to the model as examples.</source>
-        <translation>يحتفظ بمقاطع قصيرة من الحقول التي قبلت فيها اقتراحًا، مشفّرةً على هذا الكمبيوتر، ويعرضها على النموذج كأمثلة.</translation>
-    </message>
-    <message>
         <source>Also remember fields where I accept nothing</source>
         <translation>تذكّر أيضًا الحقول التي لا أقبل فيها شيئًا</translation>
     </message>
@@ -1698,10 +1682,6 @@
         <translation>ما نظرت إليه للتو</translation>
     </message>
     <message>
-        <source>Keeps a few minutes of text from windows you switched away from, like a page you read before replying. It stays on your Mac and skips apps you switched off.</source>
-        <translation>يحتفظ لبضع دقائق بنص من النوافذ التي انتقلت عنها، مثل صفحة قرأتها قبل الرد. يبقى على جهازك ويتجاوز التطبيقات التي أوقفتها.</translation>
-    </message>
-    <message>
         <source>Windows beside you</source>
         <translation>النوافذ المجاورة</translation>
     </message>
@@ -1780,6 +1760,26 @@
     <message>
         <source>Quit other autocomplete apps when they open</source>
         <translation>إنهاء تطبيقات الإكمال التلقائي الأخرى عند فتحها</translation>
+    </message>
+    <message>
+        <source>Keeps a few minutes of text from windows you switched away from, like a page you read before replying. It stays on your computer and skips apps you switched off.</source>
+        <translation>يحتفظ لبضع دقائق بنص من النوافذ التي انتقلت عنها، مثل صفحة قرأتها قبل الرد. يبقى على جهازك ويتجاوز التطبيقات التي أوقفتها.</translation>
+    </message>
+    <message>
+        <source>Both apps answer the Tab key, and the system gives it to %1 first. %app stays paused in your other apps until %1 quits.</source>
+        <translation>يستجيب التطبيقان لمفتاح Tab، ويمنحه النظام لـ %1 أولًا. يبقى %app متوقفًا مؤقتًا في تطبيقاتك الأخرى حتى يُنهى %1.</translation>
+    </message>
+    <message>
+        <source>Finishes your sentences in any app, on your computer.</source>
+        <translation>يُكمل جملك في أي تطبيق، على جهازك.</translation>
+    </message>
+    <message>
+        <source>%app has no account, no analytics and no servers of its own. The %app model and Apple Intelligence keep your text on this computer. Other engines get it only if you set one up.</source>
+        <translation>ليس لدى %app حساب ولا تحليلات ولا خوادم خاصة به. يُبقي نموذج %app وApple Intelligence نصك على هذا الكمبيوتر. ولا تحصل عليه المحركات الأخرى إلا إذا أعددت أحدها.</translation>
+    </message>
+    <message>
+        <source>Keeps short passages from fields where you accepted a suggestion, encrypted on this computer, and shows them to the model as examples.</source>
+        <translation>يحتفظ بمقاطع قصيرة من الحقول التي قبلت فيها اقتراحًا، مشفّرةً على هذا الكمبيوتر، ويعرضها على النموذج كأمثلة.</translation>
     </message>
 </context>
 <context>

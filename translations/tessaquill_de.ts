@@ -1394,10 +1394,6 @@
         <translation>%1 läuft ebenfalls</translation>
     </message>
     <message>
-        <source>Both apps answer the Tab key, and macOS gives it to %1 first. %app stays paused in your other apps until %1 quits.</source>
-        <translation>Beide Apps reagieren auf die Tab-Taste, und das System gibt sie zuerst an %1. %app bleibt in deinen anderen Apps pausiert, bis %1 beendet ist.</translation>
-    </message>
-    <message>
         <source>%1 are also running</source>
         <translation>%1 laufen ebenfalls</translation>
     </message>
@@ -1428,14 +1424,6 @@
     <message>
         <source>Done</source>
         <translation>Fertig</translation>
-    </message>
-    <message>
-        <source>Finishes your sentences in any app, on your Mac.</source>
-        <translation>Vollendet deine Sätze in jeder App, auf deinem Computer.</translation>
-    </message>
-    <message>
-        <source>%app has no account, no analytics and no servers of its own. The %app model and Apple Intelligence keep your text on this Mac. Other engines get it only if you set one up.</source>
-        <translation>%app hat kein Konto, keine Analyse und keine eigenen Server. Das %app-Modell und Apple Intelligence behalten deinen Text auf diesem Computer. Andere Modelle bekommen ihn nur, wenn du eines einrichtest.</translation>
     </message>
     <message>
         <source>Open Source Notices</source>
@@ -1610,10 +1598,6 @@
         <translation>Merken, wie ich schreibe</translation>
     </message>
     <message>
-        <source>Keeps short passages from fields where you accepted a suggestion, encrypted on this Mac, and shows them to the model as examples.</source>
-        <translation>Bewahrt kurze Passagen aus Feldern, in denen du einen Vorschlag angenommen hast, verschlüsselt auf diesem Computer auf und zeigt sie dem Modell als Beispiele.</translation>
-    </message>
-    <message>
         <source>Also remember fields where I accept nothing</source>
         <translation>Auch Felder merken, in denen ich nichts annehme</translation>
     </message>
@@ -1698,10 +1682,6 @@
         <translation>Was du gerade angesehen hast</translation>
     </message>
     <message>
-        <source>Keeps a few minutes of text from windows you switched away from, like a page you read before replying. It stays on your Mac and skips apps you switched off.</source>
-        <translation>Behält für ein paar Minuten Text aus Fenstern, die du verlassen hast, etwa eine Seite, die du vor dem Antworten gelesen hast. Er bleibt auf deinem Computer und lässt Apps aus, die du ausgeschaltet hast.</translation>
-    </message>
-    <message>
         <source>Windows beside you</source>
         <translation>Fenster daneben</translation>
     </message>
@@ -1780,6 +1760,26 @@
     <message>
         <source>Quit other autocomplete apps when they open</source>
         <translation>Andere Autovervollständigungs-Apps beim Öffnen beenden</translation>
+    </message>
+    <message>
+        <source>Keeps a few minutes of text from windows you switched away from, like a page you read before replying. It stays on your computer and skips apps you switched off.</source>
+        <translation>Behält für ein paar Minuten Text aus Fenstern, die du verlassen hast, etwa eine Seite, die du vor dem Antworten gelesen hast. Er bleibt auf deinem Computer und lässt Apps aus, die du ausgeschaltet hast.</translation>
+    </message>
+    <message>
+        <source>Both apps answer the Tab key, and the system gives it to %1 first. %app stays paused in your other apps until %1 quits.</source>
+        <translation>Beide Apps reagieren auf die Tab-Taste, und das System gibt sie zuerst an %1. %app bleibt in deinen anderen Apps pausiert, bis %1 beendet ist.</translation>
+    </message>
+    <message>
+        <source>Finishes your sentences in any app, on your computer.</source>
+        <translation>Vollendet deine Sätze in jeder App, auf deinem Computer.</translation>
+    </message>
+    <message>
+        <source>%app has no account, no analytics and no servers of its own. The %app model and Apple Intelligence keep your text on this computer. Other engines get it only if you set one up.</source>
+        <translation>%app hat kein Konto, keine Analyse und keine eigenen Server. Das %app-Modell und Apple Intelligence behalten deinen Text auf diesem Computer. Andere Modelle bekommen ihn nur, wenn du eines einrichtest.</translation>
+    </message>
+    <message>
+        <source>Keeps short passages from fields where you accepted a suggestion, encrypted on this computer, and shows them to the model as examples.</source>
+        <translation>Bewahrt kurze Passagen aus Feldern, in denen du einen Vorschlag angenommen hast, verschlüsselt auf diesem Computer auf und zeigt sie dem Modell als Beispiele.</translation>
     </message>
 </context>
 <context>

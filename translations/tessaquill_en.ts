@@ -1394,10 +1394,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Both apps answer the Tab key, and macOS gives it to %1 first. %app stays paused in your other apps until %1 quits.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>%1 are also running</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1427,14 +1423,6 @@
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Finishes your sentences in any app, on your Mac.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%app has no account, no analytics and no servers of its own. The %app model and Apple Intelligence keep your text on this Mac. Other engines get it only if you set one up.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1610,10 +1598,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Keeps short passages from fields where you accepted a suggestion, encrypted on this Mac, and shows them to the model as examples.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Also remember fields where I accept nothing</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1698,10 +1682,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Keeps a few minutes of text from windows you switched away from, like a page you read before replying. It stays on your Mac and skips apps you switched off.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Windows beside you</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1779,6 +1759,26 @@
     </message>
     <message>
         <source>Quit other autocomplete apps when they open</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keeps a few minutes of text from windows you switched away from, like a page you read before replying. It stays on your computer and skips apps you switched off.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Both apps answer the Tab key, and the system gives it to %1 first. %app stays paused in your other apps until %1 quits.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Finishes your sentences in any app, on your computer.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%app has no account, no analytics and no servers of its own. The %app model and Apple Intelligence keep your text on this computer. Other engines get it only if you set one up.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keeps short passages from fields where you accepted a suggestion, encrypted on this computer, and shows them to the model as examples.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
