@@ -2,8 +2,6 @@
 
 #include "completion/CompletionEngine.h"
 
-#include "overlay/AlternativesPanel.h"
-#include "overlay/EmojiPickerPanel.h"
 #include "overlay/GhostPanel.h"
 #include "platform/Grapheme.h"
 #include "platform/Log.h"
@@ -45,16 +43,16 @@ bool readyToAccept(const char* what, bool suggestion, bool source, bool snapshot
 
 bool CompletionEngine::handleKey(const KeyPress& press)
 {
-    if (picker_->isVisible() && !picker_->model().items().isEmpty()) {
-        if (const auto answer = handlePickerKey(press))
+    if (emojiOffers_->isOpen()) {
+        if (const auto answer = emojiOffers_->handleKey(press))
             return *answer;
     }
-    if (choices_->isVisible() && !choices_->model().items().isEmpty()) {
-        if (const auto answer = handleAlternativesKey(press))
+    if (alternatives_->isOpen()) {
+        if (const auto answer = alternatives_->handleKey(press))
             return *answer;
     }
     if (matches(prefs_.alternativesKey(), press)) {
-        showAlternatives();
+        alternatives_->ask();
         return true;
     }
 
@@ -247,8 +245,8 @@ void CompletionEngine::recordAcceptance(const QString& text, const FieldSnapshot
 
 void CompletionEngine::pointerDown()
 {
-    const bool pickerOpen = picker_->isVisible() && !picker_->model().items().isEmpty();
-    const bool choicesOpen = choices_->isVisible() && !choices_->model().items().isEmpty();
+    const bool pickerOpen = emojiOffers_->isOpen();
+    const bool choicesOpen = alternatives_->isOpen();
     if (suggestion_ || pendingFix_ || pickerOpen || choicesOpen)
         dismiss(Status::idle());
 }

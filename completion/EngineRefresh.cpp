@@ -168,10 +168,10 @@ void CompletionEngine::evaluate(const FieldSnapshot& s)
         bool& flag;
         ~ClearForce() { flag = false; }
     } clearForce{forceNext_};
-    if (choices_->isVisible() && !choices_->model().items().isEmpty()) {
-        if (choices_->model().anchorBefore() == s.before)
+    if (alternatives_->isOpen()) {
+        if (choices().model().anchorBefore() == s.before)
             return;
-        choices_->hide();
+        choices().hide();
     }
     const GateFacts facts = gateFacts(s);
     const Hold hold = holdFor(s, facts, holdSettings());
@@ -187,7 +187,9 @@ void CompletionEngine::evaluate(const FieldSnapshot& s)
     if (isBlank(s.restOfLine()))
         lastLineEnd_ = LineEnd{s.fieldKey, s.before, s.after};
 
-    if (offerEmoji(s))
+    const bool sameTextSuppressed =
+        suppressed_ && suppressed_->fieldKey == s.fieldKey && suppressed_->before && *suppressed_->before == s.before;
+    if (emojiOffers_->offer(s, sameTextSuppressed))
         return;
     if (followTyping(s))
         return;
