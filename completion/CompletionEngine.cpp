@@ -120,6 +120,7 @@ void CompletionEngine::init()
     emojiOffers_ = std::make_unique<EmojiOffers>(prefs_, platform_.overlayScreens(), emojiHooks());
     alternatives_ = std::make_unique<AlternativesController>(*clock_, prefs_, platform_.overlayScreens(), this,
                                                              alternativesHooks());
+    fixes_ = std::make_unique<FixOffers>(*clock_, prefs_, typo_, fixHooks());
 }
 
 // ---- observable state
@@ -188,7 +189,7 @@ void CompletionEngine::announce(const QString& text)
 void CompletionEngine::dismiss(const Status& status)
 {
     clearSuggestion();
-    pendingFix_.reset();
+    fixes_->drop();
     emojiOffers_->close();
     alternatives_->close();
     setStatus(status);

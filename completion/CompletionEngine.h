@@ -14,6 +14,7 @@
 #include "completion/EmojiOffers.h"
 #include "completion/EngineStatus.h"
 #include "completion/EngineTask.h"
+#include "completion/FixOffers.h"
 #include "completion/GenerationRunner.h"
 #include "completion/HoldRules.h"
 #include "completion/Observed.h"
@@ -86,13 +87,7 @@ public:
         friend bool operator==(const Suggestion&, const Suggestion&) = default;
     };
 
-    struct PendingFix {
-        QString fieldKey;
-        QString before;
-        QString word;
-        QString replacement;
-        friend bool operator==(const PendingFix&, const PendingFix&) = default;
-    };
+    using PendingFix = SpellingFix;
 
     struct FieldSession {
         QString fieldKey;
@@ -100,11 +95,7 @@ public:
         friend bool operator==(const FieldSession&, const FieldSession&) = default;
     };
 
-    struct Injection {
-        QString fieldKey;
-        QString text;
-        Nanos at{0}; // monotonic clock
-    };
+    using Injection = tq::Injection;
 
     struct Suppression {
         QString fieldKey;
@@ -175,7 +166,7 @@ public:
 
     // ---- what is on show and pending (read by tests and the tray)
     const std::optional<Suggestion>& suggestion() const { return suggestion_; }
-    const std::optional<PendingFix>& pendingFix() const { return pendingFix_; }
+    const std::optional<PendingFix>& pendingFix() const { return fixes_->pending(); }
     const std::optional<FieldSession>& session() const { return session_; }
     const std::optional<Suppression>& suppressed() const { return suppressed_; }
     const std::optional<Injection>& lastInjection() const { return lastInjection_; }
@@ -198,8 +189,6 @@ public:
     const TaskHandle& pending() const { return pending_; }
     InsertionMethod insertionMethod() const;
     void recordAcceptance(const QString& text, const FieldSnapshot& s);
-    bool isEchoOfInjection(const FieldSnapshot& s) const;
-    bool acceptFix(const PendingFix& fix);
     bool isKnownWord(const QString& word) const;
 
     // The clean-up of a reply without the known-word test (the settings' engine test).
@@ -237,6 +226,7 @@ private:
     GenerationRunner::Hooks runnerHooks();
     AlternativesController::Hooks alternativesHooks();
     EmojiOffers::Hooks emojiHooks();
+    FixOffers::Hooks fixHooks();
     void setSnapshot(const std::optional<FieldSnapshot>& s);
     void logStatus(const Status& status);
     void quietHold(const QString& line);
@@ -292,7 +282,6 @@ private:
     void holdCurrentText();
     // The lower-cased key name of the accept-word shortcut's key, or none when it is unset.
     std::optional<QString> acceptWordHint() const;
-    void presentFix(const PendingFix& fix, const FieldSnapshot& s);
 
     static constexpr Nanos kLagCheck = std::chrono::milliseconds(120);
     static constexpr int kPrewarmInterval = 60; // seconds
@@ -312,6 +301,7 @@ private:
     std::unique_ptr<GhostPanel> ghost_;
     std::unique_ptr<EmojiOffers> emojiOffers_;
     std::unique_ptr<AlternativesController> alternatives_;
+    std::unique_ptr<FixOffers> fixes_;
 
     Observed<Status, CompletionEngine> status_{this, &CompletionEngine::statusChanged};
     Observed<std::optional<FieldSnapshot>, CompletionEngine> snapshot_{this, &CompletionEngine::snapshotChanged};
@@ -326,7 +316,6 @@ private:
     std::optional<ExampleCacheEntry> exampleCache_;
     FieldSource* source_ = nullptr;
     std::optional<Suggestion> suggestion_;
-    std::optional<PendingFix> pendingFix_;
     std::optional<Injection> lastInjection_;
     std::optional<AdvanceCheck> advanceCheck_;
     QHash<QString, double> advanceScale_;

@@ -59,11 +59,11 @@ bool CompletionEngine::handleKey(const KeyPress& press)
     const bool acceptWord = matches(prefs_.acceptWordKey(), press);
     const bool acceptRest = matches(prefs_.acceptAllKey(), press);
 
-    if (pendingFix_ && ghost_->isShowing()) {
+    if (fixes_->pending() && ghost_->isShowing()) {
         const auto shown = shownGhost();
         if (shown && shown->kind.isFix()) {
             if (acceptWord || acceptRest) {
-                if (acceptFix(*pendingFix_))
+                if (fixes_->accept(*fixes_->pending()))
                     return true;
             } else if (isBareEscape(press)) {
                 return handleEscape();
@@ -247,7 +247,7 @@ void CompletionEngine::pointerDown()
 {
     const bool pickerOpen = emojiOffers_->isOpen();
     const bool choicesOpen = alternatives_->isOpen();
-    if (suggestion_ || pendingFix_ || pickerOpen || choicesOpen)
+    if (suggestion_ || fixes_->pending() || pickerOpen || choicesOpen)
         dismiss(Status::idle());
 }
 
