@@ -179,7 +179,7 @@ public:
         FieldSnapshot snapshot;
         int generation = 0;
         int wordLimit = 0;
-        PromptStyle style = PromptStyle::Instruct;
+        PromptStyle style = PromptStyle::instruct;
         Nanos start{0};
         CompletionRequest request;
     };
@@ -449,7 +449,7 @@ private:
         std::optional<QString> current;
         QRectF caret;
         int wordLimit = 0;
-        PromptStyle style = PromptStyle::Instruct;
+        PromptStyle style = PromptStyle::instruct;
     };
     std::optional<AlternativesJob> alternativesJob_;
     // The lower-cased key name of the accept-word shortcut's key, or none when it is unset.

@@ -105,7 +105,7 @@ void CompletionEngine::startGeneration(const FieldSnapshot& s, int g, const Task
     run.wordLimit = built.wordLimit;
     run.style = provider.style();
     run.request = built.request;
-    setLastPrompt(run.style == PromptStyle::Raw
+    setLastPrompt(run.style == PromptStyle::raw
                       ? run.request.rawPrompt
                       : run.request.instructions + QStringLiteral("\n\n") + run.request.prompt);
     run.start = clock_->monotonic();
@@ -256,7 +256,7 @@ QString CompletionEngine::cleanReply(const QString& reply, const FieldSnapshot& 
 QString CompletionEngine::cleanReplyForTest(const QString& reply, const QString& before, const QString& after,
                                             int wordLimit)
 {
-    return ReplyCleaner::clean(reply, before, after, wordLimit, PromptStyle::Instruct);
+    return ReplyCleaner::clean(reply, before, after, wordLimit, PromptStyle::instruct);
 }
 
 } // namespace tq
