@@ -140,7 +140,7 @@ void AppModel::start()
     keyTap_->handler = [self](const TapEvent& event) { return self && self->handleTap(event); };
     syncTapShortcuts();
     connect(prefs_.get(), &Preferences::changed, this, [this](const QString& key) {
-        if (key.endsWith(QLatin1String("Key")))
+        if (Preferences::isShortcut(key))
             syncTapShortcuts();
         if (key == QLatin1String("isEnabled"))
             emit glyphInputsChanged();

@@ -20,53 +20,6 @@
 
 namespace tq {
 
-// ---- EngineTask
-
-EngineTask::~EngineTask()
-{
-    for (TimerId id : timers_)
-        clock_->cancel(id);
-}
-
-void EngineTask::cancel()
-{
-    if (cancelled_)
-        return;
-    cancelled_ = true;
-    for (TimerId id : timers_)
-        clock_->cancel(id);
-    timers_.clear();
-    auto handlers = std::move(handlers_);
-    handlers_.clear();
-    for (auto& h : handlers)
-        if (h)
-            h();
-}
-
-void EngineTask::sleep(Nanos delay, std::function<void()> fn)
-{
-    if (cancelled_)
-        return;
-    auto id = std::make_shared<TimerId>(0);
-    // The timer's callback may outlive this job (a cancelled timer never runs, but be safe).
-    *id = clock_->start(delay, [this, id, fn = std::move(fn)] {
-        std::erase(timers_, *id);
-        if (!cancelled_)
-            fn();
-    });
-    timers_.push_back(*id);
-}
-
-void EngineTask::onCancel(std::function<void()> handler)
-{
-    if (cancelled_) {
-        if (handler)
-            handler();
-        return;
-    }
-    handlers_.push_back(std::move(handler));
-}
-
 // ---- provider access
 
 ProviderAccess ProviderAccess::over(ProviderHub& hub)
@@ -122,12 +75,12 @@ CompletionEngine::CompletionEngine(Preferences& prefs, AppRules& rules, StatsSto
     , rules_(rules)
     , stats_(stats)
     , memory_(memory)
-    , hub_(&hub)
     , providers_(ProviderAccess::over(hub))
     , power_(power)
     , typo_(typo)
     , platform_(platform)
     , clock_(&platform.clock())
+    , runner_(platform.clock(), this, runnerHooks())
 {
     init();
     bindContextCollector();
@@ -147,6 +100,7 @@ CompletionEngine::CompletionEngine(Preferences& prefs, AppRules& rules, StatsSto
     , platform_(platform)
     , clock_(&platform.clock())
     , context_(std::move(context))
+    , runner_(platform.clock(), this, runnerHooks())
 {
     init();
 }
@@ -186,93 +140,31 @@ void CompletionEngine::init()
     choices_ = std::make_unique<AlternativesPanel>(platform_.overlayScreens());
 }
 
-// ---- observable setters
-
-namespace {
-// Stores a value; true when it changed (observers are told only then).
-template <class T>
-bool assign(T& field, const T& value)
-{
-    if (field == value)
-        return false;
-    field = value;
-    return true;
-}
-} // namespace
+// ---- observable state
 
 void CompletionEngine::setSnapshot(const std::optional<FieldSnapshot>& s)
 {
-    const bool seen = s && assign(lastSeen_, s);
-    if (assign(snapshot_, s) || seen)
+    const bool seen = s && lastSeen_ != s;
+    if (seen)
+        lastSeen_ = s;
+    if (!snapshot_.set(s) && seen)
         emit snapshotChanged();
-}
-
-void CompletionEngine::setDecision(const std::optional<RuleDecision>& d)
-{
-    if (assign(decision_, d))
-        emit decisionChanged();
-}
-
-void CompletionEngine::setLastLatency(std::optional<qint64> ms)
-{
-    if (assign(lastLatency_, ms))
-        emit lastLatencyChanged();
-}
-
-void CompletionEngine::setLastPrompt(const QString& v)
-{
-    if (assign(lastPrompt_, v))
-        emit lastPromptChanged();
-}
-
-void CompletionEngine::setLastOutput(const QString& v)
-{
-    if (assign(lastOutput_, v))
-        emit lastOutputChanged();
-}
-
-void CompletionEngine::setLastSuggestion(const QString& v)
-{
-    if (assign(lastSuggestion_, v))
-        emit lastSuggestionChanged();
-}
-
-void CompletionEngine::setLagSuspect(const std::optional<QString>& v)
-{
-    if (assign(lagSuspect_, v))
-        emit lagSuspectChanged();
-}
-
-void CompletionEngine::setLagCheck(const TaskHandle& v)
-{
-    if (assign(lagCheck_, v))
-        emit lagCheckChanged();
-}
-
-void CompletionEngine::setLastLineEnd(const std::optional<LineEnd>& v)
-{
-    if (assign(lastLineEnd_, v))
-        emit lastLineEndChanged();
 }
 
 // ---- status
 
 void CompletionEngine::setStatus(const Status& status)
 {
-    if (!(status_ == status)) {
-        status_ = status;
-        emit statusChanged();
-    } else {
-        status_ = status;
-    }
+    status_.set(status);
     logStatus(status);
 }
 
 void CompletionEngine::logStatus(const Status& status)
 {
-    if (!snapshot_ || snapshot_->isLocal)
+    const std::optional<FieldSnapshot>& snapshot = snapshot_.get();
+    if (!snapshot || snapshot->isLocal)
         return;
-    const FieldSnapshot& s = *snapshot_;
+    const FieldSnapshot& s = *snapshot;
     switch (status.kind) {
     case Status::Kind::showing:
         quietHold(QStringLiteral("showing in ") + s.bundleID);
@@ -316,16 +208,15 @@ void CompletionEngine::dismiss(const Status& status)
     clearSuggestion();
     pendingFix_.reset();
     picker_->hide();
-    if (choiceTask_)
-        choiceTask_->cancel();
+    cancelTask(choiceTask_);
     choices_->hide();
     setStatus(status);
 }
 
 void CompletionEngine::sourceChanged()
 {
-    if (snapshot_)
-        switchField(snapshot_, std::nullopt);
+    if (snapshot())
+        switchField(snapshot(), std::nullopt);
     setSnapshot(std::nullopt);
     dismiss(Status::idle());
 }
@@ -334,12 +225,13 @@ void CompletionEngine::sourceChanged()
 
 bool CompletionEngine::allowsCapture(const QString& key) const
 {
-    if (!snapshot_)
+    const std::optional<FieldSnapshot>& s = snapshot();
+    if (!s)
         return false;
-    const QString own = snapshot_->bundleID + QLatin1Char('|') + snapshot_->windowTitle.value_or(QString());
+    const QString own = s->bundleID + QLatin1Char('|') + s->windowTitle.value_or(QString());
     if (own != key)
         return false;
-    return !gateReason(*snapshot_).hold;
+    return !gate(*s).held();
 }
 
 bool CompletionEngine::allowsScreen() const
@@ -358,8 +250,8 @@ bool CompletionEngine::isAppAllowed(const QString& bundleID) const
 
 void CompletionEngine::screenReadFinished()
 {
-    if (snapshot_)
-        warmPrompt(*snapshot_);
+    if (snapshot())
+        warmPrompt(*snapshot());
 }
 
 } // namespace tq

@@ -10,6 +10,10 @@
 #include "field/PromptContext.h"
 #include "overlay/EmojiItem.h"
 #include "overlay/GhostContent.h"
+#include "completion/EngineTask.h"
+#include "completion/GenerationRunner.h"
+#include "completion/HoldRules.h"
+#include "completion/Observed.h"
 #include "completion/RequestBuilding.h"
 #include "platform/Clock.h"
 #include "settings/AppRules.h"
@@ -42,31 +46,6 @@ class ProviderHub;
 class StatsStore;
 class TypoChecker;
 class WritingMemory;
-
-// A cancellable job of the engine on the main thread: sleeps on the clock and cancel handlers.
-// Cancelling stops every pending sleep and runs the handlers once (for example to cancel a
-// provider call under way). Jobs never keep the engine alive.
-class EngineTask {
-public:
-    explicit EngineTask(Clock& clock) : clock_(&clock) {}
-    ~EngineTask();
-    EngineTask(const EngineTask&) = delete;
-    EngineTask& operator=(const EngineTask&) = delete;
-
-    bool isCancelled() const { return cancelled_; }
-    void cancel();
-    // Runs `fn` after `delay` unless the job was cancelled first.
-    void sleep(Nanos delay, std::function<void()> fn);
-    // Runs at cancellation (at once when already cancelled).
-    void onCancel(std::function<void()> handler);
-
-private:
-    Clock* clock_;
-    bool cancelled_ = false;
-    std::vector<TimerId> timers_;
-    std::vector<std::function<void()>> handlers_;
-};
-using TaskHandle = std::shared_ptr<EngineTask>;
 
 // What the engine uses of the provider hub; built over a ProviderHub, or given by tests.
 struct ProviderAccess {
@@ -146,42 +125,9 @@ public:
         Nanos at{0}; // monotonic clock
     };
 
-    struct AdvanceCheck {
-        QString fieldKey;
-        double from = 0;
-        double estimated = 0;
-    };
-
     struct Suppression {
         QString fieldKey;
         std::optional<QString> before; // none: the whole field
-    };
-
-    using ExampleCache = ExampleCacheEntry;
-
-    struct Streaming {
-        int generation = 0;
-        QString text;
-    };
-
-    // The text the last time the caret was at the end of its line; its length is counted only
-    // when a lagging caret is suspected.
-    struct LineEnd {
-        QString fieldKey;
-        QString before;
-        QString after;
-        int length() const;
-        friend bool operator==(const LineEnd&, const LineEnd&) = default;
-    };
-
-    // What one generation carries from its start to its end.
-    struct GenerationRun {
-        FieldSnapshot snapshot;
-        int generation = 0;
-        int wordLimit = 0;
-        PromptStyle style = PromptStyle::instruct;
-        Nanos start{0};
-        CompletionRequest request;
     };
 
     // Over a provider hub and a context collector of its own.
@@ -194,20 +140,18 @@ public:
                      Platform& platform, QObject* parent = nullptr);
     ~CompletionEngine() override;
 
-    // ---- observable state
-    const Status& status() const { return status_; }
-    const std::optional<FieldSnapshot>& snapshot() const { return snapshot_; }
+    // ---- observable state (the windows)
+    const Status& status() const { return status_.get(); }
+    // Stores the status and logs holds; observers hear only a change.
+    void setStatus(const Status& status);
+    const std::optional<FieldSnapshot>& snapshot() const { return snapshot_.get(); }
     // The last field looked at, kept after the field is gone (none before any): what the
     // field inspector shows once the user has come over to the settings window.
     const std::optional<FieldSnapshot>& lastSeenSnapshot() const { return lastSeen_; }
-    const std::optional<RuleDecision>& decision() const { return decision_; }
-    std::optional<qint64> lastLatency() const { return lastLatency_; }
-    const QString& lastPrompt() const { return lastPrompt_; }
-    const QString& lastOutput() const { return lastOutput_; }
-    const QString& lastSuggestion() const { return lastSuggestion_; }
-    const std::optional<QString>& lagSuspect() const { return lagSuspect_; }
-    const TaskHandle& lagCheck() const { return lagCheck_; }
-    const std::optional<LineEnd>& lastLineEnd() const { return lastLineEnd_; }
+    std::optional<qint64> lastLatency() const { return lastLatency_.get(); }
+    const QString& lastPrompt() const { return lastPrompt_.get(); }
+    const QString& lastOutput() const { return lastOutput_.get(); }
+    const QString& lastSuggestion() const { return lastSuggestion_.get(); }
 
     // ---- wiring
     // The place text is read from; the caller clears it before the source goes away.
@@ -217,6 +161,7 @@ public:
     std::function<std::optional<QString>()> holdReason;
     // Speaks a text to screen-reader users; empty texts are never passed. No-op by default.
     std::function<void(const QString&)> announcer;
+    void announce(const QString& text);
 
     GhostPanel& ghost() { return *ghost_; }
     EmojiPickerPanel& picker() { return *picker_; }
@@ -224,21 +169,6 @@ public:
     EmojiIndex& emoji() { return *emoji_; }
     ContextCollector* contextCollector() const { return contextCollector_.get(); }
     Clock& clock() const { return *clock_; }
-
-    // ---- state read by tests and windows
-    const std::optional<Suggestion>& suggestion() const { return suggestion_; }
-    const std::optional<PendingFix>& pendingFix() const { return pendingFix_; }
-    const std::optional<FieldSession>& session() const { return session_; }
-    const std::optional<Suppression>& suppressed() const { return suppressed_; }
-    const std::optional<Injection>& lastInjection() const { return lastInjection_; }
-    const QHash<QString, double>& advanceScale() const { return advanceScale_; }
-    int generation() const { return generation_; }
-    bool keyInFlight() const { return keyInFlight_; }
-    bool forceNext() const { return forceNext_; }
-    bool pickerAcceptsReturn() const { return pickerAcceptsReturn_; }
-    const TaskHandle& pending() const { return pending_; }
-    const TaskHandle& refreshTask() const { return refreshTask_; }
-    const TaskHandle& choiceTask() const { return choiceTask_; }
 
     // ---- entry points
     // Reads the field and evaluates it; true when the call did something.
@@ -249,18 +179,12 @@ public:
     bool handleKey(const KeyPress& press);
     void pointerDown();
     void triggerNow();
-    void toggleAppPause();
-    void toggleGlobal();
+    // Re-reads the field after `firstDelayMs`, then twice more, until it sees a change.
     void restartRefresh(int firstDelayMs);
     // Cancels the follow-up re-check series, if any (callers of refresh do this first).
     void cancelRefreshTask();
-
-    // ---- shared operations
-    void setStatus(const Status& status);
+    // Clears everything on show and sets the status.
     void dismiss(const Status& status);
-    void clearSuggestion();
-    void quietHold(const QString& line);
-    void announce(const QString& text);
 
     // ---- context collector callbacks
     bool allowsCapture(const QString& key) const;
@@ -268,135 +192,167 @@ public:
     bool isAppAllowed(const QString& bundleID) const;
     void screenReadFinished();
 
-    // ---- refresh, sessions and gates
-    void switchField(const std::optional<FieldSnapshot>& from, const std::optional<FieldSnapshot>& to);
-    void evaluate(const FieldSnapshot& s);
-    struct Gate {
-        std::optional<QString> hold;
-        std::optional<RuleDecision> decision;
+    // ---- what is on show and pending (read by tests and the tray)
+    const std::optional<Suggestion>& suggestion() const { return suggestion_; }
+    const std::optional<PendingFix>& pendingFix() const { return pendingFix_; }
+    const std::optional<FieldSession>& session() const { return session_; }
+    const std::optional<Suppression>& suppressed() const { return suppressed_; }
+    const std::optional<Injection>& lastInjection() const { return lastInjection_; }
+    const std::optional<RuleDecision>& decision() const { return decision_; }
+    int generation() const { return runner_.generation(); }
+    bool keyInFlight() const { return keyInFlight_; }
+    bool forceNext() const { return forceNext_; }
+    const TaskHandle& refreshTask() const { return refreshTask_; }
+
+    // The clean-up of a reply without the known-word test (the settings' engine test).
+    static QString cleanReplyForTest(const QString& reply, const QString& before, const QString& after, int wordLimit);
+
+signals:
+    void statusChanged();
+    void snapshotChanged();
+    void lastLatencyChanged();
+    void lastPromptChanged();
+    void lastOutputChanged();
+    void lastSuggestionChanged();
+
+private:
+    // The text the last time the caret was at the end of its line; its length is counted only
+    // when a lagging caret is suspected.
+    struct LineEnd {
+        QString fieldKey;
+        QString before;
+        QString after;
+        int length() const;
     };
-    Gate gateReason(const FieldSnapshot& s) const;
-    Gate holdText(const FieldSnapshot& s) const;
-    void prepareContext(const FieldSnapshot& s);
-    bool caretInsideTextCheck(const FieldSnapshot& s, const QString& hold);
-    bool mayRemember(const FieldSnapshot& s) const;
-    // "Press ", the trigger shortcut's text, " for a suggestion".
-    QString onDemandText() const;
-
-    // ---- scheduling
-    void scheduleAfterPause(const FieldSnapshot& s);
-    bool isOnDemand() const;
-    void warmPrompt(const FieldSnapshot& s);
-    void reshowAfterKey();
-
-    // ---- request building
+    struct AdvanceCheck {
+        QString fieldKey;
+        double from = 0;
+        double estimated = 0;
+    };
     struct Request {
         CompletionRequest request;
         int wordLimit = 0;
     };
+    struct AlternativesJob {
+        FieldSnapshot snapshot;
+        std::optional<QString> current;
+        QRectF caret;
+        int wordLimit = 0;
+        PromptStyle style = PromptStyle::instruct;
+    };
+
+    void init();
+    void bindContextCollector();
+    GenerationRunner::Hooks runnerHooks();
+    void setSnapshot(const std::optional<FieldSnapshot>& s);
+    void logStatus(const Status& status);
+    void quietHold(const QString& line);
+    void clearSuggestion();
+
+    // ---- refresh, sessions and holds (EngineRefresh.cpp)
+    void switchField(const std::optional<FieldSnapshot>& from, const std::optional<FieldSnapshot>& to);
+    void evaluate(const FieldSnapshot& s);
+    GateFacts gateFacts(const FieldSnapshot& s) const;
+    HoldSettings holdSettings() const;
+    Hold gate(const FieldSnapshot& s) const { return gateHold(gateFacts(s)); }
+    QString holdLabel(const Hold& hold, const GateFacts& facts) const;
+    RuleDecision ruleDecision(const FieldSnapshot& s) const;
+    void prepareContext(const FieldSnapshot& s);
+    bool caretInsideTextCheck(const FieldSnapshot& s);
+    bool mayRemember(const FieldSnapshot& s) const;
+    // "Press ", the trigger shortcut's text, " for a suggestion".
+    QString onDemandText() const;
+
+    // ---- scheduling (EngineScheduling.cpp)
+    void scheduleAfterPause(const FieldSnapshot& s);
+    bool isOnDemand() const;
+    void warmPrompt(const FieldSnapshot& s);
+    void continueRefresh(const TaskHandle& task, int index, int firstDelayMs);
+    void reshowAfterKey();
+
+    // ---- requests and replies (EngineGeneration.cpp)
     Request makeRequest(const FieldSnapshot& s);
     QStringList writingExamples(const FieldSnapshot& s);
-
-    // ---- generation
     // Runs one request inside `task` (the debounce job): cancelling the job cancels the call.
     void startGeneration(const FieldSnapshot& s, int generation, const TaskHandle& task);
-    void handleReply(const GenerationRun& run, const QString& reply, const TaskHandle& task);
-    void handleFailure(const GenerationRun& run, const Outcome<QString>& outcome, bool timedOut,
-                       const TaskHandle& task);
-    void handlePartial(const GenerationRun& run, const QString& partial);
-    void recordLatency(Nanos start);
     bool show(const QString& cleaned, const FieldSnapshot& requestSnapshot, bool isNew);
     // The clean-up of a reply with the engine's known-word test.
     QString cleanReply(const QString& reply, const FieldSnapshot& s, int wordLimit, PromptStyle style);
-    // The same without the known-word test (the settings' engine test).
-    static QString cleanReplyForTest(const QString& reply, const QString& before, const QString& after, int wordLimit);
 
-    // ---- presenting
+    // ---- presenting and following (EnginePresenting.cpp, EngineFollowing.cpp)
+public: // read by the presenting tests
     void present(const Suggestion& suggestion, const FieldSnapshot& s);
     void presentAfterAdvance(const QString& typed, const QString& rest);
     std::optional<double> measureText(const QString& text) const;
-    void learnAdvanceScale(const FieldSnapshot& s);
-    // Empties and orders out the ghost.
-    void hideGhost();
     // The ghost's content while it is showing.
     std::optional<GhostContent> shownGhost() const;
     // The presented font size for a snapshot (field font or caret height, times the scale, 8 to 72).
     double presentedFontSize(const FieldSnapshot& s) const;
     static QString rectDescription(const QRectF& r);
+    const QHash<QString, double>& advanceScale() const { return advanceScale_; }
+    const TaskHandle& pending() const { return pending_; }
 
-    // ---- following typing
+private:
+    void learnAdvanceScale(const FieldSnapshot& s);
+    void hideGhost();
     // Advances, finishes or lets go of the stored suggestion for `s`; true when it handled
     // the evaluation (nothing else is to be done for this snapshot).
     bool followTyping(const FieldSnapshot& s);
 
-    // ---- keys and acceptance
+    // ---- keys and acceptance (EngineKeys.cpp)
     void acceptNextWord();
     void acceptAll();
     bool handleEscape();
+    void toggleAppPause();
+    void toggleGlobal();
+public: // read by the key and memory tests
     InsertionMethod insertionMethod() const;
     void recordAcceptance(const QString& text, const FieldSnapshot& s);
 
-    // ---- alternatives
+private:
+    // The insertion method for text that follows synthesised deletions: accessibility
+    // insertion would not follow them, so it types instead.
+    InsertionMethod methodAfterDeleting() const;
+    // Holds offers and suggestions until the text before the caret changes (Escape in a list).
+    void holdCurrentText();
+    // Announces a highlighted list row, when there is one.
+    void announceRow(const std::optional<QString>& row);
+    // The lower-cased key name of the accept-word shortcut's key, or none when it is unset.
+    std::optional<QString> acceptWordHint() const;
+
+    // ---- alternatives (EngineAlternatives.cpp)
     void showAlternatives();
     void parseAlternatives(const QStringList& list);
     std::optional<bool> handleAlternativesKey(const KeyPress& press);
     void insertAlternative();
+public:
+    const TaskHandle& choiceTask() const { return choiceTask_; }
 
-    // ---- spelling fixes
+private:
+    // ---- spelling fixes (EngineFixes.cpp)
     void presentFix(const PendingFix& fix, const FieldSnapshot& s);
+public:
     bool isEchoOfInjection(const FieldSnapshot& s) const;
     bool acceptFix(const PendingFix& fix);
     bool isKnownWord(const QString& word) const;
 
-    // ---- emoji
+private:
+    // ---- emoji (EngineEmoji.cpp)
     bool offerEmoji(const FieldSnapshot& s);
-    static std::optional<QString> emojiQuery(const QString& before);
     std::optional<bool> handlePickerKey(const KeyPress& press);
     void insertEmoji();
+public:
+    bool pickerAcceptsReturn() const { return pickerAcceptsReturn_; }
 
-    // Prompt-warming jobs started so far (they are never cancelled or awaited).
-    int warmingCount() const { return warmingCount_; }
-
-    // Watchdog on a generation, and the lag of a caret at the end of a line.
-    static constexpr Nanos kWatchdog = std::chrono::seconds(8);
+private:
     static constexpr Nanos kLagCheck = std::chrono::milliseconds(120);
     static constexpr int kPrewarmInterval = 60; // seconds
     static constexpr int kAnchorTail = 120;
-
-signals:
-    void statusChanged();
-    void snapshotChanged();
-    void decisionChanged();
-    void lastLatencyChanged();
-    void lastPromptChanged();
-    void lastOutputChanged();
-    void lastSuggestionChanged();
-    void lagSuspectChanged();
-    void lagCheckChanged();
-    void lastLineEndChanged();
-
-private:
-    void init();
-    void bindContextCollector();
-    TaskHandle makeTask() { return std::make_shared<EngineTask>(*clock_); }
-    void setSnapshot(const std::optional<FieldSnapshot>& s);
-    void setDecision(const std::optional<RuleDecision>& d);
-    void setLastLatency(std::optional<qint64> ms);
-    void setLastPrompt(const QString& v);
-    void setLastOutput(const QString& v);
-    void setLastSuggestion(const QString& v);
-    void setLagSuspect(const std::optional<QString>& v);
-    void setLagCheck(const TaskHandle& v);
-    void setLastLineEnd(const std::optional<LineEnd>& v);
-    void logStatus(const Status& status);
-    RuleDecision ruleDecision(const FieldSnapshot& s) const;
-    void continueRefresh(const TaskHandle& task, int index, int firstDelayMs);
 
     Preferences& prefs_;
     AppRules& rules_;
     StatsStore& stats_;
     WritingMemory& memory_;
-    ProviderHub* hub_ = nullptr;
     ProviderAccess providers_;
     PowerMonitor& power_;
     TypoChecker& typo_;
@@ -409,18 +365,20 @@ private:
     std::unique_ptr<EmojiPickerPanel> picker_;
     std::unique_ptr<AlternativesPanel> choices_;
 
-    Status status_;
-    std::optional<FieldSnapshot> snapshot_;
+    Observed<Status, CompletionEngine> status_{this, &CompletionEngine::statusChanged};
+    Observed<std::optional<FieldSnapshot>, CompletionEngine> snapshot_{this, &CompletionEngine::snapshotChanged};
+    Observed<std::optional<qint64>, CompletionEngine> lastLatency_{this, &CompletionEngine::lastLatencyChanged};
+    Observed<QString, CompletionEngine> lastPrompt_{this, &CompletionEngine::lastPromptChanged};
+    Observed<QString, CompletionEngine> lastOutput_{this, &CompletionEngine::lastOutputChanged};
+    Observed<QString, CompletionEngine> lastSuggestion_{this, &CompletionEngine::lastSuggestionChanged};
     std::optional<FieldSnapshot> lastSeen_;
     std::optional<RuleDecision> decision_;
-    std::optional<qint64> lastLatency_;
-    QString lastPrompt_;
-    QString lastOutput_;
-    std::optional<Streaming> streaming_;
-    std::optional<ExampleCache> exampleCache_;
-    QString lastSuggestion_;
+
+    GenerationRunner runner_;
+    std::optional<ExampleCacheEntry> exampleCache_;
     FieldSource* source_ = nullptr;
     TaskHandle choiceTask_;
+    std::optional<AlternativesJob> alternativesJob_;
     std::optional<Suggestion> suggestion_;
     std::optional<PendingFix> pendingFix_;
     std::optional<Injection> lastInjection_;
@@ -428,7 +386,6 @@ private:
     QHash<QString, double> advanceScale_;
     TaskHandle pending_;
     TaskHandle refreshTask_;
-    int generation_ = 0;
     bool keyInFlight_ = false;
     bool forceNext_ = false;
     std::optional<Suppression> suppressed_;
@@ -440,27 +397,6 @@ private:
     std::optional<QString> lagSuspect_;
     TaskHandle lagCheck_;
     std::optional<LineEnd> lastLineEnd_;
-    int warmingCount_ = 0;
-    TaskHandle watchdog_; // of the generation under way
-
-    // ---- keys, alternatives, fixes, emoji: private helpers
-    struct AlternativesJob {
-        FieldSnapshot snapshot;
-        std::optional<QString> current;
-        QRectF caret;
-        int wordLimit = 0;
-        PromptStyle style = PromptStyle::instruct;
-    };
-    std::optional<AlternativesJob> alternativesJob_;
-    // The lower-cased key name of the accept-word shortcut's key, or none when it is unset.
-    std::optional<QString> acceptWordHint() const;
-    // Holds offers and suggestions until the text before the caret changes (Escape in a list).
-    void holdCurrentText();
-    // Announces a highlighted list row, when there is one.
-    void announceRow(const std::optional<QString>& row);
-    // The insertion method for text that follows synthesised deletions: accessibility
-    // insertion would not follow them, so it types instead.
-    InsertionMethod methodAfterDeleting() const;
 };
 
 } // namespace tq

@@ -56,8 +56,8 @@ std::optional<QString> CompletionEngine::acceptWordHint() const
 
 void CompletionEngine::holdCurrentText()
 {
-    if (snapshot_)
-        suppressed_ = Suppression{snapshot_->fieldKey, snapshot_->before};
+    if (snapshot())
+        suppressed_ = Suppression{snapshot()->fieldKey, snapshot()->before};
 }
 
 void CompletionEngine::announceRow(const std::optional<QString>& row)
@@ -68,10 +68,10 @@ void CompletionEngine::announceRow(const std::optional<QString>& row)
 
 void CompletionEngine::showAlternatives()
 {
-    if (!snapshot_ || snapshot_->isSecure)
+    if (!snapshot() || snapshot()->isSecure)
         return;
-    const FieldSnapshot s = *snapshot_;
-    if (gateReason(s).hold)
+    const FieldSnapshot s = *snapshot();
+    if (gate(s).held())
         return;
     QRectF caret;
     if (s.caretRect)
@@ -95,7 +95,7 @@ void CompletionEngine::showAlternatives()
         pending_->cancel();
     setStatus(Status::thinking());
 
-    TaskHandle task = makeTask();
+    TaskHandle task = makeTask(*clock_);
     choiceTask_ = task;
     const Future<QStringList> reply = provider.alternatives(r.request, kAlternativesAsked);
     task->onCancel([reply] { reply.cancel(); });
@@ -111,14 +111,14 @@ void CompletionEngine::showAlternatives()
 
 void CompletionEngine::parseAlternatives(const QStringList& list)
 {
-    if (!choiceTask_ || choiceTask_->isCancelled() || !alternativesJob_ || !snapshot_)
+    if (!choiceTask_ || choiceTask_->isCancelled() || !alternativesJob_ || !snapshot())
         return;
     const AlternativesJob job = *alternativesJob_;
     alternativesJob_.reset();
-    const QString before = snapshot_->before;
+    const QString before = snapshot()->before;
     // Typed meanwhile, or another field (whose text may read the same): the new text has its
     // own evaluation.
-    if (before != job.snapshot.before || snapshot_->fieldKey != job.snapshot.fieldKey)
+    if (before != job.snapshot.before || snapshot()->fieldKey != job.snapshot.fieldKey)
         return;
 
     const ReplyCleaner::MisspelledTest misspelled = [this](const QString& word) { return !isKnownWord(word); };
@@ -177,9 +177,9 @@ std::optional<bool> CompletionEngine::handleAlternativesKey(const KeyPress& pres
 void CompletionEngine::insertAlternative()
 {
     const auto item = choices_->selectedItem();
-    if (!item || !source_ || !snapshot_)
+    if (!item || !source_ || !snapshot())
         return;
-    const FieldSnapshot s = *snapshot_;
+    const FieldSnapshot s = *snapshot();
     choices_->hide();
     suggestion_.reset();
     setStatus(Status::idle());

@@ -24,11 +24,6 @@ QString spokenName(const QString& name)
 
 } // namespace
 
-std::optional<QString> CompletionEngine::emojiQuery(const QString& before)
-{
-    return tq::emojiQuery(before);
-}
-
 bool CompletionEngine::offerEmoji(const FieldSnapshot& s)
 {
     const bool sameTextSuppressed =
@@ -105,7 +100,7 @@ void CompletionEngine::insertEmoji()
         return;
     }
     source_->deleteBackward(grapheme::count(replacing));
-    lastInjection_ = Injection{snapshot_ ? snapshot_->fieldKey : QString(), item->emoji, clock_->monotonic()};
+    lastInjection_ = Injection{snapshot() ? snapshot()->fieldKey : QString(), item->emoji, clock_->monotonic()};
     source_->insert(item->emoji, methodAfterDeleting());
     restartRefresh(40);
 }

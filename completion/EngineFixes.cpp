@@ -47,12 +47,12 @@ bool CompletionEngine::isEchoOfInjection(const FieldSnapshot& s) const
 
 bool CompletionEngine::acceptFix(const PendingFix& fix)
 {
-    if (!source_ || !snapshot_)
+    if (!source_ || !snapshot())
         return false;
     const PendingFix offered = fix; // `fix` may be the stored offer, cleared next
     pendingFix_.reset();
     hideGhost();
-    if (snapshot_->fieldKey != offered.fieldKey || snapshot_->before != offered.before)
+    if (snapshot()->fieldKey != offered.fieldKey || snapshot()->before != offered.before)
         return false; // the text changed under the offer
     source_->deleteBackward(grapheme::count(offered.word) + 1);
     const QString text = offered.replacement + QLatin1Char(' ');

@@ -127,9 +127,9 @@ bool CompletionEngine::handleKey(const KeyPress& press)
 
 void CompletionEngine::acceptNextWord()
 {
-    if (!readyToAccept("accept next", bool(suggestion_), source_ != nullptr, bool(snapshot_)))
+    if (!readyToAccept("accept next", bool(suggestion_), source_ != nullptr, bool(snapshot())))
         return;
-    const FieldSnapshot s = *snapshot_;
+    const FieldSnapshot s = *snapshot();
     const QString rest = suggestion_->remaining();
     const QString chunk = Suggestion::nextChunk(rest, prefs_.trailingSpace(), prefs_.trailingPunctuation());
     if (chunk.isEmpty()) {
@@ -163,9 +163,9 @@ void CompletionEngine::acceptNextWord()
 
 void CompletionEngine::acceptAll()
 {
-    if (!readyToAccept("accept all", bool(suggestion_), source_ != nullptr, bool(snapshot_)))
+    if (!readyToAccept("accept all", bool(suggestion_), source_ != nullptr, bool(snapshot())))
         return;
-    const FieldSnapshot s = *snapshot_;
+    const FieldSnapshot s = *snapshot();
     const QString rest = suggestion_->remaining();
     suggestion_.reset();
     hideGhost();
@@ -178,7 +178,7 @@ void CompletionEngine::acceptAll()
 
 bool CompletionEngine::handleEscape()
 {
-    if (!snapshot_)
+    if (!snapshot())
         return false;
     switch (prefs_.escapeBehavior()) {
     case EscapeBehavior::dismiss:
@@ -186,7 +186,7 @@ bool CompletionEngine::handleEscape()
         dismiss(Status::idle());
         return true;
     case EscapeBehavior::dismissForField:
-        suppressed_ = Suppression{snapshot_->fieldKey, std::nullopt};
+        suppressed_ = Suppression{snapshot()->fieldKey, std::nullopt};
         dismiss(Status::idle());
         return true;
     case EscapeBehavior::passThrough:
@@ -206,12 +206,12 @@ void CompletionEngine::triggerNow()
 
 void CompletionEngine::toggleAppPause()
 {
-    if (!snapshot_ || snapshot_->isLocal)
+    if (!snapshot() || snapshot()->isLocal)
         return;
-    const QString key = AppRules::appKey(snapshot_->bundleID);
+    const QString key = AppRules::appKey(snapshot()->bundleID);
     const QDateTime now = clock_->now();
     if (!rules_.pausedUntil(key, now)) {
-        rules_.rememberName(snapshot_->appName, key);
+        rules_.rememberName(snapshot()->appName, key);
         rules_.pause(key, double(kAppPauseSeconds), now);
     } else {
         rules_.resume(key);

@@ -131,7 +131,7 @@ void CompletionEngine::presentAfterAdvance(const QString& typed, const QString& 
     }
     if (!content->anchored) {
         if (const std::optional<double> w = measureText(typed)) {
-            const double scale = snapshot_ ? advanceScale_.value(snapshot_->fieldKey, 1.0) : 1.0;
+            const double scale = snapshot() ? advanceScale_.value(snapshot()->fieldKey, 1.0) : 1.0;
             content->caretRect.moveLeft(content->caretRect.x() + std::trunc(scale * *w));
         }
     }
@@ -157,7 +157,7 @@ void CompletionEngine::clearSuggestion()
         pending_->cancel();
         pending_.reset();
     }
-    ++generation_;
+    runner_.advance();
     suggestion_.reset();
     hideGhost();
 }

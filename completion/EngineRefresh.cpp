@@ -23,28 +23,13 @@ bool isBlank(QStringView s)
     return true;
 }
 
-// At most two user-visible characters, without counting a long text to its end: a prefix never
-// holds more characters than the whole text.
-bool hasAtMostTwoCharacters(QStringView s)
-{
-    constexpr qsizetype kProbe = 64;
-    if (grapheme::count(s.left(kProbe)) > 2)
-        return false;
-    return s.size() <= kProbe || grapheme::count(s) <= 2;
-}
-
-bool endsWithLineBreak(const QString& before)
-{
-    return linebreak::startsWithLineBreak(grapheme::last(before));
-}
-
 } // namespace
 
 int CompletionEngine::LineEnd::length() const { return grapheme::count(before) + grapheme::count(after); }
 
 bool CompletionEngine::refresh(bool onlyIfChanged)
 {
-    const std::optional<FieldSnapshot> old = snapshot_;
+    const std::optional<FieldSnapshot> old = snapshot();
     std::optional<FieldSnapshot> fresh = source_ ? source_->snapshot() : std::nullopt;
     if (fresh) {
         if (onlyIfChanged && old && *fresh == *old)
@@ -101,7 +86,7 @@ void CompletionEngine::switchField(const std::optional<FieldSnapshot>& from, con
 
 bool CompletionEngine::mayRemember(const FieldSnapshot& s) const
 {
-    if (s.isLocal || gateReason(s).hold)
+    if (s.isLocal || gate(s).held())
         return false;
     return ruleDecision(s).recordWriting;
 }
@@ -112,22 +97,30 @@ RuleDecision CompletionEngine::ruleDecision(const FieldSnapshot& s) const
                            clock_->now());
 }
 
-CompletionEngine::Gate CompletionEngine::gateReason(const FieldSnapshot& s) const
+GateFacts CompletionEngine::gateFacts(const FieldSnapshot& s) const
 {
-    if (!prefs_.isEnabled())
-        return {tq::text("%app is turned off"), std::nullopt};
-    if (s.isSecure)
-        return {tq::text("Secure input is on, so %app stays out"), std::nullopt};
-    if (s.isLocal)
-        return {};
-    if (holdReason) {
-        if (auto text = holdReason())
-            return {text, std::nullopt};
-    }
-    const RuleDecision decision = ruleDecision(s);
-    if (!decision.enabled)
-        return {decision.reason.value_or(QStringLiteral("Off in this app")), decision};
-    return {std::nullopt, decision};
+    GateFacts facts;
+    facts.enabled = prefs_.isEnabled();
+    facts.secure = s.isSecure;
+    facts.local = s.isLocal;
+    // What lies past the first gates is asked for only when they let the field through.
+    if (!facts.enabled || facts.secure || facts.local)
+        return facts;
+    if (holdReason)
+        facts.competing = holdReason();
+    if (!facts.competing)
+        facts.rule = ruleDecision(s);
+    return facts;
+}
+
+HoldSettings CompletionEngine::holdSettings() const
+{
+    HoldSettings settings;
+    settings.completeInsideText = prefs_.completeInsideText();
+    settings.ignoreSmallFields = prefs_.ignoreSmallFields();
+    settings.onDemand = isOnDemand();
+    settings.forced = forceNext_;
+    return settings;
 }
 
 QString CompletionEngine::onDemandText() const
@@ -138,28 +131,33 @@ QString CompletionEngine::onDemandText() const
     return tq::text("Press %1 for a suggestion").arg(shortcut);
 }
 
-CompletionEngine::Gate CompletionEngine::holdText(const FieldSnapshot& s) const
+QString CompletionEngine::holdLabel(const Hold& hold, const GateFacts& facts) const
 {
-    Gate gate = gateReason(s);
-    if (gate.hold)
-        return gate;
-    auto held = [&](const QString& text) { return Gate{text, gate.decision}; };
-    if (s.selectionLength >= 1)
-        return held(tq::text("Text is selected"));
-    if (forceNext_)
-        return gate;
-    if (!prefs_.completeInsideText() && !isBlank(s.restOfLine()))
-        return held(tq::text("The caret is inside existing text"));
-    if (!prefs_.ignoreSmallFields() && s.fieldFrame
-        && (s.fieldFrame->width() < 140 || s.fieldFrame->height() < 15))
-        return held(tq::text("This field is too small"));
-    if (hasAtMostTwoCharacters(s.before.trimmed()))
-        return held(tq::text("Waiting for a few characters"));
-    if (endsWithLineBreak(s.before) && !s.startsLineAfterSentence())
-        return held(tq::text("Start of a new line"));
-    if (isOnDemand())
-        return held(onDemandText());
-    return gate;
+    switch (hold.kind) {
+    case HoldKind::none:
+        return {};
+    case HoldKind::turnedOff:
+        return tq::text("%app is turned off");
+    case HoldKind::secureInput:
+        return tq::text("Secure input is on, so %app stays out");
+    case HoldKind::competingApp:
+        return facts.competing.value_or(QString());
+    case HoldKind::appRule:
+        return hold.decision && hold.decision->reason ? *hold.decision->reason : QStringLiteral("Off in this app");
+    case HoldKind::textSelected:
+        return tq::text("Text is selected");
+    case HoldKind::caretInsideText:
+        return tq::text("The caret is inside existing text");
+    case HoldKind::fieldTooSmall:
+        return tq::text("This field is too small");
+    case HoldKind::fewCharacters:
+        return tq::text("Waiting for a few characters");
+    case HoldKind::newLine:
+        return tq::text("Start of a new line");
+    case HoldKind::onDemand:
+        return onDemandText();
+    }
+    return {};
 }
 
 void CompletionEngine::evaluate(const FieldSnapshot& s)
@@ -175,18 +173,19 @@ void CompletionEngine::evaluate(const FieldSnapshot& s)
             return;
         choices_->hide();
     }
-    const Gate gate = holdText(s);
-    setDecision(gate.decision);
+    const GateFacts facts = gateFacts(s);
+    const Hold hold = holdFor(s, facts, holdSettings());
+    decision_ = hold.decision;
     prepareContext(s);
-    if (gate.hold) {
-        if (caretInsideTextCheck(s, *gate.hold))
+    if (hold.held()) {
+        if (hold.kind == HoldKind::caretInsideText && caretInsideTextCheck(s))
             return;
-        dismiss(Status::blocked(*gate.hold));
+        dismiss(Status::blocked(holdLabel(hold, facts)));
         return;
     }
-    setLagSuspect(std::nullopt);
+    lagSuspect_.reset();
     if (isBlank(s.restOfLine()))
-        setLastLineEnd(LineEnd{s.fieldKey, s.before, s.after});
+        lastLineEnd_ = LineEnd{s.fieldKey, s.before, s.after};
 
     if (offerEmoji(s))
         return;
@@ -229,17 +228,15 @@ void CompletionEngine::prepareContext(const FieldSnapshot& s)
 {
     if (preparedFieldKey_ == s.fieldKey)
         return;
-    if (gateReason(s).hold)
+    if (gate(s).held())
         return;
     preparedFieldKey_ = s.fieldKey;
     if (context_.prepare)
         context_.prepare(s);
 }
 
-bool CompletionEngine::caretInsideTextCheck(const FieldSnapshot& s, const QString& hold)
+bool CompletionEngine::caretInsideTextCheck(const FieldSnapshot& s)
 {
-    if (hold != tq::text("The caret is inside existing text"))
-        return false;
     if (lagSuspect_ == s.before)
         return false;
     if (!lastLineEnd_ || lastLineEnd_->fieldKey != s.fieldKey)
@@ -250,19 +247,18 @@ bool CompletionEngine::caretInsideTextCheck(const FieldSnapshot& s, const QStrin
     if (lastLineEnd_->length() >= grapheme::count(s.before) + grapheme::count(s.after))
         return false;
 
-    setLagSuspect(s.before);
-    if (lagCheck_)
-        lagCheck_->cancel();
-    TaskHandle task = makeTask();
-    setLagCheck(task);
+    lagSuspect_ = s.before;
+    cancelTask(lagCheck_);
+    TaskHandle task = makeTask(*clock_);
+    lagCheck_ = task;
     QPointer<CompletionEngine> self(this);
     const QString before = s.before;
     const QString after = s.after;
     task->sleep(kLagCheck, [self, before, after] {
-        if (!self || !self->snapshot_)
+        if (!self || !self->snapshot())
             return;
-        if (self->snapshot_->before == before && self->snapshot_->after == after)
-            self->evaluate(*self->snapshot_);
+        if (self->snapshot()->before == before && self->snapshot()->after == after)
+            self->evaluate(*self->snapshot());
     });
     return true;
 }

@@ -30,14 +30,13 @@ constexpr int kRecheckDelays[] = {0, 25, 60}; // the first is the caller's
 
 void CompletionEngine::scheduleAfterPause(const FieldSnapshot& s)
 {
-    if (pending_)
-        pending_->cancel();
-    const int g = ++generation_;
+    cancelTask(pending_);
+    const int g = runner_.advance();
     const int delay = forceNext_ ? 0 : pauseMilliseconds(prefs_.delayMilliseconds());
     forceNext_ = false;
     setStatus(Status::waiting());
 
-    TaskHandle task = makeTask();
+    TaskHandle task = makeTask(*clock_);
     pending_ = task;
     QPointer<CompletionEngine> self(this);
     std::weak_ptr<EngineTask> weak = task;
@@ -62,28 +61,23 @@ void CompletionEngine::warmPrompt(const FieldSnapshot& s)
 {
     if (isOnDemand())
         return;
-    if (status_.is(Status::Kind::waiting) || status_.is(Status::Kind::thinking))
+    if (status().is(Status::Kind::waiting) || status().is(Status::Kind::thinking))
         return;
     if (s.selectionLength != 0)
         return;
-    if (gateReason(s).hold)
+    if (gate(s).held())
         return;
     const Request r = makeRequest(s);
-    ++warmingCount_;
     // Nothing waits for the warming and it is never cancelled.
     providers_.active().prefill(r.request);
 }
 
-void CompletionEngine::cancelRefreshTask()
-{
-    if (refreshTask_)
-        refreshTask_->cancel();
-}
+void CompletionEngine::cancelRefreshTask() { cancelTask(refreshTask_); }
 
 void CompletionEngine::restartRefresh(int firstDelayMs)
 {
     cancelRefreshTask();
-    TaskHandle task = makeTask();
+    TaskHandle task = makeTask(*clock_);
     refreshTask_ = task;
     continueRefresh(task, 0, firstDelayMs);
 }
@@ -116,8 +110,8 @@ void CompletionEngine::reshowAfterKey()
     if (!keyInFlight_)
         return;
     keyInFlight_ = false;
-    if (suggestion_ && snapshot_ && suggestion_->fieldKey == snapshot_->fieldKey && !ghost_->isShowing())
-        present(*suggestion_, *snapshot_);
+    if (suggestion_ && snapshot() && suggestion_->fieldKey == snapshot()->fieldKey && !ghost_->isShowing())
+        present(*suggestion_, *snapshot());
 }
 
 } // namespace tq

@@ -34,10 +34,9 @@ QString quoted(const QString& s) { return kQuote + s + kQuote; }
 
 QString PromptBuilder::instructions(int wordLimit)
 {
-    // The model reads these; "Mac" is said the way this platform says it.
     const QStringList lines{
-        linuxWording(QStringLiteral("You are the autocomplete inside a Mac text field. You get the text a person has "
-                                    "typed so far and you predict the words they will type next.")),
+        QStringLiteral("You are the autocomplete inside a computer text field. You get the text a person has "
+                       "typed so far and you predict the words they will type next."),
         QStringLiteral("Rules:"),
         QStringLiteral("- Reply with the continuation only. No quotes, labels, notes or explanations."),
         QStringLiteral("- Continue exactly where the text stops and never repeat any of it."),

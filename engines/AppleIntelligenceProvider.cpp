@@ -36,9 +36,9 @@ ProviderStatus AppleIntelligenceProvider::currentStatus() const
     case OnDeviceModel::Availability::available:
         return ProviderStatus::ready(text("Ready"));
     case OnDeviceModel::Availability::deviceNotEligible:
-        return ProviderStatus::unavailable(text("This Mac can't run Apple Intelligence"));
+        return ProviderStatus::unavailable(text("This computer can't run Apple Intelligence"));
     case OnDeviceModel::Availability::notEnabled:
-        return ProviderStatus::unavailable(text("Turn on Apple Intelligence in System Settings"));
+        return ProviderStatus::unavailable(text("Turn on Apple Intelligence in the desktop's settings"));
     case OnDeviceModel::Availability::modelNotReady:
         return ProviderStatus::unavailable(text("The model is still downloading"));
     case OnDeviceModel::Availability::otherReason:

@@ -191,7 +191,7 @@ std::optional<LlamaRuntime::LoadInfo> LlamaRuntime::load(const std::string& path
 
     llama_model_params mp = llama_model_default_params();
     mp.n_gpu_layers = -1;
-    llama_model* model = llama_model_load_from_file(path.c_str(), mp);
+    llama_model_ptr model(llama_model_load_from_file(path.c_str(), mp));
     if (!model)
         throw Failure(Failure::Kind::LoadFailed);
 
@@ -204,15 +204,13 @@ std::optional<LlamaRuntime::LoadInfo> LlamaRuntime::load(const std::string& path
         cp.n_threads = threads_;
         cp.n_threads_batch = threads_;
     }
-    llama_context* context = llama_init_from_model(model, cp);
-    if (!context) {
-        llama_model_free(model);
+    llama_context_ptr context(llama_init_from_model(model.get(), cp));
+    if (!context)
         throw Failure(Failure::Kind::ContextFailed);
-    }
 
-    model_ = model;
-    context_ = context;
-    vocab_ = llama_model_get_vocab(model);
+    model_ = std::move(model);
+    context_ = std::move(context);
+    vocab_ = llama_model_get_vocab(model_.get());
     loadedPath_ = path;
     evaluated_.clear();
     loadedFlag_ = true;
@@ -222,24 +220,20 @@ std::optional<LlamaRuntime::LoadInfo> LlamaRuntime::load(const std::string& path
     buildPieceTables();
     Token warm[2] = { llama_vocab_bos(vocab_), llama_vocab_bos(vocab_) };
     decode(warm, 2);
-    llama_memory_clear(llama_get_memory(context_), true);
+    llama_memory_clear(llama_get_memory(context_.get()), true);
     evaluated_.clear();
 
     LoadInfo info;
-    info.parameters = llama_model_n_params(model_);
-    info.bytes = llama_model_size(model_);
+    info.parameters = llama_model_n_params(model_.get());
+    info.bytes = llama_model_size(model_.get());
     info.seconds = (nowMilliseconds() - start) / 1000.0;
     return info;
 }
 
 void LlamaRuntime::unload()
 {
-    if (context_)
-        llama_free(context_);
-    if (model_)
-        llama_model_free(model_);
-    context_ = nullptr;
-    model_ = nullptr;
+    context_.reset(); // before the model it was made from
+    model_.reset();
     vocab_ = nullptr;
     loadedPath_.reset();
     evaluated_.clear();
@@ -377,7 +371,7 @@ int LlamaRuntime::decode(Token* tokens, int count)
 {
     if (decodeObserver_)
         decodeObserver_(count);
-    return llama_decode(context_, llama_batch_get_one(tokens, count));
+    return llama_decode(context_.get(), llama_batch_get_one(tokens, count));
 }
 
 LlamaRuntime::Output LlamaRuntime::run(const Job& job)
@@ -392,7 +386,7 @@ int LlamaRuntime::evaluate(const std::vector<Token>& tokens, std::int64_t job)
     while (common < evaluated_.size() && common < tokens.size() && evaluated_[common] == tokens[common])
         ++common;
     std::size_t keep = std::min(tokens.size() - 1, common);
-    llama_memory_t memory = llama_get_memory(context_);
+    llama_memory_t memory = llama_get_memory(context_.get());
     if (keep > 0 && !llama_memory_seq_rm(memory, 0, llama_pos(keep), -1)) {
         llama_memory_clear(memory, true);
         keep = 0;
@@ -417,9 +411,10 @@ int LlamaRuntime::evaluate(const std::vector<Token>& tokens, std::int64_t job)
     return int(keep);
 }
 
-llama_sampler* LlamaRuntime::makeSampler(double temperature, std::uint32_t seed) const
+llama_sampler_ptr LlamaRuntime::makeSampler(double temperature, std::uint32_t seed) const
 {
-    llama_sampler* chain = llama_sampler_chain_init(llama_sampler_chain_default_params());
+    llama_sampler_ptr owned(llama_sampler_chain_init(llama_sampler_chain_default_params()));
+    llama_sampler* chain = owned.get();
     llama_sampler_chain_add(chain, llama_sampler_init_top_k(40));
     llama_sampler_chain_add(chain, llama_sampler_init_penalties(llama_vocab_n_tokens(vocab_), 64, 1.15f, 0.0f, 0.0f));
     if (temperature < kGreedyBelow) {
@@ -436,7 +431,7 @@ llama_sampler* LlamaRuntime::makeSampler(double temperature, std::uint32_t seed)
         }
         llama_sampler_chain_add(chain, llama_sampler_init_dist(s));
     }
-    return chain;
+    return owned;
 }
 
 LlamaRuntime::Sampled LlamaRuntime::sampleAmong(const std::vector<Token>& allowed, const float* logits,
@@ -542,7 +537,7 @@ LlamaRuntime::Output LlamaRuntime::generate(const Job& job)
 
     const double t0 = nowMilliseconds();
     const int nVocab = llama_vocab_n_tokens(vocab_);
-    llama_memory_t memory = llama_get_memory(context_);
+    llama_memory_t memory = llama_get_memory(context_.get());
     const auto n = tokens.size();
     int reused = 0;
     bool fromStoredScores = false;
@@ -554,7 +549,7 @@ LlamaRuntime::Output LlamaRuntime::generate(const Job& job)
         fromStoredScores = true;
     } else {
         reused = evaluate(tokens, job.job);
-        if (const float* logits = llama_get_logits_ith(context_, -1)) {
+        if (const float* logits = llama_get_logits_ith(context_.get(), -1)) {
             promptScores_.assign(logits, logits + nVocab);
             scoredPrompt_ = tokens;
         } else {
@@ -589,89 +584,84 @@ LlamaRuntime::Output LlamaRuntime::generate(const Job& job)
                 break;
             evaluated_.push_back(last);
         }
-        llama_sampler* chain = makeSampler(c == 0 ? job.temperature : kAlternativeTemperature, std::uint32_t(c));
+        const llama_sampler_ptr sampler = makeSampler(c == 0 ? job.temperature : kAlternativeTemperature, std::uint32_t(c));
+        llama_sampler* chain = sampler.get();
         Bytes remaining = required;
         Bytes bytes;
         QString text;
         int words = 0;
         int steps = 0;
         std::vector<Step> records;
-        try {
-            while (steps < job.maxTokens) {
-                if (!stillLatest(job.job))
-                    break;
-                const float* logits = (c == 0 && steps == 0 && fromStoredScores) ? promptScores_.data()
-                                                                                  : llama_get_logits_ith(context_, -1);
-                if (!logits)
-                    throw Failure(Failure::Kind::DecodeFailed, -1);
-                Token token = 0;
-                double logprob = 0;
-                if (remaining.empty()) {
-                    token = llama_sampler_sample(chain, context_, -1);
-                    if (wantLogprobs)
-                        logprob = double(logits[token]) - logSumExp(logits, nVocab);
-                } else {
-                    const Sampled s = sampleAmong(tokensMatching(remaining), logits, chain, nVocab);
-                    token = s.token;
-                    logprob = s.logprob;
-                }
-                if (llama_vocab_is_eog(vocab_, token))
-                    break;
-
-                const Bytes p = piece(token);
-                if (p.size() < remaining.size())
-                    remaining.erase(0, p.size());
-                else
-                    remaining.clear();
-                bytes += p;
-                const QString visible = bytes.size() > required.size()
-                    ? QString::fromUtf8(bytes.data() + required.size(), qsizetype(bytes.size() - required.size()))
-                    : QString();
-                ++steps;
-
-                const int before = grapheme::count(text);
-                if (grapheme::count(visible) > before) {
-                    const QString added = visible.mid(grapheme::offsetAfter(visible, before));
-                    const bool startsWord = text.isEmpty() || added.at(0).isSpace()
-                        || text.at(text.size() - 1).isSpace() || isWordScript(added);
-                    if (startsWord) {
-                        ++words;
-                        if (words >= 2 && logprob < threshold) {
-                            text = trimDanglingSentence(text);
-                            break;
-                        }
-                    }
-                    records.push_back({ logprob, before, startsWord });
-                }
-
-                qsizetype cut = -1;
-                for (const QString& s : job.stop) {
-                    if (s.isEmpty())
-                        continue;
-                    const qsizetype at = visible.indexOf(s);
-                    if (at >= 0 && (cut < 0 || at < cut))
-                        cut = at;
-                }
-                if (cut >= 0) {
-                    text = visible.left(cut);
-                    break;
-                }
-                text = visible;
-                if (c == 0 && job.partial)
-                    job.partial(text);
-
-                const int rc = decode(&token, 1);
-                if (rc != 0) {
-                    evaluated_.clear();
-                    throw Failure(Failure::Kind::DecodeFailed, rc);
-                }
-                evaluated_.push_back(token);
+        while (steps < job.maxTokens) {
+            if (!stillLatest(job.job))
+                break;
+            const float* logits = (c == 0 && steps == 0 && fromStoredScores) ? promptScores_.data()
+                                                                              : llama_get_logits_ith(context_.get(), -1);
+            if (!logits)
+                throw Failure(Failure::Kind::DecodeFailed, -1);
+            Token token = 0;
+            double logprob = 0;
+            if (remaining.empty()) {
+                token = llama_sampler_sample(chain, context_.get(), -1);
+                if (wantLogprobs)
+                    logprob = double(logits[token]) - logSumExp(logits, nVocab);
+            } else {
+                const Sampled s = sampleAmong(tokensMatching(remaining), logits, chain, nVocab);
+                token = s.token;
+                logprob = s.logprob;
             }
-        } catch (...) {
-            llama_sampler_free(chain);
-            throw;
+            if (llama_vocab_is_eog(vocab_, token))
+                break;
+
+            const Bytes p = piece(token);
+            if (p.size() < remaining.size())
+                remaining.erase(0, p.size());
+            else
+                remaining.clear();
+            bytes += p;
+            const QString visible = bytes.size() > required.size()
+                ? QString::fromUtf8(bytes.data() + required.size(), qsizetype(bytes.size() - required.size()))
+                : QString();
+            ++steps;
+
+            const int before = grapheme::count(text);
+            if (grapheme::count(visible) > before) {
+                const QString added = visible.mid(grapheme::offsetAfter(visible, before));
+                const bool startsWord = text.isEmpty() || added.at(0).isSpace()
+                    || text.at(text.size() - 1).isSpace() || isWordScript(added);
+                if (startsWord) {
+                    ++words;
+                    if (words >= 2 && logprob < threshold) {
+                        text = trimDanglingSentence(text);
+                        break;
+                    }
+                }
+                records.push_back({ logprob, before, startsWord });
+            }
+
+            qsizetype cut = -1;
+            for (const QString& s : job.stop) {
+                if (s.isEmpty())
+                    continue;
+                const qsizetype at = visible.indexOf(s);
+                if (at >= 0 && (cut < 0 || at < cut))
+                    cut = at;
+            }
+            if (cut >= 0) {
+                text = visible.left(cut);
+                break;
+            }
+            text = visible;
+            if (c == 0 && job.partial)
+                job.partial(text);
+
+            const int rc = decode(&token, 1);
+            if (rc != 0) {
+                evaluated_.clear();
+                throw Failure(Failure::Kind::DecodeFailed, rc);
+            }
+            evaluated_.push_back(token);
         }
-        llama_sampler_free(chain);
         generated += steps;
         replies.push_back({ text, steps, std::move(records) });
         if (best < 0 || replies.back().score() > replies[std::size_t(best)].score())

@@ -22,10 +22,7 @@
 #include <unordered_map>
 #include <vector>
 
-struct llama_model;
-struct llama_context;
-struct llama_vocab;
-struct llama_sampler;
+#include <llama-cpp.h>
 
 namespace tq {
 
@@ -139,7 +136,7 @@ public:
     Output run(const Job& job);      // load, then generate; throws Failure or Stopped
     Output generate(const Job& job); // throws Failure or Stopped
     int evaluate(const std::vector<Token>& tokens, std::int64_t job);
-    llama_sampler* makeSampler(double temperature, std::uint32_t seed) const;
+    llama_sampler_ptr makeSampler(double temperature, std::uint32_t seed) const;
     struct Sampled {
         Token token = 0;
         double logprob = 0;
@@ -157,7 +154,7 @@ public:
 
     // Read-only views of the queue's state (tests, on the queue).
     const std::vector<Token>& evaluated() const { return evaluated_; }
-    llama_context* context() const { return context_; }
+    llama_context* context() const { return context_.get(); }
     const llama_vocab* vocab() const { return vocab_; }
 
 private:
@@ -170,8 +167,8 @@ private:
     const int threads_;
     std::atomic<std::int64_t> latest_{0};
 
-    llama_model* model_ = nullptr;
-    llama_context* context_ = nullptr;
+    llama_model_ptr model_;
+    llama_context_ptr context_; // declared after the model: freed before it
     const llama_vocab* vocab_ = nullptr;
     std::optional<std::string> loadedPath_;
     std::vector<Token> evaluated_;

@@ -87,7 +87,7 @@ void ModelStore::check()
 QString ModelStore::freeSpaceMessage(qint64 neededBytes)
 {
     const QString size = QLocale::system().formattedDataSize(neededBytes, 2, QLocale::DataSizeSIFormat);
-    return text("This Mac needs %1 free for the download. Free up some space, then try again.").arg(size);
+    return text("This computer needs %1 free for the download. Free up some space, then try again.").arg(size);
 }
 
 void ModelStore::download()

@@ -25,8 +25,7 @@ namespace tq {
 namespace {
 
 constexpr double defaultTimeout = 0.25;
-quint64 messages = 0;
-quint64 textGeneration = 0; // bumped by every text change seen
+quint64 messages = 0; // every instance's messages, for measurements
 
 // Sets the time-out of the next message and counts it.
 void prepareCall(double seconds)
@@ -77,7 +76,27 @@ bool sessionBusAvailable()
 
 class AtSpiNode;
 
+// The events the listener hears.
+constexpr const char* kListenedEvents[] = {"object:state-changed:focused", "window:activate", "object:text-changed",
+                                           "object:text-caret-moved", "object:text-selection-changed"};
+
 struct AtSpiAccessibility::Impl {
+    Impl() = default;
+    Impl(const Impl&) = delete;
+    Impl& operator=(const Impl&) = delete;
+    // Made and ended on the main thread while the bus is up (the platform ends before Qt).
+    ~Impl()
+    {
+        if (listener) {
+            for (const char* type : kListenedEvents)
+                atspi_event_listener_deregister(listener, type, nullptr);
+            g_object_unref(listener);
+        }
+        for (auto* map : {&focused, &activeWindow})
+            for (const auto& [pid, acc] : *map)
+                g_object_unref(acc);
+    }
+
     bool initialised = false;
     bool available = false;
     AtspiEventListener* listener = nullptr;
@@ -86,6 +105,7 @@ struct AtSpiAccessibility::Impl {
     std::map<qint64, AtspiAccessible*> activeWindow;
     std::vector<class AtSpiObserver*> observers;
     std::map<QString, QString> toolkits; // by bus name
+    quint64 textGeneration = 0;          // bumped by every text change seen
 
     bool ensure();
     void remember(std::map<qint64, AtspiAccessible*>& map, qint64 pid, AtspiAccessible* acc)
@@ -104,8 +124,6 @@ struct AtSpiAccessibility::Impl {
 };
 
 namespace {
-AtSpiAccessibility::Impl* liveImpl = nullptr;
-
 qint64 pidOf(AtspiAccessible* acc)
 {
     if (!acc)
@@ -128,11 +146,17 @@ bool hasState(AtspiAccessible* acc, AtspiStateType state, double timeout)
 }
 } // namespace
 
+using AtSpiState = std::weak_ptr<AtSpiAccessibility::Impl>;
+
 // One AT-SPI object. The text of a text element is read whole once and kept while no
-// text change was seen, so that offsets can be turned into UTF-16 units exactly.
+// text change was seen, so that offsets can be turned into UTF-16 units exactly. It reads
+// the focus records of the accessibility that made it while that one lives.
 class AtSpiNode final : public AccessibilityNode {
 public:
-    explicit AtSpiNode(AtspiAccessible* acc) : acc_(static_cast<AtspiAccessible*>(g_object_ref(acc))), pid_(pidOf(acc)) {}
+    AtSpiNode(AtspiAccessible* acc, AtSpiState state)
+        : acc_(static_cast<AtspiAccessible*>(g_object_ref(acc))), pid_(pidOf(acc)), state_(std::move(state))
+    {
+    }
     ~AtSpiNode() override { g_object_unref(acc_); }
 
     AtspiAccessible* accessible() const { return acc_; }
@@ -151,11 +175,11 @@ public:
         return o && (o->acc_ == acc_ || objectKey(o->acc_) == objectKey(acc_));
     }
 
-    static AccessibilityElement wrap(AtspiAccessible* acc, double timeout = defaultTimeout)
+    static AccessibilityElement wrap(AtspiAccessible* acc, const AtSpiState& state, double timeout = defaultTimeout)
     {
         if (!acc)
             return {};
-        auto node = std::make_shared<AtSpiNode>(acc);
+        auto node = std::make_shared<AtSpiNode>(acc, state);
         node->timeout_ = timeout;
         return AccessibilityElement(node);
     }
@@ -183,8 +207,12 @@ private:
     bool insertAtSelection(const QString& text);
     int insertLength(const QString& inserted);
 
+    // Bumps the text generation of this node and of its accessibility's state.
+    void textChanged();
+
     AtspiAccessible* acc_;
     qint64 pid_;
+    AtSpiState state_;
     double timeout_ = defaultTimeout;
     std::optional<QString> text_;
     quint64 textGeneration_ = 0;
@@ -218,9 +246,18 @@ bool AtSpiNode::utf16Offsets()
     return *utf16_;
 }
 
+void AtSpiNode::textChanged()
+{
+    if (const auto state = state_.lock())
+        ++state->textGeneration;
+    text_.reset();
+}
+
 std::optional<QString> AtSpiNode::text()
 {
-    if (text_ && textGeneration_ == textGeneration)
+    const auto state = state_.lock();
+    const quint64 generation = state ? state->textGeneration : 0;
+    if (text_ && state && textGeneration_ == generation)
         return text_;
     AtspiText* iface = atspi_accessible_get_text_iface(acc_);
     if (!iface)
@@ -232,7 +269,7 @@ std::optional<QString> AtSpiNode::text()
     if (err.failed() || !raw)
         return std::nullopt;
     text_ = takeString(raw);
-    textGeneration_ = textGeneration;
+    textGeneration_ = generation;
     utf16_.reset();
     return text_;
 }
@@ -332,18 +369,19 @@ QVariant AtSpiNode::roleAttribute()
 
 QVariant AtSpiNode::focusedElement()
 {
-    if (!liveImpl)
+    const auto state = state_.lock();
+    if (!state)
         return {};
-    auto it = liveImpl->focused.find(pid_);
-    if (it != liveImpl->focused.end() && it->second) {
+    auto it = state->focused.find(pid_);
+    if (it != state->focused.end() && it->second) {
         if (hasState(it->second, ATSPI_STATE_FOCUSED, timeout_))
-            return QVariant::fromValue(wrap(it->second, timeout_));
+            return QVariant::fromValue(wrap(it->second, state_, timeout_));
         // A keyboard grab (the key tap's own among them) takes the X input focus from the
         // application for a moment, and GTK and Gecko then drop the focused state. Like an
         // application in the background, it keeps its focused element while none of its
         // windows is active.
         if (hasState(it->second, ATSPI_STATE_SHOWING, timeout_) && !hasActiveWindow())
-            return QVariant::fromValue(wrap(it->second, timeout_));
+            return QVariant::fromValue(wrap(it->second, state_, timeout_));
     }
     // No focus event seen for this process yet: look for the focused element in its
     // windows, active ones first, with short time-outs and a bounded number of nodes.
@@ -384,8 +422,8 @@ QVariant AtSpiNode::focusedElement()
         if (set)
             g_object_unref(set);
         if (focusedHere) {
-            liveImpl->remember(liveImpl->focused, pid_, node);
-            found = QVariant::fromValue(wrap(node, timeout_));
+            state->remember(state->focused, pid_, node);
+            found = QVariant::fromValue(wrap(node, state_, timeout_));
         } else if (showing) {
             GErrorSink e;
             prepareCall(walkTimeout);
@@ -421,11 +459,12 @@ bool AtSpiNode::hasActiveWindow()
 
 QVariant AtSpiNode::focusedWindow()
 {
-    if (!liveImpl)
+    const auto state = state_.lock();
+    if (!state)
         return {};
-    auto it = liveImpl->activeWindow.find(pid_);
-    if (it != liveImpl->activeWindow.end() && hasState(it->second, ATSPI_STATE_ACTIVE, timeout_))
-        return QVariant::fromValue(wrap(it->second, timeout_));
+    auto it = state->activeWindow.find(pid_);
+    if (it != state->activeWindow.end() && hasState(it->second, ATSPI_STATE_ACTIVE, timeout_))
+        return QVariant::fromValue(wrap(it->second, state_, timeout_));
     GErrorSink err;
     prepareCall(timeout_);
     const int windows = atspi_accessible_get_child_count(acc_, &err);
@@ -437,8 +476,8 @@ QVariant AtSpiNode::focusedWindow()
         if (!w)
             continue;
         if (hasState(w, ATSPI_STATE_ACTIVE, timeout_)) {
-            liveImpl->remember(liveImpl->activeWindow, pid_, w);
-            found = QVariant::fromValue(wrap(w, timeout_));
+            state->remember(state->activeWindow, pid_, w);
+            found = QVariant::fromValue(wrap(w, state_, timeout_));
         }
         g_object_unref(w);
     }
@@ -573,7 +612,7 @@ QVariant AtSpiNode::attribute(const QString& name)
         AtspiAccessible* p = atspi_accessible_get_parent(acc_, &err);
         if (!p)
             return {};
-        QVariant out = pidOf(p) == pid_ ? QVariant::fromValue(wrap(p, timeout_)) : QVariant();
+        QVariant out = pidOf(p) == pid_ ? QVariant::fromValue(wrap(p, state_, timeout_)) : QVariant();
         g_object_unref(p);
         return out;
     }
@@ -588,7 +627,7 @@ QVariant AtSpiNode::attribute(const QString& name)
             GErrorSink e;
             prepareCall(timeout_);
             if (AtspiAccessible* c = atspi_accessible_get_child_at_index(acc_, i, &e)) {
-                children.append(QVariant::fromValue(wrap(c, timeout_)));
+                children.append(QVariant::fromValue(wrap(c, state_, timeout_)));
                 g_object_unref(c);
             }
         }
@@ -674,14 +713,15 @@ std::optional<bool> AtSpiNode::isSettable(const QString& name)
 // The toolkit name of the element's application, read once per application.
 QString AtSpiNode::toolkitName()
 {
-    if (liveImpl && !toolkit_) {
+    const auto state = state_.lock();
+    if (state && !toolkit_) {
         auto* obj = reinterpret_cast<AtspiObject*>(acc_);
         const QString bus = obj->app && obj->app->bus_name ? QString::fromLatin1(obj->app->bus_name) : QString();
-        auto it = liveImpl->toolkits.find(bus);
-        if (it == liveImpl->toolkits.end()) {
+        auto it = state->toolkits.find(bus);
+        if (it == state->toolkits.end()) {
             GErrorSink err;
             prepareCall(timeout_);
-            it = liveImpl->toolkits.emplace(bus, takeString(atspi_accessible_get_toolkit_name(acc_, &err))).first;
+            it = state->toolkits.emplace(bus, takeString(atspi_accessible_get_toolkit_name(acc_, &err))).first;
         }
         toolkit_ = it->second;
     }
@@ -725,7 +765,7 @@ bool AtSpiNode::insertAtSelection(const QString& inserted)
     g_object_unref(edit);
     if (!ok)
         return false;
-    ++textGeneration;
+    textChanged();
     // Put the caret after the inserted text, as typing would.
     if (AtspiText* t = atspi_accessible_get_text_iface(acc_)) {
         const qint64 length = utf16Offsets() ? inserted.size() : inserted.toUcs4().size();
@@ -752,21 +792,22 @@ bool AtSpiNode::setAttribute(const QString& name, const QVariant& value)
     prepareCall(timeout_);
     const bool ok = atspi_editable_text_set_text_contents(edit, value.toString().toUtf8().constData(), &err) && !err.failed();
     g_object_unref(edit);
-    ++textGeneration;
+    textChanged();
     return ok;
 }
 
 // Notifications of one process, filtered out of the one global event listener.
 class AtSpiObserver final : public AccessibilityObserver {
 public:
-    AtSpiObserver(qint64 pid, AXNotificationHandler handler) : pid_(pid), handler_(std::move(handler))
+    AtSpiObserver(qint64 pid, AXNotificationHandler handler, const std::shared_ptr<AtSpiAccessibility::Impl>& state)
+        : pid_(pid), handler_(std::move(handler)), state_(state)
     {
-        liveImpl->observers.push_back(this);
+        state->observers.push_back(this);
     }
     ~AtSpiObserver() override
     {
-        if (liveImpl)
-            std::erase(liveImpl->observers, this);
+        if (const auto state = state_.lock())
+            std::erase(state->observers, this);
     }
     bool add(const AccessibilityElement& element, const QString& notification) override
     {
@@ -787,7 +828,7 @@ public:
             return;
         const bool processWide = notification == QLatin1String(ax::FocusedUIElementChanged)
             || notification == QLatin1String(ax::FocusedWindowChanged);
-        const AccessibilityElement element = AtSpiNode::wrap(source);
+        const AccessibilityElement element = AtSpiNode::wrap(source, state_);
         for (const Registration& r : registrations_) {
             if (r.notification != notification)
                 continue;
@@ -805,6 +846,7 @@ private:
     };
     qint64 pid_;
     AXNotificationHandler handler_;
+    AtSpiState state_;
     std::vector<Registration> registrations_;
 };
 
@@ -853,28 +895,16 @@ bool AtSpiAccessibility::Impl::ensure()
     if (!available)
         return false;
     listener = atspi_event_listener_new(eventCallback, this, nullptr);
-    for (const char* type : {"object:state-changed:focused", "window:activate", "object:text-changed",
-                             "object:text-caret-moved", "object:text-selection-changed"}) {
+    for (const char* type : kListenedEvents) {
         GErrorSink err;
         atspi_event_listener_register(listener, type, &err);
     }
     return true;
 }
 
-AtSpiAccessibility::AtSpiAccessibility(AccessibilityAccess& access) : access_(access), d(new Impl)
-{
-    // The first instance (the shared one) keeps the focus records the elements read.
-    if (!liveImpl)
-        liveImpl = d;
-}
+AtSpiAccessibility::AtSpiAccessibility(AccessibilityAccess& access) : access_(access), d(std::make_shared<Impl>()) {}
 
-AtSpiAccessibility::~AtSpiAccessibility()
-{
-    // Events may still arrive while the process ends: the listener stays registered and
-    // the state is dropped without unreferencing objects of a bus that may be gone.
-    if (liveImpl == d)
-        liveImpl = nullptr;
-}
+AtSpiAccessibility::~AtSpiAccessibility() = default;
 
 quint64 AtSpiAccessibility::messageCount()
 {
@@ -899,7 +929,7 @@ AccessibilityElement AtSpiAccessibility::application(qint64 pid)
         if (!app)
             continue;
         if (pidOf(app) == pid)
-            found = AtSpiNode::wrap(app);
+            found = AtSpiNode::wrap(app, d);
         g_object_unref(app);
     }
     g_object_unref(desktop);
@@ -910,7 +940,7 @@ std::unique_ptr<AccessibilityObserver> AtSpiAccessibility::createObserver(qint64
 {
     if (pid <= 0 || pid == ownPid() || !d->ensure() || !handler)
         return nullptr;
-    return std::make_unique<AtSpiObserver>(pid, std::move(handler));
+    return std::make_unique<AtSpiObserver>(pid, std::move(handler), d);
 }
 
 bool AtSpiAccessibility::isProcessTrusted()

@@ -41,7 +41,8 @@ public:
 
 private:
     AccessibilityAccess& access_;
-    Impl* d;
+    // The listener and focus records; the elements and observers it made hold it weakly.
+    std::shared_ptr<Impl> d;
 };
 
 } // namespace tq

@@ -103,28 +103,31 @@ std::optional<QByteArray> OpenSslCrypto::openBox(const QByteArray& key, const QB
 
 // ---- SHA-256
 
-struct Sha256::Impl {
-    EVP_MD_CTX* ctx = EVP_MD_CTX_new();
-    ~Impl() { EVP_MD_CTX_free(ctx); }
+struct DigestFree {
+    void operator()(EVP_MD_CTX* c) const { EVP_MD_CTX_free(c); }
 };
 
-Sha256::Sha256() : d(new Impl) { init(); }
+struct Sha256::Impl {
+    std::unique_ptr<EVP_MD_CTX, DigestFree> ctx{EVP_MD_CTX_new()};
+};
 
-Sha256::~Sha256() { delete d; }
+Sha256::Sha256() : d(std::make_unique<Impl>()) { init(); }
 
-void Sha256::init() { EVP_DigestInit_ex(d->ctx, EVP_sha256(), nullptr); }
+Sha256::~Sha256() = default;
+
+void Sha256::init() { EVP_DigestInit_ex(d->ctx.get(), EVP_sha256(), nullptr); }
 
 void Sha256::update(QByteArrayView data)
 {
     if (!data.isEmpty())
-        EVP_DigestUpdate(d->ctx, data.data(), size_t(data.size()));
+        EVP_DigestUpdate(d->ctx.get(), data.data(), size_t(data.size()));
 }
 
 QByteArray Sha256::final()
 {
     QByteArray digest(32, Qt::Uninitialized);
     unsigned int length = 0;
-    EVP_DigestFinal_ex(d->ctx, reinterpret_cast<unsigned char*>(digest.data()), &length);
+    EVP_DigestFinal_ex(d->ctx.get(), reinterpret_cast<unsigned char*>(digest.data()), &length);
     digest.truncate(int(length));
     init();
     return digest;

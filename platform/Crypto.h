@@ -7,6 +7,7 @@
 #include <QByteArray>
 #include <QByteArrayView>
 
+#include <memory>
 #include <optional>
 
 namespace tq {
@@ -58,7 +59,7 @@ public:
 
 private:
     struct Impl;
-    Impl* d;
+    std::unique_ptr<Impl> d;
 };
 
 } // namespace tq

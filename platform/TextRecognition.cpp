@@ -1,51 +1,75 @@
 #include "platform/TextRecognition.h"
 
+#include "platform/LatestJobWorker.h"
 #include "platform/Log.h"
 
 #include <QCoreApplication>
 
 #include <tesseract/baseapi.h>
+#include <tesseract/ocrclass.h>
 #include <tesseract/resultiterator.h>
 
 #include <dlfcn.h>
 
-#include <cstdlib>
 #include <memory>
-#include <mutex>
-#include <thread>
+#include <utility>
 
 namespace tq {
 
 namespace {
 
-std::mutex engineLock;
-tesseract::TessBaseAPI* engine = nullptr;
-
 // Screen text is small: Tesseract reads it better at about twice its size.
 constexpr int kMinHeightForDirectRead = 1200;
 
-class TesseractRecognition final : public TextRecognition {
-public:
-    void recognize(const QImage& image, std::function<void(std::optional<QVector<RecognizedText>>)> done) override
+struct EngineEnd {
+    void operator()(tesseract::TessBaseAPI* api) const
     {
-        // The result comes back through an object living on the calling thread.
-        auto* target = new QObject;
-        std::thread([image, done = std::move(done), target]() mutable {
-            auto result = recognizeNow(image);
-            QMetaObject::invokeMethod(
-                target,
-                [done = std::move(done), result = std::move(result), target]() mutable {
-                    done(std::move(result));
-                    target->deleteLater();
-                },
-                Qt::QueuedConnection);
-        }).detach();
+        api->End();
+        delete api;
     }
 };
 
-} // namespace
+// One owned worker and one owned Tesseract engine: a request waits for the running one to
+// end, and a newer request takes the place of a waiting one (which is answered with nothing).
+// Answers come back on the thread that made the recognition; none comes after it ended.
+class TesseractRecognition final : public TextRecognition {
+public:
+    using Done = std::function<void(std::optional<QVector<RecognizedText>>)>;
 
-std::optional<QVector<RecognizedText>> TextRecognition::recognizeNow(const QImage& input)
+    void recognize(const QImage& image, Done done) override
+    {
+        auto shared = std::make_shared<Done>(std::move(done));
+        worker_.submit([this, image, shared] { answer(shared, recognizeNow(image)); },
+                       [this, shared] { answer(shared, std::nullopt); });
+    }
+
+private:
+    void answer(const std::shared_ptr<Done>& done, std::optional<QVector<RecognizedText>> result)
+    {
+        QMetaObject::invokeMethod(
+            &replies_, [done, result = std::move(result)]() mutable { (*done)(std::move(result)); },
+            Qt::QueuedConnection);
+    }
+
+    static void allowDynamicThreads()
+    {
+        // Tesseract asks OpenMP for a fixed number of threads, which spin for work: on a busy
+        // desktop one recognition then takes many seconds. Let OpenMP size the team by the
+        // machine's load instead (set for the worker thread).
+        using SetDynamic = void (*)(int);
+        if (const auto setDynamic = reinterpret_cast<SetDynamic>(dlsym(RTLD_DEFAULT, "omp_set_dynamic")))
+            setDynamic(1);
+    }
+
+    // Worker thread only.
+    std::optional<QVector<RecognizedText>> recognizeNow(const QImage& input);
+
+    QObject replies_; // on the owner's thread; queued answers to it die with it
+    std::unique_ptr<tesseract::TessBaseAPI, EngineEnd> engine_; // used on the worker only
+    LatestJobWorker worker_{allowDynamicThreads}; // last: ends (joined) before the rest
+};
+
+std::optional<QVector<RecognizedText>> TesseractRecognition::recognizeNow(const QImage& input)
 {
     if (input.isNull() || input.width() < 2 || input.height() < 2)
         return QVector<RecognizedText>();
@@ -54,35 +78,24 @@ std::optional<QVector<RecognizedText>> TextRecognition::recognizeNow(const QImag
         image = image.scaled(image.width() * 2, image.height() * 2, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     }
 
-    // One engine, loaded once and used by one recognition at a time. It is released at exit
-    // before Tesseract's own caches (registered after them), once a running recognition ends.
-    std::lock_guard<std::mutex> guard(engineLock);
-    if (!engine) {
-        auto created = std::make_unique<tesseract::TessBaseAPI>();
+    // The engine is loaded on first use and kept for the next recognitions.
+    if (!engine_) {
+        std::unique_ptr<tesseract::TessBaseAPI, EngineEnd> created(new tesseract::TessBaseAPI);
         if (created->Init(nullptr, "eng", tesseract::OEM_LSTM_ONLY) != 0) {
             log::warning(QStringLiteral("text recognition: the English data of Tesseract could not be loaded"));
             return std::nullopt;
         }
-        engine = created.release();
-        std::atexit([] {
-            std::lock_guard<std::mutex> g(engineLock);
-            engine->End();
-            delete engine;
-            engine = nullptr;
-        });
+        engine_ = std::move(created);
     }
-    tesseract::TessBaseAPI* api = engine;
-    // Tesseract asks OpenMP for a fixed number of threads, which spin for work: on a busy
-    // desktop one recognition then takes many seconds. Let OpenMP size the team by the
-    // machine's load instead (set per calling thread).
-    using SetDynamic = void (*)(int);
-    static const auto setDynamic = reinterpret_cast<SetDynamic>(dlsym(RTLD_DEFAULT, "omp_set_dynamic"));
-    if (setDynamic)
-        setDynamic(1);
+    tesseract::TessBaseAPI* api = engine_.get();
     api->SetPageSegMode(tesseract::PSM_AUTO);
     api->SetImage(image.constBits(), image.width(), image.height(), 1, int(image.bytesPerLine()));
     api->SetSourceResolution(144);
-    if (api->Recognize(nullptr) != 0) {
+    // The owner's end cancels a recognition under way.
+    tesseract::ETEXT_DESC monitor;
+    monitor.cancel = [](void* worker, int) { return static_cast<LatestJobWorker*>(worker)->stopping(); };
+    monitor.cancel_this = &worker_;
+    if (api->Recognize(&monitor) != 0 || worker_.stopping()) {
         api->Clear();
         return std::nullopt;
     }
@@ -106,6 +119,8 @@ std::optional<QVector<RecognizedText>> TextRecognition::recognizeNow(const QImag
     api->Clear();
     return out;
 }
+
+} // namespace
 
 std::unique_ptr<TextRecognition> TextRecognition::createSystem()
 {

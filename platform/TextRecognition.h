@@ -21,12 +21,11 @@ struct RecognizedText {
 class TextRecognition {
 public:
     virtual ~TextRecognition() = default;
-    // Recognises the image off the calling thread; `done` runs on the calling thread's event loop
-    // with the lines in reading order, or nothing when recognition failed.
+    // Recognises the image on the recognition's own worker, one image at a time; `done` runs on
+    // the event loop of the thread that made the recognition with the lines in reading order, or
+    // nothing when recognition failed or a newer request took this one's place before it started.
+    // No answer comes once the recognition ended.
     virtual void recognize(const QImage& image, std::function<void(std::optional<QVector<RecognizedText>>)> done) = 0;
-
-    // Blocking recognition with Tesseract, for the worker thread and tests.
-    static std::optional<QVector<RecognizedText>> recognizeNow(const QImage& image);
 
     // The system implementation (made once, by SystemPlatform).
     static std::unique_ptr<TextRecognition> createSystem();

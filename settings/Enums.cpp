@@ -57,7 +57,7 @@ QString title(EngineKind value)
 QString detail(EngineKind value)
 {
     switch (value) {
-    case EngineKind::builtIn: return text("Runs on this Mac after a one-time download. Works offline.");
+    case EngineKind::builtIn: return text("Runs on this computer after a one-time download. Works offline.");
     case EngineKind::apple: return text("Apple's on-device model. Nothing to download.");
     case EngineKind::ollama: return text("Any model you run in Ollama, base models included.");
     case EngineKind::openAI: return text("LM Studio, llama-server or any OpenAI-compatible endpoint.");
@@ -69,7 +69,7 @@ QString detail(InsertionMethod value)
 {
     switch (value) {
     case InsertionMethod::typing: return text("Sends the text as keystrokes. Works almost everywhere.");
-    case InsertionMethod::accessibility: return text("Writes straight into the field. Cleanest in native Mac apps.");
+    case InsertionMethod::accessibility: return text("Writes straight into the field. Cleanest in native computer apps.");
     case InsertionMethod::paste: return text("Uses the clipboard, then puts your clipboard back.");
     }
     return {};

@@ -2,11 +2,13 @@
 
 #include "platform/Defaults.h"
 
+#include <QSet>
 #include <QThread>
 #include <QUrl>
 
 #include <cmath>
 #include <limits>
+#include <type_traits>
 
 namespace tq {
 
@@ -156,6 +158,20 @@ const QStringList& Preferences::keys()
 #undef TQ_PREF_KEY
     };
     return list;
+}
+
+bool Preferences::isShortcut(const QString& key)
+{
+    static const QSet<QString> shortcuts = [] {
+        QSet<QString> set;
+#define TQ_PREF_SHORTCUT(type, name, setter, def)                                                 \
+    if constexpr (std::is_same_v<type, Shortcut>)                                                 \
+        set.insert(QStringLiteral(#name));
+        TQ_PREFERENCES(TQ_PREF_SHORTCUT)
+#undef TQ_PREF_SHORTCUT
+        return set;
+    }();
+    return shortcuts.contains(key);
 }
 
 const QStringList& Preferences::resetKeepSet()

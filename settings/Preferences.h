@@ -95,6 +95,8 @@ public:
 
     // Every setting key, in declaration order.
     static const QStringList& keys();
+    // True for the key of a keyboard-shortcut setting.
+    static bool isShortcut(const QString& key);
     // Keys a reset leaves in the store.
     static const QStringList& resetKeepSet();
 

@@ -47,7 +47,11 @@ step_deps() {
 }
 
 step_llama() {
-  if [ -f "$llama_dir/install/.done" ]; then return 0; fi
+  if [ -f "$llama_dir/install/.done" ]; then
+    # Caches made before llama-cpp.h (llama.cpp's owning pointers) was installed.
+    [ -f "$llama_dir/install/include/llama-cpp.h" ] || cp "$llama_dir/src/include/llama-cpp.h" "$llama_dir/install/include/"
+    return 0
+  fi
   echo "Building llama.cpp once into $llama_dir"
   rm -rf "$llama_dir"
   mkdir -p "$llama_dir"
@@ -67,7 +71,7 @@ step_llama() {
   mkdir -p "$inst/bin" "$inst/lib" "$inst/include"
   cp "$llama_dir/build/bin/llama-server" "$llama_dir/build/bin/llama-bench" "$inst/bin/"
   cp "$llama_dir/build/src/libllama.a" "$llama_dir"/build/ggml/src/libggml*.a "$inst/lib/"
-  cp "$llama_dir/src/include/llama.h" "$llama_dir"/src/ggml/include/*.h "$inst/include/"
+  cp "$llama_dir"/src/include/llama.h "$llama_dir"/src/include/llama-cpp.h "$llama_dir"/src/ggml/include/*.h "$inst/include/"
   touch "$llama_dir/install/.done"
 }
 

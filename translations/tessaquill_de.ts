@@ -122,11 +122,11 @@
         <translation>Anfang einer neuen Zeile</translation>
     </message>
     <message>
-        <source>This Mac can&apos;t run Apple Intelligence</source>
+        <source>This computer can&apos;t run Apple Intelligence</source>
         <translation>Dieser Computer kann Apple Intelligence nicht ausführen</translation>
     </message>
     <message>
-        <source>Turn on Apple Intelligence in System Settings</source>
+        <source>Turn on Apple Intelligence in the desktop&apos;s settings</source>
         <translation>Schalte Apple Intelligence in den Einstellungen des Desktops ein</translation>
     </message>
     <message>
@@ -174,7 +174,7 @@
         <translation>Der Text konnte nicht für das Modell vorbereitet werden</translation>
     </message>
     <message>
-        <source>This Mac needs %1 free for the download. Free up some space, then try again.</source>
+        <source>This computer needs %1 free for the download. Free up some space, then try again.</source>
         <translation>Dieser Computer braucht %1 freien Platz für den Download. Schaffe etwas Platz und versuche es dann noch einmal.</translation>
     </message>
     <message>
@@ -302,7 +302,7 @@
         <translation>Lokaler Server</translation>
     </message>
     <message>
-        <source>Runs on this Mac after a one-time download. Works offline.</source>
+        <source>Runs on this computer after a one-time download. Works offline.</source>
         <translation>Läuft nach einem einmaligen Download auf diesem Computer. Funktioniert offline.</translation>
     </message>
     <message>
@@ -322,7 +322,7 @@
         <translation>Sendet den Text als Tastenanschläge. Funktioniert fast überall.</translation>
     </message>
     <message>
-        <source>Writes straight into the field. Cleanest in native Mac apps.</source>
+        <source>Writes straight into the field. Cleanest in native computer apps.</source>
         <translation>Schreibt direkt ins Feld. Am saubersten in nativen Apps des Computers.</translation>
     </message>
     <message>
@@ -350,7 +350,7 @@
         <translation>Dein Schreibgedächtnis konnte nicht geöffnet werden, weil sein Schlüssel nicht aus dem Schlüsselbund gelesen werden konnte. Bis %app neu startet, wird nichts Neues gemerkt.</translation>
     </message>
     <message>
-        <source>There&apos;s no room for it, or macOS is hiding it. Check Menu Bar in System Settings.</source>
+        <source>There&apos;s no room for it, or the system is hiding it. Check Menu Bar in the desktop&apos;s settings.</source>
         <translation>Es ist kein Platz dafür, oder das System verbirgt es. Sieh in den Einstellungen des Desktops unter der Menüleiste nach.</translation>
     </message>
     <message>
@@ -362,7 +362,7 @@
         <translation>Nicht jetzt</translation>
     </message>
     <message>
-        <source>Open System Settings</source>
+        <source>Open the desktop&apos;s settings</source>
         <translation>Einstellungen des Desktops öffnen</translation>
     </message>
     <message>

@@ -122,11 +122,11 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>This Mac can&apos;t run Apple Intelligence</source>
+        <source>This computer can&apos;t run Apple Intelligence</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Turn on Apple Intelligence in System Settings</source>
+        <source>Turn on Apple Intelligence in the desktop&apos;s settings</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -174,7 +174,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>This Mac needs %1 free for the download. Free up some space, then try again.</source>
+        <source>This computer needs %1 free for the download. Free up some space, then try again.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -302,7 +302,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Runs on this Mac after a one-time download. Works offline.</source>
+        <source>Runs on this computer after a one-time download. Works offline.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -322,7 +322,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Writes straight into the field. Cleanest in native Mac apps.</source>
+        <source>Writes straight into the field. Cleanest in native computer apps.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -350,7 +350,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>There&apos;s no room for it, or macOS is hiding it. Check Menu Bar in System Settings.</source>
+        <source>There&apos;s no room for it, or the system is hiding it. Check Menu Bar in the desktop&apos;s settings.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -362,7 +362,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Open System Settings</source>
+        <source>Open the desktop&apos;s settings</source>
         <translation type="unfinished"></translation>
     </message>
     <message>

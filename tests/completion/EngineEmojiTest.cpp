@@ -138,7 +138,7 @@ TEST_F(EngineEmoji, NothingOfferedWhenOffOrSecureOrWithoutCaret)
 
 TEST_F(EngineEmoji, QueryRules)
 {
-    const auto q = &CompletionEngine::emojiQuery;
+    const auto q = &tq::emojiQuery;
     EXPECT_EQ(q(QStringLiteral(":rocket")), QStringLiteral("rocket"));
     EXPECT_EQ(q(QStringLiteral("go (:rocket")), QStringLiteral("rocket"));
     EXPECT_EQ(q(QStringLiteral("go [:100")), QStringLiteral("100"));

@@ -197,7 +197,7 @@ TEST_F(EnginePresenting, ClearSuggestionMakesRepliesStaleAndHides)
     showSuggestion(QStringLiteral("Hello "), QStringLiteral("world"));
     ASSERT_TRUE(engine->ghost().isShowing());
     const int g = engine->generation();
-    engine->clearSuggestion();
+    engine->dismiss(Status::idle()); // clears the suggestion first
     EXPECT_EQ(engine->generation(), g + 1);
     EXPECT_FALSE(engine->suggestion());
     EXPECT_FALSE(engine->ghost().isShowing());

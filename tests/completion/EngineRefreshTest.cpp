@@ -271,18 +271,15 @@ TEST_F(EngineRefresh, LaggingCaretHoldIsDeferredAndShownOnlyWhenItStays)
     prefs.setDelayMilliseconds(300);
     setText(QStringLiteral("Hello ther"));
     ASSERT_EQ(status(), Status::waiting());
-    ASSERT_TRUE(engine->lastLineEnd());
 
     // The text grew but the caret still sits before the last character.
     setText(QStringLiteral("Hello the"), QStringLiteral("re"));
     EXPECT_EQ(status(), Status::waiting());
-    EXPECT_TRUE(engine->lagSuspect());
     // Typing on within 0.12 s: the caret caught up, the hold never shows.
     advance(50);
     setText(QStringLiteral("Hello there,"));
     advance(200);
     EXPECT_NE(status(), held("The caret is inside existing text"));
-    EXPECT_FALSE(engine->lagSuspect());
 
     // A caret that really sits inside the text: the hold shows 0.12 s later.
     setText(QStringLiteral("Hello there, y"), QStringLiteral("ou"));

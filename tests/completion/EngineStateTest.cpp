@@ -152,13 +152,12 @@ TEST_F(EngineState, ScreenReadWarmsThePromptOfTheHeldField)
 
 TEST_F(EngineState, QuietHoldSuppressesOnlyDirectRepeats)
 {
+    setText(QStringLiteral("Hello there"));
     LogCapture log;
-    engine->quietHold(QStringLiteral("a"));
-    engine->quietHold(QStringLiteral("a"));
-    engine->quietHold(QStringLiteral("b"));
-    engine->quietHold(QStringLiteral("a"));
-    EXPECT_EQ(log.count(QStringLiteral("a")), 2);
-    EXPECT_EQ(log.count(QStringLiteral("b")), 1);
+    for (const char* hold : {"a", "a", "b", "a"})
+        engine->setStatus(Status::blocked(QString::fromUtf8(hold)));
+    EXPECT_EQ(log.count(QStringLiteral("Editor: a (")), 2);
+    EXPECT_EQ(log.count(QStringLiteral("Editor: b (")), 1);
 }
 
 TEST_F(EngineState, AnnouncesNothingEmpty)

@@ -292,10 +292,8 @@ TEST_F(LlamaRuntimeTest, SamplingAmongAllowedTokensTakesTheChainsSelection)
     logits[20] = 5.0f;
     logits[30] = 2.0f;
     const auto s = onQueue(rt, [this, &logits, vocabulary] {
-        llama_sampler* chain = rt.makeSampler(0.0, 0);
-        auto r = rt.sampleAmong({10, 20, 30}, logits.data(), chain, vocabulary);
-        llama_sampler_free(chain);
-        return r;
+        const llama_sampler_ptr chain = rt.makeSampler(0.0, 0);
+        return rt.sampleAmong({10, 20, 30}, logits.data(), chain.get(), vocabulary);
     });
     // The chain sorts the candidates; the choice is the best one, not the first listed.
     EXPECT_EQ(s.token, 20);
@@ -303,10 +301,8 @@ TEST_F(LlamaRuntimeTest, SamplingAmongAllowedTokensTakesTheChainsSelection)
     EXPECT_NEAR(s.logprob, expected, 1e-5);
 
     const auto whole = onQueue(rt, [this, &logits, vocabulary] {
-        llama_sampler* chain = rt.makeSampler(0.0, 0);
-        auto r = rt.sampleAmong({}, logits.data(), chain, vocabulary);
-        llama_sampler_free(chain);
-        return r;
+        const llama_sampler_ptr chain = rt.makeSampler(0.0, 0);
+        return rt.sampleAmong({}, logits.data(), chain.get(), vocabulary);
     });
     EXPECT_EQ(whole.token, 20);
     EXPECT_NEAR(onQueue(rt, [this, &logits] { return rt.logSumExp(logits.data(), 3); }),

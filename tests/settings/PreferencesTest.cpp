@@ -164,6 +164,18 @@ TEST(Preferences, ResetKeepsFlagsAndWritesEveryDefault)
     EXPECT_TRUE(Preferences(store).remindHiddenIcon());
 }
 
+TEST(Preferences, ShortcutSettingsAreKnownByTheirType)
+{
+    QStringList shortcuts;
+    for (const QString& key : Preferences::keys())
+        if (Preferences::isShortcut(key))
+            shortcuts << key;
+    EXPECT_EQ(shortcuts, (QStringList{"acceptWordKey", "acceptAllKey", "triggerKey", "alternativesKey", "toggleAppKey",
+                                      "toggleGlobalKey"}));
+    EXPECT_FALSE(Preferences::isShortcut(QStringLiteral("showKeyHint")));
+    EXPECT_FALSE(Preferences::isShortcut(QStringLiteral("someOtherKey")));
+}
+
 TEST(Preferences, LoopbackTest)
 {
     EXPECT_TRUE(Preferences::isLocalHost(QStringLiteral("http://localhost:11434")));

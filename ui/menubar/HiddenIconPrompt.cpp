@@ -89,7 +89,7 @@ HiddenIconPrompt::HiddenIconPrompt(Preferences& prefs, DesktopSettings& settings
     title->setFont(fonts::rounded(16, QFont::DemiBold));
     texts->addWidget(title);
     auto* explanation =
-        centred(text("There's no room for it, or macOS is hiding it. Check Menu Bar in System Settings."), palette::paper(), this);
+        centred(text("There's no room for it, or the system is hiding it. Check Menu Bar in the desktop's settings."), palette::paper(), this);
     explanation->setFont(fonts::system(11));
     texts->addWidget(explanation);
     auto* hint = centred(text("Until then, open %app from Applications to reach Settings."), palette::paperDim(), this);
@@ -108,7 +108,7 @@ HiddenIconPrompt::HiddenIconPrompt(Preferences& prefs, DesktopSettings& settings
                                           " border-radius: 16px; padding: 0 14px; }"
                                           "QPushButton:focus { border: 1px solid %2; }")
                                .arg(palette::paper().name(), palette::gold().name()));
-    open_ = new PrimaryButton(text("Open System Settings"), motion, this);
+    open_ = new PrimaryButton(text("Open the desktop's settings"), motion, this);
     buttons->addWidget(notNow_);
     buttons->addWidget(open_);
     buttons->addStretch(1);

@@ -47,7 +47,7 @@ RivalPromptTexts rivalPromptTexts(RivalPromptState state, const QList<RivalApp>&
     case RivalPromptState::quitting:
         if (one) {
             out.headline = text("%1 is also running").arg(names);
-            out.explanation = text("Both apps answer the Tab key, and macOS gives it to %1 first. "
+            out.explanation = text("Both apps answer the Tab key, and the system gives it to %1 first. "
                                    "%app stays paused in your other apps until %1 quits.")
                                   .arg(names);
         } else {

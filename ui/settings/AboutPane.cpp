@@ -164,12 +164,12 @@ AboutPane::AboutPane(SettingsContext& context, QWidget* parent) : QWidget(parent
     names->addWidget(version_);
     add(nameBox);
 
-    QLabel* tagline = makeLabel(text("Finishes your sentences in any app, on your Mac."), 17, QFont::Normal, palette::paper(), page, true);
+    QLabel* tagline = makeLabel(text("Finishes your sentences in any app, on your computer."), 17, QFont::Normal, palette::paper(), page, true);
     tagline->setAlignment(Qt::AlignCenter);
     add(tagline);
 
     QLabel* privacy = makeLabel(text("%app has no account, no analytics and no servers of its own. The %app model and Apple "
-                                     "Intelligence keep your text on this Mac. Other engines get it only if you set one up."),
+                                     "Intelligence keep your text on this computer. Other engines get it only if you set one up."),
                                 13, QFont::Normal, palette::paperDim(), page, true);
     privacy->setAlignment(Qt::AlignCenter);
     privacy->setMaximumWidth(440);

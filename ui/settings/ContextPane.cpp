@@ -30,7 +30,7 @@ const SwitchSpec kSwitches[] = {
      &Preferences::contextScreen, &Preferences::setContextScreen},
     {"What you just looked at",
      "Keeps a few minutes of text from windows you switched away from, like a page you read before replying. It stays on "
-     "your Mac and skips apps you switched off.",
+     "your computer and skips apps you switched off.",
      &Preferences::contextRecent, &Preferences::setContextRecent},
     {"Windows beside you",
      "Also reads up to two other windows on the same screen, like the document you're replying about. Skips password "

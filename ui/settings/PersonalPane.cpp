@@ -68,7 +68,7 @@ PersonalPane::PersonalPane(SettingsContext& context, int limit, QWidget* parent)
         text("You can switch memory off for single apps under Apps & Sites. The key that unlocks it lives in your Keychain."));
     memory_ = new SettingToggle(text("Remember how I write"),
                                 text("Keeps short passages from fields where you accepted a suggestion, encrypted on this "
-                                     "Mac, and shows them to the model as examples."),
+                                     "computer, and shows them to the model as examples."),
                                 c_.motion, page);
     memory->addRow(memory_);
     recordAll_ = new SettingToggle(text("Also remember fields where I accept nothing"),
