@@ -37,24 +37,6 @@ ProviderAccess ProviderAccess::over(ProviderHub& hub)
 
 // ---- value types
 
-QString CompletionEngine::Status::label() const
-{
-    switch (kind) {
-    case Kind::blocked:
-    case Kind::failed:
-        return text;
-    case Kind::idle:
-        return tq::text("Ready");
-    case Kind::waiting:
-        return tq::text("Waiting for a pause");
-    case Kind::thinking:
-        return tq::text("Thinking");
-    case Kind::showing:
-        return tq::text("Showing a suggestion");
-    }
-    return {};
-}
-
 QString CompletionEngine::Suggestion::remaining() const
 {
     return text.mid(grapheme::offsetAfter(text, consumed));
@@ -134,10 +116,11 @@ void CompletionEngine::bindContextCollector()
 
 void CompletionEngine::init()
 {
-    emoji_ = std::make_unique<EmojiIndex>();
     ghost_ = std::make_unique<GhostPanel>(platform_.overlayScreens());
-    picker_ = std::make_unique<EmojiPickerPanel>(platform_.overlayScreens());
-    choices_ = std::make_unique<AlternativesPanel>(platform_.overlayScreens());
+    emojiOffers_ = std::make_unique<EmojiOffers>(prefs_, platform_.overlayScreens(), emojiHooks());
+    alternatives_ = std::make_unique<AlternativesController>(*clock_, prefs_, platform_.overlayScreens(), this,
+                                                             alternativesHooks());
+    fixes_ = std::make_unique<FixOffers>(*clock_, prefs_, typo_, fixHooks());
 }
 
 // ---- observable state
@@ -206,10 +189,9 @@ void CompletionEngine::announce(const QString& text)
 void CompletionEngine::dismiss(const Status& status)
 {
     clearSuggestion();
-    pendingFix_.reset();
-    picker_->hide();
-    cancelTask(choiceTask_);
-    choices_->hide();
+    fixes_->drop();
+    emojiOffers_->close();
+    alternatives_->close();
     setStatus(status);
 }
 

@@ -10,7 +10,11 @@
 #include "field/PromptContext.h"
 #include "overlay/EmojiItem.h"
 #include "overlay/GhostContent.h"
+#include "completion/AlternativesController.h"
+#include "completion/EmojiOffers.h"
+#include "completion/EngineStatus.h"
 #include "completion/EngineTask.h"
+#include "completion/FixOffers.h"
 #include "completion/GenerationRunner.h"
 #include "completion/HoldRules.h"
 #include "completion/Observed.h"
@@ -68,29 +72,7 @@ struct ContextAccess {
 class CompletionEngine : public QObject {
     Q_OBJECT
 public:
-    // What the engine is doing or why it holds.
-    struct Status {
-        enum class Kind { blocked, failed, idle, waiting, thinking, showing };
-        Kind kind = Kind::idle;
-        QString text; // blocked and failed only
-
-        static Status blocked(const QString& text) { return {Kind::blocked, text}; }
-        static Status failed(const QString& text) { return {Kind::failed, text}; }
-        static Status idle() { return {Kind::idle, {}}; }
-        static Status waiting() { return {Kind::waiting, {}}; }
-        static Status thinking() { return {Kind::thinking, {}}; }
-        static Status showing() { return {Kind::showing, {}}; }
-
-        // The carried text, or "Ready", "Waiting for a pause", "Thinking", "Showing a suggestion".
-        QString label() const;
-        bool is(Kind k) const { return kind == k; }
-        friend bool operator==(const Status& a, const Status& b)
-        {
-            if (a.kind != b.kind)
-                return false;
-            return (a.kind != Kind::blocked && a.kind != Kind::failed) || a.text == b.text;
-        }
-    };
+    using Status = EngineStatus;
 
     // The suggestion on show. The part still to show is `text` after `consumed` characters.
     struct Suggestion {
@@ -105,13 +87,7 @@ public:
         friend bool operator==(const Suggestion&, const Suggestion&) = default;
     };
 
-    struct PendingFix {
-        QString fieldKey;
-        QString before;
-        QString word;
-        QString replacement;
-        friend bool operator==(const PendingFix&, const PendingFix&) = default;
-    };
+    using PendingFix = SpellingFix;
 
     struct FieldSession {
         QString fieldKey;
@@ -119,11 +95,7 @@ public:
         friend bool operator==(const FieldSession&, const FieldSession&) = default;
     };
 
-    struct Injection {
-        QString fieldKey;
-        QString text;
-        Nanos at{0}; // monotonic clock
-    };
+    using Injection = tq::Injection;
 
     struct Suppression {
         QString fieldKey;
@@ -164,9 +136,9 @@ public:
     void announce(const QString& text);
 
     GhostPanel& ghost() { return *ghost_; }
-    EmojiPickerPanel& picker() { return *picker_; }
-    AlternativesPanel& choices() { return *choices_; }
-    EmojiIndex& emoji() { return *emoji_; }
+    EmojiPickerPanel& picker() { return emojiOffers_->picker(); }
+    AlternativesPanel& choices() { return alternatives_->panel(); }
+    EmojiIndex& emoji() { return emojiOffers_->index(); }
     ContextCollector* contextCollector() const { return contextCollector_.get(); }
     Clock& clock() const { return *clock_; }
 
@@ -194,7 +166,7 @@ public:
 
     // ---- what is on show and pending (read by tests and the tray)
     const std::optional<Suggestion>& suggestion() const { return suggestion_; }
-    const std::optional<PendingFix>& pendingFix() const { return pendingFix_; }
+    const std::optional<PendingFix>& pendingFix() const { return fixes_->pending(); }
     const std::optional<FieldSession>& session() const { return session_; }
     const std::optional<Suppression>& suppressed() const { return suppressed_; }
     const std::optional<Injection>& lastInjection() const { return lastInjection_; }
@@ -203,6 +175,21 @@ public:
     bool keyInFlight() const { return keyInFlight_; }
     bool forceNext() const { return forceNext_; }
     const TaskHandle& refreshTask() const { return refreshTask_; }
+
+    // ---- the ghost, insertion and fixes as the engine's tests drive them
+    void present(const Suggestion& suggestion, const FieldSnapshot& s);
+    void presentAfterAdvance(const QString& typed, const QString& rest);
+    std::optional<double> measureText(const QString& text) const;
+    // The ghost's content while it is showing.
+    std::optional<GhostContent> shownGhost() const;
+    // The presented font size for a snapshot (field font or caret height, times the scale, 8 to 72).
+    double presentedFontSize(const FieldSnapshot& s) const;
+    static QString rectDescription(const QRectF& r);
+    const QHash<QString, double>& advanceScale() const { return advanceScale_; }
+    const TaskHandle& pending() const { return pending_; }
+    InsertionMethod insertionMethod() const;
+    void recordAcceptance(const QString& text, const FieldSnapshot& s);
+    bool isKnownWord(const QString& word) const;
 
     // The clean-up of a reply without the known-word test (the settings' engine test).
     static QString cleanReplyForTest(const QString& reply, const QString& before, const QString& after, int wordLimit);
@@ -233,17 +220,13 @@ private:
         CompletionRequest request;
         int wordLimit = 0;
     };
-    struct AlternativesJob {
-        FieldSnapshot snapshot;
-        std::optional<QString> current;
-        QRectF caret;
-        int wordLimit = 0;
-        PromptStyle style = PromptStyle::instruct;
-    };
 
     void init();
     void bindContextCollector();
     GenerationRunner::Hooks runnerHooks();
+    AlternativesController::Hooks alternativesHooks();
+    EmojiOffers::Hooks emojiHooks();
+    FixOffers::Hooks fixHooks();
     void setSnapshot(const std::optional<FieldSnapshot>& s);
     void logStatus(const Status& status);
     void quietHold(const QString& line);
@@ -280,71 +263,26 @@ private:
     QString cleanReply(const QString& reply, const FieldSnapshot& s, int wordLimit, PromptStyle style);
 
     // ---- presenting and following (EnginePresenting.cpp, EngineFollowing.cpp)
-public: // read by the presenting tests
-    void present(const Suggestion& suggestion, const FieldSnapshot& s);
-    void presentAfterAdvance(const QString& typed, const QString& rest);
-    std::optional<double> measureText(const QString& text) const;
-    // The ghost's content while it is showing.
-    std::optional<GhostContent> shownGhost() const;
-    // The presented font size for a snapshot (field font or caret height, times the scale, 8 to 72).
-    double presentedFontSize(const FieldSnapshot& s) const;
-    static QString rectDescription(const QRectF& r);
-    const QHash<QString, double>& advanceScale() const { return advanceScale_; }
-    const TaskHandle& pending() const { return pending_; }
-
-private:
     void learnAdvanceScale(const FieldSnapshot& s);
     void hideGhost();
     // Advances, finishes or lets go of the stored suggestion for `s`; true when it handled
     // the evaluation (nothing else is to be done for this snapshot).
     bool followTyping(const FieldSnapshot& s);
 
-    // ---- keys and acceptance (EngineKeys.cpp)
+    // ---- keys and acceptance (EngineKeys.cpp, EngineFixes.cpp)
     void acceptNextWord();
     void acceptAll();
     bool handleEscape();
     void toggleAppPause();
     void toggleGlobal();
-public: // read by the key and memory tests
-    InsertionMethod insertionMethod() const;
-    void recordAcceptance(const QString& text, const FieldSnapshot& s);
-
-private:
     // The insertion method for text that follows synthesised deletions: accessibility
     // insertion would not follow them, so it types instead.
     InsertionMethod methodAfterDeleting() const;
     // Holds offers and suggestions until the text before the caret changes (Escape in a list).
     void holdCurrentText();
-    // Announces a highlighted list row, when there is one.
-    void announceRow(const std::optional<QString>& row);
     // The lower-cased key name of the accept-word shortcut's key, or none when it is unset.
     std::optional<QString> acceptWordHint() const;
 
-    // ---- alternatives (EngineAlternatives.cpp)
-    void showAlternatives();
-    void parseAlternatives(const QStringList& list);
-    std::optional<bool> handleAlternativesKey(const KeyPress& press);
-    void insertAlternative();
-public:
-    const TaskHandle& choiceTask() const { return choiceTask_; }
-
-private:
-    // ---- spelling fixes (EngineFixes.cpp)
-    void presentFix(const PendingFix& fix, const FieldSnapshot& s);
-public:
-    bool isEchoOfInjection(const FieldSnapshot& s) const;
-    bool acceptFix(const PendingFix& fix);
-    bool isKnownWord(const QString& word) const;
-
-private:
-    // ---- emoji (EngineEmoji.cpp)
-    bool offerEmoji(const FieldSnapshot& s);
-    std::optional<bool> handlePickerKey(const KeyPress& press);
-    void insertEmoji();
-public:
-    bool pickerAcceptsReturn() const { return pickerAcceptsReturn_; }
-
-private:
     static constexpr Nanos kLagCheck = std::chrono::milliseconds(120);
     static constexpr int kPrewarmInterval = 60; // seconds
     static constexpr int kAnchorTail = 120;
@@ -360,10 +298,10 @@ private:
     Clock* clock_;
     std::unique_ptr<ContextCollector> contextCollector_;
     ContextAccess context_;
-    std::unique_ptr<EmojiIndex> emoji_;
     std::unique_ptr<GhostPanel> ghost_;
-    std::unique_ptr<EmojiPickerPanel> picker_;
-    std::unique_ptr<AlternativesPanel> choices_;
+    std::unique_ptr<EmojiOffers> emojiOffers_;
+    std::unique_ptr<AlternativesController> alternatives_;
+    std::unique_ptr<FixOffers> fixes_;
 
     Observed<Status, CompletionEngine> status_{this, &CompletionEngine::statusChanged};
     Observed<std::optional<FieldSnapshot>, CompletionEngine> snapshot_{this, &CompletionEngine::snapshotChanged};
@@ -377,10 +315,7 @@ private:
     GenerationRunner runner_;
     std::optional<ExampleCacheEntry> exampleCache_;
     FieldSource* source_ = nullptr;
-    TaskHandle choiceTask_;
-    std::optional<AlternativesJob> alternativesJob_;
     std::optional<Suggestion> suggestion_;
-    std::optional<PendingFix> pendingFix_;
     std::optional<Injection> lastInjection_;
     std::optional<AdvanceCheck> advanceCheck_;
     QHash<QString, double> advanceScale_;
@@ -390,7 +325,6 @@ private:
     bool forceNext_ = false;
     std::optional<Suppression> suppressed_;
     std::optional<FieldSession> session_;
-    bool pickerAcceptsReturn_ = true;
     QDateTime lastPrewarm_; // invalid: the distant past
     std::optional<QString> preparedFieldKey_;
     std::optional<QString> lastQuiet_;

@@ -2,8 +2,6 @@
 
 #include "completion/CompletionEngine.h"
 
-#include "overlay/AlternativesPanel.h"
-#include "overlay/EmojiPickerPanel.h"
 #include "overlay/GhostPanel.h"
 #include "platform/Grapheme.h"
 #include "platform/Log.h"
@@ -45,27 +43,27 @@ bool readyToAccept(const char* what, bool suggestion, bool source, bool snapshot
 
 bool CompletionEngine::handleKey(const KeyPress& press)
 {
-    if (picker_->isVisible() && !picker_->model().items().isEmpty()) {
-        if (const auto answer = handlePickerKey(press))
+    if (emojiOffers_->isOpen()) {
+        if (const auto answer = emojiOffers_->handleKey(press))
             return *answer;
     }
-    if (choices_->isVisible() && !choices_->model().items().isEmpty()) {
-        if (const auto answer = handleAlternativesKey(press))
+    if (alternatives_->isOpen()) {
+        if (const auto answer = alternatives_->handleKey(press))
             return *answer;
     }
     if (matches(prefs_.alternativesKey(), press)) {
-        showAlternatives();
+        alternatives_->ask();
         return true;
     }
 
     const bool acceptWord = matches(prefs_.acceptWordKey(), press);
     const bool acceptRest = matches(prefs_.acceptAllKey(), press);
 
-    if (pendingFix_ && ghost_->isShowing()) {
+    if (fixes_->pending() && ghost_->isShowing()) {
         const auto shown = shownGhost();
         if (shown && shown->kind.isFix()) {
             if (acceptWord || acceptRest) {
-                if (acceptFix(*pendingFix_))
+                if (fixes_->accept(*fixes_->pending()))
                     return true;
             } else if (isBareEscape(press)) {
                 return handleEscape();
@@ -247,9 +245,9 @@ void CompletionEngine::recordAcceptance(const QString& text, const FieldSnapshot
 
 void CompletionEngine::pointerDown()
 {
-    const bool pickerOpen = picker_->isVisible() && !picker_->model().items().isEmpty();
-    const bool choicesOpen = choices_->isVisible() && !choices_->model().items().isEmpty();
-    if (suggestion_ || pendingFix_ || pickerOpen || choicesOpen)
+    const bool pickerOpen = emojiOffers_->isOpen();
+    const bool choicesOpen = alternatives_->isOpen();
+    if (suggestion_ || fixes_->pending() || pickerOpen || choicesOpen)
         dismiss(Status::idle());
 }
 

@@ -68,7 +68,7 @@ void CompletionEngine::switchField(const std::optional<FieldSnapshot>& from, con
         && (session_->accepted >= 1 || prefs_.memoryRecordAll()) && mayRemember(*from)) {
         memory_.record(from->before, AppRules::appKey(from->bundleID), clock_->now());
     }
-    pendingFix_.reset();
+    fixes_->drop();
     preparedFieldKey_.reset();
     clearSuggestion();
     if (to) {
@@ -168,10 +168,10 @@ void CompletionEngine::evaluate(const FieldSnapshot& s)
         bool& flag;
         ~ClearForce() { flag = false; }
     } clearForce{forceNext_};
-    if (choices_->isVisible() && !choices_->model().items().isEmpty()) {
-        if (choices_->model().anchorBefore() == s.before)
+    if (alternatives_->isOpen()) {
+        if (choices().model().anchorBefore() == s.before)
             return;
-        choices_->hide();
+        choices().hide();
     }
     const GateFacts facts = gateFacts(s);
     const Hold hold = holdFor(s, facts, holdSettings());
@@ -187,19 +187,19 @@ void CompletionEngine::evaluate(const FieldSnapshot& s)
     if (isBlank(s.restOfLine()))
         lastLineEnd_ = LineEnd{s.fieldKey, s.before, s.after};
 
-    if (offerEmoji(s))
+    const bool sameTextSuppressed =
+        suppressed_ && suppressed_->fieldKey == s.fieldKey && suppressed_->before && *suppressed_->before == s.before;
+    if (emojiOffers_->offer(s, sameTextSuppressed))
         return;
     if (followTyping(s))
         return;
-    if (pendingFix_ && pendingFix_->fieldKey == s.fieldKey && pendingFix_->before == s.before) {
-        presentFix(*pendingFix_, s);
+    if (fixes_->reshow(s))
         return;
-    }
     if (suggestion_ && suggestion_->fieldKey == s.fieldKey) {
         log::info(QStringLiteral("suggestion dropped: the text went another way (%1 chars were left)")
                       .arg(grapheme::count(suggestion_->remaining())));
     }
-    pendingFix_.reset();
+    fixes_->drop();
     clearSuggestion();
 
     if (suppressed_ && suppressed_->fieldKey == s.fieldKey && (!suppressed_->before || *suppressed_->before == s.before)) {
@@ -208,13 +208,8 @@ void CompletionEngine::evaluate(const FieldSnapshot& s)
     }
     suppressed_.reset();
 
-    if (prefs_.suggestFixes() && !s.isSecure && !isEchoOfInjection(s)) {
-        if (auto fix = typo_.fix(s.before)) {
-            pendingFix_ = PendingFix{s.fieldKey, s.before, fix->word, fix->correction};
-            presentFix(*pendingFix_, s);
-            return;
-        }
-    }
+    if (fixes_->offer(s))
+        return;
     if (prefs_.hideOnTypo() && !forceNext_ && typo_.looksLikeTypo(s.before)) {
         log::info(QStringLiteral("held: the word being typed looks misspelled (%1 letters)")
                       .arg(grapheme::count(TypoChecker::lastWord(s.before))));

@@ -173,6 +173,25 @@ private:
     QtMessageHandler previous_ = nullptr;
 };
 
+// A field of an ordinary application with the caret at the end of `before`.
+inline FieldSnapshot editorField(const QString& before, const QString& after = QString(),
+                           const QString& fieldKey = QStringLiteral("100:1"))
+{
+    FieldSnapshot s;
+    s.fieldKey = fieldKey;
+    s.bundleID = QStringLiteral("org.example.Editor");
+    s.appName = QStringLiteral("Editor");
+    s.role = QStringLiteral("AXTextArea");
+    s.before = before;
+    s.after = after;
+    s.caretRect = QRectF(300, 500, 1, 20);
+    s.lineStartX = 100;
+    s.fieldFrame = QRectF(100, 400, 600, 200);
+    s.fontSize = 14;
+    s.fontName = QStringLiteral("Sans");
+    return s;
+}
+
 class EngineFixture : public ::testing::Test {
 protected:
     EngineFixture()
@@ -212,19 +231,7 @@ protected:
     static FieldSnapshot snap(const QString& before, const QString& after = QString(),
                               const QString& fieldKey = QStringLiteral("100:1"))
     {
-        FieldSnapshot s;
-        s.fieldKey = fieldKey;
-        s.bundleID = QStringLiteral("org.example.Editor");
-        s.appName = QStringLiteral("Editor");
-        s.role = QStringLiteral("AXTextArea");
-        s.before = before;
-        s.after = after;
-        s.caretRect = QRectF(300, 500, 1, 20);
-        s.lineStartX = 100;
-        s.fieldFrame = QRectF(100, 400, 600, 200);
-        s.fontSize = 14;
-        s.fontName = QStringLiteral("Sans");
-        return s;
+        return editorField(before, after, fieldKey);
     }
 
     // Runs the queued continuations (future results, posted calls).

@@ -1,0 +1,115 @@
+#include "completion/EmojiOffers.h"
+
+#include "completion/EmojiIndex.h"
+#include "overlay/EmojiPickerPanel.h"
+#include "platform/Grapheme.h"
+#include "platform/Log.h"
+#include "platform/Text.h"
+#include "settings/Preferences.h"
+
+namespace tq {
+
+namespace {
+
+QString spokenName(const QString& name)
+{
+    QString spoken = name;
+    spoken.replace(QLatin1Char('_'), QLatin1Char(' '));
+    return spoken;
+}
+
+} // namespace
+
+EmojiOffers::EmojiOffers(Preferences& prefs, const OverlayScreens& screens, Hooks hooks)
+    : prefs_(prefs)
+    , hooks_(std::move(hooks))
+    , index_(std::make_unique<EmojiIndex>())
+    , picker_(std::make_unique<EmojiPickerPanel>(screens))
+{
+}
+
+EmojiOffers::~EmojiOffers() = default;
+
+bool EmojiOffers::isOpen() const { return picker_->isVisible() && !picker_->model().items().isEmpty(); }
+
+void EmojiOffers::close() { picker_->hide(); }
+
+bool EmojiOffers::offer(const FieldSnapshot& s, bool held)
+{
+    std::optional<EmojiOffer> offer;
+    if (prefs_.emojiEnabled() && !s.isSecure && s.caretRect && !held) {
+        EmojiOfferOptions options;
+        options.emojiEnabled = true;
+        options.emoticons = prefs_.emoticons();
+        options.skinTone = prefs_.skinTone();
+        options.includeNeutralTone = prefs_.includeNeutralTone();
+        options.limit = kAsked;
+        offer = emojiOffer(*index_, s.before, options);
+    }
+    if (!offer || offer->items.isEmpty()) {
+        picker_->hide();
+        return false;
+    }
+    hooks_.clearSuggestion();
+    acceptsReturn_ = offer->acceptsReturn;
+    const bool wasOpen = isOpen();
+    picker_->show(offer->items, offer->replacing, *s.caretRect);
+    if (!offer->emoticon && !wasOpen) {
+        hooks_.announce(tq::text("%1 emoji. %2 selected")
+                            .arg(QString::number(offer->items.size()), spokenName(offer->items.first().name)));
+    }
+    hooks_.status(EngineStatus::showing());
+    return true;
+}
+
+std::optional<bool> EmojiOffers::handleKey(const KeyPress& press)
+{
+    if (!press.modifiers.isEmpty())
+        return std::nullopt;
+    switch (press.keyCode) {
+    case keycode::Return:
+    case keycode::KeypadEnter:
+        if (!acceptsReturn_)
+            return std::nullopt;
+        insertSelected();
+        return true;
+    case keycode::Tab:
+        insertSelected();
+        return true;
+    case keycode::Escape:
+        hooks_.holdCurrentText();
+        picker_->hide();
+        hooks_.status(EngineStatus::idle()); // nothing is on show any more
+        return true;
+    case keycode::Up:
+    case keycode::Down: {
+        picker_->move(press.keyCode == keycode::Up ? -1 : 1);
+        if (const auto item = picker_->selectedItem())
+            hooks_.announce(spokenName(item->name));
+        return true;
+    }
+    default:
+        return std::nullopt;
+    }
+}
+
+void EmojiOffers::insertSelected()
+{
+    const auto item = picker_->selectedItem();
+    FieldSource* source = hooks_.source();
+    if (!item || !source)
+        return;
+    const QString replacing = picker_->model().replacing();
+    picker_->hide();
+    // The list may be older than the text: keys typed since it was shown may not have been
+    // read yet. Delete only what the field really ends with.
+    const std::optional<FieldSnapshot> now = source->snapshot();
+    if (replacing.isEmpty() || !now || !now->before.endsWith(replacing)) {
+        log::info(QStringLiteral("emoji not inserted: the text no longer ends with what it replaces"));
+        return;
+    }
+    source->deleteBackward(grapheme::count(replacing));
+    hooks_.insert(item->emoji);
+}
+
+} // namespace tq
