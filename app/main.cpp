@@ -11,6 +11,7 @@
 #include "ui/design/BrandMark.h"
 
 #include <QApplication>
+#include <QStyleFactory>
 
 #include <cstdio>
 
@@ -25,6 +26,8 @@ int main(int argc, char** argv)
     app.setApplicationName(QStringLiteral("Tessaquill"));
     app.setQuitOnLastWindowClosed(false);
     app.setWindowIcon(tq::appIcon());
+    // Our windows draw their own dark look; the desktop's style must not restyle the rest.
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
 
     // Every service of the desktop, made once; it ends (threads joined) before QApplication.
     tq::SystemPlatform platform;

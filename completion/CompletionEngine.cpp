@@ -4,12 +4,9 @@
 
 #include "app/services/PowerMonitor.h"
 #include "app/services/TypoChecker.h"
-#include "completion/EmojiIndex.h"
 #include "completion/Following.h"
 #include "engines/ProviderHub.h"
 #include "field/ContextCollector.h"
-#include "overlay/AlternativesPanel.h"
-#include "overlay/EmojiPickerPanel.h"
 #include "overlay/GhostPanel.h"
 #include "platform/Defaults.h"
 #include "platform/Grapheme.h"

@@ -49,6 +49,8 @@ void GhostPanel::show(const GhostContent& content)
     overlay::setFrame(view_.get(), layout.frame);
     const bool blended = overlay::compositing();
     view_->flat = !blended;
+    // The field's colour under the ghost, read from the screen around the ghost still shown.
+    view_->backdrop = blended ? std::nullopt : overlay::screenColour(layout.frame, view_.get());
     overlay::applyShape(view_.get(), blended ? QRegion() : view_->drawnRegion());
     view_->update();
     // Raised on every show: windows activated since could otherwise cover it.

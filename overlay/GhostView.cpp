@@ -23,20 +23,21 @@ QColor over(const QColor& top, const QColor& under)
                             top.blueF() * a + under.blueF() * (1 - a), 1.0f);
 }
 
-// The pixels drawn with at least half coverage, as a region (rows of runs, in order).
-QRegion opaquePixels(const QImage& image)
+// The pixels `drawn` accepts, as a region (rows of runs, in order).
+template <typename Drawn>
+QRegion pixelsWhere(const QImage& image, Drawn drawn)
 {
     QList<QRect> runs;
     for (int y = 0; y < image.height(); ++y) {
         const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
         int x = 0;
         while (x < image.width()) {
-            if (qAlpha(row[x]) < 128) {
+            if (!drawn(row[x])) {
                 ++x;
                 continue;
             }
             const int start = x;
-            while (x < image.width() && qAlpha(row[x]) >= 128)
+            while (x < image.width() && drawn(row[x]))
                 ++x;
             runs.append(QRect(start, y, x - start, 1));
         }
@@ -49,7 +50,10 @@ QRegion opaquePixels(const QImage& image)
 
 GhostView::GhostView(QWidget* parent) : QWidget(parent) {}
 
-bool GhostView::isDark() const { return palette().color(QPalette::Window).lightnessF() < 0.5; }
+bool GhostView::isDark() const
+{
+    return (backdrop ? *backdrop : palette().color(QPalette::Window)).lightnessF() < 0.5;
+}
 
 QRectF GhostView::toView(const QRectF& r) const
 {
@@ -82,12 +86,17 @@ QRegion GhostView::drawnRegion() const
         return {};
     if (flat) {
         flatImage_ = QImage(size(), QImage::Format_ARGB32_Premultiplied);
-        flatImage_.fill(Qt::transparent);
         renderingFlat_ = true;
         // The mask of the last shape would clip the drawing to the old pixels.
         const_cast<GhostView*>(this)->render(&flatImage_, QPoint(), QRegion(), QWidget::IgnoreMask);
         renderingFlat_ = false;
-        return opaquePixels(flatImage_);
+        if (backdrop) {
+            // Every pixel the drawing changed, its edges already mixed over the field.
+            const QRgb field = backdrop->rgb();
+            return pixelsWhere(flatImage_, [field](QRgb px) { return px != field; });
+        }
+        // The pixels drawn with at least half coverage.
+        return pixelsWhere(flatImage_, [](QRgb px) { return qAlpha(px) >= 128; });
     }
     if (layout->anchored)
         return QRegion(rect());
@@ -119,15 +128,17 @@ void GhostView::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
     p.setCompositionMode(QPainter::CompositionMode_Source);
-    p.fillRect(rect(), Qt::transparent);
     if (flat && !renderingFlat_ && layout && content && flatImage_.size() == size()) {
         p.drawImage(QPoint(0, 0), flatImage_);
         return;
     }
+    // The flat drawing over the field's colour is drawn as a compositing manager would show it.
+    const bool overField = flat && backdrop;
+    p.fillRect(rect(), overField ? QColor(backdrop->rgb()) : QColor(Qt::transparent));
     p.setCompositionMode(QPainter::CompositionMode_SourceOver);
     if (!layout || !content)
         return;
-    draw(p, flat);
+    draw(p, flat && !overField);
 }
 
 void GhostView::draw(QPainter& p, bool opaque) const

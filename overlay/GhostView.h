@@ -20,9 +20,11 @@ public:
     std::optional<GhostLayout> layout;
     std::optional<GhostContent> content;
     // Without a compositing manager the window cannot blend: everything is drawn opaque and
-    // without anti-aliasing, and the window is shaped to exactly the pixels drawn, so the field
-    // shows between the glyphs and inside the keycap instead of black.
+    // the window is shaped to exactly the pixels drawn, so the field shows between the glyphs
+    // and inside the keycap instead of black. Edges are mixed over `backdrop`, the field's own
+    // colour under the ghost; without it nothing is anti-aliased.
     bool flat = false;
+    std::optional<QColor> backdrop;
 
     // The parts of the view that are drawn on, in view coordinates (for the shape mask).
     QRegion drawnRegion() const;

@@ -3,10 +3,16 @@
 #include "platform/Screen.h"
 
 #include <QGuiApplication>
+#include <QHash>
+#include <QImage>
+#include <QPixmap>
 #include <QScreen>
 #include <QWidget>
 
 #include <X11/Xlib.h>
+
+#include <algorithm>
+#include <vector>
 
 namespace tq {
 
@@ -103,6 +109,54 @@ void orderFront(QWidget* window)
         window->show();
     if (QGuiApplication::platformName() == QLatin1String("xcb"))
         window->raise();
+}
+
+std::optional<QColor> screenColour(const QRectF& screenRect, const QWidget* window)
+{
+    const QRect r = screen::toQt(screenRect).toAlignedRect();
+    QScreen* s = QGuiApplication::screenAt(r.center());
+    if (!s)
+        s = QGuiApplication::primaryScreen();
+    if (!s || r.isEmpty())
+        return std::nullopt;
+    // The root window's pixels: what shows there, other windows included.
+    const QRect local = r.translated(-s->geometry().topLeft());
+    const QImage image = s->grabWindow(0, local.x(), local.y(), local.width(), local.height()).toImage();
+    QRegion own;
+    if (window && window->isVisible())
+        own = (window->mask().isEmpty() ? QRegion(window->rect()) : window->mask()).translated(window->pos() - r.topLeft());
+    return commonColour(image, own);
+}
+
+std::optional<QColor> commonColour(const QImage& image, const QRegion& skip)
+{
+    if (image.isNull())
+        return std::nullopt;
+    const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
+    std::vector<char> skipped(size_t(rgb.width()) * size_t(rgb.height()), 0);
+    for (const QRect& part : skip) {
+        const QRect in = part & rgb.rect();
+        for (int y = in.top(); y <= in.bottom(); ++y)
+            std::fill_n(skipped.begin() + qsizetype(y) * rgb.width() + in.left(), in.width(), 1);
+    }
+    QHash<QRgb, int> counts;
+    QRgb best = 0;
+    int bestCount = 0;
+    for (int y = 0; y < rgb.height(); ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
+        for (int x = 0; x < rgb.width(); ++x) {
+            if (skipped[size_t(y) * size_t(rgb.width()) + size_t(x)])
+                continue;
+            const int n = ++counts[row[x]];
+            if (n > bestCount) {
+                bestCount = n;
+                best = row[x];
+            }
+        }
+    }
+    if (bestCount == 0)
+        return std::nullopt;
+    return QColor::fromRgb(best | 0xff000000u);
 }
 
 } // namespace overlay

@@ -2,6 +2,7 @@
 // Floating overlay windows at the caret: the screens they may use, in bottom-left screen
 // space, and the X11 window set-up of a panel that never takes focus and lets clicks through.
 
+#include <QColor>
 #include <QList>
 #include <QPointF>
 #include <QRectF>
@@ -9,6 +10,7 @@
 
 #include <optional>
 
+class QImage;
 class QWidget;
 
 #include <memory>
@@ -53,6 +55,13 @@ QRectF frame(const QWidget* window);
 void applyShape(QWidget* window, const QRegion& visible);
 // Shows the window when hidden and raises it, without activating it or taking the focus.
 void orderFront(QWidget* window);
+// The colour most pixels of the screen show in a rectangle of screen space, as they are now,
+// leaving out the pixels the shaped overlay `window` shows itself; none when the screen cannot
+// be read there.
+std::optional<QColor> screenColour(const QRectF& screenRect, const QWidget* window);
+// The colour most pixels of the image have (opaque), leaving out those in `skip`; none when no
+// pixel is left.
+std::optional<QColor> commonColour(const QImage& image, const QRegion& skip = {});
 
 } // namespace overlay
 

@@ -3,10 +3,13 @@
 #include "ui/design/Buttons.h"
 #include "ui/design/HandToggle.h"
 #include "ui/design/Keycap.h"
+#include "ui/design/Palette.h"
 #include "ui/design/SettingsRows.h"
 #include "ui/design/Shapes.h"
 #include "ui/design/Symbols.h"
 
+#include <QAccessible>
+#include <QApplication>
 #include <QImage>
 #include <QLabel>
 #include <QPainter>
@@ -149,6 +152,57 @@ TEST(PrimaryButton, PressMovesOnlyWhenEnabledAndSpringsOnlyWithMotion)
     QTest::mouseClick(&b, Qt::LeftButton, {}, b.rect().center());
     EXPECT_EQ(clicks, 0);
     EXPECT_EQ(b.pressAmount(), 0.0);
+}
+
+// On a light desktop palette, the plain and hand buttons still draw the dark design look, read
+// their text to accessibility and ring the keyboard focus in gold.
+TEST(HandButton, DrawsTheDesignLookWhateverTheDesktopPalette)
+{
+    const QPalette saved = QApplication::palette();
+    QPalette light = saved;
+    light.setColor(QPalette::Button, QColor(240, 240, 240));
+    light.setColor(QPalette::ButtonText, Qt::black);
+    QApplication::setPalette(light);
+
+    QWidget window;
+    window.setAttribute(Qt::WA_NoSystemBackground);
+    auto* hand = new HandButton(QStringLiteral("Back"), &window);
+    auto* plain = new PlainButton(QStringLiteral("English"), &window);
+    hand->setGeometry(QRect(QPoint(0, 0), hand->sizeHint()));
+    plain->setGeometry(QRect(QPoint(0, 60), plain->sizeHint()));
+    window.resize(200, 120);
+    window.show();
+    QApplication::setActiveWindow(&window);
+    const auto shot = [](QWidget* w) {
+        QImage img(w->size(), QImage::Format_ARGB32_Premultiplied);
+        img.fill(palette::ink());
+        w->render(&img, QPoint(), QRegion(), QWidget::DrawChildren);
+        return img;
+    };
+    const auto gold = [](QColor c) { return std::abs(c.red() - palette::gold().red()) < 40 && c.blue() < 140 && c.red() > 150; };
+
+    plain->setFocus(Qt::TabFocusReason);
+    QImage img = shot(hand);
+    const QColor face = img.pixelColor(HandButton::kRingMargin + 4, img.height() / 2);
+    EXPECT_LT(face.lightnessF(), 0.35) << face.name().toStdString();
+    int lit = 0; // paper text on the face
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x)
+            lit += img.pixelColor(x, y).lightnessF() > 0.6;
+    EXPECT_GT(lit, 10);
+    EXPECT_FALSE(gold(img.pixelColor(1, img.height() / 2)));
+    hand->setFocus(Qt::TabFocusReason);
+    img = shot(hand);
+    EXPECT_TRUE(gold(img.pixelColor(1, img.height() / 2))) << img.pixelColor(1, img.height() / 2).name().toStdString();
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(hand)->text(QAccessible::Name), QStringLiteral("Back"));
+
+    img = shot(plain);
+    EXPECT_LT(img.pixelColor(1, img.height() / 2).lightnessF(), 0.2); // no chrome: the ink shows
+    plain->setFocus(Qt::TabFocusReason);
+    img = shot(plain);
+    EXPECT_TRUE(gold(img.pixelColor(1, img.height() / 2)));
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(plain)->text(QAccessible::Name), QStringLiteral("English"));
+    QApplication::setPalette(saved);
 }
 
 TEST(SettingsRows, DisclosureStatusAndRows)

@@ -10,6 +10,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QGuiApplication>
+#include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -211,13 +212,28 @@ protected:
             .split('\n', Qt::SkipEmptyParts)
             .value(0);
     }
-    void screenshot(const QString& name)
+    QImage screenshot(const QString& name)
     {
         QTest::qWait(400); // the step has settled and drawn
         const QString dir = qEnvironmentVariable("TQ_ARTIFACTS", QDir::tempPath());
         QDir().mkpath(dir);
-        if (QScreen* screen = QGuiApplication::primaryScreen())
-            screen->grabWindow(0).save(QDir(dir).filePath(name));
+        QScreen* screen = QGuiApplication::primaryScreen();
+        if (!screen)
+            return {};
+        QImage shot = screen->grabWindow(0).toImage();
+        shot.save(QDir(dir).filePath(name));
+        return shot;
+    }
+    QRect extents(const Node& node)
+    {
+        AtspiComponent* component = atspi_accessible_get_component_iface(node.p);
+        if (!component)
+            return {};
+        AtspiRect* r = atspi_component_get_extents(component, ATSPI_COORD_TYPE_SCREEN, nullptr);
+        const QRect rect(r->x, r->y, r->width, r->height);
+        g_free(r);
+        g_object_unref(component);
+        return rect;
     }
     Node control(const QString& name, AtspiRole role = ATSPI_ROLE_INVALID)
     {
@@ -287,7 +303,15 @@ TEST_F(Onboarding, FirstRunWalksToPracticeWhereTabTakesAWordAndStartWritingEnds)
     ASSERT_TRUE(onStep("Let Tessaquill see what you type."));
     // The session's accessibility is on: the green panel instead of the button.
     EXPECT_TRUE(control("Continue", ATSPI_ROLE_PUSH_BUTTON));
-    screenshot("onboarding-2-access.png");
+    const QImage access = screenshot("onboarding-2-access.png");
+    // The footer's buttons are drawn dark whatever the desktop's style: "Back" on an ink face
+    // (a few points in from its left edge), the language button without chrome.
+    for (const char* name : {"Back", "Change the app language"}) {
+        const QRect at = extents(control(name, ATSPI_ROLE_PUSH_BUTTON));
+        ASSERT_FALSE(at.isEmpty()) << name;
+        const QColor face = access.pixelColor(at.left() + 6, at.center().y());
+        EXPECT_LT(face.lightnessF(), 0.35) << name << " " << face.name().toStdString();
+    }
 
     // By keyboard: Return is the primary button, Escape goes back.
     run("xdotool", {"windowactivate", "--sync", window});
@@ -305,9 +329,18 @@ TEST_F(Onboarding, FirstRunWalksToPracticeWhereTabTakesAWordAndStartWritingEnds)
     // The practice field: focus it, type, a ghost suggestion comes from the server.
     Node field;
     const bool ghost = typeIntoPracticeField(field, "Hello ");
-    screenshot("onboarding-5-practice-ghost.png");
+    const QImage practice = screenshot("onboarding-5-practice-ghost.png");
     ASSERT_TRUE(field);
     ASSERT_TRUE(ghost) << appLog().toStdString();
+    // Without a compositing manager the ghost's edges blend into the field: inside the field
+    // no pixel is darker than the field itself (the ghost is a lighter grey).
+    const QRect inside = fieldAt.adjusted(8, 8, -8, -8);
+    const QColor fieldColour = practice.pixelColor(inside.bottomRight());
+    int darker = 0;
+    for (int y = inside.top(); y < inside.top() + 40; ++y)
+        for (int x = inside.left(); x <= inside.right(); ++x)
+            darker += practice.pixelColor(x, y).lightness() < fieldColour.lightness() - 3;
+    EXPECT_EQ(darker, 0) << "field " << fieldColour.name().toStdString();
     EXPECT_FALSE(server.requestsTo("/v1/completions").isEmpty() && server.requestsTo("/v1/chat/completions").isEmpty());
 
     // Return stays in the field (a new line), then Tab takes a word.

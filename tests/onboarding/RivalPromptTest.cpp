@@ -118,6 +118,10 @@ TEST_F(RivalPromptTest, QuitRefuseForceQuitThenCloseAfterAWhile)
     EXPECT_EQ(view->headline()->text(), QStringLiteral("Cotabby is also running"));
     EXPECT_EQ(view->primaryButton()->text(), QStringLiteral("Quit Cotabby"));
     shot("rival-1-waiting.png");
+    // "Not Now" on the dark design face, not the desktop's light button.
+    const QWidget* notNow = view->notNowButton();
+    const QPoint face = notNow->mapTo(view.get(), QPoint(HandButton::kRingMargin + 4, notNow->height() / 2));
+    EXPECT_LT(view->grab().toImage().pixelColor(face).lightnessF(), 0.35);
 
     QTest::keyClick(view.get(), Qt::Key_Return);
     EXPECT_EQ(view->state(), RivalPromptState::quitting);

@@ -2,8 +2,10 @@
 #include "overlay/GhostPanel.h"
 #include "overlay/GhostView.h"
 #include "platform/Grapheme.h"
+#include "platform/OverlayWindow.h"
 #include "platform/fakes/FakeOverlayScreens.h"
 
+#include <QImage>
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -241,6 +243,60 @@ TEST(GhostPanel, FlatTextIsShapedToItsGlyphs)
     // The shape of an earlier suggestion (here the least one) never clips the next drawing.
     view->setMask(QRegion(0, 0, 1, 1));
     EXPECT_EQ(view->drawnRegion(), glyphs);
+}
+
+// Without a compositing manager the ghost is opaque; over the field's own colour its edges
+// blend into the field instead of showing a darker rim, and the key hint's box stays see-through.
+TEST(GhostPanel, FlatEdgesMixOverTheFieldColour)
+{
+    FakeOverlayScreens screens;
+    screens.list = {ScreenArea{kBounds, kBounds}};
+    GhostPanel panel(screens);
+    GhostContent c = content(QStringLiteral("world is wide"));
+    c.hint = QStringLiteral("tab");
+    panel.show(c);
+    auto* view = qobject_cast<GhostView*>(panel.window());
+    ASSERT_NE(view, nullptr);
+    const QColor field(27, 32, 51);
+    view->flat = true;
+    view->backdrop = field;
+    const QRegion drawn = view->drawnRegion();
+    ASSERT_FALSE(drawn.isEmpty());
+    QImage img(view->size(), QImage::Format_ARGB32_Premultiplied);
+    img.fill(Qt::transparent);
+    view->render(&img, QPoint(), QRegion(), QWidget::IgnoreMask);
+
+    int mixed = 0;
+    for (const QRect& r : drawn) {
+        for (int y = r.top(); y <= r.bottom(); ++y) {
+            for (int x = r.left(); x <= r.right(); ++x) {
+                const QColor px = img.pixelColor(x, y);
+                ASSERT_EQ(px.alpha(), 255);
+                // Never darker than the field (the ghost's grey is lighter than it).
+                ASSERT_GE(px.lightness(), field.lightness() - 2) << x << "," << y;
+                mixed += px.lightness() < 100;
+            }
+        }
+    }
+    EXPECT_GT(mixed, 0); // anti-aliased edges, between the field and the grey
+}
+
+TEST(GhostPanel, FieldColourIsTheCommonOneLeavingOutTheGhostsOwnPixels)
+{
+    const QColor field(27, 32, 51);
+    QImage img(20, 10, QImage::Format_RGB32);
+    img.fill(field);
+    img.setPixelColor(0, 9, Qt::red);
+    EXPECT_EQ(overlay::commonColour(img), field);
+    // A ghost box still showing over most of the area is left out.
+    const QRegion box(0, 0, 20, 7);
+    for (int y = 0; y < 7; ++y)
+        for (int x = 0; x < 20; ++x)
+            img.setPixelColor(x, y, Qt::white);
+    EXPECT_EQ(overlay::commonColour(img), QColor(Qt::white));
+    EXPECT_EQ(overlay::commonColour(img, box), field);
+    EXPECT_EQ(overlay::commonColour(img, QRegion(img.rect())), std::nullopt);
+    EXPECT_EQ(overlay::commonColour(QImage()), std::nullopt);
 }
 
 TEST(GhostPanel, PicksTheScreenHoldingTheCaret)

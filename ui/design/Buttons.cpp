@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <cmath>
 
 namespace tq {
 
@@ -238,9 +239,103 @@ void MarkButton::paintEvent(QPaintEvent*)
     }
 }
 
+namespace {
+// Paper text, dimmed when disabled: the desktop's palette may have dark button text.
+void usePaperText(QWidget* button, const QColor& colour)
+{
+    QPalette pal = button->palette();
+    for (auto group : {QPalette::Active, QPalette::Inactive})
+        pal.setColor(group, QPalette::ButtonText, colour);
+    pal.setColor(QPalette::Disabled, QPalette::ButtonText, palette::withOpacity(colour, 0.45));
+    button->setPalette(pal);
+}
+
+void paintFocusRing(QPainter& p, const QRectF& frame, double radius)
+{
+    p.setPen(QPen(palette::gold(), 2));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(continuousRect(frame.adjusted(-2, -2, 2, 2), radius + 2));
+}
+} // namespace
+
 HandButton::HandButton(const QString& text, QWidget* parent) : QPushButton(text, parent)
 {
     setCursor(Qt::PointingHandCursor);
+    setAttribute(Qt::WA_Hover);
+    setFont(fonts::system(13));
+    usePaperText(this, palette::paper());
+}
+
+QSize HandButton::sizeHint() const
+{
+    const QFontMetricsF m(font());
+    const double w = std::max(m.horizontalAdvance(text()) + 28, 56.0);
+    const double h = std::max(26.0, m.height() + 8);
+    return QSize(int(std::ceil(w)) + 2 * kRingMargin, int(std::ceil(h)) + 2 * kRingMargin);
+}
+
+QSize HandButton::minimumSizeHint() const { return sizeHint(); }
+
+QRectF HandButton::faceRect() const
+{
+    return QRectF(rect()).adjusted(kRingMargin, kRingMargin, -kRingMargin, -kRingMargin);
+}
+
+bool HandButton::hitButton(const QPoint& pos) const { return faceRect().contains(pos); }
+
+void HandButton::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    const bool enabled = isEnabled();
+    const QRectF face = faceRect();
+    const double lift = !enabled ? 0 : isDown() || isChecked() ? 0.08 : underMouse() ? 0.04 : 0;
+
+    p.setPen(Qt::NoPen);
+    p.setBrush(palette::withOpacity(brighter(palette::inkHighlight(), lift), enabled ? 1 : 0.5));
+    p.drawPath(continuousRect(face, 7));
+    // A lit top edge over a hairline all round.
+    QLinearGradient edge(face.topLeft(), face.bottomLeft());
+    edge.setColorAt(0, QColor::fromRgbF(1, 1, 1, 0.2));
+    edge.setColorAt(0.3, QColor::fromRgbF(1, 1, 1, 0.1));
+    edge.setColorAt(1, QColor::fromRgbF(1, 1, 1, 0.08));
+    p.setPen(QPen(QBrush(edge), 1));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(continuousRect(face.adjusted(0.5, 0.5, -0.5, -0.5), 6.5));
+
+    p.setPen(palette().color(enabled ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
+    p.setFont(font());
+    p.drawText(face, Qt::AlignCenter | Qt::TextShowMnemonic, text());
+
+    if (hasFocus())
+        paintFocusRing(p, face, 7);
+}
+
+PlainButton::PlainButton(const QString& text, QWidget* parent) : QPushButton(text, parent)
+{
+    setCursor(Qt::PointingHandCursor);
+    setFlat(true);
+    usePaperText(this, palette::paper());
+}
+
+QSize PlainButton::sizeHint() const
+{
+    const QFontMetricsF m(font());
+    return QSize(int(std::ceil(m.horizontalAdvance(text()))) + 16, int(std::ceil(m.height())) + 10);
+}
+
+void PlainButton::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    QColor colour = palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText);
+    if (isDown())
+        colour = palette::withOpacity(colour, 0.6);
+    p.setPen(colour);
+    p.setFont(font());
+    p.drawText(QRectF(rect()), Qt::AlignCenter | Qt::TextShowMnemonic, text());
+    if (hasFocus())
+        paintFocusRing(p, QRectF(rect()).adjusted(3, 3, -3, -3), 4);
 }
 
 void paintCardBackground(QPainter& painter, const QRectF& rect, double radius)

@@ -101,11 +101,35 @@ private:
     QSize size_;
 };
 
-// The platform's own push button with the pointing hand.
+// The system's default push button as our dark windows show it, whatever the desktop's style:
+// an ink face with a hairline edge and paper text, the pointing hand, and a gold focus ring in
+// a 3-point margin all round. A style sheet's colour, if one is set, tints the text.
 class HandButton final : public QPushButton {
     Q_OBJECT
 public:
     explicit HandButton(const QString& text, QWidget* parent = nullptr);
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+    // The face, inside the ring margin.
+    QRectF faceRect() const;
+    static constexpr int kRingMargin = 3;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    bool hitButton(const QPoint& pos) const override;
+};
+
+// A plain button: only its label, in the button text colour, dimmed while pressed; the
+// pointing hand and a gold focus ring.
+class PlainButton : public QPushButton {
+    Q_OBJECT
+public:
+    explicit PlainButton(const QString& text, QWidget* parent = nullptr);
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override { return sizeHint(); }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
 };
 
 // The raised card behind content: ink-raised fill and a hairline border.

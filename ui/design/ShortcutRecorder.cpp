@@ -1,6 +1,7 @@
 #include "ui/design/ShortcutRecorder.h"
 
 #include "platform/KeyNames.h"
+#include "ui/design/Buttons.h"
 #include "ui/design/Fonts.h"
 #include "ui/design/Keycap.h"
 #include "ui/design/Palette.h"
@@ -124,11 +125,11 @@ ShortcutRecorder::ShortcutRecorder(const KeyLayout& layout, std::optional<KeyCom
     auto* row = new QHBoxLayout;
     row->setSpacing(6);
     row->addStretch(1);
-    button_ = new QPushButton(this);
-    button_->setMinimumWidth(116);
-    button_->setCursor(Qt::PointingHandCursor);
+    button_ = new HandButton(QString(), this);
+    button_->setMinimumWidth(116 + 2 * HandButton::kRingMargin);
     auto* inner = new QHBoxLayout(button_);
-    inner->setContentsMargins(8, 2, 8, 2);
+    const int m = HandButton::kRingMargin;
+    inner->setContentsMargins(8 + m, 2 + m, 8 + m, 2 + m);
     caps_ = new KeyComboView(layout_, combo_, false, button_);
     caps_->setAttribute(Qt::WA_TransparentForMouseEvents);
     inner->addWidget(caps_, 0, Qt::AlignCenter);
@@ -269,7 +270,8 @@ void ShortcutRecorder::refresh()
     button_->setAccessibleDescription(tr("Press to record a new shortcut. Escape cancels."));
     if (combo_ && !recording_) {
         const QSize caps = caps_->sizeHint();
-        button_->setMinimumSize(std::max(116, caps.width() + 20), std::max(caps.height() + 6, 24));
+        const int ring = 2 * HandButton::kRingMargin;
+        button_->setMinimumSize(std::max(116, caps.width() + 20) + ring, std::max(caps.height() + 6, 24) + ring);
     }
     clear_->setVisible(allowsClearing_ && combo_ && !recording_);
     warningLabel_->setText(warning_);

@@ -67,6 +67,8 @@ RivalPromptView::RivalPromptView(RivalPromptServices services, std::function<voi
     toggle_->setChecked(services_.prefs.quitRivalsAutomatically());
     QPalette tp = toggle_->palette();
     tp.setColor(QPalette::WindowText, palette::paperDim());
+    tp.setColor(QPalette::Base, palette::inkRaised());
+    tp.setColor(QPalette::Text, palette::gold());
     toggle_->setPalette(tp);
     connect(toggle_, &QCheckBox::toggled, this, [this](bool on) { services_.prefs.setQuitRivalsAutomatically(on); });
     auto* toggleRow = new QHBoxLayout;

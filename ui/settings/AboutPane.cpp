@@ -193,7 +193,8 @@ AboutPane::AboutPane(SettingsContext& context, QWidget* parent) : QWidget(parent
     connect(buttons_[2], &QAbstractButton::clicked, this, &AboutPane::playIntroAgain);
     connect(buttons_[3], &QAbstractButton::clicked, this, &AboutPane::askReset);
 
-    auto* notices = new HandButton(text("Open Source Notices"), page);
+    auto* notices = new QPushButton(text("Open Source Notices"), page);
+    notices->setCursor(Qt::PointingHandCursor);
     notices->setFlat(true);
     notices->setStyleSheet(QStringLiteral("QPushButton { color: %1; background: transparent; border: none; text-decoration: underline; padding: 2px; }"
                                           "QPushButton:focus { border: 1px solid %1; border-radius: 4px; }")

@@ -172,7 +172,8 @@ AddWebsiteDialog::AddWebsiteDialog(const QString& typed, MotionContext& motion, 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     QAbstractButton* cancel = makeButton(text("Cancel"), false, motion, this);
-    add_ = new HandButton(text("Add"), this);
+    add_ = new QPushButton(text("Add"), this);
+    add_->setCursor(Qt::PointingHandCursor);
     add_->setDefault(true);
     add_->setStyleSheet(QStringLiteral("QPushButton { background: %1; color: %2; border: none; border-radius: 7px; padding: 5px 16px;"
                                        " font-weight: 600; } QPushButton:disabled { background: %3; color: %4; }")
@@ -220,7 +221,8 @@ AddAppDialog::AddAppDialog(const QList<DesktopApp>& apps, MotionContext& motion,
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     QAbstractButton* cancel = makeButton(text("Cancel"), false, motion, this);
-    add_ = new HandButton(text("Add"), this);
+    add_ = new QPushButton(text("Add"), this);
+    add_->setCursor(Qt::PointingHandCursor);
     add_->setDefault(true);
     add_->setStyleSheet(QStringLiteral("QPushButton { background: %1; color: %2; border: none; border-radius: 7px; padding: 5px 16px;"
                                        " font-weight: 600; } QPushButton:disabled { background: %3; color: %4; }")

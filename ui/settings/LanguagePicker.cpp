@@ -178,7 +178,7 @@ LanguageSheet::LanguageSheet(AppLanguage& language, QWidget* parent)
 
     auto* footer = new QHBoxLayout;
     footer->addStretch(1);
-    auto* cancel = new QPushButton(tr("Cancel"), this);
+    auto* cancel = new HandButton(tr("Cancel"), this);
     cancel->setAutoDefault(false);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     footer->addWidget(cancel);
@@ -320,18 +320,15 @@ LanguageSheet* LanguageRow::openSheet()
 }
 
 LanguageButton::LanguageButton(AppLanguage& language, QWidget* parent)
-    : QPushButton(languageButtonText(language), parent), language_(language)
+    : PlainButton(languageButtonText(language), parent), language_(language)
 {
     setObjectName(QStringLiteral("LanguageButton"));
-    setFlat(true);
-    setCursor(Qt::PointingHandCursor);
     setToolTip(tr("Change the app language"));
     setAccessibleName(tr("Change the app language"));
     setAccessibleDescription(AppLanguage::displayName(language_.current()));
     QPalette pal = palette();
     pal.setColor(QPalette::ButtonText, palette::paperDim());
     setPalette(pal);
-    setStyleSheet(QStringLiteral("QPushButton { border: none; background: transparent; padding: 2px 4px; }"));
     connect(this, &QPushButton::clicked, this, [this] { openSheet(); });
 }
 

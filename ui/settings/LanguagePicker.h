@@ -3,6 +3,7 @@
 // button (onboarding footer). Both open the same sheet, which lists the languages, searches
 // them and asks before switching.
 
+#include "ui/design/Buttons.h"
 #include "ui/settings/AppLanguage.h"
 
 #include <QAbstractButton>
@@ -86,7 +87,7 @@ private:
     QPushButton* button_ = nullptr;
 };
 
-class LanguageButton final : public QPushButton {
+class LanguageButton final : public PlainButton {
     Q_OBJECT
 public:
     explicit LanguageButton(AppLanguage& language, QWidget* parent = nullptr);

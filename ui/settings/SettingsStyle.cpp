@@ -61,15 +61,7 @@ QAbstractButton* makeButton(const QString& text, bool primary, MotionContext& mo
 {
     if (primary)
         return new PrimaryButton(text, motion, parent);
-    auto* b = new HandButton(text, parent);
-    b->setStyleSheet(QStringLiteral("QPushButton { background: %1; color: %2; border: 1px solid %3; border-radius: 7px;"
-                                    " padding: 5px 14px; }"
-                                    "QPushButton:hover { background: %4; }"
-                                    "QPushButton:focus { border: 1px solid %2; }"
-                                    "QPushButton:disabled { color: %5; }")
-                         .arg(palette::inkHighlight().name(), palette::paper().name(), palette::hairline().name(QColor::HexArgb),
-                              palette::inkHighlight().lighter(115).name(), palette::paperDim().name(QColor::HexArgb)));
-    return b;
+    return new HandButton(text, parent);
 }
 
 void paintSymbol(QPainter& p, const QString& name, const QRectF& box, const QColor& colour, bool filled)
