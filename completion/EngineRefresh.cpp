@@ -143,7 +143,7 @@ QString CompletionEngine::holdLabel(const Hold& hold, const GateFacts& facts) co
     case HoldKind::competingApp:
         return facts.competing.value_or(QString());
     case HoldKind::appRule:
-        return hold.decision && hold.decision->reason ? *hold.decision->reason : QStringLiteral("Off in this app");
+        return hold.decision && hold.decision->reason ? *hold.decision->reason : tq::text("Off in this app");
     case HoldKind::textSelected:
         return tq::text("Text is selected");
     case HoldKind::caretInsideText:
@@ -213,7 +213,7 @@ void CompletionEngine::evaluate(const FieldSnapshot& s)
     if (prefs_.hideOnTypo() && !forceNext_ && typo_.looksLikeTypo(s.before)) {
         log::info(QStringLiteral("held: the word being typed looks misspelled (%1 letters)")
                       .arg(grapheme::count(TypoChecker::lastWord(s.before))));
-        setStatus(Status::blocked(QStringLiteral("This word looks misspelled")));
+        setStatus(Status::blocked(tq::text("This word looks misspelled")));
         return;
     }
     scheduleAfterPause(s);

@@ -1357,6 +1357,430 @@
         <source>System predictions are off</source>
         <translation>تنبؤات النظام متوقفة</translation>
     </message>
+    <message>
+        <source>tab</source>
+        <translation>tab</translation>
+    </message>
+    <message>
+        <source>Your next words, one Tab away.</source>
+        <translation>كلماتك التالية على بُعد ضغطة Tab.</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>تخطي</translation>
+    </message>
+    <message>
+        <source>Get Started</source>
+        <translation>ابدأ</translation>
+    </message>
+    <message>
+        <source>Turn sound on</source>
+        <translation>تشغيل الصوت</translation>
+    </message>
+    <message>
+        <source>Turn sound off</source>
+        <translation>إيقاف الصوت</translation>
+    </message>
+    <message>
+        <source>The other app</source>
+        <translation>التطبيق الآخر</translation>
+    </message>
+    <message>
+        <source>Next time, quit %1 without asking</source>
+        <translation>في المرة القادمة، أنهِ %1 دون أن تسألني</translation>
+    </message>
+    <message>
+        <source>%1 is also running</source>
+        <translation>يعمل %1 أيضًا</translation>
+    </message>
+    <message>
+        <source>%1 are also running</source>
+        <translation>تعمل %1 أيضًا</translation>
+    </message>
+    <message>
+        <source>These apps answer the Tab key before %app can, so %app stays paused in your other apps until they quit.</source>
+        <translation>تستجيب هذه التطبيقات لمفتاح Tab قبل %app، لذلك يبقى %app متوقفًا مؤقتًا في تطبيقاتك الأخرى حتى تُنهى.</translation>
+    </message>
+    <message>
+        <source>Quitting…</source>
+        <translation>جارٍ الإنهاء…</translation>
+    </message>
+    <message>
+        <source>%1 is still open</source>
+        <translation>لا يزال %1 مفتوحًا</translation>
+    </message>
+    <message>
+        <source>It may be waiting on a dialog of its own. Force Quit closes it right away.</source>
+        <translation>ربما ينتظر مربع حوار خاصًا به. «إنهاء قسري» يغلقه فورًا.</translation>
+    </message>
+    <message>
+        <source>%app has the Tab key</source>
+        <translation>مفتاح Tab الآن لـ %app</translation>
+    </message>
+    <message>
+        <source>%1 quit, so your suggestions are back in every app.</source>
+        <translation>تم إنهاء %1، فعادت اقتراحاتك إلى كل التطبيقات.</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>تم</translation>
+    </message>
+    <message>
+        <source>Open Source Notices</source>
+        <translation>إشعارات المصادر المفتوحة</translation>
+    </message>
+    <message>
+        <source>Reset all settings?</source>
+        <translation>هل تريد إعادة تعيين كل الإعدادات؟</translation>
+    </message>
+    <message>
+        <source>This also clears your rules for apps and sites. Your statistics and writing memory stay.</source>
+        <translation>يمسح هذا أيضًا قواعدك للتطبيقات والمواقع. تبقى إحصاءاتك وذاكرة كتابتك كما هي.</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>إعادة تعيين</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>الإصدار %1</translation>
+    </message>
+    <message>
+        <source>%app reads these only while making a suggestion and never saves them. With the %app model or Apple Intelligence, nothing leaves your computer.</source>
+        <translation>لا يقرأ %app هذه إلا أثناء إعداد اقتراح، ولا يحفظها أبدًا. مع نموذج %app أو Apple Intelligence لا يغادر شيء جهازك.</translation>
+    </message>
+    <message>
+        <source>Some apps hide their text</source>
+        <translation>بعض التطبيقات تُخفي نصها</translation>
+    </message>
+    <message>
+        <source>Allow Screen Recording so %app can read those too. Most apps work without it.</source>
+        <translation>اسمح بتسجيل الشاشة ليتمكن %app من قراءتها أيضًا. تعمل معظم التطبيقات من دونه.</translation>
+    </message>
+    <message>
+        <source>Suggest emoji after a colon</source>
+        <translation>اقتراح رموز تعبيرية بعد النقطتين</translation>
+    </message>
+    <message>
+        <source>Type a colon and a word, like :rocket, then press Tab or Return to pick.</source>
+        <translation>اكتب نقطتين وكلمة، مثل ‎:rocket‎، ثم اضغط Tab أو مفتاح الإدخال للاختيار.</translation>
+    </message>
+    <message>
+        <source>Turn emoticons into emoji</source>
+        <translation>تحويل الوجوه النصية إلى رموز تعبيرية</translation>
+    </message>
+    <message>
+        <source>After :-) or &lt;3, %app offers the matching emoji. Press Tab to swap it in.</source>
+        <translation>بعد ‎:-)‎ أو ‎&lt;3‎ يعرض %app الرمز التعبيري المطابق. اضغط Tab لاستبداله.</translation>
+    </message>
+    <message>
+        <source>Skin tone</source>
+        <translation>لون البشرة</translation>
+    </message>
+    <message>
+        <source>Also show the default yellow</source>
+        <translation>إظهار الأصفر الافتراضي أيضًا</translation>
+    </message>
+    <message>
+        <source>Try a word</source>
+        <translation>جرّب كلمة</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>خفيف</translation>
+    </message>
+    <message>
+        <source>No emoji match “%1”</source>
+        <translation>لا يوجد رمز تعبيري يطابق «%1»</translation>
+    </message>
+    <message>
+        <source>Accepting</source>
+        <translation>القبول</translation>
+    </message>
+    <message>
+        <source>Take the next word</source>
+        <translation>أخذ الكلمة التالية</translation>
+    </message>
+    <message>
+        <source>Press again for each following word.</source>
+        <translation>اضغط مجددًا لكل كلمة تالية.</translation>
+    </message>
+    <message>
+        <source>Take the whole suggestion</source>
+        <translation>أخذ الاقتراح كاملًا</translation>
+    </message>
+    <message>
+        <source>The key above Tab is easy to reach on most keyboards.</source>
+        <translation>يسهل الوصول إلى المفتاح الذي فوق Tab في معظم لوحات المفاتيح.</translation>
+    </message>
+    <message>
+        <source>Include the space after a word</source>
+        <translation>تضمين المسافة التي بعد الكلمة</translation>
+    </message>
+    <message>
+        <source>Include punctuation right after a word</source>
+        <translation>تضمين علامات الترقيم التي تلي الكلمة مباشرة</translation>
+    </message>
+    <message>
+        <source>When you press Escape</source>
+        <translation>عند الضغط على Escape</translation>
+    </message>
+    <message>
+        <source>Shortcuts</source>
+        <translation>الاختصارات</translation>
+    </message>
+    <message>
+        <source>Suggest now</source>
+        <translation>اقترح الآن</translation>
+    </message>
+    <message>
+        <source>Asks for a suggestion right away, even where %app would normally wait.</source>
+        <translation>يطلب اقتراحًا فورًا، حتى حيث كان %app سينتظر عادةً.</translation>
+    </message>
+    <message>
+        <source>Other suggestions</source>
+        <translation>اقتراحات أخرى</translation>
+    </message>
+    <message>
+        <source>Lists a few different ways to continue. Choose with the arrow keys, then press Tab.</source>
+        <translation>يعرض بضع طرق مختلفة للمتابعة. اختر بمفاتيح الأسهم ثم اضغط Tab.</translation>
+    </message>
+    <message>
+        <source>Pause or resume in this app</source>
+        <translation>إيقاف مؤقت أو استئناف في هذا التطبيق</translation>
+    </message>
+    <message>
+        <source>Pauses for 15 minutes.</source>
+        <translation>يوقف مؤقتًا لمدة 15 دقيقة.</translation>
+    </message>
+    <message>
+        <source>Turn %app on or off</source>
+        <translation>تشغيل %app أو إيقافه</translation>
+    </message>
+    <message>
+        <source>Everywhere, until you press it again.</source>
+        <translation>في كل مكان، حتى تضغطه مجددًا.</translation>
+    </message>
+    <message>
+        <source>Pause or resume</source>
+        <translation>إيقاف مؤقت أو استئناف</translation>
+    </message>
+    <message>
+        <source>Turn on or off</source>
+        <translation>تشغيل أو إيقاف</translation>
+    </message>
+    <message>
+        <source>%1 and %2 use the same keys. Only the first will work.</source>
+        <translation>يستخدم «%1» و«%2» المفاتيح نفسها. سيعمل الأول فقط.</translation>
+    </message>
+    <message>
+        <source>About you</source>
+        <translation>عنك</translation>
+    </message>
+    <message>
+        <source>For example: I&apos;m a product designer in Berlin. I write short, friendly emails in British English and sign off with Cheers.</source>
+        <translation>مثال: أنا مصمم منتجات في برلين. أكتب رسائل بريد إلكتروني قصيرة وودودة بالإنجليزية البريطانية وأختمها بكلمة Cheers.</translation>
+    </message>
+    <message>
+        <source>Your role, the languages you write in, names you use often, how you like to sound.</source>
+        <translation>دورك، واللغات التي تكتب بها، والأسماء التي تستخدمها كثيرًا، والأسلوب الذي تحب أن تظهر به.</translation>
+    </message>
+    <message>
+        <source>Writing memory</source>
+        <translation>ذاكرة الكتابة</translation>
+    </message>
+    <message>
+        <source>You can switch memory off for single apps under Apps &amp; Sites. The key that unlocks it lives in your Keychain.</source>
+        <translation>يمكنك إيقاف الذاكرة لتطبيقات بعينها ضمن «التطبيقات والمواقع». المفتاح الذي يفتحها محفوظ في حلقة المفاتيح لديك.</translation>
+    </message>
+    <message>
+        <source>Remember how I write</source>
+        <translation>تذكّر طريقة كتابتي</translation>
+    </message>
+    <message>
+        <source>Also remember fields where I accept nothing</source>
+        <translation>تذكّر أيضًا الحقول التي لا أقبل فيها شيئًا</translation>
+    </message>
+    <message>
+        <source>%app learns your style sooner but keeps more of what you type.</source>
+        <translation>يتعلم %app أسلوبك أسرع، لكنه يحتفظ بالمزيد مما تكتبه.</translation>
+    </message>
+    <message>
+        <source>Influence</source>
+        <translation>التأثير</translation>
+    </message>
+    <message>
+        <source>Strong</source>
+        <translation>قوي</translation>
+    </message>
+    <message>
+        <source>How many of your passages each suggestion can draw on.</source>
+        <translation>عدد مقاطعك التي يمكن لكل اقتراح الاستناد إليها.</translation>
+    </message>
+    <message>
+        <source>Erase All…</source>
+        <translation>محو الكل…</translation>
+    </message>
+    <message>
+        <source>Erase everything %app remembered?</source>
+        <translation>هل تريد محو كل ما تذكّره %app؟</translation>
+    </message>
+    <message>
+        <source>This can&apos;t be undone.</source>
+        <translation>لا يمكن التراجع عن هذا.</translation>
+    </message>
+    <message>
+        <source>Erase All</source>
+        <translation>محو الكل</translation>
+    </message>
+    <message>
+        <source>Nothing remembered yet</source>
+        <translation>لم يُحفظ شيء بعد</translation>
+    </message>
+    <message>
+        <source>1 passage remembered</source>
+        <translation>مقطع واحد محفوظ</translation>
+    </message>
+    <message>
+        <source>%1 passages remembered</source>
+        <translation>%1 مقاطع محفوظة</translation>
+    </message>
+    <message>
+        <source>App and window name</source>
+        <translation>اسم التطبيق والنافذة</translation>
+    </message>
+    <message>
+        <source>A reply in Mail reads differently from a commit message.</source>
+        <translation>الرد في برنامج البريد يُقرأ بشكل مختلف عن رسالة الإيداع في الشيفرة.</translation>
+    </message>
+    <message>
+        <source>Website</source>
+        <translation>الموقع</translation>
+    </message>
+    <message>
+        <source>The site&apos;s domain when you write in a browser.</source>
+        <translation>نطاق الموقع عندما تكتب في متصفح.</translation>
+    </message>
+    <message>
+        <source>Recently copied text</source>
+        <translation>النص المنسوخ مؤخرًا</translation>
+    </message>
+    <message>
+        <source>Anything you copied in the last 10 minutes. Copies from password managers are skipped.</source>
+        <translation>كل ما نسخته في آخر 10 دقائق. يُتجاوز ما يُنسخ من مديري كلمات المرور.</translation>
+    </message>
+    <message>
+        <source>Text on screen</source>
+        <translation>النص على الشاشة</translation>
+    </message>
+    <message>
+        <source>Reads the window you&apos;re writing in, so replies fit the conversation. It picks the lines closest to where you type.</source>
+        <translation>يقرأ النافذة التي تكتب فيها لتناسب الردود المحادثة. ويختار الأسطر الأقرب إلى موضع كتابتك.</translation>
+    </message>
+    <message>
+        <source>What you just looked at</source>
+        <translation>ما نظرت إليه للتو</translation>
+    </message>
+    <message>
+        <source>Windows beside you</source>
+        <translation>النوافذ المجاورة</translation>
+    </message>
+    <message>
+        <source>Also reads up to two other windows on the same screen, like the document you&apos;re replying about. Skips password managers and apps you switched off.</source>
+        <translation>يقرأ أيضًا ما يصل إلى نافذتين أخريين على الشاشة نفسها، مثل المستند الذي ترد بشأنه. ويتجاوز مديري كلمات المرور والتطبيقات التي أوقفتها.</translation>
+    </message>
+    <message>
+        <source>Off in this app</source>
+        <translation>متوقف في هذا التطبيق</translation>
+    </message>
+    <message>
+        <source>This word looks misspelled</source>
+        <translation>تبدو هذه الكلمة خاطئة الإملاء</translation>
+    </message>
+    <message>
+        <source>Thanks for the notes. I&apos;ll send the revised deck</source>
+        <translation>شكرًا على الملاحظات. سأرسل العرض المعدَّل</translation>
+    </message>
+    <message>
+        <source> by Friday morning.</source>
+        <translation> بحلول صباح الجمعة.</translation>
+    </message>
+    <message>
+        <source>%1 quit. %app has the Tab key.</source>
+        <translation>تم إنهاء %1. مفتاح Tab الآن لـ %app.</translation>
+    </message>
+    <message>
+        <source>Open Data Folder</source>
+        <translation>فتح مجلد البيانات</translation>
+    </message>
+    <message>
+        <source>Show Welcome Again</source>
+        <translation>إظهار الترحيب مجددًا</translation>
+    </message>
+    <message>
+        <source>Play Intro Again</source>
+        <translation>تشغيل المقدمة مجددًا</translation>
+    </message>
+    <message>
+        <source>Reset Settings…</source>
+        <translation>إعادة تعيين الإعدادات…</translation>
+    </message>
+    <message>
+        <source>Show in menu bar</source>
+        <translation>الإظهار في شريط القوائم</translation>
+    </message>
+    <message>
+        <source>Suggest in every app</source>
+        <translation>الاقتراح في كل تطبيق</translation>
+    </message>
+    <message>
+        <source>Suggest in code editors</source>
+        <translation>الاقتراح في محررات الشيفرة</translation>
+    </message>
+    <message>
+        <source>Suggest in the middle of a line</source>
+        <translation>الاقتراح في منتصف السطر</translation>
+    </message>
+    <message>
+        <source>Suggest in small fields</source>
+        <translation>الاقتراح في الحقول الصغيرة</translation>
+    </message>
+    <message>
+        <source>Hold back on misspelled words</source>
+        <translation>التريث عند الكلمات الخاطئة الإملاء</translation>
+    </message>
+    <message>
+        <source>Offer spelling fixes</source>
+        <translation>عرض تصحيحات إملائية</translation>
+    </message>
+    <message>
+        <source>Show the key hint</source>
+        <translation>إظهار تلميح المفتاح</translation>
+    </message>
+    <message>
+        <source>Quit other autocomplete apps when they open</source>
+        <translation>إنهاء تطبيقات الإكمال التلقائي الأخرى عند فتحها</translation>
+    </message>
+    <message>
+        <source>Keeps a few minutes of text from windows you switched away from, like a page you read before replying. It stays on your computer and skips apps you switched off.</source>
+        <translation>يحتفظ لبضع دقائق بنص من النوافذ التي انتقلت عنها، مثل صفحة قرأتها قبل الرد. يبقى على جهازك ويتجاوز التطبيقات التي أوقفتها.</translation>
+    </message>
+    <message>
+        <source>Both apps answer the Tab key, and the system gives it to %1 first. %app stays paused in your other apps until %1 quits.</source>
+        <translation>يستجيب التطبيقان لمفتاح Tab، ويمنحه النظام لـ %1 أولًا. يبقى %app متوقفًا مؤقتًا في تطبيقاتك الأخرى حتى يُنهى %1.</translation>
+    </message>
+    <message>
+        <source>Finishes your sentences in any app, on your computer.</source>
+        <translation>يُكمل جملك في أي تطبيق، على جهازك.</translation>
+    </message>
+    <message>
+        <source>%app has no account, no analytics and no servers of its own. The %app model and Apple Intelligence keep your text on this computer. Other engines get it only if you set one up.</source>
+        <translation>ليس لدى %app حساب ولا تحليلات ولا خوادم خاصة به. يُبقي نموذج %app وApple Intelligence نصك على هذا الكمبيوتر. ولا تحصل عليه المحركات الأخرى إلا إذا أعددت أحدها.</translation>
+    </message>
+    <message>
+        <source>Keeps short passages from fields where you accepted a suggestion, encrypted on this computer, and shows them to the model as examples.</source>
+        <translation>يحتفظ بمقاطع قصيرة من الحقول التي قبلت فيها اقتراحًا، مشفّرةً على هذا الكمبيوتر، ويعرضها على النموذج كأمثلة.</translation>
+    </message>
 </context>
 <context>
     <name>tq</name>
@@ -1677,6 +2101,33 @@
     <message>
         <source>Press to record a new shortcut. Escape cancels.</source>
         <translation>اضغط لتسجيل اختصار جديد. Escape للإلغاء.</translation>
+    </message>
+</context>
+<context>
+    <name>tq::SkinTone</name>
+    <message>
+        <source>Default</source>
+        <translation>الافتراضي</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>فاتح</translation>
+    </message>
+    <message>
+        <source>Medium light</source>
+        <translation>فاتح متوسط</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>متوسط</translation>
+    </message>
+    <message>
+        <source>Medium dark</source>
+        <translation>داكن متوسط</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>داكن</translation>
     </message>
 </context>
 <context>

@@ -1357,6 +1357,430 @@
         <source>System predictions are off</source>
         <translation>Systemvorhersagen sind aus</translation>
     </message>
+    <message>
+        <source>tab</source>
+        <translation>tab</translation>
+    </message>
+    <message>
+        <source>Your next words, one Tab away.</source>
+        <translation>Deine nächsten Wörter, nur ein Tab entfernt.</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>Überspringen</translation>
+    </message>
+    <message>
+        <source>Get Started</source>
+        <translation>Loslegen</translation>
+    </message>
+    <message>
+        <source>Turn sound on</source>
+        <translation>Ton einschalten</translation>
+    </message>
+    <message>
+        <source>Turn sound off</source>
+        <translation>Ton ausschalten</translation>
+    </message>
+    <message>
+        <source>The other app</source>
+        <translation>Die andere App</translation>
+    </message>
+    <message>
+        <source>Next time, quit %1 without asking</source>
+        <translation>Nächstes Mal %1 ohne Nachfrage beenden</translation>
+    </message>
+    <message>
+        <source>%1 is also running</source>
+        <translation>%1 läuft ebenfalls</translation>
+    </message>
+    <message>
+        <source>%1 are also running</source>
+        <translation>%1 laufen ebenfalls</translation>
+    </message>
+    <message>
+        <source>These apps answer the Tab key before %app can, so %app stays paused in your other apps until they quit.</source>
+        <translation>Diese Apps reagieren auf die Tab-Taste, bevor %app es kann, deshalb bleibt %app in deinen anderen Apps pausiert, bis sie beendet sind.</translation>
+    </message>
+    <message>
+        <source>Quitting…</source>
+        <translation>Wird beendet…</translation>
+    </message>
+    <message>
+        <source>%1 is still open</source>
+        <translation>%1 ist noch offen</translation>
+    </message>
+    <message>
+        <source>It may be waiting on a dialog of its own. Force Quit closes it right away.</source>
+        <translation>Vielleicht wartet es auf einen eigenen Dialog. „Sofort beenden“ schließt es sofort.</translation>
+    </message>
+    <message>
+        <source>%app has the Tab key</source>
+        <translation>%app hat die Tab-Taste</translation>
+    </message>
+    <message>
+        <source>%1 quit, so your suggestions are back in every app.</source>
+        <translation>Beendet: %1. Deine Vorschläge sind wieder in jeder App da.</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Fertig</translation>
+    </message>
+    <message>
+        <source>Open Source Notices</source>
+        <translation>Open-Source-Hinweise</translation>
+    </message>
+    <message>
+        <source>Reset all settings?</source>
+        <translation>Alle Einstellungen zurücksetzen?</translation>
+    </message>
+    <message>
+        <source>This also clears your rules for apps and sites. Your statistics and writing memory stay.</source>
+        <translation>Das löscht auch deine Regeln für Apps und Websites. Deine Statistik und dein Schreibgedächtnis bleiben erhalten.</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>%app reads these only while making a suggestion and never saves them. With the %app model or Apple Intelligence, nothing leaves your computer.</source>
+        <translation>%app liest diese nur, während ein Vorschlag entsteht, und speichert sie nie. Mit dem %app-Modell oder Apple Intelligence verlässt nichts deinen Computer.</translation>
+    </message>
+    <message>
+        <source>Some apps hide their text</source>
+        <translation>Manche Apps verbergen ihren Text</translation>
+    </message>
+    <message>
+        <source>Allow Screen Recording so %app can read those too. Most apps work without it.</source>
+        <translation>Erlaube die Bildschirmaufnahme, damit %app auch diese lesen kann. Die meisten Apps funktionieren ohne.</translation>
+    </message>
+    <message>
+        <source>Suggest emoji after a colon</source>
+        <translation>Emoji nach einem Doppelpunkt vorschlagen</translation>
+    </message>
+    <message>
+        <source>Type a colon and a word, like :rocket, then press Tab or Return to pick.</source>
+        <translation>Tippe einen Doppelpunkt und ein Wort, etwa :rocket, und drücke dann Tab oder die Eingabetaste zum Auswählen.</translation>
+    </message>
+    <message>
+        <source>Turn emoticons into emoji</source>
+        <translation>Emoticons in Emoji verwandeln</translation>
+    </message>
+    <message>
+        <source>After :-) or &lt;3, %app offers the matching emoji. Press Tab to swap it in.</source>
+        <translation>Nach :-) oder &lt;3 bietet %app das passende Emoji an. Drücke Tab, um es einzusetzen.</translation>
+    </message>
+    <message>
+        <source>Skin tone</source>
+        <translation>Hautton</translation>
+    </message>
+    <message>
+        <source>Also show the default yellow</source>
+        <translation>Auch das Standardgelb zeigen</translation>
+    </message>
+    <message>
+        <source>Try a word</source>
+        <translation>Probier ein Wort</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Schwach</translation>
+    </message>
+    <message>
+        <source>No emoji match “%1”</source>
+        <translation>Kein Emoji passt zu „%1“</translation>
+    </message>
+    <message>
+        <source>Accepting</source>
+        <translation>Annehmen</translation>
+    </message>
+    <message>
+        <source>Take the next word</source>
+        <translation>Das nächste Wort übernehmen</translation>
+    </message>
+    <message>
+        <source>Press again for each following word.</source>
+        <translation>Drücke erneut für jedes weitere Wort.</translation>
+    </message>
+    <message>
+        <source>Take the whole suggestion</source>
+        <translation>Den ganzen Vorschlag übernehmen</translation>
+    </message>
+    <message>
+        <source>The key above Tab is easy to reach on most keyboards.</source>
+        <translation>Die Taste über Tab ist auf den meisten Tastaturen leicht zu erreichen.</translation>
+    </message>
+    <message>
+        <source>Include the space after a word</source>
+        <translation>Das Leerzeichen nach einem Wort mitnehmen</translation>
+    </message>
+    <message>
+        <source>Include punctuation right after a word</source>
+        <translation>Satzzeichen direkt nach einem Wort mitnehmen</translation>
+    </message>
+    <message>
+        <source>When you press Escape</source>
+        <translation>Wenn du Escape drückst</translation>
+    </message>
+    <message>
+        <source>Shortcuts</source>
+        <translation>Kürzel</translation>
+    </message>
+    <message>
+        <source>Suggest now</source>
+        <translation>Jetzt vorschlagen</translation>
+    </message>
+    <message>
+        <source>Asks for a suggestion right away, even where %app would normally wait.</source>
+        <translation>Fordert sofort einen Vorschlag an, auch wo %app sonst warten würde.</translation>
+    </message>
+    <message>
+        <source>Other suggestions</source>
+        <translation>Andere Vorschläge</translation>
+    </message>
+    <message>
+        <source>Lists a few different ways to continue. Choose with the arrow keys, then press Tab.</source>
+        <translation>Zeigt ein paar andere Möglichkeiten weiterzuschreiben. Wähle mit den Pfeiltasten und drücke dann Tab.</translation>
+    </message>
+    <message>
+        <source>Pause or resume in this app</source>
+        <translation>In dieser App pausieren oder fortsetzen</translation>
+    </message>
+    <message>
+        <source>Pauses for 15 minutes.</source>
+        <translation>Pausiert für 15 Minuten.</translation>
+    </message>
+    <message>
+        <source>Turn %app on or off</source>
+        <translation>%app ein- oder ausschalten</translation>
+    </message>
+    <message>
+        <source>Everywhere, until you press it again.</source>
+        <translation>Überall, bis du es erneut drückst.</translation>
+    </message>
+    <message>
+        <source>Pause or resume</source>
+        <translation>Pausieren oder fortsetzen</translation>
+    </message>
+    <message>
+        <source>Turn on or off</source>
+        <translation>Ein- oder ausschalten</translation>
+    </message>
+    <message>
+        <source>%1 and %2 use the same keys. Only the first will work.</source>
+        <translation>„%1“ und „%2“ nutzen dieselben Tasten. Nur das erste Kürzel funktioniert.</translation>
+    </message>
+    <message>
+        <source>About you</source>
+        <translation>Über dich</translation>
+    </message>
+    <message>
+        <source>For example: I&apos;m a product designer in Berlin. I write short, friendly emails in British English and sign off with Cheers.</source>
+        <translation>Zum Beispiel: Ich bin Produktdesigner in Berlin. Ich schreibe kurze, freundliche E-Mails auf britischem Englisch und verabschiede mich mit „Cheers“.</translation>
+    </message>
+    <message>
+        <source>Your role, the languages you write in, names you use often, how you like to sound.</source>
+        <translation>Deine Rolle, die Sprachen, in denen du schreibst, Namen, die du oft verwendest, wie du klingen möchtest.</translation>
+    </message>
+    <message>
+        <source>Writing memory</source>
+        <translation>Schreibgedächtnis</translation>
+    </message>
+    <message>
+        <source>You can switch memory off for single apps under Apps &amp; Sites. The key that unlocks it lives in your Keychain.</source>
+        <translation>Unter „Apps &amp; Websites“ kannst du das Gedächtnis für einzelne Apps ausschalten. Der Schlüssel, der es entsperrt, liegt in deinem Schlüsselbund.</translation>
+    </message>
+    <message>
+        <source>Remember how I write</source>
+        <translation>Merken, wie ich schreibe</translation>
+    </message>
+    <message>
+        <source>Also remember fields where I accept nothing</source>
+        <translation>Auch Felder merken, in denen ich nichts annehme</translation>
+    </message>
+    <message>
+        <source>%app learns your style sooner but keeps more of what you type.</source>
+        <translation>%app lernt deinen Stil schneller, behält aber mehr von dem, was du tippst.</translation>
+    </message>
+    <message>
+        <source>Influence</source>
+        <translation>Einfluss</translation>
+    </message>
+    <message>
+        <source>Strong</source>
+        <translation>Stark</translation>
+    </message>
+    <message>
+        <source>How many of your passages each suggestion can draw on.</source>
+        <translation>Auf wie viele deiner Passagen jeder Vorschlag zurückgreifen kann.</translation>
+    </message>
+    <message>
+        <source>Erase All…</source>
+        <translation>Alles löschen…</translation>
+    </message>
+    <message>
+        <source>Erase everything %app remembered?</source>
+        <translation>Alles löschen, was sich %app gemerkt hat?</translation>
+    </message>
+    <message>
+        <source>This can&apos;t be undone.</source>
+        <translation>Das lässt sich nicht rückgängig machen.</translation>
+    </message>
+    <message>
+        <source>Erase All</source>
+        <translation>Alles löschen</translation>
+    </message>
+    <message>
+        <source>Nothing remembered yet</source>
+        <translation>Noch nichts gemerkt</translation>
+    </message>
+    <message>
+        <source>1 passage remembered</source>
+        <translation>1 Passage gemerkt</translation>
+    </message>
+    <message>
+        <source>%1 passages remembered</source>
+        <translation>%1 Passagen gemerkt</translation>
+    </message>
+    <message>
+        <source>App and window name</source>
+        <translation>App- und Fenstername</translation>
+    </message>
+    <message>
+        <source>A reply in Mail reads differently from a commit message.</source>
+        <translation>Eine Antwort im Mailprogramm liest sich anders als eine Commit-Nachricht.</translation>
+    </message>
+    <message>
+        <source>Website</source>
+        <translation>Website</translation>
+    </message>
+    <message>
+        <source>The site&apos;s domain when you write in a browser.</source>
+        <translation>Die Domain der Website, wenn du in einem Browser schreibst.</translation>
+    </message>
+    <message>
+        <source>Recently copied text</source>
+        <translation>Kürzlich kopierter Text</translation>
+    </message>
+    <message>
+        <source>Anything you copied in the last 10 minutes. Copies from password managers are skipped.</source>
+        <translation>Alles, was du in den letzten 10 Minuten kopiert hast. Kopien aus Passwortmanagern werden übersprungen.</translation>
+    </message>
+    <message>
+        <source>Text on screen</source>
+        <translation>Text auf dem Bildschirm</translation>
+    </message>
+    <message>
+        <source>Reads the window you&apos;re writing in, so replies fit the conversation. It picks the lines closest to where you type.</source>
+        <translation>Liest das Fenster, in dem du schreibst, damit Antworten zum Gespräch passen. Es wählt die Zeilen, die am nächsten an deiner Schreibstelle liegen.</translation>
+    </message>
+    <message>
+        <source>What you just looked at</source>
+        <translation>Was du gerade angesehen hast</translation>
+    </message>
+    <message>
+        <source>Windows beside you</source>
+        <translation>Fenster daneben</translation>
+    </message>
+    <message>
+        <source>Also reads up to two other windows on the same screen, like the document you&apos;re replying about. Skips password managers and apps you switched off.</source>
+        <translation>Liest auch bis zu zwei weitere Fenster auf demselben Bildschirm, etwa das Dokument, auf das du antwortest. Lässt Passwortmanager und Apps aus, die du ausgeschaltet hast.</translation>
+    </message>
+    <message>
+        <source>Off in this app</source>
+        <translation>In dieser App aus</translation>
+    </message>
+    <message>
+        <source>This word looks misspelled</source>
+        <translation>Dieses Wort sieht falsch geschrieben aus</translation>
+    </message>
+    <message>
+        <source>Thanks for the notes. I&apos;ll send the revised deck</source>
+        <translation>Danke für die Notizen. Ich schicke dir die überarbeiteten Folien</translation>
+    </message>
+    <message>
+        <source> by Friday morning.</source>
+        <translation> bis Freitagmorgen.</translation>
+    </message>
+    <message>
+        <source>%1 quit. %app has the Tab key.</source>
+        <translation>Beendet: %1. %app hat die Tab-Taste.</translation>
+    </message>
+    <message>
+        <source>Open Data Folder</source>
+        <translation>Datenordner öffnen</translation>
+    </message>
+    <message>
+        <source>Show Welcome Again</source>
+        <translation>Willkommen erneut zeigen</translation>
+    </message>
+    <message>
+        <source>Play Intro Again</source>
+        <translation>Intro erneut abspielen</translation>
+    </message>
+    <message>
+        <source>Reset Settings…</source>
+        <translation>Einstellungen zurücksetzen…</translation>
+    </message>
+    <message>
+        <source>Show in menu bar</source>
+        <translation>In der Menüleiste zeigen</translation>
+    </message>
+    <message>
+        <source>Suggest in every app</source>
+        <translation>In jeder App vorschlagen</translation>
+    </message>
+    <message>
+        <source>Suggest in code editors</source>
+        <translation>In Code-Editoren vorschlagen</translation>
+    </message>
+    <message>
+        <source>Suggest in the middle of a line</source>
+        <translation>Mitten in der Zeile vorschlagen</translation>
+    </message>
+    <message>
+        <source>Suggest in small fields</source>
+        <translation>In kleinen Feldern vorschlagen</translation>
+    </message>
+    <message>
+        <source>Hold back on misspelled words</source>
+        <translation>Bei Tippfehlern zurückhalten</translation>
+    </message>
+    <message>
+        <source>Offer spelling fixes</source>
+        <translation>Korrekturen anbieten</translation>
+    </message>
+    <message>
+        <source>Show the key hint</source>
+        <translation>Tastenhinweis zeigen</translation>
+    </message>
+    <message>
+        <source>Quit other autocomplete apps when they open</source>
+        <translation>Andere Autovervollständigungs-Apps beim Öffnen beenden</translation>
+    </message>
+    <message>
+        <source>Keeps a few minutes of text from windows you switched away from, like a page you read before replying. It stays on your computer and skips apps you switched off.</source>
+        <translation>Behält für ein paar Minuten Text aus Fenstern, die du verlassen hast, etwa eine Seite, die du vor dem Antworten gelesen hast. Er bleibt auf deinem Computer und lässt Apps aus, die du ausgeschaltet hast.</translation>
+    </message>
+    <message>
+        <source>Both apps answer the Tab key, and the system gives it to %1 first. %app stays paused in your other apps until %1 quits.</source>
+        <translation>Beide Apps reagieren auf die Tab-Taste, und das System gibt sie zuerst an %1. %app bleibt in deinen anderen Apps pausiert, bis %1 beendet ist.</translation>
+    </message>
+    <message>
+        <source>Finishes your sentences in any app, on your computer.</source>
+        <translation>Vollendet deine Sätze in jeder App, auf deinem Computer.</translation>
+    </message>
+    <message>
+        <source>%app has no account, no analytics and no servers of its own. The %app model and Apple Intelligence keep your text on this computer. Other engines get it only if you set one up.</source>
+        <translation>%app hat kein Konto, keine Analyse und keine eigenen Server. Das %app-Modell und Apple Intelligence behalten deinen Text auf diesem Computer. Andere Modelle bekommen ihn nur, wenn du eines einrichtest.</translation>
+    </message>
+    <message>
+        <source>Keeps short passages from fields where you accepted a suggestion, encrypted on this computer, and shows them to the model as examples.</source>
+        <translation>Bewahrt kurze Passagen aus Feldern, in denen du einen Vorschlag angenommen hast, verschlüsselt auf diesem Computer auf und zeigt sie dem Modell als Beispiele.</translation>
+    </message>
 </context>
 <context>
     <name>tq</name>
@@ -1677,6 +2101,33 @@
     <message>
         <source>Press to record a new shortcut. Escape cancels.</source>
         <translation>Drücken, um ein neues Kürzel aufzunehmen. Escape bricht ab.</translation>
+    </message>
+</context>
+<context>
+    <name>tq::SkinTone</name>
+    <message>
+        <source>Default</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Hell</translation>
+    </message>
+    <message>
+        <source>Medium light</source>
+        <translation>Mittelhell</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Mittel</translation>
+    </message>
+    <message>
+        <source>Medium dark</source>
+        <translation>Mitteldunkel</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Dunkel</translation>
     </message>
 </context>
 <context>

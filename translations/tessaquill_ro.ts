@@ -1357,6 +1357,430 @@
         <source>System predictions are off</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>tab</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your next words, one Tab away.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Get Started</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Turn sound on</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Turn sound off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The other app</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Next time, quit %1 without asking</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is also running</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 are also running</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>These apps answer the Tab key before %app can, so %app stays paused in your other apps until they quit.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quitting…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is still open</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It may be waiting on a dialog of its own. Force Quit closes it right away.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%app has the Tab key</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 quit, so your suggestions are back in every app.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open Source Notices</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reset all settings?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This also clears your rules for apps and sites. Your statistics and writing memory stay.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%app reads these only while making a suggestion and never saves them. With the %app model or Apple Intelligence, nothing leaves your computer.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Some apps hide their text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Allow Screen Recording so %app can read those too. Most apps work without it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Suggest emoji after a colon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type a colon and a word, like :rocket, then press Tab or Return to pick.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Turn emoticons into emoji</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>After :-) or &lt;3, %app offers the matching emoji. Press Tab to swap it in.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Skin tone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Also show the default yellow</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Try a word</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No emoji match “%1”</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Accepting</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Take the next word</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Press again for each following word.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Take the whole suggestion</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The key above Tab is easy to reach on most keyboards.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Include the space after a word</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Include punctuation right after a word</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>When you press Escape</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shortcuts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Suggest now</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Asks for a suggestion right away, even where %app would normally wait.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Other suggestions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lists a few different ways to continue. Choose with the arrow keys, then press Tab.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pause or resume in this app</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pauses for 15 minutes.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Turn %app on or off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Everywhere, until you press it again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pause or resume</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Turn on or off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 and %2 use the same keys. Only the first will work.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>About you</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>For example: I&apos;m a product designer in Berlin. I write short, friendly emails in British English and sign off with Cheers.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your role, the languages you write in, names you use often, how you like to sound.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Writing memory</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You can switch memory off for single apps under Apps &amp; Sites. The key that unlocks it lives in your Keychain.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remember how I write</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Also remember fields where I accept nothing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%app learns your style sooner but keeps more of what you type.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Influence</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Strong</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How many of your passages each suggestion can draw on.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Erase All…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Erase everything %app remembered?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This can&apos;t be undone.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Erase All</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing remembered yet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 passage remembered</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 passages remembered</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>App and window name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A reply in Mail reads differently from a commit message.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Website</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The site&apos;s domain when you write in a browser.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recently copied text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Anything you copied in the last 10 minutes. Copies from password managers are skipped.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Text on screen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reads the window you&apos;re writing in, so replies fit the conversation. It picks the lines closest to where you type.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What you just looked at</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Windows beside you</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Also reads up to two other windows on the same screen, like the document you&apos;re replying about. Skips password managers and apps you switched off.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Off in this app</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This word looks misspelled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Thanks for the notes. I&apos;ll send the revised deck</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> by Friday morning.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 quit. %app has the Tab key.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open Data Folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show Welcome Again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Play Intro Again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reset Settings…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show in menu bar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Suggest in every app</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Suggest in code editors</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Suggest in the middle of a line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Suggest in small fields</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hold back on misspelled words</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Offer spelling fixes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show the key hint</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quit other autocomplete apps when they open</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keeps a few minutes of text from windows you switched away from, like a page you read before replying. It stays on your computer and skips apps you switched off.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Both apps answer the Tab key, and the system gives it to %1 first. %app stays paused in your other apps until %1 quits.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Finishes your sentences in any app, on your computer.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%app has no account, no analytics and no servers of its own. The %app model and Apple Intelligence keep your text on this computer. Other engines get it only if you set one up.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keeps short passages from fields where you accepted a suggestion, encrypted on this computer, and shows them to the model as examples.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>tq</name>
@@ -1676,6 +2100,33 @@
     </message>
     <message>
         <source>Press to record a new shortcut. Escape cancels.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tq::SkinTone</name>
+    <message>
+        <source>Default</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Medium light</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Medium dark</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dark</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -67,8 +67,8 @@ WelcomeStep::WelcomeStep(OnboardingServices& services, QWidget* parent) : QWidge
                  "word, or the key above Tab to take the rest. If you don't want it, keep typing."),
         this));
 
-    demo_ = new GhostDemo(QStringLiteral("Thanks for the notes. I'll send the revised deck"),
-                          QStringLiteral(" by Friday morning."), services.motion, this);
+    demo_ = new GhostDemo(tq::text("Thanks for the notes. I'll send the revised deck"),
+                          tq::text(" by Friday morning."), services.motion, this);
     c->addWidget(demo_);
 
     // The privacy row reads as one element.

@@ -73,7 +73,7 @@ RivalPromptTexts rivalPromptTexts(RivalPromptState state, const QList<RivalApp>&
 
 QString rivalAnnouncement(const QList<RivalApp>& shown)
 {
-    return rivalNames(shown) + QStringLiteral(" quit. ") + appName() + QStringLiteral(" has the Tab key.");
+    return text("%1 quit. %app has the Tab key.").arg(rivalNames(shown));
 }
 
 } // namespace tq

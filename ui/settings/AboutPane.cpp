@@ -183,9 +183,9 @@ AboutPane::AboutPane(SettingsContext& context, QWidget* parent) : QWidget(parent
     privacyLine->addStretch(0);
     add(privacyBox);
 
-    const char* labels[] = {"Open Data Folder", "Show Welcome Again", "Play Intro Again", "Reset Settings…"};
-    for (const char* l : labels)
-        buttons_ << makeButton(text(l), false, c_.motion, page);
+    const QString labels[] = {text("Open Data Folder"), text("Show Welcome Again"), text("Play Intro Again"), text("Reset Settings…")};
+    for (const QString& l : labels)
+        buttons_ << makeButton(l, false, c_.motion, page);
     flow_ = new ButtonFlow(buttons_, 10, page);
     add(flow_);
     connect(buttons_[0], &QAbstractButton::clicked, this, &AboutPane::openDataFolder);

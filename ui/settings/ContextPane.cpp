@@ -6,6 +6,7 @@
 #include "ui/design/SettingsRows.h"
 #include "ui/settings/SettingsStyle.h"
 
+#include <QCoreApplication>
 #include <QVBoxLayout>
 
 namespace tq {
@@ -18,23 +19,27 @@ struct SwitchSpec {
     void (Preferences::*set)(const bool&);
 };
 
-// In the order shown; the capture row goes after "Text on screen".
+// In the order shown; the capture row goes after "Text on screen". Marked for lupdate, translated by text().
 const SwitchSpec kSwitches[] = {
-    {"App and window name", "A reply in Mail reads differently from a commit message.", &Preferences::contextApp,
+    {QT_TRANSLATE_NOOP("Tessaquill", "App and window name"),
+     QT_TRANSLATE_NOOP("Tessaquill", "A reply in Mail reads differently from a commit message."), &Preferences::contextApp,
      &Preferences::setContextApp},
-    {"Website", "The site's domain when you write in a browser.", &Preferences::contextWebsite, &Preferences::setContextWebsite},
-    {"Recently copied text", "Anything you copied in the last 10 minutes. Copies from password managers are skipped.",
+    {QT_TRANSLATE_NOOP("Tessaquill", "Website"), QT_TRANSLATE_NOOP("Tessaquill", "The site's domain when you write in a browser."),
+     &Preferences::contextWebsite, &Preferences::setContextWebsite},
+    {QT_TRANSLATE_NOOP("Tessaquill", "Recently copied text"),
+     QT_TRANSLATE_NOOP("Tessaquill", "Anything you copied in the last 10 minutes. Copies from password managers are skipped."),
      &Preferences::contextClipboard, &Preferences::setContextClipboard},
-    {"Text on screen",
-     "Reads the window you're writing in, so replies fit the conversation. It picks the lines closest to where you type.",
+    {QT_TRANSLATE_NOOP("Tessaquill", "Text on screen"),
+     QT_TRANSLATE_NOOP("Tessaquill", "Reads the window you're writing in, so replies fit the conversation. It picks the lines "
+                                     "closest to where you type."),
      &Preferences::contextScreen, &Preferences::setContextScreen},
-    {"What you just looked at",
-     "Keeps a few minutes of text from windows you switched away from, like a page you read before replying. It stays on "
-     "your computer and skips apps you switched off.",
+    {QT_TRANSLATE_NOOP("Tessaquill", "What you just looked at"),
+     QT_TRANSLATE_NOOP("Tessaquill", "Keeps a few minutes of text from windows you switched away from, like a page you read "
+                                     "before replying. It stays on your computer and skips apps you switched off."),
      &Preferences::contextRecent, &Preferences::setContextRecent},
-    {"Windows beside you",
-     "Also reads up to two other windows on the same screen, like the document you're replying about. Skips password "
-     "managers and apps you switched off.",
+    {QT_TRANSLATE_NOOP("Tessaquill", "Windows beside you"),
+     QT_TRANSLATE_NOOP("Tessaquill", "Also reads up to two other windows on the same screen, like the document you're replying "
+                                     "about. Skips password managers and apps you switched off."),
      &Preferences::contextNearbyWindows, &Preferences::setContextNearbyWindows},
 };
 } // namespace

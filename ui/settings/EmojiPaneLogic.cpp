@@ -3,17 +3,20 @@
 #include "completion/EmojiIndex.h"
 #include "platform/Text.h"
 
+#include <QCoreApplication>
+
 namespace tq {
 
+// Own context: "Light" here is a skin tone, elsewhere the weak end of a slider.
 QString skinToneName(int tone)
 {
     switch (tone) {
-    case 0: return text("Default");
-    case 1: return text("Light");
-    case 2: return text("Medium light");
-    case 3: return text("Medium");
-    case 4: return text("Medium dark");
-    case 5: return text("Dark");
+    case 0: return QCoreApplication::translate("tq::SkinTone", "Default");
+    case 1: return QCoreApplication::translate("tq::SkinTone", "Light");
+    case 2: return QCoreApplication::translate("tq::SkinTone", "Medium light");
+    case 3: return QCoreApplication::translate("tq::SkinTone", "Medium");
+    case 4: return QCoreApplication::translate("tq::SkinTone", "Medium dark");
+    case 5: return QCoreApplication::translate("tq::SkinTone", "Dark");
     default: return {};
     }
 }

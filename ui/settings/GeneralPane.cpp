@@ -95,8 +95,8 @@ GeneralPane::GeneralPane(SettingsContext& context, QWidget* parent) : QWidget(pa
     // Read once, each time the pane is made.
     predictionsOn_ = c_.permissions.systemPredictionsOn();
 
-    auto bind = [&](FormSection* section, const char* title, const QString& detail, auto get, auto set) {
-        auto* t = new SettingToggle(text(title), detail, c_.motion, page);
+    auto bind = [&](FormSection* section, const QString& title, const QString& detail, auto get, auto set) {
+        auto* t = new SettingToggle(title, detail, c_.motion, page);
         section->addRow(t);
         // setChecked() does not click: no write. The knob follows `toggled`, so it is not blocked.
         toggles_.append({t, [t, &p, get] { t->setChecked((p.*get)()); }});
@@ -115,7 +115,7 @@ GeneralPane::GeneralPane(SettingsContext& context, QWidget* parent) : QWidget(pa
         // A change that failed leaves nothing registered: show what is really there.
         launch_->setChecked(c_.permissions.launchAtLogin());
     });
-    bind(startup, "Show in menu bar",
+    bind(startup, text("Show in menu bar"),
          text("Pause or open Settings from the top of your screen. Hidden? Open %app from Applications to come back."),
          &Preferences::showMenuBarIcon, &Preferences::setShowMenuBarIcon);
     auto* count = new SettingToggle(text("Show today's word count next to the icon"), QString(), c_.motion, page);
@@ -128,22 +128,22 @@ GeneralPane::GeneralPane(SettingsContext& context, QWidget* parent) : QWidget(pa
     connect(count, &QAbstractButton::clicked, this, [&p](bool on) { p.setShowWordCountInMenuBar(on); });
 
     FormSection* where = form->addSection(text("Where suggestions appear"));
-    bind(where, "Suggest in every app", text("Turn this off to use %app only in the apps you switch on under Apps & Sites."),
+    bind(where, text("Suggest in every app"), text("Turn this off to use %app only in the apps you switch on under Apps & Sites."),
          &Preferences::enabledByDefault, &Preferences::setEnabledByDefault);
-    bind(where, "Suggest in code editors", text("Xcode, VS Code, Cursor, Zed, JetBrains IDEs and similar apps."),
+    bind(where, text("Suggest in code editors"), text("Xcode, VS Code, Cursor, Zed, JetBrains IDEs and similar apps."),
          &Preferences::codeEditorsEnabled, &Preferences::setCodeEditorsEnabled);
-    bind(where, "Suggest in the middle of a line", text("By default %app waits until the caret is at the end of a line."),
+    bind(where, text("Suggest in the middle of a line"), text("By default %app waits until the caret is at the end of a line."),
          &Preferences::completeInsideText, &Preferences::setCompleteInsideText);
-    bind(where, "Suggest in small fields", text("Without this, %app skips search bars and one-word boxes."),
+    bind(where, text("Suggest in small fields"), text("Without this, %app skips search bars and one-word boxes."),
          &Preferences::ignoreSmallFields, &Preferences::setIgnoreSmallFields);
-    bind(where, "Only when I ask", text("Suggestions appear only after you press the Suggest Now shortcut."),
+    bind(where, text("Only when I ask"), text("Suggestions appear only after you press the Suggest Now shortcut."),
          &Preferences::onDemandOnly, &Preferences::setOnDemandOnly);
 
     FormSection* spelling = form->addSection(text("Spelling"));
-    bind(spelling, "Hold back on misspelled words",
+    bind(spelling, text("Hold back on misspelled words"),
          text("Waits while the word you're typing looks misspelled, so %app doesn't build on a typo."),
          &Preferences::hideOnTypo, &Preferences::setHideOnTypo);
-    bind(spelling, "Offer spelling fixes", text("After a misspelled word, shows a fix next to the caret. Press Tab to swap it in."),
+    bind(spelling, text("Offer spelling fixes"), text("After a misspelled word, shows a fix next to the caret. Press Tab to swap it in."),
          &Preferences::suggestFixes, &Preferences::setSuggestFixes);
 
     FormSection* look = form->addSection(text("Look"));
@@ -176,7 +176,7 @@ GeneralPane::GeneralPane(SettingsContext& context, QWidget* parent) : QWidget(pa
     look->addRow(new SettingRow(text("Vertical position"), text("Nudge suggestions up or down to line up with your text."),
                                 sliderRow(nudge_, nudgeValue_, page), page));
     connect(nudge_, &QSlider::valueChanged, this, [&p](int v) { p.setVerticalNudge(-4.0 + 0.5 * v); });
-    bind(look, "Show the key hint", text("A small keycap after your first suggestions, as a reminder of what to press."),
+    bind(look, text("Show the key hint"), text("A small keycap after your first suggestions, as a reminder of what to press."),
          &Preferences::showKeyHint, &Preferences::setShowKeyHint);
 
     FormSection* typing = form->addSection(text("Typing"));
@@ -217,7 +217,7 @@ GeneralPane::GeneralPane(SettingsContext& context, QWidget* parent) : QWidget(pa
     });
 
     FormSection* rivals = form->addSection(text("Other autocomplete apps"));
-    bind(rivals, "Quit other autocomplete apps when they open",
+    bind(rivals, text("Quit other autocomplete apps when they open"),
          text("They take the Tab key before %app can. With this off, %app asks you first."),
          &Preferences::quitRivalsAutomatically, &Preferences::setQuitRivalsAutomatically);
 
