@@ -9,8 +9,8 @@
 #include "app/services/TypoChecker.h"
 #include "completion/CompletionEngine.h"
 #include "overlay/GhostPanel.h"
+#include "platform/Chars.h"
 #include "platform/Clock.h"
-#include "platform/Grapheme.h"
 #include "platform/fakes/FakeCrypto.h"
 #include "platform/fakes/FakeDefaults.h"
 #include "platform/fakes/FakeKeychain.h"
@@ -40,9 +40,9 @@ QString prose(int characters)
         "We should meet the design team on Monday to review the plan, and then decide whether the new "
         "layout works for everyone. \u00C9t\u00E9 \U0001F44D I'll send the notes afterwards. ");
     QString out;
-    while (grapheme::count(out) < characters)
+    while (chars::count(out) < characters)
         out += words;
-    return grapheme::prefix(out, characters);
+    return chars::first(out, characters).toString();
 }
 
 class CannedProvider final : public CompletionProvider {
@@ -141,7 +141,8 @@ struct Rig {
     void type(const QString& character)
     {
         QString& before = source.current->before;
-        before = grapheme::suffix(before + character, 3000);
+        before += character;
+        before = chars::last(before, 3000).toString();
         engine->refresh(true);
     }
 };

@@ -6,7 +6,7 @@
 #include "completion/Prompts.h"
 #include "completion/ReplyCleanup.h"
 #include "completion/RequestBuilding.h"
-#include "platform/Grapheme.h"
+#include "platform/Chars.h"
 
 #include <benchmark/benchmark.h>
 
@@ -20,9 +20,9 @@ QString prose(int characters)
         "We should meet the design team on Monday to review the plan, and then decide whether the new "
         "layout works for everyone. \u00C9t\u00E9 \U0001F44D I'll send the notes afterwards.\n");
     QString out;
-    while (tq::grapheme::count(out) < characters)
+    while (tq::chars::count(out) < characters)
         out += words;
-    return tq::grapheme::prefix(out, characters);
+    return tq::chars::first(out, characters).toString();
 }
 
 const QString& before() { static const QString s = prose(3000); return s; }

@@ -1,25 +1,14 @@
 #include "completion/AlternativesController.h"
 
-#include "completion/Chars.h"
 #include "completion/ReplyCleanup.h"
 #include "overlay/AlternativesPanel.h"
+#include "platform/Chars.h"
 #include "platform/Text.h"
 #include "settings/Preferences.h"
 
 namespace tq {
 
 namespace {
-
-QString trimSpacesAndTabs(const QString& text)
-{
-    qsizetype from = 0;
-    qsizetype to = text.size();
-    while (from < to && (text[from] == u' ' || text[from] == u'\t'))
-        ++from;
-    while (to > from && (text[to - 1] == u' ' || text[to - 1] == u'\t'))
-        --to;
-    return text.mid(from, to - from);
-}
 
 // The trailing run of letters and numbers: the part of the word being typed.
 QString trailingWord(const QString& before)
@@ -120,7 +109,7 @@ void AlternativesController::list(const QStringList& replies)
     hooks_.hideGhost();
     panel_->show(items, before, trailingWord(before), hooks_.acceptWordHint().value_or(QStringLiteral("tab")), job.caret);
     hooks_.announce(tq::text("%1 suggestions. %2 selected")
-                        .arg(QString::number(items.size()), trimSpacesAndTabs(items.first())));
+                        .arg(QString::number(items.size()), chars::trimSpacesAndTabs(items.first()).toString()));
     hooks_.status(EngineStatus::showing());
 }
 
@@ -141,7 +130,7 @@ std::optional<bool> AlternativesController::handleKey(const KeyPress& press)
         case keycode::Down: {
             panel_->move(press.keyCode == keycode::Up ? -1 : 1);
             if (const auto row = panel_->selectedItem())
-                hooks_.announce(trimSpacesAndTabs(*row));
+                hooks_.announce(chars::trimSpacesAndTabs(*row).toString());
             return true;
         }
         default:

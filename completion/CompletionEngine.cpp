@@ -8,8 +8,8 @@
 #include "engines/ProviderHub.h"
 #include "field/ContextCollector.h"
 #include "overlay/GhostPanel.h"
+#include "platform/Chars.h"
 #include "platform/Defaults.h"
-#include "platform/Grapheme.h"
 #include "platform/Log.h"
 #include "settings/Preferences.h"
 #include "stores/StatsStore.h"
@@ -36,7 +36,7 @@ ProviderAccess ProviderAccess::over(ProviderHub& hub)
 
 QString CompletionEngine::Suggestion::remaining() const
 {
-    return text.mid(grapheme::offsetAfter(text, consumed));
+    return text.mid(chars::offsetAfter(text, consumed));
 }
 
 QString CompletionEngine::Suggestion::nextChunk(const QString& remaining, bool includeSpace, bool includePunctuation)
@@ -156,9 +156,9 @@ void CompletionEngine::logStatus(const Status& status)
         quietHold(QStringLiteral("held in %1: %2 (before %3, rest of line %4, after %5, selected %6)")
                       .arg(s.bundleID,
                            status.kind == Status::Kind::failed ? QStringLiteral("the request failed") : status.text)
-                      .arg(grapheme::count(s.before))
-                      .arg(grapheme::count(s.restOfLine()))
-                      .arg(grapheme::count(s.after))
+                      .arg(chars::count(s.before))
+                      .arg(chars::count(s.restOfLine()))
+                      .arg(chars::count(s.after))
                       .arg(s.selectionLength));
         break;
     default:

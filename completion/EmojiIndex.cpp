@@ -1,6 +1,6 @@
 #include "completion/EmojiIndex.h"
 
-#include "completion/Chars.h"
+#include "platform/Chars.h"
 
 #include <unicode/uchar.h>
 
@@ -208,7 +208,7 @@ QList<EmojiItem> EmojiIndex::search(const QString& queryIn, int limit, int skinT
             break;
         }
     }
-    const bool longQuery = grapheme::count(query) >= 3;
+    const bool longQuery = chars::count(query) >= 3;
     const QStringList& pop = popular();
 
     struct Result {
@@ -271,7 +271,7 @@ std::optional<EmojiIndex::EmoticonMatch> EmojiIndex::emoticonMatch(const QString
     static const QList<Emoticon> longestFirst = [] {
         QList<Emoticon> list = emoticons();
         std::stable_sort(list.begin(), list.end(), [](const Emoticon& a, const Emoticon& b) {
-            return grapheme::count(a.text) > grapheme::count(b.text);
+            return chars::count(a.text) > chars::count(b.text);
         });
         return list;
     }();
@@ -279,7 +279,7 @@ std::optional<EmojiIndex::EmoticonMatch> EmojiIndex::emoticonMatch(const QString
         if (!before.endsWith(e.text))
             continue;
         const QStringView rest = before.chopped(e.text.size());
-        if (!rest.isEmpty() && !chars::isSpace(Chars::scalarOf(grapheme::last(rest))))
+        if (!rest.isEmpty() && !chars::isSpace(chars::firstScalar(chars::last(rest))))
             continue;
         EmoticonMatch match{e.text, {}};
         for (const QString& c : e.candidates) {
@@ -307,8 +307,8 @@ std::optional<QString> emojiQuery(const QString& beforeIn)
     if (start == 0 || before[start - 1] != u':')
         return std::nullopt;
     if (start >= 2) {
-        const QString beforeColon = grapheme::last(before.left(start - 1));
-        const char32_t c = Chars::scalarOf(beforeColon);
+        const QString beforeColon = chars::last(before.left(start - 1)).toString();
+        const char32_t c = chars::firstScalar(beforeColon);
         if (!chars::isSpace(c) && c != U'(' && c != U'[' && c != U'{')
             return std::nullopt;
     }

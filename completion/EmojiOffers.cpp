@@ -2,7 +2,7 @@
 
 #include "completion/EmojiIndex.h"
 #include "overlay/EmojiPickerPanel.h"
-#include "platform/Grapheme.h"
+#include "platform/Chars.h"
 #include "platform/Log.h"
 #include "platform/Text.h"
 #include "settings/Preferences.h"
@@ -108,7 +108,7 @@ void EmojiOffers::insertSelected()
         log::info(QStringLiteral("emoji not inserted: the text no longer ends with what it replaces"));
         return;
     }
-    source->deleteBackward(grapheme::count(replacing));
+    source->deleteBackward(chars::count(replacing));
     hooks_.insert(item->emoji);
 }
 

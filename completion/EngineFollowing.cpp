@@ -5,7 +5,7 @@
 
 #include "completion/Following.h"
 #include "overlay/GhostPanel.h"
-#include "platform/Grapheme.h"
+#include "platform/Chars.h"
 
 namespace tq {
 
@@ -16,7 +16,7 @@ bool CompletionEngine::followTyping(const FieldSnapshot& s)
     const std::optional<int> progress = typedProgress(suggestion_->text, suggestion_->anchorTail, s.before);
     if (!progress)
         return false;
-    if (*progress >= grapheme::count(suggestion_->text)) {
+    if (*progress >= chars::count(suggestion_->text)) {
         suggestion_.reset();
         hideGhost();
         scheduleAfterPause(s);

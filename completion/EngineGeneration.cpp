@@ -5,37 +5,14 @@
 
 #include "app/services/PowerMonitor.h"
 #include "app/services/TypoChecker.h"
-#include "completion/Chars.h"
 #include "completion/Following.h"
 #include "completion/ReplyCleanup.h"
-#include "platform/Grapheme.h"
+#include "platform/Chars.h"
 #include "settings/Preferences.h"
 #include "stores/StatsStore.h"
 #include "stores/WritingMemory.h"
 
 namespace tq {
-
-namespace {
-
-// The last `n` characters. A text that ends in plain ASCII is cut without walking all of it:
-// between two printable ASCII characters there is always a character boundary.
-QString lastCharacters(const QString& text, int n)
-{
-    auto plain = [](QChar c) { return c.unicode() >= 0x20 && c.unicode() < 0x7F; };
-    qsizetype i = text.size() - 1;
-    int k = 0;
-    while (k < n && i >= 0 && plain(text[i])) {
-        --i;
-        ++k;
-    }
-    if (k == n && (i < 0 || plain(text[i])))
-        return text.right(n);
-    return grapheme::suffix(text, n);
-}
-
-QString trimSpacesAndTabs(const QString& s) { return chars::trim(s, chars::isSpaceOrTab).toString(); }
-
-} // namespace
 
 // ---- request building
 
@@ -122,9 +99,9 @@ bool CompletionEngine::show(const QString& cleaned, const FieldSnapshot& request
     const std::optional<FieldSnapshot>& now = snapshot();
     if (!now || now->fieldKey != requestSnapshot.fieldKey)
         return false;
-    const QString anchorTail = lastCharacters(requestSnapshot.before, kAnchorTail);
+    const QString anchorTail = chars::last(requestSnapshot.before, kAnchorTail).toString();
     const std::optional<int> consumed = typedProgress(cleaned, anchorTail, now->before);
-    if (!consumed || *consumed >= grapheme::count(cleaned)) {
+    if (!consumed || *consumed >= chars::count(cleaned)) {
         if (isNew)
             setStatus(Status::idle());
         return false;
@@ -134,7 +111,8 @@ bool CompletionEngine::show(const QString& cleaned, const FieldSnapshot& request
     if (isNew) {
         if (!now->isLocal)
             stats_.recordShown(clock_->now());
-        announce(tq::text("Suggestion: ") + trimSpacesAndTabs(suggestion_->remaining()));
+        const QString remaining = suggestion_->remaining();
+        announce(tq::text("Suggestion: ") + chars::trimSpacesAndTabs(remaining).toString());
         if (prefs_.showKeyHint())
             prefs_.setKeyHintsShown(prefs_.keyHintsShown() + 1);
     }

@@ -3,7 +3,7 @@
 #include "completion/CompletionEngine.h"
 
 #include "overlay/GhostPanel.h"
-#include "platform/Grapheme.h"
+#include "platform/Chars.h"
 #include "platform/Log.h"
 #include "settings/Preferences.h"
 #include "stores/StatsStore.h"
@@ -89,9 +89,9 @@ bool CompletionEngine::handleKey(const KeyPress& press)
             return handleEscape();
         if (!press.characters.isEmpty() && isPlain(press)) {
             const QString rest = suggestion_->remaining();
-            const int typed = grapheme::count(press.characters);
-            if (grapheme::prefix(rest, typed) == press.characters) {
-                const QString left = rest.mid(grapheme::offsetAfter(rest, typed));
+            const int typed = chars::count(press.characters);
+            if (chars::first(rest, typed).toString() == press.characters) {
+                const QString left = rest.mid(chars::offsetAfter(rest, typed));
                 // Counted at once: an accept key pressed before the application reports this
                 // key must not insert the typed characters a second time.
                 if (!left.isEmpty())
@@ -131,11 +131,11 @@ void CompletionEngine::acceptNextWord()
     const QString rest = suggestion_->remaining();
     const QString chunk = Suggestion::nextChunk(rest, prefs_.trailingSpace(), prefs_.trailingPunctuation());
     if (chunk.isEmpty()) {
-        log::info(QStringLiteral("accept next: empty chunk, %1 chars remaining").arg(grapheme::count(rest)));
+        log::info(QStringLiteral("accept next: empty chunk, %1 chars remaining").arg(chars::count(rest)));
         return;
     }
     const InsertionMethod method = insertionMethod();
-    const int chunkCount = grapheme::count(chunk);
+    const int chunkCount = chars::count(chunk);
     log::info(QStringLiteral("accept next: %1 chars via %2").arg(chunkCount).arg(rawValue(method)));
 
     if (const auto shown = shownGhost(); shown && !shown->anchored) {
@@ -145,9 +145,9 @@ void CompletionEngine::acceptNextWord()
 
     const int consumed = suggestion_->consumed + chunkCount;
     const QString text = suggestion_->text;
-    if (consumed < grapheme::count(text)) {
+    if (consumed < chars::count(text)) {
         suggestion_->consumed = consumed;
-        presentAfterAdvance(chunk, text.mid(grapheme::offsetAfter(text, consumed)));
+        presentAfterAdvance(chunk, text.mid(chars::offsetAfter(text, consumed)));
     } else {
         suggestion_.reset();
         hideGhost();

@@ -7,7 +7,7 @@
 
 #include "overlay/GhostLayout.h"
 #include "overlay/GhostPanel.h"
-#include "platform/Grapheme.h"
+#include "platform/Chars.h"
 #include "platform/Log.h"
 #include "settings/Preferences.h"
 
@@ -30,7 +30,7 @@ int lineBreakCount(const QString& text)
 {
     int n = 0;
     for (QChar c : text)
-        if (linebreak::isLineBreak(c.unicode()))
+        if (chars::isLineBreak(c.unicode()))
             ++n;
     return n;
 }

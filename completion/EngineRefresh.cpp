@@ -6,26 +6,14 @@
 
 #include "app/services/TypoChecker.h"
 #include "overlay/AlternativesPanel.h"
-#include "platform/Grapheme.h"
+#include "platform/Chars.h"
 #include "platform/Log.h"
 #include "settings/Preferences.h"
 #include "stores/WritingMemory.h"
 
 namespace tq {
 
-namespace {
-
-bool isBlank(QStringView s)
-{
-    for (QChar c : s)
-        if (!c.isSpace())
-            return false;
-    return true;
-}
-
-} // namespace
-
-int CompletionEngine::LineEnd::length() const { return grapheme::count(before) + grapheme::count(after); }
+int CompletionEngine::LineEnd::length() const { return chars::count(before) + chars::count(after); }
 
 bool CompletionEngine::refresh(bool onlyIfChanged)
 {
@@ -184,7 +172,7 @@ void CompletionEngine::evaluate(const FieldSnapshot& s)
         return;
     }
     lagSuspect_.reset();
-    if (isBlank(s.restOfLine()))
+    if (chars::isBlank(s.restOfLine()))
         lastLineEnd_ = LineEnd{s.fieldKey, s.before, s.after};
 
     const bool sameTextSuppressed =
@@ -197,7 +185,7 @@ void CompletionEngine::evaluate(const FieldSnapshot& s)
         return;
     if (suggestion_ && suggestion_->fieldKey == s.fieldKey) {
         log::info(QStringLiteral("suggestion dropped: the text went another way (%1 chars were left)")
-                      .arg(grapheme::count(suggestion_->remaining())));
+                      .arg(chars::count(suggestion_->remaining())));
     }
     fixes_->drop();
     clearSuggestion();
@@ -212,7 +200,7 @@ void CompletionEngine::evaluate(const FieldSnapshot& s)
         return;
     if (prefs_.hideOnTypo() && !forceNext_ && typo_.looksLikeTypo(s.before)) {
         log::info(QStringLiteral("held: the word being typed looks misspelled (%1 letters)")
-                      .arg(grapheme::count(TypoChecker::lastWord(s.before))));
+                      .arg(chars::count(TypoChecker::lastWord(s.before))));
         setStatus(Status::blocked(tq::text("This word looks misspelled")));
         return;
     }
@@ -236,10 +224,10 @@ bool CompletionEngine::caretInsideTextCheck(const FieldSnapshot& s)
         return false;
     if (!lastLineEnd_ || lastLineEnd_->fieldKey != s.fieldKey)
         return false;
-    const int rest = grapheme::count(s.restOfLine());
+    const int rest = chars::count(s.restOfLine());
     if (rest < 1 || rest > 2)
         return false;
-    if (lastLineEnd_->length() >= grapheme::count(s.before) + grapheme::count(s.after))
+    if (lastLineEnd_->length() >= chars::count(s.before) + chars::count(s.after))
         return false;
 
     lagSuspect_ = s.before;

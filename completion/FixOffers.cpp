@@ -1,7 +1,7 @@
 #include "completion/FixOffers.h"
 
 #include "app/services/TypoChecker.h"
-#include "platform/Grapheme.h"
+#include "platform/Chars.h"
 #include "settings/Preferences.h"
 
 namespace tq {
@@ -74,7 +74,7 @@ bool FixOffers::accept(const SpellingFix& fix)
     hooks_.hideGhost();
     if (field->fieldKey != offered.fieldKey || field->before != offered.before)
         return false; // the text changed under the offer
-    source->deleteBackward(grapheme::count(offered.word) + 1);
+    source->deleteBackward(chars::count(offered.word) + 1);
     hooks_.insert(offered.replacement + QLatin1Char(' '), offered.fieldKey);
     return true;
 }

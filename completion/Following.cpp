@@ -1,6 +1,6 @@
 #include "completion/Following.h"
 
-#include "completion/Chars.h"
+#include "platform/Chars.h"
 
 namespace tq {
 

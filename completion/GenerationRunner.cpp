@@ -1,7 +1,6 @@
 #include "completion/GenerationRunner.h"
 
-#include "completion/Chars.h"
-#include "platform/Grapheme.h"
+#include "platform/Chars.h"
 
 #include <QPointer>
 
@@ -15,7 +14,7 @@ std::optional<QString> stableStreamedPart(QString text)
     for (uint c : scalars) {
         if (chars::isCJK(c)) {
             const QStringView trimmed = chars::trim(text, chars::isSpaceOrTab);
-            if (grapheme::count(trimmed) >= 2)
+            if (chars::count(trimmed) >= 2)
                 return text;
             return std::nullopt;
         }
@@ -127,7 +126,7 @@ void GenerationRunner::partial(const Run& run, const QString& text)
     const bool streamedBefore = streamed_ && streamed_->generation == run.generation;
     bool stored = false;
     if (streamedBefore) {
-        if (grapheme::count(cleaned) <= grapheme::count(streamed_->text) || !cleaned.startsWith(streamed_->text))
+        if (chars::count(cleaned) <= chars::count(streamed_->text) || !cleaned.startsWith(streamed_->text))
             return;
         stored = hooks_.show(cleaned, run.snapshot, false);
     } else {

@@ -1,32 +1,19 @@
 #include "completion/HoldRules.h"
 
-#include "platform/Grapheme.h"
+#include "platform/Chars.h"
 
 namespace tq {
 
 namespace {
-
-bool isBlank(QStringView s)
-{
-    for (QChar c : s)
-        if (!c.isSpace())
-            return false;
-    return true;
-}
 
 // At most two user-visible characters, without counting a long text to its end: a prefix never
 // holds more characters than the whole text.
 bool hasAtMostTwoCharacters(QStringView s)
 {
     constexpr qsizetype kProbe = 64;
-    if (grapheme::count(s.left(kProbe)) > 2)
+    if (chars::count(s.left(kProbe)) > 2)
         return false;
-    return s.size() <= kProbe || grapheme::count(s) <= 2;
-}
-
-bool endsWithLineBreak(const QString& before)
-{
-    return linebreak::startsWithLineBreak(grapheme::last(before));
+    return s.size() <= kProbe || chars::count(s) <= 2;
 }
 
 } // namespace
@@ -56,13 +43,13 @@ Hold holdFor(const FieldSnapshot& s, const GateFacts& facts, const HoldSettings&
         return held(HoldKind::textSelected);
     if (settings.forced)
         return gate;
-    if (!settings.completeInsideText && !isBlank(s.restOfLine()))
+    if (!settings.completeInsideText && !chars::isBlank(s.restOfLine()))
         return held(HoldKind::caretInsideText);
     if (!settings.ignoreSmallFields && s.fieldFrame && (s.fieldFrame->width() < 140 || s.fieldFrame->height() < 15))
         return held(HoldKind::fieldTooSmall);
     if (hasAtMostTwoCharacters(s.before.trimmed()))
         return held(HoldKind::fewCharacters);
-    if (endsWithLineBreak(s.before) && !s.startsLineAfterSentence())
+    if (chars::endsWithLineBreak(s.before) && !s.startsLineAfterSentence())
         return held(HoldKind::newLine);
     if (settings.onDemand)
         return held(HoldKind::onDemand);

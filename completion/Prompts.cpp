@@ -1,6 +1,6 @@
 #include "completion/Prompts.h"
 
-#include "completion/Chars.h"
+#include "platform/Chars.h"
 #include "platform/Text.h"
 
 #include <QStringList>
@@ -17,7 +17,7 @@ QString cutHead(QStringView value, int cutAt, int limit)
 {
     if (!chars::countAtLeast(value, cutAt))
         return value.toString();
-    return chars::firstChars(value, limit).toString() + kEllipsis;
+    return chars::first(value, limit).toString() + kEllipsis;
 }
 
 // "…" plus the last `limit` characters once the value has `cutAt` characters or more.
@@ -25,7 +25,7 @@ QString cutTail(QStringView value, int cutAt, int limit)
 {
     if (!chars::countAtLeast(value, cutAt))
         return value.toString();
-    return kEllipsis + chars::lastChars(value, limit).toString();
+    return kEllipsis + chars::last(value, limit).toString();
 }
 
 QString quoted(const QString& s) { return kQuote + s + kQuote; }
@@ -56,8 +56,8 @@ QString PromptBuilder::endingHint(const QString& typed)
 {
     if (typed.isEmpty())
         return QStringLiteral("it is empty");
-    const QString last = grapheme::last(typed);
-    const char32_t c = Chars::scalarOf(last);
+    const QString last = chars::last(typed).toString();
+    const char32_t c = chars::firstScalar(last);
     if (chars::isSpace(c))
         return QStringLiteral("it ends with a space, so start with a new word");
     if (chars::isLetterOrNumber(c))
@@ -98,7 +98,7 @@ QString PromptBuilder::instructPrompt(const QString& typed, const PromptContext&
     if (!lines.isEmpty())
         out += QStringLiteral("Context, for your guess only:\n") + lines.join(u'\n') + QStringLiteral("\n\n");
     out += QStringLiteral("Text typed so far (") + endingHint(typed) + QStringLiteral("):\n\"\"\"\n");
-    out += chars::lastChars(typed, 1500);
+    out += chars::last(typed, 1500);
     out += QStringLiteral("\n\"\"\"\nContinue it.");
     return out;
 }
@@ -170,9 +170,9 @@ QString PromptBuilder::tailText(const QString& textIn, int limit)
     const QStringView text(textIn);
     if (!chars::countAtLeast(text, limit + 1))
         return text.toString();
-    const QStringView tail = chars::lastChars(text, limit);
+    const QStringView tail = chars::last(text, limit);
     const int head = limit / 4;
-    const Chars t(chars::firstChars(tail, head + 1));
+    const Chars t(chars::first(tail, head + 1));
 
     auto firstWhere = [&](auto pred) {
         for (int i = 0; i < head && i < t.size(); ++i)
@@ -183,11 +183,11 @@ QString PromptBuilder::tailText(const QString& textIn, int limit)
     int cut = firstWhere([](QStringView c) { return c.contains(u'\n'); });
     if (cut < 0)
         cut = firstWhere([](QStringView c) {
-            const char32_t s = Chars::scalarOf(c);
+            const char32_t s = chars::firstScalar(c);
             return s == U'.' || s == U'!' || s == U'?' || s == 0x3002 || s == 0xFF01 || s == 0xFF1F;
         });
     if (cut < 0)
-        cut = firstWhere([](QStringView c) { return chars::isSpace(Chars::scalarOf(c)); });
+        cut = firstWhere([](QStringView c) { return chars::isSpace(chars::firstScalar(c)); });
     if (cut < 0)
         return tail.toString();
     return chars::trimStart(tail.mid(t.offset(cut + 1)), [](char32_t c) { return c == U' '; }).toString();

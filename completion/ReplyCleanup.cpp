@@ -1,6 +1,6 @@
 #include "completion/ReplyCleanup.h"
 
-#include "completion/Chars.h"
+#include "platform/Chars.h"
 
 #include <QSet>
 
@@ -81,8 +81,6 @@ bool isPunctuationOrSymbol(char32_t c)
     }
 }
 
-bool isLineBreakChar(QChar c) { return isLineBreak(c.unicode()); }
-
 // Whitespace-separated tokens with their UTF-16 start offsets.
 struct Token {
     QStringView text;
@@ -118,12 +116,7 @@ QStringView lastSentence(QStringView t)
     return t.mid(start);
 }
 
-QString lastChar(QStringView text) { return grapheme::last(text); }
-char32_t lastScalar(QStringView text) { return Chars::scalarOf(lastChar(text)); }
-char32_t firstScalar(QStringView text)
-{
-    return text.isEmpty() ? 0 : Chars::scalarOf(text.left(text[0].isHighSurrogate() ? 2 : 1));
-}
+char32_t lastScalar(QStringView text) { return firstScalar(last(text)); }
 
 bool startsWithLower(QStringView text, const char16_t* prefix)
 {
@@ -232,7 +225,7 @@ bool ReplyCleaner::isRefusal(QStringView text)
 QString ReplyCleaner::firstLine(QStringView text)
 {
     for (qsizetype i = 0; i < text.size(); ++i)
-        if (isLineBreakChar(text[i]))
+        if (isLineBreak(text[i].unicode()))
             return text.left(i).toString();
     return text.toString();
 }
@@ -367,7 +360,7 @@ QString ReplyCleaner::removeOverlap(const QString& reply, QStringView typedIn)
     // Only the last 80 typed characters (and the one before them) and as many of the reply's
     // first characters (and the one after them) take part.
     const QStringView body = trimSpaceStart(reply);
-    const Chars t(lastChars(trimSpaceEnd(typedIn), 81)), b(firstChars(body, 81));
+    const Chars t(last(trimSpaceEnd(typedIn), 81)), b(first(body, 81));
     const int tailLen = std::min(80, t.size());
     for (int k = std::min(tailLen, b.size()); k >= 1; --k) {
         const QStringView cand = t.right(k);
@@ -410,7 +403,7 @@ std::optional<QString> ReplyCleaner::joinSpacing(const QString& reply, QStringVi
         if (!isMisspelled)
             return reply;
         // The word being typed, and the reply's first word; longer runs are no words.
-        const Chars tc(lastChars(typed, 100)), rc(firstChars(r, 100));
+        const Chars tc(chars::last(typed, 100)), rc(chars::first(r, 100));
         int from = tc.size();
         while (from > 0 && isLetterOrNumber(tc.scalar(from - 1)))
             --from;
@@ -428,7 +421,7 @@ std::optional<QString> ReplyCleaner::joinSpacing(const QString& reply, QStringVi
 
 QString ReplyCleaner::cutAtRepeat(const QString& reply, QStringView typed)
 {
-    const QStringList context = wordList(lastChars(typed, 4000));
+    const QStringList context = wordList(last(typed, 4000));
     QStringList words = context;
     QList<qsizetype> starts;
     for (const Token& t : tokens(reply)) {
@@ -549,7 +542,7 @@ QString ReplyCleaner::clean(const QString& reply, const QString& before, const Q
         text = stripLabels(trim(QStringView(text), isLineBreak).toString());
         if (isRefusal(text))
             return {};
-    } else if (!text.isEmpty() && isLineBreakChar(text[0])) {
+    } else if (!text.isEmpty() && isLineBreak(text[0].unicode())) {
         return {};
     }
     text = normalizeSpacing(firstLine(text));
@@ -593,7 +586,7 @@ QStringList ReplyCleaner::distinctAlternatives(const std::optional<QString>& fir
         const QString key = firstWordKey(trimmed.toString().toLower());
         if (key.isEmpty())
             continue;
-        const int length = grapheme::count(trimmed);
+        const int length = chars::count(trimmed);
         if (const qsizetype at = keys.indexOf(key); at >= 0) {
             if (length > lengths[at]) {
                 kept[at] = cand;

@@ -1,7 +1,7 @@
 #include "completion/RequestBuilding.h"
 
-#include "completion/Chars.h"
 #include "completion/Prompts.h"
+#include "platform/Chars.h"
 
 #include <algorithm>
 #include <cmath>
@@ -33,7 +33,7 @@ int maxTokensFor(int wordLimit) { return wordLimit * 2 + 6; }
 
 bool healsLast(const QString& before)
 {
-    return !before.isEmpty() && chars::isLetterOrNumber(Chars::scalarOf(grapheme::last(before)));
+    return !before.isEmpty() && chars::isLetterOrNumber(chars::firstScalar(chars::last(before)));
 }
 
 bool endsWithTypedSpace(const QString& before)
@@ -87,10 +87,10 @@ bool exampleCacheAnswers(const ExampleCacheEntry& e, const QString& fieldKey, in
 QStringList writingExamples(std::optional<ExampleCacheEntry>& cache, const QString& fieldKey, const QString& bundleID,
                             const QString& before, int limit, const QDateTime& now, const ExampleFetch& fetch)
 {
-    const int typedCount = grapheme::count(before);
+    const int typedCount = chars::count(before);
     if (cache && exampleCacheAnswers(*cache, fieldKey, limit, typedCount, now))
         return cache->examples;
-    const QStringList examples = fetch ? fetch(chars::lastChars(before, 400).toString(), QStringLiteral("app:") + bundleID, limit)
+    const QStringList examples = fetch ? fetch(chars::last(before, 400).toString(), QStringLiteral("app:") + bundleID, limit)
                                        : QStringList{};
     cache = ExampleCacheEntry{fieldKey, limit, typedCount, now, examples};
     return examples;

@@ -83,7 +83,7 @@ Future<T> BuiltInProvider::submit(const CompletionRequest& request, int count, b
         } catch (const LlamaRuntime::Stopped&) {
             outcome = onFailure(Cancelled{});
         } catch (const std::bad_alloc&) {
-            outcome = onFailure(runtimeError(LlamaRuntime::Failure(LlamaRuntime::Failure::Kind::ContextFailed)));
+            outcome = onFailure(runtimeError(LlamaRuntime::Failure(LlamaRuntime::Failure::Kind::contextFailed)));
         }
         QMetaObject::invokeMethod(
             self.data(), [self] {

@@ -1,8 +1,8 @@
 #include "engines/HttpTransport.h"
 
 #include "engines/PlainHttp.h"
+#include "platform/Chars.h"
 #include "platform/Clock.h"
-#include "platform/Grapheme.h"
 #include "platform/Text.h"
 
 #include <QJsonArray>
@@ -22,16 +22,6 @@
 namespace tq::Providers {
 
 namespace {
-
-QString trimSpacesAndTabs(const QString& s)
-{
-    qsizetype from = 0, to = s.size();
-    while (from < to && (s[from] == u' ' || s[from] == u'\t'))
-        ++from;
-    while (to > from && (s[to - 1] == u' ' || s[to - 1] == u'\t'))
-        --to;
-    return s.mid(from, to - from);
-}
 
 ProviderError invalidAddress() { return ProviderError{QStringLiteral("That address isn't valid")}; }
 
@@ -198,7 +188,7 @@ QNetworkAccessManager& session()
 
 std::optional<QUrl> endpoint(const QString& baseText, const QString& path)
 {
-    const QString trimmed = trimSpacesAndTabs(baseText);
+    const QString trimmed = chars::trimSpacesAndTabs(baseText).toString();
     if (trimmed.isEmpty())
         return std::nullopt;
     // "host:port" without a scheme means plain http, as a browser would take it.
@@ -235,8 +225,8 @@ ProviderError answerError(int status, const QByteArray& body)
         if (decoder.hasError())
             text.clear();
     }
-    if (grapheme::count(text) > 160)
-        text = grapheme::prefix(text, 160) + QStringLiteral("…");
+    if (chars::count(text) > 160)
+        text = chars::first(text, 160).toString() + QStringLiteral("…");
     return ProviderError{QStringLiteral("The server answered %1. ").arg(status) + text};
 }
 

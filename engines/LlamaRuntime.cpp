@@ -1,6 +1,6 @@
 #include "engines/LlamaRuntime.h"
 
-#include "platform/Grapheme.h"
+#include "platform/Chars.h"
 #include "platform/Text.h"
 
 #include <llama.h>
@@ -48,17 +48,6 @@ bool isHealable(unsigned char b)
     return (b >= 'A' && b <= 'Z') || (b >= 'a' && b <= 'z') || (b >= '0' && b <= '9') || (b >= 0xC0 && b <= 0xDF);
 }
 
-// True when the character begins a word by itself (kana, CJK ideographs, Hangul syllables).
-bool isWordScript(const QString& s)
-{
-    if (s.isEmpty())
-        return false;
-    const char32_t c = s.at(0).isHighSurrogate() && s.size() > 1
-        ? QChar::surrogateToUcs4(s.at(0), s.at(1))
-        : s.at(0).unicode();
-    return (c >= 0x3040 && c <= 0x30FF) || (c >= 0x3400 && c <= 0x9FFF) || (c >= 0xAC00 && c <= 0xD7AF);
-}
-
 QString withoutTrailingReplacement(QString s)
 {
     if (s.endsWith(kReplacement))
@@ -74,13 +63,13 @@ QString withoutTrailingReplacement(QString s)
 QString LlamaRuntime::Failure::description() const
 {
     switch (kind_) {
-    case Kind::DecodeFailed:
+    case Kind::decodeFailed:
         return text("The model stopped with error %1").arg(code_);
-    case Kind::LoadFailed:
+    case Kind::loadFailed:
         return text("The model file couldn't be loaded");
-    case Kind::ContextFailed:
+    case Kind::contextFailed:
         return text("There wasn't enough memory to start the model");
-    case Kind::TokenizeFailed:
+    case Kind::tokenizeFailed:
         return text("The text couldn't be prepared for the model");
     }
     return {};
@@ -193,7 +182,7 @@ std::optional<LlamaRuntime::LoadInfo> LlamaRuntime::load(const std::string& path
     mp.n_gpu_layers = -1;
     llama_model_ptr model(llama_model_load_from_file(path.c_str(), mp));
     if (!model)
-        throw Failure(Failure::Kind::LoadFailed);
+        throw Failure(Failure::Kind::loadFailed);
 
     llama_context_params cp = llama_context_default_params();
     cp.n_ctx = std::uint32_t(contextTokens_);
@@ -206,7 +195,7 @@ std::optional<LlamaRuntime::LoadInfo> LlamaRuntime::load(const std::string& path
     }
     llama_context_ptr context(llama_init_from_model(model.get(), cp));
     if (!context)
-        throw Failure(Failure::Kind::ContextFailed);
+        throw Failure(Failure::Kind::contextFailed);
 
     model_ = std::move(model);
     context_ = std::move(context);
@@ -252,7 +241,7 @@ void LlamaRuntime::unload()
 std::vector<LlamaRuntime::Token> LlamaRuntime::tokenize(const QString& text, int limit)
 {
     if (!vocab_)
-        throw Failure(Failure::Kind::TokenizeFailed);
+        throw Failure(Failure::Kind::tokenizeFailed);
     const QByteArray utf8 = text.toUtf8();
     std::vector<Token> buffer(std::size_t(utf8.size()) + 8, 0);
     int n = llama_tokenize(vocab_, utf8.constData(), int(utf8.size()), buffer.data(), int(buffer.size()),
@@ -263,7 +252,7 @@ std::vector<LlamaRuntime::Token> LlamaRuntime::tokenize(const QString& text, int
                            false);
     }
     if (n < 1)
-        throw Failure(Failure::Kind::TokenizeFailed);
+        throw Failure(Failure::Kind::tokenizeFailed);
     const int keep = std::min(n, std::max(limit - 1, 1));
     std::vector<Token> tokens;
     tokens.reserve(std::size_t(keep) + 1);
@@ -404,7 +393,7 @@ int LlamaRuntime::evaluate(const std::vector<Token>& tokens, std::int64_t job)
         const int rc = decode(batch.data(), int(n));
         if (rc != 0) {
             evaluated_.clear();
-            throw Failure(Failure::Kind::DecodeFailed, rc);
+            throw Failure(Failure::Kind::decodeFailed, rc);
         }
         evaluated_.insert(evaluated_.end(), batch.begin(), batch.end());
     }
@@ -515,7 +504,7 @@ QStringList LlamaRuntime::rankAlternatives(const std::vector<Reply>& replies)
 LlamaRuntime::Output LlamaRuntime::generate(const Job& job)
 {
     if (!context_ || !vocab_)
-        throw Failure(Failure::Kind::ContextFailed);
+        throw Failure(Failure::Kind::contextFailed);
     if (!stillLatest(job.job))
         throw Stopped();
 
@@ -598,7 +587,7 @@ LlamaRuntime::Output LlamaRuntime::generate(const Job& job)
             const float* logits = (c == 0 && steps == 0 && fromStoredScores) ? promptScores_.data()
                                                                               : llama_get_logits_ith(context_.get(), -1);
             if (!logits)
-                throw Failure(Failure::Kind::DecodeFailed, -1);
+                throw Failure(Failure::Kind::decodeFailed, -1);
             Token token = 0;
             double logprob = 0;
             if (remaining.empty()) {
@@ -624,11 +613,11 @@ LlamaRuntime::Output LlamaRuntime::generate(const Job& job)
                 : QString();
             ++steps;
 
-            const int before = grapheme::count(text);
-            if (grapheme::count(visible) > before) {
-                const QString added = visible.mid(grapheme::offsetAfter(visible, before));
+            const int before = chars::count(text);
+            if (chars::count(visible) > before) {
+                const QString added = visible.mid(chars::offsetAfter(visible, before));
                 const bool startsWord = text.isEmpty() || added.at(0).isSpace()
-                    || text.at(text.size() - 1).isSpace() || isWordScript(added);
+                    || text.at(text.size() - 1).isSpace() || chars::isCJK(chars::firstScalar(added));
                 if (startsWord) {
                     ++words;
                     if (words >= 2 && logprob < threshold) {
@@ -658,7 +647,7 @@ LlamaRuntime::Output LlamaRuntime::generate(const Job& job)
             const int rc = decode(&token, 1);
             if (rc != 0) {
                 evaluated_.clear();
-                throw Failure(Failure::Kind::DecodeFailed, rc);
+                throw Failure(Failure::Kind::decodeFailed, rc);
             }
             evaluated_.push_back(token);
         }

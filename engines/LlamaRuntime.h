@@ -40,7 +40,7 @@ public:
     // The runtime's own failures; `description()` is the text shown to the user.
     class Failure : public std::exception {
     public:
-        enum class Kind { DecodeFailed, LoadFailed, ContextFailed, TokenizeFailed };
+        enum class Kind { decodeFailed, loadFailed, contextFailed, tokenizeFailed };
         explicit Failure(Kind kind, std::int32_t code = 0) : kind_(kind), code_(code) {}
         Kind kind() const { return kind_; }
         std::int32_t code() const { return code_; }

@@ -1,7 +1,7 @@
 // Reading the focused field into a snapshot, and inserting into it.
 #include "field/AXFieldSource.h"
 
-#include "platform/Grapheme.h"
+#include "platform/Chars.h"
 
 #include <QCoreApplication>
 
@@ -82,8 +82,8 @@ std::optional<AXFieldSource::TextRead> AXFieldSource::readText(const AXElement& 
             return std::nullopt;
         const qsizetype cut = std::min<qsizetype>(location, value->size());
         const qsizetype afterFrom = std::min<qsizetype>(location + length, value->size());
-        read.rawBefore = grapheme::suffix(QStringView(*value).left(cut), beforeLimit);
-        read.after = grapheme::prefix(QStringView(*value).mid(afterFrom), afterLimit);
+        read.rawBefore = chars::last(QStringView(*value).left(cut), beforeLimit).toString();
+        read.after = chars::first(QStringView(*value).mid(afterFrom), afterLimit).toString();
     }
     read.before = removingZeroWidth(read.rawBefore);
     read.after = removingZeroWidth(read.after);
@@ -202,7 +202,7 @@ std::optional<FieldSnapshot> AXFieldSource::snapshot()
                     read = again;
             }
             const bool onlyBlank = std::all_of(read->after.begin(), read->after.end(), [](QChar c) { return c.isSpace(); });
-            if (!read->after.isEmpty() && linebreak::isLineBreak(read->after[0].unicode()) && onlyBlank) {
+            if (!read->after.isEmpty() && chars::isLineBreak(read->after[0].unicode()) && onlyBlank) {
                 read->before += QLatin1Char('\n');
                 read->rawBefore += QLatin1Char('\n');
                 read->after.remove(0, 1);

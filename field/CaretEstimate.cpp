@@ -2,8 +2,8 @@
 #include "field/AXFieldSource.h"
 #include "field/LaidOutText.h"
 
+#include "platform/Chars.h"
 #include "platform/FieldFont.h"
-#include "platform/Grapheme.h"
 
 #include <QFontMetricsF>
 
@@ -31,7 +31,7 @@ std::optional<AXFieldSource::Estimate> AXFieldSource::estimateCaret(const QStrin
     const auto& lines = laid.lines();
 
     const qsizetype c = before.size();
-    const bool newLine = !before.isEmpty() && linebreak::startsWithLineBreak(grapheme::last(before));
+    const bool newLine = chars::endsWithLineBreak(before);
     int row = -1;
     for (int i = 0; i < int(lines.size()); ++i) {
         if (lines[i].start + lines[i].length > c) {

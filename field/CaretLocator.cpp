@@ -3,7 +3,7 @@
 // field diagnostic log.
 #include "field/AXFieldSource.h"
 
-#include "platform/Grapheme.h"
+#include "platform/Chars.h"
 #include "platform/Log.h"
 
 namespace tq {
@@ -20,11 +20,6 @@ double midY(const QRectF& r) { return r.y() + r.height() / 2; }
 
 QRectF leading(const QRectF& r) { return QRectF(minX(r), minY(r), 1, r.height()); }
 QRectF trailing(const QRectF& r) { return QRectF(maxX(r), minY(r), 1, r.height()); }
-
-bool endsWithLineBreak(const QString& before)
-{
-    return !before.isEmpty() && linebreak::startsWithLineBreak(grapheme::last(before));
-}
 
 // UTF-16 length of the character that starts at `pos`.
 qint64 charLength(QStringView text, qsizetype pos)
@@ -79,13 +74,13 @@ AXFieldSource::Caret AXFieldSource::caretRect(const AXElement& element, qint64 l
         empty.reset();
 
     if (location >= 1) {
-        if (endsWithLineBreak(before)) {
+        if (chars::endsWithLineBreak(before)) {
             const std::optional<QRectF> prevStart = newLineProbe(element, location, before);
             const std::optional<double> x = prevStart ? std::optional<double>(minX(*prevStart)) : std::nullopt;
             if (const auto caret = combineWithPreviousLine(empty, prevStart, x))
                 return {caret, minX(*caret)};
         } else {
-            const qint64 lastLength = before.isEmpty() ? 1 : grapheme::last(before).size();
+            const qint64 lastLength = before.isEmpty() ? 1 : chars::last(before).size();
             const std::optional<QRectF> prev = box(location - std::min(lastLength, location), std::min(lastLength, location));
             if (empty && prev)
                 return {midY(*empty) > maxY(*prev) ? trailing(*prev) : leading(*empty), std::nullopt};
@@ -104,12 +99,12 @@ AXFieldSource::Caret AXFieldSource::caretRect(const AXElement& element, qint64 l
 
 std::optional<QRectF> AXFieldSource::newLineProbe(const AXElement& element, qint64 location, const QString& before)
 {
-    if (!endsWithLineBreak(before))
+    if (!chars::endsWithLineBreak(before))
         return std::nullopt;
-    const qsizetype dropped = grapheme::last(before).size();
+    const qsizetype dropped = chars::last(before).size();
     const QStringView rest = QStringView(before).chopped(dropped);
     qsizetype start = rest.size();
-    while (start > 0 && !linebreak::isLineBreak(rest[start - 1].unicode()))
+    while (start > 0 && !chars::isLineBreak(rest[start - 1].unicode()))
         --start;
     const qsizetype previousLine = rest.size() - start;
     if (previousLine == 0)
@@ -183,7 +178,7 @@ AXFieldSource::Caret AXFieldSource::markerCaret(const AXElement& element, qint64
         return Caret{caret, lineStart};
     };
 
-    if (location >= 1 && endsWithLineBreak(before) && prevMarker) {
+    if (location >= 1 && chars::endsWithLineBreak(before) && prevMarker) {
         const auto lineRange = axvalue::markerRange(
             holder.parameterized(attr(ax::LineTextMarkerRangeForTextMarker), QVariant::fromValue(*prevMarker)));
         std::optional<QRectF> lineBox = lineRange ? markerBounds(holder, *lineRange, fieldFrame) : std::nullopt;
@@ -241,7 +236,7 @@ std::optional<double> AXFieldSource::lineStartX(const AXElement& element, qint64
                                                 const QRectF& caret)
 {
     qsizetype start = before.size();
-    while (start > 0 && !linebreak::isLineBreak(before[start - 1].unicode()))
+    while (start > 0 && !chars::isLineBreak(before[start - 1].unicode()))
         --start;
     const qint64 n = before.size() - start;
     if (n < 1 || location - n < 0)

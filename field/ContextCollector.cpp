@@ -3,8 +3,8 @@
 #include "field/AXElement.h"
 #include "platform/Accessibility.h"
 #include "platform/ActiveApp.h"
+#include "platform/Chars.h"
 #include "platform/Clipboard.h"
-#include "platform/Grapheme.h"
 #include "platform/Platform.h"
 #include "platform/UserAccount.h"
 #include "settings/Preferences.h"
@@ -196,7 +196,7 @@ std::optional<QString> ContextCollector::recentClipboard()
     if (!text)
         return std::nullopt;
     const QString trimmed = text->trimmed();
-    if (grapheme::count(trimmed) <= 2)
+    if (chars::count(trimmed) <= 2)
         return std::nullopt;
     return trimmed;
 }
@@ -240,7 +240,7 @@ void ContextCollector::screenReadFinished(const QString& key, const QString& bun
 ContextCollector::Texts ContextCollector::screenContext(const ScreenRead* read, std::optional<Nanos> readAt,
                                                         const FieldSnapshot& snapshot)
 {
-    const int stage = std::min(grapheme::count(snapshot.before) / kStageLength, kMaxStage);
+    const int stage = std::min(chars::count(snapshot.before) / kStageLength, kMaxStage);
     const bool withNearby = nearbyOn();
     const bool withRecent = d->prefs.contextRecent();
 
@@ -284,7 +284,7 @@ ContextCollector::Texts ContextCollector::screenContext(const ScreenRead* read, 
         if (picked.isEmpty())
             continue;
         recentLines << r->app + QStringLiteral(": ") + oneLine(picked);
-        used += grapheme::count(picked);
+        used += chars::count(picked);
         if (used > kRecentStop)
             break;
     }
@@ -374,7 +374,7 @@ std::optional<QString> ContextCollector::firstName(const QString& fullName)
     if (words.isEmpty())
         return std::nullopt;
     const QString& first = words.front();
-    const int n = grapheme::count(first);
+    const int n = chars::count(first);
     if (n < 2 || n > 20)
         return std::nullopt;
     for (char32_t c : first.toUcs4())

@@ -1,6 +1,6 @@
 #include "field/FieldSnapshot.h"
 
-#include "platform/Grapheme.h"
+#include "platform/Chars.h"
 
 #include <QStringView>
 
@@ -15,15 +15,6 @@ bool sameRect(const std::optional<QRectF>& a, const std::optional<QRectF>& b)
     return !a || (a->x() == b->x() && a->y() == b->y() && a->width() == b->width() && a->height() == b->height());
 }
 
-char32_t firstScalar(QStringView s)
-{
-    if (s.isEmpty())
-        return 0;
-    if (s.size() >= 2 && s[0].isHighSurrogate() && s[1].isLowSurrogate())
-        return QChar::surrogateToUcs4(s[0], s[1]);
-    return s[0].unicode();
-}
-
 // Tab and the space separators; line breaks are not blanks here.
 bool isBlank(char32_t c)
 {
@@ -31,20 +22,6 @@ bool isBlank(char32_t c)
 }
 
 } // namespace
-
-namespace linebreak {
-
-bool isLineBreak(char32_t c)
-{
-    return (c >= 0x0A && c <= 0x0D) || c == 0x85 || c == 0x2028 || c == 0x2029;
-}
-
-bool startsWithLineBreak(QStringView character)
-{
-    return isLineBreak(firstScalar(character));
-}
-
-} // namespace linebreak
 
 bool operator==(const FieldSnapshot& a, const FieldSnapshot& b)
 {
@@ -67,18 +44,14 @@ QString FieldSnapshot::restOfLine() const
 
 bool FieldSnapshot::startsLineAfterSentence() const
 {
-    if (before.isEmpty() || !linebreak::startsWithLineBreak(grapheme::last(before)))
+    if (!chars::endsWithLineBreak(before))
         return false;
     QStringView rest(before);
-    while (!rest.isEmpty()) {
-        const QString last = grapheme::last(rest);
-        if (!linebreak::startsWithLineBreak(last))
-            break;
-        rest.chop(last.size());
-    }
+    while (chars::endsWithLineBreak(rest))
+        rest.chop(chars::last(rest).size());
     // The last line of what is left.
     qsizetype start = rest.size();
-    while (start > 0 && !linebreak::isLineBreak(rest[start - 1].unicode()))
+    while (start > 0 && !chars::isLineBreak(rest[start - 1].unicode()))
         --start;
     QStringView line = rest.mid(start);
     auto scalars = [](QStringView s, bool fromEnd) {
@@ -89,7 +62,7 @@ bool FieldSnapshot::startsLineAfterSentence() const
                 return QChar::surrogateToUcs4(s[s.size() - 2], s[s.size() - 1]);
             return char32_t(s.back().unicode());
         }
-        return firstScalar(s);
+        return chars::firstScalar(s);
     };
     while (!line.isEmpty() && isBlank(scalars(line, false)))
         line = line.mid(scalars(line, false) > 0xFFFF ? 2 : 1);
@@ -98,7 +71,7 @@ bool FieldSnapshot::startsLineAfterSentence() const
     if (line.isEmpty())
         return false;
     static const QString enders = QStringLiteral(".!?,:;)]\"\u201D\u2019\u2026\u3002\uFF01\uFF1F\uFF0C\uFF1A\u3001");
-    const QString last = grapheme::last(line);
+    const QStringView last = chars::last(line);
     return last.size() == 1 && enders.contains(last[0]);
 }
 

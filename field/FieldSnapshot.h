@@ -37,11 +37,4 @@ struct FieldSnapshot {
     bool afterIsBlank() const;
 };
 
-namespace linebreak {
-// U+000A…U+000D, U+0085, U+2028, U+2029.
-bool isLineBreak(char32_t c);
-// A user-visible character whose first scalar is a line break.
-bool startsWithLineBreak(QStringView character);
-} // namespace linebreak
-
 } // namespace tq

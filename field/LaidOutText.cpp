@@ -1,6 +1,6 @@
 #include "field/LaidOutText.h"
 
-#include "field/FieldSnapshot.h"
+#include "platform/Chars.h"
 
 #include <QFontDatabase>
 #include <QFontInfo>
@@ -17,7 +17,7 @@ LaidOutText LaidOutText::layout(const QString& text, const QFont& font, double w
         const char16_t u = prepared[i].unicode();
         if (u == u'\n' && i > 0 && text[i - 1] == QLatin1Char('\r'))
             prepared[i] = QChar(0x200B);
-        else if (linebreak::isLineBreak(u))
+        else if (chars::isLineBreak(u))
             prepared[i] = QChar(QChar::LineSeparator);
     }
     LaidOutText out;
@@ -37,7 +37,7 @@ LaidOutText LaidOutText::layout(const QString& text, const QFont& font, double w
     out.layout_->endLayout();
     // A text that ends with a line break has no line after it (as in the platform
     // framesetter); Qt adds an empty one.
-    if (out.lines_.size() > 1 && out.lines_.back().length == 0 && !text.isEmpty() && linebreak::isLineBreak(text.back().unicode()))
+    if (out.lines_.size() > 1 && out.lines_.back().length == 0 && !text.isEmpty() && chars::isLineBreak(text.back().unicode()))
         out.lines_.pop_back();
     return out;
 }

@@ -1,6 +1,6 @@
 #include "field/ScreenText.h"
 
-#include "platform/Grapheme.h"
+#include "platform/Chars.h"
 
 #include <QRegularExpression>
 
@@ -22,11 +22,6 @@ const QSet<QString>& stopWords()
         QStringLiteral("kita"), QStringLiteral("tidak"), QStringLiteral("akan"), QStringLiteral("ada"), QStringLiteral("pada"),
     };
     return words;
-}
-
-bool isCJKScalar(char32_t c)
-{
-    return (c >= 0x3040 && c <= 0x30FF) || (c >= 0x3400 && c <= 0x9FFF) || (c >= 0xAC00 && c <= 0xD7AF);
 }
 
 // One word of a lowercased text: its UTF-16 range and its character boundaries.
@@ -71,7 +66,7 @@ constexpr double kSameRow = 4.0;
 bool ScreenText::isCJK(const QString& text)
 {
     for (char32_t c : text.toUcs4())
-        if (isCJKScalar(c))
+        if (chars::isCJK(c))
             return true;
     return false;
 }
@@ -80,7 +75,7 @@ QSet<QString> ScreenText::tokenize(const QString& text)
 {
     QSet<QString> tokens;
     const QString lower = text.toLower();
-    const QList<qsizetype> cuts = grapheme::boundaries(lower);
+    const QList<qsizetype> cuts = chars::boundaries(lower);
     qsizetype wordStart = 0; // index into cuts
     for (qsizetype i = 0; i + 1 < cuts.size(); ++i) {
         const QChar c = lower.at(cuts[i]);
@@ -99,7 +94,7 @@ QSet<QString> ScreenText::tokenize(const QString& text)
 QString ScreenText::pickLines(const QVector<ScreenLine>& lines, const std::optional<QRectF>& fieldFrame,
                               const QString& typed, int budget)
 {
-    const QSet<QString> typedTokens = tokenize(grapheme::suffix(typed, kTypedWindow));
+    const QSet<QString> typedTokens = tokenize(chars::last(typed, kTypedWindow).toString());
     QSet<QString> seen;
     struct Scored {
         ScreenLine line;
@@ -114,7 +109,7 @@ QString ScreenText::pickLines(const QVector<ScreenLine>& lines, const std::optio
 
     for (const ScreenLine& in : lines) {
         const QString text = in.text.trimmed();
-        const int n = grapheme::count(text);
+        const int n = chars::count(text);
         if (n < 3)
             continue;
         const QString lower = text.toLower();
@@ -186,7 +181,7 @@ QString ScreenText::pickLines(const QVector<ScreenLine>& lines, const std::optio
 
 QString ScreenText::pickRecent(const QVector<ScreenLine>& lines, const QString& typed, int budget)
 {
-    const QSet<QString> typedTokens = tokenize(grapheme::suffix(typed, kTypedWindow));
+    const QSet<QString> typedTokens = tokenize(chars::last(typed, kTypedWindow).toString());
     if (typedTokens.isEmpty())
         return QString();
     QVector<ScreenLine> kept;

@@ -2,8 +2,8 @@
 
 #include "platform/Accessibility.h"
 #include "platform/ActiveApp.h"
+#include "platform/Chars.h"
 #include "platform/Clock.h"
-#include "platform/Grapheme.h"
 #include "platform/Platform.h"
 #include "platform/ScreenCaptureAccess.h"
 
@@ -134,7 +134,7 @@ bool ScreenText::needsOCR(const QVector<ScreenLine>& lines)
 {
     int total = 0;
     for (const ScreenLine& l : lines)
-        total += grapheme::count(l.text);
+        total += chars::count(l.text);
     return total < kOCRThreshold;
 }
 
@@ -277,7 +277,7 @@ QVector<ScreenLine> ScreenText::axLines(Clock& clock, const AXElement& window, i
             const std::optional<QRectF> frame = elementFrame(e);
             if (frame && frame->width() > kMinElementSide && frame->height() > kMinElementSide
                 && (!windowFrame || windowFrame->intersects(*frame)) && !text->isEmpty())
-                result += splitLines(*frame, grapheme::suffix(*text, kMaxElementText));
+                result += splitLines(*frame, chars::last(*text, kMaxElementText).toString());
         }
         if (!descend)
             continue;

@@ -4,7 +4,7 @@
 #include "field/AXFieldSource.h"
 #include "field/LaidOutText.h"
 
-#include "platform/Grapheme.h"
+#include "platform/Chars.h"
 
 #include <QFontDatabase>
 #include <QTextBoundaryFinder>
@@ -141,10 +141,10 @@ QRectF AXFieldSource::runCaret(const std::vector<TextRun>& runs, const QRectF& c
         k = total;
 
     const TextRun* run = &runs.back();
-    int offset = grapheme::count(run->text);
+    int offset = chars::count(run->text);
     int seen = 0;
     for (const TextRun& r : runs) {
-        const int count = grapheme::count(r.text);
+        const int count = chars::count(r.text);
         if (seen + count >= k) {
             run = &r;
             offset = k - seen;
@@ -152,7 +152,7 @@ QRectF AXFieldSource::runCaret(const std::vector<TextRun>& runs, const QRectF& c
         }
         seen += count;
     }
-    const int runCount = grapheme::count(run->text);
+    const int runCount = chars::count(run->text);
     const std::vector<qsizetype> starts = rowStarts(*run);
     QStringList startTexts;
     for (qsizetype s : starts)
@@ -266,7 +266,7 @@ std::vector<AXFieldSource::LayoutCandidate> AXFieldSource::fittingLayouts(double
 QRectF AXFieldSource::wrappedRowsCaret(const TextRun& run, int offset, const std::vector<qsizetype>& rowStarts, double leastWidth,
                                        double lineHeight)
 {
-    const qsizetype c = grapheme::offsetAfter(run.text, offset);
+    const qsizetype c = chars::offsetAfter(run.text, offset);
     std::vector<qsizetype> known;
     for (qsizetype s : rowStarts)
         if (s >= 1 && s < run.text.size() && std::find(known.begin(), known.end(), s) == known.end())

@@ -1,6 +1,7 @@
 #include "overlay/AlternativesPanel.h"
 
 #include "overlay/ListPanel.h"
+#include "platform/Chars.h"
 
 namespace tq {
 
@@ -14,7 +15,6 @@ bool assign(T& field, const T& value)
     return true;
 }
 
-bool isBlank(QChar c) { return c == QLatin1Char(' ') || c == QLatin1Char('\t'); }
 } // namespace
 
 void AlternativesModel::setItems(const QStringList& v) { if (assign(items_, v)) emit changed(); }
@@ -25,12 +25,7 @@ void AlternativesModel::setHint(const QString& v) { if (assign(hint_, v)) emit c
 
 QString AlternativesModel::displayText(const QString& item) const
 {
-    qsizetype a = 0, b = item.size();
-    while (a < b && isBlank(item.at(a)))
-        ++a;
-    while (b > a && isBlank(item.at(b - 1)))
-        --b;
-    const QString trimmed = item.mid(a, b - a);
+    const QString trimmed = chars::trimSpacesAndTabs(item).toString();
     if (item.isEmpty())
         return trimmed;
     const char32_t first = item.toUcs4().value(0);

@@ -24,7 +24,7 @@ namespace tq {
 
 namespace {
 
-constexpr double defaultTimeout = 0.25;
+constexpr double kDefaultTimeout = 0.25;
 quint64 messages = 0; // every instance's messages, for measurements
 
 // Sets the time-out of the next message and counts it.
@@ -165,7 +165,7 @@ public:
     QVariant parameterizedAttribute(const QString& name, const QVariant& parameter) override;
     std::optional<bool> isSettable(const QString& name) override;
     bool setAttribute(const QString& name, const QVariant& value) override;
-    void setMessagingTimeout(double seconds) override { timeout_ = seconds > 0 ? seconds : defaultTimeout; }
+    void setMessagingTimeout(double seconds) override { timeout_ = seconds > 0 ? seconds : kDefaultTimeout; }
     qint64 hash() const override { return qint64(qHash(objectKey(acc_), 0)); }
     qint64 processId() const override { return pid_; }
     bool providesTextMarkers() const override { return false; }
@@ -175,7 +175,7 @@ public:
         return o && (o->acc_ == acc_ || objectKey(o->acc_) == objectKey(acc_));
     }
 
-    static AccessibilityElement wrap(AtspiAccessible* acc, const AtSpiState& state, double timeout = defaultTimeout)
+    static AccessibilityElement wrap(AtspiAccessible* acc, const AtSpiState& state, double timeout = kDefaultTimeout)
     {
         if (!acc)
             return {};
@@ -213,7 +213,7 @@ private:
     AtspiAccessible* acc_;
     qint64 pid_;
     AtSpiState state_;
-    double timeout_ = defaultTimeout;
+    double timeout_ = kDefaultTimeout;
     std::optional<QString> text_;
     quint64 textGeneration_ = 0;
     std::optional<bool> utf16_;
@@ -919,12 +919,12 @@ AccessibilityElement AtSpiAccessibility::application(qint64 pid)
     if (!desktop)
         return {};
     GErrorSink err;
-    prepareCall(defaultTimeout);
+    prepareCall(kDefaultTimeout);
     const int apps = atspi_accessible_get_child_count(desktop, &err);
     AccessibilityElement found;
     for (int i = 0; i < apps && !err.failed() && !found; ++i) {
         GErrorSink e;
-        prepareCall(defaultTimeout);
+        prepareCall(kDefaultTimeout);
         AtspiAccessible* app = atspi_accessible_get_child_at_index(desktop, i, &e);
         if (!app)
             continue;

@@ -1,7 +1,7 @@
 #include "stores/StatsStore.h"
 
 #include "platform/AppFolder.h"
-#include "platform/Grapheme.h"
+#include "platform/Chars.h"
 #include "platform/Log.h"
 #include "stores/StoreFile.h"
 
@@ -261,7 +261,7 @@ void StatsStore::recordAccepted(const QString& text, const QString& appKey, cons
     const qint64 words = wordCount(text);
     DayStats& day = days_[dayKey(at)];
     day.words = addCounts(day.words, words);
-    day.characters = addCounts(day.characters, grapheme::count(text));
+    day.characters = addCounts(day.characters, chars::count(text));
     day.accepts = addCounts(day.accepts, 1);
     day.apps[appKey] = addCounts(day.apps.value(appKey), words);
     emit daysChanged();

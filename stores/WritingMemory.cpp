@@ -1,7 +1,7 @@
 #include "stores/WritingMemory.h"
 
 #include "platform/AppFolder.h"
-#include "platform/Grapheme.h"
+#include "platform/Chars.h"
 #include "platform/Log.h"
 #include "platform/Text.h"
 #include "stores/StoreFile.h"
@@ -23,7 +23,7 @@ const QString kNilUuid = QStringLiteral("00000000-0000-0000-0000-000000000000");
 // The character at `i` is a user-visible character of its own (not part of a cluster).
 bool isLoneCharacter(QStringView text, qsizetype i)
 {
-    return grapheme::isBoundary(text, i) && grapheme::isBoundary(text, i + 1);
+    return chars::isBoundary(text, i) && chars::isBoundary(text, i + 1);
 }
 
 std::optional<MemoryEntry> decodeEntry(const QJsonValue& value)
@@ -210,14 +210,14 @@ void WritingMemory::setEntries(const QList<MemoryEntry>& entries)
 QString WritingMemory::passage(const QString& text, int limit)
 {
     const QString trimmed = text.trimmed();
-    if (grapheme::count(trimmed) <= limit)
+    if (chars::count(trimmed) <= limit)
         return trimmed;
-    const QString tail = grapheme::suffix(trimmed, limit);
+    const QString tail = chars::last(trimmed, limit).toString();
     for (qsizetype i = 0; i < tail.size(); ++i) {
         const QChar c = tail[i];
         if ((c == u'.' || c == u'!' || c == u'?' || c == u'\n') && isLoneCharacter(tail, i)) {
             const QString rest = tail.mid(i + 1).trimmed();
-            return grapheme::count(rest) >= limit / 3 ? rest : tail;
+            return chars::count(rest) >= limit / 3 ? rest : tail;
         }
     }
     return tail;
@@ -228,13 +228,13 @@ void WritingMemory::record(const QString& text, const QString& appKey, const QDa
     if (readOnly_)
         return;
     const QString p = passage(text, kPassageLimit);
-    if (grapheme::count(p) < kMinimumPassage)
+    if (chars::count(p) < kMinimumPassage)
         return;
     if (!entries_.isEmpty() && entries_.last().appKey == appKey
         && (entries_.last().text.startsWith(p) || p.startsWith(entries_.last().text))) {
         MemoryEntry& last = entries_.last();
         last.date = at;
-        if (grapheme::count(p) > grapheme::count(last.text))
+        if (chars::count(p) > chars::count(last.text))
             last.text = p;
     } else {
         entries_.append(MemoryEntry{QUuid::createUuid(), at, appKey, p});
@@ -251,7 +251,7 @@ QSet<QString> WritingMemory::keywords(QStringView text)
     const QString lower = text.toString().toLower();
     QString word;
     auto finish = [&] {
-        if (grapheme::count(word) > 3)
+        if (chars::count(word) > 3)
             words.insert(word);
         word.clear();
     };
@@ -288,7 +288,7 @@ QStringList WritingMemory::examples(const QString& query, const QString& appKey,
     std::stable_sort(scored.begin(), scored.end(), [](const auto& a, const auto& b) { return a.first > b.first; });
     QStringList result;
     for (qsizetype n = 0; n < scored.size() && n < limit; ++n)
-        result.append(grapheme::suffix(entries_[scored[n].second].text, kExampleLength));
+        result.append(chars::last(entries_[scored[n].second].text, kExampleLength).toString());
     return result;
 }
 

@@ -1,6 +1,6 @@
 #include "app/services/TypoChecker.h"
 
-#include "platform/Grapheme.h"
+#include "platform/Chars.h"
 #include "platform/SpellChecker.h"
 #include "platform/Text.h"
 
@@ -56,7 +56,7 @@ bool TypoChecker::isKnownPrefix(const QString& word, const QString& text)
 {
     if (appName().toLower().startsWith(word))
         return true;
-    const QString earlier = text.left(grapheme::offsetOfLast(text, grapheme::count(word))).toLower();
+    const QString earlier = text.left(chars::offsetOfLast(text, chars::count(word))).toLower();
     const QList<uint> points = earlier.toUcs4();
     QString run;
     auto runMatches = [&] { return !run.isEmpty() && run.startsWith(word); };
@@ -75,7 +75,7 @@ bool TypoChecker::isKnownPrefix(const QString& word, const QString& text)
 bool TypoChecker::looksLikeTypo(const QString& textBeforeCaret)
 {
     const QString word = lastWord(textBeforeCaret);
-    if (grapheme::count(word) < 4 || !hasNoCapitals(word))
+    if (chars::count(word) < 4 || !hasNoCapitals(word))
         return false;
     if (isKnownPrefix(word, textBeforeCaret))
         return false;
@@ -89,7 +89,7 @@ std::optional<TypoChecker::Fix> TypoChecker::fix(const QString& textBeforeCaret)
     if (!textBeforeCaret.endsWith(QLatin1Char(' ')) || textBeforeCaret.endsWith(QLatin1String("  ")))
         return std::nullopt;
     const QString word = lastWord(textBeforeCaret.chopped(1));
-    if (grapheme::count(word) < 3 || !hasNoCapitals(word))
+    if (chars::count(word) < 3 || !hasNoCapitals(word))
         return std::nullopt;
     if (!isMisspelled(word))
         return std::nullopt;

@@ -1,6 +1,6 @@
 #include "EngineFixture.h"
 
-#include "platform/Grapheme.h"
+#include "platform/Chars.h"
 
 namespace tq::testing {
 namespace {

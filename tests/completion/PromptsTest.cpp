@@ -1,5 +1,5 @@
 #include "completion/Prompts.h"
-#include "platform/Grapheme.h"
+#include "platform/Chars.h"
 
 #include <gtest/gtest.h>
 
@@ -217,7 +217,7 @@ TEST(Prompts, TailTextStartsAfterALineOrSentenceEnd)
         const QString got = PromptBuilder::tailText(c.text, 2500);
         if (c.expected.isEmpty()) {
             EXPECT_TRUE(got.startsWith("next")) << got.left(20).toStdString();
-            EXPECT_EQ(tq::grapheme::count(got), 2400 + 4);
+            EXPECT_EQ(tq::chars::count(got), 2400 + 4);
         } else {
             EXPECT_EQ(got, c.expected);
         }

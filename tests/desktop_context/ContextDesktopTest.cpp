@@ -1,14 +1,14 @@
 // The screen text reader, the context collector and recognition against real windows in the
 // desktop session: zenity's GTK dialogs and a window of this test process.
-#include "support/DesktopApp.h"
 #include "field/ContextCollector.h"
 #include "field/ScreenText.h"
 #include "platform/ActiveApp.h"
+#include "platform/Chars.h"
 #include "platform/Clipboard.h"
-#include "platform/Grapheme.h"
+#include "platform/Platform.h"
 #include "platform/fakes/FakeDefaults.h"
 #include "settings/Preferences.h"
-#include "platform/Platform.h"
+#include "support/DesktopApp.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -110,9 +110,9 @@ TEST_F(DesktopContext, LongLabelKeepsItsLastTwelveHundredCharacters)
     const auto lines = windowLines(app.pid(), [](const QString& t) { return t.contains(QLatin1String("closing words")); });
     const auto it = std::find_if(lines.begin(), lines.end(), [](const ScreenLine& l) { return l.text.contains(QLatin1String("closing")); });
     ASSERT_NE(it, lines.end());
-    EXPECT_EQ(grapheme::count(it->text), 1200);
+    EXPECT_EQ(chars::count(it->text), 1200);
     EXPECT_TRUE(text.endsWith(it->text));
-    EXPECT_LE(grapheme::count(ScreenText::pickLines(lines, std::nullopt, QString(), 1200)), 1200);
+    EXPECT_LE(chars::count(ScreenText::pickLines(lines, std::nullopt, QString(), 1200)), 1200);
 }
 
 TEST_F(DesktopContext, PasswordFieldContributesNothing)

@@ -77,7 +77,7 @@ TEST_F(LlamaRuntimeTest, LoadingKeepsTheSameModelAndFailsCleanlyOnABadFile)
         onQueue(rt, [this] { rt.load("/nonexistent/model.gguf"); });
         FAIL() << "loading a missing file succeeded";
     } catch (const LlamaRuntime::Failure& f) {
-        EXPECT_EQ(f.kind(), LlamaRuntime::Failure::Kind::LoadFailed);
+        EXPECT_EQ(f.kind(), LlamaRuntime::Failure::Kind::loadFailed);
         EXPECT_EQ(f.description(), QStringLiteral("The model file couldn't be loaded"));
     }
     EXPECT_FALSE(rt.isLoaded());
@@ -85,7 +85,7 @@ TEST_F(LlamaRuntimeTest, LoadingKeepsTheSameModelAndFailsCleanlyOnABadFile)
         generate(job(kPrompt, 4));
         FAIL() << "generation without a model succeeded";
     } catch (const LlamaRuntime::Failure& f) {
-        EXPECT_EQ(f.kind(), LlamaRuntime::Failure::Kind::ContextFailed);
+        EXPECT_EQ(f.kind(), LlamaRuntime::Failure::Kind::contextFailed);
     }
 
     // The next run loads it again.

@@ -1,7 +1,7 @@
 // Fuzzes the prompt builder: any typed text and context must render both prompts without a
 // crash, and the tail of the text is never longer than its limit.
 #include "completion/Prompts.h"
-#include "platform/Grapheme.h"
+#include "platform/Chars.h"
 
 #include <QString>
 
@@ -49,7 +49,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     tq::PromptBuilder::instructPrompt(typed, ctx);
     tq::PromptBuilder::rawPrompt(typed, ctx);
     tq::PromptBuilder::endingHint(typed);
-    if (tq::grapheme::count(tq::PromptBuilder::tailText(typed, limit)) > limit)
+    if (tq::chars::count(tq::PromptBuilder::tailText(typed, limit)) > limit)
         std::abort();
     return 0;
 }

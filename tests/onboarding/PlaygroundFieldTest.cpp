@@ -3,7 +3,7 @@
 
 #include "completion/EngineFixture.h"
 
-#include "platform/Grapheme.h"
+#include "platform/Chars.h"
 #include "platform/Screen.h"
 #include "ui/onboarding/PlaygroundField.h"
 #include "ui/onboarding/PlaygroundText.h"
@@ -107,8 +107,8 @@ TEST(PlaygroundText, CutsCountUserVisibleCharacters)
     };
     for (const Row& r : rows) {
         const auto cut = playground::cut(r.text, r.start, r.length);
-        EXPECT_EQ(grapheme::count(cut.before), r.beforeCount);
-        EXPECT_EQ(grapheme::count(cut.after), r.afterCount);
+        EXPECT_EQ(chars::count(cut.before), r.beforeCount);
+        EXPECT_EQ(chars::count(cut.after), r.afterCount);
         EXPECT_EQ(cut.before.startsWith(family), r.beforeStartsWithEmoji);
         EXPECT_EQ(cut.after.endsWith(family), r.afterEndsWithEmoji);
     }
@@ -171,9 +171,9 @@ TEST_F(PlaygroundFieldTest, SnapshotCutsLongTextsOnCharacters)
     setCaret(int(2000 + emoji.size() + 2999));
     const auto s = playground->snapshot();
     ASSERT_TRUE(s);
-    EXPECT_EQ(grapheme::count(s->before), 3000);
+    EXPECT_EQ(chars::count(s->before), 3000);
     EXPECT_TRUE(s->before.startsWith(QString(emoji + QStringLiteral("aa"))));
-    EXPECT_EQ(grapheme::count(s->after), 500);
+    EXPECT_EQ(chars::count(s->after), 500);
     EXPECT_TRUE(s->after.startsWith(QLatin1Char('\n')));
     EXPECT_TRUE(s->after.endsWith(emoji));
     // Right after a line break the line has not started.

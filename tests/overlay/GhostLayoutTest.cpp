@@ -1,7 +1,7 @@
 #include "overlay/GhostLayout.h"
 #include "overlay/GhostPanel.h"
 #include "overlay/GhostView.h"
-#include "platform/Grapheme.h"
+#include "platform/Chars.h"
 #include "platform/OverlayWindow.h"
 #include "platform/fakes/FakeOverlayScreens.h"
 
@@ -17,7 +17,7 @@ namespace {
 const GhostMetrics& fakeMetrics()
 {
     static const GhostMetrics m{
-        [](const QString& t, const QFont& f) { return std::ceil(grapheme::count(t) * f.pixelSize() / 2.0); },
+        [](const QString& t, const QFont& f) { return std::ceil(chars::count(t) * f.pixelSize() / 2.0); },
         [](const QFont& f) { return double(f.pixelSize() + 4); }};
     return m;
 }

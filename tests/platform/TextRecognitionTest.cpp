@@ -41,9 +41,9 @@ TEST(LatestJobWorker, RunsOneJobAtATimeAndANewerJobReplacesTheWaitingOne)
         worker.submit(job(QStringLiteral("second")), told(QStringLiteral("second")));
         worker.submit(job(QStringLiteral("third")), told(QStringLiteral("third")));
         worker.submit(job(QStringLiteral("fourth")), told(QStringLiteral("fourth")));
-        release.set_value();
         std::promise<void> done;
         worker.submit([&] { done.set_value(); });
+        release.set_value();
         done.get_future().wait();
     }
     // "fourth" was waiting when the last job came: replaced too.

@@ -1,4 +1,4 @@
-#include "platform/Grapheme.h"
+#include "platform/Chars.h"
 #include "platform/Text.h"
 
 #include <QDir>
@@ -9,24 +9,60 @@
 
 namespace tq {
 
-TEST(Grapheme, CountsUserVisibleCharacters)
+TEST(Chars, CountsUserVisibleCharacters)
 {
-    EXPECT_EQ(grapheme::count(u""), 0);
-    EXPECT_EQ(grapheme::count(u"héllo"), 5);
+    EXPECT_EQ(chars::count(u""), 0);
+    EXPECT_EQ(chars::count(u"héllo"), 5);
     // Family emoji (ZWJ sequence), flag, skin tone, combining accent: one character each.
-    EXPECT_EQ(grapheme::count(QString::fromUtf8("👨‍👩‍👧🇫🇷👍🏽e\u0301")), 4);
+    EXPECT_EQ(chars::count(QString::fromUtf8("👨‍👩‍👧🇫🇷👍🏽e\u0301")), 4);
 }
 
-TEST(Grapheme, PrefixAndSuffixNeverSplitACharacter)
+// The shortcuts for plain text (one character per unit) agree with the break rules that
+// boundaries() applies to every text, at every cut.
+TEST(Chars, CutsNeverSplitACharacterAndAgreeWithTheBreakRules)
 {
-    const QString s = QString::fromUtf8("ab😀cd");
-    EXPECT_EQ(grapheme::prefix(s, 3), QString::fromUtf8("ab😀"));
-    EXPECT_EQ(grapheme::suffix(s, 3), QString::fromUtf8("😀cd"));
-    EXPECT_EQ(grapheme::prefix(s, 99), s);
-    EXPECT_EQ(grapheme::suffix(s, 0), QString());
-    EXPECT_FALSE(grapheme::isBoundary(s, 3));
-    EXPECT_TRUE(grapheme::isBoundary(s, 4));
-    EXPECT_EQ(grapheme::last(s), QStringLiteral("d"));
+    const QString texts[] = {
+        QStringLiteral("plain ascii text"),
+        QStringLiteral("line\r\nbreak\r\n"),
+        QString::fromUtf8("cafe\u0301 au lait"),
+        QString::fromUtf8("ab😀cd"),
+        QString::fromUtf8("hi 👨‍👩‍👧 and 🇫🇷🇩🇪 ok"),
+        QString::fromUtf8("soft\u00ADhyphen and tab\t"),
+        QString::fromUtf8("\u1100\u1161\u11A8 hangul"),
+        QString::fromUtf8("مرحبا بالعالم"),
+        QStringLiteral("x\u0301"),
+    };
+    for (const QString& text : texts) {
+        SCOPED_TRACE(text.toStdString());
+        const QList<qsizetype> bounds = chars::boundaries(text);
+        const int n = int(bounds.size()) - 1;
+        EXPECT_EQ(chars::count(text), n);
+        for (qsizetype pos = 0; pos <= text.size(); ++pos)
+            EXPECT_EQ(chars::isBoundary(text, pos), bounds.contains(pos)) << pos;
+        for (int k = 0; k <= n + 1; ++k) {
+            const qsizetype head = bounds[std::min(k, n)];
+            const qsizetype tail = bounds[std::max(0, n - k)];
+            EXPECT_EQ(chars::offsetAfter(text, k), head) << k;
+            EXPECT_EQ(chars::offsetOfLast(text, k), tail) << k;
+            EXPECT_EQ(chars::first(text, k), QStringView(text).left(head)) << k;
+            EXPECT_EQ(chars::last(text, k), QStringView(text).mid(tail)) << k;
+            EXPECT_EQ(chars::countAtLeast(text, k), k <= n) << k;
+        }
+    }
+}
+
+TEST(Chars, ScalarsLineBreaksAndTrimming)
+{
+    EXPECT_EQ(chars::firstScalar(QString::fromUtf8("😀x")), U'😀');
+    EXPECT_EQ(chars::firstScalar(u""), 0u);
+    EXPECT_TRUE(chars::endsWithLineBreak(u"one\r\n"));
+    EXPECT_TRUE(chars::endsWithLineBreak(u"one\u2028"));
+    EXPECT_FALSE(chars::endsWithLineBreak(u"one "));
+    EXPECT_FALSE(chars::endsWithLineBreak(u""));
+    EXPECT_TRUE(chars::isBlank(u" \t\n"));
+    EXPECT_FALSE(chars::isBlank(u" a "));
+    EXPECT_EQ(chars::trimSpacesAndTabs(u"\t a b \n "), QStringView(u"a b \n"));
+    EXPECT_EQ(chars::trimSpaceEnd(u" a\n\t"), QStringView(u" a"));
 }
 
 TEST(Wording, NoShownTextUsesMacOnlyWords)

@@ -1,6 +1,6 @@
 #include "ui/onboarding/GhostDemoScript.h"
 
-#include "platform/Grapheme.h"
+#include "platform/Chars.h"
 #include "ui/design/Palette.h"
 
 #include <QEasingCurve>
@@ -54,7 +54,7 @@ double quickProgress(double t, double start)
 
 GhostDemoScript::GhostDemoScript(QString typed, QString ghost)
     : typed_(std::move(typed)), ghost_(std::move(ghost))
-    , typedBounds_(grapheme::boundaries(typed_)), ghostBounds_(grapheme::boundaries(ghost_))
+    , typedBounds_(chars::boundaries(typed_)), ghostBounds_(chars::boundaries(ghost_))
 {
     for (int i = 1; i < ghostLength(); ++i) {
         if (ghost_.sliced(ghostBounds_[i], ghostBounds_[i + 1] - ghostBounds_[i]) == QLatin1String(" "))

@@ -1,7 +1,7 @@
 #include "ui/onboarding/PlaygroundText.h"
 
 #include "field/FieldSnapshot.h"
-#include "platform/Grapheme.h"
+#include "platform/Chars.h"
 
 #include <algorithm>
 #include <cmath>
@@ -13,7 +13,7 @@ Cut cut(QStringView text, qsizetype selectionStart, qsizetype selectionLength)
     const qsizetype length = text.size();
     const qsizetype caret = std::clamp<qsizetype>(selectionStart, 0, length);
     const qsizetype end = std::clamp<qsizetype>(caret + std::max<qsizetype>(selectionLength, 0), caret, length);
-    return {grapheme::suffix(text.first(caret), kBeforeLimit), grapheme::prefix(text.sliced(end), kAfterLimit)};
+    return {chars::last(text.first(caret), kBeforeLimit).toString(), chars::first(text.sliced(end), kAfterLimit).toString()};
 }
 
 qsizetype lineLengthBefore(QStringView text, qsizetype caret)
@@ -23,7 +23,7 @@ qsizetype lineLengthBefore(QStringView text, qsizetype caret)
     while (i > 0) {
         const QChar c = text[i - 1];
         // Line breaks are all in the basic plane, so a surrogate is never one.
-        if (!c.isSurrogate() && linebreak::isLineBreak(c.unicode()))
+        if (!c.isSurrogate() && chars::isLineBreak(c.unicode()))
             break;
         --i;
     }

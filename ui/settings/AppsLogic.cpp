@@ -1,5 +1,6 @@
 #include "ui/settings/AppsLogic.h"
 
+#include "platform/Chars.h"
 #include "platform/Text.h"
 
 #include <QCollator>
@@ -23,15 +24,6 @@ bool isWebKey(const QString& key)
 }
 
 namespace {
-QString trimSpacesAndTabs(const QString& s)
-{
-    qsizetype b = 0, e = s.size();
-    while (b < e && (s[b] == QLatin1Char(' ') || s[b] == QLatin1Char('\t')))
-        ++b;
-    while (e > b && (s[e - 1] == QLatin1Char(' ') || s[e - 1] == QLatin1Char('\t')))
-        --e;
-    return s.mid(b, e - b);
-}
 } // namespace
 
 RuleKeyLists ruleKeys(const AppRules& rules, const QMap<QString, qint64>& totals, const QString& search)
@@ -51,7 +43,7 @@ RuleKeyLists ruleKeys(const AppRules& rules, const QMap<QString, qint64>& totals
     gather(totals.keys());
     gather(rules.names().keys());
 
-    const QString query = trimSpacesAndTabs(search).toLower();
+    const QString query = chars::trimSpacesAndTabs(search).toString().toLower();
     QStringList kept;
     QMap<QString, QString> names;
     for (const QString& k : keys) {

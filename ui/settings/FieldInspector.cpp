@@ -1,6 +1,6 @@
 #include "ui/settings/FieldInspector.h"
 
-#include "platform/Grapheme.h"
+#include "platform/Chars.h"
 #include "ui/design/Formatters.h"
 
 #include <QCoreApplication>
@@ -51,8 +51,8 @@ QString caretText(const FieldSnapshot& s)
         .arg(whole(s.caretRect->left()))
         .arg(whole(s.caretRect->top()))
         .arg(whole(s.caretRect->height()))
-        .arg(grapheme::count(s.before))
-        .arg(grapheme::count(s.after));
+        .arg(chars::count(s.before))
+        .arg(chars::count(s.after));
 }
 
 QString fontText(const FieldSnapshot& s)
@@ -70,7 +70,8 @@ bool atLineEnd(const FieldSnapshot& s)
 
 QString textNearCaret(const FieldSnapshot& s)
 {
-    return grapheme::suffix(s.before, 180) + QChar(0x258F) + grapheme::prefix(s.restOfLine(), 40);
+    const QString rest = s.restOfLine();
+    return chars::last(s.before, 180).toString() + QChar(0x258F) + chars::first(rest, 40).toString();
 }
 
 QString recentApps(const QStringList& names)
@@ -101,7 +102,7 @@ QString report(const Facts& f)
         lines << QStringLiteral("Font: ") + fontText(*s);
         lines << QStringLiteral("Line end: ") + QLatin1String(yesNo(atLineEnd(*s)));
         lines << QStringLiteral("Secure: ") + QLatin1String(yesNo(s->isSecure));
-        lines << QStringLiteral("Characters before caret: ") + QString::number(grapheme::count(s->before));
+        lines << QStringLiteral("Characters before caret: ") + QString::number(chars::count(s->before));
     }
     return lines.join(u'\n');
 }

@@ -1,6 +1,6 @@
 #include "ui/settings/PersonalPaneLogic.h"
 
-#include "platform/Grapheme.h"
+#include "platform/Chars.h"
 #include "platform/Text.h"
 
 #include <algorithm>
@@ -10,19 +10,19 @@ namespace tq {
 
 std::optional<QString> cutInstructions(const QString& typed, int limit)
 {
-    if (grapheme::count(typed) <= limit)
+    if (chars::count(typed) <= limit)
         return std::nullopt;
-    return grapheme::prefix(typed, limit);
+    return chars::first(typed, limit).toString();
 }
 
 QString instructionsCounter(const QString& instructions, int limit)
 {
-    return QStringLiteral("%1 / %2").arg(grapheme::count(instructions)).arg(limit);
+    return QStringLiteral("%1 / %2").arg(chars::count(instructions)).arg(limit);
 }
 
 bool instructionsOverLimit(const QString& instructions, int limit)
 {
-    return grapheme::count(instructions) > limit;
+    return chars::count(instructions) > limit;
 }
 
 QString passageCountText(int count)

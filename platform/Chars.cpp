@@ -1,11 +1,12 @@
-#include "platform/Grapheme.h"
+#include "platform/Chars.h"
 
 #include <unicode/brkiter.h>
 #include <unicode/unistr.h>
 
+#include <algorithm>
 #include <memory>
 
-namespace tq::grapheme {
+namespace tq::chars {
 
 namespace {
 // ICU's character break iterator implements the extended grapheme cluster rules
@@ -21,12 +22,14 @@ icu::BreakIterator& iterator(QStringView text, icu::UnicodeString& holder)
     it->setText(holder);
     return *it;
 }
+
+bool allPlain(QStringView s) { return std::all_of(s.begin(), s.end(), [](QChar c) { return isPlain(c); }); }
 } // namespace
 
 int count(QStringView text)
 {
-    if (text.isEmpty())
-        return 0;
+    if (allPlain(text))
+        return int(text.size());
     icu::UnicodeString holder;
     auto& it = iterator(text, holder);
     int n = 0;
@@ -36,10 +39,22 @@ int count(QStringView text)
     return n;
 }
 
+bool countAtLeast(QStringView text, int n)
+{
+    if (n <= 0)
+        return true;
+    if (text.size() < n)
+        return false;
+    return allPlain(text) || offsetAfter(text, n - 1) < text.size();
+}
+
 qsizetype offsetAfter(QStringView text, int n)
 {
     if (n <= 0 || text.isEmpty())
         return 0;
+    // Plain units up to the cut and the one after it: one character each.
+    if (allPlain(text.left(qsizetype(n) + 1)))
+        return std::min<qsizetype>(n, text.size());
     icu::UnicodeString holder;
     auto& it = iterator(text, holder);
     it.first();
@@ -57,6 +72,8 @@ qsizetype offsetOfLast(QStringView text, int n)
 {
     if (n <= 0 || text.isEmpty())
         return text.size();
+    if (allPlain(text.right(qsizetype(n) + 1)))
+        return std::max<qsizetype>(0, text.size() - n);
     icu::UnicodeString holder;
     auto& it = iterator(text, holder);
     it.last();
@@ -70,19 +87,19 @@ qsizetype offsetOfLast(QStringView text, int n)
     return pos;
 }
 
-QString prefix(QStringView text, int n) { return text.left(offsetAfter(text, n)).toString(); }
+QStringView first(QStringView text, int n) { return text.size() <= n ? text : text.left(offsetAfter(text, n)); }
 
-QString suffix(QStringView text, int n) { return text.mid(offsetOfLast(text, n)).toString(); }
+QStringView last(QStringView text, int n) { return text.size() <= n ? text : text.mid(offsetOfLast(text, n)); }
 
 bool isBoundary(QStringView text, qsizetype pos)
 {
     if (pos <= 0 || pos >= text.size())
         return pos == 0 || pos == text.size();
+    if (isPlain(text[pos - 1]) && isPlain(text[pos]))
+        return true;
     icu::UnicodeString holder;
     return iterator(text, holder).isBoundary(int32_t(pos));
 }
-
-QString last(QStringView text) { return suffix(text, 1); }
 
 QList<qsizetype> boundaries(QStringView text)
 {
@@ -97,4 +114,19 @@ QList<qsizetype> boundaries(QStringView text)
     return out;
 }
 
-} // namespace tq::grapheme
+bool hasLetterOrNumber(QStringView text)
+{
+    for (char32_t c : text.toUcs4())
+        if (isLetterOrNumber(c))
+            return true;
+    return false;
+}
+
+bool isBlank(QStringView text)
+{
+    return std::all_of(text.begin(), text.end(), [](QChar c) { return c.isSpace(); });
+}
+
+bool endsWithLineBreak(QStringView text) { return isLineBreak(firstScalar(last(text, 1))); }
+
+} // namespace tq::chars
