@@ -33,7 +33,7 @@ protected:
         options.folder = folder.path();
         options.localOnly = true;
         options.importEarlierProduct = false;
-        options.ownPid = ownPid;
+        options.ownPid = kOwnPid;
         model = std::make_unique<AppModel>(filePlatform, options);
         return *model;
     }

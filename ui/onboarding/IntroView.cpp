@@ -14,6 +14,7 @@
 #include <QGraphicsOpacityEffect>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QStyle>
 
 #include <algorithm>
 
@@ -166,8 +167,9 @@ void IntroView::place()
 {
     stage_->setGeometry(rect());
     const QSize skip = skip_->sizeHint();
-    skip_->setGeometry(width() - 16 - skip.width(), 16, skip.width(), skip.height());
-    sound_->setGeometry(16, height() - 16 - 30, 30, 30);
+    // Skip at the top trailing corner, the sound chip at the bottom leading one; mirrored right to left.
+    skip_->setGeometry(QStyle::visualRect(layoutDirection(), rect(), QRect(width() - 16 - skip.width(), 16, skip.width(), skip.height())));
+    sound_->setGeometry(QStyle::visualRect(layoutDirection(), rect(), QRect(16, height() - 16 - 30, 30, 30)));
     const QSize s = startButton_->sizeHint();
     const double p = intro::buttonProgress(sceneTime(), cues());
     const double down = 10 * intro::tail(p);
