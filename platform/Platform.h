@@ -13,6 +13,10 @@
 //    it passed in (`platform.clock().advance(…)`, `platform.activeApp().activate(pid)`).
 //  - A window or view takes the services it needs from whoever builds it (app/ or a test);
 //    it never makes a platform of its own.
+//  - Services that run threads own them and join them when the platform ends: the key tap,
+//    text recognition (one worker, platform/LatestJobWorker.h). Text helpers are no service:
+//    user-visible characters, scalars and trimming live in platform/Chars.h, shown texts in
+//    platform/Text.h (`text()`, written in the Linux words).
 //
 // The system implementations are made on first use (main thread), so a program that never
 // asks for, say, the key tap never opens the X input extension.
