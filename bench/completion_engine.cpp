@@ -47,7 +47,7 @@ QString prose(int characters)
 
 class CannedProvider final : public CompletionProvider {
 public:
-    PromptStyle style() const override { return PromptStyle::Instruct; }
+    PromptStyle style() const override { return PromptStyle::instruct; }
     Future<QString> complete(const CompletionRequest&) override
     {
         ++calls;

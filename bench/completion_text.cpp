@@ -58,7 +58,7 @@ void BM_CleanLongReply(benchmark::State& state)
     const QString reply = longReply();
     const tq::ReplyCleaner::MisspelledTest misspelled = [](const QString&) { return false; };
     for (auto _ : state)
-        benchmark::DoNotOptimize(tq::ReplyCleaner::clean(reply, before(), after(), 22, tq::PromptStyle::Instruct, misspelled));
+        benchmark::DoNotOptimize(tq::ReplyCleaner::clean(reply, before(), after(), 22, tq::PromptStyle::instruct, misspelled));
 }
 BENCHMARK(BM_CleanLongReply)->Unit(benchmark::kMicrosecond);
 
@@ -66,7 +66,7 @@ void BM_CleanTypicalReply(benchmark::State& state)
 {
     const QString reply = QStringLiteral(" and then decide whether the new layout works for everyone else too");
     for (auto _ : state)
-        benchmark::DoNotOptimize(tq::ReplyCleaner::clean(reply, before(), after(), 10, tq::PromptStyle::Raw));
+        benchmark::DoNotOptimize(tq::ReplyCleaner::clean(reply, before(), after(), 10, tq::PromptStyle::raw));
 }
 BENCHMARK(BM_CleanTypicalReply)->Unit(benchmark::kMicrosecond);
 

@@ -63,7 +63,7 @@ struct Session {
         source.start();
         return waitFor([&] {
             const auto s = source.snapshot();
-            return s && s->before.size() == AXFieldSource::beforeLimit;
+            return s && s->before.size() == AXFieldSource::kBeforeLimit;
         }, 10000);
     }
     ~Session()

@@ -82,7 +82,7 @@ private:
         std::optional<QString> current;
         QRectF caret;
         int wordLimit = 0;
-        PromptStyle style = PromptStyle::Instruct;
+        PromptStyle style = PromptStyle::instruct;
     };
     void list(const QStringList& replies);
     void insertSelected();

@@ -88,7 +88,7 @@ void CompletionEngine::startGeneration(const FieldSnapshot& s, int g, const Task
     run.generation = g;
     run.wordLimit = built.wordLimit;
     run.style = provider.style();
-    lastPrompt_.set(run.style == PromptStyle::Raw
+    lastPrompt_.set(run.style == PromptStyle::raw
                         ? built.request.rawPrompt
                         : built.request.instructions + QStringLiteral("\n\n") + built.request.prompt);
     runner_.start(provider, built.request, std::move(run), task);
@@ -131,7 +131,7 @@ QString CompletionEngine::cleanReply(const QString& reply, const FieldSnapshot& 
 QString CompletionEngine::cleanReplyForTest(const QString& reply, const QString& before, const QString& after,
                                             int wordLimit)
 {
-    return ReplyCleaner::clean(reply, before, after, wordLimit, PromptStyle::Instruct);
+    return ReplyCleaner::clean(reply, before, after, wordLimit, PromptStyle::instruct);
 }
 
 } // namespace tq

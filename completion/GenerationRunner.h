@@ -21,7 +21,7 @@ public:
         FieldSnapshot snapshot;
         int generation = 0;
         int wordLimit = 0;
-        PromptStyle style = PromptStyle::Instruct;
+        PromptStyle style = PromptStyle::instruct;
         Nanos start{0};
     };
 

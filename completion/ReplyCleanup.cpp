@@ -387,7 +387,7 @@ std::optional<QString> ReplyCleaner::joinSpacing(const QString& reply, QStringVi
         return withoutLeadingSpaces();
     const char32_t last = lastScalar(typed);
     if (isSpace(last)) {
-        if (style == PromptStyle::Raw && isSpaceOrTab(last) && !r.isEmpty() && !isSpaceOrTab(r[0].unicode()))
+        if (style == PromptStyle::raw && isSpaceOrTab(last) && !r.isEmpty() && !isSpaceOrTab(r[0].unicode()))
             return std::nullopt;
         return withoutLeadingSpaces();
     }
@@ -395,7 +395,7 @@ std::optional<QString> ReplyCleaner::joinSpacing(const QString& reply, QStringVi
         return reply;
     if (isSpaceOrTab(r[0].unicode()))
         return QStringLiteral(" ") + withoutLeadingSpaces();
-    if (style == PromptStyle::Raw)
+    if (style == PromptStyle::raw)
         return reply;
 
     const char32_t first = firstScalar(r);
@@ -538,7 +538,7 @@ QString ReplyCleaner::clean(const QString& reply, const QString& before, const Q
     QString text = stripThink(removeHidden(reply));
     if (hasContextMarker(text))
         return {};
-    if (style == PromptStyle::Instruct) {
+    if (style == PromptStyle::instruct) {
         text = stripLabels(trim(QStringView(text), isLineBreak).toString());
         if (isRefusal(text))
             return {};

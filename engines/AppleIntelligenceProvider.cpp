@@ -33,15 +33,15 @@ Future<QString> AppleIntelligenceProvider::complete(const CompletionRequest& req
 ProviderStatus AppleIntelligenceProvider::currentStatus() const
 {
     switch (model_->availability()) {
-    case OnDeviceModel::Availability::Available:
+    case OnDeviceModel::Availability::available:
         return ProviderStatus::ready(text("Ready"));
-    case OnDeviceModel::Availability::DeviceNotEligible:
+    case OnDeviceModel::Availability::deviceNotEligible:
         return ProviderStatus::unavailable(text("This computer can't run Apple Intelligence"));
-    case OnDeviceModel::Availability::NotEnabled:
+    case OnDeviceModel::Availability::notEnabled:
         return ProviderStatus::unavailable(text("Turn on Apple Intelligence in the desktop's settings"));
-    case OnDeviceModel::Availability::ModelNotReady:
+    case OnDeviceModel::Availability::modelNotReady:
         return ProviderStatus::unavailable(text("The model is still downloading"));
-    case OnDeviceModel::Availability::OtherReason:
+    case OnDeviceModel::Availability::otherReason:
         break;
     }
     return ProviderStatus::unavailable(text("Apple Intelligence is unavailable"));

@@ -14,7 +14,7 @@ public:
     explicit AppleIntelligenceProvider(OnDeviceModel& model);
 
     using CompletionProvider::complete;
-    PromptStyle style() const override { return PromptStyle::Instruct; }
+    PromptStyle style() const override { return PromptStyle::instruct; }
     Future<QString> complete(const CompletionRequest& request) override;
     Future<ProviderStatus> status() override;
     Future<QStringList> models() override { return Future<QStringList>::ready(QStringList{}); }

@@ -103,7 +103,7 @@ Future<QString> BuiltInProvider::complete(const CompletionRequest& request)
 
 Future<QString> BuiltInProvider::complete(const CompletionRequest& request, PartialHandler partial)
 {
-    if (!store_.phase().is(ModelStore::Phase::Kind::Ready))
+    if (!store_.phase().is(ModelStore::Phase::Kind::ready))
         return Future<QString>::ready(ProviderError{text("Download the %app model in Settings first")});
     return submit<QString>(
         request, 1, false, std::move(partial),
@@ -113,7 +113,7 @@ Future<QString> BuiltInProvider::complete(const CompletionRequest& request, Part
 
 Future<QStringList> BuiltInProvider::alternatives(const CompletionRequest& request, int count)
 {
-    if (!store_.phase().is(ModelStore::Phase::Kind::Ready))
+    if (!store_.phase().is(ModelStore::Phase::Kind::ready))
         return Future<QStringList>::ready(QStringList{});
     return submit<QStringList>(
         request, std::max(count, 2), false, nullptr,
@@ -123,7 +123,7 @@ Future<QStringList> BuiltInProvider::alternatives(const CompletionRequest& reque
 
 Future<Done> BuiltInProvider::prefill(const CompletionRequest& request)
 {
-    if (!store_.phase().is(ModelStore::Phase::Kind::Ready))
+    if (!store_.phase().is(ModelStore::Phase::Kind::ready))
         return Future<Done>::ready(Done{});
     // Never reports a failure.
     return submit<Done>(
@@ -150,7 +150,7 @@ Future<QStringList> BuiltInProvider::models()
 
 void BuiltInProvider::warmUp()
 {
-    if (!store_.phase().is(ModelStore::Phase::Kind::Ready))
+    if (!store_.phase().is(ModelStore::Phase::Kind::ready))
         return;
     LlamaRuntime* rt = runtime_.get();
     runtime_->post([rt, path = store_.modelPath().toStdString()] {

@@ -28,7 +28,7 @@ public:
                     std::shared_ptr<LlamaRuntime> runtime, Clock& clock, QObject* parent = nullptr);
     ~BuiltInProvider() override;
 
-    PromptStyle style() const override { return PromptStyle::Raw; }
+    PromptStyle style() const override { return PromptStyle::raw; }
     Future<QString> complete(const CompletionRequest& request) override;
     Future<QString> complete(const CompletionRequest& request, PartialHandler partial) override;
     Future<ProviderStatus> status() override;

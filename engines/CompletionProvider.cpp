@@ -7,9 +7,9 @@ namespace tq {
 QString ProviderStatus::label() const
 {
     switch (kind_) {
-    case Kind::Unknown:
+    case Kind::unknown:
         return tq::text("Not checked yet");
-    case Kind::Checking:
+    case Kind::checking:
         return tq::text("Checking…");
     default:
         return text_;
@@ -20,7 +20,7 @@ bool ProviderStatus::operator==(const ProviderStatus& other) const
 {
     if (kind_ != other.kind_)
         return false;
-    if (kind_ == Kind::Unknown || kind_ == Kind::Checking)
+    if (kind_ == Kind::unknown || kind_ == Kind::checking)
         return true;
     return text_ == other.text_
         || text_.normalized(QString::NormalizationForm_C) == other.text_.normalized(QString::NormalizationForm_C);

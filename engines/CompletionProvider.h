@@ -14,8 +14,8 @@ namespace tq {
 
 // Which rendering of the prompt an engine consumes.
 enum class PromptStyle {
-    Instruct, // `instructions` as the system text, `prompt` as the user turn
-    Raw,      // continues `rawPrompt`, the bracketed text for base models
+    instruct, // `instructions` as the system text, `prompt` as the user turn
+    raw,      // continues `rawPrompt`, the bracketed text for base models
 };
 
 // What the completion engine asks an engine for.
@@ -35,17 +35,17 @@ struct CompletionRequest {
 // What is known of one engine at one moment.
 class ProviderStatus {
 public:
-    enum class Kind { Ready, Unavailable, Unknown, Checking };
+    enum class Kind { ready, unavailable, unknown, checking };
 
     ProviderStatus() = default; // unknown
-    static ProviderStatus ready(QString text) { return {Kind::Ready, std::move(text)}; }
-    static ProviderStatus unavailable(QString text) { return {Kind::Unavailable, std::move(text)}; }
+    static ProviderStatus ready(QString text) { return {Kind::ready, std::move(text)}; }
+    static ProviderStatus unavailable(QString text) { return {Kind::unavailable, std::move(text)}; }
     static ProviderStatus unknown() { return {}; }
-    static ProviderStatus checking() { return {Kind::Checking, {}}; }
+    static ProviderStatus checking() { return {Kind::checking, {}}; }
 
     Kind kind() const { return kind_; }
-    bool isReady() const { return kind_ == Kind::Ready; }
-    bool isUnavailable() const { return kind_ == Kind::Unavailable; }
+    bool isReady() const { return kind_ == Kind::ready; }
+    bool isUnavailable() const { return kind_ == Kind::unavailable; }
     // The payload of ready and unavailable (empty for the other two).
     const QString& text() const { return text_; }
     // "Not checked yet", "Checking…", or the payload text.
@@ -56,7 +56,7 @@ public:
 
 private:
     ProviderStatus(Kind k, QString t) : kind_(k), text_(std::move(t)) {}
-    Kind kind_ = Kind::Unknown;
+    Kind kind_ = Kind::unknown;
     QString text_;
 };
 

@@ -126,7 +126,7 @@ void ModelDownload::start()
             reply_->abort();
     });
     if (url_.scheme() != QLatin1String("https")) {
-        finish({Result::Kind::Interrupted, {}, std::nullopt, serverAnsweredMessage(0)});
+        finish({Result::Kind::interrupted, {}, std::nullopt, serverAnsweredMessage(0)});
         return;
     }
     send(url_);
@@ -246,25 +246,25 @@ void ModelDownload::onFinished()
     }
     if (!saveError_.isEmpty()) {
         QFile::remove(destination_);
-        finish({Result::Kind::Interrupted, {}, std::nullopt, savedFailedMessage(saveError_)});
+        finish({Result::Kind::interrupted, {}, std::nullopt, savedFailedMessage(saveError_)});
         return;
     }
     if (error == QNetworkReply::NoError && accepted_) {
-        finish({Result::Kind::Success, destination_, std::nullopt, {}});
+        finish({Result::Kind::success, destination_, std::nullopt, {}});
         return;
     }
     if (!accepted_ && (status != 0 || error == QNetworkReply::NoError)) {
         // An answer that is not the file (a refused redirect included), or no HTTP answer.
         QFile::remove(destination_); // nothing can continue from it
-        finish({Result::Kind::Interrupted, {}, std::nullopt, serverAnsweredMessage(status)});
+        finish({Result::Kind::interrupted, {}, std::nullopt, serverAnsweredMessage(status)});
         return;
     }
     if (auto resume = currentResumeData()) {
-        finish({Result::Kind::Interrupted, {}, resume, pausedMessage()});
+        finish({Result::Kind::interrupted, {}, resume, pausedMessage()});
         return;
     }
     QFile::remove(destination_); // nothing can continue from it
-    finish({Result::Kind::Interrupted, {}, std::nullopt, stoppedMessage()});
+    finish({Result::Kind::interrupted, {}, std::nullopt, stoppedMessage()});
 }
 
 void ModelDownload::finish(Result result)
@@ -277,7 +277,7 @@ void ModelDownload::finish(Result result)
         resourceTimer_ = 0;
     }
     if (cancelled_)
-        result = {Result::Kind::Cancelled, {}, std::nullopt, {}};
+        result = {Result::Kind::cancelled, {}, std::nullopt, {}};
     if (finished_)
         finished_(result);
 }
@@ -296,7 +296,7 @@ void ModelDownload::cancel(ResumeDataHandler handler)
         reply_->deleteLater();
         reply_ = nullptr;
     }
-    finish({Result::Kind::Cancelled, {}, std::nullopt, {}});
+    finish({Result::Kind::cancelled, {}, std::nullopt, {}});
     if (handler)
         handler(std::move(resume));
 }

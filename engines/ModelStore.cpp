@@ -72,7 +72,7 @@ void ModelStore::setPhase(Phase p)
 
 void ModelStore::check()
 {
-    if (phase_.is(Phase::Kind::Downloading) || phase_.is(Phase::Kind::Verifying))
+    if (phase_.is(Phase::Kind::downloading) || phase_.is(Phase::Kind::verifying))
         return;
     const QFileInfo info(modelPath());
     bool ready = info.exists() && info.isFile() && info.size() == spec_.bytes;
@@ -92,7 +92,7 @@ QString ModelStore::freeSpaceMessage(qint64 neededBytes)
 
 void ModelStore::download()
 {
-    if (!phase_.is(Phase::Kind::Missing) && !phase_.is(Phase::Kind::Failed))
+    if (!phase_.is(Phase::Kind::missing) && !phase_.is(Phase::Kind::failed))
         return;
     QDir().mkpath(directory_);
     const qint64 available = disk_->availableBytes(directory_).value_or(std::numeric_limits<qint64>::max());
@@ -121,7 +121,7 @@ void ModelStore::download()
 
 void ModelStore::transferProgress(quint64 id, qint64 written, qint64 expected)
 {
-    if (id != transferId_ || !transfer_ || !phase_.is(Phase::Kind::Downloading))
+    if (id != transferId_ || !transfer_ || !phase_.is(Phase::Kind::downloading))
         return;
     setPhase(Phase::downloading(written, expected < 1 ? spec_.bytes : expected));
 }
@@ -132,7 +132,7 @@ void ModelStore::transferFinished(quint64 id, const ModelTransfer::Result& resul
         return; // a cancelled or superseded transfer
     transfer_.reset();
     switch (result.kind) {
-    case ModelTransfer::Result::Kind::Success: {
+    case ModelTransfer::Result::Kind::success: {
         setPhase(Phase::verifying());
         const QString incoming = result.path;
         const ModelSpec spec = spec_;
@@ -143,11 +143,11 @@ void ModelStore::transferFinished(quint64 id, const ModelTransfer::Result& resul
         });
         break;
     }
-    case ModelTransfer::Result::Kind::Interrupted:
+    case ModelTransfer::Result::Kind::interrupted:
         resumeData_ = result.resumeData;
         setPhase(Phase::failed(result.message));
         break;
-    case ModelTransfer::Result::Kind::Cancelled:
+    case ModelTransfer::Result::Kind::cancelled:
         break;
     }
 }
@@ -174,7 +174,7 @@ bool ModelStore::verify(const QString& path, const ModelSpec& spec)
 
 void ModelStore::finishInstall(quint64 id, const QString& incoming, bool matches)
 {
-    if (id != transferId_ || !phase_.is(Phase::Kind::Verifying))
+    if (id != transferId_ || !phase_.is(Phase::Kind::verifying))
         return;
     if (!matches) {
         QFile::remove(incoming);
@@ -205,7 +205,7 @@ void ModelStore::finishInstall(quint64 id, const QString& incoming, bool matches
 
 void ModelStore::cancel()
 {
-    if (!phase_.is(Phase::Kind::Downloading))
+    if (!phase_.is(Phase::Kind::downloading))
         return;
     if (transfer_) {
         const quint64 id = transferId_;
@@ -224,7 +224,7 @@ void ModelStore::cancel()
 
 void ModelStore::remove()
 {
-    if (phase_.is(Phase::Kind::Downloading) || phase_.is(Phase::Kind::Verifying))
+    if (phase_.is(Phase::Kind::downloading) || phase_.is(Phase::Kind::verifying))
         return;
     QFile::remove(modelPath());
     QFile::remove(markerPath());
@@ -237,7 +237,7 @@ void ModelStore::remove()
 
 bool builtInStatusNeedsStandIn(const ModelStore::Phase& phase)
 {
-    return !phase.is(ModelStore::Phase::Kind::Ready);
+    return !phase.is(ModelStore::Phase::Kind::ready);
 }
 
 ProviderStatus builtInEngineStatus(const ModelStore::Phase& phase, const ProviderStatus& standIn)
@@ -245,16 +245,16 @@ ProviderStatus builtInEngineStatus(const ModelStore::Phase& phase, const Provide
     using K = ModelStore::Phase::Kind;
     const bool fillsIn = standIn.isReady();
     switch (phase.kind) {
-    case K::Ready:
+    case K::ready:
         return ProviderStatus::ready(text("Downloaded"));
-    case K::Downloading:
+    case K::downloading:
         return fillsIn ? ProviderStatus::ready(text("Downloading. Apple Intelligence fills in until it's done."))
                        : ProviderStatus::unavailable(text("Downloading. Suggestions start once it's done."));
-    case K::Verifying:
+    case K::verifying:
         return fillsIn ? ProviderStatus::ready(text("Checking the download."))
                        : ProviderStatus::unavailable(text("Checking the download. Suggestions start once it's done."));
-    case K::Missing:
-    case K::Failed:
+    case K::missing:
+    case K::failed:
         break;
     }
     return fillsIn ? ProviderStatus::ready(text("Apple Intelligence fills in until you download it."))

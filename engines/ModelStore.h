@@ -24,11 +24,11 @@ class DiskSpace;
 class ModelTransfer {
 public:
     struct Result {
-        enum class Kind { Success, Interrupted, Cancelled };
-        Kind kind = Kind::Interrupted;
-        QString path;                         // Success: the received file
-        std::optional<QByteArray> resumeData; // Interrupted: how to continue, when possible
-        QString message;                      // Interrupted: the text for the user
+        enum class Kind { success, interrupted, cancelled };
+        Kind kind = Kind::interrupted;
+        QString path;                         // success: the received file
+        std::optional<QByteArray> resumeData; // interrupted: how to continue, when possible
+        QString message;                      // interrupted: the text for the user
     };
     using Progress = std::function<void(qint64 written, qint64 expected)>;
     using Finished = std::function<void(const Result&)>;
@@ -36,7 +36,7 @@ public:
 
     virtual ~ModelTransfer() = default;
     virtual void start() = 0;
-    // Stops the transfer; its result becomes Cancelled. The resume data (or none) is handed
+    // Stops the transfer; its result becomes cancelled. The resume data (or none) is handed
     // to `handler` later.
     virtual void cancel(ResumeDataHandler handler) = 0;
 };
@@ -50,17 +50,17 @@ class ModelStore : public QObject {
     Q_OBJECT
 public:
     struct Phase {
-        enum class Kind { Missing, Downloading, Verifying, Ready, Failed };
-        Kind kind = Kind::Missing;
-        qint64 received = 0; // Downloading
-        qint64 total = 0;    // Downloading
-        QString message;     // Failed
+        enum class Kind { missing, downloading, verifying, ready, failed };
+        Kind kind = Kind::missing;
+        qint64 received = 0; // downloading
+        qint64 total = 0;    // downloading
+        QString message;     // failed
 
         static Phase missing() { return {}; }
-        static Phase downloading(qint64 received, qint64 total) { return {Kind::Downloading, received, total, {}}; }
-        static Phase verifying() { return {Kind::Verifying, 0, 0, {}}; }
-        static Phase ready() { return {Kind::Ready, 0, 0, {}}; }
-        static Phase failed(QString message) { return {Kind::Failed, 0, 0, std::move(message)}; }
+        static Phase downloading(qint64 received, qint64 total) { return {Kind::downloading, received, total, {}}; }
+        static Phase verifying() { return {Kind::verifying, 0, 0, {}}; }
+        static Phase ready() { return {Kind::ready, 0, 0, {}}; }
+        static Phase failed(QString message) { return {Kind::failed, 0, 0, std::move(message)}; }
         bool is(Kind k) const { return kind == k; }
         bool operator==(const Phase&) const = default;
     };

@@ -13,7 +13,7 @@ public:
     OllamaProvider(Clock& clock, Providers::BaseAddress baseURL) : clock_(clock), baseURL_(std::move(baseURL)) {}
 
     using CompletionProvider::complete;
-    PromptStyle style() const override { return PromptStyle::Raw; }
+    PromptStyle style() const override { return PromptStyle::raw; }
     Future<QString> complete(const CompletionRequest& request) override;
     Future<ProviderStatus> status() override;
     Future<QStringList> models() override;

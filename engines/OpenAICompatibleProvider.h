@@ -15,7 +15,7 @@ public:
     }
 
     using CompletionProvider::complete;
-    PromptStyle style() const override { return PromptStyle::Raw; }
+    PromptStyle style() const override { return PromptStyle::raw; }
     Future<QString> complete(const CompletionRequest& request) override;
     Future<ProviderStatus> status() override;
     Future<QStringList> models() override;

@@ -34,7 +34,7 @@ ProviderHub::BuiltIn ProviderHub::makeBuiltIn(ModelStore& store, AppleIntelligen
     return BuiltIn{std::move(provider), [raw] { raw->warmUp(); }};
 }
 
-bool ProviderHub::builtInReady() const { return store_.phase().is(ModelStore::Phase::Kind::Ready); }
+bool ProviderHub::builtInReady() const { return store_.phase().is(ModelStore::Phase::Kind::ready); }
 
 CompletionProvider& ProviderHub::provider(EngineKind kind)
 {

@@ -106,7 +106,7 @@ void AXFieldSource::attach(std::optional<qint64> pid)
     }
     appElement_ = AXElement(accessibility_.application(*pid), screen_);
     if (appElement_) {
-        appElement_.setMessagingTimeout(messagingTimeout);
+        appElement_.setMessagingTimeout(kMessagingTimeout);
         enableWebAccessibility();
         std::weak_ptr<bool> alive = alive_;
         observer_ = accessibility_.createObserver(*pid, [this, alive](const AccessibilityElement&, const QString& notification) {
@@ -144,7 +144,7 @@ void AXFieldSource::refreshWatch()
     }
     watched_ = appElement_.element(QString::fromLatin1(ax::FocusedUIElement)).value_or(AXElement());
     if (watched_) {
-        watched_.setMessagingTimeout(messagingTimeout);
+        watched_.setMessagingTimeout(kMessagingTimeout);
         observer_->add(watched_.ref, kValueChanged);
         observer_->add(watched_.ref, kSelectionChanged);
     }
@@ -173,7 +173,7 @@ void AXFieldSource::startRetry()
     if (!app_)
         return;
     const qint64 pid = app_->pid;
-    retry_.start(Millis(retryDelays[0]), [this, pid] { retryLook(pid, 0); });
+    retry_.start(Millis(kRetryDelays[0]), [this, pid] { retryLook(pid, 0); });
 }
 
 void AXFieldSource::retryLook(qint64 pid, int index)
@@ -203,14 +203,14 @@ void AXFieldSource::retryLook(qint64 pid, int index)
 void AXFieldSource::attachedLate(int index)
 {
     const QString id = app_ && !app_->bundleIdentifier.isEmpty() ? app_->bundleIdentifier : QStringLiteral("?");
-    log::info(QStringLiteral("attached to %1 on a later look, after %2 ms").arg(id).arg(retryDelays[index]));
+    log::info(QStringLiteral("attached to %1 on a later look, after %2 ms").arg(id).arg(kRetryDelays[index]));
     report(Change::focus);
 }
 
 void AXFieldSource::scheduleNextLook(qint64 pid, int index)
 {
-    if (index + 1 < int(std::size(retryDelays)))
-        retry_.start(Millis(retryDelays[index + 1]), [this, pid, index] { retryLook(pid, index + 1); });
+    if (index + 1 < int(std::size(kRetryDelays)))
+        retry_.start(Millis(kRetryDelays[index + 1]), [this, pid, index] { retryLook(pid, index + 1); });
 }
 
 std::optional<QString> AXFieldSource::siteHost(const AXElement& focused)

@@ -55,11 +55,11 @@ public:
     };
 
     // Messaging time-out of every element of a watched application.
-    static constexpr double messagingTimeout = 0.25;
+    static constexpr double kMessagingTimeout = 0.25;
     // The waits of the attach retries, in milliseconds.
-    static constexpr int retryDelays[] = {300, 700, 1500, 3000, 5000, 8000};
-    static constexpr int beforeLimit = 3000;
-    static constexpr int afterLimit = 500;
+    static constexpr int kRetryDelays[] = {300, 700, 1500, 3000, 5000, 8000};
+    static constexpr int kBeforeLimit = 3000;
+    static constexpr int kAfterLimit = 500;
 
     // `injector` may be set later; `screen` flips the accessibility rectangles.
     AXFieldSource(TextInjecting* injector, Accessibility& accessibility, ActiveApp& workspace, ScreenGeometry& screen,

@@ -65,10 +65,10 @@ std::optional<AXFieldSource::TextRead> AXFieldSource::readText(const AXElement& 
     read.location = location;
     bool done = false;
     if (const std::optional<qint64> total = element.integer(attr(ax::NumberOfCharacters)); total && location <= *total) {
-        const qint64 start = std::max<qint64>(location - beforeLimit, 0);
+        const qint64 start = std::max<qint64>(location - kBeforeLimit, 0);
         std::optional<QString> before = location == 0 ? QString() : element.string(AXRange{start, location - start});
         const qint64 afterStart = std::min(location + length, *total);
-        const qint64 afterCount = std::min<qint64>(*total - afterStart, afterLimit);
+        const qint64 afterCount = std::min<qint64>(*total - afterStart, kAfterLimit);
         std::optional<QString> after = afterCount == 0 ? QString() : element.string(AXRange{afterStart, afterCount});
         if (before && after) {
             read.rawBefore = *before;
@@ -82,8 +82,8 @@ std::optional<AXFieldSource::TextRead> AXFieldSource::readText(const AXElement& 
             return std::nullopt;
         const qsizetype cut = std::min<qsizetype>(location, value->size());
         const qsizetype afterFrom = std::min<qsizetype>(location + length, value->size());
-        read.rawBefore = chars::last(QStringView(*value).left(cut), beforeLimit).toString();
-        read.after = chars::first(QStringView(*value).mid(afterFrom), afterLimit).toString();
+        read.rawBefore = chars::last(QStringView(*value).left(cut), kBeforeLimit).toString();
+        read.after = chars::first(QStringView(*value).mid(afterFrom), kAfterLimit).toString();
     }
     read.before = removingZeroWidth(read.rawBefore);
     read.after = removingZeroWidth(read.after);
@@ -135,7 +135,7 @@ std::optional<qint64> AXFieldSource::markerCaretPosition(const AXElement& elemen
     const QString a = strip(text.toString());
     const QString b = strip(before);
     if (a.size() >= b.size() && a.endsWith(b)) {
-        if (a.size() == b.size() || before.size() >= beforeLimit)
+        if (a.size() == b.size() || before.size() >= kBeforeLimit)
             return std::nullopt;
     }
     const std::optional<QString> value = element.string(attr(ax::Value));
@@ -173,7 +173,7 @@ std::optional<FieldSnapshot> AXFieldSource::snapshot()
         return std::nullopt;
     }
     const AXElement& element = *focused;
-    element.setMessagingTimeout(messagingTimeout);
+    element.setMessagingTimeout(kMessagingTimeout);
     const QString role = element.string(attr(ax::Role)).value_or(QString());
     if (!isTextField(element, role)) {
         whyNoField_ = lbl + QStringLiteral(": focused ") + role + QStringLiteral(" isn't a text field");

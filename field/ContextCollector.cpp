@@ -157,7 +157,7 @@ PromptContext ContextCollector::context(const FieldSnapshot& snapshot, const std
     if (p.contextScreen() && allowsScreen()) {
         const QString key = windowKey(snapshot);
         const Impl::ScreenCache* entry = (d->screenCache && d->screenCache->key == key) ? &*d->screenCache : nullptr;
-        if (!entry || d->olderThan(entry->checked, screenRecheck))
+        if (!entry || d->olderThan(entry->checked, kScreenRecheck))
             refreshScreen(snapshot);
         // The refresh may have completed at once; take the entry again.
         entry = (d->screenCache && d->screenCache->key == key) ? &*d->screenCache : nullptr;
@@ -190,7 +190,7 @@ std::optional<QString> ContextCollector::recentClipboard()
         d->clipboardChangedAt = d->now();
         d->clipboardText = d->clipboard.readableText();
     }
-    if (!d->clipboardChangedAt || d->olderThan(*d->clipboardChangedAt, clipboardFreshness))
+    if (!d->clipboardChangedAt || d->olderThan(*d->clipboardChangedAt, kClipboardFreshness))
         return std::nullopt;
     const std::optional<QString>& text = d->clipboardText;
     if (!text)
@@ -249,7 +249,7 @@ ContextCollector::Texts ContextCollector::screenContext(const ScreenRead* read, 
     QVector<QPair<QString, qint64>> usedKey;
     if (withRecent) {
         for (const RecentWindow& r : d->recent) {
-            if (r.bundleID == snapshot.bundleID || d->olderThan(r.at, recentFreshness))
+            if (r.bundleID == snapshot.bundleID || d->olderThan(r.at, kRecentFreshness))
                 continue;
             usable << &r;
             usedKey.append({r.bundleID, qint64(r.at.count())});
@@ -331,10 +331,10 @@ void ContextCollector::remember(const QString& bundleID, const QString& app, con
     if (ScreenText::isPasswordManager(bundleID))
         return;
     d->recent.removeIf([&](const RecentWindow& r) {
-        return r.bundleID == bundleID || d->now() - r.at > seconds(recentFreshness);
+        return r.bundleID == bundleID || d->now() - r.at > seconds(kRecentFreshness);
     });
     d->recent.prepend(RecentWindow{bundleID, app, lines, d->now()});
-    if (d->recent.size() > maxRecent)
+    if (d->recent.size() > kMaxRecent)
         d->recent.removeLast();
 }
 

@@ -41,10 +41,10 @@ public:
         Nanos at; // monotonic
     };
 
-    static constexpr double recentFreshness = 300;    // seconds a recent window stays usable
-    static constexpr double clipboardFreshness = 600; // seconds copied text stays usable
-    static constexpr double screenRecheck = 12;       // seconds before a cached read is refreshed
-    static constexpr int maxRecent = 4;
+    static constexpr double kRecentFreshness = 300;    // seconds a recent window stays usable
+    static constexpr double kClipboardFreshness = 600; // seconds copied text stays usable
+    static constexpr double kScreenRecheck = 12;       // seconds before a cached read is refreshed
+    static constexpr int kMaxRecent = 4;
 
     // Reads the clipboard, the clock, the screen and the accessibility tree of `platform`.
     ContextCollector(Preferences& prefs, Platform& platform, QObject* parent = nullptr);

@@ -71,8 +71,8 @@ void RivalWatcher::refresh(bool announce)
             appeared.append(app);
     running_ = current;
     emit runningChanged();
-    if (current.isEmpty() && quitState_ != QuitState::Idle)
-        setQuitState(QuitState::Idle);
+    if (current.isEmpty() && quitState_ != QuitState::idle)
+        setQuitState(QuitState::idle);
     if (onChange)
         onChange();
     if (announce && onAppear)
@@ -99,7 +99,7 @@ void RivalWatcher::quitRivals(bool force)
 
 void RivalWatcher::quitRivals(const QList<qint64>& ids, bool force)
 {
-    setQuitState(QuitState::Quitting);
+    setQuitState(QuitState::quitting);
     targets_ = ids;
     // Only processes that are still rivals now: a reused process id is never signalled.
     for (const RivalApp& app : runningRivals()) {
@@ -123,15 +123,15 @@ void RivalWatcher::poll()
 {
     refresh(false);
     if (!anyRunning(targets_)) {
-        if (quitState_ == QuitState::Quitting)
-            setQuitState(QuitState::Idle);
+        if (quitState_ == QuitState::quitting)
+            setQuitState(QuitState::idle);
         return;
     }
     if (--pollsLeft_ > 0) {
         pollTimer_.start(kPollInterval, [this] { poll(); });
         return;
     }
-    setQuitState(QuitState::Refused);
+    setQuitState(QuitState::refused);
 }
 
 void RivalWatcher::startObserving()

@@ -27,7 +27,7 @@ struct RivalApp {
 class RivalWatcher : public QObject {
     Q_OBJECT
 public:
-    enum class QuitState { Idle, Quitting, Refused };
+    enum class QuitState { idle, quitting, refused };
     Q_ENUM(QuitState)
 
     explicit RivalWatcher(Workspace& workspace, Clock& clock, QObject* parent = nullptr);
@@ -46,7 +46,7 @@ public:
     // Each name once, joined as a list for the current language ("A, B and C").
     QString names() const;
     // Asks every running rival to quit (SIGTERM) or ends it (SIGKILL), then polls up to 16
-    // times, 0.25 s apart; rivals left after that make the state Refused.
+    // times, 0.25 s apart; rivals left after that make the state refused.
     void quitRivals(bool force);
     // The same for only these processes (those of them still running): a rival that started
     // later and was never named is left alone. Polling ends once none of them runs.
@@ -69,7 +69,7 @@ private:
 
     Workspace& workspace_;
     QList<RivalApp> running_;
-    QuitState quitState_ = QuitState::Idle;
+    QuitState quitState_ = QuitState::idle;
     Timer pollTimer_;
     int pollsLeft_ = 0;
     QList<qint64> targets_;

@@ -6,13 +6,13 @@
 namespace tq {
 
 struct TapEvent {
-    enum class Kind { Key, Pointer };
-    Kind kind = Kind::Pointer;
-    KeyPress key; // meaningful for Kind::Key only
+    enum class Kind { key, pointer };
+    Kind kind = Kind::pointer;
+    KeyPress key; // meaningful for Kind::key only
 
-    static TapEvent keyPress(const KeyPress& press) { return TapEvent{Kind::Key, press}; }
-    static TapEvent pointer() { return TapEvent{Kind::Pointer, {}}; }
-    bool isKey() const { return kind == Kind::Key; }
+    static TapEvent keyPress(const KeyPress& press) { return TapEvent{Kind::key, press}; }
+    static TapEvent pointer() { return TapEvent{Kind::pointer, {}}; }
+    bool isKey() const { return kind == Kind::key; }
 
     friend bool operator==(const TapEvent&, const TapEvent&) = default;
 };

@@ -10,14 +10,14 @@ namespace tq {
 
 struct GhostContent {
     struct Kind {
-        enum Type { Completion, Fix };
-        Type type = Completion;
+        enum class Type { completion, fix };
+        Type type = Type::completion;
         QString text;        // completion text; the replacement for a fix
         QString word;        // the misspelled word of a fix
 
-        static Kind completion(const QString& text) { return Kind{Completion, text, {}}; }
-        static Kind fix(const QString& word, const QString& replacement) { return Kind{Fix, replacement, word}; }
-        bool isFix() const { return type == Fix; }
+        static Kind completion(const QString& text) { return Kind{Type::completion, text, {}}; }
+        static Kind fix(const QString& word, const QString& replacement) { return Kind{Type::fix, replacement, word}; }
+        bool isFix() const { return type == Type::fix; }
         friend bool operator==(const Kind&, const Kind&) = default;
     };
 

@@ -17,26 +17,26 @@ struct Tool {
 const std::vector<Tool>& tools()
 {
     static const std::vector<Tool> table = {
-        {"GNOME", SettingsPage::Accessibility, {"gnome-control-center", "universal-access"}},
-        {"GNOME", SettingsPage::Keyboard, {"gnome-control-center", "keyboard"}},
-        {"KDE", SettingsPage::Accessibility, {"systemsettings", "kcm_access"}},
-        {"KDE", SettingsPage::Keyboard, {"systemsettings", "kcm_keyboard"}},
-        {"KDE", SettingsPage::Accessibility, {"systemsettings5", "kcm_access"}},
-        {"KDE", SettingsPage::Keyboard, {"systemsettings5", "kcm_keyboard"}},
-        {"XFCE", SettingsPage::Accessibility, {"xfce4-accessibility-settings"}},
-        {"XFCE", SettingsPage::Keyboard, {"xfce4-keyboard-settings"}},
-        {"X-Cinnamon", SettingsPage::Accessibility, {"cinnamon-settings", "accessibility"}},
-        {"X-Cinnamon", SettingsPage::Keyboard, {"cinnamon-settings", "keyboard"}},
-        {"MATE", SettingsPage::Accessibility, {"mate-at-properties"}},
-        {"MATE", SettingsPage::Keyboard, {"mate-keyboard-properties"}},
-        {"LXQt", SettingsPage::Keyboard, {"lxqt-config-input"}},
-        {"XFCE", SettingsPage::Panel, {"xfce4-panel", "--preferences"}},
-        {"X-Cinnamon", SettingsPage::Panel, {"cinnamon-settings", "panel"}},
-        {"KDE", SettingsPage::Panel, {"systemsettings"}},
-        {"KDE", SettingsPage::Panel, {"systemsettings5"}},
-        {"MATE", SettingsPage::Panel, {"mate-control-center"}},
-        {"LXQt", SettingsPage::Panel, {"lxqt-config"}},
-        {"GNOME", SettingsPage::Panel, {"gnome-control-center"}},
+        {"GNOME", SettingsPage::accessibility, {"gnome-control-center", "universal-access"}},
+        {"GNOME", SettingsPage::keyboard, {"gnome-control-center", "keyboard"}},
+        {"KDE", SettingsPage::accessibility, {"systemsettings", "kcm_access"}},
+        {"KDE", SettingsPage::keyboard, {"systemsettings", "kcm_keyboard"}},
+        {"KDE", SettingsPage::accessibility, {"systemsettings5", "kcm_access"}},
+        {"KDE", SettingsPage::keyboard, {"systemsettings5", "kcm_keyboard"}},
+        {"XFCE", SettingsPage::accessibility, {"xfce4-accessibility-settings"}},
+        {"XFCE", SettingsPage::keyboard, {"xfce4-keyboard-settings"}},
+        {"X-Cinnamon", SettingsPage::accessibility, {"cinnamon-settings", "accessibility"}},
+        {"X-Cinnamon", SettingsPage::keyboard, {"cinnamon-settings", "keyboard"}},
+        {"MATE", SettingsPage::accessibility, {"mate-at-properties"}},
+        {"MATE", SettingsPage::keyboard, {"mate-keyboard-properties"}},
+        {"LXQt", SettingsPage::keyboard, {"lxqt-config-input"}},
+        {"XFCE", SettingsPage::panel, {"xfce4-panel", "--preferences"}},
+        {"X-Cinnamon", SettingsPage::panel, {"cinnamon-settings", "panel"}},
+        {"KDE", SettingsPage::panel, {"systemsettings"}},
+        {"KDE", SettingsPage::panel, {"systemsettings5"}},
+        {"MATE", SettingsPage::panel, {"mate-control-center"}},
+        {"LXQt", SettingsPage::panel, {"lxqt-config"}},
+        {"GNOME", SettingsPage::panel, {"gnome-control-center"}},
     };
     return table;
 }
@@ -45,7 +45,7 @@ const std::vector<Tool>& tools()
 QStringList XdgDesktopSettings::command(SettingsPage page, const QString& desktops,
                                         const std::function<bool(const QString&)>& installed)
 {
-    if (page == SettingsPage::ScreenRecording)
+    if (page == SettingsPage::screenRecording)
         return {};
     const QStringList running = desktops.split(QLatin1Char(':'), Qt::SkipEmptyParts);
     // The running desktop's own tool first, in the order the session names its desktops.
@@ -68,7 +68,7 @@ bool XdgDesktopSettings::open(SettingsPage page)
         return !QStandardPaths::findExecutable(program).isEmpty();
     });
     if (cmd.isEmpty()) {
-        if (page != SettingsPage::ScreenRecording)
+        if (page != SettingsPage::screenRecording)
             log::info(QStringLiteral("No settings application of this desktop shows that page."));
         return false;
     }

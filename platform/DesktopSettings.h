@@ -9,10 +9,10 @@
 namespace tq {
 
 enum class SettingsPage {
-    Accessibility,
-    ScreenRecording,
-    Keyboard,
-    Panel, // the desktop's panel and its tray
+    accessibility,
+    screenRecording,
+    keyboard,
+    panel, // the desktop's panel and its tray
 };
 
 class DesktopSettings {

@@ -13,17 +13,17 @@
 namespace tq {
 
 struct SecretLookup {
-    enum class Status { Found, NotFound, Failed };
-    Status status = Status::NotFound;
+    enum class Status { found, notFound, failed };
+    Status status = Status::notFound;
     QByteArray data; // the secret, when found
     QString error;   // a sentence saying why it could not be read, when failed
 
-    bool found() const { return status == Status::Found; }
-    bool notFound() const { return status == Status::NotFound; }
-    bool failed() const { return status == Status::Failed; }
-    static SecretLookup makeFound(QByteArray data) { return {Status::Found, std::move(data), {}}; }
-    static SecretLookup makeNotFound() { return {Status::NotFound, {}, {}}; }
-    static SecretLookup makeFailed(QString error) { return {Status::Failed, {}, std::move(error)}; }
+    bool found() const { return status == Status::found; }
+    bool notFound() const { return status == Status::notFound; }
+    bool failed() const { return status == Status::failed; }
+    static SecretLookup makeFound(QByteArray data) { return {Status::found, std::move(data), {}}; }
+    static SecretLookup makeNotFound() { return {Status::notFound, {}, {}}; }
+    static SecretLookup makeFailed(QString error) { return {Status::failed, {}, std::move(error)}; }
 };
 
 struct KeychainItem {
@@ -41,7 +41,7 @@ class KeychainService {
 public:
     virtual ~KeychainService() = default;
 
-    // Never asks the user to unlock anything: a locked item reads as Failed.
+    // Never asks the user to unlock anything: a locked item reads as failed.
     virtual SecretLookup read(const QString& service, const QString& account) = 0;
     // Adds the item, or replaces the secret of the one already there (one item remains).
     virtual bool write(const QString& service, const QString& account, const QByteArray& secret,

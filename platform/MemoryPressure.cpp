@@ -73,21 +73,21 @@ MemoryPressure::Level LinuxMemoryPressure::levelFrom(const QString& pressureText
     const auto full = stallAverage(pressureText, QStringLiteral("full"));
     if (some || full) {
         if (full && *full >= 5.0)
-            return Level::Critical;
+            return Level::critical;
         if (some && *some >= 10.0)
-            return Level::Warning;
-        return Level::Normal;
+            return Level::warning;
+        return Level::normal;
     }
     const auto total = meminfoKb(meminfoText, QStringLiteral("MemTotal"));
     const auto available = meminfoKb(meminfoText, QStringLiteral("MemAvailable"));
     if (!total || !available || *total <= 0)
-        return Level::Normal;
+        return Level::normal;
     const double share = *available / *total;
     if (share < 0.05)
-        return Level::Critical;
+        return Level::critical;
     if (share < 0.10)
-        return Level::Warning;
-    return Level::Normal;
+        return Level::warning;
+    return Level::normal;
 }
 
 } // namespace tq

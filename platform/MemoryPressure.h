@@ -15,7 +15,7 @@ namespace tq {
 class MemoryPressure : public QObject {
     Q_OBJECT
 public:
-    enum class Level { Normal, Warning, Critical };
+    enum class Level { normal, warning, critical };
     Q_ENUM(Level)
 
     using QObject::QObject;
@@ -44,14 +44,14 @@ public:
 
     // Stall information: "some avg10" of 10 % or more is a warning, "full avg10" of 5 % or more
     // is critical. Without it, available memory under 10 % (warning) or 5 % (critical) of the
-    // total. Normal when neither text can be read.
+    // total; normal when neither text can be read.
     static Level levelFrom(const QString& pressureText, const QString& meminfoText);
 
 private:
     QString pressureFile_;
     QString meminfoFile_;
     Timer timer_;
-    Level level_ = Level::Normal;
+    Level level_ = Level::normal;
 };
 
 } // namespace tq

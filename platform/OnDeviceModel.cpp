@@ -9,7 +9,7 @@ namespace {
 
 class NoOnDeviceModel final : public OnDeviceModel {
 public:
-    Availability availability() const override { return Availability::DeviceNotEligible; }
+    Availability availability() const override { return Availability::deviceNotEligible; }
     int respond(const QString&, const QString&, const Options&, std::function<void(const Response&)> done) override
     {
         const int id = ++next_;

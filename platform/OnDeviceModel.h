@@ -11,7 +11,7 @@ namespace tq {
 
 class OnDeviceModel {
 public:
-    enum class Availability { Available, DeviceNotEligible, NotEnabled, ModelNotReady, OtherReason };
+    enum class Availability { available, deviceNotEligible, notEnabled, modelNotReady, otherReason };
 
     struct Options {
         double temperature = 0.3;

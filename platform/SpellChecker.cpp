@@ -84,15 +84,15 @@ QString apply(const AffixRule& rule, const QString& word, bool prefix)
     return prefix ? rule.add + word.mid(rule.strip.size()) : word.left(word.size() - rule.strip.size()) + rule.add;
 }
 
-enum class FlagMode { Char, Long, Num };
+enum class FlagMode { singleChar, charPair, number }; // FLAG (default), FLAG long, FLAG num
 
 QStringList splitFlags(const QString& flags, FlagMode mode)
 {
     QStringList out;
-    if (mode == FlagMode::Num) {
+    if (mode == FlagMode::number) {
         for (const QString& f : flags.split(QLatin1Char(','), Qt::SkipEmptyParts))
             out << f.trimmed();
-    } else if (mode == FlagMode::Long) {
+    } else if (mode == FlagMode::charPair) {
         for (qsizetype i = 0; i + 1 < flags.size(); i += 2)
             out << flags.mid(i, 2);
     } else {
@@ -144,7 +144,7 @@ HunspellWordList HunspellWordList::load(const QString& base)
         latin1 = head.contains("SET ISO8859-1") || head.contains("SET ISO-8859-1");
     }
 
-    FlagMode mode = FlagMode::Char;
+    FlagMode mode = FlagMode::singleChar;
     QHash<QString, AffixClass> classes;
     QStringList skipFlags; // stems carrying these are not offered as completions
     QString needAffix;
@@ -153,7 +153,7 @@ HunspellWordList HunspellWordList::load(const QString& base)
         if (t.isEmpty() || t[0].startsWith(QLatin1Char('#')))
             continue;
         if (t[0] == QLatin1String("FLAG") && t.size() > 1) {
-            mode = t[1] == QLatin1String("long") ? FlagMode::Long : t[1] == QLatin1String("num") ? FlagMode::Num : FlagMode::Char;
+            mode = t[1] == QLatin1String("long") ? FlagMode::charPair : t[1] == QLatin1String("num") ? FlagMode::number : FlagMode::singleChar;
         } else if ((t[0] == QLatin1String("NOSUGGEST") || t[0] == QLatin1String("ONLYINCOMPOUND") || t[0] == QLatin1String("FORBIDDENWORD")) && t.size() > 1) {
             skipFlags << t[1];
         } else if (t[0] == QLatin1String("NEEDAFFIX") && t.size() > 1) {

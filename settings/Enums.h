@@ -28,55 +28,55 @@ struct EnumCases;
 
 template <>
 struct EnumCases<CompletionLength> {
-    static constexpr std::array cases{CompletionLength::short_, CompletionLength::medium, CompletionLength::long_};
-    static constexpr std::array<const char*, 3> raw{"short", "medium", "long"};
+    static constexpr std::array kCases{CompletionLength::short_, CompletionLength::medium, CompletionLength::long_};
+    static constexpr std::array<const char*, 3> kRaw{"short", "medium", "long"};
 };
 template <>
 struct EnumCases<EngineKind> {
-    static constexpr std::array cases{EngineKind::builtIn, EngineKind::apple, EngineKind::ollama, EngineKind::openAI};
-    static constexpr std::array<const char*, 4> raw{"builtIn", "apple", "ollama", "openAI"};
+    static constexpr std::array kCases{EngineKind::builtIn, EngineKind::apple, EngineKind::ollama, EngineKind::openAI};
+    static constexpr std::array<const char*, 4> kRaw{"builtIn", "apple", "ollama", "openAI"};
 };
 template <>
 struct EnumCases<EscapeBehavior> {
-    static constexpr std::array cases{EscapeBehavior::dismiss, EscapeBehavior::dismissForField, EscapeBehavior::passThrough};
-    static constexpr std::array<const char*, 3> raw{"dismiss", "dismissForField", "passThrough"};
+    static constexpr std::array kCases{EscapeBehavior::dismiss, EscapeBehavior::dismissForField, EscapeBehavior::passThrough};
+    static constexpr std::array<const char*, 3> kRaw{"dismiss", "dismissForField", "passThrough"};
 };
 template <>
 struct EnumCases<InsertionMethod> {
-    static constexpr std::array cases{InsertionMethod::typing, InsertionMethod::accessibility, InsertionMethod::paste};
-    static constexpr std::array<const char*, 3> raw{"typing", "accessibility", "paste"};
+    static constexpr std::array kCases{InsertionMethod::typing, InsertionMethod::accessibility, InsertionMethod::paste};
+    static constexpr std::array<const char*, 3> kRaw{"typing", "accessibility", "paste"};
 };
 template <>
 struct EnumCases<GhostStyle> {
-    static constexpr std::array cases{GhostStyle::grey, GhostStyle::tinted};
-    static constexpr std::array<const char*, 2> raw{"grey", "tinted"};
+    static constexpr std::array kCases{GhostStyle::grey, GhostStyle::tinted};
+    static constexpr std::array<const char*, 2> kRaw{"grey", "tinted"};
 };
 template <>
 struct EnumCases<RuleMode> {
-    static constexpr std::array cases{RuleMode::inherit, RuleMode::on, RuleMode::off};
-    static constexpr std::array<const char*, 3> raw{"inherit", "on", "off"};
+    static constexpr std::array kCases{RuleMode::inherit, RuleMode::on, RuleMode::off};
+    static constexpr std::array<const char*, 3> kRaw{"inherit", "on", "off"};
 };
 
 // Every case, in order.
 template <typename E>
 constexpr auto allCases()
 {
-    return EnumCases<E>::cases;
+    return EnumCases<E>::kCases;
 }
 
 template <typename E>
 QString rawValue(E value)
 {
-    return QString::fromLatin1(EnumCases<E>::raw[static_cast<std::size_t>(value)]);
+    return QString::fromLatin1(EnumCases<E>::kRaw[static_cast<std::size_t>(value)]);
 }
 
 // The case whose raw value is exactly `raw`; anything else is no value.
 template <typename E>
 std::optional<E> fromRawValue(const QString& raw)
 {
-    for (std::size_t i = 0; i < EnumCases<E>::cases.size(); ++i) {
-        if (raw == QLatin1String(EnumCases<E>::raw[i]))
-            return EnumCases<E>::cases[i];
+    for (std::size_t i = 0; i < EnumCases<E>::kCases.size(); ++i) {
+        if (raw == QLatin1String(EnumCases<E>::kRaw[i]))
+            return EnumCases<E>::kCases[i];
     }
     return std::nullopt;
 }
@@ -98,7 +98,7 @@ std::optional<E> fromJson(const QJsonValue& json)
 
 // Hashing by case, for QHash and QSet keys.
 template <typename E>
-    requires requires { EnumCases<E>::cases; }
+    requires requires { EnumCases<E>::kCases; }
 size_t qHash(E value, size_t seed = 0) noexcept
 {
     return ::qHash(static_cast<int>(value), seed);

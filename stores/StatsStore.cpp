@@ -194,10 +194,10 @@ void StatsStore::load()
     if (filePath_.isEmpty())
         return;
     const storefile::ReadResult file = storefile::read(filePath_);
-    if (file.status == storefile::ReadStatus::Missing)
+    if (file.status == storefile::ReadStatus::missing)
         return;
     QString why = file.error;
-    if (file.status == storefile::ReadStatus::Ok) {
+    if (file.status == storefile::ReadStatus::ok) {
         if (auto snapshot = decode(file.data, &why)) {
             apply(*snapshot);
             return;

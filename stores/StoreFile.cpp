@@ -49,22 +49,22 @@ ReadResult read(const QString& path)
     ReadResult result;
     QFile file(path);
     if (!file.exists()) {
-        result.status = ReadStatus::Missing;
+        result.status = ReadStatus::missing;
         return result;
     }
     if (!file.open(QIODevice::ReadOnly)) {
-        result.status = ReadStatus::Failed;
+        result.status = ReadStatus::failed;
         result.error = QStringLiteral("The file could not be opened: %1").arg(file.errorString());
         return result;
     }
     result.data = file.readAll();
     if (file.error() != QFileDevice::NoError) {
-        result.status = ReadStatus::Failed;
+        result.status = ReadStatus::failed;
         result.error = QStringLiteral("The file could not be read: %1").arg(file.errorString());
         result.data.clear();
         return result;
     }
-    result.status = ReadStatus::Ok;
+    result.status = ReadStatus::ok;
     return result;
 }
 

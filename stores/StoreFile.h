@@ -9,10 +9,10 @@
 
 namespace tq::storefile {
 
-enum class ReadStatus { Ok, Missing, Failed };
+enum class ReadStatus { ok, missing, failed };
 
 struct ReadResult {
-    ReadStatus status = ReadStatus::Missing;
+    ReadStatus status = ReadStatus::missing;
     QByteArray data;
     QString error;
 };

@@ -115,29 +115,29 @@ void WritingMemory::load()
     if (filePath_.isEmpty())
         return;
     const storefile::ReadResult file = storefile::read(filePath_);
-    if (file.status == storefile::ReadStatus::Missing) {
-        loadState_ = LoadState::NoFile;
+    if (file.status == storefile::ReadStatus::missing) {
+        loadState_ = LoadState::noFile;
         return;
     }
-    if (file.status == storefile::ReadStatus::Failed)
-        return becomeReadOnly(LoadState::Unreadable, file.error);
+    if (file.status == storefile::ReadStatus::failed)
+        return becomeReadOnly(LoadState::unreadable, file.error);
 
     const SecretLookup stored = keychain_.lookup(kWritingMemoryKeyAccount);
     if (stored.failed())
-        return becomeReadOnly(LoadState::KeyUnavailable, stored.error);
+        return becomeReadOnly(LoadState::keyUnavailable, stored.error);
     if (stored.found() && stored.data.size() != Crypto::kKeySize)
-        return becomeReadOnly(LoadState::KeyUnavailable,
+        return becomeReadOnly(LoadState::keyUnavailable,
                               QStringLiteral("the key in the keyring is %1 bytes long").arg(stored.data.size()));
     if (stored.notFound())
-        return becomeReadOnly(LoadState::Unreadable, QStringLiteral("the keyring holds no key for it"));
+        return becomeReadOnly(LoadState::unreadable, QStringLiteral("the keyring holds no key for it"));
 
     const auto plain = crypto_.open(stored.data, file.data);
     if (!plain)
-        return becomeReadOnly(LoadState::Unreadable, QStringLiteral("it does not open with the key"));
+        return becomeReadOnly(LoadState::unreadable, QStringLiteral("it does not open with the key"));
     auto decoded = decode(*plain);
     if (!decoded)
-        return becomeReadOnly(LoadState::Unreadable, QStringLiteral("its passages cannot be decoded"));
-    loadState_ = LoadState::Loaded;
+        return becomeReadOnly(LoadState::unreadable, QStringLiteral("its passages cannot be decoded"));
+    loadState_ = LoadState::loaded;
     if (entries_ != *decoded) {
         entries_ = std::move(*decoded);
         emit entriesChanged();
@@ -149,7 +149,7 @@ void WritingMemory::becomeReadOnly(LoadState state, const QString& why)
     loadState_ = state;
     readOnly_ = true;
     saveTimer_.cancel();
-    if (state == LoadState::Unreadable) {
+    if (state == LoadState::unreadable) {
         movedAside_ = moveAside(filePath_, clock_.now());
         problem_ = text("Your writing memory could not be opened and was set aside. Nothing new is remembered until "
                         "%app starts again.");

@@ -39,10 +39,10 @@ public:
 
     // How the last load went.
     enum class LoadState {
-        NoFile,         // nothing stored yet (or no file path)
-        Loaded,
-        KeyUnavailable, // the keychain could not hand out the key; the file stays in place
-        Unreadable,     // the file cannot be opened with the key (or there is no key); moved aside
+        noFile,         // nothing stored yet (or no file path)
+        loaded,
+        keyUnavailable, // the keychain could not hand out the key; the file stays in place
+        unreadable,     // the file cannot be opened with the key (or there is no key); moved aside
     };
 
     // An empty file path keeps the memory in RAM only.
@@ -96,7 +96,7 @@ private:
     Clock& clock_;
     Timer saveTimer_;
     QList<MemoryEntry> entries_;
-    LoadState loadState_ = LoadState::NoFile;
+    LoadState loadState_ = LoadState::noFile;
     bool readOnly_ = false;
     QString problem_;
     QString movedAside_;

@@ -127,12 +127,12 @@ bool Permissions::requestScreenRecording()
 void Permissions::openPrivacyPane(const QString& anchor)
 {
     if (anchor == QLatin1String("Privacy_Accessibility"))
-        settings_.open(SettingsPage::Accessibility);
+        settings_.open(SettingsPage::accessibility);
     else if (anchor == QLatin1String("Privacy_ScreenCapture"))
-        settings_.open(SettingsPage::ScreenRecording);
+        settings_.open(SettingsPage::screenRecording);
 }
 
-void Permissions::openKeyboardSettings() { settings_.open(SettingsPage::Keyboard); }
+void Permissions::openKeyboardSettings() { settings_.open(SettingsPage::keyboard); }
 
 void Permissions::setLaunchAtLogin(bool enabled)
 {

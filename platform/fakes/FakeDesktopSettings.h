@@ -11,7 +11,7 @@ public:
     bool open(SettingsPage page) override
     {
         opened.push_back(page);
-        return page != SettingsPage::ScreenRecording;
+        return page != SettingsPage::screenRecording;
     }
     std::vector<SettingsPage> opened;
 };

@@ -7,7 +7,7 @@ namespace tq {
 class FakeMemoryPressure final : public MemoryPressure {
 public:
     void start() override { ++starts; }
-    void fire(Level level = Level::Warning) { emit pressure(level); }
+    void fire(Level level = Level::warning) { emit pressure(level); }
     int starts = 0;
 };
 

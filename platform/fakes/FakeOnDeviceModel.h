@@ -11,7 +11,7 @@ namespace tq {
 // test answers them, and every session's instructions and prompt are recorded.
 class FakeOnDeviceModel final : public OnDeviceModel {
 public:
-    Availability available = Availability::Available;
+    Availability available = Availability::available;
     QStringList sessionInstructions; // one entry per session made (requests and prewarms)
     QStringList prompts;
     QList<Options> options;

@@ -31,11 +31,11 @@ LogLines::~LogLines()
 AppFixture::AppFixture()
 {
     access.trusted = true;
-    workspace.own = ownPid;
-    activeApp.running[editorPid] = RunningApplication{editorPid, QStringLiteral("org.example.Editor"), QStringLiteral("Editor")};
-    activeApp.running[ownPid] = RunningApplication{ownPid, QStringLiteral("tessaquill"), QStringLiteral("Tessaquill")};
-    activeApp.frontmost = editorPid;
-    ax.apps[editorPid] = makeFakeElement(editorPid, QStringLiteral("AXApplication"))->element();
+    workspace.own = kOwnPid;
+    activeApp.running[kEditorPid] = RunningApplication{kEditorPid, QStringLiteral("org.example.Editor"), QStringLiteral("Editor")};
+    activeApp.running[kOwnPid] = RunningApplication{kOwnPid, QStringLiteral("tessaquill"), QStringLiteral("Tessaquill")};
+    activeApp.frontmost = kEditorPid;
+    ax.apps[kEditorPid] = makeFakeElement(kEditorPid, QStringLiteral("AXApplication"))->element();
     defaults.set(QStringLiteral("onboardingDone"), true);
     defaults.set(QStringLiteral("introSeen"), true);
 }
@@ -48,7 +48,7 @@ AppFixture::~AppFixture()
         waited.start();
         const auto done = [this](EngineKind kind) {
             const auto k = model->hub().status(kind).kind();
-            return k != ProviderStatus::Kind::Unknown && k != ProviderStatus::Kind::Checking;
+            return k != ProviderStatus::Kind::unknown && k != ProviderStatus::Kind::checking;
         };
         while (waited.elapsed() < 5000 && !(done(EngineKind::builtIn) && done(EngineKind::apple) &&
                                              done(EngineKind::ollama) && done(EngineKind::openAI))) {
@@ -66,7 +66,7 @@ AppModel& AppFixture::build(bool localOnly)
     options.folder = folder.path();
     options.localOnly = localOnly;
     options.importEarlierProduct = false;
-    options.ownPid = ownPid;
+    options.ownPid = kOwnPid;
     model = std::make_unique<AppModel>(platform, options);
     return *model;
 }

@@ -30,8 +30,8 @@ private:
 
 class AppFixture : public ::testing::Test {
 protected:
-    static constexpr qint64 ownPid = 4242;
-    static constexpr qint64 editorPid = 500;
+    static constexpr qint64 kOwnPid = 4242;
+    static constexpr qint64 kEditorPid = 500;
 
     AppFixture();
     ~AppFixture() override;

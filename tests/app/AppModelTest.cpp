@@ -55,7 +55,7 @@ TEST_F(AppFixture, BuildingStartsNothingAndStartRunsEveryServiceOnce)
     EXPECT_TRUE(m.permissions().isPolling());
     EXPECT_TRUE(m.tapRunning());
     EXPECT_TRUE(m.keyTap().handler != nullptr);
-    EXPECT_EQ(m.axSource().app()->pid, editorPid); // attached to the front application
+    EXPECT_EQ(m.axSource().app()->pid, kEditorPid); // attached to the front application
     EXPECT_TRUE(workspace.watching);
     EXPECT_EQ(pressure.starts, 1);
     EXPECT_EQ(m.windows().model(), &m);
@@ -213,7 +213,7 @@ TEST_F(AppFixture, TappedEventsReachTheEngineOnlyWhileItServesTheFrontApplicatio
 {
     AppModel& m = build();
     m.start();
-    bringToFront(editorPid);
+    bringToFront(kEditorPid);
     ASSERT_EQ(m.engine().source(), &m.axSource());
     {
         LogLines log;
@@ -231,11 +231,11 @@ TEST_F(AppFixture, TappedEventsReachTheEngineOnlyWhileItServesTheFrontApplicatio
 
     // This program in front: the engine lets go of the accessibility source.
     const auto front = m.frontApp();
-    bringToFront(ownPid);
+    bringToFront(kOwnPid);
     EXPECT_EQ(m.engine().source(), nullptr);
     EXPECT_EQ(m.frontApp(), front);
     EXPECT_FALSE(m.handleTap(TapEvent::keyPress(key(keycode::Tab))));
-    bringToFront(editorPid);
+    bringToFront(kEditorPid);
     EXPECT_EQ(m.engine().source(), &m.axSource());
     ASSERT_TRUE(m.frontApp().has_value());
     EXPECT_EQ(m.frontApp()->bundleID, QStringLiteral("org.example.Editor"));
@@ -246,9 +246,9 @@ TEST_F(AppFixture, ThePracticeFieldTakesTheEngineWhileFocused)
 {
     AppModel& m = build();
     m.start();
-    bringToFront(editorPid);
+    bringToFront(kEditorPid);
     PracticeField practice;
-    bringToFront(ownPid);
+    bringToFront(kOwnPid);
     m.playgroundFocusChanged(&practice, true);
     EXPECT_EQ(m.engine().source(), &practice);
     m.fieldSourceChanged(AXFieldSource::Change::value);
@@ -285,7 +285,7 @@ TEST_F(AppFixture, PausingTheFrontApplicationNeedsOne)
     EXPECT_FALSE(m.frontApp().has_value());
     m.pauseFrontApp(600);
     EXPECT_TRUE(m.rules().pauses().isEmpty());
-    bringToFront(editorPid);
+    bringToFront(kEditorPid);
     m.pauseFrontApp(600);
     EXPECT_EQ(m.rules().pausedUntil(QStringLiteral("app:org.example.Editor"), clock.now()), clock.now().addSecs(600));
     EXPECT_EQ(m.rules().names().value(QStringLiteral("app:org.example.Editor")), QStringLiteral("Editor"));
@@ -298,7 +298,7 @@ TEST_F(AppFixture, MemoryPressureFreesTheBuiltInModel)
 {
     AppModel& m = build();
     m.start();
-    pressure.fire(MemoryPressure::Level::Critical); // nothing loaded: must not fail
+    pressure.fire(MemoryPressure::Level::critical); // nothing loaded: must not fail
     QCoreApplication::processEvents();
     SUCCEED();
 }

@@ -200,13 +200,13 @@ TEST(MemoryPressureLevels, StallInformationFirstThenAvailableMemory)
     const QString severe = QStringLiteral("some avg10=60.00 avg60=3.00 avg300=1.00 total=9\nfull avg10=30.00 avg60=0.00 avg300=0.00 total=1\n");
     const QString low = QStringLiteral("MemTotal:       1000000 kB\nMemFree:  1 kB\nMemAvailable:    80000 kB\n");
     const QString plenty = QStringLiteral("MemTotal:       1000000 kB\nMemAvailable:   500000 kB\n");
-    EXPECT_EQ(LinuxMemoryPressure::levelFrom(calm, low), L::Normal); // stall figures win
-    EXPECT_EQ(LinuxMemoryPressure::levelFrom(stalled, plenty), L::Warning);
-    EXPECT_EQ(LinuxMemoryPressure::levelFrom(severe, plenty), L::Critical);
-    EXPECT_EQ(LinuxMemoryPressure::levelFrom({}, low), L::Warning);
-    EXPECT_EQ(LinuxMemoryPressure::levelFrom({}, QStringLiteral("MemTotal: 1000 kB\nMemAvailable: 10 kB\n")), L::Critical);
-    EXPECT_EQ(LinuxMemoryPressure::levelFrom({}, plenty), L::Normal);
-    EXPECT_EQ(LinuxMemoryPressure::levelFrom(QStringLiteral("garbage"), QStringLiteral("garbage")), L::Normal);
+    EXPECT_EQ(LinuxMemoryPressure::levelFrom(calm, low), L::normal); // stall figures win
+    EXPECT_EQ(LinuxMemoryPressure::levelFrom(stalled, plenty), L::warning);
+    EXPECT_EQ(LinuxMemoryPressure::levelFrom(severe, plenty), L::critical);
+    EXPECT_EQ(LinuxMemoryPressure::levelFrom({}, low), L::warning);
+    EXPECT_EQ(LinuxMemoryPressure::levelFrom({}, QStringLiteral("MemTotal: 1000 kB\nMemAvailable: 10 kB\n")), L::critical);
+    EXPECT_EQ(LinuxMemoryPressure::levelFrom({}, plenty), L::normal);
+    EXPECT_EQ(LinuxMemoryPressure::levelFrom(QStringLiteral("garbage"), QStringLiteral("garbage")), L::normal);
 }
 
 TEST(MemoryPressureLevels, OnlyARiseIsReported)
@@ -227,7 +227,7 @@ TEST(MemoryPressureLevels, OnlyARiseIsReported)
     clock.advance(LinuxMemoryPressure::kInterval);
     clock.advance(LinuxMemoryPressure::kInterval);
     ASSERT_EQ(rises.count(), 1);
-    EXPECT_EQ(rises.at(0).at(0).value<MemoryPressure::Level>(), MemoryPressure::Level::Warning);
+    EXPECT_EQ(rises.at(0).at(0).value<MemoryPressure::Level>(), MemoryPressure::Level::warning);
     write("some avg10=30.00 avg60=0 avg300=0 total=0\nfull avg10=9.00 avg60=0 avg300=0 total=0\n");
     clock.advance(LinuxMemoryPressure::kInterval);
     EXPECT_EQ(rises.count(), 2);

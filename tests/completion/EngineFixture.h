@@ -134,7 +134,7 @@ public:
     void fail(const QString& message) { last().promise.finish(ProviderError{message}); }
     void partial(const QString& text) { last().partial(text); }
 
-    PromptStyle promptStyle = PromptStyle::Instruct;
+    PromptStyle promptStyle = PromptStyle::instruct;
     std::optional<QString> autoReply;
     QList<std::shared_ptr<Call>> calls;
     QList<CompletionRequest> prefills;

@@ -38,7 +38,7 @@ TEST_F(EngineGeneration, LastPromptFollowsThePromptStyle)
     setText(QStringLiteral("Hello there"));
     const CompletionRequest r = provider.last().request;
     EXPECT_EQ(engine->lastPrompt(), r.instructions + QStringLiteral("\n\n") + r.prompt);
-    provider.promptStyle = PromptStyle::Raw;
+    provider.promptStyle = PromptStyle::raw;
     setText(QStringLiteral("Hello there, you"));
     EXPECT_EQ(engine->lastPrompt(), provider.last().request.rawPrompt);
 }

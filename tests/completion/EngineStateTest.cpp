@@ -212,7 +212,7 @@ TEST_F(EngineState, OverTheProviderHubWithItsOwnCollector)
     marker.write(spec.sha256.toUtf8());
     marker.close();
     ModelStore store(spec, dir, platform.diskSpace(), ModelDownload::factory(clock));
-    ASSERT_TRUE(store.phase().is(ModelStore::Phase::Kind::Ready));
+    ASSERT_TRUE(store.phase().is(ModelStore::Phase::Kind::ready));
 
     FakeProvider builtIn;
     int builtInWarmUps = 0;

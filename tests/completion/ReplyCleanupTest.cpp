@@ -22,7 +22,7 @@ struct Case {
     QString reply;
     QString before;
     QString expected;
-    PromptStyle style = PromptStyle::Instruct;
+    PromptStyle style = PromptStyle::instruct;
     QString after = {};
     int limit = 10;
 };
@@ -43,10 +43,10 @@ TEST(ReplyCleanup, ThinkBlocksAndContextMarkers)
         {"closed think block", "<think>they want a day</think> tomorrow", "See you ", "tomorrow"},
         {"two think blocks", "<think>a</think>see<think>b</think> you", "I will ", "see you"},
         {"unclosed think block", "Sure <think>plan the rest", "I am ", "Sure"},
-        {"raw reply quoting a context marker", " and [Copied] text", "Hi ", "", PromptStyle::Raw},
+        {"raw reply quoting a context marker", " and [Copied] text", "Hi ", "", PromptStyle::raw},
         {"instruct reply quoting a context marker", "[On screen] stuff", "Hi ", ""},
-        {"raw reply starting a new line", "\nDear Sam", "Hi ", "", PromptStyle::Raw},
-        {"raw reply on a second line is cut", " there\nSecond line", "Hi", " there", PromptStyle::Raw},
+        {"raw reply starting a new line", "\nDear Sam", "Hi ", "", PromptStyle::raw},
+        {"raw reply on a second line is cut", " there\nSecond line", "Hi", " there", PromptStyle::raw},
     });
 }
 
@@ -62,8 +62,8 @@ TEST(ReplyCleanup, LabelsFencesQuotesAndRefusals)
         {"apostrophes", "'see you soon'", "I will ", "see you soon"},
         {"refusal in mixed case", "As An AI, I cannot guess", "He said ", ""},
         {"curly refusal", "I\u2019m sorry, but no", "He said ", ""},
-        {"refusal kept for raw engines", " As an AI model, he", "He said ", "As an AI model, he", PromptStyle::Raw},
-        {"labels kept for raw engines", " Output: done", "He said ", "Output: done", PromptStyle::Raw},
+        {"refusal kept for raw engines", " As an AI model, he", "He said ", "As an AI model, he", PromptStyle::raw},
+        {"labels kept for raw engines", " Output: done", "He said ", "Output: done", PromptStyle::raw},
     });
 }
 
@@ -90,12 +90,12 @@ TEST(ReplyCleanup, JoinSpacing)
         {"after other punctuation stays glued", "s a test", "It'", "s a test"},
         {"empty typed text", "  Hello there", "", "Hello there"},
         {"after a line break", " Dear Sam", "Hi\n", "Dear Sam"},
-        {"raw, space typed, reply glued", "world", "Hello ", "", PromptStyle::Raw},
-        {"raw, space typed, reply spaced", " world", "Hello ", "world", PromptStyle::Raw},
-        {"raw, glued reply stays glued", "lo world", "Hel", "lo world", PromptStyle::Raw},
+        {"raw, space typed, reply glued", "world", "Hello ", "", PromptStyle::raw},
+        {"raw, space typed, reply spaced", " world", "Hello ", "world", PromptStyle::raw},
+        {"raw, glued reply stays glued", "lo world", "Hel", "lo world", PromptStyle::raw},
     });
     // Without a spelling checker (the settings' engine test) a glued reply continues the word.
-    EXPECT_EQ(ReplyCleaner::clean("with this", "Thanks for your help", {}, 10, PromptStyle::Instruct), "with this");
+    EXPECT_EQ(ReplyCleaner::clean("with this", "Thanks for your help", {}, 10, PromptStyle::instruct), "with this");
 }
 
 TEST(ReplyCleanup, RepeatsWordLimitsAndEchoes)
@@ -106,16 +106,16 @@ TEST(ReplyCleanup, RepeatsWordLimitsAndEchoes)
         {"repeat from the first word leaves nothing", "Meet the design team soon",
          "Please meet the design team on Monday. ", ""},
         {"runaway repetition inside the reply", "go to the shops and buy bread then go to the shops and buy",
-         "Tomorrow I will ", "go to the shops and buy bread then go to", PromptStyle::Instruct, {}, 22},
+         "Tomorrow I will ", "go to the shops and buy bread then go to", PromptStyle::instruct, {}, 22},
         {"twelve words, limit ten", "one two three four five six seven eight nine ten eleven twelve", "Count: ",
          "one two three four five six seven eight nine ten"},
-        {"limit four", "see you all at the party", "I will ", "see you all at", PromptStyle::Instruct, {}, 4},
-        {"limit zero", "see you", "I will ", "", PromptStyle::Instruct, {}, 0},
+        {"limit four", "see you all at the party", "I will ", "see you all at", PromptStyle::instruct, {}, 4},
+        {"limit zero", "see you", "I will ", "", PromptStyle::instruct, {}, 0},
         {"echo of the last words", "coffee please", "We need more coffee and tea ", ""},
         {"echo after a sentence end", "pizza is great", "I love pizza. ", ""},
         {"capitalised word after a sentence end is no echo", "Pizza is great", "I love pizza. ", "Pizza is great"},
         {"one by one is no echo", "one and see", "Take it one by ", "one and see"},
-        {"word after the caret is dropped", "hello world", "Say ", "hello", PromptStyle::Instruct, " world\nnext"},
+        {"word after the caret is dropped", "hello world", "Say ", "hello", PromptStyle::instruct, " world\nnext"},
         {"only punctuation", "...", "Wait ", ""},
     });
 }
@@ -133,7 +133,7 @@ TEST(ReplyCleanup, ControlCharactersNeverReachTheField)
     for (char16_t c = 1; c < 0x20; ++c)
         every += QChar(c) + QStringLiteral("a");
     every += QStringLiteral("\u007Fb\u009Fc");
-    for (PromptStyle style : {PromptStyle::Instruct, PromptStyle::Raw}) {
+    for (PromptStyle style : {PromptStyle::instruct, PromptStyle::raw}) {
         const QString out = ReplyCleaner::normalizeSpacing(every);
         for (QChar ch : out)
             EXPECT_NE(ch.category(), QChar::Other_Control) << int(ch.unicode());
@@ -177,7 +177,7 @@ TEST(ReplyCleanup, StreamedPartialsLoseHiddenCharactersToo)
     // A partial ending inside an escape sequence or a split character shows nothing of it.
     for (const QString& partial : {QStringLiteral("go ahead\x1B[3"), QStringLiteral("go ahead\x1B"),
                                    QStringLiteral("go ahead") + QChar(0xD83D), QStringLiteral("go ahead\uFFFD")})
-        EXPECT_EQ(ReplyCleaner::clean(partial, "Please ", {}, 10, PromptStyle::Instruct), "go ahead");
+        EXPECT_EQ(ReplyCleaner::clean(partial, "Please ", {}, 10, PromptStyle::instruct), "go ahead");
 }
 
 TEST(ReplyCleanup, WordLists)

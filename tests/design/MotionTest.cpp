@@ -119,7 +119,7 @@ TEST(ReduceMotion, ContextFollowsTheService)
     QObject::connect(&motion, &MotionContext::reduceMotionChanged, [&](bool on) { seen.push_back(on); });
     reduce.set(true);
     EXPECT_TRUE(motion.reduceMotion());
-    EXPECT_EQ(motion.pick(Animation::springy(motion::spring())).kind, Animation::Kind::None);
+    EXPECT_EQ(motion.pick(Animation::springy(motion::spring())).kind, Animation::Kind::none);
     reduce.set(false);
     EXPECT_EQ(seen, (std::vector<bool>{true, false}));
 }

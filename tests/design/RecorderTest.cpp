@@ -19,22 +19,22 @@ TEST(ShortcutRecorder, WhichKeysMakeAShortcut)
         bool clearing;
         RecorderOutcome outcome;
     } rows[] = {
-        {keycode::Tab, {}, true, RecorderOutcome::Record},
-        {keycode::AboveTab, {}, true, RecorderOutcome::Record},
-        {keycode::Right, {}, true, RecorderOutcome::Record},
-        {keycode::F5, {}, true, RecorderOutcome::Record},
-        {keycode::Tab, M::shift, true, RecorderOutcome::Record},
-        {keycode::A, {}, true, RecorderOutcome::Warn},
-        {keycode::A, M::shift, true, RecorderOutcome::Warn},
-        {keycode::Space, {}, true, RecorderOutcome::Warn},
-        {keycode::Left, {}, true, RecorderOutcome::Warn},
-        {keycode::Escape, {}, true, RecorderOutcome::Cancel},
-        {keycode::Escape, M::shift, true, RecorderOutcome::Record},
-        {keycode::Escape, M::command, true, RecorderOutcome::Record},
-        {keycode::Delete, {}, true, RecorderOutcome::Clear},
-        {keycode::Delete, {}, false, RecorderOutcome::Warn},
-        {keycode::Delete, M::command, false, RecorderOutcome::Record},
-        {keycode::Space, M::control, true, RecorderOutcome::Record},
+        {keycode::Tab, {}, true, RecorderOutcome::record},
+        {keycode::AboveTab, {}, true, RecorderOutcome::record},
+        {keycode::Right, {}, true, RecorderOutcome::record},
+        {keycode::F5, {}, true, RecorderOutcome::record},
+        {keycode::Tab, M::shift, true, RecorderOutcome::record},
+        {keycode::A, {}, true, RecorderOutcome::warn},
+        {keycode::A, M::shift, true, RecorderOutcome::warn},
+        {keycode::Space, {}, true, RecorderOutcome::warn},
+        {keycode::Left, {}, true, RecorderOutcome::warn},
+        {keycode::Escape, {}, true, RecorderOutcome::cancel},
+        {keycode::Escape, M::shift, true, RecorderOutcome::record},
+        {keycode::Escape, M::command, true, RecorderOutcome::record},
+        {keycode::Delete, {}, true, RecorderOutcome::clear},
+        {keycode::Delete, {}, false, RecorderOutcome::warn},
+        {keycode::Delete, M::command, false, RecorderOutcome::record},
+        {keycode::Space, M::control, true, RecorderOutcome::record},
     };
     for (const auto& r : rows)
         EXPECT_EQ(recorderOutcome(r.key, r.mods, r.clearing), r.outcome) << r.key << " " << int(r.mods.rawValue);

@@ -90,7 +90,7 @@ TEST(RivalDesktop, RunningProcessesAndWindowsAreListedWithoutThisProgram)
     EXPECT_EQ(watcher.names(), "Tab-Type");
 
     watcher.quitRivals(false); // SIGTERM ends sleep
-    EXPECT_TRUE(QTest::qWaitFor([&] { return watcher.quitState() == RivalWatcher::QuitState::Idle; }, 3000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return watcher.quitState() == RivalWatcher::QuitState::idle; }, 3000));
     EXPECT_TRUE(watcher.running().isEmpty());
     window.finish();
 }
@@ -106,10 +106,10 @@ TEST(RivalDesktop, ARivalThatIgnoresQuitIsRefusedThenForceQuit)
         return watcher.running().size() == 1;
     }, 3000));
     watcher.quitRivals(false);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return watcher.quitState() == RivalWatcher::QuitState::Refused; }, 15000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return watcher.quitState() == RivalWatcher::QuitState::refused; }, 15000));
     EXPECT_TRUE(stubborn.running());
     watcher.quitRivals(true);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return watcher.quitState() == RivalWatcher::QuitState::Idle; }, 5000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return watcher.quitState() == RivalWatcher::QuitState::idle; }, 5000));
 }
 
 } // namespace

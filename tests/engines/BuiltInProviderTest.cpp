@@ -23,7 +23,7 @@ namespace {
 class StandIn : public CompletionProvider {
 public:
     ProviderStatus answer = ProviderStatus::unavailable(QStringLiteral("no"));
-    PromptStyle style() const override { return PromptStyle::Instruct; }
+    PromptStyle style() const override { return PromptStyle::instruct; }
     Future<QString> complete(const CompletionRequest&) override { return Future<QString>::ready(QString()); }
     Future<ProviderStatus> status() override { return Future<ProviderStatus>::ready(answer); }
     Future<QStringList> models() override { return Future<QStringList>::ready(QStringList{}); }
@@ -62,7 +62,7 @@ protected:
         }
         store->check();
         QCoreApplication::processEvents();
-        ASSERT_EQ(store->phase().is(ModelStore::Phase::Kind::Ready), verified);
+        ASSERT_EQ(store->phase().is(ModelStore::Phase::Kind::ready), verified);
     }
     void makeReady() { install(QString::fromStdString(test::tinyModelPath())); }
 
@@ -108,7 +108,7 @@ TEST_F(BuiltInProviderTest, WithoutAReadyModelNothingRunsAndStatusAsksTheStandIn
     EXPECT_EQ(await(provider.status()).value(),
               ProviderStatus::ready(QStringLiteral("Apple Intelligence fills in until you download it.")));
     EXPECT_TRUE(await(provider.models()).value().isEmpty());
-    EXPECT_EQ(provider.style(), PromptStyle::Raw);
+    EXPECT_EQ(provider.style(), PromptStyle::raw);
 }
 
 TEST_F(BuiltInProviderTest, CompletesWithPartialTextsOnTheMainThread)

@@ -185,7 +185,7 @@ TEST_F(DownloadFixture, FullTransferReplacesAnOldFile)
     VirtualClock clock; // never advanced: only the first progress report goes out
     auto run = fetch(server.url("/model.gguf"), std::nullopt, &clock);
     ASSERT_TRUE(run.result);
-    EXPECT_EQ(run.result->kind, ModelTransfer::Result::Kind::Success);
+    EXPECT_EQ(run.result->kind, ModelTransfer::Result::Kind::success);
     EXPECT_EQ(run.result->path, destination);
     EXPECT_EQ(onDisk(), server.content);
     ASSERT_EQ(run.progress.size(), 1);
@@ -197,7 +197,7 @@ TEST_F(DownloadFixture, DroppedConnectionResumesFromThePartialFile)
     server.dropHalfwayTimes = 1;
     auto first = fetch(server.url("/model.gguf"));
     ASSERT_TRUE(first.result);
-    EXPECT_EQ(first.result->kind, ModelTransfer::Result::Kind::Interrupted);
+    EXPECT_EQ(first.result->kind, ModelTransfer::Result::Kind::interrupted);
     EXPECT_EQ(first.result->message,
               QStringLiteral("The download paused because the connection dropped. Try again to pick up where it stopped."));
     ASSERT_TRUE(first.result->resumeData.has_value());
@@ -207,7 +207,7 @@ TEST_F(DownloadFixture, DroppedConnectionResumesFromThePartialFile)
 
     auto second = fetch(server.url("/model.gguf"), first.result->resumeData);
     ASSERT_TRUE(second.result);
-    EXPECT_EQ(second.result->kind, ModelTransfer::Result::Kind::Success);
+    EXPECT_EQ(second.result->kind, ModelTransfer::Result::Kind::success);
     EXPECT_EQ(onDisk(), server.content);
     ASSERT_EQ(server.seen.size(), 2);
     EXPECT_EQ(server.seen[1].range, "bytes=" + QByteArray::number(kept) + "-");
@@ -224,7 +224,7 @@ TEST_F(DownloadFixture, ChangedFileOnTheServerStartsOver)
     server.etag = "\"v2\"";
     server.content = QByteArray(1000, 'n');
     auto second = fetch(server.url("/model.gguf"), first.result->resumeData);
-    ASSERT_EQ(second.result->kind, ModelTransfer::Result::Kind::Success);
+    ASSERT_EQ(second.result->kind, ModelTransfer::Result::Kind::success);
     EXPECT_EQ(onDisk(), server.content);
 }
 
@@ -232,13 +232,13 @@ TEST_F(DownloadFixture, RedirectsOnlyToHttps)
 {
     auto plain = fetch(server.url("/to-http"));
     ASSERT_TRUE(plain.result);
-    EXPECT_EQ(plain.result->kind, ModelTransfer::Result::Kind::Interrupted);
+    EXPECT_EQ(plain.result->kind, ModelTransfer::Result::Kind::interrupted);
     EXPECT_EQ(plain.result->message, QStringLiteral("The download server answered 302. Try again later."));
     EXPECT_FALSE(plain.result->resumeData);
 
     auto secure = fetch(server.url("/to-https"));
     ASSERT_TRUE(secure.result);
-    EXPECT_EQ(secure.result->kind, ModelTransfer::Result::Kind::Success);
+    EXPECT_EQ(secure.result->kind, ModelTransfer::Result::Kind::success);
     EXPECT_EQ(onDisk(), server.content);
 
     auto http = fetch(QUrl(QStringLiteral("http://127.0.0.1:1/model.gguf")));
@@ -255,7 +255,7 @@ TEST_F(DownloadFixture, ServerErrorLeavesNoFile)
     const QUrl refused(QStringLiteral("https://127.0.0.1:%1/model.gguf").arg(closedPort()));
     auto none = fetch(refused);
     ASSERT_TRUE(none.result);
-    EXPECT_EQ(none.result->kind, ModelTransfer::Result::Kind::Interrupted);
+    EXPECT_EQ(none.result->kind, ModelTransfer::Result::Kind::interrupted);
     EXPECT_FALSE(none.result->resumeData);
 }
 
@@ -264,7 +264,7 @@ TEST_F(DownloadFixture, UnwritableDestinationSaysSo)
     destination = tmp.filePath("no-such-folder/.incoming-model.gguf");
     auto run = fetch(server.url("/model.gguf"));
     ASSERT_TRUE(run.result);
-    EXPECT_EQ(run.result->kind, ModelTransfer::Result::Kind::Interrupted);
+    EXPECT_EQ(run.result->kind, ModelTransfer::Result::Kind::interrupted);
     EXPECT_TRUE(run.result->message.startsWith(QStringLiteral("The download couldn't be saved: ")))
         << run.result->message.toStdString();
     EXPECT_FALSE(run.result->resumeData);
@@ -288,7 +288,7 @@ TEST_F(DownloadFixture, CancelEndsCancelledWithResumeData)
     d.cancel([&](std::optional<QByteArray> data) { resume = data; });
     spinUntil([] { return false; }, 100);
     ASSERT_TRUE(result);
-    EXPECT_EQ(result->kind, ModelTransfer::Result::Kind::Cancelled);
+    EXPECT_EQ(result->kind, ModelTransfer::Result::Kind::cancelled);
     EXPECT_EQ(finishes, 1);
     ASSERT_TRUE(resume.has_value());
     EXPECT_TRUE(resume->has_value());
@@ -310,10 +310,10 @@ TEST_F(DownloadFixture, StoreResumesAfterAnInterruptionAndInstalls)
     store.setOnReady([&] { ++ready; });
 
     store.download();
-    ASSERT_TRUE(spinUntil([&] { return store.phase().is(ModelStore::Phase::Kind::Failed); }, 20000));
+    ASSERT_TRUE(spinUntil([&] { return store.phase().is(ModelStore::Phase::Kind::failed); }, 20000));
     EXPECT_TRUE(store.hasResumeData());
     store.download();
-    ASSERT_TRUE(spinUntil([&] { return store.phase().is(ModelStore::Phase::Kind::Ready); }, 20000));
+    ASSERT_TRUE(spinUntil([&] { return store.phase().is(ModelStore::Phase::Kind::ready); }, 20000));
     EXPECT_EQ(ready, 1);
     EXPECT_FALSE(server.seen.last().range.isEmpty());
     QFile marker(store.markerPath());

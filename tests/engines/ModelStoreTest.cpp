@@ -41,7 +41,7 @@ struct ScriptedTransfer final : ModelTransfer {
         f.open(QIODevice::WriteOnly);
         f.write(content);
         f.close();
-        finished({Result::Kind::Success, destination, std::nullopt, {}});
+        finished({Result::Kind::success, destination, std::nullopt, {}});
     }
 };
 
@@ -159,7 +159,7 @@ TEST(ModelStore, FreeSpaceDecidesWhetherADownloadStarts)
     StoreFixture unreadable;
     unreadable.disk.available.reset();
     unreadable.make().download();
-    EXPECT_TRUE(unreadable.store->phase().is(Kind::Downloading));
+    EXPECT_TRUE(unreadable.store->phase().is(Kind::downloading));
 }
 
 TEST(ModelStore, ProgressVerifyAndInstall)
@@ -187,10 +187,10 @@ TEST(ModelStore, ProgressVerifyAndInstall)
     EXPECT_EQ(fx.transfers.size(), 1u);
 
     t->succeed(fx.content);
-    ASSERT_TRUE(spinUntil([&] { return store.phase().is(Kind::Verifying); }));
+    ASSERT_TRUE(spinUntil([&] { return store.phase().is(Kind::verifying); }));
     store.cancel(); // no effect while verifying
     store.remove();
-    ASSERT_TRUE(spinUntil([&] { return store.phase().is(Kind::Ready); }));
+    ASSERT_TRUE(spinUntil([&] { return store.phase().is(Kind::ready); }));
     EXPECT_EQ(readyCalls, 1);
     QFile f(model);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
@@ -218,7 +218,7 @@ TEST(ModelStore, MismatchDeletesTheFile)
     QByteArray wrong = fx.content;
     wrong[10] = 'X';
     fx.transfers.at(0)->succeed(wrong);
-    ASSERT_TRUE(spinUntil([&] { return store.phase().is(Kind::Failed); }));
+    ASSERT_TRUE(spinUntil([&] { return store.phase().is(Kind::failed); }));
     EXPECT_EQ(store.phase().message,
               QStringLiteral("The download didn't match the expected file, so it was deleted. Try again."));
     EXPECT_FALSE(QFileInfo::exists(store.incomingPath()));
@@ -226,7 +226,7 @@ TEST(ModelStore, MismatchDeletesTheFile)
 
     store.download();
     fx.transfers.at(1)->succeed(fx.content + "!"); // right prefix, wrong size
-    ASSERT_TRUE(spinUntil([&] { return store.phase().is(Kind::Failed); }));
+    ASSERT_TRUE(spinUntil([&] { return store.phase().is(Kind::failed); }));
 }
 
 TEST(ModelStore, CancelAndLateReportsOfAnOlderTransfer)
@@ -255,7 +255,7 @@ TEST(ModelStore, CancelAndLateReportsOfAnOlderTransfer)
 
     // Late reports of the first transfer never touch the second.
     first->progress(50, 100);
-    first->finished({ModelTransfer::Result::Kind::Interrupted, {}, QByteArray("stale"), QStringLiteral("old")});
+    first->finished({ModelTransfer::Result::Kind::interrupted, {}, QByteArray("stale"), QStringLiteral("old")});
     fx.settle();
     EXPECT_EQ(store.phase(), ModelStore::Phase::downloading(0, fx.spec.bytes));
     EXPECT_TRUE(store.isDownloading());
@@ -267,7 +267,7 @@ TEST(ModelStore, CancelAndLateReportsOfAnOlderTransfer)
     ScriptedTransfer* third = fx.transfers.at(2);
     EXPECT_FALSE(third->resumeData.has_value());
     second->resumeHandler(QByteArray("resume-2"));
-    second->finished({ModelTransfer::Result::Kind::Cancelled, {}, std::nullopt, {}});
+    second->finished({ModelTransfer::Result::Kind::cancelled, {}, std::nullopt, {}});
     fx.settle();
     EXPECT_FALSE(store.hasResumeData());
     EXPECT_TRUE(store.isDownloading());
@@ -283,7 +283,7 @@ TEST(ModelStore, InterruptionKeepsResumeDataAndRemoveClearsThePartialFile)
     ModelStore& store = fx.make();
     store.download();
     StoreFixture::write(store.incomingPath(), QByteArray(2000, 'p'));
-    fx.transfers.at(0)->finished({ModelTransfer::Result::Kind::Interrupted, {}, QByteArray("r"),
+    fx.transfers.at(0)->finished({ModelTransfer::Result::Kind::interrupted, {}, QByteArray("r"),
                                   QStringLiteral("The download paused because the connection dropped. Try again to pick up where it stopped.")});
     fx.settle();
     EXPECT_EQ(store.phase(), ModelStore::Phase::failed(QStringLiteral(

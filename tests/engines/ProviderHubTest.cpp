@@ -30,7 +30,7 @@ struct RecordingProvider final : CompletionProvider {
     int statusCalls = 0;
     int modelCalls = 0;
     QStringList order;
-    PromptStyle style() const override { return PromptStyle::Raw; }
+    PromptStyle style() const override { return PromptStyle::raw; }
     Future<QString> complete(const CompletionRequest&) override { return Future<QString>::ready(QStringLiteral("built-in")); }
     Future<ProviderStatus> status() override
     {
@@ -146,7 +146,7 @@ TEST(AppleIntelligenceProvider, OnDeviceEngineOverItsPlatformModel)
 {
     FakeOnDeviceModel model;
     AppleIntelligenceProvider apple(model);
-    EXPECT_EQ(apple.style(), PromptStyle::Instruct);
+    EXPECT_EQ(apple.style(), PromptStyle::instruct);
 
     CompletionRequest r;
     r.instructions = QStringLiteral("Continue the text.");
@@ -174,11 +174,11 @@ TEST(AppleIntelligenceProvider, OnDeviceEngineOverItsPlatformModel)
 
     using A = OnDeviceModel::Availability;
     const std::pair<A, ProviderStatus> table[] = {
-        {A::Available, ProviderStatus::ready("Ready")},
-        {A::DeviceNotEligible, ProviderStatus::unavailable("This computer can't run Apple Intelligence")},
-        {A::NotEnabled, ProviderStatus::unavailable("Turn on Apple Intelligence in the desktop's settings")},
-        {A::ModelNotReady, ProviderStatus::unavailable("The model is still downloading")},
-        {A::OtherReason, ProviderStatus::unavailable("Apple Intelligence is unavailable")},
+        {A::available, ProviderStatus::ready("Ready")},
+        {A::deviceNotEligible, ProviderStatus::unavailable("This computer can't run Apple Intelligence")},
+        {A::notEnabled, ProviderStatus::unavailable("Turn on Apple Intelligence in the desktop's settings")},
+        {A::modelNotReady, ProviderStatus::unavailable("The model is still downloading")},
+        {A::otherReason, ProviderStatus::unavailable("Apple Intelligence is unavailable")},
     };
     for (const auto& [availability, status] : table) {
         model.available = availability;
@@ -208,7 +208,7 @@ TEST_F(HubFixture, BuiltInFallsBackUntilTheModelIsReady)
     prefs.setEngine(EngineKind::builtIn);
     EXPECT_EQ(&hub->active(), &hub->apple());
     store->download();
-    ASSERT_TRUE(store->phase().is(ModelStore::Phase::Kind::Downloading));
+    ASSERT_TRUE(store->phase().is(ModelStore::Phase::Kind::downloading));
     EXPECT_EQ(&hub->active(), &hub->apple());
 
     // Refreshing the built-in engine asks the built-in provider itself.
@@ -217,7 +217,7 @@ TEST_F(HubFixture, BuiltInFallsBackUntilTheModelIsReady)
     EXPECT_EQ(builtIn->order, (QStringList{"status", "models"}));
 
     makeHub(true);
-    EXPECT_TRUE(store->phase().is(ModelStore::Phase::Kind::Ready));
+    EXPECT_TRUE(store->phase().is(ModelStore::Phase::Kind::ready));
     EXPECT_EQ(&hub->active(), builtIn);
     prefs.setEngine(EngineKind::ollama);
     EXPECT_EQ(&hub->active(), &hub->ollama());

@@ -165,7 +165,7 @@ TEST(OllamaProvider, GenerateBodyIsExact)
     FakeHttpServer server;
     server.reply("/api/generate", 200, R"({"response":" world","done":true})");
     OllamaProvider ollama(clock, [&] { return server.base(); });
-    EXPECT_EQ(ollama.style(), PromptStyle::Raw);
+    EXPECT_EQ(ollama.style(), PromptStyle::raw);
     int partials = 0;
     auto out = await(ollama.complete(sampleRequest(QStringLiteral("llama3")), [&](const QString&) { ++partials; }));
     ASSERT_TRUE(out && out->hasValue());

@@ -12,7 +12,7 @@ class Attach : public FieldFixture {};
 
 TEST_F(Attach, WatchesTheFocusedElementAndReportsChanges)
 {
-    source->attach(pid);
+    source->attach(kPid);
     EXPECT_EQ(changes, std::vector<Change>{Change::app});
     EXPECT_TRUE(source->hasObserver());
     EXPECT_EQ(source->watched(), AXElement(field->element(), screen));
@@ -20,7 +20,7 @@ TEST_F(Attach, WatchesTheFocusedElementAndReportsChanges)
     EXPECT_EQ(ax.registrations(field->element(), attr(ax::ValueChanged)), 1);
     EXPECT_EQ(ax.registrations(field->element(), attr(ax::SelectedTextChanged)), 1);
     EXPECT_FALSE(source->isRetrying());
-    EXPECT_EQ(field->timeout, AXFieldSource::messagingTimeout);
+    EXPECT_EQ(field->timeout, AXFieldSource::kMessagingTimeout);
 
     ax.post(field->element(), attr(ax::ValueChanged));
     ax.post(field->element(), attr(ax::SelectedTextChanged));
@@ -39,7 +39,7 @@ TEST_F(Attach, RetriesUntilAFocusedElementShowsUp)
 {
     LogCapture log;
     focus(nullptr);
-    source->attach(pid);
+    source->attach(kPid);
     EXPECT_TRUE(source->isRetrying());
     clock.advance(Millis(300)); // first look
     clock.advance(Millis(700)); // second look, 1.0 s
@@ -58,7 +58,7 @@ TEST_F(Attach, RetriesUntilAFocusedElementShowsUp)
 TEST_F(Attach, GivesUpAfterSixLooks)
 {
     focus(nullptr);
-    source->attach(pid);
+    source->attach(kPid);
     clock.advance(Millis(18499));
     EXPECT_TRUE(source->isRetrying());
     clock.advance(Millis(1));
@@ -71,7 +71,7 @@ TEST_F(Attach, GivesUpAfterSixLooks)
 TEST_F(Attach, SwitchingApplicationsCancelsTheRetries)
 {
     focus(nullptr);
-    source->attach(pid);
+    source->attach(kPid);
     clock.advance(Millis(300));
 
     const qint64 other = 777;
@@ -105,7 +105,7 @@ TEST_F(Attach, OwnProcessAndMissingTrustAttachNothing)
     EXPECT_TRUE(source->app());
 
     ax.trusted = false;
-    source->attach(pid);
+    source->attach(kPid);
     EXPECT_EQ(ax.observersCreated, 0);
     EXPECT_FALSE(source->snapshot());
     EXPECT_EQ(source->whyNoField(), QStringLiteral("org.example.Editor: nothing focused"));
@@ -119,23 +119,23 @@ TEST_F(Attach, OwnProcessAndMissingTrustAttachNothing)
 TEST_F(Attach, ObserverFailureStillReportsTheApplication)
 {
     ax.observersFail = true;
-    source->attach(pid);
+    source->attach(kPid);
     EXPECT_EQ(changes, std::vector<Change>{Change::app});
     EXPECT_FALSE(source->hasObserver());
 }
 
 TEST_F(Attach, SiteHostAndWindowTitle)
 {
-    auto window = makeFakeElement(pid, attr(ax::Window));
+    auto window = makeFakeElement(kPid, attr(ax::Window));
     window->attributes[attr(ax::Title)] = QStringLiteral("Inbox");
     app->attributes[attr(ax::FocusedWindow)] = QVariant::fromValue(window->element());
-    auto web = makeFakeElement(pid, attr(ax::WebArea));
+    auto web = makeFakeElement(kPid, attr(ax::WebArea));
     web->attributes[attr(ax::URL)] = QStringLiteral("https://www.example.com/mail");
-    auto box = makeFakeElement(pid, attr(ax::TextArea));
+    auto box = makeFakeElement(kPid, attr(ax::TextArea));
     box->text = QString();
     web->addChild(box);
     focus(box);
-    source->attach(pid);
+    source->attach(kPid);
     EXPECT_EQ(source->focusDomain(), QStringLiteral("example.com"));
     EXPECT_EQ(source->focusWindowTitle(), QStringLiteral("Inbox"));
     const auto s = source->snapshot();
@@ -144,20 +144,20 @@ TEST_F(Attach, SiteHostAndWindowTitle)
 
     web->attributes[attr(ax::URL)] = QStringLiteral("file:///home/a.html");
     window->attributes[attr(ax::Title)] = QString();
-    source->attach(pid);
+    source->attach(kPid);
     EXPECT_FALSE(source->focusDomain());
     EXPECT_FALSE(source->focusWindowTitle());
 }
 
 TEST_F(Attach, ChromiumBrowsersAreSwitchedOnOnce)
 {
-    workspace.add(pid, QStringLiteral("google-chrome"), QStringLiteral("Chrome"));
+    workspace.add(kPid, QStringLiteral("google-chrome"), QStringLiteral("Chrome"));
     app->settable.insert(attr(ax::EnhancedUserInterface));
     int sets = 0;
     app->onSet = [&](const QString&, const QVariant&) { ++sets; };
-    source->attach(pid);
-    EXPECT_TRUE(source->webAccessibilityEnabled().contains(pid));
+    source->attach(kPid);
+    EXPECT_TRUE(source->webAccessibilityEnabled().contains(kPid));
     EXPECT_TRUE(app->attributes.value(attr(ax::EnhancedUserInterface)).toBool());
-    source->attach(pid);
+    source->attach(kPid);
     EXPECT_EQ(sets, 1);
 }

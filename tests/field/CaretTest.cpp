@@ -84,7 +84,7 @@ TEST_F(Caret, NewLineProbePositionsCountZeroWidthCharacters)
     field->text = QStringLiteral("x\u200By");
     field->selection = {3, 0};
     field->boundsFor = {};
-    source->attach(pid);
+    source->attach(kPid);
     const auto s = source->snapshot();
     ASSERT_TRUE(s);
     EXPECT_EQ(s->before, QStringLiteral("xy"));
@@ -206,7 +206,7 @@ TEST_F(Caret, SnapshotEstimatesWhenNoBoxIsGivenAndLogsOnce)
     LogCapture log;
     field->text = QStringLiteral("hello");
     field->answersBounds = false;
-    source->attach(pid);
+    source->attach(kPid);
     for (int i = 0; i < 3; ++i) {
         const auto s = source->snapshot();
         ASSERT_TRUE(s && s->caretRect);

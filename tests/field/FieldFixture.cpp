@@ -29,9 +29,9 @@ LogCapture::~LogCapture()
 
 void FieldFixture::SetUp()
 {
-    app = makeFakeElement(pid, attr(ax::Application));
-    ax.apps[pid] = app->element();
-    workspace.add(pid, QStringLiteral("org.example.Editor"), QStringLiteral("Editor"));
+    app = makeFakeElement(kPid, attr(ax::Application));
+    ax.apps[kPid] = app->element();
+    workspace.add(kPid, QStringLiteral("org.example.Editor"), QStringLiteral("Editor"));
     field = makeField(attr(ax::TextField), QString());
     focus(field);
     source = std::make_unique<AXFieldSource>(&injector, ax, workspace, screen, clock);
@@ -40,7 +40,7 @@ void FieldFixture::SetUp()
 
 std::shared_ptr<FakeElement> FieldFixture::makeField(const QString& role, const QString& text, QRectF frame)
 {
-    auto e = makeFakeElement(pid, role);
+    auto e = makeFakeElement(kPid, role);
     e->text = text;
     e->selection = {text.size(), 0};
     e->frame = frame;

@@ -39,7 +39,7 @@ private:
 
 class FieldFixture : public ::testing::Test {
 protected:
-    static constexpr qint64 pid = 4242;
+    static constexpr qint64 kPid = 4242;
 
     void SetUp() override;
     void TearDown() override { source.reset(); }

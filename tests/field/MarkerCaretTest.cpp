@@ -14,8 +14,8 @@ protected:
     void SetUp() override
     {
         FieldFixture::SetUp();
-        web = makeFakeElement(pid, attr(ax::WebArea));
-        editor = makeFakeElement(pid, attr(ax::TextArea));
+        web = makeFakeElement(kPid, attr(ax::WebArea));
+        editor = makeFakeElement(kPid, attr(ax::TextArea));
         web->addChild(editor);
         editor->frame = QRectF(50, 50, 400, 100);
         web->parameterized[attr(ax::PreviousTextMarkerForTextMarker)] = [](const QVariant& v) {
@@ -136,10 +136,10 @@ TEST_F(Markers, TextRunsWhenNoBoxExists)
     LogCapture log;
     text = QStringLiteral("Hello world");
     select(9);
-    auto hello = makeFakeElement(pid, attr(ax::StaticText));
+    auto hello = makeFakeElement(kPid, attr(ax::StaticText));
     hello->attributes[attr(ax::Value)] = QStringLiteral("Hello ");
     hello->frame = QRectF(60, 60, 48, 16);
-    auto world = makeFakeElement(pid, attr(ax::StaticText));
+    auto world = makeFakeElement(kPid, attr(ax::StaticText));
     world->attributes[attr(ax::Value)] = QStringLiteral("world");
     world->frame = QRectF(108, 60, 40, 16);
     editor->addChild(hello);

@@ -18,7 +18,7 @@ protected:
     void SetUp() override
     {
         FieldFixture::SetUp();
-        source->attach(pid);
+        source->attach(kPid);
     }
 };
 
@@ -37,7 +37,7 @@ TEST_F(Snapshot, ReadsAroundTheCaretWithinTheLimits)
     EXPECT_EQ(s->role, QStringLiteral("AXTextField"));
     EXPECT_EQ(s->bundleID, QStringLiteral("org.example.Editor"));
     EXPECT_EQ(s->appName, QStringLiteral("Editor"));
-    EXPECT_EQ(s->fieldKey, QStringLiteral("%1:%2").arg(pid).arg(field->hashValue));
+    EXPECT_EQ(s->fieldKey, QStringLiteral("%1:%2").arg(kPid).arg(field->hashValue));
     EXPECT_FALSE(s->isSecure);
     EXPECT_FALSE(s->isLocal);
     EXPECT_EQ(s->fieldFrame, QRectF(100, 900 - 122, 400, 22));
@@ -142,13 +142,13 @@ TEST_F(Snapshot, ReasonsWhyThereIsNoField)
     EXPECT_EQ(source->whyNoField(), QStringLiteral("org.example.Editor: nothing focused"));
     EXPECT_EQ(source->noFieldHelp(), FieldSource::NoFieldHelp::none);
 
-    auto button = makeFakeElement(pid, attr(ax::Button));
+    auto button = makeFakeElement(kPid, attr(ax::Button));
     app->addChild(button);
     focus(button);
     EXPECT_FALSE(source->snapshot());
     EXPECT_EQ(source->whyNoField(), QStringLiteral("org.example.Editor: focused AXButton isn't a text field"));
 
-    auto unnamed = makeFakeElement(pid, QString());
+    auto unnamed = makeFakeElement(kPid, QString());
     focus(unnamed);
     source->snapshot();
     EXPECT_EQ(source->whyNoField(), QStringLiteral("org.example.Editor: focused  isn't a text field"));
@@ -156,7 +156,7 @@ TEST_F(Snapshot, ReasonsWhyThereIsNoField)
     source->snapshot();
     EXPECT_EQ(source->whyNoField(), QStringLiteral("org.example.Editor: focused  has no caret position"));
 
-    auto mute = makeFakeElement(pid, attr(ax::TextArea));
+    auto mute = makeFakeElement(kPid, attr(ax::TextArea));
     mute->attributes[attr(ax::SelectedTextRange)] = QVariant::fromValue(AXRange{0, 0});
     focus(mute);
     source->snapshot();
@@ -173,8 +173,8 @@ TEST_F(Snapshot, ReasonsWhyThereIsNoField)
 
 TEST_F(Snapshot, AnApplicationWithoutTreeNeedsARestart)
 {
-    ax.apps.erase(pid);
-    source->attach(pid);
+    ax.apps.erase(kPid);
+    source->attach(kPid);
     EXPECT_FALSE(source->snapshot());
     EXPECT_EQ(source->whyNoField(),
               QStringLiteral("org.example.Editor: Editor shares no text; if it was started before accessibility was switched on, restart it"));
@@ -228,8 +228,8 @@ TEST_F(Snapshot, InsertionUsesTheChosenMethod)
 TEST_F(Snapshot, WebAreaUsesTheMarkerPositionWhenThePlainRangeLags)
 {
     // A holder above the field: markers are UTF-16 positions in the field's text.
-    auto web = makeFakeElement(pid, attr(ax::WebArea));
-    auto editor = makeFakeElement(pid, attr(ax::TextArea));
+    auto web = makeFakeElement(kPid, attr(ax::WebArea));
+    auto editor = makeFakeElement(kPid, attr(ax::TextArea));
     web->addChild(editor);
     editor->text = QStringLiteral("one two three");
     editor->selection = {7, 0}; // lags behind
@@ -253,8 +253,8 @@ TEST_F(Snapshot, WebAreaUsesTheMarkerPositionWhenThePlainRangeLags)
 
 TEST_F(Snapshot, TrailingLineBreakInAWebAreaPutsTheCaretOnTheNewLine)
 {
-    auto web = makeFakeElement(pid, attr(ax::WebArea));
-    auto editor = makeFakeElement(pid, attr(ax::TextArea));
+    auto web = makeFakeElement(kPid, attr(ax::WebArea));
+    auto editor = makeFakeElement(kPid, attr(ax::TextArea));
     web->addChild(editor);
     editor->text = QStringLiteral("line\n");
     editor->selection = {4, 0};

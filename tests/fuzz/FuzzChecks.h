@@ -38,7 +38,7 @@ inline void checkReply(const QByteArray& body, const Outcome<QString>& parsed)
         return;
     if (!Providers::isValidUtf8(body))
         std::abort();
-    for (PromptStyle style : {PromptStyle::Raw, PromptStyle::Instruct})
+    for (PromptStyle style : {PromptStyle::raw, PromptStyle::instruct})
         if (holdsHidden(ReplyCleaner::clean(parsed.value(), QStringLiteral("Hello "), {}, 12, style)))
             std::abort();
 }

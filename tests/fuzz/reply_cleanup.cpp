@@ -52,7 +52,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 
     const tq::ReplyCleaner::MisspelledTest misspelled = [](const QString& w) { return w.size() % 2 == 0; };
     const QString cleaned = tq::ReplyCleaner::clean(reply, before, after, limit,
-                                                     raw ? tq::PromptStyle::Raw : tq::PromptStyle::Instruct,
+                                                     raw ? tq::PromptStyle::raw : tq::PromptStyle::instruct,
                                                      spelling ? misspelled : tq::ReplyCleaner::MisspelledTest{});
     for (QChar c : cleaned) {
         if (c.category() == QChar::Other_Control || c == QChar(0x2028) || c == QChar(0x2029))

@@ -87,10 +87,10 @@ TEST_F(RivalWatcherTest, QuitEndsIdleAfterOnePollWhenTheRivalExits)
     workspace.apps.append({20, "", "Friendware", {}});
     watcher.refresh(true);
     watcher.quitRivals(false);
-    EXPECT_EQ(watcher.quitState(), RivalWatcher::QuitState::Quitting);
+    EXPECT_EQ(watcher.quitState(), RivalWatcher::QuitState::quitting);
     EXPECT_EQ(workspace.terminated, (QList<qint64>{20}));
     clock.advance(250ms);
-    EXPECT_EQ(watcher.quitState(), RivalWatcher::QuitState::Idle);
+    EXPECT_EQ(watcher.quitState(), RivalWatcher::QuitState::idle);
     EXPECT_EQ(clock.pendingCount(), 0u);
 }
 
@@ -101,23 +101,23 @@ TEST_F(RivalWatcherTest, QuitPollsEndInRefusedThenForceQuits)
     watcher.refresh(true);
     watcher.quitRivals(false);
     clock.advance(250ms * 15);
-    EXPECT_EQ(watcher.quitState(), RivalWatcher::QuitState::Quitting);
+    EXPECT_EQ(watcher.quitState(), RivalWatcher::QuitState::quitting);
     clock.advance(250ms);
-    EXPECT_EQ(watcher.quitState(), RivalWatcher::QuitState::Refused);
+    EXPECT_EQ(watcher.quitState(), RivalWatcher::QuitState::refused);
     EXPECT_EQ(watcher.running().size(), 1);
 
     watcher.quitRivals(true);
-    EXPECT_EQ(watcher.quitState(), RivalWatcher::QuitState::Quitting);
+    EXPECT_EQ(watcher.quitState(), RivalWatcher::QuitState::quitting);
     EXPECT_EQ(workspace.killed, (QList<qint64>{20}));
     clock.advance(250ms);
-    EXPECT_EQ(watcher.quitState(), RivalWatcher::QuitState::Idle);
+    EXPECT_EQ(watcher.quitState(), RivalWatcher::QuitState::idle);
 }
 
 TEST_F(RivalWatcherTest, QuitWithNothingRunningReturnsToIdle)
 {
     watcher.quitRivals(false);
     clock.advance(250ms);
-    EXPECT_EQ(watcher.quitState(), RivalWatcher::QuitState::Idle);
+    EXPECT_EQ(watcher.quitState(), RivalWatcher::QuitState::idle);
 }
 
 TEST_F(RivalWatcherTest, ObservingRefreshesOnWorkspaceChanges)
@@ -139,12 +139,12 @@ TEST_F(RivalWatcherTest, QuittingNamedRivalsLeavesALaterOneAlone)
 
     watcher.quitRivals(named, false);
     clock.advance(RivalWatcher::kPollInterval * RivalWatcher::kPolls);
-    EXPECT_EQ(watcher.quitState(), RivalWatcher::QuitState::Refused);
+    EXPECT_EQ(watcher.quitState(), RivalWatcher::QuitState::refused);
     watcher.quitRivals(named, true);
     clock.advance(RivalWatcher::kPollInterval);
     EXPECT_EQ(workspace.terminated, (QList<qint64>{20}));
     EXPECT_EQ(workspace.killed, (QList<qint64>{20}));
-    EXPECT_EQ(watcher.quitState(), RivalWatcher::QuitState::Idle) << "done once the named one is gone";
+    EXPECT_EQ(watcher.quitState(), RivalWatcher::QuitState::idle) << "done once the named one is gone";
     ASSERT_EQ(watcher.running().size(), 1);
     EXPECT_EQ(watcher.running()[0].id, 30);
 }

@@ -8,12 +8,12 @@
 namespace tq::menu {
 namespace {
 
-const QLocale en(QLocale::English, QLocale::UnitedStates);
-const QDateTime now(QDate(2026, 3, 2), QTime(15, 30), Qt::LocalTime);
+const QLocale kEnglish(QLocale::English, QLocale::UnitedStates);
+const QDateTime kNow(QDate(2026, 3, 2), QTime(15, 30), Qt::LocalTime);
 
 TEST(MenuStatus, PrecedenceAndGlyph)
 {
-    const auto in15 = now.addSecs(15 * 60);
+    const auto in15 = kNow.addSecs(15 * 60);
     struct Row {
         const char* name;
         State state;
@@ -22,26 +22,26 @@ TEST(MenuStatus, PrecedenceAndGlyph)
         StatusColour colour;
         GlyphVariant glyph;
     };
-    const QString at = en.toString(in15.time(), QLocale::ShortFormat);
+    const QString at = kEnglish.toString(in15.time(), QLocale::ShortFormat);
     const Row rows[] = {
-        {"all at once", {false, {"Rival"}, false, AppRules::distantFuture(), false, now}, StatusKind::needsAccess,
+        {"all at once", {false, {"Rival"}, false, AppRules::distantFuture(), false, kNow}, StatusKind::needsAccess,
          "Needs Accessibility access", StatusColour::orange, GlyphVariant::attention},
-        {"rivals over pause", {true, {"A", "B"}, false, in15, false, now}, StatusKind::rivalOpen,
+        {"rivals over pause", {true, {"A", "B"}, false, in15, false, kNow}, StatusKind::rivalOpen,
          "Paused while A is open", StatusColour::orange, GlyphVariant::attention},
-        {"until resumed", {true, {}, false, AppRules::distantFuture(), false, now}, StatusKind::pausedUntilResumed,
+        {"until resumed", {true, {}, false, AppRules::distantFuture(), false, kNow}, StatusKind::pausedUntilResumed,
          "Paused until you resume", StatusColour::gold, GlyphVariant::paused},
-        {"timed", {true, {}, false, in15, false, now}, StatusKind::pausedUntil, "Paused until " + at,
+        {"timed", {true, {}, false, in15, false, kNow}, StatusKind::pausedUntil, "Paused until " + at,
          StatusColour::gold, GlyphVariant::paused},
-        {"expired pause, off", {true, {}, false, now.addSecs(-1), false, now}, StatusKind::off, "Off",
+        {"expired pause, off", {true, {}, false, kNow.addSecs(-1), false, kNow}, StatusKind::off, "Off",
          StatusColour::dim, GlyphVariant::paused},
-        {"pause ends now", {true, {}, false, now, true, now}, StatusKind::ready, "Ready", StatusColour::green,
+        {"pause ends now", {true, {}, false, kNow, true, kNow}, StatusKind::ready, "Ready", StatusColour::green,
          GlyphVariant::active},
-        {"ready", {true, {}, false, std::nullopt, true, now}, StatusKind::ready, "Ready", StatusColour::green,
+        {"ready", {true, {}, false, std::nullopt, true, kNow}, StatusKind::ready, "Ready", StatusColour::green,
          GlyphVariant::active},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.name);
-        const StatusLine line = statusLine(r.state, en);
+        const StatusLine line = statusLine(r.state, kEnglish);
         EXPECT_EQ(line.kind, r.kind);
         EXPECT_EQ(line.text, r.text);
         EXPECT_EQ(line.colour, r.colour);
@@ -49,16 +49,16 @@ TEST(MenuStatus, PrecedenceAndGlyph)
     }
     EXPECT_FALSE(at.contains("2026")) << "the end time carries no date";
     // Hours and minutes only, also where the short form has seconds.
-    State timed{true, {}, false, QDateTime(now.date(), QTime(15, 45, 30), Qt::LocalTime), true, now};
-    EXPECT_TRUE(statusLine(timed, en).text.startsWith("Paused until 3:45")) << statusLine(timed, en).text.toStdString();
-    EXPECT_FALSE(statusLine(timed, en).text.contains(":30"));
+    State timed{true, {}, false, QDateTime(kNow.date(), QTime(15, 45, 30), Qt::LocalTime), true, kNow};
+    EXPECT_TRUE(statusLine(timed, kEnglish).text.startsWith("Paused until 3:45")) << statusLine(timed, kEnglish).text.toStdString();
+    EXPECT_FALSE(statusLine(timed, kEnglish).text.contains(":30"));
     EXPECT_EQ(statusLine(timed, QLocale::c()).text, "Paused until 15:45");
 }
 
 TEST(MenuStatus, AttentionCardNamesEveryRivalOnceWithTheRightVerb)
 {
-    State s{true, {"Rival"}, false, std::nullopt, true, now};
-    AttentionText card = attentionText(s, en);
+    State s{true, {"Rival"}, false, std::nullopt, true, kNow};
+    AttentionText card = attentionText(s, kEnglish);
     EXPECT_EQ(card.kind, AttentionKind::rivals);
     EXPECT_EQ(card.text, "Paused while Rival is open");
     EXPECT_EQ(card.button, "Quit Rival");
@@ -66,15 +66,15 @@ TEST(MenuStatus, AttentionCardNamesEveryRivalOnceWithTheRightVerb)
 
     s.rivals = {"A", "B", "A"};
     s.rivalsRefused = true;
-    card = attentionText(s, en);
+    card = attentionText(s, kEnglish);
     EXPECT_EQ(card.text, "Paused while A and B are open");
     EXPECT_EQ(card.button, "Force Quit A and B");
     EXPECT_TRUE(card.forceQuit);
 
     s.accessibility = false;
-    EXPECT_EQ(attentionText(s, en).kind, AttentionKind::access);
-    s = State{true, {}, false, std::nullopt, true, now};
-    EXPECT_EQ(attentionText(s, en).kind, AttentionKind::none);
+    EXPECT_EQ(attentionText(s, kEnglish).kind, AttentionKind::access);
+    s = State{true, {}, false, std::nullopt, true, kNow};
+    EXPECT_EQ(attentionText(s, kEnglish).kind, AttentionKind::none);
 }
 
 TEST(MenuToday, CountLabelAndSentence)
@@ -93,20 +93,20 @@ TEST(MenuToday, CountLabelAndSentence)
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.words);
-        const TodayCard card = todayCard(r.words, en);
+        const TodayCard card = todayCard(r.words, kEnglish);
         EXPECT_EQ(card.count, r.count);
         EXPECT_EQ(card.label, r.label);
         EXPECT_EQ(card.sentence, r.sentence);
     }
-    EXPECT_EQ(trayToolTip(0, true, en), "Tessaquill");
-    EXPECT_EQ(trayToolTip(1234, false, en), "Tessaquill");
-    EXPECT_EQ(trayToolTip(1234, true, en), "Tessaquill\n1,234 words saved today");
+    EXPECT_EQ(trayToolTip(0, true, kEnglish), "Tessaquill");
+    EXPECT_EQ(trayToolTip(1234, false, kEnglish), "Tessaquill");
+    EXPECT_EQ(trayToolTip(1234, true, kEnglish), "Tessaquill\n1,234 words saved today");
 }
 
 TEST(MenuPause, PillChoices)
 {
-    const auto later = now.addSecs(60);
-    const auto before = now.addSecs(-60);
+    const auto later = kNow.addSecs(60);
+    const auto before = kNow.addSecs(-60);
     struct Row {
         const char* name;
         std::optional<QString> front;
@@ -127,7 +127,7 @@ TEST(MenuPause, PillChoices)
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.name);
-        const auto pills = pausePills(r.front, r.frontUntil, r.globalUntil, now);
+        const auto pills = pausePills(r.front, r.frontUntil, r.globalUntil, kNow);
         ASSERT_EQ(pills.size(), r.pills.size());
         for (std::size_t i = 0; i < pills.size(); ++i) {
             EXPECT_EQ(pills[i].action, r.pills[i].first);
@@ -152,8 +152,8 @@ TEST(MenuPause, PillChoices)
 
 TEST(MenuRefresh, NextChangeIsThePauseEndOrLocalMidnight)
 {
-    const QDateTime midnight = now.date().addDays(1).startOfDay().toUTC();
-    const auto in15 = now.addSecs(900);
+    const QDateTime midnight = kNow.date().addDays(1).startOfDay().toUTC();
+    const auto in15 = kNow.addSecs(900);
     struct Row {
         const char* name;
         std::optional<QDateTime> global, front;
@@ -162,14 +162,14 @@ TEST(MenuRefresh, NextChangeIsThePauseEndOrLocalMidnight)
     const Row rows[] = {
         {"nothing paused", std::nullopt, std::nullopt, midnight},
         {"timed global pause", in15, std::nullopt, in15.toUTC()},
-        {"front application ends first", now.addSecs(3600), in15, in15.toUTC()},
-        {"pause past midnight", now.addDays(1), std::nullopt, midnight},
+        {"front application ends first", kNow.addSecs(3600), in15, in15.toUTC()},
+        {"pause past midnight", kNow.addDays(1), std::nullopt, midnight},
         {"until resumed", AppRules::distantFuture(), std::nullopt, midnight},
-        {"ended pause", now.addSecs(-5), now, midnight},
+        {"ended pause", kNow.addSecs(-5), kNow, midnight},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.name);
-        EXPECT_EQ(nextChange(now, r.global, r.front), r.expected);
+        EXPECT_EQ(nextChange(kNow, r.global, r.front), r.expected);
     }
 }
 

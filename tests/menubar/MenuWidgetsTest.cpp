@@ -253,7 +253,7 @@ TEST_F(MenuFixture, HiddenIconPromptButtonsAndReminderSwitch)
     EXPECT_TRUE(prefs.remindHiddenIcon());
     EXPECT_EQ(prompt.openButton()->text(), QStringLiteral("Open the desktop's settings"));
     prompt.openButton()->click();
-    EXPECT_EQ(desktop.opened, std::vector<SettingsPage>{SettingsPage::Panel});
+    EXPECT_EQ(desktop.opened, std::vector<SettingsPage>{SettingsPage::panel});
     EXPECT_EQ(closes, 1);
     prompt.show();
     QTest::keyClick(&prompt, Qt::Key_Escape);

@@ -40,7 +40,7 @@ struct HeldTransfer final : ModelTransfer {
     void start() override { started = true; }
     void cancel(ResumeDataHandler handler) override
     {
-        finished({Result::Kind::Cancelled, {}, std::nullopt, {}});
+        finished({Result::Kind::cancelled, {}, std::nullopt, {}});
         handler(std::nullopt);
     }
 };
@@ -326,7 +326,7 @@ TEST_F(OnboardingViewTest, DownloadCardFollowsEveryPhase)
     EXPECT_EQ(button(), QStringLiteral("Download"));
 
     card.actionButton()->click();
-    transfer->finished({ModelTransfer::Result::Kind::Interrupted, {}, std::nullopt,
+    transfer->finished({ModelTransfer::Result::Kind::interrupted, {}, std::nullopt,
                         QStringLiteral("The download stopped. Check your connection, then try again.")});
     settle();
     EXPECT_EQ(button(), QStringLiteral("Try Again"));

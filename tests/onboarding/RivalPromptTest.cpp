@@ -43,29 +43,29 @@ TEST(RivalPromptTexts, EveryStateInSingularAndPlural)
     };
     const QString abc = QLocale().createSeparatedList({"A", "B", "C"});
     const Row rows[] = {
-        {RivalPromptState::Waiting, one, one, "Cotabby is also running", "Quit Cotabby", false},
-        {RivalPromptState::Waiting, twoCopies, twoCopies, "Cotabby are also running", "Quit Cotabby", true},
-        {RivalPromptState::Waiting, three, three, abc + " are also running", "Quit " + abc, true},
-        {RivalPromptState::Quitting, one, one, "Cotabby is also running", QString::fromUtf8("Quitting…"), false},
-        {RivalPromptState::Refused, three, three, abc + " is still open", "Force Quit", true},
+        {RivalPromptState::waiting, one, one, "Cotabby is also running", "Quit Cotabby", false},
+        {RivalPromptState::waiting, twoCopies, twoCopies, "Cotabby are also running", "Quit Cotabby", true},
+        {RivalPromptState::waiting, three, three, abc + " are also running", "Quit " + abc, true},
+        {RivalPromptState::quitting, one, one, "Cotabby is also running", QString::fromUtf8("Quitting…"), false},
+        {RivalPromptState::refused, three, three, abc + " is still open", "Force Quit", true},
         // B and C went by themselves: the texts name only A.
-        {RivalPromptState::Waiting, three, {app(1, "A")}, "A is also running", "Quit A", false},
-        {RivalPromptState::Refused, three, {app(1, "A")}, "A is still open", "Force Quit", false},
-        {RivalPromptState::Resolved, three, {}, "Tessaquill has the Tab key", "Done", true},
+        {RivalPromptState::waiting, three, {app(1, "A")}, "A is also running", "Quit A", false},
+        {RivalPromptState::refused, three, {app(1, "A")}, "A is still open", "Force Quit", false},
+        {RivalPromptState::resolved, three, {}, "Tessaquill has the Tab key", "Done", true},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.headline.toStdString());
         const RivalPromptTexts t = rivalPromptTexts(r.state, r.shown, r.open);
         EXPECT_EQ(t.headline, r.headline);
         EXPECT_EQ(t.primary, r.primary);
-        EXPECT_EQ(t.primaryEnabled, r.state != RivalPromptState::Quitting);
-        EXPECT_EQ(t.toggle.isEmpty(), r.state == RivalPromptState::Resolved);
-        EXPECT_EQ(t.secondary, r.state != RivalPromptState::Resolved);
+        EXPECT_EQ(t.primaryEnabled, r.state != RivalPromptState::quitting);
+        EXPECT_EQ(t.toggle.isEmpty(), r.state == RivalPromptState::resolved);
+        EXPECT_EQ(t.secondary, r.state != RivalPromptState::resolved);
         EXPECT_FALSE(t.explanation.contains(QLatin1String("macOS")));
-        if (r.state == RivalPromptState::Waiting)
+        if (r.state == RivalPromptState::waiting)
             EXPECT_EQ(t.explanation.startsWith(QLatin1String("These apps")), r.plural);
     }
-    EXPECT_EQ(rivalPromptTexts(RivalPromptState::Resolved, three, {}).explanation,
+    EXPECT_EQ(rivalPromptTexts(RivalPromptState::resolved, three, {}).explanation,
               abc + " quit, so your suggestions are back in every app.");
     EXPECT_EQ(rivalNames({}), QStringLiteral("The other app"));
 }
@@ -124,15 +124,15 @@ TEST_F(RivalPromptTest, QuitRefuseForceQuitThenCloseAfterAWhile)
     EXPECT_LT(view->grab().toImage().pixelColor(face).lightnessF(), 0.35);
 
     QTest::keyClick(view.get(), Qt::Key_Return);
-    EXPECT_EQ(view->state(), RivalPromptState::Quitting);
+    EXPECT_EQ(view->state(), RivalPromptState::quitting);
     EXPECT_FALSE(view->primaryButton()->isEnabled());
     QTest::keyClick(view.get(), Qt::Key_Return); // nothing while quitting
     EXPECT_EQ(workspace.terminated, (QList<qint64>{10}));
     shot("rival-2-quitting.png");
     run(Millis(3900));
-    EXPECT_EQ(view->state(), RivalPromptState::Quitting);
+    EXPECT_EQ(view->state(), RivalPromptState::quitting);
     run(Millis(200));
-    EXPECT_EQ(view->state(), RivalPromptState::Refused) << "after about 4 s";
+    EXPECT_EQ(view->state(), RivalPromptState::refused) << "after about 4 s";
     EXPECT_EQ(view->primaryButton()->text(), QStringLiteral("Force Quit"));
     shot("rival-3-refused.png");
 
@@ -140,7 +140,7 @@ TEST_F(RivalPromptTest, QuitRefuseForceQuitThenCloseAfterAWhile)
     run(Millis(250));
     EXPECT_EQ(workspace.killed, (QList<qint64>{10})) << "the later one is never named, never ended";
     EXPECT_EQ(workspace.terminated, (QList<qint64>{10}));
-    EXPECT_EQ(view->state(), RivalPromptState::Resolved);
+    EXPECT_EQ(view->state(), RivalPromptState::resolved);
     EXPECT_EQ(view->headline()->text(), QStringLiteral("Tessaquill has the Tab key"));
     EXPECT_FALSE(view->toggle()->isVisible());
     EXPECT_EQ(announced, (QStringList{"Cotabby quit. Tessaquill has the Tab key."}));

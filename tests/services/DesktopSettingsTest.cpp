@@ -13,25 +13,25 @@ std::function<bool(const QString&)> installed(QStringList programs)
 TEST(XdgDesktopSettings, PrefersTheRunningDesktopsOwnTool)
 {
     const auto both = installed({"gnome-control-center", "xfce4-keyboard-settings", "xfce4-accessibility-settings"});
-    EXPECT_EQ(XdgDesktopSettings::command(SettingsPage::Keyboard, "XFCE", both), QStringList{"xfce4-keyboard-settings"});
-    EXPECT_EQ(XdgDesktopSettings::command(SettingsPage::Accessibility, "ubuntu:GNOME", both),
+    EXPECT_EQ(XdgDesktopSettings::command(SettingsPage::keyboard, "XFCE", both), QStringList{"xfce4-keyboard-settings"});
+    EXPECT_EQ(XdgDesktopSettings::command(SettingsPage::accessibility, "ubuntu:GNOME", both),
               (QStringList{"gnome-control-center", "universal-access"}));
-    EXPECT_EQ(XdgDesktopSettings::command(SettingsPage::Keyboard, "KDE", installed({"systemsettings5"})),
+    EXPECT_EQ(XdgDesktopSettings::command(SettingsPage::keyboard, "KDE", installed({"systemsettings5"})),
               (QStringList{"systemsettings5", "kcm_keyboard"}));
     // The panel that holds the tray: its own preferences where the desktop has them.
     const auto panels = installed({"gnome-control-center", "xfce4-panel"});
-    EXPECT_EQ(XdgDesktopSettings::command(SettingsPage::Panel, "XFCE", panels), (QStringList{"xfce4-panel", "--preferences"}));
-    EXPECT_EQ(XdgDesktopSettings::command(SettingsPage::Panel, "GNOME", panels), QStringList{"gnome-control-center"});
+    EXPECT_EQ(XdgDesktopSettings::command(SettingsPage::panel, "XFCE", panels), (QStringList{"xfce4-panel", "--preferences"}));
+    EXPECT_EQ(XdgDesktopSettings::command(SettingsPage::panel, "GNOME", panels), QStringList{"gnome-control-center"});
 }
 
 TEST(XdgDesktopSettings, FallsBackToAnyInstalledToolAndElseToNothing)
 {
-    EXPECT_EQ(XdgDesktopSettings::command(SettingsPage::Keyboard, "openbox", installed({"mate-keyboard-properties"})),
+    EXPECT_EQ(XdgDesktopSettings::command(SettingsPage::keyboard, "openbox", installed({"mate-keyboard-properties"})),
               QStringList{"mate-keyboard-properties"});
-    EXPECT_TRUE(XdgDesktopSettings::command(SettingsPage::Accessibility, "LXQt", installed({"lxqt-config-input"})).isEmpty());
-    EXPECT_TRUE(XdgDesktopSettings::command(SettingsPage::Keyboard, "", installed({})).isEmpty());
+    EXPECT_TRUE(XdgDesktopSettings::command(SettingsPage::accessibility, "LXQt", installed({"lxqt-config-input"})).isEmpty());
+    EXPECT_TRUE(XdgDesktopSettings::command(SettingsPage::keyboard, "", installed({})).isEmpty());
     // X11 has no screen-recording permission, hence no page for it.
-    EXPECT_TRUE(XdgDesktopSettings::command(SettingsPage::ScreenRecording, "GNOME", installed({"gnome-control-center"})).isEmpty());
+    EXPECT_TRUE(XdgDesktopSettings::command(SettingsPage::screenRecording, "GNOME", installed({"gnome-control-center"})).isEmpty());
 }
 
 } // namespace

@@ -97,7 +97,7 @@ TEST_F(PermissionsTest, RequestThatLeadsNowhereLooksStuckAfterTenSeconds)
     p->requestAccessibility();
     EXPECT_EQ(access.requests, 1);
     ASSERT_EQ(settings.opened.size(), 1u);
-    EXPECT_EQ(settings.opened[0], SettingsPage::Accessibility);
+    EXPECT_EQ(settings.opened[0], SettingsPage::accessibility);
     ASSERT_TRUE(p->accessibilityRequestedAt());
 
     QSignalSpy stuck(p.get(), &Permissions::accessibilityLooksStuckChanged);
@@ -188,7 +188,7 @@ TEST_F(PermissionsTest, SettingsPagesByAnchor)
     p->openPrivacyPane(QStringLiteral("Privacy_Accessibility"));
     p->openPrivacyPane(QStringLiteral("no such page"));
     p->openKeyboardSettings();
-    EXPECT_EQ(settings.opened, (std::vector<SettingsPage>{SettingsPage::ScreenRecording, SettingsPage::Accessibility, SettingsPage::Keyboard}));
+    EXPECT_EQ(settings.opened, (std::vector<SettingsPage>{SettingsPage::screenRecording, SettingsPage::accessibility, SettingsPage::keyboard}));
 }
 
 QStringList g_logged;

@@ -136,7 +136,7 @@ TEST_F(FormPanesTest, ContextAsksForCaptureOnlyWhereAPermissionIsMissing)
     p.allowButton()->click(); // refused: the settings page opens
     EXPECT_EQ(capture.requests, 1);
     ASSERT_EQ(desktopSettings.opened.size(), 1u);
-    EXPECT_EQ(desktopSettings.opened.back(), SettingsPage::ScreenRecording);
+    EXPECT_EQ(desktopSettings.opened.back(), SettingsPage::screenRecording);
 
     capture.grantOnRequest = true; // granted when asked: no page, the row leaves
     p.allowButton()->click();

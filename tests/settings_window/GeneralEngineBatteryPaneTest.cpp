@@ -55,7 +55,7 @@ protected:
         options.folder = folder.path();
         options.localOnly = true;
         options.importEarlierProduct = false;
-        options.ownPid = ownPid;
+        options.ownPid = kOwnPid;
         model = std::make_unique<AppModel>(*filePlatform, options);
         context = std::make_unique<SettingsContext>(SettingsContext{
             model->prefs(), model->rules(), model->stats(), model->memory(), model->permissions(), model->rivals(),

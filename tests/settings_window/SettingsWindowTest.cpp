@@ -64,7 +64,7 @@ protected:
         options.folder = folder.path();
         options.localOnly = true;
         options.importEarlierProduct = false;
-        options.ownPid = ownPid;
+        options.ownPid = kOwnPid;
         model = std::make_unique<AppModel>(*filePlatform, options);
         model->windows().router().setPane(pane);
         SettingsContext c{model->prefs(), model->rules(), model->stats(), model->memory(), model->permissions(),

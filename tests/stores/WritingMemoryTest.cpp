@@ -60,7 +60,7 @@ protected:
 TEST_F(WritingMemoryTest, SealedFileRoundTripsThroughOpenSsl)
 {
     auto m = open();
-    EXPECT_EQ(m->loadState(), WritingMemory::LoadState::NoFile);
+    EXPECT_EQ(m->loadState(), WritingMemory::LoadState::noFile);
     m->record(QStringLiteral("Dear team, the quarterly numbers look better than expected."), QStringLiteral("app:mail"),
               clock.now());
     m->record(QStringLiteral("Ünïcödé passage with emoji 👩‍👩‍👧 and more words."), QStringLiteral("app:chat"),
@@ -82,7 +82,7 @@ TEST_F(WritingMemoryTest, SealedFileRoundTripsThroughOpenSsl)
     EXPECT_EQ(first.value("date").toDouble(), secondsSince2001(clock.now()));
 
     auto again = open();
-    EXPECT_EQ(again->loadState(), WritingMemory::LoadState::Loaded);
+    EXPECT_EQ(again->loadState(), WritingMemory::LoadState::loaded);
     EXPECT_FALSE(again->isReadOnly());
     EXPECT_EQ(again->entries(), m->entries());
 }
@@ -110,7 +110,7 @@ TEST_F(WritingMemoryTest, TamperedFileGivesEmptyReadOnlyMemoryAndIsKept)
 
     auto m = open();
     EXPECT_TRUE(m->entries().isEmpty());
-    EXPECT_EQ(m->loadState(), WritingMemory::LoadState::Unreadable);
+    EXPECT_EQ(m->loadState(), WritingMemory::LoadState::unreadable);
     EXPECT_TRUE(m->isReadOnly());
     EXPECT_FALSE(m->problem().isEmpty());
     ASSERT_FALSE(m->movedAsidePath().isEmpty());
@@ -134,7 +134,7 @@ TEST_F(WritingMemoryTest, TruncatedOrForeignFilesAreKeptAsWell)
     for (const QByteArray& content : {QByteArray("short"), QByteArray(40, 'x'), QByteArray()}) {
         writeFile(path, content);
         auto m = open();
-        EXPECT_EQ(m->loadState(), WritingMemory::LoadState::Unreadable);
+        EXPECT_EQ(m->loadState(), WritingMemory::LoadState::unreadable);
         ASSERT_FALSE(m->movedAsidePath().isEmpty());
         EXPECT_EQ(readAll(m->movedAsidePath()), content);
         EXPECT_FALSE(QFile::exists(path));
@@ -151,7 +151,7 @@ TEST_F(WritingMemoryTest, LockedKeyringLeavesFileAndKeyUntouched)
     keys.setUnreadable(kKeychainService, kWritingMemoryKeyAccount);
 
     auto m = open();
-    EXPECT_EQ(m->loadState(), WritingMemory::LoadState::KeyUnavailable);
+    EXPECT_EQ(m->loadState(), WritingMemory::LoadState::keyUnavailable);
     EXPECT_TRUE(m->isReadOnly());
     EXPECT_TRUE(m->movedAsidePath().isEmpty());
     // Quitting with an empty memory must not delete the stored one.
@@ -171,7 +171,7 @@ TEST_F(WritingMemoryTest, UnreachableKeyringNeverMakesANewKey)
     const QByteArray box = readAll(path);
     keys.setUnreachable(true);
     auto m = open();
-    EXPECT_EQ(m->loadState(), WritingMemory::LoadState::KeyUnavailable);
+    EXPECT_EQ(m->loadState(), WritingMemory::LoadState::keyUnavailable);
     EXPECT_FALSE(m->key(true).has_value());
     EXPECT_EQ(readAll(path), box);
     EXPECT_EQ(keys.writeCount(), 1);
@@ -185,7 +185,7 @@ TEST_F(WritingMemoryTest, KeyOfTheWrongLengthIsNeitherUsedNorReplaced)
     keys.write(kKeychainService, kWritingMemoryKeyAccount, shortKey);
 
     auto m = open();
-    EXPECT_EQ(m->loadState(), WritingMemory::LoadState::KeyUnavailable);
+    EXPECT_EQ(m->loadState(), WritingMemory::LoadState::keyUnavailable);
     EXPECT_FALSE(m->key(true).has_value());
     EXPECT_EQ(storedKey(), shortKey);
     EXPECT_EQ(readAll(path), box);
@@ -198,13 +198,13 @@ TEST_F(WritingMemoryTest, MissingKeyKeepsTheFileAsideAndANewKeyComesOnlyNextRun)
     keys.remove(kKeychainService, kWritingMemoryKeyAccount);
 
     auto m = open();
-    EXPECT_EQ(m->loadState(), WritingMemory::LoadState::Unreadable);
+    EXPECT_EQ(m->loadState(), WritingMemory::LoadState::unreadable);
     EXPECT_EQ(readAll(m->movedAsidePath()), box);
     EXPECT_FALSE(keys.contains(kKeychainService, kWritingMemoryKeyAccount));
 
     // The next run starts afresh under a new key, with only what it records.
     auto next = open();
-    EXPECT_EQ(next->loadState(), WritingMemory::LoadState::NoFile);
+    EXPECT_EQ(next->loadState(), WritingMemory::LoadState::noFile);
     next->record(QStringLiteral("A passage recorded after the key was lost."), QStringLiteral("app:b"), clock.now());
     ASSERT_TRUE(next->flush());
     EXPECT_EQ(storedKey().size(), 32);

@@ -20,15 +20,15 @@
 namespace tq {
 
 namespace {
-const KeyCombo tab{keycode::Tab, {}};
-const KeyCombo shiftTab{keycode::Tab, ModifierSet::shift};
-const KeyCombo aboveTab{keycode::AboveTab, {}};
-const KeyCombo ctrlP{35, ModifierSet::control};
+const KeyCombo kTab{keycode::Tab, {}};
+const KeyCombo kShiftTab{keycode::Tab, ModifierSet::shift};
+const KeyCombo kAboveTab{keycode::AboveTab, {}};
+const KeyCombo kCtrlP{35, ModifierSet::control};
 } // namespace
 
 TEST(KeysDuplicateRule, NamesTheFirstCollidingPairInOneSentence)
 {
-    const ShortcutSet defaults{tab, aboveTab, KeyCombo{keycode::Space, ModifierSet{ModifierSet::control, ModifierSet::option}},
+    const ShortcutSet defaults{kTab, kAboveTab, KeyCombo{keycode::Space, ModifierSet{ModifierSet::control, ModifierSet::option}},
                                KeyCombo{keycode::Down, ModifierSet::option}, std::nullopt, std::nullopt};
     struct Case {
         const char* name;
@@ -36,17 +36,17 @@ TEST(KeysDuplicateRule, NamesTheFirstCollidingPairInOneSentence)
         QString warning;
     } cases[] = {
         {"defaults", defaults, {}},
-        {"Tab as Suggest now", {tab, aboveTab, tab, std::nullopt, std::nullopt, std::nullopt},
+        {"Tab as Suggest now", {kTab, kAboveTab, kTab, std::nullopt, std::nullopt, std::nullopt},
          QStringLiteral("Take the next word and Suggest now use the same keys. Only the first will work.")},
-        {"three share one: the two earliest", {std::nullopt, ctrlP, std::nullopt, ctrlP, ctrlP, std::nullopt},
+        {"three share one: the two earliest", {std::nullopt, kCtrlP, std::nullopt, kCtrlP, kCtrlP, std::nullopt},
          QStringLiteral("Take the whole suggestion and Other suggestions use the same keys. Only the first will work.")},
-        {"an earlier pair wins over a later one", {tab, aboveTab, aboveTab, tab, std::nullopt, std::nullopt},
+        {"an earlier pair wins over a later one", {kTab, kAboveTab, kAboveTab, kTab, std::nullopt, std::nullopt},
          QStringLiteral("Take the next word and Other suggestions use the same keys. Only the first will work.")},
-        {"the last two use their short names", {tab, aboveTab, std::nullopt, std::nullopt, ctrlP, ctrlP},
+        {"the last two use their short names", {kTab, kAboveTab, std::nullopt, std::nullopt, kCtrlP, kCtrlP},
          QStringLiteral("Pause or resume and Turn on or off use the same keys. Only the first will work.")},
         {"cleared shortcuts never collide", {std::nullopt, std::nullopt, std::nullopt, std::nullopt, std::nullopt, std::nullopt}, {}},
-        {"a cleared one beside a set one", {tab, std::nullopt, std::nullopt, std::nullopt, std::nullopt, std::nullopt}, {}},
-        {"Tab and Shift+Tab differ", {tab, shiftTab, std::nullopt, std::nullopt, std::nullopt, std::nullopt}, {}},
+        {"a cleared one beside a set one", {kTab, std::nullopt, std::nullopt, std::nullopt, std::nullopt, std::nullopt}, {}},
+        {"Tab and Shift+Tab differ", {kTab, kShiftTab, std::nullopt, std::nullopt, std::nullopt, std::nullopt}, {}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -57,7 +57,7 @@ TEST(KeysDuplicateRule, NamesTheFirstCollidingPairInOneSentence)
 TEST(KeysDuplicateRule, ANameHoldingAPlaceholderIsNotSubstitutedAgain)
 {
     // Both names go in with one arg(): a translated name that contains "%2" stays as it is.
-    const QString warning = duplicateWarning({tab, tab, std::nullopt, std::nullopt, std::nullopt, std::nullopt});
+    const QString warning = duplicateWarning({kTab, kTab, std::nullopt, std::nullopt, std::nullopt, std::nullopt});
     EXPECT_FALSE(warning.contains(QLatin1Char('%')));
     EXPECT_TRUE(warning.startsWith(shortcutShortName(0)));
 }

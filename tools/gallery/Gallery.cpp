@@ -175,7 +175,7 @@ Gallery::Gallery(MotionContext& motion, const KeyLayout& layout, bool spinner, Q
     for (const ProviderStatus& s : {ProviderStatus::ready(tr("Ready: tiny model")),
                                     ProviderStatus::unavailable(tr("The server did not answer. Check that it is running, then try again.")),
                                     ProviderStatus::unknown(), ProviderStatus::checking()}) {
-        if (!spinner && s.kind() == ProviderStatus::Kind::Checking)
+        if (!spinner && s.kind() == ProviderStatus::Kind::checking)
             continue;
         auto* line = new StatusLine(motion_, keys);
         line->setStatus(s);

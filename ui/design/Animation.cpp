@@ -111,7 +111,7 @@ void AnimatedValue::animateTo(double target, const Animation& animation)
     const double now = frames_->seconds();
     const double current = valueAt(now);
     const double velocity = velocityAt(now);
-    if (animation.kind == Animation::Kind::None) {
+    if (animation.kind == Animation::Kind::none) {
         setTo(target);
         return;
     }
@@ -122,8 +122,8 @@ void AnimatedValue::animateTo(double target, const Animation& animation)
     anim_ = animation;
     start_ = now + animation.delay;
     const double span = to_ - from_;
-    v0_ = (animation.kind == Animation::Kind::Spring && std::abs(span) > 1e-9) ? velocity / span : 0;
-    if (animation.kind == Animation::Kind::Spring)
+    v0_ = (animation.kind == Animation::Kind::spring && std::abs(span) > 1e-9) ? velocity / span : 0;
+    if (animation.kind == Animation::Kind::spring)
         end_ = start_ + motion::springSettleTime(animation.spring);
     else
         end_ = start_ + animation.curve.durationMs / 1000.0;
@@ -133,26 +133,26 @@ void AnimatedValue::animateTo(double target, const Animation& animation)
 
 double AnimatedValue::valueAt(double seconds) const
 {
-    if (anim_.kind == Animation::Kind::None || seconds >= end_)
+    if (anim_.kind == Animation::Kind::none || seconds >= end_)
         return to_;
     const double t = seconds - start_;
     if (t <= 0)
         return from_;
-    const double p = anim_.kind == Animation::Kind::Spring ? motion::springPosition(anim_.spring, t, v0_)
+    const double p = anim_.kind == Animation::Kind::spring ? motion::springPosition(anim_.spring, t, v0_)
                                                             : motion::curveProgress(anim_.curve, t);
     return from_ + (to_ - from_) * p;
 }
 
 double AnimatedValue::velocityAt(double seconds) const
 {
-    if (anim_.kind != Animation::Kind::Spring || seconds >= end_ || seconds <= start_)
+    if (anim_.kind != Animation::Kind::spring || seconds >= end_ || seconds <= start_)
         return 0;
     return motion::springVelocity(anim_.spring, seconds - start_, v0_) * (to_ - from_);
 }
 
 bool AnimatedValue::isMovingAt(double seconds) const
 {
-    return anim_.kind != Animation::Kind::None && seconds < end_;
+    return anim_.kind != Animation::Kind::none && seconds < end_;
 }
 
 MotionContext::MotionContext(Clock& clock, ReduceMotion& reduceMotion, QObject* parent)

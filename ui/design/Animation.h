@@ -32,8 +32,8 @@ const Curve& page();
 
 // How a value goes to a new target.
 struct Animation {
-    enum class Kind { None, Curve, Spring };
-    Kind kind = Kind::None;
+    enum class Kind { none, curve, spring };
+    Kind kind = Kind::none;
     motion::Curve curve;
     motion::Spring spring;
     double delay = 0; // seconds before the move starts
@@ -42,7 +42,7 @@ struct Animation {
     static Animation timing(const motion::Curve& c, double delaySeconds = 0)
     {
         Animation a;
-        a.kind = Kind::Curve;
+        a.kind = Kind::curve;
         a.curve = c;
         a.delay = delaySeconds;
         return a;
@@ -50,7 +50,7 @@ struct Animation {
     static Animation springy(const motion::Spring& s)
     {
         Animation a;
-        a.kind = Kind::Spring;
+        a.kind = Kind::spring;
         a.spring = s;
         return a;
     }

@@ -270,13 +270,13 @@ StatusLine::StatusLine(MotionContext& motion, QWidget* parent)
 QString StatusLine::symbolFor(ProviderStatus::Kind kind)
 {
     switch (kind) {
-    case ProviderStatus::Kind::Ready:
+    case ProviderStatus::Kind::ready:
         return QStringLiteral("checkmark.circle.fill");
-    case ProviderStatus::Kind::Unavailable:
+    case ProviderStatus::Kind::unavailable:
         return QStringLiteral("exclamationmark.triangle.fill");
-    case ProviderStatus::Kind::Unknown:
+    case ProviderStatus::Kind::unknown:
         return QStringLiteral("circle.dashed");
-    case ProviderStatus::Kind::Checking:
+    case ProviderStatus::Kind::checking:
         return {};
     }
     return {};
@@ -293,8 +293,8 @@ void StatusLine::setStatus(const ProviderStatus& status)
 
 void StatusLine::spin()
 {
-    if (status_.kind() == ProviderStatus::Kind::Checking && isVisible() && !motion_.reduceMotion())
-        driver_.run([this] { return status_.kind() == ProviderStatus::Kind::Checking && isVisible(); });
+    if (status_.kind() == ProviderStatus::Kind::checking && isVisible() && !motion_.reduceMotion())
+        driver_.run([this] { return status_.kind() == ProviderStatus::Kind::checking && isVisible(); });
     else
         driver_.stop();
 }
@@ -340,16 +340,16 @@ void StatusLine::paintEvent(QPaintEvent*)
     const double iconTop = top + (std::min(textHeight, m.lineSpacing()) - kIcon) / 2;
     const QRectF icon(0, std::max(0.0, iconTop), kIcon, kIcon);
     switch (status_.kind()) {
-    case ProviderStatus::Kind::Ready:
+    case ProviderStatus::Kind::ready:
         symbols::paint(p, symbolFor(status_.kind()), icon, palette::green());
         break;
-    case ProviderStatus::Kind::Unavailable:
+    case ProviderStatus::Kind::unavailable:
         symbols::paint(p, symbolFor(status_.kind()), icon, palette::orange());
         break;
-    case ProviderStatus::Kind::Unknown:
+    case ProviderStatus::Kind::unknown:
         symbols::paint(p, symbolFor(status_.kind()), icon, palette::paperDim());
         break;
-    case ProviderStatus::Kind::Checking: {
+    case ProviderStatus::Kind::checking: {
         // A small spinner: eight spokes, the brightest turning once a second.
         const double t = motion_.reduceMotion() ? 0 : motion_.frames().seconds();
         const int lead = int(std::floor(t * 8)) % 8;

@@ -23,15 +23,15 @@ namespace tq {
 RecorderOutcome recorderOutcome(std::uint16_t keyCode, ModifierSet modifiers, bool allowsClearing)
 {
     if (keyCode == keycode::Escape && modifiers.isEmpty())
-        return RecorderOutcome::Cancel;
+        return RecorderOutcome::cancel;
     if (keyCode == keycode::Delete && modifiers.isEmpty() && allowsClearing)
-        return RecorderOutcome::Clear;
+        return RecorderOutcome::clear;
     if (modifiers.contains(ModifierSet::command) || modifiers.contains(ModifierSet::option) ||
         modifiers.contains(ModifierSet::control))
-        return RecorderOutcome::Record;
+        return RecorderOutcome::record;
     const bool plainKey = keyCode == keycode::Tab || keyCode == keycode::AboveTab || keyCode == keycode::Escape ||
                           keyCode == keycode::Right || (keyCode >= 96 && keyCode <= 122);
-    return plainKey ? RecorderOutcome::Record : RecorderOutcome::Warn;
+    return plainKey ? RecorderOutcome::record : RecorderOutcome::warn;
 }
 
 namespace {
@@ -226,18 +226,18 @@ void ShortcutRecorder::handleKey(QKeyEvent* event)
     if (!combo)
         return; // a modifier on its own: wait for the key
     switch (recorderOutcome(combo->keyCode, combo->modifiers, allowsClearing_)) {
-    case RecorderOutcome::Cancel:
+    case RecorderOutcome::cancel:
         stopRecording();
         break;
-    case RecorderOutcome::Clear:
+    case RecorderOutcome::clear:
         write(std::nullopt);
         stopRecording();
         break;
-    case RecorderOutcome::Record:
+    case RecorderOutcome::record:
         write(combo);
         stopRecording();
         break;
-    case RecorderOutcome::Warn:
+    case RecorderOutcome::warn:
         warning_ = tr("Add Ctrl, Alt or Super so normal typing still works.");
         refresh();
         break;

@@ -21,7 +21,7 @@ class KeyLayout;
 
 class KeyComboView;
 
-enum class RecorderOutcome { Cancel, Clear, Record, Warn };
+enum class RecorderOutcome { cancel, clear, record, warn };
 
 // What a key press does while recording.
 RecorderOutcome recorderOutcome(std::uint16_t keyCode, ModifierSet modifiers, bool allowsClearing);

@@ -145,7 +145,7 @@ HiddenIconPrompt::HiddenIconPrompt(Preferences& prefs, DesktopSettings& settings
             close_();
     });
     connect(open_, &QAbstractButton::clicked, this, [this] {
-        settings_.open(SettingsPage::Panel);
+        settings_.open(SettingsPage::panel);
         if (close_)
             close_();
     });

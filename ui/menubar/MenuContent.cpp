@@ -197,7 +197,7 @@ State readState(const MenuServices& s)
     st.accessibility = s.permissions.accessibility();
     for (const RivalApp& r : s.rivals.running())
         st.rivals.append(r.name);
-    st.rivalsRefused = s.rivals.quitState() == RivalWatcher::QuitState::Refused;
+    st.rivalsRefused = s.rivals.quitState() == RivalWatcher::QuitState::refused;
     st.globalPauseUntil = s.rules.globalPauseUntil();
     st.isEnabled = s.prefs.isEnabled();
     st.now = s.clock.now();

@@ -51,29 +51,29 @@ double flash(double t, const IntroCues& cue, bool still);
 // The intro's ending: leave() starts it once; `done` is reported once.
 class IntroEnding {
 public:
-    enum class Phase { Entering, Playing, Leaving, Done };
+    enum class Phase { entering, playing, leaving, done };
     Phase phase() const { return phase_; }
-    void entered() { if (phase_ == Phase::Entering) phase_ = Phase::Playing; }
+    void entered() { if (phase_ == Phase::entering) phase_ = Phase::playing; }
     // True when this call starts the leaving (the first one).
     bool leave()
     {
-        if (phase_ == Phase::Leaving || phase_ == Phase::Done)
+        if (phase_ == Phase::leaving || phase_ == Phase::done)
             return false;
-        phase_ = Phase::Leaving;
+        phase_ = Phase::leaving;
         return true;
     }
     // True when `done` is to be called now (once).
     bool finish()
     {
-        if (phase_ != Phase::Leaving)
+        if (phase_ != Phase::leaving)
             return false;
-        phase_ = Phase::Done;
+        phase_ = Phase::done;
         return true;
     }
-    bool leaving() const { return phase_ == Phase::Leaving || phase_ == Phase::Done; }
+    bool leaving() const { return phase_ == Phase::leaving || phase_ == Phase::done; }
 
 private:
-    Phase phase_ = Phase::Entering;
+    Phase phase_ = Phase::entering;
 };
 
 // How long the entrance, the leaving fade and the wait before `done` last.

@@ -18,7 +18,7 @@ Card card(const ModelStore::Phase& phase, bool standalone)
     using Kind = ModelStore::Phase::Kind;
     Card c;
     switch (phase.kind) {
-    case Kind::Missing:
+    case Kind::missing:
         c.action = Action::download;
         c.actionTitle = tq::text("Download");
         c.primary = true;
@@ -27,7 +27,7 @@ Card card(const ModelStore::Phase& phase, bool standalone)
             c.statusText = tq::text("Apple Intelligence fills in until the download is done.");
         }
         break;
-    case Kind::Downloading: {
+    case Kind::downloading: {
         c.action = Action::cancel;
         c.actionTitle = tq::text("Cancel");
         c.status = StatusKind::progress;
@@ -39,17 +39,17 @@ Card card(const ModelStore::Phase& phase, bool standalone)
                            .arg(formatBytes(phase.received), formatBytes(phase.total));
         break;
     }
-    case Kind::Verifying:
+    case Kind::verifying:
         c.status = StatusKind::verifying;
         c.statusText = tq::text("Checking the download");
         break;
-    case Kind::Failed:
+    case Kind::failed:
         c.action = Action::retry;
         c.actionTitle = tq::text("Try Again");
         c.status = StatusKind::failed;
         c.statusText = phase.message;
         break;
-    case Kind::Ready:
+    case Kind::ready:
         if (!standalone) {
             c.action = Action::remove;
             c.actionTitle = tq::text("Remove\u2026");

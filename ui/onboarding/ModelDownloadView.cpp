@@ -117,7 +117,7 @@ void ModelDownloadView::follow()
     status_->setVisible(plainStatus);
     status_->setText(plainStatus ? card_.statusText : QString());
     // The removal question is moot once the model is gone.
-    if (confirm_ && !store_.phase().is(ModelStore::Phase::Kind::Ready))
+    if (confirm_ && !store_.phase().is(ModelStore::Phase::Kind::ready))
         confirm_->reject();
 }
 

@@ -9,16 +9,16 @@ namespace tq {
 RivalPromptState rivalPromptState(bool resolved, RivalWatcher::QuitState quitState)
 {
     if (resolved)
-        return RivalPromptState::Resolved;
+        return RivalPromptState::resolved;
     switch (quitState) {
-    case RivalWatcher::QuitState::Idle:
-        return RivalPromptState::Waiting;
-    case RivalWatcher::QuitState::Quitting:
-        return RivalPromptState::Quitting;
-    case RivalWatcher::QuitState::Refused:
-        return RivalPromptState::Refused;
+    case RivalWatcher::QuitState::idle:
+        return RivalPromptState::waiting;
+    case RivalWatcher::QuitState::quitting:
+        return RivalPromptState::quitting;
+    case RivalWatcher::QuitState::refused:
+        return RivalPromptState::refused;
     }
-    return RivalPromptState::Waiting;
+    return RivalPromptState::waiting;
 }
 
 QString rivalNames(const QList<RivalApp>& apps)
@@ -38,13 +38,13 @@ RivalPromptTexts rivalPromptTexts(RivalPromptState state, const QList<RivalApp>&
     const QString names = rivalNames(current);
     const bool one = current.size() <= 1;
     RivalPromptTexts out;
-    out.secondary = state != RivalPromptState::Resolved;
-    out.primaryEnabled = state != RivalPromptState::Quitting;
-    if (state != RivalPromptState::Resolved)
+    out.secondary = state != RivalPromptState::resolved;
+    out.primaryEnabled = state != RivalPromptState::quitting;
+    if (state != RivalPromptState::resolved)
         out.toggle = text("Next time, quit %1 without asking").arg(names);
     switch (state) {
-    case RivalPromptState::Waiting:
-    case RivalPromptState::Quitting:
+    case RivalPromptState::waiting:
+    case RivalPromptState::quitting:
         if (one) {
             out.headline = text("%1 is also running").arg(names);
             out.explanation = text("Both apps answer the Tab key, and the system gives it to %1 first. "
@@ -55,14 +55,14 @@ RivalPromptTexts rivalPromptTexts(RivalPromptState state, const QList<RivalApp>&
             out.explanation = text("These apps answer the Tab key before %app can, so %app stays paused in your "
                                    "other apps until they quit.");
         }
-        out.primary = state == RivalPromptState::Waiting ? text("Quit %1").arg(names) : text("Quitting…");
+        out.primary = state == RivalPromptState::waiting ? text("Quit %1").arg(names) : text("Quitting…");
         break;
-    case RivalPromptState::Refused:
+    case RivalPromptState::refused:
         out.headline = text("%1 is still open").arg(names);
         out.explanation = text("It may be waiting on a dialog of its own. Force Quit closes it right away.");
         out.primary = text("Force Quit");
         break;
-    case RivalPromptState::Resolved:
+    case RivalPromptState::resolved:
         out.headline = text("%app has the Tab key");
         out.explanation = text("%1 quit, so your suggestions are back in every app.").arg(rivalNames(shown));
         out.primary = text("Done");

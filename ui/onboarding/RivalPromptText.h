@@ -9,7 +9,7 @@
 
 namespace tq {
 
-enum class RivalPromptState { Waiting, Quitting, Refused, Resolved };
+enum class RivalPromptState { waiting, quitting, refused, resolved };
 
 RivalPromptState rivalPromptState(bool resolved, RivalWatcher::QuitState quitState);
 

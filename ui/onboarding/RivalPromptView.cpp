@@ -185,15 +185,15 @@ void RivalPromptView::keyPressEvent(QKeyEvent* e)
 void RivalPromptView::primaryPressed()
 {
     switch (state()) {
-    case RivalPromptState::Waiting:
+    case RivalPromptState::waiting:
         services_.rivals.quitRivals(shownIds(), false);
         break;
-    case RivalPromptState::Refused:
+    case RivalPromptState::refused:
         services_.rivals.quitRivals(shownIds(), true);
         break;
-    case RivalPromptState::Quitting:
+    case RivalPromptState::quitting:
         break;
-    case RivalPromptState::Resolved:
+    case RivalPromptState::resolved:
         if (close_)
             close_();
         break;

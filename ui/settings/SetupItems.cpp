@@ -30,10 +30,10 @@ SetupProgress setupProgress(SetupItem item, const SetupInputs& in)
     case SetupItem::accessibility: return in.accessibility ? SetupProgress::done : SetupProgress::todo;
     case SetupItem::engine:
         switch (in.engineStatus.kind()) {
-        case ProviderStatus::Kind::Ready: return SetupProgress::done;
-        case ProviderStatus::Kind::Unavailable: return SetupProgress::todo;
-        case ProviderStatus::Kind::Unknown:
-        case ProviderStatus::Kind::Checking: return SetupProgress::checking;
+        case ProviderStatus::Kind::ready: return SetupProgress::done;
+        case ProviderStatus::Kind::unavailable: return SetupProgress::todo;
+        case ProviderStatus::Kind::unknown:
+        case ProviderStatus::Kind::checking: return SetupProgress::checking;
         }
         return SetupProgress::checking;
     case SetupItem::systemPredictions: return in.systemPredictionsOn ? SetupProgress::todo : SetupProgress::done;

@@ -22,9 +22,9 @@ SetupInputs setupInputs(const SettingsContext& c)
         in.rivals.append(app.name);
     in.rivalNames = c.rivals.names();
     switch (c.rivals.quitState()) {
-    case RivalWatcher::QuitState::Idle: in.quit = RivalQuit::idle; break;
-    case RivalWatcher::QuitState::Quitting: in.quit = RivalQuit::quitting; break;
-    case RivalWatcher::QuitState::Refused: in.quit = RivalQuit::refused; break;
+    case RivalWatcher::QuitState::idle: in.quit = RivalQuit::idle; break;
+    case RivalWatcher::QuitState::quitting: in.quit = RivalQuit::quitting; break;
+    case RivalWatcher::QuitState::refused: in.quit = RivalQuit::refused; break;
     }
     return in;
 }
