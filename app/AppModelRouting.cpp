@@ -56,7 +56,7 @@ bool AppModel::handleTap(const TapEvent& event)
     }
     const KeyPress& press = event.key;
     const bool used = engine_->handleKey(press);
-    if (press.keyCode == keycode::Tab || press.keyCode == keycode::AboveTab || press.keyCode == keycode::Escape) {
+    if (press.keyCode == keycode::kTab || press.keyCode == keycode::kAboveTab || press.keyCode == keycode::kEscape) {
         // Key codes only: never the characters.
         log::info(QStringLiteral("key %1 mods %2 used %3")
                       .arg(press.keyCode)

@@ -31,8 +31,8 @@ void BM_GrabbedKeyRoundTrip(benchmark::State& state)
     }
     static tq::XInputKeyTap source;
     tq::KeyTap tap(source);
-    tap.handler = [](const tq::TapEvent& e) { return e.isKey() && e.key.keyCode == tq::keycode::F9; };
-    tap.setShortcuts({tq::KeyCombo{tq::keycode::F9, {}}}, {});
+    tap.handler = [](const tq::TapEvent& e) { return e.isKey() && e.key.keyCode == tq::keycode::kF9; };
+    tap.setShortcuts({tq::KeyCombo{tq::keycode::kF9, {}}}, {});
     if (!tap.start()) {
         state.SkipWithError("the key tap did not start");
         return;
@@ -44,7 +44,7 @@ void BM_GrabbedKeyRoundTrip(benchmark::State& state)
         ++decisions;
     });
     Display* typist = XOpenDisplay(nullptr); // another XTest client: the user's typing
-    const KeyCode f9 = KeyCode(*tq::x11KeyCodeFromMac(tq::keycode::F9));
+    const KeyCode f9 = KeyCode(*tq::x11KeyCodeFromMac(tq::keycode::kF9));
     // Let the grab settle.
     for (auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(300); std::chrono::steady_clock::now() < until;)
         QCoreApplication::processEvents();

@@ -117,18 +117,18 @@ std::optional<bool> AlternativesController::handleKey(const KeyPress& press)
 {
     if (press.modifiers.isEmpty()) {
         switch (press.keyCode) {
-        case keycode::Return:
-        case keycode::KeypadEnter:
+        case keycode::kReturn:
+        case keycode::kKeypadEnter:
             insertSelected();
             return true;
-        case keycode::Escape:
+        case keycode::kEscape:
             hooks_.holdCurrentText();
             panel_->hide();
             hooks_.status(EngineStatus::idle());
             return true;
-        case keycode::Up:
-        case keycode::Down: {
-            panel_->move(press.keyCode == keycode::Up ? -1 : 1);
+        case keycode::kUp:
+        case keycode::kDown: {
+            panel_->move(press.keyCode == keycode::kUp ? -1 : 1);
             if (const auto row = panel_->selectedItem())
                 hooks_.announce(chars::trimSpacesAndTabs(*row).toString());
             return true;

@@ -67,23 +67,23 @@ std::optional<bool> EmojiOffers::handleKey(const KeyPress& press)
     if (!press.modifiers.isEmpty())
         return std::nullopt;
     switch (press.keyCode) {
-    case keycode::Return:
-    case keycode::KeypadEnter:
+    case keycode::kReturn:
+    case keycode::kKeypadEnter:
         if (!acceptsReturn_)
             return std::nullopt;
         insertSelected();
         return true;
-    case keycode::Tab:
+    case keycode::kTab:
         insertSelected();
         return true;
-    case keycode::Escape:
+    case keycode::kEscape:
         hooks_.holdCurrentText();
         picker_->hide();
         hooks_.status(EngineStatus::idle()); // nothing is on show any more
         return true;
-    case keycode::Up:
-    case keycode::Down: {
-        picker_->move(press.keyCode == keycode::Up ? -1 : 1);
+    case keycode::kUp:
+    case keycode::kDown: {
+        picker_->move(press.keyCode == keycode::kUp ? -1 : 1);
         if (const auto item = picker_->selectedItem())
             hooks_.announce(spokenName(item->name));
         return true;

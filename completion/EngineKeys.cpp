@@ -24,7 +24,7 @@ bool isPlain(const KeyPress& press)
 
 bool isBareEscape(const KeyPress& press)
 {
-    return press.keyCode == keycode::Escape && press.modifiers.isEmpty();
+    return press.keyCode == keycode::kEscape && press.modifiers.isEmpty();
 }
 
 QString flag(bool present) { return present ? QStringLiteral("true") : QStringLiteral("false"); }
@@ -75,7 +75,7 @@ bool CompletionEngine::handleKey(const KeyPress& press)
 
     if (suggestion_ && ghost_->isShowing()) {
         // A plain Tab passes to applications whose rule says Tab does not accept.
-        const bool vetoed = press.keyCode == keycode::Tab && press.modifiers.isEmpty() && decision_
+        const bool vetoed = press.keyCode == keycode::kTab && press.modifiers.isEmpty() && decision_
             && !decision_->tabAccepts;
         if (acceptWord && !vetoed) {
             acceptNextWord();

@@ -96,10 +96,10 @@ std::optional<AXRange> AXElement::range(const QString& attribute) const
 
 std::optional<QRectF> AXElement::frame() const
 {
-    const QVariant p = attribute(QString::fromLatin1(ax::Position));
+    const QVariant p = attribute(QString::fromLatin1(ax::kPosition));
     if (p.metaType() != QMetaType::fromType<QPointF>())
         return std::nullopt;
-    const QVariant s = attribute(QString::fromLatin1(ax::Size));
+    const QVariant s = attribute(QString::fromLatin1(ax::kSize));
     if (s.metaType() != QMetaType::fromType<QSizeF>())
         return std::nullopt;
     return appKitRect(QRectF(p.toPointF(), s.toSizeF()));
@@ -107,7 +107,7 @@ std::optional<QRectF> AXElement::frame() const
 
 std::optional<QString> AXElement::string(AXRange forRange) const
 {
-    const QVariant v = parameterized(QString::fromLatin1(ax::StringForRange), QVariant::fromValue(forRange));
+    const QVariant v = parameterized(QString::fromLatin1(ax::kStringForRange), QVariant::fromValue(forRange));
     if (v.metaType() != QMetaType::fromType<QString>())
         return std::nullopt;
     return v.toString();
@@ -115,7 +115,7 @@ std::optional<QString> AXElement::string(AXRange forRange) const
 
 std::optional<QRectF> AXElement::bounds(AXRange forRange) const
 {
-    const auto r = axvalue::rect(parameterized(QString::fromLatin1(ax::BoundsForRange), QVariant::fromValue(forRange)));
+    const auto r = axvalue::rect(parameterized(QString::fromLatin1(ax::kBoundsForRange), QVariant::fromValue(forRange)));
     if (!r || !(r->height() > 0))
         return std::nullopt;
     return appKitRect(*r);
@@ -123,7 +123,7 @@ std::optional<QRectF> AXElement::bounds(AXRange forRange) const
 
 std::optional<AXAttributedString> AXElement::attributedString(AXRange forRange) const
 {
-    const QVariant v = parameterized(QString::fromLatin1(ax::AttributedStringForRange), QVariant::fromValue(forRange));
+    const QVariant v = parameterized(QString::fromLatin1(ax::kAttributedStringForRange), QVariant::fromValue(forRange));
     if (v.metaType() != QMetaType::fromType<AXAttributedString>())
         return std::nullopt;
     return v.value<AXAttributedString>();

@@ -11,10 +11,10 @@ namespace tq {
 
 namespace {
 
-const QString kFocusChanged = QString::fromLatin1(ax::FocusedUIElementChanged);
-const QString kWindowChanged = QString::fromLatin1(ax::FocusedWindowChanged);
-const QString kValueChanged = QString::fromLatin1(ax::ValueChanged);
-const QString kSelectionChanged = QString::fromLatin1(ax::SelectedTextChanged);
+const QString kFocusChanged = QString::fromLatin1(ax::kFocusedUIElementChanged);
+const QString kWindowChanged = QString::fromLatin1(ax::kFocusedWindowChanged);
+const QString kValueChanged = QString::fromLatin1(ax::kValueChanged);
+const QString kSelectionChanged = QString::fromLatin1(ax::kSelectedTextChanged);
 
 // Browsers built on Chromium: their identifiers on this desktop and the ones they are
 // known by elsewhere.
@@ -142,7 +142,7 @@ void AXFieldSource::refreshWatch()
         observer_->remove(watched_.ref, kValueChanged);
         observer_->remove(watched_.ref, kSelectionChanged);
     }
-    watched_ = appElement_.element(QString::fromLatin1(ax::FocusedUIElement)).value_or(AXElement());
+    watched_ = appElement_.element(QString::fromLatin1(ax::kFocusedUIElement)).value_or(AXElement());
     if (watched_) {
         watched_.setMessagingTimeout(kMessagingTimeout);
         observer_->add(watched_.ref, kValueChanged);
@@ -160,9 +160,9 @@ void AXFieldSource::enableWebAccessibility()
     const bool chromium = chromiumSet().contains(id);
     if (!chromium && !isElectron(app_->pid))
         return;
-    bool on = appElement_.set(QString::fromLatin1(ax::ManualAccessibility), true);
+    bool on = appElement_.set(QString::fromLatin1(ax::kManualAccessibility), true);
     if (!on && chromium)
-        on = appElement_.set(QString::fromLatin1(ax::EnhancedUserInterface), true);
+        on = appElement_.set(QString::fromLatin1(ax::kEnhancedUserInterface), true);
     if (on)
         webAccessibilityEnabled_.insert(app_->pid);
 }
@@ -217,8 +217,8 @@ std::optional<QString> AXFieldSource::siteHost(const AXElement& focused)
 {
     std::optional<AXElement> e = focused;
     for (int i = 0; i < 30 && e; ++i) {
-        if (e->string(QString::fromLatin1(ax::Role)) == QLatin1String(ax::WebArea)) {
-            const std::optional<QUrl> url = e->url(QString::fromLatin1(ax::URL));
+        if (e->string(QString::fromLatin1(ax::kRole)) == QLatin1String(ax::kWebArea)) {
+            const std::optional<QUrl> url = e->url(QString::fromLatin1(ax::kURL));
             if (!url || (url->scheme() != QLatin1String("http") && url->scheme() != QLatin1String("https")))
                 return std::nullopt;
             QString host = url->host(QUrl::FullyEncoded);
@@ -228,17 +228,17 @@ std::optional<QString> AXFieldSource::siteHost(const AXElement& focused)
                 host = host.mid(4);
             return host;
         }
-        e = e->element(QString::fromLatin1(ax::Parent));
+        e = e->element(QString::fromLatin1(ax::kParent));
     }
     return std::nullopt;
 }
 
 std::optional<QString> AXFieldSource::windowTitle(const AXElement& appElement)
 {
-    const std::optional<AXElement> window = appElement.element(QString::fromLatin1(ax::FocusedWindow));
+    const std::optional<AXElement> window = appElement.element(QString::fromLatin1(ax::kFocusedWindow));
     if (!window)
         return std::nullopt;
-    const std::optional<QString> title = window->string(QString::fromLatin1(ax::Title));
+    const std::optional<QString> title = window->string(QString::fromLatin1(ax::kTitle));
     if (!title || title->isEmpty())
         return std::nullopt;
     return title;

@@ -19,8 +19,8 @@ bool isZeroWidth(QChar c)
 
 bool isTextRole(const QString& role)
 {
-    return role == QLatin1String(ax::TextField) || role == QLatin1String(ax::TextArea)
-        || role == QLatin1String(ax::ComboBox) || role == QLatin1String(ax::SearchField);
+    return role == QLatin1String(ax::kTextField) || role == QLatin1String(ax::kTextArea)
+        || role == QLatin1String(ax::kComboBox) || role == QLatin1String(ax::kSearchField);
 }
 
 QString fieldKeyOf(qint64 pid, const AXElement& element)
@@ -50,11 +50,11 @@ bool AXFieldSource::containsRightToLeft(QStringView text)
 
 bool AXFieldSource::isTextField(const AXElement& element, const QString& role)
 {
-    if (role == QLatin1String(ax::SecureTextField) || isTextRole(role))
+    if (role == QLatin1String(ax::kSecureTextField) || isTextRole(role))
         return true;
-    if (role == QLatin1String(ax::StaticText) || role == QLatin1String(ax::WebArea))
+    if (role == QLatin1String(ax::kStaticText) || role == QLatin1String(ax::kWebArea))
         return false;
-    return element.isSettable(attr(ax::Value)) == true;
+    return element.isSettable(attr(ax::kValue)) == true;
 }
 
 std::optional<AXFieldSource::TextRead> AXFieldSource::readText(const AXElement& element, qint64 location, qint64 length)
@@ -64,7 +64,7 @@ std::optional<AXFieldSource::TextRead> AXFieldSource::readText(const AXElement& 
     TextRead read;
     read.location = location;
     bool done = false;
-    if (const std::optional<qint64> total = element.integer(attr(ax::NumberOfCharacters)); total && location <= *total) {
+    if (const std::optional<qint64> total = element.integer(attr(ax::kNumberOfCharacters)); total && location <= *total) {
         const qint64 start = std::max<qint64>(location - kBeforeLimit, 0);
         std::optional<QString> before = location == 0 ? QString() : element.string(AXRange{start, location - start});
         const qint64 afterStart = std::min(location + length, *total);
@@ -77,7 +77,7 @@ std::optional<AXFieldSource::TextRead> AXFieldSource::readText(const AXElement& 
         }
     }
     if (!done) {
-        const std::optional<QString> value = element.string(attr(ax::Value));
+        const std::optional<QString> value = element.string(attr(ax::kValue));
         if (!value)
             return std::nullopt;
         const qsizetype cut = std::min<qsizetype>(location, value->size());
@@ -96,11 +96,11 @@ std::optional<std::pair<AXElement, AXTextMarkerRange>> AXFieldSource::markerHold
         return std::nullopt;
     std::optional<AXElement> e = element;
     for (int i = 0; i < 8 && e; ++i) {
-        if (const auto range = axvalue::markerRange(e->attribute(attr(ax::SelectedTextMarkerRange))))
+        if (const auto range = axvalue::markerRange(e->attribute(attr(ax::kSelectedTextMarkerRange))))
             return std::make_pair(*e, *range);
-        if (e->string(attr(ax::Role)) == QLatin1String(ax::WebArea))
+        if (e->string(attr(ax::kRole)) == QLatin1String(ax::kWebArea))
             return std::nullopt;
-        e = e->element(attr(ax::Parent));
+        e = e->element(attr(ax::kParent));
     }
     return std::nullopt;
 }
@@ -111,7 +111,7 @@ std::optional<AXFieldSource::MarkerSelection> AXFieldSource::markerSelection(con
     if (!holder)
         return std::nullopt;
     const auto whole = axvalue::markerRange(
-        holder->first.parameterized(attr(ax::TextMarkerRangeForUIElement), QVariant::fromValue(element.ref)));
+        holder->first.parameterized(attr(ax::kTextMarkerRangeForUIElement), QVariant::fromValue(element.ref)));
     if (!whole)
         return std::nullopt;
     return MarkerSelection{holder->first, holder->second, *whole};
@@ -121,7 +121,7 @@ std::optional<qint64> AXFieldSource::markerCaretPosition(const AXElement& elemen
                                                          const QString& before)
 {
     const AXTextMarkerRange toCaret{selection.elementRange.start, selection.selected.end};
-    const QVariant text = selection.holder.parameterized(attr(ax::StringForTextMarkerRange), QVariant::fromValue(toCaret));
+    const QVariant text = selection.holder.parameterized(attr(ax::kStringForTextMarkerRange), QVariant::fromValue(toCaret));
     if (text.metaType() != QMetaType::fromType<QString>())
         return std::nullopt;
     auto strip = [](const QString& s) {
@@ -138,7 +138,7 @@ std::optional<qint64> AXFieldSource::markerCaretPosition(const AXElement& elemen
         if (a.size() == b.size() || before.size() >= kBeforeLimit)
             return std::nullopt;
     }
-    const std::optional<QString> value = element.string(attr(ax::Value));
+    const std::optional<QString> value = element.string(attr(ax::kValue));
     if (!value || value->size() > 200000)
         return std::nullopt;
     qsizetype counted = 0;
@@ -164,30 +164,30 @@ std::optional<FieldSnapshot> AXFieldSource::snapshot()
             + QStringLiteral(" shares no text; if it was started before accessibility was switched on, restart it");
         return std::nullopt;
     }
-    const std::optional<AXElement> focused = app_ && appElement_ ? appElement_.element(attr(ax::FocusedUIElement)) : std::nullopt;
+    const std::optional<AXElement> focused = app_ && appElement_ ? appElement_.element(attr(ax::kFocusedUIElement)) : std::nullopt;
     if (!focused) {
         whyNoField_ = lbl + QStringLiteral(": nothing focused");
         // Chromium and Electron show their web content only when started for accessibility.
-        if (appElement_ && appElement_.string(attr(ax::ToolkitName)).value_or(QString()).compare(QLatin1String("Chromium"), Qt::CaseInsensitive) == 0)
+        if (appElement_ && appElement_.string(attr(ax::kToolkitName)).value_or(QString()).compare(QLatin1String("Chromium"), Qt::CaseInsensitive) == 0)
             noFieldHelp_ = NoFieldHelp::startWithRendererAccessibility;
         return std::nullopt;
     }
     const AXElement& element = *focused;
     element.setMessagingTimeout(kMessagingTimeout);
-    const QString role = element.string(attr(ax::Role)).value_or(QString());
+    const QString role = element.string(attr(ax::kRole)).value_or(QString());
     if (!isTextField(element, role)) {
         whyNoField_ = lbl + QStringLiteral(": focused ") + role + QStringLiteral(" isn't a text field");
         return std::nullopt;
     }
-    const std::optional<AXRange> selection = element.range(attr(ax::SelectedTextRange));
+    const std::optional<AXRange> selection = element.range(attr(ax::kSelectedTextRange));
     if (!selection) {
         whyNoField_ = lbl + QStringLiteral(": focused ") + role + QStringLiteral(" has no caret position");
         return std::nullopt;
     }
     qint64 location = std::max<qint64>(selection->location, 0);
     const qint64 selectionLength = std::max<qint64>(selection->length, 0);
-    const bool secure = role == QLatin1String(ax::SecureTextField)
-        || element.string(attr(ax::Subrole)) == QLatin1String(ax::SecureTextField) || accessibility_.isSecureInputEnabled();
+    const bool secure = role == QLatin1String(ax::kSecureTextField)
+        || element.string(attr(ax::kSubrole)) == QLatin1String(ax::kSecureTextField) || accessibility_.isSecureInputEnabled();
 
     QString before, after, rawBefore;
     if (!secure) {
@@ -272,8 +272,8 @@ void AXFieldSource::insert(const QString& text, InsertionMethod mode)
             injector_->paste(text);
         return;
     case InsertionMethod::accessibility: {
-        const std::optional<AXElement> focused = appElement_ ? appElement_.element(attr(ax::FocusedUIElement)) : std::nullopt;
-        if (focused && focused->set(attr(ax::SelectedText), text))
+        const std::optional<AXElement> focused = appElement_ ? appElement_.element(attr(ax::kFocusedUIElement)) : std::nullopt;
+        if (focused && focused->set(attr(ax::kSelectedText), text))
             return;
         if (injector_)
             injector_->type(text);

@@ -130,7 +130,7 @@ std::optional<QRectF> AXFieldSource::combineWithPreviousLine(std::optional<QRect
 std::optional<QRectF> AXFieldSource::markerBounds(const AXElement& holder, const AXTextMarkerRange& range,
                                                   std::optional<QRectF> fieldFrame)
 {
-    const auto raw = axvalue::rect(holder.parameterized(attr(ax::BoundsForTextMarkerRange), QVariant::fromValue(range)));
+    const auto raw = axvalue::rect(holder.parameterized(attr(ax::kBoundsForTextMarkerRange), QVariant::fromValue(range)));
     if (!raw || !(raw->height() > 0))
         return std::nullopt;
     const QRectF converted = holder.appKitRect(*raw);
@@ -154,7 +154,7 @@ bool AXFieldSource::plausibleBox(const QRectF& box, std::optional<QRectF> refere
 
 AXFieldSource::Caret AXFieldSource::markerCaret(const AXElement& element, qint64 location, const QString& before)
 {
-    const QString role = element.string(attr(ax::Role)).value_or(QString());
+    const QString role = element.string(attr(ax::kRole)).value_or(QString());
     const auto found = markerHolder(element);
     if (!found) {
         logField(role + QStringLiteral(" has no text-marker selection"));
@@ -167,7 +167,7 @@ AXFieldSource::Caret AXFieldSource::markerCaret(const AXElement& element, qint64
     std::optional<QRectF> caretBox = markerBounds(holder, {end, end}, fieldFrame);
     if (caretBox && !((minX(*caretBox) > 0 || minY(*caretBox) > 0) && caretBox->width() < 40))
         caretBox.reset();
-    const QVariant prevValue = holder.parameterized(attr(ax::PreviousTextMarkerForTextMarker), QVariant::fromValue(end));
+    const QVariant prevValue = holder.parameterized(attr(ax::kPreviousTextMarkerForTextMarker), QVariant::fromValue(end));
     const std::optional<AXTextMarker> prevMarker = axvalue::marker(prevValue);
     std::optional<QRectF> prevBox = prevMarker ? markerBounds(holder, {*prevMarker, end}, fieldFrame) : std::nullopt;
     if (prevBox && !(prevBox->width() < 100 && prevBox->height() < 100))
@@ -180,7 +180,7 @@ AXFieldSource::Caret AXFieldSource::markerCaret(const AXElement& element, qint64
 
     if (location >= 1 && chars::endsWithLineBreak(before) && prevMarker) {
         const auto lineRange = axvalue::markerRange(
-            holder.parameterized(attr(ax::LineTextMarkerRangeForTextMarker), QVariant::fromValue(*prevMarker)));
+            holder.parameterized(attr(ax::kLineTextMarkerRangeForTextMarker), QVariant::fromValue(*prevMarker)));
         std::optional<QRectF> lineBox = lineRange ? markerBounds(holder, *lineRange, fieldFrame) : std::nullopt;
         if (lineBox && plausibleBox(*lineBox, caretBox)) {
             const QString label = QStringLiteral("text markers under the line above");
@@ -199,7 +199,7 @@ AXFieldSource::Caret AXFieldSource::markerCaret(const AXElement& element, qint64
         return success(QStringLiteral("text markers"), trailing(*prevBox), std::nullopt);
 
     if (const auto lineRange = axvalue::markerRange(
-            holder.parameterized(attr(ax::LineTextMarkerRangeForTextMarker), QVariant::fromValue(end)))) {
+            holder.parameterized(attr(ax::kLineTextMarkerRangeForTextMarker), QVariant::fromValue(end)))) {
         const std::optional<QRectF> toCaret = markerBounds(holder, {lineRange->start, end}, fieldFrame);
         const std::optional<QRectF> endBox = markerBounds(holder, {end, end}, fieldFrame);
         if (toCaret && (!endBox || *endBox != *toCaret) && toCaret->height() >= 6 && toCaret->height() < 40) {
@@ -213,12 +213,12 @@ AXFieldSource::Caret AXFieldSource::markerCaret(const AXElement& element, qint64
                        runs.lineStartX);
 
     auto markerBox = [&](const AXTextMarkerRange& r) {
-        return describe(holder.parameterized(attr(ax::BoundsForTextMarkerRange), QVariant::fromValue(r)));
+        return describe(holder.parameterized(attr(ax::kBoundsForTextMarkerRange), QVariant::fromValue(r)));
     };
     const QString b = prevMarker ? markerBox({*prevMarker, end}) : prevValue.isValid() ? QStringLiteral("not a marker")
                                                                                       : QStringLiteral("no marker");
     auto plainBox = [&](qint64 p, qint64 n) {
-        return describe(element.parameterized(attr(ax::BoundsForRange), QVariant::fromValue(AXRange{p, n})));
+        return describe(element.parameterized(attr(ax::kBoundsForRange), QVariant::fromValue(AXRange{p, n})));
     };
     const QString ff = fieldFrame ? QStringLiteral("%1x%2").arg(qint64(fieldFrame->width())).arg(qint64(fieldFrame->height()))
                                   : QStringLiteral("none");
@@ -226,7 +226,7 @@ AXFieldSource::Caret AXFieldSource::markerCaret(const AXElement& element, qint64
              + QStringLiteral(", marker empty ") + markerBox({end, end}) + QStringLiteral(", marker before ") + b
              + QStringLiteral(", plain empty ") + plainBox(location, 0) + QStringLiteral(", plain before ")
              + plainBox(std::max<qint64>(location - 1, 0), 1) + QStringLiteral(", holder ")
-             + holder.string(attr(ax::Role)).value_or(QString()) + QStringLiteral(", caret ")
+             + holder.string(attr(ax::kRole)).value_or(QString()) + QStringLiteral(", caret ")
              + (location < 1 ? QStringLiteral("at start") : QStringLiteral("after text")) + QStringLiteral(", field frame ") + ff
              + QLatin1Char(')'));
     return {};
@@ -252,16 +252,16 @@ std::pair<std::optional<double>, std::optional<QString>> AXFieldSource::readFont
     const std::optional<AXAttributedString> s = element.attributedString(AXRange{std::max<qint64>(location - 1, 0), 1});
     if (!s || s->string.isEmpty())
         return {};
-    const QVariant font = s->attribute(attr(ax::Font), 0);
+    const QVariant font = s->attribute(attr(ax::kFont), 0);
     if (font.metaType() != QMetaType::fromType<QVariantMap>())
         return {};
     const QVariantMap map = font.toMap();
     std::optional<double> size;
     std::optional<QString> name;
-    const QVariant sv = map.value(attr(ax::FontSize));
+    const QVariant sv = map.value(attr(ax::kFontSize));
     if (sv.metaType().id() == QMetaType::Double || sv.metaType().id() == QMetaType::Int || sv.metaType().id() == QMetaType::LongLong)
         size = sv.toDouble();
-    const QVariant nv = map.value(attr(ax::FontName));
+    const QVariant nv = map.value(attr(ax::kFontName));
     if (nv.metaType() == QMetaType::fromType<QString>())
         name = nv.toString();
     return {size, name};

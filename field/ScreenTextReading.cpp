@@ -68,13 +68,13 @@ QVector<AXElement> elements(const QVariant& v, const ScreenGeometry& screen)
 std::optional<QString> elementText(const AXElement& e, const QString& role, bool& descend)
 {
     descend = true;
-    if (role == QLatin1String(ax::StaticText) || role == QLatin1String(ax::TextArea)) {
+    if (role == QLatin1String(ax::kStaticText) || role == QLatin1String(ax::kTextArea)) {
         descend = false;
     } else if (role == QLatin1String("AXHeading")) {
         // Headings show their text and may hold links.
-    } else if (role == QLatin1String(ax::Group)) {
+    } else if (role == QLatin1String(ax::kGroup)) {
         // A paragraph, heading or caption that cannot be edited, with a text interface.
-        const std::optional<qint64> n = e.integer(QString::fromLatin1(ax::NumberOfCharacters));
+        const std::optional<qint64> n = e.integer(QString::fromLatin1(ax::kNumberOfCharacters));
         if (!n || *n <= 0)
             return std::nullopt;
         descend = false;
@@ -82,10 +82,10 @@ std::optional<QString> elementText(const AXElement& e, const QString& role, bool
         return std::nullopt;
     }
     QString text;
-    const QVariant value = e.attribute(QString::fromLatin1(ax::Value));
+    const QVariant value = e.attribute(QString::fromLatin1(ax::kValue));
     if (value.metaType() == QMetaType::fromType<QString>())
         text = value.toString();
-    else if (const auto title = e.string(QString::fromLatin1(ax::Title)))
+    else if (const auto title = e.string(QString::fromLatin1(ax::kTitle)))
         text = *title;
     // Embedded children (links, nested paragraphs) hold text of their own.
     if (text.contains(QChar(0xFFFC)))
@@ -269,9 +269,9 @@ QVector<ScreenLine> ScreenText::axLines(Clock& clock, const AXElement& window, i
             break;
         const AXElement e = queue[head++];
         ++visited;
-        if (e.string(QString::fromLatin1(ax::Subrole)) == QLatin1String(ax::SecureTextField))
+        if (e.string(QString::fromLatin1(ax::kSubrole)) == QLatin1String(ax::kSecureTextField))
             continue;
-        const QString role = e.string(QString::fromLatin1(ax::Role)).value_or(QString());
+        const QString role = e.string(QString::fromLatin1(ax::kRole)).value_or(QString());
         bool descend = true;
         if (const std::optional<QString> text = elementText(e, role, descend)) {
             const std::optional<QRectF> frame = elementFrame(e);
@@ -283,7 +283,7 @@ QVector<ScreenLine> ScreenText::axLines(Clock& clock, const AXElement& window, i
             continue;
         QVariant children = e.attribute(QStringLiteral("AXVisibleChildren"));
         if (!children.isValid())
-            children = e.attribute(QString::fromLatin1(ax::Children));
+            children = e.attribute(QString::fromLatin1(ax::kChildren));
         queue += elements(children, *window.screen());
     }
     return result;
@@ -292,7 +292,7 @@ QVector<ScreenLine> ScreenText::axLines(Clock& clock, const AXElement& window, i
 std::optional<AXElement> ScreenText::focusedWindow(Platform& platform, qint64 pid)
 {
     const auto app = applicationElement(platform, pid);
-    return app ? app->element(QString::fromLatin1(ax::FocusedWindow)) : std::nullopt;
+    return app ? app->element(QString::fromLatin1(ax::kFocusedWindow)) : std::nullopt;
 }
 
 std::optional<AXElement> ScreenText::axWindow(Platform& platform, qint64 pid, const QRectF& matching)
@@ -302,7 +302,7 @@ std::optional<AXElement> ScreenText::axWindow(Platform& platform, qint64 pid, co
         return std::nullopt;
     QVariant windows = app->attribute(QStringLiteral("AXWindows"));
     if (!windows.isValid())
-        windows = app->attribute(QString::fromLatin1(ax::Children));
+        windows = app->attribute(QString::fromLatin1(ax::kChildren));
     for (const AXElement& w : elements(windows, platform.screenGeometry())) {
         const auto frame = elementFrame(w);
         if (frame && std::abs(frame->x() - matching.x()) < kOriginTolerance
@@ -314,8 +314,8 @@ std::optional<AXElement> ScreenText::axWindow(Platform& platform, qint64 pid, co
 
 std::optional<QRectF> ScreenText::elementFrame(const AXElement& element)
 {
-    const QVariant position = element.attribute(QString::fromLatin1(ax::Position));
-    const QVariant size = element.attribute(QString::fromLatin1(ax::Size));
+    const QVariant position = element.attribute(QString::fromLatin1(ax::kPosition));
+    const QVariant size = element.attribute(QString::fromLatin1(ax::kSize));
     if (position.metaType() != QMetaType::fromType<QPointF>() || size.metaType() != QMetaType::fromType<QSizeF>())
         return std::nullopt;
     return QRectF(position.toPointF(), size.toSizeF());

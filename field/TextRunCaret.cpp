@@ -66,16 +66,16 @@ std::vector<AXFieldSource::TextRun> AXFieldSource::collectRuns(const AXElement& 
     std::vector<TextRun> runs;
     if (depth > 4 || !element.screen())
         return runs;
-    const QVariant children = element.attribute(attr(ax::Children));
+    const QVariant children = element.attribute(attr(ax::kChildren));
     if (children.metaType() != QMetaType::fromType<QVariantList>())
         return runs;
     for (const QVariant& v : children.toList()) {
         const std::optional<AXElement> child = axvalue::element(v, *element.screen());
         if (!child)
             continue;
-        if (child->string(attr(ax::Role)) == QLatin1String(ax::StaticText)) {
+        if (child->string(attr(ax::kRole)) == QLatin1String(ax::kStaticText)) {
             if (const std::optional<QRectF> frame = child->frame())
-                runs.push_back({child->string(attr(ax::Value)).value_or(QString()), *frame, *child});
+                runs.push_back({child->string(attr(ax::kValue)).value_or(QString()), *frame, *child});
             continue;
         }
         std::vector<TextRun> inner = collectRuns(*child, depth + 1);
@@ -89,12 +89,12 @@ AXFieldSource::Caret AXFieldSource::textRuns(const AXElement& holder, const AXTe
     if (!holder.screen())
         return {};
     const std::optional<AXElement> atCaret = axvalue::element(
-        holder.parameterized(attr(ax::UIElementForTextMarker), QVariant::fromValue(end)), *holder.screen());
+        holder.parameterized(attr(ax::kUIElementForTextMarker), QVariant::fromValue(end)), *holder.screen());
     if (!atCaret)
         return {};
     AXElement container = *atCaret;
-    if (atCaret->string(attr(ax::Role)) == QLatin1String(ax::StaticText))
-        container = atCaret->element(attr(ax::Parent)).value_or(*atCaret);
+    if (atCaret->string(attr(ax::kRole)) == QLatin1String(ax::kStaticText))
+        container = atCaret->element(attr(ax::kParent)).value_or(*atCaret);
     const std::optional<QRectF> frame = container.frame();
     if (!frame)
         return {};
@@ -178,26 +178,26 @@ std::vector<qsizetype> AXFieldSource::markerLineProbe(const AXElement& holder, c
 {
     std::vector<qsizetype> starts;
     const auto range = axvalue::markerRange(
-        holder.parameterized(attr(ax::TextMarkerRangeForUIElement), QVariant::fromValue(runElement.ref)));
-    const std::optional<QString> value = runElement.string(attr(ax::Value));
+        holder.parameterized(attr(ax::kTextMarkerRangeForUIElement), QVariant::fromValue(runElement.ref)));
+    const std::optional<QString> value = runElement.string(attr(ax::kValue));
     if (!range || !value)
         return starts;
     const qsizetype v = value->size();
     const AXTextMarker elementStart = range->start;
     auto textTo = [&](const AXTextMarker& m) -> std::optional<QString> {
-        const QVariant s = holder.parameterized(attr(ax::StringForTextMarkerRange), QVariant::fromValue(AXTextMarkerRange{elementStart, m}));
+        const QVariant s = holder.parameterized(attr(ax::kStringForTextMarkerRange), QVariant::fromValue(AXTextMarkerRange{elementStart, m}));
         if (s.metaType() != QMetaType::fromType<QString>() || s.toString().isEmpty())
             return std::nullopt;
         return s.toString();
     };
     AXTextMarker cursor = end;
-    if (const auto line = axvalue::markerRange(holder.parameterized(attr(ax::LineTextMarkerRangeForTextMarker), QVariant::fromValue(end)))) {
+    if (const auto line = axvalue::markerRange(holder.parameterized(attr(ax::kLineTextMarkerRangeForTextMarker), QVariant::fromValue(end)))) {
         cursor = line->start;
         if (const auto s = textTo(cursor); s && s->size() < v && value->startsWith(*s))
             starts.push_back(s->size());
     }
     for (int i = 0; i < 40; ++i) {
-        const auto m = axvalue::marker(holder.parameterized(attr(ax::PreviousLineStartTextMarkerForTextMarker), QVariant::fromValue(cursor)));
+        const auto m = axvalue::marker(holder.parameterized(attr(ax::kPreviousLineStartTextMarkerForTextMarker), QVariant::fromValue(cursor)));
         if (!m)
             break;
         const auto s = textTo(*m);

@@ -79,7 +79,7 @@ QList<KeyCombo> KeyTap::grabbedKeys() const
     if (showing_) {
         for (const KeyCombo& c : whileShown_)
             addUnique(keys, c);
-        for (std::uint16_t code : {keycode::Escape, keycode::Up, keycode::Down, keycode::Left, keycode::Right, keycode::Return})
+        for (std::uint16_t code : {keycode::kEscape, keycode::kUp, keycode::kDown, keycode::kLeft, keycode::kRight, keycode::kReturn})
             addUnique(keys, KeyCombo{code, {}});
     }
     return keys;

@@ -55,7 +55,7 @@ void TextInjector::type(const QString& text)
     }
     log::info(QStringLiteral("type: %1 units").arg(text.size()));
     if (const int spaces = leadingSpaces(text); spaces > 0)
-        keys_.pressKey(keycode::Space, 0, spaces);
+        keys_.pressKey(keycode::kSpace, 0, spaces);
     for (const QString& chunk : chunks(text))
         keys_.typeText(chunk);
 }
@@ -64,7 +64,7 @@ void TextInjector::deleteBackward(int count)
 {
     if (count < 1 || !keys_.available())
         return;
-    keys_.pressKey(keycode::Delete, 0, count);
+    keys_.pressKey(keycode::kDelete, 0, count);
 }
 
 void TextInjector::paste(const QString& text)

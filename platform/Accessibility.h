@@ -23,58 +23,58 @@ namespace tq {
 
 namespace ax {
 // Attributes.
-inline constexpr auto Role = "AXRole";
-inline constexpr auto Subrole = "AXSubrole";
-inline constexpr auto Value = "AXValue";
-inline constexpr auto Title = "AXTitle";
-inline constexpr auto Parent = "AXParent";
-inline constexpr auto Children = "AXChildren";
-inline constexpr auto Position = "AXPosition";
-inline constexpr auto Size = "AXSize";
-inline constexpr auto URL = "AXURL";
-inline constexpr auto FocusedUIElement = "AXFocusedUIElement";
-inline constexpr auto FocusedWindow = "AXFocusedWindow";
-inline constexpr auto NumberOfCharacters = "AXNumberOfCharacters";
-inline constexpr auto SelectedTextRange = "AXSelectedTextRange";
-inline constexpr auto SelectedText = "AXSelectedText";
-inline constexpr auto SelectedTextMarkerRange = "AXSelectedTextMarkerRange";
-inline constexpr auto ManualAccessibility = "AXManualAccessibility";
-inline constexpr auto EnhancedUserInterface = "AXEnhancedUserInterface";
+inline constexpr auto kRole = "AXRole";
+inline constexpr auto kSubrole = "AXSubrole";
+inline constexpr auto kValue = "AXValue";
+inline constexpr auto kTitle = "AXTitle";
+inline constexpr auto kParent = "AXParent";
+inline constexpr auto kChildren = "AXChildren";
+inline constexpr auto kPosition = "AXPosition";
+inline constexpr auto kSize = "AXSize";
+inline constexpr auto kURL = "AXURL";
+inline constexpr auto kFocusedUIElement = "AXFocusedUIElement";
+inline constexpr auto kFocusedWindow = "AXFocusedWindow";
+inline constexpr auto kNumberOfCharacters = "AXNumberOfCharacters";
+inline constexpr auto kSelectedTextRange = "AXSelectedTextRange";
+inline constexpr auto kSelectedText = "AXSelectedText";
+inline constexpr auto kSelectedTextMarkerRange = "AXSelectedTextMarkerRange";
+inline constexpr auto kManualAccessibility = "AXManualAccessibility";
+inline constexpr auto kEnhancedUserInterface = "AXEnhancedUserInterface";
 // The toolkit an application is built with, as its accessibility layer names it ("GTK", "Qt",
 // "Chromium", "Gecko").
-inline constexpr auto ToolkitName = "AXToolkitName";
+inline constexpr auto kToolkitName = "AXToolkitName";
 // Parameterised attributes.
-inline constexpr auto StringForRange = "AXStringForRange";
-inline constexpr auto BoundsForRange = "AXBoundsForRange";
-inline constexpr auto AttributedStringForRange = "AXAttributedStringForRange";
-inline constexpr auto TextMarkerRangeForUIElement = "AXTextMarkerRangeForUIElement";
-inline constexpr auto StringForTextMarkerRange = "AXStringForTextMarkerRange";
-inline constexpr auto BoundsForTextMarkerRange = "AXBoundsForTextMarkerRange";
-inline constexpr auto PreviousTextMarkerForTextMarker = "AXPreviousTextMarkerForTextMarker";
-inline constexpr auto LineTextMarkerRangeForTextMarker = "AXLineTextMarkerRangeForTextMarker";
-inline constexpr auto PreviousLineStartTextMarkerForTextMarker = "AXPreviousLineStartTextMarkerForTextMarker";
-inline constexpr auto UIElementForTextMarker = "AXUIElementForTextMarker";
+inline constexpr auto kStringForRange = "AXStringForRange";
+inline constexpr auto kBoundsForRange = "AXBoundsForRange";
+inline constexpr auto kAttributedStringForRange = "AXAttributedStringForRange";
+inline constexpr auto kTextMarkerRangeForUIElement = "AXTextMarkerRangeForUIElement";
+inline constexpr auto kStringForTextMarkerRange = "AXStringForTextMarkerRange";
+inline constexpr auto kBoundsForTextMarkerRange = "AXBoundsForTextMarkerRange";
+inline constexpr auto kPreviousTextMarkerForTextMarker = "AXPreviousTextMarkerForTextMarker";
+inline constexpr auto kLineTextMarkerRangeForTextMarker = "AXLineTextMarkerRangeForTextMarker";
+inline constexpr auto kPreviousLineStartTextMarkerForTextMarker = "AXPreviousLineStartTextMarkerForTextMarker";
+inline constexpr auto kUIElementForTextMarker = "AXUIElementForTextMarker";
 // Attributes of an attributed string's runs.
-inline constexpr auto Font = "AXFont";
-inline constexpr auto FontSize = "AXFontSize";
-inline constexpr auto FontName = "AXFontName";
+inline constexpr auto kFont = "AXFont";
+inline constexpr auto kFontSize = "AXFontSize";
+inline constexpr auto kFontName = "AXFontName";
 // Roles and subroles.
-inline constexpr auto TextField = "AXTextField";
-inline constexpr auto TextArea = "AXTextArea";
-inline constexpr auto ComboBox = "AXComboBox";
-inline constexpr auto SearchField = "AXSearchField";
-inline constexpr auto SecureTextField = "AXSecureTextField";
-inline constexpr auto StaticText = "AXStaticText";
-inline constexpr auto WebArea = "AXWebArea";
-inline constexpr auto Button = "AXButton";
-inline constexpr auto Window = "AXWindow";
-inline constexpr auto Application = "AXApplication";
-inline constexpr auto Group = "AXGroup";
+inline constexpr auto kTextField = "AXTextField";
+inline constexpr auto kTextArea = "AXTextArea";
+inline constexpr auto kComboBox = "AXComboBox";
+inline constexpr auto kSearchField = "AXSearchField";
+inline constexpr auto kSecureTextField = "AXSecureTextField";
+inline constexpr auto kStaticText = "AXStaticText";
+inline constexpr auto kWebArea = "AXWebArea";
+inline constexpr auto kButton = "AXButton";
+inline constexpr auto kWindow = "AXWindow";
+inline constexpr auto kApplication = "AXApplication";
+inline constexpr auto kGroup = "AXGroup";
 // Notifications.
-inline constexpr auto FocusedUIElementChanged = "AXFocusedUIElementChanged";
-inline constexpr auto FocusedWindowChanged = "AXFocusedWindowChanged";
-inline constexpr auto ValueChanged = "AXValueChanged";
-inline constexpr auto SelectedTextChanged = "AXSelectedTextChanged";
+inline constexpr auto kFocusedUIElementChanged = "AXFocusedUIElementChanged";
+inline constexpr auto kFocusedWindowChanged = "AXFocusedWindowChanged";
+inline constexpr auto kValueChanged = "AXValueChanged";
+inline constexpr auto kSelectedTextChanged = "AXSelectedTextChanged";
 } // namespace ax
 
 // A character range in UTF-16 units.
@@ -96,7 +96,7 @@ struct AXTextMarkerRange {
     friend bool operator==(const AXTextMarkerRange&, const AXTextMarkerRange&) = default;
 };
 
-// Text with attribute runs; the font run carries ax::Font → {ax::FontSize, ax::FontName}.
+// Text with attribute runs; the font run carries ax::kFont → {ax::kFontSize, ax::kFontName}.
 struct AXAttributedString {
     struct Run {
         qsizetype location = 0;

@@ -363,7 +363,7 @@ QVariant AtSpiNode::roleAttribute()
     QString name = AtSpiAccessibility::roleName(r, multi);
     // An editable paragraph or section (web editors) is a text area.
     if ((r == ATSPI_ROLE_PARAGRAPH || r == ATSPI_ROLE_SECTION) && state(ATSPI_STATE_EDITABLE))
-        name = QString::fromLatin1(ax::TextArea);
+        name = QString::fromLatin1(ax::kTextArea);
     return name;
 }
 
@@ -565,17 +565,17 @@ QVariant AtSpiNode::attributed(AXRange range)
     const QScreen* screen = QGuiApplication::primaryScreen();
     const double dpi = screen ? screen->logicalDotsPerInchY() : 96.0;
     if (const auto size = AtSpiAccessibility::fontSizeOnScreen(value("size"), dpi))
-        font.insert(QString::fromLatin1(ax::FontSize), *size);
+        font.insert(QString::fromLatin1(ax::kFontSize), *size);
     QString family = value("family-name");
     if (family.size() >= 2 && (family.startsWith(QLatin1Char('\'')) || family.startsWith(QLatin1Char('"'))))
         family = family.mid(1, family.size() - 2);
     if (!family.isEmpty())
-        font.insert(QString::fromLatin1(ax::FontName), family);
+        font.insert(QString::fromLatin1(ax::kFontName), family);
     g_hash_table_unref(attrs);
     AXAttributedString out;
     out.string = whole.mid(range.location, range.length);
     if (!font.isEmpty())
-        out.runs.append({0, out.string.size(), QVariantMap{{QString::fromLatin1(ax::Font), font}}});
+        out.runs.append({0, out.string.size(), QVariantMap{{QString::fromLatin1(ax::kFont), font}}});
     return QVariant::fromValue(out);
 }
 
@@ -584,11 +584,11 @@ QVariant AtSpiNode::attribute(const QString& name)
     if (blocked())
         return {};
     const QByteArray n = name.toLatin1();
-    if (n == ax::Role)
+    if (n == ax::kRole)
         return roleAttribute();
-    if (n == ax::Subrole)
-        return role() == ATSPI_ROLE_PASSWORD_TEXT ? QVariant(QString::fromLatin1(ax::SecureTextField)) : QVariant();
-    if (n == ax::Value) {
+    if (n == ax::kSubrole)
+        return role() == ATSPI_ROLE_PASSWORD_TEXT ? QVariant(QString::fromLatin1(ax::kSecureTextField)) : QVariant();
+    if (n == ax::kValue) {
         if (const auto t = text())
             return *t;
         GErrorSink err;
@@ -596,17 +596,17 @@ QVariant AtSpiNode::attribute(const QString& name)
         const QString label = takeString(atspi_accessible_get_name(acc_, &err));
         return err.failed() ? QVariant() : QVariant(label);
     }
-    if (n == ax::ToolkitName) {
+    if (n == ax::kToolkitName) {
         const QString toolkit = toolkitName();
         return toolkit.isEmpty() ? QVariant() : QVariant(toolkit);
     }
-    if (n == ax::Title) {
+    if (n == ax::kTitle) {
         GErrorSink err;
         prepareCall(timeout_);
         const QString title = takeString(atspi_accessible_get_name(acc_, &err));
         return err.failed() || title.isEmpty() ? QVariant() : QVariant(title);
     }
-    if (n == ax::Parent) {
+    if (n == ax::kParent) {
         GErrorSink err;
         prepareCall(timeout_);
         AtspiAccessible* p = atspi_accessible_get_parent(acc_, &err);
@@ -616,7 +616,7 @@ QVariant AtSpiNode::attribute(const QString& name)
         g_object_unref(p);
         return out;
     }
-    if (n == ax::Children) {
+    if (n == ax::kChildren) {
         GErrorSink err;
         prepareCall(timeout_);
         const int count = atspi_accessible_get_child_count(acc_, &err);
@@ -633,13 +633,13 @@ QVariant AtSpiNode::attribute(const QString& name)
         }
         return children;
     }
-    if (n == ax::Position || n == ax::Size) {
+    if (n == ax::kPosition || n == ax::kSize) {
         const std::optional<QRectF> r = extents();
         if (!r)
             return {};
-        return n == ax::Position ? QVariant(r->topLeft()) : QVariant(r->size());
+        return n == ax::kPosition ? QVariant(r->topLeft()) : QVariant(r->size());
     }
-    if (n == ax::URL) {
+    if (n == ax::kURL) {
         AtspiDocument* doc = atspi_accessible_get_document_iface(acc_);
         if (!doc)
             return {};
@@ -654,17 +654,17 @@ QVariant AtSpiNode::attribute(const QString& name)
         g_object_unref(doc);
         return url.isEmpty() ? QVariant() : QVariant(url);
     }
-    if (n == ax::FocusedUIElement)
+    if (n == ax::kFocusedUIElement)
         return focusedElement();
-    if (n == ax::FocusedWindow)
+    if (n == ax::kFocusedWindow)
         return focusedWindow();
-    if (n == ax::NumberOfCharacters) {
+    if (n == ax::kNumberOfCharacters) {
         const auto t = text();
         return t ? QVariant(qint64(t->size())) : QVariant();
     }
-    if (n == ax::SelectedTextRange)
+    if (n == ax::kSelectedTextRange)
         return selectedRange();
-    if (n == ax::SelectedText) {
+    if (n == ax::kSelectedText) {
         const QVariant r = selectedRange();
         const auto t = text();
         if (!r.isValid() || !t)
@@ -683,16 +683,16 @@ QVariant AtSpiNode::parameterizedAttribute(const QString& name, const QVariant& 
     if (range.location < 0 || range.length < 0)
         return {};
     const QByteArray n = name.toLatin1();
-    if (n == ax::StringForRange) {
+    if (n == ax::kStringForRange) {
         const auto t = text();
         if (!t || range.location > t->size())
             return {};
         const AXRange r = utf16::clampToPairs(*t, range);
         return t->mid(r.location, r.length);
     }
-    if (n == ax::BoundsForRange)
+    if (n == ax::kBoundsForRange)
         return bounds(range);
-    if (n == ax::AttributedStringForRange)
+    if (n == ax::kAttributedStringForRange)
         return attributed(range);
     return {};
 }
@@ -701,7 +701,7 @@ std::optional<bool> AtSpiNode::isSettable(const QString& name)
 {
     if (blocked())
         return std::nullopt;
-    if (name != QLatin1String(ax::Value) && name != QLatin1String(ax::SelectedText))
+    if (name != QLatin1String(ax::kValue) && name != QLatin1String(ax::kSelectedText))
         return false;
     AtspiEditableText* edit = atspi_accessible_get_editable_text_iface(acc_);
     if (!edit)
@@ -783,7 +783,7 @@ bool AtSpiNode::setAttribute(const QString& name, const QVariant& value)
         return false;
     if (isSettable(name) != true)
         return false;
-    if (name == QLatin1String(ax::SelectedText))
+    if (name == QLatin1String(ax::kSelectedText))
         return insertAtSelection(value.toString());
     AtspiEditableText* edit = atspi_accessible_get_editable_text_iface(acc_);
     if (!edit)
@@ -826,8 +826,8 @@ public:
     {
         if (pid != pid_)
             return;
-        const bool processWide = notification == QLatin1String(ax::FocusedUIElementChanged)
-            || notification == QLatin1String(ax::FocusedWindowChanged);
+        const bool processWide = notification == QLatin1String(ax::kFocusedUIElementChanged)
+            || notification == QLatin1String(ax::kFocusedWindowChanged);
         const AccessibilityElement element = AtSpiNode::wrap(source, state_);
         for (const Registration& r : registrations_) {
             if (r.notification != notification)
@@ -953,22 +953,22 @@ QString AtSpiAccessibility::roleName(int r, bool multiLine)
     switch (r) {
     case ATSPI_ROLE_ENTRY:
     case ATSPI_ROLE_TEXT:
-        return QString::fromLatin1(multiLine ? ax::TextArea : ax::TextField);
+        return QString::fromLatin1(multiLine ? ax::kTextArea : ax::kTextField);
     case ATSPI_ROLE_PASSWORD_TEXT:
-        return QString::fromLatin1(ax::TextField);
+        return QString::fromLatin1(ax::kTextField);
     case ATSPI_ROLE_DOCUMENT_TEXT:
-        return QString::fromLatin1(ax::TextArea);
+        return QString::fromLatin1(ax::kTextArea);
     case ATSPI_ROLE_DOCUMENT_WEB:
-        return QString::fromLatin1(ax::WebArea);
+        return QString::fromLatin1(ax::kWebArea);
     case ATSPI_ROLE_LABEL:
     case ATSPI_ROLE_STATIC:
     case ATSPI_ROLE_CAPTION:
-        return QString::fromLatin1(ax::StaticText);
+        return QString::fromLatin1(ax::kStaticText);
     case ATSPI_ROLE_COMBO_BOX:
-        return QString::fromLatin1(ax::ComboBox);
+        return QString::fromLatin1(ax::kComboBox);
     case ATSPI_ROLE_PUSH_BUTTON:
     case ATSPI_ROLE_TOGGLE_BUTTON:
-        return QString::fromLatin1(ax::Button);
+        return QString::fromLatin1(ax::kButton);
     case ATSPI_ROLE_CHECK_BOX:
         return QStringLiteral("AXCheckBox");
     case ATSPI_ROLE_RADIO_BUTTON:
@@ -976,9 +976,9 @@ QString AtSpiAccessibility::roleName(int r, bool multiLine)
     case ATSPI_ROLE_FRAME:
     case ATSPI_ROLE_WINDOW:
     case ATSPI_ROLE_DIALOG:
-        return QString::fromLatin1(ax::Window);
+        return QString::fromLatin1(ax::kWindow);
     case ATSPI_ROLE_APPLICATION:
-        return QString::fromLatin1(ax::Application);
+        return QString::fromLatin1(ax::kApplication);
     case ATSPI_ROLE_MENU_ITEM:
     case ATSPI_ROLE_CHECK_MENU_ITEM:
     case ATSPI_ROLE_RADIO_MENU_ITEM:
@@ -1000,7 +1000,7 @@ QString AtSpiAccessibility::roleName(int r, bool multiLine)
     case ATSPI_ROLE_TERMINAL:
         return QStringLiteral("AXTerminal");
     default:
-        return QString::fromLatin1(ax::Group);
+        return QString::fromLatin1(ax::kGroup);
     }
 }
 
@@ -1027,13 +1027,13 @@ std::optional<double> AtSpiAccessibility::fontSizeOnScreen(QStringView css, doub
 QString AtSpiAccessibility::axNotification(QStringView type, int detail1)
 {
     if (type.startsWith(QLatin1String("object:state-changed:focused")))
-        return detail1 ? QString::fromLatin1(ax::FocusedUIElementChanged) : QString();
+        return detail1 ? QString::fromLatin1(ax::kFocusedUIElementChanged) : QString();
     if (type.startsWith(QLatin1String("window:activate")))
-        return QString::fromLatin1(ax::FocusedWindowChanged);
+        return QString::fromLatin1(ax::kFocusedWindowChanged);
     if (type.startsWith(QLatin1String("object:text-changed")))
-        return QString::fromLatin1(ax::ValueChanged);
+        return QString::fromLatin1(ax::kValueChanged);
     if (type.startsWith(QLatin1String("object:text-caret-moved")) || type.startsWith(QLatin1String("object:text-selection-changed")))
-        return QString::fromLatin1(ax::SelectedTextChanged);
+        return QString::fromLatin1(ax::kSelectedTextChanged);
     return {};
 }
 

@@ -59,11 +59,11 @@ using Shortcut = std::optional<KeyCombo>;
     X(bool, memoryEnabled, setMemoryEnabled, false)                                               \
     X(bool, memoryRecordAll, setMemoryRecordAll, false)                                           \
     X(double, memoryStrength, setMemoryStrength, 2.0)                                             \
-    X(Shortcut, acceptWordKey, setAcceptWordKey, (KeyCombo{keycode::Tab, {}}))                    \
-    X(Shortcut, acceptAllKey, setAcceptAllKey, (KeyCombo{keycode::AboveTab, {}}))                 \
+    X(Shortcut, acceptWordKey, setAcceptWordKey, (KeyCombo{keycode::kTab, {}}))                    \
+    X(Shortcut, acceptAllKey, setAcceptAllKey, (KeyCombo{keycode::kAboveTab, {}}))                 \
     X(Shortcut, triggerKey, setTriggerKey,                                                        \
-      (KeyCombo{keycode::Space, ModifierSet{ModifierSet::control, ModifierSet::option}}))         \
-    X(Shortcut, alternativesKey, setAlternativesKey, (KeyCombo{keycode::Down, ModifierSet::option})) \
+      (KeyCombo{keycode::kSpace, ModifierSet{ModifierSet::control, ModifierSet::option}}))         \
+    X(Shortcut, alternativesKey, setAlternativesKey, (KeyCombo{keycode::kDown, ModifierSet::option})) \
     X(Shortcut, toggleAppKey, setToggleAppKey, std::nullopt)                                      \
     X(Shortcut, toggleGlobalKey, setToggleGlobalKey, std::nullopt)                                \
     X(EscapeBehavior, escapeBehavior, setEscapeBehavior, EscapeBehavior::dismiss)                 \

@@ -14,7 +14,7 @@ qint64 nextHash = 1000;
 FakeElement::FakeElement(qint64 p, QString role) : pid(p), hashValue(++nextHash)
 {
     if (!role.isEmpty())
-        attributes.insert(QString::fromLatin1(ax::Role), role);
+        attributes.insert(QString::fromLatin1(ax::kRole), role);
 }
 
 std::shared_ptr<FakeElement> makeFakeElement(qint64 pid, const QString& role)
@@ -25,8 +25,8 @@ std::shared_ptr<FakeElement> makeFakeElement(qint64 pid, const QString& role)
 void FakeElement::addChild(const std::shared_ptr<FakeElement>& child)
 {
     children_.append(QVariant::fromValue(child->element()));
-    attributes.insert(QString::fromLatin1(ax::Children), children_);
-    child->attributes.insert(QString::fromLatin1(ax::Parent), QVariant::fromValue(element()));
+    attributes.insert(QString::fromLatin1(ax::kChildren), children_);
+    child->attributes.insert(QString::fromLatin1(ax::kParent), QVariant::fromValue(element()));
 }
 
 QRectF FakeElement::gridBox(qint64 position, bool empty) const
@@ -53,20 +53,20 @@ QVariant FakeElement::attribute(const QString& name)
         return *it;
     const QByteArray n = name.toLatin1();
     if (!frame.isNull()) {
-        if (n == ax::Position)
+        if (n == ax::kPosition)
             return frame.topLeft();
-        if (n == ax::Size)
+        if (n == ax::kSize)
             return frame.size();
     }
     if (!text)
         return {};
-    if (n == ax::Value)
+    if (n == ax::kValue)
         return *text;
-    if (n == ax::SelectedTextRange)
+    if (n == ax::kSelectedTextRange)
         return QVariant::fromValue(selection);
-    if (n == ax::NumberOfCharacters && answersRanges)
+    if (n == ax::kNumberOfCharacters && answersRanges)
         return qint64(text->size());
-    if (n == ax::SelectedText)
+    if (n == ax::kSelectedText)
         return text->mid(selection.location, selection.length);
     return {};
 }
@@ -83,11 +83,11 @@ QVariant FakeElement::parameterizedAttribute(const QString& name, const QVariant
     if (r.location < 0 || r.length < 0 || r.location + r.length > text->size())
         return {};
     const QByteArray n = name.toLatin1();
-    if (n == ax::StringForRange && answersRanges) {
+    if (n == ax::kStringForRange && answersRanges) {
         const AXRange c = utf16::clampToPairs(*text, r);
         return text->mid(c.location, c.length);
     }
-    if (n == ax::BoundsForRange && answersBounds) {
+    if (n == ax::kBoundsForRange && answersBounds) {
         if (boundsFor) {
             const auto box = boundsFor(r);
             return box ? QVariant(*box) : QVariant();
@@ -97,16 +97,16 @@ QVariant FakeElement::parameterizedAttribute(const QString& name, const QVariant
             box = box.united(gridBox(r.location + r.length - 1, false));
         return box;
     }
-    if (n == ax::AttributedStringForRange) {
+    if (n == ax::kAttributedStringForRange) {
         AXAttributedString s;
         s.string = text->mid(r.location, r.length);
         QVariantMap font;
         if (fontSize)
-            font.insert(QString::fromLatin1(ax::FontSize), *fontSize);
+            font.insert(QString::fromLatin1(ax::kFontSize), *fontSize);
         if (!fontName.isEmpty())
-            font.insert(QString::fromLatin1(ax::FontName), fontName);
+            font.insert(QString::fromLatin1(ax::kFontName), fontName);
         if (!font.isEmpty())
-            s.runs.append({0, s.string.size(), {{QString::fromLatin1(ax::Font), font}}});
+            s.runs.append({0, s.string.size(), {{QString::fromLatin1(ax::kFont), font}}});
         return QVariant::fromValue(s);
     }
     return {};
@@ -125,7 +125,7 @@ bool FakeElement::setAttribute(const QString& name, const QVariant& value)
     ++messages;
     if (refusesSet || !settable.contains(name))
         return false;
-    if (name == QLatin1String(ax::SelectedText) && text) {
+    if (name == QLatin1String(ax::kSelectedText) && text) {
         const QString inserted = value.toString();
         text->replace(selection.location, selection.length, inserted);
         selection = {selection.location + inserted.size(), 0};
@@ -161,12 +161,12 @@ public:
     {
         if (!source || source->processId() != pid_)
             return false;
-        const bool processWide = notification == QLatin1String(ax::FocusedUIElementChanged)
-            || notification == QLatin1String(ax::FocusedWindowChanged);
+        const bool processWide = notification == QLatin1String(ax::kFocusedUIElementChanged)
+            || notification == QLatin1String(ax::kFocusedWindowChanged);
         for (const auto& r : regs_) {
             if (r.second != notification)
                 continue;
-            const bool onApp = r.first->attribute(QString::fromLatin1(ax::Role)).toString() == QLatin1String(ax::Application);
+            const bool onApp = r.first->attribute(QString::fromLatin1(ax::kRole)).toString() == QLatin1String(ax::kApplication);
             if (r.first == source || (processWide && onApp)) {
                 handler_(source, notification);
                 return true;

@@ -218,10 +218,10 @@ TEST_F(AppFixture, TappedEventsReachTheEngineOnlyWhileItServesTheFrontApplicatio
     {
         LogLines log;
         // Nothing is shown: every key passes, and only Tab, the key above Tab and Escape are logged.
-        EXPECT_FALSE(m.handleTap(TapEvent::keyPress(key(keycode::Tab))));
+        EXPECT_FALSE(m.handleTap(TapEvent::keyPress(key(keycode::kTab))));
         EXPECT_FALSE(m.handleTap(TapEvent::keyPress(key(0, QStringLiteral("a")))));
-        EXPECT_FALSE(m.handleTap(TapEvent::keyPress(key(keycode::Escape))));
-        EXPECT_FALSE(m.handleTap(TapEvent::keyPress(key(keycode::AboveTab))));
+        EXPECT_FALSE(m.handleTap(TapEvent::keyPress(key(keycode::kEscape))));
+        EXPECT_FALSE(m.handleTap(TapEvent::keyPress(key(keycode::kAboveTab))));
         EXPECT_FALSE(m.handleTap(TapEvent::pointer()));
         QStringList keyLines = log.lines.filter(QStringLiteral("key "));
         EXPECT_EQ(keyLines, (QStringList{QStringLiteral("key 48 mods 0 used 0"), QStringLiteral("key 53 mods 0 used 0"),
@@ -234,7 +234,7 @@ TEST_F(AppFixture, TappedEventsReachTheEngineOnlyWhileItServesTheFrontApplicatio
     bringToFront(kOwnPid);
     EXPECT_EQ(m.engine().source(), nullptr);
     EXPECT_EQ(m.frontApp(), front);
-    EXPECT_FALSE(m.handleTap(TapEvent::keyPress(key(keycode::Tab))));
+    EXPECT_FALSE(m.handleTap(TapEvent::keyPress(key(keycode::kTab))));
     bringToFront(kEditorPid);
     EXPECT_EQ(m.engine().source(), &m.axSource());
     ASSERT_TRUE(m.frontApp().has_value());
@@ -253,7 +253,7 @@ TEST_F(AppFixture, ThePracticeFieldTakesTheEngineWhileFocused)
     EXPECT_EQ(m.engine().source(), &practice);
     m.fieldSourceChanged(AXFieldSource::Change::value);
     EXPECT_EQ(m.engine().source(), &practice);
-    EXPECT_FALSE(m.handleTap(TapEvent::keyPress(key(keycode::Tab))));
+    EXPECT_FALSE(m.handleTap(TapEvent::keyPress(key(keycode::kTab))));
     PracticeField other;
     m.playgroundFocusChanged(&other, false); // not the source: nothing
     EXPECT_EQ(m.engine().source(), &practice);
@@ -313,12 +313,12 @@ TEST_F(AppFixture, TheTapHoldsTheShortcutsOfTheSettings)
     m.start();
     const auto grabbed = [&] { return m.keyTap().grabbedKeys(); };
     EXPECT_TRUE(grabbed().contains(*m.prefs().triggerKey()));
-    EXPECT_FALSE(grabbed().contains(KeyCombo{keycode::Tab, {}})); // nothing shown yet
-    const KeyCombo toggle{keycode::Space, ModifierSet{ModifierSet::control, ModifierSet::shift}};
+    EXPECT_FALSE(grabbed().contains(KeyCombo{keycode::kTab, {}})); // nothing shown yet
+    const KeyCombo toggle{keycode::kSpace, ModifierSet{ModifierSet::control, ModifierSet::shift}};
     m.prefs().setToggleGlobalKey(toggle);
     EXPECT_TRUE(grabbed().contains(toggle));
     m.keyTap().setShowing(true);
-    EXPECT_TRUE(grabbed().contains(KeyCombo{keycode::Tab, {}}));
+    EXPECT_TRUE(grabbed().contains(KeyCombo{keycode::kTab, {}}));
 }
 
 } // namespace tq

@@ -66,12 +66,12 @@ TEST_F(Alternatives, KeysWhileOpen)
         bool staysOpen;
     };
     const QList<Row> rows{
-        {"Return", {keycode::Return, {}, {}, false}, true, {QStringLiteral("insert:there")}, false},
-        {"Escape", {keycode::Escape, {}, {}, false}, true, {QStringLiteral("hold"), QStringLiteral("status:Ready")}, false},
-        {"Down", {keycode::Down, {}, {}, false}, true, {QStringLiteral("say:friend")}, true},
-        {"accept word", {keycode::Tab, {}, QStringLiteral("\t"), false}, true, {QStringLiteral("insert:there")}, false},
-        {"alternatives key", {keycode::Down, ModifierSet::option, {}, false}, true, {}, true},
-        {"a letter closes and passes", {keycode::A, {}, QStringLiteral("a"), false}, std::nullopt, {}, false},
+        {"Return", {keycode::kReturn, {}, {}, false}, true, {QStringLiteral("insert:there")}, false},
+        {"Escape", {keycode::kEscape, {}, {}, false}, true, {QStringLiteral("hold"), QStringLiteral("status:Ready")}, false},
+        {"Down", {keycode::kDown, {}, {}, false}, true, {QStringLiteral("say:friend")}, true},
+        {"accept word", {keycode::kTab, {}, QStringLiteral("\t"), false}, true, {QStringLiteral("insert:there")}, false},
+        {"alternatives key", {keycode::kDown, ModifierSet::option, {}, false}, true, {}, true},
+        {"a letter closes and passes", {keycode::kA, {}, QStringLiteral("a"), false}, std::nullopt, {}, false},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);

@@ -46,14 +46,14 @@ TEST_F(Offers, KeysWhileOpen)
         int deleted; // characters deleted before the insertion, -1: nothing inserted
     };
     const QList<Row> rows{
-        {"Tab", QStringLiteral("go :rocket"), {keycode::Tab, {}, {}, false}, true, 7},
-        {"Return after a word", QStringLiteral("go :rocket"), {keycode::Return, {}, {}, false}, true, 7},
-        {"Return after an emoticon keeps its meaning", QStringLiteral("nice :-)"), {keycode::Return, {}, {}, false},
+        {"Tab", QStringLiteral("go :rocket"), {keycode::kTab, {}, {}, false}, true, 7},
+        {"Return after a word", QStringLiteral("go :rocket"), {keycode::kReturn, {}, {}, false}, true, 7},
+        {"Return after an emoticon keeps its meaning", QStringLiteral("nice :-)"), {keycode::kReturn, {}, {}, false},
          std::nullopt, -1},
-        {"Escape", QStringLiteral("go :rocket"), {keycode::Escape, {}, {}, false}, true, -1},
-        {"Down", QStringLiteral("go :heart"), {keycode::Down, {}, {}, false}, true, -1},
-        {"with a modifier", QStringLiteral("go :rocket"), {keycode::Tab, ModifierSet::shift, {}, false}, std::nullopt, -1},
-        {"a letter", QStringLiteral("go :rocket"), {keycode::A, {}, QStringLiteral("a"), false}, std::nullopt, -1},
+        {"Escape", QStringLiteral("go :rocket"), {keycode::kEscape, {}, {}, false}, true, -1},
+        {"Down", QStringLiteral("go :heart"), {keycode::kDown, {}, {}, false}, true, -1},
+        {"with a modifier", QStringLiteral("go :rocket"), {keycode::kTab, ModifierSet::shift, {}, false}, std::nullopt, -1},
+        {"a letter", QStringLiteral("go :rocket"), {keycode::kA, {}, QStringLiteral("a"), false}, std::nullopt, -1},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -71,7 +71,7 @@ TEST_F(Offers, InsertsOnlyWhereTheTextStillEndsWithWhatItReplaces)
 {
     ASSERT_TRUE(offerFor(QStringLiteral("go :rocket")));
     field.current->before += QStringLiteral("s");
-    EXPECT_EQ(offers->handleKey({keycode::Tab, {}, {}, false}), true);
+    EXPECT_EQ(offers->handleKey({keycode::kTab, {}, {}, false}), true);
     EXPECT_TRUE(field.deletes.isEmpty());
     EXPECT_TRUE(calls.isEmpty());
     EXPECT_FALSE(offers->isOpen());

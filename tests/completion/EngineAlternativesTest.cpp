@@ -11,7 +11,7 @@ const QString kReply = QStringLiteral("world, and more");
 
 class EngineAlternatives : public EngineFixture {
 protected:
-    bool askAlternatives() { return press(keycode::Down, ModifierSet::option); }
+    bool askAlternatives() { return press(keycode::kDown, ModifierSet::option); }
     QStringList rows() { return engine->choices().model().items(); }
 };
 
@@ -114,10 +114,10 @@ TEST_F(EngineAlternatives, ArrowsWrapAndAnnounceTheShortcutMovesQuietly)
     askAlternatives();
     settle();
     announced.clear();
-    EXPECT_TRUE(press(keycode::Up));
+    EXPECT_TRUE(press(keycode::kUp));
     EXPECT_EQ(engine->choices().selectedItem(), QStringLiteral("friend"));
-    EXPECT_TRUE(press(keycode::Down));
-    EXPECT_TRUE(press(keycode::Down));
+    EXPECT_TRUE(press(keycode::kDown));
+    EXPECT_TRUE(press(keycode::kDown));
     EXPECT_EQ(announced, (QStringList{QStringLiteral("friend"), kReply, QStringLiteral("there")}));
     EXPECT_TRUE(askAlternatives());
     EXPECT_EQ(engine->choices().selectedItem(), QStringLiteral("friend"));
@@ -133,8 +133,8 @@ TEST_F(EngineAlternatives, InsertionKeysInsertTheHighlightedRow)
     provider.alternativesReply = {QStringLiteral("there")};
     askAlternatives();
     settle();
-    press(keycode::Down);
-    EXPECT_TRUE(press(keycode::Tab));
+    press(keycode::kDown);
+    EXPECT_TRUE(press(keycode::kTab));
     EXPECT_EQ(field.inserts, (QList<Insert>{{QStringLiteral("there"), InsertionMethod::typing}}));
     EXPECT_FALSE(engine->choices().isVisible());
     EXPECT_FALSE(engine->suggestion());
@@ -142,7 +142,7 @@ TEST_F(EngineAlternatives, InsertionKeysInsertTheHighlightedRow)
     EXPECT_EQ(stats.day(clock.now()).accepts, 1);
     EXPECT_FALSE(engine->lastInjection());
 
-    for (const std::uint16_t key : {keycode::Return, keycode::KeypadEnter, keycode::AboveTab}) {
+    for (const std::uint16_t key : {keycode::kReturn, keycode::kKeypadEnter, keycode::kAboveTab}) {
         showSuggestion(QStringLiteral("Hello again "), kReply);
         askAlternatives();
         settle();
@@ -158,7 +158,7 @@ TEST_F(EngineAlternatives, EscapeClosesAndHolds)
     showSuggestion(kBefore, kReply);
     askAlternatives();
     settle();
-    EXPECT_TRUE(press(keycode::Escape));
+    EXPECT_TRUE(press(keycode::kEscape));
     EXPECT_FALSE(engine->choices().isVisible());
     EXPECT_EQ(status(), Status::idle());
     ASSERT_TRUE(engine->suppressed());

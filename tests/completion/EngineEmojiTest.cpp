@@ -30,7 +30,7 @@ TEST_F(EngineEmoji, ColonWordOpensThePickerInsteadOfASuggestion)
     setText(QStringLiteral("Love :hear"));
     ASSERT_TRUE(engine->picker().isVisible());
     ASSERT_GE(engine->picker().model().items().size(), 2);
-    press(keycode::Down);
+    press(keycode::kDown);
     EXPECT_EQ(engine->picker().model().selected(), 1);
     announced.clear();
     setText(QStringLiteral("Love :heart"));
@@ -43,7 +43,7 @@ TEST_F(EngineEmoji, ColonWordOpensThePickerInsteadOfASuggestion)
 TEST_F(EngineEmoji, TabDeletesTheColonWordAndTypesTheEmoji)
 {
     setText(kLaunch);
-    EXPECT_TRUE(press(keycode::Tab));
+    EXPECT_TRUE(press(keycode::kTab));
     EXPECT_EQ(field.edits, (QStringList{QStringLiteral("delete:7"), QStringLiteral("insert:") + kRocket}));
     EXPECT_FALSE(engine->picker().isVisible());
     ASSERT_TRUE(engine->lastInjection());
@@ -56,7 +56,7 @@ TEST_F(EngineEmoji, ReturnInsertsAfterAColonWord)
 {
     prefs.setInsertion(InsertionMethod::accessibility);
     setText(kLaunch);
-    EXPECT_TRUE(press(keycode::Return));
+    EXPECT_TRUE(press(keycode::kReturn));
     EXPECT_EQ(field.inserts, (QList<Insert>{{kRocket, InsertionMethod::typing}}));
 }
 
@@ -66,20 +66,20 @@ TEST_F(EngineEmoji, ArrowsMoveAndAnnounce)
     const auto items = engine->picker().model().items();
     ASSERT_GE(items.size(), 2);
     announced.clear();
-    EXPECT_TRUE(press(keycode::Down));
+    EXPECT_TRUE(press(keycode::kDown));
     EXPECT_EQ(engine->picker().selectedItem(), items[1]);
     EXPECT_EQ(announced, QStringList{QString(items[1].name).replace(QLatin1Char('_'), QLatin1Char(' '))});
-    EXPECT_TRUE(press(keycode::Up));
-    EXPECT_TRUE(press(keycode::Up)); // wraps to the last row
+    EXPECT_TRUE(press(keycode::kUp));
+    EXPECT_TRUE(press(keycode::kUp)); // wraps to the last row
     EXPECT_EQ(engine->picker().selectedItem(), items.last());
-    EXPECT_TRUE(press(keycode::Tab));
+    EXPECT_TRUE(press(keycode::kTab));
     EXPECT_EQ(field.inserts.last().text, items.last().emoji);
 }
 
 TEST_F(EngineEmoji, EscapeClosesUntilTheTextChanges)
 {
     setText(kLaunch);
-    EXPECT_TRUE(press(keycode::Escape));
+    EXPECT_TRUE(press(keycode::kEscape));
     EXPECT_FALSE(engine->picker().isVisible());
     EXPECT_EQ(status(), Status::idle());
     setField(*field.current, false);
@@ -93,7 +93,7 @@ TEST_F(EngineEmoji, OtherKeysPassAndLeaveThePicker)
 {
     setText(kLaunch);
     EXPECT_FALSE(typeKey(QStringLiteral("x")));
-    EXPECT_FALSE(press(keycode::Tab, ModifierSet::shift));
+    EXPECT_FALSE(press(keycode::kTab, ModifierSet::shift));
     EXPECT_TRUE(engine->picker().isVisible());
     EXPECT_TRUE(field.edits.isEmpty());
 }
@@ -105,9 +105,9 @@ TEST_F(EngineEmoji, EmoticonOffersWithoutAnnouncementAndKeepsReturn)
     EXPECT_EQ(engine->picker().model().replacing(), QStringLiteral(":-)"));
     EXPECT_TRUE(announced.isEmpty());
 
-    EXPECT_FALSE(press(keycode::Return, {}, QStringLiteral("\r")));
+    EXPECT_FALSE(press(keycode::kReturn, {}, QStringLiteral("\r")));
     EXPECT_TRUE(field.edits.isEmpty());
-    EXPECT_TRUE(press(keycode::Tab));
+    EXPECT_TRUE(press(keycode::kTab));
     EXPECT_EQ(field.deletes, QList<int>{3});
     EXPECT_EQ(field.inserts.size(), 1);
 }
@@ -156,7 +156,7 @@ TEST_F(EngineEmoji, StaleListDeletesNothing)
     setText(QStringLiteral("Launch :rock"));
     ASSERT_TRUE(engine->picker().isVisible());
     field.current->before += QStringLiteral("x"); // typed, not read yet
-    EXPECT_TRUE(press(keycode::Tab));
+    EXPECT_TRUE(press(keycode::kTab));
     EXPECT_TRUE(field.edits.isEmpty());
     EXPECT_FALSE(engine->picker().isVisible());
 }

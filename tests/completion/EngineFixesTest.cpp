@@ -34,7 +34,7 @@ TEST_F(EngineFixes, FinishedMisspelledWordOffersTheFix)
 TEST_F(EngineFixes, TabDeletesTheWordAndTypesTheCorrection)
 {
     setText(kTyped);
-    EXPECT_TRUE(press(keycode::Tab));
+    EXPECT_TRUE(press(keycode::kTab));
     EXPECT_EQ(field.edits, (QStringList{QStringLiteral("delete:4"), QStringLiteral("insert:the ")}));
     EXPECT_EQ(field.inserts.last().mode, InsertionMethod::typing);
     EXPECT_FALSE(engine->pendingFix());
@@ -47,7 +47,7 @@ TEST_F(EngineFixes, TabDeletesTheWordAndTypesTheCorrection)
 TEST_F(EngineFixes, KeyAboveTabAcceptsToo)
 {
     setText(kTyped);
-    EXPECT_TRUE(press(keycode::AboveTab));
+    EXPECT_TRUE(press(keycode::kAboveTab));
     EXPECT_EQ(field.edits, (QStringList{QStringLiteral("delete:4"), QStringLiteral("insert:the ")}));
 }
 
@@ -55,7 +55,7 @@ TEST_F(EngineFixes, AccessibilityInsertionTypesTheCorrection)
 {
     prefs.setInsertion(InsertionMethod::accessibility);
     setText(kTyped);
-    EXPECT_TRUE(press(keycode::Tab));
+    EXPECT_TRUE(press(keycode::kTab));
     EXPECT_EQ(field.inserts.last(), (Insert{QStringLiteral("the "), InsertionMethod::typing}));
 
     prefs.setInsertion(InsertionMethod::paste);
@@ -63,7 +63,7 @@ TEST_F(EngineFixes, AccessibilityInsertionTypesTheCorrection)
     advance(500); // past the echo window of the first fix
     setField(*field.current, false);
     ASSERT_TRUE(engine->pendingFix());
-    EXPECT_TRUE(press(keycode::Tab));
+    EXPECT_TRUE(press(keycode::kTab));
     EXPECT_EQ(field.inserts.last(), (Insert{QStringLiteral("the "), InsertionMethod::paste}));
 }
 
@@ -92,7 +92,7 @@ TEST_F(EngineFixes, OwnInsertionIsNotCorrected)
 {
     // The program itself just typed the text: within 0.4 s nothing is offered anywhere.
     showSuggestion(QStringLiteral("I saw "), QStringLiteral("teh"));
-    EXPECT_TRUE(press(keycode::AboveTab));
+    EXPECT_TRUE(press(keycode::kAboveTab));
     setText(kTyped);
     EXPECT_FALSE(engine->pendingFix());
     EXPECT_FALSE(engine->ghost().isShowing());
@@ -118,7 +118,7 @@ TEST_F(EngineFixes, WithoutCaretTheFixIsKeptButTabPasses)
     setField(s);
     EXPECT_TRUE(engine->pendingFix());
     EXPECT_FALSE(engine->ghost().isShowing());
-    EXPECT_FALSE(press(keycode::Tab, {}, QStringLiteral("\t")));
+    EXPECT_FALSE(press(keycode::kTab, {}, QStringLiteral("\t")));
     EXPECT_TRUE(field.edits.isEmpty());
 }
 
@@ -128,7 +128,7 @@ TEST_F(EngineFixes, ChangedTextIsNotFixed)
     field.current->before += QStringLiteral("x");
     engine->refresh(true); // reads the change: the offer goes
     EXPECT_FALSE(engine->pendingFix());
-    EXPECT_FALSE(press(keycode::Tab, {}, QStringLiteral("\t")));
+    EXPECT_FALSE(press(keycode::kTab, {}, QStringLiteral("\t")));
     EXPECT_TRUE(field.edits.isEmpty());
 }
 
@@ -143,7 +143,7 @@ TEST_F(EngineFixes, OtherKeysHideTheFixAndPass)
 TEST_F(EngineFixes, EscapeDismissesTheFix)
 {
     setText(kTyped);
-    EXPECT_TRUE(press(keycode::Escape));
+    EXPECT_TRUE(press(keycode::kEscape));
     EXPECT_FALSE(engine->pendingFix());
     EXPECT_FALSE(engine->ghost().isShowing());
     setField(*field.current, false);

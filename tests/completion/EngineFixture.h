@@ -265,7 +265,7 @@ protected:
     }
     // Types characters into the field as an application would, one key at a time: the key
     // goes through the engine's key handler first, then the text changes and is read back.
-    bool typeKey(const QString& characters, std::uint16_t keyCode = keycode::A, ModifierSet modifiers = {})
+    bool typeKey(const QString& characters, std::uint16_t keyCode = keycode::kA, ModifierSet modifiers = {})
     {
         const bool swallowed = engine->handleKey(KeyPress{keyCode, modifiers, characters, false});
         if (!swallowed && field.current)

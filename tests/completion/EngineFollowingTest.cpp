@@ -44,7 +44,7 @@ TEST_F(EngineFollowing, MatchingTypingShrinksTheGhostWithoutARequest)
 
 TEST_F(EngineFollowing, TypedThroughTheKeyHandler)
 {
-    typeKey(QStringLiteral(" "), keycode::Space);
+    typeKey(QStringLiteral(" "), keycode::kSpace);
     typeKey(QStringLiteral("q"));
     advance(15);
     EXPECT_EQ(ghostText(), QStringLiteral("uick brown fox"));

@@ -168,7 +168,7 @@ TEST_F(EngineGeneration, TypingWhileTheModelWorkedSetsTheProgress)
     ASSERT_EQ(provider.calls.size(), 1);
     // The user typed "wo" but the field change has not been evaluated yet.
     field.current->before = QStringLiteral("Hello wo");
-    engine->handleKey(KeyPress{keycode::A, {}, QStringLiteral("o"), false});
+    engine->handleKey(KeyPress{keycode::kA, {}, QStringLiteral("o"), false});
     provider.reply(QStringLiteral("world, and more"));
     settle();
     advance(15);

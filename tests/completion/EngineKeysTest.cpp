@@ -17,7 +17,7 @@ TEST_F(EngineKeys, TabInsertsTheNextWordWithPunctuationAndSpace)
     showSuggestion(kBefore, kReply);
     ASSERT_EQ(ghostText(), kReply);
 
-    EXPECT_TRUE(press(keycode::Tab));
+    EXPECT_TRUE(press(keycode::kTab));
     EXPECT_EQ(field.inserts, (QList<Insert>{{QStringLiteral("world, "), InsertionMethod::typing}}));
     EXPECT_EQ(ghostText(), QStringLiteral("and more"));
     ASSERT_TRUE(engine->suggestion());
@@ -39,7 +39,7 @@ TEST_F(EngineKeys, TrailingSettingsShapeTheNextWord)
 {
     prefs.setTrailingPunctuation(false);
     showSuggestion(kBefore, kReply);
-    EXPECT_TRUE(press(keycode::Tab));
+    EXPECT_TRUE(press(keycode::kTab));
     EXPECT_EQ(field.inserts.last().text, QStringLiteral("world"));
     EXPECT_EQ(ghostText(), QStringLiteral(", and more"));
 
@@ -47,7 +47,7 @@ TEST_F(EngineKeys, TrailingSettingsShapeTheNextWord)
     prefs.setTrailingPunctuation(true);
     prefs.setTrailingSpace(false);
     showSuggestion(QStringLiteral("Hello again "), kReply);
-    EXPECT_TRUE(press(keycode::Tab));
+    EXPECT_TRUE(press(keycode::kTab));
     EXPECT_EQ(field.inserts.last().text, QStringLiteral("world,"));
     EXPECT_EQ(ghostText(), QStringLiteral(" and more"));
 }
@@ -55,7 +55,7 @@ TEST_F(EngineKeys, TrailingSettingsShapeTheNextWord)
 TEST_F(EngineKeys, AcceptingTheLastWordUsesTheSuggestionUp)
 {
     showSuggestion(kBefore, QStringLiteral("world"));
-    EXPECT_TRUE(press(keycode::Tab));
+    EXPECT_TRUE(press(keycode::kTab));
     EXPECT_EQ(field.inserts.last().text, QStringLiteral("world"));
     EXPECT_FALSE(engine->suggestion());
     EXPECT_FALSE(engine->ghost().isShowing());
@@ -65,8 +65,8 @@ TEST_F(EngineKeys, AcceptingTheLastWordUsesTheSuggestionUp)
 TEST_F(EngineKeys, KeyAboveTabInsertsTheRestExactly)
 {
     showSuggestion(kBefore, kReply);
-    EXPECT_TRUE(press(keycode::Tab));
-    EXPECT_TRUE(press(keycode::AboveTab));
+    EXPECT_TRUE(press(keycode::kTab));
+    EXPECT_TRUE(press(keycode::kAboveTab));
     EXPECT_EQ(field.inserts.last(), (Insert{QStringLiteral("and more"), InsertionMethod::typing}));
     EXPECT_FALSE(engine->suggestion());
     EXPECT_FALSE(engine->ghost().isShowing());
@@ -83,7 +83,7 @@ TEST_F(EngineKeys, InsertionMethodFollowsTheRule)
     rules.setRule(rule, AppRules::appKey(QStringLiteral("org.example.Editor")));
     showSuggestion(kBefore, kReply);
     EXPECT_EQ(engine->insertionMethod(), InsertionMethod::accessibility);
-    EXPECT_TRUE(press(keycode::AboveTab));
+    EXPECT_TRUE(press(keycode::kAboveTab));
     EXPECT_EQ(field.inserts.last().mode, InsertionMethod::accessibility);
 
     rules.setRule(AppRule{}, AppRules::appKey(QStringLiteral("org.example.Editor")));
@@ -99,19 +99,19 @@ TEST_F(EngineKeys, TabVetoPassesPlainTabOnly)
     showSuggestion(kBefore, kReply);
     ASSERT_TRUE(engine->ghost().isShowing());
 
-    EXPECT_FALSE(press(keycode::Tab, {}, QStringLiteral("\t")));
+    EXPECT_FALSE(press(keycode::kTab, {}, QStringLiteral("\t")));
     EXPECT_TRUE(field.inserts.isEmpty());
     EXPECT_FALSE(engine->ghost().isShowing());
 
     // The key above Tab is not vetoed, and neither is a Tab shortcut with a modifier.
     engine->dismiss(Status::idle());
     showSuggestion(QStringLiteral("Hello again "), kReply);
-    EXPECT_TRUE(press(keycode::AboveTab));
+    EXPECT_TRUE(press(keycode::kAboveTab));
     EXPECT_EQ(field.inserts.size(), 1);
 
-    prefs.setAcceptWordKey(KeyCombo{keycode::Tab, ModifierSet::option});
+    prefs.setAcceptWordKey(KeyCombo{keycode::kTab, ModifierSet::option});
     showSuggestion(QStringLiteral("Hello once more "), kReply);
-    EXPECT_TRUE(press(keycode::Tab, ModifierSet::option));
+    EXPECT_TRUE(press(keycode::kTab, ModifierSet::option));
     EXPECT_EQ(field.inserts.last().text, QStringLiteral("world, "));
 }
 
@@ -137,7 +137,7 @@ TEST_F(EngineKeys, TypedCharactersFollowOrHideTheGhost)
 TEST_F(EngineKeys, ShortcutsWithModifiersHideTheGhostAndPass)
 {
     showSuggestion(kBefore, kReply);
-    EXPECT_FALSE(press(keycode::A, ModifierSet::command, QStringLiteral("a")));
+    EXPECT_FALSE(press(keycode::kA, ModifierSet::command, QStringLiteral("a")));
     EXPECT_FALSE(engine->ghost().isShowing());
     EXPECT_FALSE(engine->keyInFlight());
     ASSERT_TRUE(engine->suggestion());
@@ -149,23 +149,23 @@ TEST_F(EngineKeys, ShortcutsWithModifiersHideTheGhostAndPass)
 TEST_F(EngineKeys, AcceptBeforeTheFieldReportsATypedKeyInsertsNothingTwice)
 {
     showSuggestion(kBefore, kReply);
-    EXPECT_FALSE(press(keycode::A, {}, QStringLiteral("w"))); // the field still reads "Hello "
+    EXPECT_FALSE(press(keycode::kA, {}, QStringLiteral("w"))); // the field still reads "Hello "
     EXPECT_EQ(engine->suggestion()->consumed, 1);
-    EXPECT_TRUE(press(keycode::Tab));
+    EXPECT_TRUE(press(keycode::kTab));
     EXPECT_EQ(field.inserts.last().text, QStringLiteral("orld, "));
     EXPECT_EQ(ghostText(), QStringLiteral("and more"));
 
     engine->dismiss(Status::idle());
     showSuggestion(QStringLiteral("Hello again "), kReply);
-    EXPECT_FALSE(press(keycode::A, {}, QStringLiteral("w")));
-    EXPECT_TRUE(press(keycode::AboveTab));
+    EXPECT_FALSE(press(keycode::kA, {}, QStringLiteral("w")));
+    EXPECT_TRUE(press(keycode::kAboveTab));
     EXPECT_EQ(field.inserts.last().text, QStringLiteral("orld, and more"));
 }
 
 TEST_F(EngineKeys, EscapeDismissesUntilTheTextChanges)
 {
     showSuggestion(kBefore, kReply);
-    EXPECT_TRUE(press(keycode::Escape));
+    EXPECT_TRUE(press(keycode::kEscape));
     EXPECT_FALSE(engine->ghost().isShowing());
     EXPECT_FALSE(engine->suggestion());
     EXPECT_EQ(status(), Status::idle());
@@ -183,7 +183,7 @@ TEST_F(EngineKeys, EscapeDismissesForTheField)
 {
     prefs.setEscapeBehavior(EscapeBehavior::dismissForField);
     showSuggestion(kBefore, kReply);
-    EXPECT_TRUE(press(keycode::Escape));
+    EXPECT_TRUE(press(keycode::kEscape));
     ASSERT_TRUE(engine->suppressed());
     EXPECT_FALSE(engine->suppressed()->before);
 
@@ -200,12 +200,12 @@ TEST_F(EngineKeys, EscapePassesThroughOrWhenNothingIsShown)
     setText(QStringLiteral("Hello there"));
     provider.reply(QString()); // nothing to show
     settle();
-    EXPECT_FALSE(press(keycode::Escape));
+    EXPECT_FALSE(press(keycode::kEscape));
     EXPECT_FALSE(engine->suppressed());
 
     prefs.setEscapeBehavior(EscapeBehavior::passThrough);
     showSuggestion(kBefore, kReply);
-    EXPECT_FALSE(press(keycode::Escape));
+    EXPECT_FALSE(press(keycode::kEscape));
     EXPECT_FALSE(engine->ghost().isShowing());
     EXPECT_FALSE(engine->suggestion());
     EXPECT_FALSE(engine->suppressed());
@@ -217,9 +217,9 @@ TEST_F(EngineKeys, AcceptWithoutSourceOnlyLogs)
     showSuggestion(kBefore, kReply);
     LogCapture log;
     engine->setSource(nullptr);
-    EXPECT_TRUE(press(keycode::Tab));
+    EXPECT_TRUE(press(keycode::kTab));
     EXPECT_TRUE(log.contains(QStringLiteral("accept next skipped: suggestion true, source false, snapshot true")));
-    EXPECT_TRUE(press(keycode::AboveTab));
+    EXPECT_TRUE(press(keycode::kAboveTab));
     EXPECT_TRUE(log.contains(QStringLiteral("accept all skipped")));
     EXPECT_TRUE(field.inserts.isEmpty());
     EXPECT_EQ(ghostText(), kReply);
@@ -232,7 +232,7 @@ TEST_F(EngineKeys, TriggerAsksAtOnceAndLiftsHolds)
     EXPECT_TRUE(provider.calls.isEmpty());
     EXPECT_TRUE(status().is(Status::Kind::blocked));
 
-    EXPECT_TRUE(press(keycode::Space, {ModifierSet::control, ModifierSet::option}, QStringLiteral(" ")));
+    EXPECT_TRUE(press(keycode::kSpace, {ModifierSet::control, ModifierSet::option}, QStringLiteral(" ")));
     EXPECT_EQ(provider.calls.size(), 1);
     EXPECT_FALSE(engine->forceNext());
     EXPECT_EQ(status(), Status::thinking());
@@ -241,7 +241,7 @@ TEST_F(EngineKeys, TriggerAsksAtOnceAndLiftsHolds)
 TEST_F(EngineKeys, TriggerClearsTheEscapeHold)
 {
     showSuggestion(kBefore, kReply);
-    press(keycode::Escape);
+    press(keycode::kEscape);
     const int requests = provider.calls.size();
     engine->triggerNow();
     EXPECT_FALSE(engine->suppressed());
@@ -250,38 +250,38 @@ TEST_F(EngineKeys, TriggerClearsTheEscapeHold)
 
 TEST_F(EngineKeys, ToggleAppPausesForFifteenMinutesAndResumes)
 {
-    prefs.setToggleAppKey(KeyCombo{keycode::F5, {}});
+    prefs.setToggleAppKey(KeyCombo{keycode::kF5, {}});
     setText(QStringLiteral("Hello there"));
     const QString key = AppRules::appKey(QStringLiteral("org.example.Editor"));
 
-    EXPECT_TRUE(press(keycode::F5));
+    EXPECT_TRUE(press(keycode::kF5));
     const auto until = rules.pausedUntil(key, clock.now());
     ASSERT_TRUE(until);
     EXPECT_EQ(clock.now().secsTo(*until), 900);
     EXPECT_EQ(rules.names().value(key), QStringLiteral("Editor"));
     EXPECT_TRUE(status().is(Status::Kind::blocked));
 
-    EXPECT_TRUE(press(keycode::F5));
+    EXPECT_TRUE(press(keycode::kF5));
     EXPECT_FALSE(rules.pausedUntil(key, clock.now()));
     EXPECT_FALSE(status().is(Status::Kind::blocked));
 
     FieldSnapshot practice = snap(QStringLiteral("Practice text"), {}, QStringLiteral("local"));
     practice.isLocal = true;
     setField(practice);
-    EXPECT_TRUE(press(keycode::F5));
+    EXPECT_TRUE(press(keycode::kF5));
     EXPECT_TRUE(rules.pauses().isEmpty());
 }
 
 TEST_F(EngineKeys, ToggleGlobalSwitchesTheProgramAndStoresIt)
 {
-    prefs.setToggleGlobalKey(KeyCombo{keycode::F6, ModifierSet::control});
+    prefs.setToggleGlobalKey(KeyCombo{keycode::kF6, ModifierSet::control});
     setText(QStringLiteral("Hello there"));
-    EXPECT_TRUE(press(keycode::F6, ModifierSet::control));
+    EXPECT_TRUE(press(keycode::kF6, ModifierSet::control));
     EXPECT_FALSE(prefs.isEnabled());
     EXPECT_EQ(Preferences(defaults).isEnabled(), false); // a new run reads it back
     EXPECT_EQ(status(), Status::blocked(tq::text("%app is turned off")));
 
-    EXPECT_TRUE(press(keycode::F6, ModifierSet::control));
+    EXPECT_TRUE(press(keycode::kF6, ModifierSet::control));
     EXPECT_TRUE(prefs.isEnabled());
     EXPECT_FALSE(status().is(Status::Kind::blocked));
 }
@@ -290,7 +290,7 @@ TEST_F(EngineKeys, PlainKeysScheduleTheFollowUpRead)
 {
     setText(QStringLiteral("Hello there"));
     const int reads = field.reads;
-    EXPECT_FALSE(press(keycode::Left));
+    EXPECT_FALSE(press(keycode::kLeft));
     EXPECT_FALSE(engine->keyInFlight());
     advance(15);
     EXPECT_GT(field.reads, reads);
@@ -318,7 +318,7 @@ TEST_F(EngineKeys, PracticeFieldAcceptanceIsNotRecorded)
     engine->refresh(false);
     provider.reply(kReply);
     settle();
-    EXPECT_TRUE(press(keycode::AboveTab));
+    EXPECT_TRUE(press(keycode::kAboveTab));
     EXPECT_EQ(field.inserts.size(), 1);
     EXPECT_EQ(stats.day(clock.now()).accepts, 0);
     EXPECT_TRUE(rules.names().isEmpty());

@@ -160,7 +160,7 @@ protected:
         showSuggestion(QStringLiteral("Hello "), QStringLiteral("world and more"));
         ASSERT_TRUE(engine->ghost().isShowing());
         const double w = width(QStringLiteral("world "));
-        ASSERT_TRUE(press(keycode::Tab));
+        ASSERT_TRUE(press(keycode::kTab));
         FieldSnapshot s = *field.current;
         s.before += QStringLiteral("world ");
         s.caretRect->moveLeft(300 + ratio * w);

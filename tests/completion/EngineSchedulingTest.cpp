@@ -173,9 +173,9 @@ TEST_F(EngineScheduling, SuggestionDuringAKeyInFlightWaitsForTheRechecks)
 {
     setText(QStringLiteral("Hello "));
     ASSERT_EQ(provider.calls.size(), 1);
-    EXPECT_FALSE(typeKey(QString(), keycode::Left)); // no characters: not in flight
+    EXPECT_FALSE(typeKey(QString(), keycode::kLeft)); // no characters: not in flight
     EXPECT_FALSE(engine->keyInFlight());
-    engine->handleKey(KeyPress{keycode::A, {}, QStringLiteral("w"), false});
+    engine->handleKey(KeyPress{keycode::kA, {}, QStringLiteral("w"), false});
     EXPECT_TRUE(engine->keyInFlight());
     provider.reply(QStringLiteral("world, and more"));
     settle();
@@ -190,7 +190,7 @@ TEST_F(EngineScheduling, SuggestionDuringAKeyInFlightWaitsForTheRechecks)
 TEST_F(EngineScheduling, KeyInFlightSuggestionFollowsTheChangedField)
 {
     setText(QStringLiteral("Hello "));
-    engine->handleKey(KeyPress{keycode::A, {}, QStringLiteral("w"), false});
+    engine->handleKey(KeyPress{keycode::kA, {}, QStringLiteral("w"), false});
     provider.reply(QStringLiteral("world, and more"));
     settle();
     field.current->before += QStringLiteral("w");

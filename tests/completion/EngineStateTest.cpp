@@ -258,7 +258,7 @@ TEST_F(EngineState, DismissCancelsTheAlternativesRequest)
 {
     provider.holdAlternatives = true;
     showSuggestion(QStringLiteral("Hello "), QStringLiteral("world, and more"));
-    EXPECT_TRUE(press(keycode::Down, ModifierSet::option));
+    EXPECT_TRUE(press(keycode::kDown, ModifierSet::option));
     EXPECT_FALSE(provider.alternativesPromise.isCancelled());
     engine->dismiss(Status::idle());
     EXPECT_TRUE(provider.alternativesPromise.isCancelled());

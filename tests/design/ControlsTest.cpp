@@ -106,9 +106,9 @@ TEST(Keycaps, ModifiersInFixedOrderThenTheKey)
         KeyCombo combo;
         QStringList caps;
     } cases[] = {
-        {{keycode::Tab, {ModifierSet::command, ModifierSet::shift}}, {"Shift", "Super", "Tab"}},
-        {{keycode::Space, {ModifierSet::command, ModifierSet::option, ModifierSet::control}}, {"Ctrl", "Alt", "Super", "Space"}},
-        {{keycode::PageDown, {}}, {"Page Down"}},
+        {{keycode::kTab, {ModifierSet::command, ModifierSet::shift}}, {"Shift", "Super", "Tab"}},
+        {{keycode::kSpace, {ModifierSet::command, ModifierSet::option, ModifierSet::control}}, {"Ctrl", "Alt", "Super", "Space"}},
+        {{keycode::kPageDown, {}}, {"Page Down"}},
     };
     for (const auto& c : cases) {
         KeyComboView v(layout, c.combo, true);

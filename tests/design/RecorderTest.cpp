@@ -19,22 +19,22 @@ TEST(ShortcutRecorder, WhichKeysMakeAShortcut)
         bool clearing;
         RecorderOutcome outcome;
     } rows[] = {
-        {keycode::Tab, {}, true, RecorderOutcome::record},
-        {keycode::AboveTab, {}, true, RecorderOutcome::record},
-        {keycode::Right, {}, true, RecorderOutcome::record},
-        {keycode::F5, {}, true, RecorderOutcome::record},
-        {keycode::Tab, M::shift, true, RecorderOutcome::record},
-        {keycode::A, {}, true, RecorderOutcome::warn},
-        {keycode::A, M::shift, true, RecorderOutcome::warn},
-        {keycode::Space, {}, true, RecorderOutcome::warn},
-        {keycode::Left, {}, true, RecorderOutcome::warn},
-        {keycode::Escape, {}, true, RecorderOutcome::cancel},
-        {keycode::Escape, M::shift, true, RecorderOutcome::record},
-        {keycode::Escape, M::command, true, RecorderOutcome::record},
-        {keycode::Delete, {}, true, RecorderOutcome::clear},
-        {keycode::Delete, {}, false, RecorderOutcome::warn},
-        {keycode::Delete, M::command, false, RecorderOutcome::record},
-        {keycode::Space, M::control, true, RecorderOutcome::record},
+        {keycode::kTab, {}, true, RecorderOutcome::record},
+        {keycode::kAboveTab, {}, true, RecorderOutcome::record},
+        {keycode::kRight, {}, true, RecorderOutcome::record},
+        {keycode::kF5, {}, true, RecorderOutcome::record},
+        {keycode::kTab, M::shift, true, RecorderOutcome::record},
+        {keycode::kA, {}, true, RecorderOutcome::warn},
+        {keycode::kA, M::shift, true, RecorderOutcome::warn},
+        {keycode::kSpace, {}, true, RecorderOutcome::warn},
+        {keycode::kLeft, {}, true, RecorderOutcome::warn},
+        {keycode::kEscape, {}, true, RecorderOutcome::cancel},
+        {keycode::kEscape, M::shift, true, RecorderOutcome::record},
+        {keycode::kEscape, M::command, true, RecorderOutcome::record},
+        {keycode::kDelete, {}, true, RecorderOutcome::clear},
+        {keycode::kDelete, {}, false, RecorderOutcome::warn},
+        {keycode::kDelete, M::command, false, RecorderOutcome::record},
+        {keycode::kSpace, M::control, true, RecorderOutcome::record},
     };
     for (const auto& r : rows)
         EXPECT_EQ(recorderOutcome(r.key, r.mods, r.clearing), r.outcome) << r.key << " " << int(r.mods.rawValue);
@@ -49,7 +49,7 @@ TEST(ShortcutRecorder, RecordsFromKeyEventsWithoutFiringShortcuts)
     window.addAction(quit);
     QObject::connect(quit, &QAction::triggered, [&] { ++quits; });
     FakeKeyLayout layout;
-    ShortcutRecorder rec(layout, KeyCombo{keycode::Tab, {}}, true, &window);
+    ShortcutRecorder rec(layout, KeyCombo{keycode::kTab, {}}, true, &window);
     std::vector<std::optional<KeyCombo>> written;
     QObject::connect(&rec, &ShortcutRecorder::comboChanged, [&](std::optional<KeyCombo> c) { written.push_back(c); });
     window.show();
@@ -72,7 +72,7 @@ TEST(ShortcutRecorder, RecordsFromKeyEventsWithoutFiringShortcuts)
     // Shift+Tab arrives as Backtab.
     rec.startRecording();
     QTest::keyClick(&window, Qt::Key_Backtab, Qt::ShiftModifier);
-    EXPECT_EQ(rec.combo(), (KeyCombo{keycode::Tab, ModifierSet::shift}));
+    EXPECT_EQ(rec.combo(), (KeyCombo{keycode::kTab, ModifierSet::shift}));
 
     // A plain letter warns and recording goes on; the warning outlives the next shortcut.
     rec.startRecording();
@@ -80,7 +80,7 @@ TEST(ShortcutRecorder, RecordsFromKeyEventsWithoutFiringShortcuts)
     EXPECT_TRUE(rec.isRecording());
     EXPECT_EQ(rec.warning(), QStringLiteral("Add Ctrl, Alt or Super so normal typing still works."));
     QTest::keyClick(&window, Qt::Key_Space, Qt::ControlModifier);
-    EXPECT_EQ(rec.combo(), (KeyCombo{keycode::Space, ModifierSet::control}));
+    EXPECT_EQ(rec.combo(), (KeyCombo{keycode::kSpace, ModifierSet::control}));
     EXPECT_FALSE(rec.warning().isEmpty());
 
     // Escape cancels and keeps the shortcut; a new recording clears the warning.
@@ -88,7 +88,7 @@ TEST(ShortcutRecorder, RecordsFromKeyEventsWithoutFiringShortcuts)
     EXPECT_TRUE(rec.warning().isEmpty());
     QTest::keyClick(&window, Qt::Key_Escape);
     EXPECT_FALSE(rec.isRecording());
-    EXPECT_EQ(rec.combo(), (KeyCombo{keycode::Space, ModifierSet::control}));
+    EXPECT_EQ(rec.combo(), (KeyCombo{keycode::kSpace, ModifierSet::control}));
 
     // Delete clears; so does the clear button.
     rec.startRecording();
@@ -96,7 +96,7 @@ TEST(ShortcutRecorder, RecordsFromKeyEventsWithoutFiringShortcuts)
     EXPECT_EQ(rec.combo(), std::nullopt);
     EXPECT_FALSE(rec.clearButton()->isVisibleTo(&window));
     EXPECT_EQ(rec.recordButton()->accessibleName(), QStringLiteral("Shortcut not set"));
-    rec.setCombo(KeyCombo{keycode::F5, {}});
+    rec.setCombo(KeyCombo{keycode::kF5, {}});
     QTest::mouseClick(rec.clearButton(), Qt::LeftButton);
     EXPECT_EQ(rec.combo(), std::nullopt);
     EXPECT_EQ(written.size(), 5u);

@@ -92,7 +92,7 @@ void expectCaretAfterCharacter(const AXFieldSource& src, const FieldSnapshot& s,
 {
     ASSERT_TRUE(s.caretRect) << "no caret";
     ASSERT_TRUE(s.fieldFrame);
-    const auto focused = src.appElement().element(attr(ax::FocusedUIElement));
+    const auto focused = src.appElement().element(attr(ax::kFocusedUIElement));
     ASSERT_TRUE(focused);
     const auto box = focused->bounds(AXRange{location - 1, 1});
     ASSERT_TRUE(box);
@@ -314,5 +314,5 @@ TEST_F(DesktopField, FocusMovesBetweenQtFields)
     EXPECT_TRUE(waitChange(Change::value));
     s = waitSnapshot([](const FieldSnapshot& s) { return s.before == QLatin1String("below"); });
     ASSERT_TRUE(s);
-    EXPECT_EQ(source->watched(), *source->appElement().element(QString::fromLatin1(ax::FocusedUIElement)));
+    EXPECT_EQ(source->watched(), *source->appElement().element(QString::fromLatin1(ax::kFocusedUIElement)));
 }

@@ -26,7 +26,7 @@ protected:
         platform_ = std::make_unique<SystemPlatform>();
         source_ = std::make_unique<XInputKeyTap>();
         tap_ = std::make_unique<KeyTap>(*source_);
-        tap_->setShortcuts({KeyCombo{keycode::Tab, {}}, KeyCombo{keycode::Right, {}}}, {});
+        tap_->setShortcuts({KeyCombo{keycode::kTab, {}}, KeyCombo{keycode::kRight, {}}}, {});
         injector_ = std::make_unique<TextInjector>(platform_->keySynth(), platform_->clipboard(), platform_->clock());
     }
     static void TearDownTestSuite()
@@ -49,12 +49,12 @@ protected:
         seen.clear();
         tap().handler = [this](const TapEvent& e) {
             seen.append(e);
-            if (insertOnTab && e.isKey() && e.key.keyCode == keycode::Tab) {
+            if (insertOnTab && e.isKey() && e.key.keyCode == keycode::kTab) {
                 injector_->type(insertOnTab);
             }
-            if (slowHandler && e.isKey() && e.key.keyCode == keycode::Tab)
+            if (slowHandler && e.isKey() && e.key.keyCode == keycode::kTab)
                 std::this_thread::sleep_for(std::chrono::milliseconds(400)); // a stuck main thread
-            return e.isKey() && e.key.keyCode == keycode::Tab && swallowTab;
+            return e.isKey() && e.key.keyCode == keycode::kTab && swallowTab;
         };
         ASSERT_TRUE(tap().start());
         EXPECT_TRUE(tap().start()); // again: harmless
@@ -94,7 +94,7 @@ TEST_F(KeyTapDesktop, SwallowedTabNeverReachesTheField)
     desktop::run("xdotool", {"key", "Tab"});
     desktop::run("xdotool", {"type", "b"});
     desktop::settle(200);
-    EXPECT_EQ(count(keycode::Tab), 1);
+    EXPECT_EQ(count(keycode::kTab), 1);
     EXPECT_EQ(desktop::focusedWindow(), field.window());
     EXPECT_EQ(field.finish(), "ab");
 }
@@ -111,7 +111,7 @@ TEST_F(KeyTapDesktop, TextInsertedWhileTheKeyIsHeldArrivesAfterIt)
     insertOnTab = nullptr;
     desktop::run("xdotool", {"key", "shift+Tab"}); // back from where our tab moved the focus
     desktop::settle(200);
-    EXPECT_EQ(count(keycode::Tab), 2); // the user's Tab and Shift+Tab, never ours
+    EXPECT_EQ(count(keycode::kTab), 2); // the user's Tab and Shift+Tab, never ours
     EXPECT_EQ(field.finish(), "a next");
 }
 
@@ -125,7 +125,7 @@ TEST_F(KeyTapDesktop, TabThatIsNotSwallowedReachesTheField)
     desktop::run("xdotool", {"type", "b"});  // so this never lands in it
     desktop::run("xdotool", {"key", "shift+Tab"});
     desktop::settle(200);
-    EXPECT_EQ(count(keycode::Tab), 2); // plain Tab held and passed; Shift+Tab only seen
+    EXPECT_EQ(count(keycode::kTab), 2); // plain Tab held and passed; Shift+Tab only seen
     EXPECT_EQ(field.finish(), "a");
 }
 
@@ -159,7 +159,7 @@ TEST_F(KeyTapDesktop, AKeyAnsweredLateIsPassedOnAndNeverActedOn)
     desktop::run("xdotool", {"key", "Tab"});
     desktop::run("xdotool", {"type", "bc"});
     desktop::settle(600);
-    EXPECT_EQ(count(keycode::Tab), 0); // the handler was never asked
+    EXPECT_EQ(count(keycode::kTab), 0); // the handler was never asked
     EXPECT_TRUE(typedCharacters().endsWith("bc")) << typedCharacters().toStdString();
     source().setDecisionDelay(std::chrono::milliseconds(0));
     insertOnTab = nullptr;
@@ -175,7 +175,7 @@ TEST_F(KeyTapDesktop, OurOwnKeysPassWhileOtherXTestTypingIsSeen)
     TextInjector injector(platform().keySynth(), platform().clipboard(), platform().clock());
     injector.type("xyé");
     injector.deleteBackward(1);
-    platform().keySynth().pressKey(keycode::Right, 0); // a grabbed key of ours goes straight through
+    platform().keySynth().pressKey(keycode::kRight, 0); // a grabbed key of ours goes straight through
     desktop::settle(300);
     EXPECT_TRUE(seen.isEmpty()) << typedCharacters().toStdString();
 
@@ -183,7 +183,7 @@ TEST_F(KeyTapDesktop, OurOwnKeysPassWhileOtherXTestTypingIsSeen)
     desktop::run("xdotool", {"key", "Right"});
     desktop::settle(200);
     EXPECT_EQ(typedCharacters(), "z");
-    EXPECT_EQ(count(keycode::Right), 1);
+    EXPECT_EQ(count(keycode::kRight), 1);
     EXPECT_EQ(field.finish(), "xyz");
 }
 
@@ -198,26 +198,26 @@ TEST_F(KeyTapDesktop, CapsLockDoesNotChangeAMatch)
     desktop::run("xdotool", {"type", "b"});
     desktop::run("xdotool", {"key", "Caps_Lock"});
     desktop::settle(200);
-    EXPECT_EQ(count(keycode::Tab), 1);
+    EXPECT_EQ(count(keycode::kTab), 1);
     EXPECT_EQ(field.finish(), "AB");
 }
 
 TEST_F(KeyTapDesktop, AKeyAnotherProgramHoldsIsReportedNotFatal)
 {
     // Another client holds F8 before us.
-    desktop::OtherGrab other(*x11KeyCodeFromMac(keycode::F8));
+    desktop::OtherGrab other(*x11KeyCodeFromMac(keycode::kF8));
     ASSERT_TRUE(other.held());
 
-    tap().setShortcuts({KeyCombo{keycode::Tab, {}}, KeyCombo{keycode::Right, {}}, KeyCombo{keycode::F8, {}}}, {});
+    tap().setShortcuts({KeyCombo{keycode::kTab, {}}, KeyCombo{keycode::kRight, {}}, KeyCombo{keycode::kF8, {}}}, {});
     EXPECT_TRUE(QTest::qWaitFor([] { return !tap().refusedKeys().isEmpty(); }, 3000));
-    EXPECT_EQ(tap().refusedKeys(), (QList<KeyCombo>{KeyCombo{keycode::F8, {}}}));
+    EXPECT_EQ(tap().refusedKeys(), (QList<KeyCombo>{KeyCombo{keycode::kF8, {}}}));
     EXPECT_TRUE(tap().isRunning());
 
     // The other keys still work.
     desktop::run("xdotool", {"key", "Tab"});
     desktop::settle(200);
-    EXPECT_EQ(count(keycode::Tab), 1);
-    tap().setShortcuts({KeyCombo{keycode::Tab, {}}, KeyCombo{keycode::Right, {}}}, {});
+    EXPECT_EQ(count(keycode::kTab), 1);
+    tap().setShortcuts({KeyCombo{keycode::kTab, {}}, KeyCombo{keycode::kRight, {}}}, {});
 }
 
 TEST_F(KeyTapDesktop, PointerPressesAreSeen)

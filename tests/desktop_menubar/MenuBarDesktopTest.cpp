@@ -59,13 +59,13 @@ void collect(const AccessibilityElement& e, QList<Control>& out, int depth = 0)
 {
     if (!e || depth > 30)
         return;
-    const QString role = e->attribute(ax::Role).toString();
-    const QString title = e->attribute(ax::Title).toString();
-    const QPointF pos = e->attribute(ax::Position).toPointF();
-    const QSizeF size = e->attribute(ax::Size).toSizeF();
+    const QString role = e->attribute(ax::kRole).toString();
+    const QString title = e->attribute(ax::kTitle).toString();
+    const QPointF pos = e->attribute(ax::kPosition).toPointF();
+    const QSizeF size = e->attribute(ax::kSize).toSizeF();
     if (!title.isEmpty())
         out.append({role, title, QRectF(pos, size).toRect()});
-    for (const QVariant& child : e->attribute(ax::Children).toList())
+    for (const QVariant& child : e->attribute(ax::kChildren).toList())
         collect(child.value<AccessibilityElement>(), out, depth + 1);
 }
 

@@ -23,37 +23,37 @@ TEST(AXElement, FlipsAccessibilityRectanglesToTheBottomLeftSpace)
 TEST(AXElement, ReadsTypedValuesAndTreatsOtherTypesAsAbsent)
 {
     FakeScreenGeometry screen(QRectF(0, 0, 1440, 900));
-    auto e = makeFakeElement(1, attr(ax::TextField));
-    e->attributes[attr(ax::Title)] = QStringLiteral("Title");
-    e->attributes[attr(ax::NumberOfCharacters)] = qint64(12);
-    e->attributes[attr(ax::URL)] = QStringLiteral("https://www.example.org/a");
+    auto e = makeFakeElement(1, attr(ax::kTextField));
+    e->attributes[attr(ax::kTitle)] = QStringLiteral("Title");
+    e->attributes[attr(ax::kNumberOfCharacters)] = qint64(12);
+    e->attributes[attr(ax::kURL)] = QStringLiteral("https://www.example.org/a");
     e->attributes[QStringLiteral("AXNumberURL")] = 5;
     AXElement el(e->element(), screen);
-    EXPECT_EQ(el.string(attr(ax::Title)), QStringLiteral("Title"));
-    EXPECT_FALSE(el.string(attr(ax::NumberOfCharacters)));
-    EXPECT_EQ(el.integer(attr(ax::NumberOfCharacters)), 12);
-    EXPECT_FALSE(el.integer(attr(ax::Title)));
-    EXPECT_EQ(el.url(attr(ax::URL))->host(), QStringLiteral("www.example.org"));
+    EXPECT_EQ(el.string(attr(ax::kTitle)), QStringLiteral("Title"));
+    EXPECT_FALSE(el.string(attr(ax::kNumberOfCharacters)));
+    EXPECT_EQ(el.integer(attr(ax::kNumberOfCharacters)), 12);
+    EXPECT_FALSE(el.integer(attr(ax::kTitle)));
+    EXPECT_EQ(el.url(attr(ax::kURL))->host(), QStringLiteral("www.example.org"));
     EXPECT_FALSE(el.url(QStringLiteral("AXNumberURL")));
-    EXPECT_FALSE(el.element(attr(ax::Parent)));
-    EXPECT_FALSE(AXElement().string(attr(ax::Title)));
+    EXPECT_FALSE(el.element(attr(ax::kParent)));
+    EXPECT_FALSE(AXElement().string(attr(ax::kTitle)));
 }
 
 TEST(AXElement, FrameNeedsPositionAndSize)
 {
     FakeScreenGeometry screen(QRectF(0, 0, 1440, 900));
-    auto e = makeFakeElement(1, attr(ax::TextField));
-    e->attributes[attr(ax::Position)] = QPointF(100, 50);
+    auto e = makeFakeElement(1, attr(ax::kTextField));
+    e->attributes[attr(ax::kPosition)] = QPointF(100, 50);
     AXElement el(e->element(), screen);
     EXPECT_FALSE(el.frame());
-    e->attributes[attr(ax::Size)] = QSizeF(200, 20);
+    e->attributes[attr(ax::kSize)] = QSizeF(200, 20);
     EXPECT_EQ(el.frame(), QRectF(100, 830, 200, 20));
 }
 
 TEST(AXElement, BoundsOfZeroHeightAreAbsent)
 {
     FakeScreenGeometry screen(QRectF(0, 0, 1440, 900));
-    auto e = makeFakeElement(1, attr(ax::TextField));
+    auto e = makeFakeElement(1, attr(ax::kTextField));
     e->text = QStringLiteral("abc");
     e->boundsFor = [](AXRange r) -> std::optional<QRectF> {
         return r.length == 0 ? QRectF(10, 10, 0, 0) : QRectF(10, 10, 8, 16);

@@ -16,23 +16,23 @@ TEST_F(Attach, WatchesTheFocusedElementAndReportsChanges)
     EXPECT_EQ(changes, std::vector<Change>{Change::app});
     EXPECT_TRUE(source->hasObserver());
     EXPECT_EQ(source->watched(), AXElement(field->element(), screen));
-    EXPECT_EQ(ax.registrations(app->element(), attr(ax::FocusedUIElementChanged)), 1);
-    EXPECT_EQ(ax.registrations(field->element(), attr(ax::ValueChanged)), 1);
-    EXPECT_EQ(ax.registrations(field->element(), attr(ax::SelectedTextChanged)), 1);
+    EXPECT_EQ(ax.registrations(app->element(), attr(ax::kFocusedUIElementChanged)), 1);
+    EXPECT_EQ(ax.registrations(field->element(), attr(ax::kValueChanged)), 1);
+    EXPECT_EQ(ax.registrations(field->element(), attr(ax::kSelectedTextChanged)), 1);
     EXPECT_FALSE(source->isRetrying());
     EXPECT_EQ(field->timeout, AXFieldSource::kMessagingTimeout);
 
-    ax.post(field->element(), attr(ax::ValueChanged));
-    ax.post(field->element(), attr(ax::SelectedTextChanged));
+    ax.post(field->element(), attr(ax::kValueChanged));
+    ax.post(field->element(), attr(ax::kSelectedTextChanged));
     EXPECT_EQ(changes, (std::vector<Change>{Change::app, Change::value, Change::value}));
 
-    auto other = makeField(attr(ax::TextArea), QStringLiteral("x"));
+    auto other = makeField(attr(ax::kTextArea), QStringLiteral("x"));
     focus(other);
-    ax.post(other->element(), attr(ax::FocusedUIElementChanged));
+    ax.post(other->element(), attr(ax::kFocusedUIElementChanged));
     EXPECT_EQ(changes.back(), Change::focus);
     EXPECT_EQ(source->watched(), AXElement(other->element(), screen));
-    EXPECT_EQ(ax.registrations(field->element(), attr(ax::ValueChanged)), 0);
-    EXPECT_EQ(ax.registrations(other->element(), attr(ax::ValueChanged)), 1);
+    EXPECT_EQ(ax.registrations(field->element(), attr(ax::kValueChanged)), 0);
+    EXPECT_EQ(ax.registrations(other->element(), attr(ax::kValueChanged)), 1);
 }
 
 TEST_F(Attach, RetriesUntilAFocusedElementShowsUp)
@@ -75,10 +75,10 @@ TEST_F(Attach, SwitchingApplicationsCancelsTheRetries)
     clock.advance(Millis(300));
 
     const qint64 other = 777;
-    auto otherApp = makeFakeElement(other, attr(ax::Application));
-    auto otherField = makeFakeElement(other, attr(ax::TextField));
+    auto otherApp = makeFakeElement(other, attr(ax::kApplication));
+    auto otherField = makeFakeElement(other, attr(ax::kTextField));
     otherField->text = QString();
-    otherApp->attributes[attr(ax::FocusedUIElement)] = QVariant::fromValue(otherField->element());
+    otherApp->attributes[attr(ax::kFocusedUIElement)] = QVariant::fromValue(otherField->element());
     ax.apps[other] = otherApp->element();
     workspace.add(other, QStringLiteral("org.example.Other"), QStringLiteral("Other"));
     source->start();
@@ -126,12 +126,12 @@ TEST_F(Attach, ObserverFailureStillReportsTheApplication)
 
 TEST_F(Attach, SiteHostAndWindowTitle)
 {
-    auto window = makeFakeElement(kPid, attr(ax::Window));
-    window->attributes[attr(ax::Title)] = QStringLiteral("Inbox");
-    app->attributes[attr(ax::FocusedWindow)] = QVariant::fromValue(window->element());
-    auto web = makeFakeElement(kPid, attr(ax::WebArea));
-    web->attributes[attr(ax::URL)] = QStringLiteral("https://www.example.com/mail");
-    auto box = makeFakeElement(kPid, attr(ax::TextArea));
+    auto window = makeFakeElement(kPid, attr(ax::kWindow));
+    window->attributes[attr(ax::kTitle)] = QStringLiteral("Inbox");
+    app->attributes[attr(ax::kFocusedWindow)] = QVariant::fromValue(window->element());
+    auto web = makeFakeElement(kPid, attr(ax::kWebArea));
+    web->attributes[attr(ax::kURL)] = QStringLiteral("https://www.example.com/mail");
+    auto box = makeFakeElement(kPid, attr(ax::kTextArea));
     box->text = QString();
     web->addChild(box);
     focus(box);
@@ -142,8 +142,8 @@ TEST_F(Attach, SiteHostAndWindowTitle)
     EXPECT_EQ(s->domain, QStringLiteral("example.com"));
     EXPECT_EQ(s->windowTitle, QStringLiteral("Inbox"));
 
-    web->attributes[attr(ax::URL)] = QStringLiteral("file:///home/a.html");
-    window->attributes[attr(ax::Title)] = QString();
+    web->attributes[attr(ax::kURL)] = QStringLiteral("file:///home/a.html");
+    window->attributes[attr(ax::kTitle)] = QString();
     source->attach(kPid);
     EXPECT_FALSE(source->focusDomain());
     EXPECT_FALSE(source->focusWindowTitle());
@@ -152,12 +152,12 @@ TEST_F(Attach, SiteHostAndWindowTitle)
 TEST_F(Attach, ChromiumBrowsersAreSwitchedOnOnce)
 {
     workspace.add(kPid, QStringLiteral("google-chrome"), QStringLiteral("Chrome"));
-    app->settable.insert(attr(ax::EnhancedUserInterface));
+    app->settable.insert(attr(ax::kEnhancedUserInterface));
     int sets = 0;
     app->onSet = [&](const QString&, const QVariant&) { ++sets; };
     source->attach(kPid);
     EXPECT_TRUE(source->webAccessibilityEnabled().contains(kPid));
-    EXPECT_TRUE(app->attributes.value(attr(ax::EnhancedUserInterface)).toBool());
+    EXPECT_TRUE(app->attributes.value(attr(ax::kEnhancedUserInterface)).toBool());
     source->attach(kPid);
     EXPECT_EQ(sets, 1);
 }

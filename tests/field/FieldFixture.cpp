@@ -29,10 +29,10 @@ LogCapture::~LogCapture()
 
 void FieldFixture::SetUp()
 {
-    app = makeFakeElement(kPid, attr(ax::Application));
+    app = makeFakeElement(kPid, attr(ax::kApplication));
     ax.apps[kPid] = app->element();
     workspace.add(kPid, QStringLiteral("org.example.Editor"), QStringLiteral("Editor"));
-    field = makeField(attr(ax::TextField), QString());
+    field = makeField(attr(ax::kTextField), QString());
     focus(field);
     source = std::make_unique<AXFieldSource>(&injector, ax, workspace, screen, clock);
     source->onChange = [this](AXFieldSource::Change c) { changes.push_back(c); };
@@ -51,9 +51,9 @@ std::shared_ptr<FakeElement> FieldFixture::makeField(const QString& role, const 
 void FieldFixture::focus(const std::shared_ptr<FakeElement>& element)
 {
     if (element)
-        app->attributes.insert(attr(ax::FocusedUIElement), QVariant::fromValue(element->element()));
+        app->attributes.insert(attr(ax::kFocusedUIElement), QVariant::fromValue(element->element()));
     else
-        app->attributes.remove(attr(ax::FocusedUIElement));
+        app->attributes.remove(attr(ax::kFocusedUIElement));
 }
 
 } // namespace tq::testing

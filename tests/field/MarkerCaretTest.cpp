@@ -14,20 +14,20 @@ protected:
     void SetUp() override
     {
         FieldFixture::SetUp();
-        web = makeFakeElement(kPid, attr(ax::WebArea));
-        editor = makeFakeElement(kPid, attr(ax::TextArea));
+        web = makeFakeElement(kPid, attr(ax::kWebArea));
+        editor = makeFakeElement(kPid, attr(ax::kTextArea));
         web->addChild(editor);
         editor->frame = QRectF(50, 50, 400, 100);
-        web->parameterized[attr(ax::PreviousTextMarkerForTextMarker)] = [](const QVariant& v) {
+        web->parameterized[attr(ax::kPreviousTextMarkerForTextMarker)] = [](const QVariant& v) {
             const int p = pos(v.value<AXTextMarker>());
             return p > 0 ? marker(p - 1) : QVariant();
         };
-        web->parameterized[attr(ax::BoundsForTextMarkerRange)] = [this](const QVariant& v) {
+        web->parameterized[attr(ax::kBoundsForTextMarkerRange)] = [this](const QVariant& v) {
             const auto r = v.value<AXTextMarkerRange>();
             const auto box = boxes(pos(r.start), pos(r.end));
             return box ? QVariant(*box) : QVariant();
         };
-        web->parameterized[attr(ax::LineTextMarkerRangeForTextMarker)] = [this](const QVariant& v) {
+        web->parameterized[attr(ax::kLineTextMarkerRangeForTextMarker)] = [this](const QVariant& v) {
             const int p = pos(v.value<AXTextMarker>());
             int a = p, b = p;
             while (a > 0 && text[a - 1] != QLatin1Char('\n'))
@@ -37,7 +37,7 @@ protected:
             return QVariant::fromValue(AXTextMarkerRange{AXTextMarker{a}, AXTextMarker{b}});
         };
     }
-    void select(int p) { web->attributes[attr(ax::SelectedTextMarkerRange)] = QVariant::fromValue(AXTextMarkerRange{AXTextMarker{p}, AXTextMarker{p}}); }
+    void select(int p) { web->attributes[attr(ax::kSelectedTextMarkerRange)] = QVariant::fromValue(AXTextMarkerRange{AXTextMarker{p}, AXTextMarker{p}}); }
     AXFieldSource::Caret caret(int location) { return AXFieldSource::markerCaret(AXElement(editor->element(), screen), location, text.left(location)); }
 
     QString text;
@@ -136,15 +136,15 @@ TEST_F(Markers, TextRunsWhenNoBoxExists)
     LogCapture log;
     text = QStringLiteral("Hello world");
     select(9);
-    auto hello = makeFakeElement(kPid, attr(ax::StaticText));
-    hello->attributes[attr(ax::Value)] = QStringLiteral("Hello ");
+    auto hello = makeFakeElement(kPid, attr(ax::kStaticText));
+    hello->attributes[attr(ax::kValue)] = QStringLiteral("Hello ");
     hello->frame = QRectF(60, 60, 48, 16);
-    auto world = makeFakeElement(kPid, attr(ax::StaticText));
-    world->attributes[attr(ax::Value)] = QStringLiteral("world");
+    auto world = makeFakeElement(kPid, attr(ax::kStaticText));
+    world->attributes[attr(ax::kValue)] = QStringLiteral("world");
     world->frame = QRectF(108, 60, 40, 16);
     editor->addChild(hello);
     editor->addChild(world);
-    web->parameterized[attr(ax::UIElementForTextMarker)] = [&](const QVariant&) { return QVariant::fromValue(world->element()); };
+    web->parameterized[attr(ax::kUIElementForTextMarker)] = [&](const QVariant&) { return QVariant::fromValue(world->element()); };
     const auto c = caret(9);
     ASSERT_TRUE(c.rect);
     EXPECT_EQ(c.rect->x(), 108 + 40 * 3 / 5.0);

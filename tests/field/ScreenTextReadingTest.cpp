@@ -25,14 +25,14 @@ class ScreenTextWalk : public ::testing::Test {
 protected:
     FakePlatform platform;
     FakeAccessibility& accessibility = platform.accessibility();
-    Element app = makeFakeElement(kPid, QString::fromLatin1(ax::Application));
-    Element window = makeFakeElement(kPid, QString::fromLatin1(ax::Window));
+    Element app = makeFakeElement(kPid, QString::fromLatin1(ax::kApplication));
+    Element window = makeFakeElement(kPid, QString::fromLatin1(ax::kWindow));
 
     void SetUp() override
     {
         window->frame = QRectF(0, 0, 800, 600);
         app->addChild(window);
-        app->attributes.insert(QString::fromLatin1(ax::FocusedWindow), QVariant::fromValue(window->element()));
+        app->attributes.insert(QString::fromLatin1(ax::kFocusedWindow), QVariant::fromValue(window->element()));
         accessibility.apps[kPid] = app->element();
     }
 
@@ -47,27 +47,27 @@ protected:
 
 TEST_F(ScreenTextWalk, TextKindsSecureFieldsFramesAndObjectMarks)
 {
-    Element group = makeFakeElement(kPid, QString::fromLatin1(ax::Group));
+    Element group = makeFakeElement(kPid, QString::fromLatin1(ax::kGroup));
     group->frame = QRectF(0, 0, 800, 600);
     window->addChild(group);
-    group->addChild(textElement(QString::fromLatin1(ax::StaticText), QStringLiteral("Subject line"), QRectF(10, 10, 300, 20)));
+    group->addChild(textElement(QString::fromLatin1(ax::kStaticText), QStringLiteral("Subject line"), QRectF(10, 10, 300, 20)));
     // A paragraph that cannot be edited: a group with a text interface; the marks of embedded
     // children are removed and the children read.
-    Element paragraph = textElement(QString::fromLatin1(ax::Group), QStringLiteral("See \uFFFCthe notes"), QRectF(10, 40, 300, 20));
-    paragraph->addChild(textElement(QString::fromLatin1(ax::StaticText), QStringLiteral("linked page"), QRectF(40, 40, 60, 20)));
+    Element paragraph = textElement(QString::fromLatin1(ax::kGroup), QStringLiteral("See \uFFFCthe notes"), QRectF(10, 40, 300, 20));
+    paragraph->addChild(textElement(QString::fromLatin1(ax::kStaticText), QStringLiteral("linked page"), QRectF(40, 40, 60, 20)));
     group->addChild(paragraph);
     // Secure fields: no text, and nothing inside is visited.
-    Element secure = textElement(QString::fromLatin1(ax::TextField), QStringLiteral("hunter2"), QRectF(10, 70, 300, 20));
-    secure->attributes.insert(QString::fromLatin1(ax::Subrole), QString::fromLatin1(ax::SecureTextField));
-    Element inside = textElement(QString::fromLatin1(ax::StaticText), QStringLiteral("inside secure"), QRectF(10, 70, 300, 20));
+    Element secure = textElement(QString::fromLatin1(ax::kTextField), QStringLiteral("hunter2"), QRectF(10, 70, 300, 20));
+    secure->attributes.insert(QString::fromLatin1(ax::kSubrole), QString::fromLatin1(ax::kSecureTextField));
+    Element inside = textElement(QString::fromLatin1(ax::kStaticText), QStringLiteral("inside secure"), QRectF(10, 70, 300, 20));
     secure->addChild(inside);
     group->addChild(secure);
     // Outside the window, or 4 points high: nothing.
-    group->addChild(textElement(QString::fromLatin1(ax::StaticText), QStringLiteral("off screen"), QRectF(900, 10, 300, 20)));
-    group->addChild(textElement(QString::fromLatin1(ax::StaticText), QStringLiteral("too thin"), QRectF(10, 100, 300, 4)));
+    group->addChild(textElement(QString::fromLatin1(ax::kStaticText), QStringLiteral("off screen"), QRectF(900, 10, 300, 20)));
+    group->addChild(textElement(QString::fromLatin1(ax::kStaticText), QStringLiteral("too thin"), QRectF(10, 100, 300, 4)));
     // Static text is not descended into.
-    Element label = textElement(QString::fromLatin1(ax::StaticText), QStringLiteral("Label"), QRectF(10, 130, 300, 20));
-    label->addChild(textElement(QString::fromLatin1(ax::StaticText), QStringLiteral("child of label"), QRectF(10, 130, 300, 20)));
+    Element label = textElement(QString::fromLatin1(ax::kStaticText), QStringLiteral("Label"), QRectF(10, 130, 300, 20));
+    label->addChild(textElement(QString::fromLatin1(ax::kStaticText), QStringLiteral("child of label"), QRectF(10, 130, 300, 20)));
     group->addChild(label);
 
     const auto focused = ScreenText::focusedWindow(platform, kPid);
@@ -83,13 +83,13 @@ TEST_F(ScreenTextWalk, ElementBudgetIsBreadthFirstAndLongTextKeepsItsEnd)
 {
     // The window counts one; 3 labels fit in a budget of 4.
     for (int i = 0; i < 5; ++i)
-        window->addChild(textElement(QString::fromLatin1(ax::StaticText), QStringLiteral("Label %1").arg(i), QRectF(10, 10 + 30 * i, 300, 20)));
+        window->addChild(textElement(QString::fromLatin1(ax::kStaticText), QStringLiteral("Label %1").arg(i), QRectF(10, 10 + 30 * i, 300, 20)));
     EXPECT_EQ(texts(ScreenText::axLines(platform.clock(), AXElement(window->element(), platform.screenGeometry()), 4, 1.0)),
               (QStringList{QStringLiteral("Label 0"), QStringLiteral("Label 1"), QStringLiteral("Label 2")}));
 
-    Element big = textElement(QString::fromLatin1(ax::TextArea), QString(3800, QLatin1Char('a')) + QString(1200, QLatin1Char('z')),
+    Element big = textElement(QString::fromLatin1(ax::kTextArea), QString(3800, QLatin1Char('a')) + QString(1200, QLatin1Char('z')),
                               QRectF(10, 200, 300, 200));
-    Element w2 = makeFakeElement(kPid, QString::fromLatin1(ax::Window));
+    Element w2 = makeFakeElement(kPid, QString::fromLatin1(ax::kWindow));
     w2->addChild(big);
     const auto lines = ScreenText::axLines(platform.clock(), AXElement(w2->element(), platform.screenGeometry()), 10, 1.0);
     ASSERT_EQ(lines.size(), 1);

@@ -53,7 +53,7 @@ TEST_F(Snapshot, CaretAtStartReadsNoRangeBefore)
     field->text = QStringLiteral("hello");
     field->selection = {0, 0};
     int beforeReads = 0;
-    field->parameterized[attr(ax::StringForRange)] = [&](const QVariant& p) -> QVariant {
+    field->parameterized[attr(ax::kStringForRange)] = [&](const QVariant& p) -> QVariant {
         const AXRange r = p.value<AXRange>();
         if (r.location == 0 && r.length == 0)
             ++beforeReads;
@@ -108,8 +108,8 @@ TEST_F(Snapshot, RangeCutNeverSplitsAnEmoji)
 
 TEST_F(Snapshot, SecureFieldsGiveNoText)
 {
-    auto password = makeField(attr(ax::TextField), QStringLiteral("hunter2"));
-    password->attributes[attr(ax::Subrole)] = attr(ax::SecureTextField);
+    auto password = makeField(attr(ax::kTextField), QStringLiteral("hunter2"));
+    password->attributes[attr(ax::kSubrole)] = attr(ax::kSecureTextField);
     focus(password);
     const auto s = source->snapshot();
     ASSERT_TRUE(s);
@@ -142,7 +142,7 @@ TEST_F(Snapshot, ReasonsWhyThereIsNoField)
     EXPECT_EQ(source->whyNoField(), QStringLiteral("org.example.Editor: nothing focused"));
     EXPECT_EQ(source->noFieldHelp(), FieldSource::NoFieldHelp::none);
 
-    auto button = makeFakeElement(kPid, attr(ax::Button));
+    auto button = makeFakeElement(kPid, attr(ax::kButton));
     app->addChild(button);
     focus(button);
     EXPECT_FALSE(source->snapshot());
@@ -152,12 +152,12 @@ TEST_F(Snapshot, ReasonsWhyThereIsNoField)
     focus(unnamed);
     source->snapshot();
     EXPECT_EQ(source->whyNoField(), QStringLiteral("org.example.Editor: focused  isn't a text field"));
-    unnamed->settable.insert(attr(ax::Value));
+    unnamed->settable.insert(attr(ax::kValue));
     source->snapshot();
     EXPECT_EQ(source->whyNoField(), QStringLiteral("org.example.Editor: focused  has no caret position"));
 
-    auto mute = makeFakeElement(kPid, attr(ax::TextArea));
-    mute->attributes[attr(ax::SelectedTextRange)] = QVariant::fromValue(AXRange{0, 0});
+    auto mute = makeFakeElement(kPid, attr(ax::kTextArea));
+    mute->attributes[attr(ax::kSelectedTextRange)] = QVariant::fromValue(AXRange{0, 0});
     focus(mute);
     source->snapshot();
     EXPECT_EQ(source->whyNoField(), QStringLiteral("org.example.Editor: focused AXTextArea won't share its text"));
@@ -194,7 +194,7 @@ TEST_F(Snapshot, FontIsRememberedPerField)
     EXPECT_EQ(s->fontSize, 15);
     EXPECT_EQ(s->fontName, QStringLiteral("Serif"));
 
-    auto other = makeField(attr(ax::TextField), QStringLiteral("x"));
+    auto other = makeField(attr(ax::kTextField), QStringLiteral("x"));
     other->answersBounds = false;
     other->frame = QRectF();
     focus(other);
@@ -206,7 +206,7 @@ TEST_F(Snapshot, InsertionUsesTheChosenMethod)
 {
     field->text = QStringLiteral("hello ");
     field->selection = {6, 0};
-    field->settable.insert(attr(ax::SelectedText));
+    field->settable.insert(attr(ax::kSelectedText));
     source->insert(QStringLiteral("world"), InsertionMethod::accessibility);
     EXPECT_EQ(*field->text, QStringLiteral("hello world"));
     EXPECT_TRUE(injector.typed.isEmpty());
@@ -228,18 +228,18 @@ TEST_F(Snapshot, InsertionUsesTheChosenMethod)
 TEST_F(Snapshot, WebAreaUsesTheMarkerPositionWhenThePlainRangeLags)
 {
     // A holder above the field: markers are UTF-16 positions in the field's text.
-    auto web = makeFakeElement(kPid, attr(ax::WebArea));
-    auto editor = makeFakeElement(kPid, attr(ax::TextArea));
+    auto web = makeFakeElement(kPid, attr(ax::kWebArea));
+    auto editor = makeFakeElement(kPid, attr(ax::kTextArea));
     web->addChild(editor);
     editor->text = QStringLiteral("one two three");
     editor->selection = {7, 0}; // lags behind
     editor->frame = QRectF(50, 50, 300, 100);
     auto marker = [](int p) { return AXTextMarker{p}; };
-    web->attributes[attr(ax::SelectedTextMarkerRange)] = QVariant::fromValue(AXTextMarkerRange{marker(13), marker(13)});
-    web->parameterized[attr(ax::TextMarkerRangeForUIElement)] = [&](const QVariant&) {
+    web->attributes[attr(ax::kSelectedTextMarkerRange)] = QVariant::fromValue(AXTextMarkerRange{marker(13), marker(13)});
+    web->parameterized[attr(ax::kTextMarkerRangeForUIElement)] = [&](const QVariant&) {
         return QVariant::fromValue(AXTextMarkerRange{marker(0), marker(13)});
     };
-    web->parameterized[attr(ax::StringForTextMarkerRange)] = [&](const QVariant& v) {
+    web->parameterized[attr(ax::kStringForTextMarkerRange)] = [&](const QVariant& v) {
         const auto r = v.value<AXTextMarkerRange>();
         const int a = r.start.token.toInt(), b = r.end.token.toInt();
         return QVariant(editor->text->mid(a, b - a));
@@ -253,16 +253,16 @@ TEST_F(Snapshot, WebAreaUsesTheMarkerPositionWhenThePlainRangeLags)
 
 TEST_F(Snapshot, TrailingLineBreakInAWebAreaPutsTheCaretOnTheNewLine)
 {
-    auto web = makeFakeElement(kPid, attr(ax::WebArea));
-    auto editor = makeFakeElement(kPid, attr(ax::TextArea));
+    auto web = makeFakeElement(kPid, attr(ax::kWebArea));
+    auto editor = makeFakeElement(kPid, attr(ax::kTextArea));
     web->addChild(editor);
     editor->text = QStringLiteral("line\n");
     editor->selection = {4, 0};
-    web->attributes[attr(ax::SelectedTextMarkerRange)] = QVariant::fromValue(AXTextMarkerRange{AXTextMarker{4}, AXTextMarker{4}});
-    web->parameterized[attr(ax::TextMarkerRangeForUIElement)] = [](const QVariant&) {
+    web->attributes[attr(ax::kSelectedTextMarkerRange)] = QVariant::fromValue(AXTextMarkerRange{AXTextMarker{4}, AXTextMarker{4}});
+    web->parameterized[attr(ax::kTextMarkerRangeForUIElement)] = [](const QVariant&) {
         return QVariant::fromValue(AXTextMarkerRange{AXTextMarker{0}, AXTextMarker{5}});
     };
-    web->parameterized[attr(ax::StringForTextMarkerRange)] = [](const QVariant&) { return QVariant(QStringLiteral("line")); };
+    web->parameterized[attr(ax::kStringForTextMarkerRange)] = [](const QVariant&) { return QVariant(QStringLiteral("line")); };
     focus(editor);
     const auto s = source->snapshot();
     ASSERT_TRUE(s);
@@ -285,7 +285,7 @@ TEST_F(Snapshot, ChromiumWithNothingFocusedCallsForRendererAccessibility)
         {"Gecko", false, FieldSource::NoFieldHelp::none},
     };
     for (const auto& c : cases) {
-        app->attributes[attr(ax::ToolkitName)] = QString::fromLatin1(c.toolkit);
+        app->attributes[attr(ax::kToolkitName)] = QString::fromLatin1(c.toolkit);
         focus(c.focused ? field : nullptr);
         EXPECT_EQ(bool(source->snapshot()), c.focused) << c.toolkit;
         EXPECT_EQ(source->noFieldHelp(), c.help) << c.toolkit << " focused " << c.focused;

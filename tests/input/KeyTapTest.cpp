@@ -13,10 +13,10 @@ TEST(KeyTap, TranslatesKeysAndPointerAndAsksTheHandler)
     QList<TapEvent> seen;
     tap.handler = [&](const TapEvent& e) {
         seen.append(e);
-        return e.isKey() && e.key.keyCode == keycode::Tab;
+        return e.isKey() && e.key.keyCode == keycode::kTab;
     };
     ASSERT_TRUE(tap.start());
-    EXPECT_TRUE(source.press(TappedKey{keycode::Tab, 0, "\t", false}));
+    EXPECT_TRUE(source.press(TappedKey{keycode::kTab, 0, "\t", false}));
     EXPECT_FALSE(source.press(TappedKey{0, 1 | 8, "A", true}));
     EXPECT_FALSE(source.pointer());
     ASSERT_EQ(seen.size(), 3);
@@ -32,7 +32,7 @@ TEST(KeyTap, NoHandlerPassesEverything)
     FakeKeyTapSource source;
     KeyTap tap(source);
     tap.start();
-    EXPECT_FALSE(source.press(TappedKey{keycode::Tab, 0, "\t", false}));
+    EXPECT_FALSE(source.press(TappedKey{keycode::kTab, 0, "\t", false}));
 }
 
 TEST(KeyTap, StartTwiceKeepsOneTapAndRetriesAfterRefusal)
@@ -52,26 +52,26 @@ TEST(KeyTap, GrabsShortcutsAlwaysAndNavigationOnlyWhileShown)
 {
     FakeKeyTapSource source;
     KeyTap tap(source);
-    const KeyCombo trigger{keycode::Space, {ModifierSet::control, ModifierSet::option}};
-    const KeyCombo alternatives{keycode::Down, ModifierSet::option};
-    const KeyCombo acceptWord{keycode::Tab, {}};
-    const KeyCombo acceptAll{keycode::AboveTab, {}};
+    const KeyCombo trigger{keycode::kSpace, {ModifierSet::control, ModifierSet::option}};
+    const KeyCombo alternatives{keycode::kDown, ModifierSet::option};
+    const KeyCombo acceptWord{keycode::kTab, {}};
+    const KeyCombo acceptAll{keycode::kAboveTab, {}};
     tap.setShortcuts({trigger, alternatives, std::nullopt}, {acceptWord, acceptAll, acceptWord});
     tap.start();
-    EXPECT_EQ(source.grabs, (QList<TapGrab>{{keycode::Space, 6}, {keycode::Down, 2}}));
+    EXPECT_EQ(source.grabs, (QList<TapGrab>{{keycode::kSpace, 6}, {keycode::kDown, 2}}));
 
     tap.setShowing(true);
     const QList<KeyCombo> shown = tap.grabbedKeys();
     EXPECT_EQ(shown.size(), 10);
-    for (const KeyCombo& k : {acceptWord, acceptAll, KeyCombo{keycode::Escape, {}}, KeyCombo{keycode::Return, {}},
-                              KeyCombo{keycode::Up, {}}, KeyCombo{keycode::Left, {}}})
+    for (const KeyCombo& k : {acceptWord, acceptAll, KeyCombo{keycode::kEscape, {}}, KeyCombo{keycode::kReturn, {}},
+                              KeyCombo{keycode::kUp, {}}, KeyCombo{keycode::kLeft, {}}})
         EXPECT_TRUE(shown.contains(k)) << k.keyCode;
     EXPECT_EQ(source.grabs.size(), 10);
 
     tap.setShowing(false);
     EXPECT_EQ(source.grabs.size(), 2);
 
-    source.refused = {TapGrab{keycode::Down, 2}};
+    source.refused = {TapGrab{keycode::kDown, 2}};
     EXPECT_EQ(tap.refusedKeys(), (QList<KeyCombo>{alternatives}));
 }
 

@@ -55,7 +55,7 @@ TEST_F(TextInjectorTest, DeleteCounts)
     injector.deleteBackward(-2);
     EXPECT_TRUE(keys.presses.isEmpty());
     injector.deleteBackward(3);
-    EXPECT_EQ(keys.presses, (QList<FakeKeySynth::Press>(3, {keycode::Delete, 0})));
+    EXPECT_EQ(keys.presses, (QList<FakeKeySynth::Press>(3, {keycode::kDelete, 0})));
 }
 
 TEST_F(TextInjectorTest, PasteRestoresTheClipboardAfterTheApplicationFetched)

@@ -99,7 +99,7 @@ TEST(Defaults, SettingsReadBackFromRealFiles)
         prefs.setIsEnabled(false);
         prefs.setKeyHintsShown(2);
         prefs.setAcceptAllKey(std::nullopt);
-        prefs.setTriggerKey(KeyCombo{keycode::F5, ModifierSet::shift});
+        prefs.setTriggerKey(KeyCombo{keycode::kF5, ModifierSet::shift});
         prefs.setTextScale(1.0);
     }
     JsonFileDefaults d(clock_, home.path());
@@ -107,7 +107,7 @@ TEST(Defaults, SettingsReadBackFromRealFiles)
     EXPECT_FALSE(prefs.isEnabled());
     EXPECT_EQ(prefs.keyHintsShown(), 2);
     EXPECT_EQ(prefs.acceptAllKey(), std::nullopt);
-    EXPECT_EQ(prefs.triggerKey(), (KeyCombo{keycode::F5, ModifierSet::shift}));
+    EXPECT_EQ(prefs.triggerKey(), (KeyCombo{keycode::kF5, ModifierSet::shift}));
     EXPECT_EQ(prefs.textScale(), 1.0);
 }
 

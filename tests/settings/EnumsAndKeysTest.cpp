@@ -46,11 +46,11 @@ TEST(SettingsEnums, CasesKeepTheirOrderAndLabels)
 TEST(KeyCombo, JsonFormRequiresBothMembers)
 {
     const FakeKeyLayout layout;
-    const KeyCombo trigger{keycode::Space, {ModifierSet::control, ModifierSet::option}};
+    const KeyCombo trigger{keycode::kSpace, {ModifierSet::control, ModifierSet::option}};
     EXPECT_EQ(trigger.toJsonData(), QByteArray(R"({"keyCode":49,"modifiers":6})"));
     EXPECT_EQ(KeyCombo::fromJsonData(trigger.toJsonData()), trigger);
 
-    EXPECT_EQ(KeyCombo::fromJsonData(R"({"keyCode":48,"modifiers":0})"), (KeyCombo{keycode::Tab, {}}));
+    EXPECT_EQ(KeyCombo::fromJsonData(R"({"keyCode":48,"modifiers":0})"), (KeyCombo{keycode::kTab, {}}));
     EXPECT_EQ(KeyCombo::fromJsonData(R"({"keyCode":48})"), std::nullopt);
     EXPECT_EQ(KeyCombo::fromJsonData(R"({"modifiers":0})"), std::nullopt);
     EXPECT_EQ(KeyCombo::fromJsonData(R"({"keyCode":"48","modifiers":0})"), std::nullopt);
@@ -64,15 +64,15 @@ TEST(KeyCombo, JsonFormRequiresBothMembers)
 
 TEST(KeyCombo, MatchingNeedsTheWholeModifierSet)
 {
-    const KeyCombo tab{keycode::Tab, {}};
-    EXPECT_TRUE(tab.matches({keycode::Tab, {}, QStringLiteral("\t"), false}));
-    EXPECT_FALSE(tab.matches({keycode::Tab, ModifierSet::shift, {}, false}));
-    const KeyCombo down{keycode::Down, ModifierSet::option};
-    EXPECT_FALSE(down.matches({keycode::Down, {}, {}, false}));
-    EXPECT_FALSE(down.matches({keycode::Down, {ModifierSet::option, ModifierSet::command}, {}, false}));
-    EXPECT_TRUE(down.matches({keycode::Down, ModifierSet::option, {}, true}));
-    EXPECT_FALSE(matches(std::nullopt, {keycode::Tab, {}, {}, false}));
-    EXPECT_TRUE(matches(tab, {keycode::Tab, {}, {}, false}));
+    const KeyCombo tab{keycode::kTab, {}};
+    EXPECT_TRUE(tab.matches({keycode::kTab, {}, QStringLiteral("\t"), false}));
+    EXPECT_FALSE(tab.matches({keycode::kTab, ModifierSet::shift, {}, false}));
+    const KeyCombo down{keycode::kDown, ModifierSet::option};
+    EXPECT_FALSE(down.matches({keycode::kDown, {}, {}, false}));
+    EXPECT_FALSE(down.matches({keycode::kDown, {ModifierSet::option, ModifierSet::command}, {}, false}));
+    EXPECT_TRUE(down.matches({keycode::kDown, ModifierSet::option, {}, true}));
+    EXPECT_FALSE(matches(std::nullopt, {keycode::kTab, {}, {}, false}));
+    EXPECT_TRUE(matches(tab, {keycode::kTab, {}, {}, false}));
 }
 
 TEST(KeyCombo, SymbolsAndKeycapsFollowTheFixedOrder)
@@ -86,24 +86,24 @@ TEST(KeyCombo, SymbolsAndKeycapsFollowTheFixedOrder)
     EXPECT_EQ(ModifierSet().symbols(), QString());
 
     const FakeKeyLayout layout;
-    const KeyCombo trigger{keycode::Space, {ModifierSet::option, ModifierSet::control}};
+    const KeyCombo trigger{keycode::kSpace, {ModifierSet::option, ModifierSet::control}};
     EXPECT_EQ(trigger.keycaps(layout), (QStringList{QStringLiteral("Ctrl"), QStringLiteral("Alt"), QStringLiteral("Space")}));
     EXPECT_EQ(trigger.displayText(layout), QStringLiteral("Ctrl+Alt+Space"));
-    EXPECT_EQ((KeyCombo{keycode::Tab, {}}).keycaps(layout), QStringList{QStringLiteral("Tab")});
-    EXPECT_EQ((KeyCombo{keycode::Down, ModifierSet::option}).displayText(layout), QString::fromUtf8("Alt+↓"));
+    EXPECT_EQ((KeyCombo{keycode::kTab, {}}).keycaps(layout), QStringList{QStringLiteral("Tab")});
+    EXPECT_EQ((KeyCombo{keycode::kDown, ModifierSet::option}).displayText(layout), QString::fromUtf8("Alt+↓"));
 }
 
 TEST(KeyNames, FixedTableThenLayoutThenCode)
 {
     FakeKeyLayout layout;
-    layout.set(keycode::Tab, QStringLiteral("x"));
-    layout.set(keycode::A, QStringLiteral("q"));
-    layout.set(keycode::AboveTab, QStringLiteral("`"));
-    EXPECT_EQ(KeyCombo::keyName(keycode::Tab, layout), QStringLiteral("Tab"));
-    EXPECT_EQ(KeyCombo::keyName(keycode::ForwardDelete, layout), QStringLiteral("Del"));
-    EXPECT_EQ(KeyCombo::keyName(keycode::PageDown, layout), QStringLiteral("Page Down"));
-    EXPECT_EQ(KeyCombo::keyName(keycode::A, layout), QStringLiteral("Q"));
-    EXPECT_EQ(KeyCombo::keyName(keycode::AboveTab, layout), QStringLiteral("`"));
+    layout.set(keycode::kTab, QStringLiteral("x"));
+    layout.set(keycode::kA, QStringLiteral("q"));
+    layout.set(keycode::kAboveTab, QStringLiteral("`"));
+    EXPECT_EQ(KeyCombo::keyName(keycode::kTab, layout), QStringLiteral("Tab"));
+    EXPECT_EQ(KeyCombo::keyName(keycode::kForwardDelete, layout), QStringLiteral("Del"));
+    EXPECT_EQ(KeyCombo::keyName(keycode::kPageDown, layout), QStringLiteral("Page Down"));
+    EXPECT_EQ(KeyCombo::keyName(keycode::kA, layout), QStringLiteral("Q"));
+    EXPECT_EQ(KeyCombo::keyName(keycode::kAboveTab, layout), QStringLiteral("`"));
     EXPECT_EQ(KeyCombo::keyName(10, layout), QStringLiteral("Key 10"));
 }
 
@@ -113,34 +113,34 @@ TEST(KeyNames, XkbLayoutsNameKeysLikeTheKeyboard)
     const auto fr = XkbKeyLayout::fromNames(QStringLiteral("fr"));
     if (!us || !fr)
         GTEST_SKIP() << "xkeyboard-config data is not installed";
-    EXPECT_EQ(us->character(keycode::A), QStringLiteral("a"));
-    EXPECT_EQ(fr->character(keycode::A), QStringLiteral("q"));
-    EXPECT_EQ(us->character(keycode::AboveTab), QStringLiteral("`"));
+    EXPECT_EQ(us->character(keycode::kA), QStringLiteral("a"));
+    EXPECT_EQ(fr->character(keycode::kA), QStringLiteral("q"));
+    EXPECT_EQ(us->character(keycode::kAboveTab), QStringLiteral("`"));
     // The circumflex key of the French layout is a dead key: no character of its own.
     EXPECT_EQ(fr->character(33), std::nullopt);
     // Tab, Escape and Return produce control characters, which name nothing.
-    EXPECT_EQ(us->character(keycode::Tab), std::nullopt);
-    EXPECT_EQ(us->character(keycode::Escape), std::nullopt);
+    EXPECT_EQ(us->character(keycode::kTab), std::nullopt);
+    EXPECT_EQ(us->character(keycode::kEscape), std::nullopt);
     // Code 63 (the fn key) has no X11 counterpart.
     EXPECT_EQ(us->character(63), std::nullopt);
 
-    EXPECT_EQ(KeyCombo::keyName(keycode::A, *fr), QStringLiteral("Q"));
+    EXPECT_EQ(KeyCombo::keyName(keycode::kA, *fr), QStringLiteral("Q"));
     EXPECT_EQ(KeyCombo::keyName(33, *fr), QStringLiteral("Key 33"));
 }
 
 TEST(KeyNames, X11AndMacCodesMapBothWays)
 {
-    EXPECT_EQ(x11KeyCodeFromMac(keycode::Tab), 23u);
-    EXPECT_EQ(x11KeyCodeFromMac(keycode::AboveTab), 49u);
-    EXPECT_EQ(x11KeyCodeFromMac(keycode::Space), 65u);
-    EXPECT_EQ(x11KeyCodeFromMac(keycode::Return), 36u);
-    EXPECT_EQ(x11KeyCodeFromMac(keycode::Escape), 9u);
-    EXPECT_EQ(x11KeyCodeFromMac(keycode::Delete), 22u);
-    EXPECT_EQ(x11KeyCodeFromMac(keycode::Left), 113u);
-    EXPECT_EQ(x11KeyCodeFromMac(keycode::Right), 114u);
-    EXPECT_EQ(x11KeyCodeFromMac(keycode::Up), 111u);
-    EXPECT_EQ(x11KeyCodeFromMac(keycode::Down), 116u);
-    EXPECT_EQ(x11KeyCodeFromMac(keycode::A), 38u);
+    EXPECT_EQ(x11KeyCodeFromMac(keycode::kTab), 23u);
+    EXPECT_EQ(x11KeyCodeFromMac(keycode::kAboveTab), 49u);
+    EXPECT_EQ(x11KeyCodeFromMac(keycode::kSpace), 65u);
+    EXPECT_EQ(x11KeyCodeFromMac(keycode::kReturn), 36u);
+    EXPECT_EQ(x11KeyCodeFromMac(keycode::kEscape), 9u);
+    EXPECT_EQ(x11KeyCodeFromMac(keycode::kDelete), 22u);
+    EXPECT_EQ(x11KeyCodeFromMac(keycode::kLeft), 113u);
+    EXPECT_EQ(x11KeyCodeFromMac(keycode::kRight), 114u);
+    EXPECT_EQ(x11KeyCodeFromMac(keycode::kUp), 111u);
+    EXPECT_EQ(x11KeyCodeFromMac(keycode::kDown), 116u);
+    EXPECT_EQ(x11KeyCodeFromMac(keycode::kA), 38u);
     EXPECT_EQ(x11KeyCodeFromMac(63), std::nullopt);
     EXPECT_EQ(x11KeyCodeFromMac(60000), std::nullopt);
     for (std::uint16_t mac = 0; mac < 128; ++mac) {
@@ -157,10 +157,10 @@ TEST(KeyNames, SessionLayoutNamesLetterKeys)
     // The X server's keyboard under a display, else the XKB defaults of the environment.
     SystemClock clock;
     const XkbKeyLayout session(clock);
-    const auto a = session.character(keycode::A);
+    const auto a = session.character(keycode::kA);
     ASSERT_TRUE(a.has_value());
     EXPECT_TRUE(a->at(0).isLetter());
-    EXPECT_EQ(session.character(keycode::Tab), std::nullopt);
+    EXPECT_EQ(session.character(keycode::kTab), std::nullopt);
 }
 
 } // namespace tq

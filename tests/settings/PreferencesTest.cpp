@@ -9,8 +9,8 @@
 namespace tq {
 
 namespace {
-const KeyCombo kTab{keycode::Tab, {}};
-const KeyCombo kTrigger{keycode::Space, {ModifierSet::control, ModifierSet::option}};
+const KeyCombo kTab{keycode::kTab, {}};
+const KeyCombo kTrigger{keycode::kSpace, {ModifierSet::control, ModifierSet::option}};
 } // namespace
 
 TEST(Preferences, EmptyStoreReadsEveryDefault)
@@ -22,9 +22,9 @@ TEST(Preferences, EmptyStoreReadsEveryDefault)
     EXPECT_EQ(prefs.engine(), EngineKind::builtIn);
     EXPECT_EQ(prefs.creativity(), 0.3);
     EXPECT_EQ(prefs.acceptWordKey(), kTab);
-    EXPECT_EQ(prefs.acceptAllKey(), (KeyCombo{keycode::AboveTab, {}}));
+    EXPECT_EQ(prefs.acceptAllKey(), (KeyCombo{keycode::kAboveTab, {}}));
     EXPECT_EQ(prefs.triggerKey(), kTrigger);
-    EXPECT_EQ(prefs.alternativesKey(), (KeyCombo{keycode::Down, ModifierSet::option}));
+    EXPECT_EQ(prefs.alternativesKey(), (KeyCombo{keycode::kDown, ModifierSet::option}));
     EXPECT_EQ(prefs.toggleAppKey(), std::nullopt);
     EXPECT_TRUE(Preferences::isLocalHost(prefs.ollamaURL()));
     EXPECT_TRUE(Preferences::isLocalHost(prefs.serverURL()));
@@ -70,8 +70,8 @@ TEST(Preferences, ReadingAcceptsOnlyExactValues)
     EXPECT_EQ(prefs.acceptWordKey(), std::nullopt);
     EXPECT_EQ(prefs.toggleAppKey(), std::nullopt);
     EXPECT_EQ(prefs.triggerKey(), kTrigger);
-    EXPECT_EQ(prefs.alternativesKey(), (KeyCombo{keycode::Down, ModifierSet::option})); // text, not data
-    EXPECT_EQ(prefs.toggleGlobalKey(), (KeyCombo{keycode::Tab, {ModifierSet::command, ModifierSet::shift}}));
+    EXPECT_EQ(prefs.alternativesKey(), (KeyCombo{keycode::kDown, ModifierSet::option})); // text, not data
+    EXPECT_EQ(prefs.toggleGlobalKey(), (KeyCombo{keycode::kTab, {ModifierSet::command, ModifierSet::shift}}));
 
     FakeDefaults longStore({{QStringLiteral("length"), QStringLiteral("long")},
                             {QStringLiteral("delayMilliseconds"), qlonglong(100)}});
@@ -96,7 +96,7 @@ TEST(Preferences, EveryAssignmentIsWrittenButOnlyChangesAreSignalled)
     prefs.setDelayMilliseconds(250);
     prefs.setServerModel(QStringLiteral("qwen"));
     prefs.setAcceptWordKey(std::nullopt);
-    prefs.setTriggerKey(KeyCombo{keycode::Space, ModifierSet::command});
+    prefs.setTriggerKey(KeyCombo{keycode::kSpace, ModifierSet::command});
     ASSERT_EQ(spy.count(), 6);
     EXPECT_EQ(spy.at(0).at(0).toString(), QStringLiteral("length"));
 
@@ -112,7 +112,7 @@ TEST(Preferences, EveryAssignmentIsWrittenButOnlyChangesAreSignalled)
     EXPECT_EQ(again.length(), CompletionLength::short_);
     EXPECT_EQ(again.keyHintsShown(), 3);
     EXPECT_EQ(again.acceptWordKey(), std::nullopt);
-    EXPECT_EQ(again.triggerKey(), (KeyCombo{keycode::Space, ModifierSet::command}));
+    EXPECT_EQ(again.triggerKey(), (KeyCombo{keycode::kSpace, ModifierSet::command}));
 }
 
 TEST(Preferences, ResetKeepsFlagsAndWritesEveryDefault)

@@ -213,10 +213,10 @@ TEST_F(FormPanesTest, KeysWarnOfADuplicateAndClearAnyShortcut)
 {
     auto& p = open<KeysPane>();
     EXPECT_FALSE(p.warningRow()->isVisibleTo(&p));
-    prefs().setTriggerKey(KeyCombo{keycode::Tab, {}});
+    prefs().setTriggerKey(KeyCombo{keycode::kTab, {}});
     EXPECT_TRUE(p.warningRow()->isVisibleTo(&p));
     EXPECT_EQ(p.warning()->text(), QStringLiteral("Take the next word and Suggest now use the same keys. Only the first will work."));
-    EXPECT_EQ(p.recorder(2)->combo(), (KeyCombo{keycode::Tab, {}}));
+    EXPECT_EQ(p.recorder(2)->combo(), (KeyCombo{keycode::kTab, {}}));
 
     p.recorder(0)->clearButton()->click(); // the accept shortcut too can be cleared
     EXPECT_EQ(prefs().acceptWordKey(), std::nullopt);
@@ -324,7 +324,7 @@ TEST_F(FormPanesTest, PicturesOfThePanesInTheWindow)
         GTEST_SKIP() << "pictures go to TQ_ARTIFACTS";
     capture.allowed = false; // shows the capture row a system with the permission would show
     context();
-    prefs().setTriggerKey(KeyCombo{keycode::Tab, {}});
+    prefs().setTriggerKey(KeyCombo{keycode::kTab, {}});
     prefs().setSkinTone(2);
     prefs().setCustomInstructions(QStringLiteral("I write short, friendly emails in British English."));
     model->memory().setEntries({entry(QStringLiteral("A first remembered passage of text."))});

@@ -20,16 +20,16 @@
 namespace tq {
 
 namespace {
-const KeyCombo kTab{keycode::Tab, {}};
-const KeyCombo kShiftTab{keycode::Tab, ModifierSet::shift};
-const KeyCombo kAboveTab{keycode::AboveTab, {}};
+const KeyCombo kTab{keycode::kTab, {}};
+const KeyCombo kShiftTab{keycode::kTab, ModifierSet::shift};
+const KeyCombo kAboveTab{keycode::kAboveTab, {}};
 const KeyCombo kCtrlP{35, ModifierSet::control};
 } // namespace
 
 TEST(KeysDuplicateRule, NamesTheFirstCollidingPairInOneSentence)
 {
-    const ShortcutSet defaults{kTab, kAboveTab, KeyCombo{keycode::Space, ModifierSet{ModifierSet::control, ModifierSet::option}},
-                               KeyCombo{keycode::Down, ModifierSet::option}, std::nullopt, std::nullopt};
+    const ShortcutSet defaults{kTab, kAboveTab, KeyCombo{keycode::kSpace, ModifierSet{ModifierSet::control, ModifierSet::option}},
+                               KeyCombo{keycode::kDown, ModifierSet::option}, std::nullopt, std::nullopt};
     struct Case {
         const char* name;
         ShortcutSet keys;

@@ -146,10 +146,10 @@ Gallery::Gallery(MotionContext& motion, const KeyLayout& layout, bool spinner, Q
     // Keycaps.
     Card* keys = section(tr("Keycaps and status"), 0, 2, 2);
     keys->contentLayout()->addWidget(new KeyComboView(layout_, 
-        KeyCombo{keycode::Space, {ModifierSet::control, ModifierSet::option}}, true, keys));
+        KeyCombo{keycode::kSpace, {ModifierSet::control, ModifierSet::option}}, true, keys));
     keys->contentLayout()->addWidget(
-        new KeyComboView(layout_, KeyCombo{keycode::Tab, {ModifierSet::command, ModifierSet::shift}}, true, keys));
-    keys->contentLayout()->addWidget(row(keys, {new KeyComboView(layout_, KeyCombo{keycode::PageDown, {}}, true, keys),
+        new KeyComboView(layout_, KeyCombo{keycode::kTab, {ModifierSet::command, ModifierSet::shift}}, true, keys));
+    keys->contentLayout()->addWidget(row(keys, {new KeyComboView(layout_, KeyCombo{keycode::kPageDown, {}}, true, keys),
                                                 new KeyComboView(layout_, std::nullopt, true, keys)}));
 
     // Toggles and rows.
@@ -193,9 +193,9 @@ Gallery::Gallery(MotionContext& motion, const KeyLayout& layout, bool spinner, Q
             paintSeal(p, QRectF(r.left() + i * 50, r.top(), 50, 50), 30, sealPhaseAt(0.1 + i * 0.12));
     }, seal);
     seal->contentLayout()->addWidget(row(seal, {still, stamp, phases}));
-    auto* recSet = new ShortcutRecorder(layout_, KeyCombo{keycode::Tab, {}}, true, seal);
+    auto* recSet = new ShortcutRecorder(layout_, KeyCombo{keycode::kTab, {}}, true, seal);
     auto* recEmpty = new ShortcutRecorder(layout_, std::nullopt, true, seal);
-    auto* recWarn = new ShortcutRecorder(layout_, KeyCombo{keycode::Space, {ModifierSet::control}}, false, seal);
+    auto* recWarn = new ShortcutRecorder(layout_, KeyCombo{keycode::kSpace, {ModifierSet::control}}, false, seal);
     seal->contentLayout()->addWidget(recSet);
     seal->contentLayout()->addWidget(recEmpty);
     seal->contentLayout()->addWidget(recWarn);

@@ -22,15 +22,15 @@ namespace tq {
 
 RecorderOutcome recorderOutcome(std::uint16_t keyCode, ModifierSet modifiers, bool allowsClearing)
 {
-    if (keyCode == keycode::Escape && modifiers.isEmpty())
+    if (keyCode == keycode::kEscape && modifiers.isEmpty())
         return RecorderOutcome::cancel;
-    if (keyCode == keycode::Delete && modifiers.isEmpty() && allowsClearing)
+    if (keyCode == keycode::kDelete && modifiers.isEmpty() && allowsClearing)
         return RecorderOutcome::clear;
     if (modifiers.contains(ModifierSet::command) || modifiers.contains(ModifierSet::option) ||
         modifiers.contains(ModifierSet::control))
         return RecorderOutcome::record;
-    const bool plainKey = keyCode == keycode::Tab || keyCode == keycode::AboveTab || keyCode == keycode::Escape ||
-                          keyCode == keycode::Right || (keyCode >= 96 && keyCode <= 122);
+    const bool plainKey = keyCode == keycode::kTab || keyCode == keycode::kAboveTab || keyCode == keycode::kEscape ||
+                          keyCode == keycode::kRight || (keyCode >= 96 && keyCode <= 122);
     return plainKey ? RecorderOutcome::record : RecorderOutcome::warn;
 }
 

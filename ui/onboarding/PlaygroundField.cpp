@@ -167,7 +167,7 @@ void PlaygroundField::keyPressEvent(QKeyEvent* e)
         e->accept();
         return;
     }
-    if (press && press->keyCode == keycode::Tab && press->modifiers.isEmpty() && engine_) {
+    if (press && press->keyCode == keycode::kTab && press->modifiers.isEmpty() && engine_) {
         engine_->triggerNow();
         e->accept();
         return;

@@ -540,7 +540,7 @@ QWidget* OverviewPane::buildPlayground()
     legend->setSpacing(18);
     const std::pair<Shortcut, QString> entries[] = {{c_.prefs.acceptWordKey(), text("next word")},
                                                     {c_.prefs.acceptAllKey(), text("whole suggestion")},
-                                                    {KeyCombo{keycode::Escape, {}}, text("hide it")}};
+                                                    {KeyCombo{keycode::kEscape, {}}, text("hide it")}};
     for (const auto& [combo, label] : entries) {
         if (!combo)
             continue;
