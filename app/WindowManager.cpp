@@ -14,6 +14,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace tq {
 
 WindowManager::Traits WindowManager::traits(Kind kind)
@@ -74,10 +76,14 @@ QWidget* WindowManager::make(Kind kind, std::function<void()> closeAction)
             layout->addWidget(content);
     }
 
-    window->resize(t.size);
+    QSize size = t.size;
+    // A fixed window grows taller when its content needs it, as longer translations do.
+    if (!t.resizable && layout->hasHeightForWidth())
+        size.setHeight(std::max(size.height(), layout->totalHeightForWidth(size.width())));
+    window->resize(size);
     window->setMinimumSize(t.minimum);
     if (!t.resizable) {
-        window->setFixedSize(t.size);
+        window->setFixedSize(size);
         window->setWindowFlag(Qt::WindowMinimizeButtonHint, false);
         window->setWindowFlag(Qt::WindowMaximizeButtonHint, false);
     }
@@ -85,7 +91,7 @@ QWidget* WindowManager::make(Kind kind, std::function<void()> closeAction)
         window->setWindowFlag(Qt::WindowStaysOnTopHint, true);
 
     if (QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect frame(QPoint(0, 0), t.size);
+        QRect frame(QPoint(0, 0), size);
         frame.moveCenter(screen->availableGeometry().center());
         window->move(frame.topLeft());
     }

@@ -3,6 +3,7 @@
 #include "settings/Preferences.h"
 
 #include <QLabel>
+#include <QLayout>
 #include <QSignalSpy>
 
 namespace tq {
@@ -115,6 +116,25 @@ TEST_F(AppFixture, PromptsAreFixedAndTheRivalPromptFloats)
     EXPECT_FALSE(hidden->windowFlags() & Qt::WindowStaysOnTopHint);
     w.showHiddenIconPrompt();
     EXPECT_NE(w.hiddenIconWindow(), hidden.data());
+}
+
+TEST_F(AppFixture, AFixedPromptGrowsTallerForContentThatNeedsIt)
+{
+    AppModel& m = build();
+    m.start();
+    WindowManager& w = m.windows();
+    // A long wrapped text, as a longer translation makes, no longer fits 440 × 400.
+    w.setContent(WindowManager::Kind::hiddenIcon, [](AppModel&, std::function<void()>) {
+        auto* content = new QLabel(QString(QStringLiteral("Ein ziemlich langer Satz. ")).repeated(150));
+        content->setWordWrap(true);
+        return content;
+    });
+    w.showHiddenIconPrompt();
+    QWidget* hidden = w.hiddenIconWindow();
+    EXPECT_EQ(hidden->width(), 440);
+    EXPECT_GT(hidden->height(), 400);
+    EXPECT_EQ(hidden->minimumSize(), hidden->maximumSize());
+    EXPECT_GE(hidden->height(), hidden->layout()->totalHeightForWidth(440));
 }
 
 TEST_F(AppFixture, LastCountedWindowClosingIsReportedAndTheHiddenIconPromptIsNotCounted)

@@ -112,6 +112,13 @@ HiddenIconPrompt::HiddenIconPrompt(Preferences& prefs, DesktopSettings& settings
     buttons->addWidget(notNow_);
     buttons->addWidget(open_);
     buttons->addStretch(1);
+    // Side by side while both fit the window's 440 less the margins; else the main one above.
+    constexpr int kRowWidth = 440 - 2 * 28;
+    if (notNow_->sizeHint().width() + buttons->spacing() + open_->sizeHint().width() > kRowWidth) {
+        buttons->setDirection(QBoxLayout::BottomToTop);
+        buttons->setAlignment(notNow_, Qt::AlignHCenter);
+        buttons->setAlignment(open_, Qt::AlignHCenter);
+    }
     layout->addLayout(buttons);
 
     dontRemind_ = new QCheckBox(text("Don't remind me again"), this);
