@@ -29,7 +29,7 @@
 namespace tq {
 
 namespace {
-enum Role { KeyRole = Qt::UserRole + 1, BadgeRole, WordsRole, HeaderRole };
+enum Role { keyRole = Qt::UserRole + 1, badgeRole, wordsRole, headerRole };
 
 QIcon symbolIcon(const QString& name)
 {
@@ -71,14 +71,14 @@ public:
     using QStyledItemDelegate::QStyledItemDelegate;
     QSize sizeHint(const QStyleOptionViewItem&, const QModelIndex& index) const override
     {
-        return {200, index.data(HeaderRole).toBool() ? 26 : 30};
+        return {200, index.data(headerRole).toBool() ? 26 : 30};
     }
     void paint(QPainter* p, const QStyleOptionViewItem& option, const QModelIndex& index) const override
     {
         p->save();
         p->setRenderHint(QPainter::Antialiasing);
         const QRect r = option.rect.adjusted(6, 0, -6, 0);
-        if (index.data(HeaderRole).toBool()) {
+        if (index.data(headerRole).toBool()) {
             p->setFont(settingsFont(11, QFont::DemiBold));
             p->setPen(palette::paperDim());
             p->drawText(r.adjusted(4, 6, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, index.data(Qt::DisplayRole).toString());
@@ -98,7 +98,7 @@ public:
         icon.paint(p, QRect(r.left() + 6, r.center().y() - 9, 18, 18));
         double right = r.right() - 6;
         p->setFont(settingsFont(12, QFont::Normal));
-        const qint64 words = index.data(WordsRole).toLongLong();
+        const qint64 words = index.data(wordsRole).toLongLong();
         if (words > 0) {
             const QString n = compactCount(words);
             const int w = p->fontMetrics().horizontalAdvance(n);
@@ -106,13 +106,13 @@ public:
             p->drawText(QRectF(right - w, r.top(), w, r.height()), Qt::AlignVCenter | Qt::AlignRight, n);
             right -= w + 6;
         }
-        const int badge = index.data(BadgeRole).toInt();
+        const int badge = index.data(badgeRole).toInt();
         if (badge != int(RowBadge::none)) {
             paintSymbol(*p, badge == int(RowBadge::paused) ? QStringLiteral("pause.circle") : QStringLiteral("nosign"),
                         QRectF(right - 13, r.center().y() - 6.5, 13, 13), palette::paperDim());
             right -= 19;
         }
-        const QString key = index.data(KeyRole).toString();
+        const QString key = index.data(keyRole).toString();
         p->setFont(settingsFont(13, QFont::Normal));
         p->setPen(palette::paper());
         const QRectF nameRect(r.left() + 32, r.top(), std::max(0.0, right - 4 - (r.left() + 32)), r.height());
@@ -233,7 +233,7 @@ void AddAppDialog::filter()
         if (icon.isNull())
             icon = symbolIcon(QStringLiteral("app.dashed"));
         auto* item = new QListWidgetItem(icon, app.name, list_);
-        item->setData(KeyRole, i);
+        item->setData(keyRole, i);
         item->setToolTip(app.id);
     }
     if (list_->count() > 0)
@@ -246,7 +246,7 @@ std::optional<DesktopApp> AddAppDialog::chosen() const
     const QListWidgetItem* item = list_->currentItem();
     if (!item)
         return std::nullopt;
-    return apps_.value(item->data(KeyRole).toInt());
+    return apps_.value(item->data(keyRole).toInt());
 }
 
 // ---- pane
@@ -344,9 +344,9 @@ AppsPane::AppsPane(SettingsContext& context, QWidget* parent) : QWidget(parent),
     connect(searchField_, &QLineEdit::textEdited, this, &AppsPane::setSearch);
     connect(clear_, &QToolButton::clicked, this, [this] { setSearch(QString()); });
     connect(list_, &QListWidget::currentItemChanged, this, [this](QListWidgetItem* item) {
-        if (rebuilding_ || !item || item->data(HeaderRole).toBool())
+        if (rebuilding_ || !item || item->data(headerRole).toBool())
             return;
-        select(item->data(KeyRole).toString());
+        select(item->data(keyRole).toString());
     });
     connect(&c_.rules, &AppRules::rulesChanged, this, &AppsPane::rebuild);
     connect(&c_.rules, &AppRules::pausesChanged, this, &AppsPane::rebuild);
@@ -393,15 +393,15 @@ void AppsPane::rebuild()
         if (keys.isEmpty())
             return;
         auto* header = new QListWidgetItem(title, list_);
-        header->setData(HeaderRole, true);
+        header->setData(headerRole, true);
         header->setFlags(Qt::ItemIsEnabled);
         for (const QString& key : keys) {
             const QString name = c_.rules.displayName(key);
             auto* item = new QListWidgetItem(ruleKeyIcon(key, c_.hooks.installedApps), name, list_);
             const RowBadge badge = rowBadge(c_.rules, key, now);
-            item->setData(KeyRole, key);
-            item->setData(BadgeRole, int(badge));
-            item->setData(WordsRole, c_.stats.appTotals().value(key, 0));
+            item->setData(keyRole, key);
+            item->setData(badgeRole, int(badge));
+            item->setData(wordsRole, c_.stats.appTotals().value(key, 0));
             item->setToolTip(name);
             // Read as its name, then the badge.
             if (badge == RowBadge::paused)
