@@ -39,11 +39,7 @@ public:
         settle();
         calls.clear();
     }
-    static void settle()
-    {
-        for (int i = 0; i < 5; ++i)
-            QCoreApplication::processEvents();
-    }
+    static void settle() { settleEvents(); }
 
     FakePlatform platform;
     FakeDefaults defaults;

@@ -40,6 +40,21 @@ inline void PrintTo(const CompletionEngine::Status& s, std::ostream* os)
 
 namespace tq::testing {
 
+// Runs the queued continuations (future results, posted calls).
+inline void settleEvents()
+{
+    for (int i = 0; i < 5; ++i)
+        QCoreApplication::processEvents();
+}
+
+// Moves virtual time on, running what falls due and the continuations it queues.
+inline void advanceTime(VirtualClock& clock, int ms)
+{
+    settleEvents();
+    clock.advance(std::chrono::milliseconds(ms));
+    settleEvents();
+}
+
 // The focused field as the test sets it. With `applyEdits` the engine's insertions and
 // deletions change `current` the way an application would (at the caret, at once).
 class FakeFieldSource final : public FieldSource {
@@ -234,19 +249,8 @@ protected:
         return editorField(before, after, fieldKey);
     }
 
-    // Runs the queued continuations (future results, posted calls).
-    static void settle()
-    {
-        for (int i = 0; i < 5; ++i)
-            QCoreApplication::processEvents();
-    }
-    // Moves virtual time on, running what falls due and the continuations it queues.
-    void advance(int ms)
-    {
-        settle();
-        clock.advance(std::chrono::milliseconds(ms));
-        settle();
-    }
+    static void settle() { settleEvents(); }
+    void advance(int ms) { advanceTime(clock, ms); }
 
     // Sets the field and reads it as a value change would.
     bool setField(const FieldSnapshot& s, bool onlyIfChanged = true)

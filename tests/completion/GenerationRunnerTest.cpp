@@ -33,17 +33,8 @@ public:
         runner.start(provider, CompletionRequest{}, run, task);
         return task;
     }
-    void settle()
-    {
-        for (int i = 0; i < 5; ++i)
-            QCoreApplication::processEvents();
-    }
-    void advance(int ms)
-    {
-        settle();
-        clock.advance(std::chrono::milliseconds(ms));
-        settle();
-    }
+    void settle() { settleEvents(); }
+    void advance(int ms) { advanceTime(clock, ms); }
 
     VirtualClock clock;
     QObject context;
