@@ -3,6 +3,7 @@
 #include "platform/fakes/FakeWorkspace.h"
 
 #include "platform/Workspace.h"
+#include "support/RivalLock.h"
 
 #include <QFile>
 #include <QProcess>
@@ -152,6 +153,8 @@ TEST_F(RivalWatcherTest, QuittingNamedRivalsLeavesALaterOneAlone)
 // Real processes named like a competing application: Force Quit ends only the named one.
 TEST(RivalWatcherProcesses, ForceQuitSparesAProcessStartedLater)
 {
+    // Desktop tests running meanwhile would see these processes and pause.
+    const desktoptest::RivalLock lock(desktoptest::RivalLock::Mode::exclusive);
     QTemporaryDir dir;
     const QString exe = dir.filePath(QStringLiteral("tabtype"));
     ASSERT_TRUE(QFile::copy(QStringLiteral("/bin/sleep"), exe));
