@@ -53,7 +53,7 @@ TEST_P(Replacements, EmojiAndEmoticonsReplaceTheTypedQuery)
     };
     for (const auto& c : cases) {
         Zenity field(Zenity::Kind::entry, QStringLiteral("Replacements"));
-        ASSERT_TRUE(field.ready());
+        ASSERT_TRUE(field.ready()) << field.problem;
         run("xdotool", {"type", "--delay", "60", QString::fromUtf8(c.typed)});
         const bool shown = waitFor([&] { return pickerShown(); }, 8000);
         screenshot(shot(c.stem));
@@ -68,7 +68,7 @@ TEST_P(Replacements, EmojiAndEmoticonsReplaceTheTypedQuery)
 TEST_P(Replacements, ASpellingFixReplacesTheWord)
 {
     Zenity field(Zenity::Kind::entry, QStringLiteral("Replacements"));
-    ASSERT_TRUE(field.ready());
+    ASSERT_TRUE(field.ready()) << field.problem;
     run("xdotool", {"type", "--delay", "60", "I saw teh "});
     const bool shown = waitFor([&] { return bool(program.ghost()); }, 8000);
     QTest::qWait(300);

@@ -17,6 +17,7 @@
 
 namespace tq::realprogram {
 
+using desktoptest::describeWindow;
 using desktoptest::focusedWindow;
 using desktoptest::screenshot;
 using desktoptest::windowGeometry;
