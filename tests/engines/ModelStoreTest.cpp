@@ -305,6 +305,47 @@ TEST(ModelStore, InterruptionKeepsResumeDataAndRemoveClearsThePartialFile)
     EXPECT_FALSE(QFileInfo::exists(fx.store->incomingPath()));
 }
 
+TEST(ModelStore, EndingWhileCheckingStopsTheCheckAndKeepsTheDownloadForTheNextStore)
+{
+    StoreFixture fx;
+    fx.spec.bytes = qint64(1) << 40; // sparse: hashing all of it would take many minutes
+    ModelStore& store = fx.make();
+    store.download();
+    {
+        QFile f(store.incomingPath());
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.resize(fx.spec.bytes));
+    }
+    fx.transfers.at(0)->finished({ModelTransfer::Result::Kind::success, store.incomingPath(), std::nullopt, {}});
+    ASSERT_TRUE(spinUntil([&] { return store.phase().is(Kind::verifying); }));
+    const QString incoming = store.incomingPath();
+    fx.store.reset(); // returns at once: the check stops between two reads
+    fx.settle();
+    EXPECT_EQ(QFileInfo(incoming).size(), fx.spec.bytes);
+    EXPECT_FALSE(QFileInfo::exists(QDir(fx.dir()).filePath(fx.spec.fileName)));
+
+    // The next store takes the whole file up again, and may end mid-check too.
+    EXPECT_TRUE(fx.make().phase().is(Kind::verifying));
+    fx.store.reset();
+    EXPECT_TRUE(QFileInfo::exists(incoming));
+
+    // A whole file is installed or, when it does not match, deleted; a partial one is deleted.
+    struct Case {
+        QByteArray left;
+        Kind phase;
+    };
+    QByteArray wrong = fx.content;
+    wrong[7] = 'X';
+    for (const Case& c : {Case{fx.content, Kind::ready}, Case{wrong, Kind::failed},
+                          Case{fx.content.left(100), Kind::missing}}) {
+        StoreFixture next;
+        StoreFixture::write(QDir(next.dir()).filePath(".incoming-" + next.spec.fileName), c.left);
+        ModelStore& s = next.make();
+        ASSERT_TRUE(spinUntil([&] { return s.phase().is(c.phase); }));
+        EXPECT_FALSE(QFileInfo::exists(s.incomingPath()));
+        EXPECT_EQ(QFileInfo::exists(s.markerPath()), c.phase == Kind::ready);
+    }
+}
+
 TEST(ModelStore, BuiltInStatusTellsTheTruth)
 {
     using P = ModelStore::Phase;
