@@ -251,13 +251,16 @@ private:
 
     // ---- keys and acceptance (EngineKeys.cpp, EngineFixes.cpp)
     void acceptNextWord();
-    InsertionMethod insertionMethod() const;
-    void recordAcceptance(const QString& text, const FieldSnapshot& s);
-    bool isKnownWord(const QString& word) const;
     void acceptAll();
     bool handleEscape();
     void toggleAppPause();
     void toggleGlobal();
+    // The application's rule, else the setting.
+    InsertionMethod insertionMethod() const;
+    // Counts an accepted text for the application and the field's session.
+    void recordAcceptance(const QString& text, const FieldSnapshot& s);
+    // False for the empty word; judged lower-cased.
+    bool isKnownWord(const QString& word) const;
     // The insertion method for text that follows synthesised deletions: accessibility
     // insertion would not follow them, so it types instead.
     InsertionMethod methodAfterDeleting() const;
