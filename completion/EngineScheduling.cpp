@@ -5,7 +5,6 @@
 
 #include "app/services/PowerMonitor.h"
 #include "completion/FixOffers.h"
-#include "overlay/GhostPanel.h"
 #include "settings/Preferences.h"
 
 #include <cmath>
@@ -111,7 +110,7 @@ void CompletionEngine::reshowAfterKey()
     if (!keyInFlight_)
         return;
     keyInFlight_ = false;
-    if (!snapshot() || ghost_->isShowing())
+    if (!snapshot() || presenter_->isShowing())
         return;
     if (suggestion_ && suggestion_->fieldKey == snapshot()->fieldKey)
         present(*suggestion_, *snapshot());
