@@ -85,7 +85,8 @@ void styleComboBox(QComboBox* box)
                        "QComboBox:disabled { color: %4; }"
                        "QComboBox:focus { border-color: %6; }"
                        "QComboBox QAbstractItemView { background: %1; color: %2; border: 1px solid %3; outline: none;"
-                       " selection-background-color: %5; selection-color: %2; }")
+                       " selection-background-color: %5; selection-color: %2; }"
+                       "QComboBox QAbstractItemView::item { padding: 3px 8px; }")
             .arg(ink, paper, edge, palette::withOpacity(palette::paper(), 0.45).name(QColor::HexArgb),
                  palette::inkHighlight().name(), palette::gold().name()));
     box->setCursor(Qt::PointingHandCursor);
