@@ -8,6 +8,7 @@
 #include "overlay/GhostLayout.h"
 #include "platform/KeyNames.h"
 #include "platform/XInputKeyTap.h"
+#include "platform/XTestInjectedKeys.h"
 
 #include <QGuiApplication>
 
@@ -29,7 +30,8 @@ void BM_GrabbedKeyRoundTrip(benchmark::State& state)
         state.SkipWithError("needs an X display: run inside tools/desktop-session.sh");
         return;
     }
-    static tq::XInputKeyTap source;
+    static tq::InjectedKeys injected;
+    static tq::XInputKeyTap source(injected);
     tq::KeyTap tap(source);
     tap.handler = [](const tq::TapEvent& e) { return e.isKey() && e.key.keyCode == tq::keycode::kF9; };
     tap.setShortcuts({tq::KeyCombo{tq::keycode::kF9, {}}}, {});

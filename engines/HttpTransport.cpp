@@ -28,17 +28,20 @@ ProviderError invalidAddress() { return ProviderError{QStringLiteral("That addre
 // Qt's own buffer of a reply between two reads.
 constexpr qint64 kReadBuffer = 64 << 10;
 
-Future<QByteArray> send(Clock& clock, QNetworkRequest request, const QByteArray* postBody, int timeoutMs,
-                        const QString& key, qint64 maxBytes)
+Future<QByteArray> send(Clock& clock, QNetworkAccessManager& network, QNetworkRequest request,
+                        const QByteArray* postBody, int timeoutMs, const QString& key, qint64 maxBytes)
 {
     if (!key.isEmpty())
         request.setRawHeader("Authorization", "Bearer " + key.toUtf8());
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
 
     Promise<QByteArray> promise;
-    QNetworkReply* reply = postBody ? session().post(request, *postBody) : session().get(request);
+    QNetworkReply* reply = postBody ? network.post(request, *postBody) : network.get(request);
     reply->setReadBufferSize(kReadBuffer);
     QPointer<QNetworkReply> guard(reply);
+    // The session ended with the reply in flight. The clock is left alone: its timer finds
+    // the reply gone.
+    QObject::connect(reply, &QObject::destroyed, [promise] { promise.finish(Cancelled{}); });
     auto timedOut = std::make_shared<bool>(false);
     auto tooLong = std::make_shared<bool>(false);
     auto received = std::make_shared<QByteArray>();
@@ -138,7 +141,7 @@ Outcome<QByteArray> outcomeOf(const PlainAnswer& a)
 
 // Plain "http" addresses (the local servers) go through a socket whose buffer is bounded, so a
 // server that floods waits in the kernel rather than in this process's memory.
-Future<QByteArray> sendPlain(Clock& clock, PlainRequest request, int timeoutMs)
+Future<QByteArray> sendPlain(Clock& clock, QNetworkAccessManager& network, PlainRequest request, int timeoutMs)
 {
     struct State {
         std::optional<PlainHttp> http;
@@ -159,8 +162,10 @@ Future<QByteArray> sendPlain(Clock& clock, PlainRequest request, int timeoutMs)
         if (state->http)
             state->http->stop();
     });
-    state->http.emplace(std::move(request), [state, promise](const PlainAnswer& answer) {
-        state->stopTimer();
+    state->http.emplace(network, std::move(request), [state, promise](const PlainAnswer& answer) {
+        // A stop here means the session ended; as above, the clock is left alone.
+        if (answer.kind != PlainAnswer::Kind::stopped)
+            state->stopTimer();
         promise.finish(outcomeOf(answer));
     });
     return promise.future();
@@ -175,16 +180,6 @@ PlainRequest plainRequest(const QUrl& url, const QByteArray& method, const QStri
 }
 
 } // namespace
-
-QNetworkAccessManager& session()
-{
-    static QNetworkAccessManager* nam = [] {
-        auto* m = new QNetworkAccessManager(QCoreApplication::instance());
-        m->setAutoDeleteReplies(false);
-        return m;
-    }();
-    return *nam;
-}
 
 std::optional<QUrl> endpoint(const QString& baseText, const QString& path)
 {
@@ -237,18 +232,19 @@ QString modelsAvailableText(qsizetype n)
     return text("%1 models available").arg(n);
 }
 
-Future<QByteArray> get(Clock& clock, const std::optional<QUrl>& url, const QString& key, qint64 maxBytes)
+Future<QByteArray> get(Clock& clock, QNetworkAccessManager& network, const std::optional<QUrl>& url,
+                       const QString& key, qint64 maxBytes)
 {
     if (!url)
         return Future<QByteArray>::ready(invalidAddress());
     if (url->scheme() == QLatin1String("http"))
-        return sendPlain(clock, plainRequest(*url, "GET", key, maxBytes), kShortTimeoutMs);
+        return sendPlain(clock, network, plainRequest(*url, "GET", key, maxBytes), kShortTimeoutMs);
     QNetworkRequest request(*url);
-    return send(clock, request, nullptr, kShortTimeoutMs, key, maxBytes);
+    return send(clock, network, request, nullptr, kShortTimeoutMs, key, maxBytes);
 }
 
-Future<QByteArray> postJSON(Clock& clock, const std::optional<QUrl>& url, const QJsonObject& body, const QString& key,
-                            qint64 maxBytes)
+Future<QByteArray> postJSON(Clock& clock, QNetworkAccessManager& network, const std::optional<QUrl>& url,
+                            const QJsonObject& body, const QString& key, qint64 maxBytes)
 {
     if (!url)
         return Future<QByteArray>::ready(invalidAddress());
@@ -257,11 +253,11 @@ Future<QByteArray> postJSON(Clock& clock, const std::optional<QUrl>& url, const 
         PlainRequest plain = plainRequest(*url, "POST", key, maxBytes);
         plain.headers.append(qMakePair(QByteArray("Content-Type"), QByteArray("application/json")));
         plain.body = data;
-        return sendPlain(clock, std::move(plain), kLongTimeoutMs);
+        return sendPlain(clock, network, std::move(plain), kLongTimeoutMs);
     }
     QNetworkRequest request(*url);
     request.setHeader(QNetworkRequest::ContentTypeHeader, QStringLiteral("application/json"));
-    return send(clock, request, &data, kLongTimeoutMs, key, maxBytes);
+    return send(clock, network, request, &data, kLongTimeoutMs, key, maxBytes);
 }
 
 } // namespace tq::Providers

@@ -5,7 +5,8 @@
 // reply than its cap is ever read: a longer one is stopped and fails with replyTooLong().
 // Plain "http" addresses (the local servers) go through a socket with a bounded buffer
 // (engines/PlainHttp.h), so a flooding server waits in the kernel; "https" ones through Qt's
-// network access.
+// network access. Both belong to the caller's network session (ProviderHub owns the engines'
+// one, on the main thread): ending the session ends what is still in flight as cancelled.
 // Transport failures come back as PlatformError (domain "network"); a time-out has the code
 // QNetworkReply::TimeoutError.
 
@@ -48,16 +49,14 @@ std::optional<QUrl> endpoint(const BaseAddress& base, const QString& path);
 std::optional<QUrl> endpoint(const QString& base, const QString& path);
 
 // GET with a 3 s time-out; the body of a 2xx answer of at most `maxBytes`.
-Future<QByteArray> get(Clock& clock, const std::optional<QUrl>& url, const QString& key, qint64 maxBytes = kReplyCap);
+Future<QByteArray> get(Clock& clock, QNetworkAccessManager& network, const std::optional<QUrl>& url,
+                       const QString& key, qint64 maxBytes = kReplyCap);
 // JSON POST with a 20 s time-out; the body of a 2xx answer of at most `maxBytes`.
-Future<QByteArray> postJSON(Clock& clock, const std::optional<QUrl>& url, const QJsonObject& body, const QString& key,
-                            qint64 maxBytes = kReplyCap);
+Future<QByteArray> postJSON(Clock& clock, QNetworkAccessManager& network, const std::optional<QUrl>& url,
+                            const QJsonObject& body, const QString& key, qint64 maxBytes = kReplyCap);
 
 // "The server answered 404. " + the body cut to 160 characters with "…".
 ProviderError answerError(int status, const QByteArray& body);
-
-// The shared HTTP session of the engines (main thread).
-QNetworkAccessManager& session();
 
 // "1 model available", "2 models available", … (n ≥ 1).
 QString modelsAvailableText(qsizetype n);

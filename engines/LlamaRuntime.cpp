@@ -29,6 +29,7 @@ constexpr QChar kReplacement(0xFFFD);
 
 void setUpLibraryOnce()
 {
+    // llama.cpp's backend is process-wide state of the library: set up once, never torn down.
     static std::once_flag once;
     std::call_once(once, [] {
         llama_log_set([](ggml_log_level, const char*, void*) {}, nullptr);

@@ -11,7 +11,6 @@
 #include <QFileInfo>
 #include <QLocale>
 #include <QSaveFile>
-#include <QThreadPool>
 
 #include <filesystem>
 #include <limits>
@@ -41,10 +40,17 @@ ModelStore::ModelStore(ModelSpec spec, QString directory, const DiskSpace& disk,
     , disk_(&disk)
     , transfers_(std::move(transfers))
 {
-    // A partial file of an earlier run cannot be resumed (resume data lives in memory only)
-    // and would otherwise stay behind for good.
-    QFile::remove(incomingPath());
     check();
+    // A partial file of an earlier run cannot be resumed (resume data lives in memory only)
+    // and would otherwise stay behind for good. A whole one was left by a run that ended while
+    // checking it: check it again rather than download it again.
+    const QFileInfo incoming(incomingPath());
+    if (phase_.is(Phase::Kind::missing) && incoming.isFile() && incoming.size() == spec_.bytes) {
+        transferId_ = nextId_++;
+        startVerifying(transferId_, incoming.filePath());
+    } else {
+        QFile::remove(incomingPath());
+    }
 }
 
 ModelStore::~ModelStore()
@@ -132,17 +138,9 @@ void ModelStore::transferFinished(quint64 id, const ModelTransfer::Result& resul
         return; // a cancelled or superseded transfer
     transfer_.reset();
     switch (result.kind) {
-    case ModelTransfer::Result::Kind::success: {
-        setPhase(Phase::verifying());
-        const QString incoming = result.path;
-        const ModelSpec spec = spec_;
-        std::weak_ptr<bool> alive = alive_;
-        QThreadPool::globalInstance()->start([this, alive, id, incoming, spec] {
-            const bool matches = verify(incoming, spec);
-            onMain(alive, [this, id, incoming, matches] { finishInstall(id, incoming, matches); });
-        });
+    case ModelTransfer::Result::Kind::success:
+        startVerifying(id, result.path);
         break;
-    }
     case ModelTransfer::Result::Kind::interrupted:
         resumeData_ = result.resumeData;
         setPhase(Phase::failed(result.message));
@@ -152,7 +150,21 @@ void ModelStore::transferFinished(quint64 id, const ModelTransfer::Result& resul
     }
 }
 
-bool ModelStore::verify(const QString& path, const ModelSpec& spec)
+void ModelStore::startVerifying(quint64 id, const QString& incoming)
+{
+    setPhase(Phase::verifying());
+    const LatestJobWorker* worker = &verifier_;
+    verifier_.submit([this, worker, id, incoming, spec = spec_] {
+        const bool matches = verify(incoming, spec, [worker] { return worker->stopping(); });
+        if (worker->stopping())
+            return; // the store is ending; the file stays for the next one
+        // To the store's thread; a call still queued when the store ends is dropped with it.
+        QMetaObject::invokeMethod(
+            this, [this, id, incoming, matches] { finishInstall(id, incoming, matches); }, Qt::QueuedConnection);
+    });
+}
+
+bool ModelStore::verify(const QString& path, const ModelSpec& spec, const std::function<bool()>& stopped)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
@@ -161,6 +173,8 @@ bool ModelStore::verify(const QString& path, const ModelSpec& spec)
     qint64 count = 0;
     QByteArray block;
     for (;;) {
+        if (stopped && stopped())
+            return false;
         block = file.read(kHashBlock);
         if (block.isEmpty())
             break;

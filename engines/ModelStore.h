@@ -1,11 +1,13 @@
 #pragma once
 // The owner of the built-in model file: tells whether a verified copy is present, downloads
-// it (resumably, through a ModelTransfer), verifies it against the digest off the main thread,
-// installs it with its ".verified" marker and removes it. Main thread only; every operation
-// returns at once and results arrive as phase changes.
+// it (resumably, through a ModelTransfer), verifies it against the digest on its own worker
+// thread, installs it with its ".verified" marker and removes it. Main thread only; every
+// operation returns at once and results arrive as phase changes. Ending the store stops a
+// running check and joins its worker; the downloaded file stays, and the next store checks it.
 
 #include "engines/CompletionProvider.h"
 #include "engines/ModelSpec.h"
+#include "platform/LatestJobWorker.h"
 
 #include <QByteArray>
 #include <QObject>
@@ -66,7 +68,7 @@ public:
     };
 
     // `transfers` makes the downloads (ModelDownload::factory in the program). A partial
-    // download left by an earlier run is deleted.
+    // download left by an earlier run is deleted; a whole one is checked (verifying).
     ModelStore(ModelSpec spec, QString directory, const DiskSpace& disk, ModelTransferFactory transfers,
                QObject* parent = nullptr);
     ~ModelStore() override;
@@ -92,8 +94,9 @@ public:
 
     // "This Mac needs 5.97 GB free for the download. …" said the Linux way.
     static QString freeSpaceMessage(qint64 neededBytes);
-    // Hashes `path` in 8 MiB reads; true when size and digest match the spec. Blocking.
-    static bool verify(const QString& path, const ModelSpec& spec);
+    // Hashes `path` in 8 MiB reads; true when size and digest match the spec. Blocking; gives
+    // up (false) between two reads once `stopped` says so.
+    static bool verify(const QString& path, const ModelSpec& spec, const std::function<bool()>& stopped = {});
 
 signals:
     void phaseChanged(const tq::ModelStore::Phase& phase);
@@ -102,6 +105,7 @@ private:
     void setPhase(Phase p);
     void transferProgress(quint64 id, qint64 written, qint64 expected);
     void transferFinished(quint64 id, const ModelTransfer::Result& result);
+    void startVerifying(quint64 id, const QString& incoming);
     void finishInstall(quint64 id, const QString& incoming, bool matches);
 
     ModelSpec spec_;
@@ -115,6 +119,7 @@ private:
     quint64 nextId_ = 1;
     std::optional<QByteArray> resumeData_;
     std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
+    LatestJobWorker verifier_; // last: stopped and joined before the rest ends
 };
 
 // The built-in engine's status for a model phase, given the status of the engine that fills in

@@ -4,6 +4,8 @@
 
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QNetworkAccessManager>
+#include <QPointer>
 
 namespace tq {
 
@@ -30,7 +32,7 @@ Future<QString> OllamaProvider::complete(const CompletionRequest& request)
 {
     if (request.model.isEmpty())
         return Future<QString>::ready(ProviderError{QStringLiteral("Pick an Ollama model in Settings")});
-    auto reply = Providers::postJSON(clock_, Providers::endpoint(baseURL_, QStringLiteral("api/generate")),
+    auto reply = Providers::postJSON(clock_, network_, Providers::endpoint(baseURL_, QStringLiteral("api/generate")),
                                      generateBody(request), QString(),
                                      Providers::completionReplyCap(request.maxTokens));
     return map<QString>(reply, [](const Outcome<QByteArray>& o) { return Providers::ollamaText(o); });
@@ -44,7 +46,7 @@ Future<Done> OllamaProvider::warmUp(const QString& model)
                            {QStringLiteral("prompt"), QString()},
                            {QStringLiteral("keep_alive"), kKeepAlive}};
     auto reply
-        = Providers::postJSON(clock_, Providers::endpoint(baseURL_, QStringLiteral("api/generate")), body, QString());
+        = Providers::postJSON(clock_, network_, Providers::endpoint(baseURL_, QStringLiteral("api/generate")), body, QString());
     return map<Done>(reply, [](const Outcome<QByteArray>& o) -> Outcome<Done> {
         if (o.isCancelled())
             return Cancelled{};
@@ -54,7 +56,7 @@ Future<Done> OllamaProvider::warmUp(const QString& model)
 
 Future<QStringList> OllamaProvider::models()
 {
-    auto reply = Providers::get(clock_, Providers::endpoint(baseURL_, QStringLiteral("api/tags")), QString());
+    auto reply = Providers::get(clock_, network_, Providers::endpoint(baseURL_, QStringLiteral("api/tags")), QString());
     return map<QStringList>(reply, [](const Outcome<QByteArray>& o) {
         return Providers::listedNames(o, QStringLiteral("models"), QStringLiteral("name"));
     });
@@ -63,14 +65,17 @@ Future<QStringList> OllamaProvider::models()
 Future<ProviderStatus> OllamaProvider::status()
 {
     auto base = baseURL_;
-    return chain<ProviderStatus>(models(), [base, clock = &clock_](const Outcome<QStringList>& o) -> Future<ProviderStatus> {
-        if (o.isCancelled())
+    // The second step may come after the session ended (the hub is gone): then it is cancelled.
+    QPointer<QNetworkAccessManager> session(&network_);
+    return chain<ProviderStatus>(models(), [base, clock = &clock_, session](
+                                               const Outcome<QStringList>& o) -> Future<ProviderStatus> {
+        if (o.isCancelled() || !session)
             return Future<ProviderStatus>::ready(Cancelled{});
         const QStringList names = o.valueOr({});
         if (!names.isEmpty())
             return Future<ProviderStatus>::ready(ProviderStatus::ready(Providers::modelsAvailableText(names.size())));
         const QString asSet = base ? base() : QString();
-        auto probe = Providers::get(*clock, Providers::endpoint(asSet, QStringLiteral("api/version")), QString());
+        auto probe = Providers::get(*clock, *session, Providers::endpoint(asSet, QStringLiteral("api/version")), QString());
         return map<ProviderStatus>(probe, [asSet](const Outcome<QByteArray>& p) -> Outcome<ProviderStatus> {
             if (p.isCancelled())
                 return Cancelled{};

@@ -10,7 +10,10 @@ namespace tq {
 
 class OllamaProvider final : public CompletionProvider {
 public:
-    OllamaProvider(Clock& clock, Providers::BaseAddress baseURL) : clock_(clock), baseURL_(std::move(baseURL)) {}
+    OllamaProvider(Clock& clock, QNetworkAccessManager& network, Providers::BaseAddress baseURL)
+        : clock_(clock), network_(network), baseURL_(std::move(baseURL))
+    {
+    }
 
     using CompletionProvider::complete;
     PromptStyle style() const override { return PromptStyle::raw; }
@@ -26,6 +29,7 @@ public:
 
 private:
     Clock& clock_;
+    QNetworkAccessManager& network_;
     Providers::BaseAddress baseURL_;
 };
 

@@ -23,7 +23,7 @@ Future<QString> OpenAICompatibleProvider::complete(const CompletionRequest& requ
 {
     if (request.model.isEmpty())
         return Future<QString>::ready(ProviderError{QStringLiteral("Pick a model for your local server")});
-    auto reply = Providers::postJSON(clock_, Providers::endpoint(baseURL_, QStringLiteral("completions")),
+    auto reply = Providers::postJSON(clock_, network_, Providers::endpoint(baseURL_, QStringLiteral("completions")),
                                      completionBody(request), key(),
                                      Providers::completionReplyCap(request.maxTokens));
     return map<QString>(reply, [](const Outcome<QByteArray>& o) { return Providers::openAIText(o); });
@@ -31,7 +31,7 @@ Future<QString> OpenAICompatibleProvider::complete(const CompletionRequest& requ
 
 Future<QStringList> OpenAICompatibleProvider::models()
 {
-    auto reply = Providers::get(clock_, Providers::endpoint(baseURL_, QStringLiteral("models")), key());
+    auto reply = Providers::get(clock_, network_, Providers::endpoint(baseURL_, QStringLiteral("models")), key());
     return map<QStringList>(reply, [](const Outcome<QByteArray>& o) {
         return Providers::listedNames(o, QStringLiteral("data"), QStringLiteral("id"));
     });

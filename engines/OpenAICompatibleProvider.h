@@ -9,8 +9,9 @@ namespace tq {
 
 class OpenAICompatibleProvider final : public CompletionProvider {
 public:
-    OpenAICompatibleProvider(Clock& clock, Providers::BaseAddress baseURL, std::function<QString()> apiKey)
-        : clock_(clock), baseURL_(std::move(baseURL)), apiKey_(std::move(apiKey))
+    OpenAICompatibleProvider(Clock& clock, QNetworkAccessManager& network, Providers::BaseAddress baseURL,
+                             std::function<QString()> apiKey)
+        : clock_(clock), network_(network), baseURL_(std::move(baseURL)), apiKey_(std::move(apiKey))
     {
     }
 
@@ -26,6 +27,7 @@ public:
 private:
     QString key() const { return apiKey_ ? apiKey_() : QString(); }
     Clock& clock_;
+    QNetworkAccessManager& network_;
     Providers::BaseAddress baseURL_;
     std::function<QString()> apiKey_;
 };

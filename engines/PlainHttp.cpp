@@ -29,8 +29,8 @@ int networkErrorOf(QAbstractSocket::SocketError e)
 
 class PlainExchange : public QObject {
 public:
-    PlainExchange(PlainRequest request, std::function<void(PlainAnswer)> done)
-        : request_(std::move(request)), done_(std::move(done))
+    PlainExchange(QObject& owner, PlainRequest request, std::function<void(PlainAnswer)> done)
+        : QObject(&owner), request_(std::move(request)), done_(std::move(done))
     {
         socket_.setReadBufferSize(kSocketBuffer);
         connect(&socket_, &QTcpSocket::connected, this, [this] { sendRequest(); });
@@ -38,6 +38,18 @@ public:
         connect(&socket_, &QTcpSocket::errorOccurred, this, [this](QAbstractSocket::SocketError e) { failed(e); });
         const QUrl& url = request_.url;
         socket_.connectToHost(url.host(), quint16(url.port(80)));
+    }
+
+    // Its owner ended before the answer: the socket closes here, the caller hears "stopped".
+    ~PlainExchange() override
+    {
+        if (finished_)
+            return;
+        finished_ = true;
+        socket_.disconnect(this);
+        socket_.abort();
+        if (auto done = std::exchange(done_, nullptr))
+            done({});
     }
 
     // Ends the exchange without calling back.
@@ -255,11 +267,11 @@ private:
     bool afterChunk_ = false;
 };
 
-PlainHttp::PlainHttp(PlainRequest request, std::function<void(PlainAnswer)> done)
+PlainHttp::PlainHttp(QObject& owner, PlainRequest request, std::function<void(PlainAnswer)> done)
     : exchange_(std::make_shared<PlainExchange*>(nullptr))
 {
     auto slot = exchange_;
-    auto* exchange = new PlainExchange(std::move(request), [slot, done](PlainAnswer a) {
+    auto* exchange = new PlainExchange(owner, std::move(request), [slot, done](PlainAnswer a) {
         *slot = nullptr;
         done(std::move(a));
     });

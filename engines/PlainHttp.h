@@ -14,6 +14,8 @@
 #include <functional>
 #include <memory>
 
+class QObject;
+
 namespace tq::Providers {
 
 struct PlainRequest {
@@ -36,11 +38,12 @@ struct PlainAnswer {
 
 class PlainExchange;
 
-// Starts the exchange (main thread); `done` is called once, on the main thread, unless stopped
-// first. Stopping is safe at any time and more than once.
+// Starts the exchange (main thread) as a child of `owner`; `done` is called once, on the main
+// thread, unless stopped first: with the answer, or with Kind::stopped when `owner` ends first.
+// Stopping is safe at any time and more than once.
 class PlainHttp {
 public:
-    PlainHttp(PlainRequest request, std::function<void(PlainAnswer)> done);
+    PlainHttp(QObject& owner, PlainRequest request, std::function<void(PlainAnswer)> done);
     void stop();
 
 private:

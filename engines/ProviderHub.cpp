@@ -17,11 +17,12 @@ ProviderHub::ProviderHub(Preferences& prefs, ModelStore& store, const Keychain& 
     , store_(store)
     , keychain_(keychain)
 {
+    network_.setAutoDeleteReplies(false); // the transport deletes each reply itself
     apple_ = std::make_unique<AppleIntelligenceProvider>(onDevice);
     builtIn_ = builtIn ? builtIn(store_, *apple_) : makeBuiltIn(store_, *apple_, clock);
     Preferences* p = &prefs_;
-    ollama_ = std::make_unique<OllamaProvider>(clock, [p] { return p->ollamaURL(); });
-    server_ = std::make_unique<OpenAICompatibleProvider>(clock, [p] { return p->serverURL(); },
+    ollama_ = std::make_unique<OllamaProvider>(clock, network_, [p] { return p->ollamaURL(); });
+    server_ = std::make_unique<OpenAICompatibleProvider>(clock, network_, [p] { return p->serverURL(); },
                                                          [this] { return serverAPIKey(); });
 }
 

@@ -1,6 +1,6 @@
 #pragma once
-// Owns the four engines, picks the one that answers the next request, and keeps each
-// engine's status and model list for the windows. Main thread.
+// Owns the four engines and the server engines' network session, picks the one that answers
+// the next request, and keeps each engine's status and model list for the windows. Main thread.
 
 #include "engines/AppleIntelligenceProvider.h"
 #include "engines/CompletionProvider.h"
@@ -9,6 +9,7 @@
 #include "engines/OpenAICompatibleProvider.h"
 #include "settings/Enums.h"
 
+#include <QNetworkAccessManager>
 #include <QObject>
 
 #include <map>
@@ -76,6 +77,8 @@ private:
     const Keychain& keychain_;
     std::map<EngineKind, ProviderStatus> status_;
     std::map<EngineKind, QStringList> modelLists_;
+    // The server engines' HTTP session; it ends after them, and what is still in flight with it.
+    QNetworkAccessManager network_;
     std::unique_ptr<AppleIntelligenceProvider> apple_;
     BuiltIn builtIn_;
     std::unique_ptr<OllamaProvider> ollama_;

@@ -150,6 +150,7 @@ QAccessibleInterface* listFactory(const QString& className, QObject* object)
 
 ListPanelView::ListPanelView(double width, QWidget* parent) : QWidget(parent), width_(width)
 {
+    // Qt's accessibility factories are process-wide: this one is installed once.
     static const bool installed = [] {
         QAccessible::installFactory(listFactory);
         return true;

@@ -78,7 +78,9 @@ bool compositing()
 {
     if (QGuiApplication::platformName() != QLatin1String("xcb"))
         return true; // offscreen and other platforms draw translucency themselves
-    static Display* display = XOpenDisplay(nullptr);
+    // Qt's own connection: no second one to open and never close.
+    auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+    Display* display = x11 ? x11->display() : nullptr;
     if (!display)
         return false;
     const QByteArray name = "_NET_WM_CM_S" + QByteArray::number(DefaultScreen(display));

@@ -30,6 +30,7 @@
 #include "platform/Workspace.h"
 #include "platform/X11ActiveApp.h"
 #include "platform/XInputKeyTap.h"
+#include "platform/XTestInjectedKeys.h"
 #include "platform/XTestKeySynth.h"
 
 namespace tq {
@@ -46,7 +47,7 @@ T& made(std::recursive_mutex& lock, std::unique_ptr<T>& slot, Make make)
 }
 } // namespace
 
-SystemPlatform::SystemPlatform() = default;
+SystemPlatform::SystemPlatform() : injectedKeys_(std::make_unique<InjectedKeys>()) {}
 
 SystemPlatform::~SystemPlatform()
 {
@@ -124,12 +125,12 @@ ScreenCaptureAccess& SystemPlatform::screenCaptureAccess()
 
 KeyTapSource& SystemPlatform::keyTapSource()
 {
-    return made(made_, keyTapSource_, [] { return std::make_unique<XInputKeyTap>(); });
+    return made(made_, keyTapSource_, [this] { return std::make_unique<XInputKeyTap>(*injectedKeys_); });
 }
 
 KeySynth& SystemPlatform::keySynth()
 {
-    return made(made_, keySynth_, [this] { return std::make_unique<XTestKeySynth>(clock()); });
+    return made(made_, keySynth_, [this] { return std::make_unique<XTestKeySynth>(clock(), *injectedKeys_); });
 }
 
 KeyLayout& SystemPlatform::keyLayout()

@@ -35,6 +35,7 @@ class Crypto;
 class Defaults;
 class DesktopSettings;
 class DiskSpace;
+class InjectedKeys;
 class KeyLayout;
 class KeySynth;
 class KeyTapSource;
@@ -147,6 +148,7 @@ private:
     std::unique_ptr<WindowCapture> windowCapture_;
     std::unique_ptr<TextRecognition> textRecognition_;
     std::unique_ptr<ScreenCaptureAccess> screenCaptureAccess_;
+    std::unique_ptr<InjectedKeys> injectedKeys_; // what the key synth sent, for the key tap
     std::unique_ptr<KeyTapSource> keyTapSource_;
     std::unique_ptr<KeySynth> keySynth_;
     std::unique_ptr<KeyLayout> keyLayout_;

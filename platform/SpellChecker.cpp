@@ -329,7 +329,8 @@ struct EnchantSpellChecker::Impl {
     EnchantDict* dict = nullptr;
     QString dictionaryBase;
     // Loaded on a worker thread from construction on (it takes a good part of a second),
-    // so the first look-up while typing rarely has to wait.
+    // so the first look-up while typing rarely has to wait. The only holder of std::async's
+    // future: ending the checker waits for (joins) that thread.
     std::shared_future<HunspellWordList> words;
 };
 

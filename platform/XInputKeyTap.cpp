@@ -44,6 +44,9 @@ struct Decision {
 } // namespace
 
 struct XInputKeyTap::Impl {
+    explicit Impl(InjectedKeys& injected) : injected(injected) {}
+
+    InjectedKeys& injected;
     Display* display = nullptr;
     Window root = 0;
     int xiOpcode = 0;
@@ -358,9 +361,9 @@ struct XInputKeyTap::Impl {
                     heldMods.insert(code, XkbKeysymToModifiers(display, sym));
                 break; // modifier changes alone are not key presses
             }
-            if (raw->sourceid == xtestKeyboard && injected::takeRaw(code)) {
+            if (raw->sourceid == xtestKeyboard && injected.takeRaw(code)) {
                 if (!grabsKeyCode(code))
-                    injected::settleUngrabbed(code);
+                    injected.settleUngrabbed(code);
                 break;
             }
             XkbStateRec state{};
@@ -396,7 +399,7 @@ struct XInputKeyTap::Impl {
             const auto began = std::chrono::steady_clock::now();
             const auto late = readLate(dev->time);
             const unsigned code = unsigned(dev->detail) & 0xFF;
-            if (dev->sourceid == xtestKeyboard && injected::takeGrab(code)) {
+            if (dev->sourceid == xtestKeyboard && injected.takeGrab(code)) {
                 answer(dev->time, false);
                 break;
             }
@@ -445,7 +448,7 @@ struct XInputKeyTap::Impl {
     }
 };
 
-XInputKeyTap::XInputKeyTap() : d(std::make_unique<Impl>()) {}
+XInputKeyTap::XInputKeyTap(InjectedKeys& injected) : d(std::make_unique<Impl>(injected)) {}
 
 XInputKeyTap::~XInputKeyTap() = default;
 

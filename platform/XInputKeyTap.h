@@ -13,9 +13,12 @@
 
 namespace tq {
 
+class InjectedKeys;
+
 class XInputKeyTap final : public KeyTapSource {
 public:
-    XInputKeyTap();
+    // Our own presses are those `injected` holds.
+    explicit XInputKeyTap(InjectedKeys& injected);
     ~XInputKeyTap() override;
 
     bool start(Handler handler) override;

@@ -1,43 +1,29 @@
 #include "platform/XTestInjectedKeys.h"
 
-#include <chrono>
-#include <deque>
-#include <mutex>
-
-namespace tq::injected {
+namespace tq {
 
 namespace {
-
 using Steady = std::chrono::steady_clock;
 // An entry older than this is dropped: its event was lost or never came.
 constexpr auto kLifetime = std::chrono::seconds(2);
 constexpr std::size_t kMaxEntries = 4096;
+} // namespace
 
-struct Entry {
-    std::uint32_t code;
-    Steady::time_point at;
-    bool rawSeen = false;
-    bool grabSeen = false;
-};
-
-std::mutex mutex;
-std::deque<Entry> entries;
-
-void prune()
+void InjectedKeys::prune()
 {
     const auto now = Steady::now();
-    while (!entries.empty()
-           && ((entries.front().rawSeen && entries.front().grabSeen) || now - entries.front().at > kLifetime
-               || entries.size() > kMaxEntries))
-        entries.pop_front();
+    while (!entries_.empty()
+           && ((entries_.front().rawSeen && entries_.front().grabSeen) || now - entries_.front().at > kLifetime
+               || entries_.size() > kMaxEntries))
+        entries_.pop_front();
 }
 
 template <typename Seen>
-bool take(std::uint32_t code, Seen seen)
+bool InjectedKeys::take(std::uint32_t code, Seen seen)
 {
-    std::lock_guard lock(mutex);
+    std::lock_guard lock(mutex_);
     prune();
-    for (Entry& e : entries) {
+    for (Entry& e : entries_) {
         if (e.code == code && !seen(e)) {
             seen(e) = true;
             prune();
@@ -47,22 +33,20 @@ bool take(std::uint32_t code, Seen seen)
     return false;
 }
 
-} // namespace
-
-void note(std::uint32_t code)
+void InjectedKeys::note(std::uint32_t code)
 {
-    std::lock_guard lock(mutex);
+    std::lock_guard lock(mutex_);
     prune();
-    entries.push_back(Entry{code, Steady::now()});
+    entries_.push_back(Entry{code, Steady::now()});
 }
 
-bool takeRaw(std::uint32_t code) { return take(code, [](Entry& e) -> bool& { return e.rawSeen; }); }
-bool takeGrab(std::uint32_t code) { return take(code, [](Entry& e) -> bool& { return e.grabSeen; }); }
+bool InjectedKeys::takeRaw(std::uint32_t code) { return take(code, [](Entry& e) -> bool& { return e.rawSeen; }); }
+bool InjectedKeys::takeGrab(std::uint32_t code) { return take(code, [](Entry& e) -> bool& { return e.grabSeen; }); }
 
-void settleUngrabbed(std::uint32_t code)
+void InjectedKeys::settleUngrabbed(std::uint32_t code)
 {
-    std::lock_guard lock(mutex);
-    for (Entry& e : entries)
+    std::lock_guard lock(mutex_);
+    for (Entry& e : entries_)
         if (e.code == code && e.rawSeen && !e.grabSeen) {
             e.grabSeen = true;
             break;
@@ -70,10 +54,4 @@ void settleUngrabbed(std::uint32_t code)
     prune();
 }
 
-void clear()
-{
-    std::lock_guard lock(mutex);
-    entries.clear();
-}
-
-} // namespace tq::injected
+} // namespace tq

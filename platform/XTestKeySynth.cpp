@@ -43,8 +43,9 @@ struct XTestKeySynth::Impl {
     bool hasXTest = false;
     QHash<KeySym, KeyCode> borrowed; // spare key codes mapped to a character for the moment
     Timer restoreTimer;
+    InjectedKeys& injected;
 
-    explicit Impl(Clock& clock) : restoreTimer(clock) {}
+    Impl(Clock& clock, InjectedKeys& injected) : restoreTimer(clock), injected(injected) {}
     ~Impl()
     {
         restoreBorrowed();
@@ -68,7 +69,7 @@ struct XTestKeySynth::Impl {
     void send(KeyCode code, bool press)
     {
         if (press)
-            injected::note(code);
+            injected.note(code);
         XTestFakeKeyEvent(display, code, press ? True : False, CurrentTime);
     }
 
@@ -117,7 +118,7 @@ struct XTestKeySynth::Impl {
     }
 };
 
-XTestKeySynth::XTestKeySynth(Clock& clock) : d(std::make_unique<Impl>(clock)) {}
+XTestKeySynth::XTestKeySynth(Clock& clock, InjectedKeys& injected) : d(std::make_unique<Impl>(clock, injected)) {}
 
 XTestKeySynth::~XTestKeySynth() = default;
 

@@ -9,11 +9,13 @@
 namespace tq {
 
 class Clock;
+class InjectedKeys;
 
 class XTestKeySynth final : public KeySynth {
 public:
-    // `clock` times the return of a borrowed key code to its own symbol.
-    explicit XTestKeySynth(Clock& clock);
+    // `clock` times the return of a borrowed key code to its own symbol; each press is noted in
+    // `injected` for the key tap.
+    XTestKeySynth(Clock& clock, InjectedKeys& injected);
     ~XTestKeySynth() override;
 
     bool available() override;

@@ -24,7 +24,8 @@ protected:
     static void SetUpTestSuite()
     {
         platform_ = std::make_unique<SystemPlatform>();
-        source_ = std::make_unique<XInputKeyTap>();
+        // The platform's tap: it knows the keys the platform's synth sends as ours.
+        source_ = &static_cast<XInputKeyTap&>(platform_->keyTapSource());
         tap_ = std::make_unique<KeyTap>(*source_);
         tap_->setShortcuts({KeyCombo{keycode::kTab, {}}, KeyCombo{keycode::kRight, {}}}, {});
         injector_ = std::make_unique<TextInjector>(platform_->keySynth(), platform_->clipboard(), platform_->clock());
@@ -33,14 +34,14 @@ protected:
     {
         injector_.reset();
         tap_.reset();
-        source_.reset();
+        source_ = nullptr;
         platform_.reset();
     }
     static XInputKeyTap& source() { return *source_; }
     static KeyTap& tap() { return *tap_; }
     static Platform& platform() { return *platform_; }
     static inline std::unique_ptr<SystemPlatform> platform_;
-    static inline std::unique_ptr<XInputKeyTap> source_;
+    static inline XInputKeyTap* source_ = nullptr;
     static inline std::unique_ptr<KeyTap> tap_;
     static inline std::unique_ptr<TextInjector> injector_;
 

@@ -186,11 +186,20 @@ TEST(ModelStore, ProgressVerifyAndInstall)
     store.download(); // ignored while downloading
     EXPECT_EQ(fx.transfers.size(), 1u);
 
+    // Cancel and remove have no effect while verifying (asked the moment it starts: a small
+    // file is checked at once).
+    bool verifying = false;
+    const auto watch = QObject::connect(&store, &ModelStore::phaseChanged, [&](const ModelStore::Phase& p) {
+        if (!p.is(Kind::verifying))
+            return;
+        verifying = true;
+        store.cancel();
+        store.remove();
+    });
     t->succeed(fx.content);
-    ASSERT_TRUE(spinUntil([&] { return store.phase().is(Kind::verifying); }));
-    store.cancel(); // no effect while verifying
-    store.remove();
     ASSERT_TRUE(spinUntil([&] { return store.phase().is(Kind::ready); }));
+    QObject::disconnect(watch);
+    EXPECT_TRUE(verifying);
     EXPECT_EQ(readyCalls, 1);
     QFile f(model);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
@@ -303,6 +312,47 @@ TEST(ModelStore, InterruptionKeepsResumeDataAndRemoveClearsThePartialFile)
     StoreFixture::write(store.incomingPath(), QByteArray(100, 'p'));
     fx.make();
     EXPECT_FALSE(QFileInfo::exists(fx.store->incomingPath()));
+}
+
+TEST(ModelStore, EndingWhileCheckingStopsTheCheckAndKeepsTheDownloadForTheNextStore)
+{
+    StoreFixture fx;
+    fx.spec.bytes = qint64(1) << 40; // sparse: hashing all of it would take many minutes
+    ModelStore& store = fx.make();
+    store.download();
+    {
+        QFile f(store.incomingPath());
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.resize(fx.spec.bytes));
+    }
+    fx.transfers.at(0)->finished({ModelTransfer::Result::Kind::success, store.incomingPath(), std::nullopt, {}});
+    ASSERT_TRUE(spinUntil([&] { return store.phase().is(Kind::verifying); }));
+    const QString incoming = store.incomingPath();
+    fx.store.reset(); // returns at once: the check stops between two reads
+    fx.settle();
+    EXPECT_EQ(QFileInfo(incoming).size(), fx.spec.bytes);
+    EXPECT_FALSE(QFileInfo::exists(QDir(fx.dir()).filePath(fx.spec.fileName)));
+
+    // The next store takes the whole file up again, and may end mid-check too.
+    EXPECT_TRUE(fx.make().phase().is(Kind::verifying));
+    fx.store.reset();
+    EXPECT_TRUE(QFileInfo::exists(incoming));
+
+    // A whole file is installed or, when it does not match, deleted; a partial one is deleted.
+    struct Case {
+        QByteArray left;
+        Kind phase;
+    };
+    QByteArray wrong = fx.content;
+    wrong[7] = 'X';
+    for (const Case& c : {Case{fx.content, Kind::ready}, Case{wrong, Kind::failed},
+                          Case{fx.content.left(100), Kind::missing}}) {
+        StoreFixture next;
+        StoreFixture::write(QDir(next.dir()).filePath(".incoming-" + next.spec.fileName), c.left);
+        ModelStore& s = next.make();
+        ASSERT_TRUE(spinUntil([&] { return s.phase().is(c.phase); }));
+        EXPECT_FALSE(QFileInfo::exists(s.incomingPath()));
+        EXPECT_EQ(QFileInfo::exists(s.markerPath()), c.phase == Kind::ready);
+    }
 }
 
 TEST(ModelStore, BuiltInStatusTellsTheTruth)

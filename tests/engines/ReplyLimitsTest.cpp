@@ -10,6 +10,7 @@
 
 #include <QElapsedTimer>
 #include <QFile>
+#include <QNetworkAccessManager>
 #include <QThread>
 #include <QTimer>
 
@@ -73,6 +74,7 @@ constexpr qint64 kMemoryLimitMiB = 200;
 TEST(ReplyLimits, FloodsEndInAFailureWithSmallMemory)
 {
     SystemClock clock;
+    QNetworkAccessManager network;
     struct Case {
         const char* name;
         bool openAI;
@@ -91,8 +93,8 @@ TEST(ReplyLimits, FloodsEndInAFailureWithSmallMemory)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         FloodServer server({c.status, c.prefix, c.flood, c.declareLength});
-        OllamaProvider ollama(clock, [&] { return server.base(); });
-        OpenAICompatibleProvider openAI(clock, [&] { return server.base(); }, [] { return QString(); });
+        OllamaProvider ollama(clock, network, [&] { return server.base(); });
+        OpenAICompatibleProvider openAI(clock, network, [&] { return server.base(); }, [] { return QString(); });
         CompletionProvider& provider = c.openAI ? static_cast<CompletionProvider&>(openAI) : ollama;
 
         QElapsedTimer elapsed;
@@ -114,8 +116,9 @@ TEST(ReplyLimits, FloodsEndInAFailureWithSmallMemory)
 TEST(ReplyLimits, EndlessModelListsLeaveTheEngineUnavailable)
 {
     SystemClock clock;
+    QNetworkAccessManager network;
     FloodServer server({200, R"({"models":[)", -1, false, R"({"name":"m"},)"});
-    OllamaProvider ollama(clock, [&] { return server.base(); });
+    OllamaProvider ollama(clock, network, [&] { return server.base(); });
 
     const bool peakReset = resetPeak();
     const auto [models, peak] = awaitSampling(ollama.models(), Providers::kShortTimeoutMs + 5000, peakReset);
@@ -130,12 +133,13 @@ TEST(ReplyLimits, EndlessModelListsLeaveTheEngineUnavailable)
 TEST(ReplyLimits, AReplyUpToItsCapIsRead)
 {
     SystemClock clock;
+    QNetworkAccessManager network;
     FakeHttpServer server;
     const qint64 cap = Providers::completionReplyCap(request().maxTokens);
     const QByteArray head = R"({"response":")", tail = R"("})";
     const QByteArray fits = head + QByteArray(cap - head.size() - tail.size(), 'a') + tail;
     server.reply("/api/generate", 200, fits);
-    OllamaProvider ollama(clock, [&] { return server.base(); });
+    OllamaProvider ollama(clock, network, [&] { return server.base(); });
     auto out = await(ollama.complete(request()));
     ASSERT_TRUE(out && out->hasValue());
     EXPECT_EQ(out->value().size(), cap - head.size() - tail.size());
@@ -149,10 +153,11 @@ TEST(ReplyLimits, AReplyUpToItsCapIsRead)
 TEST(ReplyLimits, ChunkedAndMeasuredBodiesUnderTheCapArriveWhole)
 {
     SystemClock clock;
+    QNetworkAccessManager network;
     for (const bool declareLength : {false, true}) {
         SCOPED_TRACE(declareLength ? "with a length" : "chunked");
         FloodServer server({200, "head:", 200'000, declareLength, "0123456789"});
-        auto out = await(Providers::get(clock, Providers::endpoint(server.base(), QStringLiteral("x")), QString()));
+        auto out = await(Providers::get(clock, network, Providers::endpoint(server.base(), QStringLiteral("x")), QString()));
         ASSERT_TRUE(out && out->hasValue()) << out->errorMessage().toStdString();
         EXPECT_EQ(out->value().size(), 5 + 200'000);
         EXPECT_TRUE(out->value().startsWith("head:0123456789"));
@@ -163,6 +168,7 @@ TEST(ReplyLimits, ChunkedAndMeasuredBodiesUnderTheCapArriveWhole)
 TEST(ReplyLimits, RepliesThatAreNotUtf8AreRefused)
 {
     SystemClock clock;
+    QNetworkAccessManager network;
     struct Case {
         QByteArray body;
         bool valid;
@@ -176,7 +182,7 @@ TEST(ReplyLimits, RepliesThatAreNotUtf8AreRefused)
         {"{\"response\":\"\xf4\x90\x80\x80\"}", false},     // beyond U+10FFFF
     };
     FakeHttpServer server;
-    OllamaProvider ollama(clock, [&] { return server.base(); });
+    OllamaProvider ollama(clock, network, [&] { return server.base(); });
     for (const Case& c : cases) {
         SCOPED_TRACE(c.body.toStdString());
         server.reply("/api/generate", 200, c.body);

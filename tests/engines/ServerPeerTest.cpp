@@ -88,12 +88,13 @@ bool haveServer()
 TEST(LlamaServerPeer, CompletesAndListsWithoutAKey)
 {
     SystemClock clock;
+    QNetworkAccessManager network;
     if (!haveServer())
         GTEST_SKIP() << "llama-server or the tiny model is not built";
     LlamaServer server;
     ASSERT_TRUE(server.waitReady()) << server.log().toStdString();
     const QString base = server.base() + "/v1";
-    OpenAICompatibleProvider provider(clock, [&] { return base; }, [] { return QString(); });
+    OpenAICompatibleProvider provider(clock, network, [&] { return base; }, [] { return QString(); });
 
     EXPECT_EQ(await(provider.models(), 20000)->value(), QStringList{QStringLiteral("tiny")});
     EXPECT_EQ(await(provider.status(), 20000)->value(), ProviderStatus::ready(QStringLiteral("1 model available")));
@@ -109,13 +110,14 @@ TEST(LlamaServerPeer, CompletesAndListsWithoutAKey)
 TEST(LlamaServerPeer, BearerKeyIsRequiredAndSent)
 {
     SystemClock clock;
+    QNetworkAccessManager network;
     if (!haveServer())
         GTEST_SKIP() << "llama-server or the tiny model is not built";
     LlamaServer server(QStringLiteral("sk-test-key"));
     ASSERT_TRUE(server.waitReady()) << server.log().toStdString();
     const QString base = server.base() + "/v1";
     QString key;
-    OpenAICompatibleProvider provider(clock, [&] { return base; }, [&] { return key; });
+    OpenAICompatibleProvider provider(clock, network, [&] { return base; }, [&] { return key; });
 
     EXPECT_TRUE(await(provider.models(), 20000)->value().isEmpty());
     EXPECT_EQ(await(provider.status(), 20000)->value(),

@@ -10,6 +10,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QNetworkAccessManager>
 #include <QNetworkReply>
 
 #include <gtest/gtest.h>
@@ -56,8 +57,9 @@ TEST(HttpTransport, JoinsBaseAndPathWithOneSlash)
 TEST(HttpTransport, InvalidAddressFailsBeforeSending)
 {
     SystemClock clock;
-    for (auto f : {Providers::get(clock, Providers::endpoint(QStringLiteral("  "), QStringLiteral("x")), QString()),
-                   Providers::postJSON(clock, Providers::endpoint(QStringLiteral("  "), QStringLiteral("x")), {}, QString())}) {
+    QNetworkAccessManager network;
+    for (auto f : {Providers::get(clock, network, Providers::endpoint(QStringLiteral("  "), QStringLiteral("x")), QString()),
+                   Providers::postJSON(clock, network, Providers::endpoint(QStringLiteral("  "), QStringLiteral("x")), {}, QString())}) {
         auto out = await(f);
         ASSERT_TRUE(out && out->isProviderError());
         EXPECT_EQ(out->errorMessage(), QStringLiteral("That address isn't valid"));
@@ -67,6 +69,7 @@ TEST(HttpTransport, InvalidAddressFailsBeforeSending)
 TEST(HttpTransport, NonSuccessAnswersBecomeReadableErrors)
 {
     SystemClock clock;
+    QNetworkAccessManager network;
     FakeHttpServer server;
     server.reply("/empty404", 404, {});
     server.reply("/long500", 500, QByteArray(200, 'x'));
@@ -75,31 +78,32 @@ TEST(HttpTransport, NonSuccessAnswersBecomeReadableErrors)
     server.reply("/ok", 200, "fine");
 
     auto at = [&](const char* p) { return Providers::endpoint(server.base(), QString::fromLatin1(p)); };
-    auto e404 = await(Providers::get(clock, at("empty404"), QString()));
+    auto e404 = await(Providers::get(clock, network, at("empty404"), QString()));
     ASSERT_TRUE(e404 && e404->isProviderError());
     EXPECT_EQ(e404->errorMessage(), QStringLiteral("The server answered 404. "));
 
-    auto e500 = await(Providers::postJSON(clock, at("long500"), QJsonObject{}, QString()));
+    auto e500 = await(Providers::postJSON(clock, network, at("long500"), QJsonObject{}, QString()));
     ASSERT_TRUE(e500 && e500->isProviderError());
     EXPECT_EQ(e500->errorMessage(), QStringLiteral("The server answered 500. ") + QString(160, u'x') + QStringLiteral("…"));
 
-    auto exact = await(Providers::get(clock, at("exact500"), QString()));
+    auto exact = await(Providers::get(clock, network, at("exact500"), QString()));
     EXPECT_EQ(exact->errorMessage(), QStringLiteral("The server answered 500. ") + QString(160, u'y'));
 
-    auto empty = await(Providers::get(clock, at("nocontent"), QString()));
+    auto empty = await(Providers::get(clock, network, at("nocontent"), QString()));
     ASSERT_TRUE(empty && empty->hasValue());
     EXPECT_TRUE(empty->value().isEmpty());
-    EXPECT_EQ(await(Providers::get(clock, at("ok"), QString()))->value(), QByteArray("fine"));
+    EXPECT_EQ(await(Providers::get(clock, network, at("ok"), QString()))->value(), QByteArray("fine"));
 }
 
 TEST(HttpTransport, BearerOnlyForANonEmptyKey)
 {
     SystemClock clock;
+    QNetworkAccessManager network;
     FakeHttpServer server;
     server.reply("/x", 200, "{}");
     const auto url = Providers::endpoint(server.base(), QStringLiteral("x"));
-    await(Providers::get(clock, url, QString()));
-    await(Providers::postJSON(clock, url, QJsonObject{}, QStringLiteral("sk-1")));
+    await(Providers::get(clock, network, url, QString()));
+    await(Providers::postJSON(clock, network, url, QJsonObject{}, QStringLiteral("sk-1")));
     ASSERT_EQ(server.requests().size(), 2);
     EXPECT_FALSE(server.requests()[0].headers.contains("authorization"));
     EXPECT_EQ(server.requests()[1].headers.value("authorization"), QByteArray("Bearer sk-1"));
@@ -110,8 +114,9 @@ TEST(HttpTransport, BearerOnlyForANonEmptyKey)
 TEST(HttpTransport, RefusedConnectionPassesTheClientErrorThrough)
 {
     SystemClock clock;
+    QNetworkAccessManager network;
     const QString base = QStringLiteral("http://127.0.0.1:%1").arg(closedPort());
-    auto out = await(Providers::get(clock, Providers::endpoint(base, QStringLiteral("x")), QString()));
+    auto out = await(Providers::get(clock, network, Providers::endpoint(base, QStringLiteral("x")), QString()));
     ASSERT_TRUE(out && out->isPlatformError());
     EXPECT_EQ(out->platformError()->domain, QStringLiteral("network"));
     EXPECT_EQ(out->platformError()->code, int(QNetworkReply::ConnectionRefusedError));
@@ -120,11 +125,12 @@ TEST(HttpTransport, RefusedConnectionPassesTheClientErrorThrough)
 TEST(HttpTransport, SlowServersTimeOutOnTheClock)
 {
     VirtualClock clock;
+    QNetworkAccessManager network;
     FakeHttpServer server;
     server.on("/slow", [](const FakeHttpServer::Request&) { return FakeHttpServer::Response{200, {}, true}; });
     const auto url = Providers::endpoint(server.base(), QStringLiteral("slow"));
 
-    auto get = Providers::get(clock, url, QString());
+    auto get = Providers::get(clock, network, url, QString());
     ASSERT_TRUE(spinUntil([&] { return server.requests().size() == 1; }));
     clock.advance(std::chrono::milliseconds(2999));
     spinUntil([] { return false; }, 50);
@@ -134,7 +140,7 @@ TEST(HttpTransport, SlowServersTimeOutOnTheClock)
     ASSERT_TRUE(out && out->isPlatformError());
     EXPECT_EQ(out->platformError()->code, int(QNetworkReply::TimeoutError));
 
-    auto post = Providers::postJSON(clock, url, QJsonObject{}, QString());
+    auto post = Providers::postJSON(clock, network, url, QJsonObject{}, QString());
     ASSERT_TRUE(spinUntil([&] { return server.requests().size() == 2; }));
     clock.advance(std::chrono::seconds(3));
     spinUntil([] { return false; }, 50);
@@ -148,9 +154,10 @@ TEST(HttpTransport, SlowServersTimeOutOnTheClock)
 TEST(HttpTransport, CancellingEndsWithCancelledNotAnError)
 {
     SystemClock clock;
+    QNetworkAccessManager network;
     FakeHttpServer server;
     server.on("/slow", [](const FakeHttpServer::Request&) { return FakeHttpServer::Response{200, {}, true}; });
-    auto f = Providers::get(clock, Providers::endpoint(server.base(), QStringLiteral("slow")), QString());
+    auto f = Providers::get(clock, network, Providers::endpoint(server.base(), QStringLiteral("slow")), QString());
     ASSERT_TRUE(spinUntil([&] { return server.requests().size() == 1; }));
     f.cancel();
     auto out = await(f);
@@ -159,12 +166,34 @@ TEST(HttpTransport, CancellingEndsWithCancelledNotAnError)
     EXPECT_FALSE(out->isError());
 }
 
+TEST(HttpTransport, EndingTheSessionCancelsWhatIsInFlightAndClosesItsConnection)
+{
+    VirtualClock clock;
+    for (const QString scheme : {QStringLiteral("http"), QStringLiteral("https")}) {
+        SCOPED_TRACE(scheme.toStdString());
+        QTcpServer server; // accepts, never answers
+        ASSERT_TRUE(server.listen(QHostAddress::LocalHost));
+        auto network = std::make_unique<QNetworkAccessManager>();
+        auto get = Providers::get(clock, *network,
+                                  QUrl(QStringLiteral("%1://127.0.0.1:%2/x").arg(scheme).arg(server.serverPort())),
+                                  QString());
+        QTcpSocket* peer = nullptr;
+        ASSERT_TRUE(spinUntil([&] { return (peer = server.nextPendingConnection()) != nullptr; }));
+        network.reset();
+        auto out = await(get);
+        ASSERT_TRUE(out);
+        EXPECT_TRUE(out->isCancelled());
+        EXPECT_TRUE(spinUntil([&] { return peer->state() == QAbstractSocket::UnconnectedState; }));
+    }
+}
+
 TEST(OllamaProvider, GenerateBodyIsExact)
 {
     SystemClock clock;
+    QNetworkAccessManager network;
     FakeHttpServer server;
     server.reply("/api/generate", 200, R"({"response":" world","done":true})");
-    OllamaProvider ollama(clock, [&] { return server.base(); });
+    OllamaProvider ollama(clock, network, [&] { return server.base(); });
     EXPECT_EQ(ollama.style(), PromptStyle::raw);
     int partials = 0;
     auto out = await(ollama.complete(sampleRequest(QStringLiteral("llama3")), [&](const QString&) { ++partials; }));
@@ -191,8 +220,9 @@ TEST(OllamaProvider, GenerateBodyIsExact)
 TEST(OllamaProvider, CompletionFailures)
 {
     SystemClock clock;
+    QNetworkAccessManager network;
     FakeHttpServer server;
-    OllamaProvider ollama(clock, [&] { return server.base(); });
+    OllamaProvider ollama(clock, network, [&] { return server.base(); });
 
     auto noModel = await(ollama.complete(sampleRequest(QString())));
     EXPECT_EQ(noModel->errorMessage(), QStringLiteral("Pick an Ollama model in Settings"));
@@ -220,8 +250,9 @@ TEST(OllamaProvider, CompletionFailures)
 TEST(OllamaProvider, ModelsAndStatus)
 {
     SystemClock clock;
+    QNetworkAccessManager network;
     FakeHttpServer server;
-    OllamaProvider ollama(clock, [&] { return server.base(); });
+    OllamaProvider ollama(clock, network, [&] { return server.base(); });
 
     server.reply("/api/tags", 200, R"({"models":[{"name":"llama3:latest","size":1},{"name":"Mistral"}]})");
     EXPECT_EQ(await(ollama.models())->value(), (QStringList{"Mistral", "llama3:latest"}));
@@ -246,21 +277,23 @@ TEST(OllamaProvider, ModelsAndStatus)
 TEST(OllamaProvider, NotRunningNamesTheAddressAsSet)
 {
     SystemClock clock;
+    QNetworkAccessManager network;
     const QString base = QStringLiteral(" http://127.0.0.1:%1 ").arg(closedPort());
-    OllamaProvider ollama(clock, [&] { return base; });
+    OllamaProvider ollama(clock, network, [&] { return base; });
     EXPECT_EQ(await(ollama.status())->value(), ProviderStatus::unavailable(QStringLiteral("Ollama isn't running at ") + base));
     EXPECT_TRUE(await(ollama.models())->value().isEmpty());
 
-    OllamaProvider empty(clock, [] { return QString(); });
+    OllamaProvider empty(clock, network, [] { return QString(); });
     EXPECT_EQ(await(empty.status())->value(), ProviderStatus::unavailable(QStringLiteral("Ollama isn't running at ")));
 }
 
 TEST(OllamaProvider, WarmUpBodyAndNothingForAnEmptyModel)
 {
     SystemClock clock;
+    QNetworkAccessManager network;
     FakeHttpServer server;
     server.reply("/api/generate", 200, "{}");
-    OllamaProvider ollama(clock, [&] { return server.base(); });
+    OllamaProvider ollama(clock, network, [&] { return server.base(); });
     await(ollama.warmUp(QString()));
     EXPECT_TRUE(server.requests().isEmpty());
     auto done = await(ollama.warmUp(QStringLiteral("llama3")));
@@ -279,10 +312,11 @@ TEST(OllamaProvider, WarmUpBodyAndNothingForAnEmptyModel)
 TEST(OpenAICompatibleProvider, CompletionBodyAndKey)
 {
     SystemClock clock;
+    QNetworkAccessManager network;
     FakeHttpServer server;
     server.reply("/v1/completions", 200, R"({"choices":[{"text":" there"},{"text":" other"}]})");
     QString key;
-    OpenAICompatibleProvider openAI(clock, [&] { return server.base() + QStringLiteral("/v1"); }, [&] { return key; });
+    OpenAICompatibleProvider openAI(clock, network, [&] { return server.base() + QStringLiteral("/v1"); }, [&] { return key; });
     auto out = await(openAI.complete(sampleRequest(QStringLiteral("tiny"))));
     ASSERT_TRUE(out->hasValue());
     EXPECT_EQ(out->value(), QStringLiteral(" there"));
@@ -305,8 +339,9 @@ TEST(OpenAICompatibleProvider, CompletionBodyAndKey)
 TEST(OpenAICompatibleProvider, RepliesAndFailures)
 {
     SystemClock clock;
+    QNetworkAccessManager network;
     FakeHttpServer server;
-    OpenAICompatibleProvider openAI(clock, [&] { return server.base(); }, [] { return QString(); });
+    OpenAICompatibleProvider openAI(clock, network, [&] { return server.base(); }, [] { return QString(); });
     auto noModel = await(openAI.complete(sampleRequest(QString())));
     EXPECT_EQ(noModel->errorMessage(), QStringLiteral("Pick a model for your local server"));
     EXPECT_TRUE(server.requests().isEmpty());
@@ -325,9 +360,10 @@ TEST(OpenAICompatibleProvider, RepliesAndFailures)
 TEST(OpenAICompatibleProvider, ModelsAndStatus)
 {
     SystemClock clock;
+    QNetworkAccessManager network;
     FakeHttpServer server;
     const QString base = server.base() + QStringLiteral("/v1");
-    OpenAICompatibleProvider openAI(clock, [&] { return base; }, [] { return QString(); });
+    OpenAICompatibleProvider openAI(clock, network, [&] { return base; }, [] { return QString(); });
 
     server.reply("/v1/models", 200, R"({"data":[{"id":"zeta"},{"id":"Alpha"},{"id":"beta"}]})");
     EXPECT_EQ(await(openAI.models())->value(), (QStringList{"Alpha", "beta", "zeta"}));
@@ -339,7 +375,7 @@ TEST(OpenAICompatibleProvider, ModelsAndStatus)
     server.reply("/v1/models", 200, R"({"data":[]})");
     EXPECT_EQ(await(openAI.status())->value(), ProviderStatus::unavailable(QStringLiteral("No server answered at ") + base));
 
-    OpenAICompatibleProvider refused(clock, [] { return QStringLiteral("http://127.0.0.1:%1/v1").arg(closedPort()); },
+    OpenAICompatibleProvider refused(clock, network, [] { return QStringLiteral("http://127.0.0.1:%1/v1").arg(closedPort()); },
                                      [] { return QString(); });
     auto st = await(refused.status())->value();
     EXPECT_TRUE(st.isUnavailable());

@@ -11,11 +11,13 @@
 
 #include <QAbstractButton>
 #include <QDir>
+#include <QFile>
 #include <QPainter>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <memory>
 
 namespace tq::testing {
@@ -122,8 +124,9 @@ TEST_F(IntroViewTest, SoundToggleWritesTheSettingAndFollowsIt)
     open(/*localOnly*/ true);
     QAbstractButton* sound = view->soundButton();
     EXPECT_EQ(sound->accessibleName(), QStringLiteral("Turn sound off")) << "local only mutes without saying so";
-    if (view->player().hasSound())
+    if (view->player().hasSound()) {
         EXPECT_EQ(view->player().volume(), 0.0);
+    }
     sound->click();
     EXPECT_TRUE(prefs.introMuted());
     EXPECT_EQ(defaults.object(QStringLiteral("introMuted")).toBool(), true);
@@ -131,8 +134,9 @@ TEST_F(IntroViewTest, SoundToggleWritesTheSettingAndFollowsIt)
     sound->click();
     run(0.35);
     EXPECT_FALSE(prefs.introMuted());
-    if (view->player().hasSound())
+    if (view->player().hasSound()) {
         EXPECT_NEAR(view->player().volume(), IntroPlayer::kLevel, 1e-6) << "two presses make it audible";
+    }
 }
 
 TEST_F(IntroViewTest, PlayerStartsSilentWhenMutedAndFades)
@@ -153,6 +157,65 @@ TEST_F(IntroViewTest, PlayerStartsSilentWhenMutedAndFades)
     IntroPlayer missing(clock, QUrl::fromLocalFile(QStringLiteral("/nonexistent/intro.wav")));
     missing.play(false);
     EXPECT_FALSE(missing.hasSound()) << "no file: the intro plays in silence";
+}
+
+TEST(IntroWave, ReadsPlainPcmAndRefusesTheRest)
+{
+    const auto chunk = [](const char* id, QByteArray body) {
+        QByteArray c(id, 4);
+        const quint32 n = quint32(body.size());
+        c.append(reinterpret_cast<const char*>(&n), 4); // little-endian host
+        c.append(body);
+        if (body.size() % 2)
+            c.append('\0');
+        return c;
+    };
+    const auto fmt = [&](quint16 kind, quint16 channels, quint32 rate, quint16 bits) {
+        QByteArray b(16, '\0');
+        const quint16 align = quint16(channels * bits / 8);
+        const quint32 perSecond = rate * align;
+        memcpy(b.data(), &kind, 2);
+        memcpy(b.data() + 2, &channels, 2);
+        memcpy(b.data() + 4, &rate, 4);
+        memcpy(b.data() + 8, &perSecond, 4);
+        memcpy(b.data() + 12, &align, 2);
+        memcpy(b.data() + 14, &bits, 2);
+        return chunk("fmt ", b);
+    };
+    const auto wave = [](QByteArray chunks) { return QByteArray("RIFF") + QByteArray(4, '\0') + "WAVE" + chunks; };
+    QByteArray longData = chunk("data", QByteArray(10, 'x'));
+    longData[4] = char(200); // claims 200 bytes, holds 10
+
+    struct Case {
+        const char* name;
+        QByteArray file;
+        int bytes; // -1: refused
+    };
+    const Case cases[] = {
+        {"stereo 16 bit after an odd-sized chunk", wave(chunk("LIST", "abc") + fmt(1, 2, 44100, 16) + chunk("data", QByteArray(8, 'x'))), 8},
+        {"data longer than the file is cut to whole frames", wave(fmt(1, 2, 22050, 16) + longData), 8},
+        {"floating point is not plain PCM", wave(fmt(3, 1, 22050, 32) + chunk("data", QByteArray(8, 'x'))), -1},
+        {"24 bit is refused", wave(fmt(1, 1, 22050, 24) + chunk("data", QByteArray(6, 'x'))), -1},
+        {"data before its format", wave(chunk("data", QByteArray(8, 'x')) + fmt(1, 1, 22050, 16)), -1},
+        {"no data", wave(fmt(1, 1, 22050, 16)), -1},
+        {"not a wave file", QByteArray("ID3\x04 some mp3"), -1},
+        {"empty", QByteArray(), -1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::optional<WaveSound> w = readWave(c.file);
+        ASSERT_EQ(w.has_value(), c.bytes >= 0);
+        if (w) {
+            EXPECT_EQ(w->samples.size(), c.bytes);
+        }
+    }
+
+    QFile chime(QStringLiteral(":/sounds/intro.wav"));
+    ASSERT_TRUE(chime.open(QIODevice::ReadOnly));
+    const std::optional<WaveSound> builtIn = readWave(chime.readAll());
+    ASSERT_TRUE(builtIn);
+    EXPECT_EQ(builtIn->format.sampleRate(), 22050);
+    EXPECT_EQ(builtIn->format.sampleFormat(), QAudioFormat::Int16);
 }
 
 TEST_F(IntroViewTest, StageIsAPureFunctionOfTime)

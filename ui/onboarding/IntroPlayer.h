@@ -1,16 +1,29 @@
 #pragma once
-// The intro's sound: a short chime played once with QSoundEffect, its volume faded on the
-// shared clock. With no sound device the intro simply plays in silence.
+// The intro's sound: a short chime read from a PCM wave file and played once through an
+// audio sink, its volume faded on the shared clock. With no sound device the intro simply
+// plays in silence.
 
 #include "platform/Clock.h"
 
+#include <QAudioFormat>
+#include <QBuffer>
+#include <QByteArray>
 #include <QUrl>
 
 #include <memory>
+#include <optional>
 
-class QSoundEffect;
+class QAudioSink;
 
 namespace tq {
+
+// The samples of a PCM wave file (8, 16 or 32 bit integer), or none when it is not one.
+// A data chunk longer than the file is cut to what is there.
+struct WaveSound {
+    QAudioFormat format;
+    QByteArray samples;
+};
+std::optional<WaveSound> readWave(const QByteArray& file);
 
 class IntroPlayer {
 public:
@@ -28,7 +41,7 @@ public:
     // Stops and releases the sound.
     void stop();
 
-    bool hasSound() const { return bool(effect_); }
+    bool hasSound() const { return bool(sink_); }
     double volume() const { return volume_; }
     static QUrl defaultSource();
 
@@ -36,7 +49,9 @@ private:
     void apply(double volume);
     Clock& clock_;
     QUrl source_;
-    std::unique_ptr<QSoundEffect> effect_;
+    // Declared before the sink, which reads it until it is destroyed.
+    QBuffer samples_;
+    std::unique_ptr<QAudioSink> sink_;
     Timer fade_;
     double volume_ = 0;
 };
