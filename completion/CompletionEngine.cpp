@@ -7,7 +7,6 @@
 #include "completion/Following.h"
 #include "engines/ProviderHub.h"
 #include "field/ContextCollector.h"
-#include "overlay/GhostPanel.h"
 #include "platform/Chars.h"
 #include "platform/Defaults.h"
 #include "platform/Log.h"
@@ -113,7 +112,7 @@ void CompletionEngine::bindContextCollector()
 
 void CompletionEngine::init()
 {
-    ghost_ = std::make_unique<GhostPanel>(platform_.overlayScreens());
+    presenter_ = std::make_unique<GhostPresenter>(prefs_, platform_.keyLayout(), platform_.overlayScreens());
     emojiOffers_ = std::make_unique<EmojiOffers>(prefs_, platform_.overlayScreens(), emojiHooks());
     alternatives_ = std::make_unique<AlternativesController>(*clock_, prefs_, platform_.overlayScreens(), this,
                                                              alternativesHooks());

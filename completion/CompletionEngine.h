@@ -16,6 +16,7 @@
 #include "completion/EngineTask.h"
 #include "completion/FixOffers.h"
 #include "completion/GenerationRunner.h"
+#include "completion/GhostPresenter.h"
 #include "completion/HoldRules.h"
 #include "completion/Observed.h"
 #include "completion/RequestBuilding.h"
@@ -25,7 +26,6 @@
 #include "settings/KeyCombo.h"
 
 #include <QDateTime>
-#include <QHash>
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -135,7 +135,7 @@ public:
     std::function<void(const QString&)> announcer;
     void announce(const QString& text);
 
-    GhostPanel& ghost() { return *ghost_; }
+    GhostPanel& ghost() { return presenter_->panel(); }
     EmojiPickerPanel& picker() { return emojiOffers_->picker(); }
     AlternativesPanel& choices() { return alternatives_->panel(); }
     EmojiIndex& emoji() { return emojiOffers_->index(); }
@@ -176,21 +176,6 @@ public:
     bool forceNext() const { return forceNext_; }
     const TaskHandle& refreshTask() const { return refreshTask_; }
 
-    // ---- the ghost, insertion and fixes as the engine's tests drive them
-    void present(const Suggestion& suggestion, const FieldSnapshot& s);
-    void presentAfterAdvance(const QString& typed, const QString& rest);
-    std::optional<double> measureText(const QString& text) const;
-    // The ghost's content while it is showing.
-    std::optional<GhostContent> shownGhost() const;
-    // The presented font size for a snapshot (field font or caret height, times the scale, 8 to 72).
-    double presentedFontSize(const FieldSnapshot& s) const;
-    static QString rectDescription(const QRectF& r);
-    const QHash<QString, double>& advanceScale() const { return advanceScale_; }
-    const TaskHandle& pending() const { return pending_; }
-    InsertionMethod insertionMethod() const;
-    void recordAcceptance(const QString& text, const FieldSnapshot& s);
-    bool isKnownWord(const QString& word) const;
-
     // The clean-up of a reply without the known-word test (the settings' engine test).
     static QString cleanReplyForTest(const QString& reply, const QString& before, const QString& after, int wordLimit);
 
@@ -210,11 +195,6 @@ private:
         QString before;
         QString after;
         int length() const;
-    };
-    struct AdvanceCheck {
-        QString fieldKey;
-        double from = 0;
-        double estimated = 0;
     };
     struct Request {
         CompletionRequest request;
@@ -263,8 +243,8 @@ private:
     QString cleanReply(const QString& reply, const FieldSnapshot& s, int wordLimit, PromptStyle style);
 
     // ---- presenting and following (EnginePresenting.cpp, EngineFollowing.cpp)
-    void learnAdvanceScale(const FieldSnapshot& s);
-    void hideGhost();
+    // Shows the suggestion's remaining part and sets the status.
+    void present(const Suggestion& suggestion, const FieldSnapshot& s);
     // Advances, finishes or lets go of the stored suggestion for `s`; true when it handled
     // the evaluation (nothing else is to be done for this snapshot).
     bool followTyping(const FieldSnapshot& s);
@@ -275,6 +255,12 @@ private:
     bool handleEscape();
     void toggleAppPause();
     void toggleGlobal();
+    // The application's rule, else the setting.
+    InsertionMethod insertionMethod() const;
+    // Counts an accepted text for the application and the field's session.
+    void recordAcceptance(const QString& text, const FieldSnapshot& s);
+    // False for the empty word; judged lower-cased.
+    bool isKnownWord(const QString& word) const;
     // The insertion method for text that follows synthesised deletions: accessibility
     // insertion would not follow them, so it types instead.
     InsertionMethod methodAfterDeleting() const;
@@ -298,7 +284,7 @@ private:
     Clock* clock_;
     std::unique_ptr<ContextCollector> contextCollector_;
     ContextAccess context_;
-    std::unique_ptr<GhostPanel> ghost_;
+    std::unique_ptr<GhostPresenter> presenter_;
     std::unique_ptr<EmojiOffers> emojiOffers_;
     std::unique_ptr<AlternativesController> alternatives_;
     std::unique_ptr<FixOffers> fixes_;
@@ -317,8 +303,6 @@ private:
     FieldSource* source_ = nullptr;
     std::optional<Suggestion> suggestion_;
     std::optional<Injection> lastInjection_;
-    std::optional<AdvanceCheck> advanceCheck_;
-    QHash<QString, double> advanceScale_;
     TaskHandle pending_;
     TaskHandle refreshTask_;
     bool keyInFlight_ = false;

@@ -38,7 +38,7 @@ AlternativesController::Hooks CompletionEngine::alternativesHooks()
     h.asking = [this] { cancelTask(pending_); };
     h.status = [this](const Status& status) { setStatus(status); };
     h.hasSuggestion = [this] { return suggestion_.has_value(); };
-    h.hideGhost = [this] { hideGhost(); };
+    h.hideGhost = [this] { presenter_->hide(); };
     h.announce = [this](const QString& text) { announce(text); };
     h.isKnownWord = [this](const QString& word) { return isKnownWord(word); };
     h.acceptWordHint = [this] { return acceptWordHint(); };

@@ -3,7 +3,6 @@
 #include "completion/CompletionEngine.h"
 
 #include "app/services/TypoChecker.h"
-#include "overlay/GhostPanel.h"
 
 namespace tq {
 
@@ -11,11 +10,11 @@ FixOffers::Hooks CompletionEngine::fixHooks()
 {
     FixOffers::Hooks h;
     h.show = [this](const GhostContent& content) {
-        ghost_->show(content);
+        presenter_->show(content);
         setStatus(Status::showing());
     };
-    h.hideGhost = [this] { hideGhost(); };
-    h.fontSize = [this](const FieldSnapshot& s) { return presentedFontSize(s); };
+    h.hideGhost = [this] { presenter_->hide(); };
+    h.fontSize = [this](const FieldSnapshot& s) { return presenter_->fontSize(s); };
     h.acceptWordHint = [this] { return acceptWordHint(); };
     h.lastInjection = [this]() -> const std::optional<Injection>& { return lastInjection_; };
     h.field = [this]() -> const std::optional<FieldSnapshot>& { return snapshot(); };

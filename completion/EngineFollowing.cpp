@@ -4,7 +4,6 @@
 #include "completion/CompletionEngine.h"
 
 #include "completion/Following.h"
-#include "overlay/GhostPanel.h"
 #include "platform/Chars.h"
 
 namespace tq {
@@ -18,7 +17,7 @@ bool CompletionEngine::followTyping(const FieldSnapshot& s)
         return false;
     if (*progress >= chars::count(suggestion_->text)) {
         suggestion_.reset();
-        hideGhost();
+        presenter_->hide();
         scheduleAfterPause(s);
         return true;
     }

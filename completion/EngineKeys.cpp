@@ -2,7 +2,6 @@
 
 #include "completion/CompletionEngine.h"
 
-#include "overlay/GhostPanel.h"
 #include "platform/Chars.h"
 #include "platform/Log.h"
 #include "settings/Preferences.h"
@@ -59,8 +58,8 @@ bool CompletionEngine::handleKey(const KeyPress& press)
     const bool acceptWord = matches(prefs_.acceptWordKey(), press);
     const bool acceptRest = matches(prefs_.acceptAllKey(), press);
 
-    if (fixes_->pending() && ghost_->isShowing()) {
-        const auto shown = shownGhost();
+    if (fixes_->pending() && presenter_->isShowing()) {
+        const auto shown = presenter_->shown();
         if (shown && shown->kind.isFix()) {
             if (acceptWord || acceptRest) {
                 if (fixes_->accept(*fixes_->pending()))
@@ -68,12 +67,12 @@ bool CompletionEngine::handleKey(const KeyPress& press)
             } else if (isBareEscape(press)) {
                 return handleEscape();
             } else {
-                hideGhost();
+                presenter_->hide();
             }
         }
     }
 
-    if (suggestion_ && ghost_->isShowing()) {
+    if (suggestion_ && presenter_->isShowing()) {
         // A plain Tab passes to applications whose rule says Tab does not accept.
         const bool vetoed = press.keyCode == keycode::kTab && press.modifiers.isEmpty() && decision_
             && !decision_->tabAccepts;
@@ -96,12 +95,13 @@ bool CompletionEngine::handleKey(const KeyPress& press)
                 // key must not insert the typed characters a second time.
                 if (!left.isEmpty())
                     suggestion_->consumed += typed;
-                presentAfterAdvance(press.characters, left);
+                presenter_->advance(press.characters, left,
+                                    snapshot() ? std::optional<QString>(snapshot()->fieldKey) : std::nullopt);
             } else {
-                hideGhost();
+                presenter_->hide();
             }
         } else {
-            hideGhost();
+            presenter_->hide();
         }
     }
 
@@ -138,19 +138,16 @@ void CompletionEngine::acceptNextWord()
     const int chunkCount = chars::count(chunk);
     log::info(QStringLiteral("accept next: %1 chars via %2").arg(chunkCount).arg(rawValue(method)));
 
-    if (const auto shown = shownGhost(); shown && !shown->anchored) {
-        if (const auto width = measureText(chunk))
-            advanceCheck_ = AdvanceCheck{s.fieldKey, shown->caretRect.x(), *width};
-    }
+    presenter_->expectAdvance(s.fieldKey, chunk);
 
     const int consumed = suggestion_->consumed + chunkCount;
     const QString text = suggestion_->text;
     if (consumed < chars::count(text)) {
         suggestion_->consumed = consumed;
-        presentAfterAdvance(chunk, text.mid(chars::offsetAfter(text, consumed)));
+        presenter_->advance(chunk, text.mid(chars::offsetAfter(text, consumed)), s.fieldKey);
     } else {
         suggestion_.reset();
-        hideGhost();
+        presenter_->hide();
         setStatus(Status::idle());
     }
     lastInjection_ = Injection{s.fieldKey, chunk, clock_->monotonic()};
@@ -166,7 +163,7 @@ void CompletionEngine::acceptAll()
     const FieldSnapshot s = *snapshot();
     const QString rest = suggestion_->remaining();
     suggestion_.reset();
-    hideGhost();
+    presenter_->hide();
     setStatus(Status::idle());
     lastInjection_ = Injection{s.fieldKey, rest, clock_->monotonic()};
     source_->insert(rest, insertionMethod());

@@ -4,7 +4,6 @@
 #include "completion/CompletionEngine.h"
 
 #include "app/services/PowerMonitor.h"
-#include "overlay/GhostPanel.h"
 #include "settings/Preferences.h"
 
 #include <cmath>
@@ -110,7 +109,7 @@ void CompletionEngine::reshowAfterKey()
     if (!keyInFlight_)
         return;
     keyInFlight_ = false;
-    if (suggestion_ && snapshot() && suggestion_->fieldKey == snapshot()->fieldKey && !ghost_->isShowing())
+    if (suggestion_ && snapshot() && suggestion_->fieldKey == snapshot()->fieldKey && !presenter_->isShowing())
         present(*suggestion_, *snapshot());
 }
 

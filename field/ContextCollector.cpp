@@ -5,6 +5,7 @@
 #include "platform/ActiveApp.h"
 #include "platform/Chars.h"
 #include "platform/Clipboard.h"
+#include "platform/Log.h"
 #include "platform/Platform.h"
 #include "platform/UserAccount.h"
 #include "settings/Preferences.h"
@@ -225,6 +226,7 @@ void ContextCollector::screenReadFinished(const QString& key, const QString& bun
                                           ScreenRead read)
 {
     d->screenTask = false;
+    log::info(QStringLiteral("screen read: %1 lines").arg(read.lines.size()));
     if (!read.lines.isEmpty() && d->prefs.contextRecent())
         remember(bundleID, app, read.lines);
     const Nanos now = d->now();

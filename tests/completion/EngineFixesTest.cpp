@@ -18,7 +18,7 @@ TEST_F(EngineFixes, FinishedMisspelledWordOffersTheFix)
     EXPECT_TRUE(provider.calls.isEmpty()); // no suggestion while a fix is on offer
     EXPECT_EQ(status(), Status::showing());
 
-    const auto shown = engine->shownGhost();
+    const auto shown = shownGhost();
     ASSERT_TRUE(shown);
     EXPECT_TRUE(shown->kind.isFix());
     EXPECT_EQ(shown->kind.word, QStringLiteral("teh"));
@@ -102,13 +102,13 @@ TEST_F(EngineFixes, HintShowsEvenWithKeyHintsOff)
 {
     prefs.setShowKeyHint(false);
     setText(kTyped);
-    ASSERT_TRUE(engine->shownGhost());
-    EXPECT_EQ(engine->shownGhost()->hint, QStringLiteral("tab"));
+    ASSERT_TRUE(shownGhost());
+    EXPECT_EQ(shownGhost()->hint, QStringLiteral("tab"));
 
     prefs.setAcceptWordKey(std::nullopt);
     setText(QStringLiteral("We met teh "));
-    ASSERT_TRUE(engine->shownGhost());
-    EXPECT_FALSE(engine->shownGhost()->hint);
+    ASSERT_TRUE(shownGhost());
+    EXPECT_FALSE(shownGhost()->hint);
 }
 
 TEST_F(EngineFixes, WithoutCaretTheFixIsKeptButTabPasses)
@@ -150,11 +150,16 @@ TEST_F(EngineFixes, EscapeDismissesTheFix)
     EXPECT_FALSE(engine->pendingFix()); // held until the text changes
 }
 
-TEST_F(EngineFixes, KnownWords)
+// An alternative that goes on with the word being typed joins it only when the joined word is
+// known (judged lower-cased); otherwise it is spaced.
+TEST_F(EngineFixes, KnownWordsJoinAlternatives)
 {
-    EXPECT_FALSE(engine->isKnownWord(QString()));
-    EXPECT_TRUE(engine->isKnownWord(QStringLiteral("the")));
-    EXPECT_FALSE(engine->isKnownWord(QStringLiteral("Teh"))); // judged lower-cased
+    showSuggestion(QStringLiteral("Hello T"), QStringLiteral("here we are"));
+    provider.alternativesReply = {QStringLiteral("eh same"), QStringLiteral("he end")};
+    EXPECT_TRUE(press(keycode::kDown, ModifierSet::option));
+    settle();
+    EXPECT_EQ(engine->choices().model().items(),
+              (QStringList{QStringLiteral("here we are"), QStringLiteral(" eh same"), QStringLiteral("he end")}));
 }
 
 } // namespace

@@ -289,9 +289,14 @@ protected:
         settle();
     }
 
+    // The ghost's content while it is showing.
+    std::optional<GhostContent> shownGhost() const
+    {
+        return engine->ghost().isShowing() ? engine->ghost().content() : std::nullopt;
+    }
     QString ghostText() const
     {
-        auto c = engine->shownGhost();
+        auto c = shownGhost();
         return c ? c->kind.text : QString();
     }
     CompletionEngine::Status status() const { return engine->status(); }

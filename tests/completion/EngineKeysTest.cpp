@@ -82,13 +82,13 @@ TEST_F(EngineKeys, InsertionMethodFollowsTheRule)
     rule.insertion = InsertionMethod::accessibility;
     rules.setRule(rule, AppRules::appKey(QStringLiteral("org.example.Editor")));
     showSuggestion(kBefore, kReply);
-    EXPECT_EQ(engine->insertionMethod(), InsertionMethod::accessibility);
     EXPECT_TRUE(press(keycode::kAboveTab));
     EXPECT_EQ(field.inserts.last().mode, InsertionMethod::accessibility);
 
     rules.setRule(AppRule{}, AppRules::appKey(QStringLiteral("org.example.Editor")));
-    setText(QStringLiteral("Hello there"));
-    EXPECT_EQ(engine->insertionMethod(), InsertionMethod::paste);
+    showSuggestion(QStringLiteral("Hello there "), kReply);
+    EXPECT_TRUE(press(keycode::kAboveTab));
+    EXPECT_EQ(field.inserts.last().mode, InsertionMethod::paste);
 }
 
 TEST_F(EngineKeys, TabVetoPassesPlainTabOnly)

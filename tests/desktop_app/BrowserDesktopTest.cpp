@@ -21,7 +21,7 @@ namespace {
 const QByteArray kPage = R"(<!doctype html>
 <html><head><meta charset="utf-8"><title>Harbour notes</title></head>
 <body style="font-family: sans-serif; margin: 40px">
-<textarea id="notes" style="width: 600px; height: 240px" autofocus></textarea>
+<textarea id="notes" style="width: 600px; height: 240px"></textarea>
 <h1>Harbour notes</h1>
 <p>The lighthouse keeper counted seventeen herons on the northern breakwater this morning.</p>
 </body></html>)";
@@ -106,14 +106,26 @@ TEST_P(Browser, TextareaGetsTheGhostAndThePageAsContext)
         QString::fromUtf8(run("xdotool", {"search", "--sync", "--onlyvisible", "--name", "Harbour notes"}, 60000)).split('\n').value(0).trimmed();
     ASSERT_FALSE(window.isEmpty()) << "Firefox showed no window";
     run("xdotool", {"windowactivate", "--sync", window});
-    QTest::qWait(1500);
-    // Into the textarea (autofocus may lose to the window's own focus at start).
-    if (!waitFor([&] { return readField(firefox.processId()).ok; }, 8000)) {
-        const QRect w = windowGeometry(window);
-        run("xdotool", {"mousemove", QString::number(w.x() + 200), QString::number(w.y() + 200), "click", "1"});
-    }
+    // The screen is read when a field takes focus, so the page's text is painted first: dark
+    // pixels in the window's lower half, where the heading and paragraph stand.
+    const QRect w = windowGeometry(window);
+    const QRect text(w.x(), w.y() + w.height() / 2, w.width() * 4 / 5, w.height() * 3 / 10);
+    const bool painted = waitFor(
+        [&] {
+            const QImage grab = screenshot(shot("browser-page"));
+            int dark = 0;
+            for (int y = text.top(); y <= text.bottom() && y < grab.height(); y += 2)
+                for (int x = std::max(text.left(), 0); x <= text.right() && x < grab.width(); x += 2)
+                    dark += qGray(grab.pixel(x, y)) < 100;
+            return dark > 100;
+        },
+        30000);
+    ASSERT_TRUE(painted) << "Firefox did not paint the page";
+    run("xdotool", {"mousemove", QString::number(w.x() + 200), QString::number(w.y() + 200), "click", "1"});
     const bool focusedField = waitFor([&] { return readField(firefox.processId()).ok; }, 10000);
     ASSERT_TRUE(focusedField) << "the textarea is not reachable over accessibility\n" << program.log().toStdString();
+    // Focus starts the screen read; under load it can outlast the typing below.
+    ASSERT_TRUE(waitFor([&] { return program.log().contains("screen read: "); }, 30000)) << program.log().toStdString();
 
     run("xdotool", {"type", "--delay", "60", "Hello "});
     const bool ghostShown = waitFor([&] { return bool(program.ghost()); }, 15000);

@@ -169,7 +169,7 @@ TEST(HttpTransport, CancellingEndsWithCancelledNotAnError)
 TEST(HttpTransport, EndingTheSessionCancelsWhatIsInFlightAndClosesItsConnection)
 {
     VirtualClock clock;
-    for (const QString scheme : {QStringLiteral("http"), QStringLiteral("https")}) {
+    for (const QString& scheme : {QStringLiteral("http"), QStringLiteral("https")}) {
         SCOPED_TRACE(scheme.toStdString());
         QTcpServer server; // accepts, never answers
         ASSERT_TRUE(server.listen(QHostAddress::LocalHost));
