@@ -243,6 +243,20 @@ TEST_F(LanguageSwitch, ArabicLaysTheWindowsOutRightToLeft)
     ASSERT_TRUE(overview);
     screenshot("language-7-arabic-insights.png");
     EXPECT_GT(extents(overview.p).center().x(), extents(subtitle.p).center().x());
+
+    // The keys pane: switches at the left end, on at the left; the Escape picker's list in ink.
+    QProcess third;
+    third.setProcessEnvironment(program.process.processEnvironment());
+    third.start(QStringLiteral(TQ_BINARY_DIR "/app/tessaquill"), {"--open-settings", "keys"});
+    ASSERT_TRUE(third.waitForFinished(10000));
+    Node space = control(program.pid(), QString::fromUtf8("تضمين المسافة التي بعد الكلمة"), ATSPI_ROLE_INVALID, 10000);
+    ASSERT_TRUE(space);
+    Node escape = control(program.pid(), QString::fromUtf8("إخفاء الاقتراح"), ATSPI_ROLE_COMBO_BOX); // named by its choice
+    ASSERT_TRUE(escape);
+    screenshot("language-8-arabic-keys.png");
+    EXPECT_TRUE(press(escape.p));
+    screenshot("language-9-arabic-escape-list.png");
+    run("xdotool", {"key", "Escape"});
 }
 
 } // namespace

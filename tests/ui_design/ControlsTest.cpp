@@ -1,5 +1,6 @@
 #include "platform/fakes/FakeReduceMotion.h"
 #include "platform/fakes/FakeKeyLayout.h"
+#include "ui/design/Backdrop.h"
 #include "ui/design/Buttons.h"
 #include "ui/design/HandToggle.h"
 #include "ui/design/Keycap.h"
@@ -235,3 +236,87 @@ TEST(SettingsRows, DisclosureStatusAndRows)
     s.setStatus(ProviderStatus::checking());
     EXPECT_EQ(s.accessibleName(), ProviderStatus::checking().label());
 }
+
+namespace {
+// Where the pixels `match` picks sit, as a fraction of the width from the leading end.
+template <typename Match>
+double fromLeading(QWidget& w, Match match)
+{
+    QImage img(w.size(), QImage::Format_ARGB32_Premultiplied);
+    img.fill(Qt::transparent);
+    w.render(&img, QPoint(), QRegion(), QWidget::DrawChildren);
+    double sum = 0;
+    int n = 0;
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x)
+            if (qAlpha(img.pixel(x, y)) > 200 && match(img.pixelColor(x, y))) {
+                sum += x + 0.5;
+                ++n;
+            }
+    if (n == 0)
+        return -1;
+    const double at = sum / n / w.width();
+    return w.layoutDirection() == Qt::RightToLeft ? 1 - at : at;
+}
+
+class Mirrored : public ::testing::TestWithParam<Qt::LayoutDirection> {};
+} // namespace
+
+// Painted controls with a direction follow the layout direction: the switch sits at the trailing
+// end and its knob goes there when on; chevron, status symbol and progress fill start at the
+// leading end. Clicks and keys do the same either way.
+TEST_P(Mirrored, SwitchChevronStatusAndProgressFollowTheLayoutDirection)
+{
+    Motion m;
+    m.reduce.set(true);
+    QWidget window;
+    window.setLayoutDirection(GetParam());
+    window.resize(360, 300);
+    const auto white = [](const QColor& c) { return c.lightnessF() > 0.95; };
+
+    auto* toggle = new SettingToggle(QStringLiteral("Start at login"), QString(), m.context, &window);
+    toggle->setGeometry(0, 0, 360, 40);
+    window.show();
+    const QRectF sw = toggle->switchRect();
+    const double switchAt = GetParam() == Qt::RightToLeft ? 1 - sw.center().x() / 360 : sw.center().x() / 360;
+    EXPECT_GT(switchAt, 0.85);
+    const QRect label(toggle->titleLabel()->mapTo(toggle, QPoint(0, 0)), toggle->titleLabel()->size());
+    EXPECT_FALSE(label.intersects(sw.toAlignedRect()));
+    // The knob within the switch: leading end off, trailing end on.
+    const double switchLead = GetParam() == Qt::RightToLeft ? 1 - sw.right() / 360 : sw.left() / 360;
+    const double knobOff = (fromLeading(*toggle, white) - switchLead) * 360 / sw.width();
+    QTest::mouseClick(toggle, Qt::LeftButton, {}, label.center()); // the label toggles
+    ASSERT_TRUE(toggle->isChecked());
+    const double knobOn = (fromLeading(*toggle, white) - switchLead) * 360 / sw.width();
+    EXPECT_LT(knobOff, 0.4) << knobOff;
+    EXPECT_GT(knobOn, 0.6) << knobOn;
+    toggle->setFocus();
+    QTest::keyClick(toggle, Qt::Key_Space);
+    EXPECT_FALSE(toggle->isChecked());
+
+    // The chevron at the leading end, the title after it.
+    RowDisclosure disclosure(QStringLiteral("Use"), new QLabel(QStringLiteral("Inside")), m.context, &window);
+    disclosure.setGeometry(0, 50, 360, 60);
+    disclosure.show();
+    const double dim = fromLeading(*disclosure.header(), [](const QColor& c) { return c.lightnessF() > 0.3; });
+    EXPECT_GT(dim, 0.0);
+    EXPECT_LT(dim, 0.15);
+
+    StatusLine status(m.context, &window);
+    status.setGeometry(0, 120, 360, 20);
+    status.setStatus(ProviderStatus::ready(QStringLiteral("Ready")));
+    status.show();
+    const double green = fromLeading(status, [](const QColor& c) { return c.green() > c.red() + 60 && c.green() > c.blue() + 30; });
+    EXPECT_GE(green, 0.0);
+    EXPECT_LT(green, 0.06);
+
+    InkProgressBar bar(6, m.context, &window);
+    bar.setGeometry(0, 150, 360, 10);
+    bar.setValue(0.3);
+    bar.show();
+    const double gold = fromLeading(bar, [](const QColor& c) { return c.red() > 180 && c.blue() < 140; });
+    EXPECT_GT(gold, 0.0);
+    EXPECT_LT(gold, 0.2);
+}
+
+INSTANTIATE_TEST_SUITE_P(Directions, Mirrored, ::testing::Values(Qt::LeftToRight, Qt::RightToLeft));

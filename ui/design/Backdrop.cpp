@@ -295,6 +295,10 @@ void InkProgressBar::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
+    if (layoutDirection() == Qt::RightToLeft) { // fills from the right
+        p.translate(width(), 0);
+        p.scale(-1, 1);
+    }
     const QRectF track(0, (height() - height_) / 2, width(), height_);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor::fromRgbF(1, 1, 1, 0.08));

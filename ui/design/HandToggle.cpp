@@ -21,8 +21,8 @@ HandToggle::HandToggle(MotionContext& motion, QWidget* parent)
     setCursor(Qt::PointingHandCursor);
     setFocusPolicy(Qt::StrongFocus);
     row_ = new QHBoxLayout(this);
-    row_->setContentsMargins(0, kRing, int(kWidth) + 12 + kRing, kRing);
     row_->setSpacing(0);
+    placeLabel();
     connect(this, &QAbstractButton::toggled, this, [this] {
         follow(userToggle_);
         userToggle_ = false;
@@ -55,9 +55,20 @@ void HandToggle::setLabelWidget(QWidget* label)
     updateGeometry();
 }
 
+// The label keeps clear of the switch at the trailing end (the left, right to left).
+void HandToggle::placeLabel()
+{
+    const int room = int(kWidth) + 12 + kRing;
+    if (layoutDirection() == Qt::RightToLeft)
+        row_->setContentsMargins(room, kRing, 0, kRing);
+    else
+        row_->setContentsMargins(0, kRing, room, kRing);
+}
+
 QRectF HandToggle::switchRect() const
 {
-    return QRectF(width() - kRing - kWidth, (height() - kHeight) / 2, kWidth, kHeight);
+    const double x = layoutDirection() == Qt::RightToLeft ? kRing : width() - kRing - kWidth;
+    return QRectF(x, (height() - kHeight) / 2, kWidth, kHeight);
 }
 
 QSize HandToggle::sizeHint() const
@@ -95,6 +106,10 @@ void HandToggle::changeEvent(QEvent* event)
 {
     if (event->type() == QEvent::EnabledChange)
         update();
+    if (event->type() == QEvent::LayoutDirectionChange) {
+        placeLabel();
+        update();
+    }
     QAbstractButton::changeEvent(event);
 }
 
@@ -136,8 +151,10 @@ void HandToggle::paintEvent(QPaintEvent*)
     p.setBrush(Qt::NoBrush);
     p.drawPath(continuousCapsule(sw.adjusted(0.5, 0.5, -0.5, -0.5)));
 
+    // Off at the leading end, on at the trailing end: mirrored right to left.
     const double d = kHeight - 4;
-    const QRectF knob(sw.left() + 2 + 16 * k, sw.top() + 2, d, d);
+    const double travel = layoutDirection() == Qt::RightToLeft ? 1 - k : k;
+    const QRectF knob(sw.left() + 2 + (kWidth - 4 - d) * travel, sw.top() + 2, d, d);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor::fromRgbF(0, 0, 0, 0.35));
     p.drawEllipse(knob.translated(0, 1).adjusted(-0.75, -0.75, 0.75, 0.75));

@@ -19,7 +19,7 @@ public:
 
     // A widget that stands as the label (it lets clicks through to the row).
     void setLabelWidget(QWidget* label);
-    // 0 at the leading end, 1 at the trailing end, as drawn now.
+    // 0 at the leading end, 1 at the trailing end, as drawn now (mirrored right to left).
     double knobPosition() const { return knob_.value(); }
     QRectF switchRect() const;
     QSize sizeHint() const override;
@@ -36,6 +36,7 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
+    void placeLabel();
     void follow(bool byUser);
     void updateAccessibleValue();
     MotionContext& motion_;

@@ -11,6 +11,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
+#include <QStyle>
 #include <QVBoxLayout>
 
 #include <cmath>
@@ -183,15 +184,19 @@ protected:
         QPainter p(this);
         p.setRenderHint(QPainter::Antialiasing);
         const double h = height();
+        const bool rtl = layoutDirection() == Qt::RightToLeft;
         p.save();
-        p.translate(8, h / 2);
+        // At the leading end, pointing to the trailing end when closed, down when open.
+        p.translate(rtl ? width() - 8 : 8, h / 2);
+        if (rtl)
+            p.scale(-1, 1);
         p.rotate(90 * openness_());
         p.setPen(QPen(palette::paperDim(), 1.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         const QPointF pts[3] = {{-2, -4}, {2.5, 0}, {-2, 4}};
         p.drawPolyline(pts, 3);
         p.restore();
         p.setPen(isEnabled() ? palette::paper() : palette::withOpacity(palette::paper(), 0.45));
-        p.drawText(QRectF(22, 0, width() - 22, h), Qt::AlignVCenter | Qt::AlignLeft, text());
+        p.drawText(QRectF(rtl ? 0 : 22, 0, width() - 22, h), QStyle::visualAlignment(layoutDirection(), Qt::AlignVCenter | Qt::AlignLeft), text());
         if (hasFocus()) {
             p.setPen(QPen(palette::gold(), 1.5));
             p.setBrush(Qt::NoBrush);
@@ -338,7 +343,8 @@ void StatusLine::paintEvent(QPaintEvent*)
     const double textHeight = std::max<qsizetype>(1, lines.size()) * m.lineSpacing();
     const double top = std::max(0.0, (height() - std::max(textHeight, kIcon)) / 2);
     const double iconTop = top + (std::min(textHeight, m.lineSpacing()) - kIcon) / 2;
-    const QRectF icon(0, std::max(0.0, iconTop), kIcon, kIcon);
+    const bool rtl = layoutDirection() == Qt::RightToLeft;
+    const QRectF icon(rtl ? width() - kIcon : 0, std::max(0.0, iconTop), kIcon, kIcon);
     switch (status_.kind()) {
     case ProviderStatus::Kind::ready:
         symbols::paint(p, symbolFor(status_.kind()), icon, palette::green());
@@ -368,7 +374,8 @@ void StatusLine::paintEvent(QPaintEvent*)
     p.setPen(palette::paperDim());
     double y = top;
     for (const QString& line : lines) {
-        p.drawText(QRectF(kIcon + kGap, y, width() - kIcon - kGap, m.lineSpacing()), Qt::AlignLeft | Qt::AlignVCenter, line);
+        p.drawText(QRectF(rtl ? 0 : kIcon + kGap, y, width() - kIcon - kGap, m.lineSpacing()),
+                   QStyle::visualAlignment(layoutDirection(), Qt::AlignLeft | Qt::AlignVCenter), line);
         y += m.lineSpacing();
     }
 }

@@ -14,6 +14,7 @@
 #include <QMenu>
 #include <QPainter>
 #include <QPainterPath>
+#include <QStyle>
 #include <QVBoxLayout>
 
 namespace tq::menu {
@@ -61,7 +62,10 @@ void PanelRow::paintEvent(QPaintEvent*)
         p.setBrush(QColor(255, 255, 255, qRound(255 * 0.07 * h)));
         p.drawPath(rounded(rect(), 7));
     }
-    const QRectF symbolBox(8, 0, 18, height());
+    // Laid out left to right, then mirrored right to left.
+    const bool rtl = layoutDirection() == Qt::RightToLeft;
+    const auto visual = [&](const QRectF& box) { return rtl ? QRectF(width() - box.right(), box.top(), box.width(), box.height()) : box; };
+    const QRectF symbolBox = visual(QRectF(8, 0, 18, height()));
     const QColor dim = palette::paperDim();
     const QColor gold = palette::gold();
     const QColor tint = QColor::fromRgbF(dim.redF() + (gold.redF() - dim.redF()) * h, dim.greenF() + (gold.greenF() - dim.greenF()) * h,
@@ -73,13 +77,14 @@ void PanelRow::paintEvent(QPaintEvent*)
         p.setFont(small);
         p.setPen(palette::withOpacity(palette::paperDim(), 0.8));
         const int w = QFontMetrics(small).horizontalAdvance(shortcut_);
-        p.drawText(QRect(right - w, 0, w, height()), Qt::AlignVCenter | Qt::AlignRight, shortcut_);
+        p.drawText(visual(QRectF(right - w, 0, w, height())), Qt::AlignVCenter | Qt::AlignHCenter, shortcut_);
         right -= w + 10;
         p.setFont(font());
     }
     p.setPen(palette::paper());
-    const QRect titleBox(8 + 18 + 10, 0, right - 36, height());
-    p.drawText(titleBox, Qt::AlignVCenter | Qt::AlignLeft, fontMetrics().elidedText(text(), Qt::ElideRight, titleBox.width()));
+    const QRectF titleBox = visual(QRectF(8 + 18 + 10, 0, right - 36, height()));
+    p.drawText(titleBox, QStyle::visualAlignment(layoutDirection(), Qt::AlignVCenter | Qt::AlignLeft),
+               fontMetrics().elidedText(text(), Qt::ElideRight, int(titleBox.width())));
 }
 
 PillButton::PillButton(const QString& symbol, const QString& title, bool lit, MotionContext& motion, QWidget* parent)
@@ -120,9 +125,11 @@ void PillButton::paintEvent(QPaintEvent*)
     const QString shown = fm.elidedText(text(), Qt::ElideMiddle, textRoom);
     const int contentWidth = 14 + 6 + fm.horizontalAdvance(shown);
     const double x0 = (width() - contentWidth) / 2.0;
-    symbols::paint(p, symbol_, QRectF(x0, (height() - 12) / 2.0, 12, 12), fg);
+    // The symbol leads the title: on its right, right to left.
+    const bool rtl = layoutDirection() == Qt::RightToLeft;
+    symbols::paint(p, symbol_, QRectF(rtl ? width() - x0 - 12 : x0, (height() - 12) / 2.0, 12, 12), fg);
     p.setPen(fg);
-    p.drawText(QRectF(x0 + 20, 0, width() - x0 - 20, height()), Qt::AlignVCenter | Qt::AlignLeft, shown);
+    p.drawText(QRectF(x0 + (rtl ? 0 : 20), 0, contentWidth - 20 + 1, height()), Qt::AlignVCenter | Qt::AlignHCenter, shown);
 }
 
 void PillButton::openMenu()

@@ -271,7 +271,8 @@ AppsPane::AppsPane(SettingsContext& context, QWidget* parent) : QWidget(parent),
     searchField_->setPlaceholderText(text("Search"));
     searchField_->setAccessibleName(text("Search"));
     searchField_->setFrame(false);
-    searchField_->setStyleSheet(QStringLiteral("QLineEdit { background: transparent; color: %1; border: none; }").arg(palette::paper().name()));
+    searchField_->setStyleSheet(QStringLiteral("QLineEdit { background: transparent; color: %1; border: none; }").arg(palette::paper().name())
+                                + contextMenuStyle());
     header->addWidget(searchField_, 1);
     clear_ = new QToolButton(left);
     clear_->setIcon(symbolIcon(QStringLiteral("xmark.circle.fill")));
@@ -552,8 +553,7 @@ AppRuleDetail::AppRuleDetail(SettingsContext& context, const QString& key, QWidg
     FormSection* suggestions = form->addSection();
     mode_ = new QComboBox(page);
     mode_->setAccessibleName(text("Suggestions"));
-    mode_->setStyleSheet(comboBoxStyle());
-    mode_->setCursor(Qt::PointingHandCursor);
+    styleComboBox(mode_);
     mode_->addItems({QString(), text("On"), text("Off")});
     auto* modeRow = new SettingRow(text("Suggestions"), QString(), mode_, page);
     modeRow->titleLabel()->setBuddy(mode_);
@@ -570,8 +570,7 @@ AppRuleDetail::AppRuleDetail(SettingsContext& context, const QString& key, QWidg
     auto picker = [&](const QString& label, const QStringList& options) {
         auto* box = new QComboBox(group_);
         box->setAccessibleName(label);
-        box->setStyleSheet(comboBoxStyle());
-        box->setCursor(Qt::PointingHandCursor);
+        styleComboBox(box);
         box->addItems(options);
         auto* row = new SettingRow(label, QString(), box, group_);
         row->titleLabel()->setBuddy(box);

@@ -41,10 +41,7 @@ BatteryPane::BatteryPane(SettingsContext& context, QWidget* parent) : QWidget(pa
     connect(shorter_, &QAbstractButton::clicked, this, [&p](bool on) { p.setBatteryShorter(on); });
     model_ = new QComboBox(page);
     model_->setAccessibleName(text("Lighter model"));
-    model_->setCursor(Qt::PointingHandCursor);
-    model_->setStyleSheet(QStringLiteral("QComboBox { background: %1; color: %2; border: 1px solid %3; border-radius: 6px; padding: 3px 8px; }"
-                                         "QComboBox QAbstractItemView { background: %1; color: %2; }")
-                              .arg(palette::inkRaised().name(), palette::paper().name(), palette::hairline().name(QColor::HexArgb)));
+    styleComboBox(model_);
     modelRow_ = new SettingRow(text("Lighter model"), QString(), model_, page);
     modelRow_->titleLabel()->setBuddy(model_);
     settings->addRow(modelRow_);

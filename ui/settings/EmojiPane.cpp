@@ -101,8 +101,7 @@ EmojiPane::EmojiPane(SettingsContext& context, QWidget* parent) : QWidget(parent
     search_ = new QLineEdit(QStringLiteral("party"), searchBox);
     search_->setPlaceholderText(text("Try a word"));
     search_->setAccessibleName(text("Search"));
-    search_->setStyleSheet(QStringLiteral("QLineEdit { background: %1; color: %2; border: 1px solid %3; border-radius: 6px; padding: 4px 6px; }")
-                               .arg(palette::ink().name(), palette::paper().name(), palette::hairline().name(QColor::HexArgb)));
+    search_->setStyleSheet(lineEditStyle());
     searchColumn->addWidget(search_);
     results_ = new QWidget(searchBox);
     resultsRow_ = new QHBoxLayout(results_);

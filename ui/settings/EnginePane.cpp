@@ -149,8 +149,7 @@ ModelPicker::ModelPicker(ProviderHub& hub, Preferences& prefs, EngineKind kind, 
     field_ = makeField(text("Model"), text("Model name"), stack_);
     box_ = new QComboBox(stack_);
     box_->setAccessibleName(text("Model"));
-    box_->setStyleSheet(comboBoxStyle());
-    box_->setCursor(Qt::PointingHandCursor);
+    styleComboBox(box_);
     stack_->addWidget(field_);
     stack_->addWidget(box_);
     row->addWidget(stack_, 1);

@@ -171,8 +171,7 @@ GeneralPane::GeneralPane(SettingsContext& context, QWidget* parent) : QWidget(pa
     FormSection* typing = form->addSection(text("Typing"));
     insertion_ = new QComboBox(page);
     insertion_->setAccessibleName(text("Insert suggestions by"));
-    insertion_->setStyleSheet(comboBoxStyle());
-    insertion_->setCursor(Qt::PointingHandCursor);
+    styleComboBox(insertion_);
     for (InsertionMethod m : allCases<InsertionMethod>())
         insertion_->addItem(label(m));
     auto* insertionRow = new SettingRow(text("Insert suggestions by"), QString(), insertion_, page);

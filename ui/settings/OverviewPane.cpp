@@ -531,7 +531,8 @@ QWidget* OverviewPane::buildPlayground()
     field->setMinimumHeight(120);
     field->setStyleSheet(QStringLiteral("QPlainTextEdit, QTextEdit { background: %1; color: %2; border: 1px solid %3;"
                                         " border-radius: 10px; padding: 8px; }")
-                             .arg(palette::ink().name(), palette::paper().name(), palette::hairline().name(QColor::HexArgb)));
+                             .arg(palette::ink().name(), palette::paper().name(), palette::hairline().name(QColor::HexArgb))
+                         + contextMenuStyle());
     column->addWidget(field);
 
     legend_ = new QWidget(card);

@@ -11,6 +11,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
+#include <QStyle>
 #include <QVBoxLayout>
 
 namespace tq {
@@ -147,8 +148,11 @@ void SidebarRow::paintEvent(QPaintEvent*)
         p.drawRoundedRect(r, 8, 8);
     }
 
+    // Laid out left to right, then mirrored right to left (the text aligns itself).
+    const bool rtl = layoutDirection() == Qt::RightToLeft;
+    const auto visual = [&](const QRectF& box) { return rtl ? QRectF(r.width() - box.right(), box.top(), box.width(), box.height()) : box; };
     const double bounce = bounce_.value();
-    QRectF icon(10, (r.height() - 16) / 2, 20, 16);
+    const QRectF icon = visual(QRectF(10, (r.height() - 16) / 2, 20, 16));
     p.save();
     p.translate(icon.center());
     p.scale(bounce, bounce);
@@ -162,7 +166,7 @@ void SidebarRow::paintEvent(QPaintEvent*)
         const QFont f = settingsFont(13, QFont::Bold);
         const QString n = QLocale().toString(count_);
         const double w = std::max(16.0, QFontMetricsF(f).horizontalAdvance(n) + 12);
-        QRectF pill(right - w, (r.height() - 16) / 2, w, 16);
+        const QRectF pill = visual(QRectF(right - w, (r.height() - 16) / 2, w, 16));
         p.save();
         p.setOpacity(b);
         if (!motion_.reduceMotion()) {
@@ -178,13 +182,13 @@ void SidebarRow::paintEvent(QPaintEvent*)
         p.setPen(palette::ink());
         p.drawText(pill, Qt::AlignCenter, n);
         p.restore();
-        right = pill.left() - 4;
+        right -= w + 4;
     }
 
     p.setFont(settingsFont(13, selected_ ? QFont::DemiBold : QFont::Normal));
     p.setPen(selected_ ? palette::paper() : palette::withOpacity(palette::paper(), 0.84));
-    const QRectF textRect(icon.right() + 9, 0, right - icon.right() - 9, r.height());
-    p.drawText(textRect, Qt::AlignVCenter | Qt::AlignLeft,
+    const QRectF textRect = visual(QRectF(10 + 20 + 9, 0, right - 10 - 20 - 9, r.height()));
+    p.drawText(textRect, QStyle::visualAlignment(layoutDirection(), Qt::AlignVCenter | Qt::AlignLeft),
                QFontMetrics(p.font()).elidedText(text(), Qt::ElideRight, int(textRect.width())));
 }
 

@@ -7,7 +7,9 @@
 #include "ui/design/SettingsRows.h"
 #include "ui/design/Symbols.h"
 
+#include <QAbstractItemView>
 #include <QAbstractScrollArea>
+#include <QComboBox>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
@@ -72,19 +74,40 @@ PaneForm* fillWithForm(QWidget* pane)
     return fillWith(pane, new PaneForm(pane));
 }
 
-QString comboBoxStyle()
+void styleComboBox(QComboBox* box)
 {
-    return QStringLiteral("QComboBox { background: %1; color: %2; border: 1px solid %3; border-radius: 6px; padding: 3px 8px; }"
-                          "QComboBox:disabled { color: %4; }"
-                          "QComboBox QAbstractItemView { background: %1; color: %2; selection-background-color: %5; }")
+    const QString ink = palette::inkRaised().name();
+    const QString paper = palette::paper().name();
+    const QString edge = palette::hairline().name(QColor::HexArgb);
+    box->setStyleSheet(
+        QStringLiteral("QComboBox { background: %1; color: %2; border: 1px solid %3; border-radius: 6px; padding: 3px 8px;"
+                       " combobox-popup: 0; }"
+                       "QComboBox:disabled { color: %4; }"
+                       "QComboBox:focus { border-color: %6; }"
+                       "QComboBox QAbstractItemView { background: %1; color: %2; border: 1px solid %3; outline: none;"
+                       " selection-background-color: %5; selection-color: %2; }"
+                       "QComboBox QAbstractItemView::item { padding: 3px 8px; }")
+            .arg(ink, paper, edge, palette::withOpacity(palette::paper(), 0.45).name(QColor::HexArgb),
+                 palette::inkHighlight().name(), palette::gold().name()));
+    box->setCursor(Qt::PointingHandCursor);
+}
+
+QString contextMenuStyle()
+{
+    return QStringLiteral("QMenu { background: %1; color: %2; border: 1px solid %3; padding: 4px; }"
+                          "QMenu::item { padding: 4px 18px; border-radius: 4px; }"
+                          "QMenu::item:selected { background: %4; }"
+                          "QMenu::item:disabled { color: %5; }"
+                          "QMenu::separator { height: 1px; background: %3; margin: 4px 6px; }")
         .arg(palette::inkRaised().name(), palette::paper().name(), palette::hairline().name(QColor::HexArgb),
-             palette::withOpacity(palette::paper(), 0.45).name(QColor::HexArgb), palette::inkHighlight().name());
+             palette::inkHighlight().name(), palette::withOpacity(palette::paper(), 0.45).name(QColor::HexArgb));
 }
 
 QString lineEditStyle()
 {
     return QStringLiteral("QLineEdit { background: %1; color: %2; border: 1px solid %3; border-radius: 6px; padding: 4px 6px; }")
-        .arg(palette::ink().name(), palette::paper().name(), palette::hairline().name(QColor::HexArgb));
+               .arg(palette::ink().name(), palette::paper().name(), palette::hairline().name(QColor::HexArgb))
+        + contextMenuStyle();
 }
 
 QMessageBox* askToConfirm(QWidget* parent, const QString& question, const QString& detail, const QString& action,

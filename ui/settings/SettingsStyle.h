@@ -12,6 +12,7 @@
 #include <functional>
 
 class QAbstractScrollArea;
+class QComboBox;
 class QMessageBox;
 class QPainter;
 class QScrollArea;
@@ -35,9 +36,13 @@ QScrollArea* fillWithScrollArea(QWidget* pane);
 // The same with a form of sections as its content.
 PaneForm* fillWithForm(QWidget* pane);
 
-// Pickers and text fields of the panes, ink with a hairline edge.
-QString comboBoxStyle();
+// A picker of the panes: ink with a hairline edge. Its list opens as a plain list in the same
+// colours, not as a menu, whose window would take the desktop's menu palette.
+void styleComboBox(QComboBox* box);
+// Text fields of the panes, ink with a hairline edge, with an ink context menu.
 QString lineEditStyle();
+// The context menus of text fields, for a field's own style sheet.
+QString contextMenuStyle();
 
 // A window-modal warning before an action that cannot be undone: `question` as its title and
 // text, `detail` under it, the destructive `action` and Cancel, the default. `confirmed` runs
