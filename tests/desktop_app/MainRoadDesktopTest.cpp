@@ -35,11 +35,17 @@ void expectGhostDrawnAtTheCaret(Program& program, qint64 fieldPid, const QString
 {
     const std::optional<QRect> ghost = program.ghost();
     ASSERT_TRUE(ghost);
-    QTest::qWait(400);
-    const QImage shot = screenshot(name);
-    const FieldState field = readField(fieldPid);
+    // Measured once the ghost's ink is on screen: a loaded desktop paints it late.
+    FieldState field;
+    RowPixels px;
+    waitFor(
+        [&] {
+            field = readField(fieldPid);
+            px = field.ok ? measureRow(screenshot(name), *ghost, field.lineStartX, field.caretX) : RowPixels();
+            return px.greyGhostPixels > 40;
+        },
+        3000);
     ASSERT_TRUE(field.ok);
-    const RowPixels px = measureRow(shot, *ghost, field.lineStartX, field.caretX);
     const std::string where = name.toStdString() + ": ghost " + std::to_string(ghost->x()) + "," + std::to_string(ghost->y()) + " "
         + std::to_string(ghost->width()) + "x" + std::to_string(ghost->height()) + ", caret x " + std::to_string(field.caretX)
         + ", line start " + std::to_string(field.lineStartX);
