@@ -54,7 +54,14 @@ export GNOME_KEYRING_CONTROL
 
 openbox >"$home/openbox.log" 2>&1 &
 pids+=($!)
-sleep 0.3
+# Ready once it names its check window on the root: a window mapped earlier would be taken
+# over (and its focus lost) by a window manager still starting.
+for _ in $(seq 100); do
+  xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" && break
+  sleep 0.1
+done
+xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" ||
+  { echo "openbox did not start:" >&2; cat "$home/openbox.log" >&2; exit 1; }
 
 set +e
 "$@"
