@@ -32,6 +32,17 @@ QColor withOpacity(const QColor& colour, double opacity)
     return c;
 }
 
+QString menuStyleSheet()
+{
+    return QStringLiteral("QMenu { background: %1; color: %2; border: 1px solid %3; padding: 4px; }"
+                          "QMenu::item { padding: 4px 18px; border-radius: 4px; }"
+                          "QMenu::item:selected { background: %4; }"
+                          "QMenu::item:disabled { color: %5; }"
+                          "QMenu::separator { height: 1px; background: %3; margin: 4px 6px; }")
+        .arg(inkRaised().name(), paper().name(), hairline().name(QColor::HexArgb), inkHighlight().name(),
+             withOpacity(paper(), 0.45).name(QColor::HexArgb));
+}
+
 } // namespace tq::palette
 
 namespace tq::motion {

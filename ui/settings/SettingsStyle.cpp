@@ -92,22 +92,11 @@ void styleComboBox(QComboBox* box)
     box->setCursor(Qt::PointingHandCursor);
 }
 
-QString contextMenuStyle()
-{
-    return QStringLiteral("QMenu { background: %1; color: %2; border: 1px solid %3; padding: 4px; }"
-                          "QMenu::item { padding: 4px 18px; border-radius: 4px; }"
-                          "QMenu::item:selected { background: %4; }"
-                          "QMenu::item:disabled { color: %5; }"
-                          "QMenu::separator { height: 1px; background: %3; margin: 4px 6px; }")
-        .arg(palette::inkRaised().name(), palette::paper().name(), palette::hairline().name(QColor::HexArgb),
-             palette::inkHighlight().name(), palette::withOpacity(palette::paper(), 0.45).name(QColor::HexArgb));
-}
-
 QString lineEditStyle()
 {
     return QStringLiteral("QLineEdit { background: %1; color: %2; border: 1px solid %3; border-radius: 6px; padding: 4px 6px; }")
                .arg(palette::ink().name(), palette::paper().name(), palette::hairline().name(QColor::HexArgb))
-        + contextMenuStyle();
+        + palette::menuStyleSheet();
 }
 
 QMessageBox* askToConfirm(QWidget* parent, const QString& question, const QString& detail, const QString& action,
