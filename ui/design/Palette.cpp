@@ -43,6 +43,15 @@ QString menuStyleSheet()
              withOpacity(paper(), 0.45).name(QColor::HexArgb));
 }
 
+QString scrollBarStyleSheet()
+{
+    return QStringLiteral(
+        "QScrollBar:vertical { background: transparent; width: 8px; margin: 2px; }"
+        "QScrollBar::handle:vertical { background: rgba(255,255,255,0.16); border-radius: 3px; min-height: 24px; }"
+        "QScrollBar::add-line:vertical, QScrollBar::sub-line:vertical { height: 0; }"
+        "QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical { background: transparent; }");
+}
+
 } // namespace tq::palette
 
 namespace tq::motion {

@@ -40,12 +40,7 @@ void applyInkPalette(QWidget* window)
 
 void styleScrollBars(QAbstractScrollArea* area)
 {
-    const QString style = QStringLiteral(
-        "QScrollBar:vertical { background: transparent; width: 8px; margin: 2px; }"
-        "QScrollBar::handle:vertical { background: rgba(255,255,255,0.16); border-radius: 3px; min-height: 24px; }"
-        "QScrollBar::add-line:vertical, QScrollBar::sub-line:vertical { height: 0; }"
-        "QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical { background: transparent; }");
-    area->verticalScrollBar()->setStyleSheet(style);
+    area->verticalScrollBar()->setStyleSheet(palette::scrollBarStyleSheet());
 }
 
 namespace {
