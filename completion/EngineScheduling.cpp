@@ -4,6 +4,7 @@
 #include "completion/CompletionEngine.h"
 
 #include "app/services/PowerMonitor.h"
+#include "completion/FixOffers.h"
 #include "settings/Preferences.h"
 
 #include <cmath>
@@ -109,8 +110,12 @@ void CompletionEngine::reshowAfterKey()
     if (!keyInFlight_)
         return;
     keyInFlight_ = false;
-    if (suggestion_ && snapshot() && suggestion_->fieldKey == snapshot()->fieldKey && !presenter_->isShowing())
+    if (!snapshot() || presenter_->isShowing())
+        return;
+    if (suggestion_ && suggestion_->fieldKey == snapshot()->fieldKey)
         present(*suggestion_, *snapshot());
+    else if (fixes_->pending())
+        fixes_->reshow(*snapshot()); // a key read after the field showed it left the text as it was
 }
 
 } // namespace tq

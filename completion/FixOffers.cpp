@@ -2,6 +2,7 @@
 
 #include "app/services/TypoChecker.h"
 #include "platform/Chars.h"
+#include "platform/Log.h"
 #include "settings/Preferences.h"
 
 namespace tq {
@@ -50,6 +51,10 @@ void FixOffers::present(const SpellingFix& fix, const FieldSnapshot& s)
     content.tinted = false;
     content.verticalNudge = prefs_.verticalNudge();
     content.anchored = false;
+    log::info(QStringLiteral("fix: present: caret %1,%2 h%3")
+                  .arg(qRound(s.caretRect->x()))
+                  .arg(qRound(s.caretRect->y()))
+                  .arg(qRound(s.caretRect->height())));
     hooks_.show(content);
 }
 

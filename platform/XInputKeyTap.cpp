@@ -292,7 +292,8 @@ struct XInputKeyTap::Impl {
     // Asks the main thread about a held key pressed `late` before `began`. The answer must
     // start within 150 ms of the press: a handler that gets to the key later never sees it, so
     // nothing is acted on while the key goes on to the application behind the keys typed
-    // after it.
+    // after it. A handler that started may already be inserting text for the key: its answer
+    // is awaited, else the key would both be acted on and reach the application.
     bool decide(const TappedKey& key, std::chrono::steady_clock::time_point began, std::chrono::milliseconds late)
     {
         if (late >= kDecisionTimeout) {
@@ -319,12 +320,19 @@ struct XInputKeyTap::Impl {
         };
         QMetaObject::invokeMethod(context.get(), ask, Qt::QueuedConnection);
         std::unique_lock lock(decision->mutex);
-        if (!decision->cv.wait_until(lock, deadline, [&] { return decision->done; })) {
-            decision->abandoned = !decision->started;
+        const auto done = [&] { return decision->done; };
+        if (decision->cv.wait_until(lock, deadline, done))
+            return decision->swallow;
+        if (!decision->started) {
+            decision->abandoned = true;
             log::warning(QStringLiteral("key tap: no decision within 150 ms, passing the key on"));
             return false;
         }
-        return decision->swallow;
+        if (decision->cv.wait_until(lock, began + kAnswerLimit, done))
+            return decision->swallow;
+        log::error(QStringLiteral("key tap: the handler has not answered after %1 ms, passing the key on")
+                       .arg(kAnswerLimit.count()));
+        return false;
     }
 
     void answer(Time time, bool swallow)

@@ -1,9 +1,11 @@
 #pragma once
 // The key tap over XInput2. A thread of its own reads a private X connection: raw key and
 // button events on the root window are observed, and synchronous passive grabs hold the keys
-// that may be swallowed until the main thread's handler answers (150 ms at most from the press,
-// by the server's time stamp; then the key goes to the application and a handler that starts
-// later never sees it). Our own XTest keys pass without reaching the handler.
+// that may be swallowed until the main thread's handler answers. The handler must start within
+// 150 ms of the press, by the server's time stamp; otherwise the key goes to the application
+// and a handler that starts later never sees it. A handler that started is waited for, since
+// it may already be acting on the key (up to one second, so that a stuck program never keeps
+// the keyboard). Our own XTest keys pass without reaching the handler.
 
 #include "platform/KeyTapSource.h"
 
@@ -26,8 +28,10 @@ public:
     void setGrabs(const QList<TapGrab>& grabs) override;
     QList<TapGrab> refusedGrabs() const override;
 
-    // The longest wait for the handler's answer before a held key is passed on.
+    // The longest wait for the handler to start on a held key before the key is passed on.
     static constexpr std::chrono::milliseconds kDecisionTimeout{150};
+    // The longest wait for the answer of a handler that started in time.
+    static constexpr std::chrono::milliseconds kAnswerLimit{1000};
 
     // Test hook: the tap reads each held key this much later than it came, as it would in a
     // program that stalled (0, the default, in the product).

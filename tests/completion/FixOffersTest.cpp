@@ -67,7 +67,11 @@ TEST_F(Fixes, EchoOfTheEnginesOwnInsertion)
 
 TEST_F(Fixes, OfferedShownAgainAndApplied)
 {
+    const LogCapture log;
     ASSERT_TRUE(fixes->offer(*field.current));
+    // Where it is drawn, never the words: desktop tests know by it that every key was read.
+    EXPECT_EQ(log.count(QStringLiteral("fix: present: caret 300,500 h20")), 1);
+    EXPECT_FALSE(log.contains(QStringLiteral("teh")));
     ASSERT_TRUE(fixes->pending());
     EXPECT_EQ(fixes->pending()->word, QStringLiteral("teh"));
     EXPECT_TRUE(fixes->reshow(*field.current));

@@ -17,6 +17,7 @@
 
 namespace tq::realprogram {
 
+using desktoptest::describeWindow;
 using desktoptest::focusedWindow;
 using desktoptest::screenshot;
 using desktoptest::windowGeometry;
@@ -43,6 +44,9 @@ public:
     explicit Program(const QByteArray& reply, const QString& base = {});
     // Its ghost window by name.
     std::optional<QRect> ghost();
+    // Its ghost shows, last drawn at the caret of the field of `fieldPid`: it has read every
+    // key that reached the field.
+    bool ghostAtTheCaret(qint64 fieldPid) { return ghost() && desktoptest::presentedAtTheCaret(log(), fieldPid); }
 };
 
 using desktoptest::FieldState;

@@ -327,7 +327,7 @@ TEST_F(SettingsWindowDesktop, SidebarAppsAndSitesAndARuleThatTurnsAnAppOff)
     launched.insert("GIO_LAUNCHED_DESKTOP_FILE", entry);
     {
         Zenity ruled(Zenity::Kind::entry, "Ruled off", launched);
-        ASSERT_TRUE(ruled.ready());
+        ASSERT_TRUE(ruled.ready()) << ruled.problem;
         run("xdotool", {"type", "--delay", "60", "Hello "});
         // The program has read all six characters and held them.
         EXPECT_TRUE(waitFor([&] { return appLog().contains(QRegularExpression("held in tq-zenity: .*\\(before 6,")); }, 8000))
@@ -360,7 +360,7 @@ TEST_F(SettingsWindowDesktop, SidebarAppsAndSitesAndARuleThatTurnsAnAppOff)
     const qsizetype afterPractice = program.completions();
 
     Zenity unruled(Zenity::Kind::entry, "Unruled");
-    ASSERT_TRUE(unruled.ready());
+    ASSERT_TRUE(unruled.ready()) << unruled.problem;
     run("xdotool", {"type", "--delay", "60", "Hello "});
     EXPECT_TRUE(waitFor([&] { return program.completions() > afterPractice; }, 8000)) << appLog().toStdString();
 

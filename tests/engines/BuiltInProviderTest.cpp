@@ -14,6 +14,7 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
+#include <future>
 #include <optional>
 
 namespace tq {
@@ -144,17 +145,25 @@ TEST_F(BuiltInProviderTest, ANewerRequestCancelsTheOlderOneAndALateCancelLeavesI
 {
     makeReady();
     BuiltInProvider provider(*store, &standIn, runtime(), clock);
+    // The queue is held while requests are made and cancelled: on a loaded machine it could
+    // otherwise finish a job before the cancellation comes.
+    std::promise<void> gate;
+    provider.runtime().post([held = gate.get_future().share()] { held.wait(); });
     auto first = provider.complete(request(kPrompt, 200));
     auto second = provider.complete(request(kPrompt + QStringLiteral(" and"), 3));
     // Cancelling the first after the second was numbered must not stop the second.
     first.cancel();
+    gate.set_value();
     EXPECT_TRUE(await(first).isCancelled());
     const auto out = await(second);
     EXPECT_TRUE(out.hasValue()) << out.errorMessage().toStdString();
 
     // The caller's own cancellation stops its job, which then reports nothing else.
+    std::promise<void> gate2;
+    provider.runtime().post([held = gate2.get_future().share()] { held.wait(); });
     auto third = provider.complete(request(kPrompt, 200));
     third.cancel();
+    gate2.set_value();
     EXPECT_TRUE(await(third).isCancelled());
     provider.runtime().waitUntilIdle();
     EXPECT_NE(provider.runtime().latest(), 0);

@@ -97,7 +97,9 @@ TEST(TesseractRecognition, ReadsTheLatestImageAndAnswersNothingAfterItEnded)
     for (const RecognizedText& line : **answers[2])
         text += line.text;
     EXPECT_TRUE(text.contains(QLatin1String("Quarterly"), Qt::CaseInsensitive)) << text.toStdString();
-    EXPECT_FALSE(*answers[1]) << "the second request waited behind the first and was replaced by the third";
+    // The worker may pick the first or the second before the next comes, never both before
+    // the third: one of them waited and was replaced.
+    EXPECT_TRUE(!*answers[0] || !*answers[1]) << "a request waiting behind another was replaced by the next";
 
     // Ended with one image being read and one waiting: both stop, neither answers.
     int late = 0;

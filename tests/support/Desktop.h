@@ -16,6 +16,8 @@
 #include <QStringList>
 #include <QtTest/QTest>
 
+#include <string>
+
 namespace tq::desktoptest {
 
 inline QRect windowGeometry(const QString& window)
@@ -31,6 +33,21 @@ inline QRect windowGeometry(const QString& window)
 }
 
 inline QString focusedWindow() { return QString::fromUtf8(testwait::run("xdotool", {"getwindowfocus"})).trimmed(); }
+
+// What a failure message says about a window: its id, title, class, process and type, and
+// whether the window manager manages it.
+inline std::string describeWindow(const QString& window)
+{
+    if (window.isEmpty())
+        return "no window";
+    const QByteArray props = testwait::run("xprop", {"-id", window, "WM_NAME", "WM_CLASS", "_NET_WM_PID", "_NET_WM_WINDOW_TYPE", "WM_HINTS"});
+    const QByteArray info = testwait::run("xwininfo", {"-id", window});
+    QByteArray state;
+    for (const QByteArray& line : info.split('\n'))
+        if (line.contains("Map State") || line.contains("Override Redirect"))
+            state += line.trimmed() + "; ";
+    return "window " + window.toStdString() + ": " + props.simplified().toStdString() + " " + state.toStdString();
+}
 
 // Visible windows, of the process `pid` (0: any) whose title matches `title` (empty: any).
 inline QStringList visibleWindows(qint64 pid, const QString& title = {})
@@ -62,7 +79,9 @@ inline QImage screenshot(const QString& name)
     return shot;
 }
 
-// A zenity entry or editable text view, activated and focused; ended with the test.
+// A zenity entry or editable text view, activated and focused; ended with the test. Its
+// window is found by its own process: another test's window of the same title may still be
+// going away.
 class Zenity {
 public:
     enum class Kind { entry, textView };
@@ -75,17 +94,32 @@ public:
             process.start("zenity", {"--entry", "--title=" + title, "--text=Field"});
         else
             process.start("zenity", {"--text-info", "--editable", "--title=" + title, "--width=700", "--height=300"});
-        window = QString::fromUtf8(testwait::run("xdotool", {"search", "--sync", "--name", "^" + title + "$"}, 15000))
-                     .split('\n')
-                     .value(0)
-                     .trimmed();
-        if (window.isEmpty())
+        if (!process.waitForStarted(10000)) {
+            problem = "zenity did not start";
             return;
-        testwait::run("xdotool", {"windowactivate", "--sync", window});
-        testwait::run("xdotool", {"windowfocus", "--sync", window});
+        }
+        const QString name = "^" + QRegularExpression::escape(title) + "$";
+        if (!testwait::waitFor([&] { return !(window = visibleWindows(pid(), name).value(0)).isEmpty(); }, 15000)) {
+            problem = "no window \"" + title.toStdString() + "\" of zenity " + std::to_string(pid()) + " was mapped";
+            return;
+        }
+        // Activated until it holds the keyboard focus: the window manager may still be busy with it.
+        const bool focused = testwait::waitFor(
+            [&] {
+                if (focusedWindow() == window)
+                    return true;
+                testwait::run("xdotool", {"windowactivate", window});
+                testwait::run("xdotool", {"windowfocus", window});
+                return testwait::waitFor([&] { return focusedWindow() == window; }, 1000);
+            },
+            15000);
+        if (!focused) {
+            problem = "zenity's " + describeWindow(window) + " never took the focus from " + describeWindow(focusedWindow());
+            window.clear();
+            return;
+        }
         if (kind == Kind::textView)
             testwait::run("xdotool", {"key", "ctrl+Home"});
-        QTest::qWait(800); // the program attaches to the new front application
     }
     ~Zenity() { end(); }
     void end()
@@ -100,6 +134,7 @@ public:
 
     QProcess process;
     QString window;
+    std::string problem; // what kept it from being ready
 };
 
 } // namespace tq::desktoptest
