@@ -5,6 +5,7 @@
 
 #include "settings/AppRules.h"
 #include "ui/settings/AppsPane.h"
+#include "ui/settings/LanguagePicker.h"
 #include "ui/settings/SettingsRoot.h"
 
 #include <QAbstractItemView>
@@ -131,6 +132,19 @@ TEST_F(InputsLookTest, EveryPickerFieldAndListOfThePanesIsDarkAndSoAreTheListsTh
         }
     }
     EXPECT_GE(pickers, 5);
+
+    // The language sheet the General pane opens: its search field.
+    model->windows().router().setPane(SettingsPane::general);
+    settle(40);
+    auto* language = root->currentPane()->findChild<LanguageRow*>();
+    ASSERT_NE(language, nullptr);
+    LanguageSheet* sheet = language->openSheet();
+    QCoreApplication::processEvents();
+    auto* search = sheet->findChild<QLineEdit*>();
+    ASSERT_NE(search, nullptr);
+    const QImage sheetImage = sheet->grab().toImage();
+    EXPECT_LT(backgroundLightness(sheetImage.copy(QRect(search->mapTo(sheet, QPoint(0, 0)), search->size()))), 0.3);
+    sheet->close();
 }
 
 } // namespace tq

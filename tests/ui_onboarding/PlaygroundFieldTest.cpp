@@ -8,7 +8,10 @@
 #include "ui/onboarding/PlaygroundField.h"
 #include "ui/onboarding/PlaygroundText.h"
 
+#include <QApplication>
+#include <QContextMenuEvent>
 #include <QFontInfo>
+#include <QMenu>
 #include <QPushButton>
 #include <QShortcut>
 #include <QTest>
@@ -297,6 +300,29 @@ TEST_F(PlaygroundFieldTest, ClickHidesTheSuggestion)
     QTest::mouseClick(playground->viewport(), Qt::LeftButton, {}, QPoint(20, 20));
     settle();
     EXPECT_EQ(ghostText(), QString());
+}
+
+// On a light desktop palette the field's context menu, a window of its own, is still ink.
+TEST_F(PlaygroundFieldTest, ContextMenuIsInkWhateverTheDesktopPalette)
+{
+    const QPalette saved = QApplication::palette();
+    QPalette light = saved;
+    light.setColor(QPalette::Window, QColor(239, 239, 239));
+    light.setColor(QPalette::Base, Qt::white);
+    QApplication::setPalette(light);
+    QWidget* target = playground->viewport();
+    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(8, 8), target->mapToGlobal(QPoint(8, 8)));
+    QCoreApplication::sendEvent(target, &event);
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    ASSERT_NE(menu, nullptr);
+    const QImage shown = menu->grab().toImage();
+    int lit = 0;
+    for (int y = 0; y < shown.height(); ++y)
+        for (int x = 0; x < shown.width(); ++x)
+            lit += shown.pixelColor(x, y).lightnessF() > 0.8;
+    EXPECT_LT(lit, shown.width() * shown.height() / 10); // the text only
+    menu->close();
+    QApplication::setPalette(saved);
 }
 
 } // namespace

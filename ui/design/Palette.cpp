@@ -32,6 +32,26 @@ QColor withOpacity(const QColor& colour, double opacity)
     return c;
 }
 
+QString menuStyleSheet()
+{
+    return QStringLiteral("QMenu { background: %1; color: %2; border: 1px solid %3; padding: 4px; }"
+                          "QMenu::item { padding: 4px 18px; border-radius: 4px; }"
+                          "QMenu::item:selected { background: %4; }"
+                          "QMenu::item:disabled { color: %5; }"
+                          "QMenu::separator { height: 1px; background: %3; margin: 4px 6px; }")
+        .arg(inkRaised().name(), paper().name(), hairline().name(QColor::HexArgb), inkHighlight().name(),
+             withOpacity(paper(), 0.45).name(QColor::HexArgb));
+}
+
+QString scrollBarStyleSheet()
+{
+    return QStringLiteral(
+        "QScrollBar:vertical { background: transparent; width: 8px; margin: 2px; }"
+        "QScrollBar::handle:vertical { background: rgba(255,255,255,0.16); border-radius: 3px; min-height: 24px; }"
+        "QScrollBar::add-line:vertical, QScrollBar::sub-line:vertical { height: 0; }"
+        "QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical { background: transparent; }");
+}
+
 } // namespace tq::palette
 
 namespace tq::motion {

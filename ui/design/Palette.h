@@ -4,6 +4,7 @@
 
 #include <QColor>
 #include <QEasingCurve>
+#include <QString>
 
 namespace tq::palette {
 
@@ -25,6 +26,12 @@ const QColor& orange();
 
 // A palette colour at another opacity (its own opacity multiplied by `opacity`).
 QColor withOpacity(const QColor& colour, double opacity);
+
+// Style sheet rules for the menus a widget opens as windows of their own (a text field's
+// context menu), which take nothing from the widget's palette: ink, paper text.
+QString menuStyleSheet();
+// Thin, quiet vertical scroll bars on ink, for a scroll bar's own style sheet.
+QString scrollBarStyleSheet();
 
 } // namespace tq::palette
 

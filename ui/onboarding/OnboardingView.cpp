@@ -14,6 +14,7 @@
 #include <QPainter>
 #include <QProgressBar>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QShortcut>
 #include <QStackedLayout>
 #include <QVBoxLayout>
@@ -203,6 +204,7 @@ OnboardingView::OnboardingView(OnboardingServices services, std::function<void()
     scroll_->setFrameShape(QFrame::NoFrame);
     scroll_->setWidgetResizable(true);
     scroll_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll_->verticalScrollBar()->setStyleSheet(palette::scrollBarStyleSheet());
     scroll_->viewport()->setAutoFillBackground(false);
     column->addWidget(scroll_, 1);
 

@@ -54,6 +54,7 @@ PlaygroundField::PlaygroundField(CompletionEngine& engine, FocusHandler focusCha
     p.setColor(QPalette::Highlight, palette::withOpacity(palette::gold(), 0.35));
     p.setColor(QPalette::HighlightedText, palette::paper());
     setPalette(p);
+    setStyleSheet(palette::menuStyleSheet() + palette::scrollBarStyleSheet()); // its context menu and scroll bar
     viewport()->setAutoFillBackground(false);
     setBackgroundVisible(false);
 

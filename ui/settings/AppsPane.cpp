@@ -272,7 +272,7 @@ AppsPane::AppsPane(SettingsContext& context, QWidget* parent) : QWidget(parent),
     searchField_->setAccessibleName(text("Search"));
     searchField_->setFrame(false);
     searchField_->setStyleSheet(QStringLiteral("QLineEdit { background: transparent; color: %1; border: none; }").arg(palette::paper().name())
-                                + contextMenuStyle());
+                                + palette::menuStyleSheet());
     header->addWidget(searchField_, 1);
     clear_ = new QToolButton(left);
     clear_->setIcon(symbolIcon(QStringLiteral("xmark.circle.fill")));

@@ -154,6 +154,7 @@ LanguageSheet::LanguageSheet(AppLanguage& language, QWidget* parent)
     search_->setPlaceholderText(tr("Search languages"));
     search_->setAccessibleName(tr("Search languages"));
     search_->setClearButtonEnabled(true);
+    search_->setStyleSheet(lineEditStyle());
     column->addWidget(search_);
     connect(search_, &QLineEdit::textChanged, this, [this](const QString& text) {
         query_ = text;

@@ -532,7 +532,7 @@ QWidget* OverviewPane::buildPlayground()
     field->setStyleSheet(QStringLiteral("QPlainTextEdit, QTextEdit { background: %1; color: %2; border: 1px solid %3;"
                                         " border-radius: 10px; padding: 8px; }")
                              .arg(palette::ink().name(), palette::paper().name(), palette::hairline().name(QColor::HexArgb))
-                         + contextMenuStyle());
+                         + palette::menuStyleSheet());
     column->addWidget(field);
 
     legend_ = new QWidget(card);

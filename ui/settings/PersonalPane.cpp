@@ -42,7 +42,7 @@ PersonalPane::PersonalPane(SettingsContext& context, int limit, QWidget* parent)
     editor_->setTabChangesFocus(true);
     editor_->setStyleSheet(QStringLiteral("QPlainTextEdit { background: transparent; color: %1; border: none; }")
                                .arg(palette::paper().name())
-                           + contextMenuStyle());
+                           + palette::menuStyleSheet());
     QPalette pal = editor_->palette();
     pal.setColor(QPalette::PlaceholderText, palette::withOpacity(palette::paper(), 0.35));
     editor_->setPalette(pal);

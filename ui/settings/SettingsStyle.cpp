@@ -40,12 +40,7 @@ void applyInkPalette(QWidget* window)
 
 void styleScrollBars(QAbstractScrollArea* area)
 {
-    const QString style = QStringLiteral(
-        "QScrollBar:vertical { background: transparent; width: 8px; margin: 2px; }"
-        "QScrollBar::handle:vertical { background: rgba(255,255,255,0.16); border-radius: 3px; min-height: 24px; }"
-        "QScrollBar::add-line:vertical, QScrollBar::sub-line:vertical { height: 0; }"
-        "QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical { background: transparent; }");
-    area->verticalScrollBar()->setStyleSheet(style);
+    area->verticalScrollBar()->setStyleSheet(palette::scrollBarStyleSheet());
 }
 
 namespace {
@@ -92,22 +87,11 @@ void styleComboBox(QComboBox* box)
     box->setCursor(Qt::PointingHandCursor);
 }
 
-QString contextMenuStyle()
-{
-    return QStringLiteral("QMenu { background: %1; color: %2; border: 1px solid %3; padding: 4px; }"
-                          "QMenu::item { padding: 4px 18px; border-radius: 4px; }"
-                          "QMenu::item:selected { background: %4; }"
-                          "QMenu::item:disabled { color: %5; }"
-                          "QMenu::separator { height: 1px; background: %3; margin: 4px 6px; }")
-        .arg(palette::inkRaised().name(), palette::paper().name(), palette::hairline().name(QColor::HexArgb),
-             palette::inkHighlight().name(), palette::withOpacity(palette::paper(), 0.45).name(QColor::HexArgb));
-}
-
 QString lineEditStyle()
 {
     return QStringLiteral("QLineEdit { background: %1; color: %2; border: 1px solid %3; border-radius: 6px; padding: 4px 6px; }")
                .arg(palette::ink().name(), palette::paper().name(), palette::hairline().name(QColor::HexArgb))
-        + contextMenuStyle();
+        + palette::menuStyleSheet();
 }
 
 QMessageBox* askToConfirm(QWidget* parent, const QString& question, const QString& detail, const QString& action,

@@ -41,8 +41,6 @@ PaneForm* fillWithForm(QWidget* pane);
 void styleComboBox(QComboBox* box);
 // Text fields of the panes, ink with a hairline edge, with an ink context menu.
 QString lineEditStyle();
-// The context menus of text fields, for a field's own style sheet.
-QString contextMenuStyle();
 
 // A window-modal warning before an action that cannot be undone: `question` as its title and
 // text, `detail` under it, the destructive `action` and Cancel, the default. `confirmed` runs
