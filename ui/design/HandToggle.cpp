@@ -67,8 +67,7 @@ void HandToggle::placeLabel()
 
 QRectF HandToggle::switchRect() const
 {
-    const double x = layoutDirection() == Qt::RightToLeft ? kRing : width() - kRing - kWidth;
-    return QRectF(x, (height() - kHeight) / 2, kWidth, kHeight);
+    return visualRect(layoutDirection(), width(), QRectF(width() - kRing - kWidth, (height() - kHeight) / 2, kWidth, kHeight));
 }
 
 QSize HandToggle::sizeHint() const

@@ -3,6 +3,7 @@
 #include "ui/design/Buttons.h"
 #include "ui/design/Fonts.h"
 #include "ui/design/Palette.h"
+#include "ui/design/Shapes.h"
 #include "ui/design/Symbols.h"
 #include "ui/design/Text.h"
 
@@ -196,7 +197,7 @@ protected:
         p.drawPolyline(pts, 3);
         p.restore();
         p.setPen(isEnabled() ? palette::paper() : palette::withOpacity(palette::paper(), 0.45));
-        p.drawText(QRectF(rtl ? 0 : 22, 0, width() - 22, h), QStyle::visualAlignment(layoutDirection(), Qt::AlignVCenter | Qt::AlignLeft), text());
+        p.drawText(visualRect(layoutDirection(), width(), QRectF(22, 0, width() - 22, h)), QStyle::visualAlignment(layoutDirection(), Qt::AlignVCenter | Qt::AlignLeft), text());
         if (hasFocus()) {
             p.setPen(QPen(palette::gold(), 1.5));
             p.setBrush(Qt::NoBrush);
@@ -343,8 +344,7 @@ void StatusLine::paintEvent(QPaintEvent*)
     const double textHeight = std::max<qsizetype>(1, lines.size()) * m.lineSpacing();
     const double top = std::max(0.0, (height() - std::max(textHeight, kIcon)) / 2);
     const double iconTop = top + (std::min(textHeight, m.lineSpacing()) - kIcon) / 2;
-    const bool rtl = layoutDirection() == Qt::RightToLeft;
-    const QRectF icon(rtl ? width() - kIcon : 0, std::max(0.0, iconTop), kIcon, kIcon);
+    const QRectF icon = visualRect(layoutDirection(), width(), QRectF(0, std::max(0.0, iconTop), kIcon, kIcon));
     switch (status_.kind()) {
     case ProviderStatus::Kind::ready:
         symbols::paint(p, symbolFor(status_.kind()), icon, palette::green());
@@ -374,7 +374,7 @@ void StatusLine::paintEvent(QPaintEvent*)
     p.setPen(palette::paperDim());
     double y = top;
     for (const QString& line : lines) {
-        p.drawText(QRectF(rtl ? 0 : kIcon + kGap, y, width() - kIcon - kGap, m.lineSpacing()),
+        p.drawText(visualRect(layoutDirection(), width(), QRectF(kIcon + kGap, y, width() - kIcon - kGap, m.lineSpacing())),
                    QStyle::visualAlignment(layoutDirection(), Qt::AlignLeft | Qt::AlignVCenter), line);
         y += m.lineSpacing();
     }

@@ -70,4 +70,11 @@ QPainterPath continuousCapsule(const QRectF& rect)
     return path;
 }
 
+QRectF visualRect(Qt::LayoutDirection direction, double width, const QRectF& logical)
+{
+    if (direction != Qt::RightToLeft)
+        return logical;
+    return QRectF(width - logical.right(), logical.top(), logical.width(), logical.height());
+}
+
 } // namespace tq

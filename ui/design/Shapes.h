@@ -10,4 +10,8 @@ namespace tq {
 QPainterPath continuousRect(const QRectF& rect, double radius);
 QPainterPath continuousCapsule(const QRectF& rect);
 
+// `logical`, laid out left to right in a box `width` wide, where it stands in `direction`
+// (mirrored right to left), as QStyle::visualRect does for whole pixels.
+QRectF visualRect(Qt::LayoutDirection direction, double width, const QRectF& logical);
+
 } // namespace tq

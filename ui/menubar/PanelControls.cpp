@@ -63,8 +63,7 @@ void PanelRow::paintEvent(QPaintEvent*)
         p.drawPath(rounded(rect(), 7));
     }
     // Laid out left to right, then mirrored right to left.
-    const bool rtl = layoutDirection() == Qt::RightToLeft;
-    const auto visual = [&](const QRectF& box) { return rtl ? QRectF(width() - box.right(), box.top(), box.width(), box.height()) : box; };
+    const auto visual = [&](const QRectF& box) { return visualRect(layoutDirection(), width(), box); };
     const QRectF symbolBox = visual(QRectF(8, 0, 18, height()));
     const QColor dim = palette::paperDim();
     const QColor gold = palette::gold();
@@ -126,10 +125,9 @@ void PillButton::paintEvent(QPaintEvent*)
     const int contentWidth = 14 + 6 + fm.horizontalAdvance(shown);
     const double x0 = (width() - contentWidth) / 2.0;
     // The symbol leads the title: on its right, right to left.
-    const bool rtl = layoutDirection() == Qt::RightToLeft;
-    symbols::paint(p, symbol_, QRectF(rtl ? width() - x0 - 12 : x0, (height() - 12) / 2.0, 12, 12), fg);
+    symbols::paint(p, symbol_, visualRect(layoutDirection(), width(), QRectF(x0, (height() - 12) / 2.0, 12, 12)), fg);
     p.setPen(fg);
-    p.drawText(QRectF(x0 + (rtl ? 0 : 20), 0, contentWidth - 20 + 1, height()), Qt::AlignVCenter | Qt::AlignHCenter, shown);
+    p.drawText(QRectF(x0 + (layoutDirection() == Qt::RightToLeft ? 0 : 20), 0, contentWidth - 20 + 1, height()), Qt::AlignVCenter | Qt::AlignHCenter, shown);
 }
 
 void PillButton::openMenu()

@@ -1,6 +1,7 @@
 #include "ui/settings/SettingsSidebar.h"
 
 #include "ui/design/Palette.h"
+#include "ui/design/Shapes.h"
 #include "ui/settings/SettingsRouter.h"
 #include "ui/settings/SettingsStyle.h"
 #include "ui/settings/SetupItems.h"
@@ -149,8 +150,7 @@ void SidebarRow::paintEvent(QPaintEvent*)
     }
 
     // Laid out left to right, then mirrored right to left (the text aligns itself).
-    const bool rtl = layoutDirection() == Qt::RightToLeft;
-    const auto visual = [&](const QRectF& box) { return rtl ? QRectF(r.width() - box.right(), box.top(), box.width(), box.height()) : box; };
+    const auto visual = [&](const QRectF& box) { return visualRect(layoutDirection(), r.width(), box); };
     const double bounce = bounce_.value();
     const QRectF icon = visual(QRectF(10, (r.height() - 16) / 2, 20, 16));
     p.save();
