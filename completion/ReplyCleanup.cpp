@@ -293,6 +293,22 @@ std::optional<qsizetype> escapeEnd(QStringView t, qsizetype i)
 
 bool isTag(char32_t c) { return c >= 0xE0020 && c <= 0xE007F; }
 
+// Letters that draw nothing: the Hangul fillers, the blank braille pattern and the combining
+// grapheme joiner.
+bool isBlankLetter(char32_t c)
+{
+    return c == 0x115F || c == 0x1160 || c == 0x3164 || c == 0xFFA0 || c == 0x2800 || c == 0x034F;
+}
+
+bool isStackingMark(char32_t c)
+{
+    const auto category = QChar::category(c);
+    return category == QChar::Mark_NonSpacing || category == QChar::Mark_Enclosing;
+}
+
+// Marks kept on one base character; real text needs at most three or four.
+constexpr int kMaxMarksPerBase = 4;
+
 } // namespace
 
 QString ReplyCleaner::removeHidden(QStringView text)
@@ -310,6 +326,7 @@ QString ReplyCleaner::removeHidden(QStringView text)
         return c.isSurrogate() ? 0xFFFD : c.unicode();
     };
     qsizetype i = 0;
+    int marks = 0; // on the last base character kept
     while (i < n) {
         if (const auto end = escapeEnd(text, i)) {
             i = *end;
@@ -331,7 +348,13 @@ QString ReplyCleaner::removeHidden(QStringView text)
             i = closed ? j : i + len;
             continue;
         }
-        const bool drop = c == 0xFFFD || (QChar::category(c) == QChar::Other_Format && c != 0x200C && c != 0x200D);
+        const auto category = QChar::category(c);
+        bool drop = c == 0xFFFD || (category == QChar::Other_Format && c != 0x200C && c != 0x200D)
+            || category == QChar::Other_PrivateUse || isBlankLetter(c);
+        if (!drop && isStackingMark(c))
+            drop = ++marks > kMaxMarksPerBase;
+        else if (!drop)
+            marks = 0;
         if (!drop)
             out += text.mid(i, len);
         i += len;

@@ -26,7 +26,9 @@ public:
     // The steps, in pipeline order.
     // Escape sequences go whole, and so do format characters (bidirectional controls, zero-width
     // spaces, …) but for the joiners and the tag runs of flags that emoji need, lone surrogates
-    // and U+FFFD: nothing invisible or broken reaches the field.
+    // and U+FFFD: nothing invisible or broken reaches the field. Letters that draw nothing
+    // (Hangul fillers, the blank braille pattern, the grapheme joiner) and private-use
+    // characters go too, and a base character keeps at most four combining marks.
     static QString removeHidden(QStringView text);
     static QString stripThink(const QString& text);
     static bool hasContextMarker(QStringView text);

@@ -24,6 +24,15 @@ namespace tq::Providers {
 namespace {
 
 ProviderError invalidAddress() { return ProviderError{QStringLiteral("That address isn't valid")}; }
+ProviderError unsafeHeader() { return ProviderError{QString::fromLatin1(kUnsafeHeaderMessage)}; }
+
+bool breaksAnyHeader(const QNetworkRequest& request)
+{
+    const QList<QByteArray> names = request.rawHeaderList();
+    return std::any_of(names.cbegin(), names.cend(), [&](const QByteArray& name) {
+        return breaksHeaderLine(name) || breaksHeaderLine(request.rawHeader(name));
+    });
+}
 
 // Qt's own buffer of a reply between two reads.
 constexpr qint64 kReadBuffer = 64 << 10;
@@ -33,6 +42,8 @@ Future<QByteArray> send(Clock& clock, QNetworkAccessManager& network, QNetworkRe
 {
     if (!key.isEmpty())
         request.setRawHeader("Authorization", "Bearer " + key.toUtf8());
+    if (breaksAnyHeader(request))
+        return Future<QByteArray>::ready(unsafeHeader());
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
 
     Promise<QByteArray> promise;

@@ -27,6 +27,11 @@ int networkErrorOf(QAbstractSocket::SocketError e)
 }
 } // namespace
 
+bool breaksHeaderLine(const QByteArray& text)
+{
+    return text.contains('\r') || text.contains('\n') || text.contains('\0');
+}
+
 class PlainExchange : public QObject {
 public:
     PlainExchange(QObject& owner, PlainRequest request, std::function<void(PlainAnswer)> done)
@@ -36,6 +41,14 @@ public:
         connect(&socket_, &QTcpSocket::connected, this, [this] { sendRequest(); });
         connect(&socket_, &QTcpSocket::readyRead, this, [this] { read(); });
         connect(&socket_, &QTcpSocket::errorOccurred, this, [this](QAbstractSocket::SocketError e) { failed(e); });
+        // Whatever put it there, a header that breaks its line never reaches the server.
+        for (const auto& [name, value] : request_.headers) {
+            if (breaksHeaderLine(name) || breaksHeaderLine(value)) {
+                finishWith(failure(QNetworkReply::ProtocolInvalidOperationError,
+                                   QString::fromLatin1(kUnsafeHeaderMessage)));
+                return;
+            }
+        }
         const QUrl& url = request_.url;
         socket_.connectToHost(url.host(), quint16(url.port(80)));
     }

@@ -38,6 +38,10 @@ struct PlainAnswer {
 
 class PlainExchange;
 
+// A header name or value that could end its line early: it holds CR, LF or NUL.
+bool breaksHeaderLine(const QByteArray& text);
+inline constexpr const char* kUnsafeHeaderMessage = "A request header holds a line break, so the request was not sent.";
+
 // Starts the exchange (main thread) as a child of `owner`; `done` is called once, on the main
 // thread, unless stopped first: with the answer, or with Kind::stopped when `owner` ends first.
 // Stopping is safe at any time and more than once.

@@ -101,6 +101,18 @@ void Defaults::removePersistentDomain(const QString& name)
     eraseDomain(name);
 }
 
+void Defaults::noteSetAside(const QString& name)
+{
+    if (name == QLatin1String(kAppDomain))
+        appDomainSetAside_ = true;
+}
+
+void Defaults::noteWritten(const QString& name, bool written)
+{
+    if (name == QLatin1String(kAppDomain))
+        appDomainUnsaved_ = !written;
+}
+
 // ---- JSON coding
 
 namespace defaults {
@@ -288,21 +300,16 @@ QVariantMap JsonFileDefaults::loadDomain(const QString& name)
     if (!isSafeDomainName(name))
         return {};
     const QString path = filePath(name);
-    QFile file(path);
-    if (!file.exists())
+    const StoreFileRead file = readStoreFile(path);
+    if (file.status == StoreFileRead::Status::missing)
         return {};
     // What cannot be read or decoded is kept for the user: the next write must not replace it.
-    if (!file.open(QIODevice::ReadOnly)) {
-        log::warning(QStringLiteral("Defaults: cannot read ") + path + QStringLiteral(": ") + file.errorString());
-        moveAside(path, clock_.now());
-        return {};
-    }
-    const QByteArray bytes = file.readAll();
-    const bool readFailed = file.error() != QFileDevice::NoError;
-    file.close();
+    if (file.status != StoreFileRead::Status::ok)
+        log::warning(QStringLiteral("Defaults: cannot read ") + path + QStringLiteral(": ") + file.error);
     QVariantMap values;
-    if (readFailed || !defaults::decodeDomain(bytes, &values)) {
+    if (file.status != StoreFileRead::Status::ok || !defaults::decodeDomain(file.data, &values)) {
         moveAside(path, clock_.now());
+        noteSetAside(name);
         return {};
     }
     return values;
@@ -315,8 +322,10 @@ void JsonFileDefaults::storeDomain(const QString& name, const QVariantMap& value
         return;
     }
     QString error;
-    if (!writeFileAtomically(filePath(name), defaults::encodeDomain(values), &error))
+    const bool written = writeFileAtomically(filePath(name), defaults::encodeDomain(values), &error);
+    if (!written)
         log::error(QStringLiteral("Defaults: cannot write ") + filePath(name) + QStringLiteral(": ") + error);
+    noteWritten(name, written);
 }
 
 void JsonFileDefaults::eraseDomain(const QString& name)

@@ -45,16 +45,27 @@ public:
     void setPersistentDomain(const QVariantMap& values, const QString& name);
     void removePersistentDomain(const QString& name);
 
+    // What went wrong with the program's own domain on disk this run, for the windows to say.
+    // Set aside: its file could not be read and was moved away, so the settings started over.
+    bool appDomainSetAside() const { return appDomainSetAside_; }
+    // Unsaved: its last write failed, so the settings shown are not on disk.
+    bool appDomainUnsaved() const { return appDomainUnsaved_; }
+
 protected:
     // Reads a domain once, on first use; writes it after every change.
     virtual QVariantMap loadDomain(const QString& name) = 0;
     virtual void storeDomain(const QString& name, const QVariantMap& values) = 0;
     virtual void eraseDomain(const QString& name) = 0;
+    // For the stores: report how a domain's file fared.
+    void noteSetAside(const QString& name);
+    void noteWritten(const QString& name, bool written);
 
 private:
     QVariantMap& domain(const QString& name) const;
 
     QVariantMap arguments_;
+    bool appDomainSetAside_ = false;
+    bool appDomainUnsaved_ = false;
     mutable std::map<QString, QVariantMap> domains_;
 };
 

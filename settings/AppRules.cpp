@@ -393,8 +393,13 @@ void AppRules::save()
     root.insert(QStringLiteral("names"), names);
 
     QString error;
-    if (!writeFileAtomically(*filePath_, QJsonDocument(root).toJson(QJsonDocument::Compact), &error))
+    const bool saved = writeFileAtomically(*filePath_, QJsonDocument(root).toJson(QJsonDocument::Compact), &error);
+    if (!saved)
         log::error(QStringLiteral("Rules: the rules file could not be written: ") + error);
+    if (unsaved_ == saved) {
+        unsaved_ = !saved;
+        emit storeStateChanged();
+    }
 }
 
 namespace {
@@ -465,22 +470,17 @@ void AppRules::load()
 {
     if (!filePath_)
         return;
-    QFile file(*filePath_);
-    if (!file.exists())
+    const StoreFileRead file = readStoreFile(*filePath_);
+    if (file.status == StoreFileRead::Status::missing)
         return;
     // What cannot be read or decoded is kept for the user: the next save must not replace it.
-    if (!file.open(QIODevice::ReadOnly)) {
-        log::warning(QStringLiteral("Rules: the rules file could not be opened: ") + file.errorString());
-        moveAside(*filePath_, clock_->now());
-        return;
-    }
-    const QByteArray bytes = file.readAll();
-    const bool readFailed = file.error() != QFileDevice::NoError;
-    file.close();
+    if (file.status != StoreFileRead::Status::ok)
+        log::warning(QStringLiteral("Rules: the rules file could not be read: ") + file.error);
     const QDateTime now = clock_->now();
-    const auto snapshot = readFailed ? std::nullopt : decodeSnapshot(bytes);
+    const auto snapshot = file.status == StoreFileRead::Status::ok ? decodeSnapshot(file.data) : std::nullopt;
     if (!snapshot) {
-        moveAside(*filePath_, clock_->now());
+        movedAside_ = moveAside(*filePath_, now);
+        emit storeStateChanged();
         return;
     }
     setRules(snapshot->rules);

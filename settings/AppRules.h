@@ -73,6 +73,10 @@ public:
     void setGlobalPauseUntil(const std::optional<QDateTime>& until);
     void setNames(const QMap<QString, QString>& names);
     const std::optional<QString>& filePath() const { return filePath_; }
+    // Where an unreadable rules file was moved this run, or empty.
+    const QString& movedAsidePath() const { return movedAside_; }
+    // The last save failed: the rules shown are not on disk.
+    bool isUnsaved() const { return unsaved_; }
 
     // The stored rule of a key, else the default rule.
     AppRule rule(const QString& key) const;
@@ -116,6 +120,7 @@ signals:
     void pausesChanged();
     void globalPauseUntilChanged();
     void namesChanged();
+    void storeStateChanged();
 
 private:
     std::optional<QString> filePath_;
@@ -125,6 +130,8 @@ private:
     QMap<QString, QDateTime> pauses_;
     std::optional<QDateTime> globalPauseUntil_;
     QMap<QString, QString> names_;
+    QString movedAside_;
+    bool unsaved_ = false;
 };
 
 } // namespace tq

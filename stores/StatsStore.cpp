@@ -3,7 +3,6 @@
 #include "platform/AppFolder.h"
 #include "platform/Chars.h"
 #include "platform/Log.h"
-#include "stores/StoreFile.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -193,11 +192,11 @@ void StatsStore::load()
 {
     if (filePath_.isEmpty())
         return;
-    const storefile::ReadResult file = storefile::read(filePath_);
-    if (file.status == storefile::ReadStatus::missing)
+    const StoreFileRead file = readStoreFile(filePath_);
+    if (file.status == StoreFileRead::Status::missing)
         return;
     QString why = file.error;
-    if (file.status == storefile::ReadStatus::ok) {
+    if (file.status == StoreFileRead::Status::ok) {
         if (auto snapshot = decode(file.data, &why)) {
             apply(*snapshot);
             return;
@@ -206,6 +205,7 @@ void StatsStore::load()
     // Keep the file the next save would otherwise replace.
     log::warning(QStringLiteral("The statistics file could not be used: ") + why);
     movedAside_ = moveAside(filePath_, clock_.now());
+    emit storeStateChanged();
 }
 
 void StatsStore::apply(const Snapshot& snapshot)
@@ -349,11 +349,14 @@ bool StatsStore::save()
     if (filePath_.isEmpty())
         return true;
     QString error;
-    if (!writeFileAtomically(filePath_, encode(snapshot()), &error)) {
+    const bool saved = writeFileAtomically(filePath_, encode(snapshot()), &error);
+    if (!saved)
         log::warning(QStringLiteral("The statistics were not saved: ") + error);
-        return false;
+    if (unsaved_ == saved) {
+        unsaved_ = !saved;
+        emit storeStateChanged();
     }
-    return true;
+    return saved;
 }
 
 bool StatsStore::flush()

@@ -98,9 +98,12 @@ public:
     const QString& filePath() const { return filePath_; }
     // Where the last undecodable file was moved, or empty.
     const QString& movedAsidePath() const { return movedAside_; }
+    // The last save failed: what the windows count is not on disk.
+    bool isUnsaved() const { return unsaved_; }
 
 signals:
     void daysChanged();
+    void storeStateChanged();
     void latenciesChanged();
     void appTotalsChanged();
 
@@ -116,6 +119,7 @@ private:
     QList<qint64> latencies_;
     QMap<QString, qint64> appTotals_;
     QString movedAside_;
+    bool unsaved_ = false;
 };
 
 } // namespace tq

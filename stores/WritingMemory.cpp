@@ -4,7 +4,6 @@
 #include "platform/Chars.h"
 #include "platform/Log.h"
 #include "platform/Text.h"
-#include "stores/StoreFile.h"
 
 #include <QFile>
 #include <QJsonArray>
@@ -114,12 +113,12 @@ void WritingMemory::load()
 {
     if (filePath_.isEmpty())
         return;
-    const storefile::ReadResult file = storefile::read(filePath_);
-    if (file.status == storefile::ReadStatus::missing) {
+    const StoreFileRead file = readStoreFile(filePath_, kFileCap);
+    if (file.status == StoreFileRead::Status::missing) {
         loadState_ = LoadState::noFile;
         return;
     }
-    if (file.status == storefile::ReadStatus::failed)
+    if (file.status != StoreFileRead::Status::ok)
         return becomeReadOnly(LoadState::unreadable, file.error);
 
     const SecretLookup stored = keychain_.lookup(kWritingMemoryKeyAccount);
@@ -158,6 +157,7 @@ void WritingMemory::becomeReadOnly(LoadState state, const QString& why)
                         "Nothing new is remembered until %app starts again.");
     }
     log::warning(QStringLiteral("The writing memory is read-only for this run: ") + why);
+    emit storeStateChanged();
 }
 
 void WritingMemory::scheduleSave()
@@ -169,14 +169,22 @@ void WritingMemory::scheduleSave()
 
 bool WritingMemory::save()
 {
-    if (filePath_.isEmpty())
-        return true;
     if (readOnly_)
         return false;
-    if (entries_.isEmpty()) {
-        QFile::remove(filePath_);
-        return true;
+    const bool saved = write();
+    if (unsaved_ == saved) {
+        unsaved_ = !saved;
+        emit storeStateChanged();
     }
+    return saved;
+}
+
+bool WritingMemory::write()
+{
+    if (filePath_.isEmpty())
+        return true;
+    if (entries_.isEmpty())
+        return !QFile::exists(filePath_) || QFile::remove(filePath_);
     const auto k = key(true);
     if (!k)
         return false;
@@ -184,7 +192,7 @@ bool WritingMemory::save()
     if (!box)
         return false;
     QString error;
-    if (!storefile::writeAtomically(filePath_, *box, kFileMode, &error)) {
+    if (!writeFileAtomically(filePath_, *box, &error, kFileMode)) {
         log::warning(QStringLiteral("The writing memory was not saved: ") + error);
         return false;
     }

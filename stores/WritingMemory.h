@@ -57,6 +57,10 @@ public:
     // A sentence for the settings window when the memory is read-only; empty otherwise.
     const QString& problem() const { return problem_; }
     const QString& movedAsidePath() const { return movedAside_; }
+    // The last save failed: the passages shown are not on disk.
+    bool isUnsaved() const { return unsaved_; }
+    // The sealed file may hold every passage at its longest, escaped, plus the seal.
+    static constexpr qint64 kFileCap = 64 << 20;
 
     const QList<MemoryEntry>& entries() const { return entries_; }
     void setEntries(const QList<MemoryEntry>& entries); // ignored while read-only
@@ -86,9 +90,11 @@ public:
 
 signals:
     void entriesChanged();
+    void storeStateChanged();
 
 private:
     void becomeReadOnly(LoadState state, const QString& why);
+    bool write();
 
     QString filePath_;
     Keychain keychain_;
@@ -100,6 +106,7 @@ private:
     bool readOnly_ = false;
     QString problem_;
     QString movedAside_;
+    bool unsaved_ = false;
 };
 
 } // namespace tq

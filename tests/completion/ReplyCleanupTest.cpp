@@ -169,6 +169,13 @@ TEST(ReplyCleanup, InvisibleCharactersAndEscapeSequencesGoWhole)
          "Please ", "go \U0001F3F4\U000E0067\U000E0062\U000E0065\U000E006E\U000E0067\U000E007F now"},
         {"hidden tag text goes", "go \U000E0068\U000E0069ahead \U0001F3F4\U000E0068 now", "Please ",
          "go ahead \U0001F3F4 now"},
+        {"Hangul fillers", "go \u115F\u1160a\u3164head\uFFA0", "Please ", "go ahead"},
+        {"blank braille and the grapheme joiner", "go \u2800ahe\u034Fad \u2800", "Please ", "go ahead"},
+        {"private use, basic and supplementary", "go \uE000ahead\U000F0000\U0010FFFD", "Please ", "go ahead"},
+        {"a stack of marks keeps four", "go ahe\u0301\u0301\u0301\u0301\u0301\u0301ad", "Please ",
+         "go ahe\u0301\u0301\u0301\u0301ad"},
+        {"marks of real text stay", "Vi\u1EC7t ng\u01B0\u0303 \u05E9\u05BC\u05C1\u05B8", "Please ",
+         "Vi\u1EC7t ng\u01B0\u0303 \u05E9\u05BC\u05C1\u05B8"},
     });
 }
 

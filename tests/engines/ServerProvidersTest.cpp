@@ -5,6 +5,7 @@
 #include "engines/HttpTransport.h"
 #include "engines/OllamaProvider.h"
 #include "engines/OpenAICompatibleProvider.h"
+#include "engines/PlainHttp.h"
 #include "platform/Clock.h"
 
 #include <QJsonArray>
@@ -12,6 +13,7 @@
 #include <QJsonObject>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -109,6 +111,37 @@ TEST(HttpTransport, BearerOnlyForANonEmptyKey)
     EXPECT_EQ(server.requests()[1].headers.value("authorization"), QByteArray("Bearer sk-1"));
     EXPECT_EQ(server.requests()[1].headers.value("content-type"), QByteArray("application/json"));
     EXPECT_EQ(server.requests()[1].method, QByteArray("POST"));
+}
+
+TEST(HttpTransport, AHeaderThatBreaksItsLineIsNeverSent)
+{
+    SystemClock clock;
+    QNetworkAccessManager network;
+    FakeHttpServer server;
+    server.reply("/x", 200, "{}");
+    const auto url = Providers::endpoint(server.base(), QStringLiteral("x"));
+    const auto secure = Providers::endpoint(QStringLiteral("https://127.0.0.1:1"), QStringLiteral("x"));
+    for (const QString& key : {QStringLiteral("sk\r\nX-Injected: yes"), QStringLiteral("sk-1\n"),
+                               QStringLiteral("sk") + QChar(0) + QStringLiteral("x"), QStringLiteral("sk\rx")}) {
+        for (const auto& at : {url, secure}) {
+            auto got = await(Providers::get(clock, network, at, key));
+            auto posted = await(Providers::postJSON(clock, network, at, QJsonObject{}, key));
+            ASSERT_TRUE(got && posted);
+            EXPECT_FALSE(got->hasValue());
+            EXPECT_FALSE(posted->hasValue());
+            EXPECT_EQ(posted->errorMessage(), QString::fromLatin1(Providers::kUnsafeHeaderMessage));
+        }
+    }
+    // Whatever its source, the exchange itself refuses such a header.
+    std::optional<Providers::PlainAnswer> answer;
+    QObject owner;
+    Providers::PlainHttp http(owner, {QUrl(server.base() + "/x"), "GET", {{"X-Note", "a\r\nX-Injected: yes"}}, {}, 1000},
+                              [&](Providers::PlainAnswer a) { answer = a; });
+    spinUntil([&] { return answer.has_value(); }, 5000);
+    ASSERT_TRUE(answer);
+    EXPECT_EQ(answer->kind, Providers::PlainAnswer::Kind::failed);
+    QTest::qWait(50);
+    EXPECT_TRUE(server.requests().isEmpty());
 }
 
 TEST(HttpTransport, RefusedConnectionPassesTheClientErrorThrough)

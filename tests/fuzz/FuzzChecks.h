@@ -11,9 +11,11 @@
 namespace tq::fuzz {
 
 // True when `text` holds a character the clean-up must never let through: a control or format
-// character (but for the joiners and flag tags), a surrogate out of its pair or U+FFFD.
+// character (but for the joiners and flag tags), a surrogate out of its pair, U+FFFD, a letter
+// that draws nothing, a private-use character or a base character with more than four marks.
 inline bool holdsHidden(const QString& text)
 {
+    int marks = 0;
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar c = text[i];
         char32_t u = c.unicode();
@@ -26,6 +28,13 @@ inline bool holdsHidden(const QString& text)
         const auto category = QChar::category(u);
         const bool allowedFormat = u == 0x200C || u == 0x200D || (u >= 0xE0020 && u <= 0xE007F);
         if (category == QChar::Other_Control || (category == QChar::Other_Format && !allowedFormat) || u == 0xFFFD)
+            return true;
+        const bool blank = u == 0x115F || u == 0x1160 || u == 0x3164 || u == 0xFFA0 || u == 0x2800 || u == 0x034F;
+        if (blank || category == QChar::Other_PrivateUse)
+            return true;
+        const bool mark = category == QChar::Mark_NonSpacing || category == QChar::Mark_Enclosing;
+        marks = mark ? marks + 1 : 0;
+        if (marks > 4)
             return true;
     }
     return false;

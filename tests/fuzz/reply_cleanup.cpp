@@ -11,18 +11,33 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <iterator>
 
 namespace {
 
-// Splits the input into three texts at the first two 0x01 bytes; UTF-8, or raw UTF-16 units
-// (lone surrogates included).
-QString part(const uint8_t*& data, size_t& size, bool utf16)
+// Characters random bytes seldom reach: fillers and blanks, private use, stacking marks,
+// joiners, selectors and direction controls.
+constexpr char32_t kTricky[] = {0x115F, 0x1160, 0x3164, 0xFFA0, 0x2800, 0x034F, 0x0301, 0x20E3, 0xE000,
+                                0xF8FF, 0xF0000, 0x10FFFD, 0x200D, 0x200C, 0xFE0F, 0x202E, 0x1F3F4, 0xE0067,
+                                0xE007F, 0x1B, 0x0A, 0xD83D};
+
+// Splits the input into three texts at the first two 0x01 bytes; UTF-8, raw UTF-16 units
+// (lone surrogates included), or ASCII with every other byte one of the tricky characters.
+QString part(const uint8_t*& data, size_t& size, bool utf16, bool tricky)
 {
     size_t n = 0;
     while (n < size && data[n] != 0x01)
         ++n;
     QString out;
-    if (utf16) {
+    if (tricky) {
+        for (size_t i = 0; i < n; ++i) {
+            const char32_t c = data[i] < 0x80 ? char32_t(data[i]) : kTricky[data[i] % std::size(kTricky)];
+            if (c == 0xD83D)
+                out.append(QChar(char16_t(c))); // a lone surrogate
+            else
+                out.append(QString::fromUcs4(&c, 1));
+        }
+    } else if (utf16) {
         out.resize(qsizetype(n / 2));
         std::memcpy(out.data(), data, (n / 2) * 2);
     } else {
@@ -44,11 +59,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const bool raw = data[1] & 1;
     const bool spelling = data[1] & 2;
     const bool utf16 = data[1] & 4;
+    const bool tricky = data[1] & 8;
     data += 2;
     size -= 2;
-    const QString reply = part(data, size, utf16);
-    const QString before = part(data, size, utf16);
-    const QString after = part(data, size, utf16);
+    const QString reply = part(data, size, utf16, tricky);
+    const QString before = part(data, size, utf16, tricky);
+    const QString after = part(data, size, utf16, tricky);
 
     const tq::ReplyCleaner::MisspelledTest misspelled = [](const QString& w) { return w.size() % 2 == 0; };
     const QString cleaned = tq::ReplyCleaner::clean(reply, before, after, limit,
