@@ -5,6 +5,7 @@
 #include "engines/BuiltInProvider.h"
 #include "settings/Preferences.h"
 #include "stores/Keychain.h"
+#include "stores/ServerKey.h"
 
 #include <QStringDecoder>
 
@@ -16,6 +17,7 @@ ProviderHub::ProviderHub(Preferences& prefs, ModelStore& store, const Keychain& 
     , prefs_(prefs)
     , store_(store)
     , keychain_(keychain)
+    , serverKey_(std::make_unique<ServerKey>(keychain))
 {
     network_.setAutoDeleteReplies(false); // the transport deletes each reply itself
     apple_ = std::make_unique<AppleIntelligenceProvider>(onDevice);
@@ -151,12 +153,15 @@ void ProviderHub::warmUp()
 
 QString ProviderHub::serverAPIKey() const
 {
+    if (const auto& typed = serverKey_->typedKey())
+        return *typed;
     const auto data = keychain_.read(kServerApiKeyAccount);
     if (!data)
         return {};
     QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     const QString key = decoder.decode(*data);
-    return decoder.hasError() ? QString() : key;
+    // A key stored with its pasted line break works; one with a break inside is refused later.
+    return decoder.hasError() ? QString() : ServerKey::normalize(key).value_or(key);
 }
 
 } // namespace tq

@@ -20,6 +20,7 @@ namespace tq {
 class Keychain;
 class OnDeviceModel;
 class Preferences;
+class ServerKey;
 
 class ProviderHub : public QObject {
     Q_OBJECT
@@ -56,8 +57,10 @@ public:
     QString modelName(EngineKind kind, bool onBattery) const;
     // Prepares the chosen engine when a field session opens.
     void warmUp();
-    // The stored key of the OpenAI-compatible server; empty when none or not UTF-8.
+    // The key of the OpenAI-compatible server: the one typed this run, else the stored one;
+    // empty when none or not UTF-8.
     QString serverAPIKey() const;
+    ServerKey& serverKey() { return *serverKey_; }
 
     // An engine without an entry counts as not checked yet and without models.
     ProviderStatus status(EngineKind kind) const;
@@ -75,6 +78,7 @@ private:
     Preferences& prefs_;
     ModelStore& store_;
     const Keychain& keychain_;
+    std::unique_ptr<ServerKey> serverKey_;
     std::map<EngineKind, ProviderStatus> status_;
     std::map<EngineKind, QStringList> modelLists_;
     // The server engines' HTTP session; it ends after them, and what is still in flight with it.

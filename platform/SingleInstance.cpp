@@ -3,6 +3,7 @@
 #include "platform/Log.h"
 
 #include <QDir>
+#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QLocalServer>
@@ -11,6 +12,10 @@
 #include <QThread>
 
 #include <optional>
+
+#include <cerrno>
+#include <sys/socket.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace tq {
@@ -34,10 +39,42 @@ LocalSocketInstance::~LocalSocketInstance() = default;
 
 QString LocalSocketInstance::defaultSocketPath()
 {
-    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    if (!runtime.isEmpty() && QDir(runtime).exists())
-        return QDir(runtime).filePath(QStringLiteral("tessaquill.sock"));
-    return QDir(QDir::tempPath()).filePath(QStringLiteral("tessaquill-%1.sock").arg(::getuid()));
+    return socketPathIn(qEnvironmentVariable("XDG_RUNTIME_DIR"), QDir::tempPath());
+}
+
+QString LocalSocketInstance::socketPathIn(const QString& runtimeFolder, const QString& tempFolder)
+{
+    const QString name = QStringLiteral("tessaquill.sock");
+    if (!runtimeFolder.isEmpty() && isPrivateFolder(runtimeFolder))
+        return QDir(runtimeFolder).filePath(name);
+    const QString own = QDir(tempFolder).filePath(QStringLiteral("tessaquill-%1").arg(::geteuid()));
+    if (::mkdir(QFile::encodeName(own).constData(), 0700) != 0 && errno != EEXIST) {
+        log::warning(QStringLiteral("The folder for later launches could not be made: ") + own);
+        return {};
+    }
+    if (!isPrivateFolder(own)) {
+        log::warning(QStringLiteral("The folder for later launches is not private to this user, so it is not used: ") + own);
+        return {};
+    }
+    return QDir(own).filePath(name);
+}
+
+bool LocalSocketInstance::isPrivateFolder(const QString& path)
+{
+    struct stat info = {};
+    if (::lstat(QFile::encodeName(path).constData(), &info) != 0)
+        return false;
+    return S_ISDIR(info.st_mode) && info.st_uid == ::geteuid() && (info.st_mode & 077) == 0;
+}
+
+qint64 LocalSocketInstance::peerUid(qintptr socketDescriptor)
+{
+    struct ucred credentials = {};
+    socklen_t length = sizeof credentials;
+    if (socketDescriptor < 0
+        || ::getsockopt(int(socketDescriptor), SOL_SOCKET, SO_PEERCRED, &credentials, &length) != 0)
+        return -1;
+    return credentials.uid;
 }
 
 QByteArray LocalSocketInstance::encode(const QStringList& arguments)
@@ -67,7 +104,7 @@ bool LocalSocketInstance::isListening() const
 
 bool LocalSocketInstance::claim(const QStringList& arguments)
 {
-    if (d->server.isListening())
+    if (d->server.isListening() || socketPath_.isEmpty())
         return true;
     if (handOver(arguments))
         return false;
@@ -83,6 +120,8 @@ bool LocalSocketInstance::claim(const QStringList& arguments)
 
 bool LocalSocketInstance::waitUntilFree(int timeoutMs)
 {
+    if (socketPath_.isEmpty())
+        return true;
     QElapsedTimer waited;
     waited.start();
     for (;;) {
@@ -103,6 +142,11 @@ bool LocalSocketInstance::handOver(const QStringList& arguments)
     socket.connectToServer(socketPath_);
     if (!socket.waitForConnected(kWaitMs))
         return false;
+    if (peerUid(socket.socketDescriptor()) != qint64(::geteuid())) {
+        log::warning(QStringLiteral("The program listening for later launches belongs to another user; it is not told anything."));
+        socket.abort();
+        return false;
+    }
     socket.write(encode(arguments));
     socket.flush();
     socket.waitForBytesWritten(kWaitMs);
@@ -115,6 +159,12 @@ bool LocalSocketInstance::handOver(const QStringList& arguments)
 void LocalSocketInstance::accept()
 {
     while (QLocalSocket* socket = d->server.nextPendingConnection()) {
+        if (peerUid(socket->socketDescriptor()) != qint64(::geteuid())) {
+            log::warning(QStringLiteral("A connection from another user was turned away."));
+            socket->abort();
+            socket->deleteLater();
+            continue;
+        }
         auto buffer = std::make_shared<QByteArray>();
         connect(socket, &QLocalSocket::readyRead, socket, [socket, buffer] {
             buffer->append(socket->readAll());

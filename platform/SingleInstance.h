@@ -32,8 +32,9 @@ signals:
 class LocalSocketInstance final : public SingleInstance {
     Q_OBJECT
 public:
-    // `socketPath` defaults to "tessaquill.sock" in $XDG_RUNTIME_DIR (else the temporary folder,
-    // named with the user id).
+    // `socketPath` defaults to "tessaquill.sock" in a folder only this user can enter. An empty
+    // path (no such folder) runs without handing over: every launch starts its own instance.
+    // Either end talks only to a peer of its own user id.
     explicit LocalSocketInstance(QString socketPath = defaultSocketPath(), QObject* parent = nullptr);
     ~LocalSocketInstance() override;
 
@@ -41,7 +42,14 @@ public:
     bool waitUntilFree(int timeoutMs) override;
     bool isListening() const;
 
+    // In $XDG_RUNTIME_DIR when that is private, else in "<temp>/tessaquill-<uid>", made with
+    // mode 0700 or refused (empty) when it exists and is not private.
     static QString defaultSocketPath();
+    static QString socketPathIn(const QString& runtimeFolder, const QString& tempFolder);
+    // A directory, not a link, owned by this user, with no access for group or others.
+    static bool isPrivateFolder(const QString& path);
+    // The user id of the process at the other end of a connected local socket, or -1.
+    static qint64 peerUid(qintptr socketDescriptor);
     static QByteArray encode(const QStringList& arguments);
     // None of a message that is not a JSON array of texts.
     static std::optional<QStringList> decode(const QByteArray& message);

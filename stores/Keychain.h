@@ -40,6 +40,7 @@ public:
     Migration migrateFromEarlierProduct(const QString& earlierService) const;
 
     const QString& service() const { return service_; }
+    KeychainService& store() const { return *store_; }
 
 private:
     KeychainService* store_;

@@ -19,6 +19,13 @@
 #include <QTemporaryDir>
 
 #include <csignal>
+#include <cstring>
+
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace std::chrono_literals;
 
@@ -190,6 +197,93 @@ TEST(SingleInstanceSocket, AStaleSocketFileIsTakenOverAndBadMessagesAreRefused)
     EXPECT_EQ(LocalSocketInstance::decode("[\"a\",1]"), std::nullopt);
     EXPECT_EQ(LocalSocketInstance::decode("{}"), std::nullopt);
     EXPECT_EQ(LocalSocketInstance::decode(LocalSocketInstance::encode({QStringLiteral("a b")})), QStringList{QStringLiteral("a b")});
+}
+
+TEST(SingleInstanceSocket, LivesInAFolderOnlyTheUserCanEnter)
+{
+    QTemporaryDir temp;
+    const QString own = temp.filePath(QStringLiteral("tessaquill-%1").arg(::geteuid()));
+    // Without a runtime folder the socket gets a private folder of its own.
+    EXPECT_EQ(LocalSocketInstance::socketPathIn({}, temp.path()), own + QStringLiteral("/tessaquill.sock"));
+    EXPECT_TRUE(LocalSocketInstance::isPrivateFolder(own));
+    // A runtime folder others can enter is not used; neither is an open or linked folder.
+    ASSERT_TRUE(QFile::setPermissions(temp.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner
+                                                       | QFile::ReadOther | QFile::ExeOther));
+    EXPECT_EQ(LocalSocketInstance::socketPathIn(temp.path(), temp.path()), own + QStringLiteral("/tessaquill.sock"));
+    ASSERT_EQ(::chmod(QFile::encodeName(own).constData(), 0755), 0);
+    EXPECT_TRUE(LocalSocketInstance::socketPathIn({}, temp.path()).isEmpty());
+    QTemporaryDir elsewhere;
+    ASSERT_TRUE(QDir().rmdir(own));
+    ASSERT_TRUE(QFile::link(elsewhere.path(), own));
+    EXPECT_TRUE(LocalSocketInstance::socketPathIn({}, temp.path()).isEmpty());
+    if (::geteuid() == 0) {
+        ASSERT_TRUE(QFile::remove(own));
+        ASSERT_EQ(::mkdir(QFile::encodeName(own).constData(), 0700), 0);
+        ASSERT_EQ(::chown(QFile::encodeName(own).constData(), 65534, 65534), 0);
+        EXPECT_TRUE(LocalSocketInstance::socketPathIn({}, temp.path()).isEmpty());
+    }
+    // Without a usable folder the program runs on its own.
+    LocalSocketInstance alone{QString()};
+    EXPECT_TRUE(alone.claim({QStringLiteral("tessaquill")}));
+    EXPECT_FALSE(alone.isListening());
+}
+
+TEST(SingleInstanceSocket, NeitherEndTalksToAnotherUser)
+{
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "needs root to act as another user";
+    QTemporaryDir dir;
+    ASSERT_EQ(::chmod(QFile::encodeName(dir.path()).constData(), 0777), 0);
+    const QString path = dir.filePath(QStringLiteral("s.sock"));
+    const QByteArray name = QFile::encodeName(path);
+
+    // Another user listens first: a launch tells it nothing and runs itself.
+    int ready[2];
+    ASSERT_EQ(::pipe(ready), 0);
+    const pid_t listener = ::fork();
+    if (listener == 0) {
+        if (::setgid(65534) != 0 || ::setuid(65534) != 0)
+            ::_exit(2);
+        const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        sockaddr_un address = {};
+        address.sun_family = AF_UNIX;
+        std::strncpy(address.sun_path, name.constData(), sizeof address.sun_path - 1);
+        if (::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 || ::listen(fd, 4) != 0)
+            ::_exit(3);
+        [[maybe_unused]] auto w = ::write(ready[1], "r", 1);
+        const int peer = ::accept(fd, nullptr, nullptr);
+        char byte = 0;
+        ::_exit(::read(peer, &byte, 1) > 0 ? 1 : 0); // 1: it was told something
+    }
+    char byte = 0;
+    ASSERT_EQ(::read(ready[0], &byte, 1), 1);
+    LocalSocketInstance launch(path);
+    EXPECT_TRUE(launch.claim({QStringLiteral("tessaquill"), QStringLiteral("--open-settings")}));
+    int status = 0;
+    ASSERT_EQ(::waitpid(listener, &status, 0), listener);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "the other user's listener was handed the arguments";
+    ASSERT_TRUE(launch.isListening());
+
+    // Another user connects to the running instance: nothing it sends is taken.
+    ASSERT_EQ(::chmod(name.constData(), 0777), 0);
+    QSignalSpy handed(&launch, &SingleInstance::handedOver);
+    const pid_t sender = ::fork();
+    if (sender == 0) {
+        if (::setgid(65534) != 0 || ::setuid(65534) != 0)
+            ::_exit(2);
+        const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        sockaddr_un address = {};
+        address.sun_family = AF_UNIX;
+        std::strncpy(address.sun_path, name.constData(), sizeof address.sun_path - 1);
+        if (::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0)
+            ::_exit(3);
+        const QByteArray message = "[\"tessaquill\",\"--open-settings\"]";
+        [[maybe_unused]] auto w = ::write(fd, message.constData(), size_t(message.size()));
+        ::_exit(0);
+    }
+    ASSERT_EQ(::waitpid(sender, &status, 0), sender);
+    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    EXPECT_FALSE(handed.wait(500));
 }
 
 TEST(MemoryPressureLevels, StallInformationFirstThenAvailableMemory)

@@ -11,6 +11,7 @@
 #include "platform/fakes/FakeOnDeviceModel.h"
 #include "settings/Preferences.h"
 #include "stores/Keychain.h"
+#include "stores/ServerKey.h"
 
 #include <QDir>
 #include <QFile>
@@ -329,6 +330,15 @@ TEST_F(HubFixture, ServerKeyComesFromTheKeychainEachTime)
     server.reply("/v1/models", 200, R"({"data":[{"id":"a"}]})");
     await(hub->server().models());
     EXPECT_EQ(server.requests().last().headers.value("authorization"), QByteArray("Bearer sk-live"));
+
+    // A key stored with its pasted line break is sent without it.
+    keychain.write(QByteArray("sk-pasted\n"), kServerApiKeyAccount);
+    EXPECT_EQ(hub->serverAPIKey(), QStringLiteral("sk-pasted"));
+    // Without a keychain the typed key is used for the session all the same.
+    keychainStore.setUnreachable(true);
+    hub->serverKey().set(QStringLiteral("sk-session"));
+    await(hub->server().models());
+    EXPECT_EQ(server.requests().last().headers.value("authorization"), QByteArray("Bearer sk-session"));
 }
 
 namespace tq {

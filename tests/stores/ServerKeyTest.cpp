@@ -1,0 +1,120 @@
+#include "stores/ServerKey.h"
+
+#include "platform/fakes/FakeKeychain.h"
+#include "support/Wait.h"
+
+#include <QElapsedTimer>
+
+#include <condition_variable>
+#include <mutex>
+
+#include <gtest/gtest.h>
+
+using namespace tq;
+
+namespace {
+
+// A keychain whose writes wait, as behind an unlock prompt nobody answers, until let go.
+class BlockingKeychain final : public KeychainService {
+public:
+    SecretLookup read(const QString& s, const QString& a) override { return locked([&] { return inner.read(s, a); }); }
+    bool write(const QString& s, const QString& a, const QByteArray& secret, QString* error) override
+    {
+        std::unique_lock lock(mutex);
+        ++waiting;
+        open.wait(lock, [this] { return released; });
+        return inner.write(s, a, secret, error);
+    }
+    bool remove(const QString& s, const QString& a, QString* error) override
+    {
+        return locked([&] { return inner.remove(s, a, error); });
+    }
+    SecretListing items(const QString& s) override { return locked([&] { return inner.items(s); }); }
+
+    void release()
+    {
+        std::lock_guard lock(mutex);
+        released = true;
+        open.notify_all();
+    }
+    int waitingWrites()
+    {
+        return locked([&] { return waiting; });
+    }
+    QByteArray stored()
+    {
+        return locked([&] { return inner.value(kKeychainService, kServerApiKeyAccount); });
+    }
+
+    FakeKeychain inner;
+    std::mutex mutex;
+    std::condition_variable open;
+    bool released = false;
+    int waiting = 0;
+
+private:
+    template <class F>
+    auto locked(F f)
+    {
+        std::lock_guard lock(mutex);
+        return f();
+    }
+};
+
+TEST(ServerKey, AWriteStuckInTheKeychainNeverHoldsTheCaller)
+{
+    auto store = std::make_shared<BlockingKeychain>();
+    {
+        ServerKey key{Keychain(*store)};
+        key.set(QStringLiteral("sk-1"));
+        EXPECT_EQ(key.state(), ServerKey::State::saving);
+        EXPECT_EQ(key.typedKey(), QStringLiteral("sk-1")); // used at once
+        store->release();
+        EXPECT_TRUE(testwait::waitFor([&] { return key.state() == ServerKey::State::saved; }, 2000));
+        EXPECT_EQ(store->stored(), QByteArray("sk-1"));
+    }
+    // The owner ends with a write waiting on the keychain: it does not wait, and the write
+    // still lands once the keychain answers.
+    auto blocked = std::make_shared<BlockingKeychain>();
+    QElapsedTimer timer;
+    timer.start();
+    {
+        ServerKey key{Keychain(*blocked)};
+        key.set(QStringLiteral("sk-2"));
+        ASSERT_TRUE(testwait::waitFor([&] { return blocked->waitingWrites() == 1; }, 2000));
+    }
+    EXPECT_LT(timer.elapsed(), 1500);
+    blocked->release();
+    EXPECT_TRUE(testwait::waitFor([&] { return blocked->stored() == "sk-2"; }, 2000));
+}
+
+TEST(ServerKey, WithoutAKeychainTheKeyLivesForTheSession)
+{
+    FakeKeychain store;
+    store.setUnreachable(true);
+    ServerKey key{Keychain(store)};
+    key.set(QStringLiteral("sk-session"));
+    EXPECT_TRUE(testwait::waitFor([&] { return key.state() == ServerKey::State::sessionOnly; }, 2000));
+    EXPECT_EQ(key.typedKey(), QStringLiteral("sk-session"));
+}
+
+TEST(ServerKey, PastedKeysLoseTheirEdgesAndRefuseControlCharacters)
+{
+    const struct {
+        QString typed;
+        std::optional<QString> key;
+    } cases[] = {
+        {QStringLiteral("sk-1"), QStringLiteral("sk-1")},
+        {QStringLiteral("  sk-1\n"), QStringLiteral("sk-1")},
+        {QStringLiteral("\tsk-1\r\n"), QStringLiteral("sk-1")},
+        {QStringLiteral("sk\r\nX-Injected: yes"), std::nullopt},
+        {QStringLiteral("sk") + QChar(0) + QStringLiteral("1"), std::nullopt},
+        {QStringLiteral("sk\u20281"), std::nullopt},
+        {QStringLiteral("sk\x1B[1"), std::nullopt},
+        {QString(), QString()},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ServerKey::normalize(c.typed), c.key) << c.typed.toStdString();
+}
+
+} // namespace
