@@ -4,6 +4,7 @@
 #include "completion/CompletionEngine.h"
 #include "platform/DesktopSession.h"
 #include "platform/DesktopSettings.h"
+#include "platform/DisplayLoss.h"
 #include "platform/Platform.h"
 #include "platform/SessionEnd.h"
 #include "platform/SingleInstance.h"
@@ -45,6 +46,8 @@ int main(int argc, char** argv)
     tq::AppModel model(platform, options);
     tq::AppDelegate delegate(model, instance, platform.sessionEnd(), platform.trayHost(), platform.desktopSettings(),
                              platform.clock());
+    // A lost X server ends the process at once: the stores are written first.
+    tq::DisplayLossGuard displayLoss([&model] { model.flushStores(); });
     delegate.didFinishLaunching(app.arguments());
     // Without these buses no text field is ever seen: say so, there and in the engine's status.
     if (const QString gap = tq::sessionGapText(tq::sessionGap(QDBusConnection::sessionBus())); !gap.isEmpty()) {

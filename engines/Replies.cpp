@@ -52,7 +52,11 @@ Outcome<QStringList> listedNames(const Outcome<QByteArray>& reply, const QString
         const QJsonValue name = entry.toObject().value(nameKey);
         if (!name.isString())
             return QStringList{}; // the whole reply fails to decode
-        names.push_back(name.toString());
+        const QString text = name.toString();
+        const bool control = std::any_of(text.cbegin(), text.cend(),
+                                         [](QChar c) { return c.category() == QChar::Other_Control; });
+        if (text.size() <= kMaxModelName && !control)
+            names.push_back(text);
     }
     return sortedByCodePoint(names);
 }

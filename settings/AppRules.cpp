@@ -1,10 +1,12 @@
 #include "settings/AppRules.h"
 
 #include "platform/AppFolder.h"
+#include "platform/Chars.h"
 #include "platform/Log.h"
 
 #include <QFile>
 #include <QJsonDocument>
+#include <QRegularExpression>
 #include <QJsonParseError>
 
 #include <cmath>
@@ -221,8 +223,11 @@ void AppRules::setGlobalPauseUntil(const std::optional<QDateTime>& until)
     emit globalPauseUntilChanged();
 }
 
-void AppRules::setNames(const QMap<QString, QString>& names)
+void AppRules::setNames(const QMap<QString, QString>& given)
 {
+    QMap<QString, QString> names;
+    for (auto it = given.cbegin(); it != given.cend(); ++it)
+        names.insert(it.key(), chars::first(it.value(), kMaxRememberedName).toString());
     if (names_ == names)
         return;
     names_ = names;
@@ -247,8 +252,13 @@ void AppRules::setRule(const AppRule& rule, const QString& key, const std::optio
     scheduleSave();
 }
 
-void AppRules::rememberName(const QString& name, const QString& key)
+void AppRules::rememberName(const QString& given, const QString& key)
 {
+    // Names come from desktop files and typed text: one line, of a sane length.
+    QString name = given;
+    name.replace(QRegularExpression(QStringLiteral("[\\x00-\\x1f\\x7f\\x{2028}\\x{2029}]+")), QStringLiteral(" "));
+    name = name.simplified();
+    name = chars::first(name, kMaxRememberedName).toString();
     if (auto it = names_.constFind(key); it != names_.constEnd() && *it == name)
         return;
     auto names = names_;

@@ -50,6 +50,9 @@ struct BuiltInApp {
     const char* name;
 };
 
+// The longest remembered name of an application or site, in user-visible characters.
+inline constexpr int kMaxRememberedName = 200;
+
 class AppRules : public QObject {
     Q_OBJECT
 public:

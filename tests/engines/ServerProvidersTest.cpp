@@ -6,6 +6,7 @@
 #include "engines/OllamaProvider.h"
 #include "engines/OpenAICompatibleProvider.h"
 #include "engines/PlainHttp.h"
+#include "engines/Replies.h"
 #include "platform/Clock.h"
 
 #include <QJsonArray>
@@ -142,6 +143,14 @@ TEST(HttpTransport, AHeaderThatBreaksItsLineIsNeverSent)
     EXPECT_EQ(answer->kind, Providers::PlainAnswer::Kind::failed);
     QTest::qWait(50);
     EXPECT_TRUE(server.requests().isEmpty());
+}
+
+TEST(HttpTransport, ModelListsLeaveOutNamesNoModelHas)
+{
+    const QByteArray huge(200000, 'm');
+    const QByteArray body = R"({"data":[{"id":"good"},{"id":")" + huge + R"("},{"id":"a\nb"},{"id":"x\u0000"}]})";
+    EXPECT_EQ(Providers::listedNames(Outcome<QByteArray>(body), QStringLiteral("data"), QStringLiteral("id")).value(),
+              QStringList{QStringLiteral("good")});
 }
 
 TEST(HttpTransport, RefusedConnectionPassesTheClientErrorThrough)

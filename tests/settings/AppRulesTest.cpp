@@ -163,6 +163,12 @@ TEST_F(AppRulesTest, DefaultRulesAreRemovedAndNamesShown)
     EXPECT_EQ(rules.displayName(QStringLiteral("bare")), QStringLiteral("bare"));
     rules.rememberName(QStringLiteral("My Code"), AppRules::appKey(QStringLiteral("com.microsoft.VSCode")));
     EXPECT_EQ(rules.displayName(AppRules::appKey(QStringLiteral("com.microsoft.VSCode"))), QStringLiteral("My Code"));
+
+    // A name from outside is kept as one line of a bounded length.
+    rules.rememberName(QStringLiteral("Evil\nApp\t") + QString(10000, u'x'), QStringLiteral("app:evil"));
+    const QString kept = rules.displayName(QStringLiteral("app:evil"));
+    EXPECT_EQ(kept.size(), kMaxRememberedName);
+    EXPECT_TRUE(kept.startsWith(QStringLiteral("Evil App xxx")));
 }
 
 TEST_F(AppRulesTest, FileShapeAndRoundTrip)
@@ -259,6 +265,7 @@ TEST_F(AppRulesTest, UndecodableFileIsMovedAsideNotOverwritten)
         write(p, bytes);
         AppRules rules(p, clock);
         EXPECT_TRUE(rules.rules().isEmpty()) << bytes.constData();
+        EXPECT_FALSE(rules.movedAsidePath().isEmpty());
         const QStringList aside = QDir(d.path()).entryList({QStringLiteral("rules.json.corrupt-*")});
         ASSERT_EQ(aside.size(), 1) << bytes.constData();
         EXPECT_EQ(read(d.filePath(aside.first())), bytes);

@@ -13,6 +13,10 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
+
+#include <sys/mount.h>
+#include <sys/stat.h>
 
 namespace tq {
 
@@ -161,12 +165,78 @@ TEST(Defaults, UndecodableFileIsMovedAside)
         JsonFileDefaults d(clock, home.path());
         Preferences prefs(d);
         EXPECT_TRUE(prefs.isEnabled());
+        EXPECT_TRUE(d.appDomainSetAside()) << bytes.constData();
         prefs.setIsEnabled(false);
         const QStringList aside = QDir(home.path()).entryList({QStringLiteral("*.corrupt-*")});
         ASSERT_EQ(aside.size(), 1) << bytes.constData();
         EXPECT_EQ(readFile(home.filePath(aside.first())), bytes);
         EXPECT_FALSE(JsonFileDefaults(clock, home.path()).object(QStringLiteral("isEnabled")).toBool());
     }
+}
+
+TEST(StoreFiles, OddFilesAreSetAsideWithoutWaitingOrSwallowingThem)
+{
+    const QString name = QStringLiteral("com.morvenfax.tessaquill.json");
+    const struct {
+        const char* what;
+        std::function<bool(const QString& path)> make;
+    } cases[] = {
+        {"a FIFO", [](const QString& p) { return ::mkfifo(QFile::encodeName(p).constData(), 0600) == 0; }},
+        {"a link to /dev/zero", [](const QString& p) { return QFile::link(QStringLiteral("/dev/zero"), p); }},
+        {"a folder", [](const QString& p) { return QDir().mkdir(p); }},
+        {"a file over the cap", [](const QString& p) {
+             QFile f(p);
+             return f.open(QIODevice::WriteOnly) && f.resize(kStoreFileCap + 1);
+         }},
+    };
+    for (const auto& c : cases) {
+        QTemporaryDir home;
+        const QString path = home.filePath(name);
+        ASSERT_TRUE(c.make(path)) << c.what;
+        EXPECT_EQ(readStoreFile(path).status, StoreFileRead::Status::refused) << c.what;
+        JsonFileDefaults d(clock_, home.path());
+        Preferences prefs(d);
+        EXPECT_TRUE(prefs.isEnabled()) << c.what;
+        EXPECT_TRUE(d.appDomainSetAside()) << c.what;
+        EXPECT_EQ(QDir(home.path()).entryList({QStringLiteral("*.corrupt-*")}, QDir::AllEntries | QDir::System).size(), 1)
+            << c.what;
+        prefs.setIsEnabled(false);
+        EXPECT_FALSE(JsonFileDefaults(clock_, home.path()).object(QStringLiteral("isEnabled")).toBool()) << c.what;
+    }
+    QTemporaryDir home;
+    EXPECT_EQ(readStoreFile(home.filePath(name)).status, StoreFileRead::Status::missing);
+}
+
+TEST(StoreFiles, AFullDiskNeverCostsTheOldFile)
+{
+    QTemporaryDir dir;
+    if (::mount("tq-full", QFile::encodeName(dir.path()).constData(), "tmpfs", 0, "size=8k") != 0)
+        GTEST_SKIP() << "cannot mount a small file system here";
+    struct Unmount {
+        QByteArray path;
+        ~Unmount() { ::umount2(path.constData(), MNT_DETACH); }
+    } unmount{QFile::encodeName(dir.path())};
+
+    const QString path = dir.filePath(QStringLiteral("stats.json"));
+    ASSERT_TRUE(writeFileAtomically(path, "old"));
+    QString error;
+    EXPECT_FALSE(writeFileAtomically(path, QByteArray(64 * 1024, 'x'), &error));
+    EXPECT_FALSE(error.isEmpty());
+    EXPECT_EQ(readFile(path), QByteArray("old"));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+              QStringList{QStringLiteral("stats.json")});
+
+    // The settings: a change that does not fit keeps the file as it was, and says so.
+    {
+        JsonFileDefaults d(clock_, dir.path());
+        Preferences(d).setIsEnabled(false);
+        EXPECT_FALSE(d.appDomainUnsaved());
+        Preferences(d).setCustomInstructions(QString(64 * 1024, u'x'));
+        EXPECT_TRUE(d.appDomainUnsaved());
+    }
+    JsonFileDefaults reread(clock_, dir.path());
+    EXPECT_FALSE(reread.appDomainSetAside());
+    EXPECT_FALSE(Preferences(reread).isEnabled());
 }
 
 TEST(AppFolder, LivesUnderTheDataFolderAndIsCreated)

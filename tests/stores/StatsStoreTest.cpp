@@ -332,8 +332,14 @@ TEST_F(StatsStoreTest, FailedWriteKeepsTheOldFile)
 {
     writeFile(dir.filePath(QStringLiteral("blocker")), "a file where a folder should be");
     StatsStore nowhere(dir.filePath(QStringLiteral("blocker/stats.json")), clock);
+    QSignalSpy state(&nowhere, &StatsStore::storeStateChanged);
     nowhere.recordShown(now());
     EXPECT_FALSE(nowhere.flush());
+    EXPECT_TRUE(nowhere.isUnsaved()); // the windows say "not saved"
+    EXPECT_EQ(state.count(), 1);
+    QFile::remove(dir.filePath(QStringLiteral("blocker")));
+    EXPECT_TRUE(nowhere.flush());
+    EXPECT_FALSE(nowhere.isUnsaved());
 
     store.recordShown(now());
     ASSERT_TRUE(store.flush());
