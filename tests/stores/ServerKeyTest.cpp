@@ -16,6 +16,13 @@ namespace {
 
 // A keychain whose writes wait, as behind an unlock prompt nobody answers, until let go.
 class BlockingKeychain final : public KeychainService {
+    template <class F>
+    auto locked(F f) -> decltype(f())
+    {
+        std::lock_guard lock(mutex);
+        return f();
+    }
+
 public:
     SecretLookup read(const QString& s, const QString& a) override { return locked([&] { return inner.read(s, a); }); }
     bool write(const QString& s, const QString& a, const QByteArray& secret, QString* error) override
@@ -52,13 +59,6 @@ public:
     bool released = false;
     int waiting = 0;
 
-private:
-    template <class F>
-    auto locked(F f)
-    {
-        std::lock_guard lock(mutex);
-        return f();
-    }
 };
 
 TEST(ServerKey, AWriteStuckInTheKeychainNeverHoldsTheCaller)
