@@ -6,6 +6,8 @@
 #include "app/services/PowerMonitor.h"
 #include "settings/Preferences.h"
 #include "stores/Keychain.h"
+#include "stores/ServerKey.h"
+#include "engines/ProviderHub.h"
 #include "ui/design/SettingsRows.h"
 #include "ui/settings/BatteryPane.h"
 #include "ui/settings/EnginePane.h"
@@ -53,6 +55,15 @@ protected:
         return p;
     }
     void settle() { SettingsFileFixture::settle(5); }
+
+    // The key's write, which runs beside the window, has ended.
+    bool keyStored()
+    {
+        for (int i = 0; i < 200 && model->hub().serverKey().state() == ServerKey::State::saving; ++i) {
+            QTest::qWait(10);
+        }
+        return model->hub().serverKey().state() != ServerKey::State::saving;
+    }
 
     std::unique_ptr<SettingsContext> context;
     QPointer<QWidget> pane;
@@ -167,7 +178,7 @@ TEST_F(GeneralEngineBatteryTest, ApiKeyIsWrittenWhenEditingEndsAndClearingDelete
     QTest::keyClicks(key, QStringLiteral("sk-new"));
     EXPECT_FALSE(keychain.contains(kService, kAccount)); // not per keystroke
     QTest::keyClick(key, Qt::Key_Return);
-    engine->waitForKeychain();
+    ASSERT_TRUE(keyStored());
     EXPECT_EQ(keychain.value(kService, kAccount), QByteArray("sk-new"));
 
     engine = open<EnginePane>();
@@ -176,8 +187,41 @@ TEST_F(GeneralEngineBatteryTest, ApiKeyIsWrittenWhenEditingEndsAndClearingDelete
     engine->apiKeyField()->selectAll();
     QTest::keyClick(engine->apiKeyField(), Qt::Key_Backspace);
     QTest::keyClick(engine->apiKeyField(), Qt::Key_Return);
-    engine->waitForKeychain();
+    ASSERT_TRUE(keyStored());
     EXPECT_FALSE(keychain.contains(kService, kAccount));
+}
+
+TEST_F(GeneralEngineBatteryTest, PastedKeysAreTrimmedOrRefusedAndAKeyWithoutKeyringLastsTheSession)
+{
+    model->prefs().setEngine(EngineKind::openAI);
+    auto* engine = open<EnginePane>();
+    QLineEdit* key = engine->apiKeyField();
+    const auto paste = [&](const QString& typed) {
+        key->setFocus();
+        key->selectAll();
+        key->insert(typed);
+        QTest::keyClick(key, Qt::Key_Return);
+    };
+    paste(QStringLiteral("sk\r\nX-Injected: yes"));
+    EXPECT_TRUE(engine->apiKeyNote()->isVisibleTo(engine));
+    EXPECT_TRUE(engine->apiKeyNote()->text().contains(QStringLiteral("control character")));
+    EXPECT_EQ(model->hub().serverKey().state(), ServerKey::State::untouched); // nothing stored or sent
+
+    paste(QStringLiteral("  sk-pasted\n"));
+    EXPECT_EQ(key->text(), QStringLiteral("sk-pasted"));
+    ASSERT_TRUE(keyStored());
+    EXPECT_EQ(keychain.value(kService, kAccount), QByteArray("sk-pasted"));
+    EXPECT_FALSE(engine->apiKeyNote()->isVisibleTo(engine));
+
+    keychain.setUnreachable(true);
+    paste(QStringLiteral("sk-session"));
+    ASSERT_TRUE(keyStored());
+    EXPECT_EQ(model->hub().serverKey().state(), ServerKey::State::sessionOnly);
+    EXPECT_TRUE(engine->apiKeyNote()->text().contains(QStringLiteral("used only until")));
+    EXPECT_EQ(model->hub().serverAPIKey(), QStringLiteral("sk-session"));
+    // A pane opened again shows the key in use, not the keychain's.
+    engine = open<EnginePane>();
+    EXPECT_EQ(engine->apiKeyField()->text(), QStringLiteral("sk-session"));
 }
 
 TEST_F(GeneralEngineBatteryTest, EngineTestShowsTheReplyAndALateReplyTouchesNothing)

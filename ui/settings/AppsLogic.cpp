@@ -2,11 +2,11 @@
 
 #include "platform/Chars.h"
 #include "platform/Text.h"
+#include "settings/SiteNames.h"
 
 #include <QCollator>
 #include <QLocale>
 #include <QSet>
-#include <QUrl>
 
 #include <algorithm>
 
@@ -69,22 +69,7 @@ RuleKeyLists ruleKeys(const AppRules& rules, const QMap<QString, qint64>& totals
 
 std::optional<QString> normalizedDomain(const QString& typed)
 {
-    QString s = typed.trimmed().toLower();
-    if (s.isEmpty())
-        return std::nullopt;
-    // Without a scheme the text is read as a web address, so "example.com:8080/a" gives the
-    // same host the field side reports for the page.
-    const QString address = s.contains(QLatin1String("://")) ? s : QStringLiteral("http://") + s;
-    const QUrl url(address, QUrl::StrictMode);
-    if (url.isValid() && !url.host().isEmpty())
-        s = url.host(QUrl::FullyEncoded);
-    if (s.startsWith(QLatin1String("www.")))
-        s = s.mid(4);
-    const QStringList pieces = s.split(QLatin1Char('/'), Qt::SkipEmptyParts);
-    s = pieces.isEmpty() ? QString() : pieces.first();
-    if (!s.contains(QLatin1Char('.')) || s.contains(QLatin1Char(' ')))
-        return std::nullopt;
-    return s;
+    return checkSiteName(typed).host;
 }
 
 RowBadge rowBadge(const AppRules& rules, const QString& key, const QDateTime& now)

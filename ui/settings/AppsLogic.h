@@ -30,7 +30,7 @@ struct RuleKeyLists {
 RuleKeyLists ruleKeys(const AppRules& rules, const QMap<QString, qint64>& totals, const QString& search);
 
 // The bare host of typed text, as the field side derives a site's host: scheme, "www.",
-// path, query and port dropped, lower-cased. None unless it contains a dot and no space.
+// path, query and port dropped, lower-cased. None unless it is a host name with a dot.
 std::optional<QString> normalizedDomain(const QString& typed);
 
 enum class RowBadge { none, paused, off };

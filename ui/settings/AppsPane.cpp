@@ -1,7 +1,9 @@
 #include "ui/settings/AppsPane.h"
 
+#include "platform/Chars.h"
 #include "platform/Text.h"
 #include "settings/Preferences.h"
+#include "settings/SiteNames.h"
 #include "stores/StatsStore.h"
 #include "stores/WritingMemory.h"
 #include "ui/design/Buttons.h"
@@ -9,6 +11,7 @@
 #include "ui/design/SettingsRows.h"
 #include "ui/design/Symbols.h"
 #include "ui/settings/SettingsStyle.h"
+#include "ui/settings/StoreProblems.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -172,10 +175,21 @@ AddWebsiteDialog::AddWebsiteDialog(const QString& typed, MotionContext& motion, 
     field_->setFixedWidth(300);
     field_->setStyleSheet(lineEditStyle());
     column->addWidget(field_);
+    problem_ = makeLabel(QString(), 12, QFont::Normal, palette::orange(), this, true);
+    problem_->setObjectName(QStringLiteral("siteProblem"));
+    problem_->setFixedWidth(300);
+    problem_->hide();
+    column->addWidget(problem_);
     column->addWidget(makeLabel(text("Rules for a site apply in any browser %app can read."), 12, QFont::Normal,
                                 palette::paperDim(), this, true));
     add_ = addSheetButtons(this, column, motion);
-    auto check = [this] { add_->setEnabled(normalizedDomain(field_->text()).has_value()); };
+    auto check = [this] {
+        const SiteName site = checkSiteName(field_->text());
+        add_->setEnabled(site.host.has_value());
+        problem_->setText(site.problem.isEmpty() ? QString() : QStringLiteral("⚠ ") + site.problem);
+        problem_->setAccessibleName(site.problem);
+        problem_->setVisible(!site.problem.isEmpty());
+    };
     connect(field_, &QLineEdit::textChanged, this, check);
     connect(add_, &QPushButton::clicked, this, [this] {
         if (normalizedDomain(field_->text()))
@@ -306,6 +320,11 @@ AppsPane::AppsPane(SettingsContext& context, QWidget* parent) : QWidget(parent),
     divider->setFixedHeight(1);
     divider->setStyleSheet(QStringLiteral("background: %1;").arg(palette::hairline().name(QColor::HexArgb)));
     leftColumn->addWidget(divider);
+    StoreSet rulesFile;
+    rulesFile.rules = &c_.rules;
+    QLabel* storeProblem = makeStoreProblemLine(rulesFile, left);
+    storeProblem->setContentsMargins(12, 8, 12, 8);
+    leftColumn->addWidget(storeProblem);
 
     leftStack_ = new QStackedWidget(left);
     list_ = new QListWidget(leftStack_);
@@ -533,11 +552,21 @@ AppRuleDetail::AppRuleDetail(SettingsContext& context, const QString& key, QWidg
     auto* names = new QVBoxLayout;
     names->setSpacing(2);
     const QString name = c_.rules.displayName(key_);
-    QLabel* title = makeLabel(name, 20, QFont::DemiBold, palette::paper(), headRow, true);
+    // Names come from outside: a long one is cut short, whole in the tooltip.
+    constexpr int kShownName = 60;
+    const QString shownName =
+        chars::count(name) > kShownName ? chars::first(name, kShownName - 1).toString() + QStringLiteral("…") : name;
+    QLabel* title = makeLabel(shownName, 20, QFont::DemiBold, palette::paper(), headRow, true);
+    title->setAccessibleName(name);
     title->setToolTip(name);
     title->setObjectName(QStringLiteral("ruleName"));
     names->addWidget(title);
-    QLabel* id = makeLabel(ruleIdentifier(key_), 11, QFont::Normal, palette::paperDim(), headRow);
+    const QString identifier = ruleIdentifier(key_);
+    QLabel* id = makeLabel(chars::count(identifier) > kShownName ? chars::first(identifier, kShownName - 1).toString()
+                                                                     + QStringLiteral("…")
+                                                               : identifier,
+                           11, QFont::Normal, palette::paperDim(), headRow);
+    id->setToolTip(identifier);
     QFont mono(QStringLiteral("monospace"));
     mono.setPointSizeF(10);
     id->setFont(mono);

@@ -40,6 +40,7 @@ public:
 
 private:
     QLineEdit* field_;
+    QLabel* problem_;
     QPushButton* add_;
 };
 

@@ -1,10 +1,13 @@
 #include "ui/settings/EnginePane.h"
 
 #include "engines/ProviderHub.h"
+#include "engines/Replies.h"
+#include "platform/Chars.h"
 #include "platform/Log.h"
 #include "platform/Text.h"
 #include "settings/Preferences.h"
 #include "stores/Keychain.h"
+#include "stores/ServerKey.h"
 #include "ui/design/Formatters.h"
 #include "ui/design/Fonts.h"
 #include "ui/design/Palette.h"
@@ -24,8 +27,6 @@
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QStackedWidget>
-#include <QStringDecoder>
-#include <QThreadPool>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -147,9 +148,13 @@ ModelPicker::ModelPicker(ProviderHub& hub, Preferences& prefs, EngineKind kind, 
     row->addWidget(makeLabel(text("Model"), 13, QFont::Normal, palette::paper(), this));
     stack_ = new QStackedWidget(this);
     field_ = makeField(text("Model"), text("Model name"), stack_);
+    field_->setMaxLength(int(Providers::kMaxModelName));
     box_ = new QComboBox(stack_);
     box_->setAccessibleName(text("Model"));
     styleComboBox(box_);
+    // Names come from the server: the box keeps its width and long ones are cut short.
+    box_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    box_->setMinimumContentsLength(16);
     stack_->addWidget(field_);
     stack_->addWidget(box_);
     row->addWidget(stack_, 1);
@@ -201,10 +206,16 @@ void ModelPicker::refresh()
     stack_->setCurrentWidget(box_);
     QSignalBlocker block(box_);
     box_->clear();
+    const auto shown = [](const QString& name) {
+        constexpr int kShown = 60;
+        return chars::count(name) > kShown ? chars::first(name, kShown - 1).toString() + QStringLiteral("…") : name;
+    };
     if (!list.contains(current))
-        box_->addItem(current.isEmpty() ? text("Choose a model") : current, current);
-    for (const QString& name : list)
-        box_->addItem(name, name);
+        box_->addItem(current.isEmpty() ? text("Choose a model") : shown(current), current);
+    for (const QString& name : list) {
+        box_->addItem(shown(name), name);
+        box_->setItemData(box_->count() - 1, name, Qt::ToolTipRole);
+    }
     box_->setCurrentIndex(box_->findData(current));
 }
 
@@ -216,9 +227,8 @@ void ModelPicker::reload()
 // ---- EnginePane
 
 EnginePane::EnginePane(SettingsContext& context, QWidget* parent)
-    : QWidget(parent), c_(context), shownEngine_(context.prefs.engine()), keychainWorker_(std::make_unique<QThreadPool>())
+    : QWidget(parent), c_(context), shownEngine_(context.prefs.engine())
 {
-    keychainWorker_->setMaxThreadCount(1); // writes land in the order they were made
     Preferences& p = c_.prefs;
     PaneForm* form = fillWithForm(this);
     QWidget* page = form->widget();
@@ -270,23 +280,24 @@ EnginePane::EnginePane(SettingsContext& context, QWidget* parent)
     auto* keyRow = new SettingRow(text("API key"), QString(), apiKey_, page);
     keyRow->titleLabel()->setBuddy(apiKey_);
     server_->addRow(keyRow);
+    keyNote_ = makeWarning(page);
+    keyNote_->setObjectName(QStringLiteral("apiKeyNote"));
+    keyNote_->hide();
+    server_->addRow(keyNote_);
     serverWarning_ = makeWarning(page);
     server_->addRow(serverWarning_);
     connect(serverURL_, &QLineEdit::textEdited, this, [&p](const QString& t) { p.setServerURL(t); });
     {
-        // Read once. A key that cannot be read leaves the field empty and is never deleted
-        // unless the user edits the field.
-        const SecretLookup found = c_.keychain.read(kKeychainService, kServerApiKeyAccount);
-        if (found.found()) {
-            QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-            const QString key = decoder.decode(found.data);
-            if (!decoder.hasError())
-                storedKey_ = key;
-        }
+        // Read once: the key typed this run (its write may still wait on the keychain), else
+        // the stored one. A key that cannot be read leaves the field empty and is never
+        // deleted unless the user edits the field.
+        storedKey_ = c_.hub.serverAPIKey();
         apiKey_->setText(storedKey_);
     }
     connect(apiKey_, &QLineEdit::textEdited, this, [this] { keyEdited_ = true; });
     connect(apiKey_, &QLineEdit::editingFinished, this, &EnginePane::keyEditingFinished);
+    connect(&c_.hub.serverKey(), &ServerKey::stateChanged, this, &EnginePane::refreshKeyNote);
+    refreshKeyNote();
 
     FormSection* suggestions = form->addSection(text("Suggestions"));
     auto* segments = new QWidget(page);
@@ -378,14 +389,8 @@ EnginePane::EnginePane(SettingsContext& context, QWidget* parent)
 
 EnginePane::~EnginePane()
 {
-    keyEditingFinished(); // a key typed but not yet left is kept
-    // A pending key write finishes; nothing else waits on the pane.
-    keychainWorker_->waitForDone();
-}
-
-void EnginePane::waitForKeychain()
-{
-    keychainWorker_->waitForDone();
+    // A key typed but not yet left is kept; its write finishes without the pane.
+    keyEditingFinished();
 }
 
 void EnginePane::choose(EngineKind kind)
@@ -449,19 +454,44 @@ void EnginePane::keyEditingFinished()
     if (!keyEdited_)
         return; // filled, not typed: nothing to write
     keyEdited_ = false;
-    const QString key = apiKey_->text();
-    if (key == storedKey_)
+    const std::optional<QString> key = ServerKey::normalize(apiKey_->text());
+    if (!key) {
+        showKeyNote(text("The key holds a line break or another control character. Paste it again without them."));
         return;
-    storedKey_ = key;
-    // Off the window's thread: the secret service can take its time.
-    KeychainService& store = c_.keychain;
-    keychainWorker_->start([&store, key] {
-        QString error;
-        const bool ok = key.isEmpty() ? store.remove(kKeychainService, kServerApiKeyAccount, &error)
-                                      : store.write(kKeychainService, kServerApiKeyAccount, key.toUtf8(), &error);
-        if (!ok)
-            log::error(QStringLiteral("The server's API key could not be saved: ") + error);
-    });
+    }
+    if (*key != apiKey_->text())
+        apiKey_->setText(*key);
+    if (*key == storedKey_) {
+        refreshKeyNote();
+        return;
+    }
+    storedKey_ = *key;
+    // The keychain may wait on an unlock prompt: the hub's key stores it in the background.
+    c_.hub.serverKey().set(*key);
+}
+
+void EnginePane::showKeyNote(const QString& note)
+{
+    keyNote_->setText(note.isEmpty() ? QString() : QStringLiteral("⚠ ") + note);
+    keyNote_->setAccessibleName(note);
+    keyNote_->setVisible(!note.isEmpty());
+}
+
+void EnginePane::refreshKeyNote()
+{
+    const ServerKey& key = c_.hub.serverKey();
+    switch (key.state()) {
+    case ServerKey::State::saving:
+        return showKeyNote(text("Waiting for the keyring to store the key."));
+    case ServerKey::State::sessionOnly:
+        if (!key.typedKey().value_or(QString()).isEmpty())
+            return showKeyNote(text("The keyring cannot keep this key, so it is used only until %app quits."));
+        break;
+    case ServerKey::State::untouched:
+    case ServerKey::State::saved:
+        break;
+    }
+    showKeyNote({});
 }
 
 } // namespace tq

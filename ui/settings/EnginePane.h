@@ -18,7 +18,6 @@ class QLabel;
 class QLineEdit;
 class QSlider;
 class QStackedWidget;
-class QThreadPool;
 
 namespace tq {
 
@@ -92,18 +91,19 @@ public:
     QLabel* ollamaWarning() const { return ollamaWarning_; }
     QLabel* serverWarning() const { return serverWarning_; }
     QLineEdit* apiKeyField() const { return apiKey_; }
+    QLabel* apiKeyNote() const { return keyNote_; }
     QSlider* creativitySlider() const { return creativity_; }
     QSlider* delaySlider() const { return delay_; }
     QLabel* delayValue() const { return delayValue_; }
     QAbstractButton* runButton() const { return run_; }
     QLabel* testResult() const { return result_; }
-    // Waits for the keychain writes handed to the worker (tests).
-    void waitForKeychain();
 
 private:
     void refresh();
     void refreshStatus(EngineKind kind);
     void keyEditingFinished();
+    void showKeyNote(const QString& note);
+    void refreshKeyNote();
 
     SettingsContext& c_;
     QList<EngineChoiceRow*> rows_;
@@ -118,6 +118,7 @@ private:
     QLabel* ollamaWarning_ = nullptr;
     QLabel* serverWarning_ = nullptr;
     QLineEdit* apiKey_ = nullptr;
+    QLabel* keyNote_ = nullptr;
     QString storedKey_;     // what the keychain holds as far as this pane knows
     bool keyEdited_ = false; // the user typed in the key field since the last write
     QList<QAbstractButton*> lengthButtons_;
@@ -128,7 +129,6 @@ private:
     QLabel* result_ = nullptr;
     EngineTest* test_ = nullptr;
     EngineKind shownEngine_;
-    std::unique_ptr<QThreadPool> keychainWorker_;
 };
 
 } // namespace tq

@@ -8,6 +8,7 @@
 #include "ui/design/SettingsRows.h"
 #include "ui/settings/LanguagePicker.h"
 #include "ui/settings/SettingsStyle.h"
+#include "ui/settings/StoreProblems.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -93,6 +94,9 @@ GeneralPane::GeneralPane(SettingsContext& context, QWidget* parent) : QWidget(pa
         return t;
     };
 
+    StoreSet settingsFile;
+    settingsFile.settings = &c_.prefs;
+    form->addWidget(makeStoreProblemLine(settingsFile, page));
     form->addSection()->addRow(new LanguageRow(c_.language, page));
 
     FormSection* startup = form->addSection(text("Startup"));

@@ -6,6 +6,7 @@
 #include "ui/design/Buttons.h"
 #include "ui/design/Palette.h"
 #include "ui/settings/SettingsStyle.h"
+#include "ui/settings/StoreProblems.h"
 #include "ui/design/Symbols.h"
 #include "ui/settings/InsightsMetrics.h"
 #include "ui/settings/InspectorPane.h"
@@ -152,6 +153,10 @@ InsightsPane::InsightsPane(StatsStore& stats, AppRules& rules, MotionContext& mo
     auto* stack = new QVBoxLayout(content);
     stack->setContentsMargins(24, 24, 24, 24);
     stack->setSpacing(20);
+
+    StoreSet statsFile;
+    statsFile.stats = &stats_;
+    stack->addWidget(makeStoreProblemLine(statsFile, content));
 
     strip_ = new MetricStrip(content);
     strip_->installEventFilter(this); // the strip watches its own width

@@ -13,6 +13,7 @@
 #include "ui/design/Palette.h"
 #include "ui/settings/OverviewText.h"
 #include "ui/settings/SetupModel.h"
+#include "ui/settings/StoreProblems.h"
 
 #include <QHBoxLayout>
 #include <QLocale>
@@ -407,6 +408,12 @@ OverviewPane::OverviewPane(SettingsContext& context, QWidget* parent) : QWidget(
     slot_ = new QWidget(body);
     slotLayout_ = new QVBoxLayout(slot_);
     slotLayout_->setContentsMargins(0, 0, 0, 0);
+    StoreSet files;
+    files.settings = &c_.prefs;
+    files.rules = &c_.rules;
+    files.stats = &c_.stats;
+    files.memory = &c_.memory;
+    column_->addWidget(makeStoreProblemLine(files, body));
     column_->addWidget(new Rise(buildHero(), 0, c_.motion, body));
     slotRise_ = new Rise(slot_, 1, c_.motion, body);
     column_->addWidget(slotRise_);

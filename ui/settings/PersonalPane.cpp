@@ -9,6 +9,7 @@
 #include "ui/design/Text.h"
 #include "ui/settings/PersonalPaneLogic.h"
 #include "ui/settings/SettingsStyle.h"
+#include "ui/settings/StoreProblems.h"
 
 #include <QHBoxLayout>
 #include <QMessageBox>
@@ -67,6 +68,9 @@ PersonalPane::PersonalPane(SettingsContext& context, int limit, QWidget* parent)
                                 text("Keeps short passages from fields where you accepted a suggestion, encrypted on this "
                                      "computer, and shows them to the model as examples."),
                                 c_.motion, page);
+    StoreSet memoryFile;
+    memoryFile.memory = &c_.memory;
+    memory->addRow(makeStoreProblemLine(memoryFile, page));
     memory->addRow(memory_);
     recordAll_ = new SettingToggle(text("Also remember fields where I accept nothing"),
                                    text("%app learns your style sooner but keeps more of what you type."), c_.motion, page);

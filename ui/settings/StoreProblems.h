@@ -5,23 +5,29 @@
 
 #include <QStringList>
 
-#include <initializer_list>
-
 class QLabel;
 class QWidget;
 
 namespace tq {
 
-struct SettingsContext;
+class AppRules;
+class Preferences;
+class StatsStore;
+class WritingMemory;
 
-enum class StoreKind { settings, rules, stats, memory };
+// The stores a line speaks for; the others are left out.
+struct StoreSet {
+    const Preferences* settings = nullptr;
+    const AppRules* rules = nullptr;
+    const StatsStore* stats = nullptr;
+    const WritingMemory* memory = nullptr;
+};
 
-// The sentences for the stores named, in their order; a folder that cannot be written is said
-// once.
-QStringList storeProblems(const SettingsContext& c, std::initializer_list<StoreKind> which);
+// The sentences for the stores of the set; a data folder that cannot be written is said once.
+QStringList storeProblems(const StoreSet& stores);
 
 // A status line that shows those sentences (hidden while there are none) and follows the
 // stores' changes.
-QLabel* makeStoreProblemLine(SettingsContext& c, std::initializer_list<StoreKind> which, QWidget* parent);
+QLabel* makeStoreProblemLine(const StoreSet& stores, QWidget* parent);
 
 } // namespace tq
