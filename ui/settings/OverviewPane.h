@@ -3,6 +3,7 @@
 // left (or the "all set" card when setup was just finished), and a practice field.
 
 #include "ui/settings/SettingsContext.h"
+#include "ui/settings/SetupCard.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -15,7 +16,6 @@ class QVBoxLayout;
 
 namespace tq {
 
-class SetupCard;
 class SymbolView;
 
 class OverviewPane final : public QWidget {
