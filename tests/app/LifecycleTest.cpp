@@ -19,6 +19,7 @@
 #include <QTemporaryDir>
 
 #include <csignal>
+#include <functional>
 #include <cstring>
 
 #include <sys/socket.h>
@@ -228,6 +229,31 @@ TEST(SingleInstanceSocket, LivesInAFolderOnlyTheUserCanEnter)
     EXPECT_FALSE(alone.isListening());
 }
 
+namespace {
+
+// Runs `role` in a child process of user "nobody" with a fresh local socket and the address of
+// `path`; the child ends with what it returns. The caller waits for the child.
+pid_t asOtherUser(const QByteArray& path, const std::function<int(int socket, const sockaddr* address)>& role)
+{
+    const pid_t child = ::fork();
+    if (child != 0)
+        return child;
+    if (::setgid(65534) != 0 || ::setuid(65534) != 0)
+        ::_exit(2);
+    sockaddr_un address = {};
+    address.sun_family = AF_UNIX;
+    std::strncpy(address.sun_path, path.constData(), sizeof address.sun_path - 1);
+    ::_exit(role(::socket(AF_UNIX, SOCK_STREAM, 0), reinterpret_cast<const sockaddr*>(&address)));
+}
+
+int exitCodeOf(pid_t child)
+{
+    int status = 0;
+    return ::waitpid(child, &status, 0) == child && WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+} // namespace
+
 TEST(SingleInstanceSocket, NeitherEndTalksToAnotherUser)
 {
     if (::geteuid() != 0)
@@ -240,49 +266,32 @@ TEST(SingleInstanceSocket, NeitherEndTalksToAnotherUser)
     // Another user listens first: a launch tells it nothing and runs itself.
     int ready[2];
     ASSERT_EQ(::pipe(ready), 0);
-    const pid_t listener = ::fork();
-    if (listener == 0) {
-        if (::setgid(65534) != 0 || ::setuid(65534) != 0)
-            ::_exit(2);
-        const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
-        sockaddr_un address = {};
-        address.sun_family = AF_UNIX;
-        std::strncpy(address.sun_path, name.constData(), sizeof address.sun_path - 1);
-        if (::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 || ::listen(fd, 4) != 0)
-            ::_exit(3);
+    const pid_t listener = asOtherUser(name, [&](int fd, const sockaddr* address) {
+        if (::bind(fd, address, sizeof(sockaddr_un)) != 0 || ::listen(fd, 4) != 0)
+            return 3;
         [[maybe_unused]] auto w = ::write(ready[1], "r", 1);
         const int peer = ::accept(fd, nullptr, nullptr);
         char byte = 0;
-        ::_exit(::read(peer, &byte, 1) > 0 ? 1 : 0); // 1: it was told something
-    }
+        return ::read(peer, &byte, 1) > 0 ? 1 : 0; // 1: it was told something
+    });
     char byte = 0;
     ASSERT_EQ(::read(ready[0], &byte, 1), 1);
     LocalSocketInstance launch(path);
     EXPECT_TRUE(launch.claim({QStringLiteral("tessaquill"), QStringLiteral("--open-settings")}));
-    int status = 0;
-    ASSERT_EQ(::waitpid(listener, &status, 0), listener);
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "the other user's listener was handed the arguments";
+    EXPECT_EQ(exitCodeOf(listener), 0) << "the other user's listener was handed the arguments";
     ASSERT_TRUE(launch.isListening());
 
     // Another user connects to the running instance: nothing it sends is taken.
     ASSERT_EQ(::chmod(name.constData(), 0777), 0);
     QSignalSpy handed(&launch, &SingleInstance::handedOver);
-    const pid_t sender = ::fork();
-    if (sender == 0) {
-        if (::setgid(65534) != 0 || ::setuid(65534) != 0)
-            ::_exit(2);
-        const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
-        sockaddr_un address = {};
-        address.sun_family = AF_UNIX;
-        std::strncpy(address.sun_path, name.constData(), sizeof address.sun_path - 1);
-        if (::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0)
-            ::_exit(3);
+    const pid_t sender = asOtherUser(name, [](int fd, const sockaddr* address) {
+        if (::connect(fd, address, sizeof(sockaddr_un)) != 0)
+            return 3;
         const QByteArray message = "[\"tessaquill\",\"--open-settings\"]";
         [[maybe_unused]] auto w = ::write(fd, message.constData(), size_t(message.size()));
-        ::_exit(0);
-    }
-    ASSERT_EQ(::waitpid(sender, &status, 0), sender);
-    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+        return 0;
+    });
+    ASSERT_EQ(exitCodeOf(sender), 0);
     EXPECT_FALSE(handed.wait(500));
 }
 

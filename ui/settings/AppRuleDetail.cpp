@@ -44,10 +44,8 @@ AppRuleDetail::AppRuleDetail(SettingsContext& context, const QString& key, QWidg
     names->setSpacing(2);
     const QString name = c_.rules.displayName(key_);
     // Names come from outside: a long one is cut short, whole in the tooltip.
-    constexpr int kShownName = 60;
     const auto shown = [](const QString& full) {
-        return chars::count(full) > kShownName ? chars::first(full, kShownName - 1).toString() + QStringLiteral("…")
-                                               : full;
+        return chars::countAtLeast(full, 61) ? chars::first(full, 59).toString() + QStringLiteral("…") : full;
     };
     QLabel* title = makeLabel(shown(name), 20, QFont::DemiBold, palette::paper(), headRow, true);
     title->setAccessibleName(name);

@@ -206,9 +206,9 @@ void ModelPicker::refresh()
     stack_->setCurrentWidget(box_);
     QSignalBlocker block(box_);
     box_->clear();
+    // Names come from the server: long ones are cut short in the list, whole in the tooltip.
     const auto shown = [](const QString& name) {
-        constexpr int kShown = 60;
-        return chars::count(name) > kShown ? chars::first(name, kShown - 1).toString() + QStringLiteral("…") : name;
+        return chars::countAtLeast(name, 61) ? chars::first(name, 59).toString() + QStringLiteral("…") : name;
     };
     if (!list.contains(current))
         box_->addItem(current.isEmpty() ? text("Choose a model") : shown(current), current);
