@@ -115,9 +115,9 @@ MenuContent::MenuContent(MenuServices services, MenuCallbacks callbacks, QWidget
     sentence_ = label(today, palette::paperDim(), caption());
     sentence_->setWordWrap(true);
     todayLayout->addWidget(sentence_);
-    showCount_ = new HandToggle(text("Show Count in Menu Bar"), s_.motion, today);
+    showCount_ = new HandToggle(text("Show Count in the System Tray"), s_.motion, today);
     auto* showText = label(today, palette::paperDim(), caption());
-    showText->setText(text("Show Count in Menu Bar"));
+    showText->setText(text("Show Count in the System Tray"));
     showCount_->setLabelWidget(showText);
     todayLayout->addWidget(showCount_);
     connect(showCount_, &QAbstractButton::toggled, this, [this](bool on) { s_.prefs.setShowWordCountInMenuBar(on); });
