@@ -194,6 +194,7 @@ TEST_F(MenuFixture, CardsSwitchAndRows)
     EXPECT_TRUE(prefs.showWordCountInMenuBar());
     prefs.setShowWordCountInMenuBar(false);
     EXPECT_FALSE(c->showCountSwitch()->isChecked());
+    EXPECT_EQ(c->showCountSwitch()->accessibleDescription(), QStringLiteral("Off")) << "the knob follows a change made elsewhere";
 
     c->playgroundRow()->click();
     c->settingsRow()->click();

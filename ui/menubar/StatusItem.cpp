@@ -193,7 +193,7 @@ void StatusItem::buildContextMenu()
     menu_->addAction(statusLine(st).text)->setEnabled(false);
     const TodayCard today = todayCard(s_.stats.day(st.now).words);
     menu_->addAction(today.count + QLatin1Char(' ') + today.label)->setEnabled(false);
-    QAction* showCount = menu_->addAction(text("Show Count in the System Tray"));
+    QAction* showCount = menu_->addAction(text("Show Count in Tray"));
     showCount->setCheckable(true);
     showCount->setChecked(s_.prefs.showWordCountInMenuBar());
     connect(showCount, &QAction::toggled, this, [this](bool on) { s_.prefs.setShowWordCountInMenuBar(on); });
