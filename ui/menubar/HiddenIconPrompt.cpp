@@ -89,10 +89,12 @@ HiddenIconPrompt::HiddenIconPrompt(Preferences& prefs, DesktopSettings& settings
     auto* title = centred(text("Your tray icon is hidden"), palette::paper(), this);
     title->setFont(fonts::rounded(16, QFont::DemiBold));
     texts->addWidget(title);
+    // GNOME Shell's tray is an extension: its extension manager, else the panel's settings.
+    const TrayHelp trayHelp = tray.help();
+    const bool extension = trayHelp != TrayHelp::panelApplet;
+    const SettingsPage page = extension ? SettingsPage::extensions : SettingsPage::panel;
     QString help;
-    SettingsPage page = SettingsPage::panel;
-    QString openTitle = text("Open the desktop's settings");
-    switch (tray.help()) {
+    switch (trayHelp) {
     case TrayHelp::panelApplet:
         help = text("There's no room for it, or your panel has no system tray. Add the panel's system tray or status "
                     "area applet in its settings.");
@@ -100,14 +102,10 @@ HiddenIconPrompt::HiddenIconPrompt(Preferences& prefs, DesktopSettings& settings
     case TrayHelp::installAppIndicator:
         help = text("GNOME shows tray icons only with the AppIndicator extension. Install the "
                     "gnome-shell-extension-appindicator package, log out and in, then turn it on in Extensions.");
-        page = SettingsPage::extensions;
-        openTitle = text("Open Extensions");
         break;
     case TrayHelp::enableAppIndicator:
         help = text("GNOME shows tray icons only with the AppIndicator extension. It is installed but off: turn it on "
                     "in Extensions.");
-        page = SettingsPage::extensions;
-        openTitle = text("Open Extensions");
         break;
     }
     auto* explanation = centred(help, palette::paper(), this);
@@ -129,7 +127,7 @@ HiddenIconPrompt::HiddenIconPrompt(Preferences& prefs, DesktopSettings& settings
                                           " border-radius: 16px; padding: 0 14px; }"
                                           "QPushButton:focus { border: 1px solid %2; }")
                                .arg(palette::paper().name(), palette::gold().name()));
-    open_ = new PrimaryButton(openTitle, motion, this);
+    open_ = new PrimaryButton(extension ? text("Open Extensions") : text("Open the desktop's settings"), motion, this);
     open_->setVisible(settings_.canOpen(page));
     buttons->addWidget(notNow_);
     buttons->addWidget(open_);
