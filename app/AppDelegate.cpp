@@ -47,8 +47,9 @@ AppDelegate::AppDelegate(AppModel& model, SingleInstance& instance, SessionEnd& 
     connect(&model_, &AppModel::frontAppChanged_, tray_.get(), &menu::StatusItem::frontAppChanged);
     model_.iconHidden = [this] { return tray_->iconHidden(); };
     model_.windows().setContent(WindowManager::Kind::hiddenIcon,
-                                [this, &desktopSettings](AppModel& m, std::function<void()> close) -> QWidget* {
-                                    return new HiddenIconPrompt(m.prefs(), desktopSettings, *motion_, std::move(close));
+                                [this, &desktopSettings, &trayHost](AppModel& m, std::function<void()> close) -> QWidget* {
+                                    return new HiddenIconPrompt(m.prefs(), desktopSettings, trayHost, *motion_,
+                                                                std::move(close));
                                 });
     // A tray that starts while the prompt is open shows the icon: the prompt has done its work.
     connect(tray_.get(), &menu::StatusItem::trayHostChanged, this, [this](bool running) {

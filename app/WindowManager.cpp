@@ -29,7 +29,7 @@ WindowManager::Traits WindowManager::traits(Kind kind)
         return {tq::text("Another autocomplete app is running"), {460, 440}, {460, 440}, false, true, true,
                 QStringLiteral("rivalWindow")};
     case Kind::hiddenIcon:
-        return {tq::text("Your menu bar icon is hidden"), {440, 400}, {440, 400}, false, false, true,
+        return {tq::text("Your tray icon is hidden"), {440, 400}, {440, 400}, false, false, true,
                 QStringLiteral("hiddenIconWindow")};
     case Kind::settings:
         return {tq::text("%app"), {900, 640}, {760, 500}, true, false, false, QStringLiteral("settingsWindow")};

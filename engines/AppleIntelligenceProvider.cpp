@@ -36,15 +36,15 @@ ProviderStatus AppleIntelligenceProvider::currentStatus() const
     case OnDeviceModel::Availability::available:
         return ProviderStatus::ready(text("Ready"));
     case OnDeviceModel::Availability::deviceNotEligible:
-        return ProviderStatus::unavailable(text("This computer can't run Apple Intelligence"));
+        return ProviderStatus::unavailable(text("This computer has no on-device language model"));
     case OnDeviceModel::Availability::notEnabled:
-        return ProviderStatus::unavailable(text("Turn on Apple Intelligence in the desktop's settings"));
+        return ProviderStatus::unavailable(text("Turn on the on-device model in the desktop's settings"));
     case OnDeviceModel::Availability::modelNotReady:
         return ProviderStatus::unavailable(text("The model is still downloading"));
     case OnDeviceModel::Availability::otherReason:
         break;
     }
-    return ProviderStatus::unavailable(text("Apple Intelligence is unavailable"));
+    return ProviderStatus::unavailable(text("The on-device model is unavailable"));
 }
 
 Future<ProviderStatus> AppleIntelligenceProvider::status()

@@ -262,7 +262,7 @@ ProviderStatus builtInEngineStatus(const ModelStore::Phase& phase, const Provide
     case K::ready:
         return ProviderStatus::ready(text("Downloaded"));
     case K::downloading:
-        return fillsIn ? ProviderStatus::ready(text("Downloading. Apple Intelligence fills in until it's done."))
+        return fillsIn ? ProviderStatus::ready(text("Downloading. The on-device model fills in until it's done."))
                        : ProviderStatus::unavailable(text("Downloading. Suggestions start once it's done."));
     case K::verifying:
         return fillsIn ? ProviderStatus::ready(text("Checking the download."))
@@ -271,7 +271,7 @@ ProviderStatus builtInEngineStatus(const ModelStore::Phase& phase, const Provide
     case K::failed:
         break;
     }
-    return fillsIn ? ProviderStatus::ready(text("Apple Intelligence fills in until you download it."))
+    return fillsIn ? ProviderStatus::ready(text("The on-device model fills in until you download it."))
                    : ProviderStatus::unavailable(text("Download the model to start"));
 }
 

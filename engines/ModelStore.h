@@ -126,11 +126,11 @@ private:
 // while the model is not ready (asked only for missing/failed/downloading/verifying, so the
 // status never claims "ready" when nothing can answer):
 //   ready        → ready "Downloaded"
-//   downloading  → ready "Downloading. Apple Intelligence fills in until it's done." when the
+//   downloading  → ready "Downloading. The on-device model fills in until it's done." when the
 //                  stand-in is ready, else unavailable "Downloading. Suggestions start once it's done."
 //   verifying    → ready "Checking the download." when the stand-in is ready, else unavailable
 //                  "Checking the download. Suggestions start once it's done."
-//   missing/failed → ready "Apple Intelligence fills in until you download it." when the
+//   missing/failed → ready "The on-device model fills in until you download it." when the
 //                  stand-in is ready, else unavailable "Download the model to start".
 bool builtInStatusNeedsStandIn(const ModelStore::Phase& phase);
 ProviderStatus builtInEngineStatus(const ModelStore::Phase& phase, const ProviderStatus& standIn);

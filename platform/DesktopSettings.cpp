@@ -37,6 +37,8 @@ const std::vector<Tool>& tools()
         {"MATE", SettingsPage::panel, {"mate-control-center"}},
         {"LXQt", SettingsPage::panel, {"lxqt-config"}},
         {"GNOME", SettingsPage::panel, {"gnome-control-center"}},
+        {"GNOME", SettingsPage::extensions, {"gnome-extensions-app"}},
+        {"GNOME", SettingsPage::extensions, {"extension-manager"}},
     };
     return table;
 }
@@ -62,11 +64,20 @@ QStringList XdgDesktopSettings::command(SettingsPage page, const QString& deskto
     return {};
 }
 
-bool XdgDesktopSettings::open(SettingsPage page)
+namespace {
+QStringList commandHere(SettingsPage page)
 {
-    const QStringList cmd = command(page, qEnvironmentVariable("XDG_CURRENT_DESKTOP"), [](const QString& program) {
+    return XdgDesktopSettings::command(page, qEnvironmentVariable("XDG_CURRENT_DESKTOP"), [](const QString& program) {
         return !QStandardPaths::findExecutable(program).isEmpty();
     });
+}
+} // namespace
+
+bool XdgDesktopSettings::canOpen(SettingsPage page) const { return !commandHere(page).isEmpty(); }
+
+bool XdgDesktopSettings::open(SettingsPage page)
+{
+    const QStringList cmd = commandHere(page);
     if (cmd.isEmpty()) {
         if (page != SettingsPage::screenRecording)
             log::info(QStringLiteral("No settings application of this desktop shows that page."));

@@ -1,11 +1,14 @@
 #include "platform/TrayHost.h"
 
 #include "platform/Log.h"
+#include "platform/StatusNotifierItem.h"
 
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QDBusServiceWatcher>
+#include <QFile>
 #include <QSocketNotifier>
+#include <QStandardPaths>
 
 #include <xcb/xcb.h>
 
@@ -16,7 +19,37 @@ namespace tq {
 
 namespace {
 const QString kWatcher = QStringLiteral("org.kde.StatusNotifierWatcher");
+
+bool hasDesktop(const QString& desktops, const char* name)
+{
+    return desktops.split(QLatin1Char(':'), Qt::SkipEmptyParts).contains(QLatin1String(name), Qt::CaseInsensitive);
 }
+
+// Whether KDE Plasma runs the watcher: its tray shows no labels.
+bool plasmaWatcher(QDBusConnection bus)
+{
+    if (hasDesktop(qEnvironmentVariable("XDG_CURRENT_DESKTOP"), "KDE"))
+        return true;
+    const uint pid = bus.interface()->servicePid(kWatcher).value();
+    QFile comm(QStringLiteral("/proc/%1/comm").arg(pid));
+    if (pid == 0 || !comm.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray name = comm.readAll().trimmed();
+    return name == "plasmashell" || name.startsWith("kded");
+}
+
+bool appIndicatorInstalled()
+{
+    for (const char* uuid : {"appindicatorsupport@rgcjonas.gmail.com", "ubuntu-appindicators@ubuntu.com"}) {
+        if (!QStandardPaths::locate(QStandardPaths::GenericDataLocation,
+                                    QStringLiteral("gnome-shell/extensions/") + QLatin1String(uuid),
+                                    QStandardPaths::LocateDirectory)
+                 .isEmpty())
+            return true;
+    }
+    return false;
+}
+} // namespace
 
 // Its own connection, so that the MANAGER announcements on the root window and the end of
 // the selection owner's window arrive as events, not by polling.
@@ -109,21 +142,51 @@ DesktopTrayHost::DesktopTrayHost(QObject* parent) : TrayHost(parent), x11_(std::
     }
     QDBusConnectionInterface* iface = bus.isConnected() ? bus.interface() : nullptr;
     statusNotifier_ = iface && iface->isServiceRegistered(kWatcher).value();
+    plasma_ = statusNotifier_ && plasmaWatcher(bus);
     xembed_ = x11_->readOwner();
 }
 
 DesktopTrayHost::~DesktopTrayHost() = default;
 
+TrayKind DesktopTrayHost::kind() const
+{
+    if (statusNotifier_)
+        return TrayKind::statusNotifier;
+    return xembed_ ? TrayKind::xembed : TrayKind::none;
+}
+
+StatusNotifierItem& DesktopTrayHost::statusNotifierItem()
+{
+    if (!item_)
+        item_ = std::make_unique<DBusStatusNotifierItem>();
+    return *item_;
+}
+
+TrayHelp DesktopTrayHost::help() const { return help(qEnvironmentVariable("XDG_CURRENT_DESKTOP"), appIndicatorInstalled()); }
+
+TrayHelp DesktopTrayHost::help(const QString& desktops, bool appIndicatorInstalled)
+{
+    // GNOME Flashback's panel has a tray of its own.
+    if (!hasDesktop(desktops, "GNOME") || hasDesktop(desktops, "GNOME-Flashback"))
+        return TrayHelp::panelApplet;
+    return appIndicatorInstalled ? TrayHelp::enableAppIndicator : TrayHelp::installAppIndicator;
+}
+
 void DesktopTrayHost::update()
 {
-    const bool was = running();
+    const TrayKind was = kind();
     QDBusConnection bus = QDBusConnection::sessionBus();
     statusNotifier_ = bus.isConnected() && bus.interface() && bus.interface()->isServiceRegistered(kWatcher).value();
+    plasma_ = statusNotifier_ && plasmaWatcher(bus);
     xembed_ = x11_->readOwner();
-    if (running() != was) {
+    if (kind() == was)
+        return;
+    const bool wasRunning = was != TrayKind::none;
+    if (running() != wasRunning)
         log::info(running() ? QStringLiteral("A system tray is running.") : QStringLiteral("No system tray is running."));
+    emit kindChanged(kind());
+    if (running() != wasRunning)
         emit runningChanged(running());
-    }
 }
 
 } // namespace tq

@@ -47,7 +47,7 @@ QString title(EngineKind value)
 {
     switch (value) {
     case EngineKind::builtIn: return text("%app model");
-    case EngineKind::apple: return text("Apple Intelligence");
+    case EngineKind::apple: return text("On-device model");
     case EngineKind::ollama: return text("Ollama");
     case EngineKind::openAI: return text("Local server");
     }
@@ -58,7 +58,7 @@ QString detail(EngineKind value)
 {
     switch (value) {
     case EngineKind::builtIn: return text("Runs on this computer after a one-time download. Works offline.");
-    case EngineKind::apple: return text("Apple's on-device model. Nothing to download.");
+    case EngineKind::apple: return text("The system's own language model. Nothing to download.");
     case EngineKind::ollama: return text("Any model you run in Ollama, base models included.");
     case EngineKind::openAI: return text("LM Studio, llama-server or any OpenAI-compatible endpoint.");
     }

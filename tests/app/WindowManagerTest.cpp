@@ -111,7 +111,7 @@ TEST_F(AppFixture, PromptsAreFixedAndTheRivalPromptFloats)
     EXPECT_FALSE(rival->windowFlags() & Qt::WindowMinimizeButtonHint);
     w.showHiddenIconPrompt();
     QPointer<QWidget> hidden = w.hiddenIconWindow();
-    EXPECT_EQ(hidden->windowTitle(), QStringLiteral("Your menu bar icon is hidden"));
+    EXPECT_EQ(hidden->windowTitle(), QStringLiteral("Your tray icon is hidden"));
     EXPECT_EQ(hidden->size(), QSize(440, 400));
     EXPECT_FALSE(hidden->windowFlags() & Qt::WindowStaysOnTopHint);
     w.showHiddenIconPrompt();

@@ -2,7 +2,7 @@
 // click opens the panel under it, pausing everywhere stops suggestions and resuming brings
 // them back, the front-application pill names the zenity entry's program, Escape closes the
 // panel, and its controls are read over AT-SPI. Without a tray host the hidden-icon prompt
-// opens.
+// opens. With a StatusNotifier host the item carries today's count as its label.
 
 #include "platform/Accessibility.h"
 #include "support/Desktop.h"
@@ -10,6 +10,7 @@
 #include "support/Program.h"
 #include "support/SessionTest.h"
 #include "support/Wait.h"
+#include "desktop_menubar/StatusNotifierHost.h"
 
 #include <QImage>
 #include <QJsonObject>
@@ -61,11 +62,13 @@ protected:
         ASSERT_TRUE(program.isValid());
     }
 
-    void writeSettings(bool remindHiddenIcon)
+    void writeSettings(bool remindHiddenIcon, bool showCount = false)
     {
         QJsonObject values = firstRunDone(quietSettings(program.serverURL()));
         if (remindHiddenIcon)
             values.remove("remindHiddenIcon");
+        if (showCount)
+            values.insert("showWordCountInMenuBar", true);
         ASSERT_TRUE(program.writeSettings(values));
     }
 
@@ -196,7 +199,7 @@ TEST_F(MenuBarDesktop, TrayPanelPauseAndResume)
     QStringList titles;
     for (const Control& c : all)
         titles << c.role + ":" + c.title;
-    for (const char* expected : {"Open Playground", "Settings", "Quit Tessaquill", "Show Count in Menu Bar", "Pause Everywhere", "Ready"})
+    for (const char* expected : {"Open Playground", "Settings", "Quit Tessaquill", "Show Count in Tray", "Pause Everywhere", "Ready"})
         EXPECT_TRUE(std::any_of(all.begin(), all.end(), [&](const Control& c) { return c.title == expected; }))
             << expected << " in " << titles.join(", ").toStdString();
     const auto frontPill = control([](const Control& c) { return c.title.startsWith("Pause in "); });
@@ -280,23 +283,70 @@ TEST_F(MenuBarDesktop, WithoutATrayTheHiddenIconPromptOpens)
     startApp();
     QString prompt;
     ASSERT_TRUE(waitFor([&] {
-        prompt = QString::fromUtf8(run("xdotool", {"search", "--onlyvisible", "--name", "^Your menu bar icon is hidden$"})).trimmed();
+        prompt = QString::fromUtf8(run("xdotool", {"search", "--onlyvisible", "--name", "^Your tray icon is hidden$"})).trimmed();
         return !prompt.isEmpty();
     }, 15000)) << appLog().toStdString();
     QTest::qWait(500);
     screenshot("menubar-hidden-icon-prompt.png");
     const auto remind = control([](const Control& c) { return c.title == "Don't remind me again"; });
     ASSERT_TRUE(remind);
-    EXPECT_TRUE(control([](const Control& c) { return c.title == "Open the desktop's settings"; }));
+    // No desktop here: the panel's tray applet helps.
+    EXPECT_TRUE(control([](const Control& c) { return c.title.startsWith("There's no room for it, or your panel has no system tray."); }));
     EXPECT_TRUE(control([](const Control& c) { return c.title == "Not Now"; }));
 
     // A tray that starts later takes the icon in and the prompt closes.
     startTrayer();
     EXPECT_TRUE(waitFor([&] { return !iconWindow().isEmpty(); }, 10000));
     EXPECT_TRUE(waitFor([&] {
-        return QString::fromUtf8(run("xdotool", {"search", "--onlyvisible", "--name", "^Your menu bar icon is hidden$"})).trimmed().isEmpty();
+        return QString::fromUtf8(run("xdotool", {"search", "--onlyvisible", "--name", "^Your tray icon is hidden$"})).trimmed().isEmpty();
     }, 5000));
     screenshot("menubar-tray-started-later.png");
+}
+
+TEST_F(MenuBarDesktop, StatusNotifierItemShowsTodaysCountBesideTheIcon)
+{
+    StatusNotifierHost host;
+    ASSERT_TRUE(host.start()) << "another StatusNotifier watcher runs on the session bus";
+    writeSettings(false, true);
+    startApp();
+    ASSERT_TRUE(program.waitUntilRunning()) << appLog().toStdString();
+    ASSERT_TRUE(waitFor([&] { return !host.items().isEmpty(); }, 10000)) << appLog().toStdString();
+    EXPECT_EQ(host.iconSides(), (QList<int>{16, 22, 24, 32, 48, 64}));
+    EXPECT_EQ(host.itemProperty("Status").toString(), QStringLiteral("Active"));
+    EXPECT_EQ(host.itemProperty("XAyatanaLabel").toString(), QString()) << "nothing accepted yet";
+    EXPECT_TRUE(iconWindow().isEmpty()) << "no second icon through Qt";
+
+    // One accepted word: "1" beside the icon.
+    const QString entry = openZenity();
+    ASSERT_FALSE(entry.isEmpty());
+    run("xdotool", {"type", "--delay", "60", "Hello "});
+    ASSERT_TRUE(waitFor([&] { return readField(zenity->pid()).text == QStringLiteral("Hello "); }, 5000));
+    ASSERT_TRUE(waitFor([&] { return presentedAtTheCaret(appLog(), zenity->pid()); }, 10000)) << appLog().toStdString();
+    run("xdotool", {"key", "Tab"});
+    ASSERT_TRUE(waitFor([&] { return readField(zenity->pid()).text.startsWith(QStringLiteral("Hello world")); }, 5000));
+    EXPECT_TRUE(waitFor([&] { return host.itemProperty("XAyatanaLabel").toString() == QStringLiteral("1"); }, 5000))
+        << host.itemProperty("XAyatanaLabel").toString().toStdString();
+    EXPECT_EQ(host.itemProperty("XAyatanaLabelGuide").toString(), QStringLiteral("8"));
+    EXPECT_TRUE(waitFor([&] { return host.labelSignals.contains(QStringLiteral("1")); }, 3000));
+    run("xdotool", {"key", "Escape"});
+
+    // The host's click opens the panel at the position it gives; its switch turns the label off.
+    ASSERT_TRUE(host.activate(1500, 30));
+    QString panel;
+    ASSERT_TRUE(waitFor([&] { return !(panel = panelWindow()).isEmpty(); }, 5000)) << appLog().toStdString();
+    EXPECT_LE(std::abs(windowGeometry(panel).top() - 30), 40) << "at the host's position";
+    std::optional<Control> countSwitch;
+    ASSERT_TRUE(waitFor([&] {
+        return (countSwitch = control([](const Control& c) {
+                    return c.title == "Show Count in Tray" && c.role != "AXStaticText";
+                })).has_value();
+    }, 5000));
+    QTest::qWait(300);
+    screenshot("menubar-statusnotifier-panel.png");
+    click(countSwitch->frame.center());
+    EXPECT_TRUE(waitFor([&] { return host.itemProperty("XAyatanaLabel").toString().isEmpty(); }, 5000));
+    EXPECT_TRUE(waitFor([&] { return host.labelSignals.endsWith(QString()); }, 3000)) << host.labelSignals.join(",").toStdString();
+    EXPECT_FALSE(program.settings().value("showWordCountInMenuBar").toBool());
 }
 
 } // namespace

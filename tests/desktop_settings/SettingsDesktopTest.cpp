@@ -277,7 +277,7 @@ TEST_F(SettingsWindowDesktop, SidebarAppsAndSitesAndARuleThatTurnsAnAppOff)
     // "Add App…": the installed entry, found by typing.
     click(plus->extents);
     run("xdotool", {"key", "Down", "Return"});
-    ASSERT_TRUE(waitFor([&] { return tree.find("Applications", "list").has_value(); }, 5000)) << dump(tree);
+    ASSERT_TRUE(waitFor([&] { return tree.find("Installed applications", "list").has_value(); }, 5000)) << dump(tree);
     QTest::qWait(400);
     run("xdotool", {"type", "--delay", "40", "Zenity"});
     QTest::qWait(300);

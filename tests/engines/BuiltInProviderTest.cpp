@@ -107,7 +107,7 @@ TEST_F(BuiltInProviderTest, WithoutAReadyModelNothingRunsAndStatusAsksTheStandIn
               ProviderStatus::unavailable(QStringLiteral("Download the model to start")));
     standIn.answer = ProviderStatus::ready(QStringLiteral("Ready"));
     EXPECT_EQ(await(provider.status()).value(),
-              ProviderStatus::ready(QStringLiteral("Apple Intelligence fills in until you download it.")));
+              ProviderStatus::ready(QStringLiteral("The on-device model fills in until you download it.")));
     EXPECT_TRUE(await(provider.models()).value().isEmpty());
     EXPECT_EQ(provider.style(), PromptStyle::raw);
 }

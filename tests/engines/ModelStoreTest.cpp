@@ -359,15 +359,15 @@ TEST(ModelStore, BuiltInStatusTellsTheTruth)
 {
     using P = ModelStore::Phase;
     const auto ready = ProviderStatus::ready(QStringLiteral("Ready"));
-    const auto none = ProviderStatus::unavailable(QStringLiteral("This computer can't run Apple Intelligence"));
+    const auto none = ProviderStatus::unavailable(QStringLiteral("This computer has no on-device language model"));
     EXPECT_EQ(builtInEngineStatus(P::ready(), none), ProviderStatus::ready(QStringLiteral("Downloaded")));
     EXPECT_EQ(builtInEngineStatus(P::downloading(1, 2), ready),
-              ProviderStatus::ready(QStringLiteral("Downloading. Apple Intelligence fills in until it's done.")));
+              ProviderStatus::ready(QStringLiteral("Downloading. The on-device model fills in until it's done.")));
     EXPECT_TRUE(builtInEngineStatus(P::downloading(1, 2), none).isUnavailable());
     EXPECT_EQ(builtInEngineStatus(P::verifying(), ready), ProviderStatus::ready(QStringLiteral("Checking the download.")));
     EXPECT_TRUE(builtInEngineStatus(P::verifying(), none).isUnavailable());
     EXPECT_EQ(builtInEngineStatus(P::missing(), ready),
-              ProviderStatus::ready(QStringLiteral("Apple Intelligence fills in until you download it.")));
+              ProviderStatus::ready(QStringLiteral("The on-device model fills in until you download it.")));
     EXPECT_EQ(builtInEngineStatus(P::failed(QStringLiteral("x")), none),
               ProviderStatus::unavailable(QStringLiteral("Download the model to start")));
 }

@@ -176,10 +176,10 @@ TEST(AppleIntelligenceProvider, OnDeviceEngineOverItsPlatformModel)
     using A = OnDeviceModel::Availability;
     const std::pair<A, ProviderStatus> table[] = {
         {A::available, ProviderStatus::ready("Ready")},
-        {A::deviceNotEligible, ProviderStatus::unavailable("This computer can't run Apple Intelligence")},
-        {A::notEnabled, ProviderStatus::unavailable("Turn on Apple Intelligence in the desktop's settings")},
+        {A::deviceNotEligible, ProviderStatus::unavailable("This computer has no on-device language model")},
+        {A::notEnabled, ProviderStatus::unavailable("Turn on the on-device model in the desktop's settings")},
         {A::modelNotReady, ProviderStatus::unavailable("The model is still downloading")},
-        {A::otherReason, ProviderStatus::unavailable("Apple Intelligence is unavailable")},
+        {A::otherReason, ProviderStatus::unavailable("The on-device model is unavailable")},
     };
     for (const auto& [availability, status] : table) {
         model.available = availability;
@@ -198,7 +198,7 @@ TEST(AppleIntelligenceProvider, LinuxHasNoSystemModel)
     const auto none = OnDeviceModel::createSystem();
     AppleIntelligenceProvider apple(*none);
     const ProviderStatus s = await(apple.status())->value();
-    EXPECT_EQ(s, ProviderStatus::unavailable(QStringLiteral("This computer can't run Apple Intelligence")));
+    EXPECT_EQ(s, ProviderStatus::unavailable(QStringLiteral("This computer has no on-device language model")));
     auto out = await(apple.complete(CompletionRequest{}));
     ASSERT_TRUE(out && out->isPlatformError());
 }

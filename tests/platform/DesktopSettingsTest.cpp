@@ -1,4 +1,5 @@
 #include "platform/DesktopSettings.h"
+#include "platform/TrayHost.h"
 
 #include <gtest/gtest.h>
 
@@ -22,6 +23,16 @@ TEST(XdgDesktopSettings, PrefersTheRunningDesktopsOwnTool)
     const auto panels = installed({"gnome-control-center", "xfce4-panel"});
     EXPECT_EQ(XdgDesktopSettings::command(SettingsPage::panel, "XFCE", panels), (QStringList{"xfce4-panel", "--preferences"}));
     EXPECT_EQ(XdgDesktopSettings::command(SettingsPage::panel, "GNOME", panels), QStringList{"gnome-control-center"});
+    EXPECT_EQ(XdgDesktopSettings::command(SettingsPage::extensions, "ubuntu:GNOME", installed({"extension-manager"})),
+              QStringList{"extension-manager"});
+}
+
+TEST(DesktopTrayHost, GnomeShellsTrayIsTheAppIndicatorExtension)
+{
+    EXPECT_EQ(DesktopTrayHost::help("ubuntu:GNOME", false), TrayHelp::installAppIndicator);
+    EXPECT_EQ(DesktopTrayHost::help("GNOME", true), TrayHelp::enableAppIndicator);
+    EXPECT_EQ(DesktopTrayHost::help("GNOME-Flashback:GNOME", false), TrayHelp::panelApplet) << "a panel with a tray";
+    EXPECT_EQ(DesktopTrayHost::help("XFCE", false), TrayHelp::panelApplet);
 }
 
 TEST(XdgDesktopSettings, FallsBackToAnyInstalledToolAndElseToNothing)

@@ -4,6 +4,7 @@
 #include "SettingsFileFixture.h"
 
 #include "app/services/PowerMonitor.h"
+#include "platform/TrayHost.h"
 #include "settings/Preferences.h"
 #include "stores/Keychain.h"
 #include "stores/ServerKey.h"
@@ -137,6 +138,16 @@ TEST_F(GeneralEngineBatteryTest, GeneralControlsFollowAndWriteTheirSettings)
     // Linux has no system predictions: reported off, with the check mark.
     EXPECT_TRUE(general->predictionsRow()->titleLabel()->text().endsWith(QStringLiteral("predictions are off")));
     EXPECT_FALSE(general->turnOffButton()->isVisibleTo(general));
+
+    // Where the tray cannot show the count beside the icon, the switch says so.
+    const QLabel* trayDetail = static_cast<SettingToggle*>(general->wordCountToggle())->detailLabel();
+    EXPECT_TRUE(trayDetail->isVisibleTo(general)) << "an XEmbed tray";
+    platform.trayHost().setKind(TrayKind::statusNotifier);
+    EXPECT_FALSE(trayDetail->isVisibleTo(general));
+    platform.trayHost().labels = false; // KDE Plasma
+    platform.trayHost().setKind(TrayKind::xembed);
+    platform.trayHost().setKind(TrayKind::statusNotifier);
+    EXPECT_TRUE(trayDetail->isVisibleTo(general));
 }
 
 TEST_F(GeneralEngineBatteryTest, EngineSectionsFollowTheChosenEngine)

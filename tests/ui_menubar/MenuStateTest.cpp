@@ -101,6 +101,10 @@ TEST(MenuToday, CountLabelAndSentence)
     EXPECT_EQ(trayToolTip(0, true, kEnglish), "Tessaquill");
     EXPECT_EQ(trayToolTip(1234, false, kEnglish), "Tessaquill");
     EXPECT_EQ(trayToolTip(1234, true, kEnglish), "Tessaquill\n1,234 words saved today");
+    EXPECT_TRUE(trayLabel(0, true, kEnglish).text.isEmpty());
+    EXPECT_TRUE(trayLabel(1234, false, kEnglish).text.isEmpty());
+    EXPECT_EQ(trayLabel(1234, true, kEnglish).text, "1,234");
+    EXPECT_EQ(trayLabel(1234, true, kEnglish).guide, "8,888");
 }
 
 TEST(MenuPause, PillChoices)

@@ -17,6 +17,7 @@
 #include "ui/design/Buttons.h"
 #include "ui/design/HandToggle.h"
 #include "ui/menubar/HiddenIconPrompt.h"
+#include "ui/menubar/MenuBarGlyph.h"
 #include "ui/menubar/MenuContent.h"
 #include "ui/menubar/MenuPanel.h"
 #include "ui/menubar/PanelControls.h"
@@ -193,6 +194,7 @@ TEST_F(MenuFixture, CardsSwitchAndRows)
     EXPECT_TRUE(prefs.showWordCountInMenuBar());
     prefs.setShowWordCountInMenuBar(false);
     EXPECT_FALSE(c->showCountSwitch()->isChecked());
+    EXPECT_EQ(c->showCountSwitch()->accessibleDescription(), QStringLiteral("Off")) << "the knob follows a change made elsewhere";
 
     c->playgroundRow()->click();
     c->settingsRow()->click();
@@ -245,7 +247,7 @@ TEST(MenuPanelFade, EasesOutOverAnEighthOfASecond)
 TEST_F(MenuFixture, HiddenIconPromptButtonsAndReminderSwitch)
 {
     int closes = 0;
-    HiddenIconPrompt prompt(prefs, desktop, motion, [&] { ++closes; });
+    HiddenIconPrompt prompt(prefs, desktop, host, motion, [&] { ++closes; });
     EXPECT_FALSE(prompt.dontRemindBox()->isChecked());
     prompt.dontRemindBox()->click();
     EXPECT_FALSE(prefs.remindHiddenIcon());
@@ -259,6 +261,76 @@ TEST_F(MenuFixture, HiddenIconPromptButtonsAndReminderSwitch)
     QTest::keyClick(&prompt, Qt::Key_Escape);
     EXPECT_EQ(closes, 2);
     EXPECT_EQ(desktop.opened.size(), 1u);
+}
+
+TEST_F(MenuFixture, HiddenIconPromptOnGnomeNamesTheAppIndicatorExtension)
+{
+    int closes = 0;
+    host.trayHelp = TrayHelp::enableAppIndicator;
+    HiddenIconPrompt withManager(prefs, desktop, host, motion, [&] { ++closes; });
+    const auto shown = [](const QWidget& w) {
+        QStringList texts;
+        for (const QLabel* l : w.findChildren<QLabel*>())
+            texts << l->text();
+        return texts.join(QLatin1Char('\n'));
+    };
+    EXPECT_TRUE(shown(withManager).contains(QStringLiteral("AppIndicator extension. It is installed but off")));
+    EXPECT_EQ(withManager.openButton()->text(), QStringLiteral("Open Extensions"));
+    withManager.show();
+    QTest::keyClick(&withManager, Qt::Key_Return);
+    EXPECT_EQ(desktop.opened, std::vector<SettingsPage>{SettingsPage::extensions});
+
+    // Without an extension manager there is nothing to open: Return is "Not Now".
+    host.trayHelp = TrayHelp::installAppIndicator;
+    desktop.missing = {SettingsPage::extensions};
+    HiddenIconPrompt without(prefs, desktop, host, motion, [&] { ++closes; });
+    EXPECT_TRUE(shown(without).contains(QStringLiteral("Install the gnome-shell-extension-appindicator package")));
+    without.show();
+    EXPECT_FALSE(without.openButton()->isVisible());
+    QTest::keyClick(&without, Qt::Key_Return);
+    EXPECT_EQ(closes, 2);
+    EXPECT_EQ(desktop.opened.size(), 1u);
+}
+
+TEST_F(MenuFixture, StatusNotifierItemCarriesTodaysCountAndOpensThePanel)
+{
+    StatusItem item(services(), callbacks());
+    item.refresh();
+    ASSERT_NE(item.item(), nullptr) << "an XEmbed tray: Qt's icon";
+    FakeStatusNotifierItem& sni = host.item;
+    EXPECT_FALSE(sni.published());
+
+    host.setKind(TrayKind::statusNotifier);
+    EXPECT_EQ(item.item(), nullptr) << "one icon: the StatusNotifierItem alone";
+    ASSERT_TRUE(sni.published());
+    EXPECT_EQ(sni.icon.size(), glyphSizes().size());
+    EXPECT_EQ(sni.icon.back().size(), QSize(64, 64));
+    EXPECT_EQ(sni.title, QStringLiteral("Tessaquill"));
+
+    stats.recordAccepted(QStringLiteral("one"), QStringLiteral("app:x"), clock.now());
+    EXPECT_TRUE(sni.label.isEmpty()) << "the switch is off";
+    prefs.setShowWordCountInMenuBar(true);
+    EXPECT_EQ(sni.label, QStringLiteral("1"));
+    EXPECT_EQ(sni.guide, QStringLiteral("8"));
+    EXPECT_EQ(sni.body, QStringLiteral("1 word saved today"));
+    prefs.setShowWordCountInMenuBar(false);
+    EXPECT_TRUE(sni.label.isEmpty());
+    EXPECT_TRUE(sni.body.isEmpty());
+
+    // Any of the host's clicks opens the panel, at its position or else at the pointer.
+    emit sni.activated(QPoint(400, 12));
+    ASSERT_NE(item.panel(), nullptr);
+    emit sni.contextMenuRequested(QPoint());
+    QCoreApplication::processEvents();
+    EXPECT_EQ(item.panel(), nullptr) << "a second click closes it";
+
+    prefs.setShowMenuBarIcon(false);
+    EXPECT_FALSE(sni.published());
+    prefs.setShowMenuBarIcon(true);
+    EXPECT_TRUE(sni.published());
+    host.setKind(TrayKind::xembed);
+    EXPECT_FALSE(sni.published());
+    EXPECT_NE(item.item(), nullptr);
 }
 
 TEST_F(MenuFixture, IconHiddenFollowsTheTrayHost)

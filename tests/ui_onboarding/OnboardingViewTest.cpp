@@ -358,7 +358,7 @@ TEST_F(OnboardingViewTest, RemovingTheModelCancelsTheIdleUnloadAndRechecks)
     card.actionButton()->click();
     ASSERT_TRUE(card.confirmation());
     EXPECT_EQ(card.confirmation()->informativeText(),
-              QStringLiteral("This frees %1. Apple Intelligence fills in until you download it again.")
+              QStringLiteral("This frees %1. The on-device model fills in until you download it again.")
                   .arg(modelcard::formatBytes(spec.bytes)));
     QAbstractButton* remove = nullptr;
     for (QAbstractButton* b : card.confirmation()->buttons())

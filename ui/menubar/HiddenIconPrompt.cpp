@@ -2,6 +2,7 @@
 
 #include "platform/DesktopSettings.h"
 #include "platform/Text.h"
+#include "platform/TrayHost.h"
 #include "settings/Preferences.h"
 #include "ui/design/BrandMark.h"
 #include "ui/design/Buttons.h"
@@ -73,8 +74,8 @@ private:
 };
 } // namespace
 
-HiddenIconPrompt::HiddenIconPrompt(Preferences& prefs, DesktopSettings& settings, MotionContext& motion,
-                                   std::function<void()> close, QWidget* parent)
+HiddenIconPrompt::HiddenIconPrompt(Preferences& prefs, DesktopSettings& settings, const TrayHost& tray,
+                                   MotionContext& motion, std::function<void()> close, QWidget* parent)
     : QWidget(parent), prefs_(prefs), settings_(settings), close_(std::move(close))
 {
     setObjectName(QStringLiteral("hiddenIconPrompt"));
@@ -85,14 +86,32 @@ HiddenIconPrompt::HiddenIconPrompt(Preferences& prefs, DesktopSettings& settings
 
     auto* texts = new QVBoxLayout;
     texts->setSpacing(8);
-    auto* title = centred(text("Your menu bar icon is hidden"), palette::paper(), this);
+    auto* title = centred(text("Your tray icon is hidden"), palette::paper(), this);
     title->setFont(fonts::rounded(16, QFont::DemiBold));
     texts->addWidget(title);
-    auto* explanation =
-        centred(text("There's no room for it, or the system is hiding it. Check Menu Bar in the desktop's settings."), palette::paper(), this);
+    // GNOME Shell's tray is an extension: its extension manager, else the panel's settings.
+    const TrayHelp trayHelp = tray.help();
+    const bool extension = trayHelp != TrayHelp::panelApplet;
+    const SettingsPage page = extension ? SettingsPage::extensions : SettingsPage::panel;
+    QString help;
+    switch (trayHelp) {
+    case TrayHelp::panelApplet:
+        help = text("There's no room for it, or your panel has no system tray. Add the panel's system tray or status "
+                    "area applet in its settings.");
+        break;
+    case TrayHelp::installAppIndicator:
+        help = text("GNOME shows tray icons only with the AppIndicator extension. Install the "
+                    "gnome-shell-extension-appindicator package, log out and in, then turn it on in Extensions.");
+        break;
+    case TrayHelp::enableAppIndicator:
+        help = text("GNOME shows tray icons only with the AppIndicator extension. It is installed but off: turn it on "
+                    "in Extensions.");
+        break;
+    }
+    auto* explanation = centred(help, palette::paper(), this);
     explanation->setFont(fonts::system(11));
     texts->addWidget(explanation);
-    auto* hint = centred(text("Until then, open %app from Applications to reach Settings."), palette::paperDim(), this);
+    auto* hint = centred(text("Until then, open %app from your applications menu to reach Settings."), palette::paperDim(), this);
     hint->setFont(fonts::system(10));
     texts->addWidget(hint);
     layout->addLayout(texts);
@@ -108,7 +127,8 @@ HiddenIconPrompt::HiddenIconPrompt(Preferences& prefs, DesktopSettings& settings
                                           " border-radius: 16px; padding: 0 14px; }"
                                           "QPushButton:focus { border: 1px solid %2; }")
                                .arg(palette::paper().name(), palette::gold().name()));
-    open_ = new PrimaryButton(text("Open the desktop's settings"), motion, this);
+    open_ = new PrimaryButton(extension ? text("Open Extensions") : text("Open the desktop's settings"), motion, this);
+    open_->setVisible(settings_.canOpen(page));
     buttons->addWidget(notNow_);
     buttons->addWidget(open_);
     buttons->addStretch(1);
@@ -144,23 +164,26 @@ HiddenIconPrompt::HiddenIconPrompt(Preferences& prefs, DesktopSettings& settings
         if (close_)
             close_();
     });
-    connect(open_, &QAbstractButton::clicked, this, [this] {
-        settings_.open(SettingsPage::panel);
+    connect(open_, &QAbstractButton::clicked, this, [this, page] {
+        settings_.open(page);
         if (close_)
             close_();
     });
-    open_->setFocus();
+    if (open_->isVisibleTo(this))
+        open_->setFocus();
+    else
+        notNow_->setFocus();
 }
 
 void HiddenIconPrompt::keyPressEvent(QKeyEvent* e)
 {
-    // Escape is "Not Now", Return the open button, from wherever the focus is.
+    // Escape is "Not Now", Return the open button (or "Not Now" without one), from wherever the focus is.
     if (e->key() == Qt::Key_Escape && e->modifiers() == Qt::NoModifier) {
         notNow_->click();
         return;
     }
     if ((e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) && !(e->modifiers() & ~Qt::KeypadModifier)) {
-        open_->click();
+        (open_->isVisibleTo(this) ? static_cast<QAbstractButton*>(open_) : notNow_)->click();
         return;
     }
     QWidget::keyPressEvent(e);

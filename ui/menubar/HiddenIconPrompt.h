@@ -1,7 +1,9 @@
 #pragma once
-// The window content that tells the user the tray icon cannot be seen and where to look:
-// a "Not Now" button (Escape), a button that opens the desktop's settings (Return) and
-// "Don't remind me again", which turns the reminder off.
+// The window content that tells the user the tray icon cannot be seen and what helps on this
+// desktop: on GNOME Shell, whose tray is the AppIndicator extension, that extension and a
+// button that opens the extension manager where one is installed; elsewhere the panel's tray
+// applet and a button that opens the desktop's settings. "Not Now" is Escape, the open button
+// Return; "Don't remind me again" turns the reminder off.
 
 #include <QWidget>
 
@@ -16,14 +18,16 @@ class DesktopSettings;
 class MotionContext;
 class Preferences;
 class PrimaryButton;
+class TrayHost;
 
 class HiddenIconPrompt final : public QWidget {
     Q_OBJECT
 public:
-    HiddenIconPrompt(Preferences& prefs, DesktopSettings& settings, MotionContext& motion, std::function<void()> close,
-                     QWidget* parent = nullptr);
+    HiddenIconPrompt(Preferences& prefs, DesktopSettings& settings, const TrayHost& tray, MotionContext& motion,
+                     std::function<void()> close, QWidget* parent = nullptr);
 
     QPushButton* notNowButton() const { return notNow_; }
+    // Hidden where there is nothing to open.
     PrimaryButton* openButton() const { return open_; }
     QCheckBox* dontRemindBox() const { return dontRemind_; }
 

@@ -99,7 +99,10 @@ public:
     }
     QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override
     {
-        return {{16, 16}, {22, 22}, {24, 24}, {32, 32}, {48, 48}, {64, 64}};
+        QList<QSize> sizes;
+        for (int side : glyphSizes())
+            sizes.append({side, side});
+        return sizes;
     }
     QString iconName() override { return appName(); }
     QIconEngine* clone() const override { return new GlyphEngine(variant_); }
@@ -117,6 +120,12 @@ private:
     QHash<int, QImage> cache_;
 };
 } // namespace
+
+const QList<int>& glyphSizes()
+{
+    static const QList<int> sides = {16, 22, 24, 32, 48, 64};
+    return sides;
+}
 
 const QIcon& glyphIcon(GlyphVariant variant)
 {

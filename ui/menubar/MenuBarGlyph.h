@@ -30,6 +30,9 @@ std::vector<GlyphPiece> glyphPieces(GlyphVariant variant);
 // The glyph centred in a square of `side` device pixels.
 QImage renderGlyph(GlyphVariant variant, int side);
 
+// The square sizes, in device pixels, the glyph is drawn at for tray hosts.
+const QList<int>& glyphSizes();
+
 // The icon of each variant, made once and kept for the run.
 const QIcon& glyphIcon(GlyphVariant variant);
 

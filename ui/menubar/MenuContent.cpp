@@ -115,12 +115,15 @@ MenuContent::MenuContent(MenuServices services, MenuCallbacks callbacks, QWidget
     sentence_ = label(today, palette::paperDim(), caption());
     sentence_->setWordWrap(true);
     todayLayout->addWidget(sentence_);
-    showCount_ = new HandToggle(text("Show Count in Menu Bar"), s_.motion, today);
+    showCount_ = new HandToggle(text("Show Count in Tray"), s_.motion, today);
     auto* showText = label(today, palette::paperDim(), caption());
-    showText->setText(text("Show Count in Menu Bar"));
+    showText->setText(text("Show Count in Tray"));
     showCount_->setLabelWidget(showText);
     todayLayout->addWidget(showCount_);
-    connect(showCount_, &QAbstractButton::toggled, this, [this](bool on) { s_.prefs.setShowWordCountInMenuBar(on); });
+    connect(showCount_, &QAbstractButton::toggled, this, [this](bool on) {
+        if (on != s_.prefs.showWordCountInMenuBar())
+            s_.prefs.setShowWordCountInMenuBar(on);
+    });
     root->addWidget(today);
 
     pillBox_ = new QWidget(this);
@@ -226,10 +229,8 @@ void MenuContent::refresh()
     unit_->setText(today.label);
     sentence_->setText(today.sentence);
     count_->setAccessibleName(today.count + QLatin1Char(' ') + today.label);
-    {
-        const QSignalBlocker block(showCount_);
-        showCount_->setChecked(s_.prefs.showWordCountInMenuBar());
-    }
+    // Not blocked: the switch's knob follows its toggled signal.
+    showCount_->setChecked(s_.prefs.showWordCountInMenuBar());
 
     rebuildPills();
     armRefresh();

@@ -1,6 +1,6 @@
 #pragma once
 // The content of the tray item's panel: the name and status line, a warning card when
-// something blocks suggestions, today's count, the "Show Count in Menu Bar" switch, the pause
+// something blocks suggestions, today's count, the "Show Count in Tray" switch, the pause
 // controls and the rows to the practice field, the settings and quitting. Follows the
 // services' change signals, so every line updates while the panel is open, and re-reads
 // itself when a timed pause ends or the day turns.

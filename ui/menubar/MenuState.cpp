@@ -115,6 +115,14 @@ QString trayToolTip(qint64 words, bool showCount, const QLocale& locale)
     return appName() + QLatin1Char('\n') + card.count + QLatin1Char(' ') + card.label;
 }
 
+TrayLabel trayLabel(qint64 words, bool showCount, const QLocale& locale)
+{
+    if (!showCount || words < 1)
+        return {};
+    const qsizetype digits = QString::number(words).size();
+    return {locale.toString(words), locale.toString(QString(digits, QLatin1Char('8')).toLongLong())};
+}
+
 std::vector<Pill> pausePills(const std::optional<QString>& frontAppName,
                              const std::optional<QDateTime>& frontAppPausedUntil,
                              const std::optional<QDateTime>& globalPauseUntil, const QDateTime& now)

@@ -71,6 +71,14 @@ TodayCard todayCard(qint64 words, const QLocale& locale = QLocale());
 // Tray tooltip: the program's name, and today's count when it is shown and above 0.
 QString trayToolTip(qint64 words, bool showCount, const QLocale& locale = QLocale());
 
+// The text beside the tray icon: today's count in the locale's digits while it is shown and
+// above 0, with a guide of as many 8s for the label's width ("1,234", "8,888"); else empty.
+struct TrayLabel {
+    QString text;
+    QString guide;
+};
+TrayLabel trayLabel(qint64 words, bool showCount, const QLocale& locale = QLocale());
+
 enum class PillAction { pauseFrontApp, resumeFrontApp, pauseEverywhere, resumeEverywhere };
 
 struct Pill {

@@ -3,6 +3,7 @@
 #include "app/services/Permissions.h"
 #include "input/RivalWatcher.h"
 #include "platform/Log.h"
+#include "platform/StatusNotifierItem.h"
 #include "platform/Text.h"
 #include "platform/TrayHost.h"
 #include "settings/AppRules.h"
@@ -37,20 +38,29 @@ StatusItem::StatusItem(MenuServices services, MenuCallbacks callbacks, QObject* 
     connect(&s_.rivals, &RivalWatcher::runningChanged, this, again);
     connect(&s_.rules, &AppRules::globalPauseUntilChanged, this, again);
     connect(&s_.rules, &AppRules::pausesChanged, this, again);
-    connect(&s_.trayHost, &TrayHost::runningChanged, this, [this](bool running) {
-        // A tray that starts later takes the icon in.
-        if (running && item_ && item_->isVisible()) {
+    connect(&s_.trayHost, &TrayHost::kindChanged, this, [this] {
+        // A tray that starts later takes the icon in: the StatusNotifierItem where its host
+        // runs, else Qt's icon shown again.
+        const bool wasQt = item_ != nullptr;
+        refresh();
+        if (wasQt && item_ && item_->isVisible()) {
             item_->hide();
             item_->show();
         }
-        emit trayHostChanged(running);
     });
+    connect(&s_.trayHost, &TrayHost::runningChanged, this, &StatusItem::trayHostChanged);
+    StatusNotifierItem& notifier = s_.trayHost.statusNotifierItem();
+    const auto open = [this](QPoint at) { toggle(at.isNull() ? QCursor::pos() : at); };
+    connect(&notifier, &StatusNotifierItem::activated, this, open);
+    connect(&notifier, &StatusNotifierItem::secondaryActivated, this, open);
+    connect(&notifier, &StatusNotifierItem::contextMenuRequested, this, open);
 }
 
 StatusItem::~StatusItem()
 {
     if (panel_)
         delete panel_.data();
+    s_.trayHost.statusNotifierItem().withdraw();
 }
 
 MenuPanel* StatusItem::panel() const { return panel_.data(); }
@@ -63,15 +73,20 @@ QString StatusItem::toolTip() const
 void StatusItem::refresh()
 {
     const bool show = s_.prefs.showMenuBarIcon();
-    if (show && !item_) {
+    StatusNotifierItem& notifier = s_.trayHost.statusNotifierItem();
+    const bool viaNotifier = show && s_.trayHost.kind() == TrayKind::statusNotifier;
+    // Qt's icon only where no StatusNotifierItem host runs: made then, Qt keeps to XEmbed.
+    const bool viaQt = show && !viaNotifier;
+    if (!show && (item_ || notifier.published()))
+        closePanel();
+    if (viaQt && !item_) {
         item_ = std::make_unique<QSystemTrayIcon>();
         item_->setContextMenu(menu_.get());
         connect(item_.get(), &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
             if (reason == QSystemTrayIcon::Trigger)
                 toggle(QCursor::pos());
         });
-    } else if (!show && item_) {
-        closePanel();
+    } else if (!viaQt && item_) {
         item_.reset();
     }
     const State st = readState(s_);
@@ -81,6 +96,23 @@ void StatusItem::refresh()
         item_->setToolTip(toolTip());
         if (!item_->isVisible())
             item_->show();
+    }
+    if (viaNotifier) {
+        if (notifierGlyph_ != glyph_) {
+            QList<QImage> sizes;
+            for (int side : glyphSizes())
+                sizes.append(renderGlyph(glyph_, side));
+            notifier.setIcon(sizes);
+            notifierGlyph_ = glyph_;
+        }
+        const QString tip = toolTip();
+        const qsizetype lineBreak = tip.indexOf(QLatin1Char('\n'));
+        notifier.setToolTip(tip.left(lineBreak), lineBreak < 0 ? QString() : tip.mid(lineBreak + 1));
+        const TrayLabel label = trayLabel(s_.stats.day(st.now).words, s_.prefs.showWordCountInMenuBar());
+        notifier.setLabel(label.text, label.guide);
+        notifier.publish();
+    } else if (notifier.published()) {
+        notifier.withdraw();
     }
     armRefresh();
 }
@@ -161,7 +193,7 @@ void StatusItem::buildContextMenu()
     menu_->addAction(statusLine(st).text)->setEnabled(false);
     const TodayCard today = todayCard(s_.stats.day(st.now).words);
     menu_->addAction(today.count + QLatin1Char(' ') + today.label)->setEnabled(false);
-    QAction* showCount = menu_->addAction(text("Show Count in Menu Bar"));
+    QAction* showCount = menu_->addAction(text("Show Count in Tray"));
     showCount->setCheckable(true);
     showCount->setChecked(s_.prefs.showWordCountInMenuBar());
     connect(showCount, &QAction::toggled, this, [this](bool on) { s_.prefs.setShowWordCountInMenuBar(on); });

@@ -1,9 +1,11 @@
 #pragma once
-// The program's item in the system tray: the glyph of the current state, today's count in the
-// tooltip when the user wants it, a left click opening the menu panel under the icon and a
-// right click opening the same rows as a plain menu (for tray hosts that open only menus).
-// Re-reads itself when what it shows changes, when a timed pause ends and at local midnight.
-// Main thread only.
+// The program's item in the system tray: the glyph of the current state and, when the user
+// wants it, today's count beside it and in the tooltip. Where a StatusNotifierItem host runs,
+// the program's own StatusNotifierItem (whose label carries the count) and any of the host's
+// clicks opens the panel; elsewhere Qt's tray icon (XEmbed), whose left click opens the panel
+// under the icon and whose right click opens the same rows as a plain menu. Re-reads itself
+// when what it shows changes, when a tray starts or ends, when a timed pause ends and at local
+// midnight. Main thread only.
 
 #include "platform/Clock.h"
 #include "ui/menubar/MenuServices.h"
@@ -14,6 +16,7 @@
 #include <QPointer>
 
 #include <memory>
+#include <optional>
 
 class QMenu;
 class QSystemTrayIcon;
@@ -36,6 +39,7 @@ public:
     // The front application changed (the pause pill names it).
     void frontAppChanged();
 
+    // Qt's tray icon while it is the item shown (no StatusNotifierItem host runs).
     QSystemTrayIcon* item() const { return item_.get(); }
     MenuPanel* panel() const;
     QMenu* contextMenu() const { return menu_.get(); }
@@ -61,6 +65,7 @@ private:
     std::unique_ptr<QMenu> menu_;
     QPointer<MenuPanel> panel_;
     GlyphVariant glyph_ = GlyphVariant::active;
+    std::optional<GlyphVariant> notifierGlyph_; // the glyph the StatusNotifierItem was given
     Nanos closedAt_{-1'000'000'000'000};
     Timer changeTimer_;
 };

@@ -13,7 +13,7 @@ QString formatBytes(qint64 bytes)
     return QLocale().formattedDataSize(std::max<qint64>(bytes, 0), 1, QLocale::DataSizeSIFormat);
 }
 
-Card card(const ModelStore::Phase& phase, bool standalone)
+Card card(const ModelStore::Phase& phase, bool standalone, bool onDeviceReady)
 {
     using Kind = ModelStore::Phase::Kind;
     Card c;
@@ -24,7 +24,8 @@ Card card(const ModelStore::Phase& phase, bool standalone)
         c.primary = true;
         if (standalone) {
             c.status = StatusKind::note;
-            c.statusText = tq::text("Apple Intelligence fills in until the download is done.");
+            c.statusText = onDeviceReady ? tq::text("The on-device model fills in until the download is done.")
+                                         : tq::text("Suggestions start once the download is done.");
         }
         break;
     case Kind::downloading: {
@@ -67,9 +68,11 @@ QString specLine(const ModelSpec& spec)
 
 QString removeTitle() { return tq::text("Remove the %app model?"); }
 
-QString removeMessage(const ModelSpec& spec)
+QString removeMessage(const ModelSpec& spec, bool onDeviceReady)
 {
-    return tq::text("This frees %1. Apple Intelligence fills in until you download it again.").arg(formatBytes(spec.bytes));
+    if (onDeviceReady)
+        return tq::text("This frees %1. The on-device model fills in until you download it again.").arg(formatBytes(spec.bytes));
+    return tq::text("This frees %1. The %app model can't suggest until you download it again.").arg(formatBytes(spec.bytes));
 }
 
 } // namespace tq::modelcard

@@ -24,7 +24,8 @@ struct Card {
 };
 
 // `standalone`: the card stands alone (onboarding) rather than inside the engine pane.
-Card card(const ModelStore::Phase& phase, bool standalone);
+// `onDeviceReady`: the system's on-device model answers while the download is missing.
+Card card(const ModelStore::Phase& phase, bool standalone, bool onDeviceReady);
 
 // Sizes in decimal units of the current locale ("1.2 GB").
 QString formatBytes(qint64 bytes);
@@ -32,6 +33,6 @@ QString formatBytes(qint64 bytes);
 QString specLine(const ModelSpec& spec);
 // "Remove the Tessaquill model?" and "This frees <size>. …".
 QString removeTitle();
-QString removeMessage(const ModelSpec& spec);
+QString removeMessage(const ModelSpec& spec, bool onDeviceReady);
 
 } // namespace tq::modelcard

@@ -101,7 +101,7 @@ QAbstractButton* ModelDownloadView::actionButton() const
 void ModelDownloadView::follow()
 {
     using modelcard::StatusKind;
-    card_ = modelcard::card(store_.phase(), standalone_);
+    card_ = modelcard::card(store_.phase(), standalone_, hub_.apple().currentStatus().isReady());
     primary_->setText(card_.actionTitle);
     plain_->setText(card_.actionTitle);
     primary_->setVisible(card_.action != modelcard::Action::none && card_.primary);
@@ -146,7 +146,7 @@ void ModelDownloadView::askToRemove()
     confirm_ = new QMessageBox(QMessageBox::Warning, modelcard::removeTitle(), modelcard::removeTitle(),
                                QMessageBox::Cancel, this);
     confirm_->setObjectName(QStringLiteral("removeModelConfirmation"));
-    confirm_->setInformativeText(modelcard::removeMessage(store_.spec()));
+    confirm_->setInformativeText(modelcard::removeMessage(store_.spec(), hub_.apple().currentStatus().isReady()));
     QPushButton* remove = confirm_->addButton(tq::text("Remove"), QMessageBox::DestructiveRole);
     confirm_->setDefaultButton(QMessageBox::Cancel);
     confirm_->setAttribute(Qt::WA_DeleteOnClose);

@@ -198,9 +198,13 @@ AccessStep::AccessStep(OnboardingServices& services, QWidget* parent) : QWidget(
                             bullets));
     b->addWidget(new Bullet(QStringLiteral("eye.slash"),
                             tq::text("%app skips password fields and anything else the system marks as secure."), bullets));
+    // The on-device model keeps text local too, where the system has one that answers.
     b->addWidget(new Bullet(QStringLiteral("network.slash"),
-                            tq::text("There's no account and no analytics. With the %app model or Apple Intelligence, "
-                                     "your text stays on this computer."),
+                            services_.hub.apple().currentStatus().isReady()
+                                ? tq::text("There's no account and no analytics. With the %app model or the on-device "
+                                           "model, your text stays on this computer.")
+                                : tq::text("There's no account and no analytics. With the %app model, your text stays "
+                                           "on this computer."),
                             bullets));
     c->addWidget(bullets);
 
@@ -422,7 +426,7 @@ PracticeStep::PracticeStep(OnboardingServices& services, QWidget* parent) : QWid
     field_->setPlaceholderText(tq::text("Hi Orlenn, thanks for the quick reply. I think we should"));
     inner->addWidget(field_);
     c->addWidget(card);
-    c->addWidget(makeLabel(tq::text("%app lives in your menu bar from now on. Click its icon to pause it in an app or "
+    c->addWidget(makeLabel(tq::text("%app lives in your system tray from now on. Click its icon to pause it in an app or "
                                     "open Settings."),
                            palette::paperDim(), fonts::system(kCallout), true, this));
     c->addStretch(1);

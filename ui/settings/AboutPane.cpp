@@ -1,5 +1,6 @@
 #include "ui/settings/AboutPane.h"
 
+#include "engines/ProviderHub.h"
 #include "platform/Text.h"
 #include "ui/design/BrandMark.h"
 #include "ui/design/Buttons.h"
@@ -164,8 +165,13 @@ AboutPane::AboutPane(SettingsContext& context, QWidget* parent) : QWidget(parent
     tagline->setAlignment(Qt::AlignCenter);
     add(tagline);
 
-    QLabel* privacy = makeLabel(text("%app has no account, no analytics and no servers of its own. The %app model and Apple "
-                                     "Intelligence keep your text on this computer. Other engines get it only if you set one up."),
+    // The on-device model keeps text local too, where the system has one that answers.
+    QLabel* privacy = makeLabel(c_.hub.apple().currentStatus().isReady()
+                                    ? text("%app has no account, no analytics and no servers of its own. The %app model and the "
+                                           "on-device model keep your text on this computer. Other engines get it only if you set "
+                                           "one up.")
+                                    : text("%app has no account, no analytics and no servers of its own. The %app model keeps your "
+                                           "text on this computer. Other engines get it only if you set one up."),
                                 13, QFont::Normal, palette::paperDim(), page, true);
     privacy->setAlignment(Qt::AlignCenter);
     privacy->setMaximumWidth(440);

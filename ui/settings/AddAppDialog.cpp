@@ -38,7 +38,7 @@ AddAppDialog::AddAppDialog(const QList<DesktopApp>& apps, MotionContext& motion,
     search_->setStyleSheet(lineEditStyle());
     column->addWidget(search_);
     list_ = new QListWidget(this);
-    list_->setAccessibleName(text("Applications"));
+    list_->setAccessibleName(text("Installed applications"));
     list_->setIconSize(QSize(20, 20));
     list_->setStyleSheet(appsListStyle() + QStringLiteral("QListWidget::item { padding: 4px; }"));
     column->addWidget(list_, 1);

@@ -1,6 +1,7 @@
 #include "ui/settings/ContextPane.h"
 
 #include "app/services/Permissions.h"
+#include "engines/ProviderHub.h"
 #include "platform/Text.h"
 #include "settings/Preferences.h"
 #include "ui/design/SettingsRows.h"
@@ -50,8 +51,11 @@ ContextPane::ContextPane(SettingsContext& context, QWidget* parent) : QWidget(pa
     QWidget* page = form->widget();
 
     FormSection* section = section_ = form->addSection(
-        {}, text("%app reads these only while making a suggestion and never saves them. With the %app model or Apple "
-                 "Intelligence, nothing leaves your computer."));
+        {}, c_.hub.apple().currentStatus().isReady()
+                ? text("%app reads these only while making a suggestion and never saves them. With the %app model or the "
+                       "on-device model, nothing leaves your computer.")
+                : text("%app reads these only while making a suggestion and never saves them. With the %app model, nothing "
+                       "leaves your computer."));
     for (int i = 0; i < 6; ++i) {
         const SwitchSpec& spec = kSwitches[i];
         auto* t = new SettingToggle(text(spec.title), text(spec.detail), c_.motion, page);

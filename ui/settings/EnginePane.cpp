@@ -242,7 +242,10 @@ EnginePane::EnginePane(SettingsContext& context, QWidget* parent)
         return row;
     };
 
-    FormSection* onDevice = form->addSection(QString(), text("Both keep your text on this computer."));
+    // The on-device model keeps text local only where the system has one that answers.
+    FormSection* onDevice = form->addSection(QString(), c_.hub.apple().currentStatus().isReady()
+                                                            ? text("Both keep your text on this computer.")
+                                                            : text("The %app model keeps your text on this computer."));
     addRow(onDevice, EngineKind::builtIn, page);
     addRow(onDevice, EngineKind::apple, page);
     download_ = new ModelDownloadView(c_.modelStore, c_.hub, c_.motion, false, page);

@@ -2,6 +2,7 @@
 
 #include "app/services/Permissions.h"
 #include "platform/Text.h"
+#include "platform/TrayHost.h"
 #include "settings/Preferences.h"
 #include "ui/design/Fonts.h"
 #include "ui/design/Palette.h"
@@ -108,12 +109,20 @@ GeneralPane::GeneralPane(SettingsContext& context, QWidget* parent) : QWidget(pa
         // A change that failed leaves nothing registered: show what is really there.
         launch_->setChecked(c_.permissions.launchAtLogin());
     });
-    bind(startup, text("Show in menu bar"),
-         text("Pause or open Settings from the top of your screen. Hidden? Open %app from Applications to come back."),
+    bind(startup, text("Show in the system tray"),
+         text("Pause or open Settings from the system tray. Hidden? Open %app from your applications menu to come back."),
          &Preferences::showMenuBarIcon, &Preferences::setShowMenuBarIcon);
-    auto* count = new SettingToggle(text("Show today's word count next to the icon"), QString(), c_.motion, page);
+    auto* count = new SettingToggle(text("Show today's word count next to the icon"),
+                                    text("This tray can't show text beside icons, so the count shows in the icon's tooltip."),
+                                    c_.motion, page);
     wordCount_ = count;
     startup->addRow(count);
+    // The sentence only where a running tray shows no labels (KDE Plasma, XEmbed trays).
+    const auto labels = [count, &tray = c_.trayHost] {
+        count->detailLabel()->setVisible(tray.running() && !tray.showsLabels());
+    };
+    labels();
+    connect(&c_.trayHost, &TrayHost::kindChanged, count, labels);
     toggles_.append({count, [count, &p] {
                          count->setChecked(p.showWordCountInMenuBar());
                          count->setEnabled(p.showMenuBarIcon());
@@ -123,7 +132,7 @@ GeneralPane::GeneralPane(SettingsContext& context, QWidget* parent) : QWidget(pa
     FormSection* where = form->addSection(text("Where suggestions appear"));
     bind(where, text("Suggest in every app"), text("Turn this off to use %app only in the apps you switch on under Apps & Sites."),
          &Preferences::enabledByDefault, &Preferences::setEnabledByDefault);
-    bind(where, text("Suggest in code editors"), text("Xcode, VS Code, Cursor, Zed, JetBrains IDEs and similar apps."),
+    bind(where, text("Suggest in code editors"), text("VS Code, VSCodium, Cursor, Zed, Kate, Sublime Text, JetBrains IDEs and similar apps."),
          &Preferences::codeEditorsEnabled, &Preferences::setCodeEditorsEnabled);
     bind(where, text("Suggest in the middle of a line"), text("By default %app waits until the caret is at the end of a line."),
          &Preferences::completeInsideText, &Preferences::setCompleteInsideText);

@@ -27,6 +27,7 @@ class Preferences;
 class ProviderHub;
 class RivalWatcher;
 class StatsStore;
+class TrayHost;
 class WritingMemory;
 
 struct SettingsHooks {
@@ -65,6 +66,7 @@ struct SettingsContext {
     ModelStore& modelStore;
     PowerMonitor& power;
     KeychainService& keychain;
+    TrayHost& trayHost; // whether the tray shows today's count beside the icon
     SettingsHooks hooks;
 };
 
