@@ -33,7 +33,7 @@ public:
     // Opens the panel at the icon (or at `click`), or closes the open one.
     void toggle(QPoint click);
     void closePanel();
-    // The front application changed (the pause pill names it).
+    // The front application changed (the pause pill names it), or what it shares.
     void frontAppChanged();
 
     QSystemTrayIcon* item() const { return item_.get(); }
