@@ -186,6 +186,17 @@ TEST_F(Chromium, StartedBeforeAccessibilityTheTrayPanelSaysHowToStartIt)
                     "click", "1"});
     EXPECT_TRUE(waitFor([] { return QGuiApplication::clipboard()->text() == "/usr/bin/chromium --force-renderer-accessibility"; }, 3000))
         << QGuiApplication::clipboard()->text().toStdString();
+
+    // The field inspector says the same under "Right now".
+    run("xdotool", {"key", "Escape"});
+    QProcess second;
+    second.setProcessEnvironment(program.environment());
+    second.start(QStringLiteral(TQ_BINARY_DIR "/app/tessaquill"), {"--open-settings", "inspector"});
+    ASSERT_TRUE(second.waitForFinished(10000));
+    const bool said = waitFor([&] { return control([&](const Control& c) { return c.title == card->title; }).has_value(); }, 10000);
+    QTest::qWait(500);
+    screenshot("chromium-inspector.png");
+    EXPECT_TRUE(said) << program.log().toStdString();
 }
 
 } // namespace tq
