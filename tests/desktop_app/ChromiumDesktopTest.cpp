@@ -25,13 +25,6 @@ using namespace realprogram;
 
 namespace {
 
-const QByteArray kPage = R"(<!doctype html>
-<html><head><meta charset="utf-8"><title>Harbour notes</title></head>
-<body style="font-family: sans-serif; margin: 40px">
-<textarea id="notes" autofocus style="width: 600px; height: 240px"></textarea>
-<p>The lighthouse keeper counted seventeen herons on the northern breakwater this morning.</p>
-</body></html>)";
-
 // A named control of the program's windows, as AT-SPI shows it.
 struct Control {
     QString title;
@@ -57,11 +50,7 @@ protected:
             return;
         if (QStandardPaths::findExecutable("chromium").isEmpty())
             GTEST_SKIP() << "chromium is not installed";
-        program.server.on("/notes.html", [](const test::FakeHttpServer::Request&) {
-            test::FakeHttpServer::Response r{200, kPage};
-            r.contentType = "text/html; charset=utf-8";
-            return r;
-        });
+        program.serveNotesPage();
     }
 
     void TearDown() override
