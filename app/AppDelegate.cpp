@@ -17,6 +17,9 @@
 #include "ui/menubar/StatusItem.h"
 #include "platform/Platform.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
+
 #include <unistd.h>
 
 namespace tq {
@@ -32,6 +35,8 @@ AppDelegate::AppDelegate(AppModel& model, SingleInstance& instance, SessionEnd& 
             return MenuFrontApp{app->bundleID, app->name};
         return std::nullopt;
     };
+    callbacks.restartHint = [this] { return model_.axSource().restartHint(); };
+    callbacks.copyText = [](const QString& text) { QGuiApplication::clipboard()->setText(text); };
     callbacks.pauseFrontApp = [this](std::optional<double> seconds) { model_.pauseFrontApp(seconds); };
     callbacks.refreshEngine = [this] {
         model_.engine().cancelRefreshTask();
@@ -45,6 +50,7 @@ AppDelegate::AppDelegate(AppModel& model, SingleInstance& instance, SessionEnd& 
                      trayHost, desktopSettings, *motion_},
         std::move(callbacks));
     connect(&model_, &AppModel::frontAppChanged_, tray_.get(), &menu::StatusItem::frontAppChanged);
+    connect(&model_, &AppModel::restartHintChanged, tray_.get(), &menu::StatusItem::frontAppChanged);
     model_.iconHidden = [this] { return tray_->iconHidden(); };
     model_.windows().setContent(WindowManager::Kind::hiddenIcon,
                                 [this, &desktopSettings, &trayHost](AppModel& m, std::function<void()> close) -> QWidget* {

@@ -116,6 +116,7 @@ AppModel::~AppModel()
         engine_->setSource(nullptr);
     keyTap_->handler = nullptr;
     axSource_->onChange = nullptr;
+    axSource_->onRestartHintChanged = nullptr;
 }
 
 void AppModel::start()
@@ -134,6 +135,10 @@ void AppModel::start()
     axSource_->onChange = [self](AXFieldSource::Change change) {
         if (self)
             self->fieldSourceChanged(change);
+    };
+    axSource_->onRestartHintChanged = [self] {
+        if (self)
+            emit self->restartHintChanged();
     };
     if (!localOnly_)
         axSource_->start();

@@ -121,6 +121,7 @@ public:
 
 signals:
     void frontAppChanged_(); // frontApp took another value
+    void restartHintChanged(); // axSource().restartHint() took another value
     void tapRunningChanged(bool running);
     void glyphInputsChanged();
 

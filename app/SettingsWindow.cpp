@@ -38,6 +38,10 @@ public:
         };
         context.hooks.tapRunning = [&m] { return m.tapRunning(); };
         context.hooks.copyText = [](const QString& text) { QGuiApplication::clipboard()->setText(text); };
+        context.hooks.restartHint = [&m] { return m.axSource().restartHint(); };
+        context.hooks.watchRestartHint = [&m](QObject* receiver, std::function<void()> changed) {
+            QObject::connect(&m, &AppModel::restartHintChanged, receiver, std::move(changed));
+        };
         context.hooks.showOnboarding = [&m] { m.windows().showOnboarding(); };
         context.hooks.showIntro = [&m] { m.windows().showIntro(); };
         context.hooks.dataFolder = [&m] { return m.folder(); };

@@ -41,11 +41,6 @@ bool CompletionEngine::refresh(bool onlyIfChanged)
         switchField(old, std::nullopt);
     forceNext_ = false;
     setSnapshot(std::nullopt);
-    if (source_ && source_->noFieldHelp() == FieldSource::NoFieldHelp::startWithRendererAccessibility) {
-        dismiss(Status::blocked(tq::text("Start this app with --force-renderer-accessibility (an Electron app also "
-                                         "with ACCESSIBILITY_ENABLED=1) to get suggestions in it")));
-        return true;
-    }
     dismiss(Status::idle());
     return true;
 }

@@ -4,8 +4,6 @@
 #include "platform/Log.h"
 
 #include <QCoreApplication>
-#include <QDir>
-#include <QFileInfo>
 
 namespace tq {
 
@@ -15,32 +13,6 @@ const QString kFocusChanged = QString::fromLatin1(ax::kFocusedUIElementChanged);
 const QString kWindowChanged = QString::fromLatin1(ax::kFocusedWindowChanged);
 const QString kValueChanged = QString::fromLatin1(ax::kValueChanged);
 const QString kSelectionChanged = QString::fromLatin1(ax::kSelectedTextChanged);
-
-// Browsers built on Chromium: their identifiers on this desktop and the ones they are
-// known by elsewhere.
-const QSet<QString>& chromiumSet()
-{
-    static const QSet<QString> set{
-        QStringLiteral("com.google.Chrome"), QStringLiteral("com.google.Chrome.canary"), QStringLiteral("com.brave.Browser"),
-        QStringLiteral("com.microsoft.edgemac"), QStringLiteral("company.thebrowser.Browser"),
-        QStringLiteral("com.vivaldi.Vivaldi"), QStringLiteral("com.operasoftware.Opera"), QStringLiteral("ai.perplexity.comet"),
-        QStringLiteral("google-chrome"), QStringLiteral("chromium"), QStringLiteral("chromium-browser"),
-        QStringLiteral("brave-browser"), QStringLiteral("microsoft-edge"), QStringLiteral("vivaldi-stable"),
-        QStringLiteral("opera"),
-    };
-    return set;
-}
-
-// An Electron application ships its code as resources/app.asar beside the executable.
-bool isElectron(qint64 pid)
-{
-    const QString exe = QFileInfo(QStringLiteral("/proc/%1/exe").arg(pid)).symLinkTarget();
-    if (exe.isEmpty())
-        return false;
-    const QDir dir = QFileInfo(exe).dir();
-    return QFileInfo::exists(dir.filePath(QStringLiteral("resources/app.asar")))
-        || QFileInfo::exists(dir.filePath(QStringLiteral("resources/electron.asar")));
-}
 
 } // namespace
 
@@ -154,17 +126,25 @@ void AXFieldSource::refreshWatch()
 
 void AXFieldSource::enableWebAccessibility()
 {
-    if (!app_ || !appElement_ || webAccessibilityEnabled_.contains(app_->pid))
+    if (!app_ || !appElement_ || webAccessibilityEnabled_.contains(app_->pid) || app_->webRuntime == WebRuntime::none)
         return;
-    const QString id = app_->bundleIdentifier;
-    const bool chromium = chromiumSet().contains(id);
-    if (!chromium && !isElectron(app_->pid))
-        return;
+    const bool browser = app_->webRuntime == WebRuntime::chromium;
     bool on = appElement_.set(QString::fromLatin1(ax::kManualAccessibility), true);
-    if (!on && chromium)
+    if (!on && browser)
         on = appElement_.set(QString::fromLatin1(ax::kEnhancedUserInterface), true);
-    if (on)
+    if (on) {
         webAccessibilityEnabled_.insert(app_->pid);
+        log::info(QStringLiteral("asked %1 for its web content").arg(label()));
+    }
+}
+
+void AXFieldSource::setRestartHint(std::optional<RestartHint> hint)
+{
+    if (hint == restartHint_)
+        return;
+    restartHint_ = std::move(hint);
+    if (onRestartHintChanged)
+        onRestartHintChanged();
 }
 
 void AXFieldSource::startRetry()

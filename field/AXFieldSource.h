@@ -5,6 +5,7 @@
 
 #include "field/AXElement.h"
 #include "field/FieldSource.h"
+#include "field/RestartHint.h"
 #include "field/TextInjecting.h"
 #include "platform/ActiveApp.h"
 #include "platform/Clock.h"
@@ -67,6 +68,8 @@ public:
     ~AXFieldSource() override;
 
     std::function<void(Change)> onChange;
+    // The restart hint changed.
+    std::function<void()> onRestartHintChanged;
 
     void setInjector(TextInjecting* injector) { injector_ = injector; }
     // Follows activations and attaches to the frontmost application.
@@ -79,7 +82,8 @@ public:
     void insert(const QString& text, InsertionMethod mode) override;
     void deleteBackward(int count) override;
     std::optional<QString> whyNoField() const override { return whyNoField_; }
-    NoFieldHelp noFieldHelp() const override { return noFieldHelp_; }
+    // Set while the last snapshot found a program built on Chromium sharing no text.
+    const std::optional<RestartHint>& restartHint() const { return restartHint_; }
 
     // State, for the application model and tests.
     const std::optional<RunningApplication>& app() const { return app_; }
@@ -149,6 +153,7 @@ private:
     void detach();
     void refreshWatch();
     void enableWebAccessibility();
+    void setRestartHint(std::optional<RestartHint> hint);
     void startRetry();
     void retryLook(qint64 pid, int index);
     void scheduleNextLook(qint64 pid, int index);
@@ -172,7 +177,7 @@ private:
     std::optional<QString> focusWindowTitle_;
     QSet<qint64> webAccessibilityEnabled_;
     std::optional<QString> whyNoField_;
-    NoFieldHelp noFieldHelp_ = NoFieldHelp::none;
+    std::optional<RestartHint> restartHint_;
     Timer retry_;
     std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
     struct RememberedFont {

@@ -4,6 +4,7 @@
 #include "platform/Chars.h"
 
 #include <QCoreApplication>
+#include <QScopeGuard>
 
 namespace tq {
 
@@ -155,21 +156,33 @@ std::optional<qint64> AXFieldSource::markerCaretPosition(const AXElement& elemen
 std::optional<FieldSnapshot> AXFieldSource::snapshot()
 {
     const QString lbl = label();
-    noFieldHelp_ = NoFieldHelp::none;
+    // Programs built on Chromium that show no focused element keep their web content to
+    // themselves: the user is told how to start them.
+    std::optional<RestartHint> hint;
+    const auto publish = qScopeGuard([&] { setRestartHint(hint); });
+    const auto hintForApp = [this, &lbl] {
+        QString command = app_->launchCommand;
+        if (!command.isEmpty())
+            command += QLatin1Char(' ') + QString::fromLatin1(kRendererAccessibilitySwitch);
+        return RestartHint{app_->localizedName.isEmpty() ? lbl : app_->localizedName, command};
+    };
     if (app_ && !appElement_ && accessibility_.isProcessTrusted() && app_->pid != QCoreApplication::applicationPid()) {
         // The application shows no accessibility tree: toolkits that read the accessibility
         // switch only when they start need a restart.
         const QString name = app_->localizedName.isEmpty() ? lbl : app_->localizedName;
         whyNoField_ = lbl + QStringLiteral(": ") + name
             + QStringLiteral(" shares no text; if it was started before accessibility was switched on, restart it");
+        if (app_->webRuntime != WebRuntime::none)
+            hint = hintForApp();
         return std::nullopt;
     }
     const std::optional<AXElement> focused = app_ && appElement_ ? appElement_.element(attr(ax::kFocusedUIElement)) : std::nullopt;
     if (!focused) {
         whyNoField_ = lbl + QStringLiteral(": nothing focused");
-        // Chromium and Electron show their web content only when started for accessibility.
-        if (appElement_ && appElement_.string(attr(ax::kToolkitName)).value_or(QString()).compare(QLatin1String("Chromium"), Qt::CaseInsensitive) == 0)
-            noFieldHelp_ = NoFieldHelp::startWithRendererAccessibility;
+        if (appElement_
+            && (app_->webRuntime != WebRuntime::none
+                || appElement_.string(attr(ax::kToolkitName)).value_or(QString()).compare(QLatin1String("Chromium"), Qt::CaseInsensitive) == 0))
+            hint = hintForApp();
         return std::nullopt;
     }
     const AXElement& element = *focused;

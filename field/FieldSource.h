@@ -11,13 +11,6 @@ namespace tq {
 
 class FieldSource {
 public:
-    // What the user can do about a missing field, when anything.
-    enum class NoFieldHelp {
-        none,
-        // A Chromium-based application (Chrome, Electron) started without its web accessibility.
-        startWithRendererAccessibility,
-    };
-
     virtual ~FieldSource() = default;
     // Reads the field now; nullopt when there is no usable field (see whyNoField()).
     virtual std::optional<FieldSnapshot> snapshot() = 0;
@@ -27,7 +20,6 @@ public:
     virtual void deleteBackward(int count) = 0;
     // One line saying why the last snapshot found no usable field; nullopt when none.
     virtual std::optional<QString> whyNoField() const { return std::nullopt; }
-    virtual NoFieldHelp noFieldHelp() const { return NoFieldHelp::none; }
 };
 
 } // namespace tq

@@ -9,10 +9,18 @@
 
 namespace tq {
 
+// Programs built on Chromium keep the web content of their windows out of the accessibility
+// tree until asked for it.
+enum class WebRuntime { none, chromium, electron };
+
 struct RunningApplication {
     qint64 pid = 0;
     QString bundleIdentifier; // empty when none could be found
     QString localizedName;    // empty when none could be found
+    WebRuntime webRuntime = WebRuntime::none;
+    // How the user starts it (its desktop entry's command, else its launcher or executable);
+    // known for web runtimes only.
+    QString launchCommand;
     friend bool operator==(const RunningApplication&, const RunningApplication&) = default;
 };
 

@@ -191,6 +191,8 @@ private:
     qint64 toUtf16(qint64 offset);
     qint64 toToolkit(qint64 utf16);
     QString toolkitName();
+    bool isChromium();
+    bool switchOnWebContent();
     // Role, states and extents are read once per handle: a handle lives for one reading.
     int role();
     bool state(int which);
@@ -701,6 +703,8 @@ std::optional<bool> AtSpiNode::isSettable(const QString& name)
 {
     if (blocked())
         return std::nullopt;
+    if (name == QLatin1String(ax::kManualAccessibility))
+        return role() == ATSPI_ROLE_APPLICATION && isChromium();
     if (name != QLatin1String(ax::kValue) && name != QLatin1String(ax::kSelectedText))
         return false;
     AtspiEditableText* edit = atspi_accessible_get_editable_text_iface(acc_);
@@ -726,6 +730,26 @@ QString AtSpiNode::toolkitName()
         toolkit_ = it->second;
     }
     return toolkit_.value_or(QString());
+}
+
+bool AtSpiNode::isChromium()
+{
+    return toolkitName().compare(QLatin1String("Chromium"), Qt::CaseInsensitive) == 0;
+}
+
+// Chromium builds the accessibility tree of its windows and web content once an assistive
+// technology asks an element for its attributes (a screen reader does, a plain tree walk
+// does not); until then its windows show no children.
+bool AtSpiNode::switchOnWebContent()
+{
+    if (isSettable(QString::fromLatin1(ax::kManualAccessibility)) != true)
+        return false;
+    GErrorSink err;
+    prepareCall(timeout_);
+    GHashTable* attributes = atspi_accessible_get_attributes(acc_, &err);
+    if (attributes)
+        g_hash_table_unref(attributes);
+    return !err.failed();
 }
 
 // Toolkits read the length of inserted text differently: GTK in UTF-8 bytes, Qt (which
@@ -779,6 +803,8 @@ bool AtSpiNode::insertAtSelection(const QString& inserted)
 
 bool AtSpiNode::setAttribute(const QString& name, const QVariant& value)
 {
+    if (name == QLatin1String(ax::kManualAccessibility))
+        return value.toBool() && switchOnWebContent();
     if (blocked() || value.metaType() != QMetaType::fromType<QString>())
         return false;
     if (isSettable(name) != true)

@@ -7,7 +7,9 @@
 // "AXFocusedWindowChanged", text changes → "AXValueChanged", caret and selection moves →
 // "AXSelectedTextChanged". Offsets become UTF-16 units whatever the toolkit counts (GTK code
 // points, Qt UTF-16 units). Text markers do not exist here. Each message carries the
-// element's time-out; nothing is ever sent to this process itself.
+// element's time-out; nothing is ever sent to this process itself. "AXManualAccessibility" is
+// settable on the application element of a Chromium program (browser or Electron): setting it
+// true asks the application for its attributes, on which Chromium builds its tree.
 
 #include "platform/Accessibility.h"
 

@@ -1,5 +1,7 @@
 #include "platform/X11ActiveApp.h"
 
+#include "platform/WebRuntime.h"
+
 #include <QSocketNotifier>
 
 #include <xcb/xcb.h>
@@ -174,6 +176,9 @@ std::optional<RunningApplication> X11ActiveApp::application(qint64 pid)
     if (app.bundleIdentifier.isEmpty())
         app.bundleIdentifier = appid::executableName(pid);
     app.localizedName = !desktopName.isEmpty() ? desktopName : !wmClassName.isEmpty() ? wmClassName : appid::executableName(pid);
+    app.webRuntime = webruntime::detect(pid, app.bundleIdentifier);
+    if (app.webRuntime != WebRuntime::none)
+        app.launchCommand = webruntime::launchCommand(pid, app.bundleIdentifier);
     return app;
 }
 

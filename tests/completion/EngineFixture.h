@@ -85,11 +85,9 @@ public:
             current->before.chop(qMin<qsizetype>(count, current->before.size()));
     }
     std::optional<QString> whyNoField() const override { return why; }
-    NoFieldHelp noFieldHelp() const override { return help; }
 
     std::optional<FieldSnapshot> current;
     std::optional<QString> why;
-    NoFieldHelp help = NoFieldHelp::none;
     bool applyEdits = false;
     int reads = 0;
     QList<Insert> inserts;

@@ -39,20 +39,6 @@ TEST_F(EngineRefresh, NoFieldClearsAndLogsTheReasonOnce)
     EXPECT_EQ(log.count(QStringLiteral("no field in the focused element is not editable")), 1);
 }
 
-TEST_F(EngineRefresh, AChromiumAppWithoutWebAccessibilityIsToldHowToStartIt)
-{
-    field.current.reset();
-    field.help = FieldSource::NoFieldHelp::startWithRendererAccessibility;
-    engine->refresh(false);
-    EXPECT_TRUE(status().is(Status::Kind::blocked));
-    EXPECT_TRUE(status().label().contains(QStringLiteral("--force-renderer-accessibility")));
-    EXPECT_TRUE(status().label().contains(QStringLiteral("ACCESSIBILITY_ENABLED=1")));
-
-    field.help = FieldSource::NoFieldHelp::none; // another application
-    engine->refresh(false);
-    EXPECT_EQ(status(), Status::idle());
-}
-
 TEST_F(EngineRefresh, NewFieldOpensASessionAndWarmsTheHubOncePerMinute)
 {
     setField(snap(QStringLiteral("Hello there"), {}, QStringLiteral("1:1")));

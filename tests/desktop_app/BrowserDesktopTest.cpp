@@ -18,14 +18,6 @@ using namespace realprogram;
 
 namespace {
 
-const QByteArray kPage = R"(<!doctype html>
-<html><head><meta charset="utf-8"><title>Harbour notes</title></head>
-<body style="font-family: sans-serif; margin: 40px">
-<textarea id="notes" style="width: 600px; height: 240px"></textarea>
-<h1>Harbour notes</h1>
-<p>The lighthouse keeper counted seventeen herons on the northern breakwater this morning.</p>
-</body></html>)";
-
 // No network beyond 127.0.0.1, nothing shown on a first start, no updates or reports.
 const char* const kUserPrefs = R"(user_pref("network.proxy.type", 1);
 user_pref("network.proxy.http", "127.0.0.1");
@@ -61,11 +53,7 @@ protected:
         if (QStandardPaths::findExecutable("firefox-esr").isEmpty())
             GTEST_SKIP() << "firefox-esr is not installed";
         ASSERT_TRUE(compositor.ready());
-        program.server.on("/notes.html", [](const test::FakeHttpServer::Request&) {
-            test::FakeHttpServer::Response r{200, kPage};
-            r.contentType = "text/html; charset=utf-8";
-            return r;
-        });
+        program.serveNotesPage();
         QFile prefs(QDir(profile.path()).filePath("user.js"));
         ASSERT_TRUE(prefs.open(QIODevice::WriteOnly));
         prefs.write(kUserPrefs);

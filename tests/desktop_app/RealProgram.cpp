@@ -38,6 +38,21 @@ Program::Program(const QByteArray& reply, const QString& base) : desktoptest::Pr
     writeSettings(desktoptest::firstRunDone({{"engine", "openAI"}, {"serverURL", (base.isEmpty() ? server.base() : base) + "/v1"}}));
 }
 
+void Program::serveNotesPage()
+{
+    server.on("/notes.html", [](const test::FakeHttpServer::Request&) {
+        test::FakeHttpServer::Response r{200, R"(<!doctype html>
+<html><head><meta charset="utf-8"><title>Harbour notes</title></head>
+<body style="font-family: sans-serif; margin: 40px">
+<textarea id="notes" style="width: 600px; height: 240px"></textarea>
+<h1>Harbour notes</h1>
+<p>The lighthouse keeper counted seventeen herons on the northern breakwater this morning.</p>
+</body></html>)"};
+        r.contentType = "text/html; charset=utf-8";
+        return r;
+    });
+}
+
 std::optional<QRect> Program::ghost()
 {
     const QString found = desktoptest::windowTitled("Tessaquill ghost", pid());

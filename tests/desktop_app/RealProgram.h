@@ -42,6 +42,8 @@ private:
 class Program : public desktoptest::Program {
 public:
     explicit Program(const QByteArray& reply, const QString& base = {});
+    // Serves "Harbour notes" at /notes.html: a textarea above a heading and a paragraph.
+    void serveNotesPage();
     // Its ghost window by name.
     std::optional<QRect> ghost();
     // Its ghost shows, last drawn at the caret of the field of `fieldPid`: it has read every

@@ -149,15 +149,35 @@ TEST_F(Attach, SiteHostAndWindowTitle)
     EXPECT_FALSE(source->focusWindowTitle());
 }
 
-TEST_F(Attach, ChromiumBrowsersAreSwitchedOnOnce)
+// Programs built on Chromium are asked for their web content once per process; a browser
+// that refuses the manual switch gets the enhanced interface one, an Electron application is
+// asked again on the next attach.
+TEST_F(Attach, ProgramsBuiltOnChromiumAreSwitchedOnOnce)
 {
-    workspace.add(kPid, QStringLiteral("google-chrome"), QStringLiteral("Chrome"));
-    app->settable.insert(attr(ax::kEnhancedUserInterface));
-    int sets = 0;
-    app->onSet = [&](const QString&, const QVariant&) { ++sets; };
-    source->attach(kPid);
-    EXPECT_TRUE(source->webAccessibilityEnabled().contains(kPid));
-    EXPECT_TRUE(app->attributes.value(attr(ax::kEnhancedUserInterface)).toBool());
-    source->attach(kPid);
-    EXPECT_EQ(sets, 1);
+    const struct {
+        WebRuntime runtime;
+        const char* accepts; // the attribute the application element takes
+        int setsOverTwoAttaches;
+        bool remembered;
+    } cases[] = {
+        {WebRuntime::chromium, ax::kManualAccessibility, 1, true},
+        {WebRuntime::electron, ax::kManualAccessibility, 1, true},
+        {WebRuntime::chromium, ax::kEnhancedUserInterface, 1, true},
+        {WebRuntime::electron, ax::kEnhancedUserInterface, 0, false},
+        {WebRuntime::none, ax::kManualAccessibility, 0, false},
+    };
+    for (const auto& c : cases) {
+        app = makeFakeElement(kPid, attr(ax::kApplication));
+        ax.apps[kPid] = app->element();
+        app->settable.insert(attr(c.accepts));
+        int sets = 0;
+        app->onSet = [&](const QString&, const QVariant&) { ++sets; };
+        source = std::make_unique<AXFieldSource>(&injector, ax, workspace, screen, clock);
+        workspace.running[kPid] = {kPid, QStringLiteral("Chromium"), QStringLiteral("Chromium"), c.runtime, QString()};
+        source->attach(kPid);
+        EXPECT_EQ(source->webAccessibilityEnabled().contains(kPid), c.remembered) << c.accepts;
+        source->attach(kPid);
+        EXPECT_EQ(sets, c.setsOverTwoAttaches) << c.accepts;
+        EXPECT_EQ(app->attributes.value(attr(c.accepts)).toBool(), c.setsOverTwoAttaches > 0);
+    }
 }

@@ -140,7 +140,7 @@ TEST_F(Snapshot, ReasonsWhyThereIsNoField)
     focus(nullptr);
     EXPECT_FALSE(source->snapshot());
     EXPECT_EQ(source->whyNoField(), QStringLiteral("org.example.Editor: nothing focused"));
-    EXPECT_EQ(source->noFieldHelp(), FieldSource::NoFieldHelp::none);
+    EXPECT_FALSE(source->restartHint());
 
     auto button = makeFakeElement(kPid, attr(ax::kButton));
     app->addChild(button);
@@ -270,24 +270,47 @@ TEST_F(Snapshot, TrailingLineBreakInAWebAreaPutsTheCaretOnTheNewLine)
     EXPECT_EQ(s->after, QString());
 }
 
-// Only a Chromium-based application with nothing focused is told to start with web accessibility.
-TEST_F(Snapshot, ChromiumWithNothingFocusedCallsForRendererAccessibility)
+// A program built on Chromium that shows nothing focused, or no accessibility tree at all, is
+// named with the command that starts it sharing its text; a readable field clears the hint.
+TEST_F(Snapshot, ChromiumProgramsSharingNoTextGetARestartHint)
 {
+    const QString command = QStringLiteral("/usr/bin/chromium --force-renderer-accessibility");
     const struct {
+        WebRuntime runtime;
         const char* toolkit;
+        bool registered;
         bool focused;
-        FieldSource::NoFieldHelp help;
+        bool hint;
     } cases[] = {
-        {"Chromium", false, FieldSource::NoFieldHelp::startWithRendererAccessibility},
-        {"chromium", false, FieldSource::NoFieldHelp::startWithRendererAccessibility},
-        {"Chromium", true, FieldSource::NoFieldHelp::none},
-        {"GTK", false, FieldSource::NoFieldHelp::none},
-        {"Gecko", false, FieldSource::NoFieldHelp::none},
+        {WebRuntime::chromium, "Chromium", true, false, true},
+        {WebRuntime::chromium, "Chromium", true, true, false},
+        {WebRuntime::electron, "Chromium", true, false, true},
+        {WebRuntime::chromium, "Chromium", false, false, true}, // started before accessibility was on
+        {WebRuntime::none, "GTK", true, false, false},
+        {WebRuntime::none, "chromium", true, false, true}, // known by its toolkit alone
+        {WebRuntime::none, "GTK", false, false, false},
     };
+    int changes = 0;
+    int expectedChanges = 0;
+    bool hinted = false;
+    source->onRestartHintChanged = [&] { ++changes; };
     for (const auto& c : cases) {
+        workspace.running[kPid] = {kPid, QStringLiteral("Chromium"), QStringLiteral("Chromium"), c.runtime,
+                                   QStringLiteral("/usr/bin/chromium")};
         app->attributes[attr(ax::kToolkitName)] = QString::fromLatin1(c.toolkit);
+        if (c.registered)
+            ax.apps[kPid] = app->element();
+        else
+            ax.apps.erase(kPid);
+        source->attach(kPid);
         focus(c.focused ? field : nullptr);
         EXPECT_EQ(bool(source->snapshot()), c.focused) << c.toolkit;
-        EXPECT_EQ(source->noFieldHelp(), c.help) << c.toolkit << " focused " << c.focused;
+        if (c.hint)
+            EXPECT_EQ(source->restartHint(), (RestartHint{QStringLiteral("Chromium"), command})) << c.toolkit;
+        else
+            EXPECT_FALSE(source->restartHint()) << c.toolkit << " focused " << c.focused;
+        expectedChanges += c.hint != hinted;
+        hinted = c.hint;
     }
+    EXPECT_EQ(changes, expectedChanges);
 }

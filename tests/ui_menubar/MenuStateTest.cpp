@@ -10,6 +10,7 @@ namespace {
 
 const QLocale kEnglish(QLocale::English, QLocale::UnitedStates);
 const QDateTime kNow(QDate(2026, 3, 2), QTime(15, 30), Qt::LocalTime);
+const RestartHint kChromium{"Chromium", "/usr/bin/chromium --force-renderer-accessibility"};
 
 TEST(MenuStatus, PrecedenceAndGlyph)
 {
@@ -38,6 +39,10 @@ TEST(MenuStatus, PrecedenceAndGlyph)
          GlyphVariant::active},
         {"ready", {true, {}, false, std::nullopt, true, kNow}, StatusKind::ready, "Ready", StatusColour::green,
          GlyphVariant::active},
+        {"front program shares no text", {true, {}, false, std::nullopt, true, kNow, kChromium}, StatusKind::appSharesNoText,
+         "Chromium shares no text", StatusColour::orange, GlyphVariant::active},
+        {"off over a silent program", {true, {}, false, std::nullopt, false, kNow, kChromium}, StatusKind::off, "Off",
+         StatusColour::dim, GlyphVariant::paused},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.name);
@@ -71,10 +76,29 @@ TEST(MenuStatus, AttentionCardNamesEveryRivalOnceWithTheRightVerb)
     EXPECT_EQ(card.button, "Force Quit A and B");
     EXPECT_TRUE(card.forceQuit);
 
+    s.restartHint = kChromium;
+    EXPECT_EQ(attentionText(s, kEnglish).kind, AttentionKind::rivals);
     s.accessibility = false;
     EXPECT_EQ(attentionText(s, kEnglish).kind, AttentionKind::access);
     s = State{true, {}, false, std::nullopt, true, kNow};
     EXPECT_EQ(attentionText(s, kEnglish).kind, AttentionKind::none);
+}
+
+// The third card names the silent program and copies the command that starts it sharing.
+TEST(MenuStatus, AttentionCardTellsHowToStartASilentProgram)
+{
+    State s{true, {}, false, std::nullopt, true, kNow, kChromium};
+    AttentionText card = attentionText(s, kEnglish);
+    EXPECT_EQ(card.kind, AttentionKind::restartApp);
+    EXPECT_EQ(card.text, "Chromium shares no text. Quit it and start it with --force-renderer-accessibility to get "
+                         "suggestions in it.");
+    EXPECT_EQ(card.button, "Copy command");
+    EXPECT_EQ(card.copyText, kChromium.command);
+
+    s.restartHint->command.clear(); // no known way to start it: the sentence alone
+    card = attentionText(s, kEnglish);
+    EXPECT_EQ(card.kind, AttentionKind::restartApp);
+    EXPECT_EQ(card.button, QString());
 }
 
 TEST(MenuToday, CountLabelAndSentence)

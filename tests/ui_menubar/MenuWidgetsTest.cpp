@@ -60,6 +60,8 @@ protected:
         cb.openPlayground = [this] { opened << "playground"; };
         cb.openSettings = [this] { opened << "settings"; };
         cb.quit = [this] { opened << "quit"; };
+        cb.restartHint = [this] { return hint; };
+        cb.copyText = [this](const QString& text) { copied << text; };
         return cb;
     }
     void advance(Nanos by)
@@ -85,8 +87,10 @@ protected:
     FakeReduceMotion reduceMotion{true};
     MotionContext motion{clock, reduceMotion};
     std::optional<MenuFrontApp> front;
+    std::optional<RestartHint> hint;
     int engineReads = 0;
     QStringList opened;
+    QStringList copied;
 };
 
 TEST_F(MenuFixture, TimedPauseEndAndMidnightRefreshTheItemWithoutAnyOtherChange)
@@ -189,6 +193,27 @@ TEST_F(MenuFixture, CardsSwitchAndRows)
     c->attentionCard()->button()->click();
     EXPECT_EQ(closes, 1);
     EXPECT_EQ(access.requests, 1);
+
+    // A silent Chromium program in front: its card comes after the other two and copies the
+    // command; the status line names it instead of saying "Ready".
+    access.setTrusted(true);
+    permissions->refresh();
+    rivals.refresh(false);
+    hint = RestartHint{QStringLiteral("Chromium"), QStringLiteral("/usr/bin/chromium --force-renderer-accessibility")};
+    c->frontAppChanged();
+    EXPECT_EQ(c->attentionCard()->label()->text(), QStringLiteral("Paused while TabType and Cotabby are open"));
+    workspace.exit(77);
+    workspace.exit(78);
+    rivals.refresh(false);
+    EXPECT_EQ(c->statusLabel()->accessibleName(), QStringLiteral("Chromium shares no text"));
+    EXPECT_TRUE(c->attentionCard()->label()->text().startsWith(QStringLiteral("Chromium shares no text. Quit it")));
+    c->attentionCard()->button()->click();
+    EXPECT_EQ(copied, (QStringList{hint->command}));
+    EXPECT_EQ(closes, 1) << "copying leaves the panel open";
+    hint.reset();
+    c->frontAppChanged();
+    EXPECT_TRUE(c->attentionCard()->isHidden());
+    EXPECT_EQ(c->statusLabel()->accessibleName(), QStringLiteral("Ready"));
 
     c->showCountSwitch()->click();
     EXPECT_TRUE(prefs.showWordCountInMenuBar());

@@ -19,8 +19,9 @@ protected:
     InspectorPane& pane()
     {
         if (!pane_)
-            pane_ = std::make_unique<InspectorPane>(InspectorSources{*engine, prefs, permissions, motion, [] { return true; },
-                                                                     [this](const QString& t) { copied << t; }});
+            pane_ = std::make_unique<InspectorPane>(InspectorSources{
+                *engine, prefs, permissions, motion, [] { return true; }, [this](const QString& t) { copied << t; },
+                [this] { return hint; }, [this](QObject*, std::function<void()> changed) { hintChanged = std::move(changed); }});
         return *pane_;
     }
     QString row(const QString& key)
@@ -39,6 +40,8 @@ protected:
     FakeReduceMotion reduce{true};
     MotionContext motion{clock, reduce};
     QStringList copied;
+    std::optional<RestartHint> hint;
+    std::function<void()> hintChanged;
     std::unique_ptr<InspectorPane> pane_;
 };
 
@@ -55,6 +58,25 @@ TEST_F(InspectorPaneTest, BeforeAnyFieldOnlyTheHintAndTheShortReport)
     ASSERT_EQ(copied.size(), 1);
     EXPECT_TRUE(copied.front().endsWith(QStringLiteral("\nWait: Not yet"))) << copied.front().toStdString();
     EXPECT_EQ(pane().copyButton()->text(), QStringLiteral("Copied"));
+}
+
+// A Chromium program that shares no text is what "Right now" says instead of "Ready", in the
+// tray panel's words, and what the diagnostics report.
+TEST_F(InspectorPaneTest, RightNowSaysHowToStartASilentChromiumProgram)
+{
+    pane();
+    hint = RestartHint{QStringLiteral("Chromium"), QStringLiteral("/usr/bin/chromium --force-renderer-accessibility")};
+    ASSERT_TRUE(hintChanged);
+    hintChanged();
+    EXPECT_EQ(row("Status/Right now"), hint->sentence());
+    pane().copyButton()->click();
+    EXPECT_TRUE(copied.value(0).contains(QStringLiteral("--force-renderer-accessibility")));
+
+    hint.reset();
+    hintChanged();
+    engine->refresh(false);
+    settle();
+    EXPECT_EQ(row("Status/Right now"), QStringLiteral("Ready"));
 }
 
 TEST_F(InspectorPaneTest, FollowsTheFieldLiveAndASecureFieldShowsNothingOfItsText)

@@ -96,6 +96,8 @@ MenuContent::MenuContent(MenuServices services, MenuCallbacks callbacks, QWidget
             s_.permissions.requestAccessibility();
         } else if (cardKind_ == AttentionKind::rivals) {
             s_.rivals.quitRivals(forceQuit_);
+        } else if (cardKind_ == AttentionKind::restartApp && cb_.copyText) {
+            cb_.copyText(cardCopyText_);
         }
     });
     root->addWidget(card_);
@@ -194,7 +196,7 @@ std::optional<QString> MenuContent::frontAppKey() const
     return AppRules::appKey(app->bundleID);
 }
 
-State readState(const MenuServices& s)
+State readState(const MenuServices& s, const MenuCallbacks& cb)
 {
     State st;
     st.accessibility = s.permissions.accessibility();
@@ -204,10 +206,12 @@ State readState(const MenuServices& s)
     st.globalPauseUntil = s.rules.globalPauseUntil();
     st.isEnabled = s.prefs.isEnabled();
     st.now = s.clock.now();
+    if (cb.restartHint)
+        st.restartHint = cb.restartHint();
     return st;
 }
 
-State MenuContent::state() const { return readState(s_); }
+State MenuContent::state() const { return readState(s_, cb_); }
 
 void MenuContent::refresh()
 {
@@ -220,6 +224,7 @@ void MenuContent::refresh()
     const AttentionText cardState = attentionText(st);
     cardKind_ = cardState.kind;
     forceQuit_ = cardState.forceQuit;
+    cardCopyText_ = cardState.copyText;
     card_->set(cardState.text, cardState.button);
     card_->setVisible(cardState.kind != AttentionKind::none);
 

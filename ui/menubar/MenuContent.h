@@ -28,8 +28,8 @@ class PanelRow;
 class PillButton;
 class StatusDot;
 
-// The glyph's and status line's inputs as the services hold them now.
-State readState(const MenuServices& services);
+// The glyph's and status line's inputs as the services and the model hold them now.
+State readState(const MenuServices& services, const MenuCallbacks& callbacks);
 
 class MenuContent final : public QWidget {
     Q_OBJECT
@@ -81,6 +81,7 @@ private:
     AttentionCard* card_ = nullptr;
     AttentionKind cardKind_ = AttentionKind::none;
     bool forceQuit_ = false;
+    QString cardCopyText_;
     QLabel* count_ = nullptr;
     QLabel* unit_ = nullptr;
     QLabel* sentence_ = nullptr;

@@ -3,6 +3,8 @@
 // the program's own; what only the application model knows comes through the callbacks,
 // which app/ fills in.
 
+#include "field/RestartHint.h"
+
 #include <QString>
 
 #include <functional>
@@ -42,6 +44,10 @@ struct MenuCallbacks {
     std::function<std::optional<MenuFrontApp>()> frontApp;
     // Pauses the front application (none: until resumed) and makes the engine re-read.
     std::function<void(std::optional<double>)> pauseFrontApp;
+    // Set while the front program is built on Chromium and shares no text.
+    std::function<std::optional<RestartHint>()> restartHint;
+    // Puts plain text on the clipboard.
+    std::function<void(const QString&)> copyText;
     // Makes the engine re-read the focused field and re-run its gates at once.
     std::function<void()> refreshEngine;
     std::function<void()> openPlayground;

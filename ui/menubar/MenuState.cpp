@@ -44,6 +44,8 @@ StatusKind statusKind(const State& state)
         return *state.globalPauseUntil == AppRules::distantFuture() ? StatusKind::pausedUntilResumed : StatusKind::pausedUntil;
     if (!state.isEnabled)
         return StatusKind::off;
+    if (state.restartHint)
+        return StatusKind::appSharesNoText;
     return StatusKind::ready;
 }
 
@@ -63,6 +65,8 @@ StatusLine statusLine(const State& state, const QLocale& locale)
                 StatusColour::gold};
     case StatusKind::off:
         return {kind, text("Off"), StatusColour::dim};
+    case StatusKind::appSharesNoText:
+        return {kind, text("%1 shares no text").arg(state.restartHint->appName), StatusColour::orange};
     case StatusKind::ready:
         break;
     }
@@ -89,6 +93,9 @@ AttentionText attentionText(const State& state, const QLocale& locale)
         return {AttentionKind::rivals, pausedWhileOpen(unique, locale),
                 (state.rivalsRefused ? text("Force Quit %1") : text("Quit %1")).arg(list), state.rivalsRefused};
     }
+    if (const auto& hint = state.restartHint)
+        return {AttentionKind::restartApp, hint->sentence(), hint->command.isEmpty() ? QString() : text("Copy command"),
+                false, hint->command};
     return {};
 }
 

@@ -3,6 +3,8 @@
 // variant, the status line, the attention card, the today card, the pause pills and the next
 // moment at which any of these changes by itself. Pure functions, no widgets.
 
+#include "field/RestartHint.h"
+
 #include <QDateTime>
 #include <QLocale>
 #include <QString>
@@ -23,6 +25,8 @@ struct State {
     std::optional<QDateTime> globalPauseUntil;
     bool isEnabled = true;
     QDateTime now;
+    // The front program is built on Chromium and shares no text.
+    std::optional<RestartHint> restartHint;
 };
 
 GlyphVariant glyphVariant(const State& state);
@@ -30,7 +34,7 @@ GlyphVariant glyphVariant(const State& state);
 // A global pause that lasts beyond `now`.
 bool globallyPaused(const State& state);
 
-enum class StatusKind { needsAccess, rivalOpen, pausedUntilResumed, pausedUntil, off, ready };
+enum class StatusKind { needsAccess, rivalOpen, pausedUntilResumed, pausedUntil, off, appSharesNoText, ready };
 enum class StatusColour { orange, gold, dim, green };
 
 struct StatusLine {
@@ -43,13 +47,14 @@ StatusKind statusKind(const State& state);
 // Times in `locale`'s short time format, in local time.
 StatusLine statusLine(const State& state, const QLocale& locale = QLocale());
 
-enum class AttentionKind { none, access, rivals };
+enum class AttentionKind { none, access, rivals, restartApp };
 
 struct AttentionText {
     AttentionKind kind = AttentionKind::none;
     QString text;
     QString button;
     bool forceQuit = false; // the button ends the rivals instead of asking them
+    QString copyText;       // what the button puts on the clipboard (restartApp)
 };
 
 AttentionText attentionText(const State& state, const QLocale& locale = QLocale());

@@ -174,6 +174,7 @@ void AttentionCard::set(const QString& text, const QString& button)
 {
     label_->setText(text);
     button_->setText(button);
+    button_->setVisible(!button.isEmpty());
     button_->updateGeometry();
     setAccessibleName(text);
 }

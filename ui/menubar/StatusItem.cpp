@@ -89,7 +89,7 @@ void StatusItem::refresh()
     } else if (!viaQt && item_) {
         item_.reset();
     }
-    const State st = readState(s_);
+    const State st = readState(s_, cb_);
     glyph_ = glyphVariant(st);
     if (item_) {
         item_->setIcon(glyphIcon(glyph_));
@@ -189,7 +189,7 @@ void StatusItem::buildContextMenu()
     for (QMenu* sub : menu_->findChildren<QMenu*>(Qt::FindDirectChildrenOnly))
         sub->deleteLater();
     menu_->clear();
-    const State st = readState(s_);
+    const State st = readState(s_, cb_);
     menu_->addAction(statusLine(st).text)->setEnabled(false);
     const TodayCard today = todayCard(s_.stats.day(st.now).words);
     menu_->addAction(today.count + QLatin1Char(' ') + today.label)->setEnabled(false);

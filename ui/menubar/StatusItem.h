@@ -36,7 +36,7 @@ public:
     // Opens the panel at the icon (or at `click`), or closes the open one.
     void toggle(QPoint click);
     void closePanel();
-    // The front application changed (the pause pill names it).
+    // The front application changed (the pause pill names it), or what it shares.
     void frontAppChanged();
 
     // Qt's tray icon while it is the item shown (no StatusNotifierItem host runs).

@@ -87,6 +87,8 @@ InspectorPane::InspectorPane(InspectorSources sources, QWidget* parent) : QWidge
                         &CompletionEngine::lastOutputChanged, &CompletionEngine::lastSuggestionChanged})
         connect(&e, signal, this, &InspectorPane::refresh);
     connect(&sources_.permissions, &Permissions::accessibilityChanged, this, &InspectorPane::refresh);
+    if (sources_.watchRestartHint)
+        sources_.watchRestartHint(this, [this] { refresh(); });
     connect(&sources_.prefs, &Preferences::changed, this, [this](const QString& key) {
         if (key == QLatin1String("engine"))
             refresh();
@@ -98,6 +100,9 @@ inspector::Facts InspectorPane::facts() const
 {
     inspector::Facts f;
     f.status = sources_.engine.status().label();
+    // "Ready" is not true while the front program keeps its text to itself.
+    if (const auto hint = sources_.restartHint(); hint && sources_.engine.status() == CompletionEngine::Status::idle())
+        f.status = hint->sentence();
     f.engineTitle = title(sources_.prefs.engine());
     f.accessibility = sources_.permissions.accessibility();
     f.listening = sources_.tapRunning && sources_.tapRunning();
@@ -157,6 +162,8 @@ void InspectorPane::refresh()
     const QString status = tr("Status");
     auto [statusBox, statusForm] = section(status);
     row(statusBox, statusForm, status, tr("Right now"), f.status);
+    if (auto* now = qobject_cast<QLabel*>(statusForm->itemAt(0, QFormLayout::FieldRole)->widget()))
+        now->setWordWrap(true); // a status sentence wraps in the pane's width
     row(statusBox, statusForm, status, tr("Accessibility"), f.accessibility ? tr("Allowed") : tr("Not allowed"));
     row(statusBox, statusForm, status, tr("Keyboard"), f.listening ? tr("Listening") : tr("Not listening"));
     row(statusBox, statusForm, status, tr("Engine"), f.engineTitle);

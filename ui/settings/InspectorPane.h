@@ -2,6 +2,7 @@
 // The field inspector pane: the engine's state, the last field's facts, the text near its
 // caret, the last request, and "Copy Diagnostics". Follows the model objects live.
 
+#include "field/RestartHint.h"
 #include "ui/settings/FieldInspector.h"
 
 #include <QSet>
@@ -31,6 +32,9 @@ struct InspectorSources {
     MotionContext& motion;
     std::function<bool()> tapRunning;               // the key tap runs
     std::function<void(const QString&)> copyText;   // clears the clipboard and puts plain text on it
+    // The front program built on Chromium that shares no text, and a way to hear of changes.
+    std::function<std::optional<RestartHint>()> restartHint = [] { return std::nullopt; };
+    std::function<void(QObject* receiver, std::function<void()> changed)> watchRestartHint;
 };
 
 class InspectorPane final : public QWidget {

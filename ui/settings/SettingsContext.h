@@ -2,13 +2,16 @@
 // What every settings pane is built over: the model's objects, the clock and motion, and the
 // few things only the application knows, as callbacks it fills in.
 
+#include "field/RestartHint.h"
 #include "ui/settings/DesktopApps.h"
 #include "ui/settings/SettingsRouter.h"
 
 #include <QList>
 
 #include <functional>
+#include <optional>
 
+class QObject;
 class QWidget;
 
 namespace tq {
@@ -39,6 +42,9 @@ struct SettingsHooks {
     std::function<bool()> tapRunning;
     // Replaces the clipboard's content with plain text (the inspector's report).
     std::function<void(const QString&)> copyText;
+    // The front program built on Chromium that shares no text, and a way to hear of changes.
+    std::function<std::optional<RestartHint>()> restartHint = [] { return std::nullopt; };
+    std::function<void(QObject* receiver, std::function<void()> changed)> watchRestartHint;
     // The installed applications offered by "Add App…".
     std::function<QList<DesktopApp>()> installedApps = [] { return installedDesktopApps(); };
     // The About pane's maintenance: the onboarding and the intro again, the program's data

@@ -43,7 +43,9 @@ QWidget* makeSettingsPane(SettingsPane pane, SettingsContext& c, QWidget* parent
     case SettingsPane::apps: return new AppsPane(c, parent);
     case SettingsPane::insights: return new InsightsPane(c.stats, c.rules, c.motion, parent);
     case SettingsPane::inspector:
-        return new InspectorPane({c.engine, c.prefs, c.permissions, c.motion, c.hooks.tapRunning, c.hooks.copyText}, parent);
+        return new InspectorPane({c.engine, c.prefs, c.permissions, c.motion, c.hooks.tapRunning, c.hooks.copyText,
+                                  c.hooks.restartHint, c.hooks.watchRestartHint},
+                                 parent);
     case SettingsPane::general: return new GeneralPane(c, parent);
     case SettingsPane::engine: return new EnginePane(c, parent);
     case SettingsPane::power: return new BatteryPane(c, parent);
