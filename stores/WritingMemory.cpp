@@ -256,6 +256,8 @@ bool WritingMemory::save()
         return finishSave(true);
     // Until the stored passages are open, a write would replace them.
     const bool storedPending = loadState_ == LoadState::opening && !dropStored_;
+    if (storedPending && !changed_)
+        return finishSave(true); // the file holds all there is
     if (entries_.isEmpty() && !storedPending)
         return finishSave(!QFile::exists(filePath_) || QFile::remove(filePath_));
     if (storedPending || !key_) {
@@ -268,6 +270,8 @@ bool WritingMemory::save()
 
 bool WritingMemory::finishSave(bool saved)
 {
+    if (saved)
+        changed_ = false;
     if (unsaved_ == saved) {
         unsaved_ = !saved;
         emit storeStateChanged();
@@ -313,10 +317,11 @@ void WritingMemory::setEntries(const QList<MemoryEntry>& entries)
     if (readOnly_)
         return;
     if (loadState_ == LoadState::opening)
-        dropStored_ = true; // the whole memory is replaced, the passages on their way too
+        dropStored_ = changed_ = true; // the whole memory is replaced, the passages on their way too
     if (entries_ == entries)
         return;
     entries_ = entries;
+    changed_ = true;
     emit entriesChanged();
 }
 
@@ -354,6 +359,7 @@ void WritingMemory::record(const QString& text, const QString& appKey, const QDa
         if (entries_.size() > kMaxEntries)
             entries_.remove(0, entries_.size() - kMaxEntries);
     }
+    changed_ = true;
     emit entriesChanged();
     scheduleSave();
 }
@@ -414,14 +420,17 @@ void WritingMemory::forget(const std::optional<QString>& appKey)
             forgottenApps_.insert(*appKey);
         else
             dropStored_ = true;
+        changed_ = true;
     }
     const qsizetype before = entries_.size();
     if (appKey)
         entries_.removeIf([&](const MemoryEntry& e) { return e.appKey == *appKey; });
     else
         entries_.clear();
-    if (entries_.size() != before)
+    if (entries_.size() != before) {
+        changed_ = true;
         emit entriesChanged();
+    }
     scheduleSave();
 }
 

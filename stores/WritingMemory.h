@@ -129,6 +129,7 @@ private:
 
     std::optional<QByteArray> key_;
     QByteArray sealedFile_;        // read by load(), opened once the key arrives
+    bool changed_ = false;         // since the stored passages were opened or last written
     bool dropStored_ = false;      // everything was forgotten before the stored passages arrived
     QSet<QString> forgottenApps_;  // applications forgotten before they arrived
     bool saveWanted_ = false;      // a save waits for the key

@@ -273,6 +273,7 @@ TEST_F(WritingMemoryTest, AKeychainThatNeverAnswersHoldsNobodyAndLosesNothing)
     timer.start();
     WritingMemory m(path, Keychain(locked), crypto, clock);
     m.load();
+    EXPECT_TRUE(m.flush(0ms)); // nothing new yet: quitting has nothing to wait for
     m.record(QStringLiteral("A passage typed while the keyring prompt waits."), QStringLiteral("app:b"), clock.now());
     clock.advance(WritingMemory::kSaveDelay);
     EXPECT_EQ(m.loadState(), WritingMemory::LoadState::opening);
