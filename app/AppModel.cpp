@@ -248,7 +248,7 @@ void AppModel::flushStores()
 {
     rules_->flush();
     stats_->flush();
-    memory_->save();
+    memory_->flush();
 }
 
 void AppModel::syncTapShortcuts()

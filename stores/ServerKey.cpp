@@ -2,62 +2,17 @@
 
 #include "platform/Log.h"
 
-#include <QPointer>
-
-#include <condition_variable>
-#include <deque>
-#include <functional>
-#include <mutex>
-#include <thread>
-
 namespace tq {
 
-// Jobs run one after another on a detached thread that lives while there is work, so the
-// object can end while a job waits on the keychain.
-struct ServerKey::Queue {
-    std::mutex mutex;
-    std::deque<std::function<void()>> jobs;
-    bool running = false;
-    ServerKey* owner = nullptr; // cleared when the owner ends; results then go nowhere
-
-    void push(std::function<void()> job, const std::shared_ptr<Queue>& self)
-    {
-        std::lock_guard lock(mutex);
-        jobs.push_back(std::move(job));
-        if (running)
-            return;
-        running = true;
-        std::thread([self] {
-            for (;;) {
-                std::function<void()> next;
-                {
-                    std::lock_guard lock(self->mutex);
-                    if (self->jobs.empty() || !self->owner) {
-                        self->jobs.clear();
-                        self->running = false;
-                        return;
-                    }
-                    next = std::move(self->jobs.front());
-                    self->jobs.pop_front();
-                }
-                next();
-            }
-        }).detach();
-    }
-};
-
 ServerKey::ServerKey(Keychain keychain, QObject* parent)
-    : QObject(parent), keychain_(std::move(keychain)), queue_(std::make_shared<Queue>())
+    : QObject(parent), keychain_(std::move(keychain))
 {
-    queue_->owner = this;
 }
 
 ServerKey::~ServerKey()
 {
-    std::lock_guard lock(queue_->mutex);
-    if (queue_->running)
+    if (queue_.busy())
         log::warning(QStringLiteral("The server's API key was still being stored when the program ended."));
-    queue_->owner = nullptr;
 }
 
 std::optional<QString> ServerKey::normalize(const QString& typed)
@@ -78,20 +33,14 @@ void ServerKey::set(const QString& key)
     state_ = State::saving;
     const quint64 generation = ++generation_;
     emit stateChanged();
-    // The job owns copies of all it uses: it may outlive this object.
-    std::weak_ptr<Queue> weak = queue_;
-    queue_->push([weak, store = &keychain_.store(), service = keychain_.service(), key, generation] {
-        QString error;
-        const bool ok = key.isEmpty() ? store->remove(service, kServerApiKeyAccount, &error)
-                                      : store->write(service, kServerApiKeyAccount, key.toUtf8(), &error);
-        const auto queue = weak.lock();
-        if (!queue)
-            return;
-        std::lock_guard lock(queue->mutex);
-        if (ServerKey* owner = queue->owner)
-            QMetaObject::invokeMethod(owner, [owner, generation, ok, error] { owner->finished(generation, ok, error); },
-                                      Qt::QueuedConnection);
-    }, queue_);
+    queue_.run(
+        [store = &keychain_.store(), service = keychain_.service(), key] {
+            QString error;
+            const bool ok = key.isEmpty() ? store->remove(service, kServerApiKeyAccount, &error)
+                                          : store->write(service, kServerApiKeyAccount, key.toUtf8(), &error);
+            return std::pair{ok, error};
+        },
+        [this, generation](const std::pair<bool, QString>& result) { finished(generation, result.first, result.second); });
 }
 
 void ServerKey::finished(quint64 generation, bool ok, const QString& error)

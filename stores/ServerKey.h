@@ -5,11 +5,11 @@
 // ends finishes (or not) on its own, and what was queued behind it is dropped.
 
 #include "stores/Keychain.h"
+#include "stores/KeychainQueue.h"
 
 #include <QObject>
 #include <QString>
 
-#include <memory>
 #include <optional>
 
 namespace tq {
@@ -41,11 +41,10 @@ signals:
     void stateChanged();
 
 private:
-    struct Queue;
     void finished(quint64 generation, bool ok, const QString& error);
 
     Keychain keychain_;
-    std::shared_ptr<Queue> queue_;
+    KeychainQueue queue_{this};
     std::optional<QString> typed_;
     State state_ = State::untouched;
     quint64 generation_ = 0;

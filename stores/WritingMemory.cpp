@@ -11,6 +11,9 @@
 #include <QJsonObject>
 
 #include <algorithm>
+#include <condition_variable>
+#include <mutex>
+#include <utility>
 
 namespace tq {
 
@@ -47,7 +50,7 @@ std::optional<MemoryEntry> decodeEntry(const QJsonValue& value)
 
 WritingMemory::WritingMemory(QString filePath, Keychain keychain, Crypto& crypto, Clock& clock, QObject* parent)
     : QObject(parent), filePath_(std::move(filePath)), keychain_(std::move(keychain)), crypto_(crypto), clock_(clock),
-      saveTimer_(clock)
+      saveTimer_(clock), arrival_(std::make_shared<Arrival>())
 {
 }
 
@@ -86,27 +89,81 @@ std::optional<QList<MemoryEntry>> WritingMemory::decode(const QByteArray& json)
 
 // ---- loading and saving
 
-std::optional<QByteArray> WritingMemory::key(bool create)
+// The keychain's answer, handed over under a lock so that quitting can wait for it without the
+// event loop.
+struct WritingMemory::Arrival {
+    std::mutex mutex;
+    std::condition_variable answered;
+    std::optional<KeyAnswer> answer;
+};
+
+WritingMemory::KeyAnswer WritingMemory::fetchKey(const Keychain& keychain, const std::optional<QByteArray>& fresh)
 {
-    const SecretLookup stored = keychain_.lookup(kWritingMemoryKeyAccount);
+    using Kind = KeyAnswer::Kind;
+    const SecretLookup stored = keychain.lookup(kWritingMemoryKeyAccount);
     if (stored.found()) {
         if (stored.data.size() == Crypto::kKeySize)
-            return stored.data;
-        log::warning(QStringLiteral("The writing memory's key in the keyring is %1 bytes long instead of %2; it is left alone.")
-                         .arg(stored.data.size())
-                         .arg(Crypto::kKeySize));
-        return std::nullopt;
+            return {Kind::key, stored.data, {}};
+        return {Kind::failed, {},
+                QStringLiteral("the key in the keyring is %1 bytes long instead of %2; it is left alone")
+                    .arg(stored.data.size())
+                    .arg(Crypto::kKeySize)};
     }
-    if (stored.failed()) {
-        log::warning(QStringLiteral("The writing memory's key could not be read: ") + stored.error);
-        return std::nullopt;
+    if (stored.failed())
+        return {Kind::failed, {}, stored.error};
+    if (!fresh)
+        return {Kind::none, {}, {}};
+    if (!keychain.write(*fresh, kWritingMemoryKeyAccount))
+        return {Kind::failed, {}, QStringLiteral("the keyring did not take a new key")};
+    return {Kind::key, *fresh, {}};
+}
+
+void WritingMemory::askForKey(bool create)
+{
+    if (asking_)
+        return;
+    asking_ = true;
+    std::optional<QByteArray> fresh;
+    if (create) {
+        fresh = crypto_.randomBytes(Crypto::kKeySize);
+        if (fresh && fresh->size() != Crypto::kKeySize)
+            fresh.reset();
     }
-    if (!create)
-        return std::nullopt;
-    auto fresh = crypto_.randomBytes(Crypto::kKeySize);
-    if (!fresh || fresh->size() != Crypto::kKeySize || !keychain_.write(*fresh, kWritingMemoryKeyAccount))
-        return std::nullopt;
-    return fresh;
+    queue_.run(
+        [keychain = keychain_, fresh, arrival = arrival_] {
+            KeyAnswer answer = fetchKey(keychain, fresh);
+            std::lock_guard lock(arrival->mutex);
+            arrival->answer = std::move(answer);
+            arrival->answered.notify_all();
+            return true;
+        },
+        [this](bool) { takeAnswer(); });
+}
+
+void WritingMemory::takeAnswer()
+{
+    KeyAnswer answer;
+    {
+        std::lock_guard lock(arrival_->mutex);
+        if (!arrival_->answer)
+            return;
+        answer = std::move(*arrival_->answer);
+        arrival_->answer.reset();
+    }
+    asking_ = false;
+    if (loadState_ == LoadState::opening)
+        return opened(answer);
+    if (answer.kind != KeyAnswer::Kind::key) {
+        log::warning(QStringLiteral("The writing memory was not saved: its key ")
+                     + (answer.kind == KeyAnswer::Kind::none ? QStringLiteral("could not be made")
+                                                             : QStringLiteral("is not at hand: ") + answer.error));
+        saveWanted_ = false;
+        finishSave(false);
+        return;
+    }
+    key_ = answer.key;
+    if (std::exchange(saveWanted_, false))
+        save();
 }
 
 void WritingMemory::load()
@@ -120,33 +177,52 @@ void WritingMemory::load()
     }
     if (file.status != StoreFileRead::Status::ok)
         return becomeReadOnly(LoadState::unreadable, file.error);
+    if (file.data.size() < Crypto::kNonceSize + Crypto::kTagSize)
+        return becomeReadOnly(LoadState::unreadable, QStringLiteral("it is too short to be sealed"));
+    loadState_ = LoadState::opening;
+    sealedFile_ = file.data;
+    askForKey(false);
+}
 
-    const SecretLookup stored = keychain_.lookup(kWritingMemoryKeyAccount);
-    if (stored.failed())
-        return becomeReadOnly(LoadState::keyUnavailable, stored.error);
-    if (stored.found() && stored.data.size() != Crypto::kKeySize)
-        return becomeReadOnly(LoadState::keyUnavailable,
-                              QStringLiteral("the key in the keyring is %1 bytes long").arg(stored.data.size()));
-    if (stored.notFound())
+void WritingMemory::opened(const KeyAnswer& answer)
+{
+    const QByteArray box = std::exchange(sealedFile_, {});
+    if (answer.kind == KeyAnswer::Kind::failed)
+        return becomeReadOnly(LoadState::keyUnavailable, answer.error);
+    if (answer.kind == KeyAnswer::Kind::none)
         return becomeReadOnly(LoadState::unreadable, QStringLiteral("the keyring holds no key for it"));
-
-    const auto plain = crypto_.open(stored.data, file.data);
+    const auto plain = crypto_.open(answer.key, box);
     if (!plain)
         return becomeReadOnly(LoadState::unreadable, QStringLiteral("it does not open with the key"));
     auto decoded = decode(*plain);
     if (!decoded)
         return becomeReadOnly(LoadState::unreadable, QStringLiteral("its passages cannot be decoded"));
+    key_ = answer.key;
     loadState_ = LoadState::loaded;
-    if (entries_ != *decoded) {
-        entries_ = std::move(*decoded);
+    // The stored passages come first, then those recorded while the key was on its way.
+    QList<MemoryEntry> merged;
+    if (!dropStored_) {
+        merged = std::move(*decoded);
+        merged.removeIf([this](const MemoryEntry& e) { return forgottenApps_.contains(e.appKey); });
+    }
+    merged += entries_;
+    if (merged.size() > kMaxEntries)
+        merged.remove(0, merged.size() - kMaxEntries);
+    dropStored_ = false;
+    forgottenApps_.clear();
+    if (entries_ != merged) {
+        entries_ = std::move(merged);
         emit entriesChanged();
     }
+    if (std::exchange(saveWanted_, false))
+        save();
 }
 
 void WritingMemory::becomeReadOnly(LoadState state, const QString& why)
 {
     loadState_ = state;
     readOnly_ = true;
+    saveWanted_ = false;
     saveTimer_.cancel();
     if (state == LoadState::unreadable) {
         movedAside_ = moveAside(filePath_, clock_.now());
@@ -157,6 +233,11 @@ void WritingMemory::becomeReadOnly(LoadState state, const QString& why)
                         "Nothing new is remembered until %app starts again.");
     }
     log::warning(QStringLiteral("The writing memory is read-only for this run: ") + why);
+    // What was recorded while the key was on its way goes with the rest.
+    if (!entries_.isEmpty()) {
+        entries_.clear();
+        emit entriesChanged();
+    }
     emit storeStateChanged();
 }
 
@@ -171,7 +252,26 @@ bool WritingMemory::save()
 {
     if (readOnly_)
         return false;
-    const bool saved = write();
+    if (filePath_.isEmpty())
+        return finishSave(true);
+    // Until the stored passages are open, a write would replace them.
+    const bool storedPending = loadState_ == LoadState::opening && !dropStored_;
+    if (storedPending && !changed_)
+        return finishSave(true); // the file holds all there is
+    if (entries_.isEmpty() && !storedPending)
+        return finishSave(!QFile::exists(filePath_) || QFile::remove(filePath_));
+    if (storedPending || !key_) {
+        saveWanted_ = true;
+        askForKey(true);
+        return false;
+    }
+    return finishSave(writeSealed());
+}
+
+bool WritingMemory::finishSave(bool saved)
+{
+    if (saved)
+        changed_ = false;
     if (unsaved_ == saved) {
         unsaved_ = !saved;
         emit storeStateChanged();
@@ -179,16 +279,9 @@ bool WritingMemory::save()
     return saved;
 }
 
-bool WritingMemory::write()
+bool WritingMemory::writeSealed()
 {
-    if (filePath_.isEmpty())
-        return true;
-    if (entries_.isEmpty())
-        return !QFile::exists(filePath_) || QFile::remove(filePath_);
-    const auto k = key(true);
-    if (!k)
-        return false;
-    const auto box = crypto_.seal(*k, encode(entries_));
+    const auto box = crypto_.seal(*key_, encode(entries_));
     if (!box)
         return false;
     QString error;
@@ -199,19 +292,36 @@ bool WritingMemory::write()
     return true;
 }
 
-bool WritingMemory::flush()
+bool WritingMemory::flush(Millis wait)
 {
     saveTimer_.cancel();
-    return save();
+    if (save())
+        return true;
+    if (asking_) {
+        std::unique_lock lock(arrival_->mutex);
+        arrival_->answered.wait_for(lock, wait, [this] { return arrival_->answer.has_value(); });
+    }
+    takeAnswer();
+    if (saveWanted_) {
+        log::warning(QStringLiteral("The keyring did not hand out the writing memory's key in time; the passages "
+                                    "of this run since the last save were not written."));
+        return false;
+    }
+    return !readOnly_ && !unsaved_;
 }
 
 // ---- passages
 
 void WritingMemory::setEntries(const QList<MemoryEntry>& entries)
 {
-    if (readOnly_ || entries_ == entries)
+    if (readOnly_)
+        return;
+    if (loadState_ == LoadState::opening)
+        dropStored_ = changed_ = true; // the whole memory is replaced, the passages on their way too
+    if (entries_ == entries)
         return;
     entries_ = entries;
+    changed_ = true;
     emit entriesChanged();
 }
 
@@ -249,6 +359,7 @@ void WritingMemory::record(const QString& text, const QString& appKey, const QDa
         if (entries_.size() > kMaxEntries)
             entries_.remove(0, entries_.size() - kMaxEntries);
     }
+    changed_ = true;
     emit entriesChanged();
     scheduleSave();
 }
@@ -304,13 +415,22 @@ void WritingMemory::forget(const std::optional<QString>& appKey)
 {
     if (readOnly_)
         return;
+    if (loadState_ == LoadState::opening) {
+        if (appKey)
+            forgottenApps_.insert(*appKey);
+        else
+            dropStored_ = true;
+        changed_ = true;
+    }
     const qsizetype before = entries_.size();
     if (appKey)
         entries_.removeIf([&](const MemoryEntry& e) { return e.appKey == *appKey; });
     else
         entries_.clear();
-    if (entries_.size() != before)
+    if (entries_.size() != before) {
+        changed_ = true;
         emit entriesChanged();
+    }
     scheduleSave();
 }
 

@@ -1,11 +1,13 @@
 #pragma once
 // Short passages of the user's own writing, offered to prompts as samples of style. Kept in
 // "memory.sealed": the JSON array of passages sealed with AES-256-GCM under a 32-byte key
-// that lives only in the keychain.
+// that lives only in the keychain. The keychain is only ever asked from a thread of its own: it
+// may sit behind an unlock prompt nobody answers, and nothing waits for it but a bounded quit.
 
 #include "platform/Clock.h"
 #include "platform/Crypto.h"
 #include "stores/Keychain.h"
+#include "stores/KeychainQueue.h"
 
 #include <QDateTime>
 #include <QList>
@@ -15,6 +17,7 @@
 #include <QStringList>
 #include <QUuid>
 
+#include <memory>
 #include <optional>
 
 namespace tq {
@@ -36,10 +39,13 @@ public:
     static constexpr int kMaxEntries = 2000;
     static constexpr int kExampleLength = 220;
     static constexpr Millis kSaveDelay{1000};
+    // How long quitting waits for a key the keychain has not handed out yet.
+    static constexpr Millis kQuitWait{2000};
 
     // How the last load went.
     enum class LoadState {
         noFile,         // nothing stored yet (or no file path)
+        opening,        // the file is read, its key is on its way from the keychain
         loaded,
         keyUnavailable, // the keychain could not hand out the key; the file stays in place
         unreadable,     // the file cannot be opened with the key (or there is no key); moved aside
@@ -49,8 +55,10 @@ public:
     WritingMemory(QString filePath, Keychain keychain, Crypto& crypto, Clock& clock, QObject* parent = nullptr);
     ~WritingMemory() override;
 
-    // Reads and opens the file. Any failure other than a missing file leaves the memory empty
-    // and read-only for the run, so the stored passages are never replaced or deleted.
+    // Reads the file and asks the keychain for its key; the passages join the memory once it
+    // answers (passages recorded meanwhile follow them). Any failure other than a missing file
+    // leaves the memory empty and read-only for the run, so the stored passages are never
+    // replaced or deleted.
     void load();
     LoadState loadState() const { return loadState_; }
     bool isReadOnly() const { return readOnly_; }
@@ -73,15 +81,13 @@ public:
 
     void scheduleSave();
     bool hasPendingSave() const { return saveTimer_.isActive(); }
-    // Seals and writes the passages now (removes the file when there are none). False when
-    // nothing could be written; the old file then stays as it was.
+    // Seals and writes the passages (removes the file when there are none). True when they are
+    // on disk now; false when the write failed (the old file then stays as it was) or waits for
+    // the keychain: the passages stay in memory and are written once the key arrives.
     bool save();
-    // Quit: drops the pending save and saves at once.
-    bool flush();
-
-    // The 32-byte key; a new one is made (and stored) only when `create` is set and the
-    // keychain says there is none. A key the keychain cannot hand out is never replaced.
-    std::optional<QByteArray> key(bool create);
+    // Quit: drops the pending save and saves at once, waiting at most `wait` for a key still on
+    // its way. True when the passages are on disk.
+    bool flush(Millis wait = kQuitWait);
 
     static QString passage(const QString& text, int limit);
     static QSet<QString> keywords(QStringView text);
@@ -93,8 +99,21 @@ signals:
     void storeStateChanged();
 
 private:
+    // What the keychain said about the key.
+    struct KeyAnswer {
+        enum class Kind { key, none, failed } kind = Kind::failed;
+        QByteArray key;
+        QString error;
+    };
+    struct Arrival;
+    // Runs on the keychain's thread: the stored key, or `fresh` once stored when there is none.
+    static KeyAnswer fetchKey(const Keychain& keychain, const std::optional<QByteArray>& fresh);
     void becomeReadOnly(LoadState state, const QString& why);
-    bool write();
+    bool finishSave(bool saved);
+    bool writeSealed();
+    void askForKey(bool create);
+    void takeAnswer();
+    void opened(const KeyAnswer& answer);
 
     QString filePath_;
     Keychain keychain_;
@@ -107,6 +126,16 @@ private:
     QString problem_;
     QString movedAside_;
     bool unsaved_ = false;
+
+    std::optional<QByteArray> key_;
+    QByteArray sealedFile_;        // read by load(), opened once the key arrives
+    bool changed_ = false;         // since the stored passages were opened or last written
+    bool dropStored_ = false;      // everything was forgotten before the stored passages arrived
+    QSet<QString> forgottenApps_;  // applications forgotten before they arrived
+    bool saveWanted_ = false;      // a save waits for the key
+    bool asking_ = false;
+    std::shared_ptr<Arrival> arrival_;
+    KeychainQueue queue_{this};
 };
 
 } // namespace tq

@@ -1,65 +1,16 @@
 #include "stores/ServerKey.h"
 
 #include "platform/fakes/FakeKeychain.h"
+#include "stores/BlockingKeychain.h"
 #include "support/Wait.h"
 
 #include <QElapsedTimer>
-
-#include <condition_variable>
-#include <mutex>
 
 #include <gtest/gtest.h>
 
 using namespace tq;
 
 namespace {
-
-// A keychain whose writes wait, as behind an unlock prompt nobody answers, until let go.
-class BlockingKeychain final : public KeychainService {
-    template <class F>
-    auto locked(F f) -> decltype(f())
-    {
-        std::lock_guard lock(mutex);
-        return f();
-    }
-
-public:
-    SecretLookup read(const QString& s, const QString& a) override { return locked([&] { return inner.read(s, a); }); }
-    bool write(const QString& s, const QString& a, const QByteArray& secret, QString* error) override
-    {
-        std::unique_lock lock(mutex);
-        ++waiting;
-        open.wait(lock, [this] { return released; });
-        return inner.write(s, a, secret, error);
-    }
-    bool remove(const QString& s, const QString& a, QString* error) override
-    {
-        return locked([&] { return inner.remove(s, a, error); });
-    }
-    SecretListing items(const QString& s) override { return locked([&] { return inner.items(s); }); }
-
-    void release()
-    {
-        std::lock_guard lock(mutex);
-        released = true;
-        open.notify_all();
-    }
-    int waitingWrites()
-    {
-        return locked([&] { return waiting; });
-    }
-    QByteArray stored()
-    {
-        return locked([&] { return inner.value(kKeychainService, kServerApiKeyAccount); });
-    }
-
-    FakeKeychain inner;
-    std::mutex mutex;
-    std::condition_variable open;
-    bool released = false;
-    int waiting = 0;
-
-};
 
 TEST(ServerKey, AWriteStuckInTheKeychainNeverHoldsTheCaller)
 {
@@ -71,7 +22,7 @@ TEST(ServerKey, AWriteStuckInTheKeychainNeverHoldsTheCaller)
         EXPECT_EQ(key.typedKey(), QStringLiteral("sk-1")); // used at once
         store->release();
         EXPECT_TRUE(testwait::waitFor([&] { return key.state() == ServerKey::State::saved; }, 2000));
-        EXPECT_EQ(store->stored(), QByteArray("sk-1"));
+        EXPECT_EQ(store->stored(kServerApiKeyAccount), QByteArray("sk-1"));
     }
     // The owner ends with a write waiting on the keychain: it does not wait, and the write
     // still lands once the keychain answers.
@@ -81,11 +32,11 @@ TEST(ServerKey, AWriteStuckInTheKeychainNeverHoldsTheCaller)
     {
         ServerKey key{Keychain(*blocked)};
         key.set(QStringLiteral("sk-2"));
-        ASSERT_TRUE(testwait::waitFor([&] { return blocked->waitingWrites() == 1; }, 2000));
+        ASSERT_TRUE(testwait::waitFor([&] { return blocked->waitingCalls() == 1; }, 2000));
     }
     EXPECT_LT(timer.elapsed(), 1500);
     blocked->release();
-    EXPECT_TRUE(testwait::waitFor([&] { return blocked->stored() == "sk-2"; }, 2000));
+    EXPECT_TRUE(testwait::waitFor([&] { return blocked->stored(kServerApiKeyAccount) == "sk-2"; }, 2000));
 }
 
 TEST(ServerKey, WithoutAKeychainTheKeyLivesForTheSession)

@@ -4,6 +4,7 @@
 #include "platform/fakes/FakeKeychain.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
@@ -12,7 +13,9 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 
+#include "stores/BlockingKeychain.h"
 #include "stores/TestFiles.h"
+#include "support/Wait.h"
 
 #include <gtest/gtest.h>
 
@@ -42,6 +45,8 @@ protected:
     {
         auto m = std::make_unique<WritingMemory>(path, Keychain(keys), crypto, clock);
         m->load();
+        // The key comes from the keychain's own thread.
+        EXPECT_TRUE(testwait::waitFor([&] { return m->loadState() != WritingMemory::LoadState::opening; }, 2000));
         return m;
     }
     QByteArray storedKey() const { return keys.value(kKeychainService, kWritingMemoryKeyAccount); }
@@ -172,7 +177,8 @@ TEST_F(WritingMemoryTest, UnreachableKeyringNeverMakesANewKey)
     keys.setUnreachable(true);
     auto m = open();
     EXPECT_EQ(m->loadState(), WritingMemory::LoadState::keyUnavailable);
-    EXPECT_FALSE(m->key(true).has_value());
+    m->record(QStringLiteral("A passage typed while the keyring is gone."), QStringLiteral("app:a"), clock.now());
+    EXPECT_FALSE(m->flush());
     EXPECT_EQ(readAll(path), box);
     EXPECT_EQ(keys.writeCount(), 1);
 }
@@ -186,7 +192,7 @@ TEST_F(WritingMemoryTest, KeyOfTheWrongLengthIsNeitherUsedNorReplaced)
 
     auto m = open();
     EXPECT_EQ(m->loadState(), WritingMemory::LoadState::keyUnavailable);
-    EXPECT_FALSE(m->key(true).has_value());
+    EXPECT_FALSE(m->flush());
     EXPECT_EQ(storedKey(), shortKey);
     EXPECT_EQ(readAll(path), box);
 }
@@ -237,7 +243,9 @@ TEST_F(WritingMemoryTest, KeyringRefusingANewKeyWritesNothing)
     noRandom.setRandomFails(true);
     keys.setWritesFail(false);
     WritingMemory n(path, Keychain(keys), noRandom, clock);
-    EXPECT_FALSE(n.key(true).has_value());
+    n.record(QStringLiteral("Another passage that cannot be sealed."), QStringLiteral("app:a"), clock.now());
+    EXPECT_FALSE(n.flush());
+    EXPECT_TRUE(n.isUnsaved());
     EXPECT_FALSE(keys.contains(kKeychainService, kWritingMemoryKeyAccount));
 }
 
@@ -251,8 +259,50 @@ TEST_F(WritingMemoryTest, SavesOneSecondAfterTheLastChange)
     clock.advance(999ms);
     EXPECT_FALSE(QFile::exists(path));
     clock.advance(1ms);
-    EXPECT_TRUE(QFile::exists(path));
+    EXPECT_TRUE(testwait::waitFor([&] { return QFile::exists(path); }, 2000));
     EXPECT_EQ(open()->entries().size(), 1);
+}
+
+TEST_F(WritingMemoryTest, AKeychainThatNeverAnswersHoldsNobodyAndLosesNothing)
+{
+    seed();
+    const QByteArray box = readAll(path);
+    BlockingKeychain locked;
+    locked.inner.write(kKeychainService, kWritingMemoryKeyAccount, storedKey());
+    QElapsedTimer timer;
+    timer.start();
+    WritingMemory m(path, Keychain(locked), crypto, clock);
+    m.load();
+    EXPECT_TRUE(m.flush(0ms)); // nothing new yet: quitting has nothing to wait for
+    m.record(QStringLiteral("A passage typed while the keyring prompt waits."), QStringLiteral("app:b"), clock.now());
+    clock.advance(WritingMemory::kSaveDelay);
+    EXPECT_EQ(m.loadState(), WritingMemory::LoadState::opening);
+    ASSERT_EQ(m.entries().size(), 1);
+    EXPECT_FALSE(m.flush(100ms)); // quitting waits only so long
+    EXPECT_LT(timer.elapsed(), 1500);
+    EXPECT_EQ(readAll(path), box); // the stored passages are not replaced by the new one alone
+
+    // Once the keychain answers, the stored passages come first and both are written.
+    locked.release();
+    ASSERT_TRUE(testwait::waitFor([&] { return readAll(path) != box; }, 2000));
+    EXPECT_EQ(m.loadState(), WritingMemory::LoadState::loaded);
+    ASSERT_EQ(m.entries().size(), 2);
+    EXPECT_EQ(m.entries()[1].appKey, QStringLiteral("app:b"));
+    EXPECT_EQ(open()->entries(), m.entries());
+
+    // A memory that ends while its new key waits on the keychain does not wait for it.
+    BlockingKeychain fresh;
+    timer.restart();
+    {
+        WritingMemory n(dir.filePath(QStringLiteral("other.sealed")), Keychain(fresh), crypto, clock);
+        n.record(QStringLiteral("A passage that has no key to be sealed with yet."), QStringLiteral("app:c"),
+                 clock.now());
+        EXPECT_FALSE(n.flush(0ms));
+        ASSERT_TRUE(testwait::waitFor([&] { return fresh.waitingCalls() == 1; }, 2000));
+    }
+    EXPECT_LT(timer.elapsed(), 1500);
+    fresh.release(); // the call already made finishes on its own
+    EXPECT_TRUE(testwait::waitFor([&] { return fresh.stored(kWritingMemoryKeyAccount).size() == 32; }, 2000));
 }
 
 TEST_F(WritingMemoryTest, EraseAllRemovesTheFileButKeepsTheKey)
