@@ -392,9 +392,10 @@ void LlamaRuntime::keepCurrentPrompt()
     }
 }
 
-// Restores the kept state that shares the longest start with `tokens` when it shares clearly
-// more than the current one; returns the tokens now shared.
-std::size_t LlamaRuntime::returnToKeptPrompt(const std::vector<Token>& tokens, std::size_t common)
+// The kept state that shares the longest start with `tokens`, when it shares clearly more than
+// the current one (`common` tokens), taken out of the list.
+std::optional<LlamaRuntime::KeptPrompt> LlamaRuntime::takeKeptPrompt(const std::vector<Token>& tokens,
+                                                                     std::size_t common)
 {
     std::size_t best = common + kNewPrompt;
     auto chosen = kept_.end();
@@ -406,10 +407,17 @@ std::size_t LlamaRuntime::returnToKeptPrompt(const std::vector<Token>& tokens, s
         }
     }
     if (chosen == kept_.end())
-        return common;
+        return std::nullopt;
     KeptPrompt kept = std::move(*chosen);
     kept_.erase(chosen);
     keptBytes_ -= kept.state.size();
+    return kept;
+}
+
+// Puts a kept state into the context in place of the current one; returns the tokens it
+// shares with `tokens` (0 when the library refused it: the memory is then empty).
+std::size_t LlamaRuntime::restore(KeptPrompt kept, const std::vector<Token>& tokens)
+{
     llama_memory_t memory = llama_get_memory(context_.get());
     llama_memory_clear(memory, true);
     if (llama_state_seq_set_data(context_.get(), kept.state.data(), kept.state.size(), 0) == 0) {
@@ -420,7 +428,7 @@ std::size_t LlamaRuntime::returnToKeptPrompt(const std::vector<Token>& tokens, s
     }
     evaluated_ = std::move(kept.tokens);
     promptLength_ = evaluated_.size();
-    return best;
+    return commonPrefix(evaluated_, tokens);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -560,11 +568,14 @@ LlamaRuntime::Output LlamaRuntime::run(const Job& job)
 int LlamaRuntime::evaluate(const std::vector<Token>& tokens, std::int64_t job)
 {
     std::size_t common = commonPrefix(evaluated_, tokens);
-    // Leaving a prompt for another (another field, or a caret far away): kept for a return.
+    // A kept prompt this one returns to is taken out first, so that keeping the one it leaves
+    // (another field, or a caret far away) cannot push it out of the budget.
+    std::optional<KeptPrompt> back = takeKeptPrompt(tokens, common);
     const std::size_t prompt = std::min(promptLength_, evaluated_.size());
     if (prompt >= kKeptMinimum && common + kNewPrompt <= prompt)
         keepCurrentPrompt();
-    common = returnToKeptPrompt(tokens, common);
+    if (back)
+        common = restore(std::move(*back), tokens);
     std::size_t keep = std::min(tokens.size() - 1, common);
     llama_memory_t memory = llama_get_memory(context_.get());
     if (keep > 0 && !llama_memory_seq_rm(memory, 0, llama_pos(keep), -1)) {

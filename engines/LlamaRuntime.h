@@ -180,13 +180,13 @@ private:
     bool stillLatest(std::int64_t job) const { return latest_.load() == job; }
     Threads chooseThreads();
     int fastestGenerationThreads(int most);
-    void keepCurrentPrompt();
-    std::size_t returnToKeptPrompt(const std::vector<Token>& tokens, std::size_t common);
-
     struct KeptPrompt {
         std::vector<Token> tokens;        // what the state holds, in order
         std::vector<std::uint8_t> state;  // sequence 0's cache, as the library copies it out
     };
+    void keepCurrentPrompt();
+    std::optional<KeptPrompt> takeKeptPrompt(const std::vector<Token>& tokens, std::size_t common);
+    std::size_t restore(KeptPrompt kept, const std::vector<Token>& tokens);
 
     const int contextTokens_;
     const int threads_;
