@@ -24,6 +24,9 @@ namespace {
 // Processes without a window are looked at this often: a rival that runs without one matters
 // only once the user types, and is announced a little later at worst.
 constexpr Millis kProcessInterval{30000};
+// A window that opens changes the client list a few times in a row, while its focus is being
+// read: the look waits for the burst to end.
+constexpr Millis kSettle{400};
 
 bool isLive(qint64 pid)
 {
@@ -72,7 +75,7 @@ QList<qint64> windowPids(Display* display)
 
 class LinuxWorkspace final : public Workspace {
 public:
-    LinuxWorkspace(ActiveApp& apps, Clock& clock) : apps_(apps), timer_(clock) {}
+    LinuxWorkspace(ActiveApp& apps, Clock& clock) : apps_(apps), timer_(clock), settle_(clock) {}
     ~LinuxWorkspace() override
     {
         notifier_.reset();
@@ -116,8 +119,8 @@ private:
             if (event.type == PropertyNotify && event.xproperty.atom == clientList_)
                 changed = true;
         }
-        if (changed)
-            look();
+        if (changed && !settle_.isActive())
+            settle_.start(kSettle, [this] { look(); });
     }
 
     void look()
@@ -239,6 +242,7 @@ private:
     QSet<qint64> passed_; // the user's processes without a command line
     QList<qint64> last_;
     Timer timer_;
+    Timer settle_;
 };
 
 } // namespace
