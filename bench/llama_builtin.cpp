@@ -1,13 +1,18 @@
 // libs: tq_engines
-// The built-in runtime against llama.cpp's own tools, on one generated model of realistic size,
-// one prompt of about 1500 tokens and one thread count:
-//   - cold request, the request after one more typed word (prefix reuse), generation speed;
-//   - llama-bench's prompt and generation speed for the same model and threads;
+// The built-in runtime against llama.cpp's own tools, on two generated models (250M parameters,
+// and 1B of a realistic shape: 2048 wide, 22 layers, grouped KV heads), a prompt of about 1500
+// tokens each, side by side in one run:
+//   - a cold request with 4 threads (the library's default) and with the runtime's own choice,
+//     and llama-server's cold request at the same threads;
+//   - the next word (one more typed word: prefix reuse) and the return to a field after two
+//     other fields (the kept prompt state), each as a share of the cold request;
+//   - generation speed against llama-bench's at the same depth and threads;
 //   - a keystroke trace replayed through the runtime and through llama-server's
-//     /v1/completions with cache_prompt.
+//     /v1/completions with cache_prompt, at the same threads.
 // Generation and the trace take turns with the reference tools, so a busy machine slows both alike.
-// The model is written by tq-gguf-gen into the build tree the first time (a few hundred MB).
-// Environment: TQ_BENCH_THREADS (default 4), TQ_BENCH_MODEL (use this GGUF file instead).
+// The models are written by tq-gguf-gen into the build tree the first time (0.3 and 1.1 GB).
+// Environment: TQ_BENCH_THREADS (the fixed count compared, default 4), TQ_BENCH_MODEL (use this
+// GGUF file instead), TQ_BENCH_ONLY (250m or 1b), TQ_BENCH_VERBOSE.
 
 #include "engines/LlamaRuntime.h"
 
@@ -19,7 +24,6 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
-#include <QRandomGenerator>
 
 #include <arpa/inet.h>
 #include <netinet/in.h>
@@ -30,6 +34,7 @@
 #include <chrono>
 #include <cstdio>
 #include <future>
+#include <memory>
 #include <optional>
 #include <random>
 #include <thread>
@@ -44,7 +49,7 @@ constexpr int kTraceMaxTokens = 8;
 constexpr int kGenerateTokens = 64;
 const QString kTyped = QStringLiteral(" Let me know if the new plan works for you and the team");
 
-int threads()
+int fixedThreads()
 {
     const int t = qEnvironmentVariableIntValue("TQ_BENCH_THREADS");
     return t > 0 ? t : 4;
@@ -77,22 +82,20 @@ auto onQueue(LlamaRuntime& rt, F fn) -> std::invoke_result_t<F>
     return result.get();
 }
 
-// --- The shared set-up -------------------------------------------------------------------
+// --- Models and prompts --------------------------------------------------------------------
 
-std::string modelPath()
+std::string writtenModel(const QString& file, const QStringList& shape)
 {
-    if (auto env = qEnvironmentVariable("TQ_BENCH_MODEL"); !env.isEmpty())
-        return env.toStdString();
-    const QString path = QStringLiteral(TQ_BINARY_DIR "/models/bench-llama-250m-q8.gguf");
+    const QString path = QStringLiteral(TQ_BINARY_DIR "/models/") + file;
     if (QFileInfo::exists(path))
         return path.toStdString();
     std::fprintf(stderr, "Writing the benchmark model %s …\n", qPrintable(path));
     QProcess gen;
     gen.setProcessChannelMode(QProcess::ForwardedChannels);
     gen.start(QStringLiteral(TQ_BINARY_DIR "/tools/gguf-gen/tq-gguf-gen"),
-              {"--vocab", TQ_LLAMA_SOURCE "/models/ggml-vocab-llama-spm.gguf", "--out", path, "--embd", "1024",
-               "--layers", "20", "--heads", "16", "--kv-heads", "4", "--ff", "2816", "--context", "4096",
-               "--type", "q8_0", "--seed", "11", "--spread", "0.04"});
+              QStringList{"--vocab", TQ_LLAMA_SOURCE "/models/ggml-vocab-llama-spm.gguf", "--out", path,
+                          "--context", "4096", "--seed", "11", "--spread", "0.04"}
+                  + shape);
     if (!gen.waitForFinished(-1) || gen.exitCode() != 0) {
         std::fprintf(stderr, "tq-gguf-gen failed (build the target tq-gguf-gen first)\n");
         std::exit(1);
@@ -127,47 +130,57 @@ QString sentence(std::mt19937& rng)
     return s + QStringLiteral(".");
 }
 
-struct Shared {
-    std::string model;
-    int threads = 4;
-    QString prompt; // about kPromptTokens tokens
+// Results of one model.
+struct Figures {
+    QString label;
+    std::string path;
+    QString prompt[3]; // three fields, about kPromptTokens tokens each
+    LlamaRuntime::Threads machine;
 
-    // Results gathered by the benchmarks, for the summary.
     double loadSeconds = 0;
-    double coldMs = 0, oneWordMs = 0, oursPromptTps = 0, oursGenTps = 0;
-    int coldPromptTokens = 0, oneWordReused = 0;
-    double benchPp = 0, benchTg = 0, benchTgDepth = 0;
+    int promptTokens = 0;
+    // [0]: the fixed count (4), [1]: the runtime's own choice.
+    double cold[2] = {0, 0}, word[2] = {0, 0}, serverCold[2] = {0, 0}, serverWord[2] = {0, 0};
+    double promptTps[2] = {0, 0};
+    int wordReused[2] = {0, 0};
+    double returnMs = 0;
+    int returnReused = 0;
+    double benchPp[2] = {0, 0}, benchTgDepth = 0, oursGenTps = 0;
     // The runtime's trace with the same work as the server (index 0: no new-word floor) and
-    // with the built-in provider's settings (index 1: floor 0.15).
+    // with the built-in provider's settings (index 1: floor 0.15), at the runtime's own threads.
     std::vector<double> oursTrace[2], serverTrace;
     double oursTraceTokens[2] = {0, 0}, serverTraceTokens = 0;
-    double serverColdMs = 0, serverOneWordMs = 0;
     QString serverError;
 };
 
-Shared& shared()
+std::vector<std::unique_ptr<Figures>>& models()
 {
-    static Shared s = [] {
-        Shared s;
-        s.model = modelPath();
-        s.threads = threads();
-        LlamaRuntime rt(kContextTokens, 1);
-        onQueue(rt, [&] { rt.load(s.model); });
-        std::mt19937 rng(42);
+    static std::vector<std::unique_ptr<Figures>> list;
+    return list;
+}
+
+void prepare(Figures& f)
+{
+    LlamaRuntime rt(kContextTokens, 1);
+    onQueue(rt, [&] { rt.load(f.path); });
+    for (int field = 0; field < 3; ++field) {
+        std::mt19937 rng(42 + field);
         QString text;
         while (onQueue(rt, [&] { return int(rt.tokenize(text + QStringLiteral(" x"), 100000).size()); })
                < kPromptTokens)
             text += (text.isEmpty() ? QString() : QStringLiteral(" ")) + sentence(rng);
-        s.prompt = text;
-        return s;
-    }();
-    return s;
+        f.prompt[field] = text;
+    }
+    // The runtime's own thread counts, measured once by its first load.
+    LlamaRuntime own(kContextTokens, 0);
+    onQueue(own, [&] { own.load(f.path); });
+    f.machine = onQueue(own, [&] { return own.threads(); });
 }
 
-LlamaRuntime::Job makeJob(LlamaRuntime& rt, const QString& prompt, int maxTokens)
+LlamaRuntime::Job makeJob(LlamaRuntime& rt, const Figures& f, const QString& prompt, int maxTokens)
 {
     LlamaRuntime::Job j;
-    j.path = shared().model;
+    j.path = f.path;
     j.prompt = prompt;
     j.maxTokens = maxTokens;
     j.temperature = 0.0;
@@ -177,9 +190,9 @@ LlamaRuntime::Job makeJob(LlamaRuntime& rt, const QString& prompt, int maxTokens
 }
 
 // The request the engine makes for the text typed so far.
-LlamaRuntime::Job keystrokeJob(LlamaRuntime& rt, const QString& typed, double wordFloor)
+LlamaRuntime::Job keystrokeJob(LlamaRuntime& rt, const Figures& f, const QString& typed, double wordFloor)
 {
-    auto j = makeJob(rt, shared().prompt + typed, kTraceMaxTokens);
+    auto j = makeJob(rt, f, f.prompt[0] + typed, kTraceMaxTokens);
     j.wordFloor = wordFloor;
     const QChar last = typed.isEmpty() ? QChar() : typed.back();
     j.healLast = last.isLetterOrNumber();
@@ -187,38 +200,14 @@ LlamaRuntime::Job keystrokeJob(LlamaRuntime& rt, const QString& typed, double wo
     return j;
 }
 
-// --- The runtime ----------------------------------------------------------------------------
-
-// A fresh runtime's first request (the model loaded, the cache empty), then the same text with
-// one more word. Run right after llama-server's pair of the same requests.
-void coldThenOneMoreWord(Shared& s)
-{
-    LlamaRuntime rt(kContextTokens, s.threads);
-    const auto info = onQueue(rt, [&] { return rt.load(s.model); });
-    s.loadSeconds = info ? info->seconds : 0;
-
-    const QString first = s.prompt + QStringLiteral(" We");
-    double t = nowMs();
-    const auto cold = onQueue(rt, [&, j = makeJob(rt, first, kTraceMaxTokens)] { return rt.generate(j); });
-    s.coldMs = nowMs() - t;
-    s.coldPromptTokens = cold.promptTokens;
-    s.oursPromptTps = cold.promptTokens / (cold.promptMilliseconds / 1000.0);
-
-    t = nowMs();
-    const auto word = onQueue(
-        rt, [&, j = makeJob(rt, first + QStringLiteral(" should"), kTraceMaxTokens)] { return rt.generate(j); });
-    s.oneWordMs = nowMs() - t;
-    s.oneWordReused = word.reusedTokens;
-}
-
 // --- llama-bench ------------------------------------------------------------------------------
 
-QJsonArray runLlamaBench(const QStringList& args)
+QJsonArray runLlamaBench(const Figures& f, int threads, const QStringList& args)
 {
     QProcess p;
     p.start(QStringLiteral(TQ_LLAMA_BIN "/llama-bench"),
-            QStringList{"-m", QString::fromStdString(shared().model), "-t", QString::number(shared().threads), "-r",
-                        "1", "-o", "json"}
+            QStringList{"-m", QString::fromStdString(f.path), "-t", QString::number(threads), "-r", "1", "-o",
+                        "json"}
                 + args);
     p.waitForFinished(-1);
     return QJsonDocument::fromJson(p.readAllStandardOutput()).array();
@@ -233,40 +222,6 @@ double averageTps(const QJsonArray& results, int nPrompt, int nGen, int depth)
             return o.value("avg_ts").toDouble();
     }
     return 0;
-}
-
-void BM_LlamaBench(benchmark::State& state)
-{
-    Shared& s = shared();
-    for (auto _ : state) {
-        const auto pp = runLlamaBench({"-p", QString::number(kPromptTokens), "-n", QString::number(kGenerateTokens)});
-        s.benchPp = averageTps(pp, kPromptTokens, 0, 0);
-        s.benchTg = averageTps(pp, 0, kGenerateTokens, 0);
-        state.SetIterationTime(1);
-    }
-    state.counters["pp_tok_s"] = s.benchPp;
-    state.counters["tg_tok_s"] = s.benchTg;
-}
-
-// Generation after the prompt, taking turns with llama-bench's generation at the same depth so
-// that a change in the machine's load hits both alike; the best round of each counts.
-void BM_Generation(benchmark::State& state)
-{
-    Shared& s = shared();
-    for (auto _ : state) {
-        LlamaRuntime rt(kContextTokens, s.threads);
-        onQueue(rt, [&] { rt.load(s.model); });
-        for (int round = 0; round < 3; ++round) {
-            const auto gen = onQueue(rt, [&, j = makeJob(rt, s.prompt, kGenerateTokens)] { return rt.generate(j); });
-            s.oursGenTps = std::max(s.oursGenTps, gen.generatedTokens / (gen.generateMilliseconds / 1000.0));
-            const auto tg = runLlamaBench(
-                {"-p", "0", "-n", QString::number(kGenerateTokens), "-d", QString::number(kPromptTokens)});
-            s.benchTgDepth = std::max(s.benchTgDepth, averageTps(tg, 0, kGenerateTokens, kPromptTokens));
-        }
-        state.SetIterationTime(1);
-    }
-    state.counters["gen_tok_s"] = s.oursGenTps;
-    state.counters["llama_bench_tok_s"] = s.benchTgDepth;
 }
 
 // --- llama-server -----------------------------------------------------------------------------
@@ -339,67 +294,182 @@ std::optional<std::pair<int, QByteArray>> http(int port, const QByteArray& metho
     return std::make_pair(status, content);
 }
 
-// The keystroke trace through llama-server and through two runtimes (the same work as the
-// server, and the built-in provider's settings), taking turns request by request.
-void BM_KeystrokeTrace(benchmark::State& state)
-{
-    Shared& s = shared();
-    for (auto _ : state) {
-        const int port = freePort();
-        QProcess server;
-        server.setProcessChannelMode(QProcess::MergedChannels);
-        server.setStandardOutputFile(QProcess::nullDevice());
-        server.start(QStringLiteral(TQ_LLAMA_BIN "/llama-server"),
-                     {"-m", QString::fromStdString(s.model), "-t", QString::number(s.threads), "-tb",
-                      QString::number(s.threads), "-c", QString::number(kContextTokens), "-np", "1", "--host",
-                      "127.0.0.1", "--port", QString::number(port), "--no-webui"});
-        bool up = false;
-        for (int i = 0; i < 1200 && !up; ++i) {
-            auto r = http(port, "GET", "/health");
-            up = r && r->first == 200;
-            if (!up)
+class Server {
+public:
+    Server(const Figures& f, int threads, int batchThreads)
+    {
+        port_ = freePort();
+        process_.setProcessChannelMode(QProcess::MergedChannels);
+        process_.setStandardOutputFile(QProcess::nullDevice());
+        process_.start(QStringLiteral(TQ_LLAMA_BIN "/llama-server"),
+                       {"-m", QString::fromStdString(f.path), "-t", QString::number(threads), "-tb",
+                        QString::number(batchThreads), "-c", QString::number(kContextTokens), "-np", "1", "--host",
+                        "127.0.0.1", "--port", QString::number(port_), "--no-webui"});
+        for (int i = 0; i < 1200 && !up_; ++i) {
+            auto r = http(port_, "GET", "/health");
+            up_ = r && r->first == 200;
+            if (!up_)
                 std::this_thread::sleep_for(std::chrono::milliseconds(100));
         }
-        if (!up) {
-            s.serverError = QStringLiteral("llama-server did not start");
+    }
+    ~Server()
+    {
+        process_.kill();
+        process_.waitForFinished();
+    }
+    bool up() const { return up_; }
+    // Tokens generated; -1 and `error` set when the server answered with an error.
+    int complete(const QString& prompt, QString& error)
+    {
+        const QJsonObject body{{"prompt", prompt}, {"max_tokens", kTraceMaxTokens}, {"temperature", 0.0},
+                               {"cache_prompt", true}, {"stream", false}};
+        auto r = http(port_, "POST", "/v1/completions", QJsonDocument(body).toJson(QJsonDocument::Compact));
+        if (!r) {
+            error = QStringLiteral("llama-server gave no answer");
+            return -1;
+        }
+        const QJsonObject reply = QJsonDocument::fromJson(r->second).object();
+        if (r->first != 200) {
+            const QJsonValue e = reply.value("error");
+            const QString message = e.isObject() ? e.toObject().value("message").toString() : e.toString();
+            error = QStringLiteral("llama-server answered %1: %2")
+                        .arg(r->first)
+                        .arg(message.isEmpty() ? QString::fromUtf8(r->second.left(200)) : message);
+            return -1;
+        }
+        return reply.value("usage").toObject().value("completion_tokens").toInt();
+    }
+
+private:
+    QProcess process_;
+    int port_ = 0;
+    bool up_ = false;
+};
+
+// --- The benchmarks ---------------------------------------------------------------------------
+
+void noteError(Figures& f, const QString& error)
+{
+    if (!error.isEmpty() && f.serverError.isEmpty())
+        f.serverError = error;
+}
+
+// The cold request and the next word: llama-server first, then a fresh runtime, at the fixed
+// count and at the runtime's own; with the own count also the return to the first field after
+// two others.
+void BM_Cold(benchmark::State& state, Figures* f)
+{
+    for (auto _ : state) {
+        const int counts[2][2] = {{fixedThreads(), fixedThreads()}, {f->machine.generation, f->machine.batch}};
+        const QString first = f->prompt[0] + QStringLiteral(" We");
+        const QString next = first + QStringLiteral(" should");
+        for (int k = 0; k < 2; ++k) {
+            {
+                Server server(*f, counts[k][0], counts[k][1]);
+                if (!server.up()) {
+                    state.SkipWithError("llama-server did not start");
+                    return;
+                }
+                QString error;
+                double t = nowMs();
+                server.complete(first, error);
+                f->serverCold[k] = nowMs() - t;
+                t = nowMs();
+                server.complete(next, error);
+                f->serverWord[k] = nowMs() - t;
+                noteError(*f, error);
+            }
+            LlamaRuntime rt(kContextTokens, k == 0 ? fixedThreads() : 0);
+            const auto info = onQueue(rt, [&] { return rt.load(f->path); });
+            if (k == 1)
+                f->loadSeconds = info ? info->seconds : 0;
+            double t = nowMs();
+            const auto cold = onQueue(rt, [&, j = makeJob(rt, *f, first, kTraceMaxTokens)] { return rt.generate(j); });
+            f->cold[k] = nowMs() - t;
+            f->promptTokens = cold.promptTokens;
+            f->promptTps[k] = cold.promptTokens / (cold.promptMilliseconds / 1000.0);
+            t = nowMs();
+            const auto word = onQueue(rt, [&, j = makeJob(rt, *f, next, kTraceMaxTokens)] { return rt.generate(j); });
+            f->word[k] = nowMs() - t;
+            f->wordReused[k] = word.reusedTokens;
+            if (k == 0)
+                continue;
+            for (int field = 1; field < 3; ++field)
+                onQueue(rt, [&, j = makeJob(rt, *f, f->prompt[field] + QStringLiteral(" We"), kTraceMaxTokens)] {
+                    return rt.generate(j);
+                });
+            t = nowMs();
+            const auto back = onQueue(rt, [&, j = makeJob(rt, *f, next + QStringLiteral(" be"), kTraceMaxTokens)] {
+                return rt.generate(j);
+            });
+            f->returnMs = nowMs() - t;
+            f->returnReused = back.reusedTokens;
+        }
+        state.SetIterationTime(f->cold[1] / 1000.0);
+    }
+    state.counters["cold_ms"] = f->cold[1];
+    state.counters["cold_fixed_ms"] = f->cold[0];
+}
+
+void BM_LlamaBench(benchmark::State& state, Figures* f)
+{
+    for (auto _ : state) {
+        const int counts[2] = {fixedThreads(), f->machine.batch};
+        for (int k = 0; k < 2; ++k)
+            f->benchPp[k] = averageTps(runLlamaBench(*f, counts[k], {"-p", QString::number(kPromptTokens), "-n", "0"}),
+                                       kPromptTokens, 0, 0);
+        state.SetIterationTime(1);
+    }
+    state.counters["pp_tok_s"] = f->benchPp[1];
+}
+
+// Generation after the prompt, taking turns with llama-bench's generation at the same depth and
+// threads so that a change in the machine's load hits both alike; the best round of each counts.
+void BM_Generation(benchmark::State& state, Figures* f)
+{
+    for (auto _ : state) {
+        LlamaRuntime rt(kContextTokens, 0);
+        onQueue(rt, [&] { rt.load(f->path); });
+        for (int round = 0; round < 3; ++round) {
+            const auto gen =
+                onQueue(rt, [&, j = makeJob(rt, *f, f->prompt[0], kGenerateTokens)] { return rt.generate(j); });
+            f->oursGenTps = std::max(f->oursGenTps, gen.generatedTokens / (gen.generateMilliseconds / 1000.0));
+            const auto tg = runLlamaBench(*f, f->machine.generation,
+                                          {"-p", "0", "-n", QString::number(kGenerateTokens), "-d",
+                                           QString::number(kPromptTokens)});
+            f->benchTgDepth = std::max(f->benchTgDepth, averageTps(tg, 0, kGenerateTokens, kPromptTokens));
+        }
+        state.SetIterationTime(1);
+    }
+    state.counters["gen_tok_s"] = f->oursGenTps;
+    state.counters["llama_bench_tok_s"] = f->benchTgDepth;
+}
+
+// The keystroke trace through llama-server and through two runtimes (the same work as the
+// server, and the built-in provider's settings), at the runtime's own threads, taking turns
+// request by request.
+void BM_KeystrokeTrace(benchmark::State& state, Figures* f)
+{
+    for (auto _ : state) {
+        Server server(*f, f->machine.generation, f->machine.batch);
+        if (!server.up()) {
+            f->serverError = QStringLiteral("llama-server did not start");
             state.SkipWithError("llama-server did not start");
-            server.kill();
-            server.waitForFinished();
             return;
         }
-        auto complete = [&](const QString& prompt) {
-            const QJsonObject body{{"prompt", prompt}, {"max_tokens", kTraceMaxTokens}, {"temperature", 0.0},
-                                   {"cache_prompt", true}, {"stream", false}};
-            auto r = http(port, "POST", "/v1/completions", QJsonDocument(body).toJson(QJsonDocument::Compact));
-            if (!r || r->first != 200) {
-                if (qEnvironmentVariableIsSet("TQ_BENCH_VERBOSE"))
-                    std::fprintf(stderr, "llama-server: %d %s\n", r ? r->first : 0,
-                                 r ? r->second.left(300).constData() : "no answer");
-                return -1;
-            }
-            return QJsonDocument::fromJson(r->second).object().value("usage").toObject()
-                .value("completion_tokens").toInt();
-        };
-        // The same two requests as the runtime's cold one and the one after one more word.
-        const QString first = s.prompt + QStringLiteral(" We");
-        double t0 = nowMs();
-        complete(first);
-        s.serverColdMs = nowMs() - t0;
-        t0 = nowMs();
-        complete(first + QStringLiteral(" should"));
-        s.serverOneWordMs = nowMs() - t0;
-        coldThenOneMoreWord(s);
+        QString error;
         // The field as it was before typing: cold requests are not part of the trace.
-        complete(s.prompt);
-        LlamaRuntime same(kContextTokens, s.threads), product(kContextTokens, s.threads);
+        server.complete(f->prompt[0], error);
+        noteError(*f, error);
+        LlamaRuntime same(kContextTokens, 0), product(kContextTokens, 0);
         LlamaRuntime* runtimes[2] = {&same, &product};
         for (LlamaRuntime* rt : runtimes) {
-            onQueue(*rt, [&] { rt->load(s.model); });
-            onQueue(*rt, [&, j = makeJob(*rt, s.prompt, kTraceMaxTokens)] { return rt->generate(j); });
+            onQueue(*rt, [&] { rt->load(f->path); });
+            onQueue(*rt, [&, j = makeJob(*rt, *f, f->prompt[0], kTraceMaxTokens)] { return rt->generate(j); });
         }
-        s.serverTrace.clear();
-        s.oursTrace[0].clear();
-        s.oursTrace[1].clear();
+        f->serverTrace.clear();
+        f->oursTrace[0].clear();
+        f->oursTrace[1].clear();
         double tokens = 0, ourTokens[2] = {0, 0};
         for (int i = 1; i <= kTyped.size(); ++i) {
             const QString typed = kTyped.left(i);
@@ -407,77 +477,90 @@ void BM_KeystrokeTrace(benchmark::State& state)
                 const int who = (i + turn) % 3; // rotate who goes first
                 const double t = nowMs();
                 if (who == 2) {
-                    const int n = complete(s.prompt + typed);
-                    s.serverTrace.push_back(nowMs() - t);
-                    if (n < 0)
-                        s.serverError = QStringLiteral("llama-server answered with an error");
+                    QString failure;
+                    const int n = server.complete(f->prompt[0] + typed, failure);
+                    f->serverTrace.push_back(nowMs() - t);
+                    noteError(*f, failure);
+                    if (!failure.isEmpty() && qEnvironmentVariableIsSet("TQ_BENCH_VERBOSE"))
+                        std::fprintf(stderr, "keystroke %d: %s\n", i, qPrintable(failure));
                     tokens += std::max(n, 0);
                     continue;
                 }
                 LlamaRuntime& rt = *runtimes[who];
-                const auto job = keystrokeJob(rt, typed, who == 1 ? 0.15 : 0.0);
+                const auto job = keystrokeJob(rt, *f, typed, who == 1 ? 0.15 : 0.0);
                 const auto out = onQueue(rt, [&] { return rt.generate(job); });
-                s.oursTrace[who].push_back(nowMs() - t);
+                f->oursTrace[who].push_back(nowMs() - t);
                 ourTokens[who] += out.generatedTokens;
                 if (qEnvironmentVariableIsSet("TQ_BENCH_VERBOSE"))
                     std::fprintf(stderr, "keystroke %d (%s): %.1f ms, prompt %d, reused %d, generated %d\n", i,
-                                 who ? "built-in settings" : "same work", s.oursTrace[who].back(), out.promptTokens,
+                                 who ? "built-in settings" : "same work", f->oursTrace[who].back(), out.promptTokens,
                                  out.reusedTokens, out.generatedTokens);
             }
         }
-        s.oursTraceTokens[0] = ourTokens[0] / double(kTyped.size());
-        s.oursTraceTokens[1] = ourTokens[1] / double(kTyped.size());
-        s.serverTraceTokens = tokens / double(kTyped.size());
-        server.kill();
-        server.waitForFinished();
-        state.SetIterationTime(percentile(s.serverTrace, 0.5) / 1000.0);
+        f->oursTraceTokens[0] = ourTokens[0] / double(kTyped.size());
+        f->oursTraceTokens[1] = ourTokens[1] / double(kTyped.size());
+        f->serverTraceTokens = tokens / double(kTyped.size());
+        state.SetIterationTime(percentile(f->serverTrace, 0.5) / 1000.0);
     }
-    state.counters["cold_ms"] = s.coldMs;
-    state.counters["one_more_word_ms"] = s.oneWordMs;
-    state.counters["server_p50_ms"] = percentile(s.serverTrace, 0.5);
-    state.counters["same_work_p50_ms"] = percentile(s.oursTrace[0], 0.5);
-    state.counters["built_in_p50_ms"] = percentile(s.oursTrace[1], 0.5);
+    state.counters["server_p50_ms"] = percentile(f->serverTrace, 0.5);
+    state.counters["same_work_p50_ms"] = percentile(f->oursTrace[0], 0.5);
+    state.counters["built_in_p50_ms"] = percentile(f->oursTrace[1], 0.5);
 }
 
-BENCHMARK(BM_LlamaBench)->Iterations(1)->UseManualTime()->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_Generation)->Iterations(1)->UseManualTime()->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_KeystrokeTrace)->Iterations(1)->UseManualTime()->Unit(benchmark::kMillisecond);
-
-void printSummary()
+void printSummary(const Figures& f)
 {
-    const Shared& s = shared();
     auto ratio = [](double a, double b) { return b > 0 ? a / b : 0.0; };
     auto verdict = [](bool ok) { return ok ? "met" : "MISSED"; };
+    const int fixed = fixedThreads();
     // A figure that was not measured (its benchmark filtered out or failed) stays 0.
-    std::printf("\nBuilt-in runtime vs llama.cpp — model %s, %d threads, prompt %d tokens\n", s.model.c_str(),
-                s.threads, s.coldPromptTokens);
-    std::printf("  model load + warm-up          %8.2f s\n", s.loadSeconds);
-    std::printf("  cold request                  %8.1f ms  (prompt %.0f tok/s; llama-bench pp%d %.0f tok/s)\n",
-                s.coldMs, s.oursPromptTps, kPromptTokens, s.benchPp);
-    std::printf("  after one more word           %8.1f ms  (%d tokens reused)  ratio %.3f, target <= 0.15: %s\n",
-                s.oneWordMs, s.oneWordReused, ratio(s.oneWordMs, s.coldMs),
-                verdict(ratio(s.oneWordMs, s.coldMs) <= 0.15));
-    std::printf("  llama-server, same requests   %8.1f ms cold, %.1f ms after one more word\n", s.serverColdMs,
-                s.serverOneWordMs);
-    const double depthRef = s.benchTgDepth > 0 ? s.benchTgDepth : s.benchTg;
-    std::printf("  generation at depth %d      %8.1f tok/s  (llama-bench tg%d: %.1f tok/s at depth 0, %.1f at depth %d)\n",
-                kPromptTokens, s.oursGenTps, kGenerateTokens, s.benchTg, s.benchTgDepth, kPromptTokens);
-    std::printf("                                ratio %.3f, target >= 0.95: %s\n", ratio(s.oursGenTps, depthRef),
-                verdict(ratio(s.oursGenTps, depthRef) >= 0.95));
-    const double server = percentile(s.serverTrace, 0.5);
-    std::printf("  keystroke trace (%lld requests, %d tokens each at most)\n", static_cast<long long>(kTyped.size()),
-                kTraceMaxTokens);
-    std::printf("    llama-server                 p50 %8.1f ms  p90 %8.1f ms  (%.1f tokens per request)%s%s\n",
-                server, percentile(s.serverTrace, 0.9), s.serverTraceTokens, s.serverError.isEmpty() ? "" : "  ",
-                qPrintable(s.serverError));
+    std::printf("\nBuilt-in runtime vs llama.cpp — %s model %s, prompt %d tokens\n", qPrintable(f.label),
+                f.path.c_str(), f.promptTokens);
+    std::printf("  threads: fixed %d; own choice %d for prompt batches (physical cores), %d for generation "
+                "(measured)\n",
+                fixed, f.machine.batch, f.machine.generation);
+    std::printf("  model load + warm-up          %8.2f s (own threads)\n", f.loadSeconds);
+    std::printf("                                %12s %12s %12s\n", qPrintable(QStringLiteral("%1 threads").arg(fixed)),
+                qPrintable(QStringLiteral("own %1/%2").arg(f.machine.batch).arg(f.machine.generation)), "own/fixed");
+    std::printf("  cold request                  %9.1f ms %9.1f ms %12.3f  target <= 0.55: %s\n", f.cold[0], f.cold[1],
+                ratio(f.cold[1], f.cold[0]), verdict(f.cold[0] > 0 && ratio(f.cold[1], f.cold[0]) <= 0.55));
+    std::printf("  llama-server cold             %9.1f ms %9.1f ms\n", f.serverCold[0], f.serverCold[1]);
+    std::printf("  runtime / llama-server cold   %12.3f %12.3f\n", ratio(f.cold[0], f.serverCold[0]),
+                ratio(f.cold[1], f.serverCold[1]));
+    std::printf("  prompt speed                  %7.0f tok/s %7.0f tok/s  (llama-bench pp%d: %.0f / %.0f tok/s)\n",
+                f.promptTps[0], f.promptTps[1], kPromptTokens, f.benchPp[0], f.benchPp[1]);
+    std::printf("  next word                     %9.1f ms %9.1f ms  (%d tokens reused)\n", f.word[0], f.word[1],
+                f.wordReused[1]);
+    std::printf("  llama-server next word        %9.1f ms %9.1f ms\n", f.serverWord[0], f.serverWord[1]);
+    std::printf("  next word / llama-server      %12.3f %12.3f  target <= 1.0: %s\n", ratio(f.word[0], f.serverWord[0]),
+                ratio(f.word[1], f.serverWord[1]),
+                verdict(f.serverWord[1] > 0 && ratio(f.word[0], f.serverWord[0]) <= 1.0
+                        && ratio(f.word[1], f.serverWord[1]) <= 1.0));
+    std::printf("  next word / cold (own)        %12.3f  target <= 0.15: %s\n", ratio(f.word[1], f.cold[1]),
+                verdict(f.cold[1] > 0 && ratio(f.word[1], f.cold[1]) <= 0.15));
+    std::printf("  back to the first field after two others  %8.1f ms (%d tokens reused)  / cold %.3f, "
+                "target <= 0.15: %s\n",
+                f.returnMs, f.returnReused, ratio(f.returnMs, f.cold[1]),
+                verdict(f.cold[1] > 0 && ratio(f.returnMs, f.cold[1]) <= 0.15));
+    std::printf("  generation at depth %d, %d threads  %6.1f tok/s  (llama-bench %.1f tok/s)  ratio %.3f, "
+                "target >= 0.95: %s\n",
+                kPromptTokens, f.machine.generation, f.oursGenTps, f.benchTgDepth, ratio(f.oursGenTps, f.benchTgDepth),
+                verdict(ratio(f.oursGenTps, f.benchTgDepth) >= 0.95));
+    const double server = percentile(f.serverTrace, 0.5);
+    std::printf("  keystroke trace at own threads (%lld requests, %d tokens each at most)\n",
+                static_cast<long long>(kTyped.size()), kTraceMaxTokens);
+    std::printf("    llama-server                 p50 %8.1f ms  p90 %8.1f ms  (%.1f tokens per request)\n", server,
+                percentile(f.serverTrace, 0.9), f.serverTraceTokens);
     const char* names[2] = {"runtime, same work", "runtime, built-in settings"};
     for (int k = 0; k < 2; ++k) {
-        const double ours = percentile(s.oursTrace[k], 0.5);
+        const double ours = percentile(f.oursTrace[k], 0.5);
         std::printf("    %-28s p50 %8.1f ms  p90 %8.1f ms  (%.1f tokens per request)  ratio %.3f\n", names[k], ours,
-                    percentile(s.oursTrace[k], 0.9), s.oursTraceTokens[k], ratio(ours, server));
+                    percentile(f.oursTrace[k], 0.9), f.oursTraceTokens[k], ratio(ours, server));
     }
-    const double product = ratio(percentile(s.oursTrace[1], 0.5), server);
-    std::printf("    target <= 0.8 (built-in settings): %s\n", verdict(server > 0 && product > 0 && product <= 0.8));
+    const double same = ratio(percentile(f.oursTrace[0], 0.5), server);
+    const double product = ratio(percentile(f.oursTrace[1], 0.5), server);
+    std::printf("    target same work <= 1.0: %s; built-in settings <= 0.8: %s\n",
+                verdict(server > 0 && same > 0 && same <= 1.0), verdict(server > 0 && product > 0 && product <= 0.8));
+    std::printf("  llama-server errors: %s\n", f.serverError.isEmpty() ? "none" : qPrintable(f.serverError));
 }
 
 } // namespace
@@ -488,8 +571,42 @@ int main(int argc, char** argv)
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;
+    const QString only = qEnvironmentVariable("TQ_BENCH_ONLY");
+    auto add = [&](const QString& label, const std::string& path) {
+        auto f = std::make_unique<Figures>();
+        f->label = label;
+        f->path = path;
+        models().push_back(std::move(f));
+    };
+    if (const QString own = qEnvironmentVariable("TQ_BENCH_MODEL"); !own.isEmpty()) {
+        add(QStringLiteral("given"), own.toStdString());
+    } else {
+        if (only.isEmpty() || only == QLatin1String("250m"))
+            add(QStringLiteral("250M"), writtenModel(QStringLiteral("bench-llama-250m-q8.gguf"),
+                                                     {"--embd", "1024", "--layers", "20", "--heads", "16", "--kv-heads",
+                                                      "4", "--ff", "2816", "--type", "q8_0"}));
+        if (only.isEmpty() || only == QLatin1String("1b"))
+            add(QStringLiteral("1B realistic"),
+                writtenModel(QStringLiteral("bench-llama-1b-q8.gguf"),
+                             {"--embd", "2048", "--layers", "22", "--heads", "32", "--kv-heads", "4", "--ff", "5632",
+                              "--type", "q8_0"}));
+    }
+    for (auto& f : models()) {
+        prepare(*f);
+        const std::string suffix = "/" + f->label.toStdString();
+        Figures* p = f.get();
+        benchmark::RegisterBenchmark(("BM_LlamaBench" + suffix).c_str(), BM_LlamaBench, p)
+            ->Iterations(1)->UseManualTime()->Unit(benchmark::kMillisecond);
+        benchmark::RegisterBenchmark(("BM_Cold" + suffix).c_str(), BM_Cold, p)
+            ->Iterations(1)->UseManualTime()->Unit(benchmark::kMillisecond);
+        benchmark::RegisterBenchmark(("BM_Generation" + suffix).c_str(), BM_Generation, p)
+            ->Iterations(1)->UseManualTime()->Unit(benchmark::kMillisecond);
+        benchmark::RegisterBenchmark(("BM_KeystrokeTrace" + suffix).c_str(), BM_KeystrokeTrace, p)
+            ->Iterations(1)->UseManualTime()->Unit(benchmark::kMillisecond);
+    }
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
-    printSummary();
+    for (const auto& f : models())
+        printSummary(*f);
     return 0;
 }

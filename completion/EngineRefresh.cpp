@@ -13,6 +13,30 @@
 
 namespace tq {
 
+namespace {
+
+// Typing adds a few characters at the caret or deletes some before it; anything else (the
+// caret moved, a click elsewhere, a paste, a document opened) changes the text before the caret
+// by more, and the prompt of the next request starts differently.
+bool changedMoreThanTyping(const FieldSnapshot& was, const FieldSnapshot& now)
+{
+    constexpr qsizetype kTypedAtOnce = 8;
+    constexpr qsizetype kDeletedAtOnce = 32; // a word, with Ctrl+Backspace
+    const QString& old = was.before;
+    const QString& fresh = now.before;
+    if (old == fresh)
+        return false;
+    if (was.after != now.after)
+        return true; // the caret moved
+    if (fresh.startsWith(old))
+        return fresh.size() - old.size() > kTypedAtOnce;
+    if (old.startsWith(fresh))
+        return old.size() - fresh.size() > kDeletedAtOnce;
+    return true;
+}
+
+} // namespace
+
 int CompletionEngine::LineEnd::length() const { return chars::count(before) + chars::count(after); }
 
 bool CompletionEngine::refresh(bool onlyIfChanged)
@@ -26,6 +50,8 @@ bool CompletionEngine::refresh(bool onlyIfChanged)
         keyInFlight_ = false;
         if (old && old->fieldKey == fresh->fieldKey) {
             evaluate(*fresh);
+            if (changedMoreThanTyping(*old, *fresh))
+                warmPrompt(*fresh);
             return true;
         }
         switchField(old, fresh);

@@ -175,6 +175,8 @@ void BuiltInProvider::scheduleIdleUnload()
 void BuiltInProvider::handleMemoryPressure()
 {
     idleUnload_.cancel();
+    LlamaRuntime* rt = runtime_.get();
+    runtime_->post([rt] { rt->dropKeptPrompts(); }); // the kept prompts go first
     runtime_->unloadLater();
 }
 

@@ -8,9 +8,14 @@
 #include <algorithm>
 #include <chrono>
 #include <cmath>
+#include <fstream>
 #include <future>
 #include <limits>
+#include <new>
 #include <random>
+#include <set>
+
+#include <sched.h>
 
 #include <QRegularExpression>
 
@@ -26,6 +31,28 @@ constexpr float kLogitWindow = 12.0f;
 constexpr double kAlternativeTemperature = 0.8;
 constexpr double kGreedyBelow = 0.05;
 constexpr QChar kReplacement(0xFFFD);
+// Kept prompts: at most this many, together at most a quarter of the model's size; a prompt
+// is kept when a new one leaves at least kNewPrompt of its tokens, and only from kKeptMinimum.
+constexpr std::size_t kKeptMost = 8;
+constexpr std::size_t kNewPrompt = 32;
+constexpr std::size_t kKeptMinimum = 64;
+// Generation thread counts within this share of the fastest count as fast; the fewest wins.
+constexpr double kThreadsTolerance = 1.05;
+
+std::size_t commonPrefix(const std::vector<LlamaRuntime::Token>& a, const std::vector<LlamaRuntime::Token>& b)
+{
+    const auto [ia, ib] = std::mismatch(a.begin(), a.end(), b.begin(), b.end());
+    return std::size_t(ia - a.begin());
+}
+
+int readNumber(const std::string& path)
+{
+    std::ifstream in(path);
+    int value = -1;
+    if (!(in >> value))
+        return -1;
+    return value;
+}
 
 void setUpLibraryOnce()
 {
@@ -203,8 +230,12 @@ std::optional<LlamaRuntime::LoadInfo> LlamaRuntime::load(const std::string& path
     vocab_ = llama_model_get_vocab(model_.get());
     loadedPath_ = path;
     evaluated_.clear();
+    promptLength_ = 0;
+    keptBudget_ = std::size_t(llama_model_size(model_.get()) / 4);
     loadedFlag_ = true;
     loads_.fetch_add(1);
+    inUse_ = chooseThreads();
+    llama_set_n_threads(context_.get(), inUse_.generation, inUse_.batch);
 
     // Warm-up: tables, then one small decode so the first real request pays no set-up.
     buildPieceTables();
@@ -227,6 +258,8 @@ void LlamaRuntime::unload()
     vocab_ = nullptr;
     loadedPath_.reset();
     evaluated_.clear();
+    promptLength_ = 0;
+    dropKeptPrompts();
     pieceTable_.clear();
     scoredPrompt_.clear();
     promptScores_ = {};
@@ -234,6 +267,168 @@ void LlamaRuntime::unload()
     byFirstTwo_ = {};
     singleBytes_ = {};
     loadedFlag_ = false;
+}
+
+void LlamaRuntime::dropKeptPrompts()
+{
+    kept_.clear();
+    keptBytes_ = 0;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Threads
+
+int LlamaRuntime::physicalCores()
+{
+    cpu_set_t allowed;
+    CPU_ZERO(&allowed);
+    const bool masked = sched_getaffinity(0, sizeof allowed, &allowed) == 0;
+    const int logicalTotal = int(std::max(1u, std::thread::hardware_concurrency()));
+    std::set<std::pair<int, int>> cores; // (package, core)
+    int logical = 0;
+    for (int cpu = 0; cpu < CPU_SETSIZE; ++cpu) {
+        if (masked ? !CPU_ISSET(cpu, &allowed) : cpu >= logicalTotal)
+            continue;
+        ++logical;
+        const std::string topology = "/sys/devices/system/cpu/cpu" + std::to_string(cpu) + "/topology/";
+        const int core = readNumber(topology + "core_id");
+        const int package = readNumber(topology + "physical_package_id");
+        if (core < 0)
+            return std::max(1, masked ? CPU_COUNT(&allowed) : logicalTotal);
+        cores.insert({package, core});
+    }
+    return std::max<int>(1, cores.empty() ? logical : int(cores.size()));
+}
+
+LlamaRuntime::Threads LlamaRuntime::chooseThreads()
+{
+    if (threads_ > 0)
+        return {threads_, threads_};
+    // The machine does not change while the program runs: measured with the first model.
+    static std::mutex mutex;
+    static std::optional<Threads> machine;
+    std::lock_guard lock(mutex);
+    if (!machine) {
+        const int cores = physicalCores();
+        machine = Threads{cores, fastestGenerationThreads(cores)};
+    }
+    return *machine;
+}
+
+// Generating one token reads every weight once: memory bandwidth, not the cores, bounds it,
+// and past some count more threads only wait on each other. Times one-token decodes at a
+// quarter, half, three quarters and all of the cores.
+int LlamaRuntime::fastestGenerationThreads(int most)
+{
+    std::vector<int> counts;
+    for (int quarter = 1; quarter <= 4; ++quarter) {
+        const int n = std::max(1, most * quarter / 4);
+        if (counts.empty() || counts.back() != n)
+            counts.push_back(n);
+    }
+    if (counts.size() < 2)
+        return most;
+    llama_memory_t memory = llama_get_memory(context_.get());
+    llama_memory_clear(memory, true);
+    Token token = llama_vocab_bos(vocab_);
+    if (llama_decode(context_.get(), llama_batch_get_one(&token, 1)) != 0)
+        return most;
+    std::vector<double> fastest;
+    for (int n : counts) {
+        llama_set_n_threads(context_.get(), n, most);
+        double best = std::numeric_limits<double>::infinity();
+        for (int round = 0; round < 4; ++round) { // the first round settles the new thread count
+            llama_memory_seq_rm(memory, 0, 1, -1);
+            Token next = token;
+            const double start = nowMilliseconds();
+            if (llama_decode(context_.get(), llama_batch_get_one(&next, 1)) != 0)
+                break;
+            if (round > 0)
+                best = std::min(best, nowMilliseconds() - start);
+        }
+        fastest.push_back(best);
+    }
+    llama_memory_clear(memory, true);
+    const double overall = *std::min_element(fastest.begin(), fastest.end());
+    for (std::size_t i = 0; i < counts.size(); ++i)
+        if (fastest[i] <= overall * kThreadsTolerance)
+            return counts[i];
+    return most;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Kept prompts
+
+void LlamaRuntime::keepCurrentPrompt()
+{
+    if (keptBudget_ == 0 || evaluated_.empty())
+        return;
+    const std::size_t size = llama_state_seq_get_size(context_.get(), 0);
+    if (size == 0 || size > keptBudget_)
+        return;
+    KeptPrompt kept;
+    try {
+        kept.state.resize(size);
+        kept.tokens = evaluated_;
+    } catch (const std::bad_alloc&) {
+        return;
+    }
+    if (llama_state_seq_get_data(context_.get(), kept.state.data(), size, 0) != size)
+        return;
+    // An older state that this one holds (the same prompt, typed further) is not kept twice.
+    for (auto it = kept_.begin(); it != kept_.end();) {
+        if (commonPrefix(it->tokens, kept.tokens) + kNewPrompt > it->tokens.size()) {
+            keptBytes_ -= it->state.size();
+            it = kept_.erase(it);
+        } else {
+            ++it;
+        }
+    }
+    keptBytes_ += size;
+    kept_.push_back(std::move(kept));
+    while (!kept_.empty() && (kept_.size() > kKeptMost || keptBytes_ > keptBudget_)) {
+        keptBytes_ -= kept_.front().state.size();
+        kept_.pop_front();
+    }
+}
+
+// The kept state that shares the longest start with `tokens`, when it shares clearly more than
+// the current one (`common` tokens), taken out of the list.
+std::optional<LlamaRuntime::KeptPrompt> LlamaRuntime::takeKeptPrompt(const std::vector<Token>& tokens,
+                                                                     std::size_t common)
+{
+    std::size_t best = common + kNewPrompt;
+    auto chosen = kept_.end();
+    for (auto it = kept_.begin(); it != kept_.end(); ++it) {
+        const std::size_t shared = commonPrefix(it->tokens, tokens);
+        if (shared > best) {
+            best = shared;
+            chosen = it;
+        }
+    }
+    if (chosen == kept_.end())
+        return std::nullopt;
+    KeptPrompt kept = std::move(*chosen);
+    kept_.erase(chosen);
+    keptBytes_ -= kept.state.size();
+    return kept;
+}
+
+// Puts a kept state into the context in place of the current one; returns the tokens it
+// shares with `tokens` (0 when the library refused it: the memory is then empty).
+std::size_t LlamaRuntime::restore(KeptPrompt kept, const std::vector<Token>& tokens)
+{
+    llama_memory_t memory = llama_get_memory(context_.get());
+    llama_memory_clear(memory, true);
+    if (llama_state_seq_set_data(context_.get(), kept.state.data(), kept.state.size(), 0) == 0) {
+        llama_memory_clear(memory, true);
+        evaluated_.clear();
+        promptLength_ = 0;
+        return 0;
+    }
+    evaluated_ = std::move(kept.tokens);
+    promptLength_ = evaluated_.size();
+    return commonPrefix(evaluated_, tokens);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -372,9 +567,15 @@ LlamaRuntime::Output LlamaRuntime::run(const Job& job)
 
 int LlamaRuntime::evaluate(const std::vector<Token>& tokens, std::int64_t job)
 {
-    std::size_t common = 0;
-    while (common < evaluated_.size() && common < tokens.size() && evaluated_[common] == tokens[common])
-        ++common;
+    std::size_t common = commonPrefix(evaluated_, tokens);
+    // A kept prompt this one returns to is taken out first, so that keeping the one it leaves
+    // (another field, or a caret far away) cannot push it out of the budget.
+    std::optional<KeptPrompt> back = takeKeptPrompt(tokens, common);
+    const std::size_t prompt = std::min(promptLength_, evaluated_.size());
+    if (prompt >= kKeptMinimum && common + kNewPrompt <= prompt)
+        keepCurrentPrompt();
+    if (back)
+        common = restore(std::move(*back), tokens);
     std::size_t keep = std::min(tokens.size() - 1, common);
     llama_memory_t memory = llama_get_memory(context_.get());
     if (keep > 0 && !llama_memory_seq_rm(memory, 0, llama_pos(keep), -1)) {
@@ -384,6 +585,7 @@ int LlamaRuntime::evaluate(const std::vector<Token>& tokens, std::int64_t job)
     if (keep == 0)
         llama_memory_clear(memory, true);
     evaluated_.assign(tokens.begin(), tokens.begin() + std::ptrdiff_t(keep));
+    promptLength_ = keep;
 
     std::vector<Token> batch;
     for (std::size_t pos = keep; pos < tokens.size(); pos += kDecodeBatch) {
@@ -397,6 +599,7 @@ int LlamaRuntime::evaluate(const std::vector<Token>& tokens, std::int64_t job)
             throw Failure(Failure::Kind::decodeFailed, rc);
         }
         evaluated_.insert(evaluated_.end(), batch.begin(), batch.end());
+        promptLength_ = evaluated_.size(); // a stopped job keeps what it evaluated
     }
     return int(keep);
 }
@@ -535,6 +738,7 @@ LlamaRuntime::Output LlamaRuntime::generate(const Job& job)
         && evaluated_.size() >= n && std::equal(tokens.begin(), tokens.end(), evaluated_.begin())
         && llama_memory_seq_rm(memory, 0, llama_pos(n), -1)) {
         evaluated_ = tokens;
+        promptLength_ = n;
         reused = int(n);
         fromStoredScores = true;
     } else {

@@ -2,6 +2,10 @@
 // The built-in engine's wrapper around llama.cpp: one loaded model, its context and
 // vocabulary, and one worker thread (the queue) on which every library call is made.
 //
+// Besides the current field's prompt (sequence 0 of the context), the evaluated state of the
+// last few prompts left for another one is kept in memory, so that returning to a field
+// restores its prompt instead of evaluating it again.
+//
 // Except `latest`, every member is read and written only by work running on the queue.
 // Jobs are numbered by `nextJob()`; a running job stops at its next check once `latest`
 // no longer equals its number (a newer job was numbered, or the job was cancelled).
@@ -98,7 +102,13 @@ public:
         double wordFloor = 0;
     };
 
-    // `threads` 0 keeps the library's default thread count.
+    // Threads for prompt batches and for generation (one token at a time).
+    struct Threads {
+        int batch = 0;
+        int generation = 0;
+    };
+    // `threads` 0: prompt batches on the machine's physical cores, generation on the count that
+    // decodes one token fastest, measured once with the first model loaded. Otherwise both.
     explicit LlamaRuntime(int contextTokens, int threads = 0);
     ~LlamaRuntime();
     LlamaRuntime(const LlamaRuntime&) = delete;
@@ -122,10 +132,16 @@ public:
     bool isLoaded() const { return loadedFlag_.load(); }
     int loadCount() const { return loads_.load(); }
     bool isOnQueue() const { return std::this_thread::get_id() == worker_.get_id(); }
+    // Physical cores this process may run on (logical CPUs when the topology is unknown).
+    static int physicalCores();
 
     // --- On the queue ---
     std::optional<LoadInfo> load(const std::string& path); // throws Failure
     void unload();
+    // Frees the kept states of earlier prompts; the current one stays.
+    void dropKeptPrompts();
+    // The thread counts in use (after a load).
+    Threads threads() const { return inUse_; }
     std::vector<Token> tokenize(const QString& text, int limit); // throws Failure
     Bytes piece(Token token) const;
     void buildPieceTables();
@@ -162,6 +178,15 @@ private:
     int decode(Token* tokens, int count);
     Bytes pieceFromLibrary(Token token) const;
     bool stillLatest(std::int64_t job) const { return latest_.load() == job; }
+    Threads chooseThreads();
+    int fastestGenerationThreads(int most);
+    struct KeptPrompt {
+        std::vector<Token> tokens;        // what the state holds, in order
+        std::vector<std::uint8_t> state;  // sequence 0's cache, as the library copies it out
+    };
+    void keepCurrentPrompt();
+    std::optional<KeptPrompt> takeKeptPrompt(const std::vector<Token>& tokens, std::size_t common);
+    std::size_t restore(KeptPrompt kept, const std::vector<Token>& tokens);
 
     const int contextTokens_;
     const int threads_;
@@ -172,6 +197,11 @@ private:
     const llama_vocab* vocab_ = nullptr;
     std::optional<std::string> loadedPath_;
     std::vector<Token> evaluated_;
+    std::size_t promptLength_ = 0; // tokens of `evaluated_` that were the last prompt
+    std::deque<KeptPrompt> kept_;  // oldest first
+    std::size_t keptBytes_ = 0;
+    std::size_t keptBudget_ = 0;
+    Threads inUse_;
     std::vector<Bytes> pieceTable_;
     std::unordered_map<std::uint8_t, std::vector<Token>> byFirstByte_;
     std::unordered_map<std::uint16_t, std::vector<Token>> byFirstTwo_;

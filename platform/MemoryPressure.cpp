@@ -9,11 +9,17 @@ namespace tq {
 
 namespace {
 
-QString readText(const QString& path)
+// Kernel files give their current content from the start each time: opened once.
+QString readText(QFile& file, const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!file.isOpen()) {
+        file.setFileName(path);
+        if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+            return {};
+    } else if (!file.seek(0)) {
+        file.close();
         return {};
+    }
     return QString::fromLatin1(file.readAll());
 }
 
@@ -60,7 +66,7 @@ void LinuxMemoryPressure::start()
 
 void LinuxMemoryPressure::poll()
 {
-    const Level now = levelFrom(readText(pressureFile_), readText(meminfoFile_));
+    const Level now = levelFrom(readText(pressure_, pressureFile_), readText(meminfo_, meminfoFile_));
     const Level before = level_;
     level_ = now;
     if (now > before)

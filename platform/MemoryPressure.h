@@ -5,6 +5,7 @@
 
 #include "platform/Clock.h"
 
+#include <QFile>
 #include <QObject>
 #include <QString>
 
@@ -29,7 +30,8 @@ signals:
     void pressure(tq::MemoryPressure::Level level);
 };
 
-// Reads /proc/pressure/memory, else /proc/meminfo, every `kInterval`.
+// Reads /proc/pressure/memory, else /proc/meminfo, every `kInterval`; the files stay open and
+// are read again from their start.
 class LinuxMemoryPressure final : public MemoryPressure {
     Q_OBJECT
 public:
@@ -50,6 +52,8 @@ public:
 private:
     QString pressureFile_;
     QString meminfoFile_;
+    QFile pressure_;
+    QFile meminfo_;
     Timer timer_;
     Level level_ = Level::normal;
 };

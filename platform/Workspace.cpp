@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QHash>
 #include <QSet>
+#include <QSocketNotifier>
 
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
@@ -20,7 +21,12 @@ namespace tq {
 
 namespace {
 
-constexpr Millis kPollInterval{2000};
+// Processes without a window are looked at this often: a rival that runs without one matters
+// only once the user types, and is announced a little later at worst.
+constexpr Millis kProcessInterval{30000};
+// A window that opens changes the client list a few times in a row, while its focus is being
+// read: the look waits for the burst to end.
+constexpr Millis kSettle{400};
 
 bool isLive(qint64 pid)
 {
@@ -69,23 +75,76 @@ QList<qint64> windowPids(Display* display)
 
 class LinuxWorkspace final : public Workspace {
 public:
-    LinuxWorkspace(ActiveApp& apps, Clock& clock) : apps_(apps), timer_(clock) {}
+    LinuxWorkspace(ActiveApp& apps, Clock& clock) : apps_(apps), timer_(clock), settle_(clock) {}
     ~LinuxWorkspace() override
     {
+        notifier_.reset();
+        if (events_)
+            XCloseDisplay(events_);
         if (display_)
             XCloseDisplay(display_);
     }
 
-    QList<WorkspaceApp> runningApplications() override
+    QList<WorkspaceApp> runningApplications() override { return scan(true); }
+
+    bool terminate(qint64 pid) override { return signal(pid, SIGTERM); }
+    bool forceTerminate(qint64 pid) override { return signal(pid, SIGKILL); }
+
+    // Windowed applications come and go with the window manager's client list, reported by the
+    // X server; the other processes are looked at every kProcessInterval, reading only new ones.
+    void startWatching() override
+    {
+        if (watching_)
+            return;
+        watching_ = true;
+        last_ = signature();
+        events_ = XOpenDisplay(nullptr);
+        if (events_) {
+            clientList_ = XInternAtom(events_, "_NET_CLIENT_LIST", False);
+            XSelectInput(events_, DefaultRootWindow(events_), PropertyChangeMask);
+            XFlush(events_);
+            notifier_ = std::make_unique<QSocketNotifier>(ConnectionNumber(events_), QSocketNotifier::Read);
+            QObject::connect(notifier_.get(), &QSocketNotifier::activated, this, [this] { readEvents(); });
+        }
+        timer_.startRepeating(kProcessInterval, [this] { look(); });
+    }
+
+private:
+    void readEvents()
+    {
+        bool changed = false;
+        while (XPending(events_) > 0) {
+            XEvent event;
+            XNextEvent(events_, &event);
+            if (event.type == PropertyNotify && event.xproperty.atom == clientList_)
+                changed = true;
+        }
+        if (changed && !settle_.isActive())
+            settle_.start(kSettle, [this] { look(); });
+    }
+
+    void look()
+    {
+        const QList<qint64> now = signature();
+        if (now != last_) {
+            last_ = now;
+            emit runningApplicationsChanged();
+        }
+    }
+
+    // `checkKnown`: also make sure every process seen before is still live (not a zombie);
+    // otherwise only processes new since the last look are read.
+    QList<WorkspaceApp> scan(bool checkKnown)
     {
         if (!display_ && !triedDisplay_) {
             triedDisplay_ = true;
             display_ = XOpenDisplay(nullptr);
         }
+        auto live = [&](qint64 pid) { return (!checkKnown && cache_.contains(pid)) || isLive(pid); };
         QList<WorkspaceApp> out;
         QSet<qint64> seen;
         for (qint64 pid : windowPids(display_)) {
-            if (!isLive(pid))
+            if (!live(pid))
                 continue;
             seen.insert(pid);
             out.append(describe(pid, true));
@@ -93,48 +152,41 @@ public:
         const uid_t uid = getuid();
         const QStringList entries = QDir(QStringLiteral("/proc")).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
         QList<qint64> pids;
+        QSet<qint64> present;
         for (const QString& e : entries) {
             bool ok = false;
             const qint64 pid = e.toLongLong(&ok);
+            if (!ok)
+                continue;
+            present.insert(pid);
             struct stat st {};
-            if (!ok || seen.contains(pid) || stat(QByteArray("/proc/" + e.toLatin1()).constData(), &st) != 0 || st.st_uid != uid)
+            if (seen.contains(pid) || stat(QByteArray("/proc/" + e.toLatin1()).constData(), &st) != 0 || st.st_uid != uid)
                 continue;
             pids.append(pid);
         }
         std::sort(pids.begin(), pids.end());
         for (qint64 pid : pids) {
-            if (!isLive(pid) || !hasCommandLine(pid))
-                continue; // gone, or a kernel thread
+            if (passed_.contains(pid))
+                continue; // a kernel thread, read once
+            if (!live(pid))
+                continue;
+            if (!cache_.contains(pid) && !hasCommandLine(pid)) {
+                passed_.insert(pid);
+                continue;
+            }
             out.append(describe(pid, false));
         }
         // Forget processes that are gone.
-        QSet<qint64> live;
+        QSet<qint64> listed;
         for (const WorkspaceApp& a : out)
-            live.insert(a.pid);
+            listed.insert(a.pid);
         for (auto it = cache_.begin(); it != cache_.end();)
-            it = live.contains(it.key()) ? std::next(it) : cache_.erase(it);
+            it = listed.contains(it.key()) ? std::next(it) : cache_.erase(it);
+        for (auto it = passed_.begin(); it != passed_.end();)
+            it = present.contains(*it) ? std::next(it) : passed_.erase(it);
         return out;
     }
 
-    bool terminate(qint64 pid) override { return signal(pid, SIGTERM); }
-    bool forceTerminate(qint64 pid) override { return signal(pid, SIGKILL); }
-
-    void startWatching() override
-    {
-        if (watching_)
-            return;
-        watching_ = true;
-        last_ = signature();
-        timer_.startRepeating(kPollInterval, [this] {
-            const QList<qint64> now = signature();
-            if (now != last_) {
-                last_ = now;
-                emit runningApplicationsChanged();
-            }
-        });
-    }
-
-private:
     bool signal(qint64 pid, int sig)
     {
         if (pid <= 0 || pid == ownPid())
@@ -145,7 +197,7 @@ private:
     QList<qint64> signature()
     {
         QList<qint64> pids;
-        for (const WorkspaceApp& a : runningApplications())
+        for (const WorkspaceApp& a : scan(false))
             pids.append(a.pid);
         return pids;
     }
@@ -180,12 +232,17 @@ private:
         bool windowed = false;
     };
     ActiveApp& apps_;
-    Display* display_ = nullptr;
+    Display* display_ = nullptr; // queries
+    Display* events_ = nullptr;  // the root window's property changes only
+    Atom clientList_ = None;
+    std::unique_ptr<QSocketNotifier> notifier_;
     bool triedDisplay_ = false;
     bool watching_ = false;
     QHash<qint64, Cached> cache_;
+    QSet<qint64> passed_; // the user's processes without a command line
     QList<qint64> last_;
     Timer timer_;
+    Timer settle_;
 };
 
 } // namespace

@@ -37,7 +37,8 @@ public:
     virtual bool terminate(qint64 pid) = 0;
     // Ends the process (SIGKILL).
     virtual bool forceTerminate(qint64 pid) = 0;
-    // Starts emitting runningApplicationsChanged (polled).
+    // Starts emitting runningApplicationsChanged (window list changes at once, other
+    // processes within half a minute).
     virtual void startWatching() = 0;
     // This program's own process.
     virtual qint64 ownPid() const;

@@ -134,6 +134,29 @@ TEST_F(EngineScheduling, WarmsANewFieldThatWaitsButNotOneAlreadyAsking)
     EXPECT_EQ(provider.prefills.size(), 1);
 }
 
+// Within a field: warmed again when the text before the caret changes by more than typing
+// (a paste, the caret moved), never for typed or deleted keys nor while a request is on its way.
+TEST_F(EngineScheduling, WarmsAgainWhenTheTextBeforeTheCaretChangesByMoreThanTyping)
+{
+    prefs.setDelayMilliseconds(300);
+    setText(QStringLiteral("Dear team\n")); // held at the new line
+    ASSERT_EQ(provider.prefills.size(), 1);
+    setText(QStringLiteral("Dear team\n\n"));
+    setText(QStringLiteral("Dear team\n"));
+    EXPECT_EQ(provider.prefills.size(), 1);
+
+    setText(QStringLiteral("Dear team\n\nThe list:\nmilk\n")); // pasted
+    ASSERT_EQ(provider.prefills.size(), 2);
+    EXPECT_TRUE(provider.prefills.last().rawPrompt.contains(QStringLiteral("milk")));
+    setText(QStringLiteral("Dear team\n"), QStringLiteral("\nThe list:\nmilk\n")); // the caret went up
+    ASSERT_EQ(provider.prefills.size(), 3);
+    EXPECT_FALSE(provider.prefills.last().rawPrompt.contains(QStringLiteral("milk")));
+
+    setText(QStringLiteral("Dear team, the plan works"), QString()); // asks after the pause instead
+    EXPECT_EQ(status(), Status::waiting());
+    EXPECT_EQ(provider.prefills.size(), 3);
+}
+
 TEST_F(EngineScheduling, RecheckReadsAtTheGivenDelaysAndStopsAtTheFirstChange)
 {
     setText(QStringLiteral("Hello there"));

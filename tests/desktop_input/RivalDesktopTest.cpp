@@ -69,6 +69,20 @@ TEST(RivalDesktop, RunningProcessesAndWindowsAreListedWithoutThisProgram)
     window.finish();
 }
 
+// A window that opens is reported by the window manager's client list, long before the
+// other processes are looked at again.
+TEST(RivalDesktop, AWindowThatOpensIsReportedAtOnce)
+{
+    SystemPlatform platform;
+    int changes = 0;
+    QObject::connect(&platform.workspace(), &Workspace::runningApplicationsChanged, [&] { ++changes; });
+    platform.workspace().startWatching();
+    desktop::ZenityEntry window("TQ watched");
+    ASSERT_TRUE(window.ready());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return changes > 0; }, 10000));
+    window.finish();
+}
+
 TEST(RivalDesktop, ARivalThatIgnoresQuitIsRefusedThenForceQuit)
 {
     const desktoptest::RivalLock lock(desktoptest::RivalLock::Mode::exclusive);

@@ -180,6 +180,55 @@ TEST_F(BuiltInProviderTest, AnOlderJobStillRunningEndsCancelled)
     EXPECT_TRUE(await(second).hasValue());
 }
 
+// The request after the pause continues from what the field's warming evaluated, and one the
+// watchdog stops keeps its evaluated batches for the next.
+TEST_F(BuiltInProviderTest, TheNextRequestContinuesFromTheWarmingAndFromAStoppedRequest)
+{
+    makeReady();
+    BuiltInProvider provider(*store, &standIn, runtime(), clock);
+    QString field;
+    for (int i = 0; i < 80; ++i)
+        field += kPrompt + QStringLiteral(". ");
+    std::atomic<int> decodes{0}, decoded{0};
+    std::atomic<bool> holdAtSecondBatch{false}, atSecondBatch{false};
+    std::promise<void> resume;
+    std::shared_future<void> resumed = resume.get_future().share();
+    provider.runtime().setDecodeObserver([&](int n) {
+        if (++decodes == 2 && holdAtSecondBatch) {
+            atSecondBatch = true;
+            resumed.wait();
+        }
+        decoded += n;
+    });
+
+    EXPECT_TRUE(await(provider.prefill(request(field, 0))).hasValue());
+    const int whole = decoded;
+    decoded = 0;
+    EXPECT_TRUE(await(provider.complete(request(field + QStringLiteral(" Hel"), 0))).hasValue());
+    EXPECT_LT(decoded, 8);
+
+    const QString other = QStringLiteral("Notes. ") + field;
+    decodes = 0;
+    decoded = 0;
+    holdAtSecondBatch = true;
+    auto stopped = provider.complete(request(other, 0));
+    QElapsedTimer timer;
+    timer.start();
+    while (!atSecondBatch && timer.elapsed() < 60000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    ASSERT_TRUE(atSecondBatch);
+    stopped.cancel(); // as the watchdog does
+    resume.set_value();
+    EXPECT_TRUE(await(stopped).isCancelled());
+    provider.runtime().waitUntilIdle();
+    const int evaluated = decoded;
+    EXPECT_GE(evaluated, 1024);
+    EXPECT_LT(evaluated, whole - 8);
+    decoded = 0;
+    EXPECT_TRUE(await(provider.complete(request(other + QStringLiteral(" Hel"), 0))).hasValue());
+    EXPECT_LE(decoded, whole - evaluated + 16);
+}
+
 TEST_F(BuiltInProviderTest, IdleUnloadFreesTheModelAndTheNextRequestLoadsItAgain)
 {
     makeReady();

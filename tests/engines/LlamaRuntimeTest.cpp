@@ -174,6 +174,33 @@ TEST_F(LlamaRuntimeTest, RepeatedPromptReusesTheCacheAndTheShortcutDecodesNothin
     EXPECT_EQ(onQueue(rt, [this] { return int(rt.evaluated().size()); }), longer.promptTokens);
 }
 
+// Three fields in turn, then back to the first: its prompt comes back from the kept state
+// instead of being evaluated again; once the kept states are dropped it is evaluated in full.
+TEST_F(LlamaRuntimeTest, AFieldReturnedToAfterTwoOthersReusesItsPrompt)
+{
+    auto field = [](const QString& start) {
+        QString text = start;
+        for (int i = 0; i < 8; ++i)
+            text += QStringLiteral(" ") + kPrompt;
+        return text;
+    };
+    const QString a = field(QStringLiteral("Dear Anna,")), b = field(QStringLiteral("Minutes:")),
+                  c = field(QStringLiteral("Shopping list"));
+    const int n = generate(job(a, 4)).promptTokens;
+    generate(job(b, 4));
+    const int nc = generate(job(c, 4)).promptTokens;
+
+    resetCounts();
+    const auto back = generate(job(a + QStringLiteral(" and then"), 0));
+    EXPECT_GE(back.reusedTokens, n - 2);
+    EXPECT_EQ(decodedTokens, back.promptTokens - back.reusedTokens);
+    // The field left for it was kept in turn.
+    EXPECT_GE(generate(job(c, 0)).reusedTokens, nc - 1);
+
+    onQueue(rt, [this] { rt.dropKeptPrompts(); });
+    EXPECT_LE(generate(job(b, 0)).reusedTokens, 1);
+}
+
 TEST_F(LlamaRuntimeTest, GreedyBelowTheThresholdIsRepeatableAndStopStringsCut)
 {
     const auto a = generate(job(kPrompt, 12));

@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# The idle program: first run done, the built-in engine without a model, a zenity field focused.
+# Prints the CPU share of a core over 20 s and, over another 20 s, the files it opened.
+# Run inside the private session:  tools/desktop-session.sh bash bench/idle.sh [build folder]
+set -euo pipefail
+build="$(realpath "${1:-build}")"
+home="$(mktemp -d /tmp/tq-idle.XXXXXX)"
+mkdir -p "$home/config/Tessaquill" "$home/data"
+printf '{"onboardingDone": true, "introSeen": true, "remindHiddenIcon": false}\n' \
+  >"$home/config/Tessaquill/com.morvenfax.tessaquill.json"
+XDG_CONFIG_HOME="$home/config" XDG_DATA_HOME="$home/data" QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 \
+  "$build/app/tessaquill" >"$home/out.log" 2>&1 &
+program=$!
+sleep 3
+zenity --entry --title "Idle" --text "A field" >/dev/null 2>&1 &
+field=$!
+trap 'kill $field $program 2>/dev/null || true; rm -rf "$home"' EXIT
+sleep 10 # started, the field focused and read
+
+# Nanoseconds on the CPU, summed over the program's threads.
+cpu() { cat /proc/"$program"/task/*/schedstat 2>/dev/null | awk '{s += $1} END {printf "%d\n", s}'; }
+start=$(cpu)
+sleep 20
+used=$(( $(cpu) - start ))
+echo "load: $(cut -d' ' -f1-3 /proc/loadavg)"
+awk -v ns="$used" 'BEGIN {printf "CPU over 20 s: %.3f %% of a core (%.1f ms)\n", ns / 200000000.0, ns / 1e6}'
+
+timeout -s INT 20 strace -f -qq -e trace=openat,open -p "$program" -o "$home/opens.txt" || true
+opens=$(grep -c 'open' "$home/opens.txt" || true)
+echo "files opened over 20 s: $opens"
+grep -o '"[^"]*"' "$home/opens.txt" | sed 's/[0-9]\+/N/g' | sort | uniq -c | sort -rn | head -8 || true
