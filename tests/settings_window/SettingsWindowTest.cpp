@@ -10,8 +10,12 @@
 #include "stores/StatsStore.h"
 #include "stores/WritingMemory.h"
 #include "ui/design/Animation.h"
+#include "ui/settings/AddWebsiteDialog.h"
+#include "ui/settings/AppRuleDetail.h"
 #include "ui/settings/AppsPane.h"
 #include "ui/settings/OverviewPane.h"
+#include "ui/settings/SetupCard.h"
+#include "ui/settings/SetupRowView.h"
 #include "ui/settings/SettingsRoot.h"
 #include "ui/settings/SettingsSidebar.h"
 

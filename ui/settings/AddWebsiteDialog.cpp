@@ -1,0 +1,47 @@
+#include "ui/settings/AddWebsiteDialog.h"
+
+#include "platform/Text.h"
+#include "ui/design/Palette.h"
+#include "ui/settings/AppsLogic.h"
+#include "ui/settings/AppsSheet.h"
+#include "ui/settings/SettingsStyle.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace tq {
+
+AddWebsiteDialog::AddWebsiteDialog(const QString& typed, MotionContext& motion, QWidget* parent) : QDialog(parent)
+{
+    setWindowTitle(text("Add a website"));
+    applyInkPalette(this);
+    setWindowModality(Qt::WindowModal);
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(20, 20, 20, 20);
+    column->setSpacing(14);
+    column->addWidget(makeLabel(text("Add a website"), 13, QFont::DemiBold, palette::paper(), this));
+    field_ = new QLineEdit(typed, this);
+    field_->setAccessibleName(text("Domain"));
+    field_->setPlaceholderText(QStringLiteral("wikipedia.org"));
+    field_->setFixedWidth(300);
+    field_->setStyleSheet(lineEditStyle());
+    column->addWidget(field_);
+    column->addWidget(makeLabel(text("Rules for a site apply in any browser %app can read."), 12, QFont::Normal,
+                                palette::paperDim(), this, true));
+    add_ = addSheetButtons(this, column, motion);
+    auto check = [this] { add_->setEnabled(normalizedDomain(field_->text()).has_value()); };
+    connect(field_, &QLineEdit::textChanged, this, check);
+    connect(add_, &QPushButton::clicked, this, [this] {
+        if (normalizedDomain(field_->text()))
+            accept();
+    });
+    check();
+}
+
+QString AddWebsiteDialog::typed() const
+{
+    return field_->text();
+}
+
+} // namespace tq

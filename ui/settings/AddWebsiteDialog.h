@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QDialog>
+
+class QLineEdit;
+class QPushButton;
+
+namespace tq {
+
+class MotionContext;
+
+// "Add a website": a domain field, Cancel and Add.
+class AddWebsiteDialog final : public QDialog {
+    Q_OBJECT
+public:
+    AddWebsiteDialog(const QString& typed, MotionContext& motion, QWidget* parent);
+    QString typed() const;
+    QLineEdit* field() const { return field_; }
+
+private:
+    QLineEdit* field_;
+    QPushButton* add_;
+};
+
+} // namespace tq

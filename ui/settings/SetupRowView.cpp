@@ -1,0 +1,107 @@
+#include "ui/settings/SetupRowView.h"
+
+#include "ui/design/Palette.h"
+#include "ui/settings/SettingsStyle.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+namespace tq {
+
+SetupRowView::SetupRowView(QWidget* parent) : QWidget(parent)
+{
+    iconSlot_ = new QWidget(this);
+    iconSlot_->setFixedSize(22, 22);
+    new QHBoxLayout(iconSlot_);
+    iconSlot_->layout()->setContentsMargins(0, 0, 0, 0);
+
+    title_ = makeLabel(QString(), 13, QFont::Medium, palette::paper(), this, true);
+    detail_ = makeLabel(QString(), 12, QFont::Normal, palette::paperDim(), this, true);
+    noteRow_ = new QWidget(this);
+    auto* noteLine = new QHBoxLayout(noteRow_);
+    noteLine->setContentsMargins(0, 4, 0, 0);
+    noteLine->setSpacing(6);
+    noteLine->addWidget(new SymbolView(QStringLiteral("info.circle"), 14, palette::paperDim(), noteRow_), 0, Qt::AlignTop);
+    note_ = makeLabel(QString(), 12, QFont::Normal, palette::paperDim(), noteRow_, true);
+    noteLine->addWidget(note_, 1);
+    noteRow_->hide();
+
+    auto* texts = new QVBoxLayout;
+    texts->setContentsMargins(0, 2, 0, 0);
+    texts->setSpacing(3);
+    texts->addWidget(title_);
+    texts->addWidget(detail_);
+    texts->addWidget(noteRow_);
+    auto* head = new QHBoxLayout;
+    head->setSpacing(14);
+    head->addWidget(iconSlot_, 0, Qt::AlignTop);
+    head->addLayout(texts, 1);
+
+    actions_ = new QWidget(this);
+    auto* actionRow = new QHBoxLayout(actions_);
+    actionRow->setContentsMargins(0, 0, 0, 0);
+    actionRow->setSpacing(8);
+    actions_->hide();
+
+    outer_ = new QBoxLayout(QBoxLayout::LeftToRight, this);
+    outer_->setContentsMargins(0, 0, 0, 0);
+    outer_->setSpacing(14);
+    outer_->addLayout(head, 1);
+    outer_->addWidget(actions_, 0, Qt::AlignVCenter);
+}
+
+void SetupRowView::setIcon(QWidget* icon)
+{
+    QLayoutItem* old = iconSlot_->layout()->takeAt(0);
+    if (old) {
+        delete old->widget();
+        delete old;
+    }
+    icon->setParent(iconSlot_);
+    iconSlot_->layout()->addWidget(icon);
+    iconSlot_->layout()->setAlignment(icon, Qt::AlignCenter);
+    icon->show();
+}
+
+void SetupRowView::setTexts(const QString& title, const QString& detail, const QString& note)
+{
+    title_->setText(title);
+    detail_->setText(detail);
+    detail_->setVisible(!detail.isEmpty());
+    note_->setText(note);
+    noteRow_->setVisible(!note.isEmpty());
+}
+
+QString SetupRowView::title() const
+{
+    return title_->text();
+}
+
+void SetupRowView::setButtons(const QList<QAbstractButton*>& buttons)
+{
+    for (QAbstractButton* b : buttons_)
+        delete b;
+    buttons_ = buttons;
+    for (QAbstractButton* b : buttons_) {
+        b->setParent(actions_);
+        actions_->layout()->addWidget(b);
+    }
+    actions_->setVisible(!buttons_.isEmpty());
+}
+
+void SetupRowView::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    // Side by side when the buttons fit beside the texts, else under them, indented.
+    const bool narrow = !buttons_.isEmpty() && width() < 300 + actions_->sizeHint().width();
+    const QBoxLayout::Direction dir = narrow ? QBoxLayout::TopToBottom : QBoxLayout::LeftToRight;
+    if (outer_->direction() != dir) {
+        outer_->setDirection(dir);
+        outer_->setSpacing(narrow ? 10 : 14);
+        actions_->setContentsMargins(narrow ? 36 : 0, 0, 0, 0);
+        outer_->setAlignment(actions_, narrow ? Qt::AlignLeft : Qt::AlignVCenter);
+    }
+}
+
+} // namespace tq
