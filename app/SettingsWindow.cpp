@@ -60,7 +60,7 @@ SettingsContext settingsContext(AppModel& m, MotionContext& motion)
 {
     return SettingsContext{m.prefs(), m.rules(), m.stats(), m.memory(), m.permissions(), m.rivals(), m.hub(), m.engine(),
                            m.engine().clock(), m.platform().keyLayout(), motion, m.windows().router(), m.language(),
-                           m.modelStore(), m.power(), m.platform().keychain(), {}};
+                           m.modelStore(), m.power(), m.platform().keychain(), m.platform().installedApps(), {}};
 }
 
 void installSettingsWindow(AppModel& model)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/settings/DesktopApps.h"
+#include "platform/InstalledApps.h"
 
 #include <QDialog>
 #include <QList>

@@ -4,6 +4,7 @@
 #include "settings/Preferences.h"
 #include "stores/StatsStore.h"
 #include "stores/WritingMemory.h"
+#include "ui/design/Confirmation.h"
 #include "ui/design/Palette.h"
 #include "ui/design/SettingsRows.h"
 #include "ui/settings/AppsLogic.h"
@@ -15,7 +16,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -36,7 +36,7 @@ AppRuleDetail::AppRuleDetail(SettingsContext& context, const QString& key, QWidg
     head->setContentsMargins(0, 6, 0, 6);
     head->setSpacing(12);
     auto* icon = new QLabel(headRow);
-    icon->setPixmap(ruleKeyIcon(key_, c_.hooks.installedApps).pixmap(40, 40));
+    icon->setPixmap(ruleKeyIcon(key_, c_.installedApps).pixmap(40, 40));
     icon->setFixedSize(40, 40);
     head->addWidget(icon);
     auto* names = new QVBoxLayout;
@@ -177,14 +177,8 @@ AppRuleDetail::AppRuleDetail(SettingsContext& context, const QString& key, QWidg
         write(r);
     });
     connect(erase, &QAbstractButton::clicked, this, [this] {
-        QMessageBox box(QMessageBox::Warning, QString(),
-                        text("Erase what %app remembered from %1?").arg(c_.rules.displayName(key_)), QMessageBox::NoButton, this);
-        applyInkPalette(&box);
-        QPushButton* eraseButton = box.addButton(text("Erase"), QMessageBox::DestructiveRole);
-        box.addButton(text("Cancel"), QMessageBox::RejectRole);
-        box.exec();
-        if (box.clickedButton() == eraseButton)
-            eraseMemory();
+        Confirmation::ask(this, {text("Erase what %app remembered from %1?").arg(c_.rules.displayName(key_)), QString(), text("Erase")},
+                          [this] { eraseMemory(); });
     });
     connect(reset_, &QAbstractButton::clicked, this, &AppRuleDetail::reset);
 

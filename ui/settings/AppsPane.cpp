@@ -179,7 +179,7 @@ void AppsPane::rebuild()
         header->setFlags(Qt::ItemIsEnabled);
         for (const QString& key : keys) {
             const QString name = c_.rules.displayName(key);
-            auto* item = new QListWidgetItem(ruleKeyIcon(key, c_.hooks.installedApps), name, list_);
+            auto* item = new QListWidgetItem(ruleKeyIcon(key, c_.installedApps), name, list_);
             const RowBadge badge = rowBadge(c_.rules, key, now);
             item->setData(keyRole, key);
             item->setData(badgeRole, int(badge));
@@ -267,7 +267,7 @@ bool AppsPane::addSite(const QString& typed)
 
 void AppsPane::openAddApp()
 {
-    auto* dialog = new AddAppDialog(c_.hooks.installedApps ? c_.hooks.installedApps() : QList<DesktopApp>(), c_.motion, this);
+    auto* dialog = new AddAppDialog(c_.installedApps.apps(), c_.motion, this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     QPointer<AppsPane> self(this);
     connect(dialog, &QDialog::accepted, this, [self, dialog] {

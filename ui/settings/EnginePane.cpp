@@ -11,7 +11,7 @@
 #include "ui/design/SettingsRows.h"
 #include "ui/design/Symbols.h"
 #include "ui/onboarding/ModelDownloadView.h"
-#include "ui/settings/EngineTest.h"
+#include "ui/settings/EngineTestText.h"
 #include "ui/settings/RemoteWarning.h"
 #include "ui/settings/SettingsStyle.h"
 
@@ -360,8 +360,8 @@ EnginePane::EnginePane(SettingsContext& context, QWidget* parent)
         run_->setAccessibleName(run_->text());
         run_->setEnabled(!running);
     });
-    connect(test_, &EngineTest::finished, this, [this](const QString& result) {
-        result_->setText(result);
+    connect(test_, &EngineTest::finished, this, [this](const EngineTestReply& reply) {
+        result_->setText(enginetest::resultText(reply));
         result_->setVisible(true);
     });
 

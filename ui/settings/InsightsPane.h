@@ -4,6 +4,7 @@
 
 #include "platform/Clock.h"
 
+#include <QPointer>
 #include <QWidget>
 
 class QButtonGroup;
@@ -16,6 +17,8 @@ class QVBoxLayout;
 namespace tq {
 
 class AppRules;
+class Confirmation;
+class InstalledApps;
 class MotionContext;
 class StatsStore;
 class WordsChart;
@@ -24,7 +27,7 @@ class InsightsPane final : public QWidget {
     Q_OBJECT
 public:
     // Under Reduce Motion values and bars show at once, nothing rolls or grows.
-    InsightsPane(StatsStore& stats, AppRules& rules, MotionContext& motion, QWidget* parent = nullptr);
+    InsightsPane(StatsStore& stats, AppRules& rules, InstalledApps& installed, MotionContext& motion, QWidget* parent = nullptr);
 
     int range() const { return range_; }
     void setRange(int days);
@@ -33,8 +36,7 @@ public:
     QPushButton* resetButton() const { return reset_; }
     // The value texts of the metric tiles as now drawn (rolled or not).
     QStringList shownValues() const;
-    // Asks, then empties the statistics; `confirm` stands in for the dialog in tests.
-    std::function<bool()> confirmReset;
+    // Asks, then empties the statistics.
     void askReset();
 
 protected:
@@ -49,6 +51,7 @@ private:
 
     StatsStore& stats_;
     AppRules& rules_;
+    InstalledApps& installed_;
     MotionContext& motion_;
     Clock& clock_;
     int range_ = 30;
@@ -67,6 +70,7 @@ private:
     Timer growTimer_;
     Timer rollTimer_;
     Nanos growStart_{0};
+    QPointer<Confirmation> dialog_;
 };
 
 } // namespace tq

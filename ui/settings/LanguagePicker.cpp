@@ -1,6 +1,8 @@
 #include "ui/settings/LanguagePicker.h"
 
+#include "platform/Text.h"
 #include "ui/design/Buttons.h"
+#include "ui/design/Confirmation.h"
 #include "ui/design/Palette.h"
 #include "ui/settings/SettingsStyle.h"
 #include "ui/design/SettingsRows.h"
@@ -11,7 +13,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
-#include <QMessageBox>
 #include <QPainter>
 #include <QScrollArea>
 #include <QTimer>
@@ -123,7 +124,7 @@ LanguageSheet::LanguageSheet(AppLanguage& language, QWidget* parent)
     : QDialog(parent), language_(language)
 {
     setObjectName(QStringLiteral("LanguageSheet"));
-    setWindowTitle(tr("Choose a language"));
+    setWindowTitle(tq::text("Choose a language"));
     setWindowModality(Qt::WindowModal);
     setFixedWidth(420);
     setAutoFillBackground(true);
@@ -143,7 +144,7 @@ LanguageSheet::LanguageSheet(AppLanguage& language, QWidget* parent)
     column->setContentsMargins(22, 22, 22, 22);
     column->setSpacing(12);
 
-    auto* title = new QLabel(tr("Choose a language"), this);
+    auto* title = new QLabel(tq::text("Choose a language"), this);
     QFont titleFont = title->font();
     titleFont.setPixelSize(22);
     titleFont.setWeight(QFont::DemiBold);
@@ -151,8 +152,8 @@ LanguageSheet::LanguageSheet(AppLanguage& language, QWidget* parent)
     column->addWidget(title);
 
     search_ = new QLineEdit(this);
-    search_->setPlaceholderText(tr("Search languages"));
-    search_->setAccessibleName(tr("Search languages"));
+    search_->setPlaceholderText(tq::text("Search languages"));
+    search_->setAccessibleName(tq::text("Search languages"));
     search_->setClearButtonEnabled(true);
     search_->setStyleSheet(lineEditStyle());
     column->addWidget(search_);
@@ -179,7 +180,7 @@ LanguageSheet::LanguageSheet(AppLanguage& language, QWidget* parent)
 
     auto* footer = new QHBoxLayout;
     footer->addStretch(1);
-    auto* cancel = new HandButton(tr("Cancel"), this);
+    auto* cancel = new HandButton(tq::text("Cancel"), this);
     cancel->setAutoDefault(false);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     footer->addWidget(cancel);
@@ -221,7 +222,7 @@ void LanguageSheet::rebuild()
     if (query_.isEmpty()) {
         // The row that follows the system: its language named in itself.
         const QString code = QLocale().bcp47Name().section(u'-', 0, 0);
-        add(new LanguageChoiceRow(std::nullopt, AppLanguage::flag(system, system, region), tr("Same as my computer"),
+        add(new LanguageChoiceRow(std::nullopt, AppLanguage::flag(system, system, region), tq::text("Same as my computer"),
                                   AppLanguage::displayName(code.isEmpty() || code == u"C" ? QStringLiteral("en") : code),
                                   !stored, listHost_));
     }
@@ -233,7 +234,7 @@ void LanguageSheet::rebuild()
 
 QString LanguageSheet::confirmTitle(const std::optional<QString>& choice)
 {
-    return tr("Switch to %1?").arg(choice ? AppLanguage::displayName(*choice) : tr("the computer's language"));
+    return tq::text("Switch to %1?").arg(choice ? AppLanguage::displayName(*choice) : tq::text("the computer's language"));
 }
 
 void LanguageSheet::choose(LanguageChoiceRow* row)
@@ -245,26 +246,10 @@ void LanguageSheet::choose(LanguageChoiceRow* row)
     pending_ = row->identifier();
     const QString title = confirmTitle(row->identifier());
     const QString message =
-        tr("%1 closes and opens again in a second. Your settings stay as they are.").arg(QCoreApplication::applicationName());
-    bool yes = false;
-    if (askToConfirm) {
-        yes = askToConfirm(title, message);
-    } else {
-        QMessageBox box(this);
-        box.setObjectName(QStringLiteral("LanguageConfirm"));
-        box.setWindowTitle(title);
-        box.setText(title);
-        box.setInformativeText(message);
-        QPushButton* reopen = box.addButton(tr("Reopen Now"), QMessageBox::AcceptRole);
-        box.addButton(QMessageBox::Cancel);
-        box.setDefaultButton(reopen);
-        box.exec();
-        yes = box.clickedButton() == reopen;
-    }
-    if (yes)
-        confirm();
-    else
-        pending_.reset();
+        tq::text("%1 closes and opens again in a second. Your settings stay as they are.").arg(QCoreApplication::applicationName());
+    Confirmation::Question question{title, message, tq::text("Reopen Now")};
+    question.destructive = false;
+    Confirmation::ask(this, question, [this] { confirm(); }, [this] { pending_.reset(); });
 }
 
 void LanguageSheet::confirm()
@@ -276,10 +261,7 @@ void LanguageSheet::confirm()
     QString error;
     if (language_.apply(choice, &error) == AppLanguage::ApplyResult::started)
         return;
-    if (showError)
-        showError(error);
-    else
-        QMessageBox::warning(this, tr("Choose a language"), error);
+    Confirmation::ask(this, {error, QString(), QString()}, nullptr);
 }
 
 QString languageButtonText(const AppLanguage& language)
@@ -307,10 +289,10 @@ LanguageRow::LanguageRow(AppLanguage& language, QWidget* parent) : QWidget(paren
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     button_ = new HandButton(languageButtonText(language_));
-    button_->setAccessibleName(tr("App language"));
+    button_->setAccessibleName(tq::text("App language"));
     button_->setAccessibleDescription(AppLanguage::displayName(language_.current()));
     layout->addWidget(new SettingRow(
-        tr("App language"), tr("Pick the language you read most easily. Suggestions follow whatever language you type."),
+        tq::text("App language"), tq::text("Pick the language you read most easily. Suggestions follow whatever language you type."),
         button_, this));
     connect(button_, &QPushButton::clicked, this, [this] { openSheet(); });
 }
@@ -324,8 +306,8 @@ LanguageButton::LanguageButton(AppLanguage& language, QWidget* parent)
     : PlainButton(languageButtonText(language), parent), language_(language)
 {
     setObjectName(QStringLiteral("LanguageButton"));
-    setToolTip(tr("Change the app language"));
-    setAccessibleName(tr("Change the app language"));
+    setToolTip(tq::text("Change the app language"));
+    setAccessibleName(tq::text("Change the app language"));
     setAccessibleDescription(AppLanguage::displayName(language_.current()));
     QPalette pal = palette();
     pal.setColor(QPalette::ButtonText, palette::paperDim());

@@ -11,7 +11,6 @@
 #include "ui/settings/SettingsStyle.h"
 
 #include <QHBoxLayout>
-#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSlider>
@@ -157,10 +156,10 @@ void PersonalPane::refresh()
 
 void PersonalPane::askErase()
 {
-    if (dialog_)
+    if (dialog_ && dialog_->isVisible())
         return;
-    dialog_ = askToConfirm(this, text("Erase everything %app remembered?"), text("This can't be undone."), text("Erase All"),
-                           [this] { eraseAll(); });
+    dialog_ = Confirmation::ask(this, {text("Erase everything %app remembered?"), text("This can't be undone."), text("Erase All")},
+                                [this] { eraseAll(); });
 }
 
 void PersonalPane::eraseAll()

@@ -2,7 +2,6 @@
 // What every settings pane is built over: the model's objects, the clock and motion, and the
 // few things only the application knows, as callbacks it fills in.
 
-#include "ui/settings/DesktopApps.h"
 #include "ui/settings/SettingsRouter.h"
 
 #include <QList>
@@ -16,6 +15,7 @@ namespace tq {
 class AppLanguage;
 class AppRules;
 class Clock;
+class InstalledApps;
 class CompletionEngine;
 class KeyLayout;
 class KeychainService;
@@ -38,8 +38,6 @@ struct SettingsHooks {
     std::function<bool()> tapRunning;
     // Replaces the clipboard's content with plain text (the inspector's report).
     std::function<void(const QString&)> copyText;
-    // The installed applications offered by "Add App…".
-    std::function<QList<DesktopApp>()> installedApps = [] { return installedDesktopApps(); };
     // The About pane's maintenance: the onboarding and the intro again, the program's data
     // folder, and a file or folder opened with the user's default application.
     std::function<void()> showOnboarding;
@@ -65,6 +63,7 @@ struct SettingsContext {
     ModelStore& modelStore;
     PowerMonitor& power;
     KeychainService& keychain;
+    InstalledApps& installedApps; // "Add App…" and the rule keys' icons
     SettingsHooks hooks;
 };
 

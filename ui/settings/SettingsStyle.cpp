@@ -10,7 +10,6 @@
 #include <QAbstractItemView>
 #include <QAbstractScrollArea>
 #include <QComboBox>
-#include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
 #include <QScrollArea>
@@ -94,24 +93,6 @@ QString lineEditStyle()
         + palette::menuStyleSheet();
 }
 
-QMessageBox* askToConfirm(QWidget* parent, const QString& question, const QString& detail, const QString& action,
-                          std::function<void()> confirmed)
-{
-    auto* box = new QMessageBox(QMessageBox::Warning, question, question, QMessageBox::NoButton, parent);
-    box->setInformativeText(detail);
-    applyInkPalette(box);
-    QPushButton* confirm = box->addButton(action, QMessageBox::DestructiveRole);
-    box->setDefaultButton(box->addButton(text("Cancel"), QMessageBox::RejectRole));
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    box->setWindowModality(Qt::WindowModal);
-    QObject::connect(box, &QMessageBox::buttonClicked, parent, [confirm, confirmed = std::move(confirmed)](QAbstractButton* b) {
-        if (b == confirm)
-            confirmed();
-    });
-    box->open();
-    return box;
-}
-
 QFont settingsFont(double pointSize, QFont::Weight weight)
 {
     return fonts::system(pointSize, weight);
@@ -178,6 +159,22 @@ void GradientCard::paintEvent(QPaintEvent*)
     p.setPen(QPen(palette::hairline(), 1));
     p.setBrush(g);
     p.drawRoundedRect(r, radius_, radius_);
+}
+
+QString settingsButtonStyle()
+{
+    const auto css = [](const QColor& c) { return c.name(QColor::HexArgb); };
+    return QStringLiteral(
+               "QPushButton { background: %1; color: %2; border: 1px solid %3; border-radius: 6px; padding: 4px 12px; }"
+               "QPushButton:hover { background: %4; }"
+               "QPushButton:checked { background: %5; border-color: %6; }"
+               "QPushButton:focus { border-color: %6; }"
+               "QPushButton:disabled { color: %7; }"
+               "QPushButton#destructive { color: #ff6961; }"
+               "QPushButton#destructive:disabled { color: %7; }")
+        .arg(css(palette::inkRaised()), css(palette::paper()), css(palette::hairline()), css(palette::inkHighlight()),
+             css(palette::withOpacity(palette::gold(), 0.28)), css(palette::gold()),
+             css(palette::withOpacity(palette::paper(), 0.35)));
 }
 
 } // namespace tq

@@ -13,7 +13,6 @@
 
 class QAbstractScrollArea;
 class QComboBox;
-class QMessageBox;
 class QPainter;
 class QScrollArea;
 
@@ -42,11 +41,8 @@ void styleComboBox(QComboBox* box);
 // Text fields of the panes, ink with a hairline edge, with an ink context menu.
 QString lineEditStyle();
 
-// A window-modal warning before an action that cannot be undone: `question` as its title and
-// text, `detail` under it, the destructive `action` and Cancel, the default. `confirmed` runs
-// when `action` is chosen. The box deletes itself when closed.
-QMessageBox* askToConfirm(QWidget* parent, const QString& question, const QString& detail, const QString& action,
-                          std::function<void()> confirmed);
+// Push buttons on ink: raised ink, gold when checked or focused, red for "destructive".
+QString settingsButtonStyle();
 
 QFont settingsFont(double pointSize, QFont::Weight weight = QFont::Normal);
 
