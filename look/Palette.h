@@ -1,10 +1,10 @@
 #pragma once
-// The shared look of every window: ink backgrounds, paper text and the gold accent, plus the
-// four shared animation curves. Each value is made once on first use and then reused.
+// The shared colours of every window and panel: ink backgrounds, paper text and the gold
+// accent, plus the four shared animation curves. Each value is made once on first use and then
+// reused. The overlay and the design system both draw with them.
 
 #include <QColor>
 #include <QEasingCurve>
-#include <QString>
 
 namespace tq::palette {
 
@@ -23,15 +23,18 @@ const QColor& plateBottom();  // brand mark plate, bottom
 // The platform's signal colours as the dark scheme shows them.
 const QColor& green();
 const QColor& orange();
+const QColor& destructive(); // the red of actions that cannot be undone
+const QColor& goldPale();    // the bright end of gold sparks and shines
+
+// White over ink, in the strengths the controls use.
+const QColor& washFaint();  // 0.04: hover of a quiet card
+const QColor& washSoft();   // 0.07: row hover, empty dots, quiet button faces
+const QColor& wash();       // 0.08: tracks, keycaps, unfilled bars
+const QColor& washStrong(); // 0.12: edges that must show more than a hairline
+const QColor& washBright(); // 0.16: scroll-bar handles, keycap edges
 
 // A palette colour at another opacity (its own opacity multiplied by `opacity`).
 QColor withOpacity(const QColor& colour, double opacity);
-
-// Style sheet rules for the menus a widget opens as windows of their own (a text field's
-// context menu), which take nothing from the widget's palette: ink, paper text.
-QString menuStyleSheet();
-// Thin, quiet vertical scroll bars on ink, for a scroll bar's own style sheet.
-QString scrollBarStyleSheet();
 
 } // namespace tq::palette
 

@@ -36,9 +36,9 @@ void Keycap::paintEvent(QPaintEvent*)
     const QColor primary = onInk_ ? palette::paper() : palette().color(QPalette::WindowText);
     const QRectF r = QRectF(rect());
     p.setPen(Qt::NoPen);
-    p.setBrush(onInk_ ? QColor::fromRgbF(1, 1, 1, 0.08) : palette::withOpacity(primary, 0.06));
+    p.setBrush(onInk_ ? palette::wash() : palette::withOpacity(primary, 0.06));
     p.drawPath(continuousRect(r, 5));
-    p.setPen(QPen(onInk_ ? QColor::fromRgbF(1, 1, 1, 0.16) : palette::withOpacity(primary, 0.14), 1));
+    p.setPen(QPen(onInk_ ? palette::washBright() : palette::withOpacity(primary, 0.14), 1));
     p.setBrush(Qt::NoBrush);
     p.drawPath(continuousRect(r.adjusted(0.5, 0.5, -0.5, -0.5), 4.5));
     p.setPen(primary);

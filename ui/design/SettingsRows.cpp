@@ -1,6 +1,7 @@
 #include "ui/design/SettingsRows.h"
 
 #include "ui/design/Buttons.h"
+#include "ui/design/Components.h"
 #include "ui/design/Fonts.h"
 #include "ui/design/Palette.h"
 #include "ui/design/Shapes.h"
@@ -20,16 +21,14 @@
 namespace tq {
 
 namespace {
-QFont bodyFont() { return fonts::system(13); }
-QFont calloutFont() { return fonts::system(12); }
+QFont bodyFont() { return fonts::font(fonts::Role::body); }
+QFont calloutFont() { return fonts::font(fonts::Role::callout); }
 
 QWidget* titleDetail(QLabel*& title, QLabel*& detail, const QString& titleText, const QString& detailText,
                      QWidget* parent)
 {
     auto* box = new QWidget(parent);
-    auto* col = new QVBoxLayout(box);
-    col->setContentsMargins(0, 0, 0, 0);
-    col->setSpacing(4);
+    auto* col = bareColumn(box, 4);
     title = makeLabel(titleText, palette::paper(), bodyFont(), true, box);
     col->addWidget(title);
     detail = nullptr;
@@ -43,11 +42,9 @@ QWidget* titleDetail(QLabel*& title, QLabel*& detail, const QString& titleText, 
 
 FormSection::FormSection(const QString& header, const QString& footer, QWidget* parent) : QWidget(parent)
 {
-    auto* col = new QVBoxLayout(this);
-    col->setContentsMargins(0, 0, 0, 0);
-    col->setSpacing(6);
+    auto* col = bareColumn(this, 6);
     if (!header.isEmpty()) {
-        auto* h = makeLabel(header, palette::paperDim(), fonts::system(12, QFont::DemiBold), false, this);
+        auto* h = makeLabel(header, fonts::font(fonts::Role::callout, QFont::DemiBold), palette::paperDim(), false, this);
         h->setContentsMargins(10, 0, 0, 0);
         col->addWidget(h);
     }
@@ -65,13 +62,7 @@ FormSection::FormSection(const QString& header, const QString& footer, QWidget* 
 void FormSection::addRow(QWidget* row)
 {
     if (rows_->count() > 0) {
-        auto* rule = new QWidget(card_);
-        rule->setFixedHeight(1);
-        rule->setAutoFillBackground(true);
-        QPalette pal = rule->palette();
-        pal.setColor(QPalette::Window, palette::hairline());
-        rule->setPalette(pal);
-        rows_->addWidget(rule);
+        rows_->addWidget(new Divider(Qt::Horizontal, card_));
     }
     auto* holder = new QWidget(card_);
     auto* pad = new QVBoxLayout(holder);
@@ -124,7 +115,8 @@ PaneForm::PaneForm(QWidget* parent) : QScrollArea(parent)
     setWidget(content);
     viewport()->setAutoFillBackground(false);
     content->setAutoFillBackground(false);
-    setStyleSheet(QStringLiteral("QScrollArea { background: transparent; }"));
+    setFrameShape(QFrame::NoFrame);
+    setAutoFillBackground(false);
 }
 
 FormSection* PaneForm::addSection(const QString& header, const QString& footer)

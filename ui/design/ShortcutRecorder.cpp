@@ -142,7 +142,7 @@ ShortcutRecorder::ShortcutRecorder(const KeyLayout& layout, std::optional<KeyCom
     clear_->setAccessibleName(tr("Clear shortcut"));
     row->addWidget(clear_);
     col->addLayout(row);
-    warningLabel_ = makeLabel(QString(), palette::orange(), fonts::system(11), true, this);
+    warningLabel_ = makeLabel(QString(), fonts::Role::caption, palette::orange(), true, this);
     warningLabel_->setAlignment(Qt::AlignRight);
     col->addWidget(warningLabel_);
 

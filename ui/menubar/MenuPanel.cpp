@@ -2,6 +2,7 @@
 
 #include "platform/OverlayWindow.h"
 #include "platform/Text.h"
+#include "ui/design/Theme.h"
 #include "ui/menubar/MenuContent.h"
 
 #include <QCloseEvent>
@@ -31,6 +32,9 @@ MenuPanel::MenuPanel(MenuContent* content, Clock& clock, QWidget* parent)
     setWindowTitle(appName());
     setAccessibleName(appName());
     setAttribute(Qt::WA_DeleteOnClose);
+    applyInkTheme(this);
+    // The content paints its own rounded backdrop; the corners outside it stay clear.
+    setAutoFillBackground(false);
     if (overlay::compositing())
         setAttribute(Qt::WA_TranslucentBackground);
     auto* layout = new QVBoxLayout(this);
