@@ -172,10 +172,11 @@ Gallery::Gallery(MotionContext& motion, const KeyLayout& layout, bool spinner, Q
     disclosure->setExpanded(true);
     form->addRow(disclosure);
     rows->contentLayout()->addWidget(form);
-    for (const ProviderStatus& s : {ProviderStatus::ready(tr("Ready: tiny model")),
-                                    ProviderStatus::unavailable(tr("The server did not answer. Check that it is running, then try again.")),
-                                    ProviderStatus::unknown(), ProviderStatus::checking()}) {
-        if (!spinner && s.kind() == ProviderStatus::Kind::checking)
+    using Kind = StatusView::Kind;
+    for (const StatusView& s : {StatusView{Kind::ready, tr("Ready: tiny model")},
+                                StatusView{Kind::unavailable, tr("The server did not answer. Check that it is running, then try again.")},
+                                StatusView{Kind::unknown, tr("Not checked yet")}, StatusView{Kind::checking, tr("Checking…")}}) {
+        if (!spinner && s.kind == Kind::checking)
             continue;
         auto* line = new StatusLine(motion_, keys);
         line->setStatus(s);

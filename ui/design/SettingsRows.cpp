@@ -262,28 +262,27 @@ StatusLine::StatusLine(MotionContext& motion, QWidget* parent)
 {
     setFont(calloutFont());
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
-    setStatus(ProviderStatus::unknown());
 }
 
-QString StatusLine::symbolFor(ProviderStatus::Kind kind)
+QString StatusLine::symbolFor(StatusView::Kind kind)
 {
     switch (kind) {
-    case ProviderStatus::Kind::ready:
+    case StatusView::Kind::ready:
         return QStringLiteral("checkmark.circle.fill");
-    case ProviderStatus::Kind::unavailable:
+    case StatusView::Kind::unavailable:
         return QStringLiteral("exclamationmark.triangle.fill");
-    case ProviderStatus::Kind::unknown:
+    case StatusView::Kind::unknown:
         return QStringLiteral("circle.dashed");
-    case ProviderStatus::Kind::checking:
+    case StatusView::Kind::checking:
         return {};
     }
     return {};
 }
 
-void StatusLine::setStatus(const ProviderStatus& status)
+void StatusLine::setStatus(const StatusView& status)
 {
     status_ = status;
-    setAccessibleName(status_.label());
+    setAccessibleName(status_.label);
     updateGeometry();
     update();
     spin();
@@ -291,8 +290,8 @@ void StatusLine::setStatus(const ProviderStatus& status)
 
 void StatusLine::spin()
 {
-    if (status_.kind() == ProviderStatus::Kind::checking && isVisible() && !motion_.reduceMotion())
-        driver_.run([this] { return status_.kind() == ProviderStatus::Kind::checking && isVisible(); });
+    if (status_.kind == StatusView::Kind::checking && isVisible() && !motion_.reduceMotion())
+        driver_.run([this] { return status_.kind == StatusView::Kind::checking && isVisible(); });
     else
         driver_.stop();
 }
@@ -317,13 +316,13 @@ constexpr double kGap = 6;
 QSize StatusLine::sizeHint() const
 {
     const QFontMetricsF m(font());
-    return QSize(int(kIcon + kGap + m.horizontalAdvance(status_.label()) + 2), int(std::ceil(std::max(kIcon, m.height()))));
+    return QSize(int(kIcon + kGap + m.horizontalAdvance(status_.label) + 2), int(std::ceil(std::max(kIcon, m.height()))));
 }
 
 int StatusLine::heightForWidth(int width) const
 {
     const QFontMetricsF m(font());
-    const int lines = std::max<int>(1, int(wrapLines(status_.label(), font(), width - kIcon - kGap, 2).size()));
+    const int lines = std::max<int>(1, int(wrapLines(status_.label, font(), width - kIcon - kGap, 2).size()));
     return int(std::ceil(std::max(kIcon, lines * m.lineSpacing())));
 }
 
@@ -332,22 +331,22 @@ void StatusLine::paintEvent(QPaintEvent*)
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     const QFontMetricsF m(font());
-    const QStringList lines = wrapLines(status_.label(), font(), width() - kIcon - kGap, 2);
+    const QStringList lines = wrapLines(status_.label, font(), width() - kIcon - kGap, 2);
     const double textHeight = std::max<qsizetype>(1, lines.size()) * m.lineSpacing();
     const double top = std::max(0.0, (height() - std::max(textHeight, kIcon)) / 2);
     const double iconTop = top + (std::min(textHeight, m.lineSpacing()) - kIcon) / 2;
     const QRectF icon = visualRect(layoutDirection(), width(), QRectF(0, std::max(0.0, iconTop), kIcon, kIcon));
-    switch (status_.kind()) {
-    case ProviderStatus::Kind::ready:
-        symbols::paint(p, symbolFor(status_.kind()), icon, palette::green());
+    switch (status_.kind) {
+    case StatusView::Kind::ready:
+        symbols::paint(p, symbolFor(status_.kind), icon, palette::green());
         break;
-    case ProviderStatus::Kind::unavailable:
-        symbols::paint(p, symbolFor(status_.kind()), icon, palette::orange());
+    case StatusView::Kind::unavailable:
+        symbols::paint(p, symbolFor(status_.kind), icon, palette::orange());
         break;
-    case ProviderStatus::Kind::unknown:
-        symbols::paint(p, symbolFor(status_.kind()), icon, palette::paperDim());
+    case StatusView::Kind::unknown:
+        symbols::paint(p, symbolFor(status_.kind), icon, palette::paperDim());
         break;
-    case ProviderStatus::Kind::checking: {
+    case StatusView::Kind::checking: {
         // A small spinner: eight spokes, the brightest turning once a second.
         const double t = motion_.reduceMotion() ? 0 : motion_.frames().seconds();
         const int lead = int(std::floor(t * 8)) % 8;

@@ -3,6 +3,8 @@
 #include "ui/design/Fonts.h"
 #include "ui/design/Palette.h"
 
+#include <QCoreApplication>
+#include <QEvent>
 #include <QStyle>
 #include <QWidget>
 
@@ -10,6 +12,35 @@ namespace tq {
 
 namespace {
 QString css(const QColor& c) { return c.name(QColor::HexArgb); }
+
+constexpr char kThemed[] = "inkTheme";
+
+// Under a style sheet Qt hands neither palette nor font down to a widget made after the sheet
+// was set. As each widget of a themed window is polished (parents first), what it did not set
+// itself is filled in from its parent.
+void inheritFromParent(QWidget* w)
+{
+    if (QWidget* parent = w->parentWidget()) {
+        w->setPalette(w->palette().resolve(parent->palette()));
+        w->setFont(w->font().resolve(parent->font()));
+    }
+}
+
+class InkInheritance final : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* object, QEvent* event) override
+    {
+        if (event->type() == QEvent::Polish && object->isWidgetType()) {
+            auto* w = static_cast<QWidget*>(object);
+            if (!w->isWindow() && w->window()->property(kThemed).toBool())
+                inheritFromParent(w);
+        }
+        return false;
+    }
+};
 } // namespace
 
 QString palette::menuStyleSheet()
@@ -118,10 +149,27 @@ QString inkStyleSheet()
 
 void applyInkTheme(QWidget* window)
 {
+    // Palettes and fonts set under the sheet are kept, not replaced by the sheet's.
+    static InkInheritance* const inheritance = [] {
+        QCoreApplication::setAttribute(Qt::AA_UseStyleSheetPropagationInWidgetStyles);
+        auto* keeper = new InkInheritance(QCoreApplication::instance());
+        QCoreApplication::instance()->installEventFilter(keeper);
+        return keeper;
+    }();
+    Q_UNUSED(inheritance);
+    window->setProperty(kThemed, true);
     window->setPalette(inkPalette(window->palette()));
     window->setFont(fonts::font(fonts::Role::body));
     window->setAutoFillBackground(true);
     window->setStyleSheet(inkStyleSheet());
+}
+
+void inheritInkTheme(QWidget* widget)
+{
+    inheritFromParent(widget);
+    for (QWidget* child : widget->findChildren<QWidget*>())
+        if (!child->isWindow())
+            inheritFromParent(child);
 }
 
 void markBareField(QWidget* field)

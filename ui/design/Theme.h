@@ -16,6 +16,9 @@ QString inkStyleSheet();
 // The palette with its window colour filled, the body step of the type ladder, and the style sheet. Style sheets reach the
 // windows a widget opens (context menus, message boxes, a picker's list); palettes do not.
 void applyInkTheme(QWidget* window);
+// A widget polished before it joined a themed window takes the window's palette and font
+// wherever it set none itself.
+void inheritInkTheme(QWidget* widget);
 // A text field that draws its own surface: the theme gives it no fill and no edge.
 void markBareField(QWidget* field);
 

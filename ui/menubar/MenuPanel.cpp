@@ -41,6 +41,7 @@ MenuPanel::MenuPanel(MenuContent* content, Clock& clock, QWidget* parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSizeConstraint(QLayout::SetFixedSize);
     content_->setParent(this);
+    inheritInkTheme(content_);
     layout->addWidget(content_);
     connect(content_, &MenuContent::contentResized, this, &MenuPanel::contentResized);
     content_->closePanel = [this] { close(); };

@@ -15,7 +15,7 @@
 #include "ui/design/Symbols.h"
 #include "ui/design/Text.h"
 #include "ui/onboarding/GhostDemo.h"
-#include "ui/onboarding/ModelDownloadView.h"
+#include "ui/download/ModelDownloadView.h"
 #include "ui/onboarding/OnboardingFlow.h"
 
 #include <QEvent>

@@ -1,4 +1,4 @@
-#include "ui/onboarding/ModelDownloadView.h"
+#include "ui/download/ModelDownloadView.h"
 
 #include "engines/BuiltInProvider.h"
 #include "engines/ProviderHub.h"
