@@ -5,6 +5,7 @@
 #include "platform/Text.h"
 #include "completion/CompletionEngine.h"
 #include "settings/Preferences.h"
+#include "ui/design/Components.h"
 #include "ui/design/Theme.h"
 
 #include <QAction>
@@ -68,8 +69,7 @@ QWidget* WindowManager::make(Kind kind, std::function<void()> closeAction)
         window->setPalette(pal);
     }
 
-    auto* layout = new QVBoxLayout(window);
-    layout->setContentsMargins(0, 0, 0, 0);
+    auto* layout = bareColumn(window);
     if (auto it = content_.find(kind); it != content_.end() && it->second && model_) {
         if (QWidget* content = it->second(*model_, std::move(closeAction)))
             layout->addWidget(content);

@@ -1,8 +1,10 @@
 #include "ui/design/Keycap.h"
 
+#include "ui/design/Components.h"
 #include "ui/design/Fonts.h"
 #include "ui/design/Palette.h"
 #include "ui/design/Shapes.h"
+#include "ui/design/Text.h"
 
 #include <QCoreApplication>
 #include <QFontMetricsF>
@@ -49,9 +51,7 @@ void Keycap::paintEvent(QPaintEvent*)
 KeyComboView::KeyComboView(const KeyLayout& layout, std::optional<KeyCombo> combo, bool onInk, QWidget* parent)
     : QWidget(parent), layout_(layout), combo_(combo), onInk_(onInk)
 {
-    auto* row = new QHBoxLayout(this);
-    row->setContentsMargins(0, 0, 0, 0);
-    row->setSpacing(3);
+    auto* row = bareRow(this, 3);
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     rebuild();
 }
@@ -78,10 +78,8 @@ void KeyComboView::rebuild()
     }
     if (!combo_) {
         auto* none = new QLabel(QCoreApplication::translate("KeyComboView", "Not set"), this);
-        QPalette pal = none->palette();
         const QColor base = onInk_ ? palette::paper() : palette().color(QPalette::WindowText);
-        pal.setColor(QPalette::WindowText, palette::withOpacity(base, 0.62));
-        none->setPalette(pal);
+        setLabelColour(none, palette::withOpacity(base, 0.62));
         row->addWidget(none);
         setAccessibleName(none->text());
     } else {

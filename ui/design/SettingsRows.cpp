@@ -205,9 +205,7 @@ private:
 RowDisclosure::RowDisclosure(const QString& title, QWidget* content, MotionContext& motion, QWidget* parent)
     : QWidget(parent), motion_(motion), content_(content), openness_(motion.frames(), 0)
 {
-    auto* col = new QVBoxLayout(this);
-    col->setContentsMargins(0, 0, 0, 0);
-    col->setSpacing(4);
+    auto* col = bareColumn(this, 4);
     header_ = new DisclosureHeader(title, [this] { return openness_.value(); }, this);
     header_->setAccessibleName(title);
     col->addWidget(header_);

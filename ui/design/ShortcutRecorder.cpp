@@ -2,6 +2,7 @@
 
 #include "platform/KeyNames.h"
 #include "ui/design/Buttons.h"
+#include "ui/design/Components.h"
 #include "ui/design/Fonts.h"
 #include "ui/design/Keycap.h"
 #include "ui/design/Palette.h"
@@ -119,9 +120,7 @@ ShortcutRecorder::ShortcutRecorder(const KeyLayout& layout, std::optional<KeyCom
                                    QWidget* parent)
     : QWidget(parent), layout_(layout), combo_(combo), allowsClearing_(allowsClearing)
 {
-    auto* col = new QVBoxLayout(this);
-    col->setContentsMargins(0, 0, 0, 0);
-    col->setSpacing(4);
+    auto* col = bareColumn(this, 4);
     auto* row = new QHBoxLayout;
     row->setSpacing(6);
     row->addStretch(1);

@@ -2,6 +2,7 @@
 
 #include "platform/OverlayWindow.h"
 #include "platform/Text.h"
+#include "ui/design/Components.h"
 #include "ui/design/Theme.h"
 #include "ui/menubar/MenuContent.h"
 
@@ -37,8 +38,7 @@ MenuPanel::MenuPanel(MenuContent* content, Clock& clock, QWidget* parent)
     setAutoFillBackground(false);
     if (overlay::compositing())
         setAttribute(Qt::WA_TranslucentBackground);
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
+    auto* layout = bareColumn(this);
     layout->setSizeConstraint(QLayout::SetFixedSize);
     content_->setParent(this);
     inheritInkTheme(content_);
