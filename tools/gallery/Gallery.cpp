@@ -3,6 +3,7 @@
 #include "ui/design/Backdrop.h"
 #include "ui/design/BrandMark.h"
 #include "ui/design/Buttons.h"
+#include "ui/design/Components.h"
 #include "ui/design/Confetti.h"
 #include "ui/design/Effects.h"
 #include "ui/design/Fonts.h"
@@ -17,6 +18,7 @@
 #include "ui/design/Text.h"
 
 #include <QGridLayout>
+#include <QSlider>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
@@ -126,6 +128,20 @@ Gallery::Gallery(MotionContext& motion, const KeyLayout& layout, bool spinner, Q
     auto* disabled = new PrimaryButton(tr("Disabled"), motion_, buttons);
     disabled->setEnabled(false);
     buttons->contentLayout()->addWidget(row(buttons, {primary, pressed, disabled}));
+    auto* quiet = new HandButton(tr("Not Now"), buttons, ButtonTone::quiet);
+    auto* erase = new HandButton(tr("Erase All…"), buttons, ButtonTone::destructive);
+    auto* pill = new Pill(tr("Private"), palette::gold(), QStringLiteral("lock.fill"), buttons);
+    buttons->contentLayout()->addWidget(row(buttons, {quiet, erase, pill, new ActivitySpinner(motion_, 16, buttons)}));
+    auto* segments = new SegmentedControl(tr("Length"), buttons);
+    for (const QString& s : {tr("Short"), tr("Medium"), tr("Long")})
+        segments->addSegment(s);
+    segments->setCurrentIndex(1);
+    auto* slider = new ValueSlider(tr("Creativity"), 0, 100, buttons);
+    slider->setEndLabels(tr("Focused"), tr("Loose"));
+    slider->setSliderWidth(110);
+    slider->slider()->setValue(40);
+    buttons->contentLayout()->addWidget(row(buttons, {segments, slider}));
+    buttons->contentLayout()->addWidget(new Divider(Qt::Horizontal, buttons));
     auto* choiceA = new ChoiceCard(motion_, buttons);
     choiceA->setSelected(true);
     choiceA->setAccessibleName(tr("English"));
@@ -172,10 +188,11 @@ Gallery::Gallery(MotionContext& motion, const KeyLayout& layout, bool spinner, Q
     disclosure->setExpanded(true);
     form->addRow(disclosure);
     rows->contentLayout()->addWidget(form);
-    for (const ProviderStatus& s : {ProviderStatus::ready(tr("Ready: tiny model")),
-                                    ProviderStatus::unavailable(tr("The server did not answer. Check that it is running, then try again.")),
-                                    ProviderStatus::unknown(), ProviderStatus::checking()}) {
-        if (!spinner && s.kind() == ProviderStatus::Kind::checking)
+    using Kind = StatusView::Kind;
+    for (const StatusView& s : {StatusView{Kind::ready, tr("Ready: tiny model")},
+                                StatusView{Kind::unavailable, tr("The server did not answer. Check that it is running, then try again.")},
+                                StatusView{Kind::unknown, tr("Not checked yet")}, StatusView{Kind::checking, tr("Checking…")}}) {
+        if (!spinner && s.kind == Kind::checking)
             continue;
         auto* line = new StatusLine(motion_, keys);
         line->setStatus(s);

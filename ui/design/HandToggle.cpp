@@ -2,6 +2,7 @@
 
 #include "ui/design/Palette.h"
 #include "ui/design/Shapes.h"
+#include "ui/design/Text.h"
 
 #include <QCoreApplication>
 #include <QHBoxLayout>
@@ -34,9 +35,7 @@ HandToggle::HandToggle(const QString& label, MotionContext& motion, QWidget* par
 {
     setText(label);
     auto* l = new QLabel(label, this);
-    QPalette pal = l->palette();
-    pal.setColor(QPalette::WindowText, palette::paper());
-    l->setPalette(pal);
+    setLabelColour(l, palette::paper());
     setLabelWidget(l);
 }
 

@@ -2,6 +2,7 @@
 
 #include "platform/KeyNames.h"
 #include "ui/design/Buttons.h"
+#include "ui/design/Components.h"
 #include "ui/design/Fonts.h"
 #include "ui/design/Keycap.h"
 #include "ui/design/Palette.h"
@@ -119,9 +120,7 @@ ShortcutRecorder::ShortcutRecorder(const KeyLayout& layout, std::optional<KeyCom
                                    QWidget* parent)
     : QWidget(parent), layout_(layout), combo_(combo), allowsClearing_(allowsClearing)
 {
-    auto* col = new QVBoxLayout(this);
-    col->setContentsMargins(0, 0, 0, 0);
-    col->setSpacing(4);
+    auto* col = bareColumn(this, 4);
     auto* row = new QHBoxLayout;
     row->setSpacing(6);
     row->addStretch(1);
@@ -142,7 +141,7 @@ ShortcutRecorder::ShortcutRecorder(const KeyLayout& layout, std::optional<KeyCom
     clear_->setAccessibleName(tr("Clear shortcut"));
     row->addWidget(clear_);
     col->addLayout(row);
-    warningLabel_ = makeLabel(QString(), palette::orange(), fonts::system(11), true, this);
+    warningLabel_ = makeLabel(QString(), fonts::Role::caption, palette::orange(), true, this);
     warningLabel_->setAlignment(Qt::AlignRight);
     col->addWidget(warningLabel_);
 
