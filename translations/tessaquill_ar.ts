@@ -2,24 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ar" sourcelanguage="en">
 <context>
-    <name>HandToggle</name>
-    <message>
-        <source>On</source>
-        <translation>تشغيل</translation>
-    </message>
-    <message>
-        <source>Off</source>
-        <translation>إيقاف</translation>
-    </message>
-</context>
-<context>
-    <name>KeyComboView</name>
-    <message>
-        <source>Not set</source>
-        <translation>غير محدد</translation>
-    </message>
-</context>
-<context>
     <name>Tessaquill</name>
     <message>
         <source>Accessibility is on. %app is ready in your other apps.</source>
@@ -2099,9 +2081,6 @@
         <source>Change the app language</source>
         <translation>تغيير لغة التطبيق</translation>
     </message>
-</context>
-<context>
-    <name>tq</name>
     <message>
         <source>0 min</source>
         <translation>0 دقيقة</translation>
@@ -2119,18 +2098,6 @@
         <translation>%1 ساعة</translation>
     </message>
     <message>
-        <source>1 word</source>
-        <translation>كلمة واحدة</translation>
-    </message>
-    <message>
-        <source>%1 words</source>
-        <translation>%1 كلمات</translation>
-    </message>
-    <message>
-        <source>Not yet</source>
-        <translation>ليس بعد</translation>
-    </message>
-    <message>
         <source>%1 s</source>
         <translation>%1 ث</translation>
     </message>
@@ -2138,9 +2105,10 @@
         <source>%1 ms</source>
         <translation>%1 م.ث</translation>
     </message>
-</context>
-<context>
-    <name>tq::ShortcutRecorder</name>
+    <message>
+        <source>Not set</source>
+        <translation>غير محدد</translation>
+    </message>
     <message>
         <source>Clear shortcut</source>
         <translation>مسح الاختصار</translation>

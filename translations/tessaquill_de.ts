@@ -2,24 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de" sourcelanguage="en">
 <context>
-    <name>HandToggle</name>
-    <message>
-        <source>On</source>
-        <translation>Ein</translation>
-    </message>
-    <message>
-        <source>Off</source>
-        <translation>Aus</translation>
-    </message>
-</context>
-<context>
-    <name>KeyComboView</name>
-    <message>
-        <source>Not set</source>
-        <translation>Nicht festgelegt</translation>
-    </message>
-</context>
-<context>
     <name>Tessaquill</name>
     <message>
         <source>Accessibility is on. %app is ready in your other apps.</source>
@@ -2099,9 +2081,6 @@
         <source>Change the app language</source>
         <translation>Sprache der App ändern</translation>
     </message>
-</context>
-<context>
-    <name>tq</name>
     <message>
         <source>0 min</source>
         <translation>0 Min.</translation>
@@ -2119,18 +2098,6 @@
         <translation>%1 Std.</translation>
     </message>
     <message>
-        <source>1 word</source>
-        <translation>1 Wort</translation>
-    </message>
-    <message>
-        <source>%1 words</source>
-        <translation>%1 Wörter</translation>
-    </message>
-    <message>
-        <source>Not yet</source>
-        <translation>Noch nicht</translation>
-    </message>
-    <message>
         <source>%1 s</source>
         <translation>%1 s</translation>
     </message>
@@ -2138,9 +2105,10 @@
         <source>%1 ms</source>
         <translation>%1 ms</translation>
     </message>
-</context>
-<context>
-    <name>tq::ShortcutRecorder</name>
+    <message>
+        <source>Not set</source>
+        <translation>Nicht festgelegt</translation>
+    </message>
     <message>
         <source>Clear shortcut</source>
         <translation>Kürzel löschen</translation>

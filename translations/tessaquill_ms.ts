@@ -2,24 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ms" sourcelanguage="en">
 <context>
-    <name>HandToggle</name>
-    <message>
-        <source>On</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Off</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>KeyComboView</name>
-    <message>
-        <source>Not set</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
     <name>Tessaquill</name>
     <message>
         <source>Accessibility is on. %app is ready in your other apps.</source>
@@ -2099,9 +2081,6 @@
         <source>Change the app language</source>
         <translation type="unfinished"></translation>
     </message>
-</context>
-<context>
-    <name>tq</name>
     <message>
         <source>0 min</source>
         <translation type="unfinished"></translation>
@@ -2119,18 +2098,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>1 word</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 words</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Not yet</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>%1 s</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2138,9 +2105,10 @@
         <source>%1 ms</source>
         <translation type="unfinished"></translation>
     </message>
-</context>
-<context>
-    <name>tq::ShortcutRecorder</name>
+    <message>
+        <source>Not set</source>
+        <translation type="unfinished"></translation>
+    </message>
     <message>
         <source>Clear shortcut</source>
         <translation type="unfinished"></translation>

@@ -196,7 +196,14 @@ TEST_F(SettingsWindowTest, AppsAndSitesListsAddsAndEdits)
     auto* sheet = apps->findChild<AddWebsiteDialog*>();
     ASSERT_NE(sheet, nullptr);
     QTest::keyClicks(sheet->field(), QStringLiteral("intranet"));
-    EXPECT_FALSE(sheet->findChildren<QPushButton*>().last()->isEnabled()); // "Add" waits for a domain
+    const auto addButton = [&] {
+        for (QAbstractButton* b : sheet->findChildren<QAbstractButton*>())
+            if (b->text() == QStringLiteral("Add"))
+                return b;
+        return static_cast<QAbstractButton*>(nullptr);
+    };
+    ASSERT_NE(addButton(), nullptr);
+    EXPECT_FALSE(addButton()->isEnabled()); // "Add" waits for a domain
     sheet->reject();
     QCoreApplication::processEvents();
     apps->openAddWebsite();

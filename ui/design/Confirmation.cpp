@@ -2,31 +2,15 @@
 
 #include "platform/Text.h"
 #include "ui/design/Buttons.h"
+#include "ui/design/Components.h"
 #include "ui/design/Palette.h"
+#include "ui/design/Text.h"
+#include "ui/design/Theme.h"
 
-#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QVBoxLayout>
 
 namespace tq {
-
-namespace {
-QLabel* sheetLabel(const QString& text, int pixels, QFont::Weight weight, const QColor& colour, QWidget* parent)
-{
-    auto* label = new QLabel(text, parent);
-    label->setTextFormat(Qt::PlainText);
-    label->setWordWrap(true);
-    QFont f = label->font();
-    f.setPixelSize(pixels);
-    f.setWeight(weight);
-    label->setFont(f);
-    QPalette pal = label->palette();
-    pal.setColor(QPalette::WindowText, colour);
-    label->setPalette(pal);
-    return label;
-}
-} // namespace
 
 Confirmation::Confirmation(QWidget* window, const Question& question) : QDialog(window)
 {
@@ -35,38 +19,25 @@ Confirmation::Confirmation(QWidget* window, const Question& question) : QDialog(
     setAccessibleName(question.title);
     setWindowModality(Qt::WindowModal);
     setAttribute(Qt::WA_DeleteOnClose);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, palette::ink());
-    pal.setColor(QPalette::WindowText, palette::paper());
-    pal.setColor(QPalette::Button, palette::inkHighlight());
-    pal.setColor(QPalette::ButtonText, palette::paper());
-    setPalette(pal);
-    setAutoFillBackground(true);
+    applyInkTheme(this);
 
-    auto* column = new QVBoxLayout(this);
+    QVBoxLayout* column = bareColumn(this, 8);
     column->setContentsMargins(20, 20, 20, 16);
-    column->setSpacing(8);
-    QLabel* title = sheetLabel(question.title, 13, QFont::DemiBold, palette::paper(), this);
+    QLabel* title = makeLabel(question.title, fonts::Role::headline, palette::paper(), true, this);
     title->setObjectName(QStringLiteral("confirmationTitle"));
     column->addWidget(title);
     if (!question.detail.isEmpty())
-        column->addWidget(sheetLabel(question.detail, 12, QFont::Normal, palette::paperDim(), this));
+        column->addWidget(makeLabel(question.detail, fonts::Role::callout, palette::paperDim(), true, this));
     column->addSpacing(10);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->setSpacing(8);
+    QHBoxLayout* buttons = bareRow(nullptr, 8);
     buttons->addStretch(1);
     const bool notice = question.action.isEmpty();
     const QString cancelText = !question.cancel.isEmpty() ? question.cancel : notice ? text("OK") : text("Cancel");
     cancel_ = new HandButton(cancelText, this);
     buttons->addWidget(cancel_);
     if (!notice) {
-        action_ = new HandButton(question.action, this);
-        if (question.destructive) {
-            QPalette red = action_->palette();
-            red.setColor(QPalette::ButtonText, palette::withOpacity(QColor(0xff, 0x6b, 0x5e), 1));
-            action_->setPalette(red);
-        }
+        action_ = new HandButton(question.action, this, question.destructive ? ButtonTone::destructive : ButtonTone::standard);
         buttons->addWidget(action_);
     }
     column->addLayout(buttons);

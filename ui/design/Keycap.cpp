@@ -1,12 +1,12 @@
 #include "ui/design/Keycap.h"
 
+#include "platform/Text.h"
 #include "ui/design/Components.h"
 #include "ui/design/Fonts.h"
 #include "ui/design/Palette.h"
 #include "ui/design/Shapes.h"
 #include "ui/design/Text.h"
 
-#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -77,7 +77,7 @@ void KeyComboView::rebuild()
         delete item;
     }
     if (!combo_) {
-        auto* none = new QLabel(QCoreApplication::translate("KeyComboView", "Not set"), this);
+        auto* none = new QLabel(tq::text("Not set"), this);
         const QColor base = onInk_ ? palette::paper() : palette().color(QPalette::WindowText);
         setLabelColour(none, palette::withOpacity(base, 0.62));
         row->addWidget(none);

@@ -2,6 +2,7 @@
 
 #include "platform/Text.h"
 #include "ui/design/Palette.h"
+#include "ui/design/Theme.h"
 #include "ui/settings/AppsLogic.h"
 #include "ui/settings/AppsSheet.h"
 #include "ui/settings/SettingsStyle.h"
@@ -15,7 +16,7 @@ namespace tq {
 AddWebsiteDialog::AddWebsiteDialog(const QString& typed, MotionContext& motion, QWidget* parent) : QDialog(parent)
 {
     setWindowTitle(text("Add a website"));
-    applyInkPalette(this);
+    applyInkTheme(this);
     setWindowModality(Qt::WindowModal);
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(20, 20, 20, 20);
@@ -25,14 +26,14 @@ AddWebsiteDialog::AddWebsiteDialog(const QString& typed, MotionContext& motion, 
     field_->setAccessibleName(text("Domain"));
     field_->setPlaceholderText(QStringLiteral("wikipedia.org"));
     field_->setFixedWidth(300);
-    field_->setStyleSheet(lineEditStyle());
     column->addWidget(field_);
     column->addWidget(makeLabel(text("Rules for a site apply in any browser %app can read."), 12, QFont::Normal,
                                 palette::paperDim(), this, true));
     add_ = addSheetButtons(this, column, motion);
     auto check = [this] { add_->setEnabled(normalizedDomain(field_->text()).has_value()); };
     connect(field_, &QLineEdit::textChanged, this, check);
-    connect(add_, &QPushButton::clicked, this, [this] {
+    connect(field_, &QLineEdit::returnPressed, add_, &QAbstractButton::click);
+    connect(add_, &QAbstractButton::clicked, this, [this] {
         if (normalizedDomain(field_->text()))
             accept();
     });

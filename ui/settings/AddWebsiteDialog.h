@@ -3,7 +3,7 @@
 #include <QDialog>
 
 class QLineEdit;
-class QPushButton;
+class QAbstractButton;
 
 namespace tq {
 
@@ -19,7 +19,7 @@ public:
 
 private:
     QLineEdit* field_;
-    QPushButton* add_;
+    QAbstractButton* add_;
 };
 
 } // namespace tq

@@ -3,12 +3,13 @@
 #include "platform/Text.h"
 #include "settings/Preferences.h"
 #include "stores/StatsStore.h"
+#include "ui/design/Components.h"
 #include "ui/design/Palette.h"
 #include "ui/design/Symbols.h"
+#include "ui/design/Theme.h"
 #include "ui/settings/AddAppDialog.h"
 #include "ui/settings/AddWebsiteDialog.h"
 #include "ui/settings/AppRuleDetail.h"
-#include "ui/settings/AppsSheet.h"
 #include "ui/settings/RuleKeyIcon.h"
 #include "ui/settings/RuleRowDelegate.h"
 #include "ui/settings/SettingsStyle.h"
@@ -52,8 +53,7 @@ AppsPane::AppsPane(SettingsContext& context, QWidget* parent) : QWidget(parent),
     searchField_->setPlaceholderText(text("Search"));
     searchField_->setAccessibleName(text("Search"));
     searchField_->setFrame(false);
-    searchField_->setStyleSheet(QStringLiteral("QLineEdit { background: transparent; color: %1; border: none; }").arg(palette::paper().name())
-                                + palette::menuStyleSheet());
+    markBareField(searchField_);
     header->addWidget(searchField_, 1);
     clear_ = new QToolButton(left);
     clear_->setIcon(symbolIcon(QStringLiteral("xmark.circle.fill")));
@@ -77,27 +77,22 @@ AppsPane::AppsPane(SettingsContext& context, QWidget* parent) : QWidget(parent),
     add->setPopupMode(QToolButton::InstantPopup);
     add->setStyleSheet(QStringLiteral("QToolButton::menu-indicator { image: none; width: 0; }"));
     auto* menu = new QMenu(add);
-    applyInkPalette(menu);
+    applyInkTheme(menu);
     menu->addAction(text("Add App…"), this, &AppsPane::openAddApp);
     menu->addAction(text("Add Website…"), this, &AppsPane::openAddWebsite);
     add->setMenu(menu);
     header->addWidget(add);
     leftColumn->addLayout(header);
-    auto* divider = new QWidget(left);
-    divider->setFixedHeight(1);
-    divider->setStyleSheet(QStringLiteral("background: %1;").arg(palette::hairline().name(QColor::HexArgb)));
-    leftColumn->addWidget(divider);
+    leftColumn->addWidget(new Divider(Qt::Horizontal, left));
 
     leftStack_ = new QStackedWidget(left);
     list_ = new QListWidget(leftStack_);
     list_->setObjectName(QStringLiteral("ruleList"));
     list_->setAccessibleName(text("Apps & Sites"));
     list_->setItemDelegate(new RuleRowDelegate(list_));
-    list_->setStyleSheet(appsListStyle());
     list_->setMouseTracking(true);
     list_->setCursor(Qt::PointingHandCursor);
     list_->setSpacing(0);
-    styleScrollBars(list_);
     leftStack_->addWidget(list_);
     auto* empty = new QWidget(leftStack_);
     auto* emptyColumn = new QVBoxLayout(empty);
@@ -113,10 +108,7 @@ AppsPane::AppsPane(SettingsContext& context, QWidget* parent) : QWidget(parent),
     leftColumn->addWidget(leftStack_, 1);
     row->addWidget(left, 260);
 
-    auto* divider2 = new QWidget(this);
-    divider2->setFixedWidth(1);
-    divider2->setStyleSheet(QStringLiteral("background: %1;").arg(palette::hairline().name(QColor::HexArgb)));
-    row->addWidget(divider2);
+    row->addWidget(new Divider(Qt::Vertical, this));
     right_ = new QWidget(this);
     right_->setMinimumWidth(260);
     rightLayout_ = new QVBoxLayout(right_);

@@ -5,8 +5,8 @@
 #include "platform/Text.h"
 #include "settings/Preferences.h"
 #include "stores/Keychain.h"
-#include "ui/design/Formatters.h"
 #include "ui/design/Fonts.h"
+#include "ui/design/Formatters.h"
 #include "ui/design/Palette.h"
 #include "ui/design/SettingsRows.h"
 #include "ui/design/Symbols.h"
@@ -53,7 +53,6 @@ QLineEdit* makeField(const QString& name, const QString& prompt, QWidget* parent
     auto* f = new QLineEdit(parent);
     f->setAccessibleName(name);
     f->setPlaceholderText(prompt);
-    f->setStyleSheet(lineEditStyle());
     f->setMinimumWidth(260);
     return f;
 }
@@ -149,7 +148,7 @@ ModelPicker::ModelPicker(ProviderHub& hub, Preferences& prefs, EngineKind kind, 
     field_ = makeField(text("Model"), text("Model name"), stack_);
     box_ = new QComboBox(stack_);
     box_->setAccessibleName(text("Model"));
-    styleComboBox(box_);
+    box_->setCursor(Qt::PointingHandCursor);
     stack_->addWidget(field_);
     stack_->addWidget(box_);
     row->addWidget(stack_, 1);

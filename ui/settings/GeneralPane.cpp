@@ -171,7 +171,7 @@ GeneralPane::GeneralPane(SettingsContext& context, QWidget* parent) : QWidget(pa
     FormSection* typing = form->addSection(text("Typing"));
     insertion_ = new QComboBox(page);
     insertion_->setAccessibleName(text("Insert suggestions by"));
-    styleComboBox(insertion_);
+    insertion_->setCursor(Qt::PointingHandCursor);
     for (InsertionMethod m : allCases<InsertionMethod>())
         insertion_->addItem(label(m));
     auto* insertionRow = new SettingRow(text("Insert suggestions by"), QString(), insertion_, page);

@@ -1,7 +1,7 @@
 #include "ui/settings/InsightsMetrics.h"
 
-#include "stores/StatsStore.h"
 #include "platform/Text.h"
+#include "stores/StatsStore.h"
 #include "ui/design/Formatters.h"
 
 #include <QLocale>

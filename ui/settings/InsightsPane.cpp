@@ -6,11 +6,13 @@
 #include "ui/design/Animation.h"
 #include "ui/design/Buttons.h"
 #include "ui/design/Confirmation.h"
+#include "ui/design/Fonts.h"
 #include "ui/design/Palette.h"
-#include "ui/settings/SettingsStyle.h"
 #include "ui/design/Symbols.h"
+#include "ui/design/Text.h"
 #include "ui/settings/InsightsMetrics.h"
 #include "ui/settings/RuleKeyIcon.h"
+#include "ui/settings/SettingsStyle.h"
 #include "ui/settings/WordsChart.h"
 
 #include <QButtonGroup>
@@ -95,15 +97,7 @@ private:
 
 QLabel* label(const QString& text, int pixelSize, bool dim, QWidget* parent, QFont::Weight weight = QFont::Normal)
 {
-    auto* l = new QLabel(text, parent);
-    QFont f = l->font();
-    f.setPixelSize(pixelSize);
-    f.setWeight(weight);
-    l->setFont(f);
-    QPalette pal = l->palette();
-    pal.setColor(QPalette::WindowText, dim ? palette::paperDim() : palette::paper());
-    l->setPalette(pal);
-    return l;
+    return makeLabel(text, fonts::system(pixelSize, weight), dim ? palette::paperDim() : palette::paper(), false, parent);
 }
 
 } // namespace

@@ -5,10 +5,12 @@
 #include "field/ContextCollector.h"
 #include "settings/Enums.h"
 #include "settings/Preferences.h"
+#include "ui/design/Fonts.h"
 #include "ui/design/Formatters.h"
 #include "ui/design/Palette.h"
-#include "ui/settings/SettingsStyle.h"
 #include "ui/design/SettingsRows.h"
+#include "ui/design/Text.h"
+#include "ui/settings/SettingsStyle.h"
 
 #include <QFormLayout>
 #include <QLabel>
@@ -22,16 +24,9 @@ namespace {
 
 QLabel* infoLabel(const QString& t, QWidget* parent, bool dim = false, bool mono = false, int pixelSize = 13)
 {
-    auto* l = new QLabel(t, parent);
+    QLabel* l = makeLabel(t, mono ? fonts::monospaced(pixelSize) : fonts::system(pixelSize), dim ? palette::paperDim() : palette::paper(),
+                          false, parent);
     l->setTextFormat(Qt::PlainText);
-    QFont f = l->font();
-    if (mono)
-        f.setFamily(QStringLiteral("monospace"));
-    f.setPixelSize(pixelSize);
-    l->setFont(f);
-    QPalette pal = l->palette();
-    pal.setColor(QPalette::WindowText, dim ? palette::paperDim() : palette::paper());
-    l->setPalette(pal);
     return l;
 }
 

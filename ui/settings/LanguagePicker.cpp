@@ -3,10 +3,13 @@
 #include "platform/Text.h"
 #include "ui/design/Buttons.h"
 #include "ui/design/Confirmation.h"
+#include "ui/design/Fonts.h"
 #include "ui/design/Palette.h"
-#include "ui/settings/SettingsStyle.h"
 #include "ui/design/SettingsRows.h"
 #include "ui/design/Symbols.h"
+#include "ui/design/Text.h"
+#include "ui/design/Theme.h"
+#include "ui/settings/SettingsStyle.h"
 
 #include <QCoreApplication>
 #include <QHBoxLayout>
@@ -76,11 +79,9 @@ void LanguageChoiceRow::paintEvent(QPaintEvent*)
 
     const QRectF flagBox = mirrored(QRectF(kRowPadX, (height() - kFlagBox) / 2.0, kFlagBox, kFlagBox));
     p.setPen(Qt::NoPen);
-    p.setBrush(QColor(255, 255, 255, 13));
+    p.setBrush(palette::wash());
     p.drawEllipse(flagBox);
-    QFont flagFont = font();
-    flagFont.setPixelSize(22);
-    p.setFont(flagFont);
+    p.setFont(fonts::system(22));
     p.setPen(palette::paper());
     p.drawText(flagBox, Qt::AlignCenter, flag_);
     if (!identifier_) {
@@ -96,11 +97,8 @@ void LanguageChoiceRow::paintEvent(QPaintEvent*)
     const qreal textLeft = kRowPadX + kFlagBox + 12;
     const qreal checkSize = 18;
     const qreal textWidth = width() - textLeft - kRowPadX - (selected_ ? checkSize + 12 : 0);
-    QFont titleFont = font();
-    titleFont.setPixelSize(15);
-    titleFont.setWeight(QFont::Medium);
-    QFont subFont = font();
-    subFont.setPixelSize(11);
+    const QFont titleFont = fonts::system(15, QFont::Medium);
+    const QFont subFont = fonts::font(fonts::Role::subheadline);
     const QFontMetricsF tm(titleFont), sm(subFont);
     const qreal block = tm.height() + 2 + sm.height();
     const qreal top = (height() - block) / 2.0;
@@ -127,35 +125,19 @@ LanguageSheet::LanguageSheet(AppLanguage& language, QWidget* parent)
     setWindowTitle(tq::text("Choose a language"));
     setWindowModality(Qt::WindowModal);
     setFixedWidth(420);
-    setAutoFillBackground(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, palette::ink());
-    pal.setColor(QPalette::WindowText, palette::paper());
-    pal.setColor(QPalette::Base, palette::inkRaised());
-    pal.setColor(QPalette::Text, palette::paper());
-    pal.setColor(QPalette::PlaceholderText, palette::paperDim());
-    pal.setColor(QPalette::Button, palette::inkRaised());
-    pal.setColor(QPalette::ButtonText, palette::paper());
-    pal.setColor(QPalette::Highlight, palette::gold());
-    pal.setColor(QPalette::HighlightedText, palette::ink());
-    setPalette(pal);
+    applyInkTheme(this);
 
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(22, 22, 22, 22);
     column->setSpacing(12);
 
-    auto* title = new QLabel(tq::text("Choose a language"), this);
-    QFont titleFont = title->font();
-    titleFont.setPixelSize(22);
-    titleFont.setWeight(QFont::DemiBold);
-    title->setFont(titleFont);
+    QLabel* title = makeLabel(tq::text("Choose a language"), fonts::font(fonts::Role::title, QFont::DemiBold), palette::paper(), false, this);
     column->addWidget(title);
 
     search_ = new QLineEdit(this);
     search_->setPlaceholderText(tq::text("Search languages"));
     search_->setAccessibleName(tq::text("Search languages"));
     search_->setClearButtonEnabled(true);
-    search_->setStyleSheet(lineEditStyle());
     column->addWidget(search_);
     connect(search_, &QLineEdit::textChanged, this, [this](const QString& text) {
         query_ = text;
@@ -166,7 +148,6 @@ LanguageSheet::LanguageSheet(AppLanguage& language, QWidget* parent)
     scroll->setFixedHeight(360);
     scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::NoFrame);
-    styleScrollBars(scroll);
     scroll->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     listHost_ = new QWidget(scroll);
@@ -309,9 +290,7 @@ LanguageButton::LanguageButton(AppLanguage& language, QWidget* parent)
     setToolTip(tq::text("Change the app language"));
     setAccessibleName(tq::text("Change the app language"));
     setAccessibleDescription(AppLanguage::displayName(language_.current()));
-    QPalette pal = palette();
-    pal.setColor(QPalette::ButtonText, palette::paperDim());
-    setPalette(pal);
+    setLabelColour(this, palette::paperDim());
     connect(this, &QPushButton::clicked, this, [this] { openSheet(); });
 }
 

@@ -23,23 +23,12 @@ class PaneForm;
 
 namespace tq {
 
-// Ink background and paper text for a window of its own (the add sheets, confirmations).
-void applyInkPalette(QWidget* window);
-
-// Thin, quiet scroll bars on ink.
-void styleScrollBars(QAbstractScrollArea* area);
-
 // Lays `pane` out as one frameless scroll area filling it, over the pane's background, with
 // the panes' scroll bars; the caller sets its content.
 QScrollArea* fillWithScrollArea(QWidget* pane);
 // The same with a form of sections as its content.
 PaneForm* fillWithForm(QWidget* pane);
 
-// A picker of the panes: ink with a hairline edge. Its list opens as a plain list in the same
-// colours, not as a menu, whose window would take the desktop's menu palette.
-void styleComboBox(QComboBox* box);
-// Text fields of the panes, ink with a hairline edge, with an ink context menu.
-QString lineEditStyle();
 
 // Push buttons on ink: raised ink, gold when checked or focused, red for "destructive".
 QString settingsButtonStyle();
