@@ -15,6 +15,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
+#include <QDir>
 #include <QContextMenuEvent>
 #include <QLineEdit>
 #include <QMenu>
@@ -193,6 +194,8 @@ TEST_F(InputsLookTest, EveryPaneAndSheetKeepsTheLadderAndTheInkTheme)
             continue;
         ++sheets;
         EXPECT_EQ(testing::lookFaults(sheet), QStringList()) << sheet->metaObject()->className();
+        if (const QString dir = qEnvironmentVariable("TQ_ARTIFACTS"); !dir.isEmpty())
+            sheet->grab().save(QDir(dir).filePath(QStringLiteral("settings-sheet-%1.png").arg(QString::fromLatin1(sheet->metaObject()->className()).section(u':', -1))));
     }
     EXPECT_EQ(sheets, 4);
 }

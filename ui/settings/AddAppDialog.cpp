@@ -43,6 +43,7 @@ AddAppDialog::AddAppDialog(const QList<DesktopApp>& apps, MotionContext& motion,
     column->addWidget(list_, 1);
     add_ = addSheetButtons(this, column, motion);
     connect(search_, &QLineEdit::textChanged, this, &AddAppDialog::filter);
+    connect(search_, &QLineEdit::returnPressed, add_, &QAbstractButton::click);
     connect(add_, &QAbstractButton::clicked, this, [this] {
         if (chosen())
             accept();
