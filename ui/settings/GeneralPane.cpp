@@ -3,6 +3,7 @@
 #include "app/services/Permissions.h"
 #include "platform/Text.h"
 #include "settings/Preferences.h"
+#include "ui/design/Components.h"
 #include "ui/design/Fonts.h"
 #include "ui/design/Palette.h"
 #include "ui/design/SettingsRows.h"
@@ -87,9 +88,7 @@ GeneralPane::GeneralPane(SettingsContext& context, QWidget* parent) : QWidget(pa
     auto bind = [&](FormSection* section, const QString& title, const QString& detail, auto get, auto set) {
         auto* t = new SettingToggle(title, detail, c_.motion, page);
         section->addRow(t);
-        // setChecked() does not click: no write. The knob follows `toggled`, so it is not blocked.
-        toggles_.append({t, [t, &p, get] { t->setChecked((p.*get)()); }});
-        connect(t, &QAbstractButton::clicked, this, [&p, set](bool on) { (p.*set)(on); });
+        tq::bind(t, p, get, set);
         return t;
     };
 

@@ -3,6 +3,7 @@
 #include "platform/Text.h"
 #include "settings/AppRules.h"
 #include "stores/StatsStore.h"
+#include "ui/design/Components.h"
 #include "ui/design/Animation.h"
 #include "ui/design/Buttons.h"
 #include "ui/design/Confirmation.h"
@@ -15,7 +16,6 @@
 #include "ui/settings/SettingsStyle.h"
 #include "ui/settings/WordsChart.h"
 
-#include <QButtonGroup>
 #include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -29,6 +29,8 @@
 namespace tq {
 
 namespace {
+
+constexpr int kRanges[] = {14, 30, 90};
 
 // A rounded card on raised ink with a hairline border.
 class CardFrame final : public QWidget {
@@ -107,7 +109,6 @@ InsightsPane::InsightsPane(StatsStore& stats, AppRules& rules, InstalledApps& in
       growTimer_(clock_), rollTimer_(clock_)
 {
     setObjectName(QStringLiteral("InsightsPane"));
-    setStyleSheet(settingsButtonStyle());
     QScrollArea* scroll = fillWithScrollArea(this);
     scroll->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     auto* host = new QWidget(scroll);
@@ -137,18 +138,14 @@ InsightsPane::InsightsPane(StatsStore& stats, AppRules& rules, InstalledApps& in
     auto* header = new QHBoxLayout;
     header->addWidget(label(text("Words saved"), 14, false, chartCard, QFont::DemiBold));
     header->addStretch(1);
-    auto* ranges = ranges_ = new QButtonGroup(this);
-    for (const int days : {14, 30, 90}) {
-        auto* b = new QPushButton(text("%1 days").arg(days), chartCard);
-        b->setCheckable(true);
-        b->setChecked(days == range_);
-        b->setCursor(Qt::PointingHandCursor);
+    ranges_ = new SegmentedControl(text("Range"), chartCard);
+    for (const int days : kRanges) {
+        QAbstractButton* b = ranges_->addSegment(text("%1 days").arg(days));
         b->setAccessibleName(text("Range") + QStringLiteral(": ") + b->text());
-        ranges->addButton(b, days);
-        header->addWidget(b);
     }
-    header->setSpacing(2);
-    connect(ranges, &QButtonGroup::idClicked, this, [this](int days) { setRange(days); });
+    ranges_->setCurrentIndex(int(std::find(std::begin(kRanges), std::end(kRanges), range_) - std::begin(kRanges)));
+    header->addWidget(ranges_);
+    connect(ranges_, &SegmentedControl::chosen, this, [this](int i) { setRange(kRanges[i]); });
     chartColumn->addLayout(header);
     chartStack_ = new QStackedWidget(chartCard);
     chartStack_->setFixedHeight(200);
@@ -181,8 +178,7 @@ InsightsPane::InsightsPane(StatsStore& stats, AppRules& rules, InstalledApps& in
 
     auto* resetRow = new QHBoxLayout;
     resetRow->addStretch(1);
-    reset_ = new QPushButton(text("Reset Statistics…"), content);
-    reset_->setObjectName(QStringLiteral("destructive"));
+    reset_ = new HandButton(text("Reset Statistics…"), content, ButtonTone::destructive);
     connect(reset_, &QPushButton::clicked, this, [this] { askReset(); });
     resetRow->addWidget(reset_);
     stack->addLayout(resetRow);
@@ -307,8 +303,8 @@ void InsightsPane::setRange(int days)
     if (days == range_)
         return;
     range_ = days;
-    if (QAbstractButton* b = ranges_->button(days))
-        b->setChecked(true);
+    if (const auto* at = std::find(std::begin(kRanges), std::end(kRanges), days); at != std::end(kRanges))
+        ranges_->setCurrentIndex(int(at - std::begin(kRanges)));
     rebuild();
     restartGrow();
 }

@@ -7,7 +7,6 @@
 #include <QPointer>
 #include <QWidget>
 
-class QButtonGroup;
 class QGridLayout;
 class QLabel;
 class QPushButton;
@@ -20,6 +19,7 @@ class AppRules;
 class Confirmation;
 class InstalledApps;
 class MotionContext;
+class SegmentedControl;
 class StatsStore;
 class WordsChart;
 
@@ -66,7 +66,7 @@ private:
     WordsChart* chart_ = nullptr;
     QVBoxLayout* apps_ = nullptr;
     QPushButton* reset_ = nullptr;
-    QButtonGroup* ranges_ = nullptr;
+    SegmentedControl* ranges_ = nullptr;
     Timer growTimer_;
     Timer rollTimer_;
     Nanos growStart_{0};

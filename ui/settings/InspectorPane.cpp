@@ -5,6 +5,7 @@
 #include "field/ContextCollector.h"
 #include "settings/Enums.h"
 #include "settings/Preferences.h"
+#include "ui/design/Buttons.h"
 #include "ui/design/Fonts.h"
 #include "ui/design/Formatters.h"
 #include "ui/design/Palette.h"
@@ -35,7 +36,6 @@ QLabel* infoLabel(const QString& t, QWidget* parent, bool dim = false, bool mono
 InspectorPane::InspectorPane(InspectorSources sources, QWidget* parent) : QWidget(parent), sources_(std::move(sources))
 {
     setObjectName(QStringLiteral("InspectorPane"));
-    setStyleSheet(settingsButtonStyle());
     QScrollArea* scroll = fillWithScrollArea(this);
     auto* host = new QWidget(scroll);
     host->setAutoFillBackground(false);
@@ -48,7 +48,7 @@ InspectorPane::InspectorPane(InspectorSources sources, QWidget* parent) : QWidge
     sections_->setSpacing(18);
     column->addWidget(body_);
 
-    copy_ = new QPushButton(text("Copy Diagnostics"), host);
+    copy_ = new HandButton(text("Copy Diagnostics"), host);
     copy_->setObjectName(QStringLiteral("CopyDiagnostics"));
     connect(copy_, &QPushButton::clicked, this, [this] { copyDiagnostics(); });
     auto* buttonRow = new QHBoxLayout;

@@ -111,20 +111,4 @@ void GradientCard::paintEvent(QPaintEvent*)
     p.drawRoundedRect(r, radius_, radius_);
 }
 
-QString settingsButtonStyle()
-{
-    const auto css = [](const QColor& c) { return c.name(QColor::HexArgb); };
-    return QStringLiteral(
-               "QPushButton { background: %1; color: %2; border: 1px solid %3; border-radius: 6px; padding: 4px 12px; }"
-               "QPushButton:hover { background: %4; }"
-               "QPushButton:checked { background: %5; border-color: %6; }"
-               "QPushButton:focus { border-color: %6; }"
-               "QPushButton:disabled { color: %7; }"
-               "QPushButton#destructive { color: %8; }"
-               "QPushButton#destructive:disabled { color: %7; }")
-        .arg(css(palette::inkRaised()), css(palette::paper()), css(palette::hairline()), css(palette::inkHighlight()),
-             css(palette::withOpacity(palette::gold(), 0.28)), css(palette::gold()),
-             css(palette::withOpacity(palette::paper(), 0.35)), css(palette::destructive()));
-}
-
 } // namespace tq

@@ -30,9 +30,6 @@ QScrollArea* fillWithScrollArea(QWidget* pane);
 PaneForm* fillWithForm(QWidget* pane);
 
 
-// Push buttons on ink: raised ink, gold when checked or focused, red for "destructive".
-QString settingsButtonStyle();
-
 QFont settingsFont(double pointSize, QFont::Weight weight = QFont::Normal);
 
 // A text label in paper (or the given colour), word-wrapped when asked.
