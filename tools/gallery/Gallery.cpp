@@ -56,7 +56,7 @@ private:
 
 QLabel* heading(const QString& text, QWidget* parent)
 {
-    return makeLabel(text, palette::paperDim(), fonts::system(11, QFont::DemiBold), false, parent);
+    return makeLabel(text, fonts::font(fonts::Role::subheadline, QFont::DemiBold), palette::paperDim(), false, parent);
 }
 
 QWidget* row(QWidget* parent, std::initializer_list<QWidget*> items, int spacing = 10)
@@ -145,12 +145,12 @@ Gallery::Gallery(MotionContext& motion, const KeyLayout& layout, bool spinner, Q
     auto* choiceA = new ChoiceCard(motion_, buttons);
     choiceA->setSelected(true);
     choiceA->setAccessibleName(tr("English"));
-    auto* la = makeLabel(tr("English"), palette::paper(), fonts::system(13), false);
+    auto* la = makeLabel(tr("English"), fonts::Role::body, palette::paper());
     la->setContentsMargins(12, 9, 12, 9);
     choiceA->addContent(la);
     auto* choiceB = new ChoiceCard(motion_, buttons);
     choiceB->setAccessibleName(tr("Deutsch"));
-    auto* lb = makeLabel(tr("Deutsch"), palette::paper(), fonts::system(13), false);
+    auto* lb = makeLabel(tr("Deutsch"), fonts::Role::body, palette::paper());
     lb->setContentsMargins(12, 9, 12, 9);
     choiceB->addContent(lb);
     auto* mark = new MarkButton(
@@ -183,7 +183,7 @@ Gallery::Gallery(MotionContext& motion, const KeyLayout& layout, bool spinner, Q
     form->addRow(new SettingRow(tr("App language"), tr("Pick the language you read most easily."),
                                 new HandButton(tr("English"))));
     auto* disclosure = new RowDisclosure(tr("Use your own model"),
-                                         makeLabel(tr("Ollama and local servers."), palette::paperDim(), fonts::system(12)),
+                                         makeLabel(tr("Ollama and local servers."), fonts::Role::callout, palette::paperDim()),
                                          motion_);
     disclosure->setExpanded(true);
     form->addRow(disclosure);
@@ -225,7 +225,7 @@ Gallery::Gallery(MotionContext& motion, const KeyLayout& layout, bool spinner, Q
     auto* fmt = makeLabel(QStringList{formatTypingTime(89.5), formatTypingTime(599.9), formatWordCount(12345),
                                       formatLatency(999), formatLatency(1500), formatLatency(std::nullopt)}
                               .join(QStringLiteral(" · ")),
-                          palette::paper(), fonts::tabularDigits(12), true, seal);
+                          fonts::font(fonts::Role::callout, fonts::Face::tabularDigits), palette::paper(), true, seal);
     seal->contentLayout()->addWidget(fmt);
     seal->contentLayout()->addStretch(1);
 
@@ -259,7 +259,7 @@ Gallery::Gallery(MotionContext& motion, const KeyLayout& layout, bool spinner, Q
     auto* col = new QVBoxLayout(stage);
     col->setContentsMargins(0, 24, 0, 0);
     for (int i = 0; i < 3; ++i)
-        col->addWidget(new Rise(makeLabel(tr("Item %1").arg(i + 1), palette::paper(), fonts::rounded(13)), i, motion_));
+        col->addWidget(new Rise(makeLabel(tr("Item %1").arg(i + 1), fonts::font(fonts::Role::body, fonts::Face::rounded), palette::paper()), i, motion_));
     auto* shade = new TitleShade(stage);
     shade->setTop(20);
     rise->contentLayout()->addWidget(stage);
