@@ -26,7 +26,7 @@
 #include "settings/Preferences.h"
 #include "stores/StatsStore.h"
 #include "stores/WritingMemory.h"
-#include "ui/settings/AppLanguage.h"
+#include "app/services/AppLanguage.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -5,6 +5,7 @@
 #include "completion/CompletionEngine.h"
 #include "platform/ReduceMotion.h"
 #include "ui/design/Animation.h"
+#include "ui/design/Components.h"
 #include "ui/onboarding/IntroView.h"
 #include "platform/Platform.h"
 
@@ -21,8 +22,7 @@ public:
     IntroContent(AppModel& model, std::function<void()> close)
         : motion_(std::make_unique<MotionContext>(model.engine().clock(), model.platform().reduceMotion()))
     {
-        auto* layout = new QVBoxLayout(this);
-        layout->setContentsMargins(0, 0, 0, 0);
+        auto* layout = bareColumn(this);
         view_ = makeIntroView(model, *motion_, std::move(close), this);
         layout->addWidget(view_);
     }

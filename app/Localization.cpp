@@ -2,7 +2,7 @@
 
 #include "platform/Defaults.h"
 #include "platform/Log.h"
-#include "ui/settings/AppLanguage.h"
+#include "app/services/AppLanguage.h"
 
 #include <QApplication>
 #include <QLibraryInfo>

@@ -6,6 +6,7 @@
 #include "completion/CompletionEngine.h"
 #include "platform/ReduceMotion.h"
 #include "ui/design/Animation.h"
+#include "ui/design/Components.h"
 #include "ui/onboarding/OnboardingView.h"
 #include "ui/settings/LanguagePicker.h"
 #include "platform/Platform.h"
@@ -23,8 +24,7 @@ public:
     OnboardingContent(AppModel& model, std::function<void()> close)
         : motion_(std::make_unique<MotionContext>(model.engine().clock(), model.platform().reduceMotion()))
     {
-        auto* layout = new QVBoxLayout(this);
-        layout->setContentsMargins(0, 0, 0, 0);
+        auto* layout = bareColumn(this);
         OnboardingServices services{model.prefs(), model.permissions(), model.hub(), model.modelStore(),
                                     model.engine(), *motion_, model.engine().clock(),
                                     [&model](FieldSource* field, bool focused) {

@@ -2,7 +2,7 @@
 // Starts this program again (a new process with the given arguments) and ends the running one
 // through its own quit path, after the stores are written.
 
-#include "ui/settings/AppLanguage.h"
+#include "app/services/AppLanguage.h"
 
 #include <functional>
 

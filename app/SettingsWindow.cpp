@@ -64,7 +64,8 @@ SettingsContext settingsContext(AppModel& m, MotionContext& motion)
 {
     return SettingsContext{m.prefs(), m.rules(), m.stats(), m.memory(), m.permissions(), m.rivals(), m.hub(), m.engine(),
                            m.engine().clock(), m.platform().keyLayout(), motion, m.windows().router(), m.language(),
-                           m.modelStore(), m.power(), m.platform().keychain(), m.platform().trayHost(), {}};
+                           m.modelStore(), m.power(), m.platform().keychain(), m.platform().installedApps(),
+                           m.platform().trayHost(), {}};
 }
 
 void installSettingsWindow(AppModel& model)

@@ -5,7 +5,8 @@
 #include "platform/Text.h"
 #include "completion/CompletionEngine.h"
 #include "settings/Preferences.h"
-#include "ui/design/Palette.h"
+#include "ui/design/Components.h"
+#include "ui/design/Theme.h"
 
 #include <QAction>
 #include <QEvent>
@@ -61,16 +62,14 @@ QWidget* WindowManager::make(Kind kind, std::function<void()> closeAction)
     window->setObjectName(t.objectName);
     window->setAttribute(Qt::WA_DeleteOnClose, false); // closing only hides
     window->setWindowTitle(t.title);
-    QPalette pal = window->palette();
-    pal.setColor(QPalette::Window, kind == Kind::intro ? QColor(Qt::black) : palette::ink());
-    pal.setColor(QPalette::Highlight, palette::gold());
-    pal.setColor(QPalette::WindowText, palette::paper());
-    pal.setColor(QPalette::Text, palette::paper());
-    window->setPalette(pal);
-    window->setAutoFillBackground(true);
+    applyInkTheme(window);
+    if (kind == Kind::intro) {
+        QPalette pal = window->palette();
+        pal.setColor(QPalette::Window, Qt::black);
+        window->setPalette(pal);
+    }
 
-    auto* layout = new QVBoxLayout(window);
-    layout->setContentsMargins(0, 0, 0, 0);
+    auto* layout = bareColumn(window);
     if (auto it = content_.find(kind); it != content_.end() && it->second && model_) {
         if (QWidget* content = it->second(*model_, std::move(closeAction)))
             layout->addWidget(content);

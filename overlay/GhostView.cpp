@@ -1,6 +1,6 @@
 #include "overlay/GhostView.h"
 
-#include "ui/design/Palette.h"
+#include "look/Palette.h"
 
 #include <QFontMetricsF>
 #include <QImage>

@@ -2,7 +2,7 @@
 
 #include "overlay/GhostLayout.h"
 #include "platform/OverlayWindow.h"
-#include "ui/design/Palette.h"
+#include "look/Palette.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>

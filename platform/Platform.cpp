@@ -9,6 +9,7 @@
 #include "platform/Defaults.h"
 #include "platform/DesktopSettings.h"
 #include "platform/DiskSpace.h"
+#include "platform/InstalledApps.h"
 #include "platform/KeyNames.h"
 #include "platform/Keychain.h"
 #include "platform/LoginItem.h"
@@ -211,6 +212,11 @@ SessionEnd& SystemPlatform::sessionEnd()
 TrayHost& SystemPlatform::trayHost()
 {
     return made(made_, trayHost_, [] { return std::make_unique<DesktopTrayHost>(); });
+}
+
+InstalledApps& SystemPlatform::installedApps()
+{
+    return made(made_, installedApps_, [] { return std::make_unique<XdgInstalledApps>(); });
 }
 
 } // namespace tq

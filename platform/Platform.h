@@ -36,6 +36,7 @@ class Defaults;
 class DesktopSettings;
 class DiskSpace;
 class InjectedKeys;
+class InstalledApps;
 class KeyLayout;
 class KeySynth;
 class KeyTapSource;
@@ -92,6 +93,7 @@ public:
     virtual SingleInstance& singleInstance() = 0;
     virtual SessionEnd& sessionEnd() = 0;
     virtual TrayHost& trayHost() = 0;
+    virtual InstalledApps& installedApps() = 0;
 };
 
 // The Linux desktop: AT-SPI, X11, libsecret, OpenSSL, Enchant, Tesseract and the rest.
@@ -132,6 +134,7 @@ public:
     SingleInstance& singleInstance() override;
     SessionEnd& sessionEnd() override;
     TrayHost& trayHost() override;
+    InstalledApps& installedApps() override;
 
 private:
     // Declared so that a service is destroyed before those it was made from.
@@ -167,6 +170,7 @@ private:
     std::unique_ptr<SingleInstance> singleInstance_;
     std::unique_ptr<SessionEnd> sessionEnd_;
     std::unique_ptr<TrayHost> trayHost_;
+    std::unique_ptr<InstalledApps> installedApps_;
 };
 
 } // namespace tq

@@ -2,7 +2,6 @@
 
 #include <QCoreApplication>
 
-
 namespace tq {
 
 QString appName() { return QStringLiteral("Tessaquill"); }
@@ -18,9 +17,9 @@ QString modifierKeycap(QChar symbol)
     }
 }
 
-QString text(const char* source)
+QString text(const char* source, const char* disambiguation)
 {
-    QString t = QCoreApplication::translate("Tessaquill", source);
+    QString t = QCoreApplication::translate("Tessaquill", source, disambiguation);
     t.replace(QStringLiteral("%app"), appName());
     return t;
 }

@@ -10,8 +10,9 @@ namespace tq {
 QString appName();
 
 // Translates `source` (context "Tessaquill") and replaces "%app" with the program's name. Use
-// for every text the user sees.
-QString text(const char* source);
+// for every text the user sees. `disambiguation` tells apart one English word of two meanings
+// (text("Light", "skin tone")); both arguments are literals, read by tools/translations.sh.
+QString text(const char* source, const char* disambiguation = nullptr);
 
 // Keycap texts of modifier symbols: ⌃ → "Ctrl", ⌥ → "Alt", ⇧ → "Shift", ⌘ → "Super".
 QString modifierKeycap(QChar symbol);

@@ -1,13 +1,15 @@
 #!/usr/bin/env python3
-"""Writes the texts passed to tq::text("...") (context "Tessaquill") as QT_TRANSLATE_NOOP
-lines that lupdate reads, since lupdate does not know tq::text itself.
+"""Writes the texts passed to tq::text("...") or tq::text("...", "disambiguation") (context
+"Tessaquill") as QT_TRANSLATE_NOOP(3) lines that lupdate reads, since lupdate does not know
+tq::text itself.
 
 usage: translations_extract.py LISTFILE OUT.cpp   (LISTFILE: one source path per line)
 """
 import re
 import sys
 
-CALL = re.compile(r'\btext\(\s*((?:"(?:[^"\\\n]|\\.)*"\s*)+)\)')
+STRINGS = r'((?:"(?:[^"\\\n]|\\.)*"\s*)+)'
+CALL = re.compile(r'\btext\(\s*' + STRINGS + r'(?:,\s*' + STRINGS + r')?\)')
 LITERAL = re.compile(r'"((?:[^"\\\n]|\\.)*)"')
 
 
@@ -21,12 +23,16 @@ def main():
             continue
         for m in CALL.finditer(src):
             joined = "".join(LITERAL.findall(m.group(1)))
-            if joined not in seen:
-                seen.append(joined)
+            meaning = "".join(LITERAL.findall(m.group(2))) if m.group(2) else None
+            if (joined, meaning) not in seen:
+                seen.append((joined, meaning))
     with open(out, "w", encoding="utf-8") as f:
         f.write("// Generated for lupdate: the texts of tq::text().\n")
-        for s in seen:
-            f.write(f'QT_TRANSLATE_NOOP("Tessaquill", "{s}");\n')
+        for s, meaning in seen:
+            if meaning is None:
+                f.write(f'QT_TRANSLATE_NOOP("Tessaquill", "{s}");\n')
+            else:
+                f.write(f'QT_TRANSLATE_NOOP3("Tessaquill", "{s}", "{meaning}");\n')
     print(f"{len(seen)} texts of tq::text()", file=sys.stderr)
 
 

@@ -2,24 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ar" sourcelanguage="en">
 <context>
-    <name>HandToggle</name>
-    <message>
-        <source>On</source>
-        <translation>تشغيل</translation>
-    </message>
-    <message>
-        <source>Off</source>
-        <translation>إيقاف</translation>
-    </message>
-</context>
-<context>
-    <name>KeyComboView</name>
-    <message>
-        <source>Not set</source>
-        <translation>غير محدد</translation>
-    </message>
-</context>
-<context>
     <name>Tessaquill</name>
     <message>
         <source>Accessibility is on. %app is ready in your other apps.</source>
@@ -1781,357 +1763,76 @@
         <source>Keeps short passages from fields where you accepted a suggestion, encrypted on this computer, and shows them to the model as examples.</source>
         <translation>يحتفظ بمقاطع قصيرة من الحقول التي قبلت فيها اقتراحًا، مشفّرةً على هذا الكمبيوتر، ويعرضها على النموذج كأمثلة.</translation>
     </message>
-</context>
-<context>
-    <name>tq</name>
     <message>
-        <source>0 min</source>
-        <translation>0 دقيقة</translation>
+        <source>%1 could not open again: %2 Your choice takes effect the next time you start it.</source>
+        <translation>تعذّر إعادة فتح %1: %2 سيسري اختيارك عند التشغيل التالي.</translation>
     </message>
     <message>
-        <source>under a minute</source>
-        <translation>أقل من دقيقة</translation>
+        <source>Light</source>
+        <comment>skin tone</comment>
+        <translation>فاتح</translation>
     </message>
     <message>
-        <source>%1 min</source>
-        <translation>%1 دقيقة</translation>
+        <source>OK</source>
+        <translation>حسنًا</translation>
     </message>
     <message>
-        <source>%1 h</source>
-        <translation>%1 ساعة</translation>
+        <source>Default</source>
+        <comment>skin tone</comment>
+        <translation>الافتراضي</translation>
     </message>
     <message>
-        <source>1 word</source>
-        <translation>كلمة واحدة</translation>
+        <source>Medium light</source>
+        <comment>skin tone</comment>
+        <translation>فاتح متوسط</translation>
     </message>
     <message>
-        <source>%1 words</source>
-        <translation>%1 كلمات</translation>
+        <source>Medium</source>
+        <comment>skin tone</comment>
+        <translation>متوسط</translation>
     </message>
     <message>
-        <source>Not yet</source>
-        <translation>ليس بعد</translation>
+        <source>Medium dark</source>
+        <comment>skin tone</comment>
+        <translation>داكن متوسط</translation>
     </message>
     <message>
-        <source>%1 s</source>
-        <translation>%1 ث</translation>
+        <source>Dark</source>
+        <comment>skin tone</comment>
+        <translation>داكن</translation>
     </message>
     <message>
-        <source>%1 ms</source>
-        <translation>%1 م.ث</translation>
-    </message>
-</context>
-<context>
-    <name>tq::InsightsPane</name>
-    <message>
-        <source>Words saved</source>
-        <translation>الكلمات الموفَّرة</translation>
+        <source>Unknown</source>
+        <translation>غير معروف</translation>
     </message>
     <message>
-        <source>%1 days</source>
-        <translation>%1 يومًا</translation>
-    </message>
-    <message>
-        <source>Range</source>
-        <translation>المدة</translation>
-    </message>
-    <message>
-        <source>Nothing to chart yet</source>
-        <translation>لا شيء لعرضه بعد</translation>
-    </message>
-    <message>
-        <source>Accept a few suggestions and your days show up here.</source>
-        <translation>اقبل بعض الاقتراحات وستظهر أيامك هنا.</translation>
-    </message>
-    <message>
-        <source>Where you write</source>
-        <translation>أين تكتب</translation>
-    </message>
-    <message>
-        <source>Reset Statistics…</source>
-        <translation>إعادة تعيين الإحصاءات…</translation>
-    </message>
-    <message>
-        <source>Words saved per day over the last %1 days</source>
-        <translation>الكلمات الموفَّرة يوميًا خلال آخر %1 يومًا</translation>
-    </message>
-    <message>
-        <source>No apps yet</source>
-        <translation>لا توجد تطبيقات بعد</translation>
-    </message>
-    <message>
-        <source>Reset all statistics?</source>
-        <translation>هل تريد إعادة تعيين كل الإحصاءات؟</translation>
-    </message>
-    <message>
-        <source>This clears words saved, acceptance and timing history.</source>
-        <translation>يمسح هذا الكلمات الموفَّرة وسجل القبول وأوقات الانتظار.</translation>
-    </message>
-    <message>
-        <source>Reset</source>
-        <translation>إعادة تعيين</translation>
-    </message>
-</context>
-<context>
-    <name>tq::InspectorPane</name>
-    <message>
-        <source>Copy Diagnostics</source>
-        <translation>نسخ التشخيص</translation>
-    </message>
-    <message>
-        <source>Diagnostics leave out the text you typed.</source>
-        <translation>لا يتضمن التشخيص النص الذي كتبته.</translation>
-    </message>
-    <message>
-        <source>Status</source>
-        <translation>الحالة</translation>
-    </message>
-    <message>
-        <source>Right now</source>
-        <translation>الآن</translation>
-    </message>
-    <message>
-        <source>Accessibility</source>
-        <translation>إمكانية الوصول</translation>
-    </message>
-    <message>
-        <source>Allowed</source>
-        <translation>مسموح</translation>
-    </message>
-    <message>
-        <source>Not allowed</source>
-        <translation>غير مسموح</translation>
-    </message>
-    <message>
-        <source>Keyboard</source>
-        <translation>لوحة المفاتيح</translation>
-    </message>
-    <message>
-        <source>Listening</source>
-        <translation>يستمع</translation>
-    </message>
-    <message>
-        <source>Not listening</source>
-        <translation>لا يستمع</translation>
-    </message>
-    <message>
-        <source>Engine</source>
-        <translation>المحرك</translation>
-    </message>
-    <message>
-        <source>Focused field</source>
-        <translation>الحقل النشط</translation>
-    </message>
-    <message>
-        <source>Click into a text field in another app, then come back. The last field %1 saw stays here.</source>
-        <translation>انقر داخل حقل نصي في تطبيق آخر، ثم عُد. يبقى هنا آخر حقل رآه %1.</translation>
-    </message>
-    <message>
-        <source>App</source>
-        <translation>التطبيق</translation>
-    </message>
-    <message>
-        <source>Field type</source>
-        <translation>نوع الحقل</translation>
-    </message>
-    <message>
-        <source>Website</source>
-        <translation>الموقع</translation>
-    </message>
-    <message>
-        <source>Window</source>
-        <translation>النافذة</translation>
-    </message>
-    <message>
-        <source>Field size</source>
-        <translation>حجم الحقل</translation>
-    </message>
-    <message>
-        <source>Caret found</source>
-        <translation>تم العثور على المؤشر</translation>
-    </message>
-    <message>
-        <source>Font</source>
-        <translation>الخط</translation>
-    </message>
-    <message>
-        <source>At end of line</source>
-        <translation>في نهاية السطر</translation>
-    </message>
-    <message>
-        <source>Yes</source>
-        <translation>نعم</translation>
+        <source>%1 × %2 pt</source>
+        <translation>%1 × %2 نقطة</translation>
     </message>
     <message>
         <source>No</source>
         <translation>لا</translation>
     </message>
     <message>
-        <source>Secure input</source>
-        <translation>إدخال آمن</translation>
+        <source>Yes, at %1, %2 on screen, %3 pt tall, %4 characters before it and %5 after</source>
+        <translation>نعم، عند %1، %2 على الشاشة، بارتفاع %3 نقطة، وقبله %4 حرفًا وبعده %5</translation>
     </message>
     <message>
-        <source>Looked at lately</source>
-        <translation>ما نُظر إليه مؤخرًا</translation>
+        <source>Not reported, estimated from the caret</source>
+        <translation>غير مُبلَّغ عنه، مقدَّر من المؤشر</translation>
     </message>
     <message>
-        <source>Text before the caret</source>
-        <translation>النص قبل المؤشر</translation>
+        <source>%1 %2 pt</source>
+        <translation>%1 %2 نقطة</translation>
     </message>
     <message>
-        <source>Last request</source>
-        <translation>آخر طلب</translation>
-    </message>
-    <message>
-        <source>Wait</source>
-        <translation>الانتظار</translation>
-    </message>
-    <message>
-        <source>Suggestion</source>
-        <translation>الاقتراح</translation>
+        <source>System</source>
+        <translation>النظام</translation>
     </message>
     <message>
         <source>None yet</source>
         <translation>لا شيء بعد</translation>
     </message>
-    <message>
-        <source>Prompt sent to the engine</source>
-        <translation>الموجِّه المرسل إلى المحرك</translation>
-    </message>
-    <message>
-        <source>Raw answer</source>
-        <translation>الإجابة الخام</translation>
-    </message>
-    <message>
-        <source>(empty)</source>
-        <translation>(فارغ)</translation>
-    </message>
-    <message>
-        <source>Copied</source>
-        <translation>تم النسخ</translation>
-    </message>
-</context>
-<context>
-    <name>tq::LanguageButton</name>
-    <message>
-        <source>Change the app language</source>
-        <translation>تغيير لغة التطبيق</translation>
-    </message>
-</context>
-<context>
-    <name>tq::LanguageRow</name>
-    <message>
-        <source>App language</source>
-        <translation>لغة التطبيق</translation>
-    </message>
-    <message>
-        <source>Pick the language you read most easily. Suggestions follow whatever language you type.</source>
-        <translation>اختر اللغة التي تقرؤها بسهولة أكبر. تتبع الاقتراحات أي لغة تكتب بها.</translation>
-    </message>
-</context>
-<context>
-    <name>tq::LanguageSheet</name>
-    <message>
-        <source>%1 could not open again: %2 Your choice takes effect the next time you start it.</source>
-        <translation>تعذّر إعادة فتح %1: %2 سيسري اختيارك عند التشغيل التالي.</translation>
-    </message>
-    <message>
-        <source>Choose a language</source>
-        <translation>اختر لغة</translation>
-    </message>
-    <message>
-        <source>Search languages</source>
-        <translation>ابحث في اللغات</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>إلغاء</translation>
-    </message>
-    <message>
-        <source>Same as my computer</source>
-        <translation>مثل جهاز الكمبيوتر</translation>
-    </message>
-    <message>
-        <source>Switch to %1?</source>
-        <translation>هل تريد التبديل إلى %1؟</translation>
-    </message>
-    <message>
-        <source>the computer&apos;s language</source>
-        <translation>لغة جهاز الكمبيوتر</translation>
-    </message>
-    <message>
-        <source>%1 closes and opens again in a second. Your settings stay as they are.</source>
-        <translation>سيُغلق %1 ويُفتح من جديد خلال ثانية. تبقى إعداداتك كما هي.</translation>
-    </message>
-    <message>
-        <source>Reopen Now</source>
-        <translation>إعادة الفتح الآن</translation>
-    </message>
-</context>
-<context>
-    <name>tq::ShortcutRecorder</name>
-    <message>
-        <source>Clear shortcut</source>
-        <translation>مسح الاختصار</translation>
-    </message>
-    <message>
-        <source>Add Ctrl, Alt or Super so normal typing still works.</source>
-        <translation>أضف Ctrl أو Alt أو Super لتبقى الكتابة العادية ممكنة.</translation>
-    </message>
-    <message>
-        <source>Type a shortcut…</source>
-        <translation>اكتب اختصارًا…</translation>
-    </message>
-    <message>
-        <source>Recording shortcut</source>
-        <translation>جارٍ تسجيل الاختصار</translation>
-    </message>
-    <message>
-        <source>Shortcut %1</source>
-        <translation>الاختصار %1</translation>
-    </message>
-    <message>
-        <source>Record shortcut</source>
-        <translation>تسجيل اختصار</translation>
-    </message>
-    <message>
-        <source>Shortcut not set</source>
-        <translation>لم يُحدَّد اختصار</translation>
-    </message>
-    <message>
-        <source>Press to record a new shortcut. Escape cancels.</source>
-        <translation>اضغط لتسجيل اختصار جديد. Escape للإلغاء.</translation>
-    </message>
-</context>
-<context>
-    <name>tq::SkinTone</name>
-    <message>
-        <source>Default</source>
-        <translation>الافتراضي</translation>
-    </message>
-    <message>
-        <source>Light</source>
-        <translation>فاتح</translation>
-    </message>
-    <message>
-        <source>Medium light</source>
-        <translation>فاتح متوسط</translation>
-    </message>
-    <message>
-        <source>Medium</source>
-        <translation>متوسط</translation>
-    </message>
-    <message>
-        <source>Medium dark</source>
-        <translation>داكن متوسط</translation>
-    </message>
-    <message>
-        <source>Dark</source>
-        <translation>داكن</translation>
-    </message>
-</context>
-<context>
-    <name>tq::insights</name>
     <message>
         <source>word</source>
         <translation>كلمة</translation>
@@ -2184,40 +1885,261 @@
         <source>no requests yet</source>
         <translation>لا طلبات بعد</translation>
     </message>
-</context>
-<context>
-    <name>tq::inspector</name>
     <message>
-        <source>Unknown</source>
-        <translation>غير معروف</translation>
+        <source>Words saved</source>
+        <translation>الكلمات الموفَّرة</translation>
     </message>
     <message>
-        <source>%1 × %2 pt</source>
-        <translation>%1 × %2 نقطة</translation>
+        <source>%1 days</source>
+        <translation>%1 يومًا</translation>
     </message>
     <message>
-        <source>No</source>
-        <translation>لا</translation>
+        <source>Range</source>
+        <translation>المدة</translation>
     </message>
     <message>
-        <source>Yes, at %1, %2 on screen, %3 pt tall, %4 characters before it and %5 after</source>
-        <translation>نعم، عند %1، %2 على الشاشة، بارتفاع %3 نقطة، وقبله %4 حرفًا وبعده %5</translation>
+        <source>Nothing to chart yet</source>
+        <translation>لا شيء لعرضه بعد</translation>
     </message>
     <message>
-        <source>Not reported, estimated from the caret</source>
-        <translation>غير مُبلَّغ عنه، مقدَّر من المؤشر</translation>
+        <source>Accept a few suggestions and your days show up here.</source>
+        <translation>اقبل بعض الاقتراحات وستظهر أيامك هنا.</translation>
     </message>
     <message>
-        <source>%1 %2 pt</source>
-        <translation>%1 %2 نقطة</translation>
+        <source>Where you write</source>
+        <translation>أين تكتب</translation>
     </message>
     <message>
-        <source>System</source>
-        <translation>النظام</translation>
+        <source>Reset Statistics…</source>
+        <translation>إعادة تعيين الإحصاءات…</translation>
     </message>
     <message>
-        <source>None yet</source>
-        <translation>لا شيء بعد</translation>
+        <source>Words saved per day over the last %1 days</source>
+        <translation>الكلمات الموفَّرة يوميًا خلال آخر %1 يومًا</translation>
+    </message>
+    <message>
+        <source>Reset all statistics?</source>
+        <translation>هل تريد إعادة تعيين كل الإحصاءات؟</translation>
+    </message>
+    <message>
+        <source>This clears words saved, acceptance and timing history.</source>
+        <translation>يمسح هذا الكلمات الموفَّرة وسجل القبول وأوقات الانتظار.</translation>
+    </message>
+    <message>
+        <source>Copy Diagnostics</source>
+        <translation>نسخ التشخيص</translation>
+    </message>
+    <message>
+        <source>Diagnostics leave out the text you typed.</source>
+        <translation>لا يتضمن التشخيص النص الذي كتبته.</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>الحالة</translation>
+    </message>
+    <message>
+        <source>Right now</source>
+        <translation>الآن</translation>
+    </message>
+    <message>
+        <source>Allowed</source>
+        <translation>مسموح</translation>
+    </message>
+    <message>
+        <source>Not allowed</source>
+        <translation>غير مسموح</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>لوحة المفاتيح</translation>
+    </message>
+    <message>
+        <source>Listening</source>
+        <translation>يستمع</translation>
+    </message>
+    <message>
+        <source>Not listening</source>
+        <translation>لا يستمع</translation>
+    </message>
+    <message>
+        <source>Focused field</source>
+        <translation>الحقل النشط</translation>
+    </message>
+    <message>
+        <source>Click into a text field in another app, then come back. The last field %1 saw stays here.</source>
+        <translation>انقر داخل حقل نصي في تطبيق آخر، ثم عُد. يبقى هنا آخر حقل رآه %1.</translation>
+    </message>
+    <message>
+        <source>App</source>
+        <translation>التطبيق</translation>
+    </message>
+    <message>
+        <source>Field type</source>
+        <translation>نوع الحقل</translation>
+    </message>
+    <message>
+        <source>Window</source>
+        <translation>النافذة</translation>
+    </message>
+    <message>
+        <source>Field size</source>
+        <translation>حجم الحقل</translation>
+    </message>
+    <message>
+        <source>Caret found</source>
+        <translation>تم العثور على المؤشر</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation>الخط</translation>
+    </message>
+    <message>
+        <source>At end of line</source>
+        <translation>في نهاية السطر</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>نعم</translation>
+    </message>
+    <message>
+        <source>Secure input</source>
+        <translation>إدخال آمن</translation>
+    </message>
+    <message>
+        <source>Looked at lately</source>
+        <translation>ما نُظر إليه مؤخرًا</translation>
+    </message>
+    <message>
+        <source>Text before the caret</source>
+        <translation>النص قبل المؤشر</translation>
+    </message>
+    <message>
+        <source>Last request</source>
+        <translation>آخر طلب</translation>
+    </message>
+    <message>
+        <source>Wait</source>
+        <translation>الانتظار</translation>
+    </message>
+    <message>
+        <source>Suggestion</source>
+        <translation>الاقتراح</translation>
+    </message>
+    <message>
+        <source>Prompt sent to the engine</source>
+        <translation>الموجِّه المرسل إلى المحرك</translation>
+    </message>
+    <message>
+        <source>Raw answer</source>
+        <translation>الإجابة الخام</translation>
+    </message>
+    <message>
+        <source>(empty)</source>
+        <translation>(فارغ)</translation>
+    </message>
+    <message>
+        <source>Copied</source>
+        <translation>تم النسخ</translation>
+    </message>
+    <message>
+        <source>Choose a language</source>
+        <translation>اختر لغة</translation>
+    </message>
+    <message>
+        <source>Search languages</source>
+        <translation>ابحث في اللغات</translation>
+    </message>
+    <message>
+        <source>Same as my computer</source>
+        <translation>مثل جهاز الكمبيوتر</translation>
+    </message>
+    <message>
+        <source>Switch to %1?</source>
+        <translation>هل تريد التبديل إلى %1؟</translation>
+    </message>
+    <message>
+        <source>the computer&apos;s language</source>
+        <translation>لغة جهاز الكمبيوتر</translation>
+    </message>
+    <message>
+        <source>%1 closes and opens again in a second. Your settings stay as they are.</source>
+        <translation>سيُغلق %1 ويُفتح من جديد خلال ثانية. تبقى إعداداتك كما هي.</translation>
+    </message>
+    <message>
+        <source>Reopen Now</source>
+        <translation>إعادة الفتح الآن</translation>
+    </message>
+    <message>
+        <source>App language</source>
+        <translation>لغة التطبيق</translation>
+    </message>
+    <message>
+        <source>Pick the language you read most easily. Suggestions follow whatever language you type.</source>
+        <translation>اختر اللغة التي تقرؤها بسهولة أكبر. تتبع الاقتراحات أي لغة تكتب بها.</translation>
+    </message>
+    <message>
+        <source>Change the app language</source>
+        <translation>تغيير لغة التطبيق</translation>
+    </message>
+    <message>
+        <source>0 min</source>
+        <translation>0 دقيقة</translation>
+    </message>
+    <message>
+        <source>under a minute</source>
+        <translation>أقل من دقيقة</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 دقيقة</translation>
+    </message>
+    <message>
+        <source>%1 h</source>
+        <translation>%1 ساعة</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 ث</translation>
+    </message>
+    <message>
+        <source>%1 ms</source>
+        <translation>%1 م.ث</translation>
+    </message>
+    <message>
+        <source>Not set</source>
+        <translation>غير محدد</translation>
+    </message>
+    <message>
+        <source>Clear shortcut</source>
+        <translation>مسح الاختصار</translation>
+    </message>
+    <message>
+        <source>Add Ctrl, Alt or Super so normal typing still works.</source>
+        <translation>أضف Ctrl أو Alt أو Super لتبقى الكتابة العادية ممكنة.</translation>
+    </message>
+    <message>
+        <source>Type a shortcut…</source>
+        <translation>اكتب اختصارًا…</translation>
+    </message>
+    <message>
+        <source>Recording shortcut</source>
+        <translation>جارٍ تسجيل الاختصار</translation>
+    </message>
+    <message>
+        <source>Shortcut %1</source>
+        <translation>الاختصار %1</translation>
+    </message>
+    <message>
+        <source>Record shortcut</source>
+        <translation>تسجيل اختصار</translation>
+    </message>
+    <message>
+        <source>Shortcut not set</source>
+        <translation>لم يُحدَّد اختصار</translation>
+    </message>
+    <message>
+        <source>Press to record a new shortcut. Escape cancels.</source>
+        <translation>اضغط لتسجيل اختصار جديد. Escape للإلغاء.</translation>
     </message>
 </context>
 </TS>

@@ -12,6 +12,7 @@
 #include "platform/fakes/FakeDefaults.h"
 #include "platform/fakes/FakeDesktopSettings.h"
 #include "platform/fakes/FakeDiskSpace.h"
+#include "platform/fakes/FakeInstalledApps.h"
 #include "platform/fakes/FakeKeyLayout.h"
 #include "platform/fakes/FakeKeySynth.h"
 #include "platform/fakes/FakeKeyTapSource.h"
@@ -67,6 +68,7 @@ public:
     FakeSingleInstance& singleInstance() override { return singleInstance_; }
     FakeSessionEnd& sessionEnd() override { return sessionEnd_; }
     FakeTrayHost& trayHost() override { return trayHost_; }
+    FakeInstalledApps& installedApps() override { return installedApps_; }
 
 private:
     VirtualClock clock_;
@@ -99,6 +101,7 @@ private:
     FakeSingleInstance singleInstance_;
     FakeSessionEnd sessionEnd_;
     FakeTrayHost trayHost_;
+    FakeInstalledApps installedApps_;
 };
 
 } // namespace tq

@@ -40,6 +40,7 @@ public:
     SingleInstance& singleInstance() override { return base_.singleInstance(); }
     SessionEnd& sessionEnd() override { return base_.sessionEnd(); }
     TrayHost& trayHost() override { return base_.trayHost(); }
+    InstalledApps& installedApps() override { return base_.installedApps(); }
 
 private:
     Platform& base_;

@@ -3,6 +3,7 @@
 
 #include "platform/Clock.h"
 #include "platform/fakes/FakeDefaults.h"
+#include "platform/fakes/FakeInstalledApps.h"
 #include "platform/fakes/FakeReduceMotion.h"
 #include "settings/AppRules.h"
 #include "stores/StatsStore.h"
@@ -96,7 +97,8 @@ TEST_P(Look, InsightsPane)
     stats.recordLatency(1380);
     FakeReduceMotion reduce(true);
     MotionContext motion(clock, reduce);
-    InsightsPane pane(stats, rules, motion);
+    FakeInstalledApps installed;
+    InsightsPane pane(stats, rules, installed, motion);
     darkWindow(pane);
     pane.resize(760, 900);
     pane.show();

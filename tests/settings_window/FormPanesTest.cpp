@@ -25,7 +25,6 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSlider>
@@ -66,11 +65,11 @@ protected:
         return *p;
     }
     Preferences& prefs() { return model->prefs(); }
-    static QPushButton* dialogButton(QMessageBox* box, const QString& label)
+    static QAbstractButton* dialogButton(Confirmation* box, const QString& label)
     {
-        for (QAbstractButton* b : box->buttons())
-            if (b->text() == label)
-                return qobject_cast<QPushButton*>(b);
+        for (QAbstractButton* b : {box->actionButton(), box->cancelButton()})
+            if (b && b->text() == label)
+                return b;
         return nullptr;
     }
     static MemoryEntry entry(const QString& text)

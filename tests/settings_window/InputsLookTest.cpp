@@ -2,8 +2,10 @@
 // drop-downs open, drawn dark over a light desktop palette.
 
 #include "SettingsFileFixture.h"
+#include "support/LookCheck.h"
 
 #include "settings/AppRules.h"
+#include "ui/design/Confirmation.h"
 #include "ui/settings/AppsPane.h"
 #include "ui/settings/LanguagePicker.h"
 #include "ui/settings/SettingsRoot.h"
@@ -12,6 +14,8 @@
 #include <QAbstractSpinBox>
 #include <QApplication>
 #include <QComboBox>
+#include <QDialog>
+#include <QDir>
 #include <QContextMenuEvent>
 #include <QLineEdit>
 #include <QMenu>
@@ -145,6 +149,55 @@ TEST_F(InputsLookTest, EveryPickerFieldAndListOfThePanesIsDarkAndSoAreTheListsTh
     const QImage sheetImage = sheet->grab().toImage();
     EXPECT_LT(backgroundLightness(sheetImage.copy(QRect(search->mapTo(sheet, QPoint(0, 0)), search->size()))), 0.3);
     sheet->close();
+}
+
+} // namespace tq
+
+namespace tq {
+
+// Every pane, the rule editor and the sheets the panes open: fonts on the ladder, nothing on the
+// light desktop palette, every stock widget reached by the ink style sheet.
+TEST_F(InputsLookTest, EveryPaneAndSheetKeepsTheLadderAndTheInkTheme)
+{
+    buildOverFile();
+    model->rules().setRule(AppRule{RuleMode::on, false, InsertionMethod::paste, CompletionLength::short_, false},
+                           QStringLiteral("app:org.example.Writer"));
+    root = new SettingsRoot(settingsContext(*model, motion));
+    root->resize(900, 2400);
+    root->show();
+    for (SettingsPane p : kAllSettingsPanes) {
+        model->windows().router().setPane(p);
+        settle(40);
+        if (auto* apps = qobject_cast<AppsPane*>(root->currentPane())) {
+            apps->select(QStringLiteral("app:org.example.Writer"));
+            settle(40);
+        }
+        EXPECT_EQ(testing::lookFaults(root), QStringList()) << settingsPaneName(p).toStdString();
+    }
+    // The sheets, each a window of its own.
+    auto* apps = qobject_cast<AppsPane*>(root->currentPane());
+    if (!apps) {
+        model->windows().router().setPane(SettingsPane::apps);
+        settle(40);
+        apps = qobject_cast<AppsPane*>(root->currentPane());
+    }
+    ASSERT_NE(apps, nullptr);
+    apps->openAddWebsite();
+    apps->openAddApp();
+    Confirmation::ask(apps, {QStringLiteral("Erase?"), QStringLiteral("This can't be undone."), QStringLiteral("Erase")}, nullptr);
+    auto* language = new LanguageSheet(model->language(), root);
+    language->show();
+    settle(10);
+    int sheets = 0;
+    for (QDialog* sheet : root->findChildren<QDialog*>()) {
+        if (!sheet->isVisible())
+            continue;
+        ++sheets;
+        EXPECT_EQ(testing::lookFaults(sheet), QStringList()) << sheet->metaObject()->className();
+        if (const QString dir = qEnvironmentVariable("TQ_ARTIFACTS"); !dir.isEmpty())
+            sheet->grab().save(QDir(dir).filePath(QStringLiteral("settings-sheet-%1.png").arg(QString::fromLatin1(sheet->metaObject()->className()).section(u':', -1))));
+    }
+    EXPECT_EQ(sheets, 4);
 }
 
 } // namespace tq

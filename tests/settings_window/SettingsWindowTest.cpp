@@ -10,6 +10,7 @@
 #include "stores/StatsStore.h"
 #include "stores/WritingMemory.h"
 #include "ui/design/Animation.h"
+#include "ui/design/Confirmation.h"
 #include "ui/settings/AddWebsiteDialog.h"
 #include "ui/settings/AppRuleDetail.h"
 #include "ui/settings/AppsPane.h"
@@ -26,6 +27,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPointer>
 #include <QPushButton>
 #include <QToolButton>
 #include <QMenu>
@@ -41,10 +43,10 @@ protected:
 
     SettingsRoot& open(SettingsPane pane = SettingsPane::overview)
     {
+        platform.installedApps().list = {{QStringLiteral("org.example.Writer"), QStringLiteral("Writer"), {}}};
         buildOverFile();
         model->windows().router().setPane(pane);
         SettingsContext c = settingsContext(*model, motion);
-        c.hooks.installedApps = [] { return QList<DesktopApp>{{QStringLiteral("org.example.Writer"), QStringLiteral("Writer"), {}}}; };
         root = new SettingsRoot(c);
         root->resize(900, 640);
         root->show();
@@ -194,7 +196,14 @@ TEST_F(SettingsWindowTest, AppsAndSitesListsAddsAndEdits)
     auto* sheet = apps->findChild<AddWebsiteDialog*>();
     ASSERT_NE(sheet, nullptr);
     QTest::keyClicks(sheet->field(), QStringLiteral("intranet"));
-    EXPECT_FALSE(sheet->findChildren<QPushButton*>().last()->isEnabled()); // "Add" waits for a domain
+    const auto addButton = [&] {
+        for (QAbstractButton* b : sheet->findChildren<QAbstractButton*>())
+            if (b->text() == QStringLiteral("Add"))
+                return b;
+        return static_cast<QAbstractButton*>(nullptr);
+    };
+    ASSERT_NE(addButton(), nullptr);
+    EXPECT_FALSE(addButton()->isEnabled()); // "Add" waits for a domain
     sheet->reject();
     QCoreApplication::processEvents();
     apps->openAddWebsite();
@@ -259,9 +268,32 @@ TEST_F(SettingsWindowTest, RuleDetailMemoryRows)
     AppRuleDetail* d = apps->detail();
     EXPECT_FALSE(d->memoryToggle()->isEnabled()); // memory is off in Your Voice
     EXPECT_EQ(d->passages()->text(), QStringLiteral("1 passage from here"));
-    d->eraseMemory();
+
+    // Erasing asks first. The pane replaced while it asks (a second launch's --open-settings)
+    // takes the question with it, unanswered.
+    const auto askErase = [&] {
+        for (QAbstractButton* b : apps->detail()->findChildren<QAbstractButton*>())
+            if (b->text() == QStringLiteral("Erase…"))
+                b->click();
+        return QPointer<Confirmation>(root->findChild<Confirmation*>(QStringLiteral("confirmation")));
+    };
+    QPointer<Confirmation> ask = askErase();
+    ASSERT_FALSE(ask.isNull());
+    model->windows().router().setPane(SettingsPane::general);
+    settle();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(ask.isNull());
+    EXPECT_EQ(model->memory().entries().size(), 2);
+
+    model->windows().router().setPane(SettingsPane::apps);
+    settle();
+    apps = pane<AppsPane>();
+    apps->select(key);
+    ask = askErase();
+    ASSERT_FALSE(ask.isNull());
+    ask->actionButton()->click();
     EXPECT_EQ(model->memory().entries().size(), 1);
-    EXPECT_FALSE(d->passages()->isVisibleTo(d));
+    EXPECT_FALSE(apps->detail()->passages()->isVisibleTo(apps->detail()));
 }
 
 } // namespace tq

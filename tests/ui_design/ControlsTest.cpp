@@ -230,11 +230,11 @@ TEST(SettingsRows, DisclosureStatusAndRows)
 
     StatusLine s(m.context);
     s.resize(120, 40);
-    s.setStatus(ProviderStatus::unavailable(QStringLiteral(
-        "The server did not answer at the address you gave. Check that it is running, then try again.")));
+    s.setStatus(StatusView{StatusView::Kind::unavailable,
+                           QStringLiteral("The server did not answer at the address you gave. Check that it is running, then try again.")});
     EXPECT_EQ(s.heightForWidth(120), s.heightForWidth(60)); // cut after the second line
-    s.setStatus(ProviderStatus::checking());
-    EXPECT_EQ(s.accessibleName(), ProviderStatus::checking().label());
+    s.setStatus(StatusView{StatusView::Kind::checking, QStringLiteral("Checking…")});
+    EXPECT_EQ(s.accessibleName(), QStringLiteral("Checking…"));
 }
 
 namespace {
@@ -304,7 +304,7 @@ TEST_P(Mirrored, SwitchChevronStatusAndProgressFollowTheLayoutDirection)
 
     StatusLine status(m.context, &window);
     status.setGeometry(0, 120, 360, 20);
-    status.setStatus(ProviderStatus::ready(QStringLiteral("Ready")));
+    status.setStatus(StatusView{StatusView::Kind::ready, QStringLiteral("Ready")});
     status.show();
     const double green = fromLeading(status, [](const QColor& c) { return c.green() > c.red() + 60 && c.green() > c.blue() + 30; });
     EXPECT_GE(green, 0.0);

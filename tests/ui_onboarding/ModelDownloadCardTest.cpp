@@ -1,6 +1,6 @@
 // The download card's action and status for each phase of the model store.
 
-#include "ui/onboarding/ModelDownloadCard.h"
+#include "ui/download/ModelDownloadCard.h"
 
 #include <QLocale>
 

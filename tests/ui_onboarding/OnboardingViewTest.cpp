@@ -16,7 +16,7 @@
 #include "ui/design/Animation.h"
 #include "ui/design/SettingsRows.h"
 #include "ui/onboarding/GhostDemo.h"
-#include "ui/onboarding/ModelDownloadView.h"
+#include "ui/download/ModelDownloadView.h"
 #include "ui/onboarding/OnboardingSteps.h"
 #include "ui/onboarding/OnboardingView.h"
 
@@ -264,7 +264,7 @@ TEST_F(OnboardingViewTest, EngineStepChoosesAndShowsTheDownloadCardForTheBuiltIn
     // The engines were asked in turn: the on-device one has its answer.
     QTRY_VERIFY(hub->status(EngineKind::apple) != ProviderStatus::unknown()
                 && hub->status(EngineKind::apple) != ProviderStatus::checking());
-    EXPECT_EQ(step->card(EngineKind::apple)->statusLine()->status(), hub->status(EngineKind::apple));
+    EXPECT_EQ(step->card(EngineKind::apple)->statusLine()->status(), statusView(hub->status(EngineKind::apple)));
 }
 
 TEST_F(OnboardingViewTest, EnginesAreAskedOneAfterTheOther)

@@ -5,6 +5,7 @@
 
 #include "platform/Chars.h"
 #include "platform/Screen.h"
+#include "ui/design/Theme.h"
 #include "ui/onboarding/PlaygroundField.h"
 #include "ui/onboarding/PlaygroundText.h"
 
@@ -26,6 +27,7 @@ protected:
     {
         engine->setSource(nullptr);
         window.resize(420, 260);
+        applyInkTheme(&window);
         auto* layout = new QVBoxLayout(&window);
         playground = makeField();
         layout->addWidget(playground);

@@ -1,4 +1,4 @@
-#include "ui/settings/AppLanguage.h"
+#include "app/services/AppLanguage.h"
 
 #include "platform/fakes/FakeDefaults.h"
 

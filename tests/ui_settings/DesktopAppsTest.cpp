@@ -1,6 +1,6 @@
 // The installed applications offered by "Add App…", read from desktop entries.
 
-#include "ui/settings/DesktopApps.h"
+#include "platform/InstalledApps.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
 // The engine test's request and result texts, the remote warning over addresses as the server
 // engines parse them, and the General pane's two slider labels.
 
-#include "ui/settings/EngineTest.h"
+#include "ui/settings/EngineTestText.h"
 #include "ui/settings/GeneralPane.h"
 #include "ui/settings/RemoteWarning.h"
 

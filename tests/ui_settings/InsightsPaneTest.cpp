@@ -2,10 +2,12 @@
 
 #include "platform/Clock.h"
 #include "platform/fakes/FakeDefaults.h"
+#include "platform/fakes/FakeInstalledApps.h"
 #include "platform/fakes/FakeReduceMotion.h"
-#include "ui/design/Animation.h"
 #include "settings/AppRules.h"
 #include "stores/StatsStore.h"
+#include "ui/design/Animation.h"
+#include "ui/design/Confirmation.h"
 #include "ui/settings/WordsChart.h"
 
 #include <QCoreApplication>
@@ -23,6 +25,7 @@ struct Pane {
     VirtualClock clock{QDateTime(QDate(2026, 3, 10), QTime(12, 0))};
     StatsStore stats{dir.filePath(QStringLiteral("stats.json")), clock};
     AppRules rules{dir.filePath(QStringLiteral("rules.json")), clock};
+    FakeInstalledApps installed;
     FakeReduceMotion reduceMotion;
     MotionContext motion{clock, reduceMotion};
 };
@@ -32,7 +35,7 @@ TEST(InsightsPane, DigitsRollInAndChartGrowsOnTheVirtualClock)
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     Pane p;
     p.stats.recordAccepted(QStringLiteral("one two three"), QStringLiteral("app:org.gnome.Zenity"), p.clock.now());
-    InsightsPane pane(p.stats, p.rules, p.motion);
+    InsightsPane pane(p.stats, p.rules, p.installed, p.motion);
     pane.resize(700, 900);
     pane.show();
     EXPECT_EQ(pane.shownValues().mid(0, 3), (QStringList{"0", "0", "0"}));
@@ -52,14 +55,17 @@ TEST(InsightsPane, ReduceMotionShowsFinalValuesAndFullBarsAtOnce)
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     Pane p(true);
     p.stats.recordLatency(250);
-    InsightsPane pane(p.stats, p.rules, p.motion);
+    InsightsPane pane(p.stats, p.rules, p.installed, p.motion);
     pane.show();
     EXPECT_EQ(pane.shownValues().last(), QStringLiteral("250 ms"));
     EXPECT_EQ(pane.chart()->grow(), 1);
     EXPECT_TRUE(pane.resetButton()->isEnabled()); // latencies alone
 
-    pane.confirmReset = [] { return true; };
-    pane.askReset();
+    pane.resetButton()->click();
+    auto* ask = pane.findChild<Confirmation*>(QStringLiteral("confirmation"));
+    ASSERT_NE(ask, nullptr);
+    EXPECT_TRUE(pane.resetButton()->isEnabled()); // nothing happens until the answer
+    ask->actionButton()->click();
     EXPECT_FALSE(pane.resetButton()->isEnabled());
     EXPECT_EQ(pane.shownValues().last(), QStringLiteral("Not yet"));
 }
@@ -67,7 +73,7 @@ TEST(InsightsPane, ReduceMotionShowsFinalValuesAndFullBarsAtOnce)
 TEST(InsightsPane, MetricColumnsFollowTheWidth)
 {
     Pane p(true);
-    InsightsPane pane(p.stats, p.rules, p.motion);
+    InsightsPane pane(p.stats, p.rules, p.installed, p.motion);
     pane.resize(900, 800);
     pane.show();
     EXPECT_EQ(pane.columns(), 3);

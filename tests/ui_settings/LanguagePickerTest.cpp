@@ -1,6 +1,9 @@
 #include "ui/settings/LanguagePicker.h"
 
 #include "platform/fakes/FakeDefaults.h"
+#include "ui/design/Confirmation.h"
+
+#include <QAbstractButton>
 
 #include <gtest/gtest.h>
 
@@ -73,36 +76,43 @@ TEST(LanguageSheet, SelectedRowClosesOthersAskAndApplyWithTheRelaunchArguments)
 {
     Picker picker;
     LanguageSheet sheet(picker.language);
-    QStringList asked;
-    bool answer = false;
-    sheet.askToConfirm = [&](const QString& title, const QString&) {
-        asked << title;
-        return answer;
+    // The question or notice open over the sheet, if any.
+    auto question = [&]() -> Confirmation* {
+        for (Confirmation* c : sheet.findChildren<Confirmation*>())
+            if (c->isVisible())
+                return c;
+        return nullptr;
     };
-    QString shownError;
-    sheet.showError = [&](const QString& message) { shownError = message; };
     sheet.open();
 
     sheet.choose(sheet.rows().front()); // already selected: closes, nothing else
     EXPECT_FALSE(sheet.isVisible());
-    EXPECT_TRUE(asked.isEmpty());
+    EXPECT_EQ(question(), nullptr);
 
+    sheet.open();
     sheet.setQuery(QStringLiteral("arabic"));
     ASSERT_EQ(sheet.rows().size(), 1);
-    sheet.choose(sheet.rows().front()); // cancelled
-    EXPECT_EQ(asked, QStringList{QStringLiteral("Switch to العربية?")});
+    sheet.choose(sheet.rows().front());
+    ASSERT_NE(question(), nullptr);
+    EXPECT_EQ(question()->windowTitle(), QStringLiteral("Switch to العربية?"));
+    EXPECT_TRUE(sheet.pending());
+    question()->cancelButton()->click();
     EXPECT_FALSE(sheet.pending());
     EXPECT_TRUE(picker.relauncher.started.isEmpty());
 
-    answer = true;
     picker.relauncher.starts = false;
     sheet.choose(sheet.rows().front());
+    question()->actionButton()->click();
     EXPECT_EQ(picker.relauncher.started, QList<QStringList>{AppLanguage::relaunchArguments()});
     EXPECT_EQ(picker.relauncher.quits, 0);
-    EXPECT_TRUE(shownError.contains(QStringLiteral("No such file.")));
+    ASSERT_NE(question(), nullptr); // the failure, said over the sheet
+    EXPECT_TRUE(question()->windowTitle().contains(QStringLiteral("No such file.")));
+    EXPECT_EQ(question()->actionButton(), nullptr);
+    question()->cancelButton()->click();
 
     picker.relauncher.starts = true;
     sheet.choose(sheet.rows().front());
+    question()->actionButton()->click();
     EXPECT_EQ(picker.relauncher.quits, 1);
     EXPECT_EQ(picker.language.override(), QStringLiteral("ar"));
     EXPECT_EQ(LanguageSheet::confirmTitle(std::nullopt), QStringLiteral("Switch to the computer's language?"));

@@ -3,6 +3,7 @@
 #include "ui/design/Backdrop.h"
 #include "ui/design/BrandMark.h"
 #include "ui/design/Buttons.h"
+#include "ui/design/Components.h"
 #include "ui/design/Confetti.h"
 #include "ui/design/Effects.h"
 #include "ui/design/Fonts.h"
@@ -17,6 +18,7 @@
 #include "ui/design/Text.h"
 
 #include <QGridLayout>
+#include <QSlider>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
@@ -54,7 +56,7 @@ private:
 
 QLabel* heading(const QString& text, QWidget* parent)
 {
-    return makeLabel(text, palette::paperDim(), fonts::system(11, QFont::DemiBold), false, parent);
+    return makeLabel(text, fonts::font(fonts::Role::subheadline, QFont::DemiBold), palette::paperDim(), false, parent);
 }
 
 QWidget* row(QWidget* parent, std::initializer_list<QWidget*> items, int spacing = 10)
@@ -126,15 +128,29 @@ Gallery::Gallery(MotionContext& motion, const KeyLayout& layout, bool spinner, Q
     auto* disabled = new PrimaryButton(tr("Disabled"), motion_, buttons);
     disabled->setEnabled(false);
     buttons->contentLayout()->addWidget(row(buttons, {primary, pressed, disabled}));
+    auto* quiet = new HandButton(tr("Not Now"), buttons, ButtonTone::quiet);
+    auto* erase = new HandButton(tr("Erase All…"), buttons, ButtonTone::destructive);
+    auto* pill = new Pill(tr("Private"), palette::gold(), QStringLiteral("lock.fill"), buttons);
+    buttons->contentLayout()->addWidget(row(buttons, {quiet, erase, pill, new ActivitySpinner(motion_, 16, buttons)}));
+    auto* segments = new SegmentedControl(tr("Length"), buttons);
+    for (const QString& s : {tr("Short"), tr("Medium"), tr("Long")})
+        segments->addSegment(s);
+    segments->setCurrentIndex(1);
+    auto* slider = new ValueSlider(tr("Creativity"), 0, 100, buttons);
+    slider->setEndLabels(tr("Focused"), tr("Loose"));
+    slider->setSliderWidth(110);
+    slider->slider()->setValue(40);
+    buttons->contentLayout()->addWidget(row(buttons, {segments, slider}));
+    buttons->contentLayout()->addWidget(new Divider(Qt::Horizontal, buttons));
     auto* choiceA = new ChoiceCard(motion_, buttons);
     choiceA->setSelected(true);
     choiceA->setAccessibleName(tr("English"));
-    auto* la = makeLabel(tr("English"), palette::paper(), fonts::system(13), false);
+    auto* la = makeLabel(tr("English"), fonts::Role::body, palette::paper());
     la->setContentsMargins(12, 9, 12, 9);
     choiceA->addContent(la);
     auto* choiceB = new ChoiceCard(motion_, buttons);
     choiceB->setAccessibleName(tr("Deutsch"));
-    auto* lb = makeLabel(tr("Deutsch"), palette::paper(), fonts::system(13), false);
+    auto* lb = makeLabel(tr("Deutsch"), fonts::Role::body, palette::paper());
     lb->setContentsMargins(12, 9, 12, 9);
     choiceB->addContent(lb);
     auto* mark = new MarkButton(
@@ -167,15 +183,16 @@ Gallery::Gallery(MotionContext& motion, const KeyLayout& layout, bool spinner, Q
     form->addRow(new SettingRow(tr("App language"), tr("Pick the language you read most easily."),
                                 new HandButton(tr("English"))));
     auto* disclosure = new RowDisclosure(tr("Use your own model"),
-                                         makeLabel(tr("Ollama and local servers."), palette::paperDim(), fonts::system(12)),
+                                         makeLabel(tr("Ollama and local servers."), fonts::Role::callout, palette::paperDim()),
                                          motion_);
     disclosure->setExpanded(true);
     form->addRow(disclosure);
     rows->contentLayout()->addWidget(form);
-    for (const ProviderStatus& s : {ProviderStatus::ready(tr("Ready: tiny model")),
-                                    ProviderStatus::unavailable(tr("The server did not answer. Check that it is running, then try again.")),
-                                    ProviderStatus::unknown(), ProviderStatus::checking()}) {
-        if (!spinner && s.kind() == ProviderStatus::Kind::checking)
+    using Kind = StatusView::Kind;
+    for (const StatusView& s : {StatusView{Kind::ready, tr("Ready: tiny model")},
+                                StatusView{Kind::unavailable, tr("The server did not answer. Check that it is running, then try again.")},
+                                StatusView{Kind::unknown, tr("Not checked yet")}, StatusView{Kind::checking, tr("Checking…")}}) {
+        if (!spinner && s.kind == Kind::checking)
             continue;
         auto* line = new StatusLine(motion_, keys);
         line->setStatus(s);
@@ -208,7 +225,7 @@ Gallery::Gallery(MotionContext& motion, const KeyLayout& layout, bool spinner, Q
     auto* fmt = makeLabel(QStringList{formatTypingTime(89.5), formatTypingTime(599.9), formatWordCount(12345),
                                       formatLatency(999), formatLatency(1500), formatLatency(std::nullopt)}
                               .join(QStringLiteral(" · ")),
-                          palette::paper(), fonts::tabularDigits(12), true, seal);
+                          fonts::font(fonts::Role::callout, fonts::Face::tabularDigits), palette::paper(), true, seal);
     seal->contentLayout()->addWidget(fmt);
     seal->contentLayout()->addStretch(1);
 
@@ -242,7 +259,7 @@ Gallery::Gallery(MotionContext& motion, const KeyLayout& layout, bool spinner, Q
     auto* col = new QVBoxLayout(stage);
     col->setContentsMargins(0, 24, 0, 0);
     for (int i = 0; i < 3; ++i)
-        col->addWidget(new Rise(makeLabel(tr("Item %1").arg(i + 1), palette::paper(), fonts::rounded(13)), i, motion_));
+        col->addWidget(new Rise(makeLabel(tr("Item %1").arg(i + 1), fonts::font(fonts::Role::body, fonts::Face::rounded), palette::paper()), i, motion_));
     auto* shade = new TitleShade(stage);
     shade->setTop(20);
     rise->contentLayout()->addWidget(stage);

@@ -9,6 +9,7 @@
 #include "tools/gallery/Gallery.h"
 #include "ui/design/BrandMark.h"
 #include "ui/design/Palette.h"
+#include "ui/design/Theme.h"
 
 #include <QAction>
 #include <QApplication>
@@ -74,6 +75,7 @@ int main(int argc, char** argv)
     MotionContext motion(*clock, *reduce);
     const XkbKeyLayout layout(*clock);
     Gallery gallery(motion, layout);
+    applyInkTheme(&gallery);
     // Ctrl+Q quits, as in the program's own windows.
     auto* quit = new QAction(&gallery);
     quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));

@@ -61,7 +61,7 @@ const QImage& glow()
         QPainter p(&img);
         QRadialGradient g(QPointF(560, 0), 560);
         g.setColorAt(0, palette::withOpacity(palette::gold(), 0.07));
-        g.setColorAt(1, QColor::fromRgbF(0.91f, 0.69f, 0.29f, 0));
+        g.setColorAt(1, palette::withOpacity(palette::gold(), 0));
         p.fillRect(img.rect(), g);
         return img;
     }();
@@ -301,7 +301,7 @@ void InkProgressBar::paintEvent(QPaintEvent*)
     }
     const QRectF track(0, (height() - height_) / 2, width(), height_);
     p.setPen(Qt::NoPen);
-    p.setBrush(QColor::fromRgbF(1, 1, 1, 0.08));
+    p.setBrush(palette::wash());
     p.drawPath(continuousCapsule(track));
     const QRectF fill = fillRect(track, shown_.value());
     if (fill.isEmpty())

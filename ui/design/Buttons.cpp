@@ -77,7 +77,7 @@ PrimaryButton::PrimaryButton(const QString& text, MotionContext& motion, QWidget
     : PaintedButton(motion, parent)
 {
     setText(text);
-    setFont(fonts::system(13, QFont::DemiBold));
+    setFont(fonts::font(fonts::Role::body, QFont::DemiBold));
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
 }
 
@@ -187,19 +187,19 @@ void ChoiceCard::paintEvent(QPaintEvent*)
     const double hover = hoverAmount();
 
     p.setPen(Qt::NoPen);
-    p.setBrush(selected_ ? palette::withOpacity(palette::goldDeep(), 0.55) : QColor::fromRgbF(1, 1, 1, 0.05));
+    p.setBrush(selected_ ? palette::withOpacity(palette::goldDeep(), 0.55) : palette::withOpacity(palette::wash(), 0.625));
     p.drawPath(continuousRect(frame.translated(0, 2.5), 12));
 
     const QRectF face = frame.translated(0, 2 * press);
     const QPainterPath shape = continuousRect(face, 12);
     p.setBrush(palette::inkRaised());
     p.drawPath(shape);
-    p.setBrush(selected_ ? palette::withOpacity(palette::gold(), 0.14) : QColor::fromRgbF(1, 1, 1, 0.035 * hover));
+    p.setBrush(selected_ ? palette::withOpacity(palette::gold(), 0.14) : palette::withOpacity(palette::washFaint(), hover));
     p.drawPath(shape);
 
     const double width = selected_ ? 1.5 : 1;
     const QColor border = selected_ ? palette::withOpacity(palette::gold(), 0.75)
-                                    : QColor::fromRgbF(1, 1, 1, 0.08 + 0.08 * hover);
+                                    : palette::withOpacity(palette::wash(), 1 + hover);
     p.setPen(QPen(border, width));
     p.setBrush(Qt::NoBrush);
     p.drawPath(continuousRect(face.adjusted(width / 2, width / 2, -width / 2, -width / 2), 12 - width / 2));
@@ -258,12 +258,19 @@ void paintFocusRing(QPainter& p, const QRectF& frame, double radius)
 }
 } // namespace
 
-HandButton::HandButton(const QString& text, QWidget* parent) : QPushButton(text, parent)
+HandButton::HandButton(const QString& text, QWidget* parent, ButtonTone tone) : QPushButton(text, parent), tone_(tone)
 {
     setCursor(Qt::PointingHandCursor);
     setAttribute(Qt::WA_Hover);
-    setFont(fonts::system(13));
-    usePaperText(this, palette::paper());
+    setFont(fonts::font(fonts::Role::body));
+    setTone(tone);
+}
+
+void HandButton::setTone(ButtonTone tone)
+{
+    tone_ = tone;
+    usePaperText(this, tone == ButtonTone::destructive ? palette::destructive() : palette::paper());
+    update();
 }
 
 QSize HandButton::sizeHint() const
@@ -290,25 +297,31 @@ void HandButton::paintEvent(QPaintEvent*)
     const bool enabled = isEnabled();
     const QRectF face = faceRect();
     const double lift = !enabled ? 0 : isDown() || isChecked() ? 0.08 : underMouse() ? 0.04 : 0;
+    const double radius = tone_ == ButtonTone::quiet ? face.height() / 2 : 7;
 
     p.setPen(Qt::NoPen);
-    p.setBrush(palette::withOpacity(brighter(palette::inkHighlight(), lift), enabled ? 1 : 0.5));
-    p.drawPath(continuousRect(face, 7));
-    // A lit top edge over a hairline all round.
-    QLinearGradient edge(face.topLeft(), face.bottomLeft());
-    edge.setColorAt(0, QColor::fromRgbF(1, 1, 1, 0.2));
-    edge.setColorAt(0.3, QColor::fromRgbF(1, 1, 1, 0.1));
-    edge.setColorAt(1, QColor::fromRgbF(1, 1, 1, 0.08));
-    p.setPen(QPen(QBrush(edge), 1));
-    p.setBrush(Qt::NoBrush);
-    p.drawPath(continuousRect(face.adjusted(0.5, 0.5, -0.5, -0.5), 6.5));
+    if (tone_ == ButtonTone::quiet) {
+        p.setBrush(palette::withOpacity(palette::washSoft(), 1 + lift * 12));
+        p.drawPath(continuousRect(face, radius));
+    } else {
+        p.setBrush(palette::withOpacity(brighter(palette::inkHighlight(), lift), enabled ? 1 : 0.5));
+        p.drawPath(continuousRect(face, radius));
+        // A lit top edge over a hairline all round.
+        QLinearGradient edge(face.topLeft(), face.bottomLeft());
+        edge.setColorAt(0, palette::withOpacity(palette::washBright(), 1.25));
+        edge.setColorAt(0.3, palette::withOpacity(palette::wash(), 1.25));
+        edge.setColorAt(1, palette::wash());
+        p.setPen(QPen(QBrush(edge), 1));
+        p.setBrush(Qt::NoBrush);
+        p.drawPath(continuousRect(face.adjusted(0.5, 0.5, -0.5, -0.5), radius - 0.5));
+    }
 
     p.setPen(palette().color(enabled ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
     p.setFont(font());
     p.drawText(face, Qt::AlignCenter | Qt::TextShowMnemonic, text());
 
     if (hasFocus())
-        paintFocusRing(p, face, 7);
+        paintFocusRing(p, face, radius);
 }
 
 PlainButton::PlainButton(const QString& text, QWidget* parent) : QPushButton(text, parent)

@@ -101,13 +101,22 @@ private:
     QSize size_;
 };
 
+// How a push button of the dark windows speaks.
+enum class ButtonTone {
+    standard,    // a raised ink face with a lit edge, paper text
+    quiet,       // a faint white-wash capsule, no edge
+    destructive, // the standard face with red text, for actions that cannot be undone
+};
+
 // The system's default push button as our dark windows show it, whatever the desktop's style:
 // an ink face with a hairline edge and paper text, the pointing hand, and a gold focus ring in
-// a 3-point margin all round. A style sheet's colour, if one is set, tints the text.
+// a 3-point margin all round.
 class HandButton final : public QPushButton {
     Q_OBJECT
 public:
-    explicit HandButton(const QString& text, QWidget* parent = nullptr);
+    explicit HandButton(const QString& text, QWidget* parent = nullptr, ButtonTone tone = ButtonTone::standard);
+    void setTone(ButtonTone tone);
+    ButtonTone tone() const { return tone_; }
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
     // The face, inside the ring margin.
@@ -117,6 +126,9 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     bool hitButton(const QPoint& pos) const override;
+
+private:
+    ButtonTone tone_;
 };
 
 // A plain button: only its label, in the button text colour, dimmed while pressed; the

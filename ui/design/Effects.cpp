@@ -107,7 +107,7 @@ QColor GoldConfetti::colour(int index)
     case 1:
         return palette::goldDeep();
     case 2:
-        return QColor::fromRgbF(0.98f, 0.87f, 0.56f);
+        return palette::goldPale();
     default:
         return QColor::fromRgbF(1, 1, 1, 0.9f);
     }

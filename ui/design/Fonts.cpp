@@ -4,43 +4,82 @@
 #include <QFontMetricsF>
 #include <QGuiApplication>
 
+#include <algorithm>
 #include <cmath>
 
 namespace tq::fonts {
 
 namespace {
-QFont sized(QFont f, double pointSize, QFont::Weight weight)
+QFont sized(QFont f, double pixels, QFont::Weight weight)
 {
-    f.setPointSizeF(pointSize);
+    f.setPixelSize(std::max(1, int(std::lround(pixels))));
     f.setWeight(weight);
     return f;
 }
+
+bool installed(const char* family)
+{
+    return QFontDatabase::families().contains(QString::fromLatin1(family));
+}
 } // namespace
 
-QFont system(double pointSize, QFont::Weight weight)
+int pixelSize(Role role)
 {
-    return sized(QGuiApplication::font(), pointSize, weight);
+    switch (role) {
+    case Role::largeTitle: return 26;
+    case Role::title: return 22;
+    case Role::title2: return 17;
+    case Role::title3: return 15;
+    case Role::headline:
+    case Role::body: return 13;
+    case Role::callout: return 12;
+    case Role::subheadline: return 11;
+    case Role::footnote:
+    case Role::caption:
+    case Role::caption2: return 10;
+    }
+    return 13;
+}
+
+QFont font(Role role, Face face)
+{
+    return font(role, role == Role::headline ? QFont::DemiBold : QFont::Normal, face);
+}
+
+QFont font(Role role, QFont::Weight weight, Face face)
+{
+    const int px = pixelSize(role);
+    switch (face) {
+    case Face::system: return system(px, weight);
+    case Face::rounded: return rounded(px, weight);
+    case Face::tabularDigits: return tabularDigits(px, weight);
+    case Face::monospaced: return monospaced(px, weight);
+    }
+    return system(px, weight);
+}
+
+QFont system(double pixels, QFont::Weight weight)
+{
+    return sized(QGuiApplication::font(), pixels, weight);
 }
 
 QString roundedFamily()
 {
     static const QString family = [] {
-        const QStringList installed = QFontDatabase::families();
         for (const char* name : {"Comfortaa", "Quicksand"})
-            if (installed.contains(QString::fromLatin1(name)))
+            if (installed(name))
                 return QString::fromLatin1(name);
         return QString();
     }();
     return family;
 }
 
-QFont rounded(double pointSize, QFont::Weight weight)
+QFont rounded(double pixels, QFont::Weight weight)
 {
     const QString family = roundedFamily();
     if (family.isEmpty())
-        return system(pointSize, weight);
-    QFont f(family);
-    return sized(f, pointSize, weight);
+        return system(pixels, weight);
+    return sized(QFont(family), pixels, weight);
 }
 
 bool hasTabularDigits(const QFont& font)
@@ -53,17 +92,33 @@ bool hasTabularDigits(const QFont& font)
     return true;
 }
 
-QFont tabularDigits(double pointSize, QFont::Weight weight)
+QFont tabularDigits(double pixels, QFont::Weight weight)
 {
-    QFont f = system(pointSize, weight);
+    QFont f = system(pixels, weight);
     if (hasTabularDigits(f))
         return f;
     for (const char* name : {"DejaVu Sans", "Noto Sans", "Liberation Sans"}) {
-        QFont alt = sized(QFont(QString::fromLatin1(name)), pointSize, weight);
-        if (QFontDatabase::families().contains(QString::fromLatin1(name)) && hasTabularDigits(alt))
+        QFont alt = sized(QFont(QString::fromLatin1(name)), pixels, weight);
+        if (installed(name) && hasTabularDigits(alt))
             return alt;
     }
     return f;
+}
+
+QFont monospaced(double pixels, QFont::Weight weight)
+{
+    return sized(QFontDatabase::systemFont(QFontDatabase::FixedFont), pixels, weight);
+}
+
+const QList<int>& ladder()
+{
+    static const QList<int> sizes{10, 11, 12, 13, 14, 15, 16, 17, 18, 20, 22, 24, 26, 28, 34, 56, 64};
+    return sizes;
+}
+
+bool onLadder(const QFont& font)
+{
+    return font.pixelSize() > 0 && ladder().contains(font.pixelSize());
 }
 
 } // namespace tq::fonts

@@ -1,9 +1,11 @@
 #include "ui/design/HandToggle.h"
 
+#include "platform/Text.h"
 #include "ui/design/Palette.h"
 #include "ui/design/Shapes.h"
+#include "ui/design/Text.h"
 
-#include <QCoreApplication>
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
@@ -34,9 +36,7 @@ HandToggle::HandToggle(const QString& label, MotionContext& motion, QWidget* par
 {
     setText(label);
     auto* l = new QLabel(label, this);
-    QPalette pal = l->palette();
-    pal.setColor(QPalette::WindowText, palette::paper());
-    l->setPalette(pal);
+    setLabelColour(l, palette::paper());
     setLabelWidget(l);
 }
 
@@ -127,8 +127,7 @@ void HandToggle::follow(bool byUser)
 
 void HandToggle::updateAccessibleValue()
 {
-    setAccessibleDescription(isChecked() ? QCoreApplication::translate("HandToggle", "On")
-                                         : QCoreApplication::translate("HandToggle", "Off"));
+    setAccessibleDescription(isChecked() ? tq::text("On") : tq::text("Off"));
 }
 
 void HandToggle::paintEvent(QPaintEvent*)

@@ -1,10 +1,12 @@
 #include "ui/design/Keycap.h"
 
+#include "platform/Text.h"
+#include "ui/design/Components.h"
 #include "ui/design/Fonts.h"
 #include "ui/design/Palette.h"
 #include "ui/design/Shapes.h"
+#include "ui/design/Text.h"
 
-#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -36,9 +38,9 @@ void Keycap::paintEvent(QPaintEvent*)
     const QColor primary = onInk_ ? palette::paper() : palette().color(QPalette::WindowText);
     const QRectF r = QRectF(rect());
     p.setPen(Qt::NoPen);
-    p.setBrush(onInk_ ? QColor::fromRgbF(1, 1, 1, 0.08) : palette::withOpacity(primary, 0.06));
+    p.setBrush(onInk_ ? palette::wash() : palette::withOpacity(primary, 0.06));
     p.drawPath(continuousRect(r, 5));
-    p.setPen(QPen(onInk_ ? QColor::fromRgbF(1, 1, 1, 0.16) : palette::withOpacity(primary, 0.14), 1));
+    p.setPen(QPen(onInk_ ? palette::washBright() : palette::withOpacity(primary, 0.14), 1));
     p.setBrush(Qt::NoBrush);
     p.drawPath(continuousRect(r.adjusted(0.5, 0.5, -0.5, -0.5), 4.5));
     p.setPen(primary);
@@ -49,9 +51,7 @@ void Keycap::paintEvent(QPaintEvent*)
 KeyComboView::KeyComboView(const KeyLayout& layout, std::optional<KeyCombo> combo, bool onInk, QWidget* parent)
     : QWidget(parent), layout_(layout), combo_(combo), onInk_(onInk)
 {
-    auto* row = new QHBoxLayout(this);
-    row->setContentsMargins(0, 0, 0, 0);
-    row->setSpacing(3);
+    auto* row = bareRow(this, 3);
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     rebuild();
 }
@@ -77,11 +77,9 @@ void KeyComboView::rebuild()
         delete item;
     }
     if (!combo_) {
-        auto* none = new QLabel(QCoreApplication::translate("KeyComboView", "Not set"), this);
-        QPalette pal = none->palette();
+        auto* none = new QLabel(tq::text("Not set"), this);
         const QColor base = onInk_ ? palette::paper() : palette().color(QPalette::WindowText);
-        pal.setColor(QPalette::WindowText, palette::withOpacity(base, 0.62));
-        none->setPalette(pal);
+        setLabelColour(none, palette::withOpacity(base, 0.62));
         row->addWidget(none);
         setAccessibleName(none->text());
     } else {

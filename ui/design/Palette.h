@@ -1,58 +1,17 @@
 #pragma once
-// The shared look of every window: ink backgrounds, paper text and the gold accent, plus the
-// four shared animation curves. Each value is made once on first use and then reused.
+// The palette and motion values (look/Palette.h) and the style sheet rules of the ink theme
+// for widgets that set their own sheet.
 
-#include <QColor>
-#include <QEasingCurve>
+#include "look/Palette.h"
+
 #include <QString>
 
 namespace tq::palette {
 
-// All colours are sRGB.
-const QColor& ink();          // base background of every window and panel
-const QColor& inkRaised();    // cards, tracks, choice cards, the practice field
-const QColor& inkHighlight(); // selected rows
-const QColor& hairline();     // white at opacity 0.09: thin borders on ink
-const QColor& paper();        // primary text on ink
-const QColor& paperDim();     // paper at opacity 0.62
-const QColor& gold();         // the accent
-const QColor& goldDeep();     // darker end of gold gradients
-const QColor& plateTop();     // brand mark plate, top
-const QColor& plateBottom();  // brand mark plate, bottom
-
-// The platform's signal colours as the dark scheme shows them.
-const QColor& green();
-const QColor& orange();
-
-// A palette colour at another opacity (its own opacity multiplied by `opacity`).
-QColor withOpacity(const QColor& colour, double opacity);
-
-// Style sheet rules for the menus a widget opens as windows of their own (a text field's
-// context menu), which take nothing from the widget's palette: ink, paper text.
+// The menus a widget opens as windows of their own (a text field's context menu): ink, paper
+// text.
 QString menuStyleSheet();
-// Thin, quiet vertical scroll bars on ink, for a scroll bar's own style sheet.
+// Thin, quiet scroll bars on ink.
 QString scrollBarStyleSheet();
 
 } // namespace tq::palette
-
-namespace tq::motion {
-
-// A timing curve: cubic Bézier easing over a duration.
-struct Curve {
-    QEasingCurve easing;
-    int durationMs = 0;
-};
-
-// A spring: response (s), damping fraction and blend duration (s).
-struct Spring {
-    double response = 0;
-    double dampingFraction = 0;
-    double blendDuration = 0;
-};
-
-const Curve& quick();    // 0.12 s
-const Curve& standard(); // 0.22 s
-const Curve& slow();     // 0.34 s
-const Spring& spring();  // response 0.34, damping 0.8
-
-} // namespace tq::motion

@@ -1,6 +1,7 @@
 #include "ui/design/SettingsRows.h"
 
 #include "ui/design/Buttons.h"
+#include "ui/design/Components.h"
 #include "ui/design/Fonts.h"
 #include "ui/design/Palette.h"
 #include "ui/design/Shapes.h"
@@ -20,16 +21,14 @@
 namespace tq {
 
 namespace {
-QFont bodyFont() { return fonts::system(13); }
-QFont calloutFont() { return fonts::system(12); }
+QFont bodyFont() { return fonts::font(fonts::Role::body); }
+QFont calloutFont() { return fonts::font(fonts::Role::callout); }
 
 QWidget* titleDetail(QLabel*& title, QLabel*& detail, const QString& titleText, const QString& detailText,
                      QWidget* parent)
 {
     auto* box = new QWidget(parent);
-    auto* col = new QVBoxLayout(box);
-    col->setContentsMargins(0, 0, 0, 0);
-    col->setSpacing(4);
+    auto* col = bareColumn(box, 4);
     title = makeLabel(titleText, palette::paper(), bodyFont(), true, box);
     col->addWidget(title);
     detail = nullptr;
@@ -43,11 +42,9 @@ QWidget* titleDetail(QLabel*& title, QLabel*& detail, const QString& titleText, 
 
 FormSection::FormSection(const QString& header, const QString& footer, QWidget* parent) : QWidget(parent)
 {
-    auto* col = new QVBoxLayout(this);
-    col->setContentsMargins(0, 0, 0, 0);
-    col->setSpacing(6);
+    auto* col = bareColumn(this, 6);
     if (!header.isEmpty()) {
-        auto* h = makeLabel(header, palette::paperDim(), fonts::system(12, QFont::DemiBold), false, this);
+        auto* h = makeLabel(header, fonts::font(fonts::Role::callout, QFont::DemiBold), palette::paperDim(), false, this);
         h->setContentsMargins(10, 0, 0, 0);
         col->addWidget(h);
     }
@@ -65,13 +62,7 @@ FormSection::FormSection(const QString& header, const QString& footer, QWidget* 
 void FormSection::addRow(QWidget* row)
 {
     if (rows_->count() > 0) {
-        auto* rule = new QWidget(card_);
-        rule->setFixedHeight(1);
-        rule->setAutoFillBackground(true);
-        QPalette pal = rule->palette();
-        pal.setColor(QPalette::Window, palette::hairline());
-        rule->setPalette(pal);
-        rows_->addWidget(rule);
+        rows_->addWidget(new Divider(Qt::Horizontal, card_));
     }
     auto* holder = new QWidget(card_);
     auto* pad = new QVBoxLayout(holder);
@@ -124,7 +115,8 @@ PaneForm::PaneForm(QWidget* parent) : QScrollArea(parent)
     setWidget(content);
     viewport()->setAutoFillBackground(false);
     content->setAutoFillBackground(false);
-    setStyleSheet(QStringLiteral("QScrollArea { background: transparent; }"));
+    setFrameShape(QFrame::NoFrame);
+    setAutoFillBackground(false);
 }
 
 FormSection* PaneForm::addSection(const QString& header, const QString& footer)
@@ -213,9 +205,7 @@ private:
 RowDisclosure::RowDisclosure(const QString& title, QWidget* content, MotionContext& motion, QWidget* parent)
     : QWidget(parent), motion_(motion), content_(content), openness_(motion.frames(), 0)
 {
-    auto* col = new QVBoxLayout(this);
-    col->setContentsMargins(0, 0, 0, 0);
-    col->setSpacing(4);
+    auto* col = bareColumn(this, 4);
     header_ = new DisclosureHeader(title, [this] { return openness_.value(); }, this);
     header_->setAccessibleName(title);
     col->addWidget(header_);
@@ -270,28 +260,27 @@ StatusLine::StatusLine(MotionContext& motion, QWidget* parent)
 {
     setFont(calloutFont());
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
-    setStatus(ProviderStatus::unknown());
 }
 
-QString StatusLine::symbolFor(ProviderStatus::Kind kind)
+QString StatusLine::symbolFor(StatusView::Kind kind)
 {
     switch (kind) {
-    case ProviderStatus::Kind::ready:
+    case StatusView::Kind::ready:
         return QStringLiteral("checkmark.circle.fill");
-    case ProviderStatus::Kind::unavailable:
+    case StatusView::Kind::unavailable:
         return QStringLiteral("exclamationmark.triangle.fill");
-    case ProviderStatus::Kind::unknown:
+    case StatusView::Kind::unknown:
         return QStringLiteral("circle.dashed");
-    case ProviderStatus::Kind::checking:
+    case StatusView::Kind::checking:
         return {};
     }
     return {};
 }
 
-void StatusLine::setStatus(const ProviderStatus& status)
+void StatusLine::setStatus(const StatusView& status)
 {
     status_ = status;
-    setAccessibleName(status_.label());
+    setAccessibleName(status_.label);
     updateGeometry();
     update();
     spin();
@@ -299,8 +288,8 @@ void StatusLine::setStatus(const ProviderStatus& status)
 
 void StatusLine::spin()
 {
-    if (status_.kind() == ProviderStatus::Kind::checking && isVisible() && !motion_.reduceMotion())
-        driver_.run([this] { return status_.kind() == ProviderStatus::Kind::checking && isVisible(); });
+    if (status_.kind == StatusView::Kind::checking && isVisible() && !motion_.reduceMotion())
+        driver_.run([this] { return status_.kind == StatusView::Kind::checking && isVisible(); });
     else
         driver_.stop();
 }
@@ -325,13 +314,13 @@ constexpr double kGap = 6;
 QSize StatusLine::sizeHint() const
 {
     const QFontMetricsF m(font());
-    return QSize(int(kIcon + kGap + m.horizontalAdvance(status_.label()) + 2), int(std::ceil(std::max(kIcon, m.height()))));
+    return QSize(int(kIcon + kGap + m.horizontalAdvance(status_.label) + 2), int(std::ceil(std::max(kIcon, m.height()))));
 }
 
 int StatusLine::heightForWidth(int width) const
 {
     const QFontMetricsF m(font());
-    const int lines = std::max<int>(1, int(wrapLines(status_.label(), font(), width - kIcon - kGap, 2).size()));
+    const int lines = std::max<int>(1, int(wrapLines(status_.label, font(), width - kIcon - kGap, 2).size()));
     return int(std::ceil(std::max(kIcon, lines * m.lineSpacing())));
 }
 
@@ -340,22 +329,22 @@ void StatusLine::paintEvent(QPaintEvent*)
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     const QFontMetricsF m(font());
-    const QStringList lines = wrapLines(status_.label(), font(), width() - kIcon - kGap, 2);
+    const QStringList lines = wrapLines(status_.label, font(), width() - kIcon - kGap, 2);
     const double textHeight = std::max<qsizetype>(1, lines.size()) * m.lineSpacing();
     const double top = std::max(0.0, (height() - std::max(textHeight, kIcon)) / 2);
     const double iconTop = top + (std::min(textHeight, m.lineSpacing()) - kIcon) / 2;
     const QRectF icon = visualRect(layoutDirection(), width(), QRectF(0, std::max(0.0, iconTop), kIcon, kIcon));
-    switch (status_.kind()) {
-    case ProviderStatus::Kind::ready:
-        symbols::paint(p, symbolFor(status_.kind()), icon, palette::green());
+    switch (status_.kind) {
+    case StatusView::Kind::ready:
+        symbols::paint(p, symbolFor(status_.kind), icon, palette::green());
         break;
-    case ProviderStatus::Kind::unavailable:
-        symbols::paint(p, symbolFor(status_.kind()), icon, palette::orange());
+    case StatusView::Kind::unavailable:
+        symbols::paint(p, symbolFor(status_.kind), icon, palette::orange());
         break;
-    case ProviderStatus::Kind::unknown:
-        symbols::paint(p, symbolFor(status_.kind()), icon, palette::paperDim());
+    case StatusView::Kind::unknown:
+        symbols::paint(p, symbolFor(status_.kind), icon, palette::paperDim());
         break;
-    case ProviderStatus::Kind::checking: {
+    case StatusView::Kind::checking: {
         // A small spinner: eight spokes, the brightest turning once a second.
         const double t = motion_.reduceMotion() ? 0 : motion_.frames().seconds();
         const int lead = int(std::floor(t * 8)) % 8;

@@ -2,7 +2,6 @@
 // The rows of the settings panes: the pane form with its sections, toggle rows, rows with a
 // trailing control, the disclosure row and the engine status line.
 
-#include "engines/CompletionProvider.h"
 #include "ui/design/Animation.h"
 #include "ui/design/HandToggle.h"
 
@@ -103,19 +102,42 @@ private:
     bool expanded_ = false;
 };
 
+// What a status line shows: the state and its text.
+struct StatusView {
+    enum class Kind { ready, unavailable, unknown, checking };
+    Kind kind = Kind::unknown;
+    QString label;
+    bool operator==(const StatusView&) const = default;
+};
+
+// An engine's status (its kind() names the same four states, label() its text) as a status
+// line shows it.
+template <typename Status>
+StatusView statusView(const Status& status)
+{
+    using From = decltype(status.kind());
+    static_assert(int(From::ready) == int(StatusView::Kind::ready) && int(From::checking) == int(StatusView::Kind::checking));
+    return {StatusView::Kind(int(status.kind())), status.label()};
+}
+
 // An engine's status: a symbol (or a small spinner while checking) and its label, at most
 // two lines. One accessible element.
 class StatusLine final : public QWidget {
     Q_OBJECT
 public:
     explicit StatusLine(MotionContext& motion, QWidget* parent = nullptr);
-    void setStatus(const ProviderStatus& status);
-    const ProviderStatus& status() const { return status_; }
+    void setStatus(const StatusView& status);
+    template <typename Status>
+    void setStatus(const Status& status)
+    {
+        setStatus(statusView(status));
+    }
+    const StatusView& status() const { return status_; }
     QSize sizeHint() const override;
     bool hasHeightForWidth() const override { return true; }
     int heightForWidth(int width) const override;
     // The symbol's name for a kind ("" while checking: a spinner is drawn).
-    static QString symbolFor(ProviderStatus::Kind kind);
+    static QString symbolFor(StatusView::Kind kind);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -126,7 +148,7 @@ private:
     void spin();
     MotionContext& motion_;
     FrameDriver driver_;
-    ProviderStatus status_;
+    StatusView status_;
 };
 
 } // namespace tq

@@ -1,7 +1,10 @@
 #include "ui/design/ShortcutRecorder.h"
 
+#include "platform/Text.h"
+
 #include "platform/KeyNames.h"
 #include "ui/design/Buttons.h"
+#include "ui/design/Components.h"
 #include "ui/design/Fonts.h"
 #include "ui/design/Keycap.h"
 #include "ui/design/Palette.h"
@@ -119,9 +122,7 @@ ShortcutRecorder::ShortcutRecorder(const KeyLayout& layout, std::optional<KeyCom
                                    QWidget* parent)
     : QWidget(parent), layout_(layout), combo_(combo), allowsClearing_(allowsClearing)
 {
-    auto* col = new QVBoxLayout(this);
-    col->setContentsMargins(0, 0, 0, 0);
-    col->setSpacing(4);
+    auto* col = bareColumn(this, 4);
     auto* row = new QHBoxLayout;
     row->setSpacing(6);
     row->addStretch(1);
@@ -138,11 +139,11 @@ ShortcutRecorder::ShortcutRecorder(const KeyLayout& layout, std::optional<KeyCom
     clear_->setAutoRaise(true);
     clear_->setCursor(Qt::PointingHandCursor);
     clear_->setIcon(symbols::icon(QStringLiteral("xmark.circle.fill"), palette::paperDim()));
-    clear_->setToolTip(tr("Clear shortcut"));
-    clear_->setAccessibleName(tr("Clear shortcut"));
+    clear_->setToolTip(tq::text("Clear shortcut"));
+    clear_->setAccessibleName(tq::text("Clear shortcut"));
     row->addWidget(clear_);
     col->addLayout(row);
-    warningLabel_ = makeLabel(QString(), palette::orange(), fonts::system(11), true, this);
+    warningLabel_ = makeLabel(QString(), fonts::Role::caption, palette::orange(), true, this);
     warningLabel_->setAlignment(Qt::AlignRight);
     col->addWidget(warningLabel_);
 
@@ -238,7 +239,7 @@ void ShortcutRecorder::handleKey(QKeyEvent* event)
         stopRecording();
         break;
     case RecorderOutcome::warn:
-        warning_ = tr("Add Ctrl, Alt or Super so normal typing still works.");
+        warning_ = tq::text("Add Ctrl, Alt or Super so normal typing still works.");
         refresh();
         break;
     }
@@ -254,20 +255,20 @@ void ShortcutRecorder::write(std::optional<KeyCombo> combo)
 void ShortcutRecorder::refresh()
 {
     if (recording_) {
-        button_->setText(tr("Type a shortcut…"));
+        button_->setText(tq::text("Type a shortcut…"));
         caps_->hide();
-        button_->setAccessibleName(tr("Recording shortcut"));
+        button_->setAccessibleName(tq::text("Recording shortcut"));
     } else if (combo_) {
         button_->setText(QString());
         caps_->setCombo(combo_);
         caps_->show();
-        button_->setAccessibleName(tr("Shortcut %1").arg(combo_->displayText(layout_)));
+        button_->setAccessibleName(tq::text("Shortcut %1").arg(combo_->displayText(layout_)));
     } else {
-        button_->setText(tr("Record shortcut"));
+        button_->setText(tq::text("Record shortcut"));
         caps_->hide();
-        button_->setAccessibleName(tr("Shortcut not set"));
+        button_->setAccessibleName(tq::text("Shortcut not set"));
     }
-    button_->setAccessibleDescription(tr("Press to record a new shortcut. Escape cancels."));
+    button_->setAccessibleDescription(tq::text("Press to record a new shortcut. Escape cancels."));
     if (combo_ && !recording_) {
         const QSize caps = caps_->sizeHint();
         const int ring = 2 * HandButton::kRingMargin;

@@ -7,7 +7,7 @@
 
 namespace tq {
 
-void setLabelColour(QLabel* label, const QColor& colour)
+void setLabelColour(QWidget* label, const QColor& colour)
 {
     QPalette pal = label->palette();
     pal.setColor(QPalette::Active, QPalette::WindowText, colour);
@@ -18,7 +18,17 @@ void setLabelColour(QLabel* label, const QColor& colour)
     label->setForegroundRole(QPalette::WindowText);
 }
 
+QLabel* makeLabel(const QString& text, fonts::Role role, const QColor& colour, bool wrap, QWidget* parent)
+{
+    return makeLabel(text, fonts::font(role), colour, wrap, parent);
+}
+
 QLabel* makeLabel(const QString& text, const QColor& colour, const QFont& font, bool wrap, QWidget* parent)
+{
+    return makeLabel(text, font, colour, wrap, parent);
+}
+
+QLabel* makeLabel(const QString& text, const QFont& font, const QColor& colour, bool wrap, QWidget* parent)
 {
     auto* l = new QLabel(text, parent);
     l->setFont(font);

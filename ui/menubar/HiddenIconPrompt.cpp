@@ -6,10 +6,12 @@
 #include "settings/Preferences.h"
 #include "ui/design/BrandMark.h"
 #include "ui/design/Buttons.h"
+#include "ui/design/Components.h"
 #include "ui/design/Decoration.h"
 #include "ui/design/Fonts.h"
 #include "ui/design/Palette.h"
 #include "ui/design/Symbols.h"
+#include "ui/design/Text.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -24,14 +26,10 @@
 namespace tq {
 
 namespace {
-QLabel* centred(const QString& s, const QColor& colour, QWidget* parent)
+QLabel* centred(const QString& s, const QFont& font, const QColor& colour, QWidget* parent)
 {
-    auto* l = new QLabel(s, parent);
-    l->setWordWrap(true);
+    auto* l = makeLabel(s, font, colour, true, parent);
     l->setAlignment(Qt::AlignHCenter);
-    QPalette pal = l->palette();
-    pal.setColor(QPalette::WindowText, colour);
-    l->setPalette(pal);
     return l;
 }
 } // namespace
@@ -48,7 +46,7 @@ public:
         setFixedSize(mark_->sizeHint() + QSize(2 * kBadgeRoom, kBadgeRoom));
         mark_->move(kBadgeRoom, 0);
         auto* shadow = new QGraphicsDropShadowEffect(mark_);
-        shadow->setColor(QColor(0, 0, 0, qRound(255 * 0.4)));
+        shadow->setColor(palette::withOpacity(Qt::black, 0.4));
         shadow->setBlurRadius(24);
         shadow->setOffset(0, 6);
         mark_->setGraphicsEffect(shadow);
@@ -86,9 +84,7 @@ HiddenIconPrompt::HiddenIconPrompt(Preferences& prefs, DesktopSettings& settings
 
     auto* texts = new QVBoxLayout;
     texts->setSpacing(8);
-    auto* title = centred(text("Your tray icon is hidden"), palette::paper(), this);
-    title->setFont(fonts::rounded(16, QFont::DemiBold));
-    texts->addWidget(title);
+    texts->addWidget(centred(text("Your tray icon is hidden"), fonts::rounded(20, QFont::DemiBold), palette::paper(), this));
     // GNOME Shell's tray is an extension: its extension manager, else the panel's settings.
     const TrayHelp trayHelp = tray.help();
     const bool extension = trayHelp != TrayHelp::panelApplet;
@@ -108,25 +104,16 @@ HiddenIconPrompt::HiddenIconPrompt(Preferences& prefs, DesktopSettings& settings
                     "in Extensions.");
         break;
     }
-    auto* explanation = centred(help, palette::paper(), this);
-    explanation->setFont(fonts::system(11));
-    texts->addWidget(explanation);
-    auto* hint = centred(text("Until then, open %app from your applications menu to reach Settings."), palette::paperDim(), this);
-    hint->setFont(fonts::system(10));
-    texts->addWidget(hint);
+    texts->addWidget(centred(help, fonts::font(fonts::Role::body), palette::paper(), this));
+    texts->addWidget(centred(text("Until then, open %app from your applications menu to reach Settings."),
+                             fonts::font(fonts::Role::callout), palette::paperDim(), this));
     layout->addLayout(texts);
 
     auto* buttons = new QHBoxLayout;
     buttons->setSpacing(10);
     buttons->addStretch(1);
-    notNow_ = new QPushButton(text("Not Now"), this);
-    notNow_->setCursor(Qt::PointingHandCursor);
-    notNow_->setFixedHeight(32);
-    notNow_->setFont(fonts::system(12));
-    notNow_->setStyleSheet(QStringLiteral("QPushButton { background: rgba(255,255,255,18); color: %1; border: 1px solid transparent;"
-                                          " border-radius: 16px; padding: 0 14px; }"
-                                          "QPushButton:focus { border: 1px solid %2; }")
-                               .arg(palette::paper().name(), palette::gold().name()));
+    notNow_ = new HandButton(text("Not Now"), this, ButtonTone::quiet);
+    notNow_->setFixedHeight(32 + 2 * HandButton::kRingMargin);
     open_ = new PrimaryButton(extension ? text("Open Extensions") : text("Open the desktop's settings"), motion, this);
     open_->setVisible(settings_.canOpen(page));
     buttons->addWidget(notNow_);
@@ -143,23 +130,12 @@ HiddenIconPrompt::HiddenIconPrompt(Preferences& prefs, DesktopSettings& settings
 
     dontRemind_ = new QCheckBox(text("Don't remind me again"), this);
     dontRemind_->setCursor(Qt::PointingHandCursor);
-    dontRemind_->setFont(fonts::system(11));
-    QPalette cp = dontRemind_->palette();
-    cp.setColor(QPalette::WindowText, palette::paperDim());
-    cp.setColor(QPalette::Base, palette::inkRaised());
-    cp.setColor(QPalette::Text, palette::gold());
-    dontRemind_->setPalette(cp);
-    dontRemind_->setChecked(!prefs_.remindHiddenIcon());
+    dontRemind_->setFont(fonts::font(fonts::Role::caption));
+    setLabelColour(dontRemind_, palette::paperDim());
+    bind(dontRemind_, prefs_, &Preferences::remindHiddenIcon, &Preferences::setRemindHiddenIcon, true);
     layout->addWidget(dontRemind_, 0, Qt::AlignHCenter);
     layout->addStretch(1);
 
-    connect(dontRemind_, &QCheckBox::toggled, this, [this](bool on) { prefs_.setRemindHiddenIcon(!on); });
-    connect(&prefs_, &Preferences::changed, this, [this](const QString& key) {
-        if (key == QLatin1String("remindHiddenIcon")) {
-            const QSignalBlocker block(dontRemind_);
-            dontRemind_->setChecked(!prefs_.remindHiddenIcon());
-        }
-    });
     connect(notNow_, &QPushButton::clicked, this, [this] {
         if (close_)
             close_();

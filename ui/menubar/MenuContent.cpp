@@ -9,10 +9,12 @@
 #include "ui/design/Backdrop.h"
 #include "ui/design/BrandMark.h"
 #include "ui/design/Buttons.h"
+#include "ui/design/Components.h"
 #include "ui/design/Fonts.h"
 #include "ui/design/HandToggle.h"
 #include "ui/design/Palette.h"
 #include "ui/design/Shapes.h"
+#include "ui/design/Text.h"
 #include "ui/menubar/PanelControls.h"
 
 #include <QAction>
@@ -29,26 +31,21 @@ namespace {
 QColor colourOf(StatusColour c)
 {
     switch (c) {
-    case StatusColour::orange: return QColor(255, 159, 10);
+    case StatusColour::orange: return palette::orange();
     case StatusColour::gold: return palette::gold();
     case StatusColour::dim: return palette::paperDim();
-    case StatusColour::green: return QColor(48, 209, 88);
+    case StatusColour::green: return palette::green();
     }
     return palette::paperDim();
 }
 
 QLabel* label(QWidget* parent, const QColor& colour, const QFont& font)
 {
-    auto* l = new QLabel(parent);
-    QPalette pal = l->palette();
-    pal.setColor(QPalette::WindowText, colour);
-    l->setPalette(pal);
-    l->setFont(font);
-    return l;
+    return makeLabel(QString(), font, colour, false, parent);
 }
 
-QFont caption() { return fonts::system(11); }
-QFont callout(QFont::Weight weight = QFont::Normal) { return fonts::system(12, weight); }
+QFont caption() { return fonts::font(fonts::Role::caption); }
+QFont callout(QFont::Weight weight = QFont::Normal) { return fonts::font(fonts::Role::callout, weight); }
 } // namespace
 
 MenuContent::MenuContent(MenuServices services, MenuCallbacks callbacks, QWidget* parent)
@@ -58,11 +55,6 @@ MenuContent::MenuContent(MenuServices services, MenuCallbacks callbacks, QWidget
     setAccessibleName(appName());
     setFixedWidth(kWidth);
     setFocusPolicy(Qt::StrongFocus);
-    QPalette pal = palette();
-    pal.setColor(QPalette::WindowText, palette::paper());
-    pal.setColor(QPalette::ButtonText, palette::paper());
-    pal.setColor(QPalette::Highlight, palette::gold());
-    setPalette(pal);
 
     auto* root = new QVBoxLayout(this);
     root->setContentsMargins(14, 14, 14, 14);
@@ -131,13 +123,7 @@ MenuContent::MenuContent(MenuServices services, MenuCallbacks callbacks, QWidget
     pillBox_ = new QWidget(this);
     root->addWidget(pillBox_);
 
-    auto* divider = new QFrame(this);
-    divider->setFixedHeight(1);
-    divider->setAutoFillBackground(true);
-    QPalette dp = divider->palette();
-    dp.setColor(QPalette::Window, palette::hairline());
-    divider->setPalette(dp);
-    root->addWidget(divider);
+    root->addWidget(new Divider(Qt::Horizontal, this));
 
     auto* rows = new QVBoxLayout;
     rows->setSpacing(2);
@@ -333,7 +319,7 @@ void MenuContent::paintEvent(QPaintEvent*)
     p.setClipPath(continuousRect(QRectF(rect()), 14));
     paintInkBackdrop(p, QRectF(rect()));
     p.setClipping(false);
-    p.setPen(QPen(QColor(255, 255, 255, qRound(255 * 0.12)), 1));
+    p.setPen(QPen(palette::washStrong(), 1));
     p.setBrush(Qt::NoBrush);
     p.drawPath(continuousRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 13.5));
 }

@@ -2,6 +2,8 @@
 
 #include "platform/OverlayWindow.h"
 #include "platform/Text.h"
+#include "ui/design/Components.h"
+#include "ui/design/Theme.h"
 #include "ui/menubar/MenuContent.h"
 
 #include <QCloseEvent>
@@ -31,12 +33,15 @@ MenuPanel::MenuPanel(MenuContent* content, Clock& clock, QWidget* parent)
     setWindowTitle(appName());
     setAccessibleName(appName());
     setAttribute(Qt::WA_DeleteOnClose);
+    applyInkTheme(this);
+    // The content paints its own rounded backdrop; the corners outside it stay clear.
+    setAutoFillBackground(false);
     if (overlay::compositing())
         setAttribute(Qt::WA_TranslucentBackground);
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
+    auto* layout = bareColumn(this);
     layout->setSizeConstraint(QLayout::SetFixedSize);
     content_->setParent(this);
+    inheritInkTheme(content_);
     layout->addWidget(content_);
     connect(content_, &MenuContent::contentResized, this, &MenuPanel::contentResized);
     content_->closePanel = [this] { close(); };

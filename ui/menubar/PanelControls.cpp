@@ -5,6 +5,8 @@
 #include "ui/design/Palette.h"
 #include "ui/design/Shapes.h"
 #include "ui/design/Symbols.h"
+#include "ui/design/Text.h"
+#include "ui/design/Theme.h"
 #include "ui/menubar/MenuState.h"
 
 #include <QAccessible>
@@ -20,8 +22,6 @@
 namespace tq::menu {
 
 namespace {
-QColor systemOrange() { return QColor(255, 159, 10); }
-
 QPainterPath rounded(const QRectF& r, double radius) { return continuousRect(r, radius); }
 } // namespace
 
@@ -43,7 +43,7 @@ PanelRow::PanelRow(const QString& symbol, const QString& title, const QString& s
     : PressButton(motion, parent), symbol_(symbol), shortcut_(shortcut)
 {
     setText(title);
-    setFont(fonts::system(12));
+    setFont(fonts::font(fonts::Role::body));
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     if (!shortcut.isEmpty())
         setAccessibleDescription(shortcut);
@@ -59,7 +59,7 @@ void PanelRow::paintEvent(QPaintEvent*)
     const double h = hot();
     if (h > 0) {
         p.setPen(Qt::NoPen);
-        p.setBrush(QColor(255, 255, 255, qRound(255 * 0.07 * h)));
+        p.setBrush(palette::withOpacity(palette::washSoft(), h));
         p.drawPath(rounded(rect(), 7));
     }
     // Laid out left to right, then mirrored right to left.
@@ -72,7 +72,7 @@ void PanelRow::paintEvent(QPaintEvent*)
     symbols::paint(p, symbol_, symbolBox.adjusted(2, 7, -2, -7), tint);
     int right = width() - 8;
     if (!shortcut_.isEmpty()) {
-        const QFont small = fonts::system(10);
+        const QFont small = fonts::font(fonts::Role::caption);
         p.setFont(small);
         p.setPen(palette::withOpacity(palette::paperDim(), 0.8));
         const int w = QFontMetrics(small).horizontalAdvance(shortcut_);
@@ -90,7 +90,7 @@ PillButton::PillButton(const QString& symbol, const QString& title, bool lit, Mo
     : PressButton(motion, parent), symbol_(symbol), lit_(lit)
 {
     setText(title);
-    setFont(fonts::system(12, QFont::Medium)); // callout
+    setFont(fonts::font(fonts::Role::callout, QFont::Medium));
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     if (!lit_)
         connect(this, &QAbstractButton::clicked, this, &PillButton::openMenu);
@@ -115,7 +115,7 @@ void PillButton::paintEvent(QPaintEvent*)
         p.setBrush(palette::gold());
     } else {
         p.setPen(QPen(palette::withOpacity(palette::gold(), 0.25 + 0.35 * h), 1));
-        p.setBrush(QColor(255, 255, 255, qRound(255 * (0.06 + 0.04 * h))));
+        p.setBrush(palette::withOpacity(palette::wash(), 0.75 + 0.5 * h));
     }
     p.drawPath(continuousCapsule(r));
     const QColor fg = lit_ ? palette::ink() : palette::paper();
@@ -135,15 +135,7 @@ void PillButton::openMenu()
     auto* menu = new QMenu(this);
     menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->setAccessibleName(text());
-    QPalette pal = menu->palette();
-    pal.setColor(QPalette::Window, palette::inkRaised());
-    pal.setColor(QPalette::Base, palette::inkRaised());
-    pal.setColor(QPalette::WindowText, palette::paper());
-    pal.setColor(QPalette::Text, palette::paper());
-    pal.setColor(QPalette::ButtonText, palette::paper());
-    pal.setColor(QPalette::Highlight, palette::gold());
-    pal.setColor(QPalette::HighlightedText, palette::ink());
-    menu->setPalette(pal);
+    applyInkTheme(menu);
     for (const PauseDuration& d : pauseDurations()) {
         if (d.dividerBefore)
             menu->addSeparator();
@@ -160,10 +152,8 @@ AttentionCard::AttentionCard(MotionContext& motion, QWidget* parent)
     layout->setContentsMargins(12 + 20, 12, 12, 12);
     layout->setSpacing(8);
     label_->setWordWrap(true);
-    label_->setFont(fonts::system(12, QFont::Medium));
-    QPalette pal = label_->palette();
-    pal.setColor(QPalette::WindowText, palette::paper());
-    label_->setPalette(pal);
+    label_->setFont(fonts::font(fonts::Role::callout, QFont::Medium));
+    setLabelColour(label_, palette::paper());
     layout->addWidget(label_);
     layout->addWidget(button_, 0, Qt::AlignLeft);
     connect(button_, &QAbstractButton::clicked, this, &AttentionCard::triggered);
@@ -184,14 +174,10 @@ void AttentionCard::paintEvent(QPaintEvent*)
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     const QRectF r = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
-    QColor fill = systemOrange();
-    fill.setAlphaF(0.08);
-    QColor border = systemOrange();
-    border.setAlphaF(0.35);
-    p.setPen(QPen(border, 1));
-    p.setBrush(fill);
+    p.setPen(QPen(palette::withOpacity(palette::orange(), 0.35), 1));
+    p.setBrush(palette::withOpacity(palette::orange(), 0.08));
     p.drawPath(rounded(r, 12));
-    symbols::paint(p, QStringLiteral("exclamationmark.circle.fill"), QRectF(12, 13, 14, 14), systemOrange());
+    symbols::paint(p, QStringLiteral("exclamationmark.circle.fill"), QRectF(12, 13, 14, 14), palette::orange());
 }
 
 StatusDot::StatusDot(QWidget* parent) : QWidget(parent) { setFixedSize(7, 7); }

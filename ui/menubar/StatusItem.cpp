@@ -10,6 +10,7 @@
 #include "settings/Preferences.h"
 #include "stores/StatsStore.h"
 #include "ui/design/Animation.h"
+#include "ui/design/Theme.h"
 #include "ui/menubar/MenuBarGlyph.h"
 #include "ui/menubar/MenuContent.h"
 #include "ui/menubar/MenuPanel.h"
@@ -28,6 +29,7 @@ StatusItem::StatusItem(MenuServices services, MenuCallbacks callbacks, QObject* 
       changeTimer_(services.clock)
 {
     menu_->setAccessibleName(appName());
+    applyInkTheme(menu_.get());
     connect(menu_.get(), &QMenu::aboutToShow, this, [this] { buildContextMenu(); });
     buildContextMenu();
 

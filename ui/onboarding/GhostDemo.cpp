@@ -39,7 +39,7 @@ GhostDemo::GhostDemo(const QString& typed, const QString& ghost, MotionContext& 
     row->setSpacing(6);
     keycap_ = new Keycap(QStringLiteral("Tab"), true, hint_);
     row->addWidget(keycap_);
-    row->addWidget(makeLabel(tq::text("takes the next word"), palette::paperDim(), fonts::system(10), false, hint_));
+    row->addWidget(makeLabel(tq::text("takes the next word"), fonts::Role::caption, palette::paperDim(), false, hint_));
     hint_->setAttribute(Qt::WA_TransparentForMouseEvents);
     connect(&motion_, &MotionContext::reduceMotionChanged, this, [this] { start(); });
 }

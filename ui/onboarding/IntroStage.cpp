@@ -316,7 +316,6 @@ void paintTabKey(QPainter& p, const IntroFrame& f, const QPointF& centre)
     const bool pressed = tabPressed(f.t, *f.cue);
     const double in = easeOut((f.t - f.cue->key) / 0.35);
     QFont font = fonts::rounded(15, QFont::DemiBold);
-    font.setPixelSize(15);
     const QString label = text("tab");
     const double textW = QFontMetricsF(font).horizontalAdvance(label);
     const double w = 16 + textW + 6 + 15 + 16, hgt = 38;
@@ -349,7 +348,6 @@ void paintTagline(QPainter& p, const IntroFrame& f, const QPointF& centre)
     if (o <= 0)
         return;
     QFont font = fonts::rounded(17, QFont::Medium);
-    font.setPixelSize(17);
     p.setFont(font);
     p.setPen(alpha(palette::paperDim(), o));
     const double dy = 8 * tail((f.t - f.cue->tagline) / 0.6);
@@ -389,7 +387,6 @@ void paintReflection(QPainter& p, const IntroFrame& f, const IntroWordmarkFont& 
 IntroWordmarkFont::IntroWordmarkFont()
 {
     font = fonts::rounded(64, QFont::Bold);
-    font.setPixelSize(64);
     font.setLetterSpacing(QFont::AbsoluteSpacing, -1.2);
     const QString name = appName();
     typed = name.left(5);

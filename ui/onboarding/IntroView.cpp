@@ -38,12 +38,7 @@ public:
         const QFontMetrics fm(chipFont());
         return {fm.horizontalAdvance(text()) + 24, fm.height() + 12};
     }
-    static QFont chipFont()
-    {
-        QFont f = fonts::system(12, QFont::Medium);
-        f.setPixelSize(13);
-        return f;
-    }
+    static QFont chipFont() { return fonts::system(13, QFont::Medium); }
 
 protected:
     void paintEvent(QPaintEvent*) override

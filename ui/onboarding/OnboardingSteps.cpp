@@ -6,14 +6,16 @@
 #include "settings/Preferences.h"
 #include "ui/design/Animation.h"
 #include "ui/design/BrandMark.h"
+#include "ui/design/Components.h"
 #include "ui/design/GrantSeal.h"
 #include "ui/design/Fonts.h"
 #include "ui/design/Palette.h"
 #include "ui/design/SettingsRows.h"
+#include "ui/design/Shapes.h"
 #include "ui/design/Symbols.h"
 #include "ui/design/Text.h"
 #include "ui/onboarding/GhostDemo.h"
-#include "ui/onboarding/ModelDownloadView.h"
+#include "ui/download/ModelDownloadView.h"
 #include "ui/onboarding/OnboardingFlow.h"
 
 #include <QEvent>
@@ -26,38 +28,19 @@
 
 namespace tq {
 
-namespace {
-constexpr double kCallout = 12;
-constexpr double kCaption = 10;
-
-QVBoxLayout* column(QWidget* owner, int spacing)
-{
-    auto* c = new QVBoxLayout(owner);
-    c->setContentsMargins(0, 0, 0, 0);
-    c->setSpacing(spacing);
-    return c;
-}
-
-QLabel* symbolLabel(const QString& name, int size, const QColor& colour, QWidget* parent)
-{
-    auto* l = new QLabel(parent);
-    l->setPixmap(symbols::pixmap(name, size, colour, parent->devicePixelRatioF()));
-    l->setAttribute(Qt::WA_TransparentForMouseEvents);
-    return l;
-}
-} // namespace
+using fonts::Role;
 
 // ---- welcome
 
 WelcomeStep::WelcomeStep(OnboardingServices& services, QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("welcomeStep"));
-    auto* c = column(this, 20);
+    auto* c = bareColumn(this, 20);
 
     auto* brand = new QHBoxLayout;
     brand->setSpacing(12);
     brand->addWidget(new LiveBrandMark(38, services.motion, this), 0, Qt::AlignVCenter);
-    brand->addWidget(makeLabel(QStringLiteral("Tessaquill"), palette::paper(), fonts::system(22, QFont::DemiBold)));
+    brand->addWidget(makeLabel(QStringLiteral("Tessaquill"), fonts::font(Role::title, QFont::DemiBold), palette::paper()));
     brand->addStretch(1);
     c->addLayout(brand);
 
@@ -73,9 +56,7 @@ WelcomeStep::WelcomeStep(OnboardingServices& services, QWidget* parent) : QWidge
 
     // The privacy row reads as one element.
     auto* privacy = new QWidget(this);
-    auto* row = new QHBoxLayout(privacy);
-    row->setContentsMargins(0, 0, 0, 0);
-    row->setSpacing(14);
+    auto* row = bareRow(privacy, 14);
     auto* tile = new QLabel(privacy);
     tile->setFixedSize(38, 38);
     {
@@ -86,7 +67,7 @@ WelcomeStep::WelcomeStep(OnboardingServices& services, QWidget* parent) : QWidge
         p.setRenderHint(QPainter::Antialiasing);
         p.setPen(Qt::NoPen);
         p.setBrush(palette::withOpacity(palette::gold(), 0.12));
-        p.drawRoundedRect(QRectF(0, 0, 38, 38), 10, 10);
+        p.drawPath(continuousRect(QRectF(0, 0, 38, 38), 10));
         symbols::paint(p, QStringLiteral("text.viewfinder"), QRectF(10, 10, 18, 18), palette::gold());
         p.end();
         tile->setPixmap(pm);
@@ -101,19 +82,11 @@ WelcomeStep::WelcomeStep(OnboardingServices& services, QWidget* parent) : QWidge
     const QString explanation = tq::text("It reads the window you're typing in, like the chat you're answering, so "
                                          "suggestions fit. None of it goes online, to us or any server. It stays "
                                          "private on your computer.");
-    titleRow->addWidget(makeLabel(seesTitle, palette::paper(), fonts::system(15, QFont::DemiBold)));
-    auto* badge = new QWidget(privacy);
-    auto* badgeRow = new QHBoxLayout(badge);
-    badgeRow->setContentsMargins(8, 3, 8, 3);
-    badgeRow->setSpacing(4);
-    badgeRow->addWidget(symbolLabel(QStringLiteral("lock.fill"), 10, palette::gold(), badge));
-    badgeRow->addWidget(makeLabel(privateText, palette::gold(), fonts::system(kCaption, QFont::DemiBold)));
-    badge->setAutoFillBackground(false);
-    badge->setStyleSheet(QStringLiteral("background: rgba(232,176,74,31); border-radius: 9px;"));
-    titleRow->addWidget(badge);
+    titleRow->addWidget(makeLabel(seesTitle, fonts::font(Role::title3, QFont::DemiBold), palette::paper()));
+    titleRow->addWidget(new Pill(privateText, palette::gold(), QStringLiteral("lock.fill"), privacy), 0, Qt::AlignVCenter);
     titleRow->addStretch(1);
     texts->addLayout(titleRow);
-    texts->addWidget(makeLabel(explanation, palette::paperDim(), fonts::system(kCallout), true));
+    texts->addWidget(makeLabel(explanation, Role::callout, palette::paperDim(), true));
     row->addLayout(texts, 1);
     privacy->setAccessibleName(seesTitle + QStringLiteral(", ") + privateText + QStringLiteral(", ") + explanation);
     c->addWidget(privacy);
@@ -135,8 +108,8 @@ GrantedPanel::GrantedPanel(bool celebrate, std::function<void()> onPlayed, Motio
     texts->setSpacing(3);
     const QString title = tq::text("Accessibility is on");
     const QString detail = tq::text("%app can now read the field you're writing in and type suggestions for you.");
-    texts->addWidget(makeLabel(title, palette::paper(), fonts::system(16, QFont::DemiBold)));
-    texts->addWidget(makeLabel(detail, palette::paperDim(), fonts::system(kCallout), true));
+    texts->addWidget(makeLabel(title, fonts::system(16, QFont::DemiBold), palette::paper()));
+    texts->addWidget(makeLabel(detail, Role::callout, palette::paperDim(), true));
     row->addLayout(texts, 1);
     setAccessibleName(title + QStringLiteral(", ") + detail);
 }
@@ -173,25 +146,21 @@ void GrantedPanel::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
-    QColor fill = palette::green();
-    fill.setAlphaF(0.09f);
-    QColor line = palette::green();
-    line.setAlphaF(0.28f);
-    p.setPen(QPen(line, 1));
-    p.setBrush(fill);
-    p.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 12, 12);
+    p.setPen(QPen(palette::withOpacity(palette::green(), 0.28), 1));
+    p.setBrush(palette::withOpacity(palette::green(), 0.09));
+    p.drawPath(continuousRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 12));
 }
 
 AccessStep::AccessStep(OnboardingServices& services, QWidget* parent) : QWidget(parent), services_(services)
 {
     setObjectName(QStringLiteral("accessStep"));
-    auto* c = column(this, 24);
+    auto* c = bareColumn(this, 24);
     c->addWidget(new StepHeader(tq::text("Let %app see what you type."),
                                 tq::text("The system asks for Accessibility access before any app can read text fields "
                                          "or type into them. %app uses it only for the field you're writing in."),
                                 this));
     auto* bullets = new QWidget(this);
-    auto* b = column(bullets, 12);
+    auto* b = bareColumn(bullets, 12);
     b->addWidget(new Bullet(QStringLiteral("lock"),
                             tq::text("%app reads your text when you pause and forgets it after one suggestion, unless "
                                      "you turn on writing memory."),
@@ -209,9 +178,9 @@ AccessStep::AccessStep(OnboardingServices& services, QWidget* parent) : QWidget(
     c->addWidget(bullets);
 
     accessHost_ = new QWidget(this);
-    auto* host = column(accessHost_, 0);
+    auto* host = bareColumn(accessHost_);
     missing_ = new QWidget(accessHost_);
-    auto* m = column(missing_, 8);
+    auto* m = bareColumn(missing_, 8);
     auto* open = new PrimaryButton(tq::text("Open Accessibility Settings"), services_.motion, missing_);
     open_ = open;
     connect(open, &QAbstractButton::clicked, this, [this] { services_.permissions.requestAccessibility(); });
@@ -220,10 +189,10 @@ AccessStep::AccessStep(OnboardingServices& services, QWidget* parent) : QWidget(
     buttonRow->addStretch(1);
     m->addLayout(buttonRow);
     m->addWidget(makeLabel(tq::text("Switch %app on in the list, then come back. This page updates by itself."),
-                           palette::paperDim(), fonts::system(kCallout), true, missing_));
+                           Role::callout, palette::paperDim(), true, missing_));
     stuck_ = makeLabel(tq::text("Already switched on? The desktop's settings may still list an older copy of %app. "
                                 "Select it, remove it with the minus button, then try again."),
-                       palette::paperDim(), fonts::system(kCallout), true, missing_);
+                       Role::callout, palette::paperDim(), true, missing_);
     stuck_->setContentsMargins(0, 4, 0, 0);
     m->addWidget(stuck_);
     host->addWidget(missing_);
@@ -283,8 +252,8 @@ EngineCard::EngineCard(EngineKind kind, MotionContext& motion, QWidget* parent) 
     auto* texts = new QVBoxLayout;
     texts->setSpacing(4);
     const QString name = title(kind);
-    auto* t = makeLabel(name, palette::paper(), fonts::system(15, QFont::DemiBold), false, this);
-    auto* d = makeLabel(detail(kind), palette::paperDim(), fonts::system(kCallout), true, this);
+    auto* t = makeLabel(name, fonts::font(Role::title3, QFont::DemiBold), palette::paper(), false, this);
+    auto* d = makeLabel(detail(kind), Role::callout, palette::paperDim(), true, this);
     status_ = new StatusLine(motion, this);
     for (QWidget* w : {static_cast<QWidget*>(t), static_cast<QWidget*>(d), static_cast<QWidget*>(status_)}) {
         w->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -323,11 +292,11 @@ void EngineCard::paintEvent(QPaintEvent*)
     const bool selected = isChecked();
     p.setPen(QPen(selected ? palette::withOpacity(palette::gold(), 0.6) : palette::hairline(), 1));
     p.setBrush(selected ? palette::withOpacity(palette::gold(), 0.1) : palette::inkRaised());
-    p.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 12, 12);
+    p.drawPath(continuousRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 12));
     if (hasFocus()) {
         p.setPen(QPen(palette::gold(), 2));
         p.setBrush(Qt::NoBrush);
-        p.drawRoundedRect(QRectF(rect()).adjusted(1, 1, -1, -1), 12, 12);
+        p.drawPath(continuousRect(QRectF(rect()).adjusted(1, 1, -1, -1), 12));
     }
 }
 
@@ -336,11 +305,11 @@ QList<EngineKind> EngineStep::offered() { return {EngineKind::builtIn, EngineKin
 EngineStep::EngineStep(OnboardingServices& services, QWidget* parent) : QWidget(parent), services_(services)
 {
     setObjectName(QStringLiteral("engineStep"));
-    auto* c = column(this, 22);
+    auto* c = bareColumn(this, 22);
     c->addWidget(new StepHeader(tq::text("Pick what writes your suggestions."),
                                 tq::text("You can change this any time in Settings."), this));
     auto* cards = new QWidget(this);
-    auto* list = column(cards, 10);
+    auto* list = bareColumn(cards, 10);
     for (EngineKind kind : offered()) {
         auto* card = new EngineCard(kind, services_.motion, cards);
         connect(card, &QAbstractButton::clicked, this, [this, kind] {
@@ -413,7 +382,7 @@ void EngineStep::checkFrom(int index, int round)
 PracticeStep::PracticeStep(OnboardingServices& services, QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("practiceStep"));
-    auto* c = column(this, 20);
+    auto* c = bareColumn(this, 20);
     c->addWidget(new StepHeader(tq::text("Give it a try."),
                                 tq::text("Start typing a sentence. When grey words appear, press Tab for one word or the "
                                          "key above Tab for all of them."),
@@ -428,7 +397,7 @@ PracticeStep::PracticeStep(OnboardingServices& services, QWidget* parent) : QWid
     c->addWidget(card);
     c->addWidget(makeLabel(tq::text("%app lives in your system tray from now on. Click its icon to pause it in an app or "
                                     "open Settings."),
-                           palette::paperDim(), fonts::system(kCallout), true, this));
+                           Role::callout, palette::paperDim(), true, this));
     c->addStretch(1);
 }
 

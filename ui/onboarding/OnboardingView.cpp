@@ -4,6 +4,7 @@
 #include "platform/Text.h"
 #include "ui/design/Animation.h"
 #include "ui/design/Backdrop.h"
+#include "ui/design/Components.h"
 #include "ui/design/Effects.h"
 #include "ui/design/Buttons.h"
 #include "ui/design/Palette.h"
@@ -14,7 +15,6 @@
 #include <QPainter>
 #include <QProgressBar>
 #include <QScrollArea>
-#include <QScrollBar>
 #include <QShortcut>
 #include <QStackedLayout>
 #include <QVBoxLayout>
@@ -78,35 +78,6 @@ private:
     double start_ = 0;
 };
 
-// Dark whatever the desktop's theme: plain buttons, scroll bars and fields on ink.
-QPalette inkPalette(QPalette pal)
-{
-    for (auto group : {QPalette::Active, QPalette::Inactive}) {
-        pal.setColor(group, QPalette::Window, palette::ink());
-        pal.setColor(group, QPalette::WindowText, palette::paper());
-        pal.setColor(group, QPalette::Base, palette::inkRaised());
-        pal.setColor(group, QPalette::AlternateBase, palette::inkHighlight());
-        pal.setColor(group, QPalette::Text, palette::paper());
-        pal.setColor(group, QPalette::PlaceholderText, palette::paperDim());
-        pal.setColor(group, QPalette::Button, palette::inkRaised());
-        pal.setColor(group, QPalette::ButtonText, palette::paper());
-        pal.setColor(group, QPalette::Highlight, palette::gold());
-        pal.setColor(group, QPalette::HighlightedText, palette::ink());
-        pal.setColor(group, QPalette::Light, palette::inkHighlight());
-        pal.setColor(group, QPalette::Midlight, palette::inkHighlight());
-        pal.setColor(group, QPalette::Mid, palette::inkRaised());
-        pal.setColor(group, QPalette::Dark, palette::ink());
-        pal.setColor(group, QPalette::Shadow, QColor(Qt::black));
-        pal.setColor(group, QPalette::ToolTipBase, palette::inkRaised());
-        pal.setColor(group, QPalette::ToolTipText, palette::paper());
-    }
-    pal.setColor(QPalette::Disabled, QPalette::WindowText, palette::withOpacity(palette::paper(), 0.45));
-    pal.setColor(QPalette::Disabled, QPalette::ButtonText, palette::withOpacity(palette::paper(), 0.45));
-    pal.setColor(QPalette::Disabled, QPalette::Text, palette::withOpacity(palette::paper(), 0.45));
-    pal.setColor(QPalette::Disabled, QPalette::Button, palette::inkRaised());
-    pal.setColor(QPalette::Disabled, QPalette::Window, palette::ink());
-    return pal;
-}
 
 // The step page: at most 480 wide, leading-aligned, centred vertically when short. A new page
 // comes in 8 points low and transparent and settles over the shared curve.
@@ -178,7 +149,6 @@ OnboardingView::OnboardingView(OnboardingServices services, std::function<void()
 {
     setObjectName(QStringLiteral("onboardingView"));
     setAutoFillBackground(true);
-    setPalette(inkPalette(palette()));
 
     flow_ = new OnboardingFlow(services_.prefs, services_.clock, bool(services_.makeIntro), std::move(finish), this);
     flow_->setReduceMotion(services_.motion.reduceMotion());
@@ -188,9 +158,7 @@ OnboardingView::OnboardingView(OnboardingServices services, std::function<void()
 
     stack_ = new QStackedLayout(this);
     steps_ = new QWidget(this);
-    auto* column = new QVBoxLayout(steps_);
-    column->setContentsMargins(0, 0, 0, 0);
-    column->setSpacing(0);
+    auto* column = bareColumn(steps_);
 
     header_ = new QWidget(steps_);
     auto* headerRow = new QHBoxLayout(header_);
@@ -204,7 +172,6 @@ OnboardingView::OnboardingView(OnboardingServices services, std::function<void()
     scroll_->setFrameShape(QFrame::NoFrame);
     scroll_->setWidgetResizable(true);
     scroll_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    scroll_->verticalScrollBar()->setStyleSheet(palette::scrollBarStyleSheet());
     scroll_->viewport()->setAutoFillBackground(false);
     column->addWidget(scroll_, 1);
 

@@ -3,7 +3,9 @@
 #include "completion/CompletionEngine.h"
 #include "platform/Screen.h"
 #include "platform/Text.h"
+#include "ui/design/Fonts.h"
 #include "ui/design/Palette.h"
+#include "ui/design/Theme.h"
 #include "ui/onboarding/PlaygroundKeys.h"
 #include "ui/onboarding/PlaygroundText.h"
 
@@ -43,9 +45,7 @@ PlaygroundField::PlaygroundField(CompletionEngine& engine, FocusHandler focusCha
     setLineWrapMode(QPlainTextEdit::WidgetWidth);
     document()->setDocumentMargin(kInset);
 
-    QFont f = font();
-    f.setPointSizeF(kFontSize);
-    setFont(f);
+    setFont(fonts::system(kFontSize));
 
     QPalette p = palette();
     p.setColor(QPalette::Base, Qt::transparent);
@@ -54,7 +54,7 @@ PlaygroundField::PlaygroundField(CompletionEngine& engine, FocusHandler focusCha
     p.setColor(QPalette::Highlight, palette::withOpacity(palette::gold(), 0.35));
     p.setColor(QPalette::HighlightedText, palette::paper());
     setPalette(p);
-    setStyleSheet(palette::menuStyleSheet() + palette::scrollBarStyleSheet()); // its context menu and scroll bar
+    markBareField(this); // the card behind it is its surface
     viewport()->setAutoFillBackground(false);
     setBackgroundVisible(false);
 

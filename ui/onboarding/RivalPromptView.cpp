@@ -4,6 +4,7 @@
 #include "settings/Preferences.h"
 #include "ui/design/Backdrop.h"
 #include "ui/design/Buttons.h"
+#include "ui/design/Components.h"
 #include "ui/design/Fonts.h"
 #include "ui/design/Palette.h"
 #include "ui/design/Text.h"
@@ -23,21 +24,16 @@ RivalPromptView::RivalPromptView(RivalPromptServices services, std::function<voi
     setObjectName(QStringLiteral("rivalPrompt"));
     shown_ = services_.rivals.running();
 
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, palette::ink());
-    pal.setColor(QPalette::WindowText, palette::paper());
-    setPalette(pal);
     setAutoFillBackground(true);
 
-    auto* layout = new QVBoxLayout(this);
+    auto* layout = bareColumn(this);
     layout->setContentsMargins(0, 22, 0, 0);
-    layout->setSpacing(0);
     scene_ = new TugOfWarScene(services_.motion, shown_.isEmpty() ? QIcon() : shown_.first().icon, this);
     layout->addWidget(scene_);
 
-    headline_ = makeLabel({}, palette::paper(), fonts::system(15, QFont::DemiBold), true);
+    headline_ = makeLabel({}, fonts::system(20, QFont::DemiBold), palette::paper(), true);
     headline_->setAlignment(Qt::AlignCenter);
-    explanation_ = makeLabel({}, palette::paperDim(), fonts::system(10, QFont::Normal), true);
+    explanation_ = makeLabel({}, fonts::system(13.5), palette::paperDim(), true);
     explanation_->setAlignment(Qt::AlignCenter);
     auto* textBlock = new QVBoxLayout;
     textBlock->setContentsMargins(40, 0, 40, 0);
@@ -48,13 +44,9 @@ RivalPromptView::RivalPromptView(RivalPromptServices services, std::function<voi
 
     toggle_ = new QCheckBox(this);
     toggle_->setCursor(Qt::PointingHandCursor);
-    toggle_->setChecked(services_.prefs.quitRivalsAutomatically());
-    QPalette tp = toggle_->palette();
-    tp.setColor(QPalette::WindowText, palette::paperDim());
-    tp.setColor(QPalette::Base, palette::inkRaised());
-    tp.setColor(QPalette::Text, palette::gold());
-    toggle_->setPalette(tp);
-    connect(toggle_, &QCheckBox::toggled, this, [this](bool on) { services_.prefs.setQuitRivalsAutomatically(on); });
+    toggle_->setFont(fonts::font(fonts::Role::callout));
+    setLabelColour(toggle_, palette::paperDim());
+    bind(toggle_, services_.prefs, &Preferences::quitRivalsAutomatically, &Preferences::setQuitRivalsAutomatically);
     auto* toggleRow = new QHBoxLayout;
     toggleRow->setContentsMargins(24, 18, 24, 0);
     toggleRow->addStretch();
@@ -82,10 +74,6 @@ RivalPromptView::RivalPromptView(RivalPromptServices services, std::function<voi
 
     connect(&services_.rivals, &RivalWatcher::runningChanged, this, &RivalPromptView::follow);
     connect(&services_.rivals, &RivalWatcher::quitStateChanged, this, &RivalPromptView::follow);
-    connect(&services_.prefs, &Preferences::changed, this, [this](const QString& key) {
-        if (key == QLatin1String("quitRivalsAutomatically"))
-            toggle_->setChecked(services_.prefs.quitRivalsAutomatically());
-    });
 
     primary_->setFocus();
 

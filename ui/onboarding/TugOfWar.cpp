@@ -73,7 +73,6 @@ void paintGenericIcon(QPainter& p, const QRectF& r)
 void paintBigKeycap(QPainter& p, const QPointF& centre, double glow)
 {
     QFont font = fonts::rounded(15, QFont::DemiBold);
-    font.setPixelSize(15);
     const QString label = QStringLiteral("Tab");
     const double w = QFontMetricsF(font).horizontalAdvance(label) + 30, h = 34;
     const QRectF face(centre.x() - w / 2, centre.y() - h / 2, w, h);

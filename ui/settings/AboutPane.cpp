@@ -14,7 +14,6 @@
 
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -233,11 +232,13 @@ void AboutPane::openNotices()
 
 void AboutPane::askReset()
 {
-    if (dialog_)
+    if (dialog_ && dialog_->isVisible())
         return;
-    dialog_ = askToConfirm(this, text("Reset all settings?"),
-                           text("This also clears your rules for apps and sites. Your statistics and writing memory stay."),
-                           text("Reset"), [this] { resetSettings(); });
+    dialog_ = Confirmation::ask(
+        this,
+        {text("Reset all settings?"), text("This also clears your rules for apps and sites. Your statistics and writing memory stay."),
+         text("Reset")},
+        [this] { resetSettings(); });
 }
 
 void AboutPane::resetSettings()

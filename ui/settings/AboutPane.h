@@ -3,6 +3,7 @@
 // maintenance buttons (one row, or two rows of two when narrow), the reset with its
 // confirmation, and the open-source notices.
 
+#include "ui/design/Confirmation.h"
 #include "ui/settings/SettingsContext.h"
 
 #include <QPointer>
@@ -10,7 +11,6 @@
 
 class QAbstractButton;
 class QLabel;
-#include <QMessageBox>
 
 namespace tq {
 
@@ -52,7 +52,7 @@ public:
     ButtonFlow* buttons() const { return flow_; }
     QAbstractButton* button(int index) const { return buttons_.value(index); }
     QAbstractButton* noticesButton() const { return notices_; }
-    QMessageBox* resetDialog() const { return dialog_; }
+    Confirmation* resetDialog() const { return dialog_; }
 
 private:
     SettingsContext& c_;
@@ -60,7 +60,7 @@ private:
     ButtonFlow* flow_;
     QList<QAbstractButton*> buttons_;
     QAbstractButton* notices_;
-    QPointer<QMessageBox> dialog_;
+    QPointer<Confirmation> dialog_;
 };
 
 } // namespace tq

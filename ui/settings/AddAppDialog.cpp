@@ -3,6 +3,7 @@
 #include "platform/Text.h"
 #include "ui/design/Palette.h"
 #include "ui/design/Symbols.h"
+#include "ui/design/Theme.h"
 #include "ui/settings/AppsSheet.h"
 #include "ui/settings/RuleRowDelegate.h"
 #include "ui/settings/SettingsStyle.h"
@@ -25,7 +26,7 @@ AddAppDialog::AddAppDialog(const QList<DesktopApp>& apps, MotionContext& motion,
     : QDialog(parent), apps_(apps)
 {
     setWindowTitle(text("Add App…"));
-    applyInkPalette(this);
+    applyInkTheme(this);
     setWindowModality(Qt::WindowModal);
     resize(360, 440);
     auto* column = new QVBoxLayout(this);
@@ -35,16 +36,15 @@ AddAppDialog::AddAppDialog(const QList<DesktopApp>& apps, MotionContext& motion,
     search_ = new QLineEdit(this);
     search_->setPlaceholderText(text("Search"));
     search_->setAccessibleName(text("Search"));
-    search_->setStyleSheet(lineEditStyle());
     column->addWidget(search_);
     list_ = new QListWidget(this);
     list_->setAccessibleName(text("Installed applications"));
     list_->setIconSize(QSize(20, 20));
-    list_->setStyleSheet(appsListStyle() + QStringLiteral("QListWidget::item { padding: 4px; }"));
     column->addWidget(list_, 1);
     add_ = addSheetButtons(this, column, motion);
     connect(search_, &QLineEdit::textChanged, this, &AddAppDialog::filter);
-    connect(add_, &QPushButton::clicked, this, [this] {
+    connect(search_, &QLineEdit::returnPressed, add_, &QAbstractButton::click);
+    connect(add_, &QAbstractButton::clicked, this, [this] {
         if (chosen())
             accept();
     });

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/settings/DesktopApps.h"
+#include "platform/InstalledApps.h"
 
 #include <QDialog>
 #include <QList>
@@ -9,7 +9,7 @@
 
 class QLineEdit;
 class QListWidget;
-class QPushButton;
+class QAbstractButton;
 
 namespace tq {
 
@@ -29,7 +29,7 @@ private:
     QList<DesktopApp> apps_;
     QLineEdit* search_;
     QListWidget* list_;
-    QPushButton* add_;
+    QAbstractButton* add_;
 };
 
 } // namespace tq

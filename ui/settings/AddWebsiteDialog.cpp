@@ -3,6 +3,7 @@
 #include "platform/Text.h"
 #include "settings/SiteNames.h"
 #include "ui/design/Palette.h"
+#include "ui/design/Theme.h"
 #include "ui/settings/AppsLogic.h"
 #include "ui/settings/AppsSheet.h"
 #include "ui/settings/SettingsStyle.h"
@@ -17,7 +18,7 @@ namespace tq {
 AddWebsiteDialog::AddWebsiteDialog(const QString& typed, MotionContext& motion, QWidget* parent) : QDialog(parent)
 {
     setWindowTitle(text("Add a website"));
-    applyInkPalette(this);
+    applyInkTheme(this);
     setWindowModality(Qt::WindowModal);
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(20, 20, 20, 20);
@@ -27,7 +28,6 @@ AddWebsiteDialog::AddWebsiteDialog(const QString& typed, MotionContext& motion, 
     field_->setAccessibleName(text("Domain"));
     field_->setPlaceholderText(QStringLiteral("wikipedia.org"));
     field_->setFixedWidth(300);
-    field_->setStyleSheet(lineEditStyle());
     column->addWidget(field_);
     problem_ = makeLabel(QString(), 12, QFont::Normal, palette::orange(), this, true);
     problem_->setObjectName(QStringLiteral("siteProblem"));
@@ -45,7 +45,8 @@ AddWebsiteDialog::AddWebsiteDialog(const QString& typed, MotionContext& motion, 
         problem_->setVisible(!site.problem.isEmpty());
     };
     connect(field_, &QLineEdit::textChanged, this, check);
-    connect(add_, &QPushButton::clicked, this, [this] {
+    connect(field_, &QLineEdit::returnPressed, add_, &QAbstractButton::click);
+    connect(add_, &QAbstractButton::clicked, this, [this] {
         if (normalizedDomain(field_->text()))
             accept();
     });

@@ -4,7 +4,7 @@
 
 class QLabel;
 class QLineEdit;
-class QPushButton;
+class QAbstractButton;
 
 namespace tq {
 
@@ -21,7 +21,7 @@ public:
 private:
     QLineEdit* field_;
     QLabel* problem_;
-    QPushButton* add_;
+    QAbstractButton* add_;
 };
 
 } // namespace tq

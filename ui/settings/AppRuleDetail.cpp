@@ -5,8 +5,12 @@
 #include "settings/Preferences.h"
 #include "stores/StatsStore.h"
 #include "stores/WritingMemory.h"
+#include "ui/design/Buttons.h"
+#include "ui/design/Confirmation.h"
+#include "ui/design/Fonts.h"
 #include "ui/design/Palette.h"
 #include "ui/design/SettingsRows.h"
+#include "ui/design/Theme.h"
 #include "ui/settings/AppsLogic.h"
 #include "ui/settings/RuleKeyIcon.h"
 #include "ui/settings/SettingsContext.h"
@@ -16,7 +20,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -37,7 +40,7 @@ AppRuleDetail::AppRuleDetail(SettingsContext& context, const QString& key, QWidg
     head->setContentsMargins(0, 6, 0, 6);
     head->setSpacing(12);
     auto* icon = new QLabel(headRow);
-    icon->setPixmap(ruleKeyIcon(key_, c_.hooks.installedApps).pixmap(40, 40));
+    icon->setPixmap(ruleKeyIcon(key_, c_.installedApps).pixmap(40, 40));
     icon->setFixedSize(40, 40);
     head->addWidget(icon);
     auto* names = new QVBoxLayout;
@@ -54,9 +57,7 @@ AppRuleDetail::AppRuleDetail(SettingsContext& context, const QString& key, QWidg
     names->addWidget(title);
     QLabel* id = makeLabel(shown(ruleIdentifier(key_)), 11, QFont::Normal, palette::paperDim(), headRow);
     id->setToolTip(ruleIdentifier(key_));
-    QFont mono(QStringLiteral("monospace"));
-    mono.setPointSizeF(10);
-    id->setFont(mono);
+    id->setFont(fonts::monospaced(11));
     id->setTextInteractionFlags(Qt::TextSelectableByMouse);
     names->addWidget(id);
     head->addLayout(names, 1);
@@ -69,7 +70,7 @@ AppRuleDetail::AppRuleDetail(SettingsContext& context, const QString& key, QWidg
     FormSection* suggestions = form->addSection();
     mode_ = new QComboBox(page);
     mode_->setAccessibleName(text("Suggestions"));
-    styleComboBox(mode_);
+    mode_->setCursor(Qt::PointingHandCursor);
     mode_->addItems({QString(), text("On"), text("Off")});
     auto* modeRow = new SettingRow(text("Suggestions"), QString(), mode_, page);
     modeRow->titleLabel()->setBuddy(mode_);
@@ -86,7 +87,7 @@ AppRuleDetail::AppRuleDetail(SettingsContext& context, const QString& key, QWidg
     auto picker = [&](const QString& label, const QStringList& options) {
         auto* box = new QComboBox(group_);
         box->setAccessibleName(label);
-        styleComboBox(box);
+        box->setCursor(Qt::PointingHandCursor);
         box->addItems(options);
         auto* row = new SettingRow(label, QString(), box, group_);
         row->titleLabel()->setBuddy(box);
@@ -122,7 +123,7 @@ AppRuleDetail::AppRuleDetail(SettingsContext& context, const QString& key, QWidg
                                          " padding: 5px 14px; } QToolButton::menu-indicator { image: none; width: 0; }")
                               .arg(palette::inkHighlight().name(), palette::paper().name(), palette::hairline().name(QColor::HexArgb)));
     auto* pauseMenu = new QMenu(pause_);
-    applyInkPalette(pauseMenu);
+    applyInkTheme(pauseMenu);
     const std::pair<QString, std::optional<double>> durations[] = {
         {text("For 15 Minutes"), 900.0}, {text("For 1 Hour"), 3600.0}, {text("Until I Resume"), std::nullopt}};
     for (const auto& [label, seconds] : durations) {
@@ -143,7 +144,7 @@ AppRuleDetail::AppRuleDetail(SettingsContext& context, const QString& key, QWidg
     recordDetail_ = record->detailLabel();
     memory->addRow(record);
     QAbstractButton* erase = makeButton(text("Erase…"), false, c_.motion, page);
-    erase->setStyleSheet(erase->styleSheet() + QStringLiteral("QPushButton { color: #ff6b5e; }"));
+    static_cast<HandButton*>(erase)->setTone(ButtonTone::destructive);
     auto* passagesRow = new SettingRow(QString(), QString(), erase, page);
     passages_ = passagesRow->titleLabel();
     passagesRow_ = passagesRow;
@@ -184,14 +185,8 @@ AppRuleDetail::AppRuleDetail(SettingsContext& context, const QString& key, QWidg
         write(r);
     });
     connect(erase, &QAbstractButton::clicked, this, [this] {
-        QMessageBox box(QMessageBox::Warning, QString(),
-                        text("Erase what %app remembered from %1?").arg(c_.rules.displayName(key_)), QMessageBox::NoButton, this);
-        applyInkPalette(&box);
-        QPushButton* eraseButton = box.addButton(text("Erase"), QMessageBox::DestructiveRole);
-        box.addButton(text("Cancel"), QMessageBox::RejectRole);
-        box.exec();
-        if (box.clickedButton() == eraseButton)
-            eraseMemory();
+        Confirmation::ask(this, {text("Erase what %app remembered from %1?").arg(c_.rules.displayName(key_)), QString(), text("Erase")},
+                          [this] { eraseMemory(); });
     });
     connect(reset_, &QAbstractButton::clicked, this, &AppRuleDetail::reset);
 

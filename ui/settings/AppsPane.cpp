@@ -3,12 +3,13 @@
 #include "platform/Text.h"
 #include "settings/Preferences.h"
 #include "stores/StatsStore.h"
+#include "ui/design/Components.h"
 #include "ui/design/Palette.h"
 #include "ui/design/Symbols.h"
+#include "ui/design/Theme.h"
 #include "ui/settings/AddAppDialog.h"
 #include "ui/settings/AddWebsiteDialog.h"
 #include "ui/settings/AppRuleDetail.h"
-#include "ui/settings/AppsSheet.h"
 #include "ui/settings/RuleKeyIcon.h"
 #include "ui/settings/RuleRowDelegate.h"
 #include "ui/settings/SettingsStyle.h"
@@ -53,8 +54,7 @@ AppsPane::AppsPane(SettingsContext& context, QWidget* parent) : QWidget(parent),
     searchField_->setPlaceholderText(text("Search"));
     searchField_->setAccessibleName(text("Search"));
     searchField_->setFrame(false);
-    searchField_->setStyleSheet(QStringLiteral("QLineEdit { background: transparent; color: %1; border: none; }").arg(palette::paper().name())
-                                + palette::menuStyleSheet());
+    markBareField(searchField_);
     header->addWidget(searchField_, 1);
     clear_ = new QToolButton(left);
     clear_->setIcon(symbolIcon(QStringLiteral("xmark.circle.fill")));
@@ -78,16 +78,13 @@ AppsPane::AppsPane(SettingsContext& context, QWidget* parent) : QWidget(parent),
     add->setPopupMode(QToolButton::InstantPopup);
     add->setStyleSheet(QStringLiteral("QToolButton::menu-indicator { image: none; width: 0; }"));
     auto* menu = new QMenu(add);
-    applyInkPalette(menu);
+    applyInkTheme(menu);
     menu->addAction(text("Add App…"), this, &AppsPane::openAddApp);
     menu->addAction(text("Add Website…"), this, &AppsPane::openAddWebsite);
     add->setMenu(menu);
     header->addWidget(add);
     leftColumn->addLayout(header);
-    auto* divider = new QWidget(left);
-    divider->setFixedHeight(1);
-    divider->setStyleSheet(QStringLiteral("background: %1;").arg(palette::hairline().name(QColor::HexArgb)));
-    leftColumn->addWidget(divider);
+    leftColumn->addWidget(new Divider(Qt::Horizontal, left));
     StoreSet rulesFile;
     rulesFile.rules = &c_.rules;
     QLabel* storeProblem = makeStoreProblemLine(rulesFile, left);
@@ -99,11 +96,9 @@ AppsPane::AppsPane(SettingsContext& context, QWidget* parent) : QWidget(parent),
     list_->setObjectName(QStringLiteral("ruleList"));
     list_->setAccessibleName(text("Apps & Sites"));
     list_->setItemDelegate(new RuleRowDelegate(list_));
-    list_->setStyleSheet(appsListStyle());
     list_->setMouseTracking(true);
     list_->setCursor(Qt::PointingHandCursor);
     list_->setSpacing(0);
-    styleScrollBars(list_);
     leftStack_->addWidget(list_);
     auto* empty = new QWidget(leftStack_);
     auto* emptyColumn = new QVBoxLayout(empty);
@@ -119,10 +114,7 @@ AppsPane::AppsPane(SettingsContext& context, QWidget* parent) : QWidget(parent),
     leftColumn->addWidget(leftStack_, 1);
     row->addWidget(left, 260);
 
-    auto* divider2 = new QWidget(this);
-    divider2->setFixedWidth(1);
-    divider2->setStyleSheet(QStringLiteral("background: %1;").arg(palette::hairline().name(QColor::HexArgb)));
-    row->addWidget(divider2);
+    row->addWidget(new Divider(Qt::Vertical, this));
     right_ = new QWidget(this);
     right_->setMinimumWidth(260);
     rightLayout_ = new QVBoxLayout(right_);
@@ -185,7 +177,7 @@ void AppsPane::rebuild()
         header->setFlags(Qt::ItemIsEnabled);
         for (const QString& key : keys) {
             const QString name = c_.rules.displayName(key);
-            auto* item = new QListWidgetItem(ruleKeyIcon(key, c_.hooks.installedApps), name, list_);
+            auto* item = new QListWidgetItem(ruleKeyIcon(key, c_.installedApps), name, list_);
             const RowBadge badge = rowBadge(c_.rules, key, now);
             item->setData(keyRole, key);
             item->setData(badgeRole, int(badge));
@@ -273,7 +265,7 @@ bool AppsPane::addSite(const QString& typed)
 
 void AppsPane::openAddApp()
 {
-    auto* dialog = new AddAppDialog(c_.hooks.installedApps ? c_.hooks.installedApps() : QList<DesktopApp>(), c_.motion, this);
+    auto* dialog = new AddAppDialog(c_.installedApps.apps(), c_.motion, this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     QPointer<AppsPane> self(this);
     connect(dialog, &QDialog::accepted, this, [self, dialog] {

@@ -2,6 +2,7 @@
 // Apps & Sites: every application and website the system holds anything for, a search, the
 // "+" menu that adds an application or a website, and the rule editor of the selected one.
 
+#include "platform/InstalledApps.h"
 #include "ui/settings/AppRuleDetail.h"
 #include "ui/settings/AppsLogic.h"
 #include "ui/settings/SettingsContext.h"

@@ -1,19 +1,15 @@
 #pragma once
-// Pieces shared by the Apps & Sites sheets and list: the lists' style and the sheets' buttons.
+// The buttons of the Apps & Sites sheets.
 
-#include <QString>
-
+class QAbstractButton;
 class QDialog;
-class QPushButton;
 class QVBoxLayout;
 
 namespace tq {
 
 class MotionContext;
 
-QString appsListStyle();
-
-// The sheet's Cancel and, its default, Add at the bottom right of `column`; Cancel rejects.
-QPushButton* addSheetButtons(QDialog* sheet, QVBoxLayout* column, MotionContext& motion);
+// The sheet's Cancel and Add, the primary action, at the bottom right of `column`; Cancel rejects.
+QAbstractButton* addSheetButtons(QDialog* sheet, QVBoxLayout* column, MotionContext& motion);
 
 } // namespace tq

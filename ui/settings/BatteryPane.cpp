@@ -41,7 +41,7 @@ BatteryPane::BatteryPane(SettingsContext& context, QWidget* parent) : QWidget(pa
     connect(shorter_, &QAbstractButton::clicked, this, [&p](bool on) { p.setBatteryShorter(on); });
     model_ = new QComboBox(page);
     model_->setAccessibleName(text("Lighter model"));
-    styleComboBox(model_);
+    model_->setCursor(Qt::PointingHandCursor);
     modelRow_ = new SettingRow(text("Lighter model"), QString(), model_, page);
     modelRow_->titleLabel()->setBuddy(model_);
     settings->addRow(modelRow_);

@@ -57,9 +57,7 @@ void SkinToneSwatch::paintEvent(QPaintEvent*)
         p.setPen(QPen(palette::withOpacity(palette::paper(), 0.6), 1, Qt::DotLine));
         p.drawPath(continuousRect(QRectF(rect()).adjusted(3, 3, -3, -3), 7));
     }
-    QFont f = font();
-    f.setPixelSize(22);
-    p.setFont(f);
+    p.setFont(fonts::system(22));
     p.setPen(palette::paper());
     p.drawText(rect(), Qt::AlignCenter, text());
 }
@@ -101,7 +99,6 @@ EmojiPane::EmojiPane(SettingsContext& context, QWidget* parent) : QWidget(parent
     search_ = new QLineEdit(QStringLiteral("party"), searchBox);
     search_->setPlaceholderText(text("Try a word"));
     search_->setAccessibleName(text("Search"));
-    search_->setStyleSheet(lineEditStyle());
     searchColumn->addWidget(search_);
     results_ = new QWidget(searchBox);
     resultsRow_ = new QHBoxLayout(results_);
@@ -144,8 +141,7 @@ void EmojiPane::search()
         delete item->widget();
         delete item;
     }
-    QFont cellFont = font();
-    cellFont.setPixelSize(24);
+    const QFont cellFont = fonts::system(24);
     for (int i = 0; i < found.size(); ++i) {
         auto* cell = new QLabel(found[i].emoji, results_);
         cell->setFont(cellFont);

@@ -3,20 +3,18 @@
 #include "completion/EmojiIndex.h"
 #include "platform/Text.h"
 
-#include <QCoreApplication>
-
 namespace tq {
 
-// Own context: "Light" here is a skin tone, elsewhere the weak end of a slider.
+// "Light" here is a skin tone, elsewhere the weak end of a slider.
 QString skinToneName(int tone)
 {
     switch (tone) {
-    case 0: return QCoreApplication::translate("tq::SkinTone", "Default");
-    case 1: return QCoreApplication::translate("tq::SkinTone", "Light");
-    case 2: return QCoreApplication::translate("tq::SkinTone", "Medium light");
-    case 3: return QCoreApplication::translate("tq::SkinTone", "Medium");
-    case 4: return QCoreApplication::translate("tq::SkinTone", "Medium dark");
-    case 5: return QCoreApplication::translate("tq::SkinTone", "Dark");
+    case 0: return text("Default", "skin tone");
+    case 1: return text("Light", "skin tone");
+    case 2: return text("Medium light", "skin tone");
+    case 3: return text("Medium", "skin tone");
+    case 4: return text("Medium dark", "skin tone");
+    case 5: return text("Dark", "skin tone");
     default: return {};
     }
 }

@@ -8,13 +8,13 @@
 #include "settings/Preferences.h"
 #include "stores/Keychain.h"
 #include "stores/ServerKey.h"
-#include "ui/design/Formatters.h"
 #include "ui/design/Fonts.h"
+#include "ui/design/Formatters.h"
 #include "ui/design/Palette.h"
 #include "ui/design/SettingsRows.h"
 #include "ui/design/Symbols.h"
 #include "ui/onboarding/ModelDownloadView.h"
-#include "ui/settings/EngineTest.h"
+#include "ui/settings/EngineTestText.h"
 #include "ui/settings/RemoteWarning.h"
 #include "ui/settings/SettingsStyle.h"
 
@@ -54,7 +54,6 @@ QLineEdit* makeField(const QString& name, const QString& prompt, QWidget* parent
     auto* f = new QLineEdit(parent);
     f->setAccessibleName(name);
     f->setPlaceholderText(prompt);
-    f->setStyleSheet(lineEditStyle());
     f->setMinimumWidth(260);
     return f;
 }
@@ -151,7 +150,7 @@ ModelPicker::ModelPicker(ProviderHub& hub, Preferences& prefs, EngineKind kind, 
     field_->setMaxLength(int(Providers::kMaxModelName));
     box_ = new QComboBox(stack_);
     box_->setAccessibleName(text("Model"));
-    styleComboBox(box_);
+    box_->setCursor(Qt::PointingHandCursor);
     // Names come from the server: the box keeps its width and long ones are cut short.
     box_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     box_->setMinimumContentsLength(16);
@@ -374,8 +373,8 @@ EnginePane::EnginePane(SettingsContext& context, QWidget* parent)
         run_->setAccessibleName(run_->text());
         run_->setEnabled(!running);
     });
-    connect(test_, &EngineTest::finished, this, [this](const QString& result) {
-        result_->setText(result);
+    connect(test_, &EngineTest::finished, this, [this](const EngineTestReply& reply) {
+        result_->setText(enginetest::resultText(reply));
         result_->setVisible(true);
     });
 

@@ -1,9 +1,9 @@
 #include "ui/settings/FieldInspector.h"
 
 #include "platform/Chars.h"
+#include "platform/Text.h"
 #include "ui/design/Formatters.h"
 
-#include <QCoreApplication>
 #include <QLocale>
 
 #include <cmath>
@@ -11,11 +11,6 @@
 namespace tq::inspector {
 
 namespace {
-
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("tq::inspector", text);
-}
 
 const char* yesNo(bool value)
 {
@@ -39,15 +34,15 @@ QString fieldType(const QString& role)
 QString fieldSize(const std::optional<QRectF>& frame)
 {
     if (!frame)
-        return tr("Unknown");
-    return tr("%1 × %2 pt").arg(whole(frame->width())).arg(whole(frame->height()));
+        return text("Unknown");
+    return text("%1 × %2 pt").arg(whole(frame->width())).arg(whole(frame->height()));
 }
 
 QString caretText(const FieldSnapshot& s)
 {
     if (!s.caretRect)
-        return tr("No");
-    return tr("Yes, at %1, %2 on screen, %3 pt tall, %4 characters before it and %5 after")
+        return text("No");
+    return text("Yes, at %1, %2 on screen, %3 pt tall, %4 characters before it and %5 after")
         .arg(whole(s.caretRect->left()))
         .arg(whole(s.caretRect->top()))
         .arg(whole(s.caretRect->height()))
@@ -58,9 +53,9 @@ QString caretText(const FieldSnapshot& s)
 QString fontText(const FieldSnapshot& s)
 {
     if (!s.fontSize)
-        return tr("Not reported, estimated from the caret");
+        return text("Not reported, estimated from the caret");
     const double size = std::isfinite(*s.fontSize) ? std::round(*s.fontSize) : 0;
-    return tr("%1 %2 pt").arg(s.fontName.value_or(tr("System"))).arg(whole(size));
+    return text("%1 %2 pt").arg(s.fontName.value_or(text("System"))).arg(whole(size));
 }
 
 bool atLineEnd(const FieldSnapshot& s)
@@ -77,7 +72,7 @@ QString textNearCaret(const FieldSnapshot& s)
 QString recentApps(const QStringList& names)
 {
     if (names.isEmpty())
-        return tr("None yet");
+        return text("None yet");
     return QLocale().createSeparatedList(names);
 }
 

@@ -4,6 +4,7 @@
 #include "platform/Text.h"
 #include "platform/TrayHost.h"
 #include "settings/Preferences.h"
+#include "ui/design/Components.h"
 #include "ui/design/Fonts.h"
 #include "ui/design/Palette.h"
 #include "ui/design/SettingsRows.h"
@@ -89,9 +90,7 @@ GeneralPane::GeneralPane(SettingsContext& context, QWidget* parent) : QWidget(pa
     auto bind = [&](FormSection* section, const QString& title, const QString& detail, auto get, auto set) {
         auto* t = new SettingToggle(title, detail, c_.motion, page);
         section->addRow(t);
-        // setChecked() does not click: no write. The knob follows `toggled`, so it is not blocked.
-        toggles_.append({t, [t, &p, get] { t->setChecked((p.*get)()); }});
-        connect(t, &QAbstractButton::clicked, this, [&p, set](bool on) { (p.*set)(on); });
+        tq::bind(t, p, get, set);
         return t;
     };
 
@@ -184,7 +183,7 @@ GeneralPane::GeneralPane(SettingsContext& context, QWidget* parent) : QWidget(pa
     FormSection* typing = form->addSection(text("Typing"));
     insertion_ = new QComboBox(page);
     insertion_->setAccessibleName(text("Insert suggestions by"));
-    styleComboBox(insertion_);
+    insertion_->setCursor(Qt::PointingHandCursor);
     for (InsertionMethod m : allCases<InsertionMethod>())
         insertion_->addItem(label(m));
     auto* insertionRow = new SettingRow(text("Insert suggestions by"), QString(), insertion_, page);

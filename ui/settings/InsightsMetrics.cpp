@@ -1,9 +1,9 @@
 #include "ui/settings/InsightsMetrics.h"
 
+#include "platform/Text.h"
 #include "stores/StatsStore.h"
 #include "ui/design/Formatters.h"
 
-#include <QCoreApplication>
 #include <QLocale>
 
 #include <algorithm>
@@ -13,11 +13,6 @@ namespace tq::insights {
 
 namespace {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("tq::insights", text);
-}
-
 QString count(qint64 n)
 {
     return QLocale().toString(n);
@@ -25,7 +20,7 @@ QString count(qint64 n)
 
 QString wordsUnit(qint64 n)
 {
-    return n == 1 ? tr("word") : tr("words");
+    return n == 1 ? text("word") : text("words");
 }
 
 } // namespace
@@ -38,20 +33,20 @@ QList<Metric> metrics(const StatsStore& stats, const QDateTime& now)
         week += entry.second.words;
     const qint64 all = stats.totalWords();
 
-    QString accepted = tr("Not yet");
+    QString accepted = text("Not yet");
     if (stats.totalShown() >= 1) {
         const double rate = std::min(1.0, double(stats.totalAccepts()) / double(stats.totalShown()));
         accepted = QLocale().toString(std::round(rate * 100), 'f', 0) + QLocale().percent();
     }
     const auto p90 = stats.latencyPercentile(0.9);
     return {
-        {tr("Today"), count(today), wordsUnit(today)},
-        {tr("Last 7 days"), count(week), wordsUnit(week)},
-        {tr("All time"), count(all), wordsUnit(all)},
-        {tr("Typing saved"), formatTypingTime(double(all) / 40.0), tr("at 40 words a minute")},
-        {tr("Accepted"), accepted, tr("of suggestions shown")},
-        {tr("Typical wait"), formatLatency(stats.latencyPercentile(0.5)),
-         p90 ? tr("9 in 10 under %1").arg(formatLatency(p90)) : tr("no requests yet")},
+        {text("Today"), count(today), wordsUnit(today)},
+        {text("Last 7 days"), count(week), wordsUnit(week)},
+        {text("All time"), count(all), wordsUnit(all)},
+        {text("Typing saved"), formatTypingTime(double(all) / 40.0), text("at 40 words a minute")},
+        {text("Accepted"), accepted, text("of suggestions shown")},
+        {text("Typical wait"), formatLatency(stats.latencyPercentile(0.5)),
+         p90 ? text("9 in 10 under %1").arg(formatLatency(p90)) : text("no requests yet")},
     };
 }
 

@@ -1,25 +1,27 @@
 #include "ui/settings/InsightsPane.h"
 
+#include "platform/Text.h"
 #include "settings/AppRules.h"
 #include "stores/StatsStore.h"
+#include "ui/design/Components.h"
 #include "ui/design/Animation.h"
 #include "ui/design/Buttons.h"
+#include "ui/design/Confirmation.h"
+#include "ui/design/Fonts.h"
 #include "ui/design/Palette.h"
+#include "ui/design/Symbols.h"
+#include "ui/design/Text.h"
+#include "ui/settings/InsightsMetrics.h"
+#include "ui/settings/RuleKeyIcon.h"
 #include "ui/settings/SettingsStyle.h"
 #include "ui/settings/StoreProblems.h"
-#include "ui/design/Symbols.h"
-#include "ui/settings/InsightsMetrics.h"
-#include "ui/settings/InspectorPane.h"
 #include "ui/settings/WordsChart.h"
 
-#include <QButtonGroup>
 #include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QIcon>
 #include <QLabel>
 #include <QLocale>
-#include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
 #include <QScrollArea>
@@ -28,6 +30,8 @@
 namespace tq {
 
 namespace {
+
+constexpr int kRanges[] = {14, 30, 90};
 
 // A rounded card on raised ink with a hairline border.
 class CardFrame final : public QWidget {
@@ -96,50 +100,16 @@ private:
 
 QLabel* label(const QString& text, int pixelSize, bool dim, QWidget* parent, QFont::Weight weight = QFont::Normal)
 {
-    auto* l = new QLabel(text, parent);
-    QFont f = l->font();
-    f.setPixelSize(pixelSize);
-    f.setWeight(weight);
-    l->setFont(f);
-    QPalette pal = l->palette();
-    pal.setColor(QPalette::WindowText, dim ? palette::paperDim() : palette::paper());
-    l->setPalette(pal);
-    return l;
-}
-
-// The theme's icon of the application, else its initial on a gold disc (a globe for websites).
-QPixmap iconFor(const QString& key, const QString& name)
-{
-    const bool web = key.startsWith(QLatin1String("web:"));
-    const QIcon themed = web ? QIcon() : QIcon::fromTheme(key.section(u':', 1));
-    if (!themed.isNull())
-        return themed.pixmap(18, 18);
-    if (web)
-        return symbols::pixmap(QStringLiteral("globe"), 18, palette::paperDim());
-    QPixmap pix(18, 18);
-    pix.fill(Qt::transparent);
-    QPainter p(&pix);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(Qt::NoPen);
-    p.setBrush(palette::withOpacity(palette::gold(), 0.35));
-    p.drawEllipse(QRectF(0, 0, 18, 18));
-    QFont f;
-    f.setPixelSize(10);
-    f.setBold(true);
-    p.setFont(f);
-    p.setPen(palette::paper());
-    p.drawText(QRectF(0, 0, 18, 18), Qt::AlignCenter, name.left(1).toUpper());
-    return pix;
+    return makeLabel(text, fonts::system(pixelSize, weight), dim ? palette::paperDim() : palette::paper(), false, parent);
 }
 
 } // namespace
 
-InsightsPane::InsightsPane(StatsStore& stats, AppRules& rules, MotionContext& motion, QWidget* parent)
-    : QWidget(parent), stats_(stats), rules_(rules), motion_(motion), clock_(motion.frames().clock()),
+InsightsPane::InsightsPane(StatsStore& stats, AppRules& rules, InstalledApps& installed, MotionContext& motion, QWidget* parent)
+    : QWidget(parent), stats_(stats), rules_(rules), installed_(installed), motion_(motion), clock_(motion.frames().clock()),
       growTimer_(clock_), rollTimer_(clock_)
 {
     setObjectName(QStringLiteral("InsightsPane"));
-    setStyleSheet(settingsButtonStyle());
     QScrollArea* scroll = fillWithScrollArea(this);
     scroll->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     auto* host = new QWidget(scroll);
@@ -171,29 +141,25 @@ InsightsPane::InsightsPane(StatsStore& stats, AppRules& rules, MotionContext& mo
     chartColumn->setContentsMargins(18, 18, 18, 18);
     chartColumn->setSpacing(14);
     auto* header = new QHBoxLayout;
-    header->addWidget(label(tr("Words saved"), 14, false, chartCard, QFont::DemiBold));
+    header->addWidget(label(text("Words saved"), 14, false, chartCard, QFont::DemiBold));
     header->addStretch(1);
-    auto* ranges = ranges_ = new QButtonGroup(this);
-    for (const int days : {14, 30, 90}) {
-        auto* b = new QPushButton(tr("%1 days").arg(days), chartCard);
-        b->setCheckable(true);
-        b->setChecked(days == range_);
-        b->setCursor(Qt::PointingHandCursor);
-        b->setAccessibleName(tr("Range") + QStringLiteral(": ") + b->text());
-        ranges->addButton(b, days);
-        header->addWidget(b);
+    ranges_ = new SegmentedControl(text("Range"), chartCard);
+    for (const int days : kRanges) {
+        QAbstractButton* b = ranges_->addSegment(text("%1 days").arg(days));
+        b->setAccessibleName(text("Range") + QStringLiteral(": ") + b->text());
     }
-    header->setSpacing(2);
-    connect(ranges, &QButtonGroup::idClicked, this, [this](int days) { setRange(days); });
+    ranges_->setCurrentIndex(int(std::find(std::begin(kRanges), std::end(kRanges), range_) - std::begin(kRanges)));
+    header->addWidget(ranges_);
+    connect(ranges_, &SegmentedControl::chosen, this, [this](int i) { setRange(kRanges[i]); });
     chartColumn->addLayout(header);
     chartStack_ = new QStackedWidget(chartCard);
     chartStack_->setFixedHeight(200);
     auto* empty = new QWidget(chartStack_);
     auto* emptyColumn = new QVBoxLayout(empty);
     emptyColumn->addStretch(1);
-    auto* emptyTitle = label(tr("Nothing to chart yet"), 17, false, empty, QFont::DemiBold);
+    auto* emptyTitle = label(text("Nothing to chart yet"), 17, false, empty, QFont::DemiBold);
     emptyTitle->setAlignment(Qt::AlignCenter);
-    auto* emptyText = label(tr("Accept a few suggestions and your days show up here."), 12, true, empty);
+    auto* emptyText = label(text("Accept a few suggestions and your days show up here."), 12, true, empty);
     emptyText->setAlignment(Qt::AlignCenter);
     emptyColumn->addWidget(emptyTitle);
     emptyColumn->addWidget(emptyText);
@@ -209,7 +175,7 @@ InsightsPane::InsightsPane(StatsStore& stats, AppRules& rules, MotionContext& mo
     auto* appsColumn = new QVBoxLayout(appsCard);
     appsColumn->setContentsMargins(18, 18, 18, 18);
     appsColumn->setSpacing(14);
-    appsColumn->addWidget(label(tr("Where you write"), 14, false, appsCard, QFont::DemiBold));
+    appsColumn->addWidget(label(text("Where you write"), 14, false, appsCard, QFont::DemiBold));
     apps_ = new QVBoxLayout;
     apps_->setSpacing(10);
     appsColumn->addLayout(apps_);
@@ -217,8 +183,7 @@ InsightsPane::InsightsPane(StatsStore& stats, AppRules& rules, MotionContext& mo
 
     auto* resetRow = new QHBoxLayout;
     resetRow->addStretch(1);
-    reset_ = new QPushButton(tr("Reset Statistics…"), content);
-    reset_->setObjectName(QStringLiteral("destructive"));
+    reset_ = new HandButton(text("Reset Statistics…"), content, ButtonTone::destructive);
     connect(reset_, &QPushButton::clicked, this, [this] { askReset(); });
     resetRow->addWidget(reset_);
     stack->addLayout(resetRow);
@@ -273,7 +238,7 @@ void InsightsPane::rebuild()
     const auto days = stats_.history(range_, now);
     const bool any = std::any_of(days.cbegin(), days.cend(), [](const auto& d) { return d.second.words != 0; });
     chart_->setDays(days, now.toLocalTime().date());
-    chart_->setAccessibleName(tr("Words saved per day over the last %1 days").arg(range_));
+    chart_->setAccessibleName(text("Words saved per day over the last %1 days").arg(range_));
     chartStack_->setCurrentIndex(any ? 1 : 0);
 
     // Apps.
@@ -284,7 +249,7 @@ void InsightsPane::rebuild()
     }
     const auto top = insights::topApps(stats_.appTotals());
     if (top.isEmpty())
-        apps_->addWidget(label(tr("No apps yet"), 13, true, nullptr));
+        apps_->addWidget(label(text("No apps yet"), 13, true, nullptr));
     for (const insights::AppUsage& a : top) {
         auto* row = new QWidget;
         auto* h = new QHBoxLayout(row);
@@ -292,7 +257,7 @@ void InsightsPane::rebuild()
         h->setSpacing(10);
         auto* icon = new QLabel(row);
         const QString name = rules_.displayName(a.key);
-        icon->setPixmap(iconFor(a.key, name));
+        icon->setPixmap(ruleKeyIcon(a.key, installed_).pixmap(18, 18));
         icon->setFixedSize(18, 18);
         h->addWidget(icon);
         auto* nameLabel = label(QString(), 13, false, row);
@@ -343,8 +308,8 @@ void InsightsPane::setRange(int days)
     if (days == range_)
         return;
     range_ = days;
-    if (QAbstractButton* b = ranges_->button(days))
-        b->setChecked(true);
+    if (const auto* at = std::find(std::begin(kRanges), std::end(kRanges), days); at != std::end(kRanges))
+        ranges_->setCurrentIndex(int(at - std::begin(kRanges)));
     rebuild();
     restartGrow();
 }
@@ -378,22 +343,11 @@ void InsightsPane::restartGrow()
 
 void InsightsPane::askReset()
 {
-    bool yes = false;
-    if (confirmReset) {
-        yes = confirmReset();
-    } else {
-        QMessageBox box(this);
-        box.setWindowTitle(tr("Reset all statistics?"));
-        box.setText(tr("Reset all statistics?"));
-        box.setInformativeText(tr("This clears words saved, acceptance and timing history."));
-        QPushButton* reset = box.addButton(tr("Reset"), QMessageBox::DestructiveRole);
-        box.addButton(QMessageBox::Cancel);
-        box.setDefaultButton(QMessageBox::Cancel);
-        box.exec();
-        yes = box.clickedButton() == reset;
-    }
-    if (yes)
-        insights::reset(stats_);
+    if (dialog_ && dialog_->isVisible())
+        return;
+    dialog_ = Confirmation::ask(
+        this, {text("Reset all statistics?"), text("This clears words saved, acceptance and timing history."), text("Reset")},
+        [this] { insights::reset(stats_); });
 }
 
 } // namespace tq

@@ -4,9 +4,9 @@
 
 #include "platform/Clock.h"
 
+#include <QPointer>
 #include <QWidget>
 
-class QButtonGroup;
 class QGridLayout;
 class QLabel;
 class QPushButton;
@@ -16,7 +16,10 @@ class QVBoxLayout;
 namespace tq {
 
 class AppRules;
+class Confirmation;
+class InstalledApps;
 class MotionContext;
+class SegmentedControl;
 class StatsStore;
 class WordsChart;
 
@@ -24,7 +27,7 @@ class InsightsPane final : public QWidget {
     Q_OBJECT
 public:
     // Under Reduce Motion values and bars show at once, nothing rolls or grows.
-    InsightsPane(StatsStore& stats, AppRules& rules, MotionContext& motion, QWidget* parent = nullptr);
+    InsightsPane(StatsStore& stats, AppRules& rules, InstalledApps& installed, MotionContext& motion, QWidget* parent = nullptr);
 
     int range() const { return range_; }
     void setRange(int days);
@@ -33,8 +36,7 @@ public:
     QPushButton* resetButton() const { return reset_; }
     // The value texts of the metric tiles as now drawn (rolled or not).
     QStringList shownValues() const;
-    // Asks, then empties the statistics; `confirm` stands in for the dialog in tests.
-    std::function<bool()> confirmReset;
+    // Asks, then empties the statistics.
     void askReset();
 
 protected:
@@ -49,6 +51,7 @@ private:
 
     StatsStore& stats_;
     AppRules& rules_;
+    InstalledApps& installed_;
     MotionContext& motion_;
     Clock& clock_;
     int range_ = 30;
@@ -63,10 +66,11 @@ private:
     WordsChart* chart_ = nullptr;
     QVBoxLayout* apps_ = nullptr;
     QPushButton* reset_ = nullptr;
-    QButtonGroup* ranges_ = nullptr;
+    SegmentedControl* ranges_ = nullptr;
     Timer growTimer_;
     Timer rollTimer_;
     Nanos growStart_{0};
+    QPointer<Confirmation> dialog_;
 };
 
 } // namespace tq

@@ -5,10 +5,13 @@
 #include "field/ContextCollector.h"
 #include "settings/Enums.h"
 #include "settings/Preferences.h"
+#include "ui/design/Buttons.h"
+#include "ui/design/Fonts.h"
 #include "ui/design/Formatters.h"
 #include "ui/design/Palette.h"
-#include "ui/settings/SettingsStyle.h"
 #include "ui/design/SettingsRows.h"
+#include "ui/design/Text.h"
+#include "ui/settings/SettingsStyle.h"
 
 #include <QFormLayout>
 #include <QLabel>
@@ -20,43 +23,19 @@ namespace tq {
 
 namespace {
 
-QLabel* text(const QString& t, QWidget* parent, bool dim = false, bool mono = false, int pixelSize = 13)
+QLabel* infoLabel(const QString& t, QWidget* parent, bool dim = false, bool mono = false, int pixelSize = 13)
 {
-    auto* l = new QLabel(t, parent);
+    QLabel* l = makeLabel(t, mono ? fonts::monospaced(pixelSize) : fonts::system(pixelSize), dim ? palette::paperDim() : palette::paper(),
+                          false, parent);
     l->setTextFormat(Qt::PlainText);
-    QFont f = l->font();
-    if (mono)
-        f.setFamily(QStringLiteral("monospace"));
-    f.setPixelSize(pixelSize);
-    l->setFont(f);
-    QPalette pal = l->palette();
-    pal.setColor(QPalette::WindowText, dim ? palette::paperDim() : palette::paper());
-    l->setPalette(pal);
     return l;
 }
 
 } // namespace
 
-QString settingsButtonStyle()
-{
-    const auto css = [](const QColor& c) { return c.name(QColor::HexArgb); };
-    return QStringLiteral(
-               "QPushButton { background: %1; color: %2; border: 1px solid %3; border-radius: 6px; padding: 4px 12px; }"
-               "QPushButton:hover { background: %4; }"
-               "QPushButton:checked { background: %5; border-color: %6; }"
-               "QPushButton:focus { border-color: %6; }"
-               "QPushButton:disabled { color: %7; }"
-               "QPushButton#destructive { color: #ff6961; }"
-               "QPushButton#destructive:disabled { color: %7; }")
-        .arg(css(palette::inkRaised()), css(palette::paper()), css(palette::hairline()), css(palette::inkHighlight()),
-             css(palette::withOpacity(palette::gold(), 0.28)), css(palette::gold()),
-             css(palette::withOpacity(palette::paper(), 0.35)));
-}
-
 InspectorPane::InspectorPane(InspectorSources sources, QWidget* parent) : QWidget(parent), sources_(std::move(sources))
 {
     setObjectName(QStringLiteral("InspectorPane"));
-    setStyleSheet(settingsButtonStyle());
     QScrollArea* scroll = fillWithScrollArea(this);
     auto* host = new QWidget(scroll);
     host->setAutoFillBackground(false);
@@ -69,14 +48,14 @@ InspectorPane::InspectorPane(InspectorSources sources, QWidget* parent) : QWidge
     sections_->setSpacing(18);
     column->addWidget(body_);
 
-    copy_ = new QPushButton(tr("Copy Diagnostics"), host);
+    copy_ = new HandButton(text("Copy Diagnostics"), host);
     copy_->setObjectName(QStringLiteral("CopyDiagnostics"));
     connect(copy_, &QPushButton::clicked, this, [this] { copyDiagnostics(); });
     auto* buttonRow = new QHBoxLayout;
     buttonRow->addWidget(copy_);
     buttonRow->addStretch(1);
     column->addLayout(buttonRow);
-    column->addWidget(text(tr("Diagnostics leave out the text you typed."), host, true, false, 11));
+    column->addWidget(infoLabel(text("Diagnostics leave out the text you typed."), host, true, false, 11));
     column->addStretch(1);
     scroll->setWidget(host);
     host->setAutoFillBackground(false); // the window's backdrop shows through
@@ -132,7 +111,7 @@ void InspectorPane::refresh()
         v->setContentsMargins(0, 0, 0, 0);
         v->setSpacing(6);
         if (!heading.isEmpty()) {
-            auto* h = text(heading, box, false, false, 14);
+            auto* h = infoLabel(heading, box, false, false, 14);
             QFont bold = h->font();
             bold.setWeight(QFont::DemiBold);
             h->setFont(bold);
@@ -148,30 +127,30 @@ void InspectorPane::refresh()
     };
     const auto row = [&](QWidget* box, QFormLayout* form, const QString& heading, const QString& name, const QString& value,
                          bool middleElide = false) {
-        auto* v = text(value, box);
+        auto* v = infoLabel(value, box);
         v->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
         v->setAccessibleDescription(name); // read as "value, label"
         if (middleElide) {
             v->setText(v->fontMetrics().elidedText(value, Qt::ElideMiddle, 420));
             v->setToolTip(value);
         }
-        form->addRow(text(name, box, true), v);
+        form->addRow(infoLabel(name, box, true), v);
         rows_.push_back({heading + u'/' + name, value});
     };
 
-    const QString status = tr("Status");
+    const QString status = text("Status");
     auto [statusBox, statusForm] = section(status);
-    row(statusBox, statusForm, status, tr("Right now"), f.status);
+    row(statusBox, statusForm, status, text("Right now"), f.status);
     if (auto* now = qobject_cast<QLabel*>(statusForm->itemAt(0, QFormLayout::FieldRole)->widget()))
         now->setWordWrap(true); // a status sentence wraps in the pane's width
-    row(statusBox, statusForm, status, tr("Accessibility"), f.accessibility ? tr("Allowed") : tr("Not allowed"));
-    row(statusBox, statusForm, status, tr("Keyboard"), f.listening ? tr("Listening") : tr("Not listening"));
-    row(statusBox, statusForm, status, tr("Engine"), f.engineTitle);
+    row(statusBox, statusForm, status, text("Accessibility"), f.accessibility ? text("Allowed") : text("Not allowed"));
+    row(statusBox, statusForm, status, text("Keyboard"), f.listening ? text("Listening") : text("Not listening"));
+    row(statusBox, statusForm, status, text("Engine"), f.engineTitle);
 
-    const QString field = tr("Focused field");
+    const QString field = text("Focused field");
     auto [fieldBox, fieldForm] = section(field);
     if (!f.snapshot) {
-        auto* hint = text(tr("Click into a text field in another app, then come back. The last field %1 saw stays here.")
+        auto* hint = infoLabel(text("Click into a text field in another app, then come back. The last field %1 saw stays here.")
                               .arg(QCoreApplication::applicationName()),
                           fieldBox, true);
         hint->setWordWrap(true);
@@ -179,22 +158,22 @@ void InspectorPane::refresh()
         rows_.push_back({field, hint->text()});
     } else {
         const FieldSnapshot& s = *f.snapshot;
-        row(fieldBox, fieldForm, field, tr("App"), s.appName);
-        row(fieldBox, fieldForm, field, tr("Field type"), inspector::fieldType(s.role));
+        row(fieldBox, fieldForm, field, text("App"), s.appName);
+        row(fieldBox, fieldForm, field, text("Field type"), inspector::fieldType(s.role));
         if (s.domain)
-            row(fieldBox, fieldForm, field, tr("Website"), *s.domain);
+            row(fieldBox, fieldForm, field, text("Website"), *s.domain);
         if (s.windowTitle)
-            row(fieldBox, fieldForm, field, tr("Window"), QString(*s.windowTitle).replace(u'\n', u' '), true);
-        row(fieldBox, fieldForm, field, tr("Field size"), inspector::fieldSize(s.fieldFrame));
-        row(fieldBox, fieldForm, field, tr("Caret found"), inspector::caretText(s));
-        row(fieldBox, fieldForm, field, tr("Font"), inspector::fontText(s));
-        row(fieldBox, fieldForm, field, tr("At end of line"), inspector::atLineEnd(s) ? tr("Yes") : tr("No"));
-        row(fieldBox, fieldForm, field, tr("Secure input"), s.isSecure ? tr("Yes") : tr("No"));
-        row(fieldBox, fieldForm, field, tr("Looked at lately"), inspector::recentApps(f.recentApps));
+            row(fieldBox, fieldForm, field, text("Window"), QString(*s.windowTitle).replace(u'\n', u' '), true);
+        row(fieldBox, fieldForm, field, text("Field size"), inspector::fieldSize(s.fieldFrame));
+        row(fieldBox, fieldForm, field, text("Caret found"), inspector::caretText(s));
+        row(fieldBox, fieldForm, field, text("Font"), inspector::fontText(s));
+        row(fieldBox, fieldForm, field, text("At end of line"), inspector::atLineEnd(s) ? text("Yes") : text("No"));
+        row(fieldBox, fieldForm, field, text("Secure input"), s.isSecure ? text("Yes") : text("No"));
+        row(fieldBox, fieldForm, field, text("Looked at lately"), inspector::recentApps(f.recentApps));
         if (!s.isSecure) {
-            const QString before = tr("Text before the caret");
+            const QString before = text("Text before the caret");
             auto [box, form] = section(before);
-            auto* t = text(inspector::textNearCaret(s), box, false, true, 12);
+            auto* t = infoLabel(inspector::textNearCaret(s), box, false, true, 12);
             t->setWordWrap(true);
             t->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
             t->setAccessibleDescription(before);
@@ -203,16 +182,16 @@ void InspectorPane::refresh()
         }
     }
 
-    const QString last = tr("Last request");
+    const QString last = text("Last request");
     auto [lastBox, lastForm] = section(last);
-    row(lastBox, lastForm, last, tr("Wait"), formatLatency(f.latency));
+    row(lastBox, lastForm, last, text("Wait"), formatLatency(f.latency));
     const QString suggestion = sources_.engine.lastSuggestion();
-    row(lastBox, lastForm, last, tr("Suggestion"), suggestion.isEmpty() ? tr("None yet") : suggestion);
+    row(lastBox, lastForm, last, text("Suggestion"), suggestion.isEmpty() ? text("None yet") : suggestion);
     if (auto* shown = qobject_cast<QLabel*>(lastForm->itemAt(lastForm->rowCount() - 1, QFormLayout::FieldRole)->widget()))
         shown->setAlignment(Qt::AlignTrailing | Qt::AlignVCenter); // a suggestion's lines end at the trailing edge
     if (!sources_.engine.lastPrompt().isEmpty()) {
         const auto disclosure = [&](const QString& title, const QString& content) {
-            auto* t = text(content, lastBox, false, true, 11);
+            auto* t = infoLabel(content, lastBox, false, true, 11);
             t->setWordWrap(true);
             t->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
             t->setAccessibleDescription(title);
@@ -229,9 +208,9 @@ void InspectorPane::refresh()
             lastForm->addRow(group);
             rows_.push_back({last + u'/' + title, content});
         };
-        disclosure(tr("Prompt sent to the engine"), sources_.engine.lastPrompt());
+        disclosure(text("Prompt sent to the engine"), sources_.engine.lastPrompt());
         const QString output = sources_.engine.lastOutput();
-        disclosure(tr("Raw answer"), output.isEmpty() ? tr("(empty)") : output);
+        disclosure(text("Raw answer"), output.isEmpty() ? text("(empty)") : output);
     }
 }
 
@@ -240,7 +219,7 @@ void InspectorPane::copyDiagnostics()
     if (sources_.copyText)
         sources_.copyText(inspector::report(facts()));
     copied_ = true;
-    copy_->setText(tr("Copied"));
+    copy_->setText(text("Copied"));
 }
 
 } // namespace tq

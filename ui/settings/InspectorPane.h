@@ -22,9 +22,6 @@ class MotionContext;
 class Permissions;
 class Preferences;
 
-// Push buttons on ink: raised ink, gold when checked or focused, red for "destructive".
-QString settingsButtonStyle();
-
 struct InspectorSources {
     CompletionEngine& engine;
     Preferences& prefs;

@@ -49,7 +49,7 @@ KeysPane::KeysPane(SettingsContext& context, QWidget* parent) : QWidget(parent),
     accepting->addRow(punctuation_);
     escape_ = new QComboBox(page);
     escape_->setAccessibleName(text("When you press Escape"));
-    styleComboBox(escape_);
+    escape_->setCursor(Qt::PointingHandCursor);
     for (EscapeBehavior b : allCases<EscapeBehavior>())
         escape_->addItem(label(b), int(b));
     auto* escapeRow = new SettingRow(text("When you press Escape"), QString(), escape_, page);

@@ -1,17 +1,21 @@
 #include "ui/settings/LanguagePicker.h"
 
+#include "platform/Text.h"
 #include "ui/design/Buttons.h"
+#include "ui/design/Confirmation.h"
+#include "ui/design/Fonts.h"
 #include "ui/design/Palette.h"
-#include "ui/settings/SettingsStyle.h"
 #include "ui/design/SettingsRows.h"
 #include "ui/design/Symbols.h"
+#include "ui/design/Text.h"
+#include "ui/design/Theme.h"
+#include "ui/settings/SettingsStyle.h"
 
 #include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
-#include <QMessageBox>
 #include <QPainter>
 #include <QScrollArea>
 #include <QTimer>
@@ -75,11 +79,9 @@ void LanguageChoiceRow::paintEvent(QPaintEvent*)
 
     const QRectF flagBox = mirrored(QRectF(kRowPadX, (height() - kFlagBox) / 2.0, kFlagBox, kFlagBox));
     p.setPen(Qt::NoPen);
-    p.setBrush(QColor(255, 255, 255, 13));
+    p.setBrush(palette::wash());
     p.drawEllipse(flagBox);
-    QFont flagFont = font();
-    flagFont.setPixelSize(22);
-    p.setFont(flagFont);
+    p.setFont(fonts::system(22));
     p.setPen(palette::paper());
     p.drawText(flagBox, Qt::AlignCenter, flag_);
     if (!identifier_) {
@@ -95,11 +97,8 @@ void LanguageChoiceRow::paintEvent(QPaintEvent*)
     const qreal textLeft = kRowPadX + kFlagBox + 12;
     const qreal checkSize = 18;
     const qreal textWidth = width() - textLeft - kRowPadX - (selected_ ? checkSize + 12 : 0);
-    QFont titleFont = font();
-    titleFont.setPixelSize(15);
-    titleFont.setWeight(QFont::Medium);
-    QFont subFont = font();
-    subFont.setPixelSize(11);
+    const QFont titleFont = fonts::system(15, QFont::Medium);
+    const QFont subFont = fonts::font(fonts::Role::subheadline);
     const QFontMetricsF tm(titleFont), sm(subFont);
     const qreal block = tm.height() + 2 + sm.height();
     const qreal top = (height() - block) / 2.0;
@@ -123,38 +122,22 @@ LanguageSheet::LanguageSheet(AppLanguage& language, QWidget* parent)
     : QDialog(parent), language_(language)
 {
     setObjectName(QStringLiteral("LanguageSheet"));
-    setWindowTitle(tr("Choose a language"));
+    setWindowTitle(tq::text("Choose a language"));
     setWindowModality(Qt::WindowModal);
     setFixedWidth(420);
-    setAutoFillBackground(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, palette::ink());
-    pal.setColor(QPalette::WindowText, palette::paper());
-    pal.setColor(QPalette::Base, palette::inkRaised());
-    pal.setColor(QPalette::Text, palette::paper());
-    pal.setColor(QPalette::PlaceholderText, palette::paperDim());
-    pal.setColor(QPalette::Button, palette::inkRaised());
-    pal.setColor(QPalette::ButtonText, palette::paper());
-    pal.setColor(QPalette::Highlight, palette::gold());
-    pal.setColor(QPalette::HighlightedText, palette::ink());
-    setPalette(pal);
+    applyInkTheme(this);
 
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(22, 22, 22, 22);
     column->setSpacing(12);
 
-    auto* title = new QLabel(tr("Choose a language"), this);
-    QFont titleFont = title->font();
-    titleFont.setPixelSize(22);
-    titleFont.setWeight(QFont::DemiBold);
-    title->setFont(titleFont);
+    QLabel* title = makeLabel(tq::text("Choose a language"), fonts::font(fonts::Role::title, QFont::DemiBold), palette::paper(), false, this);
     column->addWidget(title);
 
     search_ = new QLineEdit(this);
-    search_->setPlaceholderText(tr("Search languages"));
-    search_->setAccessibleName(tr("Search languages"));
+    search_->setPlaceholderText(tq::text("Search languages"));
+    search_->setAccessibleName(tq::text("Search languages"));
     search_->setClearButtonEnabled(true);
-    search_->setStyleSheet(lineEditStyle());
     column->addWidget(search_);
     connect(search_, &QLineEdit::textChanged, this, [this](const QString& text) {
         query_ = text;
@@ -165,7 +148,6 @@ LanguageSheet::LanguageSheet(AppLanguage& language, QWidget* parent)
     scroll->setFixedHeight(360);
     scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::NoFrame);
-    styleScrollBars(scroll);
     scroll->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     listHost_ = new QWidget(scroll);
@@ -179,7 +161,7 @@ LanguageSheet::LanguageSheet(AppLanguage& language, QWidget* parent)
 
     auto* footer = new QHBoxLayout;
     footer->addStretch(1);
-    auto* cancel = new HandButton(tr("Cancel"), this);
+    auto* cancel = new HandButton(tq::text("Cancel"), this);
     cancel->setAutoDefault(false);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     footer->addWidget(cancel);
@@ -221,7 +203,7 @@ void LanguageSheet::rebuild()
     if (query_.isEmpty()) {
         // The row that follows the system: its language named in itself.
         const QString code = QLocale().bcp47Name().section(u'-', 0, 0);
-        add(new LanguageChoiceRow(std::nullopt, AppLanguage::flag(system, system, region), tr("Same as my computer"),
+        add(new LanguageChoiceRow(std::nullopt, AppLanguage::flag(system, system, region), tq::text("Same as my computer"),
                                   AppLanguage::displayName(code.isEmpty() || code == u"C" ? QStringLiteral("en") : code),
                                   !stored, listHost_));
     }
@@ -233,7 +215,7 @@ void LanguageSheet::rebuild()
 
 QString LanguageSheet::confirmTitle(const std::optional<QString>& choice)
 {
-    return tr("Switch to %1?").arg(choice ? AppLanguage::displayName(*choice) : tr("the computer's language"));
+    return tq::text("Switch to %1?").arg(choice ? AppLanguage::displayName(*choice) : tq::text("the computer's language"));
 }
 
 void LanguageSheet::choose(LanguageChoiceRow* row)
@@ -245,26 +227,10 @@ void LanguageSheet::choose(LanguageChoiceRow* row)
     pending_ = row->identifier();
     const QString title = confirmTitle(row->identifier());
     const QString message =
-        tr("%1 closes and opens again in a second. Your settings stay as they are.").arg(QCoreApplication::applicationName());
-    bool yes = false;
-    if (askToConfirm) {
-        yes = askToConfirm(title, message);
-    } else {
-        QMessageBox box(this);
-        box.setObjectName(QStringLiteral("LanguageConfirm"));
-        box.setWindowTitle(title);
-        box.setText(title);
-        box.setInformativeText(message);
-        QPushButton* reopen = box.addButton(tr("Reopen Now"), QMessageBox::AcceptRole);
-        box.addButton(QMessageBox::Cancel);
-        box.setDefaultButton(reopen);
-        box.exec();
-        yes = box.clickedButton() == reopen;
-    }
-    if (yes)
-        confirm();
-    else
-        pending_.reset();
+        tq::text("%1 closes and opens again in a second. Your settings stay as they are.").arg(QCoreApplication::applicationName());
+    Confirmation::Question question{title, message, tq::text("Reopen Now")};
+    question.destructive = false;
+    Confirmation::ask(this, question, [this] { confirm(); }, [this] { pending_.reset(); });
 }
 
 void LanguageSheet::confirm()
@@ -276,10 +242,7 @@ void LanguageSheet::confirm()
     QString error;
     if (language_.apply(choice, &error) == AppLanguage::ApplyResult::started)
         return;
-    if (showError)
-        showError(error);
-    else
-        QMessageBox::warning(this, tr("Choose a language"), error);
+    Confirmation::ask(this, {error, QString(), QString()}, nullptr);
 }
 
 QString languageButtonText(const AppLanguage& language)
@@ -307,10 +270,10 @@ LanguageRow::LanguageRow(AppLanguage& language, QWidget* parent) : QWidget(paren
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     button_ = new HandButton(languageButtonText(language_));
-    button_->setAccessibleName(tr("App language"));
+    button_->setAccessibleName(tq::text("App language"));
     button_->setAccessibleDescription(AppLanguage::displayName(language_.current()));
     layout->addWidget(new SettingRow(
-        tr("App language"), tr("Pick the language you read most easily. Suggestions follow whatever language you type."),
+        tq::text("App language"), tq::text("Pick the language you read most easily. Suggestions follow whatever language you type."),
         button_, this));
     connect(button_, &QPushButton::clicked, this, [this] { openSheet(); });
 }
@@ -324,12 +287,10 @@ LanguageButton::LanguageButton(AppLanguage& language, QWidget* parent)
     : PlainButton(languageButtonText(language), parent), language_(language)
 {
     setObjectName(QStringLiteral("LanguageButton"));
-    setToolTip(tr("Change the app language"));
-    setAccessibleName(tr("Change the app language"));
+    setToolTip(tq::text("Change the app language"));
+    setAccessibleName(tq::text("Change the app language"));
     setAccessibleDescription(AppLanguage::displayName(language_.current()));
-    QPalette pal = palette();
-    pal.setColor(QPalette::ButtonText, palette::paperDim());
-    setPalette(pal);
+    setLabelColour(this, palette::paperDim());
     connect(this, &QPushButton::clicked, this, [this] { openSheet(); });
 }
 

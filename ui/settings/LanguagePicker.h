@@ -4,7 +4,7 @@
 // them and asks before switching.
 
 #include "ui/design/Buttons.h"
-#include "ui/settings/AppLanguage.h"
+#include "app/services/AppLanguage.h"
 
 #include <QAbstractButton>
 #include <QDialog>
@@ -55,11 +55,8 @@ public:
     void choose(LanguageChoiceRow* row);
     // The confirmation's title for a choice.
     static QString confirmTitle(const std::optional<QString>& choice);
-    // The confirmation's "Reopen Now": applies the pending choice.
+    // The confirmation's "Reopen Now": applies the pending choice; a failure is shown over the sheet.
     void confirm();
-    // Asks through a message box unless a test answers instead.
-    std::function<bool(const QString& title, const QString& message)> askToConfirm;
-    std::function<void(const QString& message)> showError;
 
 private:
     void rebuild();

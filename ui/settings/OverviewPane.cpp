@@ -10,9 +10,11 @@
 #include "stores/StatsStore.h"
 #include "ui/design/Backdrop.h"
 #include "ui/design/Buttons.h"
+#include "ui/design/Components.h"
 #include "ui/design/GrantSeal.h"
 #include "ui/design/Keycap.h"
 #include "ui/design/Palette.h"
+#include "ui/design/Text.h"
 #include "ui/settings/DayCell.h"
 #include "ui/settings/OverviewText.h"
 #include "ui/settings/SettingsStyle.h"
@@ -51,7 +53,6 @@ OverviewPane::OverviewPane(SettingsContext& context, QWidget* parent) : QWidget(
     scroll->setWidgetResizable(true);
     scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     scroll->viewport()->setAutoFillBackground(false);
-    styleScrollBars(scroll);
     auto* page = new QWidget;
     page->setAutoFillBackground(false);
     auto* centre = new QHBoxLayout(page);
@@ -131,15 +132,7 @@ QWidget* OverviewPane::buildHero()
     labelLine->setSpacing(8);
     countLabel_ = makeLabel(QString(), 15, QFont::Medium, palette::paper(), heroText_);
     labelLine->addWidget(countLabel_);
-    bestPill_ = new QWidget(heroText_);
-    bestPill_->setStyleSheet(QStringLiteral("background: %1; border-radius: 9px;").arg(palette::gold().name()));
-    auto* pill = new QHBoxLayout(bestPill_);
-    pill->setContentsMargins(8, 3, 8, 3);
-    pill->setSpacing(4);
-    pill->addWidget(new SymbolView(QStringLiteral("trophy.fill"), 12, palette::ink(), bestPill_));
-    QLabel* best = makeLabel(text("Best day yet!"), 12, QFont::Bold, palette::ink(), bestPill_);
-    best->setStyleSheet(QStringLiteral("background: transparent;"));
-    pill->addWidget(best);
+    bestPill_ = new Pill(text("Best day yet!"), palette::gold(), QStringLiteral("trophy.fill"), heroText_);
     labelLine->addWidget(bestPill_);
     labelLine->addStretch(1);
     countBox->addLayout(labelLine);
@@ -267,9 +260,7 @@ void OverviewPane::refreshHero()
     const int streak = c_.stats.streak();
     flame_->setSymbol(QStringLiteral("flame.fill"), streak >= 1 ? palette::gold() : palette::withOpacity(palette::paperDim(), 0.5));
     streak_->setText(streakText(streak));
-    QPalette pal = streak_->palette();
-    pal.setColor(QPalette::WindowText, streak >= 1 ? palette::paper() : palette::paperDim());
-    streak_->setPalette(pal);
+    setLabelColour(streak_, streak >= 1 ? palette::paper() : palette::paperDim());
     for (int i = 0; i < days_.size() && i < week.size(); ++i) {
         const QDate date = week[i].first.toLocalTime().date();
         // The C locale names days by number; English letters read better there.

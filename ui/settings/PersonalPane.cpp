@@ -3,16 +3,17 @@
 #include "platform/Text.h"
 #include "settings/Preferences.h"
 #include "stores/WritingMemory.h"
+#include "ui/design/Buttons.h"
 #include "ui/design/Fonts.h"
 #include "ui/design/Palette.h"
 #include "ui/design/SettingsRows.h"
 #include "ui/design/Text.h"
+#include "ui/design/Theme.h"
 #include "ui/settings/PersonalPaneLogic.h"
 #include "ui/settings/SettingsStyle.h"
 #include "ui/settings/StoreProblems.h"
 
 #include <QHBoxLayout>
-#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSlider>
@@ -41,13 +42,10 @@ PersonalPane::PersonalPane(SettingsContext& context, int limit, QWidget* parent)
     editor_->setMinimumHeight(120);
     editor_->setMaximumHeight(260);
     editor_->setTabChangesFocus(true);
-    editor_->setStyleSheet(QStringLiteral("QPlainTextEdit { background: transparent; color: %1; border: none; }")
-                               .arg(palette::paper().name())
-                           + palette::menuStyleSheet());
+    markBareField(editor_);
     QPalette pal = editor_->palette();
     pal.setColor(QPalette::PlaceholderText, palette::withOpacity(palette::paper(), 0.35));
     editor_->setPalette(pal);
-    styleScrollBars(editor_);
     aboutColumn->addWidget(editor_);
     auto* line = new QHBoxLayout;
     line->setSpacing(12);
@@ -95,8 +93,7 @@ PersonalPane::PersonalPane(SettingsContext& context, int limit, QWidget* parent)
     memory->addRow(influenceRow_);
     erase_ = makeButton(text("Erase All…"), false, c_.motion, page);
     erase_->setAccessibleName(text("Erase All…"));
-    erase_->setStyleSheet(erase_->styleSheet() + QStringLiteral("QPushButton { color: #ff6b5e; } QPushButton:disabled { color: %1; }")
-                                                     .arg(palette::paperDim().name(QColor::HexArgb)));
+    static_cast<HandButton*>(erase_)->setTone(ButtonTone::destructive);
     auto* passagesRow = new SettingRow(QString(), QString(), erase_, page);
     passages_ = passagesRow->titleLabel();
     memory->addRow(passagesRow);
@@ -161,10 +158,10 @@ void PersonalPane::refresh()
 
 void PersonalPane::askErase()
 {
-    if (dialog_)
+    if (dialog_ && dialog_->isVisible())
         return;
-    dialog_ = askToConfirm(this, text("Erase everything %app remembered?"), text("This can't be undone."), text("Erase All"),
-                           [this] { eraseAll(); });
+    dialog_ = Confirmation::ask(this, {text("Erase everything %app remembered?"), text("This can't be undone."), text("Erase All")},
+                                [this] { eraseAll(); });
 }
 
 void PersonalPane::eraseAll()

@@ -3,6 +3,7 @@
 // characters with a counter, and the writing memory: its switches, its influence, how many
 // passages it holds and erasing them all.
 
+#include "ui/design/Confirmation.h"
 #include "ui/settings/SettingsContext.h"
 
 #include <QPointer>
@@ -10,7 +11,6 @@
 
 class QAbstractButton;
 class QLabel;
-#include <QMessageBox>
 class QPlainTextEdit;
 class QSlider;
 
@@ -33,7 +33,7 @@ public:
     QLabel* passages() const { return passages_; }
     QAbstractButton* eraseButton() const { return erase_; }
     // The confirmation while it is shown.
-    QMessageBox* eraseDialog() const { return dialog_; }
+    Confirmation* eraseDialog() const { return dialog_; }
     void askErase();
     void eraseAll();
 
@@ -52,7 +52,7 @@ private:
     SettingRow* influenceRow_;
     QLabel* passages_;
     QAbstractButton* erase_;
-    QPointer<QMessageBox> dialog_;
+    QPointer<Confirmation> dialog_;
     bool filling_ = false;
 };
 

@@ -1,48 +1,24 @@
 #include "ui/settings/RuleKeyIcon.h"
 
+#include "platform/InstalledApps.h"
 #include "ui/design/Palette.h"
 #include "ui/design/Symbols.h"
 #include "ui/settings/AppsLogic.h"
 
-#include <QHash>
-
 namespace tq {
 
-namespace {
-QIcon symbolIcon(const QString& name)
+QIcon ruleKeyIcon(const QString& key, InstalledApps& installed)
 {
-    return symbols::icon(name, palette::paperDim());
-}
-
-QHash<QString, QIcon>& iconCache()
-{
-    static QHash<QString, QIcon> cache;
-    return cache;
-}
-} // namespace
-
-QIcon ruleKeyIcon(const QString& key, const std::function<QList<DesktopApp>()>& installed)
-{
-    QHash<QString, QIcon>& cache = iconCache();
-    if (auto it = cache.constFind(key); it != cache.constEnd())
-        return *it;
+    if (isWebKey(key))
+        return symbols::icon(QStringLiteral("globe"), palette::paperDim());
+    const QString id = ruleIdentifier(key);
     QIcon icon;
-    if (isWebKey(key)) {
-        icon = symbolIcon(QStringLiteral("globe"));
-    } else {
-        const QString id = ruleIdentifier(key);
-        if (installed) {
-            for (const DesktopApp& app : installed()) {
-                if (app.id == id) {
-                    icon = desktopIcon(app.icon);
-                    break;
-                }
-            }
-        }
-        if (icon.isNull())
-            icon = symbolIcon(QStringLiteral("app.dashed"));
-    }
-    cache.insert(key, icon);
+    if (const DesktopApp* app = installed.find(id))
+        icon = desktopIcon(app->icon);
+    if (icon.isNull() && !id.isEmpty())
+        icon = QIcon::fromTheme(id);
+    if (icon.isNull())
+        icon = symbols::icon(QStringLiteral("app.dashed"), palette::paperDim());
     return icon;
 }
 

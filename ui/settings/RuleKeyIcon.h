@@ -1,16 +1,14 @@
 #pragma once
 
-#include "ui/settings/DesktopApps.h"
-
 #include <QIcon>
-#include <QList>
-
-#include <functional>
+#include <QString>
 
 namespace tq {
 
-// The icon of a rule key, looked up once per key for the whole run: a website's globe, an
-// installed application's icon, else a dashed placeholder.
-QIcon ruleKeyIcon(const QString& key, const std::function<QList<DesktopApp>()>& installed);
+class InstalledApps;
+
+// The icon of a rule key, the same in every pane: a website's globe; an application's icon
+// from its desktop entry, else the icon theme's icon named as its id; else a dashed placeholder.
+QIcon ruleKeyIcon(const QString& key, InstalledApps& installed);
 
 } // namespace tq

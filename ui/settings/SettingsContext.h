@@ -3,7 +3,6 @@
 // few things only the application knows, as callbacks it fills in.
 
 #include "field/RestartHint.h"
-#include "ui/settings/DesktopApps.h"
 #include "ui/settings/SettingsRouter.h"
 
 #include <QList>
@@ -19,6 +18,7 @@ namespace tq {
 class AppLanguage;
 class AppRules;
 class Clock;
+class InstalledApps;
 class CompletionEngine;
 class KeyLayout;
 class KeychainService;
@@ -45,8 +45,6 @@ struct SettingsHooks {
     // The front program built on Chromium that shares no text, and a way to hear of changes.
     std::function<std::optional<RestartHint>()> restartHint = [] { return std::nullopt; };
     std::function<void(QObject* receiver, std::function<void()> changed)> watchRestartHint;
-    // The installed applications offered by "Add App…".
-    std::function<QList<DesktopApp>()> installedApps = [] { return installedDesktopApps(); };
     // The About pane's maintenance: the onboarding and the intro again, the program's data
     // folder, and a file or folder opened with the user's default application.
     std::function<void()> showOnboarding;
@@ -72,7 +70,8 @@ struct SettingsContext {
     ModelStore& modelStore;
     PowerMonitor& power;
     KeychainService& keychain;
-    TrayHost& trayHost; // whether the tray shows today's count beside the icon
+    InstalledApps& installedApps; // "Add App…" and the rule keys' icons
+    TrayHost& trayHost;           // whether the tray shows today's count beside the icon
     SettingsHooks hooks;
 };
 

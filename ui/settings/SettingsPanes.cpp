@@ -41,7 +41,7 @@ QWidget* makeSettingsPane(SettingsPane pane, SettingsContext& c, QWidget* parent
     switch (pane) {
     case SettingsPane::overview: return new OverviewPane(c, parent);
     case SettingsPane::apps: return new AppsPane(c, parent);
-    case SettingsPane::insights: return new InsightsPane(c.stats, c.rules, c.motion, parent);
+    case SettingsPane::insights: return new InsightsPane(c.stats, c.rules, c.installedApps, c.motion, parent);
     case SettingsPane::inspector:
         return new InspectorPane({c.engine, c.prefs, c.permissions, c.motion, c.hooks.tapRunning, c.hooks.copyText,
                                   c.hooks.restartHint, c.hooks.watchRestartHint},

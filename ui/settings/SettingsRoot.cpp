@@ -6,6 +6,7 @@
 #include "settings/Preferences.h"
 #include "ui/design/Backdrop.h"
 #include "ui/design/Palette.h"
+#include "ui/design/Theme.h"
 #include "ui/settings/SettingsSidebar.h"
 #include "ui/settings/SettingsStyle.h"
 #include "ui/settings/SetupModel.h"
@@ -60,7 +61,7 @@ SettingsRoot::SettingsRoot(SettingsContext context, QWidget* parent)
     : QWidget(parent), context_(std::move(context)), driver_(context_.motion.frames(), this)
 {
     setObjectName(QStringLiteral("settingsRoot"));
-    applyInkPalette(this);
+    applyInkTheme(this);
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(0);
@@ -74,7 +75,6 @@ SettingsRoot::SettingsRoot(SettingsContext context, QWidget* parent)
     scroll->setMinimumWidth(190);
     scroll->setMaximumWidth(260);
     scroll->setFocusProxy(sidebar_);
-    styleScrollBars(scroll);
     QPalette pal = scroll->palette();
     pal.setColor(QPalette::Window, palette::ink());
     scroll->setPalette(pal);

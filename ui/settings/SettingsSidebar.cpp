@@ -1,11 +1,11 @@
 #include "ui/settings/SettingsSidebar.h"
 
+#include "platform/Text.h"
 #include "ui/design/Palette.h"
 #include "ui/design/Shapes.h"
 #include "ui/settings/SettingsRouter.h"
 #include "ui/settings/SettingsStyle.h"
 #include "ui/settings/SetupItems.h"
-#include "platform/Text.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>

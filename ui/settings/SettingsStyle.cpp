@@ -10,7 +10,6 @@
 #include <QAbstractItemView>
 #include <QAbstractScrollArea>
 #include <QComboBox>
-#include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
 #include <QScrollArea>
@@ -19,37 +18,12 @@
 
 namespace tq {
 
-void applyInkPalette(QWidget* window)
-{
-    QPalette pal = window->palette();
-    pal.setColor(QPalette::Window, palette::ink());
-    pal.setColor(QPalette::Base, palette::ink());
-    pal.setColor(QPalette::AlternateBase, palette::inkRaised());
-    pal.setColor(QPalette::Button, palette::inkHighlight());
-    pal.setColor(QPalette::WindowText, palette::paper());
-    pal.setColor(QPalette::Text, palette::paper());
-    pal.setColor(QPalette::ButtonText, palette::paper());
-    pal.setColor(QPalette::PlaceholderText, palette::paperDim());
-    pal.setColor(QPalette::Highlight, palette::inkHighlight());
-    pal.setColor(QPalette::HighlightedText, palette::paper());
-    pal.setColor(QPalette::ToolTipBase, palette::inkRaised());
-    pal.setColor(QPalette::ToolTipText, palette::paper());
-    window->setPalette(pal);
-    window->setAutoFillBackground(true);
-}
-
-void styleScrollBars(QAbstractScrollArea* area)
-{
-    area->verticalScrollBar()->setStyleSheet(palette::scrollBarStyleSheet());
-}
-
 namespace {
 template <typename Area>
 Area* fillWith(QWidget* pane, Area* area)
 {
     auto* outer = new QVBoxLayout(pane);
     outer->setContentsMargins(0, 0, 0, 0);
-    styleScrollBars(area);
     outer->addWidget(area);
     return area;
 }
@@ -67,49 +41,6 @@ QScrollArea* fillWithScrollArea(QWidget* pane)
 PaneForm* fillWithForm(QWidget* pane)
 {
     return fillWith(pane, new PaneForm(pane));
-}
-
-void styleComboBox(QComboBox* box)
-{
-    const QString ink = palette::inkRaised().name();
-    const QString paper = palette::paper().name();
-    const QString edge = palette::hairline().name(QColor::HexArgb);
-    box->setStyleSheet(
-        QStringLiteral("QComboBox { background: %1; color: %2; border: 1px solid %3; border-radius: 6px; padding: 3px 8px;"
-                       " combobox-popup: 0; }"
-                       "QComboBox:disabled { color: %4; }"
-                       "QComboBox:focus { border-color: %6; }"
-                       "QComboBox QAbstractItemView { background: %1; color: %2; border: 1px solid %3; outline: none;"
-                       " selection-background-color: %5; selection-color: %2; }"
-                       "QComboBox QAbstractItemView::item { padding: 3px 8px; }")
-            .arg(ink, paper, edge, palette::withOpacity(palette::paper(), 0.45).name(QColor::HexArgb),
-                 palette::inkHighlight().name(), palette::gold().name()));
-    box->setCursor(Qt::PointingHandCursor);
-}
-
-QString lineEditStyle()
-{
-    return QStringLiteral("QLineEdit { background: %1; color: %2; border: 1px solid %3; border-radius: 6px; padding: 4px 6px; }")
-               .arg(palette::ink().name(), palette::paper().name(), palette::hairline().name(QColor::HexArgb))
-        + palette::menuStyleSheet();
-}
-
-QMessageBox* askToConfirm(QWidget* parent, const QString& question, const QString& detail, const QString& action,
-                          std::function<void()> confirmed)
-{
-    auto* box = new QMessageBox(QMessageBox::Warning, question, question, QMessageBox::NoButton, parent);
-    box->setInformativeText(detail);
-    applyInkPalette(box);
-    QPushButton* confirm = box->addButton(action, QMessageBox::DestructiveRole);
-    box->setDefaultButton(box->addButton(text("Cancel"), QMessageBox::RejectRole));
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    box->setWindowModality(Qt::WindowModal);
-    QObject::connect(box, &QMessageBox::buttonClicked, parent, [confirm, confirmed = std::move(confirmed)](QAbstractButton* b) {
-        if (b == confirm)
-            confirmed();
-    });
-    box->open();
-    return box;
 }
 
 QFont settingsFont(double pointSize, QFont::Weight weight)

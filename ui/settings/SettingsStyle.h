@@ -13,7 +13,6 @@
 
 class QAbstractScrollArea;
 class QComboBox;
-class QMessageBox;
 class QPainter;
 class QScrollArea;
 
@@ -24,29 +23,12 @@ class PaneForm;
 
 namespace tq {
 
-// Ink background and paper text for a window of its own (the add sheets, confirmations).
-void applyInkPalette(QWidget* window);
-
-// Thin, quiet scroll bars on ink.
-void styleScrollBars(QAbstractScrollArea* area);
-
 // Lays `pane` out as one frameless scroll area filling it, over the pane's background, with
 // the panes' scroll bars; the caller sets its content.
 QScrollArea* fillWithScrollArea(QWidget* pane);
 // The same with a form of sections as its content.
 PaneForm* fillWithForm(QWidget* pane);
 
-// A picker of the panes: ink with a hairline edge. Its list opens as a plain list in the same
-// colours, not as a menu, whose window would take the desktop's menu palette.
-void styleComboBox(QComboBox* box);
-// Text fields of the panes, ink with a hairline edge, with an ink context menu.
-QString lineEditStyle();
-
-// A window-modal warning before an action that cannot be undone: `question` as its title and
-// text, `detail` under it, the destructive `action` and Cancel, the default. `confirmed` runs
-// when `action` is chosen. The box deletes itself when closed.
-QMessageBox* askToConfirm(QWidget* parent, const QString& question, const QString& detail, const QString& action,
-                          std::function<void()> confirmed);
 
 QFont settingsFont(double pointSize, QFont::Weight weight = QFont::Normal);
 

@@ -5,15 +5,14 @@
 #include "platform/Text.h"
 #include "ui/design/Backdrop.h"
 #include "ui/design/Buttons.h"
+#include "ui/design/Components.h"
 #include "ui/design/GrantSeal.h"
 #include "ui/design/Palette.h"
 #include "ui/settings/SettingsContext.h"
 #include "ui/settings/SettingsStyle.h"
 #include "ui/settings/SetupModel.h"
 #include "ui/settings/SetupRowView.h"
-#include "ui/settings/Spinner.h"
 
-#include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QVBoxLayout>
@@ -89,22 +88,11 @@ void SetupCard::refresh()
             st.startedOpen = progress != SetupProgress::done;
         }
         if (!firstRow) {
-            auto* line = new QFrame(this);
+            auto* line = new Divider(Qt::Horizontal, this);
             line->setObjectName(QStringLiteral("divider"));
-            line->setFixedHeight(25);
-            line->setStyleSheet(QStringLiteral("QFrame#divider { background: transparent; border: none;"
-                                               " border-image: none; }"));
-            line->setFrameShape(QFrame::NoFrame);
-            auto* l = new QVBoxLayout(line);
-            l->setContentsMargins(0, 12, 0, 12);
-            auto* hair = new QWidget(line);
-            hair->setFixedHeight(1);
-            hair->setAutoFillBackground(true);
-            QPalette pal = hair->palette();
-            pal.setColor(QPalette::Window, palette::hairline());
-            hair->setPalette(pal);
-            l->addWidget(hair);
+            rows_->addSpacing(12);
             rows_->addWidget(line);
+            rows_->addSpacing(12);
         }
         firstRow = false;
         rows_->addWidget(st.view);
@@ -123,7 +111,7 @@ void SetupCard::refresh()
                     played = [this] { c_.permissions.markCelebrated(QStringLiteral("overview")); };
                 icon = new GrantSeal(20, celebrate, played, c_.motion);
             } else if (progress == SetupProgress::checking) {
-                icon = new Spinner(c_.motion);
+                icon = new ActivitySpinner(c_.motion);
             } else {
                 icon = new SymbolView(t.symbol, 18, palette::paperDim());
             }

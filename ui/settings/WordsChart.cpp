@@ -1,5 +1,6 @@
 #include "ui/settings/WordsChart.h"
 
+#include "ui/design/Fonts.h"
 #include "ui/design/Palette.h"
 #include "ui/settings/InsightsMetrics.h"
 
@@ -59,8 +60,7 @@ void WordsChart::paintEvent(QPaintEvent*)
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     const bool rtl = layoutDirection() == Qt::RightToLeft;
-    QFont small = font();
-    small.setPixelSize(10);
+    const QFont small = fonts::font(fonts::Role::footnote);
     p.setFont(small);
     const QFontMetrics fm(small);
     const QLocale locale;

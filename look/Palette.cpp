@@ -1,4 +1,4 @@
-#include "ui/design/Palette.h"
+#include "look/Palette.h"
 
 #include <QPointF>
 
@@ -24,32 +24,20 @@ const QColor& plateBottom() { static const QColor c = rgb(0.043, 0.055, 0.1); re
 
 const QColor& green() { static const QColor c = rgb(0.19, 0.82, 0.35); return c; }
 const QColor& orange() { static const QColor c = rgb(1.0, 0.62, 0.04); return c; }
+const QColor& destructive() { static const QColor c = rgb(1.0, 0.41, 0.38); return c; }
+const QColor& goldPale() { static const QColor c = rgb(0.98, 0.87, 0.56); return c; }
+
+const QColor& washFaint() { static const QColor c = rgb(1, 1, 1, 0.04); return c; }
+const QColor& washSoft() { static const QColor c = rgb(1, 1, 1, 0.07); return c; }
+const QColor& wash() { static const QColor c = rgb(1, 1, 1, 0.08); return c; }
+const QColor& washStrong() { static const QColor c = rgb(1, 1, 1, 0.12); return c; }
+const QColor& washBright() { static const QColor c = rgb(1, 1, 1, 0.16); return c; }
 
 QColor withOpacity(const QColor& colour, double opacity)
 {
     QColor c = colour;
     c.setAlphaF(float(colour.alphaF() * opacity));
     return c;
-}
-
-QString menuStyleSheet()
-{
-    return QStringLiteral("QMenu { background: %1; color: %2; border: 1px solid %3; padding: 4px; }"
-                          "QMenu::item { padding: 4px 18px; border-radius: 4px; }"
-                          "QMenu::item:selected { background: %4; }"
-                          "QMenu::item:disabled { color: %5; }"
-                          "QMenu::separator { height: 1px; background: %3; margin: 4px 6px; }")
-        .arg(inkRaised().name(), paper().name(), hairline().name(QColor::HexArgb), inkHighlight().name(),
-             withOpacity(paper(), 0.45).name(QColor::HexArgb));
-}
-
-QString scrollBarStyleSheet()
-{
-    return QStringLiteral(
-        "QScrollBar:vertical { background: transparent; width: 8px; margin: 2px; }"
-        "QScrollBar::handle:vertical { background: rgba(255,255,255,0.16); border-radius: 3px; min-height: 24px; }"
-        "QScrollBar::add-line:vertical, QScrollBar::sub-line:vertical { height: 0; }"
-        "QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical { background: transparent; }");
 }
 
 } // namespace tq::palette

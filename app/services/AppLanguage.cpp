@@ -1,6 +1,7 @@
-#include "ui/settings/AppLanguage.h"
+#include "app/services/AppLanguage.h"
 
 #include "platform/Defaults.h"
+#include "platform/Text.h"
 
 #include <QCollator>
 #include <QCoreApplication>
@@ -246,8 +247,7 @@ AppLanguage::ApplyResult AppLanguage::apply(const std::optional<QString>& choice
     QString reason;
     if (!relauncher_.startNewInstance(relaunchArguments(), &reason)) {
         if (error)
-            *error = QCoreApplication::translate("tq::LanguageSheet",
-                         "%1 could not open again: %2 Your choice takes effect the next time you start it.")
+            *error = text("%1 could not open again: %2 Your choice takes effect the next time you start it.")
                          .arg(QCoreApplication::applicationName(), reason);
         return ApplyResult::failed;
     }

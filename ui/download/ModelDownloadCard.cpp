@@ -1,4 +1,4 @@
-#include "ui/onboarding/ModelDownloadCard.h"
+#include "ui/download/ModelDownloadCard.h"
 
 #include "platform/Text.h"
 

@@ -1,4 +1,4 @@
-#include "ui/settings/DesktopApps.h"
+#include "platform/InstalledApps.h"
 
 #include "platform/DesktopEntry.h"
 
@@ -62,9 +62,21 @@ QList<DesktopApp> desktopAppsIn(const QStringList& folders)
     return apps;
 }
 
-QList<DesktopApp> installedDesktopApps()
+const DesktopApp* InstalledApps::find(const QString& id)
 {
-    return desktopAppsIn(QStandardPaths::standardLocations(QStandardPaths::ApplicationsLocation));
+    for (const DesktopApp& app : apps())
+        if (app.id == id)
+            return &app;
+    return nullptr;
+}
+
+const QList<DesktopApp>& XdgInstalledApps::apps()
+{
+    if (!read_) {
+        apps_ = desktopAppsIn(QStandardPaths::standardLocations(QStandardPaths::ApplicationsLocation));
+        read_ = true;
+    }
+    return apps_;
 }
 
 QIcon desktopIcon(const QString& icon)

@@ -1,9 +1,10 @@
-#include "ui/onboarding/ModelDownloadView.h"
+#include "ui/download/ModelDownloadView.h"
 
 #include "engines/BuiltInProvider.h"
 #include "engines/ProviderHub.h"
 #include "platform/Text.h"
 #include "ui/design/Buttons.h"
+#include "ui/design/Components.h"
 #include "ui/design/Fonts.h"
 #include "ui/design/Palette.h"
 #include "ui/design/Symbols.h"
@@ -18,6 +19,9 @@
 
 namespace tq {
 
+using fonts::Face;
+using fonts::Role;
+
 namespace {
 constexpr int kBarScale = 1'000'000; // the bar's int range; the fraction is computed in 64 bits
 
@@ -28,17 +32,15 @@ ModelDownloadView::ModelDownloadView(ModelStore& store, ProviderHub& hub, Motion
     : QWidget(parent), store_(store), hub_(hub), standalone_(standalone)
 {
     setObjectName(QStringLiteral("modelDownload"));
-    auto* column = new QVBoxLayout(this);
-    column->setContentsMargins(0, 0, 0, 0);
-    column->setSpacing(8);
+    auto* column = bareColumn(this, 8);
 
     auto* row = new QHBoxLayout;
     row->setSpacing(12);
     auto* texts = new QVBoxLayout;
     texts->setSpacing(2);
     const ModelSpec& spec = store_.spec();
-    texts->addWidget(makeLabel(spec.title, palette::paper(), fonts::system(13, QFont::Medium)));
-    texts->addWidget(makeLabel(modelcard::specLine(spec), palette::paperDim(), fonts::system(11), true));
+    texts->addWidget(makeLabel(spec.title, fonts::font(Role::body, QFont::Medium), palette::paper()));
+    texts->addWidget(makeLabel(modelcard::specLine(spec), Role::caption, palette::paperDim(), true));
     row->addLayout(texts, 1);
     primary_ = new PrimaryButton(QString(), motion, this);
     plain_ = new HandButton(QString(), this);
@@ -55,36 +57,28 @@ ModelDownloadView::ModelDownloadView(ModelStore& store, ProviderHub& hub, Motion
     bar_->setAccessibleName(tq::text("Model download"));
     QPalette barPalette = bar_->palette();
     barPalette.setColor(QPalette::Highlight, palette::gold());
-    barPalette.setColor(QPalette::Base, palette::withOpacity(QColor(Qt::white), 0.08));
+    barPalette.setColor(QPalette::Base, palette::wash());
     bar_->setPalette(barPalette);
     column->addWidget(bar_);
 
     failedRow_ = new QWidget(this);
-    auto* failed = new QHBoxLayout(failedRow_);
-    failed->setContentsMargins(0, 0, 0, 0);
-    failed->setSpacing(6);
+    auto* failed = bareRow(failedRow_, 6);
     auto* triangle = new QLabel(failedRow_);
     triangle->setPixmap(symbols::pixmap(QStringLiteral("exclamationmark.triangle.fill"), 14, palette::orange(), devicePixelRatioF()));
     failed->addWidget(triangle, 0, Qt::AlignTop);
-    failedText_ = makeLabel(QString(), palette::orange(), fonts::system(12), true, failedRow_);
+    failedText_ = makeLabel(QString(), Role::callout, palette::orange(), true, failedRow_);
     failed->addWidget(failedText_, 1);
     column->addWidget(failedRow_);
 
     verifyingRow_ = new QWidget(this);
-    auto* verifying = new QHBoxLayout(verifyingRow_);
-    verifying->setContentsMargins(0, 0, 0, 0);
-    verifying->setSpacing(8);
-    auto* spinner = new QProgressBar(verifyingRow_);
-    spinner->setRange(0, 0);
-    spinner->setTextVisible(false);
-    spinner->setFixedSize(48, 6);
-    spinner->setPalette(barPalette);
+    auto* verifying = bareRow(verifyingRow_, 8);
+    auto* spinner = new ActivitySpinner(motion, 14, verifyingRow_);
     spinner->setAccessibleName(tq::text("Checking the download"));
     verifying->addWidget(spinner, 0, Qt::AlignVCenter);
-    verifying->addWidget(makeLabel(tq::text("Checking the download"), palette::paperDim(), fonts::system(12)), 1);
+    verifying->addWidget(makeLabel(tq::text("Checking the download"), Role::callout, palette::paperDim()), 1);
     column->addWidget(verifyingRow_);
 
-    status_ = makeLabel(QString(), palette::paperDim(), fonts::tabularDigits(12), true, this);
+    status_ = makeLabel(QString(), fonts::font(Role::callout, Face::tabularDigits), palette::paperDim(), true, this);
     column->addWidget(status_);
 
     connect(&store_, &ModelStore::phaseChanged, this, &ModelDownloadView::follow);

@@ -1,4 +1,4 @@
-#include "ui/settings/EngineTest.h"
+#include "completion/EngineTest.h"
 
 #include "completion/CompletionEngine.h"
 #include "completion/Prompts.h"
@@ -7,7 +7,6 @@
 #include "platform/Clock.h"
 #include "platform/Text.h"
 #include "settings/Preferences.h"
-#include "ui/design/Formatters.h"
 
 namespace tq {
 
@@ -35,21 +34,6 @@ CompletionRequest request(double creativity, const QString& model)
     return r;
 }
 
-QString replyText(const QString& cleaned, std::int64_t milliseconds)
-{
-    if (cleaned.isEmpty())
-        return text("The engine answered in %1 but had nothing useful to add.").arg(formatLatency(milliseconds));
-    QString out = QStringLiteral("…draft tonight and");
-    if (!cleaned.startsWith(u' '))
-        out += u' ';
-    return out + cleaned + QStringLiteral("   (") + formatLatency(milliseconds) + u')';
-}
-
-QString failureText(const QString& message)
-{
-    return text("That didn't work: %1").arg(message);
-}
-
 } // namespace enginetest
 
 EngineTest::EngineTest(ProviderHub& hub, Preferences& prefs, Clock& clock, QObject* parent)
@@ -69,19 +53,18 @@ void EngineTest::run()
     const Nanos start = clock_.monotonic();
     // Bound to this object: after it is gone the reply is dropped.
     provider.complete(request).then(this, [this, start](const Outcome<QString>& o) {
-        QString result;
+        EngineTestReply reply;
         if (o.hasValue()) {
-            const QString cleaned =
+            reply.cleaned =
                 CompletionEngine::cleanReplyForTest(o.value(), enginetest::sample(), QString(), enginetest::kWordLimit);
-            const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(clock_.monotonic() - start).count();
-            result = enginetest::replyText(cleaned, ms);
+            reply.milliseconds = std::chrono::duration_cast<std::chrono::milliseconds>(clock_.monotonic() - start).count();
         } else if (o.isCancelled()) {
-            result = enginetest::failureText(text("The request was cancelled."));
+            reply.failure = text("The request was cancelled.");
         } else {
-            result = enginetest::failureText(o.errorMessage());
+            reply.failure = o.errorMessage();
         }
         running_ = false;
-        emit finished(result);
+        emit finished(reply);
         emit runningChanged(false);
     });
 }

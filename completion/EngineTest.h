@@ -1,6 +1,6 @@
 #pragma once
 // "Try the engine": one fixed sample sent to the active engine as a real request would be
-// built, and the text that shows what came back and how long it took.
+// built; the reply comes back cleaned as a suggestion would be, with the time it took.
 
 #include "engines/CompletionProvider.h"
 
@@ -8,6 +8,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <optional>
 
 namespace tq {
 
@@ -21,10 +22,14 @@ QString sample();
 // The request for the sample: the engine's instructions for 10 words without the user's own,
 // an empty context, 26 tokens, the creativity's temperature, stop at a line break.
 CompletionRequest request(double creativity, const QString& model);
-// The text shown for a reply already cleaned, after `milliseconds`.
-QString replyText(const QString& cleaned, std::int64_t milliseconds);
-QString failureText(const QString& message);
 } // namespace enginetest
+
+// What one test brought back: the cleaned reply and its time, or why it failed.
+struct EngineTestReply {
+    std::optional<QString> cleaned;
+    std::int64_t milliseconds = 0;
+    QString failure;
+};
 
 // Runs one test at a time. The reply lands only while this object lives: a pane that was
 // replaced meanwhile is never touched.
@@ -37,7 +42,7 @@ public:
 
 signals:
     void runningChanged(bool running);
-    void finished(const QString& result);
+    void finished(const tq::EngineTestReply& reply);
 
 private:
     ProviderHub& hub_;

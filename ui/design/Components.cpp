@@ -1,0 +1,282 @@
+#include "ui/design/Components.h"
+
+#include "settings/Preferences.h"
+#include "ui/design/Animation.h"
+#include "ui/design/Fonts.h"
+#include "ui/design/Palette.h"
+#include "ui/design/Shapes.h"
+#include "ui/design/Symbols.h"
+#include "ui/design/Text.h"
+
+#include <QButtonGroup>
+#include <QFontMetricsF>
+#include <QLabel>
+#include <QPainter>
+#include <QSlider>
+#include <QStyle>
+
+#include <cmath>
+
+namespace tq {
+
+namespace {
+template <typename Layout>
+Layout* bare(QWidget* owner, int spacing)
+{
+    auto* l = owner ? new Layout(owner) : new Layout;
+    l->setContentsMargins(0, 0, 0, 0);
+    l->setSpacing(spacing);
+    return l;
+}
+} // namespace
+
+QVBoxLayout* bareColumn(QWidget* owner, int spacing) { return bare<QVBoxLayout>(owner, spacing); }
+QHBoxLayout* bareRow(QWidget* owner, int spacing) { return bare<QHBoxLayout>(owner, spacing); }
+
+// ---- divider
+
+Divider::Divider(Qt::Orientation orientation, QWidget* parent, const QColor& colour)
+    : QWidget(parent), orientation_(orientation), colour_(colour.isValid() ? colour : palette::hairline())
+{
+    if (orientation == Qt::Horizontal) {
+        setFixedHeight(1);
+        setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    } else {
+        setFixedWidth(1);
+        setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
+    }
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void Divider::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.fillRect(rect(), colour_);
+}
+
+// ---- pill
+
+namespace {
+constexpr double kPillPadX = 8, kPillPadY = 3, kPillGap = 4, kPillSymbol = 10;
+}
+
+Pill::Pill(const QString& text, const QColor& tint, const QString& symbol, QWidget* parent)
+    : QWidget(parent), text_(text), symbol_(symbol), tint_(tint)
+{
+    setFont(fonts::font(fonts::Role::caption, QFont::DemiBold));
+    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    setAccessibleName(text);
+}
+
+QSize Pill::sizeHint() const
+{
+    const QFontMetricsF m(font());
+    double w = 2 * kPillPadX + m.horizontalAdvance(text_);
+    if (!symbol_.isEmpty())
+        w += kPillSymbol + kPillGap;
+    return QSize(int(std::ceil(w)), int(std::ceil(m.height() + 2 * kPillPadY)));
+}
+
+void Pill::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QRectF r(rect());
+    p.setPen(Qt::NoPen);
+    p.setBrush(palette::withOpacity(tint_, 0.12));
+    p.drawPath(continuousRect(r, r.height() / 2));
+    QRectF content = r.adjusted(kPillPadX, 0, -kPillPadX, 0);
+    if (!symbol_.isEmpty()) {
+        const QRectF box(content.left(), r.center().y() - kPillSymbol / 2, kPillSymbol, kPillSymbol);
+        symbols::paint(p, symbol_, visualRect(layoutDirection(), width(), box), tint_);
+        content.setLeft(content.left() + kPillSymbol + kPillGap);
+    }
+    p.setPen(tint_);
+    p.setFont(font());
+    p.drawText(visualRect(layoutDirection(), width(), content),
+               QStyle::visualAlignment(layoutDirection(), Qt::AlignLeft | Qt::AlignVCenter), text_);
+}
+
+// ---- segmented control
+
+namespace {
+class Segment final : public QAbstractButton {
+public:
+    Segment(const QString& text, QWidget* parent) : QAbstractButton(parent)
+    {
+        setText(text);
+        setCheckable(true);
+        setCursor(Qt::PointingHandCursor);
+        setFocusPolicy(Qt::StrongFocus);
+        setAttribute(Qt::WA_Hover);
+        setFont(fonts::font(fonts::Role::callout));
+    }
+    QSize sizeHint() const override
+    {
+        QFont bold = font();
+        bold.setWeight(QFont::DemiBold);
+        const QFontMetricsF m(bold);
+        return QSize(int(std::ceil(m.horizontalAdvance(text()))) + 24, int(std::ceil(m.height())) + 10);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter p(this);
+        p.setRenderHint(QPainter::Antialiasing);
+        const QRectF r = QRectF(rect()).adjusted(1, 1, -1, -1);
+        if (isChecked()) {
+            p.setPen(Qt::NoPen);
+            p.setBrush(palette::gold());
+            p.drawPath(continuousRect(r, 5));
+        } else if (underMouse() && isEnabled()) {
+            p.setPen(Qt::NoPen);
+            p.setBrush(palette::washSoft());
+            p.drawPath(continuousRect(r, 5));
+        }
+        QFont f = font();
+        if (isChecked())
+            f.setWeight(QFont::DemiBold);
+        p.setFont(f);
+        const QColor text = isChecked() ? palette::ink() : palette::paper();
+        p.setPen(isEnabled() ? text : palette::withOpacity(text, 0.45));
+        p.drawText(r, Qt::AlignCenter, this->text());
+        if (hasFocus()) {
+            p.setPen(QPen(palette::gold(), 2));
+            p.setBrush(Qt::NoBrush);
+            p.drawPath(continuousRect(r, 5));
+        }
+    }
+};
+
+class SegmentFrame final : public QWidget {
+public:
+    using QWidget::QWidget;
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter p(this);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(QPen(palette::hairline(), 1));
+        p.setBrush(palette::inkRaised());
+        p.drawPath(continuousRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 7));
+    }
+};
+} // namespace
+
+SegmentedControl::SegmentedControl(const QString& accessibleName, QWidget* parent) : QWidget(parent)
+{
+    setAccessibleName(accessibleName);
+    auto* outer = bareRow(this);
+    auto* frame = new SegmentFrame(this);
+    outer->addWidget(frame);
+    row_ = bareRow(frame, 2);
+    row_->setContentsMargins(2, 2, 2, 2);
+    group_ = new QButtonGroup(this);
+    group_->setExclusive(true);
+    connect(group_, &QButtonGroup::idClicked, this, &SegmentedControl::chosen);
+}
+
+QAbstractButton* SegmentedControl::addSegment(const QString& text)
+{
+    auto* s = new Segment(text, row_->parentWidget());
+    group_->addButton(s, count());
+    row_->addWidget(s);
+    return s;
+}
+
+void SegmentedControl::setCurrentIndex(int index)
+{
+    if (QAbstractButton* b = group_->button(index))
+        b->setChecked(true);
+}
+
+int SegmentedControl::currentIndex() const { return group_->checkedId(); }
+int SegmentedControl::count() const { return int(group_->buttons().size()); }
+
+// ---- slider with labels
+
+ValueSlider::ValueSlider(const QString& accessibleName, int minimum, int maximum, QWidget* parent) : QWidget(parent)
+{
+    auto* row = bareRow(this, 8);
+    slider_ = new QSlider(Qt::Horizontal, this);
+    slider_->setRange(minimum, maximum);
+    slider_->setAccessibleName(accessibleName);
+    slider_->setCursor(Qt::PointingHandCursor);
+    row->addWidget(slider_);
+    connect(slider_, &QSlider::valueChanged, this, &ValueSlider::refreshValue);
+}
+
+void ValueSlider::setEndLabels(const QString& leading, const QString& trailing)
+{
+    auto* row = static_cast<QHBoxLayout*>(layout());
+    leading_ = makeLabel(leading, fonts::Role::subheadline, palette::paperDim(), false, this);
+    trailing_ = makeLabel(trailing, fonts::Role::subheadline, palette::paperDim(), false, this);
+    row->insertWidget(0, leading_);
+    row->insertWidget(row->indexOf(slider_) + 1, trailing_);
+}
+
+void ValueSlider::showValue(std::function<QString(int)> format, int width)
+{
+    format_ = std::move(format);
+    if (!value_) {
+        value_ = makeLabel(QString(), fonts::tabularDigits(fonts::pixelSize(fonts::Role::callout)), palette::paperDim(),
+                           false, this);
+        value_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        layout()->addWidget(value_);
+    }
+    value_->setFixedWidth(width);
+    refreshValue();
+}
+
+void ValueSlider::setSliderWidth(int width) { slider_->setFixedWidth(width); }
+
+void ValueSlider::refreshValue()
+{
+    if (value_ && format_)
+        value_->setText(format_(slider_->value()));
+}
+
+// ---- spinner
+
+ActivitySpinner::ActivitySpinner(MotionContext& motion, int size, QWidget* parent)
+    : QWidget(parent), motion_(motion), driver_(motion.frames(), this)
+{
+    setFixedSize(size, size);
+}
+
+void ActivitySpinner::showEvent(QShowEvent*)
+{
+    if (!motion_.reduceMotion())
+        driver_.run([] { return true; });
+}
+
+void ActivitySpinner::hideEvent(QHideEvent*) { driver_.stop(); }
+
+void ActivitySpinner::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    const double turn = motion_.reduceMotion() ? 0 : std::fmod(motion_.frames().seconds(), 1.0) * 360.0;
+    const double line = std::max(1.5, width() / 8.0);
+    p.setPen(QPen(palette::paperDim(), line, Qt::SolidLine, Qt::RoundCap));
+    p.drawArc(QRectF(rect()).adjusted(line, line, -line, -line), int(-turn * 16), 270 * 16);
+}
+
+// ---- preference toggles
+
+void bind(QAbstractButton* toggle, Preferences& prefs, bool (Preferences::*get)() const, void (Preferences::*set)(const bool&),
+          bool inverted)
+{
+    auto show = [toggle, &prefs, get, inverted] {
+        // setChecked() does not click, so showing never writes.
+        toggle->setChecked((prefs.*get)() != inverted);
+    };
+    show();
+    QObject::connect(&prefs, &Preferences::changed, toggle, [show](const QString&) { show(); });
+    QObject::connect(toggle, &QAbstractButton::clicked, toggle,
+                     [&prefs, set, inverted](bool on) { (prefs.*set)(on != inverted); });
+}
+
+} // namespace tq

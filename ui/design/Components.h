@@ -1,0 +1,120 @@
+#pragma once
+// Small shared pieces of every window: hairline dividers, pills, a segmented control, a slider
+// with its value labels, a spinner, bare layouts and a preference-bound toggle.
+
+#include "ui/design/FrameClock.h"
+
+#include <QAbstractButton>
+#include <QBoxLayout>
+#include <QColor>
+#include <QWidget>
+
+#include <functional>
+
+class QButtonGroup;
+class QLabel;
+class QSlider;
+
+namespace tq {
+
+class MotionContext;
+class Preferences;
+
+// A layout with no margins on `owner` (or a free one when owner is null), `spacing` apart.
+QVBoxLayout* bareColumn(QWidget* owner = nullptr, int spacing = 0);
+QHBoxLayout* bareRow(QWidget* owner = nullptr, int spacing = 0);
+
+// A hairline across (horizontal) or down (vertical) its space, one pixel thick.
+class Divider final : public QWidget {
+    Q_OBJECT
+public:
+    explicit Divider(Qt::Orientation orientation = Qt::Horizontal, QWidget* parent = nullptr,
+                     const QColor& colour = QColor());
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    Qt::Orientation orientation_;
+    QColor colour_;
+};
+
+// A capsule with an optional symbol and a short text, both in `tint`, on `tint` at 0.12.
+class Pill final : public QWidget {
+    Q_OBJECT
+public:
+    Pill(const QString& text, const QColor& tint, const QString& symbol = QString(), QWidget* parent = nullptr);
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override { return sizeHint(); }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QString text_;
+    QString symbol_;
+    QColor tint_;
+};
+
+// A row of exclusive segments: ink faces in one hairline frame, the chosen one gold. Each
+// segment is a button of its own for the keyboard and screen readers.
+class SegmentedControl final : public QWidget {
+    Q_OBJECT
+public:
+    explicit SegmentedControl(const QString& accessibleName, QWidget* parent = nullptr);
+    QAbstractButton* addSegment(const QString& text);
+    void setCurrentIndex(int index);
+    int currentIndex() const;
+    int count() const;
+
+signals:
+    // Only when the user picks a segment.
+    void chosen(int index);
+
+private:
+    QButtonGroup* group_;
+    QHBoxLayout* row_;
+};
+
+// A slider between two words ("Focused" … "Loose"), or with its value on the trailing side.
+class ValueSlider final : public QWidget {
+    Q_OBJECT
+public:
+    ValueSlider(const QString& accessibleName, int minimum, int maximum, QWidget* parent = nullptr);
+    QSlider* slider() const { return slider_; }
+    void setEndLabels(const QString& leading, const QString& trailing);
+    // A trailing value of fixed width in tabular digits, made by `format` from the position.
+    void showValue(std::function<QString(int)> format, int width);
+    void setSliderWidth(int width);
+
+private:
+    void refreshValue();
+    QSlider* slider_;
+    QLabel* leading_ = nullptr;
+    QLabel* trailing_ = nullptr;
+    QLabel* value_ = nullptr;
+    std::function<QString(int)> format_;
+};
+
+// A turning arc while something is being checked; still under Reduce Motion.
+class ActivitySpinner final : public QWidget {
+    Q_OBJECT
+public:
+    ActivitySpinner(MotionContext& motion, int size = 16, QWidget* parent = nullptr);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+
+private:
+    MotionContext& motion_;
+    FrameDriver driver_;
+};
+
+// Keeps `toggle` checked as `get` of the preferences says, also when another window changes
+// it, and writes the user's clicks back through `set`. `inverted` shows and writes the negation.
+void bind(QAbstractButton* toggle, Preferences& prefs, bool (Preferences::*get)() const,
+          void (Preferences::*set)(const bool&), bool inverted = false);
+
+} // namespace tq
