@@ -10,7 +10,6 @@
 #include "ui/settings/LanguagePicker.h"
 #include "ui/settings/SettingsStyle.h"
 
-#include <QButtonGroup>
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QLocale>
@@ -25,14 +24,6 @@
 namespace tq {
 
 namespace {
-QString segmentStyle()
-{
-    return QStringLiteral("QPushButton { background: %1; color: %2; border: 1px solid %3; padding: 4px 12px; }"
-                          "QPushButton:checked { background: %4; color: %5; font-weight: 600; }")
-        .arg(palette::inkRaised().name(), palette::paper().name(), palette::hairline().name(QColor::HexArgb),
-             palette::gold().name(), palette::ink().name());
-}
-
 QSlider* makeSlider(int steps, int width, const QString& name, QWidget* parent)
 {
     auto* s = new QSlider(Qt::Horizontal, parent);
@@ -135,23 +126,13 @@ GeneralPane::GeneralPane(SettingsContext& context, QWidget* parent) : QWidget(pa
          &Preferences::suggestFixes, &Preferences::setSuggestFixes);
 
     FormSection* look = form->addSection(text("Look"));
-    auto* segments = new QWidget(page);
-    auto* segRow = new QHBoxLayout(segments);
-    segRow->setContentsMargins(0, 0, 0, 0);
-    segRow->setSpacing(0);
-    auto* group = new QButtonGroup(segments);
+    auto* segments = new SegmentedControl(text("Suggestion color"), page);
     for (GhostStyle style : allCases<GhostStyle>()) {
-        auto* b = new QPushButton(label(style), segments);
-        b->setCheckable(true);
-        b->setCursor(Qt::PointingHandCursor);
-        b->setStyleSheet(segmentStyle());
-        group->addButton(b);
-        segRow->addWidget(b);
+        QAbstractButton* b = segments->addSegment(label(style));
         ghostButtons_.append(b);
         connect(b, &QAbstractButton::clicked, this, [&p, style] { p.setGhostStyle(style); });
     }
     auto* colorRow = new SettingRow(text("Suggestion color"), QString(), segments, page);
-    segments->setAccessibleName(text("Suggestion color"));
     look->addRow(colorRow);
 
     scale_ = makeSlider(7, 150, text("Text size"), page); // 0.85 … 1.2 in 0.05
