@@ -326,7 +326,7 @@ TEST_F(FormPanesTest, PicturesOfThePanesInTheWindow)
     model->memory().setEntries({entry(QStringLiteral("A first remembered passage of text."))});
     auto* root = new SettingsRoot(context());
     pane = root;
-    for (auto [p, width] : {std::pair{SettingsPane::context, 900}, {SettingsPane::personal, 900}, {SettingsPane::keys, 900},
+    for (auto [p, width] : {std::pair{SettingsPane::general, 900}, {SettingsPane::context, 900}, {SettingsPane::personal, 900}, {SettingsPane::keys, 900},
                             {SettingsPane::emoji, 900}, {SettingsPane::about, 900}, {SettingsPane::about, 640}}) {
         root->resize(width, 640);
         root->show();
