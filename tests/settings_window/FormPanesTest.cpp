@@ -17,6 +17,7 @@
 #include "ui/settings/AboutPane.h"
 #include "ui/settings/ContextPane.h"
 #include "ui/settings/EmojiPane.h"
+#include "ui/settings/GeneralPane.h"
 #include "ui/settings/KeysPane.h"
 #include "ui/settings/PersonalPane.h"
 #include "ui/settings/SettingsRoot.h"
@@ -27,6 +28,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QSlider>
 #include <QToolButton>
 #include <QtTest/QTest>
@@ -326,7 +328,7 @@ TEST_F(FormPanesTest, PicturesOfThePanesInTheWindow)
     model->memory().setEntries({entry(QStringLiteral("A first remembered passage of text."))});
     auto* root = new SettingsRoot(context());
     pane = root;
-    for (auto [p, width] : {std::pair{SettingsPane::context, 900}, {SettingsPane::personal, 900}, {SettingsPane::keys, 900},
+    for (auto [p, width] : {std::pair{SettingsPane::general, 900}, {SettingsPane::context, 900}, {SettingsPane::personal, 900}, {SettingsPane::keys, 900},
                             {SettingsPane::emoji, 900}, {SettingsPane::about, 900}, {SettingsPane::about, 640}}) {
         root->resize(width, 640);
         root->show();
@@ -336,6 +338,13 @@ TEST_F(FormPanesTest, PicturesOfThePanesInTheWindow)
         EXPECT_EQ(root->leavingPane(), nullptr) << settingsPaneName(p).toStdString();
         const QString name = QStringLiteral("form-pane-%1-%2.png").arg(settingsPaneName(p)).arg(width);
         EXPECT_TRUE(root->grab().save(QDir(dir).filePath(name)));
+        if (p == SettingsPane::general) { // and its sliders further down
+            for (QSlider* s : root->findChildren<QSlider*>())
+                if (s->accessibleName() == QStringLiteral("Text size") && s->isVisible())
+                    if (auto* area = qobject_cast<QScrollArea*>(s->window()->findChild<GeneralPane*>()->findChild<QScrollArea*>()))
+                        area->ensureWidgetVisible(s, 0, 200);
+            EXPECT_TRUE(root->grab().save(QDir(dir).filePath(QStringLiteral("form-pane-general-look-900.png"))));
+        }
     }
 }
 

@@ -331,6 +331,14 @@ PlainButton::PlainButton(const QString& text, QWidget* parent) : QPushButton(tex
     usePaperText(this, palette::paper());
 }
 
+void PlainButton::showAsLink()
+{
+    usePaperText(this, palette::gold());
+    QFont f = font();
+    f.setUnderline(true);
+    setFont(f);
+}
+
 QSize PlainButton::sizeHint() const
 {
     const QFontMetricsF m(font());

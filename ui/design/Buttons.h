@@ -137,6 +137,8 @@ class PlainButton : public QPushButton {
     Q_OBJECT
 public:
     explicit PlainButton(const QString& text, QWidget* parent = nullptr);
+    // Gold and underlined, as a link in running text.
+    void showAsLink();
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override { return sizeHint(); }
 

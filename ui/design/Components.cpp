@@ -12,6 +12,7 @@
 #include <QFontMetricsF>
 #include <QLabel>
 #include <QPainter>
+#include <QSignalBlocker>
 #include <QSlider>
 #include <QStyle>
 
@@ -231,6 +232,23 @@ void ValueSlider::showValue(std::function<QString(int)> format, int width)
 }
 
 void ValueSlider::setSliderWidth(int width) { slider_->setFixedWidth(width); }
+
+void ValueSlider::showTicks()
+{
+    slider_->setSingleStep(1);
+    slider_->setPageStep(1);
+    slider_->setTickInterval(1);
+    slider_->setTickPosition(QSlider::TicksBelow);
+}
+
+void ValueSlider::setValue(int value)
+{
+    {
+        QSignalBlocker quiet(slider_);
+        slider_->setValue(value);
+    }
+    refreshValue();
+}
 
 void ValueSlider::refreshValue()
 {

@@ -86,6 +86,11 @@ public:
     // A trailing value of fixed width in tabular digits, made by `format` from the position.
     void showValue(std::function<QString(int)> format, int width);
     void setSliderWidth(int width);
+    // A tick mark under every step; keys and clicks move one step at a time.
+    void showTicks();
+    // Moves the slider without telling listeners, as when the stored value changed.
+    void setValue(int value);
+    QLabel* valueLabel() const { return value_; }
 
 private:
     void refreshValue();

@@ -4,10 +4,12 @@
 #include "platform/Text.h"
 #include "ui/design/BrandMark.h"
 #include "ui/design/Buttons.h"
+#include "ui/design/Components.h"
 #include "ui/design/Fonts.h"
 #include "ui/design/Palette.h"
 #include "ui/design/SettingsRows.h"
 #include "ui/design/Shapes.h"
+#include "ui/design/Text.h"
 #include "ui/settings/AboutPaneLogic.h"
 #include "ui/settings/Notices.h"
 #include "ui/settings/SettingsStyle.h"
@@ -148,19 +150,17 @@ AboutPane::AboutPane(SettingsContext& context, QWidget* parent) : QWidget(parent
     add(mark, Qt::AlignHCenter);
 
     auto* nameBox = new QWidget(page);
-    auto* names = new QVBoxLayout(nameBox);
-    names->setContentsMargins(0, 0, 0, 0);
-    names->setSpacing(4);
-    QLabel* name = makeLabel(appName(), 26, QFont::DemiBold, palette::paper(), page);
+    auto* names = bareColumn(nameBox, 4);
+    QLabel* name = makeLabel(appName(), fonts::font(fonts::Role::largeTitle, QFont::DemiBold), palette::paper(), false, page);
     name->setAlignment(Qt::AlignCenter);
     names->addWidget(name);
-    version_ = makeLabel(aboutVersionText(QStringLiteral(TQ_VERSION)), 13, QFont::Normal, palette::paperDim(), page);
+    version_ = makeLabel(aboutVersionText(QStringLiteral(TQ_VERSION)), fonts::Role::body, palette::paperDim(), false, page);
     version_->setAlignment(Qt::AlignCenter);
     version_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     names->addWidget(version_);
     add(nameBox);
 
-    QLabel* tagline = makeLabel(text("Finishes your sentences in any app, on your computer."), 17, QFont::Normal, palette::paper(), page, true);
+    QLabel* tagline = makeLabel(text("Finishes your sentences in any app, on your computer."), fonts::Role::title2, palette::paper(), true, page);
     tagline->setAlignment(Qt::AlignCenter);
     add(tagline);
 
@@ -171,14 +171,13 @@ AboutPane::AboutPane(SettingsContext& context, QWidget* parent) : QWidget(parent
                                            "one up.")
                                     : text("%app has no account, no analytics and no servers of its own. The %app model keeps your "
                                            "text on this computer. Other engines get it only if you set one up."),
-                                13, QFont::Normal, palette::paperDim(), page, true);
+                                fonts::Role::body, palette::paperDim(), true, page);
     privacy->setAlignment(Qt::AlignCenter);
     privacy->setMaximumWidth(440);
     privacy->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
     // Centred at most 440 wide, always as tall as its wrapped lines.
     auto* privacyBox = new QWidget(page);
-    auto* privacyLine = new QHBoxLayout(privacyBox);
-    privacyLine->setContentsMargins(0, 0, 0, 0);
+    auto* privacyLine = bareRow(privacyBox);
     privacyLine->addStretch(0);
     privacyLine->addWidget(privacy, 1);
     privacyLine->addStretch(0);
@@ -194,12 +193,9 @@ AboutPane::AboutPane(SettingsContext& context, QWidget* parent) : QWidget(parent
     connect(buttons_[2], &QAbstractButton::clicked, this, &AboutPane::playIntroAgain);
     connect(buttons_[3], &QAbstractButton::clicked, this, &AboutPane::askReset);
 
-    auto* notices = new QPushButton(text("Open Source Notices"), page);
-    notices->setCursor(Qt::PointingHandCursor);
-    notices->setFlat(true);
-    notices->setStyleSheet(QStringLiteral("QPushButton { color: %1; background: transparent; border: none; text-decoration: underline; padding: 2px; }"
-                                          "QPushButton:focus { border: 1px solid %1; border-radius: 4px; }")
-                               .arg(palette::gold().name()));
+    auto* notices = new PlainButton(text("Open Source Notices"), page);
+    notices->setFont(fonts::font(fonts::Role::body));
+    notices->showAsLink();
     notices_ = notices;
     add(notices_, Qt::AlignHCenter);
     connect(notices_, &QAbstractButton::clicked, this, &AboutPane::openNotices);

@@ -6,6 +6,8 @@
 #include "settings/Preferences.h"
 #include "ui/design/Palette.h"
 #include "ui/design/SettingsRows.h"
+#include "ui/design/Fonts.h"
+#include "ui/design/Text.h"
 #include "ui/settings/SettingsStyle.h"
 
 #include <QComboBox>
@@ -26,7 +28,7 @@ BatteryPane::BatteryPane(SettingsContext& context, QWidget* parent) : QWidget(pa
     statusRow->setContentsMargins(0, 4, 0, 4);
     statusRow->setSpacing(8);
     powerSymbol_ = new SymbolView(QStringLiteral("powerplug"), 16, palette::paperDim(), status);
-    powerText_ = makeLabel(QString(), 13, QFont::Normal, palette::paperDim(), status, true);
+    powerText_ = makeLabel(QString(), fonts::Role::body, palette::paperDim(), true, status);
     statusRow->addWidget(powerSymbol_, 0, Qt::AlignVCenter);
     statusRow->addWidget(powerText_, 1);
     form->addSection()->addRow(status);

@@ -9,6 +9,8 @@
 #include "ui/design/SettingsRows.h"
 #include "ui/design/Shapes.h"
 #include "ui/settings/EmojiPaneLogic.h"
+#include "ui/design/Components.h"
+#include "ui/design/Text.h"
 #include "ui/settings/SettingsStyle.h"
 
 #include <algorithm>
@@ -101,12 +103,10 @@ EmojiPane::EmojiPane(SettingsContext& context, QWidget* parent) : QWidget(parent
     search_->setAccessibleName(text("Search"));
     searchColumn->addWidget(search_);
     results_ = new QWidget(searchBox);
-    resultsRow_ = new QHBoxLayout(results_);
-    resultsRow_->setContentsMargins(0, 0, 0, 0);
-    resultsRow_->setSpacing(6);
+    resultsRow_ = bareRow(results_, 6);
     resultsRow_->addStretch(1);
     searchColumn->addWidget(results_);
-    noMatch_ = makeLabel(QString(), 12, QFont::Normal, palette::paperDim(), searchBox, true);
+    noMatch_ = makeLabel(QString(), fonts::Role::callout, palette::paperDim(), true, searchBox);
     searchColumn->addWidget(noMatch_);
     searchSection->addRow(searchBox);
 

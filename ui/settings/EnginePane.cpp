@@ -8,6 +8,7 @@
 #include "settings/Preferences.h"
 #include "stores/Keychain.h"
 #include "stores/ServerKey.h"
+#include "ui/design/Components.h"
 #include "ui/design/Fonts.h"
 #include "ui/design/Formatters.h"
 #include "ui/design/Palette.h"
@@ -18,7 +19,6 @@
 #include "ui/settings/RemoteWarning.h"
 #include "ui/settings/SettingsStyle.h"
 
-#include <QButtonGroup>
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QLineEdit>
@@ -302,22 +302,9 @@ EnginePane::EnginePane(SettingsContext& context, QWidget* parent)
     refreshKeyNote();
 
     FormSection* suggestions = form->addSection(text("Suggestions"));
-    auto* segments = new QWidget(page);
-    segments->setAccessibleName(text("Length"));
-    auto* segRow = new QHBoxLayout(segments);
-    segRow->setContentsMargins(0, 0, 0, 0);
-    segRow->setSpacing(0);
-    auto* group = new QButtonGroup(segments);
+    auto* segments = new SegmentedControl(text("Length"), page);
     for (CompletionLength length : allCases<CompletionLength>()) {
-        auto* b = new QPushButton(label(length), segments);
-        b->setCheckable(true);
-        b->setCursor(Qt::PointingHandCursor);
-        b->setStyleSheet(QStringLiteral("QPushButton { background: %1; color: %2; border: 1px solid %3; padding: 4px 12px; }"
-                                        "QPushButton:checked { background: %4; color: %5; font-weight: 600; }")
-                             .arg(palette::inkRaised().name(), palette::paper().name(), palette::hairline().name(QColor::HexArgb),
-                                  palette::gold().name(), palette::ink().name()));
-        group->addButton(b);
-        segRow->addWidget(b);
+        QAbstractButton* b = segments->addSegment(label(length));
         lengthButtons_.append(b);
         connect(b, &QAbstractButton::clicked, this, [&p, length] { p.setLength(length); });
     }

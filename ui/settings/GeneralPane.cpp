@@ -9,10 +9,10 @@
 #include "ui/design/Palette.h"
 #include "ui/design/SettingsRows.h"
 #include "ui/settings/LanguagePicker.h"
+#include "ui/design/Text.h"
 #include "ui/settings/SettingsStyle.h"
 #include "ui/settings/StoreProblems.h"
 
-#include <QButtonGroup>
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QLocale>
@@ -27,44 +27,18 @@
 namespace tq {
 
 namespace {
-QString segmentStyle()
-{
-    return QStringLiteral("QPushButton { background: %1; color: %2; border: 1px solid %3; padding: 4px 12px; }"
-                          "QPushButton:checked { background: %4; color: %5; font-weight: 600; }")
-        .arg(palette::inkRaised().name(), palette::paper().name(), palette::hairline().name(QColor::HexArgb),
-             palette::gold().name(), palette::ink().name());
-}
+// 0.85 … 1.2 in steps of 0.05, and -4 … 4 points in steps of 0.5.
+double textScaleAt(int step) { return 0.85 + 0.05 * step; }
+double nudgeAt(int step) { return -4.0 + 0.5 * step; }
 
-QSlider* makeSlider(int steps, int width, const QString& name, QWidget* parent)
+ValueSlider* stepSlider(const QString& name, int steps, int valueWidth, std::function<QString(int)> format, QWidget* parent)
 {
-    auto* s = new QSlider(Qt::Horizontal, parent);
-    s->setRange(0, steps);
-    s->setSingleStep(1);
-    s->setPageStep(1);
-    s->setFixedWidth(width);
-    s->setAccessibleName(name);
-    s->setCursor(Qt::PointingHandCursor);
+    auto* s = new ValueSlider(name, 0, steps, parent);
+    s->slider()->setSingleStep(1);
+    s->slider()->setPageStep(1);
+    s->setSliderWidth(150);
+    s->showValue(std::move(format), valueWidth);
     return s;
-}
-
-QLabel* valueLabel(int width, QWidget* parent)
-{
-    QLabel* l = makeLabel(QString(), 12, QFont::Normal, palette::paperDim(), parent);
-    l->setFont(fonts::tabularDigits(12));
-    l->setFixedWidth(width);
-    l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    return l;
-}
-
-QWidget* sliderRow(QSlider* slider, QLabel* value, QWidget* parent)
-{
-    auto* w = new QWidget(parent);
-    auto* row = new QHBoxLayout(w);
-    row->setContentsMargins(0, 0, 0, 0);
-    row->setSpacing(8);
-    row->addWidget(slider, 0, Qt::AlignVCenter);
-    row->addWidget(value, 0, Qt::AlignVCenter);
-    return w;
 }
 } // namespace
 
@@ -148,35 +122,23 @@ GeneralPane::GeneralPane(SettingsContext& context, QWidget* parent) : QWidget(pa
          &Preferences::suggestFixes, &Preferences::setSuggestFixes);
 
     FormSection* look = form->addSection(text("Look"));
-    auto* segments = new QWidget(page);
-    auto* segRow = new QHBoxLayout(segments);
-    segRow->setContentsMargins(0, 0, 0, 0);
-    segRow->setSpacing(0);
-    auto* group = new QButtonGroup(segments);
+    auto* segments = new SegmentedControl(text("Suggestion color"), page);
     for (GhostStyle style : allCases<GhostStyle>()) {
-        auto* b = new QPushButton(label(style), segments);
-        b->setCheckable(true);
-        b->setCursor(Qt::PointingHandCursor);
-        b->setStyleSheet(segmentStyle());
-        group->addButton(b);
-        segRow->addWidget(b);
+        QAbstractButton* b = segments->addSegment(label(style));
         ghostButtons_.append(b);
         connect(b, &QAbstractButton::clicked, this, [&p, style] { p.setGhostStyle(style); });
     }
     auto* colorRow = new SettingRow(text("Suggestion color"), QString(), segments, page);
-    segments->setAccessibleName(text("Suggestion color"));
     look->addRow(colorRow);
 
-    scale_ = makeSlider(7, 150, text("Text size"), page); // 0.85 … 1.2 in 0.05
-    scaleValue_ = valueLabel(42, page);
+    scale_ = stepSlider(text("Text size"), 7, 42, [](int v) { return textScaleLabel(textScaleAt(v)); }, page);
     look->addRow(new SettingRow(text("Text size"), text("Fine-tune if suggestions look larger or smaller than your text."),
-                                sliderRow(scale_, scaleValue_, page), page));
-    connect(scale_, &QSlider::valueChanged, this, [&p](int v) { p.setTextScale(0.85 + 0.05 * v); });
-    nudge_ = makeSlider(16, 150, text("Vertical position"), page); // −4 … 4 in 0.5
-    nudgeValue_ = valueLabel(52, page);
+                                scale_, page));
+    connect(scale_->slider(), &QSlider::valueChanged, this, [&p](int v) { p.setTextScale(textScaleAt(v)); });
+    nudge_ = stepSlider(text("Vertical position"), 16, 52, [](int v) { return verticalNudgeLabel(nudgeAt(v)); }, page);
     look->addRow(new SettingRow(text("Vertical position"), text("Nudge suggestions up or down to line up with your text."),
-                                sliderRow(nudge_, nudgeValue_, page), page));
-    connect(nudge_, &QSlider::valueChanged, this, [&p](int v) { p.setVerticalNudge(-4.0 + 0.5 * v); });
+                                nudge_, page));
+    connect(nudge_->slider(), &QSlider::valueChanged, this, [&p](int v) { p.setVerticalNudge(nudgeAt(v)); });
     bind(look, text("Show the key hint"), text("A small keycap after your first suggestions, as a reminder of what to press."),
          &Preferences::showKeyHint, &Preferences::setShowKeyHint);
 
@@ -189,7 +151,7 @@ GeneralPane::GeneralPane(SettingsContext& context, QWidget* parent) : QWidget(pa
     auto* insertionRow = new SettingRow(text("Insert suggestions by"), QString(), insertion_, page);
     insertionRow->titleLabel()->setBuddy(insertion_);
     typing->addRow(insertionRow);
-    insertionDetail_ = makeLabel(QString(), 12, QFont::Normal, palette::paperDim(), page, true);
+    insertionDetail_ = makeLabel(QString(), fonts::Role::callout, palette::paperDim(), true, page);
     typing->addRow(insertionDetail_);
     // Only the user's choice writes (activated), never the box being filled.
     connect(insertion_, &QComboBox::activated, this,
@@ -197,8 +159,7 @@ GeneralPane::GeneralPane(SettingsContext& context, QWidget* parent) : QWidget(pa
 
     FormSection* predictions = form->addSection(text("System predictions"));
     auto* trailing = new QWidget(page);
-    auto* tRow = new QHBoxLayout(trailing);
-    tRow->setContentsMargins(0, 0, 0, 0);
+    auto* tRow = bareRow(trailing, 6);
     turnOff_ = makeButton(text("Turn Off"), false, c_.motion, trailing);
     tRow->addWidget(turnOff_);
     auto* mark = new SymbolView(QStringLiteral("checkmark.circle.fill"), 18, QColor(0x34, 0xc7, 0x59), trailing);
@@ -235,16 +196,10 @@ void GeneralPane::refresh()
         QSignalBlocker b(ghostButtons_[i]);
         ghostButtons_[i]->setChecked(allCases<GhostStyle>()[std::size_t(i)] == p.ghostStyle());
     }
-    {
-        QSignalBlocker b(scale_);
-        scale_->setValue(int(std::lround((p.textScale() - 0.85) / 0.05)));
-    }
-    scaleValue_->setText(textScaleLabel(p.textScale()));
-    {
-        QSignalBlocker b(nudge_);
-        nudge_->setValue(int(std::lround((p.verticalNudge() + 4.0) / 0.5)));
-    }
-    nudgeValue_->setText(verticalNudgeLabel(p.verticalNudge()));
+    scale_->setValue(int(std::lround((p.textScale() - 0.85) / 0.05)));
+    scale_->valueLabel()->setText(textScaleLabel(p.textScale()));
+    nudge_->setValue(int(std::lround((p.verticalNudge() + 4.0) / 0.5)));
+    nudge_->valueLabel()->setText(verticalNudgeLabel(p.verticalNudge()));
     {
         QSignalBlocker b(insertion_);
         insertion_->setCurrentIndex(int(p.insertion()));

@@ -3,6 +3,7 @@
 // appear, spelling, the ghost's look, how text is inserted, the system's own predictions and
 // other autocomplete apps. Every control writes its setting only when the user changes it.
 
+#include "ui/design/Components.h"
 #include "ui/settings/SettingsContext.h"
 
 #include <QWidget>
@@ -28,10 +29,10 @@ public:
 
     SettingToggle* launchAtLogin() const { return launch_; }
     QAbstractButton* wordCountToggle() const { return wordCount_; }
-    QSlider* textScaleSlider() const { return scale_; }
-    QLabel* textScaleValue() const { return scaleValue_; }
-    QSlider* nudgeSlider() const { return nudge_; }
-    QLabel* nudgeValue() const { return nudgeValue_; }
+    QSlider* textScaleSlider() const { return scale_->slider(); }
+    QLabel* textScaleValue() const { return scale_->valueLabel(); }
+    QSlider* nudgeSlider() const { return nudge_->slider(); }
+    QLabel* nudgeValue() const { return nudge_->valueLabel(); }
     QComboBox* insertionBox() const { return insertion_; }
     QLabel* insertionDetail() const { return insertionDetail_; }
     SettingRow* predictionsRow() const { return predictions_; }
@@ -45,10 +46,8 @@ private:
     bool predictionsOn_ = false;
     SettingToggle* launch_ = nullptr;
     QAbstractButton* wordCount_ = nullptr;
-    QSlider* scale_ = nullptr;
-    QLabel* scaleValue_ = nullptr;
-    QSlider* nudge_ = nullptr;
-    QLabel* nudgeValue_ = nullptr;
+    ValueSlider* scale_ = nullptr;
+    ValueSlider* nudge_ = nullptr;
     QList<QAbstractButton*> ghostButtons_;
     QComboBox* insertion_ = nullptr;
     QLabel* insertionDetail_ = nullptr;

@@ -6,6 +6,8 @@
 #include "ui/design/SettingsRows.h"
 #include "ui/design/ShortcutRecorder.h"
 #include "ui/settings/KeysPaneLogic.h"
+#include "ui/design/Fonts.h"
+#include "ui/design/Text.h"
 #include "ui/settings/SettingsStyle.h"
 
 #include <QComboBox>
@@ -68,7 +70,7 @@ KeysPane::KeysPane(SettingsContext& context, QWidget* parent) : QWidget(parent),
     warningLine->setSpacing(6);
     warningLine->addWidget(new SymbolView(QStringLiteral("exclamationmark.triangle.fill"), 14, palette::orange(), warningRow_), 0,
                            Qt::AlignTop);
-    warning_ = makeLabel(QString(), 12, QFont::Normal, palette::orange(), warningRow_, true);
+    warning_ = makeLabel(QString(), fonts::Role::callout, palette::orange(), true, warningRow_);
     warningLine->addWidget(warning_, 1);
     shortcuts_->addRow(warningRow_);
 

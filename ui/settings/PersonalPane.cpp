@@ -4,6 +4,7 @@
 #include "settings/Preferences.h"
 #include "stores/WritingMemory.h"
 #include "ui/design/Buttons.h"
+#include "ui/design/Components.h"
 #include "ui/design/Fonts.h"
 #include "ui/design/Palette.h"
 #include "ui/design/SettingsRows.h"
@@ -31,9 +32,7 @@ PersonalPane::PersonalPane(SettingsContext& context, int limit, QWidget* parent)
     // About you
     FormSection* about = form->addSection(text("About you"));
     auto* aboutBox = new QWidget(page);
-    auto* aboutColumn = new QVBoxLayout(aboutBox);
-    aboutColumn->setContentsMargins(0, 0, 0, 0);
-    aboutColumn->setSpacing(8);
+    auto* aboutColumn = bareColumn(aboutBox, 8);
     editor_ = new QPlainTextEdit(aboutBox);
     editor_->setAccessibleName(text("About you"));
     editor_->setPlaceholderText(text("For example: I'm a product designer in Berlin. I write short, friendly emails in "
@@ -43,14 +42,10 @@ PersonalPane::PersonalPane(SettingsContext& context, int limit, QWidget* parent)
     editor_->setMaximumHeight(260);
     editor_->setTabChangesFocus(true);
     markBareField(editor_);
-    QPalette pal = editor_->palette();
-    pal.setColor(QPalette::PlaceholderText, palette::withOpacity(palette::paper(), 0.35));
-    editor_->setPalette(pal);
     aboutColumn->addWidget(editor_);
-    auto* line = new QHBoxLayout;
-    line->setSpacing(12);
-    line->addWidget(makeLabel(text("Your role, the languages you write in, names you use often, how you like to sound."), 12,
-                              QFont::Normal, palette::paperDim(), aboutBox, true),
+    auto* line = bareRow(nullptr, 12);
+    line->addWidget(makeLabel(text("Your role, the languages you write in, names you use often, how you like to sound."),
+                              fonts::Role::callout, palette::paperDim(), true, aboutBox),
                     1, Qt::AlignVCenter);
     counter_ = new QLabel(aboutBox);
     counter_->setFont(fonts::tabularDigits(12));
@@ -73,21 +68,11 @@ PersonalPane::PersonalPane(SettingsContext& context, int limit, QWidget* parent)
     recordAll_ = new SettingToggle(text("Also remember fields where I accept nothing"),
                                    text("%app learns your style sooner but keeps more of what you type."), c_.motion, page);
     memory->addRow(recordAll_);
-    auto* strength = new QWidget(page);
-    auto* strengthLine = new QHBoxLayout(strength);
-    strengthLine->setContentsMargins(0, 0, 0, 0);
-    strengthLine->setSpacing(8);
-    strengthLine->addWidget(makeLabel(text("Light"), 11, QFont::Normal, palette::paperDim(), strength));
-    slider_ = new QSlider(Qt::Horizontal, strength);
-    slider_->setRange(1, 6);
-    slider_->setSingleStep(1);
-    slider_->setPageStep(1);
-    slider_->setTickPosition(QSlider::TicksBelow);
-    slider_->setFixedWidth(130);
-    slider_->setAccessibleName(text("Influence"));
-    slider_->setCursor(Qt::PointingHandCursor);
-    strengthLine->addWidget(slider_);
-    strengthLine->addWidget(makeLabel(text("Strong"), 11, QFont::Normal, palette::paperDim(), strength));
+    auto* strength = new ValueSlider(text("Influence"), 1, 6, page);
+    strength->setEndLabels(text("Light"), text("Strong"));
+    strength->showTicks();
+    strength->setSliderWidth(130);
+    slider_ = strength->slider();
     influenceRow_ = new SettingRow(text("Influence"), text("How many of your passages each suggestion can draw on."), strength, page);
     influenceRow_->titleLabel()->setBuddy(slider_);
     memory->addRow(influenceRow_);

@@ -14,6 +14,8 @@
 #include "ui/settings/PersonalPane.h"
 #include "ui/settings/PersonalPaneLogic.h"
 #include "ui/settings/SettingsRoot.h"
+#include "ui/design/Fonts.h"
+#include "ui/design/Text.h"
 #include "ui/settings/SettingsStyle.h"
 
 #include "ui/design/Animation.h"
@@ -30,7 +32,7 @@ QWidget* titleOnly(SettingsPane pane, QWidget* parent)
     auto* w = new QWidget(parent);
     auto* column = new QVBoxLayout(w);
     column->setContentsMargins(24, 12, 24, 24);
-    column->addWidget(makeLabel(paneTitle(pane), 22, QFont::DemiBold, palette::paper(), w));
+    column->addWidget(makeLabel(paneTitle(pane), fonts::font(fonts::Role::title, QFont::DemiBold), palette::paper(), false, w));
     column->addStretch(1);
     return w;
 }

@@ -8,6 +8,8 @@
 #include "ui/design/Palette.h"
 #include "ui/design/Theme.h"
 #include "ui/settings/SettingsSidebar.h"
+#include "ui/design/Fonts.h"
+#include "ui/design/Text.h"
 #include "ui/settings/SettingsStyle.h"
 #include "ui/settings/SetupModel.h"
 
@@ -75,9 +77,6 @@ SettingsRoot::SettingsRoot(SettingsContext context, QWidget* parent)
     scroll->setMinimumWidth(190);
     scroll->setMaximumWidth(260);
     scroll->setFocusProxy(sidebar_);
-    QPalette pal = scroll->palette();
-    pal.setColor(QPalette::Window, palette::ink());
-    scroll->setPalette(pal);
     row->addWidget(scroll, 210);
 
     detail_ = new InkBackdrop(this);
@@ -85,7 +84,7 @@ SettingsRoot::SettingsRoot(SettingsContext context, QWidget* parent)
     auto* column = new QVBoxLayout(detail_);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(0);
-    header_ = makeLabel(QString(), 13, QFont::Normal, palette::paperDim(), detail_, true);
+    header_ = makeLabel(QString(), fonts::Role::body, palette::paperDim(), true, detail_);
     header_->setObjectName(QStringLiteral("paneHeader"));
     header_->setContentsMargins(20, 6, 20, 10);
     column->addWidget(header_);

@@ -4,6 +4,8 @@
 #include "ui/design/Palette.h"
 #include "ui/design/Shapes.h"
 #include "ui/settings/SettingsRouter.h"
+#include "ui/design/Fonts.h"
+#include "ui/design/Text.h"
 #include "ui/settings/SettingsStyle.h"
 #include "ui/settings/SetupItems.h"
 
@@ -163,7 +165,7 @@ void SidebarRow::paintEvent(QPaintEvent*)
     const double b = badge_.value();
     double right = r.width() - 10;
     if (b > 0.001 && count_ >= 1) {
-        const QFont f = settingsFont(13, QFont::Bold);
+        const QFont f = fonts::font(fonts::Role::body, QFont::Bold);
         const QString n = QLocale().toString(count_);
         const double w = std::max(16.0, QFontMetricsF(f).horizontalAdvance(n) + 12);
         const QRectF pill = visual(QRectF(right - w, (r.height() - 16) / 2, w, 16));
@@ -185,7 +187,7 @@ void SidebarRow::paintEvent(QPaintEvent*)
         right -= w + 4;
     }
 
-    p.setFont(settingsFont(13, selected_ ? QFont::DemiBold : QFont::Normal));
+    p.setFont(fonts::font(fonts::Role::body, selected_ ? QFont::DemiBold : QFont::Normal));
     p.setPen(selected_ ? palette::paper() : palette::withOpacity(palette::paper(), 0.84));
     const QRectF textRect = visual(QRectF(10 + 20 + 9, 0, right - 10 - 20 - 9, r.height()));
     p.drawText(textRect, QStyle::visualAlignment(layoutDirection(), Qt::AlignVCenter | Qt::AlignLeft),
@@ -204,10 +206,7 @@ SettingsSidebar::SettingsSidebar(SettingsRouter& router, MotionContext& motion, 
     setObjectName(QStringLiteral("settingsSidebar"));
     setAccessibleName(text("Settings"));
     setFocusPolicy(Qt::StrongFocus);
-    setAutoFillBackground(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, palette::ink());
-    setPalette(pal);
+    setAutoFillBackground(true); // the theme's ink window colour
 
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(10, 8, 10, 8);
@@ -215,7 +214,7 @@ SettingsSidebar::SettingsSidebar(SettingsRouter& router, MotionContext& motion, 
     bool first = true;
     for (const PaneSection& section : paneSections()) {
         if (!section.title.isEmpty()) {
-            QLabel* header = makeLabel(section.title, 11, QFont::DemiBold, palette::paperDim(), this);
+            QLabel* header = makeLabel(section.title, fonts::font(fonts::Role::subheadline, QFont::DemiBold), palette::paperDim(), false, this);
             header->setContentsMargins(10, 14, 0, 4);
             header->setAccessibleDescription(QStringLiteral("heading"));
             column->addWidget(header);
