@@ -2,6 +2,7 @@
 
 #include "platform/Text.h"
 #include "ui/design/Buttons.h"
+#include "ui/design/Components.h"
 #include "ui/design/Confirmation.h"
 #include "ui/design/Fonts.h"
 #include "ui/design/Palette.h"
@@ -267,8 +268,7 @@ LanguageSheet* openSheetOver(AppLanguage& language, QWidget* from)
 LanguageRow::LanguageRow(AppLanguage& language, QWidget* parent) : QWidget(parent), language_(language)
 {
     setObjectName(QStringLiteral("LanguageRow"));
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
+    auto* layout = bareColumn(this);
     button_ = new HandButton(languageButtonText(language_));
     button_->setAccessibleName(tq::text("App language"));
     button_->setAccessibleDescription(AppLanguage::displayName(language_.current()));

@@ -8,6 +8,7 @@
 #include "ui/design/Palette.h"
 #include "ui/design/Theme.h"
 #include "ui/settings/SettingsSidebar.h"
+#include "ui/design/Components.h"
 #include "ui/design/Fonts.h"
 #include "ui/design/Text.h"
 #include "ui/settings/SettingsStyle.h"
@@ -64,9 +65,7 @@ SettingsRoot::SettingsRoot(SettingsContext context, QWidget* parent)
 {
     setObjectName(QStringLiteral("settingsRoot"));
     applyInkTheme(this);
-    auto* row = new QHBoxLayout(this);
-    row->setContentsMargins(0, 0, 0, 0);
-    row->setSpacing(0);
+    auto* row = bareRow(this);
 
     sidebar_ = new SettingsSidebar(context_.router, context_.motion, [this](SettingsPane p) { return badge(p); });
     auto* scroll = new QScrollArea(this);
@@ -81,9 +80,7 @@ SettingsRoot::SettingsRoot(SettingsContext context, QWidget* parent)
 
     detail_ = new InkBackdrop(this);
     detail_->setMinimumWidth(480);
-    auto* column = new QVBoxLayout(detail_);
-    column->setContentsMargins(0, 0, 0, 0);
-    column->setSpacing(0);
+    auto* column = bareColumn(detail_);
     header_ = makeLabel(QString(), fonts::Role::body, palette::paperDim(), true, detail_);
     header_->setObjectName(QStringLiteral("paneHeader"));
     header_->setContentsMargins(20, 6, 20, 10);

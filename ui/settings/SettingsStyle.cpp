@@ -2,10 +2,12 @@
 
 #include "platform/Text.h"
 #include "ui/design/Buttons.h"
+#include "ui/design/Components.h"
 #include "ui/design/Fonts.h"
 #include "ui/design/Palette.h"
 #include "ui/design/SettingsRows.h"
 #include "ui/design/Symbols.h"
+#include "ui/design/Text.h"
 
 #include <QAbstractItemView>
 #include <QAbstractScrollArea>
@@ -22,9 +24,7 @@ namespace {
 template <typename Area>
 Area* fillWith(QWidget* pane, Area* area)
 {
-    auto* outer = new QVBoxLayout(pane);
-    outer->setContentsMargins(0, 0, 0, 0);
-    outer->addWidget(area);
+    bareColumn(pane)->addWidget(area);
     return area;
 }
 } // namespace
@@ -50,14 +50,7 @@ QFont settingsFont(double pointSize, QFont::Weight weight)
 
 QLabel* makeLabel(const QString& text, double pointSize, QFont::Weight weight, const QColor& colour, QWidget* parent, bool wrap)
 {
-    auto* l = new QLabel(text, parent);
-    l->setFont(settingsFont(pointSize, weight));
-    QPalette pal = l->palette();
-    pal.setColor(QPalette::WindowText, colour);
-    l->setPalette(pal);
-    l->setWordWrap(wrap);
-    l->setTextFormat(Qt::PlainText);
-    return l;
+    return makeLabel(text, settingsFont(pointSize, weight), colour, wrap, parent);
 }
 
 QAbstractButton* makeButton(const QString& text, bool primary, MotionContext& motion, QWidget* parent)

@@ -32,7 +32,8 @@ PaneForm* fillWithForm(QWidget* pane);
 
 QFont settingsFont(double pointSize, QFont::Weight weight = QFont::Normal);
 
-// A text label in paper (or the given colour), word-wrapped when asked.
+// A text label in paper (or the given colour), word-wrapped when asked. Older form of the
+// design's makeLabel (ui/design/Text.h), which names a step of the type ladder instead.
 QLabel* makeLabel(const QString& text, double pointSize, QFont::Weight weight, const QColor& colour,
                   QWidget* parent = nullptr, bool wrap = false);
 
