@@ -24,10 +24,6 @@
         <translation>يعمل تطبيق إكمال تلقائي آخر</translation>
     </message>
     <message>
-        <source>Your menu bar icon is hidden</source>
-        <translation>أيقونة شريط القوائم مخفية</translation>
-    </message>
-    <message>
         <source>Ready</source>
         <translation>جاهز</translation>
     </message>
@@ -62,10 +58,6 @@
     <message>
         <source>This app doesn&apos;t report where the caret is</source>
         <translation>لا يُبلغ هذا التطبيق عن موضع المؤشر</translation>
-    </message>
-    <message>
-        <source>Start this app with --force-renderer-accessibility (an Electron app also with ACCESSIBILITY_ENABLED=1) to get suggestions in it</source>
-        <translation>شغّل هذا التطبيق مع --force-renderer-accessibility (وتطبيق Electron أيضًا مع ACCESSIBILITY_ENABLED=1) لتحصل على اقتراحات فيه</translation>
     </message>
     <message>
         <source>%app is turned off</source>
@@ -104,20 +96,8 @@
         <translation>بداية سطر جديد</translation>
     </message>
     <message>
-        <source>This computer can&apos;t run Apple Intelligence</source>
-        <translation>لا يستطيع هذا الكمبيوتر تشغيل Apple Intelligence</translation>
-    </message>
-    <message>
-        <source>Turn on Apple Intelligence in the desktop&apos;s settings</source>
-        <translation>فعّل Apple Intelligence في إعدادات سطح المكتب</translation>
-    </message>
-    <message>
         <source>The model is still downloading</source>
         <translation>لا يزال النموذج قيد التنزيل</translation>
-    </message>
-    <message>
-        <source>Apple Intelligence is unavailable</source>
-        <translation>Apple Intelligence غير متاح</translation>
     </message>
     <message>
         <source>Download the %app model in Settings first</source>
@@ -172,10 +152,6 @@
         <translation>تم التنزيل</translation>
     </message>
     <message>
-        <source>Downloading. Apple Intelligence fills in until it&apos;s done.</source>
-        <translation>جارٍ التنزيل. يحل Apple Intelligence محله حتى ينتهي.</translation>
-    </message>
-    <message>
         <source>Downloading. Suggestions start once it&apos;s done.</source>
         <translation>جارٍ التنزيل. تبدأ الاقتراحات عند انتهائه.</translation>
     </message>
@@ -186,10 +162,6 @@
     <message>
         <source>Checking the download. Suggestions start once it&apos;s done.</source>
         <translation>جارٍ فحص التنزيل. تبدأ الاقتراحات عند انتهائه.</translation>
-    </message>
-    <message>
-        <source>Apple Intelligence fills in until you download it.</source>
-        <translation>يحل Apple Intelligence محله حتى تنزّله.</translation>
     </message>
     <message>
         <source>Download the model to start</source>
@@ -272,10 +244,6 @@
         <translation>نموذج %app</translation>
     </message>
     <message>
-        <source>Apple Intelligence</source>
-        <translation>Apple Intelligence</translation>
-    </message>
-    <message>
         <source>Ollama</source>
         <translation>Ollama</translation>
     </message>
@@ -286,10 +254,6 @@
     <message>
         <source>Runs on this computer after a one-time download. Works offline.</source>
         <translation>يعمل على هذا الكمبيوتر بعد تنزيل لمرة واحدة. يعمل دون اتصال.</translation>
-    </message>
-    <message>
-        <source>Apple&apos;s on-device model. Nothing to download.</source>
-        <translation>نموذج Apple على الجهاز. لا شيء لتنزيله.</translation>
     </message>
     <message>
         <source>Any model you run in Ollama, base models included.</source>
@@ -332,14 +296,6 @@
         <translation>تعذّر فتح ذاكرة كتابتك لأن مفتاحها لم يُقرأ من حلقة المفاتيح. لن يُحفظ شيء جديد حتى يبدأ %app من جديد.</translation>
     </message>
     <message>
-        <source>There&apos;s no room for it, or the system is hiding it. Check Menu Bar in the desktop&apos;s settings.</source>
-        <translation>لا توجد مساحة لها، أو أن النظام يخفيها. تحقق من شريط القوائم في إعدادات سطح المكتب.</translation>
-    </message>
-    <message>
-        <source>Until then, open %app from Applications to reach Settings.</source>
-        <translation>حتى ذلك الحين، افتح %app من التطبيقات للوصول إلى الإعدادات.</translation>
-    </message>
-    <message>
         <source>Not Now</source>
         <translation>ليس الآن</translation>
     </message>
@@ -350,10 +306,6 @@
     <message>
         <source>Don&apos;t remind me again</source>
         <translation>لا تذكّرني مرة أخرى</translation>
-    </message>
-    <message>
-        <source>Show Count in Menu Bar</source>
-        <translation>إظهار العدد في شريط القوائم</translation>
     </message>
     <message>
         <source>Open Playground</source>
@@ -464,10 +416,6 @@
         <translation>تنزيل</translation>
     </message>
     <message>
-        <source>Apple Intelligence fills in until the download is done.</source>
-        <translation>يحل Apple Intelligence محله حتى ينتهي التنزيل.</translation>
-    </message>
-    <message>
         <source>Cancel</source>
         <translation>إلغاء</translation>
     </message>
@@ -498,10 +446,6 @@
     <message>
         <source>Remove the %app model?</source>
         <translation>هل تريد إزالة نموذج %app؟</translation>
-    </message>
-    <message>
-        <source>This frees %1. Apple Intelligence fills in until you download it again.</source>
-        <translation>يحرر هذا %1. يحل Apple Intelligence محله حتى تنزّله مجددًا.</translation>
     </message>
     <message>
         <source>Model download</source>
@@ -572,10 +516,6 @@
         <translation>يتجاوز %app حقول كلمات المرور وكل ما يعلّمه النظام بأنه آمن.</translation>
     </message>
     <message>
-        <source>There&apos;s no account and no analytics. With the %app model or Apple Intelligence, your text stays on this computer.</source>
-        <translation>لا حساب ولا تحليلات. مع نموذج %app أو Apple Intelligence يبقى نصك على هذا الكمبيوتر.</translation>
-    </message>
-    <message>
         <source>Open Accessibility Settings</source>
         <translation>فتح إعدادات إمكانية الوصول</translation>
     </message>
@@ -606,10 +546,6 @@
     <message>
         <source>Hi Orlenn, thanks for the quick reply. I think we should</source>
         <translation>مرحبًا أورلين، شكرًا على الرد السريع. أظن أنه علينا أن</translation>
-    </message>
-    <message>
-        <source>%app lives in your menu bar from now on. Click its icon to pause it in an app or open Settings.</source>
-        <translation>يقيم %app في شريط القوائم من الآن. انقر أيقونته لإيقافه مؤقتًا في تطبيق أو لفتح الإعدادات.</translation>
     </message>
     <message>
         <source>Back</source>
@@ -666,10 +602,6 @@
     <message>
         <source>Search</source>
         <translation>بحث</translation>
-    </message>
-    <message>
-        <source>Applications</source>
-        <translation>التطبيقات</translation>
     </message>
     <message>
         <source>Clear search</source>
@@ -1224,10 +1156,6 @@
         <translation>التشغيل عند تسجيل الدخول</translation>
     </message>
     <message>
-        <source>Pause or open Settings from the top of your screen. Hidden? Open %app from Applications to come back.</source>
-        <translation>أوقف مؤقتًا أو افتح الإعدادات من أعلى الشاشة. مخفي؟ افتح %app من التطبيقات للعودة.</translation>
-    </message>
-    <message>
         <source>Show today&apos;s word count next to the icon</source>
         <translation>إظهار عدد كلمات اليوم بجانب الأيقونة</translation>
     </message>
@@ -1238,10 +1166,6 @@
     <message>
         <source>Turn this off to use %app only in the apps you switch on under Apps &amp; Sites.</source>
         <translation>أوقف هذا لاستخدام %app فقط في التطبيقات التي تشغّلها ضمن «التطبيقات والمواقع».</translation>
-    </message>
-    <message>
-        <source>Xcode, VS Code, Cursor, Zed, JetBrains IDEs and similar apps.</source>
-        <translation>Xcode وVS Code وCursor وZed وبيئات JetBrains والتطبيقات المشابهة.</translation>
     </message>
     <message>
         <source>By default %app waits until the caret is at the end of a line.</source>
@@ -1428,10 +1352,6 @@
         <translation>الإصدار %1</translation>
     </message>
     <message>
-        <source>%app reads these only while making a suggestion and never saves them. With the %app model or Apple Intelligence, nothing leaves your computer.</source>
-        <translation>لا يقرأ %app هذه إلا أثناء إعداد اقتراح، ولا يحفظها أبدًا. مع نموذج %app أو Apple Intelligence لا يغادر شيء جهازك.</translation>
-    </message>
-    <message>
         <source>Some apps hide their text</source>
         <translation>بعض التطبيقات تُخفي نصها</translation>
     </message>
@@ -1601,7 +1521,7 @@
     </message>
     <message>
         <source>Erase All…</source>
-        <translation>محو الكل…</translation>
+        <translation>مسح الكل…</translation>
     </message>
     <message>
         <source>Erase everything %app remembered?</source>
@@ -1708,10 +1628,6 @@
         <translation>إعادة تعيين الإعدادات…</translation>
     </message>
     <message>
-        <source>Show in menu bar</source>
-        <translation>الإظهار في شريط القوائم</translation>
-    </message>
-    <message>
         <source>Suggest in every app</source>
         <translation>الاقتراح في كل تطبيق</translation>
     </message>
@@ -1754,10 +1670,6 @@
     <message>
         <source>Finishes your sentences in any app, on your computer.</source>
         <translation>يُكمل جملك في أي تطبيق، على جهازك.</translation>
-    </message>
-    <message>
-        <source>%app has no account, no analytics and no servers of its own. The %app model and Apple Intelligence keep your text on this computer. Other engines get it only if you set one up.</source>
-        <translation>ليس لدى %app حساب ولا تحليلات ولا خوادم خاصة به. يُبقي نموذج %app وApple Intelligence نصك على هذا الكمبيوتر. ولا تحصل عليه المحركات الأخرى إلا إذا أعددت أحدها.</translation>
     </message>
     <message>
         <source>Keeps short passages from fields where you accepted a suggestion, encrypted on this computer, and shows them to the model as examples.</source>
@@ -2140,6 +2052,190 @@
     <message>
         <source>Press to record a new shortcut. Escape cancels.</source>
         <translation>اضغط لتسجيل اختصار جديد. Escape للإلغاء.</translation>
+    </message>
+    <message>
+        <source>Your tray icon is hidden</source>
+        <translation>أيقونة علبة النظام مخفية</translation>
+    </message>
+    <message>
+        <source>This computer has no on-device language model</source>
+        <translation>لا يوجد على هذا الكمبيوتر نموذج لغوي على الجهاز</translation>
+    </message>
+    <message>
+        <source>Turn on the on-device model in the desktop&apos;s settings</source>
+        <translation>فعّل النموذج على الجهاز في إعدادات سطح المكتب</translation>
+    </message>
+    <message>
+        <source>The on-device model is unavailable</source>
+        <translation>النموذج على الجهاز غير متاح</translation>
+    </message>
+    <message>
+        <source>Downloading. The on-device model fills in until it&apos;s done.</source>
+        <translation>جارٍ التنزيل. يحل النموذج على الجهاز محله حتى ينتهي.</translation>
+    </message>
+    <message>
+        <source>The on-device model fills in until you download it.</source>
+        <translation>يحل النموذج على الجهاز محله حتى تنزّله.</translation>
+    </message>
+    <message>
+        <source>%1 shares no text. Quit it and start it with %2 to get suggestions in it.</source>
+        <translation>لا يشارك %1 أي نص. أنهِ التطبيق وشغّله باستخدام %2 لتحصل على اقتراحات فيه.</translation>
+    </message>
+    <message>
+        <source>On-device model</source>
+        <translation>النموذج على الجهاز</translation>
+    </message>
+    <message>
+        <source>The system&apos;s own language model. Nothing to download.</source>
+        <translation>النموذج اللغوي الخاص بالنظام. لا شيء لتنزيله.</translation>
+    </message>
+    <message>
+        <source>A website name cannot hold spaces, tabs or line breaks.</source>
+        <translation>لا يمكن أن يحتوي اسم الموقع على مسافات أو علامات جدولة أو فواصل أسطر.</translation>
+    </message>
+    <message>
+        <source>Only addresses that start with http or https can be added.</source>
+        <translation>لا يمكن إضافة إلا العناوين التي تبدأ بـ http أو https.</translation>
+    </message>
+    <message>
+        <source>That is not a website name. Type one such as wikipedia.org.</source>
+        <translation>هذا ليس اسم موقع. اكتب اسمًا مثل wikipedia.org.</translation>
+    </message>
+    <message>
+        <source>A port is a number from 1 to 65535.</source>
+        <translation>المنفذ رقم من 1 إلى 65535.</translation>
+    </message>
+    <message>
+        <source>The on-device model fills in until the download is done.</source>
+        <translation>يحل النموذج على الجهاز محله حتى ينتهي التنزيل.</translation>
+    </message>
+    <message>
+        <source>Suggestions start once the download is done.</source>
+        <translation>تبدأ الاقتراحات عند انتهاء التنزيل.</translation>
+    </message>
+    <message>
+        <source>This frees %1. The on-device model fills in until you download it again.</source>
+        <translation>يحرر هذا %1. يحل النموذج على الجهاز محله حتى تنزّله مجددًا.</translation>
+    </message>
+    <message>
+        <source>This frees %1. The %app model can&apos;t suggest until you download it again.</source>
+        <translation>يحرر هذا %1. لن يقدّم نموذج %app اقتراحات حتى تنزّله مجددًا.</translation>
+    </message>
+    <message>
+        <source>There&apos;s no room for it, or your panel has no system tray. Add the panel&apos;s system tray or status area applet in its settings.</source>
+        <translation>لا توجد مساحة لها، أو أن لوحتك بلا علبة نظام. أضف بريمج علبة النظام أو منطقة الحالة من إعدادات اللوحة.</translation>
+    </message>
+    <message>
+        <source>GNOME shows tray icons only with the AppIndicator extension. Install the gnome-shell-extension-appindicator package, log out and in, then turn it on in Extensions.</source>
+        <translation>لا يعرض GNOME أيقونات علبة النظام إلا مع إضافة AppIndicator. ثبّت حزمة gnome-shell-extension-appindicator، ثم سجّل الخروج والدخول، ثم فعّلها في «الإضافات».</translation>
+    </message>
+    <message>
+        <source>GNOME shows tray icons only with the AppIndicator extension. It is installed but off: turn it on in Extensions.</source>
+        <translation>لا يعرض GNOME أيقونات علبة النظام إلا مع إضافة AppIndicator. إنها مثبّتة لكنها معطّلة: فعّلها في «الإضافات».</translation>
+    </message>
+    <message>
+        <source>Until then, open %app from your applications menu to reach Settings.</source>
+        <translation>حتى ذلك الحين، افتح %app من قائمة التطبيقات للوصول إلى الإعدادات.</translation>
+    </message>
+    <message>
+        <source>Open Extensions</source>
+        <translation>فتح الإضافات</translation>
+    </message>
+    <message>
+        <source>Show Count in Tray</source>
+        <translation>العدد في علبة النظام</translation>
+    </message>
+    <message>
+        <source>%1 shares no text</source>
+        <translation>لا يشارك %1 أي نص</translation>
+    </message>
+    <message>
+        <source>Copy command</source>
+        <translation>نسخ الأمر</translation>
+    </message>
+    <message>
+        <source>There&apos;s no account and no analytics. With the %app model or the on-device model, your text stays on this computer.</source>
+        <translation>لا حساب ولا تحليلات. مع نموذج %app أو النموذج على الجهاز يبقى نصك على هذا الكمبيوتر.</translation>
+    </message>
+    <message>
+        <source>There&apos;s no account and no analytics. With the %app model, your text stays on this computer.</source>
+        <translation>لا حساب ولا تحليلات. مع نموذج %app يبقى نصك على هذا الكمبيوتر.</translation>
+    </message>
+    <message>
+        <source>%app lives in your system tray from now on. Click its icon to pause it in an app or open Settings.</source>
+        <translation>يقيم %app في علبة النظام من الآن. انقر أيقونته لإيقافه مؤقتًا في تطبيق أو لفتح الإعدادات.</translation>
+    </message>
+    <message>
+        <source>%app has no account, no analytics and no servers of its own. The %app model and the on-device model keep your text on this computer. Other engines get it only if you set one up.</source>
+        <translation>ليس لدى %app حساب ولا تحليلات ولا خوادم خاصة به. يُبقي نموذج %app والنموذج على الجهاز نصك على هذا الكمبيوتر. ولا تحصل عليه المحركات الأخرى إلا إذا أعددت أحدها.</translation>
+    </message>
+    <message>
+        <source>%app has no account, no analytics and no servers of its own. The %app model keeps your text on this computer. Other engines get it only if you set one up.</source>
+        <translation>ليس لدى %app حساب ولا تحليلات ولا خوادم خاصة به. يُبقي نموذج %app نصك على هذا الكمبيوتر. ولا تحصل عليه المحركات الأخرى إلا إذا أعددت أحدها.</translation>
+    </message>
+    <message>
+        <source>Installed applications</source>
+        <translation>التطبيقات المثبّتة</translation>
+    </message>
+    <message>
+        <source>%app reads these only while making a suggestion and never saves them. With the %app model or the on-device model, nothing leaves your computer.</source>
+        <translation>لا يقرأ %app هذه إلا أثناء إعداد اقتراح، ولا يحفظها أبدًا. مع نموذج %app أو النموذج على الجهاز لا يغادر شيء جهازك.</translation>
+    </message>
+    <message>
+        <source>%app reads these only while making a suggestion and never saves them. With the %app model, nothing leaves your computer.</source>
+        <translation>لا يقرأ %app هذه إلا أثناء إعداد اقتراح، ولا يحفظها أبدًا. مع نموذج %app لا يغادر شيء جهازك.</translation>
+    </message>
+    <message>
+        <source>The %app model keeps your text on this computer.</source>
+        <translation>يُبقي نموذج %app نصك على هذا الكمبيوتر.</translation>
+    </message>
+    <message>
+        <source>The key holds a line break or another control character. Paste it again without them.</source>
+        <translation>يحتوي المفتاح على فاصل أسطر أو حرف تحكم آخر. الصقه مرة أخرى بدونها.</translation>
+    </message>
+    <message>
+        <source>Waiting for the keyring to store the key.</source>
+        <translation>بانتظار أن تحفظ حلقة المفاتيح المفتاح.</translation>
+    </message>
+    <message>
+        <source>The keyring cannot keep this key, so it is used only until %app quits.</source>
+        <translation>لا تستطيع حلقة المفاتيح الاحتفاظ بهذا المفتاح، لذا يُستخدم فقط حتى يُغلق %app.</translation>
+    </message>
+    <message>
+        <source>Show in the system tray</source>
+        <translation>الإظهار في علبة النظام</translation>
+    </message>
+    <message>
+        <source>Pause or open Settings from the system tray. Hidden? Open %app from your applications menu to come back.</source>
+        <translation>أوقف مؤقتًا أو افتح الإعدادات من علبة النظام. مخفي؟ افتح %app من قائمة التطبيقات للعودة.</translation>
+    </message>
+    <message>
+        <source>This tray can&apos;t show text beside icons, so the count shows in the icon&apos;s tooltip.</source>
+        <translation>لا تستطيع علبة النظام هذه عرض نص بجانب الأيقونات، لذا يظهر العدد في تلميح الأيقونة.</translation>
+    </message>
+    <message>
+        <source>VS Code, VSCodium, Cursor, Zed, Kate, Sublime Text, JetBrains IDEs and similar apps.</source>
+        <translation>VS Code وVSCodium وCursor وZed وKate وSublime Text وبيئات JetBrains والتطبيقات المشابهة.</translation>
+    </message>
+    <message>
+        <source>Your settings could not be read, so they were set aside and %app started over with its defaults.</source>
+        <translation>تعذّرت قراءة إعداداتك، لذا نُحّيت جانبًا وبدأ %app من جديد بإعداداته الافتراضية.</translation>
+    </message>
+    <message>
+        <source>Your settings are not saved: %app cannot write to its settings folder.</source>
+        <translation>إعداداتك غير محفوظة: لا يستطيع %app الكتابة في مجلد إعداداته.</translation>
+    </message>
+    <message>
+        <source>Your app and website rules could not be read, so they were set aside.</source>
+        <translation>تعذّرت قراءة قواعد التطبيقات والمواقع، لذا نُحّيت جانبًا.</translation>
+    </message>
+    <message>
+        <source>Your statistics could not be read, so they were set aside and counting started over.</source>
+        <translation>تعذّرت قراءة إحصاءاتك، لذا نُحّيت جانبًا وبدأ العدّ من جديد.</translation>
+    </message>
+    <message>
+        <source>Not saved: %app cannot write to its data folder.</source>
+        <translation>غير محفوظ: لا يستطيع %app الكتابة في مجلد بياناته.</translation>
     </message>
 </context>
 </TS>

@@ -24,10 +24,6 @@
         <translation>Eine andere Autovervollständigungs-App läuft</translation>
     </message>
     <message>
-        <source>Your menu bar icon is hidden</source>
-        <translation>Dein Symbol in der Menüleiste ist verborgen</translation>
-    </message>
-    <message>
         <source>Ready</source>
         <translation>Bereit</translation>
     </message>
@@ -62,10 +58,6 @@
     <message>
         <source>This app doesn&apos;t report where the caret is</source>
         <translation>Diese App meldet nicht, wo die Einfügemarke steht</translation>
-    </message>
-    <message>
-        <source>Start this app with --force-renderer-accessibility (an Electron app also with ACCESSIBILITY_ENABLED=1) to get suggestions in it</source>
-        <translation>Starte diese App mit --force-renderer-accessibility (eine Electron-App auch mit ACCESSIBILITY_ENABLED=1), um darin Vorschläge zu bekommen</translation>
     </message>
     <message>
         <source>%app is turned off</source>
@@ -104,20 +96,8 @@
         <translation>Anfang einer neuen Zeile</translation>
     </message>
     <message>
-        <source>This computer can&apos;t run Apple Intelligence</source>
-        <translation>Dieser Computer kann Apple Intelligence nicht ausführen</translation>
-    </message>
-    <message>
-        <source>Turn on Apple Intelligence in the desktop&apos;s settings</source>
-        <translation>Schalte Apple Intelligence in den Einstellungen des Desktops ein</translation>
-    </message>
-    <message>
         <source>The model is still downloading</source>
         <translation>Das Modell wird noch geladen</translation>
-    </message>
-    <message>
-        <source>Apple Intelligence is unavailable</source>
-        <translation>Apple Intelligence ist nicht verfügbar</translation>
     </message>
     <message>
         <source>Download the %app model in Settings first</source>
@@ -129,7 +109,7 @@
     </message>
     <message>
         <source>Checking…</source>
-        <translation>Wird geprüft…</translation>
+        <translation>Wird geprüft …</translation>
     </message>
     <message>
         <source>1 model available</source>
@@ -172,10 +152,6 @@
         <translation>Geladen</translation>
     </message>
     <message>
-        <source>Downloading. Apple Intelligence fills in until it&apos;s done.</source>
-        <translation>Wird geladen. Bis dahin springt Apple Intelligence ein.</translation>
-    </message>
-    <message>
         <source>Downloading. Suggestions start once it&apos;s done.</source>
         <translation>Wird geladen. Vorschläge beginnen, sobald es fertig ist.</translation>
     </message>
@@ -186,10 +162,6 @@
     <message>
         <source>Checking the download. Suggestions start once it&apos;s done.</source>
         <translation>Der Download wird geprüft. Vorschläge beginnen, sobald es fertig ist.</translation>
-    </message>
-    <message>
-        <source>Apple Intelligence fills in until you download it.</source>
-        <translation>Bis du es lädst, springt Apple Intelligence ein.</translation>
     </message>
     <message>
         <source>Download the model to start</source>
@@ -272,10 +244,6 @@
         <translation>%app-Modell</translation>
     </message>
     <message>
-        <source>Apple Intelligence</source>
-        <translation>Apple Intelligence</translation>
-    </message>
-    <message>
         <source>Ollama</source>
         <translation>Ollama</translation>
     </message>
@@ -286,10 +254,6 @@
     <message>
         <source>Runs on this computer after a one-time download. Works offline.</source>
         <translation>Läuft nach einem einmaligen Download auf diesem Computer. Funktioniert offline.</translation>
-    </message>
-    <message>
-        <source>Apple&apos;s on-device model. Nothing to download.</source>
-        <translation>Das Modell von Apple auf dem Gerät. Nichts zu laden.</translation>
     </message>
     <message>
         <source>Any model you run in Ollama, base models included.</source>
@@ -332,14 +296,6 @@
         <translation>Dein Schreibgedächtnis konnte nicht geöffnet werden, weil sein Schlüssel nicht aus dem Schlüsselbund gelesen werden konnte. Bis %app neu startet, wird nichts Neues gemerkt.</translation>
     </message>
     <message>
-        <source>There&apos;s no room for it, or the system is hiding it. Check Menu Bar in the desktop&apos;s settings.</source>
-        <translation>Es ist kein Platz dafür, oder das System verbirgt es. Sieh in den Einstellungen des Desktops unter der Menüleiste nach.</translation>
-    </message>
-    <message>
-        <source>Until then, open %app from Applications to reach Settings.</source>
-        <translation>Öffne bis dahin %app aus den Anwendungen, um zu den Einstellungen zu gelangen.</translation>
-    </message>
-    <message>
         <source>Not Now</source>
         <translation>Nicht jetzt</translation>
     </message>
@@ -350,10 +306,6 @@
     <message>
         <source>Don&apos;t remind me again</source>
         <translation>Nicht mehr erinnern</translation>
-    </message>
-    <message>
-        <source>Show Count in Menu Bar</source>
-        <translation>Anzahl in der Menüleiste zeigen</translation>
     </message>
     <message>
         <source>Open Playground</source>
@@ -464,10 +416,6 @@
         <translation>Laden</translation>
     </message>
     <message>
-        <source>Apple Intelligence fills in until the download is done.</source>
-        <translation>Bis der Download fertig ist, springt Apple Intelligence ein.</translation>
-    </message>
-    <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
@@ -498,10 +446,6 @@
     <message>
         <source>Remove the %app model?</source>
         <translation>Das %app-Modell entfernen?</translation>
-    </message>
-    <message>
-        <source>This frees %1. Apple Intelligence fills in until you download it again.</source>
-        <translation>Das gibt %1 frei. Bis du es wieder lädst, springt Apple Intelligence ein.</translation>
     </message>
     <message>
         <source>Model download</source>
@@ -572,10 +516,6 @@
         <translation>%app überspringt Passwortfelder und alles andere, was das System als sicher kennzeichnet.</translation>
     </message>
     <message>
-        <source>There&apos;s no account and no analytics. With the %app model or Apple Intelligence, your text stays on this computer.</source>
-        <translation>Es gibt kein Konto und keine Analyse. Mit dem %app-Modell oder Apple Intelligence bleibt dein Text auf diesem Computer.</translation>
-    </message>
-    <message>
         <source>Open Accessibility Settings</source>
         <translation>Einstellungen der Bedienungshilfen öffnen</translation>
     </message>
@@ -606,10 +546,6 @@
     <message>
         <source>Hi Orlenn, thanks for the quick reply. I think we should</source>
         <translation>Hallo Orlenn, danke für die schnelle Antwort. Ich finde, wir sollten</translation>
-    </message>
-    <message>
-        <source>%app lives in your menu bar from now on. Click its icon to pause it in an app or open Settings.</source>
-        <translation>%app wohnt ab jetzt in deiner Menüleiste. Klicke auf das Symbol, um es in einer App zu pausieren oder die Einstellungen zu öffnen.</translation>
     </message>
     <message>
         <source>Back</source>
@@ -666,10 +602,6 @@
     <message>
         <source>Search</source>
         <translation>Suchen</translation>
-    </message>
-    <message>
-        <source>Applications</source>
-        <translation>Anwendungen</translation>
     </message>
     <message>
         <source>Clear search</source>
@@ -1224,10 +1156,6 @@
         <translation>Beim Anmelden starten</translation>
     </message>
     <message>
-        <source>Pause or open Settings from the top of your screen. Hidden? Open %app from Applications to come back.</source>
-        <translation>Pausieren oder Einstellungen öffnen, oben auf deinem Bildschirm. Ausgeblendet? Öffne %app aus den Programmen, um zurückzukommen.</translation>
-    </message>
-    <message>
         <source>Show today&apos;s word count next to the icon</source>
         <translation>Heutige Wortzahl neben dem Symbol zeigen</translation>
     </message>
@@ -1238,10 +1166,6 @@
     <message>
         <source>Turn this off to use %app only in the apps you switch on under Apps &amp; Sites.</source>
         <translation>Schalte dies aus, um %app nur in den Apps zu nutzen, die du unter „Apps &amp; Websites“ einschaltest.</translation>
-    </message>
-    <message>
-        <source>Xcode, VS Code, Cursor, Zed, JetBrains IDEs and similar apps.</source>
-        <translation>Xcode, VS Code, Cursor, Zed, JetBrains-IDEs und ähnliche Apps.</translation>
     </message>
     <message>
         <source>By default %app waits until the caret is at the end of a line.</source>
@@ -1428,10 +1352,6 @@
         <translation>Version %1</translation>
     </message>
     <message>
-        <source>%app reads these only while making a suggestion and never saves them. With the %app model or Apple Intelligence, nothing leaves your computer.</source>
-        <translation>%app liest diese nur, während ein Vorschlag entsteht, und speichert sie nie. Mit dem %app-Modell oder Apple Intelligence verlässt nichts deinen Computer.</translation>
-    </message>
-    <message>
         <source>Some apps hide their text</source>
         <translation>Manche Apps verbergen ihren Text</translation>
     </message>
@@ -1601,7 +1521,7 @@
     </message>
     <message>
         <source>Erase All…</source>
-        <translation>Alles löschen…</translation>
+        <translation>Alles löschen …</translation>
     </message>
     <message>
         <source>Erase everything %app remembered?</source>
@@ -1708,10 +1628,6 @@
         <translation>Einstellungen zurücksetzen…</translation>
     </message>
     <message>
-        <source>Show in menu bar</source>
-        <translation>In der Menüleiste zeigen</translation>
-    </message>
-    <message>
         <source>Suggest in every app</source>
         <translation>In jeder App vorschlagen</translation>
     </message>
@@ -1754,10 +1670,6 @@
     <message>
         <source>Finishes your sentences in any app, on your computer.</source>
         <translation>Vollendet deine Sätze in jeder App, auf deinem Computer.</translation>
-    </message>
-    <message>
-        <source>%app has no account, no analytics and no servers of its own. The %app model and Apple Intelligence keep your text on this computer. Other engines get it only if you set one up.</source>
-        <translation>%app hat kein Konto, keine Analyse und keine eigenen Server. Das %app-Modell und Apple Intelligence behalten deinen Text auf diesem Computer. Andere Modelle bekommen ihn nur, wenn du eines einrichtest.</translation>
     </message>
     <message>
         <source>Keeps short passages from fields where you accepted a suggestion, encrypted on this computer, and shows them to the model as examples.</source>
@@ -2140,6 +2052,190 @@
     <message>
         <source>Press to record a new shortcut. Escape cancels.</source>
         <translation>Drücken, um ein neues Kürzel aufzunehmen. Escape bricht ab.</translation>
+    </message>
+    <message>
+        <source>Your tray icon is hidden</source>
+        <translation>Dein Symbol in der Systemleiste ist verborgen</translation>
+    </message>
+    <message>
+        <source>This computer has no on-device language model</source>
+        <translation>Dieser Computer hat kein Sprachmodell auf dem Gerät</translation>
+    </message>
+    <message>
+        <source>Turn on the on-device model in the desktop&apos;s settings</source>
+        <translation>Schalte das Modell auf dem Gerät in den Einstellungen des Desktops ein</translation>
+    </message>
+    <message>
+        <source>The on-device model is unavailable</source>
+        <translation>Das Modell auf dem Gerät ist nicht verfügbar</translation>
+    </message>
+    <message>
+        <source>Downloading. The on-device model fills in until it&apos;s done.</source>
+        <translation>Wird geladen. Bis dahin springt das Modell auf dem Gerät ein.</translation>
+    </message>
+    <message>
+        <source>The on-device model fills in until you download it.</source>
+        <translation>Bis du es lädst, springt das Modell auf dem Gerät ein.</translation>
+    </message>
+    <message>
+        <source>%1 shares no text. Quit it and start it with %2 to get suggestions in it.</source>
+        <translation>%1 gibt keinen Text frei. Beende die App und starte sie mit %2, um darin Vorschläge zu bekommen.</translation>
+    </message>
+    <message>
+        <source>On-device model</source>
+        <translation>Modell auf dem Gerät</translation>
+    </message>
+    <message>
+        <source>The system&apos;s own language model. Nothing to download.</source>
+        <translation>Das eigene Sprachmodell des Systems. Nichts zu laden.</translation>
+    </message>
+    <message>
+        <source>A website name cannot hold spaces, tabs or line breaks.</source>
+        <translation>Ein Websitename darf keine Leerzeichen, Tabulatoren oder Zeilenumbrüche enthalten.</translation>
+    </message>
+    <message>
+        <source>Only addresses that start with http or https can be added.</source>
+        <translation>Nur Adressen, die mit http oder https beginnen, können hinzugefügt werden.</translation>
+    </message>
+    <message>
+        <source>That is not a website name. Type one such as wikipedia.org.</source>
+        <translation>Das ist kein Websitename. Gib einen wie wikipedia.org ein.</translation>
+    </message>
+    <message>
+        <source>A port is a number from 1 to 65535.</source>
+        <translation>Ein Port ist eine Zahl von 1 bis 65535.</translation>
+    </message>
+    <message>
+        <source>The on-device model fills in until the download is done.</source>
+        <translation>Bis der Download fertig ist, springt das Modell auf dem Gerät ein.</translation>
+    </message>
+    <message>
+        <source>Suggestions start once the download is done.</source>
+        <translation>Vorschläge beginnen, sobald der Download fertig ist.</translation>
+    </message>
+    <message>
+        <source>This frees %1. The on-device model fills in until you download it again.</source>
+        <translation>Das gibt %1 frei. Bis du es wieder lädst, springt das Modell auf dem Gerät ein.</translation>
+    </message>
+    <message>
+        <source>This frees %1. The %app model can&apos;t suggest until you download it again.</source>
+        <translation>Das gibt %1 frei. Das %app-Modell macht erst wieder Vorschläge, wenn du es erneut lädst.</translation>
+    </message>
+    <message>
+        <source>There&apos;s no room for it, or your panel has no system tray. Add the panel&apos;s system tray or status area applet in its settings.</source>
+        <translation>Es ist kein Platz dafür, oder dein Panel hat keine Systemleiste. Füge in seinen Einstellungen das Applet für die Systemleiste oder den Statusbereich hinzu.</translation>
+    </message>
+    <message>
+        <source>GNOME shows tray icons only with the AppIndicator extension. Install the gnome-shell-extension-appindicator package, log out and in, then turn it on in Extensions.</source>
+        <translation>GNOME zeigt Symbole in der Systemleiste nur mit der Erweiterung AppIndicator. Installiere das Paket gnome-shell-extension-appindicator, melde dich ab und wieder an und schalte sie dann in „Erweiterungen“ ein.</translation>
+    </message>
+    <message>
+        <source>GNOME shows tray icons only with the AppIndicator extension. It is installed but off: turn it on in Extensions.</source>
+        <translation>GNOME zeigt Symbole in der Systemleiste nur mit der Erweiterung AppIndicator. Sie ist installiert, aber aus: Schalte sie in „Erweiterungen“ ein.</translation>
+    </message>
+    <message>
+        <source>Until then, open %app from your applications menu to reach Settings.</source>
+        <translation>Öffne bis dahin %app aus deinem Anwendungsmenü, um zu den Einstellungen zu gelangen.</translation>
+    </message>
+    <message>
+        <source>Open Extensions</source>
+        <translation>Erweiterungen öffnen</translation>
+    </message>
+    <message>
+        <source>Show Count in Tray</source>
+        <translation>Anzahl in der Systemleiste</translation>
+    </message>
+    <message>
+        <source>%1 shares no text</source>
+        <translation>%1 gibt keinen Text frei</translation>
+    </message>
+    <message>
+        <source>Copy command</source>
+        <translation>Befehl kopieren</translation>
+    </message>
+    <message>
+        <source>There&apos;s no account and no analytics. With the %app model or the on-device model, your text stays on this computer.</source>
+        <translation>Es gibt kein Konto und keine Analyse. Mit dem %app-Modell oder dem Modell auf dem Gerät bleibt dein Text auf diesem Computer.</translation>
+    </message>
+    <message>
+        <source>There&apos;s no account and no analytics. With the %app model, your text stays on this computer.</source>
+        <translation>Es gibt kein Konto und keine Analyse. Mit dem %app-Modell bleibt dein Text auf diesem Computer.</translation>
+    </message>
+    <message>
+        <source>%app lives in your system tray from now on. Click its icon to pause it in an app or open Settings.</source>
+        <translation>%app wohnt ab jetzt in deiner Systemleiste. Klicke auf das Symbol, um es in einer App zu pausieren oder die Einstellungen zu öffnen.</translation>
+    </message>
+    <message>
+        <source>%app has no account, no analytics and no servers of its own. The %app model and the on-device model keep your text on this computer. Other engines get it only if you set one up.</source>
+        <translation>%app hat kein Konto, keine Analyse und keine eigenen Server. Das %app-Modell und das Modell auf dem Gerät behalten deinen Text auf diesem Computer. Andere Modelle bekommen ihn nur, wenn du eines einrichtest.</translation>
+    </message>
+    <message>
+        <source>%app has no account, no analytics and no servers of its own. The %app model keeps your text on this computer. Other engines get it only if you set one up.</source>
+        <translation>%app hat kein Konto, keine Analyse und keine eigenen Server. Das %app-Modell behält deinen Text auf diesem Computer. Andere Modelle bekommen ihn nur, wenn du eines einrichtest.</translation>
+    </message>
+    <message>
+        <source>Installed applications</source>
+        <translation>Installierte Anwendungen</translation>
+    </message>
+    <message>
+        <source>%app reads these only while making a suggestion and never saves them. With the %app model or the on-device model, nothing leaves your computer.</source>
+        <translation>%app liest diese nur, während ein Vorschlag entsteht, und speichert sie nie. Mit dem %app-Modell oder dem Modell auf dem Gerät verlässt nichts deinen Computer.</translation>
+    </message>
+    <message>
+        <source>%app reads these only while making a suggestion and never saves them. With the %app model, nothing leaves your computer.</source>
+        <translation>%app liest diese nur, während ein Vorschlag entsteht, und speichert sie nie. Mit dem %app-Modell verlässt nichts deinen Computer.</translation>
+    </message>
+    <message>
+        <source>The %app model keeps your text on this computer.</source>
+        <translation>Das %app-Modell behält deinen Text auf diesem Computer.</translation>
+    </message>
+    <message>
+        <source>The key holds a line break or another control character. Paste it again without them.</source>
+        <translation>Der Schlüssel enthält einen Zeilenumbruch oder ein anderes Steuerzeichen. Füge ihn ohne diese erneut ein.</translation>
+    </message>
+    <message>
+        <source>Waiting for the keyring to store the key.</source>
+        <translation>Warte darauf, dass der Schlüsselbund den Schlüssel speichert.</translation>
+    </message>
+    <message>
+        <source>The keyring cannot keep this key, so it is used only until %app quits.</source>
+        <translation>Der Schlüsselbund kann diesen Schlüssel nicht aufbewahren, daher wird er nur verwendet, bis %app beendet wird.</translation>
+    </message>
+    <message>
+        <source>Show in the system tray</source>
+        <translation>In der Systemleiste zeigen</translation>
+    </message>
+    <message>
+        <source>Pause or open Settings from the system tray. Hidden? Open %app from your applications menu to come back.</source>
+        <translation>Pausieren oder Einstellungen öffnen, über die Systemleiste. Ausgeblendet? Öffne %app aus deinem Anwendungsmenü, um zurückzukommen.</translation>
+    </message>
+    <message>
+        <source>This tray can&apos;t show text beside icons, so the count shows in the icon&apos;s tooltip.</source>
+        <translation>Diese Systemleiste kann keinen Text neben Symbolen zeigen, daher steht die Anzahl im Tooltip des Symbols.</translation>
+    </message>
+    <message>
+        <source>VS Code, VSCodium, Cursor, Zed, Kate, Sublime Text, JetBrains IDEs and similar apps.</source>
+        <translation>VS Code, VSCodium, Cursor, Zed, Kate, Sublime Text, JetBrains-IDEs und ähnliche Apps.</translation>
+    </message>
+    <message>
+        <source>Your settings could not be read, so they were set aside and %app started over with its defaults.</source>
+        <translation>Deine Einstellungen konnten nicht gelesen werden. Sie wurden beiseitegelegt und %app hat mit den Standardwerten neu begonnen.</translation>
+    </message>
+    <message>
+        <source>Your settings are not saved: %app cannot write to its settings folder.</source>
+        <translation>Deine Einstellungen werden nicht gesichert: %app kann nicht in seinen Einstellungsordner schreiben.</translation>
+    </message>
+    <message>
+        <source>Your app and website rules could not be read, so they were set aside.</source>
+        <translation>Deine Regeln für Apps und Websites konnten nicht gelesen werden und wurden beiseitegelegt.</translation>
+    </message>
+    <message>
+        <source>Your statistics could not be read, so they were set aside and counting started over.</source>
+        <translation>Deine Statistik konnte nicht gelesen werden. Sie wurde beiseitegelegt und die Zählung beginnt von vorn.</translation>
+    </message>
+    <message>
+        <source>Not saved: %app cannot write to its data folder.</source>
+        <translation>Nicht gesichert: %app kann nicht in seinen Datenordner schreiben.</translation>
     </message>
 </context>
 </TS>

@@ -24,10 +24,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Your menu bar icon is hidden</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Ready</source>
         <translation type="unfinished"></translation>
     </message>
@@ -61,10 +57,6 @@
     </message>
     <message>
         <source>This app doesn&apos;t report where the caret is</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Start this app with --force-renderer-accessibility (an Electron app also with ACCESSIBILITY_ENABLED=1) to get suggestions in it</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -104,19 +96,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>This computer can&apos;t run Apple Intelligence</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Turn on Apple Intelligence in the desktop&apos;s settings</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>The model is still downloading</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Apple Intelligence is unavailable</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -172,10 +152,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Downloading. Apple Intelligence fills in until it&apos;s done.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Downloading. Suggestions start once it&apos;s done.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -185,10 +161,6 @@
     </message>
     <message>
         <source>Checking the download. Suggestions start once it&apos;s done.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Apple Intelligence fills in until you download it.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -272,10 +244,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Apple Intelligence</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Ollama</source>
         <translation type="unfinished"></translation>
     </message>
@@ -285,10 +253,6 @@
     </message>
     <message>
         <source>Runs on this computer after a one-time download. Works offline.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Apple&apos;s on-device model. Nothing to download.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -332,14 +296,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>There&apos;s no room for it, or the system is hiding it. Check Menu Bar in the desktop&apos;s settings.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Until then, open %app from Applications to reach Settings.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Not Now</source>
         <translation type="unfinished"></translation>
     </message>
@@ -349,10 +305,6 @@
     </message>
     <message>
         <source>Don&apos;t remind me again</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Show Count in Menu Bar</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -464,10 +416,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Apple Intelligence fills in until the download is done.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Cancel</source>
         <translation type="unfinished"></translation>
     </message>
@@ -497,10 +445,6 @@
     </message>
     <message>
         <source>Remove the %app model?</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>This frees %1. Apple Intelligence fills in until you download it again.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -572,10 +516,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>There&apos;s no account and no analytics. With the %app model or Apple Intelligence, your text stays on this computer.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Open Accessibility Settings</source>
         <translation type="unfinished"></translation>
     </message>
@@ -605,10 +545,6 @@
     </message>
     <message>
         <source>Hi Orlenn, thanks for the quick reply. I think we should</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%app lives in your menu bar from now on. Click its icon to pause it in an app or open Settings.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -665,10 +601,6 @@
     </message>
     <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Applications</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1224,10 +1156,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Pause or open Settings from the top of your screen. Hidden? Open %app from Applications to come back.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Show today&apos;s word count next to the icon</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1237,10 +1165,6 @@
     </message>
     <message>
         <source>Turn this off to use %app only in the apps you switch on under Apps &amp; Sites.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Xcode, VS Code, Cursor, Zed, JetBrains IDEs and similar apps.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1425,10 +1349,6 @@
     </message>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%app reads these only while making a suggestion and never saves them. With the %app model or Apple Intelligence, nothing leaves your computer.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1708,10 +1628,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Show in menu bar</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Suggest in every app</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1753,10 +1669,6 @@
     </message>
     <message>
         <source>Finishes your sentences in any app, on your computer.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%app has no account, no analytics and no servers of its own. The %app model and Apple Intelligence keep your text on this computer. Other engines get it only if you set one up.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -2139,6 +2051,190 @@
     </message>
     <message>
         <source>Press to record a new shortcut. Escape cancels.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your tray icon is hidden</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This computer has no on-device language model</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Turn on the on-device model in the desktop&apos;s settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The on-device model is unavailable</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Downloading. The on-device model fills in until it&apos;s done.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The on-device model fills in until you download it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 shares no text. Quit it and start it with %2 to get suggestions in it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On-device model</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The system&apos;s own language model. Nothing to download.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A website name cannot hold spaces, tabs or line breaks.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only addresses that start with http or https can be added.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>That is not a website name. Type one such as wikipedia.org.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A port is a number from 1 to 65535.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The on-device model fills in until the download is done.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Suggestions start once the download is done.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This frees %1. The on-device model fills in until you download it again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This frees %1. The %app model can&apos;t suggest until you download it again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There&apos;s no room for it, or your panel has no system tray. Add the panel&apos;s system tray or status area applet in its settings.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>GNOME shows tray icons only with the AppIndicator extension. Install the gnome-shell-extension-appindicator package, log out and in, then turn it on in Extensions.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>GNOME shows tray icons only with the AppIndicator extension. It is installed but off: turn it on in Extensions.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Until then, open %app from your applications menu to reach Settings.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open Extensions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show Count in Tray</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 shares no text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy command</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There&apos;s no account and no analytics. With the %app model or the on-device model, your text stays on this computer.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There&apos;s no account and no analytics. With the %app model, your text stays on this computer.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%app lives in your system tray from now on. Click its icon to pause it in an app or open Settings.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%app has no account, no analytics and no servers of its own. The %app model and the on-device model keep your text on this computer. Other engines get it only if you set one up.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%app has no account, no analytics and no servers of its own. The %app model keeps your text on this computer. Other engines get it only if you set one up.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Installed applications</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%app reads these only while making a suggestion and never saves them. With the %app model or the on-device model, nothing leaves your computer.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%app reads these only while making a suggestion and never saves them. With the %app model, nothing leaves your computer.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The %app model keeps your text on this computer.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The key holds a line break or another control character. Paste it again without them.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Waiting for the keyring to store the key.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The keyring cannot keep this key, so it is used only until %app quits.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show in the system tray</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pause or open Settings from the system tray. Hidden? Open %app from your applications menu to come back.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This tray can&apos;t show text beside icons, so the count shows in the icon&apos;s tooltip.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>VS Code, VSCodium, Cursor, Zed, Kate, Sublime Text, JetBrains IDEs and similar apps.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your settings could not be read, so they were set aside and %app started over with its defaults.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your settings are not saved: %app cannot write to its settings folder.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your app and website rules could not be read, so they were set aside.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your statistics could not be read, so they were set aside and counting started over.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not saved: %app cannot write to its data folder.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
