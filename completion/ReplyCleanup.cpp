@@ -349,11 +349,14 @@ QString ReplyCleaner::removeHidden(QStringView text)
             continue;
         }
         const auto category = QChar::category(c);
+        // Controls but tab and line breaks go here, so marks on both sides of one count as one stack.
+        const bool lineBreak = chars::isLineBreak(c);
         bool drop = c == 0xFFFD || (category == QChar::Other_Format && c != 0x200C && c != 0x200D)
-            || category == QChar::Other_PrivateUse || isBlankLetter(c);
+            || category == QChar::Other_PrivateUse || isBlankLetter(c)
+            || (category == QChar::Other_Control && c != u'\t' && !lineBreak);
         if (!drop && isStackingMark(c))
             drop = ++marks > kMaxMarksPerBase;
-        else if (!drop)
+        else if (!drop && !lineBreak)
             marks = 0;
         if (!drop)
             out += text.mid(i, len);

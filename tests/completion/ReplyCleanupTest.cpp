@@ -174,6 +174,8 @@ TEST(ReplyCleanup, InvisibleCharactersAndEscapeSequencesGoWhole)
         {"private use, basic and supplementary", "go \uE000ahead\U000F0000\U0010FFFD", "Please ", "go ahead"},
         {"a stack of marks keeps four", "go ahe\u0301\u0301\u0301\u0301\u0301\u0301ad", "Please ",
          "go ahe\u0301\u0301\u0301\u0301ad"},
+        {"marks split by controls are one stack", "go ahe\u065F\a\u065F\x12\u065F\u001B#\u065F\a\u065F\u065Fad", "Please ",
+         "go ahe\u065F\u065F\u065F\u065Fad"},
         {"marks of real text stay", "Vi\u1EC7t ng\u01B0\u0303 \u05E9\u05BC\u05C1\u05B8", "Please ",
          "Vi\u1EC7t ng\u01B0\u0303 \u05E9\u05BC\u05C1\u05B8"},
     });
