@@ -86,6 +86,8 @@ int main(int argc, char** argv)
         // The window holds the focus itself, so no control shows a focus ring by chance.
         gallery.setFocusPolicy(Qt::StrongFocus);
         gallery.setAttribute(Qt::WA_ShowWithoutActivating);
+        // Nor a hover state from wherever the pointer happens to be.
+        gallery.setAttribute(Qt::WA_TransparentForMouseEvents);
     }
     gallery.show();
     if (shot)
