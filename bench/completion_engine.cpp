@@ -4,6 +4,7 @@
 // answered at once by a canned provider, the reply cleaned and the ghost shown. Also the
 // cheaper keystroke that only moves a shown suggestion on, and how many provider calls a burst
 // of typing makes (it must be 1).
+#include "EngineRig.h"
 #include "QtBenchMain.h"
 #include "app/services/PowerMonitor.h"
 #include "app/services/TypoChecker.h"
@@ -33,6 +34,7 @@
 namespace {
 
 using namespace tq;
+using bench::Source;
 
 QString prose(int characters)
 {
@@ -58,14 +60,6 @@ public:
     int calls = 0;
 };
 
-class Source final : public FieldSource {
-public:
-    std::optional<FieldSnapshot> snapshot() override { return current; }
-    void insert(const QString&, InsertionMethod) override {}
-    void deleteBackward(int) override {}
-    std::optional<FieldSnapshot> current;
-};
-
 // Every context section well over what a prompt keeps of it.
 PromptContext fullContext()
 {
@@ -82,20 +76,7 @@ PromptContext fullContext()
     return c;
 }
 
-struct Rig {
-    FakePlatform platform;
-    VirtualClock& clock = platform.clock();
-    FakeDefaults defaults;
-    Preferences prefs{defaults};
-    AppRules rules{std::nullopt, clock};
-    StatsStore stats{QString(), clock};
-    FakeKeychain keychain;
-    FakeCrypto crypto;
-    WritingMemory memory{QString(), Keychain(keychain), crypto, clock};
-    FakePowerSource powerSource;
-    PowerMonitor power{powerSource, clock};
-    FakeSpellChecker spell;
-    TypoChecker typo{spell, TypoChecker::Corrections{}};
+struct Rig : bench::EngineStores {
     CannedProvider provider;
     Source source;
     std::unique_ptr<CompletionEngine> engine;

@@ -4,6 +4,7 @@
 // moved to the end of its text), 6 s pass, three characters are typed, and the time from the
 // last of them to the ghost on screen is what the user waits after the pause.
 // Environment: TQ_BENCH_MODEL (use this GGUF file instead), TQ_BENCH_WAIT_MS (default 6000).
+#include "EngineRig.h"
 #include "QtBenchMain.h"
 #include "app/services/PowerMonitor.h"
 #include "app/services/TypoChecker.h"
@@ -42,6 +43,7 @@
 namespace {
 
 using namespace tq;
+using bench::Source;
 
 QString modelFile()
 {
@@ -82,28 +84,7 @@ QString prose(int characters, unsigned seed)
     return out.left(characters);
 }
 
-class Source final : public FieldSource {
-public:
-    std::optional<FieldSnapshot> snapshot() override { return current; }
-    void insert(const QString&, InsertionMethod) override {}
-    void deleteBackward(int) override {}
-    std::optional<FieldSnapshot> current;
-};
-
-struct Rig {
-    FakePlatform platform;
-    VirtualClock& clock = platform.clock();
-    FakeDefaults defaults;
-    Preferences prefs{defaults};
-    AppRules rules{std::nullopt, clock};
-    StatsStore stats{QString(), clock};
-    FakeKeychain keychain;
-    FakeCrypto crypto;
-    WritingMemory memory{QString(), Keychain(keychain), crypto, clock};
-    FakePowerSource powerSource;
-    PowerMonitor power{powerSource, clock};
-    FakeSpellChecker spell;
-    TypoChecker typo{spell, TypoChecker::Corrections{}};
+struct Rig : bench::EngineStores {
     FakeDiskSpace disk;
     QTemporaryDir dir;
     std::optional<ModelStore> store;
