@@ -5,6 +5,7 @@
 #include "ui/design/Shapes.h"
 
 #include <QPainter>
+#include <QShowEvent>
 
 #include <algorithm>
 #include <cmath>
@@ -201,6 +202,9 @@ void LiveBrandMark::animate()
 void LiveBrandMark::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
+    // The window system's own show (the window mapped, restored) does not start the entrance again.
+    if (event->spontaneous())
+        return;
     timer_.cancel();
     if (motion_.reduceMotion()) {
         setStep(3, false);
