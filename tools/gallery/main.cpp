@@ -88,6 +88,8 @@ int main(int argc, char** argv)
         gallery.setAttribute(Qt::WA_ShowWithoutActivating);
         // Nor a hover state from wherever the pointer happens to be.
         gallery.setAttribute(Qt::WA_TransparentForMouseEvents);
+        for (QWidget* w : gallery.findChildren<QWidget*>())
+            w->setAttribute(Qt::WA_TransparentForMouseEvents);
     }
     gallery.show();
     if (shot)
