@@ -108,8 +108,8 @@ void AlternativesController::list(const QStringList& replies)
     }
     hooks_.hideGhost();
     panel_->show(items, before, trailingWord(before), hooks_.acceptWordHint().value_or(QStringLiteral("tab")), job.caret);
-    hooks_.announce(tq::text("%1 suggestions. %2 selected")
-                        .arg(QString::number(items.size()), chars::trimSpacesAndTabs(items.first()).toString()));
+    hooks_.announce(tq::text("%Ln suggestions. %1 selected", int(items.size()))
+                        .arg(chars::trimSpacesAndTabs(items.first()).toString()));
     hooks_.status(EngineStatus::showing());
 }
 

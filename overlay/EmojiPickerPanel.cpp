@@ -41,7 +41,7 @@ EmojiPickerPanel::EmojiPickerPanel(const OverlayScreens& screens, QObject* paren
         return ListRow{item.emoji, QLatin1Char(':') + item.name + QLatin1Char(':'), Qt::ElideMiddle, 12.5};
     };
     view_->selected = [this] { return model_.selected(); };
-    view_->badge = [] { return text("return"); };
+    view_->badge = [] { return text("enter"); };
     connect(&model_, &EmojiPickerModel::changed, view_.get(), &ListPanelView::refresh);
 }
 

@@ -13,6 +13,10 @@ QString appName();
 // for every text the user sees. `disambiguation` tells apart one English word of two meanings
 // (text("Light", "skin tone")); both arguments are literals, read by tools/translations.sh.
 QString text(const char* source, const char* disambiguation = nullptr);
+// A text with a count: "%n" is replaced by `count` in the locale's digits, and the language's
+// plural form for `count` is chosen; "%Ln" gives the count in the locale's digits.
+QString text(const char* source, int count);
+QString text(const char* source, const char* disambiguation, int count);
 
 // Keycap texts of modifier symbols: ⌃ → "Ctrl", ⌥ → "Alt", ⇧ → "Shift", ⌘ → "Super".
 QString modifierKeycap(QChar symbol);

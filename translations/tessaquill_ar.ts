@@ -40,10 +40,6 @@
         <translation>يعرض اقتراحًا</translation>
     </message>
     <message>
-        <source>%1 suggestions. %2 selected</source>
-        <translation>%1 اقتراحات. المحدد: %2</translation>
-    </message>
-    <message>
         <source>%1 emoji. %2 selected</source>
         <translation>%1 رموز تعبيرية. المحدد: %2</translation>
     </message>
@@ -182,10 +178,6 @@
     <message>
         <source>Another app</source>
         <translation>تطبيق آخر</translation>
-    </message>
-    <message>
-        <source>return</source>
-        <translation>إدخال</translation>
     </message>
     <message>
         <source>There is no D-Bus session bus, so %1 cannot reach text fields.</source>
@@ -335,9 +327,16 @@
         <source>Off</source>
         <translation>إيقاف</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Paused while %1 are open</source>
-        <translation>متوقف مؤقتًا ما دامت %1 مفتوحة</translation>
+        <translation>
+            <numerusform>متوقف مؤقتًا ما دام %1 مفتوحًا</numerusform>
+            <numerusform>متوقف مؤقتًا ما دام %1 مفتوحًا</numerusform>
+            <numerusform>متوقف مؤقتًا ما دام %1 مفتوحَين</numerusform>
+            <numerusform>متوقف مؤقتًا ما دامت %1 مفتوحة</numerusform>
+            <numerusform>متوقف مؤقتًا ما دامت %1 مفتوحة</numerusform>
+            <numerusform>متوقف مؤقتًا ما دامت %1 مفتوحة</numerusform>
+        </translation>
     </message>
     <message>
         <source>Grant Accessibility Access…</source>
@@ -351,13 +350,16 @@
         <source>Quit %1</source>
         <translation>إنهاء %1</translation>
     </message>
-    <message>
-        <source>word saved today</source>
-        <translation>كلمة موفَّرة اليوم</translation>
-    </message>
-    <message>
+    <message numerus="yes">
         <source>words saved today</source>
-        <translation>كلمات موفَّرة اليوم</translation>
+        <translation>
+            <numerusform>كلمة موفَّرة اليوم</numerusform>
+            <numerusform>كلمة موفَّرة اليوم</numerusform>
+            <numerusform>كلمتان موفَّرتان اليوم</numerusform>
+            <numerusform>كلمات موفَّرة اليوم</numerusform>
+            <numerusform>كلمةً موفَّرة اليوم</numerusform>
+            <numerusform>كلمة موفَّرة اليوم</numerusform>
+        </translation>
     </message>
     <message>
         <source>Start typing anywhere. %app keeps count here.</source>
@@ -568,14 +570,6 @@
         <translation>الافتراضي يتبع «عام»: %1، اقتراحات %2.</translation>
     </message>
     <message>
-        <source>1 passage from here</source>
-        <translation>مقطع واحد من هنا</translation>
-    </message>
-    <message>
-        <source>%1 passages from here</source>
-        <translation>%1 مقاطع من هنا</translation>
-    </message>
-    <message>
         <source>Add a website</source>
         <translation>إضافة موقع</translation>
     </message>
@@ -732,14 +726,6 @@
         <translation>يمكن لمقاطع من هذا التطبيق أن تؤثر في الاقتراحات في كل مكان.</translation>
     </message>
     <message>
-        <source>1 word</source>
-        <translation>كلمة واحدة</translation>
-    </message>
-    <message>
-        <source>%1 words</source>
-        <translation>%1 كلمات</translation>
-    </message>
-    <message>
         <source>Finish setting up</source>
         <translation>أكمل الإعداد</translation>
     </message>
@@ -814,14 +800,6 @@
     <message>
         <source>Start your streak today.</source>
         <translation>ابدأ سلسلتك اليوم.</translation>
-    </message>
-    <message>
-        <source>1 day streak</source>
-        <translation>سلسلة يوم واحد</translation>
-    </message>
-    <message>
-        <source>%1 day streak</source>
-        <translation>سلسلة %1 أيام</translation>
     </message>
     <message>
         <source>Overview</source>
@@ -999,29 +977,31 @@
         <source>Tab reaches %app again.</source>
         <translation>يصل Tab إلى %app مجددًا.</translation>
     </message>
-    <message>
-        <source>%1 didn&apos;t quit. It may be showing a dialog. Force Quit closes it right away.</source>
-        <translation>لم يُنهَ %1. ربما يعرض مربع حوار. «إنهاء قسري» يغلقه فورًا.</translation>
-    </message>
-    <message>
+    <message numerus="yes">
         <source>%1 didn&apos;t quit. They may be showing a dialog. Force Quit closes them right away.</source>
-        <translation>لم تُنهَ %1. ربما تعرض مربعات حوار. «إنهاء قسري» يغلقها فورًا.</translation>
+        <translation>
+            <numerusform>لم يُنهَ %1. ربما يعرض مربع حوار. «إنهاء قسري» يغلقه فورًا.</numerusform>
+            <numerusform>لم يُنهَ %1. ربما يعرض مربع حوار. «إنهاء قسري» يغلقه فورًا.</numerusform>
+            <numerusform>لم يُنهَ %1. ربما يعرضان مربع حوار. «إنهاء قسري» يغلقهما فورًا.</numerusform>
+            <numerusform>لم تُنهَ %1. ربما تعرض مربعات حوار. «إنهاء قسري» يغلقها فورًا.</numerusform>
+            <numerusform>لم تُنهَ %1. ربما تعرض مربعات حوار. «إنهاء قسري» يغلقها فورًا.</numerusform>
+            <numerusform>لم تُنهَ %1. ربما تعرض مربعات حوار. «إنهاء قسري» يغلقها فورًا.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Force Quit</source>
         <translation>إنهاء قسري</translation>
     </message>
-    <message>
-        <source>%1 takes the Tab key before %app can, so %app stays paused in your other apps until you quit it.</source>
-        <translation>يأخذ %1 مفتاح Tab قبل %app، لذلك يبقى %app متوقفًا مؤقتًا في تطبيقاتك الأخرى حتى تنهيه.</translation>
-    </message>
-    <message>
+    <message numerus="yes">
         <source>%1 take the Tab key before %app can, so %app stays paused in your other apps until you quit them.</source>
-        <translation>تأخذ %1 مفتاح Tab قبل %app، لذلك يبقى %app متوقفًا مؤقتًا في تطبيقاتك الأخرى حتى تنهيها.</translation>
-    </message>
-    <message>
-        <source>%1 of %2 done</source>
-        <translation>تم %1 من %2</translation>
+        <translation>
+            <numerusform>يأخذ %1 مفتاح Tab قبل %app، لذلك يبقى %app متوقفًا مؤقتًا في تطبيقاتك الأخرى حتى تنهيه.</numerusform>
+            <numerusform>يأخذ %1 مفتاح Tab قبل %app، لذلك يبقى %app متوقفًا مؤقتًا في تطبيقاتك الأخرى حتى تنهيه.</numerusform>
+            <numerusform>يأخذ %1 مفتاح Tab قبل %app، لذلك يبقى %app متوقفًا مؤقتًا في تطبيقاتك الأخرى حتى تنهيهما.</numerusform>
+            <numerusform>تأخذ %1 مفتاح Tab قبل %app، لذلك يبقى %app متوقفًا مؤقتًا في تطبيقاتك الأخرى حتى تنهيها.</numerusform>
+            <numerusform>تأخذ %1 مفتاح Tab قبل %app، لذلك يبقى %app متوقفًا مؤقتًا في تطبيقاتك الأخرى حتى تنهيها.</numerusform>
+            <numerusform>تأخذ %1 مفتاح Tab قبل %app، لذلك يبقى %app متوقفًا مؤقتًا في تطبيقاتك الأخرى حتى تنهيها.</numerusform>
+        </translation>
     </message>
     <message>
         <source>%1, %2 to do</source>
@@ -1356,16 +1336,8 @@
         <translation>بعض التطبيقات تُخفي نصها</translation>
     </message>
     <message>
-        <source>Allow Screen Recording so %app can read those too. Most apps work without it.</source>
-        <translation>اسمح بتسجيل الشاشة ليتمكن %app من قراءتها أيضًا. تعمل معظم التطبيقات من دونه.</translation>
-    </message>
-    <message>
         <source>Suggest emoji after a colon</source>
         <translation>اقتراح رموز تعبيرية بعد النقطتين</translation>
-    </message>
-    <message>
-        <source>Type a colon and a word, like :rocket, then press Tab or Return to pick.</source>
-        <translation>اكتب نقطتين وكلمة، مثل ‎:rocket‎، ثم اضغط Tab أو مفتاح الإدخال للاختيار.</translation>
     </message>
     <message>
         <source>Turn emoticons into emoji</source>
@@ -1492,10 +1464,6 @@
         <translation>ذاكرة الكتابة</translation>
     </message>
     <message>
-        <source>You can switch memory off for single apps under Apps &amp; Sites. The key that unlocks it lives in your Keychain.</source>
-        <translation>يمكنك إيقاف الذاكرة لتطبيقات بعينها ضمن «التطبيقات والمواقع». المفتاح الذي يفتحها محفوظ في حلقة المفاتيح لديك.</translation>
-    </message>
-    <message>
         <source>Remember how I write</source>
         <translation>تذكّر طريقة كتابتي</translation>
     </message>
@@ -1538,14 +1506,6 @@
     <message>
         <source>Nothing remembered yet</source>
         <translation>لم يُحفظ شيء بعد</translation>
-    </message>
-    <message>
-        <source>1 passage remembered</source>
-        <translation>مقطع واحد محفوظ</translation>
-    </message>
-    <message>
-        <source>%1 passages remembered</source>
-        <translation>%1 مقاطع محفوظة</translation>
     </message>
     <message>
         <source>App and window name</source>
@@ -1746,14 +1706,6 @@
         <translation>لا شيء بعد</translation>
     </message>
     <message>
-        <source>word</source>
-        <translation>كلمة</translation>
-    </message>
-    <message>
-        <source>words</source>
-        <translation>كلمات</translation>
-    </message>
-    <message>
         <source>Not yet</source>
         <translation>ليس بعد</translation>
     </message>
@@ -1802,10 +1754,6 @@
         <translation>الكلمات الموفَّرة</translation>
     </message>
     <message>
-        <source>%1 days</source>
-        <translation>%1 يومًا</translation>
-    </message>
-    <message>
         <source>Range</source>
         <translation>المدة</translation>
     </message>
@@ -1824,10 +1772,6 @@
     <message>
         <source>Reset Statistics…</source>
         <translation>إعادة تعيين الإحصاءات…</translation>
-    </message>
-    <message>
-        <source>Words saved per day over the last %1 days</source>
-        <translation>الكلمات الموفَّرة يوميًا خلال آخر %1 يومًا</translation>
     </message>
     <message>
         <source>Reset all statistics?</source>
@@ -2000,10 +1944,6 @@
     <message>
         <source>under a minute</source>
         <translation>أقل من دقيقة</translation>
-    </message>
-    <message>
-        <source>%1 min</source>
-        <translation>%1 دقيقة</translation>
     </message>
     <message>
         <source>%1 h</source>
@@ -2236,6 +2176,133 @@
     <message>
         <source>Not saved: %app cannot write to its data folder.</source>
         <translation>غير محفوظ: لا يستطيع %app الكتابة في مجلد بياناته.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln suggestions. %1 selected</source>
+        <translation>
+            <numerusform>لا اقتراحات. المحدد: %1</numerusform>
+            <numerusform>اقتراح واحد. المحدد: %1</numerusform>
+            <numerusform>اقتراحان. المحدد: %1</numerusform>
+            <numerusform>%Ln اقتراحات. المحدد: %1</numerusform>
+            <numerusform>%Ln اقتراحًا. المحدد: %1</numerusform>
+            <numerusform>%Ln اقتراح. المحدد: %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln min</source>
+        <translation>
+            <numerusform>%Ln دقيقة</numerusform>
+            <numerusform>دقيقة واحدة</numerusform>
+            <numerusform>دقيقتان</numerusform>
+            <numerusform>%Ln دقائق</numerusform>
+            <numerusform>%Ln دقيقة</numerusform>
+            <numerusform>%Ln دقيقة</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln words</source>
+        <translation>
+            <numerusform>لا كلمات</numerusform>
+            <numerusform>كلمة واحدة</numerusform>
+            <numerusform>كلمتان</numerusform>
+            <numerusform>%Ln كلمات</numerusform>
+            <numerusform>%Ln كلمةً</numerusform>
+            <numerusform>%Ln كلمة</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln passages from here</source>
+        <translation>
+            <numerusform>لا مقاطع من هنا</numerusform>
+            <numerusform>مقطع واحد من هنا</numerusform>
+            <numerusform>مقطعان من هنا</numerusform>
+            <numerusform>%Ln مقاطع من هنا</numerusform>
+            <numerusform>%Ln مقطعًا من هنا</numerusform>
+            <numerusform>%Ln مقطع من هنا</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>words</source>
+        <comment>unit after a count</comment>
+        <translation>
+            <numerusform>كلمة</numerusform>
+            <numerusform>كلمة</numerusform>
+            <numerusform>كلمتان</numerusform>
+            <numerusform>كلمات</numerusform>
+            <numerusform>كلمةً</numerusform>
+            <numerusform>كلمة</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln days</source>
+        <translation>
+            <numerusform>%Ln يوم</numerusform>
+            <numerusform>يوم واحد</numerusform>
+            <numerusform>يومان</numerusform>
+            <numerusform>%Ln أيام</numerusform>
+            <numerusform>%Ln يومًا</numerusform>
+            <numerusform>%Ln يوم</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Words saved per day over the last %Ln days</source>
+        <translation>
+            <numerusform>الكلمات الموفَّرة يوميًا خلال آخر %Ln يوم</numerusform>
+            <numerusform>الكلمات الموفَّرة خلال اليوم الأخير</numerusform>
+            <numerusform>الكلمات الموفَّرة يوميًا خلال آخر يومين</numerusform>
+            <numerusform>الكلمات الموفَّرة يوميًا خلال آخر %Ln أيام</numerusform>
+            <numerusform>الكلمات الموفَّرة يوميًا خلال آخر %Ln يومًا</numerusform>
+            <numerusform>الكلمات الموفَّرة يوميًا خلال آخر %Ln يوم</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln day streak</source>
+        <translation>
+            <numerusform>سلسلة %Ln يوم</numerusform>
+            <numerusform>سلسلة يوم واحد</numerusform>
+            <numerusform>سلسلة يومين</numerusform>
+            <numerusform>سلسلة %Ln أيام</numerusform>
+            <numerusform>سلسلة %Ln يومًا</numerusform>
+            <numerusform>سلسلة %Ln يوم</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln passages remembered</source>
+        <translation>
+            <numerusform>لا مقاطع محفوظة</numerusform>
+            <numerusform>مقطع واحد محفوظ</numerusform>
+            <numerusform>مقطعان محفوظان</numerusform>
+            <numerusform>%Ln مقاطع محفوظة</numerusform>
+            <numerusform>%Ln مقطعًا محفوظًا</numerusform>
+            <numerusform>%Ln مقطع محفوظ</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %Ln done</source>
+        <translation>
+            <numerusform>تم %1 من %Ln</numerusform>
+            <numerusform>تم %1 من %Ln</numerusform>
+            <numerusform>تم %1 من %Ln</numerusform>
+            <numerusform>تم %1 من %Ln</numerusform>
+            <numerusform>تم %1 من %Ln</numerusform>
+            <numerusform>تم %1 من %Ln</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>enter</source>
+        <translation>إدخال</translation>
+    </message>
+    <message>
+        <source>Allow screen capture so %app can read those too. Most apps work without it.</source>
+        <translation>اسمح بتسجيل الشاشة ليتمكن %app من قراءتها أيضًا. تعمل معظم التطبيقات من دونه.</translation>
+    </message>
+    <message>
+        <source>Type a colon and a word, like :rocket, then press Tab or Enter to pick.</source>
+        <translation>اكتب نقطتين وكلمة، مثل ‎:rocket‎، ثم اضغط Tab أو مفتاح الإدخال للاختيار.</translation>
+    </message>
+    <message>
+        <source>You can switch memory off for single apps under Apps &amp; Sites. The key that unlocks it lives in your keyring.</source>
+        <translation>يمكنك إيقاف الذاكرة لتطبيقات بعينها ضمن «التطبيقات والمواقع». المفتاح الذي يفتحها محفوظ في حلقة المفاتيح لديك.</translation>
     </message>
 </context>
 </TS>

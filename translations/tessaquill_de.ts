@@ -40,10 +40,6 @@
         <translation>Zeigt einen Vorschlag</translation>
     </message>
     <message>
-        <source>%1 suggestions. %2 selected</source>
-        <translation>%1 Vorschläge. %2 ausgewählt</translation>
-    </message>
-    <message>
         <source>%1 emoji. %2 selected</source>
         <translation>%1 Emoji. %2 ausgewählt</translation>
     </message>
@@ -182,10 +178,6 @@
     <message>
         <source>Another app</source>
         <translation>Eine andere App</translation>
-    </message>
-    <message>
-        <source>return</source>
-        <translation>Eingabetaste</translation>
     </message>
     <message>
         <source>There is no D-Bus session bus, so %1 cannot reach text fields.</source>
@@ -335,9 +327,12 @@
         <source>Off</source>
         <translation>Aus</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Paused while %1 are open</source>
-        <translation>Pausiert, solange %1 offen sind</translation>
+        <translation>
+            <numerusform>Pausiert, solange %1 offen ist</numerusform>
+            <numerusform>Pausiert, solange %1 offen sind</numerusform>
+        </translation>
     </message>
     <message>
         <source>Grant Accessibility Access…</source>
@@ -351,13 +346,12 @@
         <source>Quit %1</source>
         <translation>%1 beenden</translation>
     </message>
-    <message>
-        <source>word saved today</source>
-        <translation>Wort heute gespart</translation>
-    </message>
-    <message>
+    <message numerus="yes">
         <source>words saved today</source>
-        <translation>Wörter heute gespart</translation>
+        <translation>
+            <numerusform>Wort heute gespart</numerusform>
+            <numerusform>Wörter heute gespart</numerusform>
+        </translation>
     </message>
     <message>
         <source>Start typing anywhere. %app keeps count here.</source>
@@ -568,14 +562,6 @@
         <translation>Standard folgt „Allgemein“: %1, %2 Vorschläge.</translation>
     </message>
     <message>
-        <source>1 passage from here</source>
-        <translation>1 Passage von hier</translation>
-    </message>
-    <message>
-        <source>%1 passages from here</source>
-        <translation>%1 Passagen von hier</translation>
-    </message>
-    <message>
         <source>Add a website</source>
         <translation>Eine Website hinzufügen</translation>
     </message>
@@ -732,14 +718,6 @@
         <translation>Passagen aus dieser App können Vorschläge überall prägen.</translation>
     </message>
     <message>
-        <source>1 word</source>
-        <translation>1 Wort</translation>
-    </message>
-    <message>
-        <source>%1 words</source>
-        <translation>%1 Wörter</translation>
-    </message>
-    <message>
         <source>Finish setting up</source>
         <translation>Einrichtung abschließen</translation>
     </message>
@@ -814,14 +792,6 @@
     <message>
         <source>Start your streak today.</source>
         <translation>Beginne heute deine Serie.</translation>
-    </message>
-    <message>
-        <source>1 day streak</source>
-        <translation>1 Tag in Folge</translation>
-    </message>
-    <message>
-        <source>%1 day streak</source>
-        <translation>%1 Tage in Folge</translation>
     </message>
     <message>
         <source>Overview</source>
@@ -999,29 +969,23 @@
         <source>Tab reaches %app again.</source>
         <translation>Tab erreicht %app wieder.</translation>
     </message>
-    <message>
-        <source>%1 didn&apos;t quit. It may be showing a dialog. Force Quit closes it right away.</source>
-        <translation>%1 wurde nicht beendet. Vielleicht zeigt es einen Dialog. „Sofort beenden“ schließt es sofort.</translation>
-    </message>
-    <message>
+    <message numerus="yes">
         <source>%1 didn&apos;t quit. They may be showing a dialog. Force Quit closes them right away.</source>
-        <translation>%1 wurden nicht beendet. Vielleicht zeigen sie einen Dialog. „Sofort beenden“ schließt sie sofort.</translation>
+        <translation>
+            <numerusform>%1 wurde nicht beendet. Vielleicht zeigt es einen Dialog. „Sofort beenden“ schließt es sofort.</numerusform>
+            <numerusform>%1 wurden nicht beendet. Vielleicht zeigen sie einen Dialog. „Sofort beenden“ schließt sie sofort.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Force Quit</source>
         <translation>Sofort beenden</translation>
     </message>
-    <message>
-        <source>%1 takes the Tab key before %app can, so %app stays paused in your other apps until you quit it.</source>
-        <translation>%1 nimmt die Tab-Taste, bevor %app es kann, deshalb bleibt %app in deinen anderen Apps pausiert, bis du es beendest.</translation>
-    </message>
-    <message>
+    <message numerus="yes">
         <source>%1 take the Tab key before %app can, so %app stays paused in your other apps until you quit them.</source>
-        <translation>%1 nehmen die Tab-Taste, bevor %app es kann, deshalb bleibt %app in deinen anderen Apps pausiert, bis du sie beendest.</translation>
-    </message>
-    <message>
-        <source>%1 of %2 done</source>
-        <translation>%1 von %2 erledigt</translation>
+        <translation>
+            <numerusform>%1 nimmt die Tab-Taste, bevor %app es kann, deshalb bleibt %app in deinen anderen Apps pausiert, bis du es beendest.</numerusform>
+            <numerusform>%1 nehmen die Tab-Taste, bevor %app es kann, deshalb bleibt %app in deinen anderen Apps pausiert, bis du sie beendest.</numerusform>
+        </translation>
     </message>
     <message>
         <source>%1, %2 to do</source>
@@ -1356,16 +1320,8 @@
         <translation>Manche Apps verbergen ihren Text</translation>
     </message>
     <message>
-        <source>Allow Screen Recording so %app can read those too. Most apps work without it.</source>
-        <translation>Erlaube die Bildschirmaufnahme, damit %app auch diese lesen kann. Die meisten Apps funktionieren ohne.</translation>
-    </message>
-    <message>
         <source>Suggest emoji after a colon</source>
         <translation>Emoji nach einem Doppelpunkt vorschlagen</translation>
-    </message>
-    <message>
-        <source>Type a colon and a word, like :rocket, then press Tab or Return to pick.</source>
-        <translation>Tippe einen Doppelpunkt und ein Wort, etwa :rocket, und drücke dann Tab oder die Eingabetaste zum Auswählen.</translation>
     </message>
     <message>
         <source>Turn emoticons into emoji</source>
@@ -1492,10 +1448,6 @@
         <translation>Schreibgedächtnis</translation>
     </message>
     <message>
-        <source>You can switch memory off for single apps under Apps &amp; Sites. The key that unlocks it lives in your Keychain.</source>
-        <translation>Unter „Apps &amp; Websites“ kannst du das Gedächtnis für einzelne Apps ausschalten. Der Schlüssel, der es entsperrt, liegt in deinem Schlüsselbund.</translation>
-    </message>
-    <message>
         <source>Remember how I write</source>
         <translation>Merken, wie ich schreibe</translation>
     </message>
@@ -1538,14 +1490,6 @@
     <message>
         <source>Nothing remembered yet</source>
         <translation>Noch nichts gemerkt</translation>
-    </message>
-    <message>
-        <source>1 passage remembered</source>
-        <translation>1 Passage gemerkt</translation>
-    </message>
-    <message>
-        <source>%1 passages remembered</source>
-        <translation>%1 Passagen gemerkt</translation>
     </message>
     <message>
         <source>App and window name</source>
@@ -1746,14 +1690,6 @@
         <translation>Noch keine</translation>
     </message>
     <message>
-        <source>word</source>
-        <translation>Wort</translation>
-    </message>
-    <message>
-        <source>words</source>
-        <translation>Wörter</translation>
-    </message>
-    <message>
         <source>Not yet</source>
         <translation>Noch nicht</translation>
     </message>
@@ -1802,10 +1738,6 @@
         <translation>Gesparte Wörter</translation>
     </message>
     <message>
-        <source>%1 days</source>
-        <translation>%1 Tage</translation>
-    </message>
-    <message>
         <source>Range</source>
         <translation>Zeitraum</translation>
     </message>
@@ -1824,10 +1756,6 @@
     <message>
         <source>Reset Statistics…</source>
         <translation>Statistik zurücksetzen…</translation>
-    </message>
-    <message>
-        <source>Words saved per day over the last %1 days</source>
-        <translation>Gesparte Wörter pro Tag in den letzten %1 Tagen</translation>
     </message>
     <message>
         <source>Reset all statistics?</source>
@@ -2000,10 +1928,6 @@
     <message>
         <source>under a minute</source>
         <translation>unter einer Minute</translation>
-    </message>
-    <message>
-        <source>%1 min</source>
-        <translation>%1 Min.</translation>
     </message>
     <message>
         <source>%1 h</source>
@@ -2236,6 +2160,93 @@
     <message>
         <source>Not saved: %app cannot write to its data folder.</source>
         <translation>Nicht gesichert: %app kann nicht in seinen Datenordner schreiben.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln suggestions. %1 selected</source>
+        <translation>
+            <numerusform>%Ln Vorschlag. %1 ausgewählt</numerusform>
+            <numerusform>%Ln Vorschläge. %1 ausgewählt</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln min</source>
+        <translation>
+            <numerusform>%Ln Min.</numerusform>
+            <numerusform>%Ln Min.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln words</source>
+        <translation>
+            <numerusform>%Ln Wort</numerusform>
+            <numerusform>%Ln Wörter</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln passages from here</source>
+        <translation>
+            <numerusform>%Ln Passage von hier</numerusform>
+            <numerusform>%Ln Passagen von hier</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>words</source>
+        <comment>unit after a count</comment>
+        <translation>
+            <numerusform>Wort</numerusform>
+            <numerusform>Wörter</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln days</source>
+        <translation>
+            <numerusform>%Ln Tag</numerusform>
+            <numerusform>%Ln Tage</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Words saved per day over the last %Ln days</source>
+        <translation>
+            <numerusform>Gesparte Wörter pro Tag am letzten Tag</numerusform>
+            <numerusform>Gesparte Wörter pro Tag in den letzten %Ln Tagen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln day streak</source>
+        <translation>
+            <numerusform>%Ln Tag in Folge</numerusform>
+            <numerusform>%Ln Tage in Folge</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln passages remembered</source>
+        <translation>
+            <numerusform>%Ln Passage gemerkt</numerusform>
+            <numerusform>%Ln Passagen gemerkt</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %Ln done</source>
+        <translation>
+            <numerusform>%1 von %Ln erledigt</numerusform>
+            <numerusform>%1 von %Ln erledigt</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>enter</source>
+        <translation>Enter</translation>
+    </message>
+    <message>
+        <source>Allow screen capture so %app can read those too. Most apps work without it.</source>
+        <translation>Erlaube die Bildschirmaufnahme, damit %app auch diese lesen kann. Die meisten Apps funktionieren ohne.</translation>
+    </message>
+    <message>
+        <source>Type a colon and a word, like :rocket, then press Tab or Enter to pick.</source>
+        <translation>Tippe einen Doppelpunkt und ein Wort, etwa :rocket, und drücke dann Tab oder Enter zum Auswählen.</translation>
+    </message>
+    <message>
+        <source>You can switch memory off for single apps under Apps &amp; Sites. The key that unlocks it lives in your keyring.</source>
+        <translation>Unter „Apps &amp; Websites“ kannst du das Gedächtnis für einzelne Apps ausschalten. Der Schlüssel, der es entsperrt, liegt in deinem Schlüsselbund.</translation>
     </message>
 </context>
 </TS>

@@ -40,10 +40,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1 suggestions. %2 selected</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>%1 emoji. %2 selected</source>
         <translation type="unfinished"></translation>
     </message>
@@ -181,10 +177,6 @@
     </message>
     <message>
         <source>Another app</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>return</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -335,9 +327,12 @@
         <source>Off</source>
         <translation type="unfinished"></translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Paused while %1 are open</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
     <message>
         <source>Grant Accessibility Access…</source>
@@ -351,13 +346,12 @@
         <source>Quit %1</source>
         <translation type="unfinished"></translation>
     </message>
-    <message>
-        <source>word saved today</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
+    <message numerus="yes">
         <source>words saved today</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
     <message>
         <source>Start typing anywhere. %app keeps count here.</source>
@@ -568,14 +562,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>1 passage from here</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 passages from here</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Add a website</source>
         <translation type="unfinished"></translation>
     </message>
@@ -732,14 +718,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>1 word</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 words</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Finish setting up</source>
         <translation type="unfinished"></translation>
     </message>
@@ -813,14 +791,6 @@
     </message>
     <message>
         <source>Start your streak today.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>1 day streak</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 day streak</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -999,29 +969,23 @@
         <source>Tab reaches %app again.</source>
         <translation type="unfinished"></translation>
     </message>
-    <message>
-        <source>%1 didn&apos;t quit. It may be showing a dialog. Force Quit closes it right away.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
+    <message numerus="yes">
         <source>%1 didn&apos;t quit. They may be showing a dialog. Force Quit closes them right away.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
     <message>
         <source>Force Quit</source>
         <translation type="unfinished"></translation>
     </message>
-    <message>
-        <source>%1 takes the Tab key before %app can, so %app stays paused in your other apps until you quit it.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
+    <message numerus="yes">
         <source>%1 take the Tab key before %app can, so %app stays paused in your other apps until you quit them.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 of %2 done</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
     <message>
         <source>%1, %2 to do</source>
@@ -1356,15 +1320,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Allow Screen Recording so %app can read those too. Most apps work without it.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Suggest emoji after a colon</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Type a colon and a word, like :rocket, then press Tab or Return to pick.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1492,10 +1448,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>You can switch memory off for single apps under Apps &amp; Sites. The key that unlocks it lives in your Keychain.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Remember how I write</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1537,14 +1489,6 @@
     </message>
     <message>
         <source>Nothing remembered yet</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>1 passage remembered</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 passages remembered</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1746,14 +1690,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>word</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>words</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Not yet</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1802,10 +1738,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1 days</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Range</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1823,10 +1755,6 @@
     </message>
     <message>
         <source>Reset Statistics…</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Words saved per day over the last %1 days</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1999,10 +1927,6 @@
     </message>
     <message>
         <source>under a minute</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 min</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -2235,6 +2159,93 @@
     </message>
     <message>
         <source>Not saved: %app cannot write to its data folder.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln suggestions. %1 selected</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln min</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln words</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln passages from here</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>words</source>
+        <comment>unit after a count</comment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln days</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Words saved per day over the last %Ln days</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln day streak</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln passages remembered</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %Ln done</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>enter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Allow screen capture so %app can read those too. Most apps work without it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type a colon and a word, like :rocket, then press Tab or Enter to pick.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You can switch memory off for single apps under Apps &amp; Sites. The key that unlocks it lives in your keyring.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -73,7 +73,7 @@ TEST(Wording, NoShownTextUsesMacOnlyWords)
         R"re((?:\b(?:text|tr|QT_TR_NOOP)\s*\(|\b(?:translate|QT_TRANSLATE_NOOP)\s*\(\s*"[^"]*"\s*,)\s*((?:"(?:[^"\\]|\\.)*"\s*)+))re"));
     const QRegularExpression literal(QStringLiteral(R"re("((?:[^"\\]|\\.)*)")re"));
     const QRegularExpression macWords(QString::fromUtf8(
-        R"re(\bMac\b|\bMac's\b|macOS|System Settings|System Preferences|\bApple\b|(?i:menu bar)|Xcode|\bApplications\b|top of (?:your|the) screen|⌘|⌥|⌃|⇧|\\u2318|\\u2325|\\u2303|\\u21[eE]7)re"));
+        R"re(\bMac\b|\bMac's\b|macOS|System Settings|System Preferences|\bApple\b|(?i:menu bar)|Xcode|\bApplications\b|top of (?:your|the) screen|\bKeychain\b|Screen Recording|\bReturn\b|⌘|⌥|⌃|⇧|\\u2318|\\u2325|\\u2303|\\u21[eE]7)re"));
     const QDir root(QStringLiteral(TQ_SOURCE_DIR));
     QStringList found;
     int texts = 0;

@@ -11,7 +11,7 @@
 #include "stores/WritingMemory.h"
 #include "platform/fakes/FakeReduceMotion.h"
 #include "ui/design/Animation.h"
-#include "ui/design/Palette.h"
+#include "look/Palette.h"
 #include "ui/design/SettingsRows.h"
 #include "ui/design/ShortcutRecorder.h"
 #include "ui/settings/AboutPane.h"

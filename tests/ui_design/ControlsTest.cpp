@@ -4,7 +4,7 @@
 #include "ui/design/Buttons.h"
 #include "ui/design/HandToggle.h"
 #include "ui/design/Keycap.h"
-#include "ui/design/Palette.h"
+#include "look/Palette.h"
 #include "ui/design/SettingsRows.h"
 #include "ui/design/Shapes.h"
 #include "ui/design/Symbols.h"

@@ -29,7 +29,7 @@ TEST(Formatters, EnglishTable)
     const struct {
         std::int64_t n;
         const char* text;
-    } words[] = {{1, "1 word"}, {0, "0 words"}, {12345, "12,345 words"}, {-1, "-1 words"}};
+    } words[] = {{1, "1 word"}, {0, "0 words"}, {12345, "12,345 words"}, {-1, "0 words"}};
     for (const auto& c : words)
         EXPECT_EQ(formatWordCount(c.n), QString::fromUtf8(c.text)) << c.n;
 

@@ -11,7 +11,7 @@
 #include "ui/design/GrantSeal.h"
 #include "ui/design/HandToggle.h"
 #include "ui/design/Keycap.h"
-#include "ui/design/Palette.h"
+#include "look/Palette.h"
 #include "ui/design/SettingsRows.h"
 #include "ui/design/ShortcutRecorder.h"
 #include "ui/design/Symbols.h"
@@ -75,7 +75,7 @@ QWidget* row(QWidget* parent, std::initializer_list<QWidget*> items, int spacing
 Gallery::Gallery(MotionContext& motion, const KeyLayout& layout, bool spinner, QWidget* parent)
     : QWidget(parent), motion_(motion), layout_(layout), started_(motion.frames().seconds()), driver_(motion.frames(), this)
 {
-    setWindowTitle(tr("Design gallery"));
+    setWindowTitle(QStringLiteral("Design gallery"));
     setFixedSize(1280, 960);
     auto* backdrop = new InkBackdrop(this);
     backdrop->setGeometry(rect());
@@ -95,7 +95,7 @@ Gallery::Gallery(MotionContext& motion, const KeyLayout& layout, bool spinner, Q
     };
 
     // Brand: the mark built up by hand, the live mark, the icon sizes.
-    Card* brand = section(tr("Brand mark"), 0, 0);
+    Card* brand = section(QStringLiteral("Brand mark"), 0, 0);
     auto* steps = new QWidget(brand);
     auto* stepsRow = new QHBoxLayout(steps);
     stepsRow->setContentsMargins(0, 0, 0, 0);
@@ -116,51 +116,51 @@ Gallery::Gallery(MotionContext& motion, const KeyLayout& layout, bool spinner, Q
         l->setPixmap(appIcon().pixmap(s, s));
         iconRow->addWidget(l, 0, Qt::AlignBottom);
     }
-    auto* replay = new HandButton(tr("Replay"), brand);
+    auto* replay = new HandButton(QStringLiteral("Replay"), brand);
     connect(replay, &QPushButton::clicked, this, &Gallery::replay);
     brand->contentLayout()->addWidget(row(brand, {live_, icons, replay}, 16));
 
     // Buttons and cards.
-    Card* buttons = section(tr("Buttons"), 0, 1);
-    auto* primary = new PrimaryButton(tr("Continue"), motion_, buttons);
-    auto* pressed = new PrimaryButton(tr("Pressed"), motion_, buttons);
+    Card* buttons = section(QStringLiteral("Buttons"), 0, 1);
+    auto* primary = new PrimaryButton(QStringLiteral("Continue"), motion_, buttons);
+    auto* pressed = new PrimaryButton(QStringLiteral("Pressed"), motion_, buttons);
     pressed->setDown(true);
-    auto* disabled = new PrimaryButton(tr("Disabled"), motion_, buttons);
+    auto* disabled = new PrimaryButton(QStringLiteral("Disabled"), motion_, buttons);
     disabled->setEnabled(false);
     buttons->contentLayout()->addWidget(row(buttons, {primary, pressed, disabled}));
-    auto* quiet = new HandButton(tr("Not Now"), buttons, ButtonTone::quiet);
-    auto* erase = new HandButton(tr("Erase All…"), buttons, ButtonTone::destructive);
-    auto* pill = new Pill(tr("Private"), palette::gold(), QStringLiteral("lock.fill"), buttons);
+    auto* quiet = new HandButton(QStringLiteral("Not Now"), buttons, ButtonTone::quiet);
+    auto* erase = new HandButton(QStringLiteral("Erase All…"), buttons, ButtonTone::destructive);
+    auto* pill = new Pill(QStringLiteral("Private"), palette::gold(), QStringLiteral("lock.fill"), buttons);
     buttons->contentLayout()->addWidget(row(buttons, {quiet, erase, pill, new ActivitySpinner(motion_, 16, buttons)}));
-    auto* segments = new SegmentedControl(tr("Length"), buttons);
-    for (const QString& s : {tr("Short"), tr("Medium"), tr("Long")})
+    auto* segments = new SegmentedControl(QStringLiteral("Length"), buttons);
+    for (const QString& s : {QStringLiteral("Short"), QStringLiteral("Medium"), QStringLiteral("Long")})
         segments->addSegment(s);
     segments->setCurrentIndex(1);
-    auto* slider = new ValueSlider(tr("Creativity"), 0, 100, buttons);
-    slider->setEndLabels(tr("Focused"), tr("Loose"));
+    auto* slider = new ValueSlider(QStringLiteral("Creativity"), 0, 100, buttons);
+    slider->setEndLabels(QStringLiteral("Focused"), QStringLiteral("Loose"));
     slider->setSliderWidth(110);
     slider->slider()->setValue(40);
     buttons->contentLayout()->addWidget(row(buttons, {segments, slider}));
     buttons->contentLayout()->addWidget(new Divider(Qt::Horizontal, buttons));
     auto* choiceA = new ChoiceCard(motion_, buttons);
     choiceA->setSelected(true);
-    choiceA->setAccessibleName(tr("English"));
-    auto* la = makeLabel(tr("English"), fonts::Role::body, palette::paper());
+    choiceA->setAccessibleName(QStringLiteral("English"));
+    auto* la = makeLabel(QStringLiteral("English"), fonts::Role::body, palette::paper());
     la->setContentsMargins(12, 9, 12, 9);
     choiceA->addContent(la);
     auto* choiceB = new ChoiceCard(motion_, buttons);
-    choiceB->setAccessibleName(tr("Deutsch"));
-    auto* lb = makeLabel(tr("Deutsch"), fonts::Role::body, palette::paper());
+    choiceB->setAccessibleName(QStringLiteral("Deutsch"));
+    auto* lb = makeLabel(QStringLiteral("Deutsch"), fonts::Role::body, palette::paper());
     lb->setContentsMargins(12, 9, 12, 9);
     choiceB->addContent(lb);
     auto* mark = new MarkButton(
         motion_, [](QPainter& p, const QRectF& r) { paintBrandMark(p, r.topLeft(), r.width()); }, QSize(36, 36), buttons);
-    mark->setAccessibleName(tr("Brand mark"));
-    auto* hand = new HandButton(tr("Open settings"), buttons);
+    mark->setAccessibleName(QStringLiteral("Brand mark"));
+    auto* hand = new HandButton(QStringLiteral("Open settings"), buttons);
     buttons->contentLayout()->addWidget(row(buttons, {choiceA, choiceB, mark, hand}));
 
     // Keycaps.
-    Card* keys = section(tr("Keycaps and status"), 0, 2, 2);
+    Card* keys = section(QStringLiteral("Keycaps and status"), 0, 2, 2);
     keys->contentLayout()->addWidget(new KeyComboView(layout_, 
         KeyCombo{keycode::kSpace, {ModifierSet::control, ModifierSet::option}}, true, keys));
     keys->contentLayout()->addWidget(
@@ -169,29 +169,29 @@ Gallery::Gallery(MotionContext& motion, const KeyLayout& layout, bool spinner, Q
                                                 new KeyComboView(layout_, std::nullopt, true, keys)}));
 
     // Toggles and rows.
-    Card* rows = section(tr("Toggles and rows"), 1, 0, 3);
-    auto* on = new HandToggle(tr("Suggestions"), motion_, rows);
+    Card* rows = section(QStringLiteral("Toggles and rows"), 1, 0, 3);
+    auto* on = new HandToggle(QStringLiteral("Suggestions"), motion_, rows);
     on->setChecked(true);
-    auto* off = new HandToggle(tr("Show word count"), motion_, rows);
-    auto* dis = new HandToggle(tr("Disabled"), motion_, rows);
+    auto* off = new HandToggle(QStringLiteral("Show word count"), motion_, rows);
+    auto* dis = new HandToggle(QStringLiteral("Disabled"), motion_, rows);
     dis->setEnabled(false);
     rows->contentLayout()->addWidget(on);
     rows->contentLayout()->addWidget(off);
     rows->contentLayout()->addWidget(dis);
-    auto* form = new FormSection(tr("General"), tr("Settings apply at once."), rows);
-    form->addRow(new SettingToggle(tr("Start at login"), tr("Opens quietly when you log in."), motion_));
-    form->addRow(new SettingRow(tr("App language"), tr("Pick the language you read most easily."),
-                                new HandButton(tr("English"))));
-    auto* disclosure = new RowDisclosure(tr("Use your own model"),
-                                         makeLabel(tr("Ollama and local servers."), fonts::Role::callout, palette::paperDim()),
+    auto* form = new FormSection(QStringLiteral("General"), QStringLiteral("Settings apply at once."), rows);
+    form->addRow(new SettingToggle(QStringLiteral("Start at login"), QStringLiteral("Opens quietly when you log in."), motion_));
+    form->addRow(new SettingRow(QStringLiteral("App language"), QStringLiteral("Pick the language you read most easily."),
+                                new HandButton(QStringLiteral("English"))));
+    auto* disclosure = new RowDisclosure(QStringLiteral("Use your own model"),
+                                         makeLabel(QStringLiteral("Ollama and local servers."), fonts::Role::callout, palette::paperDim()),
                                          motion_);
     disclosure->setExpanded(true);
     form->addRow(disclosure);
     rows->contentLayout()->addWidget(form);
     using Kind = StatusView::Kind;
-    for (const StatusView& s : {StatusView{Kind::ready, tr("Ready: tiny model")},
-                                StatusView{Kind::unavailable, tr("The server did not answer. Check that it is running, then try again.")},
-                                StatusView{Kind::unknown, tr("Not checked yet")}, StatusView{Kind::checking, tr("Checking…")}}) {
+    for (const StatusView& s : {StatusView{Kind::ready, QStringLiteral("Ready: tiny model")},
+                                StatusView{Kind::unavailable, QStringLiteral("The server did not answer. Check that it is running, then try again.")},
+                                StatusView{Kind::unknown, QStringLiteral("Not checked yet")}, StatusView{Kind::checking, QStringLiteral("Checking…")}}) {
         if (!spinner && s.kind == Kind::checking)
             continue;
         auto* line = new StatusLine(motion_, keys);
@@ -201,7 +201,7 @@ Gallery::Gallery(MotionContext& motion, const KeyLayout& layout, bool spinner, Q
     rows->contentLayout()->addStretch(1);
 
     // Seal, recorder, progress.
-    Card* seal = section(tr("Seal, recorder, progress"), 1, 1, 2);
+    Card* seal = section(QStringLiteral("Seal, recorder, progress"), 1, 1, 2);
     auto* still = new GrantSeal(20, false, {}, motion_, seal);
     auto* stamp = new GrantSeal(48, true, {}, motion_, seal);
     stamp->setFixedSize(80, 80);
@@ -218,7 +218,7 @@ Gallery::Gallery(MotionContext& motion, const KeyLayout& layout, bool spinner, Q
     seal->contentLayout()->addWidget(recWarn);
     for (double v : {0.0, 0.001, 0.42, 1.0}) {
         auto* bar = new InkProgressBar(v == 0.42 ? 10 : 6, motion_, seal);
-        bar->setAccessibleName(tr("Progress %1").arg(v));
+        bar->setAccessibleName(QStringLiteral("Progress %1").arg(v));
         bar->setValue(v);
         seal->contentLayout()->addWidget(bar);
     }
@@ -230,7 +230,7 @@ Gallery::Gallery(MotionContext& motion, const KeyLayout& layout, bool spinner, Q
     seal->contentLayout()->addStretch(1);
 
     // Bursts.
-    Card* bursts = section(tr("Ink drops and confetti"), 2, 2);
+    Card* bursts = section(QStringLiteral("Ink drops and confetti"), 2, 2);
     auto* drops = new Canvas(QSize(170, 150), time, [](QPainter& p, const QRectF& r, double t) {
         InkDrops().draw(p, r.center(), t);
     }, bursts);
@@ -241,7 +241,7 @@ Gallery::Gallery(MotionContext& motion, const KeyLayout& layout, bool spinner, Q
     bursts->contentLayout()->addWidget(row(bursts, {drops, confetti}));
 
     // Symbols, in one stroke.
-    Card* syms = section(tr("Symbols"), 3, 2);
+    Card* syms = section(QStringLiteral("Symbols"), 3, 2);
     auto* symbolGrid = new Canvas(QSize(370, 170), time, [](QPainter& p, const QRectF& r, double) {
         const QStringList names = symbols::windowSymbols();
         const int perRow = 15;
@@ -253,13 +253,13 @@ Gallery::Gallery(MotionContext& motion, const KeyLayout& layout, bool spinner, Q
     syms->contentLayout()->addWidget(symbolGrid);
 
     // Rising column under a title shade.
-    Card* rise = section(tr("Rise and title shade"), 3, 1, 1);
+    Card* rise = section(QStringLiteral("Rise and title shade"), 3, 1, 1);
     auto* stage = new QWidget(rise);
     stage->setFixedHeight(110);
     auto* col = new QVBoxLayout(stage);
     col->setContentsMargins(0, 24, 0, 0);
     for (int i = 0; i < 3; ++i)
-        col->addWidget(new Rise(makeLabel(tr("Item %1").arg(i + 1), fonts::font(fonts::Role::body, fonts::Face::rounded), palette::paper()), i, motion_));
+        col->addWidget(new Rise(makeLabel(QStringLiteral("Item %1").arg(i + 1), fonts::font(fonts::Role::body, fonts::Face::rounded), palette::paper()), i, motion_));
     auto* shade = new TitleShade(stage);
     shade->setTop(20);
     rise->contentLayout()->addWidget(stage);

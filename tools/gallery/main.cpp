@@ -8,7 +8,7 @@
 #include "platform/ReduceMotion.h"
 #include "tools/gallery/Gallery.h"
 #include "ui/design/BrandMark.h"
-#include "ui/design/Palette.h"
+#include "look/Palette.h"
 #include "ui/design/Theme.h"
 
 #include <QAction>

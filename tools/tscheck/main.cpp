@@ -83,7 +83,9 @@ int check(const QString& path, const QSet<QString>& shipped, QTextStream& err)
                                   + QStringLiteral(": \"") + message.source + u'"';
             const bool empty = std::all_of(message.translations.cbegin(), message.translations.cend(),
                                            [](const QString& t) { return t.isEmpty(); });
-            if (shipped.contains(language) && (message.type == u"unfinished" || empty)) {
+            const bool anyEmpty = std::any_of(message.translations.cbegin(), message.translations.cend(),
+                                              [](const QString& t) { return t.trimmed().isEmpty(); });
+            if (shipped.contains(language) && (message.type == u"unfinished" || anyEmpty)) {
                 err << where << " is not translated\n";
                 ++problems;
                 continue;

@@ -4,7 +4,7 @@
 
 #include "platform/ReduceMotion.h"
 #include "ui/design/FrameClock.h"
-#include "ui/design/Palette.h"
+#include "look/Palette.h"
 
 #include <QObject>
 

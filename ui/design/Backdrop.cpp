@@ -1,7 +1,8 @@
 #include "ui/design/Backdrop.h"
 
+#include "platform/NumberFormat.h"
 #include "ui/design/Decoration.h"
-#include "ui/design/Palette.h"
+#include "look/Palette.h"
 #include "ui/design/Shapes.h"
 
 #include <QAccessibleWidget>
@@ -261,7 +262,7 @@ InkProgressBar::InkProgressBar(double height, MotionContext& motion, QWidget* pa
 QString InkProgressBar::percentText() const
 {
     const double v = std::clamp(value_, 0.0, 1.0);
-    return QLocale().toString(qint64(std::lround(v * 100))) + QLocale().percent();
+    return tq::percentText(v);
 }
 
 void InkProgressBar::setValue(double value)

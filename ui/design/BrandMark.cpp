@@ -1,7 +1,7 @@
 #include "ui/design/BrandMark.h"
 
 #include "ui/design/Decoration.h"
-#include "ui/design/Palette.h"
+#include "look/Palette.h"
 #include "ui/design/Shapes.h"
 
 #include <QPainter>

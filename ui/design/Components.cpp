@@ -3,7 +3,7 @@
 #include "settings/Preferences.h"
 #include "ui/design/Animation.h"
 #include "ui/design/Fonts.h"
-#include "ui/design/Palette.h"
+#include "look/Palette.h"
 #include "ui/design/Shapes.h"
 #include "ui/design/Symbols.h"
 #include "ui/design/Text.h"
@@ -14,6 +14,7 @@
 #include <QPainter>
 #include <QSignalBlocker>
 #include <QSlider>
+#include <QVBoxLayout>
 #include <QStyle>
 
 #include <cmath>
@@ -296,5 +297,55 @@ void bind(QAbstractButton* toggle, Preferences& prefs, bool (Preferences::*get)(
     QObject::connect(toggle, &QAbstractButton::clicked, toggle,
                      [&prefs, set, inverted](bool on) { (prefs.*set)(on != inverted); });
 }
+
+class EmptyState::Mark final : public QWidget {
+public:
+    explicit Mark(QWidget* parent) : QWidget(parent) { setFixedSize(30, 30); }
+    QString name;
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter p(this);
+        p.setRenderHint(QPainter::Antialiasing);
+        symbols::paint(p, name, rect(), palette::paperDim());
+    }
+};
+
+EmptyState::EmptyState(const QString& symbol, const QString& title, const QString& detail, QWidget* parent)
+    : QWidget(parent), mark_(new Mark(this)),
+      title_(makeLabel(QString(), fonts::font(fonts::Role::title3, QFont::DemiBold), palette::paper(), true, this)),
+      detail_(makeLabel(QString(), fonts::Role::callout, palette::paperDim(), true, this))
+{
+    QVBoxLayout* column = bareColumn(this, 6);
+    column->setContentsMargins(16, 0, 16, 0);
+    column->addStretch(1);
+    column->addWidget(mark_, 0, Qt::AlignHCenter);
+    column->addSpacing(4);
+    column->addWidget(title_);
+    column->addWidget(detail_);
+    column->addStretch(2);
+    title_->setAlignment(Qt::AlignCenter);
+    detail_->setAlignment(Qt::AlignCenter);
+    setSymbol(symbol);
+    setTexts(title, detail);
+}
+
+void EmptyState::setTexts(const QString& title, const QString& detail)
+{
+    title_->setText(title);
+    detail_->setText(detail);
+    detail_->setVisible(!detail.isEmpty());
+    setAccessibleName(detail.isEmpty() ? title : title + QStringLiteral(". ") + detail);
+}
+
+void EmptyState::setSymbol(const QString& symbol)
+{
+    mark_->name = symbol;
+    mark_->setVisible(!symbol.isEmpty());
+    mark_->update();
+}
+
+QString EmptyState::title() const { return title_->text(); }
 
 } // namespace tq

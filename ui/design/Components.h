@@ -117,6 +117,22 @@ private:
     FrameDriver driver_;
 };
 
+// What a list or chart shows while it has nothing: an optional symbol over a title and a
+// sentence, centred, the space above smaller than below. Read as one element.
+class EmptyState final : public QWidget {
+public:
+    EmptyState(const QString& symbol, const QString& title, const QString& detail, QWidget* parent = nullptr);
+    void setTexts(const QString& title, const QString& detail);
+    void setSymbol(const QString& symbol);
+    QString title() const;
+
+private:
+    class Mark;
+    Mark* mark_;
+    QLabel* title_;
+    QLabel* detail_;
+};
+
 // Keeps `toggle` checked as `get` of the preferences says, also when another window changes
 // it, and writes the user's clicks back through `set`. `inverted` shows and writes the negation.
 void bind(QAbstractButton* toggle, Preferences& prefs, bool (Preferences::*get)() const,

@@ -3,7 +3,7 @@
 #include "platform/Text.h"
 #include "ui/design/Buttons.h"
 #include "ui/design/Components.h"
-#include "ui/design/Palette.h"
+#include "look/Palette.h"
 #include "ui/design/Text.h"
 #include "ui/design/Theme.h"
 

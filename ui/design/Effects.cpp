@@ -1,6 +1,6 @@
 #include "ui/design/Effects.h"
 
-#include "ui/design/Palette.h"
+#include "look/Palette.h"
 #include "ui/design/Shapes.h"
 
 #include <QPainter>

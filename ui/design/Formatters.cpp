@@ -4,6 +4,8 @@
 
 #include <QLocale>
 
+#include <algorithm>
+#include <climits>
 #include <cmath>
 
 namespace tq {
@@ -19,7 +21,7 @@ QString formatTypingTime(double minutes)
         return text("under a minute");
     }
     if (minutes < 90)
-        return text("%1 min").arg(static_cast<qint64>(std::llround(minutes)));
+        return text("%Ln min", int(std::llround(minutes)));
     const double hours = minutes / 60.0;
     if (hours < 10)
         return text("%1 h").arg(QLocale().toString(hours, 'f', 1));
@@ -28,9 +30,7 @@ QString formatTypingTime(double minutes)
 
 QString formatWordCount(std::int64_t count)
 {
-    if (count == 1)
-        return text("1 word");
-    return text("%1 words").arg(QLocale().toString(static_cast<qint64>(count)));
+    return text("%Ln words", int(std::clamp<std::int64_t>(count, INT_MIN, INT_MAX)));
 }
 
 QString formatLatency(std::optional<std::int64_t> milliseconds)

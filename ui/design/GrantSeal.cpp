@@ -1,7 +1,7 @@
 #include "ui/design/GrantSeal.h"
 
 #include "ui/design/Decoration.h"
-#include "ui/design/Palette.h"
+#include "look/Palette.h"
 
 #include <QPainter>
 #include <QPainterPath>

@@ -1,7 +1,7 @@
 #include "ui/design/HandToggle.h"
 
 #include "platform/Text.h"
-#include "ui/design/Palette.h"
+#include "look/Palette.h"
 #include "ui/design/Shapes.h"
 #include "ui/design/Text.h"
 

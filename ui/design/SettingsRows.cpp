@@ -3,7 +3,7 @@
 #include "ui/design/Buttons.h"
 #include "ui/design/Components.h"
 #include "ui/design/Fonts.h"
-#include "ui/design/Palette.h"
+#include "look/Palette.h"
 #include "ui/design/Shapes.h"
 #include "ui/design/Symbols.h"
 #include "ui/design/Text.h"
@@ -29,11 +29,11 @@ QWidget* titleDetail(QLabel*& title, QLabel*& detail, const QString& titleText, 
 {
     auto* box = new QWidget(parent);
     auto* col = bareColumn(box, 4);
-    title = makeLabel(titleText, palette::paper(), bodyFont(), true, box);
+    title = makeLabel(titleText, bodyFont(), palette::paper(), true, box);
     col->addWidget(title);
     detail = nullptr;
     if (!detailText.isEmpty()) {
-        detail = makeLabel(detailText, palette::paperDim(), calloutFont(), true, box);
+        detail = makeLabel(detailText, calloutFont(), palette::paperDim(), true, box);
         col->addWidget(detail);
     }
     return box;
@@ -53,7 +53,7 @@ FormSection::FormSection(const QString& header, const QString& footer, QWidget* 
     rows_->setContentsMargins(12, 6, 12, 6);
     rows_->setSpacing(0);
     col->addWidget(card_);
-    footer_ = makeLabel(footer, palette::paperDim(), calloutFont(), true, this);
+    footer_ = makeLabel(footer, calloutFont(), palette::paperDim(), true, this);
     footer_->setContentsMargins(10, 0, 10, 0);
     footer_->setVisible(!footer.isEmpty());
     col->addWidget(footer_);

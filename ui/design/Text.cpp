@@ -1,6 +1,6 @@
 #include "ui/design/Text.h"
 
-#include "ui/design/Palette.h"
+#include "look/Palette.h"
 
 #include <QFontMetricsF>
 #include <QTextLayout>
@@ -21,11 +21,6 @@ void setLabelColour(QWidget* label, const QColor& colour)
 QLabel* makeLabel(const QString& text, fonts::Role role, const QColor& colour, bool wrap, QWidget* parent)
 {
     return makeLabel(text, fonts::font(role), colour, wrap, parent);
-}
-
-QLabel* makeLabel(const QString& text, const QColor& colour, const QFont& font, bool wrap, QWidget* parent)
-{
-    return makeLabel(text, font, colour, wrap, parent);
 }
 
 QLabel* makeLabel(const QString& text, const QFont& font, const QColor& colour, bool wrap, QWidget* parent)

@@ -15,8 +15,6 @@ QLabel* makeLabel(const QString& text, fonts::Role role, const QColor& colour, b
 // With a weight or face other than the role's own, or an exact size of the ladder.
 QLabel* makeLabel(const QString& text, const QFont& font, const QColor& colour, bool wrap = false,
                   QWidget* parent = nullptr);
-QLabel* makeLabel(const QString& text, const QColor& colour, const QFont& font, bool wrap = false,
-                  QWidget* parent = nullptr);
 // The text colour of a label, check box or radio button, dimmed when it is disabled.
 void setLabelColour(QWidget* label, const QColor& colour);
 

@@ -1,7 +1,7 @@
 #include "ui/design/Theme.h"
 
 #include "ui/design/Fonts.h"
-#include "ui/design/Palette.h"
+#include "look/Palette.h"
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -41,9 +41,9 @@ protected:
         return false;
     }
 };
-} // namespace
 
-QString palette::menuStyleSheet()
+// Menus a widget opens as windows of their own (a text field's context menu).
+QString menuStyleSheet()
 {
     const QString raised = css(palette::inkRaised()), paper = css(palette::paper()), edge = css(palette::hairline()),
                   highlight = css(palette::inkHighlight()), off = css(palette::withOpacity(palette::paper(), 0.45));
@@ -55,7 +55,8 @@ QString palette::menuStyleSheet()
         .arg(raised, paper, edge, highlight, off);
 }
 
-QString palette::scrollBarStyleSheet()
+// Thin, quiet scroll bars on ink.
+QString scrollBarStyleSheet()
 {
     return QStringLiteral("QScrollBar:vertical { background: transparent; width: 8px; margin: 2px; }"
                           "QScrollBar:horizontal { background: transparent; height: 8px; margin: 2px; }"
@@ -66,6 +67,7 @@ QString palette::scrollBarStyleSheet()
                           "QScrollBar::add-page, QScrollBar::sub-page { background: transparent; }")
         .arg(css(palette::washBright()));
 }
+} // namespace
 
 QPalette inkPalette(QPalette pal)
 {
@@ -110,8 +112,10 @@ QString inkStyleSheet()
                             "QLineEdit:focus, QPlainTextEdit:focus, QTextEdit:focus, QSpinBox:focus,"
                             " QDoubleSpinBox:focus { border-color: %4; }"
                             "QLineEdit:disabled, QPlainTextEdit:disabled, QTextEdit:disabled { color: %5; }"
-                            "QLineEdit[inkBare=\"true\"], QPlainTextEdit[inkBare=\"true\"], QTextEdit[inkBare=\"true\"]"
-                            " { background: transparent; border: none; padding: 0; }")
+                            "QLineEdit[inkVariant=\"bare\"], QPlainTextEdit[inkVariant=\"bare\"], QTextEdit[inkVariant=\"bare\"]"
+                            " { background: transparent; border: none; padding: 0; }"
+                            "QPlainTextEdit[inkVariant=\"card\"], QTextEdit[inkVariant=\"card\"]"
+                            " { border-radius: 10px; padding: 8px; }")
                  .arg(ink, paper, edge, gold, off);
         // Pickers: the list opens as a plain list in the same colours, not as a menu window.
         s += QStringLiteral("QComboBox { background: %1; color: %2; border: 1px solid %3; border-radius: 6px;"
@@ -126,7 +130,7 @@ QString inkStyleSheet()
         s += QStringLiteral("QListView, QTreeView, QTableView { background: %1; color: %2; border: none; outline: none;"
                             " selection-background-color: %3; selection-color: %2; }")
                  .arg(ink, paper, highlight);
-        s += palette::menuStyleSheet() + palette::scrollBarStyleSheet();
+        s += menuStyleSheet() + scrollBarStyleSheet();
         // Message boxes and their buttons.
         s += QStringLiteral("QMessageBox { background: %1; }"
                             "QMessageBox QLabel { color: %2; }"
@@ -140,8 +144,12 @@ QString inkStyleSheet()
                             "QToolButton:hover { background: %2; }"
                             "QToolButton:focus { border: 1px solid %3; }"
                             "QToolButton:disabled { color: %4; }"
+                            "QToolButton::menu-indicator { image: none; width: 0; }"
+                            "QToolButton[inkVariant=\"raised\"] { background: %7; border: 1px solid %6; border-radius: 7px;"
+                            " padding: 5px 14px; }"
+                            "QToolButton[inkVariant=\"raised\"]:hover { background: %8; }"
                             "QToolTip { background: %5; color: %1; border: 1px solid %6; }")
-                 .arg(paper, wash, gold, off, raised, edge);
+                 .arg(paper, wash, gold, off, raised, edge, highlight, css(palette::washBright()));
         return s;
     }();
     return sheet;
@@ -172,12 +180,18 @@ void inheritInkTheme(QWidget* widget)
             inheritFromParent(child);
 }
 
+void setInkVariant(QWidget* widget, InkVariant variant)
+{
+    static const char* const names[] = {"bare", "card", "raised"};
+    widget->setProperty("inkVariant", QString::fromLatin1(names[int(variant)]));
+    // A widget already polished by the sheet is polished again to take its variant.
+    widget->style()->unpolish(widget);
+    widget->style()->polish(widget);
+}
+
 void markBareField(QWidget* field)
 {
-    field->setProperty("inkBare", true);
-    // A field already polished by the sheet is polished again to drop its edge.
-    field->style()->unpolish(field);
-    field->style()->polish(field);
+    setInkVariant(field, InkVariant::bare);
 }
 
 } // namespace tq

@@ -19,7 +19,11 @@ void applyInkTheme(QWidget* window);
 // A widget polished before it joined a themed window takes the window's palette and font
 // wherever it set none itself.
 void inheritInkTheme(QWidget* widget);
-// A text field that draws its own surface: the theme gives it no fill and no edge.
+// Variants of the stock widgets the sheet knows: a field that draws its own surface (no fill,
+// no edge), a roomy field on a card (rounder, padded), a tool button raised like a push button.
+enum class InkVariant { bare, card, raised };
+void setInkVariant(QWidget* widget, InkVariant variant);
+// A text field that draws its own surface.
 void markBareField(QWidget* field);
 
 } // namespace tq

@@ -1,7 +1,7 @@
 #include "ui/menubar/MenuBarGlyph.h"
 
 #include "platform/Text.h"
-#include "ui/design/Palette.h"
+#include "look/Palette.h"
 
 #include <QHash>
 #include <QIconEngine>

@@ -12,7 +12,7 @@
 #include "ui/design/Components.h"
 #include "ui/design/Fonts.h"
 #include "ui/design/HandToggle.h"
-#include "ui/design/Palette.h"
+#include "look/Palette.h"
 #include "ui/design/Shapes.h"
 #include "ui/design/Text.h"
 #include "ui/menubar/PanelControls.h"

@@ -7,6 +7,7 @@
 #include <QRegularExpression>
 
 #include <algorithm>
+#include <climits>
 
 namespace tq::menu {
 
@@ -76,7 +77,7 @@ StatusLine statusLine(const State& state, const QLocale& locale)
 QString pausedWhileOpen(const QStringList& names, const QLocale& locale)
 {
     const QString list = locale.createSeparatedList(names);
-    return names.size() == 1 ? text("Paused while %1 is open").arg(list) : text("Paused while %1 are open").arg(list);
+    return text("Paused while %1 are open", int(names.size())).arg(list);
 }
 
 AttentionText attentionText(const State& state, const QLocale& locale)
@@ -103,7 +104,7 @@ TodayCard todayCard(qint64 words, const QLocale& locale)
 {
     TodayCard card;
     card.count = locale.toString(words);
-    card.label = words == 1 ? text("word saved today") : text("words saved today");
+    card.label = text("words saved today", int(std::min<qint64>(words, INT_MAX)));
     const double minutes = double(words) / kWordsPerMinute;
     if (words == 0)
         card.sentence = text("Start typing anywhere. %app keeps count here.");

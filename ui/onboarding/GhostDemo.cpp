@@ -5,7 +5,7 @@
 #include "ui/design/Buttons.h"
 #include "ui/design/Fonts.h"
 #include "ui/design/Keycap.h"
-#include "ui/design/Palette.h"
+#include "look/Palette.h"
 #include "ui/design/Text.h"
 
 #include <QHBoxLayout>

@@ -1,7 +1,7 @@
 #include "ui/onboarding/GhostDemoScript.h"
 
 #include "platform/Chars.h"
-#include "ui/design/Palette.h"
+#include "look/Palette.h"
 
 #include <QEasingCurve>
 #include <QPointF>

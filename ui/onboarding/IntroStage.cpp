@@ -5,7 +5,7 @@
 #include "ui/design/BrandMark.h"
 #include "ui/design/Effects.h"
 #include "ui/design/Fonts.h"
-#include "ui/design/Palette.h"
+#include "look/Palette.h"
 #include "ui/design/Shapes.h"
 #include "ui/design/Symbols.h"
 

@@ -4,7 +4,7 @@
 #include "settings/Preferences.h"
 #include "ui/design/Buttons.h"
 #include "ui/design/Fonts.h"
-#include "ui/design/Palette.h"
+#include "look/Palette.h"
 #include "ui/design/Shapes.h"
 #include "ui/design/Symbols.h"
 #include "ui/onboarding/IntroStage.h"

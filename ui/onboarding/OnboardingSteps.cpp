@@ -9,7 +9,7 @@
 #include "ui/design/Components.h"
 #include "ui/design/GrantSeal.h"
 #include "ui/design/Fonts.h"
-#include "ui/design/Palette.h"
+#include "look/Palette.h"
 #include "ui/design/SettingsRows.h"
 #include "ui/design/Shapes.h"
 #include "ui/design/Symbols.h"

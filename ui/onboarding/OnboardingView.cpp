@@ -7,7 +7,7 @@
 #include "ui/design/Components.h"
 #include "ui/design/Effects.h"
 #include "ui/design/Buttons.h"
-#include "ui/design/Palette.h"
+#include "look/Palette.h"
 #include "ui/onboarding/OnboardingSteps.h"
 
 #include <QGraphicsOpacityEffect>

@@ -4,7 +4,7 @@
 #include "platform/Screen.h"
 #include "platform/Text.h"
 #include "ui/design/Fonts.h"
-#include "ui/design/Palette.h"
+#include "look/Palette.h"
 #include "ui/design/Theme.h"
 #include "ui/onboarding/PlaygroundKeys.h"
 #include "ui/onboarding/PlaygroundText.h"

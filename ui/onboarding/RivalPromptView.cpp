@@ -6,7 +6,7 @@
 #include "ui/design/Buttons.h"
 #include "ui/design/Components.h"
 #include "ui/design/Fonts.h"
-#include "ui/design/Palette.h"
+#include "look/Palette.h"
 #include "ui/design/Text.h"
 #include "ui/onboarding/TugOfWar.h"
 

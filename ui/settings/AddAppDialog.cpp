@@ -1,12 +1,13 @@
 #include "ui/settings/AddAppDialog.h"
 
 #include "platform/Text.h"
-#include "ui/design/Palette.h"
+#include "look/Palette.h"
 #include "ui/design/Symbols.h"
 #include "ui/design/Theme.h"
 #include "ui/settings/AppsSheet.h"
 #include "ui/settings/RuleRowDelegate.h"
 #include "ui/settings/SettingsStyle.h"
+#include "ui/design/Text.h"
 
 #include <QLineEdit>
 #include <QListWidget>
@@ -32,7 +33,7 @@ AddAppDialog::AddAppDialog(const QList<DesktopApp>& apps, MotionContext& motion,
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(20, 20, 20, 20);
     column->setSpacing(12);
-    column->addWidget(makeLabel(text("Add an app"), 13, QFont::DemiBold, palette::paper(), this));
+    column->addWidget(makeLabel(text("Add an app"), fonts::font(fonts::Role::body, QFont::DemiBold), palette::paper(), false, this));
     search_ = new QLineEdit(this);
     search_->setPlaceholderText(text("Search"));
     search_->setAccessibleName(text("Search"));

@@ -2,11 +2,12 @@
 
 #include "platform/Text.h"
 #include "settings/SiteNames.h"
-#include "ui/design/Palette.h"
+#include "look/Palette.h"
 #include "ui/design/Theme.h"
 #include "ui/settings/AppsLogic.h"
 #include "ui/settings/AppsSheet.h"
 #include "ui/settings/SettingsStyle.h"
+#include "ui/design/Text.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -23,19 +24,18 @@ AddWebsiteDialog::AddWebsiteDialog(const QString& typed, MotionContext& motion, 
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(20, 20, 20, 20);
     column->setSpacing(14);
-    column->addWidget(makeLabel(text("Add a website"), 13, QFont::DemiBold, palette::paper(), this));
+    column->addWidget(makeLabel(text("Add a website"), fonts::font(fonts::Role::body, QFont::DemiBold), palette::paper(), false, this));
     field_ = new QLineEdit(typed, this);
     field_->setAccessibleName(text("Domain"));
     field_->setPlaceholderText(QStringLiteral("wikipedia.org"));
     field_->setFixedWidth(300);
     column->addWidget(field_);
-    problem_ = makeLabel(QString(), 12, QFont::Normal, palette::orange(), this, true);
+    problem_ = makeLabel(QString(), fonts::Role::callout, palette::orange(), true, this);
     problem_->setObjectName(QStringLiteral("siteProblem"));
     problem_->setFixedWidth(300);
     problem_->hide();
     column->addWidget(problem_);
-    column->addWidget(makeLabel(text("Rules for a site apply in any browser %app can read."), 12, QFont::Normal,
-                                palette::paperDim(), this, true));
+    column->addWidget(makeLabel(text("Rules for a site apply in any browser %app can read."), fonts::Role::callout, palette::paperDim(), true, this));
     add_ = addSheetButtons(this, column, motion);
     auto check = [this] {
         const SiteName site = checkSiteName(field_->text());

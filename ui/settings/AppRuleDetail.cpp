@@ -8,13 +8,14 @@
 #include "ui/design/Buttons.h"
 #include "ui/design/Confirmation.h"
 #include "ui/design/Fonts.h"
-#include "ui/design/Palette.h"
+#include "look/Palette.h"
 #include "ui/design/SettingsRows.h"
 #include "ui/design/Theme.h"
 #include "ui/settings/AppsLogic.h"
 #include "ui/settings/RuleKeyIcon.h"
 #include "ui/settings/SettingsContext.h"
 #include "ui/settings/SettingsStyle.h"
+#include "ui/design/Text.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -50,19 +51,19 @@ AppRuleDetail::AppRuleDetail(SettingsContext& context, const QString& key, QWidg
     const auto shown = [](const QString& full) {
         return chars::countAtLeast(full, 61) ? chars::first(full, 59).toString() + QStringLiteral("…") : full;
     };
-    QLabel* title = makeLabel(shown(name), 20, QFont::DemiBold, palette::paper(), headRow, true);
+    QLabel* title = makeLabel(shown(name), fonts::system(20, QFont::DemiBold), palette::paper(), true, headRow);
     title->setAccessibleName(name);
     title->setToolTip(name);
     title->setObjectName(QStringLiteral("ruleName"));
     names->addWidget(title);
-    QLabel* id = makeLabel(shown(ruleIdentifier(key_)), 11, QFont::Normal, palette::paperDim(), headRow);
+    QLabel* id = makeLabel(shown(ruleIdentifier(key_)), fonts::Role::subheadline, palette::paperDim(), false, headRow);
     id->setToolTip(ruleIdentifier(key_));
     id->setFont(fonts::monospaced(11));
     id->setTextInteractionFlags(Qt::TextSelectableByMouse);
     names->addWidget(id);
     head->addLayout(names, 1);
     header->addRow(headRow);
-    wordsValue_ = makeLabel(QString(), 13, QFont::Normal, palette::paperDim(), page);
+    wordsValue_ = makeLabel(QString(), fonts::Role::body, palette::paperDim(), false, page);
     wordsRow_ = new SettingRow(text("Words saved here"), QString(), wordsValue_, page);
     header->addRow(wordsRow_);
 
@@ -102,7 +103,7 @@ AppRuleDetail::AppRuleDetail(SettingsContext& context, const QString& key, QWidg
     for (CompletionLength l : allCases<CompletionLength>())
         lengths.append(label(l));
     length_ = picker(text("Length"), lengths);
-    note_ = makeLabel(QString(), 12, QFont::Normal, palette::paperDim(), group_, true);
+    note_ = makeLabel(QString(), fonts::Role::callout, palette::paperDim(), true, group_);
     note_->setContentsMargins(0, 4, 0, 4);
     groupColumn->addWidget(note_);
     suggestions->addRow(group_);
@@ -119,9 +120,7 @@ AppRuleDetail::AppRuleDetail(SettingsContext& context, const QString& key, QWidg
     pause_->setAccessibleName(text("Pause"));
     pause_->setPopupMode(QToolButton::InstantPopup);
     pause_->setCursor(Qt::PointingHandCursor);
-    pause_->setStyleSheet(QStringLiteral("QToolButton { background: %1; color: %2; border: 1px solid %3; border-radius: 7px;"
-                                         " padding: 5px 14px; } QToolButton::menu-indicator { image: none; width: 0; }")
-                              .arg(palette::inkHighlight().name(), palette::paper().name(), palette::hairline().name(QColor::HexArgb)));
+    setInkVariant(pause_, InkVariant::raised);
     auto* pauseMenu = new QMenu(pause_);
     applyInkTheme(pauseMenu);
     const std::pair<QString, std::optional<double>> durations[] = {

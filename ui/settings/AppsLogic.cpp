@@ -147,9 +147,7 @@ bool showsReset(const AppRule& stored, bool paused)
 
 QString passagesText(int count)
 {
-    if (count == 1)
-        return text("1 passage from here");
-    return text("%1 passages from here").arg(QLocale().toString(count));
+    return text("%Ln passages from here", count);
 }
 
 void resetRule(AppRules& rules, const QString& key, bool hasWords, bool hasPassages)

@@ -4,7 +4,7 @@
 #include "settings/Preferences.h"
 #include "stores/StatsStore.h"
 #include "ui/design/Components.h"
-#include "ui/design/Palette.h"
+#include "look/Palette.h"
 #include "ui/design/Symbols.h"
 #include "ui/design/Theme.h"
 #include "ui/settings/AddAppDialog.h"
@@ -76,7 +76,6 @@ AppsPane::AppsPane(SettingsContext& context, QWidget* parent) : QWidget(parent),
     add->setAccessibleName(text("Add an app or website"));
     add->setAutoRaise(true);
     add->setPopupMode(QToolButton::InstantPopup);
-    add->setStyleSheet(QStringLiteral("QToolButton::menu-indicator { image: none; width: 0; }"));
     auto* menu = new QMenu(add);
     applyInkTheme(menu);
     menu->addAction(text("Add App…"), this, &AppsPane::openAddApp);
@@ -100,17 +99,8 @@ AppsPane::AppsPane(SettingsContext& context, QWidget* parent) : QWidget(parent),
     list_->setCursor(Qt::PointingHandCursor);
     list_->setSpacing(0);
     leftStack_->addWidget(list_);
-    auto* empty = new QWidget(leftStack_);
-    auto* emptyColumn = new QVBoxLayout(empty);
-    emptyColumn->addStretch(1);
-    emptyTitle_ = makeLabel(QString(), 15, QFont::DemiBold, palette::paper(), empty, true);
-    emptyTitle_->setAlignment(Qt::AlignCenter);
-    emptyText_ = makeLabel(QString(), 12, QFont::Normal, palette::paperDim(), empty, true);
-    emptyText_->setAlignment(Qt::AlignCenter);
-    emptyColumn->addWidget(emptyTitle_);
-    emptyColumn->addWidget(emptyText_);
-    emptyColumn->addStretch(2);
-    leftStack_->addWidget(empty);
+    empty_ = new EmptyState(QString(), QString(), QString(), leftStack_);
+    leftStack_->addWidget(empty_);
     leftColumn->addWidget(leftStack_, 1);
     row->addWidget(left, 260);
 
@@ -142,7 +132,7 @@ RuleKeyLists AppsPane::keys() const
 
 QString AppsPane::emptyTitle() const
 {
-    return leftStack_->currentIndex() == 1 ? emptyTitle_->text() : QString();
+    return leftStack_->currentIndex() == 1 ? empty_->title() : QString();
 }
 
 void AppsPane::setSearch(const QString& text)
@@ -198,9 +188,9 @@ void AppsPane::rebuild()
 
     const bool searching = !search_.isEmpty();
     if (lists.isEmpty()) {
-        emptyTitle_->setText(searching ? text("No matches") : text("No apps yet"));
-        emptyText_->setText(searching ? text("Nothing matches “%1”.").arg(search_)
-                                      : text("Apps appear here once you accept a suggestion in them, or add one with +."));
+        empty_->setTexts(searching ? text("No matches") : text("No apps yet"),
+                         searching ? text("Nothing matches “%1”.").arg(search_)
+                                   : text("Apps appear here once you accept a suggestion in them, or add one with +."));
         leftStack_->setCurrentIndex(1);
     } else {
         leftStack_->setCurrentIndex(0);
@@ -224,19 +214,9 @@ void AppsPane::showDetail()
     }
     const bool anyKeys = !keys().isEmpty();
     if (anyKeys && !rightEmpty_) {
-        auto* empty = new QWidget(right_);
-        auto* column = new QVBoxLayout(empty);
-        column->addStretch(1);
-        auto* symbol = new SymbolView(QStringLiteral("square.grid.2x2"), 30, palette::paperDim(), empty);
-        column->addWidget(symbol, 0, Qt::AlignHCenter);
-        QLabel* title = makeLabel(text("Pick an app or site"), 15, QFont::DemiBold, palette::paper(), empty, true);
-        title->setAlignment(Qt::AlignCenter);
-        column->addWidget(title);
-        QLabel* body = makeLabel(text("Each one can have its own rules. Anything you don't change follows General."), 9.5,
-                                 QFont::Normal, palette::paperDim(), empty, true);
-        body->setAlignment(Qt::AlignCenter);
-        column->addWidget(body);
-        column->addStretch(2);
+        auto* empty = new EmptyState(QStringLiteral("square.grid.2x2"), text("Pick an app or site"),
+                                     text("Each one can have its own rules. Anything you don't change follows General."),
+                                     right_);
         rightEmpty_ = empty;
         rightLayout_->addWidget(empty);
     } else if (!anyKeys) {

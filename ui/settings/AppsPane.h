@@ -20,6 +20,7 @@ class QToolButton;
 class QVBoxLayout;
 
 namespace tq {
+class EmptyState;
 
 class AppsPane final : public QWidget {
     Q_OBJECT
@@ -51,8 +52,7 @@ private:
     QToolButton* clear_;
     QStackedWidget* leftStack_;
     QListWidget* list_;
-    QLabel* emptyTitle_;
-    QLabel* emptyText_;
+    EmptyState* empty_;
     QWidget* right_;
     QVBoxLayout* rightLayout_;
     QPointer<AppRuleDetail> detail_;

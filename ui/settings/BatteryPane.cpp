@@ -4,7 +4,7 @@
 #include "engines/ProviderHub.h"
 #include "platform/Text.h"
 #include "settings/Preferences.h"
-#include "ui/design/Palette.h"
+#include "look/Palette.h"
 #include "ui/design/SettingsRows.h"
 #include "ui/design/Fonts.h"
 #include "ui/design/Text.h"

@@ -67,7 +67,7 @@ ContextPane::ContextPane(SettingsContext& context, QWidget* parent) : QWidget(pa
             allow_ = makeButton(text("Allow…"), false, c_.motion, page);
             allow_->setAccessibleName(text("Allow…"));
             captureRow_ = new SettingRow(text("Some apps hide their text"),
-                                         text("Allow Screen Recording so %app can read those too. Most apps work without it."),
+                                         text("Allow screen capture so %app can read those too. Most apps work without it."),
                                          allow_, page);
             section->addRow(captureRow_);
             connect(allow_, &QAbstractButton::clicked, this, &ContextPane::allowScreenRecording);

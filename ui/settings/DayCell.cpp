@@ -1,7 +1,9 @@
 #include "ui/settings/DayCell.h"
 
 #include "platform/Text.h"
-#include "ui/design/Palette.h"
+#include "look/Palette.h"
+#include "ui/design/Fonts.h"
+#include "ui/design/Formatters.h"
 #include "ui/settings/SettingsStyle.h"
 
 #include <QLocale>
@@ -21,7 +23,7 @@ void DayCell::set(const QString& letter, qint64 words, bool today)
     letter_ = letter;
     words_ = words;
     today_ = today;
-    setToolTip(words == 1 ? text("1 word") : text("%1 words").arg(QLocale().toString(words)));
+    setToolTip(formatWordCount(words));
     update();
 }
 
@@ -39,7 +41,7 @@ void DayCell::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
-    p.setFont(settingsFont(10, QFont::DemiBold));
+    p.setFont(fonts::font(fonts::Role::footnote, QFont::DemiBold));
     p.setPen(today_ ? palette::gold() : palette::paperDim());
     p.drawText(QRectF(0, 0, width(), 12), Qt::AlignCenter, letter_);
     const QRectF dot(2, 16, 22, 22);

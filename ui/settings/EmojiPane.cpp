@@ -5,7 +5,7 @@
 #include "platform/Text.h"
 #include "settings/Preferences.h"
 #include "ui/design/Fonts.h"
-#include "ui/design/Palette.h"
+#include "look/Palette.h"
 #include "ui/design/SettingsRows.h"
 #include "ui/design/Shapes.h"
 #include "ui/settings/EmojiPaneLogic.h"
@@ -71,7 +71,7 @@ EmojiPane::EmojiPane(SettingsContext& context, QWidget* parent) : QWidget(parent
 
     FormSection* main = form->addSection();
     emoji_ = new SettingToggle(text("Suggest emoji after a colon"),
-                               text("Type a colon and a word, like :rocket, then press Tab or Return to pick."), c_.motion, page);
+                               text("Type a colon and a word, like :rocket, then press Tab or Enter to pick."), c_.motion, page);
     main->addRow(emoji_);
     emoticons_ = new SettingToggle(text("Turn emoticons into emoji"),
                                    text("After :-) or <3, %app offers the matching emoji. Press Tab to swap it in."), c_.motion, page);

@@ -11,13 +11,14 @@
 #include "ui/design/Components.h"
 #include "ui/design/Fonts.h"
 #include "ui/design/Formatters.h"
-#include "ui/design/Palette.h"
+#include "look/Palette.h"
 #include "ui/design/SettingsRows.h"
 #include "ui/design/Symbols.h"
-#include "ui/onboarding/ModelDownloadView.h"
+#include "ui/download/ModelDownloadView.h"
 #include "ui/settings/EngineTestText.h"
 #include "ui/settings/RemoteWarning.h"
 #include "ui/settings/SettingsStyle.h"
+#include "ui/design/Text.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -61,7 +62,7 @@ QLineEdit* makeField(const QString& name, const QString& prompt, QWidget* parent
 // The warning label under an address: hidden while the text stays on this computer.
 QLabel* makeWarning(QWidget* parent)
 {
-    QLabel* l = makeLabel(QString(), 12, QFont::Normal, kOrange, parent, true);
+    QLabel* l = makeLabel(QString(), fonts::Role::callout, kOrange, true, parent);
     return l;
 }
 
@@ -96,8 +97,8 @@ EngineChoiceRow::EngineChoiceRow(EngineKind kind, MotionContext& motion, QWidget
     row->addWidget(symbol_, 0, Qt::AlignTop);
     auto* column = new QVBoxLayout;
     column->setSpacing(4);
-    column->addWidget(makeLabel(title(kind), 13, QFont::Medium, palette::paper(), this));
-    column->addWidget(makeLabel(detail(kind), 12, QFont::Normal, palette::paperDim(), this, true));
+    column->addWidget(makeLabel(title(kind), fonts::font(fonts::Role::body, QFont::Medium), palette::paper(), false, this));
+    column->addWidget(makeLabel(detail(kind), fonts::Role::callout, palette::paperDim(), true, this));
     status_ = new StatusLine(motion, this);
     column->addWidget(status_);
     row->addLayout(column, 1);
@@ -144,7 +145,7 @@ ModelPicker::ModelPicker(ProviderHub& hub, Preferences& prefs, EngineKind kind, 
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(8);
-    row->addWidget(makeLabel(text("Model"), 13, QFont::Normal, palette::paper(), this));
+    row->addWidget(makeLabel(text("Model"), fonts::Role::body, palette::paper(), false, this));
     stack_ = new QStackedWidget(this);
     field_ = makeField(text("Model"), text("Model name"), stack_);
     field_->setMaxLength(int(Providers::kMaxModelName));
@@ -314,13 +315,13 @@ EnginePane::EnginePane(SettingsContext& context, QWidget* parent)
     auto* cRow = new QHBoxLayout(creativityControl);
     cRow->setContentsMargins(0, 0, 0, 0);
     cRow->setSpacing(8);
-    cRow->addWidget(makeLabel(text("Focused"), 11, QFont::Normal, palette::paperDim(), creativityControl));
+    cRow->addWidget(makeLabel(text("Focused"), fonts::Role::subheadline, palette::paperDim(), false, creativityControl));
     creativity_ = new QSlider(Qt::Horizontal, creativityControl);
     creativity_->setRange(0, 1000);
     creativity_->setFixedWidth(130);
     creativity_->setAccessibleName(text("Creativity"));
     cRow->addWidget(creativity_);
-    cRow->addWidget(makeLabel(text("Loose"), 11, QFont::Normal, palette::paperDim(), creativityControl));
+    cRow->addWidget(makeLabel(text("Loose"), fonts::Role::subheadline, palette::paperDim(), false, creativityControl));
     suggestions->addRow(new SettingRow(text("Creativity"), text("Lower stays close to the obvious next words. Higher tries more."),
                                        creativityControl, page));
     connect(creativity_, &QSlider::valueChanged, this, [&p](int v) { p.setCreativity(v / 1000.0); });
@@ -335,7 +336,7 @@ EnginePane::EnginePane(SettingsContext& context, QWidget* parent)
     delay_->setFixedWidth(150);
     delay_->setAccessibleName(text("Wait before suggesting"));
     dRow->addWidget(delay_);
-    delayValue_ = makeLabel(QString(), 12, QFont::Normal, palette::paperDim(), delayControl);
+    delayValue_ = makeLabel(QString(), fonts::Role::callout, palette::paperDim(), false, delayControl);
     delayValue_->setFont(fonts::tabularDigits(12));
     delayValue_->setFixedWidth(58);
     delayValue_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -348,7 +349,7 @@ EnginePane::EnginePane(SettingsContext& context, QWidget* parent)
     run_ = makeButton(text("Run"), false, c_.motion, page);
     run_->setAccessibleName(text("Run"));
     tryIt->addRow(new SettingRow(text("Try the engine"), text("Sends a sample sentence and shows what comes back."), run_, page));
-    result_ = makeLabel(QString(), 12, QFont::Normal, palette::paper(), page, true);
+    result_ = makeLabel(QString(), fonts::Role::callout, palette::paper(), true, page);
     result_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     result_->setObjectName(QStringLiteral("engineTestResult"));
     result_->hide();

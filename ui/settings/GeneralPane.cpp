@@ -6,7 +6,7 @@
 #include "settings/Preferences.h"
 #include "ui/design/Components.h"
 #include "ui/design/Fonts.h"
-#include "ui/design/Palette.h"
+#include "look/Palette.h"
 #include "ui/design/SettingsRows.h"
 #include "ui/settings/LanguagePicker.h"
 #include "ui/design/Text.h"
@@ -162,7 +162,7 @@ GeneralPane::GeneralPane(SettingsContext& context, QWidget* parent) : QWidget(pa
     auto* tRow = bareRow(trailing, 6);
     turnOff_ = makeButton(text("Turn Off"), false, c_.motion, trailing);
     tRow->addWidget(turnOff_);
-    auto* mark = new SymbolView(QStringLiteral("checkmark.circle.fill"), 18, QColor(0x34, 0xc7, 0x59), trailing);
+    auto* mark = new SymbolView(QStringLiteral("checkmark.circle.fill"), 18, palette::green(), trailing);
     mark->setAccessibleName(text("Off"));
     offMark_ = mark;
     tRow->addWidget(mark);

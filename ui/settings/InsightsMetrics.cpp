@@ -1,5 +1,6 @@
 #include "ui/settings/InsightsMetrics.h"
 
+#include "platform/NumberFormat.h"
 #include "platform/Text.h"
 #include "stores/StatsStore.h"
 #include "ui/design/Formatters.h"
@@ -7,6 +8,7 @@
 #include <QLocale>
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 
 namespace tq::insights {
@@ -20,7 +22,7 @@ QString count(qint64 n)
 
 QString wordsUnit(qint64 n)
 {
-    return n == 1 ? text("word") : text("words");
+    return text("words", "unit after a count", int(std::min<qint64>(n, INT_MAX)));
 }
 
 } // namespace
@@ -36,7 +38,7 @@ QList<Metric> metrics(const StatsStore& stats, const QDateTime& now)
     QString accepted = text("Not yet");
     if (stats.totalShown() >= 1) {
         const double rate = std::min(1.0, double(stats.totalAccepts()) / double(stats.totalShown()));
-        accepted = QLocale().toString(std::round(rate * 100), 'f', 0) + QLocale().percent();
+        accepted = percentText(rate);
     }
     const auto p90 = stats.latencyPercentile(0.9);
     return {

@@ -8,7 +8,7 @@
 #include "ui/design/Buttons.h"
 #include "ui/design/Confirmation.h"
 #include "ui/design/Fonts.h"
-#include "ui/design/Palette.h"
+#include "look/Palette.h"
 #include "ui/design/Symbols.h"
 #include "ui/design/Text.h"
 #include "ui/settings/InsightsMetrics.h"
@@ -145,7 +145,7 @@ InsightsPane::InsightsPane(StatsStore& stats, AppRules& rules, InstalledApps& in
     header->addStretch(1);
     ranges_ = new SegmentedControl(text("Range"), chartCard);
     for (const int days : kRanges) {
-        QAbstractButton* b = ranges_->addSegment(text("%1 days").arg(days));
+        QAbstractButton* b = ranges_->addSegment(text("%Ln days", days));
         b->setAccessibleName(text("Range") + QStringLiteral(": ") + b->text());
     }
     ranges_->setCurrentIndex(int(std::find(std::begin(kRanges), std::end(kRanges), range_) - std::begin(kRanges)));
@@ -154,16 +154,8 @@ InsightsPane::InsightsPane(StatsStore& stats, AppRules& rules, InstalledApps& in
     chartColumn->addLayout(header);
     chartStack_ = new QStackedWidget(chartCard);
     chartStack_->setFixedHeight(200);
-    auto* empty = new QWidget(chartStack_);
-    auto* emptyColumn = new QVBoxLayout(empty);
-    emptyColumn->addStretch(1);
-    auto* emptyTitle = label(text("Nothing to chart yet"), 17, false, empty, QFont::DemiBold);
-    emptyTitle->setAlignment(Qt::AlignCenter);
-    auto* emptyText = label(text("Accept a few suggestions and your days show up here."), 12, true, empty);
-    emptyText->setAlignment(Qt::AlignCenter);
-    emptyColumn->addWidget(emptyTitle);
-    emptyColumn->addWidget(emptyText);
-    emptyColumn->addStretch(1);
+    auto* empty = new EmptyState(QStringLiteral("chart.bar"), text("Nothing to chart yet"),
+                                 text("Accept a few suggestions and your days show up here."), chartStack_);
     chart_ = new WordsChart(chartStack_);
     chartStack_->addWidget(empty);
     chartStack_->addWidget(chart_);
@@ -238,7 +230,7 @@ void InsightsPane::rebuild()
     const auto days = stats_.history(range_, now);
     const bool any = std::any_of(days.cbegin(), days.cend(), [](const auto& d) { return d.second.words != 0; });
     chart_->setDays(days, now.toLocalTime().date());
-    chart_->setAccessibleName(text("Words saved per day over the last %1 days").arg(range_));
+    chart_->setAccessibleName(text("Words saved per day over the last %Ln days", range_));
     chartStack_->setCurrentIndex(any ? 1 : 0);
 
     // Apps.

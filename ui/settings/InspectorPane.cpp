@@ -8,7 +8,7 @@
 #include "ui/design/Buttons.h"
 #include "ui/design/Fonts.h"
 #include "ui/design/Formatters.h"
-#include "ui/design/Palette.h"
+#include "look/Palette.h"
 #include "ui/design/SettingsRows.h"
 #include "ui/design/Text.h"
 #include "ui/settings/SettingsStyle.h"

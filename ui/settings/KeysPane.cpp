@@ -2,7 +2,7 @@
 
 #include "platform/Text.h"
 #include "settings/Preferences.h"
-#include "ui/design/Palette.h"
+#include "look/Palette.h"
 #include "ui/design/SettingsRows.h"
 #include "ui/design/ShortcutRecorder.h"
 #include "ui/settings/KeysPaneLogic.h"

@@ -5,7 +5,7 @@
 #include "ui/design/Components.h"
 #include "ui/design/Confirmation.h"
 #include "ui/design/Fonts.h"
-#include "ui/design/Palette.h"
+#include "look/Palette.h"
 #include "ui/design/SettingsRows.h"
 #include "ui/design/Symbols.h"
 #include "ui/design/Text.h"

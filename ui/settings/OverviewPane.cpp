@@ -13,8 +13,9 @@
 #include "ui/design/Components.h"
 #include "ui/design/GrantSeal.h"
 #include "ui/design/Keycap.h"
-#include "ui/design/Palette.h"
+#include "look/Palette.h"
 #include "ui/design/Text.h"
+#include "ui/design/Theme.h"
 #include "ui/settings/DayCell.h"
 #include "ui/settings/OverviewText.h"
 #include "ui/settings/SettingsStyle.h"
@@ -115,8 +116,8 @@ QWidget* OverviewPane::buildHero()
     auto* state = new QHBoxLayout;
     state->setSpacing(6);
     stateSymbol_ = new SymbolView(QString(), 14, palette::green(), heroText_);
-    stateText_ = makeLabel(QString(), 12, QFont::Medium, palette::paper(), heroText_);
-    stateSpeed_ = makeLabel(QString(), 12, QFont::Medium, palette::paperDim(), heroText_);
+    stateText_ = makeLabel(QString(), fonts::font(fonts::Role::callout, QFont::Medium), palette::paper(), false, heroText_);
+    stateSpeed_ = makeLabel(QString(), fonts::font(fonts::Role::callout, QFont::Medium), palette::paperDim(), false, heroText_);
     state->addWidget(stateSymbol_);
     state->addWidget(stateText_);
     state->addWidget(stateSpeed_);
@@ -125,19 +126,19 @@ QWidget* OverviewPane::buildHero()
 
     auto* countBox = new QVBoxLayout;
     countBox->setSpacing(2);
-    count_ = makeLabel(QString(), 56, QFont::DemiBold, palette::gold(), heroText_);
+    count_ = makeLabel(QString(), fonts::system(56, QFont::DemiBold), palette::gold(), false, heroText_);
     count_->setObjectName(QStringLiteral("todayCount"));
     countBox->addWidget(count_);
     auto* labelLine = new QHBoxLayout;
     labelLine->setSpacing(8);
-    countLabel_ = makeLabel(QString(), 15, QFont::Medium, palette::paper(), heroText_);
+    countLabel_ = makeLabel(QString(), fonts::font(fonts::Role::title3, QFont::Medium), palette::paper(), false, heroText_);
     labelLine->addWidget(countLabel_);
     bestPill_ = new Pill(text("Best day yet!"), palette::gold(), QStringLiteral("trophy.fill"), heroText_);
     labelLine->addWidget(bestPill_);
     labelLine->addStretch(1);
     countBox->addLayout(labelLine);
     texts->addLayout(countBox);
-    caption_ = makeLabel(QString(), 12, QFont::Normal, palette::paperDim(), heroText_, true);
+    caption_ = makeLabel(QString(), fonts::Role::callout, palette::paperDim(), true, heroText_);
     texts->addWidget(caption_);
     row->addWidget(heroText_, 1);
 
@@ -149,7 +150,7 @@ QWidget* OverviewPane::buildHero()
     auto* streakLine = new QHBoxLayout;
     streakLine->setSpacing(8);
     flame_ = new SymbolView(QStringLiteral("flame.fill"), 22, palette::gold(), streakBox);
-    streak_ = makeLabel(QString(), 15, QFont::DemiBold, palette::paper(), streakBox);
+    streak_ = makeLabel(QString(), fonts::font(fonts::Role::title3, QFont::DemiBold), palette::paper(), false, streakBox);
     streakLine->addWidget(flame_);
     streakLine->addWidget(streak_);
     streakLine->addStretch(1);
@@ -175,8 +176,8 @@ QWidget* OverviewPane::buildPlayground()
     column->setSpacing(12);
     auto* head = new QVBoxLayout;
     head->setSpacing(3);
-    head->addWidget(makeLabel(text("Try it here"), 13, QFont::DemiBold, palette::paper(), card));
-    playHint_ = makeLabel(QString(), 12, QFont::Normal, palette::paperDim(), card, true);
+    head->addWidget(makeLabel(text("Try it here"), fonts::font(fonts::Role::body, QFont::DemiBold), palette::paper(), false, card));
+    playHint_ = makeLabel(QString(), fonts::Role::callout, palette::paperDim(), true, card);
     head->addWidget(playHint_);
     column->addLayout(head);
 
@@ -190,10 +191,7 @@ QWidget* OverviewPane::buildPlayground()
         field = plain;
     }
     field->setMinimumHeight(120);
-    field->setStyleSheet(QStringLiteral("QPlainTextEdit, QTextEdit { background: %1; color: %2; border: 1px solid %3;"
-                                        " border-radius: 10px; padding: 8px; }")
-                             .arg(palette::ink().name(), palette::paper().name(), palette::hairline().name(QColor::HexArgb))
-                         + palette::menuStyleSheet());
+    setInkVariant(field, InkVariant::card);
     column->addWidget(field);
 
     legend_ = new QWidget(card);
@@ -209,7 +207,7 @@ QWidget* OverviewPane::buildPlayground()
         auto* entry = new QHBoxLayout;
         entry->setSpacing(6);
         entry->addWidget(new KeyComboView(c_.keyLayout, combo, true, legend_));
-        entry->addWidget(makeLabel(label, 12, QFont::Normal, palette::paperDim(), legend_));
+        entry->addWidget(makeLabel(label, fonts::Role::callout, palette::paperDim(), false, legend_));
         legend->addLayout(entry);
     }
     legend->addStretch(1);

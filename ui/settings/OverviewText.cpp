@@ -3,6 +3,9 @@
 #include "platform/Text.h"
 #include "ui/design/Formatters.h"
 
+#include <algorithm>
+#include <climits>
+
 namespace tq {
 
 StateLineText stateLine(const StateInputs& in)
@@ -29,7 +32,7 @@ StateLineText stateLine(const StateInputs& in)
 
 QString wordsSavedLabel(std::int64_t today)
 {
-    return today == 1 ? text("word saved today") : text("words saved today");
+    return text("words saved today", int(std::min<std::int64_t>(today, INT_MAX)));
 }
 
 QString heroCaption(std::int64_t today, std::int64_t week)
@@ -49,9 +52,7 @@ QString streakText(int days)
 {
     if (days == 0)
         return text("Start your streak today.");
-    if (days == 1)
-        return text("1 day streak");
-    return text("%1 day streak").arg(days);
+    return text("%Ln day streak", days);
 }
 
 } // namespace tq

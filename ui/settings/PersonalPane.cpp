@@ -6,7 +6,7 @@
 #include "ui/design/Buttons.h"
 #include "ui/design/Components.h"
 #include "ui/design/Fonts.h"
-#include "ui/design/Palette.h"
+#include "look/Palette.h"
 #include "ui/design/SettingsRows.h"
 #include "ui/design/Text.h"
 #include "ui/design/Theme.h"
@@ -56,7 +56,7 @@ PersonalPane::PersonalPane(SettingsContext& context, int limit, QWidget* parent)
     // Writing memory
     FormSection* memory = form->addSection(
         text("Writing memory"),
-        text("You can switch memory off for single apps under Apps & Sites. The key that unlocks it lives in your Keychain."));
+        text("You can switch memory off for single apps under Apps & Sites. The key that unlocks it lives in your keyring."));
     memory_ = new SettingToggle(text("Remember how I write"),
                                 text("Keeps short passages from fields where you accepted a suggestion, encrypted on this "
                                      "computer, and shows them to the model as examples."),

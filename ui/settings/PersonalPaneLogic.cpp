@@ -29,9 +29,7 @@ QString passageCountText(int count)
 {
     if (count <= 0)
         return text("Nothing remembered yet");
-    if (count == 1)
-        return text("1 passage remembered");
-    return text("%1 passages remembered").arg(count);
+    return text("%Ln passages remembered", count);
 }
 
 int influenceStep(double strength)

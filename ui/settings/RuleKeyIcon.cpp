@@ -1,7 +1,7 @@
 #include "ui/settings/RuleKeyIcon.h"
 
 #include "platform/InstalledApps.h"
-#include "ui/design/Palette.h"
+#include "look/Palette.h"
 #include "ui/design/Symbols.h"
 #include "ui/settings/AppsLogic.h"
 

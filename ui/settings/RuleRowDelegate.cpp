@@ -1,6 +1,7 @@
 #include "ui/settings/RuleRowDelegate.h"
 
-#include "ui/design/Palette.h"
+#include "look/Palette.h"
+#include "ui/design/Fonts.h"
 #include "ui/settings/AppsLogic.h"
 #include "ui/settings/SettingsStyle.h"
 
@@ -19,7 +20,7 @@ void RuleRowDelegate::paint(QPainter* p, const QStyleOptionViewItem& option, con
     p->setRenderHint(QPainter::Antialiasing);
     const QRect r = option.rect.adjusted(6, 0, -6, 0);
     if (index.data(headerRole).toBool()) {
-        p->setFont(settingsFont(11, QFont::DemiBold));
+        p->setFont(fonts::font(fonts::Role::subheadline, QFont::DemiBold));
         p->setPen(palette::paperDim());
         p->drawText(r.adjusted(4, 6, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, index.data(Qt::DisplayRole).toString());
         p->restore();
@@ -37,7 +38,7 @@ void RuleRowDelegate::paint(QPainter* p, const QStyleOptionViewItem& option, con
     const QIcon icon = index.data(Qt::DecorationRole).value<QIcon>();
     icon.paint(p, QRect(r.left() + 6, r.center().y() - 9, 18, 18));
     double right = r.right() - 6;
-    p->setFont(settingsFont(12, QFont::Normal));
+    p->setFont(fonts::font(fonts::Role::callout));
     const qint64 words = index.data(wordsRole).toLongLong();
     if (words > 0) {
         const QString n = compactCount(words);
@@ -53,7 +54,7 @@ void RuleRowDelegate::paint(QPainter* p, const QStyleOptionViewItem& option, con
         right -= 19;
     }
     const QString key = index.data(keyRole).toString();
-    p->setFont(settingsFont(13, QFont::Normal));
+    p->setFont(fonts::font(fonts::Role::body));
     p->setPen(palette::paper());
     const QRectF nameRect(r.left() + 32, r.top(), std::max(0.0, right - 4 - (r.left() + 32)), r.height());
     const QString name = p->fontMetrics().elidedText(index.data(Qt::DisplayRole).toString(),

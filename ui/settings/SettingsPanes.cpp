@@ -19,7 +19,7 @@
 #include "ui/settings/SettingsStyle.h"
 
 #include "ui/design/Animation.h"
-#include "ui/design/Palette.h"
+#include "look/Palette.h"
 
 #include <QVBoxLayout>
 

@@ -5,7 +5,7 @@
 #include "input/RivalWatcher.h"
 #include "settings/Preferences.h"
 #include "ui/design/Backdrop.h"
-#include "ui/design/Palette.h"
+#include "look/Palette.h"
 #include "ui/design/Theme.h"
 #include "ui/settings/SettingsSidebar.h"
 #include "ui/design/Components.h"

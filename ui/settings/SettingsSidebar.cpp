@@ -1,7 +1,7 @@
 #include "ui/settings/SettingsSidebar.h"
 
 #include "platform/Text.h"
-#include "ui/design/Palette.h"
+#include "look/Palette.h"
 #include "ui/design/Shapes.h"
 #include "ui/settings/SettingsRouter.h"
 #include "ui/design/Fonts.h"

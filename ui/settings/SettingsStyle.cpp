@@ -4,7 +4,7 @@
 #include "ui/design/Buttons.h"
 #include "ui/design/Components.h"
 #include "ui/design/Fonts.h"
-#include "ui/design/Palette.h"
+#include "look/Palette.h"
 #include "ui/design/SettingsRows.h"
 #include "ui/design/Symbols.h"
 #include "ui/design/Text.h"
@@ -41,16 +41,6 @@ QScrollArea* fillWithScrollArea(QWidget* pane)
 PaneForm* fillWithForm(QWidget* pane)
 {
     return fillWith(pane, new PaneForm(pane));
-}
-
-QFont settingsFont(double pointSize, QFont::Weight weight)
-{
-    return fonts::system(pointSize, weight);
-}
-
-QLabel* makeLabel(const QString& text, double pointSize, QFont::Weight weight, const QColor& colour, QWidget* parent, bool wrap)
-{
-    return makeLabel(text, settingsFont(pointSize, weight), colour, wrap, parent);
 }
 
 QAbstractButton* makeButton(const QString& text, bool primary, MotionContext& motion, QWidget* parent)

@@ -30,13 +30,6 @@ QScrollArea* fillWithScrollArea(QWidget* pane);
 PaneForm* fillWithForm(QWidget* pane);
 
 
-QFont settingsFont(double pointSize, QFont::Weight weight = QFont::Normal);
-
-// A text label in paper (or the given colour), word-wrapped when asked. Older form of the
-// design's makeLabel (ui/design/Text.h), which names a step of the type ladder instead.
-QLabel* makeLabel(const QString& text, double pointSize, QFont::Weight weight, const QColor& colour,
-                  QWidget* parent = nullptr, bool wrap = false);
-
 // A button of the panes: the design's primary (gold) button, or a raised ink push button.
 QAbstractButton* makeButton(const QString& text, bool primary, MotionContext& motion, QWidget* parent = nullptr);
 

@@ -7,9 +7,10 @@
 #include "ui/design/Buttons.h"
 #include "ui/design/Components.h"
 #include "ui/design/GrantSeal.h"
-#include "ui/design/Palette.h"
+#include "look/Palette.h"
 #include "ui/settings/SettingsContext.h"
 #include "ui/settings/SettingsStyle.h"
+#include "ui/design/Text.h"
 #include "ui/settings/SetupModel.h"
 #include "ui/settings/SetupRowView.h"
 
@@ -29,9 +30,9 @@ SetupCard::SetupCard(SettingsContext& context, QWidget* parent) : QWidget(parent
     QVBoxLayout* column = card->contentLayout();
     column->setSpacing(0);
     auto* head = new QHBoxLayout;
-    head->addWidget(makeLabel(text("Finish setting up"), 13, QFont::DemiBold, palette::paper(), this));
+    head->addWidget(makeLabel(text("Finish setting up"), fonts::font(fonts::Role::body, QFont::DemiBold), palette::paper(), false, this));
     head->addStretch(1);
-    done_ = makeLabel(QString(), 12, QFont::Normal, palette::paperDim(), this);
+    done_ = makeLabel(QString(), fonts::Role::callout, palette::paperDim(), false, this);
     head->addWidget(done_);
     column->addLayout(head);
     column->addSpacing(10);

@@ -118,15 +118,15 @@ SetupRowText setupRowText(SetupItem item, SetupProgress progress, const SetupInp
         }
         r.title = text("Quit %1").arg(in.rivalNames);
         if (in.quit == RivalQuit::refused) {
-            r.detail = in.rivals.size() == 1
-                           ? text("%1 didn't quit. It may be showing a dialog. Force Quit closes it right away.").arg(in.rivalNames)
-                           : text("%1 didn't quit. They may be showing a dialog. Force Quit closes them right away.").arg(in.rivalNames);
+            r.detail = text("%1 didn't quit. They may be showing a dialog. Force Quit closes them right away.",
+                            int(in.rivals.size()))
+                           .arg(in.rivalNames);
             if (todo)
                 r.buttons = {{SetupAction::forceQuitRivals, text("Force Quit"), true}};
         } else {
-            r.detail = in.rivals.size() == 1
-                           ? text("%1 takes the Tab key before %app can, so %app stays paused in your other apps until you quit it.").arg(in.rivalNames)
-                           : text("%1 take the Tab key before %app can, so %app stays paused in your other apps until you quit them.").arg(in.rivalNames);
+            r.detail = text("%1 take the Tab key before %app can, so %app stays paused in your other apps until you quit them.",
+                            int(in.rivals.size()))
+                           .arg(in.rivalNames);
             if (todo)
                 r.buttons = {{SetupAction::quitRivals, text("Quit %1").arg(in.rivalNames), true, in.quit != RivalQuit::quitting}};
         }
@@ -137,7 +137,7 @@ SetupRowText setupRowText(SetupItem item, SetupProgress progress, const SetupInp
 
 QString setupDoneText(int done, int total)
 {
-    return text("%1 of %2 done").arg(done).arg(total);
+    return text("%1 of %Ln done", total).arg(QLocale().toString(done));
 }
 
 QString sidebarRowName(const QString& title, int count)

@@ -1,7 +1,8 @@
 #include "ui/settings/SetupRowView.h"
 
-#include "ui/design/Palette.h"
+#include "look/Palette.h"
 #include "ui/settings/SettingsStyle.h"
+#include "ui/design/Text.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -16,14 +17,14 @@ SetupRowView::SetupRowView(QWidget* parent) : QWidget(parent)
     new QHBoxLayout(iconSlot_);
     iconSlot_->layout()->setContentsMargins(0, 0, 0, 0);
 
-    title_ = makeLabel(QString(), 13, QFont::Medium, palette::paper(), this, true);
-    detail_ = makeLabel(QString(), 12, QFont::Normal, palette::paperDim(), this, true);
+    title_ = makeLabel(QString(), fonts::font(fonts::Role::body, QFont::Medium), palette::paper(), true, this);
+    detail_ = makeLabel(QString(), fonts::Role::callout, palette::paperDim(), true, this);
     noteRow_ = new QWidget(this);
     auto* noteLine = new QHBoxLayout(noteRow_);
     noteLine->setContentsMargins(0, 4, 0, 0);
     noteLine->setSpacing(6);
     noteLine->addWidget(new SymbolView(QStringLiteral("info.circle"), 14, palette::paperDim(), noteRow_), 0, Qt::AlignTop);
-    note_ = makeLabel(QString(), 12, QFont::Normal, palette::paperDim(), noteRow_, true);
+    note_ = makeLabel(QString(), fonts::Role::callout, palette::paperDim(), true, noteRow_);
     noteLine->addWidget(note_, 1);
     noteRow_->hide();
 

@@ -6,8 +6,9 @@
 #include "settings/Preferences.h"
 #include "stores/StatsStore.h"
 #include "stores/WritingMemory.h"
-#include "ui/design/Palette.h"
+#include "look/Palette.h"
 #include "ui/settings/SettingsStyle.h"
+#include "ui/design/Text.h"
 
 #include <QLabel>
 
@@ -33,7 +34,7 @@ QStringList storeProblems(const StoreSet& s)
 
 QLabel* makeStoreProblemLine(const StoreSet& stores, QWidget* parent)
 {
-    QLabel* line = makeLabel(QString(), 12, QFont::Normal, palette::orange(), parent, true);
+    QLabel* line = makeLabel(QString(), fonts::Role::callout, palette::orange(), true, parent);
     line->setObjectName(QStringLiteral("storeProblems"));
     auto refresh = [line, stores] {
         const QStringList problems = storeProblems(stores);

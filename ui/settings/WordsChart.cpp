@@ -1,7 +1,7 @@
 #include "ui/settings/WordsChart.h"
 
 #include "ui/design/Fonts.h"
-#include "ui/design/Palette.h"
+#include "look/Palette.h"
 #include "ui/settings/InsightsMetrics.h"
 
 #include <QLocale>
