@@ -2,6 +2,7 @@
 #include "platform/fakes/FakeKeyLayout.h"
 #include "ui/design/Backdrop.h"
 #include "ui/design/Buttons.h"
+#include "ui/design/Decoration.h"
 #include "ui/design/HandToggle.h"
 #include "ui/design/Keycap.h"
 #include "look/Palette.h"
@@ -320,3 +321,23 @@ TEST_P(Mirrored, SwitchChevronStatusAndProgressFollowTheLayoutDirection)
 }
 
 INSTANTIATE_TEST_SUITE_P(Directions, Mirrored, ::testing::Values(Qt::LeftToRight, Qt::RightToLeft));
+
+TEST(Accessibility, AGroupIsReadOnceAndADecorationNotAtAll)
+{
+    QWidget window;
+    auto* group = new QWidget(&window);
+    new QLabel(QStringLiteral("12"), group);
+    new QLabel(QStringLiteral("day streak"), group);
+    groupForAccessibility(group, QStringLiteral("12 day streak"));
+    auto* mark = new QWidget(&window);
+    markDecorative(mark);
+    window.show();
+
+    QAccessibleInterface* g = QAccessible::queryAccessibleInterface(group);
+    ASSERT_NE(g, nullptr);
+    EXPECT_EQ(g->childCount(), 0);
+    EXPECT_EQ(g->text(QAccessible::Name), QStringLiteral("12 day streak"));
+    QAccessibleInterface* m = QAccessible::queryAccessibleInterface(mark);
+    ASSERT_NE(m, nullptr);
+    EXPECT_TRUE(m->state().invisible);
+}

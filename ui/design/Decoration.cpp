@@ -21,22 +21,52 @@ public:
     QString text(QAccessible::Text) const override { return {}; }
 };
 
+const char* kGroupRole = "tqGroupRole";
+
+// One element for a whole group: its name speaks for the children, which stay out of the tree.
+class GroupAccessible final : public QAccessibleWidget {
+public:
+    GroupAccessible(QWidget* w, QAccessible::Role role) : QAccessibleWidget(w, role) {}
+    int childCount() const override { return 0; }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+};
+
 QAccessibleInterface* factory(const QString&, QObject* object)
 {
-    if (object && object->isWidgetType() && object->property(kProperty).toBool())
-        return new DecorationAccessible(static_cast<QWidget*>(object));
+    if (!object || !object->isWidgetType())
+        return nullptr;
+    auto* widget = static_cast<QWidget*>(object);
+    if (object->property(kProperty).toBool())
+        return new DecorationAccessible(widget);
+    const QVariant group = object->property(kGroupRole);
+    if (group.isValid())
+        return new GroupAccessible(widget, QAccessible::Role(group.toInt()));
     return nullptr;
 }
-} // namespace
 
-void markDecorative(QWidget* widget)
+void installFactory()
 {
     static const bool installed = [] {
         QAccessible::installFactory(factory);
         return true;
     }();
     Q_UNUSED(installed);
+}
+} // namespace
+
+void markDecorative(QWidget* widget)
+{
+    installFactory();
     widget->setProperty(kProperty, true);
+}
+
+void groupForAccessibility(QWidget* group, const QString& name, QAccessible::Role role)
+{
+    installFactory();
+    group->setProperty(kGroupRole, int(role));
+    group->setAccessibleName(name);
 }
 
 bool isDecorative(const QWidget* widget)
