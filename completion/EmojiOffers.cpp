@@ -55,8 +55,8 @@ bool EmojiOffers::offer(const FieldSnapshot& s, bool held)
     const bool wasOpen = isOpen();
     picker_->show(offer->items, offer->replacing, *s.caretRect);
     if (!offer->emoticon && !wasOpen) {
-        hooks_.announce(tq::text("%1 emoji. %2 selected")
-                            .arg(QString::number(offer->items.size()), spokenName(offer->items.first().name)));
+        hooks_.announce(tq::text("%Ln emoji. %1 selected", int(offer->items.size()))
+                            .arg(spokenName(offer->items.first().name)));
     }
     hooks_.status(EngineStatus::showing());
     return true;

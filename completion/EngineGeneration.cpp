@@ -112,7 +112,7 @@ bool CompletionEngine::show(const QString& cleaned, const FieldSnapshot& request
         if (!now->isLocal)
             stats_.recordShown(clock_->now());
         const QString remaining = suggestion_->remaining();
-        announce(tq::text("Suggestion: ") + chars::trimSpacesAndTabs(remaining).toString());
+        announce(tq::text("Suggestion: %1").arg(chars::trimSpacesAndTabs(remaining).toString()));
         if (prefs_.showKeyHint())
             prefs_.setKeyHintsShown(prefs_.keyHintsShown() + 1);
     }

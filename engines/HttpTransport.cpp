@@ -14,6 +14,7 @@
 #include <QStringDecoder>
 
 #include <algorithm>
+#include <climits>
 #include <malloc.h>
 #include <memory>
 #include <utility>
@@ -238,9 +239,7 @@ ProviderError answerError(int status, const QByteArray& body)
 
 QString modelsAvailableText(qsizetype n)
 {
-    if (n == 1)
-        return text("1 model available");
-    return text("%1 models available").arg(n);
+    return text("%Ln models available", int(std::min<qsizetype>(n, INT_MAX)));
 }
 
 Future<QByteArray> get(Clock& clock, QNetworkAccessManager& network, const std::optional<QUrl>& url,

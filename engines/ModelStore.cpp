@@ -196,7 +196,7 @@ void ModelStore::finishInstall(quint64 id, const QString& incoming, bool matches
         return;
     }
     const auto saveFailed = [this](const QString& description) {
-        setPhase(Phase::failed(text("The model couldn't be saved: ") + description));
+        setPhase(Phase::failed(text("The model couldn't be saved: %1").arg(description)));
     };
     // rename(2) replaces an existing model file in one step.
     std::error_code ec;

@@ -81,7 +81,9 @@ Future<ProviderStatus> OllamaProvider::status()
                 return Cancelled{};
             if (p.hasValue())
                 return ProviderStatus::unavailable(text("Ollama is running but has no models"));
-            return ProviderStatus::unavailable(text("Ollama isn't running at ") + asSet);
+            const QString at = asSet.trimmed();
+            return ProviderStatus::unavailable(at.isEmpty() ? text("Ollama isn't running.")
+                                                            : text("Ollama isn't running at %1.").arg(at));
         });
     });
 }

@@ -44,8 +44,11 @@ Future<ProviderStatus> OpenAICompatibleProvider::status()
         if (o.isCancelled())
             return Cancelled{};
         const QStringList ids = o.valueOr({});
-        if (ids.isEmpty())
-            return ProviderStatus::unavailable(text("No server answered at ") + (base ? base() : QString()));
+        if (ids.isEmpty()) {
+            const QString at = base ? base().trimmed() : QString();
+            return ProviderStatus::unavailable(at.isEmpty() ? text("No server answered.")
+                                                            : text("No server answered at %1.").arg(at));
+        }
         return ProviderStatus::ready(Providers::modelsAvailableText(ids.size()));
     });
 }

@@ -40,16 +40,8 @@
         <translation>يعرض اقتراحًا</translation>
     </message>
     <message>
-        <source>%1 emoji. %2 selected</source>
-        <translation>%1 رموز تعبيرية. المحدد: %2</translation>
-    </message>
-    <message>
         <source>The model took too long to answer</source>
         <translation>استغرق النموذج وقتًا طويلًا للإجابة</translation>
-    </message>
-    <message>
-        <source>Suggestion: </source>
-        <translation>الاقتراح: </translation>
     </message>
     <message>
         <source>This app doesn&apos;t report where the caret is</source>
@@ -108,14 +100,6 @@
         <translation>جارٍ الفحص…</translation>
     </message>
     <message>
-        <source>1 model available</source>
-        <translation>نموذج واحد متاح</translation>
-    </message>
-    <message>
-        <source>%1 models available</source>
-        <translation>%1 نماذج متاحة</translation>
-    </message>
-    <message>
         <source>The model stopped with error %1</source>
         <translation>توقف النموذج بالخطأ %1</translation>
     </message>
@@ -140,10 +124,6 @@
         <translation>لم يطابق التنزيل الملف المتوقع، فحُذف. حاول مجددًا.</translation>
     </message>
     <message>
-        <source>The model couldn&apos;t be saved: </source>
-        <translation>تعذّر حفظ النموذج: </translation>
-    </message>
-    <message>
         <source>Downloaded</source>
         <translation>تم التنزيل</translation>
     </message>
@@ -166,14 +146,6 @@
     <message>
         <source>Ollama is running but has no models</source>
         <translation>يعمل Ollama لكن لا توجد لديه نماذج</translation>
-    </message>
-    <message>
-        <source>Ollama isn&apos;t running at </source>
-        <translation>لا يعمل Ollama على </translation>
-    </message>
-    <message>
-        <source>No server answered at </source>
-        <translation>لم يستجب أي خادم على </translation>
     </message>
     <message>
         <source>Another app</source>
@@ -2303,6 +2275,52 @@
     <message>
         <source>You can switch memory off for single apps under Apps &amp; Sites. The key that unlocks it lives in your keyring.</source>
         <translation>يمكنك إيقاف الذاكرة لتطبيقات بعينها ضمن «التطبيقات والمواقع». المفتاح الذي يفتحها محفوظ في حلقة المفاتيح لديك.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln emoji. %1 selected</source>
+        <translation>
+            <numerusform>لا رموز تعبيرية. المحدد: %1</numerusform>
+            <numerusform>رمز تعبيري واحد. المحدد: %1</numerusform>
+            <numerusform>رمزان تعبيريان. المحدد: %1</numerusform>
+            <numerusform>%Ln رموز تعبيرية. المحدد: %1</numerusform>
+            <numerusform>%Ln رمزًا تعبيريًا. المحدد: %1</numerusform>
+            <numerusform>%Ln رمز تعبيري. المحدد: %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Suggestion: %1</source>
+        <translation>الاقتراح: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln models available</source>
+        <translation>
+            <numerusform>لا نماذج متاحة</numerusform>
+            <numerusform>نموذج واحد متاح</numerusform>
+            <numerusform>نموذجان متاحان</numerusform>
+            <numerusform>%Ln نماذج متاحة</numerusform>
+            <numerusform>%Ln نموذجًا متاحًا</numerusform>
+            <numerusform>%Ln نموذج متاح</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The model couldn&apos;t be saved: %1</source>
+        <translation>تعذّر حفظ النموذج: %1</translation>
+    </message>
+    <message>
+        <source>Ollama isn&apos;t running.</source>
+        <translation>خادم Ollama لا يعمل.</translation>
+    </message>
+    <message>
+        <source>Ollama isn&apos;t running at %1.</source>
+        <translation>خادم Ollama لا يعمل على العنوان %1.</translation>
+    </message>
+    <message>
+        <source>No server answered.</source>
+        <translation>لم يُجب أي خادم.</translation>
+    </message>
+    <message>
+        <source>No server answered at %1.</source>
+        <translation>لم يُجب أي خادم على العنوان %1.</translation>
     </message>
 </context>
 </TS>

@@ -40,16 +40,8 @@
         <translation>Zeigt einen Vorschlag</translation>
     </message>
     <message>
-        <source>%1 emoji. %2 selected</source>
-        <translation>%1 Emoji. %2 ausgewählt</translation>
-    </message>
-    <message>
         <source>The model took too long to answer</source>
         <translation>Das Modell hat zu lange für die Antwort gebraucht</translation>
-    </message>
-    <message>
-        <source>Suggestion: </source>
-        <translation>Vorschlag: </translation>
     </message>
     <message>
         <source>This app doesn&apos;t report where the caret is</source>
@@ -108,14 +100,6 @@
         <translation>Wird geprüft …</translation>
     </message>
     <message>
-        <source>1 model available</source>
-        <translation>1 Modell verfügbar</translation>
-    </message>
-    <message>
-        <source>%1 models available</source>
-        <translation>%1 Modelle verfügbar</translation>
-    </message>
-    <message>
         <source>The model stopped with error %1</source>
         <translation>Das Modell hat mit Fehler %1 aufgehört</translation>
     </message>
@@ -140,10 +124,6 @@
         <translation>Der Download passte nicht zur erwarteten Datei und wurde deshalb gelöscht. Versuche es noch einmal.</translation>
     </message>
     <message>
-        <source>The model couldn&apos;t be saved: </source>
-        <translation>Das Modell konnte nicht gespeichert werden: </translation>
-    </message>
-    <message>
         <source>Downloaded</source>
         <translation>Geladen</translation>
     </message>
@@ -166,14 +146,6 @@
     <message>
         <source>Ollama is running but has no models</source>
         <translation>Ollama läuft, hat aber keine Modelle</translation>
-    </message>
-    <message>
-        <source>Ollama isn&apos;t running at </source>
-        <translation>Ollama läuft nicht unter </translation>
-    </message>
-    <message>
-        <source>No server answered at </source>
-        <translation>Kein Server hat geantwortet unter </translation>
     </message>
     <message>
         <source>Another app</source>
@@ -2247,6 +2219,44 @@
     <message>
         <source>You can switch memory off for single apps under Apps &amp; Sites. The key that unlocks it lives in your keyring.</source>
         <translation>Unter „Apps &amp; Websites“ kannst du das Gedächtnis für einzelne Apps ausschalten. Der Schlüssel, der es entsperrt, liegt in deinem Schlüsselbund.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln emoji. %1 selected</source>
+        <translation>
+            <numerusform>%Ln Emoji. %1 ausgewählt</numerusform>
+            <numerusform>%Ln Emojis. %1 ausgewählt</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Suggestion: %1</source>
+        <translation>Vorschlag: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln models available</source>
+        <translation>
+            <numerusform>%Ln Modell verfügbar</numerusform>
+            <numerusform>%Ln Modelle verfügbar</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The model couldn&apos;t be saved: %1</source>
+        <translation>Das Modell konnte nicht gespeichert werden: %1</translation>
+    </message>
+    <message>
+        <source>Ollama isn&apos;t running.</source>
+        <translation>Ollama läuft nicht.</translation>
+    </message>
+    <message>
+        <source>Ollama isn&apos;t running at %1.</source>
+        <translation>Ollama läuft nicht unter %1.</translation>
+    </message>
+    <message>
+        <source>No server answered.</source>
+        <translation>Kein Server hat geantwortet.</translation>
+    </message>
+    <message>
+        <source>No server answered at %1.</source>
+        <translation>Unter %1 hat kein Server geantwortet.</translation>
     </message>
 </context>
 </TS>

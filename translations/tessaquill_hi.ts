@@ -40,15 +40,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1 emoji. %2 selected</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>The model took too long to answer</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Suggestion: </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -108,14 +100,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>1 model available</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 models available</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>The model stopped with error %1</source>
         <translation type="unfinished"></translation>
     </message>
@@ -140,10 +124,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The model couldn&apos;t be saved: </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Downloaded</source>
         <translation type="unfinished"></translation>
     </message>
@@ -165,14 +145,6 @@
     </message>
     <message>
         <source>Ollama is running but has no models</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Ollama isn&apos;t running at </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>No server answered at </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -2246,6 +2218,44 @@
     </message>
     <message>
         <source>You can switch memory off for single apps under Apps &amp; Sites. The key that unlocks it lives in your keyring.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln emoji. %1 selected</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Suggestion: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln models available</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The model couldn&apos;t be saved: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ollama isn&apos;t running.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ollama isn&apos;t running at %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No server answered.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No server answered at %1.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -274,7 +274,7 @@ TEST_F(HubFixture, OllamaRefreshWarmsTheChosenModelOnlyWhenOllamaIsTheEngine)
     await(hub->refresh(EngineKind::ollama));
     EXPECT_EQ(server.requestsTo("/api/generate").size(), 1); // not ready: no warm-up
     EXPECT_EQ(hub->status(EngineKind::ollama),
-              ProviderStatus::unavailable(QStringLiteral("Ollama isn't running at ") + server.base()));
+              ProviderStatus::unavailable(QStringLiteral("Ollama isn't running at %1.").arg(server.base())));
 }
 
 TEST_F(HubFixture, ModelNamesAndTheBatteryModel)

@@ -121,7 +121,7 @@ TEST(LlamaServerPeer, BearerKeyIsRequiredAndSent)
 
     EXPECT_TRUE(await(provider.models(), 20000)->value().isEmpty());
     EXPECT_EQ(await(provider.status(), 20000)->value(),
-              ProviderStatus::unavailable(QStringLiteral("No server answered at ") + base));
+              ProviderStatus::unavailable(QStringLiteral("No server answered at %1.").arg(base)));
     auto refused = await(provider.complete(request()), 30000);
     ASSERT_TRUE(refused && refused->isProviderError());
     EXPECT_TRUE(refused->errorMessage().startsWith(QStringLiteral("The server answered 401. ")));

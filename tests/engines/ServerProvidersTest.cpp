@@ -322,11 +322,11 @@ TEST(OllamaProvider, NotRunningNamesTheAddressAsSet)
     QNetworkAccessManager network;
     const QString base = QStringLiteral(" http://127.0.0.1:%1 ").arg(closedPort());
     OllamaProvider ollama(clock, network, [&] { return base; });
-    EXPECT_EQ(await(ollama.status())->value(), ProviderStatus::unavailable(QStringLiteral("Ollama isn't running at ") + base));
+    EXPECT_EQ(await(ollama.status())->value(), ProviderStatus::unavailable(QStringLiteral("Ollama isn't running at %1.").arg(base.trimmed())));
     EXPECT_TRUE(await(ollama.models())->value().isEmpty());
 
     OllamaProvider empty(clock, network, [] { return QString(); });
-    EXPECT_EQ(await(empty.status())->value(), ProviderStatus::unavailable(QStringLiteral("Ollama isn't running at ")));
+    EXPECT_EQ(await(empty.status())->value(), ProviderStatus::unavailable(QStringLiteral("Ollama isn't running.")));
 }
 
 TEST(OllamaProvider, WarmUpBodyAndNothingForAnEmptyModel)
@@ -415,7 +415,7 @@ TEST(OpenAICompatibleProvider, ModelsAndStatus)
     EXPECT_EQ(await(openAI.status())->value(), ProviderStatus::ready(QStringLiteral("1 model available")));
 
     server.reply("/v1/models", 200, R"({"data":[]})");
-    EXPECT_EQ(await(openAI.status())->value(), ProviderStatus::unavailable(QStringLiteral("No server answered at ") + base));
+    EXPECT_EQ(await(openAI.status())->value(), ProviderStatus::unavailable(QStringLiteral("No server answered at %1.").arg(base)));
 
     OpenAICompatibleProvider refused(clock, network, [] { return QStringLiteral("http://127.0.0.1:%1/v1").arg(closedPort()); },
                                      [] { return QString(); });
