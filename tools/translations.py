@@ -2,7 +2,9 @@
 """Lists and fills the unfinished texts of one translation file.
 
 todo LANG            prints {"context\\u0004source": ""} for every unfinished text
-fill LANG FILE.json  sets each listed text's translation and marks it finished
+fill LANG FILE.json  sets each listed text's translation and marks it finished; keys are the
+                     source (or "context\u0004source"), "source\u0004disambiguation" for a
+                     word of two meanings; a text with plural forms takes a list
 """
 import json
 import sys
@@ -38,8 +40,11 @@ def main():
     done = json.loads(Path(sys.argv[3]).read_text(encoding="utf-8"))
     filled = 0
     for name, msg in messages(tree):
-        key = f"{name}\u0004{msg.findtext('source')}"
-        text = done.get(key) or done.get(msg.findtext("source"))
+        source, meaning = msg.findtext("source"), msg.findtext("comment")
+        if meaning:  # a word of two meanings: only its own key ("source\u0004meaning")
+            text = done.get(f"{source}\u0004{meaning}") or done.get(f"{name}\u0004{source}\u0004{meaning}")
+        else:
+            text = done.get(f"{name}\u0004{source}") or done.get(source)
         if not text:
             continue
         tr = msg.find("translation")

@@ -29,7 +29,7 @@
     </message>
     <message>
         <source>Waiting for a pause</source>
-        <translation>في انتظار توقف</translation>
+        <translation>بانتظار توقفك عن الكتابة</translation>
     </message>
     <message>
         <source>Thinking</source>
@@ -49,11 +49,11 @@
     </message>
     <message>
         <source>%app is turned off</source>
-        <translation>%app متوقف</translation>
+        <translation>تم إيقاف %app</translation>
     </message>
     <message>
         <source>Secure input is on, so %app stays out</source>
-        <translation>الإدخال الآمن مفعّل، لذلك يبقى %app بعيدًا</translation>
+        <translation>الإدخال الآمن مفعّل، لذا لا يتدخل %app</translation>
     </message>
     <message>
         <source>the trigger shortcut</source>
@@ -101,11 +101,11 @@
     </message>
     <message>
         <source>The model stopped with error %1</source>
-        <translation>توقف النموذج بالخطأ %1</translation>
+        <translation>توقف النموذج بسبب الخطأ %1</translation>
     </message>
     <message>
         <source>The model file couldn&apos;t be loaded</source>
-        <translation>تعذّر تحميل ملف النموذج</translation>
+        <translation>تعذّر تحميل ملف النموذج في الذاكرة</translation>
     </message>
     <message>
         <source>There wasn&apos;t enough memory to start the model</source>
@@ -181,7 +181,7 @@
     </message>
     <message>
         <source>Do nothing, send Escape to the app</source>
-        <translation>لا تفعل شيئًا، أرسل Escape إلى التطبيق</translation>
+        <translation>عدم فعل شيء وتمرير Escape إلى التطبيق</translation>
     </message>
     <message>
         <source>Type it</source>
@@ -201,7 +201,7 @@
     </message>
     <message>
         <source>Gold tint</source>
-        <translation>لون ذهبي</translation>
+        <translation>مسحة ذهبية</translation>
     </message>
     <message>
         <source>%app model</source>
@@ -225,7 +225,7 @@
     </message>
     <message>
         <source>LM Studio, llama-server or any OpenAI-compatible endpoint.</source>
-        <translation>LM Studio أو llama-server أو أي نقطة نهاية متوافقة مع OpenAI.</translation>
+        <translation>خادم LM Studio أو llama-server أو أي نقطة نهاية متوافقة مع OpenAI.</translation>
     </message>
     <message>
         <source>Sends the text as keystrokes. Works almost everywhere.</source>
@@ -297,12 +297,12 @@
     </message>
     <message>
         <source>Off</source>
-        <translation>إيقاف</translation>
+        <translation>متوقف</translation>
     </message>
     <message numerus="yes">
         <source>Paused while %1 are open</source>
         <translation>
-            <numerusform>متوقف مؤقتًا ما دام %1 مفتوحًا</numerusform>
+            <numerusform>متوقف مؤقتًا ما دامت %1 مفتوحة</numerusform>
             <numerusform>متوقف مؤقتًا ما دام %1 مفتوحًا</numerusform>
             <numerusform>متوقف مؤقتًا ما دام %1 مفتوحَين</numerusform>
             <numerusform>متوقف مؤقتًا ما دامت %1 مفتوحة</numerusform>
@@ -329,7 +329,7 @@
             <numerusform>كلمة موفَّرة اليوم</numerusform>
             <numerusform>كلمتان موفَّرتان اليوم</numerusform>
             <numerusform>كلمات موفَّرة اليوم</numerusform>
-            <numerusform>كلمةً موفَّرة اليوم</numerusform>
+            <numerusform>كلمة موفَّرة اليوم</numerusform>
             <numerusform>كلمة موفَّرة اليوم</numerusform>
         </translation>
     </message>
@@ -363,7 +363,7 @@
     </message>
     <message>
         <source>For 15 Minutes</source>
-        <translation>لمدة 15 دقيقة</translation>
+        <translation>لمدة ١٥ دقيقة</translation>
     </message>
     <message>
         <source>For 1 Hour</source>
@@ -371,7 +371,7 @@
     </message>
     <message>
         <source>For 4 Hours</source>
-        <translation>لمدة 4 ساعات</translation>
+        <translation>لمدة ٤ ساعات</translation>
     </message>
     <message>
         <source>Until I Resume</source>
@@ -379,7 +379,7 @@
     </message>
     <message>
         <source>Example: after typing %1, %2 suggests %3</source>
-        <translation>مثال: بعد كتابة %1، يقترح %2 %3</translation>
+        <translation>مثال: بعد كتابة %1، يقترح %2: %3</translation>
     </message>
     <message>
         <source>takes the next word</source>
@@ -399,7 +399,7 @@
     </message>
     <message>
         <source>%1 of %2. You can keep writing while it downloads.</source>
-        <translation>%1 من %2. يمكنك متابعة الكتابة أثناء التنزيل.</translation>
+        <translation>تم تنزيل %1 من %2. يمكنك متابعة الكتابة أثناء التنزيل.</translation>
     </message>
     <message>
         <source>Checking the download</source>
@@ -407,7 +407,7 @@
     </message>
     <message>
         <source>Try Again</source>
-        <translation>حاول مجددًا</translation>
+        <translation>إعادة المحاولة</translation>
     </message>
     <message>
         <source>Remove…</source>
@@ -495,7 +495,7 @@
     </message>
     <message>
         <source>Switch %app on in the list, then come back. This page updates by itself.</source>
-        <translation>فعّل %app في القائمة ثم عُد. تتحدث هذه الصفحة من تلقاء نفسها.</translation>
+        <translation>فعّل %app في القائمة ثم عُد. تُحدَّث هذه الصفحة تلقائيًا.</translation>
     </message>
     <message>
         <source>Already switched on? The desktop&apos;s settings may still list an older copy of %app. Select it, remove it with the minus button, then try again.</source>
@@ -539,7 +539,7 @@
     </message>
     <message>
         <source>Default follows General: %1, %2 suggestions.</source>
-        <translation>الافتراضي يتبع «عام»: %1، اقتراحات %2.</translation>
+        <translation>الافتراضي يتبع «عام»: %1، وطول الاقتراحات %2.</translation>
     </message>
     <message>
         <source>Add a website</source>
@@ -631,11 +631,11 @@
     </message>
     <message>
         <source>On</source>
-        <translation>تشغيل</translation>
+        <translation>مفعّل</translation>
     </message>
     <message>
         <source>Tab accepts suggestions</source>
-        <translation>Tab يقبل الاقتراحات</translation>
+        <translation>قبول الاقتراحات بمفتاح Tab</translation>
     </message>
     <message>
         <source>Turn off where Tab already means something, like indenting. The other accept key still works.</source>
@@ -675,7 +675,7 @@
     </message>
     <message>
         <source>Writing memory is off in Your Voice.</source>
-        <translation>ذاكرة الكتابة متوقفة في «صوتك».</translation>
+        <translation>ذاكرة الكتابة متوقفة في «أسلوبك».</translation>
     </message>
     <message>
         <source>Erase…</source>
@@ -683,7 +683,7 @@
     </message>
     <message>
         <source>Reset to Defaults</source>
-        <translation>إعادة إلى الافتراضي</translation>
+        <translation>استعادة الافتراضي</translation>
     </message>
     <message>
         <source>Erase what %app remembered from %1?</source>
@@ -763,7 +763,7 @@
     </message>
     <message>
         <source>%1, %2 typical wait</source>
-        <translation>%1، الانتظار المعتاد %2</translation>
+        <translation>الانتظار المعتاد %2 مع %1</translation>
     </message>
     <message>
         <source>%1 this week.</source>
@@ -791,7 +791,7 @@
     </message>
     <message>
         <source>Your Voice</source>
-        <translation>صوتك</translation>
+        <translation>أسلوبك</translation>
     </message>
     <message>
         <source>Keys</source>
@@ -835,7 +835,7 @@
     </message>
     <message>
         <source>Help suggestions sound like you</source>
-        <translation>ساعد الاقتراحات لتبدو مثلك</translation>
+        <translation>اجعل الاقتراحات تشبه أسلوبك</translation>
     </message>
     <message>
         <source>Accept, dismiss and summon suggestions</source>
@@ -899,7 +899,7 @@
     </message>
     <message>
         <source>%1 is ready</source>
-        <translation>%1 جاهز</translation>
+        <translation>أصبح %1 جاهزًا</translation>
     </message>
     <message>
         <source>Checking %1</source>
@@ -943,7 +943,7 @@
     </message>
     <message>
         <source>Only %app is suggesting</source>
-        <translation>%app وحده يقترح</translation>
+        <translation>لا يقترح الآن إلا %app</translation>
     </message>
     <message>
         <source>Tab reaches %app again.</source>
@@ -952,9 +952,9 @@
     <message numerus="yes">
         <source>%1 didn&apos;t quit. They may be showing a dialog. Force Quit closes them right away.</source>
         <translation>
+            <numerusform>لم تُنهَ %1. ربما تعرض مربعات حوار. «إنهاء قسري» يغلقها فورًا.</numerusform>
             <numerusform>لم يُنهَ %1. ربما يعرض مربع حوار. «إنهاء قسري» يغلقه فورًا.</numerusform>
-            <numerusform>لم يُنهَ %1. ربما يعرض مربع حوار. «إنهاء قسري» يغلقه فورًا.</numerusform>
-            <numerusform>لم يُنهَ %1. ربما يعرضان مربع حوار. «إنهاء قسري» يغلقهما فورًا.</numerusform>
+            <numerusform>لم يُنهَ %1. ربما يعرضان مربعات حوار. «إنهاء قسري» يغلقهما فورًا.</numerusform>
             <numerusform>لم تُنهَ %1. ربما تعرض مربعات حوار. «إنهاء قسري» يغلقها فورًا.</numerusform>
             <numerusform>لم تُنهَ %1. ربما تعرض مربعات حوار. «إنهاء قسري» يغلقها فورًا.</numerusform>
             <numerusform>لم تُنهَ %1. ربما تعرض مربعات حوار. «إنهاء قسري» يغلقها فورًا.</numerusform>
@@ -967,7 +967,7 @@
     <message numerus="yes">
         <source>%1 take the Tab key before %app can, so %app stays paused in your other apps until you quit them.</source>
         <translation>
-            <numerusform>يأخذ %1 مفتاح Tab قبل %app، لذلك يبقى %app متوقفًا مؤقتًا في تطبيقاتك الأخرى حتى تنهيه.</numerusform>
+            <numerusform>تأخذ %1 مفتاح Tab قبل %app، لذلك يبقى %app متوقفًا مؤقتًا في تطبيقاتك الأخرى حتى تنهيها.</numerusform>
             <numerusform>يأخذ %1 مفتاح Tab قبل %app، لذلك يبقى %app متوقفًا مؤقتًا في تطبيقاتك الأخرى حتى تنهيه.</numerusform>
             <numerusform>يأخذ %1 مفتاح Tab قبل %app، لذلك يبقى %app متوقفًا مؤقتًا في تطبيقاتك الأخرى حتى تنهيهما.</numerusform>
             <numerusform>تأخذ %1 مفتاح Tab قبل %app، لذلك يبقى %app متوقفًا مؤقتًا في تطبيقاتك الأخرى حتى تنهيها.</numerusform>
@@ -1009,7 +1009,7 @@
     </message>
     <message>
         <source>Plugged in. These wait until you unplug.</source>
-        <translation>موصول بالكهرباء. هذه الإعدادات تنتظر حتى تفصله.</translation>
+        <translation>موصول بالكهرباء. تنتظر هذه الإعدادات حتى تفصل الشاحن.</translation>
     </message>
     <message>
         <source>Model</source>
@@ -1021,7 +1021,7 @@
     </message>
     <message>
         <source>Reload the model list</source>
-        <translation>إعادة تحميل قائمة النماذج</translation>
+        <translation>تحديث قائمة النماذج</translation>
     </message>
     <message>
         <source>Choose a model</source>
@@ -1169,7 +1169,7 @@
     </message>
     <message>
         <source>A small keycap after your first suggestions, as a reminder of what to press.</source>
-        <translation>زر صغير بعد اقتراحاتك الأولى، تذكيرًا بما يجب الضغط عليه.</translation>
+        <translation>رمز مفتاح صغير بعد اقتراحاتك الأولى، تذكيرًا بما تضغطه.</translation>
     </message>
     <message>
         <source>Insert suggestions by</source>
@@ -1185,19 +1185,19 @@
     </message>
     <message>
         <source>%1 is another device on your network, so the text around your caret will be sent there.</source>
-        <translation>%1 جهاز آخر على شبكتك، لذا سيُرسل النص المحيط بالمؤشر إليه.</translation>
+        <translation>العنوان %1 جهاز آخر على شبكتك، لذا سيُرسل النص المحيط بالمؤشر إليه.</translation>
     </message>
     <message>
         <source>%1 isn&apos;t this computer, so the text around your caret will be sent there.</source>
-        <translation>%1 ليس هذا الحاسوب، لذا سيُرسل النص المحيط بالمؤشر إليه.</translation>
+        <translation>العنوان %1 ليس هذا الكمبيوتر، لذا سيُرسل النص المحيط بالمؤشر إليه.</translation>
     </message>
     <message>
         <source>Both keep your text on this computer.</source>
-        <translation>كلاهما يُبقي نصك على هذا الحاسوب.</translation>
+        <translation>كلاهما يُبقي نصك على هذا الكمبيوتر.</translation>
     </message>
     <message>
         <source>%app opens by itself when you start your computer.</source>
-        <translation>يفتح %app تلقائيًا عند تشغيل حاسوبك.</translation>
+        <translation>يفتح %app تلقائيًا عند تشغيل الكمبيوتر.</translation>
     </message>
     <message>
         <source>System predictions</source>
@@ -1245,7 +1245,7 @@
     </message>
     <message>
         <source>Next time, quit %1 without asking</source>
-        <translation>في المرة القادمة، أنهِ %1 دون أن تسألني</translation>
+        <translation>في المرة القادمة، إنهاء %1 دون سؤال</translation>
     </message>
     <message>
         <source>%1 is also running</source>
@@ -1397,7 +1397,7 @@
     </message>
     <message>
         <source>Pauses for 15 minutes.</source>
-        <translation>يوقف مؤقتًا لمدة 15 دقيقة.</translation>
+        <translation>يوقف مؤقتًا لمدة ١٥ دقيقة.</translation>
     </message>
     <message>
         <source>Turn %app on or off</source>
@@ -1461,7 +1461,7 @@
     </message>
     <message>
         <source>Erase All…</source>
-        <translation>مسح الكل…</translation>
+        <translation>محو الكل…</translation>
     </message>
     <message>
         <source>Erase everything %app remembered?</source>
@@ -1485,7 +1485,7 @@
     </message>
     <message>
         <source>A reply in Mail reads differently from a commit message.</source>
-        <translation>الرد في برنامج البريد يُقرأ بشكل مختلف عن رسالة الإيداع في الشيفرة.</translation>
+        <translation>الرد في البريد يختلف في أسلوبه عن رسالة الإيداع.</translation>
     </message>
     <message>
         <source>Website</source>
@@ -1501,7 +1501,7 @@
     </message>
     <message>
         <source>Anything you copied in the last 10 minutes. Copies from password managers are skipped.</source>
-        <translation>كل ما نسخته في آخر 10 دقائق. يُتجاوز ما يُنسخ من مديري كلمات المرور.</translation>
+        <translation>كل ما نسخته في آخر ١٠ دقائق. يُتجاوز ما يُنسخ من مديري كلمات المرور.</translation>
     </message>
     <message>
         <source>Text on screen</source>
@@ -1659,7 +1659,7 @@
     </message>
     <message>
         <source>Yes, at %1, %2 on screen, %3 pt tall, %4 characters before it and %5 after</source>
-        <translation>نعم، عند %1، %2 على الشاشة، بارتفاع %3 نقطة، وقبله %4 حرفًا وبعده %5</translation>
+        <translation>نعم، عند %1، %2 على الشاشة، بارتفاع %3 نقطة، وعدد الأحرف قبله %4 وبعده %5</translation>
     </message>
     <message>
         <source>Not reported, estimated from the caret</source>
@@ -1667,7 +1667,7 @@
     </message>
     <message>
         <source>%1 %2 pt</source>
-        <translation>%1 %2 نقطة</translation>
+        <translation>خط %1 بحجم %2 نقطة</translation>
     </message>
     <message>
         <source>System</source>
@@ -1687,7 +1687,7 @@
     </message>
     <message>
         <source>Last 7 days</source>
-        <translation>آخر 7 أيام</translation>
+        <translation>آخر ٧ أيام</translation>
     </message>
     <message>
         <source>All time</source>
@@ -1699,7 +1699,7 @@
     </message>
     <message>
         <source>at 40 words a minute</source>
-        <translation>بمعدل 40 كلمة في الدقيقة</translation>
+        <translation>بمعدل ٤٠ كلمة في الدقيقة</translation>
     </message>
     <message>
         <source>Accepted</source>
@@ -1715,7 +1715,7 @@
     </message>
     <message>
         <source>9 in 10 under %1</source>
-        <translation>9 من 10 أقل من %1</translation>
+        <translation>٩ من ١٠ أقل من %1</translation>
     </message>
     <message>
         <source>no requests yet</source>
@@ -1879,7 +1879,7 @@
     </message>
     <message>
         <source>Same as my computer</source>
-        <translation>مثل جهاز الكمبيوتر</translation>
+        <translation>مثل لغة جهازي</translation>
     </message>
     <message>
         <source>Switch to %1?</source>
@@ -1911,7 +1911,7 @@
     </message>
     <message>
         <source>0 min</source>
-        <translation>0 دقيقة</translation>
+        <translation>٠ دقيقة</translation>
     </message>
     <message>
         <source>under a minute</source>
@@ -1927,7 +1927,7 @@
     </message>
     <message>
         <source>%1 ms</source>
-        <translation>%1 م.ث</translation>
+        <translation>%1 مللي ث</translation>
     </message>
     <message>
         <source>Not set</source>
@@ -1983,11 +1983,11 @@
     </message>
     <message>
         <source>Downloading. The on-device model fills in until it&apos;s done.</source>
-        <translation>جارٍ التنزيل. يحل النموذج على الجهاز محله حتى ينتهي.</translation>
+        <translation>جارٍ التنزيل. يتولى النموذج على الجهاز الاقتراحات حتى ينتهي.</translation>
     </message>
     <message>
         <source>The on-device model fills in until you download it.</source>
-        <translation>يحل النموذج على الجهاز محله حتى تنزّله.</translation>
+        <translation>يتولى النموذج على الجهاز الاقتراحات حتى تنزّل النموذج.</translation>
     </message>
     <message>
         <source>%1 shares no text. Quit it and start it with %2 to get suggestions in it.</source>
@@ -2015,11 +2015,11 @@
     </message>
     <message>
         <source>A port is a number from 1 to 65535.</source>
-        <translation>المنفذ رقم من 1 إلى 65535.</translation>
+        <translation>المنفذ رقم من ١ إلى ٦٥٥٣٥.</translation>
     </message>
     <message>
         <source>The on-device model fills in until the download is done.</source>
-        <translation>يحل النموذج على الجهاز محله حتى ينتهي التنزيل.</translation>
+        <translation>يتولى النموذج على الجهاز الاقتراحات حتى ينتهي التنزيل.</translation>
     </message>
     <message>
         <source>Suggestions start once the download is done.</source>
@@ -2027,7 +2027,7 @@
     </message>
     <message>
         <source>This frees %1. The on-device model fills in until you download it again.</source>
-        <translation>يحرر هذا %1. يحل النموذج على الجهاز محله حتى تنزّله مجددًا.</translation>
+        <translation>يحرر هذا %1. يتولى النموذج على الجهاز الاقتراحات حتى تنزّله مجددًا.</translation>
     </message>
     <message>
         <source>This frees %1. The %app model can&apos;t suggest until you download it again.</source>
@@ -2055,7 +2055,7 @@
     </message>
     <message>
         <source>Show Count in Tray</source>
-        <translation>العدد في علبة النظام</translation>
+        <translation>إظهار العدد في علبة النظام</translation>
     </message>
     <message>
         <source>%1 shares no text</source>
@@ -2127,7 +2127,7 @@
     </message>
     <message>
         <source>VS Code, VSCodium, Cursor, Zed, Kate, Sublime Text, JetBrains IDEs and similar apps.</source>
-        <translation>VS Code وVSCodium وCursor وZed وKate وSublime Text وبيئات JetBrains والتطبيقات المشابهة.</translation>
+        <translation>تطبيقات مثل VS Code وVSCodium وCursor وZed وKate وSublime Text وبيئات JetBrains وما يشبهها.</translation>
     </message>
     <message>
         <source>Your settings could not be read, so they were set aside and %app started over with its defaults.</source>
@@ -2174,18 +2174,18 @@
     <message numerus="yes">
         <source>%Ln words</source>
         <translation>
-            <numerusform>لا كلمات</numerusform>
+            <numerusform>%Ln كلمة</numerusform>
             <numerusform>كلمة واحدة</numerusform>
             <numerusform>كلمتان</numerusform>
             <numerusform>%Ln كلمات</numerusform>
-            <numerusform>%Ln كلمةً</numerusform>
+            <numerusform>%Ln كلمة</numerusform>
             <numerusform>%Ln كلمة</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln passages from here</source>
         <translation>
-            <numerusform>لا مقاطع من هنا</numerusform>
+            <numerusform>%Ln مقطع من هنا</numerusform>
             <numerusform>مقطع واحد من هنا</numerusform>
             <numerusform>مقطعان من هنا</numerusform>
             <numerusform>%Ln مقاطع من هنا</numerusform>
@@ -2201,7 +2201,7 @@
             <numerusform>كلمة</numerusform>
             <numerusform>كلمتان</numerusform>
             <numerusform>كلمات</numerusform>
-            <numerusform>كلمةً</numerusform>
+            <numerusform>كلمة</numerusform>
             <numerusform>كلمة</numerusform>
         </translation>
     </message>
@@ -2220,7 +2220,7 @@
         <source>Words saved per day over the last %Ln days</source>
         <translation>
             <numerusform>الكلمات الموفَّرة يوميًا خلال آخر %Ln يوم</numerusform>
-            <numerusform>الكلمات الموفَّرة خلال اليوم الأخير</numerusform>
+            <numerusform>الكلمات الموفَّرة يوميًا خلال آخر يوم</numerusform>
             <numerusform>الكلمات الموفَّرة يوميًا خلال آخر يومين</numerusform>
             <numerusform>الكلمات الموفَّرة يوميًا خلال آخر %Ln أيام</numerusform>
             <numerusform>الكلمات الموفَّرة يوميًا خلال آخر %Ln يومًا</numerusform>
@@ -2241,7 +2241,7 @@
     <message numerus="yes">
         <source>%Ln passages remembered</source>
         <translation>
-            <numerusform>لا مقاطع محفوظة</numerusform>
+            <numerusform>%Ln مقطع محفوظ</numerusform>
             <numerusform>مقطع واحد محفوظ</numerusform>
             <numerusform>مقطعان محفوظان</numerusform>
             <numerusform>%Ln مقاطع محفوظة</numerusform>
@@ -2262,15 +2262,15 @@
     </message>
     <message>
         <source>enter</source>
-        <translation>إدخال</translation>
+        <translation>enter</translation>
     </message>
     <message>
         <source>Allow screen capture so %app can read those too. Most apps work without it.</source>
-        <translation>اسمح بتسجيل الشاشة ليتمكن %app من قراءتها أيضًا. تعمل معظم التطبيقات من دونه.</translation>
+        <translation>اسمح بالتقاط الشاشة ليتمكن %app من قراءتها أيضًا. تعمل معظم التطبيقات من دونه.</translation>
     </message>
     <message>
         <source>Type a colon and a word, like :rocket, then press Tab or Enter to pick.</source>
-        <translation>اكتب نقطتين وكلمة، مثل ‎:rocket‎، ثم اضغط Tab أو مفتاح الإدخال للاختيار.</translation>
+        <translation>اكتب نقطتين وكلمة، مثل ‎:rocket‎، ثم اضغط Tab أو Enter للاختيار.</translation>
     </message>
     <message>
         <source>You can switch memory off for single apps under Apps &amp; Sites. The key that unlocks it lives in your keyring.</source>

@@ -5,2220 +5,2220 @@
     <name>Tessaquill</name>
     <message>
         <source>Accessibility is on. %app is ready in your other apps.</source>
-        <translation type="unfinished"></translation>
+        <translation>অ্যাক্সেসিবিলিটি চালু আছে। %app আপনার অন্য অ্যাপগুলোতে প্রস্তুত।</translation>
     </message>
     <message>
         <source>Paused while %1 is open</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 খোলা থাকা পর্যন্ত বিরতিতে</translation>
     </message>
     <message>
         <source>Welcome to %app</source>
-        <translation type="unfinished"></translation>
+        <translation>%app-এ স্বাগতম</translation>
     </message>
     <message>
         <source>%app</source>
-        <translation type="unfinished"></translation>
+        <translation>%app</translation>
     </message>
     <message>
         <source>Another autocomplete app is running</source>
-        <translation type="unfinished"></translation>
+        <translation>অন্য একটি অটোকমপ্লিট অ্যাপ চলছে</translation>
     </message>
     <message>
         <source>Ready</source>
-        <translation type="unfinished"></translation>
+        <translation>প্রস্তুত</translation>
     </message>
     <message>
         <source>Waiting for a pause</source>
-        <translation type="unfinished"></translation>
+        <translation>বিরতির অপেক্ষায়</translation>
     </message>
     <message>
         <source>Thinking</source>
-        <translation type="unfinished"></translation>
+        <translation>ভাবছে</translation>
     </message>
     <message>
         <source>Showing a suggestion</source>
-        <translation type="unfinished"></translation>
+        <translation>একটি সাজেশন দেখাচ্ছে</translation>
     </message>
     <message>
         <source>The model took too long to answer</source>
-        <translation type="unfinished"></translation>
+        <translation>মডেল উত্তর দিতে খুব বেশি সময় নিয়েছে</translation>
     </message>
     <message>
         <source>This app doesn&apos;t report where the caret is</source>
-        <translation type="unfinished"></translation>
+        <translation>এই অ্যাপ ক্যারেট কোথায় তা জানায় না</translation>
     </message>
     <message>
         <source>%app is turned off</source>
-        <translation type="unfinished"></translation>
+        <translation>%app বন্ধ আছে</translation>
     </message>
     <message>
         <source>Secure input is on, so %app stays out</source>
-        <translation type="unfinished"></translation>
+        <translation>সুরক্ষিত ইনপুট চালু, তাই %app দূরে থাকে</translation>
     </message>
     <message>
         <source>the trigger shortcut</source>
-        <translation type="unfinished"></translation>
+        <translation>ট্রিগার শর্টকাট</translation>
     </message>
     <message>
         <source>Press %1 for a suggestion</source>
-        <translation type="unfinished"></translation>
+        <translation>সাজেশনের জন্য %1 চাপুন</translation>
     </message>
     <message>
         <source>Text is selected</source>
-        <translation type="unfinished"></translation>
+        <translation>টেক্সট নির্বাচিত আছে</translation>
     </message>
     <message>
         <source>The caret is inside existing text</source>
-        <translation type="unfinished"></translation>
+        <translation>ক্যারেট বিদ্যমান টেক্সটের ভেতরে</translation>
     </message>
     <message>
         <source>This field is too small</source>
-        <translation type="unfinished"></translation>
+        <translation>এই ফিল্ডটি খুব ছোট</translation>
     </message>
     <message>
         <source>Waiting for a few characters</source>
-        <translation type="unfinished"></translation>
+        <translation>কয়েকটি অক্ষরের অপেক্ষায়</translation>
     </message>
     <message>
         <source>Start of a new line</source>
-        <translation type="unfinished"></translation>
+        <translation>নতুন লাইনের শুরু</translation>
     </message>
     <message>
         <source>The model is still downloading</source>
-        <translation type="unfinished"></translation>
+        <translation>মডেল এখনও ডাউনলোড হচ্ছে</translation>
     </message>
     <message>
         <source>Download the %app model in Settings first</source>
-        <translation type="unfinished"></translation>
+        <translation>আগে সেটিংসে %app মডেল ডাউনলোড করুন</translation>
     </message>
     <message>
         <source>Not checked yet</source>
-        <translation type="unfinished"></translation>
+        <translation>এখনও যাচাই করা হয়নি</translation>
     </message>
     <message>
         <source>Checking…</source>
-        <translation type="unfinished"></translation>
+        <translation>যাচাই করা হচ্ছে…</translation>
     </message>
     <message>
         <source>The model stopped with error %1</source>
-        <translation type="unfinished"></translation>
+        <translation>মডেল ত্রুটি %1 নিয়ে থেমে গেছে</translation>
     </message>
     <message>
         <source>The model file couldn&apos;t be loaded</source>
-        <translation type="unfinished"></translation>
+        <translation>মডেল ফাইল লোড করা যায়নি</translation>
     </message>
     <message>
         <source>There wasn&apos;t enough memory to start the model</source>
-        <translation type="unfinished"></translation>
+        <translation>মডেল চালু করার মতো যথেষ্ট মেমরি ছিল না</translation>
     </message>
     <message>
         <source>The text couldn&apos;t be prepared for the model</source>
-        <translation type="unfinished"></translation>
+        <translation>টেক্সটটি মডেলের জন্য প্রস্তুত করা যায়নি</translation>
     </message>
     <message>
         <source>This computer needs %1 free for the download. Free up some space, then try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>ডাউনলোডের জন্য এই কম্পিউটারে %1 খালি জায়গা দরকার। কিছু জায়গা খালি করে আবার চেষ্টা করুন।</translation>
     </message>
     <message>
         <source>The download didn&apos;t match the expected file, so it was deleted. Try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>ডাউনলোড প্রত্যাশিত ফাইলের সঙ্গে মেলেনি, তাই মুছে ফেলা হয়েছে। আবার চেষ্টা করুন।</translation>
     </message>
     <message>
         <source>Downloaded</source>
-        <translation type="unfinished"></translation>
+        <translation>ডাউনলোড হয়েছে</translation>
     </message>
     <message>
         <source>Downloading. Suggestions start once it&apos;s done.</source>
-        <translation type="unfinished"></translation>
+        <translation>ডাউনলোড হচ্ছে। শেষ হলেই সাজেশন শুরু হবে।</translation>
     </message>
     <message>
         <source>Checking the download.</source>
-        <translation type="unfinished"></translation>
+        <translation>ডাউনলোড যাচাই করা হচ্ছে।</translation>
     </message>
     <message>
         <source>Checking the download. Suggestions start once it&apos;s done.</source>
-        <translation type="unfinished"></translation>
+        <translation>ডাউনলোড যাচাই করা হচ্ছে। শেষ হলেই সাজেশন শুরু হবে।</translation>
     </message>
     <message>
         <source>Download the model to start</source>
-        <translation type="unfinished"></translation>
+        <translation>শুরু করতে মডেল ডাউনলোড করুন</translation>
     </message>
     <message>
         <source>Ollama is running but has no models</source>
-        <translation type="unfinished"></translation>
+        <translation>Ollama চলছে, কিন্তু এতে কোনো মডেল নেই</translation>
     </message>
     <message>
         <source>Another app</source>
-        <translation type="unfinished"></translation>
+        <translation>অন্য একটি অ্যাপ</translation>
     </message>
     <message>
         <source>There is no D-Bus session bus, so %1 cannot reach text fields.</source>
-        <translation type="unfinished"></translation>
+        <translation>কোনো D-Bus সেশন বাস নেই, তাই %1 টেক্সট ফিল্ডে পৌঁছাতে পারে না।</translation>
     </message>
     <message>
         <source>The desktop&apos;s accessibility bus is not running, so %1 cannot reach text fields.</source>
-        <translation type="unfinished"></translation>
+        <translation>ডেস্কটপের অ্যাক্সেসিবিলিটি বাস চলছে না, তাই %1 টেক্সট ফিল্ডে পৌঁছাতে পারে না।</translation>
     </message>
     <message>
         <source>Short</source>
-        <translation type="unfinished"></translation>
+        <translation>ছোট</translation>
     </message>
     <message>
         <source>Medium</source>
-        <translation type="unfinished"></translation>
+        <translation>মাঝারি</translation>
     </message>
     <message>
         <source>Long</source>
-        <translation type="unfinished"></translation>
+        <translation>লম্বা</translation>
     </message>
     <message>
         <source>Hide the suggestion</source>
-        <translation type="unfinished"></translation>
+        <translation>সাজেশন লুকান</translation>
     </message>
     <message>
         <source>Hide suggestions until I change fields</source>
-        <translation type="unfinished"></translation>
+        <translation>ফিল্ড বদলানো পর্যন্ত সাজেশন লুকান</translation>
     </message>
     <message>
         <source>Do nothing, send Escape to the app</source>
-        <translation type="unfinished"></translation>
+        <translation>কিছু করবেন না, Escape অ্যাপে পাঠান</translation>
     </message>
     <message>
         <source>Type it</source>
-        <translation type="unfinished"></translation>
+        <translation>টাইপ করুন</translation>
     </message>
     <message>
         <source>Insert through Accessibility</source>
-        <translation type="unfinished"></translation>
+        <translation>অ্যাক্সেসিবিলিটির মাধ্যমে বসান</translation>
     </message>
     <message>
         <source>Paste it</source>
-        <translation type="unfinished"></translation>
+        <translation>পেস্ট করুন</translation>
     </message>
     <message>
         <source>Grey</source>
-        <translation type="unfinished"></translation>
+        <translation>ধূসর</translation>
     </message>
     <message>
         <source>Gold tint</source>
-        <translation type="unfinished"></translation>
+        <translation>সোনালি আভা</translation>
     </message>
     <message>
         <source>%app model</source>
-        <translation type="unfinished"></translation>
+        <translation>%app মডেল</translation>
     </message>
     <message>
         <source>Ollama</source>
-        <translation type="unfinished"></translation>
+        <translation>Ollama</translation>
     </message>
     <message>
         <source>Local server</source>
-        <translation type="unfinished"></translation>
+        <translation>লোকাল সার্ভার</translation>
     </message>
     <message>
         <source>Runs on this computer after a one-time download. Works offline.</source>
-        <translation type="unfinished"></translation>
+        <translation>একবার ডাউনলোডের পর এই কম্পিউটারেই চলে। অফলাইনে কাজ করে।</translation>
     </message>
     <message>
         <source>Any model you run in Ollama, base models included.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ollama-তে আপনি যে মডেলই চালান, বেস মডেলসহ।</translation>
     </message>
     <message>
         <source>LM Studio, llama-server or any OpenAI-compatible endpoint.</source>
-        <translation type="unfinished"></translation>
+        <translation>LM Studio, llama-server বা যেকোনো OpenAI-সামঞ্জস্যপূর্ণ এন্ডপয়েন্ট।</translation>
     </message>
     <message>
         <source>Sends the text as keystrokes. Works almost everywhere.</source>
-        <translation type="unfinished"></translation>
+        <translation>টেক্সটকে কী-স্ট্রোক হিসেবে পাঠায়। প্রায় সব জায়গায় কাজ করে।</translation>
     </message>
     <message>
         <source>Writes straight into the field. Cleanest in native computer apps.</source>
-        <translation type="unfinished"></translation>
+        <translation>সরাসরি ফিল্ডে লেখে। কম্পিউটারের নেটিভ অ্যাপে সবচেয়ে পরিচ্ছন্ন।</translation>
     </message>
     <message>
         <source>Uses the clipboard, then puts your clipboard back.</source>
-        <translation type="unfinished"></translation>
+        <translation>ক্লিপবোর্ড ব্যবহার করে, তারপর আপনার ক্লিপবোর্ড আগের মতো ফিরিয়ে দেয়।</translation>
     </message>
     <message>
         <source>Typing</source>
-        <translation type="unfinished"></translation>
+        <translation>টাইপিং</translation>
     </message>
     <message>
         <source>Accessibility</source>
-        <translation type="unfinished"></translation>
+        <translation>অ্যাক্সেসিবিলিটি</translation>
     </message>
     <message>
         <source>Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>পেস্ট</translation>
     </message>
     <message>
         <source>Your writing memory could not be opened and was set aside. Nothing new is remembered until %app starts again.</source>
-        <translation type="unfinished"></translation>
+        <translation>আপনার লেখার মেমরি খোলা যায়নি, তাই সেটি সরিয়ে রাখা হয়েছে। %app আবার চালু না হওয়া পর্যন্ত নতুন কিছু মনে রাখা হবে না।</translation>
     </message>
     <message>
         <source>Your writing memory could not be opened because its key could not be read from the keyring. Nothing new is remembered until %app starts again.</source>
-        <translation type="unfinished"></translation>
+        <translation>আপনার লেখার মেমরি খোলা যায়নি, কারণ কিরিং থেকে এর কী পড়া যায়নি। %app আবার চালু না হওয়া পর্যন্ত নতুন কিছু মনে রাখা হবে না।</translation>
     </message>
     <message>
         <source>Not Now</source>
-        <translation type="unfinished"></translation>
+        <translation>এখন নয়</translation>
     </message>
     <message>
         <source>Open the desktop&apos;s settings</source>
-        <translation type="unfinished"></translation>
+        <translation>ডেস্কটপের সেটিংস খুলুন</translation>
     </message>
     <message>
         <source>Don&apos;t remind me again</source>
-        <translation type="unfinished"></translation>
+        <translation>আর মনে করাবেন না</translation>
     </message>
     <message>
         <source>Open Playground</source>
-        <translation type="unfinished"></translation>
+        <translation>প্লেগ্রাউন্ড খুলুন</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>সেটিংস</translation>
     </message>
     <message>
         <source>Quit %app</source>
-        <translation type="unfinished"></translation>
+        <translation>%app থেকে প্রস্থান করুন</translation>
     </message>
     <message>
         <source>Needs Accessibility access</source>
-        <translation type="unfinished"></translation>
+        <translation>অ্যাক্সেসিবিলিটি অনুমতি দরকার</translation>
     </message>
     <message>
         <source>Paused until you resume</source>
-        <translation type="unfinished"></translation>
+        <translation>আপনি আবার চালু না করা পর্যন্ত বিরতিতে</translation>
     </message>
     <message>
         <source>Paused until %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 পর্যন্ত বিরতিতে</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>বন্ধ</translation>
     </message>
     <message numerus="yes">
         <source>Paused while %1 are open</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 খোলা থাকা পর্যন্ত বিরতিতে</numerusform>
+            <numerusform>%1 খোলা থাকা পর্যন্ত বিরতিতে</numerusform>
         </translation>
     </message>
     <message>
         <source>Grant Accessibility Access…</source>
-        <translation type="unfinished"></translation>
+        <translation>অ্যাক্সেসিবিলিটি অনুমতি দিন…</translation>
     </message>
     <message>
         <source>Force Quit %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 জোর করে বন্ধ করুন</translation>
     </message>
     <message>
         <source>Quit %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 বন্ধ করুন</translation>
     </message>
     <message numerus="yes">
         <source>words saved today</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>শব্দ আজ বাঁচানো হয়েছে</numerusform>
+            <numerusform>শব্দ আজ বাঁচানো হয়েছে</numerusform>
         </translation>
     </message>
     <message>
         <source>Start typing anywhere. %app keeps count here.</source>
-        <translation type="unfinished"></translation>
+        <translation>যেকোনো জায়গায় টাইপ শুরু করুন। %app এখানে হিসাব রাখে।</translation>
     </message>
     <message>
         <source>Under a minute of typing today. </source>
-        <translation type="unfinished"></translation>
+        <translation>আজ এক মিনিটের কম টাইপিং। </translation>
     </message>
     <message>
         <source>About %1 of typing today. </source>
-        <translation type="unfinished"></translation>
+        <translation>আজ প্রায় %1 টাইপিং। </translation>
     </message>
     <message>
         <source>Resume in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 অ্যাপে আবার চালু করুন</translation>
     </message>
     <message>
         <source>Pause in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 অ্যাপে বিরতি দিন</translation>
     </message>
     <message>
         <source>Resume Everywhere</source>
-        <translation type="unfinished"></translation>
+        <translation>সব জায়গায় আবার চালু করুন</translation>
     </message>
     <message>
         <source>Pause Everywhere</source>
-        <translation type="unfinished"></translation>
+        <translation>সব জায়গায় বিরতি দিন</translation>
     </message>
     <message>
         <source>For 15 Minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>১৫ মিনিটের জন্য</translation>
     </message>
     <message>
         <source>For 1 Hour</source>
-        <translation type="unfinished"></translation>
+        <translation>১ ঘণ্টার জন্য</translation>
     </message>
     <message>
         <source>For 4 Hours</source>
-        <translation type="unfinished"></translation>
+        <translation>৪ ঘণ্টার জন্য</translation>
     </message>
     <message>
         <source>Until I Resume</source>
-        <translation type="unfinished"></translation>
+        <translation>আবার চালু না করা পর্যন্ত</translation>
     </message>
     <message>
         <source>Example: after typing %1, %2 suggests %3</source>
-        <translation type="unfinished"></translation>
+        <translation>উদাহরণ: %1 টাইপ করার পর %2 সাজেশন দেয়: %3</translation>
     </message>
     <message>
         <source>takes the next word</source>
-        <translation type="unfinished"></translation>
+        <translation>পরের শব্দটি নেয়</translation>
     </message>
     <message>
         <source>Download</source>
-        <translation type="unfinished"></translation>
+        <translation>ডাউনলোড করুন</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>বাতিল</translation>
     </message>
     <message>
         <source>%1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%2-এর মধ্যে %1</translation>
     </message>
     <message>
         <source>%1 of %2. You can keep writing while it downloads.</source>
-        <translation type="unfinished"></translation>
+        <translation>%2-এর মধ্যে %1। ডাউনলোডের সময় আপনি লেখা চালিয়ে যেতে পারেন।</translation>
     </message>
     <message>
         <source>Checking the download</source>
-        <translation type="unfinished"></translation>
+        <translation>ডাউনলোড যাচাই করা হচ্ছে</translation>
     </message>
     <message>
         <source>Try Again</source>
-        <translation type="unfinished"></translation>
+        <translation>আবার চেষ্টা করুন</translation>
     </message>
     <message>
         <source>Remove…</source>
-        <translation type="unfinished"></translation>
+        <translation>সরান…</translation>
     </message>
     <message>
         <source>%1 license</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 লাইসেন্স</translation>
     </message>
     <message>
         <source>Remove the %app model?</source>
-        <translation type="unfinished"></translation>
+        <translation>%app মডেল সরাবেন?</translation>
     </message>
     <message>
         <source>Model download</source>
-        <translation type="unfinished"></translation>
+        <translation>মডেল ডাউনলোড</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>সরান</translation>
     </message>
     <message>
         <source>Step %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%2টির মধ্যে ধাপ %1</translation>
     </message>
     <message>
         <source>Continue</source>
-        <translation type="unfinished"></translation>
+        <translation>চালিয়ে যান</translation>
     </message>
     <message>
         <source>Later</source>
-        <translation type="unfinished"></translation>
+        <translation>পরে</translation>
     </message>
     <message>
         <source>Start Writing</source>
-        <translation type="unfinished"></translation>
+        <translation>লেখা শুরু করুন</translation>
     </message>
     <message>
         <source>Finish your sentences in any app.</source>
-        <translation type="unfinished"></translation>
+        <translation>যেকোনো অ্যাপে আপনার বাক্য শেষ করুন।</translation>
     </message>
     <message>
         <source>%app reads the words before your caret and suggests what comes next in grey. Press Tab to take one word, or the key above Tab to take the rest. If you don&apos;t want it, keep typing.</source>
-        <translation type="unfinished"></translation>
+        <translation>%app আপনার ক্যারেটের আগের শব্দগুলো পড়ে এবং এরপর কী আসবে তা ধূসর রঙে সাজেশন দেয়। একটি শব্দ নিতে Tab চাপুন, বাকিটা নিতে Tab-এর ওপরের কী। না চাইলে টাইপ করে যান।</translation>
     </message>
     <message>
         <source>Sees what you see</source>
-        <translation type="unfinished"></translation>
+        <translation>আপনি যা দেখেন, তা-ই দেখে</translation>
     </message>
     <message>
         <source>Private</source>
-        <translation type="unfinished"></translation>
+        <translation>ব্যক্তিগত</translation>
     </message>
     <message>
         <source>It reads the window you&apos;re typing in, like the chat you&apos;re answering, so suggestions fit. None of it goes online, to us or any server. It stays private on your computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>আপনি যে উইন্ডোতে টাইপ করছেন তা পড়ে, যেমন যে চ্যাটের উত্তর দিচ্ছেন, যাতে সাজেশন মানানসই হয়। এর কিছুই অনলাইনে যায় না, আমাদের কাছেও না, কোনো সার্ভারেও না। সবকিছু আপনার কম্পিউটারে ব্যক্তিগত থাকে।</translation>
     </message>
     <message>
         <source>Accessibility is on</source>
-        <translation type="unfinished"></translation>
+        <translation>অ্যাক্সেসিবিলিটি চালু আছে</translation>
     </message>
     <message>
         <source>%app can now read the field you&apos;re writing in and type suggestions for you.</source>
-        <translation type="unfinished"></translation>
+        <translation>%app এখন আপনি যে ফিল্ডে লিখছেন তা পড়তে এবং আপনার জন্য সাজেশন টাইপ করতে পারে।</translation>
     </message>
     <message>
         <source>Let %app see what you type.</source>
-        <translation type="unfinished"></translation>
+        <translation>আপনি কী টাইপ করেন, তা %app-কে দেখতে দিন।</translation>
     </message>
     <message>
         <source>The system asks for Accessibility access before any app can read text fields or type into them. %app uses it only for the field you&apos;re writing in.</source>
-        <translation type="unfinished"></translation>
+        <translation>কোনো অ্যাপ টেক্সট ফিল্ড পড়ার বা তাতে টাইপ করার আগে সিস্টেম অ্যাক্সেসিবিলিটি অনুমতি চায়। %app এটি শুধু আপনি যে ফিল্ডে লিখছেন তার জন্য ব্যবহার করে।</translation>
     </message>
     <message>
         <source>%app reads your text when you pause and forgets it after one suggestion, unless you turn on writing memory.</source>
-        <translation type="unfinished"></translation>
+        <translation>আপনি থামলে %app আপনার টেক্সট পড়ে এবং একটি সাজেশনের পর তা ভুলে যায়, যদি না আপনি লেখার মেমরি চালু করেন।</translation>
     </message>
     <message>
         <source>%app skips password fields and anything else the system marks as secure.</source>
-        <translation type="unfinished"></translation>
+        <translation>%app পাসওয়ার্ড ফিল্ড এবং সিস্টেম যা কিছু সুরক্ষিত হিসেবে চিহ্নিত করে তা এড়িয়ে যায়।</translation>
     </message>
     <message>
         <source>Open Accessibility Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>অ্যাক্সেসিবিলিটি সেটিংস খুলুন</translation>
     </message>
     <message>
         <source>Switch %app on in the list, then come back. This page updates by itself.</source>
-        <translation type="unfinished"></translation>
+        <translation>তালিকায় %app চালু করুন, তারপর ফিরে আসুন। এই পেজটি নিজে থেকেই আপডেট হয়।</translation>
     </message>
     <message>
         <source>Already switched on? The desktop&apos;s settings may still list an older copy of %app. Select it, remove it with the minus button, then try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>আগেই চালু করেছেন? ডেস্কটপের সেটিংসে হয়তো এখনও %app-এর পুরোনো একটি কপি আছে। সেটি নির্বাচন করুন, মাইনাস বোতাম দিয়ে সরান, তারপর আবার চেষ্টা করুন।</translation>
     </message>
     <message>
         <source>Pick what writes your suggestions.</source>
-        <translation type="unfinished"></translation>
+        <translation>আপনার সাজেশন কে লিখবে, বেছে নিন।</translation>
     </message>
     <message>
         <source>You can change this any time in Settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>সেটিংসে যেকোনো সময় এটি বদলাতে পারেন।</translation>
     </message>
     <message>
         <source>Give it a try.</source>
-        <translation type="unfinished"></translation>
+        <translation>চেষ্টা করে দেখুন।</translation>
     </message>
     <message>
         <source>Start typing a sentence. When grey words appear, press Tab for one word or the key above Tab for all of them.</source>
-        <translation type="unfinished"></translation>
+        <translation>একটি বাক্য টাইপ শুরু করুন। ধূসর শব্দ দেখা দিলে একটি শব্দের জন্য Tab চাপুন, অথবা সবগুলোর জন্য Tab-এর ওপরের কী।</translation>
     </message>
     <message>
         <source>Hi Orlenn, thanks for the quick reply. I think we should</source>
-        <translation type="unfinished"></translation>
+        <translation>হাই ওরলেন, দ্রুত উত্তরের জন্য ধন্যবাদ। আমার মনে হয় আমাদের</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>পিছনে</translation>
     </message>
     <message>
         <source>Practice field</source>
-        <translation type="unfinished"></translation>
+        <translation>অনুশীলনের ফিল্ড</translation>
     </message>
     <message>
         <source>Default, on</source>
-        <translation type="unfinished"></translation>
+        <translation>ডিফল্ট, চালু</translation>
     </message>
     <message>
         <source>Default, off</source>
-        <translation type="unfinished"></translation>
+        <translation>ডিফল্ট, বন্ধ</translation>
     </message>
     <message>
         <source>Default follows General: %1, %2 suggestions.</source>
-        <translation type="unfinished"></translation>
+        <translation>ডিফল্ট &quot;সাধারণ&quot; অনুযায়ী: %1, সাজেশনের দৈর্ঘ্য %2।</translation>
     </message>
     <message>
         <source>Add a website</source>
-        <translation type="unfinished"></translation>
+        <translation>একটি ওয়েবসাইট যোগ করুন</translation>
     </message>
     <message>
         <source>Domain</source>
-        <translation type="unfinished"></translation>
+        <translation>ডোমেইন</translation>
     </message>
     <message>
         <source>Rules for a site apply in any browser %app can read.</source>
-        <translation type="unfinished"></translation>
+        <translation>কোনো সাইটের নিয়ম %app পড়তে পারে এমন যেকোনো ব্রাউজারে প্রযোজ্য।</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>যোগ করুন</translation>
     </message>
     <message>
         <source>Add App…</source>
-        <translation type="unfinished"></translation>
+        <translation>অ্যাপ যোগ করুন…</translation>
     </message>
     <message>
         <source>Add an app</source>
-        <translation type="unfinished"></translation>
+        <translation>একটি অ্যাপ যোগ করুন</translation>
     </message>
     <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>খুঁজুন</translation>
     </message>
     <message>
         <source>Clear search</source>
-        <translation type="unfinished"></translation>
+        <translation>খোঁজা মুছুন</translation>
     </message>
     <message>
         <source>Add an app or website</source>
-        <translation type="unfinished"></translation>
+        <translation>অ্যাপ বা ওয়েবসাইট যোগ করুন</translation>
     </message>
     <message>
         <source>Add Website…</source>
-        <translation type="unfinished"></translation>
+        <translation>ওয়েবসাইট যোগ করুন…</translation>
     </message>
     <message>
         <source>Apps &amp; Sites</source>
-        <translation type="unfinished"></translation>
+        <translation>অ্যাপ ও সাইট</translation>
     </message>
     <message>
         <source>Paused</source>
-        <translation type="unfinished"></translation>
+        <translation>বিরতিতে</translation>
     </message>
     <message>
         <source>Apps</source>
-        <translation type="unfinished"></translation>
+        <translation>অ্যাপ</translation>
     </message>
     <message>
         <source>Websites</source>
-        <translation type="unfinished"></translation>
+        <translation>ওয়েবসাইট</translation>
     </message>
     <message>
         <source>No matches</source>
-        <translation type="unfinished"></translation>
+        <translation>কোনো মিল নেই</translation>
     </message>
     <message>
         <source>No apps yet</source>
-        <translation type="unfinished"></translation>
+        <translation>এখনও কোনো অ্যাপ নেই</translation>
     </message>
     <message>
         <source>Nothing matches “%1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1”-এর সঙ্গে কিছুই মেলে না।</translation>
     </message>
     <message>
         <source>Apps appear here once you accept a suggestion in them, or add one with +.</source>
-        <translation type="unfinished"></translation>
+        <translation>কোনো অ্যাপে সাজেশন গ্রহণ করলেই সেটি এখানে দেখা যায়, অথবা + দিয়ে একটি যোগ করুন।</translation>
     </message>
     <message>
         <source>Pick an app or site</source>
-        <translation type="unfinished"></translation>
+        <translation>একটি অ্যাপ বা সাইট বেছে নিন</translation>
     </message>
     <message>
         <source>Each one can have its own rules. Anything you don&apos;t change follows General.</source>
-        <translation type="unfinished"></translation>
+        <translation>প্রত্যেকটির নিজস্ব নিয়ম থাকতে পারে। আপনি যা বদলান না, তা &quot;সাধারণ&quot; অনুসরণ করে।</translation>
     </message>
     <message>
         <source>Words saved here</source>
-        <translation type="unfinished"></translation>
+        <translation>এখানে বাঁচানো শব্দ</translation>
     </message>
     <message>
         <source>Suggestions</source>
-        <translation type="unfinished"></translation>
+        <translation>সাজেশন</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>চালু</translation>
     </message>
     <message>
         <source>Tab accepts suggestions</source>
-        <translation type="unfinished"></translation>
+        <translation>Tab দিয়ে সাজেশন গ্রহণ</translation>
     </message>
     <message>
         <source>Turn off where Tab already means something, like indenting. The other accept key still works.</source>
-        <translation type="unfinished"></translation>
+        <translation>যেখানে Tab-এর আগে থেকেই কাজ আছে, যেমন ইনডেন্ট, সেখানে এটি বন্ধ করুন। অন্য গ্রহণ-কী তখনও কাজ করে।</translation>
     </message>
     <message>
         <source>Default</source>
-        <translation type="unfinished"></translation>
+        <translation>ডিফল্ট</translation>
     </message>
     <message>
         <source>Insert by</source>
-        <translation type="unfinished"></translation>
+        <translation>বসানোর উপায়</translation>
     </message>
     <message>
         <source>Length</source>
-        <translation type="unfinished"></translation>
+        <translation>দৈর্ঘ্য</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>বিরতি দিন</translation>
     </message>
     <message>
         <source>Resume</source>
-        <translation type="unfinished"></translation>
+        <translation>আবার চালু করুন</translation>
     </message>
     <message>
         <source>Pause here</source>
-        <translation type="unfinished"></translation>
+        <translation>এখানে বিরতি দিন</translation>
     </message>
     <message>
         <source>Memory</source>
-        <translation type="unfinished"></translation>
+        <translation>মেমরি</translation>
     </message>
     <message>
         <source>Remember my writing here</source>
-        <translation type="unfinished"></translation>
+        <translation>এখানে আমার লেখা মনে রাখুন</translation>
     </message>
     <message>
         <source>Writing memory is off in Your Voice.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;আপনার লেখার ধরন&quot;-এ লেখার মেমরি বন্ধ।</translation>
     </message>
     <message>
         <source>Erase…</source>
-        <translation type="unfinished"></translation>
+        <translation>মুছুন…</translation>
     </message>
     <message>
         <source>Reset to Defaults</source>
-        <translation type="unfinished"></translation>
+        <translation>ডিফল্টে ফেরান</translation>
     </message>
     <message>
         <source>Erase what %app remembered from %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 থেকে %app যা মনে রেখেছে তা মুছবেন?</translation>
     </message>
     <message>
         <source>Erase</source>
-        <translation type="unfinished"></translation>
+        <translation>মুছুন</translation>
     </message>
     <message>
         <source>Passages from this app can shape suggestions everywhere.</source>
-        <translation type="unfinished"></translation>
+        <translation>এই অ্যাপের অংশগুলো সব জায়গায় সাজেশনকে প্রভাবিত করতে পারে।</translation>
     </message>
     <message>
         <source>Finish setting up</source>
-        <translation type="unfinished"></translation>
+        <translation>সেটআপ শেষ করুন</translation>
     </message>
     <message>
         <source>Setup progress</source>
-        <translation type="unfinished"></translation>
+        <translation>সেটআপের অগ্রগতি</translation>
     </message>
     <message>
         <source>Done: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>সম্পন্ন: %1</translation>
     </message>
     <message>
         <source>Best day yet!</source>
-        <translation type="unfinished"></translation>
+        <translation>এখন পর্যন্ত সেরা দিন!</translation>
     </message>
     <message>
         <source>Try it here</source>
-        <translation type="unfinished"></translation>
+        <translation>এখানে চেষ্টা করুন</translation>
     </message>
     <message>
         <source>Thanks for sending the draft over. I had a look and</source>
-        <translation type="unfinished"></translation>
+        <translation>খসড়াটি পাঠানোর জন্য ধন্যবাদ। আমি দেখলাম এবং</translation>
     </message>
     <message>
         <source>next word</source>
-        <translation type="unfinished"></translation>
+        <translation>পরের শব্দ</translation>
     </message>
     <message>
         <source>whole suggestion</source>
-        <translation type="unfinished"></translation>
+        <translation>পুরো সাজেশন</translation>
     </message>
     <message>
         <source>hide it</source>
-        <translation type="unfinished"></translation>
+        <translation>লুকান</translation>
     </message>
     <message>
         <source>This field runs the real engine. Start typing and grey words show up as you go.</source>
-        <translation type="unfinished"></translation>
+        <translation>এই ফিল্ডে আসল ইঞ্জিন চলে। টাইপ শুরু করুন, সঙ্গে সঙ্গে ধূসর শব্দ দেখা দেবে।</translation>
     </message>
     <message>
         <source>This field runs the real engine, even before you allow Accessibility. Start typing and grey words show up as you go.</source>
-        <translation type="unfinished"></translation>
+        <translation>এই ফিল্ডে আসল ইঞ্জিন চলে, অ্যাক্সেসিবিলিটির অনুমতি দেওয়ার আগেও। টাইপ শুরু করুন, সঙ্গে সঙ্গে ধূসর শব্দ দেখা দেবে।</translation>
     </message>
     <message>
         <source>You&apos;re all set</source>
-        <translation type="unfinished"></translation>
+        <translation>সব প্রস্তুত</translation>
     </message>
     <message>
         <source>Accessibility is on and %1 is ready. %app works in every app you type in.</source>
-        <translation type="unfinished"></translation>
+        <translation>অ্যাক্সেসিবিলিটি চালু এবং %1 প্রস্তুত। আপনি যে অ্যাপেই টাইপ করুন, %app সেখানে কাজ করে।</translation>
     </message>
     <message>
         <source>Waiting for %1 to quit</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 বন্ধ হওয়ার অপেক্ষায়</translation>
     </message>
     <message>
         <source>Turned off</source>
-        <translation type="unfinished"></translation>
+        <translation>বন্ধ করা হয়েছে</translation>
     </message>
     <message>
         <source>Paused everywhere</source>
-        <translation type="unfinished"></translation>
+        <translation>সব জায়গায় বিরতিতে</translation>
     </message>
     <message>
         <source>%1, %2 typical wait</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, সাধারণ অপেক্ষা %2</translation>
     </message>
     <message>
         <source>%1 this week.</source>
-        <translation type="unfinished"></translation>
+        <translation>এই সপ্তাহে %1।</translation>
     </message>
     <message>
         <source>Start your streak today.</source>
-        <translation type="unfinished"></translation>
+        <translation>আজই আপনার ধারাবাহিকতা শুরু করুন।</translation>
     </message>
     <message>
         <source>Overview</source>
-        <translation type="unfinished"></translation>
+        <translation>সংক্ষিপ্ত বিবরণ</translation>
     </message>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>সাধারণ</translation>
     </message>
     <message>
         <source>Engine</source>
-        <translation type="unfinished"></translation>
+        <translation>ইঞ্জিন</translation>
     </message>
     <message>
         <source>Context</source>
-        <translation type="unfinished"></translation>
+        <translation>প্রসঙ্গ</translation>
     </message>
     <message>
         <source>Your Voice</source>
-        <translation type="unfinished"></translation>
+        <translation>আপনার লেখার ধরন</translation>
     </message>
     <message>
         <source>Keys</source>
-        <translation type="unfinished"></translation>
+        <translation>কী</translation>
     </message>
     <message>
         <source>Emoji</source>
-        <translation type="unfinished"></translation>
+        <translation>ইমোজি</translation>
     </message>
     <message>
         <source>Battery</source>
-        <translation type="unfinished"></translation>
+        <translation>ব্যাটারি</translation>
     </message>
     <message>
         <source>Insights</source>
-        <translation type="unfinished"></translation>
+        <translation>পরিসংখ্যান</translation>
     </message>
     <message>
         <source>Field Inspector</source>
-        <translation type="unfinished"></translation>
+        <translation>ফিল্ড পরিদর্শক</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>সম্পর্কে</translation>
     </message>
     <message>
         <source>How %app is doing today</source>
-        <translation type="unfinished"></translation>
+        <translation>আজ %app কেমন চলছে</translation>
     </message>
     <message>
         <source>Where and how suggestions appear</source>
-        <translation type="unfinished"></translation>
+        <translation>সাজেশন কোথায় ও কীভাবে দেখা যাবে</translation>
     </message>
     <message>
         <source>The model that writes your suggestions</source>
-        <translation type="unfinished"></translation>
+        <translation>যে মডেল আপনার সাজেশন লেখে</translation>
     </message>
     <message>
         <source>What %app may look at to guess better</source>
-        <translation type="unfinished"></translation>
+        <translation>ভালো অনুমানের জন্য %app কী দেখতে পারে</translation>
     </message>
     <message>
         <source>Help suggestions sound like you</source>
-        <translation type="unfinished"></translation>
+        <translation>সাজেশনকে আপনার মতো করে তুলুন</translation>
     </message>
     <message>
         <source>Accept, dismiss and summon suggestions</source>
-        <translation type="unfinished"></translation>
+        <translation>সাজেশন গ্রহণ, বাতিল ও ডেকে আনা</translation>
     </message>
     <message>
         <source>Emoji search and emoticons</source>
-        <translation type="unfinished"></translation>
+        <translation>ইমোজি খোঁজা ও ইমোটিকন</translation>
     </message>
     <message>
         <source>Rules for each app and website</source>
-        <translation type="unfinished"></translation>
+        <translation>প্রতিটি অ্যাপ ও ওয়েবসাইটের নিয়ম</translation>
     </message>
     <message>
         <source>Save power when you&apos;re unplugged</source>
-        <translation type="unfinished"></translation>
+        <translation>চার্জার খোলা থাকলে বিদ্যুৎ বাঁচান</translation>
     </message>
     <message>
         <source>Words saved and how fast suggestions arrive</source>
-        <translation type="unfinished"></translation>
+        <translation>বাঁচানো শব্দ এবং সাজেশন কত দ্রুত আসে</translation>
     </message>
     <message>
         <source>What %app sees in the focused field</source>
-        <translation type="unfinished"></translation>
+        <translation>ফোকাস করা ফিল্ডে %app কী দেখে</translation>
     </message>
     <message>
         <source>Version and privacy</source>
-        <translation type="unfinished"></translation>
+        <translation>সংস্করণ ও গোপনীয়তা</translation>
     </message>
     <message>
         <source>Writing</source>
-        <translation type="unfinished"></translation>
+        <translation>লেখা</translation>
     </message>
     <message>
         <source>Input</source>
-        <translation type="unfinished"></translation>
+        <translation>ইনপুট</translation>
     </message>
     <message>
         <source>Rules</source>
-        <translation type="unfinished"></translation>
+        <translation>নিয়ম</translation>
     </message>
     <message>
         <source>Activity</source>
-        <translation type="unfinished"></translation>
+        <translation>কার্যকলাপ</translation>
     </message>
     <message>
         <source>%app can read the field you&apos;re typing in and insert suggestions in any app.</source>
-        <translation type="unfinished"></translation>
+        <translation>%app আপনি যে ফিল্ডে টাইপ করছেন তা পড়তে এবং যেকোনো অ্যাপে সাজেশন বসাতে পারে।</translation>
     </message>
     <message>
         <source>Allow Accessibility access</source>
-        <translation type="unfinished"></translation>
+        <translation>অ্যাক্সেসিবিলিটি অনুমতি দিন</translation>
     </message>
     <message>
         <source>%app needs it to read the text you type in other apps and to insert suggestions.</source>
-        <translation type="unfinished"></translation>
+        <translation>অন্য অ্যাপে আপনার টাইপ করা টেক্সট পড়তে ও সাজেশন বসাতে %app-এর এটি দরকার।</translation>
     </message>
     <message>
         <source>Allow…</source>
-        <translation type="unfinished"></translation>
+        <translation>অনুমতি দিন…</translation>
     </message>
     <message>
         <source>%1 is ready</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 প্রস্তুত</translation>
     </message>
     <message>
         <source>Checking %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 যাচাই করা হচ্ছে</translation>
     </message>
     <message>
         <source>This takes a moment.</source>
-        <translation type="unfinished"></translation>
+        <translation>এতে এক মুহূর্ত লাগে।</translation>
     </message>
     <message>
         <source>Your engine isn&apos;t ready</source>
-        <translation type="unfinished"></translation>
+        <translation>আপনার ইঞ্জিন প্রস্তুত নয়</translation>
     </message>
     <message>
         <source>Open Engine</source>
-        <translation type="unfinished"></translation>
+        <translation>ইঞ্জিন খুলুন</translation>
     </message>
     <message>
         <source>The system&apos;s predictions are off</source>
-        <translation type="unfinished"></translation>
+        <translation>সিস্টেমের পূর্বাভাস বন্ধ</translation>
     </message>
     <message>
         <source>Only %app&apos;s suggestions appear while you type.</source>
-        <translation type="unfinished"></translation>
+        <translation>টাইপ করার সময় শুধু %app-এর সাজেশন দেখা যায়।</translation>
     </message>
     <message>
         <source>Turn off the system&apos;s predictions</source>
-        <translation type="unfinished"></translation>
+        <translation>সিস্টেমের পূর্বাভাস বন্ধ করুন</translation>
     </message>
     <message>
         <source>The system shows its own grey suggestions on top of %app&apos;s. Each app picks up the change the next time you open it.</source>
-        <translation type="unfinished"></translation>
+        <translation>সিস্টেম %app-এর সাজেশনের ওপরে নিজের ধূসর সাজেশন দেখায়। প্রতিটি অ্যাপ পরের বার খোলার সময় পরিবর্তনটি নেয়।</translation>
     </message>
     <message>
         <source>Keyboard Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>কিবোর্ড সেটিংস</translation>
     </message>
     <message>
         <source>Turn Off</source>
-        <translation type="unfinished"></translation>
+        <translation>বন্ধ করুন</translation>
     </message>
     <message>
         <source>Only %app is suggesting</source>
-        <translation type="unfinished"></translation>
+        <translation>শুধু %app সাজেশন দিচ্ছে</translation>
     </message>
     <message>
         <source>Tab reaches %app again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tab আবার %app-এর কাছে পৌঁছায়।</translation>
     </message>
     <message numerus="yes">
         <source>%1 didn&apos;t quit. They may be showing a dialog. Force Quit closes them right away.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 বন্ধ হয়নি। হয়তো এটি একটি ডায়ালগ দেখাচ্ছে। &quot;জোর করে বন্ধ&quot; এটি সঙ্গে সঙ্গে বন্ধ করে।</numerusform>
+            <numerusform>%1 বন্ধ হয়নি। হয়তো এগুলো ডায়ালগ দেখাচ্ছে। &quot;জোর করে বন্ধ&quot; এগুলো সঙ্গে সঙ্গে বন্ধ করে।</numerusform>
         </translation>
     </message>
     <message>
         <source>Force Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>জোর করে বন্ধ</translation>
     </message>
     <message numerus="yes">
         <source>%1 take the Tab key before %app can, so %app stays paused in your other apps until you quit them.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 %app-এর আগেই Tab কী নিয়ে নেয়, তাই আপনি এটি বন্ধ না করা পর্যন্ত %app আপনার অন্য অ্যাপগুলোতে বিরতিতে থাকে।</numerusform>
+            <numerusform>%1 %app-এর আগেই Tab কী নিয়ে নেয়, তাই আপনি এগুলো বন্ধ না করা পর্যন্ত %app আপনার অন্য অ্যাপগুলোতে বিরতিতে থাকে।</numerusform>
         </translation>
     </message>
     <message>
         <source>%1, %2 to do</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, বাকি %2</translation>
     </message>
     <message>
         <source>Only when I ask</source>
-        <translation type="unfinished"></translation>
+        <translation>শুধু আমি চাইলে</translation>
     </message>
     <message>
         <source>On battery, suggestions appear only after you press the Suggest Now shortcut.</source>
-        <translation type="unfinished"></translation>
+        <translation>ব্যাটারিতে থাকলে &quot;এখনই সাজেশন&quot; শর্টকাট চাপার পরেই শুধু সাজেশন দেখা যায়।</translation>
     </message>
     <message>
         <source>Shorter suggestions</source>
-        <translation type="unfinished"></translation>
+        <translation>ছোট সাজেশন</translation>
     </message>
     <message>
         <source>Fewer words take less power to write.</source>
-        <translation type="unfinished"></translation>
+        <translation>কম শব্দ লিখতে কম বিদ্যুৎ লাগে।</translation>
     </message>
     <message>
         <source>Lighter model</source>
-        <translation type="unfinished"></translation>
+        <translation>হালকা মডেল</translation>
     </message>
     <message>
         <source>Same as plugged in</source>
-        <translation type="unfinished"></translation>
+        <translation>চার্জারে থাকার মতোই</translation>
     </message>
     <message>
         <source>Running on battery. These apply right now.</source>
-        <translation type="unfinished"></translation>
+        <translation>ব্যাটারিতে চলছে। এগুলো এখনই প্রযোজ্য।</translation>
     </message>
     <message>
         <source>Plugged in. These wait until you unplug.</source>
-        <translation type="unfinished"></translation>
+        <translation>চার্জারে আছে। চার্জার খোলা পর্যন্ত এগুলো অপেক্ষা করে।</translation>
     </message>
     <message>
         <source>Model</source>
-        <translation type="unfinished"></translation>
+        <translation>মডেল</translation>
     </message>
     <message>
         <source>Model name</source>
-        <translation type="unfinished"></translation>
+        <translation>মডেলের নাম</translation>
     </message>
     <message>
         <source>Reload the model list</source>
-        <translation type="unfinished"></translation>
+        <translation>মডেলের তালিকা রিফ্রেশ করুন</translation>
     </message>
     <message>
         <source>Choose a model</source>
-        <translation type="unfinished"></translation>
+        <translation>একটি মডেল বেছে নিন</translation>
     </message>
     <message>
         <source>For people who already run Ollama, LM Studio or llama-server.</source>
-        <translation type="unfinished"></translation>
+        <translation>যাঁরা আগে থেকেই Ollama, LM Studio বা llama-server চালান, তাঁদের জন্য।</translation>
     </message>
     <message>
         <source>Use your own model</source>
-        <translation type="unfinished"></translation>
+        <translation>নিজের মডেল ব্যবহার করুন</translation>
     </message>
     <message>
         <source>Address</source>
-        <translation type="unfinished"></translation>
+        <translation>ঠিকানা</translation>
     </message>
     <message>
         <source>API key</source>
-        <translation type="unfinished"></translation>
+        <translation>API কী</translation>
     </message>
     <message>
         <source>Only if your server asks for one</source>
-        <translation type="unfinished"></translation>
+        <translation>শুধু আপনার সার্ভার চাইলে</translation>
     </message>
     <message>
         <source>Focused</source>
-        <translation type="unfinished"></translation>
+        <translation>কেন্দ্রীভূত</translation>
     </message>
     <message>
         <source>Creativity</source>
-        <translation type="unfinished"></translation>
+        <translation>সৃজনশীলতা</translation>
     </message>
     <message>
         <source>Loose</source>
-        <translation type="unfinished"></translation>
+        <translation>মুক্ত</translation>
     </message>
     <message>
         <source>Lower stays close to the obvious next words. Higher tries more.</source>
-        <translation type="unfinished"></translation>
+        <translation>কম মান স্পষ্ট পরের শব্দের কাছাকাছি থাকে। বেশি মান বেশি চেষ্টা করে।</translation>
     </message>
     <message>
         <source>Wait before suggesting</source>
-        <translation type="unfinished"></translation>
+        <translation>সাজেশনের আগে অপেক্ষা</translation>
     </message>
     <message>
         <source>How long you pause before %app starts.</source>
-        <translation type="unfinished"></translation>
+        <translation>%app শুরু করার আগে আপনি কতক্ষণ থামেন।</translation>
     </message>
     <message>
         <source>Run</source>
-        <translation type="unfinished"></translation>
+        <translation>চালান</translation>
     </message>
     <message>
         <source>Try the engine</source>
-        <translation type="unfinished"></translation>
+        <translation>ইঞ্জিন পরীক্ষা করুন</translation>
     </message>
     <message>
         <source>Sends a sample sentence and shows what comes back.</source>
-        <translation type="unfinished"></translation>
+        <translation>একটি নমুনা বাক্য পাঠায় এবং যা ফিরে আসে তা দেখায়।</translation>
     </message>
     <message>
         <source>Running…</source>
-        <translation type="unfinished"></translation>
+        <translation>চলছে…</translation>
     </message>
     <message>
         <source>The engine answered in %1 but had nothing useful to add.</source>
-        <translation type="unfinished"></translation>
+        <translation>ইঞ্জিন %1 সময়ে উত্তর দিয়েছে, কিন্তু যোগ করার মতো কিছু ছিল না।</translation>
     </message>
     <message>
         <source>That didn&apos;t work: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>কাজ হয়নি: %1</translation>
     </message>
     <message>
         <source>The request was cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>অনুরোধ বাতিল করা হয়েছে।</translation>
     </message>
     <message>
         <source>Startup</source>
-        <translation type="unfinished"></translation>
+        <translation>স্টার্টআপ</translation>
     </message>
     <message>
         <source>Launch at login</source>
-        <translation type="unfinished"></translation>
+        <translation>লগইনের সময় চালু করুন</translation>
     </message>
     <message>
         <source>Show today&apos;s word count next to the icon</source>
-        <translation type="unfinished"></translation>
+        <translation>আইকনের পাশে আজকের শব্দসংখ্যা দেখান</translation>
     </message>
     <message>
         <source>Where suggestions appear</source>
-        <translation type="unfinished"></translation>
+        <translation>সাজেশন কোথায় দেখা যাবে</translation>
     </message>
     <message>
         <source>Turn this off to use %app only in the apps you switch on under Apps &amp; Sites.</source>
-        <translation type="unfinished"></translation>
+        <translation>এটি বন্ধ করলে %app শুধু সেই অ্যাপগুলোতে চলবে যেগুলো আপনি &quot;অ্যাপ ও সাইট&quot;-এ চালু করেন।</translation>
     </message>
     <message>
         <source>By default %app waits until the caret is at the end of a line.</source>
-        <translation type="unfinished"></translation>
+        <translation>ডিফল্টভাবে %app অপেক্ষা করে যতক্ষণ না ক্যারেট লাইনের শেষে আসে।</translation>
     </message>
     <message>
         <source>Without this, %app skips search bars and one-word boxes.</source>
-        <translation type="unfinished"></translation>
+        <translation>এটি ছাড়া %app সার্চ বার এবং এক-শব্দের বক্স এড়িয়ে যায়।</translation>
     </message>
     <message>
         <source>Suggestions appear only after you press the Suggest Now shortcut.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;এখনই সাজেশন&quot; শর্টকাট চাপার পরেই শুধু সাজেশন দেখা যায়।</translation>
     </message>
     <message>
         <source>Spelling</source>
-        <translation type="unfinished"></translation>
+        <translation>বানান</translation>
     </message>
     <message>
         <source>Waits while the word you&apos;re typing looks misspelled, so %app doesn&apos;t build on a typo.</source>
-        <translation type="unfinished"></translation>
+        <translation>টাইপ করা শব্দের বানান ভুল মনে হলে অপেক্ষা করে, যাতে %app টাইপোর ওপর ভিত্তি করে না এগোয়।</translation>
     </message>
     <message>
         <source>After a misspelled word, shows a fix next to the caret. Press Tab to swap it in.</source>
-        <translation type="unfinished"></translation>
+        <translation>ভুল বানানের শব্দের পর ক্যারেটের পাশে সংশোধন দেখায়। বদলাতে Tab চাপুন।</translation>
     </message>
     <message>
         <source>Look</source>
-        <translation type="unfinished"></translation>
+        <translation>চেহারা</translation>
     </message>
     <message>
         <source>Suggestion color</source>
-        <translation type="unfinished"></translation>
+        <translation>সাজেশনের রং</translation>
     </message>
     <message>
         <source>Text size</source>
-        <translation type="unfinished"></translation>
+        <translation>টেক্সটের আকার</translation>
     </message>
     <message>
         <source>Fine-tune if suggestions look larger or smaller than your text.</source>
-        <translation type="unfinished"></translation>
+        <translation>সাজেশন আপনার টেক্সটের চেয়ে বড় বা ছোট দেখালে এটি ঠিক করুন।</translation>
     </message>
     <message>
         <source>Vertical position</source>
-        <translation type="unfinished"></translation>
+        <translation>উল্লম্ব অবস্থান</translation>
     </message>
     <message>
         <source>Nudge suggestions up or down to line up with your text.</source>
-        <translation type="unfinished"></translation>
+        <translation>আপনার টেক্সটের সঙ্গে মেলাতে সাজেশন একটু ওপরে বা নিচে সরান।</translation>
     </message>
     <message>
         <source>A small keycap after your first suggestions, as a reminder of what to press.</source>
-        <translation type="unfinished"></translation>
+        <translation>প্রথম কয়েকটি সাজেশনের পর একটি ছোট কী-চিহ্ন, কী চাপতে হবে তা মনে করাতে।</translation>
     </message>
     <message>
         <source>Insert suggestions by</source>
-        <translation type="unfinished"></translation>
+        <translation>সাজেশন বসানোর উপায়</translation>
     </message>
     <message>
         <source>Other autocomplete apps</source>
-        <translation type="unfinished"></translation>
+        <translation>অন্য অটোকমপ্লিট অ্যাপ</translation>
     </message>
     <message>
         <source>They take the Tab key before %app can. With this off, %app asks you first.</source>
-        <translation type="unfinished"></translation>
+        <translation>এগুলো %app-এর আগেই Tab কী নিয়ে নেয়। এটি বন্ধ থাকলে %app আগে আপনাকে জিজ্ঞেস করে।</translation>
     </message>
     <message>
         <source>%1 is another device on your network, so the text around your caret will be sent there.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 আপনার নেটওয়ার্কের অন্য একটি ডিভাইস, তাই আপনার ক্যারেটের আশপাশের টেক্সট সেখানে পাঠানো হবে।</translation>
     </message>
     <message>
         <source>%1 isn&apos;t this computer, so the text around your caret will be sent there.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 এই কম্পিউটার নয়, তাই আপনার ক্যারেটের আশপাশের টেক্সট সেখানে পাঠানো হবে।</translation>
     </message>
     <message>
         <source>Both keep your text on this computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>দুটিই আপনার টেক্সট এই কম্পিউটারেই রাখে।</translation>
     </message>
     <message>
         <source>%app opens by itself when you start your computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>কম্পিউটার চালু করলে %app নিজে থেকেই খোলে।</translation>
     </message>
     <message>
         <source>System predictions</source>
-        <translation type="unfinished"></translation>
+        <translation>সিস্টেমের পূর্বাভাস</translation>
     </message>
     <message>
         <source>The system can show its own grey predictions. Keeping them off avoids two suggestions at once.</source>
-        <translation type="unfinished"></translation>
+        <translation>সিস্টেম নিজের ধূসর পূর্বাভাস দেখাতে পারে। এগুলো বন্ধ রাখলে একসঙ্গে দুটি সাজেশন দেখা যায় না।</translation>
     </message>
     <message>
         <source>System predictions are on</source>
-        <translation type="unfinished"></translation>
+        <translation>সিস্টেমের পূর্বাভাস চালু</translation>
     </message>
     <message>
         <source>System predictions are off</source>
-        <translation type="unfinished"></translation>
+        <translation>সিস্টেমের পূর্বাভাস বন্ধ</translation>
     </message>
     <message>
         <source>tab</source>
-        <translation type="unfinished"></translation>
+        <translation>tab</translation>
     </message>
     <message>
         <source>Your next words, one Tab away.</source>
-        <translation type="unfinished"></translation>
+        <translation>আপনার পরের শব্দ, মাত্র এক Tab দূরে।</translation>
     </message>
     <message>
         <source>Skip</source>
-        <translation type="unfinished"></translation>
+        <translation>এড়িয়ে যান</translation>
     </message>
     <message>
         <source>Get Started</source>
-        <translation type="unfinished"></translation>
+        <translation>শুরু করুন</translation>
     </message>
     <message>
         <source>Turn sound on</source>
-        <translation type="unfinished"></translation>
+        <translation>শব্দ চালু করুন</translation>
     </message>
     <message>
         <source>Turn sound off</source>
-        <translation type="unfinished"></translation>
+        <translation>শব্দ বন্ধ করুন</translation>
     </message>
     <message>
         <source>The other app</source>
-        <translation type="unfinished"></translation>
+        <translation>অন্য অ্যাপটি</translation>
     </message>
     <message>
         <source>Next time, quit %1 without asking</source>
-        <translation type="unfinished"></translation>
+        <translation>পরের বার জিজ্ঞেস না করেই %1 বন্ধ করুন</translation>
     </message>
     <message>
         <source>%1 is also running</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 অ্যাপটিও চলছে</translation>
     </message>
     <message>
         <source>%1 are also running</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 অ্যাপগুলোও চলছে</translation>
     </message>
     <message>
         <source>These apps answer the Tab key before %app can, so %app stays paused in your other apps until they quit.</source>
-        <translation type="unfinished"></translation>
+        <translation>এই অ্যাপগুলো %app-এর আগে Tab কী-তে সাড়া দেয়, তাই এগুলো বন্ধ না হওয়া পর্যন্ত %app আপনার অন্য অ্যাপগুলোতে বিরতিতে থাকে।</translation>
     </message>
     <message>
         <source>Quitting…</source>
-        <translation type="unfinished"></translation>
+        <translation>বন্ধ হচ্ছে…</translation>
     </message>
     <message>
         <source>%1 is still open</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 এখনও খোলা</translation>
     </message>
     <message>
         <source>It may be waiting on a dialog of its own. Force Quit closes it right away.</source>
-        <translation type="unfinished"></translation>
+        <translation>হয়তো এটি নিজের কোনো ডায়ালগের অপেক্ষায় আছে। &quot;জোর করে বন্ধ&quot; এটি সঙ্গে সঙ্গে বন্ধ করে।</translation>
     </message>
     <message>
         <source>%app has the Tab key</source>
-        <translation type="unfinished"></translation>
+        <translation>Tab কী এখন %app-এর</translation>
     </message>
     <message>
         <source>%1 quit, so your suggestions are back in every app.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 বন্ধ হয়েছে, তাই আপনার সাজেশন সব অ্যাপে ফিরে এসেছে।</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>সম্পন্ন</translation>
     </message>
     <message>
         <source>Open Source Notices</source>
-        <translation type="unfinished"></translation>
+        <translation>ওপেন সোর্স নোটিশ</translation>
     </message>
     <message>
         <source>Reset all settings?</source>
-        <translation type="unfinished"></translation>
+        <translation>সব সেটিংস রিসেট করবেন?</translation>
     </message>
     <message>
         <source>This also clears your rules for apps and sites. Your statistics and writing memory stay.</source>
-        <translation type="unfinished"></translation>
+        <translation>এতে অ্যাপ ও সাইটের জন্য আপনার নিয়মও মুছে যায়। আপনার পরিসংখ্যান ও লেখার মেমরি থেকে যায়।</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>রিসেট করুন</translation>
     </message>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>সংস্করণ %1</translation>
     </message>
     <message>
         <source>Some apps hide their text</source>
-        <translation type="unfinished"></translation>
+        <translation>কিছু অ্যাপ তাদের টেক্সট লুকিয়ে রাখে</translation>
     </message>
     <message>
         <source>Suggest emoji after a colon</source>
-        <translation type="unfinished"></translation>
+        <translation>কোলনের পর ইমোজি সাজেশন দিন</translation>
     </message>
     <message>
         <source>Turn emoticons into emoji</source>
-        <translation type="unfinished"></translation>
+        <translation>ইমোটিকনকে ইমোজিতে বদলান</translation>
     </message>
     <message>
         <source>After :-) or &lt;3, %app offers the matching emoji. Press Tab to swap it in.</source>
-        <translation type="unfinished"></translation>
+        <translation>:-) বা &lt;3-এর পর %app মানানসই ইমোজি দেখায়। বদলাতে Tab চাপুন।</translation>
     </message>
     <message>
         <source>Skin tone</source>
-        <translation type="unfinished"></translation>
+        <translation>ত্বকের রং</translation>
     </message>
     <message>
         <source>Also show the default yellow</source>
-        <translation type="unfinished"></translation>
+        <translation>ডিফল্ট হলুদও দেখান</translation>
     </message>
     <message>
         <source>Try a word</source>
-        <translation type="unfinished"></translation>
+        <translation>একটি শব্দ চেষ্টা করুন</translation>
     </message>
     <message>
         <source>Light</source>
-        <translation type="unfinished"></translation>
+        <translation>হালকা</translation>
     </message>
     <message>
         <source>No emoji match “%1”</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1”-এর সঙ্গে কোনো ইমোজি মেলে না</translation>
     </message>
     <message>
         <source>Accepting</source>
-        <translation type="unfinished"></translation>
+        <translation>গ্রহণ</translation>
     </message>
     <message>
         <source>Take the next word</source>
-        <translation type="unfinished"></translation>
+        <translation>পরের শব্দ নিন</translation>
     </message>
     <message>
         <source>Press again for each following word.</source>
-        <translation type="unfinished"></translation>
+        <translation>প্রতিটি পরের শব্দের জন্য আবার চাপুন।</translation>
     </message>
     <message>
         <source>Take the whole suggestion</source>
-        <translation type="unfinished"></translation>
+        <translation>পুরো সাজেশন নিন</translation>
     </message>
     <message>
         <source>The key above Tab is easy to reach on most keyboards.</source>
-        <translation type="unfinished"></translation>
+        <translation>বেশিরভাগ কিবোর্ডে Tab-এর ওপরের কী সহজেই হাতের নাগালে।</translation>
     </message>
     <message>
         <source>Include the space after a word</source>
-        <translation type="unfinished"></translation>
+        <translation>শব্দের পরের স্পেসও নিন</translation>
     </message>
     <message>
         <source>Include punctuation right after a word</source>
-        <translation type="unfinished"></translation>
+        <translation>শব্দের ঠিক পরের যতিচিহ্নও নিন</translation>
     </message>
     <message>
         <source>When you press Escape</source>
-        <translation type="unfinished"></translation>
+        <translation>Escape চাপলে</translation>
     </message>
     <message>
         <source>Shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>শর্টকাট</translation>
     </message>
     <message>
         <source>Suggest now</source>
-        <translation type="unfinished"></translation>
+        <translation>এখনই সাজেশন</translation>
     </message>
     <message>
         <source>Asks for a suggestion right away, even where %app would normally wait.</source>
-        <translation type="unfinished"></translation>
+        <translation>সঙ্গে সঙ্গে সাজেশন চায়, এমনকি যেখানে %app সাধারণত অপেক্ষা করত।</translation>
     </message>
     <message>
         <source>Other suggestions</source>
-        <translation type="unfinished"></translation>
+        <translation>অন্যান্য সাজেশন</translation>
     </message>
     <message>
         <source>Lists a few different ways to continue. Choose with the arrow keys, then press Tab.</source>
-        <translation type="unfinished"></translation>
+        <translation>এগিয়ে যাওয়ার কয়েকটি ভিন্ন উপায় দেখায়। তীর-কী দিয়ে বেছে নিন, তারপর Tab চাপুন।</translation>
     </message>
     <message>
         <source>Pause or resume in this app</source>
-        <translation type="unfinished"></translation>
+        <translation>এই অ্যাপে বিরতি বা আবার চালু</translation>
     </message>
     <message>
         <source>Pauses for 15 minutes.</source>
-        <translation type="unfinished"></translation>
+        <translation>১৫ মিনিটের জন্য বিরতি দেয়।</translation>
     </message>
     <message>
         <source>Turn %app on or off</source>
-        <translation type="unfinished"></translation>
+        <translation>%app চালু বা বন্ধ করুন</translation>
     </message>
     <message>
         <source>Everywhere, until you press it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>সব জায়গায়, যতক্ষণ না আবার চাপেন।</translation>
     </message>
     <message>
         <source>Pause or resume</source>
-        <translation type="unfinished"></translation>
+        <translation>বিরতি বা আবার চালু</translation>
     </message>
     <message>
         <source>Turn on or off</source>
-        <translation type="unfinished"></translation>
+        <translation>চালু বা বন্ধ করুন</translation>
     </message>
     <message>
         <source>%1 and %2 use the same keys. Only the first will work.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ও %2 একই কী ব্যবহার করে। শুধু প্রথমটি কাজ করবে।</translation>
     </message>
     <message>
         <source>About you</source>
-        <translation type="unfinished"></translation>
+        <translation>আপনার সম্পর্কে</translation>
     </message>
     <message>
         <source>For example: I&apos;m a product designer in Berlin. I write short, friendly emails in British English and sign off with Cheers.</source>
-        <translation type="unfinished"></translation>
+        <translation>উদাহরণ: আমি বার্লিনে একজন প্রোডাক্ট ডিজাইনার। আমি ব্রিটিশ ইংরেজিতে ছোট, বন্ধুত্বপূর্ণ ইমেল লিখি এবং শেষে Cheers লিখি।</translation>
     </message>
     <message>
         <source>Your role, the languages you write in, names you use often, how you like to sound.</source>
-        <translation type="unfinished"></translation>
+        <translation>আপনার ভূমিকা, যে ভাষায় লেখেন, যে নামগুলো প্রায়ই ব্যবহার করেন, কেমন শোনাতে চান।</translation>
     </message>
     <message>
         <source>Writing memory</source>
-        <translation type="unfinished"></translation>
+        <translation>লেখার মেমরি</translation>
     </message>
     <message>
         <source>Remember how I write</source>
-        <translation type="unfinished"></translation>
+        <translation>আমি কীভাবে লিখি তা মনে রাখুন</translation>
     </message>
     <message>
         <source>Also remember fields where I accept nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>যেসব ফিল্ডে আমি কিছু গ্রহণ করি না, সেগুলোও মনে রাখুন</translation>
     </message>
     <message>
         <source>%app learns your style sooner but keeps more of what you type.</source>
-        <translation type="unfinished"></translation>
+        <translation>%app আপনার লেখার ধরন দ্রুত শেখে, কিন্তু আপনার টাইপ করা লেখার বেশি অংশ রাখে।</translation>
     </message>
     <message>
         <source>Influence</source>
-        <translation type="unfinished"></translation>
+        <translation>প্রভাব</translation>
     </message>
     <message>
         <source>Strong</source>
-        <translation type="unfinished"></translation>
+        <translation>জোরালো</translation>
     </message>
     <message>
         <source>How many of your passages each suggestion can draw on.</source>
-        <translation type="unfinished"></translation>
+        <translation>প্রতিটি সাজেশন আপনার কতগুলো অংশের সাহায্য নিতে পারে।</translation>
     </message>
     <message>
         <source>Erase All…</source>
-        <translation type="unfinished"></translation>
+        <translation>সব মুছুন…</translation>
     </message>
     <message>
         <source>Erase everything %app remembered?</source>
-        <translation type="unfinished"></translation>
+        <translation>%app যা কিছু মনে রেখেছে, সব মুছবেন?</translation>
     </message>
     <message>
         <source>This can&apos;t be undone.</source>
-        <translation type="unfinished"></translation>
+        <translation>এটি আর ফেরানো যাবে না।</translation>
     </message>
     <message>
         <source>Erase All</source>
-        <translation type="unfinished"></translation>
+        <translation>সব মুছুন</translation>
     </message>
     <message>
         <source>Nothing remembered yet</source>
-        <translation type="unfinished"></translation>
+        <translation>এখনও কিছু মনে রাখা হয়নি</translation>
     </message>
     <message>
         <source>App and window name</source>
-        <translation type="unfinished"></translation>
+        <translation>অ্যাপ ও উইন্ডোর নাম</translation>
     </message>
     <message>
         <source>A reply in Mail reads differently from a commit message.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mail-এ উত্তর আর কমিট মেসেজ আলাদা ঢঙে লেখা হয়।</translation>
     </message>
     <message>
         <source>Website</source>
-        <translation type="unfinished"></translation>
+        <translation>ওয়েবসাইট</translation>
     </message>
     <message>
         <source>The site&apos;s domain when you write in a browser.</source>
-        <translation type="unfinished"></translation>
+        <translation>ব্রাউজারে লেখার সময় সাইটের ডোমেইন।</translation>
     </message>
     <message>
         <source>Recently copied text</source>
-        <translation type="unfinished"></translation>
+        <translation>সম্প্রতি কপি করা টেক্সট</translation>
     </message>
     <message>
         <source>Anything you copied in the last 10 minutes. Copies from password managers are skipped.</source>
-        <translation type="unfinished"></translation>
+        <translation>গত ১০ মিনিটে কপি করা যেকোনো কিছু। পাসওয়ার্ড ম্যানেজার থেকে কপি বাদ দেওয়া হয়।</translation>
     </message>
     <message>
         <source>Text on screen</source>
-        <translation type="unfinished"></translation>
+        <translation>স্ক্রিনের টেক্সট</translation>
     </message>
     <message>
         <source>Reads the window you&apos;re writing in, so replies fit the conversation. It picks the lines closest to where you type.</source>
-        <translation type="unfinished"></translation>
+        <translation>আপনি যে উইন্ডোতে লিখছেন তা পড়ে, যাতে উত্তর কথোপকথনের সঙ্গে মেলে। আপনি যেখানে টাইপ করছেন তার সবচেয়ে কাছের লাইনগুলো বেছে নেয়।</translation>
     </message>
     <message>
         <source>What you just looked at</source>
-        <translation type="unfinished"></translation>
+        <translation>আপনি এইমাত্র যা দেখলেন</translation>
     </message>
     <message>
         <source>Windows beside you</source>
-        <translation type="unfinished"></translation>
+        <translation>পাশের উইন্ডো</translation>
     </message>
     <message>
         <source>Also reads up to two other windows on the same screen, like the document you&apos;re replying about. Skips password managers and apps you switched off.</source>
-        <translation type="unfinished"></translation>
+        <translation>একই স্ক্রিনের আরও দুটি পর্যন্ত উইন্ডো পড়ে, যেমন যে নথি নিয়ে আপনি উত্তর দিচ্ছেন। পাসওয়ার্ড ম্যানেজার এবং আপনার বন্ধ করা অ্যাপ এড়িয়ে যায়।</translation>
     </message>
     <message>
         <source>Off in this app</source>
-        <translation type="unfinished"></translation>
+        <translation>এই অ্যাপে বন্ধ</translation>
     </message>
     <message>
         <source>This word looks misspelled</source>
-        <translation type="unfinished"></translation>
+        <translation>এই শব্দের বানান ভুল মনে হচ্ছে</translation>
     </message>
     <message>
         <source>Thanks for the notes. I&apos;ll send the revised deck</source>
-        <translation type="unfinished"></translation>
+        <translation>নোটগুলোর জন্য ধন্যবাদ। সংশোধিত ডেকটি</translation>
     </message>
     <message>
         <source> by Friday morning.</source>
-        <translation type="unfinished"></translation>
+        <translation> শুক্রবার সকালের মধ্যে পাঠাব।</translation>
     </message>
     <message>
         <source>%1 quit. %app has the Tab key.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 বন্ধ হয়েছে। Tab কী এখন %app-এর।</translation>
     </message>
     <message>
         <source>Open Data Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>ডেটা ফোল্ডার খুলুন</translation>
     </message>
     <message>
         <source>Show Welcome Again</source>
-        <translation type="unfinished"></translation>
+        <translation>স্বাগত পর্দা আবার দেখান</translation>
     </message>
     <message>
         <source>Play Intro Again</source>
-        <translation type="unfinished"></translation>
+        <translation>পরিচিতি আবার চালান</translation>
     </message>
     <message>
         <source>Reset Settings…</source>
-        <translation type="unfinished"></translation>
+        <translation>সেটিংস রিসেট করুন…</translation>
     </message>
     <message>
         <source>Suggest in every app</source>
-        <translation type="unfinished"></translation>
+        <translation>সব অ্যাপে সাজেশন দিন</translation>
     </message>
     <message>
         <source>Suggest in code editors</source>
-        <translation type="unfinished"></translation>
+        <translation>কোড এডিটরে সাজেশন দিন</translation>
     </message>
     <message>
         <source>Suggest in the middle of a line</source>
-        <translation type="unfinished"></translation>
+        <translation>লাইনের মাঝখানে সাজেশন দিন</translation>
     </message>
     <message>
         <source>Suggest in small fields</source>
-        <translation type="unfinished"></translation>
+        <translation>ছোট ফিল্ডে সাজেশন দিন</translation>
     </message>
     <message>
         <source>Hold back on misspelled words</source>
-        <translation type="unfinished"></translation>
+        <translation>ভুল বানানের শব্দে থামুন</translation>
     </message>
     <message>
         <source>Offer spelling fixes</source>
-        <translation type="unfinished"></translation>
+        <translation>বানান সংশোধনের প্রস্তাব দিন</translation>
     </message>
     <message>
         <source>Show the key hint</source>
-        <translation type="unfinished"></translation>
+        <translation>কী-এর ইঙ্গিত দেখান</translation>
     </message>
     <message>
         <source>Quit other autocomplete apps when they open</source>
-        <translation type="unfinished"></translation>
+        <translation>অন্য অটোকমপ্লিট অ্যাপ খুললে সেগুলো বন্ধ করুন</translation>
     </message>
     <message>
         <source>Keeps a few minutes of text from windows you switched away from, like a page you read before replying. It stays on your computer and skips apps you switched off.</source>
-        <translation type="unfinished"></translation>
+        <translation>যেসব উইন্ডো থেকে সরে গেছেন, সেগুলোর কয়েক মিনিটের টেক্সট রাখে, যেমন উত্তর দেওয়ার আগে পড়া কোনো পেজ। এটি আপনার কম্পিউটারেই থাকে এবং আপনার বন্ধ করা অ্যাপ এড়িয়ে যায়।</translation>
     </message>
     <message>
         <source>Both apps answer the Tab key, and the system gives it to %1 first. %app stays paused in your other apps until %1 quits.</source>
-        <translation type="unfinished"></translation>
+        <translation>দুটি অ্যাপই Tab কী-তে সাড়া দেয়, আর সিস্টেম সেটি আগে %1 অ্যাপকে দেয়। %1 বন্ধ না হওয়া পর্যন্ত %app আপনার অন্য অ্যাপগুলোতে বিরতিতে থাকে।</translation>
     </message>
     <message>
         <source>Finishes your sentences in any app, on your computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>আপনার কম্পিউটারে, যেকোনো অ্যাপে আপনার বাক্য শেষ করে।</translation>
     </message>
     <message>
         <source>Keeps short passages from fields where you accepted a suggestion, encrypted on this computer, and shows them to the model as examples.</source>
-        <translation type="unfinished"></translation>
+        <translation>যেসব ফিল্ডে আপনি সাজেশন গ্রহণ করেছেন, সেগুলোর ছোট অংশ এই কম্পিউটারে এনক্রিপ্ট করে রাখে এবং উদাহরণ হিসেবে মডেলকে দেখায়।</translation>
     </message>
     <message>
         <source>%1 could not open again: %2 Your choice takes effect the next time you start it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 আবার খোলা যায়নি: %2 পরের বার চালু করলে আপনার পছন্দ কার্যকর হবে।</translation>
     </message>
     <message>
         <source>Light</source>
         <comment>skin tone</comment>
-        <translation type="unfinished"></translation>
+        <translation>হালকা</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>ঠিক আছে</translation>
     </message>
     <message>
         <source>Default</source>
         <comment>skin tone</comment>
-        <translation type="unfinished"></translation>
+        <translation>ডিফল্ট</translation>
     </message>
     <message>
         <source>Medium light</source>
         <comment>skin tone</comment>
-        <translation type="unfinished"></translation>
+        <translation>মাঝারি হালকা</translation>
     </message>
     <message>
         <source>Medium</source>
         <comment>skin tone</comment>
-        <translation type="unfinished"></translation>
+        <translation>মাঝারি</translation>
     </message>
     <message>
         <source>Medium dark</source>
         <comment>skin tone</comment>
-        <translation type="unfinished"></translation>
+        <translation>মাঝারি গাঢ়</translation>
     </message>
     <message>
         <source>Dark</source>
         <comment>skin tone</comment>
-        <translation type="unfinished"></translation>
+        <translation>গাঢ়</translation>
     </message>
     <message>
         <source>Unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>অজানা</translation>
     </message>
     <message>
         <source>%1 × %2 pt</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 × %2 pt</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>না</translation>
     </message>
     <message>
         <source>Yes, at %1, %2 on screen, %3 pt tall, %4 characters before it and %5 after</source>
-        <translation type="unfinished"></translation>
+        <translation>হ্যাঁ, %1, %2 অবস্থানে, %3 pt উঁচু, আগে %4টি অক্ষর এবং পরে %5টি</translation>
     </message>
     <message>
         <source>Not reported, estimated from the caret</source>
-        <translation type="unfinished"></translation>
+        <translation>জানানো হয়নি, ক্যারেট থেকে আনুমানিক</translation>
     </message>
     <message>
         <source>%1 %2 pt</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 pt</translation>
     </message>
     <message>
         <source>System</source>
-        <translation type="unfinished"></translation>
+        <translation>সিস্টেম</translation>
     </message>
     <message>
         <source>None yet</source>
-        <translation type="unfinished"></translation>
+        <translation>এখনও কিছু নেই</translation>
     </message>
     <message>
         <source>Not yet</source>
-        <translation type="unfinished"></translation>
+        <translation>এখনও নয়</translation>
     </message>
     <message>
         <source>Today</source>
-        <translation type="unfinished"></translation>
+        <translation>আজ</translation>
     </message>
     <message>
         <source>Last 7 days</source>
-        <translation type="unfinished"></translation>
+        <translation>গত ৭ দিন</translation>
     </message>
     <message>
         <source>All time</source>
-        <translation type="unfinished"></translation>
+        <translation>সব সময়</translation>
     </message>
     <message>
         <source>Typing saved</source>
-        <translation type="unfinished"></translation>
+        <translation>বাঁচানো টাইপিং</translation>
     </message>
     <message>
         <source>at 40 words a minute</source>
-        <translation type="unfinished"></translation>
+        <translation>মিনিটে ৪০ শব্দ হিসেবে</translation>
     </message>
     <message>
         <source>Accepted</source>
-        <translation type="unfinished"></translation>
+        <translation>গৃহীত</translation>
     </message>
     <message>
         <source>of suggestions shown</source>
-        <translation type="unfinished"></translation>
+        <translation>দেখানো সাজেশনের মধ্যে</translation>
     </message>
     <message>
         <source>Typical wait</source>
-        <translation type="unfinished"></translation>
+        <translation>সাধারণ অপেক্ষা</translation>
     </message>
     <message>
         <source>9 in 10 under %1</source>
-        <translation type="unfinished"></translation>
+        <translation>১০টির মধ্যে ৯টি %1-এর কম</translation>
     </message>
     <message>
         <source>no requests yet</source>
-        <translation type="unfinished"></translation>
+        <translation>এখনও কোনো অনুরোধ নেই</translation>
     </message>
     <message>
         <source>Words saved</source>
-        <translation type="unfinished"></translation>
+        <translation>বাঁচানো শব্দ</translation>
     </message>
     <message>
         <source>Range</source>
-        <translation type="unfinished"></translation>
+        <translation>সময়সীমা</translation>
     </message>
     <message>
         <source>Nothing to chart yet</source>
-        <translation type="unfinished"></translation>
+        <translation>চার্টে দেখানোর মতো এখনও কিছু নেই</translation>
     </message>
     <message>
         <source>Accept a few suggestions and your days show up here.</source>
-        <translation type="unfinished"></translation>
+        <translation>কয়েকটি সাজেশন গ্রহণ করুন, আপনার দিনগুলো এখানে দেখা যাবে।</translation>
     </message>
     <message>
         <source>Where you write</source>
-        <translation type="unfinished"></translation>
+        <translation>আপনি কোথায় লেখেন</translation>
     </message>
     <message>
         <source>Reset Statistics…</source>
-        <translation type="unfinished"></translation>
+        <translation>পরিসংখ্যান রিসেট করুন…</translation>
     </message>
     <message>
         <source>Reset all statistics?</source>
-        <translation type="unfinished"></translation>
+        <translation>সব পরিসংখ্যান রিসেট করবেন?</translation>
     </message>
     <message>
         <source>This clears words saved, acceptance and timing history.</source>
-        <translation type="unfinished"></translation>
+        <translation>এতে বাঁচানো শব্দ, গ্রহণ ও সময়ের ইতিহাস মুছে যায়।</translation>
     </message>
     <message>
         <source>Copy Diagnostics</source>
-        <translation type="unfinished"></translation>
+        <translation>ডায়াগনস্টিক কপি করুন</translation>
     </message>
     <message>
         <source>Diagnostics leave out the text you typed.</source>
-        <translation type="unfinished"></translation>
+        <translation>ডায়াগনস্টিকে আপনার টাইপ করা টেক্সট থাকে না।</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>অবস্থা</translation>
     </message>
     <message>
         <source>Right now</source>
-        <translation type="unfinished"></translation>
+        <translation>এই মুহূর্তে</translation>
     </message>
     <message>
         <source>Allowed</source>
-        <translation type="unfinished"></translation>
+        <translation>অনুমতি আছে</translation>
     </message>
     <message>
         <source>Not allowed</source>
-        <translation type="unfinished"></translation>
+        <translation>অনুমতি নেই</translation>
     </message>
     <message>
         <source>Keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>কিবোর্ড</translation>
     </message>
     <message>
         <source>Listening</source>
-        <translation type="unfinished"></translation>
+        <translation>শুনছে</translation>
     </message>
     <message>
         <source>Not listening</source>
-        <translation type="unfinished"></translation>
+        <translation>শুনছে না</translation>
     </message>
     <message>
         <source>Focused field</source>
-        <translation type="unfinished"></translation>
+        <translation>ফোকাস করা ফিল্ড</translation>
     </message>
     <message>
         <source>Click into a text field in another app, then come back. The last field %1 saw stays here.</source>
-        <translation type="unfinished"></translation>
+        <translation>অন্য অ্যাপের একটি টেক্সট ফিল্ডে ক্লিক করুন, তারপর ফিরে আসুন। %1 শেষ যে ফিল্ড দেখেছে তা এখানে থাকে।</translation>
     </message>
     <message>
         <source>App</source>
-        <translation type="unfinished"></translation>
+        <translation>অ্যাপ</translation>
     </message>
     <message>
         <source>Field type</source>
-        <translation type="unfinished"></translation>
+        <translation>ফিল্ডের ধরন</translation>
     </message>
     <message>
         <source>Window</source>
-        <translation type="unfinished"></translation>
+        <translation>উইন্ডো</translation>
     </message>
     <message>
         <source>Field size</source>
-        <translation type="unfinished"></translation>
+        <translation>ফিল্ডের আকার</translation>
     </message>
     <message>
         <source>Caret found</source>
-        <translation type="unfinished"></translation>
+        <translation>ক্যারেট পাওয়া গেছে</translation>
     </message>
     <message>
         <source>Font</source>
-        <translation type="unfinished"></translation>
+        <translation>ফন্ট</translation>
     </message>
     <message>
         <source>At end of line</source>
-        <translation type="unfinished"></translation>
+        <translation>লাইনের শেষে</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>হ্যাঁ</translation>
     </message>
     <message>
         <source>Secure input</source>
-        <translation type="unfinished"></translation>
+        <translation>সুরক্ষিত ইনপুট</translation>
     </message>
     <message>
         <source>Looked at lately</source>
-        <translation type="unfinished"></translation>
+        <translation>সম্প্রতি দেখা</translation>
     </message>
     <message>
         <source>Text before the caret</source>
-        <translation type="unfinished"></translation>
+        <translation>ক্যারেটের আগের টেক্সট</translation>
     </message>
     <message>
         <source>Last request</source>
-        <translation type="unfinished"></translation>
+        <translation>শেষ অনুরোধ</translation>
     </message>
     <message>
         <source>Wait</source>
-        <translation type="unfinished"></translation>
+        <translation>অপেক্ষা</translation>
     </message>
     <message>
         <source>Suggestion</source>
-        <translation type="unfinished"></translation>
+        <translation>সাজেশন</translation>
     </message>
     <message>
         <source>Prompt sent to the engine</source>
-        <translation type="unfinished"></translation>
+        <translation>ইঞ্জিনে পাঠানো প্রম্পট</translation>
     </message>
     <message>
         <source>Raw answer</source>
-        <translation type="unfinished"></translation>
+        <translation>কাঁচা উত্তর</translation>
     </message>
     <message>
         <source>(empty)</source>
-        <translation type="unfinished"></translation>
+        <translation>(ফাঁকা)</translation>
     </message>
     <message>
         <source>Copied</source>
-        <translation type="unfinished"></translation>
+        <translation>কপি হয়েছে</translation>
     </message>
     <message>
         <source>Choose a language</source>
-        <translation type="unfinished"></translation>
+        <translation>একটি ভাষা বেছে নিন</translation>
     </message>
     <message>
         <source>Search languages</source>
-        <translation type="unfinished"></translation>
+        <translation>ভাষা খুঁজুন</translation>
     </message>
     <message>
         <source>Same as my computer</source>
-        <translation type="unfinished"></translation>
+        <translation>আমার কম্পিউটারের মতো</translation>
     </message>
     <message>
         <source>Switch to %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>ভাষা বদলে %1 করবেন?</translation>
     </message>
     <message>
         <source>the computer&apos;s language</source>
-        <translation type="unfinished"></translation>
+        <translation>কম্পিউটারের ভাষা</translation>
     </message>
     <message>
         <source>%1 closes and opens again in a second. Your settings stay as they are.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 বন্ধ হয়ে এক সেকেন্ডের মধ্যে আবার খুলবে। আপনার সেটিংস যেমন আছে তেমনই থাকবে।</translation>
     </message>
     <message>
         <source>Reopen Now</source>
-        <translation type="unfinished"></translation>
+        <translation>এখনই আবার খুলুন</translation>
     </message>
     <message>
         <source>App language</source>
-        <translation type="unfinished"></translation>
+        <translation>অ্যাপের ভাষা</translation>
     </message>
     <message>
         <source>Pick the language you read most easily. Suggestions follow whatever language you type.</source>
-        <translation type="unfinished"></translation>
+        <translation>যে ভাষা আপনি সবচেয়ে সহজে পড়েন তা বেছে নিন। আপনি যে ভাষায় টাইপ করেন, সাজেশন সেই ভাষাতেই আসে।</translation>
     </message>
     <message>
         <source>Change the app language</source>
-        <translation type="unfinished"></translation>
+        <translation>অ্যাপের ভাষা বদলান</translation>
     </message>
     <message>
         <source>0 min</source>
-        <translation type="unfinished"></translation>
+        <translation>০ মিনিট</translation>
     </message>
     <message>
         <source>under a minute</source>
-        <translation type="unfinished"></translation>
+        <translation>এক মিনিটের কম</translation>
     </message>
     <message>
         <source>%1 h</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ঘণ্টা</translation>
     </message>
     <message>
         <source>%1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 সে.</translation>
     </message>
     <message>
         <source>%1 ms</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 মি.সে.</translation>
     </message>
     <message>
         <source>Not set</source>
-        <translation type="unfinished"></translation>
+        <translation>সেট করা নেই</translation>
     </message>
     <message>
         <source>Clear shortcut</source>
-        <translation type="unfinished"></translation>
+        <translation>শর্টকাট মুছুন</translation>
     </message>
     <message>
         <source>Add Ctrl, Alt or Super so normal typing still works.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl, Alt বা Super যোগ করুন, যাতে সাধারণ টাইপিং কাজ করে।</translation>
     </message>
     <message>
         <source>Type a shortcut…</source>
-        <translation type="unfinished"></translation>
+        <translation>একটি শর্টকাট টাইপ করুন…</translation>
     </message>
     <message>
         <source>Recording shortcut</source>
-        <translation type="unfinished"></translation>
+        <translation>শর্টকাট রেকর্ড হচ্ছে</translation>
     </message>
     <message>
         <source>Shortcut %1</source>
-        <translation type="unfinished"></translation>
+        <translation>শর্টকাট %1</translation>
     </message>
     <message>
         <source>Record shortcut</source>
-        <translation type="unfinished"></translation>
+        <translation>শর্টকাট রেকর্ড করুন</translation>
     </message>
     <message>
         <source>Shortcut not set</source>
-        <translation type="unfinished"></translation>
+        <translation>শর্টকাট সেট করা নেই</translation>
     </message>
     <message>
         <source>Press to record a new shortcut. Escape cancels.</source>
-        <translation type="unfinished"></translation>
+        <translation>নতুন শর্টকাট রেকর্ড করতে চাপুন। Escape বাতিল করে।</translation>
     </message>
     <message>
         <source>Your tray icon is hidden</source>
-        <translation type="unfinished"></translation>
+        <translation>আপনার ট্রে আইকন লুকানো</translation>
     </message>
     <message>
         <source>This computer has no on-device language model</source>
-        <translation type="unfinished"></translation>
+        <translation>এই কম্পিউটারে কোনো অন-ডিভাইস ভাষা মডেল নেই</translation>
     </message>
     <message>
         <source>Turn on the on-device model in the desktop&apos;s settings</source>
-        <translation type="unfinished"></translation>
+        <translation>ডেস্কটপের সেটিংসে অন-ডিভাইস মডেল চালু করুন</translation>
     </message>
     <message>
         <source>The on-device model is unavailable</source>
-        <translation type="unfinished"></translation>
+        <translation>অন-ডিভাইস মডেল উপলব্ধ নয়</translation>
     </message>
     <message>
         <source>Downloading. The on-device model fills in until it&apos;s done.</source>
-        <translation type="unfinished"></translation>
+        <translation>ডাউনলোড হচ্ছে। শেষ না হওয়া পর্যন্ত অন-ডিভাইস মডেল কাজ চালায়।</translation>
     </message>
     <message>
         <source>The on-device model fills in until you download it.</source>
-        <translation type="unfinished"></translation>
+        <translation>আপনি ডাউনলোড না করা পর্যন্ত অন-ডিভাইস মডেল কাজ চালায়।</translation>
     </message>
     <message>
         <source>%1 shares no text. Quit it and start it with %2 to get suggestions in it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 কোনো টেক্সট শেয়ার করে না। এতে সাজেশন পেতে এটি বন্ধ করে %2 দিয়ে চালু করুন।</translation>
     </message>
     <message>
         <source>On-device model</source>
-        <translation type="unfinished"></translation>
+        <translation>অন-ডিভাইস মডেল</translation>
     </message>
     <message>
         <source>The system&apos;s own language model. Nothing to download.</source>
-        <translation type="unfinished"></translation>
+        <translation>সিস্টেমের নিজস্ব ভাষা মডেল। কিছু ডাউনলোড করতে হবে না।</translation>
     </message>
     <message>
         <source>A website name cannot hold spaces, tabs or line breaks.</source>
-        <translation type="unfinished"></translation>
+        <translation>ওয়েবসাইটের নামে স্পেস, ট্যাব বা লাইন ব্রেক থাকতে পারে না।</translation>
     </message>
     <message>
         <source>Only addresses that start with http or https can be added.</source>
-        <translation type="unfinished"></translation>
+        <translation>শুধু http বা https দিয়ে শুরু হওয়া ঠিকানা যোগ করা যায়।</translation>
     </message>
     <message>
         <source>That is not a website name. Type one such as wikipedia.org.</source>
-        <translation type="unfinished"></translation>
+        <translation>এটি কোনো ওয়েবসাইটের নাম নয়। wikipedia.org-এর মতো একটি নাম টাইপ করুন।</translation>
     </message>
     <message>
         <source>A port is a number from 1 to 65535.</source>
-        <translation type="unfinished"></translation>
+        <translation>পোর্ট হলো ১ থেকে ৬৫৫৩৫-এর মধ্যে একটি সংখ্যা।</translation>
     </message>
     <message>
         <source>The on-device model fills in until the download is done.</source>
-        <translation type="unfinished"></translation>
+        <translation>ডাউনলোড শেষ না হওয়া পর্যন্ত অন-ডিভাইস মডেল কাজ চালায়।</translation>
     </message>
     <message>
         <source>Suggestions start once the download is done.</source>
-        <translation type="unfinished"></translation>
+        <translation>ডাউনলোড শেষ হলেই সাজেশন শুরু হবে।</translation>
     </message>
     <message>
         <source>This frees %1. The on-device model fills in until you download it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>এতে %1 খালি হবে। আবার ডাউনলোড না করা পর্যন্ত অন-ডিভাইস মডেল কাজ চালায়।</translation>
     </message>
     <message>
         <source>This frees %1. The %app model can&apos;t suggest until you download it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>এতে %1 খালি হবে। আবার ডাউনলোড না করা পর্যন্ত %app মডেল সাজেশন দিতে পারবে না।</translation>
     </message>
     <message>
         <source>There&apos;s no room for it, or your panel has no system tray. Add the panel&apos;s system tray or status area applet in its settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>এর জন্য জায়গা নেই, অথবা আপনার প্যানেলে সিস্টেম ট্রে নেই। প্যানেলের সেটিংসে সিস্টেম ট্রে বা স্ট্যাটাস এরিয়া অ্যাপলেট যোগ করুন।</translation>
     </message>
     <message>
         <source>GNOME shows tray icons only with the AppIndicator extension. Install the gnome-shell-extension-appindicator package, log out and in, then turn it on in Extensions.</source>
-        <translation type="unfinished"></translation>
+        <translation>GNOME শুধু AppIndicator এক্সটেনশন থাকলে ট্রে আইকন দেখায়। gnome-shell-extension-appindicator প্যাকেজ ইনস্টল করুন, লগ আউট করে আবার লগ ইন করুন, তারপর &quot;এক্সটেনশন&quot;-এ এটি চালু করুন।</translation>
     </message>
     <message>
         <source>GNOME shows tray icons only with the AppIndicator extension. It is installed but off: turn it on in Extensions.</source>
-        <translation type="unfinished"></translation>
+        <translation>GNOME শুধু AppIndicator এক্সটেনশন থাকলে ট্রে আইকন দেখায়। এটি ইনস্টল করা আছে কিন্তু বন্ধ: &quot;এক্সটেনশন&quot;-এ এটি চালু করুন।</translation>
     </message>
     <message>
         <source>Until then, open %app from your applications menu to reach Settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>ততক্ষণ সেটিংসে যেতে অ্যাপ্লিকেশন মেনু থেকে %app খুলুন।</translation>
     </message>
     <message>
         <source>Open Extensions</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;এক্সটেনশন&quot; খুলুন</translation>
     </message>
     <message>
         <source>Show Count in Tray</source>
-        <translation type="unfinished"></translation>
+        <translation>ট্রেতে সংখ্যা দেখান</translation>
     </message>
     <message>
         <source>%1 shares no text</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 কোনো টেক্সট শেয়ার করে না</translation>
     </message>
     <message>
         <source>Copy command</source>
-        <translation type="unfinished"></translation>
+        <translation>কমান্ড কপি করুন</translation>
     </message>
     <message>
         <source>There&apos;s no account and no analytics. With the %app model or the on-device model, your text stays on this computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>কোনো অ্যাকাউন্ট নেই, কোনো অ্যানালিটিক্সও নেই। %app মডেল বা অন-ডিভাইস মডেলে আপনার টেক্সট এই কম্পিউটারেই থাকে।</translation>
     </message>
     <message>
         <source>There&apos;s no account and no analytics. With the %app model, your text stays on this computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>কোনো অ্যাকাউন্ট নেই, কোনো অ্যানালিটিক্সও নেই। %app মডেলে আপনার টেক্সট এই কম্পিউটারেই থাকে।</translation>
     </message>
     <message>
         <source>%app lives in your system tray from now on. Click its icon to pause it in an app or open Settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>এখন থেকে %app আপনার সিস্টেম ট্রেতে থাকে। কোনো অ্যাপে বিরতি দিতে বা সেটিংস খুলতে এর আইকনে ক্লিক করুন।</translation>
     </message>
     <message>
         <source>%app has no account, no analytics and no servers of its own. The %app model and the on-device model keep your text on this computer. Other engines get it only if you set one up.</source>
-        <translation type="unfinished"></translation>
+        <translation>%app-এর কোনো অ্যাকাউন্ট, অ্যানালিটিক্স বা নিজস্ব সার্ভার নেই। %app মডেল ও অন-ডিভাইস মডেল আপনার টেক্সট এই কম্পিউটারেই রাখে। অন্য ইঞ্জিন তা পায় শুধু যদি আপনি সেগুলোর একটি সেট আপ করেন।</translation>
     </message>
     <message>
         <source>%app has no account, no analytics and no servers of its own. The %app model keeps your text on this computer. Other engines get it only if you set one up.</source>
-        <translation type="unfinished"></translation>
+        <translation>%app-এর কোনো অ্যাকাউন্ট, অ্যানালিটিক্স বা নিজস্ব সার্ভার নেই। %app মডেল আপনার টেক্সট এই কম্পিউটারেই রাখে। অন্য ইঞ্জিন তা পায় শুধু যদি আপনি সেগুলোর একটি সেট আপ করেন।</translation>
     </message>
     <message>
         <source>Installed applications</source>
-        <translation type="unfinished"></translation>
+        <translation>ইনস্টল করা অ্যাপ্লিকেশন</translation>
     </message>
     <message>
         <source>%app reads these only while making a suggestion and never saves them. With the %app model or the on-device model, nothing leaves your computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>%app এগুলো শুধু সাজেশন তৈরির সময় পড়ে এবং কখনও সংরক্ষণ করে না। %app মডেল বা অন-ডিভাইস মডেলে কিছুই আপনার কম্পিউটারের বাইরে যায় না।</translation>
     </message>
     <message>
         <source>%app reads these only while making a suggestion and never saves them. With the %app model, nothing leaves your computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>%app এগুলো শুধু সাজেশন তৈরির সময় পড়ে এবং কখনও সংরক্ষণ করে না। %app মডেলে কিছুই আপনার কম্পিউটারের বাইরে যায় না।</translation>
     </message>
     <message>
         <source>The %app model keeps your text on this computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>%app মডেল আপনার টেক্সট এই কম্পিউটারেই রাখে।</translation>
     </message>
     <message>
         <source>The key holds a line break or another control character. Paste it again without them.</source>
-        <translation type="unfinished"></translation>
+        <translation>কী-তে একটি লাইন ব্রেক বা অন্য কন্ট্রোল অক্ষর আছে। সেগুলো বাদ দিয়ে আবার পেস্ট করুন।</translation>
     </message>
     <message>
         <source>Waiting for the keyring to store the key.</source>
-        <translation type="unfinished"></translation>
+        <translation>কিরিং কী সংরক্ষণ করার অপেক্ষায়।</translation>
     </message>
     <message>
         <source>The keyring cannot keep this key, so it is used only until %app quits.</source>
-        <translation type="unfinished"></translation>
+        <translation>কিরিং এই কী রাখতে পারে না, তাই %app বন্ধ না হওয়া পর্যন্তই এটি ব্যবহার হবে।</translation>
     </message>
     <message>
         <source>Show in the system tray</source>
-        <translation type="unfinished"></translation>
+        <translation>সিস্টেম ট্রেতে দেখান</translation>
     </message>
     <message>
         <source>Pause or open Settings from the system tray. Hidden? Open %app from your applications menu to come back.</source>
-        <translation type="unfinished"></translation>
+        <translation>সিস্টেম ট্রে থেকে বিরতি দিন বা সেটিংস খুলুন। লুকানো? ফিরে আসতে অ্যাপ্লিকেশন মেনু থেকে %app খুলুন।</translation>
     </message>
     <message>
         <source>This tray can&apos;t show text beside icons, so the count shows in the icon&apos;s tooltip.</source>
-        <translation type="unfinished"></translation>
+        <translation>এই ট্রে আইকনের পাশে টেক্সট দেখাতে পারে না, তাই সংখ্যাটি আইকনের টুলটিপে দেখা যায়।</translation>
     </message>
     <message>
         <source>VS Code, VSCodium, Cursor, Zed, Kate, Sublime Text, JetBrains IDEs and similar apps.</source>
-        <translation type="unfinished"></translation>
+        <translation>VS Code, VSCodium, Cursor, Zed, Kate, Sublime Text, JetBrains IDE এবং এ ধরনের অ্যাপ।</translation>
     </message>
     <message>
         <source>Your settings could not be read, so they were set aside and %app started over with its defaults.</source>
-        <translation type="unfinished"></translation>
+        <translation>আপনার সেটিংস পড়া যায়নি, তাই সেগুলো সরিয়ে রাখা হয়েছে এবং %app ডিফল্ট সেটিংস নিয়ে নতুন করে শুরু হয়েছে।</translation>
     </message>
     <message>
         <source>Your settings are not saved: %app cannot write to its settings folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>আপনার সেটিংস সংরক্ষিত হচ্ছে না: %app তার সেটিংস ফোল্ডারে লিখতে পারছে না।</translation>
     </message>
     <message>
         <source>Your app and website rules could not be read, so they were set aside.</source>
-        <translation type="unfinished"></translation>
+        <translation>আপনার অ্যাপ ও ওয়েবসাইটের নিয়ম পড়া যায়নি, তাই সেগুলো সরিয়ে রাখা হয়েছে।</translation>
     </message>
     <message>
         <source>Your statistics could not be read, so they were set aside and counting started over.</source>
-        <translation type="unfinished"></translation>
+        <translation>আপনার পরিসংখ্যান পড়া যায়নি, তাই সেগুলো সরিয়ে রাখা হয়েছে এবং গণনা নতুন করে শুরু হয়েছে।</translation>
     </message>
     <message>
         <source>Not saved: %app cannot write to its data folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>সংরক্ষিত হয়নি: %app তার ডেটা ফোল্ডারে লিখতে পারছে না।</translation>
     </message>
     <message numerus="yes">
         <source>%Ln suggestions. %1 selected</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Lnটি সাজেশন। নির্বাচিত: %1</numerusform>
+            <numerusform>%Lnটি সাজেশন। নির্বাচিত: %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln min</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln মিনিট</numerusform>
+            <numerusform>%Ln মিনিট</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln words</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Lnটি শব্দ</numerusform>
+            <numerusform>%Lnটি শব্দ</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln passages from here</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>এখান থেকে %Lnটি অংশ</numerusform>
+            <numerusform>এখান থেকে %Lnটি অংশ</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>words</source>
         <comment>unit after a count</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>শব্দ</numerusform>
+            <numerusform>শব্দ</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln days</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln দিন</numerusform>
+            <numerusform>%Ln দিন</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Words saved per day over the last %Ln days</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>গত %Ln দিনে প্রতিদিন বাঁচানো শব্দ</numerusform>
+            <numerusform>গত %Ln দিনে প্রতিদিন বাঁচানো শব্দ</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln day streak</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>টানা %Ln দিন</numerusform>
+            <numerusform>টানা %Ln দিন</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln passages remembered</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Lnটি অংশ মনে রাখা হয়েছে</numerusform>
+            <numerusform>%Lnটি অংশ মনে রাখা হয়েছে</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 of %Ln done</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Lnটির মধ্যে %1টি সম্পন্ন</numerusform>
+            <numerusform>%Lnটির মধ্যে %1টি সম্পন্ন</numerusform>
         </translation>
     </message>
     <message>
         <source>enter</source>
-        <translation type="unfinished"></translation>
+        <translation>Enter</translation>
     </message>
     <message>
         <source>Allow screen capture so %app can read those too. Most apps work without it.</source>
-        <translation type="unfinished"></translation>
+        <translation>স্ক্রিন ক্যাপচারের অনুমতি দিন, যাতে %app সেগুলোও পড়তে পারে। বেশিরভাগ অ্যাপ এটি ছাড়াই কাজ করে।</translation>
     </message>
     <message>
         <source>Type a colon and a word, like :rocket, then press Tab or Enter to pick.</source>
-        <translation type="unfinished"></translation>
+        <translation>একটি কোলন ও একটি শব্দ টাইপ করুন, যেমন :rocket, তারপর বেছে নিতে Tab বা Enter চাপুন।</translation>
     </message>
     <message>
         <source>You can switch memory off for single apps under Apps &amp; Sites. The key that unlocks it lives in your keyring.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;অ্যাপ ও সাইট&quot;-এ আলাদা আলাদা অ্যাপের জন্য মেমরি বন্ধ করতে পারেন। এটি খোলার কী আপনার কিরিংয়ে থাকে।</translation>
     </message>
     <message numerus="yes">
         <source>%Ln emoji. %1 selected</source>

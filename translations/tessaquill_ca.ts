@@ -5,2220 +5,2220 @@
     <name>Tessaquill</name>
     <message>
         <source>Accessibility is on. %app is ready in your other apps.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;accessibilitat està activada. %app ja funciona a les altres apps.</translation>
     </message>
     <message>
         <source>Paused while %1 is open</source>
-        <translation type="unfinished"></translation>
+        <translation>En pausa mentre %1 estigui obert</translation>
     </message>
     <message>
         <source>Welcome to %app</source>
-        <translation type="unfinished"></translation>
+        <translation>Us donem la benvinguda a %app</translation>
     </message>
     <message>
         <source>%app</source>
-        <translation type="unfinished"></translation>
+        <translation>%app</translation>
     </message>
     <message>
         <source>Another autocomplete app is running</source>
-        <translation type="unfinished"></translation>
+        <translation>Hi ha una altra app d&apos;autocompletar oberta</translation>
     </message>
     <message>
         <source>Ready</source>
-        <translation type="unfinished"></translation>
+        <translation>A punt</translation>
     </message>
     <message>
         <source>Waiting for a pause</source>
-        <translation type="unfinished"></translation>
+        <translation>S&apos;espera una pausa</translation>
     </message>
     <message>
         <source>Thinking</source>
-        <translation type="unfinished"></translation>
+        <translation>Pensant</translation>
     </message>
     <message>
         <source>Showing a suggestion</source>
-        <translation type="unfinished"></translation>
+        <translation>Es mostra un suggeriment</translation>
     </message>
     <message>
         <source>The model took too long to answer</source>
-        <translation type="unfinished"></translation>
+        <translation>El model ha trigat massa a respondre</translation>
     </message>
     <message>
         <source>This app doesn&apos;t report where the caret is</source>
-        <translation type="unfinished"></translation>
+        <translation>Aquesta app no indica on és el cursor</translation>
     </message>
     <message>
         <source>%app is turned off</source>
-        <translation type="unfinished"></translation>
+        <translation>%app està desactivat</translation>
     </message>
     <message>
         <source>Secure input is on, so %app stays out</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;entrada segura està activada: %app no hi intervé</translation>
     </message>
     <message>
         <source>the trigger shortcut</source>
-        <translation type="unfinished"></translation>
+        <translation>la drecera d&apos;activació</translation>
     </message>
     <message>
         <source>Press %1 for a suggestion</source>
-        <translation type="unfinished"></translation>
+        <translation>Premeu %1 per obtenir un suggeriment</translation>
     </message>
     <message>
         <source>Text is selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Hi ha text seleccionat</translation>
     </message>
     <message>
         <source>The caret is inside existing text</source>
-        <translation type="unfinished"></translation>
+        <translation>El cursor és dins d&apos;un text existent</translation>
     </message>
     <message>
         <source>This field is too small</source>
-        <translation type="unfinished"></translation>
+        <translation>Aquest camp és massa petit</translation>
     </message>
     <message>
         <source>Waiting for a few characters</source>
-        <translation type="unfinished"></translation>
+        <translation>S&apos;esperen uns quants caràcters</translation>
     </message>
     <message>
         <source>Start of a new line</source>
-        <translation type="unfinished"></translation>
+        <translation>Inici d&apos;una línia nova</translation>
     </message>
     <message>
         <source>The model is still downloading</source>
-        <translation type="unfinished"></translation>
+        <translation>El model encara s&apos;està baixant</translation>
     </message>
     <message>
         <source>Download the %app model in Settings first</source>
-        <translation type="unfinished"></translation>
+        <translation>Primer baixeu el model de %app a Configuració</translation>
     </message>
     <message>
         <source>Not checked yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Encara no s&apos;ha comprovat</translation>
     </message>
     <message>
         <source>Checking…</source>
-        <translation type="unfinished"></translation>
+        <translation>S&apos;està comprovant…</translation>
     </message>
     <message>
         <source>The model stopped with error %1</source>
-        <translation type="unfinished"></translation>
+        <translation>El model s&apos;ha aturat amb l&apos;error %1</translation>
     </message>
     <message>
         <source>The model file couldn&apos;t be loaded</source>
-        <translation type="unfinished"></translation>
+        <translation>No s&apos;ha pogut carregar el fitxer del model</translation>
     </message>
     <message>
         <source>There wasn&apos;t enough memory to start the model</source>
-        <translation type="unfinished"></translation>
+        <translation>No hi havia prou memòria per iniciar el model</translation>
     </message>
     <message>
         <source>The text couldn&apos;t be prepared for the model</source>
-        <translation type="unfinished"></translation>
+        <translation>No s&apos;ha pogut preparar el text per al model</translation>
     </message>
     <message>
         <source>This computer needs %1 free for the download. Free up some space, then try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aquest ordinador necessita %1 lliures per a la baixada. Allibereu espai i torneu-ho a provar.</translation>
     </message>
     <message>
         <source>The download didn&apos;t match the expected file, so it was deleted. Try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>La baixada no coincidia amb el fitxer esperat i s&apos;ha suprimit. Torneu-ho a provar.</translation>
     </message>
     <message>
         <source>Downloaded</source>
-        <translation type="unfinished"></translation>
+        <translation>Baixat</translation>
     </message>
     <message>
         <source>Downloading. Suggestions start once it&apos;s done.</source>
-        <translation type="unfinished"></translation>
+        <translation>S&apos;està baixant. Els suggeriments començaran quan acabi.</translation>
     </message>
     <message>
         <source>Checking the download.</source>
-        <translation type="unfinished"></translation>
+        <translation>S&apos;està comprovant la baixada.</translation>
     </message>
     <message>
         <source>Checking the download. Suggestions start once it&apos;s done.</source>
-        <translation type="unfinished"></translation>
+        <translation>S&apos;està comprovant la baixada. Els suggeriments començaran quan acabi.</translation>
     </message>
     <message>
         <source>Download the model to start</source>
-        <translation type="unfinished"></translation>
+        <translation>Baixeu el model per començar</translation>
     </message>
     <message>
         <source>Ollama is running but has no models</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;Ollama s&apos;està executant però no té cap model</translation>
     </message>
     <message>
         <source>Another app</source>
-        <translation type="unfinished"></translation>
+        <translation>Una altra app</translation>
     </message>
     <message>
         <source>There is no D-Bus session bus, so %1 cannot reach text fields.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hi ha bus de sessió D-Bus, de manera que %1 no pot accedir als camps de text.</translation>
     </message>
     <message>
         <source>The desktop&apos;s accessibility bus is not running, so %1 cannot reach text fields.</source>
-        <translation type="unfinished"></translation>
+        <translation>El bus d&apos;accessibilitat de l&apos;escriptori no s&apos;està executant, de manera que %1 no pot accedir als camps de text.</translation>
     </message>
     <message>
         <source>Short</source>
-        <translation type="unfinished"></translation>
+        <translation>Curta</translation>
     </message>
     <message>
         <source>Medium</source>
-        <translation type="unfinished"></translation>
+        <translation>Mitjana</translation>
     </message>
     <message>
         <source>Long</source>
-        <translation type="unfinished"></translation>
+        <translation>Llarga</translation>
     </message>
     <message>
         <source>Hide the suggestion</source>
-        <translation type="unfinished"></translation>
+        <translation>Amaga el suggeriment</translation>
     </message>
     <message>
         <source>Hide suggestions until I change fields</source>
-        <translation type="unfinished"></translation>
+        <translation>Amaga els suggeriments fins que canviï de camp</translation>
     </message>
     <message>
         <source>Do nothing, send Escape to the app</source>
-        <translation type="unfinished"></translation>
+        <translation>No facis res, envia Esc a l&apos;app</translation>
     </message>
     <message>
         <source>Type it</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriptura</translation>
     </message>
     <message>
         <source>Insert through Accessibility</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserció per accessibilitat</translation>
     </message>
     <message>
         <source>Paste it</source>
-        <translation type="unfinished"></translation>
+        <translation>Enganxat</translation>
     </message>
     <message>
         <source>Grey</source>
-        <translation type="unfinished"></translation>
+        <translation>Gris</translation>
     </message>
     <message>
         <source>Gold tint</source>
-        <translation type="unfinished"></translation>
+        <translation>To daurat</translation>
     </message>
     <message>
         <source>%app model</source>
-        <translation type="unfinished"></translation>
+        <translation>Model de %app</translation>
     </message>
     <message>
         <source>Ollama</source>
-        <translation type="unfinished"></translation>
+        <translation>Ollama</translation>
     </message>
     <message>
         <source>Local server</source>
-        <translation type="unfinished"></translation>
+        <translation>Servidor local</translation>
     </message>
     <message>
         <source>Runs on this computer after a one-time download. Works offline.</source>
-        <translation type="unfinished"></translation>
+        <translation>S&apos;executa en aquest ordinador després d&apos;una sola baixada. Funciona sense connexió.</translation>
     </message>
     <message>
         <source>Any model you run in Ollama, base models included.</source>
-        <translation type="unfinished"></translation>
+        <translation>Qualsevol model que executeu a l&apos;Ollama, inclosos els models base.</translation>
     </message>
     <message>
         <source>LM Studio, llama-server or any OpenAI-compatible endpoint.</source>
-        <translation type="unfinished"></translation>
+        <translation>LM Studio, llama-server o qualsevol punt d&apos;accés compatible amb OpenAI.</translation>
     </message>
     <message>
         <source>Sends the text as keystrokes. Works almost everywhere.</source>
-        <translation type="unfinished"></translation>
+        <translation>Envia el text com a pulsacions de tecla. Funciona gairebé a tot arreu.</translation>
     </message>
     <message>
         <source>Writes straight into the field. Cleanest in native computer apps.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriu directament al camp. El més net a les apps natives.</translation>
     </message>
     <message>
         <source>Uses the clipboard, then puts your clipboard back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fa servir el porta-retalls i després el restaura.</translation>
     </message>
     <message>
         <source>Typing</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriptura</translation>
     </message>
     <message>
         <source>Accessibility</source>
-        <translation type="unfinished"></translation>
+        <translation>Accessibilitat</translation>
     </message>
     <message>
         <source>Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Enganxa</translation>
     </message>
     <message>
         <source>Your writing memory could not be opened and was set aside. Nothing new is remembered until %app starts again.</source>
-        <translation type="unfinished"></translation>
+        <translation>No s&apos;ha pogut obrir la memòria d&apos;escriptura i s&apos;ha apartat. No es recordarà res de nou fins que %app es torni a iniciar.</translation>
     </message>
     <message>
         <source>Your writing memory could not be opened because its key could not be read from the keyring. Nothing new is remembered until %app starts again.</source>
-        <translation type="unfinished"></translation>
+        <translation>No s&apos;ha pogut obrir la memòria d&apos;escriptura perquè no s&apos;ha pogut llegir la clau del clauer. No es recordarà res de nou fins que %app es torni a iniciar.</translation>
     </message>
     <message>
         <source>Not Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Ara no</translation>
     </message>
     <message>
         <source>Open the desktop&apos;s settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Obre la configuració de l&apos;escriptori</translation>
     </message>
     <message>
         <source>Don&apos;t remind me again</source>
-        <translation type="unfinished"></translation>
+        <translation>No m&apos;ho tornis a recordar</translation>
     </message>
     <message>
         <source>Open Playground</source>
-        <translation type="unfinished"></translation>
+        <translation>Obre l&apos;espai de proves</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuració</translation>
     </message>
     <message>
         <source>Quit %app</source>
-        <translation type="unfinished"></translation>
+        <translation>Surt de %app</translation>
     </message>
     <message>
         <source>Needs Accessibility access</source>
-        <translation type="unfinished"></translation>
+        <translation>Cal accés d&apos;Accessibilitat</translation>
     </message>
     <message>
         <source>Paused until you resume</source>
-        <translation type="unfinished"></translation>
+        <translation>En pausa fins que el reprengueu</translation>
     </message>
     <message>
         <source>Paused until %1</source>
-        <translation type="unfinished"></translation>
+        <translation>En pausa fins a les %1</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Desactivat</translation>
     </message>
     <message numerus="yes">
         <source>Paused while %1 are open</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>En pausa mentre %1 estigui obert</numerusform>
+            <numerusform>En pausa mentre %1 estiguin oberts</numerusform>
         </translation>
     </message>
     <message>
         <source>Grant Accessibility Access…</source>
-        <translation type="unfinished"></translation>
+        <translation>Dona accés d&apos;Accessibilitat…</translation>
     </message>
     <message>
         <source>Force Quit %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Força la sortida de %1</translation>
     </message>
     <message>
         <source>Quit %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Surt de %1</translation>
     </message>
     <message numerus="yes">
         <source>words saved today</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>paraula estalviada avui</numerusform>
+            <numerusform>paraules estalviades avui</numerusform>
         </translation>
     </message>
     <message>
         <source>Start typing anywhere. %app keeps count here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Comenceu a escriure on vulgueu. %app en porta el compte aquí.</translation>
     </message>
     <message>
         <source>Under a minute of typing today. </source>
-        <translation type="unfinished"></translation>
+        <translation>Menys d&apos;un minut d&apos;escriptura avui. </translation>
     </message>
     <message>
         <source>About %1 of typing today. </source>
-        <translation type="unfinished"></translation>
+        <translation>Uns %1 d&apos;escriptura avui. </translation>
     </message>
     <message>
         <source>Resume in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Reprèn a %1</translation>
     </message>
     <message>
         <source>Pause in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Posa en pausa a %1</translation>
     </message>
     <message>
         <source>Resume Everywhere</source>
-        <translation type="unfinished"></translation>
+        <translation>Reprèn a tot arreu</translation>
     </message>
     <message>
         <source>Pause Everywhere</source>
-        <translation type="unfinished"></translation>
+        <translation>Posa en pausa a tot arreu</translation>
     </message>
     <message>
         <source>For 15 Minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Durant 15 minuts</translation>
     </message>
     <message>
         <source>For 1 Hour</source>
-        <translation type="unfinished"></translation>
+        <translation>Durant 1 hora</translation>
     </message>
     <message>
         <source>For 4 Hours</source>
-        <translation type="unfinished"></translation>
+        <translation>Durant 4 hores</translation>
     </message>
     <message>
         <source>Until I Resume</source>
-        <translation type="unfinished"></translation>
+        <translation>Fins que el reprengui</translation>
     </message>
     <message>
         <source>Example: after typing %1, %2 suggests %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Exemple: després d&apos;escriure %1, %2 suggereix %3</translation>
     </message>
     <message>
         <source>takes the next word</source>
-        <translation type="unfinished"></translation>
+        <translation>agafa la paraula següent</translation>
     </message>
     <message>
         <source>Download</source>
-        <translation type="unfinished"></translation>
+        <translation>Baixa</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancel·la</translation>
     </message>
     <message>
         <source>%1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 de %2</translation>
     </message>
     <message>
         <source>%1 of %2. You can keep writing while it downloads.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 de %2. Podeu continuar escrivint mentre es baixa.</translation>
     </message>
     <message>
         <source>Checking the download</source>
-        <translation type="unfinished"></translation>
+        <translation>S&apos;està comprovant la baixada</translation>
     </message>
     <message>
         <source>Try Again</source>
-        <translation type="unfinished"></translation>
+        <translation>Torna-ho a provar</translation>
     </message>
     <message>
         <source>Remove…</source>
-        <translation type="unfinished"></translation>
+        <translation>Elimina…</translation>
     </message>
     <message>
         <source>%1 license</source>
-        <translation type="unfinished"></translation>
+        <translation>Llicència %1</translation>
     </message>
     <message>
         <source>Remove the %app model?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voleu eliminar el model de %app?</translation>
     </message>
     <message>
         <source>Model download</source>
-        <translation type="unfinished"></translation>
+        <translation>Baixada del model</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Elimina</translation>
     </message>
     <message>
         <source>Step %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas %1 de %2</translation>
     </message>
     <message>
         <source>Continue</source>
-        <translation type="unfinished"></translation>
+        <translation>Continua</translation>
     </message>
     <message>
         <source>Later</source>
-        <translation type="unfinished"></translation>
+        <translation>Més tard</translation>
     </message>
     <message>
         <source>Start Writing</source>
-        <translation type="unfinished"></translation>
+        <translation>Comença a escriure</translation>
     </message>
     <message>
         <source>Finish your sentences in any app.</source>
-        <translation type="unfinished"></translation>
+        <translation>Acabeu les frases en qualsevol app.</translation>
     </message>
     <message>
         <source>%app reads the words before your caret and suggests what comes next in grey. Press Tab to take one word, or the key above Tab to take the rest. If you don&apos;t want it, keep typing.</source>
-        <translation type="unfinished"></translation>
+        <translation>%app llegeix les paraules abans del cursor i suggereix en gris el que ve després. Premeu Tab per agafar una paraula, o la tecla de sobre el Tab per agafar la resta. Si no el voleu, continueu escrivint.</translation>
     </message>
     <message>
         <source>Sees what you see</source>
-        <translation type="unfinished"></translation>
+        <translation>Veu el que veieu</translation>
     </message>
     <message>
         <source>Private</source>
-        <translation type="unfinished"></translation>
+        <translation>Privat</translation>
     </message>
     <message>
         <source>It reads the window you&apos;re typing in, like the chat you&apos;re answering, so suggestions fit. None of it goes online, to us or any server. It stays private on your computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Llegeix la finestra on escriviu, com el xat que responeu, perquè els suggeriments encaixin. Res no surt a internet, ni cap a nosaltres ni cap a cap servidor. Es queda privat al vostre ordinador.</translation>
     </message>
     <message>
         <source>Accessibility is on</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;accessibilitat està activada</translation>
     </message>
     <message>
         <source>%app can now read the field you&apos;re writing in and type suggestions for you.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ara %app pot llegir el camp on escriviu i escriure-hi suggeriments per vós.</translation>
     </message>
     <message>
         <source>Let %app see what you type.</source>
-        <translation type="unfinished"></translation>
+        <translation>Deixeu que %app vegi el que escriviu.</translation>
     </message>
     <message>
         <source>The system asks for Accessibility access before any app can read text fields or type into them. %app uses it only for the field you&apos;re writing in.</source>
-        <translation type="unfinished"></translation>
+        <translation>El sistema demana accés d&apos;Accessibilitat abans que una app pugui llegir camps de text o escriure-hi. %app només l&apos;utilitza per al camp on escriviu.</translation>
     </message>
     <message>
         <source>%app reads your text when you pause and forgets it after one suggestion, unless you turn on writing memory.</source>
-        <translation type="unfinished"></translation>
+        <translation>%app llegeix el text quan feu una pausa i l&apos;oblida després d&apos;un suggeriment, tret que activeu la memòria d&apos;escriptura.</translation>
     </message>
     <message>
         <source>%app skips password fields and anything else the system marks as secure.</source>
-        <translation type="unfinished"></translation>
+        <translation>%app omet els camps de contrasenya i tot el que el sistema marca com a segur.</translation>
     </message>
     <message>
         <source>Open Accessibility Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Obre la configuració d&apos;accessibilitat</translation>
     </message>
     <message>
         <source>Switch %app on in the list, then come back. This page updates by itself.</source>
-        <translation type="unfinished"></translation>
+        <translation>Activeu %app a la llista i torneu aquí. Aquesta pàgina s&apos;actualitza sola.</translation>
     </message>
     <message>
         <source>Already switched on? The desktop&apos;s settings may still list an older copy of %app. Select it, remove it with the minus button, then try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ja està activat? Potser la configuració de l&apos;escriptori encara mostra una còpia antiga de %app. Seleccioneu-la, elimineu-la amb el botó menys i torneu-ho a provar.</translation>
     </message>
     <message>
         <source>Pick what writes your suggestions.</source>
-        <translation type="unfinished"></translation>
+        <translation>Trieu què escriu els suggeriments.</translation>
     </message>
     <message>
         <source>You can change this any time in Settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ho podeu canviar quan vulgueu a Configuració.</translation>
     </message>
     <message>
         <source>Give it a try.</source>
-        <translation type="unfinished"></translation>
+        <translation>Proveu-ho.</translation>
     </message>
     <message>
         <source>Start typing a sentence. When grey words appear, press Tab for one word or the key above Tab for all of them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Comenceu a escriure una frase. Quan apareguin paraules grises, premeu Tab per a una paraula o la tecla de sobre el Tab per a totes.</translation>
     </message>
     <message>
         <source>Hi Orlenn, thanks for the quick reply. I think we should</source>
-        <translation type="unfinished"></translation>
+        <translation>Hola, Orlenn, gràcies per la resposta ràpida. Crec que hauríem de</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Enrere</translation>
     </message>
     <message>
         <source>Practice field</source>
-        <translation type="unfinished"></translation>
+        <translation>Camp de proves</translation>
     </message>
     <message>
         <source>Default, on</source>
-        <translation type="unfinished"></translation>
+        <translation>Per defecte, activat</translation>
     </message>
     <message>
         <source>Default, off</source>
-        <translation type="unfinished"></translation>
+        <translation>Per defecte, desactivat</translation>
     </message>
     <message>
         <source>Default follows General: %1, %2 suggestions.</source>
-        <translation type="unfinished"></translation>
+        <translation>Per defecte segueix General: %1, llargada %2.</translation>
     </message>
     <message>
         <source>Add a website</source>
-        <translation type="unfinished"></translation>
+        <translation>Afegeix un lloc web</translation>
     </message>
     <message>
         <source>Domain</source>
-        <translation type="unfinished"></translation>
+        <translation>Domini</translation>
     </message>
     <message>
         <source>Rules for a site apply in any browser %app can read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les regles d&apos;un lloc s&apos;apliquen a qualsevol navegador que %app pugui llegir.</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Afegeix</translation>
     </message>
     <message>
         <source>Add App…</source>
-        <translation type="unfinished"></translation>
+        <translation>Afegeix una app…</translation>
     </message>
     <message>
         <source>Add an app</source>
-        <translation type="unfinished"></translation>
+        <translation>Afegeix una app</translation>
     </message>
     <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerca</translation>
     </message>
     <message>
         <source>Clear search</source>
-        <translation type="unfinished"></translation>
+        <translation>Esborra la cerca</translation>
     </message>
     <message>
         <source>Add an app or website</source>
-        <translation type="unfinished"></translation>
+        <translation>Afegeix una app o un lloc web</translation>
     </message>
     <message>
         <source>Add Website…</source>
-        <translation type="unfinished"></translation>
+        <translation>Afegeix un lloc web…</translation>
     </message>
     <message>
         <source>Apps &amp; Sites</source>
-        <translation type="unfinished"></translation>
+        <translation>Apps &amp; llocs</translation>
     </message>
     <message>
         <source>Paused</source>
-        <translation type="unfinished"></translation>
+        <translation>En pausa</translation>
     </message>
     <message>
         <source>Apps</source>
-        <translation type="unfinished"></translation>
+        <translation>Apps</translation>
     </message>
     <message>
         <source>Websites</source>
-        <translation type="unfinished"></translation>
+        <translation>Llocs web</translation>
     </message>
     <message>
         <source>No matches</source>
-        <translation type="unfinished"></translation>
+        <translation>Cap coincidència</translation>
     </message>
     <message>
         <source>No apps yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Encara no hi ha cap app</translation>
     </message>
     <message>
         <source>Nothing matches “%1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>Res no coincideix amb «%1».</translation>
     </message>
     <message>
         <source>Apps appear here once you accept a suggestion in them, or add one with +.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les apps apareixen aquí quan hi accepteu un suggeriment, o bé afegiu-ne una amb +.</translation>
     </message>
     <message>
         <source>Pick an app or site</source>
-        <translation type="unfinished"></translation>
+        <translation>Trieu una app o un lloc</translation>
     </message>
     <message>
         <source>Each one can have its own rules. Anything you don&apos;t change follows General.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cadascun pot tenir les seves regles. El que no canvieu segueix General.</translation>
     </message>
     <message>
         <source>Words saved here</source>
-        <translation type="unfinished"></translation>
+        <translation>Paraules estalviades aquí</translation>
     </message>
     <message>
         <source>Suggestions</source>
-        <translation type="unfinished"></translation>
+        <translation>Suggeriments</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>Activat</translation>
     </message>
     <message>
         <source>Tab accepts suggestions</source>
-        <translation type="unfinished"></translation>
+        <translation>El Tab accepta suggeriments</translation>
     </message>
     <message>
         <source>Turn off where Tab already means something, like indenting. The other accept key still works.</source>
-        <translation type="unfinished"></translation>
+        <translation>Desactiveu-ho on el Tab ja serveix per a alguna cosa, com sagnar. L&apos;altra tecla d&apos;acceptar continua funcionant.</translation>
     </message>
     <message>
         <source>Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Per defecte</translation>
     </message>
     <message>
         <source>Insert by</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserció</translation>
     </message>
     <message>
         <source>Length</source>
-        <translation type="unfinished"></translation>
+        <translation>Llargada</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pausa</translation>
     </message>
     <message>
         <source>Resume</source>
-        <translation type="unfinished"></translation>
+        <translation>Reprèn</translation>
     </message>
     <message>
         <source>Pause here</source>
-        <translation type="unfinished"></translation>
+        <translation>Posa en pausa aquí</translation>
     </message>
     <message>
         <source>Memory</source>
-        <translation type="unfinished"></translation>
+        <translation>Memòria</translation>
     </message>
     <message>
         <source>Remember my writing here</source>
-        <translation type="unfinished"></translation>
+        <translation>Recorda com escric aquí</translation>
     </message>
     <message>
         <source>Writing memory is off in Your Voice.</source>
-        <translation type="unfinished"></translation>
+        <translation>La memòria d&apos;escriptura està desactivada a «El vostre estil».</translation>
     </message>
     <message>
         <source>Erase…</source>
-        <translation type="unfinished"></translation>
+        <translation>Esborra…</translation>
     </message>
     <message>
         <source>Reset to Defaults</source>
-        <translation type="unfinished"></translation>
+        <translation>Restableix els valors per defecte</translation>
     </message>
     <message>
         <source>Erase what %app remembered from %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voleu esborrar el que %app ha recordat de %1?</translation>
     </message>
     <message>
         <source>Erase</source>
-        <translation type="unfinished"></translation>
+        <translation>Esborra</translation>
     </message>
     <message>
         <source>Passages from this app can shape suggestions everywhere.</source>
-        <translation type="unfinished"></translation>
+        <translation>Els fragments d&apos;aquesta app poden influir en els suggeriments a tot arreu.</translation>
     </message>
     <message>
         <source>Finish setting up</source>
-        <translation type="unfinished"></translation>
+        <translation>Acabeu la configuració</translation>
     </message>
     <message>
         <source>Setup progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Progrés de la configuració</translation>
     </message>
     <message>
         <source>Done: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fet: %1</translation>
     </message>
     <message>
         <source>Best day yet!</source>
-        <translation type="unfinished"></translation>
+        <translation>El vostre millor dia!</translation>
     </message>
     <message>
         <source>Try it here</source>
-        <translation type="unfinished"></translation>
+        <translation>Proveu-ho aquí</translation>
     </message>
     <message>
         <source>Thanks for sending the draft over. I had a look and</source>
-        <translation type="unfinished"></translation>
+        <translation>Gràcies per enviar-me l&apos;esborrany. Hi he fet una ullada i</translation>
     </message>
     <message>
         <source>next word</source>
-        <translation type="unfinished"></translation>
+        <translation>paraula següent</translation>
     </message>
     <message>
         <source>whole suggestion</source>
-        <translation type="unfinished"></translation>
+        <translation>suggeriment sencer</translation>
     </message>
     <message>
         <source>hide it</source>
-        <translation type="unfinished"></translation>
+        <translation>amaga&apos;l</translation>
     </message>
     <message>
         <source>This field runs the real engine. Start typing and grey words show up as you go.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aquest camp fa servir el motor real. Comenceu a escriure i apareixeran paraules grises sobre la marxa.</translation>
     </message>
     <message>
         <source>This field runs the real engine, even before you allow Accessibility. Start typing and grey words show up as you go.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aquest camp fa servir el motor real, fins i tot abans de permetre l&apos;accessibilitat. Comenceu a escriure i apareixeran paraules grises sobre la marxa.</translation>
     </message>
     <message>
         <source>You&apos;re all set</source>
-        <translation type="unfinished"></translation>
+        <translation>Tot a punt</translation>
     </message>
     <message>
         <source>Accessibility is on and %1 is ready. %app works in every app you type in.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;accessibilitat està activada i %1 està a punt. %app funciona a totes les apps on escriviu.</translation>
     </message>
     <message>
         <source>Waiting for %1 to quit</source>
-        <translation type="unfinished"></translation>
+        <translation>S&apos;espera que %1 es tanqui</translation>
     </message>
     <message>
         <source>Turned off</source>
-        <translation type="unfinished"></translation>
+        <translation>Desactivat</translation>
     </message>
     <message>
         <source>Paused everywhere</source>
-        <translation type="unfinished"></translation>
+        <translation>En pausa a tot arreu</translation>
     </message>
     <message>
         <source>%1, %2 typical wait</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, espera habitual de %2</translation>
     </message>
     <message>
         <source>%1 this week.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 aquesta setmana.</translation>
     </message>
     <message>
         <source>Start your streak today.</source>
-        <translation type="unfinished"></translation>
+        <translation>Comenceu la ratxa avui.</translation>
     </message>
     <message>
         <source>Overview</source>
-        <translation type="unfinished"></translation>
+        <translation>Resum</translation>
     </message>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>General</translation>
     </message>
     <message>
         <source>Engine</source>
-        <translation type="unfinished"></translation>
+        <translation>Motor</translation>
     </message>
     <message>
         <source>Context</source>
-        <translation type="unfinished"></translation>
+        <translation>Context</translation>
     </message>
     <message>
         <source>Your Voice</source>
-        <translation type="unfinished"></translation>
+        <translation>El vostre estil</translation>
     </message>
     <message>
         <source>Keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Tecles</translation>
     </message>
     <message>
         <source>Emoji</source>
-        <translation type="unfinished"></translation>
+        <translation>Emojis</translation>
     </message>
     <message>
         <source>Battery</source>
-        <translation type="unfinished"></translation>
+        <translation>Bateria</translation>
     </message>
     <message>
         <source>Insights</source>
-        <translation type="unfinished"></translation>
+        <translation>Estadístiques</translation>
     </message>
     <message>
         <source>Field Inspector</source>
-        <translation type="unfinished"></translation>
+        <translation>Inspector de camps</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Quant a</translation>
     </message>
     <message>
         <source>How %app is doing today</source>
-        <translation type="unfinished"></translation>
+        <translation>Com va %app avui</translation>
     </message>
     <message>
         <source>Where and how suggestions appear</source>
-        <translation type="unfinished"></translation>
+        <translation>On i com apareixen els suggeriments</translation>
     </message>
     <message>
         <source>The model that writes your suggestions</source>
-        <translation type="unfinished"></translation>
+        <translation>El model que escriu els suggeriments</translation>
     </message>
     <message>
         <source>What %app may look at to guess better</source>
-        <translation type="unfinished"></translation>
+        <translation>Què pot mirar %app per encertar més</translation>
     </message>
     <message>
         <source>Help suggestions sound like you</source>
-        <translation type="unfinished"></translation>
+        <translation>Suggeriments que sonin com vós</translation>
     </message>
     <message>
         <source>Accept, dismiss and summon suggestions</source>
-        <translation type="unfinished"></translation>
+        <translation>Accepta, descarta i demana suggeriments</translation>
     </message>
     <message>
         <source>Emoji search and emoticons</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerca d&apos;emojis i emoticones</translation>
     </message>
     <message>
         <source>Rules for each app and website</source>
-        <translation type="unfinished"></translation>
+        <translation>Regles per a cada app i lloc web</translation>
     </message>
     <message>
         <source>Save power when you&apos;re unplugged</source>
-        <translation type="unfinished"></translation>
+        <translation>Estalvi d&apos;energia amb bateria</translation>
     </message>
     <message>
         <source>Words saved and how fast suggestions arrive</source>
-        <translation type="unfinished"></translation>
+        <translation>Paraules estalviades i rapidesa dels suggeriments</translation>
     </message>
     <message>
         <source>What %app sees in the focused field</source>
-        <translation type="unfinished"></translation>
+        <translation>Què veu %app al camp actiu</translation>
     </message>
     <message>
         <source>Version and privacy</source>
-        <translation type="unfinished"></translation>
+        <translation>Versió i privadesa</translation>
     </message>
     <message>
         <source>Writing</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriptura</translation>
     </message>
     <message>
         <source>Input</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrada</translation>
     </message>
     <message>
         <source>Rules</source>
-        <translation type="unfinished"></translation>
+        <translation>Regles</translation>
     </message>
     <message>
         <source>Activity</source>
-        <translation type="unfinished"></translation>
+        <translation>Activitat</translation>
     </message>
     <message>
         <source>%app can read the field you&apos;re typing in and insert suggestions in any app.</source>
-        <translation type="unfinished"></translation>
+        <translation>%app pot llegir el camp on escriviu i inserir suggeriments en qualsevol app.</translation>
     </message>
     <message>
         <source>Allow Accessibility access</source>
-        <translation type="unfinished"></translation>
+        <translation>Permet l&apos;accés d&apos;Accessibilitat</translation>
     </message>
     <message>
         <source>%app needs it to read the text you type in other apps and to insert suggestions.</source>
-        <translation type="unfinished"></translation>
+        <translation>%app el necessita per llegir el text que escriviu en altres apps i inserir-hi suggeriments.</translation>
     </message>
     <message>
         <source>Allow…</source>
-        <translation type="unfinished"></translation>
+        <translation>Permet…</translation>
     </message>
     <message>
         <source>%1 is ready</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 està a punt</translation>
     </message>
     <message>
         <source>Checking %1</source>
-        <translation type="unfinished"></translation>
+        <translation>S&apos;està comprovant %1</translation>
     </message>
     <message>
         <source>This takes a moment.</source>
-        <translation type="unfinished"></translation>
+        <translation>Això triga un moment.</translation>
     </message>
     <message>
         <source>Your engine isn&apos;t ready</source>
-        <translation type="unfinished"></translation>
+        <translation>El motor no està a punt</translation>
     </message>
     <message>
         <source>Open Engine</source>
-        <translation type="unfinished"></translation>
+        <translation>Obre Motor</translation>
     </message>
     <message>
         <source>The system&apos;s predictions are off</source>
-        <translation type="unfinished"></translation>
+        <translation>Les prediccions del sistema estan desactivades</translation>
     </message>
     <message>
         <source>Only %app&apos;s suggestions appear while you type.</source>
-        <translation type="unfinished"></translation>
+        <translation>Només apareixen els suggeriments de %app mentre escriviu.</translation>
     </message>
     <message>
         <source>Turn off the system&apos;s predictions</source>
-        <translation type="unfinished"></translation>
+        <translation>Desactiveu les prediccions del sistema</translation>
     </message>
     <message>
         <source>The system shows its own grey suggestions on top of %app&apos;s. Each app picks up the change the next time you open it.</source>
-        <translation type="unfinished"></translation>
+        <translation>El sistema mostra els seus suggeriments grisos damunt dels de %app. Cada app aplica el canvi la propera vegada que l&apos;obriu.</translation>
     </message>
     <message>
         <source>Keyboard Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuració del teclat</translation>
     </message>
     <message>
         <source>Turn Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Desactiva</translation>
     </message>
     <message>
         <source>Only %app is suggesting</source>
-        <translation type="unfinished"></translation>
+        <translation>Només suggereix %app</translation>
     </message>
     <message>
         <source>Tab reaches %app again.</source>
-        <translation type="unfinished"></translation>
+        <translation>El Tab torna a arribar a %app.</translation>
     </message>
     <message numerus="yes">
         <source>%1 didn&apos;t quit. They may be showing a dialog. Force Quit closes them right away.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 no s&apos;ha tancat. Potser mostra un diàleg. Força la sortida el tanca immediatament.</numerusform>
+            <numerusform>%1 no s&apos;han tancat. Potser mostren un diàleg. Força la sortida els tanca immediatament.</numerusform>
         </translation>
     </message>
     <message>
         <source>Force Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Força la sortida</translation>
     </message>
     <message numerus="yes">
         <source>%1 take the Tab key before %app can, so %app stays paused in your other apps until you quit them.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 agafa la tecla Tab abans que %app, així que %app queda en pausa a les altres apps fins que el tanqueu.</numerusform>
+            <numerusform>%1 agafen la tecla Tab abans que %app, així que %app queda en pausa a les altres apps fins que els tanqueu.</numerusform>
         </translation>
     </message>
     <message>
         <source>%1, %2 to do</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2 pendents</translation>
     </message>
     <message>
         <source>Only when I ask</source>
-        <translation type="unfinished"></translation>
+        <translation>Només quan ho demani</translation>
     </message>
     <message>
         <source>On battery, suggestions appear only after you press the Suggest Now shortcut.</source>
-        <translation type="unfinished"></translation>
+        <translation>Amb bateria, els suggeriments només apareixen després de prémer la drecera Suggereix ara.</translation>
     </message>
     <message>
         <source>Shorter suggestions</source>
-        <translation type="unfinished"></translation>
+        <translation>Suggeriments més curts</translation>
     </message>
     <message>
         <source>Fewer words take less power to write.</source>
-        <translation type="unfinished"></translation>
+        <translation>Menys paraules gasten menys energia.</translation>
     </message>
     <message>
         <source>Lighter model</source>
-        <translation type="unfinished"></translation>
+        <translation>Model més lleuger</translation>
     </message>
     <message>
         <source>Same as plugged in</source>
-        <translation type="unfinished"></translation>
+        <translation>Igual que amb corrent</translation>
     </message>
     <message>
         <source>Running on battery. These apply right now.</source>
-        <translation type="unfinished"></translation>
+        <translation>Amb bateria. Aquests paràmetres s&apos;apliquen ara.</translation>
     </message>
     <message>
         <source>Plugged in. These wait until you unplug.</source>
-        <translation type="unfinished"></translation>
+        <translation>Connectat al corrent. Aquests paràmetres s&apos;aplicaran quan el desconnecteu.</translation>
     </message>
     <message>
         <source>Model</source>
-        <translation type="unfinished"></translation>
+        <translation>Model</translation>
     </message>
     <message>
         <source>Model name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom del model</translation>
     </message>
     <message>
         <source>Reload the model list</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualitza la llista de models</translation>
     </message>
     <message>
         <source>Choose a model</source>
-        <translation type="unfinished"></translation>
+        <translation>Trieu un model</translation>
     </message>
     <message>
         <source>For people who already run Ollama, LM Studio or llama-server.</source>
-        <translation type="unfinished"></translation>
+        <translation>Per a qui ja fa servir Ollama, LM Studio o llama-server.</translation>
     </message>
     <message>
         <source>Use your own model</source>
-        <translation type="unfinished"></translation>
+        <translation>Feu servir el vostre model</translation>
     </message>
     <message>
         <source>Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Adreça</translation>
     </message>
     <message>
         <source>API key</source>
-        <translation type="unfinished"></translation>
+        <translation>Clau de l&apos;API</translation>
     </message>
     <message>
         <source>Only if your server asks for one</source>
-        <translation type="unfinished"></translation>
+        <translation>Només si el servidor en demana una</translation>
     </message>
     <message>
         <source>Focused</source>
-        <translation type="unfinished"></translation>
+        <translation>Precís</translation>
     </message>
     <message>
         <source>Creativity</source>
-        <translation type="unfinished"></translation>
+        <translation>Creativitat</translation>
     </message>
     <message>
         <source>Loose</source>
-        <translation type="unfinished"></translation>
+        <translation>Lliure</translation>
     </message>
     <message>
         <source>Lower stays close to the obvious next words. Higher tries more.</source>
-        <translation type="unfinished"></translation>
+        <translation>Més baix s&apos;ajusta a les paraules òbvies. Més alt s&apos;arrisca més.</translation>
     </message>
     <message>
         <source>Wait before suggesting</source>
-        <translation type="unfinished"></translation>
+        <translation>Espera abans de suggerir</translation>
     </message>
     <message>
         <source>How long you pause before %app starts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quant temps us atureu abans que %app comenci.</translation>
     </message>
     <message>
         <source>Run</source>
-        <translation type="unfinished"></translation>
+        <translation>Executa</translation>
     </message>
     <message>
         <source>Try the engine</source>
-        <translation type="unfinished"></translation>
+        <translation>Prova el motor</translation>
     </message>
     <message>
         <source>Sends a sample sentence and shows what comes back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Envia una frase d&apos;exemple i mostra què torna.</translation>
     </message>
     <message>
         <source>Running…</source>
-        <translation type="unfinished"></translation>
+        <translation>S&apos;està executant…</translation>
     </message>
     <message>
         <source>The engine answered in %1 but had nothing useful to add.</source>
-        <translation type="unfinished"></translation>
+        <translation>El motor ha respost en %1, però no tenia res d&apos;útil a afegir.</translation>
     </message>
     <message>
         <source>That didn&apos;t work: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No ha funcionat: %1</translation>
     </message>
     <message>
         <source>The request was cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>S&apos;ha cancel·lat la sol·licitud.</translation>
     </message>
     <message>
         <source>Startup</source>
-        <translation type="unfinished"></translation>
+        <translation>Inici</translation>
     </message>
     <message>
         <source>Launch at login</source>
-        <translation type="unfinished"></translation>
+        <translation>Obre en iniciar la sessió</translation>
     </message>
     <message>
         <source>Show today&apos;s word count next to the icon</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra les paraules d&apos;avui al costat de la icona</translation>
     </message>
     <message>
         <source>Where suggestions appear</source>
-        <translation type="unfinished"></translation>
+        <translation>On apareixen els suggeriments</translation>
     </message>
     <message>
         <source>Turn this off to use %app only in the apps you switch on under Apps &amp; Sites.</source>
-        <translation type="unfinished"></translation>
+        <translation>Desactiveu-ho per fer servir %app només a les apps que activeu a Apps &amp; llocs.</translation>
     </message>
     <message>
         <source>By default %app waits until the caret is at the end of a line.</source>
-        <translation type="unfinished"></translation>
+        <translation>Per defecte, %app espera que el cursor sigui al final d&apos;una línia.</translation>
     </message>
     <message>
         <source>Without this, %app skips search bars and one-word boxes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sense això, %app omet les barres de cerca i les caselles d&apos;una paraula.</translation>
     </message>
     <message>
         <source>Suggestions appear only after you press the Suggest Now shortcut.</source>
-        <translation type="unfinished"></translation>
+        <translation>Els suggeriments només apareixen després de prémer la drecera Suggereix ara.</translation>
     </message>
     <message>
         <source>Spelling</source>
-        <translation type="unfinished"></translation>
+        <translation>Ortografia</translation>
     </message>
     <message>
         <source>Waits while the word you&apos;re typing looks misspelled, so %app doesn&apos;t build on a typo.</source>
-        <translation type="unfinished"></translation>
+        <translation>Espera mentre la paraula que escriviu sembli mal escrita, perquè %app no construeixi sobre una errada.</translation>
     </message>
     <message>
         <source>After a misspelled word, shows a fix next to the caret. Press Tab to swap it in.</source>
-        <translation type="unfinished"></translation>
+        <translation>Després d&apos;una paraula mal escrita, mostra una correcció al costat del cursor. Premeu Tab per aplicar-la.</translation>
     </message>
     <message>
         <source>Look</source>
-        <translation type="unfinished"></translation>
+        <translation>Aparença</translation>
     </message>
     <message>
         <source>Suggestion color</source>
-        <translation type="unfinished"></translation>
+        <translation>Color dels suggeriments</translation>
     </message>
     <message>
         <source>Text size</source>
-        <translation type="unfinished"></translation>
+        <translation>Mida del text</translation>
     </message>
     <message>
         <source>Fine-tune if suggestions look larger or smaller than your text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajusteu-ho si els suggeriments semblen més grans o més petits que el text.</translation>
     </message>
     <message>
         <source>Vertical position</source>
-        <translation type="unfinished"></translation>
+        <translation>Posició vertical</translation>
     </message>
     <message>
         <source>Nudge suggestions up or down to line up with your text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Moveu els suggeriments amunt o avall per alinear-los amb el text.</translation>
     </message>
     <message>
         <source>A small keycap after your first suggestions, as a reminder of what to press.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una petita tecla després dels primers suggeriments, per recordar què cal prémer.</translation>
     </message>
     <message>
         <source>Insert suggestions by</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserció dels suggeriments</translation>
     </message>
     <message>
         <source>Other autocomplete apps</source>
-        <translation type="unfinished"></translation>
+        <translation>Altres apps d&apos;autocompletar</translation>
     </message>
     <message>
         <source>They take the Tab key before %app can. With this off, %app asks you first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Agafen la tecla Tab abans que %app. Amb això desactivat, %app us ho pregunta primer.</translation>
     </message>
     <message>
         <source>%1 is another device on your network, so the text around your caret will be sent there.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 és un altre dispositiu de la xarxa, de manera que el text al voltant del cursor s&apos;hi enviarà.</translation>
     </message>
     <message>
         <source>%1 isn&apos;t this computer, so the text around your caret will be sent there.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no és aquest ordinador, de manera que el text al voltant del cursor s&apos;hi enviarà.</translation>
     </message>
     <message>
         <source>Both keep your text on this computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tots dos mantenen el text en aquest ordinador.</translation>
     </message>
     <message>
         <source>%app opens by itself when you start your computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>%app s&apos;obre sol quan engegueu l&apos;ordinador.</translation>
     </message>
     <message>
         <source>System predictions</source>
-        <translation type="unfinished"></translation>
+        <translation>Prediccions del sistema</translation>
     </message>
     <message>
         <source>The system can show its own grey predictions. Keeping them off avoids two suggestions at once.</source>
-        <translation type="unfinished"></translation>
+        <translation>El sistema pot mostrar les seves prediccions grises. Mantenir-les desactivades evita dos suggeriments alhora.</translation>
     </message>
     <message>
         <source>System predictions are on</source>
-        <translation type="unfinished"></translation>
+        <translation>Prediccions del sistema activades</translation>
     </message>
     <message>
         <source>System predictions are off</source>
-        <translation type="unfinished"></translation>
+        <translation>Prediccions del sistema desactivades</translation>
     </message>
     <message>
         <source>tab</source>
-        <translation type="unfinished"></translation>
+        <translation>tab</translation>
     </message>
     <message>
         <source>Your next words, one Tab away.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les properes paraules, a un Tab de distància.</translation>
     </message>
     <message>
         <source>Skip</source>
-        <translation type="unfinished"></translation>
+        <translation>Omet</translation>
     </message>
     <message>
         <source>Get Started</source>
-        <translation type="unfinished"></translation>
+        <translation>Comença</translation>
     </message>
     <message>
         <source>Turn sound on</source>
-        <translation type="unfinished"></translation>
+        <translation>Activa el so</translation>
     </message>
     <message>
         <source>Turn sound off</source>
-        <translation type="unfinished"></translation>
+        <translation>Desactiva el so</translation>
     </message>
     <message>
         <source>The other app</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;altra app</translation>
     </message>
     <message>
         <source>Next time, quit %1 without asking</source>
-        <translation type="unfinished"></translation>
+        <translation>La propera vegada, tanca %1 sense preguntar</translation>
     </message>
     <message>
         <source>%1 is also running</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 també està obert</translation>
     </message>
     <message>
         <source>%1 are also running</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 també estan oberts</translation>
     </message>
     <message>
         <source>These apps answer the Tab key before %app can, so %app stays paused in your other apps until they quit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aquestes apps responen a la tecla Tab abans que %app, així que %app queda en pausa a les altres apps fins que es tanquin.</translation>
     </message>
     <message>
         <source>Quitting…</source>
-        <translation type="unfinished"></translation>
+        <translation>S&apos;està tancant…</translation>
     </message>
     <message>
         <source>%1 is still open</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 encara està obert</translation>
     </message>
     <message>
         <source>It may be waiting on a dialog of its own. Force Quit closes it right away.</source>
-        <translation type="unfinished"></translation>
+        <translation>Potser espera en un diàleg propi. Força la sortida el tanca immediatament.</translation>
     </message>
     <message>
         <source>%app has the Tab key</source>
-        <translation type="unfinished"></translation>
+        <translation>%app té la tecla Tab</translation>
     </message>
     <message>
         <source>%1 quit, so your suggestions are back in every app.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 s&apos;ha tancat: els suggeriments tornen a ser a totes les apps.</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Fet</translation>
     </message>
     <message>
         <source>Open Source Notices</source>
-        <translation type="unfinished"></translation>
+        <translation>Avisos de codi obert</translation>
     </message>
     <message>
         <source>Reset all settings?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voleu restablir tota la configuració?</translation>
     </message>
     <message>
         <source>This also clears your rules for apps and sites. Your statistics and writing memory stay.</source>
-        <translation type="unfinished"></translation>
+        <translation>També esborra les regles per a apps i llocs. Les estadístiques i la memòria d&apos;escriptura es mantenen.</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Restableix</translation>
     </message>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Versió %1</translation>
     </message>
     <message>
         <source>Some apps hide their text</source>
-        <translation type="unfinished"></translation>
+        <translation>Algunes apps amaguen el text</translation>
     </message>
     <message>
         <source>Suggest emoji after a colon</source>
-        <translation type="unfinished"></translation>
+        <translation>Suggereix emojis després de dos punts</translation>
     </message>
     <message>
         <source>Turn emoticons into emoji</source>
-        <translation type="unfinished"></translation>
+        <translation>Converteix les emoticones en emojis</translation>
     </message>
     <message>
         <source>After :-) or &lt;3, %app offers the matching emoji. Press Tab to swap it in.</source>
-        <translation type="unfinished"></translation>
+        <translation>Després de :-) o &lt;3, %app ofereix l&apos;emoji corresponent. Premeu Tab per inserir-lo.</translation>
     </message>
     <message>
         <source>Skin tone</source>
-        <translation type="unfinished"></translation>
+        <translation>To de pell</translation>
     </message>
     <message>
         <source>Also show the default yellow</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra també el groc per defecte</translation>
     </message>
     <message>
         <source>Try a word</source>
-        <translation type="unfinished"></translation>
+        <translation>Proveu una paraula</translation>
     </message>
     <message>
         <source>Light</source>
-        <translation type="unfinished"></translation>
+        <translation>Lleugera</translation>
     </message>
     <message>
         <source>No emoji match “%1”</source>
-        <translation type="unfinished"></translation>
+        <translation>Cap emoji coincideix amb «%1»</translation>
     </message>
     <message>
         <source>Accepting</source>
-        <translation type="unfinished"></translation>
+        <translation>Acceptació</translation>
     </message>
     <message>
         <source>Take the next word</source>
-        <translation type="unfinished"></translation>
+        <translation>Agafa la paraula següent</translation>
     </message>
     <message>
         <source>Press again for each following word.</source>
-        <translation type="unfinished"></translation>
+        <translation>Torneu a prémer per a cada paraula següent.</translation>
     </message>
     <message>
         <source>Take the whole suggestion</source>
-        <translation type="unfinished"></translation>
+        <translation>Agafa el suggeriment sencer</translation>
     </message>
     <message>
         <source>The key above Tab is easy to reach on most keyboards.</source>
-        <translation type="unfinished"></translation>
+        <translation>La tecla de sobre el Tab és fàcil d&apos;abastar a la majoria de teclats.</translation>
     </message>
     <message>
         <source>Include the space after a word</source>
-        <translation type="unfinished"></translation>
+        <translation>Inclou l&apos;espai després d&apos;una paraula</translation>
     </message>
     <message>
         <source>Include punctuation right after a word</source>
-        <translation type="unfinished"></translation>
+        <translation>Inclou la puntuació just després d&apos;una paraula</translation>
     </message>
     <message>
         <source>When you press Escape</source>
-        <translation type="unfinished"></translation>
+        <translation>Quan premeu Esc</translation>
     </message>
     <message>
         <source>Shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>Dreceres</translation>
     </message>
     <message>
         <source>Suggest now</source>
-        <translation type="unfinished"></translation>
+        <translation>Suggereix ara</translation>
     </message>
     <message>
         <source>Asks for a suggestion right away, even where %app would normally wait.</source>
-        <translation type="unfinished"></translation>
+        <translation>Demana un suggeriment de seguida, fins i tot on %app normalment esperaria.</translation>
     </message>
     <message>
         <source>Other suggestions</source>
-        <translation type="unfinished"></translation>
+        <translation>Altres suggeriments</translation>
     </message>
     <message>
         <source>Lists a few different ways to continue. Choose with the arrow keys, then press Tab.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra algunes maneres diferents de continuar. Trieu amb les fletxes i premeu Tab.</translation>
     </message>
     <message>
         <source>Pause or resume in this app</source>
-        <translation type="unfinished"></translation>
+        <translation>Posa en pausa o reprèn en aquesta app</translation>
     </message>
     <message>
         <source>Pauses for 15 minutes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Posa en pausa durant 15 minuts.</translation>
     </message>
     <message>
         <source>Turn %app on or off</source>
-        <translation type="unfinished"></translation>
+        <translation>Activa o desactiva %app</translation>
     </message>
     <message>
         <source>Everywhere, until you press it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>A tot arreu, fins que la torneu a prémer.</translation>
     </message>
     <message>
         <source>Pause or resume</source>
-        <translation type="unfinished"></translation>
+        <translation>Posa en pausa o reprèn</translation>
     </message>
     <message>
         <source>Turn on or off</source>
-        <translation type="unfinished"></translation>
+        <translation>Activa o desactiva</translation>
     </message>
     <message>
         <source>%1 and %2 use the same keys. Only the first will work.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 i %2 fan servir les mateixes tecles. Només funcionarà la primera.</translation>
     </message>
     <message>
         <source>About you</source>
-        <translation type="unfinished"></translation>
+        <translation>Sobre vós</translation>
     </message>
     <message>
         <source>For example: I&apos;m a product designer in Berlin. I write short, friendly emails in British English and sign off with Cheers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Per exemple: soc dissenyadora de producte a Berlín. Escric correus curts i amables en anglès britànic i m&apos;acomiado amb «Cheers».</translation>
     </message>
     <message>
         <source>Your role, the languages you write in, names you use often, how you like to sound.</source>
-        <translation type="unfinished"></translation>
+        <translation>La vostra feina, les llengües en què escriviu, noms que feu servir sovint, com us agrada sonar.</translation>
     </message>
     <message>
         <source>Writing memory</source>
-        <translation type="unfinished"></translation>
+        <translation>Memòria d&apos;escriptura</translation>
     </message>
     <message>
         <source>Remember how I write</source>
-        <translation type="unfinished"></translation>
+        <translation>Recorda com escric</translation>
     </message>
     <message>
         <source>Also remember fields where I accept nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>Recorda també els camps on no accepto res</translation>
     </message>
     <message>
         <source>%app learns your style sooner but keeps more of what you type.</source>
-        <translation type="unfinished"></translation>
+        <translation>%app aprèn el vostre estil abans, però guarda més del que escriviu.</translation>
     </message>
     <message>
         <source>Influence</source>
-        <translation type="unfinished"></translation>
+        <translation>Influència</translation>
     </message>
     <message>
         <source>Strong</source>
-        <translation type="unfinished"></translation>
+        <translation>Forta</translation>
     </message>
     <message>
         <source>How many of your passages each suggestion can draw on.</source>
-        <translation type="unfinished"></translation>
+        <translation>De quants fragments vostres es pot nodrir cada suggeriment.</translation>
     </message>
     <message>
         <source>Erase All…</source>
-        <translation type="unfinished"></translation>
+        <translation>Esborra-ho tot…</translation>
     </message>
     <message>
         <source>Erase everything %app remembered?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voleu esborrar tot el que %app ha recordat?</translation>
     </message>
     <message>
         <source>This can&apos;t be undone.</source>
-        <translation type="unfinished"></translation>
+        <translation>No es pot desfer.</translation>
     </message>
     <message>
         <source>Erase All</source>
-        <translation type="unfinished"></translation>
+        <translation>Esborra-ho tot</translation>
     </message>
     <message>
         <source>Nothing remembered yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Encara no s&apos;ha recordat res</translation>
     </message>
     <message>
         <source>App and window name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom de l&apos;app i de la finestra</translation>
     </message>
     <message>
         <source>A reply in Mail reads differently from a commit message.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una resposta al Mail no es llegeix igual que un missatge de commit.</translation>
     </message>
     <message>
         <source>Website</source>
-        <translation type="unfinished"></translation>
+        <translation>Lloc web</translation>
     </message>
     <message>
         <source>The site&apos;s domain when you write in a browser.</source>
-        <translation type="unfinished"></translation>
+        <translation>El domini del lloc quan escriviu en un navegador.</translation>
     </message>
     <message>
         <source>Recently copied text</source>
-        <translation type="unfinished"></translation>
+        <translation>Text copiat recentment</translation>
     </message>
     <message>
         <source>Anything you copied in the last 10 minutes. Copies from password managers are skipped.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tot el que heu copiat els darrers 10 minuts. S&apos;ometen les còpies dels gestors de contrasenyes.</translation>
     </message>
     <message>
         <source>Text on screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Text a la pantalla</translation>
     </message>
     <message>
         <source>Reads the window you&apos;re writing in, so replies fit the conversation. It picks the lines closest to where you type.</source>
-        <translation type="unfinished"></translation>
+        <translation>Llegeix la finestra on escriviu, perquè les respostes encaixin amb la conversa. Tria les línies més properes a on escriviu.</translation>
     </message>
     <message>
         <source>What you just looked at</source>
-        <translation type="unfinished"></translation>
+        <translation>El que acabeu de mirar</translation>
     </message>
     <message>
         <source>Windows beside you</source>
-        <translation type="unfinished"></translation>
+        <translation>Finestres del costat</translation>
     </message>
     <message>
         <source>Also reads up to two other windows on the same screen, like the document you&apos;re replying about. Skips password managers and apps you switched off.</source>
-        <translation type="unfinished"></translation>
+        <translation>També llegeix fins a dues finestres més de la mateixa pantalla, com el document sobre el qual responeu. Omet els gestors de contrasenyes i les apps que heu desactivat.</translation>
     </message>
     <message>
         <source>Off in this app</source>
-        <translation type="unfinished"></translation>
+        <translation>Desactivat en aquesta app</translation>
     </message>
     <message>
         <source>This word looks misspelled</source>
-        <translation type="unfinished"></translation>
+        <translation>Aquesta paraula sembla mal escrita</translation>
     </message>
     <message>
         <source>Thanks for the notes. I&apos;ll send the revised deck</source>
-        <translation type="unfinished"></translation>
+        <translation>Gràcies per les notes. Enviaré la presentació revisada</translation>
     </message>
     <message>
         <source> by Friday morning.</source>
-        <translation type="unfinished"></translation>
+        <translation> divendres al matí.</translation>
     </message>
     <message>
         <source>%1 quit. %app has the Tab key.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 s&apos;ha tancat. %app té la tecla Tab.</translation>
     </message>
     <message>
         <source>Open Data Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Obre la carpeta de dades</translation>
     </message>
     <message>
         <source>Show Welcome Again</source>
-        <translation type="unfinished"></translation>
+        <translation>Torna a veure la benvinguda</translation>
     </message>
     <message>
         <source>Play Intro Again</source>
-        <translation type="unfinished"></translation>
+        <translation>Torna a veure la introducció</translation>
     </message>
     <message>
         <source>Reset Settings…</source>
-        <translation type="unfinished"></translation>
+        <translation>Restableix la configuració…</translation>
     </message>
     <message>
         <source>Suggest in every app</source>
-        <translation type="unfinished"></translation>
+        <translation>Suggereix a totes les apps</translation>
     </message>
     <message>
         <source>Suggest in code editors</source>
-        <translation type="unfinished"></translation>
+        <translation>Suggereix als editors de codi</translation>
     </message>
     <message>
         <source>Suggest in the middle of a line</source>
-        <translation type="unfinished"></translation>
+        <translation>Suggereix al mig d&apos;una línia</translation>
     </message>
     <message>
         <source>Suggest in small fields</source>
-        <translation type="unfinished"></translation>
+        <translation>Suggereix als camps petits</translation>
     </message>
     <message>
         <source>Hold back on misspelled words</source>
-        <translation type="unfinished"></translation>
+        <translation>Espera amb les paraules mal escrites</translation>
     </message>
     <message>
         <source>Offer spelling fixes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ofereix correccions ortogràfiques</translation>
     </message>
     <message>
         <source>Show the key hint</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra l&apos;ajuda de la tecla</translation>
     </message>
     <message>
         <source>Quit other autocomplete apps when they open</source>
-        <translation type="unfinished"></translation>
+        <translation>Tanca altres apps d&apos;autocompletar quan s&apos;obrin</translation>
     </message>
     <message>
         <source>Keeps a few minutes of text from windows you switched away from, like a page you read before replying. It stays on your computer and skips apps you switched off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Guarda uns minuts de text de les finestres que heu deixat, com una pàgina que heu llegit abans de respondre. Es queda a l&apos;ordinador i omet les apps que heu desactivat.</translation>
     </message>
     <message>
         <source>Both apps answer the Tab key, and the system gives it to %1 first. %app stays paused in your other apps until %1 quits.</source>
-        <translation type="unfinished"></translation>
+        <translation>Totes dues apps responen a la tecla Tab, i el sistema la dona primer a %1. %app queda en pausa a les altres apps fins que %1 es tanqui.</translation>
     </message>
     <message>
         <source>Finishes your sentences in any app, on your computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Acaba les frases en qualsevol app, al vostre ordinador.</translation>
     </message>
     <message>
         <source>Keeps short passages from fields where you accepted a suggestion, encrypted on this computer, and shows them to the model as examples.</source>
-        <translation type="unfinished"></translation>
+        <translation>Guarda fragments curts de camps on heu acceptat un suggeriment, xifrats en aquest ordinador, i els mostra al model com a exemples.</translation>
     </message>
     <message>
         <source>%1 could not open again: %2 Your choice takes effect the next time you start it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no s&apos;ha pogut tornar a obrir: %2 La vostra elecció s&apos;aplicarà el proper cop que l&apos;inicieu.</translation>
     </message>
     <message>
         <source>Light</source>
         <comment>skin tone</comment>
-        <translation type="unfinished"></translation>
+        <translation>Clar</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>D&apos;acord</translation>
     </message>
     <message>
         <source>Default</source>
         <comment>skin tone</comment>
-        <translation type="unfinished"></translation>
+        <translation>Per defecte</translation>
     </message>
     <message>
         <source>Medium light</source>
         <comment>skin tone</comment>
-        <translation type="unfinished"></translation>
+        <translation>Mitjà clar</translation>
     </message>
     <message>
         <source>Medium</source>
         <comment>skin tone</comment>
-        <translation type="unfinished"></translation>
+        <translation>Mitjà</translation>
     </message>
     <message>
         <source>Medium dark</source>
         <comment>skin tone</comment>
-        <translation type="unfinished"></translation>
+        <translation>Mitjà fosc</translation>
     </message>
     <message>
         <source>Dark</source>
         <comment>skin tone</comment>
-        <translation type="unfinished"></translation>
+        <translation>Fosc</translation>
     </message>
     <message>
         <source>Unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>Desconegut</translation>
     </message>
     <message>
         <source>%1 × %2 pt</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 × %2 pt</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>No</translation>
     </message>
     <message>
         <source>Yes, at %1, %2 on screen, %3 pt tall, %4 characters before it and %5 after</source>
-        <translation type="unfinished"></translation>
+        <translation>Sí, a %1, %2 a la pantalla, %3 pt d&apos;alçada, %4 caràcters abans i %5 després</translation>
     </message>
     <message>
         <source>Not reported, estimated from the caret</source>
-        <translation type="unfinished"></translation>
+        <translation>No indicat, estimat a partir del cursor</translation>
     </message>
     <message>
         <source>%1 %2 pt</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 pt</translation>
     </message>
     <message>
         <source>System</source>
-        <translation type="unfinished"></translation>
+        <translation>Sistema</translation>
     </message>
     <message>
         <source>None yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Encara cap</translation>
     </message>
     <message>
         <source>Not yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Encara no</translation>
     </message>
     <message>
         <source>Today</source>
-        <translation type="unfinished"></translation>
+        <translation>Avui</translation>
     </message>
     <message>
         <source>Last 7 days</source>
-        <translation type="unfinished"></translation>
+        <translation>Darrers 7 dies</translation>
     </message>
     <message>
         <source>All time</source>
-        <translation type="unfinished"></translation>
+        <translation>Des del principi</translation>
     </message>
     <message>
         <source>Typing saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriptura estalviada</translation>
     </message>
     <message>
         <source>at 40 words a minute</source>
-        <translation type="unfinished"></translation>
+        <translation>a 40 paraules per minut</translation>
     </message>
     <message>
         <source>Accepted</source>
-        <translation type="unfinished"></translation>
+        <translation>Acceptats</translation>
     </message>
     <message>
         <source>of suggestions shown</source>
-        <translation type="unfinished"></translation>
+        <translation>dels suggeriments mostrats</translation>
     </message>
     <message>
         <source>Typical wait</source>
-        <translation type="unfinished"></translation>
+        <translation>Espera habitual</translation>
     </message>
     <message>
         <source>9 in 10 under %1</source>
-        <translation type="unfinished"></translation>
+        <translation>9 de cada 10 per sota de %1</translation>
     </message>
     <message>
         <source>no requests yet</source>
-        <translation type="unfinished"></translation>
+        <translation>encara cap sol·licitud</translation>
     </message>
     <message>
         <source>Words saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Paraules estalviades</translation>
     </message>
     <message>
         <source>Range</source>
-        <translation type="unfinished"></translation>
+        <translation>Període</translation>
     </message>
     <message>
         <source>Nothing to chart yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Encara no hi ha res a mostrar</translation>
     </message>
     <message>
         <source>Accept a few suggestions and your days show up here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Accepteu uns quants suggeriments i els vostres dies apareixeran aquí.</translation>
     </message>
     <message>
         <source>Where you write</source>
-        <translation type="unfinished"></translation>
+        <translation>On escriviu</translation>
     </message>
     <message>
         <source>Reset Statistics…</source>
-        <translation type="unfinished"></translation>
+        <translation>Restableix les estadístiques…</translation>
     </message>
     <message>
         <source>Reset all statistics?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voleu restablir totes les estadístiques?</translation>
     </message>
     <message>
         <source>This clears words saved, acceptance and timing history.</source>
-        <translation type="unfinished"></translation>
+        <translation>Això esborra l&apos;historial de paraules estalviades, acceptació i temps.</translation>
     </message>
     <message>
         <source>Copy Diagnostics</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia el diagnòstic</translation>
     </message>
     <message>
         <source>Diagnostics leave out the text you typed.</source>
-        <translation type="unfinished"></translation>
+        <translation>El diagnòstic no inclou el text que heu escrit.</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Estat</translation>
     </message>
     <message>
         <source>Right now</source>
-        <translation type="unfinished"></translation>
+        <translation>Ara mateix</translation>
     </message>
     <message>
         <source>Allowed</source>
-        <translation type="unfinished"></translation>
+        <translation>Permès</translation>
     </message>
     <message>
         <source>Not allowed</source>
-        <translation type="unfinished"></translation>
+        <translation>No permès</translation>
     </message>
     <message>
         <source>Keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Teclat</translation>
     </message>
     <message>
         <source>Listening</source>
-        <translation type="unfinished"></translation>
+        <translation>Escoltant</translation>
     </message>
     <message>
         <source>Not listening</source>
-        <translation type="unfinished"></translation>
+        <translation>Sense escoltar</translation>
     </message>
     <message>
         <source>Focused field</source>
-        <translation type="unfinished"></translation>
+        <translation>Camp actiu</translation>
     </message>
     <message>
         <source>Click into a text field in another app, then come back. The last field %1 saw stays here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Feu clic en un camp de text d&apos;una altra app i torneu aquí. L&apos;últim camp que ha vist %1 es queda aquí.</translation>
     </message>
     <message>
         <source>App</source>
-        <translation type="unfinished"></translation>
+        <translation>App</translation>
     </message>
     <message>
         <source>Field type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipus de camp</translation>
     </message>
     <message>
         <source>Window</source>
-        <translation type="unfinished"></translation>
+        <translation>Finestra</translation>
     </message>
     <message>
         <source>Field size</source>
-        <translation type="unfinished"></translation>
+        <translation>Mida del camp</translation>
     </message>
     <message>
         <source>Caret found</source>
-        <translation type="unfinished"></translation>
+        <translation>Cursor trobat</translation>
     </message>
     <message>
         <source>Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Lletra</translation>
     </message>
     <message>
         <source>At end of line</source>
-        <translation type="unfinished"></translation>
+        <translation>Al final de la línia</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Sí</translation>
     </message>
     <message>
         <source>Secure input</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrada segura</translation>
     </message>
     <message>
         <source>Looked at lately</source>
-        <translation type="unfinished"></translation>
+        <translation>Vist fa poc</translation>
     </message>
     <message>
         <source>Text before the caret</source>
-        <translation type="unfinished"></translation>
+        <translation>Text abans del cursor</translation>
     </message>
     <message>
         <source>Last request</source>
-        <translation type="unfinished"></translation>
+        <translation>Darrera sol·licitud</translation>
     </message>
     <message>
         <source>Wait</source>
-        <translation type="unfinished"></translation>
+        <translation>Espera</translation>
     </message>
     <message>
         <source>Suggestion</source>
-        <translation type="unfinished"></translation>
+        <translation>Suggeriment</translation>
     </message>
     <message>
         <source>Prompt sent to the engine</source>
-        <translation type="unfinished"></translation>
+        <translation>Indicació enviada al motor</translation>
     </message>
     <message>
         <source>Raw answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Resposta en brut</translation>
     </message>
     <message>
         <source>(empty)</source>
-        <translation type="unfinished"></translation>
+        <translation>(buit)</translation>
     </message>
     <message>
         <source>Copied</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiat</translation>
     </message>
     <message>
         <source>Choose a language</source>
-        <translation type="unfinished"></translation>
+        <translation>Trieu una llengua</translation>
     </message>
     <message>
         <source>Search languages</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerca llengües</translation>
     </message>
     <message>
         <source>Same as my computer</source>
-        <translation type="unfinished"></translation>
+        <translation>La mateixa que l&apos;ordinador</translation>
     </message>
     <message>
         <source>Switch to %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voleu canviar a %1?</translation>
     </message>
     <message>
         <source>the computer&apos;s language</source>
-        <translation type="unfinished"></translation>
+        <translation>la llengua de l&apos;ordinador</translation>
     </message>
     <message>
         <source>%1 closes and opens again in a second. Your settings stay as they are.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 es tanca i es torna a obrir en un segon. La configuració es manté.</translation>
     </message>
     <message>
         <source>Reopen Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Torna a obrir ara</translation>
     </message>
     <message>
         <source>App language</source>
-        <translation type="unfinished"></translation>
+        <translation>Llengua de l&apos;app</translation>
     </message>
     <message>
         <source>Pick the language you read most easily. Suggestions follow whatever language you type.</source>
-        <translation type="unfinished"></translation>
+        <translation>Trieu la llengua que llegiu amb més facilitat. Els suggeriments segueixen la llengua en què escriviu.</translation>
     </message>
     <message>
         <source>Change the app language</source>
-        <translation type="unfinished"></translation>
+        <translation>Canvia la llengua de l&apos;app</translation>
     </message>
     <message>
         <source>0 min</source>
-        <translation type="unfinished"></translation>
+        <translation>0 min</translation>
     </message>
     <message>
         <source>under a minute</source>
-        <translation type="unfinished"></translation>
+        <translation>menys d&apos;un minut</translation>
     </message>
     <message>
         <source>%1 h</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 h</translation>
     </message>
     <message>
         <source>%1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 s</translation>
     </message>
     <message>
         <source>%1 ms</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ms</translation>
     </message>
     <message>
         <source>Not set</source>
-        <translation type="unfinished"></translation>
+        <translation>No definida</translation>
     </message>
     <message>
         <source>Clear shortcut</source>
-        <translation type="unfinished"></translation>
+        <translation>Esborra la drecera</translation>
     </message>
     <message>
         <source>Add Ctrl, Alt or Super so normal typing still works.</source>
-        <translation type="unfinished"></translation>
+        <translation>Afegiu-hi Ctrl, Alt o Super perquè l&apos;escriptura normal continuï funcionant.</translation>
     </message>
     <message>
         <source>Type a shortcut…</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriviu una drecera…</translation>
     </message>
     <message>
         <source>Recording shortcut</source>
-        <translation type="unfinished"></translation>
+        <translation>S&apos;està enregistrant la drecera</translation>
     </message>
     <message>
         <source>Shortcut %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Drecera %1</translation>
     </message>
     <message>
         <source>Record shortcut</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistra una drecera</translation>
     </message>
     <message>
         <source>Shortcut not set</source>
-        <translation type="unfinished"></translation>
+        <translation>Drecera no definida</translation>
     </message>
     <message>
         <source>Press to record a new shortcut. Escape cancels.</source>
-        <translation type="unfinished"></translation>
+        <translation>Premeu per enregistrar una drecera nova. Esc cancel·la.</translation>
     </message>
     <message>
         <source>Your tray icon is hidden</source>
-        <translation type="unfinished"></translation>
+        <translation>La icona de la safata està amagada</translation>
     </message>
     <message>
         <source>This computer has no on-device language model</source>
-        <translation type="unfinished"></translation>
+        <translation>Aquest ordinador no té cap model de llenguatge al dispositiu</translation>
     </message>
     <message>
         <source>Turn on the on-device model in the desktop&apos;s settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Activeu el model del dispositiu a la configuració de l&apos;escriptori</translation>
     </message>
     <message>
         <source>The on-device model is unavailable</source>
-        <translation type="unfinished"></translation>
+        <translation>El model del dispositiu no està disponible</translation>
     </message>
     <message>
         <source>Downloading. The on-device model fills in until it&apos;s done.</source>
-        <translation type="unfinished"></translation>
+        <translation>S&apos;està baixant. Mentrestant, el model del dispositiu en fa les funcions.</translation>
     </message>
     <message>
         <source>The on-device model fills in until you download it.</source>
-        <translation type="unfinished"></translation>
+        <translation>El model del dispositiu en fa les funcions fins que el baixeu.</translation>
     </message>
     <message>
         <source>%1 shares no text. Quit it and start it with %2 to get suggestions in it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no comparteix text. Tanqueu-lo i inicieu-lo amb %2 per tenir-hi suggeriments.</translation>
     </message>
     <message>
         <source>On-device model</source>
-        <translation type="unfinished"></translation>
+        <translation>Model del dispositiu</translation>
     </message>
     <message>
         <source>The system&apos;s own language model. Nothing to download.</source>
-        <translation type="unfinished"></translation>
+        <translation>El model de llenguatge del mateix sistema. No cal baixar res.</translation>
     </message>
     <message>
         <source>A website name cannot hold spaces, tabs or line breaks.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un nom de lloc web no pot contenir espais, tabulacions ni salts de línia.</translation>
     </message>
     <message>
         <source>Only addresses that start with http or https can be added.</source>
-        <translation type="unfinished"></translation>
+        <translation>Només es poden afegir adreces que comencin per http o https.</translation>
     </message>
     <message>
         <source>That is not a website name. Type one such as wikipedia.org.</source>
-        <translation type="unfinished"></translation>
+        <translation>Això no és un nom de lloc web. Escriviu-ne un com ara wikipedia.org.</translation>
     </message>
     <message>
         <source>A port is a number from 1 to 65535.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un port és un nombre de l&apos;1 al 65535.</translation>
     </message>
     <message>
         <source>The on-device model fills in until the download is done.</source>
-        <translation type="unfinished"></translation>
+        <translation>El model del dispositiu en fa les funcions fins que acabi la baixada.</translation>
     </message>
     <message>
         <source>Suggestions start once the download is done.</source>
-        <translation type="unfinished"></translation>
+        <translation>Els suggeriments començaran quan acabi la baixada.</translation>
     </message>
     <message>
         <source>This frees %1. The on-device model fills in until you download it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Això allibera %1. El model del dispositiu en fa les funcions fins que el torneu a baixar.</translation>
     </message>
     <message>
         <source>This frees %1. The %app model can&apos;t suggest until you download it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Això allibera %1. El model de %app no podrà suggerir fins que el torneu a baixar.</translation>
     </message>
     <message>
         <source>There&apos;s no room for it, or your panel has no system tray. Add the panel&apos;s system tray or status area applet in its settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hi ha espai, o el plafó no té safata del sistema. Afegiu la miniaplicació de safata del sistema o d&apos;àrea d&apos;estat a la configuració del plafó.</translation>
     </message>
     <message>
         <source>GNOME shows tray icons only with the AppIndicator extension. Install the gnome-shell-extension-appindicator package, log out and in, then turn it on in Extensions.</source>
-        <translation type="unfinished"></translation>
+        <translation>El GNOME només mostra icones a la safata amb l&apos;extensió AppIndicator. Instal·leu el paquet gnome-shell-extension-appindicator, tanqueu la sessió i torneu a entrar, i activeu-la a Extensions.</translation>
     </message>
     <message>
         <source>GNOME shows tray icons only with the AppIndicator extension. It is installed but off: turn it on in Extensions.</source>
-        <translation type="unfinished"></translation>
+        <translation>El GNOME només mostra icones a la safata amb l&apos;extensió AppIndicator. Està instal·lada però desactivada: activeu-la a Extensions.</translation>
     </message>
     <message>
         <source>Until then, open %app from your applications menu to reach Settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mentrestant, obriu %app des del menú d&apos;aplicacions per arribar a Configuració.</translation>
     </message>
     <message>
         <source>Open Extensions</source>
-        <translation type="unfinished"></translation>
+        <translation>Obre Extensions</translation>
     </message>
     <message>
         <source>Show Count in Tray</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra el recompte a la safata</translation>
     </message>
     <message>
         <source>%1 shares no text</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no comparteix text</translation>
     </message>
     <message>
         <source>Copy command</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia l&apos;ordre</translation>
     </message>
     <message>
         <source>There&apos;s no account and no analytics. With the %app model or the on-device model, your text stays on this computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hi ha cap compte ni analítiques. Amb el model de %app o el del dispositiu, el text es queda en aquest ordinador.</translation>
     </message>
     <message>
         <source>There&apos;s no account and no analytics. With the %app model, your text stays on this computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hi ha cap compte ni analítiques. Amb el model de %app, el text es queda en aquest ordinador.</translation>
     </message>
     <message>
         <source>%app lives in your system tray from now on. Click its icon to pause it in an app or open Settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>D&apos;ara endavant, %app viu a la safata del sistema. Feu clic a la icona per posar-lo en pausa en una app o obrir Configuració.</translation>
     </message>
     <message>
         <source>%app has no account, no analytics and no servers of its own. The %app model and the on-device model keep your text on this computer. Other engines get it only if you set one up.</source>
-        <translation type="unfinished"></translation>
+        <translation>%app no té cap compte, ni analítiques, ni servidors propis. El model de %app i el del dispositiu mantenen el text en aquest ordinador. Els altres motors només el reben si en configureu un.</translation>
     </message>
     <message>
         <source>%app has no account, no analytics and no servers of its own. The %app model keeps your text on this computer. Other engines get it only if you set one up.</source>
-        <translation type="unfinished"></translation>
+        <translation>%app no té cap compte, ni analítiques, ni servidors propis. El model de %app manté el text en aquest ordinador. Els altres motors només el reben si en configureu un.</translation>
     </message>
     <message>
         <source>Installed applications</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplicacions instal·lades</translation>
     </message>
     <message>
         <source>%app reads these only while making a suggestion and never saves them. With the %app model or the on-device model, nothing leaves your computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>%app només els llegeix mentre fa un suggeriment i no els desa mai. Amb el model de %app o el del dispositiu, res no surt de l&apos;ordinador.</translation>
     </message>
     <message>
         <source>%app reads these only while making a suggestion and never saves them. With the %app model, nothing leaves your computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>%app només els llegeix mentre fa un suggeriment i no els desa mai. Amb el model de %app, res no surt de l&apos;ordinador.</translation>
     </message>
     <message>
         <source>The %app model keeps your text on this computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>El model de %app manté el text en aquest ordinador.</translation>
     </message>
     <message>
         <source>The key holds a line break or another control character. Paste it again without them.</source>
-        <translation type="unfinished"></translation>
+        <translation>La clau conté un salt de línia o un altre caràcter de control. Torneu-la a enganxar sense.</translation>
     </message>
     <message>
         <source>Waiting for the keyring to store the key.</source>
-        <translation type="unfinished"></translation>
+        <translation>S&apos;espera que el clauer desi la clau.</translation>
     </message>
     <message>
         <source>The keyring cannot keep this key, so it is used only until %app quits.</source>
-        <translation type="unfinished"></translation>
+        <translation>El clauer no pot guardar aquesta clau, de manera que només s&apos;utilitzarà fins que %app es tanqui.</translation>
     </message>
     <message>
         <source>Show in the system tray</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra a la safata del sistema</translation>
     </message>
     <message>
         <source>Pause or open Settings from the system tray. Hidden? Open %app from your applications menu to come back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Poseu en pausa o obriu Configuració des de la safata del sistema. Amagada? Obriu %app des del menú d&apos;aplicacions per tornar-hi.</translation>
     </message>
     <message>
         <source>This tray can&apos;t show text beside icons, so the count shows in the icon&apos;s tooltip.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aquesta safata no pot mostrar text al costat de les icones, així que el recompte apareix a l&apos;indicador de funció de la icona.</translation>
     </message>
     <message>
         <source>VS Code, VSCodium, Cursor, Zed, Kate, Sublime Text, JetBrains IDEs and similar apps.</source>
-        <translation type="unfinished"></translation>
+        <translation>VS Code, VSCodium, Cursor, Zed, Kate, Sublime Text, IDE de JetBrains i apps semblants.</translation>
     </message>
     <message>
         <source>Your settings could not be read, so they were set aside and %app started over with its defaults.</source>
-        <translation type="unfinished"></translation>
+        <translation>No s&apos;ha pogut llegir la configuració, de manera que s&apos;ha apartat i %app ha tornat a començar amb els valors per defecte.</translation>
     </message>
     <message>
         <source>Your settings are not saved: %app cannot write to its settings folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>La configuració no es desa: %app no pot escriure a la carpeta de configuració.</translation>
     </message>
     <message>
         <source>Your app and website rules could not be read, so they were set aside.</source>
-        <translation type="unfinished"></translation>
+        <translation>No s&apos;han pogut llegir les regles d&apos;apps i llocs web, de manera que s&apos;han apartat.</translation>
     </message>
     <message>
         <source>Your statistics could not be read, so they were set aside and counting started over.</source>
-        <translation type="unfinished"></translation>
+        <translation>No s&apos;han pogut llegir les estadístiques, de manera que s&apos;han apartat i el recompte ha tornat a començar.</translation>
     </message>
     <message>
         <source>Not saved: %app cannot write to its data folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>No desat: %app no pot escriure a la carpeta de dades.</translation>
     </message>
     <message numerus="yes">
         <source>%Ln suggestions. %1 selected</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln suggeriment. Seleccionat: %1</numerusform>
+            <numerusform>%Ln suggeriments. Seleccionat: %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln min</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln min</numerusform>
+            <numerusform>%Ln min</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln words</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln paraula</numerusform>
+            <numerusform>%Ln paraules</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln passages from here</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln fragment recordat aquí</numerusform>
+            <numerusform>%Ln fragments recordats aquí</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>words</source>
         <comment>unit after a count</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>paraula</numerusform>
+            <numerusform>paraules</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln days</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln dia</numerusform>
+            <numerusform>%Ln dies</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Words saved per day over the last %Ln days</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Paraules estalviades per dia el darrer dia</numerusform>
+            <numerusform>Paraules estalviades per dia els darrers %Ln dies</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln day streak</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Ratxa de %Ln dia</numerusform>
+            <numerusform>Ratxa de %Ln dies</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln passages remembered</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln fragment recordat</numerusform>
+            <numerusform>%Ln fragments recordats</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 of %Ln done</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 de %Ln fet</numerusform>
+            <numerusform>%1 de %Ln fets</numerusform>
         </translation>
     </message>
     <message>
         <source>enter</source>
-        <translation type="unfinished"></translation>
+        <translation>intro</translation>
     </message>
     <message>
         <source>Allow screen capture so %app can read those too. Most apps work without it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Permeteu la captura de pantalla perquè %app també les pugui llegir. La majoria d&apos;apps funcionen sense.</translation>
     </message>
     <message>
         <source>Type a colon and a word, like :rocket, then press Tab or Enter to pick.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriviu dos punts i una paraula, com ara :rocket, i premeu Tab o Intro per triar.</translation>
     </message>
     <message>
         <source>You can switch memory off for single apps under Apps &amp; Sites. The key that unlocks it lives in your keyring.</source>
-        <translation type="unfinished"></translation>
+        <translation>Podeu desactivar la memòria per a apps concretes a Apps &amp; llocs. La clau que la desbloqueja és al clauer.</translation>
     </message>
     <message numerus="yes">
         <source>%Ln emoji. %1 selected</source>

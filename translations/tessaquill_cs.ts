@@ -5,2234 +5,2234 @@
     <name>Tessaquill</name>
     <message>
         <source>Accessibility is on. %app is ready in your other apps.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zpřístupnění je zapnuté. %app je připraven ve vašich dalších aplikacích.</translation>
     </message>
     <message>
         <source>Paused while %1 is open</source>
-        <translation type="unfinished"></translation>
+        <translation>Pozastaveno, dokud je otevřeno %1</translation>
     </message>
     <message>
         <source>Welcome to %app</source>
-        <translation type="unfinished"></translation>
+        <translation>Vítejte v %app</translation>
     </message>
     <message>
         <source>%app</source>
-        <translation type="unfinished"></translation>
+        <translation>%app</translation>
     </message>
     <message>
         <source>Another autocomplete app is running</source>
-        <translation type="unfinished"></translation>
+        <translation>Běží jiná aplikace pro automatické doplňování</translation>
     </message>
     <message>
         <source>Ready</source>
-        <translation type="unfinished"></translation>
+        <translation>Připraveno</translation>
     </message>
     <message>
         <source>Waiting for a pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Čeká na pauzu</translation>
     </message>
     <message>
         <source>Thinking</source>
-        <translation type="unfinished"></translation>
+        <translation>Přemýšlí</translation>
     </message>
     <message>
         <source>Showing a suggestion</source>
-        <translation type="unfinished"></translation>
+        <translation>Zobrazuje návrh</translation>
     </message>
     <message>
         <source>The model took too long to answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Model odpovídal příliš dlouho</translation>
     </message>
     <message>
         <source>This app doesn&apos;t report where the caret is</source>
-        <translation type="unfinished"></translation>
+        <translation>Tato aplikace nesděluje, kde je kurzor</translation>
     </message>
     <message>
         <source>%app is turned off</source>
-        <translation type="unfinished"></translation>
+        <translation>%app je vypnutý</translation>
     </message>
     <message>
         <source>Secure input is on, so %app stays out</source>
-        <translation type="unfinished"></translation>
+        <translation>Je zapnuté zabezpečené zadávání, proto %app nezasahuje</translation>
     </message>
     <message>
         <source>the trigger shortcut</source>
-        <translation type="unfinished"></translation>
+        <translation>zkratku pro vyvolání</translation>
     </message>
     <message>
         <source>Press %1 for a suggestion</source>
-        <translation type="unfinished"></translation>
+        <translation>Pro návrh stiskněte %1</translation>
     </message>
     <message>
         <source>Text is selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Je vybrán text</translation>
     </message>
     <message>
         <source>The caret is inside existing text</source>
-        <translation type="unfinished"></translation>
+        <translation>Kurzor je uvnitř existujícího textu</translation>
     </message>
     <message>
         <source>This field is too small</source>
-        <translation type="unfinished"></translation>
+        <translation>Toto pole je příliš malé</translation>
     </message>
     <message>
         <source>Waiting for a few characters</source>
-        <translation type="unfinished"></translation>
+        <translation>Čeká na několik znaků</translation>
     </message>
     <message>
         <source>Start of a new line</source>
-        <translation type="unfinished"></translation>
+        <translation>Začátek nového řádku</translation>
     </message>
     <message>
         <source>The model is still downloading</source>
-        <translation type="unfinished"></translation>
+        <translation>Model se ještě stahuje</translation>
     </message>
     <message>
         <source>Download the %app model in Settings first</source>
-        <translation type="unfinished"></translation>
+        <translation>Nejprve stáhněte model %app v nastavení</translation>
     </message>
     <message>
         <source>Not checked yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Zatím nezkontrolováno</translation>
     </message>
     <message>
         <source>Checking…</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontrola…</translation>
     </message>
     <message>
         <source>The model stopped with error %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Model se zastavil s chybou %1</translation>
     </message>
     <message>
         <source>The model file couldn&apos;t be loaded</source>
-        <translation type="unfinished"></translation>
+        <translation>Soubor modelu se nepodařilo načíst</translation>
     </message>
     <message>
         <source>There wasn&apos;t enough memory to start the model</source>
-        <translation type="unfinished"></translation>
+        <translation>Na spuštění modelu nebylo dost paměti</translation>
     </message>
     <message>
         <source>The text couldn&apos;t be prepared for the model</source>
-        <translation type="unfinished"></translation>
+        <translation>Text se nepodařilo připravit pro model</translation>
     </message>
     <message>
         <source>This computer needs %1 free for the download. Free up some space, then try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Stahování potřebuje %1 volného místa. Uvolněte místo a zkuste to znovu.</translation>
     </message>
     <message>
         <source>The download didn&apos;t match the expected file, so it was deleted. Try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Stažený soubor neodpovídal očekávanému, proto byl smazán. Zkuste to znovu.</translation>
     </message>
     <message>
         <source>Downloaded</source>
-        <translation type="unfinished"></translation>
+        <translation>Staženo</translation>
     </message>
     <message>
         <source>Downloading. Suggestions start once it&apos;s done.</source>
-        <translation type="unfinished"></translation>
+        <translation>Stahuje se. Návrhy začnou, jakmile bude hotovo.</translation>
     </message>
     <message>
         <source>Checking the download.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontrola staženého souboru.</translation>
     </message>
     <message>
         <source>Checking the download. Suggestions start once it&apos;s done.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontrola staženého souboru. Návrhy začnou, jakmile bude hotovo.</translation>
     </message>
     <message>
         <source>Download the model to start</source>
-        <translation type="unfinished"></translation>
+        <translation>Začněte stažením modelu</translation>
     </message>
     <message>
         <source>Ollama is running but has no models</source>
-        <translation type="unfinished"></translation>
+        <translation>Ollama běží, ale nemá žádné modely</translation>
     </message>
     <message>
         <source>Another app</source>
-        <translation type="unfinished"></translation>
+        <translation>Jiná aplikace</translation>
     </message>
     <message>
         <source>There is no D-Bus session bus, so %1 cannot reach text fields.</source>
-        <translation type="unfinished"></translation>
+        <translation>Neexistuje sběrnice relace D-Bus, proto %1 nemá přístup k textovým polím.</translation>
     </message>
     <message>
         <source>The desktop&apos;s accessibility bus is not running, so %1 cannot reach text fields.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sběrnice zpřístupnění pracovního prostředí neběží, proto %1 nemá přístup k textovým polím.</translation>
     </message>
     <message>
         <source>Short</source>
-        <translation type="unfinished"></translation>
+        <translation>Krátké</translation>
     </message>
     <message>
         <source>Medium</source>
-        <translation type="unfinished"></translation>
+        <translation>Střední</translation>
     </message>
     <message>
         <source>Long</source>
-        <translation type="unfinished"></translation>
+        <translation>Dlouhé</translation>
     </message>
     <message>
         <source>Hide the suggestion</source>
-        <translation type="unfinished"></translation>
+        <translation>Skrýt návrh</translation>
     </message>
     <message>
         <source>Hide suggestions until I change fields</source>
-        <translation type="unfinished"></translation>
+        <translation>Skrývat návrhy, dokud nepřejdu do jiného pole</translation>
     </message>
     <message>
         <source>Do nothing, send Escape to the app</source>
-        <translation type="unfinished"></translation>
+        <translation>Nic nedělat, poslat Escape aplikaci</translation>
     </message>
     <message>
         <source>Type it</source>
-        <translation type="unfinished"></translation>
+        <translation>Psaní</translation>
     </message>
     <message>
         <source>Insert through Accessibility</source>
-        <translation type="unfinished"></translation>
+        <translation>Vložení přes zpřístupnění</translation>
     </message>
     <message>
         <source>Paste it</source>
-        <translation type="unfinished"></translation>
+        <translation>Vložení ze schránky</translation>
     </message>
     <message>
         <source>Grey</source>
-        <translation type="unfinished"></translation>
+        <translation>Šedá</translation>
     </message>
     <message>
         <source>Gold tint</source>
-        <translation type="unfinished"></translation>
+        <translation>Zlatý nádech</translation>
     </message>
     <message>
         <source>%app model</source>
-        <translation type="unfinished"></translation>
+        <translation>Model %app</translation>
     </message>
     <message>
         <source>Ollama</source>
-        <translation type="unfinished"></translation>
+        <translation>Ollama</translation>
     </message>
     <message>
         <source>Local server</source>
-        <translation type="unfinished"></translation>
+        <translation>Místní server</translation>
     </message>
     <message>
         <source>Runs on this computer after a one-time download. Works offline.</source>
-        <translation type="unfinished"></translation>
+        <translation>Běží na tomto počítači po jednorázovém stažení. Funguje offline.</translation>
     </message>
     <message>
         <source>Any model you run in Ollama, base models included.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jakýkoli model spuštěný v Ollamě, včetně základních modelů.</translation>
     </message>
     <message>
         <source>LM Studio, llama-server or any OpenAI-compatible endpoint.</source>
-        <translation type="unfinished"></translation>
+        <translation>LM Studio, llama-server nebo jakýkoli koncový bod kompatibilní s OpenAI.</translation>
     </message>
     <message>
         <source>Sends the text as keystrokes. Works almost everywhere.</source>
-        <translation type="unfinished"></translation>
+        <translation>Posílá text jako stisky kláves. Funguje téměř všude.</translation>
     </message>
     <message>
         <source>Writes straight into the field. Cleanest in native computer apps.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisuje přímo do pole. Nejčistší v nativních aplikacích.</translation>
     </message>
     <message>
         <source>Uses the clipboard, then puts your clipboard back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Použije schránku a pak vrátí její obsah.</translation>
     </message>
     <message>
         <source>Typing</source>
-        <translation type="unfinished"></translation>
+        <translation>Psaní</translation>
     </message>
     <message>
         <source>Accessibility</source>
-        <translation type="unfinished"></translation>
+        <translation>Zpřístupnění</translation>
     </message>
     <message>
         <source>Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Vložení</translation>
     </message>
     <message>
         <source>Your writing memory could not be opened and was set aside. Nothing new is remembered until %app starts again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Paměť psaní se nepodařilo otevřít, proto byla odložena. Do dalšího spuštění %app se nic nového nezapamatuje.</translation>
     </message>
     <message>
         <source>Your writing memory could not be opened because its key could not be read from the keyring. Nothing new is remembered until %app starts again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Paměť psaní se nepodařilo otevřít, protože její klíč nešlo přečíst z klíčenky. Do dalšího spuštění %app se nic nového nezapamatuje.</translation>
     </message>
     <message>
         <source>Not Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Teď ne</translation>
     </message>
     <message>
         <source>Open the desktop&apos;s settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Otevřít nastavení prostředí</translation>
     </message>
     <message>
         <source>Don&apos;t remind me again</source>
-        <translation type="unfinished"></translation>
+        <translation>Už nepřipomínat</translation>
     </message>
     <message>
         <source>Open Playground</source>
-        <translation type="unfinished"></translation>
+        <translation>Otevřít zkušební pole</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Nastavení</translation>
     </message>
     <message>
         <source>Quit %app</source>
-        <translation type="unfinished"></translation>
+        <translation>Ukončit %app</translation>
     </message>
     <message>
         <source>Needs Accessibility access</source>
-        <translation type="unfinished"></translation>
+        <translation>Vyžaduje přístup ke zpřístupnění</translation>
     </message>
     <message>
         <source>Paused until you resume</source>
-        <translation type="unfinished"></translation>
+        <translation>Pozastaveno, dokud neobnovíte</translation>
     </message>
     <message>
         <source>Paused until %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Pozastaveno do %1</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Vypnuto</translation>
     </message>
     <message numerus="yes">
         <source>Paused while %1 are open</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Pozastaveno, dokud je otevřeno %1</numerusform>
+            <numerusform>Pozastaveno, dokud jsou otevřené %1</numerusform>
+            <numerusform>Pozastaveno, dokud jsou otevřené %1</numerusform>
         </translation>
     </message>
     <message>
         <source>Grant Accessibility Access…</source>
-        <translation type="unfinished"></translation>
+        <translation>Povolit přístup ke zpřístupnění…</translation>
     </message>
     <message>
         <source>Force Quit %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Vynutit ukončení %1</translation>
     </message>
     <message>
         <source>Quit %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ukončit %1</translation>
     </message>
     <message numerus="yes">
         <source>words saved today</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>slovo dnes ušetřeno</numerusform>
+            <numerusform>slova dnes ušetřena</numerusform>
+            <numerusform>slov dnes ušetřeno</numerusform>
         </translation>
     </message>
     <message>
         <source>Start typing anywhere. %app keeps count here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Začněte psát kdekoli. %app to tu bude počítat.</translation>
     </message>
     <message>
         <source>Under a minute of typing today. </source>
-        <translation type="unfinished"></translation>
+        <translation>Dnes ušetřeno méně než minuta psaní. </translation>
     </message>
     <message>
         <source>About %1 of typing today. </source>
-        <translation type="unfinished"></translation>
+        <translation>Dnes ušetřeno asi %1 psaní. </translation>
     </message>
     <message>
         <source>Resume in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Obnovit v %1</translation>
     </message>
     <message>
         <source>Pause in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Pozastavit v %1</translation>
     </message>
     <message>
         <source>Resume Everywhere</source>
-        <translation type="unfinished"></translation>
+        <translation>Obnovit všude</translation>
     </message>
     <message>
         <source>Pause Everywhere</source>
-        <translation type="unfinished"></translation>
+        <translation>Pozastavit všude</translation>
     </message>
     <message>
         <source>For 15 Minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Na 15 minut</translation>
     </message>
     <message>
         <source>For 1 Hour</source>
-        <translation type="unfinished"></translation>
+        <translation>Na 1 hodinu</translation>
     </message>
     <message>
         <source>For 4 Hours</source>
-        <translation type="unfinished"></translation>
+        <translation>Na 4 hodiny</translation>
     </message>
     <message>
         <source>Until I Resume</source>
-        <translation type="unfinished"></translation>
+        <translation>Dokud neobnovím</translation>
     </message>
     <message>
         <source>Example: after typing %1, %2 suggests %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Příklad: po napsání „%1“ %2 navrhne „%3“</translation>
     </message>
     <message>
         <source>takes the next word</source>
-        <translation type="unfinished"></translation>
+        <translation>přijme další slovo</translation>
     </message>
     <message>
         <source>Download</source>
-        <translation type="unfinished"></translation>
+        <translation>Stáhnout</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Zrušit</translation>
     </message>
     <message>
         <source>%1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 z %2</translation>
     </message>
     <message>
         <source>%1 of %2. You can keep writing while it downloads.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 z %2. Během stahování můžete dál psát.</translation>
     </message>
     <message>
         <source>Checking the download</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontrola staženého souboru</translation>
     </message>
     <message>
         <source>Try Again</source>
-        <translation type="unfinished"></translation>
+        <translation>Zkusit znovu</translation>
     </message>
     <message>
         <source>Remove…</source>
-        <translation type="unfinished"></translation>
+        <translation>Odstranit…</translation>
     </message>
     <message>
         <source>%1 license</source>
-        <translation type="unfinished"></translation>
+        <translation>Licence %1</translation>
     </message>
     <message>
         <source>Remove the %app model?</source>
-        <translation type="unfinished"></translation>
+        <translation>Odstranit model %app?</translation>
     </message>
     <message>
         <source>Model download</source>
-        <translation type="unfinished"></translation>
+        <translation>Stahování modelu</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Odstranit</translation>
     </message>
     <message>
         <source>Step %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Krok %1 z %2</translation>
     </message>
     <message>
         <source>Continue</source>
-        <translation type="unfinished"></translation>
+        <translation>Pokračovat</translation>
     </message>
     <message>
         <source>Later</source>
-        <translation type="unfinished"></translation>
+        <translation>Později</translation>
     </message>
     <message>
         <source>Start Writing</source>
-        <translation type="unfinished"></translation>
+        <translation>Začít psát</translation>
     </message>
     <message>
         <source>Finish your sentences in any app.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dokončuje vaše věty v každé aplikaci.</translation>
     </message>
     <message>
         <source>%app reads the words before your caret and suggests what comes next in grey. Press Tab to take one word, or the key above Tab to take the rest. If you don&apos;t want it, keep typing.</source>
-        <translation type="unfinished"></translation>
+        <translation>%app čte slova před kurzorem a šedě navrhuje, co následuje. Stiskem Tab přijmete jedno slovo, klávesou nad Tab zbytek. Pokud návrh nechcete, prostě pište dál.</translation>
     </message>
     <message>
         <source>Sees what you see</source>
-        <translation type="unfinished"></translation>
+        <translation>Vidí, co vidíte vy</translation>
     </message>
     <message>
         <source>Private</source>
-        <translation type="unfinished"></translation>
+        <translation>Soukromé</translation>
     </message>
     <message>
         <source>It reads the window you&apos;re typing in, like the chat you&apos;re answering, so suggestions fit. None of it goes online, to us or any server. It stays private on your computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Čte okno, ve kterém píšete, třeba chat, na který odpovídáte, aby návrhy seděly. Nic z toho neodchází na internet, nám ani žádnému serveru. Vše zůstává v soukromí na vašem počítači.</translation>
     </message>
     <message>
         <source>Accessibility is on</source>
-        <translation type="unfinished"></translation>
+        <translation>Zpřístupnění je zapnuté</translation>
     </message>
     <message>
         <source>%app can now read the field you&apos;re writing in and type suggestions for you.</source>
-        <translation type="unfinished"></translation>
+        <translation>%app teď může číst pole, do kterého píšete, a psát návrhy za vás.</translation>
     </message>
     <message>
         <source>Let %app see what you type.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dovolte %app vidět, co píšete.</translation>
     </message>
     <message>
         <source>The system asks for Accessibility access before any app can read text fields or type into them. %app uses it only for the field you&apos;re writing in.</source>
-        <translation type="unfinished"></translation>
+        <translation>Systém žádá o přístup ke zpřístupnění dřív, než jakákoli aplikace může číst textová pole nebo do nich psát. %app ho používá jen pro pole, do kterého píšete.</translation>
     </message>
     <message>
         <source>%app reads your text when you pause and forgets it after one suggestion, unless you turn on writing memory.</source>
-        <translation type="unfinished"></translation>
+        <translation>%app čte váš text, když se zastavíte, a po jednom návrhu ho zapomene, pokud nezapnete paměť psaní.</translation>
     </message>
     <message>
         <source>%app skips password fields and anything else the system marks as secure.</source>
-        <translation type="unfinished"></translation>
+        <translation>%app vynechává pole pro hesla a vše ostatní, co systém označí jako zabezpečené.</translation>
     </message>
     <message>
         <source>Open Accessibility Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Otevřít nastavení zpřístupnění</translation>
     </message>
     <message>
         <source>Switch %app on in the list, then come back. This page updates by itself.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapněte %app v seznamu a vraťte se. Tato stránka se aktualizuje sama.</translation>
     </message>
     <message>
         <source>Already switched on? The desktop&apos;s settings may still list an older copy of %app. Select it, remove it with the minus button, then try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Už zapnuto? Nastavení prostředí může stále uvádět starší kopii %app. Vyberte ji, odstraňte ji tlačítkem minus a zkuste to znovu.</translation>
     </message>
     <message>
         <source>Pick what writes your suggestions.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vyberte, co bude psát vaše návrhy.</translation>
     </message>
     <message>
         <source>You can change this any time in Settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kdykoli to můžete změnit v nastavení.</translation>
     </message>
     <message>
         <source>Give it a try.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vyzkoušejte to.</translation>
     </message>
     <message>
         <source>Start typing a sentence. When grey words appear, press Tab for one word or the key above Tab for all of them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Začněte psát větu. Když se objeví šedá slova, stiskněte Tab pro jedno slovo nebo klávesu nad Tab pro všechna.</translation>
     </message>
     <message>
         <source>Hi Orlenn, thanks for the quick reply. I think we should</source>
-        <translation type="unfinished"></translation>
+        <translation>Ahoj Orlenne, díky za rychlou odpověď. Myslím, že bychom měli</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Zpět</translation>
     </message>
     <message>
         <source>Practice field</source>
-        <translation type="unfinished"></translation>
+        <translation>Zkušební pole</translation>
     </message>
     <message>
         <source>Default, on</source>
-        <translation type="unfinished"></translation>
+        <translation>Výchozí, zapnuto</translation>
     </message>
     <message>
         <source>Default, off</source>
-        <translation type="unfinished"></translation>
+        <translation>Výchozí, vypnuto</translation>
     </message>
     <message>
         <source>Default follows General: %1, %2 suggestions.</source>
-        <translation type="unfinished"></translation>
+        <translation>Výchozí podle sekce Obecné: %1, návrhy %2.</translation>
     </message>
     <message>
         <source>Add a website</source>
-        <translation type="unfinished"></translation>
+        <translation>Přidat web</translation>
     </message>
     <message>
         <source>Domain</source>
-        <translation type="unfinished"></translation>
+        <translation>Doména</translation>
     </message>
     <message>
         <source>Rules for a site apply in any browser %app can read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pravidla pro web platí v každém prohlížeči, který %app umí číst.</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Přidat</translation>
     </message>
     <message>
         <source>Add App…</source>
-        <translation type="unfinished"></translation>
+        <translation>Přidat aplikaci…</translation>
     </message>
     <message>
         <source>Add an app</source>
-        <translation type="unfinished"></translation>
+        <translation>Přidat aplikaci</translation>
     </message>
     <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Hledat</translation>
     </message>
     <message>
         <source>Clear search</source>
-        <translation type="unfinished"></translation>
+        <translation>Vymazat hledání</translation>
     </message>
     <message>
         <source>Add an app or website</source>
-        <translation type="unfinished"></translation>
+        <translation>Přidat aplikaci nebo web</translation>
     </message>
     <message>
         <source>Add Website…</source>
-        <translation type="unfinished"></translation>
+        <translation>Přidat web…</translation>
     </message>
     <message>
         <source>Apps &amp; Sites</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplikace a weby</translation>
     </message>
     <message>
         <source>Paused</source>
-        <translation type="unfinished"></translation>
+        <translation>Pozastaveno</translation>
     </message>
     <message>
         <source>Apps</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplikace</translation>
     </message>
     <message>
         <source>Websites</source>
-        <translation type="unfinished"></translation>
+        <translation>Weby</translation>
     </message>
     <message>
         <source>No matches</source>
-        <translation type="unfinished"></translation>
+        <translation>Žádné shody</translation>
     </message>
     <message>
         <source>No apps yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Zatím žádné aplikace</translation>
     </message>
     <message>
         <source>Nothing matches “%1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nic neodpovídá „%1“.</translation>
     </message>
     <message>
         <source>Apps appear here once you accept a suggestion in them, or add one with +.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplikace se tu objeví, jakmile v nich přijmete návrh, nebo je přidejte tlačítkem +.</translation>
     </message>
     <message>
         <source>Pick an app or site</source>
-        <translation type="unfinished"></translation>
+        <translation>Vyberte aplikaci nebo web</translation>
     </message>
     <message>
         <source>Each one can have its own rules. Anything you don&apos;t change follows General.</source>
-        <translation type="unfinished"></translation>
+        <translation>Každá může mít vlastní pravidla. Co nezměníte, se řídí sekcí Obecné.</translation>
     </message>
     <message>
         <source>Words saved here</source>
-        <translation type="unfinished"></translation>
+        <translation>Zde ušetřená slova</translation>
     </message>
     <message>
         <source>Suggestions</source>
-        <translation type="unfinished"></translation>
+        <translation>Návrhy</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapnuto</translation>
     </message>
     <message>
         <source>Tab accepts suggestions</source>
-        <translation type="unfinished"></translation>
+        <translation>Tab přijímá návrhy</translation>
     </message>
     <message>
         <source>Turn off where Tab already means something, like indenting. The other accept key still works.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vypněte tam, kde Tab už něco dělá, třeba odsazení. Druhá klávesa pro přijetí funguje dál.</translation>
     </message>
     <message>
         <source>Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Výchozí</translation>
     </message>
     <message>
         <source>Insert by</source>
-        <translation type="unfinished"></translation>
+        <translation>Způsob vkládání</translation>
     </message>
     <message>
         <source>Length</source>
-        <translation type="unfinished"></translation>
+        <translation>Délka</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pozastavit</translation>
     </message>
     <message>
         <source>Resume</source>
-        <translation type="unfinished"></translation>
+        <translation>Obnovit</translation>
     </message>
     <message>
         <source>Pause here</source>
-        <translation type="unfinished"></translation>
+        <translation>Pozastavit zde</translation>
     </message>
     <message>
         <source>Memory</source>
-        <translation type="unfinished"></translation>
+        <translation>Paměť</translation>
     </message>
     <message>
         <source>Remember my writing here</source>
-        <translation type="unfinished"></translation>
+        <translation>Pamatovat si zde, jak píšu</translation>
     </message>
     <message>
         <source>Writing memory is off in Your Voice.</source>
-        <translation type="unfinished"></translation>
+        <translation>Paměť psaní je vypnutá v sekci „Váš styl“.</translation>
     </message>
     <message>
         <source>Erase…</source>
-        <translation type="unfinished"></translation>
+        <translation>Vymazat…</translation>
     </message>
     <message>
         <source>Reset to Defaults</source>
-        <translation type="unfinished"></translation>
+        <translation>Obnovit výchozí</translation>
     </message>
     <message>
         <source>Erase what %app remembered from %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Vymazat, co si %app zapamatoval z %1?</translation>
     </message>
     <message>
         <source>Erase</source>
-        <translation type="unfinished"></translation>
+        <translation>Vymazat</translation>
     </message>
     <message>
         <source>Passages from this app can shape suggestions everywhere.</source>
-        <translation type="unfinished"></translation>
+        <translation>Úryvky z této aplikace mohou ovlivnit návrhy všude.</translation>
     </message>
     <message>
         <source>Finish setting up</source>
-        <translation type="unfinished"></translation>
+        <translation>Dokončete nastavení</translation>
     </message>
     <message>
         <source>Setup progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Průběh nastavení</translation>
     </message>
     <message>
         <source>Done: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Hotovo: %1</translation>
     </message>
     <message>
         <source>Best day yet!</source>
-        <translation type="unfinished"></translation>
+        <translation>Zatím nejlepší den!</translation>
     </message>
     <message>
         <source>Try it here</source>
-        <translation type="unfinished"></translation>
+        <translation>Vyzkoušejte si to zde</translation>
     </message>
     <message>
         <source>Thanks for sending the draft over. I had a look and</source>
-        <translation type="unfinished"></translation>
+        <translation>Díky za poslání konceptu. Podíval jsem se a</translation>
     </message>
     <message>
         <source>next word</source>
-        <translation type="unfinished"></translation>
+        <translation>další slovo</translation>
     </message>
     <message>
         <source>whole suggestion</source>
-        <translation type="unfinished"></translation>
+        <translation>celý návrh</translation>
     </message>
     <message>
         <source>hide it</source>
-        <translation type="unfinished"></translation>
+        <translation>skrýt</translation>
     </message>
     <message>
         <source>This field runs the real engine. Start typing and grey words show up as you go.</source>
-        <translation type="unfinished"></translation>
+        <translation>Toto pole používá skutečné jádro. Začněte psát a šedá slova se budou průběžně objevovat.</translation>
     </message>
     <message>
         <source>This field runs the real engine, even before you allow Accessibility. Start typing and grey words show up as you go.</source>
-        <translation type="unfinished"></translation>
+        <translation>Toto pole používá skutečné jádro, ještě předtím, než povolíte zpřístupnění. Začněte psát a šedá slova se budou průběžně objevovat.</translation>
     </message>
     <message>
         <source>You&apos;re all set</source>
-        <translation type="unfinished"></translation>
+        <translation>Vše je připraveno</translation>
     </message>
     <message>
         <source>Accessibility is on and %1 is ready. %app works in every app you type in.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zpřístupnění je zapnuté a %1 je připraven. %app funguje v každé aplikaci, kde píšete.</translation>
     </message>
     <message>
         <source>Waiting for %1 to quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Čeká se na ukončení %1</translation>
     </message>
     <message>
         <source>Turned off</source>
-        <translation type="unfinished"></translation>
+        <translation>Vypnuto</translation>
     </message>
     <message>
         <source>Paused everywhere</source>
-        <translation type="unfinished"></translation>
+        <translation>Pozastaveno všude</translation>
     </message>
     <message>
         <source>%1, %2 typical wait</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, obvyklé čekání %2</translation>
     </message>
     <message>
         <source>%1 this week.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 tento týden.</translation>
     </message>
     <message>
         <source>Start your streak today.</source>
-        <translation type="unfinished"></translation>
+        <translation>Začněte svou sérii ještě dnes.</translation>
     </message>
     <message>
         <source>Overview</source>
-        <translation type="unfinished"></translation>
+        <translation>Přehled</translation>
     </message>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>Obecné</translation>
     </message>
     <message>
         <source>Engine</source>
-        <translation type="unfinished"></translation>
+        <translation>Jádro</translation>
     </message>
     <message>
         <source>Context</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontext</translation>
     </message>
     <message>
         <source>Your Voice</source>
-        <translation type="unfinished"></translation>
+        <translation>Váš styl</translation>
     </message>
     <message>
         <source>Keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Klávesy</translation>
     </message>
     <message>
         <source>Emoji</source>
-        <translation type="unfinished"></translation>
+        <translation>Emoji</translation>
     </message>
     <message>
         <source>Battery</source>
-        <translation type="unfinished"></translation>
+        <translation>Baterie</translation>
     </message>
     <message>
         <source>Insights</source>
-        <translation type="unfinished"></translation>
+        <translation>Statistiky</translation>
     </message>
     <message>
         <source>Field Inspector</source>
-        <translation type="unfinished"></translation>
+        <translation>Inspektor polí</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>O aplikaci</translation>
     </message>
     <message>
         <source>How %app is doing today</source>
-        <translation type="unfinished"></translation>
+        <translation>Jak se %app dnes daří</translation>
     </message>
     <message>
         <source>Where and how suggestions appear</source>
-        <translation type="unfinished"></translation>
+        <translation>Kde a jak se návrhy zobrazují</translation>
     </message>
     <message>
         <source>The model that writes your suggestions</source>
-        <translation type="unfinished"></translation>
+        <translation>Model, který píše vaše návrhy</translation>
     </message>
     <message>
         <source>What %app may look at to guess better</source>
-        <translation type="unfinished"></translation>
+        <translation>Na co se %app smí dívat, aby lépe odhadoval</translation>
     </message>
     <message>
         <source>Help suggestions sound like you</source>
-        <translation type="unfinished"></translation>
+        <translation>Aby návrhy zněly jako vy</translation>
     </message>
     <message>
         <source>Accept, dismiss and summon suggestions</source>
-        <translation type="unfinished"></translation>
+        <translation>Přijímání, skrývání a vyvolání návrhů</translation>
     </message>
     <message>
         <source>Emoji search and emoticons</source>
-        <translation type="unfinished"></translation>
+        <translation>Hledání emoji a emotikony</translation>
     </message>
     <message>
         <source>Rules for each app and website</source>
-        <translation type="unfinished"></translation>
+        <translation>Pravidla pro jednotlivé aplikace a weby</translation>
     </message>
     <message>
         <source>Save power when you&apos;re unplugged</source>
-        <translation type="unfinished"></translation>
+        <translation>Úspora energie, když nejste u zásuvky</translation>
     </message>
     <message>
         <source>Words saved and how fast suggestions arrive</source>
-        <translation type="unfinished"></translation>
+        <translation>Ušetřená slova a rychlost návrhů</translation>
     </message>
     <message>
         <source>What %app sees in the focused field</source>
-        <translation type="unfinished"></translation>
+        <translation>Co %app vidí v aktivním poli</translation>
     </message>
     <message>
         <source>Version and privacy</source>
-        <translation type="unfinished"></translation>
+        <translation>Verze a soukromí</translation>
     </message>
     <message>
         <source>Writing</source>
-        <translation type="unfinished"></translation>
+        <translation>Psaní</translation>
     </message>
     <message>
         <source>Input</source>
-        <translation type="unfinished"></translation>
+        <translation>Vstup</translation>
     </message>
     <message>
         <source>Rules</source>
-        <translation type="unfinished"></translation>
+        <translation>Pravidla</translation>
     </message>
     <message>
         <source>Activity</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktivita</translation>
     </message>
     <message>
         <source>%app can read the field you&apos;re typing in and insert suggestions in any app.</source>
-        <translation type="unfinished"></translation>
+        <translation>%app může číst pole, do kterého píšete, a vkládat návrhy v každé aplikaci.</translation>
     </message>
     <message>
         <source>Allow Accessibility access</source>
-        <translation type="unfinished"></translation>
+        <translation>Povolte přístup ke zpřístupnění</translation>
     </message>
     <message>
         <source>%app needs it to read the text you type in other apps and to insert suggestions.</source>
-        <translation type="unfinished"></translation>
+        <translation>%app ho potřebuje ke čtení textu, který píšete v jiných aplikacích, a ke vkládání návrhů.</translation>
     </message>
     <message>
         <source>Allow…</source>
-        <translation type="unfinished"></translation>
+        <translation>Povolit…</translation>
     </message>
     <message>
         <source>%1 is ready</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 je připraven</translation>
     </message>
     <message>
         <source>Checking %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontrola: %1</translation>
     </message>
     <message>
         <source>This takes a moment.</source>
-        <translation type="unfinished"></translation>
+        <translation>Chvíli to potrvá.</translation>
     </message>
     <message>
         <source>Your engine isn&apos;t ready</source>
-        <translation type="unfinished"></translation>
+        <translation>Vaše jádro není připraveno</translation>
     </message>
     <message>
         <source>Open Engine</source>
-        <translation type="unfinished"></translation>
+        <translation>Otevřít Jádro</translation>
     </message>
     <message>
         <source>The system&apos;s predictions are off</source>
-        <translation type="unfinished"></translation>
+        <translation>Systémové předpovědi jsou vypnuté</translation>
     </message>
     <message>
         <source>Only %app&apos;s suggestions appear while you type.</source>
-        <translation type="unfinished"></translation>
+        <translation>Při psaní se zobrazují jen návrhy %app.</translation>
     </message>
     <message>
         <source>Turn off the system&apos;s predictions</source>
-        <translation type="unfinished"></translation>
+        <translation>Vypněte systémové předpovědi</translation>
     </message>
     <message>
         <source>The system shows its own grey suggestions on top of %app&apos;s. Each app picks up the change the next time you open it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Systém zobrazuje vlastní šedé návrhy přes návrhy %app. Každá aplikace změnu převezme při příštím otevření.</translation>
     </message>
     <message>
         <source>Keyboard Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Nastavení klávesnice</translation>
     </message>
     <message>
         <source>Turn Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Vypnout</translation>
     </message>
     <message>
         <source>Only %app is suggesting</source>
-        <translation type="unfinished"></translation>
+        <translation>Navrhuje jen %app</translation>
     </message>
     <message>
         <source>Tab reaches %app again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tab opět patří %app.</translation>
     </message>
     <message numerus="yes">
         <source>%1 didn&apos;t quit. They may be showing a dialog. Force Quit closes them right away.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 se neukončil. Možná zobrazuje dialog. „Vynutit ukončení“ ho zavře okamžitě.</numerusform>
+            <numerusform>%1 se neukončily. Možná zobrazují dialog. „Vynutit ukončení“ je zavře okamžitě.</numerusform>
+            <numerusform>%1 se neukončily. Možná zobrazují dialog. „Vynutit ukončení“ je zavře okamžitě.</numerusform>
         </translation>
     </message>
     <message>
         <source>Force Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Vynutit ukončení</translation>
     </message>
     <message numerus="yes">
         <source>%1 take the Tab key before %app can, so %app stays paused in your other apps until you quit them.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 zachytává klávesu Tab dřív než %app, proto %app zůstane v ostatních aplikacích pozastaven, dokud ho neukončíte.</numerusform>
+            <numerusform>%1 zachytávají klávesu Tab dřív než %app, proto %app zůstane v ostatních aplikacích pozastaven, dokud je neukončíte.</numerusform>
+            <numerusform>%1 zachytávají klávesu Tab dřív než %app, proto %app zůstane v ostatních aplikacích pozastaven, dokud je neukončíte.</numerusform>
         </translation>
     </message>
     <message>
         <source>%1, %2 to do</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, zbývá: %2</translation>
     </message>
     <message>
         <source>Only when I ask</source>
-        <translation type="unfinished"></translation>
+        <translation>Jen na požádání</translation>
     </message>
     <message>
         <source>On battery, suggestions appear only after you press the Suggest Now shortcut.</source>
-        <translation type="unfinished"></translation>
+        <translation>Na baterii se návrhy zobrazí jen po stisku zkratky „Navrhnout hned“.</translation>
     </message>
     <message>
         <source>Shorter suggestions</source>
-        <translation type="unfinished"></translation>
+        <translation>Kratší návrhy</translation>
     </message>
     <message>
         <source>Fewer words take less power to write.</source>
-        <translation type="unfinished"></translation>
+        <translation>Méně slov spotřebuje méně energie.</translation>
     </message>
     <message>
         <source>Lighter model</source>
-        <translation type="unfinished"></translation>
+        <translation>Lehčí model</translation>
     </message>
     <message>
         <source>Same as plugged in</source>
-        <translation type="unfinished"></translation>
+        <translation>Stejné jako při napájení</translation>
     </message>
     <message>
         <source>Running on battery. These apply right now.</source>
-        <translation type="unfinished"></translation>
+        <translation>Běží na baterii. Toto platí hned teď.</translation>
     </message>
     <message>
         <source>Plugged in. These wait until you unplug.</source>
-        <translation type="unfinished"></translation>
+        <translation>Připojeno k napájení. Toto začne platit po odpojení.</translation>
     </message>
     <message>
         <source>Model</source>
-        <translation type="unfinished"></translation>
+        <translation>Model</translation>
     </message>
     <message>
         <source>Model name</source>
-        <translation type="unfinished"></translation>
+        <translation>Název modelu</translation>
     </message>
     <message>
         <source>Reload the model list</source>
-        <translation type="unfinished"></translation>
+        <translation>Znovu načíst seznam modelů</translation>
     </message>
     <message>
         <source>Choose a model</source>
-        <translation type="unfinished"></translation>
+        <translation>Vyberte model</translation>
     </message>
     <message>
         <source>For people who already run Ollama, LM Studio or llama-server.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pro ty, kdo už používají Ollamu, LM Studio nebo llama-server.</translation>
     </message>
     <message>
         <source>Use your own model</source>
-        <translation type="unfinished"></translation>
+        <translation>Použít vlastní model</translation>
     </message>
     <message>
         <source>Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresa</translation>
     </message>
     <message>
         <source>API key</source>
-        <translation type="unfinished"></translation>
+        <translation>Klíč API</translation>
     </message>
     <message>
         <source>Only if your server asks for one</source>
-        <translation type="unfinished"></translation>
+        <translation>Jen pokud ho server vyžaduje</translation>
     </message>
     <message>
         <source>Focused</source>
-        <translation type="unfinished"></translation>
+        <translation>Soustředěné</translation>
     </message>
     <message>
         <source>Creativity</source>
-        <translation type="unfinished"></translation>
+        <translation>Kreativita</translation>
     </message>
     <message>
         <source>Loose</source>
-        <translation type="unfinished"></translation>
+        <translation>Volné</translation>
     </message>
     <message>
         <source>Lower stays close to the obvious next words. Higher tries more.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nižší se drží zřejmých dalších slov. Vyšší zkouší víc.</translation>
     </message>
     <message>
         <source>Wait before suggesting</source>
-        <translation type="unfinished"></translation>
+        <translation>Čekání před návrhem</translation>
     </message>
     <message>
         <source>How long you pause before %app starts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jak dlouho se musíte zastavit, než %app začne.</translation>
     </message>
     <message>
         <source>Run</source>
-        <translation type="unfinished"></translation>
+        <translation>Spustit</translation>
     </message>
     <message>
         <source>Try the engine</source>
-        <translation type="unfinished"></translation>
+        <translation>Vyzkoušet jádro</translation>
     </message>
     <message>
         <source>Sends a sample sentence and shows what comes back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pošle ukázkovou větu a zobrazí odpověď.</translation>
     </message>
     <message>
         <source>Running…</source>
-        <translation type="unfinished"></translation>
+        <translation>Probíhá…</translation>
     </message>
     <message>
         <source>The engine answered in %1 but had nothing useful to add.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jádro odpovědělo za %1, ale nemělo nic užitečného k přidání.</translation>
     </message>
     <message>
         <source>That didn&apos;t work: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nepodařilo se: %1</translation>
     </message>
     <message>
         <source>The request was cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Požadavek byl zrušen.</translation>
     </message>
     <message>
         <source>Startup</source>
-        <translation type="unfinished"></translation>
+        <translation>Spuštění</translation>
     </message>
     <message>
         <source>Launch at login</source>
-        <translation type="unfinished"></translation>
+        <translation>Spouštět po přihlášení</translation>
     </message>
     <message>
         <source>Show today&apos;s word count next to the icon</source>
-        <translation type="unfinished"></translation>
+        <translation>Zobrazovat dnešní počet slov vedle ikony</translation>
     </message>
     <message>
         <source>Where suggestions appear</source>
-        <translation type="unfinished"></translation>
+        <translation>Kde se návrhy zobrazují</translation>
     </message>
     <message>
         <source>Turn this off to use %app only in the apps you switch on under Apps &amp; Sites.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vypněte, chcete-li používat %app jen v aplikacích zapnutých v sekci „Aplikace a weby“.</translation>
     </message>
     <message>
         <source>By default %app waits until the caret is at the end of a line.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ve výchozím stavu %app čeká, až bude kurzor na konci řádku.</translation>
     </message>
     <message>
         <source>Without this, %app skips search bars and one-word boxes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bez toho %app vynechává vyhledávací pole a pole na jedno slovo.</translation>
     </message>
     <message>
         <source>Suggestions appear only after you press the Suggest Now shortcut.</source>
-        <translation type="unfinished"></translation>
+        <translation>Návrhy se zobrazí jen po stisku zkratky „Navrhnout hned“.</translation>
     </message>
     <message>
         <source>Spelling</source>
-        <translation type="unfinished"></translation>
+        <translation>Pravopis</translation>
     </message>
     <message>
         <source>Waits while the word you&apos;re typing looks misspelled, so %app doesn&apos;t build on a typo.</source>
-        <translation type="unfinished"></translation>
+        <translation>Čeká, dokud psané slovo vypadá jako překlep, aby %app nestavěl na chybě.</translation>
     </message>
     <message>
         <source>After a misspelled word, shows a fix next to the caret. Press Tab to swap it in.</source>
-        <translation type="unfinished"></translation>
+        <translation>Po slově s překlepem zobrazí opravu vedle kurzoru. Stiskem Tab ji vložíte.</translation>
     </message>
     <message>
         <source>Look</source>
-        <translation type="unfinished"></translation>
+        <translation>Vzhled</translation>
     </message>
     <message>
         <source>Suggestion color</source>
-        <translation type="unfinished"></translation>
+        <translation>Barva návrhů</translation>
     </message>
     <message>
         <source>Text size</source>
-        <translation type="unfinished"></translation>
+        <translation>Velikost textu</translation>
     </message>
     <message>
         <source>Fine-tune if suggestions look larger or smaller than your text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dolaďte, pokud návrhy vypadají větší nebo menší než váš text.</translation>
     </message>
     <message>
         <source>Vertical position</source>
-        <translation type="unfinished"></translation>
+        <translation>Svislá poloha</translation>
     </message>
     <message>
         <source>Nudge suggestions up or down to line up with your text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Posuňte návrhy nahoru nebo dolů, aby lícovaly s textem.</translation>
     </message>
     <message>
         <source>A small keycap after your first suggestions, as a reminder of what to press.</source>
-        <translation type="unfinished"></translation>
+        <translation>Malá klávesa za prvními návrhy jako připomínka, co stisknout.</translation>
     </message>
     <message>
         <source>Insert suggestions by</source>
-        <translation type="unfinished"></translation>
+        <translation>Způsob vkládání návrhů</translation>
     </message>
     <message>
         <source>Other autocomplete apps</source>
-        <translation type="unfinished"></translation>
+        <translation>Jiné aplikace pro automatické doplňování</translation>
     </message>
     <message>
         <source>They take the Tab key before %app can. With this off, %app asks you first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zachytávají klávesu Tab dřív než %app. Když je toto vypnuté, %app se vás nejdřív zeptá.</translation>
     </message>
     <message>
         <source>%1 is another device on your network, so the text around your caret will be sent there.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 je jiné zařízení ve vaší síti, takže text kolem kurzoru se bude posílat tam.</translation>
     </message>
     <message>
         <source>%1 isn&apos;t this computer, so the text around your caret will be sent there.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 není tento počítač, takže text kolem kurzoru se bude posílat tam.</translation>
     </message>
     <message>
         <source>Both keep your text on this computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Oba nechávají váš text na tomto počítači.</translation>
     </message>
     <message>
         <source>%app opens by itself when you start your computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>%app se otevře sám, když zapnete počítač.</translation>
     </message>
     <message>
         <source>System predictions</source>
-        <translation type="unfinished"></translation>
+        <translation>Systémové předpovědi</translation>
     </message>
     <message>
         <source>The system can show its own grey predictions. Keeping them off avoids two suggestions at once.</source>
-        <translation type="unfinished"></translation>
+        <translation>Systém může zobrazovat vlastní šedé předpovědi. Když je necháte vypnuté, nebudou se ukazovat dva návrhy najednou.</translation>
     </message>
     <message>
         <source>System predictions are on</source>
-        <translation type="unfinished"></translation>
+        <translation>Systémové předpovědi jsou zapnuté</translation>
     </message>
     <message>
         <source>System predictions are off</source>
-        <translation type="unfinished"></translation>
+        <translation>Systémové předpovědi jsou vypnuté</translation>
     </message>
     <message>
         <source>tab</source>
-        <translation type="unfinished"></translation>
+        <translation>tab</translation>
     </message>
     <message>
         <source>Your next words, one Tab away.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vaše další slova, jen jeden Tab daleko.</translation>
     </message>
     <message>
         <source>Skip</source>
-        <translation type="unfinished"></translation>
+        <translation>Přeskočit</translation>
     </message>
     <message>
         <source>Get Started</source>
-        <translation type="unfinished"></translation>
+        <translation>Začít</translation>
     </message>
     <message>
         <source>Turn sound on</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapnout zvuk</translation>
     </message>
     <message>
         <source>Turn sound off</source>
-        <translation type="unfinished"></translation>
+        <translation>Vypnout zvuk</translation>
     </message>
     <message>
         <source>The other app</source>
-        <translation type="unfinished"></translation>
+        <translation>Ta druhá aplikace</translation>
     </message>
     <message>
         <source>Next time, quit %1 without asking</source>
-        <translation type="unfinished"></translation>
+        <translation>Příště ukončit %1 bez ptaní</translation>
     </message>
     <message>
         <source>%1 is also running</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 také běží</translation>
     </message>
     <message>
         <source>%1 are also running</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 také běží</translation>
     </message>
     <message>
         <source>These apps answer the Tab key before %app can, so %app stays paused in your other apps until they quit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tyto aplikace zachytávají klávesu Tab dřív než %app, proto %app zůstane v ostatních aplikacích pozastaven, dokud se neukončí.</translation>
     </message>
     <message>
         <source>Quitting…</source>
-        <translation type="unfinished"></translation>
+        <translation>Ukončování…</translation>
     </message>
     <message>
         <source>%1 is still open</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 je stále otevřený</translation>
     </message>
     <message>
         <source>It may be waiting on a dialog of its own. Force Quit closes it right away.</source>
-        <translation type="unfinished"></translation>
+        <translation>Možná čeká na vlastní dialog. „Vynutit ukončení“ ho zavře okamžitě.</translation>
     </message>
     <message>
         <source>%app has the Tab key</source>
-        <translation type="unfinished"></translation>
+        <translation>%app má klávesu Tab</translation>
     </message>
     <message>
         <source>%1 quit, so your suggestions are back in every app.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 se ukončil, návrhy jsou zpět ve všech aplikacích.</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Hotovo</translation>
     </message>
     <message>
         <source>Open Source Notices</source>
-        <translation type="unfinished"></translation>
+        <translation>Licence open source</translation>
     </message>
     <message>
         <source>Reset all settings?</source>
-        <translation type="unfinished"></translation>
+        <translation>Obnovit všechna nastavení?</translation>
     </message>
     <message>
         <source>This also clears your rules for apps and sites. Your statistics and writing memory stay.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tím se vymažou i pravidla pro aplikace a weby. Statistiky a paměť psaní zůstanou.</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Obnovit</translation>
     </message>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Verze %1</translation>
     </message>
     <message>
         <source>Some apps hide their text</source>
-        <translation type="unfinished"></translation>
+        <translation>Některé aplikace skrývají svůj text</translation>
     </message>
     <message>
         <source>Suggest emoji after a colon</source>
-        <translation type="unfinished"></translation>
+        <translation>Navrhovat emoji po dvojtečce</translation>
     </message>
     <message>
         <source>Turn emoticons into emoji</source>
-        <translation type="unfinished"></translation>
+        <translation>Měnit emotikony na emoji</translation>
     </message>
     <message>
         <source>After :-) or &lt;3, %app offers the matching emoji. Press Tab to swap it in.</source>
-        <translation type="unfinished"></translation>
+        <translation>Po :-) nebo &lt;3 %app nabídne odpovídající emoji. Stiskem Tab ho vložíte.</translation>
     </message>
     <message>
         <source>Skin tone</source>
-        <translation type="unfinished"></translation>
+        <translation>Odstín pleti</translation>
     </message>
     <message>
         <source>Also show the default yellow</source>
-        <translation type="unfinished"></translation>
+        <translation>Zobrazit i výchozí žlutou</translation>
     </message>
     <message>
         <source>Try a word</source>
-        <translation type="unfinished"></translation>
+        <translation>Zkuste slovo</translation>
     </message>
     <message>
         <source>Light</source>
-        <translation type="unfinished"></translation>
+        <translation>Slabý</translation>
     </message>
     <message>
         <source>No emoji match “%1”</source>
-        <translation type="unfinished"></translation>
+        <translation>Žádné emoji neodpovídá „%1“</translation>
     </message>
     <message>
         <source>Accepting</source>
-        <translation type="unfinished"></translation>
+        <translation>Přijímání</translation>
     </message>
     <message>
         <source>Take the next word</source>
-        <translation type="unfinished"></translation>
+        <translation>Přijmout další slovo</translation>
     </message>
     <message>
         <source>Press again for each following word.</source>
-        <translation type="unfinished"></translation>
+        <translation>Stiskněte znovu pro každé další slovo.</translation>
     </message>
     <message>
         <source>Take the whole suggestion</source>
-        <translation type="unfinished"></translation>
+        <translation>Přijmout celý návrh</translation>
     </message>
     <message>
         <source>The key above Tab is easy to reach on most keyboards.</source>
-        <translation type="unfinished"></translation>
+        <translation>Klávesa nad Tab je na většině klávesnic snadno dosažitelná.</translation>
     </message>
     <message>
         <source>Include the space after a word</source>
-        <translation type="unfinished"></translation>
+        <translation>Zahrnout mezeru za slovem</translation>
     </message>
     <message>
         <source>Include punctuation right after a word</source>
-        <translation type="unfinished"></translation>
+        <translation>Zahrnout interpunkci hned za slovem</translation>
     </message>
     <message>
         <source>When you press Escape</source>
-        <translation type="unfinished"></translation>
+        <translation>Když stisknete Escape</translation>
     </message>
     <message>
         <source>Shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>Zkratky</translation>
     </message>
     <message>
         <source>Suggest now</source>
-        <translation type="unfinished"></translation>
+        <translation>Navrhnout hned</translation>
     </message>
     <message>
         <source>Asks for a suggestion right away, even where %app would normally wait.</source>
-        <translation type="unfinished"></translation>
+        <translation>Požádá o návrh hned, i tam, kde by %app normálně čekal.</translation>
     </message>
     <message>
         <source>Other suggestions</source>
-        <translation type="unfinished"></translation>
+        <translation>Další návrhy</translation>
     </message>
     <message>
         <source>Lists a few different ways to continue. Choose with the arrow keys, then press Tab.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nabídne několik různých pokračování. Vyberte šipkami a stiskněte Tab.</translation>
     </message>
     <message>
         <source>Pause or resume in this app</source>
-        <translation type="unfinished"></translation>
+        <translation>Pozastavit nebo obnovit v této aplikaci</translation>
     </message>
     <message>
         <source>Pauses for 15 minutes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pozastaví na 15 minut.</translation>
     </message>
     <message>
         <source>Turn %app on or off</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapnout nebo vypnout %app</translation>
     </message>
     <message>
         <source>Everywhere, until you press it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Všude, dokud ji znovu nestisknete.</translation>
     </message>
     <message>
         <source>Pause or resume</source>
-        <translation type="unfinished"></translation>
+        <translation>Pozastavit nebo obnovit</translation>
     </message>
     <message>
         <source>Turn on or off</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapnout nebo vypnout</translation>
     </message>
     <message>
         <source>%1 and %2 use the same keys. Only the first will work.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a %2 používají stejné klávesy. Fungovat bude jen první.</translation>
     </message>
     <message>
         <source>About you</source>
-        <translation type="unfinished"></translation>
+        <translation>O vás</translation>
     </message>
     <message>
         <source>For example: I&apos;m a product designer in Berlin. I write short, friendly emails in British English and sign off with Cheers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Například: Jsem produktový designér v Berlíně. Píšu krátké, přátelské e-maily britskou angličtinou a podepisuji se Cheers.</translation>
     </message>
     <message>
         <source>Your role, the languages you write in, names you use often, how you like to sound.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vaše role, jazyky, ve kterých píšete, často používaná jména, jak chcete znít.</translation>
     </message>
     <message>
         <source>Writing memory</source>
-        <translation type="unfinished"></translation>
+        <translation>Paměť psaní</translation>
     </message>
     <message>
         <source>Remember how I write</source>
-        <translation type="unfinished"></translation>
+        <translation>Pamatovat si, jak píšu</translation>
     </message>
     <message>
         <source>Also remember fields where I accept nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>Pamatovat si i pole, kde nic nepřijmu</translation>
     </message>
     <message>
         <source>%app learns your style sooner but keeps more of what you type.</source>
-        <translation type="unfinished"></translation>
+        <translation>%app se váš styl naučí dřív, ale uchová víc z toho, co píšete.</translation>
     </message>
     <message>
         <source>Influence</source>
-        <translation type="unfinished"></translation>
+        <translation>Vliv</translation>
     </message>
     <message>
         <source>Strong</source>
-        <translation type="unfinished"></translation>
+        <translation>Silný</translation>
     </message>
     <message>
         <source>How many of your passages each suggestion can draw on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Z kolika vašich úryvků může každý návrh čerpat.</translation>
     </message>
     <message>
         <source>Erase All…</source>
-        <translation type="unfinished"></translation>
+        <translation>Vymazat vše…</translation>
     </message>
     <message>
         <source>Erase everything %app remembered?</source>
-        <translation type="unfinished"></translation>
+        <translation>Vymazat vše, co si %app zapamatoval?</translation>
     </message>
     <message>
         <source>This can&apos;t be undone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tuto akci nelze vrátit.</translation>
     </message>
     <message>
         <source>Erase All</source>
-        <translation type="unfinished"></translation>
+        <translation>Vymazat vše</translation>
     </message>
     <message>
         <source>Nothing remembered yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Zatím nic nezapamatováno</translation>
     </message>
     <message>
         <source>App and window name</source>
-        <translation type="unfinished"></translation>
+        <translation>Název aplikace a okna</translation>
     </message>
     <message>
         <source>A reply in Mail reads differently from a commit message.</source>
-        <translation type="unfinished"></translation>
+        <translation>Odpověď v Poště zní jinak než zpráva commitu.</translation>
     </message>
     <message>
         <source>Website</source>
-        <translation type="unfinished"></translation>
+        <translation>Web</translation>
     </message>
     <message>
         <source>The site&apos;s domain when you write in a browser.</source>
-        <translation type="unfinished"></translation>
+        <translation>Doména webu, když píšete v prohlížeči.</translation>
     </message>
     <message>
         <source>Recently copied text</source>
-        <translation type="unfinished"></translation>
+        <translation>Nedávno zkopírovaný text</translation>
     </message>
     <message>
         <source>Anything you copied in the last 10 minutes. Copies from password managers are skipped.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cokoli zkopírovaného za posledních 10 minut. Kopie ze správců hesel se vynechávají.</translation>
     </message>
     <message>
         <source>Text on screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Text na obrazovce</translation>
     </message>
     <message>
         <source>Reads the window you&apos;re writing in, so replies fit the conversation. It picks the lines closest to where you type.</source>
-        <translation type="unfinished"></translation>
+        <translation>Čte okno, ve kterém píšete, aby odpovědi seděly ke konverzaci. Vybírá řádky nejblíže místu, kde píšete.</translation>
     </message>
     <message>
         <source>What you just looked at</source>
-        <translation type="unfinished"></translation>
+        <translation>Co jste si právě prohlíželi</translation>
     </message>
     <message>
         <source>Windows beside you</source>
-        <translation type="unfinished"></translation>
+        <translation>Okna vedle vás</translation>
     </message>
     <message>
         <source>Also reads up to two other windows on the same screen, like the document you&apos;re replying about. Skips password managers and apps you switched off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Čte i až dvě další okna na stejné obrazovce, třeba dokument, na který odpovídáte. Vynechává správce hesel a aplikace, které jste vypnuli.</translation>
     </message>
     <message>
         <source>Off in this app</source>
-        <translation type="unfinished"></translation>
+        <translation>V této aplikaci vypnuto</translation>
     </message>
     <message>
         <source>This word looks misspelled</source>
-        <translation type="unfinished"></translation>
+        <translation>Toto slovo vypadá jako překlep</translation>
     </message>
     <message>
         <source>Thanks for the notes. I&apos;ll send the revised deck</source>
-        <translation type="unfinished"></translation>
+        <translation>Díky za poznámky. Upravenou prezentaci pošlu</translation>
     </message>
     <message>
         <source> by Friday morning.</source>
-        <translation type="unfinished"></translation>
+        <translation> do pátečního rána.</translation>
     </message>
     <message>
         <source>%1 quit. %app has the Tab key.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 se ukončil. %app má klávesu Tab.</translation>
     </message>
     <message>
         <source>Open Data Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Otevřít složku s daty</translation>
     </message>
     <message>
         <source>Show Welcome Again</source>
-        <translation type="unfinished"></translation>
+        <translation>Znovu zobrazit uvítání</translation>
     </message>
     <message>
         <source>Play Intro Again</source>
-        <translation type="unfinished"></translation>
+        <translation>Znovu přehrát úvod</translation>
     </message>
     <message>
         <source>Reset Settings…</source>
-        <translation type="unfinished"></translation>
+        <translation>Obnovit nastavení…</translation>
     </message>
     <message>
         <source>Suggest in every app</source>
-        <translation type="unfinished"></translation>
+        <translation>Navrhovat ve všech aplikacích</translation>
     </message>
     <message>
         <source>Suggest in code editors</source>
-        <translation type="unfinished"></translation>
+        <translation>Navrhovat v editorech kódu</translation>
     </message>
     <message>
         <source>Suggest in the middle of a line</source>
-        <translation type="unfinished"></translation>
+        <translation>Navrhovat uprostřed řádku</translation>
     </message>
     <message>
         <source>Suggest in small fields</source>
-        <translation type="unfinished"></translation>
+        <translation>Navrhovat v malých polích</translation>
     </message>
     <message>
         <source>Hold back on misspelled words</source>
-        <translation type="unfinished"></translation>
+        <translation>Zdržet se u překlepů</translation>
     </message>
     <message>
         <source>Offer spelling fixes</source>
-        <translation type="unfinished"></translation>
+        <translation>Nabízet opravy pravopisu</translation>
     </message>
     <message>
         <source>Show the key hint</source>
-        <translation type="unfinished"></translation>
+        <translation>Zobrazovat nápovědu klávesy</translation>
     </message>
     <message>
         <source>Quit other autocomplete apps when they open</source>
-        <translation type="unfinished"></translation>
+        <translation>Ukončit jiné aplikace pro doplňování, když se otevřou</translation>
     </message>
     <message>
         <source>Keeps a few minutes of text from windows you switched away from, like a page you read before replying. It stays on your computer and skips apps you switched off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Uchovává pár minut textu z oken, ze kterých jste se přepnuli, třeba stránku přečtenou před odpovědí. Zůstává na vašem počítači a vynechává aplikace, které jste vypnuli.</translation>
     </message>
     <message>
         <source>Both apps answer the Tab key, and the system gives it to %1 first. %app stays paused in your other apps until %1 quits.</source>
-        <translation type="unfinished"></translation>
+        <translation>Obě aplikace reagují na klávesu Tab a systém ji dá nejprve %1. %app zůstane v ostatních aplikacích pozastaven, dokud se %1 neukončí.</translation>
     </message>
     <message>
         <source>Finishes your sentences in any app, on your computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dokončuje vaše věty v každé aplikaci, přímo na vašem počítači.</translation>
     </message>
     <message>
         <source>Keeps short passages from fields where you accepted a suggestion, encrypted on this computer, and shows them to the model as examples.</source>
-        <translation type="unfinished"></translation>
+        <translation>Uchovává krátké úryvky z polí, kde jste přijali návrh, šifrovaně na tomto počítači a ukazuje je modelu jako příklady.</translation>
     </message>
     <message>
         <source>%1 could not open again: %2 Your choice takes effect the next time you start it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 se nemohl znovu otevřít: %2 Vaše volba se projeví při příštím spuštění.</translation>
     </message>
     <message>
         <source>Light</source>
         <comment>skin tone</comment>
-        <translation type="unfinished"></translation>
+        <translation>Světlý</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Default</source>
         <comment>skin tone</comment>
-        <translation type="unfinished"></translation>
+        <translation>Výchozí</translation>
     </message>
     <message>
         <source>Medium light</source>
         <comment>skin tone</comment>
-        <translation type="unfinished"></translation>
+        <translation>Středně světlý</translation>
     </message>
     <message>
         <source>Medium</source>
         <comment>skin tone</comment>
-        <translation type="unfinished"></translation>
+        <translation>Střední</translation>
     </message>
     <message>
         <source>Medium dark</source>
         <comment>skin tone</comment>
-        <translation type="unfinished"></translation>
+        <translation>Středně tmavý</translation>
     </message>
     <message>
         <source>Dark</source>
         <comment>skin tone</comment>
-        <translation type="unfinished"></translation>
+        <translation>Tmavý</translation>
     </message>
     <message>
         <source>Unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>Neznámé</translation>
     </message>
     <message>
         <source>%1 × %2 pt</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 × %2 pt</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Ne</translation>
     </message>
     <message>
         <source>Yes, at %1, %2 on screen, %3 pt tall, %4 characters before it and %5 after</source>
-        <translation type="unfinished"></translation>
+        <translation>Ano, na %1, %2 na obrazovce, výška %3 pt, znaků před ním: %4, za ním: %5</translation>
     </message>
     <message>
         <source>Not reported, estimated from the caret</source>
-        <translation type="unfinished"></translation>
+        <translation>Nesděleno, odhadnuto podle kurzoru</translation>
     </message>
     <message>
         <source>%1 %2 pt</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 pt</translation>
     </message>
     <message>
         <source>System</source>
-        <translation type="unfinished"></translation>
+        <translation>Systémové</translation>
     </message>
     <message>
         <source>None yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Zatím žádné</translation>
     </message>
     <message>
         <source>Not yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Zatím ne</translation>
     </message>
     <message>
         <source>Today</source>
-        <translation type="unfinished"></translation>
+        <translation>Dnes</translation>
     </message>
     <message>
         <source>Last 7 days</source>
-        <translation type="unfinished"></translation>
+        <translation>Posledních 7 dní</translation>
     </message>
     <message>
         <source>All time</source>
-        <translation type="unfinished"></translation>
+        <translation>Celkem</translation>
     </message>
     <message>
         <source>Typing saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Ušetřené psaní</translation>
     </message>
     <message>
         <source>at 40 words a minute</source>
-        <translation type="unfinished"></translation>
+        <translation>při 40 slovech za minutu</translation>
     </message>
     <message>
         <source>Accepted</source>
-        <translation type="unfinished"></translation>
+        <translation>Přijato</translation>
     </message>
     <message>
         <source>of suggestions shown</source>
-        <translation type="unfinished"></translation>
+        <translation>ze zobrazených návrhů</translation>
     </message>
     <message>
         <source>Typical wait</source>
-        <translation type="unfinished"></translation>
+        <translation>Obvyklé čekání</translation>
     </message>
     <message>
         <source>9 in 10 under %1</source>
-        <translation type="unfinished"></translation>
+        <translation>9 z 10 pod %1</translation>
     </message>
     <message>
         <source>no requests yet</source>
-        <translation type="unfinished"></translation>
+        <translation>zatím žádné požadavky</translation>
     </message>
     <message>
         <source>Words saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Ušetřená slova</translation>
     </message>
     <message>
         <source>Range</source>
-        <translation type="unfinished"></translation>
+        <translation>Rozsah</translation>
     </message>
     <message>
         <source>Nothing to chart yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Zatím není co zobrazit</translation>
     </message>
     <message>
         <source>Accept a few suggestions and your days show up here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Přijměte pár návrhů a vaše dny se objeví zde.</translation>
     </message>
     <message>
         <source>Where you write</source>
-        <translation type="unfinished"></translation>
+        <translation>Kde píšete</translation>
     </message>
     <message>
         <source>Reset Statistics…</source>
-        <translation type="unfinished"></translation>
+        <translation>Vynulovat statistiky…</translation>
     </message>
     <message>
         <source>Reset all statistics?</source>
-        <translation type="unfinished"></translation>
+        <translation>Vynulovat všechny statistiky?</translation>
     </message>
     <message>
         <source>This clears words saved, acceptance and timing history.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vymaže se historie ušetřených slov, přijetí i čekání.</translation>
     </message>
     <message>
         <source>Copy Diagnostics</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopírovat diagnostiku</translation>
     </message>
     <message>
         <source>Diagnostics leave out the text you typed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diagnostika neobsahuje text, který jste napsali.</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Stav</translation>
     </message>
     <message>
         <source>Right now</source>
-        <translation type="unfinished"></translation>
+        <translation>Právě teď</translation>
     </message>
     <message>
         <source>Allowed</source>
-        <translation type="unfinished"></translation>
+        <translation>Povoleno</translation>
     </message>
     <message>
         <source>Not allowed</source>
-        <translation type="unfinished"></translation>
+        <translation>Nepovoleno</translation>
     </message>
     <message>
         <source>Keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Klávesnice</translation>
     </message>
     <message>
         <source>Listening</source>
-        <translation type="unfinished"></translation>
+        <translation>Naslouchá</translation>
     </message>
     <message>
         <source>Not listening</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenaslouchá</translation>
     </message>
     <message>
         <source>Focused field</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktivní pole</translation>
     </message>
     <message>
         <source>Click into a text field in another app, then come back. The last field %1 saw stays here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Klikněte do textového pole v jiné aplikaci a vraťte se. Poslední pole, které %1 viděl, tu zůstane.</translation>
     </message>
     <message>
         <source>App</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplikace</translation>
     </message>
     <message>
         <source>Field type</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ pole</translation>
     </message>
     <message>
         <source>Window</source>
-        <translation type="unfinished"></translation>
+        <translation>Okno</translation>
     </message>
     <message>
         <source>Field size</source>
-        <translation type="unfinished"></translation>
+        <translation>Velikost pole</translation>
     </message>
     <message>
         <source>Caret found</source>
-        <translation type="unfinished"></translation>
+        <translation>Kurzor nalezen</translation>
     </message>
     <message>
         <source>Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Písmo</translation>
     </message>
     <message>
         <source>At end of line</source>
-        <translation type="unfinished"></translation>
+        <translation>Na konci řádku</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ano</translation>
     </message>
     <message>
         <source>Secure input</source>
-        <translation type="unfinished"></translation>
+        <translation>Zabezpečené zadávání</translation>
     </message>
     <message>
         <source>Looked at lately</source>
-        <translation type="unfinished"></translation>
+        <translation>Nedávno zobrazené</translation>
     </message>
     <message>
         <source>Text before the caret</source>
-        <translation type="unfinished"></translation>
+        <translation>Text před kurzorem</translation>
     </message>
     <message>
         <source>Last request</source>
-        <translation type="unfinished"></translation>
+        <translation>Poslední požadavek</translation>
     </message>
     <message>
         <source>Wait</source>
-        <translation type="unfinished"></translation>
+        <translation>Čekání</translation>
     </message>
     <message>
         <source>Suggestion</source>
-        <translation type="unfinished"></translation>
+        <translation>Návrh</translation>
     </message>
     <message>
         <source>Prompt sent to the engine</source>
-        <translation type="unfinished"></translation>
+        <translation>Prompt odeslaný jádru</translation>
     </message>
     <message>
         <source>Raw answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Nezpracovaná odpověď</translation>
     </message>
     <message>
         <source>(empty)</source>
-        <translation type="unfinished"></translation>
+        <translation>(prázdné)</translation>
     </message>
     <message>
         <source>Copied</source>
-        <translation type="unfinished"></translation>
+        <translation>Zkopírováno</translation>
     </message>
     <message>
         <source>Choose a language</source>
-        <translation type="unfinished"></translation>
+        <translation>Vyberte jazyk</translation>
     </message>
     <message>
         <source>Search languages</source>
-        <translation type="unfinished"></translation>
+        <translation>Hledat jazyky</translation>
     </message>
     <message>
         <source>Same as my computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Stejný jako v počítači</translation>
     </message>
     <message>
         <source>Switch to %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Přepnout na %1?</translation>
     </message>
     <message>
         <source>the computer&apos;s language</source>
-        <translation type="unfinished"></translation>
+        <translation>jazyk počítače</translation>
     </message>
     <message>
         <source>%1 closes and opens again in a second. Your settings stay as they are.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 se zavře a za okamžik znovu otevře. Nastavení zůstane beze změny.</translation>
     </message>
     <message>
         <source>Reopen Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Znovu otevřít</translation>
     </message>
     <message>
         <source>App language</source>
-        <translation type="unfinished"></translation>
+        <translation>Jazyk aplikace</translation>
     </message>
     <message>
         <source>Pick the language you read most easily. Suggestions follow whatever language you type.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vyberte jazyk, ve kterém se vám nejlépe čte. Návrhy se řídí jazykem, ve kterém píšete.</translation>
     </message>
     <message>
         <source>Change the app language</source>
-        <translation type="unfinished"></translation>
+        <translation>Změnit jazyk aplikace</translation>
     </message>
     <message>
         <source>0 min</source>
-        <translation type="unfinished"></translation>
+        <translation>0 min</translation>
     </message>
     <message>
         <source>under a minute</source>
-        <translation type="unfinished"></translation>
+        <translation>méně než minuta</translation>
     </message>
     <message>
         <source>%1 h</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 h</translation>
     </message>
     <message>
         <source>%1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 s</translation>
     </message>
     <message>
         <source>%1 ms</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ms</translation>
     </message>
     <message>
         <source>Not set</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenastaveno</translation>
     </message>
     <message>
         <source>Clear shortcut</source>
-        <translation type="unfinished"></translation>
+        <translation>Vymazat zkratku</translation>
     </message>
     <message>
         <source>Add Ctrl, Alt or Super so normal typing still works.</source>
-        <translation type="unfinished"></translation>
+        <translation>Přidejte Ctrl, Alt nebo Super, aby běžné psaní dál fungovalo.</translation>
     </message>
     <message>
         <source>Type a shortcut…</source>
-        <translation type="unfinished"></translation>
+        <translation>Stiskněte zkratku…</translation>
     </message>
     <message>
         <source>Recording shortcut</source>
-        <translation type="unfinished"></translation>
+        <translation>Nahrávání zkratky</translation>
     </message>
     <message>
         <source>Shortcut %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Zkratka %1</translation>
     </message>
     <message>
         <source>Record shortcut</source>
-        <translation type="unfinished"></translation>
+        <translation>Nahrát zkratku</translation>
     </message>
     <message>
         <source>Shortcut not set</source>
-        <translation type="unfinished"></translation>
+        <translation>Zkratka není nastavena</translation>
     </message>
     <message>
         <source>Press to record a new shortcut. Escape cancels.</source>
-        <translation type="unfinished"></translation>
+        <translation>Stiskněte pro nahrání nové zkratky. Escape ruší.</translation>
     </message>
     <message>
         <source>Your tray icon is hidden</source>
-        <translation type="unfinished"></translation>
+        <translation>Ikona v oznamovací oblasti je skrytá</translation>
     </message>
     <message>
         <source>This computer has no on-device language model</source>
-        <translation type="unfinished"></translation>
+        <translation>Tento počítač nemá vestavěný jazykový model</translation>
     </message>
     <message>
         <source>Turn on the on-device model in the desktop&apos;s settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapněte vestavěný model v nastavení prostředí</translation>
     </message>
     <message>
         <source>The on-device model is unavailable</source>
-        <translation type="unfinished"></translation>
+        <translation>Vestavěný model není dostupný</translation>
     </message>
     <message>
         <source>Downloading. The on-device model fills in until it&apos;s done.</source>
-        <translation type="unfinished"></translation>
+        <translation>Stahuje se. Do dokončení zastoupí vestavěný model.</translation>
     </message>
     <message>
         <source>The on-device model fills in until you download it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dokud model nestáhnete, zastoupí ho vestavěný model.</translation>
     </message>
     <message>
         <source>%1 shares no text. Quit it and start it with %2 to get suggestions in it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 nesdílí žádný text. Ukončete ho a spusťte s %2, abyste v něm dostávali návrhy.</translation>
     </message>
     <message>
         <source>On-device model</source>
-        <translation type="unfinished"></translation>
+        <translation>Vestavěný model</translation>
     </message>
     <message>
         <source>The system&apos;s own language model. Nothing to download.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vlastní jazykový model systému. Nic se nestahuje.</translation>
     </message>
     <message>
         <source>A website name cannot hold spaces, tabs or line breaks.</source>
-        <translation type="unfinished"></translation>
+        <translation>Název webu nemůže obsahovat mezery, tabulátory ani konce řádků.</translation>
     </message>
     <message>
         <source>Only addresses that start with http or https can be added.</source>
-        <translation type="unfinished"></translation>
+        <translation>Přidat lze jen adresy začínající http nebo https.</translation>
     </message>
     <message>
         <source>That is not a website name. Type one such as wikipedia.org.</source>
-        <translation type="unfinished"></translation>
+        <translation>To není název webu. Napište třeba wikipedia.org.</translation>
     </message>
     <message>
         <source>A port is a number from 1 to 65535.</source>
-        <translation type="unfinished"></translation>
+        <translation>Port je číslo od 1 do 65535.</translation>
     </message>
     <message>
         <source>The on-device model fills in until the download is done.</source>
-        <translation type="unfinished"></translation>
+        <translation>Do dokončení stahování zastoupí vestavěný model.</translation>
     </message>
     <message>
         <source>Suggestions start once the download is done.</source>
-        <translation type="unfinished"></translation>
+        <translation>Návrhy začnou po dokončení stahování.</translation>
     </message>
     <message>
         <source>This frees %1. The on-device model fills in until you download it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Uvolní se %1. Dokud model znovu nestáhnete, zastoupí ho vestavěný model.</translation>
     </message>
     <message>
         <source>This frees %1. The %app model can&apos;t suggest until you download it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Uvolní se %1. Model %app nebude navrhovat, dokud ho znovu nestáhnete.</translation>
     </message>
     <message>
         <source>There&apos;s no room for it, or your panel has no system tray. Add the panel&apos;s system tray or status area applet in its settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Není pro ni místo, nebo váš panel nemá oznamovací oblast. Přidejte do panelu v jeho nastavení applet oznamovací oblasti nebo stavové oblasti.</translation>
     </message>
     <message>
         <source>GNOME shows tray icons only with the AppIndicator extension. Install the gnome-shell-extension-appindicator package, log out and in, then turn it on in Extensions.</source>
-        <translation type="unfinished"></translation>
+        <translation>GNOME zobrazuje ikony v oznamovací oblasti jen s rozšířením AppIndicator. Nainstalujte balíček gnome-shell-extension-appindicator, odhlaste se a znovu přihlaste a pak ho zapněte v Rozšířeních.</translation>
     </message>
     <message>
         <source>GNOME shows tray icons only with the AppIndicator extension. It is installed but off: turn it on in Extensions.</source>
-        <translation type="unfinished"></translation>
+        <translation>GNOME zobrazuje ikony v oznamovací oblasti jen s rozšířením AppIndicator. Je nainstalované, ale vypnuté: zapněte ho v Rozšířeních.</translation>
     </message>
     <message>
         <source>Until then, open %app from your applications menu to reach Settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Do té doby otevírejte %app z nabídky aplikací, abyste se dostali do nastavení.</translation>
     </message>
     <message>
         <source>Open Extensions</source>
-        <translation type="unfinished"></translation>
+        <translation>Otevřít Rozšíření</translation>
     </message>
     <message>
         <source>Show Count in Tray</source>
-        <translation type="unfinished"></translation>
+        <translation>Zobrazit počet v oznamovací oblasti</translation>
     </message>
     <message>
         <source>%1 shares no text</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 nesdílí žádný text</translation>
     </message>
     <message>
         <source>Copy command</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopírovat příkaz</translation>
     </message>
     <message>
         <source>There&apos;s no account and no analytics. With the %app model or the on-device model, your text stays on this computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Žádný účet ani analytika. S modelem %app nebo vestavěným modelem zůstává váš text na tomto počítači.</translation>
     </message>
     <message>
         <source>There&apos;s no account and no analytics. With the %app model, your text stays on this computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Žádný účet ani analytika. S modelem %app zůstává váš text na tomto počítači.</translation>
     </message>
     <message>
         <source>%app lives in your system tray from now on. Click its icon to pause it in an app or open Settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>%app teď bydlí v oznamovací oblasti. Klikněte na jeho ikonu, chcete-li ho v aplikaci pozastavit nebo otevřít nastavení.</translation>
     </message>
     <message>
         <source>%app has no account, no analytics and no servers of its own. The %app model and the on-device model keep your text on this computer. Other engines get it only if you set one up.</source>
-        <translation type="unfinished"></translation>
+        <translation>%app nemá účet, analytiku ani vlastní servery. Model %app a vestavěný model nechávají váš text na tomto počítači. Jiná jádra ho dostanou, jen když si je nastavíte.</translation>
     </message>
     <message>
         <source>%app has no account, no analytics and no servers of its own. The %app model keeps your text on this computer. Other engines get it only if you set one up.</source>
-        <translation type="unfinished"></translation>
+        <translation>%app nemá účet, analytiku ani vlastní servery. Model %app nechává váš text na tomto počítači. Jiná jádra ho dostanou, jen když si je nastavíte.</translation>
     </message>
     <message>
         <source>Installed applications</source>
-        <translation type="unfinished"></translation>
+        <translation>Nainstalované aplikace</translation>
     </message>
     <message>
         <source>%app reads these only while making a suggestion and never saves them. With the %app model or the on-device model, nothing leaves your computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>%app je čte jen při tvorbě návrhu a nikdy je neukládá. S modelem %app nebo vestavěným modelem nic neopustí váš počítač.</translation>
     </message>
     <message>
         <source>%app reads these only while making a suggestion and never saves them. With the %app model, nothing leaves your computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>%app je čte jen při tvorbě návrhu a nikdy je neukládá. S modelem %app nic neopustí váš počítač.</translation>
     </message>
     <message>
         <source>The %app model keeps your text on this computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Model %app nechává váš text na tomto počítači.</translation>
     </message>
     <message>
         <source>The key holds a line break or another control character. Paste it again without them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Klíč obsahuje konec řádku nebo jiný řídicí znak. Vložte ho znovu bez nich.</translation>
     </message>
     <message>
         <source>Waiting for the keyring to store the key.</source>
-        <translation type="unfinished"></translation>
+        <translation>Čeká se, až klíčenka klíč uloží.</translation>
     </message>
     <message>
         <source>The keyring cannot keep this key, so it is used only until %app quits.</source>
-        <translation type="unfinished"></translation>
+        <translation>Klíčenka tento klíč neuloží, proto se použije jen do ukončení %app.</translation>
     </message>
     <message>
         <source>Show in the system tray</source>
-        <translation type="unfinished"></translation>
+        <translation>Zobrazovat v oznamovací oblasti</translation>
     </message>
     <message>
         <source>Pause or open Settings from the system tray. Hidden? Open %app from your applications menu to come back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pozastavujte nebo otevírejte nastavení z oznamovací oblasti. Skrytá? Otevřete %app z nabídky aplikací.</translation>
     </message>
     <message>
         <source>This tray can&apos;t show text beside icons, so the count shows in the icon&apos;s tooltip.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tato oznamovací oblast neumí zobrazit text vedle ikon, proto je počet v popisku ikony.</translation>
     </message>
     <message>
         <source>VS Code, VSCodium, Cursor, Zed, Kate, Sublime Text, JetBrains IDEs and similar apps.</source>
-        <translation type="unfinished"></translation>
+        <translation>VS Code, VSCodium, Cursor, Zed, Kate, Sublime Text, IDE od JetBrains a podobné aplikace.</translation>
     </message>
     <message>
         <source>Your settings could not be read, so they were set aside and %app started over with its defaults.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vaše nastavení nešlo přečíst, proto bylo odloženo a %app začal znovu s výchozími hodnotami.</translation>
     </message>
     <message>
         <source>Your settings are not saved: %app cannot write to its settings folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vaše nastavení se neukládá: %app nemůže zapisovat do své složky nastavení.</translation>
     </message>
     <message>
         <source>Your app and website rules could not be read, so they were set aside.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pravidla pro aplikace a weby nešlo přečíst, proto byla odložena.</translation>
     </message>
     <message>
         <source>Your statistics could not be read, so they were set aside and counting started over.</source>
-        <translation type="unfinished"></translation>
+        <translation>Statistiky nešlo přečíst, proto byly odloženy a počítání začalo znovu.</translation>
     </message>
     <message>
         <source>Not saved: %app cannot write to its data folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Neuloženo: %app nemůže zapisovat do své složky dat.</translation>
     </message>
     <message numerus="yes">
         <source>%Ln suggestions. %1 selected</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln návrh. Vybráno: %1</numerusform>
+            <numerusform>%Ln návrhy. Vybráno: %1</numerusform>
+            <numerusform>%Ln návrhů. Vybráno: %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln min</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln min</numerusform>
+            <numerusform>%Ln min</numerusform>
+            <numerusform>%Ln min</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln words</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln slovo</numerusform>
+            <numerusform>%Ln slova</numerusform>
+            <numerusform>%Ln slov</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln passages from here</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln úryvek odtud</numerusform>
+            <numerusform>%Ln úryvky odtud</numerusform>
+            <numerusform>%Ln úryvků odtud</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>words</source>
         <comment>unit after a count</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>slovo</numerusform>
+            <numerusform>slova</numerusform>
+            <numerusform>slov</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln days</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln den</numerusform>
+            <numerusform>%Ln dny</numerusform>
+            <numerusform>%Ln dní</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Words saved per day over the last %Ln days</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Ušetřená slova za den za poslední den</numerusform>
+            <numerusform>Ušetřená slova za den za poslední %Ln dny</numerusform>
+            <numerusform>Ušetřená slova za den za posledních %Ln dní</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln day streak</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Série: %Ln den</numerusform>
+            <numerusform>Série: %Ln dny</numerusform>
+            <numerusform>Série: %Ln dní</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln passages remembered</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Zapamatován %Ln úryvek</numerusform>
+            <numerusform>Zapamatovány %Ln úryvky</numerusform>
+            <numerusform>Zapamatováno %Ln úryvků</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 of %Ln done</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Hotovo: %1 z %Ln</numerusform>
+            <numerusform>Hotovo: %1 z %Ln</numerusform>
+            <numerusform>Hotovo: %1 z %Ln</numerusform>
         </translation>
     </message>
     <message>
         <source>enter</source>
-        <translation type="unfinished"></translation>
+        <translation>enter</translation>
     </message>
     <message>
         <source>Allow screen capture so %app can read those too. Most apps work without it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Povolte zachytávání obrazovky, aby %app mohl číst i je. Většina aplikací funguje i bez toho.</translation>
     </message>
     <message>
         <source>Type a colon and a word, like :rocket, then press Tab or Enter to pick.</source>
-        <translation type="unfinished"></translation>
+        <translation>Napište dvojtečku a slovo, třeba :rocket, a vyberte stiskem Tab nebo Enter.</translation>
     </message>
     <message>
         <source>You can switch memory off for single apps under Apps &amp; Sites. The key that unlocks it lives in your keyring.</source>
-        <translation type="unfinished"></translation>
+        <translation>Paměť můžete vypnout pro jednotlivé aplikace v sekci „Aplikace a weby“. Klíč, který ji odemyká, je uložen ve vaší klíčence.</translation>
     </message>
     <message numerus="yes">
         <source>%Ln emoji. %1 selected</source>

@@ -5,2220 +5,2220 @@
     <name>Tessaquill</name>
     <message>
         <source>Accessibility is on. %app is ready in your other apps.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tilgængelighed er slået til. %app er klar i dine andre apps.</translation>
     </message>
     <message>
         <source>Paused while %1 is open</source>
-        <translation type="unfinished"></translation>
+        <translation>På pause, mens %1 er åben</translation>
     </message>
     <message>
         <source>Welcome to %app</source>
-        <translation type="unfinished"></translation>
+        <translation>Velkommen til %app</translation>
     </message>
     <message>
         <source>%app</source>
-        <translation type="unfinished"></translation>
+        <translation>%app</translation>
     </message>
     <message>
         <source>Another autocomplete app is running</source>
-        <translation type="unfinished"></translation>
+        <translation>En anden autofuldførelses-app kører</translation>
     </message>
     <message>
         <source>Ready</source>
-        <translation type="unfinished"></translation>
+        <translation>Klar</translation>
     </message>
     <message>
         <source>Waiting for a pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Venter på en pause</translation>
     </message>
     <message>
         <source>Thinking</source>
-        <translation type="unfinished"></translation>
+        <translation>Tænker</translation>
     </message>
     <message>
         <source>Showing a suggestion</source>
-        <translation type="unfinished"></translation>
+        <translation>Viser et forslag</translation>
     </message>
     <message>
         <source>The model took too long to answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Modellen var for længe om at svare</translation>
     </message>
     <message>
         <source>This app doesn&apos;t report where the caret is</source>
-        <translation type="unfinished"></translation>
+        <translation>Denne app oplyser ikke, hvor markøren er</translation>
     </message>
     <message>
         <source>%app is turned off</source>
-        <translation type="unfinished"></translation>
+        <translation>%app er slået fra</translation>
     </message>
     <message>
         <source>Secure input is on, so %app stays out</source>
-        <translation type="unfinished"></translation>
+        <translation>Sikker indtastning er slået til, så %app holder sig væk</translation>
     </message>
     <message>
         <source>the trigger shortcut</source>
-        <translation type="unfinished"></translation>
+        <translation>udløsergenvejen</translation>
     </message>
     <message>
         <source>Press %1 for a suggestion</source>
-        <translation type="unfinished"></translation>
+        <translation>Tryk på %1 for at få et forslag</translation>
     </message>
     <message>
         <source>Text is selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Der er markeret tekst</translation>
     </message>
     <message>
         <source>The caret is inside existing text</source>
-        <translation type="unfinished"></translation>
+        <translation>Markøren står inde i eksisterende tekst</translation>
     </message>
     <message>
         <source>This field is too small</source>
-        <translation type="unfinished"></translation>
+        <translation>Feltet er for lille</translation>
     </message>
     <message>
         <source>Waiting for a few characters</source>
-        <translation type="unfinished"></translation>
+        <translation>Venter på et par tegn</translation>
     </message>
     <message>
         <source>Start of a new line</source>
-        <translation type="unfinished"></translation>
+        <translation>Starten af en ny linje</translation>
     </message>
     <message>
         <source>The model is still downloading</source>
-        <translation type="unfinished"></translation>
+        <translation>Modellen hentes stadig</translation>
     </message>
     <message>
         <source>Download the %app model in Settings first</source>
-        <translation type="unfinished"></translation>
+        <translation>Hent først %app-modellen under Indstillinger</translation>
     </message>
     <message>
         <source>Not checked yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Ikke tjekket endnu</translation>
     </message>
     <message>
         <source>Checking…</source>
-        <translation type="unfinished"></translation>
+        <translation>Tjekker…</translation>
     </message>
     <message>
         <source>The model stopped with error %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Modellen stoppede med fejl %1</translation>
     </message>
     <message>
         <source>The model file couldn&apos;t be loaded</source>
-        <translation type="unfinished"></translation>
+        <translation>Modelfilen kunne ikke indlæses</translation>
     </message>
     <message>
         <source>There wasn&apos;t enough memory to start the model</source>
-        <translation type="unfinished"></translation>
+        <translation>Der var ikke nok hukommelse til at starte modellen</translation>
     </message>
     <message>
         <source>The text couldn&apos;t be prepared for the model</source>
-        <translation type="unfinished"></translation>
+        <translation>Teksten kunne ikke forberedes til modellen</translation>
     </message>
     <message>
         <source>This computer needs %1 free for the download. Free up some space, then try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Computeren skal have %1 ledigt til download. Frigør noget plads, og prøv igen.</translation>
     </message>
     <message>
         <source>The download didn&apos;t match the expected file, so it was deleted. Try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Downloadet passede ikke med den forventede fil og blev slettet. Prøv igen.</translation>
     </message>
     <message>
         <source>Downloaded</source>
-        <translation type="unfinished"></translation>
+        <translation>Hentet</translation>
     </message>
     <message>
         <source>Downloading. Suggestions start once it&apos;s done.</source>
-        <translation type="unfinished"></translation>
+        <translation>Henter. Forslag starter, når den er færdig.</translation>
     </message>
     <message>
         <source>Checking the download.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tjekker downloadet.</translation>
     </message>
     <message>
         <source>Checking the download. Suggestions start once it&apos;s done.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tjekker downloadet. Forslag starter, når det er færdigt.</translation>
     </message>
     <message>
         <source>Download the model to start</source>
-        <translation type="unfinished"></translation>
+        <translation>Hent modellen for at starte</translation>
     </message>
     <message>
         <source>Ollama is running but has no models</source>
-        <translation type="unfinished"></translation>
+        <translation>Ollama kører, men har ingen modeller</translation>
     </message>
     <message>
         <source>Another app</source>
-        <translation type="unfinished"></translation>
+        <translation>En anden app</translation>
     </message>
     <message>
         <source>There is no D-Bus session bus, so %1 cannot reach text fields.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der er ingen D-Bus-sessionsbus, så %1 kan ikke nå tekstfelter.</translation>
     </message>
     <message>
         <source>The desktop&apos;s accessibility bus is not running, so %1 cannot reach text fields.</source>
-        <translation type="unfinished"></translation>
+        <translation>Skrivebordets tilgængelighedsbus kører ikke, så %1 kan ikke nå tekstfelter.</translation>
     </message>
     <message>
         <source>Short</source>
-        <translation type="unfinished"></translation>
+        <translation>Kort</translation>
     </message>
     <message>
         <source>Medium</source>
-        <translation type="unfinished"></translation>
+        <translation>Mellem</translation>
     </message>
     <message>
         <source>Long</source>
-        <translation type="unfinished"></translation>
+        <translation>Lang</translation>
     </message>
     <message>
         <source>Hide the suggestion</source>
-        <translation type="unfinished"></translation>
+        <translation>Skjul forslaget</translation>
     </message>
     <message>
         <source>Hide suggestions until I change fields</source>
-        <translation type="unfinished"></translation>
+        <translation>Skjul forslag, til jeg skifter felt</translation>
     </message>
     <message>
         <source>Do nothing, send Escape to the app</source>
-        <translation type="unfinished"></translation>
+        <translation>Gør intet, send Esc til appen</translation>
     </message>
     <message>
         <source>Type it</source>
-        <translation type="unfinished"></translation>
+        <translation>Indtastning</translation>
     </message>
     <message>
         <source>Insert through Accessibility</source>
-        <translation type="unfinished"></translation>
+        <translation>Indsæt via tilgængelighed</translation>
     </message>
     <message>
         <source>Paste it</source>
-        <translation type="unfinished"></translation>
+        <translation>Indsæt</translation>
     </message>
     <message>
         <source>Grey</source>
-        <translation type="unfinished"></translation>
+        <translation>Grå</translation>
     </message>
     <message>
         <source>Gold tint</source>
-        <translation type="unfinished"></translation>
+        <translation>Guldtone</translation>
     </message>
     <message>
         <source>%app model</source>
-        <translation type="unfinished"></translation>
+        <translation>%app-model</translation>
     </message>
     <message>
         <source>Ollama</source>
-        <translation type="unfinished"></translation>
+        <translation>Ollama</translation>
     </message>
     <message>
         <source>Local server</source>
-        <translation type="unfinished"></translation>
+        <translation>Lokal server</translation>
     </message>
     <message>
         <source>Runs on this computer after a one-time download. Works offline.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kører på denne computer efter én download. Virker offline.</translation>
     </message>
     <message>
         <source>Any model you run in Ollama, base models included.</source>
-        <translation type="unfinished"></translation>
+        <translation>Enhver model, du kører i Ollama, også basismodeller.</translation>
     </message>
     <message>
         <source>LM Studio, llama-server or any OpenAI-compatible endpoint.</source>
-        <translation type="unfinished"></translation>
+        <translation>LM Studio, llama-server eller ethvert OpenAI-kompatibelt endpoint.</translation>
     </message>
     <message>
         <source>Sends the text as keystrokes. Works almost everywhere.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sender teksten som tastetryk. Virker næsten overalt.</translation>
     </message>
     <message>
         <source>Writes straight into the field. Cleanest in native computer apps.</source>
-        <translation type="unfinished"></translation>
+        <translation>Skriver direkte i feltet. Renest i indbyggede apps.</translation>
     </message>
     <message>
         <source>Uses the clipboard, then puts your clipboard back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bruger udklipsholderen og lægger derefter dit indhold tilbage.</translation>
     </message>
     <message>
         <source>Typing</source>
-        <translation type="unfinished"></translation>
+        <translation>Indtastning</translation>
     </message>
     <message>
         <source>Accessibility</source>
-        <translation type="unfinished"></translation>
+        <translation>Tilgængelighed</translation>
     </message>
     <message>
         <source>Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Indsæt</translation>
     </message>
     <message>
         <source>Your writing memory could not be opened and was set aside. Nothing new is remembered until %app starts again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Din skrivehukommelse kunne ikke åbnes og er lagt til side. Intet nyt huskes, før %app starter igen.</translation>
     </message>
     <message>
         <source>Your writing memory could not be opened because its key could not be read from the keyring. Nothing new is remembered until %app starts again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Din skrivehukommelse kunne ikke åbnes, fordi dens nøgle ikke kunne læses fra nøgleringen. Intet nyt huskes, før %app starter igen.</translation>
     </message>
     <message>
         <source>Not Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Ikke nu</translation>
     </message>
     <message>
         <source>Open the desktop&apos;s settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Åbn skrivebordets indstillinger</translation>
     </message>
     <message>
         <source>Don&apos;t remind me again</source>
-        <translation type="unfinished"></translation>
+        <translation>Mind mig ikke om det igen</translation>
     </message>
     <message>
         <source>Open Playground</source>
-        <translation type="unfinished"></translation>
+        <translation>Åbn øveområde</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Indstillinger</translation>
     </message>
     <message>
         <source>Quit %app</source>
-        <translation type="unfinished"></translation>
+        <translation>Afslut %app</translation>
     </message>
     <message>
         <source>Needs Accessibility access</source>
-        <translation type="unfinished"></translation>
+        <translation>Kræver adgang til Tilgængelighed</translation>
     </message>
     <message>
         <source>Paused until you resume</source>
-        <translation type="unfinished"></translation>
+        <translation>På pause, til du genoptager</translation>
     </message>
     <message>
         <source>Paused until %1</source>
-        <translation type="unfinished"></translation>
+        <translation>På pause til %1</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Fra</translation>
     </message>
     <message numerus="yes">
         <source>Paused while %1 are open</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>På pause, mens %1 er åben</numerusform>
+            <numerusform>På pause, mens %1 er åbne</numerusform>
         </translation>
     </message>
     <message>
         <source>Grant Accessibility Access…</source>
-        <translation type="unfinished"></translation>
+        <translation>Giv adgang til Tilgængelighed…</translation>
     </message>
     <message>
         <source>Force Quit %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tvangsafslut %1</translation>
     </message>
     <message>
         <source>Quit %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Afslut %1</translation>
     </message>
     <message numerus="yes">
         <source>words saved today</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>ord sparet i dag</numerusform>
+            <numerusform>ord sparet i dag</numerusform>
         </translation>
     </message>
     <message>
         <source>Start typing anywhere. %app keeps count here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Begynd at skrive hvor som helst. %app tæller op her.</translation>
     </message>
     <message>
         <source>Under a minute of typing today. </source>
-        <translation type="unfinished"></translation>
+        <translation>Under et minuts indtastning i dag. </translation>
     </message>
     <message>
         <source>About %1 of typing today. </source>
-        <translation type="unfinished"></translation>
+        <translation>Cirka %1 indtastning i dag. </translation>
     </message>
     <message>
         <source>Resume in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Genoptag i %1</translation>
     </message>
     <message>
         <source>Pause in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sæt på pause i %1</translation>
     </message>
     <message>
         <source>Resume Everywhere</source>
-        <translation type="unfinished"></translation>
+        <translation>Genoptag overalt</translation>
     </message>
     <message>
         <source>Pause Everywhere</source>
-        <translation type="unfinished"></translation>
+        <translation>Sæt på pause overalt</translation>
     </message>
     <message>
         <source>For 15 Minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>I 15 minutter</translation>
     </message>
     <message>
         <source>For 1 Hour</source>
-        <translation type="unfinished"></translation>
+        <translation>I 1 time</translation>
     </message>
     <message>
         <source>For 4 Hours</source>
-        <translation type="unfinished"></translation>
+        <translation>I 4 timer</translation>
     </message>
     <message>
         <source>Until I Resume</source>
-        <translation type="unfinished"></translation>
+        <translation>Til jeg genoptager</translation>
     </message>
     <message>
         <source>Example: after typing %1, %2 suggests %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Eksempel: efter du har skrevet %1, foreslår %2 %3</translation>
     </message>
     <message>
         <source>takes the next word</source>
-        <translation type="unfinished"></translation>
+        <translation>tager næste ord</translation>
     </message>
     <message>
         <source>Download</source>
-        <translation type="unfinished"></translation>
+        <translation>Hent</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuller</translation>
     </message>
     <message>
         <source>%1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 af %2</translation>
     </message>
     <message>
         <source>%1 of %2. You can keep writing while it downloads.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 af %2. Du kan skrive videre, mens den hentes.</translation>
     </message>
     <message>
         <source>Checking the download</source>
-        <translation type="unfinished"></translation>
+        <translation>Tjekker downloadet</translation>
     </message>
     <message>
         <source>Try Again</source>
-        <translation type="unfinished"></translation>
+        <translation>Prøv igen</translation>
     </message>
     <message>
         <source>Remove…</source>
-        <translation type="unfinished"></translation>
+        <translation>Fjern…</translation>
     </message>
     <message>
         <source>%1 license</source>
-        <translation type="unfinished"></translation>
+        <translation>%1-licens</translation>
     </message>
     <message>
         <source>Remove the %app model?</source>
-        <translation type="unfinished"></translation>
+        <translation>Vil du fjerne %app-modellen?</translation>
     </message>
     <message>
         <source>Model download</source>
-        <translation type="unfinished"></translation>
+        <translation>Download af model</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Fjern</translation>
     </message>
     <message>
         <source>Step %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Trin %1 af %2</translation>
     </message>
     <message>
         <source>Continue</source>
-        <translation type="unfinished"></translation>
+        <translation>Fortsæt</translation>
     </message>
     <message>
         <source>Later</source>
-        <translation type="unfinished"></translation>
+        <translation>Senere</translation>
     </message>
     <message>
         <source>Start Writing</source>
-        <translation type="unfinished"></translation>
+        <translation>Begynd at skrive</translation>
     </message>
     <message>
         <source>Finish your sentences in any app.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gør dine sætninger færdige i enhver app.</translation>
     </message>
     <message>
         <source>%app reads the words before your caret and suggests what comes next in grey. Press Tab to take one word, or the key above Tab to take the rest. If you don&apos;t want it, keep typing.</source>
-        <translation type="unfinished"></translation>
+        <translation>%app læser ordene før markøren og foreslår med gråt, hvad der kommer. Tryk på Tab for at tage ét ord eller på tasten over Tab for at tage resten. Vil du ikke have det, så skriv bare videre.</translation>
     </message>
     <message>
         <source>Sees what you see</source>
-        <translation type="unfinished"></translation>
+        <translation>Ser det, du ser</translation>
     </message>
     <message>
         <source>Private</source>
-        <translation type="unfinished"></translation>
+        <translation>Privat</translation>
     </message>
     <message>
         <source>It reads the window you&apos;re typing in, like the chat you&apos;re answering, so suggestions fit. None of it goes online, to us or any server. It stays private on your computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Den læser vinduet, du skriver i, fx den chat, du svarer på, så forslagene passer. Intet af det kommer online, hverken til os eller til en server. Det forbliver privat på din computer.</translation>
     </message>
     <message>
         <source>Accessibility is on</source>
-        <translation type="unfinished"></translation>
+        <translation>Tilgængelighed er slået til</translation>
     </message>
     <message>
         <source>%app can now read the field you&apos;re writing in and type suggestions for you.</source>
-        <translation type="unfinished"></translation>
+        <translation>%app kan nu læse feltet, du skriver i, og skrive forslag for dig.</translation>
     </message>
     <message>
         <source>Let %app see what you type.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lad %app se, hvad du skriver.</translation>
     </message>
     <message>
         <source>The system asks for Accessibility access before any app can read text fields or type into them. %app uses it only for the field you&apos;re writing in.</source>
-        <translation type="unfinished"></translation>
+        <translation>Systemet beder om adgang til Tilgængelighed, før en app kan læse tekstfelter eller skrive i dem. %app bruger det kun til det felt, du skriver i.</translation>
     </message>
     <message>
         <source>%app reads your text when you pause and forgets it after one suggestion, unless you turn on writing memory.</source>
-        <translation type="unfinished"></translation>
+        <translation>%app læser din tekst, når du holder pause, og glemmer den efter ét forslag, medmindre du slår skrivehukommelse til.</translation>
     </message>
     <message>
         <source>%app skips password fields and anything else the system marks as secure.</source>
-        <translation type="unfinished"></translation>
+        <translation>%app springer adgangskodefelter over og alt andet, systemet markerer som sikkert.</translation>
     </message>
     <message>
         <source>Open Accessibility Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Åbn indstillinger for tilgængelighed</translation>
     </message>
     <message>
         <source>Switch %app on in the list, then come back. This page updates by itself.</source>
-        <translation type="unfinished"></translation>
+        <translation>Slå %app til på listen, og kom så tilbage. Siden opdaterer sig selv.</translation>
     </message>
     <message>
         <source>Already switched on? The desktop&apos;s settings may still list an older copy of %app. Select it, remove it with the minus button, then try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Allerede slået til? Skrivebordets indstillinger viser måske stadig en ældre kopi af %app. Vælg den, fjern den med minusknappen, og prøv igen.</translation>
     </message>
     <message>
         <source>Pick what writes your suggestions.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vælg, hvad der skriver dine forslag.</translation>
     </message>
     <message>
         <source>You can change this any time in Settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Du kan altid ændre det under Indstillinger.</translation>
     </message>
     <message>
         <source>Give it a try.</source>
-        <translation type="unfinished"></translation>
+        <translation>Prøv det.</translation>
     </message>
     <message>
         <source>Start typing a sentence. When grey words appear, press Tab for one word or the key above Tab for all of them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Begynd at skrive en sætning. Når der kommer grå ord, så tryk på Tab for ét ord eller på tasten over Tab for dem alle.</translation>
     </message>
     <message>
         <source>Hi Orlenn, thanks for the quick reply. I think we should</source>
-        <translation type="unfinished"></translation>
+        <translation>Hej Orlenn, tak for det hurtige svar. Jeg synes, vi skal</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Tilbage</translation>
     </message>
     <message>
         <source>Practice field</source>
-        <translation type="unfinished"></translation>
+        <translation>Øvefelt</translation>
     </message>
     <message>
         <source>Default, on</source>
-        <translation type="unfinished"></translation>
+        <translation>Standard, til</translation>
     </message>
     <message>
         <source>Default, off</source>
-        <translation type="unfinished"></translation>
+        <translation>Standard, fra</translation>
     </message>
     <message>
         <source>Default follows General: %1, %2 suggestions.</source>
-        <translation type="unfinished"></translation>
+        <translation>Standard følger Generelt: %1, længde %2.</translation>
     </message>
     <message>
         <source>Add a website</source>
-        <translation type="unfinished"></translation>
+        <translation>Tilføj et websted</translation>
     </message>
     <message>
         <source>Domain</source>
-        <translation type="unfinished"></translation>
+        <translation>Domæne</translation>
     </message>
     <message>
         <source>Rules for a site apply in any browser %app can read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Regler for et websted gælder i alle browsere, %app kan læse.</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Tilføj</translation>
     </message>
     <message>
         <source>Add App…</source>
-        <translation type="unfinished"></translation>
+        <translation>Tilføj app…</translation>
     </message>
     <message>
         <source>Add an app</source>
-        <translation type="unfinished"></translation>
+        <translation>Tilføj en app</translation>
     </message>
     <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Søg</translation>
     </message>
     <message>
         <source>Clear search</source>
-        <translation type="unfinished"></translation>
+        <translation>Ryd søgning</translation>
     </message>
     <message>
         <source>Add an app or website</source>
-        <translation type="unfinished"></translation>
+        <translation>Tilføj en app eller et websted</translation>
     </message>
     <message>
         <source>Add Website…</source>
-        <translation type="unfinished"></translation>
+        <translation>Tilføj websted…</translation>
     </message>
     <message>
         <source>Apps &amp; Sites</source>
-        <translation type="unfinished"></translation>
+        <translation>Apps &amp; websteder</translation>
     </message>
     <message>
         <source>Paused</source>
-        <translation type="unfinished"></translation>
+        <translation>På pause</translation>
     </message>
     <message>
         <source>Apps</source>
-        <translation type="unfinished"></translation>
+        <translation>Apps</translation>
     </message>
     <message>
         <source>Websites</source>
-        <translation type="unfinished"></translation>
+        <translation>Websteder</translation>
     </message>
     <message>
         <source>No matches</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingen resultater</translation>
     </message>
     <message>
         <source>No apps yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingen apps endnu</translation>
     </message>
     <message>
         <source>Nothing matches “%1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>Intet matcher »%1«.</translation>
     </message>
     <message>
         <source>Apps appear here once you accept a suggestion in them, or add one with +.</source>
-        <translation type="unfinished"></translation>
+        <translation>Apps vises her, når du accepterer et forslag i dem, eller tilføj en med +.</translation>
     </message>
     <message>
         <source>Pick an app or site</source>
-        <translation type="unfinished"></translation>
+        <translation>Vælg en app eller et websted</translation>
     </message>
     <message>
         <source>Each one can have its own rules. Anything you don&apos;t change follows General.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hver kan have sine egne regler. Alt, du ikke ændrer, følger Generelt.</translation>
     </message>
     <message>
         <source>Words saved here</source>
-        <translation type="unfinished"></translation>
+        <translation>Ord sparet her</translation>
     </message>
     <message>
         <source>Suggestions</source>
-        <translation type="unfinished"></translation>
+        <translation>Forslag</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>Til</translation>
     </message>
     <message>
         <source>Tab accepts suggestions</source>
-        <translation type="unfinished"></translation>
+        <translation>Tab accepterer forslag</translation>
     </message>
     <message>
         <source>Turn off where Tab already means something, like indenting. The other accept key still works.</source>
-        <translation type="unfinished"></translation>
+        <translation>Slå fra, hvor Tab allerede betyder noget, fx indrykning. Den anden accepttast virker stadig.</translation>
     </message>
     <message>
         <source>Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Standard</translation>
     </message>
     <message>
         <source>Insert by</source>
-        <translation type="unfinished"></translation>
+        <translation>Indsæt via</translation>
     </message>
     <message>
         <source>Length</source>
-        <translation type="unfinished"></translation>
+        <translation>Længde</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause</translation>
     </message>
     <message>
         <source>Resume</source>
-        <translation type="unfinished"></translation>
+        <translation>Genoptag</translation>
     </message>
     <message>
         <source>Pause here</source>
-        <translation type="unfinished"></translation>
+        <translation>Sæt på pause her</translation>
     </message>
     <message>
         <source>Memory</source>
-        <translation type="unfinished"></translation>
+        <translation>Hukommelse</translation>
     </message>
     <message>
         <source>Remember my writing here</source>
-        <translation type="unfinished"></translation>
+        <translation>Husk, hvordan jeg skriver her</translation>
     </message>
     <message>
         <source>Writing memory is off in Your Voice.</source>
-        <translation type="unfinished"></translation>
+        <translation>Skrivehukommelse er slået fra under Din stil.</translation>
     </message>
     <message>
         <source>Erase…</source>
-        <translation type="unfinished"></translation>
+        <translation>Slet…</translation>
     </message>
     <message>
         <source>Reset to Defaults</source>
-        <translation type="unfinished"></translation>
+        <translation>Nulstil til standard</translation>
     </message>
     <message>
         <source>Erase what %app remembered from %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Vil du slette det, %app har husket fra %1?</translation>
     </message>
     <message>
         <source>Erase</source>
-        <translation type="unfinished"></translation>
+        <translation>Slet</translation>
     </message>
     <message>
         <source>Passages from this app can shape suggestions everywhere.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tekststykker fra denne app kan præge forslag overalt.</translation>
     </message>
     <message>
         <source>Finish setting up</source>
-        <translation type="unfinished"></translation>
+        <translation>Gør opsætningen færdig</translation>
     </message>
     <message>
         <source>Setup progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Opsætningsforløb</translation>
     </message>
     <message>
         <source>Done: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Færdig: %1</translation>
     </message>
     <message>
         <source>Best day yet!</source>
-        <translation type="unfinished"></translation>
+        <translation>Din bedste dag!</translation>
     </message>
     <message>
         <source>Try it here</source>
-        <translation type="unfinished"></translation>
+        <translation>Prøv det her</translation>
     </message>
     <message>
         <source>Thanks for sending the draft over. I had a look and</source>
-        <translation type="unfinished"></translation>
+        <translation>Tak, fordi du sendte udkastet. Jeg har kigget på det, og</translation>
     </message>
     <message>
         <source>next word</source>
-        <translation type="unfinished"></translation>
+        <translation>næste ord</translation>
     </message>
     <message>
         <source>whole suggestion</source>
-        <translation type="unfinished"></translation>
+        <translation>hele forslaget</translation>
     </message>
     <message>
         <source>hide it</source>
-        <translation type="unfinished"></translation>
+        <translation>skjul det</translation>
     </message>
     <message>
         <source>This field runs the real engine. Start typing and grey words show up as you go.</source>
-        <translation type="unfinished"></translation>
+        <translation>Feltet bruger den rigtige motor. Begynd at skrive, så dukker grå ord op undervejs.</translation>
     </message>
     <message>
         <source>This field runs the real engine, even before you allow Accessibility. Start typing and grey words show up as you go.</source>
-        <translation type="unfinished"></translation>
+        <translation>Feltet bruger den rigtige motor, også før du tillader Tilgængelighed. Begynd at skrive, så dukker grå ord op undervejs.</translation>
     </message>
     <message>
         <source>You&apos;re all set</source>
-        <translation type="unfinished"></translation>
+        <translation>Du er klar</translation>
     </message>
     <message>
         <source>Accessibility is on and %1 is ready. %app works in every app you type in.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tilgængelighed er slået til, og %1 er klar. %app virker i alle apps, du skriver i.</translation>
     </message>
     <message>
         <source>Waiting for %1 to quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Venter på, at %1 afslutter</translation>
     </message>
     <message>
         <source>Turned off</source>
-        <translation type="unfinished"></translation>
+        <translation>Slået fra</translation>
     </message>
     <message>
         <source>Paused everywhere</source>
-        <translation type="unfinished"></translation>
+        <translation>På pause overalt</translation>
     </message>
     <message>
         <source>%1, %2 typical wait</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, typisk ventetid %2</translation>
     </message>
     <message>
         <source>%1 this week.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 denne uge.</translation>
     </message>
     <message>
         <source>Start your streak today.</source>
-        <translation type="unfinished"></translation>
+        <translation>Start din stime i dag.</translation>
     </message>
     <message>
         <source>Overview</source>
-        <translation type="unfinished"></translation>
+        <translation>Oversigt</translation>
     </message>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>Generelt</translation>
     </message>
     <message>
         <source>Engine</source>
-        <translation type="unfinished"></translation>
+        <translation>Motor</translation>
     </message>
     <message>
         <source>Context</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontekst</translation>
     </message>
     <message>
         <source>Your Voice</source>
-        <translation type="unfinished"></translation>
+        <translation>Din stil</translation>
     </message>
     <message>
         <source>Keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Taster</translation>
     </message>
     <message>
         <source>Emoji</source>
-        <translation type="unfinished"></translation>
+        <translation>Emoji</translation>
     </message>
     <message>
         <source>Battery</source>
-        <translation type="unfinished"></translation>
+        <translation>Batteri</translation>
     </message>
     <message>
         <source>Insights</source>
-        <translation type="unfinished"></translation>
+        <translation>Statistik</translation>
     </message>
     <message>
         <source>Field Inspector</source>
-        <translation type="unfinished"></translation>
+        <translation>Feltinspektør</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Om</translation>
     </message>
     <message>
         <source>How %app is doing today</source>
-        <translation type="unfinished"></translation>
+        <translation>Hvordan %app klarer sig i dag</translation>
     </message>
     <message>
         <source>Where and how suggestions appear</source>
-        <translation type="unfinished"></translation>
+        <translation>Hvor og hvordan forslag vises</translation>
     </message>
     <message>
         <source>The model that writes your suggestions</source>
-        <translation type="unfinished"></translation>
+        <translation>Modellen, der skriver dine forslag</translation>
     </message>
     <message>
         <source>What %app may look at to guess better</source>
-        <translation type="unfinished"></translation>
+        <translation>Hvad %app må se på for at gætte bedre</translation>
     </message>
     <message>
         <source>Help suggestions sound like you</source>
-        <translation type="unfinished"></translation>
+        <translation>Få forslag til at lyde som dig</translation>
     </message>
     <message>
         <source>Accept, dismiss and summon suggestions</source>
-        <translation type="unfinished"></translation>
+        <translation>Accepter, afvis og hent forslag frem</translation>
     </message>
     <message>
         <source>Emoji search and emoticons</source>
-        <translation type="unfinished"></translation>
+        <translation>Emojisøgning og humørikoner</translation>
     </message>
     <message>
         <source>Rules for each app and website</source>
-        <translation type="unfinished"></translation>
+        <translation>Regler for hver app og hvert websted</translation>
     </message>
     <message>
         <source>Save power when you&apos;re unplugged</source>
-        <translation type="unfinished"></translation>
+        <translation>Spar strøm, når du kører på batteri</translation>
     </message>
     <message>
         <source>Words saved and how fast suggestions arrive</source>
-        <translation type="unfinished"></translation>
+        <translation>Sparede ord og hvor hurtigt forslag kommer</translation>
     </message>
     <message>
         <source>What %app sees in the focused field</source>
-        <translation type="unfinished"></translation>
+        <translation>Hvad %app ser i det aktive felt</translation>
     </message>
     <message>
         <source>Version and privacy</source>
-        <translation type="unfinished"></translation>
+        <translation>Version og privatliv</translation>
     </message>
     <message>
         <source>Writing</source>
-        <translation type="unfinished"></translation>
+        <translation>Skrivning</translation>
     </message>
     <message>
         <source>Input</source>
-        <translation type="unfinished"></translation>
+        <translation>Input</translation>
     </message>
     <message>
         <source>Rules</source>
-        <translation type="unfinished"></translation>
+        <translation>Regler</translation>
     </message>
     <message>
         <source>Activity</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktivitet</translation>
     </message>
     <message>
         <source>%app can read the field you&apos;re typing in and insert suggestions in any app.</source>
-        <translation type="unfinished"></translation>
+        <translation>%app kan læse feltet, du skriver i, og indsætte forslag i enhver app.</translation>
     </message>
     <message>
         <source>Allow Accessibility access</source>
-        <translation type="unfinished"></translation>
+        <translation>Tillad adgang til Tilgængelighed</translation>
     </message>
     <message>
         <source>%app needs it to read the text you type in other apps and to insert suggestions.</source>
-        <translation type="unfinished"></translation>
+        <translation>%app skal bruge det for at læse teksten, du skriver i andre apps, og indsætte forslag.</translation>
     </message>
     <message>
         <source>Allow…</source>
-        <translation type="unfinished"></translation>
+        <translation>Tillad…</translation>
     </message>
     <message>
         <source>%1 is ready</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 er klar</translation>
     </message>
     <message>
         <source>Checking %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tjekker %1</translation>
     </message>
     <message>
         <source>This takes a moment.</source>
-        <translation type="unfinished"></translation>
+        <translation>Det tager et øjeblik.</translation>
     </message>
     <message>
         <source>Your engine isn&apos;t ready</source>
-        <translation type="unfinished"></translation>
+        <translation>Din motor er ikke klar</translation>
     </message>
     <message>
         <source>Open Engine</source>
-        <translation type="unfinished"></translation>
+        <translation>Åbn Motor</translation>
     </message>
     <message>
         <source>The system&apos;s predictions are off</source>
-        <translation type="unfinished"></translation>
+        <translation>Systemets forudsigelser er slået fra</translation>
     </message>
     <message>
         <source>Only %app&apos;s suggestions appear while you type.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kun forslag fra %app vises, mens du skriver.</translation>
     </message>
     <message>
         <source>Turn off the system&apos;s predictions</source>
-        <translation type="unfinished"></translation>
+        <translation>Slå systemets forudsigelser fra</translation>
     </message>
     <message>
         <source>The system shows its own grey suggestions on top of %app&apos;s. Each app picks up the change the next time you open it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Systemet viser sine egne grå forslag oven på dem fra %app. Hver app får ændringen med, næste gang du åbner den.</translation>
     </message>
     <message>
         <source>Keyboard Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Tastaturindstillinger</translation>
     </message>
     <message>
         <source>Turn Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Slå fra</translation>
     </message>
     <message>
         <source>Only %app is suggesting</source>
-        <translation type="unfinished"></translation>
+        <translation>Kun %app kommer med forslag</translation>
     </message>
     <message>
         <source>Tab reaches %app again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tab når frem til %app igen.</translation>
     </message>
     <message numerus="yes">
         <source>%1 didn&apos;t quit. They may be showing a dialog. Force Quit closes them right away.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 afsluttede ikke. Den viser måske en dialog. Tvangsafslut lukker den med det samme.</numerusform>
+            <numerusform>%1 afsluttede ikke. De viser måske en dialog. Tvangsafslut lukker dem med det samme.</numerusform>
         </translation>
     </message>
     <message>
         <source>Force Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Tvangsafslut</translation>
     </message>
     <message numerus="yes">
         <source>%1 take the Tab key before %app can, so %app stays paused in your other apps until you quit them.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 tager Tab-tasten før %app, så %app er på pause i dine andre apps, indtil du afslutter den.</numerusform>
+            <numerusform>%1 tager Tab-tasten før %app, så %app er på pause i dine andre apps, indtil du afslutter dem.</numerusform>
         </translation>
     </message>
     <message>
         <source>%1, %2 to do</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2 tilbage</translation>
     </message>
     <message>
         <source>Only when I ask</source>
-        <translation type="unfinished"></translation>
+        <translation>Kun når jeg beder om det</translation>
     </message>
     <message>
         <source>On battery, suggestions appear only after you press the Suggest Now shortcut.</source>
-        <translation type="unfinished"></translation>
+        <translation>På batteri vises forslag kun, når du trykker på genvejen Foreslå nu.</translation>
     </message>
     <message>
         <source>Shorter suggestions</source>
-        <translation type="unfinished"></translation>
+        <translation>Kortere forslag</translation>
     </message>
     <message>
         <source>Fewer words take less power to write.</source>
-        <translation type="unfinished"></translation>
+        <translation>Færre ord kræver mindre strøm.</translation>
     </message>
     <message>
         <source>Lighter model</source>
-        <translation type="unfinished"></translation>
+        <translation>Lettere model</translation>
     </message>
     <message>
         <source>Same as plugged in</source>
-        <translation type="unfinished"></translation>
+        <translation>Som med strøm tilsluttet</translation>
     </message>
     <message>
         <source>Running on battery. These apply right now.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kører på batteri. Disse indstillinger gælder nu.</translation>
     </message>
     <message>
         <source>Plugged in. These wait until you unplug.</source>
-        <translation type="unfinished"></translation>
+        <translation>Strøm tilsluttet. Disse indstillinger gælder, når du tager stikket ud.</translation>
     </message>
     <message>
         <source>Model</source>
-        <translation type="unfinished"></translation>
+        <translation>Model</translation>
     </message>
     <message>
         <source>Model name</source>
-        <translation type="unfinished"></translation>
+        <translation>Modelnavn</translation>
     </message>
     <message>
         <source>Reload the model list</source>
-        <translation type="unfinished"></translation>
+        <translation>Genindlæs modellisten</translation>
     </message>
     <message>
         <source>Choose a model</source>
-        <translation type="unfinished"></translation>
+        <translation>Vælg en model</translation>
     </message>
     <message>
         <source>For people who already run Ollama, LM Studio or llama-server.</source>
-        <translation type="unfinished"></translation>
+        <translation>Til dem, der allerede kører Ollama, LM Studio eller llama-server.</translation>
     </message>
     <message>
         <source>Use your own model</source>
-        <translation type="unfinished"></translation>
+        <translation>Brug din egen model</translation>
     </message>
     <message>
         <source>Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse</translation>
     </message>
     <message>
         <source>API key</source>
-        <translation type="unfinished"></translation>
+        <translation>API-nøgle</translation>
     </message>
     <message>
         <source>Only if your server asks for one</source>
-        <translation type="unfinished"></translation>
+        <translation>Kun hvis din server beder om en</translation>
     </message>
     <message>
         <source>Focused</source>
-        <translation type="unfinished"></translation>
+        <translation>Fokuseret</translation>
     </message>
     <message>
         <source>Creativity</source>
-        <translation type="unfinished"></translation>
+        <translation>Kreativitet</translation>
     </message>
     <message>
         <source>Loose</source>
-        <translation type="unfinished"></translation>
+        <translation>Løs</translation>
     </message>
     <message>
         <source>Lower stays close to the obvious next words. Higher tries more.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lavere holder sig til de oplagte næste ord. Højere prøver mere.</translation>
     </message>
     <message>
         <source>Wait before suggesting</source>
-        <translation type="unfinished"></translation>
+        <translation>Vent før forslag</translation>
     </message>
     <message>
         <source>How long you pause before %app starts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hvor længe du holder pause, før %app går i gang.</translation>
     </message>
     <message>
         <source>Run</source>
-        <translation type="unfinished"></translation>
+        <translation>Kør</translation>
     </message>
     <message>
         <source>Try the engine</source>
-        <translation type="unfinished"></translation>
+        <translation>Afprøv motoren</translation>
     </message>
     <message>
         <source>Sends a sample sentence and shows what comes back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sender en eksempelsætning og viser, hvad der kommer tilbage.</translation>
     </message>
     <message>
         <source>Running…</source>
-        <translation type="unfinished"></translation>
+        <translation>Kører…</translation>
     </message>
     <message>
         <source>The engine answered in %1 but had nothing useful to add.</source>
-        <translation type="unfinished"></translation>
+        <translation>Motoren svarede på %1, men havde intet nyttigt at tilføje.</translation>
     </message>
     <message>
         <source>That didn&apos;t work: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Det virkede ikke: %1</translation>
     </message>
     <message>
         <source>The request was cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Forespørgslen blev annulleret.</translation>
     </message>
     <message>
         <source>Startup</source>
-        <translation type="unfinished"></translation>
+        <translation>Opstart</translation>
     </message>
     <message>
         <source>Launch at login</source>
-        <translation type="unfinished"></translation>
+        <translation>Start ved login</translation>
     </message>
     <message>
         <source>Show today&apos;s word count next to the icon</source>
-        <translation type="unfinished"></translation>
+        <translation>Vis dagens antal ord ved ikonet</translation>
     </message>
     <message>
         <source>Where suggestions appear</source>
-        <translation type="unfinished"></translation>
+        <translation>Hvor forslag vises</translation>
     </message>
     <message>
         <source>Turn this off to use %app only in the apps you switch on under Apps &amp; Sites.</source>
-        <translation type="unfinished"></translation>
+        <translation>Slå fra for kun at bruge %app i de apps, du slår til under Apps &amp; websteder.</translation>
     </message>
     <message>
         <source>By default %app waits until the caret is at the end of a line.</source>
-        <translation type="unfinished"></translation>
+        <translation>Som standard venter %app, til markøren står for enden af en linje.</translation>
     </message>
     <message>
         <source>Without this, %app skips search bars and one-word boxes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Uden dette springer %app søgefelter og enkeltordsfelter over.</translation>
     </message>
     <message>
         <source>Suggestions appear only after you press the Suggest Now shortcut.</source>
-        <translation type="unfinished"></translation>
+        <translation>Forslag vises kun, når du trykker på genvejen Foreslå nu.</translation>
     </message>
     <message>
         <source>Spelling</source>
-        <translation type="unfinished"></translation>
+        <translation>Stavning</translation>
     </message>
     <message>
         <source>Waits while the word you&apos;re typing looks misspelled, so %app doesn&apos;t build on a typo.</source>
-        <translation type="unfinished"></translation>
+        <translation>Venter, mens ordet, du skriver, ser forkert stavet ud, så %app ikke bygger videre på en tastefejl.</translation>
     </message>
     <message>
         <source>After a misspelled word, shows a fix next to the caret. Press Tab to swap it in.</source>
-        <translation type="unfinished"></translation>
+        <translation>Viser efter et forkert stavet ord en rettelse ved markøren. Tryk på Tab for at skifte den ind.</translation>
     </message>
     <message>
         <source>Look</source>
-        <translation type="unfinished"></translation>
+        <translation>Udseende</translation>
     </message>
     <message>
         <source>Suggestion color</source>
-        <translation type="unfinished"></translation>
+        <translation>Forslagsfarve</translation>
     </message>
     <message>
         <source>Text size</source>
-        <translation type="unfinished"></translation>
+        <translation>Tekststørrelse</translation>
     </message>
     <message>
         <source>Fine-tune if suggestions look larger or smaller than your text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Finjuster, hvis forslag ser større eller mindre ud end din tekst.</translation>
     </message>
     <message>
         <source>Vertical position</source>
-        <translation type="unfinished"></translation>
+        <translation>Lodret placering</translation>
     </message>
     <message>
         <source>Nudge suggestions up or down to line up with your text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Flyt forslag op eller ned, så de flugter med din tekst.</translation>
     </message>
     <message>
         <source>A small keycap after your first suggestions, as a reminder of what to press.</source>
-        <translation type="unfinished"></translation>
+        <translation>En lille tast efter dine første forslag som påmindelse om, hvad du skal trykke på.</translation>
     </message>
     <message>
         <source>Insert suggestions by</source>
-        <translation type="unfinished"></translation>
+        <translation>Indsæt forslag via</translation>
     </message>
     <message>
         <source>Other autocomplete apps</source>
-        <translation type="unfinished"></translation>
+        <translation>Andre autofuldførelses-apps</translation>
     </message>
     <message>
         <source>They take the Tab key before %app can. With this off, %app asks you first.</source>
-        <translation type="unfinished"></translation>
+        <translation>De tager Tab-tasten før %app. Når dette er slået fra, spørger %app dig først.</translation>
     </message>
     <message>
         <source>%1 is another device on your network, so the text around your caret will be sent there.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 er en anden enhed på dit netværk, så teksten omkring markøren bliver sendt dertil.</translation>
     </message>
     <message>
         <source>%1 isn&apos;t this computer, so the text around your caret will be sent there.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 er ikke denne computer, så teksten omkring markøren bliver sendt dertil.</translation>
     </message>
     <message>
         <source>Both keep your text on this computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Begge holder din tekst på denne computer.</translation>
     </message>
     <message>
         <source>%app opens by itself when you start your computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>%app åbner af sig selv, når du starter computeren.</translation>
     </message>
     <message>
         <source>System predictions</source>
-        <translation type="unfinished"></translation>
+        <translation>Systemforudsigelser</translation>
     </message>
     <message>
         <source>The system can show its own grey predictions. Keeping them off avoids two suggestions at once.</source>
-        <translation type="unfinished"></translation>
+        <translation>Systemet kan vise sine egne grå forudsigelser. Holder du dem slået fra, undgår du to forslag på én gang.</translation>
     </message>
     <message>
         <source>System predictions are on</source>
-        <translation type="unfinished"></translation>
+        <translation>Systemforudsigelser er slået til</translation>
     </message>
     <message>
         <source>System predictions are off</source>
-        <translation type="unfinished"></translation>
+        <translation>Systemforudsigelser er slået fra</translation>
     </message>
     <message>
         <source>tab</source>
-        <translation type="unfinished"></translation>
+        <translation>tab</translation>
     </message>
     <message>
         <source>Your next words, one Tab away.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dine næste ord, et Tab væk.</translation>
     </message>
     <message>
         <source>Skip</source>
-        <translation type="unfinished"></translation>
+        <translation>Spring over</translation>
     </message>
     <message>
         <source>Get Started</source>
-        <translation type="unfinished"></translation>
+        <translation>Kom i gang</translation>
     </message>
     <message>
         <source>Turn sound on</source>
-        <translation type="unfinished"></translation>
+        <translation>Slå lyd til</translation>
     </message>
     <message>
         <source>Turn sound off</source>
-        <translation type="unfinished"></translation>
+        <translation>Slå lyd fra</translation>
     </message>
     <message>
         <source>The other app</source>
-        <translation type="unfinished"></translation>
+        <translation>Den anden app</translation>
     </message>
     <message>
         <source>Next time, quit %1 without asking</source>
-        <translation type="unfinished"></translation>
+        <translation>Afslut %1 uden at spørge næste gang</translation>
     </message>
     <message>
         <source>%1 is also running</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kører også</translation>
     </message>
     <message>
         <source>%1 are also running</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kører også</translation>
     </message>
     <message>
         <source>These apps answer the Tab key before %app can, so %app stays paused in your other apps until they quit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Disse apps reagerer på Tab-tasten før %app, så %app er på pause i dine andre apps, indtil de afslutter.</translation>
     </message>
     <message>
         <source>Quitting…</source>
-        <translation type="unfinished"></translation>
+        <translation>Afslutter…</translation>
     </message>
     <message>
         <source>%1 is still open</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 er stadig åben</translation>
     </message>
     <message>
         <source>It may be waiting on a dialog of its own. Force Quit closes it right away.</source>
-        <translation type="unfinished"></translation>
+        <translation>Den venter måske på sin egen dialog. Tvangsafslut lukker den med det samme.</translation>
     </message>
     <message>
         <source>%app has the Tab key</source>
-        <translation type="unfinished"></translation>
+        <translation>%app har Tab-tasten</translation>
     </message>
     <message>
         <source>%1 quit, so your suggestions are back in every app.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 er afsluttet, så dine forslag er tilbage i alle apps.</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Færdig</translation>
     </message>
     <message>
         <source>Open Source Notices</source>
-        <translation type="unfinished"></translation>
+        <translation>Open source-meddelelser</translation>
     </message>
     <message>
         <source>Reset all settings?</source>
-        <translation type="unfinished"></translation>
+        <translation>Nulstil alle indstillinger?</translation>
     </message>
     <message>
         <source>This also clears your rules for apps and sites. Your statistics and writing memory stay.</source>
-        <translation type="unfinished"></translation>
+        <translation>Det rydder også dine regler for apps og websteder. Din statistik og skrivehukommelse bliver.</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Nulstil</translation>
     </message>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Version %1</translation>
     </message>
     <message>
         <source>Some apps hide their text</source>
-        <translation type="unfinished"></translation>
+        <translation>Nogle apps skjuler deres tekst</translation>
     </message>
     <message>
         <source>Suggest emoji after a colon</source>
-        <translation type="unfinished"></translation>
+        <translation>Foreslå emoji efter kolon</translation>
     </message>
     <message>
         <source>Turn emoticons into emoji</source>
-        <translation type="unfinished"></translation>
+        <translation>Lav humørikoner om til emoji</translation>
     </message>
     <message>
         <source>After :-) or &lt;3, %app offers the matching emoji. Press Tab to swap it in.</source>
-        <translation type="unfinished"></translation>
+        <translation>Efter :-) eller &lt;3 tilbyder %app den passende emoji. Tryk på Tab for at indsætte den.</translation>
     </message>
     <message>
         <source>Skin tone</source>
-        <translation type="unfinished"></translation>
+        <translation>Hudfarve</translation>
     </message>
     <message>
         <source>Also show the default yellow</source>
-        <translation type="unfinished"></translation>
+        <translation>Vis også standardgul</translation>
     </message>
     <message>
         <source>Try a word</source>
-        <translation type="unfinished"></translation>
+        <translation>Prøv et ord</translation>
     </message>
     <message>
         <source>Light</source>
-        <translation type="unfinished"></translation>
+        <translation>Let</translation>
     </message>
     <message>
         <source>No emoji match “%1”</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingen emoji matcher »%1«</translation>
     </message>
     <message>
         <source>Accepting</source>
-        <translation type="unfinished"></translation>
+        <translation>Accept</translation>
     </message>
     <message>
         <source>Take the next word</source>
-        <translation type="unfinished"></translation>
+        <translation>Tag næste ord</translation>
     </message>
     <message>
         <source>Press again for each following word.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tryk igen for hvert følgende ord.</translation>
     </message>
     <message>
         <source>Take the whole suggestion</source>
-        <translation type="unfinished"></translation>
+        <translation>Tag hele forslaget</translation>
     </message>
     <message>
         <source>The key above Tab is easy to reach on most keyboards.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tasten over Tab er let at nå på de fleste tastaturer.</translation>
     </message>
     <message>
         <source>Include the space after a word</source>
-        <translation type="unfinished"></translation>
+        <translation>Medtag mellemrummet efter et ord</translation>
     </message>
     <message>
         <source>Include punctuation right after a word</source>
-        <translation type="unfinished"></translation>
+        <translation>Medtag tegnsætning lige efter et ord</translation>
     </message>
     <message>
         <source>When you press Escape</source>
-        <translation type="unfinished"></translation>
+        <translation>Når du trykker på Esc</translation>
     </message>
     <message>
         <source>Shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>Genveje</translation>
     </message>
     <message>
         <source>Suggest now</source>
-        <translation type="unfinished"></translation>
+        <translation>Foreslå nu</translation>
     </message>
     <message>
         <source>Asks for a suggestion right away, even where %app would normally wait.</source>
-        <translation type="unfinished"></translation>
+        <translation>Beder om et forslag med det samme, også hvor %app normalt ville vente.</translation>
     </message>
     <message>
         <source>Other suggestions</source>
-        <translation type="unfinished"></translation>
+        <translation>Andre forslag</translation>
     </message>
     <message>
         <source>Lists a few different ways to continue. Choose with the arrow keys, then press Tab.</source>
-        <translation type="unfinished"></translation>
+        <translation>Viser nogle forskellige måder at fortsætte på. Vælg med piletasterne, og tryk på Tab.</translation>
     </message>
     <message>
         <source>Pause or resume in this app</source>
-        <translation type="unfinished"></translation>
+        <translation>Sæt på pause eller genoptag i denne app</translation>
     </message>
     <message>
         <source>Pauses for 15 minutes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sætter på pause i 15 minutter.</translation>
     </message>
     <message>
         <source>Turn %app on or off</source>
-        <translation type="unfinished"></translation>
+        <translation>Slå %app til eller fra</translation>
     </message>
     <message>
         <source>Everywhere, until you press it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Overalt, indtil du trykker igen.</translation>
     </message>
     <message>
         <source>Pause or resume</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause eller genoptag</translation>
     </message>
     <message>
         <source>Turn on or off</source>
-        <translation type="unfinished"></translation>
+        <translation>Slå til eller fra</translation>
     </message>
     <message>
         <source>%1 and %2 use the same keys. Only the first will work.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 og %2 bruger de samme taster. Kun den første virker.</translation>
     </message>
     <message>
         <source>About you</source>
-        <translation type="unfinished"></translation>
+        <translation>Om dig</translation>
     </message>
     <message>
         <source>For example: I&apos;m a product designer in Berlin. I write short, friendly emails in British English and sign off with Cheers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fx: Jeg er produktdesigner i Berlin. Jeg skriver korte, venlige mails på britisk engelsk og slutter med Cheers.</translation>
     </message>
     <message>
         <source>Your role, the languages you write in, names you use often, how you like to sound.</source>
-        <translation type="unfinished"></translation>
+        <translation>Din rolle, de sprog, du skriver på, navne, du ofte bruger, hvordan du gerne vil lyde.</translation>
     </message>
     <message>
         <source>Writing memory</source>
-        <translation type="unfinished"></translation>
+        <translation>Skrivehukommelse</translation>
     </message>
     <message>
         <source>Remember how I write</source>
-        <translation type="unfinished"></translation>
+        <translation>Husk, hvordan jeg skriver</translation>
     </message>
     <message>
         <source>Also remember fields where I accept nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>Husk også felter, hvor jeg ikke accepterer noget</translation>
     </message>
     <message>
         <source>%app learns your style sooner but keeps more of what you type.</source>
-        <translation type="unfinished"></translation>
+        <translation>%app lærer din stil hurtigere, men gemmer mere af det, du skriver.</translation>
     </message>
     <message>
         <source>Influence</source>
-        <translation type="unfinished"></translation>
+        <translation>Indflydelse</translation>
     </message>
     <message>
         <source>Strong</source>
-        <translation type="unfinished"></translation>
+        <translation>Stærk</translation>
     </message>
     <message>
         <source>How many of your passages each suggestion can draw on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hvor mange af dine tekststykker hvert forslag kan trække på.</translation>
     </message>
     <message>
         <source>Erase All…</source>
-        <translation type="unfinished"></translation>
+        <translation>Slet alt…</translation>
     </message>
     <message>
         <source>Erase everything %app remembered?</source>
-        <translation type="unfinished"></translation>
+        <translation>Vil du slette alt, hvad %app har husket?</translation>
     </message>
     <message>
         <source>This can&apos;t be undone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Det kan ikke fortrydes.</translation>
     </message>
     <message>
         <source>Erase All</source>
-        <translation type="unfinished"></translation>
+        <translation>Slet alt</translation>
     </message>
     <message>
         <source>Nothing remembered yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Intet husket endnu</translation>
     </message>
     <message>
         <source>App and window name</source>
-        <translation type="unfinished"></translation>
+        <translation>App- og vinduesnavn</translation>
     </message>
     <message>
         <source>A reply in Mail reads differently from a commit message.</source>
-        <translation type="unfinished"></translation>
+        <translation>Et svar i Mail lyder anderledes end en commitbesked.</translation>
     </message>
     <message>
         <source>Website</source>
-        <translation type="unfinished"></translation>
+        <translation>Websted</translation>
     </message>
     <message>
         <source>The site&apos;s domain when you write in a browser.</source>
-        <translation type="unfinished"></translation>
+        <translation>Webstedets domæne, når du skriver i en browser.</translation>
     </message>
     <message>
         <source>Recently copied text</source>
-        <translation type="unfinished"></translation>
+        <translation>Nyligt kopieret tekst</translation>
     </message>
     <message>
         <source>Anything you copied in the last 10 minutes. Copies from password managers are skipped.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alt, du har kopieret de sidste 10 minutter. Kopier fra adgangskodeadministratorer springes over.</translation>
     </message>
     <message>
         <source>Text on screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Tekst på skærmen</translation>
     </message>
     <message>
         <source>Reads the window you&apos;re writing in, so replies fit the conversation. It picks the lines closest to where you type.</source>
-        <translation type="unfinished"></translation>
+        <translation>Læser vinduet, du skriver i, så svar passer til samtalen. Den vælger linjerne tættest på, hvor du skriver.</translation>
     </message>
     <message>
         <source>What you just looked at</source>
-        <translation type="unfinished"></translation>
+        <translation>Det, du lige har set på</translation>
     </message>
     <message>
         <source>Windows beside you</source>
-        <translation type="unfinished"></translation>
+        <translation>Vinduer ved siden af</translation>
     </message>
     <message>
         <source>Also reads up to two other windows on the same screen, like the document you&apos;re replying about. Skips password managers and apps you switched off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Læser også op til to andre vinduer på samme skærm, fx det dokument, du svarer på. Springer adgangskodeadministratorer og apps, du har slået fra, over.</translation>
     </message>
     <message>
         <source>Off in this app</source>
-        <translation type="unfinished"></translation>
+        <translation>Fra i denne app</translation>
     </message>
     <message>
         <source>This word looks misspelled</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordet ser forkert stavet ud</translation>
     </message>
     <message>
         <source>Thanks for the notes. I&apos;ll send the revised deck</source>
-        <translation type="unfinished"></translation>
+        <translation>Tak for noterne. Jeg sender den reviderede præsentation</translation>
     </message>
     <message>
         <source> by Friday morning.</source>
-        <translation type="unfinished"></translation>
+        <translation> fredag morgen.</translation>
     </message>
     <message>
         <source>%1 quit. %app has the Tab key.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 er afsluttet. %app har Tab-tasten.</translation>
     </message>
     <message>
         <source>Open Data Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Åbn datamappe</translation>
     </message>
     <message>
         <source>Show Welcome Again</source>
-        <translation type="unfinished"></translation>
+        <translation>Vis velkomst igen</translation>
     </message>
     <message>
         <source>Play Intro Again</source>
-        <translation type="unfinished"></translation>
+        <translation>Afspil intro igen</translation>
     </message>
     <message>
         <source>Reset Settings…</source>
-        <translation type="unfinished"></translation>
+        <translation>Nulstil indstillinger…</translation>
     </message>
     <message>
         <source>Suggest in every app</source>
-        <translation type="unfinished"></translation>
+        <translation>Foreslå i alle apps</translation>
     </message>
     <message>
         <source>Suggest in code editors</source>
-        <translation type="unfinished"></translation>
+        <translation>Foreslå i kodeeditorer</translation>
     </message>
     <message>
         <source>Suggest in the middle of a line</source>
-        <translation type="unfinished"></translation>
+        <translation>Foreslå midt i en linje</translation>
     </message>
     <message>
         <source>Suggest in small fields</source>
-        <translation type="unfinished"></translation>
+        <translation>Foreslå i små felter</translation>
     </message>
     <message>
         <source>Hold back on misspelled words</source>
-        <translation type="unfinished"></translation>
+        <translation>Vent ved forkert stavede ord</translation>
     </message>
     <message>
         <source>Offer spelling fixes</source>
-        <translation type="unfinished"></translation>
+        <translation>Tilbyd stavekorrektioner</translation>
     </message>
     <message>
         <source>Show the key hint</source>
-        <translation type="unfinished"></translation>
+        <translation>Vis tasttip</translation>
     </message>
     <message>
         <source>Quit other autocomplete apps when they open</source>
-        <translation type="unfinished"></translation>
+        <translation>Afslut andre autofuldførelses-apps, når de åbner</translation>
     </message>
     <message>
         <source>Keeps a few minutes of text from windows you switched away from, like a page you read before replying. It stays on your computer and skips apps you switched off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gemmer et par minutters tekst fra vinduer, du har forladt, fx en side, du læste, før du svarede. Den bliver på din computer og springer apps, du har slået fra, over.</translation>
     </message>
     <message>
         <source>Both apps answer the Tab key, and the system gives it to %1 first. %app stays paused in your other apps until %1 quits.</source>
-        <translation type="unfinished"></translation>
+        <translation>Begge apps reagerer på Tab-tasten, og systemet giver den først til %1. %app er på pause i dine andre apps, indtil %1 afslutter.</translation>
     </message>
     <message>
         <source>Finishes your sentences in any app, on your computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gør dine sætninger færdige i enhver app, på din computer.</translation>
     </message>
     <message>
         <source>Keeps short passages from fields where you accepted a suggestion, encrypted on this computer, and shows them to the model as examples.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gemmer korte tekststykker fra felter, hvor du accepterede et forslag, krypteret på denne computer, og viser dem til modellen som eksempler.</translation>
     </message>
     <message>
         <source>%1 could not open again: %2 Your choice takes effect the next time you start it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kunne ikke åbne igen: %2 Dit valg træder i kraft, næste gang du starter den.</translation>
     </message>
     <message>
         <source>Light</source>
         <comment>skin tone</comment>
-        <translation type="unfinished"></translation>
+        <translation>Lys</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Default</source>
         <comment>skin tone</comment>
-        <translation type="unfinished"></translation>
+        <translation>Standard</translation>
     </message>
     <message>
         <source>Medium light</source>
         <comment>skin tone</comment>
-        <translation type="unfinished"></translation>
+        <translation>Mellemlys</translation>
     </message>
     <message>
         <source>Medium</source>
         <comment>skin tone</comment>
-        <translation type="unfinished"></translation>
+        <translation>Mellem</translation>
     </message>
     <message>
         <source>Medium dark</source>
         <comment>skin tone</comment>
-        <translation type="unfinished"></translation>
+        <translation>Mellemmørk</translation>
     </message>
     <message>
         <source>Dark</source>
         <comment>skin tone</comment>
-        <translation type="unfinished"></translation>
+        <translation>Mørk</translation>
     </message>
     <message>
         <source>Unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>Ukendt</translation>
     </message>
     <message>
         <source>%1 × %2 pt</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 × %2 pt</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Nej</translation>
     </message>
     <message>
         <source>Yes, at %1, %2 on screen, %3 pt tall, %4 characters before it and %5 after</source>
-        <translation type="unfinished"></translation>
+        <translation>Ja, ved %1, %2 på skærmen, %3 pt høj, %4 tegn før og %5 efter</translation>
     </message>
     <message>
         <source>Not reported, estimated from the caret</source>
-        <translation type="unfinished"></translation>
+        <translation>Ikke oplyst, anslået ud fra markøren</translation>
     </message>
     <message>
         <source>%1 %2 pt</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 pt</translation>
     </message>
     <message>
         <source>System</source>
-        <translation type="unfinished"></translation>
+        <translation>System</translation>
     </message>
     <message>
         <source>None yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingen endnu</translation>
     </message>
     <message>
         <source>Not yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Ikke endnu</translation>
     </message>
     <message>
         <source>Today</source>
-        <translation type="unfinished"></translation>
+        <translation>I dag</translation>
     </message>
     <message>
         <source>Last 7 days</source>
-        <translation type="unfinished"></translation>
+        <translation>Sidste 7 dage</translation>
     </message>
     <message>
         <source>All time</source>
-        <translation type="unfinished"></translation>
+        <translation>Siden start</translation>
     </message>
     <message>
         <source>Typing saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Sparet indtastning</translation>
     </message>
     <message>
         <source>at 40 words a minute</source>
-        <translation type="unfinished"></translation>
+        <translation>ved 40 ord i minuttet</translation>
     </message>
     <message>
         <source>Accepted</source>
-        <translation type="unfinished"></translation>
+        <translation>Accepteret</translation>
     </message>
     <message>
         <source>of suggestions shown</source>
-        <translation type="unfinished"></translation>
+        <translation>af viste forslag</translation>
     </message>
     <message>
         <source>Typical wait</source>
-        <translation type="unfinished"></translation>
+        <translation>Typisk ventetid</translation>
     </message>
     <message>
         <source>9 in 10 under %1</source>
-        <translation type="unfinished"></translation>
+        <translation>9 ud af 10 under %1</translation>
     </message>
     <message>
         <source>no requests yet</source>
-        <translation type="unfinished"></translation>
+        <translation>ingen forespørgsler endnu</translation>
     </message>
     <message>
         <source>Words saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Sparede ord</translation>
     </message>
     <message>
         <source>Range</source>
-        <translation type="unfinished"></translation>
+        <translation>Periode</translation>
     </message>
     <message>
         <source>Nothing to chart yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Intet at vise endnu</translation>
     </message>
     <message>
         <source>Accept a few suggestions and your days show up here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Accepter nogle forslag, så dukker dine dage op her.</translation>
     </message>
     <message>
         <source>Where you write</source>
-        <translation type="unfinished"></translation>
+        <translation>Hvor du skriver</translation>
     </message>
     <message>
         <source>Reset Statistics…</source>
-        <translation type="unfinished"></translation>
+        <translation>Nulstil statistik…</translation>
     </message>
     <message>
         <source>Reset all statistics?</source>
-        <translation type="unfinished"></translation>
+        <translation>Nulstil al statistik?</translation>
     </message>
     <message>
         <source>This clears words saved, acceptance and timing history.</source>
-        <translation type="unfinished"></translation>
+        <translation>Det rydder historikken for sparede ord, accept og ventetider.</translation>
     </message>
     <message>
         <source>Copy Diagnostics</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopiér diagnosticering</translation>
     </message>
     <message>
         <source>Diagnostics leave out the text you typed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diagnosticering udelader den tekst, du har skrevet.</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Status</translation>
     </message>
     <message>
         <source>Right now</source>
-        <translation type="unfinished"></translation>
+        <translation>Lige nu</translation>
     </message>
     <message>
         <source>Allowed</source>
-        <translation type="unfinished"></translation>
+        <translation>Tilladt</translation>
     </message>
     <message>
         <source>Not allowed</source>
-        <translation type="unfinished"></translation>
+        <translation>Ikke tilladt</translation>
     </message>
     <message>
         <source>Keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Tastatur</translation>
     </message>
     <message>
         <source>Listening</source>
-        <translation type="unfinished"></translation>
+        <translation>Lytter</translation>
     </message>
     <message>
         <source>Not listening</source>
-        <translation type="unfinished"></translation>
+        <translation>Lytter ikke</translation>
     </message>
     <message>
         <source>Focused field</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktivt felt</translation>
     </message>
     <message>
         <source>Click into a text field in another app, then come back. The last field %1 saw stays here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Klik i et tekstfelt i en anden app, og kom så tilbage. Det sidste felt, %1 så, bliver stående her.</translation>
     </message>
     <message>
         <source>App</source>
-        <translation type="unfinished"></translation>
+        <translation>App</translation>
     </message>
     <message>
         <source>Field type</source>
-        <translation type="unfinished"></translation>
+        <translation>Felttype</translation>
     </message>
     <message>
         <source>Window</source>
-        <translation type="unfinished"></translation>
+        <translation>Vindue</translation>
     </message>
     <message>
         <source>Field size</source>
-        <translation type="unfinished"></translation>
+        <translation>Feltstørrelse</translation>
     </message>
     <message>
         <source>Caret found</source>
-        <translation type="unfinished"></translation>
+        <translation>Markør fundet</translation>
     </message>
     <message>
         <source>Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Skrifttype</translation>
     </message>
     <message>
         <source>At end of line</source>
-        <translation type="unfinished"></translation>
+        <translation>Ved linjeslut</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ja</translation>
     </message>
     <message>
         <source>Secure input</source>
-        <translation type="unfinished"></translation>
+        <translation>Sikker indtastning</translation>
     </message>
     <message>
         <source>Looked at lately</source>
-        <translation type="unfinished"></translation>
+        <translation>Set for nylig</translation>
     </message>
     <message>
         <source>Text before the caret</source>
-        <translation type="unfinished"></translation>
+        <translation>Tekst før markøren</translation>
     </message>
     <message>
         <source>Last request</source>
-        <translation type="unfinished"></translation>
+        <translation>Seneste forespørgsel</translation>
     </message>
     <message>
         <source>Wait</source>
-        <translation type="unfinished"></translation>
+        <translation>Ventetid</translation>
     </message>
     <message>
         <source>Suggestion</source>
-        <translation type="unfinished"></translation>
+        <translation>Forslag</translation>
     </message>
     <message>
         <source>Prompt sent to the engine</source>
-        <translation type="unfinished"></translation>
+        <translation>Prompt sendt til motoren</translation>
     </message>
     <message>
         <source>Raw answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Råt svar</translation>
     </message>
     <message>
         <source>(empty)</source>
-        <translation type="unfinished"></translation>
+        <translation>(tom)</translation>
     </message>
     <message>
         <source>Copied</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopieret</translation>
     </message>
     <message>
         <source>Choose a language</source>
-        <translation type="unfinished"></translation>
+        <translation>Vælg et sprog</translation>
     </message>
     <message>
         <source>Search languages</source>
-        <translation type="unfinished"></translation>
+        <translation>Søg efter sprog</translation>
     </message>
     <message>
         <source>Same as my computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Samme som min computer</translation>
     </message>
     <message>
         <source>Switch to %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Skift til %1?</translation>
     </message>
     <message>
         <source>the computer&apos;s language</source>
-        <translation type="unfinished"></translation>
+        <translation>computerens sprog</translation>
     </message>
     <message>
         <source>%1 closes and opens again in a second. Your settings stay as they are.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 lukker og åbner igen om et sekund. Dine indstillinger forbliver uændrede.</translation>
     </message>
     <message>
         <source>Reopen Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Genåbn nu</translation>
     </message>
     <message>
         <source>App language</source>
-        <translation type="unfinished"></translation>
+        <translation>Appsprog</translation>
     </message>
     <message>
         <source>Pick the language you read most easily. Suggestions follow whatever language you type.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vælg det sprog, du nemmest læser. Forslag følger det sprog, du skriver på.</translation>
     </message>
     <message>
         <source>Change the app language</source>
-        <translation type="unfinished"></translation>
+        <translation>Skift appens sprog</translation>
     </message>
     <message>
         <source>0 min</source>
-        <translation type="unfinished"></translation>
+        <translation>0 min.</translation>
     </message>
     <message>
         <source>under a minute</source>
-        <translation type="unfinished"></translation>
+        <translation>under et minut</translation>
     </message>
     <message>
         <source>%1 h</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 t.</translation>
     </message>
     <message>
         <source>%1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 s</translation>
     </message>
     <message>
         <source>%1 ms</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ms</translation>
     </message>
     <message>
         <source>Not set</source>
-        <translation type="unfinished"></translation>
+        <translation>Ikke angivet</translation>
     </message>
     <message>
         <source>Clear shortcut</source>
-        <translation type="unfinished"></translation>
+        <translation>Ryd genvej</translation>
     </message>
     <message>
         <source>Add Ctrl, Alt or Super so normal typing still works.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tilføj Ctrl, Alt eller Super, så almindelig skrivning stadig virker.</translation>
     </message>
     <message>
         <source>Type a shortcut…</source>
-        <translation type="unfinished"></translation>
+        <translation>Indtast en genvej…</translation>
     </message>
     <message>
         <source>Recording shortcut</source>
-        <translation type="unfinished"></translation>
+        <translation>Optager genvej</translation>
     </message>
     <message>
         <source>Shortcut %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Genvej %1</translation>
     </message>
     <message>
         <source>Record shortcut</source>
-        <translation type="unfinished"></translation>
+        <translation>Optag genvej</translation>
     </message>
     <message>
         <source>Shortcut not set</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingen genvej angivet</translation>
     </message>
     <message>
         <source>Press to record a new shortcut. Escape cancels.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tryk for at optage en ny genvej. Esc annullerer.</translation>
     </message>
     <message>
         <source>Your tray icon is hidden</source>
-        <translation type="unfinished"></translation>
+        <translation>Dit ikon i systembakken er skjult</translation>
     </message>
     <message>
         <source>This computer has no on-device language model</source>
-        <translation type="unfinished"></translation>
+        <translation>Denne computer har ingen sprogmodel på enheden</translation>
     </message>
     <message>
         <source>Turn on the on-device model in the desktop&apos;s settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Slå enhedsmodellen til i skrivebordets indstillinger</translation>
     </message>
     <message>
         <source>The on-device model is unavailable</source>
-        <translation type="unfinished"></translation>
+        <translation>Enhedsmodellen er ikke tilgængelig</translation>
     </message>
     <message>
         <source>Downloading. The on-device model fills in until it&apos;s done.</source>
-        <translation type="unfinished"></translation>
+        <translation>Henter. Enhedsmodellen træder til, indtil det er færdigt.</translation>
     </message>
     <message>
         <source>The on-device model fills in until you download it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Enhedsmodellen træder til, indtil du henter den.</translation>
     </message>
     <message>
         <source>%1 shares no text. Quit it and start it with %2 to get suggestions in it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 deler ingen tekst. Afslut den, og start den med %2 for at få forslag i den.</translation>
     </message>
     <message>
         <source>On-device model</source>
-        <translation type="unfinished"></translation>
+        <translation>Enhedsmodel</translation>
     </message>
     <message>
         <source>The system&apos;s own language model. Nothing to download.</source>
-        <translation type="unfinished"></translation>
+        <translation>Systemets egen sprogmodel. Intet at hente.</translation>
     </message>
     <message>
         <source>A website name cannot hold spaces, tabs or line breaks.</source>
-        <translation type="unfinished"></translation>
+        <translation>Et webstedsnavn kan ikke indeholde mellemrum, tabulatorer eller linjeskift.</translation>
     </message>
     <message>
         <source>Only addresses that start with http or https can be added.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kun adresser, der starter med http eller https, kan tilføjes.</translation>
     </message>
     <message>
         <source>That is not a website name. Type one such as wikipedia.org.</source>
-        <translation type="unfinished"></translation>
+        <translation>Det er ikke et webstedsnavn. Skriv et som wikipedia.org.</translation>
     </message>
     <message>
         <source>A port is a number from 1 to 65535.</source>
-        <translation type="unfinished"></translation>
+        <translation>En port er et tal fra 1 til 65535.</translation>
     </message>
     <message>
         <source>The on-device model fills in until the download is done.</source>
-        <translation type="unfinished"></translation>
+        <translation>Enhedsmodellen træder til, indtil downloadet er færdigt.</translation>
     </message>
     <message>
         <source>Suggestions start once the download is done.</source>
-        <translation type="unfinished"></translation>
+        <translation>Forslag starter, når downloadet er færdigt.</translation>
     </message>
     <message>
         <source>This frees %1. The on-device model fills in until you download it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Det frigør %1. Enhedsmodellen træder til, indtil du henter den igen.</translation>
     </message>
     <message>
         <source>This frees %1. The %app model can&apos;t suggest until you download it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Det frigør %1. %app-modellen kan ikke foreslå noget, før du henter den igen.</translation>
     </message>
     <message>
         <source>There&apos;s no room for it, or your panel has no system tray. Add the panel&apos;s system tray or status area applet in its settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der er ikke plads til det, eller dit panel har ingen systembakke. Tilføj panelets applet til systembakke eller statusområde i dets indstillinger.</translation>
     </message>
     <message>
         <source>GNOME shows tray icons only with the AppIndicator extension. Install the gnome-shell-extension-appindicator package, log out and in, then turn it on in Extensions.</source>
-        <translation type="unfinished"></translation>
+        <translation>GNOME viser kun ikoner i systembakken med udvidelsen AppIndicator. Installer pakken gnome-shell-extension-appindicator, log ud og ind igen, og slå den så til under Udvidelser.</translation>
     </message>
     <message>
         <source>GNOME shows tray icons only with the AppIndicator extension. It is installed but off: turn it on in Extensions.</source>
-        <translation type="unfinished"></translation>
+        <translation>GNOME viser kun ikoner i systembakken med udvidelsen AppIndicator. Den er installeret, men slået fra: slå den til under Udvidelser.</translation>
     </message>
     <message>
         <source>Until then, open %app from your applications menu to reach Settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Indtil da kan du åbne %app fra programmenuen for at komme til Indstillinger.</translation>
     </message>
     <message>
         <source>Open Extensions</source>
-        <translation type="unfinished"></translation>
+        <translation>Åbn Udvidelser</translation>
     </message>
     <message>
         <source>Show Count in Tray</source>
-        <translation type="unfinished"></translation>
+        <translation>Vis antal i systembakken</translation>
     </message>
     <message>
         <source>%1 shares no text</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 deler ingen tekst</translation>
     </message>
     <message>
         <source>Copy command</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopiér kommando</translation>
     </message>
     <message>
         <source>There&apos;s no account and no analytics. With the %app model or the on-device model, your text stays on this computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingen konto og ingen analyse. Med %app-modellen eller enhedsmodellen bliver din tekst på denne computer.</translation>
     </message>
     <message>
         <source>There&apos;s no account and no analytics. With the %app model, your text stays on this computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingen konto og ingen analyse. Med %app-modellen bliver din tekst på denne computer.</translation>
     </message>
     <message>
         <source>%app lives in your system tray from now on. Click its icon to pause it in an app or open Settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>%app bor nu i din systembakke. Klik på ikonet for at sætte den på pause i en app eller åbne Indstillinger.</translation>
     </message>
     <message>
         <source>%app has no account, no analytics and no servers of its own. The %app model and the on-device model keep your text on this computer. Other engines get it only if you set one up.</source>
-        <translation type="unfinished"></translation>
+        <translation>%app har ingen konto, ingen analyse og ingen egne servere. %app-modellen og enhedsmodellen holder din tekst på denne computer. Andre motorer får den kun, hvis du sætter en op.</translation>
     </message>
     <message>
         <source>%app has no account, no analytics and no servers of its own. The %app model keeps your text on this computer. Other engines get it only if you set one up.</source>
-        <translation type="unfinished"></translation>
+        <translation>%app har ingen konto, ingen analyse og ingen egne servere. %app-modellen holder din tekst på denne computer. Andre motorer får den kun, hvis du sætter en op.</translation>
     </message>
     <message>
         <source>Installed applications</source>
-        <translation type="unfinished"></translation>
+        <translation>Installerede programmer</translation>
     </message>
     <message>
         <source>%app reads these only while making a suggestion and never saves them. With the %app model or the on-device model, nothing leaves your computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>%app læser dem kun, mens der laves et forslag, og gemmer dem aldrig. Med %app-modellen eller enhedsmodellen forlader intet din computer.</translation>
     </message>
     <message>
         <source>%app reads these only while making a suggestion and never saves them. With the %app model, nothing leaves your computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>%app læser dem kun, mens der laves et forslag, og gemmer dem aldrig. Med %app-modellen forlader intet din computer.</translation>
     </message>
     <message>
         <source>The %app model keeps your text on this computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>%app-modellen holder din tekst på denne computer.</translation>
     </message>
     <message>
         <source>The key holds a line break or another control character. Paste it again without them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nøglen indeholder et linjeskift eller et andet kontroltegn. Indsæt den igen uden.</translation>
     </message>
     <message>
         <source>Waiting for the keyring to store the key.</source>
-        <translation type="unfinished"></translation>
+        <translation>Venter på, at nøgleringen gemmer nøglen.</translation>
     </message>
     <message>
         <source>The keyring cannot keep this key, so it is used only until %app quits.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nøgleringen kan ikke gemme denne nøgle, så den bruges kun, indtil %app afsluttes.</translation>
     </message>
     <message>
         <source>Show in the system tray</source>
-        <translation type="unfinished"></translation>
+        <translation>Vis i systembakken</translation>
     </message>
     <message>
         <source>Pause or open Settings from the system tray. Hidden? Open %app from your applications menu to come back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sæt på pause eller åbn Indstillinger fra systembakken. Skjult? Åbn %app fra programmenuen for at komme tilbage.</translation>
     </message>
     <message>
         <source>This tray can&apos;t show text beside icons, so the count shows in the icon&apos;s tooltip.</source>
-        <translation type="unfinished"></translation>
+        <translation>Denne systembakke kan ikke vise tekst ved ikoner, så antallet vises i ikonets værktøjstip.</translation>
     </message>
     <message>
         <source>VS Code, VSCodium, Cursor, Zed, Kate, Sublime Text, JetBrains IDEs and similar apps.</source>
-        <translation type="unfinished"></translation>
+        <translation>VS Code, VSCodium, Cursor, Zed, Kate, Sublime Text, JetBrains-IDE&apos;er og lignende apps.</translation>
     </message>
     <message>
         <source>Your settings could not be read, so they were set aside and %app started over with its defaults.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dine indstillinger kunne ikke læses, så de blev lagt til side, og %app startede forfra med standardværdierne.</translation>
     </message>
     <message>
         <source>Your settings are not saved: %app cannot write to its settings folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dine indstillinger gemmes ikke: %app kan ikke skrive til sin indstillingsmappe.</translation>
     </message>
     <message>
         <source>Your app and website rules could not be read, so they were set aside.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dine regler for apps og websteder kunne ikke læses, så de blev lagt til side.</translation>
     </message>
     <message>
         <source>Your statistics could not be read, so they were set aside and counting started over.</source>
-        <translation type="unfinished"></translation>
+        <translation>Din statistik kunne ikke læses, så den blev lagt til side, og optællingen startede forfra.</translation>
     </message>
     <message>
         <source>Not saved: %app cannot write to its data folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ikke gemt: %app kan ikke skrive til sin datamappe.</translation>
     </message>
     <message numerus="yes">
         <source>%Ln suggestions. %1 selected</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln forslag. %1 valgt</numerusform>
+            <numerusform>%Ln forslag. %1 valgt</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln min</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln min.</numerusform>
+            <numerusform>%Ln min.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln words</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln ord</numerusform>
+            <numerusform>%Ln ord</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln passages from here</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln tekststykke herfra</numerusform>
+            <numerusform>%Ln tekststykker herfra</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>words</source>
         <comment>unit after a count</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>ord</numerusform>
+            <numerusform>ord</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln days</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln dag</numerusform>
+            <numerusform>%Ln dage</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Words saved per day over the last %Ln days</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Sparede ord pr. dag det sidste døgn</numerusform>
+            <numerusform>Sparede ord pr. dag de sidste %Ln dage</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln day streak</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Stime på %Ln dag</numerusform>
+            <numerusform>Stime på %Ln dage</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln passages remembered</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln tekststykke husket</numerusform>
+            <numerusform>%Ln tekststykker husket</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 of %Ln done</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 af %Ln færdig</numerusform>
+            <numerusform>%1 af %Ln færdige</numerusform>
         </translation>
     </message>
     <message>
         <source>enter</source>
-        <translation type="unfinished"></translation>
+        <translation>enter</translation>
     </message>
     <message>
         <source>Allow screen capture so %app can read those too. Most apps work without it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tillad skærmbilleder, så %app også kan læse dem. De fleste apps virker uden.</translation>
     </message>
     <message>
         <source>Type a colon and a word, like :rocket, then press Tab or Enter to pick.</source>
-        <translation type="unfinished"></translation>
+        <translation>Skriv et kolon og et ord, fx :rocket, og tryk på Tab eller Enter for at vælge.</translation>
     </message>
     <message>
         <source>You can switch memory off for single apps under Apps &amp; Sites. The key that unlocks it lives in your keyring.</source>
-        <translation type="unfinished"></translation>
+        <translation>Du kan slå hukommelse fra for enkelte apps under Apps &amp; websteder. Nøglen, der låser den op, ligger i din nøglering.</translation>
     </message>
     <message numerus="yes">
         <source>%Ln emoji. %1 selected</source>

@@ -5,7 +5,7 @@
     <name>Tessaquill</name>
     <message>
         <source>Accessibility is on. %app is ready in your other apps.</source>
-        <translation>Bedienungshilfen sind an. %app ist in deinen anderen Apps bereit.</translation>
+        <translation>Barrierefreiheit ist an. %app ist in deinen anderen Apps bereit.</translation>
     </message>
     <message>
         <source>Paused while %1 is open</source>
@@ -85,11 +85,11 @@
     </message>
     <message>
         <source>The model is still downloading</source>
-        <translation>Das Modell wird noch geladen</translation>
+        <translation>Das Modell wird noch heruntergeladen</translation>
     </message>
     <message>
         <source>Download the %app model in Settings first</source>
-        <translation>Lade zuerst das %app-Modell in den Einstellungen</translation>
+        <translation>Lade zuerst das %app-Modell in den Einstellungen herunter</translation>
     </message>
     <message>
         <source>Not checked yet</source>
@@ -97,11 +97,11 @@
     </message>
     <message>
         <source>Checking…</source>
-        <translation>Wird geprüft …</translation>
+        <translation>Wird geprüft…</translation>
     </message>
     <message>
         <source>The model stopped with error %1</source>
-        <translation>Das Modell hat mit Fehler %1 aufgehört</translation>
+        <translation>Das Modell wurde mit Fehler %1 beendet</translation>
     </message>
     <message>
         <source>The model file couldn&apos;t be loaded</source>
@@ -125,11 +125,11 @@
     </message>
     <message>
         <source>Downloaded</source>
-        <translation>Geladen</translation>
+        <translation>Heruntergeladen</translation>
     </message>
     <message>
         <source>Downloading. Suggestions start once it&apos;s done.</source>
-        <translation>Wird geladen. Vorschläge beginnen, sobald es fertig ist.</translation>
+        <translation>Wird heruntergeladen. Vorschläge beginnen, sobald der Download fertig ist.</translation>
     </message>
     <message>
         <source>Checking the download.</source>
@@ -137,11 +137,11 @@
     </message>
     <message>
         <source>Checking the download. Suggestions start once it&apos;s done.</source>
-        <translation>Der Download wird geprüft. Vorschläge beginnen, sobald es fertig ist.</translation>
+        <translation>Der Download wird geprüft. Vorschläge beginnen, sobald die Prüfung fertig ist.</translation>
     </message>
     <message>
         <source>Download the model to start</source>
-        <translation>Lade das Modell, um zu beginnen</translation>
+        <translation>Lade das Modell herunter, um zu beginnen</translation>
     </message>
     <message>
         <source>Ollama is running but has no models</source>
@@ -157,7 +157,7 @@
     </message>
     <message>
         <source>The desktop&apos;s accessibility bus is not running, so %1 cannot reach text fields.</source>
-        <translation>Der Bedienungshilfen-Bus des Desktops läuft nicht, deshalb erreicht %1 keine Textfelder.</translation>
+        <translation>Der Barrierefreiheits-Bus des Desktops läuft nicht, deshalb erreicht %1 keine Textfelder.</translation>
     </message>
     <message>
         <source>Short</source>
@@ -189,11 +189,11 @@
     </message>
     <message>
         <source>Insert through Accessibility</source>
-        <translation>Über Bedienungshilfen einfügen</translation>
+        <translation>Über Barrierefreiheit einfügen</translation>
     </message>
     <message>
         <source>Paste it</source>
-        <translation>Einsetzen</translation>
+        <translation>Über die Zwischenablage einfügen</translation>
     </message>
     <message>
         <source>Grey</source>
@@ -245,11 +245,11 @@
     </message>
     <message>
         <source>Accessibility</source>
-        <translation>Bedienungshilfen</translation>
+        <translation>Barrierefreiheit</translation>
     </message>
     <message>
         <source>Paste</source>
-        <translation>Einsetzen</translation>
+        <translation>Zwischenablage</translation>
     </message>
     <message>
         <source>Your writing memory could not be opened and was set aside. Nothing new is remembered until %app starts again.</source>
@@ -285,7 +285,7 @@
     </message>
     <message>
         <source>Needs Accessibility access</source>
-        <translation>Braucht Zugriff auf Bedienungshilfen</translation>
+        <translation>Braucht Zugriff über Barrierefreiheit</translation>
     </message>
     <message>
         <source>Paused until you resume</source>
@@ -308,7 +308,7 @@
     </message>
     <message>
         <source>Grant Accessibility Access…</source>
-        <translation>Zugriff auf Bedienungshilfen erlauben…</translation>
+        <translation>Zugriff über Barrierefreiheit erlauben…</translation>
     </message>
     <message>
         <source>Force Quit %1</source>
@@ -331,11 +331,11 @@
     </message>
     <message>
         <source>Under a minute of typing today. </source>
-        <translation>Heute unter einer Minute Tippen. </translation>
+        <translation>Heute unter einer Minute Tipparbeit gespart. </translation>
     </message>
     <message>
         <source>About %1 of typing today. </source>
-        <translation>Heute etwa %1 Tippen. </translation>
+        <translation>Heute etwa %1 Tipparbeit gespart. </translation>
     </message>
     <message>
         <source>Resume in %1</source>
@@ -371,7 +371,7 @@
     </message>
     <message>
         <source>Example: after typing %1, %2 suggests %3</source>
-        <translation>Beispiel: Nach dem Tippen von %1 schlägt %2 %3 vor</translation>
+        <translation>Beispiel: Nach „%1“ schlägt %2 „%3“ vor</translation>
     </message>
     <message>
         <source>takes the next word</source>
@@ -379,7 +379,7 @@
     </message>
     <message>
         <source>Download</source>
-        <translation>Laden</translation>
+        <translation>Herunterladen</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -391,7 +391,7 @@
     </message>
     <message>
         <source>%1 of %2. You can keep writing while it downloads.</source>
-        <translation>%1 von %2. Du kannst weiterschreiben, während es lädt.</translation>
+        <translation>%1 von %2. Du kannst weiterschreiben, während der Download läuft.</translation>
     </message>
     <message>
         <source>Checking the download</source>
@@ -439,7 +439,7 @@
     </message>
     <message>
         <source>Finish your sentences in any app.</source>
-        <translation>Vollende deine Sätze in jeder App.</translation>
+        <translation>Vollendet deine Sätze in jeder App.</translation>
     </message>
     <message>
         <source>%app reads the words before your caret and suggests what comes next in grey. Press Tab to take one word, or the key above Tab to take the rest. If you don&apos;t want it, keep typing.</source>
@@ -459,7 +459,7 @@
     </message>
     <message>
         <source>Accessibility is on</source>
-        <translation>Bedienungshilfen sind an</translation>
+        <translation>Barrierefreiheit ist an</translation>
     </message>
     <message>
         <source>%app can now read the field you&apos;re writing in and type suggestions for you.</source>
@@ -471,7 +471,7 @@
     </message>
     <message>
         <source>The system asks for Accessibility access before any app can read text fields or type into them. %app uses it only for the field you&apos;re writing in.</source>
-        <translation>Das System fragt nach dem Zugriff auf Bedienungshilfen, bevor eine App Textfelder lesen oder hineintippen darf. %app nutzt ihn nur für das Feld, in dem du schreibst.</translation>
+        <translation>Das System fragt nach dem Zugriff über Barrierefreiheit, bevor eine App Textfelder lesen oder hineintippen darf. %app nutzt ihn nur für das Feld, in dem du schreibst.</translation>
     </message>
     <message>
         <source>%app reads your text when you pause and forgets it after one suggestion, unless you turn on writing memory.</source>
@@ -483,7 +483,7 @@
     </message>
     <message>
         <source>Open Accessibility Settings</source>
-        <translation>Einstellungen der Bedienungshilfen öffnen</translation>
+        <translation>Einstellungen der Barrierefreiheit öffnen</translation>
     </message>
     <message>
         <source>Switch %app on in the list, then come back. This page updates by itself.</source>
@@ -531,7 +531,7 @@
     </message>
     <message>
         <source>Default follows General: %1, %2 suggestions.</source>
-        <translation>Standard folgt „Allgemein“: %1, %2 Vorschläge.</translation>
+        <translation>Standard wie unter „Allgemein“ (%1, Länge: %2).</translation>
     </message>
     <message>
         <source>Add a website</source>
@@ -631,7 +631,7 @@
     </message>
     <message>
         <source>Turn off where Tab already means something, like indenting. The other accept key still works.</source>
-        <translation>Schalte das aus, wo Tab schon etwas bedeutet, etwa Einrücken. Die andere Annahmetaste funktioniert weiter.</translation>
+        <translation>Schalte das aus, wo Tab schon etwas bedeutet, etwa Einrücken. Die andere Taste zum Annehmen funktioniert weiter.</translation>
     </message>
     <message>
         <source>Default</source>
@@ -639,7 +639,7 @@
     </message>
     <message>
         <source>Insert by</source>
-        <translation>Einfügen durch</translation>
+        <translation>Einfügemethode</translation>
     </message>
     <message>
         <source>Length</source>
@@ -663,11 +663,11 @@
     </message>
     <message>
         <source>Remember my writing here</source>
-        <translation>Mein Schreiben hier merken</translation>
+        <translation>Hier merken, wie ich schreibe</translation>
     </message>
     <message>
         <source>Writing memory is off in Your Voice.</source>
-        <translation>Das Schreibgedächtnis ist unter „Deine Stimme“ aus.</translation>
+        <translation>Das Schreibgedächtnis ist unter „Dein Schreibstil“ aus.</translation>
     </message>
     <message>
         <source>Erase…</source>
@@ -727,11 +727,11 @@
     </message>
     <message>
         <source>This field runs the real engine. Start typing and grey words show up as you go.</source>
-        <translation>Dieses Feld nutzt das echte Modell. Fang an zu tippen, und graue Wörter erscheinen dabei.</translation>
+        <translation>Dieses Feld nutzt die echte Engine. Fang an zu tippen, und graue Wörter erscheinen dabei.</translation>
     </message>
     <message>
         <source>This field runs the real engine, even before you allow Accessibility. Start typing and grey words show up as you go.</source>
-        <translation>Dieses Feld nutzt das echte Modell, schon bevor du Bedienungshilfen erlaubst. Fang an zu tippen, und graue Wörter erscheinen dabei.</translation>
+        <translation>Dieses Feld nutzt die echte Engine, schon bevor du den Zugriff über Barrierefreiheit erlaubst. Fang an zu tippen, und graue Wörter erscheinen dabei.</translation>
     </message>
     <message>
         <source>You&apos;re all set</source>
@@ -739,7 +739,7 @@
     </message>
     <message>
         <source>Accessibility is on and %1 is ready. %app works in every app you type in.</source>
-        <translation>Bedienungshilfen sind an und %1 ist bereit. %app funktioniert in jeder App, in der du tippst.</translation>
+        <translation>Barrierefreiheit ist an und %1 ist bereit. %app funktioniert in jeder App, in der du tippst.</translation>
     </message>
     <message>
         <source>Waiting for %1 to quit</source>
@@ -775,7 +775,7 @@
     </message>
     <message>
         <source>Engine</source>
-        <translation>Modell</translation>
+        <translation>Engine</translation>
     </message>
     <message>
         <source>Context</source>
@@ -783,7 +783,7 @@
     </message>
     <message>
         <source>Your Voice</source>
-        <translation>Deine Stimme</translation>
+        <translation>Dein Schreibstil</translation>
     </message>
     <message>
         <source>Keys</source>
@@ -795,7 +795,7 @@
     </message>
     <message>
         <source>Battery</source>
-        <translation>Batterie</translation>
+        <translation>Akku</translation>
     </message>
     <message>
         <source>Insights</source>
@@ -831,7 +831,7 @@
     </message>
     <message>
         <source>Accept, dismiss and summon suggestions</source>
-        <translation>Vorschläge annehmen, verwerfen und herbeirufen</translation>
+        <translation>Vorschläge annehmen, verwerfen und anfordern</translation>
     </message>
     <message>
         <source>Emoji search and emoticons</source>
@@ -879,7 +879,7 @@
     </message>
     <message>
         <source>Allow Accessibility access</source>
-        <translation>Zugriff auf Bedienungshilfen erlauben</translation>
+        <translation>Zugriff über Barrierefreiheit erlauben</translation>
     </message>
     <message>
         <source>%app needs it to read the text you type in other apps and to insert suggestions.</source>
@@ -903,11 +903,11 @@
     </message>
     <message>
         <source>Your engine isn&apos;t ready</source>
-        <translation>Dein Modell ist nicht bereit</translation>
+        <translation>Deine Engine ist nicht bereit</translation>
     </message>
     <message>
         <source>Open Engine</source>
-        <translation>Modell öffnen</translation>
+        <translation>Engine öffnen</translation>
     </message>
     <message>
         <source>The system&apos;s predictions are off</source>
@@ -944,7 +944,7 @@
     <message numerus="yes">
         <source>%1 didn&apos;t quit. They may be showing a dialog. Force Quit closes them right away.</source>
         <translation>
-            <numerusform>%1 wurde nicht beendet. Vielleicht zeigt es einen Dialog. „Sofort beenden“ schließt es sofort.</numerusform>
+            <numerusform>%1 wurde nicht beendet. Vielleicht zeigt die App einen Dialog. „Sofort beenden“ schließt sie sofort.</numerusform>
             <numerusform>%1 wurden nicht beendet. Vielleicht zeigen sie einen Dialog. „Sofort beenden“ schließt sie sofort.</numerusform>
         </translation>
     </message>
@@ -955,8 +955,8 @@
     <message numerus="yes">
         <source>%1 take the Tab key before %app can, so %app stays paused in your other apps until you quit them.</source>
         <translation>
-            <numerusform>%1 nimmt die Tab-Taste, bevor %app es kann, deshalb bleibt %app in deinen anderen Apps pausiert, bis du es beendest.</numerusform>
-            <numerusform>%1 nehmen die Tab-Taste, bevor %app es kann, deshalb bleibt %app in deinen anderen Apps pausiert, bis du sie beendest.</numerusform>
+            <numerusform>%1 schnappt sich die Tab-Taste vor %app, deshalb bleibt %app in deinen anderen Apps pausiert, bis du die App beendest.</numerusform>
+            <numerusform>%1 schnappen sich die Tab-Taste vor %app, deshalb bleibt %app in deinen anderen Apps pausiert, bis du sie beendest.</numerusform>
         </translation>
     </message>
     <message>
@@ -1157,7 +1157,7 @@
     </message>
     <message>
         <source>Insert suggestions by</source>
-        <translation>Vorschläge einfügen durch</translation>
+        <translation>Einfügemethode für Vorschläge</translation>
     </message>
     <message>
         <source>Other autocomplete apps</source>
@@ -1445,7 +1445,7 @@
     </message>
     <message>
         <source>Erase All…</source>
-        <translation>Alles löschen …</translation>
+        <translation>Alles löschen…</translation>
     </message>
     <message>
         <source>Erase everything %app remembered?</source>
@@ -1533,7 +1533,7 @@
     </message>
     <message>
         <source>Show Welcome Again</source>
-        <translation>Willkommen erneut zeigen</translation>
+        <translation>Willkommensbildschirm erneut zeigen</translation>
     </message>
     <message>
         <source>Play Intro Again</source>
@@ -1577,7 +1577,7 @@
     </message>
     <message>
         <source>Keeps a few minutes of text from windows you switched away from, like a page you read before replying. It stays on your computer and skips apps you switched off.</source>
-        <translation>Behält für ein paar Minuten Text aus Fenstern, die du verlassen hast, etwa eine Seite, die du vor dem Antworten gelesen hast. Er bleibt auf deinem Computer und lässt Apps aus, die du ausgeschaltet hast.</translation>
+        <translation>Behält für ein paar Minuten Text aus Fenstern, die du verlassen hast, etwa eine Seite, die du vor dem Antworten gelesen hast. Der Text bleibt auf deinem Computer; Apps, die du ausgeschaltet hast, werden übersprungen.</translation>
     </message>
     <message>
         <source>Both apps answer the Tab key, and the system gives it to %1 first. %app stays paused in your other apps until %1 quits.</source>
@@ -1735,7 +1735,7 @@
     </message>
     <message>
         <source>This clears words saved, acceptance and timing history.</source>
-        <translation>Das löscht gesparte Wörter, Annahmen und Wartezeiten.</translation>
+        <translation>Das löscht gesparte Wörter, die Annahmequote und die Wartezeiten.</translation>
     </message>
     <message>
         <source>Copy Diagnostics</source>
@@ -1751,7 +1751,7 @@
     </message>
     <message>
         <source>Right now</source>
-        <translation>Gerade</translation>
+        <translation>Aktuell</translation>
     </message>
     <message>
         <source>Allowed</source>
@@ -1839,7 +1839,7 @@
     </message>
     <message>
         <source>Prompt sent to the engine</source>
-        <translation>An das Modell gesendeter Prompt</translation>
+        <translation>An die Engine gesendeter Prompt</translation>
     </message>
     <message>
         <source>Raw answer</source>
@@ -1867,11 +1867,11 @@
     </message>
     <message>
         <source>Switch to %1?</source>
-        <translation>Zu %1 wechseln?</translation>
+        <translation>Auf %1 umstellen?</translation>
     </message>
     <message>
         <source>the computer&apos;s language</source>
-        <translation>der Sprache des Computers</translation>
+        <translation>die Sprache des Computers</translation>
     </message>
     <message>
         <source>%1 closes and opens again in a second. Your settings stay as they are.</source>
@@ -1923,11 +1923,11 @@
     </message>
     <message>
         <source>Add Ctrl, Alt or Super so normal typing still works.</source>
-        <translation>Nimm Strg, Alt oder Super dazu, damit normales Tippen weiter funktioniert.</translation>
+        <translation>Nimm Ctrl, Alt oder Super dazu, damit normales Tippen weiter funktioniert.</translation>
     </message>
     <message>
         <source>Type a shortcut…</source>
-        <translation>Tippe ein Kürzel…</translation>
+        <translation>Drücke ein Kürzel…</translation>
     </message>
     <message>
         <source>Recording shortcut</source>
@@ -1967,11 +1967,11 @@
     </message>
     <message>
         <source>Downloading. The on-device model fills in until it&apos;s done.</source>
-        <translation>Wird geladen. Bis dahin springt das Modell auf dem Gerät ein.</translation>
+        <translation>Wird heruntergeladen. Bis dahin springt das Modell auf dem Gerät ein.</translation>
     </message>
     <message>
         <source>The on-device model fills in until you download it.</source>
-        <translation>Bis du es lädst, springt das Modell auf dem Gerät ein.</translation>
+        <translation>Bis du das Modell herunterlädst, springt das Modell auf dem Gerät ein.</translation>
     </message>
     <message>
         <source>%1 shares no text. Quit it and start it with %2 to get suggestions in it.</source>
@@ -1983,7 +1983,7 @@
     </message>
     <message>
         <source>The system&apos;s own language model. Nothing to download.</source>
-        <translation>Das eigene Sprachmodell des Systems. Nichts zu laden.</translation>
+        <translation>Das eigene Sprachmodell des Systems. Kein Download nötig.</translation>
     </message>
     <message>
         <source>A website name cannot hold spaces, tabs or line breaks.</source>
@@ -2011,11 +2011,11 @@
     </message>
     <message>
         <source>This frees %1. The on-device model fills in until you download it again.</source>
-        <translation>Das gibt %1 frei. Bis du es wieder lädst, springt das Modell auf dem Gerät ein.</translation>
+        <translation>Das gibt %1 frei. Bis du es wieder herunterlädst, springt das Modell auf dem Gerät ein.</translation>
     </message>
     <message>
         <source>This frees %1. The %app model can&apos;t suggest until you download it again.</source>
-        <translation>Das gibt %1 frei. Das %app-Modell macht erst wieder Vorschläge, wenn du es erneut lädst.</translation>
+        <translation>Das gibt %1 frei. Das %app-Modell macht erst wieder Vorschläge, wenn du es erneut herunterlädst.</translation>
     </message>
     <message>
         <source>There&apos;s no room for it, or your panel has no system tray. Add the panel&apos;s system tray or status area applet in its settings.</source>
@@ -2039,7 +2039,7 @@
     </message>
     <message>
         <source>Show Count in Tray</source>
-        <translation>Anzahl in der Systemleiste</translation>
+        <translation>Anzahl in der Systemleiste zeigen</translation>
     </message>
     <message>
         <source>%1 shares no text</source>
@@ -2063,11 +2063,11 @@
     </message>
     <message>
         <source>%app has no account, no analytics and no servers of its own. The %app model and the on-device model keep your text on this computer. Other engines get it only if you set one up.</source>
-        <translation>%app hat kein Konto, keine Analyse und keine eigenen Server. Das %app-Modell und das Modell auf dem Gerät behalten deinen Text auf diesem Computer. Andere Modelle bekommen ihn nur, wenn du eines einrichtest.</translation>
+        <translation>%app hat kein Konto, keine Analyse und keine eigenen Server. Das %app-Modell und das Modell auf dem Gerät behalten deinen Text auf diesem Computer. Andere Engines bekommen ihn nur, wenn du eine davon einrichtest.</translation>
     </message>
     <message>
         <source>%app has no account, no analytics and no servers of its own. The %app model keeps your text on this computer. Other engines get it only if you set one up.</source>
-        <translation>%app hat kein Konto, keine Analyse und keine eigenen Server. Das %app-Modell behält deinen Text auf diesem Computer. Andere Modelle bekommen ihn nur, wenn du eines einrichtest.</translation>
+        <translation>%app hat kein Konto, keine Analyse und keine eigenen Server. Das %app-Modell behält deinen Text auf diesem Computer. Andere Engines bekommen ihn nur, wenn du eine davon einrichtest.</translation>
     </message>
     <message>
         <source>Installed applications</source>
@@ -2091,7 +2091,7 @@
     </message>
     <message>
         <source>Waiting for the keyring to store the key.</source>
-        <translation>Warte darauf, dass der Schlüsselbund den Schlüssel speichert.</translation>
+        <translation>Warten, bis der Schlüsselbund den Schlüssel speichert.</translation>
     </message>
     <message>
         <source>The keyring cannot keep this key, so it is used only until %app quits.</source>
@@ -2103,7 +2103,7 @@
     </message>
     <message>
         <source>Pause or open Settings from the system tray. Hidden? Open %app from your applications menu to come back.</source>
-        <translation>Pausieren oder Einstellungen öffnen, über die Systemleiste. Ausgeblendet? Öffne %app aus deinem Anwendungsmenü, um zurückzukommen.</translation>
+        <translation>Über die Systemleiste pausieren oder die Einstellungen öffnen. Ausgeblendet? Öffne %app aus deinem Anwendungsmenü, um zurückzukommen.</translation>
     </message>
     <message>
         <source>This tray can&apos;t show text beside icons, so the count shows in the icon&apos;s tooltip.</source>
@@ -2119,7 +2119,7 @@
     </message>
     <message>
         <source>Your settings are not saved: %app cannot write to its settings folder.</source>
-        <translation>Deine Einstellungen werden nicht gesichert: %app kann nicht in seinen Einstellungsordner schreiben.</translation>
+        <translation>Deine Einstellungen werden nicht gespeichert: %app kann nicht in seinen Einstellungsordner schreiben.</translation>
     </message>
     <message>
         <source>Your app and website rules could not be read, so they were set aside.</source>
@@ -2131,7 +2131,7 @@
     </message>
     <message>
         <source>Not saved: %app cannot write to its data folder.</source>
-        <translation>Nicht gesichert: %app kann nicht in seinen Datenordner schreiben.</translation>
+        <translation>Nicht gespeichert: %app kann nicht in seinen Datenordner schreiben.</translation>
     </message>
     <message numerus="yes">
         <source>%Ln suggestions. %1 selected</source>
@@ -2206,7 +2206,7 @@
     </message>
     <message>
         <source>enter</source>
-        <translation>Enter</translation>
+        <translation>enter</translation>
     </message>
     <message>
         <source>Allow screen capture so %app can read those too. Most apps work without it.</source>

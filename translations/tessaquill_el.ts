@@ -5,2220 +5,2220 @@
     <name>Tessaquill</name>
     <message>
         <source>Accessibility is on. %app is ready in your other apps.</source>
-        <translation type="unfinished"></translation>
+        <translation>Η προσβασιμότητα είναι ενεργή. Το %app είναι έτοιμο στις άλλες εφαρμογές σας.</translation>
     </message>
     <message>
         <source>Paused while %1 is open</source>
-        <translation type="unfinished"></translation>
+        <translation>Σε παύση όσο είναι ανοιχτό το %1</translation>
     </message>
     <message>
         <source>Welcome to %app</source>
-        <translation type="unfinished"></translation>
+        <translation>Καλώς ήρθατε στο %app</translation>
     </message>
     <message>
         <source>%app</source>
-        <translation type="unfinished"></translation>
+        <translation>%app</translation>
     </message>
     <message>
         <source>Another autocomplete app is running</source>
-        <translation type="unfinished"></translation>
+        <translation>Εκτελείται άλλη εφαρμογή αυτόματης συμπλήρωσης</translation>
     </message>
     <message>
         <source>Ready</source>
-        <translation type="unfinished"></translation>
+        <translation>Έτοιμο</translation>
     </message>
     <message>
         <source>Waiting for a pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Αναμονή για παύση</translation>
     </message>
     <message>
         <source>Thinking</source>
-        <translation type="unfinished"></translation>
+        <translation>Σκέφτεται</translation>
     </message>
     <message>
         <source>Showing a suggestion</source>
-        <translation type="unfinished"></translation>
+        <translation>Εμφάνιση πρότασης</translation>
     </message>
     <message>
         <source>The model took too long to answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Το μοντέλο άργησε πολύ να απαντήσει</translation>
     </message>
     <message>
         <source>This app doesn&apos;t report where the caret is</source>
-        <translation type="unfinished"></translation>
+        <translation>Αυτή η εφαρμογή δεν αναφέρει πού βρίσκεται ο δρομέας</translation>
     </message>
     <message>
         <source>%app is turned off</source>
-        <translation type="unfinished"></translation>
+        <translation>Το %app είναι απενεργοποιημένο</translation>
     </message>
     <message>
         <source>Secure input is on, so %app stays out</source>
-        <translation type="unfinished"></translation>
+        <translation>Η ασφαλής εισαγωγή είναι ενεργή, οπότε το %app μένει έξω</translation>
     </message>
     <message>
         <source>the trigger shortcut</source>
-        <translation type="unfinished"></translation>
+        <translation>τη συντόμευση ενεργοποίησης</translation>
     </message>
     <message>
         <source>Press %1 for a suggestion</source>
-        <translation type="unfinished"></translation>
+        <translation>Πατήστε %1 για πρόταση</translation>
     </message>
     <message>
         <source>Text is selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Υπάρχει επιλεγμένο κείμενο</translation>
     </message>
     <message>
         <source>The caret is inside existing text</source>
-        <translation type="unfinished"></translation>
+        <translation>Ο δρομέας είναι μέσα σε υπάρχον κείμενο</translation>
     </message>
     <message>
         <source>This field is too small</source>
-        <translation type="unfinished"></translation>
+        <translation>Αυτό το πεδίο είναι πολύ μικρό</translation>
     </message>
     <message>
         <source>Waiting for a few characters</source>
-        <translation type="unfinished"></translation>
+        <translation>Αναμονή για μερικούς χαρακτήρες</translation>
     </message>
     <message>
         <source>Start of a new line</source>
-        <translation type="unfinished"></translation>
+        <translation>Αρχή νέας γραμμής</translation>
     </message>
     <message>
         <source>The model is still downloading</source>
-        <translation type="unfinished"></translation>
+        <translation>Η λήψη του μοντέλου δεν έχει ολοκληρωθεί</translation>
     </message>
     <message>
         <source>Download the %app model in Settings first</source>
-        <translation type="unfinished"></translation>
+        <translation>Κάντε πρώτα λήψη του μοντέλου %app στις Ρυθμίσεις</translation>
     </message>
     <message>
         <source>Not checked yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Δεν έχει ελεγχθεί ακόμα</translation>
     </message>
     <message>
         <source>Checking…</source>
-        <translation type="unfinished"></translation>
+        <translation>Έλεγχος…</translation>
     </message>
     <message>
         <source>The model stopped with error %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Το μοντέλο σταμάτησε με σφάλμα %1</translation>
     </message>
     <message>
         <source>The model file couldn&apos;t be loaded</source>
-        <translation type="unfinished"></translation>
+        <translation>Δεν ήταν δυνατή η φόρτωση του αρχείου μοντέλου</translation>
     </message>
     <message>
         <source>There wasn&apos;t enough memory to start the model</source>
-        <translation type="unfinished"></translation>
+        <translation>Δεν υπήρχε αρκετή μνήμη για την εκκίνηση του μοντέλου</translation>
     </message>
     <message>
         <source>The text couldn&apos;t be prepared for the model</source>
-        <translation type="unfinished"></translation>
+        <translation>Δεν ήταν δυνατή η προετοιμασία του κειμένου για το μοντέλο</translation>
     </message>
     <message>
         <source>This computer needs %1 free for the download. Free up some space, then try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ο υπολογιστής χρειάζεται %1 ελεύθερο χώρο για τη λήψη. Ελευθερώστε χώρο και δοκιμάστε ξανά.</translation>
     </message>
     <message>
         <source>The download didn&apos;t match the expected file, so it was deleted. Try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Το αρχείο της λήψης δεν ταίριαζε με το αναμενόμενο και διαγράφηκε. Δοκιμάστε ξανά.</translation>
     </message>
     <message>
         <source>Downloaded</source>
-        <translation type="unfinished"></translation>
+        <translation>Ελήφθη</translation>
     </message>
     <message>
         <source>Downloading. Suggestions start once it&apos;s done.</source>
-        <translation type="unfinished"></translation>
+        <translation>Λήψη σε εξέλιξη. Οι προτάσεις ξεκινούν μόλις ολοκληρωθεί.</translation>
     </message>
     <message>
         <source>Checking the download.</source>
-        <translation type="unfinished"></translation>
+        <translation>Έλεγχος της λήψης.</translation>
     </message>
     <message>
         <source>Checking the download. Suggestions start once it&apos;s done.</source>
-        <translation type="unfinished"></translation>
+        <translation>Έλεγχος της λήψης. Οι προτάσεις ξεκινούν μόλις ολοκληρωθεί.</translation>
     </message>
     <message>
         <source>Download the model to start</source>
-        <translation type="unfinished"></translation>
+        <translation>Κάντε λήψη του μοντέλου για να ξεκινήσετε</translation>
     </message>
     <message>
         <source>Ollama is running but has no models</source>
-        <translation type="unfinished"></translation>
+        <translation>Το Ollama εκτελείται αλλά δεν έχει μοντέλα</translation>
     </message>
     <message>
         <source>Another app</source>
-        <translation type="unfinished"></translation>
+        <translation>Άλλη εφαρμογή</translation>
     </message>
     <message>
         <source>There is no D-Bus session bus, so %1 cannot reach text fields.</source>
-        <translation type="unfinished"></translation>
+        <translation>Δεν υπάρχει δίαυλος συνεδρίας D-Bus, οπότε το %1 δεν έχει πρόσβαση στα πεδία κειμένου.</translation>
     </message>
     <message>
         <source>The desktop&apos;s accessibility bus is not running, so %1 cannot reach text fields.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ο δίαυλος προσβασιμότητας της επιφάνειας εργασίας δεν εκτελείται, οπότε το %1 δεν έχει πρόσβαση στα πεδία κειμένου.</translation>
     </message>
     <message>
         <source>Short</source>
-        <translation type="unfinished"></translation>
+        <translation>Σύντομες</translation>
     </message>
     <message>
         <source>Medium</source>
-        <translation type="unfinished"></translation>
+        <translation>Μεσαίες</translation>
     </message>
     <message>
         <source>Long</source>
-        <translation type="unfinished"></translation>
+        <translation>Μεγάλες</translation>
     </message>
     <message>
         <source>Hide the suggestion</source>
-        <translation type="unfinished"></translation>
+        <translation>Απόκρυψη της πρότασης</translation>
     </message>
     <message>
         <source>Hide suggestions until I change fields</source>
-        <translation type="unfinished"></translation>
+        <translation>Απόκρυψη προτάσεων μέχρι να αλλάξω πεδίο</translation>
     </message>
     <message>
         <source>Do nothing, send Escape to the app</source>
-        <translation type="unfinished"></translation>
+        <translation>Καμία ενέργεια, αποστολή του Escape στην εφαρμογή</translation>
     </message>
     <message>
         <source>Type it</source>
-        <translation type="unfinished"></translation>
+        <translation>Πληκτρολόγηση</translation>
     </message>
     <message>
         <source>Insert through Accessibility</source>
-        <translation type="unfinished"></translation>
+        <translation>Εισαγωγή μέσω προσβασιμότητας</translation>
     </message>
     <message>
         <source>Paste it</source>
-        <translation type="unfinished"></translation>
+        <translation>Επικόλληση</translation>
     </message>
     <message>
         <source>Grey</source>
-        <translation type="unfinished"></translation>
+        <translation>Γκρι</translation>
     </message>
     <message>
         <source>Gold tint</source>
-        <translation type="unfinished"></translation>
+        <translation>Χρυσή απόχρωση</translation>
     </message>
     <message>
         <source>%app model</source>
-        <translation type="unfinished"></translation>
+        <translation>Μοντέλο %app</translation>
     </message>
     <message>
         <source>Ollama</source>
-        <translation type="unfinished"></translation>
+        <translation>Ollama</translation>
     </message>
     <message>
         <source>Local server</source>
-        <translation type="unfinished"></translation>
+        <translation>Τοπικός διακομιστής</translation>
     </message>
     <message>
         <source>Runs on this computer after a one-time download. Works offline.</source>
-        <translation type="unfinished"></translation>
+        <translation>Εκτελείται σε αυτόν τον υπολογιστή μετά από μία λήψη. Λειτουργεί εκτός σύνδεσης.</translation>
     </message>
     <message>
         <source>Any model you run in Ollama, base models included.</source>
-        <translation type="unfinished"></translation>
+        <translation>Οποιοδήποτε μοντέλο εκτελείτε στο Ollama, και βασικά μοντέλα.</translation>
     </message>
     <message>
         <source>LM Studio, llama-server or any OpenAI-compatible endpoint.</source>
-        <translation type="unfinished"></translation>
+        <translation>LM Studio, llama-server ή οποιοδήποτε endpoint συμβατό με OpenAI.</translation>
     </message>
     <message>
         <source>Sends the text as keystrokes. Works almost everywhere.</source>
-        <translation type="unfinished"></translation>
+        <translation>Στέλνει το κείμενο ως πατήματα πλήκτρων. Λειτουργεί σχεδόν παντού.</translation>
     </message>
     <message>
         <source>Writes straight into the field. Cleanest in native computer apps.</source>
-        <translation type="unfinished"></translation>
+        <translation>Γράφει απευθείας στο πεδίο. Καθαρότερο σε εγγενείς εφαρμογές.</translation>
     </message>
     <message>
         <source>Uses the clipboard, then puts your clipboard back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Χρησιμοποιεί το πρόχειρο και μετά επαναφέρει το περιεχόμενό του.</translation>
     </message>
     <message>
         <source>Typing</source>
-        <translation type="unfinished"></translation>
+        <translation>Πληκτρολόγηση</translation>
     </message>
     <message>
         <source>Accessibility</source>
-        <translation type="unfinished"></translation>
+        <translation>Προσβασιμότητα</translation>
     </message>
     <message>
         <source>Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Επικόλληση</translation>
     </message>
     <message>
         <source>Your writing memory could not be opened and was set aside. Nothing new is remembered until %app starts again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Δεν ήταν δυνατό το άνοιγμα της μνήμης γραφής και τέθηκε στην άκρη. Τίποτα νέο δεν απομνημονεύεται μέχρι να ξεκινήσει ξανά το %app.</translation>
     </message>
     <message>
         <source>Your writing memory could not be opened because its key could not be read from the keyring. Nothing new is remembered until %app starts again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Δεν ήταν δυνατό το άνοιγμα της μνήμης γραφής, επειδή το κλειδί της δεν διαβάστηκε από την κλειδοθήκη. Τίποτα νέο δεν απομνημονεύεται μέχρι να ξεκινήσει ξανά το %app.</translation>
     </message>
     <message>
         <source>Not Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Όχι τώρα</translation>
     </message>
     <message>
         <source>Open the desktop&apos;s settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Άνοιγμα ρυθμίσεων επιφάνειας εργασίας</translation>
     </message>
     <message>
         <source>Don&apos;t remind me again</source>
-        <translation type="unfinished"></translation>
+        <translation>Να μην ξαναεμφανιστεί</translation>
     </message>
     <message>
         <source>Open Playground</source>
-        <translation type="unfinished"></translation>
+        <translation>Άνοιγμα πεδίου εξάσκησης</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Ρυθμίσεις</translation>
     </message>
     <message>
         <source>Quit %app</source>
-        <translation type="unfinished"></translation>
+        <translation>Έξοδος από το %app</translation>
     </message>
     <message>
         <source>Needs Accessibility access</source>
-        <translation type="unfinished"></translation>
+        <translation>Χρειάζεται πρόσβαση προσβασιμότητας</translation>
     </message>
     <message>
         <source>Paused until you resume</source>
-        <translation type="unfinished"></translation>
+        <translation>Σε παύση μέχρι να συνεχίσετε</translation>
     </message>
     <message>
         <source>Paused until %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Σε παύση έως %1</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Ανενεργό</translation>
     </message>
     <message numerus="yes">
         <source>Paused while %1 are open</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Σε παύση όσο είναι ανοιχτό το %1</numerusform>
+            <numerusform>Σε παύση όσο είναι ανοιχτά: %1</numerusform>
         </translation>
     </message>
     <message>
         <source>Grant Accessibility Access…</source>
-        <translation type="unfinished"></translation>
+        <translation>Παραχώρηση πρόσβασης προσβασιμότητας…</translation>
     </message>
     <message>
         <source>Force Quit %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Αναγκαστικός τερματισμός: %1</translation>
     </message>
     <message>
         <source>Quit %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Τερματισμός: %1</translation>
     </message>
     <message numerus="yes">
         <source>words saved today</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>λέξη που γλιτώσατε σήμερα</numerusform>
+            <numerusform>λέξεις που γλιτώσατε σήμερα</numerusform>
         </translation>
     </message>
     <message>
         <source>Start typing anywhere. %app keeps count here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ξεκινήστε να πληκτρολογείτε οπουδήποτε. Το %app μετράει εδώ.</translation>
     </message>
     <message>
         <source>Under a minute of typing today. </source>
-        <translation type="unfinished"></translation>
+        <translation>Σήμερα γλιτώσατε λιγότερο από ένα λεπτό πληκτρολόγησης. </translation>
     </message>
     <message>
         <source>About %1 of typing today. </source>
-        <translation type="unfinished"></translation>
+        <translation>Σήμερα γλιτώσατε περίπου %1 πληκτρολόγησης. </translation>
     </message>
     <message>
         <source>Resume in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Συνέχιση στο %1</translation>
     </message>
     <message>
         <source>Pause in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Παύση στο %1</translation>
     </message>
     <message>
         <source>Resume Everywhere</source>
-        <translation type="unfinished"></translation>
+        <translation>Συνέχιση παντού</translation>
     </message>
     <message>
         <source>Pause Everywhere</source>
-        <translation type="unfinished"></translation>
+        <translation>Παύση παντού</translation>
     </message>
     <message>
         <source>For 15 Minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Για 15 λεπτά</translation>
     </message>
     <message>
         <source>For 1 Hour</source>
-        <translation type="unfinished"></translation>
+        <translation>Για 1 ώρα</translation>
     </message>
     <message>
         <source>For 4 Hours</source>
-        <translation type="unfinished"></translation>
+        <translation>Για 4 ώρες</translation>
     </message>
     <message>
         <source>Until I Resume</source>
-        <translation type="unfinished"></translation>
+        <translation>Μέχρι να συνεχίσω</translation>
     </message>
     <message>
         <source>Example: after typing %1, %2 suggests %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Παράδειγμα: μετά το «%1», το %2 προτείνει «%3»</translation>
     </message>
     <message>
         <source>takes the next word</source>
-        <translation type="unfinished"></translation>
+        <translation>παίρνει την επόμενη λέξη</translation>
     </message>
     <message>
         <source>Download</source>
-        <translation type="unfinished"></translation>
+        <translation>Λήψη</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Ακύρωση</translation>
     </message>
     <message>
         <source>%1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 από %2</translation>
     </message>
     <message>
         <source>%1 of %2. You can keep writing while it downloads.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 από %2. Μπορείτε να συνεχίσετε να γράφετε όσο γίνεται η λήψη.</translation>
     </message>
     <message>
         <source>Checking the download</source>
-        <translation type="unfinished"></translation>
+        <translation>Έλεγχος της λήψης</translation>
     </message>
     <message>
         <source>Try Again</source>
-        <translation type="unfinished"></translation>
+        <translation>Επανάληψη</translation>
     </message>
     <message>
         <source>Remove…</source>
-        <translation type="unfinished"></translation>
+        <translation>Κατάργηση…</translation>
     </message>
     <message>
         <source>%1 license</source>
-        <translation type="unfinished"></translation>
+        <translation>Άδεια %1</translation>
     </message>
     <message>
         <source>Remove the %app model?</source>
-        <translation type="unfinished"></translation>
+        <translation>Κατάργηση του μοντέλου %app;</translation>
     </message>
     <message>
         <source>Model download</source>
-        <translation type="unfinished"></translation>
+        <translation>Λήψη μοντέλου</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Κατάργηση</translation>
     </message>
     <message>
         <source>Step %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Βήμα %1 από %2</translation>
     </message>
     <message>
         <source>Continue</source>
-        <translation type="unfinished"></translation>
+        <translation>Συνέχεια</translation>
     </message>
     <message>
         <source>Later</source>
-        <translation type="unfinished"></translation>
+        <translation>Αργότερα</translation>
     </message>
     <message>
         <source>Start Writing</source>
-        <translation type="unfinished"></translation>
+        <translation>Ξεκινήστε να γράφετε</translation>
     </message>
     <message>
         <source>Finish your sentences in any app.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ολοκληρώνει τις φράσεις σας σε κάθε εφαρμογή.</translation>
     </message>
     <message>
         <source>%app reads the words before your caret and suggests what comes next in grey. Press Tab to take one word, or the key above Tab to take the rest. If you don&apos;t want it, keep typing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Το %app διαβάζει τις λέξεις πριν από τον δρομέα και προτείνει με γκρι τη συνέχεια. Πατήστε Tab για μία λέξη ή το πλήκτρο πάνω από το Tab για τις υπόλοιπες. Αν δεν τη θέλετε, συνεχίστε να πληκτρολογείτε.</translation>
     </message>
     <message>
         <source>Sees what you see</source>
-        <translation type="unfinished"></translation>
+        <translation>Βλέπει ό,τι βλέπετε</translation>
     </message>
     <message>
         <source>Private</source>
-        <translation type="unfinished"></translation>
+        <translation>Ιδιωτικό</translation>
     </message>
     <message>
         <source>It reads the window you&apos;re typing in, like the chat you&apos;re answering, so suggestions fit. None of it goes online, to us or any server. It stays private on your computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Διαβάζει το παράθυρο όπου πληκτρολογείτε, π.χ. τη συνομιλία στην οποία απαντάτε, ώστε οι προτάσεις να ταιριάζουν. Τίποτα δεν βγαίνει στο διαδίκτυο, ούτε σε εμάς ούτε σε κάποιον διακομιστή. Μένει ιδιωτικά στον υπολογιστή σας.</translation>
     </message>
     <message>
         <source>Accessibility is on</source>
-        <translation type="unfinished"></translation>
+        <translation>Η προσβασιμότητα είναι ενεργή</translation>
     </message>
     <message>
         <source>%app can now read the field you&apos;re writing in and type suggestions for you.</source>
-        <translation type="unfinished"></translation>
+        <translation>Το %app μπορεί τώρα να διαβάζει το πεδίο όπου γράφετε και να πληκτρολογεί προτάσεις για εσάς.</translation>
     </message>
     <message>
         <source>Let %app see what you type.</source>
-        <translation type="unfinished"></translation>
+        <translation>Επιτρέψτε στο %app να βλέπει τι πληκτρολογείτε.</translation>
     </message>
     <message>
         <source>The system asks for Accessibility access before any app can read text fields or type into them. %app uses it only for the field you&apos;re writing in.</source>
-        <translation type="unfinished"></translation>
+        <translation>Το σύστημα ζητά πρόσβαση προσβασιμότητας πριν μια εφαρμογή μπορέσει να διαβάσει ή να γράψει σε πεδία κειμένου. Το %app τη χρησιμοποιεί μόνο για το πεδίο όπου γράφετε.</translation>
     </message>
     <message>
         <source>%app reads your text when you pause and forgets it after one suggestion, unless you turn on writing memory.</source>
-        <translation type="unfinished"></translation>
+        <translation>Το %app διαβάζει το κείμενό σας όταν σταματάτε και το ξεχνά μετά από μία πρόταση, εκτός αν ενεργοποιήσετε τη μνήμη γραφής.</translation>
     </message>
     <message>
         <source>%app skips password fields and anything else the system marks as secure.</source>
-        <translation type="unfinished"></translation>
+        <translation>Το %app παραλείπει τα πεδία κωδικών και ό,τι άλλο το σύστημα χαρακτηρίζει ως ασφαλές.</translation>
     </message>
     <message>
         <source>Open Accessibility Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Άνοιγμα ρυθμίσεων προσβασιμότητας</translation>
     </message>
     <message>
         <source>Switch %app on in the list, then come back. This page updates by itself.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ενεργοποιήστε το %app στη λίστα και επιστρέψτε. Η σελίδα ενημερώνεται μόνη της.</translation>
     </message>
     <message>
         <source>Already switched on? The desktop&apos;s settings may still list an older copy of %app. Select it, remove it with the minus button, then try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Είναι ήδη ενεργό; Οι ρυθμίσεις της επιφάνειας εργασίας ίσως δείχνουν ακόμα ένα παλαιότερο αντίγραφο του %app. Επιλέξτε το, αφαιρέστε το με το κουμπί μείον και δοκιμάστε ξανά.</translation>
     </message>
     <message>
         <source>Pick what writes your suggestions.</source>
-        <translation type="unfinished"></translation>
+        <translation>Επιλέξτε τι θα γράφει τις προτάσεις σας.</translation>
     </message>
     <message>
         <source>You can change this any time in Settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Μπορείτε να το αλλάξετε όποτε θέλετε στις Ρυθμίσεις.</translation>
     </message>
     <message>
         <source>Give it a try.</source>
-        <translation type="unfinished"></translation>
+        <translation>Δοκιμάστε το.</translation>
     </message>
     <message>
         <source>Start typing a sentence. When grey words appear, press Tab for one word or the key above Tab for all of them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ξεκινήστε να πληκτρολογείτε μια φράση. Όταν εμφανιστούν γκρι λέξεις, πατήστε Tab για μία λέξη ή το πλήκτρο πάνω από το Tab για όλες.</translation>
     </message>
     <message>
         <source>Hi Orlenn, thanks for the quick reply. I think we should</source>
-        <translation type="unfinished"></translation>
+        <translation>Γεια σου Orlenn, ευχαριστώ για τη γρήγορη απάντηση. Νομίζω ότι πρέπει να</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Πίσω</translation>
     </message>
     <message>
         <source>Practice field</source>
-        <translation type="unfinished"></translation>
+        <translation>Πεδίο εξάσκησης</translation>
     </message>
     <message>
         <source>Default, on</source>
-        <translation type="unfinished"></translation>
+        <translation>Προεπιλογή, ενεργό</translation>
     </message>
     <message>
         <source>Default, off</source>
-        <translation type="unfinished"></translation>
+        <translation>Προεπιλογή, ανενεργό</translation>
     </message>
     <message>
         <source>Default follows General: %1, %2 suggestions.</source>
-        <translation type="unfinished"></translation>
+        <translation>Η προεπιλογή ακολουθεί τα Γενικά: %1, %2 προτάσεις.</translation>
     </message>
     <message>
         <source>Add a website</source>
-        <translation type="unfinished"></translation>
+        <translation>Προσθήκη ιστότοπου</translation>
     </message>
     <message>
         <source>Domain</source>
-        <translation type="unfinished"></translation>
+        <translation>Τομέας</translation>
     </message>
     <message>
         <source>Rules for a site apply in any browser %app can read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Οι κανόνες ενός ιστότοπου ισχύουν σε κάθε πρόγραμμα περιήγησης που μπορεί να διαβάσει το %app.</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Προσθήκη</translation>
     </message>
     <message>
         <source>Add App…</source>
-        <translation type="unfinished"></translation>
+        <translation>Προσθήκη εφαρμογής…</translation>
     </message>
     <message>
         <source>Add an app</source>
-        <translation type="unfinished"></translation>
+        <translation>Προσθήκη εφαρμογής</translation>
     </message>
     <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Αναζήτηση</translation>
     </message>
     <message>
         <source>Clear search</source>
-        <translation type="unfinished"></translation>
+        <translation>Εκκαθάριση αναζήτησης</translation>
     </message>
     <message>
         <source>Add an app or website</source>
-        <translation type="unfinished"></translation>
+        <translation>Προσθήκη εφαρμογής ή ιστότοπου</translation>
     </message>
     <message>
         <source>Add Website…</source>
-        <translation type="unfinished"></translation>
+        <translation>Προσθήκη ιστότοπου…</translation>
     </message>
     <message>
         <source>Apps &amp; Sites</source>
-        <translation type="unfinished"></translation>
+        <translation>Εφαρμογές και ιστότοποι</translation>
     </message>
     <message>
         <source>Paused</source>
-        <translation type="unfinished"></translation>
+        <translation>Σε παύση</translation>
     </message>
     <message>
         <source>Apps</source>
-        <translation type="unfinished"></translation>
+        <translation>Εφαρμογές</translation>
     </message>
     <message>
         <source>Websites</source>
-        <translation type="unfinished"></translation>
+        <translation>Ιστότοποι</translation>
     </message>
     <message>
         <source>No matches</source>
-        <translation type="unfinished"></translation>
+        <translation>Δεν βρέθηκαν αποτελέσματα</translation>
     </message>
     <message>
         <source>No apps yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Δεν υπάρχουν εφαρμογές ακόμα</translation>
     </message>
     <message>
         <source>Nothing matches “%1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>Τίποτα δεν ταιριάζει με «%1».</translation>
     </message>
     <message>
         <source>Apps appear here once you accept a suggestion in them, or add one with +.</source>
-        <translation type="unfinished"></translation>
+        <translation>Οι εφαρμογές εμφανίζονται εδώ μόλις αποδεχτείτε μια πρόταση σε αυτές, ή προσθέστε μία με το +.</translation>
     </message>
     <message>
         <source>Pick an app or site</source>
-        <translation type="unfinished"></translation>
+        <translation>Επιλέξτε εφαρμογή ή ιστότοπο</translation>
     </message>
     <message>
         <source>Each one can have its own rules. Anything you don&apos;t change follows General.</source>
-        <translation type="unfinished"></translation>
+        <translation>Καθένα μπορεί να έχει δικούς του κανόνες. Ό,τι δεν αλλάξετε ακολουθεί τα Γενικά.</translation>
     </message>
     <message>
         <source>Words saved here</source>
-        <translation type="unfinished"></translation>
+        <translation>Λέξεις που γλιτώσατε εδώ</translation>
     </message>
     <message>
         <source>Suggestions</source>
-        <translation type="unfinished"></translation>
+        <translation>Προτάσεις</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>Ενεργό</translation>
     </message>
     <message>
         <source>Tab accepts suggestions</source>
-        <translation type="unfinished"></translation>
+        <translation>Το Tab αποδέχεται προτάσεις</translation>
     </message>
     <message>
         <source>Turn off where Tab already means something, like indenting. The other accept key still works.</source>
-        <translation type="unfinished"></translation>
+        <translation>Απενεργοποιήστε το όπου το Tab ήδη κάνει κάτι, π.χ. εσοχή. Το άλλο πλήκτρο αποδοχής εξακολουθεί να λειτουργεί.</translation>
     </message>
     <message>
         <source>Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Προεπιλογή</translation>
     </message>
     <message>
         <source>Insert by</source>
-        <translation type="unfinished"></translation>
+        <translation>Εισαγωγή με</translation>
     </message>
     <message>
         <source>Length</source>
-        <translation type="unfinished"></translation>
+        <translation>Μήκος</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Παύση</translation>
     </message>
     <message>
         <source>Resume</source>
-        <translation type="unfinished"></translation>
+        <translation>Συνέχιση</translation>
     </message>
     <message>
         <source>Pause here</source>
-        <translation type="unfinished"></translation>
+        <translation>Παύση εδώ</translation>
     </message>
     <message>
         <source>Memory</source>
-        <translation type="unfinished"></translation>
+        <translation>Μνήμη</translation>
     </message>
     <message>
         <source>Remember my writing here</source>
-        <translation type="unfinished"></translation>
+        <translation>Απομνημόνευση του τρόπου που γράφω εδώ</translation>
     </message>
     <message>
         <source>Writing memory is off in Your Voice.</source>
-        <translation type="unfinished"></translation>
+        <translation>Η μνήμη γραφής είναι απενεργοποιημένη στην ενότητα «Το ύφος σας».</translation>
     </message>
     <message>
         <source>Erase…</source>
-        <translation type="unfinished"></translation>
+        <translation>Διαγραφή…</translation>
     </message>
     <message>
         <source>Reset to Defaults</source>
-        <translation type="unfinished"></translation>
+        <translation>Επαναφορά προεπιλογών</translation>
     </message>
     <message>
         <source>Erase what %app remembered from %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Διαγραφή όσων απομνημόνευσε το %app από το %1;</translation>
     </message>
     <message>
         <source>Erase</source>
-        <translation type="unfinished"></translation>
+        <translation>Διαγραφή</translation>
     </message>
     <message>
         <source>Passages from this app can shape suggestions everywhere.</source>
-        <translation type="unfinished"></translation>
+        <translation>Αποσπάσματα από αυτή την εφαρμογή μπορούν να επηρεάζουν τις προτάσεις παντού.</translation>
     </message>
     <message>
         <source>Finish setting up</source>
-        <translation type="unfinished"></translation>
+        <translation>Ολοκληρώστε τη ρύθμιση</translation>
     </message>
     <message>
         <source>Setup progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Πρόοδος ρύθμισης</translation>
     </message>
     <message>
         <source>Done: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ολοκληρώθηκε: %1</translation>
     </message>
     <message>
         <source>Best day yet!</source>
-        <translation type="unfinished"></translation>
+        <translation>Η καλύτερη μέρα σας μέχρι τώρα!</translation>
     </message>
     <message>
         <source>Try it here</source>
-        <translation type="unfinished"></translation>
+        <translation>Δοκιμάστε το εδώ</translation>
     </message>
     <message>
         <source>Thanks for sending the draft over. I had a look and</source>
-        <translation type="unfinished"></translation>
+        <translation>Ευχαριστώ που έστειλες το προσχέδιο. Το κοίταξα και</translation>
     </message>
     <message>
         <source>next word</source>
-        <translation type="unfinished"></translation>
+        <translation>επόμενη λέξη</translation>
     </message>
     <message>
         <source>whole suggestion</source>
-        <translation type="unfinished"></translation>
+        <translation>όλη η πρόταση</translation>
     </message>
     <message>
         <source>hide it</source>
-        <translation type="unfinished"></translation>
+        <translation>απόκρυψη</translation>
     </message>
     <message>
         <source>This field runs the real engine. Start typing and grey words show up as you go.</source>
-        <translation type="unfinished"></translation>
+        <translation>Αυτό το πεδίο χρησιμοποιεί την πραγματική μηχανή. Ξεκινήστε να πληκτρολογείτε και οι γκρι λέξεις θα εμφανίζονται στην πορεία.</translation>
     </message>
     <message>
         <source>This field runs the real engine, even before you allow Accessibility. Start typing and grey words show up as you go.</source>
-        <translation type="unfinished"></translation>
+        <translation>Αυτό το πεδίο χρησιμοποιεί την πραγματική μηχανή, ακόμα και πριν επιτρέψετε την προσβασιμότητα. Ξεκινήστε να πληκτρολογείτε και οι γκρι λέξεις θα εμφανίζονται στην πορεία.</translation>
     </message>
     <message>
         <source>You&apos;re all set</source>
-        <translation type="unfinished"></translation>
+        <translation>Όλα έτοιμα</translation>
     </message>
     <message>
         <source>Accessibility is on and %1 is ready. %app works in every app you type in.</source>
-        <translation type="unfinished"></translation>
+        <translation>Η προσβασιμότητα είναι ενεργή και το %1 είναι έτοιμο. Το %app λειτουργεί σε κάθε εφαρμογή όπου πληκτρολογείτε.</translation>
     </message>
     <message>
         <source>Waiting for %1 to quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Αναμονή για τερματισμό: %1</translation>
     </message>
     <message>
         <source>Turned off</source>
-        <translation type="unfinished"></translation>
+        <translation>Απενεργοποιημένο</translation>
     </message>
     <message>
         <source>Paused everywhere</source>
-        <translation type="unfinished"></translation>
+        <translation>Σε παύση παντού</translation>
     </message>
     <message>
         <source>%1, %2 typical wait</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, τυπική αναμονή %2</translation>
     </message>
     <message>
         <source>%1 this week.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 αυτή την εβδομάδα.</translation>
     </message>
     <message>
         <source>Start your streak today.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ξεκινήστε το σερί σας σήμερα.</translation>
     </message>
     <message>
         <source>Overview</source>
-        <translation type="unfinished"></translation>
+        <translation>Επισκόπηση</translation>
     </message>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>Γενικά</translation>
     </message>
     <message>
         <source>Engine</source>
-        <translation type="unfinished"></translation>
+        <translation>Μηχανή</translation>
     </message>
     <message>
         <source>Context</source>
-        <translation type="unfinished"></translation>
+        <translation>Συμφραζόμενα</translation>
     </message>
     <message>
         <source>Your Voice</source>
-        <translation type="unfinished"></translation>
+        <translation>Το ύφος σας</translation>
     </message>
     <message>
         <source>Keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Πλήκτρα</translation>
     </message>
     <message>
         <source>Emoji</source>
-        <translation type="unfinished"></translation>
+        <translation>Emoji</translation>
     </message>
     <message>
         <source>Battery</source>
-        <translation type="unfinished"></translation>
+        <translation>Μπαταρία</translation>
     </message>
     <message>
         <source>Insights</source>
-        <translation type="unfinished"></translation>
+        <translation>Στατιστικά</translation>
     </message>
     <message>
         <source>Field Inspector</source>
-        <translation type="unfinished"></translation>
+        <translation>Επιθεωρητής πεδίων</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Πληροφορίες</translation>
     </message>
     <message>
         <source>How %app is doing today</source>
-        <translation type="unfinished"></translation>
+        <translation>Πώς τα πάει σήμερα το %app</translation>
     </message>
     <message>
         <source>Where and how suggestions appear</source>
-        <translation type="unfinished"></translation>
+        <translation>Πού και πώς εμφανίζονται οι προτάσεις</translation>
     </message>
     <message>
         <source>The model that writes your suggestions</source>
-        <translation type="unfinished"></translation>
+        <translation>Το μοντέλο που γράφει τις προτάσεις σας</translation>
     </message>
     <message>
         <source>What %app may look at to guess better</source>
-        <translation type="unfinished"></translation>
+        <translation>Τι μπορεί να βλέπει το %app για να μαντεύει καλύτερα</translation>
     </message>
     <message>
         <source>Help suggestions sound like you</source>
-        <translation type="unfinished"></translation>
+        <translation>Προτάσεις που ακούγονται σαν εσάς</translation>
     </message>
     <message>
         <source>Accept, dismiss and summon suggestions</source>
-        <translation type="unfinished"></translation>
+        <translation>Αποδοχή, απόρριψη και κλήση προτάσεων</translation>
     </message>
     <message>
         <source>Emoji search and emoticons</source>
-        <translation type="unfinished"></translation>
+        <translation>Αναζήτηση emoji και emoticon</translation>
     </message>
     <message>
         <source>Rules for each app and website</source>
-        <translation type="unfinished"></translation>
+        <translation>Κανόνες για κάθε εφαρμογή και ιστότοπο</translation>
     </message>
     <message>
         <source>Save power when you&apos;re unplugged</source>
-        <translation type="unfinished"></translation>
+        <translation>Εξοικονόμηση ενέργειας εκτός πρίζας</translation>
     </message>
     <message>
         <source>Words saved and how fast suggestions arrive</source>
-        <translation type="unfinished"></translation>
+        <translation>Λέξεις που γλιτώσατε και ταχύτητα προτάσεων</translation>
     </message>
     <message>
         <source>What %app sees in the focused field</source>
-        <translation type="unfinished"></translation>
+        <translation>Τι βλέπει το %app στο ενεργό πεδίο</translation>
     </message>
     <message>
         <source>Version and privacy</source>
-        <translation type="unfinished"></translation>
+        <translation>Έκδοση και απόρρητο</translation>
     </message>
     <message>
         <source>Writing</source>
-        <translation type="unfinished"></translation>
+        <translation>Γραφή</translation>
     </message>
     <message>
         <source>Input</source>
-        <translation type="unfinished"></translation>
+        <translation>Είσοδος</translation>
     </message>
     <message>
         <source>Rules</source>
-        <translation type="unfinished"></translation>
+        <translation>Κανόνες</translation>
     </message>
     <message>
         <source>Activity</source>
-        <translation type="unfinished"></translation>
+        <translation>Δραστηριότητα</translation>
     </message>
     <message>
         <source>%app can read the field you&apos;re typing in and insert suggestions in any app.</source>
-        <translation type="unfinished"></translation>
+        <translation>Το %app μπορεί να διαβάζει το πεδίο όπου πληκτρολογείτε και να εισάγει προτάσεις σε κάθε εφαρμογή.</translation>
     </message>
     <message>
         <source>Allow Accessibility access</source>
-        <translation type="unfinished"></translation>
+        <translation>Επιτρέψτε την πρόσβαση προσβασιμότητας</translation>
     </message>
     <message>
         <source>%app needs it to read the text you type in other apps and to insert suggestions.</source>
-        <translation type="unfinished"></translation>
+        <translation>Το %app τη χρειάζεται για να διαβάζει ό,τι πληκτρολογείτε σε άλλες εφαρμογές και να εισάγει προτάσεις.</translation>
     </message>
     <message>
         <source>Allow…</source>
-        <translation type="unfinished"></translation>
+        <translation>Να επιτρέπεται…</translation>
     </message>
     <message>
         <source>%1 is ready</source>
-        <translation type="unfinished"></translation>
+        <translation>Το %1 είναι έτοιμο</translation>
     </message>
     <message>
         <source>Checking %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Έλεγχος: %1</translation>
     </message>
     <message>
         <source>This takes a moment.</source>
-        <translation type="unfinished"></translation>
+        <translation>Θα πάρει μια στιγμή.</translation>
     </message>
     <message>
         <source>Your engine isn&apos;t ready</source>
-        <translation type="unfinished"></translation>
+        <translation>Η μηχανή σας δεν είναι έτοιμη</translation>
     </message>
     <message>
         <source>Open Engine</source>
-        <translation type="unfinished"></translation>
+        <translation>Άνοιγμα Μηχανής</translation>
     </message>
     <message>
         <source>The system&apos;s predictions are off</source>
-        <translation type="unfinished"></translation>
+        <translation>Οι προβλέψεις του συστήματος είναι ανενεργές</translation>
     </message>
     <message>
         <source>Only %app&apos;s suggestions appear while you type.</source>
-        <translation type="unfinished"></translation>
+        <translation>Όσο πληκτρολογείτε εμφανίζονται μόνο οι προτάσεις του %app.</translation>
     </message>
     <message>
         <source>Turn off the system&apos;s predictions</source>
-        <translation type="unfinished"></translation>
+        <translation>Απενεργοποιήστε τις προβλέψεις του συστήματος</translation>
     </message>
     <message>
         <source>The system shows its own grey suggestions on top of %app&apos;s. Each app picks up the change the next time you open it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Το σύστημα δείχνει τις δικές του γκρι προτάσεις πάνω από αυτές του %app. Κάθε εφαρμογή εφαρμόζει την αλλαγή την επόμενη φορά που θα την ανοίξετε.</translation>
     </message>
     <message>
         <source>Keyboard Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Ρυθμίσεις πληκτρολογίου</translation>
     </message>
     <message>
         <source>Turn Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Απενεργοποίηση</translation>
     </message>
     <message>
         <source>Only %app is suggesting</source>
-        <translation type="unfinished"></translation>
+        <translation>Μόνο το %app κάνει προτάσεις</translation>
     </message>
     <message>
         <source>Tab reaches %app again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Το Tab φτάνει ξανά στο %app.</translation>
     </message>
     <message numerus="yes">
         <source>%1 didn&apos;t quit. They may be showing a dialog. Force Quit closes them right away.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Το %1 δεν τερματίστηκε. Ίσως εμφανίζει κάποιο παράθυρο διαλόγου. Ο «Αναγκαστικός τερματισμός» το κλείνει αμέσως.</numerusform>
+            <numerusform>Τα %1 δεν τερματίστηκαν. Ίσως εμφανίζουν κάποιο παράθυρο διαλόγου. Ο «Αναγκαστικός τερματισμός» τα κλείνει αμέσως.</numerusform>
         </translation>
     </message>
     <message>
         <source>Force Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Αναγκαστικός τερματισμός</translation>
     </message>
     <message numerus="yes">
         <source>%1 take the Tab key before %app can, so %app stays paused in your other apps until you quit them.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Το %1 παίρνει το πλήκτρο Tab πριν από το %app, οπότε το %app μένει σε παύση στις άλλες εφαρμογές σας μέχρι να το τερματίσετε.</numerusform>
+            <numerusform>Τα %1 παίρνουν το πλήκτρο Tab πριν από το %app, οπότε το %app μένει σε παύση στις άλλες εφαρμογές σας μέχρι να τα τερματίσετε.</numerusform>
         </translation>
     </message>
     <message>
         <source>%1, %2 to do</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, απομένουν %2</translation>
     </message>
     <message>
         <source>Only when I ask</source>
-        <translation type="unfinished"></translation>
+        <translation>Μόνο όταν το ζητώ</translation>
     </message>
     <message>
         <source>On battery, suggestions appear only after you press the Suggest Now shortcut.</source>
-        <translation type="unfinished"></translation>
+        <translation>Με μπαταρία, οι προτάσεις εμφανίζονται μόνο αφού πατήσετε τη συντόμευση «Πρόταση τώρα».</translation>
     </message>
     <message>
         <source>Shorter suggestions</source>
-        <translation type="unfinished"></translation>
+        <translation>Πιο σύντομες προτάσεις</translation>
     </message>
     <message>
         <source>Fewer words take less power to write.</source>
-        <translation type="unfinished"></translation>
+        <translation>Λιγότερες λέξεις θέλουν λιγότερη ενέργεια.</translation>
     </message>
     <message>
         <source>Lighter model</source>
-        <translation type="unfinished"></translation>
+        <translation>Ελαφρύτερο μοντέλο</translation>
     </message>
     <message>
         <source>Same as plugged in</source>
-        <translation type="unfinished"></translation>
+        <translation>Όπως στην πρίζα</translation>
     </message>
     <message>
         <source>Running on battery. These apply right now.</source>
-        <translation type="unfinished"></translation>
+        <translation>Λειτουργία με μπαταρία. Αυτά ισχύουν τώρα.</translation>
     </message>
     <message>
         <source>Plugged in. These wait until you unplug.</source>
-        <translation type="unfinished"></translation>
+        <translation>Στην πρίζα. Αυτά θα ισχύσουν όταν αποσυνδέσετε τον φορτιστή.</translation>
     </message>
     <message>
         <source>Model</source>
-        <translation type="unfinished"></translation>
+        <translation>Μοντέλο</translation>
     </message>
     <message>
         <source>Model name</source>
-        <translation type="unfinished"></translation>
+        <translation>Όνομα μοντέλου</translation>
     </message>
     <message>
         <source>Reload the model list</source>
-        <translation type="unfinished"></translation>
+        <translation>Επαναφόρτωση λίστας μοντέλων</translation>
     </message>
     <message>
         <source>Choose a model</source>
-        <translation type="unfinished"></translation>
+        <translation>Επιλέξτε μοντέλο</translation>
     </message>
     <message>
         <source>For people who already run Ollama, LM Studio or llama-server.</source>
-        <translation type="unfinished"></translation>
+        <translation>Για όσους ήδη χρησιμοποιούν Ollama, LM Studio ή llama-server.</translation>
     </message>
     <message>
         <source>Use your own model</source>
-        <translation type="unfinished"></translation>
+        <translation>Χρήση δικού σας μοντέλου</translation>
     </message>
     <message>
         <source>Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Διεύθυνση</translation>
     </message>
     <message>
         <source>API key</source>
-        <translation type="unfinished"></translation>
+        <translation>Κλειδί API</translation>
     </message>
     <message>
         <source>Only if your server asks for one</source>
-        <translation type="unfinished"></translation>
+        <translation>Μόνο αν το ζητά ο διακομιστής σας</translation>
     </message>
     <message>
         <source>Focused</source>
-        <translation type="unfinished"></translation>
+        <translation>Εστιασμένο</translation>
     </message>
     <message>
         <source>Creativity</source>
-        <translation type="unfinished"></translation>
+        <translation>Δημιουργικότητα</translation>
     </message>
     <message>
         <source>Loose</source>
-        <translation type="unfinished"></translation>
+        <translation>Ελεύθερο</translation>
     </message>
     <message>
         <source>Lower stays close to the obvious next words. Higher tries more.</source>
-        <translation type="unfinished"></translation>
+        <translation>Χαμηλότερα μένει κοντά στις προφανείς επόμενες λέξεις. Υψηλότερα δοκιμάζει περισσότερα.</translation>
     </message>
     <message>
         <source>Wait before suggesting</source>
-        <translation type="unfinished"></translation>
+        <translation>Αναμονή πριν από πρόταση</translation>
     </message>
     <message>
         <source>How long you pause before %app starts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Πόσο πρέπει να σταματήσετε πριν ξεκινήσει το %app.</translation>
     </message>
     <message>
         <source>Run</source>
-        <translation type="unfinished"></translation>
+        <translation>Εκτέλεση</translation>
     </message>
     <message>
         <source>Try the engine</source>
-        <translation type="unfinished"></translation>
+        <translation>Δοκιμή της μηχανής</translation>
     </message>
     <message>
         <source>Sends a sample sentence and shows what comes back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Στέλνει μια δοκιμαστική φράση και δείχνει τι επιστρέφει.</translation>
     </message>
     <message>
         <source>Running…</source>
-        <translation type="unfinished"></translation>
+        <translation>Εκτέλεση…</translation>
     </message>
     <message>
         <source>The engine answered in %1 but had nothing useful to add.</source>
-        <translation type="unfinished"></translation>
+        <translation>Η μηχανή απάντησε σε %1 αλλά δεν είχε κάτι χρήσιμο να προσθέσει.</translation>
     </message>
     <message>
         <source>That didn&apos;t work: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Δεν λειτούργησε: %1</translation>
     </message>
     <message>
         <source>The request was cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Το αίτημα ακυρώθηκε.</translation>
     </message>
     <message>
         <source>Startup</source>
-        <translation type="unfinished"></translation>
+        <translation>Εκκίνηση</translation>
     </message>
     <message>
         <source>Launch at login</source>
-        <translation type="unfinished"></translation>
+        <translation>Εκκίνηση κατά τη σύνδεση</translation>
     </message>
     <message>
         <source>Show today&apos;s word count next to the icon</source>
-        <translation type="unfinished"></translation>
+        <translation>Εμφάνιση του σημερινού αριθμού λέξεων δίπλα στο εικονίδιο</translation>
     </message>
     <message>
         <source>Where suggestions appear</source>
-        <translation type="unfinished"></translation>
+        <translation>Πού εμφανίζονται οι προτάσεις</translation>
     </message>
     <message>
         <source>Turn this off to use %app only in the apps you switch on under Apps &amp; Sites.</source>
-        <translation type="unfinished"></translation>
+        <translation>Απενεργοποιήστε το για να χρησιμοποιείτε το %app μόνο στις εφαρμογές που ενεργοποιείτε στην ενότητα «Εφαρμογές και ιστότοποι».</translation>
     </message>
     <message>
         <source>By default %app waits until the caret is at the end of a line.</source>
-        <translation type="unfinished"></translation>
+        <translation>Από προεπιλογή το %app περιμένει μέχρι ο δρομέας να βρεθεί στο τέλος της γραμμής.</translation>
     </message>
     <message>
         <source>Without this, %app skips search bars and one-word boxes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Χωρίς αυτό, το %app παραλείπει γραμμές αναζήτησης και πεδία μίας λέξης.</translation>
     </message>
     <message>
         <source>Suggestions appear only after you press the Suggest Now shortcut.</source>
-        <translation type="unfinished"></translation>
+        <translation>Οι προτάσεις εμφανίζονται μόνο αφού πατήσετε τη συντόμευση «Πρόταση τώρα».</translation>
     </message>
     <message>
         <source>Spelling</source>
-        <translation type="unfinished"></translation>
+        <translation>Ορθογραφία</translation>
     </message>
     <message>
         <source>Waits while the word you&apos;re typing looks misspelled, so %app doesn&apos;t build on a typo.</source>
-        <translation type="unfinished"></translation>
+        <translation>Περιμένει όσο η λέξη που πληκτρολογείτε μοιάζει ανορθόγραφη, ώστε το %app να μη χτίζει πάνω σε τυπογραφικό λάθος.</translation>
     </message>
     <message>
         <source>After a misspelled word, shows a fix next to the caret. Press Tab to swap it in.</source>
-        <translation type="unfinished"></translation>
+        <translation>Μετά από ανορθόγραφη λέξη, δείχνει μια διόρθωση δίπλα στον δρομέα. Πατήστε Tab για να την αντικαταστήσετε.</translation>
     </message>
     <message>
         <source>Look</source>
-        <translation type="unfinished"></translation>
+        <translation>Εμφάνιση</translation>
     </message>
     <message>
         <source>Suggestion color</source>
-        <translation type="unfinished"></translation>
+        <translation>Χρώμα πρότασης</translation>
     </message>
     <message>
         <source>Text size</source>
-        <translation type="unfinished"></translation>
+        <translation>Μέγεθος κειμένου</translation>
     </message>
     <message>
         <source>Fine-tune if suggestions look larger or smaller than your text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ρυθμίστε το αν οι προτάσεις φαίνονται μεγαλύτερες ή μικρότερες από το κείμενό σας.</translation>
     </message>
     <message>
         <source>Vertical position</source>
-        <translation type="unfinished"></translation>
+        <translation>Κάθετη θέση</translation>
     </message>
     <message>
         <source>Nudge suggestions up or down to line up with your text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Μετακινήστε τις προτάσεις πάνω ή κάτω για να ευθυγραμμιστούν με το κείμενο.</translation>
     </message>
     <message>
         <source>A small keycap after your first suggestions, as a reminder of what to press.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ένα μικρό πλήκτρο μετά τις πρώτες προτάσεις, ως υπενθύμιση του τι να πατήσετε.</translation>
     </message>
     <message>
         <source>Insert suggestions by</source>
-        <translation type="unfinished"></translation>
+        <translation>Εισαγωγή προτάσεων με</translation>
     </message>
     <message>
         <source>Other autocomplete apps</source>
-        <translation type="unfinished"></translation>
+        <translation>Άλλες εφαρμογές αυτόματης συμπλήρωσης</translation>
     </message>
     <message>
         <source>They take the Tab key before %app can. With this off, %app asks you first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Παίρνουν το πλήκτρο Tab πριν από το %app. Αν αυτό είναι ανενεργό, το %app σας ρωτά πρώτα.</translation>
     </message>
     <message>
         <source>%1 is another device on your network, so the text around your caret will be sent there.</source>
-        <translation type="unfinished"></translation>
+        <translation>Το %1 είναι άλλη συσκευή στο δίκτυό σας, οπότε το κείμενο γύρω από τον δρομέα θα αποστέλλεται εκεί.</translation>
     </message>
     <message>
         <source>%1 isn&apos;t this computer, so the text around your caret will be sent there.</source>
-        <translation type="unfinished"></translation>
+        <translation>Το %1 δεν είναι αυτός ο υπολογιστής, οπότε το κείμενο γύρω από τον δρομέα θα αποστέλλεται εκεί.</translation>
     </message>
     <message>
         <source>Both keep your text on this computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Και τα δύο κρατούν το κείμενό σας σε αυτόν τον υπολογιστή.</translation>
     </message>
     <message>
         <source>%app opens by itself when you start your computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Το %app ανοίγει μόνο του όταν ξεκινάτε τον υπολογιστή.</translation>
     </message>
     <message>
         <source>System predictions</source>
-        <translation type="unfinished"></translation>
+        <translation>Προβλέψεις συστήματος</translation>
     </message>
     <message>
         <source>The system can show its own grey predictions. Keeping them off avoids two suggestions at once.</source>
-        <translation type="unfinished"></translation>
+        <translation>Το σύστημα μπορεί να δείχνει δικές του γκρι προβλέψεις. Αν μείνουν ανενεργές, δεν θα βλέπετε δύο προτάσεις ταυτόχρονα.</translation>
     </message>
     <message>
         <source>System predictions are on</source>
-        <translation type="unfinished"></translation>
+        <translation>Οι προβλέψεις συστήματος είναι ενεργές</translation>
     </message>
     <message>
         <source>System predictions are off</source>
-        <translation type="unfinished"></translation>
+        <translation>Οι προβλέψεις συστήματος είναι ανενεργές</translation>
     </message>
     <message>
         <source>tab</source>
-        <translation type="unfinished"></translation>
+        <translation>tab</translation>
     </message>
     <message>
         <source>Your next words, one Tab away.</source>
-        <translation type="unfinished"></translation>
+        <translation>Οι επόμενες λέξεις σας, ένα Tab μακριά.</translation>
     </message>
     <message>
         <source>Skip</source>
-        <translation type="unfinished"></translation>
+        <translation>Παράλειψη</translation>
     </message>
     <message>
         <source>Get Started</source>
-        <translation type="unfinished"></translation>
+        <translation>Ας ξεκινήσουμε</translation>
     </message>
     <message>
         <source>Turn sound on</source>
-        <translation type="unfinished"></translation>
+        <translation>Ενεργοποίηση ήχου</translation>
     </message>
     <message>
         <source>Turn sound off</source>
-        <translation type="unfinished"></translation>
+        <translation>Απενεργοποίηση ήχου</translation>
     </message>
     <message>
         <source>The other app</source>
-        <translation type="unfinished"></translation>
+        <translation>Η άλλη εφαρμογή</translation>
     </message>
     <message>
         <source>Next time, quit %1 without asking</source>
-        <translation type="unfinished"></translation>
+        <translation>Την επόμενη φορά, τερματισμός του %1 χωρίς ερώτηση</translation>
     </message>
     <message>
         <source>%1 is also running</source>
-        <translation type="unfinished"></translation>
+        <translation>Εκτελείται επίσης το %1</translation>
     </message>
     <message>
         <source>%1 are also running</source>
-        <translation type="unfinished"></translation>
+        <translation>Εκτελούνται επίσης τα %1</translation>
     </message>
     <message>
         <source>These apps answer the Tab key before %app can, so %app stays paused in your other apps until they quit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Αυτές οι εφαρμογές παίρνουν το πλήκτρο Tab πριν από το %app, οπότε το %app μένει σε παύση στις άλλες εφαρμογές σας μέχρι να τερματιστούν.</translation>
     </message>
     <message>
         <source>Quitting…</source>
-        <translation type="unfinished"></translation>
+        <translation>Τερματισμός…</translation>
     </message>
     <message>
         <source>%1 is still open</source>
-        <translation type="unfinished"></translation>
+        <translation>Το %1 είναι ακόμα ανοιχτό</translation>
     </message>
     <message>
         <source>It may be waiting on a dialog of its own. Force Quit closes it right away.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ίσως περιμένει σε δικό του παράθυρο διαλόγου. Ο «Αναγκαστικός τερματισμός» το κλείνει αμέσως.</translation>
     </message>
     <message>
         <source>%app has the Tab key</source>
-        <translation type="unfinished"></translation>
+        <translation>Το %app έχει το πλήκτρο Tab</translation>
     </message>
     <message>
         <source>%1 quit, so your suggestions are back in every app.</source>
-        <translation type="unfinished"></translation>
+        <translation>Το %1 τερματίστηκε, οπότε οι προτάσεις σας επέστρεψαν σε κάθε εφαρμογή.</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Τέλος</translation>
     </message>
     <message>
         <source>Open Source Notices</source>
-        <translation type="unfinished"></translation>
+        <translation>Σημειώσεις ανοιχτού κώδικα</translation>
     </message>
     <message>
         <source>Reset all settings?</source>
-        <translation type="unfinished"></translation>
+        <translation>Επαναφορά όλων των ρυθμίσεων;</translation>
     </message>
     <message>
         <source>This also clears your rules for apps and sites. Your statistics and writing memory stay.</source>
-        <translation type="unfinished"></translation>
+        <translation>Διαγράφονται επίσης οι κανόνες για εφαρμογές και ιστότοπους. Τα στατιστικά και η μνήμη γραφής παραμένουν.</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Επαναφορά</translation>
     </message>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Έκδοση %1</translation>
     </message>
     <message>
         <source>Some apps hide their text</source>
-        <translation type="unfinished"></translation>
+        <translation>Ορισμένες εφαρμογές κρύβουν το κείμενό τους</translation>
     </message>
     <message>
         <source>Suggest emoji after a colon</source>
-        <translation type="unfinished"></translation>
+        <translation>Πρόταση emoji μετά από άνω και κάτω τελεία</translation>
     </message>
     <message>
         <source>Turn emoticons into emoji</source>
-        <translation type="unfinished"></translation>
+        <translation>Μετατροπή emoticon σε emoji</translation>
     </message>
     <message>
         <source>After :-) or &lt;3, %app offers the matching emoji. Press Tab to swap it in.</source>
-        <translation type="unfinished"></translation>
+        <translation>Μετά από :-) ή &lt;3, το %app προσφέρει το αντίστοιχο emoji. Πατήστε Tab για να το βάλετε.</translation>
     </message>
     <message>
         <source>Skin tone</source>
-        <translation type="unfinished"></translation>
+        <translation>Τόνος δέρματος</translation>
     </message>
     <message>
         <source>Also show the default yellow</source>
-        <translation type="unfinished"></translation>
+        <translation>Εμφάνιση και του προεπιλεγμένου κίτρινου</translation>
     </message>
     <message>
         <source>Try a word</source>
-        <translation type="unfinished"></translation>
+        <translation>Δοκιμάστε μια λέξη</translation>
     </message>
     <message>
         <source>Light</source>
-        <translation type="unfinished"></translation>
+        <translation>Ελαφριά</translation>
     </message>
     <message>
         <source>No emoji match “%1”</source>
-        <translation type="unfinished"></translation>
+        <translation>Κανένα emoji δεν ταιριάζει με «%1»</translation>
     </message>
     <message>
         <source>Accepting</source>
-        <translation type="unfinished"></translation>
+        <translation>Αποδοχή</translation>
     </message>
     <message>
         <source>Take the next word</source>
-        <translation type="unfinished"></translation>
+        <translation>Αποδοχή της επόμενης λέξης</translation>
     </message>
     <message>
         <source>Press again for each following word.</source>
-        <translation type="unfinished"></translation>
+        <translation>Πατήστε ξανά για κάθε επόμενη λέξη.</translation>
     </message>
     <message>
         <source>Take the whole suggestion</source>
-        <translation type="unfinished"></translation>
+        <translation>Αποδοχή όλης της πρότασης</translation>
     </message>
     <message>
         <source>The key above Tab is easy to reach on most keyboards.</source>
-        <translation type="unfinished"></translation>
+        <translation>Το πλήκτρο πάνω από το Tab είναι εύκολα προσβάσιμο στα περισσότερα πληκτρολόγια.</translation>
     </message>
     <message>
         <source>Include the space after a word</source>
-        <translation type="unfinished"></translation>
+        <translation>Συμπερίληψη του κενού μετά από λέξη</translation>
     </message>
     <message>
         <source>Include punctuation right after a word</source>
-        <translation type="unfinished"></translation>
+        <translation>Συμπερίληψη στίξης αμέσως μετά από λέξη</translation>
     </message>
     <message>
         <source>When you press Escape</source>
-        <translation type="unfinished"></translation>
+        <translation>Όταν πατάτε Escape</translation>
     </message>
     <message>
         <source>Shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>Συντομεύσεις</translation>
     </message>
     <message>
         <source>Suggest now</source>
-        <translation type="unfinished"></translation>
+        <translation>Πρόταση τώρα</translation>
     </message>
     <message>
         <source>Asks for a suggestion right away, even where %app would normally wait.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ζητά πρόταση αμέσως, ακόμα και όπου το %app κανονικά θα περίμενε.</translation>
     </message>
     <message>
         <source>Other suggestions</source>
-        <translation type="unfinished"></translation>
+        <translation>Άλλες προτάσεις</translation>
     </message>
     <message>
         <source>Lists a few different ways to continue. Choose with the arrow keys, then press Tab.</source>
-        <translation type="unfinished"></translation>
+        <translation>Δείχνει μερικούς διαφορετικούς τρόπους συνέχειας. Επιλέξτε με τα βέλη και πατήστε Tab.</translation>
     </message>
     <message>
         <source>Pause or resume in this app</source>
-        <translation type="unfinished"></translation>
+        <translation>Παύση ή συνέχιση σε αυτή την εφαρμογή</translation>
     </message>
     <message>
         <source>Pauses for 15 minutes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Παύση για 15 λεπτά.</translation>
     </message>
     <message>
         <source>Turn %app on or off</source>
-        <translation type="unfinished"></translation>
+        <translation>Ενεργοποίηση ή απενεργοποίηση του %app</translation>
     </message>
     <message>
         <source>Everywhere, until you press it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Παντού, μέχρι να το πατήσετε ξανά.</translation>
     </message>
     <message>
         <source>Pause or resume</source>
-        <translation type="unfinished"></translation>
+        <translation>Παύση ή συνέχιση</translation>
     </message>
     <message>
         <source>Turn on or off</source>
-        <translation type="unfinished"></translation>
+        <translation>Ενεργοποίηση ή απενεργοποίηση</translation>
     </message>
     <message>
         <source>%1 and %2 use the same keys. Only the first will work.</source>
-        <translation type="unfinished"></translation>
+        <translation>Τα %1 και %2 χρησιμοποιούν τα ίδια πλήκτρα. Θα λειτουργεί μόνο το πρώτο.</translation>
     </message>
     <message>
         <source>About you</source>
-        <translation type="unfinished"></translation>
+        <translation>Σχετικά με εσάς</translation>
     </message>
     <message>
         <source>For example: I&apos;m a product designer in Berlin. I write short, friendly emails in British English and sign off with Cheers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Για παράδειγμα: Είμαι σχεδιαστής προϊόντων στο Βερολίνο. Γράφω σύντομα, φιλικά email σε βρετανικά αγγλικά και υπογράφω με «Cheers».</translation>
     </message>
     <message>
         <source>Your role, the languages you write in, names you use often, how you like to sound.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ο ρόλος σας, οι γλώσσες στις οποίες γράφετε, ονόματα που χρησιμοποιείτε συχνά, πώς θέλετε να ακούγεστε.</translation>
     </message>
     <message>
         <source>Writing memory</source>
-        <translation type="unfinished"></translation>
+        <translation>Μνήμη γραφής</translation>
     </message>
     <message>
         <source>Remember how I write</source>
-        <translation type="unfinished"></translation>
+        <translation>Απομνημόνευση του τρόπου που γράφω</translation>
     </message>
     <message>
         <source>Also remember fields where I accept nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>Απομνημόνευση και πεδίων όπου δεν αποδέχομαι τίποτα</translation>
     </message>
     <message>
         <source>%app learns your style sooner but keeps more of what you type.</source>
-        <translation type="unfinished"></translation>
+        <translation>Το %app μαθαίνει το ύφος σας πιο γρήγορα, αλλά κρατά περισσότερα από όσα πληκτρολογείτε.</translation>
     </message>
     <message>
         <source>Influence</source>
-        <translation type="unfinished"></translation>
+        <translation>Επιρροή</translation>
     </message>
     <message>
         <source>Strong</source>
-        <translation type="unfinished"></translation>
+        <translation>Ισχυρή</translation>
     </message>
     <message>
         <source>How many of your passages each suggestion can draw on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Από πόσα αποσπάσματά σας μπορεί να αντλεί κάθε πρόταση.</translation>
     </message>
     <message>
         <source>Erase All…</source>
-        <translation type="unfinished"></translation>
+        <translation>Διαγραφή όλων…</translation>
     </message>
     <message>
         <source>Erase everything %app remembered?</source>
-        <translation type="unfinished"></translation>
+        <translation>Διαγραφή όλων όσων απομνημόνευσε το %app;</translation>
     </message>
     <message>
         <source>This can&apos;t be undone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Αυτό δεν αναιρείται.</translation>
     </message>
     <message>
         <source>Erase All</source>
-        <translation type="unfinished"></translation>
+        <translation>Διαγραφή όλων</translation>
     </message>
     <message>
         <source>Nothing remembered yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Δεν έχει απομνημονευτεί τίποτα ακόμα</translation>
     </message>
     <message>
         <source>App and window name</source>
-        <translation type="unfinished"></translation>
+        <translation>Όνομα εφαρμογής και παραθύρου</translation>
     </message>
     <message>
         <source>A reply in Mail reads differently from a commit message.</source>
-        <translation type="unfinished"></translation>
+        <translation>Μια απάντηση στο Mail διαβάζεται διαφορετικά από ένα μήνυμα commit.</translation>
     </message>
     <message>
         <source>Website</source>
-        <translation type="unfinished"></translation>
+        <translation>Ιστότοπος</translation>
     </message>
     <message>
         <source>The site&apos;s domain when you write in a browser.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ο τομέας του ιστότοπου όταν γράφετε σε πρόγραμμα περιήγησης.</translation>
     </message>
     <message>
         <source>Recently copied text</source>
-        <translation type="unfinished"></translation>
+        <translation>Πρόσφατα αντιγραμμένο κείμενο</translation>
     </message>
     <message>
         <source>Anything you copied in the last 10 minutes. Copies from password managers are skipped.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ό,τι αντιγράψατε τα τελευταία 10 λεπτά. Τα αντίγραφα από διαχειριστές κωδικών παραλείπονται.</translation>
     </message>
     <message>
         <source>Text on screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Κείμενο στην οθόνη</translation>
     </message>
     <message>
         <source>Reads the window you&apos;re writing in, so replies fit the conversation. It picks the lines closest to where you type.</source>
-        <translation type="unfinished"></translation>
+        <translation>Διαβάζει το παράθυρο όπου γράφετε, ώστε οι απαντήσεις να ταιριάζουν στη συζήτηση. Επιλέγει τις γραμμές που είναι πιο κοντά στο σημείο όπου πληκτρολογείτε.</translation>
     </message>
     <message>
         <source>What you just looked at</source>
-        <translation type="unfinished"></translation>
+        <translation>Ό,τι μόλις κοιτάξατε</translation>
     </message>
     <message>
         <source>Windows beside you</source>
-        <translation type="unfinished"></translation>
+        <translation>Παράθυρα δίπλα σας</translation>
     </message>
     <message>
         <source>Also reads up to two other windows on the same screen, like the document you&apos;re replying about. Skips password managers and apps you switched off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Διαβάζει επίσης έως δύο άλλα παράθυρα στην ίδια οθόνη, π.χ. το έγγραφο για το οποίο απαντάτε. Παραλείπει διαχειριστές κωδικών και εφαρμογές που απενεργοποιήσατε.</translation>
     </message>
     <message>
         <source>Off in this app</source>
-        <translation type="unfinished"></translation>
+        <translation>Ανενεργό σε αυτή την εφαρμογή</translation>
     </message>
     <message>
         <source>This word looks misspelled</source>
-        <translation type="unfinished"></translation>
+        <translation>Αυτή η λέξη μοιάζει ανορθόγραφη</translation>
     </message>
     <message>
         <source>Thanks for the notes. I&apos;ll send the revised deck</source>
-        <translation type="unfinished"></translation>
+        <translation>Ευχαριστώ για τις σημειώσεις. Θα στείλω τις αναθεωρημένες διαφάνειες</translation>
     </message>
     <message>
         <source> by Friday morning.</source>
-        <translation type="unfinished"></translation>
+        <translation> έως την Παρασκευή το πρωί.</translation>
     </message>
     <message>
         <source>%1 quit. %app has the Tab key.</source>
-        <translation type="unfinished"></translation>
+        <translation>Το %1 τερματίστηκε. Το %app έχει το πλήκτρο Tab.</translation>
     </message>
     <message>
         <source>Open Data Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Άνοιγμα φακέλου δεδομένων</translation>
     </message>
     <message>
         <source>Show Welcome Again</source>
-        <translation type="unfinished"></translation>
+        <translation>Εμφάνιση καλωσορίσματος ξανά</translation>
     </message>
     <message>
         <source>Play Intro Again</source>
-        <translation type="unfinished"></translation>
+        <translation>Αναπαραγωγή εισαγωγής ξανά</translation>
     </message>
     <message>
         <source>Reset Settings…</source>
-        <translation type="unfinished"></translation>
+        <translation>Επαναφορά ρυθμίσεων…</translation>
     </message>
     <message>
         <source>Suggest in every app</source>
-        <translation type="unfinished"></translation>
+        <translation>Προτάσεις σε κάθε εφαρμογή</translation>
     </message>
     <message>
         <source>Suggest in code editors</source>
-        <translation type="unfinished"></translation>
+        <translation>Προτάσεις σε επεξεργαστές κώδικα</translation>
     </message>
     <message>
         <source>Suggest in the middle of a line</source>
-        <translation type="unfinished"></translation>
+        <translation>Προτάσεις στη μέση της γραμμής</translation>
     </message>
     <message>
         <source>Suggest in small fields</source>
-        <translation type="unfinished"></translation>
+        <translation>Προτάσεις σε μικρά πεδία</translation>
     </message>
     <message>
         <source>Hold back on misspelled words</source>
-        <translation type="unfinished"></translation>
+        <translation>Συγκράτηση σε ανορθόγραφες λέξεις</translation>
     </message>
     <message>
         <source>Offer spelling fixes</source>
-        <translation type="unfinished"></translation>
+        <translation>Προσφορά ορθογραφικών διορθώσεων</translation>
     </message>
     <message>
         <source>Show the key hint</source>
-        <translation type="unfinished"></translation>
+        <translation>Εμφάνιση υπόδειξης πλήκτρου</translation>
     </message>
     <message>
         <source>Quit other autocomplete apps when they open</source>
-        <translation type="unfinished"></translation>
+        <translation>Τερματισμός άλλων εφαρμογών αυτόματης συμπλήρωσης όταν ανοίγουν</translation>
     </message>
     <message>
         <source>Keeps a few minutes of text from windows you switched away from, like a page you read before replying. It stays on your computer and skips apps you switched off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Κρατά λίγα λεπτά κειμένου από παράθυρα που αφήσατε, π.χ. μια σελίδα που διαβάσατε πριν απαντήσετε. Μένει στον υπολογιστή σας και παραλείπει εφαρμογές που απενεργοποιήσατε.</translation>
     </message>
     <message>
         <source>Both apps answer the Tab key, and the system gives it to %1 first. %app stays paused in your other apps until %1 quits.</source>
-        <translation type="unfinished"></translation>
+        <translation>Και οι δύο εφαρμογές ανταποκρίνονται στο πλήκτρο Tab και το σύστημα το δίνει πρώτα στο %1. Το %app μένει σε παύση στις άλλες εφαρμογές σας μέχρι να τερματιστεί το %1.</translation>
     </message>
     <message>
         <source>Finishes your sentences in any app, on your computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ολοκληρώνει τις φράσεις σας σε κάθε εφαρμογή, στον υπολογιστή σας.</translation>
     </message>
     <message>
         <source>Keeps short passages from fields where you accepted a suggestion, encrypted on this computer, and shows them to the model as examples.</source>
-        <translation type="unfinished"></translation>
+        <translation>Κρατά σύντομα αποσπάσματα από πεδία όπου αποδεχτήκατε πρόταση, κρυπτογραφημένα σε αυτόν τον υπολογιστή, και τα δείχνει στο μοντέλο ως παραδείγματα.</translation>
     </message>
     <message>
         <source>%1 could not open again: %2 Your choice takes effect the next time you start it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Το %1 δεν μπόρεσε να ανοίξει ξανά: %2 Η επιλογή σας θα ισχύσει την επόμενη φορά που θα το ξεκινήσετε.</translation>
     </message>
     <message>
         <source>Light</source>
         <comment>skin tone</comment>
-        <translation type="unfinished"></translation>
+        <translation>Ανοιχτός</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Default</source>
         <comment>skin tone</comment>
-        <translation type="unfinished"></translation>
+        <translation>Προεπιλογή</translation>
     </message>
     <message>
         <source>Medium light</source>
         <comment>skin tone</comment>
-        <translation type="unfinished"></translation>
+        <translation>Μεσαίος ανοιχτός</translation>
     </message>
     <message>
         <source>Medium</source>
         <comment>skin tone</comment>
-        <translation type="unfinished"></translation>
+        <translation>Μεσαίος</translation>
     </message>
     <message>
         <source>Medium dark</source>
         <comment>skin tone</comment>
-        <translation type="unfinished"></translation>
+        <translation>Μεσαίος σκούρος</translation>
     </message>
     <message>
         <source>Dark</source>
         <comment>skin tone</comment>
-        <translation type="unfinished"></translation>
+        <translation>Σκούρος</translation>
     </message>
     <message>
         <source>Unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>Άγνωστο</translation>
     </message>
     <message>
         <source>%1 × %2 pt</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 × %2 pt</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Όχι</translation>
     </message>
     <message>
         <source>Yes, at %1, %2 on screen, %3 pt tall, %4 characters before it and %5 after</source>
-        <translation type="unfinished"></translation>
+        <translation>Ναι, στο %1, %2 στην οθόνη, ύψος %3 pt, χαρακτήρες πριν: %4, μετά: %5</translation>
     </message>
     <message>
         <source>Not reported, estimated from the caret</source>
-        <translation type="unfinished"></translation>
+        <translation>Δεν αναφέρεται, εκτίμηση από τον δρομέα</translation>
     </message>
     <message>
         <source>%1 %2 pt</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 pt</translation>
     </message>
     <message>
         <source>System</source>
-        <translation type="unfinished"></translation>
+        <translation>Συστήματος</translation>
     </message>
     <message>
         <source>None yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Κανένα ακόμα</translation>
     </message>
     <message>
         <source>Not yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Όχι ακόμα</translation>
     </message>
     <message>
         <source>Today</source>
-        <translation type="unfinished"></translation>
+        <translation>Σήμερα</translation>
     </message>
     <message>
         <source>Last 7 days</source>
-        <translation type="unfinished"></translation>
+        <translation>Τελευταίες 7 ημέρες</translation>
     </message>
     <message>
         <source>All time</source>
-        <translation type="unfinished"></translation>
+        <translation>Συνολικά</translation>
     </message>
     <message>
         <source>Typing saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Πληκτρολόγηση που γλιτώσατε</translation>
     </message>
     <message>
         <source>at 40 words a minute</source>
-        <translation type="unfinished"></translation>
+        <translation>με 40 λέξεις το λεπτό</translation>
     </message>
     <message>
         <source>Accepted</source>
-        <translation type="unfinished"></translation>
+        <translation>Αποδεκτές</translation>
     </message>
     <message>
         <source>of suggestions shown</source>
-        <translation type="unfinished"></translation>
+        <translation>των προτάσεων που εμφανίστηκαν</translation>
     </message>
     <message>
         <source>Typical wait</source>
-        <translation type="unfinished"></translation>
+        <translation>Τυπική αναμονή</translation>
     </message>
     <message>
         <source>9 in 10 under %1</source>
-        <translation type="unfinished"></translation>
+        <translation>9 στις 10 κάτω από %1</translation>
     </message>
     <message>
         <source>no requests yet</source>
-        <translation type="unfinished"></translation>
+        <translation>κανένα αίτημα ακόμα</translation>
     </message>
     <message>
         <source>Words saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Λέξεις που γλιτώσατε</translation>
     </message>
     <message>
         <source>Range</source>
-        <translation type="unfinished"></translation>
+        <translation>Εύρος</translation>
     </message>
     <message>
         <source>Nothing to chart yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Δεν υπάρχουν ακόμα δεδομένα</translation>
     </message>
     <message>
         <source>Accept a few suggestions and your days show up here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Αποδεχτείτε μερικές προτάσεις και οι μέρες σας θα εμφανιστούν εδώ.</translation>
     </message>
     <message>
         <source>Where you write</source>
-        <translation type="unfinished"></translation>
+        <translation>Πού γράφετε</translation>
     </message>
     <message>
         <source>Reset Statistics…</source>
-        <translation type="unfinished"></translation>
+        <translation>Επαναφορά στατιστικών…</translation>
     </message>
     <message>
         <source>Reset all statistics?</source>
-        <translation type="unfinished"></translation>
+        <translation>Επαναφορά όλων των στατιστικών;</translation>
     </message>
     <message>
         <source>This clears words saved, acceptance and timing history.</source>
-        <translation type="unfinished"></translation>
+        <translation>Διαγράφονται οι λέξεις που γλιτώσατε, το ποσοστό αποδοχής και το ιστορικό χρόνων αναμονής.</translation>
     </message>
     <message>
         <source>Copy Diagnostics</source>
-        <translation type="unfinished"></translation>
+        <translation>Αντιγραφή διαγνωστικών</translation>
     </message>
     <message>
         <source>Diagnostics leave out the text you typed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Τα διαγνωστικά δεν περιέχουν το κείμενο που πληκτρολογήσατε.</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Κατάσταση</translation>
     </message>
     <message>
         <source>Right now</source>
-        <translation type="unfinished"></translation>
+        <translation>Αυτή τη στιγμή</translation>
     </message>
     <message>
         <source>Allowed</source>
-        <translation type="unfinished"></translation>
+        <translation>Επιτρέπεται</translation>
     </message>
     <message>
         <source>Not allowed</source>
-        <translation type="unfinished"></translation>
+        <translation>Δεν επιτρέπεται</translation>
     </message>
     <message>
         <source>Keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Πληκτρολόγιο</translation>
     </message>
     <message>
         <source>Listening</source>
-        <translation type="unfinished"></translation>
+        <translation>Σε ακρόαση</translation>
     </message>
     <message>
         <source>Not listening</source>
-        <translation type="unfinished"></translation>
+        <translation>Όχι σε ακρόαση</translation>
     </message>
     <message>
         <source>Focused field</source>
-        <translation type="unfinished"></translation>
+        <translation>Ενεργό πεδίο</translation>
     </message>
     <message>
         <source>Click into a text field in another app, then come back. The last field %1 saw stays here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Κάντε κλικ σε ένα πεδίο κειμένου άλλης εφαρμογής και επιστρέψτε. Το τελευταίο πεδίο που είδε το %1 μένει εδώ.</translation>
     </message>
     <message>
         <source>App</source>
-        <translation type="unfinished"></translation>
+        <translation>Εφαρμογή</translation>
     </message>
     <message>
         <source>Field type</source>
-        <translation type="unfinished"></translation>
+        <translation>Τύπος πεδίου</translation>
     </message>
     <message>
         <source>Window</source>
-        <translation type="unfinished"></translation>
+        <translation>Παράθυρο</translation>
     </message>
     <message>
         <source>Field size</source>
-        <translation type="unfinished"></translation>
+        <translation>Μέγεθος πεδίου</translation>
     </message>
     <message>
         <source>Caret found</source>
-        <translation type="unfinished"></translation>
+        <translation>Βρέθηκε δρομέας</translation>
     </message>
     <message>
         <source>Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Γραμματοσειρά</translation>
     </message>
     <message>
         <source>At end of line</source>
-        <translation type="unfinished"></translation>
+        <translation>Στο τέλος της γραμμής</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ναι</translation>
     </message>
     <message>
         <source>Secure input</source>
-        <translation type="unfinished"></translation>
+        <translation>Ασφαλής εισαγωγή</translation>
     </message>
     <message>
         <source>Looked at lately</source>
-        <translation type="unfinished"></translation>
+        <translation>Πρόσφατα προβεβλημένα</translation>
     </message>
     <message>
         <source>Text before the caret</source>
-        <translation type="unfinished"></translation>
+        <translation>Κείμενο πριν από τον δρομέα</translation>
     </message>
     <message>
         <source>Last request</source>
-        <translation type="unfinished"></translation>
+        <translation>Τελευταίο αίτημα</translation>
     </message>
     <message>
         <source>Wait</source>
-        <translation type="unfinished"></translation>
+        <translation>Αναμονή</translation>
     </message>
     <message>
         <source>Suggestion</source>
-        <translation type="unfinished"></translation>
+        <translation>Πρόταση</translation>
     </message>
     <message>
         <source>Prompt sent to the engine</source>
-        <translation type="unfinished"></translation>
+        <translation>Prompt που στάλθηκε στη μηχανή</translation>
     </message>
     <message>
         <source>Raw answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Ακατέργαστη απάντηση</translation>
     </message>
     <message>
         <source>(empty)</source>
-        <translation type="unfinished"></translation>
+        <translation>(κενό)</translation>
     </message>
     <message>
         <source>Copied</source>
-        <translation type="unfinished"></translation>
+        <translation>Αντιγράφηκε</translation>
     </message>
     <message>
         <source>Choose a language</source>
-        <translation type="unfinished"></translation>
+        <translation>Επιλέξτε γλώσσα</translation>
     </message>
     <message>
         <source>Search languages</source>
-        <translation type="unfinished"></translation>
+        <translation>Αναζήτηση γλωσσών</translation>
     </message>
     <message>
         <source>Same as my computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Ίδια με του υπολογιστή</translation>
     </message>
     <message>
         <source>Switch to %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Αλλαγή σε %1;</translation>
     </message>
     <message>
         <source>the computer&apos;s language</source>
-        <translation type="unfinished"></translation>
+        <translation>τη γλώσσα του υπολογιστή</translation>
     </message>
     <message>
         <source>%1 closes and opens again in a second. Your settings stay as they are.</source>
-        <translation type="unfinished"></translation>
+        <translation>Το %1 κλείνει και ανοίγει ξανά σε ένα δευτερόλεπτο. Οι ρυθμίσεις σας μένουν ως έχουν.</translation>
     </message>
     <message>
         <source>Reopen Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Άνοιγμα ξανά τώρα</translation>
     </message>
     <message>
         <source>App language</source>
-        <translation type="unfinished"></translation>
+        <translation>Γλώσσα εφαρμογής</translation>
     </message>
     <message>
         <source>Pick the language you read most easily. Suggestions follow whatever language you type.</source>
-        <translation type="unfinished"></translation>
+        <translation>Επιλέξτε τη γλώσσα που διαβάζετε πιο εύκολα. Οι προτάσεις ακολουθούν όποια γλώσσα πληκτρολογείτε.</translation>
     </message>
     <message>
         <source>Change the app language</source>
-        <translation type="unfinished"></translation>
+        <translation>Αλλαγή γλώσσας εφαρμογής</translation>
     </message>
     <message>
         <source>0 min</source>
-        <translation type="unfinished"></translation>
+        <translation>0 λεπ.</translation>
     </message>
     <message>
         <source>under a minute</source>
-        <translation type="unfinished"></translation>
+        <translation>λιγότερο από ένα λεπτό</translation>
     </message>
     <message>
         <source>%1 h</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ώρ.</translation>
     </message>
     <message>
         <source>%1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 δευτ.</translation>
     </message>
     <message>
         <source>%1 ms</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ms</translation>
     </message>
     <message>
         <source>Not set</source>
-        <translation type="unfinished"></translation>
+        <translation>Δεν έχει οριστεί</translation>
     </message>
     <message>
         <source>Clear shortcut</source>
-        <translation type="unfinished"></translation>
+        <translation>Εκκαθάριση συντόμευσης</translation>
     </message>
     <message>
         <source>Add Ctrl, Alt or Super so normal typing still works.</source>
-        <translation type="unfinished"></translation>
+        <translation>Προσθέστε Ctrl, Alt ή Super ώστε η κανονική πληκτρολόγηση να λειτουργεί ακόμα.</translation>
     </message>
     <message>
         <source>Type a shortcut…</source>
-        <translation type="unfinished"></translation>
+        <translation>Πατήστε μια συντόμευση…</translation>
     </message>
     <message>
         <source>Recording shortcut</source>
-        <translation type="unfinished"></translation>
+        <translation>Καταγραφή συντόμευσης</translation>
     </message>
     <message>
         <source>Shortcut %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Συντόμευση %1</translation>
     </message>
     <message>
         <source>Record shortcut</source>
-        <translation type="unfinished"></translation>
+        <translation>Καταγραφή συντόμευσης</translation>
     </message>
     <message>
         <source>Shortcut not set</source>
-        <translation type="unfinished"></translation>
+        <translation>Δεν έχει οριστεί συντόμευση</translation>
     </message>
     <message>
         <source>Press to record a new shortcut. Escape cancels.</source>
-        <translation type="unfinished"></translation>
+        <translation>Πατήστε για να καταγράψετε νέα συντόμευση. Το Escape ακυρώνει.</translation>
     </message>
     <message>
         <source>Your tray icon is hidden</source>
-        <translation type="unfinished"></translation>
+        <translation>Το εικονίδιό σας στο πλαίσιο συστήματος είναι κρυφό</translation>
     </message>
     <message>
         <source>This computer has no on-device language model</source>
-        <translation type="unfinished"></translation>
+        <translation>Αυτός ο υπολογιστής δεν έχει ενσωματωμένο γλωσσικό μοντέλο</translation>
     </message>
     <message>
         <source>Turn on the on-device model in the desktop&apos;s settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Ενεργοποιήστε το ενσωματωμένο μοντέλο στις ρυθμίσεις της επιφάνειας εργασίας</translation>
     </message>
     <message>
         <source>The on-device model is unavailable</source>
-        <translation type="unfinished"></translation>
+        <translation>Το ενσωματωμένο μοντέλο δεν είναι διαθέσιμο</translation>
     </message>
     <message>
         <source>Downloading. The on-device model fills in until it&apos;s done.</source>
-        <translation type="unfinished"></translation>
+        <translation>Λήψη σε εξέλιξη. Μέχρι να ολοκληρωθεί, αναπληρώνει το ενσωματωμένο μοντέλο.</translation>
     </message>
     <message>
         <source>The on-device model fills in until you download it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Μέχρι να κάνετε λήψη, αναπληρώνει το ενσωματωμένο μοντέλο.</translation>
     </message>
     <message>
         <source>%1 shares no text. Quit it and start it with %2 to get suggestions in it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Το %1 δεν μοιράζεται κείμενο. Τερματίστε το και ξεκινήστε το με %2 για να έχετε προτάσεις σε αυτό.</translation>
     </message>
     <message>
         <source>On-device model</source>
-        <translation type="unfinished"></translation>
+        <translation>Ενσωματωμένο μοντέλο</translation>
     </message>
     <message>
         <source>The system&apos;s own language model. Nothing to download.</source>
-        <translation type="unfinished"></translation>
+        <translation>Το γλωσσικό μοντέλο του ίδιου του συστήματος. Δεν χρειάζεται λήψη.</translation>
     </message>
     <message>
         <source>A website name cannot hold spaces, tabs or line breaks.</source>
-        <translation type="unfinished"></translation>
+        <translation>Το όνομα ιστότοπου δεν μπορεί να περιέχει κενά, στηλοθέτες ή αλλαγές γραμμής.</translation>
     </message>
     <message>
         <source>Only addresses that start with http or https can be added.</source>
-        <translation type="unfinished"></translation>
+        <translation>Μπορούν να προστεθούν μόνο διευθύνσεις που ξεκινούν με http ή https.</translation>
     </message>
     <message>
         <source>That is not a website name. Type one such as wikipedia.org.</source>
-        <translation type="unfinished"></translation>
+        <translation>Αυτό δεν είναι όνομα ιστότοπου. Πληκτρολογήστε ένα όπως wikipedia.org.</translation>
     </message>
     <message>
         <source>A port is a number from 1 to 65535.</source>
-        <translation type="unfinished"></translation>
+        <translation>Η θύρα είναι αριθμός από 1 έως 65535.</translation>
     </message>
     <message>
         <source>The on-device model fills in until the download is done.</source>
-        <translation type="unfinished"></translation>
+        <translation>Μέχρι να ολοκληρωθεί η λήψη, αναπληρώνει το ενσωματωμένο μοντέλο.</translation>
     </message>
     <message>
         <source>Suggestions start once the download is done.</source>
-        <translation type="unfinished"></translation>
+        <translation>Οι προτάσεις ξεκινούν μόλις ολοκληρωθεί η λήψη.</translation>
     </message>
     <message>
         <source>This frees %1. The on-device model fills in until you download it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Αυτό ελευθερώνει %1. Μέχρι να κάνετε ξανά λήψη, αναπληρώνει το ενσωματωμένο μοντέλο.</translation>
     </message>
     <message>
         <source>This frees %1. The %app model can&apos;t suggest until you download it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Αυτό ελευθερώνει %1. Το μοντέλο %app δεν μπορεί να προτείνει μέχρι να κάνετε ξανά λήψη.</translation>
     </message>
     <message>
         <source>There&apos;s no room for it, or your panel has no system tray. Add the panel&apos;s system tray or status area applet in its settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Δεν υπάρχει χώρος γι&apos; αυτό ή ο πίνακάς σας δεν έχει πλαίσιο συστήματος. Προσθέστε τη μικροεφαρμογή πλαισίου συστήματος ή περιοχής κατάστασης στις ρυθμίσεις του πίνακα.</translation>
     </message>
     <message>
         <source>GNOME shows tray icons only with the AppIndicator extension. Install the gnome-shell-extension-appindicator package, log out and in, then turn it on in Extensions.</source>
-        <translation type="unfinished"></translation>
+        <translation>Το GNOME δείχνει εικονίδια στο πλαίσιο συστήματος μόνο με την επέκταση AppIndicator. Εγκαταστήστε το πακέτο gnome-shell-extension-appindicator, αποσυνδεθείτε και συνδεθείτε ξανά και ενεργοποιήστε την στις Επεκτάσεις.</translation>
     </message>
     <message>
         <source>GNOME shows tray icons only with the AppIndicator extension. It is installed but off: turn it on in Extensions.</source>
-        <translation type="unfinished"></translation>
+        <translation>Το GNOME δείχνει εικονίδια στο πλαίσιο συστήματος μόνο με την επέκταση AppIndicator. Είναι εγκατεστημένη αλλά ανενεργή: ενεργοποιήστε την στις Επεκτάσεις.</translation>
     </message>
     <message>
         <source>Until then, open %app from your applications menu to reach Settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ως τότε, ανοίγετε το %app από το μενού εφαρμογών για να φτάσετε στις Ρυθμίσεις.</translation>
     </message>
     <message>
         <source>Open Extensions</source>
-        <translation type="unfinished"></translation>
+        <translation>Άνοιγμα Επεκτάσεων</translation>
     </message>
     <message>
         <source>Show Count in Tray</source>
-        <translation type="unfinished"></translation>
+        <translation>Εμφάνιση αριθμού στο πλαίσιο συστήματος</translation>
     </message>
     <message>
         <source>%1 shares no text</source>
-        <translation type="unfinished"></translation>
+        <translation>Το %1 δεν μοιράζεται κείμενο</translation>
     </message>
     <message>
         <source>Copy command</source>
-        <translation type="unfinished"></translation>
+        <translation>Αντιγραφή εντολής</translation>
     </message>
     <message>
         <source>There&apos;s no account and no analytics. With the %app model or the on-device model, your text stays on this computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Δεν υπάρχει λογαριασμός ούτε αναλυτικά στοιχεία. Με το μοντέλο %app ή το ενσωματωμένο μοντέλο, το κείμενό σας μένει σε αυτόν τον υπολογιστή.</translation>
     </message>
     <message>
         <source>There&apos;s no account and no analytics. With the %app model, your text stays on this computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Δεν υπάρχει λογαριασμός ούτε αναλυτικά στοιχεία. Με το μοντέλο %app, το κείμενό σας μένει σε αυτόν τον υπολογιστή.</translation>
     </message>
     <message>
         <source>%app lives in your system tray from now on. Click its icon to pause it in an app or open Settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Το %app ζει πλέον στο πλαίσιο συστήματος. Κάντε κλικ στο εικονίδιό του για παύση σε μια εφαρμογή ή για άνοιγμα των Ρυθμίσεων.</translation>
     </message>
     <message>
         <source>%app has no account, no analytics and no servers of its own. The %app model and the on-device model keep your text on this computer. Other engines get it only if you set one up.</source>
-        <translation type="unfinished"></translation>
+        <translation>Το %app δεν έχει λογαριασμό, αναλυτικά στοιχεία ούτε δικούς του διακομιστές. Το μοντέλο %app και το ενσωματωμένο μοντέλο κρατούν το κείμενό σας σε αυτόν τον υπολογιστή. Άλλες μηχανές το λαμβάνουν μόνο αν ρυθμίσετε κάποια.</translation>
     </message>
     <message>
         <source>%app has no account, no analytics and no servers of its own. The %app model keeps your text on this computer. Other engines get it only if you set one up.</source>
-        <translation type="unfinished"></translation>
+        <translation>Το %app δεν έχει λογαριασμό, αναλυτικά στοιχεία ούτε δικούς του διακομιστές. Το μοντέλο %app κρατά το κείμενό σας σε αυτόν τον υπολογιστή. Άλλες μηχανές το λαμβάνουν μόνο αν ρυθμίσετε κάποια.</translation>
     </message>
     <message>
         <source>Installed applications</source>
-        <translation type="unfinished"></translation>
+        <translation>Εγκατεστημένες εφαρμογές</translation>
     </message>
     <message>
         <source>%app reads these only while making a suggestion and never saves them. With the %app model or the on-device model, nothing leaves your computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Το %app τα διαβάζει μόνο όσο φτιάχνει μια πρόταση και δεν τα αποθηκεύει ποτέ. Με το μοντέλο %app ή το ενσωματωμένο μοντέλο, τίποτα δεν φεύγει από τον υπολογιστή σας.</translation>
     </message>
     <message>
         <source>%app reads these only while making a suggestion and never saves them. With the %app model, nothing leaves your computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Το %app τα διαβάζει μόνο όσο φτιάχνει μια πρόταση και δεν τα αποθηκεύει ποτέ. Με το μοντέλο %app, τίποτα δεν φεύγει από τον υπολογιστή σας.</translation>
     </message>
     <message>
         <source>The %app model keeps your text on this computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Το μοντέλο %app κρατά το κείμενό σας σε αυτόν τον υπολογιστή.</translation>
     </message>
     <message>
         <source>The key holds a line break or another control character. Paste it again without them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Το κλειδί περιέχει αλλαγή γραμμής ή άλλον χαρακτήρα ελέγχου. Επικολλήστε το ξανά χωρίς αυτούς.</translation>
     </message>
     <message>
         <source>Waiting for the keyring to store the key.</source>
-        <translation type="unfinished"></translation>
+        <translation>Αναμονή για αποθήκευση του κλειδιού στην κλειδοθήκη.</translation>
     </message>
     <message>
         <source>The keyring cannot keep this key, so it is used only until %app quits.</source>
-        <translation type="unfinished"></translation>
+        <translation>Η κλειδοθήκη δεν μπορεί να κρατήσει αυτό το κλειδί, οπότε χρησιμοποιείται μόνο μέχρι να τερματιστεί το %app.</translation>
     </message>
     <message>
         <source>Show in the system tray</source>
-        <translation type="unfinished"></translation>
+        <translation>Εμφάνιση στο πλαίσιο συστήματος</translation>
     </message>
     <message>
         <source>Pause or open Settings from the system tray. Hidden? Open %app from your applications menu to come back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Παύση ή άνοιγμα Ρυθμίσεων από το πλαίσιο συστήματος. Κρυφό; Ανοίξτε το %app από το μενού εφαρμογών για να επιστρέψετε.</translation>
     </message>
     <message>
         <source>This tray can&apos;t show text beside icons, so the count shows in the icon&apos;s tooltip.</source>
-        <translation type="unfinished"></translation>
+        <translation>Αυτό το πλαίσιο συστήματος δεν μπορεί να δείξει κείμενο δίπλα στα εικονίδια, οπότε ο αριθμός εμφανίζεται στην επεξήγηση του εικονιδίου.</translation>
     </message>
     <message>
         <source>VS Code, VSCodium, Cursor, Zed, Kate, Sublime Text, JetBrains IDEs and similar apps.</source>
-        <translation type="unfinished"></translation>
+        <translation>VS Code, VSCodium, Cursor, Zed, Kate, Sublime Text, IDE της JetBrains και παρόμοιες εφαρμογές.</translation>
     </message>
     <message>
         <source>Your settings could not be read, so they were set aside and %app started over with its defaults.</source>
-        <translation type="unfinished"></translation>
+        <translation>Δεν ήταν δυνατή η ανάγνωση των ρυθμίσεών σας, οπότε τέθηκαν στην άκρη και το %app ξεκίνησε από την αρχή με τις προεπιλογές.</translation>
     </message>
     <message>
         <source>Your settings are not saved: %app cannot write to its settings folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Οι ρυθμίσεις σας δεν αποθηκεύονται: το %app δεν μπορεί να γράψει στον φάκελο ρυθμίσεών του.</translation>
     </message>
     <message>
         <source>Your app and website rules could not be read, so they were set aside.</source>
-        <translation type="unfinished"></translation>
+        <translation>Δεν ήταν δυνατή η ανάγνωση των κανόνων σας για εφαρμογές και ιστότοπους, οπότε τέθηκαν στην άκρη.</translation>
     </message>
     <message>
         <source>Your statistics could not be read, so they were set aside and counting started over.</source>
-        <translation type="unfinished"></translation>
+        <translation>Δεν ήταν δυνατή η ανάγνωση των στατιστικών σας, οπότε τέθηκαν στην άκρη και η καταμέτρηση ξεκίνησε από την αρχή.</translation>
     </message>
     <message>
         <source>Not saved: %app cannot write to its data folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Δεν αποθηκεύτηκε: το %app δεν μπορεί να γράψει στον φάκελο δεδομένων του.</translation>
     </message>
     <message numerus="yes">
         <source>%Ln suggestions. %1 selected</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln πρόταση. Επιλεγμένη: %1</numerusform>
+            <numerusform>%Ln προτάσεις. Επιλεγμένη: %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln min</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln λεπ.</numerusform>
+            <numerusform>%Ln λεπ.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln words</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln λέξη</numerusform>
+            <numerusform>%Ln λέξεις</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln passages from here</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln απόσπασμα από εδώ</numerusform>
+            <numerusform>%Ln αποσπάσματα από εδώ</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>words</source>
         <comment>unit after a count</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>λέξη</numerusform>
+            <numerusform>λέξεις</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln days</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln ημέρα</numerusform>
+            <numerusform>%Ln ημέρες</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Words saved per day over the last %Ln days</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Λέξεις που γλιτώσατε ανά ημέρα την τελευταία ημέρα</numerusform>
+            <numerusform>Λέξεις που γλιτώσατε ανά ημέρα τις τελευταίες %Ln ημέρες</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln day streak</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Σερί %Ln ημέρας</numerusform>
+            <numerusform>Σερί %Ln ημερών</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln passages remembered</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln απόσπασμα απομνημονεύτηκε</numerusform>
+            <numerusform>%Ln αποσπάσματα απομνημονεύτηκαν</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 of %Ln done</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Ολοκληρώθηκαν: %1 από %Ln</numerusform>
+            <numerusform>Ολοκληρώθηκαν: %1 από %Ln</numerusform>
         </translation>
     </message>
     <message>
         <source>enter</source>
-        <translation type="unfinished"></translation>
+        <translation>enter</translation>
     </message>
     <message>
         <source>Allow screen capture so %app can read those too. Most apps work without it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Επιτρέψτε την καταγραφή οθόνης ώστε το %app να μπορεί να διαβάζει και αυτές. Οι περισσότερες εφαρμογές λειτουργούν χωρίς αυτήν.</translation>
     </message>
     <message>
         <source>Type a colon and a word, like :rocket, then press Tab or Enter to pick.</source>
-        <translation type="unfinished"></translation>
+        <translation>Πληκτρολογήστε άνω και κάτω τελεία και μια λέξη, όπως :rocket, και πατήστε Tab ή Enter για επιλογή.</translation>
     </message>
     <message>
         <source>You can switch memory off for single apps under Apps &amp; Sites. The key that unlocks it lives in your keyring.</source>
-        <translation type="unfinished"></translation>
+        <translation>Μπορείτε να απενεργοποιήσετε τη μνήμη για μεμονωμένες εφαρμογές στην ενότητα «Εφαρμογές και ιστότοποι». Το κλειδί που την ξεκλειδώνει βρίσκεται στην κλειδοθήκη σας.</translation>
     </message>
     <message numerus="yes">
         <source>%Ln emoji. %1 selected</source>

@@ -5,2220 +5,2220 @@
     <name>Tessaquill</name>
     <message>
         <source>Accessibility is on. %app is ready in your other apps.</source>
-        <translation type="unfinished"></translation>
+        <translation>ઍક્સેસિબિલિટી ચાલુ છે. %app તમારી અન્ય ઍપમાં તૈયાર છે.</translation>
     </message>
     <message>
         <source>Paused while %1 is open</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ખુલ્લી હોય ત્યાં સુધી થોભાવેલું</translation>
     </message>
     <message>
         <source>Welcome to %app</source>
-        <translation type="unfinished"></translation>
+        <translation>%app માં તમારું સ્વાગત છે</translation>
     </message>
     <message>
         <source>%app</source>
-        <translation type="unfinished"></translation>
+        <translation>%app</translation>
     </message>
     <message>
         <source>Another autocomplete app is running</source>
-        <translation type="unfinished"></translation>
+        <translation>બીજી એક ઑટોકમ્પ્લીટ ઍપ ચાલી રહી છે</translation>
     </message>
     <message>
         <source>Ready</source>
-        <translation type="unfinished"></translation>
+        <translation>તૈયાર</translation>
     </message>
     <message>
         <source>Waiting for a pause</source>
-        <translation type="unfinished"></translation>
+        <translation>વિરામની રાહ</translation>
     </message>
     <message>
         <source>Thinking</source>
-        <translation type="unfinished"></translation>
+        <translation>વિચારી રહ્યું છે</translation>
     </message>
     <message>
         <source>Showing a suggestion</source>
-        <translation type="unfinished"></translation>
+        <translation>સૂચન બતાવી રહ્યું છે</translation>
     </message>
     <message>
         <source>The model took too long to answer</source>
-        <translation type="unfinished"></translation>
+        <translation>મોડેલે જવાબ આપવામાં બહુ વાર લગાડી</translation>
     </message>
     <message>
         <source>This app doesn&apos;t report where the caret is</source>
-        <translation type="unfinished"></translation>
+        <translation>આ ઍપ કૅરેટ ક્યાં છે તે જણાવતી નથી</translation>
     </message>
     <message>
         <source>%app is turned off</source>
-        <translation type="unfinished"></translation>
+        <translation>%app બંધ છે</translation>
     </message>
     <message>
         <source>Secure input is on, so %app stays out</source>
-        <translation type="unfinished"></translation>
+        <translation>સુરક્ષિત ઇનપુટ ચાલુ છે, તેથી %app દૂર રહે છે</translation>
     </message>
     <message>
         <source>the trigger shortcut</source>
-        <translation type="unfinished"></translation>
+        <translation>ટ્રિગર શૉર્ટકટ</translation>
     </message>
     <message>
         <source>Press %1 for a suggestion</source>
-        <translation type="unfinished"></translation>
+        <translation>સૂચન માટે %1 દબાવો</translation>
     </message>
     <message>
         <source>Text is selected</source>
-        <translation type="unfinished"></translation>
+        <translation>ટેક્સ્ટ પસંદ કરેલું છે</translation>
     </message>
     <message>
         <source>The caret is inside existing text</source>
-        <translation type="unfinished"></translation>
+        <translation>કૅરેટ હાલના ટેક્સ્ટની અંદર છે</translation>
     </message>
     <message>
         <source>This field is too small</source>
-        <translation type="unfinished"></translation>
+        <translation>આ ફીલ્ડ બહુ નાનું છે</translation>
     </message>
     <message>
         <source>Waiting for a few characters</source>
-        <translation type="unfinished"></translation>
+        <translation>થોડા અક્ષરોની રાહ</translation>
     </message>
     <message>
         <source>Start of a new line</source>
-        <translation type="unfinished"></translation>
+        <translation>નવી લાઇનની શરૂઆત</translation>
     </message>
     <message>
         <source>The model is still downloading</source>
-        <translation type="unfinished"></translation>
+        <translation>મોડેલ હજી ડાઉનલોડ થઈ રહ્યું છે</translation>
     </message>
     <message>
         <source>Download the %app model in Settings first</source>
-        <translation type="unfinished"></translation>
+        <translation>પહેલાં સેટિંગમાં %app મોડેલ ડાઉનલોડ કરો</translation>
     </message>
     <message>
         <source>Not checked yet</source>
-        <translation type="unfinished"></translation>
+        <translation>હજી તપાસ્યું નથી</translation>
     </message>
     <message>
         <source>Checking…</source>
-        <translation type="unfinished"></translation>
+        <translation>તપાસી રહ્યું છે…</translation>
     </message>
     <message>
         <source>The model stopped with error %1</source>
-        <translation type="unfinished"></translation>
+        <translation>મોડેલ ભૂલ %1 સાથે અટકી ગયું</translation>
     </message>
     <message>
         <source>The model file couldn&apos;t be loaded</source>
-        <translation type="unfinished"></translation>
+        <translation>મોડેલ ફાઇલ લોડ થઈ શકી નહીં</translation>
     </message>
     <message>
         <source>There wasn&apos;t enough memory to start the model</source>
-        <translation type="unfinished"></translation>
+        <translation>મોડેલ શરૂ કરવા માટે પૂરતી મેમરી નહોતી</translation>
     </message>
     <message>
         <source>The text couldn&apos;t be prepared for the model</source>
-        <translation type="unfinished"></translation>
+        <translation>ટેક્સ્ટને મોડેલ માટે તૈયાર કરી શકાયું નહીં</translation>
     </message>
     <message>
         <source>This computer needs %1 free for the download. Free up some space, then try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>ડાઉનલોડ માટે આ કમ્પ્યુટરમાં %1 ખાલી જગ્યા જોઈએ. થોડી જગ્યા ખાલી કરો, પછી ફરી પ્રયાસ કરો.</translation>
     </message>
     <message>
         <source>The download didn&apos;t match the expected file, so it was deleted. Try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>ડાઉનલોડ અપેક્ષિત ફાઇલ સાથે મેળ ખાતું ન હતું, તેથી તેને ડિલીટ કરવામાં આવ્યું. ફરી પ્રયાસ કરો.</translation>
     </message>
     <message>
         <source>Downloaded</source>
-        <translation type="unfinished"></translation>
+        <translation>ડાઉનલોડ થઈ ગયું</translation>
     </message>
     <message>
         <source>Downloading. Suggestions start once it&apos;s done.</source>
-        <translation type="unfinished"></translation>
+        <translation>ડાઉનલોડ થઈ રહ્યું છે. પૂરું થતાં જ સૂચનો શરૂ થશે.</translation>
     </message>
     <message>
         <source>Checking the download.</source>
-        <translation type="unfinished"></translation>
+        <translation>ડાઉનલોડ તપાસી રહ્યું છે.</translation>
     </message>
     <message>
         <source>Checking the download. Suggestions start once it&apos;s done.</source>
-        <translation type="unfinished"></translation>
+        <translation>ડાઉનલોડ તપાસી રહ્યું છે. પૂરું થતાં જ સૂચનો શરૂ થશે.</translation>
     </message>
     <message>
         <source>Download the model to start</source>
-        <translation type="unfinished"></translation>
+        <translation>શરૂ કરવા માટે મોડેલ ડાઉનલોડ કરો</translation>
     </message>
     <message>
         <source>Ollama is running but has no models</source>
-        <translation type="unfinished"></translation>
+        <translation>Ollama ચાલે છે, પણ તેમાં કોઈ મોડેલ નથી</translation>
     </message>
     <message>
         <source>Another app</source>
-        <translation type="unfinished"></translation>
+        <translation>બીજી ઍપ</translation>
     </message>
     <message>
         <source>There is no D-Bus session bus, so %1 cannot reach text fields.</source>
-        <translation type="unfinished"></translation>
+        <translation>કોઈ D-Bus સેશન બસ નથી, તેથી %1 ટેક્સ્ટ ફીલ્ડ સુધી પહોંચી શકતું નથી.</translation>
     </message>
     <message>
         <source>The desktop&apos;s accessibility bus is not running, so %1 cannot reach text fields.</source>
-        <translation type="unfinished"></translation>
+        <translation>ડેસ્કટૉપની ઍક્સેસિબિલિટી બસ ચાલતી નથી, તેથી %1 ટેક્સ્ટ ફીલ્ડ સુધી પહોંચી શકતું નથી.</translation>
     </message>
     <message>
         <source>Short</source>
-        <translation type="unfinished"></translation>
+        <translation>ટૂંકું</translation>
     </message>
     <message>
         <source>Medium</source>
-        <translation type="unfinished"></translation>
+        <translation>મધ્યમ</translation>
     </message>
     <message>
         <source>Long</source>
-        <translation type="unfinished"></translation>
+        <translation>લાંબું</translation>
     </message>
     <message>
         <source>Hide the suggestion</source>
-        <translation type="unfinished"></translation>
+        <translation>સૂચન છુપાવો</translation>
     </message>
     <message>
         <source>Hide suggestions until I change fields</source>
-        <translation type="unfinished"></translation>
+        <translation>ફીલ્ડ બદલું ત્યાં સુધી સૂચનો છુપાવો</translation>
     </message>
     <message>
         <source>Do nothing, send Escape to the app</source>
-        <translation type="unfinished"></translation>
+        <translation>કંઈ ન કરો, Escape ઍપને મોકલો</translation>
     </message>
     <message>
         <source>Type it</source>
-        <translation type="unfinished"></translation>
+        <translation>ટાઇપ કરો</translation>
     </message>
     <message>
         <source>Insert through Accessibility</source>
-        <translation type="unfinished"></translation>
+        <translation>ઍક્સેસિબિલિટી દ્વારા દાખલ કરો</translation>
     </message>
     <message>
         <source>Paste it</source>
-        <translation type="unfinished"></translation>
+        <translation>પેસ્ટ કરો</translation>
     </message>
     <message>
         <source>Grey</source>
-        <translation type="unfinished"></translation>
+        <translation>ભૂખરો</translation>
     </message>
     <message>
         <source>Gold tint</source>
-        <translation type="unfinished"></translation>
+        <translation>સોનેરી ઝાંય</translation>
     </message>
     <message>
         <source>%app model</source>
-        <translation type="unfinished"></translation>
+        <translation>%app મોડેલ</translation>
     </message>
     <message>
         <source>Ollama</source>
-        <translation type="unfinished"></translation>
+        <translation>Ollama</translation>
     </message>
     <message>
         <source>Local server</source>
-        <translation type="unfinished"></translation>
+        <translation>લોકલ સર્વર</translation>
     </message>
     <message>
         <source>Runs on this computer after a one-time download. Works offline.</source>
-        <translation type="unfinished"></translation>
+        <translation>એક વાર ડાઉનલોડ કર્યા પછી આ જ કમ્પ્યુટર પર ચાલે છે. ઑફલાઇન કામ કરે છે.</translation>
     </message>
     <message>
         <source>Any model you run in Ollama, base models included.</source>
-        <translation type="unfinished"></translation>
+        <translation>તમે Ollama માં ચલાવો છો તે કોઈ પણ મોડેલ, બેઝ મોડેલ સહિત.</translation>
     </message>
     <message>
         <source>LM Studio, llama-server or any OpenAI-compatible endpoint.</source>
-        <translation type="unfinished"></translation>
+        <translation>LM Studio, llama-server અથવા કોઈ પણ OpenAI-સુસંગત એન્ડપૉઇન્ટ.</translation>
     </message>
     <message>
         <source>Sends the text as keystrokes. Works almost everywhere.</source>
-        <translation type="unfinished"></translation>
+        <translation>ટેક્સ્ટને કીસ્ટ્રોક તરીકે મોકલે છે. લગભગ બધે કામ કરે છે.</translation>
     </message>
     <message>
         <source>Writes straight into the field. Cleanest in native computer apps.</source>
-        <translation type="unfinished"></translation>
+        <translation>સીધું ફીલ્ડમાં લખે છે. કમ્પ્યુટરની નેટિવ ઍપમાં સૌથી સ્વચ્છ.</translation>
     </message>
     <message>
         <source>Uses the clipboard, then puts your clipboard back.</source>
-        <translation type="unfinished"></translation>
+        <translation>ક્લિપબોર્ડ વાપરે છે, પછી તમારું ક્લિપબોર્ડ પાછું મૂકી દે છે.</translation>
     </message>
     <message>
         <source>Typing</source>
-        <translation type="unfinished"></translation>
+        <translation>ટાઇપિંગ</translation>
     </message>
     <message>
         <source>Accessibility</source>
-        <translation type="unfinished"></translation>
+        <translation>ઍક્સેસિબિલિટી</translation>
     </message>
     <message>
         <source>Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>પેસ્ટ</translation>
     </message>
     <message>
         <source>Your writing memory could not be opened and was set aside. Nothing new is remembered until %app starts again.</source>
-        <translation type="unfinished"></translation>
+        <translation>તમારી લેખન મેમરી ખોલી શકાઈ નહીં અને તેને બાજુ પર મૂકવામાં આવી. %app ફરી શરૂ ન થાય ત્યાં સુધી કંઈ નવું યાદ રખાશે નહીં.</translation>
     </message>
     <message>
         <source>Your writing memory could not be opened because its key could not be read from the keyring. Nothing new is remembered until %app starts again.</source>
-        <translation type="unfinished"></translation>
+        <translation>તમારી લેખન મેમરી ખોલી શકાઈ નહીં, કારણ કે તેની કી કીરિંગમાંથી વાંચી શકાઈ નહીં. %app ફરી શરૂ ન થાય ત્યાં સુધી કંઈ નવું યાદ રખાશે નહીં.</translation>
     </message>
     <message>
         <source>Not Now</source>
-        <translation type="unfinished"></translation>
+        <translation>હમણાં નહીં</translation>
     </message>
     <message>
         <source>Open the desktop&apos;s settings</source>
-        <translation type="unfinished"></translation>
+        <translation>ડેસ્કટૉપના સેટિંગ ખોલો</translation>
     </message>
     <message>
         <source>Don&apos;t remind me again</source>
-        <translation type="unfinished"></translation>
+        <translation>ફરી યાદ ન અપાવો</translation>
     </message>
     <message>
         <source>Open Playground</source>
-        <translation type="unfinished"></translation>
+        <translation>પ્લેગ્રાઉન્ડ ખોલો</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>સેટિંગ</translation>
     </message>
     <message>
         <source>Quit %app</source>
-        <translation type="unfinished"></translation>
+        <translation>%app બંધ કરો</translation>
     </message>
     <message>
         <source>Needs Accessibility access</source>
-        <translation type="unfinished"></translation>
+        <translation>ઍક્સેસિબિલિટી પરવાનગી જરૂરી છે</translation>
     </message>
     <message>
         <source>Paused until you resume</source>
-        <translation type="unfinished"></translation>
+        <translation>તમે ફરી શરૂ ન કરો ત્યાં સુધી થોભાવેલું</translation>
     </message>
     <message>
         <source>Paused until %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 સુધી થોભાવેલું</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>બંધ</translation>
     </message>
     <message numerus="yes">
         <source>Paused while %1 are open</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 ખુલ્લી હોય ત્યાં સુધી થોભાવેલું</numerusform>
+            <numerusform>%1 ખુલ્લી હોય ત્યાં સુધી થોભાવેલું</numerusform>
         </translation>
     </message>
     <message>
         <source>Grant Accessibility Access…</source>
-        <translation type="unfinished"></translation>
+        <translation>ઍક્સેસિબિલિટી પરવાનગી આપો…</translation>
     </message>
     <message>
         <source>Force Quit %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 બળજબરીથી બંધ કરો</translation>
     </message>
     <message>
         <source>Quit %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 બંધ કરો</translation>
     </message>
     <message numerus="yes">
         <source>words saved today</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>શબ્દ આજે બચાવ્યો</numerusform>
+            <numerusform>શબ્દો આજે બચાવ્યા</numerusform>
         </translation>
     </message>
     <message>
         <source>Start typing anywhere. %app keeps count here.</source>
-        <translation type="unfinished"></translation>
+        <translation>ગમે ત્યાં ટાઇપ કરવાનું શરૂ કરો. %app અહીં ગણતરી રાખે છે.</translation>
     </message>
     <message>
         <source>Under a minute of typing today. </source>
-        <translation type="unfinished"></translation>
+        <translation>આજે એક મિનિટથી ઓછું ટાઇપિંગ. </translation>
     </message>
     <message>
         <source>About %1 of typing today. </source>
-        <translation type="unfinished"></translation>
+        <translation>આજે આશરે %1 ટાઇપિંગ. </translation>
     </message>
     <message>
         <source>Resume in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 માં ફરી શરૂ કરો</translation>
     </message>
     <message>
         <source>Pause in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 માં થોભાવો</translation>
     </message>
     <message>
         <source>Resume Everywhere</source>
-        <translation type="unfinished"></translation>
+        <translation>બધે ફરી શરૂ કરો</translation>
     </message>
     <message>
         <source>Pause Everywhere</source>
-        <translation type="unfinished"></translation>
+        <translation>બધે થોભાવો</translation>
     </message>
     <message>
         <source>For 15 Minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>15 મિનિટ માટે</translation>
     </message>
     <message>
         <source>For 1 Hour</source>
-        <translation type="unfinished"></translation>
+        <translation>1 કલાક માટે</translation>
     </message>
     <message>
         <source>For 4 Hours</source>
-        <translation type="unfinished"></translation>
+        <translation>4 કલાક માટે</translation>
     </message>
     <message>
         <source>Until I Resume</source>
-        <translation type="unfinished"></translation>
+        <translation>ફરી શરૂ કરું ત્યાં સુધી</translation>
     </message>
     <message>
         <source>Example: after typing %1, %2 suggests %3</source>
-        <translation type="unfinished"></translation>
+        <translation>ઉદાહરણ: %1 ટાઇપ કર્યા પછી %2 સૂચવે છે: %3</translation>
     </message>
     <message>
         <source>takes the next word</source>
-        <translation type="unfinished"></translation>
+        <translation>આગલો શબ્દ લે છે</translation>
     </message>
     <message>
         <source>Download</source>
-        <translation type="unfinished"></translation>
+        <translation>ડાઉનલોડ કરો</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>રદ કરો</translation>
     </message>
     <message>
         <source>%1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%2 માંથી %1</translation>
     </message>
     <message>
         <source>%1 of %2. You can keep writing while it downloads.</source>
-        <translation type="unfinished"></translation>
+        <translation>%2 માંથી %1. ડાઉનલોડ થતું હોય ત્યારે તમે લખવાનું ચાલુ રાખી શકો છો.</translation>
     </message>
     <message>
         <source>Checking the download</source>
-        <translation type="unfinished"></translation>
+        <translation>ડાઉનલોડ તપાસી રહ્યું છે</translation>
     </message>
     <message>
         <source>Try Again</source>
-        <translation type="unfinished"></translation>
+        <translation>ફરી પ્રયાસ કરો</translation>
     </message>
     <message>
         <source>Remove…</source>
-        <translation type="unfinished"></translation>
+        <translation>દૂર કરો…</translation>
     </message>
     <message>
         <source>%1 license</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 લાઇસન્સ</translation>
     </message>
     <message>
         <source>Remove the %app model?</source>
-        <translation type="unfinished"></translation>
+        <translation>%app મોડેલ દૂર કરીએ?</translation>
     </message>
     <message>
         <source>Model download</source>
-        <translation type="unfinished"></translation>
+        <translation>મોડેલ ડાઉનલોડ</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>દૂર કરો</translation>
     </message>
     <message>
         <source>Step %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%2 માંથી પગલું %1</translation>
     </message>
     <message>
         <source>Continue</source>
-        <translation type="unfinished"></translation>
+        <translation>ચાલુ રાખો</translation>
     </message>
     <message>
         <source>Later</source>
-        <translation type="unfinished"></translation>
+        <translation>પછી</translation>
     </message>
     <message>
         <source>Start Writing</source>
-        <translation type="unfinished"></translation>
+        <translation>લખવાનું શરૂ કરો</translation>
     </message>
     <message>
         <source>Finish your sentences in any app.</source>
-        <translation type="unfinished"></translation>
+        <translation>કોઈ પણ ઍપમાં તમારાં વાક્યો પૂરાં કરો.</translation>
     </message>
     <message>
         <source>%app reads the words before your caret and suggests what comes next in grey. Press Tab to take one word, or the key above Tab to take the rest. If you don&apos;t want it, keep typing.</source>
-        <translation type="unfinished"></translation>
+        <translation>%app તમારા કૅરેટ પહેલાંના શબ્દો વાંચે છે અને હવે શું આવશે તે ભૂખરા રંગમાં સૂચવે છે. એક શબ્દ લેવા Tab દબાવો, અથવા બાકીનું લેવા Tab ની ઉપરની કી. ન જોઈએ તો બસ ટાઇપ કરતા રહો.</translation>
     </message>
     <message>
         <source>Sees what you see</source>
-        <translation type="unfinished"></translation>
+        <translation>તમે જે જુઓ છો તે જુએ છે</translation>
     </message>
     <message>
         <source>Private</source>
-        <translation type="unfinished"></translation>
+        <translation>ખાનગી</translation>
     </message>
     <message>
         <source>It reads the window you&apos;re typing in, like the chat you&apos;re answering, so suggestions fit. None of it goes online, to us or any server. It stays private on your computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>તમે જે વિન્ડોમાં ટાઇપ કરો છો તે વાંચે છે, જેમ કે તમે જે ચૅટનો જવાબ આપો છો, જેથી સૂચનો બંધબેસતાં હોય. તેમાંનું કંઈ પણ ઑનલાઇન જતું નથી, ન અમારી પાસે, ન કોઈ સર્વર પર. બધું તમારા કમ્પ્યુટર પર ખાનગી રહે છે.</translation>
     </message>
     <message>
         <source>Accessibility is on</source>
-        <translation type="unfinished"></translation>
+        <translation>ઍક્સેસિબિલિટી ચાલુ છે</translation>
     </message>
     <message>
         <source>%app can now read the field you&apos;re writing in and type suggestions for you.</source>
-        <translation type="unfinished"></translation>
+        <translation>%app હવે તમે જે ફીલ્ડમાં લખો છો તે વાંચી શકે છે અને તમારા માટે સૂચનો ટાઇપ કરી શકે છે.</translation>
     </message>
     <message>
         <source>Let %app see what you type.</source>
-        <translation type="unfinished"></translation>
+        <translation>તમે શું ટાઇપ કરો છો તે %app ને જોવા દો.</translation>
     </message>
     <message>
         <source>The system asks for Accessibility access before any app can read text fields or type into them. %app uses it only for the field you&apos;re writing in.</source>
-        <translation type="unfinished"></translation>
+        <translation>કોઈ પણ ઍપ ટેક્સ્ટ ફીલ્ડ વાંચે કે તેમાં ટાઇપ કરે તે પહેલાં સિસ્ટમ ઍક્સેસિબિલિટી પરવાનગી માગે છે. %app તેનો ઉપયોગ ફક્ત તમે જે ફીલ્ડમાં લખો છો તેના માટે કરે છે.</translation>
     </message>
     <message>
         <source>%app reads your text when you pause and forgets it after one suggestion, unless you turn on writing memory.</source>
-        <translation type="unfinished"></translation>
+        <translation>તમે અટકો ત્યારે %app તમારું ટેક્સ્ટ વાંચે છે અને એક સૂચન પછી તેને ભૂલી જાય છે, સિવાય કે તમે લેખન મેમરી ચાલુ કરો.</translation>
     </message>
     <message>
         <source>%app skips password fields and anything else the system marks as secure.</source>
-        <translation type="unfinished"></translation>
+        <translation>%app પાસવર્ડ ફીલ્ડ અને સિસ્ટમ જેને સુરક્ષિત ગણાવે તે બધું છોડી દે છે.</translation>
     </message>
     <message>
         <source>Open Accessibility Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>ઍક્સેસિબિલિટી સેટિંગ ખોલો</translation>
     </message>
     <message>
         <source>Switch %app on in the list, then come back. This page updates by itself.</source>
-        <translation type="unfinished"></translation>
+        <translation>સૂચિમાં %app ચાલુ કરો, પછી પાછા આવો. આ પેજ આપમેળે અપડેટ થાય છે.</translation>
     </message>
     <message>
         <source>Already switched on? The desktop&apos;s settings may still list an older copy of %app. Select it, remove it with the minus button, then try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>પહેલેથી ચાલુ કર્યું છે? ડેસ્કટૉપના સેટિંગમાં હજી %app ની જૂની નકલ દેખાતી હોઈ શકે. તેને પસંદ કરો, માઇનસ બટનથી દૂર કરો, પછી ફરી પ્રયાસ કરો.</translation>
     </message>
     <message>
         <source>Pick what writes your suggestions.</source>
-        <translation type="unfinished"></translation>
+        <translation>તમારાં સૂચનો કોણ લખે તે પસંદ કરો.</translation>
     </message>
     <message>
         <source>You can change this any time in Settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>તમે આને ગમે ત્યારે સેટિંગમાં બદલી શકો છો.</translation>
     </message>
     <message>
         <source>Give it a try.</source>
-        <translation type="unfinished"></translation>
+        <translation>અજમાવી જુઓ.</translation>
     </message>
     <message>
         <source>Start typing a sentence. When grey words appear, press Tab for one word or the key above Tab for all of them.</source>
-        <translation type="unfinished"></translation>
+        <translation>કોઈ વાક્ય ટાઇપ કરવાનું શરૂ કરો. ભૂખરા શબ્દો દેખાય ત્યારે એક શબ્દ માટે Tab દબાવો અથવા બધા માટે Tab ની ઉપરની કી.</translation>
     </message>
     <message>
         <source>Hi Orlenn, thanks for the quick reply. I think we should</source>
-        <translation type="unfinished"></translation>
+        <translation>હાય ઓર્લેન, ઝડપી જવાબ બદલ આભાર. મને લાગે છે કે આપણે</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>પાછળ</translation>
     </message>
     <message>
         <source>Practice field</source>
-        <translation type="unfinished"></translation>
+        <translation>પ્રૅક્ટિસ ફીલ્ડ</translation>
     </message>
     <message>
         <source>Default, on</source>
-        <translation type="unfinished"></translation>
+        <translation>ડિફૉલ્ટ, ચાલુ</translation>
     </message>
     <message>
         <source>Default, off</source>
-        <translation type="unfinished"></translation>
+        <translation>ડિફૉલ્ટ, બંધ</translation>
     </message>
     <message>
         <source>Default follows General: %1, %2 suggestions.</source>
-        <translation type="unfinished"></translation>
+        <translation>ડિફૉલ્ટ &quot;સામાન્ય&quot; મુજબ: %1, સૂચનોની લંબાઈ %2.</translation>
     </message>
     <message>
         <source>Add a website</source>
-        <translation type="unfinished"></translation>
+        <translation>વેબસાઇટ ઉમેરો</translation>
     </message>
     <message>
         <source>Domain</source>
-        <translation type="unfinished"></translation>
+        <translation>ડોમેન</translation>
     </message>
     <message>
         <source>Rules for a site apply in any browser %app can read.</source>
-        <translation type="unfinished"></translation>
+        <translation>સાઇટના નિયમો %app વાંચી શકે તેવા કોઈ પણ બ્રાઉઝરમાં લાગુ પડે છે.</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>ઉમેરો</translation>
     </message>
     <message>
         <source>Add App…</source>
-        <translation type="unfinished"></translation>
+        <translation>ઍપ ઉમેરો…</translation>
     </message>
     <message>
         <source>Add an app</source>
-        <translation type="unfinished"></translation>
+        <translation>ઍપ ઉમેરો</translation>
     </message>
     <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>શોધો</translation>
     </message>
     <message>
         <source>Clear search</source>
-        <translation type="unfinished"></translation>
+        <translation>શોધ સાફ કરો</translation>
     </message>
     <message>
         <source>Add an app or website</source>
-        <translation type="unfinished"></translation>
+        <translation>ઍપ અથવા વેબસાઇટ ઉમેરો</translation>
     </message>
     <message>
         <source>Add Website…</source>
-        <translation type="unfinished"></translation>
+        <translation>વેબસાઇટ ઉમેરો…</translation>
     </message>
     <message>
         <source>Apps &amp; Sites</source>
-        <translation type="unfinished"></translation>
+        <translation>ઍપ અને સાઇટ</translation>
     </message>
     <message>
         <source>Paused</source>
-        <translation type="unfinished"></translation>
+        <translation>થોભાવેલું</translation>
     </message>
     <message>
         <source>Apps</source>
-        <translation type="unfinished"></translation>
+        <translation>ઍપ</translation>
     </message>
     <message>
         <source>Websites</source>
-        <translation type="unfinished"></translation>
+        <translation>વેબસાઇટ</translation>
     </message>
     <message>
         <source>No matches</source>
-        <translation type="unfinished"></translation>
+        <translation>કોઈ મેળ નથી</translation>
     </message>
     <message>
         <source>No apps yet</source>
-        <translation type="unfinished"></translation>
+        <translation>હજી કોઈ ઍપ નથી</translation>
     </message>
     <message>
         <source>Nothing matches “%1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1” સાથે કંઈ મેળ ખાતું નથી.</translation>
     </message>
     <message>
         <source>Apps appear here once you accept a suggestion in them, or add one with +.</source>
-        <translation type="unfinished"></translation>
+        <translation>કોઈ ઍપમાં સૂચન સ્વીકારો એટલે તે અહીં દેખાય છે, અથવા + વડે ઍપ ઉમેરો.</translation>
     </message>
     <message>
         <source>Pick an app or site</source>
-        <translation type="unfinished"></translation>
+        <translation>ઍપ અથવા સાઇટ પસંદ કરો</translation>
     </message>
     <message>
         <source>Each one can have its own rules. Anything you don&apos;t change follows General.</source>
-        <translation type="unfinished"></translation>
+        <translation>દરેકના પોતાના નિયમો હોઈ શકે. તમે જે ન બદલો તે &quot;સામાન્ય&quot; મુજબ ચાલે છે.</translation>
     </message>
     <message>
         <source>Words saved here</source>
-        <translation type="unfinished"></translation>
+        <translation>અહીં બચાવેલા શબ્દો</translation>
     </message>
     <message>
         <source>Suggestions</source>
-        <translation type="unfinished"></translation>
+        <translation>સૂચનો</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>ચાલુ</translation>
     </message>
     <message>
         <source>Tab accepts suggestions</source>
-        <translation type="unfinished"></translation>
+        <translation>Tab થી સૂચનો સ્વીકારો</translation>
     </message>
     <message>
         <source>Turn off where Tab already means something, like indenting. The other accept key still works.</source>
-        <translation type="unfinished"></translation>
+        <translation>જ્યાં Tab નું પહેલેથી કોઈ કામ હોય, જેમ કે ઇન્ડેન્ટ, ત્યાં આ બંધ કરો. સ્વીકારવાની બીજી કી તો પણ કામ કરે છે.</translation>
     </message>
     <message>
         <source>Default</source>
-        <translation type="unfinished"></translation>
+        <translation>ડિફૉલ્ટ</translation>
     </message>
     <message>
         <source>Insert by</source>
-        <translation type="unfinished"></translation>
+        <translation>દાખલ કરવાની રીત</translation>
     </message>
     <message>
         <source>Length</source>
-        <translation type="unfinished"></translation>
+        <translation>લંબાઈ</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>થોભાવો</translation>
     </message>
     <message>
         <source>Resume</source>
-        <translation type="unfinished"></translation>
+        <translation>ફરી શરૂ કરો</translation>
     </message>
     <message>
         <source>Pause here</source>
-        <translation type="unfinished"></translation>
+        <translation>અહીં થોભાવો</translation>
     </message>
     <message>
         <source>Memory</source>
-        <translation type="unfinished"></translation>
+        <translation>મેમરી</translation>
     </message>
     <message>
         <source>Remember my writing here</source>
-        <translation type="unfinished"></translation>
+        <translation>અહીં મારું લેખન યાદ રાખો</translation>
     </message>
     <message>
         <source>Writing memory is off in Your Voice.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;તમારી શૈલી&quot; માં લેખન મેમરી બંધ છે.</translation>
     </message>
     <message>
         <source>Erase…</source>
-        <translation type="unfinished"></translation>
+        <translation>ભૂંસો…</translation>
     </message>
     <message>
         <source>Reset to Defaults</source>
-        <translation type="unfinished"></translation>
+        <translation>ડિફૉલ્ટ પર રીસેટ કરો</translation>
     </message>
     <message>
         <source>Erase what %app remembered from %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>%app એ %1 માંથી જે યાદ રાખ્યું છે તે ભૂંસીએ?</translation>
     </message>
     <message>
         <source>Erase</source>
-        <translation type="unfinished"></translation>
+        <translation>ભૂંસો</translation>
     </message>
     <message>
         <source>Passages from this app can shape suggestions everywhere.</source>
-        <translation type="unfinished"></translation>
+        <translation>આ ઍપના ફકરા બધે સૂચનો પર અસર કરી શકે છે.</translation>
     </message>
     <message>
         <source>Finish setting up</source>
-        <translation type="unfinished"></translation>
+        <translation>સેટઅપ પૂરું કરો</translation>
     </message>
     <message>
         <source>Setup progress</source>
-        <translation type="unfinished"></translation>
+        <translation>સેટઅપની પ્રગતિ</translation>
     </message>
     <message>
         <source>Done: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>પૂર્ણ: %1</translation>
     </message>
     <message>
         <source>Best day yet!</source>
-        <translation type="unfinished"></translation>
+        <translation>અત્યાર સુધીનો શ્રેષ્ઠ દિવસ!</translation>
     </message>
     <message>
         <source>Try it here</source>
-        <translation type="unfinished"></translation>
+        <translation>અહીં અજમાવો</translation>
     </message>
     <message>
         <source>Thanks for sending the draft over. I had a look and</source>
-        <translation type="unfinished"></translation>
+        <translation>ડ્રાફ્ટ મોકલવા બદલ આભાર. મેં જોયું અને</translation>
     </message>
     <message>
         <source>next word</source>
-        <translation type="unfinished"></translation>
+        <translation>આગલો શબ્દ</translation>
     </message>
     <message>
         <source>whole suggestion</source>
-        <translation type="unfinished"></translation>
+        <translation>આખું સૂચન</translation>
     </message>
     <message>
         <source>hide it</source>
-        <translation type="unfinished"></translation>
+        <translation>છુપાવો</translation>
     </message>
     <message>
         <source>This field runs the real engine. Start typing and grey words show up as you go.</source>
-        <translation type="unfinished"></translation>
+        <translation>આ ફીલ્ડ ખરું એન્જિન ચલાવે છે. ટાઇપ કરવાનું શરૂ કરો અને ભૂખરા શબ્દો સાથે સાથે દેખાશે.</translation>
     </message>
     <message>
         <source>This field runs the real engine, even before you allow Accessibility. Start typing and grey words show up as you go.</source>
-        <translation type="unfinished"></translation>
+        <translation>આ ફીલ્ડ ખરું એન્જિન ચલાવે છે, ઍક્સેસિબિલિટીની પરવાનગી આપો તે પહેલાં પણ. ટાઇપ કરવાનું શરૂ કરો અને ભૂખરા શબ્દો સાથે સાથે દેખાશે.</translation>
     </message>
     <message>
         <source>You&apos;re all set</source>
-        <translation type="unfinished"></translation>
+        <translation>બધું તૈયાર છે</translation>
     </message>
     <message>
         <source>Accessibility is on and %1 is ready. %app works in every app you type in.</source>
-        <translation type="unfinished"></translation>
+        <translation>ઍક્સેસિબિલિટી ચાલુ છે અને %1 તૈયાર છે. તમે ટાઇપ કરો છો તે દરેક ઍપમાં %app કામ કરે છે.</translation>
     </message>
     <message>
         <source>Waiting for %1 to quit</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 બંધ થવાની રાહ</translation>
     </message>
     <message>
         <source>Turned off</source>
-        <translation type="unfinished"></translation>
+        <translation>બંધ કરેલું</translation>
     </message>
     <message>
         <source>Paused everywhere</source>
-        <translation type="unfinished"></translation>
+        <translation>બધે થોભાવેલું</translation>
     </message>
     <message>
         <source>%1, %2 typical wait</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, સામાન્ય રાહ %2</translation>
     </message>
     <message>
         <source>%1 this week.</source>
-        <translation type="unfinished"></translation>
+        <translation>આ અઠવાડિયે %1.</translation>
     </message>
     <message>
         <source>Start your streak today.</source>
-        <translation type="unfinished"></translation>
+        <translation>આજથી તમારી સ્ટ્રીક શરૂ કરો.</translation>
     </message>
     <message>
         <source>Overview</source>
-        <translation type="unfinished"></translation>
+        <translation>ઝાંખી</translation>
     </message>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>સામાન્ય</translation>
     </message>
     <message>
         <source>Engine</source>
-        <translation type="unfinished"></translation>
+        <translation>એન્જિન</translation>
     </message>
     <message>
         <source>Context</source>
-        <translation type="unfinished"></translation>
+        <translation>સંદર્ભ</translation>
     </message>
     <message>
         <source>Your Voice</source>
-        <translation type="unfinished"></translation>
+        <translation>તમારી શૈલી</translation>
     </message>
     <message>
         <source>Keys</source>
-        <translation type="unfinished"></translation>
+        <translation>કી</translation>
     </message>
     <message>
         <source>Emoji</source>
-        <translation type="unfinished"></translation>
+        <translation>ઇમોજી</translation>
     </message>
     <message>
         <source>Battery</source>
-        <translation type="unfinished"></translation>
+        <translation>બૅટરી</translation>
     </message>
     <message>
         <source>Insights</source>
-        <translation type="unfinished"></translation>
+        <translation>આંકડા</translation>
     </message>
     <message>
         <source>Field Inspector</source>
-        <translation type="unfinished"></translation>
+        <translation>ફીલ્ડ નિરીક્ષક</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>વિશે</translation>
     </message>
     <message>
         <source>How %app is doing today</source>
-        <translation type="unfinished"></translation>
+        <translation>આજે %app કેવું ચાલે છે</translation>
     </message>
     <message>
         <source>Where and how suggestions appear</source>
-        <translation type="unfinished"></translation>
+        <translation>સૂચનો ક્યાં અને કેવી રીતે દેખાય</translation>
     </message>
     <message>
         <source>The model that writes your suggestions</source>
-        <translation type="unfinished"></translation>
+        <translation>તમારાં સૂચનો લખતું મોડેલ</translation>
     </message>
     <message>
         <source>What %app may look at to guess better</source>
-        <translation type="unfinished"></translation>
+        <translation>વધુ સારા અનુમાન માટે %app શું જોઈ શકે</translation>
     </message>
     <message>
         <source>Help suggestions sound like you</source>
-        <translation type="unfinished"></translation>
+        <translation>સૂચનોને તમારી શૈલી જેવાં બનાવો</translation>
     </message>
     <message>
         <source>Accept, dismiss and summon suggestions</source>
-        <translation type="unfinished"></translation>
+        <translation>સૂચનો સ્વીકારવાં, નકારવાં અને મંગાવવાં</translation>
     </message>
     <message>
         <source>Emoji search and emoticons</source>
-        <translation type="unfinished"></translation>
+        <translation>ઇમોજી શોધ અને ઇમોટિકોન</translation>
     </message>
     <message>
         <source>Rules for each app and website</source>
-        <translation type="unfinished"></translation>
+        <translation>દરેક ઍપ અને વેબસાઇટના નિયમો</translation>
     </message>
     <message>
         <source>Save power when you&apos;re unplugged</source>
-        <translation type="unfinished"></translation>
+        <translation>ચાર્જર કાઢેલું હોય ત્યારે પાવર બચાવો</translation>
     </message>
     <message>
         <source>Words saved and how fast suggestions arrive</source>
-        <translation type="unfinished"></translation>
+        <translation>બચાવેલા શબ્દો અને સૂચનો કેટલી ઝડપથી આવે છે</translation>
     </message>
     <message>
         <source>What %app sees in the focused field</source>
-        <translation type="unfinished"></translation>
+        <translation>ફોકસવાળા ફીલ્ડમાં %app શું જુએ છે</translation>
     </message>
     <message>
         <source>Version and privacy</source>
-        <translation type="unfinished"></translation>
+        <translation>સંસ્કરણ અને ગોપનીયતા</translation>
     </message>
     <message>
         <source>Writing</source>
-        <translation type="unfinished"></translation>
+        <translation>લેખન</translation>
     </message>
     <message>
         <source>Input</source>
-        <translation type="unfinished"></translation>
+        <translation>ઇનપુટ</translation>
     </message>
     <message>
         <source>Rules</source>
-        <translation type="unfinished"></translation>
+        <translation>નિયમો</translation>
     </message>
     <message>
         <source>Activity</source>
-        <translation type="unfinished"></translation>
+        <translation>પ્રવૃત્તિ</translation>
     </message>
     <message>
         <source>%app can read the field you&apos;re typing in and insert suggestions in any app.</source>
-        <translation type="unfinished"></translation>
+        <translation>તમે જે ફીલ્ડમાં ટાઇપ કરો છો તે %app વાંચી શકે છે અને કોઈ પણ ઍપમાં સૂચનો દાખલ કરી શકે છે.</translation>
     </message>
     <message>
         <source>Allow Accessibility access</source>
-        <translation type="unfinished"></translation>
+        <translation>ઍક્સેસિબિલિટી પરવાનગી આપો</translation>
     </message>
     <message>
         <source>%app needs it to read the text you type in other apps and to insert suggestions.</source>
-        <translation type="unfinished"></translation>
+        <translation>અન્ય ઍપમાં તમે ટાઇપ કરો તે ટેક્સ્ટ વાંચવા અને સૂચનો દાખલ કરવા %app ને આની જરૂર છે.</translation>
     </message>
     <message>
         <source>Allow…</source>
-        <translation type="unfinished"></translation>
+        <translation>પરવાનગી આપો…</translation>
     </message>
     <message>
         <source>%1 is ready</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 તૈયાર છે</translation>
     </message>
     <message>
         <source>Checking %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 તપાસી રહ્યું છે</translation>
     </message>
     <message>
         <source>This takes a moment.</source>
-        <translation type="unfinished"></translation>
+        <translation>આમાં એક ક્ષણ લાગે છે.</translation>
     </message>
     <message>
         <source>Your engine isn&apos;t ready</source>
-        <translation type="unfinished"></translation>
+        <translation>તમારું એન્જિન તૈયાર નથી</translation>
     </message>
     <message>
         <source>Open Engine</source>
-        <translation type="unfinished"></translation>
+        <translation>એન્જિન ખોલો</translation>
     </message>
     <message>
         <source>The system&apos;s predictions are off</source>
-        <translation type="unfinished"></translation>
+        <translation>સિસ્ટમનાં અનુમાનો બંધ છે</translation>
     </message>
     <message>
         <source>Only %app&apos;s suggestions appear while you type.</source>
-        <translation type="unfinished"></translation>
+        <translation>ટાઇપ કરતી વખતે ફક્ત %app નાં સૂચનો દેખાય છે.</translation>
     </message>
     <message>
         <source>Turn off the system&apos;s predictions</source>
-        <translation type="unfinished"></translation>
+        <translation>સિસ્ટમનાં અનુમાનો બંધ કરો</translation>
     </message>
     <message>
         <source>The system shows its own grey suggestions on top of %app&apos;s. Each app picks up the change the next time you open it.</source>
-        <translation type="unfinished"></translation>
+        <translation>સિસ્ટમ %app નાં સૂચનો ઉપર પોતાનાં ભૂખરાં સૂચનો બતાવે છે. દરેક ઍપ આગલી વખતે ખોલો ત્યારે આ ફેરફાર લાગુ કરે છે.</translation>
     </message>
     <message>
         <source>Keyboard Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>કીબોર્ડ સેટિંગ</translation>
     </message>
     <message>
         <source>Turn Off</source>
-        <translation type="unfinished"></translation>
+        <translation>બંધ કરો</translation>
     </message>
     <message>
         <source>Only %app is suggesting</source>
-        <translation type="unfinished"></translation>
+        <translation>ફક્ત %app સૂચનો આપે છે</translation>
     </message>
     <message>
         <source>Tab reaches %app again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tab ફરી %app સુધી પહોંચે છે.</translation>
     </message>
     <message numerus="yes">
         <source>%1 didn&apos;t quit. They may be showing a dialog. Force Quit closes them right away.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 બંધ થઈ નહીં. કદાચ તે કોઈ ડાયલોગ બતાવી રહી છે. &quot;બળજબરીથી બંધ કરો&quot; તેને તરત બંધ કરે છે.</numerusform>
+            <numerusform>%1 બંધ થઈ નહીં. કદાચ તે ડાયલોગ બતાવી રહી છે. &quot;બળજબરીથી બંધ કરો&quot; તેમને તરત બંધ કરે છે.</numerusform>
         </translation>
     </message>
     <message>
         <source>Force Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>બળજબરીથી બંધ કરો</translation>
     </message>
     <message numerus="yes">
         <source>%1 take the Tab key before %app can, so %app stays paused in your other apps until you quit them.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1, %app પહેલાં Tab કી લઈ લે છે, તેથી તમે તેને બંધ ન કરો ત્યાં સુધી %app તમારી અન્ય ઍપમાં થોભેલું રહે છે.</numerusform>
+            <numerusform>%1, %app પહેલાં Tab કી લઈ લે છે, તેથી તમે તેમને બંધ ન કરો ત્યાં સુધી %app તમારી અન્ય ઍપમાં થોભેલું રહે છે.</numerusform>
         </translation>
     </message>
     <message>
         <source>%1, %2 to do</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2 બાકી</translation>
     </message>
     <message>
         <source>Only when I ask</source>
-        <translation type="unfinished"></translation>
+        <translation>હું માગું ત્યારે જ</translation>
     </message>
     <message>
         <source>On battery, suggestions appear only after you press the Suggest Now shortcut.</source>
-        <translation type="unfinished"></translation>
+        <translation>બૅટરી પર હોય ત્યારે &quot;હમણાં સૂચવો&quot; શૉર્ટકટ દબાવ્યા પછી જ સૂચનો દેખાય છે.</translation>
     </message>
     <message>
         <source>Shorter suggestions</source>
-        <translation type="unfinished"></translation>
+        <translation>ટૂંકાં સૂચનો</translation>
     </message>
     <message>
         <source>Fewer words take less power to write.</source>
-        <translation type="unfinished"></translation>
+        <translation>ઓછા શબ્દો લખવામાં ઓછો પાવર વપરાય છે.</translation>
     </message>
     <message>
         <source>Lighter model</source>
-        <translation type="unfinished"></translation>
+        <translation>હળવું મોડેલ</translation>
     </message>
     <message>
         <source>Same as plugged in</source>
-        <translation type="unfinished"></translation>
+        <translation>ચાર્જર લગાવેલું હોય ત્યારે જેવું</translation>
     </message>
     <message>
         <source>Running on battery. These apply right now.</source>
-        <translation type="unfinished"></translation>
+        <translation>બૅટરી પર ચાલે છે. આ હમણાં લાગુ છે.</translation>
     </message>
     <message>
         <source>Plugged in. These wait until you unplug.</source>
-        <translation type="unfinished"></translation>
+        <translation>ચાર્જર લગાવેલું છે. ચાર્જર કાઢો ત્યાં સુધી આ રાહ જુએ છે.</translation>
     </message>
     <message>
         <source>Model</source>
-        <translation type="unfinished"></translation>
+        <translation>મોડેલ</translation>
     </message>
     <message>
         <source>Model name</source>
-        <translation type="unfinished"></translation>
+        <translation>મોડેલનું નામ</translation>
     </message>
     <message>
         <source>Reload the model list</source>
-        <translation type="unfinished"></translation>
+        <translation>મોડેલ સૂચિ રિફ્રેશ કરો</translation>
     </message>
     <message>
         <source>Choose a model</source>
-        <translation type="unfinished"></translation>
+        <translation>મોડેલ પસંદ કરો</translation>
     </message>
     <message>
         <source>For people who already run Ollama, LM Studio or llama-server.</source>
-        <translation type="unfinished"></translation>
+        <translation>જેઓ પહેલેથી Ollama, LM Studio અથવા llama-server ચલાવે છે તેમના માટે.</translation>
     </message>
     <message>
         <source>Use your own model</source>
-        <translation type="unfinished"></translation>
+        <translation>તમારું પોતાનું મોડેલ વાપરો</translation>
     </message>
     <message>
         <source>Address</source>
-        <translation type="unfinished"></translation>
+        <translation>સરનામું</translation>
     </message>
     <message>
         <source>API key</source>
-        <translation type="unfinished"></translation>
+        <translation>API કી</translation>
     </message>
     <message>
         <source>Only if your server asks for one</source>
-        <translation type="unfinished"></translation>
+        <translation>ફક્ત તમારું સર્વર માગે તો</translation>
     </message>
     <message>
         <source>Focused</source>
-        <translation type="unfinished"></translation>
+        <translation>કેન્દ્રિત</translation>
     </message>
     <message>
         <source>Creativity</source>
-        <translation type="unfinished"></translation>
+        <translation>સર્જનાત્મકતા</translation>
     </message>
     <message>
         <source>Loose</source>
-        <translation type="unfinished"></translation>
+        <translation>મુક્ત</translation>
     </message>
     <message>
         <source>Lower stays close to the obvious next words. Higher tries more.</source>
-        <translation type="unfinished"></translation>
+        <translation>ઓછું મૂલ્ય સ્પષ્ટ આગલા શબ્દોની નજીક રહે છે. વધુ મૂલ્ય વધુ અજમાવે છે.</translation>
     </message>
     <message>
         <source>Wait before suggesting</source>
-        <translation type="unfinished"></translation>
+        <translation>સૂચવતા પહેલાં રાહ</translation>
     </message>
     <message>
         <source>How long you pause before %app starts.</source>
-        <translation type="unfinished"></translation>
+        <translation>%app શરૂ થાય તે પહેલાં તમે કેટલું અટકો છો.</translation>
     </message>
     <message>
         <source>Run</source>
-        <translation type="unfinished"></translation>
+        <translation>ચલાવો</translation>
     </message>
     <message>
         <source>Try the engine</source>
-        <translation type="unfinished"></translation>
+        <translation>એન્જિન અજમાવો</translation>
     </message>
     <message>
         <source>Sends a sample sentence and shows what comes back.</source>
-        <translation type="unfinished"></translation>
+        <translation>એક નમૂનાનું વાક્ય મોકલે છે અને પાછું શું આવે છે તે બતાવે છે.</translation>
     </message>
     <message>
         <source>Running…</source>
-        <translation type="unfinished"></translation>
+        <translation>ચાલી રહ્યું છે…</translation>
     </message>
     <message>
         <source>The engine answered in %1 but had nothing useful to add.</source>
-        <translation type="unfinished"></translation>
+        <translation>એન્જિને %1 માં જવાબ આપ્યો, પણ ઉમેરવા જેવું કંઈ ઉપયોગી નહોતું.</translation>
     </message>
     <message>
         <source>That didn&apos;t work: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>તે થઈ શક્યું નહીં: %1</translation>
     </message>
     <message>
         <source>The request was cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>વિનંતી રદ થઈ.</translation>
     </message>
     <message>
         <source>Startup</source>
-        <translation type="unfinished"></translation>
+        <translation>સ્ટાર્ટઅપ</translation>
     </message>
     <message>
         <source>Launch at login</source>
-        <translation type="unfinished"></translation>
+        <translation>લૉગ ઇન વખતે શરૂ કરો</translation>
     </message>
     <message>
         <source>Show today&apos;s word count next to the icon</source>
-        <translation type="unfinished"></translation>
+        <translation>આઇકનની બાજુમાં આજના શબ્દોની ગણતરી બતાવો</translation>
     </message>
     <message>
         <source>Where suggestions appear</source>
-        <translation type="unfinished"></translation>
+        <translation>સૂચનો ક્યાં દેખાય</translation>
     </message>
     <message>
         <source>Turn this off to use %app only in the apps you switch on under Apps &amp; Sites.</source>
-        <translation type="unfinished"></translation>
+        <translation>આ બંધ કરો જેથી %app ફક્ત તે ઍપમાં ચાલે જે તમે &quot;ઍપ અને સાઇટ&quot; માં ચાલુ કરો છો.</translation>
     </message>
     <message>
         <source>By default %app waits until the caret is at the end of a line.</source>
-        <translation type="unfinished"></translation>
+        <translation>ડિફૉલ્ટ રૂપે %app કૅરેટ લાઇનના અંતે આવે ત્યાં સુધી રાહ જુએ છે.</translation>
     </message>
     <message>
         <source>Without this, %app skips search bars and one-word boxes.</source>
-        <translation type="unfinished"></translation>
+        <translation>આ વિના %app સર્ચ બાર અને એક-શબ્દનાં બૉક્સ છોડી દે છે.</translation>
     </message>
     <message>
         <source>Suggestions appear only after you press the Suggest Now shortcut.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;હમણાં સૂચવો&quot; શૉર્ટકટ દબાવ્યા પછી જ સૂચનો દેખાય છે.</translation>
     </message>
     <message>
         <source>Spelling</source>
-        <translation type="unfinished"></translation>
+        <translation>જોડણી</translation>
     </message>
     <message>
         <source>Waits while the word you&apos;re typing looks misspelled, so %app doesn&apos;t build on a typo.</source>
-        <translation type="unfinished"></translation>
+        <translation>તમે ટાઇપ કરો છો તે શબ્દની જોડણી ખોટી લાગે ત્યાં સુધી રાહ જુએ છે, જેથી %app ટાઇપોના આધારે આગળ ન વધે.</translation>
     </message>
     <message>
         <source>After a misspelled word, shows a fix next to the caret. Press Tab to swap it in.</source>
-        <translation type="unfinished"></translation>
+        <translation>ખોટી જોડણીવાળા શબ્દ પછી કૅરેટની બાજુમાં સુધારો બતાવે છે. બદલવા Tab દબાવો.</translation>
     </message>
     <message>
         <source>Look</source>
-        <translation type="unfinished"></translation>
+        <translation>દેખાવ</translation>
     </message>
     <message>
         <source>Suggestion color</source>
-        <translation type="unfinished"></translation>
+        <translation>સૂચનનો રંગ</translation>
     </message>
     <message>
         <source>Text size</source>
-        <translation type="unfinished"></translation>
+        <translation>ટેક્સ્ટનું કદ</translation>
     </message>
     <message>
         <source>Fine-tune if suggestions look larger or smaller than your text.</source>
-        <translation type="unfinished"></translation>
+        <translation>સૂચનો તમારા ટેક્સ્ટ કરતાં મોટાં કે નાનાં દેખાય તો આ ગોઠવો.</translation>
     </message>
     <message>
         <source>Vertical position</source>
-        <translation type="unfinished"></translation>
+        <translation>ઊભું સ્થાન</translation>
     </message>
     <message>
         <source>Nudge suggestions up or down to line up with your text.</source>
-        <translation type="unfinished"></translation>
+        <translation>તમારા ટેક્સ્ટની હરોળમાં લાવવા સૂચનોને થોડાં ઉપર કે નીચે ખસેડો.</translation>
     </message>
     <message>
         <source>A small keycap after your first suggestions, as a reminder of what to press.</source>
-        <translation type="unfinished"></translation>
+        <translation>તમારાં પહેલાં સૂચનો પછી એક નાની કી, શું દબાવવું તેની યાદ માટે.</translation>
     </message>
     <message>
         <source>Insert suggestions by</source>
-        <translation type="unfinished"></translation>
+        <translation>સૂચનો દાખલ કરવાની રીત</translation>
     </message>
     <message>
         <source>Other autocomplete apps</source>
-        <translation type="unfinished"></translation>
+        <translation>અન્ય ઑટોકમ્પ્લીટ ઍપ</translation>
     </message>
     <message>
         <source>They take the Tab key before %app can. With this off, %app asks you first.</source>
-        <translation type="unfinished"></translation>
+        <translation>તે %app પહેલાં Tab કી લઈ લે છે. આ બંધ હોય તો %app પહેલાં તમને પૂછે છે.</translation>
     </message>
     <message>
         <source>%1 is another device on your network, so the text around your caret will be sent there.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 તમારા નેટવર્ક પરનું બીજું ઉપકરણ છે, તેથી તમારા કૅરેટની આસપાસનું ટેક્સ્ટ ત્યાં મોકલાશે.</translation>
     </message>
     <message>
         <source>%1 isn&apos;t this computer, so the text around your caret will be sent there.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 આ કમ્પ્યુટર નથી, તેથી તમારા કૅરેટની આસપાસનું ટેક્સ્ટ ત્યાં મોકલાશે.</translation>
     </message>
     <message>
         <source>Both keep your text on this computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>બંને તમારું ટેક્સ્ટ આ જ કમ્પ્યુટર પર રાખે છે.</translation>
     </message>
     <message>
         <source>%app opens by itself when you start your computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>તમે કમ્પ્યુટર શરૂ કરો ત્યારે %app આપમેળે ખૂલે છે.</translation>
     </message>
     <message>
         <source>System predictions</source>
-        <translation type="unfinished"></translation>
+        <translation>સિસ્ટમ અનુમાનો</translation>
     </message>
     <message>
         <source>The system can show its own grey predictions. Keeping them off avoids two suggestions at once.</source>
-        <translation type="unfinished"></translation>
+        <translation>સિસ્ટમ પોતાનાં ભૂખરાં અનુમાનો બતાવી શકે છે. તેમને બંધ રાખવાથી એકસાથે બે સૂચનો દેખાતાં નથી.</translation>
     </message>
     <message>
         <source>System predictions are on</source>
-        <translation type="unfinished"></translation>
+        <translation>સિસ્ટમ અનુમાનો ચાલુ છે</translation>
     </message>
     <message>
         <source>System predictions are off</source>
-        <translation type="unfinished"></translation>
+        <translation>સિસ્ટમ અનુમાનો બંધ છે</translation>
     </message>
     <message>
         <source>tab</source>
-        <translation type="unfinished"></translation>
+        <translation>tab</translation>
     </message>
     <message>
         <source>Your next words, one Tab away.</source>
-        <translation type="unfinished"></translation>
+        <translation>તમારા આગલા શબ્દો, બસ એક Tab દૂર.</translation>
     </message>
     <message>
         <source>Skip</source>
-        <translation type="unfinished"></translation>
+        <translation>છોડો</translation>
     </message>
     <message>
         <source>Get Started</source>
-        <translation type="unfinished"></translation>
+        <translation>શરૂ કરો</translation>
     </message>
     <message>
         <source>Turn sound on</source>
-        <translation type="unfinished"></translation>
+        <translation>અવાજ ચાલુ કરો</translation>
     </message>
     <message>
         <source>Turn sound off</source>
-        <translation type="unfinished"></translation>
+        <translation>અવાજ બંધ કરો</translation>
     </message>
     <message>
         <source>The other app</source>
-        <translation type="unfinished"></translation>
+        <translation>બીજી ઍપ</translation>
     </message>
     <message>
         <source>Next time, quit %1 without asking</source>
-        <translation type="unfinished"></translation>
+        <translation>આગલી વખતે પૂછ્યા વિના %1 બંધ કરો</translation>
     </message>
     <message>
         <source>%1 is also running</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 પણ ચાલે છે</translation>
     </message>
     <message>
         <source>%1 are also running</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 પણ ચાલે છે</translation>
     </message>
     <message>
         <source>These apps answer the Tab key before %app can, so %app stays paused in your other apps until they quit.</source>
-        <translation type="unfinished"></translation>
+        <translation>આ ઍપ %app પહેલાં Tab કીનો જવાબ આપે છે, તેથી તે બંધ ન થાય ત્યાં સુધી %app તમારી અન્ય ઍપમાં થોભેલું રહે છે.</translation>
     </message>
     <message>
         <source>Quitting…</source>
-        <translation type="unfinished"></translation>
+        <translation>બંધ કરી રહ્યું છે…</translation>
     </message>
     <message>
         <source>%1 is still open</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 હજી ખુલ્લી છે</translation>
     </message>
     <message>
         <source>It may be waiting on a dialog of its own. Force Quit closes it right away.</source>
-        <translation type="unfinished"></translation>
+        <translation>કદાચ તે પોતાના કોઈ ડાયલોગની રાહ જોઈ રહી છે. &quot;બળજબરીથી બંધ કરો&quot; તેને તરત બંધ કરે છે.</translation>
     </message>
     <message>
         <source>%app has the Tab key</source>
-        <translation type="unfinished"></translation>
+        <translation>Tab કી હવે %app પાસે છે</translation>
     </message>
     <message>
         <source>%1 quit, so your suggestions are back in every app.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 બંધ થઈ, તેથી તમારાં સૂચનો દરેક ઍપમાં પાછાં આવ્યાં.</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>થઈ ગયું</translation>
     </message>
     <message>
         <source>Open Source Notices</source>
-        <translation type="unfinished"></translation>
+        <translation>ઓપન સોર્સ સૂચનાઓ</translation>
     </message>
     <message>
         <source>Reset all settings?</source>
-        <translation type="unfinished"></translation>
+        <translation>બધા સેટિંગ રીસેટ કરીએ?</translation>
     </message>
     <message>
         <source>This also clears your rules for apps and sites. Your statistics and writing memory stay.</source>
-        <translation type="unfinished"></translation>
+        <translation>આનાથી ઍપ અને સાઇટ માટેના તમારા નિયમો પણ ભૂંસાઈ જાય છે. તમારા આંકડા અને લેખન મેમરી રહે છે.</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>રીસેટ કરો</translation>
     </message>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>સંસ્કરણ %1</translation>
     </message>
     <message>
         <source>Some apps hide their text</source>
-        <translation type="unfinished"></translation>
+        <translation>કેટલીક ઍપ પોતાનું ટેક્સ્ટ છુપાવે છે</translation>
     </message>
     <message>
         <source>Suggest emoji after a colon</source>
-        <translation type="unfinished"></translation>
+        <translation>કોલન પછી ઇમોજી સૂચવો</translation>
     </message>
     <message>
         <source>Turn emoticons into emoji</source>
-        <translation type="unfinished"></translation>
+        <translation>ઇમોટિકોનને ઇમોજીમાં બદલો</translation>
     </message>
     <message>
         <source>After :-) or &lt;3, %app offers the matching emoji. Press Tab to swap it in.</source>
-        <translation type="unfinished"></translation>
+        <translation>:-) અથવા &lt;3 પછી %app મળતું ઇમોજી આપે છે. બદલવા Tab દબાવો.</translation>
     </message>
     <message>
         <source>Skin tone</source>
-        <translation type="unfinished"></translation>
+        <translation>ત્વચાનો રંગ</translation>
     </message>
     <message>
         <source>Also show the default yellow</source>
-        <translation type="unfinished"></translation>
+        <translation>ડિફૉલ્ટ પીળું પણ બતાવો</translation>
     </message>
     <message>
         <source>Try a word</source>
-        <translation type="unfinished"></translation>
+        <translation>કોઈ શબ્દ અજમાવો</translation>
     </message>
     <message>
         <source>Light</source>
-        <translation type="unfinished"></translation>
+        <translation>હળવું</translation>
     </message>
     <message>
         <source>No emoji match “%1”</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1” સાથે કોઈ ઇમોજી મેળ ખાતું નથી</translation>
     </message>
     <message>
         <source>Accepting</source>
-        <translation type="unfinished"></translation>
+        <translation>સ્વીકારવું</translation>
     </message>
     <message>
         <source>Take the next word</source>
-        <translation type="unfinished"></translation>
+        <translation>આગલો શબ્દ લો</translation>
     </message>
     <message>
         <source>Press again for each following word.</source>
-        <translation type="unfinished"></translation>
+        <translation>દરેક આગલા શબ્દ માટે ફરી દબાવો.</translation>
     </message>
     <message>
         <source>Take the whole suggestion</source>
-        <translation type="unfinished"></translation>
+        <translation>આખું સૂચન લો</translation>
     </message>
     <message>
         <source>The key above Tab is easy to reach on most keyboards.</source>
-        <translation type="unfinished"></translation>
+        <translation>મોટા ભાગના કીબોર્ડ પર Tab ની ઉપરની કી સહેલાઈથી પહોંચમાં હોય છે.</translation>
     </message>
     <message>
         <source>Include the space after a word</source>
-        <translation type="unfinished"></translation>
+        <translation>શબ્દ પછીની સ્પેસ પણ લો</translation>
     </message>
     <message>
         <source>Include punctuation right after a word</source>
-        <translation type="unfinished"></translation>
+        <translation>શબ્દ પછી તરત આવતાં વિરામચિહ્નો પણ લો</translation>
     </message>
     <message>
         <source>When you press Escape</source>
-        <translation type="unfinished"></translation>
+        <translation>Escape દબાવો ત્યારે</translation>
     </message>
     <message>
         <source>Shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>શૉર્ટકટ</translation>
     </message>
     <message>
         <source>Suggest now</source>
-        <translation type="unfinished"></translation>
+        <translation>હમણાં સૂચવો</translation>
     </message>
     <message>
         <source>Asks for a suggestion right away, even where %app would normally wait.</source>
-        <translation type="unfinished"></translation>
+        <translation>તરત સૂચન માગે છે, ત્યાં પણ જ્યાં %app સામાન્ય રીતે રાહ જોત.</translation>
     </message>
     <message>
         <source>Other suggestions</source>
-        <translation type="unfinished"></translation>
+        <translation>અન્ય સૂચનો</translation>
     </message>
     <message>
         <source>Lists a few different ways to continue. Choose with the arrow keys, then press Tab.</source>
-        <translation type="unfinished"></translation>
+        <translation>આગળ લખવાની થોડી જુદી રીતો બતાવે છે. એરો કીથી પસંદ કરો, પછી Tab દબાવો.</translation>
     </message>
     <message>
         <source>Pause or resume in this app</source>
-        <translation type="unfinished"></translation>
+        <translation>આ ઍપમાં થોભાવો અથવા ફરી શરૂ કરો</translation>
     </message>
     <message>
         <source>Pauses for 15 minutes.</source>
-        <translation type="unfinished"></translation>
+        <translation>15 મિનિટ માટે થોભાવે છે.</translation>
     </message>
     <message>
         <source>Turn %app on or off</source>
-        <translation type="unfinished"></translation>
+        <translation>%app ચાલુ અથવા બંધ કરો</translation>
     </message>
     <message>
         <source>Everywhere, until you press it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>બધે, તમે ફરી દબાવો ત્યાં સુધી.</translation>
     </message>
     <message>
         <source>Pause or resume</source>
-        <translation type="unfinished"></translation>
+        <translation>થોભાવો અથવા ફરી શરૂ કરો</translation>
     </message>
     <message>
         <source>Turn on or off</source>
-        <translation type="unfinished"></translation>
+        <translation>ચાલુ અથવા બંધ કરો</translation>
     </message>
     <message>
         <source>%1 and %2 use the same keys. Only the first will work.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 અને %2 એક જ કી વાપરે છે. ફક્ત પહેલું કામ કરશે.</translation>
     </message>
     <message>
         <source>About you</source>
-        <translation type="unfinished"></translation>
+        <translation>તમારા વિશે</translation>
     </message>
     <message>
         <source>For example: I&apos;m a product designer in Berlin. I write short, friendly emails in British English and sign off with Cheers.</source>
-        <translation type="unfinished"></translation>
+        <translation>ઉદાહરણ: હું બર્લિનમાં પ્રોડક્ટ ડિઝાઇનર છું. હું બ્રિટિશ અંગ્રેજીમાં ટૂંકા, મૈત્રીભર્યા ઇમેઇલ લખું છું અને અંતે Cheers લખું છું.</translation>
     </message>
     <message>
         <source>Your role, the languages you write in, names you use often, how you like to sound.</source>
-        <translation type="unfinished"></translation>
+        <translation>તમારી ભૂમિકા, તમે જે ભાષાઓમાં લખો છો, તમે વારંવાર વાપરો છો તે નામો, તમે કેવા લાગવા માગો છો.</translation>
     </message>
     <message>
         <source>Writing memory</source>
-        <translation type="unfinished"></translation>
+        <translation>લેખન મેમરી</translation>
     </message>
     <message>
         <source>Remember how I write</source>
-        <translation type="unfinished"></translation>
+        <translation>હું કેવી રીતે લખું છું તે યાદ રાખો</translation>
     </message>
     <message>
         <source>Also remember fields where I accept nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>જ્યાં હું કંઈ સ્વીકારું નહીં તે ફીલ્ડ પણ યાદ રાખો</translation>
     </message>
     <message>
         <source>%app learns your style sooner but keeps more of what you type.</source>
-        <translation type="unfinished"></translation>
+        <translation>%app તમારી શૈલી વહેલી શીખે છે, પણ તમે ટાઇપ કરો છો તેમાંથી વધુ રાખે છે.</translation>
     </message>
     <message>
         <source>Influence</source>
-        <translation type="unfinished"></translation>
+        <translation>પ્રભાવ</translation>
     </message>
     <message>
         <source>Strong</source>
-        <translation type="unfinished"></translation>
+        <translation>મજબૂત</translation>
     </message>
     <message>
         <source>How many of your passages each suggestion can draw on.</source>
-        <translation type="unfinished"></translation>
+        <translation>દરેક સૂચન તમારા કેટલા ફકરાનો આધાર લઈ શકે.</translation>
     </message>
     <message>
         <source>Erase All…</source>
-        <translation type="unfinished"></translation>
+        <translation>બધું ભૂંસો…</translation>
     </message>
     <message>
         <source>Erase everything %app remembered?</source>
-        <translation type="unfinished"></translation>
+        <translation>%app એ યાદ રાખેલું બધું ભૂંસીએ?</translation>
     </message>
     <message>
         <source>This can&apos;t be undone.</source>
-        <translation type="unfinished"></translation>
+        <translation>આ પૂર્વવત્ કરી શકાશે નહીં.</translation>
     </message>
     <message>
         <source>Erase All</source>
-        <translation type="unfinished"></translation>
+        <translation>બધું ભૂંસો</translation>
     </message>
     <message>
         <source>Nothing remembered yet</source>
-        <translation type="unfinished"></translation>
+        <translation>હજી કંઈ યાદ રાખ્યું નથી</translation>
     </message>
     <message>
         <source>App and window name</source>
-        <translation type="unfinished"></translation>
+        <translation>ઍપ અને વિન્ડોનું નામ</translation>
     </message>
     <message>
         <source>A reply in Mail reads differently from a commit message.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mail માં જવાબ અને કમિટ મેસેજ જુદી રીતે લખાય છે.</translation>
     </message>
     <message>
         <source>Website</source>
-        <translation type="unfinished"></translation>
+        <translation>વેબસાઇટ</translation>
     </message>
     <message>
         <source>The site&apos;s domain when you write in a browser.</source>
-        <translation type="unfinished"></translation>
+        <translation>બ્રાઉઝરમાં લખો ત્યારે સાઇટનું ડોમેન.</translation>
     </message>
     <message>
         <source>Recently copied text</source>
-        <translation type="unfinished"></translation>
+        <translation>તાજેતરમાં કૉપિ કરેલું ટેક્સ્ટ</translation>
     </message>
     <message>
         <source>Anything you copied in the last 10 minutes. Copies from password managers are skipped.</source>
-        <translation type="unfinished"></translation>
+        <translation>છેલ્લી 10 મિનિટમાં તમે કૉપિ કરેલું કંઈ પણ. પાસવર્ડ મેનેજરમાંથી થયેલી કૉપિ છોડી દેવાય છે.</translation>
     </message>
     <message>
         <source>Text on screen</source>
-        <translation type="unfinished"></translation>
+        <translation>સ્ક્રીન પરનું ટેક્સ્ટ</translation>
     </message>
     <message>
         <source>Reads the window you&apos;re writing in, so replies fit the conversation. It picks the lines closest to where you type.</source>
-        <translation type="unfinished"></translation>
+        <translation>તમે જે વિન્ડોમાં લખો છો તે વાંચે છે, જેથી જવાબો વાતચીતને બંધબેસે. તમે ટાઇપ કરો છો ત્યાંની સૌથી નજીકની લાઇનો પસંદ કરે છે.</translation>
     </message>
     <message>
         <source>What you just looked at</source>
-        <translation type="unfinished"></translation>
+        <translation>તમે હમણાં જે જોયું</translation>
     </message>
     <message>
         <source>Windows beside you</source>
-        <translation type="unfinished"></translation>
+        <translation>બાજુની વિન્ડો</translation>
     </message>
     <message>
         <source>Also reads up to two other windows on the same screen, like the document you&apos;re replying about. Skips password managers and apps you switched off.</source>
-        <translation type="unfinished"></translation>
+        <translation>એ જ સ્ક્રીન પરની બીજી બે વિન્ડો સુધી પણ વાંચે છે, જેમ કે જે દસ્તાવેજ વિશે તમે જવાબ આપો છો. પાસવર્ડ મેનેજર અને તમે બંધ કરેલી ઍપ છોડી દે છે.</translation>
     </message>
     <message>
         <source>Off in this app</source>
-        <translation type="unfinished"></translation>
+        <translation>આ ઍપમાં બંધ</translation>
     </message>
     <message>
         <source>This word looks misspelled</source>
-        <translation type="unfinished"></translation>
+        <translation>આ શબ્દની જોડણી ખોટી લાગે છે</translation>
     </message>
     <message>
         <source>Thanks for the notes. I&apos;ll send the revised deck</source>
-        <translation type="unfinished"></translation>
+        <translation>નોંધો બદલ આભાર. સુધારેલી ડેક હું</translation>
     </message>
     <message>
         <source> by Friday morning.</source>
-        <translation type="unfinished"></translation>
+        <translation> શુક્રવાર સવાર સુધીમાં મોકલીશ.</translation>
     </message>
     <message>
         <source>%1 quit. %app has the Tab key.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 બંધ થઈ. Tab કી હવે %app પાસે છે.</translation>
     </message>
     <message>
         <source>Open Data Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>ડેટા ફોલ્ડર ખોલો</translation>
     </message>
     <message>
         <source>Show Welcome Again</source>
-        <translation type="unfinished"></translation>
+        <translation>સ્વાગત ફરી બતાવો</translation>
     </message>
     <message>
         <source>Play Intro Again</source>
-        <translation type="unfinished"></translation>
+        <translation>પરિચય ફરી ચલાવો</translation>
     </message>
     <message>
         <source>Reset Settings…</source>
-        <translation type="unfinished"></translation>
+        <translation>સેટિંગ રીસેટ કરો…</translation>
     </message>
     <message>
         <source>Suggest in every app</source>
-        <translation type="unfinished"></translation>
+        <translation>દરેક ઍપમાં સૂચવો</translation>
     </message>
     <message>
         <source>Suggest in code editors</source>
-        <translation type="unfinished"></translation>
+        <translation>કોડ એડિટરમાં સૂચવો</translation>
     </message>
     <message>
         <source>Suggest in the middle of a line</source>
-        <translation type="unfinished"></translation>
+        <translation>લાઇનની વચ્ચે સૂચવો</translation>
     </message>
     <message>
         <source>Suggest in small fields</source>
-        <translation type="unfinished"></translation>
+        <translation>નાનાં ફીલ્ડમાં સૂચવો</translation>
     </message>
     <message>
         <source>Hold back on misspelled words</source>
-        <translation type="unfinished"></translation>
+        <translation>ખોટી જોડણીવાળા શબ્દો પર રોકાઓ</translation>
     </message>
     <message>
         <source>Offer spelling fixes</source>
-        <translation type="unfinished"></translation>
+        <translation>જોડણી સુધારા સૂચવો</translation>
     </message>
     <message>
         <source>Show the key hint</source>
-        <translation type="unfinished"></translation>
+        <translation>કીનો સંકેત બતાવો</translation>
     </message>
     <message>
         <source>Quit other autocomplete apps when they open</source>
-        <translation type="unfinished"></translation>
+        <translation>અન્ય ઑટોકમ્પ્લીટ ઍપ ખૂલે ત્યારે તેમને બંધ કરો</translation>
     </message>
     <message>
         <source>Keeps a few minutes of text from windows you switched away from, like a page you read before replying. It stays on your computer and skips apps you switched off.</source>
-        <translation type="unfinished"></translation>
+        <translation>તમે જે વિન્ડોમાંથી ખસી ગયા તેનું થોડી મિનિટનું ટેક્સ્ટ રાખે છે, જેમ કે જવાબ આપતાં પહેલાં વાંચેલું પેજ. તે તમારા કમ્પ્યુટર પર રહે છે અને તમે બંધ કરેલી ઍપ છોડી દે છે.</translation>
     </message>
     <message>
         <source>Both apps answer the Tab key, and the system gives it to %1 first. %app stays paused in your other apps until %1 quits.</source>
-        <translation type="unfinished"></translation>
+        <translation>બંને ઍપ Tab કીનો જવાબ આપે છે, અને સિસ્ટમ તે પહેલાં %1 ને આપે છે. %1 બંધ ન થાય ત્યાં સુધી %app તમારી અન્ય ઍપમાં થોભેલું રહે છે.</translation>
     </message>
     <message>
         <source>Finishes your sentences in any app, on your computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>તમારા કમ્પ્યુટર પર, કોઈ પણ ઍપમાં તમારાં વાક્યો પૂરાં કરે છે.</translation>
     </message>
     <message>
         <source>Keeps short passages from fields where you accepted a suggestion, encrypted on this computer, and shows them to the model as examples.</source>
-        <translation type="unfinished"></translation>
+        <translation>જે ફીલ્ડમાં તમે સૂચન સ્વીકાર્યું તેના ટૂંકા ફકરા આ કમ્પ્યુટર પર એન્ક્રિપ્ટ કરીને રાખે છે અને મોડેલને ઉદાહરણ તરીકે બતાવે છે.</translation>
     </message>
     <message>
         <source>%1 could not open again: %2 Your choice takes effect the next time you start it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ફરી ખૂલી શકી નહીં: %2 તમારી પસંદગી આગલી વખતે શરૂ કરશો ત્યારે લાગુ થશે.</translation>
     </message>
     <message>
         <source>Light</source>
         <comment>skin tone</comment>
-        <translation type="unfinished"></translation>
+        <translation>આછો</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>ઓકે</translation>
     </message>
     <message>
         <source>Default</source>
         <comment>skin tone</comment>
-        <translation type="unfinished"></translation>
+        <translation>ડિફૉલ્ટ</translation>
     </message>
     <message>
         <source>Medium light</source>
         <comment>skin tone</comment>
-        <translation type="unfinished"></translation>
+        <translation>મધ્યમ આછો</translation>
     </message>
     <message>
         <source>Medium</source>
         <comment>skin tone</comment>
-        <translation type="unfinished"></translation>
+        <translation>મધ્યમ</translation>
     </message>
     <message>
         <source>Medium dark</source>
         <comment>skin tone</comment>
-        <translation type="unfinished"></translation>
+        <translation>મધ્યમ ઘેરો</translation>
     </message>
     <message>
         <source>Dark</source>
         <comment>skin tone</comment>
-        <translation type="unfinished"></translation>
+        <translation>ઘેરો</translation>
     </message>
     <message>
         <source>Unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>અજ્ઞાત</translation>
     </message>
     <message>
         <source>%1 × %2 pt</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 × %2 pt</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>ના</translation>
     </message>
     <message>
         <source>Yes, at %1, %2 on screen, %3 pt tall, %4 characters before it and %5 after</source>
-        <translation type="unfinished"></translation>
+        <translation>હા, %1, %2 પર, %3 pt ઊંચું, પહેલાં %4 અક્ષરો અને પછી %5</translation>
     </message>
     <message>
         <source>Not reported, estimated from the caret</source>
-        <translation type="unfinished"></translation>
+        <translation>જણાવ્યું નથી, કૅરેટ પરથી અંદાજેલું</translation>
     </message>
     <message>
         <source>%1 %2 pt</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 pt</translation>
     </message>
     <message>
         <source>System</source>
-        <translation type="unfinished"></translation>
+        <translation>સિસ્ટમ</translation>
     </message>
     <message>
         <source>None yet</source>
-        <translation type="unfinished"></translation>
+        <translation>હજી કોઈ નહીં</translation>
     </message>
     <message>
         <source>Not yet</source>
-        <translation type="unfinished"></translation>
+        <translation>હજી નહીં</translation>
     </message>
     <message>
         <source>Today</source>
-        <translation type="unfinished"></translation>
+        <translation>આજે</translation>
     </message>
     <message>
         <source>Last 7 days</source>
-        <translation type="unfinished"></translation>
+        <translation>છેલ્લા 7 દિવસ</translation>
     </message>
     <message>
         <source>All time</source>
-        <translation type="unfinished"></translation>
+        <translation>અત્યાર સુધી</translation>
     </message>
     <message>
         <source>Typing saved</source>
-        <translation type="unfinished"></translation>
+        <translation>બચાવેલું ટાઇપિંગ</translation>
     </message>
     <message>
         <source>at 40 words a minute</source>
-        <translation type="unfinished"></translation>
+        <translation>મિનિટના 40 શબ્દોના દરે</translation>
     </message>
     <message>
         <source>Accepted</source>
-        <translation type="unfinished"></translation>
+        <translation>સ્વીકારેલાં</translation>
     </message>
     <message>
         <source>of suggestions shown</source>
-        <translation type="unfinished"></translation>
+        <translation>બતાવેલાં સૂચનોમાંથી</translation>
     </message>
     <message>
         <source>Typical wait</source>
-        <translation type="unfinished"></translation>
+        <translation>સામાન્ય રાહ</translation>
     </message>
     <message>
         <source>9 in 10 under %1</source>
-        <translation type="unfinished"></translation>
+        <translation>10 માંથી 9, %1 થી ઓછી</translation>
     </message>
     <message>
         <source>no requests yet</source>
-        <translation type="unfinished"></translation>
+        <translation>હજી કોઈ વિનંતી નથી</translation>
     </message>
     <message>
         <source>Words saved</source>
-        <translation type="unfinished"></translation>
+        <translation>બચાવેલા શબ્દો</translation>
     </message>
     <message>
         <source>Range</source>
-        <translation type="unfinished"></translation>
+        <translation>સમયગાળો</translation>
     </message>
     <message>
         <source>Nothing to chart yet</source>
-        <translation type="unfinished"></translation>
+        <translation>ચાર્ટ માટે હજી કંઈ નથી</translation>
     </message>
     <message>
         <source>Accept a few suggestions and your days show up here.</source>
-        <translation type="unfinished"></translation>
+        <translation>થોડાં સૂચનો સ્વીકારો અને તમારા દિવસો અહીં દેખાશે.</translation>
     </message>
     <message>
         <source>Where you write</source>
-        <translation type="unfinished"></translation>
+        <translation>તમે ક્યાં લખો છો</translation>
     </message>
     <message>
         <source>Reset Statistics…</source>
-        <translation type="unfinished"></translation>
+        <translation>આંકડા રીસેટ કરો…</translation>
     </message>
     <message>
         <source>Reset all statistics?</source>
-        <translation type="unfinished"></translation>
+        <translation>બધા આંકડા રીસેટ કરીએ?</translation>
     </message>
     <message>
         <source>This clears words saved, acceptance and timing history.</source>
-        <translation type="unfinished"></translation>
+        <translation>આનાથી બચાવેલા શબ્દો, સ્વીકૃતિ અને સમયનો ઇતિહાસ ભૂંસાઈ જાય છે.</translation>
     </message>
     <message>
         <source>Copy Diagnostics</source>
-        <translation type="unfinished"></translation>
+        <translation>નિદાન માહિતી કૉપિ કરો</translation>
     </message>
     <message>
         <source>Diagnostics leave out the text you typed.</source>
-        <translation type="unfinished"></translation>
+        <translation>નિદાન માહિતીમાં તમે ટાઇપ કરેલું ટેક્સ્ટ હોતું નથી.</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>સ્થિતિ</translation>
     </message>
     <message>
         <source>Right now</source>
-        <translation type="unfinished"></translation>
+        <translation>અત્યારે</translation>
     </message>
     <message>
         <source>Allowed</source>
-        <translation type="unfinished"></translation>
+        <translation>પરવાનગી છે</translation>
     </message>
     <message>
         <source>Not allowed</source>
-        <translation type="unfinished"></translation>
+        <translation>પરવાનગી નથી</translation>
     </message>
     <message>
         <source>Keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>કીબોર્ડ</translation>
     </message>
     <message>
         <source>Listening</source>
-        <translation type="unfinished"></translation>
+        <translation>સાંભળે છે</translation>
     </message>
     <message>
         <source>Not listening</source>
-        <translation type="unfinished"></translation>
+        <translation>સાંભળતું નથી</translation>
     </message>
     <message>
         <source>Focused field</source>
-        <translation type="unfinished"></translation>
+        <translation>ફોકસવાળું ફીલ્ડ</translation>
     </message>
     <message>
         <source>Click into a text field in another app, then come back. The last field %1 saw stays here.</source>
-        <translation type="unfinished"></translation>
+        <translation>બીજી ઍપના ટેક્સ્ટ ફીલ્ડમાં ક્લિક કરો, પછી પાછા આવો. %1 એ જોયેલું છેલ્લું ફીલ્ડ અહીં રહે છે.</translation>
     </message>
     <message>
         <source>App</source>
-        <translation type="unfinished"></translation>
+        <translation>ઍપ</translation>
     </message>
     <message>
         <source>Field type</source>
-        <translation type="unfinished"></translation>
+        <translation>ફીલ્ડનો પ્રકાર</translation>
     </message>
     <message>
         <source>Window</source>
-        <translation type="unfinished"></translation>
+        <translation>વિન્ડો</translation>
     </message>
     <message>
         <source>Field size</source>
-        <translation type="unfinished"></translation>
+        <translation>ફીલ્ડનું કદ</translation>
     </message>
     <message>
         <source>Caret found</source>
-        <translation type="unfinished"></translation>
+        <translation>કૅરેટ મળ્યું</translation>
     </message>
     <message>
         <source>Font</source>
-        <translation type="unfinished"></translation>
+        <translation>ફૉન્ટ</translation>
     </message>
     <message>
         <source>At end of line</source>
-        <translation type="unfinished"></translation>
+        <translation>લાઇનના અંતે</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>હા</translation>
     </message>
     <message>
         <source>Secure input</source>
-        <translation type="unfinished"></translation>
+        <translation>સુરક્ષિત ઇનપુટ</translation>
     </message>
     <message>
         <source>Looked at lately</source>
-        <translation type="unfinished"></translation>
+        <translation>તાજેતરમાં જોયેલું</translation>
     </message>
     <message>
         <source>Text before the caret</source>
-        <translation type="unfinished"></translation>
+        <translation>કૅરેટ પહેલાંનું ટેક્સ્ટ</translation>
     </message>
     <message>
         <source>Last request</source>
-        <translation type="unfinished"></translation>
+        <translation>છેલ્લી વિનંતી</translation>
     </message>
     <message>
         <source>Wait</source>
-        <translation type="unfinished"></translation>
+        <translation>રાહ</translation>
     </message>
     <message>
         <source>Suggestion</source>
-        <translation type="unfinished"></translation>
+        <translation>સૂચન</translation>
     </message>
     <message>
         <source>Prompt sent to the engine</source>
-        <translation type="unfinished"></translation>
+        <translation>એન્જિનને મોકલેલો પ્રૉમ્પ્ટ</translation>
     </message>
     <message>
         <source>Raw answer</source>
-        <translation type="unfinished"></translation>
+        <translation>કાચો જવાબ</translation>
     </message>
     <message>
         <source>(empty)</source>
-        <translation type="unfinished"></translation>
+        <translation>(ખાલી)</translation>
     </message>
     <message>
         <source>Copied</source>
-        <translation type="unfinished"></translation>
+        <translation>કૉપિ થયું</translation>
     </message>
     <message>
         <source>Choose a language</source>
-        <translation type="unfinished"></translation>
+        <translation>ભાષા પસંદ કરો</translation>
     </message>
     <message>
         <source>Search languages</source>
-        <translation type="unfinished"></translation>
+        <translation>ભાષાઓ શોધો</translation>
     </message>
     <message>
         <source>Same as my computer</source>
-        <translation type="unfinished"></translation>
+        <translation>મારા કમ્પ્યુટર જેવી જ</translation>
     </message>
     <message>
         <source>Switch to %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 પર સ્વિચ કરીએ?</translation>
     </message>
     <message>
         <source>the computer&apos;s language</source>
-        <translation type="unfinished"></translation>
+        <translation>કમ્પ્યુટરની ભાષા</translation>
     </message>
     <message>
         <source>%1 closes and opens again in a second. Your settings stay as they are.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 બંધ થઈને એક સેકન્ડમાં ફરી ખૂલશે. તમારા સેટિંગ જેમ છે તેમ રહેશે.</translation>
     </message>
     <message>
         <source>Reopen Now</source>
-        <translation type="unfinished"></translation>
+        <translation>હમણાં ફરી ખોલો</translation>
     </message>
     <message>
         <source>App language</source>
-        <translation type="unfinished"></translation>
+        <translation>ઍપની ભાષા</translation>
     </message>
     <message>
         <source>Pick the language you read most easily. Suggestions follow whatever language you type.</source>
-        <translation type="unfinished"></translation>
+        <translation>તમે સૌથી સહેલાઈથી વાંચો તે ભાષા પસંદ કરો. તમે જે ભાષામાં ટાઇપ કરો છો તે જ ભાષામાં સૂચનો આવે છે.</translation>
     </message>
     <message>
         <source>Change the app language</source>
-        <translation type="unfinished"></translation>
+        <translation>ઍપની ભાષા બદલો</translation>
     </message>
     <message>
         <source>0 min</source>
-        <translation type="unfinished"></translation>
+        <translation>0 મિનિટ</translation>
     </message>
     <message>
         <source>under a minute</source>
-        <translation type="unfinished"></translation>
+        <translation>એક મિનિટથી ઓછું</translation>
     </message>
     <message>
         <source>%1 h</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 કલાક</translation>
     </message>
     <message>
         <source>%1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 સે.</translation>
     </message>
     <message>
         <source>%1 ms</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 મિ.સે.</translation>
     </message>
     <message>
         <source>Not set</source>
-        <translation type="unfinished"></translation>
+        <translation>સેટ નથી</translation>
     </message>
     <message>
         <source>Clear shortcut</source>
-        <translation type="unfinished"></translation>
+        <translation>શૉર્ટકટ સાફ કરો</translation>
     </message>
     <message>
         <source>Add Ctrl, Alt or Super so normal typing still works.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl, Alt અથવા Super ઉમેરો જેથી સામાન્ય ટાઇપિંગ કામ કરતું રહે.</translation>
     </message>
     <message>
         <source>Type a shortcut…</source>
-        <translation type="unfinished"></translation>
+        <translation>શૉર્ટકટ ટાઇપ કરો…</translation>
     </message>
     <message>
         <source>Recording shortcut</source>
-        <translation type="unfinished"></translation>
+        <translation>શૉર્ટકટ રેકોર્ડ થઈ રહ્યો છે</translation>
     </message>
     <message>
         <source>Shortcut %1</source>
-        <translation type="unfinished"></translation>
+        <translation>શૉર્ટકટ %1</translation>
     </message>
     <message>
         <source>Record shortcut</source>
-        <translation type="unfinished"></translation>
+        <translation>શૉર્ટકટ રેકોર્ડ કરો</translation>
     </message>
     <message>
         <source>Shortcut not set</source>
-        <translation type="unfinished"></translation>
+        <translation>શૉર્ટકટ સેટ નથી</translation>
     </message>
     <message>
         <source>Press to record a new shortcut. Escape cancels.</source>
-        <translation type="unfinished"></translation>
+        <translation>નવો શૉર્ટકટ રેકોર્ડ કરવા દબાવો. Escape રદ કરે છે.</translation>
     </message>
     <message>
         <source>Your tray icon is hidden</source>
-        <translation type="unfinished"></translation>
+        <translation>તમારું ટ્રે આઇકન છુપાયેલું છે</translation>
     </message>
     <message>
         <source>This computer has no on-device language model</source>
-        <translation type="unfinished"></translation>
+        <translation>આ કમ્પ્યુટરમાં ઑન-ડિવાઇસ ભાષા મોડેલ નથી</translation>
     </message>
     <message>
         <source>Turn on the on-device model in the desktop&apos;s settings</source>
-        <translation type="unfinished"></translation>
+        <translation>ડેસ્કટૉપના સેટિંગમાં ઑન-ડિવાઇસ મોડેલ ચાલુ કરો</translation>
     </message>
     <message>
         <source>The on-device model is unavailable</source>
-        <translation type="unfinished"></translation>
+        <translation>ઑન-ડિવાઇસ મોડેલ ઉપલબ્ધ નથી</translation>
     </message>
     <message>
         <source>Downloading. The on-device model fills in until it&apos;s done.</source>
-        <translation type="unfinished"></translation>
+        <translation>ડાઉનલોડ થઈ રહ્યું છે. પૂરું થાય ત્યાં સુધી ઑન-ડિવાઇસ મોડેલ કામ સંભાળે છે.</translation>
     </message>
     <message>
         <source>The on-device model fills in until you download it.</source>
-        <translation type="unfinished"></translation>
+        <translation>તમે ડાઉનલોડ કરો ત્યાં સુધી ઑન-ડિવાઇસ મોડેલ કામ સંભાળે છે.</translation>
     </message>
     <message>
         <source>%1 shares no text. Quit it and start it with %2 to get suggestions in it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 કોઈ ટેક્સ્ટ શેર કરતી નથી. તેમાં સૂચનો મેળવવા તેને બંધ કરો અને %2 સાથે શરૂ કરો.</translation>
     </message>
     <message>
         <source>On-device model</source>
-        <translation type="unfinished"></translation>
+        <translation>ઑન-ડિવાઇસ મોડેલ</translation>
     </message>
     <message>
         <source>The system&apos;s own language model. Nothing to download.</source>
-        <translation type="unfinished"></translation>
+        <translation>સિસ્ટમનું પોતાનું ભાષા મોડેલ. કંઈ ડાઉનલોડ કરવાનું નથી.</translation>
     </message>
     <message>
         <source>A website name cannot hold spaces, tabs or line breaks.</source>
-        <translation type="unfinished"></translation>
+        <translation>વેબસાઇટના નામમાં સ્પેસ, ટૅબ કે લાઇન બ્રેક ન હોઈ શકે.</translation>
     </message>
     <message>
         <source>Only addresses that start with http or https can be added.</source>
-        <translation type="unfinished"></translation>
+        <translation>ફક્ત http અથવા https થી શરૂ થતાં સરનામાં ઉમેરી શકાય છે.</translation>
     </message>
     <message>
         <source>That is not a website name. Type one such as wikipedia.org.</source>
-        <translation type="unfinished"></translation>
+        <translation>આ વેબસાઇટનું નામ નથી. wikipedia.org જેવું નામ ટાઇપ કરો.</translation>
     </message>
     <message>
         <source>A port is a number from 1 to 65535.</source>
-        <translation type="unfinished"></translation>
+        <translation>પોર્ટ 1 થી 65535 સુધીની એક સંખ્યા છે.</translation>
     </message>
     <message>
         <source>The on-device model fills in until the download is done.</source>
-        <translation type="unfinished"></translation>
+        <translation>ડાઉનલોડ પૂરું થાય ત્યાં સુધી ઑન-ડિવાઇસ મોડેલ કામ સંભાળે છે.</translation>
     </message>
     <message>
         <source>Suggestions start once the download is done.</source>
-        <translation type="unfinished"></translation>
+        <translation>ડાઉનલોડ પૂરું થતાં જ સૂચનો શરૂ થશે.</translation>
     </message>
     <message>
         <source>This frees %1. The on-device model fills in until you download it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>આનાથી %1 ખાલી થશે. ફરી ડાઉનલોડ કરો ત્યાં સુધી ઑન-ડિવાઇસ મોડેલ કામ સંભાળે છે.</translation>
     </message>
     <message>
         <source>This frees %1. The %app model can&apos;t suggest until you download it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>આનાથી %1 ખાલી થશે. ફરી ડાઉનલોડ કરો ત્યાં સુધી %app મોડેલ સૂચનો આપી શકશે નહીં.</translation>
     </message>
     <message>
         <source>There&apos;s no room for it, or your panel has no system tray. Add the panel&apos;s system tray or status area applet in its settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>તેના માટે જગ્યા નથી, અથવા તમારી પેનલમાં સિસ્ટમ ટ્રે નથી. પેનલના સેટિંગમાં સિસ્ટમ ટ્રે અથવા સ્ટેટસ એરિયા ઍપ્લેટ ઉમેરો.</translation>
     </message>
     <message>
         <source>GNOME shows tray icons only with the AppIndicator extension. Install the gnome-shell-extension-appindicator package, log out and in, then turn it on in Extensions.</source>
-        <translation type="unfinished"></translation>
+        <translation>GNOME ફક્ત AppIndicator એક્સ્ટેન્શન હોય તો જ ટ્રે આઇકન બતાવે છે. gnome-shell-extension-appindicator પૅકેજ ઇન્સ્ટૉલ કરો, લૉગ આઉટ કરીને ફરી લૉગ ઇન કરો, પછી &quot;એક્સ્ટેન્શન&quot; માં તેને ચાલુ કરો.</translation>
     </message>
     <message>
         <source>GNOME shows tray icons only with the AppIndicator extension. It is installed but off: turn it on in Extensions.</source>
-        <translation type="unfinished"></translation>
+        <translation>GNOME ફક્ત AppIndicator એક્સ્ટેન્શન હોય તો જ ટ્રે આઇકન બતાવે છે. તે ઇન્સ્ટૉલ છે પણ બંધ છે: &quot;એક્સ્ટેન્શન&quot; માં તેને ચાલુ કરો.</translation>
     </message>
     <message>
         <source>Until then, open %app from your applications menu to reach Settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>ત્યાં સુધી, સેટિંગ સુધી પહોંચવા ઍપ્લિકેશન મેનૂમાંથી %app ખોલો.</translation>
     </message>
     <message>
         <source>Open Extensions</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;એક્સ્ટેન્શન&quot; ખોલો</translation>
     </message>
     <message>
         <source>Show Count in Tray</source>
-        <translation type="unfinished"></translation>
+        <translation>ટ્રેમાં ગણતરી બતાવો</translation>
     </message>
     <message>
         <source>%1 shares no text</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 કોઈ ટેક્સ્ટ શેર કરતી નથી</translation>
     </message>
     <message>
         <source>Copy command</source>
-        <translation type="unfinished"></translation>
+        <translation>કમાન્ડ કૉપિ કરો</translation>
     </message>
     <message>
         <source>There&apos;s no account and no analytics. With the %app model or the on-device model, your text stays on this computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>કોઈ એકાઉન્ટ નથી અને કોઈ ઍનાલિટિક્સ નથી. %app મોડેલ અથવા ઑન-ડિવાઇસ મોડેલ સાથે તમારું ટેક્સ્ટ આ જ કમ્પ્યુટર પર રહે છે.</translation>
     </message>
     <message>
         <source>There&apos;s no account and no analytics. With the %app model, your text stays on this computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>કોઈ એકાઉન્ટ નથી અને કોઈ ઍનાલિટિક્સ નથી. %app મોડેલ સાથે તમારું ટેક્સ્ટ આ જ કમ્પ્યુટર પર રહે છે.</translation>
     </message>
     <message>
         <source>%app lives in your system tray from now on. Click its icon to pause it in an app or open Settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>હવેથી %app તમારી સિસ્ટમ ટ્રેમાં રહે છે. કોઈ ઍપમાં તેને થોભાવવા અથવા સેટિંગ ખોલવા તેના આઇકન પર ક્લિક કરો.</translation>
     </message>
     <message>
         <source>%app has no account, no analytics and no servers of its own. The %app model and the on-device model keep your text on this computer. Other engines get it only if you set one up.</source>
-        <translation type="unfinished"></translation>
+        <translation>%app નું કોઈ એકાઉન્ટ નથી, ઍનાલિટિક્સ નથી અને પોતાના સર્વર નથી. %app મોડેલ અને ઑન-ડિવાઇસ મોડેલ તમારું ટેક્સ્ટ આ જ કમ્પ્યુટર પર રાખે છે. અન્ય એન્જિનોને તે ત્યારે જ મળે છે જ્યારે તમે તેમાંથી કોઈ એક સેટ કરો.</translation>
     </message>
     <message>
         <source>%app has no account, no analytics and no servers of its own. The %app model keeps your text on this computer. Other engines get it only if you set one up.</source>
-        <translation type="unfinished"></translation>
+        <translation>%app નું કોઈ એકાઉન્ટ નથી, ઍનાલિટિક્સ નથી અને પોતાના સર્વર નથી. %app મોડેલ તમારું ટેક્સ્ટ આ જ કમ્પ્યુટર પર રાખે છે. અન્ય એન્જિનોને તે ત્યારે જ મળે છે જ્યારે તમે તેમાંથી કોઈ એક સેટ કરો.</translation>
     </message>
     <message>
         <source>Installed applications</source>
-        <translation type="unfinished"></translation>
+        <translation>ઇન્સ્ટૉલ કરેલી ઍપ્લિકેશન</translation>
     </message>
     <message>
         <source>%app reads these only while making a suggestion and never saves them. With the %app model or the on-device model, nothing leaves your computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>%app આને ફક્ત સૂચન બનાવતી વખતે વાંચે છે અને ક્યારેય સાચવતું નથી. %app મોડેલ અથવા ઑન-ડિવાઇસ મોડેલ સાથે કંઈ પણ તમારા કમ્પ્યુટરની બહાર જતું નથી.</translation>
     </message>
     <message>
         <source>%app reads these only while making a suggestion and never saves them. With the %app model, nothing leaves your computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>%app આને ફક્ત સૂચન બનાવતી વખતે વાંચે છે અને ક્યારેય સાચવતું નથી. %app મોડેલ સાથે કંઈ પણ તમારા કમ્પ્યુટરની બહાર જતું નથી.</translation>
     </message>
     <message>
         <source>The %app model keeps your text on this computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>%app મોડેલ તમારું ટેક્સ્ટ આ જ કમ્પ્યુટર પર રાખે છે.</translation>
     </message>
     <message>
         <source>The key holds a line break or another control character. Paste it again without them.</source>
-        <translation type="unfinished"></translation>
+        <translation>કીમાં લાઇન બ્રેક અથવા બીજો કંટ્રોલ અક્ષર છે. તેમના વિના ફરી પેસ્ટ કરો.</translation>
     </message>
     <message>
         <source>Waiting for the keyring to store the key.</source>
-        <translation type="unfinished"></translation>
+        <translation>કીરિંગ કી સાચવે તેની રાહ.</translation>
     </message>
     <message>
         <source>The keyring cannot keep this key, so it is used only until %app quits.</source>
-        <translation type="unfinished"></translation>
+        <translation>કીરિંગ આ કી રાખી શકતી નથી, તેથી %app બંધ થાય ત્યાં સુધી જ તેનો ઉપયોગ થશે.</translation>
     </message>
     <message>
         <source>Show in the system tray</source>
-        <translation type="unfinished"></translation>
+        <translation>સિસ્ટમ ટ્રેમાં બતાવો</translation>
     </message>
     <message>
         <source>Pause or open Settings from the system tray. Hidden? Open %app from your applications menu to come back.</source>
-        <translation type="unfinished"></translation>
+        <translation>સિસ્ટમ ટ્રેમાંથી થોભાવો અથવા સેટિંગ ખોલો. છુપાયેલું છે? પાછા આવવા ઍપ્લિકેશન મેનૂમાંથી %app ખોલો.</translation>
     </message>
     <message>
         <source>This tray can&apos;t show text beside icons, so the count shows in the icon&apos;s tooltip.</source>
-        <translation type="unfinished"></translation>
+        <translation>આ ટ્રે આઇકનની બાજુમાં ટેક્સ્ટ બતાવી શકતી નથી, તેથી ગણતરી આઇકનની ટૂલટિપમાં દેખાય છે.</translation>
     </message>
     <message>
         <source>VS Code, VSCodium, Cursor, Zed, Kate, Sublime Text, JetBrains IDEs and similar apps.</source>
-        <translation type="unfinished"></translation>
+        <translation>VS Code, VSCodium, Cursor, Zed, Kate, Sublime Text, JetBrains IDE અને તેના જેવી ઍપ.</translation>
     </message>
     <message>
         <source>Your settings could not be read, so they were set aside and %app started over with its defaults.</source>
-        <translation type="unfinished"></translation>
+        <translation>તમારા સેટિંગ વાંચી શકાયા નહીં, તેથી તેમને બાજુ પર મૂકવામાં આવ્યા અને %app તેના ડિફૉલ્ટ સાથે નવેસરથી શરૂ થયું.</translation>
     </message>
     <message>
         <source>Your settings are not saved: %app cannot write to its settings folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>તમારા સેટિંગ સચવાતા નથી: %app તેના સેટિંગ ફોલ્ડરમાં લખી શકતું નથી.</translation>
     </message>
     <message>
         <source>Your app and website rules could not be read, so they were set aside.</source>
-        <translation type="unfinished"></translation>
+        <translation>તમારા ઍપ અને વેબસાઇટના નિયમો વાંચી શકાયા નહીં, તેથી તેમને બાજુ પર મૂકવામાં આવ્યા.</translation>
     </message>
     <message>
         <source>Your statistics could not be read, so they were set aside and counting started over.</source>
-        <translation type="unfinished"></translation>
+        <translation>તમારા આંકડા વાંચી શકાયા નહીં, તેથી તેમને બાજુ પર મૂકવામાં આવ્યા અને ગણતરી નવેસરથી શરૂ થઈ.</translation>
     </message>
     <message>
         <source>Not saved: %app cannot write to its data folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>સચવાયું નથી: %app તેના ડેટા ફોલ્ડરમાં લખી શકતું નથી.</translation>
     </message>
     <message numerus="yes">
         <source>%Ln suggestions. %1 selected</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln સૂચન. પસંદ કરેલું: %1</numerusform>
+            <numerusform>%Ln સૂચનો. પસંદ કરેલું: %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln min</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln મિનિટ</numerusform>
+            <numerusform>%Ln મિનિટ</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln words</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln શબ્દ</numerusform>
+            <numerusform>%Ln શબ્દો</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln passages from here</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>અહીંથી %Ln ફકરો</numerusform>
+            <numerusform>અહીંથી %Ln ફકરા</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>words</source>
         <comment>unit after a count</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>શબ્દ</numerusform>
+            <numerusform>શબ્દો</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln days</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln દિવસ</numerusform>
+            <numerusform>%Ln દિવસ</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Words saved per day over the last %Ln days</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>છેલ્લા %Ln દિવસમાં દરરોજ બચાવેલા શબ્દો</numerusform>
+            <numerusform>છેલ્લા %Ln દિવસમાં દરરોજ બચાવેલા શબ્દો</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln day streak</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln દિવસની સ્ટ્રીક</numerusform>
+            <numerusform>%Ln દિવસની સ્ટ્રીક</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln passages remembered</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln ફકરો યાદ રાખ્યો</numerusform>
+            <numerusform>%Ln ફકરા યાદ રાખ્યા</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 of %Ln done</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln માંથી %1 પૂર્ણ</numerusform>
+            <numerusform>%Ln માંથી %1 પૂર્ણ</numerusform>
         </translation>
     </message>
     <message>
         <source>enter</source>
-        <translation type="unfinished"></translation>
+        <translation>Enter</translation>
     </message>
     <message>
         <source>Allow screen capture so %app can read those too. Most apps work without it.</source>
-        <translation type="unfinished"></translation>
+        <translation>સ્ક્રીન કૅપ્ચરની પરવાનગી આપો જેથી %app તેમને પણ વાંચી શકે. મોટા ભાગની ઍપ તેના વિના કામ કરે છે.</translation>
     </message>
     <message>
         <source>Type a colon and a word, like :rocket, then press Tab or Enter to pick.</source>
-        <translation type="unfinished"></translation>
+        <translation>કોલન અને એક શબ્દ ટાઇપ કરો, જેમ કે :rocket, પછી પસંદ કરવા Tab અથવા Enter દબાવો.</translation>
     </message>
     <message>
         <source>You can switch memory off for single apps under Apps &amp; Sites. The key that unlocks it lives in your keyring.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;ઍપ અને સાઇટ&quot; માં તમે અલગ અલગ ઍપ માટે મેમરી બંધ કરી શકો છો. તેને ખોલતી કી તમારી કીરિંગમાં રહે છે.</translation>
     </message>
     <message numerus="yes">
         <source>%Ln emoji. %1 selected</source>

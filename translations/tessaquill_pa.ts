@@ -5,2220 +5,2220 @@
     <name>Tessaquill</name>
     <message>
         <source>Accessibility is on. %app is ready in your other apps.</source>
-        <translation type="unfinished"></translation>
+        <translation>ਪਹੁੰਚਯੋਗਤਾ ਚਾਲੂ ਹੈ। %app ਤੁਹਾਡੀਆਂ ਹੋਰ ਐਪਾਂ ਵਿੱਚ ਤਿਆਰ ਹੈ।</translation>
     </message>
     <message>
         <source>Paused while %1 is open</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ਖੁੱਲ੍ਹੀ ਹੋਣ ਤੱਕ ਰੁਕਿਆ ਹੋਇਆ</translation>
     </message>
     <message>
         <source>Welcome to %app</source>
-        <translation type="unfinished"></translation>
+        <translation>%app ਵਿੱਚ ਜੀ ਆਇਆਂ ਨੂੰ</translation>
     </message>
     <message>
         <source>%app</source>
-        <translation type="unfinished"></translation>
+        <translation>%app</translation>
     </message>
     <message>
         <source>Another autocomplete app is running</source>
-        <translation type="unfinished"></translation>
+        <translation>ਕੋਈ ਹੋਰ ਆਟੋਕੰਪਲੀਟ ਐਪ ਚੱਲ ਰਹੀ ਹੈ</translation>
     </message>
     <message>
         <source>Ready</source>
-        <translation type="unfinished"></translation>
+        <translation>ਤਿਆਰ</translation>
     </message>
     <message>
         <source>Waiting for a pause</source>
-        <translation type="unfinished"></translation>
+        <translation>ਵਿਰਾਮ ਦੀ ਉਡੀਕ</translation>
     </message>
     <message>
         <source>Thinking</source>
-        <translation type="unfinished"></translation>
+        <translation>ਸੋਚ ਰਿਹਾ ਹੈ</translation>
     </message>
     <message>
         <source>Showing a suggestion</source>
-        <translation type="unfinished"></translation>
+        <translation>ਸੁਝਾਅ ਦਿਖਾ ਰਿਹਾ ਹੈ</translation>
     </message>
     <message>
         <source>The model took too long to answer</source>
-        <translation type="unfinished"></translation>
+        <translation>ਮਾਡਲ ਨੇ ਜਵਾਬ ਦੇਣ ਵਿੱਚ ਬਹੁਤ ਦੇਰ ਲਾਈ</translation>
     </message>
     <message>
         <source>This app doesn&apos;t report where the caret is</source>
-        <translation type="unfinished"></translation>
+        <translation>ਇਹ ਐਪ ਨਹੀਂ ਦੱਸਦੀ ਕਿ ਕੈਰੇਟ ਕਿੱਥੇ ਹੈ</translation>
     </message>
     <message>
         <source>%app is turned off</source>
-        <translation type="unfinished"></translation>
+        <translation>%app ਬੰਦ ਹੈ</translation>
     </message>
     <message>
         <source>Secure input is on, so %app stays out</source>
-        <translation type="unfinished"></translation>
+        <translation>ਸੁਰੱਖਿਅਤ ਇਨਪੁਟ ਚਾਲੂ ਹੈ, ਇਸ ਲਈ %app ਦੂਰ ਰਹਿੰਦਾ ਹੈ</translation>
     </message>
     <message>
         <source>the trigger shortcut</source>
-        <translation type="unfinished"></translation>
+        <translation>ਟ੍ਰਿਗਰ ਸ਼ਾਰਟਕੱਟ</translation>
     </message>
     <message>
         <source>Press %1 for a suggestion</source>
-        <translation type="unfinished"></translation>
+        <translation>ਸੁਝਾਅ ਲਈ %1 ਦਬਾਓ</translation>
     </message>
     <message>
         <source>Text is selected</source>
-        <translation type="unfinished"></translation>
+        <translation>ਟੈਕਸਟ ਚੁਣਿਆ ਹੋਇਆ ਹੈ</translation>
     </message>
     <message>
         <source>The caret is inside existing text</source>
-        <translation type="unfinished"></translation>
+        <translation>ਕੈਰੇਟ ਮੌਜੂਦਾ ਟੈਕਸਟ ਦੇ ਅੰਦਰ ਹੈ</translation>
     </message>
     <message>
         <source>This field is too small</source>
-        <translation type="unfinished"></translation>
+        <translation>ਇਹ ਖੇਤਰ ਬਹੁਤ ਛੋਟਾ ਹੈ</translation>
     </message>
     <message>
         <source>Waiting for a few characters</source>
-        <translation type="unfinished"></translation>
+        <translation>ਕੁਝ ਅੱਖਰਾਂ ਦੀ ਉਡੀਕ</translation>
     </message>
     <message>
         <source>Start of a new line</source>
-        <translation type="unfinished"></translation>
+        <translation>ਨਵੀਂ ਲਾਈਨ ਦੀ ਸ਼ੁਰੂਆਤ</translation>
     </message>
     <message>
         <source>The model is still downloading</source>
-        <translation type="unfinished"></translation>
+        <translation>ਮਾਡਲ ਹਾਲੇ ਡਾਊਨਲੋਡ ਹੋ ਰਿਹਾ ਹੈ</translation>
     </message>
     <message>
         <source>Download the %app model in Settings first</source>
-        <translation type="unfinished"></translation>
+        <translation>ਪਹਿਲਾਂ ਸੈਟਿੰਗਾਂ ਵਿੱਚ %app ਮਾਡਲ ਡਾਊਨਲੋਡ ਕਰੋ</translation>
     </message>
     <message>
         <source>Not checked yet</source>
-        <translation type="unfinished"></translation>
+        <translation>ਹਾਲੇ ਜਾਂਚਿਆ ਨਹੀਂ</translation>
     </message>
     <message>
         <source>Checking…</source>
-        <translation type="unfinished"></translation>
+        <translation>ਜਾਂਚ ਹੋ ਰਹੀ ਹੈ…</translation>
     </message>
     <message>
         <source>The model stopped with error %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ਮਾਡਲ ਗਲਤੀ %1 ਨਾਲ ਰੁਕ ਗਿਆ</translation>
     </message>
     <message>
         <source>The model file couldn&apos;t be loaded</source>
-        <translation type="unfinished"></translation>
+        <translation>ਮਾਡਲ ਫ਼ਾਈਲ ਲੋਡ ਨਹੀਂ ਹੋ ਸਕੀ</translation>
     </message>
     <message>
         <source>There wasn&apos;t enough memory to start the model</source>
-        <translation type="unfinished"></translation>
+        <translation>ਮਾਡਲ ਸ਼ੁਰੂ ਕਰਨ ਲਈ ਲੋੜੀਂਦੀ ਮੈਮਰੀ ਨਹੀਂ ਸੀ</translation>
     </message>
     <message>
         <source>The text couldn&apos;t be prepared for the model</source>
-        <translation type="unfinished"></translation>
+        <translation>ਟੈਕਸਟ ਨੂੰ ਮਾਡਲ ਲਈ ਤਿਆਰ ਨਹੀਂ ਕੀਤਾ ਜਾ ਸਕਿਆ</translation>
     </message>
     <message>
         <source>This computer needs %1 free for the download. Free up some space, then try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>ਡਾਊਨਲੋਡ ਲਈ ਇਸ ਕੰਪਿਊਟਰ ਉੱਤੇ %1 ਖਾਲੀ ਥਾਂ ਚਾਹੀਦੀ ਹੈ। ਕੁਝ ਥਾਂ ਖਾਲੀ ਕਰੋ, ਫਿਰ ਦੁਬਾਰਾ ਕੋਸ਼ਿਸ਼ ਕਰੋ।</translation>
     </message>
     <message>
         <source>The download didn&apos;t match the expected file, so it was deleted. Try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>ਡਾਊਨਲੋਡ ਉਮੀਦ ਕੀਤੀ ਫ਼ਾਈਲ ਨਾਲ ਮੇਲ ਨਹੀਂ ਖਾਂਦਾ ਸੀ, ਇਸ ਲਈ ਉਸ ਨੂੰ ਮਿਟਾ ਦਿੱਤਾ ਗਿਆ। ਦੁਬਾਰਾ ਕੋਸ਼ਿਸ਼ ਕਰੋ।</translation>
     </message>
     <message>
         <source>Downloaded</source>
-        <translation type="unfinished"></translation>
+        <translation>ਡਾਊਨਲੋਡ ਹੋ ਗਿਆ</translation>
     </message>
     <message>
         <source>Downloading. Suggestions start once it&apos;s done.</source>
-        <translation type="unfinished"></translation>
+        <translation>ਡਾਊਨਲੋਡ ਹੋ ਰਿਹਾ ਹੈ। ਪੂਰਾ ਹੁੰਦੇ ਹੀ ਸੁਝਾਅ ਸ਼ੁਰੂ ਹੋਣਗੇ।</translation>
     </message>
     <message>
         <source>Checking the download.</source>
-        <translation type="unfinished"></translation>
+        <translation>ਡਾਊਨਲੋਡ ਦੀ ਜਾਂਚ ਹੋ ਰਹੀ ਹੈ।</translation>
     </message>
     <message>
         <source>Checking the download. Suggestions start once it&apos;s done.</source>
-        <translation type="unfinished"></translation>
+        <translation>ਡਾਊਨਲੋਡ ਦੀ ਜਾਂਚ ਹੋ ਰਹੀ ਹੈ। ਪੂਰਾ ਹੁੰਦੇ ਹੀ ਸੁਝਾਅ ਸ਼ੁਰੂ ਹੋਣਗੇ।</translation>
     </message>
     <message>
         <source>Download the model to start</source>
-        <translation type="unfinished"></translation>
+        <translation>ਸ਼ੁਰੂ ਕਰਨ ਲਈ ਮਾਡਲ ਡਾਊਨਲੋਡ ਕਰੋ</translation>
     </message>
     <message>
         <source>Ollama is running but has no models</source>
-        <translation type="unfinished"></translation>
+        <translation>Ollama ਚੱਲ ਰਿਹਾ ਹੈ, ਪਰ ਉਸ ਵਿੱਚ ਕੋਈ ਮਾਡਲ ਨਹੀਂ</translation>
     </message>
     <message>
         <source>Another app</source>
-        <translation type="unfinished"></translation>
+        <translation>ਕੋਈ ਹੋਰ ਐਪ</translation>
     </message>
     <message>
         <source>There is no D-Bus session bus, so %1 cannot reach text fields.</source>
-        <translation type="unfinished"></translation>
+        <translation>ਕੋਈ D-Bus ਸੈਸ਼ਨ ਬੱਸ ਨਹੀਂ ਹੈ, ਇਸ ਲਈ %1 ਟੈਕਸਟ ਖੇਤਰਾਂ ਤੱਕ ਨਹੀਂ ਪਹੁੰਚ ਸਕਦਾ।</translation>
     </message>
     <message>
         <source>The desktop&apos;s accessibility bus is not running, so %1 cannot reach text fields.</source>
-        <translation type="unfinished"></translation>
+        <translation>ਡੈਸਕਟਾਪ ਦੀ ਪਹੁੰਚਯੋਗਤਾ ਬੱਸ ਨਹੀਂ ਚੱਲ ਰਹੀ, ਇਸ ਲਈ %1 ਟੈਕਸਟ ਖੇਤਰਾਂ ਤੱਕ ਨਹੀਂ ਪਹੁੰਚ ਸਕਦਾ।</translation>
     </message>
     <message>
         <source>Short</source>
-        <translation type="unfinished"></translation>
+        <translation>ਛੋਟਾ</translation>
     </message>
     <message>
         <source>Medium</source>
-        <translation type="unfinished"></translation>
+        <translation>ਦਰਮਿਆਨਾ</translation>
     </message>
     <message>
         <source>Long</source>
-        <translation type="unfinished"></translation>
+        <translation>ਲੰਬਾ</translation>
     </message>
     <message>
         <source>Hide the suggestion</source>
-        <translation type="unfinished"></translation>
+        <translation>ਸੁਝਾਅ ਲੁਕਾਓ</translation>
     </message>
     <message>
         <source>Hide suggestions until I change fields</source>
-        <translation type="unfinished"></translation>
+        <translation>ਖੇਤਰ ਬਦਲਣ ਤੱਕ ਸੁਝਾਅ ਲੁਕਾਓ</translation>
     </message>
     <message>
         <source>Do nothing, send Escape to the app</source>
-        <translation type="unfinished"></translation>
+        <translation>ਕੁਝ ਨਾ ਕਰੋ, Escape ਐਪ ਨੂੰ ਭੇਜੋ</translation>
     </message>
     <message>
         <source>Type it</source>
-        <translation type="unfinished"></translation>
+        <translation>ਟਾਈਪ ਕਰੋ</translation>
     </message>
     <message>
         <source>Insert through Accessibility</source>
-        <translation type="unfinished"></translation>
+        <translation>ਪਹੁੰਚਯੋਗਤਾ ਰਾਹੀਂ ਪਾਓ</translation>
     </message>
     <message>
         <source>Paste it</source>
-        <translation type="unfinished"></translation>
+        <translation>ਪੇਸਟ ਕਰੋ</translation>
     </message>
     <message>
         <source>Grey</source>
-        <translation type="unfinished"></translation>
+        <translation>ਸਲੇਟੀ</translation>
     </message>
     <message>
         <source>Gold tint</source>
-        <translation type="unfinished"></translation>
+        <translation>ਸੁਨਹਿਰੀ ਝਲਕ</translation>
     </message>
     <message>
         <source>%app model</source>
-        <translation type="unfinished"></translation>
+        <translation>%app ਮਾਡਲ</translation>
     </message>
     <message>
         <source>Ollama</source>
-        <translation type="unfinished"></translation>
+        <translation>Ollama</translation>
     </message>
     <message>
         <source>Local server</source>
-        <translation type="unfinished"></translation>
+        <translation>ਸਥਾਨਕ ਸਰਵਰ</translation>
     </message>
     <message>
         <source>Runs on this computer after a one-time download. Works offline.</source>
-        <translation type="unfinished"></translation>
+        <translation>ਇੱਕ ਵਾਰ ਡਾਊਨਲੋਡ ਕਰਨ ਮਗਰੋਂ ਇਸੇ ਕੰਪਿਊਟਰ ਉੱਤੇ ਚੱਲਦਾ ਹੈ। ਆਫ਼ਲਾਈਨ ਕੰਮ ਕਰਦਾ ਹੈ।</translation>
     </message>
     <message>
         <source>Any model you run in Ollama, base models included.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ollama ਵਿੱਚ ਤੁਸੀਂ ਜੋ ਵੀ ਮਾਡਲ ਚਲਾਉਂਦੇ ਹੋ, ਬੇਸ ਮਾਡਲਾਂ ਸਮੇਤ।</translation>
     </message>
     <message>
         <source>LM Studio, llama-server or any OpenAI-compatible endpoint.</source>
-        <translation type="unfinished"></translation>
+        <translation>LM Studio, llama-server ਜਾਂ ਕੋਈ ਵੀ OpenAI-ਅਨੁਕੂਲ ਐਂਡਪੁਆਇੰਟ।</translation>
     </message>
     <message>
         <source>Sends the text as keystrokes. Works almost everywhere.</source>
-        <translation type="unfinished"></translation>
+        <translation>ਟੈਕਸਟ ਨੂੰ ਕੀਸਟ੍ਰੋਕਾਂ ਵਜੋਂ ਭੇਜਦਾ ਹੈ। ਲਗਭਗ ਹਰ ਥਾਂ ਕੰਮ ਕਰਦਾ ਹੈ।</translation>
     </message>
     <message>
         <source>Writes straight into the field. Cleanest in native computer apps.</source>
-        <translation type="unfinished"></translation>
+        <translation>ਸਿੱਧਾ ਖੇਤਰ ਵਿੱਚ ਲਿਖਦਾ ਹੈ। ਕੰਪਿਊਟਰ ਦੀਆਂ ਨੇਟਿਵ ਐਪਾਂ ਵਿੱਚ ਸਭ ਤੋਂ ਸਾਫ਼।</translation>
     </message>
     <message>
         <source>Uses the clipboard, then puts your clipboard back.</source>
-        <translation type="unfinished"></translation>
+        <translation>ਕਲਿੱਪਬੋਰਡ ਵਰਤਦਾ ਹੈ, ਫਿਰ ਤੁਹਾਡਾ ਕਲਿੱਪਬੋਰਡ ਵਾਪਸ ਰੱਖ ਦਿੰਦਾ ਹੈ।</translation>
     </message>
     <message>
         <source>Typing</source>
-        <translation type="unfinished"></translation>
+        <translation>ਟਾਈਪਿੰਗ</translation>
     </message>
     <message>
         <source>Accessibility</source>
-        <translation type="unfinished"></translation>
+        <translation>ਪਹੁੰਚਯੋਗਤਾ</translation>
     </message>
     <message>
         <source>Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>ਪੇਸਟ</translation>
     </message>
     <message>
         <source>Your writing memory could not be opened and was set aside. Nothing new is remembered until %app starts again.</source>
-        <translation type="unfinished"></translation>
+        <translation>ਤੁਹਾਡੀ ਲਿਖਤ ਮੈਮਰੀ ਖੋਲ੍ਹੀ ਨਹੀਂ ਜਾ ਸਕੀ, ਇਸ ਲਈ ਉਸ ਨੂੰ ਪਾਸੇ ਰੱਖ ਦਿੱਤਾ ਗਿਆ। %app ਦੇ ਦੁਬਾਰਾ ਸ਼ੁਰੂ ਹੋਣ ਤੱਕ ਕੁਝ ਨਵਾਂ ਯਾਦ ਨਹੀਂ ਰੱਖਿਆ ਜਾਵੇਗਾ।</translation>
     </message>
     <message>
         <source>Your writing memory could not be opened because its key could not be read from the keyring. Nothing new is remembered until %app starts again.</source>
-        <translation type="unfinished"></translation>
+        <translation>ਤੁਹਾਡੀ ਲਿਖਤ ਮੈਮਰੀ ਖੋਲ੍ਹੀ ਨਹੀਂ ਜਾ ਸਕੀ, ਕਿਉਂਕਿ ਉਸ ਦੀ ਕੁੰਜੀ ਕੀਰਿੰਗ ਤੋਂ ਪੜ੍ਹੀ ਨਹੀਂ ਜਾ ਸਕੀ। %app ਦੇ ਦੁਬਾਰਾ ਸ਼ੁਰੂ ਹੋਣ ਤੱਕ ਕੁਝ ਨਵਾਂ ਯਾਦ ਨਹੀਂ ਰੱਖਿਆ ਜਾਵੇਗਾ।</translation>
     </message>
     <message>
         <source>Not Now</source>
-        <translation type="unfinished"></translation>
+        <translation>ਹੁਣ ਨਹੀਂ</translation>
     </message>
     <message>
         <source>Open the desktop&apos;s settings</source>
-        <translation type="unfinished"></translation>
+        <translation>ਡੈਸਕਟਾਪ ਦੀਆਂ ਸੈਟਿੰਗਾਂ ਖੋਲ੍ਹੋ</translation>
     </message>
     <message>
         <source>Don&apos;t remind me again</source>
-        <translation type="unfinished"></translation>
+        <translation>ਮੁੜ ਯਾਦ ਨਾ ਕਰਵਾਓ</translation>
     </message>
     <message>
         <source>Open Playground</source>
-        <translation type="unfinished"></translation>
+        <translation>ਪਲੇਗ੍ਰਾਊਂਡ ਖੋਲ੍ਹੋ</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>ਸੈਟਿੰਗਾਂ</translation>
     </message>
     <message>
         <source>Quit %app</source>
-        <translation type="unfinished"></translation>
+        <translation>%app ਬੰਦ ਕਰੋ</translation>
     </message>
     <message>
         <source>Needs Accessibility access</source>
-        <translation type="unfinished"></translation>
+        <translation>ਪਹੁੰਚਯੋਗਤਾ ਇਜਾਜ਼ਤ ਚਾਹੀਦੀ ਹੈ</translation>
     </message>
     <message>
         <source>Paused until you resume</source>
-        <translation type="unfinished"></translation>
+        <translation>ਤੁਹਾਡੇ ਮੁੜ ਸ਼ੁਰੂ ਕਰਨ ਤੱਕ ਰੁਕਿਆ ਹੋਇਆ</translation>
     </message>
     <message>
         <source>Paused until %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ਤੱਕ ਰੁਕਿਆ ਹੋਇਆ</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>ਬੰਦ</translation>
     </message>
     <message numerus="yes">
         <source>Paused while %1 are open</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 ਖੁੱਲ੍ਹੀ ਹੋਣ ਤੱਕ ਰੁਕਿਆ ਹੋਇਆ</numerusform>
+            <numerusform>%1 ਖੁੱਲ੍ਹੀਆਂ ਹੋਣ ਤੱਕ ਰੁਕਿਆ ਹੋਇਆ</numerusform>
         </translation>
     </message>
     <message>
         <source>Grant Accessibility Access…</source>
-        <translation type="unfinished"></translation>
+        <translation>ਪਹੁੰਚਯੋਗਤਾ ਇਜਾਜ਼ਤ ਦਿਓ…</translation>
     </message>
     <message>
         <source>Force Quit %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ਨੂੰ ਜ਼ਬਰਦਸਤੀ ਬੰਦ ਕਰੋ</translation>
     </message>
     <message>
         <source>Quit %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ਬੰਦ ਕਰੋ</translation>
     </message>
     <message numerus="yes">
         <source>words saved today</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>ਸ਼ਬਦ ਅੱਜ ਬਚਾਇਆ</numerusform>
+            <numerusform>ਸ਼ਬਦ ਅੱਜ ਬਚਾਏ</numerusform>
         </translation>
     </message>
     <message>
         <source>Start typing anywhere. %app keeps count here.</source>
-        <translation type="unfinished"></translation>
+        <translation>ਕਿਤੇ ਵੀ ਟਾਈਪ ਕਰਨਾ ਸ਼ੁਰੂ ਕਰੋ। %app ਇੱਥੇ ਗਿਣਤੀ ਰੱਖਦਾ ਹੈ।</translation>
     </message>
     <message>
         <source>Under a minute of typing today. </source>
-        <translation type="unfinished"></translation>
+        <translation>ਅੱਜ ਇੱਕ ਮਿੰਟ ਤੋਂ ਘੱਟ ਟਾਈਪਿੰਗ। </translation>
     </message>
     <message>
         <source>About %1 of typing today. </source>
-        <translation type="unfinished"></translation>
+        <translation>ਅੱਜ ਲਗਭਗ %1 ਟਾਈਪਿੰਗ। </translation>
     </message>
     <message>
         <source>Resume in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ਵਿੱਚ ਮੁੜ ਸ਼ੁਰੂ ਕਰੋ</translation>
     </message>
     <message>
         <source>Pause in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ਵਿੱਚ ਰੋਕੋ</translation>
     </message>
     <message>
         <source>Resume Everywhere</source>
-        <translation type="unfinished"></translation>
+        <translation>ਹਰ ਥਾਂ ਮੁੜ ਸ਼ੁਰੂ ਕਰੋ</translation>
     </message>
     <message>
         <source>Pause Everywhere</source>
-        <translation type="unfinished"></translation>
+        <translation>ਹਰ ਥਾਂ ਰੋਕੋ</translation>
     </message>
     <message>
         <source>For 15 Minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>15 ਮਿੰਟਾਂ ਲਈ</translation>
     </message>
     <message>
         <source>For 1 Hour</source>
-        <translation type="unfinished"></translation>
+        <translation>1 ਘੰਟੇ ਲਈ</translation>
     </message>
     <message>
         <source>For 4 Hours</source>
-        <translation type="unfinished"></translation>
+        <translation>4 ਘੰਟਿਆਂ ਲਈ</translation>
     </message>
     <message>
         <source>Until I Resume</source>
-        <translation type="unfinished"></translation>
+        <translation>ਮੁੜ ਸ਼ੁਰੂ ਕਰਨ ਤੱਕ</translation>
     </message>
     <message>
         <source>Example: after typing %1, %2 suggests %3</source>
-        <translation type="unfinished"></translation>
+        <translation>ਉਦਾਹਰਨ: %1 ਟਾਈਪ ਕਰਨ ਮਗਰੋਂ %2 ਸੁਝਾਉਂਦਾ ਹੈ: %3</translation>
     </message>
     <message>
         <source>takes the next word</source>
-        <translation type="unfinished"></translation>
+        <translation>ਅਗਲਾ ਸ਼ਬਦ ਲੈਂਦਾ ਹੈ</translation>
     </message>
     <message>
         <source>Download</source>
-        <translation type="unfinished"></translation>
+        <translation>ਡਾਊਨਲੋਡ ਕਰੋ</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>ਰੱਦ ਕਰੋ</translation>
     </message>
     <message>
         <source>%1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%2 ਵਿੱਚੋਂ %1</translation>
     </message>
     <message>
         <source>%1 of %2. You can keep writing while it downloads.</source>
-        <translation type="unfinished"></translation>
+        <translation>%2 ਵਿੱਚੋਂ %1। ਡਾਊਨਲੋਡ ਹੁੰਦੇ ਸਮੇਂ ਤੁਸੀਂ ਲਿਖਣਾ ਜਾਰੀ ਰੱਖ ਸਕਦੇ ਹੋ।</translation>
     </message>
     <message>
         <source>Checking the download</source>
-        <translation type="unfinished"></translation>
+        <translation>ਡਾਊਨਲੋਡ ਦੀ ਜਾਂਚ ਹੋ ਰਹੀ ਹੈ</translation>
     </message>
     <message>
         <source>Try Again</source>
-        <translation type="unfinished"></translation>
+        <translation>ਦੁਬਾਰਾ ਕੋਸ਼ਿਸ਼ ਕਰੋ</translation>
     </message>
     <message>
         <source>Remove…</source>
-        <translation type="unfinished"></translation>
+        <translation>ਹਟਾਓ…</translation>
     </message>
     <message>
         <source>%1 license</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ਲਾਇਸੈਂਸ</translation>
     </message>
     <message>
         <source>Remove the %app model?</source>
-        <translation type="unfinished"></translation>
+        <translation>ਕੀ %app ਮਾਡਲ ਹਟਾਉਣਾ ਹੈ?</translation>
     </message>
     <message>
         <source>Model download</source>
-        <translation type="unfinished"></translation>
+        <translation>ਮਾਡਲ ਡਾਊਨਲੋਡ</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>ਹਟਾਓ</translation>
     </message>
     <message>
         <source>Step %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%2 ਵਿੱਚੋਂ ਪੜਾਅ %1</translation>
     </message>
     <message>
         <source>Continue</source>
-        <translation type="unfinished"></translation>
+        <translation>ਜਾਰੀ ਰੱਖੋ</translation>
     </message>
     <message>
         <source>Later</source>
-        <translation type="unfinished"></translation>
+        <translation>ਬਾਅਦ ਵਿੱਚ</translation>
     </message>
     <message>
         <source>Start Writing</source>
-        <translation type="unfinished"></translation>
+        <translation>ਲਿਖਣਾ ਸ਼ੁਰੂ ਕਰੋ</translation>
     </message>
     <message>
         <source>Finish your sentences in any app.</source>
-        <translation type="unfinished"></translation>
+        <translation>ਕਿਸੇ ਵੀ ਐਪ ਵਿੱਚ ਆਪਣੇ ਵਾਕ ਪੂਰੇ ਕਰੋ।</translation>
     </message>
     <message>
         <source>%app reads the words before your caret and suggests what comes next in grey. Press Tab to take one word, or the key above Tab to take the rest. If you don&apos;t want it, keep typing.</source>
-        <translation type="unfinished"></translation>
+        <translation>%app ਤੁਹਾਡੇ ਕੈਰੇਟ ਤੋਂ ਪਹਿਲਾਂ ਦੇ ਸ਼ਬਦ ਪੜ੍ਹਦਾ ਹੈ ਅਤੇ ਅੱਗੇ ਕੀ ਆਵੇਗਾ, ਉਹ ਸਲੇਟੀ ਰੰਗ ਵਿੱਚ ਸੁਝਾਉਂਦਾ ਹੈ। ਇੱਕ ਸ਼ਬਦ ਲੈਣ ਲਈ Tab ਦਬਾਓ, ਜਾਂ ਬਾਕੀ ਸਭ ਲੈਣ ਲਈ Tab ਦੇ ਉੱਪਰ ਵਾਲੀ ਕੁੰਜੀ। ਨਹੀਂ ਚਾਹੀਦਾ ਤਾਂ ਬੱਸ ਟਾਈਪ ਕਰਦੇ ਰਹੋ।</translation>
     </message>
     <message>
         <source>Sees what you see</source>
-        <translation type="unfinished"></translation>
+        <translation>ਉਹੀ ਦੇਖਦਾ ਹੈ ਜੋ ਤੁਸੀਂ ਦੇਖਦੇ ਹੋ</translation>
     </message>
     <message>
         <source>Private</source>
-        <translation type="unfinished"></translation>
+        <translation>ਨਿੱਜੀ</translation>
     </message>
     <message>
         <source>It reads the window you&apos;re typing in, like the chat you&apos;re answering, so suggestions fit. None of it goes online, to us or any server. It stays private on your computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>ਇਹ ਉਹ ਵਿੰਡੋ ਪੜ੍ਹਦਾ ਹੈ ਜਿਸ ਵਿੱਚ ਤੁਸੀਂ ਟਾਈਪ ਕਰ ਰਹੇ ਹੋ, ਜਿਵੇਂ ਉਹ ਚੈਟ ਜਿਸ ਦਾ ਤੁਸੀਂ ਜਵਾਬ ਦੇ ਰਹੇ ਹੋ, ਤਾਂ ਜੋ ਸੁਝਾਅ ਢੁਕਵੇਂ ਹੋਣ। ਇਸ ਵਿੱਚੋਂ ਕੁਝ ਵੀ ਆਨਲਾਈਨ ਨਹੀਂ ਜਾਂਦਾ, ਨਾ ਸਾਡੇ ਕੋਲ, ਨਾ ਕਿਸੇ ਸਰਵਰ ਉੱਤੇ। ਸਭ ਕੁਝ ਤੁਹਾਡੇ ਕੰਪਿਊਟਰ ਉੱਤੇ ਨਿੱਜੀ ਰਹਿੰਦਾ ਹੈ।</translation>
     </message>
     <message>
         <source>Accessibility is on</source>
-        <translation type="unfinished"></translation>
+        <translation>ਪਹੁੰਚਯੋਗਤਾ ਚਾਲੂ ਹੈ</translation>
     </message>
     <message>
         <source>%app can now read the field you&apos;re writing in and type suggestions for you.</source>
-        <translation type="unfinished"></translation>
+        <translation>%app ਹੁਣ ਉਹ ਖੇਤਰ ਪੜ੍ਹ ਸਕਦਾ ਹੈ ਜਿਸ ਵਿੱਚ ਤੁਸੀਂ ਲਿਖ ਰਹੇ ਹੋ ਅਤੇ ਤੁਹਾਡੇ ਲਈ ਸੁਝਾਅ ਟਾਈਪ ਕਰ ਸਕਦਾ ਹੈ।</translation>
     </message>
     <message>
         <source>Let %app see what you type.</source>
-        <translation type="unfinished"></translation>
+        <translation>%app ਨੂੰ ਦੇਖਣ ਦਿਓ ਕਿ ਤੁਸੀਂ ਕੀ ਟਾਈਪ ਕਰਦੇ ਹੋ।</translation>
     </message>
     <message>
         <source>The system asks for Accessibility access before any app can read text fields or type into them. %app uses it only for the field you&apos;re writing in.</source>
-        <translation type="unfinished"></translation>
+        <translation>ਕੋਈ ਵੀ ਐਪ ਟੈਕਸਟ ਖੇਤਰ ਪੜ੍ਹਨ ਜਾਂ ਉਹਨਾਂ ਵਿੱਚ ਟਾਈਪ ਕਰਨ ਤੋਂ ਪਹਿਲਾਂ ਸਿਸਟਮ ਪਹੁੰਚਯੋਗਤਾ ਇਜਾਜ਼ਤ ਮੰਗਦਾ ਹੈ। %app ਇਸ ਨੂੰ ਸਿਰਫ਼ ਉਸ ਖੇਤਰ ਲਈ ਵਰਤਦਾ ਹੈ ਜਿਸ ਵਿੱਚ ਤੁਸੀਂ ਲਿਖ ਰਹੇ ਹੋ।</translation>
     </message>
     <message>
         <source>%app reads your text when you pause and forgets it after one suggestion, unless you turn on writing memory.</source>
-        <translation type="unfinished"></translation>
+        <translation>ਤੁਹਾਡੇ ਰੁਕਣ ਉੱਤੇ %app ਤੁਹਾਡਾ ਟੈਕਸਟ ਪੜ੍ਹਦਾ ਹੈ ਅਤੇ ਇੱਕ ਸੁਝਾਅ ਮਗਰੋਂ ਉਸ ਨੂੰ ਭੁੱਲ ਜਾਂਦਾ ਹੈ, ਜਦੋਂ ਤੱਕ ਤੁਸੀਂ ਲਿਖਤ ਮੈਮਰੀ ਚਾਲੂ ਨਾ ਕਰੋ।</translation>
     </message>
     <message>
         <source>%app skips password fields and anything else the system marks as secure.</source>
-        <translation type="unfinished"></translation>
+        <translation>%app ਪਾਸਵਰਡ ਖੇਤਰਾਂ ਅਤੇ ਹਰ ਉਸ ਚੀਜ਼ ਨੂੰ ਛੱਡ ਦਿੰਦਾ ਹੈ ਜਿਸ ਨੂੰ ਸਿਸਟਮ ਸੁਰੱਖਿਅਤ ਵਜੋਂ ਚਿੰਨ੍ਹਿਤ ਕਰਦਾ ਹੈ।</translation>
     </message>
     <message>
         <source>Open Accessibility Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>ਪਹੁੰਚਯੋਗਤਾ ਸੈਟਿੰਗਾਂ ਖੋਲ੍ਹੋ</translation>
     </message>
     <message>
         <source>Switch %app on in the list, then come back. This page updates by itself.</source>
-        <translation type="unfinished"></translation>
+        <translation>ਸੂਚੀ ਵਿੱਚ %app ਚਾਲੂ ਕਰੋ, ਫਿਰ ਵਾਪਸ ਆਓ। ਇਹ ਸਫ਼ਾ ਆਪਣੇ ਆਪ ਅੱਪਡੇਟ ਹੁੰਦਾ ਹੈ।</translation>
     </message>
     <message>
         <source>Already switched on? The desktop&apos;s settings may still list an older copy of %app. Select it, remove it with the minus button, then try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>ਪਹਿਲਾਂ ਹੀ ਚਾਲੂ ਕਰ ਦਿੱਤਾ? ਹੋ ਸਕਦਾ ਹੈ ਡੈਸਕਟਾਪ ਦੀਆਂ ਸੈਟਿੰਗਾਂ ਵਿੱਚ ਹਾਲੇ ਵੀ %app ਦੀ ਪੁਰਾਣੀ ਕਾਪੀ ਦਿਸ ਰਹੀ ਹੋਵੇ। ਉਸ ਨੂੰ ਚੁਣੋ, ਘਟਾਓ ਬਟਨ ਨਾਲ ਹਟਾਓ, ਫਿਰ ਦੁਬਾਰਾ ਕੋਸ਼ਿਸ਼ ਕਰੋ।</translation>
     </message>
     <message>
         <source>Pick what writes your suggestions.</source>
-        <translation type="unfinished"></translation>
+        <translation>ਚੁਣੋ ਕਿ ਤੁਹਾਡੇ ਸੁਝਾਅ ਕੌਣ ਲਿਖੇ।</translation>
     </message>
     <message>
         <source>You can change this any time in Settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>ਤੁਸੀਂ ਇਸ ਨੂੰ ਕਦੇ ਵੀ ਸੈਟਿੰਗਾਂ ਵਿੱਚ ਬਦਲ ਸਕਦੇ ਹੋ।</translation>
     </message>
     <message>
         <source>Give it a try.</source>
-        <translation type="unfinished"></translation>
+        <translation>ਅਜ਼ਮਾ ਕੇ ਦੇਖੋ।</translation>
     </message>
     <message>
         <source>Start typing a sentence. When grey words appear, press Tab for one word or the key above Tab for all of them.</source>
-        <translation type="unfinished"></translation>
+        <translation>ਕੋਈ ਵਾਕ ਟਾਈਪ ਕਰਨਾ ਸ਼ੁਰੂ ਕਰੋ। ਜਦੋਂ ਸਲੇਟੀ ਸ਼ਬਦ ਦਿਸਣ, ਤਾਂ ਇੱਕ ਸ਼ਬਦ ਲਈ Tab ਦਬਾਓ ਜਾਂ ਸਾਰਿਆਂ ਲਈ Tab ਦੇ ਉੱਪਰ ਵਾਲੀ ਕੁੰਜੀ।</translation>
     </message>
     <message>
         <source>Hi Orlenn, thanks for the quick reply. I think we should</source>
-        <translation type="unfinished"></translation>
+        <translation>ਹੈਲੋ ਓਰਲੇਨ, ਛੇਤੀ ਜਵਾਬ ਲਈ ਧੰਨਵਾਦ। ਮੈਨੂੰ ਲੱਗਦਾ ਹੈ ਸਾਨੂੰ</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>ਪਿੱਛੇ</translation>
     </message>
     <message>
         <source>Practice field</source>
-        <translation type="unfinished"></translation>
+        <translation>ਅਭਿਆਸ ਖੇਤਰ</translation>
     </message>
     <message>
         <source>Default, on</source>
-        <translation type="unfinished"></translation>
+        <translation>ਪੂਰਵ-ਨਿਰਧਾਰਤ, ਚਾਲੂ</translation>
     </message>
     <message>
         <source>Default, off</source>
-        <translation type="unfinished"></translation>
+        <translation>ਪੂਰਵ-ਨਿਰਧਾਰਤ, ਬੰਦ</translation>
     </message>
     <message>
         <source>Default follows General: %1, %2 suggestions.</source>
-        <translation type="unfinished"></translation>
+        <translation>ਪੂਰਵ-ਨਿਰਧਾਰਤ &quot;ਆਮ&quot; ਅਨੁਸਾਰ: %1, ਸੁਝਾਵਾਂ ਦੀ ਲੰਬਾਈ %2।</translation>
     </message>
     <message>
         <source>Add a website</source>
-        <translation type="unfinished"></translation>
+        <translation>ਵੈੱਬਸਾਈਟ ਸ਼ਾਮਲ ਕਰੋ</translation>
     </message>
     <message>
         <source>Domain</source>
-        <translation type="unfinished"></translation>
+        <translation>ਡੋਮੇਨ</translation>
     </message>
     <message>
         <source>Rules for a site apply in any browser %app can read.</source>
-        <translation type="unfinished"></translation>
+        <translation>ਕਿਸੇ ਸਾਈਟ ਦੇ ਨਿਯਮ ਹਰ ਉਸ ਬ੍ਰਾਊਜ਼ਰ ਵਿੱਚ ਲਾਗੂ ਹੁੰਦੇ ਹਨ ਜਿਸ ਨੂੰ %app ਪੜ੍ਹ ਸਕਦਾ ਹੈ।</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>ਸ਼ਾਮਲ ਕਰੋ</translation>
     </message>
     <message>
         <source>Add App…</source>
-        <translation type="unfinished"></translation>
+        <translation>ਐਪ ਸ਼ਾਮਲ ਕਰੋ…</translation>
     </message>
     <message>
         <source>Add an app</source>
-        <translation type="unfinished"></translation>
+        <translation>ਐਪ ਸ਼ਾਮਲ ਕਰੋ</translation>
     </message>
     <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>ਖੋਜੋ</translation>
     </message>
     <message>
         <source>Clear search</source>
-        <translation type="unfinished"></translation>
+        <translation>ਖੋਜ ਸਾਫ਼ ਕਰੋ</translation>
     </message>
     <message>
         <source>Add an app or website</source>
-        <translation type="unfinished"></translation>
+        <translation>ਐਪ ਜਾਂ ਵੈੱਬਸਾਈਟ ਸ਼ਾਮਲ ਕਰੋ</translation>
     </message>
     <message>
         <source>Add Website…</source>
-        <translation type="unfinished"></translation>
+        <translation>ਵੈੱਬਸਾਈਟ ਸ਼ਾਮਲ ਕਰੋ…</translation>
     </message>
     <message>
         <source>Apps &amp; Sites</source>
-        <translation type="unfinished"></translation>
+        <translation>ਐਪਾਂ ਅਤੇ ਸਾਈਟਾਂ</translation>
     </message>
     <message>
         <source>Paused</source>
-        <translation type="unfinished"></translation>
+        <translation>ਰੁਕਿਆ ਹੋਇਆ</translation>
     </message>
     <message>
         <source>Apps</source>
-        <translation type="unfinished"></translation>
+        <translation>ਐਪਾਂ</translation>
     </message>
     <message>
         <source>Websites</source>
-        <translation type="unfinished"></translation>
+        <translation>ਵੈੱਬਸਾਈਟਾਂ</translation>
     </message>
     <message>
         <source>No matches</source>
-        <translation type="unfinished"></translation>
+        <translation>ਕੋਈ ਮੇਲ ਨਹੀਂ</translation>
     </message>
     <message>
         <source>No apps yet</source>
-        <translation type="unfinished"></translation>
+        <translation>ਹਾਲੇ ਕੋਈ ਐਪ ਨਹੀਂ</translation>
     </message>
     <message>
         <source>Nothing matches “%1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1” ਨਾਲ ਕੁਝ ਮੇਲ ਨਹੀਂ ਖਾਂਦਾ।</translation>
     </message>
     <message>
         <source>Apps appear here once you accept a suggestion in them, or add one with +.</source>
-        <translation type="unfinished"></translation>
+        <translation>ਕਿਸੇ ਐਪ ਵਿੱਚ ਸੁਝਾਅ ਸਵੀਕਾਰ ਕਰਦੇ ਹੀ ਉਹ ਇੱਥੇ ਦਿਸਦੀ ਹੈ, ਜਾਂ + ਨਾਲ ਐਪ ਸ਼ਾਮਲ ਕਰੋ।</translation>
     </message>
     <message>
         <source>Pick an app or site</source>
-        <translation type="unfinished"></translation>
+        <translation>ਕੋਈ ਐਪ ਜਾਂ ਸਾਈਟ ਚੁਣੋ</translation>
     </message>
     <message>
         <source>Each one can have its own rules. Anything you don&apos;t change follows General.</source>
-        <translation type="unfinished"></translation>
+        <translation>ਹਰੇਕ ਦੇ ਆਪਣੇ ਨਿਯਮ ਹੋ ਸਕਦੇ ਹਨ। ਜੋ ਤੁਸੀਂ ਨਹੀਂ ਬਦਲਦੇ, ਉਹ &quot;ਆਮ&quot; ਅਨੁਸਾਰ ਚੱਲਦਾ ਹੈ।</translation>
     </message>
     <message>
         <source>Words saved here</source>
-        <translation type="unfinished"></translation>
+        <translation>ਇੱਥੇ ਬਚਾਏ ਸ਼ਬਦ</translation>
     </message>
     <message>
         <source>Suggestions</source>
-        <translation type="unfinished"></translation>
+        <translation>ਸੁਝਾਅ</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>ਚਾਲੂ</translation>
     </message>
     <message>
         <source>Tab accepts suggestions</source>
-        <translation type="unfinished"></translation>
+        <translation>Tab ਨਾਲ ਸੁਝਾਅ ਸਵੀਕਾਰ ਕਰੋ</translation>
     </message>
     <message>
         <source>Turn off where Tab already means something, like indenting. The other accept key still works.</source>
-        <translation type="unfinished"></translation>
+        <translation>ਜਿੱਥੇ Tab ਦਾ ਪਹਿਲਾਂ ਹੀ ਕੋਈ ਕੰਮ ਹੈ, ਜਿਵੇਂ ਇੰਡੈਂਟ, ਉੱਥੇ ਇਸ ਨੂੰ ਬੰਦ ਕਰੋ। ਸਵੀਕਾਰ ਕਰਨ ਵਾਲੀ ਦੂਜੀ ਕੁੰਜੀ ਫਿਰ ਵੀ ਕੰਮ ਕਰਦੀ ਹੈ।</translation>
     </message>
     <message>
         <source>Default</source>
-        <translation type="unfinished"></translation>
+        <translation>ਪੂਰਵ-ਨਿਰਧਾਰਤ</translation>
     </message>
     <message>
         <source>Insert by</source>
-        <translation type="unfinished"></translation>
+        <translation>ਪਾਉਣ ਦਾ ਤਰੀਕਾ</translation>
     </message>
     <message>
         <source>Length</source>
-        <translation type="unfinished"></translation>
+        <translation>ਲੰਬਾਈ</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>ਰੋਕੋ</translation>
     </message>
     <message>
         <source>Resume</source>
-        <translation type="unfinished"></translation>
+        <translation>ਮੁੜ ਸ਼ੁਰੂ ਕਰੋ</translation>
     </message>
     <message>
         <source>Pause here</source>
-        <translation type="unfinished"></translation>
+        <translation>ਇੱਥੇ ਰੋਕੋ</translation>
     </message>
     <message>
         <source>Memory</source>
-        <translation type="unfinished"></translation>
+        <translation>ਮੈਮਰੀ</translation>
     </message>
     <message>
         <source>Remember my writing here</source>
-        <translation type="unfinished"></translation>
+        <translation>ਇੱਥੇ ਮੇਰੀ ਲਿਖਤ ਯਾਦ ਰੱਖੋ</translation>
     </message>
     <message>
         <source>Writing memory is off in Your Voice.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;ਤੁਹਾਡੀ ਸ਼ੈਲੀ&quot; ਵਿੱਚ ਲਿਖਤ ਮੈਮਰੀ ਬੰਦ ਹੈ।</translation>
     </message>
     <message>
         <source>Erase…</source>
-        <translation type="unfinished"></translation>
+        <translation>ਮਿਟਾਓ…</translation>
     </message>
     <message>
         <source>Reset to Defaults</source>
-        <translation type="unfinished"></translation>
+        <translation>ਪੂਰਵ-ਨਿਰਧਾਰਤ ਉੱਤੇ ਰੀਸੈੱਟ ਕਰੋ</translation>
     </message>
     <message>
         <source>Erase what %app remembered from %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>ਕੀ %app ਨੇ %1 ਤੋਂ ਜੋ ਯਾਦ ਰੱਖਿਆ ਹੈ, ਉਹ ਮਿਟਾਉਣਾ ਹੈ?</translation>
     </message>
     <message>
         <source>Erase</source>
-        <translation type="unfinished"></translation>
+        <translation>ਮਿਟਾਓ</translation>
     </message>
     <message>
         <source>Passages from this app can shape suggestions everywhere.</source>
-        <translation type="unfinished"></translation>
+        <translation>ਇਸ ਐਪ ਦੇ ਅੰਸ਼ ਹਰ ਥਾਂ ਸੁਝਾਵਾਂ ਉੱਤੇ ਅਸਰ ਪਾ ਸਕਦੇ ਹਨ।</translation>
     </message>
     <message>
         <source>Finish setting up</source>
-        <translation type="unfinished"></translation>
+        <translation>ਸੈੱਟਅੱਪ ਪੂਰਾ ਕਰੋ</translation>
     </message>
     <message>
         <source>Setup progress</source>
-        <translation type="unfinished"></translation>
+        <translation>ਸੈੱਟਅੱਪ ਦੀ ਪ੍ਰਗਤੀ</translation>
     </message>
     <message>
         <source>Done: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ਪੂਰਾ: %1</translation>
     </message>
     <message>
         <source>Best day yet!</source>
-        <translation type="unfinished"></translation>
+        <translation>ਹੁਣ ਤੱਕ ਦਾ ਸਭ ਤੋਂ ਵਧੀਆ ਦਿਨ!</translation>
     </message>
     <message>
         <source>Try it here</source>
-        <translation type="unfinished"></translation>
+        <translation>ਇੱਥੇ ਅਜ਼ਮਾਓ</translation>
     </message>
     <message>
         <source>Thanks for sending the draft over. I had a look and</source>
-        <translation type="unfinished"></translation>
+        <translation>ਡਰਾਫ਼ਟ ਭੇਜਣ ਲਈ ਧੰਨਵਾਦ। ਮੈਂ ਦੇਖਿਆ ਅਤੇ</translation>
     </message>
     <message>
         <source>next word</source>
-        <translation type="unfinished"></translation>
+        <translation>ਅਗਲਾ ਸ਼ਬਦ</translation>
     </message>
     <message>
         <source>whole suggestion</source>
-        <translation type="unfinished"></translation>
+        <translation>ਪੂਰਾ ਸੁਝਾਅ</translation>
     </message>
     <message>
         <source>hide it</source>
-        <translation type="unfinished"></translation>
+        <translation>ਲੁਕਾਓ</translation>
     </message>
     <message>
         <source>This field runs the real engine. Start typing and grey words show up as you go.</source>
-        <translation type="unfinished"></translation>
+        <translation>ਇਹ ਖੇਤਰ ਅਸਲ ਇੰਜਣ ਚਲਾਉਂਦਾ ਹੈ। ਟਾਈਪ ਕਰਨਾ ਸ਼ੁਰੂ ਕਰੋ ਅਤੇ ਸਲੇਟੀ ਸ਼ਬਦ ਨਾਲ-ਨਾਲ ਦਿਸਣਗੇ।</translation>
     </message>
     <message>
         <source>This field runs the real engine, even before you allow Accessibility. Start typing and grey words show up as you go.</source>
-        <translation type="unfinished"></translation>
+        <translation>ਇਹ ਖੇਤਰ ਅਸਲ ਇੰਜਣ ਚਲਾਉਂਦਾ ਹੈ, ਪਹੁੰਚਯੋਗਤਾ ਦੀ ਇਜਾਜ਼ਤ ਦੇਣ ਤੋਂ ਪਹਿਲਾਂ ਵੀ। ਟਾਈਪ ਕਰਨਾ ਸ਼ੁਰੂ ਕਰੋ ਅਤੇ ਸਲੇਟੀ ਸ਼ਬਦ ਨਾਲ-ਨਾਲ ਦਿਸਣਗੇ।</translation>
     </message>
     <message>
         <source>You&apos;re all set</source>
-        <translation type="unfinished"></translation>
+        <translation>ਸਭ ਤਿਆਰ ਹੈ</translation>
     </message>
     <message>
         <source>Accessibility is on and %1 is ready. %app works in every app you type in.</source>
-        <translation type="unfinished"></translation>
+        <translation>ਪਹੁੰਚਯੋਗਤਾ ਚਾਲੂ ਹੈ ਅਤੇ %1 ਤਿਆਰ ਹੈ। %app ਹਰ ਉਸ ਐਪ ਵਿੱਚ ਕੰਮ ਕਰਦਾ ਹੈ ਜਿਸ ਵਿੱਚ ਤੁਸੀਂ ਟਾਈਪ ਕਰਦੇ ਹੋ।</translation>
     </message>
     <message>
         <source>Waiting for %1 to quit</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ਦੇ ਬੰਦ ਹੋਣ ਦੀ ਉਡੀਕ</translation>
     </message>
     <message>
         <source>Turned off</source>
-        <translation type="unfinished"></translation>
+        <translation>ਬੰਦ ਕੀਤਾ</translation>
     </message>
     <message>
         <source>Paused everywhere</source>
-        <translation type="unfinished"></translation>
+        <translation>ਹਰ ਥਾਂ ਰੁਕਿਆ ਹੋਇਆ</translation>
     </message>
     <message>
         <source>%1, %2 typical wait</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, ਆਮ ਉਡੀਕ %2</translation>
     </message>
     <message>
         <source>%1 this week.</source>
-        <translation type="unfinished"></translation>
+        <translation>ਇਸ ਹਫ਼ਤੇ %1।</translation>
     </message>
     <message>
         <source>Start your streak today.</source>
-        <translation type="unfinished"></translation>
+        <translation>ਅੱਜ ਤੋਂ ਆਪਣੀ ਲੜੀ ਸ਼ੁਰੂ ਕਰੋ।</translation>
     </message>
     <message>
         <source>Overview</source>
-        <translation type="unfinished"></translation>
+        <translation>ਸੰਖੇਪ ਜਾਣਕਾਰੀ</translation>
     </message>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>ਆਮ</translation>
     </message>
     <message>
         <source>Engine</source>
-        <translation type="unfinished"></translation>
+        <translation>ਇੰਜਣ</translation>
     </message>
     <message>
         <source>Context</source>
-        <translation type="unfinished"></translation>
+        <translation>ਪ੍ਰਸੰਗ</translation>
     </message>
     <message>
         <source>Your Voice</source>
-        <translation type="unfinished"></translation>
+        <translation>ਤੁਹਾਡੀ ਸ਼ੈਲੀ</translation>
     </message>
     <message>
         <source>Keys</source>
-        <translation type="unfinished"></translation>
+        <translation>ਕੁੰਜੀਆਂ</translation>
     </message>
     <message>
         <source>Emoji</source>
-        <translation type="unfinished"></translation>
+        <translation>ਇਮੋਜੀ</translation>
     </message>
     <message>
         <source>Battery</source>
-        <translation type="unfinished"></translation>
+        <translation>ਬੈਟਰੀ</translation>
     </message>
     <message>
         <source>Insights</source>
-        <translation type="unfinished"></translation>
+        <translation>ਅੰਕੜੇ</translation>
     </message>
     <message>
         <source>Field Inspector</source>
-        <translation type="unfinished"></translation>
+        <translation>ਖੇਤਰ ਨਿਰੀਖਕ</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>ਬਾਰੇ</translation>
     </message>
     <message>
         <source>How %app is doing today</source>
-        <translation type="unfinished"></translation>
+        <translation>ਅੱਜ %app ਕਿਵੇਂ ਚੱਲ ਰਿਹਾ ਹੈ</translation>
     </message>
     <message>
         <source>Where and how suggestions appear</source>
-        <translation type="unfinished"></translation>
+        <translation>ਸੁਝਾਅ ਕਿੱਥੇ ਅਤੇ ਕਿਵੇਂ ਦਿਸਣ</translation>
     </message>
     <message>
         <source>The model that writes your suggestions</source>
-        <translation type="unfinished"></translation>
+        <translation>ਉਹ ਮਾਡਲ ਜੋ ਤੁਹਾਡੇ ਸੁਝਾਅ ਲਿਖਦਾ ਹੈ</translation>
     </message>
     <message>
         <source>What %app may look at to guess better</source>
-        <translation type="unfinished"></translation>
+        <translation>ਬਿਹਤਰ ਅੰਦਾਜ਼ੇ ਲਈ %app ਕੀ ਦੇਖ ਸਕਦਾ ਹੈ</translation>
     </message>
     <message>
         <source>Help suggestions sound like you</source>
-        <translation type="unfinished"></translation>
+        <translation>ਸੁਝਾਵਾਂ ਨੂੰ ਆਪਣੀ ਸ਼ੈਲੀ ਵਰਗਾ ਬਣਾਓ</translation>
     </message>
     <message>
         <source>Accept, dismiss and summon suggestions</source>
-        <translation type="unfinished"></translation>
+        <translation>ਸੁਝਾਅ ਸਵੀਕਾਰ ਕਰਨਾ, ਖਾਰਜ ਕਰਨਾ ਅਤੇ ਮੰਗਵਾਉਣਾ</translation>
     </message>
     <message>
         <source>Emoji search and emoticons</source>
-        <translation type="unfinished"></translation>
+        <translation>ਇਮੋਜੀ ਖੋਜ ਅਤੇ ਇਮੋਟੀਕੋਨ</translation>
     </message>
     <message>
         <source>Rules for each app and website</source>
-        <translation type="unfinished"></translation>
+        <translation>ਹਰ ਐਪ ਅਤੇ ਵੈੱਬਸਾਈਟ ਦੇ ਨਿਯਮ</translation>
     </message>
     <message>
         <source>Save power when you&apos;re unplugged</source>
-        <translation type="unfinished"></translation>
+        <translation>ਚਾਰਜਰ ਹਟਾਉਣ ਉੱਤੇ ਬਿਜਲੀ ਬਚਾਓ</translation>
     </message>
     <message>
         <source>Words saved and how fast suggestions arrive</source>
-        <translation type="unfinished"></translation>
+        <translation>ਬਚਾਏ ਸ਼ਬਦ ਅਤੇ ਸੁਝਾਅ ਕਿੰਨੀ ਤੇਜ਼ੀ ਨਾਲ ਆਉਂਦੇ ਹਨ</translation>
     </message>
     <message>
         <source>What %app sees in the focused field</source>
-        <translation type="unfinished"></translation>
+        <translation>ਫੋਕਸ ਵਾਲੇ ਖੇਤਰ ਵਿੱਚ %app ਕੀ ਦੇਖਦਾ ਹੈ</translation>
     </message>
     <message>
         <source>Version and privacy</source>
-        <translation type="unfinished"></translation>
+        <translation>ਵਰਜਨ ਅਤੇ ਪਰਦੇਦਾਰੀ</translation>
     </message>
     <message>
         <source>Writing</source>
-        <translation type="unfinished"></translation>
+        <translation>ਲਿਖਤ</translation>
     </message>
     <message>
         <source>Input</source>
-        <translation type="unfinished"></translation>
+        <translation>ਇਨਪੁਟ</translation>
     </message>
     <message>
         <source>Rules</source>
-        <translation type="unfinished"></translation>
+        <translation>ਨਿਯਮ</translation>
     </message>
     <message>
         <source>Activity</source>
-        <translation type="unfinished"></translation>
+        <translation>ਸਰਗਰਮੀ</translation>
     </message>
     <message>
         <source>%app can read the field you&apos;re typing in and insert suggestions in any app.</source>
-        <translation type="unfinished"></translation>
+        <translation>%app ਉਹ ਖੇਤਰ ਪੜ੍ਹ ਸਕਦਾ ਹੈ ਜਿਸ ਵਿੱਚ ਤੁਸੀਂ ਟਾਈਪ ਕਰ ਰਹੇ ਹੋ ਅਤੇ ਕਿਸੇ ਵੀ ਐਪ ਵਿੱਚ ਸੁਝਾਅ ਪਾ ਸਕਦਾ ਹੈ।</translation>
     </message>
     <message>
         <source>Allow Accessibility access</source>
-        <translation type="unfinished"></translation>
+        <translation>ਪਹੁੰਚਯੋਗਤਾ ਇਜਾਜ਼ਤ ਦਿਓ</translation>
     </message>
     <message>
         <source>%app needs it to read the text you type in other apps and to insert suggestions.</source>
-        <translation type="unfinished"></translation>
+        <translation>ਹੋਰ ਐਪਾਂ ਵਿੱਚ ਤੁਹਾਡਾ ਟਾਈਪ ਕੀਤਾ ਟੈਕਸਟ ਪੜ੍ਹਨ ਅਤੇ ਸੁਝਾਅ ਪਾਉਣ ਲਈ %app ਨੂੰ ਇਸ ਦੀ ਲੋੜ ਹੈ।</translation>
     </message>
     <message>
         <source>Allow…</source>
-        <translation type="unfinished"></translation>
+        <translation>ਇਜਾਜ਼ਤ ਦਿਓ…</translation>
     </message>
     <message>
         <source>%1 is ready</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ਤਿਆਰ ਹੈ</translation>
     </message>
     <message>
         <source>Checking %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ਦੀ ਜਾਂਚ ਹੋ ਰਹੀ ਹੈ</translation>
     </message>
     <message>
         <source>This takes a moment.</source>
-        <translation type="unfinished"></translation>
+        <translation>ਇਸ ਵਿੱਚ ਇੱਕ ਪਲ ਲੱਗਦਾ ਹੈ।</translation>
     </message>
     <message>
         <source>Your engine isn&apos;t ready</source>
-        <translation type="unfinished"></translation>
+        <translation>ਤੁਹਾਡਾ ਇੰਜਣ ਤਿਆਰ ਨਹੀਂ ਹੈ</translation>
     </message>
     <message>
         <source>Open Engine</source>
-        <translation type="unfinished"></translation>
+        <translation>ਇੰਜਣ ਖੋਲ੍ਹੋ</translation>
     </message>
     <message>
         <source>The system&apos;s predictions are off</source>
-        <translation type="unfinished"></translation>
+        <translation>ਸਿਸਟਮ ਦੀਆਂ ਭਵਿੱਖਬਾਣੀਆਂ ਬੰਦ ਹਨ</translation>
     </message>
     <message>
         <source>Only %app&apos;s suggestions appear while you type.</source>
-        <translation type="unfinished"></translation>
+        <translation>ਟਾਈਪ ਕਰਦੇ ਸਮੇਂ ਸਿਰਫ਼ %app ਦੇ ਸੁਝਾਅ ਦਿਸਦੇ ਹਨ।</translation>
     </message>
     <message>
         <source>Turn off the system&apos;s predictions</source>
-        <translation type="unfinished"></translation>
+        <translation>ਸਿਸਟਮ ਦੀਆਂ ਭਵਿੱਖਬਾਣੀਆਂ ਬੰਦ ਕਰੋ</translation>
     </message>
     <message>
         <source>The system shows its own grey suggestions on top of %app&apos;s. Each app picks up the change the next time you open it.</source>
-        <translation type="unfinished"></translation>
+        <translation>ਸਿਸਟਮ %app ਦੇ ਸੁਝਾਵਾਂ ਉੱਤੇ ਆਪਣੇ ਸਲੇਟੀ ਸੁਝਾਅ ਦਿਖਾਉਂਦਾ ਹੈ। ਹਰ ਐਪ ਅਗਲੀ ਵਾਰ ਖੁੱਲ੍ਹਣ ਉੱਤੇ ਇਹ ਤਬਦੀਲੀ ਲੈ ਲੈਂਦੀ ਹੈ।</translation>
     </message>
     <message>
         <source>Keyboard Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>ਕੀਬੋਰਡ ਸੈਟਿੰਗਾਂ</translation>
     </message>
     <message>
         <source>Turn Off</source>
-        <translation type="unfinished"></translation>
+        <translation>ਬੰਦ ਕਰੋ</translation>
     </message>
     <message>
         <source>Only %app is suggesting</source>
-        <translation type="unfinished"></translation>
+        <translation>ਸਿਰਫ਼ %app ਸੁਝਾਅ ਦੇ ਰਿਹਾ ਹੈ</translation>
     </message>
     <message>
         <source>Tab reaches %app again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tab ਫਿਰ ਤੋਂ %app ਤੱਕ ਪਹੁੰਚਦਾ ਹੈ।</translation>
     </message>
     <message numerus="yes">
         <source>%1 didn&apos;t quit. They may be showing a dialog. Force Quit closes them right away.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 ਬੰਦ ਨਹੀਂ ਹੋਈ। ਸ਼ਾਇਦ ਉਹ ਕੋਈ ਡਾਇਲਾਗ ਦਿਖਾ ਰਹੀ ਹੈ। &quot;ਜ਼ਬਰਦਸਤੀ ਬੰਦ ਕਰੋ&quot; ਉਸ ਨੂੰ ਫ਼ੌਰਨ ਬੰਦ ਕਰ ਦਿੰਦਾ ਹੈ।</numerusform>
+            <numerusform>%1 ਬੰਦ ਨਹੀਂ ਹੋਈਆਂ। ਸ਼ਾਇਦ ਉਹ ਡਾਇਲਾਗ ਦਿਖਾ ਰਹੀਆਂ ਹਨ। &quot;ਜ਼ਬਰਦਸਤੀ ਬੰਦ ਕਰੋ&quot; ਉਹਨਾਂ ਨੂੰ ਫ਼ੌਰਨ ਬੰਦ ਕਰ ਦਿੰਦਾ ਹੈ।</numerusform>
         </translation>
     </message>
     <message>
         <source>Force Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>ਜ਼ਬਰਦਸਤੀ ਬੰਦ ਕਰੋ</translation>
     </message>
     <message numerus="yes">
         <source>%1 take the Tab key before %app can, so %app stays paused in your other apps until you quit them.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1, %app ਤੋਂ ਪਹਿਲਾਂ Tab ਕੁੰਜੀ ਲੈ ਲੈਂਦੀ ਹੈ, ਇਸ ਲਈ ਜਦੋਂ ਤੱਕ ਤੁਸੀਂ ਉਸ ਨੂੰ ਬੰਦ ਨਹੀਂ ਕਰਦੇ, %app ਤੁਹਾਡੀਆਂ ਹੋਰ ਐਪਾਂ ਵਿੱਚ ਰੁਕਿਆ ਰਹਿੰਦਾ ਹੈ।</numerusform>
+            <numerusform>%1, %app ਤੋਂ ਪਹਿਲਾਂ Tab ਕੁੰਜੀ ਲੈ ਲੈਂਦੀਆਂ ਹਨ, ਇਸ ਲਈ ਜਦੋਂ ਤੱਕ ਤੁਸੀਂ ਉਹਨਾਂ ਨੂੰ ਬੰਦ ਨਹੀਂ ਕਰਦੇ, %app ਤੁਹਾਡੀਆਂ ਹੋਰ ਐਪਾਂ ਵਿੱਚ ਰੁਕਿਆ ਰਹਿੰਦਾ ਹੈ।</numerusform>
         </translation>
     </message>
     <message>
         <source>%1, %2 to do</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2 ਬਾਕੀ</translation>
     </message>
     <message>
         <source>Only when I ask</source>
-        <translation type="unfinished"></translation>
+        <translation>ਸਿਰਫ਼ ਜਦੋਂ ਮੈਂ ਮੰਗਾਂ</translation>
     </message>
     <message>
         <source>On battery, suggestions appear only after you press the Suggest Now shortcut.</source>
-        <translation type="unfinished"></translation>
+        <translation>ਬੈਟਰੀ ਉੱਤੇ ਸੁਝਾਅ ਸਿਰਫ਼ &quot;ਹੁਣੇ ਸੁਝਾਓ&quot; ਸ਼ਾਰਟਕੱਟ ਦਬਾਉਣ ਮਗਰੋਂ ਦਿਸਦੇ ਹਨ।</translation>
     </message>
     <message>
         <source>Shorter suggestions</source>
-        <translation type="unfinished"></translation>
+        <translation>ਛੋਟੇ ਸੁਝਾਅ</translation>
     </message>
     <message>
         <source>Fewer words take less power to write.</source>
-        <translation type="unfinished"></translation>
+        <translation>ਘੱਟ ਸ਼ਬਦ ਲਿਖਣ ਵਿੱਚ ਘੱਟ ਬਿਜਲੀ ਲੱਗਦੀ ਹੈ।</translation>
     </message>
     <message>
         <source>Lighter model</source>
-        <translation type="unfinished"></translation>
+        <translation>ਹਲਕਾ ਮਾਡਲ</translation>
     </message>
     <message>
         <source>Same as plugged in</source>
-        <translation type="unfinished"></translation>
+        <translation>ਚਾਰਜਰ ਲੱਗੇ ਹੋਣ ਵਾਂਗ</translation>
     </message>
     <message>
         <source>Running on battery. These apply right now.</source>
-        <translation type="unfinished"></translation>
+        <translation>ਬੈਟਰੀ ਉੱਤੇ ਚੱਲ ਰਿਹਾ ਹੈ। ਇਹ ਹੁਣੇ ਲਾਗੂ ਹਨ।</translation>
     </message>
     <message>
         <source>Plugged in. These wait until you unplug.</source>
-        <translation type="unfinished"></translation>
+        <translation>ਚਾਰਜਰ ਲੱਗਾ ਹੈ। ਇਹ ਚਾਰਜਰ ਹਟਾਉਣ ਤੱਕ ਉਡੀਕ ਕਰਦੇ ਹਨ।</translation>
     </message>
     <message>
         <source>Model</source>
-        <translation type="unfinished"></translation>
+        <translation>ਮਾਡਲ</translation>
     </message>
     <message>
         <source>Model name</source>
-        <translation type="unfinished"></translation>
+        <translation>ਮਾਡਲ ਦਾ ਨਾਂ</translation>
     </message>
     <message>
         <source>Reload the model list</source>
-        <translation type="unfinished"></translation>
+        <translation>ਮਾਡਲ ਸੂਚੀ ਤਾਜ਼ਾ ਕਰੋ</translation>
     </message>
     <message>
         <source>Choose a model</source>
-        <translation type="unfinished"></translation>
+        <translation>ਕੋਈ ਮਾਡਲ ਚੁਣੋ</translation>
     </message>
     <message>
         <source>For people who already run Ollama, LM Studio or llama-server.</source>
-        <translation type="unfinished"></translation>
+        <translation>ਉਹਨਾਂ ਲਈ ਜੋ ਪਹਿਲਾਂ ਹੀ Ollama, LM Studio ਜਾਂ llama-server ਚਲਾਉਂਦੇ ਹਨ।</translation>
     </message>
     <message>
         <source>Use your own model</source>
-        <translation type="unfinished"></translation>
+        <translation>ਆਪਣਾ ਮਾਡਲ ਵਰਤੋ</translation>
     </message>
     <message>
         <source>Address</source>
-        <translation type="unfinished"></translation>
+        <translation>ਪਤਾ</translation>
     </message>
     <message>
         <source>API key</source>
-        <translation type="unfinished"></translation>
+        <translation>API ਕੁੰਜੀ</translation>
     </message>
     <message>
         <source>Only if your server asks for one</source>
-        <translation type="unfinished"></translation>
+        <translation>ਸਿਰਫ਼ ਜੇ ਤੁਹਾਡਾ ਸਰਵਰ ਮੰਗੇ</translation>
     </message>
     <message>
         <source>Focused</source>
-        <translation type="unfinished"></translation>
+        <translation>ਕੇਂਦਰਿਤ</translation>
     </message>
     <message>
         <source>Creativity</source>
-        <translation type="unfinished"></translation>
+        <translation>ਰਚਨਾਤਮਕਤਾ</translation>
     </message>
     <message>
         <source>Loose</source>
-        <translation type="unfinished"></translation>
+        <translation>ਖੁੱਲ੍ਹਾ</translation>
     </message>
     <message>
         <source>Lower stays close to the obvious next words. Higher tries more.</source>
-        <translation type="unfinished"></translation>
+        <translation>ਘੱਟ ਮੁੱਲ ਸਪਸ਼ਟ ਅਗਲੇ ਸ਼ਬਦਾਂ ਦੇ ਨੇੜੇ ਰਹਿੰਦਾ ਹੈ। ਵੱਧ ਮੁੱਲ ਵੱਧ ਅਜ਼ਮਾਉਂਦਾ ਹੈ।</translation>
     </message>
     <message>
         <source>Wait before suggesting</source>
-        <translation type="unfinished"></translation>
+        <translation>ਸੁਝਾਅ ਤੋਂ ਪਹਿਲਾਂ ਉਡੀਕ</translation>
     </message>
     <message>
         <source>How long you pause before %app starts.</source>
-        <translation type="unfinished"></translation>
+        <translation>%app ਦੇ ਸ਼ੁਰੂ ਹੋਣ ਤੋਂ ਪਹਿਲਾਂ ਤੁਸੀਂ ਕਿੰਨੀ ਦੇਰ ਰੁਕਦੇ ਹੋ।</translation>
     </message>
     <message>
         <source>Run</source>
-        <translation type="unfinished"></translation>
+        <translation>ਚਲਾਓ</translation>
     </message>
     <message>
         <source>Try the engine</source>
-        <translation type="unfinished"></translation>
+        <translation>ਇੰਜਣ ਅਜ਼ਮਾਓ</translation>
     </message>
     <message>
         <source>Sends a sample sentence and shows what comes back.</source>
-        <translation type="unfinished"></translation>
+        <translation>ਇੱਕ ਨਮੂਨਾ ਵਾਕ ਭੇਜਦਾ ਹੈ ਅਤੇ ਜੋ ਵਾਪਸ ਆਉਂਦਾ ਹੈ ਉਹ ਦਿਖਾਉਂਦਾ ਹੈ।</translation>
     </message>
     <message>
         <source>Running…</source>
-        <translation type="unfinished"></translation>
+        <translation>ਚੱਲ ਰਿਹਾ ਹੈ…</translation>
     </message>
     <message>
         <source>The engine answered in %1 but had nothing useful to add.</source>
-        <translation type="unfinished"></translation>
+        <translation>ਇੰਜਣ ਨੇ %1 ਵਿੱਚ ਜਵਾਬ ਦਿੱਤਾ, ਪਰ ਜੋੜਨ ਲਈ ਕੁਝ ਕੰਮ ਦਾ ਨਹੀਂ ਸੀ।</translation>
     </message>
     <message>
         <source>That didn&apos;t work: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ਇਹ ਨਹੀਂ ਹੋ ਸਕਿਆ: %1</translation>
     </message>
     <message>
         <source>The request was cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>ਬੇਨਤੀ ਰੱਦ ਕਰ ਦਿੱਤੀ ਗਈ।</translation>
     </message>
     <message>
         <source>Startup</source>
-        <translation type="unfinished"></translation>
+        <translation>ਸ਼ੁਰੂਆਤ</translation>
     </message>
     <message>
         <source>Launch at login</source>
-        <translation type="unfinished"></translation>
+        <translation>ਲੌਗ-ਇਨ ਵੇਲੇ ਸ਼ੁਰੂ ਕਰੋ</translation>
     </message>
     <message>
         <source>Show today&apos;s word count next to the icon</source>
-        <translation type="unfinished"></translation>
+        <translation>ਆਈਕਨ ਦੇ ਨਾਲ ਅੱਜ ਦੇ ਸ਼ਬਦਾਂ ਦੀ ਗਿਣਤੀ ਦਿਖਾਓ</translation>
     </message>
     <message>
         <source>Where suggestions appear</source>
-        <translation type="unfinished"></translation>
+        <translation>ਸੁਝਾਅ ਕਿੱਥੇ ਦਿਸਣ</translation>
     </message>
     <message>
         <source>Turn this off to use %app only in the apps you switch on under Apps &amp; Sites.</source>
-        <translation type="unfinished"></translation>
+        <translation>ਇਸ ਨੂੰ ਬੰਦ ਕਰੋ ਤਾਂ ਜੋ %app ਸਿਰਫ਼ ਉਹਨਾਂ ਐਪਾਂ ਵਿੱਚ ਚੱਲੇ ਜਿਹੜੀਆਂ ਤੁਸੀਂ &quot;ਐਪਾਂ ਅਤੇ ਸਾਈਟਾਂ&quot; ਵਿੱਚ ਚਾਲੂ ਕਰਦੇ ਹੋ।</translation>
     </message>
     <message>
         <source>By default %app waits until the caret is at the end of a line.</source>
-        <translation type="unfinished"></translation>
+        <translation>ਪੂਰਵ-ਨਿਰਧਾਰਤ ਤੌਰ ਉੱਤੇ %app ਉਦੋਂ ਤੱਕ ਉਡੀਕਦਾ ਹੈ ਜਦੋਂ ਤੱਕ ਕੈਰੇਟ ਲਾਈਨ ਦੇ ਅੰਤ ਉੱਤੇ ਨਾ ਹੋਵੇ।</translation>
     </message>
     <message>
         <source>Without this, %app skips search bars and one-word boxes.</source>
-        <translation type="unfinished"></translation>
+        <translation>ਇਸ ਤੋਂ ਬਿਨਾਂ %app ਖੋਜ ਪੱਟੀਆਂ ਅਤੇ ਇੱਕ-ਸ਼ਬਦ ਵਾਲੇ ਬਕਸੇ ਛੱਡ ਦਿੰਦਾ ਹੈ।</translation>
     </message>
     <message>
         <source>Suggestions appear only after you press the Suggest Now shortcut.</source>
-        <translation type="unfinished"></translation>
+        <translation>ਸੁਝਾਅ ਸਿਰਫ਼ &quot;ਹੁਣੇ ਸੁਝਾਓ&quot; ਸ਼ਾਰਟਕੱਟ ਦਬਾਉਣ ਮਗਰੋਂ ਦਿਸਦੇ ਹਨ।</translation>
     </message>
     <message>
         <source>Spelling</source>
-        <translation type="unfinished"></translation>
+        <translation>ਸ਼ਬਦ-ਜੋੜ</translation>
     </message>
     <message>
         <source>Waits while the word you&apos;re typing looks misspelled, so %app doesn&apos;t build on a typo.</source>
-        <translation type="unfinished"></translation>
+        <translation>ਜਦੋਂ ਤੱਕ ਟਾਈਪ ਹੋ ਰਿਹਾ ਸ਼ਬਦ ਗਲਤ ਸ਼ਬਦ-ਜੋੜ ਵਾਲਾ ਲੱਗੇ, ਉਡੀਕ ਕਰਦਾ ਹੈ, ਤਾਂ ਜੋ %app ਕਿਸੇ ਟਾਈਪੋ ਉੱਤੇ ਅੱਗੇ ਨਾ ਵਧੇ।</translation>
     </message>
     <message>
         <source>After a misspelled word, shows a fix next to the caret. Press Tab to swap it in.</source>
-        <translation type="unfinished"></translation>
+        <translation>ਗਲਤ ਸ਼ਬਦ-ਜੋੜ ਵਾਲੇ ਸ਼ਬਦ ਮਗਰੋਂ ਕੈਰੇਟ ਦੇ ਕੋਲ ਸੁਧਾਰ ਦਿਖਾਉਂਦਾ ਹੈ। ਬਦਲਣ ਲਈ Tab ਦਬਾਓ।</translation>
     </message>
     <message>
         <source>Look</source>
-        <translation type="unfinished"></translation>
+        <translation>ਦਿੱਖ</translation>
     </message>
     <message>
         <source>Suggestion color</source>
-        <translation type="unfinished"></translation>
+        <translation>ਸੁਝਾਅ ਦਾ ਰੰਗ</translation>
     </message>
     <message>
         <source>Text size</source>
-        <translation type="unfinished"></translation>
+        <translation>ਟੈਕਸਟ ਦਾ ਆਕਾਰ</translation>
     </message>
     <message>
         <source>Fine-tune if suggestions look larger or smaller than your text.</source>
-        <translation type="unfinished"></translation>
+        <translation>ਜੇ ਸੁਝਾਅ ਤੁਹਾਡੇ ਟੈਕਸਟ ਤੋਂ ਵੱਡੇ ਜਾਂ ਛੋਟੇ ਦਿਸਣ ਤਾਂ ਇਸ ਨੂੰ ਠੀਕ ਕਰੋ।</translation>
     </message>
     <message>
         <source>Vertical position</source>
-        <translation type="unfinished"></translation>
+        <translation>ਖੜ੍ਹਵੀਂ ਸਥਿਤੀ</translation>
     </message>
     <message>
         <source>Nudge suggestions up or down to line up with your text.</source>
-        <translation type="unfinished"></translation>
+        <translation>ਆਪਣੇ ਟੈਕਸਟ ਦੀ ਸੇਧ ਵਿੱਚ ਲਿਆਉਣ ਲਈ ਸੁਝਾਵਾਂ ਨੂੰ ਥੋੜ੍ਹਾ ਉੱਪਰ ਜਾਂ ਹੇਠਾਂ ਕਰੋ।</translation>
     </message>
     <message>
         <source>A small keycap after your first suggestions, as a reminder of what to press.</source>
-        <translation type="unfinished"></translation>
+        <translation>ਤੁਹਾਡੇ ਪਹਿਲੇ ਸੁਝਾਵਾਂ ਮਗਰੋਂ ਇੱਕ ਛੋਟੀ ਕੁੰਜੀ, ਯਾਦ ਕਰਵਾਉਣ ਲਈ ਕਿ ਕੀ ਦਬਾਉਣਾ ਹੈ।</translation>
     </message>
     <message>
         <source>Insert suggestions by</source>
-        <translation type="unfinished"></translation>
+        <translation>ਸੁਝਾਅ ਪਾਉਣ ਦਾ ਤਰੀਕਾ</translation>
     </message>
     <message>
         <source>Other autocomplete apps</source>
-        <translation type="unfinished"></translation>
+        <translation>ਹੋਰ ਆਟੋਕੰਪਲੀਟ ਐਪਾਂ</translation>
     </message>
     <message>
         <source>They take the Tab key before %app can. With this off, %app asks you first.</source>
-        <translation type="unfinished"></translation>
+        <translation>ਇਹ %app ਤੋਂ ਪਹਿਲਾਂ Tab ਕੁੰਜੀ ਲੈ ਲੈਂਦੀਆਂ ਹਨ। ਇਸ ਦੇ ਬੰਦ ਹੋਣ ਉੱਤੇ %app ਪਹਿਲਾਂ ਤੁਹਾਨੂੰ ਪੁੱਛਦਾ ਹੈ।</translation>
     </message>
     <message>
         <source>%1 is another device on your network, so the text around your caret will be sent there.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ਤੁਹਾਡੇ ਨੈੱਟਵਰਕ ਉੱਤੇ ਕੋਈ ਹੋਰ ਡਿਵਾਈਸ ਹੈ, ਇਸ ਲਈ ਕੈਰੇਟ ਦੇ ਆਲੇ-ਦੁਆਲੇ ਦਾ ਟੈਕਸਟ ਉੱਥੇ ਭੇਜਿਆ ਜਾਵੇਗਾ।</translation>
     </message>
     <message>
         <source>%1 isn&apos;t this computer, so the text around your caret will be sent there.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ਇਹ ਕੰਪਿਊਟਰ ਨਹੀਂ ਹੈ, ਇਸ ਲਈ ਕੈਰੇਟ ਦੇ ਆਲੇ-ਦੁਆਲੇ ਦਾ ਟੈਕਸਟ ਉੱਥੇ ਭੇਜਿਆ ਜਾਵੇਗਾ।</translation>
     </message>
     <message>
         <source>Both keep your text on this computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>ਦੋਵੇਂ ਤੁਹਾਡਾ ਟੈਕਸਟ ਇਸੇ ਕੰਪਿਊਟਰ ਉੱਤੇ ਰੱਖਦੇ ਹਨ।</translation>
     </message>
     <message>
         <source>%app opens by itself when you start your computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>ਕੰਪਿਊਟਰ ਸ਼ੁਰੂ ਕਰਨ ਉੱਤੇ %app ਆਪਣੇ ਆਪ ਖੁੱਲ੍ਹਦਾ ਹੈ।</translation>
     </message>
     <message>
         <source>System predictions</source>
-        <translation type="unfinished"></translation>
+        <translation>ਸਿਸਟਮ ਭਵਿੱਖਬਾਣੀਆਂ</translation>
     </message>
     <message>
         <source>The system can show its own grey predictions. Keeping them off avoids two suggestions at once.</source>
-        <translation type="unfinished"></translation>
+        <translation>ਸਿਸਟਮ ਆਪਣੀਆਂ ਸਲੇਟੀ ਭਵਿੱਖਬਾਣੀਆਂ ਦਿਖਾ ਸਕਦਾ ਹੈ। ਇਹਨਾਂ ਨੂੰ ਬੰਦ ਰੱਖਣ ਨਾਲ ਇੱਕੋ ਵੇਲੇ ਦੋ ਸੁਝਾਅ ਨਹੀਂ ਦਿਸਦੇ।</translation>
     </message>
     <message>
         <source>System predictions are on</source>
-        <translation type="unfinished"></translation>
+        <translation>ਸਿਸਟਮ ਭਵਿੱਖਬਾਣੀਆਂ ਚਾਲੂ ਹਨ</translation>
     </message>
     <message>
         <source>System predictions are off</source>
-        <translation type="unfinished"></translation>
+        <translation>ਸਿਸਟਮ ਭਵਿੱਖਬਾਣੀਆਂ ਬੰਦ ਹਨ</translation>
     </message>
     <message>
         <source>tab</source>
-        <translation type="unfinished"></translation>
+        <translation>tab</translation>
     </message>
     <message>
         <source>Your next words, one Tab away.</source>
-        <translation type="unfinished"></translation>
+        <translation>ਤੁਹਾਡੇ ਅਗਲੇ ਸ਼ਬਦ, ਬੱਸ ਇੱਕ Tab ਦੂਰ।</translation>
     </message>
     <message>
         <source>Skip</source>
-        <translation type="unfinished"></translation>
+        <translation>ਛੱਡੋ</translation>
     </message>
     <message>
         <source>Get Started</source>
-        <translation type="unfinished"></translation>
+        <translation>ਸ਼ੁਰੂ ਕਰੋ</translation>
     </message>
     <message>
         <source>Turn sound on</source>
-        <translation type="unfinished"></translation>
+        <translation>ਆਵਾਜ਼ ਚਾਲੂ ਕਰੋ</translation>
     </message>
     <message>
         <source>Turn sound off</source>
-        <translation type="unfinished"></translation>
+        <translation>ਆਵਾਜ਼ ਬੰਦ ਕਰੋ</translation>
     </message>
     <message>
         <source>The other app</source>
-        <translation type="unfinished"></translation>
+        <translation>ਦੂਜੀ ਐਪ</translation>
     </message>
     <message>
         <source>Next time, quit %1 without asking</source>
-        <translation type="unfinished"></translation>
+        <translation>ਅਗਲੀ ਵਾਰ ਬਿਨਾਂ ਪੁੱਛੇ %1 ਬੰਦ ਕਰੋ</translation>
     </message>
     <message>
         <source>%1 is also running</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ਵੀ ਚੱਲ ਰਹੀ ਹੈ</translation>
     </message>
     <message>
         <source>%1 are also running</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ਵੀ ਚੱਲ ਰਹੀਆਂ ਹਨ</translation>
     </message>
     <message>
         <source>These apps answer the Tab key before %app can, so %app stays paused in your other apps until they quit.</source>
-        <translation type="unfinished"></translation>
+        <translation>ਇਹ ਐਪਾਂ %app ਤੋਂ ਪਹਿਲਾਂ Tab ਕੁੰਜੀ ਦਾ ਜਵਾਬ ਦਿੰਦੀਆਂ ਹਨ, ਇਸ ਲਈ ਉਹਨਾਂ ਦੇ ਬੰਦ ਹੋਣ ਤੱਕ %app ਤੁਹਾਡੀਆਂ ਹੋਰ ਐਪਾਂ ਵਿੱਚ ਰੁਕਿਆ ਰਹਿੰਦਾ ਹੈ।</translation>
     </message>
     <message>
         <source>Quitting…</source>
-        <translation type="unfinished"></translation>
+        <translation>ਬੰਦ ਹੋ ਰਿਹਾ ਹੈ…</translation>
     </message>
     <message>
         <source>%1 is still open</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ਹਾਲੇ ਵੀ ਖੁੱਲ੍ਹੀ ਹੈ</translation>
     </message>
     <message>
         <source>It may be waiting on a dialog of its own. Force Quit closes it right away.</source>
-        <translation type="unfinished"></translation>
+        <translation>ਸ਼ਾਇਦ ਉਹ ਆਪਣੇ ਕਿਸੇ ਡਾਇਲਾਗ ਦੀ ਉਡੀਕ ਕਰ ਰਹੀ ਹੈ। &quot;ਜ਼ਬਰਦਸਤੀ ਬੰਦ ਕਰੋ&quot; ਉਸ ਨੂੰ ਫ਼ੌਰਨ ਬੰਦ ਕਰ ਦਿੰਦਾ ਹੈ।</translation>
     </message>
     <message>
         <source>%app has the Tab key</source>
-        <translation type="unfinished"></translation>
+        <translation>Tab ਕੁੰਜੀ ਹੁਣ %app ਕੋਲ ਹੈ</translation>
     </message>
     <message>
         <source>%1 quit, so your suggestions are back in every app.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ਬੰਦ ਹੋ ਗਈ, ਇਸ ਲਈ ਤੁਹਾਡੇ ਸੁਝਾਅ ਹਰ ਐਪ ਵਿੱਚ ਵਾਪਸ ਆ ਗਏ ਹਨ।</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>ਹੋ ਗਿਆ</translation>
     </message>
     <message>
         <source>Open Source Notices</source>
-        <translation type="unfinished"></translation>
+        <translation>ਓਪਨ ਸੋਰਸ ਨੋਟਿਸ</translation>
     </message>
     <message>
         <source>Reset all settings?</source>
-        <translation type="unfinished"></translation>
+        <translation>ਕੀ ਸਾਰੀਆਂ ਸੈਟਿੰਗਾਂ ਰੀਸੈੱਟ ਕਰਨੀਆਂ ਹਨ?</translation>
     </message>
     <message>
         <source>This also clears your rules for apps and sites. Your statistics and writing memory stay.</source>
-        <translation type="unfinished"></translation>
+        <translation>ਇਸ ਨਾਲ ਐਪਾਂ ਅਤੇ ਸਾਈਟਾਂ ਲਈ ਤੁਹਾਡੇ ਨਿਯਮ ਵੀ ਮਿਟ ਜਾਂਦੇ ਹਨ। ਤੁਹਾਡੇ ਅੰਕੜੇ ਅਤੇ ਲਿਖਤ ਮੈਮਰੀ ਬਣੇ ਰਹਿੰਦੇ ਹਨ।</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>ਰੀਸੈੱਟ ਕਰੋ</translation>
     </message>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ਵਰਜਨ %1</translation>
     </message>
     <message>
         <source>Some apps hide their text</source>
-        <translation type="unfinished"></translation>
+        <translation>ਕੁਝ ਐਪਾਂ ਆਪਣਾ ਟੈਕਸਟ ਲੁਕਾਉਂਦੀਆਂ ਹਨ</translation>
     </message>
     <message>
         <source>Suggest emoji after a colon</source>
-        <translation type="unfinished"></translation>
+        <translation>ਕੋਲਨ ਮਗਰੋਂ ਇਮੋਜੀ ਸੁਝਾਓ</translation>
     </message>
     <message>
         <source>Turn emoticons into emoji</source>
-        <translation type="unfinished"></translation>
+        <translation>ਇਮੋਟੀਕੋਨ ਨੂੰ ਇਮੋਜੀ ਵਿੱਚ ਬਦਲੋ</translation>
     </message>
     <message>
         <source>After :-) or &lt;3, %app offers the matching emoji. Press Tab to swap it in.</source>
-        <translation type="unfinished"></translation>
+        <translation>:-) ਜਾਂ &lt;3 ਮਗਰੋਂ %app ਮਿਲਦਾ-ਜੁਲਦਾ ਇਮੋਜੀ ਦਿੰਦਾ ਹੈ। ਬਦਲਣ ਲਈ Tab ਦਬਾਓ।</translation>
     </message>
     <message>
         <source>Skin tone</source>
-        <translation type="unfinished"></translation>
+        <translation>ਚਮੜੀ ਦਾ ਰੰਗ</translation>
     </message>
     <message>
         <source>Also show the default yellow</source>
-        <translation type="unfinished"></translation>
+        <translation>ਪੂਰਵ-ਨਿਰਧਾਰਤ ਪੀਲਾ ਵੀ ਦਿਖਾਓ</translation>
     </message>
     <message>
         <source>Try a word</source>
-        <translation type="unfinished"></translation>
+        <translation>ਕੋਈ ਸ਼ਬਦ ਅਜ਼ਮਾਓ</translation>
     </message>
     <message>
         <source>Light</source>
-        <translation type="unfinished"></translation>
+        <translation>ਹਲਕਾ</translation>
     </message>
     <message>
         <source>No emoji match “%1”</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1” ਨਾਲ ਕੋਈ ਇਮੋਜੀ ਮੇਲ ਨਹੀਂ ਖਾਂਦਾ</translation>
     </message>
     <message>
         <source>Accepting</source>
-        <translation type="unfinished"></translation>
+        <translation>ਸਵੀਕਾਰ ਕਰਨਾ</translation>
     </message>
     <message>
         <source>Take the next word</source>
-        <translation type="unfinished"></translation>
+        <translation>ਅਗਲਾ ਸ਼ਬਦ ਲਓ</translation>
     </message>
     <message>
         <source>Press again for each following word.</source>
-        <translation type="unfinished"></translation>
+        <translation>ਹਰ ਅਗਲੇ ਸ਼ਬਦ ਲਈ ਦੁਬਾਰਾ ਦਬਾਓ।</translation>
     </message>
     <message>
         <source>Take the whole suggestion</source>
-        <translation type="unfinished"></translation>
+        <translation>ਪੂਰਾ ਸੁਝਾਅ ਲਓ</translation>
     </message>
     <message>
         <source>The key above Tab is easy to reach on most keyboards.</source>
-        <translation type="unfinished"></translation>
+        <translation>ਜ਼ਿਆਦਾਤਰ ਕੀਬੋਰਡਾਂ ਉੱਤੇ Tab ਦੇ ਉੱਪਰ ਵਾਲੀ ਕੁੰਜੀ ਸੌਖਿਆਂ ਪਹੁੰਚ ਵਿੱਚ ਹੁੰਦੀ ਹੈ।</translation>
     </message>
     <message>
         <source>Include the space after a word</source>
-        <translation type="unfinished"></translation>
+        <translation>ਸ਼ਬਦ ਮਗਰੋਂ ਦੀ ਸਪੇਸ ਵੀ ਲਓ</translation>
     </message>
     <message>
         <source>Include punctuation right after a word</source>
-        <translation type="unfinished"></translation>
+        <translation>ਸ਼ਬਦ ਦੇ ਫ਼ੌਰਨ ਮਗਰੋਂ ਦੇ ਵਿਸ਼ਰਾਮ ਚਿੰਨ੍ਹ ਵੀ ਲਓ</translation>
     </message>
     <message>
         <source>When you press Escape</source>
-        <translation type="unfinished"></translation>
+        <translation>Escape ਦਬਾਉਣ ਉੱਤੇ</translation>
     </message>
     <message>
         <source>Shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>ਸ਼ਾਰਟਕੱਟ</translation>
     </message>
     <message>
         <source>Suggest now</source>
-        <translation type="unfinished"></translation>
+        <translation>ਹੁਣੇ ਸੁਝਾਓ</translation>
     </message>
     <message>
         <source>Asks for a suggestion right away, even where %app would normally wait.</source>
-        <translation type="unfinished"></translation>
+        <translation>ਫ਼ੌਰਨ ਸੁਝਾਅ ਮੰਗਦਾ ਹੈ, ਉੱਥੇ ਵੀ ਜਿੱਥੇ %app ਆਮ ਤੌਰ ਉੱਤੇ ਉਡੀਕ ਕਰਦਾ।</translation>
     </message>
     <message>
         <source>Other suggestions</source>
-        <translation type="unfinished"></translation>
+        <translation>ਹੋਰ ਸੁਝਾਅ</translation>
     </message>
     <message>
         <source>Lists a few different ways to continue. Choose with the arrow keys, then press Tab.</source>
-        <translation type="unfinished"></translation>
+        <translation>ਅੱਗੇ ਲਿਖਣ ਦੇ ਕੁਝ ਵੱਖਰੇ ਤਰੀਕੇ ਦਿਖਾਉਂਦਾ ਹੈ। ਤੀਰ ਕੁੰਜੀਆਂ ਨਾਲ ਚੁਣੋ, ਫਿਰ Tab ਦਬਾਓ।</translation>
     </message>
     <message>
         <source>Pause or resume in this app</source>
-        <translation type="unfinished"></translation>
+        <translation>ਇਸ ਐਪ ਵਿੱਚ ਰੋਕੋ ਜਾਂ ਮੁੜ ਸ਼ੁਰੂ ਕਰੋ</translation>
     </message>
     <message>
         <source>Pauses for 15 minutes.</source>
-        <translation type="unfinished"></translation>
+        <translation>15 ਮਿੰਟਾਂ ਲਈ ਰੋਕਦਾ ਹੈ।</translation>
     </message>
     <message>
         <source>Turn %app on or off</source>
-        <translation type="unfinished"></translation>
+        <translation>%app ਚਾਲੂ ਜਾਂ ਬੰਦ ਕਰੋ</translation>
     </message>
     <message>
         <source>Everywhere, until you press it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>ਹਰ ਥਾਂ, ਜਦੋਂ ਤੱਕ ਤੁਸੀਂ ਇਸ ਨੂੰ ਦੁਬਾਰਾ ਨਾ ਦਬਾਓ।</translation>
     </message>
     <message>
         <source>Pause or resume</source>
-        <translation type="unfinished"></translation>
+        <translation>ਰੋਕੋ ਜਾਂ ਮੁੜ ਸ਼ੁਰੂ ਕਰੋ</translation>
     </message>
     <message>
         <source>Turn on or off</source>
-        <translation type="unfinished"></translation>
+        <translation>ਚਾਲੂ ਜਾਂ ਬੰਦ ਕਰੋ</translation>
     </message>
     <message>
         <source>%1 and %2 use the same keys. Only the first will work.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ਅਤੇ %2 ਇੱਕੋ ਕੁੰਜੀਆਂ ਵਰਤਦੇ ਹਨ। ਸਿਰਫ਼ ਪਹਿਲਾ ਕੰਮ ਕਰੇਗਾ।</translation>
     </message>
     <message>
         <source>About you</source>
-        <translation type="unfinished"></translation>
+        <translation>ਤੁਹਾਡੇ ਬਾਰੇ</translation>
     </message>
     <message>
         <source>For example: I&apos;m a product designer in Berlin. I write short, friendly emails in British English and sign off with Cheers.</source>
-        <translation type="unfinished"></translation>
+        <translation>ਉਦਾਹਰਨ ਲਈ: ਮੈਂ ਬਰਲਿਨ ਵਿੱਚ ਪ੍ਰੋਡਕਟ ਡਿਜ਼ਾਈਨਰ ਹਾਂ। ਮੈਂ ਬ੍ਰਿਟਿਸ਼ ਅੰਗਰੇਜ਼ੀ ਵਿੱਚ ਛੋਟੀਆਂ, ਦੋਸਤਾਨਾ ਈਮੇਲਾਂ ਲਿਖਦਾ ਹਾਂ ਅਤੇ ਅਖੀਰ ਵਿੱਚ Cheers ਲਿਖਦਾ ਹਾਂ।</translation>
     </message>
     <message>
         <source>Your role, the languages you write in, names you use often, how you like to sound.</source>
-        <translation type="unfinished"></translation>
+        <translation>ਤੁਹਾਡੀ ਭੂਮਿਕਾ, ਜਿਹਨਾਂ ਭਾਸ਼ਾਵਾਂ ਵਿੱਚ ਤੁਸੀਂ ਲਿਖਦੇ ਹੋ, ਜੋ ਨਾਂ ਤੁਸੀਂ ਅਕਸਰ ਵਰਤਦੇ ਹੋ, ਤੁਸੀਂ ਕਿਹੋ ਜਿਹਾ ਲਹਿਜਾ ਚਾਹੁੰਦੇ ਹੋ।</translation>
     </message>
     <message>
         <source>Writing memory</source>
-        <translation type="unfinished"></translation>
+        <translation>ਲਿਖਤ ਮੈਮਰੀ</translation>
     </message>
     <message>
         <source>Remember how I write</source>
-        <translation type="unfinished"></translation>
+        <translation>ਮੇਰੀ ਲਿਖਣ ਸ਼ੈਲੀ ਯਾਦ ਰੱਖੋ</translation>
     </message>
     <message>
         <source>Also remember fields where I accept nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>ਉਹ ਖੇਤਰ ਵੀ ਯਾਦ ਰੱਖੋ ਜਿੱਥੇ ਮੈਂ ਕੁਝ ਸਵੀਕਾਰ ਨਾ ਕਰਾਂ</translation>
     </message>
     <message>
         <source>%app learns your style sooner but keeps more of what you type.</source>
-        <translation type="unfinished"></translation>
+        <translation>%app ਤੁਹਾਡੀ ਸ਼ੈਲੀ ਛੇਤੀ ਸਿੱਖਦਾ ਹੈ, ਪਰ ਤੁਹਾਡੇ ਟਾਈਪ ਕੀਤੇ ਵਿੱਚੋਂ ਵੱਧ ਰੱਖਦਾ ਹੈ।</translation>
     </message>
     <message>
         <source>Influence</source>
-        <translation type="unfinished"></translation>
+        <translation>ਪ੍ਰਭਾਵ</translation>
     </message>
     <message>
         <source>Strong</source>
-        <translation type="unfinished"></translation>
+        <translation>ਤਕੜਾ</translation>
     </message>
     <message>
         <source>How many of your passages each suggestion can draw on.</source>
-        <translation type="unfinished"></translation>
+        <translation>ਹਰ ਸੁਝਾਅ ਤੁਹਾਡੇ ਕਿੰਨੇ ਅੰਸ਼ਾਂ ਦਾ ਸਹਾਰਾ ਲੈ ਸਕਦਾ ਹੈ।</translation>
     </message>
     <message>
         <source>Erase All…</source>
-        <translation type="unfinished"></translation>
+        <translation>ਸਭ ਮਿਟਾਓ…</translation>
     </message>
     <message>
         <source>Erase everything %app remembered?</source>
-        <translation type="unfinished"></translation>
+        <translation>ਕੀ %app ਵੱਲੋਂ ਯਾਦ ਰੱਖਿਆ ਸਭ ਕੁਝ ਮਿਟਾਉਣਾ ਹੈ?</translation>
     </message>
     <message>
         <source>This can&apos;t be undone.</source>
-        <translation type="unfinished"></translation>
+        <translation>ਇਸ ਨੂੰ ਵਾਪਸ ਨਹੀਂ ਲਿਆ ਜਾ ਸਕਦਾ।</translation>
     </message>
     <message>
         <source>Erase All</source>
-        <translation type="unfinished"></translation>
+        <translation>ਸਭ ਮਿਟਾਓ</translation>
     </message>
     <message>
         <source>Nothing remembered yet</source>
-        <translation type="unfinished"></translation>
+        <translation>ਹਾਲੇ ਕੁਝ ਯਾਦ ਨਹੀਂ ਰੱਖਿਆ</translation>
     </message>
     <message>
         <source>App and window name</source>
-        <translation type="unfinished"></translation>
+        <translation>ਐਪ ਅਤੇ ਵਿੰਡੋ ਦਾ ਨਾਂ</translation>
     </message>
     <message>
         <source>A reply in Mail reads differently from a commit message.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mail ਵਿੱਚ ਜਵਾਬ ਅਤੇ ਕਮਿਟ ਸੁਨੇਹਾ ਵੱਖਰੇ ਢੰਗ ਨਾਲ ਲਿਖੇ ਜਾਂਦੇ ਹਨ।</translation>
     </message>
     <message>
         <source>Website</source>
-        <translation type="unfinished"></translation>
+        <translation>ਵੈੱਬਸਾਈਟ</translation>
     </message>
     <message>
         <source>The site&apos;s domain when you write in a browser.</source>
-        <translation type="unfinished"></translation>
+        <translation>ਬ੍ਰਾਊਜ਼ਰ ਵਿੱਚ ਲਿਖਦੇ ਸਮੇਂ ਸਾਈਟ ਦਾ ਡੋਮੇਨ।</translation>
     </message>
     <message>
         <source>Recently copied text</source>
-        <translation type="unfinished"></translation>
+        <translation>ਹਾਲ ਹੀ ਵਿੱਚ ਕਾਪੀ ਕੀਤਾ ਟੈਕਸਟ</translation>
     </message>
     <message>
         <source>Anything you copied in the last 10 minutes. Copies from password managers are skipped.</source>
-        <translation type="unfinished"></translation>
+        <translation>ਪਿਛਲੇ 10 ਮਿੰਟਾਂ ਵਿੱਚ ਕਾਪੀ ਕੀਤੀ ਕੋਈ ਵੀ ਚੀਜ਼। ਪਾਸਵਰਡ ਮੈਨੇਜਰਾਂ ਤੋਂ ਕੀਤੀਆਂ ਕਾਪੀਆਂ ਛੱਡ ਦਿੱਤੀਆਂ ਜਾਂਦੀਆਂ ਹਨ।</translation>
     </message>
     <message>
         <source>Text on screen</source>
-        <translation type="unfinished"></translation>
+        <translation>ਸਕ੍ਰੀਨ ਉੱਤੇ ਟੈਕਸਟ</translation>
     </message>
     <message>
         <source>Reads the window you&apos;re writing in, so replies fit the conversation. It picks the lines closest to where you type.</source>
-        <translation type="unfinished"></translation>
+        <translation>ਉਹ ਵਿੰਡੋ ਪੜ੍ਹਦਾ ਹੈ ਜਿਸ ਵਿੱਚ ਤੁਸੀਂ ਲਿਖ ਰਹੇ ਹੋ, ਤਾਂ ਜੋ ਜਵਾਬ ਗੱਲਬਾਤ ਨਾਲ ਮੇਲ ਖਾਣ। ਇਹ ਤੁਹਾਡੇ ਟਾਈਪ ਕਰਨ ਦੀ ਥਾਂ ਦੇ ਸਭ ਤੋਂ ਨੇੜਲੀਆਂ ਲਾਈਨਾਂ ਚੁਣਦਾ ਹੈ।</translation>
     </message>
     <message>
         <source>What you just looked at</source>
-        <translation type="unfinished"></translation>
+        <translation>ਜੋ ਤੁਸੀਂ ਹੁਣੇ ਦੇਖਿਆ</translation>
     </message>
     <message>
         <source>Windows beside you</source>
-        <translation type="unfinished"></translation>
+        <translation>ਨਾਲ ਦੀਆਂ ਵਿੰਡੋਆਂ</translation>
     </message>
     <message>
         <source>Also reads up to two other windows on the same screen, like the document you&apos;re replying about. Skips password managers and apps you switched off.</source>
-        <translation type="unfinished"></translation>
+        <translation>ਉਸੇ ਸਕ੍ਰੀਨ ਉੱਤੇ ਦੋ ਹੋਰ ਵਿੰਡੋਆਂ ਤੱਕ ਵੀ ਪੜ੍ਹਦਾ ਹੈ, ਜਿਵੇਂ ਉਹ ਦਸਤਾਵੇਜ਼ ਜਿਸ ਬਾਰੇ ਤੁਸੀਂ ਜਵਾਬ ਦੇ ਰਹੇ ਹੋ। ਪਾਸਵਰਡ ਮੈਨੇਜਰਾਂ ਅਤੇ ਤੁਹਾਡੀਆਂ ਬੰਦ ਕੀਤੀਆਂ ਐਪਾਂ ਨੂੰ ਛੱਡ ਦਿੰਦਾ ਹੈ।</translation>
     </message>
     <message>
         <source>Off in this app</source>
-        <translation type="unfinished"></translation>
+        <translation>ਇਸ ਐਪ ਵਿੱਚ ਬੰਦ</translation>
     </message>
     <message>
         <source>This word looks misspelled</source>
-        <translation type="unfinished"></translation>
+        <translation>ਇਸ ਸ਼ਬਦ ਦੇ ਸ਼ਬਦ-ਜੋੜ ਗਲਤ ਲੱਗਦੇ ਹਨ</translation>
     </message>
     <message>
         <source>Thanks for the notes. I&apos;ll send the revised deck</source>
-        <translation type="unfinished"></translation>
+        <translation>ਨੋਟਾਂ ਲਈ ਧੰਨਵਾਦ। ਮੈਂ ਸੋਧੀ ਹੋਈ ਡੈੱਕ</translation>
     </message>
     <message>
         <source> by Friday morning.</source>
-        <translation type="unfinished"></translation>
+        <translation> ਸ਼ੁੱਕਰਵਾਰ ਸਵੇਰ ਤੱਕ ਭੇਜ ਦਿਆਂਗਾ।</translation>
     </message>
     <message>
         <source>%1 quit. %app has the Tab key.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ਬੰਦ ਹੋ ਗਈ। Tab ਕੁੰਜੀ ਹੁਣ %app ਕੋਲ ਹੈ।</translation>
     </message>
     <message>
         <source>Open Data Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>ਡਾਟਾ ਫੋਲਡਰ ਖੋਲ੍ਹੋ</translation>
     </message>
     <message>
         <source>Show Welcome Again</source>
-        <translation type="unfinished"></translation>
+        <translation>ਸਵਾਗਤ ਦੁਬਾਰਾ ਦਿਖਾਓ</translation>
     </message>
     <message>
         <source>Play Intro Again</source>
-        <translation type="unfinished"></translation>
+        <translation>ਜਾਣ-ਪਛਾਣ ਦੁਬਾਰਾ ਚਲਾਓ</translation>
     </message>
     <message>
         <source>Reset Settings…</source>
-        <translation type="unfinished"></translation>
+        <translation>ਸੈਟਿੰਗਾਂ ਰੀਸੈੱਟ ਕਰੋ…</translation>
     </message>
     <message>
         <source>Suggest in every app</source>
-        <translation type="unfinished"></translation>
+        <translation>ਹਰ ਐਪ ਵਿੱਚ ਸੁਝਾਓ</translation>
     </message>
     <message>
         <source>Suggest in code editors</source>
-        <translation type="unfinished"></translation>
+        <translation>ਕੋਡ ਐਡੀਟਰਾਂ ਵਿੱਚ ਸੁਝਾਓ</translation>
     </message>
     <message>
         <source>Suggest in the middle of a line</source>
-        <translation type="unfinished"></translation>
+        <translation>ਲਾਈਨ ਦੇ ਵਿਚਕਾਰ ਸੁਝਾਓ</translation>
     </message>
     <message>
         <source>Suggest in small fields</source>
-        <translation type="unfinished"></translation>
+        <translation>ਛੋਟੇ ਖੇਤਰਾਂ ਵਿੱਚ ਸੁਝਾਓ</translation>
     </message>
     <message>
         <source>Hold back on misspelled words</source>
-        <translation type="unfinished"></translation>
+        <translation>ਗਲਤ ਸ਼ਬਦ-ਜੋੜ ਵਾਲੇ ਸ਼ਬਦਾਂ ਉੱਤੇ ਰੁਕੋ</translation>
     </message>
     <message>
         <source>Offer spelling fixes</source>
-        <translation type="unfinished"></translation>
+        <translation>ਸ਼ਬਦ-ਜੋੜ ਸੁਧਾਰ ਸੁਝਾਓ</translation>
     </message>
     <message>
         <source>Show the key hint</source>
-        <translation type="unfinished"></translation>
+        <translation>ਕੁੰਜੀ ਸੰਕੇਤ ਦਿਖਾਓ</translation>
     </message>
     <message>
         <source>Quit other autocomplete apps when they open</source>
-        <translation type="unfinished"></translation>
+        <translation>ਹੋਰ ਆਟੋਕੰਪਲੀਟ ਐਪਾਂ ਖੁੱਲ੍ਹਣ ਉੱਤੇ ਉਹਨਾਂ ਨੂੰ ਬੰਦ ਕਰੋ</translation>
     </message>
     <message>
         <source>Keeps a few minutes of text from windows you switched away from, like a page you read before replying. It stays on your computer and skips apps you switched off.</source>
-        <translation type="unfinished"></translation>
+        <translation>ਜਿਹਨਾਂ ਵਿੰਡੋਆਂ ਤੋਂ ਤੁਸੀਂ ਹਟ ਗਏ, ਉਹਨਾਂ ਦਾ ਕੁਝ ਮਿੰਟਾਂ ਦਾ ਟੈਕਸਟ ਰੱਖਦਾ ਹੈ, ਜਿਵੇਂ ਜਵਾਬ ਦੇਣ ਤੋਂ ਪਹਿਲਾਂ ਪੜ੍ਹਿਆ ਸਫ਼ਾ। ਇਹ ਤੁਹਾਡੇ ਕੰਪਿਊਟਰ ਉੱਤੇ ਰਹਿੰਦਾ ਹੈ ਅਤੇ ਤੁਹਾਡੀਆਂ ਬੰਦ ਕੀਤੀਆਂ ਐਪਾਂ ਨੂੰ ਛੱਡ ਦਿੰਦਾ ਹੈ।</translation>
     </message>
     <message>
         <source>Both apps answer the Tab key, and the system gives it to %1 first. %app stays paused in your other apps until %1 quits.</source>
-        <translation type="unfinished"></translation>
+        <translation>ਦੋਵੇਂ ਐਪਾਂ Tab ਕੁੰਜੀ ਦਾ ਜਵਾਬ ਦਿੰਦੀਆਂ ਹਨ, ਅਤੇ ਸਿਸਟਮ ਇਸ ਨੂੰ ਪਹਿਲਾਂ %1 ਨੂੰ ਦਿੰਦਾ ਹੈ। %1 ਦੇ ਬੰਦ ਹੋਣ ਤੱਕ %app ਤੁਹਾਡੀਆਂ ਹੋਰ ਐਪਾਂ ਵਿੱਚ ਰੁਕਿਆ ਰਹਿੰਦਾ ਹੈ।</translation>
     </message>
     <message>
         <source>Finishes your sentences in any app, on your computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>ਤੁਹਾਡੇ ਕੰਪਿਊਟਰ ਉੱਤੇ, ਕਿਸੇ ਵੀ ਐਪ ਵਿੱਚ ਤੁਹਾਡੇ ਵਾਕ ਪੂਰੇ ਕਰਦਾ ਹੈ।</translation>
     </message>
     <message>
         <source>Keeps short passages from fields where you accepted a suggestion, encrypted on this computer, and shows them to the model as examples.</source>
-        <translation type="unfinished"></translation>
+        <translation>ਜਿਹਨਾਂ ਖੇਤਰਾਂ ਵਿੱਚ ਤੁਸੀਂ ਸੁਝਾਅ ਸਵੀਕਾਰ ਕੀਤਾ, ਉਹਨਾਂ ਦੇ ਛੋਟੇ ਅੰਸ਼ ਇਸ ਕੰਪਿਊਟਰ ਉੱਤੇ ਇਨਕ੍ਰਿਪਟ ਕਰਕੇ ਰੱਖਦਾ ਹੈ ਅਤੇ ਮਾਡਲ ਨੂੰ ਉਦਾਹਰਨਾਂ ਵਜੋਂ ਦਿਖਾਉਂਦਾ ਹੈ।</translation>
     </message>
     <message>
         <source>%1 could not open again: %2 Your choice takes effect the next time you start it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ਦੁਬਾਰਾ ਨਹੀਂ ਖੁੱਲ੍ਹ ਸਕੀ: %2 ਤੁਹਾਡੀ ਚੋਣ ਅਗਲੀ ਵਾਰ ਸ਼ੁਰੂ ਕਰਨ ਉੱਤੇ ਲਾਗੂ ਹੋਵੇਗੀ।</translation>
     </message>
     <message>
         <source>Light</source>
         <comment>skin tone</comment>
-        <translation type="unfinished"></translation>
+        <translation>ਹਲਕਾ</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>ਠੀਕ ਹੈ</translation>
     </message>
     <message>
         <source>Default</source>
         <comment>skin tone</comment>
-        <translation type="unfinished"></translation>
+        <translation>ਪੂਰਵ-ਨਿਰਧਾਰਤ</translation>
     </message>
     <message>
         <source>Medium light</source>
         <comment>skin tone</comment>
-        <translation type="unfinished"></translation>
+        <translation>ਦਰਮਿਆਨਾ ਹਲਕਾ</translation>
     </message>
     <message>
         <source>Medium</source>
         <comment>skin tone</comment>
-        <translation type="unfinished"></translation>
+        <translation>ਦਰਮਿਆਨਾ</translation>
     </message>
     <message>
         <source>Medium dark</source>
         <comment>skin tone</comment>
-        <translation type="unfinished"></translation>
+        <translation>ਦਰਮਿਆਨਾ ਗੂੜ੍ਹਾ</translation>
     </message>
     <message>
         <source>Dark</source>
         <comment>skin tone</comment>
-        <translation type="unfinished"></translation>
+        <translation>ਗੂੜ੍ਹਾ</translation>
     </message>
     <message>
         <source>Unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>ਅਣਜਾਣ</translation>
     </message>
     <message>
         <source>%1 × %2 pt</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 × %2 pt</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>ਨਹੀਂ</translation>
     </message>
     <message>
         <source>Yes, at %1, %2 on screen, %3 pt tall, %4 characters before it and %5 after</source>
-        <translation type="unfinished"></translation>
+        <translation>ਹਾਂ, %1, %2 ਉੱਤੇ, %3 pt ਉੱਚਾ, ਪਹਿਲਾਂ %4 ਅੱਖਰ ਅਤੇ ਮਗਰੋਂ %5</translation>
     </message>
     <message>
         <source>Not reported, estimated from the caret</source>
-        <translation type="unfinished"></translation>
+        <translation>ਦੱਸਿਆ ਨਹੀਂ ਗਿਆ, ਕੈਰੇਟ ਤੋਂ ਅੰਦਾਜ਼ਾ</translation>
     </message>
     <message>
         <source>%1 %2 pt</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 pt</translation>
     </message>
     <message>
         <source>System</source>
-        <translation type="unfinished"></translation>
+        <translation>ਸਿਸਟਮ</translation>
     </message>
     <message>
         <source>None yet</source>
-        <translation type="unfinished"></translation>
+        <translation>ਹਾਲੇ ਕੋਈ ਨਹੀਂ</translation>
     </message>
     <message>
         <source>Not yet</source>
-        <translation type="unfinished"></translation>
+        <translation>ਹਾਲੇ ਨਹੀਂ</translation>
     </message>
     <message>
         <source>Today</source>
-        <translation type="unfinished"></translation>
+        <translation>ਅੱਜ</translation>
     </message>
     <message>
         <source>Last 7 days</source>
-        <translation type="unfinished"></translation>
+        <translation>ਪਿਛਲੇ 7 ਦਿਨ</translation>
     </message>
     <message>
         <source>All time</source>
-        <translation type="unfinished"></translation>
+        <translation>ਹੁਣ ਤੱਕ</translation>
     </message>
     <message>
         <source>Typing saved</source>
-        <translation type="unfinished"></translation>
+        <translation>ਬਚਾਈ ਟਾਈਪਿੰਗ</translation>
     </message>
     <message>
         <source>at 40 words a minute</source>
-        <translation type="unfinished"></translation>
+        <translation>40 ਸ਼ਬਦ ਪ੍ਰਤੀ ਮਿੰਟ ਦੇ ਹਿਸਾਬ ਨਾਲ</translation>
     </message>
     <message>
         <source>Accepted</source>
-        <translation type="unfinished"></translation>
+        <translation>ਸਵੀਕਾਰ ਕੀਤੇ</translation>
     </message>
     <message>
         <source>of suggestions shown</source>
-        <translation type="unfinished"></translation>
+        <translation>ਦਿਖਾਏ ਸੁਝਾਵਾਂ ਵਿੱਚੋਂ</translation>
     </message>
     <message>
         <source>Typical wait</source>
-        <translation type="unfinished"></translation>
+        <translation>ਆਮ ਉਡੀਕ</translation>
     </message>
     <message>
         <source>9 in 10 under %1</source>
-        <translation type="unfinished"></translation>
+        <translation>10 ਵਿੱਚੋਂ 9, %1 ਤੋਂ ਘੱਟ</translation>
     </message>
     <message>
         <source>no requests yet</source>
-        <translation type="unfinished"></translation>
+        <translation>ਹਾਲੇ ਕੋਈ ਬੇਨਤੀ ਨਹੀਂ</translation>
     </message>
     <message>
         <source>Words saved</source>
-        <translation type="unfinished"></translation>
+        <translation>ਬਚਾਏ ਸ਼ਬਦ</translation>
     </message>
     <message>
         <source>Range</source>
-        <translation type="unfinished"></translation>
+        <translation>ਸਮਾਂ-ਸੀਮਾ</translation>
     </message>
     <message>
         <source>Nothing to chart yet</source>
-        <translation type="unfinished"></translation>
+        <translation>ਚਾਰਟ ਲਈ ਹਾਲੇ ਕੁਝ ਨਹੀਂ</translation>
     </message>
     <message>
         <source>Accept a few suggestions and your days show up here.</source>
-        <translation type="unfinished"></translation>
+        <translation>ਕੁਝ ਸੁਝਾਅ ਸਵੀਕਾਰ ਕਰੋ ਅਤੇ ਤੁਹਾਡੇ ਦਿਨ ਇੱਥੇ ਦਿਸਣਗੇ।</translation>
     </message>
     <message>
         <source>Where you write</source>
-        <translation type="unfinished"></translation>
+        <translation>ਤੁਸੀਂ ਕਿੱਥੇ ਲਿਖਦੇ ਹੋ</translation>
     </message>
     <message>
         <source>Reset Statistics…</source>
-        <translation type="unfinished"></translation>
+        <translation>ਅੰਕੜੇ ਰੀਸੈੱਟ ਕਰੋ…</translation>
     </message>
     <message>
         <source>Reset all statistics?</source>
-        <translation type="unfinished"></translation>
+        <translation>ਕੀ ਸਾਰੇ ਅੰਕੜੇ ਰੀਸੈੱਟ ਕਰਨੇ ਹਨ?</translation>
     </message>
     <message>
         <source>This clears words saved, acceptance and timing history.</source>
-        <translation type="unfinished"></translation>
+        <translation>ਇਸ ਨਾਲ ਬਚਾਏ ਸ਼ਬਦ, ਸਵੀਕ੍ਰਿਤੀ ਅਤੇ ਸਮੇਂ ਦਾ ਇਤਿਹਾਸ ਮਿਟ ਜਾਂਦਾ ਹੈ।</translation>
     </message>
     <message>
         <source>Copy Diagnostics</source>
-        <translation type="unfinished"></translation>
+        <translation>ਨਿਦਾਨ ਜਾਣਕਾਰੀ ਕਾਪੀ ਕਰੋ</translation>
     </message>
     <message>
         <source>Diagnostics leave out the text you typed.</source>
-        <translation type="unfinished"></translation>
+        <translation>ਨਿਦਾਨ ਜਾਣਕਾਰੀ ਵਿੱਚ ਤੁਹਾਡਾ ਟਾਈਪ ਕੀਤਾ ਟੈਕਸਟ ਸ਼ਾਮਲ ਨਹੀਂ ਹੁੰਦਾ।</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>ਸਥਿਤੀ</translation>
     </message>
     <message>
         <source>Right now</source>
-        <translation type="unfinished"></translation>
+        <translation>ਇਸ ਵੇਲੇ</translation>
     </message>
     <message>
         <source>Allowed</source>
-        <translation type="unfinished"></translation>
+        <translation>ਇਜਾਜ਼ਤ ਹੈ</translation>
     </message>
     <message>
         <source>Not allowed</source>
-        <translation type="unfinished"></translation>
+        <translation>ਇਜਾਜ਼ਤ ਨਹੀਂ</translation>
     </message>
     <message>
         <source>Keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>ਕੀਬੋਰਡ</translation>
     </message>
     <message>
         <source>Listening</source>
-        <translation type="unfinished"></translation>
+        <translation>ਸੁਣ ਰਿਹਾ ਹੈ</translation>
     </message>
     <message>
         <source>Not listening</source>
-        <translation type="unfinished"></translation>
+        <translation>ਨਹੀਂ ਸੁਣ ਰਿਹਾ</translation>
     </message>
     <message>
         <source>Focused field</source>
-        <translation type="unfinished"></translation>
+        <translation>ਫੋਕਸ ਵਾਲਾ ਖੇਤਰ</translation>
     </message>
     <message>
         <source>Click into a text field in another app, then come back. The last field %1 saw stays here.</source>
-        <translation type="unfinished"></translation>
+        <translation>ਕਿਸੇ ਹੋਰ ਐਪ ਦੇ ਟੈਕਸਟ ਖੇਤਰ ਵਿੱਚ ਕਲਿੱਕ ਕਰੋ, ਫਿਰ ਵਾਪਸ ਆਓ। %1 ਦਾ ਦੇਖਿਆ ਆਖਰੀ ਖੇਤਰ ਇੱਥੇ ਰਹਿੰਦਾ ਹੈ।</translation>
     </message>
     <message>
         <source>App</source>
-        <translation type="unfinished"></translation>
+        <translation>ਐਪ</translation>
     </message>
     <message>
         <source>Field type</source>
-        <translation type="unfinished"></translation>
+        <translation>ਖੇਤਰ ਦੀ ਕਿਸਮ</translation>
     </message>
     <message>
         <source>Window</source>
-        <translation type="unfinished"></translation>
+        <translation>ਵਿੰਡੋ</translation>
     </message>
     <message>
         <source>Field size</source>
-        <translation type="unfinished"></translation>
+        <translation>ਖੇਤਰ ਦਾ ਆਕਾਰ</translation>
     </message>
     <message>
         <source>Caret found</source>
-        <translation type="unfinished"></translation>
+        <translation>ਕੈਰੇਟ ਮਿਲਿਆ</translation>
     </message>
     <message>
         <source>Font</source>
-        <translation type="unfinished"></translation>
+        <translation>ਫ਼ੌਂਟ</translation>
     </message>
     <message>
         <source>At end of line</source>
-        <translation type="unfinished"></translation>
+        <translation>ਲਾਈਨ ਦੇ ਅੰਤ ਉੱਤੇ</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>ਹਾਂ</translation>
     </message>
     <message>
         <source>Secure input</source>
-        <translation type="unfinished"></translation>
+        <translation>ਸੁਰੱਖਿਅਤ ਇਨਪੁਟ</translation>
     </message>
     <message>
         <source>Looked at lately</source>
-        <translation type="unfinished"></translation>
+        <translation>ਹਾਲ ਹੀ ਵਿੱਚ ਦੇਖਿਆ</translation>
     </message>
     <message>
         <source>Text before the caret</source>
-        <translation type="unfinished"></translation>
+        <translation>ਕੈਰੇਟ ਤੋਂ ਪਹਿਲਾਂ ਦਾ ਟੈਕਸਟ</translation>
     </message>
     <message>
         <source>Last request</source>
-        <translation type="unfinished"></translation>
+        <translation>ਆਖਰੀ ਬੇਨਤੀ</translation>
     </message>
     <message>
         <source>Wait</source>
-        <translation type="unfinished"></translation>
+        <translation>ਉਡੀਕ</translation>
     </message>
     <message>
         <source>Suggestion</source>
-        <translation type="unfinished"></translation>
+        <translation>ਸੁਝਾਅ</translation>
     </message>
     <message>
         <source>Prompt sent to the engine</source>
-        <translation type="unfinished"></translation>
+        <translation>ਇੰਜਣ ਨੂੰ ਭੇਜਿਆ ਪ੍ਰੌਂਪਟ</translation>
     </message>
     <message>
         <source>Raw answer</source>
-        <translation type="unfinished"></translation>
+        <translation>ਕੱਚਾ ਜਵਾਬ</translation>
     </message>
     <message>
         <source>(empty)</source>
-        <translation type="unfinished"></translation>
+        <translation>(ਖਾਲੀ)</translation>
     </message>
     <message>
         <source>Copied</source>
-        <translation type="unfinished"></translation>
+        <translation>ਕਾਪੀ ਹੋ ਗਿਆ</translation>
     </message>
     <message>
         <source>Choose a language</source>
-        <translation type="unfinished"></translation>
+        <translation>ਭਾਸ਼ਾ ਚੁਣੋ</translation>
     </message>
     <message>
         <source>Search languages</source>
-        <translation type="unfinished"></translation>
+        <translation>ਭਾਸ਼ਾਵਾਂ ਖੋਜੋ</translation>
     </message>
     <message>
         <source>Same as my computer</source>
-        <translation type="unfinished"></translation>
+        <translation>ਮੇਰੇ ਕੰਪਿਊਟਰ ਵਾਂਗ</translation>
     </message>
     <message>
         <source>Switch to %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>ਕੀ %1 ਉੱਤੇ ਬਦਲਣਾ ਹੈ?</translation>
     </message>
     <message>
         <source>the computer&apos;s language</source>
-        <translation type="unfinished"></translation>
+        <translation>ਕੰਪਿਊਟਰ ਦੀ ਭਾਸ਼ਾ</translation>
     </message>
     <message>
         <source>%1 closes and opens again in a second. Your settings stay as they are.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ਬੰਦ ਹੋ ਕੇ ਇੱਕ ਸਕਿੰਟ ਵਿੱਚ ਦੁਬਾਰਾ ਖੁੱਲ੍ਹੇਗਾ। ਤੁਹਾਡੀਆਂ ਸੈਟਿੰਗਾਂ ਜਿਵੇਂ ਹਨ ਉਵੇਂ ਰਹਿਣਗੀਆਂ।</translation>
     </message>
     <message>
         <source>Reopen Now</source>
-        <translation type="unfinished"></translation>
+        <translation>ਹੁਣੇ ਦੁਬਾਰਾ ਖੋਲ੍ਹੋ</translation>
     </message>
     <message>
         <source>App language</source>
-        <translation type="unfinished"></translation>
+        <translation>ਐਪ ਦੀ ਭਾਸ਼ਾ</translation>
     </message>
     <message>
         <source>Pick the language you read most easily. Suggestions follow whatever language you type.</source>
-        <translation type="unfinished"></translation>
+        <translation>ਉਹ ਭਾਸ਼ਾ ਚੁਣੋ ਜੋ ਤੁਸੀਂ ਸਭ ਤੋਂ ਸੌਖਿਆਂ ਪੜ੍ਹਦੇ ਹੋ। ਸੁਝਾਅ ਉਸੇ ਭਾਸ਼ਾ ਵਿੱਚ ਆਉਂਦੇ ਹਨ ਜਿਸ ਵਿੱਚ ਤੁਸੀਂ ਟਾਈਪ ਕਰਦੇ ਹੋ।</translation>
     </message>
     <message>
         <source>Change the app language</source>
-        <translation type="unfinished"></translation>
+        <translation>ਐਪ ਦੀ ਭਾਸ਼ਾ ਬਦਲੋ</translation>
     </message>
     <message>
         <source>0 min</source>
-        <translation type="unfinished"></translation>
+        <translation>0 ਮਿੰਟ</translation>
     </message>
     <message>
         <source>under a minute</source>
-        <translation type="unfinished"></translation>
+        <translation>ਇੱਕ ਮਿੰਟ ਤੋਂ ਘੱਟ</translation>
     </message>
     <message>
         <source>%1 h</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ਘੰਟੇ</translation>
     </message>
     <message>
         <source>%1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ਸਕਿੰ.</translation>
     </message>
     <message>
         <source>%1 ms</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ਮਿ.ਸ.</translation>
     </message>
     <message>
         <source>Not set</source>
-        <translation type="unfinished"></translation>
+        <translation>ਸੈੱਟ ਨਹੀਂ</translation>
     </message>
     <message>
         <source>Clear shortcut</source>
-        <translation type="unfinished"></translation>
+        <translation>ਸ਼ਾਰਟਕੱਟ ਸਾਫ਼ ਕਰੋ</translation>
     </message>
     <message>
         <source>Add Ctrl, Alt or Super so normal typing still works.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl, Alt ਜਾਂ Super ਸ਼ਾਮਲ ਕਰੋ ਤਾਂ ਜੋ ਆਮ ਟਾਈਪਿੰਗ ਕੰਮ ਕਰਦੀ ਰਹੇ।</translation>
     </message>
     <message>
         <source>Type a shortcut…</source>
-        <translation type="unfinished"></translation>
+        <translation>ਸ਼ਾਰਟਕੱਟ ਟਾਈਪ ਕਰੋ…</translation>
     </message>
     <message>
         <source>Recording shortcut</source>
-        <translation type="unfinished"></translation>
+        <translation>ਸ਼ਾਰਟਕੱਟ ਰਿਕਾਰਡ ਹੋ ਰਿਹਾ ਹੈ</translation>
     </message>
     <message>
         <source>Shortcut %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ਸ਼ਾਰਟਕੱਟ %1</translation>
     </message>
     <message>
         <source>Record shortcut</source>
-        <translation type="unfinished"></translation>
+        <translation>ਸ਼ਾਰਟਕੱਟ ਰਿਕਾਰਡ ਕਰੋ</translation>
     </message>
     <message>
         <source>Shortcut not set</source>
-        <translation type="unfinished"></translation>
+        <translation>ਸ਼ਾਰਟਕੱਟ ਸੈੱਟ ਨਹੀਂ</translation>
     </message>
     <message>
         <source>Press to record a new shortcut. Escape cancels.</source>
-        <translation type="unfinished"></translation>
+        <translation>ਨਵਾਂ ਸ਼ਾਰਟਕੱਟ ਰਿਕਾਰਡ ਕਰਨ ਲਈ ਦਬਾਓ। Escape ਰੱਦ ਕਰਦਾ ਹੈ।</translation>
     </message>
     <message>
         <source>Your tray icon is hidden</source>
-        <translation type="unfinished"></translation>
+        <translation>ਤੁਹਾਡਾ ਟ੍ਰੇ ਆਈਕਨ ਲੁਕਿਆ ਹੋਇਆ ਹੈ</translation>
     </message>
     <message>
         <source>This computer has no on-device language model</source>
-        <translation type="unfinished"></translation>
+        <translation>ਇਸ ਕੰਪਿਊਟਰ ਉੱਤੇ ਡਿਵਾਈਸ ਵਾਲਾ ਕੋਈ ਭਾਸ਼ਾ ਮਾਡਲ ਨਹੀਂ ਹੈ</translation>
     </message>
     <message>
         <source>Turn on the on-device model in the desktop&apos;s settings</source>
-        <translation type="unfinished"></translation>
+        <translation>ਡੈਸਕਟਾਪ ਦੀਆਂ ਸੈਟਿੰਗਾਂ ਵਿੱਚ ਡਿਵਾਈਸ ਵਾਲਾ ਮਾਡਲ ਚਾਲੂ ਕਰੋ</translation>
     </message>
     <message>
         <source>The on-device model is unavailable</source>
-        <translation type="unfinished"></translation>
+        <translation>ਡਿਵਾਈਸ ਵਾਲਾ ਮਾਡਲ ਉਪਲਬਧ ਨਹੀਂ</translation>
     </message>
     <message>
         <source>Downloading. The on-device model fills in until it&apos;s done.</source>
-        <translation type="unfinished"></translation>
+        <translation>ਡਾਊਨਲੋਡ ਹੋ ਰਿਹਾ ਹੈ। ਪੂਰਾ ਹੋਣ ਤੱਕ ਡਿਵਾਈਸ ਵਾਲਾ ਮਾਡਲ ਕੰਮ ਸੰਭਾਲਦਾ ਹੈ।</translation>
     </message>
     <message>
         <source>The on-device model fills in until you download it.</source>
-        <translation type="unfinished"></translation>
+        <translation>ਤੁਹਾਡੇ ਡਾਊਨਲੋਡ ਕਰਨ ਤੱਕ ਡਿਵਾਈਸ ਵਾਲਾ ਮਾਡਲ ਕੰਮ ਸੰਭਾਲਦਾ ਹੈ।</translation>
     </message>
     <message>
         <source>%1 shares no text. Quit it and start it with %2 to get suggestions in it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ਕੋਈ ਟੈਕਸਟ ਸਾਂਝਾ ਨਹੀਂ ਕਰਦੀ। ਉਸ ਵਿੱਚ ਸੁਝਾਅ ਲੈਣ ਲਈ ਉਸ ਨੂੰ ਬੰਦ ਕਰੋ ਅਤੇ %2 ਨਾਲ ਸ਼ੁਰੂ ਕਰੋ।</translation>
     </message>
     <message>
         <source>On-device model</source>
-        <translation type="unfinished"></translation>
+        <translation>ਡਿਵਾਈਸ ਵਾਲਾ ਮਾਡਲ</translation>
     </message>
     <message>
         <source>The system&apos;s own language model. Nothing to download.</source>
-        <translation type="unfinished"></translation>
+        <translation>ਸਿਸਟਮ ਦਾ ਆਪਣਾ ਭਾਸ਼ਾ ਮਾਡਲ। ਕੁਝ ਵੀ ਡਾਊਨਲੋਡ ਨਹੀਂ ਕਰਨਾ।</translation>
     </message>
     <message>
         <source>A website name cannot hold spaces, tabs or line breaks.</source>
-        <translation type="unfinished"></translation>
+        <translation>ਵੈੱਬਸਾਈਟ ਦੇ ਨਾਂ ਵਿੱਚ ਸਪੇਸ, ਟੈਬ ਜਾਂ ਲਾਈਨ ਬ੍ਰੇਕ ਨਹੀਂ ਹੋ ਸਕਦੇ।</translation>
     </message>
     <message>
         <source>Only addresses that start with http or https can be added.</source>
-        <translation type="unfinished"></translation>
+        <translation>ਸਿਰਫ਼ http ਜਾਂ https ਨਾਲ ਸ਼ੁਰੂ ਹੋਣ ਵਾਲੇ ਪਤੇ ਸ਼ਾਮਲ ਕੀਤੇ ਜਾ ਸਕਦੇ ਹਨ।</translation>
     </message>
     <message>
         <source>That is not a website name. Type one such as wikipedia.org.</source>
-        <translation type="unfinished"></translation>
+        <translation>ਇਹ ਵੈੱਬਸਾਈਟ ਦਾ ਨਾਂ ਨਹੀਂ ਹੈ। wikipedia.org ਵਰਗਾ ਕੋਈ ਨਾਂ ਟਾਈਪ ਕਰੋ।</translation>
     </message>
     <message>
         <source>A port is a number from 1 to 65535.</source>
-        <translation type="unfinished"></translation>
+        <translation>ਪੋਰਟ 1 ਤੋਂ 65535 ਤੱਕ ਦੀ ਇੱਕ ਸੰਖਿਆ ਹੁੰਦੀ ਹੈ।</translation>
     </message>
     <message>
         <source>The on-device model fills in until the download is done.</source>
-        <translation type="unfinished"></translation>
+        <translation>ਡਾਊਨਲੋਡ ਪੂਰਾ ਹੋਣ ਤੱਕ ਡਿਵਾਈਸ ਵਾਲਾ ਮਾਡਲ ਕੰਮ ਸੰਭਾਲਦਾ ਹੈ।</translation>
     </message>
     <message>
         <source>Suggestions start once the download is done.</source>
-        <translation type="unfinished"></translation>
+        <translation>ਡਾਊਨਲੋਡ ਪੂਰਾ ਹੁੰਦੇ ਹੀ ਸੁਝਾਅ ਸ਼ੁਰੂ ਹੋਣਗੇ।</translation>
     </message>
     <message>
         <source>This frees %1. The on-device model fills in until you download it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>ਇਸ ਨਾਲ %1 ਖਾਲੀ ਹੋਵੇਗੀ। ਦੁਬਾਰਾ ਡਾਊਨਲੋਡ ਕਰਨ ਤੱਕ ਡਿਵਾਈਸ ਵਾਲਾ ਮਾਡਲ ਕੰਮ ਸੰਭਾਲਦਾ ਹੈ।</translation>
     </message>
     <message>
         <source>This frees %1. The %app model can&apos;t suggest until you download it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>ਇਸ ਨਾਲ %1 ਖਾਲੀ ਹੋਵੇਗੀ। ਦੁਬਾਰਾ ਡਾਊਨਲੋਡ ਕਰਨ ਤੱਕ %app ਮਾਡਲ ਸੁਝਾਅ ਨਹੀਂ ਦੇ ਸਕੇਗਾ।</translation>
     </message>
     <message>
         <source>There&apos;s no room for it, or your panel has no system tray. Add the panel&apos;s system tray or status area applet in its settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>ਇਸ ਲਈ ਥਾਂ ਨਹੀਂ ਹੈ, ਜਾਂ ਤੁਹਾਡੇ ਪੈਨਲ ਵਿੱਚ ਸਿਸਟਮ ਟ੍ਰੇ ਨਹੀਂ ਹੈ। ਪੈਨਲ ਦੀਆਂ ਸੈਟਿੰਗਾਂ ਵਿੱਚ ਸਿਸਟਮ ਟ੍ਰੇ ਜਾਂ ਸਥਿਤੀ ਖੇਤਰ ਐਪਲੈੱਟ ਸ਼ਾਮਲ ਕਰੋ।</translation>
     </message>
     <message>
         <source>GNOME shows tray icons only with the AppIndicator extension. Install the gnome-shell-extension-appindicator package, log out and in, then turn it on in Extensions.</source>
-        <translation type="unfinished"></translation>
+        <translation>GNOME ਸਿਰਫ਼ AppIndicator ਐਕਸਟੈਂਸ਼ਨ ਨਾਲ ਟ੍ਰੇ ਆਈਕਨ ਦਿਖਾਉਂਦਾ ਹੈ। gnome-shell-extension-appindicator ਪੈਕੇਜ ਇੰਸਟਾਲ ਕਰੋ, ਲੌਗ-ਆਊਟ ਕਰਕੇ ਦੁਬਾਰਾ ਲੌਗ-ਇਨ ਕਰੋ, ਫਿਰ &quot;ਐਕਸਟੈਂਸ਼ਨਾਂ&quot; ਵਿੱਚ ਇਸ ਨੂੰ ਚਾਲੂ ਕਰੋ।</translation>
     </message>
     <message>
         <source>GNOME shows tray icons only with the AppIndicator extension. It is installed but off: turn it on in Extensions.</source>
-        <translation type="unfinished"></translation>
+        <translation>GNOME ਸਿਰਫ਼ AppIndicator ਐਕਸਟੈਂਸ਼ਨ ਨਾਲ ਟ੍ਰੇ ਆਈਕਨ ਦਿਖਾਉਂਦਾ ਹੈ। ਇਹ ਇੰਸਟਾਲ ਹੈ ਪਰ ਬੰਦ ਹੈ: &quot;ਐਕਸਟੈਂਸ਼ਨਾਂ&quot; ਵਿੱਚ ਇਸ ਨੂੰ ਚਾਲੂ ਕਰੋ।</translation>
     </message>
     <message>
         <source>Until then, open %app from your applications menu to reach Settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>ਉਦੋਂ ਤੱਕ, ਸੈਟਿੰਗਾਂ ਤੱਕ ਪਹੁੰਚਣ ਲਈ ਐਪਲੀਕੇਸ਼ਨ ਮੀਨੂ ਤੋਂ %app ਖੋਲ੍ਹੋ।</translation>
     </message>
     <message>
         <source>Open Extensions</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;ਐਕਸਟੈਂਸ਼ਨਾਂ&quot; ਖੋਲ੍ਹੋ</translation>
     </message>
     <message>
         <source>Show Count in Tray</source>
-        <translation type="unfinished"></translation>
+        <translation>ਟ੍ਰੇ ਵਿੱਚ ਗਿਣਤੀ ਦਿਖਾਓ</translation>
     </message>
     <message>
         <source>%1 shares no text</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ਕੋਈ ਟੈਕਸਟ ਸਾਂਝਾ ਨਹੀਂ ਕਰਦੀ</translation>
     </message>
     <message>
         <source>Copy command</source>
-        <translation type="unfinished"></translation>
+        <translation>ਕਮਾਂਡ ਕਾਪੀ ਕਰੋ</translation>
     </message>
     <message>
         <source>There&apos;s no account and no analytics. With the %app model or the on-device model, your text stays on this computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>ਨਾ ਕੋਈ ਖਾਤਾ, ਨਾ ਕੋਈ ਵਿਸ਼ਲੇਸ਼ਣ। %app ਮਾਡਲ ਜਾਂ ਡਿਵਾਈਸ ਵਾਲੇ ਮਾਡਲ ਨਾਲ ਤੁਹਾਡਾ ਟੈਕਸਟ ਇਸੇ ਕੰਪਿਊਟਰ ਉੱਤੇ ਰਹਿੰਦਾ ਹੈ।</translation>
     </message>
     <message>
         <source>There&apos;s no account and no analytics. With the %app model, your text stays on this computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>ਨਾ ਕੋਈ ਖਾਤਾ, ਨਾ ਕੋਈ ਵਿਸ਼ਲੇਸ਼ਣ। %app ਮਾਡਲ ਨਾਲ ਤੁਹਾਡਾ ਟੈਕਸਟ ਇਸੇ ਕੰਪਿਊਟਰ ਉੱਤੇ ਰਹਿੰਦਾ ਹੈ।</translation>
     </message>
     <message>
         <source>%app lives in your system tray from now on. Click its icon to pause it in an app or open Settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>ਹੁਣ ਤੋਂ %app ਤੁਹਾਡੀ ਸਿਸਟਮ ਟ੍ਰੇ ਵਿੱਚ ਰਹਿੰਦਾ ਹੈ। ਕਿਸੇ ਐਪ ਵਿੱਚ ਇਸ ਨੂੰ ਰੋਕਣ ਜਾਂ ਸੈਟਿੰਗਾਂ ਖੋਲ੍ਹਣ ਲਈ ਇਸ ਦੇ ਆਈਕਨ ਉੱਤੇ ਕਲਿੱਕ ਕਰੋ।</translation>
     </message>
     <message>
         <source>%app has no account, no analytics and no servers of its own. The %app model and the on-device model keep your text on this computer. Other engines get it only if you set one up.</source>
-        <translation type="unfinished"></translation>
+        <translation>%app ਦਾ ਨਾ ਕੋਈ ਖਾਤਾ ਹੈ, ਨਾ ਵਿਸ਼ਲੇਸ਼ਣ, ਨਾ ਆਪਣੇ ਸਰਵਰ। %app ਮਾਡਲ ਅਤੇ ਡਿਵਾਈਸ ਵਾਲਾ ਮਾਡਲ ਤੁਹਾਡਾ ਟੈਕਸਟ ਇਸੇ ਕੰਪਿਊਟਰ ਉੱਤੇ ਰੱਖਦੇ ਹਨ। ਹੋਰ ਇੰਜਣਾਂ ਨੂੰ ਇਹ ਤਾਂ ਹੀ ਮਿਲਦਾ ਹੈ ਜੇ ਤੁਸੀਂ ਉਹਨਾਂ ਵਿੱਚੋਂ ਕੋਈ ਸੈੱਟ ਕਰੋ।</translation>
     </message>
     <message>
         <source>%app has no account, no analytics and no servers of its own. The %app model keeps your text on this computer. Other engines get it only if you set one up.</source>
-        <translation type="unfinished"></translation>
+        <translation>%app ਦਾ ਨਾ ਕੋਈ ਖਾਤਾ ਹੈ, ਨਾ ਵਿਸ਼ਲੇਸ਼ਣ, ਨਾ ਆਪਣੇ ਸਰਵਰ। %app ਮਾਡਲ ਤੁਹਾਡਾ ਟੈਕਸਟ ਇਸੇ ਕੰਪਿਊਟਰ ਉੱਤੇ ਰੱਖਦਾ ਹੈ। ਹੋਰ ਇੰਜਣਾਂ ਨੂੰ ਇਹ ਤਾਂ ਹੀ ਮਿਲਦਾ ਹੈ ਜੇ ਤੁਸੀਂ ਉਹਨਾਂ ਵਿੱਚੋਂ ਕੋਈ ਸੈੱਟ ਕਰੋ।</translation>
     </message>
     <message>
         <source>Installed applications</source>
-        <translation type="unfinished"></translation>
+        <translation>ਇੰਸਟਾਲ ਕੀਤੀਆਂ ਐਪਲੀਕੇਸ਼ਨਾਂ</translation>
     </message>
     <message>
         <source>%app reads these only while making a suggestion and never saves them. With the %app model or the on-device model, nothing leaves your computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>%app ਇਹਨਾਂ ਨੂੰ ਸਿਰਫ਼ ਸੁਝਾਅ ਬਣਾਉਂਦੇ ਸਮੇਂ ਪੜ੍ਹਦਾ ਹੈ ਅਤੇ ਕਦੇ ਸੰਭਾਲਦਾ ਨਹੀਂ। %app ਮਾਡਲ ਜਾਂ ਡਿਵਾਈਸ ਵਾਲੇ ਮਾਡਲ ਨਾਲ ਕੁਝ ਵੀ ਤੁਹਾਡੇ ਕੰਪਿਊਟਰ ਤੋਂ ਬਾਹਰ ਨਹੀਂ ਜਾਂਦਾ।</translation>
     </message>
     <message>
         <source>%app reads these only while making a suggestion and never saves them. With the %app model, nothing leaves your computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>%app ਇਹਨਾਂ ਨੂੰ ਸਿਰਫ਼ ਸੁਝਾਅ ਬਣਾਉਂਦੇ ਸਮੇਂ ਪੜ੍ਹਦਾ ਹੈ ਅਤੇ ਕਦੇ ਸੰਭਾਲਦਾ ਨਹੀਂ। %app ਮਾਡਲ ਨਾਲ ਕੁਝ ਵੀ ਤੁਹਾਡੇ ਕੰਪਿਊਟਰ ਤੋਂ ਬਾਹਰ ਨਹੀਂ ਜਾਂਦਾ।</translation>
     </message>
     <message>
         <source>The %app model keeps your text on this computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>%app ਮਾਡਲ ਤੁਹਾਡਾ ਟੈਕਸਟ ਇਸੇ ਕੰਪਿਊਟਰ ਉੱਤੇ ਰੱਖਦਾ ਹੈ।</translation>
     </message>
     <message>
         <source>The key holds a line break or another control character. Paste it again without them.</source>
-        <translation type="unfinished"></translation>
+        <translation>ਕੁੰਜੀ ਵਿੱਚ ਲਾਈਨ ਬ੍ਰੇਕ ਜਾਂ ਕੋਈ ਹੋਰ ਕੰਟਰੋਲ ਅੱਖਰ ਹੈ। ਇਹਨਾਂ ਤੋਂ ਬਿਨਾਂ ਇਸ ਨੂੰ ਦੁਬਾਰਾ ਪੇਸਟ ਕਰੋ।</translation>
     </message>
     <message>
         <source>Waiting for the keyring to store the key.</source>
-        <translation type="unfinished"></translation>
+        <translation>ਕੀਰਿੰਗ ਦੇ ਕੁੰਜੀ ਸੰਭਾਲਣ ਦੀ ਉਡੀਕ।</translation>
     </message>
     <message>
         <source>The keyring cannot keep this key, so it is used only until %app quits.</source>
-        <translation type="unfinished"></translation>
+        <translation>ਕੀਰਿੰਗ ਇਹ ਕੁੰਜੀ ਨਹੀਂ ਰੱਖ ਸਕਦੀ, ਇਸ ਲਈ ਇਹ ਸਿਰਫ਼ %app ਦੇ ਬੰਦ ਹੋਣ ਤੱਕ ਵਰਤੀ ਜਾਵੇਗੀ।</translation>
     </message>
     <message>
         <source>Show in the system tray</source>
-        <translation type="unfinished"></translation>
+        <translation>ਸਿਸਟਮ ਟ੍ਰੇ ਵਿੱਚ ਦਿਖਾਓ</translation>
     </message>
     <message>
         <source>Pause or open Settings from the system tray. Hidden? Open %app from your applications menu to come back.</source>
-        <translation type="unfinished"></translation>
+        <translation>ਸਿਸਟਮ ਟ੍ਰੇ ਤੋਂ ਰੋਕੋ ਜਾਂ ਸੈਟਿੰਗਾਂ ਖੋਲ੍ਹੋ। ਲੁਕਿਆ ਹੋਇਆ ਹੈ? ਵਾਪਸ ਆਉਣ ਲਈ ਐਪਲੀਕੇਸ਼ਨ ਮੀਨੂ ਤੋਂ %app ਖੋਲ੍ਹੋ।</translation>
     </message>
     <message>
         <source>This tray can&apos;t show text beside icons, so the count shows in the icon&apos;s tooltip.</source>
-        <translation type="unfinished"></translation>
+        <translation>ਇਹ ਟ੍ਰੇ ਆਈਕਨਾਂ ਦੇ ਨਾਲ ਟੈਕਸਟ ਨਹੀਂ ਦਿਖਾ ਸਕਦੀ, ਇਸ ਲਈ ਗਿਣਤੀ ਆਈਕਨ ਦੀ ਟੂਲ-ਟਿੱਪ ਵਿੱਚ ਦਿਸਦੀ ਹੈ।</translation>
     </message>
     <message>
         <source>VS Code, VSCodium, Cursor, Zed, Kate, Sublime Text, JetBrains IDEs and similar apps.</source>
-        <translation type="unfinished"></translation>
+        <translation>VS Code, VSCodium, Cursor, Zed, Kate, Sublime Text, JetBrains IDE ਅਤੇ ਇਹੋ ਜਿਹੀਆਂ ਐਪਾਂ।</translation>
     </message>
     <message>
         <source>Your settings could not be read, so they were set aside and %app started over with its defaults.</source>
-        <translation type="unfinished"></translation>
+        <translation>ਤੁਹਾਡੀਆਂ ਸੈਟਿੰਗਾਂ ਪੜ੍ਹੀਆਂ ਨਹੀਂ ਜਾ ਸਕੀਆਂ, ਇਸ ਲਈ ਉਹਨਾਂ ਨੂੰ ਪਾਸੇ ਰੱਖ ਦਿੱਤਾ ਗਿਆ ਅਤੇ %app ਆਪਣੀਆਂ ਪੂਰਵ-ਨਿਰਧਾਰਤ ਸੈਟਿੰਗਾਂ ਨਾਲ ਨਵੇਂ ਸਿਰਿਓਂ ਸ਼ੁਰੂ ਹੋਇਆ।</translation>
     </message>
     <message>
         <source>Your settings are not saved: %app cannot write to its settings folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>ਤੁਹਾਡੀਆਂ ਸੈਟਿੰਗਾਂ ਸੰਭਾਲੀਆਂ ਨਹੀਂ ਜਾ ਰਹੀਆਂ: %app ਆਪਣੇ ਸੈਟਿੰਗ ਫੋਲਡਰ ਵਿੱਚ ਨਹੀਂ ਲਿਖ ਸਕਦਾ।</translation>
     </message>
     <message>
         <source>Your app and website rules could not be read, so they were set aside.</source>
-        <translation type="unfinished"></translation>
+        <translation>ਤੁਹਾਡੇ ਐਪ ਅਤੇ ਵੈੱਬਸਾਈਟ ਨਿਯਮ ਪੜ੍ਹੇ ਨਹੀਂ ਜਾ ਸਕੇ, ਇਸ ਲਈ ਉਹਨਾਂ ਨੂੰ ਪਾਸੇ ਰੱਖ ਦਿੱਤਾ ਗਿਆ।</translation>
     </message>
     <message>
         <source>Your statistics could not be read, so they were set aside and counting started over.</source>
-        <translation type="unfinished"></translation>
+        <translation>ਤੁਹਾਡੇ ਅੰਕੜੇ ਪੜ੍ਹੇ ਨਹੀਂ ਜਾ ਸਕੇ, ਇਸ ਲਈ ਉਹਨਾਂ ਨੂੰ ਪਾਸੇ ਰੱਖ ਦਿੱਤਾ ਗਿਆ ਅਤੇ ਗਿਣਤੀ ਨਵੇਂ ਸਿਰਿਓਂ ਸ਼ੁਰੂ ਹੋਈ।</translation>
     </message>
     <message>
         <source>Not saved: %app cannot write to its data folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>ਸੰਭਾਲਿਆ ਨਹੀਂ ਗਿਆ: %app ਆਪਣੇ ਡਾਟਾ ਫੋਲਡਰ ਵਿੱਚ ਨਹੀਂ ਲਿਖ ਸਕਦਾ।</translation>
     </message>
     <message numerus="yes">
         <source>%Ln suggestions. %1 selected</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln ਸੁਝਾਅ। ਚੁਣਿਆ: %1</numerusform>
+            <numerusform>%Ln ਸੁਝਾਅ। ਚੁਣਿਆ: %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln min</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln ਮਿੰਟ</numerusform>
+            <numerusform>%Ln ਮਿੰਟ</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln words</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln ਸ਼ਬਦ</numerusform>
+            <numerusform>%Ln ਸ਼ਬਦ</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln passages from here</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>ਇੱਥੋਂ %Ln ਅੰਸ਼</numerusform>
+            <numerusform>ਇੱਥੋਂ %Ln ਅੰਸ਼</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>words</source>
         <comment>unit after a count</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>ਸ਼ਬਦ</numerusform>
+            <numerusform>ਸ਼ਬਦ</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln days</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln ਦਿਨ</numerusform>
+            <numerusform>%Ln ਦਿਨ</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Words saved per day over the last %Ln days</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>ਪਿਛਲੇ %Ln ਦਿਨ ਵਿੱਚ ਰੋਜ਼ਾਨਾ ਬਚਾਏ ਸ਼ਬਦ</numerusform>
+            <numerusform>ਪਿਛਲੇ %Ln ਦਿਨਾਂ ਵਿੱਚ ਰੋਜ਼ਾਨਾ ਬਚਾਏ ਸ਼ਬਦ</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln day streak</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln ਦਿਨ ਦੀ ਲੜੀ</numerusform>
+            <numerusform>%Ln ਦਿਨਾਂ ਦੀ ਲੜੀ</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln passages remembered</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln ਅੰਸ਼ ਯਾਦ ਰੱਖਿਆ</numerusform>
+            <numerusform>%Ln ਅੰਸ਼ ਯਾਦ ਰੱਖੇ</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 of %Ln done</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln ਵਿੱਚੋਂ %1 ਮੁਕੰਮਲ</numerusform>
+            <numerusform>%Ln ਵਿੱਚੋਂ %1 ਮੁਕੰਮਲ</numerusform>
         </translation>
     </message>
     <message>
         <source>enter</source>
-        <translation type="unfinished"></translation>
+        <translation>Enter</translation>
     </message>
     <message>
         <source>Allow screen capture so %app can read those too. Most apps work without it.</source>
-        <translation type="unfinished"></translation>
+        <translation>ਸਕ੍ਰੀਨ ਕੈਪਚਰ ਦੀ ਇਜਾਜ਼ਤ ਦਿਓ ਤਾਂ ਜੋ %app ਉਹਨਾਂ ਨੂੰ ਵੀ ਪੜ੍ਹ ਸਕੇ। ਜ਼ਿਆਦਾਤਰ ਐਪਾਂ ਇਸ ਤੋਂ ਬਿਨਾਂ ਕੰਮ ਕਰਦੀਆਂ ਹਨ।</translation>
     </message>
     <message>
         <source>Type a colon and a word, like :rocket, then press Tab or Enter to pick.</source>
-        <translation type="unfinished"></translation>
+        <translation>ਇੱਕ ਕੋਲਨ ਅਤੇ ਇੱਕ ਸ਼ਬਦ ਟਾਈਪ ਕਰੋ, ਜਿਵੇਂ :rocket, ਫਿਰ ਚੁਣਨ ਲਈ Tab ਜਾਂ Enter ਦਬਾਓ।</translation>
     </message>
     <message>
         <source>You can switch memory off for single apps under Apps &amp; Sites. The key that unlocks it lives in your keyring.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;ਐਪਾਂ ਅਤੇ ਸਾਈਟਾਂ&quot; ਵਿੱਚ ਤੁਸੀਂ ਵੱਖ-ਵੱਖ ਐਪਾਂ ਲਈ ਮੈਮਰੀ ਬੰਦ ਕਰ ਸਕਦੇ ਹੋ। ਇਸ ਨੂੰ ਖੋਲ੍ਹਣ ਵਾਲੀ ਕੁੰਜੀ ਤੁਹਾਡੀ ਕੀਰਿੰਗ ਵਿੱਚ ਰਹਿੰਦੀ ਹੈ।</translation>
     </message>
     <message numerus="yes">
         <source>%Ln emoji. %1 selected</source>

@@ -5,2206 +5,2206 @@
     <name>Tessaquill</name>
     <message>
         <source>Accessibility is on. %app is ready in your other apps.</source>
-        <translation type="unfinished"></translation>
+        <translation>การช่วยการเข้าถึงเปิดอยู่ %app พร้อมใช้งานในแอปอื่นๆ ของคุณแล้ว</translation>
     </message>
     <message>
         <source>Paused while %1 is open</source>
-        <translation type="unfinished"></translation>
+        <translation>หยุดชั่วคราวขณะที่ %1 เปิดอยู่</translation>
     </message>
     <message>
         <source>Welcome to %app</source>
-        <translation type="unfinished"></translation>
+        <translation>ยินดีต้อนรับสู่ %app</translation>
     </message>
     <message>
         <source>%app</source>
-        <translation type="unfinished"></translation>
+        <translation>%app</translation>
     </message>
     <message>
         <source>Another autocomplete app is running</source>
-        <translation type="unfinished"></translation>
+        <translation>มีแอปเติมข้อความอัตโนมัติอื่นทำงานอยู่</translation>
     </message>
     <message>
         <source>Ready</source>
-        <translation type="unfinished"></translation>
+        <translation>พร้อม</translation>
     </message>
     <message>
         <source>Waiting for a pause</source>
-        <translation type="unfinished"></translation>
+        <translation>กำลังรอให้คุณหยุดพิมพ์</translation>
     </message>
     <message>
         <source>Thinking</source>
-        <translation type="unfinished"></translation>
+        <translation>กำลังคิด</translation>
     </message>
     <message>
         <source>Showing a suggestion</source>
-        <translation type="unfinished"></translation>
+        <translation>กำลังแสดงคำแนะนำ</translation>
     </message>
     <message>
         <source>The model took too long to answer</source>
-        <translation type="unfinished"></translation>
+        <translation>โมเดลใช้เวลาตอบนานเกินไป</translation>
     </message>
     <message>
         <source>This app doesn&apos;t report where the caret is</source>
-        <translation type="unfinished"></translation>
+        <translation>แอปนี้ไม่รายงานตำแหน่งเคอร์เซอร์</translation>
     </message>
     <message>
         <source>%app is turned off</source>
-        <translation type="unfinished"></translation>
+        <translation>%app ปิดอยู่</translation>
     </message>
     <message>
         <source>Secure input is on, so %app stays out</source>
-        <translation type="unfinished"></translation>
+        <translation>การป้อนข้อมูลแบบปลอดภัยเปิดอยู่ %app จึงไม่เข้าไปยุ่ง</translation>
     </message>
     <message>
         <source>the trigger shortcut</source>
-        <translation type="unfinished"></translation>
+        <translation>ปุ่มลัดเรียกคำแนะนำ</translation>
     </message>
     <message>
         <source>Press %1 for a suggestion</source>
-        <translation type="unfinished"></translation>
+        <translation>กด %1 เพื่อรับคำแนะนำ</translation>
     </message>
     <message>
         <source>Text is selected</source>
-        <translation type="unfinished"></translation>
+        <translation>มีข้อความถูกเลือกอยู่</translation>
     </message>
     <message>
         <source>The caret is inside existing text</source>
-        <translation type="unfinished"></translation>
+        <translation>เคอร์เซอร์อยู่กลางข้อความที่มีอยู่</translation>
     </message>
     <message>
         <source>This field is too small</source>
-        <translation type="unfinished"></translation>
+        <translation>ช่องข้อความนี้เล็กเกินไป</translation>
     </message>
     <message>
         <source>Waiting for a few characters</source>
-        <translation type="unfinished"></translation>
+        <translation>กำลังรออักขระอีกสักสองสามตัว</translation>
     </message>
     <message>
         <source>Start of a new line</source>
-        <translation type="unfinished"></translation>
+        <translation>ต้นบรรทัดใหม่</translation>
     </message>
     <message>
         <source>The model is still downloading</source>
-        <translation type="unfinished"></translation>
+        <translation>โมเดลยังดาวน์โหลดอยู่</translation>
     </message>
     <message>
         <source>Download the %app model in Settings first</source>
-        <translation type="unfinished"></translation>
+        <translation>ดาวน์โหลดโมเดล %app ในการตั้งค่าก่อน</translation>
     </message>
     <message>
         <source>Not checked yet</source>
-        <translation type="unfinished"></translation>
+        <translation>ยังไม่ได้ตรวจสอบ</translation>
     </message>
     <message>
         <source>Checking…</source>
-        <translation type="unfinished"></translation>
+        <translation>กำลังตรวจสอบ…</translation>
     </message>
     <message>
         <source>The model stopped with error %1</source>
-        <translation type="unfinished"></translation>
+        <translation>โมเดลหยุดทำงานด้วยข้อผิดพลาด %1</translation>
     </message>
     <message>
         <source>The model file couldn&apos;t be loaded</source>
-        <translation type="unfinished"></translation>
+        <translation>โหลดไฟล์โมเดลไม่ได้</translation>
     </message>
     <message>
         <source>There wasn&apos;t enough memory to start the model</source>
-        <translation type="unfinished"></translation>
+        <translation>หน่วยความจำไม่พอที่จะเริ่มโมเดล</translation>
     </message>
     <message>
         <source>The text couldn&apos;t be prepared for the model</source>
-        <translation type="unfinished"></translation>
+        <translation>เตรียมข้อความสำหรับโมเดลไม่ได้</translation>
     </message>
     <message>
         <source>This computer needs %1 free for the download. Free up some space, then try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>คอมพิวเตอร์เครื่องนี้ต้องมีพื้นที่ว่าง %1 สำหรับการดาวน์โหลด เพิ่มพื้นที่ว่างแล้วลองอีกครั้ง</translation>
     </message>
     <message>
         <source>The download didn&apos;t match the expected file, so it was deleted. Try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>ไฟล์ที่ดาวน์โหลดไม่ตรงกับไฟล์ที่คาดไว้ จึงถูกลบแล้ว ลองอีกครั้ง</translation>
     </message>
     <message>
         <source>Downloaded</source>
-        <translation type="unfinished"></translation>
+        <translation>ดาวน์โหลดแล้ว</translation>
     </message>
     <message>
         <source>Downloading. Suggestions start once it&apos;s done.</source>
-        <translation type="unfinished"></translation>
+        <translation>กำลังดาวน์โหลด คำแนะนำจะเริ่มเมื่อเสร็จ</translation>
     </message>
     <message>
         <source>Checking the download.</source>
-        <translation type="unfinished"></translation>
+        <translation>กำลังตรวจสอบไฟล์ที่ดาวน์โหลด</translation>
     </message>
     <message>
         <source>Checking the download. Suggestions start once it&apos;s done.</source>
-        <translation type="unfinished"></translation>
+        <translation>กำลังตรวจสอบไฟล์ที่ดาวน์โหลด คำแนะนำจะเริ่มเมื่อเสร็จ</translation>
     </message>
     <message>
         <source>Download the model to start</source>
-        <translation type="unfinished"></translation>
+        <translation>ดาวน์โหลดโมเดลเพื่อเริ่มต้น</translation>
     </message>
     <message>
         <source>Ollama is running but has no models</source>
-        <translation type="unfinished"></translation>
+        <translation>Ollama ทำงานอยู่แต่ไม่มีโมเดล</translation>
     </message>
     <message>
         <source>Another app</source>
-        <translation type="unfinished"></translation>
+        <translation>แอปอื่น</translation>
     </message>
     <message>
         <source>There is no D-Bus session bus, so %1 cannot reach text fields.</source>
-        <translation type="unfinished"></translation>
+        <translation>ไม่มีบัสเซสชัน D-Bus %1 จึงเข้าถึงช่องข้อความไม่ได้</translation>
     </message>
     <message>
         <source>The desktop&apos;s accessibility bus is not running, so %1 cannot reach text fields.</source>
-        <translation type="unfinished"></translation>
+        <translation>บัสการช่วยการเข้าถึงของเดสก์ท็อปไม่ได้ทำงาน %1 จึงเข้าถึงช่องข้อความไม่ได้</translation>
     </message>
     <message>
         <source>Short</source>
-        <translation type="unfinished"></translation>
+        <translation>สั้น</translation>
     </message>
     <message>
         <source>Medium</source>
-        <translation type="unfinished"></translation>
+        <translation>ปานกลาง</translation>
     </message>
     <message>
         <source>Long</source>
-        <translation type="unfinished"></translation>
+        <translation>ยาว</translation>
     </message>
     <message>
         <source>Hide the suggestion</source>
-        <translation type="unfinished"></translation>
+        <translation>ซ่อนคำแนะนำ</translation>
     </message>
     <message>
         <source>Hide suggestions until I change fields</source>
-        <translation type="unfinished"></translation>
+        <translation>ซ่อนคำแนะนำจนกว่าฉันจะเปลี่ยนช่อง</translation>
     </message>
     <message>
         <source>Do nothing, send Escape to the app</source>
-        <translation type="unfinished"></translation>
+        <translation>ไม่ทำอะไร ส่ง Escape ให้แอป</translation>
     </message>
     <message>
         <source>Type it</source>
-        <translation type="unfinished"></translation>
+        <translation>พิมพ์</translation>
     </message>
     <message>
         <source>Insert through Accessibility</source>
-        <translation type="unfinished"></translation>
+        <translation>แทรกผ่านการช่วยการเข้าถึง</translation>
     </message>
     <message>
         <source>Paste it</source>
-        <translation type="unfinished"></translation>
+        <translation>วาง</translation>
     </message>
     <message>
         <source>Grey</source>
-        <translation type="unfinished"></translation>
+        <translation>เทา</translation>
     </message>
     <message>
         <source>Gold tint</source>
-        <translation type="unfinished"></translation>
+        <translation>โทนทอง</translation>
     </message>
     <message>
         <source>%app model</source>
-        <translation type="unfinished"></translation>
+        <translation>โมเดล %app</translation>
     </message>
     <message>
         <source>Ollama</source>
-        <translation type="unfinished"></translation>
+        <translation>Ollama</translation>
     </message>
     <message>
         <source>Local server</source>
-        <translation type="unfinished"></translation>
+        <translation>เซิร์ฟเวอร์ในเครื่อง</translation>
     </message>
     <message>
         <source>Runs on this computer after a one-time download. Works offline.</source>
-        <translation type="unfinished"></translation>
+        <translation>ทำงานบนคอมพิวเตอร์เครื่องนี้หลังดาวน์โหลดครั้งเดียว ใช้งานออฟไลน์ได้</translation>
     </message>
     <message>
         <source>Any model you run in Ollama, base models included.</source>
-        <translation type="unfinished"></translation>
+        <translation>โมเดลใดก็ได้ที่คุณรันใน Ollama รวมถึงโมเดลพื้นฐาน</translation>
     </message>
     <message>
         <source>LM Studio, llama-server or any OpenAI-compatible endpoint.</source>
-        <translation type="unfinished"></translation>
+        <translation>LM Studio, llama-server หรือปลายทางใดๆ ที่รองรับ OpenAI</translation>
     </message>
     <message>
         <source>Sends the text as keystrokes. Works almost everywhere.</source>
-        <translation type="unfinished"></translation>
+        <translation>ส่งข้อความเป็นการกดแป้นพิมพ์ ใช้ได้เกือบทุกที่</translation>
     </message>
     <message>
         <source>Writes straight into the field. Cleanest in native computer apps.</source>
-        <translation type="unfinished"></translation>
+        <translation>เขียนลงในช่องโดยตรง ได้ผลสะอาดที่สุดในแอปแบบเนทีฟ</translation>
     </message>
     <message>
         <source>Uses the clipboard, then puts your clipboard back.</source>
-        <translation type="unfinished"></translation>
+        <translation>ใช้คลิปบอร์ด แล้วคืนค่าคลิปบอร์ดของคุณกลับ</translation>
     </message>
     <message>
         <source>Typing</source>
-        <translation type="unfinished"></translation>
+        <translation>การพิมพ์</translation>
     </message>
     <message>
         <source>Accessibility</source>
-        <translation type="unfinished"></translation>
+        <translation>การช่วยการเข้าถึง</translation>
     </message>
     <message>
         <source>Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>วาง</translation>
     </message>
     <message>
         <source>Your writing memory could not be opened and was set aside. Nothing new is remembered until %app starts again.</source>
-        <translation type="unfinished"></translation>
+        <translation>เปิดความจำการเขียนของคุณไม่ได้ จึงแยกเก็บไว้ต่างหาก จะไม่มีการจำสิ่งใหม่จนกว่า %app จะเริ่มใหม่</translation>
     </message>
     <message>
         <source>Your writing memory could not be opened because its key could not be read from the keyring. Nothing new is remembered until %app starts again.</source>
-        <translation type="unfinished"></translation>
+        <translation>เปิดความจำการเขียนของคุณไม่ได้ เพราะอ่านคีย์จากพวงกุญแจไม่ได้ จะไม่มีการจำสิ่งใหม่จนกว่า %app จะเริ่มใหม่</translation>
     </message>
     <message>
         <source>Not Now</source>
-        <translation type="unfinished"></translation>
+        <translation>ไม่ใช่ตอนนี้</translation>
     </message>
     <message>
         <source>Open the desktop&apos;s settings</source>
-        <translation type="unfinished"></translation>
+        <translation>เปิดการตั้งค่าเดสก์ท็อป</translation>
     </message>
     <message>
         <source>Don&apos;t remind me again</source>
-        <translation type="unfinished"></translation>
+        <translation>ไม่ต้องเตือนอีก</translation>
     </message>
     <message>
         <source>Open Playground</source>
-        <translation type="unfinished"></translation>
+        <translation>เปิดช่องฝึกพิมพ์</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>การตั้งค่า</translation>
     </message>
     <message>
         <source>Quit %app</source>
-        <translation type="unfinished"></translation>
+        <translation>ออกจาก %app</translation>
     </message>
     <message>
         <source>Needs Accessibility access</source>
-        <translation type="unfinished"></translation>
+        <translation>ต้องการสิทธิ์การช่วยการเข้าถึง</translation>
     </message>
     <message>
         <source>Paused until you resume</source>
-        <translation type="unfinished"></translation>
+        <translation>หยุดชั่วคราวจนกว่าคุณจะทำต่อ</translation>
     </message>
     <message>
         <source>Paused until %1</source>
-        <translation type="unfinished"></translation>
+        <translation>หยุดชั่วคราวจนถึง %1</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>ปิด</translation>
     </message>
     <message numerus="yes">
         <source>Paused while %1 are open</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>หยุดชั่วคราวขณะที่ %1 เปิดอยู่</numerusform>
         </translation>
     </message>
     <message>
         <source>Grant Accessibility Access…</source>
-        <translation type="unfinished"></translation>
+        <translation>ให้สิทธิ์การช่วยการเข้าถึง…</translation>
     </message>
     <message>
         <source>Force Quit %1</source>
-        <translation type="unfinished"></translation>
+        <translation>บังคับออกจาก %1</translation>
     </message>
     <message>
         <source>Quit %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ออกจาก %1</translation>
     </message>
     <message numerus="yes">
         <source>words saved today</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>คำที่ประหยัดได้วันนี้</numerusform>
         </translation>
     </message>
     <message>
         <source>Start typing anywhere. %app keeps count here.</source>
-        <translation type="unfinished"></translation>
+        <translation>เริ่มพิมพ์ที่ไหนก็ได้ %app จะนับไว้ที่นี่</translation>
     </message>
     <message>
         <source>Under a minute of typing today. </source>
-        <translation type="unfinished"></translation>
+        <translation>วันนี้พิมพ์ไม่ถึงหนึ่งนาที </translation>
     </message>
     <message>
         <source>About %1 of typing today. </source>
-        <translation type="unfinished"></translation>
+        <translation>วันนี้พิมพ์ประมาณ %1 </translation>
     </message>
     <message>
         <source>Resume in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ทำต่อใน %1</translation>
     </message>
     <message>
         <source>Pause in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>หยุดชั่วคราวใน %1</translation>
     </message>
     <message>
         <source>Resume Everywhere</source>
-        <translation type="unfinished"></translation>
+        <translation>ทำต่อทุกที่</translation>
     </message>
     <message>
         <source>Pause Everywhere</source>
-        <translation type="unfinished"></translation>
+        <translation>หยุดชั่วคราวทุกที่</translation>
     </message>
     <message>
         <source>For 15 Minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>15 นาที</translation>
     </message>
     <message>
         <source>For 1 Hour</source>
-        <translation type="unfinished"></translation>
+        <translation>1 ชั่วโมง</translation>
     </message>
     <message>
         <source>For 4 Hours</source>
-        <translation type="unfinished"></translation>
+        <translation>4 ชั่วโมง</translation>
     </message>
     <message>
         <source>Until I Resume</source>
-        <translation type="unfinished"></translation>
+        <translation>จนกว่าฉันจะทำต่อ</translation>
     </message>
     <message>
         <source>Example: after typing %1, %2 suggests %3</source>
-        <translation type="unfinished"></translation>
+        <translation>ตัวอย่าง: หลังพิมพ์ %1 แล้ว %2 จะแนะนำ %3</translation>
     </message>
     <message>
         <source>takes the next word</source>
-        <translation type="unfinished"></translation>
+        <translation>รับคำถัดไป</translation>
     </message>
     <message>
         <source>Download</source>
-        <translation type="unfinished"></translation>
+        <translation>ดาวน์โหลด</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>ยกเลิก</translation>
     </message>
     <message>
         <source>%1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 จาก %2</translation>
     </message>
     <message>
         <source>%1 of %2. You can keep writing while it downloads.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 จาก %2 คุณเขียนต่อได้ระหว่างดาวน์โหลด</translation>
     </message>
     <message>
         <source>Checking the download</source>
-        <translation type="unfinished"></translation>
+        <translation>กำลังตรวจสอบไฟล์ที่ดาวน์โหลด</translation>
     </message>
     <message>
         <source>Try Again</source>
-        <translation type="unfinished"></translation>
+        <translation>ลองอีกครั้ง</translation>
     </message>
     <message>
         <source>Remove…</source>
-        <translation type="unfinished"></translation>
+        <translation>เอาออก…</translation>
     </message>
     <message>
         <source>%1 license</source>
-        <translation type="unfinished"></translation>
+        <translation>สัญญาอนุญาต %1</translation>
     </message>
     <message>
         <source>Remove the %app model?</source>
-        <translation type="unfinished"></translation>
+        <translation>เอาโมเดล %app ออกหรือไม่?</translation>
     </message>
     <message>
         <source>Model download</source>
-        <translation type="unfinished"></translation>
+        <translation>ดาวน์โหลดโมเดล</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>เอาออก</translation>
     </message>
     <message>
         <source>Step %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>ขั้นตอนที่ %1 จาก %2</translation>
     </message>
     <message>
         <source>Continue</source>
-        <translation type="unfinished"></translation>
+        <translation>ดำเนินการต่อ</translation>
     </message>
     <message>
         <source>Later</source>
-        <translation type="unfinished"></translation>
+        <translation>ภายหลัง</translation>
     </message>
     <message>
         <source>Start Writing</source>
-        <translation type="unfinished"></translation>
+        <translation>เริ่มเขียน</translation>
     </message>
     <message>
         <source>Finish your sentences in any app.</source>
-        <translation type="unfinished"></translation>
+        <translation>เขียนประโยคของคุณให้จบได้ในทุกแอป</translation>
     </message>
     <message>
         <source>%app reads the words before your caret and suggests what comes next in grey. Press Tab to take one word, or the key above Tab to take the rest. If you don&apos;t want it, keep typing.</source>
-        <translation type="unfinished"></translation>
+        <translation>%app อ่านคำก่อนเคอร์เซอร์และแนะนำสิ่งที่จะตามมาเป็นสีเทา กด Tab เพื่อรับหนึ่งคำ หรือกดปุ่มที่อยู่เหนือ Tab เพื่อรับส่วนที่เหลือทั้งหมด ถ้าไม่ต้องการ ก็พิมพ์ต่อไปได้เลย</translation>
     </message>
     <message>
         <source>Sees what you see</source>
-        <translation type="unfinished"></translation>
+        <translation>เห็นสิ่งที่คุณเห็น</translation>
     </message>
     <message>
         <source>Private</source>
-        <translation type="unfinished"></translation>
+        <translation>เป็นส่วนตัว</translation>
     </message>
     <message>
         <source>It reads the window you&apos;re typing in, like the chat you&apos;re answering, so suggestions fit. None of it goes online, to us or any server. It stays private on your computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>แอปจะอ่านหน้าต่างที่คุณกำลังพิมพ์ เช่น แชตที่คุณกำลังตอบ เพื่อให้คำแนะนำเข้ากับบริบท ไม่มีสิ่งใดถูกส่งออนไลน์ ไม่ว่าจะถึงเราหรือเซิร์ฟเวอร์ใด ทุกอย่างเป็นส่วนตัวอยู่บนคอมพิวเตอร์ของคุณ</translation>
     </message>
     <message>
         <source>Accessibility is on</source>
-        <translation type="unfinished"></translation>
+        <translation>การช่วยการเข้าถึงเปิดอยู่</translation>
     </message>
     <message>
         <source>%app can now read the field you&apos;re writing in and type suggestions for you.</source>
-        <translation type="unfinished"></translation>
+        <translation>ตอนนี้ %app อ่านช่องที่คุณกำลังเขียนและพิมพ์คำแนะนำให้คุณได้แล้ว</translation>
     </message>
     <message>
         <source>Let %app see what you type.</source>
-        <translation type="unfinished"></translation>
+        <translation>อนุญาตให้ %app เห็นสิ่งที่คุณพิมพ์</translation>
     </message>
     <message>
         <source>The system asks for Accessibility access before any app can read text fields or type into them. %app uses it only for the field you&apos;re writing in.</source>
-        <translation type="unfinished"></translation>
+        <translation>ระบบจะขอสิทธิ์การช่วยการเข้าถึงก่อนที่แอปใดจะอ่านหรือพิมพ์ลงในช่องข้อความได้ %app ใช้สิทธิ์นี้เฉพาะกับช่องที่คุณกำลังเขียนเท่านั้น</translation>
     </message>
     <message>
         <source>%app reads your text when you pause and forgets it after one suggestion, unless you turn on writing memory.</source>
-        <translation type="unfinished"></translation>
+        <translation>%app อ่านข้อความเมื่อคุณหยุดพิมพ์ และลืมหลังให้คำแนะนำหนึ่งครั้ง เว้นแต่คุณจะเปิดความจำการเขียน</translation>
     </message>
     <message>
         <source>%app skips password fields and anything else the system marks as secure.</source>
-        <translation type="unfinished"></translation>
+        <translation>%app ข้ามช่องรหัสผ่านและทุกอย่างที่ระบบระบุว่าปลอดภัย</translation>
     </message>
     <message>
         <source>Open Accessibility Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>เปิดการตั้งค่าการช่วยการเข้าถึง</translation>
     </message>
     <message>
         <source>Switch %app on in the list, then come back. This page updates by itself.</source>
-        <translation type="unfinished"></translation>
+        <translation>เปิด %app ในรายการ แล้วกลับมาที่นี่ หน้านี้จะอัปเดตเอง</translation>
     </message>
     <message>
         <source>Already switched on? The desktop&apos;s settings may still list an older copy of %app. Select it, remove it with the minus button, then try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>เปิดแล้วใช่ไหม? การตั้งค่าเดสก์ท็อปอาจยังแสดง %app รุ่นเก่าอยู่ ให้เลือกรายการนั้น เอาออกด้วยปุ่มลบ แล้วลองอีกครั้ง</translation>
     </message>
     <message>
         <source>Pick what writes your suggestions.</source>
-        <translation type="unfinished"></translation>
+        <translation>เลือกสิ่งที่จะเขียนคำแนะนำให้คุณ</translation>
     </message>
     <message>
         <source>You can change this any time in Settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>คุณเปลี่ยนได้ทุกเมื่อในการตั้งค่า</translation>
     </message>
     <message>
         <source>Give it a try.</source>
-        <translation type="unfinished"></translation>
+        <translation>ลองใช้ดู</translation>
     </message>
     <message>
         <source>Start typing a sentence. When grey words appear, press Tab for one word or the key above Tab for all of them.</source>
-        <translation type="unfinished"></translation>
+        <translation>เริ่มพิมพ์ประโยค เมื่อคำสีเทาปรากฏ ให้กด Tab เพื่อรับหนึ่งคำ หรือกดปุ่มที่อยู่เหนือ Tab เพื่อรับทั้งหมด</translation>
     </message>
     <message>
         <source>Hi Orlenn, thanks for the quick reply. I think we should</source>
-        <translation type="unfinished"></translation>
+        <translation>สวัสดี Orlenn ขอบคุณที่ตอบกลับเร็วนะ ฉันคิดว่าเราควร</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>ย้อนกลับ</translation>
     </message>
     <message>
         <source>Practice field</source>
-        <translation type="unfinished"></translation>
+        <translation>ช่องฝึกพิมพ์</translation>
     </message>
     <message>
         <source>Default, on</source>
-        <translation type="unfinished"></translation>
+        <translation>ค่าเริ่มต้น เปิด</translation>
     </message>
     <message>
         <source>Default, off</source>
-        <translation type="unfinished"></translation>
+        <translation>ค่าเริ่มต้น ปิด</translation>
     </message>
     <message>
         <source>Default follows General: %1, %2 suggestions.</source>
-        <translation type="unfinished"></translation>
+        <translation>ค่าเริ่มต้นตามหมวดทั่วไป: %1 ความยาว %2</translation>
     </message>
     <message>
         <source>Add a website</source>
-        <translation type="unfinished"></translation>
+        <translation>เพิ่มเว็บไซต์</translation>
     </message>
     <message>
         <source>Domain</source>
-        <translation type="unfinished"></translation>
+        <translation>โดเมน</translation>
     </message>
     <message>
         <source>Rules for a site apply in any browser %app can read.</source>
-        <translation type="unfinished"></translation>
+        <translation>กฎสำหรับเว็บไซต์ใช้กับทุกเบราว์เซอร์ที่ %app อ่านได้</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>เพิ่ม</translation>
     </message>
     <message>
         <source>Add App…</source>
-        <translation type="unfinished"></translation>
+        <translation>เพิ่มแอป…</translation>
     </message>
     <message>
         <source>Add an app</source>
-        <translation type="unfinished"></translation>
+        <translation>เพิ่มแอป</translation>
     </message>
     <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>ค้นหา</translation>
     </message>
     <message>
         <source>Clear search</source>
-        <translation type="unfinished"></translation>
+        <translation>ล้างการค้นหา</translation>
     </message>
     <message>
         <source>Add an app or website</source>
-        <translation type="unfinished"></translation>
+        <translation>เพิ่มแอปหรือเว็บไซต์</translation>
     </message>
     <message>
         <source>Add Website…</source>
-        <translation type="unfinished"></translation>
+        <translation>เพิ่มเว็บไซต์…</translation>
     </message>
     <message>
         <source>Apps &amp; Sites</source>
-        <translation type="unfinished"></translation>
+        <translation>แอปและเว็บไซต์</translation>
     </message>
     <message>
         <source>Paused</source>
-        <translation type="unfinished"></translation>
+        <translation>หยุดชั่วคราวอยู่</translation>
     </message>
     <message>
         <source>Apps</source>
-        <translation type="unfinished"></translation>
+        <translation>แอป</translation>
     </message>
     <message>
         <source>Websites</source>
-        <translation type="unfinished"></translation>
+        <translation>เว็บไซต์</translation>
     </message>
     <message>
         <source>No matches</source>
-        <translation type="unfinished"></translation>
+        <translation>ไม่พบรายการที่ตรงกัน</translation>
     </message>
     <message>
         <source>No apps yet</source>
-        <translation type="unfinished"></translation>
+        <translation>ยังไม่มีแอป</translation>
     </message>
     <message>
         <source>Nothing matches “%1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>ไม่มีรายการที่ตรงกับ “%1”</translation>
     </message>
     <message>
         <source>Apps appear here once you accept a suggestion in them, or add one with +.</source>
-        <translation type="unfinished"></translation>
+        <translation>แอปจะปรากฏที่นี่เมื่อคุณยอมรับคำแนะนำในแอปนั้น หรือเพิ่มเองด้วยปุ่ม +</translation>
     </message>
     <message>
         <source>Pick an app or site</source>
-        <translation type="unfinished"></translation>
+        <translation>เลือกแอปหรือเว็บไซต์</translation>
     </message>
     <message>
         <source>Each one can have its own rules. Anything you don&apos;t change follows General.</source>
-        <translation type="unfinished"></translation>
+        <translation>แต่ละรายการมีกฎของตัวเองได้ สิ่งที่คุณไม่เปลี่ยนจะเป็นไปตามหมวดทั่วไป</translation>
     </message>
     <message>
         <source>Words saved here</source>
-        <translation type="unfinished"></translation>
+        <translation>คำที่ประหยัดได้ที่นี่</translation>
     </message>
     <message>
         <source>Suggestions</source>
-        <translation type="unfinished"></translation>
+        <translation>คำแนะนำ</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>เปิด</translation>
     </message>
     <message>
         <source>Tab accepts suggestions</source>
-        <translation type="unfinished"></translation>
+        <translation>Tab ยอมรับคำแนะนำ</translation>
     </message>
     <message>
         <source>Turn off where Tab already means something, like indenting. The other accept key still works.</source>
-        <translation type="unfinished"></translation>
+        <translation>ปิดในที่ที่ Tab มีหน้าที่อื่นอยู่แล้ว เช่น การย่อหน้า ปุ่มยอมรับอีกปุ่มยังใช้ได้</translation>
     </message>
     <message>
         <source>Default</source>
-        <translation type="unfinished"></translation>
+        <translation>ค่าเริ่มต้น</translation>
     </message>
     <message>
         <source>Insert by</source>
-        <translation type="unfinished"></translation>
+        <translation>แทรกโดย</translation>
     </message>
     <message>
         <source>Length</source>
-        <translation type="unfinished"></translation>
+        <translation>ความยาว</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>หยุดชั่วคราว</translation>
     </message>
     <message>
         <source>Resume</source>
-        <translation type="unfinished"></translation>
+        <translation>ทำต่อ</translation>
     </message>
     <message>
         <source>Pause here</source>
-        <translation type="unfinished"></translation>
+        <translation>หยุดชั่วคราวที่นี่</translation>
     </message>
     <message>
         <source>Memory</source>
-        <translation type="unfinished"></translation>
+        <translation>ความจำ</translation>
     </message>
     <message>
         <source>Remember my writing here</source>
-        <translation type="unfinished"></translation>
+        <translation>จำการเขียนของฉันที่นี่</translation>
     </message>
     <message>
         <source>Writing memory is off in Your Voice.</source>
-        <translation type="unfinished"></translation>
+        <translation>ความจำการเขียนปิดอยู่ใน “สไตล์ของคุณ”</translation>
     </message>
     <message>
         <source>Erase…</source>
-        <translation type="unfinished"></translation>
+        <translation>ลบ…</translation>
     </message>
     <message>
         <source>Reset to Defaults</source>
-        <translation type="unfinished"></translation>
+        <translation>รีเซ็ตเป็นค่าเริ่มต้น</translation>
     </message>
     <message>
         <source>Erase what %app remembered from %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>ลบสิ่งที่ %app จำไว้จาก %1 หรือไม่?</translation>
     </message>
     <message>
         <source>Erase</source>
-        <translation type="unfinished"></translation>
+        <translation>ลบ</translation>
     </message>
     <message>
         <source>Passages from this app can shape suggestions everywhere.</source>
-        <translation type="unfinished"></translation>
+        <translation>ท่อนข้อความจากแอปนี้อาจมีผลต่อคำแนะนำในทุกที่</translation>
     </message>
     <message>
         <source>Finish setting up</source>
-        <translation type="unfinished"></translation>
+        <translation>ตั้งค่าให้เสร็จ</translation>
     </message>
     <message>
         <source>Setup progress</source>
-        <translation type="unfinished"></translation>
+        <translation>ความคืบหน้าการตั้งค่า</translation>
     </message>
     <message>
         <source>Done: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>เสร็จแล้ว: %1</translation>
     </message>
     <message>
         <source>Best day yet!</source>
-        <translation type="unfinished"></translation>
+        <translation>วันที่ดีที่สุดเท่าที่เคยมี!</translation>
     </message>
     <message>
         <source>Try it here</source>
-        <translation type="unfinished"></translation>
+        <translation>ลองที่นี่</translation>
     </message>
     <message>
         <source>Thanks for sending the draft over. I had a look and</source>
-        <translation type="unfinished"></translation>
+        <translation>ขอบคุณที่ส่งฉบับร่างมานะ ฉันดูแล้วและ</translation>
     </message>
     <message>
         <source>next word</source>
-        <translation type="unfinished"></translation>
+        <translation>คำถัดไป</translation>
     </message>
     <message>
         <source>whole suggestion</source>
-        <translation type="unfinished"></translation>
+        <translation>คำแนะนำทั้งหมด</translation>
     </message>
     <message>
         <source>hide it</source>
-        <translation type="unfinished"></translation>
+        <translation>ซ่อน</translation>
     </message>
     <message>
         <source>This field runs the real engine. Start typing and grey words show up as you go.</source>
-        <translation type="unfinished"></translation>
+        <translation>ช่องนี้ใช้เอนจินจริง เริ่มพิมพ์แล้วคำสีเทาจะปรากฏขึ้นตามไป</translation>
     </message>
     <message>
         <source>This field runs the real engine, even before you allow Accessibility. Start typing and grey words show up as you go.</source>
-        <translation type="unfinished"></translation>
+        <translation>ช่องนี้ใช้เอนจินจริง แม้ก่อนที่คุณจะอนุญาตการช่วยการเข้าถึง เริ่มพิมพ์แล้วคำสีเทาจะปรากฏขึ้นตามไป</translation>
     </message>
     <message>
         <source>You&apos;re all set</source>
-        <translation type="unfinished"></translation>
+        <translation>พร้อมแล้ว</translation>
     </message>
     <message>
         <source>Accessibility is on and %1 is ready. %app works in every app you type in.</source>
-        <translation type="unfinished"></translation>
+        <translation>การช่วยการเข้าถึงเปิดอยู่และ %1 พร้อมแล้ว %app ทำงานในทุกแอปที่คุณพิมพ์</translation>
     </message>
     <message>
         <source>Waiting for %1 to quit</source>
-        <translation type="unfinished"></translation>
+        <translation>กำลังรอให้ %1 ปิด</translation>
     </message>
     <message>
         <source>Turned off</source>
-        <translation type="unfinished"></translation>
+        <translation>ปิดอยู่</translation>
     </message>
     <message>
         <source>Paused everywhere</source>
-        <translation type="unfinished"></translation>
+        <translation>หยุดชั่วคราวทุกที่</translation>
     </message>
     <message>
         <source>%1, %2 typical wait</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 รอโดยทั่วไป %2</translation>
     </message>
     <message>
         <source>%1 this week.</source>
-        <translation type="unfinished"></translation>
+        <translation>สัปดาห์นี้ %1</translation>
     </message>
     <message>
         <source>Start your streak today.</source>
-        <translation type="unfinished"></translation>
+        <translation>เริ่มสถิติต่อเนื่องของคุณวันนี้</translation>
     </message>
     <message>
         <source>Overview</source>
-        <translation type="unfinished"></translation>
+        <translation>ภาพรวม</translation>
     </message>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>ทั่วไป</translation>
     </message>
     <message>
         <source>Engine</source>
-        <translation type="unfinished"></translation>
+        <translation>เอนจิน</translation>
     </message>
     <message>
         <source>Context</source>
-        <translation type="unfinished"></translation>
+        <translation>บริบท</translation>
     </message>
     <message>
         <source>Your Voice</source>
-        <translation type="unfinished"></translation>
+        <translation>สไตล์ของคุณ</translation>
     </message>
     <message>
         <source>Keys</source>
-        <translation type="unfinished"></translation>
+        <translation>ปุ่ม</translation>
     </message>
     <message>
         <source>Emoji</source>
-        <translation type="unfinished"></translation>
+        <translation>อีโมจิ</translation>
     </message>
     <message>
         <source>Battery</source>
-        <translation type="unfinished"></translation>
+        <translation>แบตเตอรี่</translation>
     </message>
     <message>
         <source>Insights</source>
-        <translation type="unfinished"></translation>
+        <translation>สถิติ</translation>
     </message>
     <message>
         <source>Field Inspector</source>
-        <translation type="unfinished"></translation>
+        <translation>ตัวตรวจช่องข้อความ</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>เกี่ยวกับ</translation>
     </message>
     <message>
         <source>How %app is doing today</source>
-        <translation type="unfinished"></translation>
+        <translation>%app เป็นอย่างไรบ้างวันนี้</translation>
     </message>
     <message>
         <source>Where and how suggestions appear</source>
-        <translation type="unfinished"></translation>
+        <translation>คำแนะนำปรากฏที่ไหนและอย่างไร</translation>
     </message>
     <message>
         <source>The model that writes your suggestions</source>
-        <translation type="unfinished"></translation>
+        <translation>โมเดลที่เขียนคำแนะนำให้คุณ</translation>
     </message>
     <message>
         <source>What %app may look at to guess better</source>
-        <translation type="unfinished"></translation>
+        <translation>สิ่งที่ %app ดูได้เพื่อคาดเดาให้ดีขึ้น</translation>
     </message>
     <message>
         <source>Help suggestions sound like you</source>
-        <translation type="unfinished"></translation>
+        <translation>ช่วยให้คำแนะนำฟังดูเหมือนคุณ</translation>
     </message>
     <message>
         <source>Accept, dismiss and summon suggestions</source>
-        <translation type="unfinished"></translation>
+        <translation>ยอมรับ ปิด และเรียกคำแนะนำ</translation>
     </message>
     <message>
         <source>Emoji search and emoticons</source>
-        <translation type="unfinished"></translation>
+        <translation>ค้นหาอีโมจิและอีโมติคอน</translation>
     </message>
     <message>
         <source>Rules for each app and website</source>
-        <translation type="unfinished"></translation>
+        <translation>กฎสำหรับแต่ละแอปและเว็บไซต์</translation>
     </message>
     <message>
         <source>Save power when you&apos;re unplugged</source>
-        <translation type="unfinished"></translation>
+        <translation>ประหยัดพลังงานเมื่อไม่ได้เสียบปลั๊ก</translation>
     </message>
     <message>
         <source>Words saved and how fast suggestions arrive</source>
-        <translation type="unfinished"></translation>
+        <translation>คำที่ประหยัดได้และความเร็วของคำแนะนำ</translation>
     </message>
     <message>
         <source>What %app sees in the focused field</source>
-        <translation type="unfinished"></translation>
+        <translation>สิ่งที่ %app เห็นในช่องที่โฟกัสอยู่</translation>
     </message>
     <message>
         <source>Version and privacy</source>
-        <translation type="unfinished"></translation>
+        <translation>เวอร์ชันและความเป็นส่วนตัว</translation>
     </message>
     <message>
         <source>Writing</source>
-        <translation type="unfinished"></translation>
+        <translation>การเขียน</translation>
     </message>
     <message>
         <source>Input</source>
-        <translation type="unfinished"></translation>
+        <translation>การป้อนข้อมูล</translation>
     </message>
     <message>
         <source>Rules</source>
-        <translation type="unfinished"></translation>
+        <translation>กฎ</translation>
     </message>
     <message>
         <source>Activity</source>
-        <translation type="unfinished"></translation>
+        <translation>กิจกรรม</translation>
     </message>
     <message>
         <source>%app can read the field you&apos;re typing in and insert suggestions in any app.</source>
-        <translation type="unfinished"></translation>
+        <translation>%app อ่านช่องที่คุณกำลังพิมพ์และแทรกคำแนะนำในแอปใดก็ได้</translation>
     </message>
     <message>
         <source>Allow Accessibility access</source>
-        <translation type="unfinished"></translation>
+        <translation>อนุญาตสิทธิ์การช่วยการเข้าถึง</translation>
     </message>
     <message>
         <source>%app needs it to read the text you type in other apps and to insert suggestions.</source>
-        <translation type="unfinished"></translation>
+        <translation>%app ต้องใช้สิทธิ์นี้เพื่ออ่านข้อความที่คุณพิมพ์ในแอปอื่นและแทรกคำแนะนำ</translation>
     </message>
     <message>
         <source>Allow…</source>
-        <translation type="unfinished"></translation>
+        <translation>อนุญาต…</translation>
     </message>
     <message>
         <source>%1 is ready</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 พร้อมแล้ว</translation>
     </message>
     <message>
         <source>Checking %1</source>
-        <translation type="unfinished"></translation>
+        <translation>กำลังตรวจสอบ %1</translation>
     </message>
     <message>
         <source>This takes a moment.</source>
-        <translation type="unfinished"></translation>
+        <translation>อาจใช้เวลาสักครู่</translation>
     </message>
     <message>
         <source>Your engine isn&apos;t ready</source>
-        <translation type="unfinished"></translation>
+        <translation>เอนจินของคุณยังไม่พร้อม</translation>
     </message>
     <message>
         <source>Open Engine</source>
-        <translation type="unfinished"></translation>
+        <translation>เปิดเอนจิน</translation>
     </message>
     <message>
         <source>The system&apos;s predictions are off</source>
-        <translation type="unfinished"></translation>
+        <translation>การคาดเดาของระบบปิดอยู่</translation>
     </message>
     <message>
         <source>Only %app&apos;s suggestions appear while you type.</source>
-        <translation type="unfinished"></translation>
+        <translation>จะมีเพียงคำแนะนำของ %app ขณะที่คุณพิมพ์</translation>
     </message>
     <message>
         <source>Turn off the system&apos;s predictions</source>
-        <translation type="unfinished"></translation>
+        <translation>ปิดการคาดเดาของระบบ</translation>
     </message>
     <message>
         <source>The system shows its own grey suggestions on top of %app&apos;s. Each app picks up the change the next time you open it.</source>
-        <translation type="unfinished"></translation>
+        <translation>ระบบแสดงคำแนะนำสีเทาของตัวเองซ้อนทับคำแนะนำของ %app แต่ละแอปจะรับการเปลี่ยนแปลงเมื่อคุณเปิดครั้งถัดไป</translation>
     </message>
     <message>
         <source>Keyboard Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>การตั้งค่าแป้นพิมพ์</translation>
     </message>
     <message>
         <source>Turn Off</source>
-        <translation type="unfinished"></translation>
+        <translation>ปิด</translation>
     </message>
     <message>
         <source>Only %app is suggesting</source>
-        <translation type="unfinished"></translation>
+        <translation>มีเพียง %app ที่ให้คำแนะนำ</translation>
     </message>
     <message>
         <source>Tab reaches %app again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tab กลับมาถึง %app แล้ว</translation>
     </message>
     <message numerus="yes">
         <source>%1 didn&apos;t quit. They may be showing a dialog. Force Quit closes them right away.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 ไม่ได้ปิด อาจกำลังแสดงกล่องโต้ตอบอยู่ “บังคับออก” จะปิดแอปทันที</numerusform>
         </translation>
     </message>
     <message>
         <source>Force Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>บังคับออก</translation>
     </message>
     <message numerus="yes">
         <source>%1 take the Tab key before %app can, so %app stays paused in your other apps until you quit them.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 รับปุ่ม Tab ก่อน %app ดังนั้น %app จะหยุดชั่วคราวในแอปอื่นๆ ของคุณจนกว่าคุณจะปิดแอปดังกล่าว</numerusform>
         </translation>
     </message>
     <message>
         <source>%1, %2 to do</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 เหลืออีก %2</translation>
     </message>
     <message>
         <source>Only when I ask</source>
-        <translation type="unfinished"></translation>
+        <translation>เฉพาะเมื่อฉันขอ</translation>
     </message>
     <message>
         <source>On battery, suggestions appear only after you press the Suggest Now shortcut.</source>
-        <translation type="unfinished"></translation>
+        <translation>เมื่อใช้แบตเตอรี่ คำแนะนำจะปรากฏหลังจากคุณกดปุ่มลัด “แนะนำเดี๋ยวนี้” เท่านั้น</translation>
     </message>
     <message>
         <source>Shorter suggestions</source>
-        <translation type="unfinished"></translation>
+        <translation>คำแนะนำที่สั้นลง</translation>
     </message>
     <message>
         <source>Fewer words take less power to write.</source>
-        <translation type="unfinished"></translation>
+        <translation>คำน้อยลงใช้พลังงานในการเขียนน้อยลง</translation>
     </message>
     <message>
         <source>Lighter model</source>
-        <translation type="unfinished"></translation>
+        <translation>โมเดลที่เบากว่า</translation>
     </message>
     <message>
         <source>Same as plugged in</source>
-        <translation type="unfinished"></translation>
+        <translation>เหมือนตอนเสียบปลั๊ก</translation>
     </message>
     <message>
         <source>Running on battery. These apply right now.</source>
-        <translation type="unfinished"></translation>
+        <translation>กำลังใช้แบตเตอรี่ การตั้งค่าเหล่านี้มีผลทันที</translation>
     </message>
     <message>
         <source>Plugged in. These wait until you unplug.</source>
-        <translation type="unfinished"></translation>
+        <translation>เสียบปลั๊กอยู่ การตั้งค่าเหล่านี้จะมีผลเมื่อคุณถอดปลั๊ก</translation>
     </message>
     <message>
         <source>Model</source>
-        <translation type="unfinished"></translation>
+        <translation>โมเดล</translation>
     </message>
     <message>
         <source>Model name</source>
-        <translation type="unfinished"></translation>
+        <translation>ชื่อโมเดล</translation>
     </message>
     <message>
         <source>Reload the model list</source>
-        <translation type="unfinished"></translation>
+        <translation>โหลดรายการโมเดลใหม่</translation>
     </message>
     <message>
         <source>Choose a model</source>
-        <translation type="unfinished"></translation>
+        <translation>เลือกโมเดล</translation>
     </message>
     <message>
         <source>For people who already run Ollama, LM Studio or llama-server.</source>
-        <translation type="unfinished"></translation>
+        <translation>สำหรับผู้ที่ใช้ Ollama, LM Studio หรือ llama-server อยู่แล้ว</translation>
     </message>
     <message>
         <source>Use your own model</source>
-        <translation type="unfinished"></translation>
+        <translation>ใช้โมเดลของคุณเอง</translation>
     </message>
     <message>
         <source>Address</source>
-        <translation type="unfinished"></translation>
+        <translation>ที่อยู่</translation>
     </message>
     <message>
         <source>API key</source>
-        <translation type="unfinished"></translation>
+        <translation>คีย์ API</translation>
     </message>
     <message>
         <source>Only if your server asks for one</source>
-        <translation type="unfinished"></translation>
+        <translation>เฉพาะเมื่อเซิร์ฟเวอร์ของคุณขอ</translation>
     </message>
     <message>
         <source>Focused</source>
-        <translation type="unfinished"></translation>
+        <translation>แม่นยำ</translation>
     </message>
     <message>
         <source>Creativity</source>
-        <translation type="unfinished"></translation>
+        <translation>ความสร้างสรรค์</translation>
     </message>
     <message>
         <source>Loose</source>
-        <translation type="unfinished"></translation>
+        <translation>อิสระ</translation>
     </message>
     <message>
         <source>Lower stays close to the obvious next words. Higher tries more.</source>
-        <translation type="unfinished"></translation>
+        <translation>ค่าต่ำจะใกล้เคียงคำถัดไปที่ชัดเจน ค่าสูงจะลองมากขึ้น</translation>
     </message>
     <message>
         <source>Wait before suggesting</source>
-        <translation type="unfinished"></translation>
+        <translation>รอก่อนแนะนำ</translation>
     </message>
     <message>
         <source>How long you pause before %app starts.</source>
-        <translation type="unfinished"></translation>
+        <translation>คุณหยุดพิมพ์นานเท่าใดก่อนที่ %app จะเริ่ม</translation>
     </message>
     <message>
         <source>Run</source>
-        <translation type="unfinished"></translation>
+        <translation>เรียกใช้</translation>
     </message>
     <message>
         <source>Try the engine</source>
-        <translation type="unfinished"></translation>
+        <translation>ทดลองเอนจิน</translation>
     </message>
     <message>
         <source>Sends a sample sentence and shows what comes back.</source>
-        <translation type="unfinished"></translation>
+        <translation>ส่งประโยคตัวอย่างและแสดงผลที่ได้กลับมา</translation>
     </message>
     <message>
         <source>Running…</source>
-        <translation type="unfinished"></translation>
+        <translation>กำลังทำงาน…</translation>
     </message>
     <message>
         <source>The engine answered in %1 but had nothing useful to add.</source>
-        <translation type="unfinished"></translation>
+        <translation>เอนจินตอบกลับใน %1 แต่ไม่มีอะไรที่เป็นประโยชน์เพิ่มเติม</translation>
     </message>
     <message>
         <source>That didn&apos;t work: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ไม่สำเร็จ: %1</translation>
     </message>
     <message>
         <source>The request was cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>ยกเลิกคำขอแล้ว</translation>
     </message>
     <message>
         <source>Startup</source>
-        <translation type="unfinished"></translation>
+        <translation>การเริ่มต้น</translation>
     </message>
     <message>
         <source>Launch at login</source>
-        <translation type="unfinished"></translation>
+        <translation>เปิดเมื่อเข้าสู่ระบบ</translation>
     </message>
     <message>
         <source>Show today&apos;s word count next to the icon</source>
-        <translation type="unfinished"></translation>
+        <translation>แสดงจำนวนคำของวันนี้ข้างไอคอน</translation>
     </message>
     <message>
         <source>Where suggestions appear</source>
-        <translation type="unfinished"></translation>
+        <translation>ตำแหน่งที่คำแนะนำปรากฏ</translation>
     </message>
     <message>
         <source>Turn this off to use %app only in the apps you switch on under Apps &amp; Sites.</source>
-        <translation type="unfinished"></translation>
+        <translation>ปิดตัวเลือกนี้เพื่อใช้ %app เฉพาะในแอปที่คุณเปิดไว้ใน “แอปและเว็บไซต์”</translation>
     </message>
     <message>
         <source>By default %app waits until the caret is at the end of a line.</source>
-        <translation type="unfinished"></translation>
+        <translation>โดยค่าเริ่มต้น %app จะรอจนกว่าเคอร์เซอร์จะอยู่ท้ายบรรทัด</translation>
     </message>
     <message>
         <source>Without this, %app skips search bars and one-word boxes.</source>
-        <translation type="unfinished"></translation>
+        <translation>ถ้าไม่เปิด %app จะข้ามแถบค้นหาและช่องที่รับคำเดียว</translation>
     </message>
     <message>
         <source>Suggestions appear only after you press the Suggest Now shortcut.</source>
-        <translation type="unfinished"></translation>
+        <translation>คำแนะนำจะปรากฏหลังจากคุณกดปุ่มลัด “แนะนำเดี๋ยวนี้” เท่านั้น</translation>
     </message>
     <message>
         <source>Spelling</source>
-        <translation type="unfinished"></translation>
+        <translation>การสะกดคำ</translation>
     </message>
     <message>
         <source>Waits while the word you&apos;re typing looks misspelled, so %app doesn&apos;t build on a typo.</source>
-        <translation type="unfinished"></translation>
+        <translation>รอเมื่อคำที่คุณกำลังพิมพ์ดูเหมือนสะกดผิด เพื่อให้ %app ไม่ต่อยอดจากคำที่พิมพ์ผิด</translation>
     </message>
     <message>
         <source>After a misspelled word, shows a fix next to the caret. Press Tab to swap it in.</source>
-        <translation type="unfinished"></translation>
+        <translation>หลังคำที่สะกดผิด จะแสดงคำที่แก้ไขข้างเคอร์เซอร์ กด Tab เพื่อแทนที่</translation>
     </message>
     <message>
         <source>Look</source>
-        <translation type="unfinished"></translation>
+        <translation>รูปลักษณ์</translation>
     </message>
     <message>
         <source>Suggestion color</source>
-        <translation type="unfinished"></translation>
+        <translation>สีของคำแนะนำ</translation>
     </message>
     <message>
         <source>Text size</source>
-        <translation type="unfinished"></translation>
+        <translation>ขนาดข้อความ</translation>
     </message>
     <message>
         <source>Fine-tune if suggestions look larger or smaller than your text.</source>
-        <translation type="unfinished"></translation>
+        <translation>ปรับละเอียดหากคำแนะนำดูใหญ่หรือเล็กกว่าข้อความของคุณ</translation>
     </message>
     <message>
         <source>Vertical position</source>
-        <translation type="unfinished"></translation>
+        <translation>ตำแหน่งแนวตั้ง</translation>
     </message>
     <message>
         <source>Nudge suggestions up or down to line up with your text.</source>
-        <translation type="unfinished"></translation>
+        <translation>ขยับคำแนะนำขึ้นหรือลงให้ตรงแนวกับข้อความของคุณ</translation>
     </message>
     <message>
         <source>A small keycap after your first suggestions, as a reminder of what to press.</source>
-        <translation type="unfinished"></translation>
+        <translation>ปุ่มเล็กๆ หลังคำแนะนำแรกๆ เพื่อเตือนว่าต้องกดปุ่มใด</translation>
     </message>
     <message>
         <source>Insert suggestions by</source>
-        <translation type="unfinished"></translation>
+        <translation>แทรกคำแนะนำโดย</translation>
     </message>
     <message>
         <source>Other autocomplete apps</source>
-        <translation type="unfinished"></translation>
+        <translation>แอปเติมข้อความอัตโนมัติอื่นๆ</translation>
     </message>
     <message>
         <source>They take the Tab key before %app can. With this off, %app asks you first.</source>
-        <translation type="unfinished"></translation>
+        <translation>แอปเหล่านี้รับปุ่ม Tab ก่อน %app ถ้าปิดตัวเลือกนี้ %app จะถามคุณก่อน</translation>
     </message>
     <message>
         <source>%1 is another device on your network, so the text around your caret will be sent there.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 เป็นอุปกรณ์อื่นในเครือข่ายของคุณ ข้อความรอบเคอร์เซอร์จึงจะถูกส่งไปที่นั่น</translation>
     </message>
     <message>
         <source>%1 isn&apos;t this computer, so the text around your caret will be sent there.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ไม่ใช่คอมพิวเตอร์เครื่องนี้ ข้อความรอบเคอร์เซอร์จึงจะถูกส่งไปที่นั่น</translation>
     </message>
     <message>
         <source>Both keep your text on this computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>ทั้งสองเก็บข้อความของคุณไว้บนคอมพิวเตอร์เครื่องนี้</translation>
     </message>
     <message>
         <source>%app opens by itself when you start your computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>%app จะเปิดเองเมื่อคุณเปิดคอมพิวเตอร์</translation>
     </message>
     <message>
         <source>System predictions</source>
-        <translation type="unfinished"></translation>
+        <translation>การคาดเดาของระบบ</translation>
     </message>
     <message>
         <source>The system can show its own grey predictions. Keeping them off avoids two suggestions at once.</source>
-        <translation type="unfinished"></translation>
+        <translation>ระบบอาจแสดงการคาดเดาสีเทาของตัวเอง การปิดไว้ช่วยไม่ให้มีคำแนะนำสองชุดพร้อมกัน</translation>
     </message>
     <message>
         <source>System predictions are on</source>
-        <translation type="unfinished"></translation>
+        <translation>การคาดเดาของระบบเปิดอยู่</translation>
     </message>
     <message>
         <source>System predictions are off</source>
-        <translation type="unfinished"></translation>
+        <translation>การคาดเดาของระบบปิดอยู่</translation>
     </message>
     <message>
         <source>tab</source>
-        <translation type="unfinished"></translation>
+        <translation>tab</translation>
     </message>
     <message>
         <source>Your next words, one Tab away.</source>
-        <translation type="unfinished"></translation>
+        <translation>คำถัดไปของคุณ ห่างแค่ปุ่ม Tab เดียว</translation>
     </message>
     <message>
         <source>Skip</source>
-        <translation type="unfinished"></translation>
+        <translation>ข้าม</translation>
     </message>
     <message>
         <source>Get Started</source>
-        <translation type="unfinished"></translation>
+        <translation>เริ่มต้นใช้งาน</translation>
     </message>
     <message>
         <source>Turn sound on</source>
-        <translation type="unfinished"></translation>
+        <translation>เปิดเสียง</translation>
     </message>
     <message>
         <source>Turn sound off</source>
-        <translation type="unfinished"></translation>
+        <translation>ปิดเสียง</translation>
     </message>
     <message>
         <source>The other app</source>
-        <translation type="unfinished"></translation>
+        <translation>แอปอีกตัว</translation>
     </message>
     <message>
         <source>Next time, quit %1 without asking</source>
-        <translation type="unfinished"></translation>
+        <translation>ครั้งหน้า ให้ปิด %1 โดยไม่ต้องถาม</translation>
     </message>
     <message>
         <source>%1 is also running</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ทำงานอยู่ด้วย</translation>
     </message>
     <message>
         <source>%1 are also running</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ทำงานอยู่ด้วย</translation>
     </message>
     <message>
         <source>These apps answer the Tab key before %app can, so %app stays paused in your other apps until they quit.</source>
-        <translation type="unfinished"></translation>
+        <translation>แอปเหล่านี้รับปุ่ม Tab ก่อน %app ดังนั้น %app จะหยุดชั่วคราวในแอปอื่นๆ ของคุณจนกว่าแอปเหล่านั้นจะปิด</translation>
     </message>
     <message>
         <source>Quitting…</source>
-        <translation type="unfinished"></translation>
+        <translation>กำลังปิด…</translation>
     </message>
     <message>
         <source>%1 is still open</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ยังเปิดอยู่</translation>
     </message>
     <message>
         <source>It may be waiting on a dialog of its own. Force Quit closes it right away.</source>
-        <translation type="unfinished"></translation>
+        <translation>อาจกำลังรอกล่องโต้ตอบของตัวเองอยู่ “บังคับออก” จะปิดแอปทันที</translation>
     </message>
     <message>
         <source>%app has the Tab key</source>
-        <translation type="unfinished"></translation>
+        <translation>%app ได้ปุ่ม Tab แล้ว</translation>
     </message>
     <message>
         <source>%1 quit, so your suggestions are back in every app.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ปิดแล้ว คำแนะนำกลับมาในทุกแอปแล้ว</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>เสร็จ</translation>
     </message>
     <message>
         <source>Open Source Notices</source>
-        <translation type="unfinished"></translation>
+        <translation>ประกาศเกี่ยวกับโอเพนซอร์ส</translation>
     </message>
     <message>
         <source>Reset all settings?</source>
-        <translation type="unfinished"></translation>
+        <translation>รีเซ็ตการตั้งค่าทั้งหมดหรือไม่?</translation>
     </message>
     <message>
         <source>This also clears your rules for apps and sites. Your statistics and writing memory stay.</source>
-        <translation type="unfinished"></translation>
+        <translation>การดำเนินการนี้จะล้างกฎสำหรับแอปและเว็บไซต์ด้วย สถิติและความจำการเขียนจะยังอยู่</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>รีเซ็ต</translation>
     </message>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>เวอร์ชัน %1</translation>
     </message>
     <message>
         <source>Some apps hide their text</source>
-        <translation type="unfinished"></translation>
+        <translation>บางแอปซ่อนข้อความของตน</translation>
     </message>
     <message>
         <source>Suggest emoji after a colon</source>
-        <translation type="unfinished"></translation>
+        <translation>แนะนำอีโมจิหลังเครื่องหมายทวิภาค</translation>
     </message>
     <message>
         <source>Turn emoticons into emoji</source>
-        <translation type="unfinished"></translation>
+        <translation>เปลี่ยนอีโมติคอนเป็นอีโมจิ</translation>
     </message>
     <message>
         <source>After :-) or &lt;3, %app offers the matching emoji. Press Tab to swap it in.</source>
-        <translation type="unfinished"></translation>
+        <translation>หลัง :-) หรือ &lt;3 %app จะเสนออีโมจิที่ตรงกัน กด Tab เพื่อแทนที่</translation>
     </message>
     <message>
         <source>Skin tone</source>
-        <translation type="unfinished"></translation>
+        <translation>สีผิว</translation>
     </message>
     <message>
         <source>Also show the default yellow</source>
-        <translation type="unfinished"></translation>
+        <translation>แสดงสีเหลืองเริ่มต้นด้วย</translation>
     </message>
     <message>
         <source>Try a word</source>
-        <translation type="unfinished"></translation>
+        <translation>ลองพิมพ์คำ</translation>
     </message>
     <message>
         <source>Light</source>
-        <translation type="unfinished"></translation>
+        <translation>เบา</translation>
     </message>
     <message>
         <source>No emoji match “%1”</source>
-        <translation type="unfinished"></translation>
+        <translation>ไม่มีอีโมจิที่ตรงกับ “%1”</translation>
     </message>
     <message>
         <source>Accepting</source>
-        <translation type="unfinished"></translation>
+        <translation>การยอมรับ</translation>
     </message>
     <message>
         <source>Take the next word</source>
-        <translation type="unfinished"></translation>
+        <translation>รับคำถัดไป</translation>
     </message>
     <message>
         <source>Press again for each following word.</source>
-        <translation type="unfinished"></translation>
+        <translation>กดอีกครั้งเพื่อรับคำถัดๆ ไป</translation>
     </message>
     <message>
         <source>Take the whole suggestion</source>
-        <translation type="unfinished"></translation>
+        <translation>รับคำแนะนำทั้งหมด</translation>
     </message>
     <message>
         <source>The key above Tab is easy to reach on most keyboards.</source>
-        <translation type="unfinished"></translation>
+        <translation>ปุ่มที่อยู่เหนือ Tab กดได้ง่ายบนแป้นพิมพ์ส่วนใหญ่</translation>
     </message>
     <message>
         <source>Include the space after a word</source>
-        <translation type="unfinished"></translation>
+        <translation>รวมเว้นวรรคหลังคำ</translation>
     </message>
     <message>
         <source>Include punctuation right after a word</source>
-        <translation type="unfinished"></translation>
+        <translation>รวมเครื่องหมายวรรคตอนที่อยู่ติดหลังคำ</translation>
     </message>
     <message>
         <source>When you press Escape</source>
-        <translation type="unfinished"></translation>
+        <translation>เมื่อคุณกด Escape</translation>
     </message>
     <message>
         <source>Shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>ปุ่มลัด</translation>
     </message>
     <message>
         <source>Suggest now</source>
-        <translation type="unfinished"></translation>
+        <translation>แนะนำเดี๋ยวนี้</translation>
     </message>
     <message>
         <source>Asks for a suggestion right away, even where %app would normally wait.</source>
-        <translation type="unfinished"></translation>
+        <translation>ขอคำแนะนำทันที แม้ในที่ที่ปกติ %app จะรอ</translation>
     </message>
     <message>
         <source>Other suggestions</source>
-        <translation type="unfinished"></translation>
+        <translation>คำแนะนำอื่นๆ</translation>
     </message>
     <message>
         <source>Lists a few different ways to continue. Choose with the arrow keys, then press Tab.</source>
-        <translation type="unfinished"></translation>
+        <translation>แสดงวิธีเขียนต่อที่แตกต่างกันสองสามแบบ เลือกด้วยปุ่มลูกศร แล้วกด Tab</translation>
     </message>
     <message>
         <source>Pause or resume in this app</source>
-        <translation type="unfinished"></translation>
+        <translation>หยุดชั่วคราวหรือทำต่อในแอปนี้</translation>
     </message>
     <message>
         <source>Pauses for 15 minutes.</source>
-        <translation type="unfinished"></translation>
+        <translation>หยุดชั่วคราว 15 นาที</translation>
     </message>
     <message>
         <source>Turn %app on or off</source>
-        <translation type="unfinished"></translation>
+        <translation>เปิดหรือปิด %app</translation>
     </message>
     <message>
         <source>Everywhere, until you press it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>ทุกที่ จนกว่าคุณจะกดอีกครั้ง</translation>
     </message>
     <message>
         <source>Pause or resume</source>
-        <translation type="unfinished"></translation>
+        <translation>หยุดชั่วคราวหรือทำต่อ</translation>
     </message>
     <message>
         <source>Turn on or off</source>
-        <translation type="unfinished"></translation>
+        <translation>เปิดหรือปิด</translation>
     </message>
     <message>
         <source>%1 and %2 use the same keys. Only the first will work.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 และ %2 ใช้ปุ่มเดียวกัน จะใช้ได้เฉพาะรายการแรก</translation>
     </message>
     <message>
         <source>About you</source>
-        <translation type="unfinished"></translation>
+        <translation>เกี่ยวกับคุณ</translation>
     </message>
     <message>
         <source>For example: I&apos;m a product designer in Berlin. I write short, friendly emails in British English and sign off with Cheers.</source>
-        <translation type="unfinished"></translation>
+        <translation>ตัวอย่าง: ฉันเป็นนักออกแบบผลิตภัณฑ์ในเบอร์ลิน ฉันเขียนอีเมลสั้นๆ เป็นกันเองด้วยภาษาอังกฤษแบบบริติช และลงท้ายด้วย Cheers</translation>
     </message>
     <message>
         <source>Your role, the languages you write in, names you use often, how you like to sound.</source>
-        <translation type="unfinished"></translation>
+        <translation>บทบาทของคุณ ภาษาที่คุณใช้เขียน ชื่อที่ใช้บ่อย และน้ำเสียงที่คุณชอบ</translation>
     </message>
     <message>
         <source>Writing memory</source>
-        <translation type="unfinished"></translation>
+        <translation>ความจำการเขียน</translation>
     </message>
     <message>
         <source>Remember how I write</source>
-        <translation type="unfinished"></translation>
+        <translation>จำวิธีเขียนของฉัน</translation>
     </message>
     <message>
         <source>Also remember fields where I accept nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>จำช่องที่ฉันไม่ได้ยอมรับอะไรด้วย</translation>
     </message>
     <message>
         <source>%app learns your style sooner but keeps more of what you type.</source>
-        <translation type="unfinished"></translation>
+        <translation>%app จะเรียนรู้สไตล์ของคุณได้เร็วขึ้น แต่จะเก็บสิ่งที่คุณพิมพ์ไว้มากขึ้น</translation>
     </message>
     <message>
         <source>Influence</source>
-        <translation type="unfinished"></translation>
+        <translation>ระดับอิทธิพล</translation>
     </message>
     <message>
         <source>Strong</source>
-        <translation type="unfinished"></translation>
+        <translation>แรง</translation>
     </message>
     <message>
         <source>How many of your passages each suggestion can draw on.</source>
-        <translation type="unfinished"></translation>
+        <translation>จำนวนท่อนข้อความของคุณที่แต่ละคำแนะนำใช้อ้างอิงได้</translation>
     </message>
     <message>
         <source>Erase All…</source>
-        <translation type="unfinished"></translation>
+        <translation>ลบทั้งหมด…</translation>
     </message>
     <message>
         <source>Erase everything %app remembered?</source>
-        <translation type="unfinished"></translation>
+        <translation>ลบทุกอย่างที่ %app จำไว้หรือไม่?</translation>
     </message>
     <message>
         <source>This can&apos;t be undone.</source>
-        <translation type="unfinished"></translation>
+        <translation>การดำเนินการนี้ย้อนกลับไม่ได้</translation>
     </message>
     <message>
         <source>Erase All</source>
-        <translation type="unfinished"></translation>
+        <translation>ลบทั้งหมด</translation>
     </message>
     <message>
         <source>Nothing remembered yet</source>
-        <translation type="unfinished"></translation>
+        <translation>ยังไม่ได้จำอะไร</translation>
     </message>
     <message>
         <source>App and window name</source>
-        <translation type="unfinished"></translation>
+        <translation>ชื่อแอปและหน้าต่าง</translation>
     </message>
     <message>
         <source>A reply in Mail reads differently from a commit message.</source>
-        <translation type="unfinished"></translation>
+        <translation>การตอบกลับใน Mail อ่านแล้วต่างจากข้อความ commit</translation>
     </message>
     <message>
         <source>Website</source>
-        <translation type="unfinished"></translation>
+        <translation>เว็บไซต์</translation>
     </message>
     <message>
         <source>The site&apos;s domain when you write in a browser.</source>
-        <translation type="unfinished"></translation>
+        <translation>โดเมนของเว็บไซต์เมื่อคุณเขียนในเบราว์เซอร์</translation>
     </message>
     <message>
         <source>Recently copied text</source>
-        <translation type="unfinished"></translation>
+        <translation>ข้อความที่คัดลอกล่าสุด</translation>
     </message>
     <message>
         <source>Anything you copied in the last 10 minutes. Copies from password managers are skipped.</source>
-        <translation type="unfinished"></translation>
+        <translation>ทุกอย่างที่คุณคัดลอกใน 10 นาทีที่ผ่านมา ข้ามสิ่งที่คัดลอกจากโปรแกรมจัดการรหัสผ่าน</translation>
     </message>
     <message>
         <source>Text on screen</source>
-        <translation type="unfinished"></translation>
+        <translation>ข้อความบนหน้าจอ</translation>
     </message>
     <message>
         <source>Reads the window you&apos;re writing in, so replies fit the conversation. It picks the lines closest to where you type.</source>
-        <translation type="unfinished"></translation>
+        <translation>อ่านหน้าต่างที่คุณกำลังเขียน เพื่อให้คำตอบเข้ากับบทสนทนา โดยเลือกบรรทัดที่ใกล้ตำแหน่งที่คุณพิมพ์ที่สุด</translation>
     </message>
     <message>
         <source>What you just looked at</source>
-        <translation type="unfinished"></translation>
+        <translation>สิ่งที่คุณเพิ่งดู</translation>
     </message>
     <message>
         <source>Windows beside you</source>
-        <translation type="unfinished"></translation>
+        <translation>หน้าต่างข้างๆ</translation>
     </message>
     <message>
         <source>Also reads up to two other windows on the same screen, like the document you&apos;re replying about. Skips password managers and apps you switched off.</source>
-        <translation type="unfinished"></translation>
+        <translation>อ่านหน้าต่างอื่นบนหน้าจอเดียวกันได้อีกสูงสุดสองหน้าต่าง เช่น เอกสารที่คุณกำลังตอบถึง ข้ามโปรแกรมจัดการรหัสผ่านและแอปที่คุณปิดไว้</translation>
     </message>
     <message>
         <source>Off in this app</source>
-        <translation type="unfinished"></translation>
+        <translation>ปิดในแอปนี้</translation>
     </message>
     <message>
         <source>This word looks misspelled</source>
-        <translation type="unfinished"></translation>
+        <translation>คำนี้ดูเหมือนสะกดผิด</translation>
     </message>
     <message>
         <source>Thanks for the notes. I&apos;ll send the revised deck</source>
-        <translation type="unfinished"></translation>
+        <translation>ขอบคุณสำหรับโน้ตนะ ฉันจะส่งสไลด์ฉบับแก้ไข</translation>
     </message>
     <message>
         <source> by Friday morning.</source>
-        <translation type="unfinished"></translation>
+        <translation>ภายในเช้าวันศุกร์</translation>
     </message>
     <message>
         <source>%1 quit. %app has the Tab key.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ปิดแล้ว %app ได้ปุ่ม Tab แล้ว</translation>
     </message>
     <message>
         <source>Open Data Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>เปิดโฟลเดอร์ข้อมูล</translation>
     </message>
     <message>
         <source>Show Welcome Again</source>
-        <translation type="unfinished"></translation>
+        <translation>แสดงหน้าต้อนรับอีกครั้ง</translation>
     </message>
     <message>
         <source>Play Intro Again</source>
-        <translation type="unfinished"></translation>
+        <translation>เล่นบทนำอีกครั้ง</translation>
     </message>
     <message>
         <source>Reset Settings…</source>
-        <translation type="unfinished"></translation>
+        <translation>รีเซ็ตการตั้งค่า…</translation>
     </message>
     <message>
         <source>Suggest in every app</source>
-        <translation type="unfinished"></translation>
+        <translation>แนะนำในทุกแอป</translation>
     </message>
     <message>
         <source>Suggest in code editors</source>
-        <translation type="unfinished"></translation>
+        <translation>แนะนำในโปรแกรมแก้ไขโค้ด</translation>
     </message>
     <message>
         <source>Suggest in the middle of a line</source>
-        <translation type="unfinished"></translation>
+        <translation>แนะนำกลางบรรทัด</translation>
     </message>
     <message>
         <source>Suggest in small fields</source>
-        <translation type="unfinished"></translation>
+        <translation>แนะนำในช่องขนาดเล็ก</translation>
     </message>
     <message>
         <source>Hold back on misspelled words</source>
-        <translation type="unfinished"></translation>
+        <translation>ชะลอเมื่อคำสะกดผิด</translation>
     </message>
     <message>
         <source>Offer spelling fixes</source>
-        <translation type="unfinished"></translation>
+        <translation>เสนอการแก้ไขตัวสะกด</translation>
     </message>
     <message>
         <source>Show the key hint</source>
-        <translation type="unfinished"></translation>
+        <translation>แสดงคำใบ้ปุ่ม</translation>
     </message>
     <message>
         <source>Quit other autocomplete apps when they open</source>
-        <translation type="unfinished"></translation>
+        <translation>ปิดแอปเติมข้อความอัตโนมัติอื่นเมื่อเปิดขึ้นมา</translation>
     </message>
     <message>
         <source>Keeps a few minutes of text from windows you switched away from, like a page you read before replying. It stays on your computer and skips apps you switched off.</source>
-        <translation type="unfinished"></translation>
+        <translation>เก็บข้อความไม่กี่นาทีจากหน้าต่างที่คุณสลับออกไป เช่น หน้าเว็บที่คุณอ่านก่อนตอบ ข้อความจะอยู่บนคอมพิวเตอร์ของคุณและข้ามแอปที่คุณปิดไว้</translation>
     </message>
     <message>
         <source>Both apps answer the Tab key, and the system gives it to %1 first. %app stays paused in your other apps until %1 quits.</source>
-        <translation type="unfinished"></translation>
+        <translation>ทั้งสองแอปตอบสนองต่อปุ่ม Tab และระบบส่งปุ่มนี้ให้ %1 ก่อน %app จะหยุดชั่วคราวในแอปอื่นๆ ของคุณจนกว่า %1 จะปิด</translation>
     </message>
     <message>
         <source>Finishes your sentences in any app, on your computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>เขียนประโยคของคุณให้จบได้ในทุกแอป บนคอมพิวเตอร์ของคุณเอง</translation>
     </message>
     <message>
         <source>Keeps short passages from fields where you accepted a suggestion, encrypted on this computer, and shows them to the model as examples.</source>
-        <translation type="unfinished"></translation>
+        <translation>เก็บท่อนข้อความสั้นๆ จากช่องที่คุณยอมรับคำแนะนำ เข้ารหัสไว้บนคอมพิวเตอร์เครื่องนี้ และแสดงให้โมเดลดูเป็นตัวอย่าง</translation>
     </message>
     <message>
         <source>%1 could not open again: %2 Your choice takes effect the next time you start it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 เปิดอีกครั้งไม่ได้: %2 ตัวเลือกของคุณจะมีผลเมื่อเริ่มโปรแกรมครั้งถัดไป</translation>
     </message>
     <message>
         <source>Light</source>
         <comment>skin tone</comment>
-        <translation type="unfinished"></translation>
+        <translation>อ่อน</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>ตกลง</translation>
     </message>
     <message>
         <source>Default</source>
         <comment>skin tone</comment>
-        <translation type="unfinished"></translation>
+        <translation>ค่าเริ่มต้น</translation>
     </message>
     <message>
         <source>Medium light</source>
         <comment>skin tone</comment>
-        <translation type="unfinished"></translation>
+        <translation>อ่อนปานกลาง</translation>
     </message>
     <message>
         <source>Medium</source>
         <comment>skin tone</comment>
-        <translation type="unfinished"></translation>
+        <translation>ปานกลาง</translation>
     </message>
     <message>
         <source>Medium dark</source>
         <comment>skin tone</comment>
-        <translation type="unfinished"></translation>
+        <translation>เข้มปานกลาง</translation>
     </message>
     <message>
         <source>Dark</source>
         <comment>skin tone</comment>
-        <translation type="unfinished"></translation>
+        <translation>เข้ม</translation>
     </message>
     <message>
         <source>Unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>ไม่ทราบ</translation>
     </message>
     <message>
         <source>%1 × %2 pt</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 × %2 pt</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>ไม่</translation>
     </message>
     <message>
         <source>Yes, at %1, %2 on screen, %3 pt tall, %4 characters before it and %5 after</source>
-        <translation type="unfinished"></translation>
+        <translation>ใช่ ที่ %1, %2 บนหน้าจอ สูง %3 pt มี %4 อักขระก่อนหน้าและ %5 อักขระหลัง</translation>
     </message>
     <message>
         <source>Not reported, estimated from the caret</source>
-        <translation type="unfinished"></translation>
+        <translation>ไม่ได้รายงาน ประมาณจากเคอร์เซอร์</translation>
     </message>
     <message>
         <source>%1 %2 pt</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 pt</translation>
     </message>
     <message>
         <source>System</source>
-        <translation type="unfinished"></translation>
+        <translation>ระบบ</translation>
     </message>
     <message>
         <source>None yet</source>
-        <translation type="unfinished"></translation>
+        <translation>ยังไม่มี</translation>
     </message>
     <message>
         <source>Not yet</source>
-        <translation type="unfinished"></translation>
+        <translation>ยังไม่มี</translation>
     </message>
     <message>
         <source>Today</source>
-        <translation type="unfinished"></translation>
+        <translation>วันนี้</translation>
     </message>
     <message>
         <source>Last 7 days</source>
-        <translation type="unfinished"></translation>
+        <translation>7 วันที่ผ่านมา</translation>
     </message>
     <message>
         <source>All time</source>
-        <translation type="unfinished"></translation>
+        <translation>ทั้งหมด</translation>
     </message>
     <message>
         <source>Typing saved</source>
-        <translation type="unfinished"></translation>
+        <translation>เวลาพิมพ์ที่ประหยัดได้</translation>
     </message>
     <message>
         <source>at 40 words a minute</source>
-        <translation type="unfinished"></translation>
+        <translation>ที่ 40 คำต่อนาที</translation>
     </message>
     <message>
         <source>Accepted</source>
-        <translation type="unfinished"></translation>
+        <translation>ยอมรับแล้ว</translation>
     </message>
     <message>
         <source>of suggestions shown</source>
-        <translation type="unfinished"></translation>
+        <translation>ของคำแนะนำที่แสดง</translation>
     </message>
     <message>
         <source>Typical wait</source>
-        <translation type="unfinished"></translation>
+        <translation>เวลารอโดยทั่วไป</translation>
     </message>
     <message>
         <source>9 in 10 under %1</source>
-        <translation type="unfinished"></translation>
+        <translation>9 ใน 10 ครั้งต่ำกว่า %1</translation>
     </message>
     <message>
         <source>no requests yet</source>
-        <translation type="unfinished"></translation>
+        <translation>ยังไม่มีคำขอ</translation>
     </message>
     <message>
         <source>Words saved</source>
-        <translation type="unfinished"></translation>
+        <translation>คำที่ประหยัดได้</translation>
     </message>
     <message>
         <source>Range</source>
-        <translation type="unfinished"></translation>
+        <translation>ช่วงเวลา</translation>
     </message>
     <message>
         <source>Nothing to chart yet</source>
-        <translation type="unfinished"></translation>
+        <translation>ยังไม่มีข้อมูลสำหรับแผนภูมิ</translation>
     </message>
     <message>
         <source>Accept a few suggestions and your days show up here.</source>
-        <translation type="unfinished"></translation>
+        <translation>ยอมรับคำแนะนำสักสองสามครั้ง แล้วข้อมูลรายวันของคุณจะแสดงที่นี่</translation>
     </message>
     <message>
         <source>Where you write</source>
-        <translation type="unfinished"></translation>
+        <translation>ที่ที่คุณเขียน</translation>
     </message>
     <message>
         <source>Reset Statistics…</source>
-        <translation type="unfinished"></translation>
+        <translation>รีเซ็ตสถิติ…</translation>
     </message>
     <message>
         <source>Reset all statistics?</source>
-        <translation type="unfinished"></translation>
+        <translation>รีเซ็ตสถิติทั้งหมดหรือไม่?</translation>
     </message>
     <message>
         <source>This clears words saved, acceptance and timing history.</source>
-        <translation type="unfinished"></translation>
+        <translation>การดำเนินการนี้จะล้างประวัติคำที่ประหยัดได้ การยอมรับ และเวลารอ</translation>
     </message>
     <message>
         <source>Copy Diagnostics</source>
-        <translation type="unfinished"></translation>
+        <translation>คัดลอกข้อมูลวินิจฉัย</translation>
     </message>
     <message>
         <source>Diagnostics leave out the text you typed.</source>
-        <translation type="unfinished"></translation>
+        <translation>ข้อมูลวินิจฉัยไม่รวมข้อความที่คุณพิมพ์</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>สถานะ</translation>
     </message>
     <message>
         <source>Right now</source>
-        <translation type="unfinished"></translation>
+        <translation>ขณะนี้</translation>
     </message>
     <message>
         <source>Allowed</source>
-        <translation type="unfinished"></translation>
+        <translation>อนุญาตแล้ว</translation>
     </message>
     <message>
         <source>Not allowed</source>
-        <translation type="unfinished"></translation>
+        <translation>ไม่ได้รับอนุญาต</translation>
     </message>
     <message>
         <source>Keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>แป้นพิมพ์</translation>
     </message>
     <message>
         <source>Listening</source>
-        <translation type="unfinished"></translation>
+        <translation>กำลังรับฟัง</translation>
     </message>
     <message>
         <source>Not listening</source>
-        <translation type="unfinished"></translation>
+        <translation>ไม่ได้รับฟัง</translation>
     </message>
     <message>
         <source>Focused field</source>
-        <translation type="unfinished"></translation>
+        <translation>ช่องที่โฟกัสอยู่</translation>
     </message>
     <message>
         <source>Click into a text field in another app, then come back. The last field %1 saw stays here.</source>
-        <translation type="unfinished"></translation>
+        <translation>คลิกในช่องข้อความของแอปอื่น แล้วกลับมาที่นี่ ช่องล่าสุดที่ %1 เห็นจะแสดงค้างไว้ที่นี่</translation>
     </message>
     <message>
         <source>App</source>
-        <translation type="unfinished"></translation>
+        <translation>แอป</translation>
     </message>
     <message>
         <source>Field type</source>
-        <translation type="unfinished"></translation>
+        <translation>ประเภทช่อง</translation>
     </message>
     <message>
         <source>Window</source>
-        <translation type="unfinished"></translation>
+        <translation>หน้าต่าง</translation>
     </message>
     <message>
         <source>Field size</source>
-        <translation type="unfinished"></translation>
+        <translation>ขนาดช่อง</translation>
     </message>
     <message>
         <source>Caret found</source>
-        <translation type="unfinished"></translation>
+        <translation>พบเคอร์เซอร์</translation>
     </message>
     <message>
         <source>Font</source>
-        <translation type="unfinished"></translation>
+        <translation>แบบอักษร</translation>
     </message>
     <message>
         <source>At end of line</source>
-        <translation type="unfinished"></translation>
+        <translation>อยู่ท้ายบรรทัด</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>ใช่</translation>
     </message>
     <message>
         <source>Secure input</source>
-        <translation type="unfinished"></translation>
+        <translation>การป้อนข้อมูลแบบปลอดภัย</translation>
     </message>
     <message>
         <source>Looked at lately</source>
-        <translation type="unfinished"></translation>
+        <translation>ดูล่าสุด</translation>
     </message>
     <message>
         <source>Text before the caret</source>
-        <translation type="unfinished"></translation>
+        <translation>ข้อความก่อนเคอร์เซอร์</translation>
     </message>
     <message>
         <source>Last request</source>
-        <translation type="unfinished"></translation>
+        <translation>คำขอล่าสุด</translation>
     </message>
     <message>
         <source>Wait</source>
-        <translation type="unfinished"></translation>
+        <translation>เวลารอ</translation>
     </message>
     <message>
         <source>Suggestion</source>
-        <translation type="unfinished"></translation>
+        <translation>คำแนะนำ</translation>
     </message>
     <message>
         <source>Prompt sent to the engine</source>
-        <translation type="unfinished"></translation>
+        <translation>พรอมต์ที่ส่งไปยังเอนจิน</translation>
     </message>
     <message>
         <source>Raw answer</source>
-        <translation type="unfinished"></translation>
+        <translation>คำตอบดิบ</translation>
     </message>
     <message>
         <source>(empty)</source>
-        <translation type="unfinished"></translation>
+        <translation>(ว่าง)</translation>
     </message>
     <message>
         <source>Copied</source>
-        <translation type="unfinished"></translation>
+        <translation>คัดลอกแล้ว</translation>
     </message>
     <message>
         <source>Choose a language</source>
-        <translation type="unfinished"></translation>
+        <translation>เลือกภาษา</translation>
     </message>
     <message>
         <source>Search languages</source>
-        <translation type="unfinished"></translation>
+        <translation>ค้นหาภาษา</translation>
     </message>
     <message>
         <source>Same as my computer</source>
-        <translation type="unfinished"></translation>
+        <translation>เหมือนคอมพิวเตอร์ของฉัน</translation>
     </message>
     <message>
         <source>Switch to %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>เปลี่ยนเป็น %1 หรือไม่?</translation>
     </message>
     <message>
         <source>the computer&apos;s language</source>
-        <translation type="unfinished"></translation>
+        <translation>ภาษาของคอมพิวเตอร์</translation>
     </message>
     <message>
         <source>%1 closes and opens again in a second. Your settings stay as they are.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 จะปิดและเปิดใหม่ในไม่กี่วินาที การตั้งค่าของคุณจะยังคงเดิม</translation>
     </message>
     <message>
         <source>Reopen Now</source>
-        <translation type="unfinished"></translation>
+        <translation>เปิดใหม่เดี๋ยวนี้</translation>
     </message>
     <message>
         <source>App language</source>
-        <translation type="unfinished"></translation>
+        <translation>ภาษาของแอป</translation>
     </message>
     <message>
         <source>Pick the language you read most easily. Suggestions follow whatever language you type.</source>
-        <translation type="unfinished"></translation>
+        <translation>เลือกภาษาที่คุณอ่านได้ง่ายที่สุด คำแนะนำจะเป็นไปตามภาษาที่คุณพิมพ์</translation>
     </message>
     <message>
         <source>Change the app language</source>
-        <translation type="unfinished"></translation>
+        <translation>เปลี่ยนภาษาของแอป</translation>
     </message>
     <message>
         <source>0 min</source>
-        <translation type="unfinished"></translation>
+        <translation>0 นาที</translation>
     </message>
     <message>
         <source>under a minute</source>
-        <translation type="unfinished"></translation>
+        <translation>ไม่ถึงหนึ่งนาที</translation>
     </message>
     <message>
         <source>%1 h</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ชม.</translation>
     </message>
     <message>
         <source>%1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 วินาที</translation>
     </message>
     <message>
         <source>%1 ms</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 มิลลิวินาที</translation>
     </message>
     <message>
         <source>Not set</source>
-        <translation type="unfinished"></translation>
+        <translation>ยังไม่ได้ตั้ง</translation>
     </message>
     <message>
         <source>Clear shortcut</source>
-        <translation type="unfinished"></translation>
+        <translation>ล้างปุ่มลัด</translation>
     </message>
     <message>
         <source>Add Ctrl, Alt or Super so normal typing still works.</source>
-        <translation type="unfinished"></translation>
+        <translation>เพิ่ม Ctrl, Alt หรือ Super เพื่อให้พิมพ์ตามปกติได้</translation>
     </message>
     <message>
         <source>Type a shortcut…</source>
-        <translation type="unfinished"></translation>
+        <translation>พิมพ์ปุ่มลัด…</translation>
     </message>
     <message>
         <source>Recording shortcut</source>
-        <translation type="unfinished"></translation>
+        <translation>กำลังบันทึกปุ่มลัด</translation>
     </message>
     <message>
         <source>Shortcut %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ปุ่มลัด %1</translation>
     </message>
     <message>
         <source>Record shortcut</source>
-        <translation type="unfinished"></translation>
+        <translation>บันทึกปุ่มลัด</translation>
     </message>
     <message>
         <source>Shortcut not set</source>
-        <translation type="unfinished"></translation>
+        <translation>ยังไม่ได้ตั้งปุ่มลัด</translation>
     </message>
     <message>
         <source>Press to record a new shortcut. Escape cancels.</source>
-        <translation type="unfinished"></translation>
+        <translation>กดเพื่อบันทึกปุ่มลัดใหม่ กด Escape เพื่อยกเลิก</translation>
     </message>
     <message>
         <source>Your tray icon is hidden</source>
-        <translation type="unfinished"></translation>
+        <translation>ไอคอนในถาดระบบของคุณถูกซ่อนอยู่</translation>
     </message>
     <message>
         <source>This computer has no on-device language model</source>
-        <translation type="unfinished"></translation>
+        <translation>คอมพิวเตอร์เครื่องนี้ไม่มีโมเดลภาษาในเครื่อง</translation>
     </message>
     <message>
         <source>Turn on the on-device model in the desktop&apos;s settings</source>
-        <translation type="unfinished"></translation>
+        <translation>เปิดโมเดลในเครื่องในการตั้งค่าเดสก์ท็อป</translation>
     </message>
     <message>
         <source>The on-device model is unavailable</source>
-        <translation type="unfinished"></translation>
+        <translation>โมเดลในเครื่องไม่พร้อมใช้งาน</translation>
     </message>
     <message>
         <source>Downloading. The on-device model fills in until it&apos;s done.</source>
-        <translation type="unfinished"></translation>
+        <translation>กำลังดาวน์โหลด โมเดลในเครื่องจะทำงานแทนจนกว่าจะเสร็จ</translation>
     </message>
     <message>
         <source>The on-device model fills in until you download it.</source>
-        <translation type="unfinished"></translation>
+        <translation>โมเดลในเครื่องจะทำงานแทนจนกว่าคุณจะดาวน์โหลด</translation>
     </message>
     <message>
         <source>%1 shares no text. Quit it and start it with %2 to get suggestions in it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ไม่แชร์ข้อความ ปิดแอปนั้นแล้วเริ่มด้วย %2 เพื่อรับคำแนะนำในแอปนั้น</translation>
     </message>
     <message>
         <source>On-device model</source>
-        <translation type="unfinished"></translation>
+        <translation>โมเดลในเครื่อง</translation>
     </message>
     <message>
         <source>The system&apos;s own language model. Nothing to download.</source>
-        <translation type="unfinished"></translation>
+        <translation>โมเดลภาษาของระบบเอง ไม่ต้องดาวน์โหลด</translation>
     </message>
     <message>
         <source>A website name cannot hold spaces, tabs or line breaks.</source>
-        <translation type="unfinished"></translation>
+        <translation>ชื่อเว็บไซต์ต้องไม่มีเว้นวรรค แท็บ หรือการขึ้นบรรทัดใหม่</translation>
     </message>
     <message>
         <source>Only addresses that start with http or https can be added.</source>
-        <translation type="unfinished"></translation>
+        <translation>เพิ่มได้เฉพาะที่อยู่ที่ขึ้นต้นด้วย http หรือ https</translation>
     </message>
     <message>
         <source>That is not a website name. Type one such as wikipedia.org.</source>
-        <translation type="unfinished"></translation>
+        <translation>นี่ไม่ใช่ชื่อเว็บไซต์ พิมพ์ชื่อ เช่น wikipedia.org</translation>
     </message>
     <message>
         <source>A port is a number from 1 to 65535.</source>
-        <translation type="unfinished"></translation>
+        <translation>พอร์ตคือตัวเลขตั้งแต่ 1 ถึง 65535</translation>
     </message>
     <message>
         <source>The on-device model fills in until the download is done.</source>
-        <translation type="unfinished"></translation>
+        <translation>โมเดลในเครื่องจะทำงานแทนจนกว่าการดาวน์โหลดจะเสร็จ</translation>
     </message>
     <message>
         <source>Suggestions start once the download is done.</source>
-        <translation type="unfinished"></translation>
+        <translation>คำแนะนำจะเริ่มเมื่อดาวน์โหลดเสร็จ</translation>
     </message>
     <message>
         <source>This frees %1. The on-device model fills in until you download it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>จะได้พื้นที่คืน %1 โมเดลในเครื่องจะทำงานแทนจนกว่าคุณจะดาวน์โหลดอีกครั้ง</translation>
     </message>
     <message>
         <source>This frees %1. The %app model can&apos;t suggest until you download it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>จะได้พื้นที่คืน %1 โมเดล %app จะแนะนำไม่ได้จนกว่าคุณจะดาวน์โหลดอีกครั้ง</translation>
     </message>
     <message>
         <source>There&apos;s no room for it, or your panel has no system tray. Add the panel&apos;s system tray or status area applet in its settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>ไม่มีที่ว่างสำหรับไอคอน หรือแผงของคุณไม่มีถาดระบบ เพิ่มแอปเพล็ตถาดระบบหรือพื้นที่สถานะในการตั้งค่าของแผง</translation>
     </message>
     <message>
         <source>GNOME shows tray icons only with the AppIndicator extension. Install the gnome-shell-extension-appindicator package, log out and in, then turn it on in Extensions.</source>
-        <translation type="unfinished"></translation>
+        <translation>GNOME จะแสดงไอคอนในถาดเฉพาะเมื่อมีส่วนขยาย AppIndicator ติดตั้งแพ็กเกจ gnome-shell-extension-appindicator ออกจากระบบแล้วเข้าใหม่ จากนั้นเปิดใช้ในแอป “ส่วนขยาย”</translation>
     </message>
     <message>
         <source>GNOME shows tray icons only with the AppIndicator extension. It is installed but off: turn it on in Extensions.</source>
-        <translation type="unfinished"></translation>
+        <translation>GNOME จะแสดงไอคอนในถาดเฉพาะเมื่อมีส่วนขยาย AppIndicator ส่วนขยายติดตั้งแล้วแต่ปิดอยู่: เปิดใช้ในแอป “ส่วนขยาย”</translation>
     </message>
     <message>
         <source>Until then, open %app from your applications menu to reach Settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>ระหว่างนี้ ให้เปิด %app จากเมนูแอปพลิเคชันเพื่อเข้าถึงการตั้งค่า</translation>
     </message>
     <message>
         <source>Open Extensions</source>
-        <translation type="unfinished"></translation>
+        <translation>เปิด “ส่วนขยาย”</translation>
     </message>
     <message>
         <source>Show Count in Tray</source>
-        <translation type="unfinished"></translation>
+        <translation>แสดงจำนวนในถาด</translation>
     </message>
     <message>
         <source>%1 shares no text</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ไม่แชร์ข้อความ</translation>
     </message>
     <message>
         <source>Copy command</source>
-        <translation type="unfinished"></translation>
+        <translation>คัดลอกคำสั่ง</translation>
     </message>
     <message>
         <source>There&apos;s no account and no analytics. With the %app model or the on-device model, your text stays on this computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>ไม่มีบัญชีและไม่มีการวิเคราะห์ข้อมูล เมื่อใช้โมเดล %app หรือโมเดลในเครื่อง ข้อความของคุณจะอยู่บนคอมพิวเตอร์เครื่องนี้</translation>
     </message>
     <message>
         <source>There&apos;s no account and no analytics. With the %app model, your text stays on this computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>ไม่มีบัญชีและไม่มีการวิเคราะห์ข้อมูล เมื่อใช้โมเดล %app ข้อความของคุณจะอยู่บนคอมพิวเตอร์เครื่องนี้</translation>
     </message>
     <message>
         <source>%app lives in your system tray from now on. Click its icon to pause it in an app or open Settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>นับจากนี้ %app จะอยู่ในถาดระบบของคุณ คลิกไอคอนเพื่อหยุดชั่วคราวในแอปหรือเปิดการตั้งค่า</translation>
     </message>
     <message>
         <source>%app has no account, no analytics and no servers of its own. The %app model and the on-device model keep your text on this computer. Other engines get it only if you set one up.</source>
-        <translation type="unfinished"></translation>
+        <translation>%app ไม่มีบัญชี ไม่มีการวิเคราะห์ข้อมูล และไม่มีเซิร์ฟเวอร์ของตัวเอง โมเดล %app และโมเดลในเครื่องเก็บข้อความของคุณไว้บนคอมพิวเตอร์เครื่องนี้ เอนจินอื่นจะได้รับข้อความก็ต่อเมื่อคุณตั้งค่าไว้เท่านั้น</translation>
     </message>
     <message>
         <source>%app has no account, no analytics and no servers of its own. The %app model keeps your text on this computer. Other engines get it only if you set one up.</source>
-        <translation type="unfinished"></translation>
+        <translation>%app ไม่มีบัญชี ไม่มีการวิเคราะห์ข้อมูล และไม่มีเซิร์ฟเวอร์ของตัวเอง โมเดล %app เก็บข้อความของคุณไว้บนคอมพิวเตอร์เครื่องนี้ เอนจินอื่นจะได้รับข้อความก็ต่อเมื่อคุณตั้งค่าไว้เท่านั้น</translation>
     </message>
     <message>
         <source>Installed applications</source>
-        <translation type="unfinished"></translation>
+        <translation>แอปพลิเคชันที่ติดตั้ง</translation>
     </message>
     <message>
         <source>%app reads these only while making a suggestion and never saves them. With the %app model or the on-device model, nothing leaves your computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>%app อ่านสิ่งเหล่านี้เฉพาะขณะสร้างคำแนะนำและไม่บันทึกไว้เลย เมื่อใช้โมเดล %app หรือโมเดลในเครื่อง จะไม่มีสิ่งใดออกจากคอมพิวเตอร์ของคุณ</translation>
     </message>
     <message>
         <source>%app reads these only while making a suggestion and never saves them. With the %app model, nothing leaves your computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>%app อ่านสิ่งเหล่านี้เฉพาะขณะสร้างคำแนะนำและไม่บันทึกไว้เลย เมื่อใช้โมเดล %app จะไม่มีสิ่งใดออกจากคอมพิวเตอร์ของคุณ</translation>
     </message>
     <message>
         <source>The %app model keeps your text on this computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>โมเดล %app เก็บข้อความของคุณไว้บนคอมพิวเตอร์เครื่องนี้</translation>
     </message>
     <message>
         <source>The key holds a line break or another control character. Paste it again without them.</source>
-        <translation type="unfinished"></translation>
+        <translation>คีย์มีการขึ้นบรรทัดใหม่หรืออักขระควบคุมอื่น วางอีกครั้งโดยไม่มีอักขระเหล่านั้น</translation>
     </message>
     <message>
         <source>Waiting for the keyring to store the key.</source>
-        <translation type="unfinished"></translation>
+        <translation>กำลังรอให้พวงกุญแจจัดเก็บคีย์</translation>
     </message>
     <message>
         <source>The keyring cannot keep this key, so it is used only until %app quits.</source>
-        <translation type="unfinished"></translation>
+        <translation>พวงกุญแจเก็บคีย์นี้ไม่ได้ จึงใช้ได้จนกว่า %app จะปิดเท่านั้น</translation>
     </message>
     <message>
         <source>Show in the system tray</source>
-        <translation type="unfinished"></translation>
+        <translation>แสดงในถาดระบบ</translation>
     </message>
     <message>
         <source>Pause or open Settings from the system tray. Hidden? Open %app from your applications menu to come back.</source>
-        <translation type="unfinished"></translation>
+        <translation>หยุดชั่วคราวหรือเปิดการตั้งค่าจากถาดระบบ หากซ่อนไว้ ให้เปิด %app จากเมนูแอปพลิเคชันเพื่อกลับมา</translation>
     </message>
     <message>
         <source>This tray can&apos;t show text beside icons, so the count shows in the icon&apos;s tooltip.</source>
-        <translation type="unfinished"></translation>
+        <translation>ถาดนี้แสดงข้อความข้างไอคอนไม่ได้ จำนวนจึงแสดงในคำแนะนำเครื่องมือของไอคอน</translation>
     </message>
     <message>
         <source>VS Code, VSCodium, Cursor, Zed, Kate, Sublime Text, JetBrains IDEs and similar apps.</source>
-        <translation type="unfinished"></translation>
+        <translation>VS Code, VSCodium, Cursor, Zed, Kate, Sublime Text, JetBrains IDE และแอปที่คล้ายกัน</translation>
     </message>
     <message>
         <source>Your settings could not be read, so they were set aside and %app started over with its defaults.</source>
-        <translation type="unfinished"></translation>
+        <translation>อ่านการตั้งค่าของคุณไม่ได้ จึงแยกเก็บไว้ต่างหาก และ %app เริ่มใหม่ด้วยค่าเริ่มต้น</translation>
     </message>
     <message>
         <source>Your settings are not saved: %app cannot write to its settings folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>การตั้งค่าของคุณไม่ได้บันทึก: %app เขียนลงโฟลเดอร์การตั้งค่าไม่ได้</translation>
     </message>
     <message>
         <source>Your app and website rules could not be read, so they were set aside.</source>
-        <translation type="unfinished"></translation>
+        <translation>อ่านกฎของแอปและเว็บไซต์ของคุณไม่ได้ จึงแยกเก็บไว้ต่างหาก</translation>
     </message>
     <message>
         <source>Your statistics could not be read, so they were set aside and counting started over.</source>
-        <translation type="unfinished"></translation>
+        <translation>อ่านสถิติของคุณไม่ได้ จึงแยกเก็บไว้ต่างหาก และเริ่มนับใหม่</translation>
     </message>
     <message>
         <source>Not saved: %app cannot write to its data folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>ไม่ได้บันทึก: %app เขียนลงโฟลเดอร์ข้อมูลไม่ได้</translation>
     </message>
     <message numerus="yes">
         <source>%Ln suggestions. %1 selected</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>คำแนะนำ %Ln รายการ เลือก %1 อยู่</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln min</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln นาที</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln words</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln คำ</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln passages from here</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln ท่อนข้อความจากที่นี่</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>words</source>
         <comment>unit after a count</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>คำ</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln days</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln วัน</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Words saved per day over the last %Ln days</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>คำที่ประหยัดได้ต่อวันในช่วง %Ln วันที่ผ่านมา</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln day streak</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>ต่อเนื่อง %Ln วัน</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln passages remembered</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>จำไว้ %Ln ท่อนข้อความ</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 of %Ln done</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>เสร็จ %1 จาก %Ln</numerusform>
         </translation>
     </message>
     <message>
         <source>enter</source>
-        <translation type="unfinished"></translation>
+        <translation>enter</translation>
     </message>
     <message>
         <source>Allow screen capture so %app can read those too. Most apps work without it.</source>
-        <translation type="unfinished"></translation>
+        <translation>อนุญาตการจับภาพหน้าจอเพื่อให้ %app อ่านข้อความเหล่านั้นได้ด้วย แอปส่วนใหญ่ทำงานได้โดยไม่ต้องใช้</translation>
     </message>
     <message>
         <source>Type a colon and a word, like :rocket, then press Tab or Enter to pick.</source>
-        <translation type="unfinished"></translation>
+        <translation>พิมพ์ทวิภาคตามด้วยคำ เช่น :rocket แล้วกด Tab หรือ Enter เพื่อเลือก</translation>
     </message>
     <message>
         <source>You can switch memory off for single apps under Apps &amp; Sites. The key that unlocks it lives in your keyring.</source>
-        <translation type="unfinished"></translation>
+        <translation>คุณปิดความจำสำหรับแต่ละแอปได้ใน “แอปและเว็บไซต์” คีย์ที่ใช้ปลดล็อกเก็บอยู่ในพวงกุญแจของคุณ</translation>
     </message>
     <message numerus="yes">
         <source>%Ln emoji. %1 selected</source>

@@ -1,7 +1,12 @@
 #include "ui/design/Formatters.h"
 
+#include <QCoreApplication>
 #include <QLocale>
+#include <QSet>
+#include <QTranslator>
 #include <gtest/gtest.h>
+
+#include <vector>
 
 using namespace tq;
 
@@ -50,4 +55,45 @@ TEST(Formatters, DecimalCommaLocale)
     EXPECT_EQ(formatWordCount(12345), QStringLiteral("12.345 words"));
     // Whole milliseconds and minutes are put in without grouping.
     EXPECT_EQ(formatLatency(999), QStringLiteral("999 ms"));
+}
+
+TEST(Formatters, CountsTakeEachLanguagesPluralForms)
+{
+    // Counts in one plural category share the word and differ only in the number; the
+    // categories give the language's number of different words (Arabic's zero, many and
+    // other forms of "word" are spelled alike).
+    const struct {
+        const char* language;
+        std::vector<std::vector<int>> categories; // each inner list: counts of one category
+        int distinct;
+    } cases[] = {
+        {"ru", {{1, 21, 101}, {2, 3, 22}, {5, 11, 12, 100}}, 3},
+        {"pl", {{1}, {2, 4, 22}, {5, 12, 21}}, 3},
+        {"ar", {{0}, {1}, {2}, {3, 10, 103}, {11, 99}, {100, 1000}}, 4},
+        {"fr", {{0, 1}, {2, 100}}, 2},
+        {"ja", {{1, 2, 5}}, 1},
+    };
+    const QLocale before;
+    for (const auto& c : cases) {
+        QTranslator translator;
+        ASSERT_TRUE(translator.load(QStringLiteral(":/i18n-test/tessaquill_") + QLatin1String(c.language))) << c.language;
+        QCoreApplication::installTranslator(&translator);
+        QLocale::setDefault(QLocale(QLatin1String(c.language)));
+        auto wordOf = [](std::int64_t n) {
+            QString s = formatWordCount(n);
+            s.remove(QLocale().toString(qint64(n)));
+            return s.trimmed();
+        };
+        QSet<QString> seen;
+        for (const auto& category : c.categories) {
+            const QString word = wordOf(category.front());
+            EXPECT_FALSE(word.isEmpty()) << c.language;
+            for (int n : category)
+                EXPECT_EQ(wordOf(n), word) << c.language << " " << n;
+            seen << word;
+        }
+        EXPECT_EQ(seen.size(), c.distinct) << c.language;
+        QCoreApplication::removeTranslator(&translator);
+    }
+    QLocale::setDefault(before);
 }
