@@ -82,6 +82,12 @@ AXFieldSource::Caret AXFieldSource::caretRect(const AXElement& element, qint64 l
         } else {
             const qint64 lastLength = before.isEmpty() ? 1 : chars::last(before).size();
             const std::optional<QRectF> prev = box(location - std::min(lastLength, location), std::min(lastLength, location));
+            // After a character that runs right to left the caret stands at its left edge;
+            // toolkits place the empty box at the end of such a line on its wrong side.
+            const QStringView line = chars::lastLine(before);
+            if (prev && !line.isEmpty()
+                && chars::runsRightToLeft(line, line.size() - 1, chars::firstStrongIsRightToLeft(line).value_or(false)))
+                return {empty && midY(*empty) < minY(*prev) ? leading(*empty) : leading(*prev), std::nullopt};
             if (empty && prev)
                 return {midY(*empty) > maxY(*prev) ? trailing(*prev) : leading(*empty), std::nullopt};
             if (empty)
@@ -244,7 +250,8 @@ std::optional<double> AXFieldSource::lineStartX(const AXElement& element, qint64
     const std::optional<QRectF> first = element.bounds(AXRange{location - n, charLength(before, start)});
     if (!first || std::abs(midY(*first) - midY(caret)) >= 0.5 * caret.height())
         return std::nullopt;
-    return minX(*first);
+    // A right-to-left line begins at its right edge.
+    return chars::firstStrongIsRightToLeft(QStringView(before).sliced(start)).value_or(false) ? maxX(*first) : minX(*first);
 }
 
 std::pair<std::optional<double>, std::optional<QString>> AXFieldSource::readFont(const AXElement& element, qint64 location)

@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPaintEvent>
+#include <QTextLayout>
 
 #include <cmath>
 
@@ -141,6 +142,23 @@ void GhostView::paintEvent(QPaintEvent*)
     draw(p, flat && !overField);
 }
 
+void GhostView::drawRow(QPainter& p, const QString& text, const QFont& font, const QPointF& topLeft) const
+{
+    // Shaped as one run in the paragraph's direction (the bidi algorithm orders mixed text),
+    // drawn from the row's left end whatever the widget's own direction.
+    QTextLayout row(text, font, p.device());
+    QTextOption option(Qt::AlignLeft | Qt::AlignAbsolute);
+    option.setTextDirection(content->rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
+    option.setWrapMode(QTextOption::NoWrap);
+    row.setTextOption(option);
+    row.beginLayout();
+    QTextLine line = row.createLine();
+    line.setLineWidth(1.0e6);
+    line.setPosition(QPointF(0, 0));
+    row.endLayout();
+    line.draw(&p, QPointF(topLeft.x() - line.x(), topLeft.y()));
+}
+
 void GhostView::draw(QPainter& p, bool opaque) const
 {
     p.setRenderHint(QPainter::Antialiasing, !opaque);
@@ -175,7 +193,7 @@ void GhostView::draw(QPainter& p, bool opaque) const
         } else {
             p.setPen(line.inBox || layout->anchored ? boxRow : caretRow);
         }
-        p.drawText(QPointF(x, y + fm.ascent()), line.text);
+        drawRow(p, line.text, font, QPointF(x, y));
     }
 
     if (const QRectF cap = hintRect(); !cap.isEmpty()) {
