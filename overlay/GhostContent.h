@@ -34,8 +34,14 @@ struct GhostContent {
     bool anchored = false;    // a pill under (or above) the field instead of at the caret
     bool rightToLeft = false; // the caret's paragraph runs right to left: the ghost goes on leftwards
 
-    // The text drawn: the completion itself, or "→ " and the replacement.
-    QString shownText() const { return kind.isFix() ? QStringLiteral("→ ") + kind.text : kind.text; }
+    // The text drawn: the completion itself, or an arrow in the paragraph's direction ("→ ",
+    // "← " right to left) and the replacement.
+    QString shownText() const
+    {
+        if (!kind.isFix())
+            return kind.text;
+        return (rightToLeft ? QStringLiteral("← ") : QStringLiteral("→ ")) + kind.text;
+    }
 
     friend bool operator==(const GhostContent&, const GhostContent&) = default;
 };

@@ -225,3 +225,21 @@ TEST(PlausibleBox, HeightLimits)
     EXPECT_FALSE(AXFieldSource::plausibleBox(QRectF(0, 0, 10, 24), QRectF(0, 0, 1, 16)));
     EXPECT_TRUE(AXFieldSource::plausibleBox(QRectF(0, 0, 10, 23.9), QRectF(0, 0, 1, 16)));
 }
+
+// A right-to-left line, right-aligned at x 300: the caret after a Hebrew letter stands at the
+// letter's left edge, whatever side the toolkit puts the empty box at the end on, and the line
+// begins at its right edge.
+TEST_F(Caret, RightToLeftLineIsReadFromItsOwnSide)
+{
+    const QString text = QStringLiteral("שלום ");
+    field->text = text;
+    field->boundsFor = [&](AXRange r) -> std::optional<QRectF> {
+        if (r.length == 0)
+            return QRectF(300, 102, 0, 16); // the line's far end
+        return QRectF(300 - 8 * (r.location + r.length), 102, 8 * r.length, 16);
+    };
+    const auto c = AXFieldSource::caretRect(element(), 5, text);
+    EXPECT_EQ(c.rect, flipped(QRectF(260, 102, 1, 16)));
+    ASSERT_TRUE(c.rect);
+    EXPECT_EQ(AXFieldSource::lineStartX(element(), 5, text, *c.rect), 300);
+}

@@ -178,6 +178,10 @@ TEST(GhostLayout, FixShowsArrowAndReplacement)
     GhostContent c = content("");
     c.kind = GhostContent::Kind::fix("teh", "the");
     EXPECT_EQ(GhostLayout::make(c, kBounds, fakeMetrics()).lines[0].text, "→ the");
+    c.kind = GhostContent::Kind::fix("שלמ", "שלום");
+    c.rightToLeft = true; // the arrow points the way the text runs
+    c.caretRect.moveLeft(400);
+    EXPECT_EQ(GhostLayout::make(c, kBounds, fakeMetrics()).lines[0].text, "← שלום");
 }
 
 // A right-to-left paragraph is laid out as the mirror image of the left-to-right one: the
