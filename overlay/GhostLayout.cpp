@@ -179,7 +179,6 @@ GhostLayout leftToRight(const GhostContent& content, const QRectF& bounds, const
     auto width = [&](const QString& s) { return std::ceil(m.textWidth(s, font)); };
 
     GhostLayout layout;
-    const auto splitWords = &GhostLayout::splitWords;
     QString firstRow;
     QList<Line> boxLines;
 
@@ -187,7 +186,7 @@ GhostLayout leftToRight(const GhostContent& content, const QRectF& bounds, const
         const double room = std::max(rightLimit - caretX, kLeastInlineRoom);
         firstRow = width(shown) <= room ? shown : fitWithEllipsis(shown, room, font, m);
     } else {
-        const QStringList words = splitWords(shown);
+        const QStringList words = GhostLayout::splitWords(shown);
         qsizetype next = 0;
         for (; next < words.size(); ++next) {
             if (caretX + width(firstRow + words.at(next)) > rightLimit)
@@ -198,7 +197,7 @@ GhostLayout leftToRight(const GhostContent& content, const QRectF& bounds, const
         if (!rest.isEmpty()) {
             QStringList rows;
             QString current;
-            for (const QString& word : splitWords(rest)) {
+            for (const QString& word : GhostLayout::splitWords(rest)) {
                 const QString candidate = current + word;
                 if (lineStart + width(candidate) <= rightLimit || current.isEmpty()) {
                     current = candidate;

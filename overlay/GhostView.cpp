@@ -142,10 +142,11 @@ void GhostView::paintEvent(QPaintEvent*)
     draw(p, flat && !overField);
 }
 
-void GhostView::drawRow(QPainter& p, const QString& text, const QFont& font, const QPointF& topLeft) const
+void GhostView::drawRow(QPainter& p, const QString& text, const QFont& font, const QPointF& baseline) const
 {
     // Shaped as one run in the paragraph's direction (the bidi algorithm orders mixed text),
-    // drawn from the row's left end whatever the widget's own direction.
+    // drawn from the row's left end whatever the widget's own direction, on the font's own
+    // baseline (a fallback face for another script may make the line taller).
     QTextLayout row(text, font, p.device());
     QTextOption option(Qt::AlignLeft | Qt::AlignAbsolute);
     option.setTextDirection(content->rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
@@ -156,7 +157,7 @@ void GhostView::drawRow(QPainter& p, const QString& text, const QFont& font, con
     line.setLineWidth(1.0e6);
     line.setPosition(QPointF(0, 0));
     row.endLayout();
-    line.draw(&p, QPointF(topLeft.x() - line.x(), topLeft.y()));
+    line.draw(&p, QPointF(baseline.x() - line.x(), baseline.y() - line.ascent()));
 }
 
 void GhostView::draw(QPainter& p, bool opaque) const
@@ -193,7 +194,7 @@ void GhostView::draw(QPainter& p, bool opaque) const
         } else {
             p.setPen(line.inBox || layout->anchored ? boxRow : caretRow);
         }
-        drawRow(p, line.text, font, QPointF(x, y));
+        drawRow(p, line.text, font, QPointF(x, y + fm.ascent()));
     }
 
     if (const QRectF cap = hintRect(); !cap.isEmpty()) {
