@@ -82,12 +82,18 @@ AXFieldSource::Caret AXFieldSource::caretRect(const AXElement& element, qint64 l
         } else {
             const qint64 lastLength = before.isEmpty() ? 1 : chars::last(before).size();
             const std::optional<QRectF> prev = box(location - std::min(lastLength, location), std::min(lastLength, location));
-            // After a character that runs right to left the caret stands at its left edge;
-            // toolkits place the empty box at the end of such a line on its wrong side.
+            // A right-to-left paragraph ends at the left edge of its line, whatever runs last
+            // (toolkits put the empty box at its end on the wrong side): the left edge of the
+            // line's box where it is one row, else the side the last character runs to.
             const QStringView line = chars::lastLine(before);
-            if (prev && !line.isEmpty()
-                && chars::runsRightToLeft(line, line.size() - 1, chars::firstStrongIsRightToLeft(line).value_or(false)))
-                return {empty && midY(*empty) < minY(*prev) ? leading(*empty) : leading(*prev), std::nullopt};
+            if (prev && chars::firstStrongIsRightToLeft(line).value_or(false)) {
+                if (empty && midY(*empty) < minY(*prev))
+                    return {leading(*empty), std::nullopt};
+                const std::optional<QRectF> row = location >= line.size() ? box(location - line.size(), line.size()) : std::nullopt;
+                if (row && row->height() < 1.5 * prev->height() && std::abs(midY(*row) - midY(*prev)) < 0.5 * prev->height())
+                    return {QRectF(minX(*row), minY(*prev), 1, prev->height()), std::nullopt};
+                return {chars::runsRightToLeft(line, line.size() - 1, true) ? leading(*prev) : trailing(*prev), std::nullopt};
+            }
             if (empty && prev)
                 return {midY(*empty) > maxY(*prev) ? trailing(*prev) : leading(*empty), std::nullopt};
             if (empty)
