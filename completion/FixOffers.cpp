@@ -1,6 +1,7 @@
 #include "completion/FixOffers.h"
 
 #include "app/services/TypoChecker.h"
+#include "overlay/GhostLayout.h"
 #include "platform/Chars.h"
 #include "platform/Log.h"
 #include "settings/Preferences.h"
@@ -51,6 +52,7 @@ void FixOffers::present(const SpellingFix& fix, const FieldSnapshot& s)
     content.tinted = false;
     content.verticalNudge = prefs_.verticalNudge();
     content.anchored = false;
+    content.rightToLeft = GhostLayout::runsRightToLeft(chars::lastLine(s.before), fix.replacement);
     log::info(QStringLiteral("fix: present: caret %1,%2 h%3")
                   .arg(qRound(s.caretRect->x()))
                   .arg(qRound(s.caretRect->y()))

@@ -98,6 +98,7 @@ bool GhostPresenter::present(const QString& text, const FieldSnapshot& s, const 
     content.tinted = prefs_.ghostStyle() == GhostStyle::tinted;
     content.verticalNudge = prefs_.verticalNudge();
     content.anchored = !s.caretRect.has_value();
+    content.rightToLeft = GhostLayout::runsRightToLeft(chars::lastLine(s.before), text);
 
     log::info(QStringLiteral("present: caret %1,%2 h%3, field %4, line start %5, font %6, wrap %7, lines before %8")
                   .arg(whole(caret.x()), whole(caret.y()), whole(caret.height()),
@@ -119,7 +120,8 @@ void GhostPresenter::learnAdvanceScale(const FieldSnapshot& s, const std::option
         return;
     if (!s.before.endsWith(*injected) || !s.caretRect || !(check.estimated > 0))
         return;
-    const double ratio = (s.caretRect->x() - check.from) / check.estimated;
+    const double moved = s.caretRect->x() - check.from;
+    const double ratio = (check.rightToLeft ? -moved : moved) / check.estimated;
     if (ratio >= 0.6 && ratio <= 1.6)
         advanceScale_.insert(s.fieldKey, ratio);
 }
@@ -130,7 +132,7 @@ void GhostPresenter::expectAdvance(const QString& fieldKey, const QString& text)
     if (!content || content->anchored)
         return;
     if (const std::optional<double> width = measure(text))
-        advanceCheck_ = AdvanceCheck{fieldKey, content->caretRect.x(), *width};
+        advanceCheck_ = AdvanceCheck{fieldKey, content->caretRect.x(), *width, content->rightToLeft};
 }
 
 void GhostPresenter::advance(const QString& typed, const QString& rest, const std::optional<QString>& fieldKey)
@@ -145,7 +147,9 @@ void GhostPresenter::advance(const QString& typed, const QString& rest, const st
     if (!content->anchored) {
         if (const std::optional<double> w = measure(typed)) {
             const double scale = fieldKey ? advanceScale_.value(*fieldKey, 1.0) : 1.0;
-            content->caretRect.moveLeft(content->caretRect.x() + std::trunc(scale * *w));
+            // Right to left the caret moves towards the left.
+            const double step = std::trunc(scale * *w);
+            content->caretRect.moveLeft(content->caretRect.x() + (content->rightToLeft ? -step : step));
         }
     }
     content->kind = GhostContent::Kind::completion(rest);

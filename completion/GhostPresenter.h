@@ -52,6 +52,7 @@ private:
         QString fieldKey;
         double from = 0;
         double estimated = 0;
+        bool rightToLeft = false;
     };
 
     std::optional<double> measure(const QString& text) const;

@@ -82,6 +82,18 @@ AXFieldSource::Caret AXFieldSource::caretRect(const AXElement& element, qint64 l
         } else {
             const qint64 lastLength = before.isEmpty() ? 1 : chars::last(before).size();
             const std::optional<QRectF> prev = box(location - std::min(lastLength, location), std::min(lastLength, location));
+            // A right-to-left paragraph ends at the left edge of its line, whatever runs last
+            // (toolkits put the empty box at its end on the wrong side): the left edge of the
+            // line's box where it is one row, else the side the last character runs to.
+            const QStringView line = chars::lastLine(before);
+            if (prev && chars::firstStrongIsRightToLeft(line).value_or(false)) {
+                if (empty && midY(*empty) < minY(*prev))
+                    return {leading(*empty), std::nullopt};
+                const std::optional<QRectF> row = location >= line.size() ? box(location - line.size(), line.size()) : std::nullopt;
+                if (row && row->height() < 1.5 * prev->height() && std::abs(midY(*row) - midY(*prev)) < 0.5 * prev->height())
+                    return {QRectF(minX(*row), minY(*prev), 1, prev->height()), std::nullopt};
+                return {chars::runsRightToLeft(line, line.size() - 1, true) ? leading(*prev) : trailing(*prev), std::nullopt};
+            }
             if (empty && prev)
                 return {midY(*empty) > maxY(*prev) ? trailing(*prev) : leading(*empty), std::nullopt};
             if (empty)
@@ -244,7 +256,8 @@ std::optional<double> AXFieldSource::lineStartX(const AXElement& element, qint64
     const std::optional<QRectF> first = element.bounds(AXRange{location - n, charLength(before, start)});
     if (!first || std::abs(midY(*first) - midY(caret)) >= 0.5 * caret.height())
         return std::nullopt;
-    return minX(*first);
+    // A right-to-left line begins at its right edge.
+    return chars::firstStrongIsRightToLeft(QStringView(before).sliced(start)).value_or(false) ? maxX(*first) : minX(*first);
 }
 
 std::pair<std::optional<double>, std::optional<QString>> AXFieldSource::readFont(const AXElement& element, qint64 location)

@@ -23,7 +23,7 @@ struct GhostContent {
 
     Kind kind;
     QRectF caretRect;                 // top (maxY) is the top of the caret's row
-    std::optional<double> lineStartX; // left edge of the caret's text line
+    std::optional<double> lineStartX; // where the caret's text line begins: its left edge, its right edge right to left
     std::optional<QRectF> fieldFrame;
     double fontSize = 13;
     std::optional<QString> fontName;
@@ -32,9 +32,16 @@ struct GhostContent {
     bool tinted = false;
     double verticalNudge = 0; // positive moves the text down
     bool anchored = false;    // a pill under (or above) the field instead of at the caret
+    bool rightToLeft = false; // the caret's paragraph runs right to left: the ghost goes on leftwards
 
-    // The text drawn: the completion itself, or "→ " and the replacement.
-    QString shownText() const { return kind.isFix() ? QStringLiteral("→ ") + kind.text : kind.text; }
+    // The text drawn: the completion itself, or an arrow in the paragraph's direction ("→ ",
+    // "← " right to left) and the replacement.
+    QString shownText() const
+    {
+        if (!kind.isFix())
+            return kind.text;
+        return (rightToLeft ? QStringLiteral("← ") : QStringLiteral("→ ")) + kind.text;
+    }
 
     friend bool operator==(const GhostContent&, const GhostContent&) = default;
 };

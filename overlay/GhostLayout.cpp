@@ -1,5 +1,6 @@
 #include "overlay/GhostLayout.h"
 
+#include "platform/Chars.h"
 #include "platform/FieldFont.h"
 
 #include <QFontDatabase>
@@ -25,6 +26,7 @@ constexpr int kMaxBoxRows = 3;
 constexpr double kFramePadding = 4;
 constexpr double kHintGap = 6;
 constexpr double kHintTrailing = 10;
+constexpr double kHintKeycapPadding = 10; // the keycap is the hint's text and 5 on each side
 const QString kEllipsis = QStringLiteral("…");
 
 double minX(const QRectF& r) { return r.x(); }
@@ -155,12 +157,16 @@ GhostLayout GhostLayout::anchoredBox(const GhostContent& content, const QFont& f
     return layout;
 }
 
-GhostLayout GhostLayout::make(const GhostContent& content, const QRectF& bounds, const GhostMetrics& m)
+namespace {
+
+// The left-to-right rules; a right-to-left paragraph goes through them mirrored.
+GhostLayout leftToRight(const GhostContent& content, const QRectF& bounds, const GhostMetrics& m)
 {
-    const QFont font = fontFor(content);
+    using Line = GhostLayout::Line;
+    const QFont font = GhostLayout::fontFor(content);
     const double fontHeight = m.fontHeight(font);
     if (content.anchored)
-        return anchoredBox(content, font, fontHeight, bounds, m);
+        return GhostLayout::anchoredBox(content, font, fontHeight, bounds, m);
 
     const QRectF& caret = content.caretRect;
     const double rowHeight = std::max({fontHeight, caret.height(), 1.0});
@@ -180,7 +186,7 @@ GhostLayout GhostLayout::make(const GhostContent& content, const QRectF& bounds,
         const double room = std::max(rightLimit - caretX, kLeastInlineRoom);
         firstRow = width(shown) <= room ? shown : fitWithEllipsis(shown, room, font, m);
     } else {
-        const QStringList words = splitWords(shown);
+        const QStringList words = GhostLayout::splitWords(shown);
         qsizetype next = 0;
         for (; next < words.size(); ++next) {
             if (caretX + width(firstRow + words.at(next)) > rightLimit)
@@ -191,7 +197,7 @@ GhostLayout GhostLayout::make(const GhostContent& content, const QRectF& bounds,
         if (!rest.isEmpty()) {
             QStringList rows;
             QString current;
-            for (const QString& word : splitWords(rest)) {
+            for (const QString& word : GhostLayout::splitWords(rest)) {
                 const QString candidate = current + word;
                 if (lineStart + width(candidate) <= rightLimit || current.isEmpty()) {
                     current = candidate;
@@ -237,7 +243,7 @@ GhostLayout GhostLayout::make(const GhostContent& content, const QRectF& bounds,
     if (content.hint && !layout.lines.isEmpty()) {
         const Line& last = layout.lines.last();
         const double hintX = last.x + width(last.text) + kHintGap;
-        hintWidth = std::ceil(m.textWidth(*content.hint, hintFont()));
+        hintWidth = std::ceil(m.textWidth(*content.hint, GhostLayout::hintFont()));
         if (hintX + hintWidth + kHintTrailing <= rightLimit + kRightMargin)
             layout.hintX = hintX;
     }
@@ -267,6 +273,39 @@ GhostLayout GhostLayout::make(const GhostContent& content, const QRectF& bounds,
     layout.anchored = false;
     layout.font = font;
     layout.lineHeight = rowHeight;
+    return layout;
+}
+
+// x ↦ −x: left and right swap, widths stay.
+QRectF mirrored(const QRectF& r) { return QRectF(-r.x() - r.width(), r.y(), r.width(), r.height()); }
+
+} // namespace
+
+bool GhostLayout::runsRightToLeft(QStringView lineBefore, QStringView continuation)
+{
+    return chars::firstStrongIsRightToLeft(lineBefore).value_or(chars::firstStrongIsRightToLeft(continuation).value_or(false));
+}
+
+GhostLayout GhostLayout::make(const GhostContent& content, const QRectF& bounds, const GhostMetrics& m)
+{
+    if (!content.rightToLeft)
+        return leftToRight(content, bounds, m);
+    // Mirrored, laid out left to right and mirrored back. The caret is a position: the
+    // text ends where it begins.
+    GhostContent flipped = content;
+    flipped.caretRect = QRectF(-content.caretRect.x(), content.caretRect.y(), content.caretRect.width(), content.caretRect.height());
+    if (content.lineStartX)
+        flipped.lineStartX = -*content.lineStartX;
+    if (content.fieldFrame)
+        flipped.fieldFrame = mirrored(*content.fieldFrame);
+    GhostLayout layout = leftToRight(flipped, mirrored(bounds), m);
+    for (Line& line : layout.lines)
+        line.x = -line.x - std::ceil(m.textWidth(line.text, layout.font));
+    if (layout.hintX && content.hint)
+        layout.hintX = -*layout.hintX - std::ceil(m.textWidth(*content.hint, hintFont())) - kHintKeycapPadding;
+    layout.frame = mirrored(layout.frame);
+    if (layout.container)
+        layout.container = mirrored(*layout.container);
     return layout;
 }
 

@@ -1,7 +1,9 @@
 #pragma once
 // Placement of ghost text: on the caret's row, continued in a box of at most three rows
 // under (or above) it, or as one pill anchored to the field. Pure geometry over fonts and
-// rectangles in bottom-left, y-up screen space.
+// rectangles in bottom-left, y-up screen space. Right-to-left paragraphs are laid out as the
+// mirror image: from the caret leftwards, rows wrapping to the line's right edge, the key
+// hint left of the text.
 
 #include "overlay/GhostContent.h"
 
@@ -9,6 +11,7 @@
 #include <QList>
 #include <QRectF>
 #include <QStringList>
+#include <QStringView>
 
 #include <functional>
 #include <optional>
@@ -48,6 +51,10 @@ struct GhostLayout {
                             const GhostMetrics& metrics = GhostMetrics::qt());
     static GhostLayout anchoredBox(const GhostContent& content, const QFont& font, double lineHeight,
                                    const QRectF& bounds, const GhostMetrics& metrics = GhostMetrics::qt());
+    // Whether a ghost continuing `lineBefore` (the caret's line up to the caret) with
+    // `continuation` runs right to left: the paragraph's first strong character decides, the
+    // continuation's when the line has none yet.
+    static bool runsRightToLeft(QStringView lineBefore, QStringView continuation);
     // Words, each keeping the spaces in front of it; joined they give the text back.
     static QStringList splitWords(const QString& text);
     // The area the layout may use on a screen: the visible frame, stretched to the screen's

@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPaintEvent>
+#include <QTextLayout>
 
 #include <cmath>
 
@@ -141,6 +142,24 @@ void GhostView::paintEvent(QPaintEvent*)
     draw(p, flat && !overField);
 }
 
+void GhostView::drawRow(QPainter& p, const QString& text, const QFont& font, const QPointF& baseline) const
+{
+    // Shaped as one run in the paragraph's direction (the bidi algorithm orders mixed text),
+    // drawn from the row's left end whatever the widget's own direction, on the font's own
+    // baseline (a fallback face for another script may make the line taller).
+    QTextLayout row(text, font, p.device());
+    QTextOption option(Qt::AlignLeft | Qt::AlignAbsolute);
+    option.setTextDirection(content->rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
+    option.setWrapMode(QTextOption::NoWrap);
+    row.setTextOption(option);
+    row.beginLayout();
+    QTextLine line = row.createLine();
+    line.setLineWidth(1.0e6);
+    line.setPosition(QPointF(0, 0));
+    row.endLayout();
+    line.draw(&p, QPointF(baseline.x() - line.x(), baseline.y() - line.ascent()));
+}
+
 void GhostView::draw(QPainter& p, bool opaque) const
 {
     p.setRenderHint(QPainter::Antialiasing, !opaque);
@@ -175,7 +194,7 @@ void GhostView::draw(QPainter& p, bool opaque) const
         } else {
             p.setPen(line.inBox || layout->anchored ? boxRow : caretRow);
         }
-        p.drawText(QPointF(x, y + fm.ascent()), line.text);
+        drawRow(p, line.text, font, QPointF(x, y + fm.ascent()));
     }
 
     if (const QRectF cap = hintRect(); !cap.isEmpty()) {

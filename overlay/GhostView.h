@@ -43,6 +43,7 @@ private:
     void draw(class QPainter& p, bool opaque) const;
     void drawBox(class QPainter& p, const QRectF& rect, bool dark, bool opaque) const;
     QRectF hintRect() const;
+    void drawRow(class QPainter& p, const QString& text, const QFont& font, const QPointF& baseline) const;
     double rowY(const GhostLayout::Line& line, double textHeight) const;
 };
 

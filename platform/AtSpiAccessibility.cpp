@@ -3,6 +3,7 @@
 #include "platform/AccessibilityAccess.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QPointF>
@@ -15,6 +16,7 @@
 #include <atspi/atspi.h>
 #define signals Q_SIGNALS
 
+#include <algorithm>
 #include <cmath>
 #include <map>
 #include <unordered_set>
@@ -105,6 +107,7 @@ struct AtSpiAccessibility::Impl {
     std::map<qint64, AtspiAccessible*> activeWindow;
     std::vector<class AtSpiObserver*> observers;
     std::map<QString, QString> toolkits; // by bus name
+    std::map<qint64, double> textScales; // by process
     quint64 textGeneration = 0;          // bumped by every text change seen
 
     bool ensure();
@@ -191,6 +194,7 @@ private:
     qint64 toUtf16(qint64 offset);
     qint64 toToolkit(qint64 utf16);
     QString toolkitName();
+    double textScale();
     bool isChromium();
     bool switchOnWebContent();
     // Role, states and extents are read once per handle: a handle lives for one reading.
@@ -565,7 +569,7 @@ QVariant AtSpiNode::attributed(AXRange range)
     // Points become the screen pixels the field draws in: GTK and Qt take the desktop's
     // resolution (Xft.dpi, else 96) as this program does, browsers 96 per inch at scale 1.
     const QScreen* screen = QGuiApplication::primaryScreen();
-    const double dpi = screen ? screen->logicalDotsPerInchY() : 96.0;
+    const double dpi = (screen ? screen->logicalDotsPerInchY() : 96.0) * textScale();
     if (const auto size = AtSpiAccessibility::fontSizeOnScreen(value("size"), dpi))
         font.insert(QString::fromLatin1(ax::kFontSize), *size);
     QString family = value("family-name");
@@ -712,6 +716,27 @@ std::optional<bool> AtSpiNode::isSettable(const QString& name)
         return false;
     g_object_unref(edit);
     return state(ATSPI_STATE_EDITABLE);
+}
+
+// The application's own text scale over this program's, read once per process.
+double AtSpiNode::textScale()
+{
+    const auto state = state_.lock();
+    if (!state || pid_ <= 0)
+        return 1.0;
+    auto it = state->textScales.find(pid_);
+    if (it == state->textScales.end()) {
+        QProcessEnvironment env;
+        QFile file(QStringLiteral("/proc/%1/environ").arg(pid_));
+        if (file.open(QIODevice::ReadOnly))
+            for (const QByteArray& entry : file.readAll().split('\0'))
+                if (const qsizetype eq = entry.indexOf('='); eq > 0)
+                    env.insert(QString::fromLocal8Bit(entry.left(eq)), QString::fromLocal8Bit(entry.mid(eq + 1)));
+        it = state->textScales
+                 .emplace(pid_, AtSpiAccessibility::textScale(toolkitName(), env, QProcessEnvironment::systemEnvironment()))
+                 .first;
+    }
+    return it->second;
 }
 
 // The toolkit name of the element's application, read once per application.
@@ -1028,6 +1053,23 @@ QString AtSpiAccessibility::roleName(int r, bool multiLine)
     default:
         return QString::fromLatin1(ax::kGroup);
     }
+}
+
+double AtSpiAccessibility::textScale(QStringView toolkit, const QProcessEnvironment& field, const QProcessEnvironment& own)
+{
+    const auto factor = [](const QProcessEnvironment& env, const char* name) {
+        bool ok = false;
+        const double v = env.value(QString::fromLatin1(name)).toDouble(&ok);
+        return ok && v > 0 && std::isfinite(v) ? v : 1.0;
+    };
+    double scale = 1.0;
+    if (toolkit.startsWith(QLatin1String("gtk"), Qt::CaseInsensitive)) {
+        // GDK_SCALE is whole: GTK drops a fraction.
+        scale = std::max(1.0, std::floor(factor(field, "GDK_SCALE"))) * factor(field, "GDK_DPI_SCALE");
+    } else if (toolkit.compare(QLatin1String("Qt"), Qt::CaseInsensitive) == 0) {
+        scale = factor(field, "QT_SCALE_FACTOR");
+    }
+    return scale / factor(own, "QT_SCALE_FACTOR");
 }
 
 std::optional<double> AtSpiAccessibility::fontSizeOnScreen(QStringView css, double dotsPerInch)

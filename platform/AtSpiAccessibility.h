@@ -13,6 +13,7 @@
 
 #include "platform/Accessibility.h"
 
+#include <QProcessEnvironment>
 #include <QStringView>
 
 namespace tq {
@@ -37,6 +38,11 @@ public:
     // A font size as toolkits report it ("11" and "11pt" in points, "14.5px", "1.2em") → screen
     // pixels at `dotsPerInch`, the unit the ghost draws in; nullopt when it does not parse.
     static std::optional<double> fontSizeOnScreen(QStringView css, double dotsPerInch);
+    // How much larger than this program a toolkit draws text of one point size, from the
+    // scale its application was started with: GTK's GDK_SCALE (which multiplies the desktop's
+    // resolution it already takes whole) and GDK_DPI_SCALE, Qt's QT_SCALE_FACTOR, each over
+    // this program's own QT_SCALE_FACTOR in `own`.
+    static double textScale(QStringView toolkit, const QProcessEnvironment& field, const QProcessEnvironment& own);
     static QString axNotification(QStringView atspiEvent, int detail1);
 
     struct Impl;

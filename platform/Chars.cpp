@@ -129,4 +129,74 @@ bool isBlank(QStringView text)
 
 bool endsWithLineBreak(QStringView text) { return isLineBreak(firstScalar(last(text, 1))); }
 
+QStringView lastLine(QStringView text)
+{
+    qsizetype start = text.size();
+    while (start > 0 && !isLineBreak(text[start - 1].unicode()))
+        --start;
+    return text.sliced(start);
+}
+
+namespace {
+
+// Strong direction of a scalar: right to left, left to right, or none.
+std::optional<bool> strongDirection(char32_t c)
+{
+    switch (QChar::direction(c)) {
+    case QChar::DirL: return false;
+    case QChar::DirR:
+    case QChar::DirAL: return true;
+    default: return std::nullopt;
+    }
+}
+
+bool isNumber(char32_t c)
+{
+    const QChar::Direction d = QChar::direction(c);
+    return d == QChar::DirEN || d == QChar::DirAN;
+}
+
+// Scalar at `pos`, a surrogate read with its pair.
+char32_t scalarAt(QStringView s, qsizetype pos)
+{
+    if (s[pos].isLowSurrogate() && pos > 0 && s[pos - 1].isHighSurrogate())
+        return QChar::surrogateToUcs4(s[pos - 1], s[pos]);
+    if (s[pos].isHighSurrogate() && pos + 1 < s.size() && s[pos + 1].isLowSurrogate())
+        return QChar::surrogateToUcs4(s[pos], s[pos + 1]);
+    return s[pos].unicode();
+}
+
+} // namespace
+
+std::optional<bool> firstStrongIsRightToLeft(QStringView text)
+{
+    for (qsizetype i = 0; i < text.size(); ++i)
+        if (const auto d = strongDirection(scalarAt(text, i)))
+            return d;
+    return std::nullopt;
+}
+
+bool runsRightToLeft(QStringView line, qsizetype pos, bool paragraphRightToLeft)
+{
+    if (pos < 0 || pos >= line.size())
+        return paragraphRightToLeft;
+    const char32_t c = scalarAt(line, pos);
+    if (const auto d = strongDirection(c))
+        return *d;
+    if (isNumber(c))
+        return false;
+    // A run of neutrals between text of one direction takes it; numbers are looked past.
+    const auto around = [&](qsizetype from, int step) -> std::optional<bool> {
+        for (qsizetype i = from; i >= 0 && i < line.size(); i += step) {
+            const char32_t n = scalarAt(line, i);
+            if (const auto d = strongDirection(n))
+                return d;
+        }
+        return std::nullopt;
+    };
+    const std::optional<bool> before = around(pos - 1, -1);
+    const std::optional<bool> after = around(pos + 1, 1);
+    return before && after && *before == *after ? *before : paragraphRightToLeft;
+}
+
 } // namespace tq::chars

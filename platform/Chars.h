@@ -11,6 +11,8 @@
 #include <QString>
 #include <QStringView>
 
+#include <optional>
+
 namespace tq {
 
 namespace chars {
@@ -70,6 +72,18 @@ bool hasLetterOrNumber(QStringView text);
 bool isBlank(QStringView text);
 // The last character starts with a line break.
 bool endsWithLineBreak(QStringView text);
+
+// ---- direction (the Unicode bidirectional algorithm, as far as a caret needs it)
+
+// The text after the last line break (all of it without one).
+QStringView lastLine(QStringView text);
+// The paragraph direction the text gives itself: its first character of strong direction is
+// right to left (Hebrew, Arabic…); nothing when it has none.
+std::optional<bool> firstStrongIsRightToLeft(QStringView text);
+// Whether the character at `pos` of `line` runs right to left in a paragraph of the given
+// direction: strong characters by their own direction, numbers left to right, neutrals
+// (spaces, punctuation) by the strong text on both sides when it agrees, else the paragraph's.
+bool runsRightToLeft(QStringView line, qsizetype pos, bool paragraphRightToLeft);
 
 // ---- trimming (tested on UTF-16 units: the characters trimmed here are single units)
 

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Runs a command inside a private desktop session: Xvfb, a private D-Bus session bus, the
 # AT-SPI bus with accessibility switched on, an unlocked gnome-keyring and openbox.
-# The session's XDG data and config folders are fresh temporary ones.
+# The session's XDG data and config folders are fresh temporary ones. TQ_SCALE=2 makes the
+# scaled desktop GNOME sets at 200 % on X11: a 2880×1800 screen, Xft.dpi 192 and GDK_SCALE=2.
 #
 #   tools/desktop-session.sh COMMAND [ARGS…]
 set -euo pipefail
@@ -28,7 +29,9 @@ trap cleanup EXIT
 
 # Xvfb picks a free display itself and writes its number once it is ready, so sessions
 # started side by side never share a display.
-Xvfb -displayfd 3 -screen 0 1600x1000x24 -nolisten tcp -ac +extension XInputExtension +extension XTEST \
+scale="${TQ_SCALE:-1}"
+case "$scale" in 1) screen=1600x1000x24 ;; 2) screen=2880x1800x24 ;; *) echo "TQ_SCALE is 1 or 2" >&2; exit 2 ;; esac
+Xvfb -displayfd 3 -screen 0 "$screen" -nolisten tcp -ac +extension XInputExtension +extension XTEST \
   3>"$home/display" >"$home/xvfb.log" 2>&1 &
 pids+=($!)
 for _ in $(seq 100); do [ -s "$home/display" ] && break; sleep 0.1; done
@@ -62,6 +65,13 @@ for _ in $(seq 100); do
 done
 xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" ||
   { echo "openbox did not start:" >&2; cat "$home/openbox.log" >&2; exit 1; }
+
+if [ "$scale" != 1 ]; then
+  # What xrdb would merge: the resource Qt and GTK read the desktop's resolution from. Set
+  # once a client stays connected: the server clears the root's properties when the last goes.
+  xprop -root -f RESOURCE_MANAGER 8s -set RESOURCE_MANAGER "$(printf 'Xft.dpi:\t%d\n' $((96 * scale)))"
+  export GDK_SCALE="$scale"
+fi
 
 set +e
 "$@"

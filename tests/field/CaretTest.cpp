@@ -225,3 +225,35 @@ TEST(PlausibleBox, HeightLimits)
     EXPECT_FALSE(AXFieldSource::plausibleBox(QRectF(0, 0, 10, 24), QRectF(0, 0, 1, 16)));
     EXPECT_TRUE(AXFieldSource::plausibleBox(QRectF(0, 0, 10, 23.9), QRectF(0, 0, 1, 16)));
 }
+
+// Right-to-left lines, right-aligned at x 300, 8 points a character: the paragraph ends at the
+// line's left edge, whatever side the toolkit puts the empty box at the end on, and begins at
+// its right edge. Hebrew then "ab": the Latin run stands left of the Hebrew, "a" first.
+TEST_F(Caret, RightToLeftLineIsReadFromItsOwnSide)
+{
+    const struct {
+        QString text;
+        QList<double> lefts; // each character's left edge
+        double caret;
+    } lines[] = {
+        {QStringLiteral("שלום "), {292, 284, 276, 268, 260}, 260},
+        {QStringLiteral("שלום ab"), {292, 284, 276, 268, 260, 244, 252}, 244},
+    };
+    for (const auto& l : lines) {
+        field->text = l.text;
+        field->boundsFor = [&](AXRange r) -> std::optional<QRectF> {
+            if (r.length == 0)
+                return QRectF(300, 102, 0, 16); // the line's far end
+            double left = 1e9, right = -1e9;
+            for (qint64 i = r.location; i < r.location + r.length; ++i) {
+                left = std::min(left, l.lefts[i]);
+                right = std::max(right, l.lefts[i] + 8);
+            }
+            return QRectF(left, 102, right - left, 16);
+        };
+        const auto c = AXFieldSource::caretRect(element(), l.text.size(), l.text);
+        EXPECT_EQ(c.rect, flipped(QRectF(l.caret, 102, 1, 16))) << l.text.toStdString();
+        ASSERT_TRUE(c.rect);
+        EXPECT_EQ(AXFieldSource::lineStartX(element(), l.text.size(), l.text, *c.rect), 300);
+    }
+}

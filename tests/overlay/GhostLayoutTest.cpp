@@ -178,6 +178,85 @@ TEST(GhostLayout, FixShowsArrowAndReplacement)
     GhostContent c = content("");
     c.kind = GhostContent::Kind::fix("teh", "the");
     EXPECT_EQ(GhostLayout::make(c, kBounds, fakeMetrics()).lines[0].text, "→ the");
+    c.kind = GhostContent::Kind::fix("שלמ", "שלום");
+    c.rightToLeft = true; // the arrow points the way the text runs
+    c.caretRect.moveLeft(400);
+    EXPECT_EQ(GhostLayout::make(c, kBounds, fakeMetrics()).lines[0].text, "← שלום");
+}
+
+// A right-to-left paragraph is laid out as the mirror image of the left-to-right one: the
+// field, the caret and the line start mirrored about x = 800 give every row, the box, the key
+// hint and the frame mirrored.
+TEST(GhostLayout, RightToLeftIsTheMirrorImage)
+{
+    const auto mirror = [](const QRectF& r) { return QRectF(1600 - r.x() - r.width(), r.y(), r.width(), r.height()); };
+    GhostContent inlineHint = content("abcdefghij", 300);
+    inlineHint.hint = "tab";
+    GhostContent wrapped = content(words(40), 300);
+    wrapped.allowWrap = true;
+    wrapped.lineStartX = 60;
+    GhostContent wrappedHint = content(words(12), 300);
+    wrappedHint.allowWrap = true;
+    wrappedHint.lineStartX = 60;
+    wrappedHint.hint = "tab";
+    GhostContent anchored = content("next words");
+    anchored.anchored = true;
+    anchored.hint = "tab";
+    GhostContent boxAbove = wrapped;
+    boxAbove.caretRect.moveTop(30);
+
+    for (const GhostContent& ltr : {content("hello world"), content("one two three", 380), inlineHint, wrapped, wrappedHint, anchored, boxAbove}) {
+        GhostContent rtl = ltr;
+        rtl.rightToLeft = true;
+        rtl.caretRect.moveLeft(1600 - ltr.caretRect.x());
+        if (ltr.lineStartX)
+            rtl.lineStartX = 1600 - *ltr.lineStartX;
+        rtl.fieldFrame = mirror(*ltr.fieldFrame);
+        const GhostLayout l = GhostLayout::make(ltr, kBounds, fakeMetrics());
+        const GhostLayout r = GhostLayout::make(rtl, kBounds, fakeMetrics());
+        const std::string what = ltr.kind.text.toStdString();
+        ASSERT_EQ(r.lines.size(), l.lines.size()) << what;
+        for (qsizetype i = 0; i < l.lines.size(); ++i) {
+            const double width = fakeMetrics().textWidth(l.lines[i].text, l.font);
+            EXPECT_EQ(r.lines[i], (GhostLayout::Line{l.lines[i].text, 1600 - l.lines[i].x - width, l.lines[i].top, l.lines[i].inBox}))
+                << what << " row " << i;
+        }
+        EXPECT_EQ(r.frame, mirror(l.frame)) << what;
+        EXPECT_EQ(r.container.has_value(), l.container.has_value()) << what;
+        if (l.container)
+            EXPECT_EQ(*r.container, mirror(*l.container)) << what;
+        EXPECT_EQ(r.hintX.has_value(), l.hintX.has_value()) << what;
+        if (l.hintX) // the keycap: "tab" 14 wide and 5 each side
+            EXPECT_EQ(*r.hintX, 1600 - *l.hintX - 14 - 10) << what;
+    }
+}
+
+// The paragraph's direction: its first strong character, the suggestion's when the line has
+// none; the direction a character runs in decides which side of it the caret stands.
+TEST(GhostLayout, ParagraphDirectionFromTheFirstStrongCharacter)
+{
+    const struct {
+        QString line, continuation;
+        bool rightToLeft;
+    } paragraphs[] = {
+        {"مرحبا ", " بكم", true},      {"Hello ", " بكم", false},   {"שלום world ", " x", true},
+        {"12, ", " مرحبا", true},      {"", "hello", false},         {"(", "", false},
+        {"Hi مرحبا ", " يا", false},
+    };
+    for (const auto& p : paragraphs)
+        EXPECT_EQ(GhostLayout::runsRightToLeft(p.line, p.continuation), p.rightToLeft) << p.line.toStdString();
+
+    const struct {
+        QString line;
+        bool paragraph, rightToLeft; // the line's last character
+    } ends[] = {
+        {"مرحبا", false, true},        {"مرحبا ", true, true},       {"مرحبا ", false, false},
+        {"abc ", true, true},          {"مرحبا hello", true, false}, {"مرحبا 123", true, false},
+        {"hello مرحبا.", false, false}, {"", true, true},
+    };
+    for (const auto& e : ends)
+        EXPECT_EQ(chars::runsRightToLeft(e.line, e.line.size() - 1, e.paragraph), e.rightToLeft) << e.line.toStdString();
+    EXPECT_EQ(chars::lastLine(u"one\nمرحبا"), u"مرحبا");
 }
 
 TEST(GhostLayout, SplitWordsKeepsLeadingSpacesAndJoinsBack)

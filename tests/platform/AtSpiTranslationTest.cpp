@@ -39,6 +39,36 @@ TEST(AtSpiTranslation, FontSizesBecomeScreenPixels)
         EXPECT_EQ(AtSpiAccessibility::fontSizeOnScreen(c.css, c.dpi), c.pixels) << QString::fromUtf16(c.css).toStdString();
 }
 
+// GNOME at 200 % on X11 with GDK_SCALE=2 in a GTK application's environment: GTK takes the
+// desktop's 192 dots per inch whole and doubles them, so its text is twice this program's.
+TEST(AtSpiTranslation, TextScaleOfTheFieldsToolkit)
+{
+    const auto env = [](std::initializer_list<std::pair<const char*, const char*>> values) {
+        QProcessEnvironment e;
+        for (const auto& [k, v] : values)
+            e.insert(k, v);
+        return e;
+    };
+    const struct {
+        const char* toolkit;
+        QProcessEnvironment field, own;
+        double scale;
+    } cases[] = {
+        {"GTK", env({{"GDK_SCALE", "2"}}), {}, 2},
+        {"gtk", env({{"GDK_SCALE", "2"}, {"GDK_DPI_SCALE", "0.5"}}), {}, 1},
+        {"GTK", env({{"GDK_SCALE", "2.7"}}), {}, 2},
+        {"GTK", env({{"GDK_SCALE", "junk"}}), {}, 1},
+        {"GTK", {}, {}, 1},
+        {"Qt", env({{"QT_SCALE_FACTOR", "1.5"}}), {}, 1.5},
+        {"Qt", env({{"GDK_SCALE", "2"}}), {}, 1},
+        {"Gecko", env({{"GDK_SCALE", "2"}}), {}, 1},
+        {"GTK", env({{"GDK_SCALE", "2"}}), env({{"QT_SCALE_FACTOR", "2"}}), 1},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(AtSpiAccessibility::textScale(QString::fromLatin1(c.toolkit), c.field, c.own), c.scale)
+            << c.toolkit << " " << c.field.toStringList().join(' ').toStdString();
+}
+
 TEST(AtSpiTranslation, Notifications)
 {
     EXPECT_EQ(AtSpiAccessibility::axNotification(u"object:state-changed:focused", 1), QStringLiteral("AXFocusedUIElementChanged"));

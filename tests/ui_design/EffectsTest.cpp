@@ -9,6 +9,9 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QEnterEvent>
+#include <QGlyphRun>
+#include <QRawFont>
+#include <QTextLayout>
 #include <QPushButton>
 #include <QTest>
 #include <QLabel>
@@ -322,4 +325,30 @@ TEST(Fonts, RoundedFaceAndSteadyDigits)
     EXPECT_EQ(rounded.family() == fonts::roundedFamily(), !fonts::roundedFamily().isEmpty());
     EXPECT_TRUE(fonts::hasTabularDigits(fonts::tabularDigits(12)));
     EXPECT_EQ(fonts::tabularDigits(12, QFont::Bold).weight(), QFont::Bold);
+}
+
+// Every script of the interface's languages shapes with real glyphs in the design faces (no
+// tofu box, glyph 0): a face that lacks the script falls back to an installed Noto face.
+TEST(Fonts, EveryScriptHasGlyphs)
+{
+    const char16_t* samples[] = {
+        u"মডেল", u"મોડેલ", u"मॉडल", u"ಮಾದರಿ", u"മോഡൽ", u"ਮਾਡਲ", u"மாதிரி", u"మోడల్", // bn gu hi kn ml pa ta te
+        u"แบบจำลอง", u"模型设置", u"設定モデル", u"모델 설정", u"النموذج", u"מודל",
+    };
+    for (const QFont& font : {fonts::rounded(13), fonts::font(fonts::Role::body), fonts::tabularDigits(12)}) {
+        for (const char16_t* sample : samples) {
+            QTextLayout layout(QString::fromUtf16(sample), font);
+            layout.beginLayout();
+            layout.createLine();
+            layout.endLayout();
+            int glyphs = 0;
+            for (const QGlyphRun& run : layout.glyphRuns())
+                for (const quint32 index : run.glyphIndexes()) {
+                    EXPECT_NE(index, 0u) << font.family().toStdString() << ": " << QString::fromUtf16(sample).toStdString()
+                                         << " in " << run.rawFont().familyName().toStdString();
+                    ++glyphs;
+                }
+            EXPECT_GT(glyphs, 0) << QString::fromUtf16(sample).toStdString();
+        }
+    }
 }

@@ -2,6 +2,7 @@
 // over a real engine with a provider the test answers, off screen.
 
 #include "completion/EngineFixture.h"
+#include "overlay/GhostLayout.h"
 
 #include "platform/Chars.h"
 #include "platform/Screen.h"
@@ -252,6 +253,48 @@ TEST_F(PlaygroundFieldTest, TypingFeedsTheEngineAndTabTakesAWordThatUndoTakesBac
     settle();
     EXPECT_EQ(text(), QStringLiteral("Thanks for the "));
     EXPECT_EQ(ghostText(), QStringLiteral("quick reply today"));
+}
+
+// The ghost runs on in the paragraph's direction, taken from its first strong character: an
+// Arabic line continues left of the caret, inside the field, from a line that starts at its
+// right edge; Arabic words after English text continue rightwards.
+TEST_F(PlaygroundFieldTest, GhostFollowsTheParagraphsDirection)
+{
+    const struct {
+        QString typed, reply, taken;
+        bool rightToLeft;
+    } rows[] = {
+        {QStringLiteral("شكرا على "), QStringLiteral("الرد السريع"), QStringLiteral("شكرا على الرد "), true},
+        {QStringLiteral("Thanks for "), QStringLiteral("الرد السريع"), QStringLiteral("Thanks for الرد "), false},
+    };
+    for (const auto& r : rows) {
+        playground->clear();
+        focusField();
+        playground->insertPlainText(r.typed); // key clicks carry Latin letters only
+        settle();
+        advance(0);
+        provider.reply(r.reply);
+        settle();
+        const auto ghost = shownGhost();
+        const auto& layout = engine->ghost().layout();
+        ASSERT_TRUE(ghost && layout && ghost->lineStartX && ghost->fieldFrame) << r.typed.toStdString();
+        EXPECT_EQ(ghost->rightToLeft, r.rightToLeft);
+        // The caret's row from the caret, the box's rows from the line's start, in the field.
+        for (const GhostLayout::Line& row : layout->lines) {
+            const double from = row.inBox ? *ghost->lineStartX : ghost->caretRect.x();
+            const double right = row.x + GhostMetrics::qt().textWidth(row.text, layout->font);
+            if (r.rightToLeft)
+                EXPECT_LE(right, from + 1) << row.text.toStdString();
+            else
+                EXPECT_GE(row.x, from - 1) << row.text.toStdString();
+            EXPECT_GE(row.x, ghost->fieldFrame->left());
+            EXPECT_LE(right, ghost->fieldFrame->right());
+        }
+        EXPECT_EQ(*ghost->lineStartX > ghost->caretRect.x(), r.rightToLeft);
+        QTest::keyClick(playground, Qt::Key_Tab);
+        settle();
+        EXPECT_EQ(text(), r.taken);
+    }
 }
 
 TEST_F(PlaygroundFieldTest, BareTabAsksAtOnceAndInsertsNothing)

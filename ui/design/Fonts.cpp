@@ -3,6 +3,8 @@
 #include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QGuiApplication>
+#include <QLocale>
+#include <QStringList>
 
 #include <algorithm>
 #include <cmath>
@@ -10,16 +12,41 @@
 namespace tq::fonts {
 
 namespace {
+bool installed(const QString& family)
+{
+    return QFontDatabase::families().contains(family);
+}
+bool installed(const char* family) { return installed(QString::fromLatin1(family)); }
+
+// Noto per script, for the scripts a design face lacks; Han in the interface language's own
+// forms first.
+const QStringList& scriptFallbacks()
+{
+    static const QStringList families = [] {
+        QStringList han{"Noto Sans CJK SC", "Noto Sans CJK TC", "Noto Sans CJK JP", "Noto Sans CJK KR"};
+        const QLocale locale;
+        const QString first = locale.language() == QLocale::Japanese ? han[2]
+                            : locale.language() == QLocale::Korean    ? han[3]
+                            : locale.script() == QLocale::TraditionalChineseScript ? han[1]
+                                                                                    : han[0];
+        han.removeOne(first);
+        han.prepend(first);
+        QStringList all{"Noto Sans",          "Noto Sans Arabic",   "Noto Sans Hebrew",   "Noto Sans Devanagari",
+                        "Noto Sans Bengali",  "Noto Sans Gujarati", "Noto Sans Gurmukhi", "Noto Sans Kannada",
+                        "Noto Sans Malayalam", "Noto Sans Tamil",   "Noto Sans Telugu",   "Noto Sans Thai"};
+        all += han;
+        all.removeIf([](const QString& f) { return !installed(f); });
+        return all;
+    }();
+    return families;
+}
+
 QFont sized(QFont f, double pixels, QFont::Weight weight)
 {
+    f.setFamilies(QStringList{f.family()} + scriptFallbacks());
     f.setPixelSize(std::max(1, int(std::lround(pixels))));
     f.setWeight(weight);
     return f;
-}
-
-bool installed(const char* family)
-{
-    return QFontDatabase::families().contains(QString::fromLatin1(family));
 }
 } // namespace
 
