@@ -175,6 +175,9 @@ TEST_F(FormPanesTest, YourVoiceCutsPastedInstructionsAndErasesOnlyWhenConfirmed)
     EXPECT_EQ(prefs().customInstructions(), QStringLiteral("Hi") + QString(1998, QLatin1Char('a')));
     EXPECT_EQ(p.editor()->toPlainText(), prefs().customInstructions());
     EXPECT_EQ(p.counter()->text(), QStringLiteral("2000 / 2000"));
+    prefs().setCustomInstructions(QString(2300, QLatin1Char('b'))); // set elsewhere while the pane is open
+    EXPECT_EQ(prefs().customInstructions(), QString(2000, QLatin1Char('b')));
+    EXPECT_EQ(p.editor()->toPlainText(), prefs().customInstructions());
 
     // Memory off: the two rows that depend on it are inactive.
     EXPECT_FALSE(p.recordAllToggle()->isEnabled());

@@ -15,6 +15,7 @@
 #include "ui/settings/AppRuleDetail.h"
 #include "ui/settings/AppsPane.h"
 #include "ui/settings/OverviewPane.h"
+#include "ui/settings/Figures.h"
 #include "ui/settings/SetupCard.h"
 #include "ui/settings/SetupRowView.h"
 #include "ui/settings/SettingsRoot.h"
@@ -154,7 +155,7 @@ TEST_F(SettingsWindowTest, OverviewShowsTheDayAndTheSetupSteps)
     open();
     auto* overview = pane<OverviewPane>();
     ASSERT_NE(overview, nullptr);
-    EXPECT_EQ(overview->findChild<QLabel*>(QStringLiteral("todayCount"))->text(), QStringLiteral("0"));
+    EXPECT_EQ(overview->findChild<RollingFigure*>(QStringLiteral("todayCount"))->text(), QStringLiteral("0"));
     QStringList texts;
     for (QLabel* l : overview->findChildren<QLabel*>())
         texts << l->text();
@@ -247,11 +248,12 @@ TEST_F(SettingsWindowTest, AppsAndSitesListsAddsAndEdits)
     EXPECT_TRUE(d->resumeButton()->isVisibleTo(d));
     EXPECT_TRUE(d->pauseTitle()->text().startsWith(QStringLiteral("Paused until ")));
 
-    // Reset with nothing else stored takes the added application off the list.
+    // Reset drops the rule and the pause; the added application stays listed by its name.
     d->resetButton()->click();
     EXPECT_TRUE(model->rules().rules().isEmpty());
     EXPECT_TRUE(model->rules().pauses().isEmpty());
-    EXPECT_FALSE(apps->keys().apps.contains(key));
+    EXPECT_TRUE(apps->keys().apps.contains(key));
+    EXPECT_FALSE(d->resetButton()->isVisibleTo(d));
     EXPECT_EQ(apps->detail()->key(), key); // the editor stays on it
 }
 
