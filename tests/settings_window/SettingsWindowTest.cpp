@@ -183,6 +183,25 @@ TEST_F(SettingsWindowTest, OverviewShowsTheDayAndTheSetupSteps)
         texts << l->text();
     EXPECT_TRUE(texts.contains(QStringLiteral("You're all set")));
     EXPECT_TRUE(texts.contains(QStringLiteral("On")));
+
+    // Words saved: screen readers hear the new count at once, the figure counts up to it.
+    settle();
+    auto* count = overview->findChild<RollingFigure*>(QStringLiteral("todayCount"));
+    model->stats().recordAccepted(QStringLiteral("a b c d e f g h i j k l"), QStringLiteral("app:org.example.Editor"), clock.now());
+    EXPECT_EQ(count->text(), QStringLiteral("12"));
+    const QString dir = qEnvironmentVariable("TQ_ARTIFACTS");
+    for (int frame = 0; frame <= 30; frame += 3) {
+        if (frame == 6) {
+            const int shown = count->shownText().toInt();
+            EXPECT_GT(shown, 0);
+            EXPECT_LT(shown, 12);
+        }
+        if (!dir.isEmpty())
+            overview->grab().save(QDir(dir).filePath(QStringLiteral("overview-count-%1ms.png").arg(frame * 16)));
+        SettingsFileFixture::settle(3);
+    }
+    SettingsFileFixture::settle(60);
+    EXPECT_EQ(count->shownText(), QStringLiteral("12"));
 }
 
 TEST_F(SettingsWindowTest, AppsAndSitesListsAddsAndEdits)

@@ -4,6 +4,8 @@
 #include <QLocale>
 #include <QPainter>
 #include <QResizeEvent>
+#include <QStyle>
+#include <QTextOption>
 
 #include "ui/design/Text.h"
 
@@ -20,6 +22,15 @@ double digitCell(const QFontMetricsF& m)
     for (char c = '0'; c <= '9'; ++c)
         w = std::max(w, m.horizontalAdvance(QLatin1Char(c)));
     return w;
+}
+
+// Right-to-left letters need the text laid out whole (shaping, bidi order).
+bool hasRightToLeft(const QString& text)
+{
+    for (const QChar c : text)
+        if (c.direction() == QChar::DirR || c.direction() == QChar::DirAL)
+            return true;
+    return false;
 }
 
 QFont scaled(QFont f, double scale)
@@ -90,6 +101,8 @@ QString RollingFigure::shownText() const
 double RollingFigure::naturalWidth(const QFont& font, const QString& text) const
 {
     const QFontMetricsF m(font);
+    if (hasRightToLeft(text))
+        return m.horizontalAdvance(text);
     const double cell = digitCell(m);
     double w = 0;
     for (const QChar c : text)
@@ -123,6 +136,13 @@ void RollingFigure::paintEvent(QPaintEvent*)
     p.setFont(f);
     p.setPen(colour_);
     const bool rtl = layoutDirection() == Qt::RightToLeft;
+    if (hasRightToLeft(shown)) {
+        QTextOption option(QStyle::visualAlignment(layoutDirection(), Qt::AlignLeft | Qt::AlignVCenter));
+        option.setTextDirection(layoutDirection());
+        option.setWrapMode(QTextOption::NoWrap);
+        p.drawText(QRectF(rect()), shown, option);
+        return;
+    }
     const double total = naturalWidth(f, shown);
     double x = rtl ? width() - total : 0;
     const double baseline = (height() - m.height()) / 2 + m.ascent();

@@ -248,8 +248,9 @@ void InsightsPane::rebuild()
         icon->setPixmap(ruleKeyIcon(a.key, installed_).pixmap(18, 18));
         icon->setFixedSize(18, 18);
         h->addWidget(icon);
-        auto* nameLabel = new ElidedLabel(name, fonts::font(fonts::Role::body), palette::paper(), Qt::ElideMiddle, 1, row);
+        QLabel* nameLabel = makeLabel(QString(), fonts::Role::body, palette::paper(), false, row);
         nameLabel->setFixedWidth(160);
+        nameLabel->setText(nameLabel->fontMetrics().elidedText(name, Qt::ElideMiddle, 160));
         h->addWidget(nameLabel);
         h->addWidget(new Bar(a.fraction, row), 1);
         auto* words = makeLabel(QLocale().toString(a.words), fonts::tabularDigits(13), palette::paperDim(), false, row);
