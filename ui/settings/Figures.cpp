@@ -1,6 +1,8 @@
 #include "ui/settings/Figures.h"
 
 #include <QFontMetricsF>
+#include <QGraphicsOpacityEffect>
+#include <QPointer>
 #include <QLocale>
 #include <QPainter>
 #include <QResizeEvent>
@@ -10,6 +12,7 @@
 #include "ui/design/Text.h"
 
 #include <cmath>
+#include <memory>
 
 namespace tq {
 
@@ -40,6 +43,30 @@ QFont scaled(QFont f, double scale)
 }
 
 } // namespace
+
+void fadeIn(QWidget* widget, MotionContext& motion, const Animation& animation)
+{
+    if (animation.kind == Animation::Kind::none || !widget)
+        return;
+    auto* effect = new QGraphicsOpacityEffect(widget);
+    effect->setOpacity(0);
+    widget->setGraphicsEffect(effect);
+    auto shown = std::make_shared<AnimatedValue>(motion.frames(), 0);
+    shown->animateTo(1, animation);
+    auto id = std::make_shared<FrameClock::ListenerId>(0);
+    QPointer<QWidget> target(widget);
+    QPointer<QGraphicsOpacityEffect> fade(effect);
+    FrameClock& frames = motion.frames();
+    *id = frames.listen([&frames, shown, id, target, fade] {
+        if (target && fade)
+            fade->setOpacity(shown->value());
+        if (!target || !fade || !shown->isMoving()) {
+            if (target && fade)
+                target->setGraphicsEffect(nullptr); // drawn plainly once in
+            frames.unlisten(*id);
+        }
+    });
+}
 
 RollingFigure::RollingFigure(const QFont& font, const QColor& colour, double minimumScale, MotionContext& motion,
                              QWidget* parent)

@@ -14,6 +14,9 @@
 
 namespace tq {
 
+// Fades `widget` in from transparent along `animation` (nothing under none).
+void fadeIn(QWidget* widget, MotionContext& motion, const Animation& animation);
+
 // One line of figures. Digits stand in cells of one width, so a changing number does not jump;
 // the text shrinks down to `minimumScale` of its size when the width is short.
 class RollingFigure final : public QWidget {

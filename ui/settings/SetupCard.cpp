@@ -89,6 +89,11 @@ void SetupCard::refresh()
         RowState& st = state_[item];
         if (!st.view) {
             st.view = new SetupRowView(this);
+            // A note or buttons that turn up while the card is on screen fade in.
+            st.view->onAppear = [this](QWidget* part) {
+                if (isVisible())
+                    fadeIn(part, c_.motion, c_.motion.pick(Animation::timing(motion::standard())));
+            };
             st.startedOpen = progress != SetupProgress::done;
         }
         if (!firstRow) {
