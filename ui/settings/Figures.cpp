@@ -222,6 +222,8 @@ void Presence::setPresent(bool present, const Animation& animation)
         amount_.setTo(0);
         setVisible(true);
     }
+    if (width() <= 0 || height() <= 0)
+        resize(sizeHint()); // not laid out yet: the picture takes the content's own size
     content_->setGeometry(rect());
     content_->show();
     snapshot_ = content_->grab();
