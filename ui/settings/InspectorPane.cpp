@@ -6,6 +6,7 @@
 #include "settings/Enums.h"
 #include "settings/Preferences.h"
 #include "ui/design/Buttons.h"
+#include "ui/design/Decoration.h"
 #include "ui/design/Fonts.h"
 #include "ui/design/Formatters.h"
 #include "look/Palette.h"
@@ -126,6 +127,7 @@ InspectorPane::Section InspectorPane::addSection(const QString& heading)
     v->setContentsMargins(0, 0, 0, 0);
     v->setSpacing(6);
     auto* h = makeLabel(heading, fonts::Role::headline, palette::paper(), false, section.box);
+    groupForAccessibility(h, heading, QAccessible::Heading);
     v->addWidget(h);
     section.form = new QFormLayout;
     section.form->setHorizontalSpacing(16);
