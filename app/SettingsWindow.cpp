@@ -37,6 +37,9 @@ public:
             return field;
         };
         context.hooks.tapRunning = [&m] { return m.tapRunning(); };
+        context.hooks.watchTapRunning = [&m](QObject* receiver, std::function<void()> changed) {
+            QObject::connect(&m, &AppModel::tapRunningChanged, receiver, [changed = std::move(changed)](bool) { changed(); });
+        };
         context.hooks.copyText = [](const QString& text) { QGuiApplication::clipboard()->setText(text); };
         context.hooks.restartHint = [&m] { return m.axSource().restartHint(); };
         context.hooks.watchRestartHint = [&m](QObject* receiver, std::function<void()> changed) {

@@ -338,6 +338,7 @@ void ContextCollector::remember(const QString& bundleID, const QString& app, con
     d->recent.prepend(RecentWindow{bundleID, app, lines, d->now()});
     if (d->recent.size() > kMaxRecent)
         d->recent.removeLast();
+    emit recentChanged();
 }
 
 QStringList ContextCollector::recentAppNames() const

@@ -94,6 +94,10 @@ public:
     bool isReadingScreen() const;
     const QVector<RecentWindow>& recent() const;
 
+signals:
+    // The recent list gained or reordered an entry.
+    void recentChanged();
+
 private:
     struct Texts {
         std::optional<QString> screen, nearby, recent;

@@ -109,6 +109,14 @@ TEST_P(Look, InsightsPane)
     pane.setRange(14);
     clock.advance(std::chrono::milliseconds(400));
     keep(pane, QStringLiteral("insights-growing") + suffix());
+    // A new word rebuilds the tiles: their figures count up from zero on the spring.
+    stats.recordAccepted(QStringLiteral("one"), keys[0], clock.now());
+    int elapsed = 0;
+    for (const int ms : {0, 200, 350, 600, 1500}) {
+        clock.advance(std::chrono::milliseconds(ms - elapsed));
+        elapsed = ms;
+        keep(pane, QStringLiteral("insights-count-%1ms").arg(ms) + suffix());
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Directions, Look, ::testing::Values(Qt::LeftToRight, Qt::RightToLeft));

@@ -10,6 +10,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
@@ -422,6 +423,53 @@ TEST_F(SettingsWindowDesktop, EnginePaneRunsTheTestAndKeepsTheKeyInTheKeyring)
     QTest::qWait(300);
     run("xdotool", {"key", "ctrl+a", "BackSpace", "Tab"});
     EXPECT_TRUE(waitFor([&] { return lookup().isEmpty(); }, 5000)) << lookup().toStdString();
+}
+
+namespace {
+
+// A week of statistics, so the overview and the insights show figures and bars.
+QByteArray aWeekOfStatistics()
+{
+    QJsonObject days;
+    const QDate today = QDate::currentDate();
+    const int words[] = {12, 0, 48, 30, 7, 64, 128};
+    for (int i = 0; i < 7; ++i) {
+        const QDate d = today.addDays(i - 6);
+        days.insert(QString::asprintf("%04d-%02d-%02d", d.year(), d.month(), d.day()),
+                    QJsonObject{{"words", words[i]}, {"characters", words[i] * 5}, {"accepts", words[i] / 2},
+                                {"shown", words[i]}, {"apps", QJsonObject{{"app:org.gnome.TextEditor", words[i]}}}});
+    }
+    return QJsonDocument(QJsonObject{{"days", days}, {"latencies", QJsonArray{320, 410, 980}}}).toJson();
+}
+
+} // namespace
+
+// Every pane, in English and in Arabic (right to left), kept for the eye.
+TEST_F(SettingsWindowDesktop, EveryPaneInEnglishAndArabic)
+{
+    const char* panes[] = {"overview", "general", "engine",   "context",   "personal", "keys",
+                           "emoji",    "apps",    "power",    "insights",  "inspector", "about"};
+    for (const char* language : {"en", "ar"}) {
+        QJsonObject values = firstRunDone(quietSettings(program.serverURL()));
+        values.insert("AppleLanguages", QJsonArray{QString::fromLatin1(language)});
+        ASSERT_TRUE(program.writeSettings(values));
+        QDir().mkpath(program.path("data/Tessaquill"));
+        QFile stats(program.path("data/Tessaquill/stats.json"));
+        ASSERT_TRUE(stats.open(QIODevice::WriteOnly));
+        stats.write(aWeekOfStatistics());
+        stats.close();
+        startApp({"--open-settings", "overview"});
+        ASSERT_TRUE(waitFor([&] { return !program.windows().isEmpty(); }, 15000)) << appLog().toStdString();
+        for (const char* pane : panes) {
+            QProcess again;
+            again.setProcessEnvironment(program.process.processEnvironment());
+            again.start(QStringLiteral(TQ_BINARY_DIR "/app/tessaquill"), {"--open-settings", pane});
+            ASSERT_TRUE(again.waitForFinished(10000)) << pane;
+            QTest::qWait(900);
+            desktoptest::screenshot(QStringLiteral("pane-%1-%2.png").arg(QLatin1String(language), QLatin1String(pane)));
+        }
+        program.end();
+    }
 }
 
 } // namespace tq

@@ -19,6 +19,7 @@
 #include "ui/settings/EmojiPane.h"
 #include "ui/settings/GeneralPane.h"
 #include "ui/settings/KeysPane.h"
+#include "ui/settings/AppsPane.h"
 #include "ui/settings/PersonalPane.h"
 #include "ui/settings/SettingsRoot.h"
 
@@ -175,6 +176,9 @@ TEST_F(FormPanesTest, YourVoiceCutsPastedInstructionsAndErasesOnlyWhenConfirmed)
     EXPECT_EQ(prefs().customInstructions(), QStringLiteral("Hi") + QString(1998, QLatin1Char('a')));
     EXPECT_EQ(p.editor()->toPlainText(), prefs().customInstructions());
     EXPECT_EQ(p.counter()->text(), QStringLiteral("2000 / 2000"));
+    prefs().setCustomInstructions(QString(2300, QLatin1Char('b'))); // set elsewhere while the pane is open
+    EXPECT_EQ(prefs().customInstructions(), QString(2000, QLatin1Char('b')));
+    EXPECT_EQ(p.editor()->toPlainText(), prefs().customInstructions());
 
     // Memory off: the two rows that depend on it are inactive.
     EXPECT_FALSE(p.recordAllToggle()->isEnabled());
@@ -346,6 +350,17 @@ TEST_F(FormPanesTest, PicturesOfThePanesInTheWindow)
             EXPECT_TRUE(root->grab().save(QDir(dir).filePath(QStringLiteral("form-pane-general-look-900.png"))));
         }
     }
+    // A rule whose name takes two lines and whose identifier is cut in the middle.
+    const QString key = QStringLiteral("app:org.example.AVeryLongIdentifierOfAnApplicationThatDoesNotFit.Editor");
+    model->rules().rememberName(QStringLiteral("An Application With A Remarkably Long Name That Needs Two Lines Or More"), key);
+    model->windows().router().setPane(SettingsPane::apps);
+    for (int i = 0; i < 60; ++i)
+        advance(std::chrono::milliseconds(16));
+    auto* apps = root->findChild<AppsPane*>();
+    ASSERT_NE(apps, nullptr);
+    apps->select(key);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(root->grab().save(QDir(dir).filePath(QStringLiteral("form-pane-apps-rule.png"))));
 }
 
 } // namespace tq

@@ -15,6 +15,7 @@
 #include "ui/settings/AppRuleDetail.h"
 #include "ui/settings/AppsPane.h"
 #include "ui/settings/OverviewPane.h"
+#include "ui/settings/Figures.h"
 #include "ui/settings/SetupCard.h"
 #include "ui/settings/SetupRowView.h"
 #include "ui/settings/SettingsRoot.h"
@@ -154,7 +155,7 @@ TEST_F(SettingsWindowTest, OverviewShowsTheDayAndTheSetupSteps)
     open();
     auto* overview = pane<OverviewPane>();
     ASSERT_NE(overview, nullptr);
-    EXPECT_EQ(overview->findChild<QLabel*>(QStringLiteral("todayCount"))->text(), QStringLiteral("0"));
+    EXPECT_EQ(overview->findChild<RollingFigure*>(QStringLiteral("todayCount"))->text(), QStringLiteral("0"));
     QStringList texts;
     for (QLabel* l : overview->findChildren<QLabel*>())
         texts << l->text();
@@ -182,6 +183,25 @@ TEST_F(SettingsWindowTest, OverviewShowsTheDayAndTheSetupSteps)
         texts << l->text();
     EXPECT_TRUE(texts.contains(QStringLiteral("You're all set")));
     EXPECT_TRUE(texts.contains(QStringLiteral("On")));
+
+    // Words saved: screen readers hear the new count at once, the figure counts up to it.
+    settle();
+    auto* count = overview->findChild<RollingFigure*>(QStringLiteral("todayCount"));
+    model->stats().recordAccepted(QStringLiteral("a b c d e f g h i j k l"), QStringLiteral("app:org.example.Editor"), clock.now());
+    EXPECT_EQ(count->text(), QStringLiteral("12"));
+    const QString dir = qEnvironmentVariable("TQ_ARTIFACTS");
+    for (int frame = 0; frame <= 30; frame += 3) {
+        if (frame == 6) {
+            const int shown = count->shownText().toInt();
+            EXPECT_GT(shown, 0);
+            EXPECT_LT(shown, 12);
+        }
+        if (!dir.isEmpty())
+            overview->grab().save(QDir(dir).filePath(QStringLiteral("overview-count-%1ms.png").arg(frame * 16)));
+        SettingsFileFixture::settle(3);
+    }
+    SettingsFileFixture::settle(60);
+    EXPECT_EQ(count->shownText(), QStringLiteral("12"));
 }
 
 TEST_F(SettingsWindowTest, AppsAndSitesListsAddsAndEdits)
@@ -247,11 +267,12 @@ TEST_F(SettingsWindowTest, AppsAndSitesListsAddsAndEdits)
     EXPECT_TRUE(d->resumeButton()->isVisibleTo(d));
     EXPECT_TRUE(d->pauseTitle()->text().startsWith(QStringLiteral("Paused until ")));
 
-    // Reset with nothing else stored takes the added application off the list.
+    // Reset drops the rule and the pause; the added application stays listed by its name.
     d->resetButton()->click();
     EXPECT_TRUE(model->rules().rules().isEmpty());
     EXPECT_TRUE(model->rules().pauses().isEmpty());
-    EXPECT_FALSE(apps->keys().apps.contains(key));
+    EXPECT_TRUE(apps->keys().apps.contains(key));
+    EXPECT_FALSE(d->resetButton()->isVisibleTo(d));
     EXPECT_EQ(apps->detail()->key(), key); // the editor stays on it
 }
 

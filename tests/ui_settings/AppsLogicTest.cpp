@@ -122,26 +122,26 @@ TEST(AppsLogicTest, EditorPartsShowByRuleAndPause)
     EXPECT_EQ(passagesText(1234), QStringLiteral("1,234 passages from here"));
 }
 
-TEST(AppsLogicTest, ResetLeavesTheListOnlyWhenNothingElseIsStored)
+TEST(AppsLogicTest, ResetKeepsTheRememberedNameAndDropsRuleAndPause)
 {
     VirtualClock clock;
     AppRules rules(std::nullopt, clock);
     const QDateTime now = QDateTime::currentDateTimeUtc();
     const QString added = QStringLiteral("app:org.example.Added");
-    const QString counted = QStringLiteral("web:example.com");
+    const QString ruleOnly = QStringLiteral("web:example.com");
     AppRule off;
     off.mode = RuleMode::off;
-    for (const QString& key : {added, counted}) {
-        rules.rememberName(QStringLiteral("Name"), key);
+    rules.rememberName(QStringLiteral("Added"), added);
+    for (const QString& key : {added, ruleOnly}) {
         rules.setRule(off, key);
         rules.pause(key, 900, now);
     }
-    resetRule(rules, added, false, false);
-    resetRule(rules, counted, true, false);
-    const QMap<QString, qint64> totals{{counted, 3}};
-    EXPECT_EQ(ruleKeys(rules, totals, {}).apps, QStringList());
-    EXPECT_EQ(ruleKeys(rules, totals, {}).sites, QStringList{counted});
-    EXPECT_EQ(rules.names().value(counted), QStringLiteral("Name"));
+    resetRule(rules, added);
+    resetRule(rules, ruleOnly);
+    // The added app stays listed through its name; the site listed only for its rule leaves.
+    EXPECT_EQ(ruleKeys(rules, {}, {}).apps, QStringList{added});
+    EXPECT_EQ(ruleKeys(rules, {}, {}).sites, QStringList());
+    EXPECT_EQ(rules.names().value(added), QStringLiteral("Added"));
     EXPECT_TRUE(rules.rules().isEmpty());
     EXPECT_TRUE(rules.pauses().isEmpty());
 }

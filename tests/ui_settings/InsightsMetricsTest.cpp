@@ -77,6 +77,8 @@ TEST(InsightsMetrics, ColumnsAndDigitsBeforeTheyRoll)
     EXPECT_EQ(columnsFor(540), 3);
     EXPECT_EQ(unrolled(QStringLiteral("1,234")), QStringLiteral("0,000"));
     EXPECT_EQ(unrolled(QStringLiteral("87%")), QStringLiteral("00%"));
+    EXPECT_EQ(unrolled(QStringLiteral("1,284"), 0.5), QStringLiteral("1,142"));
+    EXPECT_EQ(unrolled(QStringLiteral("\u0668\u0667"), 0), QStringLiteral("\u0660\u0660")); // Arabic-Indic stays
 }
 
 TEST(InsightsMetrics, TopEightAppsWithBarsRelativeToTheFirst)

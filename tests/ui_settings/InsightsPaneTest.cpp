@@ -9,6 +9,7 @@
 #include "ui/design/Animation.h"
 #include "ui/design/Confirmation.h"
 #include "ui/settings/WordsChart.h"
+#include "look/Palette.h"
 
 #include <QCoreApplication>
 #include <QPushButton>
@@ -40,11 +41,14 @@ TEST(InsightsPane, DigitsRollInAndChartGrowsOnTheVirtualClock)
     pane.show();
     EXPECT_EQ(pane.shownValues().mid(0, 3), (QStringList{"0", "0", "0"}));
     EXPECT_EQ(pane.chart()->grow(), 0);
-    p.clock.advance(std::chrono::milliseconds(130));
+    p.clock.advance(std::chrono::milliseconds(110));
+    EXPECT_EQ(pane.shownValues().first(), QStringLiteral("0")); // still waiting
+    p.clock.advance(std::chrono::milliseconds(400));
+    EXPECT_EQ(pane.shownValues().first(), QStringLiteral("2")); // counting up on the spring
+    p.clock.advance(std::chrono::milliseconds(1600));
     EXPECT_EQ(pane.shownValues().mid(0, 3), (QStringList{"3", "3", "3"}));
-    p.clock.advance(std::chrono::milliseconds(1000));
     EXPECT_EQ(pane.chart()->grow(), 1);
-    EXPECT_EQ(p.clock.pendingCount(), 1u); // only the statistics' own save waits; nothing ticks
+    EXPECT_EQ(p.clock.pendingCount(), 0u); // the statistics saved; nothing ticks
 
     pane.setRange(90); // replays the growth
     EXPECT_EQ(pane.chart()->grow(), 0);
@@ -68,6 +72,31 @@ TEST(InsightsPane, ReduceMotionShowsFinalValuesAndFullBarsAtOnce)
     ask->actionButton()->click();
     EXPECT_FALSE(pane.resetButton()->isEnabled());
     EXPECT_EQ(pane.shownValues().last(), QStringLiteral("Not yet"));
+}
+
+// The topmost row holding a full-gold pixel (today's bar).
+int barTop(qint64 words)
+{
+    WordsChart chart;
+    chart.resize(300, 200);
+    const QDateTime today(QDate(2026, 3, 10), QTime(0, 0));
+    DayStats best;
+    best.words = words;
+    chart.setDays({{today.addDays(-1), DayStats{}}, {today, best}}, today.date());
+    chart.setGrow(1);
+    const QImage image = chart.grab().toImage();
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (QColor(image.pixel(x, y)).rgb() == palette::gold().rgb())
+                return y;
+    return -1;
+}
+
+TEST(InsightsPane, BestDayReachesTheTopOfTheChart)
+{
+    // A peak of 7 reaches as high as a peak of 8 (no rounding up to a round step).
+    EXPECT_GE(barTop(8), 0);
+    EXPECT_EQ(barTop(7), barTop(8));
 }
 
 TEST(InsightsPane, MetricColumnsFollowTheWidth)

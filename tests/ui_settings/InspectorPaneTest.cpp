@@ -9,6 +9,7 @@
 #include "platform/fakes/FakeScreenCaptureAccess.h"
 #include "ui/design/Animation.h"
 
+#include <QLabel>
 #include <QPushButton>
 
 namespace tq {
@@ -20,8 +21,9 @@ protected:
     {
         if (!pane_)
             pane_ = std::make_unique<InspectorPane>(InspectorSources{
-                *engine, prefs, permissions, motion, [] { return true; }, [this](const QString& t) { copied << t; },
-                [this] { return hint; }, [this](QObject*, std::function<void()> changed) { hintChanged = std::move(changed); }});
+                *engine, prefs, permissions, motion, [this] { return tap; }, [this](const QString& t) { copied << t; },
+                [this] { return hint; }, [this](QObject*, std::function<void()> changed) { hintChanged = std::move(changed); },
+                [this](QObject*, std::function<void()> changed) { tapChanged = std::move(changed); }});
         return *pane_;
     }
     QString row(const QString& key)
@@ -42,6 +44,8 @@ protected:
     QStringList copied;
     std::optional<RestartHint> hint;
     std::function<void()> hintChanged;
+    bool tap = true;
+    std::function<void()> tapChanged;
     std::unique_ptr<InspectorPane> pane_;
 };
 
@@ -49,6 +53,10 @@ TEST_F(InspectorPaneTest, BeforeAnyFieldOnlyTheHintAndTheShortReport)
 {
     EXPECT_EQ(row("Status/Right now"), QStringLiteral("Ready"));
     EXPECT_EQ(row("Status/Keyboard"), QStringLiteral("Listening"));
+    tap = false; // the key tap stops while the pane is open
+    ASSERT_TRUE(tapChanged);
+    tapChanged();
+    EXPECT_EQ(row("Status/Keyboard"), QStringLiteral("Not listening"));
     EXPECT_TRUE(row("Focused field").startsWith("Click into a text field in another app"));
     EXPECT_EQ(row("Text before the caret"), QStringLiteral("<absent>"));
     EXPECT_EQ(row("Last request/Suggestion"), QStringLiteral("None yet"));
@@ -89,6 +97,17 @@ TEST_F(InspectorPaneTest, FollowsTheFieldLiveAndASecureFieldShowsNothingOfItsTex
     engine->refresh(false);
     settle();
     EXPECT_EQ(row("Focused field/App"), QStringLiteral("Editor"));
+
+    // Rows update in place: a selection in a value that stays survives a new snapshot.
+    QLabel* app = nullptr;
+    for (QLabel* l : pane().findChildren<QLabel*>())
+        if (l->text() == QStringLiteral("Editor"))
+            app = l;
+    ASSERT_NE(app, nullptr);
+    app->setSelection(0, 3);
+    setField(snap(QStringLiteral("Dear Ann, the plan is")));
+    EXPECT_EQ(row("Text before the caret"), QStringLiteral("Dear Ann, the plan is\u258F"));
+    EXPECT_EQ(app->selectedText(), QStringLiteral("Edi"));
 
     FieldSnapshot secure = snap(QStringLiteral("hunter2"));
     secure.isSecure = true;

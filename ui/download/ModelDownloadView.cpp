@@ -1,5 +1,7 @@
 #include "ui/download/ModelDownloadView.h"
 
+#include "ui/design/Backdrop.h"
+
 #include "engines/BuiltInProvider.h"
 #include "engines/ProviderHub.h"
 #include "platform/Text.h"
@@ -13,7 +15,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMessageBox>
-#include <QProgressBar>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -23,7 +24,6 @@ using fonts::Face;
 using fonts::Role;
 
 namespace {
-constexpr int kBarScale = 1'000'000; // the bar's int range; the fraction is computed in 64 bits
 
 } // namespace
 
@@ -39,26 +39,23 @@ ModelDownloadView::ModelDownloadView(ModelStore& store, ProviderHub& hub, Motion
     auto* texts = new QVBoxLayout;
     texts->setSpacing(2);
     const ModelSpec& spec = store_.spec();
-    texts->addWidget(makeLabel(spec.title, fonts::font(Role::body, QFont::Medium), palette::paper()));
+    QLabel* title = makeLabel(spec.title, fonts::font(Role::body, QFont::Medium), palette::paper());
+    texts->addWidget(title);
     texts->addWidget(makeLabel(modelcard::specLine(spec), Role::caption, palette::paperDim(), true));
     row->addLayout(texts, 1);
     primary_ = new PrimaryButton(QString(), motion, this);
     plain_ = new HandButton(QString(), this);
     row->addWidget(primary_, 0, Qt::AlignTop);
     row->addWidget(plain_, 0, Qt::AlignTop);
+    // The title sits on the buttons' text line: both are centred on one line of one size.
+    const int button = std::max(primary_->sizeHint().height(), plain_->sizeHint().height());
+    texts->setContentsMargins(0, std::max(0, (button - title->sizeHint().height()) / 2), 0, 0);
     column->addLayout(row);
     connect(primary_, &QAbstractButton::clicked, this, &ModelDownloadView::act);
     connect(plain_, &QAbstractButton::clicked, this, &ModelDownloadView::act);
 
-    bar_ = new QProgressBar(this);
-    bar_->setRange(0, kBarScale);
-    bar_->setTextVisible(false);
-    bar_->setFixedHeight(6);
+    bar_ = new InkProgressBar(6, motion, this);
     bar_->setAccessibleName(tq::text("Model download"));
-    QPalette barPalette = bar_->palette();
-    barPalette.setColor(QPalette::Highlight, palette::gold());
-    barPalette.setColor(QPalette::Base, palette::wash());
-    bar_->setPalette(barPalette);
     column->addWidget(bar_);
 
     failedRow_ = new QWidget(this);
@@ -102,7 +99,7 @@ void ModelDownloadView::follow()
     plain_->setVisible(card_.action != modelcard::Action::none && !card_.primary);
 
     bar_->setVisible(card_.status == StatusKind::progress);
-    bar_->setValue(int(card_.fraction * kBarScale));
+    bar_->setValue(card_.fraction);
     bar_->setAccessibleDescription(card_.progressValue);
     failedRow_->setVisible(card_.status == StatusKind::failed);
     failedText_->setText(card_.status == StatusKind::failed ? card_.statusText : QString());

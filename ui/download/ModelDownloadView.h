@@ -10,11 +10,11 @@
 class QAbstractButton;
 class QLabel;
 class QMessageBox;
-class QProgressBar;
 
 namespace tq {
 
 class HandButton;
+class InkProgressBar;
 class MotionContext;
 class PrimaryButton;
 class ProviderHub;
@@ -29,7 +29,7 @@ public:
     const modelcard::Card& card() const { return card_; }
     // The button of the current phase, or null when the phase has none.
     QAbstractButton* actionButton() const;
-    QProgressBar* progressBar() const { return bar_; }
+    InkProgressBar* progressBar() const { return bar_; }
     QLabel* statusLabel() const { return status_; }
     // The removal confirmation while it is open.
     QMessageBox* confirmation() const { return confirm_; }
@@ -50,7 +50,7 @@ private:
     PrimaryButton* primary_ = nullptr;
     HandButton* plain_ = nullptr;
     QWidget* progressRow_ = nullptr;
-    QProgressBar* bar_ = nullptr;
+    InkProgressBar* bar_ = nullptr;
     QWidget* failedRow_ = nullptr;
     QLabel* failedText_ = nullptr;
     QWidget* verifyingRow_ = nullptr;

@@ -12,6 +12,7 @@
 #include "ui/design/SettingsRows.h"
 #include "ui/design/Theme.h"
 #include "ui/settings/AppsLogic.h"
+#include "ui/settings/Figures.h"
 #include "ui/settings/RuleKeyIcon.h"
 #include "ui/settings/SettingsContext.h"
 #include "ui/settings/SettingsStyle.h"
@@ -47,19 +48,16 @@ AppRuleDetail::AppRuleDetail(SettingsContext& context, const QString& key, QWidg
     auto* names = new QVBoxLayout;
     names->setSpacing(2);
     const QString name = c_.rules.displayName(key_);
-    // Names come from outside: a long one is cut short, whole in the tooltip.
-    const auto shown = [](const QString& full) {
-        return chars::countAtLeast(full, 61) ? chars::first(full, 59).toString() + QStringLiteral("…") : full;
-    };
-    QLabel* title = makeLabel(shown(name), fonts::system(20, QFont::DemiBold), palette::paper(), true, headRow);
-    title->setAccessibleName(name);
+    // Names come from outside: at most two lines, the identifier one line cut in the middle;
+    // both whole in the tooltip.
+    auto* title = new ElidedLabel(name, fonts::font(fonts::Role::title3, QFont::DemiBold), palette::paper(), Qt::ElideRight, 2, headRow);
     title->setToolTip(name);
     title->setObjectName(QStringLiteral("ruleName"));
     names->addWidget(title);
-    QLabel* id = makeLabel(shown(ruleIdentifier(key_)), fonts::Role::subheadline, palette::paperDim(), false, headRow);
+    auto* id = new ElidedLabel(ruleIdentifier(key_), fonts::monospaced(fonts::pixelSize(fonts::Role::caption)), palette::paperDim(),
+                               Qt::ElideMiddle, 1, headRow);
     id->setToolTip(ruleIdentifier(key_));
-    id->setFont(fonts::monospaced(11));
-    id->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    id->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     names->addWidget(id);
     head->addLayout(names, 1);
     header->addRow(headRow);
@@ -251,7 +249,7 @@ void AppRuleDetail::refresh()
 
 void AppRuleDetail::reset()
 {
-    resetRule(c_.rules, key_, c_.stats.appTotals().value(key_, 0) > 0, passageCount() > 0);
+    resetRule(c_.rules, key_);
 }
 
 void AppRuleDetail::eraseMemory()

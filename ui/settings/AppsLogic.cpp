@@ -150,16 +150,11 @@ QString passagesText(int count)
     return text("%Ln passages from here", count);
 }
 
-void resetRule(AppRules& rules, const QString& key, bool hasWords, bool hasPassages)
+void resetRule(AppRules& rules, const QString& key)
 {
+    // The remembered name stays: a key the user added keeps its place in the list.
     rules.setRule(AppRule{}, key);
     rules.resume(key);
-    if (!hasWords && !hasPassages && rules.names().contains(key)) {
-        QMap<QString, QString> names = rules.names();
-        names.remove(key);
-        rules.setNames(names);
-        rules.scheduleSave();
-    }
 }
 
 } // namespace tq

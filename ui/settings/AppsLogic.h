@@ -54,8 +54,7 @@ bool showsReset(const AppRule& stored, bool paused);
 // "1 passage from here", "1,234 passages from here".
 QString passagesText(int count);
 
-// Back to defaults: no rule, no pause; the remembered name goes too when the key has no
-// words saved and no passages, so it leaves the list.
-void resetRule(AppRules& rules, const QString& key, bool hasWords, bool hasPassages);
+// Back to defaults: no rule, no pause. The remembered name stays, so a key with a name stays listed.
+void resetRule(AppRules& rules, const QString& key);
 
 } // namespace tq

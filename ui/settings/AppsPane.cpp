@@ -188,6 +188,7 @@ void AppsPane::rebuild()
 
     const bool searching = !search_.isEmpty();
     if (lists.isEmpty()) {
+        empty_->setSymbol(searching ? QStringLiteral("magnifyingglass") : QStringLiteral("square.grid.2x2"));
         empty_->setTexts(searching ? text("No matches") : text("No apps yet"),
                          searching ? text("Nothing matches “%1”.").arg(search_)
                                    : text("Apps appear here once you accept a suggestion in them, or add one with +."));

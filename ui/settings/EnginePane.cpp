@@ -16,6 +16,7 @@
 #include "ui/design/Symbols.h"
 #include "ui/download/ModelDownloadView.h"
 #include "ui/settings/EngineTestText.h"
+#include "ui/design/Decoration.h"
 #include "ui/settings/RemoteWarning.h"
 #include "ui/settings/SettingsStyle.h"
 #include "ui/design/Text.h"
@@ -59,19 +60,32 @@ QLineEdit* makeField(const QString& name, const QString& prompt, QWidget* parent
     return f;
 }
 
-// The warning label under an address: hidden while the text stays on this computer.
+// A warning under an address or the key: the drawn warning sign and the sentence, in one line
+// holder that is hidden while there is nothing to say. Returns the sentence's label.
 QLabel* makeWarning(QWidget* parent)
 {
-    QLabel* l = makeLabel(QString(), fonts::Role::callout, kOrange, true, parent);
+    auto* line = new QWidget(parent);
+    auto* row = new QHBoxLayout(line);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(6);
+    auto* sign = new SymbolView(QStringLiteral("exclamationmark.triangle.fill"), fonts::pixelSize(fonts::Role::callout), kOrange, line);
+    markDecorative(sign);
+    row->addWidget(sign, 0, Qt::AlignTop);
+    QLabel* l = makeLabel(QString(), fonts::Role::callout, kOrange, true, line);
+    row->addWidget(l, 1);
+    line->setVisible(false);
     return l;
+}
+
+void showNote(QLabel* label, const QString& note)
+{
+    label->setText(note);
+    label->parentWidget()->setVisible(!note.isEmpty());
 }
 
 void showWarning(QLabel* label, const QString& address)
 {
-    const QString warning = remoteWarningText(address);
-    label->setText(warning.isEmpty() ? QString() : QStringLiteral("⚠ ") + warning);
-    label->setAccessibleName(warning);
-    label->setVisible(!warning.isEmpty());
+    showNote(label, remoteWarningText(address));
 }
 
 void setTextKeepingCursor(QLineEdit* field, const QString& value)
@@ -93,7 +107,8 @@ EngineChoiceRow::EngineChoiceRow(EngineKind kind, MotionContext& motion, QWidget
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(8, 8, 8, 8);
     row->setSpacing(12);
-    symbol_ = new SymbolView(symbolFor(kind), 20, palette::paperDim(), this);
+    symbol_ = new SymbolView(symbolFor(kind), 17, palette::paperDim(), this);
+    symbol_->setFixedWidth(24); // the symbols of all rows share one column
     row->addWidget(symbol_, 0, Qt::AlignTop);
     auto* column = new QVBoxLayout;
     column->setSpacing(4);
@@ -268,7 +283,7 @@ EnginePane::EnginePane(SettingsContext& context, QWidget* parent)
     ollamaPicker_ = new ModelPicker(c_.hub, p, EngineKind::ollama, page);
     ollama_->addRow(ollamaPicker_);
     ollamaWarning_ = makeWarning(page);
-    ollama_->addRow(ollamaWarning_);
+    ollama_->addRow(ollamaWarning_->parentWidget());
     connect(ollamaURL_, &QLineEdit::textEdited, this, [&p](const QString& t) { p.setOllamaURL(t); });
 
     server_ = form->addSection(text("Local server"));
@@ -285,10 +300,9 @@ EnginePane::EnginePane(SettingsContext& context, QWidget* parent)
     server_->addRow(keyRow);
     keyNote_ = makeWarning(page);
     keyNote_->setObjectName(QStringLiteral("apiKeyNote"));
-    keyNote_->hide();
-    server_->addRow(keyNote_);
+    server_->addRow(keyNote_->parentWidget());
     serverWarning_ = makeWarning(page);
-    server_->addRow(serverWarning_);
+    server_->addRow(serverWarning_->parentWidget());
     connect(serverURL_, &QLineEdit::textEdited, this, [&p](const QString& t) { p.setServerURL(t); });
     {
         // Read once: the key typed this run (its write may still wait on the keychain), else
@@ -366,7 +380,14 @@ EnginePane::EnginePane(SettingsContext& context, QWidget* parent)
         result_->setVisible(true);
     });
 
-    connect(&p, &Preferences::changed, this, &EnginePane::refresh);
+    connect(&p, &Preferences::changed, this, [this](const QString& key) {
+        // A picker rebuilds its list only for its own model.
+        if (key == QLatin1String("ollamaModel"))
+            ollamaPicker_->refresh();
+        else if (key == QLatin1String("serverModel"))
+            serverPicker_->refresh();
+        refresh();
+    });
     connect(&c_.hub, &ProviderHub::statusChanged, this, &EnginePane::refreshStatus);
     refresh();
     for (EngineChoiceRow* row : rows_)
@@ -418,8 +439,6 @@ void EnginePane::refresh()
     setTextKeepingCursor(serverURL_, p.serverURL());
     showWarning(ollamaWarning_, p.ollamaURL());
     showWarning(serverWarning_, p.serverURL());
-    ollamaPicker_->refresh();
-    serverPicker_->refresh();
     for (int i = 0; i < lengthButtons_.size(); ++i) {
         QSignalBlocker b(lengthButtons_[i]);
         lengthButtons_[i]->setChecked(allCases<CompletionLength>()[std::size_t(i)] == p.length());
@@ -462,9 +481,7 @@ void EnginePane::keyEditingFinished()
 
 void EnginePane::showKeyNote(const QString& note)
 {
-    keyNote_->setText(note.isEmpty() ? QString() : QStringLiteral("⚠ ") + note);
-    keyNote_->setAccessibleName(note);
-    keyNote_->setVisible(!note.isEmpty());
+    showNote(keyNote_, note);
 }
 
 void EnginePane::refreshKeyNote()

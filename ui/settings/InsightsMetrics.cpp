@@ -57,12 +57,16 @@ int columnsFor(int width)
     return width >= 540 ? 3 : 2;
 }
 
-QString unrolled(const QString& value)
+QString unrolled(const QString& value, double progress)
 {
+    const double p = std::clamp(progress, 0.0, 1.0);
     QString out = value;
-    for (QChar& c : out)
-        if (c.isDigit())
-            c = u'0';
+    for (QChar& c : out) {
+        if (!c.isDigit())
+            continue;
+        const int d = c.digitValue();
+        c = QChar(char16_t(c.unicode() - d + int(std::lround(d * p)))); // same script's digit
+    }
     return out;
 }
 

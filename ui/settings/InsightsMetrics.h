@@ -25,8 +25,9 @@ struct Metric {
 QList<Metric> metrics(const StatsStore& stats, const QDateTime& now);
 // Three columns at 540 points or wider, else two.
 int columnsFor(int width);
-// The value before it rolls in: every digit shown as "0".
-QString unrolled(const QString& value);
+// The value while it rolls in: every digit moved from zero toward its own by `progress`
+// ("1,234" reads "0,000" at 0); digits keep their script.
+QString unrolled(const QString& value, double progress = 0);
 
 struct AppUsage {
     QString key;

@@ -11,6 +11,8 @@
 #include "look/Palette.h"
 #include "ui/design/Symbols.h"
 #include "ui/design/Text.h"
+#include "ui/design/Decoration.h"
+#include "ui/settings/Figures.h"
 #include "ui/settings/InsightsMetrics.h"
 #include "ui/settings/RuleKeyIcon.h"
 #include "ui/settings/SettingsStyle.h"
@@ -98,16 +100,12 @@ private:
     double fraction_;
 };
 
-QLabel* label(const QString& text, int pixelSize, bool dim, QWidget* parent, QFont::Weight weight = QFont::Normal)
-{
-    return makeLabel(text, fonts::system(pixelSize, weight), dim ? palette::paperDim() : palette::paper(), false, parent);
-}
 
 } // namespace
 
 InsightsPane::InsightsPane(StatsStore& stats, AppRules& rules, InstalledApps& installed, MotionContext& motion, QWidget* parent)
     : QWidget(parent), stats_(stats), rules_(rules), installed_(installed), motion_(motion), clock_(motion.frames().clock()),
-      growTimer_(clock_), rollTimer_(clock_)
+      growTimer_(clock_)
 {
     setObjectName(QStringLiteral("InsightsPane"));
     QScrollArea* scroll = fillWithScrollArea(this);
@@ -141,7 +139,7 @@ InsightsPane::InsightsPane(StatsStore& stats, AppRules& rules, InstalledApps& in
     chartColumn->setContentsMargins(18, 18, 18, 18);
     chartColumn->setSpacing(14);
     auto* header = new QHBoxLayout;
-    header->addWidget(label(text("Words saved"), 14, false, chartCard, QFont::DemiBold));
+    header->addWidget(makeLabel(text("Words saved"), fonts::Role::headline, palette::paper(), false, chartCard));
     header->addStretch(1);
     ranges_ = new SegmentedControl(text("Range"), chartCard);
     for (const int days : kRanges) {
@@ -167,7 +165,7 @@ InsightsPane::InsightsPane(StatsStore& stats, AppRules& rules, InstalledApps& in
     auto* appsColumn = new QVBoxLayout(appsCard);
     appsColumn->setContentsMargins(18, 18, 18, 18);
     appsColumn->setSpacing(14);
-    appsColumn->addWidget(label(text("Where you write"), 14, false, appsCard, QFont::DemiBold));
+    appsColumn->addWidget(makeLabel(text("Where you write"), fonts::Role::headline, palette::paper(), false, appsCard));
     apps_ = new QVBoxLayout;
     apps_->setSpacing(10);
     appsColumn->addLayout(apps_);
@@ -189,8 +187,8 @@ InsightsPane::InsightsPane(StatsStore& stats, AppRules& rules, InstalledApps& in
 QStringList InsightsPane::shownValues() const
 {
     QStringList out;
-    for (QLabel* v : values_)
-        out << v->text();
+    for (RollingFigure* v : values_)
+        out << v->shownText();
     return out;
 }
 
@@ -202,7 +200,6 @@ void InsightsPane::rebuild()
         delete t;
     tiles_.clear();
     values_.clear();
-    finalValues_.clear();
     while (QLayoutItem* item = stripGrid_->takeAt(0)) {
         delete item->widget();
         delete item;
@@ -212,16 +209,15 @@ void InsightsPane::rebuild()
         auto* column = new QVBoxLayout(tile);
         column->setContentsMargins(18, 14, 18, 14);
         column->setSpacing(3);
-        column->addWidget(label(m.title, 13, true, tile));
-        auto* value = label(motion_.reduceMotion() ? m.value : insights::unrolled(m.value), 24, false, tile, QFont::DemiBold);
+        column->addWidget(makeLabel(m.title, fonts::Role::callout, palette::paperDim(), false, tile));
+        auto* value = new RollingFigure(fonts::rounded(24, QFont::DemiBold), palette::paper(), 0.6, motion_, tile);
+        value->setText(m.value);
         column->addWidget(value);
-        auto* unit = label(m.unit, 11, true, tile);
-        column->addWidget(unit);
-        tile->setAccessibleName(m.title + QStringLiteral(", ") + m.value + QStringLiteral(", ") + m.unit);
+        column->addWidget(new ElidedLabel(m.unit, fonts::font(fonts::Role::caption), palette::paperDim(), Qt::ElideRight, 1, tile));
+        groupForAccessibility(tile, m.title + QStringLiteral(", ") + m.value + QStringLiteral(", ") + m.unit);
         tile->setFocusPolicy(Qt::TabFocus);
         tiles_ << tile;
         values_ << value;
-        finalValues_ << m.value;
     }
     layoutMetrics();
     rollIn();
@@ -241,7 +237,7 @@ void InsightsPane::rebuild()
     }
     const auto top = insights::topApps(stats_.appTotals());
     if (top.isEmpty())
-        apps_->addWidget(label(text("No apps yet"), 13, true, nullptr));
+        apps_->addWidget(makeLabel(text("No apps yet"), fonts::Role::body, palette::paperDim()));
     for (const insights::AppUsage& a : top) {
         auto* row = new QWidget;
         auto* h = new QHBoxLayout(row);
@@ -252,16 +248,16 @@ void InsightsPane::rebuild()
         icon->setPixmap(ruleKeyIcon(a.key, installed_).pixmap(18, 18));
         icon->setFixedSize(18, 18);
         h->addWidget(icon);
-        auto* nameLabel = label(QString(), 13, false, row);
+        QLabel* nameLabel = makeLabel(QString(), fonts::Role::body, palette::paper(), false, row);
         nameLabel->setFixedWidth(160);
         nameLabel->setText(nameLabel->fontMetrics().elidedText(name, Qt::ElideMiddle, 160));
         h->addWidget(nameLabel);
         h->addWidget(new Bar(a.fraction, row), 1);
-        auto* words = label(QLocale().toString(a.words), 13, true, row);
+        auto* words = makeLabel(QLocale().toString(a.words), fonts::tabularDigits(13), palette::paperDim(), false, row);
         words->setMinimumWidth(56);
         words->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         h->addWidget(words);
-        row->setAccessibleName(name + QStringLiteral(", ") + QLocale().toString(a.words));
+        groupForAccessibility(row, name + QStringLiteral(", ") + QLocale().toString(a.words));
         apps_->addWidget(row);
     }
     reset_->setEnabled(insights::canReset(stats_));
@@ -310,10 +306,13 @@ void InsightsPane::rollIn()
 {
     if (motion_.reduceMotion())
         return;
-    rollTimer_.start(std::chrono::milliseconds(120), [this] {
-        for (int i = 0; i < values_.size(); ++i)
-            values_[i]->setText(finalValues_[i]);
-    });
+    // Zeros for 0.12 s, then every digit counts up to its own on one critically damped spring.
+    Animation spring = Animation::springy(0.8, 1.0);
+    spring.delay = 0.12;
+    for (RollingFigure* v : values_) {
+        const QString value = v->text();
+        v->roll(value, [value](double p) { return insights::unrolled(value, p); }, spring);
+    }
 }
 
 void InsightsPane::restartGrow()

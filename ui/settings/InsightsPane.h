@@ -19,6 +19,7 @@ class AppRules;
 class Confirmation;
 class InstalledApps;
 class MotionContext;
+class RollingFigure;
 class SegmentedControl;
 class StatsStore;
 class WordsChart;
@@ -56,19 +57,16 @@ private:
     Clock& clock_;
     int range_ = 30;
     int columns_ = 3;
-    double rolled_ = 0; // 0 → digits shown as zeros, 1 → values
     QWidget* strip_ = nullptr;
     QGridLayout* stripGrid_ = nullptr;
     QList<QWidget*> tiles_;
-    QList<QLabel*> values_;
-    QStringList finalValues_;
+    QList<RollingFigure*> values_;
     QStackedWidget* chartStack_ = nullptr;
     WordsChart* chart_ = nullptr;
     QVBoxLayout* apps_ = nullptr;
     QPushButton* reset_ = nullptr;
     SegmentedControl* ranges_ = nullptr;
     Timer growTimer_;
-    Timer rollTimer_;
     Nanos growStart_{0};
     QPointer<Confirmation> dialog_;
 };

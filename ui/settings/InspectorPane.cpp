@@ -6,11 +6,13 @@
 #include "settings/Enums.h"
 #include "settings/Preferences.h"
 #include "ui/design/Buttons.h"
+#include "ui/design/Decoration.h"
 #include "ui/design/Fonts.h"
 #include "ui/design/Formatters.h"
 #include "look/Palette.h"
 #include "ui/design/SettingsRows.h"
 #include "ui/design/Text.h"
+#include "ui/settings/Figures.h"
 #include "ui/settings/SettingsStyle.h"
 
 #include <QFormLayout>
@@ -60,6 +62,7 @@ InspectorPane::InspectorPane(InspectorSources sources, QWidget* parent) : QWidge
     scroll->setWidget(host);
     host->setAutoFillBackground(false); // the window's backdrop shows through
 
+    build();
     CompletionEngine& e = sources_.engine;
     for (auto signal : {&CompletionEngine::statusChanged, &CompletionEngine::snapshotChanged,
                         &CompletionEngine::lastLatencyChanged, &CompletionEngine::lastPromptChanged,
@@ -68,6 +71,10 @@ InspectorPane::InspectorPane(InspectorSources sources, QWidget* parent) : QWidge
     connect(&sources_.permissions, &Permissions::accessibilityChanged, this, &InspectorPane::refresh);
     if (sources_.watchRestartHint)
         sources_.watchRestartHint(this, [this] { refresh(); });
+    if (sources_.watchTapRunning)
+        sources_.watchTapRunning(this, [this] { refresh(); });
+    if (ContextCollector* context = e.contextCollector())
+        connect(context, &ContextCollector::recentChanged, this, &InspectorPane::refresh);
     connect(&sources_.prefs, &Preferences::changed, this, [this](const QString& key) {
         if (key == QLatin1String("engine"))
             refresh();
@@ -97,120 +104,158 @@ QList<QPair<QString, QString>> InspectorPane::rows() const
     return rows_;
 }
 
+namespace {
+
+// The text changes only when it differs, so a selection in an unchanged value survives.
+void setValue(QLabel* label, const QString& value)
+{
+    if (auto* elided = qobject_cast<ElidedLabel*>(label)) {
+        if (elided->fullText() != value)
+            elided->setFullText(value);
+    } else if (label->text() != value) {
+        label->setText(value);
+    }
+}
+
+} // namespace
+
+InspectorPane::Section InspectorPane::addSection(const QString& heading)
+{
+    Section section;
+    section.box = new QWidget(body_);
+    auto* v = new QVBoxLayout(section.box);
+    v->setContentsMargins(0, 0, 0, 0);
+    v->setSpacing(6);
+    auto* h = makeLabel(heading, fonts::Role::headline, palette::paper(), false, section.box);
+    groupForAccessibility(h, heading, QAccessible::Heading);
+    v->addWidget(h);
+    section.form = new QFormLayout;
+    section.form->setHorizontalSpacing(16);
+    section.form->setVerticalSpacing(6);
+    v->addLayout(section.form);
+    section.heading = heading;
+    sections_->addWidget(section.box);
+    return section;
+}
+
+QLabel* InspectorPane::addRow(Section& section, const QString& name, QLabel* value)
+{
+    if (!value)
+        value = infoLabel(QString(), section.box);
+    value->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    value->setAccessibleDescription(name); // read as "value, label"
+    value->setProperty("rowName", name);
+    section.form->addRow(infoLabel(name, section.box, true), value);
+    return value;
+}
+
+void InspectorPane::build()
+{
+    status_ = addSection(text("Status"));
+    now_ = addRow(status_, text("Right now"));
+    now_->setWordWrap(true); // a status sentence wraps in the pane's width
+    access_ = addRow(status_, text("Accessibility"));
+    keyboard_ = addRow(status_, text("Keyboard"));
+    engineRow_ = addRow(status_, text("Engine"));
+
+    field_ = addSection(text("Focused field"));
+    hint_ = infoLabel(text("Click into a text field in another app, then come back. The last field %1 saw stays here.")
+                          .arg(QCoreApplication::applicationName()),
+                      field_.box, true);
+    hint_->setWordWrap(true);
+    field_.form->addRow(hint_);
+    for (const QString& name : {text("App"), text("Field type"), text("Website")})
+        fieldRows_ << addRow(field_, name);
+    fieldRows_ << addRow(field_, text("Window"),
+                         new ElidedLabel(QString(), fonts::font(fonts::Role::body), palette::paper(), Qt::ElideMiddle, 1, field_.box));
+    for (const QString& name : {text("Field size"), text("Caret found"), text("Font"), text("At end of line"), text("Secure input")})
+        fieldRows_ << addRow(field_, name);
+    fieldRows_ << addRow(field_, text("Looked at lately"),
+                         new ElidedLabel(QString(), fonts::font(fonts::Role::body), palette::paper(), Qt::ElideRight, 1, field_.box));
+
+    before_ = addSection(text("Text before the caret"));
+    nearCaret_ = infoLabel(QString(), before_.box, false, true, 12);
+    nearCaret_->setWordWrap(true);
+    nearCaret_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    nearCaret_->setAccessibleDescription(before_.heading);
+    before_.form->addRow(nearCaret_);
+
+    last_ = addSection(text("Last request"));
+    wait_ = addRow(last_, text("Wait"));
+    suggestion_ = addRow(last_, text("Suggestion"));
+    suggestion_->setAlignment(Qt::AlignTrailing | Qt::AlignVCenter); // a suggestion's lines end at the trailing edge
+    for (const QString& title : {text("Prompt sent to the engine"), text("Raw answer")}) {
+        auto* t = infoLabel(QString(), last_.box, false, true, 11);
+        t->setWordWrap(true);
+        t->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+        t->setAccessibleDescription(title);
+        auto* group = new RowDisclosure(title, t, sources_.motion, last_.box);
+        last_.form->addRow(group);
+        groups_ << group;
+        groupTexts_ << t;
+    }
+}
+
 void InspectorPane::refresh()
 {
     const inspector::Facts f = facts();
     rows_.clear();
-    while (QLayoutItem* item = sections_->takeAt(0)) {
-        delete item->widget();
-        delete item;
-    }
-    const auto section = [&](const QString& heading) {
-        auto* box = new QWidget(body_);
-        auto* v = new QVBoxLayout(box);
-        v->setContentsMargins(0, 0, 0, 0);
-        v->setSpacing(6);
-        if (!heading.isEmpty()) {
-            auto* h = infoLabel(heading, box, false, false, 14);
-            QFont bold = h->font();
-            bold.setWeight(QFont::DemiBold);
-            h->setFont(bold);
-            h->setAccessibleName(heading);
-            v->addWidget(h);
-        }
-        auto* form = new QFormLayout;
-        form->setHorizontalSpacing(16);
-        form->setVerticalSpacing(6);
-        v->addLayout(form);
-        sections_->addWidget(box);
-        return std::make_pair(box, form);
-    };
-    const auto row = [&](QWidget* box, QFormLayout* form, const QString& heading, const QString& name, const QString& value,
-                         bool middleElide = false) {
-        auto* v = infoLabel(value, box);
-        v->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-        v->setAccessibleDescription(name); // read as "value, label"
-        if (middleElide) {
-            v->setText(v->fontMetrics().elidedText(value, Qt::ElideMiddle, 420));
-            v->setToolTip(value);
-        }
-        form->addRow(infoLabel(name, box, true), v);
-        rows_.push_back({heading + u'/' + name, value});
+    const auto show = [this](const Section& section, QLabel* value, const QString& text) {
+        setValue(value, text);
+        rows_.push_back({section.heading + u'/' + value->property("rowName").toString(), text});
     };
 
-    const QString status = text("Status");
-    auto [statusBox, statusForm] = section(status);
-    row(statusBox, statusForm, status, text("Right now"), f.status);
-    if (auto* now = qobject_cast<QLabel*>(statusForm->itemAt(0, QFormLayout::FieldRole)->widget()))
-        now->setWordWrap(true); // a status sentence wraps in the pane's width
-    row(statusBox, statusForm, status, text("Accessibility"), f.accessibility ? text("Allowed") : text("Not allowed"));
-    row(statusBox, statusForm, status, text("Keyboard"), f.listening ? text("Listening") : text("Not listening"));
-    row(statusBox, statusForm, status, text("Engine"), f.engineTitle);
+    show(status_, now_, f.status);
+    show(status_, access_, f.accessibility ? text("Allowed") : text("Not allowed"));
+    show(status_, keyboard_, f.listening ? text("Listening") : text("Not listening"));
+    show(status_, engineRow_, f.engineTitle);
 
-    const QString field = text("Focused field");
-    auto [fieldBox, fieldForm] = section(field);
+    field_.form->setRowVisible(0, !f.snapshot);
+    for (int i = 0; i < fieldRows_.size(); ++i)
+        field_.form->setRowVisible(i + 1, f.snapshot.has_value());
     if (!f.snapshot) {
-        auto* hint = infoLabel(text("Click into a text field in another app, then come back. The last field %1 saw stays here.")
-                              .arg(QCoreApplication::applicationName()),
-                          fieldBox, true);
-        hint->setWordWrap(true);
-        fieldForm->addRow(hint);
-        rows_.push_back({field, hint->text()});
+        rows_.push_back({field_.heading, hint_->text()});
     } else {
         const FieldSnapshot& s = *f.snapshot;
-        row(fieldBox, fieldForm, field, text("App"), s.appName);
-        row(fieldBox, fieldForm, field, text("Field type"), inspector::fieldType(s.role));
-        if (s.domain)
-            row(fieldBox, fieldForm, field, text("Website"), *s.domain);
-        if (s.windowTitle)
-            row(fieldBox, fieldForm, field, text("Window"), QString(*s.windowTitle).replace(u'\n', u' '), true);
-        row(fieldBox, fieldForm, field, text("Field size"), inspector::fieldSize(s.fieldFrame));
-        row(fieldBox, fieldForm, field, text("Caret found"), inspector::caretText(s));
-        row(fieldBox, fieldForm, field, text("Font"), inspector::fontText(s));
-        row(fieldBox, fieldForm, field, text("At end of line"), inspector::atLineEnd(s) ? text("Yes") : text("No"));
-        row(fieldBox, fieldForm, field, text("Secure input"), s.isSecure ? text("Yes") : text("No"));
-        row(fieldBox, fieldForm, field, text("Looked at lately"), inspector::recentApps(f.recentApps));
-        if (!s.isSecure) {
-            const QString before = text("Text before the caret");
-            auto [box, form] = section(before);
-            auto* t = infoLabel(inspector::textNearCaret(s), box, false, true, 12);
-            t->setWordWrap(true);
-            t->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-            t->setAccessibleDescription(before);
-            form->addRow(t);
-            rows_.push_back({before, t->text()});
+        const std::optional<QString> window =
+            s.windowTitle ? std::optional<QString>(QString(*s.windowTitle).replace(u'\n', u' ')) : std::nullopt;
+        const std::optional<QString> values[] = {
+            s.appName,
+            inspector::fieldType(s.role),
+            s.domain,
+            window,
+            inspector::fieldSize(s.fieldFrame),
+            inspector::caretText(s),
+            inspector::fontText(s),
+            inspector::atLineEnd(s) ? text("Yes") : text("No"),
+            s.isSecure ? text("Yes") : text("No"),
+            inspector::recentApps(f.recentApps),
+        };
+        for (int i = 0; i < fieldRows_.size(); ++i) {
+            field_.form->setRowVisible(i + 1, values[i].has_value());
+            if (values[i])
+                show(field_, fieldRows_[i], *values[i]);
         }
     }
+    const bool near = f.snapshot && !f.snapshot->isSecure;
+    before_.box->setVisible(near);
+    if (near) {
+        setValue(nearCaret_, inspector::textNearCaret(*f.snapshot));
+        rows_.push_back({before_.heading, nearCaret_->text()});
+    }
 
-    const QString last = text("Last request");
-    auto [lastBox, lastForm] = section(last);
-    row(lastBox, lastForm, last, text("Wait"), formatLatency(f.latency));
+    show(last_, wait_, formatLatency(f.latency));
     const QString suggestion = sources_.engine.lastSuggestion();
-    row(lastBox, lastForm, last, text("Suggestion"), suggestion.isEmpty() ? text("None yet") : suggestion);
-    if (auto* shown = qobject_cast<QLabel*>(lastForm->itemAt(lastForm->rowCount() - 1, QFormLayout::FieldRole)->widget()))
-        shown->setAlignment(Qt::AlignTrailing | Qt::AlignVCenter); // a suggestion's lines end at the trailing edge
-    if (!sources_.engine.lastPrompt().isEmpty()) {
-        const auto disclosure = [&](const QString& title, const QString& content) {
-            auto* t = infoLabel(content, lastBox, false, true, 11);
-            t->setWordWrap(true);
-            t->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-            t->setAccessibleDescription(title);
-            auto* group = new RowDisclosure(title, t, sources_.motion, lastBox);
-            // A group keeps its open state while the pane follows new requests.
-            if (openGroups_.contains(title))
-                group->setExpanded(true);
-            connect(group, &RowDisclosure::expandedChanged, this, [this, title](bool open) {
-                if (open)
-                    openGroups_.insert(title);
-                else
-                    openGroups_.remove(title);
-            });
-            lastForm->addRow(group);
-            rows_.push_back({last + u'/' + title, content});
-        };
-        disclosure(text("Prompt sent to the engine"), sources_.engine.lastPrompt());
-        const QString output = sources_.engine.lastOutput();
-        disclosure(text("Raw answer"), output.isEmpty() ? text("(empty)") : output);
+    show(last_, suggestion_, suggestion.isEmpty() ? text("None yet") : suggestion);
+    const bool asked = !sources_.engine.lastPrompt().isEmpty();
+    const QString output = sources_.engine.lastOutput();
+    const QString contents[] = {sources_.engine.lastPrompt(), output.isEmpty() ? text("(empty)") : output};
+    for (int i = 0; i < groups_.size(); ++i) {
+        last_.form->setRowVisible(groups_[i], asked);
+        if (!asked)
+            continue;
+        setValue(groupTexts_[i], contents[i]);
+        rows_.push_back({last_.heading + u'/' + groups_[i]->header()->text(), contents[i]});
     }
 }
 

@@ -5,7 +5,6 @@
 #include "field/RestartHint.h"
 #include "ui/settings/FieldInspector.h"
 
-#include <QSet>
 #include <QWidget>
 
 #include <functional>
@@ -21,6 +20,7 @@ class CompletionEngine;
 class MotionContext;
 class Permissions;
 class Preferences;
+class RowDisclosure;
 
 struct InspectorSources {
     CompletionEngine& engine;
@@ -32,6 +32,8 @@ struct InspectorSources {
     // The front program built on Chromium that shares no text, and a way to hear of changes.
     std::function<std::optional<RestartHint>()> restartHint = [] { return std::nullopt; };
     std::function<void(QObject* receiver, std::function<void()> changed)> watchRestartHint;
+    // Calls `changed` whenever the key tap starts or stops.
+    std::function<void(QObject* receiver, std::function<void()> changed)> watchTapRunning;
 };
 
 class InspectorPane final : public QWidget {
@@ -48,6 +50,15 @@ public slots:
     void refresh();
 
 private:
+    // The rows are built once and updated in place: a selection survives new values.
+    struct Section {
+        QWidget* box = nullptr;
+        QFormLayout* form = nullptr;
+        QString heading;
+    };
+    Section addSection(const QString& heading);
+    QLabel* addRow(Section& section, const QString& name, QLabel* value = nullptr);
+    void build();
     void copyDiagnostics();
 
     InspectorSources sources_;
@@ -56,7 +67,18 @@ private:
     QPushButton* copy_ = nullptr;
     bool copied_ = false;
     QList<QPair<QString, QString>> rows_;
-    QSet<QString> openGroups_;
+    Section status_, field_, before_, last_;
+    QLabel* now_ = nullptr;
+    QLabel* access_ = nullptr;
+    QLabel* keyboard_ = nullptr;
+    QLabel* engineRow_ = nullptr;
+    QLabel* hint_ = nullptr;
+    QList<QLabel*> fieldRows_;
+    QLabel* nearCaret_ = nullptr;
+    QLabel* wait_ = nullptr;
+    QLabel* suggestion_ = nullptr;
+    QList<RowDisclosure*> groups_;
+    QList<QLabel*> groupTexts_;
 };
 
 } // namespace tq

@@ -11,12 +11,14 @@
 #include "ui/design/Backdrop.h"
 #include "ui/design/Buttons.h"
 #include "ui/design/Components.h"
+#include "ui/design/Decoration.h"
 #include "ui/design/GrantSeal.h"
 #include "ui/design/Keycap.h"
 #include "look/Palette.h"
 #include "ui/design/Text.h"
 #include "ui/design/Theme.h"
 #include "ui/settings/DayCell.h"
+#include "ui/settings/Figures.h"
 #include "ui/settings/OverviewText.h"
 #include "ui/settings/SettingsStyle.h"
 #include "ui/settings/SetupCard.h"
@@ -126,14 +128,15 @@ QWidget* OverviewPane::buildHero()
 
     auto* countBox = new QVBoxLayout;
     countBox->setSpacing(2);
-    count_ = makeLabel(QString(), fonts::system(56, QFont::DemiBold), palette::gold(), false, heroText_);
+    count_ = new RollingFigure(fonts::rounded(56, QFont::DemiBold), palette::gold(), 0.5, c_.motion, heroText_);
     count_->setObjectName(QStringLiteral("todayCount"));
     countBox->addWidget(count_);
     auto* labelLine = new QHBoxLayout;
     labelLine->setSpacing(8);
     countLabel_ = makeLabel(QString(), fonts::font(fonts::Role::title3, QFont::Medium), palette::paper(), false, heroText_);
     labelLine->addWidget(countLabel_);
-    bestPill_ = new Pill(text("Best day yet!"), palette::gold(), QStringLiteral("trophy.fill"), heroText_);
+    bestPill_ = new Presence(new Pill(text("Best day yet!"), palette::gold(), QStringLiteral("trophy.fill")), c_.motion, 0.6, heroText_);
+    bestPill_->setPresent(false, Animation::none());
     labelLine->addWidget(bestPill_);
     labelLine->addStretch(1);
     countBox->addLayout(labelLine);
@@ -165,6 +168,9 @@ QWidget* OverviewPane::buildHero()
     dayRow->addStretch(1);
     streakColumn->addLayout(dayRow);
     row->addWidget(streakBox, 0, Qt::AlignLeft | Qt::AlignVCenter);
+    // Each column is read as one element: its sentence, none of its parts.
+    groupForAccessibility(heroText_, QString());
+    groupForAccessibility(streakBox, QString());
     return card;
 }
 
@@ -190,12 +196,14 @@ QWidget* OverviewPane::buildPlayground()
         plain->setAccessibleName(text("Practice field"));
         field = plain;
     }
-    field->setMinimumHeight(120);
+    field->setMinimumHeight(120); // 140 when there is room
+    field->setMaximumHeight(140);
     setInkVariant(field, InkVariant::card);
     column->addWidget(field);
 
     legend_ = new QWidget(card);
-    auto* legend = new QHBoxLayout(legend_);
+    auto* legend = new QBoxLayout(QBoxLayout::LeftToRight, legend_);
+    legendLayout_ = legend;
     legend->setContentsMargins(0, 0, 0, 0);
     legend->setSpacing(18);
     const std::pair<Shortcut, QString> entries[] = {{c_.prefs.acceptWordKey(), text("next word")},
@@ -209,6 +217,7 @@ QWidget* OverviewPane::buildPlayground()
         entry->addWidget(new KeyComboView(c_.keyLayout, combo, true, legend_));
         entry->addWidget(makeLabel(label, fonts::Role::callout, palette::paperDim(), false, legend_));
         legend->addLayout(entry);
+        legend->setAlignment(entry, Qt::AlignLeading | Qt::AlignVCenter);
     }
     legend->addStretch(1);
     column->addWidget(legend_);
@@ -225,6 +234,17 @@ void OverviewPane::resizeEvent(QResizeEvent* event)
     if (heroRow_->direction() != dir) {
         heroRow_->setDirection(dir);
         heroRow_->setSpacing(wide ? 28 : 20);
+    }
+    // The key legend in one row when it fits the playground card, else one entry a line.
+    int legendWidth = 0;
+    for (int i = 0; i < legendLayout_->count(); ++i)
+        if (QLayout* entry = legendLayout_->itemAt(i)->layout())
+            legendWidth += entry->sizeHint().width() + (legendWidth > 0 ? 18 : 0);
+    const bool row = legendWidth <= std::min(width() - 48, 820) - 36;
+    const QBoxLayout::Direction legendDir = row ? QBoxLayout::LeftToRight : QBoxLayout::TopToBottom;
+    if (legendLayout_->direction() != legendDir) {
+        legendLayout_->setDirection(legendDir);
+        legendLayout_->setSpacing(row ? 18 : 8);
     }
 }
 
@@ -248,9 +268,12 @@ void OverviewPane::refreshHero()
     qint64 weekWords = 0;
     for (const auto& d : week)
         weekWords += d.second.words;
-    count_->setText(QLocale().toString(today));
+    count_->countTo(today, c_.motion.pick(Animation::springy(motion::spring())));
     countLabel_->setText(wordsSavedLabel(today));
-    bestPill_->setVisible(c_.stats.isBestDayYet());
+    const bool reduce = c_.motion.reduceMotion();
+    bestPill_->setFromScale(reduce ? 1 : 0.6);
+    bestPill_->setPresent(c_.stats.isBestDayYet(),
+                          c_.motion.pick(Animation::springy(0.45, 0.55), Animation::timing(motion::easeOut(150))));
     caption_->setText(heroCaption(today, weekWords));
     heroText_->setAccessibleName(s.text + QStringLiteral(". ") + count_->text() + QLatin1Char(' ') + countLabel_->text()
                                  + QStringLiteral(". ") + caption_->text());
@@ -258,6 +281,12 @@ void OverviewPane::refreshHero()
     const int streak = c_.stats.streak();
     flame_->setSymbol(QStringLiteral("flame.fill"), streak >= 1 ? palette::gold() : palette::withOpacity(palette::paperDim(), 0.5));
     streak_->setText(streakText(streak));
+    {
+        QStringList week7;
+        for (const auto& d : week)
+            week7 << text("%Ln words", d.second.words);
+        streakBox_->setAccessibleName(streak_->text() + QStringLiteral(". ") + week7.join(QStringLiteral(", ")));
+    }
     setLabelColour(streak_, streak >= 1 ? palette::paper() : palette::paperDim());
     for (int i = 0; i < days_.size() && i < week.size(); ++i) {
         const QDate date = week[i].first.toLocalTime().date();
@@ -271,25 +300,51 @@ void OverviewPane::refreshHero()
                            : text("This field runs the real engine, even before you allow Accessibility. Start typing and grey words show up as you go."));
 }
 
+// Cards of the setup slot come and go with a fade (none under Reduce Motion).
+void OverviewPane::enterSlot(QWidget* card)
+{
+    auto* holder = new Presence(card, c_.motion, 1, slot_);
+    holder->setPresent(false, Animation::none());
+    slotLayout_->addWidget(holder);
+    holder->setPresent(true, c_.motion.pick(Animation::timing(motion::standard())));
+}
+
+void OverviewPane::leaveSlot(QWidget* card)
+{
+    auto* holder = card ? qobject_cast<Presence*>(card->parentWidget()) : nullptr;
+    if (!holder)
+        return;
+    connect(holder, &Presence::settled, this, [this, holder](bool present) {
+        if (present)
+            return;
+        holder->deleteLater();
+        slotRise_->setVisible(setup_ || ready_);
+    });
+    holder->setPresent(false, c_.motion.pick(Animation::timing(motion::standard())));
+}
+
 void OverviewPane::refreshSlot()
 {
     const bool ready = pendingSetupItems(setupInputs(c_)).isEmpty();
     const bool showReady = ready && (startedUnfinished_.value_or(false) || c_.permissions.justGranted(QStringLiteral("overview")));
     if (!ready) {
-        delete ready_.data();
+        leaveSlot(ready_);
+        ready_ = nullptr;
         slotRise_->setVisible(true);
         if (!setup_) {
-            setup_ = new SetupCard(c_, slot_);
-            slotLayout_->addWidget(setup_);
+            setup_ = new SetupCard(c_);
+            enterSlot(setup_);
         } else {
             setup_->refresh();
         }
         return;
     }
-    delete setup_.data();
-    slotRise_->setVisible(showReady || ready_);
+    if (setup_) {
+        leaveSlot(setup_);
+        setup_ = nullptr;
+    }
     if (showReady && !ready_) {
-        auto* card = new Card(14, slot_);
+        auto* card = new Card(14);
         card->setObjectName(QStringLiteral("readyCard"));
         QVBoxLayout* l = card->contentLayout();
         auto* row = new SetupRowView(card);
@@ -299,8 +354,13 @@ void OverviewPane::refreshSlot()
                       QString());
         l->addWidget(row);
         ready_ = card;
-        slotLayout_->addWidget(card);
+        enterSlot(card);
     }
+    bool shown = false;
+    for (int i = 0; i < slotLayout_->count(); ++i)
+        if (QWidget* w = slotLayout_->itemAt(i)->widget(); w && !w->isHidden())
+            shown = true;
+    slotRise_->setVisible(shown);
 }
 
 } // namespace tq

@@ -16,6 +16,8 @@ class QVBoxLayout;
 
 namespace tq {
 
+class Presence;
+class RollingFigure;
 class SymbolView;
 
 class OverviewPane final : public QWidget {
@@ -32,6 +34,8 @@ protected:
 private:
     void refreshHero();
     void refreshSlot();
+    void enterSlot(QWidget* card);
+    void leaveSlot(QWidget* card);
     QWidget* buildHero();
     QWidget* buildPlayground();
 
@@ -47,9 +51,9 @@ private:
     SymbolView* stateSymbol_ = nullptr;
     QLabel* stateText_ = nullptr;
     QLabel* stateSpeed_ = nullptr;
-    QLabel* count_ = nullptr;
+    RollingFigure* count_ = nullptr;
     QLabel* countLabel_ = nullptr;
-    QWidget* bestPill_ = nullptr;
+    Presence* bestPill_ = nullptr;
     QLabel* caption_ = nullptr;
     SymbolView* flame_ = nullptr;
     QLabel* streak_ = nullptr;
@@ -58,6 +62,7 @@ private:
     QPointer<SetupCard> setup_;
     QPointer<QWidget> ready_;
     QWidget* legend_ = nullptr;
+    QBoxLayout* legendLayout_ = nullptr;
     QLabel* playHint_ = nullptr;
 };
 

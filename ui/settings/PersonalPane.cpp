@@ -92,7 +92,15 @@ PersonalPane::PersonalPane(SettingsContext& context, int limit, QWidget* parent)
             c_.prefs.setMemoryStrength(double(v));
     });
     connect(erase_, &QAbstractButton::clicked, this, &PersonalPane::askErase);
-    connect(&c_.prefs, &Preferences::changed, this, &PersonalPane::refresh);
+    connect(&c_.prefs, &Preferences::changed, this, [this](const QString& key) {
+        // Instructions set elsewhere while the pane is open are cut to the limit as well.
+        if (key == QLatin1String("customInstructions"))
+            if (const auto cut = cutInstructions(c_.prefs.customInstructions(), limit_)) {
+                c_.prefs.setCustomInstructions(*cut);
+                return;
+            }
+        refresh();
+    });
     connect(&c_.memory, &WritingMemory::entriesChanged, this, &PersonalPane::refresh);
     refresh();
 }

@@ -38,7 +38,7 @@ void RuleRowDelegate::paint(QPainter* p, const QStyleOptionViewItem& option, con
     const QIcon icon = index.data(Qt::DecorationRole).value<QIcon>();
     icon.paint(p, QRect(r.left() + 6, r.center().y() - 9, 18, 18));
     double right = r.right() - 6;
-    p->setFont(fonts::font(fonts::Role::callout));
+    p->setFont(fonts::font(fonts::Role::callout, fonts::Face::tabularDigits));
     const qint64 words = index.data(wordsRole).toLongLong();
     if (words > 0) {
         const QString n = compactCount(words);

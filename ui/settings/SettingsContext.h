@@ -40,6 +40,7 @@ struct SettingsHooks {
     std::function<void()> turnOffSystemPredictions;
     // Whether the system-wide key tap runs; the field inspector reports it.
     std::function<bool()> tapRunning;
+    std::function<void(QObject* receiver, std::function<void()> changed)> watchTapRunning;
     // Replaces the clipboard's content with plain text (the inspector's report).
     std::function<void(const QString&)> copyText;
     // The front program built on Chromium that shares no text, and a way to hear of changes.

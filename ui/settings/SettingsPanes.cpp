@@ -46,7 +46,7 @@ QWidget* makeSettingsPane(SettingsPane pane, SettingsContext& c, QWidget* parent
     case SettingsPane::insights: return new InsightsPane(c.stats, c.rules, c.installedApps, c.motion, parent);
     case SettingsPane::inspector:
         return new InspectorPane({c.engine, c.prefs, c.permissions, c.motion, c.hooks.tapRunning, c.hooks.copyText,
-                                  c.hooks.restartHint, c.hooks.watchRestartHint},
+                                  c.hooks.restartHint, c.hooks.watchRestartHint, c.hooks.watchTapRunning},
                                  parent);
     case SettingsPane::general: return new GeneralPane(c, parent);
     case SettingsPane::engine: return new EnginePane(c, parent);

@@ -4,6 +4,7 @@
 #include "look/Palette.h"
 #include "ui/design/Shapes.h"
 #include "ui/settings/SettingsRouter.h"
+#include "ui/design/Decoration.h"
 #include "ui/design/Fonts.h"
 #include "ui/design/Text.h"
 #include "ui/settings/SettingsStyle.h"
@@ -165,7 +166,7 @@ void SidebarRow::paintEvent(QPaintEvent*)
     const double b = badge_.value();
     double right = r.width() - 10;
     if (b > 0.001 && count_ >= 1) {
-        const QFont f = fonts::font(fonts::Role::body, QFont::Bold);
+        const QFont f = fonts::font(fonts::Role::caption, QFont::Bold);
         const QString n = QLocale().toString(count_);
         const double w = std::max(16.0, QFontMetricsF(f).horizontalAdvance(n) + 12);
         const QRectF pill = visual(QRectF(right - w, (r.height() - 16) / 2, w, 16));
@@ -216,7 +217,7 @@ SettingsSidebar::SettingsSidebar(SettingsRouter& router, MotionContext& motion, 
         if (!section.title.isEmpty()) {
             QLabel* header = makeLabel(section.title, fonts::font(fonts::Role::subheadline, QFont::DemiBold), palette::paperDim(), false, this);
             header->setContentsMargins(10, 14, 0, 4);
-            header->setAccessibleDescription(QStringLiteral("heading"));
+            groupForAccessibility(header, section.title, QAccessible::Heading);
             column->addWidget(header);
         } else if (!first) {
             column->addSpacing(14);

@@ -11,10 +11,12 @@
 #include "ui/settings/SettingsContext.h"
 #include "ui/settings/SettingsStyle.h"
 #include "ui/design/Text.h"
+#include "ui/settings/Figures.h"
 #include "ui/settings/SetupModel.h"
 #include "ui/settings/SetupRowView.h"
 
 #include <QHBoxLayout>
+#include <cmath>
 #include <QLabel>
 #include <QVBoxLayout>
 
@@ -30,10 +32,11 @@ SetupCard::SetupCard(SettingsContext& context, QWidget* parent) : QWidget(parent
     QVBoxLayout* column = card->contentLayout();
     column->setSpacing(0);
     auto* head = new QHBoxLayout;
-    head->addWidget(makeLabel(text("Finish setting up"), fonts::font(fonts::Role::body, QFont::DemiBold), palette::paper(), false, this));
+    head->addWidget(makeLabel(text("Finish setting up"), fonts::Role::headline, palette::paper(), false, this), 0, Qt::AlignBottom);
     head->addStretch(1);
-    done_ = makeLabel(QString(), fonts::Role::callout, palette::paperDim(), false, this);
-    head->addWidget(done_);
+    head->addSpacing(12);
+    done_ = new RollingFigure(fonts::font(fonts::Role::callout), palette::paperDim(), 1, c_.motion, this);
+    head->addWidget(done_, 0, Qt::AlignBottom);
     column->addLayout(head);
     column->addSpacing(10);
     bar_ = new InkProgressBar(8, c_.motion, this);
@@ -86,6 +89,11 @@ void SetupCard::refresh()
         RowState& st = state_[item];
         if (!st.view) {
             st.view = new SetupRowView(this);
+            // A note or buttons that turn up while the card is on screen fade in.
+            st.view->onAppear = [this](QWidget* part) {
+                if (isVisible())
+                    fadeIn(part, c_.motion, c_.motion.pick(Animation::timing(motion::standard())));
+            };
             st.startedOpen = progress != SetupProgress::done;
         }
         if (!firstRow) {
@@ -114,9 +122,17 @@ void SetupCard::refresh()
             } else if (progress == SetupProgress::checking) {
                 icon = new ActivitySpinner(c_.motion);
             } else {
-                icon = new SymbolView(t.symbol, 18, palette::paperDim());
+                icon = new SymbolView(t.symbol, 15, palette::paperDim());
             }
-            st.view->setIcon(icon);
+            // A seal or a symbol fades in; the spinner just turns up.
+            if (progress != SetupProgress::checking && isVisible()) {
+                auto* holder = new Presence(icon, c_.motion);
+                holder->setPresent(false, Animation::none());
+                st.view->setIcon(holder);
+                holder->setPresent(true, c_.motion.pick(Animation::timing(motion::standard())));
+            } else {
+                st.view->setIcon(icon);
+            }
         }
         QList<QAbstractButton*> buttons;
         for (const SetupButton& b : t.buttons) {
@@ -137,7 +153,15 @@ void SetupCard::refresh()
             st.view->setButtons(buttons);
     }
     const int total = int(items.size());
-    done_->setText(setupDoneText(done, total));
+    // The done count counts up (or down) with the card's standard move.
+    const int from = shownDone_;
+    shownDone_ = done;
+    if (from < 0 || from == done || done_->text().isEmpty())
+        done_->setText(setupDoneText(done, total));
+    else
+        done_->roll(setupDoneText(done, total),
+                    [from, done, total](double p) { return setupDoneText(int(std::lround(from + (done - from) * p)), total); },
+                    c_.motion.pick(Animation::timing(motion::standard())));
     bar_->setValue(double(done) / std::max(1, total));
 }
 

@@ -13,6 +13,7 @@ class QVBoxLayout;
 namespace tq {
 
 class InkProgressBar;
+class RollingFigure;
 class SetupRowView;
 struct SettingsContext;
 
@@ -32,7 +33,8 @@ private:
         bool startedOpen = false;
     };
     SettingsContext& c_;
-    QLabel* done_;
+    RollingFigure* done_;
+    int shownDone_ = -1;
     InkProgressBar* bar_;
     QVBoxLayout* rows_;
     std::map<SetupItem, RowState> state_;

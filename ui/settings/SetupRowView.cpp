@@ -71,7 +71,10 @@ void SetupRowView::setTexts(const QString& title, const QString& detail, const Q
     detail_->setText(detail);
     detail_->setVisible(!detail.isEmpty());
     note_->setText(note);
+    const bool appears = noteRow_->isHidden() && !note.isEmpty();
     noteRow_->setVisible(!note.isEmpty());
+    if (appears && onAppear)
+        onAppear(noteRow_);
 }
 
 QString SetupRowView::title() const
@@ -88,7 +91,10 @@ void SetupRowView::setButtons(const QList<QAbstractButton*>& buttons)
         b->setParent(actions_);
         actions_->layout()->addWidget(b);
     }
+    const bool appears = actions_->isHidden() && !buttons_.isEmpty();
     actions_->setVisible(!buttons_.isEmpty());
+    if (appears && onAppear)
+        onAppear(actions_);
 }
 
 void SetupRowView::resizeEvent(QResizeEvent* event)

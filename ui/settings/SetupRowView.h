@@ -4,6 +4,8 @@
 #include <QString>
 #include <QWidget>
 
+#include <functional>
+
 class QAbstractButton;
 class QBoxLayout;
 class QLabel;
@@ -21,6 +23,8 @@ public:
     void setButtons(const QList<QAbstractButton*>& buttons);
     QString title() const;
     QList<QAbstractButton*> buttons() const { return buttons_; }
+    // Called with the note or the button row when it turns up.
+    std::function<void(QWidget*)> onAppear;
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

@@ -65,9 +65,10 @@ void WordsChart::paintEvent(QPaintEvent*)
     const QFontMetrics fm(small);
     const QLocale locale;
 
-    const qint64 top = scaleTop();
-    const qint64 step = niceStep(top);
-    const qint64 axisTop = std::max(top, ((top + step - 1) / step) * step);
+    // The scale runs from zero to the peak, so the best day reaches the top; marks fall on
+    // round steps below it.
+    const qint64 axisTop = scaleTop();
+    const qint64 step = niceStep(axisTop);
     const int axisWidth = fm.horizontalAdvance(locale.toString(axisTop)) + 8;
     const int labelHeight = fm.height() + 4;
     QRect plot = rect().adjusted(0, fm.height() / 2, 0, -labelHeight);
