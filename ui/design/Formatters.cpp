@@ -39,7 +39,7 @@ QString formatLatency(std::optional<std::int64_t> milliseconds)
         return text("Not yet");
     if (*milliseconds > 999)
         return text("%1 s").arg(QLocale().toString(double(*milliseconds) / 1000.0, 'f', 1));
-    return text("%1 ms").arg(static_cast<qint64>(*milliseconds));
+    return text("%1 ms").arg(QLocale().toString(static_cast<qint64>(*milliseconds)));
 }
 
 } // namespace tq

@@ -129,8 +129,8 @@ QString defaultNote(const AppRule& rule, InsertionMethod globalInsertion, Comple
 {
     if (rule.insertion && rule.length)
         return {};
-    return text("Default follows General: %1, %2 suggestions.")
-        .arg(shortLabel(globalInsertion).toLower(), label(globalLength).toLower());
+    return text("Default follows General (insertion: %1, length: %2).")
+        .arg(shortLabel(globalInsertion), label(globalLength));
 }
 
 QString pausedTitle(const QDateTime& until)

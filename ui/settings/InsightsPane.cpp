@@ -144,7 +144,7 @@ InsightsPane::InsightsPane(StatsStore& stats, AppRules& rules, InstalledApps& in
     ranges_ = new SegmentedControl(text("Range"), chartCard);
     for (const int days : kRanges) {
         QAbstractButton* b = ranges_->addSegment(text("%Ln days", days));
-        b->setAccessibleName(text("Range") + QStringLiteral(": ") + b->text());
+        b->setAccessibleName(text("Range: %1").arg(b->text()));
     }
     ranges_->setCurrentIndex(int(std::find(std::begin(kRanges), std::end(kRanges), range_) - std::begin(kRanges)));
     header->addWidget(ranges_);

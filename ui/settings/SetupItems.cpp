@@ -144,7 +144,7 @@ QString sidebarRowName(const QString& title, int count)
 {
     if (count < 1)
         return title;
-    return text("%1, %2 to do").arg(title, QString::number(count));
+    return text("%1, %Ln to do", count).arg(title);
 }
 
 } // namespace tq
