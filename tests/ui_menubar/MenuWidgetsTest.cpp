@@ -238,7 +238,7 @@ TEST_F(MenuFixture, PanelTogglesClosesOnEscapeAndTheClosingClickDoesNotReopen)
     item.toggle(QPoint(200, 10));
     ASSERT_NE(item.panel(), nullptr);
     EXPECT_EQ(item.panel()->windowOpacity(), 1.0) << "reduce motion: shown at once";
-    EXPECT_EQ(item.panel()->width(), MenuContent::kWidth);
+    EXPECT_EQ(item.panel()->panelRect().width(), MenuContent::kWidth);
     item.toggle(QPoint(200, 10));
     QCoreApplication::processEvents();
     EXPECT_EQ(item.panel(), nullptr);

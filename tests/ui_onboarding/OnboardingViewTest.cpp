@@ -304,6 +304,47 @@ TEST_F(OnboardingViewTest, GhostDemoMovesOnlyWhileShownAndStandsStillUnderReduce
     EXPECT_FALSE(view->stepPage()->parentWidget()->graphicsEffect());
 }
 
+// The text is shaped as a run: left to right the typed words stand left of the gold caret and
+// the suggestion right of it; right to left (Arabic) the other way round.
+TEST_F(OnboardingViewTest, GhostDemoRunsRightToLeftWithItsCaretAtTheLogicalEnd)
+{
+    reduceMotion.set(true); // the still picture: whole sentence, whole suggestion, caret after the typed text
+    struct Case {
+        QString typed, ghost;
+        bool typedOnTheRight;
+    };
+    for (const Case& c : {Case{QStringLiteral("Thanks for the notes"), QStringLiteral(" by Friday"), false},
+                          Case{QStringLiteral("شكرا على الملاحظات"), QStringLiteral(" بحلول صباح الجمعة"), true}}) {
+        GhostDemo demo(c.typed, c.ghost, motion);
+        demo.resize(440, demo.heightForWidth(440));
+        const QImage img = demo.grab().toImage();
+        // The caret: the column of gold pixels in the text's line.
+        int caret = -1;
+        for (int x = 0; x < img.width() && caret < 0; ++x)
+            for (int y = 18; y < 40; ++y) {
+                const QColor px = img.pixelColor(x, y);
+                if (px.red() > 200 && px.green() > 140 && px.green() < 200 && px.blue() < 120) {
+                    caret = x;
+                    break;
+                }
+            }
+        ASSERT_GE(caret, 0) << c.typed.toStdString();
+        // Bright (typed) ink on either side, and dim (ghost) ink on either side.
+        const auto ink = [&](bool right, int minLight, int maxLight) {
+            int n = 0;
+            for (int y = 16; y < 40; ++y)
+                for (int x = right ? caret + 4 : 16; x < (right ? img.width() - 16 : caret - 2); ++x) {
+                    const int l = img.pixelColor(x, y).lightness();
+                    n += l >= minLight && l <= maxLight;
+                }
+            return n;
+        };
+        EXPECT_GT(ink(c.typedOnTheRight, 200, 255), 20) << "typed text beside the caret: " << c.typed.toStdString();
+        EXPECT_EQ(ink(!c.typedOnTheRight, 200, 255), 0) << "no typed text past the caret: " << c.typed.toStdString();
+        EXPECT_GT(ink(!c.typedOnTheRight, 60, 140), 20) << "the suggestion past the caret: " << c.typed.toStdString();
+    }
+}
+
 TEST_F(OnboardingViewTest, DownloadCardFollowsEveryPhase)
 {
     ModelDownloadView card(*store, *hub, motion, false);

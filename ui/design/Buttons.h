@@ -84,6 +84,16 @@ private:
     int shift_ = 0;
 };
 
+// The choice card's look over `rect` (its ledge takes the bottom 2.5 points), for cards that
+// lay out their own content.
+struct ChoiceCardLook {
+    bool selected = false;
+    double hover = 0; // 0..1
+    double press = 0; // 0..1: the face sinks 2 points onto its ledge
+    bool focused = false;
+};
+void paintChoiceCard(QPainter& painter, const QRectF& rect, const ChoiceCardLook& look);
+
 // No chrome: whatever `paintLabel` draws shrinks to 0.94 while pressed.
 class MarkButton final : public PaintedButton {
     Q_OBJECT

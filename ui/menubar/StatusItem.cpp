@@ -170,9 +170,21 @@ void StatusItem::toggle(QPoint click)
             in.screens.append({screen->geometry(), screen->availableGeometry()});
     }
     panel->adjustSize();
-    in.panel = panel->sizeHint();
+    in.panel = panel->sizeHint() - QSize(2, 2) * (panel->sizeHint().width() - MenuContent::kWidth) / 2;
     const bool still = s_.motion.reduceMotion();
-    panel->open(placePanel(in), still);
+    const QPoint at = placePanel(in);
+    const QRect anchor = in.icon ? *in.icon : QRect(click, QSize(1, 1));
+    panel->open(at, still, at.y() + in.panel.height() <= anchor.top());
+}
+
+void StatusItem::pointerPressed(QPoint global)
+{
+    // A press anywhere but on the panel closes it, in this program or any other (the key tap
+    // sees every pointer press of the session, also while the panel is not the active window).
+    if (!panel_ || !panel_->isVisible() || panel_->justOpened())
+        return;
+    if (!panel_->panelRect().contains(global))
+        closePanel();
 }
 
 bool StatusItem::iconHidden() const
