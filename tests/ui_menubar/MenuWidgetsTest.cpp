@@ -252,6 +252,21 @@ TEST_F(MenuFixture, PanelTogglesClosesOnEscapeAndTheClosingClickDoesNotReopen)
     QCoreApplication::processEvents();
     EXPECT_EQ(item.panel(), nullptr);
 
+    // A press anywhere on the desktop: on the panel it stays, elsewhere it closes (not the press
+    // that opened it).
+    advance(1s);
+    item.toggle(QPoint(200, 10));
+    ASSERT_NE(item.panel(), nullptr);
+    const QRect on = item.panel()->panelRect();
+    item.pointerPressed(on.topLeft() + QPoint(300, 300));
+    EXPECT_NE(item.panel(), nullptr) << "the opening press";
+    advance(300ms);
+    item.pointerPressed(on.center());
+    EXPECT_NE(item.panel(), nullptr);
+    item.pointerPressed(on.bottomRight() + QPoint(40, 40));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(item.panel(), nullptr);
+
     advance(1s);
     item.toggle(QPoint(200, 10));
     ASSERT_NE(item.panel(), nullptr);

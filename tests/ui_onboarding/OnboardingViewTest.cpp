@@ -213,6 +213,12 @@ TEST_F(OnboardingViewTest, AccessGrantedOnTheStepCelebratesOnceAndLaterBecomesCo
     ASSERT_TRUE(step->grantedPanel());
     EXPECT_TRUE(step->grantedPanel()->celebrates());
     EXPECT_TRUE(step->grantedPanel()->isEntering());
+    if (const QString dir = qEnvironmentVariable("TQ_ARTIFACTS"); !dir.isEmpty()) {
+        advance(100); // the panel growing in, the seal's ring bursting
+        window->grab().save(dir + QStringLiteral("/onboarding-access-granted-0.1s.png"));
+        advance(150);
+        window->grab().save(dir + QStringLiteral("/onboarding-access-granted-0.25s.png"));
+    }
     settle();
     EXPECT_TRUE(permissions.celebrated().contains(QStringLiteral("onboarding")));
 
@@ -244,6 +250,10 @@ TEST_F(OnboardingViewTest, EngineStepChoosesAndShowsTheDownloadCardForTheBuiltIn
     ASSERT_TRUE(step);
     // The new page fades in and settles.
     EXPECT_TRUE(step->parentWidget()->graphicsEffect());
+    if (const QString dir = qEnvironmentVariable("TQ_ARTIFACTS"); !dir.isEmpty()) {
+        advance(90);
+        window->grab().save(dir + QStringLiteral("/onboarding-step-change-0.09s.png"));
+    }
     advance(300);
     EXPECT_FALSE(step->parentWidget()->graphicsEffect());
     EXPECT_TRUE(step->card(EngineKind::builtIn)->isChecked());
@@ -342,6 +352,16 @@ TEST_F(OnboardingViewTest, GhostDemoRunsRightToLeftWithItsCaretAtTheLogicalEnd)
         EXPECT_GT(ink(c.typedOnTheRight, 200, 255), 20) << "typed text beside the caret: " << c.typed.toStdString();
         EXPECT_EQ(ink(!c.typedOnTheRight, 200, 255), 0) << "no typed text past the caret: " << c.typed.toStdString();
         EXPECT_GT(ink(!c.typedOnTheRight, 60, 140), 20) << "the suggestion past the caret: " << c.typed.toStdString();
+        // Frames of the scene for the artifacts folder: blooming, and a word being taken.
+        const QString dir = qEnvironmentVariable("TQ_ARTIFACTS");
+        if (!dir.isEmpty()) {
+            reduceMotion.set(false);
+            for (double at : {4.6, 6.0, 6.15}) {
+                demo.setFixedMoment(at);
+                demo.grab().save(QStringLiteral("%1/ghost-demo-%2-%3s.png").arg(dir, c.typedOnTheRight ? "ar" : "en").arg(at));
+            }
+            reduceMotion.set(true);
+        }
     }
 }
 
