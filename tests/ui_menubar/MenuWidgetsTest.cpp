@@ -260,7 +260,7 @@ TEST_F(MenuFixture, PanelTogglesClosesOnEscapeAndTheClosingClickDoesNotReopen)
     const QRect on = item.panel()->panelRect();
     item.pointerPressed(on.topLeft() + QPoint(300, 300));
     EXPECT_NE(item.panel(), nullptr) << "the opening press";
-    advance(300ms);
+    advance(500ms);
     item.pointerPressed(on.center());
     EXPECT_NE(item.panel(), nullptr);
     item.pointerPressed(on.bottomRight() + QPoint(40, 40));

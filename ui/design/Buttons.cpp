@@ -273,6 +273,14 @@ HandButton::HandButton(const QString& text, QWidget* parent, ButtonTone tone) : 
     setTone(tone);
 }
 
+void HandButton::setSecondaryText(bool secondary)
+{
+    if (secondary == secondary_)
+        return;
+    secondary_ = secondary;
+    update();
+}
+
 void HandButton::setTone(ButtonTone tone)
 {
     tone_ = tone;
@@ -323,7 +331,8 @@ void HandButton::paintEvent(QPaintEvent*)
         p.drawPath(continuousRect(face.adjusted(0.5, 0.5, -0.5, -0.5), radius - 0.5));
     }
 
-    p.setPen(palette().color(enabled ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
+    const QColor ink = palette().color(enabled ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText);
+    p.setPen(secondary_ ? palette::withOpacity(ink, 0.62) : ink);
     p.setFont(font());
     p.drawText(face, Qt::AlignCenter | Qt::TextShowMnemonic, text());
 

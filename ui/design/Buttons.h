@@ -127,6 +127,8 @@ public:
     explicit HandButton(const QString& text, QWidget* parent = nullptr, ButtonTone tone = ButtonTone::standard);
     void setTone(ButtonTone tone);
     ButtonTone tone() const { return tone_; }
+    // The title in the secondary colour (the text colour at 0.62), as a prompt.
+    void setSecondaryText(bool secondary);
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
     // The face, inside the ring margin.
@@ -139,6 +141,7 @@ protected:
 
 private:
     ButtonTone tone_;
+    bool secondary_ = false;
 };
 
 // A plain button: only its label, in the button text colour, dimmed while pressed; the

@@ -255,9 +255,7 @@ void ShortcutRecorder::write(std::optional<KeyCombo> combo)
 void ShortcutRecorder::refresh()
 {
     // The prompt while recording is in the secondary colour.
-    QPalette pal = button_->palette();
-    pal.setColor(QPalette::ButtonText, palette::withOpacity(palette().color(QPalette::WindowText), recording_ ? 0.62 : 1));
-    button_->setPalette(pal);
+    static_cast<HandButton*>(button_)->setSecondaryText(recording_);
     if (recording_) {
         button_->setText(tq::text("Type a shortcut…"));
         caps_->hide();

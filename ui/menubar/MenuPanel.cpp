@@ -93,7 +93,7 @@ QRect MenuPanel::panelRect() const
 
 bool MenuPanel::justOpened() const
 {
-    return clock_.monotonic() - openedAt_ < std::chrono::milliseconds(200);
+    return clock_.monotonic() - openedAt_ < std::chrono::milliseconds(400);
 }
 
 void MenuPanel::place()

@@ -61,6 +61,8 @@ private:
     void buildContextMenu();
     void armRefresh();
 
+    QPoint openClick_;
+    Nanos openedAt_{0};
     MenuServices s_;
     MenuCallbacks cb_;
     std::unique_ptr<QSystemTrayIcon> item_;
