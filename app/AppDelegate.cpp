@@ -18,6 +18,7 @@
 #include "platform/Platform.h"
 
 #include <QClipboard>
+#include <QCursor>
 #include <QGuiApplication>
 
 #include <unistd.h>
@@ -50,6 +51,8 @@ AppDelegate::AppDelegate(AppModel& model, SingleInstance& instance, SessionEnd& 
                      trayHost, desktopSettings, *motion_},
         std::move(callbacks));
     connect(&model_, &AppModel::frontAppChanged_, tray_.get(), &menu::StatusItem::frontAppChanged);
+    connect(&model_, &AppModel::pointerPressed, tray_.get(), [tray = tray_.get()] { tray->pointerPressed(QCursor::pos()); },
+            Qt::QueuedConnection);
     connect(&model_, &AppModel::restartHintChanged, tray_.get(), &menu::StatusItem::frontAppChanged);
     model_.iconHidden = [this] { return tray_->iconHidden(); };
     model_.windows().setContent(WindowManager::Kind::hiddenIcon,

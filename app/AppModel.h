@@ -124,6 +124,7 @@ signals:
     void restartHintChanged(); // axSource().restartHint() took another value
     void tapRunningChanged(bool running);
     void glyphInputsChanged();
+    void pointerPressed(); // a mouse press anywhere in the session
 
 private:
     void setFrontApp(const FrontApp& app);

@@ -48,6 +48,8 @@ void AppModel::readFieldAfterCancel()
 
 bool AppModel::handleTap(const TapEvent& event)
 {
+    if (!event.isKey())
+        emit pointerPressed();
     if (engine_->source() != axSource_.get())
         return false;
     if (!event.isKey()) {

@@ -31,6 +31,20 @@ static void BM_IntroFrame1440x900(benchmark::State& state)
 }
 BENCHMARK(BM_IntroFrame1440x900)->Arg(5)->Arg(20)->Arg(24)->Arg(45)->Arg(70)->Unit(benchmark::kMillisecond);
 
+// A frame while the intro leaves: the last frame grown and blurred (radius 5 of 10 here).
+static void BM_IntroLeavingFrame1440x900(benchmark::State& state)
+{
+    IntroStage stage;
+    stage.resize(1440, 900);
+    stage.setFrame(6.5, IntroCues::regular(), false);
+    const QImage last = stage.renderFrame();
+    stage.setLeaving(state.range(0) / 10.0, true, last);
+    QImage img(1440, 900, QImage::Format_ARGB32_Premultiplied);
+    for (auto _ : state)
+        stage.render(&img);
+}
+BENCHMARK(BM_IntroLeavingFrame1440x900)->Arg(1)->Arg(5)->Arg(10)->Unit(benchmark::kMillisecond);
+
 // The view in virtual time: frames delivered until it has left, and whether its clock stops.
 static void BM_IntroStopsTicking(benchmark::State& state)
 {

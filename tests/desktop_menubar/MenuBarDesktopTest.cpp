@@ -108,7 +108,9 @@ protected:
     QString panelWindow()
     {
         for (const QString& w : appWindows()) {
-            if (windowGeometry(w).width() == 300)
+            // 300 wide, and with a compositing manager a clear margin for its shadow all round.
+            const int width = windowGeometry(w).width();
+            if (width == 300 || width == 300 + 2 * 18)
                 return w;
         }
         return {};

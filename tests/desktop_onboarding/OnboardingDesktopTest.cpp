@@ -7,6 +7,7 @@
 #include "support/Program.h"
 #include "support/Wait.h"
 
+#include <QFile>
 #include <QImage>
 #include <QJsonObject>
 #include <QProcess>
@@ -15,6 +16,9 @@
 
 #include <atspi/atspi.h>
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
 
 namespace tq {
 namespace {
@@ -101,6 +105,35 @@ protected:
         return waitFor([&] { return program.windows().size() >= 2; }, 10000);
     }
 
+    // What a screen reader reads: every showing element's name, one line each, also kept in
+    // the artifacts folder.
+    QStringList readAloud(const QString& artifact)
+    {
+        QStringList lines;
+        Node app = application(program.pid());
+        const std::function<void(AtspiAccessible*, int)> walk = [&](AtspiAccessible* at, int depth) {
+            const int n = depth > 40 ? 0 : atspi_accessible_get_child_count(at, nullptr);
+            for (int i = 0; i < n; ++i) {
+                Node child(atspi_accessible_get_child_at_index(at, i, nullptr));
+                if (!child || !showing(child.p))
+                    continue;
+                if (!nameOf(child.p).isEmpty())
+                    lines.append(QString(depth * 2, ' ') + nameOf(child.p));
+                walk(child.p, depth + 1);
+            }
+        };
+        if (app)
+            walk(app.p, 0);
+        QFile out(qEnvironmentVariable("TQ_ARTIFACTS", "/tmp") + "/" + artifact);
+        if (out.open(QIODevice::WriteOnly))
+            out.write(lines.join('\n').toUtf8());
+        return lines;
+    }
+    static int mentions(const QStringList& lines, const QString& fragment)
+    {
+        return int(std::count_if(lines.begin(), lines.end(), [&](const QString& l) { return l.contains(fragment); }));
+    }
+
     QRect fieldAt;
     Program program{kReply};
 };
@@ -115,6 +148,12 @@ TEST_F(Onboarding, FirstRunWalksToPracticeWhereTabTakesAWordAndStartWritingEnds)
     ASSERT_TRUE(skipIntro("onboarding-0-intro.png")) << appLog().toStdString();
     ASSERT_TRUE(onStep("Finish your sentences in any app.")) << appLog().toStdString();
     screenshot("onboarding-1-welcome.png");
+    // Groups are read once, by their own name: the privacy row, the ghost demo (its key hint
+    // inside it is not read again).
+    const QStringList welcome = readAloud("onboarding-1-welcome-a11y.txt");
+    EXPECT_EQ(mentions(welcome, "Sees what you see"), 1) << welcome.join('\n').toStdString();
+    EXPECT_EQ(mentions(welcome, "Example: after typing"), 1) << welcome.join('\n').toStdString();
+    EXPECT_EQ(mentions(welcome, "takes the next word"), 0) << welcome.join('\n').toStdString();
 
     // Over AT-SPI: "Continue" moves to the access step.
     Node next = control("Continue", ATSPI_ROLE_PUSH_BUTTON);
@@ -124,6 +163,8 @@ TEST_F(Onboarding, FirstRunWalksToPracticeWhereTabTakesAWordAndStartWritingEnds)
     // The session's accessibility is on: the green panel instead of the button.
     EXPECT_TRUE(control("Continue", ATSPI_ROLE_PUSH_BUTTON));
     const QImage access = screenshot("onboarding-2-access.png");
+    const QStringList granted = readAloud("onboarding-2-access-a11y.txt");
+    EXPECT_EQ(mentions(granted, "Accessibility is on"), 1) << granted.join('\n').toStdString();
     // The footer's buttons are drawn dark whatever the desktop's style: "Back" on an ink face
     // (a few points in from its left edge), the language button without chrome.
     for (const char* name : {"Back", "Change the app language"}) {

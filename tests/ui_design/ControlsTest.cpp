@@ -315,6 +315,7 @@ TEST_P(Mirrored, SwitchChevronStatusAndProgressFollowTheLayoutDirection)
     bar.setGeometry(0, 150, 360, 10);
     bar.setValue(0.3);
     bar.show();
+    m.clock.advance(Millis(1500)); // the value's spring has settled
     const double gold = fromLeading(bar, [](const QColor& c) { return c.red() > 180 && c.blue() < 140; });
     EXPECT_GT(gold, 0.0);
     EXPECT_LT(gold, 0.2);

@@ -1,5 +1,6 @@
 #include "platform/fakes/FakeReduceMotion.h"
 #include "ui/design/Backdrop.h"
+#include "ui/design/Blur.h"
 #include "ui/design/BrandMark.h"
 #include "ui/design/Confetti.h"
 #include "ui/design/Effects.h"
@@ -351,4 +352,38 @@ TEST(Fonts, EveryScriptHasGlyphs)
             EXPECT_GT(glyphs, 0) << QString::fromUtf16(sample).toStdString();
         }
     }
+}
+
+// A blur spreads a point over about three radii, keeps its ink, and leaves a picture alone at 0.
+TEST(Blur, SpreadsAPointAndKeepsItsInk)
+{
+    struct Case {
+        double radius;
+        int reachesAt; // a pixel this far out is touched
+        int cleanAt;   // this far out nothing arrives
+    };
+    for (const Case c : {Case{1.2, 2, 8}, Case{3, 6, 14}, Case{10, 20, 40}}) {
+        QImage img(101, 101, QImage::Format_ARGB32_Premultiplied);
+        img.fill(Qt::transparent);
+        const int half = std::max(1, int(c.radius)); // a square as wide as the blur, so 8 bits hold it
+        for (int y = 50 - half; y <= 50 + half; ++y)
+            for (int x = 50 - half; x <= 50 + half; ++x)
+                img.setPixel(x, y, 0xffffffff);
+        blur::blurInPlace(img, c.radius);
+        double ink = 0;
+        for (int y = 0; y < 101; ++y)
+            for (int x = 0; x < 101; ++x)
+                ink += qAlpha(img.pixel(x, y));
+        EXPECT_NEAR(ink / ((2 * half + 1) * (2 * half + 1) * 255), 1.0, 0.05) << c.radius;
+        EXPECT_LT(qAlpha(img.pixel(50, 50)), 255) << c.radius;
+        EXPECT_GT(qAlpha(img.pixel(50 + c.reachesAt, 50)), 0) << c.radius;
+        EXPECT_EQ(qAlpha(img.pixel(50 + c.cleanAt, 50)), 0) << c.radius;
+        EXPECT_EQ(qAlpha(img.pixel(50, 50 + c.cleanAt)), 0) << c.radius;
+    }
+    QImage sharp(9, 9, QImage::Format_ARGB32_Premultiplied);
+    sharp.fill(Qt::transparent);
+    sharp.setPixel(4, 4, 0xffffffff);
+    const QImage before = sharp;
+    blur::blurInPlace(sharp, 0);
+    EXPECT_EQ(sharp, before);
 }

@@ -238,7 +238,7 @@ TEST_F(MenuFixture, PanelTogglesClosesOnEscapeAndTheClosingClickDoesNotReopen)
     item.toggle(QPoint(200, 10));
     ASSERT_NE(item.panel(), nullptr);
     EXPECT_EQ(item.panel()->windowOpacity(), 1.0) << "reduce motion: shown at once";
-    EXPECT_EQ(item.panel()->width(), MenuContent::kWidth);
+    EXPECT_EQ(item.panel()->panelRect().width(), MenuContent::kWidth);
     item.toggle(QPoint(200, 10));
     QCoreApplication::processEvents();
     EXPECT_EQ(item.panel(), nullptr);
@@ -249,6 +249,21 @@ TEST_F(MenuFixture, PanelTogglesClosesOnEscapeAndTheClosingClickDoesNotReopen)
     item.toggle(QPoint(200, 10));
     ASSERT_NE(item.panel(), nullptr);
     QTest::keyClick(item.panel(), Qt::Key_Escape);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(item.panel(), nullptr);
+
+    // A press anywhere on the desktop: on the panel it stays, elsewhere it closes (not the press
+    // that opened it).
+    advance(1s);
+    item.toggle(QPoint(200, 10));
+    ASSERT_NE(item.panel(), nullptr);
+    const QRect on = item.panel()->panelRect();
+    item.pointerPressed(on.topLeft() + QPoint(300, 300));
+    EXPECT_NE(item.panel(), nullptr) << "the opening press";
+    advance(500ms);
+    item.pointerPressed(on.center());
+    EXPECT_NE(item.panel(), nullptr);
+    item.pointerPressed(on.bottomRight() + QPoint(40, 40));
     QCoreApplication::processEvents();
     EXPECT_EQ(item.panel(), nullptr);
 

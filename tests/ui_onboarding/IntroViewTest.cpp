@@ -221,6 +221,7 @@ TEST(IntroWave, ReadsPlainPcmAndRefusesTheRest)
 TEST_F(IntroViewTest, StageIsAPureFunctionOfTime)
 {
     for (double t : {0.5, 2.05, 4.45}) {
+        renderAt(t, false); // Qt's glyph cache fills on a first drawing at a new transform
         EXPECT_EQ(renderAt(t, false), renderAt(t, false)) << t;
         EXPECT_NE(renderAt(t, false), renderAt(t + 0.1, false)) << t;
     }

@@ -216,6 +216,12 @@ TEST_F(OnboardingViewTest, AccessGrantedOnTheStepCelebratesOnceAndLaterBecomesCo
     ASSERT_TRUE(step->grantedPanel());
     EXPECT_TRUE(step->grantedPanel()->celebrates());
     EXPECT_TRUE(step->grantedPanel()->isEntering());
+    if (const QString dir = qEnvironmentVariable("TQ_ARTIFACTS"); !dir.isEmpty()) {
+        advance(100); // the panel growing in, the seal's ring bursting
+        window->grab().save(dir + QStringLiteral("/onboarding-access-granted-0.1s.png"));
+        advance(150);
+        window->grab().save(dir + QStringLiteral("/onboarding-access-granted-0.25s.png"));
+    }
     settle();
     EXPECT_TRUE(permissions.celebrated().contains(QStringLiteral("onboarding")));
 
@@ -247,6 +253,10 @@ TEST_F(OnboardingViewTest, EngineStepChoosesAndShowsTheDownloadCardForTheBuiltIn
     ASSERT_TRUE(step);
     // The new page fades in and settles.
     EXPECT_TRUE(step->parentWidget()->graphicsEffect());
+    if (const QString dir = qEnvironmentVariable("TQ_ARTIFACTS"); !dir.isEmpty()) {
+        advance(90);
+        window->grab().save(dir + QStringLiteral("/onboarding-step-change-0.09s.png"));
+    }
     advance(300);
     EXPECT_FALSE(step->parentWidget()->graphicsEffect());
     EXPECT_TRUE(step->card(EngineKind::builtIn)->isChecked());
@@ -305,6 +315,57 @@ TEST_F(OnboardingViewTest, GhostDemoMovesOnlyWhileShownAndStandsStillUnderReduce
     settle();
     EXPECT_FALSE(view->stepPage()->findChild<GhostDemo*>());
     EXPECT_FALSE(view->stepPage()->parentWidget()->graphicsEffect());
+}
+
+// The text is shaped as a run: left to right the typed words stand left of the gold caret and
+// the suggestion right of it; right to left (Arabic) the other way round.
+TEST_F(OnboardingViewTest, GhostDemoRunsRightToLeftWithItsCaretAtTheLogicalEnd)
+{
+    reduceMotion.set(true); // the still picture: whole sentence, whole suggestion, caret after the typed text
+    struct Case {
+        QString typed, ghost;
+        bool typedOnTheRight;
+    };
+    for (const Case& c : {Case{QStringLiteral("Thanks for the notes"), QStringLiteral(" by Friday"), false},
+                          Case{QStringLiteral("شكرا على الملاحظات"), QStringLiteral(" بحلول صباح الجمعة"), true}}) {
+        GhostDemo demo(c.typed, c.ghost, motion);
+        demo.resize(440, demo.heightForWidth(440));
+        const QImage img = demo.grab().toImage();
+        // The caret: the column of gold pixels in the text's line.
+        int caret = -1;
+        for (int x = 0; x < img.width() && caret < 0; ++x)
+            for (int y = 18; y < 40; ++y) {
+                const QColor px = img.pixelColor(x, y);
+                if (px.red() > 200 && px.green() > 140 && px.green() < 200 && px.blue() < 120) {
+                    caret = x;
+                    break;
+                }
+            }
+        ASSERT_GE(caret, 0) << c.typed.toStdString();
+        // Bright (typed) ink on either side, and dim (ghost) ink on either side.
+        const auto ink = [&](bool right, int minLight, int maxLight) {
+            int n = 0;
+            for (int y = 16; y < 40; ++y)
+                for (int x = right ? caret + 4 : 16; x < (right ? img.width() - 16 : caret - 2); ++x) {
+                    const int l = img.pixelColor(x, y).lightness();
+                    n += l >= minLight && l <= maxLight;
+                }
+            return n;
+        };
+        EXPECT_GT(ink(c.typedOnTheRight, 200, 255), 20) << "typed text beside the caret: " << c.typed.toStdString();
+        EXPECT_EQ(ink(!c.typedOnTheRight, 200, 255), 0) << "no typed text past the caret: " << c.typed.toStdString();
+        EXPECT_GT(ink(!c.typedOnTheRight, 60, 140), 20) << "the suggestion past the caret: " << c.typed.toStdString();
+        // Frames of the scene for the artifacts folder: blooming, and a word being taken.
+        const QString dir = qEnvironmentVariable("TQ_ARTIFACTS");
+        if (!dir.isEmpty()) {
+            reduceMotion.set(false);
+            for (double at : {4.6, 6.0, 6.15}) {
+                demo.setFixedMoment(at);
+                demo.grab().save(QStringLiteral("%1/ghost-demo-%2-%3s.png").arg(dir, c.typedOnTheRight ? "ar" : "en").arg(at));
+            }
+            reduceMotion.set(true);
+        }
+    }
 }
 
 TEST_F(OnboardingViewTest, DownloadCardFollowsEveryPhase)

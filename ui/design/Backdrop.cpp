@@ -271,7 +271,8 @@ void InkProgressBar::setValue(double value)
         value = 0;
     const bool changedText = std::lround(std::clamp(value, 0.0, 1.0) * 100) != std::lround(std::clamp(value_, 0.0, 1.0) * 100);
     value_ = value;
-    shown_.animateTo(value, motion_.pick(Animation::springy(motion::spring())));
+    // The spring holds under Reduce Motion too: the bar has no still form.
+    shown_.animateTo(value, Animation::springy(motion::spring()));
     driver_.run([this] { return shown_.isMoving(); });
     if (changedText) {
         QAccessibleValueChangeEvent ev(this, int(std::lround(std::clamp(value_, 0.0, 1.0) * 100)));

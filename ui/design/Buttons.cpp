@@ -181,33 +181,40 @@ bool ChoiceCard::event(QEvent* event)
 void ChoiceCard::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
+    paintChoiceCard(p, QRectF(rect()), {selected_, hoverAmount(), pressAmount(), hasFocus()});
+}
+
+void paintChoiceCard(QPainter& p, const QRectF& rect, const ChoiceCardLook& look)
+{
+    p.save();
     p.setRenderHint(QPainter::Antialiasing);
-    const QRectF frame = QRectF(rect()).adjusted(0, 0, 0, -2.5);
-    const double press = pressAmount();
-    const double hover = hoverAmount();
+    const QRectF frame = rect.adjusted(0, 0, 0, -2.5);
+    const double press = look.press;
+    const double hover = look.selected ? 0 : look.hover;
 
     p.setPen(Qt::NoPen);
-    p.setBrush(selected_ ? palette::withOpacity(palette::goldDeep(), 0.55) : palette::withOpacity(palette::wash(), 0.625));
+    p.setBrush(look.selected ? palette::withOpacity(palette::goldDeep(), 0.55) : palette::withOpacity(palette::wash(), 0.625));
     p.drawPath(continuousRect(frame.translated(0, 2.5), 12));
 
     const QRectF face = frame.translated(0, 2 * press);
     const QPainterPath shape = continuousRect(face, 12);
     p.setBrush(palette::inkRaised());
     p.drawPath(shape);
-    p.setBrush(selected_ ? palette::withOpacity(palette::gold(), 0.14) : palette::withOpacity(palette::washFaint(), hover));
+    p.setBrush(look.selected ? palette::withOpacity(palette::gold(), 0.14) : palette::withOpacity(palette::washFaint(), hover));
     p.drawPath(shape);
 
-    const double width = selected_ ? 1.5 : 1;
-    const QColor border = selected_ ? palette::withOpacity(palette::gold(), 0.75)
-                                    : palette::withOpacity(palette::wash(), 1 + hover);
+    const double width = look.selected ? 1.5 : 1;
+    const QColor border = look.selected ? palette::withOpacity(palette::gold(), 0.75)
+                                        : palette::withOpacity(palette::wash(), 1 + hover);
     p.setPen(QPen(border, width));
     p.setBrush(Qt::NoBrush);
     p.drawPath(continuousRect(face.adjusted(width / 2, width / 2, -width / 2, -width / 2), 12 - width / 2));
 
-    if (hasFocus()) {
+    if (look.focused) {
         p.setPen(QPen(palette::withOpacity(palette::gold(), 0.9), 1.5));
         p.drawPath(continuousRect(face.adjusted(2.5, 2.5, -2.5, -2.5), 10));
     }
+    p.restore();
 }
 
 MarkButton::MarkButton(MotionContext& motion, Painter paintLabel, QSize size, QWidget* parent)
@@ -266,6 +273,14 @@ HandButton::HandButton(const QString& text, QWidget* parent, ButtonTone tone) : 
     setTone(tone);
 }
 
+void HandButton::setSecondaryText(bool secondary)
+{
+    if (secondary == secondary_)
+        return;
+    secondary_ = secondary;
+    update();
+}
+
 void HandButton::setTone(ButtonTone tone)
 {
     tone_ = tone;
@@ -316,7 +331,8 @@ void HandButton::paintEvent(QPaintEvent*)
         p.drawPath(continuousRect(face.adjusted(0.5, 0.5, -0.5, -0.5), radius - 0.5));
     }
 
-    p.setPen(palette().color(enabled ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
+    const QColor ink = palette().color(enabled ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText);
+    p.setPen(secondary_ ? palette::withOpacity(ink, 0.62) : ink);
     p.setFont(font());
     p.drawText(face, Qt::AlignCenter | Qt::TextShowMnemonic, text());
 

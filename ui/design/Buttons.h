@@ -84,6 +84,16 @@ private:
     int shift_ = 0;
 };
 
+// The choice card's look over `rect` (its ledge takes the bottom 2.5 points), for cards that
+// lay out their own content.
+struct ChoiceCardLook {
+    bool selected = false;
+    double hover = 0; // 0..1
+    double press = 0; // 0..1: the face sinks 2 points onto its ledge
+    bool focused = false;
+};
+void paintChoiceCard(QPainter& painter, const QRectF& rect, const ChoiceCardLook& look);
+
 // No chrome: whatever `paintLabel` draws shrinks to 0.94 while pressed.
 class MarkButton final : public PaintedButton {
     Q_OBJECT
@@ -117,6 +127,8 @@ public:
     explicit HandButton(const QString& text, QWidget* parent = nullptr, ButtonTone tone = ButtonTone::standard);
     void setTone(ButtonTone tone);
     ButtonTone tone() const { return tone_; }
+    // The title in the secondary colour (the text colour at 0.62), as a prompt.
+    void setSecondaryText(bool secondary);
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
     // The face, inside the ring margin.
@@ -129,6 +141,7 @@ protected:
 
 private:
     ButtonTone tone_;
+    bool secondary_ = false;
 };
 
 // A plain button: only its label, in the button text colour, dimmed while pressed; the

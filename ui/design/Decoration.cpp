@@ -1,5 +1,6 @@
 #include "ui/design/Decoration.h"
 
+#include <QAbstractButton>
 #include <QAccessibleWidget>
 #include <QWidget>
 
@@ -33,6 +34,29 @@ public:
     QAccessibleInterface* childAt(int, int) const override { return nullptr; }
 };
 
+const char* kSelectable = "tqSelectable";
+
+class SelectableAccessible final : public QAccessibleWidget {
+public:
+    explicit SelectableAccessible(QAbstractButton* b) : QAccessibleWidget(b, QAccessible::Button) {}
+    QAbstractButton* button() const { return static_cast<QAbstractButton*>(widget()); }
+    QAccessible::State state() const override
+    {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.checkable = false;
+        s.checked = false;
+        s.selectable = true;
+        s.selected = button()->isChecked();
+        return s;
+    }
+    QStringList actionNames() const override { return {QAccessibleActionInterface::pressAction()}; }
+    void doAction(const QString& name) override
+    {
+        if (name == QAccessibleActionInterface::pressAction() && button()->isEnabled())
+            button()->click();
+    }
+};
+
 QAccessibleInterface* factory(const QString&, QObject* object)
 {
     if (!object || !object->isWidgetType())
@@ -40,6 +64,9 @@ QAccessibleInterface* factory(const QString&, QObject* object)
     auto* widget = static_cast<QWidget*>(object);
     if (object->property(kProperty).toBool())
         return new DecorationAccessible(widget);
+    if (object->property(kSelectable).toBool())
+        if (auto* b = qobject_cast<QAbstractButton*>(object))
+            return new SelectableAccessible(b);
     const QVariant group = object->property(kGroupRole);
     if (group.isValid())
         return new GroupAccessible(widget, QAccessible::Role(group.toInt()));
@@ -67,6 +94,20 @@ void groupForAccessibility(QWidget* group, const QString& name, QAccessible::Rol
     installFactory();
     group->setProperty(kGroupRole, int(role));
     group->setAccessibleName(name);
+}
+
+void markSelectable(QAbstractButton* button)
+{
+    installFactory();
+    button->setProperty(kSelectable, true);
+}
+
+void selectionChanged(QAbstractButton* button)
+{
+    QAccessible::State changed;
+    changed.selected = true;
+    QAccessibleStateChangeEvent event(button, changed);
+    QAccessible::updateAccessibility(&event);
 }
 
 bool isDecorative(const QWidget* widget)

@@ -6,12 +6,18 @@
 #include <QAccessible>
 #include <QString>
 
+class QAbstractButton;
 class QWidget;
 
 namespace tq {
 
 void markDecorative(QWidget* widget);
 bool isDecorative(const QWidget* widget);
+// A checkable button that stands for one choice among several (a card in a list): screen
+// readers hear it as selected or not rather than as a checked box. Call selectionChanged after
+// its checked state changes.
+void markSelectable(QAbstractButton* button);
+void selectionChanged(QAbstractButton* button);
 // Set before the group is first shown; change the name later with setAccessibleName.
 void groupForAccessibility(QWidget* group, const QString& name, QAccessible::Role role = QAccessible::StaticText);
 

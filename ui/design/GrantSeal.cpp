@@ -5,6 +5,7 @@
 
 #include <QPainter>
 #include <QPainterPath>
+#include <QPointer>
 
 #include <algorithm>
 #include <cmath>
@@ -19,6 +20,62 @@ double springTo(double from, double to, double t, double duration, double bounce
     if (t >= duration)
         return to;
     return from + (to - from) * motion::springPosition(motion::springFromBounce(duration, bounce), t);
+}
+// The ring bursts out to 1.8 times the seal: it is drawn on an ancestor big enough to hold it,
+// so the seal keeps its own size in the layout.
+class SealBurst final : public QWidget {
+public:
+    SealBurst(GrantSeal* seal, QWidget* host) : QWidget(host), seal_(seal)
+    {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setAttribute(Qt::WA_TranslucentBackground);
+        markDecorative(this);
+    }
+    void follow(double size)
+    {
+        if (!seal_)
+            return;
+        const double reach = size * 1.8 / 2 + std::max(size * 0.06, 1.0) + 2;
+        const QPointF c = QPointF(seal_->mapTo(parentWidget(), QPoint(0, 0))) + QRectF(seal_->rect()).center();
+        setGeometry(QRectF(c.x() - reach, c.y() - reach, 2 * reach, 2 * reach).toAlignedRect());
+        size_ = size;
+        centre_ = c - QPointF(geometry().topLeft());
+        raise();
+        show();
+        update();
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        if (!seal_)
+            return;
+        QPainter p(this);
+        p.setOpacity(seal_->opacity());
+        paintSeal(p, QRectF(centre_ - QPointF(size_ / 2, size_ / 2), QSizeF(size_, size_)), size_, seal_->phase(),
+                  SealParts::ring);
+    }
+
+private:
+    QPointer<GrantSeal> seal_;
+    double size_ = 0;
+    QPointF centre_;
+};
+
+// The nearest ancestor whose rectangle holds the whole burst around `seal`.
+QWidget* burstHost(QWidget* seal, double size)
+{
+    const double reach = size * 0.9 + std::max(size * 0.06, 1.0) + 2;
+    const QPointF c = QRectF(seal->rect()).center();
+    const QRectF burst(c.x() - reach, c.y() - reach, 2 * reach, 2 * reach);
+    QWidget* host = seal->parentWidget();
+    while (host && !host->isWindow()) {
+        const QPoint at = seal->mapTo(host, QPoint(0, 0));
+        if (QRectF(host->rect()).contains(burst.translated(at)))
+            return host;
+        host = host->parentWidget();
+    }
+    return host ? host : seal->window();
 }
 } // namespace
 
@@ -42,7 +99,7 @@ SealPhase sealPhaseAt(double t)
     return s;
 }
 
-void paintSeal(QPainter& p, const QRectF& box, double size, const SealPhase& ph)
+void paintSeal(QPainter& p, const QRectF& box, double size, const SealPhase& ph, SealParts parts)
 {
     const QPointF c = box.center();
     const QRectF square(c.x() - size / 2, c.y() - size / 2, size, size);
@@ -51,7 +108,7 @@ void paintSeal(QPainter& p, const QRectF& box, double size, const SealPhase& ph)
     const QColor green = palette::green();
     const double base = p.opacity();
 
-    if (ph.ringOpacity > 0) {
+    if (parts != SealParts::body && ph.ringOpacity > 0) {
         const double line = std::max(size * 0.06, 1.0);
         p.save();
         p.setOpacity(base * ph.ringOpacity);
@@ -64,6 +121,10 @@ void paintSeal(QPainter& p, const QRectF& box, double size, const SealPhase& ph)
         p.restore();
     }
 
+    if (parts == SealParts::ring) {
+        p.restore();
+        return;
+    }
     p.translate(c);
     p.scale(ph.disc, ph.disc);
     p.translate(-c);
@@ -107,7 +168,10 @@ GrantSeal::GrantSeal(double size, bool celebrate, std::function<void()> onPlayed
     markDecorative(this);
 }
 
-GrantSeal::~GrantSeal() = default;
+GrantSeal::~GrantSeal()
+{
+    delete burst_;
+}
 
 QSize GrantSeal::sizeHint() const
 {
@@ -151,11 +215,27 @@ void GrantSeal::appear()
         hidden_ = false;
         ++plays_;
         started_ = motion_.frames().seconds();
-        driver_.run([this] { return motion_.frames().seconds() - started_ < kLength; });
+        driver_.run([this] {
+            const bool moving = motion_.frames().seconds() - started_ < kLength;
+            followBurst(moving);
+            return moving;
+        });
+        followBurst(true);
         return;
     }
     hidden_ = false;
     update();
+}
+
+void GrantSeal::followBurst(bool playing)
+{
+    if (!playing || !isVisible()) {
+        delete burst_;
+        return;
+    }
+    if (!burst_)
+        burst_ = new SealBurst(this, burstHost(this, size_));
+    static_cast<SealBurst*>(burst_.data())->follow(size_);
 }
 
 void GrantSeal::paintEvent(QPaintEvent*)
@@ -165,7 +245,7 @@ void GrantSeal::paintEvent(QPaintEvent*)
         return;
     QPainter p(this);
     p.setOpacity(o);
-    paintSeal(p, QRectF(rect()), size_, phase());
+    paintSeal(p, QRectF(rect()), size_, phase(), burst_ ? SealParts::body : SealParts::all);
 }
 
 } // namespace tq

@@ -6,6 +6,7 @@
 
 #include "ui/design/Animation.h"
 
+#include <QPointer>
 #include <QWidget>
 
 #include <functional>
@@ -23,8 +24,9 @@ struct SealPhase {
 
 // The stamp, t seconds after it began; the resting phase before 0 and after 0.92 s.
 SealPhase sealPhaseAt(double t);
-// Paints the seal of edge `size` centred in `box`.
-void paintSeal(QPainter& painter, const QRectF& box, double size, const SealPhase& phase);
+enum class SealParts { all, body, ring };
+// Paints the seal of edge `size` centred in `box` (its ring may reach 1.8 times that).
+void paintSeal(QPainter& painter, const QRectF& box, double size, const SealPhase& phase, SealParts parts = SealParts::all);
 
 class GrantSeal final : public QWidget {
     Q_OBJECT
@@ -44,6 +46,7 @@ protected:
 
 private:
     void appear();
+    void followBurst(bool playing);
     double size_;
     bool celebrate_;
     std::function<void()> onPlayed_;
@@ -53,6 +56,7 @@ private:
     std::optional<bool> hidden_;
     int plays_ = 0;
     double started_ = 0;
+    QPointer<QWidget> burst_;
 };
 
 } // namespace tq

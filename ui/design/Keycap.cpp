@@ -2,6 +2,7 @@
 
 #include "platform/Text.h"
 #include "ui/design/Components.h"
+#include "ui/design/Decoration.h"
 #include "ui/design/Fonts.h"
 #include "look/Palette.h"
 #include "ui/design/Shapes.h"
@@ -12,6 +13,7 @@
 #include <QLabel>
 #include <QPainter>
 
+#include <algorithm>
 #include <cmath>
 
 namespace tq {
@@ -37,6 +39,12 @@ void Keycap::paintEvent(QPaintEvent*)
     p.setRenderHint(QPainter::Antialiasing);
     const QColor primary = onInk_ ? palette::paper() : palette().color(QPalette::WindowText);
     const QRectF r = QRectF(rect());
+    if (pressed_ > 0) {
+        const double k = 1 - 0.1 * pressed_;
+        p.translate(r.center() + QPointF(0, pressed_));
+        p.scale(k, k);
+        p.translate(-r.center());
+    }
     p.setPen(Qt::NoPen);
     p.setBrush(onInk_ ? palette::wash() : palette::withOpacity(primary, 0.06));
     p.drawPath(continuousRect(r, 5));
@@ -46,11 +54,29 @@ void Keycap::paintEvent(QPaintEvent*)
     p.setPen(primary);
     p.setFont(font());
     p.drawText(r, Qt::AlignCenter, text_);
+    if (pressed_ > 0) {
+        // Brightened by 0.15 while pressed.
+        p.setCompositionMode(QPainter::CompositionMode_Plus);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor::fromRgbF(1, 1, 1, float(0.15 * pressed_)));
+        p.drawPath(continuousRect(r, 5));
+    }
+}
+
+void Keycap::setPressed(double amount)
+{
+    amount = std::clamp(amount, 0.0, 1.0);
+    if (qFuzzyCompare(amount + 1, pressed_ + 1))
+        return;
+    pressed_ = amount;
+    update();
 }
 
 KeyComboView::KeyComboView(const KeyLayout& layout, std::optional<KeyCombo> combo, bool onInk, QWidget* parent)
     : QWidget(parent), layout_(layout), combo_(combo), onInk_(onInk)
 {
+    // The row reads as one element: the whole shortcut, not cap after cap.
+    groupForAccessibility(this, QString());
     auto* row = bareRow(this, 3);
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     rebuild();

@@ -19,6 +19,8 @@ public:
     QString text() const { return text_; }
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override { return sizeHint(); }
+    // 0…1: how far the cap is pressed (smaller, a point lower, brighter); its frame stays.
+    void setPressed(double amount);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -26,6 +28,7 @@ protected:
 private:
     QString text_;
     bool onInk_;
+    double pressed_ = 0;
 };
 
 class KeyComboView final : public QWidget {

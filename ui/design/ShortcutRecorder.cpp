@@ -254,6 +254,8 @@ void ShortcutRecorder::write(std::optional<KeyCombo> combo)
 
 void ShortcutRecorder::refresh()
 {
+    // The prompt while recording is in the secondary colour.
+    static_cast<HandButton*>(button_)->setSecondaryText(recording_);
     if (recording_) {
         button_->setText(tq::text("Type a shortcut…"));
         caps_->hide();

@@ -3,6 +3,7 @@
 #include "ui/design/Fonts.h"
 #include "look/Palette.h"
 
+#include <QAbstractButton>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QStyle>
@@ -35,8 +36,12 @@ protected:
     {
         if (event->type() == QEvent::Polish && object->isWidgetType()) {
             auto* w = static_cast<QWidget*>(object);
-            if (!w->isWindow() && w->window()->property(kThemed).toBool())
+            if (!w->isWindow() && w->window()->property(kThemed).toBool()) {
                 inheritFromParent(w);
+                // Every button of our windows shows the pointing hand, unless it chose its own.
+                if (qobject_cast<QAbstractButton*>(w) && !w->testAttribute(Qt::WA_SetCursor))
+                    w->setCursor(Qt::PointingHandCursor);
+            }
         }
         return false;
     }

@@ -72,7 +72,9 @@ MenuContent::MenuContent(MenuServices services, MenuCallbacks callbacks, QWidget
     auto* statusRow = new QHBoxLayout;
     statusRow->setSpacing(5);
     statusDot_ = new StatusDot(this);
-    statusText_ = label(this, palette::paperDim(), caption());
+    statusText_ = new ElidedLabel(this);
+    statusText_->setFont(caption());
+    setLabelColour(statusText_, palette::paperDim());
     statusText_->setObjectName(QStringLiteral("statusLine"));
     statusRow->addWidget(statusDot_);
     statusRow->addWidget(statusText_, 1);
@@ -101,7 +103,9 @@ MenuContent::MenuContent(MenuServices services, MenuCallbacks callbacks, QWidget
     todayLayout->setSpacing(8);
     auto* countRow = new QHBoxLayout;
     countRow->setSpacing(8);
-    count_ = label(today, palette::gold(), fonts::rounded(34, QFont::Bold));
+    count_ = new CountLabel(s_.motion, today);
+    count_->setFont(fonts::rounded(34, QFont::Bold));
+    setLabelColour(count_, palette::gold());
     unit_ = label(today, palette::paper(), callout(QFont::Medium));
     countRow->addWidget(count_, 0, Qt::AlignBaseline);
     countRow->addWidget(unit_, 1, Qt::AlignBaseline);
@@ -203,7 +207,7 @@ void MenuContent::refresh()
 {
     const State st = state();
     const StatusLine line = statusLine(st);
-    statusText_->setText(statusText_->fontMetrics().elidedText(line.text, Qt::ElideRight, kWidth - 28 - 12));
+    statusText_->setFullText(line.text);
     statusText_->setAccessibleName(line.text);
     statusDot_->setColour(colourOf(line.colour));
 
@@ -216,7 +220,7 @@ void MenuContent::refresh()
 
     const qint64 words = s_.stats.day(st.now).words;
     const TodayCard today = todayCard(words);
-    count_->setText(today.count);
+    count_->setCount(words, today.count);
     unit_->setText(today.label);
     sentence_->setText(today.sentence);
     count_->setAccessibleName(today.count + QLatin1Char(' ') + today.label);

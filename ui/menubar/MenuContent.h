@@ -8,6 +8,7 @@
 #include "platform/Clock.h"
 #include "ui/menubar/MenuServices.h"
 #include "ui/menubar/MenuState.h"
+#include "ui/menubar/PanelControls.h"
 
 #include <QWidget>
 
@@ -24,6 +25,8 @@ class HandToggle;
 namespace tq::menu {
 
 class AttentionCard;
+class CountLabel;
+class ElidedLabel;
 class PanelRow;
 class PillButton;
 class StatusDot;
@@ -76,13 +79,13 @@ private:
 
     MenuServices s_;
     MenuCallbacks cb_;
-    QLabel* statusText_ = nullptr;
+    ElidedLabel* statusText_ = nullptr;
     StatusDot* statusDot_ = nullptr;
     AttentionCard* card_ = nullptr;
     AttentionKind cardKind_ = AttentionKind::none;
     bool forceQuit_ = false;
     QString cardCopyText_;
-    QLabel* count_ = nullptr;
+    CountLabel* count_ = nullptr;
     QLabel* unit_ = nullptr;
     QLabel* sentence_ = nullptr;
     HandToggle* showCount_ = nullptr;

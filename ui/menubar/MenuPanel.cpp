@@ -2,13 +2,16 @@
 
 #include "platform/OverlayWindow.h"
 #include "platform/Text.h"
+#include "ui/design/Blur.h"
 #include "ui/design/Components.h"
+#include "ui/design/Shapes.h"
 #include "ui/design/Theme.h"
 #include "ui/menubar/MenuContent.h"
 
 #include <QCloseEvent>
 #include <QEasingCurve>
 #include <QKeyEvent>
+#include <QPainter>
 #include <QPainterPath>
 #include <QVBoxLayout>
 
@@ -40,6 +43,10 @@ MenuPanel::MenuPanel(MenuContent* content, Clock& clock, QWidget* parent)
         setAttribute(Qt::WA_TranslucentBackground);
     auto* layout = bareColumn(this);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+    // With a compositing manager the panel casts a soft shadow in a clear margin around it;
+    // without one a window cannot blend, so it has none.
+    if (overlay::compositing())
+        layout->setContentsMargins(kShadowMargin, kShadowMargin, kShadowMargin, kShadowMargin);
     content_->setParent(this);
     inheritInkTheme(content_);
     layout->addWidget(content_);
@@ -49,12 +56,14 @@ MenuPanel::MenuPanel(MenuContent* content, Clock& clock, QWidget* parent)
 
 MenuPanel::~MenuPanel() = default;
 
-void MenuPanel::open(QPoint topLeft, bool still)
+void MenuPanel::open(QPoint topLeft, bool still, bool above)
 {
     anchor_ = topLeft;
+    above_ = above;
     adjustSize();
+    bottom_ = topLeft.y() + contentHeight();
     contentResized();
-    move(topLeft);
+    place();
     setWindowOpacity(still ? 1.0 : 0.0);
     openedAt_ = clock_.monotonic();
     show();
@@ -65,6 +74,34 @@ void MenuPanel::open(QPoint topLeft, bool still)
     content_->setFocus();
     if (!still)
         fade_.startRepeating(std::chrono::milliseconds(16), [this] { fadeStep(); });
+}
+
+int MenuPanel::margin() const
+{
+    return layout()->contentsMargins().left();
+}
+
+int MenuPanel::contentHeight() const
+{
+    return height() - 2 * margin();
+}
+
+QRect MenuPanel::panelRect() const
+{
+    return geometry().adjusted(margin(), margin(), -margin(), -margin());
+}
+
+bool MenuPanel::justOpened() const
+{
+    return clock_.monotonic() - openedAt_ < std::chrono::milliseconds(400);
+}
+
+void MenuPanel::place()
+{
+    // Opened under its anchor it keeps its top edge; opened above (a tray at the bottom of the
+    // screen) it keeps its bottom edge, so a change of size never covers the icon.
+    const int y = above_ ? bottom_ - contentHeight() : anchor_.y();
+    move(anchor_.x() - margin(), y - margin());
 }
 
 void MenuPanel::fadeStep()
@@ -85,11 +122,20 @@ void MenuPanel::contentResized()
         setMask(QRegion(shape.toFillPolygon().toPolygon()));
     }
     if (isVisible())
-        move(anchor_); // grows and shrinks downwards
+        place();
 }
 
 void MenuPanel::paintEvent(QPaintEvent*)
 {
+    if (margin() > 0) {
+        QPainter p(this);
+        p.setCompositionMode(QPainter::CompositionMode_Source);
+        p.fillRect(rect(), Qt::transparent);
+        p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+        const QRectF card = QRectF(rect()).adjusted(margin(), margin(), -margin(), -margin());
+        blur::shadow(p, QStringLiteral("menuPanel/%1x%2").arg(card.width()).arg(card.height()),
+                     continuousRect(card, 14), QColor::fromRgbF(0, 0, 0, 0.45), 8, QPointF(0, 4));
+    }
     if (!painted_) {
         painted_ = true;
         emit painted();

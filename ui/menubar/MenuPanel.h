@@ -25,8 +25,15 @@ public:
 
     MenuContent* content() const { return content_; }
     // Places the top-left corner and shows the panel, faded in unless `still`.
-    void open(QPoint topLeft, bool still);
+    // `topLeft` is the panel's own corner (its shadow lies around it); `above`: it opened above
+    // its icon and keeps its bottom edge when it changes size.
+    void open(QPoint topLeft, bool still, bool above = false);
     QPoint anchor() const { return anchor_; }
+    // The panel on screen, without the shadow's margin.
+    QRect panelRect() const;
+    // A click that arrives this soon after opening is the one that opened it.
+    bool justOpened() const;
+    static constexpr int kShadowMargin = 18;
 
 signals:
     void closed();
@@ -42,12 +49,17 @@ protected:
 private:
     void contentResized();
     void fadeStep();
+    void place();
+    int margin() const;
+    int contentHeight() const;
 
     MenuContent* content_;
     Clock& clock_;
     Timer fade_;
     Nanos openedAt_{0};
     QPoint anchor_;
+    int bottom_ = 0;
+    bool above_ = false;
     bool painted_ = false;
 };
 

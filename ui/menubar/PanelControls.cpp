@@ -14,6 +14,8 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
+#include <QEvent>
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
 #include <QStyle>
@@ -158,6 +160,7 @@ AttentionCard::AttentionCard(MotionContext& motion, QWidget* parent)
     layout->addWidget(button_, 0, Qt::AlignLeft);
     connect(button_, &QAbstractButton::clicked, this, &AttentionCard::triggered);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    followDirection();
 }
 
 void AttentionCard::set(const QString& text, const QString& button)
@@ -177,7 +180,23 @@ void AttentionCard::paintEvent(QPaintEvent*)
     p.setPen(QPen(palette::withOpacity(palette::orange(), 0.35), 1));
     p.setBrush(palette::withOpacity(palette::orange(), 0.08));
     p.drawPath(rounded(r, 12));
-    symbols::paint(p, QStringLiteral("exclamationmark.circle.fill"), QRectF(12, 13, 14, 14), palette::orange());
+    // The symbol stands at the leading edge: on the right in a right-to-left layout.
+    symbols::paint(p, QStringLiteral("exclamationmark.circle.fill"), visualRect(layoutDirection(), width(), QRectF(12, 13, 14, 14)),
+                   palette::orange());
+}
+
+void AttentionCard::changeEvent(QEvent* event)
+{
+    QFrame::changeEvent(event);
+    if (event->type() == QEvent::LayoutDirectionChange)
+        followDirection();
+}
+
+void AttentionCard::followDirection()
+{
+    // Room for the symbol on the leading side.
+    const bool rtl = layoutDirection() == Qt::RightToLeft;
+    layout()->setContentsMargins(rtl ? 12 : 12 + 20, 12, rtl ? 12 + 20 : 12, 12);
 }
 
 StatusDot::StatusDot(QWidget* parent) : QWidget(parent) { setFixedSize(7, 7); }
@@ -195,6 +214,92 @@ void StatusDot::paintEvent(QPaintEvent*)
     p.setPen(Qt::NoPen);
     p.setBrush(colour_);
     p.drawEllipse(rect());
+}
+
+CountLabel::CountLabel(MotionContext& motion, QWidget* parent)
+    : QLabel(parent), motion_(motion), roll_(motion.frames(), 1), driver_(motion.frames(), this)
+{
+}
+
+void CountLabel::setCount(qint64 value, const QString& text)
+{
+    if (text == this->text())
+        return;
+    if (value_ >= 0 && isVisible()) {
+        old_ = this->text();
+        up_ = value > value_;
+        roll_.setTo(0);
+        roll_.animateTo(1, Animation::springy(motion::spring()));
+        driver_.run([this] { return roll_.isMoving(); });
+    }
+    value_ = value;
+    setText(text);
+}
+
+bool CountLabel::isRolling() const
+{
+    return driver_.isRunning();
+}
+
+void CountLabel::paintEvent(QPaintEvent* event)
+{
+    if (!driver_.isRunning() || old_.isEmpty()) {
+        QLabel::paintEvent(event);
+        return;
+    }
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setFont(font());
+    p.setClipRect(rect());
+    const QFontMetricsF fm(font());
+    const QColor ink = palette().color(QPalette::WindowText);
+    const double k = roll_.value();
+    const double h = fm.height();
+    const double baseline = (height() - h) / 2 + fm.ascent();
+    // Digits are aligned at their trailing end, as numbers are; those that did not change stay.
+    const QString& now = text();
+    const int n = int(std::max(now.size(), old_.size()));
+    const double nowWidth = fm.horizontalAdvance(now), oldWidth = fm.horizontalAdvance(old_);
+    const double lead = contentsRect().left();
+    const auto draw = [&](const QString& s, double width, int i, double dy, double opacity) {
+        const int at = int(s.size()) - n + i;
+        if (at < 0 || opacity <= 0)
+            return;
+        p.setOpacity(std::clamp(opacity, 0.0, 1.0));
+        p.setPen(ink);
+        const double x = lead + fm.horizontalAdvance(s.left(at)) + (std::max(nowWidth, oldWidth) - width) * 0;
+        p.drawText(QPointF(x, baseline + dy), s.mid(at, 1));
+    };
+    const double dir = up_ ? 1 : -1;
+    for (int i = 0; i < n; ++i) {
+        const int a = int(old_.size()) - n + i, b = int(now.size()) - n + i;
+        const QChar oc = a >= 0 ? old_.at(a) : QChar(), nc = b >= 0 ? now.at(b) : QChar();
+        if (oc == nc && old_.size() == now.size()) {
+            draw(now, nowWidth, i, 0, 1);
+            continue;
+        }
+        draw(old_, oldWidth, i, -dir * 0.6 * h * k, 1 - k);
+        draw(now, nowWidth, i, dir * 0.6 * h * (1 - k), k);
+    }
+}
+
+void ElidedLabel::setFullText(const QString& text)
+{
+    full_ = text;
+    elide();
+}
+
+void ElidedLabel::resizeEvent(QResizeEvent* event)
+{
+    QLabel::resizeEvent(event);
+    elide();
+}
+
+void ElidedLabel::elide()
+{
+    const QString shown = fontMetrics().elidedText(full_, Qt::ElideRight, std::max(0, contentsRect().width()));
+    if (shown != text())
+        setText(shown);
 }
 
 } // namespace tq::menu

@@ -8,12 +8,12 @@
 #include <QAbstractButton>
 #include <QColor>
 #include <QFrame>
+#include <QLabel>
 #include <QWidget>
 
 #include <functional>
 #include <optional>
 
-class QLabel;
 
 namespace tq::menu {
 
@@ -86,10 +86,50 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent*) override;
+    void changeEvent(QEvent* event) override;
 
 private:
+    void followDirection();
     QLabel* label_;
     PrimaryButton* button_;
+};
+
+// Today's count: a change rolls the digits that differ (the old ones up and out, the new ones
+// in from below) on the shared spring.
+class CountLabel final : public QLabel {
+    Q_OBJECT
+public:
+    CountLabel(MotionContext& motion, QWidget* parent = nullptr);
+    void setCount(qint64 value, const QString& text);
+    bool isRolling() const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    MotionContext& motion_;
+    AnimatedValue roll_;
+    FrameDriver driver_;
+    QString old_;
+    qint64 value_ = -1;
+    bool up_ = true;
+};
+
+// One line of text cut with "…" to the width it is given, whatever that width becomes.
+class ElidedLabel final : public QLabel {
+    Q_OBJECT
+public:
+    using QLabel::QLabel;
+    void setFullText(const QString& text);
+    QString fullText() const { return full_; }
+    QSize minimumSizeHint() const override { return {0, QLabel::minimumSizeHint().height()}; }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void elide();
+    QString full_;
 };
 
 class StatusDot final : public QWidget {

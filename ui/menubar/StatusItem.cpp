@@ -170,9 +170,30 @@ void StatusItem::toggle(QPoint click)
             in.screens.append({screen->geometry(), screen->availableGeometry()});
     }
     panel->adjustSize();
-    in.panel = panel->sizeHint();
+    in.panel = panel->sizeHint() - QSize(2, 2) * (panel->sizeHint().width() - MenuContent::kWidth) / 2;
     const bool still = s_.motion.reduceMotion();
-    panel->open(placePanel(in), still);
+    openClick_ = click;
+    openedAt_ = s_.clock.monotonic();
+    const QPoint at = placePanel(in);
+    const QRect anchor = in.icon ? *in.icon : QRect(click, QSize(1, 1));
+    panel->open(at, still, at.y() + in.panel.height() <= anchor.top());
+}
+
+void StatusItem::pointerPressed(QPoint global)
+{
+    // A press anywhere but on the panel closes it, in this program or any other (the key tap
+    // sees every pointer press of the session, also while the panel is not the active window).
+    if (!panel_ || !panel_->isVisible() || panel_->justOpened())
+        return;
+    // The press that opened the panel may be reported after it opened (the tray host and the
+    // key tap do not share one queue).
+    if ((global - openClick_).manhattanLength() <= 4 && s_.clock.monotonic() - openedAt_ < std::chrono::milliseconds(1500))
+        return;
+    // A press on the icon is the icon's own: its click toggles the panel.
+    if (item_ && item_->geometry().isValid() && item_->geometry().contains(global))
+        return;
+    if (!panel_->panelRect().contains(global))
+        closePanel();
 }
 
 bool StatusItem::iconHidden() const

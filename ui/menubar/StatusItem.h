@@ -35,6 +35,8 @@ public:
     void refresh();
     // Opens the panel at the icon (or at `click`), or closes the open one.
     void toggle(QPoint click);
+    // A pointer press anywhere on the desktop, at `global`: closes the panel unless it fell on it.
+    void pointerPressed(QPoint global);
     void closePanel();
     // The front application changed (the pause pill names it), or what it shares.
     void frontAppChanged();
@@ -59,6 +61,8 @@ private:
     void buildContextMenu();
     void armRefresh();
 
+    QPoint openClick_;
+    Nanos openedAt_{0};
     MenuServices s_;
     MenuCallbacks cb_;
     std::unique_ptr<QSystemTrayIcon> item_;

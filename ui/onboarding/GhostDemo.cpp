@@ -2,7 +2,9 @@
 
 #include "platform/Text.h"
 #include "ui/design/Animation.h"
+#include "ui/design/Blur.h"
 #include "ui/design/Buttons.h"
+#include "ui/design/Decoration.h"
 #include "ui/design/Fonts.h"
 #include "ui/design/Keycap.h"
 #include "look/Palette.h"
@@ -10,7 +12,9 @@
 
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QGlyphRun>
 #include <QPainter>
+#include <QRawFont>
 #include <QTextLayout>
 
 #include <algorithm>
@@ -31,7 +35,7 @@ GhostDemo::GhostDemo(const QString& typed, const QString& ghost, MotionContext& 
 {
     setObjectName(QStringLiteral("ghostDemo"));
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
-    setAccessibleName(tq::text("Example: after typing %1, %2 suggests %3").arg(typed, appName(), ghost));
+    groupForAccessibility(this, tq::text("Example: after typing %1, %2 suggests %3").arg(typed, appName(), ghost));
 
     hint_ = new QWidget(this);
     auto* row = new QHBoxLayout(hint_);
@@ -105,11 +109,44 @@ void GhostDemo::placeHint(const GhostDemoState& s)
 {
     hint_->adjustSize();
     const QSize size = hint_->sizeHint();
-    hint_->move(width() - size.width(), height() - size.height());
+    // At the bottom trailing corner: left of the card in a right-to-left layout.
+    const int x = layoutDirection() == Qt::RightToLeft ? 0 : width() - size.width();
+    hint_->move(x, height() - size.height());
     hint_->setVisible(s.bloom > 0);
-    // The pressed key sinks by a point.
-    keycap_->setContentsMargins(0, s.pressed > 0.5 ? 1 : 0, 0, s.pressed > 0.5 ? 0 : 1);
+    keycap_->setPressed(s.pressed);
 }
+
+namespace {
+
+// One glyph of a shaped run, alone, so that it can be drawn with its own effects.
+QGlyphRun single(const QGlyphRun& run, int index)
+{
+    QGlyphRun one;
+    one.setRawFont(run.rawFont());
+    one.setGlyphIndexes({run.glyphIndexes().at(index)});
+    one.setPositions({run.positions().at(index)});
+    return one;
+}
+
+QRectF glyphBox(const QGlyphRun& run)
+{
+    const QRawFont font = run.rawFont();
+    QRectF box;
+    const auto glyphs = run.glyphIndexes();
+    const auto positions = run.positions();
+    const auto advances = font.advancesForGlyphIndexes(glyphs);
+    for (int i = 0; i < glyphs.size(); ++i)
+        box |= QRectF(positions[i].x(), positions[i].y() - font.ascent(), std::max(advances[i].x(), 1.0),
+                      font.ascent() + font.descent());
+    return box;
+}
+
+QColor multiplied(const QColor& a, const QColor& b)
+{
+    return QColor::fromRgbF(a.redF() * b.redF(), a.greenF() * b.greenF(), a.blueF() * b.blueF(), a.alphaF() * b.alphaF());
+}
+
+} // namespace
 
 void GhostDemo::paintEvent(QPaintEvent*)
 {
@@ -123,116 +160,116 @@ void GhostDemo::paintEvent(QPaintEvent*)
         return;
     p.setOpacity(s.textOpacity);
 
+    // The text is shaped as a whole, so joined scripts keep their forms and right-to-left text
+    // runs from the right edge; effects take their places from the shaped glyphs.
     const QString typed = script_.typedPrefix(s.typedCount);
     const QString ghost = script_.ghost();
     const QString all = typed + ghost;
     const QFont font = textFont();
+    const bool rtl = (script_.typed() + ghost).isRightToLeft();
     QTextLayout layout(all, font);
     QTextOption option;
     option.setWrapMode(QTextOption::WordWrap);
+    option.setTextDirection(rtl ? Qt::RightToLeft : Qt::LeftToRight);
+    option.setAlignment(rtl ? Qt::AlignRight | Qt::AlignAbsolute : Qt::AlignLeft | Qt::AlignAbsolute);
     layout.setTextOption(option);
     const double width = std::max(1, this->width() - 2 * kPadding);
+    const double lineSpacing = QFontMetricsF(font).lineSpacing();
     layout.beginLayout();
     for (int i = 0; i < 2; ++i) {
         QTextLine line = layout.createLine();
         if (!line.isValid())
             break;
         line.setLineWidth(width);
-        line.setPosition(QPointF(0, i * QFontMetricsF(font).lineSpacing()));
+        line.setPosition(QPointF(0, i * lineSpacing));
     }
     layout.endLayout();
     const QPointF origin(kPadding, kPadding);
-    const QFontMetricsF metrics(font);
+    const int typedLen = int(typed.size());
 
-    // Where a UTF-16 position of the whole text is drawn: its line's rectangle and x.
-    const auto place = [&](qsizetype pos) -> std::optional<QRectF> {
-        const QTextLine line = layout.lineForTextPosition(int(pos));
-        if (!line.isValid())
-            return std::nullopt;
-        const double x = line.cursorToX(int(pos));
-        return QRectF(origin.x() + x, origin.y() + line.y(), 0, line.height());
-    };
-
-    // The typed part, line by line, in paper.
-    p.setFont(font);
+    // The typed part in paper.
     p.setPen(palette::paper());
-    for (int i = 0; i < layout.lineCount(); ++i) {
-        const QTextLine line = layout.lineAt(i);
-        const int start = line.textStart();
-        const int end = std::min<int>(start + line.textLength(), int(typed.size()));
-        if (end <= start)
-            continue;
-        p.drawText(QPointF(origin.x() + line.cursorToX(start), origin.y() + line.y() + line.ascent()),
-                   all.mid(start, end - start));
-    }
+    if (typedLen > 0)
+        for (const QGlyphRun& run : layout.glyphRuns(0, typedLen))
+            p.drawGlyphRun(origin, run);
 
     // The ghost, glyph by glyph: bloom in blurred and low, taken in paper with a gold lift.
     const int glyphs = script_.ghostLength();
     const double span = glyphs + kBloomSteps;
-    QList<QRectF> ghostRects;
+    const QColor goldInk = multiplied(palette::paper(), palette::gold());
     for (int g = 0; g < glyphs; ++g) {
-        const qsizetype from = typed.size() + script_.ghostOffset(g);
-        const qsizetype to = typed.size() + script_.ghostOffset(g + 1);
-        const auto at = place(from);
-        const auto end = place(to);
-        if (!at)
-            break;
-        const QString glyph = all.mid(from, to - from);
-        double w = end && std::abs(end->y() - at->y()) < 1 ? end->x() - at->x() : metrics.horizontalAdvance(glyph);
-        const QRectF r(at->x(), at->y(), std::max(0.0, w), at->height());
-        ghostRects.append(r);
-        const double baseline = r.y() + metrics.ascent();
-
+        const int from = typedLen + int(script_.ghostOffset(g));
+        const int length = int(script_.ghostOffset(g + 1) - script_.ghostOffset(g));
         const double a = std::clamp(s.accepted - g, 0.0, 1.0);
         double b = (span * s.bloom - g) / kBloomSteps;
-        if (b > 0 && a < 1) {
-            b = std::min(b, 1.0);
-            const double opacity = (1 - a) * b * 0.42;
-            const double drop = (1 - b) * 4;
-            const double blur = (1 - b) * 5;
-            p.setPen(palette::paper());
-            if (blur > 0.5) {
-                // A soft copy: the glyph spread around its place at a fraction of the opacity.
-                for (const QPointF d : {QPointF(-blur / 2, 0), QPointF(blur / 2, 0), QPointF(0, -blur / 2), QPointF(0, blur / 2)}) {
-                    p.setOpacity(s.textOpacity * opacity * 0.35);
-                    p.drawText(QPointF(r.x(), baseline + drop) + d, glyph);
+        const bool blooming = b > 0 && a < 1;
+        if (!blooming && a <= 0)
+            continue;
+        for (const QGlyphRun& run : layout.glyphRuns(from, length)) {
+            for (int k = 0; k < run.glyphIndexes().size(); ++k) {
+                const QGlyphRun one = single(run, k);
+                if (blooming) {
+                    b = std::min(b, 1.0);
+                    const double radius = (1 - b) * 5;
+                    const QPointF at = origin + QPointF(0, (1 - b) * 4);
+                    p.save();
+                    p.setOpacity(s.textOpacity * (1 - a) * b * 0.42);
+                    p.setPen(palette::paper());
+                    if (radius > 0.05) {
+                        const QRectF box = glyphBox(one).translated(at);
+                        blur::drawBlurred(p, box, radius, [&](QPainter& ip) {
+                            ip.setPen(palette::paper());
+                            ip.drawGlyphRun(at, one);
+                        });
+                    } else {
+                        p.drawGlyphRun(at, one);
+                    }
+                    p.restore();
                 }
-            }
-            p.setOpacity(s.textOpacity * opacity);
-            p.drawText(QPointF(r.x(), baseline + drop), glyph);
-        }
-        if (a > 0) {
-            const double lift = s.chunkStart <= g ? a * s.glow : 0;
-            p.setOpacity(s.textOpacity * a);
-            p.setPen(palette::paper());
-            p.drawText(QPointF(r.x(), baseline - 2 * lift), glyph);
-            if (lift > 0) {
-                p.setOpacity(s.textOpacity * a * lift);
-                p.setPen(palette::gold());
-                p.drawText(QPointF(r.x(), baseline - 2 * lift), glyph);
+                if (a > 0) {
+                    const double lift = s.chunkStart <= g ? a * s.glow : 0;
+                    const QPointF at = origin - QPointF(0, 2 * lift);
+                    p.setOpacity(s.textOpacity * a);
+                    p.setPen(palette::paper());
+                    p.drawGlyphRun(at, one);
+                    if (lift > 0) {
+                        // The same glyph again through a gold multiply, as strong as the lift.
+                        p.setOpacity(s.textOpacity * a * lift);
+                        p.setPen(goldInk);
+                        p.drawGlyphRun(at, one);
+                    }
+                }
             }
         }
     }
     p.setOpacity(s.textOpacity);
 
-    // The gold caret after the text, gliding along the ghost as it is taken.
-    if (s.caretOn && !typed.isEmpty()) {
-        const auto typedEnd = place(typed.size());
-        QRectF prev = typedEnd ? QRectF(typedEnd->x() - 1, typedEnd->y(), 1, typedEnd->height()) : QRectF();
-        const double pos = std::clamp(s.accepted, 0.0, double(ghostRects.size()));
-        const int n = int(pos);
-        const double f = pos - n;
-        if (n > 0)
-            prev = ghostRects[n - 1];
-        QRectF r = prev;
-        if (f > 0 && n < ghostRects.size()) {
-            const QRectF next = ghostRects[n];
-            if (std::abs(prev.top() - next.top()) >= 1)
-                r = f > 0.5 ? next : prev;
-            else
-                r.moveRight(prev.right() + f * (next.right() - prev.right()));
+    // The gold caret after the text (at its logical end, on whichever side the text runs to),
+    // gliding along the ghost as it is taken.
+    if (s.caretOn && typedLen > 0) {
+        const auto caretAt = [&](int pos) {
+            const QTextLine line = layout.lineForTextPosition(pos);
+            return std::make_pair(line, line.isValid() ? line.cursorToX(pos) : 0.0);
+        };
+        const double taken = std::clamp(s.accepted, 0.0, double(glyphs));
+        const int n = int(taken);
+        const double f = taken - n;
+        auto [line, x] = caretAt(typedLen + int(script_.ghostOffset(n)));
+        if (f > 0 && n < glyphs) {
+            const auto [nextLine, nextX] = caretAt(typedLen + int(script_.ghostOffset(n + 1)));
+            if (nextLine.lineNumber() != line.lineNumber()) {
+                if (f > 0.5) {
+                    line = nextLine;
+                    x = nextX;
+                }
+            } else {
+                x += f * (nextX - x);
+            }
         }
-        p.fillRect(QRectF(r.right() + 1, r.top() + 1, 2, r.height() - 2), palette::gold());
+        if (line.isValid()) {
+            const double left = rtl ? x - 3 : x + 1;
+            p.fillRect(QRectF(origin.x() + left, origin.y() + line.y() + 1, 2, line.height() - 2), palette::gold());
+        }
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include "platform/Text.h"
 #include "ui/design/Backdrop.h"
+#include "ui/design/Blur.h"
 #include "ui/design/BrandMark.h"
 #include "ui/design/Effects.h"
 #include "ui/design/Fonts.h"
@@ -118,12 +119,16 @@ void paintBackdrop(QPainter& p, const IntroFrame& f)
     if (pd > 0 && pd < 1) {
         const double y = pd * pd * (cy + 20) - 20;
         const double s = 1 + 0.6 * pd;
-        QRadialGradient g(QPointF(cx, y - 4.5 * s + 4.5 * s), 15);
-        g.setColorAt(0, alpha(palette::gold(), 0.6));
-        g.setColorAt(1, Qt::transparent);
+        // The glow: an 18-point gold drop stretched with the fall, blurred by 6.
+        const int stretch = int(std::lround(s * 20));
+        const double gs = stretch / 20.0;
+        blur::drawCached(p, QStringLiteral("introDropGlow/%1").arg(stretch), QPointF(cx - 9, y - 9 * gs), QSizeF(18, 18 * gs), 6,
+                         [gs](QPainter& ip) {
+                             ip.setPen(Qt::NoPen);
+                             ip.setBrush(alpha(palette::gold(), 0.6));
+                             ip.drawEllipse(QRectF(0, 0, 18, 18 * gs));
+                         });
         p.setPen(Qt::NoPen);
-        p.setBrush(g);
-        p.drawEllipse(QRectF(cx - 15, y - 9 * s - 6, 30, 18 * s + 12));
         p.setBrush(palette::gold());
         p.drawEllipse(QRectF(cx - 4.5, y - 6 * s, 9, 12 * s));
     }
@@ -184,25 +189,37 @@ void paintIcon(QPainter& p, const IntroFrame& f, const QPointF& centre)
         scale = 1 + 0.06 * P;
     }
     if (H > 0) {
-        // The halo: the blur of the spec folded into a wider, softer gradient.
-        QRadialGradient g(centre, 84);
-        g.setColorAt(0, alpha(palette::gold(), 0.45 * std::min(H, 1.0)));
-        g.setColorAt(1, Qt::transparent);
-        p.setPen(Qt::NoPen);
-        p.setBrush(g);
-        p.drawEllipse(centre, 84, 84);
+        // The halo: a gold radial fill framed 144.4 points, blurred by 12.
+        p.save();
+        p.setOpacity(p.opacity() * std::min(H, 1.0));
+        blur::drawCached(p, QStringLiteral("introHalo"), centre - QPointF(72.2, 72.2), QSizeF(144.4, 144.4), 12,
+                         [](QPainter& ip) {
+                             QRadialGradient g(QPointF(72.2, 72.2), 68.4);
+                             g.setColorAt(0, alpha(palette::gold(), 0.45));
+                             g.setColorAt(1, Qt::transparent);
+                             ip.setPen(Qt::NoPen);
+                             ip.setBrush(g);
+                             ip.drawEllipse(QRectF(0, 0, 144.4, 144.4));
+                         });
+        p.restore();
     }
     if (opacity <= 0 || progress.plate <= 0)
         return;
     p.save();
     p.setOpacity(p.opacity() * opacity);
-    // Soft shadow under the mark.
-    QRadialGradient sh(centre + QPointF(0, 8), kMark * 0.5 + 14);
-    sh.setColorAt(0.6, alpha(Qt::black, 0.45 * std::min(progress.plate, 1.0)));
-    sh.setColorAt(1, Qt::transparent);
-    p.setPen(Qt::NoPen);
-    p.setBrush(sh);
-    p.drawEllipse(centre + QPointF(0, 8), kMark * 0.5 + 14, kMark * 0.5 + 14);
+    // The mark's shadow: its plate, black at 0.45, blurred by 14 and 8 points lower.
+    if (progress.plate > 0) {
+        const double ps = 0.35 + 0.65 * progress.plate;
+        const QPointF anchor = centre + QPointF((43.875 / 103 - 0.5) * kMark, 0);
+        p.save();
+        p.setOpacity(p.opacity() * std::min(1.6 * progress.plate, 1.0));
+        p.translate(anchor);
+        p.scale(scale * ps, scale * ps);
+        p.translate(-anchor);
+        blur::shadow(p, QStringLiteral("introMark"), continuousRect(QRectF(centre - QPointF(kMark / 2, kMark / 2), QSizeF(kMark, kMark)), 23.25 / 103 * kMark),
+                     alpha(Qt::black, 0.45), 14, QPointF(0, 8));
+        p.restore();
+    }
     p.translate(centre);
     p.scale(scale, scale);
     paintBrandMark(p, QPointF(-kMark / 2, -kMark / 2), kMark, progress);
@@ -232,15 +249,17 @@ void paintWordmark(QPainter& p, const IntroFrame& f, const IntroWordmarkFont& wo
                         0.3 * easeOut((t - (cue.accept + 0.3)) / 1.4) +
                         0.035 * easeOut(b / 2) * (0.5 + 0.5 * std::sin(1.4 * b));
     if (glow > 0) {
+        // An ellipse 440 by 180 holding a gold radial fill of radius 220, blurred by 20.
         p.save();
-        p.translate(centre);
-        p.scale(1, 110.0 / 240);
-        QRadialGradient g(QPointF(0, 0), 240);
-        g.setColorAt(0, alpha(palette::gold(), 0.5 * std::min(glow, 1.0)));
-        g.setColorAt(1, Qt::transparent);
-        p.setPen(Qt::NoPen);
-        p.setBrush(g);
-        p.drawEllipse(QPointF(0, 0), 240, 240);
+        p.setOpacity(p.opacity() * std::min(glow, 1.0));
+        blur::drawCached(p, QStringLiteral("introNameGlow"), centre - QPointF(220, 90), QSizeF(440, 180), 20, [](QPainter& ip) {
+            QRadialGradient g(QPointF(220, 90), 220);
+            g.setColorAt(0, alpha(palette::gold(), 0.5));
+            g.setColorAt(1, Qt::transparent);
+            ip.setPen(Qt::NoPen);
+            ip.setBrush(g);
+            ip.drawEllipse(QRectF(0, 0, 440, 180));
+        });
         p.restore();
     }
 
@@ -327,8 +346,8 @@ void paintTabKey(QPainter& p, const IntroFrame& f, const QPointF& centre)
     const QRectF face(-w / 2, -hgt / 2, w, hgt);
     const QPainterPath shape = continuousRect(face, 9);
     p.setPen(Qt::NoPen);
-    p.setBrush(alpha(Qt::black, pressed ? 0.25 : 0.3));
-    p.drawPath(shape.translated(0, pressed ? 1 : 3));
+    blur::shadow(p, QStringLiteral("introTab/%1/%2").arg(w).arg(pressed), shape, alpha(Qt::black, 0.4), pressed ? 1 : 4,
+                 QPointF(0, pressed ? 1 : 3));
     p.setBrush(pressed ? palette::gold() : alpha(Qt::white, 0.08));
     p.drawPath(shape);
     p.setPen(QPen(pressed ? palette::gold() : alpha(Qt::white, 0.18), 1));
@@ -376,6 +395,7 @@ void paintReflection(QPainter& p, const IntroFrame& f, const IntroWordmarkFont& 
         g.setColorAt(1, Qt::transparent);
         ip.fillRect(QRectF(0, 0, img.width(), img.height()), g);
     }
+    blur::blurInPlace(img, 1.2 * img.devicePixelRatioF());
     p.save();
     p.setOpacity(p.opacity() * 0.16);
     p.drawImage(band.topLeft(), img);
@@ -439,47 +459,51 @@ void IntroStage::setFrame(double t, const IntroCues& cue, bool still)
     update();
 }
 
-void IntroStage::setLeaving(double amount, bool grow)
+void IntroStage::setLeaving(double amount, bool grow, const QImage& lastFrame)
 {
-    if (amount > 0 && leaving_ <= 0) {
-        frozen_ = QImage();
-        blurred_ = QImage();
-    }
+    if (amount > 0 && leaving_ <= 0)
+        frozen_ = lastFrame;
     leaving_ = amount;
     grow_ = grow;
     update();
+}
+
+QImage IntroStage::renderFrame() const
+{
+    const double dpr = devicePixelRatioF();
+    QImage img((QSizeF(size()) * dpr).toSize(), QImage::Format_ARGB32_Premultiplied);
+    img.setDevicePixelRatio(dpr);
+    QPainter p(&img);
+    IntroFrame f = frame_;
+    f.size = size();
+    paintIntroStage(p, f, word_);
+    return img;
 }
 
 void IntroStage::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
     frame_.size = size();
-    if (leaving_ <= 0) {
+    if (leaving_ <= 0 || frozen_.isNull()) {
         paintIntroStage(p, frame_, word_);
         return;
     }
-    // The last frame stands still while the view fades, growing and blurring.
-    if (frozen_.isNull() || frozen_.size() != size()) {
-        frozen_ = QImage(size(), QImage::Format_ARGB32_Premultiplied);
-        QPainter fp(&frozen_);
-        paintIntroStage(fp, frame_, word_);
-        fp.end();
-        const QImage small = frozen_.scaled(size() / 8, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-        blurred_ = small.scaled(size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    }
+    // The last frame, buttons included, stands still while the view fades out, growing to
+    // 1.05 and blurring to a radius of 10.
     p.fillRect(rect(), Qt::black);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
-    if (grow_) {
-        const double s = 1 + 0.05 * leaving_;
-        p.translate(width() / 2.0, height() / 2.0);
-        p.scale(s, s);
-        p.translate(-width() / 2.0, -height() / 2.0);
+    if (!grow_) {
+        p.drawImage(QRectF(rect()), frozen_);
+        return;
     }
-    p.drawImage(0, 0, frozen_);
-    if (grow_) {
-        p.setOpacity(leaving_);
-        p.drawImage(QRectF(rect()), blurred_);
-    }
+    const double s = 1 + 0.05 * leaving_;
+    p.translate(width() / 2.0, height() / 2.0);
+    p.scale(s, s);
+    p.translate(-width() / 2.0, -height() / 2.0);
+    const double radius = 10 * leaving_;
+    // The blur is made at a quarter of the size (half for small radii): the same look, a
+    // fraction of the work, so a leaving frame stays inside the frame budget.
+    p.drawImage(QRectF(rect()), radius < 0.3 ? frozen_ : blur::blurredCopy(frozen_, radius, radius < 2 ? 2 : 4));
 }
 
 } // namespace tq

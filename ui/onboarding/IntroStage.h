@@ -43,7 +43,9 @@ class IntroStage final : public QWidget {
 public:
     explicit IntroStage(QWidget* parent = nullptr);
     void setFrame(double t, const IntroCues& cue, bool still);
-    void setLeaving(double amount, bool grow);
+    // `lastFrame` (the whole view at its last frame) is kept from the first call on.
+    void setLeaving(double amount, bool grow, const QImage& lastFrame = {});
+    QImage renderFrame() const;
     double time() const { return frame_.t; }
     const IntroWordmarkFont& wordmark() const { return word_; }
 
@@ -56,7 +58,6 @@ private:
     double leaving_ = 0;
     bool grow_ = true;
     QImage frozen_;
-    QImage blurred_;
 };
 
 } // namespace tq

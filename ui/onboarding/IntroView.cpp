@@ -25,15 +25,33 @@ namespace {
 // The quiet white-tinted controls over the stage: a capsule with a word, or a circle with a symbol.
 class IntroChip final : public QAbstractButton {
 public:
-    explicit IntroChip(QWidget* parent) : QAbstractButton(parent)
+    IntroChip(MotionContext& motion, QWidget* parent)
+        : QAbstractButton(parent), motion_(motion), swap_(motion.frames(), 1), driver_(motion.frames(), this)
     {
         setCursor(Qt::PointingHandCursor);
         setFocusPolicy(Qt::TabFocus);
     }
-    QString symbol;
+    // The symbol is replaced in place: the old one shrinks away as the new one grows in
+    // (a plain cross-fade under Reduce Motion).
+    void setSymbol(const QString& name)
+    {
+        if (name == symbol_)
+            return;
+        previous_ = symbol_;
+        symbol_ = name;
+        if (previous_.isEmpty() || !isVisible()) {
+            swap_.setTo(1);
+        } else {
+            swap_.setTo(0);
+            swap_.animateTo(1, Animation::timing(motion::easeOut(motion_.reduceMotion() ? 200 : 280)));
+            driver_.run([this] { return swap_.isMoving(); });
+        }
+        update();
+    }
+    bool hasSymbol() const { return !symbol_.isEmpty(); }
     QSize sizeHint() const override
     {
-        if (!symbol.isEmpty())
+        if (hasSymbol())
             return {30, 30};
         const QFontMetrics fm(chipFont());
         return {fm.horizontalAdvance(text()) + 24, fm.height() + 12};
@@ -48,9 +66,25 @@ protected:
         const QRectF r = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
         p.setPen(hasFocus() ? QPen(palette::withOpacity(palette::gold(), 0.7), 1) : Qt::NoPen);
         p.setBrush(palette::withOpacity(Qt::white, isDown() ? 0.12 : 0.06));
-        if (!symbol.isEmpty()) {
+        if (hasSymbol()) {
             p.drawEllipse(r);
-            symbols::paint(p, symbol, r.adjusted(8, 8, -8, -8), palette::paperDim());
+            const QRectF box = r.adjusted(8, 8, -8, -8);
+            const double k = std::clamp(swap_.value(), 0.0, 1.0);
+            const bool fadeOnly = motion_.reduceMotion();
+            auto draw = [&](const QString& name, double opacity, double scale) {
+                if (opacity <= 0 || name.isEmpty())
+                    return;
+                p.save();
+                p.setOpacity(opacity);
+                p.translate(box.center());
+                p.scale(scale, scale);
+                p.translate(-box.center());
+                symbols::paint(p, name, box, palette::paperDim());
+                p.restore();
+            };
+            if (k < 1)
+                draw(previous_, 1 - std::min(1.0, 2 * k), fadeOnly ? 1 : 1 - 0.5 * std::min(1.0, 2 * k));
+            draw(symbol_, k < 1 ? std::max(0.0, 2 * k - 1) : 1, fadeOnly || k >= 1 ? 1 : 0.5 + 0.5 * std::max(0.0, 2 * k - 1));
         } else {
             p.drawPath(continuousCapsule(r));
             p.setFont(chipFont());
@@ -58,6 +92,13 @@ protected:
             p.drawText(r, Qt::AlignCenter, text());
         }
     }
+
+private:
+    MotionContext& motion_;
+    QString symbol_;
+    QString previous_;
+    AnimatedValue swap_;
+    FrameDriver driver_;
 };
 
 } // namespace
@@ -76,13 +117,13 @@ IntroView::IntroView(IntroServices services, std::function<void()> done, QWidget
     setFocusPolicy(Qt::StrongFocus);
     stage_ = new IntroStage(this);
 
-    auto* skip = new IntroChip(this);
+    auto* skip = new IntroChip(services_.motion, this);
     skip->setText(text("Skip"));
     skip->setAccessibleName(text("Skip"));
     skip_ = skip;
     connect(skip_, &QAbstractButton::clicked, this, &IntroView::leave);
 
-    auto* sound = new IntroChip(this);
+    auto* sound = new IntroChip(services_.motion, this);
     sound_ = sound;
     connect(sound_, &QAbstractButton::clicked, this, &IntroView::toggleSound);
 
@@ -212,7 +253,8 @@ void IntroView::frame()
     const double l = leave_.valueAt(now);
     fade_->setEnabled(true);
     fade_->setOpacity((1 - l) * enter_.valueAt(now));
-    stage_->setLeaving(std::max(l, 1e-6), !still);
+    stage_->setLeaving(std::max(l, 1e-6), !still, lastFrame_);
+    lastFrame_ = QImage();
     if (!leave_.isMovingAt(now))
         stopTicking();
 }
@@ -230,6 +272,21 @@ void IntroView::leave()
     if (!ending_.leave())
         return;
     frozenAt_ = started_ ? services_.motion.frames().seconds() - startedAt_ : 0;
+    // The buttons leave with the stage: they become part of its last frame.
+    lastFrame_ = stage_->renderFrame();
+    {
+        QPainter p(&lastFrame_);
+        for (QWidget* w : {static_cast<QWidget*>(skip_), static_cast<QWidget*>(sound_), static_cast<QWidget*>(startButton_)}) {
+            if (!w->isVisible())
+                continue;
+            p.save();
+            if (w == startButton_)
+                p.setOpacity(startFade_->opacity());
+            w->render(&p, w->pos(), QRegion(), QWidget::DrawChildren);
+            p.restore();
+            w->hide();
+        }
+    }
     player_.fadeTo(0, 0.8);
     const bool reduce = services_.motion.reduceMotion();
     motion::Curve curve;
@@ -258,9 +315,8 @@ void IntroView::followMuted()
 {
     auto* chip = static_cast<IntroChip*>(sound_);
     const bool muted = services_.prefs.introMuted();
-    chip->symbol = muted ? QStringLiteral("speaker.slash.fill") : QStringLiteral("speaker.wave.2.fill");
+    chip->setSymbol(muted ? QStringLiteral("speaker.slash.fill") : QStringLiteral("speaker.wave.2.fill"));
     chip->setAccessibleName(muted ? text("Turn sound on") : text("Turn sound off"));
-    chip->update();
 }
 
 } // namespace tq

@@ -8,6 +8,7 @@
 
 #include "ui/design/Animation.h"
 
+#include <QImage>
 #include <QUrl>
 #include <QWidget>
 
@@ -81,6 +82,7 @@ private:
     double frozenAt_ = -1;
     bool started_ = false;
     FrameClock::ListenerId listener_ = 0;
+    QImage lastFrame_;
 };
 
 } // namespace tq

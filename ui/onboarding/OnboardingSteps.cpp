@@ -7,6 +7,7 @@
 #include "ui/design/Animation.h"
 #include "ui/design/BrandMark.h"
 #include "ui/design/Components.h"
+#include "ui/design/Decoration.h"
 #include "ui/design/GrantSeal.h"
 #include "ui/design/Fonts.h"
 #include "look/Palette.h"
@@ -14,12 +15,14 @@
 #include "ui/design/Shapes.h"
 #include "ui/design/Symbols.h"
 #include "ui/design/Text.h"
+#include "ui/design/Transition.h"
 #include "ui/onboarding/GhostDemo.h"
 #include "ui/download/ModelDownloadView.h"
 #include "ui/onboarding/OnboardingFlow.h"
 
 #include <QEvent>
 #include <QGraphicsOpacityEffect>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
@@ -88,15 +91,14 @@ WelcomeStep::WelcomeStep(OnboardingServices& services, QWidget* parent) : QWidge
     texts->addLayout(titleRow);
     texts->addWidget(makeLabel(explanation, Role::callout, palette::paperDim(), true));
     row->addLayout(texts, 1);
-    privacy->setAccessibleName(seesTitle + QStringLiteral(", ") + privateText + QStringLiteral(", ") + explanation);
+    groupForAccessibility(privacy, seesTitle + QStringLiteral(", ") + privateText + QStringLiteral(", ") + explanation);
     c->addWidget(privacy);
 }
 
 // ---- access
 
 GrantedPanel::GrantedPanel(bool celebrate, std::function<void()> onPlayed, MotionContext& motion, QWidget* parent)
-    : QWidget(parent), celebrate_(celebrate), motion_(motion), entrance_(motion.frames(), 1),
-      driver_(motion.frames(), this)
+    : QWidget(parent), celebrate_(celebrate), motion_(motion)
 {
     setObjectName(QStringLiteral("grantedPanel"));
     auto* row = new QHBoxLayout(this);
@@ -111,35 +113,19 @@ GrantedPanel::GrantedPanel(bool celebrate, std::function<void()> onPlayed, Motio
     texts->addWidget(makeLabel(title, fonts::system(16, QFont::DemiBold), palette::paper()));
     texts->addWidget(makeLabel(detail, Role::callout, palette::paperDim(), true));
     row->addLayout(texts, 1);
-    setAccessibleName(title + QStringLiteral(", ") + detail);
+    groupForAccessibility(this, title + QStringLiteral(", ") + detail);
 }
 
 void GrantedPanel::enter()
 {
     if (motion_.reduceMotion())
         return;
-    fade_ = new QGraphicsOpacityEffect(this);
-    setGraphicsEffect(fade_);
-    entrance_.setTo(0);
-    entrance_.animateTo(1, Animation::timing(motion::standard()));
-    followEntrance();
-    driver_.run([this] {
-        followEntrance();
-        return entrance_.isMoving();
-    });
+    transitionIn(this, motion_, {Animation::timing(motion::standard()), 0.97, Qt::AlignLeading});
 }
 
-void GrantedPanel::followEntrance()
+bool GrantedPanel::isEntering() const
 {
-    if (!fade_)
-        return;
-    const double p = entrance_.value();
-    if (p >= 1) {
-        setGraphicsEffect(nullptr);
-        fade_ = nullptr;
-    } else {
-        fade_->setOpacity(p);
-    }
+    return inTransition(this);
 }
 
 void GrantedPanel::paintEvent(QPaintEvent*)
@@ -177,8 +163,11 @@ AccessStep::AccessStep(OnboardingServices& services, QWidget* parent) : QWidget(
                             bullets));
     c->addWidget(bullets);
 
+    // The button block and the granted panel share one place, so one can fade out while the
+    // other comes in.
     accessHost_ = new QWidget(this);
-    auto* host = bareColumn(accessHost_);
+    auto* host = new QGridLayout(accessHost_);
+    host->setContentsMargins(0, 0, 0, 0);
     missing_ = new QWidget(accessHost_);
     auto* m = bareColumn(missing_, 8);
     auto* open = new PrimaryButton(tq::text("Open Accessibility Settings"), services_.motion, missing_);
@@ -193,24 +182,35 @@ AccessStep::AccessStep(OnboardingServices& services, QWidget* parent) : QWidget(
     stuck_ = makeLabel(tq::text("Already switched on? The desktop's settings may still list an older copy of %app. "
                                 "Select it, remove it with the minus button, then try again."),
                        Role::callout, palette::paperDim(), true, missing_);
-    stuck_->setContentsMargins(0, 4, 0, 0);
-    m->addWidget(stuck_);
-    host->addWidget(missing_);
+    // The hint with its "info.circle" symbol, 4 points below the line above.
+    stuckRow_ = new QWidget(missing_);
+    auto* hint = bareRow(stuckRow_, 6);
+    stuckRow_->setContentsMargins(0, 4, 0, 0);
+    auto* info = new QLabel(stuckRow_);
+    info->setPixmap(symbols::pixmap(QStringLiteral("info.circle"), 13, palette::paperDim(), devicePixelRatioF()));
+    markDecorative(info);
+    hint->addWidget(info, 0, Qt::AlignTop);
+    stuck_->setParent(stuckRow_);
+    hint->addWidget(stuck_, 1);
+    m->addWidget(stuckRow_);
+    host->addWidget(missing_, 0, 0, Qt::AlignTop);
     c->addWidget(accessHost_);
     c->addStretch(1);
 
     startedOff_ = !services_.permissions.accessibility();
-    connect(&services_.permissions, &Permissions::accessibilityChanged, this, &AccessStep::follow);
-    connect(&services_.permissions, &Permissions::accessibilityLooksStuckChanged, this, &AccessStep::follow);
-    follow();
+    connect(&services_.permissions, &Permissions::accessibilityChanged, this, [this] { follow(true); });
+    connect(&services_.permissions, &Permissions::accessibilityLooksStuckChanged, this, [this] { follow(false); });
+    follow(false);
 }
 
-void AccessStep::follow()
+void AccessStep::follow(bool animate)
 {
     Permissions& permissions = services_.permissions;
     const bool granted = permissions.accessibility();
-    missing_->setVisible(!granted);
-    stuck_->setVisible(permissions.accessibilityLooksStuck());
+    stuckRow_->setVisible(permissions.accessibilityLooksStuck());
+    // The swap follows the standard curve, and none under Reduce Motion.
+    animate = animate && !services_.motion.reduceMotion() && isVisible();
+    const TransitionSpec fade{animate ? Animation::timing(motion::standard()) : Animation::none()};
     if (granted && !granted_) {
         // A new panel each time access turns on; its seal plays at most once a run.
         const QString place = QStringLiteral("onboarding");
@@ -218,12 +218,19 @@ void AccessStep::follow()
             accessSealCelebrates(startedOff_, permissions.justGranted(place), permissions.celebrated().contains(place));
         granted_ = new GrantedPanel(celebrate, [&permissions, place] { permissions.markCelebrated(place); },
                                     services_.motion, accessHost_);
-        accessHost_->layout()->addWidget(granted_);
+        static_cast<QGridLayout*>(accessHost_->layout())->addWidget(granted_, 0, 0, Qt::AlignTop);
+        QWidget* missing = missing_;
+        transitionOut(missing_, services_.motion, fade, [missing] { missing->hide(); });
         // Granted while the step is shown: the panel comes in; on arrival it is simply there.
         if (startedOff_.value_or(false))
             granted_->enter();
-    } else if (!granted && granted_) {
-        delete granted_;
+    } else if (!granted) {
+        if (granted_) {
+            GrantedPanel* old = granted_;
+            granted_ = nullptr;
+            transitionOut(old, services_.motion, fade, [old] { old->deleteLater(); });
+        }
+        transitionIn(missing_, services_.motion, fade);
     }
 }
 
@@ -235,6 +242,7 @@ EngineCard::EngineCard(EngineKind kind, MotionContext& motion, QWidget* parent) 
     setCursor(Qt::PointingHandCursor);
     setCheckable(true);
     setAutoExclusive(false);
+    markSelectable(this); // read as a selected card, not a checked box
     // Children read the window's text colours, not a button's.
     setBackgroundRole(QPalette::Window);
     setForegroundRole(QPalette::WindowText);
@@ -273,7 +281,10 @@ void EngineCard::setStatus(const ProviderStatus& status) { status_->setStatus(st
 
 void EngineCard::setSelected(bool selected)
 {
-    setChecked(selected);
+    if (selected != isChecked()) {
+        setChecked(selected);
+        selectionChanged(this);
+    }
     const QColor tint = selected ? palette::gold() : palette::paperDim();
     const QString symbol = kind_ == EngineKind::builtIn ? QStringLiteral("cpu")
                            : kind_ == EngineKind::apple  ? QStringLiteral("apple.intelligence")

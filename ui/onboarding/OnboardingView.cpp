@@ -5,12 +5,15 @@
 #include "ui/design/Animation.h"
 #include "ui/design/Backdrop.h"
 #include "ui/design/Components.h"
+#include "ui/design/Decoration.h"
 #include "ui/design/Effects.h"
+#include "ui/design/Transition.h"
 #include "ui/design/Buttons.h"
 #include "look/Palette.h"
 #include "ui/onboarding/OnboardingSteps.h"
 
 #include <QGraphicsOpacityEffect>
+#include <QLabel>
 #include <QHBoxLayout>
 #include <QPainter>
 #include <QProgressBar>
@@ -235,10 +238,17 @@ void OnboardingView::showContent()
         }
         return;
     }
+    const bool fromIntro = intro_ != nullptr;
     stack_->setCurrentWidget(steps_);
     if (intro_)
         intro_->deleteLater();
     intro_ = nullptr;
+    // After the intro the step screen grows into place from 0.97 as it fades in (a plain fade
+    // under Reduce Motion).
+    if (fromIntro) {
+        const bool reduce = services_.motion.reduceMotion();
+        transitionIn(steps_, services_.motion, {Animation::timing(motion::slow()), reduce ? 1.0 : 0.97, Qt::AlignCenter});
+    }
 }
 
 void OnboardingView::showStep()
@@ -261,12 +271,30 @@ void OnboardingView::showStep()
     frame->setAutoFillBackground(false);
     // Nothing of the old page is on the call stack (the buttons and keys live outside it), and
     // its animations must not outlive the motion context: it goes now.
+    QWidget* current = scroll_->widget();
+    const bool animate = current && !services_.motion.reduceMotion();
+    QWidget* leaving = nullptr;
+    if (animate && current->isVisible()) {
+        QWidget* old = current;
+        // The old page leaves as a picture that fades out where it stood.
+        auto* picture = new QLabel(scroll_);
+        picture->setPixmap(old->grab(QRect(QPoint(0, 0) - old->pos(), scroll_->viewport()->size())));
+        picture->setGeometry(scroll_->viewport()->geometry());
+        picture->setAttribute(Qt::WA_TransparentForMouseEvents);
+        markDecorative(picture);
+        leaving = picture;
+    }
     std::unique_ptr<QWidget> old(scroll_->takeWidget());
     scroll_->setWidget(frame);
     page_ = content;
     // The first page is there at once; later ones come in, except under Reduce Motion.
-    if (old && !services_.motion.reduceMotion())
+    if (animate)
         frame->enter();
+    if (leaving) {
+        leaving->show();
+        leaving->raise();
+        transitionOut(leaving, services_.motion, {Animation::timing(motion::standard())}, [leaving] { leaving->deleteLater(); });
+    }
 }
 
 void OnboardingView::followTitle()

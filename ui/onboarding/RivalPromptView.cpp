@@ -5,9 +5,11 @@
 #include "ui/design/Backdrop.h"
 #include "ui/design/Buttons.h"
 #include "ui/design/Components.h"
+#include "ui/design/Decoration.h"
 #include "ui/design/Fonts.h"
 #include "look/Palette.h"
 #include "ui/design/Text.h"
+#include "ui/design/Transition.h"
 #include "ui/onboarding/TugOfWar.h"
 
 #include <QCheckBox>
@@ -35,12 +37,17 @@ RivalPromptView::RivalPromptView(RivalPromptServices services, std::function<voi
     headline_->setAlignment(Qt::AlignCenter);
     explanation_ = makeLabel({}, fonts::system(13.5), palette::paperDim(), true);
     explanation_->setAlignment(Qt::AlignCenter);
-    auto* textBlock = new QVBoxLayout;
+    // The headline and explanation read as one element, and a change of headline cross-fades
+    // the whole block.
+    textBlock_ = new QWidget(this);
+    groupForAccessibility(textBlock_, QString());
+    auto* textBlock = bareColumn(textBlock_, 8);
     textBlock->setContentsMargins(40, 0, 40, 0);
-    textBlock->setSpacing(8);
+    headline_->setParent(textBlock_);
+    explanation_->setParent(textBlock_);
     textBlock->addWidget(headline_);
     textBlock->addWidget(explanation_);
-    layout->addLayout(textBlock);
+    layout->addWidget(textBlock_);
 
     toggle_ = new QCheckBox(this);
     toggle_->setCursor(Qt::PointingHandCursor);
@@ -126,6 +133,20 @@ void RivalPromptView::follow()
         });
     }
     const RivalPromptTexts texts = rivalPromptTexts(state(), shown_, open);
+    if (!headline_->text().isEmpty() && texts.headline != headline_->text() && textBlock_->isVisible()) {
+        // The old block leaves as a picture fading out where it stood; the new one fades in,
+        // both on the standard curve (under Reduce Motion too: a cross-fade has no motion).
+        auto* picture = new QLabel(this);
+        picture->setPixmap(textBlock_->grab());
+        picture->setGeometry(textBlock_->geometry());
+        picture->setAttribute(Qt::WA_TransparentForMouseEvents);
+        markDecorative(picture);
+        picture->show();
+        picture->raise();
+        const TransitionSpec fade{Animation::timing(motion::standard())};
+        transitionOut(picture, services_.motion, fade, [picture] { picture->deleteLater(); });
+        transitionIn(textBlock_, services_.motion, fade);
+    }
     headline_->setText(texts.headline);
     explanation_->setText(texts.explanation);
     toggle_->setText(texts.toggle);
@@ -136,6 +157,16 @@ void RivalPromptView::follow()
     primary_->setEnabled(texts.primaryEnabled);
     primary_->updateGeometry();
     setAccessibleDescription(texts.headline);
+    textBlock_->setAccessibleName(texts.headline + QStringLiteral(". ") + texts.explanation);
+}
+
+void RivalPromptView::showEvent(QShowEvent* event)
+{
+    // Opened after the rival had already gone: the window is never put on screen (it closes on
+    // the next turn), so nothing flashes.
+    if (shown_.isEmpty())
+        window()->setAttribute(Qt::WA_DontShowOnScreen, true);
+    QWidget::showEvent(event);
 }
 
 void RivalPromptView::keyPressEvent(QKeyEvent* e)

@@ -48,6 +48,7 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     QList<RivalApp> stillOpen() const;
@@ -61,6 +62,7 @@ private:
     bool resolved_ = false;
     Timer closeTimer_;
     TugOfWarScene* scene_;
+    QWidget* textBlock_;
     QLabel* headline_;
     QLabel* explanation_;
     QCheckBox* toggle_;

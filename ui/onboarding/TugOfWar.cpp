@@ -1,5 +1,6 @@
 #include "ui/onboarding/TugOfWar.h"
 
+#include "ui/design/Blur.h"
 #include "ui/design/BrandMark.h"
 #include "ui/design/Effects.h"
 #include "ui/design/Fonts.h"
@@ -42,14 +43,12 @@ double easeOutBack(double x)
     return 1 + 3.4 * std::pow(x - 1, 3) + 2.4 * std::pow(x - 1, 2);
 }
 
+// The icons' shadow: the tile's shape in black at 0.35, blurred by 10, 6 points lower.
 void shadowUnder(QPainter& p, const QPointF& centre)
 {
-    QRadialGradient g(centre + QPointF(0, 6), kIcon / 2 + 10);
-    g.setColorAt(0.65, palette::withOpacity(Qt::black, 0.35));
-    g.setColorAt(1, Qt::transparent);
-    p.setPen(Qt::NoPen);
-    p.setBrush(g);
-    p.drawEllipse(centre + QPointF(0, 6), kIcon / 2 + 10, kIcon / 2 + 10);
+    const QRectF tile(centre.x() - kIcon / 2 + 4, centre.y() - kIcon / 2 + 4, kIcon - 8, kIcon - 8);
+    blur::shadow(p, QStringLiteral("tugIcon"), continuousRect(tile, 16), palette::withOpacity(Qt::black, 0.35), 10,
+                 QPointF(0, 6));
 }
 
 // The generic application icon: a grey rounded tile with a window on it.
@@ -79,11 +78,11 @@ void paintBigKeycap(QPainter& p, const QPointF& centre, double glow)
     const QPainterPath shape = continuousRect(face, 8);
     p.setPen(Qt::NoPen);
     if (glow > 0) {
-        QRadialGradient g(centre, w / 2 + 12);
-        g.setColorAt(0.6, palette::withOpacity(palette::gold(), glow * 0.45));
-        g.setColorAt(1, Qt::transparent);
-        p.setBrush(g);
-        p.drawEllipse(centre, w / 2 + 12, h / 2 + 12);
+        // A gold shadow of the key, blurred by 10, as strong as the glow.
+        p.save();
+        p.setOpacity(p.opacity() * glow);
+        blur::shadow(p, QStringLiteral("tugKey/%1").arg(w), shape, palette::withOpacity(palette::gold(), 0.45), 10, QPointF());
+        p.restore();
     }
     p.setBrush(palette::ink());
     p.drawPath(shape.translated(0, 3));
@@ -161,10 +160,13 @@ void paintTugOfWar(QPainter& p, const QSizeF& size, double t, std::optional<doub
         p.rotate(std::min(w, 0.0) * 0.4);
         p.scale(scale, scale);
         const QRectF box(-kIcon / 2, -kIcon / 2, kIcon, kIcon);
-        if (rivalIcon.isNull())
-            paintGenericIcon(p, box);
-        else
-            rivalIcon.paint(&p, box.toRect());
+        // Blurred up to 10 points as it shrinks and fades.
+        blur::drawBlurred(p, box, 10 * ramp(0.12, 0.4), [&](QPainter& ip) {
+            if (rivalIcon.isNull())
+                paintGenericIcon(ip, box);
+            else
+                rivalIcon.paint(&ip, box.toRect());
+        });
         p.restore();
     }
 

@@ -38,6 +38,7 @@ LanguageChoiceRow::LanguageChoiceRow(std::optional<QString> identifier, const QS
       selected_(selected)
 {
     setCursor(Qt::PointingHandCursor);
+    setAttribute(Qt::WA_Hover); // the card lightens under the pointer
     setFocusPolicy(Qt::StrongFocus);
     setAccessibleName(title_);
     setAccessibleDescription(subtitle_);
@@ -51,7 +52,7 @@ LanguageChoiceRow::LanguageChoiceRow(std::optional<QString> identifier, const QS
 
 QSize LanguageChoiceRow::sizeHint() const
 {
-    return {360, kFlagBox + 2 * kRowPadY};
+    return {360, kFlagBox + 2 * kRowPadY + 3}; // and the card's ledge
 }
 
 void LanguageChoiceRow::paintEvent(QPaintEvent*)
@@ -59,18 +60,12 @@ void LanguageChoiceRow::paintEvent(QPaintEvent*)
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     const bool rtl = layoutDirection() == Qt::RightToLeft;
-    const QRectF card = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
 
-    // The choice card: raised ink, gold-tinted and gold-edged when selected.
-    p.setPen(QPen(selected_ ? palette::withOpacity(palette::gold(), 0.7) : palette::hairline(), 1));
-    p.setBrush(selected_ ? palette::withOpacity(palette::gold(), 0.12)
-                         : (underMouse() ? palette::inkHighlight() : palette::inkRaised()));
-    p.drawRoundedRect(card, 10, 10);
-    if (hasFocus()) {
-        p.setPen(QPen(palette::gold(), 2));
-        p.setBrush(Qt::NoBrush);
-        p.drawRoundedRect(card.adjusted(1, 1, -1, -1), 9, 9);
-    }
+    // The shared choice card: a raised face on a ledge, gold when selected; pressing sinks the
+    // face, and the content with it.
+    const bool down = isDown();
+    paintChoiceCard(p, QRectF(rect()), {selected_, underMouse() ? 1.0 : 0.0, down ? 1.0 : 0.0, hasFocus()});
+    p.translate(0, down ? 2 : 0);
 
     const auto mirrored = [&](QRectF r) {
         if (rtl)
@@ -78,7 +73,7 @@ void LanguageChoiceRow::paintEvent(QPaintEvent*)
         return r;
     };
 
-    const QRectF flagBox = mirrored(QRectF(kRowPadX, (height() - kFlagBox) / 2.0, kFlagBox, kFlagBox));
+    const QRectF flagBox = mirrored(QRectF(kRowPadX, (height() - 3 - kFlagBox) / 2.0, kFlagBox, kFlagBox));
     p.setPen(Qt::NoPen);
     p.setBrush(palette::wash());
     p.drawEllipse(flagBox);
@@ -102,7 +97,7 @@ void LanguageChoiceRow::paintEvent(QPaintEvent*)
     const QFont subFont = fonts::font(fonts::Role::subheadline);
     const QFontMetricsF tm(titleFont), sm(subFont);
     const qreal block = tm.height() + 2 + sm.height();
-    const qreal top = (height() - block) / 2.0;
+    const qreal top = (height() - 3 - block) / 2.0;
     const Qt::Alignment align = (rtl ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter;
     p.setFont(titleFont);
     p.setPen(palette::paper());
@@ -115,7 +110,7 @@ void LanguageChoiceRow::paintEvent(QPaintEvent*)
 
     if (selected_)
         symbols::paint(p, QStringLiteral("checkmark.circle.fill"),
-                       mirrored(QRectF(width() - kRowPadX - checkSize, (height() - checkSize) / 2.0, checkSize, checkSize)),
+                       mirrored(QRectF(width() - kRowPadX - checkSize, (height() - 3 - checkSize) / 2.0, checkSize, checkSize)),
                        palette::gold());
 }
 
