@@ -538,10 +538,6 @@
         <translation>الافتراضي، متوقف</translation>
     </message>
     <message>
-        <source>Default follows General: %1, %2 suggestions.</source>
-        <translation>الافتراضي يتبع «عام»: %1، وطول الاقتراحات %2.</translation>
-    </message>
-    <message>
         <source>Add a website</source>
         <translation>إضافة موقع</translation>
     </message>
@@ -974,10 +970,6 @@
             <numerusform>تأخذ %1 مفتاح Tab قبل %app، لذلك يبقى %app متوقفًا مؤقتًا في تطبيقاتك الأخرى حتى تنهيها.</numerusform>
             <numerusform>تأخذ %1 مفتاح Tab قبل %app، لذلك يبقى %app متوقفًا مؤقتًا في تطبيقاتك الأخرى حتى تنهيها.</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>%1, %2 to do</source>
-        <translation>%1، متبقٍ %2</translation>
     </message>
     <message>
         <source>Only when I ask</source>
@@ -2321,6 +2313,25 @@
     <message>
         <source>No server answered at %1.</source>
         <translation>لم يُجب أي خادم على العنوان %1.</translation>
+    </message>
+    <message>
+        <source>Default follows General (insertion: %1, length: %2).</source>
+        <translation>الافتراضي يتبع «عام» (الإدراج: %1، الطول: %2).</translation>
+    </message>
+    <message>
+        <source>Range: %1</source>
+        <translation>المدى: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %Ln to do</source>
+        <translation>
+            <numerusform>%1، لا مهام متبقية</numerusform>
+            <numerusform>%1، مهمة واحدة متبقية</numerusform>
+            <numerusform>%1، مهمتان متبقيتان</numerusform>
+            <numerusform>%1، %Ln مهام متبقية</numerusform>
+            <numerusform>%1، %Ln مهمة متبقية</numerusform>
+            <numerusform>%1، %Ln مهمة متبقية</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -530,10 +530,6 @@
         <translation>ডিফল্ট, বন্ধ</translation>
     </message>
     <message>
-        <source>Default follows General: %1, %2 suggestions.</source>
-        <translation>ডিফল্ট &quot;সাধারণ&quot; অনুযায়ী: %1, সাজেশনের দৈর্ঘ্য %2।</translation>
-    </message>
-    <message>
         <source>Add a website</source>
         <translation>একটি ওয়েবসাইট যোগ করুন</translation>
     </message>
@@ -958,10 +954,6 @@
             <numerusform>%1 %app-এর আগেই Tab কী নিয়ে নেয়, তাই আপনি এটি বন্ধ না করা পর্যন্ত %app আপনার অন্য অ্যাপগুলোতে বিরতিতে থাকে।</numerusform>
             <numerusform>%1 %app-এর আগেই Tab কী নিয়ে নেয়, তাই আপনি এগুলো বন্ধ না করা পর্যন্ত %app আপনার অন্য অ্যাপগুলোতে বিরতিতে থাকে।</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>%1, %2 to do</source>
-        <translation>%1, বাকি %2</translation>
     </message>
     <message>
         <source>Only when I ask</source>
@@ -2257,6 +2249,21 @@
     <message>
         <source>No server answered at %1.</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Default follows General (insertion: %1, length: %2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Range: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %Ln to do</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -530,10 +530,6 @@
         <translation>Per defecte, desactivat</translation>
     </message>
     <message>
-        <source>Default follows General: %1, %2 suggestions.</source>
-        <translation>Per defecte segueix General: %1, llargada %2.</translation>
-    </message>
-    <message>
         <source>Add a website</source>
         <translation>Afegeix un lloc web</translation>
     </message>
@@ -958,10 +954,6 @@
             <numerusform>%1 agafa la tecla Tab abans que %app, així que %app queda en pausa a les altres apps fins que el tanqueu.</numerusform>
             <numerusform>%1 agafen la tecla Tab abans que %app, així que %app queda en pausa a les altres apps fins que els tanqueu.</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>%1, %2 to do</source>
-        <translation>%1, %2 pendents</translation>
     </message>
     <message>
         <source>Only when I ask</source>
@@ -2257,6 +2249,21 @@
     <message>
         <source>No server answered at %1.</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Default follows General (insertion: %1, length: %2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Range: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %Ln to do</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -532,10 +532,6 @@
         <translation>Výchozí, vypnuto</translation>
     </message>
     <message>
-        <source>Default follows General: %1, %2 suggestions.</source>
-        <translation>Výchozí podle sekce Obecné: %1, návrhy %2.</translation>
-    </message>
-    <message>
         <source>Add a website</source>
         <translation>Přidat web</translation>
     </message>
@@ -962,10 +958,6 @@
             <numerusform>%1 zachytávají klávesu Tab dřív než %app, proto %app zůstane v ostatních aplikacích pozastaven, dokud je neukončíte.</numerusform>
             <numerusform>%1 zachytávají klávesu Tab dřív než %app, proto %app zůstane v ostatních aplikacích pozastaven, dokud je neukončíte.</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>%1, %2 to do</source>
-        <translation>%1, zbývá: %2</translation>
     </message>
     <message>
         <source>Only when I ask</source>
@@ -2273,6 +2265,22 @@
     <message>
         <source>No server answered at %1.</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Default follows General (insertion: %1, length: %2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Range: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %Ln to do</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -530,10 +530,6 @@
         <translation>Standard, aus</translation>
     </message>
     <message>
-        <source>Default follows General: %1, %2 suggestions.</source>
-        <translation>Standard wie unter „Allgemein“ (%1, Länge: %2).</translation>
-    </message>
-    <message>
         <source>Add a website</source>
         <translation>Eine Website hinzufügen</translation>
     </message>
@@ -958,10 +954,6 @@
             <numerusform>%1 schnappt sich die Tab-Taste vor %app, deshalb bleibt %app in deinen anderen Apps pausiert, bis du die App beendest.</numerusform>
             <numerusform>%1 schnappen sich die Tab-Taste vor %app, deshalb bleibt %app in deinen anderen Apps pausiert, bis du sie beendest.</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>%1, %2 to do</source>
-        <translation>%1, noch %2 offen</translation>
     </message>
     <message>
         <source>Only when I ask</source>
@@ -2257,6 +2249,21 @@
     <message>
         <source>No server answered at %1.</source>
         <translation>Unter %1 hat kein Server geantwortet.</translation>
+    </message>
+    <message>
+        <source>Default follows General (insertion: %1, length: %2).</source>
+        <translation>Standard folgt „Allgemein“ (Einfügen: %1, Länge: %2).</translation>
+    </message>
+    <message>
+        <source>Range: %1</source>
+        <translation>Zeitraum: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %Ln to do</source>
+        <translation>
+            <numerusform>%1, %Ln offen</numerusform>
+            <numerusform>%1, %Ln offen</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -530,10 +530,6 @@
         <translation>Προεπιλογή, ανενεργό</translation>
     </message>
     <message>
-        <source>Default follows General: %1, %2 suggestions.</source>
-        <translation>Η προεπιλογή ακολουθεί τα Γενικά: %1, %2 προτάσεις.</translation>
-    </message>
-    <message>
         <source>Add a website</source>
         <translation>Προσθήκη ιστότοπου</translation>
     </message>
@@ -958,10 +954,6 @@
             <numerusform>Το %1 παίρνει το πλήκτρο Tab πριν από το %app, οπότε το %app μένει σε παύση στις άλλες εφαρμογές σας μέχρι να το τερματίσετε.</numerusform>
             <numerusform>Τα %1 παίρνουν το πλήκτρο Tab πριν από το %app, οπότε το %app μένει σε παύση στις άλλες εφαρμογές σας μέχρι να τα τερματίσετε.</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>%1, %2 to do</source>
-        <translation>%1, απομένουν %2</translation>
     </message>
     <message>
         <source>Only when I ask</source>
@@ -2257,6 +2249,21 @@
     <message>
         <source>No server answered at %1.</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Default follows General (insertion: %1, length: %2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Range: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %Ln to do</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 </TS>

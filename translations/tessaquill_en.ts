@@ -530,10 +530,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Default follows General: %1, %2 suggestions.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Add a website</source>
         <translation type="unfinished"></translation>
     </message>
@@ -958,10 +954,6 @@
             <numerusform>%1 takes the Tab key before %app can, so %app stays paused in your other apps until you quit it.</numerusform>
             <numerusform>%1 take the Tab key before %app can, so %app stays paused in your other apps until you quit them.</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>%1, %2 to do</source>
-        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Only when I ask</source>
@@ -2257,6 +2249,21 @@
     <message>
         <source>No server answered at %1.</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Default follows General (insertion: %1, length: %2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Range: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %Ln to do</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 </TS>

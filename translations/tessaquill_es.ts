@@ -530,10 +530,6 @@
         <translation>Predeterminado, desactivado</translation>
     </message>
     <message>
-        <source>Default follows General: %1, %2 suggestions.</source>
-        <translation>Por defecto sigue General: %1, longitud %2.</translation>
-    </message>
-    <message>
         <source>Add a website</source>
         <translation>Añadir un sitio web</translation>
     </message>
@@ -958,10 +954,6 @@
             <numerusform>%1 toma la tecla Tab antes que %app, así que %app sigue en pausa en tus otras apps hasta que lo cierres.</numerusform>
             <numerusform>%1 toman la tecla Tab antes que %app, así que %app sigue en pausa en tus otras apps hasta que los cierres.</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>%1, %2 to do</source>
-        <translation>%1, %2 pendientes</translation>
     </message>
     <message>
         <source>Only when I ask</source>
@@ -2257,6 +2249,21 @@
     <message>
         <source>No server answered at %1.</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Default follows General (insertion: %1, length: %2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Range: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %Ln to do</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -530,10 +530,6 @@
         <translation>Oletus, pois</translation>
     </message>
     <message>
-        <source>Default follows General: %1, %2 suggestions.</source>
-        <translation>Oletus seuraa Yleisiä: %1, pituus %2.</translation>
-    </message>
-    <message>
         <source>Add a website</source>
         <translation>Lisää sivusto</translation>
     </message>
@@ -958,10 +954,6 @@
             <numerusform>%1 nappaa Tab-näppäimen ennen %app-sovellusta, joten %app on tauolla muissa sovelluksissa, kunnes suljet sen.</numerusform>
             <numerusform>%1 nappaavat Tab-näppäimen ennen %app-sovellusta, joten %app on tauolla muissa sovelluksissa, kunnes suljet ne.</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>%1, %2 to do</source>
-        <translation>%1, %2 tekemättä</translation>
     </message>
     <message>
         <source>Only when I ask</source>
@@ -2257,6 +2249,21 @@
     <message>
         <source>No server answered at %1.</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Default follows General (insertion: %1, length: %2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Range: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %Ln to do</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 </TS>

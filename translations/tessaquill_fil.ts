@@ -530,10 +530,6 @@
         <translation>Default, naka-off</translation>
     </message>
     <message>
-        <source>Default follows General: %1, %2 suggestions.</source>
-        <translation>Sumusunod ang default sa Pangkalahatan: %1, haba: %2.</translation>
-    </message>
-    <message>
         <source>Add a website</source>
         <translation>Magdagdag ng website</translation>
     </message>
@@ -958,10 +954,6 @@
             <numerusform>Kinukuha ng %1 ang Tab key bago ang %app, kaya mananatiling naka-pause ang %app sa iba mo pang app hanggang isara mo ito.</numerusform>
             <numerusform>Kinukuha ng %1 ang Tab key bago ang %app, kaya mananatiling naka-pause ang %app sa iba mo pang app hanggang isara mo ang mga ito.</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>%1, %2 to do</source>
-        <translation>%1, %2 pang gagawin</translation>
     </message>
     <message>
         <source>Only when I ask</source>
@@ -2257,6 +2249,21 @@
     <message>
         <source>No server answered at %1.</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Default follows General (insertion: %1, length: %2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Range: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %Ln to do</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 </TS>

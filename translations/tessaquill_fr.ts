@@ -530,10 +530,6 @@
         <translation>Par défaut, désactivé</translation>
     </message>
     <message>
-        <source>Default follows General: %1, %2 suggestions.</source>
-        <translation>Par défaut, suit Général : %1, longueur %2.</translation>
-    </message>
-    <message>
         <source>Add a website</source>
         <translation>Ajouter un site web</translation>
     </message>
@@ -958,10 +954,6 @@
             <numerusform>%1 prend la touche Tab avant %app, donc %app reste en pause dans vos autres apps jusqu&apos;à ce que vous le quittiez.</numerusform>
             <numerusform>%1 prennent la touche Tab avant %app, donc %app reste en pause dans vos autres apps jusqu&apos;à ce que vous les quittiez.</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>%1, %2 to do</source>
-        <translation>%1, %2 à faire</translation>
     </message>
     <message>
         <source>Only when I ask</source>
@@ -2257,6 +2249,21 @@
     <message>
         <source>No server answered at %1.</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Default follows General (insertion: %1, length: %2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Range: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %Ln to do</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 </TS>

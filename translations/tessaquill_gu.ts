@@ -530,10 +530,6 @@
         <translation>ડિફૉલ્ટ, બંધ</translation>
     </message>
     <message>
-        <source>Default follows General: %1, %2 suggestions.</source>
-        <translation>ડિફૉલ્ટ &quot;સામાન્ય&quot; મુજબ: %1, સૂચનોની લંબાઈ %2.</translation>
-    </message>
-    <message>
         <source>Add a website</source>
         <translation>વેબસાઇટ ઉમેરો</translation>
     </message>
@@ -958,10 +954,6 @@
             <numerusform>%1, %app પહેલાં Tab કી લઈ લે છે, તેથી તમે તેને બંધ ન કરો ત્યાં સુધી %app તમારી અન્ય ઍપમાં થોભેલું રહે છે.</numerusform>
             <numerusform>%1, %app પહેલાં Tab કી લઈ લે છે, તેથી તમે તેમને બંધ ન કરો ત્યાં સુધી %app તમારી અન્ય ઍપમાં થોભેલું રહે છે.</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>%1, %2 to do</source>
-        <translation>%1, %2 બાકી</translation>
     </message>
     <message>
         <source>Only when I ask</source>
@@ -2257,6 +2249,21 @@
     <message>
         <source>No server answered at %1.</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Default follows General (insertion: %1, length: %2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Range: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %Ln to do</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 </TS>

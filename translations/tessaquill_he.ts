@@ -530,10 +530,6 @@
         <translation>ברירת מחדל, כבוי</translation>
     </message>
     <message>
-        <source>Default follows General: %1, %2 suggestions.</source>
-        <translation>ברירת המחדל לפי „כללי”: %1, אורך הצעות %2.</translation>
-    </message>
-    <message>
         <source>Add a website</source>
         <translation>הוספת אתר</translation>
     </message>
@@ -958,10 +954,6 @@
             <numerusform>האפליקציה %1 תופסת את המקש Tab לפני %app, לכן %app נשאר מושהה באפליקציות האחרות שלך עד שיוצאים ממנה.</numerusform>
             <numerusform>האפליקציות %1 תופסות את המקש Tab לפני %app, לכן %app נשאר מושהה באפליקציות האחרות שלך עד שיוצאים מהן.</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>%1, %2 to do</source>
-        <translation>%1, עוד %2</translation>
     </message>
     <message>
         <source>Only when I ask</source>
@@ -2257,6 +2249,21 @@
     <message>
         <source>No server answered at %1.</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Default follows General (insertion: %1, length: %2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Range: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %Ln to do</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -530,10 +530,6 @@
         <translation>डिफ़ॉल्ट, बंद</translation>
     </message>
     <message>
-        <source>Default follows General: %1, %2 suggestions.</source>
-        <translation>डिफ़ॉल्ट &quot;सामान्य&quot; के अनुसार: %1, सुझाव की लंबाई %2।</translation>
-    </message>
-    <message>
         <source>Add a website</source>
         <translation>वेबसाइट जोड़ें</translation>
     </message>
@@ -958,10 +954,6 @@
             <numerusform>%1, %app से पहले Tab कुंजी ले लेता है, इसलिए जब तक आप उसे बंद नहीं करते, %app आपके दूसरे ऐप में रुका रहता है।</numerusform>
             <numerusform>%1, %app से पहले Tab कुंजी ले लेते हैं, इसलिए जब तक आप उन्हें बंद नहीं करते, %app आपके दूसरे ऐप में रुका रहता है।</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>%1, %2 to do</source>
-        <translation>%1, %2 बाक़ी</translation>
     </message>
     <message>
         <source>Only when I ask</source>
@@ -2257,6 +2249,21 @@
     <message>
         <source>No server answered at %1.</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Default follows General (insertion: %1, length: %2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Range: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %Ln to do</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -532,10 +532,6 @@
         <translation>Zadano, isključeno</translation>
     </message>
     <message>
-        <source>Default follows General: %1, %2 suggestions.</source>
-        <translation>Zadano prema Općenito: %1, prijedlozi: %2.</translation>
-    </message>
-    <message>
         <source>Add a website</source>
         <translation>Dodaj web-mjesto</translation>
     </message>
@@ -962,10 +958,6 @@
             <numerusform>%1 preuzimaju tipku Tab prije aplikacije %app pa %app ostaje pauziran u vašim drugim aplikacijama dok ih ne zatvorite.</numerusform>
             <numerusform>%1 preuzimaju tipku Tab prije aplikacije %app pa %app ostaje pauziran u vašim drugim aplikacijama dok ih ne zatvorite.</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>%1, %2 to do</source>
-        <translation>%1, preostalo: %2</translation>
     </message>
     <message>
         <source>Only when I ask</source>
@@ -2273,6 +2265,22 @@
     <message>
         <source>No server answered at %1.</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Default follows General (insertion: %1, length: %2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Range: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %Ln to do</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -528,10 +528,6 @@
         <translation>Alapértelmezés, ki</translation>
     </message>
     <message>
-        <source>Default follows General: %1, %2 suggestions.</source>
-        <translation>Az alapértelmezés az Általános lapot követi: %1, %2 javaslatok.</translation>
-    </message>
-    <message>
         <source>Add a website</source>
         <translation>Webhely hozzáadása</translation>
     </message>
@@ -954,10 +950,6 @@
         <translation>
             <numerusform>A Tab billentyűt a %app előtt foglalja le: %1. Ezért a %app szünetel a többi alkalmazásban, amíg be nem zárja.</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>%1, %2 to do</source>
-        <translation>%1, hátravan: %2</translation>
     </message>
     <message>
         <source>Only when I ask</source>
@@ -2241,6 +2233,20 @@
     <message>
         <source>No server answered at %1.</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Default follows General (insertion: %1, length: %2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Range: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %Ln to do</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 </TS>

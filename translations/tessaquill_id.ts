@@ -528,10 +528,6 @@
         <translation>Bawaan, nonaktif</translation>
     </message>
     <message>
-        <source>Default follows General: %1, %2 suggestions.</source>
-        <translation>Bawaan mengikuti Umum: %1, panjang %2.</translation>
-    </message>
-    <message>
         <source>Add a website</source>
         <translation>Tambahkan situs web</translation>
     </message>
@@ -954,10 +950,6 @@
         <translation>
             <numerusform>%1 mengambil tombol Tab sebelum %app, jadi %app tetap dijeda di aplikasi lain sampai Anda menutupnya.</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>%1, %2 to do</source>
-        <translation>%1, %2 belum selesai</translation>
     </message>
     <message>
         <source>Only when I ask</source>
@@ -2241,6 +2233,20 @@
     <message>
         <source>No server answered at %1.</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Default follows General (insertion: %1, length: %2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Range: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %Ln to do</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 </TS>

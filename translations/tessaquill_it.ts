@@ -530,10 +530,6 @@
         <translation>Predefinito, disattivato</translation>
     </message>
     <message>
-        <source>Default follows General: %1, %2 suggestions.</source>
-        <translation>Predefinito: come in Generali (%1, lunghezza %2).</translation>
-    </message>
-    <message>
         <source>Add a website</source>
         <translation>Aggiungi un sito web</translation>
     </message>
@@ -958,10 +954,6 @@
             <numerusform>%1 prende il tasto Tab prima di %app, quindi %app resta in pausa nelle altre app finché non lo chiudi.</numerusform>
             <numerusform>%1 prendono il tasto Tab prima di %app, quindi %app resta in pausa nelle altre app finché non li chiudi.</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>%1, %2 to do</source>
-        <translation>%1, %2 da fare</translation>
     </message>
     <message>
         <source>Only when I ask</source>
@@ -2257,6 +2249,21 @@
     <message>
         <source>No server answered at %1.</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Default follows General (insertion: %1, length: %2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Range: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %Ln to do</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 </TS>

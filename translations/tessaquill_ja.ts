@@ -528,10 +528,6 @@
         <translation>既定（オフ）</translation>
     </message>
     <message>
-        <source>Default follows General: %1, %2 suggestions.</source>
-        <translation>既定は「一般」に従います（%1、長さ：%2）。</translation>
-    </message>
-    <message>
         <source>Add a website</source>
         <translation>Webサイトを追加</translation>
     </message>
@@ -954,10 +950,6 @@
         <translation>
             <numerusform>%1が%appより先にTabキーを受け取るため、終了するまで%appはほかのアプリで一時停止します。</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>%1, %2 to do</source>
-        <translation>%1、残り%2件</translation>
     </message>
     <message>
         <source>Only when I ask</source>
@@ -2241,6 +2233,20 @@
     <message>
         <source>No server answered at %1.</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Default follows General (insertion: %1, length: %2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Range: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %Ln to do</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 </TS>

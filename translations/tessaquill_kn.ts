@@ -530,10 +530,6 @@
         <translation>ಡೀಫಾಲ್ಟ್, ಆಫ್</translation>
     </message>
     <message>
-        <source>Default follows General: %1, %2 suggestions.</source>
-        <translation>ಡೀಫಾಲ್ಟ್ ಸಾಮಾನ್ಯ ಸೆಟ್ಟಿಂಗ್‌ಗಳನ್ನು ಅನುಸರಿಸುತ್ತದೆ: %1, ಉದ್ದ: %2.</translation>
-    </message>
-    <message>
         <source>Add a website</source>
         <translation>ವೆಬ್‌ಸೈಟ್ ಸೇರಿಸಿ</translation>
     </message>
@@ -958,10 +954,6 @@
             <numerusform>%app ಗಿಂತ ಮೊದಲೇ %1 Tab ಕೀಯನ್ನು ತೆಗೆದುಕೊಳ್ಳುತ್ತದೆ, ಆದ್ದರಿಂದ ನೀವು ಅದನ್ನು ಮುಚ್ಚುವವರೆಗೆ ನಿಮ್ಮ ಇತರ ಆ್ಯಪ್‌ಗಳಲ್ಲಿ %app ವಿರಾಮದಲ್ಲೇ ಇರುತ್ತದೆ.</numerusform>
             <numerusform>%app ಗಿಂತ ಮೊದಲೇ %1 Tab ಕೀಯನ್ನು ತೆಗೆದುಕೊಳ್ಳುತ್ತವೆ, ಆದ್ದರಿಂದ ನೀವು ಅವುಗಳನ್ನು ಮುಚ್ಚುವವರೆಗೆ ನಿಮ್ಮ ಇತರ ಆ್ಯಪ್‌ಗಳಲ್ಲಿ %app ವಿರಾಮದಲ್ಲೇ ಇರುತ್ತದೆ.</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>%1, %2 to do</source>
-        <translation>%1, %2 ಬಾಕಿ ಇವೆ</translation>
     </message>
     <message>
         <source>Only when I ask</source>
@@ -2257,6 +2249,21 @@
     <message>
         <source>No server answered at %1.</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Default follows General (insertion: %1, length: %2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Range: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %Ln to do</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 </TS>

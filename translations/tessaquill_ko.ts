@@ -528,10 +528,6 @@
         <translation>기본값, 끔</translation>
     </message>
     <message>
-        <source>Default follows General: %1, %2 suggestions.</source>
-        <translation>기본값은 일반 설정을 따릅니다(%1, 길이: %2).</translation>
-    </message>
-    <message>
         <source>Add a website</source>
         <translation>웹사이트 추가</translation>
     </message>
@@ -954,10 +950,6 @@
         <translation>
             <numerusform>%1이(가) %app보다 먼저 Tab 키를 받기 때문에, 종료할 때까지 %app은(는) 다른 앱에서 일시 정지됩니다.</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>%1, %2 to do</source>
-        <translation>%1, %2개 남음</translation>
     </message>
     <message>
         <source>Only when I ask</source>
@@ -2241,6 +2233,20 @@
     <message>
         <source>No server answered at %1.</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Default follows General (insertion: %1, length: %2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Range: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %Ln to do</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -530,10 +530,6 @@
         <translation>ഡിഫോൾട്ട്, ഓഫ്</translation>
     </message>
     <message>
-        <source>Default follows General: %1, %2 suggestions.</source>
-        <translation>ഡിഫോൾട്ട് പൊതുവായ ക്രമീകരണം പിന്തുടരുന്നു: %1, നീളം: %2.</translation>
-    </message>
-    <message>
         <source>Add a website</source>
         <translation>വെബ്സൈറ്റ് ചേർക്കുക</translation>
     </message>
@@ -958,10 +954,6 @@
             <numerusform>%app-ന് മുമ്പേ %1 Tab കീ എടുക്കുന്നു, അതിനാൽ നിങ്ങൾ അത് അടയ്ക്കുന്നതുവരെ നിങ്ങളുടെ മറ്റ് ആപ്പുകളിൽ %app താൽക്കാലികമായി നിർത്തിയിരിക്കും.</numerusform>
             <numerusform>%app-ന് മുമ്പേ %1 Tab കീ എടുക്കുന്നു, അതിനാൽ നിങ്ങൾ അവ അടയ്ക്കുന്നതുവരെ നിങ്ങളുടെ മറ്റ് ആപ്പുകളിൽ %app താൽക്കാലികമായി നിർത്തിയിരിക്കും.</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>%1, %2 to do</source>
-        <translation>%1, %2 ബാക്കി</translation>
     </message>
     <message>
         <source>Only when I ask</source>
@@ -2257,6 +2249,21 @@
     <message>
         <source>No server answered at %1.</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Default follows General (insertion: %1, length: %2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Range: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %Ln to do</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -530,10 +530,6 @@
         <translation>डीफॉल्ट, बंद</translation>
     </message>
     <message>
-        <source>Default follows General: %1, %2 suggestions.</source>
-        <translation>डीफॉल्ट &quot;सामान्य&quot; नुसार: %1, सूचनांची लांबी %2.</translation>
-    </message>
-    <message>
         <source>Add a website</source>
         <translation>वेबसाइट जोडा</translation>
     </message>
@@ -958,10 +954,6 @@
             <numerusform>%1, %app च्या आधी Tab की घेते, म्हणून तुम्ही ते बंद करेपर्यंत %app तुमच्या इतर ॲप्समध्ये थांबलेले राहते.</numerusform>
             <numerusform>%1, %app च्या आधी Tab की घेतात, म्हणून तुम्ही ती बंद करेपर्यंत %app तुमच्या इतर ॲप्समध्ये थांबलेले राहते.</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>%1, %2 to do</source>
-        <translation>%1, %2 बाकी</translation>
     </message>
     <message>
         <source>Only when I ask</source>
@@ -2257,6 +2249,21 @@
     <message>
         <source>No server answered at %1.</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Default follows General (insertion: %1, length: %2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Range: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %Ln to do</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -530,10 +530,6 @@
         <translation>Standaard, uit</translation>
     </message>
     <message>
-        <source>Default follows General: %1, %2 suggestions.</source>
-        <translation>Standaard volgt Algemeen: %1, lengte %2.</translation>
-    </message>
-    <message>
         <source>Add a website</source>
         <translation>Een website toevoegen</translation>
     </message>
@@ -958,10 +954,6 @@
             <numerusform>%1 pakt de Tab-toets eerder dan %app, dus %app blijft in je andere apps gepauzeerd tot je het afsluit.</numerusform>
             <numerusform>%1 pakken de Tab-toets eerder dan %app, dus %app blijft in je andere apps gepauzeerd tot je ze afsluit.</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>%1, %2 to do</source>
-        <translation>%1, nog %2 te doen</translation>
     </message>
     <message>
         <source>Only when I ask</source>
@@ -2257,6 +2249,21 @@
     <message>
         <source>No server answered at %1.</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Default follows General (insertion: %1, length: %2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Range: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %Ln to do</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 </TS>

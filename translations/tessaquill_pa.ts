@@ -530,10 +530,6 @@
         <translation>ਪੂਰਵ-ਨਿਰਧਾਰਤ, ਬੰਦ</translation>
     </message>
     <message>
-        <source>Default follows General: %1, %2 suggestions.</source>
-        <translation>ਪੂਰਵ-ਨਿਰਧਾਰਤ &quot;ਆਮ&quot; ਅਨੁਸਾਰ: %1, ਸੁਝਾਵਾਂ ਦੀ ਲੰਬਾਈ %2।</translation>
-    </message>
-    <message>
         <source>Add a website</source>
         <translation>ਵੈੱਬਸਾਈਟ ਸ਼ਾਮਲ ਕਰੋ</translation>
     </message>
@@ -958,10 +954,6 @@
             <numerusform>%1, %app ਤੋਂ ਪਹਿਲਾਂ Tab ਕੁੰਜੀ ਲੈ ਲੈਂਦੀ ਹੈ, ਇਸ ਲਈ ਜਦੋਂ ਤੱਕ ਤੁਸੀਂ ਉਸ ਨੂੰ ਬੰਦ ਨਹੀਂ ਕਰਦੇ, %app ਤੁਹਾਡੀਆਂ ਹੋਰ ਐਪਾਂ ਵਿੱਚ ਰੁਕਿਆ ਰਹਿੰਦਾ ਹੈ।</numerusform>
             <numerusform>%1, %app ਤੋਂ ਪਹਿਲਾਂ Tab ਕੁੰਜੀ ਲੈ ਲੈਂਦੀਆਂ ਹਨ, ਇਸ ਲਈ ਜਦੋਂ ਤੱਕ ਤੁਸੀਂ ਉਹਨਾਂ ਨੂੰ ਬੰਦ ਨਹੀਂ ਕਰਦੇ, %app ਤੁਹਾਡੀਆਂ ਹੋਰ ਐਪਾਂ ਵਿੱਚ ਰੁਕਿਆ ਰਹਿੰਦਾ ਹੈ।</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>%1, %2 to do</source>
-        <translation>%1, %2 ਬਾਕੀ</translation>
     </message>
     <message>
         <source>Only when I ask</source>
@@ -2257,6 +2249,21 @@
     <message>
         <source>No server answered at %1.</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Default follows General (insertion: %1, length: %2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Range: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %Ln to do</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -530,10 +530,6 @@
         <translation>Padrão, desativado</translation>
     </message>
     <message>
-        <source>Default follows General: %1, %2 suggestions.</source>
-        <translation>O padrão segue Geral: %1, tamanho %2.</translation>
-    </message>
-    <message>
         <source>Add a website</source>
         <translation>Adicionar um site</translation>
     </message>
@@ -958,10 +954,6 @@
             <numerusform>%1 pega a tecla Tab antes do %app, então o %app fica pausado nos seus outros apps até você fechá-lo.</numerusform>
             <numerusform>%1 pegam a tecla Tab antes do %app, então o %app fica pausado nos seus outros apps até você fechá-los.</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>%1, %2 to do</source>
-        <translation>%1, %2 pendentes</translation>
     </message>
     <message>
         <source>Only when I ask</source>
@@ -2257,6 +2249,21 @@
     <message>
         <source>No server answered at %1.</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Default follows General (insertion: %1, length: %2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Range: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %Ln to do</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 </TS>

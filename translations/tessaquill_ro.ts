@@ -532,10 +532,6 @@
         <translation>Implicit, dezactivat</translation>
     </message>
     <message>
-        <source>Default follows General: %1, %2 suggestions.</source>
-        <translation>Implicit urmează Generale: %1, lungime %2.</translation>
-    </message>
-    <message>
         <source>Add a website</source>
         <translation>Adăugare site web</translation>
     </message>
@@ -962,10 +958,6 @@
             <numerusform>%1 preiau tasta Tab înaintea lui %app, așa că %app rămâne în pauză în celelalte aplicații până când le închideți.</numerusform>
             <numerusform>%1 preiau tasta Tab înaintea lui %app, așa că %app rămâne în pauză în celelalte aplicații până când le închideți.</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>%1, %2 to do</source>
-        <translation>%1, %2 de făcut</translation>
     </message>
     <message>
         <source>Only when I ask</source>
@@ -2273,6 +2265,22 @@
     <message>
         <source>No server answered at %1.</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Default follows General (insertion: %1, length: %2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Range: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %Ln to do</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 </TS>

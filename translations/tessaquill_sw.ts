@@ -530,10 +530,6 @@
         <translation>Chaguomsingi, imezimwa</translation>
     </message>
     <message>
-        <source>Default follows General: %1, %2 suggestions.</source>
-        <translation>Chaguomsingi inafuata Jumla: %1, urefu %2.</translation>
-    </message>
-    <message>
         <source>Add a website</source>
         <translation>Ongeza tovuti</translation>
     </message>
@@ -958,10 +954,6 @@
             <numerusform>%1 inachukua kitufe cha Tab kabla %app haijaweza, kwa hivyo %app inabaki imesitishwa katika programu zako nyingine hadi uifunge.</numerusform>
             <numerusform>%1 zinachukua kitufe cha Tab kabla %app haijaweza, kwa hivyo %app inabaki imesitishwa katika programu zako nyingine hadi uzifunge.</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>%1, %2 to do</source>
-        <translation>%1, %2 zimebaki</translation>
     </message>
     <message>
         <source>Only when I ask</source>
@@ -2257,6 +2249,21 @@
     <message>
         <source>No server answered at %1.</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Default follows General (insertion: %1, length: %2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Range: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %Ln to do</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -530,10 +530,6 @@
         <translation>இயல்பு, முடக்கம்</translation>
     </message>
     <message>
-        <source>Default follows General: %1, %2 suggestions.</source>
-        <translation>இயல்பு &quot;பொது&quot; அமைப்பைப் பின்பற்றுகிறது: %1, பரிந்துரை நீளம் %2.</translation>
-    </message>
-    <message>
         <source>Add a website</source>
         <translation>இணையதளத்தைச் சேர்</translation>
     </message>
@@ -958,10 +954,6 @@
             <numerusform>%app-க்கு முன்பே %1 Tab விசையை எடுத்துக்கொள்கிறது, எனவே நீங்கள் அதை மூடும் வரை உங்கள் மற்ற ஆப்ஸில் %app இடைநிறுத்தத்தில் இருக்கும்.</numerusform>
             <numerusform>%app-க்கு முன்பே %1 Tab விசையை எடுத்துக்கொள்கின்றன, எனவே நீங்கள் அவற்றை மூடும் வரை உங்கள் மற்ற ஆப்ஸில் %app இடைநிறுத்தத்தில் இருக்கும்.</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>%1, %2 to do</source>
-        <translation>%1, %2 மீதம்</translation>
     </message>
     <message>
         <source>Only when I ask</source>
@@ -2257,6 +2249,21 @@
     <message>
         <source>No server answered at %1.</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Default follows General (insertion: %1, length: %2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Range: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %Ln to do</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 </TS>

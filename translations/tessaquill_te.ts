@@ -530,10 +530,6 @@
         <translation>డిఫాల్ట్, ఆఫ్</translation>
     </message>
     <message>
-        <source>Default follows General: %1, %2 suggestions.</source>
-        <translation>డిఫాల్ట్ సాధారణ సెట్టింగ్‌లను అనుసరిస్తుంది: %1, పొడవు: %2.</translation>
-    </message>
-    <message>
         <source>Add a website</source>
         <translation>వెబ్‌సైట్‌ను జోడించు</translation>
     </message>
@@ -958,10 +954,6 @@
             <numerusform>%app కంటే ముందే %1 Tab కీని తీసుకుంటుంది, కాబట్టి మీరు దాన్ని మూసే వరకు మీ ఇతర యాప్‌లలో %app పాజ్‌లోనే ఉంటుంది.</numerusform>
             <numerusform>%app కంటే ముందే %1 Tab కీని తీసుకుంటాయి, కాబట్టి మీరు వాటిని మూసే వరకు మీ ఇతర యాప్‌లలో %app పాజ్‌లోనే ఉంటుంది.</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>%1, %2 to do</source>
-        <translation>%1, %2 మిగిలి ఉన్నాయి</translation>
     </message>
     <message>
         <source>Only when I ask</source>
@@ -2257,6 +2249,21 @@
     <message>
         <source>No server answered at %1.</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Default follows General (insertion: %1, length: %2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Range: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %Ln to do</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 </TS>

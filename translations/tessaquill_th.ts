@@ -528,10 +528,6 @@
         <translation>ค่าเริ่มต้น ปิด</translation>
     </message>
     <message>
-        <source>Default follows General: %1, %2 suggestions.</source>
-        <translation>ค่าเริ่มต้นตามหมวดทั่วไป: %1 ความยาว %2</translation>
-    </message>
-    <message>
         <source>Add a website</source>
         <translation>เพิ่มเว็บไซต์</translation>
     </message>
@@ -954,10 +950,6 @@
         <translation>
             <numerusform>%1 รับปุ่ม Tab ก่อน %app ดังนั้น %app จะหยุดชั่วคราวในแอปอื่นๆ ของคุณจนกว่าคุณจะปิดแอปดังกล่าว</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>%1, %2 to do</source>
-        <translation>%1 เหลืออีก %2</translation>
     </message>
     <message>
         <source>Only when I ask</source>
@@ -2241,6 +2233,20 @@
     <message>
         <source>No server answered at %1.</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Default follows General (insertion: %1, length: %2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Range: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %Ln to do</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 </TS>

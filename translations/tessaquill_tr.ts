@@ -528,10 +528,6 @@
         <translation>Varsayılan, kapalı</translation>
     </message>
     <message>
-        <source>Default follows General: %1, %2 suggestions.</source>
-        <translation>Varsayılan, Genel&apos;i izler: %1, %2 öneriler.</translation>
-    </message>
-    <message>
         <source>Add a website</source>
         <translation>Web sitesi ekle</translation>
     </message>
@@ -954,10 +950,6 @@
         <translation>
             <numerusform>%1, Tab tuşunu %app uygulamasından önce alıyor; bu yüzden siz kapatana kadar %app diğer uygulamalarınızda duraklatılmış kalır.</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>%1, %2 to do</source>
-        <translation>%1, %2 yapılacak</translation>
     </message>
     <message>
         <source>Only when I ask</source>
@@ -2241,6 +2233,20 @@
     <message>
         <source>No server answered at %1.</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Default follows General (insertion: %1, length: %2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Range: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %Ln to do</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 </TS>

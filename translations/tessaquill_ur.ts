@@ -530,10 +530,6 @@
         <translation>ڈیفالٹ، آف</translation>
     </message>
     <message>
-        <source>Default follows General: %1, %2 suggestions.</source>
-        <translation>ڈیفالٹ «عمومی» کے مطابق: %1، تجاویز کی لمبائی %2۔</translation>
-    </message>
-    <message>
         <source>Add a website</source>
         <translation>ویب سائٹ شامل کریں</translation>
     </message>
@@ -958,10 +954,6 @@
             <numerusform>ایپ %1 کلید Tab کو %app سے پہلے لے لیتی ہے، اس لیے جب تک آپ اسے بند نہ کریں، %app آپ کی دوسری ایپس میں موقوف رہتا ہے۔</numerusform>
             <numerusform>ایپس %1 کلید Tab کو %app سے پہلے لے لیتی ہیں، اس لیے جب تک آپ انہیں بند نہ کریں، %app آپ کی دوسری ایپس میں موقوف رہتا ہے۔</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>%1, %2 to do</source>
-        <translation>%1، %2 باقی</translation>
     </message>
     <message>
         <source>Only when I ask</source>
@@ -2257,6 +2249,21 @@
     <message>
         <source>No server answered at %1.</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Default follows General (insertion: %1, length: %2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Range: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %Ln to do</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 </TS>

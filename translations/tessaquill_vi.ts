@@ -528,10 +528,6 @@
         <translation>Mặc định, tắt</translation>
     </message>
     <message>
-        <source>Default follows General: %1, %2 suggestions.</source>
-        <translation>Mặc định theo mục Chung: %1, gợi ý %2.</translation>
-    </message>
-    <message>
         <source>Add a website</source>
         <translation>Thêm trang web</translation>
     </message>
@@ -954,10 +950,6 @@
         <translation>
             <numerusform>%1 nhận phím Tab trước %app, nên %app sẽ tạm dừng trong các ứng dụng khác cho đến khi bạn thoát ứng dụng đó.</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>%1, %2 to do</source>
-        <translation>%1, còn %2 việc</translation>
     </message>
     <message>
         <source>Only when I ask</source>
@@ -2241,6 +2233,20 @@
     <message>
         <source>No server answered at %1.</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Default follows General (insertion: %1, length: %2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Range: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %Ln to do</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -528,10 +528,6 @@
         <translation>默认，关</translation>
     </message>
     <message>
-        <source>Default follows General: %1, %2 suggestions.</source>
-        <translation>默认跟随“通用”：%1，长度：%2。</translation>
-    </message>
-    <message>
         <source>Add a website</source>
         <translation>添加网站</translation>
     </message>
@@ -954,10 +950,6 @@
         <translation>
             <numerusform>%1 会抢在 %app 之前接收 Tab 键，因此在你将其退出之前，%app 会在其他应用中保持暂停。</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>%1, %2 to do</source>
-        <translation>%1，还剩 %2 项</translation>
     </message>
     <message>
         <source>Only when I ask</source>
@@ -2241,6 +2233,20 @@
     <message>
         <source>No server answered at %1.</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Default follows General (insertion: %1, length: %2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Range: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %Ln to do</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 </TS>

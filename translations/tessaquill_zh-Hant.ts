@@ -528,10 +528,6 @@
         <translation>預設，關閉</translation>
     </message>
     <message>
-        <source>Default follows General: %1, %2 suggestions.</source>
-        <translation>預設依照「一般」：%1，長度：%2。</translation>
-    </message>
-    <message>
         <source>Add a website</source>
         <translation>新增網站</translation>
     </message>
@@ -954,10 +950,6 @@
         <translation>
             <numerusform>%1 會比 %app 先接收 Tab 鍵，因此在你將其結束之前，%app 會在其他應用程式中保持暫停。</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>%1, %2 to do</source>
-        <translation>%1，還有 %2 項</translation>
     </message>
     <message>
         <source>Only when I ask</source>
@@ -2241,6 +2233,20 @@
     <message>
         <source>No server answered at %1.</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Default follows General (insertion: %1, length: %2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Range: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %Ln to do</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 </TS>
