@@ -13,7 +13,8 @@
 // Generation and the trace take turns with the reference tools, so a busy machine slows both alike.
 // The models are written by tq-gguf-gen into the build tree the first time (0.3 and 1.1 GB).
 // Environment: TQ_BENCH_THREADS (the fixed count compared, default 4), TQ_BENCH_MODEL (use this
-// GGUF file instead), TQ_BENCH_ONLY (250m or 1b), TQ_BENCH_VERBOSE.
+// GGUF file instead), TQ_BENCH_ONLY (250m or 1b), TQ_BENCH_TRACE_KEYS (replay only the first N
+// keystrokes of the trace, for a busy machine), TQ_BENCH_VERBOSE.
 
 #include "engines/LlamaRuntime.h"
 
@@ -54,6 +55,12 @@ int fixedThreads()
 {
     const int t = qEnvironmentVariableIntValue("TQ_BENCH_THREADS");
     return t > 0 ? t : 4;
+}
+
+int traceKeys()
+{
+    const int n = qEnvironmentVariableIntValue("TQ_BENCH_TRACE_KEYS");
+    return n > 0 ? std::min(n, int(kTyped.size())) : int(kTyped.size());
 }
 
 double nowMs()
@@ -491,7 +498,7 @@ void runTrace(Figures& f, Trace& t, int threads, double wordFloor)
     t.ours.clear();
     t.server.clear();
     double tokens = 0, ourTokens = 0;
-    for (int i = 1; i <= kTyped.size(); ++i) {
+    for (int i = 1; i <= traceKeys(); ++i) {
         const QString typed = kTyped.left(i);
         for (int turn = 0; turn < 2; ++turn) {
             const double start = nowMs();
@@ -518,8 +525,8 @@ void runTrace(Figures& f, Trace& t, int threads, double wordFloor)
                              out.generatedTokens);
         }
     }
-    t.oursTokens = ourTokens / double(kTyped.size());
-    t.serverTokens = tokens / double(kTyped.size());
+    t.oursTokens = ourTokens / double(traceKeys());
+    t.serverTokens = tokens / double(traceKeys());
 }
 
 // The keystroke trace with the same work as the server at the fixed count and at the runtime's
@@ -577,7 +584,7 @@ void printSummary(const Figures& f)
                 verdict(ratio(f.oursGenTps, f.benchTgDepth) >= 0.95));
     std::printf("  keystroke trace (%lld requests, %d tokens each at most), taking turns with llama-server at the "
                 "same threads\n",
-                static_cast<long long>(kTyped.size()), kTraceMaxTokens);
+                static_cast<long long>(traceKeys()), kTraceMaxTokens);
     std::printf("    %-38s %10s %10s %8s %10s %10s %8s %8s\n", "", "p50 ms", "p90 ms", "tokens", "server p50",
                 "server p90", "tokens", "p50/srv");
     const char* names[3] = {"same work", "same work", "built-in settings"};
