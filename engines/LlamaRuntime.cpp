@@ -40,7 +40,7 @@ constexpr std::size_t kKeptMinimum = 64;
 constexpr double kThreadsTolerance = 1.05;
 // A batch of up to this many tokens (the tail of a prompt after a keystroke) costs about what one
 // token does: reading the weights bounds it, so it runs on the generation threads.
-constexpr int kSmallBatch = 8;
+constexpr int kSmallBatch = 4;
 
 std::size_t commonPrefix(const std::vector<LlamaRuntime::Token>& a, const std::vector<LlamaRuntime::Token>& b)
 {
