@@ -4,15 +4,17 @@
 // tokens each, side by side in one run:
 //   - a cold request with 4 threads (the library's default) and with the runtime's own choice,
 //     and llama-server's cold request at the same threads;
-//   - the next word (one more typed word: prefix reuse) and the return to a field after two
-//     other fields (the kept prompt state), each as a share of the cold request;
+//   - the next word (one more typed word: prefix reuse, the median of five taking turns with
+//     llama-server) and the return to a field after two other fields (the kept prompt state);
 //   - generation speed against llama-bench's at the same depth and threads;
 //   - a keystroke trace replayed through the runtime and through llama-server's
-//     /v1/completions with cache_prompt, at the same threads.
+//     /v1/completions with cache_prompt, at the fixed count and at the runtime's own, with the
+//     same work as the server, and with the built-in provider's settings at its own.
 // Generation and the trace take turns with the reference tools, so a busy machine slows both alike.
 // The models are written by tq-gguf-gen into the build tree the first time (0.3 and 1.1 GB).
 // Environment: TQ_BENCH_THREADS (the fixed count compared, default 4), TQ_BENCH_MODEL (use this
-// GGUF file instead), TQ_BENCH_ONLY (250m or 1b), TQ_BENCH_VERBOSE.
+// GGUF file instead), TQ_BENCH_ONLY (250m or 1b), TQ_BENCH_TRACE_KEYS (replay only the first N
+// keystrokes of the trace, for a busy machine), TQ_BENCH_VERBOSE.
 
 #include "engines/LlamaRuntime.h"
 
@@ -53,6 +55,12 @@ int fixedThreads()
 {
     const int t = qEnvironmentVariableIntValue("TQ_BENCH_THREADS");
     return t > 0 ? t : 4;
+}
+
+int traceKeys()
+{
+    const int n = qEnvironmentVariableIntValue("TQ_BENCH_TRACE_KEYS");
+    return n > 0 ? std::min(n, int(kTyped.size())) : int(kTyped.size());
 }
 
 double nowMs()
@@ -130,6 +138,13 @@ QString sentence(std::mt19937& rng)
     return s + QStringLiteral(".");
 }
 
+// One keystroke trace: milliseconds per request of the runtime and of llama-server.
+struct Trace {
+    LlamaRuntime::Threads threads;
+    std::vector<double> ours, server;
+    double oursTokens = 0, serverTokens = 0;
+};
+
 // Results of one model.
 struct Figures {
     QString label;
@@ -146,10 +161,9 @@ struct Figures {
     double returnMs = 0;
     int returnReused = 0;
     double benchPp[2] = {0, 0}, benchTgDepth = 0, oursGenTps = 0;
-    // The runtime's trace with the same work as the server (index 0: no new-word floor) and
-    // with the built-in provider's settings (index 1: floor 0.15), at the runtime's own threads.
-    std::vector<double> oursTrace[2], serverTrace;
-    double oursTraceTokens[2] = {0, 0}, serverTraceTokens = 0;
+    // Keystroke traces: the same work as the server at the fixed count and at the runtime's own,
+    // and the built-in provider's settings at its own.
+    Trace trace[3];
     QString serverError;
 };
 
@@ -354,44 +368,58 @@ void noteError(Figures& f, const QString& error)
         f.serverError = error;
 }
 
-// The cold request and the next word: llama-server first, then a fresh runtime, at the fixed
-// count and at the runtime's own; with the own count also the return to the first field after
+// The cold request and the next word at the fixed count and at the runtime's own: llama-server's
+// cold request, then a fresh runtime's; then five next words, one at a time, taking turns with
+// the server (the median counts). With the own count also the return to the first field after
 // two others.
 void BM_Cold(benchmark::State& state, Figures* f)
 {
+    static const QStringList words{QStringLiteral(" should"), QStringLiteral(" be"), QStringLiteral(" able"),
+                                   QStringLiteral(" to"), QStringLiteral(" meet")};
     for (auto _ : state) {
         const int counts[2][2] = {{fixedThreads(), fixedThreads()}, {f->machine.generation, f->machine.batch}};
-        const QString first = f->prompt[0] + QStringLiteral(" We");
-        const QString next = first + QStringLiteral(" should");
         for (int k = 0; k < 2; ++k) {
-            {
-                Server server(*f, counts[k][0], counts[k][1]);
-                if (!server.up()) {
-                    state.SkipWithError("llama-server did not start");
-                    return;
-                }
-                QString error;
-                double t = nowMs();
-                server.complete(first, error);
-                f->serverCold[k] = nowMs() - t;
-                t = nowMs();
-                server.complete(next, error);
-                f->serverWord[k] = nowMs() - t;
-                noteError(*f, error);
+            Server server(*f, counts[k][0], counts[k][1]);
+            if (!server.up()) {
+                state.SkipWithError("llama-server did not start");
+                return;
             }
+            QString text = f->prompt[0] + QStringLiteral(" We");
+            QString error;
+            double t = nowMs();
+            server.complete(text, error);
+            f->serverCold[k] = nowMs() - t;
+            noteError(*f, error);
+
             LlamaRuntime rt(kContextTokens, k == 0 ? fixedThreads() : 0);
             const auto info = onQueue(rt, [&] { return rt.load(f->path); });
             if (k == 1)
                 f->loadSeconds = info ? info->seconds : 0;
-            double t = nowMs();
-            const auto cold = onQueue(rt, [&, j = makeJob(rt, *f, first, kTraceMaxTokens)] { return rt.generate(j); });
+            t = nowMs();
+            const auto cold = onQueue(rt, [&, j = makeJob(rt, *f, text, kTraceMaxTokens)] { return rt.generate(j); });
             f->cold[k] = nowMs() - t;
             f->promptTokens = cold.promptTokens;
             f->promptTps[k] = cold.promptTokens / (cold.promptMilliseconds / 1000.0);
-            t = nowMs();
-            const auto word = onQueue(rt, [&, j = makeJob(rt, *f, next, kTraceMaxTokens)] { return rt.generate(j); });
-            f->word[k] = nowMs() - t;
-            f->wordReused[k] = word.reusedTokens;
+
+            std::vector<double> ours, theirs;
+            for (int w = 0; w < words.size(); ++w) {
+                text += words[w];
+                for (int turn = 0; turn < 2; ++turn) {
+                    t = nowMs();
+                    if ((w + turn) % 2 == 0) {
+                        server.complete(text, error);
+                        theirs.push_back(nowMs() - t);
+                        noteError(*f, error);
+                        continue;
+                    }
+                    const auto word =
+                        onQueue(rt, [&, j = makeJob(rt, *f, text, kTraceMaxTokens)] { return rt.generate(j); });
+                    ours.push_back(nowMs() - t);
+                    f->wordReused[k] = word.reusedTokens;
+                }
+            }
+            f->word[k] = percentile(ours, 0.5);
+            f->serverWord[k] = percentile(theirs, 0.5);
             if (k == 0)
                 continue;
             for (int field = 1; field < 3; ++field)
@@ -399,7 +427,7 @@ void BM_Cold(benchmark::State& state, Figures* f)
                     return rt.generate(j);
                 });
             t = nowMs();
-            const auto back = onQueue(rt, [&, j = makeJob(rt, *f, next + QStringLiteral(" be"), kTraceMaxTokens)] {
+            const auto back = onQueue(rt, [&, j = makeJob(rt, *f, text + QStringLiteral(" the"), kTraceMaxTokens)] {
                 return rt.generate(j);
             });
             f->returnMs = nowMs() - t;
@@ -445,66 +473,75 @@ void BM_Generation(benchmark::State& state, Figures* f)
     state.counters["llama_bench_tok_s"] = f->benchTgDepth;
 }
 
-// The keystroke trace through llama-server and through two runtimes (the same work as the
-// server, and the built-in provider's settings), at the runtime's own threads, taking turns
-// request by request.
+// One keystroke trace: a runtime and llama-server at the same threads, taking turns request by
+// request (who goes first alternates). Only one runtime lives in the process while it runs:
+// every runtime's worker keeps an OpenMP team, and once a process holds more OpenMP threads than
+// the machine has CPUs, libgomp stops spinning at its barriers and sleeps in the kernel at each
+// one, which slows every decode of every team (the server, alone in its process, never is).
+void runTrace(Figures& f, Trace& t, int threads, double wordFloor)
+{
+    const int generation = threads > 0 ? threads : f.machine.generation;
+    const int batch = threads > 0 ? threads : f.machine.batch;
+    t.threads = {batch, generation};
+    Server server(f, generation, batch);
+    if (!server.up()) {
+        noteError(f, QStringLiteral("llama-server did not start"));
+        return;
+    }
+    QString error;
+    // The field as it was before typing: cold requests are not part of the trace.
+    server.complete(f.prompt[0], error);
+    noteError(f, error);
+    LlamaRuntime rt(kContextTokens, threads);
+    onQueue(rt, [&] { rt.load(f.path); });
+    onQueue(rt, [&, j = makeJob(rt, f, f.prompt[0], kTraceMaxTokens)] { return rt.generate(j); });
+    t.ours.clear();
+    t.server.clear();
+    double tokens = 0, ourTokens = 0;
+    for (int i = 1; i <= traceKeys(); ++i) {
+        const QString typed = kTyped.left(i);
+        for (int turn = 0; turn < 2; ++turn) {
+            const double start = nowMs();
+            if ((i + turn) % 2 == 0) {
+                QString failure;
+                const int n = server.complete(f.prompt[0] + typed, failure);
+                t.server.push_back(nowMs() - start);
+                noteError(f, failure);
+                if (!failure.isEmpty() && qEnvironmentVariableIsSet("TQ_BENCH_VERBOSE"))
+                    std::fprintf(stderr, "keystroke %d: %s\n", i, qPrintable(failure));
+                tokens += std::max(n, 0);
+                if (qEnvironmentVariableIsSet("TQ_BENCH_VERBOSE"))
+                    std::fprintf(stderr, "keystroke %d (llama-server): %.1f ms, generated %d\n", i, t.server.back(),
+                                 n);
+                continue;
+            }
+            const auto job = keystrokeJob(rt, f, typed, wordFloor);
+            const auto out = onQueue(rt, [&] { return rt.generate(job); });
+            t.ours.push_back(nowMs() - start);
+            ourTokens += out.generatedTokens;
+            if (qEnvironmentVariableIsSet("TQ_BENCH_VERBOSE"))
+                std::fprintf(stderr, "keystroke %d (runtime): %.1f ms, prompt %d (%.1f ms), reused %d, generated %d\n",
+                             i, t.ours.back(), out.promptTokens, out.promptMilliseconds, out.reusedTokens,
+                             out.generatedTokens);
+        }
+    }
+    t.oursTokens = ourTokens / double(traceKeys());
+    t.serverTokens = tokens / double(traceKeys());
+}
+
+// The keystroke trace with the same work as the server at the fixed count and at the runtime's
+// own, and with the built-in provider's settings (new-word floor 0.15) at its own.
 void BM_KeystrokeTrace(benchmark::State& state, Figures* f)
 {
     for (auto _ : state) {
-        Server server(*f, f->machine.generation, f->machine.batch);
-        if (!server.up()) {
-            f->serverError = QStringLiteral("llama-server did not start");
-            state.SkipWithError("llama-server did not start");
-            return;
-        }
-        QString error;
-        // The field as it was before typing: cold requests are not part of the trace.
-        server.complete(f->prompt[0], error);
-        noteError(*f, error);
-        LlamaRuntime same(kContextTokens, 0), product(kContextTokens, 0);
-        LlamaRuntime* runtimes[2] = {&same, &product};
-        for (LlamaRuntime* rt : runtimes) {
-            onQueue(*rt, [&] { rt->load(f->path); });
-            onQueue(*rt, [&, j = makeJob(*rt, *f, f->prompt[0], kTraceMaxTokens)] { return rt->generate(j); });
-        }
-        f->serverTrace.clear();
-        f->oursTrace[0].clear();
-        f->oursTrace[1].clear();
-        double tokens = 0, ourTokens[2] = {0, 0};
-        for (int i = 1; i <= kTyped.size(); ++i) {
-            const QString typed = kTyped.left(i);
-            for (int turn = 0; turn < 3; ++turn) {
-                const int who = (i + turn) % 3; // rotate who goes first
-                const double t = nowMs();
-                if (who == 2) {
-                    QString failure;
-                    const int n = server.complete(f->prompt[0] + typed, failure);
-                    f->serverTrace.push_back(nowMs() - t);
-                    noteError(*f, failure);
-                    if (!failure.isEmpty() && qEnvironmentVariableIsSet("TQ_BENCH_VERBOSE"))
-                        std::fprintf(stderr, "keystroke %d: %s\n", i, qPrintable(failure));
-                    tokens += std::max(n, 0);
-                    continue;
-                }
-                LlamaRuntime& rt = *runtimes[who];
-                const auto job = keystrokeJob(rt, *f, typed, who == 1 ? 0.15 : 0.0);
-                const auto out = onQueue(rt, [&] { return rt.generate(job); });
-                f->oursTrace[who].push_back(nowMs() - t);
-                ourTokens[who] += out.generatedTokens;
-                if (qEnvironmentVariableIsSet("TQ_BENCH_VERBOSE"))
-                    std::fprintf(stderr, "keystroke %d (%s): %.1f ms, prompt %d, reused %d, generated %d\n", i,
-                                 who ? "built-in settings" : "same work", f->oursTrace[who].back(), out.promptTokens,
-                                 out.reusedTokens, out.generatedTokens);
-            }
-        }
-        f->oursTraceTokens[0] = ourTokens[0] / double(kTyped.size());
-        f->oursTraceTokens[1] = ourTokens[1] / double(kTyped.size());
-        f->serverTraceTokens = tokens / double(kTyped.size());
-        state.SetIterationTime(percentile(f->serverTrace, 0.5) / 1000.0);
+        runTrace(*f, f->trace[0], fixedThreads(), 0.0);
+        runTrace(*f, f->trace[1], 0, 0.0);
+        runTrace(*f, f->trace[2], 0, 0.15);
+        state.SetIterationTime(percentile(f->trace[1].server, 0.5) / 1000.0);
     }
-    state.counters["server_p50_ms"] = percentile(f->serverTrace, 0.5);
-    state.counters["same_work_p50_ms"] = percentile(f->oursTrace[0], 0.5);
-    state.counters["built_in_p50_ms"] = percentile(f->oursTrace[1], 0.5);
+    state.counters["server_p50_ms"] = percentile(f->trace[1].server, 0.5);
+    state.counters["same_work_p50_ms"] = percentile(f->trace[1].ours, 0.5);
+    state.counters["built_in_p50_ms"] = percentile(f->trace[2].ours, 0.5);
 }
 
 void printSummary(const Figures& f)
@@ -528,7 +565,7 @@ void printSummary(const Figures& f)
                 ratio(f.cold[1], f.serverCold[1]));
     std::printf("  prompt speed                  %7.0f tok/s %7.0f tok/s  (llama-bench pp%d: %.0f / %.0f tok/s)\n",
                 f.promptTps[0], f.promptTps[1], kPromptTokens, f.benchPp[0], f.benchPp[1]);
-    std::printf("  next word                     %9.1f ms %9.1f ms  (%d tokens reused)\n", f.word[0], f.word[1],
+    std::printf("  next word (median of 5)       %9.1f ms %9.1f ms  (%d tokens reused)\n", f.word[0], f.word[1],
                 f.wordReused[1]);
     std::printf("  llama-server next word        %9.1f ms %9.1f ms\n", f.serverWord[0], f.serverWord[1]);
     std::printf("  next word / llama-server      %12.3f %12.3f  target <= 1.0: %s\n", ratio(f.word[0], f.serverWord[0]),
@@ -545,21 +582,29 @@ void printSummary(const Figures& f)
                 "target >= 0.95: %s\n",
                 kPromptTokens, f.machine.generation, f.oursGenTps, f.benchTgDepth, ratio(f.oursGenTps, f.benchTgDepth),
                 verdict(ratio(f.oursGenTps, f.benchTgDepth) >= 0.95));
-    const double server = percentile(f.serverTrace, 0.5);
-    std::printf("  keystroke trace at own threads (%lld requests, %d tokens each at most)\n",
-                static_cast<long long>(kTyped.size()), kTraceMaxTokens);
-    std::printf("    llama-server                 p50 %8.1f ms  p90 %8.1f ms  (%.1f tokens per request)\n", server,
-                percentile(f.serverTrace, 0.9), f.serverTraceTokens);
-    const char* names[2] = {"runtime, same work", "runtime, built-in settings"};
-    for (int k = 0; k < 2; ++k) {
-        const double ours = percentile(f.oursTrace[k], 0.5);
-        std::printf("    %-28s p50 %8.1f ms  p90 %8.1f ms  (%.1f tokens per request)  ratio %.3f\n", names[k], ours,
-                    percentile(f.oursTrace[k], 0.9), f.oursTraceTokens[k], ratio(ours, server));
+    std::printf("  keystroke trace (%lld requests, %d tokens each at most), taking turns with llama-server at the "
+                "same threads\n",
+                static_cast<long long>(traceKeys()), kTraceMaxTokens);
+    std::printf("    %-38s %10s %10s %8s %10s %10s %8s %8s\n", "", "p50 ms", "p90 ms", "tokens", "server p50",
+                "server p90", "tokens", "p50/srv");
+    const char* names[3] = {"same work", "same work", "built-in settings"};
+    double ratios[3] = {0, 0, 0};
+    for (int k = 0; k < 3; ++k) {
+        const Trace& t = f.trace[k];
+        const double server = percentile(t.server, 0.5);
+        ratios[k] = ratio(percentile(t.ours, 0.5), server);
+        const QString label = QStringLiteral("%1, %2/%3 threads%4")
+                                  .arg(QString::fromLatin1(names[k]))
+                                  .arg(t.threads.batch)
+                                  .arg(t.threads.generation)
+                                  .arg(k == 0 ? QStringLiteral(" (fixed)") : QStringLiteral(" (own)"));
+        std::printf("    %-38s %10.1f %10.1f %8.1f %10.1f %10.1f %8.1f %8.3f\n", qPrintable(label),
+                    percentile(t.ours, 0.5), percentile(t.ours, 0.9), t.oursTokens, server, percentile(t.server, 0.9),
+                    t.serverTokens, ratios[k]);
     }
-    const double same = ratio(percentile(f.oursTrace[0], 0.5), server);
-    const double product = ratio(percentile(f.oursTrace[1], 0.5), server);
-    std::printf("    target same work <= 1.0: %s; built-in settings <= 0.8: %s\n",
-                verdict(server > 0 && same > 0 && same <= 1.0), verdict(server > 0 && product > 0 && product <= 0.8));
+    std::printf("    target same work <= 1.0 at both: %s; built-in settings <= 0.8: %s\n",
+                verdict(ratios[0] > 0 && ratios[1] > 0 && ratios[0] <= 1.0 && ratios[1] <= 1.0),
+                verdict(ratios[2] > 0 && ratios[2] <= 0.8));
     std::printf("  llama-server errors: %s\n", f.serverError.isEmpty() ? "none" : qPrintable(f.serverError));
 }
 

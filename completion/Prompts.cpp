@@ -3,6 +3,7 @@
 #include "platform/Chars.h"
 #include "platform/Text.h"
 
+#include <QRegularExpression>
 #include <QStringList>
 
 namespace tq {
@@ -29,6 +30,19 @@ QString cutTail(QStringView value, int cutAt, int limit)
 }
 
 QString quoted(const QString& s) { return kQuote + s + kQuote; }
+
+// The title without an editor's mark for unsaved changes ("*notes.txt - Mousepad",
+// "● notes.md - Code", "notes.txt * — Kate"): the mark appears with the first key typed into a
+// saved document, and the title comes before the text, so it would change the prompt's start.
+QString withoutModifiedMark(const QString& title)
+{
+    static const QRegularExpression leading(QStringLiteral("^(?:[*\u25CF\u2022]\\s*)+"));
+    static const QRegularExpression lone(QStringLiteral("\\s+\\*(?=\\s+[-\u2013\u2014|\u00B7]\\s|\\s*$)"));
+    QString out = title;
+    out.remove(leading);
+    out.remove(lone);
+    return out;
+}
 
 } // namespace
 
@@ -71,7 +85,7 @@ QString PromptBuilder::instructPrompt(const QString& typed, const PromptContext&
     if (ctx.appName)
         lines << QStringLiteral("App: ") + *ctx.appName;
     if (ctx.windowTitle)
-        lines << QStringLiteral("Window: ") + cutHead(*ctx.windowTitle, 121, 120);
+        lines << QStringLiteral("Window: ") + cutHead(withoutModifiedMark(*ctx.windowTitle), 121, 120);
     if (ctx.domain)
         lines << QStringLiteral("Website: ") + *ctx.domain;
     if (ctx.now)
@@ -126,7 +140,7 @@ QString PromptBuilder::rawPrompt(const QString& typed, const PromptContext& ctx)
     if (ctx.appName)
         where << *ctx.appName;
     if (ctx.windowTitle)
-        where << cutHead(*ctx.windowTitle, 101, 100);
+        where << cutHead(withoutModifiedMark(*ctx.windowTitle), 101, 100);
     if (ctx.domain)
         where << *ctx.domain;
     if (!where.isEmpty())

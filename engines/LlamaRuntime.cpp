@@ -38,6 +38,9 @@ constexpr std::size_t kNewPrompt = 32;
 constexpr std::size_t kKeptMinimum = 64;
 // Generation thread counts within this share of the fastest count as fast; the fewest wins.
 constexpr double kThreadsTolerance = 1.05;
+// A batch of up to this many tokens (the tail of a prompt after a keystroke) costs about what one
+// token does: reading the weights bounds it, so it runs on the generation threads.
+constexpr int kSmallBatch = 4;
 
 std::size_t commonPrefix(const std::vector<LlamaRuntime::Token>& a, const std::vector<LlamaRuntime::Token>& b)
 {
@@ -236,6 +239,7 @@ std::optional<LlamaRuntime::LoadInfo> LlamaRuntime::load(const std::string& path
     loads_.fetch_add(1);
     inUse_ = chooseThreads();
     llama_set_n_threads(context_.get(), inUse_.generation, inUse_.batch);
+    batchThreadsSet_ = inUse_.batch;
 
     // Warm-up: tables, then one small decode so the first real request pays no set-up.
     buildPieceTables();
@@ -556,6 +560,14 @@ int LlamaRuntime::decode(Token* tokens, int count)
 {
     if (decodeObserver_)
         decodeObserver_(count);
+    // The library takes the batch count for every batch of two tokens or more. Keeping a small one
+    // on the generation count also keeps OpenMP's team one size between the keystroke's tail and
+    // the tokens generated after it, instead of ending and starting threads at each change.
+    const int batchThreads = count <= kSmallBatch ? inUse_.generation : inUse_.batch;
+    if (batchThreads > 0 && batchThreads != batchThreadsSet_) {
+        llama_set_n_threads(context_.get(), inUse_.generation, batchThreads);
+        batchThreadsSet_ = batchThreads;
+    }
     return llama_decode(context_.get(), llama_batch_get_one(tokens, count));
 }
 

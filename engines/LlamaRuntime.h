@@ -202,6 +202,7 @@ private:
     std::size_t keptBytes_ = 0;
     std::size_t keptBudget_ = 0;
     Threads inUse_;
+    int batchThreadsSet_ = 0; // the context's batch count now
     std::vector<Bytes> pieceTable_;
     std::unordered_map<std::uint8_t, std::vector<Token>> byFirstByte_;
     std::unordered_map<std::uint16_t, std::vector<Token>> byFirstTwo_;

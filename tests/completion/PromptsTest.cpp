@@ -166,6 +166,29 @@ TEST(Prompts, RawPromptWithWindowTitle)
     EXPECT_EQ(PromptBuilder::rawPrompt(QString(), ctx), QStringLiteral("[Context] Mail \u00B7 Re: Lunch on Friday\n\n"));
 }
 
+// An editor's mark for unsaved changes leaves the title, so the first key typed into a saved
+// document does not change the start of the prompt.
+TEST(Prompts, WindowTitleWithoutModifiedMark)
+{
+    const struct {
+        QString title, shown;
+    } cases[] = {
+        {"*Untitled 1 - Mousepad", "Untitled 1 - Mousepad"},
+        {QStringLiteral("\u25CF notes.md - Code"), "notes.md - Code"},
+        {QStringLiteral("notes.txt * \u2014 Kate"), QStringLiteral("notes.txt \u2014 Kate")},
+        {"notes.txt *", "notes.txt"},
+        {"2 * 3 = 6 - Calculator", "2 * 3 = 6 - Calculator"},
+        {"Re: Lunch", "Re: Lunch"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.title.toStdString());
+        PromptContext ctx;
+        ctx.windowTitle = c.title;
+        EXPECT_EQ(PromptBuilder::rawPrompt("x", ctx), "[Context] " + c.shown + "\n\nx");
+        EXPECT_TRUE(PromptBuilder::instructPrompt("x", ctx).contains("Window: " + c.shown + "\n"));
+    }
+}
+
 TEST(Prompts, RawPromptWithEveryLineFlattenedAndCut)
 {
     PromptContext ctx;
