@@ -1,9 +1,9 @@
 #include "completion/Prompts.h"
 
+#include "field/WindowTitle.h"
 #include "platform/Chars.h"
 #include "platform/Text.h"
 
-#include <QRegularExpression>
 #include <QStringList>
 
 namespace tq {
@@ -30,19 +30,6 @@ QString cutTail(QStringView value, int cutAt, int limit)
 }
 
 QString quoted(const QString& s) { return kQuote + s + kQuote; }
-
-// The title without an editor's mark for unsaved changes ("*notes.txt - Mousepad",
-// "● notes.md - Code", "notes.txt * — Kate"): the mark appears with the first key typed into a
-// saved document, and the title comes before the text, so it would change the prompt's start.
-QString withoutModifiedMark(const QString& title)
-{
-    static const QRegularExpression leading(QStringLiteral("^(?:[*\u25CF\u2022]\\s*)+"));
-    static const QRegularExpression lone(QStringLiteral("\\s+\\*(?=\\s+[-\u2013\u2014|\u00B7]\\s|\\s*$)"));
-    QString out = title;
-    out.remove(leading);
-    out.remove(lone);
-    return out;
-}
 
 } // namespace
 

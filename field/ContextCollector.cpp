@@ -1,6 +1,7 @@
 #include "field/ContextCollector.h"
 
 #include "field/AXElement.h"
+#include "field/WindowTitle.h"
 #include "platform/Accessibility.h"
 #include "platform/ActiveApp.h"
 #include "platform/Chars.h"
@@ -127,7 +128,7 @@ ContextCollector::~ContextCollector() = default;
 
 QString ContextCollector::windowKey(const FieldSnapshot& snapshot)
 {
-    return snapshot.bundleID + QLatin1Char('|') + snapshot.windowTitle.value_or(QString());
+    return snapshot.bundleID + QLatin1Char('|') + withoutModifiedMark(snapshot.windowTitle.value_or(QString()));
 }
 
 PromptContext ContextCollector::context(const FieldSnapshot& snapshot, const std::optional<QString>& aboutWriter,

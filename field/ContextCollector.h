@@ -69,7 +69,7 @@ public:
     static QString dateLine(const QDateTime& date);
     // First word of a full name when it looks like a person's first name.
     static std::optional<QString> firstName(const QString& fullName);
-    // The window key of a snapshot: bundle id, "|", window title.
+    // The window key of a snapshot: bundle id, "|", window title without its unsaved-changes mark.
     static QString windowKey(const FieldSnapshot& snapshot);
 
     // Answered by the engine and the application model.

@@ -188,6 +188,17 @@ TEST_F(ContextCollectorTest, OurPasteAndTheRestoredClipboardAreNotNewCopies)
     EXPECT_FALSE(collector->recentClipboard());
 }
 
+TEST_F(ContextCollectorTest, TheUnsavedMarkKeepsTheWindowsScreenText)
+{
+    FieldSnapshot saved = field();
+    saved.windowTitle = QStringLiteral("notes.txt - Mousepad");
+    FieldSnapshot typedInto = saved;
+    typedInto.windowTitle = QStringLiteral("*notes.txt - Mousepad");
+    EXPECT_EQ(ContextCollector::windowKey(typedInto), ContextCollector::windowKey(saved));
+    typedInto.windowTitle = QStringLiteral("other.txt - Mousepad");
+    EXPECT_NE(ContextCollector::windowKey(typedInto), ContextCollector::windowKey(saved));
+}
+
 TEST_F(ContextCollectorTest, DateLinePartsOfTheDay)
 {
     auto part = [](int h, int m) {
