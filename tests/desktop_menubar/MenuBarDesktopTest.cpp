@@ -13,6 +13,7 @@
 #include "desktop_menubar/StatusNotifierHost.h"
 
 #include <QImage>
+#include <QJsonArray>
 #include <QJsonObject>
 #include <QProcess>
 #include <QStandardPaths>
@@ -350,6 +351,30 @@ TEST_F(MenuBarDesktop, StatusNotifierItemShowsTodaysCountBesideTheIcon)
     EXPECT_TRUE(waitFor([&] { return host.labelSignals.endsWith(QString()); }, 3000)) << host.labelSignals.join(",").toStdString();
     EXPECT_FALSE(program.settings().value("showWordCountInMenuBar").toBool());
 }
+
+// The panel in one language of each script: its own words, nothing cut off its width.
+class PanelInScripts : public MenuBarDesktop, public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(PanelInScripts, OpensInTheLanguage)
+{
+    startTrayer();
+    QJsonObject values = firstRunDone(quietSettings(program.serverURL()));
+    values.insert("AppleLanguages", QJsonArray{QString::fromLatin1(GetParam())});
+    ASSERT_TRUE(program.writeSettings(values));
+    startApp();
+    QString icon;
+    ASSERT_TRUE(waitFor([&] { return !(icon = iconWindow()).isEmpty(); }, 15000)) << appLog().toStdString();
+    click(windowGeometry(icon).center());
+    QString panel;
+    ASSERT_TRUE(waitFor([&] { return !(panel = panelWindow()).isEmpty(); }, 5000)) << appLog().toStdString();
+    QTest::qWait(400);
+    screenshot(QStringLiteral("menubar-panel-%1.png").arg(QLatin1String(GetParam())));
+    // No English row title is left.
+    EXPECT_FALSE(control([](const Control& c) { return c.title == "Open Playground" || c.title == "Pause Everywhere"; }));
+    run("xdotool", {"key", "Escape"});
+}
+
+INSTANTIATE_TEST_SUITE_P(Scripts, PanelInScripts, ::testing::Values("ar", "ja", "hi", "th", "ru"));
 
 } // namespace
 } // namespace tq

@@ -17,6 +17,7 @@
 #include <QEvent>
 #include <QFontMetricsF>
 #include <QPainter>
+#include <QTextOption>
 #include <QPainterPath>
 #include <QStyle>
 #include <QVBoxLayout>
@@ -78,7 +79,10 @@ void PanelRow::paintEvent(QPaintEvent*)
         p.setFont(small);
         p.setPen(palette::withOpacity(palette::paperDim(), 0.8));
         const int w = QFontMetrics(small).horizontalAdvance(shortcut_);
-        p.drawText(visual(QRectF(right - w, 0, w, height())), Qt::AlignVCenter | Qt::AlignHCenter, shortcut_);
+        // A key combination reads left to right in every language ("Ctrl+,", not ",+Ctrl").
+        QTextOption keys(Qt::AlignVCenter | Qt::AlignHCenter);
+        keys.setTextDirection(Qt::LeftToRight);
+        p.drawText(visual(QRectF(right - w, 0, w, height())), shortcut_, keys);
         right -= w + 10;
         p.setFont(font());
     }
