@@ -2214,55 +2214,55 @@
     </message>
     <message numerus="yes">
         <source>%Ln emoji. %1 selected</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Lnটি ইমোজি। %1 নির্বাচিত</numerusform>
+            <numerusform>%Lnটি ইমোজি। %1 নির্বাচিত</numerusform>
         </translation>
     </message>
     <message>
         <source>Suggestion: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>সাজেশন: %1</translation>
     </message>
     <message numerus="yes">
         <source>%Ln models available</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Lnটি মডেল উপলব্ধ</numerusform>
+            <numerusform>%Lnটি মডেল উপলব্ধ</numerusform>
         </translation>
     </message>
     <message>
         <source>The model couldn&apos;t be saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>মডেল সংরক্ষণ করা যায়নি: %1</translation>
     </message>
     <message>
         <source>Ollama isn&apos;t running.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ollama চলছে না।</translation>
     </message>
     <message>
         <source>Ollama isn&apos;t running at %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ollama চলছে না (ঠিকানা: %1)।</translation>
     </message>
     <message>
         <source>No server answered.</source>
-        <translation type="unfinished"></translation>
+        <translation>কোনো সার্ভার সাড়া দেয়নি।</translation>
     </message>
     <message>
         <source>No server answered at %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>কোনো সার্ভার সাড়া দেয়নি (ঠিকানা: %1)।</translation>
     </message>
     <message>
         <source>Default follows General (insertion: %1, length: %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>ডিফল্ট &quot;সাধারণ&quot; অনুযায়ী (বসানোর উপায়: %1, দৈর্ঘ্য: %2)।</translation>
     </message>
     <message>
         <source>Range: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>সময়সীমা: %1</translation>
     </message>
     <message numerus="yes">
         <source>%1, %Ln to do</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1, বাকি %Ln</numerusform>
+            <numerusform>%1, বাকি %Ln</numerusform>
         </translation>
     </message>
 </context>

@@ -2214,55 +2214,55 @@
     </message>
     <message numerus="yes">
         <source>%Ln emoji. %1 selected</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln ಎಮೋಜಿ. %1 ಆಯ್ಕೆಯಾಗಿದೆ</numerusform>
+            <numerusform>%Ln ಎಮೋಜಿಗಳು. %1 ಆಯ್ಕೆಯಾಗಿದೆ</numerusform>
         </translation>
     </message>
     <message>
         <source>Suggestion: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ಸಲಹೆ: %1</translation>
     </message>
     <message numerus="yes">
         <source>%Ln models available</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln ಮಾಡೆಲ್ ಲಭ್ಯವಿದೆ</numerusform>
+            <numerusform>%Ln ಮಾಡೆಲ್‌ಗಳು ಲಭ್ಯವಿವೆ</numerusform>
         </translation>
     </message>
     <message>
         <source>The model couldn&apos;t be saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ಮಾಡೆಲ್ ಅನ್ನು ಉಳಿಸಲು ಸಾಧ್ಯವಾಗಲಿಲ್ಲ: %1</translation>
     </message>
     <message>
         <source>Ollama isn&apos;t running.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ollama ರನ್ ಆಗುತ್ತಿಲ್ಲ.</translation>
     </message>
     <message>
         <source>Ollama isn&apos;t running at %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ollama ರನ್ ಆಗುತ್ತಿಲ್ಲ, ವಿಳಾಸ: %1.</translation>
     </message>
     <message>
         <source>No server answered.</source>
-        <translation type="unfinished"></translation>
+        <translation>ಯಾವುದೇ ಸರ್ವರ್ ಉತ್ತರಿಸಲಿಲ್ಲ.</translation>
     </message>
     <message>
         <source>No server answered at %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>ಯಾವುದೇ ಸರ್ವರ್ ಉತ್ತರಿಸಲಿಲ್ಲ, ವಿಳಾಸ: %1.</translation>
     </message>
     <message>
         <source>Default follows General (insertion: %1, length: %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>ಡೀಫಾಲ್ಟ್ ಸಾಮಾನ್ಯ ಸೆಟ್ಟಿಂಗ್‌ಗಳನ್ನು ಅನುಸರಿಸುತ್ತದೆ (ಸೇರಿಸುವ ವಿಧಾನ: %1, ಉದ್ದ: %2).</translation>
     </message>
     <message>
         <source>Range: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ಅವಧಿ: %1</translation>
     </message>
     <message numerus="yes">
         <source>%1, %Ln to do</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1, %Ln ಬಾಕಿ ಇದೆ</numerusform>
+            <numerusform>%1, %Ln ಬಾಕಿ ಇವೆ</numerusform>
         </translation>
     </message>
 </context>

@@ -2214,55 +2214,55 @@
     </message>
     <message numerus="yes">
         <source>%Ln emoji. %1 selected</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln ഇമോജി. %1 തിരഞ്ഞെടുത്തു</numerusform>
+            <numerusform>%Ln ഇമോജികൾ. %1 തിരഞ്ഞെടുത്തു</numerusform>
         </translation>
     </message>
     <message>
         <source>Suggestion: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>നിർദ്ദേശം: %1</translation>
     </message>
     <message numerus="yes">
         <source>%Ln models available</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln മോഡൽ ലഭ്യമാണ്</numerusform>
+            <numerusform>%Ln മോഡലുകൾ ലഭ്യമാണ്</numerusform>
         </translation>
     </message>
     <message>
         <source>The model couldn&apos;t be saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>മോഡൽ സംരക്ഷിക്കാനായില്ല: %1</translation>
     </message>
     <message>
         <source>Ollama isn&apos;t running.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ollama പ്രവർത്തിക്കുന്നില്ല.</translation>
     </message>
     <message>
         <source>Ollama isn&apos;t running at %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ollama പ്രവർത്തിക്കുന്നില്ല, വിലാസം: %1.</translation>
     </message>
     <message>
         <source>No server answered.</source>
-        <translation type="unfinished"></translation>
+        <translation>ഒരു സെർവറും മറുപടി നൽകിയില്ല.</translation>
     </message>
     <message>
         <source>No server answered at %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>ഒരു സെർവറും മറുപടി നൽകിയില്ല, വിലാസം: %1.</translation>
     </message>
     <message>
         <source>Default follows General (insertion: %1, length: %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>ഡിഫോൾട്ട് പൊതുവായ ക്രമീകരണം പിന്തുടരുന്നു (ചേർക്കുന്ന രീതി: %1, നീളം: %2).</translation>
     </message>
     <message>
         <source>Range: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>കാലയളവ്: %1</translation>
     </message>
     <message numerus="yes">
         <source>%1, %Ln to do</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1, %Ln ബാക്കി</numerusform>
+            <numerusform>%1, %Ln ബാക്കി</numerusform>
         </translation>
     </message>
 </context>

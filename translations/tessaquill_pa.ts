@@ -2214,55 +2214,55 @@
     </message>
     <message numerus="yes">
         <source>%Ln emoji. %1 selected</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln ਇਮੋਜੀ। %1 ਚੁਣਿਆ</numerusform>
+            <numerusform>%Ln ਇਮੋਜੀ। %1 ਚੁਣਿਆ</numerusform>
         </translation>
     </message>
     <message>
         <source>Suggestion: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ਸੁਝਾਅ: %1</translation>
     </message>
     <message numerus="yes">
         <source>%Ln models available</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln ਮਾਡਲ ਉਪਲਬਧ</numerusform>
+            <numerusform>%Ln ਮਾਡਲ ਉਪਲਬਧ</numerusform>
         </translation>
     </message>
     <message>
         <source>The model couldn&apos;t be saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ਮਾਡਲ ਸੰਭਾਲਿਆ ਨਹੀਂ ਜਾ ਸਕਿਆ: %1</translation>
     </message>
     <message>
         <source>Ollama isn&apos;t running.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ollama ਨਹੀਂ ਚੱਲ ਰਿਹਾ।</translation>
     </message>
     <message>
         <source>Ollama isn&apos;t running at %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ollama %1 &apos;ਤੇ ਨਹੀਂ ਚੱਲ ਰਿਹਾ।</translation>
     </message>
     <message>
         <source>No server answered.</source>
-        <translation type="unfinished"></translation>
+        <translation>ਕਿਸੇ ਸਰਵਰ ਨੇ ਜਵਾਬ ਨਹੀਂ ਦਿੱਤਾ।</translation>
     </message>
     <message>
         <source>No server answered at %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 &apos;ਤੇ ਕਿਸੇ ਸਰਵਰ ਨੇ ਜਵਾਬ ਨਹੀਂ ਦਿੱਤਾ।</translation>
     </message>
     <message>
         <source>Default follows General (insertion: %1, length: %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>ਪੂਰਵ-ਨਿਰਧਾਰਤ &quot;ਆਮ&quot; ਅਨੁਸਾਰ (ਪਾਉਣ ਦਾ ਤਰੀਕਾ: %1, ਲੰਬਾਈ: %2)।</translation>
     </message>
     <message>
         <source>Range: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ਮਿਆਦ: %1</translation>
     </message>
     <message numerus="yes">
         <source>%1, %Ln to do</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1, %Ln ਬਾਕੀ</numerusform>
+            <numerusform>%1, %Ln ਬਾਕੀ</numerusform>
         </translation>
     </message>
 </context>

@@ -2214,55 +2214,55 @@
     </message>
     <message numerus="yes">
         <source>%Ln emoji. %1 selected</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln ஈமோஜி. %1 தேர்ந்தெடுக்கப்பட்டது</numerusform>
+            <numerusform>%Ln ஈமோஜிகள். %1 தேர்ந்தெடுக்கப்பட்டது</numerusform>
         </translation>
     </message>
     <message>
         <source>Suggestion: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>பரிந்துரை: %1</translation>
     </message>
     <message numerus="yes">
         <source>%Ln models available</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln மாடல் கிடைக்கிறது</numerusform>
+            <numerusform>%Ln மாடல்கள் கிடைக்கின்றன</numerusform>
         </translation>
     </message>
     <message>
         <source>The model couldn&apos;t be saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>மாடலைச் சேமிக்க முடியவில்லை: %1</translation>
     </message>
     <message>
         <source>Ollama isn&apos;t running.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ollama இயங்கவில்லை.</translation>
     </message>
     <message>
         <source>Ollama isn&apos;t running at %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 முகவரியில் Ollama இயங்கவில்லை.</translation>
     </message>
     <message>
         <source>No server answered.</source>
-        <translation type="unfinished"></translation>
+        <translation>எந்தச் சேவையகமும் பதிலளிக்கவில்லை.</translation>
     </message>
     <message>
         <source>No server answered at %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 முகவரியில் எந்தச் சேவையகமும் பதிலளிக்கவில்லை.</translation>
     </message>
     <message>
         <source>Default follows General (insertion: %1, length: %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>இயல்பு &quot;பொது&quot; அமைப்பைப் பின்பற்றுகிறது (செருகும் முறை: %1, நீளம்: %2).</translation>
     </message>
     <message>
         <source>Range: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>காலம்: %1</translation>
     </message>
     <message numerus="yes">
         <source>%1, %Ln to do</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1, %Ln மீதம்</numerusform>
+            <numerusform>%1, %Ln மீதம்</numerusform>
         </translation>
     </message>
 </context>

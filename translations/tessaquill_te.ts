@@ -2214,55 +2214,55 @@
     </message>
     <message numerus="yes">
         <source>%Ln emoji. %1 selected</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln ఎమోజీ. %1 ఎంచుకోబడింది</numerusform>
+            <numerusform>%Ln ఎమోజీలు. %1 ఎంచుకోబడింది</numerusform>
         </translation>
     </message>
     <message>
         <source>Suggestion: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>సూచన: %1</translation>
     </message>
     <message numerus="yes">
         <source>%Ln models available</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln మోడల్ అందుబాటులో ఉంది</numerusform>
+            <numerusform>%Ln మోడల్‌లు అందుబాటులో ఉన్నాయి</numerusform>
         </translation>
     </message>
     <message>
         <source>The model couldn&apos;t be saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>మోడల్‌ను సేవ్ చేయడం సాధ్యపడలేదు: %1</translation>
     </message>
     <message>
         <source>Ollama isn&apos;t running.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ollama రన్ కావడం లేదు.</translation>
     </message>
     <message>
         <source>Ollama isn&apos;t running at %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ollama రన్ కావడం లేదు, చిరునామా: %1.</translation>
     </message>
     <message>
         <source>No server answered.</source>
-        <translation type="unfinished"></translation>
+        <translation>ఏ సర్వర్ స్పందించలేదు.</translation>
     </message>
     <message>
         <source>No server answered at %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>ఏ సర్వర్ స్పందించలేదు, చిరునామా: %1.</translation>
     </message>
     <message>
         <source>Default follows General (insertion: %1, length: %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>డిఫాల్ట్ సాధారణ సెట్టింగ్‌లను అనుసరిస్తుంది (చొప్పించే విధానం: %1, పొడవు: %2).</translation>
     </message>
     <message>
         <source>Range: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>వ్యవధి: %1</translation>
     </message>
     <message numerus="yes">
         <source>%1, %Ln to do</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1, %Ln మిగిలి ఉంది</numerusform>
+            <numerusform>%1, %Ln మిగిలి ఉన్నాయి</numerusform>
         </translation>
     </message>
 </context>
