@@ -56,4 +56,56 @@ QStringList wrapLines(const QString& text, const QFont& font, double width, int 
     return out;
 }
 
+ElidedLabel::ElidedLabel(const QString& text, const QFont& font, const QColor& colour, Qt::TextElideMode mode, int maxLines,
+                         QWidget* parent)
+    : QLabel(parent), mode_(mode), maxLines_(std::max(1, maxLines))
+{
+    setFont(font);
+    setLabelColour(this, colour);
+    setTextFormat(Qt::PlainText);
+    setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    setFullText(text);
+}
+
+void ElidedLabel::setFullText(const QString& text)
+{
+    full_ = text;
+    setAccessibleName(text);
+    fit();
+    updateGeometry();
+}
+
+QSize ElidedLabel::sizeHint() const
+{
+    const QFontMetrics m(font());
+    return {m.horizontalAdvance(full_) + 1, m.lineSpacing() * (maxLines_ > 1 && width() > 0 ? int(wrapLines(full_, font(), width(), maxLines_).size()) : 1)};
+}
+
+QSize ElidedLabel::minimumSizeHint() const
+{
+    const QFontMetrics m(font());
+    return {m.horizontalAdvance(QStringLiteral("…")) * 3, sizeHint().height()};
+}
+
+void ElidedLabel::resizeEvent(QResizeEvent* event)
+{
+    QLabel::resizeEvent(event);
+    fit();
+}
+
+void ElidedLabel::fit()
+{
+    const int w = std::max(1, width());
+    QString shown;
+    if (maxLines_ == 1)
+        shown = fontMetrics().elidedText(full_, mode_, w);
+    else
+        shown = wrapLines(full_, font(), w, maxLines_).join(QLatin1Char('\n'));
+    if (shown != text()) {
+        const int lines = int(shown.count(QLatin1Char('\n'))) + 1;
+        QLabel::setText(shown);
+        setMinimumHeight(fontMetrics().lineSpacing() * lines);
+    }
+}
+
 } // namespace tq

@@ -21,4 +21,26 @@ void setLabelColour(QWidget* label, const QColor& colour);
 // Wraps `text` into at most `maxLines` lines of `width`; the last line is elided.
 QStringList wrapLines(const QString& text, const QFont& font, double width, int maxLines);
 
+// A label cut to fit its width: one line elided by `mode`, or up to `maxLines` wrapped lines
+// with the last one elided. The full text stays its tooltip-free accessible name.
+class ElidedLabel final : public QLabel {
+    Q_OBJECT
+public:
+    ElidedLabel(const QString& text, const QFont& font, const QColor& colour, Qt::TextElideMode mode, int maxLines = 1,
+                QWidget* parent = nullptr);
+    void setFullText(const QString& text);
+    QString fullText() const { return full_; }
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void fit();
+    QString full_;
+    Qt::TextElideMode mode_;
+    int maxLines_;
+};
+
 } // namespace tq

@@ -72,9 +72,7 @@ MenuContent::MenuContent(MenuServices services, MenuCallbacks callbacks, QWidget
     auto* statusRow = new QHBoxLayout;
     statusRow->setSpacing(5);
     statusDot_ = new StatusDot(this);
-    statusText_ = new ElidedLabel(this);
-    statusText_->setFont(caption());
-    setLabelColour(statusText_, palette::paperDim());
+    statusText_ = new ElidedLabel(QString(), caption(), palette::paperDim(), Qt::ElideRight, 1, this);
     statusText_->setObjectName(QStringLiteral("statusLine"));
     statusRow->addWidget(statusDot_);
     statusRow->addWidget(statusText_, 1);
@@ -208,7 +206,6 @@ void MenuContent::refresh()
     const State st = state();
     const StatusLine line = statusLine(st);
     statusText_->setFullText(line.text);
-    statusText_->setAccessibleName(line.text);
     statusDot_->setColour(colourOf(line.colour));
 
     const AttentionText cardState = attentionText(st);

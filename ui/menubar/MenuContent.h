@@ -6,6 +6,7 @@
 // itself when a timed pause ends or the day turns.
 
 #include "platform/Clock.h"
+#include "ui/design/Text.h"
 #include "ui/menubar/MenuServices.h"
 #include "ui/menubar/MenuState.h"
 #include "ui/menubar/PanelControls.h"
@@ -26,7 +27,6 @@ namespace tq::menu {
 
 class AttentionCard;
 class CountLabel;
-class ElidedLabel;
 class PanelRow;
 class PillButton;
 class StatusDot;

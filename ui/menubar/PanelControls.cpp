@@ -287,23 +287,4 @@ void CountLabel::paintEvent(QPaintEvent* event)
     }
 }
 
-void ElidedLabel::setFullText(const QString& text)
-{
-    full_ = text;
-    elide();
-}
-
-void ElidedLabel::resizeEvent(QResizeEvent* event)
-{
-    QLabel::resizeEvent(event);
-    elide();
-}
-
-void ElidedLabel::elide()
-{
-    const QString shown = fontMetrics().elidedText(full_, Qt::ElideRight, std::max(0, contentsRect().width()));
-    if (shown != text())
-        setText(shown);
-}
-
 } // namespace tq::menu

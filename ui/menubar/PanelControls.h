@@ -115,23 +115,6 @@ private:
     bool up_ = true;
 };
 
-// One line of text cut with "…" to the width it is given, whatever that width becomes.
-class ElidedLabel final : public QLabel {
-    Q_OBJECT
-public:
-    using QLabel::QLabel;
-    void setFullText(const QString& text);
-    QString fullText() const { return full_; }
-    QSize minimumSizeHint() const override { return {0, QLabel::minimumSizeHint().height()}; }
-
-protected:
-    void resizeEvent(QResizeEvent* event) override;
-
-private:
-    void elide();
-    QString full_;
-};
-
 class StatusDot final : public QWidget {
     Q_OBJECT
 public:

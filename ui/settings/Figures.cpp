@@ -1,8 +1,6 @@
 #include "ui/settings/Figures.h"
 
 #include <QFontMetricsF>
-#include <QGraphicsOpacityEffect>
-#include <QPointer>
 #include <QLocale>
 #include <QPainter>
 #include <QResizeEvent>
@@ -12,7 +10,6 @@
 #include "ui/design/Text.h"
 
 #include <cmath>
-#include <memory>
 
 namespace tq {
 
@@ -43,30 +40,6 @@ QFont scaled(QFont f, double scale)
 }
 
 } // namespace
-
-void fadeIn(QWidget* widget, MotionContext& motion, const Animation& animation)
-{
-    if (animation.kind == Animation::Kind::none || !widget)
-        return;
-    auto* effect = new QGraphicsOpacityEffect(widget);
-    effect->setOpacity(0);
-    widget->setGraphicsEffect(effect);
-    auto shown = std::make_shared<AnimatedValue>(motion.frames(), 0);
-    shown->animateTo(1, animation);
-    auto id = std::make_shared<FrameClock::ListenerId>(0);
-    QPointer<QWidget> target(widget);
-    QPointer<QGraphicsOpacityEffect> fade(effect);
-    FrameClock& frames = motion.frames();
-    *id = frames.listen([&frames, shown, id, target, fade] {
-        if (target && fade)
-            fade->setOpacity(shown->value());
-        if (!target || !fade || !shown->isMoving()) {
-            if (target && fade)
-                target->setGraphicsEffect(nullptr); // drawn plainly once in
-            frames.unlisten(*id);
-        }
-    });
-}
 
 RollingFigure::RollingFigure(const QFont& font, const QColor& colour, double minimumScale, MotionContext& motion,
                              QWidget* parent)
@@ -265,58 +238,6 @@ void Presence::paintEvent(QPaintEvent*)
     p.scale(s, s);
     p.translate(-c);
     p.drawPixmap(rect(), snapshot_);
-}
-
-ElidedLabel::ElidedLabel(const QString& text, const QFont& font, const QColor& colour, Qt::TextElideMode mode, int maxLines,
-                         QWidget* parent)
-    : QLabel(parent), mode_(mode), maxLines_(std::max(1, maxLines))
-{
-    setFont(font);
-    setLabelColour(this, colour);
-    setTextFormat(Qt::PlainText);
-    setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-    setFullText(text);
-}
-
-void ElidedLabel::setFullText(const QString& text)
-{
-    full_ = text;
-    setAccessibleName(text);
-    fit();
-    updateGeometry();
-}
-
-QSize ElidedLabel::sizeHint() const
-{
-    const QFontMetrics m(font());
-    return {m.horizontalAdvance(full_) + 1, m.lineSpacing() * (maxLines_ > 1 && width() > 0 ? int(wrapLines(full_, font(), width(), maxLines_).size()) : 1)};
-}
-
-QSize ElidedLabel::minimumSizeHint() const
-{
-    const QFontMetrics m(font());
-    return {m.horizontalAdvance(QStringLiteral("…")) * 3, sizeHint().height()};
-}
-
-void ElidedLabel::resizeEvent(QResizeEvent* event)
-{
-    QLabel::resizeEvent(event);
-    fit();
-}
-
-void ElidedLabel::fit()
-{
-    const int w = std::max(1, width());
-    QString shown;
-    if (maxLines_ == 1)
-        shown = fontMetrics().elidedText(full_, mode_, w);
-    else
-        shown = wrapLines(full_, font(), w, maxLines_).join(QLatin1Char('\n'));
-    if (shown != text()) {
-        const int lines = int(shown.count(QLatin1Char('\n'))) + 1;
-        QLabel::setText(shown);
-        setMinimumHeight(fontMetrics().lineSpacing() * lines);
-    }
 }
 
 } // namespace tq

@@ -14,9 +14,6 @@
 
 namespace tq {
 
-// Fades `widget` in from transparent along `animation` (nothing under none).
-void fadeIn(QWidget* widget, MotionContext& motion, const Animation& animation);
-
 // One line of figures. Digits stand in cells of one width, so a changing number does not jump;
 // the text shrinks down to `minimumScale` of its size when the width is short.
 class RollingFigure final : public QWidget {
@@ -94,28 +91,6 @@ private:
     AnimatedValue amount_;
     QPixmap snapshot_;
     FrameClock::ListenerId listener_ = 0;
-};
-
-// A label cut to fit its width: one line elided by `mode`, or up to `maxLines` wrapped lines
-// with the last one elided. The full text stays its tooltip-free accessible name.
-class ElidedLabel final : public QLabel {
-    Q_OBJECT
-public:
-    ElidedLabel(const QString& text, const QFont& font, const QColor& colour, Qt::TextElideMode mode, int maxLines = 1,
-                QWidget* parent = nullptr);
-    void setFullText(const QString& text);
-    QString fullText() const { return full_; }
-    QSize sizeHint() const override;
-    QSize minimumSizeHint() const override;
-
-protected:
-    void resizeEvent(QResizeEvent* event) override;
-
-private:
-    void fit();
-    QString full_;
-    Qt::TextElideMode mode_;
-    int maxLines_;
 };
 
 } // namespace tq

@@ -1,5 +1,7 @@
 #include "ui/settings/SetupCard.h"
 
+#include "ui/design/Transition.h"
+
 #include "app/services/Permissions.h"
 #include "input/RivalWatcher.h"
 #include "platform/Text.h"
@@ -92,7 +94,7 @@ void SetupCard::refresh()
             // A note or buttons that turn up while the card is on screen fade in.
             st.view->onAppear = [this](QWidget* part) {
                 if (isVisible())
-                    fadeIn(part, c_.motion, c_.motion.pick(Animation::timing(motion::standard())));
+                    transitionIn(part, c_.motion, {c_.motion.pick(Animation::timing(motion::standard()))});
             };
             st.startedOpen = progress != SetupProgress::done;
         }
