@@ -362,6 +362,13 @@ private:
 
 // --- The benchmarks ---------------------------------------------------------------------------
 
+// Each side's threads may still be busy a moment after its answer (spinning at a barrier, the
+// server's own book-keeping): a turn that starts at once competes with them for the cores.
+void settle()
+{
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));
+}
+
 void noteError(Figures& f, const QString& error)
 {
     if (!error.isEmpty() && f.serverError.isEmpty())
@@ -405,6 +412,7 @@ void BM_Cold(benchmark::State& state, Figures* f)
             for (int w = 0; w < words.size(); ++w) {
                 text += words[w];
                 for (int turn = 0; turn < 2; ++turn) {
+                    settle();
                     t = nowMs();
                     if ((w + turn) % 2 == 0) {
                         server.complete(text, error);
@@ -501,6 +509,7 @@ void runTrace(Figures& f, Trace& t, int threads, double wordFloor)
     for (int i = 1; i <= traceKeys(); ++i) {
         const QString typed = kTyped.left(i);
         for (int turn = 0; turn < 2; ++turn) {
+            settle();
             const double start = nowMs();
             if ((i + turn) % 2 == 0) {
                 QString failure;

@@ -860,6 +860,8 @@ LlamaRuntime::Output LlamaRuntime::generate(const Job& job)
             text = visible;
             if (c == 0 && job.partial)
                 job.partial(text);
+            if (steps >= job.maxTokens)
+                break; // nothing reads the last token's scores
 
             const int rc = decode(&token, 1);
             if (rc != 0) {
