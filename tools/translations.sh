@@ -5,7 +5,7 @@
 #   tools/translations.sh todo LANG   list the unfinished texts of one language as JSON
 #   tools/translations.sh fill LANG FILE.json   write translations ({"context\u0004source": "text"})
 #
-# The build refuses unfinished texts of the shipped languages (TQ_SHIPPED_TRANSLATIONS, "de,ar").
+# The build refuses unfinished texts of the shipped languages (TQ_SHIPPED_TRANSLATIONS: every one).
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 languages=(en ar bn ca cs da de el es fa fi fil fr gu he hi hr hu id it ja kn ko ml mr ms nb nl pa pl

@@ -2214,55 +2214,55 @@
     </message>
     <message numerus="yes">
         <source>%Ln emoji. %1 selected</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln emoji. Seleccionat: %1</numerusform>
+            <numerusform>%Ln emojis. Seleccionat: %1</numerusform>
         </translation>
     </message>
     <message>
         <source>Suggestion: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Suggeriment: %1</translation>
     </message>
     <message numerus="yes">
         <source>%Ln models available</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln model disponible</numerusform>
+            <numerusform>%Ln models disponibles</numerusform>
         </translation>
     </message>
     <message>
         <source>The model couldn&apos;t be saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No s&apos;ha pogut desar el model: %1</translation>
     </message>
     <message>
         <source>Ollama isn&apos;t running.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;Ollama no s&apos;està executant.</translation>
     </message>
     <message>
         <source>Ollama isn&apos;t running at %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;Ollama no s&apos;està executant a %1.</translation>
     </message>
     <message>
         <source>No server answered.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cap servidor no ha respost.</translation>
     </message>
     <message>
         <source>No server answered at %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cap servidor no ha respost a %1.</translation>
     </message>
     <message>
         <source>Default follows General (insertion: %1, length: %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Per defecte segueix General (inserció: %1, llargada: %2).</translation>
     </message>
     <message>
         <source>Range: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Període: %1</translation>
     </message>
     <message numerus="yes">
         <source>%1, %Ln to do</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1, %Ln pendent</numerusform>
+            <numerusform>%1, %Ln pendents</numerusform>
         </translation>
     </message>
 </context>

@@ -2214,55 +2214,55 @@
     </message>
     <message numerus="yes">
         <source>%Ln emoji. %1 selected</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln emoji. %1 valgt</numerusform>
+            <numerusform>%Ln emojier. %1 valgt</numerusform>
         </translation>
     </message>
     <message>
         <source>Suggestion: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Forslag: %1</translation>
     </message>
     <message numerus="yes">
         <source>%Ln models available</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln model tilgængelig</numerusform>
+            <numerusform>%Ln modeller tilgængelige</numerusform>
         </translation>
     </message>
     <message>
         <source>The model couldn&apos;t be saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Modellen kunne ikke gemmes: %1</translation>
     </message>
     <message>
         <source>Ollama isn&apos;t running.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ollama kører ikke.</translation>
     </message>
     <message>
         <source>Ollama isn&apos;t running at %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ollama kører ikke på %1.</translation>
     </message>
     <message>
         <source>No server answered.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingen server svarede.</translation>
     </message>
     <message>
         <source>No server answered at %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingen server svarede på %1.</translation>
     </message>
     <message>
         <source>Default follows General (insertion: %1, length: %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Standard følger Generelt (indsættelse: %1, længde: %2).</translation>
     </message>
     <message>
         <source>Range: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Periode: %1</translation>
     </message>
     <message numerus="yes">
         <source>%1, %Ln to do</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1, %Ln tilbage</numerusform>
+            <numerusform>%1, %Ln tilbage</numerusform>
         </translation>
     </message>
 </context>

@@ -2214,55 +2214,55 @@
     </message>
     <message numerus="yes">
         <source>%Ln emoji. %1 selected</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln emoji. Επιλεγμένο: %1</numerusform>
+            <numerusform>%Ln emoji. Επιλεγμένο: %1</numerusform>
         </translation>
     </message>
     <message>
         <source>Suggestion: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Πρόταση: %1</translation>
     </message>
     <message numerus="yes">
         <source>%Ln models available</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln διαθέσιμο μοντέλο</numerusform>
+            <numerusform>%Ln διαθέσιμα μοντέλα</numerusform>
         </translation>
     </message>
     <message>
         <source>The model couldn&apos;t be saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Δεν ήταν δυνατή η αποθήκευση του μοντέλου: %1</translation>
     </message>
     <message>
         <source>Ollama isn&apos;t running.</source>
-        <translation type="unfinished"></translation>
+        <translation>Το Ollama δεν εκτελείται.</translation>
     </message>
     <message>
         <source>Ollama isn&apos;t running at %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Το Ollama δεν εκτελείται στη διεύθυνση %1.</translation>
     </message>
     <message>
         <source>No server answered.</source>
-        <translation type="unfinished"></translation>
+        <translation>Κανένας διακομιστής δεν απάντησε.</translation>
     </message>
     <message>
         <source>No server answered at %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Κανένας διακομιστής δεν απάντησε στη διεύθυνση %1.</translation>
     </message>
     <message>
         <source>Default follows General (insertion: %1, length: %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Η προεπιλογή ακολουθεί την ενότητα «Γενικά» (εισαγωγή: %1, προτάσεις: %2).</translation>
     </message>
     <message>
         <source>Range: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Εύρος: %1</translation>
     </message>
     <message numerus="yes">
         <source>%1, %Ln to do</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1, απομένει %Ln</numerusform>
+            <numerusform>%1, απομένουν %Ln</numerusform>
         </translation>
     </message>
 </context>

@@ -2214,55 +2214,55 @@
     </message>
     <message numerus="yes">
         <source>%Ln emoji. %1 selected</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln emoji. Seleccionado: %1</numerusform>
+            <numerusform>%Ln emoji. Seleccionado: %1</numerusform>
         </translation>
     </message>
     <message>
         <source>Suggestion: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sugerencia: %1</translation>
     </message>
     <message numerus="yes">
         <source>%Ln models available</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln modelo disponible</numerusform>
+            <numerusform>%Ln modelos disponibles</numerusform>
         </translation>
     </message>
     <message>
         <source>The model couldn&apos;t be saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar el modelo: %1</translation>
     </message>
     <message>
         <source>Ollama isn&apos;t running.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ollama no está en marcha.</translation>
     </message>
     <message>
         <source>Ollama isn&apos;t running at %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ollama no está en marcha en %1.</translation>
     </message>
     <message>
         <source>No server answered.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ningún servidor respondió.</translation>
     </message>
     <message>
         <source>No server answered at %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ningún servidor respondió en %1.</translation>
     </message>
     <message>
         <source>Default follows General (insertion: %1, length: %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Por defecto sigue General (inserción: %1, longitud: %2).</translation>
     </message>
     <message>
         <source>Range: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Periodo: %1</translation>
     </message>
     <message numerus="yes">
         <source>%1, %Ln to do</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1, %Ln pendiente</numerusform>
+            <numerusform>%1, %Ln pendientes</numerusform>
         </translation>
     </message>
 </context>
