@@ -291,6 +291,9 @@ TEST_F(PlaygroundFieldTest, GhostFollowsTheParagraphsDirection)
             EXPECT_LE(right, ghost->fieldFrame->right());
         }
         EXPECT_EQ(*ghost->lineStartX > ghost->caretRect.x(), r.rightToLeft);
+        // The paragraph starts at the field's edge on its own side, as the field draws it.
+        const double edge = r.rightToLeft ? ghost->fieldFrame->right() : ghost->fieldFrame->left();
+        EXPECT_NEAR(*ghost->lineStartX, edge, PlaygroundField::kInset + 6) << r.typed.toStdString();
         QTest::keyClick(playground, Qt::Key_Tab);
         settle();
         EXPECT_EQ(text(), r.taken);

@@ -30,7 +30,7 @@ bool isWindowKey(const QKeyEvent* e)
 } // namespace
 
 PlaygroundField::PlaygroundField(CompletionEngine& engine, FocusHandler focusChanged, QWidget* parent)
-    : QPlainTextEdit(parent)
+    : QTextEdit(parent)
     , engine_(&engine)
     , focusChanged_(std::move(focusChanged))
     , fieldID_(QUuid::createUuid().toString(QUuid::WithoutBraces).toUpper())
@@ -42,7 +42,10 @@ PlaygroundField::PlaygroundField(CompletionEngine& engine, FocusHandler focusCha
     setUndoRedoEnabled(true);
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    setLineWrapMode(QTextEdit::WidgetWidth);
+    // Plain text only; a rich-text field also lays out every paragraph in its own direction,
+    // so an Arabic line starts at the right edge whatever the interface's direction.
+    setAcceptRichText(false);
     document()->setDocumentMargin(kInset);
 
     setFont(fonts::system(kFontSize));
@@ -56,11 +59,10 @@ PlaygroundField::PlaygroundField(CompletionEngine& engine, FocusHandler focusCha
     setPalette(p);
     markBareField(this); // the card behind it is its surface
     viewport()->setAutoFillBackground(false);
-    setBackgroundVisible(false);
 
-    connect(this, &QPlainTextEdit::textChanged, this, &PlaygroundField::scheduleReread);
-    connect(this, &QPlainTextEdit::cursorPositionChanged, this, &PlaygroundField::scheduleReread);
-    connect(this, &QPlainTextEdit::selectionChanged, this, &PlaygroundField::scheduleReread);
+    connect(this, &QTextEdit::textChanged, this, &PlaygroundField::scheduleReread);
+    connect(this, &QTextEdit::cursorPositionChanged, this, &PlaygroundField::scheduleReread);
+    connect(this, &QTextEdit::selectionChanged, this, &PlaygroundField::scheduleReread);
 }
 
 PlaygroundField::~PlaygroundField()
@@ -158,7 +160,7 @@ bool PlaygroundField::event(QEvent* e)
         e->accept();
         return true;
     }
-    return QPlainTextEdit::event(e);
+    return QTextEdit::event(e);
 }
 
 void PlaygroundField::keyPressEvent(QKeyEvent* e)
@@ -173,7 +175,7 @@ void PlaygroundField::keyPressEvent(QKeyEvent* e)
         e->accept();
         return;
     }
-    QPlainTextEdit::keyPressEvent(e);
+    QTextEdit::keyPressEvent(e);
     // The field keeps Escape even when nothing used it; the window never sees it as Back.
     if (e->key() == Qt::Key_Escape)
         e->accept();
@@ -181,7 +183,7 @@ void PlaygroundField::keyPressEvent(QKeyEvent* e)
 
 void PlaygroundField::focusInEvent(QFocusEvent* e)
 {
-    QPlainTextEdit::focusInEvent(e);
+    QTextEdit::focusInEvent(e);
     // Already the source (our window came back from one of our own panels): nothing to reset.
     if (engine_ && focusChanged_ && !isSource())
         focusChanged_(this, true);
@@ -189,7 +191,7 @@ void PlaygroundField::focusInEvent(QFocusEvent* e)
 
 void PlaygroundField::focusOutEvent(QFocusEvent* e)
 {
-    QPlainTextEdit::focusOutEvent(e);
+    QTextEdit::focusOutEvent(e);
     selecting_ = false;
     // One of our own panels that never takes the keyboard (the ghost text) does not end the
     // field; some platforms activate it anyway.
@@ -210,12 +212,12 @@ void PlaygroundField::mousePressEvent(QMouseEvent* e)
 {
     hidePanels();
     selecting_ = true;
-    QPlainTextEdit::mousePressEvent(e);
+    QTextEdit::mousePressEvent(e);
 }
 
 void PlaygroundField::mouseReleaseEvent(QMouseEvent* e)
 {
-    QPlainTextEdit::mouseReleaseEvent(e);
+    QTextEdit::mouseReleaseEvent(e);
     selecting_ = false;
     if (rereadPending_) {
         rereadPending_ = false;
@@ -226,7 +228,7 @@ void PlaygroundField::mouseReleaseEvent(QMouseEvent* e)
 void PlaygroundField::wheelEvent(QWheelEvent* e)
 {
     hidePanels();
-    QPlainTextEdit::wheelEvent(e);
+    QTextEdit::wheelEvent(e);
 }
 
 void PlaygroundField::scheduleReread()

@@ -6,7 +6,7 @@
 
 #include "field/FieldSource.h"
 
-#include <QPlainTextEdit>
+#include <QTextEdit>
 #include <QPointer>
 #include <QString>
 
@@ -16,7 +16,7 @@ namespace tq {
 
 class CompletionEngine;
 
-class PlaygroundField final : public QPlainTextEdit, public FieldSource {
+class PlaygroundField final : public QTextEdit, public FieldSource {
     Q_OBJECT
 public:
     // Told when the field gains or loses the keyboard focus; the application makes the field
