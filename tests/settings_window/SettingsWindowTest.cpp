@@ -21,6 +21,7 @@
 #include "ui/settings/SettingsRoot.h"
 #include "ui/settings/SettingsSidebar.h"
 
+#include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
@@ -202,6 +203,74 @@ TEST_F(SettingsWindowTest, OverviewShowsTheDayAndTheSetupSteps)
     }
     SettingsFileFixture::settle(60);
     EXPECT_EQ(count->shownText(), QStringLiteral("12"));
+}
+
+TEST_F(SettingsWindowTest, SetupChangesFadeOutAndTheColumnFollows)
+{
+    access.trusted = false;
+    workspace.apps.append({20, "tabtype", "Tab-Type", {}});
+    open();
+    model->rivals().refresh(true);
+    settle();
+    auto* overview = pane<OverviewPane>();
+    SetupCard* card = overview->setupCard();
+    ASSERT_NE(card->row(SetupItem::rivalApps), nullptr);
+    auto* playground = overview->findChild<QWidget*>(QStringLiteral("playgroundCard"));
+    auto top = [&] { return playground->mapTo(overview, QPoint()).y(); };
+    const QString dir = qEnvironmentVariable("TQ_ARTIFACTS");
+    auto shoot = [&](const QString& name) {
+        if (!dir.isEmpty())
+            overview->grab().save(QDir(dir).filePath(name + QStringLiteral(".png")));
+    };
+
+    // A step done while another is left: its button fades out where it stood, then goes.
+    QPointer<QAbstractButton> allow = card->row(SetupItem::accessibility)->buttons().value(0);
+    ASSERT_TRUE(allow);
+    access.trusted = true;
+    model->permissions().refresh();
+    QCoreApplication::processEvents();
+    // 0, a third and two thirds of the 0.22 s fade, and after it.
+    const int frames[] = {0, 5, 9, 14};
+    for (int i = 0; i < 4; ++i) {
+        SettingsFileFixture::settle(frames[i] - (i ? frames[i - 1] : 0));
+        shoot(QStringLiteral("overview-button-out-%1").arg(i));
+        if (i < 2)
+            EXPECT_TRUE(allow && allow->isVisible()) << i;
+    }
+    settle();
+    EXPECT_TRUE(!allow || !allow->isVisible());
+    EXPECT_EQ(overview->setupCard(), card);
+
+    // Setup finished: the setup card cross-fades into the shorter ready card and the column
+    // below moves up along the same 0.22 s, not at once.
+    const int before = top();
+    workspace.apps.removeLast();
+    model->rivals().refresh(true);
+    QList<int> tops;
+    for (int i = 0; i < 4; ++i) {
+        SettingsFileFixture::settle(frames[i] - (i ? frames[i - 1] : 0));
+        shoot(QStringLiteral("overview-ready-move-%1").arg(i));
+        tops << top();
+    }
+    settle();
+    const int after = top();
+    EXPECT_LT(after, before);
+    EXPECT_EQ(tops[0], before);
+    EXPECT_LT(tops[1], before);
+    EXPECT_GT(tops[1], tops[2]);
+    EXPECT_GT(tops[2], after);
+    EXPECT_EQ(tops[3], after);
+
+    // Under Reduce Motion a returning step brings the setup card back at once.
+    reduce.set(true);
+    workspace.apps.append({20, "tabtype", "Tab-Type", {}});
+    model->rivals().refresh(true);
+    SettingsFileFixture::settle(2); // the layout's own round trips, far less than the fade
+    const int jumped = top();
+    EXPECT_GT(jumped, after);
+    settle();
+    EXPECT_EQ(top(), jumped);
+    EXPECT_EQ(overview->readyCard(), nullptr);
 }
 
 TEST_F(SettingsWindowTest, AppsAndSitesListsAddsAndEdits)
