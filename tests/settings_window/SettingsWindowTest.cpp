@@ -215,6 +215,10 @@ TEST_F(SettingsWindowTest, SetupChangesFadeOutAndTheColumnFollows)
     auto* overview = pane<OverviewPane>();
     SetupCard* card = overview->setupCard();
     ASSERT_NE(card->row(SetupItem::rivalApps), nullptr);
+    // The row came while the card was on screen: its symbol faded in and takes its room.
+    const auto* symbol = card->row(SetupItem::rivalApps)->findChild<Presence*>();
+    ASSERT_NE(symbol, nullptr);
+    EXPECT_EQ(symbol->size(), QSize(15, 15));
     auto* playground = overview->findChild<QWidget*>(QStringLiteral("playgroundCard"));
     auto top = [&] { return playground->mapTo(overview, QPoint()).y(); };
     const QString dir = qEnvironmentVariable("TQ_ARTIFACTS");
