@@ -95,7 +95,13 @@ public:
         moved();
     }
 
-    QSize sizeHint() const override { return {minimumSizeHint().width(), heightForWidth(width())}; }
+    QSize sizeHint() const override
+    {
+        int w = 0;
+        for (const Presence* p : staying_)
+            w = std::max(w, p->sizeHint().width());
+        return {w, heightForWidth(width() > 0 ? width() : w)};
+    }
     QSize minimumSizeHint() const override
     {
         int w = 0;
