@@ -21,6 +21,7 @@
 #include "ui/settings/SettingsRoot.h"
 #include "ui/settings/SettingsSidebar.h"
 
+#include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
@@ -33,6 +34,8 @@
 #include <QToolButton>
 #include <QMenu>
 #include <QtTest/QTest>
+
+#include <functional>
 
 namespace tq {
 
@@ -202,6 +205,71 @@ TEST_F(SettingsWindowTest, OverviewShowsTheDayAndTheSetupSteps)
     }
     SettingsFileFixture::settle(60);
     EXPECT_EQ(count->shownText(), QStringLiteral("12"));
+}
+
+TEST_F(SettingsWindowTest, SetupChangesFadeOutAndTheColumnFollows)
+{
+    access.trusted = false;
+    workspace.apps.append({20, "tabtype", "Tab-Type", {}});
+    open();
+    model->rivals().refresh(true);
+    settle();
+    auto* overview = pane<OverviewPane>();
+    SetupCard* card = overview->setupCard();
+    ASSERT_NE(card->row(SetupItem::rivalApps), nullptr);
+    // The row came while the card was on screen: its symbol faded in and takes its room.
+    const auto* symbol = card->row(SetupItem::rivalApps)->findChild<Presence*>();
+    ASSERT_NE(symbol, nullptr);
+    EXPECT_EQ(symbol->size(), QSize(15, 15));
+    auto* playground = overview->findChild<QWidget*>(QStringLiteral("playgroundCard"));
+    auto top = [&] { return playground->mapTo(overview, QPoint()).y(); };
+    // Steps to 0, a third and two thirds of the 0.22 s move and its end; shoots each and
+    // gives the playground's top at each.
+    const QString dir = qEnvironmentVariable("TQ_ARTIFACTS");
+    auto watch = [&](const QString& name, const std::function<void(int)>& check = {}) {
+        QList<int> tops;
+        int at = 0;
+        for (int frame : {0, 5, 9, 14}) {
+            SettingsFileFixture::settle(frame - at);
+            at = frame;
+            if (!dir.isEmpty())
+                overview->grab().save(QDir(dir).filePath(QStringLiteral("%1-%2.png").arg(name).arg(tops.size())));
+            if (check)
+                check(int(tops.size()));
+            tops << top();
+        }
+        settle();
+        return tops;
+    };
+
+    // A step done while another is left: its button fades out where it stood, then goes.
+    QPointer<QAbstractButton> allow = card->row(SetupItem::accessibility)->buttons().value(0);
+    access.trusted = true;
+    model->permissions().refresh();
+    watch(QStringLiteral("overview-button-out"), [&](int i) { EXPECT_EQ(allow && allow->isVisible(), i < 3) << i; });
+
+    // Setup finished: the setup card cross-fades into the shorter ready card and the column
+    // below moves up along the same move, not at once.
+    const int before = top();
+    workspace.apps.removeLast();
+    model->rivals().refresh(true);
+    const QList<int> tops = watch(QStringLiteral("overview-ready-move"));
+    const int after = top();
+    EXPECT_EQ(tops[0], before);
+    EXPECT_LT(tops[1], before);
+    EXPECT_GT(tops[1], tops[2]);
+    EXPECT_GT(tops[2], after);
+    EXPECT_EQ(tops[3], after);
+
+    // Under Reduce Motion a returning step brings the setup card back at once.
+    reduce.set(true);
+    workspace.apps.append({20, "tabtype", "Tab-Type", {}});
+    model->rivals().refresh(true);
+    SettingsFileFixture::settle(2); // the layout's own round trips, far less than the move
+    const int jumped = top();
+    EXPECT_GT(jumped, after);
+    settle();
+    EXPECT_EQ(top(), jumped);
 }
 
 TEST_F(SettingsWindowTest, AppsAndSitesListsAddsAndEdits)

@@ -169,8 +169,9 @@ Presence::~Presence()
         motion_.frames().unlisten(listener_);
 }
 
-QSize Presence::sizeHint() const { return content_->sizeHint(); }
-QSize Presence::minimumSizeHint() const { return content_->minimumSizeHint(); }
+// A content of fixed size without hints (a symbol) still takes its room.
+QSize Presence::sizeHint() const { return content_->sizeHint().expandedTo(content_->minimumSize()); }
+QSize Presence::minimumSizeHint() const { return content_->minimumSizeHint().expandedTo(content_->minimumSize()); }
 bool Presence::hasHeightForWidth() const { return content_->hasHeightForWidth(); }
 int Presence::heightForWidth(int width) const { return content_->heightForWidth(width); }
 

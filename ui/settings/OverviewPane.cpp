@@ -26,11 +26,15 @@
 #include "ui/settings/SetupRowView.h"
 #include "ui/settings/StoreProblems.h"
 
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QLocale>
 #include <QPlainTextEdit>
 #include <QScrollArea>
 #include <QVBoxLayout>
+
+#include <algorithm>
+#include <cmath>
 
 namespace tq {
 
@@ -46,6 +50,140 @@ QColor toneColour(StateTone tone)
     return palette::paper();
 }
 } // namespace
+
+// The setup slot: its cards lie on top of one another, so a leaving card fades where it was
+// while the next one fades in, and its height moves to what the staying card needs (with the
+// gap above it; none when empty) along the same animation.
+class SetupSlot final : public QWidget {
+public:
+    static constexpr int kGap = 20;
+
+    SetupSlot(MotionContext& motion, QWidget* parent) : QWidget(parent), motion_(motion), mix_(motion.frames(), 1)
+    {
+        setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    }
+    ~SetupSlot() override
+    {
+        if (listener_)
+            motion_.frames().unlisten(listener_);
+    }
+
+    void enter(QWidget* card, const Animation& animation)
+    {
+        auto* holder = new Presence(card, motion_, 1, this);
+        holder->setPresent(false, Animation::none());
+        holder->installEventFilter(this); // hears the card grow or shrink
+        startMove(animation);
+        staying_.append(holder);
+        place();
+        holder->setPresent(true, animation);
+        moved();
+    }
+
+    void leave(QWidget* card, const Animation& animation)
+    {
+        auto* holder = card ? qobject_cast<Presence*>(card->parentWidget()) : nullptr;
+        if (!holder || !staying_.contains(holder))
+            return;
+        startMove(animation);
+        staying_.removeAll(holder);
+        connect(holder, &Presence::settled, holder, [holder](bool present) {
+            if (!present)
+                holder->deleteLater();
+        });
+        holder->setPresent(false, animation);
+        moved();
+    }
+
+    QSize sizeHint() const override
+    {
+        int w = 0;
+        for (const Presence* p : staying_)
+            w = std::max(w, p->sizeHint().width());
+        return {w, heightForWidth(width() > 0 ? width() : w)};
+    }
+    QSize minimumSizeHint() const override
+    {
+        int w = 0;
+        for (const Presence* p : staying_)
+            w = std::max(w, p->minimumSizeHint().width());
+        return {w, 0};
+    }
+    bool hasHeightForWidth() const override { return true; }
+    int heightForWidth(int width) const override
+    {
+        const int target = targetHeight(width);
+        if (!mix_.isMoving())
+            return target;
+        return int(std::lround(from_ + (target - from_) * std::clamp(mix_.value(), 0.0, 1.0)));
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* e) override
+    {
+        if (e->type() == QEvent::LayoutRequest) {
+            place();
+            moved();
+        }
+        return QWidget::eventFilter(watched, e);
+    }
+    void resizeEvent(QResizeEvent* e) override
+    {
+        QWidget::resizeEvent(e);
+        place();
+    }
+
+private:
+    static int cardHeight(const QWidget* w, int width)
+    {
+        return w->hasHeightForWidth() ? w->heightForWidth(width) : w->sizeHint().height();
+    }
+    int targetHeight(int width) const
+    {
+        int h = 0;
+        for (const Presence* p : staying_)
+            h = std::max(h, cardHeight(p, width));
+        return staying_.isEmpty() ? 0 : kGap + h;
+    }
+    // Each card at the top, under the gap, at its own height; the slot clips what overhangs.
+    void place()
+    {
+        for (auto* p : findChildren<Presence*>(Qt::FindDirectChildrenOnly))
+            p->setGeometry(0, kGap, width(), cardHeight(p, width()));
+    }
+    void startMove(const Animation& animation)
+    {
+        // From the height shown now, mid-move included; at once when off screen.
+        from_ = isVisible() ? heightForWidth(width()) : 0;
+        if (animation.kind == Animation::Kind::none || !isVisible()) {
+            mix_.setTo(1);
+            return;
+        }
+        mix_.setTo(0);
+        mix_.animateTo(1, animation);
+        if (!listener_)
+            listener_ = motion_.frames().listen([this] {
+                moved();
+                if (!mix_.isMoving()) {
+                    motion_.frames().unlisten(listener_);
+                    listener_ = 0;
+                }
+            });
+    }
+    // The slot sits in a holder without a layout: ask the column above it too.
+    void moved()
+    {
+        updateGeometry();
+        if (QWidget* up = parentWidget(); up && !up->layout())
+            up->updateGeometry();
+    }
+
+    MotionContext& motion_;
+    QList<Presence*> staying_;
+    double from_ = 0;
+    AnimatedValue mix_;
+    FrameClock::ListenerId listener_ = 0;
+};
 
 OverviewPane::OverviewPane(SettingsContext& context, QWidget* parent) : QWidget(parent), c_(context)
 {
@@ -69,19 +207,20 @@ OverviewPane::OverviewPane(SettingsContext& context, QWidget* parent) : QWidget(
     scroll->setWidget(page);
     outer->addWidget(scroll);
 
-    // The three cards rise in, one after the other.
-    slot_ = new QWidget(body);
-    slotLayout_ = new QVBoxLayout(slot_);
-    slotLayout_->setContentsMargins(0, 0, 0, 0);
     StoreSet files;
     files.settings = &c_.prefs;
     files.rules = &c_.rules;
     files.stats = &c_.stats;
     files.memory = &c_.memory;
     column_->addWidget(makeStoreProblemLine(files, body));
-    column_->addWidget(new Rise(buildHero(), 0, c_.motion, body));
-    slotRise_ = new Rise(slot_, 1, c_.motion, body);
-    column_->addWidget(slotRise_);
+    // The three cards rise in, one after the other. The setup slot brings its own gap, so an
+    // empty slot takes no room.
+    auto* heroAndSlot = new QVBoxLayout;
+    heroAndSlot->setSpacing(0);
+    heroAndSlot->addWidget(new Rise(buildHero(), 0, c_.motion, body));
+    slot_ = new SetupSlot(c_.motion, body);
+    heroAndSlot->addWidget(new Rise(slot_, 1, c_.motion, body));
+    column_->addLayout(heroAndSlot);
     column_->addWidget(new Rise(buildPlayground(), 2, c_.motion, body));
     column_->addStretch(1);
 
@@ -300,47 +439,25 @@ void OverviewPane::refreshHero()
                            : text("This field runs the real engine, even before you allow Accessibility. Start typing and grey words show up as you go."));
 }
 
-// Cards of the setup slot come and go with a fade (none under Reduce Motion).
-void OverviewPane::enterSlot(QWidget* card)
-{
-    auto* holder = new Presence(card, c_.motion, 1, slot_);
-    holder->setPresent(false, Animation::none());
-    slotLayout_->addWidget(holder);
-    holder->setPresent(true, c_.motion.pick(Animation::timing(motion::standard())));
-}
-
-void OverviewPane::leaveSlot(QWidget* card)
-{
-    auto* holder = card ? qobject_cast<Presence*>(card->parentWidget()) : nullptr;
-    if (!holder)
-        return;
-    connect(holder, &Presence::settled, this, [this, holder](bool present) {
-        if (present)
-            return;
-        holder->deleteLater();
-        slotRise_->setVisible(setup_ || ready_);
-    });
-    holder->setPresent(false, c_.motion.pick(Animation::timing(motion::standard())));
-}
-
 void OverviewPane::refreshSlot()
 {
     const bool ready = pendingSetupItems(setupInputs(c_)).isEmpty();
     const bool showReady = ready && (startedUnfinished_.value_or(false) || c_.permissions.justGranted(QStringLiteral("overview")));
+    // The cards cross-fade and the column follows (at once under Reduce Motion).
+    const Animation move = c_.motion.pick(Animation::timing(motion::standard()));
     if (!ready) {
-        leaveSlot(ready_);
+        slot_->leave(ready_, move);
         ready_ = nullptr;
-        slotRise_->setVisible(true);
         if (!setup_) {
             setup_ = new SetupCard(c_);
-            enterSlot(setup_);
+            slot_->enter(setup_, move);
         } else {
             setup_->refresh();
         }
         return;
     }
     if (setup_) {
-        leaveSlot(setup_);
+        slot_->leave(setup_, move);
         setup_ = nullptr;
     }
     if (showReady && !ready_) {
@@ -354,13 +471,8 @@ void OverviewPane::refreshSlot()
                       QString());
         l->addWidget(row);
         ready_ = card;
-        enterSlot(card);
+        slot_->enter(card, move);
     }
-    bool shown = false;
-    for (int i = 0; i < slotLayout_->count(); ++i)
-        if (QWidget* w = slotLayout_->itemAt(i)->widget(); w && !w->isHidden())
-            shown = true;
-    slotRise_->setVisible(shown);
 }
 
 } // namespace tq

@@ -18,6 +18,7 @@ namespace tq {
 
 class Presence;
 class RollingFigure;
+class SetupSlot;
 class SymbolView;
 
 class OverviewPane final : public QWidget {
@@ -34,8 +35,6 @@ protected:
 private:
     void refreshHero();
     void refreshSlot();
-    void enterSlot(QWidget* card);
-    void leaveSlot(QWidget* card);
     QWidget* buildHero();
     QWidget* buildPlayground();
 
@@ -43,9 +42,7 @@ private:
     std::optional<bool> startedUnfinished_;
     QVBoxLayout* column_ = nullptr;
     QBoxLayout* heroRow_ = nullptr;
-    QWidget* slot_ = nullptr;
-    QWidget* slotRise_ = nullptr;
-    QVBoxLayout* slotLayout_ = nullptr;
+    SetupSlot* slot_ = nullptr;
     QWidget* streakBox_ = nullptr;
     QLabel* stateSymbolText_ = nullptr;
     SymbolView* stateSymbol_ = nullptr;

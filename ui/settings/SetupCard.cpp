@@ -96,6 +96,13 @@ void SetupCard::refresh()
                 if (isVisible())
                     transitionIn(part, c_.motion, {c_.motion.pick(Animation::timing(motion::standard()))});
             };
+            // They fade out the same way before they go; the spinner just goes.
+            st.view->onDisappear = [this](QWidget* part, std::function<void()> gone) {
+                if (!isVisible() || qobject_cast<ActivitySpinner*>(part))
+                    gone();
+                else
+                    transitionOut(part, c_.motion, {c_.motion.pick(Animation::timing(motion::standard()))}, std::move(gone));
+            };
             st.startedOpen = progress != SetupProgress::done;
         }
         if (!firstRow) {
@@ -126,7 +133,7 @@ void SetupCard::refresh()
             } else {
                 icon = new SymbolView(t.symbol, 15, palette::paperDim());
             }
-            // A seal or a symbol fades in; the spinner just turns up.
+            // A seal or a symbol fades in (over the one going); the spinner just turns up.
             if (progress != SetupProgress::checking && isVisible()) {
                 auto* holder = new Presence(icon, c_.motion);
                 holder->setPresent(false, Animation::none());

@@ -54,10 +54,12 @@ SetupRowView::SetupRowView(QWidget* parent) : QWidget(parent)
 
 void SetupRowView::setIcon(QWidget* icon)
 {
-    QLayoutItem* old = iconSlot_->layout()->takeAt(0);
-    if (old) {
-        delete old->widget();
+    if (QLayoutItem* old = iconSlot_->layout()->takeAt(0)) {
+        QWidget* was = old->widget();
         delete old;
+        // Out of the layout it stays where it was, under the new icon, until it is gone.
+        if (was)
+            disappear(was, [was] { delete was; });
     }
     icon->setParent(iconSlot_);
     iconSlot_->layout()->addWidget(icon);
@@ -70,11 +72,24 @@ void SetupRowView::setTexts(const QString& title, const QString& detail, const Q
     title_->setText(title);
     detail_->setText(detail);
     detail_->setVisible(!detail.isEmpty());
-    note_->setText(note);
-    const bool appears = noteRow_->isHidden() && !note.isEmpty();
-    noteRow_->setVisible(!note.isEmpty());
-    if (appears && onAppear)
-        onAppear(noteRow_);
+    if (!note.isEmpty()) {
+        const bool appears = noteRow_->isHidden() || noteLeaving_;
+        noteLeaving_ = false;
+        note_->setText(note);
+        noteRow_->setVisible(true);
+        if (appears && onAppear)
+            onAppear(noteRow_);
+    } else if (!noteRow_->isHidden() && !noteLeaving_) {
+        // The note keeps its words while it fades.
+        noteLeaving_ = true;
+        disappear(noteRow_, [this] {
+            if (!noteLeaving_)
+                return;
+            noteLeaving_ = false;
+            noteRow_->hide();
+            note_->clear();
+        });
+    }
 }
 
 QString SetupRowView::title() const
@@ -84,6 +99,22 @@ QString SetupRowView::title() const
 
 void SetupRowView::setButtons(const QList<QAbstractButton*>& buttons)
 {
+    const bool wereLeaving = !leaving_.isEmpty();
+    qDeleteAll(leaving_);
+    leaving_.clear();
+    if (buttons.isEmpty() && !buttons_.isEmpty() && !actions_->isHidden()) {
+        // The buttons keep their room while they fade, then go.
+        leaving_ = buttons_;
+        buttons_.clear();
+        disappear(actions_, [this] {
+            if (!buttons_.isEmpty())
+                return;
+            qDeleteAll(leaving_);
+            leaving_.clear();
+            actions_->hide();
+        });
+        return;
+    }
     for (QAbstractButton* b : buttons_)
         delete b;
     buttons_ = buttons;
@@ -91,17 +122,25 @@ void SetupRowView::setButtons(const QList<QAbstractButton*>& buttons)
         b->setParent(actions_);
         actions_->layout()->addWidget(b);
     }
-    const bool appears = actions_->isHidden() && !buttons_.isEmpty();
+    const bool appears = (actions_->isHidden() || wereLeaving) && !buttons_.isEmpty();
     actions_->setVisible(!buttons_.isEmpty());
     if (appears && onAppear)
         onAppear(actions_);
+}
+
+void SetupRowView::disappear(QWidget* part, std::function<void()> gone)
+{
+    if (onDisappear)
+        onDisappear(part, std::move(gone));
+    else
+        gone();
 }
 
 void SetupRowView::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
     // Side by side when the buttons fit beside the texts, else under them, indented.
-    const bool narrow = !buttons_.isEmpty() && width() < 300 + actions_->sizeHint().width();
+    const bool narrow = !(buttons_.isEmpty() && leaving_.isEmpty()) && width() < 300 + actions_->sizeHint().width();
     const QBoxLayout::Direction dir = narrow ? QBoxLayout::TopToBottom : QBoxLayout::LeftToRight;
     if (outer_->direction() != dir) {
         outer_->setDirection(dir);

@@ -25,11 +25,15 @@ public:
     QList<QAbstractButton*> buttons() const { return buttons_; }
     // Called with the note or the button row when it turns up.
     std::function<void(QWidget*)> onAppear;
+    // Called with the note, the button row or the old icon when it goes; `gone` hides or deletes
+    // it. Without a handler it goes at once.
+    std::function<void(QWidget* part, std::function<void()> gone)> onDisappear;
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    void disappear(QWidget* part, std::function<void()> gone);
     QWidget* iconSlot_;
     QLabel* title_;
     QLabel* detail_;
@@ -38,6 +42,8 @@ private:
     QWidget* actions_;
     QBoxLayout* outer_;
     QList<QAbstractButton*> buttons_;
+    QList<QAbstractButton*> leaving_; // buttons fading out
+    bool noteLeaving_ = false;
 };
 
 } // namespace tq
