@@ -181,6 +181,17 @@ void relayout(QWidget* host, const QList<QWidget*>& parts)
         w->layout()->activate();
 }
 
+// The widget as drawn over whatever lies behind it: no window background of its own.
+QPixmap pictureOf(QWidget* w)
+{
+    const qreal dpr = w->devicePixelRatioF();
+    QPixmap pm(w->size() * dpr);
+    pm.setDevicePixelRatio(dpr);
+    pm.fill(Qt::transparent);
+    w->render(&pm, QPoint(), QRegion(), QWidget::DrawChildren);
+    return pm;
+}
+
 QRect between(const QRect& a, const QRect& b, double k)
 {
     const auto mix = [k](int x, int y) { return int(std::lround(x + (y - x) * k)); };
@@ -205,6 +216,15 @@ public:
         apply();
         if (host_)
             id_ = frames_->listen([this] { apply(); });
+    }
+    // The layout changed again without its own animation: the parts glide on to their new
+    // places along the same curve.
+    void retarget()
+    {
+        for (Move& m : moves_)
+            if (m.widget)
+                m.to = m.widget->geometry();
+        apply();
     }
     ~Glide() override
     {
@@ -260,15 +280,21 @@ void transitionLayout(QWidget* host, MotionContext& motion, const Animation& ani
     };
     std::vector<Before> before;
     for (QWidget* part : parts)
-        before.push_back({part, part->geometry(), part->isVisible(), animated && part->isVisible() ? part->grab() : QPixmap()});
+        before.push_back({part, part->geometry(), part->isVisible(), animated && part->isVisible() ? pictureOf(part) : QPixmap()});
 
-    // The running glide stops where it is: the new one starts from there.
-    if (auto* old = host->property(kGlide).value<QObject*>())
-        delete old;
+    auto* running = dynamic_cast<Glide*>(host->property(kGlide).value<QObject*>());
+    if (running && animated) {
+        // It stops where it is: the new glide starts from there.
+        delete running;
+        running = nullptr;
+    }
     change();
     relayout(host, parts);
-    if (!animated)
+    if (!animated) {
+        if (running)
+            running->retarget();
         return;
+    }
 
     const TransitionSpec fade{animation};
     std::vector<Glide::Move> moves;

@@ -51,7 +51,7 @@ bool inTransition(const QWidget* widget);
 // layout: each of `parts` that stays glides from where it stood to its new place and size, one
 // that went fades out where it stood, one that came fades in. Under Reduce Motion the parts take
 // their places at once and only the fades run. A later call takes over from the current places;
-// with Animation::none() everything is simply laid out anew.
+// one with Animation::none() lets a running glide go on to the new places.
 void transitionLayout(QWidget* host, MotionContext& motion, const Animation& animation, const QList<QWidget*>& parts,
                       const std::function<void()>& change);
 

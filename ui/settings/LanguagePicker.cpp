@@ -136,7 +136,8 @@ void LanguageChoiceRow::paintEvent(QPaintEvent*)
     const QFontMetricsF tm(titleFont), sm(subFont);
     const qreal block = tm.height() + 2 + sm.height();
     const qreal top = (height() - 3 - block) / 2.0;
-    const Qt::Alignment align = (rtl ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter;
+    // Absolute: the row keeps its own direction in a right-to-left interface.
+    const Qt::Alignment align = (rtl ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignAbsolute | Qt::AlignVCenter;
     p.setFont(titleFont);
     p.setPen(palette::paper());
     const QRectF titleRect = mirrored(QRectF(textLeft, top, textWidth, tm.height()));
