@@ -206,10 +206,12 @@ public:
         QPointer<QWidget> widget;
         QRect from, to;
     };
-    Glide(QWidget* host, MotionContext& motion, const Animation& animation, QList<QWidget*> parts, std::vector<Move> moves)
+    Glide(QWidget* host, MotionContext& motion, const Animation& animation, const QList<QWidget*>& parts, std::vector<Move> moves)
         : QObject(&motion.frames()), host_(host), frames_(&motion.frames()), progress_(motion.frames(), 0),
-          parts_(std::move(parts)), moves_(std::move(moves))
+          moves_(std::move(moves))
     {
+        for (QWidget* part : parts)
+            parts_ << part;
         host->setProperty(kGlide, QVariant::fromValue<QObject*>(this));
         connect(host, &QObject::destroyed, this, &QObject::deleteLater);
         progress_.animateTo(1, animation);
@@ -253,7 +255,11 @@ private:
         id_ = 0;
         if (host_) {
             host_->setProperty(kGlide, QVariant());
-            relayout(host_, parts_);
+            QList<QWidget*> parts;
+            for (QWidget* part : parts_)
+                if (part)
+                    parts << part;
+            relayout(host_, parts);
         }
         host_ = nullptr;
         deleteLater();
@@ -262,7 +268,7 @@ private:
     QPointer<QWidget> host_;
     QPointer<FrameClock> frames_;
     AnimatedValue progress_;
-    QList<QWidget*> parts_;
+    QList<QPointer<QWidget>> parts_;
     std::vector<Move> moves_;
     FrameClock::ListenerId id_ = 0;
 };
