@@ -34,8 +34,8 @@ public:
         services.makeIntro = [&model, this](std::function<void()> done) -> QWidget* {
             return makeIntroView(model, *motion_, std::move(done));
         };
-        services.makeLanguageButton = [&model](QWidget* parent) -> QWidget* {
-            return new LanguageButton(model.language(), parent);
+        services.makeLanguageButton = [&model, this](QWidget* parent) -> QWidget* {
+            return new LanguageButton(model.language(), parent, motion_.get());
         };
         view_ = new OnboardingView(std::move(services), std::move(close), this);
         layout->addWidget(view_);

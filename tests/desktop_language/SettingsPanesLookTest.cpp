@@ -64,10 +64,13 @@ TEST_P(Look, LanguageSheet)
     defaults.set(QStringLiteral("AppleLanguages"), QVariantList{QStringLiteral("de")});
     NoRelaunch relauncher;
     AppLanguage language(defaults, relauncher, QStringLiteral("de"));
+    VirtualClock clock;
+    FakeReduceMotion reduce(false);
+    MotionContext motion(clock, reduce);
     QWidget window;
     darkWindow(window);
     window.resize(640, 200);
-    LanguageRow row(language, &window);
+    LanguageRow row(language, &window, &motion);
     row.setGeometry(20, 20, 600, 60);
     window.show();
     keep(window, QStringLiteral("language-row") + suffix());
@@ -76,6 +79,20 @@ TEST_P(Look, LanguageSheet)
     keep(*sheet, QStringLiteral("language-sheet") + suffix());
     sheet->setQuery(QStringLiteral("a"));
     keep(*sheet, QStringLiteral("language-sheet-search") + suffix());
+    // A row under the pointer, then pressed: a moment into each ease and at its end.
+    LanguageChoiceRow* choice = sheet->rows()[1];
+    const QPoint inside(40, 20);
+    QTest::mouseMove(choice, inside);
+    clock.advance(Millis(40));
+    keep(*choice, QStringLiteral("language-row-hover-mid") + suffix());
+    clock.advance(Millis(300));
+    keep(*choice, QStringLiteral("language-row-hover") + suffix());
+    QTest::mousePress(choice, Qt::LeftButton, {}, inside);
+    clock.advance(Millis(30));
+    keep(*choice, QStringLiteral("language-row-press-mid") + suffix());
+    clock.advance(Millis(400));
+    keep(*choice, QStringLiteral("language-row-press") + suffix());
+    QTest::mouseRelease(choice, Qt::LeftButton, {}, QPoint(-20, -20)); // let go outside: no choice
     sheet->close();
 }
 

@@ -1,10 +1,20 @@
 // The real program started while a process named like a competing application runs: the
 // prompt opens and names it, "Quit" ends that process, and the prompt resolves and closes.
 
+#include "platform/Clock.h"
+#include "platform/fakes/FakeDefaults.h"
+#include "platform/fakes/FakeReduceMotion.h"
+#include "platform/fakes/FakeWorkspace.h"
+#include "settings/Preferences.h"
 #include "support/Desktop.h"
 #include "support/Program.h"
 #include "support/RivalLock.h"
+#include "ui/design/Animation.h"
+#include "ui/design/Buttons.h"
+#include "ui/design/Theme.h"
+#include "ui/onboarding/RivalPromptView.h"
 
+#include <QCheckBox>
 #include <QFile>
 #include <QJsonObject>
 #include <QProcess>
@@ -60,6 +70,51 @@ TEST(RivalDesktop, PromptNamesTheRivalQuitsItAndClosesItself)
         rival.kill();
         rival.waitForFinished();
     }
+}
+
+// The prompt itself in virtual time: pictures of the screen a moment into each re-flow and at
+// its end (refused: the shorter text lifts the toggle; resolved: the toggle and "Not Now" go).
+TEST(RivalDesktop, PromptReflowsWhenItsHeadlineChanges)
+{
+    if (qEnvironmentVariableIsEmpty("DISPLAY"))
+        GTEST_SKIP() << "needs the desktop session";
+    using namespace tq;
+    VirtualClock clock;
+    FakeReduceMotion reduce(false);
+    MotionContext motion(clock, reduce);
+    FakeDefaults defaults;
+    Preferences prefs(defaults);
+    FakeWorkspace workspace;
+    workspace.apps = {{10, "", "Cotabby", {}}};
+    workspace.declines.insert(10);
+    RivalWatcher watcher(workspace, clock);
+    watcher.refresh(false);
+    watcher.startObserving();
+    RivalPromptView view({watcher, prefs, motion, clock, {}}, [] {});
+    applyInkTheme(&view);
+    view.resize(460, 440);
+    view.move(100, 100);
+    view.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+    const auto at = [&](int ms, const QString& name) {
+        clock.advance(Millis(ms));
+        QTest::qWait(120);
+        screenshot(name);
+        return view.toggle()->y();
+    };
+    at(0, "rival-flow-1-waiting.png");
+    view.primaryButton()->click();
+    const int quitting = at(3990, "rival-flow-2-quitting.png");
+    const int mid = at(60, "rival-flow-3-refused-mid.png"); // 50 ms into the re-flow
+    const int refused = at(400, "rival-flow-4-refused.png");
+    EXPECT_GT(quitting, mid);
+    EXPECT_GT(mid, refused);
+    view.primaryButton()->click(); // Force Quit: quitting, then resolved at the next look
+    at(250, "rival-flow-5-resolved-start.png");
+    at(50, "rival-flow-6-resolved-mid.png");
+    at(400, "rival-flow-7-resolved.png");
+    EXPECT_TRUE(view.isResolved());
+    EXPECT_FALSE(view.notNowButton()->isVisible());
 }
 
 } // namespace

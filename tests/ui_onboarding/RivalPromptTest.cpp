@@ -170,6 +170,37 @@ TEST_F(RivalPromptTest, QuittingByOtherMeansResolvesAndTheToggleSavesAtOnce)
     EXPECT_EQ(closed, 1);
 }
 
+// A new headline re-flows the prompt: under Reduce Motion the toggle is at its new place at
+// once; otherwise it, and then the primary button, glide there on the standard curve.
+TEST_F(RivalPromptTest, ANewHeadlineReflowsOnTheStandardCurve)
+{
+    workspace.declines.insert(10);
+    open();
+    const int waiting = view->toggle()->y();
+    QTest::keyClick(view.get(), Qt::Key_Return);
+    run(Millis(4000));
+    ASSERT_EQ(view->state(), RivalPromptState::refused); // a shorter explanation
+    const int refused = view->toggle()->y();
+    EXPECT_LT(refused, waiting);
+
+    reduceMotion.set(false);
+    view->primaryButton()->click(); // force-quitting: the longer text again
+    run(Millis(40));
+    EXPECT_GT(view->toggle()->y(), refused);
+    EXPECT_LT(view->toggle()->y(), waiting) << "mid-glide";
+    run(Millis(200));
+    EXPECT_EQ(view->toggle()->y(), waiting);
+
+    const int wide = view->primaryButton()->x(); // "Quitting…"
+    run(Millis(10)); // the rival has gone: "Done" alone
+    ASSERT_TRUE(view->isResolved());
+    run(Millis(40));
+    const int mid = view->primaryButton()->x();
+    run(Millis(300));
+    EXPECT_GT(mid, wide);
+    EXPECT_LT(mid, view->primaryButton()->x()) << "mid-glide";
+}
+
 TEST_F(RivalPromptTest, OpenedAfterTheRivalWentClosesAtOnce)
 {
     workspace.exit(10);

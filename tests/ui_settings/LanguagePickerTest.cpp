@@ -1,9 +1,13 @@
 #include "ui/settings/LanguagePicker.h"
 
 #include "platform/fakes/FakeDefaults.h"
+#include "platform/fakes/FakeReduceMotion.h"
 #include "ui/design/Confirmation.h"
 
 #include <QAbstractButton>
+#include <QApplication>
+#include <QEnterEvent>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -116,6 +120,57 @@ TEST(LanguageSheet, SelectedRowClosesOthersAskAndApplyWithTheRelaunchArguments)
     EXPECT_EQ(picker.relauncher.quits, 1);
     EXPECT_EQ(picker.language.override(), QStringLiteral("ar"));
     EXPECT_EQ(LanguageSheet::confirmTitle(std::nullopt), QStringLiteral("Switch to the computer's language?"));
+}
+
+// The rows ease as choice cards do over the sheet's motion context; without one they jump.
+TEST(LanguageSheet, RowsHoverAndPressAsChoiceCards)
+{
+    Picker picker;
+    VirtualClock clock;
+    FakeReduceMotion reduce;
+    MotionContext motion(clock, reduce);
+    LanguageSheet eased(picker.language, nullptr, &motion);
+    LanguageSheet still(picker.language);
+    eased.show();
+    still.show();
+    const auto hover = [](QWidget* row) {
+        QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
+        QApplication::sendEvent(row, &enter);
+    };
+    // A spot of an unselected row's face, clear of its texts.
+    const auto face = [](QWidget* row) { return row->grab().toImage().pixelColor(row->width() - 24, 5).red(); };
+
+    LanguageChoiceRow* plain = still.rows()[1];
+    const int rest = face(plain);
+    hover(plain);
+    const int lit = face(plain);
+    EXPECT_GT(lit, rest);
+
+    LanguageChoiceRow* row = eased.rows()[1];
+    EXPECT_EQ(face(row), rest);
+    hover(row);
+    clock.advance(Millis(30));
+    EXPECT_GT(face(row), rest);
+    EXPECT_LT(face(row), lit) << "mid-fade";
+    clock.advance(Millis(200));
+    EXPECT_EQ(face(row), lit);
+
+    const QImage up = row->grab().toImage();
+    QTest::mousePress(row, Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_EQ(row->grab().toImage(), up) << "the spring starts where the face was";
+    clock.advance(std::chrono::seconds(1));
+    const QImage down = row->grab().toImage();
+    EXPECT_NE(down, up);
+    QTest::mouseRelease(row, Qt::LeftButton, {}, QPoint(5, 5));
+    clock.advance(std::chrono::seconds(1));
+    EXPECT_EQ(row->grab().toImage(), up);
+
+    reduce.set(true); // the press lands at once
+    QTest::mousePress(row, Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_EQ(row->grab().toImage(), down);
+    const QImage plainUp = plain->grab().toImage();
+    QTest::mousePress(plain, Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_NE(plain->grab().toImage(), plainUp) << "without motion the press lands at once too";
 }
 
 } // namespace

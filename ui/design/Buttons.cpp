@@ -14,13 +14,17 @@
 
 namespace tq {
 
-namespace {
-const Animation& hoverFade()
+Animation buttonHoverFade()
 {
-    static const Animation a = Animation::timing(motion::easeOut(120));
-    return a;
+    return Animation::timing(motion::easeOut(120));
 }
 
+Animation choiceCardPress()
+{
+    return Animation::springy(0.18, 0.7);
+}
+
+namespace {
 QColor brighter(const QColor& c, double by)
 {
     return QColor::fromRgbF(std::min(1.0, c.redF() + by), std::min(1.0, c.greenF() + by),
@@ -42,7 +46,7 @@ PaintedButton::PaintedButton(MotionContext& motion, QWidget* parent)
 void PaintedButton::enterEvent(QEnterEvent* event)
 {
     hovering_ = true;
-    hover_.animateTo(1, hoverFade());
+    hover_.animateTo(1, buttonHoverFade());
     animate();
     QAbstractButton::enterEvent(event);
 }
@@ -50,7 +54,7 @@ void PaintedButton::enterEvent(QEnterEvent* event)
 void PaintedButton::leaveEvent(QEvent* event)
 {
     hovering_ = false;
-    hover_.animateTo(0, hoverFade());
+    hover_.animateTo(0, buttonHoverFade());
     animate();
     QAbstractButton::leaveEvent(event);
 }
@@ -162,7 +166,7 @@ void ChoiceCard::addContent(QWidget* widget)
 
 Animation ChoiceCard::pressAnimation() const
 {
-    return Animation::springy(0.18, 0.7);
+    return choiceCardPress();
 }
 
 bool ChoiceCard::event(QEvent* event)

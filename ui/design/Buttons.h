@@ -14,6 +14,11 @@ class QVBoxLayout;
 
 namespace tq {
 
+// The hover fade of every painted button (it runs under Reduce Motion too) and the choice
+// card's press spring, for widgets that draw a button look of their own.
+Animation buttonHoverFade();
+Animation choiceCardPress();
+
 // Hover and press values shared by the painted buttons.
 class PaintedButton : public QAbstractButton {
     Q_OBJECT

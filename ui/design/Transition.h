@@ -1,10 +1,12 @@
 #pragma once
 // Entrances and exits of whole widgets, children included: a fade combined with a scale about
-// an anchor (the centre, or the leading edge), driven by the frame clock and gone when done.
+// an anchor (the centre, or the leading edge), driven by the frame clock and gone when done;
+// and changes of a layout, its parts gliding to their new places.
 
 #include "ui/design/Animation.h"
 
 #include <QGraphicsEffect>
+#include <QList>
 
 #include <functional>
 
@@ -44,5 +46,13 @@ void transitionIn(QWidget* widget, MotionContext& motion, const TransitionSpec& 
 void transitionOut(QWidget* widget, MotionContext& motion, const TransitionSpec& spec, std::function<void()> done);
 // Whether a transition of `widget` is under way.
 bool inTransition(const QWidget* widget);
+
+// Runs `change` on `host` (texts set, widgets shown or hidden) and animates what it does to the
+// layout: each of `parts` that stays glides from where it stood to its new place and size, one
+// that went fades out where it stood, one that came fades in. Under Reduce Motion the parts take
+// their places at once and only the fades run. A later call takes over from the current places;
+// one with Animation::none() lets a running glide go on to the new places.
+void transitionLayout(QWidget* host, MotionContext& motion, const Animation& animation, const QList<QWidget*>& parts,
+                      const std::function<void()>& change);
 
 } // namespace tq

@@ -133,7 +133,8 @@ void RivalPromptView::follow()
         });
     }
     const RivalPromptTexts texts = rivalPromptTexts(state(), shown_, open);
-    if (!headline_->text().isEmpty() && texts.headline != headline_->text() && textBlock_->isVisible()) {
+    const bool newHeadline = !headline_->text().isEmpty() && texts.headline != headline_->text() && textBlock_->isVisible();
+    if (newHeadline) {
         // The old block leaves as a picture fading out where it stood; the new one fades in,
         // both on the standard curve (under Reduce Motion too: a cross-fade has no motion).
         auto* picture = new QLabel(this);
@@ -147,15 +148,20 @@ void RivalPromptView::follow()
         transitionOut(picture, services_.motion, fade, [picture] { picture->deleteLater(); });
         transitionIn(textBlock_, services_.motion, fade);
     }
-    headline_->setText(texts.headline);
-    explanation_->setText(texts.explanation);
-    toggle_->setText(texts.toggle);
-    toggle_->setVisible(!texts.toggle.isEmpty());
-    notNow_->setVisible(texts.secondary);
-    primary_->setText(texts.primary);
-    primary_->setAccessibleName(texts.primary);
-    primary_->setEnabled(texts.primaryEnabled);
-    primary_->updateGeometry();
+    // With a new headline the whole prompt re-flows on the same curve: the block, the toggle
+    // and the buttons glide to their new places, the toggle and "Not Now" fade out as they go.
+    const Animation flow = newHeadline ? Animation::timing(motion::standard()) : Animation::none();
+    transitionLayout(this, services_.motion, flow, {textBlock_, toggle_, notNow_, primary_}, [&] {
+        headline_->setText(texts.headline);
+        explanation_->setText(texts.explanation);
+        toggle_->setText(texts.toggle);
+        toggle_->setVisible(!texts.toggle.isEmpty());
+        notNow_->setVisible(texts.secondary);
+        primary_->setText(texts.primary);
+        primary_->setAccessibleName(texts.primary);
+        primary_->setEnabled(texts.primaryEnabled);
+        primary_->updateGeometry();
+    });
     setAccessibleDescription(texts.headline);
     textBlock_->setAccessibleName(texts.headline + QStringLiteral(". ") + texts.explanation);
 }

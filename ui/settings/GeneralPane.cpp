@@ -71,7 +71,7 @@ GeneralPane::GeneralPane(SettingsContext& context, QWidget* parent) : QWidget(pa
     StoreSet settingsFile;
     settingsFile.settings = &c_.prefs;
     form->addWidget(makeStoreProblemLine(settingsFile, page));
-    form->addSection()->addRow(new LanguageRow(c_.language, page));
+    form->addSection()->addRow(new LanguageRow(c_.language, page, &c_.motion));
 
     FormSection* startup = form->addSection(text("Startup"));
     launch_ = new SettingToggle(text("Launch at login"), text("%app opens by itself when you start your computer."), c_.motion, page);

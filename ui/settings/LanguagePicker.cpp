@@ -33,10 +33,17 @@ constexpr int kFlagBox = 34;
 } // namespace
 
 LanguageChoiceRow::LanguageChoiceRow(std::optional<QString> identifier, const QString& flag, const QString& title,
-                                     const QString& subtitle, bool selected, QWidget* parent)
+                                     const QString& subtitle, bool selected, MotionContext* motion, QWidget* parent)
     : QAbstractButton(parent), identifier_(std::move(identifier)), flag_(flag), title_(title), subtitle_(subtitle),
-      selected_(selected)
+      selected_(selected), motion_(motion)
 {
+    if (motion_) {
+        hover_.emplace(motion_->frames(), 0);
+        press_.emplace(motion_->frames(), 0);
+        driver_ = std::make_unique<FrameDriver>(motion_->frames(), this);
+    }
+    connect(this, &QAbstractButton::pressed, this, &LanguageChoiceRow::follow);
+    connect(this, &QAbstractButton::released, this, &LanguageChoiceRow::follow);
     setCursor(Qt::PointingHandCursor);
     setAttribute(Qt::WA_Hover); // the card lightens under the pointer
     setFocusPolicy(Qt::StrongFocus);
@@ -48,6 +55,36 @@ LanguageChoiceRow::LanguageChoiceRow(std::optional<QString> identifier, const QS
     else
         setLayoutDirection(Qt::LeftToRight);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+}
+
+LanguageChoiceRow::~LanguageChoiceRow() = default;
+
+void LanguageChoiceRow::enterEvent(QEnterEvent* event)
+{
+    hovering_ = true;
+    follow();
+    QAbstractButton::enterEvent(event);
+}
+
+void LanguageChoiceRow::leaveEvent(QEvent* event)
+{
+    hovering_ = false;
+    follow();
+    QAbstractButton::leaveEvent(event);
+}
+
+void LanguageChoiceRow::follow()
+{
+    if (motion_) {
+        // As the choice card: the hover fades with Reduce Motion on or off, the press springs only
+        // with it off.
+        if (hover_->target() != (hovering_ ? 1 : 0))
+            hover_->animateTo(hovering_ ? 1 : 0, buttonHoverFade());
+        if (press_->target() != (isDown() ? 1 : 0))
+            press_->animateTo(isDown() ? 1 : 0, motion_->pick(choiceCardPress()));
+        driver_->run([this] { return hover_->isMoving() || press_->isMoving(); });
+    }
+    update();
 }
 
 QSize LanguageChoiceRow::sizeHint() const
@@ -63,9 +100,10 @@ void LanguageChoiceRow::paintEvent(QPaintEvent*)
 
     // The shared choice card: a raised face on a ledge, gold when selected; pressing sinks the
     // face, and the content with it.
-    const bool down = isDown();
-    paintChoiceCard(p, QRectF(rect()), {selected_, underMouse() ? 1.0 : 0.0, down ? 1.0 : 0.0, hasFocus()});
-    p.translate(0, down ? 2 : 0);
+    const double hover = hover_ ? hover_->value() : (hovering_ ? 1 : 0);
+    const double press = press_ ? press_->value() : (isDown() ? 1 : 0);
+    paintChoiceCard(p, QRectF(rect()), {selected_, hover, press, hasFocus()});
+    p.translate(0, 2 * press);
 
     const auto mirrored = [&](QRectF r) {
         if (rtl)
@@ -98,7 +136,8 @@ void LanguageChoiceRow::paintEvent(QPaintEvent*)
     const QFontMetricsF tm(titleFont), sm(subFont);
     const qreal block = tm.height() + 2 + sm.height();
     const qreal top = (height() - 3 - block) / 2.0;
-    const Qt::Alignment align = (rtl ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter;
+    // Absolute: the row keeps its own direction in a right-to-left interface.
+    const Qt::Alignment align = (rtl ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignAbsolute | Qt::AlignVCenter;
     p.setFont(titleFont);
     p.setPen(palette::paper());
     const QRectF titleRect = mirrored(QRectF(textLeft, top, textWidth, tm.height()));
@@ -114,8 +153,8 @@ void LanguageChoiceRow::paintEvent(QPaintEvent*)
                        palette::gold());
 }
 
-LanguageSheet::LanguageSheet(AppLanguage& language, QWidget* parent)
-    : QDialog(parent), language_(language)
+LanguageSheet::LanguageSheet(AppLanguage& language, QWidget* parent, MotionContext* motion)
+    : QDialog(parent), language_(language), motion_(motion)
 {
     setObjectName(QStringLiteral("LanguageSheet"));
     setWindowTitle(tq::text("Choose a language"));
@@ -201,11 +240,11 @@ void LanguageSheet::rebuild()
         const QString code = QLocale().bcp47Name().section(u'-', 0, 0);
         add(new LanguageChoiceRow(std::nullopt, AppLanguage::flag(system, system, region), tq::text("Same as my computer"),
                                   AppLanguage::displayName(code.isEmpty() || code == u"C" ? QStringLiteral("en") : code),
-                                  !stored, listHost_));
+                                  !stored, motion_, listHost_));
     }
     for (const QString& id : AppLanguage::filtered(query_, interface))
         add(new LanguageChoiceRow(id, AppLanguage::flag(id, system, region), AppLanguage::displayName(id),
-                                  AppLanguage::nameIn(id, interface), stored && *stored == id, listHost_));
+                                  AppLanguage::nameIn(id, interface), stored && *stored == id, motion_, listHost_));
     list_->addStretch(1);
 }
 
@@ -250,17 +289,22 @@ QString languageButtonText(const AppLanguage& language)
 
 namespace {
 
-LanguageSheet* openSheetOver(AppLanguage& language, QWidget* from)
+LanguageSheet* openSheetOver(AppLanguage& language, QWidget* from, MotionContext* motion)
 {
-    auto* sheet = new LanguageSheet(language, from->window());
+    auto* sheet = new LanguageSheet(language, from->window(), motion);
     sheet->setAttribute(Qt::WA_DeleteOnClose);
+    // The motion context belongs to the content that holds `from`, not to the window: the
+    // sheet goes with `from`, before the context.
+    if (motion)
+        QObject::connect(from, &QObject::destroyed, sheet, [sheet] { delete sheet; });
     sheet->open();
     return sheet;
 }
 
 } // namespace
 
-LanguageRow::LanguageRow(AppLanguage& language, QWidget* parent) : QWidget(parent), language_(language)
+LanguageRow::LanguageRow(AppLanguage& language, QWidget* parent, MotionContext* motion)
+    : QWidget(parent), language_(language), motion_(motion)
 {
     setObjectName(QStringLiteral("LanguageRow"));
     auto* layout = bareColumn(this);
@@ -275,11 +319,11 @@ LanguageRow::LanguageRow(AppLanguage& language, QWidget* parent) : QWidget(paren
 
 LanguageSheet* LanguageRow::openSheet()
 {
-    return openSheetOver(language_, this);
+    return openSheetOver(language_, this, motion_);
 }
 
-LanguageButton::LanguageButton(AppLanguage& language, QWidget* parent)
-    : PlainButton(languageButtonText(language), parent), language_(language)
+LanguageButton::LanguageButton(AppLanguage& language, QWidget* parent, MotionContext* motion)
+    : PlainButton(languageButtonText(language), parent), language_(language), motion_(motion)
 {
     setObjectName(QStringLiteral("LanguageButton"));
     setToolTip(tq::text("Change the app language"));
@@ -291,7 +335,7 @@ LanguageButton::LanguageButton(AppLanguage& language, QWidget* parent)
 
 LanguageSheet* LanguageButton::openSheet()
 {
-    return openSheetOver(language_, this);
+    return openSheetOver(language_, this, motion_);
 }
 
 } // namespace tq

@@ -12,6 +12,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <memory>
 #include <optional>
 
 class QLineEdit;
@@ -19,12 +20,16 @@ class QVBoxLayout;
 
 namespace tq {
 
-// One choice in the sheet: the system's language (no identifier) or one identifier.
+// One choice in the sheet: the system's language (no identifier) or one identifier. Drawn as a
+// choice card whose hover and press ease as the card's do over `motion`; without one they
+// change at once.
 class LanguageChoiceRow final : public QAbstractButton {
     Q_OBJECT
 public:
     LanguageChoiceRow(std::optional<QString> identifier, const QString& flag, const QString& title,
-                      const QString& subtitle, bool selected, QWidget* parent = nullptr);
+                      const QString& subtitle, bool selected, MotionContext* motion = nullptr,
+                      QWidget* parent = nullptr);
+    ~LanguageChoiceRow() override;
     const std::optional<QString>& identifier() const { return identifier_; }
     bool isSelected() const { return selected_; }
     QString title() const { return title_; }
@@ -32,19 +37,28 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void enterEvent(QEnterEvent* event) override;
+    void leaveEvent(QEvent* event) override;
 
 private:
+    void follow(); // eases hover and press towards the pointer and the button state
     std::optional<QString> identifier_;
     QString flag_;
     QString title_;
     QString subtitle_;
     bool selected_ = false;
+    bool hovering_ = false;
+    MotionContext* motion_ = nullptr;
+    std::optional<AnimatedValue> hover_;
+    std::optional<AnimatedValue> press_;
+    std::unique_ptr<FrameDriver> driver_;
 };
 
 class LanguageSheet final : public QDialog {
     Q_OBJECT
 public:
-    explicit LanguageSheet(AppLanguage& language, QWidget* parent = nullptr);
+    // With `motion` (which must outlive the sheet) the rows ease as choice cards do.
+    explicit LanguageSheet(AppLanguage& language, QWidget* parent = nullptr, MotionContext* motion = nullptr);
 
     void setQuery(const QString& query);
     // The rows shown, in order (the system's row first when the query is empty).
@@ -62,6 +76,7 @@ private:
     void rebuild();
 
     AppLanguage& language_;
+    MotionContext* motion_ = nullptr;
     QLineEdit* search_ = nullptr;
     QVBoxLayout* list_ = nullptr;
     QWidget* listHost_ = nullptr;
@@ -75,23 +90,25 @@ QString languageButtonText(const AppLanguage& language);
 class LanguageRow final : public QWidget {
     Q_OBJECT
 public:
-    explicit LanguageRow(AppLanguage& language, QWidget* parent = nullptr);
+    explicit LanguageRow(AppLanguage& language, QWidget* parent = nullptr, MotionContext* motion = nullptr);
     QPushButton* button() const { return button_; }
     LanguageSheet* openSheet();
 
 private:
     AppLanguage& language_;
+    MotionContext* motion_ = nullptr;
     QPushButton* button_ = nullptr;
 };
 
 class LanguageButton final : public PlainButton {
     Q_OBJECT
 public:
-    explicit LanguageButton(AppLanguage& language, QWidget* parent = nullptr);
+    explicit LanguageButton(AppLanguage& language, QWidget* parent = nullptr, MotionContext* motion = nullptr);
     LanguageSheet* openSheet();
 
 private:
     AppLanguage& language_;
+    MotionContext* motion_ = nullptr;
 };
 
 } // namespace tq
