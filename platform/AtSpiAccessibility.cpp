@@ -1,6 +1,7 @@
 #include "platform/AtSpiAccessibility.h"
 
 #include "platform/AccessibilityAccess.h"
+#include "platform/Screen.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -740,11 +741,9 @@ AtSpiAccessibility::Impl::Scales AtSpiNode::scales()
                     env.insert(QString::fromLocal8Bit(entry.left(eq)), QString::fromLocal8Bit(entry.mid(eq + 1)));
         const QString toolkit = toolkitName();
         const QProcessEnvironment own = QProcessEnvironment::systemEnvironment();
-        const QScreen* screen = qGuiApp ? QGuiApplication::primaryScreen() : nullptr;
-        const double ratio = screen ? screen->devicePixelRatio() : 1.0;
         it = state->scales
                  .emplace(pid_, AtSpiAccessibility::Impl::Scales{AtSpiAccessibility::textScale(toolkit, env, own),
-                                             AtSpiAccessibility::pixelScale(toolkit, env, own, ratio)})
+                                             AtSpiAccessibility::pixelScale(toolkit, env, own, screen::devicePixelRatio())})
                  .first;
     }
     return it->second;

@@ -4,6 +4,7 @@
 // the typed text's size on screen, and the settings window follows the desktop's scale.
 
 #include "desktop_app/RealProgram.h"
+#include "platform/WindowList.h"
 
 #include <QDir>
 #include <QtTest/QTest>
@@ -104,6 +105,15 @@ TEST_F(Scaled, GhostHasTheTypedTextsSizeOnScreen)
     ASSERT_GT(typed, 12) << where;
     EXPECT_NEAR(drawn, typed, 0.15 * typed) << where;
     EXPECT_NEAR(ghost->x(), caretAt, 12) << where;
+
+    // The window list speaks the same pixels: the caret lies inside the field's window.
+    SystemPlatform platform;
+    const FieldState state = readField(field.pid());
+    const QVector<ListedWindow> windows = platform.windowList().windows();
+    const auto window = std::find_if(windows.begin(), windows.end(), [&](const ListedWindow& w) { return w.pid == field.pid(); });
+    ASSERT_NE(window, windows.end());
+    EXPECT_TRUE(window->bounds.left() < state.caretX && state.caretX < window->bounds.right())
+        << "caret x " << state.caretX << ", window " << window->bounds.left() << "…" << window->bounds.right();
 
     run("xdotool", {"key", "Tab"});
     EXPECT_TRUE(waitFor([&] { return field.text().trimmed() == QStringLiteral("Hello World"); }, 5000)) << field.text().toStdString();
