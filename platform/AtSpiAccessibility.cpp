@@ -766,7 +766,19 @@ QString AtSpiNode::toolkitName()
         if (it == state->toolkits.end()) {
             GErrorSink err;
             prepareCall(timeout_);
-            it = state->toolkits.emplace(bus, takeString(atspi_accessible_get_toolkit_name(acc_, &err))).first;
+            QString name = takeString(atspi_accessible_get_toolkit_name(acc_, &err));
+            // Qt answers the application's properties on its root object only.
+            if (name.isEmpty()) {
+                GErrorSink rootErr;
+                prepareCall(timeout_);
+                if (AtspiAccessible* app = atspi_accessible_get_application(acc_, &rootErr)) {
+                    GErrorSink nameErr;
+                    prepareCall(timeout_);
+                    name = takeString(atspi_accessible_get_toolkit_name(app, &nameErr));
+                    g_object_unref(app);
+                }
+            }
+            it = state->toolkits.emplace(bus, name).first;
         }
         toolkit_ = it->second;
     }
