@@ -117,6 +117,19 @@ TEST_F(Scaled, GhostHasTheTypedTextsSizeOnScreen)
 
     run("xdotool", {"key", "Tab"});
     EXPECT_TRUE(waitFor([&] { return field.text().trimmed() == QStringLiteral("Hello World"); }, 5000)) << field.text().toStdString();
+
+    // A Qt field reports Qt's logical pixels, which are this program's too.
+    QProcess qt;
+    qt.start(QStringLiteral(TQ_BINARY_DIR "/tools/fieldapp/tq_fieldapp"), {"--single", ""});
+    QString qtWindow;
+    ASSERT_TRUE(waitFor([&] { return !(qtWindow = desktoptest::visibleWindows(qt.processId(), "^Field app$").value(0)).isEmpty(); }, 15000));
+    run("xdotool", {"windowactivate", "--sync", qtWindow});
+    run("xdotool", {"type", "--delay", "60", "Hello "});
+    ASSERT_TRUE(waitFor([&] { return program.ghostAtTheCaret(qt.processId()); }, 10000)) << program.log().toStdString();
+    screenshot(shotName("qt-ghost"));
+    EXPECT_NEAR(program.ghost()->x(), desktopScale() * readField(qt.processId()).caretX, 12);
+    qt.kill();
+    qt.waitForFinished();
 }
 
 TEST_F(Scaled, SettingsWindowFollowsTheDesktopsScale)
