@@ -1,6 +1,7 @@
 #include "platform/AtSpiAccessibility.h"
 
 #include "platform/AccessibilityAccess.h"
+#include "platform/Screen.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -107,7 +108,11 @@ struct AtSpiAccessibility::Impl {
     std::map<qint64, AtspiAccessible*> activeWindow;
     std::vector<class AtSpiObserver*> observers;
     std::map<QString, QString> toolkits; // by bus name
-    std::map<qint64, double> textScales; // by process
+    struct Scales {
+        double text = 1.0;
+        double pixels = 1.0;
+    };
+    std::map<qint64, Scales> scales; // by process
     quint64 textGeneration = 0;          // bumped by every text change seen
 
     bool ensure();
@@ -194,7 +199,9 @@ private:
     qint64 toUtf16(qint64 offset);
     qint64 toToolkit(qint64 utf16);
     QString toolkitName();
-    double textScale();
+    AtSpiAccessibility::Impl::Scales scales();
+    // A rectangle the application reported, in this program's logical pixels.
+    QRectF ownPixels(const QRectF& rect);
     bool isChromium();
     bool switchOnWebContent();
     // Role, states and extents are read once per handle: a handle lives for one reading.
@@ -353,7 +360,7 @@ std::optional<QRectF> AtSpiNode::extents()
     g_object_unref(comp);
     if (err.failed() || !r)
         return std::nullopt;
-    extents_ = QRectF(r->x, r->y, r->width, r->height);
+    extents_ = ownPixels(QRectF(r->x, r->y, r->width, r->height));
     g_free(r);
     return extents_;
 }
@@ -546,7 +553,7 @@ QVariant AtSpiNode::bounds(AXRange range)
     g_object_unref(iface);
     if (err.failed() || !r)
         return {};
-    const QRectF rect(r->x, r->y, range.length == 0 ? 0 : r->width, r->height);
+    const QRectF rect = ownPixels(QRectF(r->x, r->y, range.length == 0 ? 0 : r->width, r->height));
     g_free(r);
     return rect;
 }
@@ -569,7 +576,7 @@ QVariant AtSpiNode::attributed(AXRange range)
     // Points become the screen pixels the field draws in: GTK and Qt take the desktop's
     // resolution (Xft.dpi, else 96) as this program does, browsers 96 per inch at scale 1.
     const QScreen* screen = QGuiApplication::primaryScreen();
-    const double dpi = (screen ? screen->logicalDotsPerInchY() : 96.0) * textScale();
+    const double dpi = (screen ? screen->logicalDotsPerInchY() : 96.0) * scales().text;
     if (const auto size = AtSpiAccessibility::fontSizeOnScreen(value("size"), dpi))
         font.insert(QString::fromLatin1(ax::kFontSize), *size);
     QString family = value("family-name");
@@ -718,25 +725,34 @@ std::optional<bool> AtSpiNode::isSettable(const QString& name)
     return state(ATSPI_STATE_EDITABLE);
 }
 
-// The application's own text scale over this program's, read once per process.
-double AtSpiNode::textScale()
+// The application's own text and pixel scales over this program's, read once per process.
+AtSpiAccessibility::Impl::Scales AtSpiNode::scales()
 {
     const auto state = state_.lock();
     if (!state || pid_ <= 0)
-        return 1.0;
-    auto it = state->textScales.find(pid_);
-    if (it == state->textScales.end()) {
+        return {};
+    auto it = state->scales.find(pid_);
+    if (it == state->scales.end()) {
         QProcessEnvironment env;
         QFile file(QStringLiteral("/proc/%1/environ").arg(pid_));
         if (file.open(QIODevice::ReadOnly))
             for (const QByteArray& entry : file.readAll().split('\0'))
                 if (const qsizetype eq = entry.indexOf('='); eq > 0)
                     env.insert(QString::fromLocal8Bit(entry.left(eq)), QString::fromLocal8Bit(entry.mid(eq + 1)));
-        it = state->textScales
-                 .emplace(pid_, AtSpiAccessibility::textScale(toolkitName(), env, QProcessEnvironment::systemEnvironment()))
+        const QString toolkit = toolkitName();
+        const QProcessEnvironment own = QProcessEnvironment::systemEnvironment();
+        it = state->scales
+                 .emplace(pid_, AtSpiAccessibility::Impl::Scales{AtSpiAccessibility::textScale(toolkit, env, own),
+                                             AtSpiAccessibility::pixelScale(toolkit, env, own, screen::devicePixelRatio())})
                  .first;
     }
     return it->second;
+}
+
+QRectF AtSpiNode::ownPixels(const QRectF& rect)
+{
+    const double k = scales().pixels;
+    return k == 1.0 ? rect : QRectF(rect.x() * k, rect.y() * k, rect.width() * k, rect.height() * k);
 }
 
 // The toolkit name of the element's application, read once per application.
@@ -750,7 +766,19 @@ QString AtSpiNode::toolkitName()
         if (it == state->toolkits.end()) {
             GErrorSink err;
             prepareCall(timeout_);
-            it = state->toolkits.emplace(bus, takeString(atspi_accessible_get_toolkit_name(acc_, &err))).first;
+            QString name = takeString(atspi_accessible_get_toolkit_name(acc_, &err));
+            // Qt answers the application's properties on its root object only.
+            if (name.isEmpty()) {
+                GErrorSink rootErr;
+                prepareCall(timeout_);
+                if (AtspiAccessible* app = atspi_accessible_get_application(acc_, &rootErr)) {
+                    GErrorSink nameErr;
+                    prepareCall(timeout_);
+                    name = takeString(atspi_accessible_get_toolkit_name(app, &nameErr));
+                    g_object_unref(app);
+                }
+            }
+            it = state->toolkits.emplace(bus, name).first;
         }
         toolkit_ = it->second;
     }
@@ -1055,13 +1083,18 @@ QString AtSpiAccessibility::roleName(int r, bool multiLine)
     }
 }
 
+namespace {
+// A positive scale factor from the environment, 1 when unset or not a number.
+double factor(const QProcessEnvironment& env, const char* name)
+{
+    bool ok = false;
+    const double v = env.value(QString::fromLatin1(name)).toDouble(&ok);
+    return ok && v > 0 && std::isfinite(v) ? v : 1.0;
+}
+} // namespace
+
 double AtSpiAccessibility::textScale(QStringView toolkit, const QProcessEnvironment& field, const QProcessEnvironment& own)
 {
-    const auto factor = [](const QProcessEnvironment& env, const char* name) {
-        bool ok = false;
-        const double v = env.value(QString::fromLatin1(name)).toDouble(&ok);
-        return ok && v > 0 && std::isfinite(v) ? v : 1.0;
-    };
     double scale = 1.0;
     if (toolkit.startsWith(QLatin1String("gtk"), Qt::CaseInsensitive)) {
         // GDK_SCALE is whole: GTK drops a fraction.
@@ -1070,6 +1103,18 @@ double AtSpiAccessibility::textScale(QStringView toolkit, const QProcessEnvironm
         scale = factor(field, "QT_SCALE_FACTOR");
     }
     return scale / factor(own, "QT_SCALE_FACTOR");
+}
+
+double AtSpiAccessibility::pixelScale(QStringView toolkit, const QProcessEnvironment& field, const QProcessEnvironment& own,
+                                      double devicePixelRatio)
+{
+    // Qt reports its own logical pixels; the part of its ratio it takes from the desktop's
+    // resolution is this program's too.
+    if (toolkit.compare(QLatin1String("Qt"), Qt::CaseInsensitive) == 0)
+        return factor(field, "QT_SCALE_FACTOR") / factor(own, "QT_SCALE_FACTOR");
+    // The others report X11's screen pixels, GTK over its whole window scale.
+    const double ratio = devicePixelRatio > 0 && std::isfinite(devicePixelRatio) ? devicePixelRatio : 1.0;
+    return std::max(1.0, std::floor(factor(field, "GDK_SCALE"))) / ratio;
 }
 
 std::optional<double> AtSpiAccessibility::fontSizeOnScreen(QStringView css, double dotsPerInch)

@@ -43,6 +43,12 @@ public:
     // resolution it already takes whole) and GDK_DPI_SCALE, Qt's QT_SCALE_FACTOR, each over
     // this program's own QT_SCALE_FACTOR in `own`.
     static double textScale(QStringView toolkit, const QProcessEnvironment& field, const QProcessEnvironment& own);
+    // How many of this program's logical pixels (at `devicePixelRatio` screen pixels each) one
+    // pixel of a position or size the toolkit reports covers. GTK reports the screen's pixels
+    // over its whole GDK_SCALE (a fractional desktop leaves it at 1 and scales text by the
+    // resolution), Qt its own logical pixels, the others the screen's pixels.
+    static double pixelScale(QStringView toolkit, const QProcessEnvironment& field, const QProcessEnvironment& own,
+                             double devicePixelRatio);
     static QString axNotification(QStringView atspiEvent, int detail1);
 
     struct Impl;

@@ -42,10 +42,22 @@ QRectF toAccessibility(const QRectF& rect, const ScreenGeometry& geometry)
 {
     return flip(rect, geometry.primaryFrame().height());
 }
-// Accessibility rectangles are X11 root coordinates, which are Qt's coordinates at a
-// device-pixel ratio of 1 (the X11 session's case).
+// Accessibility rectangles are already in Qt's logical pixels.
 QRectF toQt(const QRectF& rect) { return flip(rect, qtPrimaryFrame().height()); }
 QRectF fromQt(const QRectF& rect) { return flip(rect, qtPrimaryFrame().height()); }
+
+double devicePixelRatio()
+{
+    const QScreen* s = qGuiApp ? QGuiApplication::primaryScreen() : nullptr;
+    const double ratio = s ? s->devicePixelRatio() : 1.0;
+    return ratio > 0 ? ratio : 1.0;
+}
+
+QRectF fromDevicePixels(const QRectF& rect)
+{
+    const double k = 1.0 / devicePixelRatio();
+    return QRectF(rect.x() * k, rect.y() * k, rect.width() * k, rect.height() * k);
+}
 
 } // namespace screen
 

@@ -1,6 +1,7 @@
 #pragma once
 // Screen geometry and the one conversion between the three rectangle spaces:
-//  - accessibility space: origin at the top-left of the primary screen, y downward;
+//  - accessibility space: origin at the top-left of the primary screen, y downward, in Qt's
+//    logical pixels whatever unit the reporting toolkit used;
 //  - screen space: origin at the bottom-left of the primary screen, y upward (what the
 //    field code and the overlay layout work in);
 //  - Qt's logical coordinates (top-left, y downward), used only inside platform/.
@@ -33,6 +34,10 @@ QRectF qtPrimaryFrame();
 // Bottom-left screen rectangle ↔ Qt's logical coordinates.
 QRectF toQt(const QRectF& rect);
 QRectF fromQt(const QRectF& rect);
+// Screen pixels per Qt logical pixel on the primary screen (1 without one): X11 positions over
+// this ratio are accessibility rectangles.
+double devicePixelRatio();
+QRectF fromDevicePixels(const QRectF& rect);
 } // namespace screen
 
 } // namespace tq

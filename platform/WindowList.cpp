@@ -157,6 +157,7 @@ private:
         const QVector<uint32_t> extents = words(property(w, atoms_.frameExtents, XCB_ATOM_CARDINAL, 4));
         if (extents.size() == 4)
             out.bounds.adjust(-double(extents[0]), -double(extents[2]), double(extents[1]), double(extents[3]));
+        out.bounds = screen::fromDevicePixels(out.bounds);
         return out;
     }
 

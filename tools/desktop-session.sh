@@ -3,6 +3,8 @@
 # AT-SPI bus with accessibility switched on, an unlocked gnome-keyring and openbox.
 # The session's XDG data and config folders are fresh temporary ones. TQ_SCALE=2 makes the
 # scaled desktop GNOME sets at 200 % on X11: a 2880×1800 screen, Xft.dpi 192 and GDK_SCALE=2.
+# TQ_SCALE=1.5 makes the one KDE and Xfce set at 150 %: a 2400×1500 screen and Xft.dpi 144 with
+# GDK_SCALE unset (GTK keeps its scale of 1 and draws text larger through the resolution alone).
 #
 #   tools/desktop-session.sh COMMAND [ARGS…]
 set -euo pipefail
@@ -30,7 +32,12 @@ trap cleanup EXIT
 # Xvfb picks a free display itself and writes its number once it is ready, so sessions
 # started side by side never share a display.
 scale="${TQ_SCALE:-1}"
-case "$scale" in 1) screen=1600x1000x24 ;; 2) screen=2880x1800x24 ;; *) echo "TQ_SCALE is 1 or 2" >&2; exit 2 ;; esac
+case "$scale" in
+  1) screen=1600x1000x24 dpi=96 ;;
+  1.5) screen=2400x1500x24 dpi=144 ;;
+  2) screen=2880x1800x24 dpi=192 ;;
+  *) echo "TQ_SCALE is 1, 1.5 or 2" >&2; exit 2 ;;
+esac
 Xvfb -displayfd 3 -screen 0 "$screen" -nolisten tcp -ac +extension XInputExtension +extension XTEST \
   3>"$home/display" >"$home/xvfb.log" 2>&1 &
 pids+=($!)
@@ -69,8 +76,9 @@ xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" ||
 if [ "$scale" != 1 ]; then
   # What xrdb would merge: the resource Qt and GTK read the desktop's resolution from. Set
   # once a client stays connected: the server clears the root's properties when the last goes.
-  xprop -root -f RESOURCE_MANAGER 8s -set RESOURCE_MANAGER "$(printf 'Xft.dpi:\t%d\n' $((96 * scale)))"
-  export GDK_SCALE="$scale"
+  xprop -root -f RESOURCE_MANAGER 8s -set RESOURCE_MANAGER "$(printf 'Xft.dpi:\t%d\n' "$dpi")"
+  # GTK's window scale is whole: a fractional desktop leaves it at 1.
+  if [ "$scale" = 2 ]; then export GDK_SCALE=2; fi
 fi
 
 set +e

@@ -1,8 +1,10 @@
-// The real program on a desktop at 200 % (a 2880×1800 screen, Xft.dpi 192, GDK_SCALE=2, as
-// GNOME sets it on X11), in a session of its own: the ghost in zenity's entry has the typed
-// text's size on screen, and the settings window follows the desktop's scale.
+// The real program on a scaled desktop, in a session of its own: at 200 % (a 2880×1800 screen,
+// Xft.dpi 192, GDK_SCALE=2, as GNOME sets it on X11) or at 150 % (2400×1500, Xft.dpi 144, GTK
+// left at scale 1, as KDE and Xfce set it). The ghost in zenity's entry stands at the caret with
+// the typed text's size on screen, and the settings window follows the desktop's scale.
 
 #include "desktop_app/RealProgram.h"
+#include "platform/WindowList.h"
 
 #include <QDir>
 #include <QtTest/QTest>
@@ -41,12 +43,21 @@ int inkBand(const QImage& shot, int from, int to, int y, QRgb background)
     return bottom - top + 1;
 }
 
+// The session's scale, as tools/desktop-session.sh was asked for it.
+double desktopScale() { return qEnvironmentVariable("TQ_SCALE").toDouble(); }
+
+// A screenshot's name with the scale in it: "scaled-150-ghost.png".
+QString shotName(const char* what)
+{
+    return QStringLiteral("scaled-%1-%2.png").arg(std::lround(100 * desktopScale())).arg(QLatin1String(what));
+}
+
 class Scaled : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        if (qEnvironmentVariableIsEmpty("DISPLAY") || qEnvironmentVariable("GDK_SCALE") != QLatin1String("2"))
-            GTEST_SKIP() << "needs the desktop session at 200 % (TQ_SCALE=2 tools/desktop-session.sh)";
+        if (qEnvironmentVariableIsEmpty("DISPLAY") || !(desktopScale() > 1))
+            GTEST_SKIP() << "needs a scaled desktop session (TQ_SCALE=1.5 or 2 tools/desktop-session.sh)";
     }
 };
 
@@ -57,27 +68,31 @@ TEST_F(Scaled, GhostHasTheTypedTextsSizeOnScreen)
     Program program(" World is"); // a capital first, as tall as the typed one
     program.start();
     ASSERT_TRUE(program.waitUntilRunning()) << program.log().toStdString();
-    Zenity field(Zenity::Kind::entry, "Scaled");
+    // Wider than its least width: at 150 % GTK keeps its widgets' sizes at 1 and the entry
+    // would be too small a field in the desktop's pixels.
+    Zenity field(Zenity::Kind::entry, "Scaled", QProcessEnvironment::systemEnvironment(), {"--width=400"});
     ASSERT_TRUE(field.ready()) << field.problem;
 
     run("xdotool", {"type", "--delay", "60", "Hello "});
     const bool shown = waitFor([&] { return field.text() == QStringLiteral("Hello ") && program.ghostAtTheCaret(field.pid()); }, 10000);
     if (!shown)
-        screenshot("scaled-no-ghost.png");
+        screenshot(shotName("no-ghost"));
     ASSERT_TRUE(shown) << program.log().toStdString();
 
-    // The field reports its positions in its own units, half the screen's pixels. Glyph
-    // heights on the ghost's middle row: the typed text from the line's start to the caret,
-    // the ghost's first word past the caret's bar.
+    // Fields are read in Qt's logical pixels, the screen's over the scale. Glyph heights on the
+    // ghost's middle row: the typed text from the line's start to the caret, the ghost's first
+    // word past the caret's bar, which stands at the ghost's left edge.
     const std::optional<QRect> ghost = program.ghost();
     ASSERT_TRUE(ghost);
-    int typed = 0, drawn = 0;
+    int typed = 0, drawn = 0, caretAt = 0;
     std::string where;
     waitFor(
         [&] {
             const FieldState state = readField(field.pid());
-            const QImage shot = screenshot("scaled-ghost.png");
-            const int caret = 2 * state.caretX, start = 2 * state.lineStartX, y = ghost->center().y();
+            const QImage shot = screenshot(shotName("ghost"));
+            const int caret = int(desktopScale() * state.caretX), start = int(desktopScale() * state.lineStartX);
+            const int y = ghost->center().y();
+            caretAt = caret;
             const QRgb background = shot.pixel(start - 4, y);
             typed = inkBand(shot, start + 1, caret - 8, y, background);
             drawn = inkBand(shot, caret + 8, caret + 8 + (ghost->right() - caret) / 3, y, background);
@@ -87,11 +102,34 @@ TEST_F(Scaled, GhostHasTheTypedTextsSizeOnScreen)
             return drawn > 0;
         },
         3000);
-    ASSERT_GT(typed, 16) << where;
+    ASSERT_GT(typed, 12) << where;
     EXPECT_NEAR(drawn, typed, 0.15 * typed) << where;
+    EXPECT_NEAR(ghost->x(), caretAt, 12) << where;
+
+    // The window list speaks the same pixels: the caret lies inside the field's window.
+    SystemPlatform platform;
+    const FieldState state = readField(field.pid());
+    const QVector<ListedWindow> windows = platform.windowList().windows();
+    const auto window = std::find_if(windows.begin(), windows.end(), [&](const ListedWindow& w) { return w.pid == field.pid(); });
+    ASSERT_NE(window, windows.end());
+    EXPECT_TRUE(window->bounds.left() < state.caretX && state.caretX < window->bounds.right())
+        << "caret x " << state.caretX << ", window " << window->bounds.left() << "…" << window->bounds.right();
 
     run("xdotool", {"key", "Tab"});
     EXPECT_TRUE(waitFor([&] { return field.text().trimmed() == QStringLiteral("Hello World"); }, 5000)) << field.text().toStdString();
+
+    // A Qt field reports Qt's logical pixels, which are this program's too.
+    QProcess qt;
+    qt.start(QStringLiteral(TQ_BINARY_DIR "/tools/fieldapp/tq_fieldapp"), {"--single", ""});
+    QString qtWindow;
+    ASSERT_TRUE(waitFor([&] { return !(qtWindow = desktoptest::visibleWindows(qt.processId(), "^Field app$").value(0)).isEmpty(); }, 15000));
+    run("xdotool", {"windowactivate", "--sync", qtWindow});
+    run("xdotool", {"type", "--delay", "60", "Hello "});
+    ASSERT_TRUE(waitFor([&] { return program.ghostAtTheCaret(qt.processId()); }, 10000)) << program.log().toStdString();
+    screenshot(shotName("qt-ghost"));
+    EXPECT_NEAR(program.ghost()->x(), desktopScale() * readField(qt.processId()).caretX, 12);
+    qt.kill();
+    qt.waitForFinished();
 }
 
 TEST_F(Scaled, SettingsWindowFollowsTheDesktopsScale)
@@ -106,11 +144,11 @@ TEST_F(Scaled, SettingsWindowFollowsTheDesktopsScale)
     run("xdotool", {"windowactivate", "--sync", window});
     QTest::qWait(1500);
     const QString dir = qEnvironmentVariable("TQ_ARTIFACTS", QDir::tempPath());
-    run("import", {"-window", window, QDir(dir).filePath("scaled-settings-general.png")});
-    // Twice its 900 × 640 at 1×, in the screen's pixels.
+    run("import", {"-window", window, QDir(dir).filePath(shotName("settings-general"))});
+    // Its 900 × 640 at 1×, times the scale in the screen's pixels.
     const QRect frame = windowGeometry(window);
-    EXPECT_GE(frame.width(), 1700) << frame.width() << "x" << frame.height();
-    EXPECT_GE(frame.height(), 1150) << frame.width() << "x" << frame.height();
+    EXPECT_GE(frame.width(), 850 * desktopScale()) << frame.width() << "x" << frame.height();
+    EXPECT_GE(frame.height(), 575 * desktopScale()) << frame.width() << "x" << frame.height();
 }
 
 } // namespace tq

@@ -69,6 +69,35 @@ TEST(AtSpiTranslation, TextScaleOfTheFieldsToolkit)
             << c.toolkit << " " << c.field.toStringList().join(' ').toStdString();
 }
 
+// Positions the toolkits report, in this program's logical pixels: GNOME at 200 % (ratio 2,
+// GDK_SCALE=2), KDE or Xfce at 150 % (ratio 1.5, GTK left at scale 1).
+TEST(AtSpiTranslation, PixelScaleOfTheFieldsToolkit)
+{
+    const auto env = [](const char* name, const char* value) {
+        QProcessEnvironment e;
+        e.insert(name, value);
+        return e;
+    };
+    const struct {
+        const char* toolkit;
+        QProcessEnvironment field, own;
+        double ratio, scale;
+    } cases[] = {
+        {"GTK", {}, {}, 1, 1},
+        {"GTK", env("GDK_SCALE", "2"), {}, 2, 1},
+        {"GTK", {}, {}, 1.5, 1 / 1.5},
+        {"GTK", env("GDK_SCALE", "2"), {}, 1.5, 2 / 1.5},
+        {"Gecko", {}, {}, 1.5, 1 / 1.5},
+        {"Qt", {}, {}, 1.5, 1},
+        {"Qt", env("QT_SCALE_FACTOR", "2"), {}, 1, 2},
+        {"Qt", {}, env("QT_SCALE_FACTOR", "2"), 2, 0.5},
+        {"GTK", {}, {}, 0, 1},
+    };
+    for (const auto& c : cases)
+        EXPECT_DOUBLE_EQ(AtSpiAccessibility::pixelScale(QString::fromLatin1(c.toolkit), c.field, c.own, c.ratio), c.scale)
+            << c.toolkit << " at " << c.ratio << " " << c.field.toStringList().join(' ').toStdString();
+}
+
 TEST(AtSpiTranslation, Notifications)
 {
     EXPECT_EQ(AtSpiAccessibility::axNotification(u"object:state-changed:focused", 1), QStringLiteral("AXFocusedUIElementChanged"));

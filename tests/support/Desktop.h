@@ -85,13 +85,14 @@ inline QImage screenshot(const QString& name)
 class Zenity {
 public:
     enum class Kind { entry, textView };
-    Zenity(Kind kind, const QString& title, const QProcessEnvironment& env = QProcessEnvironment::systemEnvironment())
+    Zenity(Kind kind, const QString& title, const QProcessEnvironment& env = QProcessEnvironment::systemEnvironment(),
+           const QStringList& options = {})
     {
         QProcessEnvironment x11 = env;
         x11.insert("GDK_BACKEND", "x11");
         process.setProcessEnvironment(x11);
         if (kind == Kind::entry)
-            process.start("zenity", {"--entry", "--title=" + title, "--text=Field"});
+            process.start("zenity", QStringList{"--entry", "--title=" + title, "--text=Field"} + options);
         else
             process.start("zenity", {"--text-info", "--editable", "--title=" + title, "--width=700", "--height=300"});
         if (!process.waitForStarted(10000)) {
