@@ -1091,14 +1091,16 @@ double factor(const QProcessEnvironment& env, const char* name)
     const double v = env.value(QString::fromLatin1(name)).toDouble(&ok);
     return ok && v > 0 && std::isfinite(v) ? v : 1.0;
 }
+
+// GTK's window scale: GDK_SCALE is whole, GTK drops a fraction.
+double gtkWindowScale(const QProcessEnvironment& env) { return std::max(1.0, std::floor(factor(env, "GDK_SCALE"))); }
 } // namespace
 
 double AtSpiAccessibility::textScale(QStringView toolkit, const QProcessEnvironment& field, const QProcessEnvironment& own)
 {
     double scale = 1.0;
     if (toolkit.startsWith(QLatin1String("gtk"), Qt::CaseInsensitive)) {
-        // GDK_SCALE is whole: GTK drops a fraction.
-        scale = std::max(1.0, std::floor(factor(field, "GDK_SCALE"))) * factor(field, "GDK_DPI_SCALE");
+        scale = gtkWindowScale(field) * factor(field, "GDK_DPI_SCALE");
     } else if (toolkit.compare(QLatin1String("Qt"), Qt::CaseInsensitive) == 0) {
         scale = factor(field, "QT_SCALE_FACTOR");
     }
@@ -1114,7 +1116,7 @@ double AtSpiAccessibility::pixelScale(QStringView toolkit, const QProcessEnviron
         return factor(field, "QT_SCALE_FACTOR") / factor(own, "QT_SCALE_FACTOR");
     // The others report X11's screen pixels, GTK over its whole window scale.
     const double ratio = devicePixelRatio > 0 && std::isfinite(devicePixelRatio) ? devicePixelRatio : 1.0;
-    return std::max(1.0, std::floor(factor(field, "GDK_SCALE"))) / ratio;
+    return gtkWindowScale(field) / ratio;
 }
 
 std::optional<double> AtSpiAccessibility::fontSizeOnScreen(QStringView css, double dotsPerInch)
