@@ -206,8 +206,7 @@ bool CompletionEngine::allowsCapture(const QString& key) const
     const std::optional<FieldSnapshot>& s = snapshot();
     if (!s)
         return false;
-    const QString own = s->bundleID + QLatin1Char('|') + s->windowTitle.value_or(QString());
-    if (own != key)
+    if (ContextCollector::windowKey(*s) != key)
         return false;
     return !gate(*s).held();
 }

@@ -16,8 +16,10 @@
 
 namespace tq {
 
+class Accessibility;
 class Clock;
 class Platform;
+class ScreenGeometry;
 
 struct ScreenLine {
     QString text; // as read, not trimmed
@@ -38,7 +40,8 @@ struct ScreenRead {
 
 class ScreenText {
 public:
-    // ---- Reading (main thread; `done` is called once, on the main thread)
+    // ---- Reading (main thread; `done` is called once, on the main thread). The walks run on
+    // the accessibility's own thread when it has one.
     // The focused window of the application and, when `nearby`, up to two windows beside the
     // field. The field frame is in screen space (y up), as a snapshot holds it.
     static void read(Platform& platform, const QString& bundleID, const std::optional<QRectF>& fieldFrame, bool nearby,
@@ -62,8 +65,11 @@ public:
     // Breadth-first walk of a window's text within an element and a time budget.
     static QVector<ScreenLine> axLines(Clock& clock, const AXElement& window, int elementBudget, double seconds);
     static std::optional<AXElement> focusedWindow(Platform& platform, qint64 pid);
+    static std::optional<AXElement> focusedWindow(Accessibility& accessibility, const ScreenGeometry& screen, qint64 pid);
     // The accessibility window whose origin lies within 8 points of the listed rectangle's.
     static std::optional<AXElement> axWindow(Platform& platform, qint64 pid, const QRectF& matching);
+    static std::optional<AXElement> axWindow(Accessibility& accessibility, const ScreenGeometry& screen, qint64 pid,
+                                             const QRectF& matching);
     // "AXPosition" and "AXSize", top-left coordinates.
     static std::optional<QRectF> elementFrame(const AXElement& element);
     // A running process of the application, frontmost first; nothing when none runs.

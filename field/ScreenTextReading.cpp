@@ -5,9 +5,11 @@
 #include "platform/Chars.h"
 #include "platform/Clock.h"
 #include "platform/Platform.h"
+#include "platform/Screen.h"
 #include "platform/ScreenCaptureAccess.h"
 
 #include <QCoreApplication>
+#include <QMetaObject>
 #include <QPointF>
 #include <QSizeF>
 #include <QTimer>
@@ -40,12 +42,12 @@ QString withoutObjectMarks(QString text)
     return text;
 }
 
-std::optional<AXElement> applicationElement(Platform& platform, qint64 pid)
+std::optional<AXElement> applicationElement(Accessibility& accessibility, const ScreenGeometry& screen, qint64 pid)
 {
-    const AccessibilityElement app = platform.accessibility().application(pid);
+    const AccessibilityElement app = accessibility.application(pid);
     if (!app)
         return std::nullopt;
-    AXElement element(app, platform.screenGeometry());
+    AXElement element(app, screen);
     element.setMessagingTimeout(kMessagingTimeout);
     return element;
 }
@@ -109,6 +111,33 @@ void later(std::function<void()> work)
     QTimer::singleShot(0, QCoreApplication::instance(), std::move(work));
 }
 
+// The primary screen as it was when a walk began, for elements made off the main thread.
+class FixedScreen final : public ScreenGeometry {
+public:
+    explicit FixedScreen(const QRectF& frame) : frame_(frame) {}
+    QRectF primaryFrame() const override { return frame_; }
+
+private:
+    QRectF frame_;
+};
+
+// Runs `walk` on the accessibility's own thread when it has one (a large window's tree takes
+// long to walk), else here, and hands its result to `then` on the main thread.
+template <typename Result>
+void walkThen(Platform& platform, std::function<Result(Accessibility&, const ScreenGeometry&)> walk,
+              std::function<void(Result)> then)
+{
+    const FixedScreen screen(platform.screenGeometry().primaryFrame());
+    auto job = [walk, then, screen](Accessibility& accessibility) {
+        Result result = walk(accessibility, screen);
+        QMetaObject::invokeMethod(
+            QCoreApplication::instance(), [then, result] { then(result); }, Qt::QueuedConnection);
+    };
+    if (platform.accessibility().readElsewhere(job))
+        return;
+    then(walk(platform.accessibility(), platform.screenGeometry()));
+}
+
 } // namespace
 
 bool ScreenText::isPasswordManager(const QString& bundleID)
@@ -170,31 +199,36 @@ void ScreenText::read(Platform& platform, const QString& bundleID, const std::op
         if (pid && nearby)
             windows = nearbyWindows(platform, *pid, fieldFrame, isAppAllowed, kNearbyLimit);
 
-        ScreenRead read;
-        if (pid) {
-            if (const auto window = focusedWindow(platform, *pid))
-                read.lines = axLines(platform.clock(), *window, kFocusedBudget.elements, kFocusedBudget.seconds);
-        }
-        for (const NearbyWindow& w : windows) {
-            const auto window = axWindow(platform, w.pid, w.bounds);
-            if (!window)
-                continue;
-            QVector<ScreenLine> lines
-                = axLines(platform.clock(), *window, kNearbyBudget.elements, kNearbyBudget.seconds);
-            if (!lines.isEmpty())
-                read.nearby.push_back({w.app, std::move(lines)});
-        }
-
-        if (!needsOCR(read.lines) || !platform.screenCaptureAccess().preflight()) {
-            done(std::move(read));
-            return;
-        }
-        ocrLines(platform, bundleID, topLeftField,
-                 [read = std::move(read), done](std::optional<QVector<ScreenLine>> recognised) mutable {
-                     if (recognised)
-                         read.lines += *recognised;
-                     done(std::move(read));
-                 });
+        Clock& clock = platform.clock();
+        auto walk = [pid, windows, &clock](Accessibility& accessibility, const ScreenGeometry& screen) {
+            ScreenRead read;
+            if (pid) {
+                if (const auto window = focusedWindow(accessibility, screen, *pid))
+                    read.lines = axLines(clock, *window, kFocusedBudget.elements, kFocusedBudget.seconds);
+            }
+            for (const NearbyWindow& w : windows) {
+                const auto window = axWindow(accessibility, screen, w.pid, w.bounds);
+                if (!window)
+                    continue;
+                QVector<ScreenLine> lines = axLines(clock, *window, kNearbyBudget.elements, kNearbyBudget.seconds);
+                if (!lines.isEmpty())
+                    read.nearby.push_back({w.app, std::move(lines)});
+            }
+            return read;
+        };
+        auto finish = [&platform, bundleID, topLeftField, done](ScreenRead read) {
+            if (!needsOCR(read.lines) || !platform.screenCaptureAccess().preflight()) {
+                done(std::move(read));
+                return;
+            }
+            ocrLines(platform, bundleID, topLeftField,
+                     [read = std::move(read), done](std::optional<QVector<ScreenLine>> recognised) mutable {
+                         if (recognised)
+                             read.lines += *recognised;
+                         done(std::move(read));
+                     });
+        };
+        walkThen<ScreenRead>(platform, walk, finish);
     });
 }
 
@@ -202,9 +236,12 @@ void ScreenText::glanceRead(Platform& platform, const QString& bundleID, std::fu
 {
     later([&platform, bundleID, done = std::move(done)] {
         const std::optional<qint64> pid = pidFor(platform, bundleID);
-        const auto window = pid ? focusedWindow(platform, *pid) : std::nullopt;
-        done(window ? axLines(platform.clock(), *window, kGlanceBudget.elements, kGlanceBudget.seconds)
-                    : QVector<ScreenLine>());
+        Clock& clock = platform.clock();
+        auto walk = [pid, &clock](Accessibility& accessibility, const ScreenGeometry& screen) {
+            const auto window = pid ? focusedWindow(accessibility, screen, *pid) : std::nullopt;
+            return window ? axLines(clock, *window, kGlanceBudget.elements, kGlanceBudget.seconds) : QVector<ScreenLine>();
+        };
+        walkThen<QVector<ScreenLine>>(platform, walk, done);
     });
 }
 
@@ -291,19 +328,30 @@ QVector<ScreenLine> ScreenText::axLines(Clock& clock, const AXElement& window, i
 
 std::optional<AXElement> ScreenText::focusedWindow(Platform& platform, qint64 pid)
 {
-    const auto app = applicationElement(platform, pid);
+    return focusedWindow(platform.accessibility(), platform.screenGeometry(), pid);
+}
+
+std::optional<AXElement> ScreenText::focusedWindow(Accessibility& accessibility, const ScreenGeometry& screen, qint64 pid)
+{
+    const auto app = applicationElement(accessibility, screen, pid);
     return app ? app->element(QString::fromLatin1(ax::kFocusedWindow)) : std::nullopt;
 }
 
 std::optional<AXElement> ScreenText::axWindow(Platform& platform, qint64 pid, const QRectF& matching)
 {
-    const auto app = applicationElement(platform, pid);
+    return axWindow(platform.accessibility(), platform.screenGeometry(), pid, matching);
+}
+
+std::optional<AXElement> ScreenText::axWindow(Accessibility& accessibility, const ScreenGeometry& screen, qint64 pid,
+                                              const QRectF& matching)
+{
+    const auto app = applicationElement(accessibility, screen, pid);
     if (!app)
         return std::nullopt;
     QVariant windows = app->attribute(QStringLiteral("AXWindows"));
     if (!windows.isValid())
         windows = app->attribute(QString::fromLatin1(ax::kChildren));
-    for (const AXElement& w : elements(windows, platform.screenGeometry())) {
+    for (const AXElement& w : elements(windows, screen)) {
         const auto frame = elementFrame(w);
         if (frame && std::abs(frame->x() - matching.x()) < kOriginTolerance
             && std::abs(frame->y() - matching.y()) < kOriginTolerance)

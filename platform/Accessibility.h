@@ -170,6 +170,14 @@ public:
     virtual bool isProcessTrusted() = 0;
     // True while another application holds the keyboard for secure entry.
     virtual bool isSecureInputEnabled() = 0;
+    // Runs `work` on a thread of its own, one job after another, with an accessibility made
+    // for that thread (reads only), so that a long walk never holds the caller. False when
+    // there is no such thread; `work` then never runs.
+    virtual bool readElsewhere(std::function<void(Accessibility&)> work)
+    {
+        (void)work;
+        return false;
+    }
 };
 
 // UTF-16 helpers shared by the implementations.

@@ -1,11 +1,13 @@
 #include "platform/AtSpiAccessibility.h"
 
 #include "platform/AccessibilityAccess.h"
+#include "platform/AtSpiAccessibilityBus.h"
 #include "platform/Screen.h"
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QGuiApplication>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QPointF>
 #include <QRectF>
@@ -18,6 +20,10 @@
 #define signals Q_SIGNALS
 
 #include <algorithm>
+#include <condition_variable>
+#include <deque>
+#include <mutex>
+#include <thread>
 #include <cmath>
 #include <map>
 #include <unordered_set>
@@ -156,9 +162,10 @@ bool hasState(AtspiAccessible* acc, AtspiStateType state, double timeout)
 
 using AtSpiState = std::weak_ptr<AtSpiAccessibility::Impl>;
 
-// One AT-SPI object. The text of a text element is read whole once and kept while no
-// text change was seen, so that offsets can be turned into UTF-16 units exactly. It reads
-// the focus records of the accessibility that made it while that one lives.
+// One AT-SPI object. Of a text element's text only the length and the caret's surroundings
+// are read, once, and kept while no text change was seen: a snapshot needs no more, however
+// long the document. It reads the focus records of the accessibility that made it while
+// that one lives.
 class AtSpiNode final : public AccessibilityNode {
 public:
     AtSpiNode(AtspiAccessible* acc, AtSpiState state)
@@ -194,10 +201,29 @@ public:
 
 private:
     bool blocked() const { return pid_ == 0 || pid_ == ownPid(); }
+    // The caret's surroundings: offsets in the toolkit's units.
+    struct TextWindow {
+        qint64 count = 0; // the whole text
+        qint64 start = 0; // of the part read
+        QString text;     // the part read
+        bool utf16 = false;
+        quint64 generation = 0;
+    };
+    // Read from this far before the caret to this far after it: more than a snapshot shows.
+    static constexpr qint64 kWindowBefore = 3100;
+    static constexpr qint64 kWindowAfter = 700;
+    const TextWindow* window();
     bool utf16Offsets();
-    std::optional<QString> text();
+    std::optional<QString> wholeText();
+    // Offsets before and after the part read count one UTF-16 unit per character (exact unless
+    // characters outside the basic plane lie there and the toolkit counts code points).
     qint64 toUtf16(qint64 offset);
     qint64 toToolkit(qint64 utf16);
+    // The text's length in UTF-16 units.
+    std::optional<qint64> length();
+    // The range inside the text, neither end splitting a pair; nothing when it starts outside.
+    std::optional<AXRange> clamped(AXRange range);
+    std::optional<QString> textRange(AXRange range);
     QString toolkitName();
     AtSpiAccessibility::Impl::Scales scales();
     // A rectangle the application reported, in this program's logical pixels.
@@ -227,9 +253,7 @@ private:
     qint64 pid_;
     AtSpiState state_;
     double timeout_ = kDefaultTimeout;
-    std::optional<QString> text_;
-    quint64 textGeneration_ = 0;
-    std::optional<bool> utf16_;
+    std::optional<TextWindow> window_;
     std::optional<int> role_;
     std::optional<quint64> states_;
     std::optional<QRectF> extents_;
@@ -237,41 +261,65 @@ private:
 };
 
 // Toolkits disagree on offsets: GTK counts code points, Qt UTF-16 units. They differ only
-// for text outside the basic plane, and then the character count tells which one it is.
+// for text outside the basic plane, and then the length of the text read tells which one
+// it is.
+const AtSpiNode::TextWindow* AtSpiNode::window()
+{
+    const auto state = state_.lock();
+    const quint64 generation = state ? state->textGeneration : 0;
+    if (window_ && state && window_->generation == generation)
+        return &*window_;
+    window_.reset();
+    AtspiText* iface = atspi_accessible_get_text_iface(acc_);
+    if (!iface)
+        return nullptr;
+    const auto release = qScopeGuard([iface] { g_object_unref(iface); });
+    GErrorSink err;
+    prepareCall(timeout_);
+    const int count = atspi_text_get_character_count(iface, &err);
+    if (err.failed() || count < 0)
+        return nullptr;
+    GErrorSink caretErr;
+    prepareCall(timeout_);
+    int caret = atspi_text_get_caret_offset(iface, &caretErr);
+    if (caretErr.failed() || caret < 0 || caret > count)
+        caret = count;
+    TextWindow w;
+    w.count = count;
+    w.start = std::max<qint64>(qint64(caret) - kWindowBefore, 0);
+    const qint64 end = std::min<qint64>(qint64(caret) + kWindowAfter, count);
+    if (end > w.start) {
+        GErrorSink textErr;
+        prepareCall(timeout_);
+        gchar* raw = atspi_text_get_text(iface, int(w.start), int(end), &textErr);
+        if (textErr.failed() || !raw) {
+            g_free(raw);
+            return nullptr;
+        }
+        w.text = takeString(raw);
+    }
+    const bool astral = std::any_of(w.text.begin(), w.text.end(), [](QChar c) { return c.isHighSurrogate(); });
+    w.utf16 = astral && w.text.size() == end - w.start;
+    w.generation = generation;
+    window_ = std::move(w);
+    return &*window_;
+}
+
 bool AtSpiNode::utf16Offsets()
 {
-    const std::optional<QString> t = text();
-    if (!t)
-        return false;
-    if (!utf16_) {
-        const bool astral = std::any_of(t->begin(), t->end(), [](QChar c) { return c.isHighSurrogate(); });
-        utf16_ = false;
-        if (astral) {
-            if (AtspiText* iface = atspi_accessible_get_text_iface(acc_)) {
-                GErrorSink err;
-                prepareCall(timeout_);
-                const int count = atspi_text_get_character_count(iface, &err);
-                g_object_unref(iface);
-                utf16_ = !err.failed() && count == t->size();
-            }
-        }
-    }
-    return *utf16_;
+    const TextWindow* w = window();
+    return w && w->utf16;
 }
 
 void AtSpiNode::textChanged()
 {
     if (const auto state = state_.lock())
         ++state->textGeneration;
-    text_.reset();
+    window_.reset();
 }
 
-std::optional<QString> AtSpiNode::text()
+std::optional<QString> AtSpiNode::wholeText()
 {
-    const auto state = state_.lock();
-    const quint64 generation = state ? state->textGeneration : 0;
-    if (text_ && state && textGeneration_ == generation)
-        return text_;
     AtspiText* iface = atspi_accessible_get_text_iface(acc_);
     if (!iface)
         return std::nullopt;
@@ -279,38 +327,91 @@ std::optional<QString> AtSpiNode::text()
     prepareCall(timeout_);
     gchar* raw = atspi_text_get_text(iface, 0, -1, &err);
     g_object_unref(iface);
-    if (err.failed() || !raw)
+    if (err.failed() || !raw) {
+        g_free(raw);
         return std::nullopt;
-    text_ = takeString(raw);
-    textGeneration_ = generation;
-    utf16_.reset();
-    return text_;
+    }
+    return takeString(raw);
 }
 
 qint64 AtSpiNode::toUtf16(qint64 offset)
 {
-    const std::optional<QString> t = text();
-    if (!t)
+    offset = std::max<qint64>(offset, 0);
+    const TextWindow* w = window();
+    if (!w || w->utf16 || offset <= w->start)
         return offset;
-    if (utf16Offsets())
-        return std::clamp<qint64>(offset, 0, t->size());
+    const QString& t = w->text;
     qint64 units = 0;
-    for (qint64 cp = 0; cp < offset && units < t->size(); ++cp)
-        units += (t->at(units).isHighSurrogate() && units + 1 < t->size()) ? 2 : 1;
-    return units;
+    qint64 cp = w->start;
+    for (; cp < offset && units < t.size(); ++cp)
+        units += (t.at(units).isHighSurrogate() && units + 1 < t.size()) ? 2 : 1;
+    return w->start + units + (offset - cp);
 }
 
 qint64 AtSpiNode::toToolkit(qint64 utf16)
 {
-    const std::optional<QString> t = text();
-    if (!t || utf16Offsets())
+    utf16 = std::max<qint64>(utf16, 0);
+    const TextWindow* w = window();
+    if (!w || w->utf16 || utf16 <= w->start)
         return utf16;
+    const QString& t = w->text;
     qint64 cp = 0;
-    const qint64 end = std::min<qint64>(utf16, t->size());
-    for (qint64 u = 0; u < end; ++u)
-        if (!(t->at(u).isLowSurrogate() && u > 0 && t->at(u - 1).isHighSurrogate()))
+    qint64 u = 0;
+    for (; w->start + u < utf16 && u < t.size(); ++u)
+        if (!(t.at(u).isLowSurrogate() && u > 0 && t.at(u - 1).isHighSurrogate()))
             ++cp;
-    return cp;
+    return w->start + cp + (utf16 - (w->start + u));
+}
+
+std::optional<qint64> AtSpiNode::length()
+{
+    const TextWindow* w = window();
+    return w ? std::optional(toUtf16(w->count)) : std::nullopt;
+}
+
+std::optional<AXRange> AtSpiNode::clamped(AXRange range)
+{
+    const std::optional<qint64> total = length();
+    if (!total || range.location < 0 || range.location > *total)
+        return std::nullopt;
+    const TextWindow* w = window();
+    qint64 start = range.location;
+    qint64 end = std::clamp<qint64>(range.location + std::max<qint64>(range.length, 0), start, *total);
+    const auto splitsPair = [w](qint64 at) {
+        const qint64 i = at - w->start;
+        return i > 0 && i < w->text.size() && w->text[i].isLowSurrogate() && w->text[i - 1].isHighSurrogate();
+    };
+    if (splitsPair(start))
+        ++start;
+    if (splitsPair(end))
+        --end;
+    return AXRange{start, std::max(end, start) - start};
+}
+
+std::optional<QString> AtSpiNode::textRange(AXRange range)
+{
+    const std::optional<AXRange> r = clamped(range);
+    if (!r)
+        return std::nullopt;
+    if (r->length == 0)
+        return QString();
+    const TextWindow* w = window();
+    const qint64 from = r->location - w->start;
+    if (from >= 0 && from + r->length <= w->text.size())
+        return w->text.mid(from, r->length);
+    // Outside the part read: asked for on its own.
+    AtspiText* iface = atspi_accessible_get_text_iface(acc_);
+    if (!iface)
+        return std::nullopt;
+    GErrorSink err;
+    prepareCall(timeout_);
+    gchar* raw = atspi_text_get_text(iface, int(toToolkit(r->location)), int(toToolkit(r->location + r->length)), &err);
+    g_object_unref(iface);
+    if (err.failed() || !raw) {
+        g_free(raw);
+        return std::nullopt;
+    }
+    return takeString(raw);
 }
 
 int AtSpiNode::role()
@@ -370,14 +471,7 @@ QVariant AtSpiNode::roleAttribute()
     const int r = role();
     if (r < 0)
         return {};
-    const bool multi = (r == ATSPI_ROLE_TEXT || r == ATSPI_ROLE_ENTRY || r == ATSPI_ROLE_PARAGRAPH
-                        || r == ATSPI_ROLE_SECTION || r == ATSPI_ROLE_DOCUMENT_TEXT)
-        && state(ATSPI_STATE_MULTI_LINE);
-    QString name = AtSpiAccessibility::roleName(r, multi);
-    // An editable paragraph or section (web editors) is a text area.
-    if ((r == ATSPI_ROLE_PARAGRAPH || r == ATSPI_ROLE_SECTION) && state(ATSPI_STATE_EDITABLE))
-        name = QString::fromLatin1(ax::kTextArea);
-    return name;
+    return AtSpiAccessibility::roleAttribute(r, [this](int s) { return state(s); });
 }
 
 QVariant AtSpiNode::focusedElement()
@@ -531,10 +625,10 @@ QVariant AtSpiNode::selectedRange()
 
 AtspiText* AtSpiNode::textFor(AXRange& range)
 {
-    const std::optional<QString> t = text();
-    if (!t || range.location < 0 || range.location > t->size())
+    const std::optional<AXRange> r = clamped(range);
+    if (!r)
         return nullptr;
-    range = utf16::clampToPairs(*t, range);
+    range = *r;
     return atspi_accessible_get_text_iface(acc_);
 }
 
@@ -563,7 +657,7 @@ QVariant AtSpiNode::attributed(AXRange range)
     AtspiText* iface = textFor(range);
     if (!iface)
         return {};
-    const QString whole = *text();
+    const QString string = textRange(range).value_or(QString());
     GErrorSink err;
     gint s = 0, e = 0;
     prepareCall(timeout_);
@@ -586,7 +680,7 @@ QVariant AtSpiNode::attributed(AXRange range)
         font.insert(QString::fromLatin1(ax::kFontName), family);
     g_hash_table_unref(attrs);
     AXAttributedString out;
-    out.string = whole.mid(range.location, range.length);
+    out.string = string;
     if (!font.isEmpty())
         out.runs.append({0, out.string.size(), QVariantMap{{QString::fromLatin1(ax::kFont), font}}});
     return QVariant::fromValue(out);
@@ -602,7 +696,7 @@ QVariant AtSpiNode::attribute(const QString& name)
     if (n == ax::kSubrole)
         return role() == ATSPI_ROLE_PASSWORD_TEXT ? QVariant(QString::fromLatin1(ax::kSecureTextField)) : QVariant();
     if (n == ax::kValue) {
-        if (const auto t = text())
+        if (const auto t = wholeText())
             return *t;
         GErrorSink err;
         prepareCall(timeout_);
@@ -672,18 +766,15 @@ QVariant AtSpiNode::attribute(const QString& name)
     if (n == ax::kFocusedWindow)
         return focusedWindow();
     if (n == ax::kNumberOfCharacters) {
-        const auto t = text();
-        return t ? QVariant(qint64(t->size())) : QVariant();
+        const auto count = length();
+        return count ? QVariant(*count) : QVariant();
     }
     if (n == ax::kSelectedTextRange)
         return selectedRange();
     if (n == ax::kSelectedText) {
         const QVariant r = selectedRange();
-        const auto t = text();
-        if (!r.isValid() || !t)
-            return {};
-        const AXRange range = utf16::clampToPairs(*t, r.value<AXRange>());
-        return t->mid(range.location, range.length);
+        const auto t = r.isValid() ? textRange(r.value<AXRange>()) : std::nullopt;
+        return t ? QVariant(*t) : QVariant();
     }
     return {};
 }
@@ -697,11 +788,8 @@ QVariant AtSpiNode::parameterizedAttribute(const QString& name, const QVariant& 
         return {};
     const QByteArray n = name.toLatin1();
     if (n == ax::kStringForRange) {
-        const auto t = text();
-        if (!t || range.location > t->size())
-            return {};
-        const AXRange r = utf16::clampToPairs(*t, range);
-        return t->mid(r.location, r.length);
+        const auto t = textRange(range);
+        return t ? QVariant(*t) : QVariant();
     }
     if (n == ax::kBoundsForRange)
         return bounds(range);
@@ -733,12 +821,7 @@ AtSpiAccessibility::Impl::Scales AtSpiNode::scales()
         return {};
     auto it = state->scales.find(pid_);
     if (it == state->scales.end()) {
-        QProcessEnvironment env;
-        QFile file(QStringLiteral("/proc/%1/environ").arg(pid_));
-        if (file.open(QIODevice::ReadOnly))
-            for (const QByteArray& entry : file.readAll().split('\0'))
-                if (const qsizetype eq = entry.indexOf('='); eq > 0)
-                    env.insert(QString::fromLocal8Bit(entry.left(eq)), QString::fromLocal8Bit(entry.mid(eq + 1)));
+        const QProcessEnvironment env = AtSpiAccessibility::environmentOf(pid_);
         const QString toolkit = toolkitName();
         const QProcessEnvironment own = QProcessEnvironment::systemEnvironment();
         it = state->scales
@@ -981,9 +1064,68 @@ bool AtSpiAccessibility::Impl::ensure()
     return true;
 }
 
+// One thread that runs the jobs handed to readElsewhere() in order, with the bus reader made
+// on it and ended on it.
+class AtSpiAccessibility::ReadThread {
+public:
+    explicit ReadThread(double devicePixelRatio) : thread_([this, devicePixelRatio] { run(devicePixelRatio); }) {}
+    ~ReadThread()
+    {
+        {
+            std::lock_guard lock(lock_);
+            stopping_ = true;
+            jobs_.clear();
+        }
+        wake_.notify_all();
+        thread_.join();
+    }
+    void post(std::function<void(Accessibility&)> work)
+    {
+        {
+            std::lock_guard lock(lock_);
+            jobs_.push_back(std::move(work));
+        }
+        wake_.notify_one();
+    }
+
+private:
+    void run(double devicePixelRatio)
+    {
+        const std::unique_ptr<Accessibility> reader = makeAtSpiBusReader(devicePixelRatio);
+        for (;;) {
+            std::function<void(Accessibility&)> job;
+            {
+                std::unique_lock lock(lock_);
+                wake_.wait(lock, [this] { return stopping_ || !jobs_.empty(); });
+                if (stopping_)
+                    return;
+                job = std::move(jobs_.front());
+                jobs_.pop_front();
+            }
+            job(*reader);
+        }
+    }
+
+    std::mutex lock_;
+    std::condition_variable wake_;
+    std::deque<std::function<void(Accessibility&)>> jobs_;
+    bool stopping_ = false;
+    std::thread thread_; // last: starts once the rest is in place
+};
+
 AtSpiAccessibility::AtSpiAccessibility(AccessibilityAccess& access) : access_(access), d(std::make_shared<Impl>()) {}
 
 AtSpiAccessibility::~AtSpiAccessibility() = default;
+
+bool AtSpiAccessibility::readElsewhere(std::function<void(Accessibility&)> work)
+{
+    if (!work || !sessionBusAvailable())
+        return false;
+    if (!reader_)
+        reader_ = std::make_unique<ReadThread>(screen::devicePixelRatio());
+    reader_->post(std::move(work));
+    return true;
+}
 
 quint64 AtSpiAccessibility::messageCount()
 {
@@ -1025,6 +1167,28 @@ std::unique_ptr<AccessibilityObserver> AtSpiAccessibility::createObserver(qint64
 bool AtSpiAccessibility::isProcessTrusted()
 {
     return d->ensure() && access_.isTrusted();
+}
+
+QString AtSpiAccessibility::roleAttribute(int r, const std::function<bool(int)>& hasState)
+{
+    const bool multi = (r == ATSPI_ROLE_TEXT || r == ATSPI_ROLE_ENTRY || r == ATSPI_ROLE_PARAGRAPH
+                        || r == ATSPI_ROLE_SECTION || r == ATSPI_ROLE_DOCUMENT_TEXT)
+        && hasState(ATSPI_STATE_MULTI_LINE);
+    // An editable paragraph or section (web editors) is a text area.
+    if ((r == ATSPI_ROLE_PARAGRAPH || r == ATSPI_ROLE_SECTION) && hasState(ATSPI_STATE_EDITABLE))
+        return QString::fromLatin1(ax::kTextArea);
+    return roleName(r, multi);
+}
+
+QProcessEnvironment AtSpiAccessibility::environmentOf(qint64 pid)
+{
+    QProcessEnvironment env;
+    QFile file(QStringLiteral("/proc/%1/environ").arg(pid));
+    if (file.open(QIODevice::ReadOnly))
+        for (const QByteArray& entry : file.readAll().split('\0'))
+            if (const qsizetype eq = entry.indexOf('='); eq > 0)
+                env.insert(QString::fromLocal8Bit(entry.left(eq)), QString::fromLocal8Bit(entry.mid(eq + 1)));
+    return env;
 }
 
 QString AtSpiAccessibility::roleName(int r, bool multiLine)

@@ -16,6 +16,9 @@
 #include <QProcessEnvironment>
 #include <QStringView>
 
+#include <functional>
+#include <memory>
+
 namespace tq {
 
 class AccessibilityAccess;
@@ -29,12 +32,19 @@ public:
     std::unique_ptr<AccessibilityObserver> createObserver(qint64 pid, AXNotificationHandler handler) override;
     bool isProcessTrusted() override;
     bool isSecureInputEnabled() override { return false; }
+    // On a thread of this object's with a D-Bus connection of its own; jobs still waiting
+    // when it ends are dropped.
+    bool readElsewhere(std::function<void(Accessibility&)> work) override;
 
     // Messages sent to applications since the start (for measurements).
     static quint64 messageCount();
 
     // Translations, pure.
     static QString roleName(int atspiRole, bool multiLine);
+    // The role as the AX names it, asking `hasState` for the states that refine it.
+    static QString roleAttribute(int atspiRole, const std::function<bool(int atspiState)>& hasState);
+    // The environment a process was started with; empty when it cannot be read.
+    static QProcessEnvironment environmentOf(qint64 pid);
     // A font size as toolkits report it ("11" and "11pt" in points, "14.5px", "1.2em") → screen
     // pixels at `dotsPerInch`, the unit the ghost draws in; nullopt when it does not parse.
     static std::optional<double> fontSizeOnScreen(QStringView css, double dotsPerInch);
@@ -57,6 +67,8 @@ private:
     AccessibilityAccess& access_;
     // The listener and focus records; the elements and observers it made hold it weakly.
     std::shared_ptr<Impl> d;
+    class ReadThread;
+    std::unique_ptr<ReadThread> reader_;
 };
 
 } // namespace tq

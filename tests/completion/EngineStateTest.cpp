@@ -1,4 +1,5 @@
 #include "EngineFixture.h"
+#include "field/ContextCollector.h"
 
 #include <QSignalSpy>
 
@@ -107,6 +108,14 @@ TEST_F(EngineState, AllowsCaptureOnlyForTheHeldWindowWithoutAHold)
     setField(s);
     EXPECT_TRUE(engine->allowsCapture(QStringLiteral("org.example.Editor|Doc")));
     EXPECT_FALSE(engine->allowsCapture(QStringLiteral("org.example.Editor|Other window")));
+
+    // An unsaved document's mark leaves the window the collector reads the same one.
+    for (const char* marked : {"*Doc", "\u25CF Doc"}) {
+        s.windowTitle = QString::fromUtf8(marked);
+        setField(s);
+        EXPECT_TRUE(engine->allowsCapture(ContextCollector::windowKey(s))) << marked;
+        EXPECT_TRUE(engine->allowsCapture(QStringLiteral("org.example.Editor|Doc"))) << marked;
+    }
 
     s.windowTitle.reset();
     setField(s);
