@@ -167,6 +167,43 @@ TEST_F(DesktopField, GtkTextViewIsATextArea)
     EXPECT_EQ(s->lineStartX, s->caretRect->x());
 }
 
+TEST_F(DesktopField, LongGtkDocumentIsReadAroundTheCaret)
+{
+    // 200,000 characters in lines, an emoji far before the caret and one close to it.
+    QString text;
+    for (int i = 0; text.size() < 200000; ++i)
+        text += letters(59, i) + (i == 10 ? QStringLiteral("\U0001F600\n") : QStringLiteral("\n"));
+    text += letters(30) + QStringLiteral("\U0001F600") + letters(20);
+    QTemporaryDir dir;
+    QFile f(dir.filePath(QStringLiteral("long.txt")));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(text.toUtf8());
+    f.close();
+    App app(QStringLiteral("zenity"), {QStringLiteral("--text-info"), QStringLiteral("--editable"), QStringLiteral("--filename=") + f.fileName()});
+    ASSERT_TRUE(waitActive(app));
+    xdotool({QStringLiteral("key"), QStringLiteral("ctrl+End")});
+    xdotool({QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("20"), QStringLiteral("end")});
+    text += QStringLiteral("end");
+    auto s = waitSnapshot([](const FieldSnapshot& s) { return s.before.endsWith(QLatin1String("end")); });
+    ASSERT_TRUE(s) << source->whyNoField().value_or(QString()).toStdString();
+    EXPECT_EQ(s->before, text.right(3000));
+    EXPECT_EQ(s->after, QString());
+    const auto focused = source->appElement().element(attr(ax::kFocusedUIElement));
+    ASSERT_TRUE(focused);
+    const auto caret = focused->range(attr(ax::kSelectedTextRange));
+    ASSERT_TRUE(caret);
+    EXPECT_EQ(focused->integer(attr(ax::kNumberOfCharacters)), caret->location);
+    expectCaretAfterCharacter(*source, *s, caret->location);
+
+    // In the middle: the text on both sides, the emoji's pair whole.
+    xdotool({QStringLiteral("key"), QStringLiteral("Left"), QStringLiteral("Left"), QStringLiteral("Left"),
+             QStringLiteral("Left")});
+    s = waitSnapshot([](const FieldSnapshot& s) { return s.after.startsWith(QLatin1String("tend")); });
+    ASSERT_TRUE(s);
+    EXPECT_TRUE(text.chopped(4).endsWith(s->before));
+    EXPECT_TRUE(s->before.endsWith(QStringLiteral("\U0001F600") + letters(19)));
+}
+
 TEST_F(DesktopField, QtFieldsSingleLineAndEmoji)
 {
     App app(fieldApp(), {QStringLiteral("--single"), QStringLiteral("ab\U0001F600cd")});
