@@ -77,6 +77,9 @@ public:
     std::unique_ptr<AccessibilityObserver> createObserver(qint64 pid, AXNotificationHandler handler) override;
     bool isProcessTrusted() override { return trusted; }
     bool isSecureInputEnabled() override { return secureInput; }
+    // When set, readElsewhere() hands its work to it.
+    std::function<bool(std::function<void(Accessibility&)>)> elsewhere;
+    bool readElsewhere(std::function<void(Accessibility&)> work) override { return elsewhere && elsewhere(std::move(work)); }
 
     // Delivers a notification from `element` to every observer registered for it (the
     // focus notifications reach registrations on the application element).

@@ -3,6 +3,10 @@
 #include "platform/fakes/FakePlatform.h"
 
 #include <QCoreApplication>
+#include <QTest>
+#include <QThread>
+
+#include <thread>
 
 #include <gtest/gtest.h>
 
@@ -102,6 +106,37 @@ TEST_F(ScreenTextWalk, WindowMatchingAllowsLessThanEightPoints)
     EXPECT_TRUE(ScreenText::axWindow(platform, kPid, QRectF(107, 93, 10, 10)));
     EXPECT_FALSE(ScreenText::axWindow(platform, kPid, QRectF(108, 100, 800, 600)));
     EXPECT_FALSE(ScreenText::axWindow(platform, kPid + 1, QRectF(100, 100, 800, 600)));
+}
+
+TEST_F(ScreenTextWalk, ReadWalksOnTheAccessibilitysThreadAndAnswersOnTheMainThread)
+{
+    platform.activeApp().add(kPid, QStringLiteral("mail.app"), QStringLiteral("Mail"));
+    platform.activeApp().activate(kPid);
+    window->addChild(textElement(QString::fromLatin1(ax::kStaticText), QStringLiteral("Subject line"), QRectF(10, 10, 300, 20)));
+    std::thread walker;
+    std::thread::id walkedOn;
+    accessibility.elsewhere = [&](std::function<void(Accessibility&)> work) {
+        walker = std::thread([&, work] {
+            walkedOn = std::this_thread::get_id();
+            work(accessibility);
+        });
+        return true;
+    };
+    std::optional<ScreenRead> read;
+    std::optional<QVector<ScreenLine>> glance;
+    bool answeredOnMain = true;
+    const auto onMain = [&] { answeredOnMain = answeredOnMain && QThread::currentThread() == qApp->thread(); };
+    ScreenText::read(platform, QStringLiteral("mail.app"), std::nullopt, false, [](const QString&) { return true; },
+                     [&](ScreenRead r) { onMain(); read = std::move(r); });
+    ASSERT_TRUE(QTest::qWaitFor([&] { return read.has_value(); }, 5000));
+    walker.join();
+    EXPECT_NE(walkedOn, std::this_thread::get_id());
+    ScreenText::glanceRead(platform, QStringLiteral("mail.app"), [&](QVector<ScreenLine> lines) { onMain(); glance = lines; });
+    ASSERT_TRUE(QTest::qWaitFor([&] { return glance.has_value(); }, 5000));
+    walker.join();
+    EXPECT_TRUE(answeredOnMain);
+    EXPECT_EQ(texts(read->lines), QStringList{QStringLiteral("Subject line")});
+    EXPECT_EQ(texts(*glance), QStringList{QStringLiteral("Subject line")});
 }
 
 class ScreenTextNearby : public ::testing::Test {
