@@ -23,6 +23,7 @@
 #include "platform/MemoryPressure.h"
 #include "platform/Platform.h"
 #include "platform/PointerWatcher.h"
+#include "platform/SpellChecker.h"
 #include "settings/AppRules.h"
 #include "settings/Preferences.h"
 #include "stores/StatsStore.h"
