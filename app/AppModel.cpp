@@ -22,6 +22,8 @@
 #include "platform/Log.h"
 #include "platform/MemoryPressure.h"
 #include "platform/Platform.h"
+#include "platform/PointerWatcher.h"
+#include "platform/SpellChecker.h"
 #include "settings/AppRules.h"
 #include "settings/Preferences.h"
 #include "stores/StatsStore.h"
@@ -105,6 +107,7 @@ AppModel::AppModel(Platform& platform, AppOptions options, QObject* parent)
                                   ? options_.interfaceLanguage
                                   : AppLanguage::resolve(AppLanguage::storedChoice(defaults), QLocale::system().uiLanguages());
     language_ = std::make_unique<AppLanguage>(defaults, *relauncher_, interface);
+    platform.spellChecker().addLanguage(interface); // the writer may write in it too
 
     // The engine makes its context collector and answers its callbacks itself.
 }
@@ -143,15 +146,22 @@ void AppModel::start()
     if (!localOnly_)
         axSource_->start();
     keyTap_->handler = [self](const TapEvent& event) { return self && self->handleTap(event); };
-    syncTapShortcuts();
+    // Presses are watched without the key tap, so the tray panel closes in every mode.
+    PointerWatcher& pointer = platform_.pointerWatcher();
+    connect(&pointer, &PointerWatcher::pressed, this, [this](bool wheel) {
+        if (!wheel)
+            emit pointerPressed();
+    });
+    pointer.start();
+    syncTapKeys();
     connect(prefs_.get(), &Preferences::changed, this, [this](const QString& key) {
-        if (Preferences::isShortcut(key))
-            syncTapShortcuts();
+        syncTapKeys(); // shortcuts, and the Escape behaviour
         if (key == QLatin1String("isEnabled"))
             emit glyphInputsChanged();
     });
-    connect(engine_.get(), &CompletionEngine::statusChanged, this, [this] { syncTapShowing(); });
-    connect(engine_.get(), &CompletionEngine::lastSuggestionChanged, this, [this] { syncTapShowing(); });
+    connect(engine_.get(), &CompletionEngine::statusChanged, this, [this] { syncTapKeys(); });
+    connect(engine_.get(), &CompletionEngine::lastSuggestionChanged, this, [this] { syncTapKeys(); });
+    connect(engine_.get(), &CompletionEngine::snapshotChanged, this, [this] { syncTapKeys(); });
     connect(permissions_.get(), &Permissions::accessibilityChanged, this, [this] { emit glyphInputsChanged(); });
     connect(rules_.get(), &AppRules::globalPauseUntilChanged, this, [this] { emit glyphInputsChanged(); });
     connect(rivals_.get(), &RivalWatcher::runningChanged, this, [this] { emit glyphInputsChanged(); });
@@ -251,17 +261,10 @@ void AppModel::flushStores()
     memory_->flush();
 }
 
-void AppModel::syncTapShortcuts()
+void AppModel::syncTapKeys()
 {
-    keyTap_->setShortcuts({prefs_->triggerKey(), prefs_->alternativesKey(), prefs_->toggleAppKey(), prefs_->toggleGlobalKey()},
-                          {prefs_->acceptWordKey(), prefs_->acceptAllKey()});
-}
-
-void AppModel::syncTapShowing()
-{
-    const bool showing = engine_->suggestion().has_value() || engine_->pendingFix().has_value() ||
-                         engine_->picker().isVisible() || engine_->choices().isVisible();
-    keyTap_->setShowing(showing);
+    // The tap holds exactly the keys the engine acts on now.
+    keyTap_->setKeys(engine_->actingKeys());
 }
 
 } // namespace tq

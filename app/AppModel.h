@@ -124,15 +124,14 @@ signals:
     void restartHintChanged(); // axSource().restartHint() took another value
     void tapRunningChanged(bool running);
     void glyphInputsChanged();
-    void pointerPressed(); // a mouse press anywhere in the session
+    void pointerPressed(); // a mouse button press anywhere in the session (not a wheel turn)
 
 private:
     void setFrontApp(const FrontApp& app);
     void setTapRunning(bool running);
     void memoryPressure();
     void checkHiddenIcon();
-    void syncTapShortcuts();
-    void syncTapShowing();
+    void syncTapKeys();
     void readFieldAfterCancel();
 
     Platform& platform_;

@@ -48,8 +48,6 @@ void AppModel::readFieldAfterCancel()
 
 bool AppModel::handleTap(const TapEvent& event)
 {
-    if (!event.isKey())
-        emit pointerPressed();
     if (engine_->source() != axSource_.get())
         return false;
     if (!event.isKey()) {
@@ -57,7 +55,7 @@ bool AppModel::handleTap(const TapEvent& event)
         return false;
     }
     const KeyPress& press = event.key;
-    const bool used = engine_->handleKey(press);
+    const bool used = engine_->handleKey(press, event.held);
     if (press.keyCode == keycode::kTab || press.keyCode == keycode::kAboveTab || press.keyCode == keycode::kEscape) {
         // Key codes only: never the characters.
         log::info(QStringLiteral("key %1 mods %2 used %3")

@@ -34,7 +34,7 @@ void BM_GrabbedKeyRoundTrip(benchmark::State& state)
     static tq::XInputKeyTap source(injected);
     tq::KeyTap tap(source);
     tap.handler = [](const tq::TapEvent& e) { return e.isKey() && e.key.keyCode == tq::keycode::kF9; };
-    tap.setShortcuts({tq::KeyCombo{tq::keycode::kF9, {}}}, {});
+    tap.setKeys({tq::KeyCombo{tq::keycode::kF9, {}}});
     if (!tap.start()) {
         state.SkipWithError("the key tap did not start");
         return;

@@ -113,6 +113,18 @@ void AlternativesController::list(const QStringList& replies)
     hooks_.status(EngineStatus::showing());
 }
 
+QList<KeyCombo> AlternativesController::actingKeys() const
+{
+    QList<KeyCombo> keys;
+    for (std::uint16_t code : {keycode::kReturn, keycode::kKeypadEnter, keycode::kEscape, keycode::kUp, keycode::kDown})
+        keys.append(KeyCombo{code, {}});
+    for (const auto& key : {prefs_.acceptWordKey(), prefs_.acceptAllKey(), prefs_.alternativesKey()}) {
+        if (key && !keys.contains(*key))
+            keys.append(*key);
+    }
+    return keys;
+}
+
 std::optional<bool> AlternativesController::handleKey(const KeyPress& press)
 {
     if (press.modifiers.isEmpty()) {

@@ -71,6 +71,8 @@ public:
     // A key while the list is open: true swallowed, false passed on, none: not the list's key
     // (the list closes).
     std::optional<bool> handleKey(const KeyPress& press);
+    // The keys handleKey() swallows while open.
+    QList<KeyCombo> actingKeys() const;
     // Cancels the request and closes the list.
     void close();
 

@@ -147,8 +147,11 @@ public:
     bool refresh(bool onlyIfChanged);
     // Ends the current field (the source was removed or replaced).
     void sourceChanged();
-    // True: the key is swallowed.
-    bool handleKey(const KeyPress& press);
+    // True: the key is swallowed. A key the key tap did not hold (`held` false) has already
+    // reached the application: it never triggers an action that would swallow it.
+    bool handleKey(const KeyPress& press, bool held = true);
+    // The keys handleKey() may swallow in the present state: the keys the key tap holds.
+    QList<KeyCombo> actingKeys() const;
     void pointerDown();
     void triggerNow();
     // Re-reads the field after `firstDelayMs`, then twice more, until it sees a change.

@@ -62,6 +62,18 @@ bool EmojiOffers::offer(const FieldSnapshot& s, bool held)
     return true;
 }
 
+QList<KeyCombo> EmojiOffers::actingKeys() const
+{
+    QList<KeyCombo> keys;
+    for (std::uint16_t code : {keycode::kTab, keycode::kEscape, keycode::kUp, keycode::kDown})
+        keys.append(KeyCombo{code, {}});
+    if (acceptsReturn_) {
+        keys.append(KeyCombo{keycode::kReturn, {}});
+        keys.append(KeyCombo{keycode::kKeypadEnter, {}});
+    }
+    return keys;
+}
+
 std::optional<bool> EmojiOffers::handleKey(const KeyPress& press)
 {
     if (!press.modifiers.isEmpty())

@@ -7,6 +7,8 @@
 #include "field/FieldSource.h"
 #include "settings/KeyCombo.h"
 
+#include <QList>
+
 #include <functional>
 #include <memory>
 #include <optional>
@@ -48,6 +50,8 @@ public:
     bool offer(const FieldSnapshot& s, bool held);
     // A key while the picker is open: true swallowed, false passed on, none: not the picker's.
     std::optional<bool> handleKey(const KeyPress& press);
+    // The keys handleKey() swallows while open.
+    QList<KeyCombo> actingKeys() const;
     void close();
 
     static constexpr int kAsked = 7;

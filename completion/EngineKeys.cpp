@@ -26,6 +26,12 @@ bool isBareEscape(const KeyPress& press)
     return press.keyCode == keycode::kEscape && press.modifiers.isEmpty();
 }
 
+void addKey(QList<KeyCombo>& keys, const std::optional<KeyCombo>& key)
+{
+    if (key && !keys.contains(*key))
+        keys.append(*key);
+}
+
 QString flag(bool present) { return present ? QStringLiteral("true") : QStringLiteral("false"); }
 
 // True when an acceptance has what it needs; otherwise logs what is missing.
@@ -40,8 +46,51 @@ bool readyToAccept(const char* what, bool suggestion, bool source, bool snapshot
 
 } // namespace
 
-bool CompletionEngine::handleKey(const KeyPress& press)
+QList<KeyCombo> CompletionEngine::actingKeys() const
 {
+    QList<KeyCombo> keys;
+    for (const auto& key : {prefs_.triggerKey(), prefs_.alternativesKey(), prefs_.toggleAppKey(), prefs_.toggleGlobalKey()})
+        addKey(keys, key);
+    if (emojiOffers_->isOpen()) {
+        for (const KeyCombo& key : emojiOffers_->actingKeys())
+            addKey(keys, key);
+    }
+    if (alternatives_->isOpen()) {
+        for (const KeyCombo& key : alternatives_->actingKeys())
+            addKey(keys, key);
+    }
+    const bool escapeTaken = snapshot() && prefs_.escapeBehavior() != EscapeBehavior::passThrough;
+    const KeyCombo escape{keycode::kEscape, {}};
+    if (fixes_->pending() && presenter_->isShowing()) {
+        const auto shown = presenter_->shown();
+        if (shown && shown->kind.isFix()) {
+            addKey(keys, prefs_.acceptWordKey());
+            addKey(keys, prefs_.acceptAllKey());
+            if (escapeTaken)
+                addKey(keys, escape);
+        }
+    }
+    if (suggestion_ && presenter_->isShowing()) {
+        const bool tabVetoed = decision_ && !decision_->tabAccepts;
+        for (const auto& accept : {prefs_.acceptWordKey(), prefs_.acceptAllKey()}) {
+            if (accept && !(tabVetoed && *accept == KeyCombo{keycode::kTab, {}}))
+                addKey(keys, accept);
+        }
+        if (escapeTaken)
+            addKey(keys, escape);
+    }
+    return keys;
+}
+
+bool CompletionEngine::handleKey(const KeyPress& press, bool held)
+{
+    if (!held && actingKeys().contains(KeyCombo{press.keyCode, press.modifiers})) {
+        // The application has the key already: acting on it too would do the key's work twice.
+        if (suggestion_ || fixes_->pending() || emojiOffers_->isOpen() || alternatives_->isOpen())
+            dismiss(Status::idle());
+        restartRefresh(15);
+        return false;
+    }
     if (emojiOffers_->isOpen()) {
         if (const auto answer = emojiOffers_->handleKey(press))
             return *answer;

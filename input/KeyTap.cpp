@@ -7,25 +7,6 @@
 
 namespace tq {
 
-namespace {
-
-void addUnique(QList<KeyCombo>& list, const KeyCombo& combo)
-{
-    if (!list.contains(combo))
-        list.append(combo);
-}
-
-QList<KeyCombo> setCombos(const QList<std::optional<KeyCombo>>& combos)
-{
-    QList<KeyCombo> out;
-    for (const auto& c : combos)
-        if (c)
-            addUnique(out, *c);
-    return out;
-}
-
-} // namespace
-
 KeyTap::KeyTap(KeyTapSource& source, QObject* parent) : QObject(parent), source_(source) {}
 
 TapEvent KeyTap::toTapEvent(const std::optional<TappedKey>& key)
@@ -33,7 +14,8 @@ TapEvent KeyTap::toTapEvent(const std::optional<TappedKey>& key)
     if (!key)
         return TapEvent::pointer();
     return TapEvent::keyPress(KeyPress{key->keyCode, ModifierSet(std::uint8_t(key->modifiers & 0x0F)),
-                                       key->characters.left(8), key->isRepeat});
+                                       key->characters.left(8), key->isRepeat},
+                              key->held);
 }
 
 KeyTap::~KeyTap()
@@ -58,32 +40,19 @@ bool KeyTap::start()
 
 bool KeyTap::isRunning() const { return source_.isRunning(); }
 
-void KeyTap::setShortcuts(const QList<std::optional<KeyCombo>>& always, const QList<std::optional<KeyCombo>>& whileShown)
+void KeyTap::setKeys(const QList<KeyCombo>& keys)
 {
-    always_ = setCombos(always);
-    whileShown_ = setCombos(whileShown);
-    applyGrabs();
-}
-
-void KeyTap::setShowing(bool showing)
-{
-    if (showing_ == showing)
+    QList<KeyCombo> unique;
+    for (const KeyCombo& k : keys)
+        if (!unique.contains(k))
+            unique.append(k);
+    if (unique == keys_)
         return;
-    showing_ = showing;
+    keys_ = unique;
     applyGrabs();
 }
 
-QList<KeyCombo> KeyTap::grabbedKeys() const
-{
-    QList<KeyCombo> keys = always_;
-    if (showing_) {
-        for (const KeyCombo& c : whileShown_)
-            addUnique(keys, c);
-        for (std::uint16_t code : {keycode::kEscape, keycode::kUp, keycode::kDown, keycode::kLeft, keycode::kRight, keycode::kReturn})
-            addUnique(keys, KeyCombo{code, {}});
-    }
-    return keys;
-}
+QList<KeyCombo> KeyTap::grabbedKeys() const { return keys_; }
 
 QList<KeyCombo> KeyTap::refusedKeys() const
 {

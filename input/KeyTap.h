@@ -1,8 +1,8 @@
 #pragma once
 // Sees every key press, mouse press and scroll of the session before the focused application
-// and asks the handler whether to swallow it. Only the shortcut keys can be swallowed: the
-// trigger, alternatives and toggle shortcuts always, the accept keys, Escape, the arrows and
-// Return only while something is shown. Events this program synthesises never arrive here.
+// and asks the handler whether to swallow it. Only the keys set with setKeys() (the keys the
+// engine acts on in its present state) are held for the answer; every other key is only seen.
+// Events this program synthesises never arrive here.
 
 #include "input/TapEvent.h"
 #include "settings/KeyCombo.h"
@@ -30,11 +30,8 @@ public:
     bool start();
     bool isRunning() const;
 
-    // Shortcuts that may always be swallowed, and those (with Escape, the arrows and Return)
-    // that may be swallowed only while something is shown.
-    void setShortcuts(const QList<std::optional<KeyCombo>>& always, const QList<std::optional<KeyCombo>>& whileShown);
-    void setShowing(bool showing);
-    bool isShowing() const { return showing_; }
+    // The keys that may be swallowed: held for a decision from now on.
+    void setKeys(const QList<KeyCombo>& keys);
     // The keys held for a decision now.
     QList<KeyCombo> grabbedKeys() const;
     // Shortcuts another program already holds (reported, the tap runs on without them).
@@ -45,9 +42,7 @@ public:
 private:
     void applyGrabs();
     KeyTapSource& source_;
-    QList<KeyCombo> always_;
-    QList<KeyCombo> whileShown_;
-    bool showing_ = false;
+    QList<KeyCombo> keys_;
 };
 
 } // namespace tq

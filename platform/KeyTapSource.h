@@ -19,6 +19,9 @@ struct TappedKey {
     std::uint8_t modifiers = 0;
     QString characters;
     bool isRepeat = false;
+    // The tap holds the key until the handler answers; a key only observed has reached (or
+    // is reaching) the application whatever the answer.
+    bool held = false;
     friend bool operator==(const TappedKey&, const TappedKey&) = default;
 };
 

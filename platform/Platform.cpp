@@ -22,6 +22,7 @@
 #include "platform/ScreenCaptureAccess.h"
 #include "platform/SessionEnd.h"
 #include "platform/SingleInstance.h"
+#include "platform/PointerWatcher.h"
 #include "platform/SpellChecker.h"
 #include "platform/TextRecognition.h"
 #include "platform/TrayHost.h"
@@ -129,6 +130,11 @@ KeyTapSource& SystemPlatform::keyTapSource()
     return made(made_, keyTapSource_, [this] { return std::make_unique<XInputKeyTap>(*injectedKeys_); });
 }
 
+PointerWatcher& SystemPlatform::pointerWatcher()
+{
+    return made(made_, pointerWatcher_, [] { return PointerWatcher::createSystem(); });
+}
+
 KeySynth& SystemPlatform::keySynth()
 {
     return made(made_, keySynth_, [this] { return std::make_unique<XTestKeySynth>(clock(), *injectedKeys_); });
@@ -156,7 +162,7 @@ Crypto& SystemPlatform::crypto()
 
 SpellChecker& SystemPlatform::spellChecker()
 {
-    return made(made_, spellChecker_, [] { return std::make_unique<EnchantSpellChecker>(); });
+    return made(made_, spellChecker_, [] { return std::make_unique<EnchantSpellChecker>(EnchantSpellChecker::sessionLanguages()); });
 }
 
 PowerSource& SystemPlatform::powerSource()

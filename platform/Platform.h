@@ -45,6 +45,7 @@ class LoginItem;
 class MemoryPressure;
 class OnDeviceModel;
 class OverlayScreens;
+class PointerWatcher;
 class PowerSource;
 class ReduceMotion;
 class ScreenCaptureAccess;
@@ -76,6 +77,7 @@ public:
     virtual OverlayScreens& overlayScreens() = 0;
     virtual ScreenCaptureAccess& screenCaptureAccess() = 0;
     virtual KeyTapSource& keyTapSource() = 0;
+    virtual PointerWatcher& pointerWatcher() = 0;
     virtual KeySynth& keySynth() = 0;
     virtual KeyLayout& keyLayout() = 0;
     virtual Clipboard& clipboard() = 0;
@@ -117,6 +119,7 @@ public:
     OverlayScreens& overlayScreens() override;
     ScreenCaptureAccess& screenCaptureAccess() override;
     KeyTapSource& keyTapSource() override;
+    PointerWatcher& pointerWatcher() override;
     KeySynth& keySynth() override;
     KeyLayout& keyLayout() override;
     Clipboard& clipboard() override;
@@ -153,6 +156,7 @@ private:
     std::unique_ptr<ScreenCaptureAccess> screenCaptureAccess_;
     std::unique_ptr<InjectedKeys> injectedKeys_; // what the key synth sent, for the key tap
     std::unique_ptr<KeyTapSource> keyTapSource_;
+    std::unique_ptr<PointerWatcher> pointerWatcher_;
     std::unique_ptr<KeySynth> keySynth_;
     std::unique_ptr<KeyLayout> keyLayout_;
     std::unique_ptr<Clipboard> clipboard_;

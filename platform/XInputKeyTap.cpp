@@ -411,8 +411,9 @@ struct XInputKeyTap::Impl {
                 answer(dev->time, false);
                 break;
             }
-            const TappedKey key = makeKey(code, unsigned(dev->mods.effective), unsigned(dev->group.effective),
-                                          (dev->flags & XIKeyRepeat) != 0);
+            TappedKey key = makeKey(code, unsigned(dev->mods.effective), unsigned(dev->group.effective),
+                                    (dev->flags & XIKeyRepeat) != 0);
+            key.held = true;
             const bool swallow = decide(key, began, late);
             answer(dev->time, swallow);
             std::function<void(std::chrono::nanoseconds, bool)> obs;

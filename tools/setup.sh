@@ -20,7 +20,13 @@ packages=(
   qt6-tools-dev qt6-l10n-tools qt6-translations-l10n qt6-multimedia-dev
   libatspi2.0-dev at-spi2-core libdbus-1-dev dbus dbus-x11
   libsecret-1-dev libsecret-tools gnome-keyring
-  libssl-dev libenchant-2-dev hunspell-en-us libicu-dev
+  libssl-dev libenchant-2-dev libicu-dev
+  # Spelling dictionaries of the interface languages Debian has one for (none for fa fi ja
+  # kn mr ms pa ta ur zh; Filipino takes the Tagalog one).
+  hunspell-en-us hunspell-ar hunspell-bn hunspell-ca hunspell-cs hunspell-da hunspell-de-de hunspell-el
+  hunspell-es myspell-tl hunspell-fr hunspell-gu hunspell-he hunspell-hi hunspell-hr hunspell-hu hunspell-id
+  hunspell-it hunspell-ko hunspell-ml hunspell-no hunspell-nl hunspell-pl hunspell-pt-br hunspell-ro
+  hunspell-ru hunspell-sk hunspell-sv hunspell-sw hunspell-te hunspell-th hunspell-tr hunspell-uk hunspell-vi
   libxkbcommon-dev libxkbcommon-x11-dev libx11-dev libx11-xcb-dev libxext-dev libxfixes-dev
   libxi-dev libxtst-dev libxcb1-dev libxcb-ewmh-dev libxcb-icccm4-dev libxcb-xinput-dev
   libxcb-xtest0-dev libxcb-shape0-dev libxcb-image0-dev

@@ -81,7 +81,11 @@ bool TypoChecker::looksLikeTypo(const QString& textBeforeCaret)
         return false;
     if (!isMisspelled(word))
         return false;
-    return checker_.completions(word, 1).isEmpty();
+    // Judged in the text's own language: nothing is a typo in a language without a dictionary.
+    const QString language = corrections_ ? QString() : checker_.languageOf(textBeforeCaret);
+    if (!corrections_ && language.isEmpty())
+        return false;
+    return checker_.completions(word, language, 1).isEmpty();
 }
 
 std::optional<TypoChecker::Fix> TypoChecker::fix(const QString& textBeforeCaret)
@@ -98,7 +102,10 @@ std::optional<TypoChecker::Fix> TypoChecker::fix(const QString& textBeforeCaret)
             return Fix{word, corrections_->value(word)};
         return std::nullopt;
     }
-    const QString correction = checker_.correction(word);
+    const QString language = checker_.languageOf(textBeforeCaret);
+    if (language.isEmpty())
+        return std::nullopt; // no dictionary for the text's language
+    const QString correction = checker_.correction(word, language);
     if (correction.isEmpty() || correction == word)
         return std::nullopt;
     return Fix{word, correction};

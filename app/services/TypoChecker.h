@@ -1,6 +1,7 @@
 #pragma once
 // Spelling rules of the suggestion loop: holding back on a word that looks misspelled, and
-// offering the checker's correction after a finished word.
+// offering the checker's correction after a finished word, both in the language the text is
+// written in.
 
 #include <QHash>
 #include <QString>

@@ -27,7 +27,15 @@ public:
     QList<TapGrab> refusedGrabs() const override { return refused; }
 
     // What the application would see: true when the event was swallowed.
-    bool press(const TappedKey& key) { return handler && handler(key); }
+    // Only a key in `grabs` (and not refused) is held for the answer, as on the X server.
+    bool press(const TappedKey& key)
+    {
+        TappedKey k = key;
+        const TapGrab g{k.keyCode, k.modifiers};
+        k.held = grabs.contains(g) && !refused.contains(g);
+        const bool swallow = handler && handler(k);
+        return swallow && k.held;
+    }
     bool pointer() { return handler && handler(std::nullopt); }
 
 private:

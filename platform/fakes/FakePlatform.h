@@ -27,6 +27,7 @@
 #include "platform/fakes/FakeScreenCaptureAccess.h"
 #include "platform/fakes/FakeSessionEnd.h"
 #include "platform/fakes/FakeSingleInstance.h"
+#include "platform/fakes/FakePointerWatcher.h"
 #include "platform/fakes/FakeSpellChecker.h"
 #include "platform/fakes/FakeTrayHost.h"
 #include "platform/fakes/FakeUserAccount.h"
@@ -51,6 +52,7 @@ public:
     FakeOverlayScreens& overlayScreens() override { return overlayScreens_; }
     FakeScreenCaptureAccess& screenCaptureAccess() override { return screenCaptureAccess_; }
     FakeKeyTapSource& keyTapSource() override { return keyTapSource_; }
+    FakePointerWatcher& pointerWatcher() override { return pointerWatcher_; }
     FakeKeySynth& keySynth() override { return keySynth_; }
     FakeKeyLayout& keyLayout() override { return keyLayout_; }
     FakeClipboard& clipboard() override { return clipboard_; }
@@ -84,6 +86,7 @@ private:
     FakeOverlayScreens overlayScreens_;
     FakeScreenCaptureAccess screenCaptureAccess_;
     FakeKeyTapSource keyTapSource_;
+    FakePointerWatcher pointerWatcher_;
     FakeKeySynth keySynth_;
     FakeKeyLayout keyLayout_;
     FakeClipboard clipboard_;

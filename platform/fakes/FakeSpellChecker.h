@@ -11,8 +11,9 @@ namespace tq {
 class FakeSpellChecker final : public SpellChecker {
 public:
     bool isMisspelled(const QString& word) override { return !word.isEmpty() && !known.contains(word); }
-    QString correction(const QString& word) override { return corrections.value(word); }
-    QStringList completions(const QString& partial, int limit = 20) override
+    QString languageOf(const QString&) override { return language; }
+    QString correction(const QString& word, const QString&) override { return corrections.value(word); }
+    QStringList completions(const QString& partial, const QString&, int limit = 20) override
     {
         QStringList out;
         for (const QString& w : known) {
@@ -21,6 +22,7 @@ public:
         }
         return out;
     }
+    QString language = QStringLiteral("en_US"); // the language every text is in
     QSet<QString> known;
     QHash<QString, QString> corrections;
 };

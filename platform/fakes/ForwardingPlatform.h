@@ -23,6 +23,7 @@ public:
     OverlayScreens& overlayScreens() override { return base_.overlayScreens(); }
     ScreenCaptureAccess& screenCaptureAccess() override { return base_.screenCaptureAccess(); }
     KeyTapSource& keyTapSource() override { return base_.keyTapSource(); }
+    PointerWatcher& pointerWatcher() override { return base_.pointerWatcher(); }
     KeySynth& keySynth() override { return base_.keySynth(); }
     KeyLayout& keyLayout() override { return base_.keyLayout(); }
     Clipboard& clipboard() override { return base_.clipboard(); }

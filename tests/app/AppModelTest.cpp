@@ -314,8 +314,20 @@ TEST_F(AppFixture, TheTapHoldsTheShortcutsOfTheSettings)
     const KeyCombo toggle{keycode::kSpace, ModifierSet{ModifierSet::control, ModifierSet::shift}};
     m.prefs().setToggleGlobalKey(toggle);
     EXPECT_TRUE(grabbed().contains(toggle));
-    m.keyTap().setShowing(true);
-    EXPECT_TRUE(grabbed().contains(KeyCombo{keycode::kTab, {}}));
+    EXPECT_EQ(grabbed(), m.engine().actingKeys());
+}
+
+TEST_F(AppFixture, ButtonPressesAreReportedWithoutTheKeyTapAndWheelTurnsAreNot)
+{
+    AppModel& m = build();
+    m.start();
+    int presses = 0;
+    QObject::connect(&m, &AppModel::pointerPressed, [&] { ++presses; });
+    EXPECT_TRUE(platform.pointerWatcher().running);
+    platform.pointerWatcher().press();
+    platform.pointerWatcher().press(true);
+    tapSource.pointer(); // the key tap's own pointer events go to the engine only
+    EXPECT_EQ(presses, 1);
 }
 
 } // namespace tq

@@ -324,5 +324,89 @@ TEST_F(EngineKeys, PracticeFieldAcceptanceIsNotRecorded)
     EXPECT_TRUE(rules.names().isEmpty());
 }
 
+// One engine per case: a state on show, the settings, and one key pressed.
+struct KeyRig : EngineFixture {
+    void TestBody() override {}
+    using EngineFixture::engine;
+    using EngineFixture::field;
+    using EngineFixture::prefs;
+    using EngineFixture::press;
+    using EngineFixture::provider;
+    using EngineFixture::setText;
+    using EngineFixture::settle;
+    using EngineFixture::showSuggestion;
+};
+
+TEST(EngineActingKeys, TheKeysHeldAreTheKeysSwallowedAndAKeyOnlySeenIsNeverActedOn)
+{
+    using Setup = std::function<void(KeyRig&)>;
+    const std::pair<const char*, Setup> states[] = {
+        {"nothing", [](KeyRig& r) { r.setText(QStringLiteral("Hello there")); }},
+        {"suggestion", [](KeyRig& r) { r.showSuggestion(kBefore, kReply); }},
+        {"fix", [](KeyRig& r) { r.setText(QStringLiteral("I saw teh ")); }},
+        {"picker", [](KeyRig& r) { r.setText(QStringLiteral("I am happy :smi")); }},
+        {"emoticon picker", [](KeyRig& r) { r.setText(QStringLiteral("Great :)")); }},
+        {"alternatives", [](KeyRig& r) {
+             r.showSuggestion(kBefore, kReply);
+             r.provider.alternativesReply = {QStringLiteral("there")};
+             r.press(keycode::kDown, ModifierSet::option);
+             r.settle();
+         }},
+    };
+    const std::pair<const char*, Setup> settings[] = {
+        {"defaults", [](KeyRig&) {}},
+        {"accept word on Right", [](KeyRig& r) { r.prefs.setAcceptWordKey(KeyCombo{keycode::kRight, {}}); }},
+        {"Escape passes", [](KeyRig& r) { r.prefs.setEscapeBehavior(EscapeBehavior::passThrough); }},
+    };
+    const KeyPress keys[] = {
+        {keycode::kTab, {}, QStringLiteral("\t"), false},        {keycode::kTab, ModifierSet::shift, {}, false},
+        {keycode::kAboveTab, {}, QStringLiteral("`"), false},   {keycode::kReturn, {}, QStringLiteral("\r"), false},
+        {keycode::kKeypadEnter, {}, QStringLiteral("\r"), false}, {keycode::kEscape, {}, {}, false},
+        {keycode::kUp, {}, {}, false},                          {keycode::kDown, {}, {}, false},
+        {keycode::kRight, {}, {}, false},                       {keycode::kDown, ModifierSet::option, {}, false},
+        {keycode::kA, {}, QStringLiteral("w"), false},          {keycode::kSpace, {}, QStringLiteral(" "), false},
+    };
+    for (const auto& [setting, configure] : settings) {
+        for (const auto& [state, show] : states) {
+            for (const KeyPress& key : keys) {
+                const std::string what = std::string(setting) + ", " + state + ", key " + std::to_string(key.keyCode)
+                    + " mods " + std::to_string(key.modifiers.rawValue);
+                KeyRig held;
+                configure(held);
+                show(held);
+                const bool inTable = held.engine->actingKeys().contains(KeyCombo{key.keyCode, key.modifiers});
+                EXPECT_EQ(held.engine->handleKey(key, true), inTable) << what;
+
+                KeyRig seen;
+                configure(seen);
+                show(seen);
+                const QStringList edits = seen.field.edits;
+                EXPECT_FALSE(seen.engine->handleKey(key, false)) << what;
+                seen.settle();
+                EXPECT_EQ(seen.field.edits, edits) << what;
+            }
+        }
+    }
+}
+
+TEST_F(EngineKeys, KeypadEnterAndTheCustomAcceptKeyAreHeldWhereTheyAct)
+{
+    const KeyCombo enter{keycode::kKeypadEnter, {}};
+    const KeyCombo tab{keycode::kTab, {}};
+    prefs.setAcceptWordKey(KeyCombo{keycode::kRight, {}});
+    setText(QStringLiteral("I am happy :smi"));
+    ASSERT_TRUE(engine->picker().isVisible());
+    EXPECT_TRUE(engine->actingKeys().contains(tab));
+
+    showSuggestion(kBefore, kReply);
+    EXPECT_FALSE(engine->actingKeys().contains(enter));
+    EXPECT_FALSE(engine->actingKeys().contains(tab));
+    provider.alternativesReply = {QStringLiteral("there")};
+    press(keycode::kDown, ModifierSet::option);
+    settle();
+    ASSERT_TRUE(engine->choices().isVisible());
+    EXPECT_TRUE(engine->actingKeys().contains(enter));
+}
+
 } // namespace
 } // namespace tq::testing

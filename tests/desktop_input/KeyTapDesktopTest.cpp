@@ -27,7 +27,7 @@ protected:
         // The platform's tap: it knows the keys the platform's synth sends as ours.
         source_ = &static_cast<XInputKeyTap&>(platform_->keyTapSource());
         tap_ = std::make_unique<KeyTap>(*source_);
-        tap_->setShortcuts({KeyCombo{keycode::kTab, {}}, KeyCombo{keycode::kRight, {}}}, {});
+        tap_->setKeys({KeyCombo{keycode::kTab, {}}, KeyCombo{keycode::kRight, {}}});
         injector_ = std::make_unique<TextInjector>(platform_->keySynth(), platform_->clipboard(), platform_->clock());
     }
     static void TearDownTestSuite()
@@ -232,7 +232,7 @@ TEST_F(KeyTapDesktop, AKeyAnotherProgramHoldsIsReportedNotFatal)
     desktop::OtherGrab other(*x11KeyCodeFromMac(keycode::kF8));
     ASSERT_TRUE(other.held());
 
-    tap().setShortcuts({KeyCombo{keycode::kTab, {}}, KeyCombo{keycode::kRight, {}}, KeyCombo{keycode::kF8, {}}}, {});
+    tap().setKeys({KeyCombo{keycode::kTab, {}}, KeyCombo{keycode::kRight, {}}, KeyCombo{keycode::kF8, {}}});
     EXPECT_TRUE(QTest::qWaitFor([] { return !tap().refusedKeys().isEmpty(); }, 3000));
     EXPECT_EQ(tap().refusedKeys(), (QList<KeyCombo>{KeyCombo{keycode::kF8, {}}}));
     EXPECT_TRUE(tap().isRunning());
@@ -241,7 +241,7 @@ TEST_F(KeyTapDesktop, AKeyAnotherProgramHoldsIsReportedNotFatal)
     desktop::run("xdotool", {"key", "Tab"});
     desktop::settle(200);
     EXPECT_EQ(count(keycode::kTab), 1);
-    tap().setShortcuts({KeyCombo{keycode::kTab, {}}, KeyCombo{keycode::kRight, {}}}, {});
+    tap().setKeys({KeyCombo{keycode::kTab, {}}, KeyCombo{keycode::kRight, {}}});
 }
 
 TEST_F(KeyTapDesktop, PointerPressesAreSeen)

@@ -15,13 +15,19 @@ TEST(KeyTap, TranslatesKeysAndPointerAndAsksTheHandler)
         seen.append(e);
         return e.isKey() && e.key.keyCode == keycode::kTab;
     };
+    tap.setKeys({KeyCombo{keycode::kTab, {}}});
     ASSERT_TRUE(tap.start());
     EXPECT_TRUE(source.press(TappedKey{keycode::kTab, 0, "\t", false}));
     EXPECT_FALSE(source.press(TappedKey{0, 1 | 8, "A", true}));
     EXPECT_FALSE(source.pointer());
-    ASSERT_EQ(seen.size(), 3);
+    // A key the tap does not hold is only seen: it passes whatever the handler says.
+    EXPECT_FALSE(source.press(TappedKey{keycode::kTab, 8, "\t", false}));
+    ASSERT_EQ(seen.size(), 4);
+    EXPECT_TRUE(seen[0].held);
     EXPECT_EQ(seen[1].key, (KeyPress{0, ModifierSet{ModifierSet::command, ModifierSet::shift}, "A", true}));
+    EXPECT_FALSE(seen[1].held);
     EXPECT_EQ(seen[2], TapEvent::pointer());
+    EXPECT_FALSE(seen[3].held);
 
     // Characters are cut to 8 UTF-16 units.
     EXPECT_EQ(KeyTap::toTapEvent(TappedKey{1, 0, "abcdefghij", false}).key.characters, "abcdefgh");
@@ -48,31 +54,23 @@ TEST(KeyTap, StartTwiceKeepsOneTapAndRetriesAfterRefusal)
     EXPECT_EQ(source.startCalls, 2);
 }
 
-TEST(KeyTap, GrabsShortcutsAlwaysAndNavigationOnlyWhileShown)
+TEST(KeyTap, HoldsExactlyTheKeysItIsGiven)
 {
     FakeKeyTapSource source;
     KeyTap tap(source);
     const KeyCombo trigger{keycode::kSpace, {ModifierSet::control, ModifierSet::option}};
     const KeyCombo alternatives{keycode::kDown, ModifierSet::option};
-    const KeyCombo acceptWord{keycode::kTab, {}};
-    const KeyCombo acceptAll{keycode::kAboveTab, {}};
-    tap.setShortcuts({trigger, alternatives, std::nullopt}, {acceptWord, acceptAll, acceptWord});
+    tap.setKeys({trigger, alternatives, trigger});
+    EXPECT_TRUE(source.grabs.isEmpty()); // not running yet
     tap.start();
     EXPECT_EQ(source.grabs, (QList<TapGrab>{{keycode::kSpace, 6}, {keycode::kDown, 2}}));
+    EXPECT_EQ(tap.grabbedKeys(), (QList<KeyCombo>{trigger, alternatives}));
 
-    tap.setShowing(true);
-    const QList<KeyCombo> shown = tap.grabbedKeys();
-    EXPECT_EQ(shown.size(), 10);
-    for (const KeyCombo& k : {acceptWord, acceptAll, KeyCombo{keycode::kEscape, {}}, KeyCombo{keycode::kReturn, {}},
-                              KeyCombo{keycode::kUp, {}}, KeyCombo{keycode::kLeft, {}}})
-        EXPECT_TRUE(shown.contains(k)) << k.keyCode;
-    EXPECT_EQ(source.grabs.size(), 10);
+    tap.setKeys({trigger, KeyCombo{keycode::kKeypadEnter, {}}});
+    EXPECT_EQ(source.grabs, (QList<TapGrab>{{keycode::kSpace, 6}, {keycode::kKeypadEnter, 0}}));
 
-    tap.setShowing(false);
-    EXPECT_EQ(source.grabs.size(), 2);
-
-    source.refused = {TapGrab{keycode::kDown, 2}};
-    EXPECT_EQ(tap.refusedKeys(), (QList<KeyCombo>{alternatives}));
+    source.refused = {TapGrab{keycode::kSpace, 6}};
+    EXPECT_EQ(tap.refusedKeys(), (QList<KeyCombo>{trigger}));
 }
 
 } // namespace

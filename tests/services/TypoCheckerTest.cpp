@@ -1,5 +1,6 @@
 #include "app/services/TypoChecker.h"
 #include "platform/SpellChecker.h"
+#include "platform/fakes/FakeSpellChecker.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -72,14 +73,78 @@ TEST_F(RealSpelling, LooksLikeTypoOnlyForLongLowerCaseWordsNothingStartsWith)
 
 TEST_F(RealSpelling, CompletionsComeFromEveryFormOfTheDictionary)
 {
-    const QStringList run = checker->completions(QStringLiteral("runn"), 50);
+    const QStringList run = checker->completions(QStringLiteral("runn"), {}, 50);
     EXPECT_TRUE(run.contains(QStringLiteral("running"))) << run.join(',').toStdString();
     EXPECT_TRUE(run.contains(QStringLiteral("runners")));  // a suffixed form, not a stem
     EXPECT_FALSE(run.contains(QStringLiteral("runn")));
-    EXPECT_TRUE(checker->completions(QStringLiteral("unfinis")).contains(QStringLiteral("unfinished")));
-    EXPECT_TRUE(checker->completions(QStringLiteral("xqzt")).isEmpty());
-    EXPECT_EQ(checker->completions(QStringLiteral("the"), 5).size(), 5);
-    EXPECT_TRUE(checker->completions(QStringLiteral("wouldn\u2019")).contains(QStringLiteral("wouldn't")));
+    EXPECT_TRUE(checker->completions(QStringLiteral("unfinis"), {}).contains(QStringLiteral("unfinished")));
+    EXPECT_TRUE(checker->completions(QStringLiteral("xqzt"), {}).isEmpty());
+    EXPECT_EQ(checker->completions(QStringLiteral("the"), {}, 5).size(), 5);
+    EXPECT_TRUE(checker->completions(QStringLiteral("wouldn\u2019"), {}).contains(QStringLiteral("wouldn't")));
+}
+
+// The writer's languages: German first, then English.
+class WritersLanguages : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { checker = new EnchantSpellChecker({QStringLiteral("de_DE.UTF-8"), QStringLiteral("en")}); }
+    static void TearDownTestSuite() { delete checker; }
+    void SetUp() override
+    {
+        if (checker->dictionaries() != QStringList{QStringLiteral("de_DE"), QStringLiteral("en_US")})
+            GTEST_SKIP() << "needs the de_DE and en_US dictionaries";
+    }
+    static EnchantSpellChecker* checker;
+};
+EnchantSpellChecker* WritersLanguages::checker = nullptr;
+
+TEST_F(WritersLanguages, CorrectWordsOfEitherLanguageGetNoFixAndFixesComeInTheTextsLanguage)
+{
+    TypoChecker typo(*checker);
+    for (const char* text : {"ich gehe heute und morgen mit dir nach hause ", "danke und tsch\u00fcss ", "we went home today "})
+        EXPECT_EQ(typo.fix(QString::fromUtf8(text)), std::nullopt) << text;
+    EXPECT_FALSE(typo.looksLikeTypo(QStringLiteral("wir sehen uns morgen")));
+
+    EXPECT_EQ(checker->languageOf(QStringLiteral("ich gehe heute nach hause")), QStringLiteral("de_DE"));
+    EXPECT_EQ(checker->languageOf(QStringLiteral("I saw the house today")), QStringLiteral("en_US"));
+    EXPECT_EQ(typo.fix(QStringLiteral("wir fahren schnel ")), (Fix{QStringLiteral("schnel"), QStringLiteral("schnell")}));
+    EXPECT_EQ(typo.fix(QStringLiteral("I saw teh ")), (Fix{QStringLiteral("teh"), QStringLiteral("the")}));
+    EXPECT_EQ(checker->languageOf(QStringLiteral("teh ")), QStringLiteral("de_DE")) << "a lone word: the first language";
+
+    // A text in a language without a dictionary: nothing is misspelled.
+    const QString italian = QStringLiteral("ciao come stai oggi amico mio, andiamo ");
+    EXPECT_EQ(checker->languageOf(italian), QString());
+    EXPECT_EQ(typo.fix(italian), std::nullopt);
+    EXPECT_EQ(typo.fix(QStringLiteral("ciao come stai oggi amico mio, andiamoo ")), std::nullopt);
+    EXPECT_FALSE(typo.looksLikeTypo(QStringLiteral("ciao come stai oggi amico mio, andiamoo")));
+}
+
+TEST(WritersLanguagesMatching, EachLanguageFindsItsDictionary)
+{
+    const QStringList available{"de_AT", "de_DE", "en_AU", "en_US", "fr", "fr_FR", "nb_NO", "pt_BR", "pt_PT", "tl"};
+    const struct {
+        const char* language;
+        const char* dictionary;
+    } cases[] = {{"de", "de_DE"},      {"de_CH.UTF-8", "de_DE"}, {"de-AT", "de_AT"},   {"en_GB.UTF-8", "en_US"},
+                 {"en", "en_US"},      {"fr_CA", "fr_FR"},       {"pt-BR", "pt_BR"},   {"pt", "pt_PT"},
+                 {"no", "nb_NO"},      {"fil", "tl"},            {"zh-Hans", ""},      {"C.UTF-8", ""},
+                 {"sr@latin", ""}};
+    for (const auto& c : cases)
+        EXPECT_EQ(EnchantSpellChecker::matchDictionary(QString::fromUtf8(c.language), available), QString::fromUtf8(c.dictionary))
+            << c.language;
+    EXPECT_EQ(EnchantSpellChecker::layoutLanguage(QStringLiteral("us(intl)")), QStringLiteral("en_US"));
+    EXPECT_EQ(EnchantSpellChecker::layoutLanguage(QStringLiteral("ch")), QStringLiteral("de_CH"));
+}
+
+TEST(TypoChecker, NothingIsATypoInATextOfNoDictionarysLanguage)
+{
+    FakeSpellChecker spell;
+    spell.corrections.insert(QStringLiteral("wrold"), QStringLiteral("world"));
+    TypoChecker typo(spell);
+    EXPECT_EQ(typo.fix(QStringLiteral("hello wrold ")), (Fix{QStringLiteral("wrold"), QStringLiteral("world")}));
+    EXPECT_TRUE(typo.looksLikeTypo(QStringLiteral("hello wrold")));
+    spell.language.clear();
+    EXPECT_EQ(typo.fix(QStringLiteral("hello wrold ")), std::nullopt);
+    EXPECT_FALSE(typo.looksLikeTypo(QStringLiteral("hello wrold")));
 }
 
 TEST(TypoChecker, LastWordKeepsApostrophesInsideTheWord)
@@ -107,8 +172,9 @@ TEST(TypoChecker, KnownPrefixLooksAtEarlierWordsOnly)
 class FakeChecker final : public SpellChecker {
 public:
     bool isMisspelled(const QString&) override { return true; }
-    QString correction(const QString&) override { return QStringLiteral("checker"); }
-    QStringList completions(const QString&, int) override { return {}; }
+    QString languageOf(const QString&) override { return QStringLiteral("xx"); }
+    QString correction(const QString&, const QString&) override { return QStringLiteral("checker"); }
+    QStringList completions(const QString&, const QString&, int) override { return {}; }
 };
 
 TEST(TypoChecker, CorrectionTableReplacesTheChecker)

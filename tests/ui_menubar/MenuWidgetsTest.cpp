@@ -276,6 +276,29 @@ TEST_F(MenuFixture, PanelTogglesClosesOnEscapeAndTheClosingClickDoesNotReopen)
     EXPECT_EQ(item.item(), nullptr);
 }
 
+TEST_F(MenuFixture, APressInThePanelsOwnMenuKeepsThePanel)
+{
+    StatusItem item(services(), callbacks());
+    item.refresh();
+    item.toggle(QPoint(200, 10));
+    ASSERT_NE(item.panel(), nullptr);
+    advance(2s);
+    const QRect on = item.panel()->panelRect();
+    auto* menu = new QMenu(item.panel()->findChild<QWidget*>());
+    menu->addAction(QStringLiteral("For 15 Minutes"));
+    menu->popup(on.bottomLeft() + QPoint(0, 60));
+    ASSERT_TRUE(menu->isVisible());
+    const QPoint inMenu = menu->geometry().center();
+    ASSERT_FALSE(on.contains(inMenu));
+    item.pointerPressed(inMenu);
+    QCoreApplication::processEvents();
+    EXPECT_NE(item.panel(), nullptr) << "a press in its pause menu";
+    menu->hide();
+    item.pointerPressed(inMenu);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(item.panel(), nullptr);
+}
+
 TEST(MenuPanelFade, EasesOutOverAnEighthOfASecond)
 {
     EXPECT_EQ(fadeOpacity(0ms), 0.0);

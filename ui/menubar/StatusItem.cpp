@@ -16,6 +16,7 @@
 #include "ui/menubar/MenuPanel.h"
 #include "ui/menubar/PanelPlacement.h"
 
+#include <QApplication>
 #include <QCursor>
 #include <QGuiApplication>
 #include <QMenu>
@@ -181,8 +182,9 @@ void StatusItem::toggle(QPoint click)
 
 void StatusItem::pointerPressed(QPoint global)
 {
-    // A press anywhere but on the panel closes it, in this program or any other (the key tap
-    // sees every pointer press of the session, also while the panel is not the active window).
+    // A press anywhere but on the panel closes it, in this program or any other (the pointer
+    // watcher sees every button press of the session, also while the panel is not the active
+    // window).
     if (!panel_ || !panel_->isVisible() || panel_->justOpened())
         return;
     // The press that opened the panel may be reported after it opened (the tray host and the
@@ -192,6 +194,14 @@ void StatusItem::pointerPressed(QPoint global)
     // A press on the icon is the icon's own: its click toggles the panel.
     if (item_ && item_->geometry().isValid() && item_->geometry().contains(global))
         return;
+    // So is a press in one of the panel's own menus (its pause menu).
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (!qobject_cast<QMenu*>(window) || !window->isVisible() || !window->geometry().contains(global))
+            continue;
+        for (QWidget* owner = window->parentWidget(); owner; owner = owner->parentWidget())
+            if (owner == panel_.data())
+                return;
+    }
     if (!panel_->panelRect().contains(global))
         closePanel();
 }
