@@ -85,8 +85,8 @@ void prepare(QWidget* window, Shadow shadow)
     window->setAttribute(Qt::WA_ShowWithoutActivating);
     window->setAttribute(Qt::WA_TransparentForMouseEvents);
     window->setAttribute(Qt::WA_X11DoNotAcceptFocus);
-    // Compositing managers shadow opaque windows (xcompmgr never shadows one with an alpha
-    // channel): a panel with a shadow is opaque and shaped instead of translucent.
+    // A compositing manager's shadow follows an opaque window's shape, but a translucent one's
+    // whole rectangle: a panel with a shadow is opaque and shaped to its outline.
     window->setAttribute(Qt::WA_TranslucentBackground, shadow == Shadow::none);
     window->setAttribute(Qt::WA_NoSystemBackground);
     window->setFocusPolicy(Qt::NoFocus);
