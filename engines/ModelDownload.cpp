@@ -320,6 +320,7 @@ void ModelDownload::onFinished()
     }
     if (!accepted_ && status == 0 && saveError_.isEmpty() && unreached(error)) {
         // Nothing came from the server: wait for the network as a browser's download does.
+        log::info(QStringLiteral("model download: no answer (network error %1)").arg(int(error)));
         retryUrl_ = reply->url();
         reply_ = nullptr;
         if (waitForNetwork())
