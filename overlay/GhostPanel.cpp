@@ -59,8 +59,10 @@ void GhostPanel::show(const GhostContent& content)
     view_->desktopDark = screens_.prefersDark();
     // The field's colour under the ghost, read from the screen around the ghost still shown:
     // blended over it, and the fix's label drawn on it (unboxed, it lies on the field itself).
+    // A blended window hides nothing of what is under it, so the field is read around it too.
     const bool onField = content.kind.isFix() && !content.anchored;
-    view_->backdrop = blended && !onField ? std::nullopt : overlay::screenColour(layout.frame, view_.get());
+    const QRectF around = onField ? layout.frame.adjusted(-8, -8, 8, 8) : layout.frame;
+    view_->backdrop = blended && !onField ? std::nullopt : overlay::screenColour(around, view_.get());
     overlay::applyShape(view_.get(), blended ? QRegion() : view_->drawnRegion());
     view_->update();
     // Raised on every show: windows activated since could otherwise cover it.

@@ -190,6 +190,25 @@ TEST(GhostDesktop, ADarkDesktopGetsADarkBoxAndDarkLists)
         EXPECT_LT(darkShare(alternatives.window()->geometry()), 0.3);
         EXPECT_LT(darkShare(emoji.window()->geometry()), 0.3);
         EXPECT_LT(darkShare(box), 0.5);
+
+        // A fix over a dark field: its label is drawn light.
+        QWidget field;
+        field.setWindowFlags(Qt::FramelessWindowHint | Qt::X11BypassWindowManagerHint | Qt::WindowDoesNotAcceptFocus);
+        field.setAttribute(Qt::WA_ShowWithoutActivating);
+        field.setStyleSheet(QStringLiteral("background: #101010;"));
+        field.setGeometry(screen::toQt(QRectF(250, 300, 500, 150)).toAlignedRect());
+        field.show();
+        desktop::settle(300);
+        GhostContent fix;
+        fix.kind = GhostContent::Kind::fix("teh", "the");
+        fix.caretRect = QRectF(300, 360, 2, 18);
+        fix.fieldFrame = QRectF(260, 320, 480, 100);
+        fix.fontSize = 15;
+        ghost.show(fix);
+        desktop::settle(300);
+        if (!dir.isEmpty())
+            QGuiApplication::primaryScreen()->grabWindow(0).save(dir + "/fix-on-dark-field.png");
+        EXPECT_LT(darkShare(ghost.window()->geometry()), 0.97) << "the label shows light on the dark field";
     }
     compositor.terminate();
     compositor.waitForFinished(3000);
