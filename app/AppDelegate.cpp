@@ -37,6 +37,7 @@ AppDelegate::AppDelegate(AppModel& model, SingleInstance& instance, SessionEnd& 
         return std::nullopt;
     };
     callbacks.restartHint = [this] { return model_.axSource().restartHint(); };
+    callbacks.engineSilent = [this] { return model_.hub().silentReason(); };
     callbacks.copyText = [](const QString& text) { QGuiApplication::clipboard()->setText(text); };
     callbacks.pauseFrontApp = [this](std::optional<double> seconds) { model_.pauseFrontApp(seconds); };
     callbacks.refreshEngine = [this] {

@@ -28,6 +28,7 @@ ProviderAccess ProviderAccess::over(ProviderHub& hub)
         if (h)
             h->warmUp();
     };
+    a.silentReason = [h] { return h ? h->silentReason() : std::nullopt; };
     return a;
 }
 

@@ -56,6 +56,7 @@ struct ProviderAccess {
     std::function<CompletionProvider&()> active;
     std::function<QString(EngineKind, bool onBattery)> modelName;
     std::function<void()> warmUp;
+    std::function<std::optional<QString>()> silentReason; // why no engine can answer; none: one can
 
     static ProviderAccess over(ProviderHub& hub);
 };

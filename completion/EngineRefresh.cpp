@@ -171,12 +171,7 @@ QString CompletionEngine::holdLabel(const Hold& hold, const GateFacts& facts) co
 
 void CompletionEngine::evaluate(const FieldSnapshot& s)
 {
-    // A forced trigger counts for this one evaluation: when it ends without a request the
-    // flag must not force a later, unrelated one.
-    struct ClearForce {
-        bool& flag;
-        ~ClearForce() { flag = false; }
-    } clearForce{forceNext_};
+    // A forced trigger stays set until a request is made (or the field goes away).
     if (alternatives_->isOpen()) {
         if (choices().model().anchorBefore() == s.before)
             return;
@@ -223,6 +218,10 @@ void CompletionEngine::evaluate(const FieldSnapshot& s)
         log::info(QStringLiteral("held: the word being typed looks misspelled (%1 letters)")
                       .arg(chars::count(TypoChecker::lastWord(s.before))));
         setStatus(Status::blocked(tq::text("This word looks misspelled")));
+        return;
+    }
+    if (const auto why = providers_.silentReason ? providers_.silentReason() : std::nullopt) {
+        setStatus(Status::blocked(*why)); // no engine can answer: nothing is asked
         return;
     }
     scheduleAfterPause(s);

@@ -47,6 +47,15 @@ void EngineTest::run()
         return;
     running_ = true;
     emit runningChanged(true);
+    if (const auto why = hub_.silentReason()) {
+        // Nothing could answer: no request is sent.
+        EngineTestReply reply;
+        reply.failure = *why;
+        running_ = false;
+        emit finished(reply);
+        emit runningChanged(false);
+        return;
+    }
     const CompletionRequest request =
         enginetest::request(prefs_.creativity(), hub_.modelName(prefs_.engine(), false));
     CompletionProvider& provider = hub_.active();

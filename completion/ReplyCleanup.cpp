@@ -369,14 +369,20 @@ QString ReplyCleaner::normalizeSpacing(QStringView text)
 {
     QString out;
     out.reserve(text.size());
+    qsizetype run = 0; // spaces and tabs at the end of `out`
     for (QChar c : text) {
-        if (c == u'\t')
-            c = u' ';
-        else if (c.category() == QChar::Other_Control)
+        const bool blank = c == u' ' || c == u'\t';
+        if (!blank && c.category() == QChar::Other_Control)
             continue;
-        if (c == u' ' && out.endsWith(u' '))
+        if (!blank) {
+            run = 0;
+            out.append(c);
             continue;
-        out.append(c);
+        }
+        if (++run == 2) // a run of two or more becomes one space
+            out.back() = u' ';
+        if (run == 1)
+            out.append(c);
     }
     return out;
 }

@@ -35,8 +35,8 @@ public:
     static QString stripLabels(const QString& text);
     static bool isRefusal(QStringView text);
     static QString firstLine(QStringView text);
-    // Tabs become spaces, other control characters go, runs of spaces become one: a suggestion
-    // must never type a key such as Tab, Return or Escape into the application.
+    // Control characters other than the tab go (a suggestion never types Return or Escape into
+    // the application); a run of two or more spaces or tabs becomes one space.
     static QString normalizeSpacing(QStringView text);
     static QString removeOverlap(const QString& reply, QStringView typed);
     // Empty optional: the reply is rejected.

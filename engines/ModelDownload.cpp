@@ -8,6 +8,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QNetworkAccessManager>
+#include <QNetworkInformation>
 #include <QNetworkReply>
 #include <QNetworkRequest>
 
@@ -17,6 +18,43 @@ namespace {
 constexpr qint64 kReportIntervalNs = 200'000'000; // 0.2 s
 constexpr auto kResourceTimeout = std::chrono::hours(6);
 constexpr int kMaxRedirects = 10;
+
+// Errors of a server that was never reached: offline, no name service, nothing listening yet.
+bool unreached(QNetworkReply::NetworkError e)
+{
+    switch (e) {
+    case QNetworkReply::ConnectionRefusedError:
+    case QNetworkReply::HostNotFoundError:
+    case QNetworkReply::TimeoutError:
+    case QNetworkReply::TemporaryNetworkFailureError:
+    case QNetworkReply::NetworkSessionFailedError:
+    case QNetworkReply::UnknownNetworkError:
+    case QNetworkReply::ProxyConnectionRefusedError:
+    case QNetworkReply::ProxyNotFoundError:
+    case QNetworkReply::ProxyTimeoutError:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// Pause before the next try: 1, 2, 4, 8, 16, then 30 s.
+std::chrono::milliseconds retryPause(int retries)
+{
+    return std::chrono::milliseconds(std::min(30'000, 1000 << std::min(retries, 5)));
+}
+
+// The system's reachability (NetworkManager or GLib's netlink monitor), loaded once; none
+// when no backend reports it.
+QNetworkInformation* networkInformation()
+{
+    static QNetworkInformation* info = [] {
+        return QNetworkInformation::loadBackendByFeatures(QNetworkInformation::Feature::Reachability)
+            ? QNetworkInformation::instance()
+            : nullptr;
+    }();
+    return info;
+}
 
 struct Resume {
     QUrl url;
@@ -69,6 +107,8 @@ ModelDownload::~ModelDownload()
 {
     if (resourceTimer_)
         clock_->cancel(resourceTimer_);
+    if (retryTimer_)
+        clock_->cancel(retryTimer_);
     if (reply_) {
         reply_->disconnect(this);
         reply_->abort();
@@ -124,7 +164,21 @@ void ModelDownload::start()
         resourceTimer_ = 0;
         if (reply_)
             reply_->abort();
+        else if (retryTimer_) { // still waiting for the network
+            clock_->cancel(retryTimer_);
+            retryTimer_ = 0;
+            const auto resume = currentResumeData();
+            if (!resume)
+                QFile::remove(destination_); // nothing can continue from it
+            finish({Result::Kind::interrupted, {}, resume, resume ? pausedMessage() : stoppedMessage()});
+        }
     });
+    if (QNetworkInformation* info = networkInformation()) {
+        connect(info, &QNetworkInformation::reachabilityChanged, this, [this](QNetworkInformation::Reachability r) {
+            if (retryTimer_ && r == QNetworkInformation::Reachability::Online)
+                retry();
+        });
+    }
     if (url_.scheme() != QLatin1String("https")) {
         finish({Result::Kind::interrupted, {}, std::nullopt, serverAnsweredMessage(0)});
         return;
@@ -145,6 +199,31 @@ void ModelDownload::send(const QUrl& url)
     connect(reply_, &QNetworkReply::metaDataChanged, this, &ModelDownload::onMetaData);
     connect(reply_, &QIODevice::readyRead, this, &ModelDownload::onReadyRead);
     connect(reply_, &QNetworkReply::finished, this, &ModelDownload::onFinished);
+}
+
+bool ModelDownload::waitForNetwork()
+{
+    if (!resourceTimer_ || cancelled_)
+        return false; // the time for the whole transfer is up
+    const auto pause = retryPause(retries_++);
+    log::info(QStringLiteral("model download: the server was not reached; trying again in %1 s")
+                  .arg(std::chrono::duration_cast<std::chrono::seconds>(pause).count()));
+    retryTimer_ = clock_->start(pause, [this] {
+        retryTimer_ = 0;
+        retry();
+    });
+    return true;
+}
+
+void ModelDownload::retry()
+{
+    if (retryTimer_) {
+        clock_->cancel(retryTimer_);
+        retryTimer_ = 0;
+    }
+    if (done_ || reply_)
+        return;
+    send(retryUrl_);
 }
 
 void ModelDownload::onMetaData()
@@ -239,6 +318,14 @@ void ModelDownload::onFinished()
             return;
         }
     }
+    if (!accepted_ && status == 0 && saveError_.isEmpty() && unreached(error)) {
+        // Nothing came from the server: wait for the network as a browser's download does.
+        log::info(QStringLiteral("model download: no answer (network error %1)").arg(int(error)));
+        retryUrl_ = reply->url();
+        reply_ = nullptr;
+        if (waitForNetwork())
+            return;
+    }
     if (file_->isOpen()) {
         if (!file_->flush() && saveError_.isEmpty())
             saveError_ = file_->errorString();
@@ -275,6 +362,10 @@ void ModelDownload::finish(Result result)
     if (resourceTimer_) {
         clock_->cancel(resourceTimer_);
         resourceTimer_ = 0;
+    }
+    if (retryTimer_) {
+        clock_->cancel(retryTimer_);
+        retryTimer_ = 0;
     }
     if (cancelled_)
         result = {Result::Kind::cancelled, {}, std::nullopt, {}};

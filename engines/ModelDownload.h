@@ -2,6 +2,9 @@
 // One HTTPS transfer of the model file straight into its destination (the store's ".incoming-"
 // file), resumable with Range/If-Range from the bytes already there. Redirects are followed
 // only to HTTPS. Progress goes out at most every 0.2 s; the result is reported exactly once.
+// Offline (the server cannot be reached before it answered) the transfer waits for the network
+// instead of failing: it tries again with a growing pause, at once when the system reports the
+// network back, until the 6-hour limit of the whole transfer.
 // Runs on the thread that created it (the main thread); callbacks are called there.
 
 #include "engines/ModelStore.h"
@@ -38,6 +41,9 @@ public:
 
 private:
     void send(const QUrl& url);
+    // The server was not reached: try again later. False when waiting is over.
+    bool waitForNetwork();
+    void retry();
     void onMetaData();
     void onReadyRead();
     void onFinished();
@@ -67,6 +73,9 @@ private:
     bool reported_ = false;
     qint64 lastReportNs_ = 0;
     quint64 resourceTimer_ = 0;
+    quint64 retryTimer_ = 0;
+    int retries_ = 0;
+    QUrl retryUrl_; // the address the unanswered request went to
 };
 
 } // namespace tq

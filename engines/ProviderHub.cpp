@@ -62,6 +62,16 @@ CompletionProvider& ProviderHub::active()
     return provider(engine);
 }
 
+std::optional<QString> ProviderHub::silentReason() const
+{
+    if (prefs_.engine() != EngineKind::builtIn || builtInReady())
+        return std::nullopt;
+    const ProviderStatus standIn = apple_->currentStatus();
+    if (standIn.isReady())
+        return std::nullopt;
+    return builtInEngineStatus(store_.phase(), standIn).text();
+}
+
 ProviderStatus ProviderHub::status(EngineKind kind) const
 {
     auto it = status_.find(kind);

@@ -43,6 +43,10 @@ public:
     // The provider that answers now: the chosen engine, or the on-device one while the
     // built-in model is not ready.
     CompletionProvider& active();
+    // Why no engine can answer now: the built-in model is not ready and the on-device model,
+    // which would fill in, is unavailable. The built-in engine's own status text; none when an
+    // engine can answer.
+    std::optional<QString> silentReason() const;
     CompletionProvider& provider(EngineKind kind);
 
     AppleIntelligenceProvider& apple() { return *apple_; }

@@ -1,6 +1,7 @@
 #include "overlay/GhostPanel.h"
 
 #include "overlay/GhostView.h"
+#include "platform/ColourScheme.h"
 #include "platform/Log.h"
 #include "platform/OverlayWindow.h"
 
@@ -12,6 +13,12 @@ GhostPanel::GhostPanel(const OverlayScreens& screens, QObject* parent) : QObject
 {
     overlay::prepare(view_.get());
     view_->setWindowTitle(QStringLiteral("Tessaquill ghost"));
+    if (const ColourScheme* scheme = screens_.colourScheme()) {
+        connect(scheme, &ColourScheme::changed, view_.get(), [this](bool dark) {
+            view_->desktopDark = dark;
+            view_->update();
+        });
+    }
 }
 
 GhostPanel::~GhostPanel() = default;
@@ -49,8 +56,13 @@ void GhostPanel::show(const GhostContent& content)
     overlay::setFrame(view_.get(), layout.frame);
     const bool blended = overlay::compositing();
     view_->flat = !blended;
-    // The field's colour under the ghost, read from the screen around the ghost still shown.
-    view_->backdrop = blended ? std::nullopt : overlay::screenColour(layout.frame, view_.get());
+    view_->desktopDark = screens_.prefersDark();
+    // The field's colour under the ghost, read from the screen around the ghost still shown:
+    // blended over it, and the fix's label drawn on it (unboxed, it lies on the field itself).
+    // A blended window hides nothing of what is under it, so the field is read around it too.
+    const bool onField = content.kind.isFix() && !content.anchored;
+    const QRectF around = onField ? layout.frame.adjusted(-8, -8, 8, 8) : layout.frame;
+    view_->backdrop = blended && !onField ? std::nullopt : overlay::screenColour(around, view_.get());
     overlay::applyShape(view_.get(), blended ? QRegion() : view_->drawnRegion());
     view_->update();
     // Raised on every show: windows activated since could otherwise cover it.

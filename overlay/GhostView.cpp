@@ -53,7 +53,7 @@ GhostView::GhostView(QWidget* parent) : QWidget(parent) {}
 
 bool GhostView::isDark() const
 {
-    return (backdrop ? *backdrop : palette().color(QPalette::Window)).lightnessF() < 0.5;
+    return backdrop ? backdrop->lightnessF() < 0.5 : desktopDark;
 }
 
 QRectF GhostView::toView(const QRectF& r) const
@@ -190,7 +190,7 @@ void GhostView::draw(QPainter& p, bool opaque) const
             QPainterPath highlight;
             highlight.addRoundedRect(QRectF(x - 3, y - 1, w + 6, fm.height() + 2), 4, 4);
             p.fillPath(highlight, shown(palette::withOpacity(gold, 0.16)));
-            p.setPen(palette().color(QPalette::WindowText));
+            p.setPen(shown(dark ? white(1.0, 0.85) : white(0.0, 0.85))); // the label colour
         } else {
             p.setPen(line.inBox || layout->anchored ? boxRow : caretRow);
         }

@@ -25,6 +25,9 @@ public:
     // colour under the ghost; without it nothing is anti-aliased.
     bool flat = false;
     std::optional<QColor> backdrop;
+    // The desktop is dark: the box, the pill and their rows are drawn dark where the field's
+    // own colour is not known.
+    bool desktopDark = false;
 
     // The parts of the view that are drawn on, in view coordinates (for the shape mask).
     QRegion drawnRegion() const;

@@ -1,6 +1,7 @@
 #include "overlay/ListPanel.h"
 
 #include "overlay/GhostLayout.h"
+#include "platform/ColourScheme.h"
 #include "platform/OverlayWindow.h"
 #include "look/Palette.h"
 
@@ -39,6 +40,7 @@ QRectF visibleFrameFor(const OverlayScreens& screens, const QRectF& caret)
 void placeAtCaret(const OverlayScreens& screens, ListPanelView* panel, const QRectF& caretRect, int rows, double width)
 {
     overlay::setFrame(panel, frame(caretRect, rows, width, visibleFrameFor(screens, caretRect)));
+    panel->follow(screens.colourScheme());
     panel->reshape();
     panel->update();
     overlay::orderFront(panel); // raised on every show, like the ghost
@@ -156,7 +158,24 @@ ListPanelView::ListPanelView(double width, QWidget* parent) : QWidget(parent), w
         return true;
     }();
     Q_UNUSED(installed);
-    overlay::prepare(this);
+    overlay::prepare(this, overlay::Shadow::menu);
+}
+
+void ListPanelView::follow(const ColourScheme* scheme)
+{
+    if (scheme != scheme_) {
+        if (scheme_)
+            disconnect(scheme_, nullptr, this, nullptr);
+        scheme_ = scheme;
+        if (scheme_) {
+            connect(scheme_, &ColourScheme::changed, this, [this](bool dark) {
+                dark_ = dark;
+                update();
+            });
+            connect(scheme_, &QObject::destroyed, this, [this] { scheme_ = nullptr; });
+        }
+    }
+    dark_ = scheme_ && scheme_->isDark();
 }
 
 void ListPanelView::refresh()
@@ -177,25 +196,21 @@ void ListPanelView::resizeEvent(QResizeEvent*) { reshape(); }
 
 void ListPanelView::reshape()
 {
-    blended_ = overlay::compositing();
     QPainterPath path;
     path.addRoundedRect(QRectF(rect()), 12, 12);
-    overlay::applyShape(this, QRegion(path.toFillPolygon().toPolygon()));
+    overlay::applyShape(this, QRegion(path.toFillPolygon().toPolygon()), overlay::Shape::always);
 }
 
 void ListPanelView::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
-    p.setRenderHint(QPainter::Antialiasing, blended_); // the shape has no soft edges
-    p.setCompositionMode(QPainter::CompositionMode_Source);
-    p.fillRect(rect(), Qt::transparent);
-    p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    p.setRenderHint(QPainter::Antialiasing, false); // the shape has no soft edges
 
-    const QColor primary = palette().color(QPalette::WindowText);
+    const QColor primary = dark_ ? QColor::fromRgbF(0.92f, 0.92f, 0.92f) : QColor::fromRgbF(0.1f, 0.1f, 0.1f);
     QColor secondary = primary;
     secondary.setAlphaF(0.6f);
-    QColor background = palette().color(QPalette::Window);
-    background.setAlphaF(blended_ ? 0.96f : 1.0f); // unblended, translucency would darken it
+    const QColor background = dark_ ? QColor::fromRgbF(0.13f, 0.13f, 0.13f) : QColor::fromRgbF(0.99f, 0.99f, 0.99f);
+    p.fillRect(rect(), background);
 
     QPainterPath panel;
     panel.addRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 12, 12);

@@ -12,6 +12,7 @@
 
 namespace tq {
 
+class ColourScheme;
 class ListPanelView;
 class OverlayScreens;
 
@@ -68,8 +69,12 @@ public:
     double panelWidth() const { return width_; }
     // Redraws after a model change and tells assistive technology when the highlight moved.
     void refresh();
-    // Follows the compositing manager: translucent with one, shaped and opaque without.
+    // Shaped to its rounded outline and opaque, so that a compositing manager gives it the
+    // shadow of a menu.
     void reshape();
+    // Dark or light as the desktop is, following its changes (none: light).
+    void follow(const ColourScheme* scheme);
+    bool isDark() const { return dark_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -78,7 +83,8 @@ protected:
 private:
     double width_;
     qint64 announced_ = -1;
-    bool blended_ = true;
+    const ColourScheme* scheme_ = nullptr;
+    bool dark_ = false;
 };
 
 } // namespace tq

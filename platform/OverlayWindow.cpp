@@ -1,5 +1,6 @@
 #include "platform/OverlayWindow.h"
 
+#include "platform/ColourScheme.h"
 #include "platform/Screen.h"
 
 #include <QGuiApplication>
@@ -33,15 +34,28 @@ public:
             return area(s);
         return std::nullopt;
     }
+    const ColourScheme* colourScheme() const override
+    {
+        if (!scheme_)
+            scheme_ = std::make_unique<SystemColourScheme>();
+        return scheme_.get();
+    }
 
 private:
     static ScreenArea area(QScreen* s)
     {
         return ScreenArea{screen::fromQt(QRectF(s->geometry())), screen::fromQt(QRectF(s->availableGeometry()))};
     }
+    mutable std::unique_ptr<SystemColourScheme> scheme_; // made on first use, on the main thread
 };
 
 } // namespace
+
+bool OverlayScreens::prefersDark() const
+{
+    const ColourScheme* scheme = colourScheme();
+    return scheme && scheme->isDark();
+}
 
 std::optional<ScreenArea> OverlayScreens::screenFor(QPointF point) const
 {
@@ -61,15 +75,19 @@ std::unique_ptr<OverlayScreens> OverlayScreens::createSystem()
 
 namespace overlay {
 
-void prepare(QWidget* window)
+void prepare(QWidget* window, Shadow shadow)
 {
-    window->setWindowFlags(Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint
-                           | Qt::WindowDoesNotAcceptFocus | Qt::X11BypassWindowManagerHint
-                           | Qt::WindowTransparentForInput | Qt::NoDropShadowWindowHint);
+    Qt::WindowFlags flags = Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::WindowDoesNotAcceptFocus
+        | Qt::X11BypassWindowManagerHint | Qt::WindowTransparentForInput;
+    if (shadow == Shadow::none)
+        flags |= Qt::NoDropShadowWindowHint;
+    window->setWindowFlags(flags);
     window->setAttribute(Qt::WA_ShowWithoutActivating);
     window->setAttribute(Qt::WA_TransparentForMouseEvents);
     window->setAttribute(Qt::WA_X11DoNotAcceptFocus);
-    window->setAttribute(Qt::WA_TranslucentBackground);
+    // A compositing manager's shadow follows an opaque window's shape, but a translucent one's
+    // whole rectangle: a panel with a shadow is opaque and shaped to its outline.
+    window->setAttribute(Qt::WA_TranslucentBackground, shadow == Shadow::none);
     window->setAttribute(Qt::WA_NoSystemBackground);
     window->setFocusPolicy(Qt::NoFocus);
 }
@@ -97,9 +115,9 @@ void setFrame(QWidget* window, const QRectF& screenRect)
 
 QRectF frame(const QWidget* window) { return screen::fromQt(QRectF(window->geometry())); }
 
-void applyShape(QWidget* window, const QRegion& visible)
+void applyShape(QWidget* window, const QRegion& visible, Shape when)
 {
-    if (compositing())
+    if (when == Shape::withoutCompositing && compositing())
         window->clearMask();
     else
         window->setMask(visible.isEmpty() ? QRegion(0, 0, 1, 1) : visible);

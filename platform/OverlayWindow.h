@@ -17,6 +17,8 @@ class QWidget;
 
 namespace tq {
 
+class ColourScheme;
+
 // One screen in bottom-left, y-up screen space.
 struct ScreenArea {
     QRectF frame;
@@ -31,6 +33,10 @@ public:
     // The screen that counts as the main one; none when there is no screen at all.
     virtual std::optional<ScreenArea> mainScreen() const = 0;
 
+    // Whether the desktop is dark, followed as it changes; none: light.
+    virtual const ColourScheme* colourScheme() const { return nullptr; }
+    bool prefersDark() const;
+
     // The first screen whose frame contains the point, else the main screen, else none.
     std::optional<ScreenArea> screenFor(QPointF point) const;
 
@@ -42,8 +48,10 @@ public:
 namespace overlay {
 
 // Frameless tool window above the others: never focused, never activating this program,
-// transparent for mouse input, translucent where a compositing manager runs.
-void prepare(QWidget* window);
+// transparent for mouse input, translucent where a compositing manager runs. A panel with a
+// shadow asks the compositing manager for one (a menu's); the ghost has none.
+enum class Shadow { none, menu };
+void prepare(QWidget* window, Shadow shadow = Shadow::none);
 // True while a compositing manager runs on the default screen (_NET_WM_CM_S0 is owned).
 bool compositing();
 // Moves and sizes the window to a rectangle in screen space.
@@ -51,8 +59,10 @@ void setFrame(QWidget* window, const QRectF& screenRect);
 // The window's frame in screen space.
 QRectF frame(const QWidget* window);
 // Without a compositing manager the window shows only `visible` (in window coordinates);
-// with one the mask is cleared and translucency does the work.
-void applyShape(QWidget* window, const QRegion& visible);
+// with one the mask is cleared and translucency does the work, unless the window is always
+// shaped (an opaque one).
+enum class Shape { withoutCompositing, always };
+void applyShape(QWidget* window, const QRegion& visible, Shape when = Shape::withoutCompositing);
 // Shows the window when hidden and raises it, without activating it or taking the focus.
 void orderFront(QWidget* window);
 // The colour most pixels of the screen show in a rectangle of screen space, as they are now,

@@ -221,11 +221,15 @@ void WritingMemory::opened(const KeyAnswer& answer)
 void WritingMemory::becomeReadOnly(LoadState state, const QString& why)
 {
     loadState_ = state;
+    if (state == LoadState::unreadable) {
+        movedAside_ = moveAside(filePath_, clock_.now());
+        if (!movedAside_.isEmpty())
+            return startAfresh(why);
+    }
     readOnly_ = true;
     saveWanted_ = false;
     saveTimer_.cancel();
     if (state == LoadState::unreadable) {
-        movedAside_ = moveAside(filePath_, clock_.now());
         problem_ = text("Your writing memory could not be opened and was set aside. Nothing new is remembered until "
                         "%app starts again.");
     } else {
@@ -239,6 +243,21 @@ void WritingMemory::becomeReadOnly(LoadState state, const QString& why)
         emit entriesChanged();
     }
     emit storeStateChanged();
+}
+
+void WritingMemory::startAfresh(const QString& why)
+{
+    // The old file is kept aside: nothing can overwrite it, so a new memory starts here, with
+    // the passages recorded while the key was on its way.
+    problem_ = text("Your writing memory could not be opened, so it was set aside and %app started a new one.");
+    log::warning(QStringLiteral("The writing memory was set aside and starts afresh: ") + why);
+    key_.reset();
+    dropStored_ = false;
+    forgottenApps_.clear();
+    changed_ = !entries_.isEmpty();
+    emit storeStateChanged();
+    if (std::exchange(saveWanted_, false))
+        save();
 }
 
 void WritingMemory::scheduleSave()

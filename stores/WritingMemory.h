@@ -56,13 +56,14 @@ public:
     ~WritingMemory() override;
 
     // Reads the file and asks the keychain for its key; the passages join the memory once it
-    // answers (passages recorded meanwhile follow them). Any failure other than a missing file
-    // leaves the memory empty and read-only for the run, so the stored passages are never
-    // replaced or deleted.
+    // answers (passages recorded meanwhile follow them). A file that cannot be opened is moved
+    // aside and a new memory starts; when it cannot be moved, or its key cannot be read, the
+    // memory stays empty and read-only for the run, so the stored passages are never replaced
+    // or deleted.
     void load();
     LoadState loadState() const { return loadState_; }
     bool isReadOnly() const { return readOnly_; }
-    // A sentence for the settings window when the memory is read-only; empty otherwise.
+    // A sentence for the settings window when the memory is read-only or was set aside.
     const QString& problem() const { return problem_; }
     const QString& movedAsidePath() const { return movedAside_; }
     // The last save failed: the passages shown are not on disk.
@@ -109,6 +110,7 @@ private:
     // Runs on the keychain's thread: the stored key, or `fresh` once stored when there is none.
     static KeyAnswer fetchKey(const Keychain& keychain, const std::optional<QByteArray>& fresh);
     void becomeReadOnly(LoadState state, const QString& why);
+    void startAfresh(const QString& why);
     bool finishSave(bool saved);
     bool writeSealed();
     void askForKey(bool create);

@@ -221,6 +221,7 @@ protected:
             return onBattery && !prefs.batteryModel().isEmpty() ? prefs.batteryModel() : QString();
         };
         providers.warmUp = [this] { ++warmUps; };
+        providers.silentReason = [this] { return silentReason; };
         ContextAccess context;
         context.context = [this](const FieldSnapshot&, const std::optional<QString>& about, const QStringList& examples) {
             PromptContext c = promptContext;
@@ -316,6 +317,7 @@ protected:
     FakeFieldSource field;
     PromptContext promptContext;
     int warmUps = 0;
+    std::optional<QString> silentReason; // why no engine can answer
     QStringList prepared;
     QStringList announced;
     std::unique_ptr<CompletionEngine> engine;

@@ -90,24 +90,43 @@ TEST_F(EngineScheduling, TriggerSkipsTheHoldsAfterASelection)
     EXPECT_EQ(provider.calls.size(), 1);
 }
 
-// A forced evaluation that ends without a request does not force the next, unrelated one.
-TEST_F(EngineScheduling, ForcedFlagClearedWhenTheEvaluationEndsWithoutARequest)
+// A forced trigger lasts until a request is made: an evaluation that holds keeps it for the
+// next one; only a field that went away drops it.
+TEST_F(EngineScheduling, ForcedTriggerSurvivesUntilARequestIsMade)
 {
+    prefs.setDelayMilliseconds(300);
     FieldSnapshot s = snap(QStringLiteral("Hello there"));
     s.selectionLength = 2;
     setField(s);
     engine->triggerNow(); // held by the selection
-    EXPECT_FALSE(engine->forceNext());
+    EXPECT_TRUE(engine->forceNext());
 
     s.selectionLength = 0;
     s.before = QStringLiteral("ab");
-    setField(s); // few characters: an ordinary evaluation holds again
-    EXPECT_EQ(status(), Status::blocked(QStringLiteral("Waiting for a few characters")));
+    setField(s); // few characters, yet forced: asked at once
+    EXPECT_EQ(provider.calls.size(), 1);
+    EXPECT_FALSE(engine->forceNext());
+
+    engine->triggerNow();
+    field.current.reset();
+    engine->refresh(false); // no field at all
+    EXPECT_FALSE(engine->forceNext());
+}
+
+// Nothing can answer (no model yet, no on-device model): the reason is the status and no
+// request or wait is started; once an engine can answer, typing asks again.
+TEST_F(EngineScheduling, NoRequestWhileNoEngineCanAnswer)
+{
+    silentReason = QStringLiteral("Download the model to start");
+    setText(QStringLiteral("Hello there"));
+    EXPECT_EQ(status(), Status::blocked(QStringLiteral("Download the model to start")));
+    engine->triggerNow();
+    advance(5000);
     EXPECT_TRUE(provider.calls.isEmpty());
 
-    field.current.reset();
-    engine->triggerNow(); // no field at all
-    EXPECT_FALSE(engine->forceNext());
+    silentReason.reset();
+    setText(QStringLiteral("Hello there!"));
+    EXPECT_EQ(provider.calls.size(), 1);
 }
 
 TEST_F(EngineScheduling, OnDemandHoldsWithTheShortcutAndSkipsWarming)

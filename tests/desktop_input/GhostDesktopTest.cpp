@@ -1,12 +1,18 @@
 #include "DesktopSupport.h"
 
 #include "overlay/AlternativesPanel.h"
+#include "overlay/EmojiPickerPanel.h"
 #include "overlay/GhostPanel.h"
+#include "platform/ColourScheme.h"
 #include "platform/OverlayWindow.h"
 #include "platform/Platform.h"
+#include "platform/Screen.h"
 
+#include <QFile>
 #include <QGuiApplication>
+#include <QProcess>
 #include <QScreen>
+#include <QTemporaryDir>
 #include <QWidget>
 
 #include <gtest/gtest.h>
@@ -114,6 +120,99 @@ TEST(GhostDesktop, DrawsTheWrappedBoxThePillAndAFix)
     EXPECT_GT(drawnPixels(ghost.window()), 50);
     if (!dir.isEmpty())
         QGuiApplication::primaryScreen()->grabWindow(0).save(dir + "/ghost-fix.png");
+}
+
+// The share of dark pixels of the screen where a window shows.
+double darkShare(const QRect& r)
+{
+    const QImage shot = QGuiApplication::primaryScreen()->grabWindow(0, r.x(), r.y(), r.width(), r.height()).toImage();
+    qint64 dark = 0;
+    for (int y = 0; y < shot.height(); ++y)
+        for (int x = 0; x < shot.width(); ++x)
+            dark += QColor(shot.pixel(x, y)).lightnessF() < 0.35;
+    return shot.isNull() ? 0 : double(dark) / double(shot.width() * shot.height());
+}
+
+void writeKdeglobals(const QString& folder, const char* windowBackground)
+{
+    QFile f(folder + QStringLiteral("/kdeglobals"));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(QByteArray("[Colors:Window]\nBackgroundNormal=") + windowBackground + "\n");
+}
+
+// With a compositing manager and a dark desktop (KDE's colours here), the wrapped box and
+// both lists are dark; they turn light with the desktop.
+TEST(GhostDesktop, ADarkDesktopGetsADarkBoxAndDarkLists)
+{
+    QTemporaryDir config;
+    const QByteArray oldConfig = qgetenv("XDG_CONFIG_HOME");
+    qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
+    writeKdeglobals(config.path(), "35,38,41");
+    QProcess compositor;
+    compositor.start("xcompmgr", {});
+    ASSERT_TRUE(compositor.waitForStarted(5000));
+    for (int i = 0; i < 50 && !overlay::compositing(); ++i)
+        desktop::settle(100);
+    ASSERT_TRUE(overlay::compositing());
+    {
+        SystemPlatform platform;
+        ASSERT_TRUE(platform.overlayScreens().prefersDark());
+        GhostPanel ghost(platform.overlayScreens());
+        GhostContent content;
+        content.kind = GhostContent::Kind::completion(
+            " and we will meet again next week to go over the remaining points of the plan together, with everyone");
+        content.caretRect = QRectF(700, 700, 2, 18);
+        content.fieldFrame = QRectF(300, 500, 600, 230);
+        content.lineStartX = 306;
+        content.allowWrap = true;
+        content.fontSize = 15;
+        ghost.show(content);
+        AlternativesPanel alternatives(platform.overlayScreens());
+        alternatives.show({" colleagues", " friends", " Sir"}, "Dear", "", "tab", QRectF(1000, 400, 2, 18));
+        EmojiPickerPanel emoji(platform.overlayScreens());
+        emoji.show({EmojiItem{QStringLiteral("🚀"), QStringLiteral("rocket")}}, ":rock", QRectF(1000, 800, 2, 18));
+        desktop::settle(500);
+        ASSERT_TRUE(ghost.layout()->container);
+        const QRect box = screen::toQt(*ghost.layout()->container).toAlignedRect().adjusted(3, 3, -3, -3);
+        const QString dir = qEnvironmentVariable("TQ_ARTIFACTS");
+        if (!dir.isEmpty())
+            QGuiApplication::primaryScreen()->grabWindow(0).save(dir + "/dark-desktop.png");
+        EXPECT_GT(darkShare(box), 0.7);
+        EXPECT_GT(darkShare(alternatives.window()->geometry()), 0.75);
+        EXPECT_GT(darkShare(emoji.window()->geometry()), 0.75);
+
+        writeKdeglobals(config.path(), "239,240,241");
+        for (int i = 0; i < 50 && platform.overlayScreens().prefersDark(); ++i)
+            desktop::settle(100);
+        desktop::settle(300);
+        if (!dir.isEmpty())
+            QGuiApplication::primaryScreen()->grabWindow(0).save(dir + "/light-desktop.png");
+        EXPECT_LT(darkShare(alternatives.window()->geometry()), 0.3);
+        EXPECT_LT(darkShare(emoji.window()->geometry()), 0.3);
+        EXPECT_LT(darkShare(box), 0.5);
+
+        // A fix over a dark field: its label is drawn light.
+        QWidget field;
+        field.setWindowFlags(Qt::FramelessWindowHint | Qt::X11BypassWindowManagerHint | Qt::WindowDoesNotAcceptFocus);
+        field.setAttribute(Qt::WA_ShowWithoutActivating);
+        field.setStyleSheet(QStringLiteral("background: #101010;"));
+        field.setGeometry(screen::toQt(QRectF(250, 300, 500, 150)).toAlignedRect());
+        field.show();
+        desktop::settle(300);
+        GhostContent fix;
+        fix.kind = GhostContent::Kind::fix("teh", "the");
+        fix.caretRect = QRectF(300, 360, 2, 18);
+        fix.fieldFrame = QRectF(260, 320, 480, 100);
+        fix.fontSize = 15;
+        ghost.show(fix);
+        desktop::settle(300);
+        if (!dir.isEmpty())
+            QGuiApplication::primaryScreen()->grabWindow(0).save(dir + "/fix-on-dark-field.png");
+        EXPECT_LT(darkShare(ghost.window()->geometry()), 0.97) << "the label shows light on the dark field";
+    }
+    compositor.terminate();
+    compositor.waitForFinished(3000);
+    qputenv("XDG_CONFIG_HOME", oldConfig);
 }
 
 } // namespace

@@ -353,6 +353,62 @@ TEST_F(MenuBarDesktop, StatusNotifierItemShowsTodaysCountBesideTheIcon)
 }
 
 // The panel in one language of each script: its own words, nothing cut off its width.
+// A first run with the built-in engine, no model yet and no on-device model: typing asks
+// nothing, and the tray panel and the overview say to download the model, in German.
+TEST_F(MenuBarDesktop, FirstRunWithoutAModelSaysToDownloadIt)
+{
+    const QString sentence = QStringLiteral("Lade das Modell herunter, um zu beginnen");
+    startTrayer();
+    QJsonObject values = firstRunDone(quietSettings(program.serverURL()));
+    values.insert("engine", "builtIn");
+    values.insert("AppleLanguages", QJsonArray{QStringLiteral("de")});
+    ASSERT_TRUE(program.writeSettings(values));
+    startApp();
+    ASSERT_TRUE(waitFor([&] { return appLog().contains("system-wide start: tap running 1"); }, 15000)) << appLog().toStdString();
+    QString icon;
+    ASSERT_TRUE(waitFor([&] { return !(icon = iconWindow()).isEmpty(); }, 10000)) << "the icon never docked";
+
+    ASSERT_FALSE(openZenity().isEmpty());
+    run("xdotool", {"type", "--delay", "60", "Hallo zusammen, heute "});
+    ASSERT_TRUE(waitFor([&] { return readField(zenity->pid()).text == QStringLiteral("Hallo zusammen, heute "); }, 5000));
+    QTest::qWait(1500);
+    EXPECT_FALSE(program.asked());
+    EXPECT_FALSE(appLog().contains("the request failed")) << appLog().toStdString();
+    EXPECT_FALSE(ghostShown(icon));
+
+    click(windowGeometry(icon).center());
+    QString panel;
+    ASSERT_TRUE(waitFor([&] { return !(panel = panelWindow()).isEmpty(); }, 5000)) << appLog().toStdString();
+    const auto inside = [&](const QRect& window) {
+        return [&, window](const Control& c) { return c.title == sentence && window.contains(c.frame.center()); };
+    };
+    const QRect panelRect = windowGeometry(panel);
+    EXPECT_TRUE(waitFor([&] { return control(inside(panelRect)).has_value(); }, 3000));
+    screenshot("firstrun-panel-de.png");
+    run("xdotool", {"key", "Escape"});
+    ASSERT_TRUE(waitFor([&] { return panelWindow().isEmpty(); }, 3000));
+
+    // The overview, asked for through the running program.
+    QProcess again;
+    again.setProcessEnvironment(program.environment());
+    again.start(QStringLiteral(TQ_BINARY_DIR "/app/tessaquill"), {"--open-settings", "overview"});
+    ASSERT_TRUE(again.waitForFinished(10000));
+    QString settings;
+    ASSERT_TRUE(waitFor([&] {
+        for (const QString& w : appWindows())
+            if (windowGeometry(w).width() > 500)
+                settings = w;
+        return !settings.isEmpty();
+    }, 10000)) << appLog().toStdString();
+    EXPECT_TRUE(waitFor([&] { return control(inside(windowGeometry(settings))).has_value(); }, 5000)) << [&] {
+        QStringList titles;
+        for (const Control& c : controls())
+            titles << c.title;
+        return titles.join(", ").toStdString();
+    }();
+    screenshot("firstrun-overview-de.png");
+}
+
 class PanelInScripts : public MenuBarDesktop, public ::testing::WithParamInterface<const char*> {};
 
 TEST_P(PanelInScripts, OpensInTheLanguage)

@@ -75,6 +75,9 @@ public:
         conf.addCaCertificate(certificate_);
         QSslConfiguration::setDefaultConfiguration(conf);
     }
+    // Stops taking connections (the machine is offline) and takes them again on the same port.
+    void goOffline() { port_ = server_.serverPort(), server_.close(); }
+    bool goOnline() { return server_.listen(QHostAddress(QStringLiteral("127.0.0.1")), port_); }
     QUrl url(const QString& path) const { return QUrl(QStringLiteral("https://127.0.0.1:%1%2").arg(server_.serverPort()).arg(path)); }
 
 private:
@@ -129,6 +132,7 @@ private:
     }
 
     QSslServer server_;
+    quint16 port_ = 0;
     QSslCertificate certificate_;
     QHash<QSslSocket*, QByteArray> buffers_;
 };
@@ -252,11 +256,45 @@ TEST_F(DownloadFixture, ServerErrorLeavesNoFile)
     EXPECT_EQ(run.result->message, QStringLiteral("The download server answered 404. Try again later."));
     EXPECT_FALSE(QFileInfo::exists(destination));
 
+}
+
+// Started offline, the download waits for the network, trying again with a growing pause,
+// and goes on once the server can be reached; one that never can stops after six hours.
+TEST_F(DownloadFixture, StartedOfflineWaitsForTheNetwork)
+{
+    VirtualClock clock;
+    const QUrl url = server.url("/model.gguf");
+    server.goOffline();
+    std::optional<ModelTransfer::Result> result;
+    ModelDownload d(url, destination, std::nullopt, {},
+                    [&](const ModelTransfer::Result& r) { result = r; }, clock);
+    d.start();
+    for (int i = 0; i < 4; ++i) { // refused at once each time, then the pause
+        spinUntil([] { return false; }, 50);
+        clock.advance(std::chrono::seconds(10));
+    }
+    EXPECT_FALSE(result);
+    ASSERT_TRUE(server.goOnline());
+    for (int i = 0; i < 20 && !result; ++i) { // the try under way may still have been refused
+        clock.advance(std::chrono::seconds(30));
+        spinUntil([&] { return result.has_value(); }, 1000);
+    }
+    ASSERT_TRUE(result);
+    EXPECT_EQ(result->kind, ModelTransfer::Result::Kind::success);
+    EXPECT_EQ(onDisk(), server.content);
+
     const QUrl refused(QStringLiteral("https://127.0.0.1:%1/model.gguf").arg(closedPort()));
-    auto none = fetch(refused);
-    ASSERT_TRUE(none.result);
-    EXPECT_EQ(none.result->kind, ModelTransfer::Result::Kind::interrupted);
-    EXPECT_FALSE(none.result->resumeData);
+    std::optional<ModelTransfer::Result> never;
+    ModelDownload n(refused, destination + "2", std::nullopt, {}, [&](const ModelTransfer::Result& r) { never = r; },
+                    clock);
+    n.start();
+    for (int minutes = 0; minutes < 6 * 60 && !never; ++minutes) {
+        spinUntil([] { return false; }, 2);
+        clock.advance(std::chrono::minutes(1));
+    }
+    ASSERT_TRUE(never);
+    EXPECT_EQ(never->message, QStringLiteral("The download stopped. Check your connection, then try again."));
+    EXPECT_FALSE(never->resumeData);
 }
 
 TEST_F(DownloadFixture, UnwritableDestinationSaysSo)

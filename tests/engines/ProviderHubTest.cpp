@@ -228,6 +228,30 @@ TEST_F(HubFixture, BuiltInFallsBackUntilTheModelIsReady)
     EXPECT_EQ(&hub->active(), &hub->apple());
 }
 
+// With no model yet and no on-device model to fill in, nothing can answer: the built-in
+// engine's own sentence says why, and only then.
+TEST_F(HubFixture, SilentWhileNeitherTheModelNorTheStandInCanAnswer)
+{
+    using A = OnDeviceModel::Availability;
+    makeHub();
+    prefs.setEngine(EngineKind::builtIn);
+    onDevice.available = A::deviceNotEligible;
+    EXPECT_EQ(hub->silentReason(), QStringLiteral("Download the model to start"));
+    store->download();
+    EXPECT_EQ(hub->silentReason(), QStringLiteral("Downloading. Suggestions start once it's done."));
+    onDevice.available = A::available;
+    EXPECT_EQ(hub->silentReason(), std::nullopt);
+
+    onDevice.available = A::deviceNotEligible;
+    for (EngineKind other : {EngineKind::apple, EngineKind::ollama, EngineKind::openAI}) {
+        prefs.setEngine(other); // the chosen engine answers (or fails) for itself
+        EXPECT_EQ(hub->silentReason(), std::nullopt);
+    }
+    makeHub(true);
+    prefs.setEngine(EngineKind::builtIn);
+    EXPECT_EQ(hub->silentReason(), std::nullopt);
+}
+
 TEST_F(HubFixture, RefreshGoesThroughCheckingAndFillsAnEmptyModelChoice)
 {
     makeHub();

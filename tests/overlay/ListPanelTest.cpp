@@ -2,7 +2,10 @@
 #include "overlay/EmojiPickerPanel.h"
 #include "overlay/ListPanel.h"
 #include "platform/OverlayWindow.h"
+#include "platform/fakes/FakeColourScheme.h"
 #include "platform/fakes/FakeOverlayScreens.h"
+
+#include <QImage>
 
 #include <QSignalSpy>
 #include <QWidget>
@@ -88,6 +91,35 @@ TEST_F(ListPanels, AlternativesShowResetsTheHighlightAndHideEmptiesTheList)
 
     panel.show({}, "", "", "tab", caret);
     EXPECT_FALSE(panel.isVisible());
+}
+
+// The share of light pixels of a window as it draws itself.
+double lightShare(QWidget* w)
+{
+    const QImage image = w->grab().toImage();
+    qint64 light = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            light += QColor(image.pixel(x, y)).lightnessF() > 0.5;
+    return double(light) / double(image.width() * image.height());
+}
+
+// Both lists are dark on a dark desktop, light on a light one, and follow a change while shown.
+TEST_F(ListPanels, ListsAreDarkOrLightAsTheDesktopIs)
+{
+    FakeColourScheme scheme(true);
+    screens.scheme = &scheme;
+    AlternativesPanel alternatives(screens);
+    EmojiPickerPanel emoji(screens);
+    const QRectF caret(200, 500, 2, 18);
+    alternatives.show({"lo", " world"}, "hel", "hel", "tab", caret);
+    emoji.show({EmojiItem{QStringLiteral("😄"), QStringLiteral("smile")}}, ":smi", caret);
+    for (QWidget* w : {alternatives.window(), emoji.window()}) {
+        EXPECT_LT(lightShare(w), 0.2);
+        scheme.set(false);
+        EXPECT_GT(lightShare(w), 0.8);
+        scheme.set(true);
+    }
 }
 
 TEST_F(ListPanels, EmojiHighlightStaysOnlyForTheSameWordAndGlyphs)

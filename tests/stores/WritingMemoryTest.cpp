@@ -105,7 +105,7 @@ TEST_F(WritingMemoryTest, FileIsReadableByTheOwnerOnly)
     EXPECT_EQ(filesInFolder(), QStringList{QStringLiteral("memory.sealed")});
 }
 
-TEST_F(WritingMemoryTest, TamperedFileGivesEmptyReadOnlyMemoryAndIsKept)
+TEST_F(WritingMemoryTest, TamperedFileIsSetAsideAndANewMemoryStarts)
 {
     seed();
     QByteArray box = readAll(path);
@@ -116,21 +116,21 @@ TEST_F(WritingMemoryTest, TamperedFileGivesEmptyReadOnlyMemoryAndIsKept)
     auto m = open();
     EXPECT_TRUE(m->entries().isEmpty());
     EXPECT_EQ(m->loadState(), WritingMemory::LoadState::unreadable);
-    EXPECT_TRUE(m->isReadOnly());
+    EXPECT_FALSE(m->isReadOnly());
     EXPECT_FALSE(m->problem().isEmpty());
     ASSERT_FALSE(m->movedAsidePath().isEmpty());
     EXPECT_EQ(readAll(m->movedAsidePath()), box);
 
-    // Nothing of this run touches the kept file, the key or the folder.
+    // New passages are kept beside the untouched old file, under the same key.
     m->record(QStringLiteral("A passage typed after the failed load, long enough."), QStringLiteral("app:a"), clock.now());
-    m->forget(std::nullopt);
     m->scheduleSave();
     clock.advance(5s);
-    EXPECT_FALSE(m->flush());
-    EXPECT_TRUE(m->entries().isEmpty());
+    EXPECT_TRUE(m->flush());
+    EXPECT_EQ(m->entries().size(), 1);
     EXPECT_EQ(readAll(m->movedAsidePath()), box);
     EXPECT_EQ(storedKey(), key);
-    EXPECT_EQ(filesInFolder().size(), 1);
+    EXPECT_EQ(filesInFolder().size(), 2);
+    EXPECT_EQ(open()->entries().size(), 1);
 }
 
 TEST_F(WritingMemoryTest, TruncatedOrForeignFilesAreKeptAsWell)
@@ -143,7 +143,7 @@ TEST_F(WritingMemoryTest, TruncatedOrForeignFilesAreKeptAsWell)
         ASSERT_FALSE(m->movedAsidePath().isEmpty());
         EXPECT_EQ(readAll(m->movedAsidePath()), content);
         EXPECT_FALSE(QFile::exists(path));
-        EXPECT_FALSE(m->flush());
+        EXPECT_TRUE(m->flush()); // nothing new: no file
         EXPECT_FALSE(QFile::exists(path));
     }
 }
@@ -197,7 +197,7 @@ TEST_F(WritingMemoryTest, KeyOfTheWrongLengthIsNeitherUsedNorReplaced)
     EXPECT_EQ(readAll(path), box);
 }
 
-TEST_F(WritingMemoryTest, MissingKeyKeepsTheFileAsideAndANewKeyComesOnlyNextRun)
+TEST_F(WritingMemoryTest, MissingKeyKeepsTheFileAsideAndNewPassagesGetANewKey)
 {
     seed();
     const QByteArray box = readAll(path);
@@ -208,13 +208,14 @@ TEST_F(WritingMemoryTest, MissingKeyKeepsTheFileAsideAndANewKeyComesOnlyNextRun)
     EXPECT_EQ(readAll(m->movedAsidePath()), box);
     EXPECT_FALSE(keys.contains(kKeychainService, kWritingMemoryKeyAccount));
 
-    // The next run starts afresh under a new key, with only what it records.
-    auto next = open();
-    EXPECT_EQ(next->loadState(), WritingMemory::LoadState::noFile);
-    next->record(QStringLiteral("A passage recorded after the key was lost."), QStringLiteral("app:b"), clock.now());
-    ASSERT_TRUE(next->flush());
+    // This run goes on remembering, under a new key, with only what it records.
+    m->record(QStringLiteral("A passage recorded after the key was lost."), QStringLiteral("app:b"), clock.now());
+    ASSERT_TRUE(m->flush());
     EXPECT_EQ(storedKey().size(), 32);
-    EXPECT_EQ(open()->entries().size(), 1);
+    EXPECT_EQ(readAll(m->movedAsidePath()), box);
+    auto next = open();
+    EXPECT_EQ(next->loadState(), WritingMemory::LoadState::loaded);
+    EXPECT_EQ(next->entries().size(), 1);
 }
 
 TEST_F(WritingMemoryTest, KeyWithZeroBytesWorks)

@@ -43,6 +43,8 @@ TEST(MenuStatus, PrecedenceAndGlyph)
          "Chromium shares no text", StatusColour::orange, GlyphVariant::active},
         {"off over a silent program", {true, {}, false, std::nullopt, false, kNow, kChromium}, StatusKind::off, "Off",
          StatusColour::dim, GlyphVariant::paused},
+        {"no engine can answer", {true, {}, false, std::nullopt, true, kNow, kChromium, "Download the model to start"},
+         StatusKind::engineSilent, "Download the model to start", StatusColour::orange, GlyphVariant::active},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.name);

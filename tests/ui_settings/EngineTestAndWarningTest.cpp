@@ -1,11 +1,21 @@
 // The engine test's request and result texts, the remote warning over addresses as the server
 // engines parse them, and the General pane's two slider labels.
 
+#include "completion/EngineTest.h"
+#include "engines/ProviderHub.h"
+#include "platform/Clock.h"
+#include "platform/fakes/FakeDefaults.h"
+#include "platform/fakes/FakeDiskSpace.h"
+#include "platform/fakes/FakeKeychain.h"
+#include "platform/fakes/FakeOnDeviceModel.h"
+#include "settings/Preferences.h"
+#include "stores/Keychain.h"
 #include "ui/settings/EngineTestText.h"
 #include "ui/settings/GeneralPane.h"
 #include "ui/settings/RemoteWarning.h"
 
 #include <QLocale>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -55,6 +65,33 @@ TEST(EngineTestRun, RequestIsTheEnginesOwnForTenWords)
     } temps[] = {{-1, 0.1}, {0, 0.1}, {0.5, 0.45}, {1, 0.8}, {3, 0.8}};
     for (const auto& t : temps)
         EXPECT_NEAR(enginetest::request(t.creativity, {}).temperature, t.temperature, 1e-9) << t.creativity;
+}
+
+// With no model yet and no on-device model, the test sends nothing and says why.
+TEST(EngineTestRun, NothingIsSentWhileNoEngineCanAnswer)
+{
+    QTemporaryDir tmp;
+    FakeDefaults defaults;
+    Preferences prefs(defaults);
+    prefs.setEngine(EngineKind::builtIn);
+    FakeDiskSpace disk;
+    FakeOnDeviceModel onDevice;
+    onDevice.available = OnDeviceModel::Availability::deviceNotEligible;
+    FakeKeychain keys;
+    const Keychain keychain(keys);
+    VirtualClock clock;
+    ModelStore store(ModelSpec::builtIn(), tmp.filePath("Models"), disk,
+                     [](auto&&...) -> std::unique_ptr<ModelTransfer> { return nullptr; });
+    ProviderHub hub(prefs, store, keychain, onDevice, clock);
+    EngineTest test(hub, prefs, clock);
+    std::optional<EngineTestReply> reply;
+    QObject::connect(&test, &EngineTest::finished, [&](const EngineTestReply& r) { reply = r; });
+    test.run();
+    ASSERT_TRUE(reply);
+    EXPECT_EQ(reply->failure, QStringLiteral("Download the model to start"));
+    EXPECT_FALSE(reply->cleaned);
+    EXPECT_TRUE(onDevice.prompts.isEmpty());
+    EXPECT_FALSE(test.running());
 }
 
 TEST(EngineTestRun, ResultTexts)

@@ -196,6 +196,8 @@ State readState(const MenuServices& s, const MenuCallbacks& cb)
     st.now = s.clock.now();
     if (cb.restartHint)
         st.restartHint = cb.restartHint();
+    if (cb.engineSilent)
+        st.engineSilent = cb.engineSilent();
     return st;
 }
 

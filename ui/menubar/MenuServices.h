@@ -46,6 +46,8 @@ struct MenuCallbacks {
     std::function<void(std::optional<double>)> pauseFrontApp;
     // Set while the front program is built on Chromium and shares no text.
     std::function<std::optional<RestartHint>()> restartHint;
+    // Why no engine can answer now; none when one can.
+    std::function<std::optional<QString>()> engineSilent;
     // Puts plain text on the clipboard.
     std::function<void(const QString&)> copyText;
     // Makes the engine re-read the focused field and re-run its gates at once.

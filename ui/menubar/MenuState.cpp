@@ -45,6 +45,8 @@ StatusKind statusKind(const State& state)
         return *state.globalPauseUntil == AppRules::distantFuture() ? StatusKind::pausedUntilResumed : StatusKind::pausedUntil;
     if (!state.isEnabled)
         return StatusKind::off;
+    if (state.engineSilent)
+        return StatusKind::engineSilent;
     if (state.restartHint)
         return StatusKind::appSharesNoText;
     return StatusKind::ready;
@@ -66,6 +68,8 @@ StatusLine statusLine(const State& state, const QLocale& locale)
                 StatusColour::gold};
     case StatusKind::off:
         return {kind, text("Off"), StatusColour::dim};
+    case StatusKind::engineSilent:
+        return {kind, *state.engineSilent, StatusColour::orange};
     case StatusKind::appSharesNoText:
         return {kind, text("%1 shares no text").arg(state.restartHint->appName), StatusColour::orange};
     case StatusKind::ready:

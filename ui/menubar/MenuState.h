@@ -27,6 +27,8 @@ struct State {
     QDateTime now;
     // The front program is built on Chromium and shares no text.
     std::optional<RestartHint> restartHint;
+    // Why no engine can answer (no model yet and nothing to fill in); none when one can.
+    std::optional<QString> engineSilent;
 };
 
 GlyphVariant glyphVariant(const State& state);
@@ -34,7 +36,7 @@ GlyphVariant glyphVariant(const State& state);
 // A global pause that lasts beyond `now`.
 bool globallyPaused(const State& state);
 
-enum class StatusKind { needsAccess, rivalOpen, pausedUntilResumed, pausedUntil, off, appSharesNoText, ready };
+enum class StatusKind { needsAccess, rivalOpen, pausedUntilResumed, pausedUntil, off, engineSilent, appSharesNoText, ready };
 enum class StatusColour { orange, gold, dim, green };
 
 struct StatusLine {

@@ -38,6 +38,8 @@ StateInputs stateInputs(const SettingsContext& c)
     const CompletionEngine::Status& status = c.engine.status();
     if (status.kind == CompletionEngine::Status::Kind::failed)
         in.engineFailure = status.text;
+    else if (const auto silent = c.hub.silentReason())
+        in.engineFailure = *silent;
     in.isEnabled = c.prefs.isEnabled();
     in.globalPauseUntil = c.rules.globalPauseUntil();
     in.now = c.clock.now();

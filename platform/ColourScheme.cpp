@@ -1,0 +1,217 @@
+#include "platform/ColourScheme.h"
+
+#include <QColor>
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QDBusMessage>
+#include <QDBusReply>
+#include <QFile>
+#include <QFileInfo>
+#include <QFileSystemWatcher>
+#include <QProcess>
+#include <QStandardPaths>
+
+namespace tq {
+
+bool darkFrom(const ColourSchemeSources& s)
+{
+    for (const auto& say : {s.portal, s.gnomeScheme, s.gtkTheme, s.kde}) {
+        if (say)
+            return *say;
+    }
+    return false;
+}
+
+std::optional<bool> parsePortalColourScheme(uint value)
+{
+    if (value == 1)
+        return true;
+    if (value == 2)
+        return false;
+    return std::nullopt;
+}
+
+namespace {
+// 'text' as gsettings prints a string, without the quotes.
+QString unquoted(const QString& output)
+{
+    QString v = output.trimmed();
+    if (v.size() >= 2 && (v.startsWith(QLatin1Char('\'')) || v.startsWith(QLatin1Char('"'))) && v.back() == v.front())
+        v = v.mid(1, v.size() - 2);
+    return v;
+}
+} // namespace
+
+std::optional<bool> parseGnomeColourScheme(const QString& output)
+{
+    const QString v = unquoted(output);
+    if (v == QLatin1String("prefer-dark"))
+        return true;
+    if (v == QLatin1String("prefer-light"))
+        return false;
+    return std::nullopt;
+}
+
+std::optional<bool> parseGtkTheme(const QString& output)
+{
+    const QString v = unquoted(output).toLower();
+    if (v.endsWith(QLatin1String("-dark")) || v.endsWith(QLatin1String(":dark")) || v.endsWith(QLatin1String("_dark"))
+        || v.contains(QLatin1String("-dark-")))
+        return true;
+    return std::nullopt;
+}
+
+std::optional<bool> parseKdeColours(const QString& kdeglobals)
+{
+    QString group;
+    std::optional<bool> byName;
+    for (const QString& raw : kdeglobals.split(QLatin1Char('\n'))) {
+        const QString line = raw.trimmed();
+        if (line.startsWith(QLatin1Char('['))) {
+            group = line;
+            continue;
+        }
+        const int eq = line.indexOf(QLatin1Char('='));
+        if (eq < 0)
+            continue;
+        const QString key = line.left(eq).trimmed();
+        const QString value = line.mid(eq + 1).trimmed();
+        if (group == QLatin1String("[Colors:Window]") && key == QLatin1String("BackgroundNormal")) {
+            const QStringList rgb = value.split(QLatin1Char(','));
+            if (rgb.size() >= 3) {
+                bool ok[3] = {};
+                const QColor c(rgb[0].trimmed().toInt(&ok[0]), rgb[1].trimmed().toInt(&ok[1]), rgb[2].trimmed().toInt(&ok[2]));
+                if (ok[0] && ok[1] && ok[2] && c.isValid())
+                    return c.lightnessF() < 0.5;
+            }
+        } else if (group == QLatin1String("[General]") && key == QLatin1String("ColorScheme") && !value.isEmpty()) {
+            byName = value.contains(QLatin1String("dark"), Qt::CaseInsensitive);
+        }
+    }
+    return byName;
+}
+
+namespace {
+const char* kSchema = "org.gnome.desktop.interface";
+const QString kPortal = QStringLiteral("org.freedesktop.portal.Desktop");
+const QString kPortalPath = QStringLiteral("/org/freedesktop/portal/desktop");
+const QString kPortalSettings = QStringLiteral("org.freedesktop.portal.Settings");
+const QString kAppearance = QStringLiteral("org.freedesktop.appearance");
+const QString kColorScheme = QStringLiteral("color-scheme");
+
+QString kdeglobalsPath()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QStringLiteral("/kdeglobals");
+}
+
+QString gsettingsGet(const QString& exe, const char* key)
+{
+    QProcess p;
+    p.start(exe, {QStringLiteral("get"), QString::fromLatin1(kSchema), QString::fromLatin1(key)});
+    if (!p.waitForFinished(2000) || p.exitCode() != 0)
+        return {};
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+// A value the portal hands back, unwrapped from its variants.
+std::optional<bool> portalValue(QVariant v)
+{
+    while (v.canConvert<QDBusVariant>() && v.userType() == qMetaTypeId<QDBusVariant>())
+        v = v.value<QDBusVariant>().variant();
+    bool ok = false;
+    const uint n = v.toUInt(&ok);
+    return ok ? parsePortalColourScheme(n) : std::nullopt;
+}
+
+// Only a portal that already runs is asked: starting one would hold up the start of the program.
+std::optional<bool> readPortal()
+{
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected() || !bus.interface() || !bus.interface()->isServiceRegistered(kPortal))
+        return std::nullopt;
+    QDBusMessage call = QDBusMessage::createMethodCall(kPortal, kPortalPath, kPortalSettings, QStringLiteral("Read"));
+    call << kAppearance << kColorScheme;
+    const QDBusMessage reply = bus.call(call, QDBus::Block, 1000);
+    if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty())
+        return std::nullopt;
+    return portalValue(reply.arguments().first());
+}
+
+std::optional<bool> readKde()
+{
+    QFile f(kdeglobalsPath());
+    if (!f.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    return parseKdeColours(QString::fromUtf8(f.readAll()));
+}
+} // namespace
+
+struct SystemColourScheme::Impl {
+    QString gsettings;
+    QProcess monitor;
+    QFileSystemWatcher watcher;
+    std::optional<bool> portal;
+};
+
+SystemColourScheme::SystemColourScheme(QObject* parent) : ColourScheme(parent), d(std::make_unique<Impl>())
+{
+    d->gsettings = QStandardPaths::findExecutable(QStringLiteral("gsettings"));
+    d->portal = readPortal();
+    QDBusConnection::sessionBus().connect(QString(), kPortalPath, kPortalSettings, QStringLiteral("SettingChanged"), this,
+                                          SLOT(portalSettingChanged(QString, QString, QDBusVariant)));
+    if (!d->gsettings.isEmpty()) {
+        connect(&d->monitor, &QProcess::readyReadStandardOutput, this, [this] {
+            d->monitor.readAllStandardOutput();
+            reread();
+        });
+        d->monitor.start(d->gsettings, {QStringLiteral("monitor"), QString::fromLatin1(kSchema)});
+    }
+    // Watch the folder too: editors replace the file, which drops a file watch.
+    const QString path = kdeglobalsPath();
+    d->watcher.addPath(QFileInfo(path).absolutePath());
+    if (QFile::exists(path))
+        d->watcher.addPath(path);
+    auto onChange = [this, path] {
+        if (QFile::exists(path) && !d->watcher.files().contains(path))
+            d->watcher.addPath(path);
+        reread();
+    };
+    connect(&d->watcher, &QFileSystemWatcher::fileChanged, this, onChange);
+    connect(&d->watcher, &QFileSystemWatcher::directoryChanged, this, onChange);
+    reread();
+}
+
+SystemColourScheme::~SystemColourScheme()
+{
+    if (d->monitor.state() != QProcess::NotRunning) {
+        d->monitor.kill();
+        d->monitor.waitForFinished(1000);
+    }
+}
+
+void SystemColourScheme::portalSettingChanged(const QString& ns, const QString& key, const QDBusVariant& value)
+{
+    if (ns != kAppearance || key != kColorScheme)
+        return;
+    d->portal = portalValue(QVariant::fromValue(value));
+    reread();
+}
+
+void SystemColourScheme::reread()
+{
+    ColourSchemeSources s;
+    s.portal = d->portal;
+    if (!d->gsettings.isEmpty()) {
+        s.gnomeScheme = parseGnomeColourScheme(gsettingsGet(d->gsettings, "color-scheme"));
+        if (!s.gnomeScheme)
+            s.gtkTheme = parseGtkTheme(gsettingsGet(d->gsettings, "gtk-theme"));
+    }
+    s.kde = readKde();
+    const bool dark = darkFrom(s);
+    if (dark == dark_)
+        return;
+    dark_ = dark;
+    emit changed(dark_);
+}
+
+} // namespace tq
