@@ -159,7 +159,7 @@ bool LocalSocketInstance::isOwnFolder(const QString& path)
     struct stat info = {};
     if (::lstat(QFile::encodeName(path).constData(), &info) != 0)
         return false;
-    return S_ISDIR(info.st_mode) && info.st_uid == ::geteuid() && (info.st_mode & 022) == 0;
+    return S_ISDIR(info.st_mode) && info.st_uid == ::geteuid() && (info.st_mode & S_IWOTH) == 0;
 }
 
 qint64 LocalSocketInstance::peerUid(qintptr socketDescriptor)

@@ -54,7 +54,7 @@ public:
     static QString defaultRecordFolder();
     // A directory, not a link, owned by this user, with no access for group or others.
     static bool isPrivateFolder(const QString& path);
-    // The same for a folder others may read but not write.
+    // A directory, not a link, owned by this user and not writable by others.
     static bool isOwnFolder(const QString& path);
     // The user id of the process at the other end of a connected local socket, or -1.
     static qint64 peerUid(qintptr socketDescriptor);
