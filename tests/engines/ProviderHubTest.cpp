@@ -338,6 +338,7 @@ TEST_F(HubFixture, ServerKeyIsReadOnceAndKeptInMemory)
     hub->serverKey().set(QStringLiteral("sk-session"));
     await(hub->server().models());
     EXPECT_EQ(server.requests().last().headers.value("authorization"), QByteArray("Bearer sk-session"));
+    ASSERT_TRUE(testwait::waitFor([&] { return hub->serverKey().state() == ServerKey::State::sessionOnly; }, 2000));
 
     // A stored key that is not UTF-8 is not sent.
     keychainStore.setUnreachable(false);
