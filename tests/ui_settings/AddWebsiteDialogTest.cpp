@@ -6,6 +6,7 @@
 #include "platform/fakes/FakeReduceMotion.h"
 #include "ui/design/Animation.h"
 
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSignalSpy>
@@ -73,6 +74,8 @@ TEST(AddWebsiteDialog, ARefusalThatWrapsPushesTheHintDown)
     ASSERT_TRUE(problem->isVisible());
     ASSERT_GT(problem->heightForWidth(problem->width()), problem->fontMetrics().height()); // it wraps
     EXPECT_GE(problem->height(), problem->heightForWidth(problem->width()));
+    if (const QString dir = qEnvironmentVariable("TQ_ARTIFACTS"); !dir.isEmpty())
+        s.dialog.grab().save(QDir(dir).filePath(QStringLiteral("add-website-wrapped-refusal.png")));
     // Every label below stays clear of it.
     for (QLabel* other : s.dialog.findChildren<QLabel*>()) {
         if (other == problem || !other->isVisible())
