@@ -7,7 +7,6 @@
 #include "stores/Keychain.h"
 #include "stores/ServerKey.h"
 
-
 namespace tq {
 
 ProviderHub::ProviderHub(Preferences& prefs, ModelStore& store, const Keychain& keychain, OnDeviceModel& onDevice,

@@ -96,8 +96,8 @@ QString ServerKey::problem() const
 {
     if (typed_ || load_ != Load::failed)
         return {};
-    return text("The keyring did not hand out the stored API key, so your server is asked without one. Type the key "
-                "again to use it.");
+    return text("The keyring could not be read, so your server is asked without an API key. Type the key again if "
+                "your server needs one.");
 }
 
 void ServerKey::set(const QString& key)
