@@ -26,6 +26,7 @@
 #include "platform/SpellChecker.h"
 #include "settings/AppRules.h"
 #include "settings/Preferences.h"
+#include "stores/ServerKey.h"
 #include "stores/StatsStore.h"
 #include "stores/WritingMemory.h"
 #include "app/services/AppLanguage.h"
@@ -259,6 +260,7 @@ void AppModel::flushStores()
     rules_->flush();
     stats_->flush();
     memory_->flush();
+    hub_->serverKey().flush(Millis(250)); // a key still on its way to the keychain is logged
 }
 
 void AppModel::syncTapKeys()

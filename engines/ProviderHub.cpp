@@ -7,8 +7,6 @@
 #include "stores/Keychain.h"
 #include "stores/ServerKey.h"
 
-#include <QStringDecoder>
-
 namespace tq {
 
 ProviderHub::ProviderHub(Preferences& prefs, ModelStore& store, const Keychain& keychain, OnDeviceModel& onDevice,
@@ -26,6 +24,7 @@ ProviderHub::ProviderHub(Preferences& prefs, ModelStore& store, const Keychain& 
     ollama_ = std::make_unique<OllamaProvider>(clock, network_, [p] { return p->ollamaURL(); });
     server_ = std::make_unique<OpenAICompatibleProvider>(clock, network_, [p] { return p->serverURL(); },
                                                          [this] { return serverAPIKey(); });
+    serverKey_->load();
 }
 
 ProviderHub::~ProviderHub() = default;
@@ -163,15 +162,8 @@ void ProviderHub::warmUp()
 
 QString ProviderHub::serverAPIKey() const
 {
-    if (const auto& typed = serverKey_->typedKey())
-        return *typed;
-    const auto data = keychain_.read(kServerApiKeyAccount);
-    if (!data)
-        return {};
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    const QString key = decoder.decode(*data);
-    // A key stored with its pasted line break works; one with a break inside is refused later.
-    return decoder.hasError() ? QString() : ServerKey::normalize(key).value_or(key);
+    // Kept in memory: a request never waits on the keychain.
+    return serverKey_->current();
 }
 
 } // namespace tq

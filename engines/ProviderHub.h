@@ -61,8 +61,8 @@ public:
     QString modelName(EngineKind kind, bool onBattery) const;
     // Prepares the chosen engine when a field session opens.
     void warmUp();
-    // The key of the OpenAI-compatible server: the one typed this run, else the stored one;
-    // empty when none or not UTF-8.
+    // The key of the OpenAI-compatible server: the one typed this run, else the stored one once
+    // the keychain has handed it out; empty when none (yet). Never waits on the keychain.
     QString serverAPIKey() const;
     ServerKey& serverKey() { return *serverKey_; }
 

@@ -1,5 +1,7 @@
 #include "engines/Replies.h"
 
+#include "platform/Chars.h"
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QStringDecoder>
@@ -53,9 +55,12 @@ Outcome<QStringList> listedNames(const Outcome<QByteArray>& reply, const QString
         if (!name.isString())
             return QStringList{}; // the whole reply fails to decode
         const QString text = name.toString();
-        const bool control = std::any_of(text.cbegin(), text.cend(),
-                                         [](QChar c) { return c.category() == QChar::Other_Control; });
-        if (text.size() <= kMaxModelName && !control)
+        // A name that reorders or breaks the text around it could pass for another model.
+        const bool hostile = std::any_of(text.cbegin(), text.cend(), [](QChar c) {
+            return c.category() == QChar::Other_Control || chars::isLineBreak(c.unicode())
+                || chars::isBidiControl(c.unicode());
+        });
+        if (!text.isEmpty() && text.size() <= kMaxModelName && !hostile)
             names.push_back(text);
     }
     return sortedByCodePoint(names);

@@ -23,8 +23,9 @@ bool isValidUtf8(const QByteArray& bytes);
 Outcome<QJsonObject> decodeObject(const Outcome<QByteArray>& reply);
 
 // The model list of a reply: the string `nameKey` of every object in the array `listKey`,
-// sorted; empty on any failure (a cancellation stays one). A name longer than
-// kMaxModelName or holding a control character is left out: no model is called that.
+// sorted; empty on any failure (a cancellation stays one). An empty name, one longer than
+// kMaxModelName, or one holding a control character, a line break or a bidirectional control
+// is left out: no model is called that.
 inline constexpr qsizetype kMaxModelName = 256;
 Outcome<QStringList> listedNames(const Outcome<QByteArray>& reply, const QString& listKey, const QString& nameKey);
 

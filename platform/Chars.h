@@ -56,6 +56,8 @@ inline bool isSpace(char32_t c) { return QChar::isSpace(c); }
 inline bool isSpaceOrTab(char32_t c) { return c == U' ' || c == U'\t'; }
 // Line feed, vertical tab, form feed, carriage return, next line, line and paragraph separators.
 inline bool isLineBreak(char32_t c) { return (c >= 0x0A && c <= 0x0D) || c == 0x85 || c == 0x2028 || c == 0x2029; }
+// The bidirectional controls: marks, embeddings, overrides and isolates.
+inline bool isBidiControl(char32_t c) { return c == 0x061C || c == 0x200E || c == 0x200F || (c >= 0x202A && c <= 0x202E) || (c >= 0x2066 && c <= 0x2069); }
 // Letters, numbers and the two apostrophes.
 inline bool isWordChar(char32_t c) { return isLetterOrNumber(c) || c == U'\'' || c == 0x2019; }
 // Kana, CJK ideographs and Hangul syllables: scripts written without spaces between words,

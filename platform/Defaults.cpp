@@ -107,6 +107,18 @@ void Defaults::noteSetAside(const QString& name)
         appDomainSetAside_ = true;
 }
 
+void Defaults::noteDropped(const QString& name, const QStringList& keys)
+{
+    if (name == QLatin1String(kAppDomain))
+        appDomainDropped_ = keys;
+}
+
+QStringList Defaults::appDomainDroppedKeys() const
+{
+    domain(QLatin1String(kAppDomain)); // read on first use
+    return appDomainDropped_;
+}
+
 void Defaults::noteWritten(const QString& name, bool written)
 {
     if (name == QLatin1String(kAppDomain))
@@ -260,13 +272,25 @@ QByteArray encodeDomain(const QVariantMap& values)
     return QJsonDocument(toJson(QVariant(values)).toObject()).toJson(QJsonDocument::Indented);
 }
 
-bool decodeDomain(const QByteArray& json, QVariantMap* out)
+bool decodeDomain(const QByteArray& json, QVariantMap* out, QStringList* dropped)
 {
     QJsonParseError error;
     const QJsonDocument doc = QJsonDocument::fromJson(json, &error);
     if (error.error != QJsonParseError::NoError || !doc.isObject())
         return false;
-    return fromJsonObject(doc.object(), out);
+    if (!dropped)
+        return fromJsonObject(doc.object(), out);
+    const QJsonObject o = doc.object();
+    QVariantMap map;
+    for (auto it = o.constBegin(); it != o.constEnd(); ++it) {
+        QVariant v;
+        if (fromJson(it.value(), &v))
+            map.insert(it.key(), v);
+        else
+            dropped->append(it.key());
+    }
+    *out = map;
+    return true;
 }
 
 } // namespace defaults
@@ -307,10 +331,20 @@ QVariantMap JsonFileDefaults::loadDomain(const QString& name)
     if (file.status != StoreFileRead::Status::ok)
         log::warning(QStringLiteral("Defaults: cannot read ") + path + QStringLiteral(": ") + file.error);
     QVariantMap values;
-    if (file.status != StoreFileRead::Status::ok || !defaults::decodeDomain(file.data, &values)) {
+    QStringList dropped;
+    if (file.status != StoreFileRead::Status::ok || !defaults::decodeDomain(file.data, &values, &dropped)) {
         moveAside(path, clock_.now());
         noteSetAside(name);
         return {};
+    }
+    if (!dropped.isEmpty()) {
+        // The file as it was is kept; the sound values are written back at once, so a crash
+        // before the next change cannot cost them.
+        log::warning(QStringLiteral("Defaults: values that cannot be decoded were left out of ") + path
+                     + QStringLiteral(": ") + dropped.join(QStringLiteral(", ")));
+        if (!moveAside(path, clock_.now()).isEmpty())
+            storeDomain(name, values);
+        noteDropped(name, dropped);
     }
     return values;
 }

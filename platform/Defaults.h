@@ -11,6 +11,7 @@
 // atomically on every write. A file that fails to decode is moved aside, never overwritten.
 
 #include <QString>
+#include <QStringList>
 #include <QVariant>
 #include <QVariantMap>
 
@@ -48,6 +49,9 @@ public:
     // What went wrong with the program's own domain on disk this run, for the windows to say.
     // Set aside: its file could not be read and was moved away, so the settings started over.
     bool appDomainSetAside() const { return appDomainSetAside_; }
+    // Keys of its file left out because their values could not be decoded; the rest of the file
+    // was sound and is used, and the file as it was is kept beside it.
+    QStringList appDomainDroppedKeys() const;
     // Unsaved: its last write failed, so the settings shown are not on disk.
     bool appDomainUnsaved() const { return appDomainUnsaved_; }
 
@@ -58,6 +62,7 @@ protected:
     virtual void eraseDomain(const QString& name) = 0;
     // For the stores: report how a domain's file fared.
     void noteSetAside(const QString& name);
+    void noteDropped(const QString& name, const QStringList& keys);
     void noteWritten(const QString& name, bool written);
 
 private:
@@ -65,6 +70,7 @@ private:
 
     QVariantMap arguments_;
     bool appDomainSetAside_ = false;
+    QStringList appDomainDropped_;
     bool appDomainUnsaved_ = false;
     mutable std::map<QString, QVariantMap> domains_;
 };
@@ -94,10 +100,11 @@ private:
 namespace defaults {
 // Whether a value is one of the types the store keeps (recursively for lists and maps).
 bool isStorable(const QVariant& value);
-// The JSON text of a domain and back. decode gives false for text that is not a JSON object
-// of storable values.
+// The JSON text of a domain and back. decode gives false for text that is not a JSON object;
+// a member whose value cannot be decoded is left out and named in `dropped` (without
+// `dropped`, any such member fails the whole text).
 QByteArray encodeDomain(const QVariantMap& values);
-bool decodeDomain(const QByteArray& json, QVariantMap* out);
+bool decodeDomain(const QByteArray& json, QVariantMap* out, QStringList* dropped = nullptr);
 } // namespace defaults
 
 } // namespace tq

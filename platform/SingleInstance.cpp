@@ -9,11 +9,15 @@
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QElapsedTimer>
+#include <QFileInfo>
+#include <QStandardPaths>
 #include <QThread>
 
 #include <optional>
 
 #include <cerrno>
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -39,24 +43,107 @@ LocalSocketInstance::~LocalSocketInstance() = default;
 
 QString LocalSocketInstance::defaultSocketPath()
 {
-    return socketPathIn(qEnvironmentVariable("XDG_RUNTIME_DIR"), QDir::tempPath());
+    return socketPathIn(qEnvironmentVariable("XDG_RUNTIME_DIR"), QDir::tempPath(), defaultRecordFolder());
 }
 
-QString LocalSocketInstance::socketPathIn(const QString& runtimeFolder, const QString& tempFolder)
+QString LocalSocketInstance::defaultRecordFolder()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QStringLiteral("/Tessaquill");
+}
+
+namespace {
+
+// Holds an exclusive lock on an open file until it ends; waits at most `waitMs` for it.
+struct FileLock {
+    int fd = -1;
+    bool held = false;
+    FileLock(int descriptor, int waitMs) : fd(descriptor)
+    {
+        QElapsedTimer waited;
+        waited.start();
+        while (fd >= 0 && !(held = ::flock(fd, LOCK_EX | LOCK_NB) == 0) && errno == EWOULDBLOCK
+               && waited.elapsed() < waitMs)
+            QThread::msleep(20);
+    }
+    ~FileLock()
+    {
+        if (fd >= 0)
+            ::close(fd); // the lock goes with it
+    }
+    FileLock(const FileLock&) = delete;
+    FileLock& operator=(const FileLock&) = delete;
+};
+
+// Opens (or makes) a file of this user's that nobody else can write; -1 otherwise.
+int openOwnFile(const QString& path)
+{
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600);
+    if (fd < 0)
+        return -1;
+    struct stat info = {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || info.st_uid != ::geteuid() || (info.st_mode & 022) != 0) {
+        ::close(fd);
+        return -1;
+    }
+    return fd;
+}
+
+// The private folder recorded in `recordFolder`, or a fresh one recorded there. The record is
+// locked meanwhile, so launches at the same moment agree on one folder.
+QString recordedFolder(const QString& tempFolder, const QString& recordFolder)
+{
+    if (recordFolder.isEmpty())
+        return {};
+    QDir().mkpath(recordFolder);
+    if (!LocalSocketInstance::isOwnFolder(recordFolder))
+        return {};
+    const QString prefix = QDir(tempFolder).filePath(QStringLiteral("tessaquill-%1-").arg(::geteuid()));
+    FileLock record(openOwnFile(QDir(recordFolder).filePath(QStringLiteral("instance-folder"))), 3000);
+    if (!record.held)
+        return {};
+    QByteArray stored(4096, '\0');
+    const ssize_t length = ::pread(record.fd, stored.data(), size_t(stored.size()), 0);
+    stored.resize(length > 0 ? length : 0);
+    const QString recorded = QFile::decodeName(stored.trimmed());
+    if (recorded.startsWith(prefix) && !recorded.mid(prefix.size()).contains(QLatin1Char('/'))
+        && LocalSocketInstance::isPrivateFolder(recorded))
+        return recorded;
+    QByteArray pattern = QFile::encodeName(prefix) + "XXXXXX";
+    if (!::mkdtemp(pattern.data()))
+        return {};
+    if (::ftruncate(record.fd, 0) != 0 || ::pwrite(record.fd, pattern.constData(), size_t(pattern.size()), 0) != pattern.size()
+        || ::fsync(record.fd) != 0) {
+        ::rmdir(pattern.constData());
+        return {};
+    }
+    return QFile::decodeName(pattern);
+}
+
+} // namespace
+
+QString LocalSocketInstance::socketPathIn(const QString& runtimeFolder, const QString& tempFolder,
+                                          const QString& recordFolder)
 {
     const QString name = QStringLiteral("tessaquill.sock");
     if (!runtimeFolder.isEmpty() && isPrivateFolder(runtimeFolder))
         return QDir(runtimeFolder).filePath(name);
     const QString own = QDir(tempFolder).filePath(QStringLiteral("tessaquill-%1").arg(::geteuid()));
-    if (::mkdir(QFile::encodeName(own).constData(), 0700) != 0 && errno != EEXIST) {
+    if (::mkdir(QFile::encodeName(own).constData(), 0700) != 0 && errno != EEXIST)
         log::warning(QStringLiteral("The folder for later launches could not be made: ") + own);
+    else if (isPrivateFolder(own))
+        return QDir(own).filePath(name);
+    // Another user made or replaced the usual folder: one of our own, which only we know of.
+    const QString fresh = recordedFolder(tempFolder, recordFolder);
+    if (fresh.isEmpty()) {
+        log::warning(QStringLiteral("The folder for later launches is not private to this user and no other private "
+                                    "place could be made, so later launches start their own instance: ")
+                     + own);
         return {};
     }
-    if (!isPrivateFolder(own)) {
-        log::warning(QStringLiteral("The folder for later launches is not private to this user, so it is not used: ") + own);
-        return {};
-    }
-    return QDir(own).filePath(name);
+    log::warning(QStringLiteral("The folder for later launches is not private to this user, so a private one of its "
+                                "own is used: ")
+                 + fresh);
+    return QDir(fresh).filePath(name);
 }
 
 bool LocalSocketInstance::isPrivateFolder(const QString& path)
@@ -65,6 +152,14 @@ bool LocalSocketInstance::isPrivateFolder(const QString& path)
     if (::lstat(QFile::encodeName(path).constData(), &info) != 0)
         return false;
     return S_ISDIR(info.st_mode) && info.st_uid == ::geteuid() && (info.st_mode & 077) == 0;
+}
+
+bool LocalSocketInstance::isOwnFolder(const QString& path)
+{
+    struct stat info = {};
+    if (::lstat(QFile::encodeName(path).constData(), &info) != 0)
+        return false;
+    return S_ISDIR(info.st_mode) && info.st_uid == ::geteuid() && (info.st_mode & S_IWOTH) == 0;
 }
 
 qint64 LocalSocketInstance::peerUid(qintptr socketDescriptor)
@@ -106,6 +201,12 @@ bool LocalSocketInstance::claim(const QStringList& arguments)
 {
     if (d->server.isListening() || socketPath_.isEmpty())
         return true;
+    // Launches at the same moment take turns: each either hands over to the one that listens
+    // or listens itself, never both listening.
+    const QString lockPath = QFileInfo(socketPath_).dir().filePath(QStringLiteral("tessaquill.lock"));
+    const FileLock turn(openOwnFile(lockPath), 3000);
+    if (!turn.held)
+        log::warning(QStringLiteral("Launches could not take turns: the lock beside the socket is not at hand."));
     if (handOver(arguments))
         return false;
     // Nobody answers: a socket file left by a crashed run is removed before listening.

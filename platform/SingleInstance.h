@@ -43,11 +43,19 @@ public:
     bool isListening() const;
 
     // In $XDG_RUNTIME_DIR when that is private, else in "<temp>/tessaquill-<uid>", made with
-    // mode 0700 or refused (empty) when it exists and is not private.
+    // mode 0700. When that one exists and is not private (another user made or replaced it), in
+    // a fresh private folder "<temp>/tessaquill-<uid>-<random>" whose path is recorded in the
+    // file "instance-folder" of `recordFolder` (a folder only this user can write), so every
+    // launch finds the same one. Empty when there is no such place.
     static QString defaultSocketPath();
-    static QString socketPathIn(const QString& runtimeFolder, const QString& tempFolder);
+    static QString socketPathIn(const QString& runtimeFolder, const QString& tempFolder,
+                                const QString& recordFolder = QString());
+    // The user's own folder for the record: "Tessaquill" in $XDG_CONFIG_HOME.
+    static QString defaultRecordFolder();
     // A directory, not a link, owned by this user, with no access for group or others.
     static bool isPrivateFolder(const QString& path);
+    // A directory, not a link, owned by this user and not writable by others.
+    static bool isOwnFolder(const QString& path);
     // The user id of the process at the other end of a connected local socket, or -1.
     static qint64 peerUid(qintptr socketDescriptor);
     static QByteArray encode(const QStringList& arguments);

@@ -223,11 +223,29 @@ void AppRules::setGlobalPauseUntil(const std::optional<QDateTime>& until)
     emit globalPauseUntilChanged();
 }
 
+namespace {
+// Names come from desktop files, typed text and rules.json: one line of a sane length, with no
+// bidirectional control to turn the text around it.
+QString cleanName(const QString& given)
+{
+    QString name;
+    name.reserve(given.size());
+    for (const QChar c : given) {
+        const char32_t u = c.unicode();
+        if (chars::isBidiControl(u))
+            continue;
+        name += (u < 0x20 || u == 0x7F || chars::isLineBreak(u)) ? QChar(u' ') : c;
+    }
+    name = name.simplified();
+    return chars::first(name, kMaxRememberedName).toString();
+}
+} // namespace
+
 void AppRules::setNames(const QMap<QString, QString>& given)
 {
     QMap<QString, QString> names;
     for (auto it = given.cbegin(); it != given.cend(); ++it)
-        names.insert(it.key(), chars::first(it.value(), kMaxRememberedName).toString());
+        names.insert(it.key(), cleanName(it.value()));
     if (names_ == names)
         return;
     names_ = names;
@@ -254,11 +272,7 @@ void AppRules::setRule(const AppRule& rule, const QString& key, const std::optio
 
 void AppRules::rememberName(const QString& given, const QString& key)
 {
-    // Names come from desktop files and typed text: one line, of a sane length.
-    QString name = given;
-    name.replace(QRegularExpression(QStringLiteral("[\\x00-\\x1f\\x7f\\x{2028}\\x{2029}]+")), QStringLiteral(" "));
-    name = name.simplified();
-    name = chars::first(name, kMaxRememberedName).toString();
+    const QString name = cleanName(given);
     if (auto it = names_.constFind(key); it != names_.constEnd() && *it == name)
         return;
     auto names = names_;

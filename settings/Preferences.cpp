@@ -1,11 +1,14 @@
 #include "settings/Preferences.h"
 
 #include "platform/Defaults.h"
+#include "platform/Log.h"
 
+#include <QHash>
 #include <QSet>
 #include <QThread>
 #include <QUrl>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <type_traits>
@@ -33,42 +36,50 @@ bool isDouble(const QVariant& v)
 
 bool isBool(const QVariant& v) { return v.metaType().id() == QMetaType::Bool; }
 
-// Reading: only exact conversions; anything else gives the default.
-void read(const QVariant& v, bool& out)
+// Reading: only exact conversions; anything else leaves the default and answers false.
+bool read(const QVariant& v, bool& out)
 {
     if (isBool(v))
         out = v.toBool();
     else if ((isInteger(v) || isDouble(v)) && (v.toDouble() == 0.0 || v.toDouble() == 1.0))
         out = v.toDouble() == 1.0;
+    else
+        return false;
+    return true;
 }
 
-void read(const QVariant& v, double& out)
+bool read(const QVariant& v, double& out)
 {
-    if (isBool(v) || isInteger(v) || (isDouble(v) && std::isfinite(v.toDouble())))
-        out = v.toDouble();
+    if (!(isBool(v) || isInteger(v) || (isDouble(v) && std::isfinite(v.toDouble()))))
+        return false;
+    out = v.toDouble();
+    return true;
 }
 
-void read(const QVariant& v, int& out)
+bool read(const QVariant& v, int& out)
 {
     if (isBool(v)) {
         out = v.toBool() ? 1 : 0;
-        return;
+        return true;
     }
     if (!isInteger(v) && !isDouble(v))
-        return;
+        return false;
     const double d = v.toDouble();
     if (isInteger(v) && v.metaType().id() != QMetaType::ULongLong) {
         const qlonglong n = v.toLongLong();
-        if (n >= std::numeric_limits<int>::min() && n <= std::numeric_limits<int>::max())
-            out = int(n);
-        return;
+        if (n < std::numeric_limits<int>::min() || n > std::numeric_limits<int>::max())
+            return false;
+        out = int(n);
+        return true;
     }
-    if (std::isfinite(d) && std::floor(d) == d && d >= std::numeric_limits<int>::min()
-        && d <= std::numeric_limits<int>::max())
-        out = int(d);
+    if (!std::isfinite(d) || std::floor(d) != d || d < std::numeric_limits<int>::min()
+        || d > std::numeric_limits<int>::max())
+        return false;
+    out = int(d);
+    return true;
 }
 
-void read(const QVariant& v, QString& out)
+bool read(const QVariant& v, QString& out)
 {
     if (v.metaType().id() == QMetaType::QString)
         out = v.toString();
@@ -78,29 +89,79 @@ void read(const QVariant& v, QString& out)
         out = QString::number(v.toDouble(), 'g', QLocale::FloatingPointShortest);
     else if (isBool(v))
         out = v.toBool() ? QStringLiteral("1") : QStringLiteral("0");
+    else
+        return false;
+    return true;
 }
 
 template <typename E>
-void read(const QVariant& v, E& out)
+bool read(const QVariant& v, E& out)
     requires std::is_enum_v<E>
 {
     if (v.metaType().id() != QMetaType::QString)
-        return;
-    if (const auto e = fromRawValue<E>(v.toString()))
+        return false;
+    const auto e = fromRawValue<E>(v.toString());
+    if (e)
         out = *e;
+    return e.has_value();
 }
 
-void read(const QVariant& v, Shortcut& out)
+bool read(const QVariant& v, Shortcut& out)
 {
     if (v.metaType().id() != QMetaType::QByteArray)
-        return;
+        return false;
     const QByteArray data = v.toByteArray();
     if (data.isEmpty()) {
         out = std::nullopt;
-        return;
+        return true;
     }
-    if (const auto combo = KeyCombo::fromJsonData(data))
+    const auto combo = KeyCombo::fromJsonData(data);
+    if (combo)
         out = *combo;
+    return combo.has_value();
+}
+
+// The span of values a numeric setting's control offers. Outside it a measure is clamped to the
+// nearest end; an index is set back to its default.
+struct Span {
+    double low;
+    double high;
+    bool index = false;
+};
+
+std::optional<Span> spanOf(const QString& key)
+{
+    static const QHash<QString, Span> spans = {
+        {QStringLiteral("delayMilliseconds"), {0.0, 800.0}},
+        {QStringLiteral("textScale"), {0.85, 1.2}},
+        {QStringLiteral("verticalNudge"), {-4.0, 4.0}},
+        {QStringLiteral("creativity"), {0.0, 1.0}},
+        {QStringLiteral("memoryStrength"), {1.0, 6.0}},
+        {QStringLiteral("keyHintsShown"), {0.0, double(std::numeric_limits<int>::max())}},
+        {QStringLiteral("skinTone"), {0.0, 5.0, true}},
+    };
+    const auto it = spans.constFind(key);
+    return it == spans.constEnd() ? std::nullopt : std::optional<Span>(*it);
+}
+
+template <typename T>
+bool fit(const QString&, T&, const T&)
+{
+    return true;
+}
+
+template <typename N>
+    requires std::is_same_v<N, double> || std::is_same_v<N, int>
+bool fit(const QString& key, N& value, const N& fallback)
+{
+    const auto span = spanOf(key);
+    if (!span || (double(value) >= span->low && double(value) <= span->high))
+        return true;
+    if (span->index)
+        value = fallback;
+    else
+        value = N(std::clamp(double(value), span->low, span->high));
+    return false;
 }
 
 // Writing: booleans, doubles, integers and strings as themselves, enumerations by raw value,
@@ -125,15 +186,31 @@ Preferences::~Preferences() = default;
 
 void Preferences::readAll()
 {
+    // A value of the wrong type or out of range is set back, written back and counted for the
+    // settings window; so is one the store had to leave out because it could not be decoded.
+    corrected_.clear();
+    const QStringList dropped = store_->appDomainDroppedKeys();
 #define TQ_PREF_READ(type, name, setter, def)                                                     \
     {                                                                                             \
-        const QVariant v = store_->object(QStringLiteral(#name));                                 \
+        const QString key = QStringLiteral(#name);                                                \
+        const QVariant v = store_->object(key);                                                   \
         name##_ = def;                                                                            \
-        if (v.isValid())                                                                          \
-            read(v, name##_);                                                                     \
+        if (v.isValid() && !(read(v, name##_) && fit(key, name##_, type(def)))) {                 \
+            corrected_ << key;                                                                    \
+            store_->set(key, stored(name##_));                                                    \
+        } else if (!v.isValid() && dropped.contains(key)) {                                       \
+            corrected_ << key;                                                                    \
+            store_->set(key, stored(name##_));                                                    \
+        }                                                                                         \
     }
     TQ_PREFERENCES(TQ_PREF_READ)
 #undef TQ_PREF_READ
+    for (const QString& key : dropped)
+        if (!corrected_.contains(key))
+            corrected_ << key; // not a setting, but still a value that was lost from the file
+    if (!corrected_.isEmpty())
+        log::warning(QStringLiteral("Settings set back because their stored values could not be used: ")
+                     + corrected_.join(QStringLiteral(", ")));
 }
 
 // Every assignment is written, also an unchanged one; observers hear only of real changes.
@@ -192,6 +269,7 @@ void Preferences::resetToDefaults()
     }
     const Preferences fresh(*store_);
     assignFrom(fresh);
+    corrected_.clear();
 }
 
 void Preferences::assignFrom(const Preferences& fresh)

@@ -106,6 +106,10 @@ public:
     // running value and returns to its default at the next launch.
     void resetToDefaults();
 
+    // Keys whose stored values could not be used at the last read (wrong type, out of the range
+    // the control offers, undecodable) and were set back and written back; empty after a reset.
+    const QStringList& corrected() const { return corrected_; }
+
     // True when text never leaves this computer: the built-in or on-device engine, or a server
     // engine whose address is a loopback host.
     bool engineIsLocal() const;
@@ -121,6 +125,7 @@ private:
     void assignFrom(const Preferences& fresh);
 
     Defaults* store_;
+    QStringList corrected_;
 #define TQ_PREF_MEMBER(type, name, setter, def) type name##_ = def;
     TQ_PREFERENCES(TQ_PREF_MEMBER)
 #undef TQ_PREF_MEMBER

@@ -26,11 +26,15 @@ SiteName refused(const QString& why) { return SiteName{std::nullopt, why}; }
 
 } // namespace
 
-SiteName checkSiteName(const QString& typed)
+SiteName checkSiteName(const QString& typed, bool submitted)
 {
+    // While typing an unfinished name is no fault; when it is sent, it is said why it is not added.
+    const auto unfinished = [submitted] {
+        return submitted ? refused(text("Type the whole name of the website, such as wikipedia.org.")) : SiteName{};
+    };
     QString s = typed.trimmed().toLower();
     if (s.isEmpty())
-        return {};
+        return unfinished();
     for (const QChar c : s) {
         const auto category = c.category();
         if (c.isSpace() || category == QChar::Other_Control || category == QChar::Other_Format)
@@ -61,8 +65,13 @@ SiteName checkSiteName(const QString& typed)
         s = s.mid(4);
     if (s.startsWith(u'.') || s.contains(QLatin1String("..")))
         return notAName();
-    if (!s.contains(u'.') || s.endsWith(u'.'))
-        return {}; // not finished yet
+    // A fully qualified name ends in a dot; the page's address gives it without.
+    if (s.endsWith(u'.'))
+        s.chop(1);
+    if (s == QLatin1String("localhost"))
+        return SiteName{s, {}}; // pages served from this computer
+    if (!s.contains(u'.'))
+        return unfinished(); // not finished yet
     const QString ascii = QString::fromLatin1(QUrl::toAce(s));
     if (ascii.isEmpty() || ascii.size() > kMaxSiteName)
         return notAName();

@@ -14,7 +14,10 @@ struct SiteName {
     QString problem;             // why it is refused; empty when accepted or simply unfinished
 };
 
-SiteName checkSiteName(const QString& typed);
+// A trailing dot is dropped; "localhost" is a name of its own. An unfinished name (empty, or
+// one label such as "wikipedia") is no fault while typing; when `submitted` it is refused with
+// a sentence.
+SiteName checkSiteName(const QString& typed, bool submitted = false);
 
 // The longest host name.
 inline constexpr qsizetype kMaxSiteName = 253;

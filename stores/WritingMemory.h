@@ -68,6 +68,8 @@ public:
     const QString& movedAsidePath() const { return movedAside_; }
     // The last save failed: the passages shown are not on disk.
     bool isUnsaved() const { return unsaved_; }
+    // Unsaved because the keychain did not hand out (or keep) the key to seal them with.
+    bool isUnsavedForKey() const { return unsaved_ && !key_ && !entries_.isEmpty(); }
     // The sealed file may hold every passage at its longest, escaped, plus the seal.
     static constexpr qint64 kFileCap = 64 << 20;
 

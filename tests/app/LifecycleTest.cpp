@@ -19,7 +19,10 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 
+#include <atomic>
 #include <csignal>
+#include <thread>
+#include <vector>
 #include <functional>
 #include <cstring>
 
@@ -230,6 +233,50 @@ TEST(SingleInstanceSocket, LivesInAFolderOnlyTheUserCanEnter)
     LocalSocketInstance alone{QString()};
     EXPECT_TRUE(alone.claim({QStringLiteral("tessaquill")}));
     EXPECT_FALSE(alone.isListening());
+}
+
+TEST(SingleInstanceSocket, AFolderAnotherUserHoldsGivesWayToAPrivateOneEveryLaunchFinds)
+{
+    QTemporaryDir temp;
+    QTemporaryDir record;
+    const QString usual = temp.filePath(QStringLiteral("tessaquill-%1").arg(::geteuid()));
+    // Made before us and left open (as another user would, or replaced by their link).
+    ASSERT_EQ(::mkdir(QFile::encodeName(usual).constData(), 0777), 0);
+    ASSERT_EQ(::chmod(QFile::encodeName(usual).constData(), 0777), 0);
+    const QString path = LocalSocketInstance::socketPathIn({}, temp.path(), record.path());
+    ASSERT_FALSE(path.isEmpty()) << "no guard at all";
+    const QString folder = QFileInfo(path).path();
+    EXPECT_TRUE(folder.startsWith(usual + QLatin1Char('-'))) << folder.toStdString();
+    EXPECT_TRUE(LocalSocketInstance::isPrivateFolder(folder));
+    EXPECT_EQ(LocalSocketInstance::socketPathIn({}, temp.path(), record.path()), path); // the next launch agrees
+
+    // Ten launches at the same moment: one instance, the rest hand over to it.
+    constexpr int kLaunches = 10;
+    std::atomic<int> listening{0};
+    std::atomic<int> ready{0};
+    std::atomic<int> done{0};
+    std::vector<std::thread> launches;
+    for (int i = 0; i < kLaunches; ++i)
+        launches.emplace_back([&] {
+            LocalSocketInstance launch(LocalSocketInstance::socketPathIn({}, temp.path(), record.path()));
+            ++ready;
+            while (ready < kLaunches)
+                std::this_thread::yield();
+            if (launch.claim({QStringLiteral("tessaquill")}) && launch.isListening())
+                ++listening;
+            ++done;
+            while (done < kLaunches) // the instance lives until every launch has claimed
+                std::this_thread::yield();
+        });
+    for (std::thread& t : launches)
+        t.join();
+    EXPECT_EQ(listening, 1);
+
+    // The recorded folder taken over as well: another fresh one.
+    ASSERT_EQ(::chmod(QFile::encodeName(folder).constData(), 0755), 0);
+    const QString next = LocalSocketInstance::socketPathIn({}, temp.path(), record.path());
+    EXPECT_NE(next, path);
+    EXPECT_TRUE(LocalSocketInstance::isPrivateFolder(QFileInfo(next).path()));
 }
 
 namespace {

@@ -11,9 +11,12 @@
 #include "platform/fakes/FakeOnDeviceModel.h"
 #include "settings/Preferences.h"
 #include "stores/Keychain.h"
+#include "stores/BlockingKeychain.h"
 #include "stores/ServerKey.h"
+#include "support/Wait.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -341,28 +344,56 @@ TEST_F(HubFixture, WarmUpOfAFieldSession)
     EXPECT_EQ(onDevice.prewarms, 2);
 }
 
-TEST_F(HubFixture, ServerKeyComesFromTheKeychainEachTime)
+TEST_F(HubFixture, ServerKeyIsReadOnceAndKeptInMemory)
 {
+    keychain.write(QByteArray("sk-test\n"), kServerApiKeyAccount); // stored with its pasted line break
     makeHub();
-    EXPECT_EQ(hub->serverAPIKey(), QString());
-    keychain.write(QByteArray("sk-test"), kServerApiKeyAccount);
+    ASSERT_TRUE(testwait::waitFor([&] { return hub->serverKey().loadState() == ServerKey::Load::found; }, 2000));
     EXPECT_EQ(hub->serverAPIKey(), QStringLiteral("sk-test"));
-    keychain.write(QByteArray("\xff\xfe\x00", 3), kServerApiKeyAccount);
-    EXPECT_EQ(hub->serverAPIKey(), QString());
-
-    keychain.write(QByteArray("sk-live"), kServerApiKeyAccount);
+    const int reads = keychainStore.readCount();
     server.reply("/v1/models", 200, R"({"data":[{"id":"a"}]})");
-    await(hub->server().models());
-    EXPECT_EQ(server.requests().last().headers.value("authorization"), QByteArray("Bearer sk-live"));
+    for (int i = 0; i < 3; ++i)
+        await(hub->server().models());
+    EXPECT_EQ(server.requests().last().headers.value("authorization"), QByteArray("Bearer sk-test"));
+    EXPECT_EQ(keychainStore.readCount(), reads); // requests never ask the keychain
 
-    // A key stored with its pasted line break is sent without it.
-    keychain.write(QByteArray("sk-pasted\n"), kServerApiKeyAccount);
-    EXPECT_EQ(hub->serverAPIKey(), QStringLiteral("sk-pasted"));
     // Without a keychain the typed key is used for the session all the same.
     keychainStore.setUnreachable(true);
     hub->serverKey().set(QStringLiteral("sk-session"));
     await(hub->server().models());
     EXPECT_EQ(server.requests().last().headers.value("authorization"), QByteArray("Bearer sk-session"));
+    ASSERT_TRUE(testwait::waitFor([&] { return hub->serverKey().state() == ServerKey::State::sessionOnly; }, 2000));
+
+    // A stored key that is not UTF-8 is not sent.
+    keychainStore.setUnreachable(false);
+    keychain.write(QByteArray("\xff\xfe\x00", 3), kServerApiKeyAccount);
+    makeHub();
+    ASSERT_TRUE(testwait::waitFor([&] { return hub->serverKey().loadState() == ServerKey::Load::failed; }, 2000));
+    EXPECT_EQ(hub->serverAPIKey(), QString());
+}
+
+TEST_F(HubFixture, AStalledKeychainNeverHoldsARequest)
+{
+    auto stalled = std::make_shared<BlockingKeychain>();
+    stalled->inner.write(kKeychainService, kServerApiKeyAccount, "sk-late");
+    const Keychain slow(*stalled);
+    store = std::make_unique<ModelStore>(spec, tmp.filePath("Models"), disk,
+                                         [](auto&&...) -> std::unique_ptr<ModelTransfer> { return nullptr; });
+    QElapsedTimer timer;
+    timer.start();
+    hub = std::make_unique<ProviderHub>(prefs, *store, slow, onDevice, clock,
+                                        [](ModelStore&, AppleIntelligenceProvider&) {
+                                            return ProviderHub::BuiltIn{std::make_unique<RecordingProvider>(), {}};
+                                        });
+    server.reply("/v1/models", 200, R"({"data":[{"id":"a"}]})");
+    await(hub->server().models());
+    EXPECT_LT(timer.elapsed(), 1000);
+    EXPECT_FALSE(server.requests().last().headers.contains("authorization")); // sent without the key
+    stalled->release();
+    ASSERT_TRUE(testwait::waitFor([&] { return hub->serverAPIKey() == QStringLiteral("sk-late"); }, 2000));
+    await(hub->server().models());
+    EXPECT_EQ(server.requests().last().headers.value("authorization"), QByteArray("Bearer sk-late"));
+    hub.reset();
 }
 
 namespace tq {

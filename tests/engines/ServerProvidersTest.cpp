@@ -148,7 +148,11 @@ TEST(HttpTransport, AHeaderThatBreaksItsLineIsNeverSent)
 TEST(HttpTransport, ModelListsLeaveOutNamesNoModelHas)
 {
     const QByteArray huge(200000, 'm');
-    const QByteArray body = R"({"data":[{"id":"good"},{"id":")" + huge + R"("},{"id":"a\nb"},{"id":"x\u0000"}]})";
+    // Overlong, control characters, line breaks, bidirectional controls that make one name look
+    // like another, and empty names.
+    const QByteArray body = R"({"data":[{"id":"good"},{"id":")" + huge + R"("},{"id":"a\nb"},{"id":"x\u0000"},)"
+                            R"({"id":"llama\u2028-evil"},{"id":"\u202Eboog"},{"id":"a\u2066b"},{"id":"x\u200Fy"},)"
+                            R"({"id":""}]})";
     EXPECT_EQ(Providers::listedNames(Outcome<QByteArray>(body), QStringLiteral("data"), QStringLiteral("id")).value(),
               QStringList{QStringLiteral("good")});
 }

@@ -300,6 +300,17 @@ TEST_F(AppRulesTest, OutOfRangeDatesAndDurationsStayWithinUntilResumed)
     EXPECT_EQ(rules.pausedUntil(QStringLiteral("app:negative"), now()), std::nullopt);
 }
 
+TEST_F(AppRulesTest, NamesFromTheFileCannotTurnOrBreakTheText)
+{
+    // U+202E would show "Notes" followed by the reversed rest; the line separator a second line.
+    write(path(), R"({"rules":{},"pauses":{},"names":{"app:a":"Mail\u202Etxt.exe","app:b":"Two\u2028Lines\r\nHere",)"
+                  R"("app:c":"\u2067Isolated\u2069 name"}})");
+    AppRules rules(path(), clock);
+    EXPECT_EQ(rules.displayName(QStringLiteral("app:a")), QStringLiteral("Mailtxt.exe"));
+    EXPECT_EQ(rules.displayName(QStringLiteral("app:b")), QStringLiteral("Two Lines Here"));
+    EXPECT_EQ(rules.displayName(QStringLiteral("app:c")), QStringLiteral("Isolated name"));
+}
+
 TEST_F(AppRulesTest, UnreadableFileIsMovedAsideToo)
 {
     ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("rules.json")));

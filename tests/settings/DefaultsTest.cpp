@@ -153,8 +153,7 @@ TEST(Defaults, DomainsLayerAndArgumentsStayInMemory)
 TEST(Defaults, UndecodableFileIsMovedAside)
 {
     VirtualClock clock;
-    for (const QByteArray& bytes : {QByteArray("{\"isEnabled\": fals"), QByteArray("[1,2]"),
-                                    QByteArray(R"({"x":{"$data":"***"}})"), QByteArray(R"({"x":null})")}) {
+    for (const QByteArray& bytes : {QByteArray("{\"isEnabled\": fals"), QByteArray("[1,2]")}) {
         QTemporaryDir home;
         const QString file = home.filePath(QStringLiteral("com.morvenfax.tessaquill.json"));
         {
@@ -171,6 +170,36 @@ TEST(Defaults, UndecodableFileIsMovedAside)
         ASSERT_EQ(aside.size(), 1) << bytes.constData();
         EXPECT_EQ(readFile(home.filePath(aside.first())), bytes);
         EXPECT_FALSE(JsonFileDefaults(clock, home.path()).object(QStringLiteral("isEnabled")).toBool());
+    }
+}
+
+TEST(Defaults, OneUndecodableValueCostsOnlyItself)
+{
+    VirtualClock clock;
+    for (const char* bad : {R"({"$data":"***"})", "null", R"({"$date":1e300})", R"([1,{"$data":"!"}])"}) {
+        QTemporaryDir home;
+        const QString file = home.filePath(QStringLiteral("com.morvenfax.tessaquill.json"));
+        const QByteArray bytes = QByteArray(R"({"isEnabled":false,"textScale":1.1,"triggerKey":)") + bad + "}";
+        {
+            QFile f(file);
+            ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+            f.write(bytes);
+        }
+        JsonFileDefaults d(clock, home.path());
+        Preferences prefs(d);
+        // The rest of the file holds; the one value goes back to its default and is reported.
+        EXPECT_FALSE(prefs.isEnabled()) << bad;
+        EXPECT_EQ(prefs.textScale(), 1.1) << bad;
+        EXPECT_EQ(prefs.triggerKey(), Preferences::triggerKeyDefault()) << bad;
+        EXPECT_FALSE(d.appDomainSetAside()) << bad;
+        EXPECT_EQ(prefs.corrected(), QStringList{QStringLiteral("triggerKey")}) << bad;
+        // The file as it was is kept beside the sound one.
+        const QStringList aside = QDir(home.path()).entryList({QStringLiteral("*.corrupt-*")});
+        ASSERT_EQ(aside.size(), 1) << bad;
+        EXPECT_EQ(readFile(home.filePath(aside.first())), bytes);
+        JsonFileDefaults again(clock, home.path());
+        EXPECT_EQ(again.object(QStringLiteral("isEnabled")), QVariant(false)) << bad;
+        EXPECT_TRUE(again.appDomainDroppedKeys().isEmpty()) << bad;
     }
 }
 

@@ -61,7 +61,7 @@ TEST(Preferences, ReadingAcceptsOnlyExactValues)
     EXPECT_FALSE(prefs.enabledByDefault());
     EXPECT_FALSE(prefs.codeEditorsEnabled());
     EXPECT_EQ(prefs.delayMilliseconds(), 0.0);
-    EXPECT_EQ(prefs.textScale(), 2.0);
+    EXPECT_EQ(prefs.textScale(), 1.2); // the largest size the control offers
     EXPECT_EQ(prefs.keyHintsShown(), 0);
     EXPECT_EQ(prefs.skinTone(), 3);
     EXPECT_EQ(prefs.ollamaURL(), QString());
@@ -78,6 +78,44 @@ TEST(Preferences, ReadingAcceptsOnlyExactValues)
     Preferences longPrefs(longStore);
     EXPECT_EQ(longPrefs.length(), CompletionLength::long_);
     EXPECT_EQ(longPrefs.delayMilliseconds(), 100.0);
+}
+
+TEST(Preferences, ValuesOutsideTheirControlsAreCorrectedReportedAndWrittenBack)
+{
+    const struct {
+        const char* key;
+        QVariant stored;
+        QVariant read; // as it reads and is written back
+    } cases[] = {
+        {"textScale", 1e308, 1.2},
+        {"verticalNudge", -5000.0, -4.0},
+        {"verticalNudge", qlonglong(90000), 4.0},
+        {"delayMilliseconds", 1e308, 800.0},
+        {"delayMilliseconds", -1.0, 0.0},
+        {"creativity", 7.5, 1.0},
+        {"memoryStrength", qlonglong(0), 1.0},
+        {"skinTone", qlonglong(9), qlonglong(0)}, // an index out of range goes back to its default
+        {"keyHintsShown", qlonglong(-3), qlonglong(0)},
+        {"isEnabled", QStringLiteral("yes"), true},  // wrong type
+        {"engine", QStringLiteral("OpenAI"), QStringLiteral("builtIn")},
+        {"triggerKey", QStringLiteral("ctrl+space"), {}}, // data of the default combo
+    };
+    for (const auto& c : cases) {
+        const QString key = QLatin1String(c.key);
+        FakeDefaults store({{key, c.stored}});
+        Preferences prefs(store);
+        EXPECT_EQ(prefs.corrected(), QStringList{key}) << c.key;
+        if (c.read.isValid())
+            EXPECT_EQ(store.stored().value(key), c.read) << c.key;
+        else
+            EXPECT_EQ(store.stored().value(key).metaType().id(), QMetaType::QByteArray) << c.key;
+        // Sound values are left as they are, and the next read finds nothing to correct.
+        EXPECT_TRUE(Preferences(store).corrected().isEmpty()) << c.key;
+    }
+    FakeDefaults sound({{QStringLiteral("textScale"), 1.2}, {QStringLiteral("verticalNudge"), -4.0},
+                        {QStringLiteral("skinTone"), qlonglong(5)}});
+    EXPECT_TRUE(Preferences(sound).corrected().isEmpty());
+    EXPECT_EQ(sound.writeCount(), 0);
 }
 
 TEST(Preferences, EveryAssignmentIsWrittenButOnlyChangesAreSignalled)

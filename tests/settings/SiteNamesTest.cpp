@@ -23,6 +23,10 @@ TEST(SiteNames, HostNamesAreTakenAndEverythingElseRefusedWithAReason)
         {QStringLiteral("127.0.0.1:8080"), QStringLiteral("127.0.0.1"), {}},
         {QStringLiteral("intranet"), std::nullopt, {}}, // still being typed
         {QStringLiteral("wikipedia."), std::nullopt, {}},
+        {QStringLiteral("wikipedia.org."), QStringLiteral("wikipedia.org"), {}}, // the fully qualified form
+        {QStringLiteral("http://LocalHost:3000/app"), QStringLiteral("localhost"), {}},
+        {QStringLiteral("localhost."), QStringLiteral("localhost"), {}},
+        {QStringLiteral("example.com.."), std::nullopt, notAName},
         {QString(), std::nullopt, {}},
         {QStringLiteral(".."), std::nullopt, notAName},
         {QStringLiteral(".example.com"), std::nullopt, notAName},
@@ -46,6 +50,16 @@ TEST(SiteNames, HostNamesAreTakenAndEverythingElseRefusedWithAReason)
         EXPECT_EQ(name.host, c.host) << c.typed.left(80).toStdString();
         EXPECT_EQ(name.problem, c.problem) << c.typed.left(80).toStdString();
     }
+}
+
+TEST(SiteNames, AnUnfinishedNameSentAnywayIsToldWhy)
+{
+    const QString whole = QStringLiteral("Type the whole name of the website, such as wikipedia.org.");
+    for (const QString& typed : {QStringLiteral("intranet"), QStringLiteral("wikipedia."), QString()}) {
+        EXPECT_EQ(checkSiteName(typed, true).problem, whole) << typed.toStdString();
+        EXPECT_EQ(checkSiteName(typed, true).host, std::nullopt);
+    }
+    EXPECT_EQ(checkSiteName(QStringLiteral("wikipedia.org"), true).host, QStringLiteral("wikipedia.org"));
 }
 
 } // namespace tq

@@ -62,10 +62,69 @@ TEST(ServerKey, PastedKeysLoseTheirEdgesAndRefuseControlCharacters)
         {QStringLiteral("sk") + QChar(0) + QStringLiteral("1"), std::nullopt},
         {QStringLiteral("sk\u20281"), std::nullopt},
         {QStringLiteral("sk\x1B[1"), std::nullopt},
+        {QStringLiteral("sk\u200B1"), std::nullopt}, // zero-width space
+        {QStringLiteral("sk\u00A01"), std::nullopt}, // no-break space
+        {QStringLiteral("sk 1"), std::nullopt},
+        {QStringLiteral("sk-\u00E91"), std::nullopt},
+        {QStringLiteral("sk\u202E1"), std::nullopt},
         {QString(), QString()},
     };
-    for (const auto& c : cases)
+    for (const auto& c : cases) {
         EXPECT_EQ(ServerKey::normalize(c.typed), c.key) << c.typed.toStdString();
+        // Every refused key is told why; the two kinds of fault are told apart.
+        EXPECT_EQ(ServerKey::refusal(c.typed).isEmpty(), c.key.has_value()) << c.typed.toStdString();
+    }
+    EXPECT_TRUE(ServerKey::refusal(QStringLiteral("sk\r\nX")).contains(QLatin1String("line break")));
+    EXPECT_TRUE(ServerKey::refusal(QStringLiteral("sk\u200B1")).contains(QLatin1String("invisible")));
+}
+
+TEST(ServerKey, AKeyTypedWhileTheStoredOneIsOnItsWayWinsOverIt)
+{
+    auto late = std::make_shared<BlockingKeychain>();
+    late->inner.write(kKeychainService, kServerApiKeyAccount, "sk-old");
+    ServerKey key{Keychain(*late)};
+    key.load();
+    EXPECT_EQ(key.loadState(), ServerKey::Load::reading);
+    key.set(QStringLiteral("sk-new"));
+    EXPECT_EQ(key.current(), QStringLiteral("sk-new"));
+    late->release();
+    ASSERT_TRUE(testwait::waitFor([&] { return key.state() == ServerKey::State::saved; }, 2000));
+    EXPECT_EQ(key.current(), QStringLiteral("sk-new"));
+    EXPECT_EQ(late->stored(kServerApiKeyAccount), QByteArray("sk-new"));
+}
+
+TEST(ServerKey, AKeyTheKeychainCannotHandOutIsSaidAndAskedForAgain)
+{
+    FakeKeychain store;
+    store.setUnreachable(true); // no secret service
+    ServerKey key{Keychain(store)};
+    key.load();
+    ASSERT_TRUE(testwait::waitFor([&] { return key.loadState() == ServerKey::Load::failed; }, 2000));
+    EXPECT_EQ(key.current(), QString());
+    EXPECT_FALSE(key.problem().isEmpty());
+    store.setUnreachable(false);
+    store.write(kKeychainService, kServerApiKeyAccount, "sk-\xe2\x80\x8b" "1"); // a zero-width space inside
+    key.load();
+    ASSERT_TRUE(testwait::waitFor([&] { return key.loadState() == ServerKey::Load::failed && store.readCount() == 2; }, 2000));
+    EXPECT_EQ(key.current(), QString()); // never sent
+    store.write(kKeychainService, kServerApiKeyAccount, "sk-1");
+    key.load();
+    ASSERT_TRUE(testwait::waitFor([&] { return key.current() == QStringLiteral("sk-1"); }, 2000));
+    EXPECT_TRUE(key.problem().isEmpty());
+}
+
+TEST(ServerKey, QuittingWithAWriteStuckInTheKeychainWaitsOnlyBriefly)
+{
+    auto store = std::make_shared<BlockingKeychain>();
+    ServerKey key{Keychain(*store)};
+    key.set(QStringLiteral("sk-1"));
+    QElapsedTimer timer;
+    timer.start();
+    EXPECT_FALSE(key.flush(Millis(200)));
+    EXPECT_LT(timer.elapsed(), 1000);
+    store->release();
+    ASSERT_TRUE(testwait::waitFor([&] { return key.state() == ServerKey::State::saved; }, 2000));
+    EXPECT_TRUE(key.flush(Millis(200)));
 }
 
 } // namespace

@@ -14,6 +14,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QWidget>
 
 #include <gtest/gtest.h>
@@ -71,6 +72,39 @@ TEST(StoreProblems, EveryFileSetAsideOrUnsavedIsSaidOnce)
     StoreSet settingsOnly;
     settingsOnly.settings = &prefs;
     EXPECT_EQ(storeProblems(settingsOnly).size(), 1);
+}
+
+TEST(StoreProblems, TheSentenceNamesTheRealCause)
+{
+    VirtualClock clock;
+    QTemporaryDir dir;
+    // Two settings out of range and one of the wrong type: one sentence for them, and the
+    // corrected values are on disk.
+    write(dir.filePath(QStringLiteral("com.morvenfax.tessaquill.json")),
+          R"({"textScale":1e308,"verticalNudge":-5000,"isEnabled":"yes","creativity":0.5})");
+    JsonFileDefaults defaults(clock, dir.path());
+    Preferences prefs(defaults);
+    StoreSet settings;
+    settings.settings = &prefs;
+    EXPECT_EQ(storeProblems(settings),
+              QStringList{QStringLiteral("3 settings held values Tessaquill cannot use, so they were corrected and saved.")});
+    EXPECT_TRUE(Preferences(defaults).corrected().isEmpty());
+
+    // No secret service: the memory cannot keep its key, and the folder is not to blame.
+    FakeKeychain keys;
+    keys.setUnreachable(true);
+    FakeCrypto crypto;
+    WritingMemory memory(dir.filePath(QStringLiteral("memory.sealed")), Keychain(keys), crypto, clock);
+    memory.load();
+    memory.record(QStringLiteral("A passage long enough to be remembered by the memory."), QStringLiteral("app:x"),
+                  clock.now());
+    memory.save();
+    StoreSet memoryOnly;
+    memoryOnly.memory = &memory;
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !storeProblems(memoryOnly).isEmpty(); }, 2000));
+    EXPECT_EQ(storeProblems(memoryOnly),
+              QStringList{QStringLiteral("Your writing memory is not saved: the keyring is missing or locked, so its key "
+                                         "cannot be kept.")});
 }
 
 } // namespace tq

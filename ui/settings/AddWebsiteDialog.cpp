@@ -9,6 +9,7 @@
 #include "ui/settings/SettingsStyle.h"
 #include "ui/design/Text.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -37,20 +38,48 @@ AddWebsiteDialog::AddWebsiteDialog(const QString& typed, MotionContext& motion, 
     column->addWidget(problem_);
     column->addWidget(makeLabel(text("Rules for a site apply in any browser %app can read."), fonts::Role::callout, palette::paperDim(), true, this));
     add_ = addSheetButtons(this, column, motion);
-    auto check = [this] {
-        const SiteName site = checkSiteName(field_->text());
-        add_->setEnabled(site.host.has_value());
-        problem_->setText(site.problem.isEmpty() ? QString() : QStringLiteral("⚠ ") + site.problem);
-        problem_->setAccessibleName(site.problem);
-        problem_->setVisible(!site.problem.isEmpty());
-    };
-    connect(field_, &QLineEdit::textChanged, this, check);
-    connect(field_, &QLineEdit::returnPressed, add_, &QAbstractButton::click);
-    connect(add_, &QAbstractButton::clicked, this, [this] {
-        if (normalizedDomain(field_->text()))
-            accept();
-    });
-    check();
+    // Return is the sheet's own: it never reaches Cancel as a default button.
+    for (QPushButton* b : findChildren<QPushButton*>()) {
+        b->setAutoDefault(false);
+        b->setDefault(false);
+    }
+    // The sheet follows its content, so a refusal that wraps pushes the hint down.
+    column->setSizeConstraint(QLayout::SetFixedSize);
+    connect(field_, &QLineEdit::textChanged, this, [this] { check(false); });
+    connect(add_, &QAbstractButton::clicked, this, &AddWebsiteDialog::submit);
+    check(false);
+}
+
+void AddWebsiteDialog::check(bool submitted)
+{
+    const SiteName site = checkSiteName(field_->text(), submitted);
+    add_->setEnabled(site.host.has_value());
+    problem_->setText(site.problem.isEmpty() ? QString() : QStringLiteral("⚠ ") + site.problem);
+    problem_->setAccessibleName(site.problem);
+    problem_->setFixedHeight(site.problem.isEmpty() ? 0 : problem_->heightForWidth(problem_->width()));
+    problem_->setVisible(!site.problem.isEmpty());
+}
+
+void AddWebsiteDialog::submit()
+{
+    if (normalizedDomain(field_->text()))
+        accept();
+    else
+        check(true);
+}
+
+void AddWebsiteDialog::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        submit();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+QString AddWebsiteDialog::problem() const
+{
+    return problem_->accessibleName();
 }
 
 QString AddWebsiteDialog::typed() const

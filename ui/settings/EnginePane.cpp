@@ -305,11 +305,17 @@ EnginePane::EnginePane(SettingsContext& context, QWidget* parent)
     server_->addRow(serverWarning_->parentWidget());
     connect(serverURL_, &QLineEdit::textEdited, this, [&p](const QString& t) { p.setServerURL(t); });
     {
-        // Read once: the key typed this run (its write may still wait on the keychain), else
-        // the stored one. A key that cannot be read leaves the field empty and is never
-        // deleted unless the user edits the field.
+        // The key in memory: the one typed this run, else the stored one once the keychain has
+        // handed it out (it fills in when it arrives, unless the user has typed). A key that
+        // cannot be read leaves the field empty and is never deleted unless the user edits it.
         storedKey_ = c_.hub.serverAPIKey();
         apiKey_->setText(storedKey_);
+        connect(&c_.hub.serverKey(), &ServerKey::keyChanged, this, [this] {
+            if (!keyEdited_ && apiKey_->text() == storedKey_)
+                apiKey_->setText(storedKey_ = c_.hub.serverAPIKey());
+            refreshKeyNote();
+        });
+        c_.hub.serverKey().load(); // again, when it could not be read before
     }
     connect(apiKey_, &QLineEdit::textEdited, this, [this] { keyEdited_ = true; });
     connect(apiKey_, &QLineEdit::editingFinished, this, &EnginePane::keyEditingFinished);
@@ -465,7 +471,7 @@ void EnginePane::keyEditingFinished()
     keyEdited_ = false;
     const std::optional<QString> key = ServerKey::normalize(apiKey_->text());
     if (!key) {
-        showKeyNote(text("The key holds a line break or another control character. Paste it again without them."));
+        showKeyNote(ServerKey::refusal(apiKey_->text()));
         return;
     }
     if (*key != apiKey_->text())
@@ -487,6 +493,8 @@ void EnginePane::showKeyNote(const QString& note)
 void EnginePane::refreshKeyNote()
 {
     const ServerKey& key = c_.hub.serverKey();
+    if (const QString problem = key.problem(); !problem.isEmpty())
+        return showKeyNote(problem);
     switch (key.state()) {
     case ServerKey::State::saving:
         return showKeyNote(text("Waiting for the keyring to store the key."));

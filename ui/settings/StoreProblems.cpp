@@ -19,6 +19,9 @@ QStringList storeProblems(const StoreSet& s)
     QStringList out;
     if (s.settings && s.settings->store().appDomainSetAside())
         out << text("Your settings could not be read, so they were set aside and %app started over with its defaults.");
+    if (s.settings && !s.settings->corrected().isEmpty())
+        out << text("%Ln settings held values %app cannot use, so they were corrected and saved.",
+                    int(s.settings->corrected().size()));
     if (s.settings && s.settings->store().appDomainUnsaved())
         out << text("Your settings are not saved: %app cannot write to its settings folder.");
     if (s.rules && !s.rules->movedAsidePath().isEmpty())
@@ -27,7 +30,12 @@ QStringList storeProblems(const StoreSet& s)
         out << text("Your statistics could not be read, so they were set aside and counting started over.");
     if (s.memory && !s.memory->problem().isEmpty())
         out << s.memory->problem();
-    if ((s.rules && s.rules->isUnsaved()) || (s.stats && s.stats->isUnsaved()) || (s.memory && s.memory->isUnsaved()))
+    // A memory that waits for its key is the keyring's doing, not the folder's.
+    const bool memoryKey = s.memory && s.memory->isUnsavedForKey();
+    if (memoryKey)
+        out << text("Your writing memory is not saved: the keyring is missing or locked, so its key cannot be kept.");
+    if ((s.rules && s.rules->isUnsaved()) || (s.stats && s.stats->isUnsaved())
+        || (s.memory && s.memory->isUnsaved() && !memoryKey))
         out << text("Not saved: %app cannot write to its data folder.");
     return out;
 }
