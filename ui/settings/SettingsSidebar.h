@@ -83,6 +83,7 @@ private:
     AnimatedValue height_;
     FrameDriver driver_;
     bool placed_ = false;
+    bool choosing_ = false; // inside the user's own choice
 };
 
 } // namespace tq
