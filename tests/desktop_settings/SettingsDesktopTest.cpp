@@ -3,6 +3,7 @@
 // in Apps & Sites, an application's rule set to Off (its fields get no suggestion while an
 // unruled one does), and a screenshot of every pane.
 
+#include "support/AtSpi.h"
 #include "support/Desktop.h"
 #include "support/LlamaServer.h"
 #include "support/Program.h"
