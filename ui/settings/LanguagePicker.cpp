@@ -38,6 +38,7 @@ LanguageChoiceRow::LanguageChoiceRow(std::optional<QString> identifier, const QS
     : QAbstractButton(parent), identifier_(std::move(identifier)), flag_(flag), title_(title), subtitle_(subtitle),
       selected_(selected), motion_(motion)
 {
+    markSelectable(this); // before anything asks for its accessible face
     if (motion_) {
         hover_.emplace(motion_->frames(), 0);
         press_.emplace(motion_->frames(), 0);
@@ -53,7 +54,6 @@ LanguageChoiceRow::LanguageChoiceRow(std::optional<QString> identifier, const QS
     // Screen readers hear the chosen row as selected.
     setCheckable(true);
     setChecked(selected_);
-    markSelectable(this);
     if (identifier_)
         setLayoutDirection(AppLanguage::isRightToLeft(*identifier_) ? Qt::RightToLeft : Qt::LeftToRight);
     else
