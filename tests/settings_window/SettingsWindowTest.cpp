@@ -145,6 +145,17 @@ TEST_F(SettingsWindowTest, TheSidebarMovesWithArrowsAndShowsTheBadge)
     EXPECT_EQ(model->windows().router().pane(), SettingsPane::about);
     EXPECT_EQ(bar->hops(SettingsPane::about), 0); // changed elsewhere: no bounce
 
+    // The highlight glides to the user's own choice and jumps to a pane opened from elsewhere.
+    reduce.set(false);
+    bar->select(SettingsPane::keys);
+    advance(std::chrono::milliseconds(16));
+    EXPECT_NE(bar->highlight(), bar->targetHighlight());
+    settle();
+    EXPECT_EQ(bar->highlight(), bar->targetHighlight());
+    model->windows().router().setPane(SettingsPane::general);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(bar->highlight(), bar->targetHighlight());
+
     access.trusted = true;
     model->permissions().refresh();
     QCoreApplication::processEvents();

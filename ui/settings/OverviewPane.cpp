@@ -465,8 +465,8 @@ void OverviewPane::refreshHero()
                           c_.motion.pick(Animation::springy(0.45, 0.55), Animation::timing(motion::easeOut(150))));
     caption_->setText(heroCaption(today, weekWords));
     heroText_->setAccessibleName(s.text + QStringLiteral(". ") + count_->text() + QLatin1Char(' ') + countLabel_->text()
-                                 + (c_.stats.isBestDayYet() ? QStringLiteral(". ") + text("Best day yet!") : QString())
-                                 + QStringLiteral(". ") + caption_->text());
+                                 + QStringLiteral(". ") + (c_.stats.isBestDayYet() ? text("Best day yet!") + QLatin1Char(' ') : QString())
+                                 + caption_->text());
 
     const int streak = c_.stats.streak();
     flame_->setSymbol(QStringLiteral("flame.fill"), streak >= 1 ? palette::gold() : palette::withOpacity(palette::paperDim(), 0.5));

@@ -283,6 +283,12 @@ QRectF SettingsSidebar::targetHighlight() const
     return r ? QRectF(r->geometry()) : QRectF();
 }
 
+QRectF SettingsSidebar::highlight() const
+{
+    const QRectF t = targetHighlight();
+    return QRectF(t.left(), top_.value(), t.width(), height_.value());
+}
+
 void SettingsSidebar::paneChanged(bool animate)
 {
     for (SidebarRow* r : rows_)
