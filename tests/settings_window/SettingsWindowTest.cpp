@@ -187,6 +187,23 @@ TEST_F(SettingsWindowTest, OverviewShowsTheDayAndTheSetupSteps)
     if (const QString dir = qEnvironmentVariable("TQ_ARTIFACTS"); !dir.isEmpty())
         root->grab().save(QDir(dir).filePath(QStringLiteral("settings-overview-setup-offscreen.png")));
 
+    // A request that seems stuck brings a note into the card: the slot's height moves to it.
+    QWidget* slot = card->parentWidget()->parentWidget();
+    const int before = slot->height();
+    model->permissions().requestAccessibility();
+    advance(Permissions::kStuckAfter + std::chrono::seconds(1));
+    model->permissions().refresh();
+    ASSERT_TRUE(model->permissions().accessibilityLooksStuck());
+    QCoreApplication::processEvents();
+    advance(std::chrono::milliseconds(48));
+    QCoreApplication::processEvents();
+    const int midway = slot->heightForWidth(slot->width()); // what the column lays out now
+    settle();
+    const int after = slot->height();
+    EXPECT_GT(after, before);
+    EXPECT_GT(midway, before);
+    EXPECT_LT(midway, after);
+
     access.trusted = true;
     model->permissions().refresh();
     QCoreApplication::processEvents();
