@@ -6,7 +6,8 @@ const ModelSpec& ModelSpec::builtIn()
 {
     static const ModelSpec spec{
         QStringLiteral("Gemma 4 E2B"),
-        QStringLiteral("Google, converted for llama.cpp by ggml-org"),
+        QStringLiteral("Google"),
+        QStringLiteral("ggml-org"),
         QStringLiteral("Apache 2.0"),
         QUrl(QStringLiteral("https://huggingface.co/google/gemma-4-E2B")),
         QStringLiteral("gemma-4-E2B-Q8_0.gguf"),

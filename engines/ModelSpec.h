@@ -9,7 +9,8 @@ namespace tq {
 
 struct ModelSpec {
     QString title;
-    QString publisher;
+    QString publisher;   // who made the model (a name, not translated)
+    QString convertedBy; // who converted it for llama.cpp; empty when the publisher did
     QString license;
     QUrl licenseURL;
     QString fileName;

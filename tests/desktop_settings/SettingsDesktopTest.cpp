@@ -3,6 +3,7 @@
 // in Apps & Sites, an application's rule set to Off (its fields get no suggestion while an
 // unruled one does), and a screenshot of every pane.
 
+#include "support/AtSpi.h"
 #include "support/Desktop.h"
 #include "support/LlamaServer.h"
 #include "support/Program.h"
@@ -470,6 +471,224 @@ TEST_F(SettingsWindowDesktop, EveryPaneInEnglishAndArabic)
         }
         program.end();
     }
+}
+
+} // namespace tq
+
+namespace tq {
+
+namespace {
+
+// What a screen reader hears: every showing element, one line each ("role: name (description)
+// = value [selected]"), indented by depth, also kept in the artifacts folder.
+QStringList heard(qint64 pid, const QString& artifact)
+{
+    QStringList lines;
+    const std::function<void(AtspiAccessible*, int)> walk = [&](AtspiAccessible* a, int depth) {
+        const int n = depth > 40 ? 0 : atspi_accessible_get_child_count(a, nullptr);
+        for (int i = 0; i < n && i < 400; ++i) {
+            desktoptest::Node child(atspi_accessible_get_child_at_index(a, i, nullptr));
+            if (!child || !desktoptest::showing(child.p))
+                continue;
+            gchar* role = atspi_accessible_get_role_name(child.p, nullptr);
+            QString line = QString(depth * 2, ' ') + QString::fromUtf8(role ? role : "") + ": " + desktoptest::nameOf(child.p);
+            g_free(role);
+            gchar* description = atspi_accessible_get_description(child.p, nullptr);
+            if (description && *description)
+                line += QStringLiteral(" (%1)").arg(QString::fromUtf8(description));
+            g_free(description);
+            if (AtspiValue* value = atspi_accessible_get_value_iface(child.p)) {
+                line += QStringLiteral(" = %1").arg(atspi_value_get_current_value(value, nullptr));
+                g_object_unref(value);
+            }
+            if (AtspiStateSet* states = atspi_accessible_get_state_set(child.p)) {
+                if (atspi_state_set_contains(states, ATSPI_STATE_SELECTED))
+                    line += QStringLiteral(" [selected]");
+                if (atspi_state_set_contains(states, ATSPI_STATE_CHECKED))
+                    line += QStringLiteral(" [checked]");
+                g_object_unref(states);
+            }
+            lines << line;
+            walk(child.p, depth + 1);
+        }
+    };
+    atspi_init();
+    if (desktoptest::Node app = desktoptest::application(pid))
+        walk(app.p, 0);
+    QDir().mkpath(qEnvironmentVariable("TQ_ARTIFACTS", QDir::tempPath()));
+    QFile out(QDir(qEnvironmentVariable("TQ_ARTIFACTS", QDir::tempPath())).filePath(artifact));
+    if (out.open(QIODevice::WriteOnly))
+        out.write(lines.join('\n').toUtf8());
+    return lines;
+}
+
+int heardLines(const QStringList& lines, const QString& pattern)
+{
+    const QRegularExpression re(pattern);
+    return int(std::count_if(lines.cbegin(), lines.cend(), [&](const QString& l) { return re.match(l).hasMatch(); }));
+}
+
+void wheel(const QRect& at, int button, int turns)
+{
+    run("xdotool", {"mousemove", "--sync", QString::number(at.center().x()), QString::number(at.center().y())});
+    for (int i = 0; i < turns; ++i) {
+        run("xdotool", {"click", QString::number(button)});
+        QTest::qWait(120);
+    }
+}
+
+} // namespace
+
+// Turning the wheel over the Model box and over a slider scrolls the Engine pane and changes
+// neither: the settings file stays as it was.
+TEST_F(SettingsWindowDesktop, TheWheelOverThePickerAndASliderOnlyScrollsTheEnginePane)
+{
+    QJsonObject values = program.settings();
+    values["serverModel"] = "gone"; // the picker offers the stored name above the server's "fixed"
+    values["creativity"] = 0.4;
+    ASSERT_TRUE(program.writeSettings(values));
+    startApp({"--open-settings", "engine"});
+    QString window;
+    ASSERT_TRUE(waitFor([&] { return !(window = settingsWindow("Engine")).isEmpty(); }, 15000)) << appLog().toStdString();
+    run("xdotool", {"windowsize", "--sync", window, "900", "1000"});
+    run("xdotool", {"windowactivate", "--sync", window});
+    AtSpiTree tree(program.pid());
+    std::optional<Node> box;
+    ASSERT_TRUE(waitFor([&] { return (box = tree.find("gone", "combo box")) && box->extents.height() > 0; }, 10000))
+        << dump(tree);
+    QTest::qWait(800);
+    const QJsonObject before = program.settings();
+
+    wheel(box->extents, 5, 4); // down: the pane moves up under the pointer
+    QTest::qWait(400);
+    const std::optional<Node> moved = tree.find("gone", "combo box");
+    ASSERT_TRUE(moved) << dump(tree);
+    EXPECT_LT(moved->extents.y(), box->extents.y()) << "the pane did not scroll";
+    // On down over every control that passes under the pointer until the Creativity slider
+    // stands where the box was, then over the slider itself.
+    const int perTurn = std::max(1, (box->extents.y() - moved->extents.y()) / 4);
+    std::optional<Node> creativity = tree.find("Creativity", "slider");
+    ASSERT_TRUE(creativity) << dump(tree);
+    wheel(box->extents, 5, std::clamp((creativity->extents.y() - box->extents.y()) / perTurn, 0, 30));
+    QTest::qWait(400);
+    creativity = tree.find("Creativity", "slider");
+    ASSERT_TRUE(creativity) << dump(tree);
+    wheel(creativity->extents, 5, 3);
+    wheel(creativity->extents, 4, 3);
+    wheel(box->extents, 4, 14); // back up, over whatever passes under the pointer
+    QTest::qWait(1500);
+    screenshot(window, "settings-engine-after-wheel.png");
+    EXPECT_EQ(program.settings(), before) << QJsonDocument(program.settings()).toJson().toStdString();
+}
+
+// The Overview on the best day of the week: the hero reads as one sentence, the pill and the
+// streak as theirs.
+TEST_F(SettingsWindowDesktop, AScreenReaderHearsTheOverview)
+{
+    QDir().mkpath(program.path("data/Tessaquill"));
+    QFile stats(program.path("data/Tessaquill/stats.json"));
+    ASSERT_TRUE(stats.open(QIODevice::WriteOnly));
+    stats.write(aWeekOfStatistics());
+    stats.close();
+    startApp({"--open-settings", "overview"});
+    QString window;
+    ASSERT_TRUE(waitFor([&] { return !(window = settingsWindow("Overview")).isEmpty(); }, 15000)) << appLog().toStdString();
+    QStringList lines;
+    ASSERT_TRUE(waitFor([&] { return heardLines(lines = heard(program.pid(), "heard-overview.txt"), "128 words saved today") == 1; }, 8000))
+        << lines.join('\n').toStdString();
+    QTest::qWait(600);
+    screenshot(window, "settings-overview-best-day.png");
+    // The text column is one element, the pill's words in it.
+    EXPECT_EQ(heardLines(lines, "^ *label: .*128 words saved today.*Best day yet!"), 1) << lines.join('\n').toStdString();
+    EXPECT_EQ(heardLines(lines, "^ *label: .*day streak"), 1) << lines.join('\n').toStdString();
+}
+
+// Apps & Sites with one application's rule open: its icon stays out of what is heard.
+TEST_F(SettingsWindowDesktop, AScreenReaderHearsAppsAndSites)
+{
+    QDir().mkpath(program.path("data/Tessaquill"));
+    QFile stats(program.path("data/Tessaquill/stats.json"));
+    ASSERT_TRUE(stats.open(QIODevice::WriteOnly));
+    stats.write(aWeekOfStatistics());
+    stats.close();
+    startApp({"--open-settings", "apps"});
+    QString window;
+    ASSERT_TRUE(waitFor([&] { return !(window = settingsWindow("Apps & Sites")).isEmpty(); }, 15000)) << appLog().toStdString();
+    run("xdotool", {"windowactivate", "--sync", window});
+    AtSpiTree tree(program.pid());
+    std::optional<Node> row;
+    ASSERT_TRUE(waitFor([&] {
+        for (const Node& n : tree.nodes())
+            if (n.role == QLatin1String("list item") && n.name != QLatin1String("Apps"))
+                return (row = n).has_value();
+        return false;
+    }, 8000)) << dump(tree);
+    click(row->extents);
+    QStringList lines;
+    ASSERT_TRUE(waitFor([&] { return heardLines(lines = heard(program.pid(), "heard-apps.txt"), "Words saved here") >= 1; }, 5000))
+        << lines.join('\n').toStdString();
+    screenshot(window, "settings-apps-rule.png");
+    // The header says the name and the identifier; no unnamed picture beside them.
+    EXPECT_EQ(heardLines(lines, "^ *(label|image|icon): *$"), 0) << lines.join('\n').toStdString();
+}
+
+// The Engine pane with the built-in model on disk: its card and the removal question, the shared
+// dark sheet with a red Remove.
+TEST_F(SettingsWindowDesktop, AScreenReaderHearsTheEnginePaneAndTheRemovalQuestion)
+{
+    QJsonObject values = program.settings();
+    values["engine"] = "builtIn";
+    ASSERT_TRUE(program.writeSettings(values));
+    // A model file of the right size (sparse) with its marker: the card counts it as ready.
+    QDir().mkpath(program.path("data/Tessaquill/Models"));
+    QFile model(program.path("data/Tessaquill/Models/gemma-4-E2B-Q8_0.gguf"));
+    ASSERT_TRUE(model.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(model.resize(4967478336LL));
+    model.close();
+    QFile marker(program.path("data/Tessaquill/Models/gemma-4-E2B-Q8_0.gguf.verified"));
+    ASSERT_TRUE(marker.open(QIODevice::WriteOnly));
+    marker.write("fcf7224c47518fca8a8a85391cfb0873a94d3dee4434fb77763113bfa7264d97");
+    marker.close();
+
+    startApp({"--open-settings", "engine"});
+    QString window;
+    ASSERT_TRUE(waitFor([&] { return !(window = settingsWindow("Engine")).isEmpty(); }, 15000)) << appLog().toStdString();
+    run("xdotool", {"windowactivate", "--sync", window});
+    AtSpiTree tree(program.pid());
+    ASSERT_TRUE(waitFor([&] { return tree.find(QStringLiteral("Remove\u2026"), "push button").has_value(); }, 8000)) << dump(tree);
+    const QStringList pane = heard(program.pid(), "heard-engine.txt");
+    EXPECT_EQ(heardLines(pane, "converted for llama\\.cpp by ggml-org"), 1) << pane.join('\n').toStdString();
+    ASSERT_TRUE(tree.act(QStringLiteral("Remove\u2026"), "push button"));
+    ASSERT_TRUE(waitFor([&] { return tree.find("Remove", "push button").has_value(); }, 5000)) << dump(tree);
+    QTest::qWait(500);
+    screenshot(QString::fromUtf8(run("xdotool", {"getactivewindow"})).trimmed(), "settings-remove-model.png");
+    const QStringList question = heard(program.pid(), "heard-remove-model.txt");
+    EXPECT_EQ(heardLines(question, "^ *label: Remove the Tessaquill model\\?"), 1) << question.join('\n').toStdString();
+    EXPECT_EQ(heardLines(question, "^ *push button: Cancel"), 1) << question.join('\n').toStdString();
+    run("xdotool", {"key", "Escape"});
+    EXPECT_TRUE(waitFor([&] { return !tree.find("Remove", "push button"); }, 3000));
+    EXPECT_TRUE(QFile::exists(model.fileName())); // Cancel keeps the model
+}
+
+// The language sheet: the row of the stored choice is heard as selected, the others not.
+TEST_F(SettingsWindowDesktop, AScreenReaderHearsTheLanguageSheet)
+{
+    startApp({"--open-settings", "general"});
+    QString window;
+    ASSERT_TRUE(waitFor([&] { return !(window = settingsWindow("General")).isEmpty(); }, 15000)) << appLog().toStdString();
+    run("xdotool", {"windowactivate", "--sync", window});
+    AtSpiTree tree(program.pid());
+    ASSERT_TRUE(waitFor([&] { return tree.act("App language", "push button"); }, 8000)) << dump(tree);
+    QStringList lines;
+    ASSERT_TRUE(waitFor([&] { return heardLines(lines = heard(program.pid(), "heard-language.txt"), "Same as my computer") == 1; }, 5000))
+        << lines.join('\n').toStdString();
+    QTest::qWait(500);
+    screenshot(QString::fromUtf8(run("xdotool", {"getactivewindow"})).trimmed(), "settings-language-sheet.png");
+    EXPECT_EQ(heardLines(lines, "^ *push button: Same as my computer.*\\[selected\\]"), 1) << lines.join('\n').toStdString();
+    EXPECT_EQ(heardLines(lines, "^ *push button: .*\\[selected\\]"), 1) << lines.join('\n').toStdString();
+    EXPECT_EQ(heardLines(lines, "^ *push button: Deutsch \\(German\\)$"), 1) << lines.join('\n').toStdString();
+    EXPECT_EQ(heardLines(lines, "check box: Same as my computer"), 0) << lines.join('\n').toStdString();
+    run("xdotool", {"key", "Escape"});
 }
 
 } // namespace tq

@@ -145,6 +145,17 @@ TEST_F(SettingsWindowTest, TheSidebarMovesWithArrowsAndShowsTheBadge)
     EXPECT_EQ(model->windows().router().pane(), SettingsPane::about);
     EXPECT_EQ(bar->hops(SettingsPane::about), 0); // changed elsewhere: no bounce
 
+    // The highlight glides to the user's own choice and jumps to a pane opened from elsewhere.
+    reduce.set(false);
+    bar->select(SettingsPane::keys);
+    advance(std::chrono::milliseconds(16));
+    EXPECT_NE(bar->highlight(), bar->targetHighlight());
+    settle();
+    EXPECT_EQ(bar->highlight(), bar->targetHighlight());
+    model->windows().router().setPane(SettingsPane::general);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(bar->highlight(), bar->targetHighlight());
+
     access.trusted = true;
     model->permissions().refresh();
     QCoreApplication::processEvents();
@@ -164,7 +175,7 @@ TEST_F(SettingsWindowTest, OverviewShowsTheDayAndTheSetupSteps)
         texts << l->text();
     EXPECT_TRUE(texts.contains(QStringLiteral("words saved today")));
     EXPECT_TRUE(texts.contains(QStringLiteral("Start typing anywhere. Tessaquill keeps count here.")));
-    EXPECT_TRUE(texts.contains(QStringLiteral("Start your streak today.")));
+    EXPECT_EQ(overview->findChild<RollingFigure*>(QStringLiteral("streak"))->text(), QStringLiteral("Start your streak today."));
     EXPECT_TRUE(texts.contains(QStringLiteral("Needs Accessibility access")));
 
     SetupCard* card = overview->setupCard();
@@ -175,6 +186,23 @@ TEST_F(SettingsWindowTest, OverviewShowsTheDayAndTheSetupSteps)
     settle();
     if (const QString dir = qEnvironmentVariable("TQ_ARTIFACTS"); !dir.isEmpty())
         root->grab().save(QDir(dir).filePath(QStringLiteral("settings-overview-setup-offscreen.png")));
+
+    // A request that seems stuck brings a note into the card: the slot's height moves to it.
+    QWidget* slot = card->parentWidget()->parentWidget();
+    const int before = slot->height();
+    model->permissions().requestAccessibility();
+    advance(Permissions::kStuckAfter + std::chrono::seconds(1));
+    model->permissions().refresh();
+    ASSERT_TRUE(model->permissions().accessibilityLooksStuck());
+    QCoreApplication::processEvents();
+    advance(std::chrono::milliseconds(48));
+    QCoreApplication::processEvents();
+    const int midway = slot->heightForWidth(slot->width()); // what the column lays out now
+    settle();
+    const int after = slot->height();
+    EXPECT_GT(after, before);
+    EXPECT_GT(midway, before);
+    EXPECT_LT(midway, after);
 
     access.trusted = true;
     model->permissions().refresh();

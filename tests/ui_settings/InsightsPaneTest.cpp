@@ -54,6 +54,25 @@ TEST(InsightsPane, DigitsRollInAndChartGrowsOnTheVirtualClock)
     EXPECT_EQ(pane.chart()->grow(), 0);
 }
 
+TEST(InsightsPane, TheFirstWordsGrowTheChartInWhereTheEmptyStateWas)
+{
+    Pane p;
+    InsightsPane pane(p.stats, p.rules, p.installed, p.motion);
+    pane.resize(700, 900);
+    pane.show();
+    p.clock.advance(std::chrono::milliseconds(1200));
+    ASSERT_EQ(pane.chart()->grow(), 1);
+    p.stats.recordAccepted(QStringLiteral("first words"), QStringLiteral("app:org.gnome.Zenity"), p.clock.now());
+    QCoreApplication::processEvents();
+    EXPECT_EQ(pane.chart()->grow(), 0);
+    p.clock.advance(std::chrono::milliseconds(1200));
+    EXPECT_EQ(pane.chart()->grow(), 1);
+    // More words on a chart already shown change the bars without growing them again.
+    p.stats.recordAccepted(QStringLiteral("more"), QStringLiteral("app:org.gnome.Zenity"), p.clock.now());
+    QCoreApplication::processEvents();
+    EXPECT_EQ(pane.chart()->grow(), 1);
+}
+
 TEST(InsightsPane, ReduceMotionShowsFinalValuesAndFullBarsAtOnce)
 {
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));

@@ -9,6 +9,7 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QGraphicsOpacityEffect>
+#include <QGuiApplication>
 #include <QLocale>
 #include <QPainter>
 
@@ -72,10 +73,24 @@ const QImage& glow()
 
 void paintInkBackdrop(QPainter& painter, const QRectF& rect)
 {
+    paintInkBackdrop(painter, rect, QGuiApplication::layoutDirection());
+}
+
+void paintInkBackdrop(QPainter& painter, const QRectF& rect, Qt::LayoutDirection direction)
+{
     painter.save();
     painter.fillRect(rect, palette::ink());
     painter.setClipRect(rect, Qt::IntersectClip);
-    painter.drawImage(QPointF(rect.right() - 560, rect.top()), glow());
+    if (direction == Qt::RightToLeft) {
+        // The glow mirrored about its own left edge: its centre on the top-left corner.
+        painter.save();
+        painter.translate(rect.left() + 560, rect.top());
+        painter.scale(-1, 1);
+        painter.drawImage(QPointF(0, 0), glow());
+        painter.restore();
+    } else {
+        painter.drawImage(QPointF(rect.right() - 560, rect.top()), glow());
+    }
     paintGrain(painter, rect);
     painter.restore();
 }
@@ -88,7 +103,7 @@ InkBackdrop::InkBackdrop(QWidget* parent) : QWidget(parent)
 void InkBackdrop::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
-    paintInkBackdrop(p, QRectF(rect()));
+    paintInkBackdrop(p, QRectF(rect()), layoutDirection());
 }
 
 ButtonBar::ButtonBar(QWidget* parent) : QWidget(parent) {}
@@ -142,7 +157,7 @@ void TitleShade::paintEvent(QPaintEvent*)
     layer.fill(Qt::transparent);
     {
         QPainter lp(&layer);
-        paintInkBackdrop(lp, QRectF(rect()));
+        paintInkBackdrop(lp, QRectF(rect()), layoutDirection());
         lp.setCompositionMode(QPainter::CompositionMode_DestinationIn);
         QLinearGradient mask(0, top_, 0, top_ + 18);
         mask.setColorAt(0, Qt::black);
@@ -221,8 +236,8 @@ public:
     InkProgressBar* bar() const { return static_cast<InkProgressBar*>(widget()); }
     QString text(QAccessible::Text t) const override
     {
-        if (t == QAccessible::Value || (t == QAccessible::Description && bar()->accessibleDescription().isEmpty()))
-            return bar()->percentText();
+        if (t == QAccessible::Value)
+            return bar()->valueText();
         return QAccessibleWidget::text(t);
     }
     void* interface_cast(QAccessible::InterfaceType type) override
@@ -263,6 +278,15 @@ QString InkProgressBar::percentText() const
 {
     const double v = std::clamp(value_, 0.0, 1.0);
     return tq::percentText(v);
+}
+
+void InkProgressBar::setValueText(const QString& text)
+{
+    if (text == valueText_)
+        return;
+    valueText_ = text;
+    QAccessibleValueChangeEvent ev(this, int(std::lround(std::clamp(value_, 0.0, 1.0) * 100)));
+    QAccessible::updateAccessibility(&ev);
 }
 
 void InkProgressBar::setValue(double value)

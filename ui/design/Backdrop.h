@@ -15,8 +15,10 @@ namespace tq {
 const QImage& grainTexture();
 // Tiles the grain at half scale (a 64-point tile) and adds it to what is below.
 void paintGrain(QPainter& painter, const QRectF& rect);
-// Ink, a faint gold glow from the top-trailing corner, grain.
+// Ink, a faint gold glow from the top-trailing corner (top-left right to left), grain. Without a
+// direction, the application's.
 void paintInkBackdrop(QPainter& painter, const QRectF& rect);
+void paintInkBackdrop(QPainter& painter, const QRectF& rect, Qt::LayoutDirection direction);
 
 class InkBackdrop final : public QWidget {
     Q_OBJECT
@@ -96,6 +98,9 @@ public:
     double value() const { return value_; }
     double shownValue() const { return shown_.value(); }
     QString percentText() const;
+    // What screen readers hear as the value ("2.1 GB of 5.0 GB"); the percentage while empty.
+    void setValueText(const QString& text);
+    QString valueText() const { return valueText_.isEmpty() ? percentText() : valueText_; }
     QSize sizeHint() const override;
     // The fill's rectangle for a value in a track (empty when nothing shows).
     static QRectF fillRect(const QRectF& track, double value);
@@ -106,6 +111,7 @@ protected:
 private:
     double height_;
     double value_ = 0;
+    QString valueText_;
     MotionContext& motion_;
     AnimatedValue shown_;
     FrameDriver driver_;

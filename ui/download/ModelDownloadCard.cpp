@@ -63,7 +63,10 @@ Card card(const ModelStore::Phase& phase, bool standalone, bool onDeviceReady)
 QString specLine(const ModelSpec& spec)
 {
     const QString dot = QStringLiteral(" \u00B7 ");
-    return spec.publisher + dot + formatBytes(spec.bytes) + dot + tq::text("%1 license").arg(spec.license);
+    const QString origin = spec.convertedBy.isEmpty()
+                               ? spec.publisher
+                               : tq::text("%1, converted for llama.cpp by %2").arg(spec.publisher, spec.convertedBy);
+    return origin + dot + formatBytes(spec.bytes) + dot + tq::text("%1 license").arg(spec.license);
 }
 
 QString removeTitle() { return tq::text("Remove the %app model?"); }

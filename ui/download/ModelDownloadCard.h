@@ -29,7 +29,7 @@ Card card(const ModelStore::Phase& phase, bool standalone, bool onDeviceReady);
 
 // Sizes in decimal units of the current locale ("1.2 GB").
 QString formatBytes(qint64 bytes);
-// "<publisher> · <size> · <licence> license".
+// "<publisher>[, converted for llama.cpp by <converter>] · <size> · <licence> license".
 QString specLine(const ModelSpec& spec);
 // "Remove the Tessaquill model?" and "This frees <size>. …".
 QString removeTitle();

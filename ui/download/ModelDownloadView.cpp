@@ -7,6 +7,7 @@
 #include "platform/Text.h"
 #include "ui/design/Buttons.h"
 #include "ui/design/Components.h"
+#include "ui/design/Confirmation.h"
 #include "ui/design/Fonts.h"
 #include "look/Palette.h"
 #include "ui/design/Symbols.h"
@@ -14,7 +15,6 @@
 
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -100,6 +100,8 @@ void ModelDownloadView::follow()
 
     bar_->setVisible(card_.status == StatusKind::progress);
     bar_->setValue(card_.fraction);
+    // "2.1 GB of 5.0 GB" as the value, and as the description where only numbers reach the value.
+    bar_->setValueText(card_.progressValue);
     bar_->setAccessibleDescription(card_.progressValue);
     failedRow_->setVisible(card_.status == StatusKind::failed);
     failedText_->setText(card_.status == StatusKind::failed ? card_.statusText : QString());
@@ -134,16 +136,12 @@ void ModelDownloadView::askToRemove()
 {
     if (confirm_)
         return;
-    confirm_ = new QMessageBox(QMessageBox::Warning, modelcard::removeTitle(), modelcard::removeTitle(),
-                               QMessageBox::Cancel, this);
+    // The shared dark question: a red "Remove", Cancel the default.
+    const Confirmation::Question question{modelcard::removeTitle(),
+                                          modelcard::removeMessage(store_.spec(), hub_.apple().currentStatus().isReady()),
+                                          tq::text("Remove")};
+    confirm_ = Confirmation::ask(this, question, [this] { removeModel(); });
     confirm_->setObjectName(QStringLiteral("removeModelConfirmation"));
-    confirm_->setInformativeText(modelcard::removeMessage(store_.spec(), hub_.apple().currentStatus().isReady()));
-    QPushButton* remove = confirm_->addButton(tq::text("Remove"), QMessageBox::DestructiveRole);
-    confirm_->setDefaultButton(QMessageBox::Cancel);
-    confirm_->setAttribute(Qt::WA_DeleteOnClose);
-    connect(remove, &QPushButton::clicked, this, &ModelDownloadView::removeModel);
-    connect(confirm_, &QObject::destroyed, this, [this] { confirm_ = nullptr; });
-    confirm_->open();
 }
 
 void ModelDownloadView::removeModel()

@@ -3,13 +3,14 @@
 // removed: the model's description, one action and one status part for the store's phase.
 // Shown alone in the onboarding and inside the engine pane of the settings window.
 
+#include "ui/design/Confirmation.h"
 #include "ui/download/ModelDownloadCard.h"
 
+#include <QPointer>
 #include <QWidget>
 
 class QAbstractButton;
 class QLabel;
-class QMessageBox;
 
 namespace tq {
 
@@ -32,7 +33,7 @@ public:
     InkProgressBar* progressBar() const { return bar_; }
     QLabel* statusLabel() const { return status_; }
     // The removal confirmation while it is open.
-    QMessageBox* confirmation() const { return confirm_; }
+    Confirmation* confirmation() const { return confirm_; }
 
     // "Remove" confirmed: drops a pending idle unload and frees the loaded model, deletes the
     // file and its marker, then rechecks the built-in engine.
@@ -55,7 +56,7 @@ private:
     QLabel* failedText_ = nullptr;
     QWidget* verifyingRow_ = nullptr;
     QLabel* status_ = nullptr;
-    QMessageBox* confirm_ = nullptr;
+    QPointer<Confirmation> confirm_;
 };
 
 } // namespace tq

@@ -5,6 +5,7 @@
 #include "ui/design/BrandMark.h"
 #include "ui/design/Buttons.h"
 #include "ui/design/Components.h"
+#include "ui/design/Confirmation.h"
 #include "ui/design/Fonts.h"
 #include "look/Palette.h"
 #include "ui/design/SettingsRows.h"
@@ -14,6 +15,7 @@
 #include "ui/settings/Notices.h"
 #include "ui/settings/SettingsStyle.h"
 
+#include <QDir>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
@@ -160,7 +162,7 @@ AboutPane::AboutPane(SettingsContext& context, QWidget* parent) : QWidget(parent
     names->addWidget(version_);
     add(nameBox);
 
-    QLabel* tagline = makeLabel(text("Finishes your sentences in any app, on your computer."), fonts::Role::title2, palette::paper(), true, page);
+    QLabel* tagline = makeLabel(text("Finishes your sentences in any app, on your computer."), fonts::Role::title3, palette::paper(), true, page);
     tagline->setAlignment(Qt::AlignCenter);
     add(tagline);
 
@@ -203,8 +205,20 @@ AboutPane::AboutPane(SettingsContext& context, QWidget* parent) : QWidget(parent
 
 void AboutPane::openDataFolder()
 {
-    if (c_.hooks.dataFolder && c_.hooks.openPath)
-        c_.hooks.openPath(c_.hooks.dataFolder());
+    if (!c_.hooks.dataFolder || !c_.hooks.openPath)
+        return;
+    // A folder removed since the start is made again, so the file manager opens it empty
+    // rather than failing.
+    const QString folder = c_.hooks.dataFolder();
+    if (!QDir().mkpath(folder)) {
+        Confirmation::ask(this,
+                          {text("The data folder %1 could not be made. Check that the folder above it exists and that you "
+                                "may write there.").arg(folder),
+                           QString(), QString()},
+                          nullptr);
+        return;
+    }
+    c_.hooks.openPath(folder);
 }
 
 void AboutPane::showWelcomeAgain()

@@ -7,6 +7,7 @@
 #include "stores/WritingMemory.h"
 #include "ui/design/Buttons.h"
 #include "ui/design/Confirmation.h"
+#include "ui/design/Decoration.h"
 #include "ui/design/Fonts.h"
 #include "look/Palette.h"
 #include "ui/design/SettingsRows.h"
@@ -44,6 +45,7 @@ AppRuleDetail::AppRuleDetail(SettingsContext& context, const QString& key, QWidg
     auto* icon = new QLabel(headRow);
     icon->setPixmap(ruleKeyIcon(key_, c_.installedApps).pixmap(40, 40));
     icon->setFixedSize(40, 40);
+    markDecorative(icon); // the name beside it says what it shows
     head->addWidget(icon);
     auto* names = new QVBoxLayout;
     names->setSpacing(2);

@@ -98,6 +98,15 @@ AppsPane::AppsPane(SettingsContext& context, QWidget* parent) : QWidget(parent),
     list_->setMouseTracking(true);
     list_->setCursor(Qt::PointingHandCursor);
     list_->setSpacing(0);
+    {
+        // The list lies on the card colour at half strength, over the pane's ink.
+        const QColor card = palette::withOpacity(palette::inkRaised(), 0.5);
+        list_->setStyleSheet(QStringLiteral("QListWidget#ruleList { background: rgba(%1, %2, %3, %4); }")
+                                 .arg(card.red())
+                                 .arg(card.green())
+                                 .arg(card.blue())
+                                 .arg(card.alphaF(), 0, 'f', 3));
+    }
     leftStack_->addWidget(list_);
     empty_ = new EmptyState(QString(), QString(), QString(), leftStack_);
     leftStack_->addWidget(empty_);

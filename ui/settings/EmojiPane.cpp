@@ -98,7 +98,8 @@ EmojiPane::EmojiPane(SettingsContext& context, QWidget* parent) : QWidget(parent
     auto* searchColumn = new QVBoxLayout(searchBox);
     searchColumn->setContentsMargins(0, 2, 0, 2);
     searchColumn->setSpacing(8);
-    search_ = new QLineEdit(QStringLiteral("party"), searchBox);
+    search_ = new QLineEdit(emojiSearchSample([this](const QString& word) { return !c_.engine.emoji().search(word, 1).isEmpty(); }),
+                            searchBox);
     search_->setPlaceholderText(text("Try a word"));
     search_->setAccessibleName(text("Search"));
     searchColumn->addWidget(search_);

@@ -26,6 +26,13 @@ QString skinToneSample(int tone)
     return tone > 0 && tone < suffixes.size() ? hand + suffixes[tone] : hand;
 }
 
+QString emojiSearchSample(const std::function<bool(const QString& word)>& finds)
+{
+    // Emoji are found by their English names: a translation that names none gives way.
+    const QString word = text("party", "emoji search sample");
+    return finds(word) ? word : QStringLiteral("party");
+}
+
 QString noEmojiMatchText(const QString& query)
 {
     return text("No emoji match “%1”").arg(query);

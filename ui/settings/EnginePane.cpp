@@ -29,6 +29,7 @@
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QStackedWidget>
+#include <QStandardItemModel>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -117,7 +118,7 @@ EngineChoiceRow::EngineChoiceRow(EngineKind kind, MotionContext& motion, QWidget
     status_ = new StatusLine(motion, this);
     column->addWidget(status_);
     row->addLayout(column, 1);
-    mark_ = new SymbolView(QStringLiteral("circle"), 18, palette::withOpacity(palette::paperDim(), 0.6), this);
+    mark_ = new SymbolView(QStringLiteral("circle"), 17, palette::withOpacity(palette::paperDim(), 0.6), this);
     row->addWidget(mark_, 0, Qt::AlignTop);
     for (QWidget* child : findChildren<QWidget*>())
         child->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -183,7 +184,13 @@ ModelPicker::ModelPicker(ProviderHub& hub, Preferences& prefs, EngineKind kind, 
     connect(reload, &QToolButton::clicked, this, &ModelPicker::reload);
     // Writes come from the user only: typing, or choosing in the list.
     connect(field_, &QLineEdit::textEdited, this, &ModelPicker::setSelection);
-    connect(box_, &QComboBox::activated, this, [this](int i) { setSelection(box_->itemData(i).toString()); });
+    connect(box_, &QComboBox::activated, this, [this](int i) {
+        // "Choose a model" stands for no model: it asks for a choice and is never one.
+        const QString name = box_->itemData(i).toString();
+        if (name.isEmpty())
+            return refresh();
+        setSelection(name);
+    });
     connect(&hub_, &ProviderHub::modelListChanged, this, [this](EngineKind k) {
         if (k == kind_)
             refresh();
@@ -225,8 +232,12 @@ void ModelPicker::refresh()
     const auto shown = [](const QString& name) {
         return chars::countAtLeast(name, 61) ? chars::first(name, 59).toString() + QStringLiteral("…") : name;
     };
-    if (!list.contains(current))
+    if (!list.contains(current)) {
         box_->addItem(current.isEmpty() ? text("Choose a model") : shown(current), current);
+        if (current.isEmpty()) // "Choose a model" asks for a choice; it is none itself
+            if (auto* items = qobject_cast<QStandardItemModel*>(box_->model()))
+                items->item(0)->setEnabled(false);
+    }
     for (const QString& name : list) {
         box_->addItem(shown(name), name);
         box_->setItemData(box_->count() - 1, name, Qt::ToolTipRole);
@@ -335,13 +346,13 @@ EnginePane::EnginePane(SettingsContext& context, QWidget* parent)
     auto* cRow = new QHBoxLayout(creativityControl);
     cRow->setContentsMargins(0, 0, 0, 0);
     cRow->setSpacing(8);
-    cRow->addWidget(makeLabel(text("Focused"), fonts::Role::subheadline, palette::paperDim(), false, creativityControl));
+    cRow->addWidget(makeLabel(text("Focused"), fonts::Role::caption, palette::paperDim(), false, creativityControl));
     creativity_ = new QSlider(Qt::Horizontal, creativityControl);
     creativity_->setRange(0, 1000);
     creativity_->setFixedWidth(130);
     creativity_->setAccessibleName(text("Creativity"));
     cRow->addWidget(creativity_);
-    cRow->addWidget(makeLabel(text("Loose"), fonts::Role::subheadline, palette::paperDim(), false, creativityControl));
+    cRow->addWidget(makeLabel(text("Loose"), fonts::Role::caption, palette::paperDim(), false, creativityControl));
     suggestions->addRow(new SettingRow(text("Creativity"), text("Lower stays close to the obvious next words. Higher tries more."),
                                        creativityControl, page));
     connect(creativity_, &QSlider::valueChanged, this, [&p](int v) { p.setCreativity(v / 1000.0); });

@@ -61,6 +61,14 @@ void RollingFigure::setText(const QString& text)
     update();
 }
 
+void RollingFigure::setColour(const QColor& colour)
+{
+    if (colour == colour_)
+        return;
+    colour_ = colour;
+    update();
+}
+
 void RollingFigure::roll(const QString& text, const std::function<QString(double)>& frame, const Animation& animation)
 {
     if (animation.kind == Animation::Kind::none) {

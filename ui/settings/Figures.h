@@ -24,6 +24,7 @@ public:
 
     // Shows `text` at once.
     void setText(const QString& text);
+    void setColour(const QColor& colour);
     // Moves to `text`: `frame(p)` gives the text shown at progress p (0…1) of `animation`.
     void roll(const QString& text, const std::function<QString(double)>& frame, const Animation& animation);
     // Counts from the number shown to `to`, formatted by the current locale.

@@ -52,6 +52,28 @@ QString verticalNudgeLabel(double points)
     return QString::asprintf("%+.1f pt", points);
 }
 
+QString trayIconDetail(bool trayRunning, TrayHelp help)
+{
+    if (trayRunning)
+        return text("Pause or open Settings from the system tray. Hidden? Open %app from your applications menu to come back.");
+    QString fix;
+    switch (help) {
+    case TrayHelp::panelApplet:
+        fix = text("There's no room for it, or your panel has no system tray. Add the panel's system tray or status "
+                   "area applet in its settings.");
+        break;
+    case TrayHelp::installAppIndicator:
+        fix = text("GNOME shows tray icons only with the AppIndicator extension. Install the "
+                   "gnome-shell-extension-appindicator package, log out and in, then turn it on in Extensions.");
+        break;
+    case TrayHelp::enableAppIndicator:
+        fix = text("GNOME shows tray icons only with the AppIndicator extension. It is installed but off: turn it on "
+                   "in Extensions.");
+        break;
+    }
+    return text("No system tray runs on this desktop, so the icon cannot show.") + QLatin1Char(' ') + fix;
+}
+
 GeneralPane::GeneralPane(SettingsContext& context, QWidget* parent) : QWidget(parent), c_(context)
 {
     Preferences& p = c_.prefs;
@@ -82,9 +104,11 @@ GeneralPane::GeneralPane(SettingsContext& context, QWidget* parent) : QWidget(pa
         // A change that failed leaves nothing registered: show what is really there.
         launch_->setChecked(c_.permissions.launchAtLogin());
     });
-    bind(startup, text("Show in the system tray"),
-         text("Pause or open Settings from the system tray. Hidden? Open %app from your applications menu to come back."),
-         &Preferences::showMenuBarIcon, &Preferences::setShowMenuBarIcon);
+    trayIcon_ = bind(startup, text("Show in the system tray"), trayIconDetail(c_.trayHost.running(), c_.trayHost.help()),
+                     &Preferences::showMenuBarIcon, &Preferences::setShowMenuBarIcon);
+    connect(&c_.trayHost, &TrayHost::kindChanged, trayIcon_, [this] {
+        trayIcon_->detailLabel()->setText(trayIconDetail(c_.trayHost.running(), c_.trayHost.help()));
+    });
     auto* count = new SettingToggle(text("Show today's word count next to the icon"),
                                     text("This tray can't show text beside icons, so the count shows in the icon's tooltip."),
                                     c_.motion, page);

@@ -18,6 +18,12 @@ namespace tq {
 class SettingRow;
 class SettingToggle;
 
+enum class TrayHelp;
+
+// The explanation under "Show in the system tray": what the icon does, or, while no tray runs,
+// why it is missing and what brings it.
+QString trayIconDetail(bool trayRunning, TrayHelp help);
+
 // "115%" for 1.15; "+0.5 pt" for 0.5.
 QString textScaleLabel(double scale);
 QString verticalNudgeLabel(double points);
@@ -29,6 +35,7 @@ public:
 
     SettingToggle* launchAtLogin() const { return launch_; }
     QAbstractButton* wordCountToggle() const { return wordCount_; }
+    SettingToggle* trayIconToggle() const { return trayIcon_; }
     QSlider* textScaleSlider() const { return scale_->slider(); }
     QLabel* textScaleValue() const { return scale_->valueLabel(); }
     QSlider* nudgeSlider() const { return nudge_->slider(); }
@@ -46,6 +53,7 @@ private:
     bool predictionsOn_ = false;
     SettingToggle* launch_ = nullptr;
     QAbstractButton* wordCount_ = nullptr;
+    SettingToggle* trayIcon_ = nullptr;
     ValueSlider* scale_ = nullptr;
     ValueSlider* nudge_ = nullptr;
     QList<QAbstractButton*> ghostButtons_;

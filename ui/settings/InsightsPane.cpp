@@ -227,7 +227,10 @@ void InsightsPane::rebuild()
     const bool any = std::any_of(days.cbegin(), days.cend(), [](const auto& d) { return d.second.words != 0; });
     chart_->setDays(days, now.toLocalTime().date());
     chart_->setAccessibleName(text("Words saved per day over the last %Ln days", range_));
+    const bool wasEmpty = chartStack_->currentIndex() == 0;
     chartStack_->setCurrentIndex(any ? 1 : 0);
+    if (any && wasEmpty && isVisible())
+        restartGrow(); // the first words replace the empty state: the bars grow in
 
     // Apps.
     while (QLayoutItem* item = apps_->takeAt(0)) {

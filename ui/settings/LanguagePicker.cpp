@@ -4,6 +4,7 @@
 #include "ui/design/Buttons.h"
 #include "ui/design/Components.h"
 #include "ui/design/Confirmation.h"
+#include "ui/design/Decoration.h"
 #include "ui/design/Fonts.h"
 #include "look/Palette.h"
 #include "ui/design/SettingsRows.h"
@@ -37,6 +38,7 @@ LanguageChoiceRow::LanguageChoiceRow(std::optional<QString> identifier, const QS
     : QAbstractButton(parent), identifier_(std::move(identifier)), flag_(flag), title_(title), subtitle_(subtitle),
       selected_(selected), motion_(motion)
 {
+    markSelectable(this); // before anything asks for its accessible face
     if (motion_) {
         hover_.emplace(motion_->frames(), 0);
         press_.emplace(motion_->frames(), 0);
@@ -49,7 +51,9 @@ LanguageChoiceRow::LanguageChoiceRow(std::optional<QString> identifier, const QS
     setFocusPolicy(Qt::StrongFocus);
     setAccessibleName(title_);
     setAccessibleDescription(subtitle_);
-    setCheckable(false);
+    // Screen readers hear the chosen row as selected.
+    setCheckable(true);
+    setChecked(selected_);
     if (identifier_)
         setLayoutDirection(AppLanguage::isRightToLeft(*identifier_) ? Qt::RightToLeft : Qt::LeftToRight);
     else
@@ -115,13 +119,14 @@ void LanguageChoiceRow::paintEvent(QPaintEvent*)
     p.setPen(Qt::NoPen);
     p.setBrush(palette::wash());
     p.drawEllipse(flagBox);
-    p.setFont(fonts::system(22));
+    p.setFont(fonts::system(24));
     p.setPen(palette::paper());
     p.drawText(flagBox, Qt::AlignCenter, flag_);
     if (!identifier_) {
-        // The system's badge at the flag's bottom-trailing corner.
+        // The system's badge on the flag's bottom-trailing corner, 3 past it each way: a 9 point
+        // symbol with 3 around it.
         QRectF badge(0, 0, 15, 15);
-        badge.moveCenter(flagBox.bottomRight() - QPointF(3, 3) + QPointF(3, 3));
+        badge.moveBottomRight(flagBox.bottomRight() + QPointF(3, 3));
         p.setPen(Qt::NoPen);
         p.setBrush(palette::gold());
         p.drawEllipse(badge);
@@ -132,7 +137,7 @@ void LanguageChoiceRow::paintEvent(QPaintEvent*)
     const qreal checkSize = 18;
     const qreal textWidth = width() - textLeft - kRowPadX - (selected_ ? checkSize + 12 : 0);
     const QFont titleFont = fonts::system(15, QFont::Medium);
-    const QFont subFont = fonts::font(fonts::Role::subheadline);
+    const QFont subFont = fonts::font(fonts::Role::caption);
     const QFontMetricsF tm(titleFont), sm(subFont);
     const qreal block = tm.height() + 2 + sm.height();
     const qreal top = (height() - 3 - block) / 2.0;
@@ -166,7 +171,7 @@ LanguageSheet::LanguageSheet(AppLanguage& language, QWidget* parent, MotionConte
     column->setContentsMargins(22, 22, 22, 22);
     column->setSpacing(12);
 
-    QLabel* title = makeLabel(tq::text("Choose a language"), fonts::font(fonts::Role::title, QFont::DemiBold), palette::paper(), false, this);
+    QLabel* title = makeLabel(tq::text("Choose a language"), fonts::font(fonts::Role::title2, QFont::DemiBold), palette::paper(), false, this);
     column->addWidget(title);
 
     search_ = new QLineEdit(this);

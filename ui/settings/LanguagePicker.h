@@ -39,6 +39,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
+    void nextCheckState() override {} // a click asks; the stored choice alone marks the row
 
 private:
     void follow(); // eases hover and press towards the pointer and the button state

@@ -12,8 +12,11 @@
 #include "ui/design/Buttons.h"
 #include "ui/design/Components.h"
 #include "ui/design/Decoration.h"
+#include "ui/design/Fonts.h"
 #include "ui/design/GrantSeal.h"
 #include "ui/design/Keycap.h"
+#include "ui/design/Shapes.h"
+#include "ui/design/Symbols.h"
 #include "look/Palette.h"
 #include "ui/design/Text.h"
 #include "ui/design/Theme.h"
@@ -29,8 +32,10 @@
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QLocale>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QScrollArea>
+#include <QStyle>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -49,6 +54,45 @@ QColor toneColour(StateTone tone)
     }
     return palette::paper();
 }
+// "Best day yet!": ink caption-bold with the trophy, on a solid gold capsule.
+class BestDayPill final : public QWidget {
+public:
+    static constexpr double kPadX = 8, kPadY = 3, kGap = 4, kSymbol = 10;
+
+    explicit BestDayPill(const QString& text, QWidget* parent = nullptr) : QWidget(parent), text_(text)
+    {
+        setFont(fonts::font(fonts::Role::caption, QFont::Bold));
+        setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+        setAccessibleName(text);
+    }
+    QSize sizeHint() const override
+    {
+        const QFontMetricsF m(font());
+        return QSize(int(std::ceil(2 * kPadX + kSymbol + kGap + m.horizontalAdvance(text_))), int(std::ceil(m.height() + 2 * kPadY)));
+    }
+    QSize minimumSizeHint() const override { return sizeHint(); }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter p(this);
+        p.setRenderHint(QPainter::Antialiasing);
+        const QRectF r(rect());
+        p.setPen(Qt::NoPen);
+        p.setBrush(palette::gold());
+        p.drawPath(continuousRect(r, r.height() / 2));
+        const QRectF symbol(kPadX, r.center().y() - kSymbol / 2, kSymbol, kSymbol);
+        const QRectF words(kPadX + kSymbol + kGap, 0, r.width() - 2 * kPadX - kSymbol - kGap, r.height());
+        symbols::paint(p, QStringLiteral("trophy.fill"), QStyle::visualRect(layoutDirection(), rect(), symbol.toRect()), palette::ink());
+        p.setPen(palette::ink());
+        p.setFont(font());
+        p.drawText(QStyle::visualRect(layoutDirection(), rect(), words.toRect()),
+                   QStyle::visualAlignment(layoutDirection(), Qt::AlignLeft | Qt::AlignVCenter), text_);
+    }
+
+private:
+    QString text_;
+};
 } // namespace
 
 // The setup slot: its cards lie on top of one another, so a leaving card fades where it was
@@ -122,6 +166,10 @@ protected:
     bool eventFilter(QObject* watched, QEvent* e) override
     {
         if (e->type() == QEvent::LayoutRequest) {
+            // A card that grows or shrinks (its note comes or goes) moves the slot's height
+            // along the same curve as a card that comes or goes.
+            if (isVisible() && !mix_.isMoving() && targetHeight(width()) != height())
+                startMove(motion_.pick(Animation::timing(motion::standard())));
             place();
             moved();
         }
@@ -153,8 +201,8 @@ private:
     }
     void startMove(const Animation& animation)
     {
-        // From the height shown now, mid-move included; at once when off screen.
-        from_ = isVisible() ? heightForWidth(width()) : 0;
+        // From the height laid out now, mid-move included; at once when off screen.
+        from_ = isVisible() ? height() : 0;
         if (animation.kind == Animation::Kind::none || !isVisible()) {
             mix_.setTo(1);
             return;
@@ -274,7 +322,7 @@ QWidget* OverviewPane::buildHero()
     labelLine->setSpacing(8);
     countLabel_ = makeLabel(QString(), fonts::font(fonts::Role::title3, QFont::Medium), palette::paper(), false, heroText_);
     labelLine->addWidget(countLabel_);
-    bestPill_ = new Presence(new Pill(text("Best day yet!"), palette::gold(), QStringLiteral("trophy.fill")), c_.motion, 0.6, heroText_);
+    bestPill_ = new Presence(new BestDayPill(text("Best day yet!")), c_.motion, 0.6, heroText_);
     bestPill_->setPresent(false, Animation::none());
     labelLine->addWidget(bestPill_);
     labelLine->addStretch(1);
@@ -292,7 +340,9 @@ QWidget* OverviewPane::buildHero()
     auto* streakLine = new QHBoxLayout;
     streakLine->setSpacing(8);
     flame_ = new SymbolView(QStringLiteral("flame.fill"), 22, palette::gold(), streakBox);
-    streak_ = makeLabel(QString(), fonts::font(fonts::Role::title3, QFont::DemiBold), palette::paper(), false, streakBox);
+    // The rounded face of the count above; it counts up as the count does.
+    streak_ = new RollingFigure(fonts::rounded(15, QFont::DemiBold), palette::paper(), 1, c_.motion, streakBox);
+    streak_->setObjectName(QStringLiteral("streak"));
     streakLine->addWidget(flame_);
     streakLine->addWidget(streak_);
     streakLine->addStretch(1);
@@ -415,18 +465,26 @@ void OverviewPane::refreshHero()
                           c_.motion.pick(Animation::springy(0.45, 0.55), Animation::timing(motion::easeOut(150))));
     caption_->setText(heroCaption(today, weekWords));
     heroText_->setAccessibleName(s.text + QStringLiteral(". ") + count_->text() + QLatin1Char(' ') + countLabel_->text()
-                                 + QStringLiteral(". ") + caption_->text());
+                                 + QStringLiteral(". ") + (c_.stats.isBestDayYet() ? text("Best day yet!") + QLatin1Char(' ') : QString())
+                                 + caption_->text());
 
     const int streak = c_.stats.streak();
     flame_->setSymbol(QStringLiteral("flame.fill"), streak >= 1 ? palette::gold() : palette::withOpacity(palette::paperDim(), 0.5));
-    streak_->setText(streakText(streak));
+    if (streakShown_ < 0 || streakShown_ == streak) {
+        streak_->setText(streakText(streak));
+    } else {
+        const int from = streakShown_;
+        streak_->roll(streakText(streak), [from, streak](double p) { return streakText(int(std::lround(from + (streak - from) * p))); },
+                      c_.motion.pick(Animation::springy(motion::spring())));
+    }
+    streakShown_ = streak;
     {
         QStringList week7;
         for (const auto& d : week)
             week7 << text("%Ln words", d.second.words);
         streakBox_->setAccessibleName(streak_->text() + QStringLiteral(". ") + week7.join(QStringLiteral(", ")));
     }
-    setLabelColour(streak_, streak >= 1 ? palette::paper() : palette::paperDim());
+    streak_->setColour(streak >= 1 ? palette::paper() : palette::paperDim());
     for (int i = 0; i < days_.size() && i < week.size(); ++i) {
         const QDate date = week[i].first.toLocalTime().date();
         // The C locale names days by number; English letters read better there.

@@ -53,7 +53,8 @@ private:
     Presence* bestPill_ = nullptr;
     QLabel* caption_ = nullptr;
     SymbolView* flame_ = nullptr;
-    QLabel* streak_ = nullptr;
+    RollingFigure* streak_ = nullptr;
+    int streakShown_ = -1; // the streak the line counts from; none before the first refresh
     QList<QWidget*> days_;
     QWidget* heroText_ = nullptr;
     QPointer<SetupCard> setup_;

@@ -6,6 +6,7 @@
 #include "ui/settings/SettingsStyle.h"
 
 #include <QPainter>
+#include <QStyle>
 
 namespace tq {
 
@@ -19,10 +20,17 @@ void RuleRowDelegate::paint(QPainter* p, const QStyleOptionViewItem& option, con
     p->save();
     p->setRenderHint(QPainter::Antialiasing);
     const QRect r = option.rect.adjusted(6, 0, -6, 0);
+    // Laid out left to right, then mirrored within the row in a right-to-left interface.
+    const Qt::LayoutDirection dir = option.direction;
+    const auto place = [&](const QRectF& box) {
+        return dir == Qt::RightToLeft ? QRectF(r.left() + r.right() - box.right() + 1, box.top(), box.width(), box.height()) : box;
+    };
+    const Qt::Alignment leading = QStyle::visualAlignment(dir, Qt::AlignLeft) | Qt::AlignAbsolute;
+    const Qt::Alignment trailing = QStyle::visualAlignment(dir, Qt::AlignRight) | Qt::AlignAbsolute;
     if (index.data(headerRole).toBool()) {
         p->setFont(fonts::font(fonts::Role::subheadline, QFont::DemiBold));
         p->setPen(palette::paperDim());
-        p->drawText(r.adjusted(4, 6, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, index.data(Qt::DisplayRole).toString());
+        p->drawText(place(QRectF(r.adjusted(4, 6, 0, 0))), leading | Qt::AlignVCenter, index.data(Qt::DisplayRole).toString());
         p->restore();
         return;
     }
@@ -36,7 +44,7 @@ void RuleRowDelegate::paint(QPainter* p, const QStyleOptionViewItem& option, con
         p->drawRoundedRect(QRectF(r), 6, 6);
     }
     const QIcon icon = index.data(Qt::DecorationRole).value<QIcon>();
-    icon.paint(p, QRect(r.left() + 6, r.center().y() - 9, 18, 18));
+    icon.paint(p, place(QRectF(r.left() + 6, r.center().y() - 9, 18, 18)).toRect());
     double right = r.right() - 6;
     p->setFont(fonts::font(fonts::Role::callout, fonts::Face::tabularDigits));
     const qint64 words = index.data(wordsRole).toLongLong();
@@ -44,13 +52,13 @@ void RuleRowDelegate::paint(QPainter* p, const QStyleOptionViewItem& option, con
         const QString n = compactCount(words);
         const int w = p->fontMetrics().horizontalAdvance(n);
         p->setPen(palette::paperDim());
-        p->drawText(QRectF(right - w, r.top(), w, r.height()), Qt::AlignVCenter | Qt::AlignRight, n);
+        p->drawText(place(QRectF(right - w, r.top(), w, r.height())), Qt::AlignVCenter | trailing, n);
         right -= w + 6;
     }
     const int badge = index.data(badgeRole).toInt();
     if (badge != int(RowBadge::none)) {
         paintSymbol(*p, badge == int(RowBadge::paused) ? QStringLiteral("pause.circle") : QStringLiteral("nosign"),
-                    QRectF(right - 13, r.center().y() - 6.5, 13, 13), palette::paperDim());
+                    place(QRectF(right - 13, r.center().y() - 6.5, 13, 13)), palette::paperDim());
         right -= 19;
     }
     const QString key = index.data(keyRole).toString();
@@ -59,7 +67,7 @@ void RuleRowDelegate::paint(QPainter* p, const QStyleOptionViewItem& option, con
     const QRectF nameRect(r.left() + 32, r.top(), std::max(0.0, right - 4 - (r.left() + 32)), r.height());
     const QString name = p->fontMetrics().elidedText(index.data(Qt::DisplayRole).toString(),
                                                      isWebKey(key) ? Qt::ElideMiddle : Qt::ElideRight, int(nameRect.width()));
-    p->drawText(nameRect, Qt::AlignVCenter | Qt::AlignLeft, name);
+    p->drawText(place(nameRect), Qt::AlignVCenter | leading, name);
     p->restore();
 }
 

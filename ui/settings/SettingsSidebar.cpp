@@ -234,7 +234,9 @@ SettingsSidebar::SettingsSidebar(SettingsRouter& router, MotionContext& motion, 
     }
     column->addStretch(1);
 
-    connect(&router_, &SettingsRouter::paneChanged, this, [this] { paneChanged(true); });
+    // The highlight glides for the user's own choice; a pane opened from elsewhere (a link, the
+    // command line, another window) takes it there at once.
+    connect(&router_, &SettingsRouter::paneChanged, this, [this] { paneChanged(choosing_); });
     for (SidebarRow* row : rows_)
         row->setSelected(row->pane() == router_.pane());
     refreshBadges();
@@ -258,7 +260,9 @@ void SettingsSidebar::select(SettingsPane pane)
         if (SidebarRow* r = row(pane))
             r->bounce();
     }
+    choosing_ = true;
     router_.setPane(pane);
+    choosing_ = false;
 }
 
 void SettingsSidebar::moveSelection(int step)
@@ -277,6 +281,12 @@ QRectF SettingsSidebar::targetHighlight() const
 {
     const SidebarRow* r = row(router_.pane());
     return r ? QRectF(r->geometry()) : QRectF();
+}
+
+QRectF SettingsSidebar::highlight() const
+{
+    const QRectF t = targetHighlight();
+    return QRectF(t.left(), top_.value(), t.width(), height_.value());
 }
 
 void SettingsSidebar::paneChanged(bool animate)

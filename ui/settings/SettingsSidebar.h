@@ -63,6 +63,9 @@ public:
     void refreshBadges();
     int hops(SettingsPane pane) const { return hops_.value(pane, 0); }
     SidebarRow* row(SettingsPane pane) const;
+    // The highlight as drawn now, and where it is going.
+    QRectF highlight() const;
+    QRectF targetHighlight() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -72,7 +75,6 @@ protected:
 
 private:
     void paneChanged(bool animate);
-    QRectF targetHighlight() const;
 
     SettingsRouter& router_;
     MotionContext& motion_;
@@ -83,6 +85,7 @@ private:
     AnimatedValue height_;
     FrameDriver driver_;
     bool placed_ = false;
+    bool choosing_ = false; // inside the user's own choice
 };
 
 } // namespace tq

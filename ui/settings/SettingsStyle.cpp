@@ -8,6 +8,7 @@
 #include "ui/design/SettingsRows.h"
 #include "ui/design/Symbols.h"
 #include "ui/design/Text.h"
+#include "ui/design/WheelGuard.h"
 
 #include <QAbstractItemView>
 #include <QAbstractScrollArea>
@@ -25,6 +26,7 @@ template <typename Area>
 Area* fillWith(QWidget* pane, Area* area)
 {
     bareColumn(pane)->addWidget(area);
+    guardWheel(area); // scrolling past a picker or slider leaves it as it was
     return area;
 }
 } // namespace
