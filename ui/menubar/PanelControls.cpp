@@ -161,7 +161,8 @@ AttentionCard::AttentionCard(MotionContext& motion, QWidget* parent)
     label_->setFont(fonts::font(fonts::Role::callout, QFont::Medium));
     setLabelColour(label_, palette::paper());
     layout->addWidget(label_);
-    layout->addWidget(button_, 0, Qt::AlignLeft);
+    button_->setMaxLines(2);
+    layout->addWidget(button_, 0, Qt::AlignLeading);
     connect(button_, &QAbstractButton::clicked, this, &AttentionCard::triggered);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
     followDirection();

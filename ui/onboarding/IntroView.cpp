@@ -115,6 +115,7 @@ IntroView::IntroView(IntroServices services, std::function<void()> done, QWidget
 {
     setObjectName(QStringLiteral("introView"));
     setAccessibleName(appName());
+    setAccessibleDescription(text("Your next words, one Tab away."));
     setFocusPolicy(Qt::StrongFocus);
     stage_ = new IntroStage(this);
 
