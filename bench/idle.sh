@@ -28,10 +28,11 @@ if [ "$mode" = first-run ]; then
   done
   echo "windows left: $(xdotool search --onlyvisible --pid "$program" 2>/dev/null | wc -l)"
   sleep 3
-  cpu() { cat /proc/"$program"/task/*/schedstat 2>/dev/null | awk '{s += $1} END {printf "%d\n", s}'; }
+  cpu() { cat /proc/"$program"/task/*/schedstat 2>/dev/null | awk '{s += $1} END {printf "%.0f\n", s}'; }
   start=$(cpu)
   sleep 15
   used=$(( $(cpu) - start ))
+  kill -0 "$program" 2>/dev/null || { echo "the program ended:"; tail -20 "$home/out.log"; exit 1; }
   echo "load: $(cut -d' ' -f1-3 /proc/loadavg)"
   awk -v ns="$used" 'BEGIN {printf "CPU over 15 s after closing every window: %.3f %% of a core (%.1f ms)\n", ns / 150000000.0, ns / 1e6}'
   exit 0
@@ -48,7 +49,7 @@ trap 'kill $field $program 2>/dev/null || true; rm -rf "$home"' EXIT
 sleep 10 # started, the field focused and read
 
 # Nanoseconds on the CPU, summed over the program's threads.
-cpu() { cat /proc/"$program"/task/*/schedstat 2>/dev/null | awk '{s += $1} END {printf "%d\n", s}'; }
+cpu() { cat /proc/"$program"/task/*/schedstat 2>/dev/null | awk '{s += $1} END {printf "%.0f\n", s}'; }
 start=$(cpu)
 sleep 20
 used=$(( $(cpu) - start ))

@@ -62,7 +62,8 @@ inline QStringList heard(AtspiAccessible* root, const QString& artifact = {})
                                (name.isEmpty() ? QStringLiteral("<unnamed>") : name);
                 if (!description.isEmpty())
                     line += QStringLiteral(" — ") + description;
-                if (hasState(child.p, ATSPI_STATE_CHECKABLE))
+                if (hasState(child.p, ATSPI_STATE_CHECKABLE) || role == QLatin1String("check box") ||
+                    role == QLatin1String("toggle button") || role == QLatin1String("radio button"))
                     line += hasState(child.p, ATSPI_STATE_CHECKED) ? QStringLiteral(" [checked]") : QStringLiteral(" [not checked]");
                 lines.append(line);
                 next = depth + 1;

@@ -125,7 +125,25 @@ QStringList PrimaryButton::linesFor(int width) const
     const double room = width - 2 * kRingMargin - 28;
     if (maxLines_ <= 1 || room <= 0)
         return {QFontMetricsF(font()).elidedText(text(), Qt::ElideRight, std::max(0.0, room))};
-    return wrapLines(text(), font(), room, maxLines_);
+    const QString key = text() + QLatin1Char('\n') + font().key();
+    if (width == cache_.width && key == cache_.key)
+        return cache_.lines;
+    const auto fit = [&](const QString& s) {
+        const QStringList lines = wrapLines(s, font(), room, maxLines_ + 1);
+        return lines.size() <= maxLines_ ? lines : QStringList();
+    };
+    QStringList lines = fit(text());
+    // Too long even wrapped: the middle gives way, so the start and the end of the title (where
+    // many languages put the verb) both stay.
+    const QString t = text();
+    for (qsizetype keep = t.size() - 1; lines.isEmpty() && keep > 0; --keep) {
+        const qsizetype head = (keep + 1) / 2;
+        lines = fit(t.left(head).trimmed() + QStringLiteral(" … ") + t.right(keep - head).trimmed());
+    }
+    if (lines.isEmpty())
+        lines = {QStringLiteral("…")};
+    cache_ = {width, key, lines};
+    return lines;
 }
 
 QStringList PrimaryButton::shownLines() const

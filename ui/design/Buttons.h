@@ -57,8 +57,8 @@ class PrimaryButton final : public PaintedButton {
     Q_OBJECT
 public:
     explicit PrimaryButton(const QString& text, MotionContext& motion, QWidget* parent = nullptr);
-    // A title longer than the room wraps over up to `maxLines` lines, the last one elided;
-    // 1 (the default) keeps the button as wide as its title.
+    // A title longer than the room wraps over up to `maxLines` lines, and gives way in its
+    // middle when even that is too short; 1 (the default) keeps the button as wide as its title.
     void setMaxLines(int maxLines);
     // The title's lines as drawn at the current width.
     QStringList shownLines() const;
@@ -78,6 +78,12 @@ private:
     QStringList linesFor(int width) const;
     int heightFor(int lines) const;
     int maxLines_ = 1;
+    struct Lines {
+        int width = -1;
+        QString key;
+        QStringList lines;
+    };
+    mutable Lines cache_;
 };
 
 // A selectable card for a choice among a few options. The caller's content goes into

@@ -163,7 +163,6 @@ void RivalPromptView::follow()
         primary_->setEnabled(texts.primaryEnabled);
         primary_->updateGeometry();
     });
-    setAccessibleDescription(texts.headline);
     textBlock_->setAccessibleName(texts.headline + QStringLiteral(". ") + texts.explanation);
 }
 
