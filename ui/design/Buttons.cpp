@@ -133,9 +133,20 @@ QStringList PrimaryButton::linesFor(int width) const
         return lines.size() <= maxLines_ ? lines : QStringList();
     };
     QStringList lines = fit(text());
-    // Too long even wrapped: the middle gives way, so the start and the end of the title (where
-    // many languages put the verb) both stay.
+    // Too long even wrapped: whole words in the middle give way, so the start and the end of
+    // the title (where many languages put the verb) both stay; letters only for one long word.
     const QString t = text();
+    const QStringList words = t.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    const auto without = [](const QStringList& parts, qsizetype head, qsizetype tail, QChar joint) {
+        return QStringList(parts.mid(0, head)).join(joint) + QStringLiteral(" … ") +
+               QStringList(parts.mid(parts.size() - tail)).join(joint);
+    };
+    for (qsizetype keep = words.size() - 1; lines.isEmpty() && keep > 0; --keep) {
+        for (qsizetype head : {keep / 2, (keep + 1) / 2}) {
+            if (lines.isEmpty())
+                lines = fit(without(words, head, keep - head, QLatin1Char(' ')));
+        }
+    }
     for (qsizetype keep = t.size() - 1; lines.isEmpty() && keep > 0; --keep) {
         const qsizetype head = (keep + 1) / 2;
         lines = fit(t.left(head).trimmed() + QStringLiteral(" … ") + t.right(keep - head).trimmed());
