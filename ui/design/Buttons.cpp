@@ -96,6 +96,13 @@ void PrimaryButton::setMaxLines(int maxLines)
     updateGeometry();
 }
 
+void PrimaryButton::setShrinkablePart(const QString& part)
+{
+    part_ = part;
+    cache_ = {};
+    update();
+}
+
 QSize PrimaryButton::sizeHint() const
 {
     const QFontMetricsF m(font());
@@ -125,7 +132,7 @@ QStringList PrimaryButton::linesFor(int width) const
     const double room = width - 2 * kRingMargin - 28;
     if (maxLines_ <= 1 || room <= 0)
         return {QFontMetricsF(font()).elidedText(text(), Qt::ElideRight, std::max(0.0, room))};
-    const QString key = text() + QLatin1Char('\n') + font().key();
+    const QString key = text() + QLatin1Char('\n') + part_ + QLatin1Char('\n') + font().key();
     if (width == cache_.width && key == cache_.key)
         return cache_.lines;
     const auto fit = [&](const QString& s) {
@@ -133,18 +140,27 @@ QStringList PrimaryButton::linesFor(int width) const
         return lines.size() <= maxLines_ ? lines : QStringList();
     };
     QStringList lines = fit(text());
-    // Too long even wrapped: whole words in the middle give way, so the start and the end of
-    // the title (where many languages put the verb) both stay; letters only for one long word.
     const QString t = text();
-    const QStringList words = t.split(QLatin1Char(' '), Qt::SkipEmptyParts);
-    const auto without = [](const QStringList& parts, qsizetype head, qsizetype tail, QChar joint) {
-        return QStringList(parts.mid(0, head)).join(joint) + QStringLiteral(" … ") +
-               QStringList(parts.mid(parts.size() - tail)).join(joint);
+    const auto without = [](const QStringList& words, qsizetype head, qsizetype tail) {
+        return QStringList(words.mid(0, head)).join(QLatin1Char(' ')) + QStringLiteral(" … ") +
+               QStringList(words.mid(words.size() - tail)).join(QLatin1Char(' '));
     };
+    // Too long even wrapped: whole words in the middle of the names give way first, then in the
+    // middle of the whole title, so its start and its end (where many languages put the verb)
+    // both stay; letters only for one long word.
+    const qsizetype at = part_.isEmpty() ? -1 : t.indexOf(part_);
+    const QStringList names = at < 0 ? QStringList() : part_.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    for (qsizetype keep = names.size() - 1; lines.isEmpty() && keep >= 0; --keep) {
+        for (qsizetype head : {keep / 2, (keep + 1) / 2}) {
+            if (lines.isEmpty())
+                lines = fit(t.left(at) + without(names, head, keep - head).trimmed() + t.mid(at + part_.size()));
+        }
+    }
+    const QStringList words = t.split(QLatin1Char(' '), Qt::SkipEmptyParts);
     for (qsizetype keep = words.size() - 1; lines.isEmpty() && keep > 0; --keep) {
         for (qsizetype head : {keep / 2, (keep + 1) / 2}) {
             if (lines.isEmpty())
-                lines = fit(without(words, head, keep - head, QLatin1Char(' ')));
+                lines = fit(without(words, head, keep - head));
         }
     }
     for (qsizetype keep = t.size() - 1; lines.isEmpty() && keep > 0; --keep) {

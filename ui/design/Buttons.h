@@ -60,6 +60,8 @@ public:
     // A title longer than the room wraps over up to `maxLines` lines, and gives way in its
     // middle when even that is too short; 1 (the default) keeps the button as wide as its title.
     void setMaxLines(int maxLines);
+    // The part of the title (a list of names in it) that gives way before the rest does.
+    void setShrinkablePart(const QString& part);
     // The title's lines as drawn at the current width.
     QStringList shownLines() const;
     QSize sizeHint() const override;
@@ -78,6 +80,7 @@ private:
     QStringList linesFor(int width) const;
     int heightFor(int lines) const;
     int maxLines_ = 1;
+    QString part_;
     struct Lines {
         int width = -1;
         QString key;

@@ -226,7 +226,7 @@ void MenuContent::refresh()
     cardKind_ = cardState.kind;
     forceQuit_ = cardState.forceQuit;
     cardCopyText_ = cardState.copyText;
-    card_->set(cardState.text, cardState.button);
+    card_->set(cardState.text, cardState.button, cardState.buttonNames);
     card_->setVisible(cardState.kind != AttentionKind::none);
 
     const qint64 words = s_.stats.day(st.now).words;

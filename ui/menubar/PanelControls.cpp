@@ -168,10 +168,11 @@ AttentionCard::AttentionCard(MotionContext& motion, QWidget* parent)
     followDirection();
 }
 
-void AttentionCard::set(const QString& text, const QString& button)
+void AttentionCard::set(const QString& text, const QString& button, const QString& names)
 {
     label_->setText(text);
     button_->setText(button);
+    button_->setShrinkablePart(names);
     button_->setVisible(!button.isEmpty());
     button_->updateGeometry();
     setAccessibleName(text);

@@ -80,7 +80,8 @@ class AttentionCard final : public QFrame {
     Q_OBJECT
 public:
     explicit AttentionCard(MotionContext& motion, QWidget* parent = nullptr);
-    void set(const QString& text, const QString& button);
+    // `names`, a part of `button`, gives way first when the title is too long for two lines.
+    void set(const QString& text, const QString& button, const QString& names = {});
     QLabel* label() const { return label_; }
     PrimaryButton* button() const { return button_; }
 
