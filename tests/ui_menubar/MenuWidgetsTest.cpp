@@ -25,7 +25,6 @@
 
 #include <QAccessible>
 #include <QApplication>
-#include <QLayout>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLocale>
@@ -274,33 +273,6 @@ TEST_F(MenuFixture, PanelPressKeepsItsEaseUnderReduceMotion)
     advance(200ms);
     EXPECT_EQ(c->settingsRow()->pressAmount(), 1.0);
     QTest::mouseRelease(c->settingsRow(), Qt::LeftButton, {}, QPoint(20, 10));
-}
-
-TEST_F(MenuFixture, AttentionButtonWrapsALongTitleInsideTheCard)
-{
-    access.setTrusted(false);
-    permissions->refresh();
-    auto c = content();
-    c->show();
-    PrimaryButton* b = c->attentionCard()->button();
-    for (const QString& title : {QStringLiteral("Grant Accessibility Access…"),
-                                 QStringLiteral("Bedienungshilfen-Zugriff gewähren und danach das Programm neu starten…"),
-                                 QStringLiteral("Принудительно завершить Quarmel Schreibassistent и Quarmel Inline Helfer")}) {
-        c->attentionCard()->set(QStringLiteral("Needs Accessibility access"), title);
-        c->attentionCard()->layout()->activate();
-        const QStringList lines = b->shownLines();
-        const QString shown = lines.join(QLatin1Char(' '));
-        EXPECT_LE(lines.size(), 2);
-        // Whole, or short of its middle: its start and its end are always there.
-        // Lines may break after a hyphen: compared without spaces.
-        const auto bare = [](QString s) { return s.remove(QLatin1Char(' ')); };
-        const qsizetype cut = shown.indexOf(QStringLiteral(" … "));
-        const QStringList halves = cut < 0 ? QStringList{shown} : QStringList{shown.left(cut), shown.mid(cut + 3)};
-        EXPECT_TRUE(bare(shown) == bare(title) || (halves.size() == 2 && bare(title).startsWith(bare(halves[0])) &&
-                                       bare(title).endsWith(bare(halves[1]))))
-            << shown.toStdString();
-        EXPECT_LE(b->geometry().right(), c->attentionCard()->contentsRect().right()) << title.toStdString();
-    }
 }
 
 TEST_F(MenuFixture, PanelTogglesClosesOnEscapeAndTheClosingClickDoesNotReopen)
