@@ -159,11 +159,15 @@ void WindowManager::showFresh(Kind kind, QPointer<QWidget>& field, std::function
         return;
     closeAndForget(field);
     auto window = std::make_shared<QPointer<QWidget>>();
-    field = make(kind, [window, afterClose] {
-        // Only a window still open closes and runs its action, once.
-        if (!*window || !(*window)->isVisible())
+    auto ran = std::make_shared<bool>(false);
+    field = make(kind, [window, ran, afterClose] {
+        // Once per window; a view that finishes while its window is being closed (an intro
+        // closed during its leaving fade) still runs the action.
+        if (*ran)
             return;
-        (*window)->close();
+        *ran = true;
+        if (*window && (*window)->isVisible())
+            (*window)->close();
         if (afterClose)
             afterClose();
     });

@@ -8,6 +8,7 @@
 #include "support/Desktop.h"
 #include "support/FieldReading.h"
 #include "support/Program.h"
+#include "support/ScreenReader.h"
 #include "support/SessionTest.h"
 #include "support/Wait.h"
 #include "desktop_menubar/StatusNotifierHost.h"
@@ -257,6 +258,34 @@ TEST_F(MenuBarDesktop, TrayPanelPauseAndResume)
 }
 
 // With a compositing manager the panel's corners blend instead of being cut out.
+// What a screen reader hears in the panel on an XEmbed tray (no labels): the switch as a check
+// box with its value, the count line once, the switch's note, and no unnamed decoration.
+TEST_F(MenuBarDesktop, PanelAsAScreenReaderHearsIt)
+{
+    atspi_init();
+    startTrayer();
+    writeSettings(false);
+    startApp();
+    QString icon;
+    ASSERT_TRUE(waitFor([&] { return !(icon = iconWindow()).isEmpty(); }, 15000)) << appLog().toStdString();
+    click(windowGeometry(icon).center());
+    ASSERT_TRUE(waitFor([&] { return !panelWindow().isEmpty(); }, 5000)) << appLog().toStdString();
+    QStringList lines;
+    ASSERT_TRUE(waitFor([&] {
+        const Node app = application(program.pid());
+        lines = heard(app.p);
+        return mentions(lines, "Open Playground") > 0;
+    }, 8000));
+    lines = heard(application(program.pid()).p, "menubar-panel-a11y.txt");
+    const std::string all = lines.join('\n').toStdString();
+    EXPECT_EQ(mentions(lines, "check box: Show Count in Tray — Off [not checked]"), 1) << all;
+    EXPECT_EQ(mentions(lines, "words saved today"), 1) << "the count and its unit are one element\n" << all;
+    EXPECT_EQ(mentions(lines, "0 words saved today"), 1) << all;
+    EXPECT_EQ(mentions(lines, "This tray can't show text beside icons"), 1) << all;
+    EXPECT_EQ(mentions(lines, "<unnamed>"), 0) << "the status dot and the mark are decoration\n" << all;
+    run("xdotool", {"key", "Escape"});
+}
+
 TEST_F(MenuBarDesktop, PanelWithACompositingManager)
 {
     if (QStandardPaths::findExecutable("xcompmgr").isEmpty())

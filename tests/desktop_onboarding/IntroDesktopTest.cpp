@@ -72,4 +72,49 @@ TEST(IntroDesktop, PlayIntroRunsAndEscapeClosesIt)
     app.waitForFinished(3000);
 }
 
+// The intro of a launch after the onboarding, closed by the window manager during its leaving
+// fade: what follows it (the settings window, or the onboarding without access) still opens.
+TEST(IntroDesktop, ClosedWhileLeavingTheNextWindowStillOpens)
+{
+    if (qEnvironmentVariableIsEmpty("DISPLAY"))
+        GTEST_SKIP() << "needs the desktop session";
+    QTemporaryDir home;
+    const QString config = QDir(home.path()).filePath("config/Tessaquill");
+    QDir().mkpath(config);
+    {
+        QFile f(QDir(config).filePath("com.morvenfax.tessaquill.json"));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(QJsonDocument(QJsonObject{{"onboardingDone", true}, {"introSeen", false}, {"remindHiddenIcon", false}}).toJson());
+    }
+    QProcess app;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("XDG_CONFIG_HOME", QDir(home.path()).filePath("config"));
+    env.insert("XDG_DATA_HOME", QDir(home.path()).filePath("data"));
+    env.remove("QT_QPA_PLATFORM");
+    app.setProcessEnvironment(env);
+    app.setProcessChannelMode(QProcess::ForwardedChannels);
+    app.start(QStringLiteral(TQ_BINARY_DIR "/app/tessaquill"), {});
+    ASSERT_TRUE(app.waitForStarted(5000));
+    QString window;
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !(window = introWindow()).isEmpty(); }, 15000));
+    xdo({"windowactivate", "--sync", window});
+    QTest::qWait(1000);
+    xdo({"key", "Escape"});
+    xdo({"key", "alt+F4"}); // well inside the 0.5 s fade
+    // The settings window (titled by its pane) or the onboarding: any window but the intro.
+    const QString pid = QString::number(app.processId());
+    const auto followed = [&] {
+        for (const QString& w : xdo({"search", "--onlyvisible", "--pid", pid}).split('\n', Qt::SkipEmptyParts)) {
+            const QString name = xdo({"getwindowname", w});
+            if (!name.isEmpty() && name != QStringLiteral("Tessaquill"))
+                return true;
+        }
+        return false;
+    };
+    EXPECT_TRUE(QTest::qWaitFor(followed, 6000)) << "the settings window or the onboarding follows";
+    screenshot("intro-desktop-closed-while-leaving.png");
+    app.kill();
+    app.waitForFinished(3000);
+}
+
 } // namespace

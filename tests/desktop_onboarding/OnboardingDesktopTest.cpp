@@ -5,6 +5,7 @@
 
 #include "support/AtSpi.h"
 #include "support/Program.h"
+#include "support/ScreenReader.h"
 #include "support/Wait.h"
 
 #include <QFile>
@@ -145,9 +146,17 @@ TEST_F(Onboarding, FirstRunWalksToPracticeWhereTabTakesAWordAndStartWritingEnds)
     const QString window = onboardingWindow();
     run("xdotool", {"windowactivate", "--sync", window});
 
+    // The intro is read as its name and its controls; the stage is a picture.
+    ASSERT_TRUE(control("Skip", ATSPI_ROLE_PUSH_BUTTON));
+    const QStringList intro = heard(application(program.pid()).p, "onboarding-0-intro-a11y.txt");
+    EXPECT_EQ(desktoptest::mentions(intro, "<unnamed>"), 0) << intro.join('\n').toStdString();
+    EXPECT_EQ(desktoptest::mentions(intro, "push button: Skip"), 1) << intro.join('\n').toStdString();
+    EXPECT_EQ(desktoptest::mentions(intro, "Get Started"), 0) << "not before its cue";
     ASSERT_TRUE(skipIntro("onboarding-0-intro.png")) << appLog().toStdString();
     ASSERT_TRUE(onStep("Finish your sentences in any app.")) << appLog().toStdString();
     screenshot("onboarding-1-welcome.png");
+    const QStringList welcomeHeard = heard(application(program.pid()).p, "onboarding-1-welcome-heard.txt");
+    EXPECT_EQ(desktoptest::mentions(welcomeHeard, "<unnamed>"), 0) << welcomeHeard.join('\n').toStdString();
     // Groups are read once, by their own name: the privacy row, the ghost demo (its key hint
     // inside it is not read again).
     const QStringList welcome = readAloud("onboarding-1-welcome-a11y.txt");
@@ -165,6 +174,9 @@ TEST_F(Onboarding, FirstRunWalksToPracticeWhereTabTakesAWordAndStartWritingEnds)
     const QImage access = screenshot("onboarding-2-access.png");
     const QStringList granted = readAloud("onboarding-2-access-a11y.txt");
     EXPECT_EQ(mentions(granted, "Accessibility is on"), 1) << granted.join('\n').toStdString();
+    // The bullets' symbols are decoration: only their sentences are heard.
+    const QStringList accessHeard = heard(application(program.pid()).p, "onboarding-2-access-heard.txt");
+    EXPECT_EQ(desktoptest::mentions(accessHeard, "<unnamed>"), 0) << accessHeard.join('\n').toStdString();
     // The footer's buttons are drawn dark whatever the desktop's style: "Back" on an ink face
     // (a few points in from its left edge), the language button without chrome.
     for (const char* name : {"Back", "Change the app language"}) {

@@ -9,6 +9,7 @@
 #include "support/Desktop.h"
 #include "support/Program.h"
 #include "support/RivalLock.h"
+#include "support/ScreenReader.h"
 #include "ui/design/Animation.h"
 #include "ui/design/Buttons.h"
 #include "ui/design/Theme.h"
@@ -53,6 +54,13 @@ TEST(RivalDesktop, PromptNamesTheRivalQuitsItAndClosesItself)
     QTest::qWait(600);
     screenshot("rival-desktop-1-open.png");
     EXPECT_EQ(rival.state(), QProcess::Running);
+    // Heard: the headline and explanation once, the buttons; the tug-of-war is a picture.
+    atspi_init();
+    const QStringList heard = tq::desktoptest::heard(tq::desktoptest::application(program.pid()).p, "rival-desktop-a11y.txt");
+    const std::string all = heard.join('\n').toStdString();
+    EXPECT_EQ(tq::desktoptest::mentions(heard, "<unnamed>"), 0) << all;
+    EXPECT_EQ(tq::desktoptest::mentions(heard, "push button: Quit tabtype"), 1) << all;
+    EXPECT_GE(tq::desktoptest::mentions(heard, "check box: "), 1) << all;
 
     run("xdotool", {"windowactivate", "--sync", window});
     QTest::qWait(300);

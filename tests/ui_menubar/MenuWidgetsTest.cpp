@@ -23,6 +23,7 @@
 #include "ui/menubar/PanelControls.h"
 #include "ui/menubar/StatusItem.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
@@ -229,6 +230,49 @@ TEST_F(MenuFixture, CardsSwitchAndRows)
     EXPECT_EQ(opened, (QStringList{"playground", "settings", "quit"}));
     EXPECT_EQ(c->settingsRow()->accessibleDescription(), QStringLiteral("Ctrl+,"));
     EXPECT_EQ(c->quitRow()->accessibleDescription(), QStringLiteral("Ctrl+Q"));
+}
+
+TEST_F(MenuFixture, ShowCountNoteFollowsTheTrayAndTheSwitchSpeaksItsValue)
+{
+    auto c = content();
+    c->show();
+    // An XEmbed tray shows no label; a StatusNotifier host with labels does; Plasma's does not.
+    for (auto [kind, labels, note] : {std::tuple{TrayKind::xembed, true, true}, std::tuple{TrayKind::statusNotifier, true, false},
+                                      std::tuple{TrayKind::statusNotifier, false, true}, std::tuple{TrayKind::none, true, false}}) {
+        host.labels = labels;
+        host.setKind(kind);
+        c->refresh();
+        EXPECT_EQ(c->showCountNote()->isVisible(), note) << int(kind) << labels;
+    }
+    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(c->showCountSwitch());
+    ASSERT_NE(a, nullptr);
+    EXPECT_EQ(a->role(), QAccessible::CheckBox);
+    EXPECT_EQ(a->text(QAccessible::Name), QStringLiteral("Show Count in Tray"));
+    EXPECT_EQ(a->text(QAccessible::Value), QStringLiteral("Off"));
+    a->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+    EXPECT_EQ(a->text(QAccessible::Value), QStringLiteral("On"));
+    EXPECT_TRUE(a->state().checked);
+    EXPECT_TRUE(prefs.showWordCountInMenuBar());
+    // The count and its unit are one element; the dot says nothing of its own.
+    QAccessibleInterface* line = QAccessible::queryAccessibleInterface(c->countLine());
+    EXPECT_EQ(line->childCount(), 0);
+    EXPECT_EQ(line->text(QAccessible::Name), QStringLiteral("0 words saved today"));
+    EXPECT_TRUE(QAccessible::queryAccessibleInterface(c->statusDot())->state().invisible);
+}
+
+TEST_F(MenuFixture, PanelPressKeepsItsEaseUnderReduceMotion)
+{
+    ASSERT_TRUE(reduceMotion.isOn());
+    auto c = content();
+    c->show();
+    QTest::mousePress(c->settingsRow(), Qt::LeftButton, {}, QPoint(20, 10));
+    advance(60ms);
+    const double midway = c->settingsRow()->pressAmount();
+    EXPECT_GT(midway, 0.2);
+    EXPECT_LT(midway, 1.0) << "eased over 0.12 s, not at once";
+    advance(200ms);
+    EXPECT_EQ(c->settingsRow()->pressAmount(), 1.0);
+    QTest::mouseRelease(c->settingsRow(), Qt::LeftButton, {}, QPoint(20, 10));
 }
 
 TEST_F(MenuFixture, PanelTogglesClosesOnEscapeAndTheClosingClickDoesNotReopen)

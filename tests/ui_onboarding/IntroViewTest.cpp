@@ -119,6 +119,27 @@ TEST_F(IntroViewTest, ReduceMotionLeavesFasterAndTheClockStops)
     EXPECT_NEAR(view->shownOpacity(), 0, 1e-6);
 }
 
+TEST_F(IntroViewTest, HiddenItSleepsShownAgainItStartsOverClosedWhileLeavingItFinishes)
+{
+    open();
+    run(3.0);
+    view->hide();
+    EXPECT_FALSE(motion.frames().isRunning()) << "a hidden intro costs no frames";
+    run(2.0);
+    view->show();
+    EXPECT_LT(view->sceneTime(), 0.05) << "the scene restarts when shown again";
+    EXPECT_LT(view->shownOpacity(), 0.05) << "and fades in again";
+    EXPECT_TRUE(motion.frames().isRunning());
+    run(1.0);
+    view->skipButton()->click();
+    run(0.2);
+    view->hide();
+    EXPECT_EQ(done, 1) << "an intro closed during its leaving fade still finishes";
+    run(1.0);
+    EXPECT_EQ(done, 1);
+    EXPECT_FALSE(motion.frames().isRunning());
+}
+
 TEST_F(IntroViewTest, SoundToggleWritesTheSettingAndFollowsIt)
 {
     open(/*localOnly*/ true);

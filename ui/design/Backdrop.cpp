@@ -211,7 +211,7 @@ void Rise::showEvent(QShowEvent* event)
             content_->setGraphicsEffect(nullptr);
             effect_ = nullptr;
         }
-    });
+    }, this);
 }
 
 void Rise::resizeEvent(QResizeEvent* event)

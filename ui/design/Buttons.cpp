@@ -3,6 +3,7 @@
 #include "ui/design/Fonts.h"
 #include "look/Palette.h"
 #include "ui/design/Shapes.h"
+#include "ui/design/Text.h"
 
 #include <QEnterEvent>
 #include <QFontMetricsF>
@@ -68,7 +69,8 @@ void PaintedButton::changeEvent(QEvent* event)
 
 void PaintedButton::refreshPress()
 {
-    press_.animateTo(showsPress() ? 1 : 0, motion_.reduceMotion() ? Animation::none() : pressAnimation());
+    const bool still = motion_.reduceMotion() && !pressAnimatesUnderReduceMotion();
+    press_.animateTo(showsPress() ? 1 : 0, still ? Animation::none() : pressAnimation());
     animate();
 }
 
@@ -85,12 +87,100 @@ PrimaryButton::PrimaryButton(const QString& text, MotionContext& motion, QWidget
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
 }
 
+void PrimaryButton::setMaxLines(int maxLines)
+{
+    maxLines_ = std::max(1, maxLines);
+    QSizePolicy policy = sizePolicy();
+    policy.setHeightForWidth(maxLines_ > 1);
+    setSizePolicy(policy);
+    updateGeometry();
+}
+
+void PrimaryButton::setShrinkablePart(const QString& part)
+{
+    part_ = part;
+    cache_ = {};
+    update();
+}
+
 QSize PrimaryButton::sizeHint() const
 {
     const QFontMetricsF m(font());
     const double w = m.horizontalAdvance(text()) + 28;
-    const double h = std::max(30.0, m.height() + 8) + 3;
-    return QSize(int(std::ceil(w)) + 2 * kRingMargin, int(std::ceil(h)) + 2 * kRingMargin);
+    return QSize(int(std::ceil(w)) + 2 * kRingMargin, heightFor(1));
+}
+
+QSize PrimaryButton::minimumSizeHint() const
+{
+    if (maxLines_ <= 1)
+        return sizeHint();
+    // Room for a few characters and the ellipsis; the title wraps or elides below that.
+    const QFontMetricsF m(font());
+    const int least = int(std::ceil(m.horizontalAdvance(QStringLiteral("MMMMMM…")) + 28)) + 2 * kRingMargin;
+    return QSize(std::min(sizeHint().width(), least), heightFor(1));
+}
+
+int PrimaryButton::heightFor(int lines) const
+{
+    const QFontMetricsF m(font());
+    const double h = std::max(30.0, m.height() + (lines - 1) * m.lineSpacing() + 8) + 3;
+    return int(std::ceil(h)) + 2 * kRingMargin;
+}
+
+QStringList PrimaryButton::linesFor(int width) const
+{
+    const double room = width - 2 * kRingMargin - 28;
+    if (maxLines_ <= 1 || room <= 0)
+        return {QFontMetricsF(font()).elidedText(text(), Qt::ElideRight, std::max(0.0, room))};
+    const QString key = text() + QLatin1Char('\n') + part_ + QLatin1Char('\n') + font().key();
+    if (width == cache_.width && key == cache_.key)
+        return cache_.lines;
+    const auto fit = [&](const QString& s) {
+        const QStringList lines = wrapLines(s, font(), room, maxLines_ + 1);
+        return lines.size() <= maxLines_ ? lines : QStringList();
+    };
+    QStringList lines = fit(text());
+    const QString t = text();
+    const auto without = [](const QStringList& words, qsizetype head, qsizetype tail) {
+        return QStringList(words.mid(0, head)).join(QLatin1Char(' ')) + QStringLiteral(" … ") +
+               QStringList(words.mid(words.size() - tail)).join(QLatin1Char(' '));
+    };
+    // Too long even wrapped: whole words in the middle of the names give way first, then in the
+    // middle of the whole title, so its start and its end (where many languages put the verb)
+    // both stay; letters only for one long word.
+    const qsizetype at = part_.isEmpty() ? -1 : t.indexOf(part_);
+    const QStringList names = at < 0 ? QStringList() : part_.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    for (qsizetype keep = names.size() - 1; lines.isEmpty() && keep >= 0; --keep) {
+        for (qsizetype head : {keep / 2, (keep + 1) / 2}) {
+            if (lines.isEmpty())
+                lines = fit(t.left(at) + without(names, head, keep - head).trimmed() + t.mid(at + part_.size()));
+        }
+    }
+    const QStringList words = t.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    for (qsizetype keep = words.size() - 1; lines.isEmpty() && keep > 0; --keep) {
+        for (qsizetype head : {keep / 2, (keep + 1) / 2}) {
+            if (lines.isEmpty())
+                lines = fit(without(words, head, keep - head));
+        }
+    }
+    for (qsizetype keep = t.size() - 1; lines.isEmpty() && keep > 0; --keep) {
+        const qsizetype head = (keep + 1) / 2;
+        lines = fit(t.left(head).trimmed() + QStringLiteral(" … ") + t.right(keep - head).trimmed());
+    }
+    if (lines.isEmpty())
+        lines = {QStringLiteral("…")};
+    cache_ = {width, key, lines};
+    return lines;
+}
+
+QStringList PrimaryButton::shownLines() const
+{
+    return linesFor(width());
+}
+
+int PrimaryButton::heightForWidth(int width) const
+{
+    return heightFor(int(std::max<qsizetype>(1, linesFor(width).size())));
 }
 
 bool PrimaryButton::hitButton(const QPoint& pos) const
@@ -131,7 +221,8 @@ void PrimaryButton::paintEvent(QPaintEvent*)
 
     p.setPen(palette::ink());
     p.setFont(font());
-    p.drawText(face, Qt::AlignCenter, text());
+    // The whole title when it fits, else wrapped or elided at its end: never cut at both sides.
+    p.drawText(face.adjusted(14, 0, -14, 0), Qt::AlignCenter, shownLines().join(QLatin1Char('\n')));
 
     if (hasFocus()) {
         QPen ring(palette::gold(), 2);

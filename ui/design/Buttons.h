@@ -31,8 +31,10 @@ public:
     bool isHovering() const { return hovering_; }
 
 protected:
-    // The spring of the press; none under Reduce Motion.
+    // The spring of the press; none under Reduce Motion unless the press animates the same
+    // with it on.
     virtual Animation pressAnimation() const = 0;
+    virtual bool pressAnimatesUnderReduceMotion() const { return false; }
     virtual bool showsPress() const { return isDown(); }
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
@@ -55,8 +57,17 @@ class PrimaryButton final : public PaintedButton {
     Q_OBJECT
 public:
     explicit PrimaryButton(const QString& text, MotionContext& motion, QWidget* parent = nullptr);
+    // A title longer than the room wraps over up to `maxLines` lines, and gives way in its
+    // middle when even that is too short; 1 (the default) keeps the button as wide as its title.
+    void setMaxLines(int maxLines);
+    // The part of the title (a list of names in it) that gives way before the rest does.
+    void setShrinkablePart(const QString& part);
+    // The title's lines as drawn at the current width.
+    QStringList shownLines() const;
     QSize sizeHint() const override;
-    QSize minimumSizeHint() const override { return sizeHint(); }
+    QSize minimumSizeHint() const override;
+    bool hasHeightForWidth() const override { return maxLines_ > 1; }
+    int heightForWidth(int width) const override;
     static constexpr int kRingMargin = 3;
 
 protected:
@@ -64,6 +75,18 @@ protected:
     bool hitButton(const QPoint& pos) const override;
     Animation pressAnimation() const override;
     bool showsPress() const override { return isDown() && isEnabled(); }
+
+private:
+    QStringList linesFor(int width) const;
+    int heightFor(int lines) const;
+    int maxLines_ = 1;
+    QString part_;
+    struct Lines {
+        int width = -1;
+        QString key;
+        QStringList lines;
+    };
+    mutable Lines cache_;
 };
 
 // A selectable card for a choice among a few options. The caller's content goes into

@@ -1,5 +1,6 @@
 #include "ui/design/FrameClock.h"
 
+#include <QEvent>
 #include <QWidget>
 
 #include <vector>
@@ -22,19 +23,61 @@ double FrameClock::seconds() const
     return std::chrono::duration<double>(clock_.monotonic()).count();
 }
 
-FrameClock::ListenerId FrameClock::listen(std::function<void()> onFrame)
+namespace {
+bool onScreen(const QWidget* w)
+{
+    return w->isVisible() && !w->window()->isMinimized();
+}
+} // namespace
+
+FrameClock::ListenerId FrameClock::listen(std::function<void()> onFrame, QWidget* owner)
 {
     const ListenerId id = next_++;
-    listeners_.emplace(id, std::move(onFrame));
-    if (!timer_)
-        timer_ = clock_.start(interval_, [this] { tick(); }, true);
+    Listener l{std::move(onFrame), owner, owner != nullptr, true};
+    if (owner) {
+        l.awake = onScreen(owner);
+        // One filter per owner is enough: installing again moves it to the front.
+        owner->removeEventFilter(this);
+        owner->installEventFilter(this);
+    }
+    listeners_.emplace(id, std::move(l));
+    follow();
     return id;
 }
 
 void FrameClock::unlisten(ListenerId id)
 {
     listeners_.erase(id);
-    if (listeners_.empty() && timer_) {
+    follow();
+}
+
+bool FrameClock::eventFilter(QObject* watched, QEvent* event)
+{
+    const QEvent::Type type = event->type();
+    if (type == QEvent::Show || type == QEvent::Hide) {
+        // A hide while minimising leaves the widget "visible": the event itself decides.
+        const bool awake = type == QEvent::Show;
+        for (auto& [id, l] : listeners_) {
+            if (l.owner == watched)
+                l.awake = awake;
+        }
+        follow();
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void FrameClock::follow()
+{
+    bool wanted = false;
+    for (const auto& [id, l] : listeners_) {
+        if (l.awake && (!l.owned || l.owner)) {
+            wanted = true;
+            break;
+        }
+    }
+    if (wanted && !timer_)
+        timer_ = clock_.start(interval_, [this] { tick(); }, true);
+    else if (!wanted && timer_) {
         clock_.cancel(timer_);
         timer_ = 0;
     }
@@ -50,8 +93,8 @@ void FrameClock::tick()
         ids.push_back(id);
     for (ListenerId id : ids) {
         auto it = listeners_.find(id);
-        if (it != listeners_.end()) {
-            auto fn = it->second;
+        if (it != listeners_.end() && it->second.awake && (!it->second.owned || it->second.owner)) {
+            auto fn = it->second.onFrame;
             fn();
         }
     }
@@ -71,12 +114,14 @@ void FrameDriver::run(std::function<bool()> moving)
         target_->update();
     if (id_)
         return;
-    id_ = frames_.listen([this] {
-        if (target_)
-            target_->update();
-        if (!target_ || !moving_ || !moving_())
-            stop();
-    });
+    id_ = frames_.listen(
+        [this] {
+            if (target_)
+                target_->update();
+            if (!target_ || !moving_ || !moving_())
+                stop();
+        },
+        target_);
 }
 
 void FrameDriver::stop()

@@ -5,6 +5,8 @@
 #include "ui/design/Shapes.h"
 #include "ui/design/Text.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -14,11 +16,61 @@ namespace tq {
 
 namespace {
 constexpr int kRing = 3;
+constexpr QSizeF kCompact(28, 16);
+
+// A check box whose value is "On" or "Off", named by the row's label.
+class ToggleAccessible final : public QAccessibleWidget {
+public:
+    explicit ToggleAccessible(HandToggle* t) : QAccessibleWidget(t, QAccessible::CheckBox) {}
+    HandToggle* toggle() const { return static_cast<HandToggle*>(widget()); }
+    QAccessible::State state() const override
+    {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.checkable = true;
+        s.checked = toggle()->isChecked();
+        return s;
+    }
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Value)
+            return toggle()->isChecked() ? tq::text("On") : tq::text("Off");
+        if (t == QAccessible::Name) {
+            const QString name = QAccessibleWidget::text(t);
+            return name.isEmpty() ? toggle()->text() : name;
+        }
+        return QAccessibleWidget::text(t);
+    }
+    QStringList actionNames() const override
+    {
+        return QStringList{QAccessibleActionInterface::toggleAction()} + QAccessibleWidget::actionNames();
+    }
+    void doAction(const QString& name) override
+    {
+        if (name == QAccessibleActionInterface::toggleAction() || name == QAccessibleActionInterface::pressAction()) {
+            if (toggle()->isEnabled())
+                toggle()->click();
+            return;
+        }
+        QAccessibleWidget::doAction(name);
+    }
+};
+
+QAccessibleInterface* toggleFactory(const QString& className, QObject* object)
+{
+    if (className == QLatin1String("tq::HandToggle") && object && object->isWidgetType())
+        return new ToggleAccessible(static_cast<HandToggle*>(object));
+    return nullptr;
 }
+} // namespace
 
 HandToggle::HandToggle(MotionContext& motion, QWidget* parent)
     : QAbstractButton(parent), motion_(motion), knob_(motion.frames(), 0), driver_(motion.frames(), this)
 {
+    static const bool factory = [] {
+        QAccessible::installFactory(toggleFactory);
+        return true;
+    }();
+    Q_UNUSED(factory);
     setCheckable(true);
     setCursor(Qt::PointingHandCursor);
     setFocusPolicy(Qt::StrongFocus);
@@ -55,10 +107,25 @@ void HandToggle::setLabelWidget(QWidget* label)
     updateGeometry();
 }
 
+void HandToggle::setCompact(bool compact)
+{
+    if (compact_ == compact)
+        return;
+    compact_ = compact;
+    placeLabel();
+    updateGeometry();
+    update();
+}
+
+QSizeF HandToggle::switchSize() const
+{
+    return compact_ ? kCompact : QSizeF(kWidth, kHeight);
+}
+
 // The label keeps clear of the switch at the trailing end (the left, right to left).
 void HandToggle::placeLabel()
 {
-    const int room = int(kWidth) + 12 + kRing;
+    const int room = int(switchSize().width()) + 12 + kRing;
     if (layoutDirection() == Qt::RightToLeft)
         row_->setContentsMargins(room, kRing, 0, kRing);
     else
@@ -67,19 +134,22 @@ void HandToggle::placeLabel()
 
 QRectF HandToggle::switchRect() const
 {
-    return visualRect(layoutDirection(), width(), QRectF(width() - kRing - kWidth, (height() - kHeight) / 2, kWidth, kHeight));
+    const QSizeF s = switchSize();
+    return visualRect(layoutDirection(), width(), QRectF(width() - kRing - s.width(), (height() - s.height()) / 2, s.width(), s.height()));
 }
 
 QSize HandToggle::sizeHint() const
 {
     const QSize label = label_ ? label_->sizeHint() : QSize(0, 0);
-    return QSize(label.width() + 8 + 12 + int(kWidth) + kRing, std::max(label.height(), int(kHeight)) + 2 * kRing);
+    const QSize s = switchSize().toSize();
+    return QSize(label.width() + 8 + 12 + s.width() + kRing, std::max(label.height(), s.height()) + 2 * kRing);
 }
 
 QSize HandToggle::minimumSizeHint() const
 {
     const QSize label = label_ ? label_->minimumSizeHint() : QSize(0, 0);
-    return QSize(std::max(label.width(), 0) + 8 + 12 + int(kWidth) + kRing, int(kHeight) + 2 * kRing);
+    const QSize s = switchSize().toSize();
+    return QSize(std::max(label.width(), 0) + 8 + 12 + s.width() + kRing, s.height() + 2 * kRing);
 }
 
 bool HandToggle::hasHeightForWidth() const
@@ -89,9 +159,10 @@ bool HandToggle::hasHeightForWidth() const
 
 int HandToggle::heightForWidth(int width) const
 {
-    const int labelWidth = width - (12 + int(kWidth) + kRing);
+    const QSize s = switchSize().toSize();
+    const int labelWidth = width - (12 + s.width() + kRing);
     const int h = label_ ? label_->heightForWidth(labelWidth) : 0;
-    return std::max(h, int(kHeight)) + 2 * kRing;
+    return std::max(h, s.height()) + 2 * kRing;
 }
 
 void HandToggle::nextCheckState()
@@ -150,9 +221,9 @@ void HandToggle::paintEvent(QPaintEvent*)
     p.drawPath(continuousCapsule(sw.adjusted(0.5, 0.5, -0.5, -0.5)));
 
     // Off at the leading end, on at the trailing end: mirrored right to left.
-    const double d = kHeight - 4;
+    const double d = sw.height() - 4;
     const double travel = layoutDirection() == Qt::RightToLeft ? 1 - k : k;
-    const QRectF knob(sw.left() + 2 + (kWidth - 4 - d) * travel, sw.top() + 2, d, d);
+    const QRectF knob(sw.left() + 2 + (sw.width() - 4 - d) * travel, sw.top() + 2, d, d);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor::fromRgbF(0, 0, 0, 0.35));
     p.drawEllipse(knob.translated(0, 1).adjusted(-0.75, -0.75, 0.75, 0.75));

@@ -1,7 +1,8 @@
 #pragma once
 // The application's one toggle: a row whose label sits at the leading end and a gold-and-ink
 // switch at the trailing end. The whole row is clickable and keyboard-focusable; it reads to
-// accessibility as a checkable button with the description "On" or "Off".
+// accessibility as a check box named by its label whose value is "On" or "Off" (also its
+// description, which is what AT-SPI carries).
 
 #include "ui/design/Animation.h"
 
@@ -22,6 +23,9 @@ public:
     // 0 at the leading end, 1 at the trailing end, as drawn now (mirrored right to left).
     double knobPosition() const { return knob_.value(); }
     QRectF switchRect() const;
+    // The small switch of a dense row (the tray panel's), 28 by 16.
+    void setCompact(bool compact);
+    QSizeF switchSize() const;
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
     bool hasHeightForWidth() const override;
@@ -45,6 +49,7 @@ private:
     QHBoxLayout* row_;
     QWidget* label_ = nullptr;
     bool userToggle_ = false;
+    bool compact_ = false;
 };
 
 } // namespace tq

@@ -238,7 +238,7 @@ void RowDisclosure::setExpanded(bool expanded)
                 motion_.frames().unlisten(listener_);
                 listener_ = 0;
             }
-        });
+        }, this);
     }
     emit expandedChanged(expanded_);
 }

@@ -1,6 +1,7 @@
 #include "ui/menubar/MenuContent.h"
 
 #include "app/services/Permissions.h"
+#include "platform/TrayHost.h"
 #include "input/RivalWatcher.h"
 #include "platform/Text.h"
 #include "settings/AppRules.h"
@@ -10,6 +11,7 @@
 #include "ui/design/BrandMark.h"
 #include "ui/design/Buttons.h"
 #include "ui/design/Components.h"
+#include "ui/design/Decoration.h"
 #include "ui/design/Fonts.h"
 #include "ui/design/HandToggle.h"
 #include "look/Palette.h"
@@ -72,6 +74,7 @@ MenuContent::MenuContent(MenuServices services, MenuCallbacks callbacks, QWidget
     auto* statusRow = new QHBoxLayout;
     statusRow->setSpacing(5);
     statusDot_ = new StatusDot(this);
+    markDecorative(statusDot_); // the status text says it all
     statusText_ = new ElidedLabel(QString(), caption(), palette::paperDim(), Qt::ElideRight, 1, this);
     statusText_->setObjectName(QStringLiteral("statusLine"));
     statusRow->addWidget(statusDot_);
@@ -99,19 +102,23 @@ MenuContent::MenuContent(MenuServices services, MenuCallbacks callbacks, QWidget
     QVBoxLayout* todayLayout = today->contentLayout();
     todayLayout->setContentsMargins(12, 12, 12, 12);
     todayLayout->setSpacing(8);
-    auto* countRow = new QHBoxLayout;
+    countLine_ = new QWidget(today);
+    auto* countRow = new QHBoxLayout(countLine_);
+    countRow->setContentsMargins(0, 0, 0, 0);
     countRow->setSpacing(8);
-    count_ = new CountLabel(s_.motion, today);
+    count_ = new CountLabel(s_.motion, countLine_);
     count_->setFont(fonts::rounded(34, QFont::Bold));
     setLabelColour(count_, palette::gold());
-    unit_ = label(today, palette::paper(), callout(QFont::Medium));
+    unit_ = label(countLine_, palette::paper(), callout(QFont::Medium));
     countRow->addWidget(count_, 0, Qt::AlignBaseline);
     countRow->addWidget(unit_, 1, Qt::AlignBaseline);
-    todayLayout->addLayout(countRow);
+    groupForAccessibility(countLine_, QString());
+    todayLayout->addWidget(countLine_);
     sentence_ = label(today, palette::paperDim(), caption());
     sentence_->setWordWrap(true);
     todayLayout->addWidget(sentence_);
     showCount_ = new HandToggle(text("Show Count in Tray"), s_.motion, today);
+    showCount_->setCompact(true);
     auto* showText = label(today, palette::paperDim(), caption());
     showText->setText(text("Show Count in Tray"));
     showCount_->setLabelWidget(showText);
@@ -120,6 +127,13 @@ MenuContent::MenuContent(MenuServices services, MenuCallbacks callbacks, QWidget
         if (on != s_.prefs.showWordCountInMenuBar())
             s_.prefs.setShowWordCountInMenuBar(on);
     });
+    // The settings' own note, where the tray has no room for a label (KDE Plasma, XEmbed trays).
+    showCountNote_ = label(today, palette::paperDim(), caption());
+    showCountNote_->setObjectName(QStringLiteral("showCountNote"));
+    showCountNote_->setWordWrap(true);
+    showCountNote_->setText(text("This tray can't show text beside icons, so the count shows in the icon's tooltip."));
+    todayLayout->addWidget(showCountNote_);
+    connect(&s_.trayHost, &TrayHost::kindChanged, this, [this] { refresh(); });
     root->addWidget(today);
 
     pillBox_ = new QWidget(this);
@@ -214,7 +228,7 @@ void MenuContent::refresh()
     cardKind_ = cardState.kind;
     forceQuit_ = cardState.forceQuit;
     cardCopyText_ = cardState.copyText;
-    card_->set(cardState.text, cardState.button);
+    card_->set(cardState.text, cardState.button, cardState.buttonNames);
     card_->setVisible(cardState.kind != AttentionKind::none);
 
     const qint64 words = s_.stats.day(st.now).words;
@@ -222,7 +236,9 @@ void MenuContent::refresh()
     count_->setCount(words, today.count);
     unit_->setText(today.label);
     sentence_->setText(today.sentence);
-    count_->setAccessibleName(today.count + QLatin1Char(' ') + today.label);
+    countLine_->setAccessibleName(today.count + QLatin1Char(' ') + today.label);
+    const bool labelless = s_.trayHost.running() && !s_.trayHost.showsLabels();
+    showCountNote_->setVisible(labelless);
     // Not blocked: the switch's knob follows its toggled signal.
     showCount_->setChecked(s_.prefs.showWordCountInMenuBar());
 

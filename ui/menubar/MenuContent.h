@@ -56,6 +56,10 @@ public:
     QLabel* countUnit() const { return unit_; }
     QLabel* sentenceLabel() const { return sentence_; }
     HandToggle* showCountSwitch() const { return showCount_; }
+    // Why the count is not beside the icon, shown where the tray shows no labels.
+    QLabel* showCountNote() const { return showCountNote_; }
+    // The count and its unit, read as one element.
+    QWidget* countLine() const { return countLine_; }
     const std::vector<PillButton*>& pills() const { return pills_; }
     bool pillsStacked() const { return stacked_; }
     PanelRow* playgroundRow() const { return playground_; }
@@ -89,6 +93,8 @@ private:
     QLabel* unit_ = nullptr;
     QLabel* sentence_ = nullptr;
     HandToggle* showCount_ = nullptr;
+    QLabel* showCountNote_ = nullptr;
+    QWidget* countLine_ = nullptr;
     QWidget* pillBox_ = nullptr;
     std::vector<PillButton*> pills_;
     std::vector<Pill> shownPills_;

@@ -96,7 +96,8 @@ AttentionText attentionText(const State& state, const QLocale& locale)
         }
         const QString list = locale.createSeparatedList(unique);
         return {AttentionKind::rivals, pausedWhileOpen(unique, locale),
-                (state.rivalsRefused ? text("Force Quit %1") : text("Quit %1")).arg(list), state.rivalsRefused};
+                (state.rivalsRefused ? text("Force Quit %1") : text("Quit %1")).arg(list), state.rivalsRefused, QString(),
+                list};
     }
     if (const auto& hint = state.restartHint)
         return {AttentionKind::restartApp, hint->sentence(), hint->command.isEmpty() ? QString() : text("Copy command"),

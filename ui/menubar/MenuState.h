@@ -57,6 +57,7 @@ struct AttentionText {
     QString button;
     bool forceQuit = false; // the button ends the rivals instead of asking them
     QString copyText;       // what the button puts on the clipboard (restartApp)
+    QString buttonNames;    // the part of `button` that gives way first when it is too long
 };
 
 AttentionText attentionText(const State& state, const QLocale& locale = QLocale());

@@ -161,16 +161,18 @@ AttentionCard::AttentionCard(MotionContext& motion, QWidget* parent)
     label_->setFont(fonts::font(fonts::Role::callout, QFont::Medium));
     setLabelColour(label_, palette::paper());
     layout->addWidget(label_);
-    layout->addWidget(button_, 0, Qt::AlignLeft);
+    button_->setMaxLines(2);
+    layout->addWidget(button_, 0, Qt::AlignLeading);
     connect(button_, &QAbstractButton::clicked, this, &AttentionCard::triggered);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
     followDirection();
 }
 
-void AttentionCard::set(const QString& text, const QString& button)
+void AttentionCard::set(const QString& text, const QString& button, const QString& names)
 {
     label_->setText(text);
     button_->setText(button);
+    button_->setShrinkablePart(names);
     button_->setVisible(!button.isEmpty());
     button_->updateGeometry();
     setAccessibleName(text);

@@ -30,6 +30,8 @@ protected:
     // Applies the press scale about the centre.
     void applyPress(QPainter& p) const;
     Animation pressAnimation() const override;
+    // The panel's press has one form, with Reduce Motion on or off.
+    bool pressAnimatesUnderReduceMotion() const override { return true; }
 };
 
 // One full-width row: symbol, title, optional shortcut text at the trailing edge.
@@ -72,12 +74,14 @@ private:
     bool lit_;
 };
 
-// An orange card with a wrapping message and one button.
+// An orange card with a wrapping message and one button, whose long title wraps over two
+// lines (the second elided) rather than leave the card.
 class AttentionCard final : public QFrame {
     Q_OBJECT
 public:
     explicit AttentionCard(MotionContext& motion, QWidget* parent = nullptr);
-    void set(const QString& text, const QString& button);
+    // `names`, a part of `button`, gives way first when the title is too long for two lines.
+    void set(const QString& text, const QString& button, const QString& names = {});
     QLabel* label() const { return label_; }
     PrimaryButton* button() const { return button_; }
 

@@ -229,6 +229,11 @@ void StatusItem::buildContextMenu()
     QAction* showCount = menu_->addAction(text("Show Count in Tray"));
     showCount->setCheckable(true);
     showCount->setChecked(s_.prefs.showWordCountInMenuBar());
+    // This menu opens from an XEmbed tray, which shows no label: the count goes to the tooltip.
+    if (!s_.trayHost.showsLabels()) {
+        menu_->setToolTipsVisible(true);
+        showCount->setToolTip(text("This tray can't show text beside icons, so the count shows in the icon's tooltip."));
+    }
     connect(showCount, &QAction::toggled, this, [this](bool on) { s_.prefs.setShowWordCountInMenuBar(on); });
     menu_->addSeparator();
 

@@ -54,6 +54,8 @@ public:
     enum class Phase { entering, playing, leaving, done };
     Phase phase() const { return phase_; }
     void entered() { if (phase_ == Phase::entering) phase_ = Phase::playing; }
+    // Shown again before leaving: the entrance runs again.
+    void restart() { if (!leaving()) phase_ = Phase::entering; }
     // True when this call starts the leaving (the first one).
     bool leave()
     {

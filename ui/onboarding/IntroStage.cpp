@@ -3,6 +3,7 @@
 #include "platform/Text.h"
 #include "ui/design/Backdrop.h"
 #include "ui/design/Blur.h"
+#include "ui/design/Decoration.h"
 #include "ui/design/BrandMark.h"
 #include "ui/design/Effects.h"
 #include "ui/design/Fonts.h"
@@ -448,7 +449,8 @@ void paintIntroStage(QPainter& p, const IntroFrame& f, const IntroWordmarkFont& 
 IntroStage::IntroStage(QWidget* parent) : QWidget(parent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setAccessibleName(appName());
+    // A picture: the intro itself is named for screen readers.
+    markDecorative(this);
 }
 
 void IntroStage::setFrame(double t, const IntroCues& cue, bool still)

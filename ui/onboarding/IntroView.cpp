@@ -14,6 +14,7 @@
 #include <QGraphicsOpacityEffect>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QShowEvent>
 #include <QStyle>
 
 #include <algorithm>
@@ -114,6 +115,7 @@ IntroView::IntroView(IntroServices services, std::function<void()> done, QWidget
 {
     setObjectName(QStringLiteral("introView"));
     setAccessibleName(appName());
+    setAccessibleDescription(text("Your next words, one Tab away."));
     setFocusPolicy(Qt::StrongFocus);
     stage_ = new IntroStage(this);
 
@@ -173,24 +175,44 @@ double IntroView::shownOpacity() const
 void IntroView::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
-    if (started_)
+    // A window brought back from the task bar goes on where it was; a view put on screen again
+    // starts its scene over.
+    if (event->spontaneous() || ending_.leaving())
         return;
     started_ = true;
+    ending_.restart();
     startedAt_ = services_.motion.frames().seconds();
     const bool reduce = services_.motion.reduceMotion();
+    enter_.setTo(0);
     enter_.animateTo(1, Animation::timing(motion::easeOut(reduce ? 200 : 450)));
+    fade_->setEnabled(true);
+    fade_->setOpacity(0);
     player_.play(services_.prefs.introMuted() || services_.localOnly);
     setFocus();
-    listener_ = services_.motion.frames().listen([this] { frame(); });
+    if (!listener_)
+        listener_ = services_.motion.frames().listen([this] { frame(); }, this);
     frame();
 }
 
 void IntroView::hideEvent(QHideEvent* event)
 {
     QWidget::hideEvent(event);
-    // A closing window stops the sound at once.
-    if (!isVisible())
-        player_.stop();
+    if (event->spontaneous())
+        return;
+    // A closing window stops the sound and the clock at once.
+    player_.stop();
+    stopTicking();
+    // Closed while leaving: what follows the intro still comes.
+    if (ending_.phase() == IntroEnding::Phase::leaving) {
+        doneTimer_.cancel();
+        finish();
+    }
+}
+
+void IntroView::finish()
+{
+    if (ending_.finish() && done_)
+        done_();
 }
 
 void IntroView::resizeEvent(QResizeEvent* event)
@@ -295,13 +317,10 @@ void IntroView::leave()
     curve.durationMs = reduce ? 200 : 550;
     leave_.animateTo(1, Animation::timing(curve));
     if (!listener_)
-        listener_ = services_.motion.frames().listen([this] { frame(); });
+        listener_ = services_.motion.frames().listen([this] { frame(); }, this);
     frame();
     const auto wait = Millis(reduce ? 200 : 500);
-    doneTimer_.start(wait, [this] {
-        if (ending_.finish() && done_)
-            done_();
-    });
+    doneTimer_.start(wait, [this] { finish(); });
 }
 
 void IntroView::toggleSound()

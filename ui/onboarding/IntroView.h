@@ -64,6 +64,7 @@ private:
     void toggleSound();
     void followMuted();
     void stopTicking();
+    void finish();
 
     IntroServices services_;
     std::function<void()> done_;

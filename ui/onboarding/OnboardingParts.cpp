@@ -2,6 +2,7 @@
 
 #include "ui/design/Buttons.h"
 #include "ui/design/Components.h"
+#include "ui/design/Decoration.h"
 #include "ui/design/Fonts.h"
 #include "look/Palette.h"
 #include "ui/design/Symbols.h"
@@ -31,7 +32,7 @@ Bullet::Bullet(const QString& symbol, const QString& text, QWidget* parent) : QW
     icon->setFixedWidth(18);
     icon->setPixmap(symbols::pixmap(symbol, 16, palette::gold(), devicePixelRatioF()));
     icon->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    icon->setAccessibleName(QString());
+    markDecorative(icon);
     row->addWidget(icon, 0, Qt::AlignTop);
     row->addWidget(makeLabel(text, fonts::system(14), palette::paper(), true, this), 1);
 }

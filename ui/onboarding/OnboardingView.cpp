@@ -36,6 +36,7 @@ public:
     {
         setAttribute(Qt::WA_TransparentForMouseEvents);
         setAttribute(Qt::WA_NoSystemBackground);
+        markDecorative(this);
         first_.count = 36;
         first_.speedLow = 180;
         first_.speedHigh = 420;

@@ -31,6 +31,7 @@ RivalPromptView::RivalPromptView(RivalPromptServices services, std::function<voi
     auto* layout = bareColumn(this);
     layout->setContentsMargins(0, 22, 0, 0);
     scene_ = new TugOfWarScene(services_.motion, shown_.isEmpty() ? QIcon() : shown_.first().icon, this);
+    markDecorative(scene_);
     layout->addWidget(scene_);
 
     headline_ = makeLabel({}, fonts::system(20, QFont::DemiBold), palette::paper(), true);
@@ -162,7 +163,6 @@ void RivalPromptView::follow()
         primary_->setEnabled(texts.primaryEnabled);
         primary_->updateGeometry();
     });
-    setAccessibleDescription(texts.headline);
     textBlock_->setAccessibleName(texts.headline + QStringLiteral(". ") + texts.explanation);
 }
 

@@ -232,10 +232,12 @@ void TugOfWarScene::follow()
     const bool fading = resolvedAt_ && now - *resolvedAt_ < kStillFade;
     const bool moving = isVisible() && !settled_ && (!motion_.reduceMotion() || fading);
     if (moving && !listener_)
-        listener_ = motion_.frames().listen([this] {
-            update();
-            follow();
-        });
+        listener_ = motion_.frames().listen(
+            [this] {
+                update();
+                follow();
+            },
+            this);
     else if (!moving && listener_) {
         motion_.frames().unlisten(listener_);
         listener_ = 0;
