@@ -2333,5 +2333,53 @@
             <numerusform>%1، %Ln مهمة متبقية</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Type the whole name of the website, such as wikipedia.org.</source>
+        <translation>اكتب الاسم الكامل للموقع، مثل wikipedia.org.</translation>
+    </message>
+    <message>
+        <source>The key holds a space, an invisible character or a letter outside plain ASCII. Paste it again exactly as your server gave it.</source>
+        <translation>يحتوي المفتاح على مسافة أو حرف غير مرئي أو حرف خارج ASCII العادي. الصقه مرة أخرى كما أعطاك إياه خادمك تمامًا.</translation>
+    </message>
+    <message>
+        <source>The keyring could not be read, so your server is asked without an API key. Type the key again if your server needs one.</source>
+        <translation>تعذّرت قراءة حلقة المفاتيح، لذا يُسأل خادمك من دون مفتاح API. اكتب المفتاح مرة أخرى إن كان خادمك يحتاج إليه.</translation>
+    </message>
+    <message>
+        <source>Your writing memory could not be opened, so it was set aside and %app started a new one.</source>
+        <translation>تعذّر فتح ذاكرة كتابتك، لذا نُقلت جانبًا وبدأ %app ذاكرة جديدة.</translation>
+    </message>
+    <message>
+        <source>%1, converted for llama.cpp by %2</source>
+        <translation>%1، حُوِّل إلى llama.cpp بواسطة %2</translation>
+    </message>
+    <message>
+        <source>The data folder %1 could not be made. Check that the folder above it exists and that you may write there.</source>
+        <translation>تعذّر إنشاء مجلد البيانات %1. تحقّق من وجود المجلد الذي يعلوه ومن أنه يمكنك الكتابة فيه.</translation>
+    </message>
+    <message>
+        <source>party</source>
+        <comment>emoji search sample</comment>
+        <translation>حفلة</translation>
+    </message>
+    <message>
+        <source>No system tray runs on this desktop, so the icon cannot show.</source>
+        <translation>لا تعمل علبة نظام على سطح المكتب هذا، لذا لا يمكن إظهار الأيقونة.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln settings held values %app cannot use, so they were corrected and saved.</source>
+        <translation>
+            <numerusform>%Ln إعداد حمل قيمًا لا يستطيع %app استخدامها، لذا صُحّحت وحُفظت.</numerusform>
+            <numerusform>إعداد واحد حمل قيمة لا يستطيع %app استخدامها، لذا صُحّح وحُفظ.</numerusform>
+            <numerusform>إعدادان حملا قيمًا لا يستطيع %app استخدامها، لذا صُحّحا وحُفظا.</numerusform>
+            <numerusform>%Ln إعدادات حملت قيمًا لا يستطيع %app استخدامها، لذا صُحّحت وحُفظت.</numerusform>
+            <numerusform>%Ln إعدادًا حمل قيمًا لا يستطيع %app استخدامها، لذا صُحّحت وحُفظت.</numerusform>
+            <numerusform>%Ln إعداد حمل قيمًا لا يستطيع %app استخدامها، لذا صُحّحت وحُفظت.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Your writing memory is not saved: the keyring is missing or locked, so its key cannot be kept.</source>
+        <translation>لم تُحفظ ذاكرة كتابتك: حلقة المفاتيح مفقودة أو مقفلة، لذا لا يمكن الاحتفاظ بمفتاحها.</translation>
+    </message>
 </context>
 </TS>

@@ -2265,5 +2265,49 @@
             <numerusform>%1, বাকি %Ln</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Type the whole name of the website, such as wikipedia.org.</source>
+        <translation>ওয়েবসাইটের পুরো নাম টাইপ করুন, যেমন wikipedia.org।</translation>
+    </message>
+    <message>
+        <source>The key holds a space, an invisible character or a letter outside plain ASCII. Paste it again exactly as your server gave it.</source>
+        <translation>কী-তে একটি স্পেস, অদৃশ্য অক্ষর বা সাধারণ ASCII-এর বাইরের অক্ষর আছে। আপনার সার্ভার যেভাবে দিয়েছে ঠিক সেভাবে আবার পেস্ট করুন।</translation>
+    </message>
+    <message>
+        <source>The keyring could not be read, so your server is asked without an API key. Type the key again if your server needs one.</source>
+        <translation>কিরিং পড়া যায়নি, তাই আপনার সার্ভারকে API কী ছাড়াই জিজ্ঞাসা করা হচ্ছে। আপনার সার্ভারের কী দরকার হলে তা আবার টাইপ করুন।</translation>
+    </message>
+    <message>
+        <source>Your writing memory could not be opened, so it was set aside and %app started a new one.</source>
+        <translation>আপনার লেখার মেমরি খোলা যায়নি, তাই সেটি সরিয়ে রাখা হয়েছে এবং %app একটি নতুন মেমরি শুরু করেছে।</translation>
+    </message>
+    <message>
+        <source>%1, converted for llama.cpp by %2</source>
+        <translation>%1, llama.cpp-এর জন্য রূপান্তর করেছে %2</translation>
+    </message>
+    <message>
+        <source>The data folder %1 could not be made. Check that the folder above it exists and that you may write there.</source>
+        <translation>ডেটা ফোল্ডার %1 তৈরি করা যায়নি। দেখুন এর উপরের ফোল্ডারটি আছে কি না এবং সেখানে আপনি লিখতে পারেন কি না।</translation>
+    </message>
+    <message>
+        <source>party</source>
+        <comment>emoji search sample</comment>
+        <translation>পার্টি</translation>
+    </message>
+    <message>
+        <source>No system tray runs on this desktop, so the icon cannot show.</source>
+        <translation>এই ডেস্কটপে কোনো সিস্টেম ট্রে চলছে না, তাই আইকনটি দেখানো যাচ্ছে না।</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln settings held values %app cannot use, so they were corrected and saved.</source>
+        <translation>
+            <numerusform>%Lnটি সেটিংয়ে এমন মান ছিল যা %app ব্যবহার করতে পারে না, তাই সেগুলো ঠিক করে সংরক্ষণ করা হয়েছে।</numerusform>
+            <numerusform>%Lnটি সেটিংয়ে এমন মান ছিল যা %app ব্যবহার করতে পারে না, তাই সেগুলো ঠিক করে সংরক্ষণ করা হয়েছে।</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Your writing memory is not saved: the keyring is missing or locked, so its key cannot be kept.</source>
+        <translation>আপনার লেখার মেমরি সংরক্ষিত হয়নি: কিরিং নেই বা লক করা, তাই এর কী রাখা যাচ্ছে না।</translation>
+    </message>
 </context>
 </TS>

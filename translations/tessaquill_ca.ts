@@ -2265,5 +2265,49 @@
             <numerusform>%1, %Ln pendents</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Type the whole name of the website, such as wikipedia.org.</source>
+        <translation>Escriviu el nom complet del lloc web, com ara wikipedia.org.</translation>
+    </message>
+    <message>
+        <source>The key holds a space, an invisible character or a letter outside plain ASCII. Paste it again exactly as your server gave it.</source>
+        <translation>La clau conté un espai, un caràcter invisible o una lletra fora de l&apos;ASCII simple. Torneu-la a enganxar exactament com us l&apos;ha donada el servidor.</translation>
+    </message>
+    <message>
+        <source>The keyring could not be read, so your server is asked without an API key. Type the key again if your server needs one.</source>
+        <translation>No s&apos;ha pogut llegir el clauer, de manera que es consulta el servidor sense clau d&apos;API. Torneu a escriure la clau si el servidor la necessita.</translation>
+    </message>
+    <message>
+        <source>Your writing memory could not be opened, so it was set aside and %app started a new one.</source>
+        <translation>No s&apos;ha pogut obrir la memòria d&apos;escriptura, de manera que s&apos;ha apartat i %app n&apos;ha començat una de nova.</translation>
+    </message>
+    <message>
+        <source>%1, converted for llama.cpp by %2</source>
+        <translation>%1, convertit per a llama.cpp per %2</translation>
+    </message>
+    <message>
+        <source>The data folder %1 could not be made. Check that the folder above it exists and that you may write there.</source>
+        <translation>No s&apos;ha pogut crear la carpeta de dades %1. Comprova que la carpeta que la conté existeix i que hi pots escriure.</translation>
+    </message>
+    <message>
+        <source>party</source>
+        <comment>emoji search sample</comment>
+        <translation>festa</translation>
+    </message>
+    <message>
+        <source>No system tray runs on this desktop, so the icon cannot show.</source>
+        <translation>En aquest escriptori no hi ha cap safata del sistema, així que la icona no es pot mostrar.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln settings held values %app cannot use, so they were corrected and saved.</source>
+        <translation>
+            <numerusform>%Ln paràmetre tenia un valor que %app no pot fer servir, de manera que s&apos;ha corregit i desat.</numerusform>
+            <numerusform>%Ln paràmetres tenien valors que %app no pot fer servir, de manera que s&apos;han corregit i desat.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Your writing memory is not saved: the keyring is missing or locked, so its key cannot be kept.</source>
+        <translation>La memòria d&apos;escriptura no s&apos;ha desat: el clauer no hi és o està bloquejat, de manera que no se&apos;n pot guardar la clau.</translation>
+    </message>
 </context>
 </TS>

@@ -2282,5 +2282,50 @@
             <numerusform>%1, zbývá: %Ln</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Type the whole name of the website, such as wikipedia.org.</source>
+        <translation>Napište celý název webu, třeba wikipedia.org.</translation>
+    </message>
+    <message>
+        <source>The key holds a space, an invisible character or a letter outside plain ASCII. Paste it again exactly as your server gave it.</source>
+        <translation>Klíč obsahuje mezeru, neviditelný znak nebo písmeno mimo prosté ASCII. Vložte ho znovu přesně tak, jak vám ho dal server.</translation>
+    </message>
+    <message>
+        <source>The keyring could not be read, so your server is asked without an API key. Type the key again if your server needs one.</source>
+        <translation>Klíčenku nešlo přečíst, proto se server dotazuje bez klíče API. Pokud ho server potřebuje, napište klíč znovu.</translation>
+    </message>
+    <message>
+        <source>Your writing memory could not be opened, so it was set aside and %app started a new one.</source>
+        <translation>Paměť psaní se nepodařilo otevřít, proto byla odložena a %app začal novou.</translation>
+    </message>
+    <message>
+        <source>%1, converted for llama.cpp by %2</source>
+        <translation>%1, pro llama.cpp převedl %2</translation>
+    </message>
+    <message>
+        <source>The data folder %1 could not be made. Check that the folder above it exists and that you may write there.</source>
+        <translation>Složku s daty %1 se nepodařilo vytvořit. Zkontrolujte, že nadřazená složka existuje a že do ní můžete zapisovat.</translation>
+    </message>
+    <message>
+        <source>party</source>
+        <comment>emoji search sample</comment>
+        <translation>oslava</translation>
+    </message>
+    <message>
+        <source>No system tray runs on this desktop, so the icon cannot show.</source>
+        <translation>Na této ploše neběží žádná oznamovací oblast, takže ikonu nelze zobrazit.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln settings held values %app cannot use, so they were corrected and saved.</source>
+        <translation>
+            <numerusform>%Ln nastavení mělo hodnotu, kterou %app nemůže použít, proto bylo opraveno a uloženo.</numerusform>
+            <numerusform>%Ln nastavení měla hodnoty, které %app nemůže použít, proto byla opravena a uložena.</numerusform>
+            <numerusform>%Ln nastavení mělo hodnoty, které %app nemůže použít, proto byla opravena a uložena.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Your writing memory is not saved: the keyring is missing or locked, so its key cannot be kept.</source>
+        <translation>Paměť psaní není uložená: klíčenka chybí nebo je zamčená, takže její klíč nelze uchovat.</translation>
+    </message>
 </context>
 </TS>

@@ -2265,5 +2265,49 @@
             <numerusform>%1, %Ln tilbage</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Type the whole name of the website, such as wikipedia.org.</source>
+        <translation>Skriv hele webstedets navn, f.eks. wikipedia.org.</translation>
+    </message>
+    <message>
+        <source>The key holds a space, an invisible character or a letter outside plain ASCII. Paste it again exactly as your server gave it.</source>
+        <translation>Nøglen indeholder et mellemrum, et usynligt tegn eller et bogstav uden for almindelig ASCII. Indsæt den igen præcis, som din server gav den.</translation>
+    </message>
+    <message>
+        <source>The keyring could not be read, so your server is asked without an API key. Type the key again if your server needs one.</source>
+        <translation>Nøgleringen kunne ikke læses, så din server spørges uden API-nøgle. Skriv nøglen igen, hvis din server kræver en.</translation>
+    </message>
+    <message>
+        <source>Your writing memory could not be opened, so it was set aside and %app started a new one.</source>
+        <translation>Din skrivehukommelse kunne ikke åbnes, så den blev lagt til side, og %app startede en ny.</translation>
+    </message>
+    <message>
+        <source>%1, converted for llama.cpp by %2</source>
+        <translation>%1, konverteret til llama.cpp af %2</translation>
+    </message>
+    <message>
+        <source>The data folder %1 could not be made. Check that the folder above it exists and that you may write there.</source>
+        <translation>Datamappen %1 kunne ikke oprettes. Tjek, at mappen over den findes, og at du må skrive i den.</translation>
+    </message>
+    <message>
+        <source>party</source>
+        <comment>emoji search sample</comment>
+        <translation>fest</translation>
+    </message>
+    <message>
+        <source>No system tray runs on this desktop, so the icon cannot show.</source>
+        <translation>Der kører ingen systembakke på dette skrivebord, så ikonet kan ikke vises.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln settings held values %app cannot use, so they were corrected and saved.</source>
+        <translation>
+            <numerusform>%Ln indstilling havde en værdi, %app ikke kan bruge, så den blev rettet og gemt.</numerusform>
+            <numerusform>%Ln indstillinger havde værdier, %app ikke kan bruge, så de blev rettet og gemt.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Your writing memory is not saved: the keyring is missing or locked, so its key cannot be kept.</source>
+        <translation>Din skrivehukommelse er ikke gemt: nøgleringen mangler eller er låst, så dens nøgle kan ikke opbevares.</translation>
+    </message>
 </context>
 </TS>

@@ -2265,5 +2265,49 @@
             <numerusform>%1, %Ln offen</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Type the whole name of the website, such as wikipedia.org.</source>
+        <translation>Gib den vollständigen Namen der Website ein, etwa wikipedia.org.</translation>
+    </message>
+    <message>
+        <source>The key holds a space, an invisible character or a letter outside plain ASCII. Paste it again exactly as your server gave it.</source>
+        <translation>Der Schlüssel enthält ein Leerzeichen, ein unsichtbares Zeichen oder einen Buchstaben außerhalb von einfachem ASCII. Füge ihn genau so erneut ein, wie dein Server ihn ausgegeben hat.</translation>
+    </message>
+    <message>
+        <source>The keyring could not be read, so your server is asked without an API key. Type the key again if your server needs one.</source>
+        <translation>Der Schlüsselbund konnte nicht gelesen werden, daher wird dein Server ohne API-Schlüssel gefragt. Gib den Schlüssel erneut ein, wenn dein Server einen braucht.</translation>
+    </message>
+    <message>
+        <source>Your writing memory could not be opened, so it was set aside and %app started a new one.</source>
+        <translation>Dein Schreibgedächtnis konnte nicht geöffnet werden. Es wurde beiseitegelegt und %app hat ein neues begonnen.</translation>
+    </message>
+    <message>
+        <source>%1, converted for llama.cpp by %2</source>
+        <translation>%1, für llama.cpp umgewandelt von %2</translation>
+    </message>
+    <message>
+        <source>The data folder %1 could not be made. Check that the folder above it exists and that you may write there.</source>
+        <translation>Der Datenordner %1 konnte nicht angelegt werden. Prüfe, ob der Ordner darüber existiert und ob du dort schreiben darfst.</translation>
+    </message>
+    <message>
+        <source>party</source>
+        <comment>emoji search sample</comment>
+        <translation>Party</translation>
+    </message>
+    <message>
+        <source>No system tray runs on this desktop, so the icon cannot show.</source>
+        <translation>Auf diesem Desktop läuft keine Systemleiste, daher kann das Symbol nicht erscheinen.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln settings held values %app cannot use, so they were corrected and saved.</source>
+        <translation>
+            <numerusform>%Ln Einstellung hatte einen Wert, den %app nicht verwenden kann, und wurde daher korrigiert und gespeichert.</numerusform>
+            <numerusform>%Ln Einstellungen hatten Werte, die %app nicht verwenden kann, und wurden daher korrigiert und gespeichert.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Your writing memory is not saved: the keyring is missing or locked, so its key cannot be kept.</source>
+        <translation>Dein Schreibgedächtnis ist nicht gespeichert: Der Schlüsselbund fehlt oder ist gesperrt, daher kann sein Schlüssel nicht aufbewahrt werden.</translation>
+    </message>
 </context>
 </TS>

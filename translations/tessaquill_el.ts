@@ -2265,5 +2265,49 @@
             <numerusform>%1, απομένουν %Ln</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Type the whole name of the website, such as wikipedia.org.</source>
+        <translation>Πληκτρολογήστε το πλήρες όνομα του ιστότοπου, όπως wikipedia.org.</translation>
+    </message>
+    <message>
+        <source>The key holds a space, an invisible character or a letter outside plain ASCII. Paste it again exactly as your server gave it.</source>
+        <translation>Το κλειδί περιέχει κενό, αόρατο χαρακτήρα ή γράμμα εκτός του απλού ASCII. Επικολλήστε το ξανά ακριβώς όπως σας το έδωσε ο διακομιστής.</translation>
+    </message>
+    <message>
+        <source>The keyring could not be read, so your server is asked without an API key. Type the key again if your server needs one.</source>
+        <translation>Δεν ήταν δυνατή η ανάγνωση της κλειδοθήκης, οπότε ο διακομιστής σας ερωτάται χωρίς κλειδί API. Πληκτρολογήστε ξανά το κλειδί αν το χρειάζεται ο διακομιστής σας.</translation>
+    </message>
+    <message>
+        <source>Your writing memory could not be opened, so it was set aside and %app started a new one.</source>
+        <translation>Δεν ήταν δυνατό το άνοιγμα της μνήμης γραφής, οπότε τέθηκε στην άκρη και το %app ξεκίνησε μια νέα.</translation>
+    </message>
+    <message>
+        <source>%1, converted for llama.cpp by %2</source>
+        <translation>%1, μετατράπηκε για το llama.cpp από %2</translation>
+    </message>
+    <message>
+        <source>The data folder %1 could not be made. Check that the folder above it exists and that you may write there.</source>
+        <translation>Δεν ήταν δυνατή η δημιουργία του φακέλου δεδομένων %1. Ελέγξτε ότι υπάρχει ο φάκελος πάνω από αυτόν και ότι μπορείτε να γράψετε εκεί.</translation>
+    </message>
+    <message>
+        <source>party</source>
+        <comment>emoji search sample</comment>
+        <translation>πάρτι</translation>
+    </message>
+    <message>
+        <source>No system tray runs on this desktop, so the icon cannot show.</source>
+        <translation>Σε αυτή την επιφάνεια εργασίας δεν εκτελείται πλαίσιο συστήματος, οπότε το εικονίδιο δεν μπορεί να εμφανιστεί.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln settings held values %app cannot use, so they were corrected and saved.</source>
+        <translation>
+            <numerusform>%Ln ρύθμιση είχε τιμή που το %app δεν μπορεί να χρησιμοποιήσει, οπότε διορθώθηκε και αποθηκεύτηκε.</numerusform>
+            <numerusform>%Ln ρυθμίσεις είχαν τιμές που το %app δεν μπορεί να χρησιμοποιήσει, οπότε διορθώθηκαν και αποθηκεύτηκαν.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Your writing memory is not saved: the keyring is missing or locked, so its key cannot be kept.</source>
+        <translation>Η μνήμη γραφής σας δεν αποθηκεύτηκε: η κλειδοθήκη λείπει ή είναι κλειδωμένη, οπότε το κλειδί της δεν μπορεί να φυλαχτεί.</translation>
+    </message>
 </context>
 </TS>

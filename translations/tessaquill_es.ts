@@ -2265,5 +2265,49 @@
             <numerusform>%1, %Ln pendientes</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Type the whole name of the website, such as wikipedia.org.</source>
+        <translation>Escribe el nombre completo del sitio web, como wikipedia.org.</translation>
+    </message>
+    <message>
+        <source>The key holds a space, an invisible character or a letter outside plain ASCII. Paste it again exactly as your server gave it.</source>
+        <translation>La clave contiene un espacio, un carácter invisible o una letra fuera del ASCII simple. Pégala de nuevo tal como te la dio tu servidor.</translation>
+    </message>
+    <message>
+        <source>The keyring could not be read, so your server is asked without an API key. Type the key again if your server needs one.</source>
+        <translation>No se pudo leer el llavero, así que se consulta a tu servidor sin clave de API. Vuelve a escribir la clave si tu servidor la necesita.</translation>
+    </message>
+    <message>
+        <source>Your writing memory could not be opened, so it was set aside and %app started a new one.</source>
+        <translation>No se pudo abrir tu memoria de escritura, así que se apartó y %app empezó una nueva.</translation>
+    </message>
+    <message>
+        <source>%1, converted for llama.cpp by %2</source>
+        <translation>%1, convertido para llama.cpp por %2</translation>
+    </message>
+    <message>
+        <source>The data folder %1 could not be made. Check that the folder above it exists and that you may write there.</source>
+        <translation>No se pudo crear la carpeta de datos %1. Comprueba que la carpeta que la contiene existe y que puedes escribir en ella.</translation>
+    </message>
+    <message>
+        <source>party</source>
+        <comment>emoji search sample</comment>
+        <translation>fiesta</translation>
+    </message>
+    <message>
+        <source>No system tray runs on this desktop, so the icon cannot show.</source>
+        <translation>En este escritorio no hay ninguna bandeja del sistema, así que el icono no puede mostrarse.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln settings held values %app cannot use, so they were corrected and saved.</source>
+        <translation>
+            <numerusform>%Ln ajuste tenía un valor que %app no puede usar, así que se corrigió y se guardó.</numerusform>
+            <numerusform>%Ln ajustes tenían valores que %app no puede usar, así que se corrigieron y se guardaron.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Your writing memory is not saved: the keyring is missing or locked, so its key cannot be kept.</source>
+        <translation>Tu memoria de escritura no se ha guardado: falta el llavero o está bloqueado, así que no se puede conservar su clave.</translation>
+    </message>
 </context>
 </TS>

@@ -2248,5 +2248,48 @@
             <numerusform>%1، %Ln مانده</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Type the whole name of the website, such as wikipedia.org.</source>
+        <translation>نام کامل وب‌سایت را تایپ کنید، مثل wikipedia.org.</translation>
+    </message>
+    <message>
+        <source>The key holds a space, an invisible character or a letter outside plain ASCII. Paste it again exactly as your server gave it.</source>
+        <translation>کلید شامل فاصله، نویسهٔ نامرئی یا حرفی خارج از ASCII ساده است. آن را دقیقاً همان‌طور که سرور شما داده دوباره جای‌گذاری کنید.</translation>
+    </message>
+    <message>
+        <source>The keyring could not be read, so your server is asked without an API key. Type the key again if your server needs one.</source>
+        <translation>جاکلیدی خوانده نشد، پس از سرور شما بدون کلید API پرسیده می‌شود. اگر سرور شما به کلید نیاز دارد، آن را دوباره تایپ کنید.</translation>
+    </message>
+    <message>
+        <source>Your writing memory could not be opened, so it was set aside and %app started a new one.</source>
+        <translation>حافظهٔ نوشتاری شما باز نشد، پس کنار گذاشته شد و %app حافظهٔ تازه‌ای را شروع کرد.</translation>
+    </message>
+    <message>
+        <source>%1, converted for llama.cpp by %2</source>
+        <translation>%1، تبدیل‌شده برای llama.cpp توسط %2</translation>
+    </message>
+    <message>
+        <source>The data folder %1 could not be made. Check that the folder above it exists and that you may write there.</source>
+        <translation>پوشهٔ داده‌ها %1 ساخته نشد. بررسی کنید که پوشهٔ بالاتر از آن وجود دارد و اجازهٔ نوشتن در آن را دارید.</translation>
+    </message>
+    <message>
+        <source>party</source>
+        <comment>emoji search sample</comment>
+        <translation>مهمانی</translation>
+    </message>
+    <message>
+        <source>No system tray runs on this desktop, so the icon cannot show.</source>
+        <translation>در این میزکار هیچ سینی سیستمی اجرا نمی‌شود، پس نماد نمی‌تواند نمایش داده شود.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln settings held values %app cannot use, so they were corrected and saved.</source>
+        <translation>
+            <numerusform>%Ln تنظیم مقداری داشت که %app نمی‌تواند به کار ببرد، پس اصلاح و ذخیره شد.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Your writing memory is not saved: the keyring is missing or locked, so its key cannot be kept.</source>
+        <translation>حافظهٔ نوشتاری شما ذخیره نشده است: جاکلیدی وجود ندارد یا قفل است، پس کلید آن نگه داشته نمی‌شود.</translation>
+    </message>
 </context>
 </TS>

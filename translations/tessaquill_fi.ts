@@ -2265,5 +2265,49 @@
             <numerusform>%1, %Ln tekemättä</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Type the whole name of the website, such as wikipedia.org.</source>
+        <translation>Kirjoita sivuston koko nimi, esimerkiksi wikipedia.org.</translation>
+    </message>
+    <message>
+        <source>The key holds a space, an invisible character or a letter outside plain ASCII. Paste it again exactly as your server gave it.</source>
+        <translation>Avaimessa on välilyönti, näkymätön merkki tai kirjain tavallisen ASCII:n ulkopuolelta. Liitä se uudelleen täsmälleen sellaisena kuin palvelin sen antoi.</translation>
+    </message>
+    <message>
+        <source>The keyring could not be read, so your server is asked without an API key. Type the key again if your server needs one.</source>
+        <translation>Avainnippua ei voitu lukea, joten palvelimelta kysytään ilman API-avainta. Kirjoita avain uudelleen, jos palvelimesi tarvitsee sen.</translation>
+    </message>
+    <message>
+        <source>Your writing memory could not be opened, so it was set aside and %app started a new one.</source>
+        <translation>Kirjoitusmuistia ei voitu avata, joten se siirrettiin sivuun ja %app aloitti uuden.</translation>
+    </message>
+    <message>
+        <source>%1, converted for llama.cpp by %2</source>
+        <translation>%1, llama.cpp:lle muuntanut %2</translation>
+    </message>
+    <message>
+        <source>The data folder %1 could not be made. Check that the folder above it exists and that you may write there.</source>
+        <translation>Datakansiota %1 ei voitu luoda. Tarkista, että sen yläkansio on olemassa ja että voit kirjoittaa sinne.</translation>
+    </message>
+    <message>
+        <source>party</source>
+        <comment>emoji search sample</comment>
+        <translation>juhlat</translation>
+    </message>
+    <message>
+        <source>No system tray runs on this desktop, so the icon cannot show.</source>
+        <translation>Tällä työpöydällä ei ole käynnissä ilmoitusaluetta, joten kuvaketta ei voi näyttää.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln settings held values %app cannot use, so they were corrected and saved.</source>
+        <translation>
+            <numerusform>%Ln asetuksella oli arvo, jota %app ei voi käyttää, joten se korjattiin ja tallennettiin.</numerusform>
+            <numerusform>%Ln asetuksella oli arvoja, joita %app ei voi käyttää, joten ne korjattiin ja tallennettiin.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Your writing memory is not saved: the keyring is missing or locked, so its key cannot be kept.</source>
+        <translation>Kirjoitusmuistia ei ole tallennettu: avainnippu puuttuu tai on lukittu, joten sen avainta ei voi säilyttää.</translation>
+    </message>
 </context>
 </TS>

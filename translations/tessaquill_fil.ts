@@ -2265,5 +2265,49 @@
             <numerusform>%1, %Ln pang gagawin</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Type the whole name of the website, such as wikipedia.org.</source>
+        <translation>I-type ang buong pangalan ng website, gaya ng wikipedia.org.</translation>
+    </message>
+    <message>
+        <source>The key holds a space, an invisible character or a letter outside plain ASCII. Paste it again exactly as your server gave it.</source>
+        <translation>May space, di-nakikitang character, o letrang labas sa plain ASCII ang key. I-paste ulit ito nang eksakto kung paano ito ibinigay ng server mo.</translation>
+    </message>
+    <message>
+        <source>The keyring could not be read, so your server is asked without an API key. Type the key again if your server needs one.</source>
+        <translation>Hindi mabasa ang keyring, kaya tinatanong ang server mo nang walang API key. I-type ulit ang key kung kailangan ito ng server mo.</translation>
+    </message>
+    <message>
+        <source>Your writing memory could not be opened, so it was set aside and %app started a new one.</source>
+        <translation>Hindi mabuksan ang memorya ng pagsusulat mo, kaya itinabi ito at nagsimula ang %app ng bago.</translation>
+    </message>
+    <message>
+        <source>%1, converted for llama.cpp by %2</source>
+        <translation>%1, kinonvert para sa llama.cpp ng %2</translation>
+    </message>
+    <message>
+        <source>The data folder %1 could not be made. Check that the folder above it exists and that you may write there.</source>
+        <translation>Hindi nagawa ang data folder na %1. Tingnan kung umiiral ang folder sa itaas nito at kung maaari kang sumulat doon.</translation>
+    </message>
+    <message>
+        <source>party</source>
+        <comment>emoji search sample</comment>
+        <translation>party</translation>
+    </message>
+    <message>
+        <source>No system tray runs on this desktop, so the icon cannot show.</source>
+        <translation>Walang tumatakbong system tray sa desktop na ito, kaya hindi maipakita ang icon.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln settings held values %app cannot use, so they were corrected and saved.</source>
+        <translation>
+            <numerusform>May value ang %Ln setting na hindi magagamit ng %app, kaya itinama at sinave ito.</numerusform>
+            <numerusform>May mga value ang %Ln setting na hindi magagamit ng %app, kaya itinama at sinave ang mga ito.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Your writing memory is not saved: the keyring is missing or locked, so its key cannot be kept.</source>
+        <translation>Hindi naka-save ang memorya ng pagsusulat mo: wala o naka-lock ang keyring, kaya hindi maitatago ang key nito.</translation>
+    </message>
 </context>
 </TS>

@@ -2265,5 +2265,49 @@
             <numerusform>%1, %Ln à faire</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Type the whole name of the website, such as wikipedia.org.</source>
+        <translation>Saisissez le nom complet du site, comme wikipedia.org.</translation>
+    </message>
+    <message>
+        <source>The key holds a space, an invisible character or a letter outside plain ASCII. Paste it again exactly as your server gave it.</source>
+        <translation>La clé contient une espace, un caractère invisible ou une lettre hors de l&apos;ASCII simple. Collez-la à nouveau telle que votre serveur l&apos;a fournie.</translation>
+    </message>
+    <message>
+        <source>The keyring could not be read, so your server is asked without an API key. Type the key again if your server needs one.</source>
+        <translation>Le trousseau n&apos;a pas pu être lu : votre serveur est donc interrogé sans clé d&apos;API. Saisissez la clé à nouveau si votre serveur en a besoin.</translation>
+    </message>
+    <message>
+        <source>Your writing memory could not be opened, so it was set aside and %app started a new one.</source>
+        <translation>Votre mémoire d&apos;écriture n&apos;a pas pu être ouverte : elle a été mise de côté et %app en a commencé une nouvelle.</translation>
+    </message>
+    <message>
+        <source>%1, converted for llama.cpp by %2</source>
+        <translation>%1, converti pour llama.cpp par %2</translation>
+    </message>
+    <message>
+        <source>The data folder %1 could not be made. Check that the folder above it exists and that you may write there.</source>
+        <translation>Impossible de créer le dossier de données %1. Vérifiez que le dossier parent existe et que vous pouvez y écrire.</translation>
+    </message>
+    <message>
+        <source>party</source>
+        <comment>emoji search sample</comment>
+        <translation>fête</translation>
+    </message>
+    <message>
+        <source>No system tray runs on this desktop, so the icon cannot show.</source>
+        <translation>Aucune zone de notification ne fonctionne sur ce bureau, l&apos;icône ne peut donc pas s&apos;afficher.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln settings held values %app cannot use, so they were corrected and saved.</source>
+        <translation>
+            <numerusform>%Ln paramètre avait une valeur que %app ne peut pas utiliser : il a été corrigé et enregistré.</numerusform>
+            <numerusform>%Ln paramètres avaient des valeurs que %app ne peut pas utiliser : ils ont été corrigés et enregistrés.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Your writing memory is not saved: the keyring is missing or locked, so its key cannot be kept.</source>
+        <translation>Votre mémoire d&apos;écriture n&apos;est pas enregistrée : le trousseau est absent ou verrouillé, sa clé ne peut donc pas être conservée.</translation>
+    </message>
 </context>
 </TS>

@@ -2265,5 +2265,49 @@
             <numerusform>%1, %Ln બાકી</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Type the whole name of the website, such as wikipedia.org.</source>
+        <translation>વેબસાઇટનું પૂરું નામ ટાઇપ કરો, જેમ કે wikipedia.org.</translation>
+    </message>
+    <message>
+        <source>The key holds a space, an invisible character or a letter outside plain ASCII. Paste it again exactly as your server gave it.</source>
+        <translation>કીમાં સ્પેસ, અદૃશ્ય અક્ષર અથવા સાદા ASCII બહારનો અક્ષર છે. તમારા સર્વરે આપી હતી બરાબર તે રીતે ફરી પેસ્ટ કરો.</translation>
+    </message>
+    <message>
+        <source>The keyring could not be read, so your server is asked without an API key. Type the key again if your server needs one.</source>
+        <translation>કીરિંગ વાંચી શકાયું નહીં, તેથી તમારા સર્વરને API કી વિના પૂછવામાં આવે છે. તમારા સર્વરને કી જોઈતી હોય તો તે ફરી ટાઇપ કરો.</translation>
+    </message>
+    <message>
+        <source>Your writing memory could not be opened, so it was set aside and %app started a new one.</source>
+        <translation>તમારી લેખન મેમરી ખોલી શકાઈ નહીં, તેથી તેને બાજુ પર મૂકવામાં આવી અને %app એ નવી મેમરી શરૂ કરી.</translation>
+    </message>
+    <message>
+        <source>%1, converted for llama.cpp by %2</source>
+        <translation>%1, llama.cpp માટે %2 દ્વારા રૂપાંતરિત</translation>
+    </message>
+    <message>
+        <source>The data folder %1 could not be made. Check that the folder above it exists and that you may write there.</source>
+        <translation>ડેટા ફોલ્ડર %1 બનાવી શકાયું નથી. તપાસો કે તેની ઉપરનું ફોલ્ડર અસ્તિત્વમાં છે અને તમે ત્યાં લખી શકો છો.</translation>
+    </message>
+    <message>
+        <source>party</source>
+        <comment>emoji search sample</comment>
+        <translation>પાર્ટી</translation>
+    </message>
+    <message>
+        <source>No system tray runs on this desktop, so the icon cannot show.</source>
+        <translation>આ ડેસ્કટોપ પર કોઈ સિસ્ટમ ટ્રે ચાલતી નથી, તેથી આઇકન દેખાઈ શકતું નથી.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln settings held values %app cannot use, so they were corrected and saved.</source>
+        <translation>
+            <numerusform>%Ln સેટિંગમાં એવી કિંમત હતી જે %app વાપરી શકતું નથી, તેથી તેને સુધારીને સાચવવામાં આવી.</numerusform>
+            <numerusform>%Ln સેટિંગમાં એવી કિંમતો હતી જે %app વાપરી શકતું નથી, તેથી તેમને સુધારીને સાચવવામાં આવી.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Your writing memory is not saved: the keyring is missing or locked, so its key cannot be kept.</source>
+        <translation>તમારી લેખન મેમરી સાચવાઈ નથી: કીરિંગ નથી અથવા લૉક છે, તેથી તેની કી રાખી શકાતી નથી.</translation>
+    </message>
 </context>
 </TS>

@@ -2265,5 +2265,49 @@
             <numerusform>%1, עוד %Ln</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Type the whole name of the website, such as wikipedia.org.</source>
+        <translation>יש להקליד את השם המלא של האתר, למשל wikipedia.org.</translation>
+    </message>
+    <message>
+        <source>The key holds a space, an invisible character or a letter outside plain ASCII. Paste it again exactly as your server gave it.</source>
+        <translation>המפתח מכיל רווח, תו בלתי נראה או אות מחוץ ל־ASCII פשוט. יש להדביק אותו שוב בדיוק כפי שהשרת נתן אותו.</translation>
+    </message>
+    <message>
+        <source>The keyring could not be read, so your server is asked without an API key. Type the key again if your server needs one.</source>
+        <translation>לא ניתן היה לקרוא את מחזיק המפתחות, ולכן השרת נשאל בלי מפתח API. אם השרת צריך מפתח, יש להקליד אותו שוב.</translation>
+    </message>
+    <message>
+        <source>Your writing memory could not be opened, so it was set aside and %app started a new one.</source>
+        <translation>לא ניתן היה לפתוח את זיכרון הכתיבה שלך, לכן הוא הועבר הצידה ו־%app התחיל זיכרון חדש.</translation>
+    </message>
+    <message>
+        <source>%1, converted for llama.cpp by %2</source>
+        <translation>%1, הומר ל־llama.cpp על ידי %2</translation>
+    </message>
+    <message>
+        <source>The data folder %1 could not be made. Check that the folder above it exists and that you may write there.</source>
+        <translation>לא ניתן היה ליצור את תיקיית הנתונים %1. יש לוודא שהתיקייה שמעליה קיימת ושמותר לך לכתוב בה.</translation>
+    </message>
+    <message>
+        <source>party</source>
+        <comment>emoji search sample</comment>
+        <translation>מסיבה</translation>
+    </message>
+    <message>
+        <source>No system tray runs on this desktop, so the icon cannot show.</source>
+        <translation>לא פועל מגש מערכת בשולחן העבודה הזה, ולכן אי אפשר להציג את הסמל.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln settings held values %app cannot use, so they were corrected and saved.</source>
+        <translation>
+            <numerusform>הגדרה אחת הכילה ערך ש־%app לא יכול להשתמש בו, ולכן היא תוקנה ונשמרה.</numerusform>
+            <numerusform>%Ln הגדרות הכילו ערכים ש־%app לא יכול להשתמש בהם, ולכן הן תוקנו ונשמרו.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Your writing memory is not saved: the keyring is missing or locked, so its key cannot be kept.</source>
+        <translation>זיכרון הכתיבה שלך לא נשמר: מחזיק המפתחות חסר או נעול, ולכן לא ניתן לשמור את המפתח שלו.</translation>
+    </message>
 </context>
 </TS>

@@ -2265,5 +2265,49 @@
             <numerusform>%1, %Ln बाक़ी</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Type the whole name of the website, such as wikipedia.org.</source>
+        <translation>वेबसाइट का पूरा नाम टाइप करें, जैसे wikipedia.org।</translation>
+    </message>
+    <message>
+        <source>The key holds a space, an invisible character or a letter outside plain ASCII. Paste it again exactly as your server gave it.</source>
+        <translation>कुंजी में स्पेस, कोई अदृश्य कैरेक्टर या सादे ASCII से बाहर का अक्षर है। इसे ठीक वैसे ही फिर से पेस्ट करें जैसे आपके सर्वर ने दी थी।</translation>
+    </message>
+    <message>
+        <source>The keyring could not be read, so your server is asked without an API key. Type the key again if your server needs one.</source>
+        <translation>कीरिंग पढ़ी नहीं जा सकी, इसलिए आपके सर्वर से बिना API कुंजी के पूछा जा रहा है। अगर आपके सर्वर को कुंजी चाहिए तो उसे फिर से टाइप करें।</translation>
+    </message>
+    <message>
+        <source>Your writing memory could not be opened, so it was set aside and %app started a new one.</source>
+        <translation>आपकी लेखन मेमोरी नहीं खुल सकी, इसलिए उसे अलग रख दिया गया और %app ने नई मेमोरी शुरू की।</translation>
+    </message>
+    <message>
+        <source>%1, converted for llama.cpp by %2</source>
+        <translation>%1, llama.cpp के लिए %2 द्वारा बदला गया</translation>
+    </message>
+    <message>
+        <source>The data folder %1 could not be made. Check that the folder above it exists and that you may write there.</source>
+        <translation>डेटा फ़ोल्डर %1 नहीं बनाया जा सका। जाँचें कि इसके ऊपर का फ़ोल्डर मौजूद है और आप वहाँ लिख सकते हैं।</translation>
+    </message>
+    <message>
+        <source>party</source>
+        <comment>emoji search sample</comment>
+        <translation>पार्टी</translation>
+    </message>
+    <message>
+        <source>No system tray runs on this desktop, so the icon cannot show.</source>
+        <translation>इस डेस्कटॉप पर कोई सिस्टम ट्रे नहीं चल रही है, इसलिए आइकन नहीं दिख सकता।</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln settings held values %app cannot use, so they were corrected and saved.</source>
+        <translation>
+            <numerusform>%Ln सेटिंग में ऐसा मान था जिसे %app इस्तेमाल नहीं कर सकता, इसलिए उसे ठीक करके सहेजा गया।</numerusform>
+            <numerusform>%Ln सेटिंग में ऐसे मान थे जिन्हें %app इस्तेमाल नहीं कर सकता, इसलिए उन्हें ठीक करके सहेजा गया।</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Your writing memory is not saved: the keyring is missing or locked, so its key cannot be kept.</source>
+        <translation>आपकी लेखन मेमोरी सहेजी नहीं गई है: कीरिंग मौजूद नहीं है या लॉक है, इसलिए उसकी कुंजी नहीं रखी जा सकती।</translation>
+    </message>
 </context>
 </TS>

@@ -2282,5 +2282,50 @@
             <numerusform>%1, preostalo: %Ln</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Type the whole name of the website, such as wikipedia.org.</source>
+        <translation>Upišite puni naziv web-mjesta, primjerice wikipedia.org.</translation>
+    </message>
+    <message>
+        <source>The key holds a space, an invisible character or a letter outside plain ASCII. Paste it again exactly as your server gave it.</source>
+        <translation>Ključ sadrži razmak, nevidljivi znak ili slovo izvan običnog ASCII-ja. Zalijepite ga ponovno točno onako kako vam ga je dao poslužitelj.</translation>
+    </message>
+    <message>
+        <source>The keyring could not be read, so your server is asked without an API key. Type the key again if your server needs one.</source>
+        <translation>Spremnik ključeva nije bilo moguće pročitati pa se poslužitelj pita bez API ključa. Ponovno upišite ključ ako ga poslužitelj treba.</translation>
+    </message>
+    <message>
+        <source>Your writing memory could not be opened, so it was set aside and %app started a new one.</source>
+        <translation>Memoriju pisanja nije moguće otvoriti pa je odložena, a %app je započeo novu.</translation>
+    </message>
+    <message>
+        <source>%1, converted for llama.cpp by %2</source>
+        <translation>%1, za llama.cpp pretvorio %2</translation>
+    </message>
+    <message>
+        <source>The data folder %1 could not be made. Check that the folder above it exists and that you may write there.</source>
+        <translation>Mapa podataka %1 nije mogla biti stvorena. Provjerite postoji li mapa iznad nje i smijete li pisati u nju.</translation>
+    </message>
+    <message>
+        <source>party</source>
+        <comment>emoji search sample</comment>
+        <translation>zabava</translation>
+    </message>
+    <message>
+        <source>No system tray runs on this desktop, so the icon cannot show.</source>
+        <translation>Na ovoj radnoj površini ne radi područje obavijesti, pa se ikona ne može prikazati.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln settings held values %app cannot use, so they were corrected and saved.</source>
+        <translation>
+            <numerusform>%Ln postavka imala je vrijednost koju %app ne može koristiti pa je ispravljena i spremljena.</numerusform>
+            <numerusform>%Ln postavke imale su vrijednosti koje %app ne može koristiti pa su ispravljene i spremljene.</numerusform>
+            <numerusform>%Ln postavki imalo je vrijednosti koje %app ne može koristiti pa su ispravljene i spremljene.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Your writing memory is not saved: the keyring is missing or locked, so its key cannot be kept.</source>
+        <translation>Memorija pisanja nije spremljena: spremnik ključeva nedostaje ili je zaključan pa se njezin ključ ne može čuvati.</translation>
+    </message>
 </context>
 </TS>

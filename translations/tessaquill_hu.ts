@@ -2248,5 +2248,48 @@
             <numerusform>%1, hátravan: %Ln</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Type the whole name of the website, such as wikipedia.org.</source>
+        <translation>Írja be a webhely teljes nevét, például: wikipedia.org.</translation>
+    </message>
+    <message>
+        <source>The key holds a space, an invisible character or a letter outside plain ASCII. Paste it again exactly as your server gave it.</source>
+        <translation>A kulcs szóközt, láthatatlan karaktert vagy az egyszerű ASCII-n kívüli betűt tartalmaz. Illessze be újra pontosan úgy, ahogy a kiszolgáló adta.</translation>
+    </message>
+    <message>
+        <source>The keyring could not be read, so your server is asked without an API key. Type the key again if your server needs one.</source>
+        <translation>A kulcstartót nem sikerült beolvasni, ezért a kiszolgáló API-kulcs nélkül kap kérést. Ha a kiszolgálónak kell kulcs, írja be újra.</translation>
+    </message>
+    <message>
+        <source>Your writing memory could not be opened, so it was set aside and %app started a new one.</source>
+        <translation>Az írásmemóriát nem sikerült megnyitni, ezért félre lett téve, és a %app újat kezdett.</translation>
+    </message>
+    <message>
+        <source>%1, converted for llama.cpp by %2</source>
+        <translation>%1, llama.cpp-hez átalakította: %2</translation>
+    </message>
+    <message>
+        <source>The data folder %1 could not be made. Check that the folder above it exists and that you may write there.</source>
+        <translation>A(z) %1 adatmappát nem sikerült létrehozni. Ellenőrizd, hogy a fölötte lévő mappa létezik, és hogy írhatsz bele.</translation>
+    </message>
+    <message>
+        <source>party</source>
+        <comment>emoji search sample</comment>
+        <translation>buli</translation>
+    </message>
+    <message>
+        <source>No system tray runs on this desktop, so the icon cannot show.</source>
+        <translation>Ezen az asztalon nem fut rendszertálca, ezért az ikon nem jelenhet meg.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln settings held values %app cannot use, so they were corrected and saved.</source>
+        <translation>
+            <numerusform>%Ln beállítás olyan értéket tartalmazott, amelyet a %app nem tud használni, ezért ki lett javítva és mentve.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Your writing memory is not saved: the keyring is missing or locked, so its key cannot be kept.</source>
+        <translation>Az írásmemória nincs mentve: a kulcstartó hiányzik vagy zárolva van, így a kulcsát nem lehet megőrizni.</translation>
+    </message>
 </context>
 </TS>

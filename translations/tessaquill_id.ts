@@ -2248,5 +2248,48 @@
             <numerusform>%1, %Ln belum selesai</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Type the whole name of the website, such as wikipedia.org.</source>
+        <translation>Ketik nama lengkap situs web, seperti wikipedia.org.</translation>
+    </message>
+    <message>
+        <source>The key holds a space, an invisible character or a letter outside plain ASCII. Paste it again exactly as your server gave it.</source>
+        <translation>Kunci berisi spasi, karakter tak terlihat, atau huruf di luar ASCII biasa. Tempel lagi persis seperti yang diberikan server Anda.</translation>
+    </message>
+    <message>
+        <source>The keyring could not be read, so your server is asked without an API key. Type the key again if your server needs one.</source>
+        <translation>Ring kunci tidak dapat dibaca, jadi server Anda ditanya tanpa kunci API. Ketik kunci lagi jika server Anda memerlukannya.</translation>
+    </message>
+    <message>
+        <source>Your writing memory could not be opened, so it was set aside and %app started a new one.</source>
+        <translation>Memori tulisan Anda tidak dapat dibuka, jadi disisihkan dan %app memulai yang baru.</translation>
+    </message>
+    <message>
+        <source>%1, converted for llama.cpp by %2</source>
+        <translation>%1, dikonversi untuk llama.cpp oleh %2</translation>
+    </message>
+    <message>
+        <source>The data folder %1 could not be made. Check that the folder above it exists and that you may write there.</source>
+        <translation>Folder data %1 tidak dapat dibuat. Periksa apakah folder di atasnya ada dan kamu boleh menulis di sana.</translation>
+    </message>
+    <message>
+        <source>party</source>
+        <comment>emoji search sample</comment>
+        <translation>pesta</translation>
+    </message>
+    <message>
+        <source>No system tray runs on this desktop, so the icon cannot show.</source>
+        <translation>Tidak ada baki sistem yang berjalan di desktop ini, jadi ikon tidak bisa tampil.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln settings held values %app cannot use, so they were corrected and saved.</source>
+        <translation>
+            <numerusform>%Ln pengaturan berisi nilai yang tidak dapat digunakan %app, jadi diperbaiki dan disimpan.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Your writing memory is not saved: the keyring is missing or locked, so its key cannot be kept.</source>
+        <translation>Memori tulisan Anda tidak tersimpan: ring kunci tidak ada atau terkunci, jadi kuncinya tidak dapat disimpan.</translation>
+    </message>
 </context>
 </TS>

@@ -2265,5 +2265,49 @@
             <numerusform>%1, %Ln da fare</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Type the whole name of the website, such as wikipedia.org.</source>
+        <translation>Scrivi il nome completo del sito, come wikipedia.org.</translation>
+    </message>
+    <message>
+        <source>The key holds a space, an invisible character or a letter outside plain ASCII. Paste it again exactly as your server gave it.</source>
+        <translation>La chiave contiene uno spazio, un carattere invisibile o una lettera fuori dall&apos;ASCII semplice. Incollala di nuovo esattamente come te l&apos;ha data il server.</translation>
+    </message>
+    <message>
+        <source>The keyring could not be read, so your server is asked without an API key. Type the key again if your server needs one.</source>
+        <translation>Non è stato possibile leggere il portachiavi, quindi il server viene interrogato senza chiave API. Scrivi di nuovo la chiave se il server ne ha bisogno.</translation>
+    </message>
+    <message>
+        <source>Your writing memory could not be opened, so it was set aside and %app started a new one.</source>
+        <translation>Non è stato possibile aprire la memoria di scrittura, quindi è stata messa da parte e %app ne ha iniziata una nuova.</translation>
+    </message>
+    <message>
+        <source>%1, converted for llama.cpp by %2</source>
+        <translation>%1, convertito per llama.cpp da %2</translation>
+    </message>
+    <message>
+        <source>The data folder %1 could not be made. Check that the folder above it exists and that you may write there.</source>
+        <translation>Impossibile creare la cartella dati %1. Controlla che la cartella che la contiene esista e che tu possa scriverci.</translation>
+    </message>
+    <message>
+        <source>party</source>
+        <comment>emoji search sample</comment>
+        <translation>festa</translation>
+    </message>
+    <message>
+        <source>No system tray runs on this desktop, so the icon cannot show.</source>
+        <translation>Su questo desktop non è attiva alcuna area di notifica, quindi l&apos;icona non può apparire.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln settings held values %app cannot use, so they were corrected and saved.</source>
+        <translation>
+            <numerusform>%Ln impostazione aveva un valore che %app non può usare, quindi è stata corretta e salvata.</numerusform>
+            <numerusform>%Ln impostazioni avevano valori che %app non può usare, quindi sono state corrette e salvate.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Your writing memory is not saved: the keyring is missing or locked, so its key cannot be kept.</source>
+        <translation>La memoria di scrittura non è salvata: il portachiavi manca o è bloccato, quindi la sua chiave non può essere conservata.</translation>
+    </message>
 </context>
 </TS>

@@ -2248,5 +2248,48 @@
             <numerusform>%1、残り%Ln件</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Type the whole name of the website, such as wikipedia.org.</source>
+        <translation>wikipedia.org のように、Webサイトの名前を最後まで入力してください。</translation>
+    </message>
+    <message>
+        <source>The key holds a space, an invisible character or a letter outside plain ASCII. Paste it again exactly as your server gave it.</source>
+        <translation>キーにスペース、見えない文字、または通常の ASCII 以外の文字が含まれています。サーバーから渡されたとおりに貼り付け直してください。</translation>
+    </message>
+    <message>
+        <source>The keyring could not be read, so your server is asked without an API key. Type the key again if your server needs one.</source>
+        <translation>キーリングを読み取れなかったため、API キーなしでサーバーに問い合わせています。サーバーにキーが必要な場合は、もう一度入力してください。</translation>
+    </message>
+    <message>
+        <source>Your writing memory could not be opened, so it was set aside and %app started a new one.</source>
+        <translation>文章の記憶を開けなかったため、別の場所に退避し、%appが新しい記憶を始めました。</translation>
+    </message>
+    <message>
+        <source>%1, converted for llama.cpp by %2</source>
+        <translation>%1（%2 が llama.cpp 用に変換）</translation>
+    </message>
+    <message>
+        <source>The data folder %1 could not be made. Check that the folder above it exists and that you may write there.</source>
+        <translation>データフォルダー %1 を作成できませんでした。ひとつ上のフォルダーが存在し、そこに書き込めることを確認してください。</translation>
+    </message>
+    <message>
+        <source>party</source>
+        <comment>emoji search sample</comment>
+        <translation>パーティー</translation>
+    </message>
+    <message>
+        <source>No system tray runs on this desktop, so the icon cannot show.</source>
+        <translation>このデスクトップではシステムトレイが動いていないため、アイコンを表示できません。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln settings held values %app cannot use, so they were corrected and saved.</source>
+        <translation>
+            <numerusform>%app で使えない値が入っていた設定が %Ln 件あったため、修正して保存しました。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Your writing memory is not saved: the keyring is missing or locked, so its key cannot be kept.</source>
+        <translation>文章の記憶は保存されていません。キーリングがないかロックされているため、そのキーを保管できません。</translation>
+    </message>
 </context>
 </TS>

@@ -2265,5 +2265,49 @@
             <numerusform>%1, %Ln ಬಾಕಿ ಇವೆ</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Type the whole name of the website, such as wikipedia.org.</source>
+        <translation>ವೆಬ್‌ಸೈಟ್‌ನ ಪೂರ್ಣ ಹೆಸರನ್ನು ಟೈಪ್ ಮಾಡಿ, ಉದಾಹರಣೆಗೆ wikipedia.org.</translation>
+    </message>
+    <message>
+        <source>The key holds a space, an invisible character or a letter outside plain ASCII. Paste it again exactly as your server gave it.</source>
+        <translation>ಕೀಯಲ್ಲಿ ಸ್ಪೇಸ್, ಅಗೋಚರ ಅಕ್ಷರ ಅಥವಾ ಸಾದಾ ASCII ಹೊರಗಿನ ಅಕ್ಷರವಿದೆ. ನಿಮ್ಮ ಸರ್ವರ್ ನೀಡಿದಂತೆಯೇ ಮತ್ತೆ ಅಂಟಿಸಿ.</translation>
+    </message>
+    <message>
+        <source>The keyring could not be read, so your server is asked without an API key. Type the key again if your server needs one.</source>
+        <translation>ಕೀರಿಂಗ್ ಓದಲು ಸಾಧ್ಯವಾಗಲಿಲ್ಲ, ಆದ್ದರಿಂದ ನಿಮ್ಮ ಸರ್ವರ್ ಅನ್ನು API ಕೀ ಇಲ್ಲದೆ ಕೇಳಲಾಗುತ್ತಿದೆ. ನಿಮ್ಮ ಸರ್ವರ್‌ಗೆ ಕೀ ಬೇಕಿದ್ದರೆ ಅದನ್ನು ಮತ್ತೆ ಟೈಪ್ ಮಾಡಿ.</translation>
+    </message>
+    <message>
+        <source>Your writing memory could not be opened, so it was set aside and %app started a new one.</source>
+        <translation>ನಿಮ್ಮ ಬರವಣಿಗೆ ಸ್ಮರಣೆಯನ್ನು ತೆರೆಯಲು ಸಾಧ್ಯವಾಗಲಿಲ್ಲ, ಆದ್ದರಿಂದ ಅದನ್ನು ಪಕ್ಕಕ್ಕೆ ಇಡಲಾಗಿದೆ ಮತ್ತು %app ಹೊಸದನ್ನು ಪ್ರಾರಂಭಿಸಿದೆ.</translation>
+    </message>
+    <message>
+        <source>%1, converted for llama.cpp by %2</source>
+        <translation>%1, llama.cpp ಗಾಗಿ %2 ಪರಿವರ್ತಿಸಿದೆ</translation>
+    </message>
+    <message>
+        <source>The data folder %1 could not be made. Check that the folder above it exists and that you may write there.</source>
+        <translation>ಡೇಟಾ ಫೋಲ್ಡರ್ %1 ಅನ್ನು ರಚಿಸಲಾಗಲಿಲ್ಲ. ಅದರ ಮೇಲಿನ ಫೋಲ್ಡರ್ ಇದೆಯೇ ಮತ್ತು ನೀವು ಅಲ್ಲಿ ಬರೆಯಬಹುದೇ ಎಂದು ಪರಿಶೀಲಿಸಿ.</translation>
+    </message>
+    <message>
+        <source>party</source>
+        <comment>emoji search sample</comment>
+        <translation>ಪಾರ್ಟಿ</translation>
+    </message>
+    <message>
+        <source>No system tray runs on this desktop, so the icon cannot show.</source>
+        <translation>ಈ ಡೆಸ್ಕ್‌ಟಾಪ್‌ನಲ್ಲಿ ಯಾವುದೇ ಸಿಸ್ಟಂ ಟ್ರೇ ಚಾಲನೆಯಲ್ಲಿಲ್ಲ, ಆದ್ದರಿಂದ ಐಕಾನ್ ತೋರಿಸಲು ಸಾಧ್ಯವಿಲ್ಲ.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln settings held values %app cannot use, so they were corrected and saved.</source>
+        <translation>
+            <numerusform>%Ln ಸೆಟ್ಟಿಂಗ್‌ನಲ್ಲಿ %app ಬಳಸಲಾಗದ ಮೌಲ್ಯವಿತ್ತು, ಆದ್ದರಿಂದ ಅದನ್ನು ಸರಿಪಡಿಸಿ ಉಳಿಸಲಾಗಿದೆ.</numerusform>
+            <numerusform>%Ln ಸೆಟ್ಟಿಂಗ್‌ಗಳಲ್ಲಿ %app ಬಳಸಲಾಗದ ಮೌಲ್ಯಗಳಿದ್ದವು, ಆದ್ದರಿಂದ ಅವುಗಳನ್ನು ಸರಿಪಡಿಸಿ ಉಳಿಸಲಾಗಿದೆ.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Your writing memory is not saved: the keyring is missing or locked, so its key cannot be kept.</source>
+        <translation>ನಿಮ್ಮ ಬರವಣಿಗೆ ಸ್ಮರಣೆಯನ್ನು ಉಳಿಸಲಾಗಿಲ್ಲ: ಕೀರಿಂಗ್ ಇಲ್ಲ ಅಥವಾ ಲಾಕ್ ಆಗಿದೆ, ಆದ್ದರಿಂದ ಅದರ ಕೀಯನ್ನು ಇಡಲು ಸಾಧ್ಯವಿಲ್ಲ.</translation>
+    </message>
 </context>
 </TS>

@@ -2248,5 +2248,48 @@
             <numerusform>%1, %Ln개 남음</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Type the whole name of the website, such as wikipedia.org.</source>
+        <translation>wikipedia.org처럼 웹사이트 이름 전체를 입력하십시오.</translation>
+    </message>
+    <message>
+        <source>The key holds a space, an invisible character or a letter outside plain ASCII. Paste it again exactly as your server gave it.</source>
+        <translation>키에 공백, 보이지 않는 문자 또는 일반 ASCII가 아닌 문자가 있습니다. 서버가 준 그대로 다시 붙여넣으십시오.</translation>
+    </message>
+    <message>
+        <source>The keyring could not be read, so your server is asked without an API key. Type the key again if your server needs one.</source>
+        <translation>키링을 읽을 수 없어 API 키 없이 서버에 요청합니다. 서버에 키가 필요하면 다시 입력하십시오.</translation>
+    </message>
+    <message>
+        <source>Your writing memory could not be opened, so it was set aside and %app started a new one.</source>
+        <translation>글쓰기 기억을 열 수 없어 따로 보관하고 %app이(가) 새 기억을 시작했습니다.</translation>
+    </message>
+    <message>
+        <source>%1, converted for llama.cpp by %2</source>
+        <translation>%1, %2에서 llama.cpp용으로 변환</translation>
+    </message>
+    <message>
+        <source>The data folder %1 could not be made. Check that the folder above it exists and that you may write there.</source>
+        <translation>데이터 폴더 %1을(를) 만들 수 없습니다. 상위 폴더가 있는지, 그리고 그곳에 쓸 수 있는지 확인하세요.</translation>
+    </message>
+    <message>
+        <source>party</source>
+        <comment>emoji search sample</comment>
+        <translation>파티</translation>
+    </message>
+    <message>
+        <source>No system tray runs on this desktop, so the icon cannot show.</source>
+        <translation>이 데스크톱에서 실행 중인 시스템 트레이가 없어 아이콘을 표시할 수 없습니다.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln settings held values %app cannot use, so they were corrected and saved.</source>
+        <translation>
+            <numerusform>%app에서 쓸 수 없는 값이 들어 있던 설정 %Ln개를 바로잡아 저장했습니다.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Your writing memory is not saved: the keyring is missing or locked, so its key cannot be kept.</source>
+        <translation>글쓰기 기억이 저장되지 않았습니다. 키링이 없거나 잠겨 있어 키를 보관할 수 없습니다.</translation>
+    </message>
 </context>
 </TS>

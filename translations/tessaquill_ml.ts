@@ -2265,5 +2265,49 @@
             <numerusform>%1, %Ln ബാക്കി</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Type the whole name of the website, such as wikipedia.org.</source>
+        <translation>വെബ്സൈറ്റിന്റെ പൂർണ്ണ പേര് ടൈപ്പ് ചെയ്യുക, ഉദാഹരണത്തിന് wikipedia.org.</translation>
+    </message>
+    <message>
+        <source>The key holds a space, an invisible character or a letter outside plain ASCII. Paste it again exactly as your server gave it.</source>
+        <translation>കീയിൽ ഒരു സ്പേസോ അദൃശ്യ പ്രതീകമോ സാധാരണ ASCII-ക്ക് പുറത്തുള്ള അക്ഷരമോ ഉണ്ട്. നിങ്ങളുടെ സെർവർ നൽകിയതുപോലെ തന്നെ വീണ്ടും ഒട്ടിക്കുക.</translation>
+    </message>
+    <message>
+        <source>The keyring could not be read, so your server is asked without an API key. Type the key again if your server needs one.</source>
+        <translation>കീറിംഗ് വായിക്കാനായില്ല, അതിനാൽ API കീ ഇല്ലാതെയാണ് നിങ്ങളുടെ സെർവറിനോട് ചോദിക്കുന്നത്. സെർവറിന് കീ വേണമെങ്കിൽ അത് വീണ്ടും ടൈപ്പ് ചെയ്യുക.</translation>
+    </message>
+    <message>
+        <source>Your writing memory could not be opened, so it was set aside and %app started a new one.</source>
+        <translation>നിങ്ങളുടെ എഴുത്ത് ഓർമ്മ തുറക്കാനായില്ല, അതിനാൽ അത് മാറ്റിവച്ച് %app പുതിയൊന്ന് തുടങ്ങി.</translation>
+    </message>
+    <message>
+        <source>%1, converted for llama.cpp by %2</source>
+        <translation>%1, llama.cpp-യ്ക്കായി %2 പരിവർത്തനം ചെയ്തത്</translation>
+    </message>
+    <message>
+        <source>The data folder %1 could not be made. Check that the folder above it exists and that you may write there.</source>
+        <translation>ഡാറ്റ ഫോൾഡർ %1 സൃഷ്ടിക്കാനായില്ല. അതിനു മുകളിലുള്ള ഫോൾഡർ നിലവിലുണ്ടോ എന്നും അവിടെ എഴുതാൻ അനുമതിയുണ്ടോ എന്നും പരിശോധിക്കുക.</translation>
+    </message>
+    <message>
+        <source>party</source>
+        <comment>emoji search sample</comment>
+        <translation>പാർട്ടി</translation>
+    </message>
+    <message>
+        <source>No system tray runs on this desktop, so the icon cannot show.</source>
+        <translation>ഈ ഡെസ്ക്ടോപ്പിൽ സിസ്റ്റം ട്രേ ഒന്നും പ്രവർത്തിക്കുന്നില്ല, അതിനാൽ ഐക്കൺ കാണിക്കാനാവില്ല.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln settings held values %app cannot use, so they were corrected and saved.</source>
+        <translation>
+            <numerusform>%Ln ക്രമീകരണത്തിൽ %app-ന് ഉപയോഗിക്കാനാകാത്ത മൂല്യമുണ്ടായിരുന്നു, അതിനാൽ അത് തിരുത്തി സംരക്ഷിച്ചു.</numerusform>
+            <numerusform>%Ln ക്രമീകരണങ്ങളിൽ %app-ന് ഉപയോഗിക്കാനാകാത്ത മൂല്യങ്ങളുണ്ടായിരുന്നു, അതിനാൽ അവ തിരുത്തി സംരക്ഷിച്ചു.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Your writing memory is not saved: the keyring is missing or locked, so its key cannot be kept.</source>
+        <translation>നിങ്ങളുടെ എഴുത്ത് ഓർമ്മ സംരക്ഷിച്ചിട്ടില്ല: കീറിംഗ് ഇല്ല അല്ലെങ്കിൽ ലോക്ക് ചെയ്തിരിക്കുന്നു, അതിനാൽ അതിന്റെ കീ സൂക്ഷിക്കാനാവില്ല.</translation>
+    </message>
 </context>
 </TS>

@@ -2265,5 +2265,49 @@
             <numerusform>%1, %Ln बाकी</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Type the whole name of the website, such as wikipedia.org.</source>
+        <translation>वेबसाइटचे पूर्ण नाव टाइप करा, जसे wikipedia.org.</translation>
+    </message>
+    <message>
+        <source>The key holds a space, an invisible character or a letter outside plain ASCII. Paste it again exactly as your server gave it.</source>
+        <translation>कीमध्ये स्पेस, अदृश्य कॅरेक्टर किंवा साध्या ASCII बाहेरचे अक्षर आहे. तुमच्या सर्व्हरने दिली तशीच पुन्हा पेस्ट करा.</translation>
+    </message>
+    <message>
+        <source>The keyring could not be read, so your server is asked without an API key. Type the key again if your server needs one.</source>
+        <translation>कीरिंग वाचता आली नाही, म्हणून तुमच्या सर्व्हरला API कीशिवाय विचारले जात आहे. तुमच्या सर्व्हरला की हवी असल्यास ती पुन्हा टाइप करा.</translation>
+    </message>
+    <message>
+        <source>Your writing memory could not be opened, so it was set aside and %app started a new one.</source>
+        <translation>तुमची लेखन मेमरी उघडता आली नाही, म्हणून ती बाजूला ठेवली आणि %app ने नवीन मेमरी सुरू केली.</translation>
+    </message>
+    <message>
+        <source>%1, converted for llama.cpp by %2</source>
+        <translation>%1, llama.cpp साठी %2 ने रूपांतरित केलेले</translation>
+    </message>
+    <message>
+        <source>The data folder %1 could not be made. Check that the folder above it exists and that you may write there.</source>
+        <translation>डेटा फोल्डर %1 तयार करता आले नाही. त्याच्या वरचे फोल्डर अस्तित्वात आहे आणि तुम्ही तिथे लिहू शकता हे तपासा.</translation>
+    </message>
+    <message>
+        <source>party</source>
+        <comment>emoji search sample</comment>
+        <translation>पार्टी</translation>
+    </message>
+    <message>
+        <source>No system tray runs on this desktop, so the icon cannot show.</source>
+        <translation>या डेस्कटॉपवर कोणताही सिस्टम ट्रे चालू नाही, त्यामुळे आयकॉन दिसू शकत नाही.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln settings held values %app cannot use, so they were corrected and saved.</source>
+        <translation>
+            <numerusform>%Ln सेटिंगमध्ये असे मूल्य होते जे %app वापरू शकत नाही, म्हणून ते दुरुस्त करून सेव्ह केले.</numerusform>
+            <numerusform>%Ln सेटिंग्जमध्ये अशी मूल्ये होती जी %app वापरू शकत नाही, म्हणून ती दुरुस्त करून सेव्ह केली.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Your writing memory is not saved: the keyring is missing or locked, so its key cannot be kept.</source>
+        <translation>तुमची लेखन मेमरी सेव्ह झालेली नाही: कीरिंग नाही किंवा लॉक आहे, म्हणून तिची की ठेवता येत नाही.</translation>
+    </message>
 </context>
 </TS>

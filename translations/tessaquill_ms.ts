@@ -2248,5 +2248,48 @@
             <numerusform>%1, %Ln belum selesai</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Type the whole name of the website, such as wikipedia.org.</source>
+        <translation>Taip nama penuh tapak web, seperti wikipedia.org.</translation>
+    </message>
+    <message>
+        <source>The key holds a space, an invisible character or a letter outside plain ASCII. Paste it again exactly as your server gave it.</source>
+        <translation>Kunci mengandungi ruang, aksara tidak kelihatan atau huruf di luar ASCII biasa. Tampal semula tepat seperti yang diberikan oleh pelayan anda.</translation>
+    </message>
+    <message>
+        <source>The keyring could not be read, so your server is asked without an API key. Type the key again if your server needs one.</source>
+        <translation>Gelang kunci tidak dapat dibaca, jadi pelayan anda ditanya tanpa kunci API. Taip kunci sekali lagi jika pelayan anda memerlukannya.</translation>
+    </message>
+    <message>
+        <source>Your writing memory could not be opened, so it was set aside and %app started a new one.</source>
+        <translation>Memori penulisan anda tidak dapat dibuka, jadi ia diketepikan dan %app memulakan yang baharu.</translation>
+    </message>
+    <message>
+        <source>%1, converted for llama.cpp by %2</source>
+        <translation>%1, ditukar untuk llama.cpp oleh %2</translation>
+    </message>
+    <message>
+        <source>The data folder %1 could not be made. Check that the folder above it exists and that you may write there.</source>
+        <translation>Folder data %1 tidak dapat dibuat. Semak bahawa folder di atasnya wujud dan anda boleh menulis di situ.</translation>
+    </message>
+    <message>
+        <source>party</source>
+        <comment>emoji search sample</comment>
+        <translation>parti</translation>
+    </message>
+    <message>
+        <source>No system tray runs on this desktop, so the icon cannot show.</source>
+        <translation>Tiada dulang sistem berjalan pada desktop ini, jadi ikon tidak dapat ditunjukkan.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln settings held values %app cannot use, so they were corrected and saved.</source>
+        <translation>
+            <numerusform>%Ln tetapan mengandungi nilai yang tidak dapat digunakan oleh %app, jadi ia dibetulkan dan disimpan.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Your writing memory is not saved: the keyring is missing or locked, so its key cannot be kept.</source>
+        <translation>Memori penulisan anda tidak disimpan: gelang kunci tiada atau dikunci, jadi kuncinya tidak dapat disimpan.</translation>
+    </message>
 </context>
 </TS>

@@ -2265,5 +2265,49 @@
             <numerusform>%1, %Ln gjenstår</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Type the whole name of the website, such as wikipedia.org.</source>
+        <translation>Skriv hele navnet på nettstedet, for eksempel wikipedia.org.</translation>
+    </message>
+    <message>
+        <source>The key holds a space, an invisible character or a letter outside plain ASCII. Paste it again exactly as your server gave it.</source>
+        <translation>Nøkkelen inneholder et mellomrom, et usynlig tegn eller en bokstav utenfor vanlig ASCII. Lim den inn igjen nøyaktig slik serveren ga den.</translation>
+    </message>
+    <message>
+        <source>The keyring could not be read, so your server is asked without an API key. Type the key again if your server needs one.</source>
+        <translation>Nøkkelringen kunne ikke leses, så serveren din spørres uten API-nøkkel. Skriv inn nøkkelen igjen hvis serveren trenger en.</translation>
+    </message>
+    <message>
+        <source>Your writing memory could not be opened, so it was set aside and %app started a new one.</source>
+        <translation>Skriveminnet ditt kunne ikke åpnes, så det ble lagt til side, og %app startet et nytt.</translation>
+    </message>
+    <message>
+        <source>%1, converted for llama.cpp by %2</source>
+        <translation>%1, konvertert for llama.cpp av %2</translation>
+    </message>
+    <message>
+        <source>The data folder %1 could not be made. Check that the folder above it exists and that you may write there.</source>
+        <translation>Datamappen %1 kunne ikke opprettes. Sjekk at mappen over den finnes, og at du kan skrive der.</translation>
+    </message>
+    <message>
+        <source>party</source>
+        <comment>emoji search sample</comment>
+        <translation>fest</translation>
+    </message>
+    <message>
+        <source>No system tray runs on this desktop, so the icon cannot show.</source>
+        <translation>Ingen systemkurv kjører på dette skrivebordet, så ikonet kan ikke vises.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln settings held values %app cannot use, so they were corrected and saved.</source>
+        <translation>
+            <numerusform>%Ln innstilling hadde en verdi %app ikke kan bruke, så den ble rettet og lagret.</numerusform>
+            <numerusform>%Ln innstillinger hadde verdier %app ikke kan bruke, så de ble rettet og lagret.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Your writing memory is not saved: the keyring is missing or locked, so its key cannot be kept.</source>
+        <translation>Skriveminnet ditt er ikke lagret: nøkkelringen mangler eller er låst, så nøkkelen kan ikke oppbevares.</translation>
+    </message>
 </context>
 </TS>

@@ -2265,5 +2265,49 @@
             <numerusform>%1, nog %Ln te doen</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Type the whole name of the website, such as wikipedia.org.</source>
+        <translation>Typ de volledige naam van de website, zoals wikipedia.org.</translation>
+    </message>
+    <message>
+        <source>The key holds a space, an invisible character or a letter outside plain ASCII. Paste it again exactly as your server gave it.</source>
+        <translation>De sleutel bevat een spatie, een onzichtbaar teken of een letter buiten gewone ASCII. Plak hem opnieuw precies zoals je server hem gaf.</translation>
+    </message>
+    <message>
+        <source>The keyring could not be read, so your server is asked without an API key. Type the key again if your server needs one.</source>
+        <translation>De sleutelbos kon niet worden gelezen, dus je server wordt zonder API-sleutel gevraagd. Typ de sleutel opnieuw als je server er een nodig heeft.</translation>
+    </message>
+    <message>
+        <source>Your writing memory could not be opened, so it was set aside and %app started a new one.</source>
+        <translation>Je schrijfgeheugen kon niet worden geopend, dus het is apart gezet en %app is een nieuw begonnen.</translation>
+    </message>
+    <message>
+        <source>%1, converted for llama.cpp by %2</source>
+        <translation>%1, voor llama.cpp omgezet door %2</translation>
+    </message>
+    <message>
+        <source>The data folder %1 could not be made. Check that the folder above it exists and that you may write there.</source>
+        <translation>De gegevensmap %1 kon niet worden gemaakt. Controleer of de map erboven bestaat en of je daar mag schrijven.</translation>
+    </message>
+    <message>
+        <source>party</source>
+        <comment>emoji search sample</comment>
+        <translation>feest</translation>
+    </message>
+    <message>
+        <source>No system tray runs on this desktop, so the icon cannot show.</source>
+        <translation>Op dit bureaublad draait geen systeemvak, dus het pictogram kan niet verschijnen.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln settings held values %app cannot use, so they were corrected and saved.</source>
+        <translation>
+            <numerusform>%Ln instelling had een waarde die %app niet kan gebruiken, dus is die gecorrigeerd en opgeslagen.</numerusform>
+            <numerusform>%Ln instellingen hadden waarden die %app niet kan gebruiken, dus zijn ze gecorrigeerd en opgeslagen.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Your writing memory is not saved: the keyring is missing or locked, so its key cannot be kept.</source>
+        <translation>Je schrijfgeheugen is niet opgeslagen: de sleutelbos ontbreekt of is vergrendeld, dus de sleutel kan niet worden bewaard.</translation>
+    </message>
 </context>
 </TS>

@@ -2265,5 +2265,49 @@
             <numerusform>%1, %Ln ਬਾਕੀ</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Type the whole name of the website, such as wikipedia.org.</source>
+        <translation>ਵੈੱਬਸਾਈਟ ਦਾ ਪੂਰਾ ਨਾਂ ਟਾਈਪ ਕਰੋ, ਜਿਵੇਂ wikipedia.org।</translation>
+    </message>
+    <message>
+        <source>The key holds a space, an invisible character or a letter outside plain ASCII. Paste it again exactly as your server gave it.</source>
+        <translation>ਕੁੰਜੀ ਵਿੱਚ ਸਪੇਸ, ਅਦਿੱਖ ਅੱਖਰ ਜਾਂ ਸਾਦੇ ASCII ਤੋਂ ਬਾਹਰ ਦਾ ਅੱਖਰ ਹੈ। ਇਸ ਨੂੰ ਬਿਲਕੁਲ ਉਵੇਂ ਹੀ ਦੁਬਾਰਾ ਪੇਸਟ ਕਰੋ ਜਿਵੇਂ ਤੁਹਾਡੇ ਸਰਵਰ ਨੇ ਦਿੱਤੀ ਸੀ।</translation>
+    </message>
+    <message>
+        <source>The keyring could not be read, so your server is asked without an API key. Type the key again if your server needs one.</source>
+        <translation>ਕੀਰਿੰਗ ਪੜ੍ਹੀ ਨਹੀਂ ਜਾ ਸਕੀ, ਇਸ ਲਈ ਤੁਹਾਡੇ ਸਰਵਰ ਨੂੰ API ਕੁੰਜੀ ਤੋਂ ਬਿਨਾਂ ਪੁੱਛਿਆ ਜਾ ਰਿਹਾ ਹੈ। ਜੇ ਤੁਹਾਡੇ ਸਰਵਰ ਨੂੰ ਕੁੰਜੀ ਚਾਹੀਦੀ ਹੈ ਤਾਂ ਇਸ ਨੂੰ ਦੁਬਾਰਾ ਟਾਈਪ ਕਰੋ।</translation>
+    </message>
+    <message>
+        <source>Your writing memory could not be opened, so it was set aside and %app started a new one.</source>
+        <translation>ਤੁਹਾਡੀ ਲਿਖਤ ਮੈਮਰੀ ਖੋਲ੍ਹੀ ਨਹੀਂ ਜਾ ਸਕੀ, ਇਸ ਲਈ ਉਸ ਨੂੰ ਪਾਸੇ ਰੱਖ ਦਿੱਤਾ ਗਿਆ ਅਤੇ %app ਨੇ ਨਵੀਂ ਮੈਮਰੀ ਸ਼ੁਰੂ ਕੀਤੀ।</translation>
+    </message>
+    <message>
+        <source>%1, converted for llama.cpp by %2</source>
+        <translation>%1, llama.cpp ਲਈ %2 ਵੱਲੋਂ ਬਦਲਿਆ ਗਿਆ</translation>
+    </message>
+    <message>
+        <source>The data folder %1 could not be made. Check that the folder above it exists and that you may write there.</source>
+        <translation>ਡਾਟਾ ਫੋਲਡਰ %1 ਨਹੀਂ ਬਣਾਇਆ ਜਾ ਸਕਿਆ। ਜਾਂਚੋ ਕਿ ਇਸਦੇ ਉੱਪਰ ਵਾਲਾ ਫੋਲਡਰ ਮੌਜੂਦ ਹੈ ਅਤੇ ਤੁਸੀਂ ਉੱਥੇ ਲਿਖ ਸਕਦੇ ਹੋ।</translation>
+    </message>
+    <message>
+        <source>party</source>
+        <comment>emoji search sample</comment>
+        <translation>ਪਾਰਟੀ</translation>
+    </message>
+    <message>
+        <source>No system tray runs on this desktop, so the icon cannot show.</source>
+        <translation>ਇਸ ਡੈਸਕਟਾਪ &apos;ਤੇ ਕੋਈ ਸਿਸਟਮ ਟ੍ਰੇ ਨਹੀਂ ਚੱਲ ਰਹੀ, ਇਸ ਲਈ ਆਈਕਨ ਨਹੀਂ ਦਿਖ ਸਕਦਾ।</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln settings held values %app cannot use, so they were corrected and saved.</source>
+        <translation>
+            <numerusform>%Ln ਸੈਟਿੰਗ ਵਿੱਚ ਅਜਿਹਾ ਮੁੱਲ ਸੀ ਜੋ %app ਵਰਤ ਨਹੀਂ ਸਕਦਾ, ਇਸ ਲਈ ਇਸ ਨੂੰ ਠੀਕ ਕਰਕੇ ਸੰਭਾਲਿਆ ਗਿਆ।</numerusform>
+            <numerusform>%Ln ਸੈਟਿੰਗਾਂ ਵਿੱਚ ਅਜਿਹੇ ਮੁੱਲ ਸਨ ਜੋ %app ਵਰਤ ਨਹੀਂ ਸਕਦਾ, ਇਸ ਲਈ ਇਹਨਾਂ ਨੂੰ ਠੀਕ ਕਰਕੇ ਸੰਭਾਲਿਆ ਗਿਆ।</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Your writing memory is not saved: the keyring is missing or locked, so its key cannot be kept.</source>
+        <translation>ਤੁਹਾਡੀ ਲਿਖਤ ਮੈਮਰੀ ਸੰਭਾਲੀ ਨਹੀਂ ਗਈ: ਕੀਰਿੰਗ ਮੌਜੂਦ ਨਹੀਂ ਜਾਂ ਲੌਕ ਹੈ, ਇਸ ਲਈ ਇਸ ਦੀ ਕੁੰਜੀ ਰੱਖੀ ਨਹੀਂ ਜਾ ਸਕਦੀ।</translation>
+    </message>
 </context>
 </TS>

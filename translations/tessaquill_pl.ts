@@ -2282,5 +2282,50 @@
             <numerusform>%1, do zrobienia: %Ln</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Type the whole name of the website, such as wikipedia.org.</source>
+        <translation>Wpisz pełną nazwę witryny, np. wikipedia.org.</translation>
+    </message>
+    <message>
+        <source>The key holds a space, an invisible character or a letter outside plain ASCII. Paste it again exactly as your server gave it.</source>
+        <translation>Klucz zawiera spację, niewidoczny znak lub literę spoza zwykłego ASCII. Wklej go ponownie dokładnie tak, jak podał go serwer.</translation>
+    </message>
+    <message>
+        <source>The keyring could not be read, so your server is asked without an API key. Type the key again if your server needs one.</source>
+        <translation>Nie udało się odczytać magazynu kluczy, więc serwer jest odpytywany bez klucza API. Wpisz klucz ponownie, jeśli serwer go wymaga.</translation>
+    </message>
+    <message>
+        <source>Your writing memory could not be opened, so it was set aside and %app started a new one.</source>
+        <translation>Nie udało się otworzyć pamięci pisania, więc odłożono ją na bok, a %app zaczął nową.</translation>
+    </message>
+    <message>
+        <source>%1, converted for llama.cpp by %2</source>
+        <translation>%1, przekonwertowany dla llama.cpp przez %2</translation>
+    </message>
+    <message>
+        <source>The data folder %1 could not be made. Check that the folder above it exists and that you may write there.</source>
+        <translation>Nie udało się utworzyć folderu danych %1. Sprawdź, czy folder nad nim istnieje i czy możesz w nim zapisywać.</translation>
+    </message>
+    <message>
+        <source>party</source>
+        <comment>emoji search sample</comment>
+        <translation>impreza</translation>
+    </message>
+    <message>
+        <source>No system tray runs on this desktop, so the icon cannot show.</source>
+        <translation>Na tym pulpicie nie działa żaden zasobnik systemowy, więc ikona nie może się pojawić.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln settings held values %app cannot use, so they were corrected and saved.</source>
+        <translation>
+            <numerusform>%Ln ustawienie miało wartość, której %app nie może użyć, więc zostało poprawione i zapisane.</numerusform>
+            <numerusform>%Ln ustawienia miały wartości, których %app nie może użyć, więc zostały poprawione i zapisane.</numerusform>
+            <numerusform>%Ln ustawień miało wartości, których %app nie może użyć, więc zostały poprawione i zapisane.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Your writing memory is not saved: the keyring is missing or locked, so its key cannot be kept.</source>
+        <translation>Pamięć pisania nie jest zapisana: brak magazynu kluczy lub jest zablokowany, więc nie można przechować jej klucza.</translation>
+    </message>
 </context>
 </TS>

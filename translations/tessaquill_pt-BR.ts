@@ -2265,5 +2265,49 @@
             <numerusform>%1, %Ln pendentes</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Type the whole name of the website, such as wikipedia.org.</source>
+        <translation>Digite o nome completo do site, como wikipedia.org.</translation>
+    </message>
+    <message>
+        <source>The key holds a space, an invisible character or a letter outside plain ASCII. Paste it again exactly as your server gave it.</source>
+        <translation>A chave contém um espaço, um caractere invisível ou uma letra fora do ASCII simples. Cole-a de novo exatamente como seu servidor a forneceu.</translation>
+    </message>
+    <message>
+        <source>The keyring could not be read, so your server is asked without an API key. Type the key again if your server needs one.</source>
+        <translation>Não foi possível ler o chaveiro, então seu servidor é consultado sem chave de API. Digite a chave de novo se seu servidor precisar dela.</translation>
+    </message>
+    <message>
+        <source>Your writing memory could not be opened, so it was set aside and %app started a new one.</source>
+        <translation>Não foi possível abrir sua memória de escrita, então ela foi deixada de lado e o %app começou uma nova.</translation>
+    </message>
+    <message>
+        <source>%1, converted for llama.cpp by %2</source>
+        <translation>%1, convertido para o llama.cpp por %2</translation>
+    </message>
+    <message>
+        <source>The data folder %1 could not be made. Check that the folder above it exists and that you may write there.</source>
+        <translation>Não foi possível criar a pasta de dados %1. Verifique se a pasta acima dela existe e se você pode gravar nela.</translation>
+    </message>
+    <message>
+        <source>party</source>
+        <comment>emoji search sample</comment>
+        <translation>festa</translation>
+    </message>
+    <message>
+        <source>No system tray runs on this desktop, so the icon cannot show.</source>
+        <translation>Nenhuma bandeja do sistema está rodando nesta área de trabalho, então o ícone não pode aparecer.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln settings held values %app cannot use, so they were corrected and saved.</source>
+        <translation>
+            <numerusform>%Ln configuração tinha um valor que o %app não pode usar, então foi corrigida e salva.</numerusform>
+            <numerusform>%Ln configurações tinham valores que o %app não pode usar, então foram corrigidas e salvas.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Your writing memory is not saved: the keyring is missing or locked, so its key cannot be kept.</source>
+        <translation>Sua memória de escrita não foi salva: o chaveiro está ausente ou bloqueado, então a chave dela não pode ser guardada.</translation>
+    </message>
 </context>
 </TS>

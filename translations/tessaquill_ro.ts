@@ -2282,5 +2282,50 @@
             <numerusform>%1, %Ln de făcut</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Type the whole name of the website, such as wikipedia.org.</source>
+        <translation>Tastați numele complet al site-ului, precum wikipedia.org.</translation>
+    </message>
+    <message>
+        <source>The key holds a space, an invisible character or a letter outside plain ASCII. Paste it again exactly as your server gave it.</source>
+        <translation>Cheia conține un spațiu, un caracter invizibil sau o literă din afara ASCII simplu. Lipiți-o din nou exact cum v-a dat-o serverul.</translation>
+    </message>
+    <message>
+        <source>The keyring could not be read, so your server is asked without an API key. Type the key again if your server needs one.</source>
+        <translation>Portcheiul nu a putut fi citit, așa că serverul este întrebat fără cheie API. Tastați din nou cheia dacă serverul are nevoie de ea.</translation>
+    </message>
+    <message>
+        <source>Your writing memory could not be opened, so it was set aside and %app started a new one.</source>
+        <translation>Memoria de scriere nu a putut fi deschisă, așa că a fost pusă deoparte și %app a început una nouă.</translation>
+    </message>
+    <message>
+        <source>%1, converted for llama.cpp by %2</source>
+        <translation>%1, convertit pentru llama.cpp de %2</translation>
+    </message>
+    <message>
+        <source>The data folder %1 could not be made. Check that the folder above it exists and that you may write there.</source>
+        <translation>Dosarul de date %1 nu a putut fi creat. Verifică dacă dosarul de deasupra există și dacă poți scrie acolo.</translation>
+    </message>
+    <message>
+        <source>party</source>
+        <comment>emoji search sample</comment>
+        <translation>petrecere</translation>
+    </message>
+    <message>
+        <source>No system tray runs on this desktop, so the icon cannot show.</source>
+        <translation>Pe acest desktop nu rulează nicio zonă de notificare, așa că pictograma nu poate apărea.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln settings held values %app cannot use, so they were corrected and saved.</source>
+        <translation>
+            <numerusform>%Ln setare avea o valoare pe care %app nu o poate folosi, așa că a fost corectată și salvată.</numerusform>
+            <numerusform>%Ln setări aveau valori pe care %app nu le poate folosi, așa că au fost corectate și salvate.</numerusform>
+            <numerusform>%Ln de setări aveau valori pe care %app nu le poate folosi, așa că au fost corectate și salvate.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Your writing memory is not saved: the keyring is missing or locked, so its key cannot be kept.</source>
+        <translation>Memoria de scriere nu este salvată: portcheiul lipsește sau este blocat, așa că cheia ei nu poate fi păstrată.</translation>
+    </message>
 </context>
 </TS>

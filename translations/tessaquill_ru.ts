@@ -2282,5 +2282,50 @@
             <numerusform>%1, осталось: %Ln</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Type the whole name of the website, such as wikipedia.org.</source>
+        <translation>Введите полное имя сайта, например wikipedia.org.</translation>
+    </message>
+    <message>
+        <source>The key holds a space, an invisible character or a letter outside plain ASCII. Paste it again exactly as your server gave it.</source>
+        <translation>Ключ содержит пробел, невидимый символ или букву вне простого ASCII. Вставьте его снова точно в том виде, в каком его выдал сервер.</translation>
+    </message>
+    <message>
+        <source>The keyring could not be read, so your server is asked without an API key. Type the key again if your server needs one.</source>
+        <translation>Не удалось прочитать связку ключей, поэтому запросы к серверу идут без ключа API. Введите ключ снова, если он нужен серверу.</translation>
+    </message>
+    <message>
+        <source>Your writing memory could not be opened, so it was set aside and %app started a new one.</source>
+        <translation>Не удалось открыть память письма, поэтому она отложена, а %app начал новую.</translation>
+    </message>
+    <message>
+        <source>%1, converted for llama.cpp by %2</source>
+        <translation>%1, преобразовано для llama.cpp: %2</translation>
+    </message>
+    <message>
+        <source>The data folder %1 could not be made. Check that the folder above it exists and that you may write there.</source>
+        <translation>Не удалось создать папку данных %1. Проверьте, что папка над ней существует и что у вас есть право записи в неё.</translation>
+    </message>
+    <message>
+        <source>party</source>
+        <comment>emoji search sample</comment>
+        <translation>вечеринка</translation>
+    </message>
+    <message>
+        <source>No system tray runs on this desktop, so the icon cannot show.</source>
+        <translation>На этом рабочем столе не запущен системный трей, поэтому значок не может появиться.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln settings held values %app cannot use, so they were corrected and saved.</source>
+        <translation>
+            <numerusform>%Ln настройка содержала значение, которое %app не может использовать, поэтому она исправлена и сохранена.</numerusform>
+            <numerusform>%Ln настройки содержали значения, которые %app не может использовать, поэтому они исправлены и сохранены.</numerusform>
+            <numerusform>%Ln настроек содержали значения, которые %app не может использовать, поэтому они исправлены и сохранены.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Your writing memory is not saved: the keyring is missing or locked, so its key cannot be kept.</source>
+        <translation>Память письма не сохранена: связки ключей нет или она заблокирована, поэтому её ключ негде хранить.</translation>
+    </message>
 </context>
 </TS>

@@ -2282,5 +2282,50 @@
             <numerusform>%1, zostáva: %Ln</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Type the whole name of the website, such as wikipedia.org.</source>
+        <translation>Napíšte celý názov webu, napríklad wikipedia.org.</translation>
+    </message>
+    <message>
+        <source>The key holds a space, an invisible character or a letter outside plain ASCII. Paste it again exactly as your server gave it.</source>
+        <translation>Kľúč obsahuje medzeru, neviditeľný znak alebo písmeno mimo obyčajného ASCII. Vložte ho znova presne tak, ako vám ho dal server.</translation>
+    </message>
+    <message>
+        <source>The keyring could not be read, so your server is asked without an API key. Type the key again if your server needs one.</source>
+        <translation>Zväzok kľúčov sa nedal prečítať, preto sa server pýta bez kľúča API. Ak ho server potrebuje, napíšte kľúč znova.</translation>
+    </message>
+    <message>
+        <source>Your writing memory could not be opened, so it was set aside and %app started a new one.</source>
+        <translation>Pamäť písania sa nepodarilo otvoriť, preto bola odložená a %app začal novú.</translation>
+    </message>
+    <message>
+        <source>%1, converted for llama.cpp by %2</source>
+        <translation>%1, pre llama.cpp previedol %2</translation>
+    </message>
+    <message>
+        <source>The data folder %1 could not be made. Check that the folder above it exists and that you may write there.</source>
+        <translation>Priečinok s údajmi %1 sa nepodarilo vytvoriť. Skontrolujte, či nadradený priečinok existuje a či doň môžete zapisovať.</translation>
+    </message>
+    <message>
+        <source>party</source>
+        <comment>emoji search sample</comment>
+        <translation>oslava</translation>
+    </message>
+    <message>
+        <source>No system tray runs on this desktop, so the icon cannot show.</source>
+        <translation>Na tejto ploche nebeží žiadna oblasť oznámení, takže ikona sa nemôže zobraziť.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln settings held values %app cannot use, so they were corrected and saved.</source>
+        <translation>
+            <numerusform>%Ln nastavenie malo hodnotu, ktorú %app nemôže použiť, preto bolo opravené a uložené.</numerusform>
+            <numerusform>%Ln nastavenia mali hodnoty, ktoré %app nemôže použiť, preto boli opravené a uložené.</numerusform>
+            <numerusform>%Ln nastavení malo hodnoty, ktoré %app nemôže použiť, preto boli opravené a uložené.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Your writing memory is not saved: the keyring is missing or locked, so its key cannot be kept.</source>
+        <translation>Pamäť písania nie je uložená: zväzok kľúčov chýba alebo je zamknutý, takže jej kľúč nemožno uchovať.</translation>
+    </message>
 </context>
 </TS>

@@ -2265,5 +2265,49 @@
             <numerusform>%1, %Ln kvar att göra</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Type the whole name of the website, such as wikipedia.org.</source>
+        <translation>Skriv webbplatsens fullständiga namn, till exempel wikipedia.org.</translation>
+    </message>
+    <message>
+        <source>The key holds a space, an invisible character or a letter outside plain ASCII. Paste it again exactly as your server gave it.</source>
+        <translation>Nyckeln innehåller ett mellanslag, ett osynligt tecken eller en bokstav utanför vanlig ASCII. Klistra in den igen precis som servern gav den.</translation>
+    </message>
+    <message>
+        <source>The keyring could not be read, so your server is asked without an API key. Type the key again if your server needs one.</source>
+        <translation>Nyckelringen kunde inte läsas, så servern frågas utan API-nyckel. Skriv nyckeln igen om servern behöver en.</translation>
+    </message>
+    <message>
+        <source>Your writing memory could not be opened, so it was set aside and %app started a new one.</source>
+        <translation>Ditt skrivminne kunde inte öppnas, så det lades åt sidan och %app började ett nytt.</translation>
+    </message>
+    <message>
+        <source>%1, converted for llama.cpp by %2</source>
+        <translation>%1, konverterad för llama.cpp av %2</translation>
+    </message>
+    <message>
+        <source>The data folder %1 could not be made. Check that the folder above it exists and that you may write there.</source>
+        <translation>Datamappen %1 kunde inte skapas. Kontrollera att mappen ovanför finns och att du får skriva där.</translation>
+    </message>
+    <message>
+        <source>party</source>
+        <comment>emoji search sample</comment>
+        <translation>fest</translation>
+    </message>
+    <message>
+        <source>No system tray runs on this desktop, so the icon cannot show.</source>
+        <translation>Inget systemfält körs på det här skrivbordet, så ikonen kan inte visas.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln settings held values %app cannot use, so they were corrected and saved.</source>
+        <translation>
+            <numerusform>%Ln inställning hade ett värde som %app inte kan använda, så den rättades och sparades.</numerusform>
+            <numerusform>%Ln inställningar hade värden som %app inte kan använda, så de rättades och sparades.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Your writing memory is not saved: the keyring is missing or locked, so its key cannot be kept.</source>
+        <translation>Ditt skrivminne är inte sparat: nyckelringen saknas eller är låst, så dess nyckel kan inte förvaras.</translation>
+    </message>
 </context>
 </TS>

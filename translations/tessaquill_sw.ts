@@ -2265,5 +2265,49 @@
             <numerusform>%1, %Ln zimebaki</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Type the whole name of the website, such as wikipedia.org.</source>
+        <translation>Andika jina kamili la tovuti, kama wikipedia.org.</translation>
+    </message>
+    <message>
+        <source>The key holds a space, an invisible character or a letter outside plain ASCII. Paste it again exactly as your server gave it.</source>
+        <translation>Ufunguo una nafasi, herufi isiyoonekana au herufi nje ya ASCII ya kawaida. Ubandike tena kama seva yako ilivyoutoa hasa.</translation>
+    </message>
+    <message>
+        <source>The keyring could not be read, so your server is asked without an API key. Type the key again if your server needs one.</source>
+        <translation>Hifadhi ya funguo haikuweza kusomwa, kwa hivyo seva yako inaulizwa bila ufunguo wa API. Andika ufunguo tena ikiwa seva yako inauhitaji.</translation>
+    </message>
+    <message>
+        <source>Your writing memory could not be opened, so it was set aside and %app started a new one.</source>
+        <translation>Kumbukumbu yako ya uandishi haikuweza kufunguliwa, kwa hivyo imewekwa kando na %app imeanza mpya.</translation>
+    </message>
+    <message>
+        <source>%1, converted for llama.cpp by %2</source>
+        <translation>%1, imebadilishwa kwa ajili ya llama.cpp na %2</translation>
+    </message>
+    <message>
+        <source>The data folder %1 could not be made. Check that the folder above it exists and that you may write there.</source>
+        <translation>Folda ya data %1 haikuweza kuundwa. Hakikisha folda iliyo juu yake ipo na kwamba unaweza kuandika humo.</translation>
+    </message>
+    <message>
+        <source>party</source>
+        <comment>emoji search sample</comment>
+        <translation>sherehe</translation>
+    </message>
+    <message>
+        <source>No system tray runs on this desktop, so the icon cannot show.</source>
+        <translation>Hakuna trei ya mfumo inayoendeshwa kwenye eneo-kazi hili, kwa hivyo ikoni haiwezi kuonekana.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln settings held values %app cannot use, so they were corrected and saved.</source>
+        <translation>
+            <numerusform>Mpangilio %Ln ulikuwa na thamani ambayo %app haiwezi kutumia, kwa hivyo umerekebishwa na kuhifadhiwa.</numerusform>
+            <numerusform>Mipangilio %Ln ilikuwa na thamani ambazo %app haiwezi kutumia, kwa hivyo imerekebishwa na kuhifadhiwa.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Your writing memory is not saved: the keyring is missing or locked, so its key cannot be kept.</source>
+        <translation>Kumbukumbu yako ya uandishi haijahifadhiwa: hifadhi ya funguo haipo au imefungwa, kwa hivyo ufunguo wake hauwezi kuwekwa.</translation>
+    </message>
 </context>
 </TS>

@@ -2265,5 +2265,49 @@
             <numerusform>%1, %Ln மீதம்</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Type the whole name of the website, such as wikipedia.org.</source>
+        <translation>இணையதளத்தின் முழுப் பெயரைத் தட்டச்சு செய்யுங்கள், எடுத்துக்காட்டாக wikipedia.org.</translation>
+    </message>
+    <message>
+        <source>The key holds a space, an invisible character or a letter outside plain ASCII. Paste it again exactly as your server gave it.</source>
+        <translation>விசையில் இடைவெளி, கண்ணுக்குத் தெரியாத எழுத்து அல்லது சாதாரண ASCII-க்கு வெளியே உள்ள எழுத்து உள்ளது. உங்கள் சேவையகம் தந்தபடியே மீண்டும் ஒட்டவும்.</translation>
+    </message>
+    <message>
+        <source>The keyring could not be read, so your server is asked without an API key. Type the key again if your server needs one.</source>
+        <translation>கீரிங்கைப் படிக்க முடியவில்லை, எனவே உங்கள் சேவையகத்திடம் API விசையின்றிக் கேட்கப்படுகிறது. உங்கள் சேவையகத்துக்கு விசை தேவைப்பட்டால் அதை மீண்டும் தட்டச்சு செய்யுங்கள்.</translation>
+    </message>
+    <message>
+        <source>Your writing memory could not be opened, so it was set aside and %app started a new one.</source>
+        <translation>உங்கள் எழுத்து நினைவகத்தைத் திறக்க முடியவில்லை, எனவே அது ஒதுக்கி வைக்கப்பட்டு %app புதிய ஒன்றைத் தொடங்கியது.</translation>
+    </message>
+    <message>
+        <source>%1, converted for llama.cpp by %2</source>
+        <translation>%1, llama.cpp-க்காக %2 மாற்றியது</translation>
+    </message>
+    <message>
+        <source>The data folder %1 could not be made. Check that the folder above it exists and that you may write there.</source>
+        <translation>தரவுக் கோப்புறை %1 ஐ உருவாக்க முடியவில்லை. அதற்கு மேலுள்ள கோப்புறை உள்ளதா, அங்கே எழுத உங்களுக்கு அனுமதி உள்ளதா எனச் சரிபார்க்கவும்.</translation>
+    </message>
+    <message>
+        <source>party</source>
+        <comment>emoji search sample</comment>
+        <translation>விருந்து</translation>
+    </message>
+    <message>
+        <source>No system tray runs on this desktop, so the icon cannot show.</source>
+        <translation>இந்த டெஸ்க்டாப்பில் எந்த சிஸ்டம் ட்ரேயும் இயங்கவில்லை, எனவே ஐகானைக் காட்ட முடியாது.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln settings held values %app cannot use, so they were corrected and saved.</source>
+        <translation>
+            <numerusform>%Ln அமைப்பில் %app பயன்படுத்த முடியாத மதிப்பு இருந்தது, எனவே அது திருத்தப்பட்டுச் சேமிக்கப்பட்டது.</numerusform>
+            <numerusform>%Ln அமைப்புகளில் %app பயன்படுத்த முடியாத மதிப்புகள் இருந்தன, எனவே அவை திருத்தப்பட்டுச் சேமிக்கப்பட்டன.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Your writing memory is not saved: the keyring is missing or locked, so its key cannot be kept.</source>
+        <translation>உங்கள் எழுத்து நினைவகம் சேமிக்கப்படவில்லை: கீரிங் இல்லை அல்லது பூட்டப்பட்டுள்ளது, எனவே அதன் விசையை வைத்திருக்க முடியாது.</translation>
+    </message>
 </context>
 </TS>

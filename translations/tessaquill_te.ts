@@ -2265,5 +2265,49 @@
             <numerusform>%1, %Ln మిగిలి ఉన్నాయి</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Type the whole name of the website, such as wikipedia.org.</source>
+        <translation>వెబ్‌సైట్ పూర్తి పేరును టైప్ చేయండి, ఉదాహరణకు wikipedia.org.</translation>
+    </message>
+    <message>
+        <source>The key holds a space, an invisible character or a letter outside plain ASCII. Paste it again exactly as your server gave it.</source>
+        <translation>కీలో స్పేస్, కనిపించని అక్షరం లేదా సాధారణ ASCII వెలుపలి అక్షరం ఉంది. మీ సర్వర్ ఇచ్చినట్లే మళ్లీ పేస్ట్ చేయండి.</translation>
+    </message>
+    <message>
+        <source>The keyring could not be read, so your server is asked without an API key. Type the key again if your server needs one.</source>
+        <translation>కీరింగ్‌ను చదవలేకపోయాము, కాబట్టి మీ సర్వర్‌ను API కీ లేకుండా అడుగుతున్నాం. మీ సర్వర్‌కు కీ అవసరమైతే దాన్ని మళ్లీ టైప్ చేయండి.</translation>
+    </message>
+    <message>
+        <source>Your writing memory could not be opened, so it was set aside and %app started a new one.</source>
+        <translation>మీ రచనా జ్ఞాపకాన్ని తెరవడం సాధ్యపడలేదు, కాబట్టి దాన్ని పక్కన పెట్టి %app కొత్తదాన్ని ప్రారంభించింది.</translation>
+    </message>
+    <message>
+        <source>%1, converted for llama.cpp by %2</source>
+        <translation>%1, llama.cpp కోసం %2 మార్చింది</translation>
+    </message>
+    <message>
+        <source>The data folder %1 could not be made. Check that the folder above it exists and that you may write there.</source>
+        <translation>డేటా ఫోల్డర్ %1 ను సృష్టించలేకపోయాం. దాని పైన ఉన్న ఫోల్డర్ ఉందో, అక్కడ మీరు రాయగలరో తనిఖీ చేయండి.</translation>
+    </message>
+    <message>
+        <source>party</source>
+        <comment>emoji search sample</comment>
+        <translation>పార్టీ</translation>
+    </message>
+    <message>
+        <source>No system tray runs on this desktop, so the icon cannot show.</source>
+        <translation>ఈ డెస్క్‌టాప్‌లో ఏ సిస్టమ్ ట్రే నడవడం లేదు, కాబట్టి ఐకాన్ కనిపించదు.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln settings held values %app cannot use, so they were corrected and saved.</source>
+        <translation>
+            <numerusform>%Ln సెట్టింగ్‌లో %app ఉపయోగించలేని విలువ ఉంది, కాబట్టి దాన్ని సరిచేసి సేవ్ చేశాం.</numerusform>
+            <numerusform>%Ln సెట్టింగ్‌లలో %app ఉపయోగించలేని విలువలు ఉన్నాయి, కాబట్టి వాటిని సరిచేసి సేవ్ చేశాం.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Your writing memory is not saved: the keyring is missing or locked, so its key cannot be kept.</source>
+        <translation>మీ రచనా జ్ఞాపకం సేవ్ కాలేదు: కీరింగ్ లేదు లేదా లాక్ అయి ఉంది, కాబట్టి దాని కీని ఉంచలేము.</translation>
+    </message>
 </context>
 </TS>

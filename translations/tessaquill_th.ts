@@ -2248,5 +2248,48 @@
             <numerusform>%1 เหลืออีก %Ln</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Type the whole name of the website, such as wikipedia.org.</source>
+        <translation>พิมพ์ชื่อเว็บไซต์แบบเต็ม เช่น wikipedia.org</translation>
+    </message>
+    <message>
+        <source>The key holds a space, an invisible character or a letter outside plain ASCII. Paste it again exactly as your server gave it.</source>
+        <translation>คีย์มีช่องว่าง อักขระที่มองไม่เห็น หรือตัวอักษรนอก ASCII ธรรมดา วางอีกครั้งให้ตรงกับที่เซิร์ฟเวอร์ของคุณให้มา</translation>
+    </message>
+    <message>
+        <source>The keyring could not be read, so your server is asked without an API key. Type the key again if your server needs one.</source>
+        <translation>อ่านพวงกุญแจไม่ได้ จึงถามเซิร์ฟเวอร์ของคุณโดยไม่มีคีย์ API พิมพ์คีย์อีกครั้งหากเซิร์ฟเวอร์ของคุณต้องใช้</translation>
+    </message>
+    <message>
+        <source>Your writing memory could not be opened, so it was set aside and %app started a new one.</source>
+        <translation>เปิดความจำการเขียนของคุณไม่ได้ จึงแยกเก็บไว้ต่างหาก และ %app ได้เริ่มความจำใหม่</translation>
+    </message>
+    <message>
+        <source>%1, converted for llama.cpp by %2</source>
+        <translation>%1 แปลงสำหรับ llama.cpp โดย %2</translation>
+    </message>
+    <message>
+        <source>The data folder %1 could not be made. Check that the folder above it exists and that you may write there.</source>
+        <translation>สร้างโฟลเดอร์ข้อมูล %1 ไม่ได้ ตรวจสอบว่าโฟลเดอร์ที่อยู่เหนือขึ้นไปมีอยู่และคุณเขียนลงไปได้</translation>
+    </message>
+    <message>
+        <source>party</source>
+        <comment>emoji search sample</comment>
+        <translation>ปาร์ตี้</translation>
+    </message>
+    <message>
+        <source>No system tray runs on this desktop, so the icon cannot show.</source>
+        <translation>ไม่มีถาดระบบทำงานอยู่บนเดสก์ท็อปนี้ จึงแสดงไอคอนไม่ได้</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln settings held values %app cannot use, so they were corrected and saved.</source>
+        <translation>
+            <numerusform>การตั้งค่า %Ln รายการมีค่าที่ %app ใช้ไม่ได้ จึงแก้ไขและบันทึกแล้ว</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Your writing memory is not saved: the keyring is missing or locked, so its key cannot be kept.</source>
+        <translation>ยังไม่ได้บันทึกความจำการเขียนของคุณ: ไม่มีพวงกุญแจหรือพวงกุญแจถูกล็อก จึงเก็บคีย์ของมันไม่ได้</translation>
+    </message>
 </context>
 </TS>

@@ -2248,5 +2248,48 @@
             <numerusform>%1, %Ln yapılacak</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Type the whole name of the website, such as wikipedia.org.</source>
+        <translation>Web sitesinin tam adını yazın, örneğin wikipedia.org.</translation>
+    </message>
+    <message>
+        <source>The key holds a space, an invisible character or a letter outside plain ASCII. Paste it again exactly as your server gave it.</source>
+        <translation>Anahtar bir boşluk, görünmez bir karakter veya düz ASCII dışında bir harf içeriyor. Sunucunuzun verdiği haliyle aynen yeniden yapıştırın.</translation>
+    </message>
+    <message>
+        <source>The keyring could not be read, so your server is asked without an API key. Type the key again if your server needs one.</source>
+        <translation>Anahtarlık okunamadı, bu yüzden sunucunuza API anahtarı olmadan soruluyor. Sunucunuz anahtar istiyorsa anahtarı yeniden yazın.</translation>
+    </message>
+    <message>
+        <source>Your writing memory could not be opened, so it was set aside and %app started a new one.</source>
+        <translation>Yazı belleğiniz açılamadığı için bir kenara ayrıldı ve %app yeni bir bellek başlattı.</translation>
+    </message>
+    <message>
+        <source>%1, converted for llama.cpp by %2</source>
+        <translation>%1, llama.cpp için %2 tarafından dönüştürüldü</translation>
+    </message>
+    <message>
+        <source>The data folder %1 could not be made. Check that the folder above it exists and that you may write there.</source>
+        <translation>%1 veri klasörü oluşturulamadı. Üstündeki klasörün var olduğunu ve oraya yazabildiğinizi kontrol edin.</translation>
+    </message>
+    <message>
+        <source>party</source>
+        <comment>emoji search sample</comment>
+        <translation>parti</translation>
+    </message>
+    <message>
+        <source>No system tray runs on this desktop, so the icon cannot show.</source>
+        <translation>Bu masaüstünde çalışan bir sistem tepsisi yok, bu yüzden simge gösterilemiyor.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln settings held values %app cannot use, so they were corrected and saved.</source>
+        <translation>
+            <numerusform>%Ln ayar %app uygulamasının kullanamayacağı değerler içeriyordu, bu yüzden düzeltilip kaydedildi.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Your writing memory is not saved: the keyring is missing or locked, so its key cannot be kept.</source>
+        <translation>Yazı belleğiniz kaydedilmedi: anahtarlık yok veya kilitli, bu yüzden anahtarı saklanamıyor.</translation>
+    </message>
 </context>
 </TS>

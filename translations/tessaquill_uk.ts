@@ -2282,5 +2282,50 @@
             <numerusform>%1, залишилося: %Ln</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Type the whole name of the website, such as wikipedia.org.</source>
+        <translation>Введіть повну назву сайту, наприклад wikipedia.org.</translation>
+    </message>
+    <message>
+        <source>The key holds a space, an invisible character or a letter outside plain ASCII. Paste it again exactly as your server gave it.</source>
+        <translation>Ключ містить пробіл, невидимий символ або літеру поза простим ASCII. Вставте його знову точно так, як його видав сервер.</translation>
+    </message>
+    <message>
+        <source>The keyring could not be read, so your server is asked without an API key. Type the key again if your server needs one.</source>
+        <translation>Не вдалося прочитати сховище ключів, тому запити до сервера йдуть без ключа API. Введіть ключ знову, якщо він потрібен серверу.</translation>
+    </message>
+    <message>
+        <source>Your writing memory could not be opened, so it was set aside and %app started a new one.</source>
+        <translation>Не вдалося відкрити пам&apos;ять письма, тож її відкладено, а %app розпочав нову.</translation>
+    </message>
+    <message>
+        <source>%1, converted for llama.cpp by %2</source>
+        <translation>%1, перетворено для llama.cpp: %2</translation>
+    </message>
+    <message>
+        <source>The data folder %1 could not be made. Check that the folder above it exists and that you may write there.</source>
+        <translation>Не вдалося створити теку даних %1. Перевірте, що тека над нею існує і що ви можете в неї записувати.</translation>
+    </message>
+    <message>
+        <source>party</source>
+        <comment>emoji search sample</comment>
+        <translation>вечірка</translation>
+    </message>
+    <message>
+        <source>No system tray runs on this desktop, so the icon cannot show.</source>
+        <translation>На цій стільниці не працює системний лоток, тому значок не може з&apos;явитися.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln settings held values %app cannot use, so they were corrected and saved.</source>
+        <translation>
+            <numerusform>%Ln налаштування містило значення, яке %app не може використати, тому його виправлено й збережено.</numerusform>
+            <numerusform>%Ln налаштування містили значення, які %app не може використати, тому їх виправлено й збережено.</numerusform>
+            <numerusform>%Ln налаштувань містили значення, які %app не може використати, тому їх виправлено й збережено.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Your writing memory is not saved: the keyring is missing or locked, so its key cannot be kept.</source>
+        <translation>Пам&apos;ять письма не збережено: сховища ключів немає або воно заблоковане, тому її ключ ніде зберігати.</translation>
+    </message>
 </context>
 </TS>

@@ -2265,5 +2265,49 @@
             <numerusform>%1، %Ln باقی</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Type the whole name of the website, such as wikipedia.org.</source>
+        <translation>ویب سائٹ کا پورا نام ٹائپ کریں، جیسے wikipedia.org۔</translation>
+    </message>
+    <message>
+        <source>The key holds a space, an invisible character or a letter outside plain ASCII. Paste it again exactly as your server gave it.</source>
+        <translation>کلید میں اسپیس، کوئی نظر نہ آنے والا کریکٹر یا سادہ ASCII سے باہر کا حرف ہے۔ اسے بالکل ویسے ہی دوبارہ پیسٹ کریں جیسے آپ کے سرور نے دی تھی۔</translation>
+    </message>
+    <message>
+        <source>The keyring could not be read, so your server is asked without an API key. Type the key again if your server needs one.</source>
+        <translation>کی رنگ پڑھی نہیں جا سکی، اس لیے آپ کے سرور سے API کلید کے بغیر پوچھا جا رہا ہے۔ اگر آپ کے سرور کو کلید چاہیے تو اسے دوبارہ ٹائپ کریں۔</translation>
+    </message>
+    <message>
+        <source>Your writing memory could not be opened, so it was set aside and %app started a new one.</source>
+        <translation>آپ کی تحریری میموری نہیں کھل سکی، اس لیے اسے الگ رکھ دیا گیا اور %app نے نئی میموری شروع کی۔</translation>
+    </message>
+    <message>
+        <source>%1, converted for llama.cpp by %2</source>
+        <translation>%1، llama.cpp کے لیے %2 نے تبدیل کیا</translation>
+    </message>
+    <message>
+        <source>The data folder %1 could not be made. Check that the folder above it exists and that you may write there.</source>
+        <translation>ڈیٹا فولڈر %1 نہیں بنایا جا سکا۔ دیکھیں کہ اس کے اوپر والا فولڈر موجود ہے اور آپ وہاں لکھ سکتے ہیں۔</translation>
+    </message>
+    <message>
+        <source>party</source>
+        <comment>emoji search sample</comment>
+        <translation>پارٹی</translation>
+    </message>
+    <message>
+        <source>No system tray runs on this desktop, so the icon cannot show.</source>
+        <translation>اس ڈیسک ٹاپ پر کوئی سسٹم ٹرے نہیں چل رہی، اس لیے آئیکن نہیں دکھ سکتا۔</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln settings held values %app cannot use, so they were corrected and saved.</source>
+        <translation>
+            <numerusform>%Ln ترتیب میں ایسی قدر تھی جو %app استعمال نہیں کر سکتا، اس لیے اسے درست کر کے محفوظ کر دیا گیا۔</numerusform>
+            <numerusform>%Ln ترتیبات میں ایسی قدریں تھیں جو %app استعمال نہیں کر سکتا، اس لیے انہیں درست کر کے محفوظ کر دیا گیا۔</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Your writing memory is not saved: the keyring is missing or locked, so its key cannot be kept.</source>
+        <translation>آپ کی تحریری میموری محفوظ نہیں ہوئی: کی رنگ موجود نہیں یا مقفل ہے، اس لیے اس کی کلید رکھی نہیں جا سکتی۔</translation>
+    </message>
 </context>
 </TS>

@@ -2248,5 +2248,48 @@
             <numerusform>%1, còn %Ln việc</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Type the whole name of the website, such as wikipedia.org.</source>
+        <translation>Hãy nhập tên đầy đủ của trang web, ví dụ wikipedia.org.</translation>
+    </message>
+    <message>
+        <source>The key holds a space, an invisible character or a letter outside plain ASCII. Paste it again exactly as your server gave it.</source>
+        <translation>Khóa chứa dấu cách, ký tự vô hình hoặc chữ nằm ngoài ASCII thông thường. Hãy dán lại đúng như máy chủ đã cấp.</translation>
+    </message>
+    <message>
+        <source>The keyring could not be read, so your server is asked without an API key. Type the key again if your server needs one.</source>
+        <translation>Không đọc được chùm khóa, nên máy chủ của bạn được hỏi mà không có khóa API. Hãy nhập lại khóa nếu máy chủ của bạn cần.</translation>
+    </message>
+    <message>
+        <source>Your writing memory could not be opened, so it was set aside and %app started a new one.</source>
+        <translation>Không thể mở bộ nhớ văn phong nên nó đã được để riêng và %app đã bắt đầu một bộ nhớ mới.</translation>
+    </message>
+    <message>
+        <source>%1, converted for llama.cpp by %2</source>
+        <translation>%1, được %2 chuyển đổi cho llama.cpp</translation>
+    </message>
+    <message>
+        <source>The data folder %1 could not be made. Check that the folder above it exists and that you may write there.</source>
+        <translation>Không thể tạo thư mục dữ liệu %1. Hãy kiểm tra thư mục bên trên có tồn tại và bạn có quyền ghi vào đó.</translation>
+    </message>
+    <message>
+        <source>party</source>
+        <comment>emoji search sample</comment>
+        <translation>tiệc</translation>
+    </message>
+    <message>
+        <source>No system tray runs on this desktop, so the icon cannot show.</source>
+        <translation>Không có khay hệ thống nào chạy trên màn hình nền này, nên biểu tượng không thể hiện ra.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln settings held values %app cannot use, so they were corrected and saved.</source>
+        <translation>
+            <numerusform>%Ln cài đặt có giá trị mà %app không dùng được, nên đã được sửa và lưu.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Your writing memory is not saved: the keyring is missing or locked, so its key cannot be kept.</source>
+        <translation>Bộ nhớ văn phong chưa được lưu: không có chùm khóa hoặc chùm khóa đang khóa, nên không giữ được khóa của nó.</translation>
+    </message>
 </context>
 </TS>

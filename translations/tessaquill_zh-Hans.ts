@@ -2248,5 +2248,48 @@
             <numerusform>%1，还剩 %Ln 项</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Type the whole name of the website, such as wikipedia.org.</source>
+        <translation>请输入网站的完整名称，例如 wikipedia.org。</translation>
+    </message>
+    <message>
+        <source>The key holds a space, an invisible character or a letter outside plain ASCII. Paste it again exactly as your server gave it.</source>
+        <translation>密钥中包含空格、不可见字符或普通 ASCII 以外的字母。请按服务器给出的原样重新粘贴。</translation>
+    </message>
+    <message>
+        <source>The keyring could not be read, so your server is asked without an API key. Type the key again if your server needs one.</source>
+        <translation>无法读取密钥环，因此向服务器发出的请求不带 API 密钥。如果你的服务器需要密钥，请重新输入。</translation>
+    </message>
+    <message>
+        <source>Your writing memory could not be opened, so it was set aside and %app started a new one.</source>
+        <translation>无法打开你的写作记忆，已将其移到一旁，%app 已开始新的写作记忆。</translation>
+    </message>
+    <message>
+        <source>%1, converted for llama.cpp by %2</source>
+        <translation>%1，由 %2 转换为 llama.cpp 格式</translation>
+    </message>
+    <message>
+        <source>The data folder %1 could not be made. Check that the folder above it exists and that you may write there.</source>
+        <translation>无法创建数据文件夹 %1。请检查其上一级文件夹是否存在，以及你是否可以在那里写入。</translation>
+    </message>
+    <message>
+        <source>party</source>
+        <comment>emoji search sample</comment>
+        <translation>派对</translation>
+    </message>
+    <message>
+        <source>No system tray runs on this desktop, so the icon cannot show.</source>
+        <translation>此桌面上没有运行系统托盘，因此无法显示图标。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln settings held values %app cannot use, so they were corrected and saved.</source>
+        <translation>
+            <numerusform>%Ln 项设置的值 %app 无法使用，已更正并保存。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Your writing memory is not saved: the keyring is missing or locked, so its key cannot be kept.</source>
+        <translation>你的写作记忆未保存：密钥环不存在或已锁定，无法保管其密钥。</translation>
+    </message>
 </context>
 </TS>

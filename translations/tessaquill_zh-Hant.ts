@@ -2248,5 +2248,48 @@
             <numerusform>%1，還有 %Ln 項</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Type the whole name of the website, such as wikipedia.org.</source>
+        <translation>請輸入網站的完整名稱，例如 wikipedia.org。</translation>
+    </message>
+    <message>
+        <source>The key holds a space, an invisible character or a letter outside plain ASCII. Paste it again exactly as your server gave it.</source>
+        <translation>金鑰中含有空格、不可見字元或一般 ASCII 以外的字母。請依伺服器提供的原樣重新貼上。</translation>
+    </message>
+    <message>
+        <source>The keyring could not be read, so your server is asked without an API key. Type the key again if your server needs one.</source>
+        <translation>無法讀取金鑰圈，因此向伺服器發出的請求不含 API 金鑰。如果你的伺服器需要金鑰，請重新輸入。</translation>
+    </message>
+    <message>
+        <source>Your writing memory could not be opened, so it was set aside and %app started a new one.</source>
+        <translation>無法開啟你的寫作記憶，已將其移至一旁，%app 已開始新的寫作記憶。</translation>
+    </message>
+    <message>
+        <source>%1, converted for llama.cpp by %2</source>
+        <translation>%1，由 %2 轉換為 llama.cpp 格式</translation>
+    </message>
+    <message>
+        <source>The data folder %1 could not be made. Check that the folder above it exists and that you may write there.</source>
+        <translation>無法建立資料資料夾 %1。請檢查其上一層資料夾是否存在，以及你是否可以在那裡寫入。</translation>
+    </message>
+    <message>
+        <source>party</source>
+        <comment>emoji search sample</comment>
+        <translation>派對</translation>
+    </message>
+    <message>
+        <source>No system tray runs on this desktop, so the icon cannot show.</source>
+        <translation>此桌面上沒有執行系統匣，因此無法顯示圖示。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln settings held values %app cannot use, so they were corrected and saved.</source>
+        <translation>
+            <numerusform>%Ln 項設定的值 %app 無法使用，已更正並儲存。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Your writing memory is not saved: the keyring is missing or locked, so its key cannot be kept.</source>
+        <translation>你的寫作記憶尚未儲存：金鑰圈不存在或已鎖定，無法保管其金鑰。</translation>
+    </message>
 </context>
 </TS>
