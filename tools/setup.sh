@@ -32,7 +32,7 @@ packages=(
   libxcb-xtest0-dev libxcb-shape0-dev libxcb-image0-dev
   tesseract-ocr tesseract-ocr-eng libtesseract-dev libleptonica-dev
   libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev
-  xvfb xauth openbox zenity xdotool x11-utils imagemagick trayer xcompmgr firefox-esr chromium
+  xvfb xauth openbox zenity mousepad xdotool x11-utils imagemagick trayer xcompmgr firefox-esr chromium
   fonts-dejavu-core fonts-noto-color-emoji fonts-noto-core fonts-noto-cjk fonts-comfortaa
 )
 
