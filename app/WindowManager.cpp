@@ -162,8 +162,8 @@ void WindowManager::showFresh(Kind kind, QPointer<QWidget>& field, std::function
     auto ran = std::make_shared<bool>(false);
     field = make(kind, [window, ran, afterClose] {
         // Once per window; a view that finishes while its window is being closed (an intro
-        // closed during its leaving fade) still runs the action.
-        if (*ran)
+        // closed during its leaving fade) still runs the action, a replaced window's never does.
+        if (*ran || !*window)
             return;
         *ran = true;
         if (*window && (*window)->isVisible())
