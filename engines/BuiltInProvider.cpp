@@ -1,5 +1,6 @@
 #include "engines/BuiltInProvider.h"
 
+#include "platform/Log.h"
 #include "platform/Text.h"
 
 #include <QMetaObject>
@@ -74,10 +75,14 @@ Future<T> BuiltInProvider::submit(const CompletionRequest& request, int count, b
     });
 
     LlamaRuntime* rt = runtime_.get();
-    runtime_->post([rt, job = std::move(job), promise, pick, onFailure, self] {
+    const char* kind = prefillOnly ? "warming" : "request";
+    runtime_->post([rt, job = std::move(job), promise, pick, onFailure, self, kind] {
         Outcome<T> outcome = Cancelled{};
+        const std::int64_t before = rt->promptTokensDecoded();
+        std::optional<LlamaRuntime::Output> output;
         try {
-            outcome = pick(rt->run(job));
+            output = rt->run(job);
+            outcome = pick(*output);
         } catch (const LlamaRuntime::Failure& f) {
             outcome = onFailure(runtimeError(f));
         } catch (const LlamaRuntime::Stopped&) {
@@ -85,10 +90,26 @@ Future<T> BuiltInProvider::submit(const CompletionRequest& request, int count, b
         } catch (const std::bad_alloc&) {
             outcome = onFailure(runtimeError(LlamaRuntime::Failure(LlamaRuntime::Failure::Kind::contextFailed)));
         }
+        // Counts only: what the model had to evaluate, what it reused by moving.
+        const std::int64_t total = rt->promptTokensDecoded();
+        const QString line = output ? QStringLiteral("model %1: prompt %2 tokens, %3 evaluated, %4 moved into place, %5 in all")
+                  .arg(QLatin1String(kind))
+                  .arg(output->promptTokens)
+                  .arg(total - before)
+                  .arg(output->shiftedTokens)
+                  .arg(total)
+            : total > before ? QStringLiteral("model %1 ended early: %2 evaluated, %3 in all")
+                                   .arg(QLatin1String(kind))
+                                   .arg(total - before)
+                                   .arg(total)
+                             : QString();
         QMetaObject::invokeMethod(
-            self.data(), [self] {
-                if (self)
-                    self->scheduleIdleUnload();
+            self.data(), [self, line] {
+                if (!self)
+                    return;
+                if (!line.isEmpty())
+                    log::info(line);
+                self->scheduleIdleUnload();
             },
             Qt::QueuedConnection);
         promise.finish(std::move(outcome));
