@@ -122,10 +122,25 @@ def run_once(args, label, program_path, wait, seed):
         if not log.wait(r"system-wide start: tap running 1", 20):
             result["error"] = "the program did not start"
             return result
+        # The program has been running: its model is loaded (by a first editor window, closed again).
+        first = home + "/first.txt"
+        with open(first, "w") as f:
+            f.write("A first window.\n")
+        opener = subprocess.Popen(["mousepad", "--disable-server", first], env=env,
+                                  stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        loaded = log.wait(r"model loaded in", 120)
+        opener.terminate()
+        opener.wait(5)
+        if not loaded:
+            result["error"] = "the model was not loaded"
+            return result
+        result["load_seconds"] = float(re.search(r"loaded in ([0-9.]+) s", loaded[1]).group(1))
+        time.sleep(2)
+        since_scene = time.monotonic()
         editor = subprocess.Popen(["mousepad", "--disable-server", notes], env=env,
                                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         # The field is read at the document's start, then its window.
-        if not log.wait(r"screen read: [1-9]", 20):
+        if not log.wait(r"screen read: [1-9]", 20, since=since_scene):
             result["error"] = "the editor's window was not read"
             return result
         time.sleep(1.0)
@@ -147,12 +162,14 @@ def run_once(args, label, program_path, wait, seed):
             result["outcome"] = "ghost"
         # The request's own count comes when it has finished generating.
         log.wait(r"model request", 15, since=found[0] if found else last_key)
-        totals = [int(m.group(1)) for _, l in log.all() for m in [re.search(r"(\d+) in all", l)] if m]
+        before_scene = [int(m.group(1)) for t, l in log.all() for m in [re.search(r"(\d+) in all", l)] if m and t < since_scene]
+        totals = [int(m.group(1)) - (before_scene[-1] if before_scene else 0)
+                  for t, l in log.all() for m in [re.search(r"(\d+) in all", l)] if m and t >= since_scene]
         prompts = [int(m.group(1)) for _, l in log.all() for m in [re.search(r"model request: prompt (\d+) tokens", l)] if m]
         result["evaluated"] = totals[-1] if totals else None
         result["last_prompt"] = prompts[-1] if prompts else None
         if args.keep_log:
-            result["log"] = [l for _, l in log.all() if "model " in l or "screen read" in l or "held in" in l or "showing" in l]
+            result["log"] = ["%.2f %s" % (t - typed_from, l) for t, l in log.all()]
         return result
     finally:
         for p in (editor, program):
