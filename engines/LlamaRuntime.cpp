@@ -272,6 +272,7 @@ void LlamaRuntime::unload()
     loadedPath_.reset();
     evaluated_.clear();
     promptLength_ = 0;
+    shiftPending_ = false;
     dropKeptPrompts();
     pieceTable_.clear();
     scoredPrompt_.clear();
@@ -374,7 +375,8 @@ int LlamaRuntime::fastestGenerationThreads(int most)
 
 void LlamaRuntime::keepCurrentPrompt()
 {
-    if (keptBudget_ == 0 || evaluated_.empty())
+    // The library copies positions out, not shifts still to apply to the cache.
+    if (keptBudget_ == 0 || evaluated_.empty() || shiftPending_)
         return;
     const std::size_t size = llama_state_seq_get_size(context_.get(), 0);
     if (size == 0 || size > keptBudget_)
@@ -576,7 +578,10 @@ int LlamaRuntime::decode(Token* tokens, int count)
         llama_set_n_threads(context_.get(), inUse_.generation, batchThreads);
         batchThreadsSet_ = batchThreads;
     }
-    return llama_decode(context_.get(), llama_batch_get_one(tokens, count));
+    const int rc = llama_decode(context_.get(), llama_batch_get_one(tokens, count));
+    if (rc == 0)
+        shiftPending_ = false; // a decode applies the shifts first
+    return rc;
 }
 
 LlamaRuntime::Output LlamaRuntime::run(const Job& job)
@@ -706,6 +711,8 @@ LlamaRuntime::Evaluated LlamaRuntime::evaluate(const std::vector<Token>& tokens,
         if (it->to > it->from)
             llama_memory_seq_add(memory, kParked, llama_pos(it->from), llama_pos(it->from + it->count),
                                  llama_pos(it->to) - llama_pos(it->from));
+    for (const Move& m : moves)
+        shiftPending_ = shiftPending_ || m.to != m.from;
     evaluated_.assign(tokens.begin(), tokens.begin() + std::ptrdiff_t(keep));
     promptLength_ = keep;
 

@@ -241,6 +241,7 @@ private:
     std::function<void(int)> decodeObserver_;
 
     bool canShift_ = false;
+    bool shiftPending_ = false; // positions moved, not yet applied by a decode
 
     std::atomic<std::int64_t> promptDecoded_{0};
     std::atomic<bool> loadedFlag_{false};
