@@ -1,8 +1,13 @@
-// libs: tq_completion tq_engines
+// libs: tq_completion tq_engines tq_field
 // The first suggestion in a field, through the completion engine over the built-in runtime and
 // the realistic 1B model (written by tq_bench_llama_builtin): the field is focused (or its caret
 // moved to the end of its text), 6 s pass, three characters are typed, and the time from the
 // last of them to the ghost on screen is what the user waits after the pause.
+// The editor scene replays what a text editor gives the engine, with the context collector and
+// its screen reads (the status line follows the caret, a read is refreshed after 12 s): focus at
+// the document's start, the screen read, Ctrl+End, a wait of 3, 6 or 12 s, three typed keys;
+// it also counts the prompt tokens evaluated over the scene against one cold evaluation of the
+// last prompt.
 // Environment: TQ_BENCH_MODEL (use this GGUF file instead), TQ_BENCH_WAIT_MS (default 6000).
 #include "EngineRig.h"
 #include "QtBenchMain.h"
@@ -13,6 +18,7 @@
 #include "engines/BuiltInProvider.h"
 #include "engines/ModelDownload.h"
 #include "engines/ModelStore.h"
+#include "field/ContextCollector.h"
 #include "overlay/GhostPanel.h"
 #include "platform/Chars.h"
 #include "platform/Clock.h"
@@ -93,8 +99,12 @@ struct Rig : bench::EngineStores {
     Source source;
     std::unique_ptr<CompletionEngine> engine;
     PromptContext context;
+    std::unique_ptr<ContextCollector> collector; // the editor scene's
+    int screenReads = 0;
 
-    Rig()
+    // `editor`: the context comes from a collector over a text editor's window; otherwise the
+    // fixed sections of a mail window.
+    explicit Rig(bool editor = false)
     {
         // The model in place as a verified download.
         ModelSpec spec = ModelSpec::builtIn();
@@ -129,10 +139,57 @@ struct Rig : bench::EngineStores {
             return context;
         };
         access.prepare = [](const FieldSnapshot&) {};
+        if (editor)
+            access = editorContext();
         platform.overlayScreens().list = {ScreenArea{QRectF(0, 0, 1440, 900), QRectF(0, 0, 1440, 875)}};
         engine = std::make_unique<CompletionEngine>(prefs, rules, stats, memory, providers, access, power, typo,
                                                     platform);
         engine->setSource(&source);
+        if (collector) {
+            CompletionEngine* e = engine.get();
+            collector->onScreenRead = [e] { e->screenReadFinished(); };
+        }
+    }
+
+    // A collector whose screen read takes 150 ms and gives the editor's menu, tab and status
+    // lines; the status line shows the caret's line and column at the time of the read.
+    ContextAccess editorContext()
+    {
+        collector = std::make_unique<ContextCollector>(prefs, platform);
+        ContextCollector& c = *collector;
+        c.allowsCapture = [](const QString&) { return true; };
+        c.allowsScreen = [] { return true; };
+        c.fullName = [] { return QStringLiteral("Sam Taylor"); };
+        c.capture = [this](const QString&, const std::optional<QRectF>&, bool, ContextCollector::AppFilter,
+                           std::function<void(ScreenRead)> done) {
+            QTimer::singleShot(150, [this, done] {
+                ++screenReads;
+                const QString before = source.current ? source.current->before : QString();
+                const int line = int(before.count(u'\n')) + 1;
+                const int column = int(before.size() - (before.lastIndexOf(u'\n') + 1));
+                ScreenRead read;
+                const QString status = QStringLiteral("Line: %1 Column: %2").arg(line).arg(column);
+                const std::pair<QString, double> lines[] = {
+                    {QStringLiteral("File Edit Search View Document Help"), 10},
+                    {QStringLiteral("notes.txt"), 40},
+                    {QStringLiteral("Warning: you are using the root account. You may harm your system."), 70},
+                    {QStringLiteral("Filetype: None"), 860},
+                    {status, 860},
+                    {QStringLiteral("OVR"), 860},
+                };
+                for (const auto& [t, y] : lines)
+                    read.lines.push_back(ScreenLine{t, QRectF(10, y, 400, 18)});
+                done(read);
+            });
+        };
+        c.glanceRead = [](const QString&, std::function<void(QVector<ScreenLine>)> done) { done({}); };
+        c.isSecureInputOn = [] { return false; };
+        ContextAccess access;
+        ContextCollector* collector = &c;
+        access.context = [collector](const FieldSnapshot& s, const std::optional<QString>& about,
+                                     const QStringList& examples) { return collector->context(s, about, examples); };
+        access.prepare = [collector](const FieldSnapshot& s) { collector->prepare(s); };
+        return access;
     }
 
     bool ready() const { return store->phase().is(ModelStore::Phase::Kind::ready); }
@@ -162,6 +219,21 @@ struct Rig : bench::EngineStores {
         loop.exec();
     }
 
+    // Waits in the event loop with the engine's clock following real time, so that its timers
+    // (the watchdog, the screen read's 12 s refresh) run as in the program.
+    void pass(int ms)
+    {
+        QElapsedTimer t;
+        t.start();
+        qint64 moved = 0;
+        while (t.elapsed() < ms) {
+            waitReal(std::min<qint64>(10, ms - t.elapsed()) + 0);
+            const qint64 now = t.nsecsElapsed();
+            clock.advance(Nanos(now - moved));
+            moved = now;
+        }
+    }
+
     // Types `keys` one by one (as reads of the field), then waits for the ghost; milliseconds
     // from the last key, or -1 after 60 s. With `modifiedMark`, the first key marks the window
     // title as an editor marks a saved document's.
@@ -181,11 +253,13 @@ struct Rig : bench::EngineStores {
         return engine->ghost().isShowing() ? double(t.nsecsElapsed()) / 1e6 : -1;
     }
 
-    int promptTokens()
+    int promptTokens() { return tokens(PromptBuilder::rawPrompt(source.current->before, context)); }
+
+    int tokens(const QString& prompt)
     {
         auto& rt = provider->runtime();
         auto task = std::make_shared<std::packaged_task<int()>>([&] {
-            return int(rt.tokenize(PromptBuilder::rawPrompt(source.current->before, context), 100000).size());
+            return int(rt.tokenize(prompt, 100000).size());
         });
         auto result = task->get_future();
         rt.post([task] { (*task)(); });
@@ -257,6 +331,74 @@ void BM_SavedDocumentMarked(benchmark::State& state)
         QStringLiteral("*"));
 }
 
+// Types `keys` 80 ms apart as reads of the field, the engine's clock following real time, then
+// waits for the ghost: milliseconds from the last key, or -1 after 30 s.
+double typeInScene(Rig& rig, const QString& keys)
+{
+    QElapsedTimer t;
+    for (QChar c : keys) {
+        if (c != keys.front())
+            rig.pass(80);
+        rig.source.current->before += c;
+        t.start();
+        rig.engine->refresh(true);
+    }
+    while (!rig.engine->ghost().isShowing() && t.elapsed() < 30000) {
+        if (rig.engine->status().is(CompletionEngine::Status::Kind::failed)) {
+            std::printf("  the request failed after %lld ms: %s\n", (long long)t.elapsed(), qPrintable(rig.engine->status().text));
+            return -1;
+        }
+        rig.pass(2);
+    }
+    return rig.engine->ghost().isShowing() ? double(t.nsecsElapsed()) / 1e6 : -1;
+}
+
+// The editor scene with a wait of `state.range(0)` seconds before typing.
+void BM_EditorScene(benchmark::State& state)
+{
+    for (auto _ : state) {
+        Rig rig(true);
+        if (!rig.ready()) {
+            state.SkipWithError("the model is missing: run tq_bench_llama_builtin once");
+            return;
+        }
+        rig.provider->warmUp();
+        rig.provider->runtime().waitUntilIdle();
+        const std::int64_t decodedBefore = rig.provider->runtime().promptTokensDecoded();
+        const QString text = prose(2500, unsigned(20 + state.range(0))) + QStringLiteral("\nKind regards,\n");
+        FieldSnapshot s;
+        s.fieldKey = QStringLiteral("editor:1");
+        s.bundleID = QStringLiteral("org.xfce.mousepad");
+        s.appName = QStringLiteral("Mousepad");
+        s.windowTitle = QStringLiteral("notes.txt - Mousepad");
+        s.after = text;
+        s.caretRect = QRectF(300, 500, 1, 18);
+        s.lineStartX = 100;
+        s.fieldFrame = QRectF(0, 100, 1440, 700);
+        s.fontSize = 13;
+        rig.source.current = s;
+        rig.engine->refresh(true); // focus at the start; the screen read follows
+        rig.pass(1000);
+        rig.source.current->before = text; // Ctrl+End
+        rig.source.current->after.clear();
+        rig.engine->refresh(true);
+        rig.pass(int(state.range(0)) * 1000);
+        const double ms = typeInScene(rig, QStringLiteral("Sam"));
+        rig.provider->runtime().waitUntilIdle();
+        const auto evaluated = rig.provider->runtime().promptTokensDecoded() - decodedBefore;
+        const int cold = rig.tokens(rig.engine->lastPrompt());
+        state.SetIterationTime(std::max(ms, 0.0) / 1000.0);
+        state.counters["after_pause_ms"] = ms;
+        state.counters["evaluated_tokens"] = double(evaluated);
+        state.counters["cold_tokens"] = cold;
+        std::printf("  wait %d s: first suggestion %s after the last key; %lld prompt tokens evaluated over the "
+                    "scene, %.2f x one cold evaluation (%d); %d screen reads\n",
+                    int(state.range(0)), ms < 0 ? "none (failed or over 30 s)" : qPrintable(QString::number(ms, 'f', 0) + QStringLiteral(" ms")),
+                    (long long)evaluated, cold > 0 ? double(evaluated) / cold : 0.0, cold, rig.screenReads);
+    }
+}
+
+BENCHMARK(BM_EditorScene)->Arg(3)->Arg(6)->Arg(12)->Iterations(1)->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_NewField)->Iterations(1)->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_CaretMovedToTheEnd)->Iterations(1)->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SavedDocumentMarked)->Iterations(1)->UseManualTime()->Unit(benchmark::kMillisecond);

@@ -1,5 +1,6 @@
 #include "engines/BuiltInProvider.h"
 
+#include "platform/Log.h"
 #include "platform/Text.h"
 
 #include <QMetaObject>
@@ -74,10 +75,14 @@ Future<T> BuiltInProvider::submit(const CompletionRequest& request, int count, b
     });
 
     LlamaRuntime* rt = runtime_.get();
-    runtime_->post([rt, job = std::move(job), promise, pick, onFailure, self] {
+    const char* kind = prefillOnly ? "warming" : "request";
+    runtime_->post([rt, job = std::move(job), promise, pick, onFailure, self, kind] {
         Outcome<T> outcome = Cancelled{};
+        const std::int64_t before = rt->promptTokensDecoded();
+        std::optional<LlamaRuntime::Output> output;
         try {
-            outcome = pick(rt->run(job));
+            output = rt->run(job);
+            outcome = pick(*output);
         } catch (const LlamaRuntime::Failure& f) {
             outcome = onFailure(runtimeError(f));
         } catch (const LlamaRuntime::Stopped&) {
@@ -85,10 +90,27 @@ Future<T> BuiltInProvider::submit(const CompletionRequest& request, int count, b
         } catch (const std::bad_alloc&) {
             outcome = onFailure(runtimeError(LlamaRuntime::Failure(LlamaRuntime::Failure::Kind::contextFailed)));
         }
+        // Counts only: what the model had to evaluate, what it reused by moving.
+        const std::int64_t total = rt->promptTokensDecoded();
+        const QString line = output ? QStringLiteral("model %1: prompt %2 tokens, %3 evaluated, %4 moved into place, %5 in all, load %6")
+                  .arg(QLatin1String(kind))
+                  .arg(output->promptTokens)
+                  .arg(total - before)
+                  .arg(output->shiftedTokens)
+                  .arg(total)
+                  .arg(rt->loadCount())
+            : total > before ? QStringLiteral("model %1 ended early: %2 evaluated, %3 in all")
+                                   .arg(QLatin1String(kind))
+                                   .arg(total - before)
+                                   .arg(total)
+                             : QString();
         QMetaObject::invokeMethod(
-            self.data(), [self] {
-                if (self)
-                    self->scheduleIdleUnload();
+            self.data(), [self, line] {
+                if (!self)
+                    return;
+                if (!line.isEmpty())
+                    log::info(line);
+                self->scheduleIdleUnload();
             },
             Qt::QueuedConnection);
         promise.finish(std::move(outcome));
@@ -153,9 +175,18 @@ void BuiltInProvider::warmUp()
     if (!store_.phase().is(ModelStore::Phase::Kind::ready))
         return;
     LlamaRuntime* rt = runtime_.get();
-    runtime_->post([rt, path = store_.modelPath().toStdString()] {
+    QPointer<BuiltInProvider> self(this);
+    runtime_->post([rt, self, path = store_.modelPath().toStdString()] {
         try {
-            rt->load(path);
+            if (const auto info = rt->load(path)) {
+                const LlamaRuntime::Threads t = rt->threads();
+                const QString line = QStringLiteral("model loaded in %1 s, %2 threads for prompts, %3 for generation")
+                                         .arg(info->seconds, 0, 'f', 1)
+                                         .arg(t.batch)
+                                         .arg(t.generation);
+                QMetaObject::invokeMethod(
+                    self.data(), [line] { log::info(line); }, Qt::QueuedConnection);
+            }
         } catch (const LlamaRuntime::Failure&) {
             // The next request reports it.
         }
@@ -174,6 +205,7 @@ void BuiltInProvider::scheduleIdleUnload()
 
 void BuiltInProvider::handleMemoryPressure()
 {
+    log::info(QStringLiteral("memory pressure: the model is freed"));
     idleUnload_.cancel();
     LlamaRuntime* rt = runtime_.get();
     runtime_->post([rt] { rt->dropKeptPrompts(); }); // the kept prompts go first

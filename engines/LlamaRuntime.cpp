@@ -41,6 +41,11 @@ constexpr double kThreadsTolerance = 1.05;
 // A batch of up to this many tokens (the tail of a prompt after a keystroke) costs about what one
 // token does: reading the weights bounds it, so it runs on the generation threads.
 constexpr int kSmallBatch = 4;
+// A run of cached tokens is moved into a new prompt from this many tokens: a shorter one saves
+// less than the extra decode in front of it costs.
+constexpr std::size_t kMovedRun = 32;
+// The sequence that holds moved runs while the section in front of them is decoded.
+constexpr llama_seq_id kParked = 1;
 
 std::size_t commonPrefix(const std::vector<LlamaRuntime::Token>& a, const std::vector<LlamaRuntime::Token>& b)
 {
@@ -219,6 +224,9 @@ std::optional<LlamaRuntime::LoadInfo> LlamaRuntime::load(const std::string& path
     cp.n_ctx = std::uint32_t(contextTokens_);
     cp.n_batch = kDecodeBatch;
     cp.n_ubatch = kDecodeBatch;
+    // A second sequence parks moved runs; one buffer for both keeps the cells shared, not copied.
+    cp.n_seq_max = 2;
+    cp.kv_unified = true;
     cp.no_perf = true;
     if (threads_ > 0) {
         cp.n_threads = threads_;
@@ -231,6 +239,7 @@ std::optional<LlamaRuntime::LoadInfo> LlamaRuntime::load(const std::string& path
     model_ = std::move(model);
     context_ = std::move(context);
     vocab_ = llama_model_get_vocab(model_.get());
+    canShift_ = llama_memory_can_shift(llama_get_memory(context_.get()));
     loadedPath_ = path;
     evaluated_.clear();
     promptLength_ = 0;
@@ -263,6 +272,7 @@ void LlamaRuntime::unload()
     loadedPath_.reset();
     evaluated_.clear();
     promptLength_ = 0;
+    shiftPending_ = false;
     dropKeptPrompts();
     pieceTable_.clear();
     scoredPrompt_.clear();
@@ -365,7 +375,8 @@ int LlamaRuntime::fastestGenerationThreads(int most)
 
 void LlamaRuntime::keepCurrentPrompt()
 {
-    if (keptBudget_ == 0 || evaluated_.empty())
+    // The library copies positions out, not shifts still to apply to the cache.
+    if (keptBudget_ == 0 || evaluated_.empty() || shiftPending_)
         return;
     const std::size_t size = llama_state_seq_get_size(context_.get(), 0);
     if (size == 0 || size > keptBudget_)
@@ -396,15 +407,15 @@ void LlamaRuntime::keepCurrentPrompt()
     }
 }
 
-// The kept state that shares the longest start with `tokens`, when it shares clearly more than
-// the current one (`common` tokens), taken out of the list.
+// The kept state that `tokens` can reuse most of, when clearly more than the current one
+// (`reusable` tokens), taken out of the list.
 std::optional<LlamaRuntime::KeptPrompt> LlamaRuntime::takeKeptPrompt(const std::vector<Token>& tokens,
-                                                                     std::size_t common)
+                                                                     std::size_t reusable)
 {
-    std::size_t best = common + kNewPrompt;
+    std::size_t best = reusable + kNewPrompt;
     auto chosen = kept_.end();
     for (auto it = kept_.begin(); it != kept_.end(); ++it) {
-        const std::size_t shared = commonPrefix(it->tokens, tokens);
+        const std::size_t shared = planReuse(it->tokens, tokens).total();
         if (shared > best) {
             best = shared;
             chosen = it;
@@ -418,9 +429,9 @@ std::optional<LlamaRuntime::KeptPrompt> LlamaRuntime::takeKeptPrompt(const std::
     return kept;
 }
 
-// Puts a kept state into the context in place of the current one; returns the tokens it
-// shares with `tokens` (0 when the library refused it: the memory is then empty).
-std::size_t LlamaRuntime::restore(KeptPrompt kept, const std::vector<Token>& tokens)
+// Puts a kept state into the context in place of the current one (when the library refuses
+// it, the memory is left empty).
+void LlamaRuntime::restore(KeptPrompt kept)
 {
     llama_memory_t memory = llama_get_memory(context_.get());
     llama_memory_clear(memory, true);
@@ -428,11 +439,10 @@ std::size_t LlamaRuntime::restore(KeptPrompt kept, const std::vector<Token>& tok
         llama_memory_clear(memory, true);
         evaluated_.clear();
         promptLength_ = 0;
-        return 0;
+        return;
     }
     evaluated_ = std::move(kept.tokens);
     promptLength_ = evaluated_.size();
-    return commonPrefix(evaluated_, tokens);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -568,7 +578,10 @@ int LlamaRuntime::decode(Token* tokens, int count)
         llama_set_n_threads(context_.get(), inUse_.generation, batchThreads);
         batchThreadsSet_ = batchThreads;
     }
-    return llama_decode(context_.get(), llama_batch_get_one(tokens, count));
+    const int rc = llama_decode(context_.get(), llama_batch_get_one(tokens, count));
+    if (rc == 0)
+        shiftPending_ = false; // a decode applies the shifts first
+    return rc;
 }
 
 LlamaRuntime::Output LlamaRuntime::run(const Job& job)
@@ -577,43 +590,162 @@ LlamaRuntime::Output LlamaRuntime::run(const Job& job)
     return generate(job);
 }
 
-int LlamaRuntime::evaluate(const std::vector<Token>& tokens, std::int64_t job)
+std::size_t LlamaRuntime::Reuse::total() const
 {
-    std::size_t common = commonPrefix(evaluated_, tokens);
-    // A kept prompt this one returns to is taken out first, so that keeping the one it leaves
-    // (another field, or a caret far away) cannot push it out of the budget.
-    std::optional<KeptPrompt> back = takeKeptPrompt(tokens, common);
-    const std::size_t prompt = std::min(promptLength_, evaluated_.size());
-    if (prompt >= kKeptMinimum && common + kNewPrompt <= prompt)
-        keepCurrentPrompt();
-    if (back)
-        common = restore(std::move(*back), tokens);
-    std::size_t keep = std::min(tokens.size() - 1, common);
-    llama_memory_t memory = llama_get_memory(context_.get());
-    if (keep > 0 && !llama_memory_seq_rm(memory, 0, llama_pos(keep), -1)) {
-        llama_memory_clear(memory, true);
-        keep = 0;
-    }
-    if (keep == 0)
-        llama_memory_clear(memory, true);
-    evaluated_.assign(tokens.begin(), tokens.begin() + std::ptrdiff_t(keep));
-    promptLength_ = keep;
+    std::size_t n = common;
+    for (const Move& m : moves)
+        n += m.count;
+    return n;
+}
 
+// The common start of `cached` and `tokens`, then, when the cache can be shifted, the runs of
+// `cached` after it that come again later in `tokens`, in order: at each place of the prompt
+// the longest run found. Never the prompt's last token, which is decoded for fresh logits.
+LlamaRuntime::Reuse LlamaRuntime::planReuse(const std::vector<Token>& cached, const std::vector<Token>& tokens) const
+{
+    Reuse reuse;
+    if (tokens.empty())
+        return reuse;
+    const std::size_t limit = tokens.size() - 1;
+    reuse.common = std::min(limit, commonPrefix(cached, tokens));
+    if (!canShift_ || cached.size() < reuse.common + kMovedRun || limit < reuse.common + kMovedRun)
+        return reuse;
+
+    auto hashAt = [](const std::vector<Token>& v, std::size_t at) {
+        std::uint64_t h = 1469598103934665603ull;
+        for (std::size_t k = 0; k < kMovedRun; ++k)
+            h = (h ^ std::uint32_t(v[at + k])) * 1099511628211ull;
+        return h;
+    };
+    std::unordered_multimap<std::uint64_t, std::size_t> starts;
+    starts.reserve(cached.size() - reuse.common);
+    for (std::size_t c = reuse.common; c + kMovedRun <= cached.size(); ++c)
+        starts.emplace(hashAt(cached, c), c);
+
+    std::size_t from = reuse.common; // cached tokens before it are used or passed over
+    for (std::size_t p = reuse.common; p + kMovedRun <= limit;) {
+        std::size_t bestAt = 0;
+        std::size_t bestRun = 0;
+        const auto [lo, hi] = starts.equal_range(hashAt(tokens, p));
+        for (auto it = lo; it != hi; ++it) {
+            const std::size_t c = it->second;
+            if (c < from)
+                continue;
+            std::size_t n = 0;
+            while (c + n < cached.size() && p + n < limit && cached[c + n] == tokens[p + n])
+                ++n;
+            if (n > bestRun || (n == bestRun && c < bestAt)) {
+                bestRun = n;
+                bestAt = c;
+            }
+        }
+        if (bestRun < kMovedRun) {
+            ++p;
+            continue;
+        }
+        reuse.moves.push_back({ bestAt, p, bestRun });
+        p += bestRun;
+        from = bestAt + bestRun;
+    }
+    return reuse;
+}
+
+// Decodes `tokens` from the end of `evaluated_` up to `end`, in batches; with `mayStop`, a newer
+// job stops it between batches.
+void LlamaRuntime::decodeUpTo(const std::vector<Token>& tokens, std::size_t end, std::int64_t job, bool mayStop)
+{
     std::vector<Token> batch;
-    for (std::size_t pos = keep; pos < tokens.size(); pos += kDecodeBatch) {
-        if (!stillLatest(job))
+    for (std::size_t pos = evaluated_.size(); pos < end; pos += kDecodeBatch) {
+        if (mayStop && !stillLatest(job))
             throw Stopped();
-        const std::size_t n = std::min<std::size_t>(kDecodeBatch, tokens.size() - pos);
+        const std::size_t n = std::min<std::size_t>(kDecodeBatch, end - pos);
         batch.assign(tokens.begin() + std::ptrdiff_t(pos), tokens.begin() + std::ptrdiff_t(pos + n));
         const int rc = decode(batch.data(), int(n));
         if (rc != 0) {
             evaluated_.clear();
             throw Failure(Failure::Kind::decodeFailed, rc);
         }
+        promptDecoded_.fetch_add(std::int64_t(n));
         evaluated_.insert(evaluated_.end(), batch.begin(), batch.end());
         promptLength_ = evaluated_.size(); // a stopped job keeps what it evaluated
     }
-    return int(keep);
+}
+
+LlamaRuntime::Evaluated LlamaRuntime::evaluate(const std::vector<Token>& tokens, std::int64_t job)
+{
+    Reuse reuse = planReuse(evaluated_, tokens);
+    // A kept prompt this one returns to is taken out first, so that keeping the one it leaves
+    // (another field, or a caret far away) cannot push it out of the budget. A prompt that
+    // reuses most of the current one (an early section changed) is the same field's.
+    std::optional<KeptPrompt> back = takeKeptPrompt(tokens, reuse.total());
+    const std::size_t prompt = std::min(promptLength_, evaluated_.size());
+    if (prompt >= kKeptMinimum && reuse.total() + kNewPrompt <= prompt && reuse.total() * 2 < prompt)
+        keepCurrentPrompt();
+    if (back) {
+        restore(std::move(*back));
+        reuse = planReuse(evaluated_, tokens);
+    }
+
+    std::size_t keep = reuse.common;
+    std::vector<Move>& moves = reuse.moves;
+    llama_memory_t memory = llama_get_memory(context_.get());
+    // The runs to move are parked in the second sequence, so that removing the rest of the
+    // first leaves them; then they are shifted to where the prompt has them.
+    for (const Move& m : moves)
+        llama_memory_seq_cp(memory, 0, kParked, llama_pos(m.from), llama_pos(m.from + m.count));
+    if (keep > 0 && !llama_memory_seq_rm(memory, 0, llama_pos(keep), -1)) {
+        llama_memory_clear(memory, true);
+        keep = 0;
+    }
+    if (keep == 0) {
+        llama_memory_clear(memory, true);
+        moves.clear();
+    }
+    // Runs moving to earlier positions go first, from the front, and runs moving to later ones
+    // from the back: no run then lands on positions another still has to leave.
+    for (const Move& m : moves)
+        if (m.to < m.from)
+            llama_memory_seq_add(memory, kParked, llama_pos(m.from), llama_pos(m.from + m.count),
+                                 llama_pos(m.to) - llama_pos(m.from));
+    for (auto it = moves.rbegin(); it != moves.rend(); ++it)
+        if (it->to > it->from)
+            llama_memory_seq_add(memory, kParked, llama_pos(it->from), llama_pos(it->from + it->count),
+                                 llama_pos(it->to) - llama_pos(it->from));
+    for (const Move& m : moves)
+        shiftPending_ = shiftPending_ || m.to != m.from;
+    evaluated_.assign(tokens.begin(), tokens.begin() + std::ptrdiff_t(keep));
+    promptLength_ = keep;
+
+    Evaluated out;
+    out.reused = int(keep);
+    try {
+        // Each run joins the first sequence once the section in front of it is decoded. Stopping
+        // drops the runs still parked, so a newer job stops this only while what is left to
+        // decode is more than what it would lose.
+        std::size_t parked = 0;
+        for (const Move& m : moves)
+            parked += m.count;
+        for (const Move& m : moves) {
+            const std::size_t holesLeft = moves.back().to - evaluated_.size() - (parked - moves.back().count);
+            decodeUpTo(tokens, m.to, job, holesLeft > parked);
+            const auto p0 = llama_pos(m.to);
+            const auto p1 = llama_pos(m.to + m.count);
+            llama_memory_seq_cp(memory, kParked, 0, p0, p1);
+            llama_memory_seq_rm(memory, kParked, p0, p1);
+            evaluated_.insert(evaluated_.end(), tokens.begin() + std::ptrdiff_t(m.to),
+                              tokens.begin() + std::ptrdiff_t(m.to + m.count));
+            promptLength_ = evaluated_.size();
+            out.reused += int(m.count);
+            out.shifted += int(m.count);
+            parked -= m.count;
+        }
+    } catch (...) {
+        // Runs not yet joined cannot stay: the first sequence must run on without a gap.
+        llama_memory_seq_rm(memory, kParked, -1, -1);
+        throw;
+    }
+    decodeUpTo(tokens, tokens.size(), job, true);
+    return out;
 }
 
 llama_sampler_ptr LlamaRuntime::makeSampler(double temperature, std::uint32_t seed) const
@@ -745,6 +877,7 @@ LlamaRuntime::Output LlamaRuntime::generate(const Job& job)
     llama_memory_t memory = llama_get_memory(context_.get());
     const auto n = tokens.size();
     int reused = 0;
+    int shifted = 0;
     bool fromStoredScores = false;
     if (!required.empty() && job.count <= 1 && !promptScores_.empty() && scoredPrompt_ == tokens
         && evaluated_.size() >= n && std::equal(tokens.begin(), tokens.end(), evaluated_.begin())
@@ -754,7 +887,9 @@ LlamaRuntime::Output LlamaRuntime::generate(const Job& job)
         reused = int(n);
         fromStoredScores = true;
     } else {
-        reused = evaluate(tokens, job.job);
+        const Evaluated e = evaluate(tokens, job.job);
+        reused = e.reused;
+        shifted = e.shifted;
         if (const float* logits = llama_get_logits_ith(context_.get(), -1)) {
             promptScores_.assign(logits, logits + nVocab);
             scoredPrompt_ = tokens;
@@ -767,6 +902,7 @@ LlamaRuntime::Output LlamaRuntime::generate(const Job& job)
     Output out;
     out.promptTokens = int(n);
     out.reusedTokens = reused;
+    out.shiftedTokens = shifted;
     out.promptMilliseconds = t1 - t0;
     if (job.prefillOnly)
         return out;

@@ -6,6 +6,12 @@
 // last few prompts left for another one is kept in memory, so that returning to a field
 // restores its prompt instead of evaluating it again.
 //
+// When an early section of a prompt changes (the text on screen, the copied text), the cached
+// tokens that follow it and come again in the new prompt are moved to their new positions
+// (the library's position shift) instead of being evaluated again: only the changed section
+// and the new tail are decoded. Sequence 1 holds the moved runs while the changed section is
+// decoded in front of them.
+//
 // Except `latest`, every member is read and written only by work running on the queue.
 // Jobs are numbered by `nextJob()`; a running job stops at its next check once `latest`
 // no longer equals its number (a newer job was numbered, or the job was cancelled).
@@ -64,7 +70,8 @@ public:
     struct Output {
         QString text;
         int promptTokens = 0;
-        int reusedTokens = 0;
+        int reusedTokens = 0; // from the common start and from moved runs
+        int shiftedTokens = 0; // of those, moved runs
         int generatedTokens = 0;
         double promptMilliseconds = 0;
         double generateMilliseconds = 0;
@@ -151,7 +158,11 @@ public:
 
     Output run(const Job& job);      // load, then generate; throws Failure or Stopped
     Output generate(const Job& job); // throws Failure or Stopped
-    int evaluate(const std::vector<Token>& tokens, std::int64_t job);
+    struct Evaluated {
+        int reused = 0;
+        int shifted = 0;
+    };
+    Evaluated evaluate(const std::vector<Token>& tokens, std::int64_t job);
     llama_sampler_ptr makeSampler(double temperature, std::uint32_t seed) const;
     struct Sampled {
         Token token = 0;
@@ -167,6 +178,9 @@ public:
 
     // Called with the batch size before every llama_decode (tests count decodes).
     void setDecodeObserver(std::function<void(int)> observer) { decodeObserver_ = std::move(observer); }
+
+    // Prompt tokens decoded since the runtime was made (any thread; benchmarks and tests).
+    std::int64_t promptTokensDecoded() const { return promptDecoded_.load(); }
 
     // Read-only views of the queue's state (tests, on the queue).
     const std::vector<Token>& evaluated() const { return evaluated_; }
@@ -184,9 +198,23 @@ private:
         std::vector<Token> tokens;        // what the state holds, in order
         std::vector<std::uint8_t> state;  // sequence 0's cache, as the library copies it out
     };
+    // A run of cached tokens that comes again in a new prompt: `count` tokens at `from` in the
+    // cache, at `to` in the prompt.
+    struct Move {
+        std::size_t from = 0;
+        std::size_t to = 0;
+        std::size_t count = 0;
+    };
+    struct Reuse {
+        std::size_t common = 0; // tokens at the start, in place
+        std::vector<Move> moves; // in order, after `common`
+        std::size_t total() const;
+    };
+    Reuse planReuse(const std::vector<Token>& cached, const std::vector<Token>& tokens) const;
+    void decodeUpTo(const std::vector<Token>& tokens, std::size_t end, std::int64_t job, bool mayStop);
     void keepCurrentPrompt();
-    std::optional<KeptPrompt> takeKeptPrompt(const std::vector<Token>& tokens, std::size_t common);
-    std::size_t restore(KeptPrompt kept, const std::vector<Token>& tokens);
+    std::optional<KeptPrompt> takeKeptPrompt(const std::vector<Token>& tokens, std::size_t reusable);
+    void restore(KeptPrompt kept);
 
     const int contextTokens_;
     const int threads_;
@@ -212,6 +240,10 @@ private:
     std::vector<Token> scoredPrompt_;
     std::function<void(int)> decodeObserver_;
 
+    bool canShift_ = false;
+    bool shiftPending_ = false; // positions moved, not yet applied by a decode
+
+    std::atomic<std::int64_t> promptDecoded_{0};
     std::atomic<bool> loadedFlag_{false};
     std::atomic<int> loads_{0};
 

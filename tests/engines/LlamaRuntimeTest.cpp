@@ -178,14 +178,9 @@ TEST_F(LlamaRuntimeTest, RepeatedPromptReusesTheCacheAndTheShortcutDecodesNothin
 // instead of being evaluated again; once the kept states are dropped it is evaluated in full.
 TEST_F(LlamaRuntimeTest, AFieldReturnedToAfterTwoOthersReusesItsPrompt)
 {
-    auto field = [](const QString& start) {
-        QString text = start;
-        for (int i = 0; i < 8; ++i)
-            text += QStringLiteral(" ") + kPrompt;
-        return text;
-    };
-    const QString a = field(QStringLiteral("Dear Anna,")), b = field(QStringLiteral("Minutes:")),
-                  c = field(QStringLiteral("Shopping list"));
+    auto field = [](const QString& start, unsigned seed) { return start + QStringLiteral(" ") + test::prose(120, seed); };
+    const QString a = field(QStringLiteral("Dear Anna,"), 11), b = field(QStringLiteral("Minutes:"), 12),
+                  c = field(QStringLiteral("Shopping list"), 13);
     const int n = generate(job(a, 4)).promptTokens;
     generate(job(b, 4));
     const int nc = generate(job(c, 4)).promptTokens;
@@ -199,6 +194,63 @@ TEST_F(LlamaRuntimeTest, AFieldReturnedToAfterTwoOthersReusesItsPrompt)
 
     onQueue(rt, [this] { rt.dropKeptPrompts(); });
     EXPECT_LE(generate(job(b, 0)).reusedTokens, 1);
+}
+
+// An early section of the prompt changes (the text on screen grows, shrinks or goes; the copied
+// text changes too): the document after it is moved into place, not decoded again. Moved back
+// when the section returns, the document's cache is again the one evaluated behind it, and the
+// greedy reply is the one a cold evaluation gives.
+TEST_F(LlamaRuntimeTest, AChangedEarlySectionMovesTheRestAndMovesItBackExactly)
+{
+    const QString head = QStringLiteral("[Context] Mousepad \u00B7 notes.txt\n[Now] Monday 5 January 2026, morning\n");
+    const QString document = test::prose(300, 1);
+    auto prompt = [&](const QString& copied, const QString& screen, const QString& typed) {
+        QString p = head;
+        if (!copied.isEmpty())
+            p += QStringLiteral("[Copied] ") + copied + QStringLiteral("\n");
+        if (!screen.isEmpty())
+            p += QStringLiteral("[On screen] ") + screen + QStringLiteral("\n");
+        return p + QStringLiteral("\n") + document + typed;
+    };
+    const QString copied = test::prose(30, 2), screen = test::prose(40, 3);
+    const QString first = prompt(copied, screen, QString()), typed = prompt(copied, screen, QStringLiteral(" Sam"));
+    const struct {
+        const char* what;
+        QString next;
+    } cases[] = {
+        {"screen text grew", prompt(copied, screen + QStringLiteral(" Line: 40 Column: 3 OVR"), QStringLiteral(" Sam"))},
+        {"screen text shrank", prompt(copied, test::prose(12, 4), QStringLiteral(" Sam"))},
+        {"screen text gone", prompt(copied, QString(), QString())},
+        {"copied and screen text changed", prompt(test::prose(25, 5), screen + QStringLiteral(" OVR"), QStringLiteral(" S"))},
+    };
+    LlamaRuntime cold{2048, test::kTestThreads};
+    onQueue(cold, [&] { cold.load(tinyModelPath()); });
+    const auto reference = onQueue(cold, [&] {
+        LlamaRuntime::Job j = job(typed, 12);
+        j.job = cold.nextJob();
+        return cold.generate(j);
+    });
+    const int documentTokens = int(onQueue(rt, [&] { return rt.tokenize(document, 10000); }).size());
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        auto warm = job(first, 0);
+        warm.prefillOnly = true;
+        generate(warm);
+        resetCounts();
+        const auto moved = generate(job(c.next, 12));
+        EXPECT_GT(moved.shiftedTokens, documentTokens * 9 / 10);
+        EXPECT_LT(decodedTokens - moved.generatedTokens, moved.promptTokens - documentTokens * 9 / 10);
+        const auto tokens = onQueue(rt, [&] { return rt.tokenize(c.next, 10000); });
+        const auto cached = onQueue(rt, [&] { return rt.evaluated(); });
+        ASSERT_GE(cached.size(), tokens.size());
+        EXPECT_TRUE(std::equal(tokens.begin(), tokens.end(), cached.begin()));
+
+        resetCounts();
+        const auto back = generate(job(typed, 12));
+        EXPECT_GT(back.shiftedTokens, documentTokens * 9 / 10);
+        EXPECT_LT(decodedTokens - back.generatedTokens, back.promptTokens - documentTokens * 9 / 10);
+        EXPECT_EQ(back.text, reference.text);
+    }
 }
 
 TEST_F(LlamaRuntimeTest, GreedyBelowTheThresholdIsRepeatableAndStopStringsCut)
