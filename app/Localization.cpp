@@ -15,9 +15,9 @@ QString installTranslations(QApplication& app, Defaults& defaults)
 {
     const QString current = AppLanguage::resolve(AppLanguage::storedChoice(defaults), QLocale::system().uiLanguages());
     const QLocale locale(current);
-    // Numbers, dates and names follow the interface language once it is not the system's own.
-    if (locale.language() != QLocale::system().language())
-        QLocale::setDefault(locale);
+    // Numbers, dates and names follow the interface language, so its digits match the translations'
+    // (an Arabic interface on a system locale with Latin digits still counts in its own).
+    QLocale::setDefault(locale);
 
     if (current != QLatin1String("en")) {
         auto* ours = new QTranslator(&app);

@@ -31,7 +31,7 @@ bool AppRelauncher::startNewInstance(const QStringList& arguments, QString* erro
     }
     log::warning(QStringLiteral("relaunch: the new instance did not start: ") + process.errorString());
     if (error)
-        *error = process.errorString() + u'.';
+        *error = process.errorString();
     return false;
 }
 

@@ -24,7 +24,7 @@ namespace tq::Providers {
 
 namespace {
 
-ProviderError invalidAddress() { return ProviderError{QStringLiteral("That address isn't valid")}; }
+ProviderError invalidAddress() { return ProviderError{text("That address isn't valid")}; }
 ProviderError unsafeHeader() { return ProviderError{QString::fromLatin1(kUnsafeHeaderMessage)}; }
 
 bool breaksAnyHeader(const QNetworkRequest& request)
@@ -101,7 +101,7 @@ Future<QByteArray> send(Clock& clock, QNetworkAccessManager& network, QNetworkRe
         const QVariant code = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
         if (*timedOut) {
             promise.finish(PlatformError{QStringLiteral("network"), int(QNetworkReply::TimeoutError),
-                                         QStringLiteral("The request timed out.")});
+                                         text("The request timed out.")});
             return;
         }
         if (!*tooLong && reply->bytesAvailable() > 0)
@@ -165,7 +165,7 @@ Future<QByteArray> sendPlain(Clock& clock, QNetworkAccessManager& network, Plain
         if (state->http)
             state->http->stop();
         promise.finish(PlatformError{QStringLiteral("network"), int(QNetworkReply::TimeoutError),
-                                     QStringLiteral("The request timed out.")});
+                                     text("The request timed out.")});
     });
     // As in send(): the clock outlives the request.
     state->stopTimer = [&clock, timer] { clock.cancel(timer); };
@@ -220,21 +220,24 @@ std::optional<QUrl> endpoint(const BaseAddress& base, const QString& path)
 
 ProviderError replyTooLong()
 {
-    return ProviderError{QStringLiteral("The server's reply was too long, so it was stopped.")};
+    return ProviderError{text("The server's reply was too long, so it was stopped.")};
 }
 
 ProviderError answerError(int status, const QByteArray& body)
 {
-    QString text;
+    // The server's own words, as it wrote them.
+    QString words;
     {
         QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-        text = decoder.decode(body);
+        words = decoder.decode(body);
         if (decoder.hasError())
-            text.clear();
+            words.clear();
     }
-    if (chars::count(text) > 160)
-        text = chars::first(text, 160).toString() + QStringLiteral("…");
-    return ProviderError{QStringLiteral("The server answered %1. ").arg(status) + text};
+    if (chars::count(words) > 160)
+        words = chars::first(words, 160).toString() + QStringLiteral("…");
+    if (words.trimmed().isEmpty())
+        return ProviderError{text("The server answered %1.").arg(status)};
+    return ProviderError{text("The server answered %1: %2").arg(QString::number(status), words)};
 }
 
 QString modelsAvailableText(qsizetype n)

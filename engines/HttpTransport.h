@@ -55,7 +55,7 @@ Future<QByteArray> get(Clock& clock, QNetworkAccessManager& network, const std::
 Future<QByteArray> postJSON(Clock& clock, QNetworkAccessManager& network, const std::optional<QUrl>& url,
                             const QJsonObject& body, const QString& key, qint64 maxBytes = kReplyCap);
 
-// "The server answered 404. " + the body cut to 160 characters with "…".
+// "The server answered 404." or "The server answered 500: " + the body cut to 160 characters with "…".
 ProviderError answerError(int status, const QByteArray& body);
 
 // "1 model available", "2 models available", … (n ≥ 1).

@@ -2,6 +2,7 @@
 
 #include "platform/Clock.h"
 #include "platform/Log.h"
+#include "platform/Text.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -129,19 +130,19 @@ ModelTransferFactory ModelDownload::factory(Clock& clock)
 
 QString ModelDownload::serverAnsweredMessage(int status)
 {
-    return QStringLiteral("The download server answered %1. Try again later.").arg(status);
+    return text("The download server answered %1. Try again later.").arg(status);
 }
 QString ModelDownload::savedFailedMessage(const QString& description)
 {
-    return QStringLiteral("The download couldn't be saved: ") + description;
+    return text("The download couldn't be saved: %1").arg(description);
 }
 QString ModelDownload::pausedMessage()
 {
-    return QStringLiteral("The download paused because the connection dropped. Try again to pick up where it stopped.");
+    return text("The download paused because the connection dropped. Try again to pick up where it stopped.");
 }
 QString ModelDownload::stoppedMessage()
 {
-    return QStringLiteral("The download stopped. Check your connection, then try again.");
+    return text("The download stopped. Check your connection, then try again.");
 }
 
 void ModelDownload::start()

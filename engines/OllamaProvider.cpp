@@ -31,7 +31,7 @@ QJsonObject OllamaProvider::generateBody(const CompletionRequest& request)
 Future<QString> OllamaProvider::complete(const CompletionRequest& request)
 {
     if (request.model.isEmpty())
-        return Future<QString>::ready(ProviderError{QStringLiteral("Pick an Ollama model in Settings")});
+        return Future<QString>::ready(ProviderError{text("Pick an Ollama model in Settings")});
     auto reply = Providers::postJSON(clock_, network_, Providers::endpoint(baseURL_, QStringLiteral("api/generate")),
                                      generateBody(request), QString(),
                                      Providers::completionReplyCap(request.maxTokens));

@@ -22,7 +22,7 @@ QJsonObject OpenAICompatibleProvider::completionBody(const CompletionRequest& re
 Future<QString> OpenAICompatibleProvider::complete(const CompletionRequest& request)
 {
     if (request.model.isEmpty())
-        return Future<QString>::ready(ProviderError{QStringLiteral("Pick a model for your local server")});
+        return Future<QString>::ready(ProviderError{text("Pick a model for your local server")});
     auto reply = Providers::postJSON(clock_, network_, Providers::endpoint(baseURL_, QStringLiteral("completions")),
                                      completionBody(request), key(),
                                      Providers::completionReplyCap(request.maxTokens));

@@ -1,5 +1,7 @@
 #include "engines/PlainHttp.h"
 
+#include "platform/Text.h"
+
 #include <QNetworkReply>
 #include <QObject>
 #include <QTcpSocket>
@@ -142,7 +144,7 @@ private:
         bool ok = false;
         status_ = status.value(1).toInt(&ok);
         if (!status.value(0).startsWith("HTTP/1.") || !ok) {
-            finishWith(failure(QNetworkReply::ProtocolFailure, QStringLiteral("The server's answer is not HTTP.")));
+            finishWith(failure(QNetworkReply::ProtocolFailure, text("The server's answer is not HTTP.")));
             return false;
         }
         bool chunked = false, hasLength = false;
@@ -190,7 +192,7 @@ private:
                 const qsizetype eol = buffer_.indexOf("\r\n");
                 if (eol < 0) {
                     if (buffer_.size() > 1024)
-                        finishWith(failure(QNetworkReply::ProtocolFailure, QStringLiteral("The server's answer is not HTTP.")));
+                        finishWith(failure(QNetworkReply::ProtocolFailure, text("The server's answer is not HTTP.")));
                     return;
                 }
                 const QByteArray line = buffer_.left(eol);
@@ -198,7 +200,7 @@ private:
                 if (afterChunk_) { // the line break closing a chunk's data
                     afterChunk_ = false;
                     if (!line.isEmpty()) {
-                        finishWith(failure(QNetworkReply::ProtocolFailure, QStringLiteral("The server's answer is not HTTP.")));
+                        finishWith(failure(QNetworkReply::ProtocolFailure, text("The server's answer is not HTTP.")));
                         return;
                     }
                     continue;
@@ -206,7 +208,7 @@ private:
                 bool ok = false;
                 const qint64 size = line.split(';').value(0).trimmed().toLongLong(&ok, 16);
                 if (!ok || size < 0) {
-                    finishWith(failure(QNetworkReply::ProtocolFailure, QStringLiteral("The server's answer is not HTTP.")));
+                    finishWith(failure(QNetworkReply::ProtocolFailure, text("The server's answer is not HTTP.")));
                     return;
                 }
                 if (size == 0) {

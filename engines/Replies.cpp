@@ -1,6 +1,7 @@
 #include "engines/Replies.h"
 
 #include "platform/Chars.h"
+#include "platform/Text.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -22,8 +23,8 @@ bool isValidUtf8(const QByteArray& bytes)
 PlatformError decodingError(bool missing)
 {
     return PlatformError{QStringLiteral("json"), missing ? 1 : 0,
-                         missing ? QStringLiteral("The data couldn't be read because it is missing.")
-                                 : QStringLiteral("The data couldn't be read because it isn't in the correct format.")};
+                         missing ? text("The data couldn't be read because it is missing.")
+                                 : text("The data couldn't be read because it isn't in the correct format.")};
 }
 
 Outcome<QJsonObject> decodeObject(const Outcome<QByteArray>& reply)

@@ -38,7 +38,7 @@ EmojiPickerPanel::EmojiPickerPanel(const OverlayScreens& screens, QObject* paren
     view_->rowCount = [this] { return int(model_.items().size()); };
     view_->row = [this](int i) {
         const EmojiItem& item = model_.items().at(i);
-        return ListRow{item.emoji, QLatin1Char(':') + item.name + QLatin1Char(':'), Qt::ElideMiddle, 12.5};
+        return ListRow{item.emoji, text(":%1:", "emoji name").arg(item.name), Qt::ElideMiddle, 12.5};
     };
     view_->selected = [this] { return model_.selected(); };
     view_->badge = [] { return text("enter"); };

@@ -1,5 +1,6 @@
 #include "platform/NumberFormat.h"
 
+#include <unicode/numberformatter.h>
 #include <unicode/numfmt.h>
 #include <unicode/unistr.h>
 
@@ -21,6 +22,19 @@ QString percentText(double fraction, int decimals, const QLocale& locale)
     format->setMaximumFractionDigits(decimals);
     icu::UnicodeString out;
     format->format(fraction, out);
+    return QString(reinterpret_cast<const QChar*>(out.getBuffer()), out.length());
+}
+
+QString compactCountText(qint64 n, const QLocale& locale)
+{
+    UErrorCode status = U_ZERO_ERROR;
+    const icu::Locale where(locale.bcp47Name().toUtf8().constData());
+    const icu::UnicodeString out = icu::number::NumberFormatter::withLocale(where)
+                                       .notation(icu::number::Notation::compactShort())
+                                       .formatInt(n, status)
+                                       .toString(status);
+    if (U_FAILURE(status))
+        return locale.toString(n);
     return QString(reinterpret_cast<const QChar*>(out.getBuffer()), out.length());
 }
 

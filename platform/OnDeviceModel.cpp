@@ -1,5 +1,7 @@
 #include "platform/OnDeviceModel.h"
 
+#include "platform/Text.h"
+
 #include <QCoreApplication>
 #include <QMetaObject>
 
@@ -18,7 +20,7 @@ public:
                 app,
                 [done = std::move(done)] {
                     Response r;
-                    r.error = QStringLiteral("This computer has no on-device language model.");
+                    r.error = text("This computer has no on-device language model.");
                     done(r);
                 },
                 Qt::QueuedConnection);

@@ -13,10 +13,10 @@ QString appName() { return QStringLiteral("Tessaquill"); }
 QString modifierKeycap(QChar symbol)
 {
     switch (symbol.unicode()) {
-    case 0x2303: return QStringLiteral("Ctrl");
-    case 0x2325: return QStringLiteral("Alt");
-    case 0x21E7: return QStringLiteral("Shift");
-    case 0x2318: return QStringLiteral("Super");
+    case 0x2303: return text("Ctrl", "key");
+    case 0x2325: return text("Alt", "key");
+    case 0x21E7: return text("Shift", "key");
+    case 0x2318: return text("Super", "key");
     default: return QString(symbol);
     }
 }

@@ -18,7 +18,8 @@ QString text(const char* source, const char* disambiguation = nullptr);
 QString text(const char* source, int count);
 QString text(const char* source, const char* disambiguation, int count);
 
-// Keycap texts of modifier symbols: ⌃ → "Ctrl", ⌥ → "Alt", ⇧ → "Shift", ⌘ → "Super".
+// Keycap texts of modifier symbols: ⌃ → "Ctrl", ⌥ → "Alt", ⇧ → "Shift", ⌘ → "Super", as the
+// interface language's keyboards print them ("Strg" in German). The one source of modifier names.
 QString modifierKeycap(QChar symbol);
 
 } // namespace tq

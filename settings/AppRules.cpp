@@ -3,6 +3,7 @@
 #include "platform/AppFolder.h"
 #include "platform/Chars.h"
 #include "platform/Log.h"
+#include "platform/Text.h"
 
 #include <QFile>
 #include <QJsonDocument>
@@ -360,24 +361,24 @@ RuleDecision AppRules::decision(const QString& bundleID, const std::optional<QSt
     };
 
     if (globalPauseUntil_ && *globalPauseUntil_ > now)
-        return off(QStringLiteral("Paused everywhere"));
+        return off(text("Paused everywhere"));
     if (site && pausedUntil(siteKey, now))
-        return off(QStringLiteral("Paused on ") + *site);
+        return off(text("Paused on %1").arg(*site));
     if (pausedUntil(appKey, now))
-        return off(QStringLiteral("Paused in ") + displayName(appKey));
+        return off(text("Paused in %1").arg(displayName(appKey)));
     if (site && siteStored != rules_.constEnd() && siteRule.mode != RuleMode::inherit)
-        return siteRule.mode == RuleMode::on ? on() : off(QStringLiteral("Off on ") + *site);
+        return siteRule.mode == RuleMode::on ? on() : off(text("Off on %1").arg(*site));
     if (appRule.mode == RuleMode::on)
         return on();
     if (appRule.mode == RuleMode::off)
-        return off(QStringLiteral("Off in ") + displayName(appKey));
+        return off(text("Off in %1").arg(displayName(appKey)));
     if (auto it = offByDefaultIndex().constFind(bundleID); it != offByDefaultIndex().constEnd())
-        return off(QStringLiteral("Off in ") + *it + QStringLiteral(" by default"));
+        return off(text("Off in %1 by default").arg(*it));
     if (!codeEditorsEnabled && isCodeEditor(bundleID))
-        return off(QStringLiteral("Off in code editors"));
+        return off(text("Off in code editors"));
     if (enabledByDefault)
         return on();
-    return off(QStringLiteral("Off unless turned on per app"));
+    return off(text("Off unless turned on per app"));
 }
 
 // ---- Persistence

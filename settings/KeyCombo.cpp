@@ -3,7 +3,6 @@
 #include "platform/KeyNames.h"
 #include "platform/Text.h"
 
-#include <QHash>
 #include <QJsonDocument>
 #include <QJsonParseError>
 #include <QJsonValue>
@@ -75,39 +74,32 @@ std::optional<KeyCombo> KeyCombo::fromJsonData(const QByteArray& data)
 
 QString KeyCombo::tableName(std::uint16_t code)
 {
-    static const QHash<std::uint16_t, QString> names = [] {
-        using namespace keycode;
-        return QHash<std::uint16_t, QString>{
-            {kTab, QStringLiteral("Tab")},
-            {kReturn, QStringLiteral("Return")},
-            {kKeypadEnter, QStringLiteral("Enter")},
-            {kEscape, QStringLiteral("Esc")},
-            {kDelete, QStringLiteral("Delete")},
-            {kForwardDelete, QStringLiteral("Del")},
-            {kSpace, QStringLiteral("Space")},
-            {kLeft, QString(QChar(0x2190))},
-            {kRight, QString(QChar(0x2192))},
-            {kUp, QString(QChar(0x2191))},
-            {kDown, QString(QChar(0x2193))},
-            {kF1, QStringLiteral("F1")},
-            {kF2, QStringLiteral("F2")},
-            {kF3, QStringLiteral("F3")},
-            {kF4, QStringLiteral("F4")},
-            {kF5, QStringLiteral("F5")},
-            {kF6, QStringLiteral("F6")},
-            {kF7, QStringLiteral("F7")},
-            {kF8, QStringLiteral("F8")},
-            {kF9, QStringLiteral("F9")},
-            {kF10, QStringLiteral("F10")},
-            {kF11, QStringLiteral("F11")},
-            {kF12, QStringLiteral("F12")},
-            {kHome, QStringLiteral("Home")},
-            {kEnd, QStringLiteral("End")},
-            {kPageUp, QStringLiteral("Page Up")},
-            {kPageDown, QStringLiteral("Page Down")},
-        };
-    }();
-    return names.value(code);
+    // Looked up on every call: the names follow the interface language.
+    using namespace keycode;
+    switch (code) {
+    case kTab: return text("Tab", "key");
+    case kReturn:
+    case kKeypadEnter: return text("Enter", "key");
+    case kEscape: return text("Esc", "key");
+    case kDelete: return text("Delete", "key");
+    case kForwardDelete: return text("Del", "key");
+    case kSpace: return text("Space", "key");
+    case kHome: return text("Home", "key");
+    case kEnd: return text("End", "key");
+    case kPageUp: return text("Page Up", "key");
+    case kPageDown: return text("Page Down", "key");
+    case kLeft: return QString(QChar(0x2190));
+    case kRight: return QString(QChar(0x2192));
+    case kUp: return QString(QChar(0x2191));
+    case kDown: return QString(QChar(0x2193));
+    default: break;
+    }
+    static const std::uint16_t functionKeys[] = {kF1, kF2, kF3, kF4, kF5, kF6, kF7, kF8, kF9, kF10, kF11, kF12};
+    for (int i = 0; i < 12; ++i) {
+        if (functionKeys[i] == code)
+            return QStringLiteral("F") + QString::number(i + 1);
+    }
+    return {};
 }
 
 QString KeyCombo::keyName(std::uint16_t code, const KeyLayout& layout)
@@ -117,7 +109,7 @@ QString KeyCombo::keyName(std::uint16_t code, const KeyLayout& layout)
         return fixed;
     if (const auto ch = layout.character(code); ch && !ch->isEmpty())
         return ch->toUpper();
-    return QStringLiteral("Key ") + QString::number(code);
+    return text("Key %1", "key").arg(code);
 }
 
 QStringList KeyCombo::keycaps(const KeyLayout& layout) const

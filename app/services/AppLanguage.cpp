@@ -246,9 +246,10 @@ AppLanguage::ApplyResult AppLanguage::apply(const std::optional<QString>& choice
     relauncher_.flushStores();
     QString reason;
     if (!relauncher_.startNewInstance(relaunchArguments(), &reason)) {
+        // The system's reason goes to the log; the sentence shown stays whole in every language.
         if (error)
-            *error = text("%1 could not open again: %2 Your choice takes effect the next time you start it.")
-                         .arg(QCoreApplication::applicationName(), reason);
+            *error = text("%1 could not open again. Your choice takes effect the next time you start it.")
+                         .arg(QCoreApplication::applicationName());
         return ApplyResult::failed;
     }
     relauncher_.quit();

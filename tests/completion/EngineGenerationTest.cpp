@@ -108,7 +108,7 @@ TEST_F(EngineGeneration, AServerEchoingTheTypedTextNeverReachesTheLog)
 {
     LogCapture log;
     setText(QStringLiteral("Hello there my friend"));
-    const QString echo = QStringLiteral(R"(The server answered 500. {"error": "echo: Hello there my friend"})");
+    const QString echo = QStringLiteral(R"(The server answered 500: {"error": "echo: Hello there my friend"})");
     provider.fail(echo);
     settle();
     EXPECT_EQ(status(), Status::failed(echo)); // the status still shows what the server said

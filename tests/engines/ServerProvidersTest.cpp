@@ -83,14 +83,14 @@ TEST(HttpTransport, NonSuccessAnswersBecomeReadableErrors)
     auto at = [&](const char* p) { return Providers::endpoint(server.base(), QString::fromLatin1(p)); };
     auto e404 = await(Providers::get(clock, network, at("empty404"), QString()));
     ASSERT_TRUE(e404 && e404->isProviderError());
-    EXPECT_EQ(e404->errorMessage(), QStringLiteral("The server answered 404. "));
+    EXPECT_EQ(e404->errorMessage(), QStringLiteral("The server answered 404."));
 
     auto e500 = await(Providers::postJSON(clock, network, at("long500"), QJsonObject{}, QString()));
     ASSERT_TRUE(e500 && e500->isProviderError());
-    EXPECT_EQ(e500->errorMessage(), QStringLiteral("The server answered 500. ") + QString(160, u'x') + QStringLiteral("…"));
+    EXPECT_EQ(e500->errorMessage(), QStringLiteral("The server answered 500: ") + QString(160, u'x') + QStringLiteral("…"));
 
     auto exact = await(Providers::get(clock, network, at("exact500"), QString()));
-    EXPECT_EQ(exact->errorMessage(), QStringLiteral("The server answered 500. ") + QString(160, u'y'));
+    EXPECT_EQ(exact->errorMessage(), QStringLiteral("The server answered 500: ") + QString(160, u'y'));
 
     auto empty = await(Providers::get(clock, network, at("nocontent"), QString()));
     ASSERT_TRUE(empty && empty->hasValue());
@@ -290,7 +290,7 @@ TEST(OllamaProvider, CompletionFailures)
 
     server.reply("/api/generate", 500, "model not found");
     EXPECT_EQ(await(ollama.complete(sampleRequest()))->errorMessage(),
-              QStringLiteral("The server answered 500. model not found"));
+              QStringLiteral("The server answered 500: model not found"));
 }
 
 TEST(OllamaProvider, ModelsAndStatus)
@@ -400,7 +400,7 @@ TEST(OpenAICompatibleProvider, RepliesAndFailures)
     EXPECT_TRUE(await(openAI.complete(sampleRequest()))->isPlatformError());
     server.reply("/completions", 401, R"({"error":"bad key"})");
     EXPECT_EQ(await(openAI.complete(sampleRequest()))->errorMessage(),
-              QStringLiteral("The server answered 401. {\"error\":\"bad key\"}"));
+              QStringLiteral("The server answered 401: {\"error\":\"bad key\"}"));
 }
 
 TEST(OpenAICompatibleProvider, ModelsAndStatus)

@@ -102,6 +102,8 @@ TEST(KeyNames, FixedTableThenLayoutThenCode)
     EXPECT_EQ(KeyCombo::keyName(keycode::kTab, layout), QStringLiteral("Tab"));
     EXPECT_EQ(KeyCombo::keyName(keycode::kForwardDelete, layout), QStringLiteral("Del"));
     EXPECT_EQ(KeyCombo::keyName(keycode::kPageDown, layout), QStringLiteral("Page Down"));
+    EXPECT_EQ(KeyCombo::keyName(keycode::kReturn, layout), QStringLiteral("Enter"));
+    EXPECT_EQ(KeyCombo::keyName(keycode::kF12, layout), QStringLiteral("F12"));
     EXPECT_EQ(KeyCombo::keyName(keycode::kA, layout), QStringLiteral("Q"));
     EXPECT_EQ(KeyCombo::keyName(keycode::kAboveTab, layout), QStringLiteral("`"));
     EXPECT_EQ(KeyCombo::keyName(10, layout), QStringLiteral("Key 10"));

@@ -92,8 +92,9 @@ TEST(MenuStatus, AttentionCardTellsHowToStartASilentProgram)
     State s{true, {}, false, std::nullopt, true, kNow, kChromium};
     AttentionText card = attentionText(s, kEnglish);
     EXPECT_EQ(card.kind, AttentionKind::restartApp);
-    EXPECT_EQ(card.text, "Chromium shares no text. Quit it and start it with --force-renderer-accessibility to get "
-                         "suggestions in it.");
+    // The switch is isolated so a right-to-left sentence keeps its dashes in front.
+    EXPECT_EQ(card.text, QString::fromUtf8("Chromium shares no text. Quit it and start it with \u2066--force-renderer-"
+                                           "accessibility\u2069 to get suggestions in it."));
     EXPECT_EQ(card.button, "Copy command");
     EXPECT_EQ(card.copyText, kChromium.command);
 

@@ -154,7 +154,9 @@ TEST(AppLanguage, ApplyStoresFlushesStartsAndQuitsOnlyWhenTheNewInstanceStarted)
             expected << QStringLiteral("quit");
         EXPECT_EQ(relauncher.events, expected);
         EXPECT_EQ(result, starts ? AppLanguage::ApplyResult::started : AppLanguage::ApplyResult::failed);
-        EXPECT_EQ(error.contains(QStringLiteral("The program file is missing.")), !starts) << error.toStdString();
+        // One whole sentence of ours; the system's reason is not glued into it.
+        EXPECT_EQ(error.isEmpty(), starts) << error.toStdString();
+        EXPECT_FALSE(error.contains(QStringLiteral("The program file is missing.")));
     }
     FakeDefaults defaults({{QStringLiteral("AppleLanguages"), QVariantList{QStringLiteral("de")}}});
     FakeRelauncher relauncher;

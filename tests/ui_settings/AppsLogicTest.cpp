@@ -2,6 +2,7 @@
 
 #include "ui/settings/AppsLogic.h"
 #include "platform/Clock.h"
+#include "platform/NumberFormat.h"
 
 #include <QLocale>
 
@@ -74,6 +75,13 @@ TEST(AppsLogicTest, CompactCounts)
     const std::pair<qint64, const char*> cases[] = {{7, "7"}, {999, "999"}, {1000, "1K"}, {1234, "1.2K"}, {12345, "12K"}, {3400000, "3.4M"}};
     for (const auto& [n, shown] : cases)
         EXPECT_EQ(compactCount(n), QString::fromUtf8(shown)) << n;
+    // Each language's own short form, digits and spacing, never an English "K" with a foreign comma.
+    const struct { const char* locale; qint64 n; const char* shown; } local[] = {
+        {"de", 1234, "1234"}, {"de", 3400000, "3,4\u00a0Mio."}, {"fr", 1234, "1,2\u00a0k"},
+        {"ja", 12345, "1.2万"}, {"ar", 1234, "١٫٢\u00a0ألف"}, {"hi", 1234, "1.2\u00a0हज़ार"},
+    };
+    for (const auto& c : local)
+        EXPECT_EQ(compactCountText(c.n, QLocale(QString::fromLatin1(c.locale))), QString::fromUtf8(c.shown)) << c.locale;
 }
 
 TEST(AppsLogicTest, DefaultModeFollowsTheTablesAndGeneral)

@@ -110,7 +110,7 @@ TEST(LanguageSheet, SelectedRowClosesOthersAskAndApplyWithTheRelaunchArguments)
     EXPECT_EQ(picker.relauncher.started, QList<QStringList>{AppLanguage::relaunchArguments()});
     EXPECT_EQ(picker.relauncher.quits, 0);
     ASSERT_NE(question(), nullptr); // the failure, said over the sheet
-    EXPECT_TRUE(question()->windowTitle().contains(QStringLiteral("No such file.")));
+    EXPECT_TRUE(question()->windowTitle().contains(QStringLiteral("could not open again. Your choice takes effect")));
     EXPECT_EQ(question()->actionButton(), nullptr);
     question()->cancelButton()->click();
 

@@ -143,11 +143,15 @@ MenuContent::MenuContent(MenuServices services, MenuCallbacks callbacks, QWidget
 
     auto* rows = new QVBoxLayout;
     rows->setSpacing(2);
+    // Named as the Keys pane names them, not as Qt's own translation would.
+    const QString ctrl = modifierKeycap(QChar(0x2303));
     const QKeySequence settingsKey(Qt::CTRL | Qt::Key_Comma);
     const QKeySequence quitKey(Qt::CTRL | Qt::Key_Q);
+    const QString settingsKeyText = QStringList{ctrl, QStringLiteral(",")}.join(QLatin1Char('+'));
+    const QString quitKeyText = QStringList{ctrl, QStringLiteral("Q")}.join(QLatin1Char('+'));
     playground_ = new PanelRow(QStringLiteral("pencil.and.scribble"), text("Open Playground"), QString(), s_.motion, this);
-    settings_ = new PanelRow(QStringLiteral("gearshape"), text("Settings"), settingsKey.toString(QKeySequence::NativeText), s_.motion, this);
-    quit_ = new PanelRow(QStringLiteral("power"), text("Quit %app"), quitKey.toString(QKeySequence::NativeText), s_.motion, this);
+    settings_ = new PanelRow(QStringLiteral("gearshape"), text("Settings"), settingsKeyText, s_.motion, this);
+    quit_ = new PanelRow(QStringLiteral("power"), text("Quit %app"), quitKeyText, s_.motion, this);
     for (PanelRow* r : {playground_, settings_, quit_})
         rows->addWidget(r);
     root->addLayout(rows);

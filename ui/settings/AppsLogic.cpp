@@ -1,6 +1,7 @@
 #include "ui/settings/AppsLogic.h"
 
 #include "platform/Chars.h"
+#include "platform/NumberFormat.h"
 #include "platform/Text.h"
 #include "settings/SiteNames.h"
 
@@ -81,25 +82,7 @@ RowBadge rowBadge(const AppRules& rules, const QString& key, const QDateTime& no
     return RowBadge::none;
 }
 
-QString compactCount(qint64 n)
-{
-    const QLocale locale;
-    if (n < 1000)
-        return locale.toString(n);
-    static const char* suffixes[] = {"K", "M", "B", "T"};
-    double v = double(n);
-    int i = -1;
-    while (v >= 1000 && i < 3) {
-        v /= 1000;
-        ++i;
-    }
-    // One fraction digit below ten ("1.2K"), none above ("12K"); a trailing ".0" is dropped.
-    QString number = locale.toString(v, 'f', v < 10 ? 1 : 0);
-    const QString zero = locale.decimalPoint() + QLatin1Char('0');
-    if (number.endsWith(zero))
-        number.chop(zero.size());
-    return number + QLatin1String(suffixes[i]);
-}
+QString compactCount(qint64 n) { return compactCountText(n); }
 
 bool defaultEnabled(const QString& key, bool enabledByDefault, bool codeEditorsEnabled)
 {

@@ -36,7 +36,7 @@ std::optional<QString> normalizedDomain(const QString& typed);
 enum class RowBadge { none, paused, off };
 RowBadge rowBadge(const AppRules& rules, const QString& key, const QDateTime& now);
 
-// "1.2K", "12K", "3.4M"; whole numbers below a thousand.
+// The locale's compact form: "1.2K", "12K", "3.4M" in English; whole numbers below a thousand.
 QString compactCount(qint64 n);
 
 // What "inherit" means for the key.

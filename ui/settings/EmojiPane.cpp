@@ -146,7 +146,7 @@ void EmojiPane::search()
     for (int i = 0; i < found.size(); ++i) {
         auto* cell = new QLabel(found[i].emoji, results_);
         cell->setFont(cellFont);
-        const QString name = QStringLiteral(":%1:").arg(found[i].name);
+        const QString name = text(":%1:", "emoji name").arg(found[i].name);
         cell->setToolTip(name);
         cell->setAccessibleName(name);
         cell->setProperty("emoji", found[i].emoji);
