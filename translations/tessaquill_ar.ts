@@ -117,7 +117,7 @@
     </message>
     <message>
         <source>This computer needs %1 free for the download. Free up some space, then try again.</source>
-        <translation>يحتاج هذا الكمبيوتر إلى %1 من المساحة الحرة للتنزيل. وفّر بعض المساحة ثم حاول مجددًا.</translation>
+        <translation>يحتاج هذا الكمبيوتر إلى %1 من المساحة الحرة للتنزيل. حرّر بعض المساحة ثم حاول مجددًا.</translation>
     </message>
     <message>
         <source>The download didn&apos;t match the expected file, so it was deleted. Try again.</source>
@@ -185,15 +185,15 @@
     </message>
     <message>
         <source>Type it</source>
-        <translation>اكتبه</translation>
+        <translation>الكتابة بالمفاتيح</translation>
     </message>
     <message>
         <source>Insert through Accessibility</source>
-        <translation>أدرجه عبر إمكانية الوصول</translation>
+        <translation>الإدراج عبر إمكانية الوصول</translation>
     </message>
     <message>
         <source>Paste it</source>
-        <translation>الصقه</translation>
+        <translation>اللصق</translation>
     </message>
     <message>
         <source>Grey</source>
@@ -233,7 +233,7 @@
     </message>
     <message>
         <source>Writes straight into the field. Cleanest in native computer apps.</source>
-        <translation>يكتب مباشرة في الحقل. الأنظف في تطبيقات الكمبيوتر الأصلية.</translation>
+        <translation>يكتب مباشرة في الحقل. يعمل بأفضل شكل في التطبيقات الأصلية.</translation>
     </message>
     <message>
         <source>Uses the clipboard, then puts your clipboard back.</source>
@@ -241,7 +241,7 @@
     </message>
     <message>
         <source>Typing</source>
-        <translation>الكتابة</translation>
+        <translation>الكتابة بالمفاتيح</translation>
     </message>
     <message>
         <source>Accessibility</source>
@@ -339,11 +339,11 @@
     </message>
     <message>
         <source>Under a minute of typing today. </source>
-        <translation>أقل من دقيقة من الكتابة اليوم. </translation>
+        <translation>وفّرت اليوم أقل من دقيقة من الكتابة. </translation>
     </message>
     <message>
         <source>About %1 of typing today. </source>
-        <translation>نحو %1 من الكتابة اليوم. </translation>
+        <translation>وفّرت اليوم نحو %1 من الكتابة. </translation>
     </message>
     <message>
         <source>Resume in %1</source>
@@ -463,7 +463,7 @@
     </message>
     <message>
         <source>It reads the window you&apos;re typing in, like the chat you&apos;re answering, so suggestions fit. None of it goes online, to us or any server. It stays private on your computer.</source>
-        <translation>يقرأ النافذة التي تكتب فيها، مثل المحادثة التي ترد عليها، لتكون الاقتراحات مناسبة. لا يذهب شيء منها إلى الإنترنت، لا إلينا ولا إلى أي خادم. يبقى كل شيء خاصًا على جهازك.</translation>
+        <translation>يقرأ النافذة التي تكتب فيها، مثل المحادثة التي ترد عليها، لتكون الاقتراحات مناسبة. لا يذهب شيء منها إلى الإنترنت، لا إلينا ولا إلى أي خادم. يبقى كل شيء خاصًا على هذا الكمبيوتر.</translation>
     </message>
     <message>
         <source>Accessibility is on</source>
@@ -499,7 +499,7 @@
     </message>
     <message>
         <source>Already switched on? The desktop&apos;s settings may still list an older copy of %app. Select it, remove it with the minus button, then try again.</source>
-        <translation>هل فعّلته بالفعل؟ قد تعرض إعدادات سطح المكتب نسخة أقدم من %app. حددها وأزلها بزر الطرح ثم حاول مجددًا.</translation>
+        <translation>هل فعّلته بالفعل؟ قد تعرض إعدادات سطح المكتب نسخة أقدم من %app. حددها وأزلها بزر − ثم حاول مجددًا.</translation>
     </message>
     <message>
         <source>Pick what writes your suggestions.</source>
@@ -643,7 +643,7 @@
     </message>
     <message>
         <source>Insert by</source>
-        <translation>الإدراج عبر</translation>
+        <translation>طريقة الإدراج</translation>
     </message>
     <message>
         <source>Length</source>
@@ -679,7 +679,7 @@
     </message>
     <message>
         <source>Reset to Defaults</source>
-        <translation>استعادة الافتراضي</translation>
+        <translation>استعادة الإعدادات الافتراضية</translation>
     </message>
     <message>
         <source>Erase what %app remembered from %1?</source>
@@ -883,7 +883,7 @@
     </message>
     <message>
         <source>Allow Accessibility access</source>
-        <translation>السماح بإذن إمكانية الوصول</translation>
+        <translation>منح إذن إمكانية الوصول</translation>
     </message>
     <message>
         <source>%app needs it to read the text you type in other apps and to insert suggestions.</source>
@@ -891,7 +891,7 @@
     </message>
     <message>
         <source>Allow…</source>
-        <translation>سماح…</translation>
+        <translation>السماح…</translation>
     </message>
     <message>
         <source>%1 is ready</source>
@@ -911,7 +911,7 @@
     </message>
     <message>
         <source>Open Engine</source>
-        <translation>فتح المحرك</translation>
+        <translation>فتح إعدادات المحرك</translation>
     </message>
     <message>
         <source>The system&apos;s predictions are off</source>
@@ -927,7 +927,7 @@
     </message>
     <message>
         <source>The system shows its own grey suggestions on top of %app&apos;s. Each app picks up the change the next time you open it.</source>
-        <translation>يعرض النظام اقتراحاته الرمادية فوق اقتراحات %app. يلتقط كل تطبيق التغيير عند فتحه في المرة التالية.</translation>
+        <translation>يعرض النظام اقتراحاته الرمادية فوق اقتراحات %app. يطبّق كل تطبيق التغيير عند فتحه في المرة التالية.</translation>
     </message>
     <message>
         <source>Keyboard Settings</source>
@@ -1073,7 +1073,7 @@
     </message>
     <message>
         <source>Sends a sample sentence and shows what comes back.</source>
-        <translation>يرسل جملة نموذجية ويعرض ما يعود.</translation>
+        <translation>يرسل جملة تجريبية ويعرض ما يعود.</translation>
     </message>
     <message>
         <source>Running…</source>
@@ -1081,7 +1081,7 @@
     </message>
     <message>
         <source>The engine answered in %1 but had nothing useful to add.</source>
-        <translation>أجاب المحرك خلال %1 لكن لم يكن لديه ما يفيد إضافته.</translation>
+        <translation>أجاب المحرك خلال %1 لكنه لم يُضف شيئًا مفيدًا.</translation>
     </message>
     <message>
         <source>That didn&apos;t work: %1</source>
@@ -1109,7 +1109,7 @@
     </message>
     <message>
         <source>Turn this off to use %app only in the apps you switch on under Apps &amp; Sites.</source>
-        <translation>أوقف هذا لاستخدام %app فقط في التطبيقات التي تشغّلها ضمن «التطبيقات والمواقع».</translation>
+        <translation>أوقف هذا لاستخدام %app فقط في التطبيقات التي تفعّلها ضمن «التطبيقات والمواقع».</translation>
     </message>
     <message>
         <source>By default %app waits until the caret is at the end of a line.</source>
@@ -1161,11 +1161,11 @@
     </message>
     <message>
         <source>A small keycap after your first suggestions, as a reminder of what to press.</source>
-        <translation>رمز مفتاح صغير بعد اقتراحاتك الأولى، تذكيرًا بما تضغطه.</translation>
+        <translation>رمز مفتاح صغير بعد اقتراحاتك الأولى، تذكيرًا بالمفتاح الذي تضغط عليه.</translation>
     </message>
     <message>
         <source>Insert suggestions by</source>
-        <translation>إدراج الاقتراحات عبر</translation>
+        <translation>طريقة إدراج الاقتراحات</translation>
     </message>
     <message>
         <source>Other autocomplete apps</source>
@@ -1217,7 +1217,7 @@
     </message>
     <message>
         <source>Skip</source>
-        <translation>تخطي</translation>
+        <translation>تخطٍّ</translation>
     </message>
     <message>
         <source>Get Started</source>
@@ -1245,7 +1245,7 @@
     </message>
     <message>
         <source>%1 are also running</source>
-        <translation>تعمل %1 أيضًا</translation>
+        <translation>يعمل أيضًا: %1</translation>
     </message>
     <message>
         <source>These apps answer the Tab key before %app can, so %app stays paused in your other apps until they quit.</source>
@@ -1393,11 +1393,11 @@
     </message>
     <message>
         <source>Turn %app on or off</source>
-        <translation>تشغيل %app أو إيقافه</translation>
+        <translation>تفعيل %app أو إيقافه</translation>
     </message>
     <message>
         <source>Everywhere, until you press it again.</source>
-        <translation>في كل مكان، حتى تضغطه مجددًا.</translation>
+        <translation>في كل مكان، حتى تضغط عليه مجددًا.</translation>
     </message>
     <message>
         <source>Pause or resume</source>
@@ -1405,7 +1405,7 @@
     </message>
     <message>
         <source>Turn on or off</source>
-        <translation>تشغيل أو إيقاف</translation>
+        <translation>تفعيل أو إيقاف</translation>
     </message>
     <message>
         <source>%1 and %2 use the same keys. Only the first will work.</source>
@@ -1585,7 +1585,7 @@
     </message>
     <message>
         <source>Keeps a few minutes of text from windows you switched away from, like a page you read before replying. It stays on your computer and skips apps you switched off.</source>
-        <translation>يحتفظ لبضع دقائق بنص من النوافذ التي انتقلت عنها، مثل صفحة قرأتها قبل الرد. يبقى على جهازك ويتجاوز التطبيقات التي أوقفتها.</translation>
+        <translation>يحتفظ لبضع دقائق بنص من النوافذ التي انتقلت عنها، مثل صفحة قرأتها قبل الرد. يبقى على هذا الكمبيوتر ويتجاوز التطبيقات التي أوقفتها.</translation>
     </message>
     <message>
         <source>Both apps answer the Tab key, and the system gives it to %1 first. %app stays paused in your other apps until %1 quits.</source>
@@ -1593,15 +1593,11 @@
     </message>
     <message>
         <source>Finishes your sentences in any app, on your computer.</source>
-        <translation>يُكمل جملك في أي تطبيق، على جهازك.</translation>
+        <translation>يُكمل جملك في أي تطبيق، على الكمبيوتر.</translation>
     </message>
     <message>
         <source>Keeps short passages from fields where you accepted a suggestion, encrypted on this computer, and shows them to the model as examples.</source>
         <translation>يحتفظ بمقاطع قصيرة من الحقول التي قبلت فيها اقتراحًا، مشفّرةً على هذا الكمبيوتر، ويعرضها على النموذج كأمثلة.</translation>
-    </message>
-    <message>
-        <source>%1 could not open again: %2 Your choice takes effect the next time you start it.</source>
-        <translation>تعذّر إعادة فتح %1: %2 سيسري اختيارك عند التشغيل التالي.</translation>
     </message>
     <message>
         <source>Light</source>
@@ -1707,7 +1703,7 @@
     </message>
     <message>
         <source>9 in 10 under %1</source>
-        <translation>٩ من ١٠ أقل من %1</translation>
+        <translation>٩ طلبات من كل ١٠ في أقل من %1</translation>
     </message>
     <message>
         <source>no requests yet</source>
@@ -1871,7 +1867,7 @@
     </message>
     <message>
         <source>Same as my computer</source>
-        <translation>مثل لغة جهازي</translation>
+        <translation>مثل لغة الكمبيوتر</translation>
     </message>
     <message>
         <source>Switch to %1?</source>
@@ -1879,7 +1875,7 @@
     </message>
     <message>
         <source>the computer&apos;s language</source>
-        <translation>لغة جهاز الكمبيوتر</translation>
+        <translation>لغة الكمبيوتر</translation>
     </message>
     <message>
         <source>%1 closes and opens again in a second. Your settings stay as they are.</source>
@@ -1911,7 +1907,7 @@
     </message>
     <message>
         <source>%1 h</source>
-        <translation>%1 ساعة</translation>
+        <translation>%1 س</translation>
     </message>
     <message>
         <source>%1 s</source>
@@ -1983,7 +1979,7 @@
     </message>
     <message>
         <source>%1 shares no text. Quit it and start it with %2 to get suggestions in it.</source>
-        <translation>لا يشارك %1 أي نص. أنهِ التطبيق وشغّله باستخدام %2 لتحصل على اقتراحات فيه.</translation>
+        <translation>لا يشارك %1 أي نص. أنهِ التطبيق وشغّله باستخدام ⁦%2⁩ لتحصل على اقتراحات فيه.</translation>
     </message>
     <message>
         <source>On-device model</source>
@@ -2083,11 +2079,11 @@
     </message>
     <message>
         <source>%app reads these only while making a suggestion and never saves them. With the %app model or the on-device model, nothing leaves your computer.</source>
-        <translation>لا يقرأ %app هذه إلا أثناء إعداد اقتراح، ولا يحفظها أبدًا. مع نموذج %app أو النموذج على الجهاز لا يغادر شيء جهازك.</translation>
+        <translation>لا يقرأ %app هذه إلا أثناء إعداد اقتراح، ولا يحفظها أبدًا. مع نموذج %app أو النموذج على الجهاز لا يغادر شيء هذا الكمبيوتر.</translation>
     </message>
     <message>
         <source>%app reads these only while making a suggestion and never saves them. With the %app model, nothing leaves your computer.</source>
-        <translation>لا يقرأ %app هذه إلا أثناء إعداد اقتراح، ولا يحفظها أبدًا. مع نموذج %app لا يغادر شيء جهازك.</translation>
+        <translation>لا يقرأ %app هذه إلا أثناء إعداد اقتراح، ولا يحفظها أبدًا. مع نموذج %app لا يغادر شيء هذا الكمبيوتر.</translation>
     </message>
     <message>
         <source>The %app model keeps your text on this computer.</source>
@@ -2222,12 +2218,12 @@
     <message numerus="yes">
         <source>%Ln day streak</source>
         <translation>
-            <numerusform>سلسلة %Ln يوم</numerusform>
-            <numerusform>سلسلة يوم واحد</numerusform>
-            <numerusform>سلسلة يومين</numerusform>
-            <numerusform>سلسلة %Ln أيام</numerusform>
-            <numerusform>سلسلة %Ln يومًا</numerusform>
-            <numerusform>سلسلة %Ln يوم</numerusform>
+            <numerusform>لا أيام متتالية</numerusform>
+            <numerusform>يوم واحد</numerusform>
+            <numerusform>يومان متتاليان</numerusform>
+            <numerusform>%Ln أيام متتالية</numerusform>
+            <numerusform>%Ln يومًا متتاليًا</numerusform>
+            <numerusform>%Ln يوم متتالٍ</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -2320,7 +2316,7 @@
     </message>
     <message>
         <source>Range: %1</source>
-        <translation>المدى: %1</translation>
+        <translation>المدة: %1</translation>
     </message>
     <message numerus="yes">
         <source>%1, %Ln to do</source>
@@ -2380,6 +2376,178 @@
     <message>
         <source>Your writing memory is not saved: the keyring is missing or locked, so its key cannot be kept.</source>
         <translation>لم تُحفظ ذاكرة كتابتك: حلقة المفاتيح مفقودة أو مقفلة، لذا لا يمكن الاحتفاظ بمفتاحها.</translation>
+    </message>
+    <message>
+        <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
+        <translation>تعذّر على %1 أن يفتح من جديد. سيسري اختيارك في المرة القادمة التي تشغّله فيها.</translation>
+    </message>
+    <message>
+        <source>That address isn&apos;t valid</source>
+        <translation>هذا العنوان غير صالح</translation>
+    </message>
+    <message>
+        <source>The request timed out.</source>
+        <translation>انتهت مهلة الطلب.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s reply was too long, so it was stopped.</source>
+        <translation>كان ردّ الخادم طويلًا جدًا، فأُوقف.</translation>
+    </message>
+    <message>
+        <source>The server answered %1.</source>
+        <translation>أجاب الخادم بالرمز %1.</translation>
+    </message>
+    <message>
+        <source>The server answered %1: %2</source>
+        <translation>أجاب الخادم بالرمز %1: %2</translation>
+    </message>
+    <message>
+        <source>The download server answered %1. Try again later.</source>
+        <translation>أجاب خادم التنزيل بالرمز %1. حاول مرة أخرى لاحقًا.</translation>
+    </message>
+    <message>
+        <source>The download couldn&apos;t be saved: %1</source>
+        <translation>تعذّر حفظ التنزيل: %1</translation>
+    </message>
+    <message>
+        <source>The download paused because the connection dropped. Try again to pick up where it stopped.</source>
+        <translation>توقّف التنزيل مؤقتًا لأن الاتصال انقطع. حاول مرة أخرى ليكمل من حيث توقّف.</translation>
+    </message>
+    <message>
+        <source>The download stopped. Check your connection, then try again.</source>
+        <translation>توقّف التنزيل. تحقّق من اتصالك، ثم حاول مرة أخرى.</translation>
+    </message>
+    <message>
+        <source>Pick an Ollama model in Settings</source>
+        <translation>اختر نموذج Ollama في الإعدادات</translation>
+    </message>
+    <message>
+        <source>Pick a model for your local server</source>
+        <translation>اختر نموذجًا لخادمك المحلي</translation>
+    </message>
+    <message>
+        <source>The server&apos;s answer is not HTTP.</source>
+        <translation>ردّ الخادم ليس HTTP.</translation>
+    </message>
+    <message>
+        <source>The data couldn&apos;t be read because it is missing.</source>
+        <translation>تعذّرت قراءة البيانات لأنها مفقودة.</translation>
+    </message>
+    <message>
+        <source>The data couldn&apos;t be read because it isn&apos;t in the correct format.</source>
+        <translation>تعذّرت قراءة البيانات لأنها ليست بالتنسيق الصحيح.</translation>
+    </message>
+    <message>
+        <source>:%1:</source>
+        <comment>emoji name</comment>
+        <translation>:%1:</translation>
+    </message>
+    <message>
+        <source>This computer has no on-device language model.</source>
+        <translation>لا يوجد على هذا الكمبيوتر نموذج لغوي على الجهاز.</translation>
+    </message>
+    <message>
+        <source>Ctrl</source>
+        <comment>key</comment>
+        <translation>Ctrl</translation>
+    </message>
+    <message>
+        <source>Alt</source>
+        <comment>key</comment>
+        <translation>Alt</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <comment>key</comment>
+        <translation>Shift</translation>
+    </message>
+    <message>
+        <source>Super</source>
+        <comment>key</comment>
+        <translation>Super</translation>
+    </message>
+    <message>
+        <source>Paused on %1</source>
+        <translation>متوقّف مؤقتًا على %1</translation>
+    </message>
+    <message>
+        <source>Paused in %1</source>
+        <translation>متوقّف مؤقتًا في %1</translation>
+    </message>
+    <message>
+        <source>Off on %1</source>
+        <translation>متوقّف على %1</translation>
+    </message>
+    <message>
+        <source>Off in %1</source>
+        <translation>متوقّف في %1</translation>
+    </message>
+    <message>
+        <source>Off in %1 by default</source>
+        <translation>متوقّف افتراضيًا في %1</translation>
+    </message>
+    <message>
+        <source>Off in code editors</source>
+        <translation>متوقّف في محرّرات الشيفرة</translation>
+    </message>
+    <message>
+        <source>Off unless turned on per app</source>
+        <translation>متوقّف ما لم يُشغَّل لكل تطبيق</translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <comment>key</comment>
+        <translation>Tab</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <comment>key</comment>
+        <translation>Enter</translation>
+    </message>
+    <message>
+        <source>Esc</source>
+        <comment>key</comment>
+        <translation>Esc</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <comment>key</comment>
+        <translation>مسافة للخلف</translation>
+    </message>
+    <message>
+        <source>Del</source>
+        <comment>key</comment>
+        <translation>Del</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <comment>key</comment>
+        <translation>مسافة</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <comment>key</comment>
+        <translation>Home</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <comment>key</comment>
+        <translation>End</translation>
+    </message>
+    <message>
+        <source>Page Up</source>
+        <comment>key</comment>
+        <translation>Page Up</translation>
+    </message>
+    <message>
+        <source>Page Down</source>
+        <comment>key</comment>
+        <translation>Page Down</translation>
+    </message>
+    <message>
+        <source>Key %1</source>
+        <comment>key</comment>
+        <translation>المفتاح %1</translation>
     </message>
 </context>
 </TS>

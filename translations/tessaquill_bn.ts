@@ -53,7 +53,7 @@
     </message>
     <message>
         <source>Secure input is on, so %app stays out</source>
-        <translation>সুরক্ষিত ইনপুট চালু, তাই %app দূরে থাকে</translation>
+        <translation>সুরক্ষিত ইনপুট চালু, তাই %app কাজ করছে না</translation>
     </message>
     <message>
         <source>the trigger shortcut</source>
@@ -233,7 +233,7 @@
     </message>
     <message>
         <source>Writes straight into the field. Cleanest in native computer apps.</source>
-        <translation>সরাসরি ফিল্ডে লেখে। কম্পিউটারের নেটিভ অ্যাপে সবচেয়ে পরিচ্ছন্ন।</translation>
+        <translation>সরাসরি ফিল্ডে লেখে। কম্পিউটারের নেটিভ অ্যাপে সবচেয়ে ভালো কাজ করে।</translation>
     </message>
     <message>
         <source>Uses the clipboard, then puts your clipboard back.</source>
@@ -273,7 +273,7 @@
     </message>
     <message>
         <source>Open Playground</source>
-        <translation>প্লেগ্রাউন্ড খুলুন</translation>
+        <translation>অনুশীলনের ফিল্ড খুলুন</translation>
     </message>
     <message>
         <source>Settings</source>
@@ -331,11 +331,11 @@
     </message>
     <message>
         <source>Under a minute of typing today. </source>
-        <translation>আজ এক মিনিটের কম টাইপিং। </translation>
+        <translation>আজ এক মিনিটের কম টাইপিং বাঁচানো গেছে। </translation>
     </message>
     <message>
         <source>About %1 of typing today. </source>
-        <translation>আজ প্রায় %1 টাইপিং। </translation>
+        <translation>আজ প্রায় %1 টাইপিং বাঁচানো গেছে। </translation>
     </message>
     <message>
         <source>Resume in %1</source>
@@ -387,11 +387,11 @@
     </message>
     <message>
         <source>%1 of %2</source>
-        <translation>%2-এর মধ্যে %1</translation>
+        <translation>%1 (মোট %2)</translation>
     </message>
     <message>
         <source>%1 of %2. You can keep writing while it downloads.</source>
-        <translation>%2-এর মধ্যে %1। ডাউনলোডের সময় আপনি লেখা চালিয়ে যেতে পারেন।</translation>
+        <translation>%1 (মোট %2)। ডাউনলোডের সময় আপনি লেখা চালিয়ে যেতে পারেন।</translation>
     </message>
     <message>
         <source>Checking the download</source>
@@ -595,7 +595,7 @@
     </message>
     <message>
         <source>Nothing matches “%1”.</source>
-        <translation>“%1”-এর সঙ্গে কিছুই মেলে না।</translation>
+        <translation>“%1” খুঁজে কিছু পাওয়া যায়নি।</translation>
     </message>
     <message>
         <source>Apps appear here once you accept a suggestion in them, or add one with +.</source>
@@ -607,7 +607,7 @@
     </message>
     <message>
         <source>Each one can have its own rules. Anything you don&apos;t change follows General.</source>
-        <translation>প্রত্যেকটির নিজস্ব নিয়ম থাকতে পারে। আপনি যা বদলান না, তা &quot;সাধারণ&quot; অনুসরণ করে।</translation>
+        <translation>প্রত্যেকটির নিজস্ব নিয়ম থাকতে পারে। আপনি যা বদলান না, তা “সাধারণ” অনুসরণ করে।</translation>
     </message>
     <message>
         <source>Words saved here</source>
@@ -663,7 +663,7 @@
     </message>
     <message>
         <source>Writing memory is off in Your Voice.</source>
-        <translation>&quot;আপনার লেখার ধরন&quot;-এ লেখার মেমরি বন্ধ।</translation>
+        <translation>“আপনার লেখার ধরন”-এ লেখার মেমরি বন্ধ।</translation>
     </message>
     <message>
         <source>Erase…</source>
@@ -839,7 +839,7 @@
     </message>
     <message>
         <source>Save power when you&apos;re unplugged</source>
-        <translation>চার্জার খোলা থাকলে বিদ্যুৎ বাঁচান</translation>
+        <translation>চার্জার না লাগানো থাকলে বিদ্যুৎ বাঁচান</translation>
     </message>
     <message>
         <source>Words saved and how fast suggestions arrive</source>
@@ -903,7 +903,7 @@
     </message>
     <message>
         <source>Open Engine</source>
-        <translation>ইঞ্জিন খুলুন</translation>
+        <translation>ইঞ্জিন সেটিংস খুলুন</translation>
     </message>
     <message>
         <source>The system&apos;s predictions are off</source>
@@ -919,7 +919,7 @@
     </message>
     <message>
         <source>The system shows its own grey suggestions on top of %app&apos;s. Each app picks up the change the next time you open it.</source>
-        <translation>সিস্টেম %app-এর সাজেশনের ওপরে নিজের ধূসর সাজেশন দেখায়। প্রতিটি অ্যাপ পরের বার খোলার সময় পরিবর্তনটি নেয়।</translation>
+        <translation>সিস্টেম %app-এর সাজেশনের ওপরে নিজের ধূসর সাজেশন দেখায়। পরের বার কোনো অ্যাপ খুললে পরিবর্তনটি সেখানে কার্যকর হবে।</translation>
     </message>
     <message>
         <source>Keyboard Settings</source>
@@ -940,8 +940,8 @@
     <message numerus="yes">
         <source>%1 didn&apos;t quit. They may be showing a dialog. Force Quit closes them right away.</source>
         <translation>
-            <numerusform>%1 বন্ধ হয়নি। হয়তো এটি একটি ডায়ালগ দেখাচ্ছে। &quot;জোর করে বন্ধ&quot; এটি সঙ্গে সঙ্গে বন্ধ করে।</numerusform>
-            <numerusform>%1 বন্ধ হয়নি। হয়তো এগুলো ডায়ালগ দেখাচ্ছে। &quot;জোর করে বন্ধ&quot; এগুলো সঙ্গে সঙ্গে বন্ধ করে।</numerusform>
+            <numerusform>%1 বন্ধ হয়নি। হয়তো এটি একটি ডায়ালগ দেখাচ্ছে। “জোর করে বন্ধ” এটি সঙ্গে সঙ্গে বন্ধ করে।</numerusform>
+            <numerusform>%1 বন্ধ হয়নি। হয়তো এগুলো ডায়ালগ দেখাচ্ছে। “জোর করে বন্ধ” এগুলো সঙ্গে সঙ্গে বন্ধ করে।</numerusform>
         </translation>
     </message>
     <message>
@@ -961,7 +961,7 @@
     </message>
     <message>
         <source>On battery, suggestions appear only after you press the Suggest Now shortcut.</source>
-        <translation>ব্যাটারিতে থাকলে &quot;এখনই সাজেশন&quot; শর্টকাট চাপার পরেই শুধু সাজেশন দেখা যায়।</translation>
+        <translation>ব্যাটারিতে থাকলে “এখনই সাজেশন” শর্টকাট চাপার পরেই শুধু সাজেশন দেখা যায়।</translation>
     </message>
     <message>
         <source>Shorter suggestions</source>
@@ -985,7 +985,7 @@
     </message>
     <message>
         <source>Plugged in. These wait until you unplug.</source>
-        <translation>চার্জারে আছে। চার্জার খোলা পর্যন্ত এগুলো অপেক্ষা করে।</translation>
+        <translation>চার্জারে আছে। চার্জার খুলে ফেললে এগুলো প্রযোজ্য হবে।</translation>
     </message>
     <message>
         <source>Model</source>
@@ -1093,7 +1093,7 @@
     </message>
     <message>
         <source>Turn this off to use %app only in the apps you switch on under Apps &amp; Sites.</source>
-        <translation>এটি বন্ধ করলে %app শুধু সেই অ্যাপগুলোতে চলবে যেগুলো আপনি &quot;অ্যাপ ও সাইট&quot;-এ চালু করেন।</translation>
+        <translation>এটি বন্ধ করলে %app শুধু সেই অ্যাপগুলোতে চলবে যেগুলো আপনি “অ্যাপ ও সাইট”-এ চালু করেন।</translation>
     </message>
     <message>
         <source>By default %app waits until the caret is at the end of a line.</source>
@@ -1105,7 +1105,7 @@
     </message>
     <message>
         <source>Suggestions appear only after you press the Suggest Now shortcut.</source>
-        <translation>&quot;এখনই সাজেশন&quot; শর্টকাট চাপার পরেই শুধু সাজেশন দেখা যায়।</translation>
+        <translation>“এখনই সাজেশন” শর্টকাট চাপার পরেই শুধু সাজেশন দেখা যায়।</translation>
     </message>
     <message>
         <source>Spelling</source>
@@ -1137,7 +1137,7 @@
     </message>
     <message>
         <source>Vertical position</source>
-        <translation>উল্লম্ব অবস্থান</translation>
+        <translation>ওপর-নিচের অবস্থান</translation>
     </message>
     <message>
         <source>Nudge suggestions up or down to line up with your text.</source>
@@ -1245,7 +1245,7 @@
     </message>
     <message>
         <source>It may be waiting on a dialog of its own. Force Quit closes it right away.</source>
-        <translation>হয়তো এটি নিজের কোনো ডায়ালগের অপেক্ষায় আছে। &quot;জোর করে বন্ধ&quot; এটি সঙ্গে সঙ্গে বন্ধ করে।</translation>
+        <translation>হয়তো এটি নিজের কোনো ডায়ালগের অপেক্ষায় আছে। “জোর করে বন্ধ” এটি সঙ্গে সঙ্গে বন্ধ করে।</translation>
     </message>
     <message>
         <source>%app has the Tab key</source>
@@ -1309,11 +1309,11 @@
     </message>
     <message>
         <source>Light</source>
-        <translation>হালকা</translation>
+        <translation>কম</translation>
     </message>
     <message>
         <source>No emoji match “%1”</source>
-        <translation>“%1”-এর সঙ্গে কোনো ইমোজি মেলে না</translation>
+        <translation>“%1” খুঁজে কোনো ইমোজি পাওয়া যায়নি</translation>
     </message>
     <message>
         <source>Accepting</source>
@@ -1429,7 +1429,7 @@
     </message>
     <message>
         <source>Strong</source>
-        <translation>জোরালো</translation>
+        <translation>বেশি</translation>
     </message>
     <message>
         <source>How many of your passages each suggestion can draw on.</source>
@@ -1461,7 +1461,7 @@
     </message>
     <message>
         <source>A reply in Mail reads differently from a commit message.</source>
-        <translation>Mail-এ উত্তর আর কমিট মেসেজ আলাদা ঢঙে লেখা হয়।</translation>
+        <translation>ইমেলের উত্তর আর কমিট মেসেজ আলাদা ঢঙে লেখা হয়।</translation>
     </message>
     <message>
         <source>Website</source>
@@ -1477,7 +1477,7 @@
     </message>
     <message>
         <source>Anything you copied in the last 10 minutes. Copies from password managers are skipped.</source>
-        <translation>গত ১০ মিনিটে কপি করা যেকোনো কিছু। পাসওয়ার্ড ম্যানেজার থেকে কপি বাদ দেওয়া হয়।</translation>
+        <translation>গত ১০ মিনিটে কপি করা যেকোনো কিছু। পাসওয়ার্ড ম্যানেজার থেকে কপি করা টেক্সট বাদ দেওয়া হয়।</translation>
     </message>
     <message>
         <source>Text on screen</source>
@@ -1584,10 +1584,6 @@
         <translation>যেসব ফিল্ডে আপনি সাজেশন গ্রহণ করেছেন, সেগুলোর ছোট অংশ এই কম্পিউটারে এনক্রিপ্ট করে রাখে এবং উদাহরণ হিসেবে মডেলকে দেখায়।</translation>
     </message>
     <message>
-        <source>%1 could not open again: %2 Your choice takes effect the next time you start it.</source>
-        <translation>%1 আবার খোলা যায়নি: %2 পরের বার চালু করলে আপনার পছন্দ কার্যকর হবে।</translation>
-    </message>
-    <message>
         <source>Light</source>
         <comment>skin tone</comment>
         <translation>হালকা</translation>
@@ -1635,7 +1631,7 @@
     </message>
     <message>
         <source>Yes, at %1, %2 on screen, %3 pt tall, %4 characters before it and %5 after</source>
-        <translation>হ্যাঁ, %1, %2 অবস্থানে, %3 pt উঁচু, আগে %4টি অক্ষর এবং পরে %5টি</translation>
+        <translation>হ্যাঁ, স্ক্রিনে %1, %2 অবস্থানে, %3 pt উঁচু, আগে %4টি অক্ষর এবং পরে %5টি</translation>
     </message>
     <message>
         <source>Not reported, estimated from the caret</source>
@@ -1691,7 +1687,7 @@
     </message>
     <message>
         <source>9 in 10 under %1</source>
-        <translation>১০টির মধ্যে ৯টি %1-এর কম</translation>
+        <translation>১০ বারের মধ্যে ৯ বার %1 সময়ের কম</translation>
     </message>
     <message>
         <source>no requests yet</source>
@@ -2015,11 +2011,11 @@
     </message>
     <message>
         <source>GNOME shows tray icons only with the AppIndicator extension. Install the gnome-shell-extension-appindicator package, log out and in, then turn it on in Extensions.</source>
-        <translation>GNOME শুধু AppIndicator এক্সটেনশন থাকলে ট্রে আইকন দেখায়। gnome-shell-extension-appindicator প্যাকেজ ইনস্টল করুন, লগ আউট করে আবার লগ ইন করুন, তারপর &quot;এক্সটেনশন&quot;-এ এটি চালু করুন।</translation>
+        <translation>GNOME শুধু AppIndicator এক্সটেনশন থাকলে ট্রে আইকন দেখায়। gnome-shell-extension-appindicator প্যাকেজ ইনস্টল করুন, লগ আউট করে আবার লগ ইন করুন, তারপর “এক্সটেনশন”-এ এটি চালু করুন।</translation>
     </message>
     <message>
         <source>GNOME shows tray icons only with the AppIndicator extension. It is installed but off: turn it on in Extensions.</source>
-        <translation>GNOME শুধু AppIndicator এক্সটেনশন থাকলে ট্রে আইকন দেখায়। এটি ইনস্টল করা আছে কিন্তু বন্ধ: &quot;এক্সটেনশন&quot;-এ এটি চালু করুন।</translation>
+        <translation>GNOME শুধু AppIndicator এক্সটেনশন থাকলে ট্রে আইকন দেখায়। এটি ইনস্টল করা আছে কিন্তু বন্ধ: “এক্সটেনশন”-এ এটি চালু করুন।</translation>
     </message>
     <message>
         <source>Until then, open %app from your applications menu to reach Settings.</source>
@@ -2027,7 +2023,7 @@
     </message>
     <message>
         <source>Open Extensions</source>
-        <translation>&quot;এক্সটেনশন&quot; খুলুন</translation>
+        <translation>“এক্সটেনশন” খুলুন</translation>
     </message>
     <message>
         <source>Show Count in Tray</source>
@@ -2198,7 +2194,7 @@
     </message>
     <message>
         <source>enter</source>
-        <translation>Enter</translation>
+        <translation>enter</translation>
     </message>
     <message>
         <source>Allow screen capture so %app can read those too. Most apps work without it.</source>
@@ -2210,13 +2206,13 @@
     </message>
     <message>
         <source>You can switch memory off for single apps under Apps &amp; Sites. The key that unlocks it lives in your keyring.</source>
-        <translation>&quot;অ্যাপ ও সাইট&quot;-এ আলাদা আলাদা অ্যাপের জন্য মেমরি বন্ধ করতে পারেন। এটি খোলার কী আপনার কিরিংয়ে থাকে।</translation>
+        <translation>“অ্যাপ ও সাইট”-এ আলাদা আলাদা অ্যাপের জন্য মেমরি বন্ধ করতে পারেন। এটি খোলার কী আপনার কিরিংয়ে থাকে।</translation>
     </message>
     <message numerus="yes">
         <source>%Ln emoji. %1 selected</source>
         <translation>
-            <numerusform>%Lnটি ইমোজি। %1 নির্বাচিত</numerusform>
-            <numerusform>%Lnটি ইমোজি। %1 নির্বাচিত</numerusform>
+            <numerusform>%Lnটি ইমোজি। নির্বাচিত: %1</numerusform>
+            <numerusform>%Lnটি ইমোজি। নির্বাচিত: %1</numerusform>
         </translation>
     </message>
     <message>
@@ -2252,7 +2248,7 @@
     </message>
     <message>
         <source>Default follows General (insertion: %1, length: %2).</source>
-        <translation>ডিফল্ট &quot;সাধারণ&quot; অনুযায়ী (বসানোর উপায়: %1, দৈর্ঘ্য: %2)।</translation>
+        <translation>ডিফল্ট “সাধারণ” অনুযায়ী (বসানোর উপায়: %1, দৈর্ঘ্য: %2)।</translation>
     </message>
     <message>
         <source>Range: %1</source>
@@ -2301,13 +2297,185 @@
     <message numerus="yes">
         <source>%Ln settings held values %app cannot use, so they were corrected and saved.</source>
         <translation>
-            <numerusform>%Lnটি সেটিংয়ে এমন মান ছিল যা %app ব্যবহার করতে পারে না, তাই সেগুলো ঠিক করে সংরক্ষণ করা হয়েছে।</numerusform>
+            <numerusform>%Lnটি সেটিংয়ে এমন মান ছিল যা %app ব্যবহার করতে পারে না, তাই সেটি ঠিক করে সংরক্ষণ করা হয়েছে।</numerusform>
             <numerusform>%Lnটি সেটিংয়ে এমন মান ছিল যা %app ব্যবহার করতে পারে না, তাই সেগুলো ঠিক করে সংরক্ষণ করা হয়েছে।</numerusform>
         </translation>
     </message>
     <message>
         <source>Your writing memory is not saved: the keyring is missing or locked, so its key cannot be kept.</source>
         <translation>আপনার লেখার মেমরি সংরক্ষিত হয়নি: কিরিং নেই বা লক করা, তাই এর কী রাখা যাচ্ছে না।</translation>
+    </message>
+    <message>
+        <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
+        <translation>%1 আবার খুলতে পারেনি। আপনার পছন্দ পরের বার এটি চালু করলে কার্যকর হবে।</translation>
+    </message>
+    <message>
+        <source>That address isn&apos;t valid</source>
+        <translation>এই ঠিকানাটি বৈধ নয়</translation>
+    </message>
+    <message>
+        <source>The request timed out.</source>
+        <translation>অনুরোধের সময় শেষ হয়ে গেছে।</translation>
+    </message>
+    <message>
+        <source>The server&apos;s reply was too long, so it was stopped.</source>
+        <translation>সার্ভারের উত্তর খুব দীর্ঘ ছিল, তাই থামানো হয়েছে।</translation>
+    </message>
+    <message>
+        <source>The server answered %1.</source>
+        <translation>সার্ভার %1 উত্তর দিয়েছে।</translation>
+    </message>
+    <message>
+        <source>The server answered %1: %2</source>
+        <translation>সার্ভার %1 উত্তর দিয়েছে: %2</translation>
+    </message>
+    <message>
+        <source>The download server answered %1. Try again later.</source>
+        <translation>ডাউনলোড সার্ভার %1 উত্তর দিয়েছে। পরে আবার চেষ্টা করুন।</translation>
+    </message>
+    <message>
+        <source>The download couldn&apos;t be saved: %1</source>
+        <translation>ডাউনলোড সংরক্ষণ করা যায়নি: %1</translation>
+    </message>
+    <message>
+        <source>The download paused because the connection dropped. Try again to pick up where it stopped.</source>
+        <translation>সংযোগ বিচ্ছিন্ন হওয়ায় ডাউনলোড বিরতিতে আছে। যেখানে থেমেছিল সেখান থেকে চালিয়ে যেতে আবার চেষ্টা করুন।</translation>
+    </message>
+    <message>
+        <source>The download stopped. Check your connection, then try again.</source>
+        <translation>ডাউনলোড থেমে গেছে। আপনার সংযোগ দেখে নিন, তারপর আবার চেষ্টা করুন।</translation>
+    </message>
+    <message>
+        <source>Pick an Ollama model in Settings</source>
+        <translation>সেটিংসে একটি Ollama মডেল বেছে নিন</translation>
+    </message>
+    <message>
+        <source>Pick a model for your local server</source>
+        <translation>আপনার লোকাল সার্ভারের জন্য একটি মডেল বেছে নিন</translation>
+    </message>
+    <message>
+        <source>The server&apos;s answer is not HTTP.</source>
+        <translation>সার্ভারের উত্তর HTTP নয়।</translation>
+    </message>
+    <message>
+        <source>The data couldn&apos;t be read because it is missing.</source>
+        <translation>ডেটা পড়া যায়নি কারণ এটি নেই।</translation>
+    </message>
+    <message>
+        <source>The data couldn&apos;t be read because it isn&apos;t in the correct format.</source>
+        <translation>ডেটা পড়া যায়নি কারণ এটি সঠিক ফরম্যাটে নেই।</translation>
+    </message>
+    <message>
+        <source>:%1:</source>
+        <comment>emoji name</comment>
+        <translation>:%1:</translation>
+    </message>
+    <message>
+        <source>This computer has no on-device language model.</source>
+        <translation>এই কম্পিউটারে কোনো অন-ডিভাইস ভাষা মডেল নেই।</translation>
+    </message>
+    <message>
+        <source>Ctrl</source>
+        <comment>key</comment>
+        <translation>Ctrl</translation>
+    </message>
+    <message>
+        <source>Alt</source>
+        <comment>key</comment>
+        <translation>Alt</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <comment>key</comment>
+        <translation>Shift</translation>
+    </message>
+    <message>
+        <source>Super</source>
+        <comment>key</comment>
+        <translation>Super</translation>
+    </message>
+    <message>
+        <source>Paused on %1</source>
+        <translation>%1-এ বিরতিতে</translation>
+    </message>
+    <message>
+        <source>Paused in %1</source>
+        <translation>%1-এ বিরতিতে</translation>
+    </message>
+    <message>
+        <source>Off on %1</source>
+        <translation>%1-এ বন্ধ</translation>
+    </message>
+    <message>
+        <source>Off in %1</source>
+        <translation>%1-এ বন্ধ</translation>
+    </message>
+    <message>
+        <source>Off in %1 by default</source>
+        <translation>%1-এ ডিফল্টভাবে বন্ধ</translation>
+    </message>
+    <message>
+        <source>Off in code editors</source>
+        <translation>কোড এডিটরে বন্ধ</translation>
+    </message>
+    <message>
+        <source>Off unless turned on per app</source>
+        <translation>প্রতি অ্যাপে চালু না করলে বন্ধ</translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <comment>key</comment>
+        <translation>Tab</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <comment>key</comment>
+        <translation>Enter</translation>
+    </message>
+    <message>
+        <source>Esc</source>
+        <comment>key</comment>
+        <translation>Esc</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <comment>key</comment>
+        <translation>Backspace</translation>
+    </message>
+    <message>
+        <source>Del</source>
+        <comment>key</comment>
+        <translation>Del</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <comment>key</comment>
+        <translation>স্পেস</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <comment>key</comment>
+        <translation>Home</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <comment>key</comment>
+        <translation>End</translation>
+    </message>
+    <message>
+        <source>Page Up</source>
+        <comment>key</comment>
+        <translation>Page Up</translation>
+    </message>
+    <message>
+        <source>Page Down</source>
+        <comment>key</comment>
+        <translation>Page Down</translation>
+    </message>
+    <message>
+        <source>Key %1</source>
+        <comment>key</comment>
+        <translation>কী %1</translation>
     </message>
 </context>
 </TS>

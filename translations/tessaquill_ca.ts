@@ -193,7 +193,7 @@
     </message>
     <message>
         <source>Paste it</source>
-        <translation>Enganxat</translation>
+        <translation>Porta-retalls</translation>
     </message>
     <message>
         <source>Grey</source>
@@ -249,7 +249,7 @@
     </message>
     <message>
         <source>Paste</source>
-        <translation>Enganxa</translation>
+        <translation>Porta-retalls</translation>
     </message>
     <message>
         <source>Your writing memory could not be opened and was set aside. Nothing new is remembered until %app starts again.</source>
@@ -331,11 +331,11 @@
     </message>
     <message>
         <source>Under a minute of typing today. </source>
-        <translation>Menys d&apos;un minut d&apos;escriptura avui. </translation>
+        <translation>Avui heu estalviat menys d&apos;un minut d&apos;escriptura. </translation>
     </message>
     <message>
         <source>About %1 of typing today. </source>
-        <translation>Uns %1 d&apos;escriptura avui. </translation>
+        <translation>Avui heu estalviat prop de %1 d&apos;escriptura. </translation>
     </message>
     <message>
         <source>Resume in %1</source>
@@ -455,7 +455,7 @@
     </message>
     <message>
         <source>It reads the window you&apos;re typing in, like the chat you&apos;re answering, so suggestions fit. None of it goes online, to us or any server. It stays private on your computer.</source>
-        <translation>Llegeix la finestra on escriviu, com el xat que responeu, perquè els suggeriments encaixin. Res no surt a internet, ni cap a nosaltres ni cap a cap servidor. Es queda privat al vostre ordinador.</translation>
+        <translation>Llegeix la finestra on escriviu, com el xat que responeu, perquè els suggeriments encaixin. Res no surt a internet: ni a nosaltres ni a cap servidor. Es queda privat al vostre ordinador.</translation>
     </message>
     <message>
         <source>Accessibility is on</source>
@@ -607,7 +607,7 @@
     </message>
     <message>
         <source>Each one can have its own rules. Anything you don&apos;t change follows General.</source>
-        <translation>Cadascun pot tenir les seves regles. El que no canvieu segueix General.</translation>
+        <translation>Cadascun pot tenir les seves regles. El que no canvieu segueix «General».</translation>
     </message>
     <message>
         <source>Words saved here</source>
@@ -675,7 +675,7 @@
     </message>
     <message>
         <source>Erase what %app remembered from %1?</source>
-        <translation>Voleu esborrar el que %app ha recordat de %1?</translation>
+        <translation>Voleu esborrar el que %app ha après a %1?</translation>
     </message>
     <message>
         <source>Erase</source>
@@ -903,7 +903,7 @@
     </message>
     <message>
         <source>Open Engine</source>
-        <translation>Obre Motor</translation>
+        <translation>Obre «Motor»</translation>
     </message>
     <message>
         <source>The system&apos;s predictions are off</source>
@@ -935,13 +935,13 @@
     </message>
     <message>
         <source>Tab reaches %app again.</source>
-        <translation>El Tab torna a arribar a %app.</translation>
+        <translation>La tecla Tab torna a funcionar amb %app.</translation>
     </message>
     <message numerus="yes">
         <source>%1 didn&apos;t quit. They may be showing a dialog. Force Quit closes them right away.</source>
         <translation>
-            <numerusform>%1 no s&apos;ha tancat. Potser mostra un diàleg. Força la sortida el tanca immediatament.</numerusform>
-            <numerusform>%1 no s&apos;han tancat. Potser mostren un diàleg. Força la sortida els tanca immediatament.</numerusform>
+            <numerusform>%1 no s&apos;ha tancat. Potser mostra un diàleg. «Força la sortida» el tanca immediatament.</numerusform>
+            <numerusform>%1 no s&apos;han tancat. Potser mostren un diàleg. «Força la sortida» els tanca immediatament.</numerusform>
         </translation>
     </message>
     <message>
@@ -961,7 +961,7 @@
     </message>
     <message>
         <source>On battery, suggestions appear only after you press the Suggest Now shortcut.</source>
-        <translation>Amb bateria, els suggeriments només apareixen després de prémer la drecera Suggereix ara.</translation>
+        <translation>Amb bateria, els suggeriments només apareixen després de prémer la drecera «Suggereix ara».</translation>
     </message>
     <message>
         <source>Shorter suggestions</source>
@@ -1093,7 +1093,7 @@
     </message>
     <message>
         <source>Turn this off to use %app only in the apps you switch on under Apps &amp; Sites.</source>
-        <translation>Desactiveu-ho per fer servir %app només a les apps que activeu a Apps &amp; llocs.</translation>
+        <translation>Desactiveu-ho per fer servir %app només a les apps que activeu a «Apps &amp; llocs».</translation>
     </message>
     <message>
         <source>By default %app waits until the caret is at the end of a line.</source>
@@ -1105,7 +1105,7 @@
     </message>
     <message>
         <source>Suggestions appear only after you press the Suggest Now shortcut.</source>
-        <translation>Els suggeriments només apareixen després de prémer la drecera Suggereix ara.</translation>
+        <translation>Els suggeriments només apareixen després de prémer la drecera «Suggereix ara».</translation>
     </message>
     <message>
         <source>Spelling</source>
@@ -1145,7 +1145,7 @@
     </message>
     <message>
         <source>A small keycap after your first suggestions, as a reminder of what to press.</source>
-        <translation>Una petita tecla després dels primers suggeriments, per recordar què cal prémer.</translation>
+        <translation>Una petita icona de tecla després dels primers suggeriments, per recordar què cal prémer.</translation>
     </message>
     <message>
         <source>Insert suggestions by</source>
@@ -1245,7 +1245,7 @@
     </message>
     <message>
         <source>It may be waiting on a dialog of its own. Force Quit closes it right away.</source>
-        <translation>Potser espera en un diàleg propi. Força la sortida el tanca immediatament.</translation>
+        <translation>Potser espera en un diàleg propi. «Força la sortida» el tanca immediatament.</translation>
     </message>
     <message>
         <source>%app has the Tab key</source>
@@ -1393,7 +1393,7 @@
     </message>
     <message>
         <source>%1 and %2 use the same keys. Only the first will work.</source>
-        <translation>%1 i %2 fan servir les mateixes tecles. Només funcionarà la primera.</translation>
+        <translation>«%1» i «%2» fan servir les mateixes tecles. Només funcionarà la primera.</translation>
     </message>
     <message>
         <source>About you</source>
@@ -1461,7 +1461,7 @@
     </message>
     <message>
         <source>A reply in Mail reads differently from a commit message.</source>
-        <translation>Una resposta al Mail no es llegeix igual que un missatge de commit.</translation>
+        <translation>Una resposta a un correu no es llegeix igual que un missatge de commit.</translation>
     </message>
     <message>
         <source>Website</source>
@@ -1497,7 +1497,7 @@
     </message>
     <message>
         <source>Also reads up to two other windows on the same screen, like the document you&apos;re replying about. Skips password managers and apps you switched off.</source>
-        <translation>També llegeix fins a dues finestres més de la mateixa pantalla, com el document sobre el qual responeu. Omet els gestors de contrasenyes i les apps que heu desactivat.</translation>
+        <translation>També llegeix fins a dues finestres més de la mateixa pantalla, com el document del qual parla la vostra resposta. Omet els gestors de contrasenyes i les apps que heu desactivat.</translation>
     </message>
     <message>
         <source>Off in this app</source>
@@ -1553,7 +1553,7 @@
     </message>
     <message>
         <source>Hold back on misspelled words</source>
-        <translation>Espera amb les paraules mal escrites</translation>
+        <translation>Espera si la paraula sembla mal escrita</translation>
     </message>
     <message>
         <source>Offer spelling fixes</source>
@@ -1561,7 +1561,7 @@
     </message>
     <message>
         <source>Show the key hint</source>
-        <translation>Mostra l&apos;ajuda de la tecla</translation>
+        <translation>Mostra l&apos;indicador de tecla</translation>
     </message>
     <message>
         <source>Quit other autocomplete apps when they open</source>
@@ -1584,10 +1584,6 @@
         <translation>Guarda fragments curts de camps on heu acceptat un suggeriment, xifrats en aquest ordinador, i els mostra al model com a exemples.</translation>
     </message>
     <message>
-        <source>%1 could not open again: %2 Your choice takes effect the next time you start it.</source>
-        <translation>%1 no s&apos;ha pogut tornar a obrir: %2 La vostra elecció s&apos;aplicarà el proper cop que l&apos;inicieu.</translation>
-    </message>
-    <message>
         <source>Light</source>
         <comment>skin tone</comment>
         <translation>Clar</translation>
@@ -1604,7 +1600,7 @@
     <message>
         <source>Medium light</source>
         <comment>skin tone</comment>
-        <translation>Mitjà clar</translation>
+        <translation>Clar mitjà</translation>
     </message>
     <message>
         <source>Medium</source>
@@ -1614,7 +1610,7 @@
     <message>
         <source>Medium dark</source>
         <comment>skin tone</comment>
-        <translation>Mitjà fosc</translation>
+        <translation>Fosc mitjà</translation>
     </message>
     <message>
         <source>Dark</source>
@@ -1727,7 +1723,7 @@
     </message>
     <message>
         <source>This clears words saved, acceptance and timing history.</source>
-        <translation>Això esborra l&apos;historial de paraules estalviades, acceptació i temps.</translation>
+        <translation>Això esborra l&apos;historial de paraules estalviades, d&apos;acceptació i de temps d&apos;espera.</translation>
     </message>
     <message>
         <source>Copy Diagnostics</source>
@@ -1795,7 +1791,7 @@
     </message>
     <message>
         <source>Font</source>
-        <translation>Lletra</translation>
+        <translation>Tipus de lletra</translation>
     </message>
     <message>
         <source>At end of line</source>
@@ -1919,7 +1915,7 @@
     </message>
     <message>
         <source>Type a shortcut…</source>
-        <translation>Escriviu una drecera…</translation>
+        <translation>Premeu una drecera…</translation>
     </message>
     <message>
         <source>Recording shortcut</source>
@@ -1947,7 +1943,7 @@
     </message>
     <message>
         <source>This computer has no on-device language model</source>
-        <translation>Aquest ordinador no té cap model de llenguatge al dispositiu</translation>
+        <translation>Aquest ordinador no té cap model de llenguatge integrat</translation>
     </message>
     <message>
         <source>Turn on the on-device model in the desktop&apos;s settings</source>
@@ -2015,11 +2011,11 @@
     </message>
     <message>
         <source>GNOME shows tray icons only with the AppIndicator extension. Install the gnome-shell-extension-appindicator package, log out and in, then turn it on in Extensions.</source>
-        <translation>El GNOME només mostra icones a la safata amb l&apos;extensió AppIndicator. Instal·leu el paquet gnome-shell-extension-appindicator, tanqueu la sessió i torneu a entrar, i activeu-la a Extensions.</translation>
+        <translation>El GNOME només mostra icones a la safata amb l&apos;extensió AppIndicator. Instal·leu el paquet gnome-shell-extension-appindicator, tanqueu la sessió i torneu a entrar, i activeu-la a «Extensions».</translation>
     </message>
     <message>
         <source>GNOME shows tray icons only with the AppIndicator extension. It is installed but off: turn it on in Extensions.</source>
-        <translation>El GNOME només mostra icones a la safata amb l&apos;extensió AppIndicator. Està instal·lada però desactivada: activeu-la a Extensions.</translation>
+        <translation>El GNOME només mostra icones a la safata amb l&apos;extensió AppIndicator. Està instal·lada però desactivada: activeu-la a «Extensions».</translation>
     </message>
     <message>
         <source>Until then, open %app from your applications menu to reach Settings.</source>
@@ -2027,7 +2023,7 @@
     </message>
     <message>
         <source>Open Extensions</source>
-        <translation>Obre Extensions</translation>
+        <translation>Obre «Extensions»</translation>
     </message>
     <message>
         <source>Show Count in Tray</source>
@@ -2043,11 +2039,11 @@
     </message>
     <message>
         <source>There&apos;s no account and no analytics. With the %app model or the on-device model, your text stays on this computer.</source>
-        <translation>No hi ha cap compte ni analítiques. Amb el model de %app o el del dispositiu, el text es queda en aquest ordinador.</translation>
+        <translation>No hi ha cap compte ni cap seguiment d&apos;ús. Amb el model de %app o el del dispositiu, el text es queda en aquest ordinador.</translation>
     </message>
     <message>
         <source>There&apos;s no account and no analytics. With the %app model, your text stays on this computer.</source>
-        <translation>No hi ha cap compte ni analítiques. Amb el model de %app, el text es queda en aquest ordinador.</translation>
+        <translation>No hi ha cap compte ni cap seguiment d&apos;ús. Amb el model de %app, el text es queda en aquest ordinador.</translation>
     </message>
     <message>
         <source>%app lives in your system tray from now on. Click its icon to pause it in an app or open Settings.</source>
@@ -2055,11 +2051,11 @@
     </message>
     <message>
         <source>%app has no account, no analytics and no servers of its own. The %app model and the on-device model keep your text on this computer. Other engines get it only if you set one up.</source>
-        <translation>%app no té cap compte, ni analítiques, ni servidors propis. El model de %app i el del dispositiu mantenen el text en aquest ordinador. Els altres motors només el reben si en configureu un.</translation>
+        <translation>%app no té cap compte, ni seguiment d&apos;ús, ni servidors propis. El model de %app i el del dispositiu mantenen el text en aquest ordinador. Els altres motors només el reben si en configureu un.</translation>
     </message>
     <message>
         <source>%app has no account, no analytics and no servers of its own. The %app model keeps your text on this computer. Other engines get it only if you set one up.</source>
-        <translation>%app no té cap compte, ni analítiques, ni servidors propis. El model de %app manté el text en aquest ordinador. Els altres motors només el reben si en configureu un.</translation>
+        <translation>%app no té cap compte, ni seguiment d&apos;ús, ni servidors propis. El model de %app manté el text en aquest ordinador. Els altres motors només el reben si en configureu un.</translation>
     </message>
     <message>
         <source>Installed applications</source>
@@ -2095,7 +2091,7 @@
     </message>
     <message>
         <source>Pause or open Settings from the system tray. Hidden? Open %app from your applications menu to come back.</source>
-        <translation>Poseu en pausa o obriu Configuració des de la safata del sistema. Amagada? Obriu %app des del menú d&apos;aplicacions per tornar-hi.</translation>
+        <translation>Poseu en pausa o obriu Configuració des de la safata del sistema. La icona és amagada? Obriu %app des del menú d&apos;aplicacions per tornar-hi.</translation>
     </message>
     <message>
         <source>This tray can&apos;t show text beside icons, so the count shows in the icon&apos;s tooltip.</source>
@@ -2192,8 +2188,8 @@
     <message numerus="yes">
         <source>%1 of %Ln done</source>
         <translation>
-            <numerusform>%1 de %Ln fet</numerusform>
-            <numerusform>%1 de %Ln fets</numerusform>
+            <numerusform>Fet: %1 de %Ln</numerusform>
+            <numerusform>Fet: %1 de %Ln</numerusform>
         </translation>
     </message>
     <message>
@@ -2210,7 +2206,7 @@
     </message>
     <message>
         <source>You can switch memory off for single apps under Apps &amp; Sites. The key that unlocks it lives in your keyring.</source>
-        <translation>Podeu desactivar la memòria per a apps concretes a Apps &amp; llocs. La clau que la desbloqueja és al clauer.</translation>
+        <translation>Podeu desactivar la memòria per a apps concretes a «Apps &amp; llocs». La clau que la desbloqueja és al clauer.</translation>
     </message>
     <message numerus="yes">
         <source>%Ln emoji. %1 selected</source>
@@ -2252,7 +2248,7 @@
     </message>
     <message>
         <source>Default follows General (insertion: %1, length: %2).</source>
-        <translation>Per defecte segueix General (inserció: %1, llargada: %2).</translation>
+        <translation>Per defecte segueix «General» (inserció: %1, llargada: %2).</translation>
     </message>
     <message>
         <source>Range: %1</source>
@@ -2287,7 +2283,7 @@
     </message>
     <message>
         <source>The data folder %1 could not be made. Check that the folder above it exists and that you may write there.</source>
-        <translation>No s&apos;ha pogut crear la carpeta de dades %1. Comprova que la carpeta que la conté existeix i que hi pots escriure.</translation>
+        <translation>No s&apos;ha pogut crear la carpeta de dades %1. Comproveu que la carpeta que la conté existeix i que hi podeu escriure.</translation>
     </message>
     <message>
         <source>party</source>
@@ -2308,6 +2304,178 @@
     <message>
         <source>Your writing memory is not saved: the keyring is missing or locked, so its key cannot be kept.</source>
         <translation>La memòria d&apos;escriptura no s&apos;ha desat: el clauer no hi és o està bloquejat, de manera que no se&apos;n pot guardar la clau.</translation>
+    </message>
+    <message>
+        <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
+        <translation>%1 no s’ha pogut tornar a obrir. La teva elecció s’aplicarà la propera vegada que l’iniciïs.</translation>
+    </message>
+    <message>
+        <source>That address isn&apos;t valid</source>
+        <translation>Aquesta adreça no és vàlida</translation>
+    </message>
+    <message>
+        <source>The request timed out.</source>
+        <translation>La sol·licitud ha esgotat el temps.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s reply was too long, so it was stopped.</source>
+        <translation>La resposta del servidor era massa llarga i s’ha aturat.</translation>
+    </message>
+    <message>
+        <source>The server answered %1.</source>
+        <translation>El servidor ha respost %1.</translation>
+    </message>
+    <message>
+        <source>The server answered %1: %2</source>
+        <translation>El servidor ha respost %1: %2</translation>
+    </message>
+    <message>
+        <source>The download server answered %1. Try again later.</source>
+        <translation>El servidor de baixada ha respost %1. Torna-ho a provar més tard.</translation>
+    </message>
+    <message>
+        <source>The download couldn&apos;t be saved: %1</source>
+        <translation>No s’ha pogut desar la baixada: %1</translation>
+    </message>
+    <message>
+        <source>The download paused because the connection dropped. Try again to pick up where it stopped.</source>
+        <translation>La baixada s’ha posat en pausa perquè s’ha tallat la connexió. Torna-ho a provar per continuar on s’ha aturat.</translation>
+    </message>
+    <message>
+        <source>The download stopped. Check your connection, then try again.</source>
+        <translation>La baixada s’ha aturat. Comprova la connexió i torna-ho a provar.</translation>
+    </message>
+    <message>
+        <source>Pick an Ollama model in Settings</source>
+        <translation>Tria un model d’Ollama a la Configuració</translation>
+    </message>
+    <message>
+        <source>Pick a model for your local server</source>
+        <translation>Tria un model per al teu servidor local</translation>
+    </message>
+    <message>
+        <source>The server&apos;s answer is not HTTP.</source>
+        <translation>La resposta del servidor no és HTTP.</translation>
+    </message>
+    <message>
+        <source>The data couldn&apos;t be read because it is missing.</source>
+        <translation>No s’han pogut llegir les dades perquè falten.</translation>
+    </message>
+    <message>
+        <source>The data couldn&apos;t be read because it isn&apos;t in the correct format.</source>
+        <translation>No s’han pogut llegir les dades perquè no tenen el format correcte.</translation>
+    </message>
+    <message>
+        <source>:%1:</source>
+        <comment>emoji name</comment>
+        <translation>:%1:</translation>
+    </message>
+    <message>
+        <source>This computer has no on-device language model.</source>
+        <translation>Aquest ordinador no té cap model de llenguatge al dispositiu.</translation>
+    </message>
+    <message>
+        <source>Ctrl</source>
+        <comment>key</comment>
+        <translation>Ctrl</translation>
+    </message>
+    <message>
+        <source>Alt</source>
+        <comment>key</comment>
+        <translation>Alt</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <comment>key</comment>
+        <translation>Maj</translation>
+    </message>
+    <message>
+        <source>Super</source>
+        <comment>key</comment>
+        <translation>Super</translation>
+    </message>
+    <message>
+        <source>Paused on %1</source>
+        <translation>En pausa a %1</translation>
+    </message>
+    <message>
+        <source>Paused in %1</source>
+        <translation>En pausa a %1</translation>
+    </message>
+    <message>
+        <source>Off on %1</source>
+        <translation>Desactivat a %1</translation>
+    </message>
+    <message>
+        <source>Off in %1</source>
+        <translation>Desactivat a %1</translation>
+    </message>
+    <message>
+        <source>Off in %1 by default</source>
+        <translation>Desactivat per defecte a %1</translation>
+    </message>
+    <message>
+        <source>Off in code editors</source>
+        <translation>Desactivat als editors de codi</translation>
+    </message>
+    <message>
+        <source>Off unless turned on per app</source>
+        <translation>Desactivat tret que s’activi per app</translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <comment>key</comment>
+        <translation>Tab</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <comment>key</comment>
+        <translation>Retorn</translation>
+    </message>
+    <message>
+        <source>Esc</source>
+        <comment>key</comment>
+        <translation>Esc</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <comment>key</comment>
+        <translation>Retrocés</translation>
+    </message>
+    <message>
+        <source>Del</source>
+        <comment>key</comment>
+        <translation>Supr</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <comment>key</comment>
+        <translation>Espai</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <comment>key</comment>
+        <translation>Inici</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <comment>key</comment>
+        <translation>Fi</translation>
+    </message>
+    <message>
+        <source>Page Up</source>
+        <comment>key</comment>
+        <translation>Re Pàg</translation>
+    </message>
+    <message>
+        <source>Page Down</source>
+        <comment>key</comment>
+        <translation>Av Pàg</translation>
+    </message>
+    <message>
+        <source>Key %1</source>
+        <comment>key</comment>
+        <translation>Tecla %1</translation>
     </message>
 </context>
 </TS>

@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>Paused while %1 is open</source>
-        <translation>Pozastaveno, dokud je otevřeno %1</translation>
+        <translation>Pozastaveno, dokud je otevřena aplikace %1</translation>
     </message>
     <message>
         <source>Welcome to %app</source>
@@ -233,7 +233,7 @@
     </message>
     <message>
         <source>Writes straight into the field. Cleanest in native computer apps.</source>
-        <translation>Zapisuje přímo do pole. Nejčistší v nativních aplikacích.</translation>
+        <translation>Zapisuje přímo do pole. Nejčistší v nativních desktopových aplikacích.</translation>
     </message>
     <message>
         <source>Uses the clipboard, then puts your clipboard back.</source>
@@ -285,7 +285,7 @@
     </message>
     <message>
         <source>Needs Accessibility access</source>
-        <translation>Vyžaduje přístup ke zpřístupnění</translation>
+        <translation>Vyžaduje oprávnění pro zpřístupnění</translation>
     </message>
     <message>
         <source>Paused until you resume</source>
@@ -302,14 +302,14 @@
     <message numerus="yes">
         <source>Paused while %1 are open</source>
         <translation>
-            <numerusform>Pozastaveno, dokud je otevřeno %1</numerusform>
-            <numerusform>Pozastaveno, dokud jsou otevřené %1</numerusform>
-            <numerusform>Pozastaveno, dokud jsou otevřené %1</numerusform>
+            <numerusform>Pozastaveno, dokud je otevřena aplikace %1</numerusform>
+            <numerusform>Pozastaveno, dokud jsou otevřené aplikace %1</numerusform>
+            <numerusform>Pozastaveno, dokud jsou otevřené aplikace %1</numerusform>
         </translation>
     </message>
     <message>
         <source>Grant Accessibility Access…</source>
-        <translation>Povolit přístup ke zpřístupnění…</translation>
+        <translation>Udělit oprávnění pro zpřístupnění…</translation>
     </message>
     <message>
         <source>Force Quit %1</source>
@@ -341,11 +341,11 @@
     </message>
     <message>
         <source>Resume in %1</source>
-        <translation>Obnovit v %1</translation>
+        <translation>Obnovit v aplikaci %1</translation>
     </message>
     <message>
         <source>Pause in %1</source>
-        <translation>Pozastavit v %1</translation>
+        <translation>Pozastavit v aplikaci %1</translation>
     </message>
     <message>
         <source>Resume Everywhere</source>
@@ -473,7 +473,7 @@
     </message>
     <message>
         <source>The system asks for Accessibility access before any app can read text fields or type into them. %app uses it only for the field you&apos;re writing in.</source>
-        <translation>Systém žádá o přístup ke zpřístupnění dřív, než jakákoli aplikace může číst textová pole nebo do nich psát. %app ho používá jen pro pole, do kterého píšete.</translation>
+        <translation>Systém žádá o oprávnění pro zpřístupnění dřív, než jakákoli aplikace může číst textová pole nebo do nich psát. %app ho používá jen pro pole, do kterého píšete.</translation>
     </message>
     <message>
         <source>%app reads your text when you pause and forgets it after one suggestion, unless you turn on writing memory.</source>
@@ -609,7 +609,7 @@
     </message>
     <message>
         <source>Each one can have its own rules. Anything you don&apos;t change follows General.</source>
-        <translation>Každá může mít vlastní pravidla. Co nezměníte, se řídí sekcí Obecné.</translation>
+        <translation>Každá může mít vlastní pravidla. Co nezměníte, se řídí sekcí „Obecné“.</translation>
     </message>
     <message>
         <source>Words saved here</source>
@@ -677,7 +677,7 @@
     </message>
     <message>
         <source>Erase what %app remembered from %1?</source>
-        <translation>Vymazat, co si %app zapamatoval z %1?</translation>
+        <translation>Vymazat, co si %app zapamatoval pro „%1“?</translation>
     </message>
     <message>
         <source>Erase</source>
@@ -737,7 +737,7 @@
     </message>
     <message>
         <source>Accessibility is on and %1 is ready. %app works in every app you type in.</source>
-        <translation>Zpřístupnění je zapnuté a %1 je připraven. %app funguje v každé aplikaci, kde píšete.</translation>
+        <translation>Zpřístupnění je zapnuté a jádro „%1“ je připraveno. %app funguje v každé aplikaci, kde píšete.</translation>
     </message>
     <message>
         <source>Waiting for %1 to quit</source>
@@ -877,7 +877,7 @@
     </message>
     <message>
         <source>Allow Accessibility access</source>
-        <translation>Povolte přístup ke zpřístupnění</translation>
+        <translation>Povolte oprávnění pro zpřístupnění</translation>
     </message>
     <message>
         <source>%app needs it to read the text you type in other apps and to insert suggestions.</source>
@@ -889,7 +889,7 @@
     </message>
     <message>
         <source>%1 is ready</source>
-        <translation>%1 je připraven</translation>
+        <translation>Jádro „%1“ je připraveno</translation>
     </message>
     <message>
         <source>Checking %1</source>
@@ -905,7 +905,7 @@
     </message>
     <message>
         <source>Open Engine</source>
-        <translation>Otevřít Jádro</translation>
+        <translation>Otevřít „Jádro“</translation>
     </message>
     <message>
         <source>The system&apos;s predictions are off</source>
@@ -942,9 +942,9 @@
     <message numerus="yes">
         <source>%1 didn&apos;t quit. They may be showing a dialog. Force Quit closes them right away.</source>
         <translation>
-            <numerusform>%1 se neukončil. Možná zobrazuje dialog. „Vynutit ukončení“ ho zavře okamžitě.</numerusform>
-            <numerusform>%1 se neukončily. Možná zobrazují dialog. „Vynutit ukončení“ je zavře okamžitě.</numerusform>
-            <numerusform>%1 se neukončily. Možná zobrazují dialog. „Vynutit ukončení“ je zavře okamžitě.</numerusform>
+            <numerusform>Aplikace %1 se neukončila. Možná zobrazuje dialog. „Vynutit ukončení“ ji okamžitě zavře.</numerusform>
+            <numerusform>Aplikace %1 se neukončily. Možná zobrazují dialog. „Vynutit ukončení“ je okamžitě zavře.</numerusform>
+            <numerusform>Aplikace %1 se neukončily. Možná zobrazují dialog. „Vynutit ukončení“ je okamžitě zavře.</numerusform>
         </translation>
     </message>
     <message>
@@ -954,7 +954,7 @@
     <message numerus="yes">
         <source>%1 take the Tab key before %app can, so %app stays paused in your other apps until you quit them.</source>
         <translation>
-            <numerusform>%1 zachytává klávesu Tab dřív než %app, proto %app zůstane v ostatních aplikacích pozastaven, dokud ho neukončíte.</numerusform>
+            <numerusform>%1 zachytává klávesu Tab dřív než %app, proto %app zůstane v ostatních aplikacích pozastaven, dokud aplikaci %1 neukončíte.</numerusform>
             <numerusform>%1 zachytávají klávesu Tab dřív než %app, proto %app zůstane v ostatních aplikacích pozastaven, dokud je neukončíte.</numerusform>
             <numerusform>%1 zachytávají klávesu Tab dřív než %app, proto %app zůstane v ostatních aplikacích pozastaven, dokud je neukončíte.</numerusform>
         </translation>
@@ -985,11 +985,11 @@
     </message>
     <message>
         <source>Running on battery. These apply right now.</source>
-        <translation>Běží na baterii. Toto platí hned teď.</translation>
+        <translation>Napájení z baterie. Tato nastavení platí hned.</translation>
     </message>
     <message>
         <source>Plugged in. These wait until you unplug.</source>
-        <translation>Připojeno k napájení. Toto začne platit po odpojení.</translation>
+        <translation>Připojeno k napájení. Tato nastavení začnou platit po odpojení.</translation>
     </message>
     <message>
         <source>Model</source>
@@ -1041,7 +1041,7 @@
     </message>
     <message>
         <source>Lower stays close to the obvious next words. Higher tries more.</source>
-        <translation>Nižší se drží zřejmých dalších slov. Vyšší zkouší víc.</translation>
+        <translation>Nižší hodnota se drží zřejmých dalších slov. Vyšší zkouší víc možností.</translation>
     </message>
     <message>
         <source>Wait before suggesting</source>
@@ -1117,7 +1117,7 @@
     </message>
     <message>
         <source>Waits while the word you&apos;re typing looks misspelled, so %app doesn&apos;t build on a typo.</source>
-        <translation>Čeká, dokud psané slovo vypadá jako překlep, aby %app nestavěl na chybě.</translation>
+        <translation>Počká, když psané slovo vypadá jako překlep, aby %app nestavěl na chybě.</translation>
     </message>
     <message>
         <source>After a misspelled word, shows a fix next to the caret. Press Tab to swap it in.</source>
@@ -1149,7 +1149,7 @@
     </message>
     <message>
         <source>A small keycap after your first suggestions, as a reminder of what to press.</source>
-        <translation>Malá klávesa za prvními návrhy jako připomínka, co stisknout.</translation>
+        <translation>Malá ikona klávesy za prvními návrhy jako připomínka, co stisknout.</translation>
     </message>
     <message>
         <source>Insert suggestions by</source>
@@ -1201,7 +1201,7 @@
     </message>
     <message>
         <source>Your next words, one Tab away.</source>
-        <translation>Vaše další slova, jen jeden Tab daleko.</translation>
+        <translation>Vaše další slova na jeden stisk klávesy Tab.</translation>
     </message>
     <message>
         <source>Skip</source>
@@ -1245,11 +1245,11 @@
     </message>
     <message>
         <source>%1 is still open</source>
-        <translation>%1 je stále otevřený</translation>
+        <translation>Aplikace %1 je stále otevřená</translation>
     </message>
     <message>
         <source>It may be waiting on a dialog of its own. Force Quit closes it right away.</source>
-        <translation>Možná čeká na vlastní dialog. „Vynutit ukončení“ ho zavře okamžitě.</translation>
+        <translation>Možná čeká na vlastní dialog. „Vynutit ukončení“ ji okamžitě zavře.</translation>
     </message>
     <message>
         <source>%app has the Tab key</source>
@@ -1257,7 +1257,7 @@
     </message>
     <message>
         <source>%1 quit, so your suggestions are back in every app.</source>
-        <translation>%1 se ukončil, návrhy jsou zpět ve všech aplikacích.</translation>
+        <translation>Aplikace %1 byla ukončena, návrhy jsou zpět ve všech aplikacích.</translation>
     </message>
     <message>
         <source>Done</source>
@@ -1397,7 +1397,7 @@
     </message>
     <message>
         <source>%1 and %2 use the same keys. Only the first will work.</source>
-        <translation>%1 a %2 používají stejné klávesy. Fungovat bude jen první.</translation>
+        <translation>„%1“ a „%2“ používají stejné klávesy. Fungovat bude jen první zkratka.</translation>
     </message>
     <message>
         <source>About you</source>
@@ -1409,7 +1409,7 @@
     </message>
     <message>
         <source>Your role, the languages you write in, names you use often, how you like to sound.</source>
-        <translation>Vaše role, jazyky, ve kterých píšete, často používaná jména, jak chcete znít.</translation>
+        <translation>Vaše profese, jazyky, ve kterých píšete, často používaná jména, jak chcete znít.</translation>
     </message>
     <message>
         <source>Writing memory</source>
@@ -1465,7 +1465,7 @@
     </message>
     <message>
         <source>A reply in Mail reads differently from a commit message.</source>
-        <translation>Odpověď v Poště zní jinak než zpráva commitu.</translation>
+        <translation>Odpověď na e-mail zní jinak než zpráva commitu.</translation>
     </message>
     <message>
         <source>Website</source>
@@ -1497,11 +1497,11 @@
     </message>
     <message>
         <source>Windows beside you</source>
-        <translation>Okna vedle vás</translation>
+        <translation>Sousední okna</translation>
     </message>
     <message>
         <source>Also reads up to two other windows on the same screen, like the document you&apos;re replying about. Skips password managers and apps you switched off.</source>
-        <translation>Čte i až dvě další okna na stejné obrazovce, třeba dokument, na který odpovídáte. Vynechává správce hesel a aplikace, které jste vypnuli.</translation>
+        <translation>Čte i až dvě další okna na stejné obrazovce, třeba dokument, o kterém je vaše odpověď. Vynechává správce hesel a aplikace, které jste vypnuli.</translation>
     </message>
     <message>
         <source>Off in this app</source>
@@ -1521,7 +1521,7 @@
     </message>
     <message>
         <source>%1 quit. %app has the Tab key.</source>
-        <translation>%1 se ukončil. %app má klávesu Tab.</translation>
+        <translation>Aplikace %1 byla ukončena. %app má klávesu Tab.</translation>
     </message>
     <message>
         <source>Open Data Folder</source>
@@ -1586,10 +1586,6 @@
     <message>
         <source>Keeps short passages from fields where you accepted a suggestion, encrypted on this computer, and shows them to the model as examples.</source>
         <translation>Uchovává krátké úryvky z polí, kde jste přijali návrh, šifrovaně na tomto počítači a ukazuje je modelu jako příklady.</translation>
-    </message>
-    <message>
-        <source>%1 could not open again: %2 Your choice takes effect the next time you start it.</source>
-        <translation>%1 se nemohl znovu otevřít: %2 Vaše volba se projeví při příštím spuštění.</translation>
     </message>
     <message>
         <source>Light</source>
@@ -1675,7 +1671,7 @@
     </message>
     <message>
         <source>Typing saved</source>
-        <translation>Ušetřené psaní</translation>
+        <translation>Ušetřený čas psaní</translation>
     </message>
     <message>
         <source>at 40 words a minute</source>
@@ -1859,7 +1855,7 @@
     </message>
     <message>
         <source>Same as my computer</source>
-        <translation>Stejný jako v počítači</translation>
+        <translation>Podle systému</translation>
     </message>
     <message>
         <source>Switch to %1?</source>
@@ -2019,11 +2015,11 @@
     </message>
     <message>
         <source>GNOME shows tray icons only with the AppIndicator extension. Install the gnome-shell-extension-appindicator package, log out and in, then turn it on in Extensions.</source>
-        <translation>GNOME zobrazuje ikony v oznamovací oblasti jen s rozšířením AppIndicator. Nainstalujte balíček gnome-shell-extension-appindicator, odhlaste se a znovu přihlaste a pak ho zapněte v Rozšířeních.</translation>
+        <translation>GNOME zobrazuje ikony v oznamovací oblasti jen s rozšířením AppIndicator. Nainstalujte balíček gnome-shell-extension-appindicator, odhlaste se a znovu přihlaste a pak ho zapněte v aplikaci Rozšíření.</translation>
     </message>
     <message>
         <source>GNOME shows tray icons only with the AppIndicator extension. It is installed but off: turn it on in Extensions.</source>
-        <translation>GNOME zobrazuje ikony v oznamovací oblasti jen s rozšířením AppIndicator. Je nainstalované, ale vypnuté: zapněte ho v Rozšířeních.</translation>
+        <translation>GNOME zobrazuje ikony v oznamovací oblasti jen s rozšířením AppIndicator. Je nainstalované, ale vypnuté: zapněte ho v aplikaci Rozšíření.</translation>
     </message>
     <message>
         <source>Until then, open %app from your applications menu to reach Settings.</source>
@@ -2047,11 +2043,11 @@
     </message>
     <message>
         <source>There&apos;s no account and no analytics. With the %app model or the on-device model, your text stays on this computer.</source>
-        <translation>Žádný účet ani analytika. S modelem %app nebo vestavěným modelem zůstává váš text na tomto počítači.</translation>
+        <translation>Žádný účet ani sběr statistik používání. S modelem %app nebo vestavěným modelem zůstává váš text na tomto počítači.</translation>
     </message>
     <message>
         <source>There&apos;s no account and no analytics. With the %app model, your text stays on this computer.</source>
-        <translation>Žádný účet ani analytika. S modelem %app zůstává váš text na tomto počítači.</translation>
+        <translation>Žádný účet ani sběr statistik používání. S modelem %app zůstává váš text na tomto počítači.</translation>
     </message>
     <message>
         <source>%app lives in your system tray from now on. Click its icon to pause it in an app or open Settings.</source>
@@ -2059,11 +2055,11 @@
     </message>
     <message>
         <source>%app has no account, no analytics and no servers of its own. The %app model and the on-device model keep your text on this computer. Other engines get it only if you set one up.</source>
-        <translation>%app nemá účet, analytiku ani vlastní servery. Model %app a vestavěný model nechávají váš text na tomto počítači. Jiná jádra ho dostanou, jen když si je nastavíte.</translation>
+        <translation>%app nemá účet, nesbírá statistiky používání a nemá vlastní servery. Model %app a vestavěný model nechávají váš text na tomto počítači. Jiná jádra ho dostanou, jen když si je nastavíte.</translation>
     </message>
     <message>
         <source>%app has no account, no analytics and no servers of its own. The %app model keeps your text on this computer. Other engines get it only if you set one up.</source>
-        <translation>%app nemá účet, analytiku ani vlastní servery. Model %app nechává váš text na tomto počítači. Jiná jádra ho dostanou, jen když si je nastavíte.</translation>
+        <translation>%app nemá účet, nesbírá statistiky používání a nemá vlastní servery. Model %app nechává váš text na tomto počítači. Jiná jádra ho dostanou, jen když si je nastavíte.</translation>
     </message>
     <message>
         <source>Installed applications</source>
@@ -2156,9 +2152,9 @@
     <message numerus="yes">
         <source>%Ln passages from here</source>
         <translation>
-            <numerusform>%Ln úryvek odtud</numerusform>
-            <numerusform>%Ln úryvky odtud</numerusform>
-            <numerusform>%Ln úryvků odtud</numerusform>
+            <numerusform>%Ln úryvek z této aplikace</numerusform>
+            <numerusform>%Ln úryvky z této aplikace</numerusform>
+            <numerusform>%Ln úryvků z této aplikace</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -2268,7 +2264,7 @@
     </message>
     <message>
         <source>Default follows General (insertion: %1, length: %2).</source>
-        <translation>Výchozí podle sekce „Obecné“ (vkládání: %1, návrhy: %2).</translation>
+        <translation>Výchozí podle sekce „Obecné“ (vkládání: %1, délka: %2).</translation>
     </message>
     <message>
         <source>Range: %1</source>
@@ -2326,6 +2322,178 @@
     <message>
         <source>Your writing memory is not saved: the keyring is missing or locked, so its key cannot be kept.</source>
         <translation>Paměť psaní není uložená: klíčenka chybí nebo je zamčená, takže její klíč nelze uchovat.</translation>
+    </message>
+    <message>
+        <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
+        <translation>%1 se nepodařilo znovu otevřít. Vaše volba se projeví při příštím spuštění.</translation>
+    </message>
+    <message>
+        <source>That address isn&apos;t valid</source>
+        <translation>Tato adresa není platná</translation>
+    </message>
+    <message>
+        <source>The request timed out.</source>
+        <translation>Časový limit požadavku vypršel.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s reply was too long, so it was stopped.</source>
+        <translation>Odpověď serveru byla příliš dlouhá, a proto byla zastavena.</translation>
+    </message>
+    <message>
+        <source>The server answered %1.</source>
+        <translation>Server odpověděl %1.</translation>
+    </message>
+    <message>
+        <source>The server answered %1: %2</source>
+        <translation>Server odpověděl %1: %2</translation>
+    </message>
+    <message>
+        <source>The download server answered %1. Try again later.</source>
+        <translation>Server pro stahování odpověděl %1. Zkuste to později.</translation>
+    </message>
+    <message>
+        <source>The download couldn&apos;t be saved: %1</source>
+        <translation>Stažený soubor se nepodařilo uložit: %1</translation>
+    </message>
+    <message>
+        <source>The download paused because the connection dropped. Try again to pick up where it stopped.</source>
+        <translation>Stahování se pozastavilo, protože se přerušilo připojení. Zkuste to znovu a bude pokračovat tam, kde skončilo.</translation>
+    </message>
+    <message>
+        <source>The download stopped. Check your connection, then try again.</source>
+        <translation>Stahování se zastavilo. Zkontrolujte připojení a zkuste to znovu.</translation>
+    </message>
+    <message>
+        <source>Pick an Ollama model in Settings</source>
+        <translation>Vyberte model Ollama v Nastavení</translation>
+    </message>
+    <message>
+        <source>Pick a model for your local server</source>
+        <translation>Vyberte model pro svůj místní server</translation>
+    </message>
+    <message>
+        <source>The server&apos;s answer is not HTTP.</source>
+        <translation>Odpověď serveru není HTTP.</translation>
+    </message>
+    <message>
+        <source>The data couldn&apos;t be read because it is missing.</source>
+        <translation>Data nelze přečíst, protože chybí.</translation>
+    </message>
+    <message>
+        <source>The data couldn&apos;t be read because it isn&apos;t in the correct format.</source>
+        <translation>Data nelze přečíst, protože nemají správný formát.</translation>
+    </message>
+    <message>
+        <source>:%1:</source>
+        <comment>emoji name</comment>
+        <translation>:%1:</translation>
+    </message>
+    <message>
+        <source>This computer has no on-device language model.</source>
+        <translation>Tento počítač nemá vestavěný jazykový model.</translation>
+    </message>
+    <message>
+        <source>Ctrl</source>
+        <comment>key</comment>
+        <translation>Ctrl</translation>
+    </message>
+    <message>
+        <source>Alt</source>
+        <comment>key</comment>
+        <translation>Alt</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <comment>key</comment>
+        <translation>Shift</translation>
+    </message>
+    <message>
+        <source>Super</source>
+        <comment>key</comment>
+        <translation>Super</translation>
+    </message>
+    <message>
+        <source>Paused on %1</source>
+        <translation>Pozastaveno na %1</translation>
+    </message>
+    <message>
+        <source>Paused in %1</source>
+        <translation>Pozastaveno v %1</translation>
+    </message>
+    <message>
+        <source>Off on %1</source>
+        <translation>Vypnuto na %1</translation>
+    </message>
+    <message>
+        <source>Off in %1</source>
+        <translation>Vypnuto v %1</translation>
+    </message>
+    <message>
+        <source>Off in %1 by default</source>
+        <translation>Ve výchozím stavu vypnuto v %1</translation>
+    </message>
+    <message>
+        <source>Off in code editors</source>
+        <translation>Vypnuto v editorech kódu</translation>
+    </message>
+    <message>
+        <source>Off unless turned on per app</source>
+        <translation>Vypnuto, pokud není zapnuto pro aplikaci</translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <comment>key</comment>
+        <translation>Tab</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <comment>key</comment>
+        <translation>Enter</translation>
+    </message>
+    <message>
+        <source>Esc</source>
+        <comment>key</comment>
+        <translation>Esc</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <comment>key</comment>
+        <translation>Backspace</translation>
+    </message>
+    <message>
+        <source>Del</source>
+        <comment>key</comment>
+        <translation>Del</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <comment>key</comment>
+        <translation>Mezerník</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <comment>key</comment>
+        <translation>Home</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <comment>key</comment>
+        <translation>End</translation>
+    </message>
+    <message>
+        <source>Page Up</source>
+        <comment>key</comment>
+        <translation>Page Up</translation>
+    </message>
+    <message>
+        <source>Page Down</source>
+        <comment>key</comment>
+        <translation>Page Down</translation>
+    </message>
+    <message>
+        <source>Key %1</source>
+        <comment>key</comment>
+        <translation>Klávesa %1</translation>
     </message>
 </context>
 </TS>

@@ -193,7 +193,7 @@
     </message>
     <message>
         <source>Paste it</source>
-        <translation>Indsæt</translation>
+        <translation>Indsæt via udklipsholder</translation>
     </message>
     <message>
         <source>Grey</source>
@@ -249,7 +249,7 @@
     </message>
     <message>
         <source>Paste</source>
-        <translation>Indsæt</translation>
+        <translation>Udklipsholder</translation>
     </message>
     <message>
         <source>Your writing memory could not be opened and was set aside. Nothing new is remembered until %app starts again.</source>
@@ -331,11 +331,11 @@
     </message>
     <message>
         <source>Under a minute of typing today. </source>
-        <translation>Under et minuts indtastning i dag. </translation>
+        <translation>I dag har du sparet under et minuts indtastning. </translation>
     </message>
     <message>
         <source>About %1 of typing today. </source>
-        <translation>Cirka %1 indtastning i dag. </translation>
+        <translation>I dag har du sparet cirka %1 indtastning. </translation>
     </message>
     <message>
         <source>Resume in %1</source>
@@ -463,7 +463,7 @@
     </message>
     <message>
         <source>%app can now read the field you&apos;re writing in and type suggestions for you.</source>
-        <translation>%app kan nu læse feltet, du skriver i, og skrive forslag for dig.</translation>
+        <translation>%app kan nu læse feltet, du skriver i, og indsætte forslag for dig.</translation>
     </message>
     <message>
         <source>Let %app see what you type.</source>
@@ -607,7 +607,7 @@
     </message>
     <message>
         <source>Each one can have its own rules. Anything you don&apos;t change follows General.</source>
-        <translation>Hver kan have sine egne regler. Alt, du ikke ændrer, følger Generelt.</translation>
+        <translation>Hver kan have sine egne regler. Alt, du ikke ændrer, følger »Generelt«.</translation>
     </message>
     <message>
         <source>Words saved here</source>
@@ -663,7 +663,7 @@
     </message>
     <message>
         <source>Writing memory is off in Your Voice.</source>
-        <translation>Skrivehukommelse er slået fra under Din stil.</translation>
+        <translation>Skrivehukommelse er slået fra under »Din stil«.</translation>
     </message>
     <message>
         <source>Erase…</source>
@@ -675,7 +675,7 @@
     </message>
     <message>
         <source>Erase what %app remembered from %1?</source>
-        <translation>Vil du slette det, %app har husket fra %1?</translation>
+        <translation>Vil du slette det, %app har husket i %1?</translation>
     </message>
     <message>
         <source>Erase</source>
@@ -903,7 +903,7 @@
     </message>
     <message>
         <source>Open Engine</source>
-        <translation>Åbn Motor</translation>
+        <translation>Åbn »Motor«</translation>
     </message>
     <message>
         <source>The system&apos;s predictions are off</source>
@@ -935,13 +935,13 @@
     </message>
     <message>
         <source>Tab reaches %app again.</source>
-        <translation>Tab når frem til %app igen.</translation>
+        <translation>Tab-tasten virker igen for %app.</translation>
     </message>
     <message numerus="yes">
         <source>%1 didn&apos;t quit. They may be showing a dialog. Force Quit closes them right away.</source>
         <translation>
-            <numerusform>%1 afsluttede ikke. Den viser måske en dialog. Tvangsafslut lukker den med det samme.</numerusform>
-            <numerusform>%1 afsluttede ikke. De viser måske en dialog. Tvangsafslut lukker dem med det samme.</numerusform>
+            <numerusform>%1 blev ikke afsluttet. Den viser måske en dialog. »Tvangsafslut« lukker den med det samme.</numerusform>
+            <numerusform>%1 blev ikke afsluttet. De viser måske en dialog. »Tvangsafslut« lukker dem med det samme.</numerusform>
         </translation>
     </message>
     <message>
@@ -961,7 +961,7 @@
     </message>
     <message>
         <source>On battery, suggestions appear only after you press the Suggest Now shortcut.</source>
-        <translation>På batteri vises forslag kun, når du trykker på genvejen Foreslå nu.</translation>
+        <translation>På batteri vises forslag kun, når du trykker på genvejen »Foreslå nu«.</translation>
     </message>
     <message>
         <source>Shorter suggestions</source>
@@ -1093,7 +1093,7 @@
     </message>
     <message>
         <source>Turn this off to use %app only in the apps you switch on under Apps &amp; Sites.</source>
-        <translation>Slå fra for kun at bruge %app i de apps, du slår til under Apps &amp; websteder.</translation>
+        <translation>Slå fra for kun at bruge %app i de apps, du slår til under »Apps &amp; websteder«.</translation>
     </message>
     <message>
         <source>By default %app waits until the caret is at the end of a line.</source>
@@ -1105,7 +1105,7 @@
     </message>
     <message>
         <source>Suggestions appear only after you press the Suggest Now shortcut.</source>
-        <translation>Forslag vises kun, når du trykker på genvejen Foreslå nu.</translation>
+        <translation>Forslag vises kun, når du trykker på genvejen »Foreslå nu«.</translation>
     </message>
     <message>
         <source>Spelling</source>
@@ -1145,7 +1145,7 @@
     </message>
     <message>
         <source>A small keycap after your first suggestions, as a reminder of what to press.</source>
-        <translation>En lille tast efter dine første forslag som påmindelse om, hvad du skal trykke på.</translation>
+        <translation>Et lille tastikon efter dine første forslag som påmindelse om, hvad du skal trykke på.</translation>
     </message>
     <message>
         <source>Insert suggestions by</source>
@@ -1245,7 +1245,7 @@
     </message>
     <message>
         <source>It may be waiting on a dialog of its own. Force Quit closes it right away.</source>
-        <translation>Den venter måske på sin egen dialog. Tvangsafslut lukker den med det samme.</translation>
+        <translation>Den venter måske på sin egen dialog. »Tvangsafslut« lukker den med det samme.</translation>
     </message>
     <message>
         <source>%app has the Tab key</source>
@@ -1393,7 +1393,7 @@
     </message>
     <message>
         <source>%1 and %2 use the same keys. Only the first will work.</source>
-        <translation>%1 og %2 bruger de samme taster. Kun den første virker.</translation>
+        <translation>»%1« og »%2« bruger de samme taster. Kun den første virker.</translation>
     </message>
     <message>
         <source>About you</source>
@@ -1401,7 +1401,7 @@
     </message>
     <message>
         <source>For example: I&apos;m a product designer in Berlin. I write short, friendly emails in British English and sign off with Cheers.</source>
-        <translation>Fx: Jeg er produktdesigner i Berlin. Jeg skriver korte, venlige mails på britisk engelsk og slutter med Cheers.</translation>
+        <translation>Fx: Jeg er produktdesigner i Berlin. Jeg skriver korte, venlige mails på britisk engelsk og slutter med »Cheers«.</translation>
     </message>
     <message>
         <source>Your role, the languages you write in, names you use often, how you like to sound.</source>
@@ -1461,7 +1461,7 @@
     </message>
     <message>
         <source>A reply in Mail reads differently from a commit message.</source>
-        <translation>Et svar i Mail lyder anderledes end en commitbesked.</translation>
+        <translation>Et svar på en mail lyder anderledes end en commitbesked.</translation>
     </message>
     <message>
         <source>Website</source>
@@ -1497,7 +1497,7 @@
     </message>
     <message>
         <source>Also reads up to two other windows on the same screen, like the document you&apos;re replying about. Skips password managers and apps you switched off.</source>
-        <translation>Læser også op til to andre vinduer på samme skærm, fx det dokument, du svarer på. Springer adgangskodeadministratorer og apps, du har slået fra, over.</translation>
+        <translation>Læser også op til to andre vinduer på samme skærm, fx det dokument, dit svar handler om. Springer adgangskodeadministratorer og apps, du har slået fra, over.</translation>
     </message>
     <message>
         <source>Off in this app</source>
@@ -1513,7 +1513,7 @@
     </message>
     <message>
         <source> by Friday morning.</source>
-        <translation> fredag morgen.</translation>
+        <translation> senest fredag morgen.</translation>
     </message>
     <message>
         <source>%1 quit. %app has the Tab key.</source>
@@ -1553,7 +1553,7 @@
     </message>
     <message>
         <source>Hold back on misspelled words</source>
-        <translation>Vent ved forkert stavede ord</translation>
+        <translation>Vent, hvis ordet ser forkert stavet ud</translation>
     </message>
     <message>
         <source>Offer spelling fixes</source>
@@ -1582,10 +1582,6 @@
     <message>
         <source>Keeps short passages from fields where you accepted a suggestion, encrypted on this computer, and shows them to the model as examples.</source>
         <translation>Gemmer korte tekststykker fra felter, hvor du accepterede et forslag, krypteret på denne computer, og viser dem til modellen som eksempler.</translation>
-    </message>
-    <message>
-        <source>%1 could not open again: %2 Your choice takes effect the next time you start it.</source>
-        <translation>%1 kunne ikke åbne igen: %2 Dit valg træder i kraft, næste gang du starter den.</translation>
     </message>
     <message>
         <source>Light</source>
@@ -1919,7 +1915,7 @@
     </message>
     <message>
         <source>Type a shortcut…</source>
-        <translation>Indtast en genvej…</translation>
+        <translation>Tryk på en genvej…</translation>
     </message>
     <message>
         <source>Recording shortcut</source>
@@ -1947,7 +1943,7 @@
     </message>
     <message>
         <source>This computer has no on-device language model</source>
-        <translation>Denne computer har ingen sprogmodel på enheden</translation>
+        <translation>Denne computer har ingen indbygget sprogmodel</translation>
     </message>
     <message>
         <source>Turn on the on-device model in the desktop&apos;s settings</source>
@@ -2015,11 +2011,11 @@
     </message>
     <message>
         <source>GNOME shows tray icons only with the AppIndicator extension. Install the gnome-shell-extension-appindicator package, log out and in, then turn it on in Extensions.</source>
-        <translation>GNOME viser kun ikoner i systembakken med udvidelsen AppIndicator. Installer pakken gnome-shell-extension-appindicator, log ud og ind igen, og slå den så til under Udvidelser.</translation>
+        <translation>GNOME viser kun ikoner i systembakken med udvidelsen AppIndicator. Installer pakken gnome-shell-extension-appindicator, log ud og ind igen, og slå den så til under »Udvidelser«.</translation>
     </message>
     <message>
         <source>GNOME shows tray icons only with the AppIndicator extension. It is installed but off: turn it on in Extensions.</source>
-        <translation>GNOME viser kun ikoner i systembakken med udvidelsen AppIndicator. Den er installeret, men slået fra: slå den til under Udvidelser.</translation>
+        <translation>GNOME viser kun ikoner i systembakken med udvidelsen AppIndicator. Den er installeret, men slået fra: slå den til under »Udvidelser«.</translation>
     </message>
     <message>
         <source>Until then, open %app from your applications menu to reach Settings.</source>
@@ -2027,7 +2023,7 @@
     </message>
     <message>
         <source>Open Extensions</source>
-        <translation>Åbn Udvidelser</translation>
+        <translation>Åbn »Udvidelser«</translation>
     </message>
     <message>
         <source>Show Count in Tray</source>
@@ -2043,11 +2039,11 @@
     </message>
     <message>
         <source>There&apos;s no account and no analytics. With the %app model or the on-device model, your text stays on this computer.</source>
-        <translation>Ingen konto og ingen analyse. Med %app-modellen eller enhedsmodellen bliver din tekst på denne computer.</translation>
+        <translation>Ingen konto og ingen brugsstatistik. Med %app-modellen eller enhedsmodellen bliver din tekst på denne computer.</translation>
     </message>
     <message>
         <source>There&apos;s no account and no analytics. With the %app model, your text stays on this computer.</source>
-        <translation>Ingen konto og ingen analyse. Med %app-modellen bliver din tekst på denne computer.</translation>
+        <translation>Ingen konto og ingen brugsstatistik. Med %app-modellen bliver din tekst på denne computer.</translation>
     </message>
     <message>
         <source>%app lives in your system tray from now on. Click its icon to pause it in an app or open Settings.</source>
@@ -2055,11 +2051,11 @@
     </message>
     <message>
         <source>%app has no account, no analytics and no servers of its own. The %app model and the on-device model keep your text on this computer. Other engines get it only if you set one up.</source>
-        <translation>%app har ingen konto, ingen analyse og ingen egne servere. %app-modellen og enhedsmodellen holder din tekst på denne computer. Andre motorer får den kun, hvis du sætter en op.</translation>
+        <translation>%app har ingen konto, ingen brugsstatistik og ingen egne servere. %app-modellen og enhedsmodellen holder din tekst på denne computer. Andre motorer får den kun, hvis du sætter en op.</translation>
     </message>
     <message>
         <source>%app has no account, no analytics and no servers of its own. The %app model keeps your text on this computer. Other engines get it only if you set one up.</source>
-        <translation>%app har ingen konto, ingen analyse og ingen egne servere. %app-modellen holder din tekst på denne computer. Andre motorer får den kun, hvis du sætter en op.</translation>
+        <translation>%app har ingen konto, ingen brugsstatistik og ingen egne servere. %app-modellen holder din tekst på denne computer. Andre motorer får den kun, hvis du sætter en op.</translation>
     </message>
     <message>
         <source>Installed applications</source>
@@ -2095,7 +2091,7 @@
     </message>
     <message>
         <source>Pause or open Settings from the system tray. Hidden? Open %app from your applications menu to come back.</source>
-        <translation>Sæt på pause eller åbn Indstillinger fra systembakken. Skjult? Åbn %app fra programmenuen for at komme tilbage.</translation>
+        <translation>Sæt på pause eller åbn Indstillinger fra systembakken. Er ikonet skjult? Åbn %app fra programmenuen for at komme tilbage.</translation>
     </message>
     <message>
         <source>This tray can&apos;t show text beside icons, so the count shows in the icon&apos;s tooltip.</source>
@@ -2192,8 +2188,8 @@
     <message numerus="yes">
         <source>%1 of %Ln done</source>
         <translation>
-            <numerusform>%1 af %Ln færdig</numerusform>
-            <numerusform>%1 af %Ln færdige</numerusform>
+            <numerusform>Færdig: %1 af %Ln</numerusform>
+            <numerusform>Færdig: %1 af %Ln</numerusform>
         </translation>
     </message>
     <message>
@@ -2202,7 +2198,7 @@
     </message>
     <message>
         <source>Allow screen capture so %app can read those too. Most apps work without it.</source>
-        <translation>Tillad skærmbilleder, så %app også kan læse dem. De fleste apps virker uden.</translation>
+        <translation>Tillad skærmoptagelse, så %app også kan læse dem. De fleste apps virker uden.</translation>
     </message>
     <message>
         <source>Type a colon and a word, like :rocket, then press Tab or Enter to pick.</source>
@@ -2210,7 +2206,7 @@
     </message>
     <message>
         <source>You can switch memory off for single apps under Apps &amp; Sites. The key that unlocks it lives in your keyring.</source>
-        <translation>Du kan slå hukommelse fra for enkelte apps under Apps &amp; websteder. Nøglen, der låser den op, ligger i din nøglering.</translation>
+        <translation>Du kan slå hukommelse fra for enkelte apps under »Apps &amp; websteder«. Nøglen, der låser den op, ligger i din nøglering.</translation>
     </message>
     <message numerus="yes">
         <source>%Ln emoji. %1 selected</source>
@@ -2252,7 +2248,7 @@
     </message>
     <message>
         <source>Default follows General (insertion: %1, length: %2).</source>
-        <translation>Standard følger Generelt (indsættelse: %1, længde: %2).</translation>
+        <translation>Standard følger »Generelt« (indsættelse: %1, længde: %2).</translation>
     </message>
     <message>
         <source>Range: %1</source>
@@ -2267,7 +2263,7 @@
     </message>
     <message>
         <source>Type the whole name of the website, such as wikipedia.org.</source>
-        <translation>Skriv hele webstedets navn, f.eks. wikipedia.org.</translation>
+        <translation>Skriv hele webstedets navn, fx wikipedia.org.</translation>
     </message>
     <message>
         <source>The key holds a space, an invisible character or a letter outside plain ASCII. Paste it again exactly as your server gave it.</source>
@@ -2275,7 +2271,7 @@
     </message>
     <message>
         <source>The keyring could not be read, so your server is asked without an API key. Type the key again if your server needs one.</source>
-        <translation>Nøgleringen kunne ikke læses, så din server spørges uden API-nøgle. Skriv nøglen igen, hvis din server kræver en.</translation>
+        <translation>Nøgleringen kunne ikke læses, så din server kontaktes uden API-nøgle. Skriv nøglen igen, hvis din server kræver en.</translation>
     </message>
     <message>
         <source>Your writing memory could not be opened, so it was set aside and %app started a new one.</source>
@@ -2308,6 +2304,178 @@
     <message>
         <source>Your writing memory is not saved: the keyring is missing or locked, so its key cannot be kept.</source>
         <translation>Din skrivehukommelse er ikke gemt: nøgleringen mangler eller er låst, så dens nøgle kan ikke opbevares.</translation>
+    </message>
+    <message>
+        <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
+        <translation>%1 kunne ikke åbne igen. Dit valg træder i kraft, næste gang du starter det.</translation>
+    </message>
+    <message>
+        <source>That address isn&apos;t valid</source>
+        <translation>Den adresse er ikke gyldig</translation>
+    </message>
+    <message>
+        <source>The request timed out.</source>
+        <translation>Anmodningen fik timeout.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s reply was too long, so it was stopped.</source>
+        <translation>Serverens svar var for langt, så det blev stoppet.</translation>
+    </message>
+    <message>
+        <source>The server answered %1.</source>
+        <translation>Serveren svarede %1.</translation>
+    </message>
+    <message>
+        <source>The server answered %1: %2</source>
+        <translation>Serveren svarede %1: %2</translation>
+    </message>
+    <message>
+        <source>The download server answered %1. Try again later.</source>
+        <translation>Downloadserveren svarede %1. Prøv igen senere.</translation>
+    </message>
+    <message>
+        <source>The download couldn&apos;t be saved: %1</source>
+        <translation>Downloaden kunne ikke gemmes: %1</translation>
+    </message>
+    <message>
+        <source>The download paused because the connection dropped. Try again to pick up where it stopped.</source>
+        <translation>Downloaden blev sat på pause, fordi forbindelsen blev afbrudt. Prøv igen for at fortsætte, hvor den stoppede.</translation>
+    </message>
+    <message>
+        <source>The download stopped. Check your connection, then try again.</source>
+        <translation>Downloaden stoppede. Tjek din forbindelse, og prøv så igen.</translation>
+    </message>
+    <message>
+        <source>Pick an Ollama model in Settings</source>
+        <translation>Vælg en Ollama-model i Indstillinger</translation>
+    </message>
+    <message>
+        <source>Pick a model for your local server</source>
+        <translation>Vælg en model til din lokale server</translation>
+    </message>
+    <message>
+        <source>The server&apos;s answer is not HTTP.</source>
+        <translation>Serverens svar er ikke HTTP.</translation>
+    </message>
+    <message>
+        <source>The data couldn&apos;t be read because it is missing.</source>
+        <translation>Dataene kunne ikke læses, fordi de mangler.</translation>
+    </message>
+    <message>
+        <source>The data couldn&apos;t be read because it isn&apos;t in the correct format.</source>
+        <translation>Dataene kunne ikke læses, fordi de ikke har det rigtige format.</translation>
+    </message>
+    <message>
+        <source>:%1:</source>
+        <comment>emoji name</comment>
+        <translation>:%1:</translation>
+    </message>
+    <message>
+        <source>This computer has no on-device language model.</source>
+        <translation>Denne computer har ingen sprogmodel på enheden.</translation>
+    </message>
+    <message>
+        <source>Ctrl</source>
+        <comment>key</comment>
+        <translation>Ctrl</translation>
+    </message>
+    <message>
+        <source>Alt</source>
+        <comment>key</comment>
+        <translation>Alt</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <comment>key</comment>
+        <translation>Skift</translation>
+    </message>
+    <message>
+        <source>Super</source>
+        <comment>key</comment>
+        <translation>Super</translation>
+    </message>
+    <message>
+        <source>Paused on %1</source>
+        <translation>Sat på pause på %1</translation>
+    </message>
+    <message>
+        <source>Paused in %1</source>
+        <translation>Sat på pause i %1</translation>
+    </message>
+    <message>
+        <source>Off on %1</source>
+        <translation>Slået fra på %1</translation>
+    </message>
+    <message>
+        <source>Off in %1</source>
+        <translation>Slået fra i %1</translation>
+    </message>
+    <message>
+        <source>Off in %1 by default</source>
+        <translation>Slået fra i %1 som standard</translation>
+    </message>
+    <message>
+        <source>Off in code editors</source>
+        <translation>Slået fra i kodeeditorer</translation>
+    </message>
+    <message>
+        <source>Off unless turned on per app</source>
+        <translation>Slået fra, medmindre det slås til pr. app</translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <comment>key</comment>
+        <translation>Tab</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <comment>key</comment>
+        <translation>Enter</translation>
+    </message>
+    <message>
+        <source>Esc</source>
+        <comment>key</comment>
+        <translation>Esc</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <comment>key</comment>
+        <translation>Tilbage</translation>
+    </message>
+    <message>
+        <source>Del</source>
+        <comment>key</comment>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <comment>key</comment>
+        <translation>Mellemrum</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <comment>key</comment>
+        <translation>Home</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <comment>key</comment>
+        <translation>End</translation>
+    </message>
+    <message>
+        <source>Page Up</source>
+        <comment>key</comment>
+        <translation>Page Up</translation>
+    </message>
+    <message>
+        <source>Page Down</source>
+        <comment>key</comment>
+        <translation>Page Down</translation>
+    </message>
+    <message>
+        <source>Key %1</source>
+        <comment>key</comment>
+        <translation>Tast %1</translation>
     </message>
 </context>
 </TS>

@@ -193,7 +193,7 @@
     </message>
     <message>
         <source>Paste it</source>
-        <translation>Über die Zwischenablage einfügen</translation>
+        <translation>Über Zwischenablage</translation>
     </message>
     <message>
         <source>Grey</source>
@@ -233,7 +233,7 @@
     </message>
     <message>
         <source>Writes straight into the field. Cleanest in native computer apps.</source>
-        <translation>Schreibt direkt ins Feld. Am saubersten in nativen Apps des Computers.</translation>
+        <translation>Schreibt direkt ins Feld. Am saubersten in nativen Desktop-Apps.</translation>
     </message>
     <message>
         <source>Uses the clipboard, then puts your clipboard back.</source>
@@ -531,7 +531,7 @@
     </message>
     <message>
         <source>Add a website</source>
-        <translation>Eine Website hinzufügen</translation>
+        <translation>Website hinzufügen</translation>
     </message>
     <message>
         <source>Domain</source>
@@ -551,7 +551,7 @@
     </message>
     <message>
         <source>Add an app</source>
-        <translation>Eine App hinzufügen</translation>
+        <translation>App hinzufügen</translation>
     </message>
     <message>
         <source>Search</source>
@@ -599,7 +599,7 @@
     </message>
     <message>
         <source>Apps appear here once you accept a suggestion in them, or add one with +.</source>
-        <translation>Apps erscheinen hier, sobald du in ihnen einen Vorschlag annimmst, oder füge eine mit + hinzu.</translation>
+        <translation>Apps erscheinen hier, sobald du in ihnen einen Vorschlag annimmst. Du kannst auch eine mit + hinzufügen.</translation>
     </message>
     <message>
         <source>Pick an app or site</source>
@@ -619,7 +619,7 @@
     </message>
     <message>
         <source>On</source>
-        <translation>Ein</translation>
+        <translation>An</translation>
     </message>
     <message>
         <source>Tab accepts suggestions</source>
@@ -903,7 +903,7 @@
     </message>
     <message>
         <source>Open Engine</source>
-        <translation>Engine öffnen</translation>
+        <translation>„Engine“ öffnen</translation>
     </message>
     <message>
         <source>The system&apos;s predictions are off</source>
@@ -935,13 +935,13 @@
     </message>
     <message>
         <source>Tab reaches %app again.</source>
-        <translation>Tab erreicht %app wieder.</translation>
+        <translation>Die Tab-Taste kommt wieder bei %app an.</translation>
     </message>
     <message numerus="yes">
         <source>%1 didn&apos;t quit. They may be showing a dialog. Force Quit closes them right away.</source>
         <translation>
-            <numerusform>%1 wurde nicht beendet. Vielleicht zeigt die App einen Dialog. „Sofort beenden“ schließt sie sofort.</numerusform>
-            <numerusform>%1 wurden nicht beendet. Vielleicht zeigen sie einen Dialog. „Sofort beenden“ schließt sie sofort.</numerusform>
+            <numerusform>%1 wurde nicht beendet. Vielleicht zeigt die App einen Dialog. „Sofort beenden“ schließt sie umgehend.</numerusform>
+            <numerusform>%1 wurden nicht beendet. Vielleicht zeigen sie einen Dialog. „Sofort beenden“ schließt sie umgehend.</numerusform>
         </translation>
     </message>
     <message>
@@ -1037,7 +1037,7 @@
     </message>
     <message>
         <source>Lower stays close to the obvious next words. Higher tries more.</source>
-        <translation>Niedriger bleibt nah an den naheliegenden nächsten Wörtern. Höher probiert mehr.</translation>
+        <translation>Niedriger bleibt bei den naheliegenden nächsten Wörtern. Höher probiert mehr aus.</translation>
     </message>
     <message>
         <source>Wait before suggesting</source>
@@ -1141,11 +1141,11 @@
     </message>
     <message>
         <source>Nudge suggestions up or down to line up with your text.</source>
-        <translation>Verschiebe Vorschläge nach oben oder unten, bis sie mit deinem Text abschließen.</translation>
+        <translation>Verschiebe Vorschläge nach oben oder unten, bis sie mit deinem Text auf einer Linie liegen.</translation>
     </message>
     <message>
         <source>A small keycap after your first suggestions, as a reminder of what to press.</source>
-        <translation>Eine kleine Taste nach deinen ersten Vorschlägen, als Erinnerung, was zu drücken ist.</translation>
+        <translation>Ein kleines Tastensymbol nach deinen ersten Vorschlägen, als Erinnerung, was zu drücken ist.</translation>
     </message>
     <message>
         <source>Insert suggestions by</source>
@@ -1157,7 +1157,7 @@
     </message>
     <message>
         <source>They take the Tab key before %app can. With this off, %app asks you first.</source>
-        <translation>Sie schnappen sich die Tab-Taste, bevor %app es kann. Ist dies aus, fragt %app dich zuerst.</translation>
+        <translation>Sie schnappen sich die Tab-Taste vor %app. Ist dies aus, fragt %app dich zuerst.</translation>
     </message>
     <message>
         <source>%1 is another device on your network, so the text around your caret will be sent there.</source>
@@ -1197,7 +1197,7 @@
     </message>
     <message>
         <source>Your next words, one Tab away.</source>
-        <translation>Deine nächsten Wörter, nur ein Tab entfernt.</translation>
+        <translation>Deine nächsten Wörter, nur einen Tab entfernt.</translation>
     </message>
     <message>
         <source>Skip</source>
@@ -1233,7 +1233,7 @@
     </message>
     <message>
         <source>These apps answer the Tab key before %app can, so %app stays paused in your other apps until they quit.</source>
-        <translation>Diese Apps reagieren auf die Tab-Taste, bevor %app es kann, deshalb bleibt %app in deinen anderen Apps pausiert, bis sie beendet sind.</translation>
+        <translation>Diese Apps reagieren vor %app auf die Tab-Taste, deshalb bleibt %app in deinen anderen Apps pausiert, bis sie beendet sind.</translation>
     </message>
     <message>
         <source>Quitting…</source>
@@ -1245,7 +1245,7 @@
     </message>
     <message>
         <source>It may be waiting on a dialog of its own. Force Quit closes it right away.</source>
-        <translation>Vielleicht wartet es auf einen eigenen Dialog. „Sofort beenden“ schließt es sofort.</translation>
+        <translation>Vielleicht wartet es auf einen eigenen Dialog. „Sofort beenden“ schließt es umgehend.</translation>
     </message>
     <message>
         <source>%app has the Tab key</source>
@@ -1405,7 +1405,7 @@
     </message>
     <message>
         <source>Your role, the languages you write in, names you use often, how you like to sound.</source>
-        <translation>Deine Rolle, die Sprachen, in denen du schreibst, Namen, die du oft verwendest, wie du klingen möchtest.</translation>
+        <translation>Dein Beruf, die Sprachen, in denen du schreibst, Namen, die du oft verwendest, wie du klingen möchtest.</translation>
     </message>
     <message>
         <source>Writing memory</source>
@@ -1497,7 +1497,7 @@
     </message>
     <message>
         <source>Also reads up to two other windows on the same screen, like the document you&apos;re replying about. Skips password managers and apps you switched off.</source>
-        <translation>Liest auch bis zu zwei weitere Fenster auf demselben Bildschirm, etwa das Dokument, auf das du antwortest. Lässt Passwortmanager und Apps aus, die du ausgeschaltet hast.</translation>
+        <translation>Liest auch bis zu zwei weitere Fenster auf demselben Bildschirm, etwa das Dokument, um das es in deiner Antwort geht. Lässt Passwortmanager und Apps aus, die du ausgeschaltet hast.</translation>
     </message>
     <message>
         <source>Off in this app</source>
@@ -1582,10 +1582,6 @@
     <message>
         <source>Keeps short passages from fields where you accepted a suggestion, encrypted on this computer, and shows them to the model as examples.</source>
         <translation>Bewahrt kurze Passagen aus Feldern, in denen du einen Vorschlag angenommen hast, verschlüsselt auf diesem Computer auf und zeigt sie dem Modell als Beispiele.</translation>
-    </message>
-    <message>
-        <source>%1 could not open again: %2 Your choice takes effect the next time you start it.</source>
-        <translation>%1 konnte nicht neu geöffnet werden: %2 Deine Wahl gilt beim nächsten Start.</translation>
     </message>
     <message>
         <source>Light</source>
@@ -1835,7 +1831,7 @@
     </message>
     <message>
         <source>Raw answer</source>
-        <translation>Rohe Antwort</translation>
+        <translation>Unverarbeitete Antwort</translation>
     </message>
     <message>
         <source>(empty)</source>
@@ -1855,7 +1851,7 @@
     </message>
     <message>
         <source>Same as my computer</source>
-        <translation>Wie mein Computer</translation>
+        <translation>Systemsprache</translation>
     </message>
     <message>
         <source>Switch to %1?</source>
@@ -1943,11 +1939,11 @@
     </message>
     <message>
         <source>Your tray icon is hidden</source>
-        <translation>Dein Symbol in der Systemleiste ist verborgen</translation>
+        <translation>Dein Symbol in der Systemleiste ist ausgeblendet</translation>
     </message>
     <message>
         <source>This computer has no on-device language model</source>
-        <translation>Dieser Computer hat kein Sprachmodell auf dem Gerät</translation>
+        <translation>Dieser Computer hat kein eingebautes Sprachmodell</translation>
     </message>
     <message>
         <source>Turn on the on-device model in the desktop&apos;s settings</source>
@@ -2043,11 +2039,11 @@
     </message>
     <message>
         <source>There&apos;s no account and no analytics. With the %app model or the on-device model, your text stays on this computer.</source>
-        <translation>Es gibt kein Konto und keine Analyse. Mit dem %app-Modell oder dem Modell auf dem Gerät bleibt dein Text auf diesem Computer.</translation>
+        <translation>Es gibt kein Konto und keine Nutzungsstatistik. Mit dem %app-Modell oder dem Modell auf dem Gerät bleibt dein Text auf diesem Computer.</translation>
     </message>
     <message>
         <source>There&apos;s no account and no analytics. With the %app model, your text stays on this computer.</source>
-        <translation>Es gibt kein Konto und keine Analyse. Mit dem %app-Modell bleibt dein Text auf diesem Computer.</translation>
+        <translation>Es gibt kein Konto und keine Nutzungsstatistik. Mit dem %app-Modell bleibt dein Text auf diesem Computer.</translation>
     </message>
     <message>
         <source>%app lives in your system tray from now on. Click its icon to pause it in an app or open Settings.</source>
@@ -2055,11 +2051,11 @@
     </message>
     <message>
         <source>%app has no account, no analytics and no servers of its own. The %app model and the on-device model keep your text on this computer. Other engines get it only if you set one up.</source>
-        <translation>%app hat kein Konto, keine Analyse und keine eigenen Server. Das %app-Modell und das Modell auf dem Gerät behalten deinen Text auf diesem Computer. Andere Engines bekommen ihn nur, wenn du eine davon einrichtest.</translation>
+        <translation>%app hat kein Konto, keine Nutzungsstatistik und keine eigenen Server. Das %app-Modell und das Modell auf dem Gerät behalten deinen Text auf diesem Computer. Andere Engines bekommen ihn nur, wenn du eine davon einrichtest.</translation>
     </message>
     <message>
         <source>%app has no account, no analytics and no servers of its own. The %app model keeps your text on this computer. Other engines get it only if you set one up.</source>
-        <translation>%app hat kein Konto, keine Analyse und keine eigenen Server. Das %app-Modell behält deinen Text auf diesem Computer. Andere Engines bekommen ihn nur, wenn du eine davon einrichtest.</translation>
+        <translation>%app hat kein Konto, keine Nutzungsstatistik und keine eigenen Server. Das %app-Modell behält deinen Text auf diesem Computer. Andere Engines bekommen ihn nur, wenn du eine davon einrichtest.</translation>
     </message>
     <message>
         <source>Installed applications</source>
@@ -2149,8 +2145,8 @@
     <message numerus="yes">
         <source>%Ln passages from here</source>
         <translation>
-            <numerusform>%Ln Passage von hier</numerusform>
-            <numerusform>%Ln Passagen von hier</numerusform>
+            <numerusform>%Ln Passage aus dieser App</numerusform>
+            <numerusform>%Ln Passagen aus dieser App</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -2252,7 +2248,7 @@
     </message>
     <message>
         <source>Default follows General (insertion: %1, length: %2).</source>
-        <translation>Standard folgt „Allgemein“ (Einfügen: %1, Länge: %2).</translation>
+        <translation>Standard wie unter „Allgemein“ (Einfügen: %1, Länge: %2).</translation>
     </message>
     <message>
         <source>Range: %1</source>
@@ -2308,6 +2304,178 @@
     <message>
         <source>Your writing memory is not saved: the keyring is missing or locked, so its key cannot be kept.</source>
         <translation>Dein Schreibgedächtnis ist nicht gespeichert: Der Schlüsselbund fehlt oder ist gesperrt, daher kann sein Schlüssel nicht aufbewahrt werden.</translation>
+    </message>
+    <message>
+        <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
+        <translation>%1 konnte nicht neu starten. Deine Auswahl gilt ab dem nächsten Start.</translation>
+    </message>
+    <message>
+        <source>That address isn&apos;t valid</source>
+        <translation>Diese Adresse ist ungültig</translation>
+    </message>
+    <message>
+        <source>The request timed out.</source>
+        <translation>Die Anfrage hat zu lange gedauert.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s reply was too long, so it was stopped.</source>
+        <translation>Die Antwort des Servers war zu lang und wurde abgebrochen.</translation>
+    </message>
+    <message>
+        <source>The server answered %1.</source>
+        <translation>Der Server hat mit %1 geantwortet.</translation>
+    </message>
+    <message>
+        <source>The server answered %1: %2</source>
+        <translation>Der Server hat mit %1 geantwortet: %2</translation>
+    </message>
+    <message>
+        <source>The download server answered %1. Try again later.</source>
+        <translation>Der Download-Server hat mit %1 geantwortet. Versuche es später noch einmal.</translation>
+    </message>
+    <message>
+        <source>The download couldn&apos;t be saved: %1</source>
+        <translation>Der Download konnte nicht gespeichert werden: %1</translation>
+    </message>
+    <message>
+        <source>The download paused because the connection dropped. Try again to pick up where it stopped.</source>
+        <translation>Der Download wurde angehalten, weil die Verbindung abgebrochen ist. Versuche es noch einmal, um dort weiterzumachen, wo er aufgehört hat.</translation>
+    </message>
+    <message>
+        <source>The download stopped. Check your connection, then try again.</source>
+        <translation>Der Download wurde abgebrochen. Prüfe deine Verbindung und versuche es dann noch einmal.</translation>
+    </message>
+    <message>
+        <source>Pick an Ollama model in Settings</source>
+        <translation>Wähle in den Einstellungen ein Ollama-Modell</translation>
+    </message>
+    <message>
+        <source>Pick a model for your local server</source>
+        <translation>Wähle ein Modell für deinen lokalen Server</translation>
+    </message>
+    <message>
+        <source>The server&apos;s answer is not HTTP.</source>
+        <translation>Die Antwort des Servers ist kein HTTP.</translation>
+    </message>
+    <message>
+        <source>The data couldn&apos;t be read because it is missing.</source>
+        <translation>Die Daten konnten nicht gelesen werden, weil sie fehlen.</translation>
+    </message>
+    <message>
+        <source>The data couldn&apos;t be read because it isn&apos;t in the correct format.</source>
+        <translation>Die Daten konnten nicht gelesen werden, weil sie nicht das richtige Format haben.</translation>
+    </message>
+    <message>
+        <source>:%1:</source>
+        <comment>emoji name</comment>
+        <translation>:%1:</translation>
+    </message>
+    <message>
+        <source>This computer has no on-device language model.</source>
+        <translation>Dieser Computer hat kein Sprachmodell auf dem Gerät.</translation>
+    </message>
+    <message>
+        <source>Ctrl</source>
+        <comment>key</comment>
+        <translation>Strg</translation>
+    </message>
+    <message>
+        <source>Alt</source>
+        <comment>key</comment>
+        <translation>Alt</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <comment>key</comment>
+        <translation>Umschalt</translation>
+    </message>
+    <message>
+        <source>Super</source>
+        <comment>key</comment>
+        <translation>Super</translation>
+    </message>
+    <message>
+        <source>Paused on %1</source>
+        <translation>Pausiert auf %1</translation>
+    </message>
+    <message>
+        <source>Paused in %1</source>
+        <translation>Pausiert in %1</translation>
+    </message>
+    <message>
+        <source>Off on %1</source>
+        <translation>Aus auf %1</translation>
+    </message>
+    <message>
+        <source>Off in %1</source>
+        <translation>Aus in %1</translation>
+    </message>
+    <message>
+        <source>Off in %1 by default</source>
+        <translation>In %1 standardmäßig aus</translation>
+    </message>
+    <message>
+        <source>Off in code editors</source>
+        <translation>Aus in Code-Editoren</translation>
+    </message>
+    <message>
+        <source>Off unless turned on per app</source>
+        <translation>Aus, außer pro App eingeschaltet</translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <comment>key</comment>
+        <translation>Tab</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <comment>key</comment>
+        <translation>Eingabe</translation>
+    </message>
+    <message>
+        <source>Esc</source>
+        <comment>key</comment>
+        <translation>Esc</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <comment>key</comment>
+        <translation>Rücktaste</translation>
+    </message>
+    <message>
+        <source>Del</source>
+        <comment>key</comment>
+        <translation>Entf</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <comment>key</comment>
+        <translation>Leertaste</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <comment>key</comment>
+        <translation>Pos1</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <comment>key</comment>
+        <translation>Ende</translation>
+    </message>
+    <message>
+        <source>Page Up</source>
+        <comment>key</comment>
+        <translation>Bild auf</translation>
+    </message>
+    <message>
+        <source>Page Down</source>
+        <comment>key</comment>
+        <translation>Bild ab</translation>
+    </message>
+    <message>
+        <source>Key %1</source>
+        <comment>key</comment>
+        <translation>Taste %1</translation>
     </message>
 </context>
 </TS>

@@ -233,7 +233,7 @@
     </message>
     <message>
         <source>Writes straight into the field. Cleanest in native computer apps.</source>
-        <translation>Γράφει απευθείας στο πεδίο. Καθαρότερο σε εγγενείς εφαρμογές.</translation>
+        <translation>Γράφει απευθείας στο πεδίο. Λειτουργεί καλύτερα σε εγγενείς εφαρμογές.</translation>
     </message>
     <message>
         <source>Uses the clipboard, then puts your clipboard back.</source>
@@ -495,7 +495,7 @@
     </message>
     <message>
         <source>Pick what writes your suggestions.</source>
-        <translation>Επιλέξτε τι θα γράφει τις προτάσεις σας.</translation>
+        <translation>Επιλέξτε τη μηχανή που θα γράφει τις προτάσεις σας.</translation>
     </message>
     <message>
         <source>You can change this any time in Settings.</source>
@@ -607,7 +607,7 @@
     </message>
     <message>
         <source>Each one can have its own rules. Anything you don&apos;t change follows General.</source>
-        <translation>Καθένα μπορεί να έχει δικούς του κανόνες. Ό,τι δεν αλλάξετε ακολουθεί τα Γενικά.</translation>
+        <translation>Καθένα μπορεί να έχει δικούς του κανόνες. Ό,τι δεν αλλάξετε ακολουθεί την ενότητα «Γενικά».</translation>
     </message>
     <message>
         <source>Words saved here</source>
@@ -883,7 +883,7 @@
     </message>
     <message>
         <source>Allow…</source>
-        <translation>Να επιτρέπεται…</translation>
+        <translation>Παραχώρηση…</translation>
     </message>
     <message>
         <source>%1 is ready</source>
@@ -997,7 +997,7 @@
     </message>
     <message>
         <source>Reload the model list</source>
-        <translation>Επαναφόρτωση λίστας μοντέλων</translation>
+        <translation>Ανανέωση λίστας μοντέλων</translation>
     </message>
     <message>
         <source>Choose a model</source>
@@ -1037,7 +1037,7 @@
     </message>
     <message>
         <source>Lower stays close to the obvious next words. Higher tries more.</source>
-        <translation>Χαμηλότερα μένει κοντά στις προφανείς επόμενες λέξεις. Υψηλότερα δοκιμάζει περισσότερα.</translation>
+        <translation>Χαμηλή τιμή: μένει κοντά στις προφανείς επόμενες λέξεις. Υψηλή τιμή: δοκιμάζει περισσότερες επιλογές.</translation>
     </message>
     <message>
         <source>Wait before suggesting</source>
@@ -1145,7 +1145,7 @@
     </message>
     <message>
         <source>A small keycap after your first suggestions, as a reminder of what to press.</source>
-        <translation>Ένα μικρό πλήκτρο μετά τις πρώτες προτάσεις, ως υπενθύμιση του τι να πατήσετε.</translation>
+        <translation>Ένα μικρό εικονίδιο πλήκτρου μετά τις πρώτες προτάσεις, ως υπενθύμιση του τι να πατήσετε.</translation>
     </message>
     <message>
         <source>Insert suggestions by</source>
@@ -1261,7 +1261,7 @@
     </message>
     <message>
         <source>Open Source Notices</source>
-        <translation>Σημειώσεις ανοιχτού κώδικα</translation>
+        <translation>Άδειες ανοιχτού κώδικα</translation>
     </message>
     <message>
         <source>Reset all settings?</source>
@@ -1461,7 +1461,7 @@
     </message>
     <message>
         <source>A reply in Mail reads differently from a commit message.</source>
-        <translation>Μια απάντηση στο Mail διαβάζεται διαφορετικά από ένα μήνυμα commit.</translation>
+        <translation>Μια απάντηση σε email διαβάζεται διαφορετικά από ένα μήνυμα commit.</translation>
     </message>
     <message>
         <source>Website</source>
@@ -1493,7 +1493,7 @@
     </message>
     <message>
         <source>Windows beside you</source>
-        <translation>Παράθυρα δίπλα σας</translation>
+        <translation>Διπλανά παράθυρα</translation>
     </message>
     <message>
         <source>Also reads up to two other windows on the same screen, like the document you&apos;re replying about. Skips password managers and apps you switched off.</source>
@@ -1529,7 +1529,7 @@
     </message>
     <message>
         <source>Play Intro Again</source>
-        <translation>Αναπαραγωγή εισαγωγής ξανά</translation>
+        <translation>Αναπαραγωγή της παρουσίασης ξανά</translation>
     </message>
     <message>
         <source>Reset Settings…</source>
@@ -1553,7 +1553,7 @@
     </message>
     <message>
         <source>Hold back on misspelled words</source>
-        <translation>Συγκράτηση σε ανορθόγραφες λέξεις</translation>
+        <translation>Αναμονή σε ανορθόγραφες λέξεις</translation>
     </message>
     <message>
         <source>Offer spelling fixes</source>
@@ -1582,10 +1582,6 @@
     <message>
         <source>Keeps short passages from fields where you accepted a suggestion, encrypted on this computer, and shows them to the model as examples.</source>
         <translation>Κρατά σύντομα αποσπάσματα από πεδία όπου αποδεχτήκατε πρόταση, κρυπτογραφημένα σε αυτόν τον υπολογιστή, και τα δείχνει στο μοντέλο ως παραδείγματα.</translation>
-    </message>
-    <message>
-        <source>%1 could not open again: %2 Your choice takes effect the next time you start it.</source>
-        <translation>Το %1 δεν μπόρεσε να ανοίξει ξανά: %2 Η επιλογή σας θα ισχύσει την επόμενη φορά που θα το ξεκινήσετε.</translation>
     </message>
     <message>
         <source>Light</source>
@@ -1811,7 +1807,7 @@
     </message>
     <message>
         <source>Looked at lately</source>
-        <translation>Πρόσφατα προβεβλημένα</translation>
+        <translation>Όσα είδε πρόσφατα</translation>
     </message>
     <message>
         <source>Text before the caret</source>
@@ -1831,7 +1827,7 @@
     </message>
     <message>
         <source>Prompt sent to the engine</source>
-        <translation>Prompt που στάλθηκε στη μηχανή</translation>
+        <translation>Προτροπή που στάλθηκε στη μηχανή</translation>
     </message>
     <message>
         <source>Raw answer</source>
@@ -1859,7 +1855,7 @@
     </message>
     <message>
         <source>Switch to %1?</source>
-        <translation>Αλλαγή σε %1;</translation>
+        <translation>Αλλαγή γλώσσας σε %1;</translation>
     </message>
     <message>
         <source>the computer&apos;s language</source>
@@ -2011,7 +2007,7 @@
     </message>
     <message>
         <source>There&apos;s no room for it, or your panel has no system tray. Add the panel&apos;s system tray or status area applet in its settings.</source>
-        <translation>Δεν υπάρχει χώρος γι&apos; αυτό ή ο πίνακάς σας δεν έχει πλαίσιο συστήματος. Προσθέστε τη μικροεφαρμογή πλαισίου συστήματος ή περιοχής κατάστασης στις ρυθμίσεις του πίνακα.</translation>
+        <translation>Δεν υπάρχει χώρος για το εικονίδιο ή ο πίνακάς σας δεν έχει πλαίσιο συστήματος. Προσθέστε τη μικροεφαρμογή πλαισίου συστήματος ή περιοχής κατάστασης στις ρυθμίσεις του πίνακα.</translation>
     </message>
     <message>
         <source>GNOME shows tray icons only with the AppIndicator extension. Install the gnome-shell-extension-appindicator package, log out and in, then turn it on in Extensions.</source>
@@ -2023,7 +2019,7 @@
     </message>
     <message>
         <source>Until then, open %app from your applications menu to reach Settings.</source>
-        <translation>Ως τότε, ανοίγετε το %app από το μενού εφαρμογών για να φτάσετε στις Ρυθμίσεις.</translation>
+        <translation>Ως τότε, ανοίξτε το %app από το μενού εφαρμογών για να φτάσετε στις Ρυθμίσεις.</translation>
     </message>
     <message>
         <source>Open Extensions</source>
@@ -2051,7 +2047,7 @@
     </message>
     <message>
         <source>%app lives in your system tray from now on. Click its icon to pause it in an app or open Settings.</source>
-        <translation>Το %app ζει πλέον στο πλαίσιο συστήματος. Κάντε κλικ στο εικονίδιό του για παύση σε μια εφαρμογή ή για άνοιγμα των Ρυθμίσεων.</translation>
+        <translation>Το %app βρίσκεται πλέον στο πλαίσιο συστήματος. Κάντε κλικ στο εικονίδιό του για παύση σε μια εφαρμογή ή για άνοιγμα των Ρυθμίσεων.</translation>
     </message>
     <message>
         <source>%app has no account, no analytics and no servers of its own. The %app model and the on-device model keep your text on this computer. Other engines get it only if you set one up.</source>
@@ -2252,7 +2248,7 @@
     </message>
     <message>
         <source>Default follows General (insertion: %1, length: %2).</source>
-        <translation>Η προεπιλογή ακολουθεί την ενότητα «Γενικά» (εισαγωγή: %1, προτάσεις: %2).</translation>
+        <translation>Η προεπιλογή ακολουθεί την ενότητα «Γενικά» (εισαγωγή: %1, μήκος: %2).</translation>
     </message>
     <message>
         <source>Range: %1</source>
@@ -2308,6 +2304,178 @@
     <message>
         <source>Your writing memory is not saved: the keyring is missing or locked, so its key cannot be kept.</source>
         <translation>Η μνήμη γραφής σας δεν αποθηκεύτηκε: η κλειδοθήκη λείπει ή είναι κλειδωμένη, οπότε το κλειδί της δεν μπορεί να φυλαχτεί.</translation>
+    </message>
+    <message>
+        <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
+        <translation>Το %1 δεν μπόρεσε να ανοίξει ξανά. Η επιλογή σας θα ισχύσει την επόμενη φορά που θα το ξεκινήσετε.</translation>
+    </message>
+    <message>
+        <source>That address isn&apos;t valid</source>
+        <translation>Αυτή η διεύθυνση δεν είναι έγκυρη</translation>
+    </message>
+    <message>
+        <source>The request timed out.</source>
+        <translation>Το αίτημα έληξε.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s reply was too long, so it was stopped.</source>
+        <translation>Η απάντηση του διακομιστή ήταν πολύ μεγάλη, οπότε διακόπηκε.</translation>
+    </message>
+    <message>
+        <source>The server answered %1.</source>
+        <translation>Ο διακομιστής απάντησε %1.</translation>
+    </message>
+    <message>
+        <source>The server answered %1: %2</source>
+        <translation>Ο διακομιστής απάντησε %1: %2</translation>
+    </message>
+    <message>
+        <source>The download server answered %1. Try again later.</source>
+        <translation>Ο διακομιστής λήψης απάντησε %1. Δοκιμάστε ξανά αργότερα.</translation>
+    </message>
+    <message>
+        <source>The download couldn&apos;t be saved: %1</source>
+        <translation>Η λήψη δεν αποθηκεύτηκε: %1</translation>
+    </message>
+    <message>
+        <source>The download paused because the connection dropped. Try again to pick up where it stopped.</source>
+        <translation>Η λήψη τέθηκε σε παύση επειδή διακόπηκε η σύνδεση. Δοκιμάστε ξανά για να συνεχίσει από εκεί που σταμάτησε.</translation>
+    </message>
+    <message>
+        <source>The download stopped. Check your connection, then try again.</source>
+        <translation>Η λήψη σταμάτησε. Ελέγξτε τη σύνδεσή σας και δοκιμάστε ξανά.</translation>
+    </message>
+    <message>
+        <source>Pick an Ollama model in Settings</source>
+        <translation>Επιλέξτε ένα μοντέλο Ollama στις Ρυθμίσεις</translation>
+    </message>
+    <message>
+        <source>Pick a model for your local server</source>
+        <translation>Επιλέξτε ένα μοντέλο για τον τοπικό σας διακομιστή</translation>
+    </message>
+    <message>
+        <source>The server&apos;s answer is not HTTP.</source>
+        <translation>Η απάντηση του διακομιστή δεν είναι HTTP.</translation>
+    </message>
+    <message>
+        <source>The data couldn&apos;t be read because it is missing.</source>
+        <translation>Δεν ήταν δυνατή η ανάγνωση των δεδομένων επειδή λείπουν.</translation>
+    </message>
+    <message>
+        <source>The data couldn&apos;t be read because it isn&apos;t in the correct format.</source>
+        <translation>Δεν ήταν δυνατή η ανάγνωση των δεδομένων επειδή δεν έχουν τη σωστή μορφή.</translation>
+    </message>
+    <message>
+        <source>:%1:</source>
+        <comment>emoji name</comment>
+        <translation>:%1:</translation>
+    </message>
+    <message>
+        <source>This computer has no on-device language model.</source>
+        <translation>Αυτός ο υπολογιστής δεν έχει ενσωματωμένο γλωσσικό μοντέλο.</translation>
+    </message>
+    <message>
+        <source>Ctrl</source>
+        <comment>key</comment>
+        <translation>Ctrl</translation>
+    </message>
+    <message>
+        <source>Alt</source>
+        <comment>key</comment>
+        <translation>Alt</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <comment>key</comment>
+        <translation>Shift</translation>
+    </message>
+    <message>
+        <source>Super</source>
+        <comment>key</comment>
+        <translation>Super</translation>
+    </message>
+    <message>
+        <source>Paused on %1</source>
+        <translation>Σε παύση στο %1</translation>
+    </message>
+    <message>
+        <source>Paused in %1</source>
+        <translation>Σε παύση στο %1</translation>
+    </message>
+    <message>
+        <source>Off on %1</source>
+        <translation>Ανενεργό στο %1</translation>
+    </message>
+    <message>
+        <source>Off in %1</source>
+        <translation>Ανενεργό στο %1</translation>
+    </message>
+    <message>
+        <source>Off in %1 by default</source>
+        <translation>Ανενεργό από προεπιλογή στο %1</translation>
+    </message>
+    <message>
+        <source>Off in code editors</source>
+        <translation>Ανενεργό σε επεξεργαστές κώδικα</translation>
+    </message>
+    <message>
+        <source>Off unless turned on per app</source>
+        <translation>Ανενεργό εκτός αν ενεργοποιηθεί ανά εφαρμογή</translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <comment>key</comment>
+        <translation>Tab</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <comment>key</comment>
+        <translation>Enter</translation>
+    </message>
+    <message>
+        <source>Esc</source>
+        <comment>key</comment>
+        <translation>Esc</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <comment>key</comment>
+        <translation>Backspace</translation>
+    </message>
+    <message>
+        <source>Del</source>
+        <comment>key</comment>
+        <translation>Del</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <comment>key</comment>
+        <translation>Διάστημα</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <comment>key</comment>
+        <translation>Home</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <comment>key</comment>
+        <translation>End</translation>
+    </message>
+    <message>
+        <source>Page Up</source>
+        <comment>key</comment>
+        <translation>Page Up</translation>
+    </message>
+    <message>
+        <source>Page Down</source>
+        <comment>key</comment>
+        <translation>Page Down</translation>
+    </message>
+    <message>
+        <source>Key %1</source>
+        <comment>key</comment>
+        <translation>Πλήκτρο %1</translation>
     </message>
 </context>
 </TS>

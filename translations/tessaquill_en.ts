@@ -1584,10 +1584,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1 could not open again: %2 Your choice takes effect the next time you start it.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Light</source>
         <comment>skin tone</comment>
         <translation type="unfinished"></translation>
@@ -2260,9 +2256,9 @@
     </message>
     <message numerus="yes">
         <source>%1, %Ln to do</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1, %Ln to do</numerusform>
+            <numerusform>%1, %Ln to do</numerusform>
         </translation>
     </message>
     <message>
@@ -2307,6 +2303,178 @@
     </message>
     <message>
         <source>Your writing memory is not saved: the keyring is missing or locked, so its key cannot be kept.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>That address isn&apos;t valid</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The request timed out.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The server&apos;s reply was too long, so it was stopped.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The server answered %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The server answered %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The download server answered %1. Try again later.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The download couldn&apos;t be saved: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The download paused because the connection dropped. Try again to pick up where it stopped.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The download stopped. Check your connection, then try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pick an Ollama model in Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pick a model for your local server</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The server&apos;s answer is not HTTP.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The data couldn&apos;t be read because it is missing.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The data couldn&apos;t be read because it isn&apos;t in the correct format.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>:%1:</source>
+        <comment>emoji name</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This computer has no on-device language model.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ctrl</source>
+        <comment>key</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alt</source>
+        <comment>key</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <comment>key</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Super</source>
+        <comment>key</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Paused on %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Paused in %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Off on %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Off in %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Off in %1 by default</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Off in code editors</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Off unless turned on per app</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <comment>key</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <comment>key</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Esc</source>
+        <comment>key</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <comment>key</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Del</source>
+        <comment>key</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <comment>key</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <comment>key</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>End</source>
+        <comment>key</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Page Up</source>
+        <comment>key</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Page Down</source>
+        <comment>key</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Key %1</source>
+        <comment>key</comment>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -225,7 +225,7 @@
     </message>
     <message>
         <source>LM Studio, llama-server or any OpenAI-compatible endpoint.</source>
-        <translation>LM Studio, llama-server o cualquier endpoint compatible con OpenAI.</translation>
+        <translation>LM Studio, llama-server o cualquier servidor compatible con OpenAI.</translation>
     </message>
     <message>
         <source>Sends the text as keystrokes. Works almost everywhere.</source>
@@ -249,7 +249,7 @@
     </message>
     <message>
         <source>Paste</source>
-        <translation>Pegar</translation>
+        <translation>Pegado</translation>
     </message>
     <message>
         <source>Your writing memory could not be opened and was set aside. Nothing new is remembered until %app starts again.</source>
@@ -273,7 +273,7 @@
     </message>
     <message>
         <source>Open Playground</source>
-        <translation>Abrir zona de pruebas</translation>
+        <translation>Abrir la zona de pruebas</translation>
     </message>
     <message>
         <source>Settings</source>
@@ -331,11 +331,11 @@
     </message>
     <message>
         <source>Under a minute of typing today. </source>
-        <translation>Menos de un minuto de escritura hoy. </translation>
+        <translation>Hoy te has ahorrado menos de un minuto de escritura. </translation>
     </message>
     <message>
         <source>About %1 of typing today. </source>
-        <translation>Unos %1 de escritura hoy. </translation>
+        <translation>Hoy te has ahorrado cerca de %1 de escritura. </translation>
     </message>
     <message>
         <source>Resume in %1</source>
@@ -443,7 +443,7 @@
     </message>
     <message>
         <source>%app reads the words before your caret and suggests what comes next in grey. Press Tab to take one word, or the key above Tab to take the rest. If you don&apos;t want it, keep typing.</source>
-        <translation>%app lee las palabras antes del cursor y sugiere en gris lo que sigue. Pulsa Tab para tomar una palabra, o la tecla sobre Tab para tomar el resto. Si no la quieres, sigue escribiendo.</translation>
+        <translation>%app lee las palabras antes del cursor y sugiere en gris lo que sigue. Pulsa Tab para tomar una palabra, o la tecla sobre Tab para tomar el resto. Si no te sirve, sigue escribiendo.</translation>
     </message>
     <message>
         <source>Sees what you see</source>
@@ -463,7 +463,7 @@
     </message>
     <message>
         <source>%app can now read the field you&apos;re writing in and type suggestions for you.</source>
-        <translation>%app ya puede leer el campo en el que escribes y escribir sugerencias por ti.</translation>
+        <translation>%app ya puede leer el campo en el que escribes e introducir sugerencias por ti.</translation>
     </message>
     <message>
         <source>Let %app see what you type.</source>
@@ -607,7 +607,7 @@
     </message>
     <message>
         <source>Each one can have its own rules. Anything you don&apos;t change follows General.</source>
-        <translation>Cada una puede tener sus propias reglas. Lo que no cambies sigue a General.</translation>
+        <translation>Cada una puede tener sus propias reglas. Lo que no cambies sigue lo definido en «General».</translation>
     </message>
     <message>
         <source>Words saved here</source>
@@ -663,7 +663,7 @@
     </message>
     <message>
         <source>Writing memory is off in Your Voice.</source>
-        <translation>La memoria de escritura está desactivada en Tu estilo.</translation>
+        <translation>La memoria de escritura está desactivada en «Tu estilo».</translation>
     </message>
     <message>
         <source>Erase…</source>
@@ -671,11 +671,11 @@
     </message>
     <message>
         <source>Reset to Defaults</source>
-        <translation>Restablecer valores</translation>
+        <translation>Restablecer valores predeterminados</translation>
     </message>
     <message>
         <source>Erase what %app remembered from %1?</source>
-        <translation>¿Borrar lo que %app recordó de %1?</translation>
+        <translation>¿Borrar lo que %app ha memorizado en %1?</translation>
     </message>
     <message>
         <source>Erase</source>
@@ -903,7 +903,7 @@
     </message>
     <message>
         <source>Open Engine</source>
-        <translation>Abrir Motor</translation>
+        <translation>Abrir «Motor»</translation>
     </message>
     <message>
         <source>The system&apos;s predictions are off</source>
@@ -935,13 +935,13 @@
     </message>
     <message>
         <source>Tab reaches %app again.</source>
-        <translation>Tab vuelve a llegar a %app.</translation>
+        <translation>La tecla Tab vuelve a funcionar con %app.</translation>
     </message>
     <message numerus="yes">
         <source>%1 didn&apos;t quit. They may be showing a dialog. Force Quit closes them right away.</source>
         <translation>
-            <numerusform>%1 no se cerró. Puede que muestre un diálogo. Forzar salida lo cierra al instante.</numerusform>
-            <numerusform>%1 no se cerraron. Puede que muestren un diálogo. Forzar salida los cierra al instante.</numerusform>
+            <numerusform>%1 no se cerró. Puede que muestre un diálogo. «Forzar salida» lo cierra al instante.</numerusform>
+            <numerusform>%1 no se cerraron. Puede que muestren un diálogo. «Forzar salida» los cierra al instante.</numerusform>
         </translation>
     </message>
     <message>
@@ -961,7 +961,7 @@
     </message>
     <message>
         <source>On battery, suggestions appear only after you press the Suggest Now shortcut.</source>
-        <translation>Con batería, las sugerencias aparecen solo al pulsar el atajo Sugerir ahora.</translation>
+        <translation>Con batería, las sugerencias aparecen solo al pulsar el atajo «Sugerir ahora».</translation>
     </message>
     <message>
         <source>Shorter suggestions</source>
@@ -1093,7 +1093,7 @@
     </message>
     <message>
         <source>Turn this off to use %app only in the apps you switch on under Apps &amp; Sites.</source>
-        <translation>Desactívalo para usar %app solo en las apps que actives en Apps &amp; sitios.</translation>
+        <translation>Desactívalo para usar %app solo en las apps que actives en «Apps &amp; sitios».</translation>
     </message>
     <message>
         <source>By default %app waits until the caret is at the end of a line.</source>
@@ -1105,7 +1105,7 @@
     </message>
     <message>
         <source>Suggestions appear only after you press the Suggest Now shortcut.</source>
-        <translation>Las sugerencias aparecen solo al pulsar el atajo Sugerir ahora.</translation>
+        <translation>Las sugerencias aparecen solo al pulsar el atajo «Sugerir ahora».</translation>
     </message>
     <message>
         <source>Spelling</source>
@@ -1145,7 +1145,7 @@
     </message>
     <message>
         <source>A small keycap after your first suggestions, as a reminder of what to press.</source>
-        <translation>Una pequeña tecla tras tus primeras sugerencias, para recordarte qué pulsar.</translation>
+        <translation>Un pequeño icono de tecla tras tus primeras sugerencias, para recordarte qué pulsar.</translation>
     </message>
     <message>
         <source>Insert suggestions by</source>
@@ -1245,7 +1245,7 @@
     </message>
     <message>
         <source>It may be waiting on a dialog of its own. Force Quit closes it right away.</source>
-        <translation>Puede que esté esperando en un diálogo propio. Forzar salida lo cierra al instante.</translation>
+        <translation>Puede que esté esperando en un diálogo propio. «Forzar salida» lo cierra al instante.</translation>
     </message>
     <message>
         <source>%app has the Tab key</source>
@@ -1393,7 +1393,7 @@
     </message>
     <message>
         <source>%1 and %2 use the same keys. Only the first will work.</source>
-        <translation>%1 y %2 usan las mismas teclas. Solo funcionará el primero.</translation>
+        <translation>«%1» y «%2» usan las mismas teclas. Solo funcionará el primero.</translation>
     </message>
     <message>
         <source>About you</source>
@@ -1461,7 +1461,7 @@
     </message>
     <message>
         <source>A reply in Mail reads differently from a commit message.</source>
-        <translation>Una respuesta en Mail no se lee igual que un mensaje de commit.</translation>
+        <translation>Una respuesta a un correo no se lee igual que un mensaje de commit.</translation>
     </message>
     <message>
         <source>Website</source>
@@ -1493,7 +1493,7 @@
     </message>
     <message>
         <source>Windows beside you</source>
-        <translation>Ventanas a tu lado</translation>
+        <translation>Ventanas de al lado</translation>
     </message>
     <message>
         <source>Also reads up to two other windows on the same screen, like the document you&apos;re replying about. Skips password managers and apps you switched off.</source>
@@ -1513,7 +1513,7 @@
     </message>
     <message>
         <source> by Friday morning.</source>
-        <translation> el viernes por la mañana.</translation>
+        <translation> el viernes por la mañana como muy tarde.</translation>
     </message>
     <message>
         <source>%1 quit. %app has the Tab key.</source>
@@ -1525,7 +1525,7 @@
     </message>
     <message>
         <source>Show Welcome Again</source>
-        <translation>Ver bienvenida de nuevo</translation>
+        <translation>Ver la bienvenida de nuevo</translation>
     </message>
     <message>
         <source>Play Intro Again</source>
@@ -1553,7 +1553,7 @@
     </message>
     <message>
         <source>Hold back on misspelled words</source>
-        <translation>Esperar ante palabras mal escritas</translation>
+        <translation>Esperar si la palabra parece mal escrita</translation>
     </message>
     <message>
         <source>Offer spelling fixes</source>
@@ -1561,7 +1561,7 @@
     </message>
     <message>
         <source>Show the key hint</source>
-        <translation>Mostrar la pista de tecla</translation>
+        <translation>Mostrar el indicador de tecla</translation>
     </message>
     <message>
         <source>Quit other autocomplete apps when they open</source>
@@ -1582,10 +1582,6 @@
     <message>
         <source>Keeps short passages from fields where you accepted a suggestion, encrypted on this computer, and shows them to the model as examples.</source>
         <translation>Guarda fragmentos breves de campos donde aceptaste una sugerencia, cifrados en este equipo, y se los muestra al modelo como ejemplos.</translation>
-    </message>
-    <message>
-        <source>%1 could not open again: %2 Your choice takes effect the next time you start it.</source>
-        <translation>%1 no pudo volver a abrirse: %2 Tu elección se aplicará la próxima vez que lo inicies.</translation>
     </message>
     <message>
         <source>Light</source>
@@ -1671,7 +1667,7 @@
     </message>
     <message>
         <source>Typing saved</source>
-        <translation>Escritura ahorrada</translation>
+        <translation>Tiempo de escritura ahorrado</translation>
     </message>
     <message>
         <source>at 40 words a minute</source>
@@ -1727,7 +1723,7 @@
     </message>
     <message>
         <source>This clears words saved, acceptance and timing history.</source>
-        <translation>Esto borra el historial de palabras ahorradas, aceptación y tiempos.</translation>
+        <translation>Esto borra el historial de palabras ahorradas, aceptación y tiempos de espera.</translation>
     </message>
     <message>
         <source>Copy Diagnostics</source>
@@ -1859,7 +1855,7 @@
     </message>
     <message>
         <source>Switch to %1?</source>
-        <translation>¿Cambiar a %1?</translation>
+        <translation>¿Usar %1?</translation>
     </message>
     <message>
         <source>the computer&apos;s language</source>
@@ -1919,7 +1915,7 @@
     </message>
     <message>
         <source>Type a shortcut…</source>
-        <translation>Escribe un atajo…</translation>
+        <translation>Pulsa un atajo…</translation>
     </message>
     <message>
         <source>Recording shortcut</source>
@@ -1947,7 +1943,7 @@
     </message>
     <message>
         <source>This computer has no on-device language model</source>
-        <translation>Este equipo no tiene un modelo de lenguaje en el dispositivo</translation>
+        <translation>Este equipo no tiene un modelo de lenguaje integrado</translation>
     </message>
     <message>
         <source>Turn on the on-device model in the desktop&apos;s settings</source>
@@ -2015,11 +2011,11 @@
     </message>
     <message>
         <source>GNOME shows tray icons only with the AppIndicator extension. Install the gnome-shell-extension-appindicator package, log out and in, then turn it on in Extensions.</source>
-        <translation>GNOME solo muestra iconos en la bandeja con la extensión AppIndicator. Instala el paquete gnome-shell-extension-appindicator, cierra sesión y vuelve a entrar, y actívala en Extensiones.</translation>
+        <translation>GNOME solo muestra iconos en la bandeja con la extensión AppIndicator. Instala el paquete gnome-shell-extension-appindicator, cierra sesión y vuelve a entrar, y actívala en «Extensiones».</translation>
     </message>
     <message>
         <source>GNOME shows tray icons only with the AppIndicator extension. It is installed but off: turn it on in Extensions.</source>
-        <translation>GNOME solo muestra iconos en la bandeja con la extensión AppIndicator. Está instalada pero desactivada: actívala en Extensiones.</translation>
+        <translation>GNOME solo muestra iconos en la bandeja con la extensión AppIndicator. Está instalada pero desactivada: actívala en «Extensiones».</translation>
     </message>
     <message>
         <source>Until then, open %app from your applications menu to reach Settings.</source>
@@ -2027,7 +2023,7 @@
     </message>
     <message>
         <source>Open Extensions</source>
-        <translation>Abrir Extensiones</translation>
+        <translation>Abrir «Extensiones»</translation>
     </message>
     <message>
         <source>Show Count in Tray</source>
@@ -2095,7 +2091,7 @@
     </message>
     <message>
         <source>Pause or open Settings from the system tray. Hidden? Open %app from your applications menu to come back.</source>
-        <translation>Pausa o abre Ajustes desde la bandeja del sistema. ¿Oculto? Abre %app desde el menú de aplicaciones para volver.</translation>
+        <translation>Pausa o abre Ajustes desde la bandeja del sistema. ¿Icono oculto? Abre %app desde el menú de aplicaciones para volver.</translation>
     </message>
     <message>
         <source>This tray can&apos;t show text beside icons, so the count shows in the icon&apos;s tooltip.</source>
@@ -2192,8 +2188,8 @@
     <message numerus="yes">
         <source>%1 of %Ln done</source>
         <translation>
-            <numerusform>%1 de %Ln hecho</numerusform>
-            <numerusform>%1 de %Ln hechos</numerusform>
+            <numerusform>Hecho: %1 de %Ln</numerusform>
+            <numerusform>Hecho: %1 de %Ln</numerusform>
         </translation>
     </message>
     <message>
@@ -2210,7 +2206,7 @@
     </message>
     <message>
         <source>You can switch memory off for single apps under Apps &amp; Sites. The key that unlocks it lives in your keyring.</source>
-        <translation>Puedes desactivar la memoria para apps concretas en Apps &amp; sitios. La clave que la desbloquea está en tu llavero.</translation>
+        <translation>Puedes desactivar la memoria para apps concretas en «Apps &amp; sitios». La clave que la desbloquea está en tu llavero.</translation>
     </message>
     <message numerus="yes">
         <source>%Ln emoji. %1 selected</source>
@@ -2252,7 +2248,7 @@
     </message>
     <message>
         <source>Default follows General (insertion: %1, length: %2).</source>
-        <translation>Por defecto sigue General (inserción: %1, longitud: %2).</translation>
+        <translation>Por defecto, como en «General» (inserción: %1, longitud: %2).</translation>
     </message>
     <message>
         <source>Range: %1</source>
@@ -2308,6 +2304,178 @@
     <message>
         <source>Your writing memory is not saved: the keyring is missing or locked, so its key cannot be kept.</source>
         <translation>Tu memoria de escritura no se ha guardado: falta el llavero o está bloqueado, así que no se puede conservar su clave.</translation>
+    </message>
+    <message>
+        <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
+        <translation>%1 no pudo volver a abrirse. Tu elección se aplicará la próxima vez que lo inicies.</translation>
+    </message>
+    <message>
+        <source>That address isn&apos;t valid</source>
+        <translation>Esa dirección no es válida</translation>
+    </message>
+    <message>
+        <source>The request timed out.</source>
+        <translation>Se agotó el tiempo de la solicitud.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s reply was too long, so it was stopped.</source>
+        <translation>La respuesta del servidor era demasiado larga, así que se detuvo.</translation>
+    </message>
+    <message>
+        <source>The server answered %1.</source>
+        <translation>El servidor respondió %1.</translation>
+    </message>
+    <message>
+        <source>The server answered %1: %2</source>
+        <translation>El servidor respondió %1: %2</translation>
+    </message>
+    <message>
+        <source>The download server answered %1. Try again later.</source>
+        <translation>El servidor de descarga respondió %1. Inténtalo más tarde.</translation>
+    </message>
+    <message>
+        <source>The download couldn&apos;t be saved: %1</source>
+        <translation>No se pudo guardar la descarga: %1</translation>
+    </message>
+    <message>
+        <source>The download paused because the connection dropped. Try again to pick up where it stopped.</source>
+        <translation>La descarga se pausó porque se cortó la conexión. Vuelve a intentarlo para seguir donde se quedó.</translation>
+    </message>
+    <message>
+        <source>The download stopped. Check your connection, then try again.</source>
+        <translation>La descarga se detuvo. Comprueba tu conexión y vuelve a intentarlo.</translation>
+    </message>
+    <message>
+        <source>Pick an Ollama model in Settings</source>
+        <translation>Elige un modelo de Ollama en Ajustes</translation>
+    </message>
+    <message>
+        <source>Pick a model for your local server</source>
+        <translation>Elige un modelo para tu servidor local</translation>
+    </message>
+    <message>
+        <source>The server&apos;s answer is not HTTP.</source>
+        <translation>La respuesta del servidor no es HTTP.</translation>
+    </message>
+    <message>
+        <source>The data couldn&apos;t be read because it is missing.</source>
+        <translation>No se pudieron leer los datos porque faltan.</translation>
+    </message>
+    <message>
+        <source>The data couldn&apos;t be read because it isn&apos;t in the correct format.</source>
+        <translation>No se pudieron leer los datos porque no tienen el formato correcto.</translation>
+    </message>
+    <message>
+        <source>:%1:</source>
+        <comment>emoji name</comment>
+        <translation>:%1:</translation>
+    </message>
+    <message>
+        <source>This computer has no on-device language model.</source>
+        <translation>Este equipo no tiene un modelo de lenguaje en el dispositivo.</translation>
+    </message>
+    <message>
+        <source>Ctrl</source>
+        <comment>key</comment>
+        <translation>Ctrl</translation>
+    </message>
+    <message>
+        <source>Alt</source>
+        <comment>key</comment>
+        <translation>Alt</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <comment>key</comment>
+        <translation>Mayús</translation>
+    </message>
+    <message>
+        <source>Super</source>
+        <comment>key</comment>
+        <translation>Super</translation>
+    </message>
+    <message>
+        <source>Paused on %1</source>
+        <translation>En pausa en %1</translation>
+    </message>
+    <message>
+        <source>Paused in %1</source>
+        <translation>En pausa en %1</translation>
+    </message>
+    <message>
+        <source>Off on %1</source>
+        <translation>Desactivado en %1</translation>
+    </message>
+    <message>
+        <source>Off in %1</source>
+        <translation>Desactivado en %1</translation>
+    </message>
+    <message>
+        <source>Off in %1 by default</source>
+        <translation>Desactivado en %1 por omisión</translation>
+    </message>
+    <message>
+        <source>Off in code editors</source>
+        <translation>Desactivado en editores de código</translation>
+    </message>
+    <message>
+        <source>Off unless turned on per app</source>
+        <translation>Desactivado salvo que se active por app</translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <comment>key</comment>
+        <translation>Tab</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <comment>key</comment>
+        <translation>Intro</translation>
+    </message>
+    <message>
+        <source>Esc</source>
+        <comment>key</comment>
+        <translation>Esc</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <comment>key</comment>
+        <translation>Retroceso</translation>
+    </message>
+    <message>
+        <source>Del</source>
+        <comment>key</comment>
+        <translation>Supr</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <comment>key</comment>
+        <translation>Espacio</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <comment>key</comment>
+        <translation>Inicio</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <comment>key</comment>
+        <translation>Fin</translation>
+    </message>
+    <message>
+        <source>Page Up</source>
+        <comment>key</comment>
+        <translation>Re Pág</translation>
+    </message>
+    <message>
+        <source>Page Down</source>
+        <comment>key</comment>
+        <translation>Av Pág</translation>
+    </message>
+    <message>
+        <source>Key %1</source>
+        <comment>key</comment>
+        <translation>Tecla %1</translation>
     </message>
 </context>
 </TS>

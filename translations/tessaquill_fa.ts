@@ -181,7 +181,7 @@
     </message>
     <message>
         <source>Do nothing, send Escape to the app</source>
-        <translation>کاری نکند، Escape را به برنامه بفرستد</translation>
+        <translation>فرستادن Escape به برنامه، بدون هیچ کار دیگر</translation>
     </message>
     <message>
         <source>Type it</source>
@@ -233,7 +233,7 @@
     </message>
     <message>
         <source>Writes straight into the field. Cleanest in native computer apps.</source>
-        <translation>مستقیم در فیلد می‌نویسد. در برنامه‌های بومی رایانه تمیزترین روش است.</translation>
+        <translation>مستقیم در فیلد می‌نویسد. در برنامه‌های بومی بهترین نتیجه را دارد.</translation>
     </message>
     <message>
         <source>Uses the clipboard, then puts your clipboard back.</source>
@@ -269,11 +269,11 @@
     </message>
     <message>
         <source>Don&apos;t remind me again</source>
-        <translation>دیگر یادآوری نکن</translation>
+        <translation>دیگر یادآوری نشود</translation>
     </message>
     <message>
         <source>Open Playground</source>
-        <translation>باز کردن زمین تمرین</translation>
+        <translation>باز کردن فیلد تمرین</translation>
     </message>
     <message>
         <source>Settings</source>
@@ -302,7 +302,7 @@
     <message numerus="yes">
         <source>Paused while %1 are open</source>
         <translation>
-            <numerusform>تا وقتی %1 باز هستند متوقف است</numerusform>
+            <numerusform>تا وقتی %1 باز است متوقف است</numerusform>
         </translation>
     </message>
     <message>
@@ -329,11 +329,11 @@
     </message>
     <message>
         <source>Under a minute of typing today. </source>
-        <translation>امروز کمتر از یک دقیقه تایپ. </translation>
+        <translation>امروز کمتر از یک دقیقه در تایپ صرفه‌جویی شد. </translation>
     </message>
     <message>
         <source>About %1 of typing today. </source>
-        <translation>امروز حدود %1 تایپ. </translation>
+        <translation>امروز حدود %1 در تایپ صرفه‌جویی شد. </translation>
     </message>
     <message>
         <source>Resume in %1</source>
@@ -385,7 +385,7 @@
     </message>
     <message>
         <source>%1 of %2</source>
-        <translation>%1 از %2</translation>
+        <translation>‏%1 از %2</translation>
     </message>
     <message>
         <source>%1 of %2. You can keep writing while it downloads.</source>
@@ -493,7 +493,7 @@
     </message>
     <message>
         <source>Pick what writes your suggestions.</source>
-        <translation>انتخاب کنید چه چیزی پیشنهادهایتان را بنویسد.</translation>
+        <translation>موتوری را که پیشنهادهایتان را می‌نویسد انتخاب کنید.</translation>
     </message>
     <message>
         <source>You can change this any time in Settings.</source>
@@ -657,7 +657,7 @@
     </message>
     <message>
         <source>Remember my writing here</source>
-        <translation>نوشته‌هایم را اینجا به خاطر بسپار</translation>
+        <translation>به خاطر سپردن نوشته‌هایم در اینجا</translation>
     </message>
     <message>
         <source>Writing memory is off in Your Voice.</source>
@@ -873,7 +873,7 @@
     </message>
     <message>
         <source>Allow Accessibility access</source>
-        <translation>اجازهٔ دسترسی دسترس‌پذیری</translation>
+        <translation>اعطای دسترسی دسترس‌پذیری</translation>
     </message>
     <message>
         <source>%app needs it to read the text you type in other apps and to insert suggestions.</source>
@@ -957,7 +957,7 @@
     </message>
     <message>
         <source>On battery, suggestions appear only after you press the Suggest Now shortcut.</source>
-        <translation>با باتری، پیشنهادها فقط پس از فشردن میان‌بر «اکنون پیشنهاد بده» ظاهر می‌شوند.</translation>
+        <translation>هنگام کار با باتری، پیشنهادها فقط پس از فشردن میان‌بر «پیشنهاد فوری» ظاهر می‌شوند.</translation>
     </message>
     <message>
         <source>Shorter suggestions</source>
@@ -1073,7 +1073,7 @@
     </message>
     <message>
         <source>Startup</source>
-        <translation>راه‌اندازی</translation>
+        <translation>شروع خودکار</translation>
     </message>
     <message>
         <source>Launch at login</source>
@@ -1101,7 +1101,7 @@
     </message>
     <message>
         <source>Suggestions appear only after you press the Suggest Now shortcut.</source>
-        <translation>پیشنهادها فقط پس از فشردن میان‌بر «اکنون پیشنهاد بده» ظاهر می‌شوند.</translation>
+        <translation>پیشنهادها فقط پس از فشردن میان‌بر «پیشنهاد فوری» ظاهر می‌شوند.</translation>
     </message>
     <message>
         <source>Spelling</source>
@@ -1141,7 +1141,7 @@
     </message>
     <message>
         <source>A small keycap after your first suggestions, as a reminder of what to press.</source>
-        <translation>یک کلید کوچک پس از نخستین پیشنهادها، برای یادآوری اینکه چه چیزی را بزنید.</translation>
+        <translation>نماد کوچک یک کلید پس از نخستین پیشنهادها، برای یادآوری اینکه چه کلیدی را بزنید.</translation>
     </message>
     <message>
         <source>Insert suggestions by</source>
@@ -1257,7 +1257,7 @@
     </message>
     <message>
         <source>Open Source Notices</source>
-        <translation>اطلاعیه‌های متن‌باز</translation>
+        <translation>مجوزهای متن‌باز</translation>
     </message>
     <message>
         <source>Reset all settings?</source>
@@ -1297,7 +1297,7 @@
     </message>
     <message>
         <source>Also show the default yellow</source>
-        <translation>زرد پیش‌فرض را هم نشان بده</translation>
+        <translation>نمایش زرد پیش‌فرض هم</translation>
     </message>
     <message>
         <source>Try a word</source>
@@ -1349,7 +1349,7 @@
     </message>
     <message>
         <source>Suggest now</source>
-        <translation>اکنون پیشنهاد بده</translation>
+        <translation>پیشنهاد فوری</translation>
     </message>
     <message>
         <source>Asks for a suggestion right away, even where %app would normally wait.</source>
@@ -1409,11 +1409,11 @@
     </message>
     <message>
         <source>Remember how I write</source>
-        <translation>شیوهٔ نوشتنم را به خاطر بسپار</translation>
+        <translation>به خاطر سپردن شیوهٔ نوشتنم</translation>
     </message>
     <message>
         <source>Also remember fields where I accept nothing</source>
-        <translation>فیلدهایی را که در آن‌ها چیزی نمی‌پذیرم هم به خاطر بسپار</translation>
+        <translation>به خاطر سپردن فیلدهایی که در آن‌ها چیزی نمی‌پذیرم هم</translation>
     </message>
     <message>
         <source>%app learns your style sooner but keeps more of what you type.</source>
@@ -1457,7 +1457,7 @@
     </message>
     <message>
         <source>A reply in Mail reads differently from a commit message.</source>
-        <translation>پاسخی در Mail لحنی متفاوت از پیام کامیت دارد.</translation>
+        <translation>پاسخ یک ایمیل لحنی متفاوت از پیام کامیت دارد.</translation>
     </message>
     <message>
         <source>Website</source>
@@ -1473,7 +1473,7 @@
     </message>
     <message>
         <source>Anything you copied in the last 10 minutes. Copies from password managers are skipped.</source>
-        <translation>هر چه در ۱۰ دقیقهٔ گذشته کپی کرده‌اید. کپی از گذرواژه‌گردان‌ها نادیده گرفته می‌شود.</translation>
+        <translation>هر چه در ۱۰ دقیقهٔ گذشته کپی کرده‌اید. متن کپی‌شده از مدیرهای گذرواژه نادیده گرفته می‌شود.</translation>
     </message>
     <message>
         <source>Text on screen</source>
@@ -1493,7 +1493,7 @@
     </message>
     <message>
         <source>Also reads up to two other windows on the same screen, like the document you&apos;re replying about. Skips password managers and apps you switched off.</source>
-        <translation>همچنین تا دو پنجرهٔ دیگر روی همان صفحه را می‌خواند، مثل سندی که دربارهٔ آن پاسخ می‌دهید. گذرواژه‌گردان‌ها و برنامه‌هایی را که خاموش کرده‌اید نادیده می‌گیرد.</translation>
+        <translation>همچنین تا دو پنجرهٔ دیگر روی همان صفحه را می‌خواند، مثل سندی که دربارهٔ آن پاسخ می‌دهید. مدیرهای گذرواژه و برنامه‌هایی را که خاموش کرده‌اید نادیده می‌گیرد.</translation>
     </message>
     <message>
         <source>Off in this app</source>
@@ -1580,10 +1580,6 @@
         <translation>قطعه‌های کوتاهی از فیلدهایی که در آن‌ها پیشنهادی را پذیرفته‌اید، رمزنگاری‌شده روی این رایانه نگه می‌دارد و آن‌ها را به‌عنوان نمونه به مدل نشان می‌دهد.</translation>
     </message>
     <message>
-        <source>%1 could not open again: %2 Your choice takes effect the next time you start it.</source>
-        <translation>برنامهٔ %1 دوباره باز نشد: %2 انتخاب شما دفعهٔ بعد که آن را اجرا کنید اعمال می‌شود.</translation>
-    </message>
-    <message>
         <source>Light</source>
         <comment>skin tone</comment>
         <translation>روشن</translation>
@@ -1647,7 +1643,7 @@
     </message>
     <message>
         <source>None yet</source>
-        <translation>هنوز هیچ</translation>
+        <translation>هنوز چیزی نیست</translation>
     </message>
     <message>
         <source>Not yet</source>
@@ -1687,7 +1683,7 @@
     </message>
     <message>
         <source>9 in 10 under %1</source>
-        <translation>۹ از ۱۰ زیر %1</translation>
+        <translation>۹ بار از ۱۰ بار زیر %1</translation>
     </message>
     <message>
         <source>no requests yet</source>
@@ -1963,7 +1959,7 @@
     </message>
     <message>
         <source>%1 shares no text. Quit it and start it with %2 to get suggestions in it.</source>
-        <translation>برنامهٔ %1 هیچ متنی به اشتراک نمی‌گذارد. از آن خارج شوید و با %2 اجرایش کنید تا در آن پیشنهاد بگیرید.</translation>
+        <translation>برنامهٔ %1 هیچ متنی به اشتراک نمی‌گذارد. از آن خارج شوید و با ⁦%2⁩ اجرایش کنید تا در آن پیشنهاد بگیرید.</translation>
     </message>
     <message>
         <source>On-device model</source>
@@ -1979,7 +1975,7 @@
     </message>
     <message>
         <source>Only addresses that start with http or https can be added.</source>
-        <translation>فقط نشانی‌هایی که با http یا https شروع می‌شوند افزودنی‌اند.</translation>
+        <translation>فقط نشانی‌هایی را که با http یا https شروع می‌شوند می‌توان افزود.</translation>
     </message>
     <message>
         <source>That is not a website name. Type one such as wikipedia.org.</source>
@@ -2039,11 +2035,11 @@
     </message>
     <message>
         <source>There&apos;s no account and no analytics. With the %app model or the on-device model, your text stays on this computer.</source>
-        <translation>نه حسابی در کار است و نه آماری. با مدل %app یا مدل روی دستگاه، متن شما روی این رایانه می‌ماند.</translation>
+        <translation>نه حسابی در کار است و نه آمارگیری از استفاده. با مدل %app یا مدل روی دستگاه، متن شما روی این رایانه می‌ماند.</translation>
     </message>
     <message>
         <source>There&apos;s no account and no analytics. With the %app model, your text stays on this computer.</source>
-        <translation>نه حسابی در کار است و نه آماری. با مدل %app، متن شما روی این رایانه می‌ماند.</translation>
+        <translation>نه حسابی در کار است و نه آمارگیری از استفاده. با مدل %app، متن شما روی این رایانه می‌ماند.</translation>
     </message>
     <message>
         <source>%app lives in your system tray from now on. Click its icon to pause it in an app or open Settings.</source>
@@ -2266,7 +2262,7 @@
     </message>
     <message>
         <source>%1, converted for llama.cpp by %2</source>
-        <translation>%1، تبدیل‌شده برای llama.cpp توسط %2</translation>
+        <translation>ناشر: %1، تبدیل‌شده برای llama.cpp توسط %2</translation>
     </message>
     <message>
         <source>The data folder %1 could not be made. Check that the folder above it exists and that you may write there.</source>
@@ -2275,7 +2271,7 @@
     <message>
         <source>party</source>
         <comment>emoji search sample</comment>
-        <translation>مهمانی</translation>
+        <translation>جشن</translation>
     </message>
     <message>
         <source>No system tray runs on this desktop, so the icon cannot show.</source>
@@ -2290,6 +2286,178 @@
     <message>
         <source>Your writing memory is not saved: the keyring is missing or locked, so its key cannot be kept.</source>
         <translation>حافظهٔ نوشتاری شما ذخیره نشده است: جاکلیدی وجود ندارد یا قفل است، پس کلید آن نگه داشته نمی‌شود.</translation>
+    </message>
+    <message>
+        <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
+        <translation>%1 دوباره باز نشد. انتخاب شما دفعهٔ بعد که آن را اجرا کنید اعمال می‌شود.</translation>
+    </message>
+    <message>
+        <source>That address isn&apos;t valid</source>
+        <translation>این نشانی معتبر نیست</translation>
+    </message>
+    <message>
+        <source>The request timed out.</source>
+        <translation>مهلت درخواست به پایان رسید.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s reply was too long, so it was stopped.</source>
+        <translation>پاسخ سرور بیش از حد طولانی بود، پس متوقف شد.</translation>
+    </message>
+    <message>
+        <source>The server answered %1.</source>
+        <translation>سرور با %1 پاسخ داد.</translation>
+    </message>
+    <message>
+        <source>The server answered %1: %2</source>
+        <translation>سرور با %1 پاسخ داد: %2</translation>
+    </message>
+    <message>
+        <source>The download server answered %1. Try again later.</source>
+        <translation>سرور دانلود با %1 پاسخ داد. بعداً دوباره امتحان کنید.</translation>
+    </message>
+    <message>
+        <source>The download couldn&apos;t be saved: %1</source>
+        <translation>دانلود ذخیره نشد: %1</translation>
+    </message>
+    <message>
+        <source>The download paused because the connection dropped. Try again to pick up where it stopped.</source>
+        <translation>دانلود متوقف شد چون اتصال قطع شد. دوباره امتحان کنید تا از همان جایی که ماند ادامه یابد.</translation>
+    </message>
+    <message>
+        <source>The download stopped. Check your connection, then try again.</source>
+        <translation>دانلود متوقف شد. اتصال خود را بررسی کنید و دوباره امتحان کنید.</translation>
+    </message>
+    <message>
+        <source>Pick an Ollama model in Settings</source>
+        <translation>یک مدل Ollama در تنظیمات انتخاب کنید</translation>
+    </message>
+    <message>
+        <source>Pick a model for your local server</source>
+        <translation>یک مدل برای سرور محلی خود انتخاب کنید</translation>
+    </message>
+    <message>
+        <source>The server&apos;s answer is not HTTP.</source>
+        <translation>پاسخ سرور HTTP نیست.</translation>
+    </message>
+    <message>
+        <source>The data couldn&apos;t be read because it is missing.</source>
+        <translation>داده‌ها خوانده نشد چون وجود ندارند.</translation>
+    </message>
+    <message>
+        <source>The data couldn&apos;t be read because it isn&apos;t in the correct format.</source>
+        <translation>داده‌ها خوانده نشد چون قالب درستی ندارند.</translation>
+    </message>
+    <message>
+        <source>:%1:</source>
+        <comment>emoji name</comment>
+        <translation>:%1:</translation>
+    </message>
+    <message>
+        <source>This computer has no on-device language model.</source>
+        <translation>این رایانه مدل زبانی روی دستگاه ندارد.</translation>
+    </message>
+    <message>
+        <source>Ctrl</source>
+        <comment>key</comment>
+        <translation>Ctrl</translation>
+    </message>
+    <message>
+        <source>Alt</source>
+        <comment>key</comment>
+        <translation>Alt</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <comment>key</comment>
+        <translation>Shift</translation>
+    </message>
+    <message>
+        <source>Super</source>
+        <comment>key</comment>
+        <translation>Super</translation>
+    </message>
+    <message>
+        <source>Paused on %1</source>
+        <translation>در %1 مکث شده</translation>
+    </message>
+    <message>
+        <source>Paused in %1</source>
+        <translation>در %1 مکث شده</translation>
+    </message>
+    <message>
+        <source>Off on %1</source>
+        <translation>در %1 خاموش</translation>
+    </message>
+    <message>
+        <source>Off in %1</source>
+        <translation>در %1 خاموش</translation>
+    </message>
+    <message>
+        <source>Off in %1 by default</source>
+        <translation>به‌طور پیش‌فرض در %1 خاموش</translation>
+    </message>
+    <message>
+        <source>Off in code editors</source>
+        <translation>در ویرایشگرهای کد خاموش</translation>
+    </message>
+    <message>
+        <source>Off unless turned on per app</source>
+        <translation>خاموش، مگر برای هر برنامه روشن شود</translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <comment>key</comment>
+        <translation>Tab</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <comment>key</comment>
+        <translation>Enter</translation>
+    </message>
+    <message>
+        <source>Esc</source>
+        <comment>key</comment>
+        <translation>Esc</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <comment>key</comment>
+        <translation>Backspace</translation>
+    </message>
+    <message>
+        <source>Del</source>
+        <comment>key</comment>
+        <translation>Del</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <comment>key</comment>
+        <translation>فاصله</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <comment>key</comment>
+        <translation>Home</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <comment>key</comment>
+        <translation>End</translation>
+    </message>
+    <message>
+        <source>Page Up</source>
+        <comment>key</comment>
+        <translation>Page Up</translation>
+    </message>
+    <message>
+        <source>Page Down</source>
+        <comment>key</comment>
+        <translation>Page Down</translation>
+    </message>
+    <message>
+        <source>Key %1</source>
+        <comment>key</comment>
+        <translation>کلید %1</translation>
     </message>
 </context>
 </TS>

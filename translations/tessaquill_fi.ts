@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>Welcome to %app</source>
-        <translation>Tervetuloa – %app</translation>
+        <translation>Tervetuloa %app-sovellukseen</translation>
     </message>
     <message>
         <source>%app</source>
@@ -57,7 +57,7 @@
     </message>
     <message>
         <source>the trigger shortcut</source>
-        <translation>käynnistyspikanäppäin</translation>
+        <translation>käynnistyspikanäppäintä</translation>
     </message>
     <message>
         <source>Press %1 for a suggestion</source>
@@ -233,7 +233,7 @@
     </message>
     <message>
         <source>Writes straight into the field. Cleanest in native computer apps.</source>
-        <translation>Kirjoittaa suoraan kenttään. Siistein natiivisovelluksissa.</translation>
+        <translation>Kirjoittaa suoraan kenttään. Toimii parhaiten natiivisovelluksissa.</translation>
     </message>
     <message>
         <source>Uses the clipboard, then puts your clipboard back.</source>
@@ -249,7 +249,7 @@
     </message>
     <message>
         <source>Paste</source>
-        <translation>Liitä</translation>
+        <translation>Liittäminen</translation>
     </message>
     <message>
         <source>Your writing memory could not be opened and was set aside. Nothing new is remembered until %app starts again.</source>
@@ -327,15 +327,15 @@
     </message>
     <message>
         <source>Start typing anywhere. %app keeps count here.</source>
-        <translation>Aloita kirjoittaminen missä vain. %app pitää laskua täällä.</translation>
+        <translation>Aloita kirjoittaminen missä vain. %app pitää kirjaa täällä.</translation>
     </message>
     <message>
         <source>Under a minute of typing today. </source>
-        <translation>Alle minuutti kirjoittamista tänään. </translation>
+        <translation>Tänään säästit alle minuutin kirjoittamista. </translation>
     </message>
     <message>
         <source>About %1 of typing today. </source>
-        <translation>Noin %1 kirjoittamista tänään. </translation>
+        <translation>Tänään säästit noin %1 kirjoittamista. </translation>
     </message>
     <message>
         <source>Resume in %1</source>
@@ -495,7 +495,7 @@
     </message>
     <message>
         <source>Pick what writes your suggestions.</source>
-        <translation>Valitse, mikä kirjoittaa ehdotuksesi.</translation>
+        <translation>Valitse moottori, joka kirjoittaa ehdotuksesi.</translation>
     </message>
     <message>
         <source>You can change this any time in Settings.</source>
@@ -607,7 +607,7 @@
     </message>
     <message>
         <source>Each one can have its own rules. Anything you don&apos;t change follows General.</source>
-        <translation>Kullakin voi olla omat sääntönsä. Muuttamaton seuraa Yleisiä.</translation>
+        <translation>Kullakin voi olla omat sääntönsä. Kaikki, mitä et muuta, seuraa Yleiset-asetuksia.</translation>
     </message>
     <message>
         <source>Words saved here</source>
@@ -1037,7 +1037,7 @@
     </message>
     <message>
         <source>Lower stays close to the obvious next words. Higher tries more.</source>
-        <translation>Matala pysyy ilmeisissä sanoissa. Korkea kokeilee enemmän.</translation>
+        <translation>Pieni arvo pysyy ilmeisissä seuraavissa sanoissa. Suuri arvo kokeilee enemmän.</translation>
     </message>
     <message>
         <source>Wait before suggesting</source>
@@ -1261,7 +1261,7 @@
     </message>
     <message>
         <source>Open Source Notices</source>
-        <translation>Avoimen lähdekoodin tiedot</translation>
+        <translation>Avoimen lähdekoodin lisenssit</translation>
     </message>
     <message>
         <source>Reset all settings?</source>
@@ -1309,7 +1309,7 @@
     </message>
     <message>
         <source>Light</source>
-        <translation>Kevyt</translation>
+        <translation>Heikko</translation>
     </message>
     <message>
         <source>No emoji match “%1”</source>
@@ -1453,7 +1453,7 @@
     </message>
     <message>
         <source>Nothing remembered yet</source>
-        <translation>Ei vielä muistettavaa</translation>
+        <translation>Mitään ei ole vielä muistissa</translation>
     </message>
     <message>
         <source>App and window name</source>
@@ -1461,7 +1461,7 @@
     </message>
     <message>
         <source>A reply in Mail reads differently from a commit message.</source>
-        <translation>Vastaus Mailissa kuulostaa erilaiselta kuin commit-viesti.</translation>
+        <translation>Sähköpostivastaus kuulostaa erilaiselta kuin commit-viesti.</translation>
     </message>
     <message>
         <source>Website</source>
@@ -1525,7 +1525,7 @@
     </message>
     <message>
         <source>Show Welcome Again</source>
-        <translation>Näytä aloitusopas</translation>
+        <translation>Näytä tervetulonäkymä uudelleen</translation>
     </message>
     <message>
         <source>Play Intro Again</source>
@@ -1584,10 +1584,6 @@
         <translation>Säilyttää lyhyitä katkelmia kentistä, joissa hyväksyit ehdotuksen, salattuina tällä koneella, ja näyttää niitä mallille esimerkkeinä.</translation>
     </message>
     <message>
-        <source>%1 could not open again: %2 Your choice takes effect the next time you start it.</source>
-        <translation>%1 ei voinut avautua uudelleen: %2 Valintasi tulee voimaan, kun käynnistät sen seuraavan kerran.</translation>
-    </message>
-    <message>
         <source>Light</source>
         <comment>skin tone</comment>
         <translation>Vaalea</translation>
@@ -1609,7 +1605,7 @@
     <message>
         <source>Medium</source>
         <comment>skin tone</comment>
-        <translation>Keskimmäinen</translation>
+        <translation>Keskimääräinen</translation>
     </message>
     <message>
         <source>Medium dark</source>
@@ -1671,7 +1667,7 @@
     </message>
     <message>
         <source>Typing saved</source>
-        <translation>Säästetty kirjoitus</translation>
+        <translation>Säästetty kirjoitusaika</translation>
     </message>
     <message>
         <source>at 40 words a minute</source>
@@ -2011,7 +2007,7 @@
     </message>
     <message>
         <source>There&apos;s no room for it, or your panel has no system tray. Add the panel&apos;s system tray or status area applet in its settings.</source>
-        <translation>Sille ei ole tilaa, tai paneelissa ei ole ilmoitusaluetta. Lisää paneelin asetuksista ilmoitusalue- tai tila-alue-sovelma.</translation>
+        <translation>Kuvakkeelle ei ole tilaa, tai paneelissa ei ole ilmoitusaluetta. Lisää paneelin asetuksista ilmoitusalue- tai tila-alue-sovelma.</translation>
     </message>
     <message>
         <source>GNOME shows tray icons only with the AppIndicator extension. Install the gnome-shell-extension-appindicator package, log out and in, then turn it on in Extensions.</source>
@@ -2051,7 +2047,7 @@
     </message>
     <message>
         <source>%app lives in your system tray from now on. Click its icon to pause it in an app or open Settings.</source>
-        <translation>%app asuu nyt ilmoitusalueella. Napsauta kuvaketta keskeyttääksesi sen sovelluksessa tai avataksesi asetukset.</translation>
+        <translation>%app löytyy nyt ilmoitusalueelta. Napsauta kuvaketta keskeyttääksesi sen sovelluksessa tai avataksesi asetukset.</translation>
     </message>
     <message>
         <source>%app has no account, no analytics and no servers of its own. The %app model and the on-device model keep your text on this computer. Other engines get it only if you set one up.</source>
@@ -2308,6 +2304,178 @@
     <message>
         <source>Your writing memory is not saved: the keyring is missing or locked, so its key cannot be kept.</source>
         <translation>Kirjoitusmuistia ei ole tallennettu: avainnippu puuttuu tai on lukittu, joten sen avainta ei voi säilyttää.</translation>
+    </message>
+    <message>
+        <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
+        <translation>%1 ei auennut uudelleen. Valintasi tulee voimaan, kun käynnistät sen seuraavan kerran.</translation>
+    </message>
+    <message>
+        <source>That address isn&apos;t valid</source>
+        <translation>Osoite ei kelpaa</translation>
+    </message>
+    <message>
+        <source>The request timed out.</source>
+        <translation>Pyyntö aikakatkaistiin.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s reply was too long, so it was stopped.</source>
+        <translation>Palvelimen vastaus oli liian pitkä, joten se keskeytettiin.</translation>
+    </message>
+    <message>
+        <source>The server answered %1.</source>
+        <translation>Palvelin vastasi %1.</translation>
+    </message>
+    <message>
+        <source>The server answered %1: %2</source>
+        <translation>Palvelin vastasi %1: %2</translation>
+    </message>
+    <message>
+        <source>The download server answered %1. Try again later.</source>
+        <translation>Latauspalvelin vastasi %1. Yritä myöhemmin uudelleen.</translation>
+    </message>
+    <message>
+        <source>The download couldn&apos;t be saved: %1</source>
+        <translation>Latausta ei voitu tallentaa: %1</translation>
+    </message>
+    <message>
+        <source>The download paused because the connection dropped. Try again to pick up where it stopped.</source>
+        <translation>Lataus keskeytyi, koska yhteys katkesi. Yritä uudelleen, niin se jatkuu siitä, mihin se jäi.</translation>
+    </message>
+    <message>
+        <source>The download stopped. Check your connection, then try again.</source>
+        <translation>Lataus pysähtyi. Tarkista yhteys ja yritä sitten uudelleen.</translation>
+    </message>
+    <message>
+        <source>Pick an Ollama model in Settings</source>
+        <translation>Valitse Ollama-malli asetuksista</translation>
+    </message>
+    <message>
+        <source>Pick a model for your local server</source>
+        <translation>Valitse malli paikalliselle palvelimellesi</translation>
+    </message>
+    <message>
+        <source>The server&apos;s answer is not HTTP.</source>
+        <translation>Palvelimen vastaus ei ole HTTP:tä.</translation>
+    </message>
+    <message>
+        <source>The data couldn&apos;t be read because it is missing.</source>
+        <translation>Tietoja ei voitu lukea, koska ne puuttuvat.</translation>
+    </message>
+    <message>
+        <source>The data couldn&apos;t be read because it isn&apos;t in the correct format.</source>
+        <translation>Tietoja ei voitu lukea, koska ne eivät ole oikeassa muodossa.</translation>
+    </message>
+    <message>
+        <source>:%1:</source>
+        <comment>emoji name</comment>
+        <translation>:%1:</translation>
+    </message>
+    <message>
+        <source>This computer has no on-device language model.</source>
+        <translation>Tällä tietokoneella ei ole laitteen omaa kielimallia.</translation>
+    </message>
+    <message>
+        <source>Ctrl</source>
+        <comment>key</comment>
+        <translation>Ctrl</translation>
+    </message>
+    <message>
+        <source>Alt</source>
+        <comment>key</comment>
+        <translation>Alt</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <comment>key</comment>
+        <translation>Vaihto</translation>
+    </message>
+    <message>
+        <source>Super</source>
+        <comment>key</comment>
+        <translation>Super</translation>
+    </message>
+    <message>
+        <source>Paused on %1</source>
+        <translation>Tauolla sivustolla %1</translation>
+    </message>
+    <message>
+        <source>Paused in %1</source>
+        <translation>Tauolla sovelluksessa %1</translation>
+    </message>
+    <message>
+        <source>Off on %1</source>
+        <translation>Pois sivustolla %1</translation>
+    </message>
+    <message>
+        <source>Off in %1</source>
+        <translation>Pois sovelluksessa %1</translation>
+    </message>
+    <message>
+        <source>Off in %1 by default</source>
+        <translation>Oletuksena pois sovelluksessa %1</translation>
+    </message>
+    <message>
+        <source>Off in code editors</source>
+        <translation>Pois koodieditoreissa</translation>
+    </message>
+    <message>
+        <source>Off unless turned on per app</source>
+        <translation>Pois, ellei sovelluskohtaisesti päällä</translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <comment>key</comment>
+        <translation>Sarkain</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <comment>key</comment>
+        <translation>Enter</translation>
+    </message>
+    <message>
+        <source>Esc</source>
+        <comment>key</comment>
+        <translation>Esc</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <comment>key</comment>
+        <translation>Askelpalautin</translation>
+    </message>
+    <message>
+        <source>Del</source>
+        <comment>key</comment>
+        <translation>Del</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <comment>key</comment>
+        <translation>Välilyönti</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <comment>key</comment>
+        <translation>Home</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <comment>key</comment>
+        <translation>End</translation>
+    </message>
+    <message>
+        <source>Page Up</source>
+        <comment>key</comment>
+        <translation>Page Up</translation>
+    </message>
+    <message>
+        <source>Page Down</source>
+        <comment>key</comment>
+        <translation>Page Down</translation>
+    </message>
+    <message>
+        <source>Key %1</source>
+        <comment>key</comment>
+        <translation>Näppäin %1</translation>
     </message>
 </context>
 </TS>

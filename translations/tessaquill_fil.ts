@@ -181,7 +181,7 @@
     </message>
     <message>
         <source>Do nothing, send Escape to the app</source>
-        <translation>Walang gagawin, ipasa ang Escape sa app</translation>
+        <translation>Walang gagawin, ipasa ang Esc sa app</translation>
     </message>
     <message>
         <source>Type it</source>
@@ -233,7 +233,7 @@
     </message>
     <message>
         <source>Writes straight into the field. Cleanest in native computer apps.</source>
-        <translation>Direktang nagsusulat sa field. Pinakamalinis sa mga native na app.</translation>
+        <translation>Direktang nagsusulat sa field. Pinakamahusay sa mga native na app.</translation>
     </message>
     <message>
         <source>Uses the clipboard, then puts your clipboard back.</source>
@@ -355,15 +355,15 @@
     </message>
     <message>
         <source>For 15 Minutes</source>
-        <translation>Nang 15 minuto</translation>
+        <translation>Sa loob ng 15 minuto</translation>
     </message>
     <message>
         <source>For 1 Hour</source>
-        <translation>Nang 1 oras</translation>
+        <translation>Sa loob ng 1 oras</translation>
     </message>
     <message>
         <source>For 4 Hours</source>
-        <translation>Nang 4 na oras</translation>
+        <translation>Sa loob ng 4 na oras</translation>
     </message>
     <message>
         <source>Until I Resume</source>
@@ -495,7 +495,7 @@
     </message>
     <message>
         <source>Pick what writes your suggestions.</source>
-        <translation>Piliin kung ano ang magsusulat ng mga mungkahi mo.</translation>
+        <translation>Piliin ang engine na gagawa ng mga mungkahi mo.</translation>
     </message>
     <message>
         <source>You can change this any time in Settings.</source>
@@ -735,7 +735,7 @@
     </message>
     <message>
         <source>Accessibility is on and %1 is ready. %app works in every app you type in.</source>
-        <translation>Naka-on ang Accessibility at handa na ang %1. Gumagana ang %app sa bawat app na tina-type-an mo.</translation>
+        <translation>Naka-on ang Accessibility at handa na ang %1. Gumagana ang %app sa bawat app kung saan ka nagta-type.</translation>
     </message>
     <message>
         <source>Waiting for %1 to quit</source>
@@ -815,7 +815,7 @@
     </message>
     <message>
         <source>The model that writes your suggestions</source>
-        <translation>Ang model na sumusulat ng mga mungkahi mo</translation>
+        <translation>Ang model na gumagawa ng mga mungkahi mo</translation>
     </message>
     <message>
         <source>What %app may look at to guess better</source>
@@ -823,7 +823,7 @@
     </message>
     <message>
         <source>Help suggestions sound like you</source>
-        <translation>Ipatunog ang mga mungkahi na parang ikaw</translation>
+        <translation>Gawing parang ikaw ang mga mungkahi</translation>
     </message>
     <message>
         <source>Accept, dismiss and summon suggestions</source>
@@ -903,7 +903,7 @@
     </message>
     <message>
         <source>Open Engine</source>
-        <translation>Buksan ang Engine</translation>
+        <translation>Buksan ang mga setting ng engine</translation>
     </message>
     <message>
         <source>The system&apos;s predictions are off</source>
@@ -935,7 +935,7 @@
     </message>
     <message>
         <source>Tab reaches %app again.</source>
-        <translation>Naaabot na ulit ng Tab ang %app.</translation>
+        <translation>Napupunta na ulit sa %app ang Tab.</translation>
     </message>
     <message numerus="yes">
         <source>%1 didn&apos;t quit. They may be showing a dialog. Force Quit closes them right away.</source>
@@ -997,7 +997,7 @@
     </message>
     <message>
         <source>Reload the model list</source>
-        <translation>I-reload ang listahan ng model</translation>
+        <translation>I-refresh ang listahan ng model</translation>
     </message>
     <message>
         <source>Choose a model</source>
@@ -1241,7 +1241,7 @@
     </message>
     <message>
         <source>%1 is still open</source>
-        <translation>Bukas pa rin ang %1</translation>
+        <translation>Tumatakbo pa rin ang %1</translation>
     </message>
     <message>
         <source>It may be waiting on a dialog of its own. Force Quit closes it right away.</source>
@@ -1261,7 +1261,7 @@
     </message>
     <message>
         <source>Open Source Notices</source>
-        <translation>Mga abiso sa open source</translation>
+        <translation>Mga lisensya ng open source</translation>
     </message>
     <message>
         <source>Reset all settings?</source>
@@ -1345,7 +1345,7 @@
     </message>
     <message>
         <source>When you press Escape</source>
-        <translation>Kapag pinindot mo ang Escape</translation>
+        <translation>Kapag pinindot mo ang Esc</translation>
     </message>
     <message>
         <source>Shortcuts</source>
@@ -1461,7 +1461,7 @@
     </message>
     <message>
         <source>A reply in Mail reads differently from a commit message.</source>
-        <translation>Iba ang dating ng sagot sa Mail kaysa sa commit message.</translation>
+        <translation>Iba ang dating ng sagot sa email kaysa sa commit message.</translation>
     </message>
     <message>
         <source>Website</source>
@@ -1485,7 +1485,7 @@
     </message>
     <message>
         <source>Reads the window you&apos;re writing in, so replies fit the conversation. It picks the lines closest to where you type.</source>
-        <translation>Binabasa ang window kung saan ka sumusulat, para tumugma ang mga sagot sa usapan. Pinipili nito ang mga linyang pinakamalapit sa tina-type-an mo.</translation>
+        <translation>Binabasa ang window kung saan ka sumusulat, para tumugma ang mga sagot sa usapan. Pinipili nito ang mga linyang pinakamalapit sa kung saan ka nagta-type.</translation>
     </message>
     <message>
         <source>What you just looked at</source>
@@ -1584,10 +1584,6 @@
         <translation>Nagtatabi ng maiikling sipi mula sa mga field kung saan ka tumanggap ng mungkahi, naka-encrypt sa computer na ito, at ipinapakita ang mga ito sa model bilang mga halimbawa.</translation>
     </message>
     <message>
-        <source>%1 could not open again: %2 Your choice takes effect the next time you start it.</source>
-        <translation>Hindi na muling nabuksan ang %1: %2 Magkakabisa ang pinili mo sa susunod na simulan mo ito.</translation>
-    </message>
-    <message>
         <source>Light</source>
         <comment>skin tone</comment>
         <translation>Maputi</translation>
@@ -1667,7 +1663,7 @@
     </message>
     <message>
         <source>All time</source>
-        <translation>Lahat ng oras</translation>
+        <translation>Mula sa simula</translation>
     </message>
     <message>
         <source>Typing saved</source>
@@ -1735,7 +1731,7 @@
     </message>
     <message>
         <source>Diagnostics leave out the text you typed.</source>
-        <translation>Hindi kasama sa diagnostics ang text na tinype mo.</translation>
+        <translation>Hindi kasama sa diagnostics ang text na na-type mo.</translation>
     </message>
     <message>
         <source>Status</source>
@@ -1855,7 +1851,7 @@
     </message>
     <message>
         <source>Same as my computer</source>
-        <translation>Kapareho ng computer ko</translation>
+        <translation>Kapareho ng system</translation>
     </message>
     <message>
         <source>Switch to %1?</source>
@@ -1863,7 +1859,7 @@
     </message>
     <message>
         <source>the computer&apos;s language</source>
-        <translation>wika ng computer</translation>
+        <translation>wika ng system</translation>
     </message>
     <message>
         <source>%1 closes and opens again in a second. Your settings stay as they are.</source>
@@ -1939,7 +1935,7 @@
     </message>
     <message>
         <source>Press to record a new shortcut. Escape cancels.</source>
-        <translation>Pindutin para mag-record ng bagong shortcut. Kinakansela ng Escape.</translation>
+        <translation>Pindutin para mag-record ng bagong shortcut. Kinakansela ng Esc.</translation>
     </message>
     <message>
         <source>Your tray icon is hidden</source>
@@ -2023,7 +2019,7 @@
     </message>
     <message>
         <source>Until then, open %app from your applications menu to reach Settings.</source>
-        <translation>Hanggang doon, buksan ang %app mula sa applications menu mo para maabot ang Mga Setting.</translation>
+        <translation>Samantala, buksan ang %app mula sa applications menu mo para maabot ang Mga Setting.</translation>
     </message>
     <message>
         <source>Open Extensions</source>
@@ -2275,7 +2271,7 @@
     </message>
     <message>
         <source>The keyring could not be read, so your server is asked without an API key. Type the key again if your server needs one.</source>
-        <translation>Hindi mabasa ang keyring, kaya tinatanong ang server mo nang walang API key. I-type ulit ang key kung kailangan ito ng server mo.</translation>
+        <translation>Hindi mabasa ang keyring, kaya ipinapadala ang request sa server mo nang walang API key. I-type ulit ang key kung kailangan ito ng server mo.</translation>
     </message>
     <message>
         <source>Your writing memory could not be opened, so it was set aside and %app started a new one.</source>
@@ -2301,13 +2297,185 @@
     <message numerus="yes">
         <source>%Ln settings held values %app cannot use, so they were corrected and saved.</source>
         <translation>
-            <numerusform>May value ang %Ln setting na hindi magagamit ng %app, kaya itinama at sinave ito.</numerusform>
-            <numerusform>May mga value ang %Ln setting na hindi magagamit ng %app, kaya itinama at sinave ang mga ito.</numerusform>
+            <numerusform>May value ang %Ln setting na hindi magagamit ng %app, kaya itinama at na-save ito.</numerusform>
+            <numerusform>May mga value ang %Ln setting na hindi magagamit ng %app, kaya itinama at na-save ang mga ito.</numerusform>
         </translation>
     </message>
     <message>
         <source>Your writing memory is not saved: the keyring is missing or locked, so its key cannot be kept.</source>
         <translation>Hindi naka-save ang memorya ng pagsusulat mo: wala o naka-lock ang keyring, kaya hindi maitatago ang key nito.</translation>
+    </message>
+    <message>
+        <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
+        <translation>Hindi muling mabuksan ang %1. Magkakabisa ang pinili mo sa susunod mong pagbukas dito.</translation>
+    </message>
+    <message>
+        <source>That address isn&apos;t valid</source>
+        <translation>Hindi wasto ang address na iyan</translation>
+    </message>
+    <message>
+        <source>The request timed out.</source>
+        <translation>Nag-time out ang kahilingan.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s reply was too long, so it was stopped.</source>
+        <translation>Masyadong mahaba ang sagot ng server, kaya itinigil ito.</translation>
+    </message>
+    <message>
+        <source>The server answered %1.</source>
+        <translation>Sumagot ang server ng %1.</translation>
+    </message>
+    <message>
+        <source>The server answered %1: %2</source>
+        <translation>Sumagot ang server ng %1: %2</translation>
+    </message>
+    <message>
+        <source>The download server answered %1. Try again later.</source>
+        <translation>Sumagot ang download server ng %1. Subukang muli mamaya.</translation>
+    </message>
+    <message>
+        <source>The download couldn&apos;t be saved: %1</source>
+        <translation>Hindi ma-save ang download: %1</translation>
+    </message>
+    <message>
+        <source>The download paused because the connection dropped. Try again to pick up where it stopped.</source>
+        <translation>Na-pause ang download dahil naputol ang koneksiyon. Subukang muli para ituloy mula sa huminto ito.</translation>
+    </message>
+    <message>
+        <source>The download stopped. Check your connection, then try again.</source>
+        <translation>Huminto ang download. Tingnan ang iyong koneksiyon, saka subukang muli.</translation>
+    </message>
+    <message>
+        <source>Pick an Ollama model in Settings</source>
+        <translation>Pumili ng Ollama model sa Settings</translation>
+    </message>
+    <message>
+        <source>Pick a model for your local server</source>
+        <translation>Pumili ng model para sa iyong lokal na server</translation>
+    </message>
+    <message>
+        <source>The server&apos;s answer is not HTTP.</source>
+        <translation>Hindi HTTP ang sagot ng server.</translation>
+    </message>
+    <message>
+        <source>The data couldn&apos;t be read because it is missing.</source>
+        <translation>Hindi mabasa ang data dahil wala ito.</translation>
+    </message>
+    <message>
+        <source>The data couldn&apos;t be read because it isn&apos;t in the correct format.</source>
+        <translation>Hindi mabasa ang data dahil mali ang format nito.</translation>
+    </message>
+    <message>
+        <source>:%1:</source>
+        <comment>emoji name</comment>
+        <translation>:%1:</translation>
+    </message>
+    <message>
+        <source>This computer has no on-device language model.</source>
+        <translation>Walang on-device na language model ang computer na ito.</translation>
+    </message>
+    <message>
+        <source>Ctrl</source>
+        <comment>key</comment>
+        <translation>Ctrl</translation>
+    </message>
+    <message>
+        <source>Alt</source>
+        <comment>key</comment>
+        <translation>Alt</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <comment>key</comment>
+        <translation>Shift</translation>
+    </message>
+    <message>
+        <source>Super</source>
+        <comment>key</comment>
+        <translation>Super</translation>
+    </message>
+    <message>
+        <source>Paused on %1</source>
+        <translation>Naka-pause sa %1</translation>
+    </message>
+    <message>
+        <source>Paused in %1</source>
+        <translation>Naka-pause sa %1</translation>
+    </message>
+    <message>
+        <source>Off on %1</source>
+        <translation>Naka-off sa %1</translation>
+    </message>
+    <message>
+        <source>Off in %1</source>
+        <translation>Naka-off sa %1</translation>
+    </message>
+    <message>
+        <source>Off in %1 by default</source>
+        <translation>Naka-off sa %1 bilang default</translation>
+    </message>
+    <message>
+        <source>Off in code editors</source>
+        <translation>Naka-off sa mga code editor</translation>
+    </message>
+    <message>
+        <source>Off unless turned on per app</source>
+        <translation>Naka-off maliban kung i-on bawat app</translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <comment>key</comment>
+        <translation>Tab</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <comment>key</comment>
+        <translation>Enter</translation>
+    </message>
+    <message>
+        <source>Esc</source>
+        <comment>key</comment>
+        <translation>Esc</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <comment>key</comment>
+        <translation>Backspace</translation>
+    </message>
+    <message>
+        <source>Del</source>
+        <comment>key</comment>
+        <translation>Del</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <comment>key</comment>
+        <translation>Space</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <comment>key</comment>
+        <translation>Home</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <comment>key</comment>
+        <translation>End</translation>
+    </message>
+    <message>
+        <source>Page Up</source>
+        <comment>key</comment>
+        <translation>Page Up</translation>
+    </message>
+    <message>
+        <source>Page Down</source>
+        <comment>key</comment>
+        <translation>Page Down</translation>
+    </message>
+    <message>
+        <source>Key %1</source>
+        <comment>key</comment>
+        <translation>Key %1</translation>
     </message>
 </context>
 </TS>

@@ -53,7 +53,7 @@
     </message>
     <message>
         <source>Secure input is on, so %app stays out</source>
-        <translation>Saisie sécurisée active : %app reste en retrait</translation>
+        <translation>Saisie sécurisée active&#xa0;: %app reste en retrait</translation>
     </message>
     <message>
         <source>the trigger shortcut</source>
@@ -181,7 +181,7 @@
     </message>
     <message>
         <source>Do nothing, send Escape to the app</source>
-        <translation>Ne rien faire, envoyer Esc à l&apos;app</translation>
+        <translation>Ne rien faire, envoyer Échap à l&apos;app</translation>
     </message>
     <message>
         <source>Type it</source>
@@ -249,7 +249,7 @@
     </message>
     <message>
         <source>Paste</source>
-        <translation>Coller</translation>
+        <translation>Collage</translation>
     </message>
     <message>
         <source>Your writing memory could not be opened and was set aside. Nothing new is remembered until %app starts again.</source>
@@ -285,7 +285,7 @@
     </message>
     <message>
         <source>Needs Accessibility access</source>
-        <translation>Accès Accessibilité requis</translation>
+        <translation>Autorisation d&apos;accessibilité requise</translation>
     </message>
     <message>
         <source>Paused until you resume</source>
@@ -308,7 +308,7 @@
     </message>
     <message>
         <source>Grant Accessibility Access…</source>
-        <translation>Autoriser l&apos;accès Accessibilité…</translation>
+        <translation>Accorder l&apos;autorisation d&apos;accessibilité…</translation>
     </message>
     <message>
         <source>Force Quit %1</source>
@@ -331,11 +331,11 @@
     </message>
     <message>
         <source>Under a minute of typing today. </source>
-        <translation>Moins d&apos;une minute de frappe aujourd&apos;hui. </translation>
+        <translation>Moins d&apos;une minute de frappe épargnée aujourd&apos;hui. </translation>
     </message>
     <message>
         <source>About %1 of typing today. </source>
-        <translation>Environ %1 de frappe aujourd&apos;hui. </translation>
+        <translation>Environ %1 de frappe en moins aujourd&apos;hui. </translation>
     </message>
     <message>
         <source>Resume in %1</source>
@@ -343,7 +343,7 @@
     </message>
     <message>
         <source>Pause in %1</source>
-        <translation>Mettre en pause dans %1</translation>
+        <translation>Pause dans %1</translation>
     </message>
     <message>
         <source>Resume Everywhere</source>
@@ -371,7 +371,7 @@
     </message>
     <message>
         <source>Example: after typing %1, %2 suggests %3</source>
-        <translation>Exemple : après la saisie de %1, %2 suggère %3</translation>
+        <translation>Exemple&#xa0;: après la saisie de %1, %2 suggère %3</translation>
     </message>
     <message>
         <source>takes the next word</source>
@@ -411,7 +411,7 @@
     </message>
     <message>
         <source>Remove the %app model?</source>
-        <translation>Supprimer le modèle %app ?</translation>
+        <translation>Supprimer le modèle %app&#x202f;?</translation>
     </message>
     <message>
         <source>Model download</source>
@@ -471,7 +471,7 @@
     </message>
     <message>
         <source>The system asks for Accessibility access before any app can read text fields or type into them. %app uses it only for the field you&apos;re writing in.</source>
-        <translation>Le système demande l&apos;accès Accessibilité avant qu&apos;une app puisse lire des champs de texte ou y taper. %app l&apos;utilise uniquement pour le champ où vous écrivez.</translation>
+        <translation>Le système demande une autorisation d&apos;accessibilité avant qu&apos;une app puisse lire des champs de texte ou y taper. %app l&apos;utilise uniquement pour le champ où vous écrivez.</translation>
     </message>
     <message>
         <source>%app reads your text when you pause and forgets it after one suggestion, unless you turn on writing memory.</source>
@@ -491,7 +491,7 @@
     </message>
     <message>
         <source>Already switched on? The desktop&apos;s settings may still list an older copy of %app. Select it, remove it with the minus button, then try again.</source>
-        <translation>Déjà activé ? Les paramètres du bureau listent peut-être encore une ancienne copie de %app. Sélectionnez-la, supprimez-la avec le bouton moins, puis réessayez.</translation>
+        <translation>Déjà activé&#x202f;? Les paramètres du bureau listent peut-être encore une ancienne copie de %app. Sélectionnez-la, supprimez-la avec le bouton moins, puis réessayez.</translation>
     </message>
     <message>
         <source>Pick what writes your suggestions.</source>
@@ -595,7 +595,7 @@
     </message>
     <message>
         <source>Nothing matches “%1”.</source>
-        <translation>Aucun résultat pour « %1 ».</translation>
+        <translation>Aucun résultat pour «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>Apps appear here once you accept a suggestion in them, or add one with +.</source>
@@ -607,7 +607,7 @@
     </message>
     <message>
         <source>Each one can have its own rules. Anything you don&apos;t change follows General.</source>
-        <translation>Chacun peut avoir ses propres règles. Ce que vous ne modifiez pas suit Général.</translation>
+        <translation>Chacun peut avoir ses propres règles. Ce que vous ne modifiez pas suit «&#xa0;Général&#xa0;».</translation>
     </message>
     <message>
         <source>Words saved here</source>
@@ -663,7 +663,7 @@
     </message>
     <message>
         <source>Writing memory is off in Your Voice.</source>
-        <translation>La mémoire d&apos;écriture est désactivée dans Votre style.</translation>
+        <translation>La mémoire d&apos;écriture est désactivée dans «&#xa0;Votre style&#xa0;».</translation>
     </message>
     <message>
         <source>Erase…</source>
@@ -675,7 +675,7 @@
     </message>
     <message>
         <source>Erase what %app remembered from %1?</source>
-        <translation>Effacer ce que %app a retenu de %1 ?</translation>
+        <translation>Effacer ce que %app a retenu dans %1&#x202f;?</translation>
     </message>
     <message>
         <source>Erase</source>
@@ -695,11 +695,11 @@
     </message>
     <message>
         <source>Done: %1</source>
-        <translation>Terminé : %1</translation>
+        <translation>Terminé&#xa0;: %1</translation>
     </message>
     <message>
         <source>Best day yet!</source>
-        <translation>Nouveau record !</translation>
+        <translation>Nouveau record&#x202f;!</translation>
     </message>
     <message>
         <source>Try it here</source>
@@ -723,11 +723,11 @@
     </message>
     <message>
         <source>This field runs the real engine. Start typing and grey words show up as you go.</source>
-        <translation>Ce champ utilise le vrai moteur. Commencez à taper et des mots gris apparaissent au fil de l&apos;eau.</translation>
+        <translation>Ce champ utilise le vrai moteur. Commencez à taper et des mots gris apparaissent au fur et à mesure.</translation>
     </message>
     <message>
         <source>This field runs the real engine, even before you allow Accessibility. Start typing and grey words show up as you go.</source>
-        <translation>Ce champ utilise le vrai moteur, même avant d&apos;autoriser l&apos;accessibilité. Commencez à taper et des mots gris apparaissent au fil de l&apos;eau.</translation>
+        <translation>Ce champ utilise le vrai moteur, même avant d&apos;autoriser l&apos;accessibilité. Commencez à taper et des mots gris apparaissent au fur et à mesure.</translation>
     </message>
     <message>
         <source>You&apos;re all set</source>
@@ -739,7 +739,7 @@
     </message>
     <message>
         <source>Waiting for %1 to quit</source>
-        <translation>En attente de la fermeture de %1</translation>
+        <translation>En attendant que %1 se ferme</translation>
     </message>
     <message>
         <source>Turned off</source>
@@ -751,7 +751,7 @@
     </message>
     <message>
         <source>%1, %2 typical wait</source>
-        <translation>%1, attente typique %2</translation>
+        <translation>%1, attente habituelle&#xa0;: %2</translation>
     </message>
     <message>
         <source>%1 this week.</source>
@@ -875,7 +875,7 @@
     </message>
     <message>
         <source>Allow Accessibility access</source>
-        <translation>Autoriser l&apos;accès Accessibilité</translation>
+        <translation>Autoriser l&apos;accessibilité</translation>
     </message>
     <message>
         <source>%app needs it to read the text you type in other apps and to insert suggestions.</source>
@@ -891,7 +891,7 @@
     </message>
     <message>
         <source>Checking %1</source>
-        <translation>Vérification de %1</translation>
+        <translation>Vérification&#xa0;: %1</translation>
     </message>
     <message>
         <source>This takes a moment.</source>
@@ -903,7 +903,7 @@
     </message>
     <message>
         <source>Open Engine</source>
-        <translation>Ouvrir Moteur</translation>
+        <translation>Ouvrir «&#xa0;Moteur&#xa0;»</translation>
     </message>
     <message>
         <source>The system&apos;s predictions are off</source>
@@ -935,13 +935,13 @@
     </message>
     <message>
         <source>Tab reaches %app again.</source>
-        <translation>Tab revient à %app.</translation>
+        <translation>La touche Tab fonctionne de nouveau avec %app.</translation>
     </message>
     <message numerus="yes">
         <source>%1 didn&apos;t quit. They may be showing a dialog. Force Quit closes them right away.</source>
         <translation>
-            <numerusform>%1 ne s&apos;est pas fermé. Une boîte de dialogue est peut-être ouverte. Forcer à quitter le ferme tout de suite.</numerusform>
-            <numerusform>%1 ne se sont pas fermés. Une boîte de dialogue est peut-être ouverte. Forcer à quitter les ferme tout de suite.</numerusform>
+            <numerusform>%1 ne s&apos;est pas fermé. Une boîte de dialogue est peut-être ouverte. «&#xa0;Forcer à quitter&#xa0;» le ferme immédiatement.</numerusform>
+            <numerusform>%1 ne se sont pas fermés. Une boîte de dialogue est peut-être ouverte. «&#xa0;Forcer à quitter&#xa0;» les ferme immédiatement.</numerusform>
         </translation>
     </message>
     <message>
@@ -961,7 +961,7 @@
     </message>
     <message>
         <source>On battery, suggestions appear only after you press the Suggest Now shortcut.</source>
-        <translation>Sur batterie, les suggestions n&apos;apparaissent qu&apos;après le raccourci Suggérer maintenant.</translation>
+        <translation>Sur batterie, les suggestions n&apos;apparaissent qu&apos;après un appui sur le raccourci «&#xa0;Suggérer maintenant&#xa0;».</translation>
     </message>
     <message>
         <source>Shorter suggestions</source>
@@ -985,7 +985,7 @@
     </message>
     <message>
         <source>Plugged in. These wait until you unplug.</source>
-        <translation>Sur secteur. Ces réglages attendent le débranchement.</translation>
+        <translation>Sur secteur. Ces réglages s&apos;appliqueront une fois l&apos;ordinateur débranché.</translation>
     </message>
     <message>
         <source>Model</source>
@@ -1069,7 +1069,7 @@
     </message>
     <message>
         <source>That didn&apos;t work: %1</source>
-        <translation>Échec : %1</translation>
+        <translation>Échec&#xa0;: %1</translation>
     </message>
     <message>
         <source>The request was cancelled.</source>
@@ -1093,7 +1093,7 @@
     </message>
     <message>
         <source>Turn this off to use %app only in the apps you switch on under Apps &amp; Sites.</source>
-        <translation>Désactivez pour n&apos;utiliser %app que dans les apps activées sous Apps &amp; sites.</translation>
+        <translation>Désactivez pour n&apos;utiliser %app que dans les apps activées sous «&#xa0;Apps &amp; sites&#xa0;».</translation>
     </message>
     <message>
         <source>By default %app waits until the caret is at the end of a line.</source>
@@ -1105,7 +1105,7 @@
     </message>
     <message>
         <source>Suggestions appear only after you press the Suggest Now shortcut.</source>
-        <translation>Les suggestions n&apos;apparaissent qu&apos;après le raccourci Suggérer maintenant.</translation>
+        <translation>Les suggestions n&apos;apparaissent qu&apos;après un appui sur le raccourci «&#xa0;Suggérer maintenant&#xa0;».</translation>
     </message>
     <message>
         <source>Spelling</source>
@@ -1145,7 +1145,7 @@
     </message>
     <message>
         <source>A small keycap after your first suggestions, as a reminder of what to press.</source>
-        <translation>Une petite touche après vos premières suggestions, pour rappeler sur quoi appuyer.</translation>
+        <translation>Une petite icône de touche après vos premières suggestions, pour rappeler sur quoi appuyer.</translation>
     </message>
     <message>
         <source>Insert suggestions by</source>
@@ -1161,11 +1161,11 @@
     </message>
     <message>
         <source>%1 is another device on your network, so the text around your caret will be sent there.</source>
-        <translation>%1 est un autre appareil de votre réseau : le texte autour du curseur y sera envoyé.</translation>
+        <translation>%1 est un autre appareil de votre réseau&#xa0;: le texte autour du curseur y sera envoyé.</translation>
     </message>
     <message>
         <source>%1 isn&apos;t this computer, so the text around your caret will be sent there.</source>
-        <translation>%1 n&apos;est pas cet ordinateur : le texte autour du curseur y sera envoyé.</translation>
+        <translation>%1 n&apos;est pas cet ordinateur&#xa0;: le texte autour du curseur y sera envoyé.</translation>
     </message>
     <message>
         <source>Both keep your text on this computer.</source>
@@ -1245,7 +1245,7 @@
     </message>
     <message>
         <source>It may be waiting on a dialog of its own. Force Quit closes it right away.</source>
-        <translation>Il attend peut-être une réponse dans une boîte de dialogue. Forcer à quitter le ferme tout de suite.</translation>
+        <translation>Il attend peut-être une réponse dans une boîte de dialogue. «&#xa0;Forcer à quitter&#xa0;» le ferme immédiatement.</translation>
     </message>
     <message>
         <source>%app has the Tab key</source>
@@ -1253,7 +1253,7 @@
     </message>
     <message>
         <source>%1 quit, so your suggestions are back in every app.</source>
-        <translation>%1 s&apos;est fermé : vos suggestions sont de retour dans toutes les apps.</translation>
+        <translation>%1 s&apos;est fermé&#xa0;: vos suggestions sont de retour dans toutes les apps.</translation>
     </message>
     <message>
         <source>Done</source>
@@ -1265,7 +1265,7 @@
     </message>
     <message>
         <source>Reset all settings?</source>
-        <translation>Réinitialiser tous les paramètres ?</translation>
+        <translation>Réinitialiser tous les paramètres&#x202f;?</translation>
     </message>
     <message>
         <source>This also clears your rules for apps and sites. Your statistics and writing memory stay.</source>
@@ -1285,7 +1285,7 @@
     </message>
     <message>
         <source>Suggest emoji after a colon</source>
-        <translation>Suggérer des emoji après deux-points</translation>
+        <translation>Suggérer des emoji après un deux-points</translation>
     </message>
     <message>
         <source>Turn emoticons into emoji</source>
@@ -1313,7 +1313,7 @@
     </message>
     <message>
         <source>No emoji match “%1”</source>
-        <translation>Aucun emoji ne correspond à « %1 »</translation>
+        <translation>Aucun emoji ne correspond à «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>Accepting</source>
@@ -1345,7 +1345,7 @@
     </message>
     <message>
         <source>When you press Escape</source>
-        <translation>Quand vous appuyez sur Esc</translation>
+        <translation>Quand vous appuyez sur Échap</translation>
     </message>
     <message>
         <source>Shortcuts</source>
@@ -1373,7 +1373,7 @@
     </message>
     <message>
         <source>Pauses for 15 minutes.</source>
-        <translation>Met en pause 15 minutes.</translation>
+        <translation>Met en pause pendant 15 minutes.</translation>
     </message>
     <message>
         <source>Turn %app on or off</source>
@@ -1393,7 +1393,7 @@
     </message>
     <message>
         <source>%1 and %2 use the same keys. Only the first will work.</source>
-        <translation>%1 et %2 utilisent les mêmes touches. Seul le premier fonctionnera.</translation>
+        <translation>«&#xa0;%1&#xa0;» et «&#xa0;%2&#xa0;» utilisent les mêmes touches. Seul le premier fonctionnera.</translation>
     </message>
     <message>
         <source>About you</source>
@@ -1401,7 +1401,7 @@
     </message>
     <message>
         <source>For example: I&apos;m a product designer in Berlin. I write short, friendly emails in British English and sign off with Cheers.</source>
-        <translation>Par exemple : je suis designer produit à Berlin. J&apos;écris des e-mails courts et sympathiques en anglais britannique et je signe « Cheers ».</translation>
+        <translation>Par exemple&#xa0;: je suis designer produit à Berlin. J&apos;écris des e-mails courts et sympathiques en anglais britannique et je signe «&#xa0;Cheers&#xa0;».</translation>
     </message>
     <message>
         <source>Your role, the languages you write in, names you use often, how you like to sound.</source>
@@ -1441,7 +1441,7 @@
     </message>
     <message>
         <source>Erase everything %app remembered?</source>
-        <translation>Effacer tout ce que %app a retenu ?</translation>
+        <translation>Effacer tout ce que %app a retenu&#x202f;?</translation>
     </message>
     <message>
         <source>This can&apos;t be undone.</source>
@@ -1461,7 +1461,7 @@
     </message>
     <message>
         <source>A reply in Mail reads differently from a commit message.</source>
-        <translation>Une réponse dans Mail ne s&apos;écrit pas comme un message de commit.</translation>
+        <translation>Une réponse à un e-mail ne s&apos;écrit pas comme un message de commit.</translation>
     </message>
     <message>
         <source>Website</source>
@@ -1497,7 +1497,7 @@
     </message>
     <message>
         <source>Also reads up to two other windows on the same screen, like the document you&apos;re replying about. Skips password managers and apps you switched off.</source>
-        <translation>Lit aussi jusqu&apos;à deux autres fenêtres du même écran, comme le document auquel vous répondez. Ignore les gestionnaires de mots de passe et les apps désactivées.</translation>
+        <translation>Lit aussi jusqu&apos;à deux autres fenêtres du même écran, comme le document dont parle votre réponse. Ignore les gestionnaires de mots de passe et les apps désactivées.</translation>
     </message>
     <message>
         <source>Off in this app</source>
@@ -1553,7 +1553,7 @@
     </message>
     <message>
         <source>Hold back on misspelled words</source>
-        <translation>Attendre sur les mots mal orthographiés</translation>
+        <translation>Patienter si le mot semble mal orthographié</translation>
     </message>
     <message>
         <source>Offer spelling fixes</source>
@@ -1561,7 +1561,7 @@
     </message>
     <message>
         <source>Show the key hint</source>
-        <translation>Afficher l&apos;aide sur la touche</translation>
+        <translation>Afficher l&apos;indicateur de touche</translation>
     </message>
     <message>
         <source>Quit other autocomplete apps when they open</source>
@@ -1569,7 +1569,7 @@
     </message>
     <message>
         <source>Keeps a few minutes of text from windows you switched away from, like a page you read before replying. It stays on your computer and skips apps you switched off.</source>
-        <translation>Garde quelques minutes de texte des fenêtres que vous avez quittées, comme une page lue avant de répondre. Il reste sur votre ordinateur et ignore les apps désactivées.</translation>
+        <translation>Garde quelques minutes de texte des fenêtres que vous avez quittées, comme une page lue avant de répondre. Ce texte reste sur votre ordinateur et ignore les apps désactivées.</translation>
     </message>
     <message>
         <source>Both apps answer the Tab key, and the system gives it to %1 first. %app stays paused in your other apps until %1 quits.</source>
@@ -1582,10 +1582,6 @@
     <message>
         <source>Keeps short passages from fields where you accepted a suggestion, encrypted on this computer, and shows them to the model as examples.</source>
         <translation>Garde de courts passages des champs où vous avez accepté une suggestion, chiffrés sur cet ordinateur, et les montre au modèle comme exemples.</translation>
-    </message>
-    <message>
-        <source>%1 could not open again: %2 Your choice takes effect the next time you start it.</source>
-        <translation>%1 n&apos;a pas pu se rouvrir : %2 Votre choix prendra effet au prochain démarrage.</translation>
     </message>
     <message>
         <source>Light</source>
@@ -1671,7 +1667,7 @@
     </message>
     <message>
         <source>Typing saved</source>
-        <translation>Frappe économisée</translation>
+        <translation>Temps de frappe économisé</translation>
     </message>
     <message>
         <source>at 40 words a minute</source>
@@ -1687,7 +1683,7 @@
     </message>
     <message>
         <source>Typical wait</source>
-        <translation>Attente typique</translation>
+        <translation>Attente habituelle</translation>
     </message>
     <message>
         <source>9 in 10 under %1</source>
@@ -1723,11 +1719,11 @@
     </message>
     <message>
         <source>Reset all statistics?</source>
-        <translation>Réinitialiser toutes les statistiques ?</translation>
+        <translation>Réinitialiser toutes les statistiques&#x202f;?</translation>
     </message>
     <message>
         <source>This clears words saved, acceptance and timing history.</source>
-        <translation>Cela efface l&apos;historique des mots économisés, des acceptations et des délais.</translation>
+        <translation>Cela efface l&apos;historique des mots économisés, des acceptations et des temps d&apos;attente.</translation>
     </message>
     <message>
         <source>Copy Diagnostics</source>
@@ -1859,7 +1855,7 @@
     </message>
     <message>
         <source>Switch to %1?</source>
-        <translation>Passer à %1 ?</translation>
+        <translation>Passer à %1&#x202f;?</translation>
     </message>
     <message>
         <source>the computer&apos;s language</source>
@@ -1919,7 +1915,7 @@
     </message>
     <message>
         <source>Type a shortcut…</source>
-        <translation>Tapez un raccourci…</translation>
+        <translation>Appuyez sur un raccourci…</translation>
     </message>
     <message>
         <source>Recording shortcut</source>
@@ -1939,7 +1935,7 @@
     </message>
     <message>
         <source>Press to record a new shortcut. Escape cancels.</source>
-        <translation>Appuyez pour enregistrer un nouveau raccourci. Esc annule.</translation>
+        <translation>Appuyez pour enregistrer un nouveau raccourci. Échap annule.</translation>
     </message>
     <message>
         <source>Your tray icon is hidden</source>
@@ -1947,7 +1943,7 @@
     </message>
     <message>
         <source>This computer has no on-device language model</source>
-        <translation>Cet ordinateur n&apos;a pas de modèle de langage sur l&apos;appareil</translation>
+        <translation>Cet ordinateur ne dispose d&apos;aucun modèle de langage intégré</translation>
     </message>
     <message>
         <source>Turn on the on-device model in the desktop&apos;s settings</source>
@@ -2015,11 +2011,11 @@
     </message>
     <message>
         <source>GNOME shows tray icons only with the AppIndicator extension. Install the gnome-shell-extension-appindicator package, log out and in, then turn it on in Extensions.</source>
-        <translation>GNOME n&apos;affiche les icônes de notification qu&apos;avec l&apos;extension AppIndicator. Installez le paquet gnome-shell-extension-appindicator, déconnectez-vous puis reconnectez-vous, et activez-la dans Extensions.</translation>
+        <translation>GNOME n&apos;affiche les icônes de notification qu&apos;avec l&apos;extension AppIndicator. Installez le paquet gnome-shell-extension-appindicator, déconnectez-vous puis reconnectez-vous, et activez-la dans «&#xa0;Extensions&#xa0;».</translation>
     </message>
     <message>
         <source>GNOME shows tray icons only with the AppIndicator extension. It is installed but off: turn it on in Extensions.</source>
-        <translation>GNOME n&apos;affiche les icônes de notification qu&apos;avec l&apos;extension AppIndicator. Elle est installée mais désactivée : activez-la dans Extensions.</translation>
+        <translation>GNOME n&apos;affiche les icônes de notification qu&apos;avec l&apos;extension AppIndicator. Elle est installée mais désactivée&#xa0;: activez-la dans «&#xa0;Extensions&#xa0;».</translation>
     </message>
     <message>
         <source>Until then, open %app from your applications menu to reach Settings.</source>
@@ -2027,7 +2023,7 @@
     </message>
     <message>
         <source>Open Extensions</source>
-        <translation>Ouvrir Extensions</translation>
+        <translation>Ouvrir «&#xa0;Extensions&#xa0;»</translation>
     </message>
     <message>
         <source>Show Count in Tray</source>
@@ -2087,7 +2083,7 @@
     </message>
     <message>
         <source>The keyring cannot keep this key, so it is used only until %app quits.</source>
-        <translation>Le trousseau ne peut pas garder cette clé : elle n&apos;est utilisée que jusqu&apos;à la fermeture de %app.</translation>
+        <translation>Le trousseau ne peut pas garder cette clé&#xa0;: elle n&apos;est utilisée que jusqu&apos;à la fermeture de %app.</translation>
     </message>
     <message>
         <source>Show in the system tray</source>
@@ -2095,11 +2091,11 @@
     </message>
     <message>
         <source>Pause or open Settings from the system tray. Hidden? Open %app from your applications menu to come back.</source>
-        <translation>Mettez en pause ou ouvrez les Paramètres depuis la zone de notification. Icône masquée ? Ouvrez %app depuis le menu des applications pour revenir.</translation>
+        <translation>Mettez en pause ou ouvrez les Paramètres depuis la zone de notification. Icône masquée&#x202f;? Ouvrez %app depuis le menu des applications pour revenir.</translation>
     </message>
     <message>
         <source>This tray can&apos;t show text beside icons, so the count shows in the icon&apos;s tooltip.</source>
-        <translation>Cette zone ne peut pas afficher de texte à côté des icônes : le compteur s&apos;affiche dans l&apos;infobulle de l&apos;icône.</translation>
+        <translation>Cette zone ne peut pas afficher de texte à côté des icônes&#xa0;: le compteur s&apos;affiche dans l&apos;infobulle de l&apos;icône.</translation>
     </message>
     <message>
         <source>VS Code, VSCodium, Cursor, Zed, Kate, Sublime Text, JetBrains IDEs and similar apps.</source>
@@ -2107,29 +2103,29 @@
     </message>
     <message>
         <source>Your settings could not be read, so they were set aside and %app started over with its defaults.</source>
-        <translation>Vos paramètres n&apos;ont pas pu être lus : ils ont été mis de côté et %app a redémarré avec ses valeurs par défaut.</translation>
+        <translation>Vos paramètres n&apos;ont pas pu être lus&#xa0;: ils ont été mis de côté et %app a redémarré avec ses valeurs par défaut.</translation>
     </message>
     <message>
         <source>Your settings are not saved: %app cannot write to its settings folder.</source>
-        <translation>Vos paramètres ne sont pas enregistrés : %app ne peut pas écrire dans son dossier de paramètres.</translation>
+        <translation>Vos paramètres ne sont pas enregistrés&#xa0;: %app ne peut pas écrire dans son dossier de paramètres.</translation>
     </message>
     <message>
         <source>Your app and website rules could not be read, so they were set aside.</source>
-        <translation>Vos règles d&apos;apps et de sites web n&apos;ont pas pu être lues : elles ont été mises de côté.</translation>
+        <translation>Vos règles d&apos;apps et de sites web n&apos;ont pas pu être lues&#xa0;: elles ont été mises de côté.</translation>
     </message>
     <message>
         <source>Your statistics could not be read, so they were set aside and counting started over.</source>
-        <translation>Vos statistiques n&apos;ont pas pu être lues : elles ont été mises de côté et le décompte a recommencé.</translation>
+        <translation>Vos statistiques n&apos;ont pas pu être lues&#xa0;: elles ont été mises de côté et le décompte a recommencé.</translation>
     </message>
     <message>
         <source>Not saved: %app cannot write to its data folder.</source>
-        <translation>Non enregistré : %app ne peut pas écrire dans son dossier de données.</translation>
+        <translation>Non enregistré&#xa0;: %app ne peut pas écrire dans son dossier de données.</translation>
     </message>
     <message numerus="yes">
         <source>%Ln suggestions. %1 selected</source>
         <translation>
-            <numerusform>%Ln suggestion. Sélection : %1</numerusform>
-            <numerusform>%Ln suggestions. Sélection : %1</numerusform>
+            <numerusform>%Ln suggestion. Sélection&#xa0;: %1</numerusform>
+            <numerusform>%Ln suggestions. Sélection&#xa0;: %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -2192,8 +2188,8 @@
     <message numerus="yes">
         <source>%1 of %Ln done</source>
         <translation>
-            <numerusform>%1 sur %Ln terminé</numerusform>
-            <numerusform>%1 sur %Ln terminés</numerusform>
+            <numerusform>Terminé&#xa0;: %1 sur %Ln</numerusform>
+            <numerusform>Terminé&#xa0;: %1 sur %Ln</numerusform>
         </translation>
     </message>
     <message>
@@ -2206,22 +2202,22 @@
     </message>
     <message>
         <source>Type a colon and a word, like :rocket, then press Tab or Enter to pick.</source>
-        <translation>Tapez deux-points et un mot, comme :rocket, puis appuyez sur Tab ou Entrée pour choisir.</translation>
+        <translation>Tapez un deux-points et un mot, comme :rocket, puis appuyez sur Tab ou Entrée pour choisir.</translation>
     </message>
     <message>
         <source>You can switch memory off for single apps under Apps &amp; Sites. The key that unlocks it lives in your keyring.</source>
-        <translation>Vous pouvez désactiver la mémoire pour certaines apps dans Apps &amp; sites. La clé qui la déverrouille est dans votre trousseau.</translation>
+        <translation>Vous pouvez désactiver la mémoire pour certaines apps dans «&#xa0;Apps &amp; sites&#xa0;». La clé qui la déverrouille est dans votre trousseau.</translation>
     </message>
     <message numerus="yes">
         <source>%Ln emoji. %1 selected</source>
         <translation>
-            <numerusform>%Ln emoji. Sélection : %1</numerusform>
-            <numerusform>%Ln emoji. Sélection : %1</numerusform>
+            <numerusform>%Ln emoji. Sélection&#xa0;: %1</numerusform>
+            <numerusform>%Ln emoji. Sélection&#xa0;: %1</numerusform>
         </translation>
     </message>
     <message>
         <source>Suggestion: %1</source>
-        <translation>Suggestion : %1</translation>
+        <translation>Suggestion&#xa0;: %1</translation>
     </message>
     <message numerus="yes">
         <source>%Ln models available</source>
@@ -2232,7 +2228,7 @@
     </message>
     <message>
         <source>The model couldn&apos;t be saved: %1</source>
-        <translation>Impossible d&apos;enregistrer le modèle : %1</translation>
+        <translation>Impossible d&apos;enregistrer le modèle&#xa0;: %1</translation>
     </message>
     <message>
         <source>Ollama isn&apos;t running.</source>
@@ -2252,11 +2248,11 @@
     </message>
     <message>
         <source>Default follows General (insertion: %1, length: %2).</source>
-        <translation>Par défaut, suit Général (insertion : %1, longueur : %2).</translation>
+        <translation>Par défaut, suit «&#xa0;Général&#xa0;» (insertion&#xa0;: %1, longueur&#xa0;: %2).</translation>
     </message>
     <message>
         <source>Range: %1</source>
-        <translation>Période : %1</translation>
+        <translation>Période&#xa0;: %1</translation>
     </message>
     <message numerus="yes">
         <source>%1, %Ln to do</source>
@@ -2275,11 +2271,11 @@
     </message>
     <message>
         <source>The keyring could not be read, so your server is asked without an API key. Type the key again if your server needs one.</source>
-        <translation>Le trousseau n&apos;a pas pu être lu : votre serveur est donc interrogé sans clé d&apos;API. Saisissez la clé à nouveau si votre serveur en a besoin.</translation>
+        <translation>Le trousseau n&apos;a pas pu être lu&#xa0;: votre serveur est donc interrogé sans clé d&apos;API. Saisissez la clé à nouveau si votre serveur en a besoin.</translation>
     </message>
     <message>
         <source>Your writing memory could not be opened, so it was set aside and %app started a new one.</source>
-        <translation>Votre mémoire d&apos;écriture n&apos;a pas pu être ouverte : elle a été mise de côté et %app en a commencé une nouvelle.</translation>
+        <translation>Votre mémoire d&apos;écriture n&apos;a pas pu être ouverte&#xa0;: elle a été mise de côté et %app en a commencé une nouvelle.</translation>
     </message>
     <message>
         <source>%1, converted for llama.cpp by %2</source>
@@ -2301,13 +2297,185 @@
     <message numerus="yes">
         <source>%Ln settings held values %app cannot use, so they were corrected and saved.</source>
         <translation>
-            <numerusform>%Ln paramètre avait une valeur que %app ne peut pas utiliser : il a été corrigé et enregistré.</numerusform>
-            <numerusform>%Ln paramètres avaient des valeurs que %app ne peut pas utiliser : ils ont été corrigés et enregistrés.</numerusform>
+            <numerusform>%Ln paramètre avait une valeur que %app ne peut pas utiliser&#xa0;: il a été corrigé et enregistré.</numerusform>
+            <numerusform>%Ln paramètres avaient des valeurs que %app ne peut pas utiliser&#xa0;: ils ont été corrigés et enregistrés.</numerusform>
         </translation>
     </message>
     <message>
         <source>Your writing memory is not saved: the keyring is missing or locked, so its key cannot be kept.</source>
-        <translation>Votre mémoire d&apos;écriture n&apos;est pas enregistrée : le trousseau est absent ou verrouillé, sa clé ne peut donc pas être conservée.</translation>
+        <translation>Votre mémoire d&apos;écriture n&apos;est pas enregistrée&#xa0;: le trousseau est absent ou verrouillé, sa clé ne peut donc pas être conservée.</translation>
+    </message>
+    <message>
+        <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
+        <translation>%1 n’a pas pu se rouvrir. Votre choix prendra effet au prochain démarrage.</translation>
+    </message>
+    <message>
+        <source>That address isn&apos;t valid</source>
+        <translation>Cette adresse n’est pas valide</translation>
+    </message>
+    <message>
+        <source>The request timed out.</source>
+        <translation>La requête a expiré.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s reply was too long, so it was stopped.</source>
+        <translation>La réponse du serveur était trop longue ; elle a été interrompue.</translation>
+    </message>
+    <message>
+        <source>The server answered %1.</source>
+        <translation>Le serveur a répondu %1.</translation>
+    </message>
+    <message>
+        <source>The server answered %1: %2</source>
+        <translation>Le serveur a répondu %1 : %2</translation>
+    </message>
+    <message>
+        <source>The download server answered %1. Try again later.</source>
+        <translation>Le serveur de téléchargement a répondu %1. Réessayez plus tard.</translation>
+    </message>
+    <message>
+        <source>The download couldn&apos;t be saved: %1</source>
+        <translation>Le téléchargement n’a pas pu être enregistré : %1</translation>
+    </message>
+    <message>
+        <source>The download paused because the connection dropped. Try again to pick up where it stopped.</source>
+        <translation>Le téléchargement s’est mis en pause, car la connexion a été coupée. Réessayez pour reprendre là où il s’est arrêté.</translation>
+    </message>
+    <message>
+        <source>The download stopped. Check your connection, then try again.</source>
+        <translation>Le téléchargement s’est arrêté. Vérifiez votre connexion, puis réessayez.</translation>
+    </message>
+    <message>
+        <source>Pick an Ollama model in Settings</source>
+        <translation>Choisissez un modèle Ollama dans les Réglages</translation>
+    </message>
+    <message>
+        <source>Pick a model for your local server</source>
+        <translation>Choisissez un modèle pour votre serveur local</translation>
+    </message>
+    <message>
+        <source>The server&apos;s answer is not HTTP.</source>
+        <translation>La réponse du serveur n’est pas du HTTP.</translation>
+    </message>
+    <message>
+        <source>The data couldn&apos;t be read because it is missing.</source>
+        <translation>Les données n’ont pas pu être lues, car elles sont absentes.</translation>
+    </message>
+    <message>
+        <source>The data couldn&apos;t be read because it isn&apos;t in the correct format.</source>
+        <translation>Les données n’ont pas pu être lues, car elles ne sont pas au bon format.</translation>
+    </message>
+    <message>
+        <source>:%1:</source>
+        <comment>emoji name</comment>
+        <translation>:%1:</translation>
+    </message>
+    <message>
+        <source>This computer has no on-device language model.</source>
+        <translation>Cet ordinateur n&apos;a pas de modèle de langage sur l&apos;appareil.</translation>
+    </message>
+    <message>
+        <source>Ctrl</source>
+        <comment>key</comment>
+        <translation>Ctrl</translation>
+    </message>
+    <message>
+        <source>Alt</source>
+        <comment>key</comment>
+        <translation>Alt</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <comment>key</comment>
+        <translation>Maj</translation>
+    </message>
+    <message>
+        <source>Super</source>
+        <comment>key</comment>
+        <translation>Super</translation>
+    </message>
+    <message>
+        <source>Paused on %1</source>
+        <translation>En pause sur %1</translation>
+    </message>
+    <message>
+        <source>Paused in %1</source>
+        <translation>En pause dans %1</translation>
+    </message>
+    <message>
+        <source>Off on %1</source>
+        <translation>Désactivé sur %1</translation>
+    </message>
+    <message>
+        <source>Off in %1</source>
+        <translation>Désactivé dans %1</translation>
+    </message>
+    <message>
+        <source>Off in %1 by default</source>
+        <translation>Désactivé par défaut dans %1</translation>
+    </message>
+    <message>
+        <source>Off in code editors</source>
+        <translation>Désactivé dans les éditeurs de code</translation>
+    </message>
+    <message>
+        <source>Off unless turned on per app</source>
+        <translation>Désactivé sauf si activé par app</translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <comment>key</comment>
+        <translation>Tab</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <comment>key</comment>
+        <translation>Entrée</translation>
+    </message>
+    <message>
+        <source>Esc</source>
+        <comment>key</comment>
+        <translation>Échap</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <comment>key</comment>
+        <translation>Retour arrière</translation>
+    </message>
+    <message>
+        <source>Del</source>
+        <comment>key</comment>
+        <translation>Suppr</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <comment>key</comment>
+        <translation>Espace</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <comment>key</comment>
+        <translation>Début</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <comment>key</comment>
+        <translation>Fin</translation>
+    </message>
+    <message>
+        <source>Page Up</source>
+        <comment>key</comment>
+        <translation>Page préc.</translation>
+    </message>
+    <message>
+        <source>Page Down</source>
+        <comment>key</comment>
+        <translation>Page suiv.</translation>
+    </message>
+    <message>
+        <source>Key %1</source>
+        <comment>key</comment>
+        <translation>Touche %1</translation>
     </message>
 </context>
 </TS>

@@ -53,7 +53,7 @@
     </message>
     <message>
         <source>Secure input is on, so %app stays out</source>
-        <translation>સુરક્ષિત ઇનપુટ ચાલુ છે, તેથી %app દૂર રહે છે</translation>
+        <translation>સુરક્ષિત ઇનપુટ ચાલુ છે, તેથી %app કામ કરતું નથી</translation>
     </message>
     <message>
         <source>the trigger shortcut</source>
@@ -233,7 +233,7 @@
     </message>
     <message>
         <source>Writes straight into the field. Cleanest in native computer apps.</source>
-        <translation>સીધું ફીલ્ડમાં લખે છે. કમ્પ્યુટરની નેટિવ ઍપમાં સૌથી સ્વચ્છ.</translation>
+        <translation>સીધું ફીલ્ડમાં લખે છે. કમ્પ્યુટરની નેટિવ ઍપમાં સૌથી સારું કામ કરે છે.</translation>
     </message>
     <message>
         <source>Uses the clipboard, then puts your clipboard back.</source>
@@ -273,7 +273,7 @@
     </message>
     <message>
         <source>Open Playground</source>
-        <translation>પ્લેગ્રાઉન્ડ ખોલો</translation>
+        <translation>પ્રૅક્ટિસ ફીલ્ડ ખોલો</translation>
     </message>
     <message>
         <source>Settings</source>
@@ -281,7 +281,7 @@
     </message>
     <message>
         <source>Quit %app</source>
-        <translation>%app બંધ કરો</translation>
+        <translation>%app માંથી બહાર નીકળો</translation>
     </message>
     <message>
         <source>Needs Accessibility access</source>
@@ -331,11 +331,11 @@
     </message>
     <message>
         <source>Under a minute of typing today. </source>
-        <translation>આજે એક મિનિટથી ઓછું ટાઇપિંગ. </translation>
+        <translation>આજે એક મિનિટથી ઓછું ટાઇપિંગ બચ્યું. </translation>
     </message>
     <message>
         <source>About %1 of typing today. </source>
-        <translation>આજે આશરે %1 ટાઇપિંગ. </translation>
+        <translation>આજે આશરે %1 ટાઇપિંગ બચ્યું. </translation>
     </message>
     <message>
         <source>Resume in %1</source>
@@ -607,7 +607,7 @@
     </message>
     <message>
         <source>Each one can have its own rules. Anything you don&apos;t change follows General.</source>
-        <translation>દરેકના પોતાના નિયમો હોઈ શકે. તમે જે ન બદલો તે &quot;સામાન્ય&quot; મુજબ ચાલે છે.</translation>
+        <translation>દરેકના પોતાના નિયમો હોઈ શકે. તમે જે ન બદલો તે “સામાન્ય” મુજબ ચાલે છે.</translation>
     </message>
     <message>
         <source>Words saved here</source>
@@ -663,7 +663,7 @@
     </message>
     <message>
         <source>Writing memory is off in Your Voice.</source>
-        <translation>&quot;તમારી શૈલી&quot; માં લેખન મેમરી બંધ છે.</translation>
+        <translation>“તમારી શૈલી” માં લેખન મેમરી બંધ છે.</translation>
     </message>
     <message>
         <source>Erase…</source>
@@ -903,7 +903,7 @@
     </message>
     <message>
         <source>Open Engine</source>
-        <translation>એન્જિન ખોલો</translation>
+        <translation>એન્જિન સેટિંગ ખોલો</translation>
     </message>
     <message>
         <source>The system&apos;s predictions are off</source>
@@ -919,7 +919,7 @@
     </message>
     <message>
         <source>The system shows its own grey suggestions on top of %app&apos;s. Each app picks up the change the next time you open it.</source>
-        <translation>સિસ્ટમ %app નાં સૂચનો ઉપર પોતાનાં ભૂખરાં સૂચનો બતાવે છે. દરેક ઍપ આગલી વખતે ખોલો ત્યારે આ ફેરફાર લાગુ કરે છે.</translation>
+        <translation>સિસ્ટમ %app નાં સૂચનો ઉપર પોતાનાં ભૂખરાં સૂચનો બતાવે છે. દરેક ઍપને આગલી વખતે ખોલશો ત્યારે ફેરફાર લાગુ થશે.</translation>
     </message>
     <message>
         <source>Keyboard Settings</source>
@@ -940,8 +940,8 @@
     <message numerus="yes">
         <source>%1 didn&apos;t quit. They may be showing a dialog. Force Quit closes them right away.</source>
         <translation>
-            <numerusform>%1 બંધ થઈ નહીં. કદાચ તે કોઈ ડાયલોગ બતાવી રહી છે. &quot;બળજબરીથી બંધ કરો&quot; તેને તરત બંધ કરે છે.</numerusform>
-            <numerusform>%1 બંધ થઈ નહીં. કદાચ તે ડાયલોગ બતાવી રહી છે. &quot;બળજબરીથી બંધ કરો&quot; તેમને તરત બંધ કરે છે.</numerusform>
+            <numerusform>%1 બંધ થઈ નહીં. કદાચ તે કોઈ ડાયલોગ બતાવી રહી છે. “બળજબરીથી બંધ કરો” તેને તરત બંધ કરે છે.</numerusform>
+            <numerusform>%1 બંધ થઈ નહીં. કદાચ તે ડાયલોગ બતાવી રહી છે. “બળજબરીથી બંધ કરો” તેમને તરત બંધ કરે છે.</numerusform>
         </translation>
     </message>
     <message>
@@ -961,7 +961,7 @@
     </message>
     <message>
         <source>On battery, suggestions appear only after you press the Suggest Now shortcut.</source>
-        <translation>બૅટરી પર હોય ત્યારે &quot;હમણાં સૂચવો&quot; શૉર્ટકટ દબાવ્યા પછી જ સૂચનો દેખાય છે.</translation>
+        <translation>બૅટરી પર હોય ત્યારે “હમણાં સૂચવો” શૉર્ટકટ દબાવ્યા પછી જ સૂચનો દેખાય છે.</translation>
     </message>
     <message>
         <source>Shorter suggestions</source>
@@ -985,7 +985,7 @@
     </message>
     <message>
         <source>Plugged in. These wait until you unplug.</source>
-        <translation>ચાર્જર લગાવેલું છે. ચાર્જર કાઢો ત્યાં સુધી આ રાહ જુએ છે.</translation>
+        <translation>ચાર્જર લગાવેલું છે. ચાર્જર કાઢશો ત્યારે આ લાગુ થશે.</translation>
     </message>
     <message>
         <source>Model</source>
@@ -1093,7 +1093,7 @@
     </message>
     <message>
         <source>Turn this off to use %app only in the apps you switch on under Apps &amp; Sites.</source>
-        <translation>આ બંધ કરો જેથી %app ફક્ત તે ઍપમાં ચાલે જે તમે &quot;ઍપ અને સાઇટ&quot; માં ચાલુ કરો છો.</translation>
+        <translation>આ બંધ કરો જેથી %app ફક્ત તે ઍપમાં ચાલે જે તમે “ઍપ અને સાઇટ” માં ચાલુ કરો છો.</translation>
     </message>
     <message>
         <source>By default %app waits until the caret is at the end of a line.</source>
@@ -1105,7 +1105,7 @@
     </message>
     <message>
         <source>Suggestions appear only after you press the Suggest Now shortcut.</source>
-        <translation>&quot;હમણાં સૂચવો&quot; શૉર્ટકટ દબાવ્યા પછી જ સૂચનો દેખાય છે.</translation>
+        <translation>“હમણાં સૂચવો” શૉર્ટકટ દબાવ્યા પછી જ સૂચનો દેખાય છે.</translation>
     </message>
     <message>
         <source>Spelling</source>
@@ -1137,7 +1137,7 @@
     </message>
     <message>
         <source>Vertical position</source>
-        <translation>ઊભું સ્થાન</translation>
+        <translation>ઉપર-નીચેનું સ્થાન</translation>
     </message>
     <message>
         <source>Nudge suggestions up or down to line up with your text.</source>
@@ -1245,7 +1245,7 @@
     </message>
     <message>
         <source>It may be waiting on a dialog of its own. Force Quit closes it right away.</source>
-        <translation>કદાચ તે પોતાના કોઈ ડાયલોગની રાહ જોઈ રહી છે. &quot;બળજબરીથી બંધ કરો&quot; તેને તરત બંધ કરે છે.</translation>
+        <translation>કદાચ તે પોતાના કોઈ ડાયલોગની રાહ જોઈ રહી છે. “બળજબરીથી બંધ કરો” તેને તરત બંધ કરે છે.</translation>
     </message>
     <message>
         <source>%app has the Tab key</source>
@@ -1309,7 +1309,7 @@
     </message>
     <message>
         <source>Light</source>
-        <translation>હળવું</translation>
+        <translation>ઓછો</translation>
     </message>
     <message>
         <source>No emoji match “%1”</source>
@@ -1421,7 +1421,7 @@
     </message>
     <message>
         <source>%app learns your style sooner but keeps more of what you type.</source>
-        <translation>%app તમારી શૈલી વહેલી શીખે છે, પણ તમે ટાઇપ કરો છો તેમાંથી વધુ રાખે છે.</translation>
+        <translation>%app તમારી શૈલી વહેલી શીખે છે, પણ તમારું ટાઇપ કરેલું વધુ ટેક્સ્ટ સાચવે છે.</translation>
     </message>
     <message>
         <source>Influence</source>
@@ -1429,7 +1429,7 @@
     </message>
     <message>
         <source>Strong</source>
-        <translation>મજબૂત</translation>
+        <translation>વધુ</translation>
     </message>
     <message>
         <source>How many of your passages each suggestion can draw on.</source>
@@ -1461,7 +1461,7 @@
     </message>
     <message>
         <source>A reply in Mail reads differently from a commit message.</source>
-        <translation>Mail માં જવાબ અને કમિટ મેસેજ જુદી રીતે લખાય છે.</translation>
+        <translation>ઇમેઇલનો જવાબ અને કમિટ મેસેજ જુદી રીતે લખાય છે.</translation>
     </message>
     <message>
         <source>Website</source>
@@ -1477,7 +1477,7 @@
     </message>
     <message>
         <source>Anything you copied in the last 10 minutes. Copies from password managers are skipped.</source>
-        <translation>છેલ્લી 10 મિનિટમાં તમે કૉપિ કરેલું કંઈ પણ. પાસવર્ડ મેનેજરમાંથી થયેલી કૉપિ છોડી દેવાય છે.</translation>
+        <translation>છેલ્લી 10 મિનિટમાં તમે કૉપિ કરેલું કંઈ પણ. પાસવર્ડ મેનેજરમાંથી કૉપિ કરેલું ટેક્સ્ટ છોડી દેવાય છે.</translation>
     </message>
     <message>
         <source>Text on screen</source>
@@ -1584,10 +1584,6 @@
         <translation>જે ફીલ્ડમાં તમે સૂચન સ્વીકાર્યું તેના ટૂંકા ફકરા આ કમ્પ્યુટર પર એન્ક્રિપ્ટ કરીને રાખે છે અને મોડેલને ઉદાહરણ તરીકે બતાવે છે.</translation>
     </message>
     <message>
-        <source>%1 could not open again: %2 Your choice takes effect the next time you start it.</source>
-        <translation>%1 ફરી ખૂલી શકી નહીં: %2 તમારી પસંદગી આગલી વખતે શરૂ કરશો ત્યારે લાગુ થશે.</translation>
-    </message>
-    <message>
         <source>Light</source>
         <comment>skin tone</comment>
         <translation>આછો</translation>
@@ -1635,7 +1631,7 @@
     </message>
     <message>
         <source>Yes, at %1, %2 on screen, %3 pt tall, %4 characters before it and %5 after</source>
-        <translation>હા, %1, %2 પર, %3 pt ઊંચું, પહેલાં %4 અક્ષરો અને પછી %5</translation>
+        <translation>હા, સ્ક્રીન પર %1, %2 પર, %3 pt ઊંચું, પહેલાં %4 અક્ષરો અને પછી %5</translation>
     </message>
     <message>
         <source>Not reported, estimated from the caret</source>
@@ -1691,7 +1687,7 @@
     </message>
     <message>
         <source>9 in 10 under %1</source>
-        <translation>10 માંથી 9, %1 થી ઓછી</translation>
+        <translation>10 માંથી 9 વખત %1 થી ઓછી</translation>
     </message>
     <message>
         <source>no requests yet</source>
@@ -2015,11 +2011,11 @@
     </message>
     <message>
         <source>GNOME shows tray icons only with the AppIndicator extension. Install the gnome-shell-extension-appindicator package, log out and in, then turn it on in Extensions.</source>
-        <translation>GNOME ફક્ત AppIndicator એક્સ્ટેન્શન હોય તો જ ટ્રે આઇકન બતાવે છે. gnome-shell-extension-appindicator પૅકેજ ઇન્સ્ટૉલ કરો, લૉગ આઉટ કરીને ફરી લૉગ ઇન કરો, પછી &quot;એક્સ્ટેન્શન&quot; માં તેને ચાલુ કરો.</translation>
+        <translation>GNOME ફક્ત AppIndicator એક્સ્ટેન્શન હોય તો જ ટ્રે આઇકન બતાવે છે. gnome-shell-extension-appindicator પૅકેજ ઇન્સ્ટૉલ કરો, લૉગ આઉટ કરીને ફરી લૉગ ઇન કરો, પછી “એક્સ્ટેન્શન” માં તેને ચાલુ કરો.</translation>
     </message>
     <message>
         <source>GNOME shows tray icons only with the AppIndicator extension. It is installed but off: turn it on in Extensions.</source>
-        <translation>GNOME ફક્ત AppIndicator એક્સ્ટેન્શન હોય તો જ ટ્રે આઇકન બતાવે છે. તે ઇન્સ્ટૉલ છે પણ બંધ છે: &quot;એક્સ્ટેન્શન&quot; માં તેને ચાલુ કરો.</translation>
+        <translation>GNOME ફક્ત AppIndicator એક્સ્ટેન્શન હોય તો જ ટ્રે આઇકન બતાવે છે. તે ઇન્સ્ટૉલ છે પણ બંધ છે: “એક્સ્ટેન્શન” માં તેને ચાલુ કરો.</translation>
     </message>
     <message>
         <source>Until then, open %app from your applications menu to reach Settings.</source>
@@ -2027,7 +2023,7 @@
     </message>
     <message>
         <source>Open Extensions</source>
-        <translation>&quot;એક્સ્ટેન્શન&quot; ખોલો</translation>
+        <translation>“એક્સ્ટેન્શન” ખોલો</translation>
     </message>
     <message>
         <source>Show Count in Tray</source>
@@ -2198,7 +2194,7 @@
     </message>
     <message>
         <source>enter</source>
-        <translation>Enter</translation>
+        <translation>enter</translation>
     </message>
     <message>
         <source>Allow screen capture so %app can read those too. Most apps work without it.</source>
@@ -2210,13 +2206,13 @@
     </message>
     <message>
         <source>You can switch memory off for single apps under Apps &amp; Sites. The key that unlocks it lives in your keyring.</source>
-        <translation>&quot;ઍપ અને સાઇટ&quot; માં તમે અલગ અલગ ઍપ માટે મેમરી બંધ કરી શકો છો. તેને ખોલતી કી તમારી કીરિંગમાં રહે છે.</translation>
+        <translation>“ઍપ અને સાઇટ” માં તમે અલગ અલગ ઍપ માટે મેમરી બંધ કરી શકો છો. તેને ખોલતી કી તમારી કીરિંગમાં રહે છે.</translation>
     </message>
     <message numerus="yes">
         <source>%Ln emoji. %1 selected</source>
         <translation>
-            <numerusform>%Ln ઇમોજી. %1 પસંદ કરેલું</numerusform>
-            <numerusform>%Ln ઇમોજી. %1 પસંદ કરેલું</numerusform>
+            <numerusform>%Ln ઇમોજી. પસંદ કરેલું: %1</numerusform>
+            <numerusform>%Ln ઇમોજી. પસંદ કરેલું: %1</numerusform>
         </translation>
     </message>
     <message>
@@ -2252,7 +2248,7 @@
     </message>
     <message>
         <source>Default follows General (insertion: %1, length: %2).</source>
-        <translation>ડિફૉલ્ટ &quot;સામાન્ય&quot; મુજબ (દાખલ કરવાની રીત: %1, લંબાઈ: %2).</translation>
+        <translation>ડિફૉલ્ટ “સામાન્ય” મુજબ (દાખલ કરવાની રીત: %1, લંબાઈ: %2).</translation>
     </message>
     <message>
         <source>Range: %1</source>
@@ -2308,6 +2304,178 @@
     <message>
         <source>Your writing memory is not saved: the keyring is missing or locked, so its key cannot be kept.</source>
         <translation>તમારી લેખન મેમરી સાચવાઈ નથી: કીરિંગ નથી અથવા લૉક છે, તેથી તેની કી રાખી શકાતી નથી.</translation>
+    </message>
+    <message>
+        <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
+        <translation>%1 ફરી ખૂલી શક્યું નહીં. તમારી પસંદગી આગલી વાર તેને શરૂ કરશો ત્યારે લાગુ થશે.</translation>
+    </message>
+    <message>
+        <source>That address isn&apos;t valid</source>
+        <translation>આ સરનામું માન્ય નથી</translation>
+    </message>
+    <message>
+        <source>The request timed out.</source>
+        <translation>વિનંતીનો સમય પૂરો થયો.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s reply was too long, so it was stopped.</source>
+        <translation>સર્વરનો જવાબ ખૂબ લાંબો હતો, તેથી તેને અટકાવ્યો.</translation>
+    </message>
+    <message>
+        <source>The server answered %1.</source>
+        <translation>સર્વરે %1 જવાબ આપ્યો.</translation>
+    </message>
+    <message>
+        <source>The server answered %1: %2</source>
+        <translation>સર્વરે %1 જવાબ આપ્યો: %2</translation>
+    </message>
+    <message>
+        <source>The download server answered %1. Try again later.</source>
+        <translation>ડાઉનલોડ સર્વરે %1 જવાબ આપ્યો. પછીથી ફરી પ્રયાસ કરો.</translation>
+    </message>
+    <message>
+        <source>The download couldn&apos;t be saved: %1</source>
+        <translation>ડાઉનલોડ સાચવી શકાયું નહીં: %1</translation>
+    </message>
+    <message>
+        <source>The download paused because the connection dropped. Try again to pick up where it stopped.</source>
+        <translation>કનેક્શન તૂટી જવાથી ડાઉનલોડ થોભાવ્યું. જ્યાં અટક્યું હતું ત્યાંથી ચાલુ રાખવા ફરી પ્રયાસ કરો.</translation>
+    </message>
+    <message>
+        <source>The download stopped. Check your connection, then try again.</source>
+        <translation>ડાઉનલોડ અટકી ગયું. તમારું કનેક્શન તપાસો, પછી ફરી પ્રયાસ કરો.</translation>
+    </message>
+    <message>
+        <source>Pick an Ollama model in Settings</source>
+        <translation>સેટિંગ્સમાં Ollama મૉડલ પસંદ કરો</translation>
+    </message>
+    <message>
+        <source>Pick a model for your local server</source>
+        <translation>તમારા સ્થાનિક સર્વર માટે મૉડલ પસંદ કરો</translation>
+    </message>
+    <message>
+        <source>The server&apos;s answer is not HTTP.</source>
+        <translation>સર્વરનો જવાબ HTTP નથી.</translation>
+    </message>
+    <message>
+        <source>The data couldn&apos;t be read because it is missing.</source>
+        <translation>ડેટા વાંચી શકાયો નહીં કારણ કે તે ખૂટે છે.</translation>
+    </message>
+    <message>
+        <source>The data couldn&apos;t be read because it isn&apos;t in the correct format.</source>
+        <translation>ડેટા વાંચી શકાયો નહીં કારણ કે તે યોગ્ય ફૉર્મેટમાં નથી.</translation>
+    </message>
+    <message>
+        <source>:%1:</source>
+        <comment>emoji name</comment>
+        <translation>:%1:</translation>
+    </message>
+    <message>
+        <source>This computer has no on-device language model.</source>
+        <translation>આ કમ્પ્યુટરમાં ઑન-ડિવાઇસ ભાષા મોડેલ નથી.</translation>
+    </message>
+    <message>
+        <source>Ctrl</source>
+        <comment>key</comment>
+        <translation>Ctrl</translation>
+    </message>
+    <message>
+        <source>Alt</source>
+        <comment>key</comment>
+        <translation>Alt</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <comment>key</comment>
+        <translation>Shift</translation>
+    </message>
+    <message>
+        <source>Super</source>
+        <comment>key</comment>
+        <translation>Super</translation>
+    </message>
+    <message>
+        <source>Paused on %1</source>
+        <translation>%1 પર થોભાવેલું</translation>
+    </message>
+    <message>
+        <source>Paused in %1</source>
+        <translation>%1 માં થોભાવેલું</translation>
+    </message>
+    <message>
+        <source>Off on %1</source>
+        <translation>%1 પર બંધ</translation>
+    </message>
+    <message>
+        <source>Off in %1</source>
+        <translation>%1 માં બંધ</translation>
+    </message>
+    <message>
+        <source>Off in %1 by default</source>
+        <translation>%1 માં ડિફૉલ્ટ રૂપે બંધ</translation>
+    </message>
+    <message>
+        <source>Off in code editors</source>
+        <translation>કોડ એડિટરમાં બંધ</translation>
+    </message>
+    <message>
+        <source>Off unless turned on per app</source>
+        <translation>દરેક ઍપ માટે ચાલુ ન કરો ત્યાં સુધી બંધ</translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <comment>key</comment>
+        <translation>Tab</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <comment>key</comment>
+        <translation>Enter</translation>
+    </message>
+    <message>
+        <source>Esc</source>
+        <comment>key</comment>
+        <translation>Esc</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <comment>key</comment>
+        <translation>Backspace</translation>
+    </message>
+    <message>
+        <source>Del</source>
+        <comment>key</comment>
+        <translation>Del</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <comment>key</comment>
+        <translation>સ્પેસ</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <comment>key</comment>
+        <translation>Home</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <comment>key</comment>
+        <translation>End</translation>
+    </message>
+    <message>
+        <source>Page Up</source>
+        <comment>key</comment>
+        <translation>Page Up</translation>
+    </message>
+    <message>
+        <source>Page Down</source>
+        <comment>key</comment>
+        <translation>Page Down</translation>
+    </message>
+    <message>
+        <source>Key %1</source>
+        <comment>key</comment>
+        <translation>કી %1</translation>
     </message>
 </context>
 </TS>

@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>Paused while %1 is open</source>
-        <translation>מושהה כל עוד %1 פתוח</translation>
+        <translation>מושהה כל עוד %1 פתוחה</translation>
     </message>
     <message>
         <source>Welcome to %app</source>
@@ -181,7 +181,7 @@
     </message>
     <message>
         <source>Do nothing, send Escape to the app</source>
-        <translation>לא לעשות כלום, להעביר Escape לאפליקציה</translation>
+        <translation>ללא פעולה, העברת Escape לאפליקציה</translation>
     </message>
     <message>
         <source>Type it</source>
@@ -233,7 +233,7 @@
     </message>
     <message>
         <source>Writes straight into the field. Cleanest in native computer apps.</source>
-        <translation>כותב ישירות לתוך השדה. הכי נקי באפליקציות מחשב מקוריות.</translation>
+        <translation>כותב ישירות לתוך השדה. עובד הכי טוב באפליקציות מקוריות.</translation>
     </message>
     <message>
         <source>Uses the clipboard, then puts your clipboard back.</source>
@@ -273,7 +273,7 @@
     </message>
     <message>
         <source>Open Playground</source>
-        <translation>פתיחת מגרש הניסויים</translation>
+        <translation>פתיחת שדה התרגול</translation>
     </message>
     <message>
         <source>Settings</source>
@@ -302,7 +302,7 @@
     <message numerus="yes">
         <source>Paused while %1 are open</source>
         <translation>
-            <numerusform>מושהה כל עוד %1 פתוח</numerusform>
+            <numerusform>מושהה כל עוד %1 פתוחה</numerusform>
             <numerusform>מושהה כל עוד %1 פתוחות</numerusform>
         </translation>
     </message>
@@ -331,11 +331,11 @@
     </message>
     <message>
         <source>Under a minute of typing today. </source>
-        <translation>פחות מדקת הקלדה היום. </translation>
+        <translation>היום נחסכה פחות מדקת הקלדה. </translation>
     </message>
     <message>
         <source>About %1 of typing today. </source>
-        <translation>בערך %1 של הקלדה היום. </translation>
+        <translation>היום נחסכו כ־%1 של הקלדה. </translation>
     </message>
     <message>
         <source>Resume in %1</source>
@@ -387,7 +387,7 @@
     </message>
     <message>
         <source>%1 of %2</source>
-        <translation>%1 מתוך %2</translation>
+        <translation>‏%1 מתוך %2</translation>
     </message>
     <message>
         <source>%1 of %2. You can keep writing while it downloads.</source>
@@ -435,7 +435,7 @@
     </message>
     <message>
         <source>Start Writing</source>
-        <translation>להתחיל לכתוב</translation>
+        <translation>מתחילים לכתוב</translation>
     </message>
     <message>
         <source>Finish your sentences in any app.</source>
@@ -467,7 +467,7 @@
     </message>
     <message>
         <source>Let %app see what you type.</source>
-        <translation>אפשר ל־%app לראות מה מקלידים.</translation>
+        <translation>יש לאפשר ל־%app לראות מה מקלידים.</translation>
     </message>
     <message>
         <source>The system asks for Accessibility access before any app can read text fields or type into them. %app uses it only for the field you&apos;re writing in.</source>
@@ -495,7 +495,7 @@
     </message>
     <message>
         <source>Pick what writes your suggestions.</source>
-        <translation>מה יכתוב את ההצעות שלך?</translation>
+        <translation>יש לבחור את המנוע שיכתוב את ההצעות.</translation>
     </message>
     <message>
         <source>You can change this any time in Settings.</source>
@@ -961,7 +961,7 @@
     </message>
     <message>
         <source>On battery, suggestions appear only after you press the Suggest Now shortcut.</source>
-        <translation>בסוללה, הצעות מופיעות רק אחרי לחיצה על קיצור „הצעה עכשיו”.</translation>
+        <translation>כשהמחשב פועל על סוללה, הצעות מופיעות רק אחרי לחיצה על קיצור „הצעה עכשיו”.</translation>
     </message>
     <message>
         <source>Shorter suggestions</source>
@@ -1037,7 +1037,7 @@
     </message>
     <message>
         <source>Lower stays close to the obvious next words. Higher tries more.</source>
-        <translation>נמוך נצמד למילים הצפויות. גבוה מנסה יותר.</translation>
+        <translation>ערך נמוך נצמד למילים הצפויות. ערך גבוה מנסה יותר אפשרויות.</translation>
     </message>
     <message>
         <source>Wait before suggesting</source>
@@ -1053,7 +1053,7 @@
     </message>
     <message>
         <source>Try the engine</source>
-        <translation>ניסיון המנוע</translation>
+        <translation>בדיקת המנוע</translation>
     </message>
     <message>
         <source>Sends a sample sentence and shows what comes back.</source>
@@ -1077,7 +1077,7 @@
     </message>
     <message>
         <source>Startup</source>
-        <translation>הפעלה</translation>
+        <translation>הפעלה אוטומטית</translation>
     </message>
     <message>
         <source>Launch at login</source>
@@ -1145,7 +1145,7 @@
     </message>
     <message>
         <source>A small keycap after your first suggestions, as a reminder of what to press.</source>
-        <translation>מקש קטן אחרי ההצעות הראשונות, כתזכורת למה ללחוץ.</translation>
+        <translation>סמל מקש קטן אחרי ההצעות הראשונות, כתזכורת על מה ללחוץ.</translation>
     </message>
     <message>
         <source>Insert suggestions by</source>
@@ -1261,7 +1261,7 @@
     </message>
     <message>
         <source>Open Source Notices</source>
-        <translation>הודעות קוד פתוח</translation>
+        <translation>רישיונות קוד פתוח</translation>
     </message>
     <message>
         <source>Reset all settings?</source>
@@ -1309,7 +1309,7 @@
     </message>
     <message>
         <source>Light</source>
-        <translation>קל</translation>
+        <translation>קלה</translation>
     </message>
     <message>
         <source>No emoji match “%1”</source>
@@ -1397,7 +1397,7 @@
     </message>
     <message>
         <source>About you</source>
-        <translation>עליך</translation>
+        <translation>קצת עליך</translation>
     </message>
     <message>
         <source>For example: I&apos;m a product designer in Berlin. I write short, friendly emails in British English and sign off with Cheers.</source>
@@ -1461,7 +1461,7 @@
     </message>
     <message>
         <source>A reply in Mail reads differently from a commit message.</source>
-        <translation>תשובה ב־Mail נשמעת אחרת מהודעת commit.</translation>
+        <translation>תשובה למייל נשמעת אחרת מהודעת commit.</translation>
     </message>
     <message>
         <source>Website</source>
@@ -1477,7 +1477,7 @@
     </message>
     <message>
         <source>Anything you copied in the last 10 minutes. Copies from password managers are skipped.</source>
-        <translation>כל מה שהועתק ב־10 הדקות האחרונות. העתקות ממנהלי סיסמאות מדולגות.</translation>
+        <translation>כל מה שהועתק ב־10 הדקות האחרונות. טקסט שהועתק ממנהלי סיסמאות לא נכלל.</translation>
     </message>
     <message>
         <source>Text on screen</source>
@@ -1493,7 +1493,7 @@
     </message>
     <message>
         <source>Windows beside you</source>
-        <translation>חלונות לצידך</translation>
+        <translation>חלונות סמוכים</translation>
     </message>
     <message>
         <source>Also reads up to two other windows on the same screen, like the document you&apos;re replying about. Skips password managers and apps you switched off.</source>
@@ -1569,7 +1569,7 @@
     </message>
     <message>
         <source>Keeps a few minutes of text from windows you switched away from, like a page you read before replying. It stays on your computer and skips apps you switched off.</source>
-        <translation>שומר לכמה דקות טקסט מחלונות שעברת מהם, כמו דף שקראת לפני שענית. הטקסט נשאר במחשב שלך ומדלג על אפליקציות שכיבית.</translation>
+        <translation>שומר לכמה דקות טקסט מחלונות שעברת מהם, כמו דף שקראת לפני שענית. הטקסט נשאר במחשב שלך, ואפליקציות שכיבית לא נכללות.</translation>
     </message>
     <message>
         <source>Both apps answer the Tab key, and the system gives it to %1 first. %app stays paused in your other apps until %1 quits.</source>
@@ -1582,10 +1582,6 @@
     <message>
         <source>Keeps short passages from fields where you accepted a suggestion, encrypted on this computer, and shows them to the model as examples.</source>
         <translation>שומר קטעים קצרים משדות שבהם קיבלת הצעה, מוצפנים במחשב הזה, ומראה אותם למודל כדוגמאות.</translation>
-    </message>
-    <message>
-        <source>%1 could not open again: %2 Your choice takes effect the next time you start it.</source>
-        <translation>לא ניתן היה לפתוח שוב את %1: %2 הבחירה שלך תחול בהפעלה הבאה.</translation>
     </message>
     <message>
         <source>Light</source>
@@ -1967,7 +1963,7 @@
     </message>
     <message>
         <source>%1 shares no text. Quit it and start it with %2 to get suggestions in it.</source>
-        <translation>האפליקציה %1 לא משתפת טקסט. כדי לקבל בה הצעות, יש לצאת ממנה ולהפעיל אותה עם %2.</translation>
+        <translation>האפליקציה %1 לא משתפת טקסט. כדי לקבל בה הצעות, יש לצאת ממנה ולהפעיל אותה עם ⁦%2⁩.</translation>
     </message>
     <message>
         <source>On-device model</source>
@@ -2011,7 +2007,7 @@
     </message>
     <message>
         <source>There&apos;s no room for it, or your panel has no system tray. Add the panel&apos;s system tray or status area applet in its settings.</source>
-        <translation>אין לו מקום, או שבלוח שלך אין מגש מערכת. יש להוסיף את היישומון של מגש המערכת או אזור המצב בהגדרות הלוח.</translation>
+        <translation>אין מקום לסמל, או שבלוח שלך אין מגש מערכת. יש להוסיף את היישומון של מגש המערכת או אזור המצב בהגדרות הלוח.</translation>
     </message>
     <message>
         <source>GNOME shows tray icons only with the AppIndicator extension. Install the gnome-shell-extension-appindicator package, log out and in, then turn it on in Extensions.</source>
@@ -2283,7 +2279,7 @@
     </message>
     <message>
         <source>%1, converted for llama.cpp by %2</source>
-        <translation>%1, הומר ל־llama.cpp על ידי %2</translation>
+        <translation>מפרסם: %1, הומר ל־llama.cpp על ידי %2</translation>
     </message>
     <message>
         <source>The data folder %1 could not be made. Check that the folder above it exists and that you may write there.</source>
@@ -2308,6 +2304,178 @@
     <message>
         <source>Your writing memory is not saved: the keyring is missing or locked, so its key cannot be kept.</source>
         <translation>זיכרון הכתיבה שלך לא נשמר: מחזיק המפתחות חסר או נעול, ולכן לא ניתן לשמור את המפתח שלו.</translation>
+    </message>
+    <message>
+        <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
+        <translation>לא ניתן היה לפתוח מחדש את %1. הבחירה שלך תיכנס לתוקף בפעם הבאה שיופעל.</translation>
+    </message>
+    <message>
+        <source>That address isn&apos;t valid</source>
+        <translation>הכתובת הזו אינה תקינה</translation>
+    </message>
+    <message>
+        <source>The request timed out.</source>
+        <translation>תם הזמן של הבקשה.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s reply was too long, so it was stopped.</source>
+        <translation>התשובה של השרת הייתה ארוכה מדי, ולכן נעצרה.</translation>
+    </message>
+    <message>
+        <source>The server answered %1.</source>
+        <translation>השרת ענה %1.</translation>
+    </message>
+    <message>
+        <source>The server answered %1: %2</source>
+        <translation>השרת ענה %1: %2</translation>
+    </message>
+    <message>
+        <source>The download server answered %1. Try again later.</source>
+        <translation>שרת ההורדה ענה %1. אפשר לנסות שוב מאוחר יותר.</translation>
+    </message>
+    <message>
+        <source>The download couldn&apos;t be saved: %1</source>
+        <translation>לא ניתן היה לשמור את ההורדה: %1</translation>
+    </message>
+    <message>
+        <source>The download paused because the connection dropped. Try again to pick up where it stopped.</source>
+        <translation>ההורדה הושהתה כי החיבור נותק. אפשר לנסות שוב כדי להמשיך מהמקום שבו נעצרה.</translation>
+    </message>
+    <message>
+        <source>The download stopped. Check your connection, then try again.</source>
+        <translation>ההורדה נעצרה. יש לבדוק את החיבור ולנסות שוב.</translation>
+    </message>
+    <message>
+        <source>Pick an Ollama model in Settings</source>
+        <translation>יש לבחור מודל Ollama בהגדרות</translation>
+    </message>
+    <message>
+        <source>Pick a model for your local server</source>
+        <translation>יש לבחור מודל לשרת המקומי שלך</translation>
+    </message>
+    <message>
+        <source>The server&apos;s answer is not HTTP.</source>
+        <translation>התשובה של השרת אינה HTTP.</translation>
+    </message>
+    <message>
+        <source>The data couldn&apos;t be read because it is missing.</source>
+        <translation>לא ניתן היה לקרוא את הנתונים כי הם חסרים.</translation>
+    </message>
+    <message>
+        <source>The data couldn&apos;t be read because it isn&apos;t in the correct format.</source>
+        <translation>לא ניתן היה לקרוא את הנתונים כי הם אינם בתבנית הנכונה.</translation>
+    </message>
+    <message>
+        <source>:%1:</source>
+        <comment>emoji name</comment>
+        <translation>:%1:</translation>
+    </message>
+    <message>
+        <source>This computer has no on-device language model.</source>
+        <translation>למחשב הזה אין מודל שפה במכשיר.</translation>
+    </message>
+    <message>
+        <source>Ctrl</source>
+        <comment>key</comment>
+        <translation>Ctrl</translation>
+    </message>
+    <message>
+        <source>Alt</source>
+        <comment>key</comment>
+        <translation>Alt</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <comment>key</comment>
+        <translation>Shift</translation>
+    </message>
+    <message>
+        <source>Super</source>
+        <comment>key</comment>
+        <translation>Super</translation>
+    </message>
+    <message>
+        <source>Paused on %1</source>
+        <translation>מושהה ב־%1</translation>
+    </message>
+    <message>
+        <source>Paused in %1</source>
+        <translation>מושהה ב־%1</translation>
+    </message>
+    <message>
+        <source>Off on %1</source>
+        <translation>כבוי ב־%1</translation>
+    </message>
+    <message>
+        <source>Off in %1</source>
+        <translation>כבוי ב־%1</translation>
+    </message>
+    <message>
+        <source>Off in %1 by default</source>
+        <translation>כבוי כברירת מחדל ב־%1</translation>
+    </message>
+    <message>
+        <source>Off in code editors</source>
+        <translation>כבוי בעורכי קוד</translation>
+    </message>
+    <message>
+        <source>Off unless turned on per app</source>
+        <translation>כבוי אלא אם הופעל לכל יישום</translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <comment>key</comment>
+        <translation>Tab</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <comment>key</comment>
+        <translation>Enter</translation>
+    </message>
+    <message>
+        <source>Esc</source>
+        <comment>key</comment>
+        <translation>Esc</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <comment>key</comment>
+        <translation>Backspace</translation>
+    </message>
+    <message>
+        <source>Del</source>
+        <comment>key</comment>
+        <translation>Del</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <comment>key</comment>
+        <translation>רווח</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <comment>key</comment>
+        <translation>Home</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <comment>key</comment>
+        <translation>End</translation>
+    </message>
+    <message>
+        <source>Page Up</source>
+        <comment>key</comment>
+        <translation>Page Up</translation>
+    </message>
+    <message>
+        <source>Page Down</source>
+        <comment>key</comment>
+        <translation>Page Down</translation>
+    </message>
+    <message>
+        <source>Key %1</source>
+        <comment>key</comment>
+        <translation>מקש %1</translation>
     </message>
 </context>
 </TS>

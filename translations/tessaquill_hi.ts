@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>Paused while %1 is open</source>
-        <translation>%1 खुला रहने तक रुका हुआ</translation>
+        <translation>%1 के खुले रहने तक रुका हुआ</translation>
     </message>
     <message>
         <source>Welcome to %app</source>
@@ -53,7 +53,7 @@
     </message>
     <message>
         <source>Secure input is on, so %app stays out</source>
-        <translation>सुरक्षित इनपुट चालू है, इसलिए %app दूर रहता है</translation>
+        <translation>सुरक्षित इनपुट चालू है, इसलिए %app काम नहीं करता</translation>
     </message>
     <message>
         <source>the trigger shortcut</source>
@@ -233,7 +233,7 @@
     </message>
     <message>
         <source>Writes straight into the field. Cleanest in native computer apps.</source>
-        <translation>सीधे फ़ील्ड में लिखता है। कंप्यूटर के नेटिव ऐप में सबसे साफ़।</translation>
+        <translation>सीधे फ़ील्ड में लिखता है। कंप्यूटर के नेटिव ऐप में सबसे अच्छा काम करता है।</translation>
     </message>
     <message>
         <source>Uses the clipboard, then puts your clipboard back.</source>
@@ -273,7 +273,7 @@
     </message>
     <message>
         <source>Open Playground</source>
-        <translation>प्लेग्राउंड खोलें</translation>
+        <translation>अभ्यास फ़ील्ड खोलें</translation>
     </message>
     <message>
         <source>Settings</source>
@@ -281,7 +281,7 @@
     </message>
     <message>
         <source>Quit %app</source>
-        <translation>%app बंद करें</translation>
+        <translation>%app से बाहर निकलें</translation>
     </message>
     <message>
         <source>Needs Accessibility access</source>
@@ -302,8 +302,8 @@
     <message numerus="yes">
         <source>Paused while %1 are open</source>
         <translation>
-            <numerusform>%1 खुला रहने तक रुका हुआ</numerusform>
-            <numerusform>%1 खुले रहने तक रुका हुआ</numerusform>
+            <numerusform>%1 के खुले रहने तक रुका हुआ</numerusform>
+            <numerusform>%1 के खुले रहने तक रुका हुआ</numerusform>
         </translation>
     </message>
     <message>
@@ -331,11 +331,11 @@
     </message>
     <message>
         <source>Under a minute of typing today. </source>
-        <translation>आज एक मिनट से कम टाइपिंग। </translation>
+        <translation>आज एक मिनट से कम की टाइपिंग बची। </translation>
     </message>
     <message>
         <source>About %1 of typing today. </source>
-        <translation>आज लगभग %1 की टाइपिंग। </translation>
+        <translation>आज लगभग %1 की टाइपिंग बची। </translation>
     </message>
     <message>
         <source>Resume in %1</source>
@@ -607,7 +607,7 @@
     </message>
     <message>
         <source>Each one can have its own rules. Anything you don&apos;t change follows General.</source>
-        <translation>हर एक के अपने नियम हो सकते हैं। जो आप नहीं बदलते, वह &quot;सामान्य&quot; के अनुसार चलता है।</translation>
+        <translation>हर एक के अपने नियम हो सकते हैं। जो आप नहीं बदलते, वह “सामान्य” के अनुसार चलता है।</translation>
     </message>
     <message>
         <source>Words saved here</source>
@@ -663,7 +663,7 @@
     </message>
     <message>
         <source>Writing memory is off in Your Voice.</source>
-        <translation>&quot;आपकी शैली&quot; में लेखन मेमोरी बंद है।</translation>
+        <translation>“आपकी शैली” में लेखन मेमोरी बंद है।</translation>
     </message>
     <message>
         <source>Erase…</source>
@@ -743,7 +743,7 @@
     </message>
     <message>
         <source>Turned off</source>
-        <translation>बंद किया गया</translation>
+        <translation>बंद है</translation>
     </message>
     <message>
         <source>Paused everywhere</source>
@@ -803,7 +803,7 @@
     </message>
     <message>
         <source>About</source>
-        <translation>परिचय</translation>
+        <translation>जानकारी</translation>
     </message>
     <message>
         <source>How %app is doing today</source>
@@ -903,7 +903,7 @@
     </message>
     <message>
         <source>Open Engine</source>
-        <translation>इंजन खोलें</translation>
+        <translation>इंजन सेटिंग खोलें</translation>
     </message>
     <message>
         <source>The system&apos;s predictions are off</source>
@@ -940,8 +940,8 @@
     <message numerus="yes">
         <source>%1 didn&apos;t quit. They may be showing a dialog. Force Quit closes them right away.</source>
         <translation>
-            <numerusform>%1 बंद नहीं हुआ। शायद वह कोई डायलॉग दिखा रहा है। &quot;ज़बरदस्ती बंद करें&quot; उसे तुरंत बंद कर देता है।</numerusform>
-            <numerusform>%1 बंद नहीं हुए। शायद वे कोई डायलॉग दिखा रहे हैं। &quot;ज़बरदस्ती बंद करें&quot; उन्हें तुरंत बंद कर देता है।</numerusform>
+            <numerusform>%1 बंद नहीं हुआ। शायद वह कोई डायलॉग दिखा रहा है। “ज़बरदस्ती बंद करें” उसे तुरंत बंद कर देता है।</numerusform>
+            <numerusform>%1 बंद नहीं हुए। शायद वे कोई डायलॉग दिखा रहे हैं। “ज़बरदस्ती बंद करें” उन्हें तुरंत बंद कर देता है।</numerusform>
         </translation>
     </message>
     <message>
@@ -961,7 +961,7 @@
     </message>
     <message>
         <source>On battery, suggestions appear only after you press the Suggest Now shortcut.</source>
-        <translation>बैटरी पर, सुझाव सिर्फ़ &quot;अभी सुझाएँ&quot; शॉर्टकट दबाने के बाद दिखते हैं।</translation>
+        <translation>बैटरी पर, सुझाव सिर्फ़ “अभी सुझाएँ” शॉर्टकट दबाने के बाद दिखते हैं।</translation>
     </message>
     <message>
         <source>Shorter suggestions</source>
@@ -985,7 +985,7 @@
     </message>
     <message>
         <source>Plugged in. These wait until you unplug.</source>
-        <translation>चार्जर लगा है। ये चार्जर हटाने तक इंतज़ार करते हैं।</translation>
+        <translation>चार्जर लगा है। चार्जर हटाने पर ये लागू होंगी।</translation>
     </message>
     <message>
         <source>Model</source>
@@ -1093,7 +1093,7 @@
     </message>
     <message>
         <source>Turn this off to use %app only in the apps you switch on under Apps &amp; Sites.</source>
-        <translation>इसे बंद करें ताकि %app सिर्फ़ उन ऐप में चले जिन्हें आप &quot;ऐप और साइटें&quot; में चालू करते हैं।</translation>
+        <translation>इसे बंद करें ताकि %app सिर्फ़ उन ऐप में चले जिन्हें आप “ऐप और साइटें” में चालू करते हैं।</translation>
     </message>
     <message>
         <source>By default %app waits until the caret is at the end of a line.</source>
@@ -1105,7 +1105,7 @@
     </message>
     <message>
         <source>Suggestions appear only after you press the Suggest Now shortcut.</source>
-        <translation>सुझाव सिर्फ़ &quot;अभी सुझाएँ&quot; शॉर्टकट दबाने के बाद दिखते हैं।</translation>
+        <translation>सुझाव सिर्फ़ “अभी सुझाएँ” शॉर्टकट दबाने के बाद दिखते हैं।</translation>
     </message>
     <message>
         <source>Spelling</source>
@@ -1137,7 +1137,7 @@
     </message>
     <message>
         <source>Vertical position</source>
-        <translation>ऊर्ध्वाधर स्थिति</translation>
+        <translation>ऊपर-नीचे की स्थिति</translation>
     </message>
     <message>
         <source>Nudge suggestions up or down to line up with your text.</source>
@@ -1245,7 +1245,7 @@
     </message>
     <message>
         <source>It may be waiting on a dialog of its own. Force Quit closes it right away.</source>
-        <translation>शायद वह अपने किसी डायलॉग पर रुका है। &quot;ज़बरदस्ती बंद करें&quot; उसे तुरंत बंद कर देता है।</translation>
+        <translation>शायद वह अपने किसी डायलॉग पर रुका है। “ज़बरदस्ती बंद करें” उसे तुरंत बंद कर देता है।</translation>
     </message>
     <message>
         <source>%app has the Tab key</source>
@@ -1293,7 +1293,7 @@
     </message>
     <message>
         <source>After :-) or &lt;3, %app offers the matching emoji. Press Tab to swap it in.</source>
-        <translation>:-) या &lt;3 के बाद %app मिलता-जुलता इमोजी देता है। बदलने के लिए Tab दबाएँ।</translation>
+        <translation>:-) या &lt;3 के बाद %app उससे जुड़ा इमोजी देता है। बदलने के लिए Tab दबाएँ।</translation>
     </message>
     <message>
         <source>Skin tone</source>
@@ -1309,7 +1309,7 @@
     </message>
     <message>
         <source>Light</source>
-        <translation>हल्का</translation>
+        <translation>कम</translation>
     </message>
     <message>
         <source>No emoji match “%1”</source>
@@ -1357,7 +1357,7 @@
     </message>
     <message>
         <source>Asks for a suggestion right away, even where %app would normally wait.</source>
-        <translation>तुरंत सुझाव माँगता है, वहाँ भी जहाँ %app आम तौर पर रुकता।</translation>
+        <translation>तुरंत सुझाव माँगता है, वहाँ भी जहाँ %app आम तौर पर इंतज़ार करता है।</translation>
     </message>
     <message>
         <source>Other suggestions</source>
@@ -1421,7 +1421,7 @@
     </message>
     <message>
         <source>%app learns your style sooner but keeps more of what you type.</source>
-        <translation>%app आपकी शैली जल्दी सीखता है, लेकिन आपके टाइप किए गए में से ज़्यादा रखता है।</translation>
+        <translation>%app आपकी शैली जल्दी सीखता है, लेकिन आपका टाइप किया हुआ ज़्यादा टेक्स्ट सहेजता है।</translation>
     </message>
     <message>
         <source>Influence</source>
@@ -1429,7 +1429,7 @@
     </message>
     <message>
         <source>Strong</source>
-        <translation>मज़बूत</translation>
+        <translation>ज़्यादा</translation>
     </message>
     <message>
         <source>How many of your passages each suggestion can draw on.</source>
@@ -1461,7 +1461,7 @@
     </message>
     <message>
         <source>A reply in Mail reads differently from a commit message.</source>
-        <translation>Mail में जवाब और commit मैसेज अलग-अलग ढंग से लिखे जाते हैं।</translation>
+        <translation>ईमेल का जवाब और कमिट मैसेज अलग-अलग ढंग से लिखे जाते हैं।</translation>
     </message>
     <message>
         <source>Website</source>
@@ -1477,7 +1477,7 @@
     </message>
     <message>
         <source>Anything you copied in the last 10 minutes. Copies from password managers are skipped.</source>
-        <translation>पिछले 10 मिनट में कॉपी की गई कोई भी चीज़। पासवर्ड मैनेजर से की गई कॉपी छोड़ दी जाती हैं।</translation>
+        <translation>पिछले 10 मिनट में कॉपी की गई कोई भी चीज़। पासवर्ड मैनेजर से कॉपी किया गया टेक्स्ट छोड़ दिया जाता है।</translation>
     </message>
     <message>
         <source>Text on screen</source>
@@ -1529,7 +1529,7 @@
     </message>
     <message>
         <source>Play Intro Again</source>
-        <translation>परिचय फिर से चलाएँ</translation>
+        <translation>इंट्रो फिर से चलाएँ</translation>
     </message>
     <message>
         <source>Reset Settings…</source>
@@ -1584,10 +1584,6 @@
         <translation>जिन फ़ील्ड में आपने सुझाव स्वीकार किया, उनके छोटे अंश इस कंप्यूटर पर एन्क्रिप्ट करके रखता है और उन्हें उदाहरण के रूप में मॉडल को दिखाता है।</translation>
     </message>
     <message>
-        <source>%1 could not open again: %2 Your choice takes effect the next time you start it.</source>
-        <translation>%1 फिर से नहीं खुल सका: %2 आपका चुनाव अगली बार इसे शुरू करने पर लागू होगा।</translation>
-    </message>
-    <message>
         <source>Light</source>
         <comment>skin tone</comment>
         <translation>हल्का</translation>
@@ -1635,7 +1631,7 @@
     </message>
     <message>
         <source>Yes, at %1, %2 on screen, %3 pt tall, %4 characters before it and %5 after</source>
-        <translation>हाँ, %1, %2 पर, %3 pt ऊँचा, पहले %4 अक्षर और बाद में %5</translation>
+        <translation>हाँ, स्क्रीन पर %1, %2 पर, %3 pt ऊँचा, इससे पहले %4 अक्षर और बाद में %5</translation>
     </message>
     <message>
         <source>Not reported, estimated from the caret</source>
@@ -1691,7 +1687,7 @@
     </message>
     <message>
         <source>9 in 10 under %1</source>
-        <translation>10 में से 9 %1 से कम</translation>
+        <translation>10 में से 9 बार %1 से कम</translation>
     </message>
     <message>
         <source>no requests yet</source>
@@ -1975,7 +1971,7 @@
     </message>
     <message>
         <source>The system&apos;s own language model. Nothing to download.</source>
-        <translation>सिस्टम का अपना भाषा मॉडल। कुछ भी डाउनलोड नहीं करना।</translation>
+        <translation>सिस्टम का अपना भाषा मॉडल। कुछ भी डाउनलोड करने की ज़रूरत नहीं।</translation>
     </message>
     <message>
         <source>A website name cannot hold spaces, tabs or line breaks.</source>
@@ -2015,11 +2011,11 @@
     </message>
     <message>
         <source>GNOME shows tray icons only with the AppIndicator extension. Install the gnome-shell-extension-appindicator package, log out and in, then turn it on in Extensions.</source>
-        <translation>GNOME ट्रे आइकन सिर्फ़ AppIndicator एक्सटेंशन के साथ दिखाता है। gnome-shell-extension-appindicator पैकेज इंस्टॉल करें, लॉग आउट करके फिर लॉग इन करें, फिर &quot;एक्सटेंशन&quot; में उसे चालू करें।</translation>
+        <translation>GNOME ट्रे आइकन सिर्फ़ AppIndicator एक्सटेंशन के साथ दिखाता है। gnome-shell-extension-appindicator पैकेज इंस्टॉल करें, लॉग आउट करके फिर लॉग इन करें, फिर “एक्सटेंशन” में उसे चालू करें।</translation>
     </message>
     <message>
         <source>GNOME shows tray icons only with the AppIndicator extension. It is installed but off: turn it on in Extensions.</source>
-        <translation>GNOME ट्रे आइकन सिर्फ़ AppIndicator एक्सटेंशन के साथ दिखाता है। यह इंस्टॉल है लेकिन बंद है: &quot;एक्सटेंशन&quot; में इसे चालू करें।</translation>
+        <translation>GNOME ट्रे आइकन सिर्फ़ AppIndicator एक्सटेंशन के साथ दिखाता है। यह इंस्टॉल है लेकिन बंद है: “एक्सटेंशन” में इसे चालू करें।</translation>
     </message>
     <message>
         <source>Until then, open %app from your applications menu to reach Settings.</source>
@@ -2027,7 +2023,7 @@
     </message>
     <message>
         <source>Open Extensions</source>
-        <translation>&quot;एक्सटेंशन&quot; खोलें</translation>
+        <translation>“एक्सटेंशन” खोलें</translation>
     </message>
     <message>
         <source>Show Count in Tray</source>
@@ -2198,7 +2194,7 @@
     </message>
     <message>
         <source>enter</source>
-        <translation>Enter</translation>
+        <translation>enter</translation>
     </message>
     <message>
         <source>Allow screen capture so %app can read those too. Most apps work without it.</source>
@@ -2210,13 +2206,13 @@
     </message>
     <message>
         <source>You can switch memory off for single apps under Apps &amp; Sites. The key that unlocks it lives in your keyring.</source>
-        <translation>&quot;ऐप और साइटें&quot; में आप अलग-अलग ऐप के लिए मेमोरी बंद कर सकते हैं। इसे खोलने वाली कुंजी आपकी कीरिंग में रहती है।</translation>
+        <translation>“ऐप और साइटें” में आप अलग-अलग ऐप के लिए मेमोरी बंद कर सकते हैं। इसे खोलने वाली कुंजी आपकी कीरिंग में रहती है।</translation>
     </message>
     <message numerus="yes">
         <source>%Ln emoji. %1 selected</source>
         <translation>
-            <numerusform>%Ln इमोजी। %1 चुना गया</numerusform>
-            <numerusform>%Ln इमोजी। %1 चुना गया</numerusform>
+            <numerusform>%Ln इमोजी। चुना गया: %1</numerusform>
+            <numerusform>%Ln इमोजी। चुना गया: %1</numerusform>
         </translation>
     </message>
     <message>
@@ -2252,7 +2248,7 @@
     </message>
     <message>
         <source>Default follows General (insertion: %1, length: %2).</source>
-        <translation>डिफ़ॉल्ट &quot;सामान्य&quot; के अनुसार (डालने का तरीका: %1, लंबाई: %2)।</translation>
+        <translation>डिफ़ॉल्ट “सामान्य” के अनुसार (डालने का तरीका: %1, लंबाई: %2)।</translation>
     </message>
     <message>
         <source>Range: %1</source>
@@ -2308,6 +2304,178 @@
     <message>
         <source>Your writing memory is not saved: the keyring is missing or locked, so its key cannot be kept.</source>
         <translation>आपकी लेखन मेमोरी सहेजी नहीं गई है: कीरिंग मौजूद नहीं है या लॉक है, इसलिए उसकी कुंजी नहीं रखी जा सकती।</translation>
+    </message>
+    <message>
+        <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
+        <translation>%1 दोबारा नहीं खुल सका। आपकी पसंद अगली बार इसे शुरू करने पर लागू होगी।</translation>
+    </message>
+    <message>
+        <source>That address isn&apos;t valid</source>
+        <translation>यह पता मान्य नहीं है</translation>
+    </message>
+    <message>
+        <source>The request timed out.</source>
+        <translation>अनुरोध का समय समाप्त हो गया।</translation>
+    </message>
+    <message>
+        <source>The server&apos;s reply was too long, so it was stopped.</source>
+        <translation>सर्वर का जवाब बहुत लंबा था, इसलिए उसे रोक दिया गया।</translation>
+    </message>
+    <message>
+        <source>The server answered %1.</source>
+        <translation>सर्वर ने %1 जवाब दिया।</translation>
+    </message>
+    <message>
+        <source>The server answered %1: %2</source>
+        <translation>सर्वर ने %1 जवाब दिया: %2</translation>
+    </message>
+    <message>
+        <source>The download server answered %1. Try again later.</source>
+        <translation>डाउनलोड सर्वर ने %1 जवाब दिया। बाद में फिर से कोशिश करें।</translation>
+    </message>
+    <message>
+        <source>The download couldn&apos;t be saved: %1</source>
+        <translation>डाउनलोड सहेजा नहीं जा सका: %1</translation>
+    </message>
+    <message>
+        <source>The download paused because the connection dropped. Try again to pick up where it stopped.</source>
+        <translation>कनेक्शन टूटने के कारण डाउनलोड रुक गया। जहाँ रुका था वहीं से जारी रखने के लिए फिर से कोशिश करें।</translation>
+    </message>
+    <message>
+        <source>The download stopped. Check your connection, then try again.</source>
+        <translation>डाउनलोड रुक गया। अपना कनेक्शन जाँचें, फिर से कोशिश करें।</translation>
+    </message>
+    <message>
+        <source>Pick an Ollama model in Settings</source>
+        <translation>सेटिंग्स में कोई Ollama मॉडल चुनें</translation>
+    </message>
+    <message>
+        <source>Pick a model for your local server</source>
+        <translation>अपने लोकल सर्वर के लिए कोई मॉडल चुनें</translation>
+    </message>
+    <message>
+        <source>The server&apos;s answer is not HTTP.</source>
+        <translation>सर्वर का जवाब HTTP नहीं है।</translation>
+    </message>
+    <message>
+        <source>The data couldn&apos;t be read because it is missing.</source>
+        <translation>डेटा पढ़ा नहीं जा सका, क्योंकि वह मौजूद नहीं है।</translation>
+    </message>
+    <message>
+        <source>The data couldn&apos;t be read because it isn&apos;t in the correct format.</source>
+        <translation>डेटा पढ़ा नहीं जा सका, क्योंकि वह सही फ़ॉर्मैट में नहीं है।</translation>
+    </message>
+    <message>
+        <source>:%1:</source>
+        <comment>emoji name</comment>
+        <translation>:%1:</translation>
+    </message>
+    <message>
+        <source>This computer has no on-device language model.</source>
+        <translation>इस कंप्यूटर पर डिवाइस पर चलने वाला कोई भाषा मॉडल नहीं है।</translation>
+    </message>
+    <message>
+        <source>Ctrl</source>
+        <comment>key</comment>
+        <translation>Ctrl</translation>
+    </message>
+    <message>
+        <source>Alt</source>
+        <comment>key</comment>
+        <translation>Alt</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <comment>key</comment>
+        <translation>Shift</translation>
+    </message>
+    <message>
+        <source>Super</source>
+        <comment>key</comment>
+        <translation>Super</translation>
+    </message>
+    <message>
+        <source>Paused on %1</source>
+        <translation>%1 पर रुका हुआ</translation>
+    </message>
+    <message>
+        <source>Paused in %1</source>
+        <translation>%1 में रुका हुआ</translation>
+    </message>
+    <message>
+        <source>Off on %1</source>
+        <translation>%1 पर बंद</translation>
+    </message>
+    <message>
+        <source>Off in %1</source>
+        <translation>%1 में बंद</translation>
+    </message>
+    <message>
+        <source>Off in %1 by default</source>
+        <translation>%1 में डिफ़ॉल्ट रूप से बंद</translation>
+    </message>
+    <message>
+        <source>Off in code editors</source>
+        <translation>कोड एडिटर में बंद</translation>
+    </message>
+    <message>
+        <source>Off unless turned on per app</source>
+        <translation>बंद, जब तक ऐप के लिए चालू न किया जाए</translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <comment>key</comment>
+        <translation>Tab</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <comment>key</comment>
+        <translation>Enter</translation>
+    </message>
+    <message>
+        <source>Esc</source>
+        <comment>key</comment>
+        <translation>Esc</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <comment>key</comment>
+        <translation>Backspace</translation>
+    </message>
+    <message>
+        <source>Del</source>
+        <comment>key</comment>
+        <translation>Del</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <comment>key</comment>
+        <translation>स्पेस</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <comment>key</comment>
+        <translation>Home</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <comment>key</comment>
+        <translation>End</translation>
+    </message>
+    <message>
+        <source>Page Up</source>
+        <comment>key</comment>
+        <translation>Page Up</translation>
+    </message>
+    <message>
+        <source>Page Down</source>
+        <comment>key</comment>
+        <translation>Page Down</translation>
+    </message>
+    <message>
+        <source>Key %1</source>
+        <comment>key</comment>
+        <translation>कुंजी %1</translation>
     </message>
 </context>
 </TS>

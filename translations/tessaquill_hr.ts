@@ -217,7 +217,7 @@
     </message>
     <message>
         <source>Runs on this computer after a one-time download. Works offline.</source>
-        <translation>Radi na ovom računalu nakon jednokratnog preuzimanja. Radi izvan mreže.</translation>
+        <translation>Radi na ovom računalu nakon jednokratnog preuzimanja. Internet nije potreban.</translation>
     </message>
     <message>
         <source>Any model you run in Ollama, base models included.</source>
@@ -233,7 +233,7 @@
     </message>
     <message>
         <source>Writes straight into the field. Cleanest in native computer apps.</source>
-        <translation>Piše izravno u polje. Najčišće u izvornim aplikacijama.</translation>
+        <translation>Piše izravno u polje. Najčišće radi u izvornim aplikacijama za radnu površinu.</translation>
     </message>
     <message>
         <source>Uses the clipboard, then puts your clipboard back.</source>
@@ -329,7 +329,7 @@
     </message>
     <message>
         <source>Start typing anywhere. %app keeps count here.</source>
-        <translation>Počnite tipkati bilo gdje. %app ovdje broji.</translation>
+        <translation>Počnite tipkati bilo gdje. %app ovdje vodi brojanje.</translation>
     </message>
     <message>
         <source>Under a minute of typing today. </source>
@@ -609,7 +609,7 @@
     </message>
     <message>
         <source>Each one can have its own rules. Anything you don&apos;t change follows General.</source>
-        <translation>Svaka može imati vlastita pravila. Sve što ne promijenite slijedi Općenito.</translation>
+        <translation>Svaka može imati vlastita pravila. Sve što ne promijenite slijedi odjeljak „Općenito”.</translation>
     </message>
     <message>
         <source>Words saved here</source>
@@ -737,7 +737,7 @@
     </message>
     <message>
         <source>Accessibility is on and %1 is ready. %app works in every app you type in.</source>
-        <translation>Pristupačnost je uključena i %1 je spreman. %app radi u svakoj aplikaciji u kojoj tipkate.</translation>
+        <translation>Pristupačnost je uključena i pogon „%1” je spreman. %app radi u svakoj aplikaciji u kojoj tipkate.</translation>
     </message>
     <message>
         <source>Waiting for %1 to quit</source>
@@ -889,7 +889,7 @@
     </message>
     <message>
         <source>%1 is ready</source>
-        <translation>%1 je spreman</translation>
+        <translation>Pogon „%1” je spreman</translation>
     </message>
     <message>
         <source>Checking %1</source>
@@ -905,7 +905,7 @@
     </message>
     <message>
         <source>Open Engine</source>
-        <translation>Otvori Pogon</translation>
+        <translation>Otvori „Pogon”</translation>
     </message>
     <message>
         <source>The system&apos;s predictions are off</source>
@@ -942,9 +942,9 @@
     <message numerus="yes">
         <source>%1 didn&apos;t quit. They may be showing a dialog. Force Quit closes them right away.</source>
         <translation>
-            <numerusform>%1 se nije zatvorio. Možda prikazuje dijalog. „Prisilno zatvori” odmah ga zatvara.</numerusform>
-            <numerusform>%1 se nisu zatvorili. Možda prikazuju dijalog. „Prisilno zatvori” odmah ih zatvara.</numerusform>
-            <numerusform>%1 se nisu zatvorili. Možda prikazuju dijalog. „Prisilno zatvori” odmah ih zatvara.</numerusform>
+            <numerusform>Aplikacija %1 nije se zatvorila. Možda prikazuje dijalog. „Prisilno zatvori” odmah je zatvara.</numerusform>
+            <numerusform>Aplikacije %1 nisu se zatvorile. Možda prikazuju dijalog. „Prisilno zatvori” odmah ih zatvara.</numerusform>
+            <numerusform>Aplikacije %1 nisu se zatvorile. Možda prikazuju dijalog. „Prisilno zatvori” odmah ih zatvara.</numerusform>
         </translation>
     </message>
     <message>
@@ -954,7 +954,7 @@
     <message numerus="yes">
         <source>%1 take the Tab key before %app can, so %app stays paused in your other apps until you quit them.</source>
         <translation>
-            <numerusform>%1 preuzima tipku Tab prije aplikacije %app pa %app ostaje pauziran u vašim drugim aplikacijama dok ga ne zatvorite.</numerusform>
+            <numerusform>%1 preuzima tipku Tab prije aplikacije %app pa %app ostaje pauziran u vašim drugim aplikacijama dok ne zatvorite aplikaciju %1.</numerusform>
             <numerusform>%1 preuzimaju tipku Tab prije aplikacije %app pa %app ostaje pauziran u vašim drugim aplikacijama dok ih ne zatvorite.</numerusform>
             <numerusform>%1 preuzimaju tipku Tab prije aplikacije %app pa %app ostaje pauziran u vašim drugim aplikacijama dok ih ne zatvorite.</numerusform>
         </translation>
@@ -985,11 +985,11 @@
     </message>
     <message>
         <source>Running on battery. These apply right now.</source>
-        <translation>Rad na bateriji. Ovo vrijedi odmah.</translation>
+        <translation>Rad na bateriji. Ove postavke vrijede odmah.</translation>
     </message>
     <message>
         <source>Plugged in. These wait until you unplug.</source>
-        <translation>Priključeno na napajanje. Ovo počinje vrijediti kad isključite punjač.</translation>
+        <translation>Priključeno na napajanje. Ove postavke počinju vrijediti kad isključite punjač.</translation>
     </message>
     <message>
         <source>Model</source>
@@ -1041,7 +1041,7 @@
     </message>
     <message>
         <source>Lower stays close to the obvious next words. Higher tries more.</source>
-        <translation>Niže se drži očitih sljedećih riječi. Više isprobava više.</translation>
+        <translation>Niža vrijednost drži se očitih sljedećih riječi. Viša isprobava više mogućnosti.</translation>
     </message>
     <message>
         <source>Wait before suggesting</source>
@@ -1065,7 +1065,7 @@
     </message>
     <message>
         <source>Running…</source>
-        <translation>Pokretanje…</translation>
+        <translation>U tijeku…</translation>
     </message>
     <message>
         <source>The engine answered in %1 but had nothing useful to add.</source>
@@ -1117,7 +1117,7 @@
     </message>
     <message>
         <source>Waits while the word you&apos;re typing looks misspelled, so %app doesn&apos;t build on a typo.</source>
-        <translation>Čeka dok se čini da je riječ koju tipkate pogrešno napisana, kako %app ne bi gradio na pogrešci.</translation>
+        <translation>Pričeka kad se čini da je riječ koju tipkate pogrešno napisana, kako %app ne bi gradio na pogrešci.</translation>
     </message>
     <message>
         <source>After a misspelled word, shows a fix next to the caret. Press Tab to swap it in.</source>
@@ -1149,7 +1149,7 @@
     </message>
     <message>
         <source>A small keycap after your first suggestions, as a reminder of what to press.</source>
-        <translation>Mala tipka nakon prvih prijedloga, kao podsjetnik što pritisnuti.</translation>
+        <translation>Mala ikona tipke nakon prvih prijedloga, kao podsjetnik što pritisnuti.</translation>
     </message>
     <message>
         <source>Insert suggestions by</source>
@@ -1201,7 +1201,7 @@
     </message>
     <message>
         <source>Your next words, one Tab away.</source>
-        <translation>Vaše sljedeće riječi, jedan Tab daleko.</translation>
+        <translation>Vaše sljedeće riječi, na jedan pritisak tipke Tab.</translation>
     </message>
     <message>
         <source>Skip</source>
@@ -1245,11 +1245,11 @@
     </message>
     <message>
         <source>%1 is still open</source>
-        <translation>%1 je još otvoren</translation>
+        <translation>Aplikacija %1 još je otvorena</translation>
     </message>
     <message>
         <source>It may be waiting on a dialog of its own. Force Quit closes it right away.</source>
-        <translation>Možda čeka na vlastiti dijalog. „Prisilno zatvori” odmah ga zatvara.</translation>
+        <translation>Možda čeka na vlastiti dijalog. „Prisilno zatvori” odmah je zatvara.</translation>
     </message>
     <message>
         <source>%app has the Tab key</source>
@@ -1257,7 +1257,7 @@
     </message>
     <message>
         <source>%1 quit, so your suggestions are back in every app.</source>
-        <translation>%1 je zatvoren pa su vaši prijedlozi ponovno u svakoj aplikaciji.</translation>
+        <translation>Aplikacija %1 je zatvorena pa su vaši prijedlozi ponovno u svakoj aplikaciji.</translation>
     </message>
     <message>
         <source>Done</source>
@@ -1313,7 +1313,7 @@
     </message>
     <message>
         <source>Light</source>
-        <translation>Slabo</translation>
+        <translation>Slab</translation>
     </message>
     <message>
         <source>No emoji match “%1”</source>
@@ -1397,7 +1397,7 @@
     </message>
     <message>
         <source>%1 and %2 use the same keys. Only the first will work.</source>
-        <translation>%1 i %2 koriste iste tipke. Radit će samo prvi.</translation>
+        <translation>„%1” i „%2” koriste iste tipke. Radit će samo prvi prečac.</translation>
     </message>
     <message>
         <source>About you</source>
@@ -1409,7 +1409,7 @@
     </message>
     <message>
         <source>Your role, the languages you write in, names you use often, how you like to sound.</source>
-        <translation>Vaša uloga, jezici na kojima pišete, imena koja često koristite, kako želite zvučati.</translation>
+        <translation>Vaše zanimanje, jezici na kojima pišete, imena koja često koristite, kako želite zvučati.</translation>
     </message>
     <message>
         <source>Writing memory</source>
@@ -1433,7 +1433,7 @@
     </message>
     <message>
         <source>Strong</source>
-        <translation>Jako</translation>
+        <translation>Jak</translation>
     </message>
     <message>
         <source>How many of your passages each suggestion can draw on.</source>
@@ -1465,7 +1465,7 @@
     </message>
     <message>
         <source>A reply in Mail reads differently from a commit message.</source>
-        <translation>Odgovor u Pošti čita se drukčije od poruke commita.</translation>
+        <translation>Odgovor na e-poruku čita se drukčije od poruke commita.</translation>
     </message>
     <message>
         <source>Website</source>
@@ -1497,11 +1497,11 @@
     </message>
     <message>
         <source>Windows beside you</source>
-        <translation>Prozori pokraj vas</translation>
+        <translation>Susjedni prozori</translation>
     </message>
     <message>
         <source>Also reads up to two other windows on the same screen, like the document you&apos;re replying about. Skips password managers and apps you switched off.</source>
-        <translation>Čita i do dva druga prozora na istom zaslonu, primjerice dokument na koji odgovarate. Preskače upravitelje lozinki i aplikacije koje ste isključili.</translation>
+        <translation>Čita i do dva druga prozora na istom zaslonu, primjerice dokument na koji se odnosi vaš odgovor. Preskače upravitelje lozinki i aplikacije koje ste isključili.</translation>
     </message>
     <message>
         <source>Off in this app</source>
@@ -1521,7 +1521,7 @@
     </message>
     <message>
         <source>%1 quit. %app has the Tab key.</source>
-        <translation>%1 je zatvoren. %app ima tipku Tab.</translation>
+        <translation>Aplikacija %1 je zatvorena. %app ima tipku Tab.</translation>
     </message>
     <message>
         <source>Open Data Folder</source>
@@ -1586,10 +1586,6 @@
     <message>
         <source>Keeps short passages from fields where you accepted a suggestion, encrypted on this computer, and shows them to the model as examples.</source>
         <translation>Čuva kratke odlomke iz polja u kojima ste prihvatili prijedlog, šifrirane na ovom računalu, i pokazuje ih modelu kao primjere.</translation>
-    </message>
-    <message>
-        <source>%1 could not open again: %2 Your choice takes effect the next time you start it.</source>
-        <translation>%1 se nije mogao ponovno otvoriti: %2 Vaš izbor vrijedi pri sljedećem pokretanju.</translation>
     </message>
     <message>
         <source>Light</source>
@@ -1675,7 +1671,7 @@
     </message>
     <message>
         <source>Typing saved</source>
-        <translation>Ušteđeno tipkanje</translation>
+        <translation>Ušteđeno vrijeme tipkanja</translation>
     </message>
     <message>
         <source>at 40 words a minute</source>
@@ -1859,7 +1855,7 @@
     </message>
     <message>
         <source>Same as my computer</source>
-        <translation>Isto kao na računalu</translation>
+        <translation>Jezik sustava</translation>
     </message>
     <message>
         <source>Switch to %1?</source>
@@ -2019,11 +2015,11 @@
     </message>
     <message>
         <source>GNOME shows tray icons only with the AppIndicator extension. Install the gnome-shell-extension-appindicator package, log out and in, then turn it on in Extensions.</source>
-        <translation>GNOME prikazuje ikone u području obavijesti samo uz proširenje AppIndicator. Instalirajte paket gnome-shell-extension-appindicator, odjavite se i ponovno prijavite, a zatim ga uključite u Proširenjima.</translation>
+        <translation>GNOME prikazuje ikone u području obavijesti samo uz proširenje AppIndicator. Instalirajte paket gnome-shell-extension-appindicator, odjavite se i ponovno prijavite, a zatim ga uključite u aplikaciji Proširenja.</translation>
     </message>
     <message>
         <source>GNOME shows tray icons only with the AppIndicator extension. It is installed but off: turn it on in Extensions.</source>
-        <translation>GNOME prikazuje ikone u području obavijesti samo uz proširenje AppIndicator. Instalirano je, ali isključeno: uključite ga u Proširenjima.</translation>
+        <translation>GNOME prikazuje ikone u području obavijesti samo uz proširenje AppIndicator. Instalirano je, ali isključeno: uključite ga u aplikaciji Proširenja.</translation>
     </message>
     <message>
         <source>Until then, open %app from your applications menu to reach Settings.</source>
@@ -2047,11 +2043,11 @@
     </message>
     <message>
         <source>There&apos;s no account and no analytics. With the %app model or the on-device model, your text stays on this computer.</source>
-        <translation>Nema računa ni analitike. S modelom %app ili ugrađenim modelom vaš tekst ostaje na ovom računalu.</translation>
+        <translation>Nema računa ni telemetrije. S modelom %app ili ugrađenim modelom vaš tekst ostaje na ovom računalu.</translation>
     </message>
     <message>
         <source>There&apos;s no account and no analytics. With the %app model, your text stays on this computer.</source>
-        <translation>Nema računa ni analitike. S modelom %app vaš tekst ostaje na ovom računalu.</translation>
+        <translation>Nema računa ni telemetrije. S modelom %app vaš tekst ostaje na ovom računalu.</translation>
     </message>
     <message>
         <source>%app lives in your system tray from now on. Click its icon to pause it in an app or open Settings.</source>
@@ -2059,11 +2055,11 @@
     </message>
     <message>
         <source>%app has no account, no analytics and no servers of its own. The %app model and the on-device model keep your text on this computer. Other engines get it only if you set one up.</source>
-        <translation>%app nema račun, analitiku ni vlastite poslužitelje. Model %app i ugrađeni model drže vaš tekst na ovom računalu. Drugi pogoni dobivaju ga samo ako neki od njih postavite.</translation>
+        <translation>%app nema račun, telemetriju ni vlastite poslužitelje. Model %app i ugrađeni model drže vaš tekst na ovom računalu. Drugi pogoni dobivaju ga samo ako neki od njih postavite.</translation>
     </message>
     <message>
         <source>%app has no account, no analytics and no servers of its own. The %app model keeps your text on this computer. Other engines get it only if you set one up.</source>
-        <translation>%app nema račun, analitiku ni vlastite poslužitelje. Model %app drži vaš tekst na ovom računalu. Drugi pogoni dobivaju ga samo ako neki od njih postavite.</translation>
+        <translation>%app nema račun, telemetriju ni vlastite poslužitelje. Model %app drži vaš tekst na ovom računalu. Drugi pogoni dobivaju ga samo ako neki od njih postavite.</translation>
     </message>
     <message>
         <source>Installed applications</source>
@@ -2099,7 +2095,7 @@
     </message>
     <message>
         <source>Pause or open Settings from the system tray. Hidden? Open %app from your applications menu to come back.</source>
-        <translation>Pauzirajte ili otvorite postavke iz područja obavijesti. Skriveno? Otvorite %app iz izbornika aplikacija da se vratite.</translation>
+        <translation>Pauzirajte ili otvorite postavke iz područja obavijesti. Ikona je skrivena? Otvorite %app iz izbornika aplikacija da se vratite.</translation>
     </message>
     <message>
         <source>This tray can&apos;t show text beside icons, so the count shows in the icon&apos;s tooltip.</source>
@@ -2156,9 +2152,9 @@
     <message numerus="yes">
         <source>%Ln passages from here</source>
         <translation>
-            <numerusform>%Ln odlomak odavde</numerusform>
-            <numerusform>%Ln odlomka odavde</numerusform>
-            <numerusform>%Ln odlomaka odavde</numerusform>
+            <numerusform>%Ln odlomak iz ove aplikacije</numerusform>
+            <numerusform>%Ln odlomka iz ove aplikacije</numerusform>
+            <numerusform>%Ln odlomaka iz ove aplikacije</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -2268,7 +2264,7 @@
     </message>
     <message>
         <source>Default follows General (insertion: %1, length: %2).</source>
-        <translation>Zadano prema odjeljku „Općenito” (umetanje: %1, prijedlozi: %2).</translation>
+        <translation>Zadano prema odjeljku „Općenito” (umetanje: %1, duljina: %2).</translation>
     </message>
     <message>
         <source>Range: %1</source>
@@ -2313,7 +2309,7 @@
     </message>
     <message>
         <source>No system tray runs on this desktop, so the icon cannot show.</source>
-        <translation>Na ovoj radnoj površini ne radi područje obavijesti, pa se ikona ne može prikazati.</translation>
+        <translation>Na ovoj radnoj površini ne radi područje obavijesti pa se ikona ne može prikazati.</translation>
     </message>
     <message numerus="yes">
         <source>%Ln settings held values %app cannot use, so they were corrected and saved.</source>
@@ -2326,6 +2322,178 @@
     <message>
         <source>Your writing memory is not saved: the keyring is missing or locked, so its key cannot be kept.</source>
         <translation>Memorija pisanja nije spremljena: spremnik ključeva nedostaje ili je zaključan pa se njezin ključ ne može čuvati.</translation>
+    </message>
+    <message>
+        <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
+        <translation>%1 se nije mogao ponovno otvoriti. Vaš izbor vrijedi od sljedećeg pokretanja.</translation>
+    </message>
+    <message>
+        <source>That address isn&apos;t valid</source>
+        <translation>Ta adresa nije valjana</translation>
+    </message>
+    <message>
+        <source>The request timed out.</source>
+        <translation>Zahtjevu je isteklo vrijeme.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s reply was too long, so it was stopped.</source>
+        <translation>Odgovor poslužitelja bio je predug pa je prekinut.</translation>
+    </message>
+    <message>
+        <source>The server answered %1.</source>
+        <translation>Poslužitelj je odgovorio %1.</translation>
+    </message>
+    <message>
+        <source>The server answered %1: %2</source>
+        <translation>Poslužitelj je odgovorio %1: %2</translation>
+    </message>
+    <message>
+        <source>The download server answered %1. Try again later.</source>
+        <translation>Poslužitelj za preuzimanje odgovorio je %1. Pokušajte ponovno kasnije.</translation>
+    </message>
+    <message>
+        <source>The download couldn&apos;t be saved: %1</source>
+        <translation>Preuzimanje nije moguće spremiti: %1</translation>
+    </message>
+    <message>
+        <source>The download paused because the connection dropped. Try again to pick up where it stopped.</source>
+        <translation>Preuzimanje je pauzirano jer je veza prekinuta. Pokušajte ponovno za nastavak od mjesta gdje je stalo.</translation>
+    </message>
+    <message>
+        <source>The download stopped. Check your connection, then try again.</source>
+        <translation>Preuzimanje je zaustavljeno. Provjerite vezu pa pokušajte ponovno.</translation>
+    </message>
+    <message>
+        <source>Pick an Ollama model in Settings</source>
+        <translation>Odaberite model Ollama u Postavkama</translation>
+    </message>
+    <message>
+        <source>Pick a model for your local server</source>
+        <translation>Odaberite model za svoj lokalni poslužitelj</translation>
+    </message>
+    <message>
+        <source>The server&apos;s answer is not HTTP.</source>
+        <translation>Odgovor poslužitelja nije HTTP.</translation>
+    </message>
+    <message>
+        <source>The data couldn&apos;t be read because it is missing.</source>
+        <translation>Podaci se ne mogu pročitati jer nedostaju.</translation>
+    </message>
+    <message>
+        <source>The data couldn&apos;t be read because it isn&apos;t in the correct format.</source>
+        <translation>Podaci se ne mogu pročitati jer nisu u ispravnom formatu.</translation>
+    </message>
+    <message>
+        <source>:%1:</source>
+        <comment>emoji name</comment>
+        <translation>:%1:</translation>
+    </message>
+    <message>
+        <source>This computer has no on-device language model.</source>
+        <translation>Ovo računalo nema ugrađeni jezični model.</translation>
+    </message>
+    <message>
+        <source>Ctrl</source>
+        <comment>key</comment>
+        <translation>Ctrl</translation>
+    </message>
+    <message>
+        <source>Alt</source>
+        <comment>key</comment>
+        <translation>Alt</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <comment>key</comment>
+        <translation>Shift</translation>
+    </message>
+    <message>
+        <source>Super</source>
+        <comment>key</comment>
+        <translation>Super</translation>
+    </message>
+    <message>
+        <source>Paused on %1</source>
+        <translation>Pauzirano na %1</translation>
+    </message>
+    <message>
+        <source>Paused in %1</source>
+        <translation>Pauzirano u %1</translation>
+    </message>
+    <message>
+        <source>Off on %1</source>
+        <translation>Isključeno na %1</translation>
+    </message>
+    <message>
+        <source>Off in %1</source>
+        <translation>Isključeno u %1</translation>
+    </message>
+    <message>
+        <source>Off in %1 by default</source>
+        <translation>Zadano isključeno u %1</translation>
+    </message>
+    <message>
+        <source>Off in code editors</source>
+        <translation>Isključeno u uređivačima koda</translation>
+    </message>
+    <message>
+        <source>Off unless turned on per app</source>
+        <translation>Isključeno osim ako je uključeno za aplikaciju</translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <comment>key</comment>
+        <translation>Tab</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <comment>key</comment>
+        <translation>Enter</translation>
+    </message>
+    <message>
+        <source>Esc</source>
+        <comment>key</comment>
+        <translation>Esc</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <comment>key</comment>
+        <translation>Backspace</translation>
+    </message>
+    <message>
+        <source>Del</source>
+        <comment>key</comment>
+        <translation>Del</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <comment>key</comment>
+        <translation>Razmaknica</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <comment>key</comment>
+        <translation>Home</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <comment>key</comment>
+        <translation>End</translation>
+    </message>
+    <message>
+        <source>Page Up</source>
+        <comment>key</comment>
+        <translation>Page Up</translation>
+    </message>
+    <message>
+        <source>Page Down</source>
+        <comment>key</comment>
+        <translation>Page Down</translation>
+    </message>
+    <message>
+        <source>Key %1</source>
+        <comment>key</comment>
+        <translation>Tipka %1</translation>
     </message>
 </context>
 </TS>

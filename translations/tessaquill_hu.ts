@@ -201,7 +201,7 @@
     </message>
     <message>
         <source>Gold tint</source>
-        <translation>Aranyos árnyalat</translation>
+        <translation>Arany árnyalat</translation>
     </message>
     <message>
         <source>%app model</source>
@@ -233,7 +233,7 @@
     </message>
     <message>
         <source>Writes straight into the field. Cleanest in native computer apps.</source>
-        <translation>Közvetlenül a mezőbe ír. Natív alkalmazásokban a legtisztább.</translation>
+        <translation>Közvetlenül a mezőbe ír. Natív asztali alkalmazásokban a legtisztább.</translation>
     </message>
     <message>
         <source>Uses the clipboard, then puts your clipboard back.</source>
@@ -253,7 +253,7 @@
     </message>
     <message>
         <source>Your writing memory could not be opened and was set aside. Nothing new is remembered until %app starts again.</source>
-        <translation>Az írásmemóriát nem sikerült megnyitni, ezért félre lett téve. Amíg a %app újra nem indul, semmi újat nem jegyez meg.</translation>
+        <translation>Az írásmemóriát nem sikerült megnyitni, ezért a %app félretette. Amíg a %app újra nem indul, semmi újat nem jegyez meg.</translation>
     </message>
     <message>
         <source>Your writing memory could not be opened because its key could not be read from the keyring. Nothing new is remembered until %app starts again.</source>
@@ -597,7 +597,7 @@
     </message>
     <message>
         <source>Apps appear here once you accept a suggestion in them, or add one with +.</source>
-        <translation>Az alkalmazások akkor jelennek meg itt, amikor elfogad bennük egy javaslatot, vagy adja hozzá őket a + gombbal.</translation>
+        <translation>Az alkalmazások akkor jelennek meg itt, ha elfogad bennük egy javaslatot. A + gombbal is hozzáadhatja őket.</translation>
     </message>
     <message>
         <source>Pick an app or site</source>
@@ -605,7 +605,7 @@
     </message>
     <message>
         <source>Each one can have its own rules. Anything you don&apos;t change follows General.</source>
-        <translation>Mindegyiknek lehetnek saját szabályai. Amit nem módosít, az az Általános lapot követi.</translation>
+        <translation>Mindegyiknek lehetnek saját szabályai. Amit nem módosít, az az „Általános” lap beállításait követi.</translation>
     </message>
     <message>
         <source>Words saved here</source>
@@ -661,7 +661,7 @@
     </message>
     <message>
         <source>Writing memory is off in Your Voice.</source>
-        <translation>Az írásmemória ki van kapcsolva a Saját stílus lapon.</translation>
+        <translation>Az írásmemória ki van kapcsolva a „Saját stílus” lapon.</translation>
     </message>
     <message>
         <source>Erase…</source>
@@ -733,7 +733,7 @@
     </message>
     <message>
         <source>Accessibility is on and %1 is ready. %app works in every app you type in.</source>
-        <translation>Az akadálymentesítés be van kapcsolva, és ez készen áll: %1. A %app minden alkalmazásban működik, amelyben gépel.</translation>
+        <translation>Az akadálymentesítés be van kapcsolva, és a motor készen áll: %1. A %app minden alkalmazásban működik, amelyben gépel.</translation>
     </message>
     <message>
         <source>Waiting for %1 to quit</source>
@@ -885,7 +885,7 @@
     </message>
     <message>
         <source>%1 is ready</source>
-        <translation>Készen áll: %1</translation>
+        <translation>A motor készen áll: %1</translation>
     </message>
     <message>
         <source>Checking %1</source>
@@ -901,7 +901,7 @@
     </message>
     <message>
         <source>Open Engine</source>
-        <translation>Motor megnyitása</translation>
+        <translation>A „Motor” lap megnyitása</translation>
     </message>
     <message>
         <source>The system&apos;s predictions are off</source>
@@ -977,11 +977,11 @@
     </message>
     <message>
         <source>Running on battery. These apply right now.</source>
-        <translation>Akkumulátorról működik. Ezek most érvényesek.</translation>
+        <translation>Akkumulátorról működik. Ezek a beállítások most érvényesek.</translation>
     </message>
     <message>
         <source>Plugged in. These wait until you unplug.</source>
-        <translation>Hálózatra csatlakoztatva. Ezek a töltő kihúzásakor lépnek életbe.</translation>
+        <translation>Hálózatra csatlakoztatva. Ezek a beállítások a töltő kihúzásakor lépnek életbe.</translation>
     </message>
     <message>
         <source>Model</source>
@@ -1033,7 +1033,7 @@
     </message>
     <message>
         <source>Lower stays close to the obvious next words. Higher tries more.</source>
-        <translation>Alacsonyabb értéken a kézenfekvő szavaknál marad. Magasabbon többet próbál.</translation>
+        <translation>Alacsonyabb értéken a kézenfekvő következő szavaknál marad. Magasabbon többfélével próbálkozik.</translation>
     </message>
     <message>
         <source>Wait before suggesting</source>
@@ -1089,7 +1089,7 @@
     </message>
     <message>
         <source>Turn this off to use %app only in the apps you switch on under Apps &amp; Sites.</source>
-        <translation>Kapcsolja ki, ha a %app programot csak az Alkalmazások és webhelyek lapon bekapcsolt alkalmazásokban szeretné használni.</translation>
+        <translation>Kapcsolja ki, ha a %app programot csak az „Alkalmazások és webhelyek” lapon bekapcsolt alkalmazásokban szeretné használni.</translation>
     </message>
     <message>
         <source>By default %app waits until the caret is at the end of a line.</source>
@@ -1141,7 +1141,7 @@
     </message>
     <message>
         <source>A small keycap after your first suggestions, as a reminder of what to press.</source>
-        <translation>Egy kis billentyűsapka az első javaslatok után, emlékeztetőül, mit kell megnyomni.</translation>
+        <translation>Egy kis billentyűikon az első javaslatok után, emlékeztetőül, mit kell megnyomni.</translation>
     </message>
     <message>
         <source>Insert suggestions by</source>
@@ -1389,7 +1389,7 @@
     </message>
     <message>
         <source>%1 and %2 use the same keys. Only the first will work.</source>
-        <translation>Ugyanazokat a billentyűket használják: %1 és %2. Csak az első fog működni.</translation>
+        <translation>Ugyanazokat a billentyűket használja: „%1” és „%2”. Csak az első fog működni.</translation>
     </message>
     <message>
         <source>About you</source>
@@ -1401,7 +1401,7 @@
     </message>
     <message>
         <source>Your role, the languages you write in, names you use often, how you like to sound.</source>
-        <translation>A szerepe, a nyelvek, amelyeken ír, a gyakran használt nevek, és milyen hangnemet szeretne.</translation>
+        <translation>A foglalkozása, a nyelvek, amelyeken ír, a gyakran használt nevek, és milyen hangnemet szeretne.</translation>
     </message>
     <message>
         <source>Writing memory</source>
@@ -1493,7 +1493,7 @@
     </message>
     <message>
         <source>Also reads up to two other windows on the same screen, like the document you&apos;re replying about. Skips password managers and apps you switched off.</source>
-        <translation>Legfeljebb két másik ablakot is elolvas ugyanazon a képernyőn, például a dokumentumot, amelyre válaszol. Kihagyja a jelszókezelőket és a kikapcsolt alkalmazásokat.</translation>
+        <translation>Legfeljebb két másik ablakot is elolvas ugyanazon a képernyőn, például a dokumentumot, amelyről a válasza szól. Kihagyja a jelszókezelőket és a kikapcsolt alkalmazásokat.</translation>
     </message>
     <message>
         <source>Off in this app</source>
@@ -1578,10 +1578,6 @@
     <message>
         <source>Keeps short passages from fields where you accepted a suggestion, encrypted on this computer, and shows them to the model as examples.</source>
         <translation>Rövid szövegrészleteket őriz meg azokból a mezőkből, ahol javaslatot fogadott el, titkosítva ezen a számítógépen, és példaként mutatja meg őket a modellnek.</translation>
-    </message>
-    <message>
-        <source>%1 could not open again: %2 Your choice takes effect the next time you start it.</source>
-        <translation>Nem sikerült újra megnyitni: %1. %2 A választása a következő indításkor lép életbe.</translation>
     </message>
     <message>
         <source>Light</source>
@@ -1851,7 +1847,7 @@
     </message>
     <message>
         <source>Same as my computer</source>
-        <translation>Ugyanaz, mint a számítógépen</translation>
+        <translation>A rendszer nyelve</translation>
     </message>
     <message>
         <source>Switch to %1?</source>
@@ -2027,7 +2023,7 @@
     </message>
     <message>
         <source>Show Count in Tray</source>
-        <translation>Szám megjelenítése a tálcán</translation>
+        <translation>Szám megjelenítése a rendszertálcán</translation>
     </message>
     <message>
         <source>%1 shares no text</source>
@@ -2039,11 +2035,11 @@
     </message>
     <message>
         <source>There&apos;s no account and no analytics. With the %app model or the on-device model, your text stays on this computer.</source>
-        <translation>Nincs fiók és nincs analitika. A %app modellel vagy a beépített modellel a szövege ezen a számítógépen marad.</translation>
+        <translation>Nincs fiók, és nincs használati adatgyűjtés. A %app modellel vagy a beépített modellel a szövege ezen a számítógépen marad.</translation>
     </message>
     <message>
         <source>There&apos;s no account and no analytics. With the %app model, your text stays on this computer.</source>
-        <translation>Nincs fiók és nincs analitika. A %app modellel a szövege ezen a számítógépen marad.</translation>
+        <translation>Nincs fiók, és nincs használati adatgyűjtés. A %app modellel a szövege ezen a számítógépen marad.</translation>
     </message>
     <message>
         <source>%app lives in your system tray from now on. Click its icon to pause it in an app or open Settings.</source>
@@ -2051,11 +2047,11 @@
     </message>
     <message>
         <source>%app has no account, no analytics and no servers of its own. The %app model and the on-device model keep your text on this computer. Other engines get it only if you set one up.</source>
-        <translation>A %app programnak nincs fiókja, analitikája és saját szervere. A %app modell és a beépített modell ezen a számítógépen tartja a szövegét. Más motorok csak akkor kapják meg, ha beállít egyet.</translation>
+        <translation>A %app programnak nincs fiókja, nem gyűjt használati adatokat, és nincs saját szervere. A %app modell és a beépített modell ezen a számítógépen tartja a szövegét. Más motorok csak akkor kapják meg, ha beállít egyet.</translation>
     </message>
     <message>
         <source>%app has no account, no analytics and no servers of its own. The %app model keeps your text on this computer. Other engines get it only if you set one up.</source>
-        <translation>A %app programnak nincs fiókja, analitikája és saját szervere. A %app modell ezen a számítógépen tartja a szövegét. Más motorok csak akkor kapják meg, ha beállít egyet.</translation>
+        <translation>A %app programnak nincs fiókja, nem gyűjt használati adatokat, és nincs saját szervere. A %app modell ezen a számítógépen tartja a szövegét. Más motorok csak akkor kapják meg, ha beállít egyet.</translation>
     </message>
     <message>
         <source>Installed applications</source>
@@ -2103,7 +2099,7 @@
     </message>
     <message>
         <source>Your settings could not be read, so they were set aside and %app started over with its defaults.</source>
-        <translation>A beállításokat nem sikerült beolvasni, ezért félre lettek téve, és a %app az alapértelmezésekkel indult újra.</translation>
+        <translation>A beállításokat nem sikerült beolvasni, ezért a %app félretette őket, és az alapértelmezésekkel indult újra.</translation>
     </message>
     <message>
         <source>Your settings are not saved: %app cannot write to its settings folder.</source>
@@ -2111,11 +2107,11 @@
     </message>
     <message>
         <source>Your app and website rules could not be read, so they were set aside.</source>
-        <translation>Az alkalmazás- és webhelyszabályokat nem sikerült beolvasni, ezért félre lettek téve.</translation>
+        <translation>Az alkalmazás- és webhelyszabályokat nem sikerült beolvasni, ezért a fájljuk félre került.</translation>
     </message>
     <message>
         <source>Your statistics could not be read, so they were set aside and counting started over.</source>
-        <translation>A statisztikát nem sikerült beolvasni, ezért félre lett téve, és a számlálás újrakezdődött.</translation>
+        <translation>A statisztikát nem sikerült beolvasni, ezért a fájlja félre került, és a számlálás újrakezdődött.</translation>
     </message>
     <message>
         <source>Not saved: %app cannot write to its data folder.</source>
@@ -2142,7 +2138,7 @@
     <message numerus="yes">
         <source>%Ln passages from here</source>
         <translation>
-            <numerusform>%Ln szövegrészlet innen</numerusform>
+            <numerusform>%Ln szövegrészlet ebből az alkalmazásból</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -2196,7 +2192,7 @@
     </message>
     <message>
         <source>You can switch memory off for single apps under Apps &amp; Sites. The key that unlocks it lives in your keyring.</source>
-        <translation>A memóriát egyes alkalmazásokra kikapcsolhatja az Alkalmazások és webhelyek lapon. A feloldó kulcs a kulcstartójában van.</translation>
+        <translation>A memóriát egyes alkalmazásokra kikapcsolhatja az „Alkalmazások és webhelyek” lapon. A feloldó kulcs a kulcstartójában van.</translation>
     </message>
     <message numerus="yes">
         <source>%Ln emoji. %1 selected</source>
@@ -2236,7 +2232,7 @@
     </message>
     <message>
         <source>Default follows General (insertion: %1, length: %2).</source>
-        <translation>Az alapértelmezés az Általános lapot követi (beszúrás: %1, hossz: %2).</translation>
+        <translation>Az alapértelmezés az „Általános” lapot követi (beszúrás: %1, hossz: %2).</translation>
     </message>
     <message>
         <source>Range: %1</source>
@@ -2254,15 +2250,15 @@
     </message>
     <message>
         <source>The key holds a space, an invisible character or a letter outside plain ASCII. Paste it again exactly as your server gave it.</source>
-        <translation>A kulcs szóközt, láthatatlan karaktert vagy az egyszerű ASCII-n kívüli betűt tartalmaz. Illessze be újra pontosan úgy, ahogy a kiszolgáló adta.</translation>
+        <translation>A kulcs szóközt, láthatatlan karaktert vagy az egyszerű ASCII-n kívüli betűt tartalmaz. Illessze be újra pontosan úgy, ahogy a szerver adta.</translation>
     </message>
     <message>
         <source>The keyring could not be read, so your server is asked without an API key. Type the key again if your server needs one.</source>
-        <translation>A kulcstartót nem sikerült beolvasni, ezért a kiszolgáló API-kulcs nélkül kap kérést. Ha a kiszolgálónak kell kulcs, írja be újra.</translation>
+        <translation>A kulcstartót nem sikerült beolvasni, ezért a szerver API-kulcs nélkül kap kérést. Ha a szervernek kell kulcs, írja be újra.</translation>
     </message>
     <message>
         <source>Your writing memory could not be opened, so it was set aside and %app started a new one.</source>
-        <translation>Az írásmemóriát nem sikerült megnyitni, ezért félre lett téve, és a %app újat kezdett.</translation>
+        <translation>Az írásmemóriát nem sikerült megnyitni, ezért a %app félretette, és újat kezdett.</translation>
     </message>
     <message>
         <source>%1, converted for llama.cpp by %2</source>
@@ -2270,7 +2266,7 @@
     </message>
     <message>
         <source>The data folder %1 could not be made. Check that the folder above it exists and that you may write there.</source>
-        <translation>A(z) %1 adatmappát nem sikerült létrehozni. Ellenőrizd, hogy a fölötte lévő mappa létezik, és hogy írhatsz bele.</translation>
+        <translation>A(z) %1 adatmappát nem sikerült létrehozni. Ellenőrizze, hogy a fölötte lévő mappa létezik-e, és hogy írhat-e bele.</translation>
     </message>
     <message>
         <source>party</source>
@@ -2290,6 +2286,178 @@
     <message>
         <source>Your writing memory is not saved: the keyring is missing or locked, so its key cannot be kept.</source>
         <translation>Az írásmemória nincs mentve: a kulcstartó hiányzik vagy zárolva van, így a kulcsát nem lehet megőrizni.</translation>
+    </message>
+    <message>
+        <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
+        <translation>A(z) %1 nem tudott újra megnyílni. A választásod a következő indításkor lép életbe.</translation>
+    </message>
+    <message>
+        <source>That address isn&apos;t valid</source>
+        <translation>Ez a cím nem érvényes</translation>
+    </message>
+    <message>
+        <source>The request timed out.</source>
+        <translation>A kérés túllépte az időkorlátot.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s reply was too long, so it was stopped.</source>
+        <translation>A szerver válasza túl hosszú volt, ezért leállt.</translation>
+    </message>
+    <message>
+        <source>The server answered %1.</source>
+        <translation>A szerver ezt válaszolta: %1.</translation>
+    </message>
+    <message>
+        <source>The server answered %1: %2</source>
+        <translation>A szerver ezt válaszolta: %1: %2</translation>
+    </message>
+    <message>
+        <source>The download server answered %1. Try again later.</source>
+        <translation>A letöltési szerver ezt válaszolta: %1. Próbáld újra később.</translation>
+    </message>
+    <message>
+        <source>The download couldn&apos;t be saved: %1</source>
+        <translation>A letöltést nem sikerült menteni: %1</translation>
+    </message>
+    <message>
+        <source>The download paused because the connection dropped. Try again to pick up where it stopped.</source>
+        <translation>A letöltés szünetel, mert megszakadt a kapcsolat. Próbáld újra, és ott folytatódik, ahol abbamaradt.</translation>
+    </message>
+    <message>
+        <source>The download stopped. Check your connection, then try again.</source>
+        <translation>A letöltés leállt. Ellenőrizd a kapcsolatot, majd próbáld újra.</translation>
+    </message>
+    <message>
+        <source>Pick an Ollama model in Settings</source>
+        <translation>Válassz Ollama-modellt a Beállításokban</translation>
+    </message>
+    <message>
+        <source>Pick a model for your local server</source>
+        <translation>Válassz modellt a helyi szerveredhez</translation>
+    </message>
+    <message>
+        <source>The server&apos;s answer is not HTTP.</source>
+        <translation>A szerver válasza nem HTTP.</translation>
+    </message>
+    <message>
+        <source>The data couldn&apos;t be read because it is missing.</source>
+        <translation>Az adatok nem olvashatók, mert hiányoznak.</translation>
+    </message>
+    <message>
+        <source>The data couldn&apos;t be read because it isn&apos;t in the correct format.</source>
+        <translation>Az adatok nem olvashatók, mert nem megfelelő a formátumuk.</translation>
+    </message>
+    <message>
+        <source>:%1:</source>
+        <comment>emoji name</comment>
+        <translation>:%1:</translation>
+    </message>
+    <message>
+        <source>This computer has no on-device language model.</source>
+        <translation>Ezen a számítógépen nincs beépített nyelvi modell.</translation>
+    </message>
+    <message>
+        <source>Ctrl</source>
+        <comment>key</comment>
+        <translation>Ctrl</translation>
+    </message>
+    <message>
+        <source>Alt</source>
+        <comment>key</comment>
+        <translation>Alt</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <comment>key</comment>
+        <translation>Shift</translation>
+    </message>
+    <message>
+        <source>Super</source>
+        <comment>key</comment>
+        <translation>Super</translation>
+    </message>
+    <message>
+        <source>Paused on %1</source>
+        <translation>Szüneteltetve itt: %1</translation>
+    </message>
+    <message>
+        <source>Paused in %1</source>
+        <translation>Szüneteltetve itt: %1</translation>
+    </message>
+    <message>
+        <source>Off on %1</source>
+        <translation>Kikapcsolva itt: %1</translation>
+    </message>
+    <message>
+        <source>Off in %1</source>
+        <translation>Kikapcsolva itt: %1</translation>
+    </message>
+    <message>
+        <source>Off in %1 by default</source>
+        <translation>Alapértelmezetten kikapcsolva itt: %1</translation>
+    </message>
+    <message>
+        <source>Off in code editors</source>
+        <translation>Kikapcsolva kódszerkesztőkben</translation>
+    </message>
+    <message>
+        <source>Off unless turned on per app</source>
+        <translation>Kikapcsolva, hacsak nincs apponként bekapcsolva</translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <comment>key</comment>
+        <translation>Tab</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <comment>key</comment>
+        <translation>Enter</translation>
+    </message>
+    <message>
+        <source>Esc</source>
+        <comment>key</comment>
+        <translation>Esc</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <comment>key</comment>
+        <translation>Backspace</translation>
+    </message>
+    <message>
+        <source>Del</source>
+        <comment>key</comment>
+        <translation>Del</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <comment>key</comment>
+        <translation>Szóköz</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <comment>key</comment>
+        <translation>Home</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <comment>key</comment>
+        <translation>End</translation>
+    </message>
+    <message>
+        <source>Page Up</source>
+        <comment>key</comment>
+        <translation>Page Up</translation>
+    </message>
+    <message>
+        <source>Page Down</source>
+        <comment>key</comment>
+        <translation>Page Down</translation>
+    </message>
+    <message>
+        <source>Key %1</source>
+        <comment>key</comment>
+        <translation>%1. billentyű</translation>
     </message>
 </context>
 </TS>

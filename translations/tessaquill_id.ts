@@ -33,7 +33,7 @@
     </message>
     <message>
         <source>Thinking</source>
-        <translation>Berpikir</translation>
+        <translation>Sedang berpikir</translation>
     </message>
     <message>
         <source>Showing a suggestion</source>
@@ -233,7 +233,7 @@
     </message>
     <message>
         <source>Writes straight into the field. Cleanest in native computer apps.</source>
-        <translation>Menulis langsung ke kolom. Paling rapi di aplikasi bawaan.</translation>
+        <translation>Menulis langsung ke kolom. Paling andal di aplikasi native.</translation>
     </message>
     <message>
         <source>Uses the clipboard, then puts your clipboard back.</source>
@@ -329,11 +329,11 @@
     </message>
     <message>
         <source>Under a minute of typing today. </source>
-        <translation>Kurang dari semenit mengetik hari ini. </translation>
+        <translation>Hari ini Anda menghemat kurang dari semenit mengetik. </translation>
     </message>
     <message>
         <source>About %1 of typing today. </source>
-        <translation>Sekitar %1 mengetik hari ini. </translation>
+        <translation>Hari ini Anda menghemat sekitar %1 mengetik. </translation>
     </message>
     <message>
         <source>Resume in %1</source>
@@ -493,7 +493,7 @@
     </message>
     <message>
         <source>Pick what writes your suggestions.</source>
-        <translation>Pilih yang menulis saran Anda.</translation>
+        <translation>Pilih mesin yang membuat saran Anda.</translation>
     </message>
     <message>
         <source>You can change this any time in Settings.</source>
@@ -621,7 +621,7 @@
     </message>
     <message>
         <source>Tab accepts suggestions</source>
-        <translation>Tab menerima saran</translation>
+        <translation>Terima saran dengan Tab</translation>
     </message>
     <message>
         <source>Turn off where Tab already means something, like indenting. The other accept key still works.</source>
@@ -757,7 +757,7 @@
     </message>
     <message>
         <source>Start your streak today.</source>
-        <translation>Mulai rentetan Anda hari ini.</translation>
+        <translation>Mulai runtutan Anda hari ini.</translation>
     </message>
     <message>
         <source>Overview</source>
@@ -813,7 +813,7 @@
     </message>
     <message>
         <source>The model that writes your suggestions</source>
-        <translation>Model yang menulis saran Anda</translation>
+        <translation>Model yang membuat saran Anda</translation>
     </message>
     <message>
         <source>What %app may look at to guess better</source>
@@ -901,7 +901,7 @@
     </message>
     <message>
         <source>Open Engine</source>
-        <translation>Buka Mesin</translation>
+        <translation>Buka pengaturan mesin</translation>
     </message>
     <message>
         <source>The system&apos;s predictions are off</source>
@@ -933,7 +933,7 @@
     </message>
     <message>
         <source>Tab reaches %app again.</source>
-        <translation>Tab kembali menjangkau %app.</translation>
+        <translation>Tombol Tab kembali ke %app.</translation>
     </message>
     <message numerus="yes">
         <source>%1 didn&apos;t quit. They may be showing a dialog. Force Quit closes them right away.</source>
@@ -948,7 +948,7 @@
     <message numerus="yes">
         <source>%1 take the Tab key before %app can, so %app stays paused in your other apps until you quit them.</source>
         <translation>
-            <numerusform>%1 mengambil tombol Tab sebelum %app, jadi %app tetap dijeda di aplikasi lain sampai Anda menutupnya.</numerusform>
+            <numerusform>%1 mengambil tombol Tab sebelum %app, jadi %app tetap dijeda di aplikasi lain sampai Anda keluar dari %1.</numerusform>
         </translation>
     </message>
     <message>
@@ -993,7 +993,7 @@
     </message>
     <message>
         <source>Reload the model list</source>
-        <translation>Muat ulang daftar model</translation>
+        <translation>Segarkan daftar model</translation>
     </message>
     <message>
         <source>Choose a model</source>
@@ -1217,7 +1217,7 @@
     </message>
     <message>
         <source>Next time, quit %1 without asking</source>
-        <translation>Lain kali, tutup %1 tanpa bertanya</translation>
+        <translation>Lain kali, keluar dari %1 tanpa bertanya</translation>
     </message>
     <message>
         <source>%1 is also running</source>
@@ -1237,7 +1237,7 @@
     </message>
     <message>
         <source>%1 is still open</source>
-        <translation>%1 masih terbuka</translation>
+        <translation>%1 masih berjalan</translation>
     </message>
     <message>
         <source>It may be waiting on a dialog of its own. Force Quit closes it right away.</source>
@@ -1245,7 +1245,7 @@
     </message>
     <message>
         <source>%app has the Tab key</source>
-        <translation>%app memegang tombol Tab</translation>
+        <translation>Tombol Tab kini milik %app</translation>
     </message>
     <message>
         <source>%1 quit, so your suggestions are back in every app.</source>
@@ -1257,7 +1257,7 @@
     </message>
     <message>
         <source>Open Source Notices</source>
-        <translation>Pemberitahuan sumber terbuka</translation>
+        <translation>Lisensi sumber terbuka</translation>
     </message>
     <message>
         <source>Reset all settings?</source>
@@ -1457,7 +1457,7 @@
     </message>
     <message>
         <source>A reply in Mail reads differently from a commit message.</source>
-        <translation>Balasan di Mail terdengar berbeda dari pesan commit.</translation>
+        <translation>Balasan email terdengar berbeda dari pesan commit.</translation>
     </message>
     <message>
         <source>Website</source>
@@ -1513,7 +1513,7 @@
     </message>
     <message>
         <source>%1 quit. %app has the Tab key.</source>
-        <translation>%1 sudah keluar. %app memegang tombol Tab.</translation>
+        <translation>%1 sudah keluar. Tombol Tab kini milik %app.</translation>
     </message>
     <message>
         <source>Open Data Folder</source>
@@ -1578,10 +1578,6 @@
     <message>
         <source>Keeps short passages from fields where you accepted a suggestion, encrypted on this computer, and shows them to the model as examples.</source>
         <translation>Menyimpan cuplikan pendek dari kolom tempat Anda menerima saran, terenkripsi di komputer ini, dan menunjukkannya ke model sebagai contoh.</translation>
-    </message>
-    <message>
-        <source>%1 could not open again: %2 Your choice takes effect the next time you start it.</source>
-        <translation>%1 tidak dapat dibuka lagi: %2 Pilihan Anda berlaku saat Anda memulainya berikutnya.</translation>
     </message>
     <message>
         <source>Light</source>
@@ -1667,7 +1663,7 @@
     </message>
     <message>
         <source>Typing saved</source>
-        <translation>Ketikan dihemat</translation>
+        <translation>Waktu mengetik dihemat</translation>
     </message>
     <message>
         <source>at 40 words a minute</source>
@@ -1851,7 +1847,7 @@
     </message>
     <message>
         <source>Same as my computer</source>
-        <translation>Sama seperti komputer saya</translation>
+        <translation>Sama seperti sistem</translation>
     </message>
     <message>
         <source>Switch to %1?</source>
@@ -1859,7 +1855,7 @@
     </message>
     <message>
         <source>the computer&apos;s language</source>
-        <translation>bahasa komputer</translation>
+        <translation>bahasa sistem</translation>
     </message>
     <message>
         <source>%1 closes and opens again in a second. Your settings stay as they are.</source>
@@ -1899,7 +1895,7 @@
     </message>
     <message>
         <source>%1 ms</source>
-        <translation>%1 md</translation>
+        <translation>%1 ms</translation>
     </message>
     <message>
         <source>Not set</source>
@@ -2167,7 +2163,7 @@
     <message numerus="yes">
         <source>%Ln day streak</source>
         <translation>
-            <numerusform>Rentetan %Ln hari</numerusform>
+            <numerusform>Runtutan %Ln hari</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -2258,7 +2254,7 @@
     </message>
     <message>
         <source>The keyring could not be read, so your server is asked without an API key. Type the key again if your server needs one.</source>
-        <translation>Ring kunci tidak dapat dibaca, jadi server Anda ditanya tanpa kunci API. Ketik kunci lagi jika server Anda memerlukannya.</translation>
+        <translation>Ring kunci tidak dapat dibaca, jadi permintaan dikirim ke server Anda tanpa kunci API. Ketik kunci lagi jika server Anda memerlukannya.</translation>
     </message>
     <message>
         <source>Your writing memory could not be opened, so it was set aside and %app started a new one.</source>
@@ -2270,7 +2266,7 @@
     </message>
     <message>
         <source>The data folder %1 could not be made. Check that the folder above it exists and that you may write there.</source>
-        <translation>Folder data %1 tidak dapat dibuat. Periksa apakah folder di atasnya ada dan kamu boleh menulis di sana.</translation>
+        <translation>Folder data %1 tidak dapat dibuat. Periksa apakah folder di atasnya ada dan Anda boleh menulis di sana.</translation>
     </message>
     <message>
         <source>party</source>
@@ -2290,6 +2286,178 @@
     <message>
         <source>Your writing memory is not saved: the keyring is missing or locked, so its key cannot be kept.</source>
         <translation>Memori tulisan Anda tidak tersimpan: ring kunci tidak ada atau terkunci, jadi kuncinya tidak dapat disimpan.</translation>
+    </message>
+    <message>
+        <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
+        <translation>%1 tidak dapat dibuka lagi. Pilihan Anda berlaku saat Anda memulainya lagi.</translation>
+    </message>
+    <message>
+        <source>That address isn&apos;t valid</source>
+        <translation>Alamat itu tidak valid</translation>
+    </message>
+    <message>
+        <source>The request timed out.</source>
+        <translation>Waktu permintaan habis.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s reply was too long, so it was stopped.</source>
+        <translation>Balasan server terlalu panjang, jadi dihentikan.</translation>
+    </message>
+    <message>
+        <source>The server answered %1.</source>
+        <translation>Server menjawab %1.</translation>
+    </message>
+    <message>
+        <source>The server answered %1: %2</source>
+        <translation>Server menjawab %1: %2</translation>
+    </message>
+    <message>
+        <source>The download server answered %1. Try again later.</source>
+        <translation>Server unduhan menjawab %1. Coba lagi nanti.</translation>
+    </message>
+    <message>
+        <source>The download couldn&apos;t be saved: %1</source>
+        <translation>Unduhan tidak dapat disimpan: %1</translation>
+    </message>
+    <message>
+        <source>The download paused because the connection dropped. Try again to pick up where it stopped.</source>
+        <translation>Unduhan dijeda karena koneksi terputus. Coba lagi untuk melanjutkan dari tempat terakhir.</translation>
+    </message>
+    <message>
+        <source>The download stopped. Check your connection, then try again.</source>
+        <translation>Unduhan berhenti. Periksa koneksi Anda, lalu coba lagi.</translation>
+    </message>
+    <message>
+        <source>Pick an Ollama model in Settings</source>
+        <translation>Pilih model Ollama di Pengaturan</translation>
+    </message>
+    <message>
+        <source>Pick a model for your local server</source>
+        <translation>Pilih model untuk server lokal Anda</translation>
+    </message>
+    <message>
+        <source>The server&apos;s answer is not HTTP.</source>
+        <translation>Jawaban server bukan HTTP.</translation>
+    </message>
+    <message>
+        <source>The data couldn&apos;t be read because it is missing.</source>
+        <translation>Data tidak dapat dibaca karena tidak ada.</translation>
+    </message>
+    <message>
+        <source>The data couldn&apos;t be read because it isn&apos;t in the correct format.</source>
+        <translation>Data tidak dapat dibaca karena formatnya tidak benar.</translation>
+    </message>
+    <message>
+        <source>:%1:</source>
+        <comment>emoji name</comment>
+        <translation>:%1:</translation>
+    </message>
+    <message>
+        <source>This computer has no on-device language model.</source>
+        <translation>Komputer ini tidak punya model bahasa di perangkat.</translation>
+    </message>
+    <message>
+        <source>Ctrl</source>
+        <comment>key</comment>
+        <translation>Ctrl</translation>
+    </message>
+    <message>
+        <source>Alt</source>
+        <comment>key</comment>
+        <translation>Alt</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <comment>key</comment>
+        <translation>Shift</translation>
+    </message>
+    <message>
+        <source>Super</source>
+        <comment>key</comment>
+        <translation>Super</translation>
+    </message>
+    <message>
+        <source>Paused on %1</source>
+        <translation>Dijeda di %1</translation>
+    </message>
+    <message>
+        <source>Paused in %1</source>
+        <translation>Dijeda di %1</translation>
+    </message>
+    <message>
+        <source>Off on %1</source>
+        <translation>Nonaktif di %1</translation>
+    </message>
+    <message>
+        <source>Off in %1</source>
+        <translation>Nonaktif di %1</translation>
+    </message>
+    <message>
+        <source>Off in %1 by default</source>
+        <translation>Nonaktif di %1 secara bawaan</translation>
+    </message>
+    <message>
+        <source>Off in code editors</source>
+        <translation>Nonaktif di editor kode</translation>
+    </message>
+    <message>
+        <source>Off unless turned on per app</source>
+        <translation>Nonaktif kecuali diaktifkan per aplikasi</translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <comment>key</comment>
+        <translation>Tab</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <comment>key</comment>
+        <translation>Enter</translation>
+    </message>
+    <message>
+        <source>Esc</source>
+        <comment>key</comment>
+        <translation>Esc</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <comment>key</comment>
+        <translation>Backspace</translation>
+    </message>
+    <message>
+        <source>Del</source>
+        <comment>key</comment>
+        <translation>Del</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <comment>key</comment>
+        <translation>Spasi</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <comment>key</comment>
+        <translation>Home</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <comment>key</comment>
+        <translation>End</translation>
+    </message>
+    <message>
+        <source>Page Up</source>
+        <comment>key</comment>
+        <translation>Page Up</translation>
+    </message>
+    <message>
+        <source>Page Down</source>
+        <comment>key</comment>
+        <translation>Page Down</translation>
+    </message>
+    <message>
+        <source>Key %1</source>
+        <comment>key</comment>
+        <translation>Tombol %1</translation>
     </message>
 </context>
 </TS>

@@ -53,7 +53,7 @@
     </message>
     <message>
         <source>Secure input is on, so %app stays out</source>
-        <translation>Input sicuro attivo: %app resta fuori</translation>
+        <translation>Input sicuro attivo: %app non interviene</translation>
     </message>
     <message>
         <source>the trigger shortcut</source>
@@ -193,7 +193,7 @@
     </message>
     <message>
         <source>Paste it</source>
-        <translation>Incolla</translation>
+        <translation>Inserimento tramite appunti</translation>
     </message>
     <message>
         <source>Grey</source>
@@ -249,7 +249,7 @@
     </message>
     <message>
         <source>Paste</source>
-        <translation>Incolla</translation>
+        <translation>Appunti</translation>
     </message>
     <message>
         <source>Your writing memory could not be opened and was set aside. Nothing new is remembered until %app starts again.</source>
@@ -285,7 +285,7 @@
     </message>
     <message>
         <source>Needs Accessibility access</source>
-        <translation>Serve l&apos;accesso Accessibilità</translation>
+        <translation>Serve l&apos;accesso per l&apos;accessibilità</translation>
     </message>
     <message>
         <source>Paused until you resume</source>
@@ -308,7 +308,7 @@
     </message>
     <message>
         <source>Grant Accessibility Access…</source>
-        <translation>Concedi accesso Accessibilità…</translation>
+        <translation>Consenti l&apos;accesso per l&apos;accessibilità…</translation>
     </message>
     <message>
         <source>Force Quit %1</source>
@@ -331,11 +331,11 @@
     </message>
     <message>
         <source>Under a minute of typing today. </source>
-        <translation>Meno di un minuto di digitazione oggi. </translation>
+        <translation>Oggi hai risparmiato meno di un minuto di digitazione. </translation>
     </message>
     <message>
         <source>About %1 of typing today. </source>
-        <translation>Circa %1 di digitazione oggi. </translation>
+        <translation>Oggi hai risparmiato circa %1 di digitazione. </translation>
     </message>
     <message>
         <source>Resume in %1</source>
@@ -463,7 +463,7 @@
     </message>
     <message>
         <source>%app can now read the field you&apos;re writing in and type suggestions for you.</source>
-        <translation>Ora %app può leggere il campo in cui scrivi e digitare suggerimenti per te.</translation>
+        <translation>Ora %app può leggere il campo in cui scrivi e inserire i suggerimenti per te.</translation>
     </message>
     <message>
         <source>Let %app see what you type.</source>
@@ -471,7 +471,7 @@
     </message>
     <message>
         <source>The system asks for Accessibility access before any app can read text fields or type into them. %app uses it only for the field you&apos;re writing in.</source>
-        <translation>Il sistema chiede l&apos;accesso Accessibilità prima che un&apos;app possa leggere i campi di testo o scriverci. %app lo usa solo per il campo in cui scrivi.</translation>
+        <translation>Il sistema chiede un&apos;autorizzazione di accessibilità prima che un&apos;app possa leggere i campi di testo o scriverci. %app la usa solo per il campo in cui scrivi.</translation>
     </message>
     <message>
         <source>%app reads your text when you pause and forgets it after one suggestion, unless you turn on writing memory.</source>
@@ -483,7 +483,7 @@
     </message>
     <message>
         <source>Open Accessibility Settings</source>
-        <translation>Apri impostazioni Accessibilità</translation>
+        <translation>Apri le impostazioni di accessibilità</translation>
     </message>
     <message>
         <source>Switch %app on in the list, then come back. This page updates by itself.</source>
@@ -607,7 +607,7 @@
     </message>
     <message>
         <source>Each one can have its own rules. Anything you don&apos;t change follows General.</source>
-        <translation>Ognuno può avere regole proprie. Ciò che non cambi segue Generali.</translation>
+        <translation>Ognuno può avere regole proprie. Ciò che non cambi segue «Generali».</translation>
     </message>
     <message>
         <source>Words saved here</source>
@@ -675,7 +675,7 @@
     </message>
     <message>
         <source>Erase what %app remembered from %1?</source>
-        <translation>Cancellare ciò che %app ha ricordato da %1?</translation>
+        <translation>Cancellare ciò che %app ha memorizzato in %1?</translation>
     </message>
     <message>
         <source>Erase</source>
@@ -875,7 +875,7 @@
     </message>
     <message>
         <source>Allow Accessibility access</source>
-        <translation>Consenti l&apos;accesso Accessibilità</translation>
+        <translation>Consenti l&apos;accesso per l&apos;accessibilità</translation>
     </message>
     <message>
         <source>%app needs it to read the text you type in other apps and to insert suggestions.</source>
@@ -903,7 +903,7 @@
     </message>
     <message>
         <source>Open Engine</source>
-        <translation>Apri Motore</translation>
+        <translation>Apri «Motore»</translation>
     </message>
     <message>
         <source>The system&apos;s predictions are off</source>
@@ -935,13 +935,13 @@
     </message>
     <message>
         <source>Tab reaches %app again.</source>
-        <translation>Tab torna a %app.</translation>
+        <translation>Il tasto Tab torna a funzionare con %app.</translation>
     </message>
     <message numerus="yes">
         <source>%1 didn&apos;t quit. They may be showing a dialog. Force Quit closes them right away.</source>
         <translation>
-            <numerusform>%1 non si è chiuso. Forse mostra una finestra di dialogo. Forza uscita lo chiude subito.</numerusform>
-            <numerusform>%1 non si sono chiusi. Forse mostrano una finestra di dialogo. Forza uscita li chiude subito.</numerusform>
+            <numerusform>%1 non si è chiuso. Forse mostra una finestra di dialogo. «Forza uscita» lo chiude subito.</numerusform>
+            <numerusform>%1 non si sono chiusi. Forse mostrano una finestra di dialogo. «Forza uscita» li chiude subito.</numerusform>
         </translation>
     </message>
     <message>
@@ -961,7 +961,7 @@
     </message>
     <message>
         <source>On battery, suggestions appear only after you press the Suggest Now shortcut.</source>
-        <translation>A batteria, i suggerimenti compaiono solo dopo la scorciatoia Suggerisci ora.</translation>
+        <translation>A batteria, i suggerimenti compaiono solo dopo aver premuto la scorciatoia «Suggerisci ora».</translation>
     </message>
     <message>
         <source>Shorter suggestions</source>
@@ -985,7 +985,7 @@
     </message>
     <message>
         <source>Plugged in. These wait until you unplug.</source>
-        <translation>Collegato: queste opzioni valgono quando scolleghi.</translation>
+        <translation>Collegato alla corrente: queste opzioni varranno quando lo scolleghi.</translation>
     </message>
     <message>
         <source>Model</source>
@@ -1093,7 +1093,7 @@
     </message>
     <message>
         <source>Turn this off to use %app only in the apps you switch on under Apps &amp; Sites.</source>
-        <translation>Disattiva per usare %app solo nelle app che attivi in App &amp; siti.</translation>
+        <translation>Disattiva per usare %app solo nelle app che attivi in «App &amp; siti».</translation>
     </message>
     <message>
         <source>By default %app waits until the caret is at the end of a line.</source>
@@ -1105,7 +1105,7 @@
     </message>
     <message>
         <source>Suggestions appear only after you press the Suggest Now shortcut.</source>
-        <translation>I suggerimenti compaiono solo dopo la scorciatoia Suggerisci ora.</translation>
+        <translation>I suggerimenti compaiono solo dopo aver premuto la scorciatoia «Suggerisci ora».</translation>
     </message>
     <message>
         <source>Spelling</source>
@@ -1145,7 +1145,7 @@
     </message>
     <message>
         <source>A small keycap after your first suggestions, as a reminder of what to press.</source>
-        <translation>Un piccolo tasto dopo i primi suggerimenti, per ricordarti cosa premere.</translation>
+        <translation>Una piccola icona del tasto dopo i primi suggerimenti, per ricordarti cosa premere.</translation>
     </message>
     <message>
         <source>Insert suggestions by</source>
@@ -1245,7 +1245,7 @@
     </message>
     <message>
         <source>It may be waiting on a dialog of its own. Force Quit closes it right away.</source>
-        <translation>Forse attende una sua finestra di dialogo. Forza uscita lo chiude subito.</translation>
+        <translation>Forse attende una sua finestra di dialogo. «Forza uscita» lo chiude subito.</translation>
     </message>
     <message>
         <source>%app has the Tab key</source>
@@ -1393,7 +1393,7 @@
     </message>
     <message>
         <source>%1 and %2 use the same keys. Only the first will work.</source>
-        <translation>%1 e %2 usano gli stessi tasti. Funzionerà solo il primo.</translation>
+        <translation>«%1» e «%2» usano gli stessi tasti. Funzionerà solo il primo.</translation>
     </message>
     <message>
         <source>About you</source>
@@ -1401,7 +1401,7 @@
     </message>
     <message>
         <source>For example: I&apos;m a product designer in Berlin. I write short, friendly emails in British English and sign off with Cheers.</source>
-        <translation>Ad esempio: sono una product designer a Berlino. Scrivo email brevi e cordiali in inglese britannico e mi firmo con Cheers.</translation>
+        <translation>Ad esempio: sono una product designer a Berlino. Scrivo email brevi e cordiali in inglese britannico e chiudo con «Cheers».</translation>
     </message>
     <message>
         <source>Your role, the languages you write in, names you use often, how you like to sound.</source>
@@ -1441,7 +1441,7 @@
     </message>
     <message>
         <source>Erase everything %app remembered?</source>
-        <translation>Cancellare tutto ciò che %app ha ricordato?</translation>
+        <translation>Cancellare tutto ciò che %app ha memorizzato?</translation>
     </message>
     <message>
         <source>This can&apos;t be undone.</source>
@@ -1453,7 +1453,7 @@
     </message>
     <message>
         <source>Nothing remembered yet</source>
-        <translation>Ancora niente di ricordato</translation>
+        <translation>Ancora nulla in memoria</translation>
     </message>
     <message>
         <source>App and window name</source>
@@ -1461,7 +1461,7 @@
     </message>
     <message>
         <source>A reply in Mail reads differently from a commit message.</source>
-        <translation>Una risposta in Mail si legge diversamente da un messaggio di commit.</translation>
+        <translation>Una risposta a un&apos;email non suona come un messaggio di commit.</translation>
     </message>
     <message>
         <source>Website</source>
@@ -1497,7 +1497,7 @@
     </message>
     <message>
         <source>Also reads up to two other windows on the same screen, like the document you&apos;re replying about. Skips password managers and apps you switched off.</source>
-        <translation>Legge anche fino ad altre due finestre sullo stesso schermo, come il documento a cui rispondi. Salta i gestori di password e le app che hai disattivato.</translation>
+        <translation>Legge anche fino ad altre due finestre sullo stesso schermo, come il documento di cui parla la tua risposta. Salta i gestori di password e le app che hai disattivato.</translation>
     </message>
     <message>
         <source>Off in this app</source>
@@ -1553,7 +1553,7 @@
     </message>
     <message>
         <source>Hold back on misspelled words</source>
-        <translation>Aspetta sulle parole errate</translation>
+        <translation>Attendi se la parola sembra errata</translation>
     </message>
     <message>
         <source>Offer spelling fixes</source>
@@ -1561,7 +1561,7 @@
     </message>
     <message>
         <source>Show the key hint</source>
-        <translation>Mostra l&apos;aiuto sul tasto</translation>
+        <translation>Mostra l&apos;indicatore del tasto</translation>
     </message>
     <message>
         <source>Quit other autocomplete apps when they open</source>
@@ -1582,10 +1582,6 @@
     <message>
         <source>Keeps short passages from fields where you accepted a suggestion, encrypted on this computer, and shows them to the model as examples.</source>
         <translation>Conserva brevi brani dai campi in cui hai accettato un suggerimento, cifrati su questo computer, e li mostra al modello come esempi.</translation>
-    </message>
-    <message>
-        <source>%1 could not open again: %2 Your choice takes effect the next time you start it.</source>
-        <translation>%1 non è riuscito a riaprirsi: %2 La tua scelta avrà effetto al prossimo avvio.</translation>
     </message>
     <message>
         <source>Light</source>
@@ -1671,7 +1667,7 @@
     </message>
     <message>
         <source>Typing saved</source>
-        <translation>Digitazione risparmiata</translation>
+        <translation>Tempo di digitazione risparmiato</translation>
     </message>
     <message>
         <source>at 40 words a minute</source>
@@ -1727,7 +1723,7 @@
     </message>
     <message>
         <source>This clears words saved, acceptance and timing history.</source>
-        <translation>Cancella la cronologia di parole risparmiate, accettazioni e tempi.</translation>
+        <translation>Cancella la cronologia di parole risparmiate, accettazioni e tempi di attesa.</translation>
     </message>
     <message>
         <source>Copy Diagnostics</source>
@@ -1919,7 +1915,7 @@
     </message>
     <message>
         <source>Type a shortcut…</source>
-        <translation>Digita una scorciatoia…</translation>
+        <translation>Premi una scorciatoia…</translation>
     </message>
     <message>
         <source>Recording shortcut</source>
@@ -1947,7 +1943,7 @@
     </message>
     <message>
         <source>This computer has no on-device language model</source>
-        <translation>Questo computer non ha un modello linguistico sul dispositivo</translation>
+        <translation>Questo computer non ha un modello linguistico integrato</translation>
     </message>
     <message>
         <source>Turn on the on-device model in the desktop&apos;s settings</source>
@@ -2015,11 +2011,11 @@
     </message>
     <message>
         <source>GNOME shows tray icons only with the AppIndicator extension. Install the gnome-shell-extension-appindicator package, log out and in, then turn it on in Extensions.</source>
-        <translation>GNOME mostra le icone nell&apos;area di notifica solo con l&apos;estensione AppIndicator. Installa il pacchetto gnome-shell-extension-appindicator, esci e rientra, poi attivala in Estensioni.</translation>
+        <translation>GNOME mostra le icone nell&apos;area di notifica solo con l&apos;estensione AppIndicator. Installa il pacchetto gnome-shell-extension-appindicator, esci e rientra, poi attivala in «Estensioni».</translation>
     </message>
     <message>
         <source>GNOME shows tray icons only with the AppIndicator extension. It is installed but off: turn it on in Extensions.</source>
-        <translation>GNOME mostra le icone nell&apos;area di notifica solo con l&apos;estensione AppIndicator. È installata ma disattivata: attivala in Estensioni.</translation>
+        <translation>GNOME mostra le icone nell&apos;area di notifica solo con l&apos;estensione AppIndicator. È installata ma disattivata: attivala in «Estensioni».</translation>
     </message>
     <message>
         <source>Until then, open %app from your applications menu to reach Settings.</source>
@@ -2027,7 +2023,7 @@
     </message>
     <message>
         <source>Open Extensions</source>
-        <translation>Apri Estensioni</translation>
+        <translation>Apri «Estensioni»</translation>
     </message>
     <message>
         <source>Show Count in Tray</source>
@@ -2043,11 +2039,11 @@
     </message>
     <message>
         <source>There&apos;s no account and no analytics. With the %app model or the on-device model, your text stays on this computer.</source>
-        <translation>Niente account e niente analisi. Con il modello %app o quello sul dispositivo, il tuo testo resta su questo computer.</translation>
+        <translation>Niente account e niente statistiche d&apos;uso. Con il modello %app o quello sul dispositivo, il tuo testo resta su questo computer.</translation>
     </message>
     <message>
         <source>There&apos;s no account and no analytics. With the %app model, your text stays on this computer.</source>
-        <translation>Niente account e niente analisi. Con il modello %app, il tuo testo resta su questo computer.</translation>
+        <translation>Niente account e niente statistiche d&apos;uso. Con il modello %app, il tuo testo resta su questo computer.</translation>
     </message>
     <message>
         <source>%app lives in your system tray from now on. Click its icon to pause it in an app or open Settings.</source>
@@ -2055,11 +2051,11 @@
     </message>
     <message>
         <source>%app has no account, no analytics and no servers of its own. The %app model and the on-device model keep your text on this computer. Other engines get it only if you set one up.</source>
-        <translation>%app non ha account, analisi né server propri. Il modello %app e quello sul dispositivo tengono il tuo testo su questo computer. Gli altri motori lo ricevono solo se ne configuri uno.</translation>
+        <translation>%app non ha account né server propri e non raccoglie statistiche d&apos;uso. Il modello %app e quello sul dispositivo tengono il tuo testo su questo computer. Gli altri motori lo ricevono solo se ne configuri uno.</translation>
     </message>
     <message>
         <source>%app has no account, no analytics and no servers of its own. The %app model keeps your text on this computer. Other engines get it only if you set one up.</source>
-        <translation>%app non ha account, analisi né server propri. Il modello %app tiene il tuo testo su questo computer. Gli altri motori lo ricevono solo se ne configuri uno.</translation>
+        <translation>%app non ha account né server propri e non raccoglie statistiche d&apos;uso. Il modello %app tiene il tuo testo su questo computer. Gli altri motori lo ricevono solo se ne configuri uno.</translation>
     </message>
     <message>
         <source>Installed applications</source>
@@ -2192,8 +2188,8 @@
     <message numerus="yes">
         <source>%1 of %Ln done</source>
         <translation>
-            <numerusform>%1 di %Ln completato</numerusform>
-            <numerusform>%1 di %Ln completati</numerusform>
+            <numerusform>Completati: %1 di %Ln</numerusform>
+            <numerusform>Completati: %1 di %Ln</numerusform>
         </translation>
     </message>
     <message>
@@ -2210,7 +2206,7 @@
     </message>
     <message>
         <source>You can switch memory off for single apps under Apps &amp; Sites. The key that unlocks it lives in your keyring.</source>
-        <translation>Puoi disattivare la memoria per singole app in App &amp; siti. La chiave che la sblocca è nel tuo portachiavi.</translation>
+        <translation>Puoi disattivare la memoria per singole app in «App &amp; siti». La chiave che la sblocca è nel tuo portachiavi.</translation>
     </message>
     <message numerus="yes">
         <source>%Ln emoji. %1 selected</source>
@@ -2252,7 +2248,7 @@
     </message>
     <message>
         <source>Default follows General (insertion: %1, length: %2).</source>
-        <translation>Predefinito: come in Generali (inserimento: %1, lunghezza: %2).</translation>
+        <translation>Predefinito: come in «Generali» (inserimento: %1, lunghezza: %2).</translation>
     </message>
     <message>
         <source>Range: %1</source>
@@ -2308,6 +2304,178 @@
     <message>
         <source>Your writing memory is not saved: the keyring is missing or locked, so its key cannot be kept.</source>
         <translation>La memoria di scrittura non è salvata: il portachiavi manca o è bloccato, quindi la sua chiave non può essere conservata.</translation>
+    </message>
+    <message>
+        <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
+        <translation>%1 non è riuscito a riaprirsi. La tua scelta avrà effetto al prossimo avvio.</translation>
+    </message>
+    <message>
+        <source>That address isn&apos;t valid</source>
+        <translation>Questo indirizzo non è valido</translation>
+    </message>
+    <message>
+        <source>The request timed out.</source>
+        <translation>La richiesta è scaduta.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s reply was too long, so it was stopped.</source>
+        <translation>La risposta del server era troppo lunga ed è stata interrotta.</translation>
+    </message>
+    <message>
+        <source>The server answered %1.</source>
+        <translation>Il server ha risposto %1.</translation>
+    </message>
+    <message>
+        <source>The server answered %1: %2</source>
+        <translation>Il server ha risposto %1: %2</translation>
+    </message>
+    <message>
+        <source>The download server answered %1. Try again later.</source>
+        <translation>Il server di download ha risposto %1. Riprova più tardi.</translation>
+    </message>
+    <message>
+        <source>The download couldn&apos;t be saved: %1</source>
+        <translation>Impossibile salvare il download: %1</translation>
+    </message>
+    <message>
+        <source>The download paused because the connection dropped. Try again to pick up where it stopped.</source>
+        <translation>Il download è in pausa perché la connessione si è interrotta. Riprova per riprendere da dove si era fermato.</translation>
+    </message>
+    <message>
+        <source>The download stopped. Check your connection, then try again.</source>
+        <translation>Il download si è interrotto. Controlla la connessione, poi riprova.</translation>
+    </message>
+    <message>
+        <source>Pick an Ollama model in Settings</source>
+        <translation>Scegli un modello Ollama nelle Impostazioni</translation>
+    </message>
+    <message>
+        <source>Pick a model for your local server</source>
+        <translation>Scegli un modello per il tuo server locale</translation>
+    </message>
+    <message>
+        <source>The server&apos;s answer is not HTTP.</source>
+        <translation>La risposta del server non è HTTP.</translation>
+    </message>
+    <message>
+        <source>The data couldn&apos;t be read because it is missing.</source>
+        <translation>Impossibile leggere i dati perché mancano.</translation>
+    </message>
+    <message>
+        <source>The data couldn&apos;t be read because it isn&apos;t in the correct format.</source>
+        <translation>Impossibile leggere i dati perché non sono nel formato corretto.</translation>
+    </message>
+    <message>
+        <source>:%1:</source>
+        <comment>emoji name</comment>
+        <translation>:%1:</translation>
+    </message>
+    <message>
+        <source>This computer has no on-device language model.</source>
+        <translation>Questo computer non ha un modello linguistico sul dispositivo.</translation>
+    </message>
+    <message>
+        <source>Ctrl</source>
+        <comment>key</comment>
+        <translation>Ctrl</translation>
+    </message>
+    <message>
+        <source>Alt</source>
+        <comment>key</comment>
+        <translation>Alt</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <comment>key</comment>
+        <translation>Maiusc</translation>
+    </message>
+    <message>
+        <source>Super</source>
+        <comment>key</comment>
+        <translation>Super</translation>
+    </message>
+    <message>
+        <source>Paused on %1</source>
+        <translation>In pausa su %1</translation>
+    </message>
+    <message>
+        <source>Paused in %1</source>
+        <translation>In pausa in %1</translation>
+    </message>
+    <message>
+        <source>Off on %1</source>
+        <translation>Disattivato su %1</translation>
+    </message>
+    <message>
+        <source>Off in %1</source>
+        <translation>Disattivato in %1</translation>
+    </message>
+    <message>
+        <source>Off in %1 by default</source>
+        <translation>Disattivato in %1 per impostazione predefinita</translation>
+    </message>
+    <message>
+        <source>Off in code editors</source>
+        <translation>Disattivato negli editor di codice</translation>
+    </message>
+    <message>
+        <source>Off unless turned on per app</source>
+        <translation>Disattivato se non attivato per app</translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <comment>key</comment>
+        <translation>Tab</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <comment>key</comment>
+        <translation>Invio</translation>
+    </message>
+    <message>
+        <source>Esc</source>
+        <comment>key</comment>
+        <translation>Esc</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <comment>key</comment>
+        <translation>Backspace</translation>
+    </message>
+    <message>
+        <source>Del</source>
+        <comment>key</comment>
+        <translation>Canc</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <comment>key</comment>
+        <translation>Spazio</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <comment>key</comment>
+        <translation>Home</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <comment>key</comment>
+        <translation>Fine</translation>
+    </message>
+    <message>
+        <source>Page Up</source>
+        <comment>key</comment>
+        <translation>Pag su</translation>
+    </message>
+    <message>
+        <source>Page Down</source>
+        <comment>key</comment>
+        <translation>Pag giù</translation>
+    </message>
+    <message>
+        <source>Key %1</source>
+        <comment>key</comment>
+        <translation>Tasto %1</translation>
     </message>
 </context>
 </TS>

@@ -109,7 +109,7 @@
     </message>
     <message>
         <source>There wasn&apos;t enough memory to start the model</source>
-        <translation>メモリーが不足しているため、モデルを起動できませんでした</translation>
+        <translation>メモリが不足しているため、モデルを起動できませんでした</translation>
     </message>
     <message>
         <source>The text couldn&apos;t be prepared for the model</source>
@@ -181,7 +181,7 @@
     </message>
     <message>
         <source>Do nothing, send Escape to the app</source>
-        <translation>何もせず、Escapeをアプリに送る</translation>
+        <translation>何もせず、Escをアプリに送る</translation>
     </message>
     <message>
         <source>Type it</source>
@@ -320,7 +320,7 @@
     <message numerus="yes">
         <source>words saved today</source>
         <translation>
-            <numerusform>語を今日節約</numerusform>
+            <numerusform>語を節約（今日）</numerusform>
         </translation>
     </message>
     <message>
@@ -329,11 +329,11 @@
     </message>
     <message>
         <source>Under a minute of typing today. </source>
-        <translation>今日の入力時間は1分未満です。</translation>
+        <translation>今日節約できた入力時間は1分未満です。</translation>
     </message>
     <message>
         <source>About %1 of typing today. </source>
-        <translation>今日の入力時間は約%1です。</translation>
+        <translation>今日は約%1の入力を節約しました。</translation>
     </message>
     <message>
         <source>Resume in %1</source>
@@ -345,11 +345,11 @@
     </message>
     <message>
         <source>Resume Everywhere</source>
-        <translation>すべてで再開</translation>
+        <translation>すべてのアプリで再開</translation>
     </message>
     <message>
         <source>Pause Everywhere</source>
-        <translation>すべてで一時停止</translation>
+        <translation>すべてのアプリで一時停止</translation>
     </message>
     <message>
         <source>For 15 Minutes</source>
@@ -453,7 +453,7 @@
     </message>
     <message>
         <source>It reads the window you&apos;re typing in, like the chat you&apos;re answering, so suggestions fit. None of it goes online, to us or any server. It stays private on your computer.</source>
-        <translation>入力中のウインドウ（返信中のチャットなど）を読み取り、状況に合った候補を出します。その内容がオンラインに送られることはなく、私たちにもどのサーバーにも届きません。すべてこのコンピューター内にとどまります。</translation>
+        <translation>入力中のウィンドウ（返信中のチャットなど）を読み取り、状況に合った候補を出します。その内容がオンラインに送られることはなく、私たちにもどのサーバーにも届きません。すべてこのコンピューター内にとどまります。</translation>
     </message>
     <message>
         <source>Accessibility is on</source>
@@ -493,7 +493,7 @@
     </message>
     <message>
         <source>Pick what writes your suggestions.</source>
-        <translation>候補を書くものを選んでください。</translation>
+        <translation>候補を生成するエンジンを選んでください。</translation>
     </message>
     <message>
         <source>You can change this any time in Settings.</source>
@@ -745,7 +745,7 @@
     </message>
     <message>
         <source>Paused everywhere</source>
-        <translation>すべてで一時停止中</translation>
+        <translation>すべてのアプリで一時停止中</translation>
     </message>
     <message>
         <source>%1, %2 typical wait</source>
@@ -813,7 +813,7 @@
     </message>
     <message>
         <source>The model that writes your suggestions</source>
-        <translation>候補を書くモデル</translation>
+        <translation>候補を生成するモデル</translation>
     </message>
     <message>
         <source>What %app may look at to guess better</source>
@@ -873,7 +873,7 @@
     </message>
     <message>
         <source>Allow Accessibility access</source>
-        <translation>アクセシビリティのアクセスを許可</translation>
+        <translation>アクセシビリティを許可</translation>
     </message>
     <message>
         <source>%app needs it to read the text you type in other apps and to insert suggestions.</source>
@@ -901,7 +901,7 @@
     </message>
     <message>
         <source>Open Engine</source>
-        <translation>エンジンを開く</translation>
+        <translation>エンジン設定を開く</translation>
     </message>
     <message>
         <source>The system&apos;s predictions are off</source>
@@ -948,7 +948,7 @@
     <message numerus="yes">
         <source>%1 take the Tab key before %app can, so %app stays paused in your other apps until you quit them.</source>
         <translation>
-            <numerusform>%1が%appより先にTabキーを受け取るため、終了するまで%appはほかのアプリで一時停止します。</numerusform>
+            <numerusform>%1が%appより先にTabキーを受け取るため、%1を終了するまで%appはほかのアプリで一時停止します。</numerusform>
         </translation>
     </message>
     <message>
@@ -965,7 +965,7 @@
     </message>
     <message>
         <source>Fewer words take less power to write.</source>
-        <translation>語数が少ないほど、生成の電力が少なくなります。</translation>
+        <translation>語数が少ないほど、生成に使う電力が少なくなります。</translation>
     </message>
     <message>
         <source>Lighter model</source>
@@ -1005,7 +1005,7 @@
     </message>
     <message>
         <source>Use your own model</source>
-        <translation>独自のモデルを使う</translation>
+        <translation>自分のモデルを使う</translation>
     </message>
     <message>
         <source>Address</source>
@@ -1229,7 +1229,7 @@
     </message>
     <message>
         <source>These apps answer the Tab key before %app can, so %app stays paused in your other apps until they quit.</source>
-        <translation>これらのアプリが%appより先にTabキーを受け取るため、終了するまで%appはほかのアプリで一時停止します。</translation>
+        <translation>これらのアプリが%appより先にTabキーを受け取るため、これらのアプリを終了するまで%appはほかのアプリで一時停止します。</translation>
     </message>
     <message>
         <source>Quitting…</source>
@@ -1257,7 +1257,7 @@
     </message>
     <message>
         <source>Open Source Notices</source>
-        <translation>オープンソースの告知</translation>
+        <translation>オープンソースライセンス</translation>
     </message>
     <message>
         <source>Reset all settings?</source>
@@ -1341,7 +1341,7 @@
     </message>
     <message>
         <source>When you press Escape</source>
-        <translation>Escapeを押したとき</translation>
+        <translation>Escを押したとき</translation>
     </message>
     <message>
         <source>Shortcuts</source>
@@ -1453,7 +1453,7 @@
     </message>
     <message>
         <source>App and window name</source>
-        <translation>アプリとウインドウの名前</translation>
+        <translation>アプリとウィンドウの名前</translation>
     </message>
     <message>
         <source>A reply in Mail reads differently from a commit message.</source>
@@ -1481,7 +1481,7 @@
     </message>
     <message>
         <source>Reads the window you&apos;re writing in, so replies fit the conversation. It picks the lines closest to where you type.</source>
-        <translation>入力中のウインドウを読み取り、会話に合った返信にします。入力位置に最も近い行を選びます。</translation>
+        <translation>入力中のウィンドウを読み取り、会話に合った返信にします。入力位置に最も近い行を選びます。</translation>
     </message>
     <message>
         <source>What you just looked at</source>
@@ -1489,11 +1489,11 @@
     </message>
     <message>
         <source>Windows beside you</source>
-        <translation>隣のウインドウ</translation>
+        <translation>隣のウィンドウ</translation>
     </message>
     <message>
         <source>Also reads up to two other windows on the same screen, like the document you&apos;re replying about. Skips password managers and apps you switched off.</source>
-        <translation>同じ画面上のほかのウインドウ（返信対象の文書など）も最大2つまで読み取ります。パスワードマネージャーと、オフにしたアプリは除外します。</translation>
+        <translation>同じ画面上のほかのウィンドウ（返信対象の文書など）も最大2つまで読み取ります。パスワードマネージャーと、オフにしたアプリは除外します。</translation>
     </message>
     <message>
         <source>Off in this app</source>
@@ -1525,7 +1525,7 @@
     </message>
     <message>
         <source>Play Intro Again</source>
-        <translation>イントロを再生</translation>
+        <translation>イントロをもう一度再生</translation>
     </message>
     <message>
         <source>Reset Settings…</source>
@@ -1565,7 +1565,7 @@
     </message>
     <message>
         <source>Keeps a few minutes of text from windows you switched away from, like a page you read before replying. It stays on your computer and skips apps you switched off.</source>
-        <translation>切り替える前のウインドウ（返信前に読んだページなど）のテキストを数分間保持します。内容はこのコンピューター内にとどまり、オフにしたアプリは除外します。</translation>
+        <translation>切り替える前のウィンドウ（返信前に読んだページなど）のテキストを数分間保持します。内容はこのコンピューター内にとどまり、オフにしたアプリは除外します。</translation>
     </message>
     <message>
         <source>Both apps answer the Tab key, and the system gives it to %1 first. %app stays paused in your other apps until %1 quits.</source>
@@ -1578,10 +1578,6 @@
     <message>
         <source>Keeps short passages from fields where you accepted a suggestion, encrypted on this computer, and shows them to the model as examples.</source>
         <translation>候補を確定した入力欄の短い文例を、このコンピューター上で暗号化して保存し、例としてモデルに示します。</translation>
-    </message>
-    <message>
-        <source>%1 could not open again: %2 Your choice takes effect the next time you start it.</source>
-        <translation>%1を再び開けませんでした：%2 次回の起動時に選択が反映されます。</translation>
     </message>
     <message>
         <source>Light</source>
@@ -1755,11 +1751,11 @@
     </message>
     <message>
         <source>Listening</source>
-        <translation>監視中</translation>
+        <translation>待ち受け中</translation>
     </message>
     <message>
         <source>Not listening</source>
-        <translation>監視していません</translation>
+        <translation>待ち受けていません</translation>
     </message>
     <message>
         <source>Focused field</source>
@@ -1779,7 +1775,7 @@
     </message>
     <message>
         <source>Window</source>
-        <translation>ウインドウ</translation>
+        <translation>ウィンドウ</translation>
     </message>
     <message>
         <source>Field size</source>
@@ -1935,7 +1931,7 @@
     </message>
     <message>
         <source>Press to record a new shortcut. Escape cancels.</source>
-        <translation>押すと新しいショートカットを記録します。Escapeでキャンセルします。</translation>
+        <translation>押すと新しいショートカットを記録します。Escでキャンセルします。</translation>
     </message>
     <message>
         <source>Your tray icon is hidden</source>
@@ -2039,11 +2035,11 @@
     </message>
     <message>
         <source>There&apos;s no account and no analytics. With the %app model or the on-device model, your text stays on this computer.</source>
-        <translation>アカウントも分析もありません。%appモデルまたはオンデバイスモデルなら、テキストはこのコンピューター内にとどまります。</translation>
+        <translation>アカウント登録もアナリティクス（利用状況の収集）もありません。%appモデルまたはオンデバイスモデルなら、テキストはこのコンピューター内にとどまります。</translation>
     </message>
     <message>
         <source>There&apos;s no account and no analytics. With the %app model, your text stays on this computer.</source>
-        <translation>アカウントも分析もありません。%appモデルなら、テキストはこのコンピューター内にとどまります。</translation>
+        <translation>アカウント登録もアナリティクス（利用状況の収集）もありません。%appモデルなら、テキストはこのコンピューター内にとどまります。</translation>
     </message>
     <message>
         <source>%app lives in your system tray from now on. Click its icon to pause it in an app or open Settings.</source>
@@ -2051,11 +2047,11 @@
     </message>
     <message>
         <source>%app has no account, no analytics and no servers of its own. The %app model and the on-device model keep your text on this computer. Other engines get it only if you set one up.</source>
-        <translation>%appにはアカウントも分析も独自のサーバーもありません。%appモデルとオンデバイスモデルは、テキストをこのコンピューター内に保ちます。ほかのエンジンにテキストが渡るのは、それを設定した場合だけです。</translation>
+        <translation>%appにはアカウント登録も、アナリティクス（利用状況の収集）も、独自のサーバーもありません。%appモデルとオンデバイスモデルは、テキストをこのコンピューター内に保ちます。ほかのエンジンにテキストが渡るのは、それを設定した場合だけです。</translation>
     </message>
     <message>
         <source>%app has no account, no analytics and no servers of its own. The %app model keeps your text on this computer. Other engines get it only if you set one up.</source>
-        <translation>%appにはアカウントも分析も独自のサーバーもありません。%appモデルは、テキストをこのコンピューター内に保ちます。ほかのエンジンにテキストが渡るのは、それを設定した場合だけです。</translation>
+        <translation>%appにはアカウント登録も、アナリティクス（利用状況の収集）も、独自のサーバーもありません。%appモデルは、テキストをこのコンピューター内に保ちます。ほかのエンジンにテキストが渡るのは、それを設定した場合だけです。</translation>
     </message>
     <message>
         <source>Installed applications</source>
@@ -2250,15 +2246,15 @@
     </message>
     <message>
         <source>Type the whole name of the website, such as wikipedia.org.</source>
-        <translation>wikipedia.org のように、Webサイトの名前を最後まで入力してください。</translation>
+        <translation>wikipedia.orgのように、Webサイトの名前を最後まで入力してください。</translation>
     </message>
     <message>
         <source>The key holds a space, an invisible character or a letter outside plain ASCII. Paste it again exactly as your server gave it.</source>
-        <translation>キーにスペース、見えない文字、または通常の ASCII 以外の文字が含まれています。サーバーから渡されたとおりに貼り付け直してください。</translation>
+        <translation>キーにスペース、見えない文字、または通常のASCII以外の文字が含まれています。サーバーから渡されたとおりに貼り付け直してください。</translation>
     </message>
     <message>
         <source>The keyring could not be read, so your server is asked without an API key. Type the key again if your server needs one.</source>
-        <translation>キーリングを読み取れなかったため、API キーなしでサーバーに問い合わせています。サーバーにキーが必要な場合は、もう一度入力してください。</translation>
+        <translation>キーリングを読み取れなかったため、APIキーなしでサーバーに問い合わせています。サーバーにキーが必要な場合は、もう一度入力してください。</translation>
     </message>
     <message>
         <source>Your writing memory could not be opened, so it was set aside and %app started a new one.</source>
@@ -2266,11 +2262,11 @@
     </message>
     <message>
         <source>%1, converted for llama.cpp by %2</source>
-        <translation>%1（%2 が llama.cpp 用に変換）</translation>
+        <translation>%1（%2がllama.cpp用に変換）</translation>
     </message>
     <message>
         <source>The data folder %1 could not be made. Check that the folder above it exists and that you may write there.</source>
-        <translation>データフォルダー %1 を作成できませんでした。ひとつ上のフォルダーが存在し、そこに書き込めることを確認してください。</translation>
+        <translation>データフォルダー%1を作成できませんでした。ひとつ上のフォルダーが存在し、そこに書き込めることを確認してください。</translation>
     </message>
     <message>
         <source>party</source>
@@ -2284,12 +2280,184 @@
     <message numerus="yes">
         <source>%Ln settings held values %app cannot use, so they were corrected and saved.</source>
         <translation>
-            <numerusform>%app で使えない値が入っていた設定が %Ln 件あったため、修正して保存しました。</numerusform>
+            <numerusform>%appで使えない値が入っていた設定が%Ln件あったため、修正して保存しました。</numerusform>
         </translation>
     </message>
     <message>
         <source>Your writing memory is not saved: the keyring is missing or locked, so its key cannot be kept.</source>
         <translation>文章の記憶は保存されていません。キーリングがないかロックされているため、そのキーを保管できません。</translation>
+    </message>
+    <message>
+        <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
+        <translation>%1 を再び開けませんでした。選択は次回の起動時に反映されます。</translation>
+    </message>
+    <message>
+        <source>That address isn&apos;t valid</source>
+        <translation>このアドレスは無効です</translation>
+    </message>
+    <message>
+        <source>The request timed out.</source>
+        <translation>リクエストがタイムアウトしました。</translation>
+    </message>
+    <message>
+        <source>The server&apos;s reply was too long, so it was stopped.</source>
+        <translation>サーバーの応答が長すぎたため、停止しました。</translation>
+    </message>
+    <message>
+        <source>The server answered %1.</source>
+        <translation>サーバーが %1 を返しました。</translation>
+    </message>
+    <message>
+        <source>The server answered %1: %2</source>
+        <translation>サーバーが %1 を返しました：%2</translation>
+    </message>
+    <message>
+        <source>The download server answered %1. Try again later.</source>
+        <translation>ダウンロードサーバーが %1 を返しました。しばらくしてからもう一度お試しください。</translation>
+    </message>
+    <message>
+        <source>The download couldn&apos;t be saved: %1</source>
+        <translation>ダウンロードを保存できませんでした：%1</translation>
+    </message>
+    <message>
+        <source>The download paused because the connection dropped. Try again to pick up where it stopped.</source>
+        <translation>接続が切れたため、ダウンロードを一時停止しました。もう一度試すと、止まったところから再開します。</translation>
+    </message>
+    <message>
+        <source>The download stopped. Check your connection, then try again.</source>
+        <translation>ダウンロードが停止しました。接続を確認してから、もう一度お試しください。</translation>
+    </message>
+    <message>
+        <source>Pick an Ollama model in Settings</source>
+        <translation>設定で Ollama のモデルを選んでください</translation>
+    </message>
+    <message>
+        <source>Pick a model for your local server</source>
+        <translation>ローカルサーバーのモデルを選んでください</translation>
+    </message>
+    <message>
+        <source>The server&apos;s answer is not HTTP.</source>
+        <translation>サーバーの応答が HTTP ではありません。</translation>
+    </message>
+    <message>
+        <source>The data couldn&apos;t be read because it is missing.</source>
+        <translation>データがないため、読み込めませんでした。</translation>
+    </message>
+    <message>
+        <source>The data couldn&apos;t be read because it isn&apos;t in the correct format.</source>
+        <translation>データの形式が正しくないため、読み込めませんでした。</translation>
+    </message>
+    <message>
+        <source>:%1:</source>
+        <comment>emoji name</comment>
+        <translation>:%1:</translation>
+    </message>
+    <message>
+        <source>This computer has no on-device language model.</source>
+        <translation>このコンピューターにはオンデバイスの言語モデルがありません。</translation>
+    </message>
+    <message>
+        <source>Ctrl</source>
+        <comment>key</comment>
+        <translation>Ctrl</translation>
+    </message>
+    <message>
+        <source>Alt</source>
+        <comment>key</comment>
+        <translation>Alt</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <comment>key</comment>
+        <translation>Shift</translation>
+    </message>
+    <message>
+        <source>Super</source>
+        <comment>key</comment>
+        <translation>Super</translation>
+    </message>
+    <message>
+        <source>Paused on %1</source>
+        <translation>%1 で一時停止中</translation>
+    </message>
+    <message>
+        <source>Paused in %1</source>
+        <translation>%1 で一時停止中</translation>
+    </message>
+    <message>
+        <source>Off on %1</source>
+        <translation>%1 でオフ</translation>
+    </message>
+    <message>
+        <source>Off in %1</source>
+        <translation>%1 でオフ</translation>
+    </message>
+    <message>
+        <source>Off in %1 by default</source>
+        <translation>%1 ではデフォルトでオフ</translation>
+    </message>
+    <message>
+        <source>Off in code editors</source>
+        <translation>コードエディタではオフ</translation>
+    </message>
+    <message>
+        <source>Off unless turned on per app</source>
+        <translation>アプリごとにオンにしない限りオフ</translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <comment>key</comment>
+        <translation>Tab</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <comment>key</comment>
+        <translation>Enter</translation>
+    </message>
+    <message>
+        <source>Esc</source>
+        <comment>key</comment>
+        <translation>Esc</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <comment>key</comment>
+        <translation>Backspace</translation>
+    </message>
+    <message>
+        <source>Del</source>
+        <comment>key</comment>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <comment>key</comment>
+        <translation>スペース</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <comment>key</comment>
+        <translation>Home</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <comment>key</comment>
+        <translation>End</translation>
+    </message>
+    <message>
+        <source>Page Up</source>
+        <comment>key</comment>
+        <translation>Page Up</translation>
+    </message>
+    <message>
+        <source>Page Down</source>
+        <comment>key</comment>
+        <translation>Page Down</translation>
+    </message>
+    <message>
+        <source>Key %1</source>
+        <comment>key</comment>
+        <translation>キー %1</translation>
     </message>
 </context>
 </TS>

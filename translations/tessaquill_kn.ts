@@ -53,7 +53,7 @@
     </message>
     <message>
         <source>Secure input is on, so %app stays out</source>
-        <translation>ಸುರಕ್ಷಿತ ಇನ್‌ಪುಟ್ ಆನ್ ಆಗಿದೆ, ಆದ್ದರಿಂದ %app ದೂರ ಉಳಿಯುತ್ತದೆ</translation>
+        <translation>ಸುರಕ್ಷಿತ ಇನ್‌ಪುಟ್ ಆನ್ ಆಗಿದೆ, ಆದ್ದರಿಂದ %app ಕೆಲಸ ಮಾಡುವುದಿಲ್ಲ</translation>
     </message>
     <message>
         <source>the trigger shortcut</source>
@@ -233,7 +233,7 @@
     </message>
     <message>
         <source>Writes straight into the field. Cleanest in native computer apps.</source>
-        <translation>ನೇರವಾಗಿ ಫೀಲ್ಡ್‌ಗೆ ಬರೆಯುತ್ತದೆ. ನೇಟಿವ್ ಕಂಪ್ಯೂಟರ್ ಆ್ಯಪ್‌ಗಳಲ್ಲಿ ಅತ್ಯಂತ ಸ್ವಚ್ಛವಾಗಿ ಕೆಲಸ ಮಾಡುತ್ತದೆ.</translation>
+        <translation>ನೇರವಾಗಿ ಫೀಲ್ಡ್‌ಗೆ ಬರೆಯುತ್ತದೆ. ನೇಟಿವ್ ಕಂಪ್ಯೂಟರ್ ಆ್ಯಪ್‌ಗಳಲ್ಲಿ ಅತ್ಯುತ್ತಮವಾಗಿ ಕೆಲಸ ಮಾಡುತ್ತದೆ.</translation>
     </message>
     <message>
         <source>Uses the clipboard, then puts your clipboard back.</source>
@@ -331,11 +331,11 @@
     </message>
     <message>
         <source>Under a minute of typing today. </source>
-        <translation>ಇಂದು ಒಂದು ನಿಮಿಷಕ್ಕಿಂತ ಕಡಿಮೆ ಟೈಪಿಂಗ್. </translation>
+        <translation>ಇಂದು ಒಂದು ನಿಮಿಷಕ್ಕಿಂತ ಕಡಿಮೆ ಟೈಪಿಂಗ್ ಉಳಿತಾಯವಾಗಿದೆ. </translation>
     </message>
     <message>
         <source>About %1 of typing today. </source>
-        <translation>ಇಂದು ಸುಮಾರು %1 ಟೈಪಿಂಗ್. </translation>
+        <translation>ಇಂದು ಸುಮಾರು %1 ಟೈಪಿಂಗ್ ಉಳಿತಾಯವಾಗಿದೆ. </translation>
     </message>
     <message>
         <source>Resume in %1</source>
@@ -511,7 +511,7 @@
     </message>
     <message>
         <source>Hi Orlenn, thanks for the quick reply. I think we should</source>
-        <translation>ಹಾಯ್ Orlenn, ಬೇಗನೆ ಉತ್ತರಿಸಿದ್ದಕ್ಕೆ ಧನ್ಯವಾದಗಳು. ನನ್ನ ಪ್ರಕಾರ ನಾವು</translation>
+        <translation>ಹಾಯ್ ಓರ್ಲೆನ್, ಬೇಗನೆ ಉತ್ತರಿಸಿದ್ದಕ್ಕೆ ಧನ್ಯವಾದಗಳು. ನನ್ನ ಪ್ರಕಾರ ನಾವು</translation>
     </message>
     <message>
         <source>Back</source>
@@ -823,7 +823,7 @@
     </message>
     <message>
         <source>Help suggestions sound like you</source>
-        <translation>ಸಲಹೆಗಳು ನಿಮ್ಮಂತೆಯೇ ಧ್ವನಿಸಲು ಸಹಾಯ ಮಾಡಿ</translation>
+        <translation>ಸಲಹೆಗಳು ನಿಮ್ಮ ಶೈಲಿಯಲ್ಲೇ ಇರುವಂತೆ ಮಾಡಿ</translation>
     </message>
     <message>
         <source>Accept, dismiss and summon suggestions</source>
@@ -903,7 +903,7 @@
     </message>
     <message>
         <source>Open Engine</source>
-        <translation>ಎಂಜಿನ್ ತೆರೆಯಿರಿ</translation>
+        <translation>ಎಂಜಿನ್ ಸೆಟ್ಟಿಂಗ್‌ಗಳನ್ನು ತೆರೆಯಿರಿ</translation>
     </message>
     <message>
         <source>The system&apos;s predictions are off</source>
@@ -985,7 +985,7 @@
     </message>
     <message>
         <source>Plugged in. These wait until you unplug.</source>
-        <translation>ಚಾರ್ಜರ್ ಸಂಪರ್ಕಗೊಂಡಿದೆ. ನೀವು ಚಾರ್ಜರ್ ತೆಗೆಯುವವರೆಗೆ ಇವು ಕಾಯುತ್ತವೆ.</translation>
+        <translation>ಚಾರ್ಜರ್ ಸಂಪರ್ಕಗೊಂಡಿದೆ. ನೀವು ಚಾರ್ಜರ್ ತೆಗೆದಾಗ ಇವು ಅನ್ವಯವಾಗುತ್ತವೆ.</translation>
     </message>
     <message>
         <source>Model</source>
@@ -997,7 +997,7 @@
     </message>
     <message>
         <source>Reload the model list</source>
-        <translation>ಮಾಡೆಲ್ ಪಟ್ಟಿಯನ್ನು ಮರುಲೋಡ್ ಮಾಡಿ</translation>
+        <translation>ಮಾಡೆಲ್ ಪಟ್ಟಿಯನ್ನು ರಿಫ್ರೆಶ್ ಮಾಡಿ</translation>
     </message>
     <message>
         <source>Choose a model</source>
@@ -1137,7 +1137,7 @@
     </message>
     <message>
         <source>Vertical position</source>
-        <translation>ಲಂಬ ಸ್ಥಾನ</translation>
+        <translation>ಮೇಲೆ-ಕೆಳಗಿನ ಸ್ಥಾನ</translation>
     </message>
     <message>
         <source>Nudge suggestions up or down to line up with your text.</source>
@@ -1309,7 +1309,7 @@
     </message>
     <message>
         <source>Light</source>
-        <translation>ಹಗುರ</translation>
+        <translation>ಕಡಿಮೆ</translation>
     </message>
     <message>
         <source>No emoji match “%1”</source>
@@ -1405,7 +1405,7 @@
     </message>
     <message>
         <source>Your role, the languages you write in, names you use often, how you like to sound.</source>
-        <translation>ನಿಮ್ಮ ಪಾತ್ರ, ನೀವು ಬರೆಯುವ ಭಾಷೆಗಳು, ನೀವು ಆಗಾಗ ಬಳಸುವ ಹೆಸರುಗಳು, ನೀವು ಹೇಗೆ ಧ್ವನಿಸಲು ಬಯಸುತ್ತೀರಿ.</translation>
+        <translation>ನಿಮ್ಮ ಪಾತ್ರ, ನೀವು ಬರೆಯುವ ಭಾಷೆಗಳು, ನೀವು ಆಗಾಗ ಬಳಸುವ ಹೆಸರುಗಳು, ನಿಮ್ಮ ಬರವಣಿಗೆಯ ಧಾಟಿ ಹೇಗಿರಬೇಕು.</translation>
     </message>
     <message>
         <source>Writing memory</source>
@@ -1421,7 +1421,7 @@
     </message>
     <message>
         <source>%app learns your style sooner but keeps more of what you type.</source>
-        <translation>%app ನಿಮ್ಮ ಶೈಲಿಯನ್ನು ಬೇಗ ಕಲಿಯುತ್ತದೆ, ಆದರೆ ನೀವು ಟೈಪ್ ಮಾಡುವುದರಲ್ಲಿ ಹೆಚ್ಚನ್ನು ಇರಿಸಿಕೊಳ್ಳುತ್ತದೆ.</translation>
+        <translation>%app ನಿಮ್ಮ ಶೈಲಿಯನ್ನು ಬೇಗ ಕಲಿಯುತ್ತದೆ, ಆದರೆ ನೀವು ಟೈಪ್ ಮಾಡಿದ ಹೆಚ್ಚು ಪಠ್ಯವನ್ನು ಇರಿಸಿಕೊಳ್ಳುತ್ತದೆ.</translation>
     </message>
     <message>
         <source>Influence</source>
@@ -1429,7 +1429,7 @@
     </message>
     <message>
         <source>Strong</source>
-        <translation>ಬಲವಾದ</translation>
+        <translation>ಹೆಚ್ಚು</translation>
     </message>
     <message>
         <source>How many of your passages each suggestion can draw on.</source>
@@ -1461,7 +1461,7 @@
     </message>
     <message>
         <source>A reply in Mail reads differently from a commit message.</source>
-        <translation>Mail ನಲ್ಲಿನ ಉತ್ತರ ಮತ್ತು ಕಮಿಟ್ ಸಂದೇಶ ಬೇರೆ ಬೇರೆ ರೀತಿಯಲ್ಲಿ ಓದುತ್ತವೆ.</translation>
+        <translation>ಇಮೇಲ್ ಉತ್ತರ ಮತ್ತು ಕಮಿಟ್ ಸಂದೇಶದ ಶೈಲಿ ಬೇರೆ ಬೇರೆಯಾಗಿರುತ್ತದೆ.</translation>
     </message>
     <message>
         <source>Website</source>
@@ -1582,10 +1582,6 @@
     <message>
         <source>Keeps short passages from fields where you accepted a suggestion, encrypted on this computer, and shows them to the model as examples.</source>
         <translation>ನೀವು ಸಲಹೆಯನ್ನು ಸ್ವೀಕರಿಸಿದ ಫೀಲ್ಡ್‌ಗಳಿಂದ ಚಿಕ್ಕ ಪಠ್ಯಭಾಗಗಳನ್ನು ಈ ಕಂಪ್ಯೂಟರ್‌ನಲ್ಲಿ ಎನ್‌ಕ್ರಿಪ್ಟ್ ಮಾಡಿ ಇರಿಸುತ್ತದೆ, ಮತ್ತು ಅವುಗಳನ್ನು ಉದಾಹರಣೆಗಳಾಗಿ ಮಾಡೆಲ್‌ಗೆ ತೋರಿಸುತ್ತದೆ.</translation>
-    </message>
-    <message>
-        <source>%1 could not open again: %2 Your choice takes effect the next time you start it.</source>
-        <translation>%1 ಮತ್ತೆ ತೆರೆಯಲು ಸಾಧ್ಯವಾಗಲಿಲ್ಲ: %2 ಮುಂದಿನ ಬಾರಿ ನೀವು ಅದನ್ನು ಪ್ರಾರಂಭಿಸಿದಾಗ ನಿಮ್ಮ ಆಯ್ಕೆ ಜಾರಿಗೆ ಬರುತ್ತದೆ.</translation>
     </message>
     <message>
         <source>Light</source>
@@ -2308,6 +2304,178 @@
     <message>
         <source>Your writing memory is not saved: the keyring is missing or locked, so its key cannot be kept.</source>
         <translation>ನಿಮ್ಮ ಬರವಣಿಗೆ ಸ್ಮರಣೆಯನ್ನು ಉಳಿಸಲಾಗಿಲ್ಲ: ಕೀರಿಂಗ್ ಇಲ್ಲ ಅಥವಾ ಲಾಕ್ ಆಗಿದೆ, ಆದ್ದರಿಂದ ಅದರ ಕೀಯನ್ನು ಇಡಲು ಸಾಧ್ಯವಿಲ್ಲ.</translation>
+    </message>
+    <message>
+        <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
+        <translation>%1 ಮತ್ತೆ ತೆರೆಯಲಾಗಲಿಲ್ಲ. ಮುಂದಿನ ಬಾರಿ ಪ್ರಾರಂಭಿಸಿದಾಗ ನಿಮ್ಮ ಆಯ್ಕೆ ಜಾರಿಗೆ ಬರುತ್ತದೆ.</translation>
+    </message>
+    <message>
+        <source>That address isn&apos;t valid</source>
+        <translation>ಈ ವಿಳಾಸ ಮಾನ್ಯವಲ್ಲ</translation>
+    </message>
+    <message>
+        <source>The request timed out.</source>
+        <translation>ವಿನಂತಿಯ ಸಮಯ ಮೀರಿದೆ.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s reply was too long, so it was stopped.</source>
+        <translation>ಸರ್ವರ್‌ನ ಉತ್ತರ ತುಂಬಾ ಉದ್ದವಾಗಿತ್ತು, ಆದ್ದರಿಂದ ನಿಲ್ಲಿಸಲಾಯಿತು.</translation>
+    </message>
+    <message>
+        <source>The server answered %1.</source>
+        <translation>ಸರ್ವರ್ %1 ಎಂದು ಉತ್ತರಿಸಿತು.</translation>
+    </message>
+    <message>
+        <source>The server answered %1: %2</source>
+        <translation>ಸರ್ವರ್ %1 ಎಂದು ಉತ್ತರಿಸಿತು: %2</translation>
+    </message>
+    <message>
+        <source>The download server answered %1. Try again later.</source>
+        <translation>ಡೌನ್‌ಲೋಡ್ ಸರ್ವರ್ %1 ಎಂದು ಉತ್ತರಿಸಿತು. ನಂತರ ಮತ್ತೆ ಪ್ರಯತ್ನಿಸಿ.</translation>
+    </message>
+    <message>
+        <source>The download couldn&apos;t be saved: %1</source>
+        <translation>ಡೌನ್‌ಲೋಡ್ ಉಳಿಸಲಾಗಲಿಲ್ಲ: %1</translation>
+    </message>
+    <message>
+        <source>The download paused because the connection dropped. Try again to pick up where it stopped.</source>
+        <translation>ಸಂಪರ್ಕ ಕಡಿತಗೊಂಡ ಕಾರಣ ಡೌನ್‌ಲೋಡ್ ವಿರಾಮಗೊಂಡಿದೆ. ನಿಂತ ಜಾಗದಿಂದ ಮುಂದುವರಿಸಲು ಮತ್ತೆ ಪ್ರಯತ್ನಿಸಿ.</translation>
+    </message>
+    <message>
+        <source>The download stopped. Check your connection, then try again.</source>
+        <translation>ಡೌನ್‌ಲೋಡ್ ನಿಂತಿದೆ. ನಿಮ್ಮ ಸಂಪರ್ಕವನ್ನು ಪರಿಶೀಲಿಸಿ, ನಂತರ ಮತ್ತೆ ಪ್ರಯತ್ನಿಸಿ.</translation>
+    </message>
+    <message>
+        <source>Pick an Ollama model in Settings</source>
+        <translation>ಸೆಟ್ಟಿಂಗ್‌ಗಳಲ್ಲಿ ಒಂದು Ollama ಮಾದರಿಯನ್ನು ಆರಿಸಿ</translation>
+    </message>
+    <message>
+        <source>Pick a model for your local server</source>
+        <translation>ನಿಮ್ಮ ಸ್ಥಳೀಯ ಸರ್ವರ್‌ಗೆ ಒಂದು ಮಾದರಿಯನ್ನು ಆರಿಸಿ</translation>
+    </message>
+    <message>
+        <source>The server&apos;s answer is not HTTP.</source>
+        <translation>ಸರ್ವರ್‌ನ ಉತ್ತರ HTTP ಅಲ್ಲ.</translation>
+    </message>
+    <message>
+        <source>The data couldn&apos;t be read because it is missing.</source>
+        <translation>ಡೇಟಾ ಇಲ್ಲದ ಕಾರಣ ಅದನ್ನು ಓದಲಾಗಲಿಲ್ಲ.</translation>
+    </message>
+    <message>
+        <source>The data couldn&apos;t be read because it isn&apos;t in the correct format.</source>
+        <translation>ಡೇಟಾ ಸರಿಯಾದ ಸ್ವರೂಪದಲ್ಲಿಲ್ಲದ ಕಾರಣ ಅದನ್ನು ಓದಲಾಗಲಿಲ್ಲ.</translation>
+    </message>
+    <message>
+        <source>:%1:</source>
+        <comment>emoji name</comment>
+        <translation>:%1:</translation>
+    </message>
+    <message>
+        <source>This computer has no on-device language model.</source>
+        <translation>ಈ ಕಂಪ್ಯೂಟರ್‌ನಲ್ಲಿ ಸಾಧನದಲ್ಲಿನ ಭಾಷಾ ಮಾಡೆಲ್ ಇಲ್ಲ.</translation>
+    </message>
+    <message>
+        <source>Ctrl</source>
+        <comment>key</comment>
+        <translation>Ctrl</translation>
+    </message>
+    <message>
+        <source>Alt</source>
+        <comment>key</comment>
+        <translation>Alt</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <comment>key</comment>
+        <translation>Shift</translation>
+    </message>
+    <message>
+        <source>Super</source>
+        <comment>key</comment>
+        <translation>Super</translation>
+    </message>
+    <message>
+        <source>Paused on %1</source>
+        <translation>%1 ನಲ್ಲಿ ವಿರಾಮಗೊಂಡಿದೆ</translation>
+    </message>
+    <message>
+        <source>Paused in %1</source>
+        <translation>%1 ನಲ್ಲಿ ವಿರಾಮಗೊಂಡಿದೆ</translation>
+    </message>
+    <message>
+        <source>Off on %1</source>
+        <translation>%1 ನಲ್ಲಿ ಆಫ್</translation>
+    </message>
+    <message>
+        <source>Off in %1</source>
+        <translation>%1 ನಲ್ಲಿ ಆಫ್</translation>
+    </message>
+    <message>
+        <source>Off in %1 by default</source>
+        <translation>%1 ನಲ್ಲಿ ಡೀಫಾಲ್ಟ್ ಆಗಿ ಆಫ್</translation>
+    </message>
+    <message>
+        <source>Off in code editors</source>
+        <translation>ಕೋಡ್ ಎಡಿಟರ್‌ಗಳಲ್ಲಿ ಆಫ್</translation>
+    </message>
+    <message>
+        <source>Off unless turned on per app</source>
+        <translation>ಪ್ರತಿ ಆ್ಯಪ್‌ಗೆ ಆನ್ ಮಾಡದಿದ್ದರೆ ಆಫ್</translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <comment>key</comment>
+        <translation>Tab</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <comment>key</comment>
+        <translation>Enter</translation>
+    </message>
+    <message>
+        <source>Esc</source>
+        <comment>key</comment>
+        <translation>Esc</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <comment>key</comment>
+        <translation>Backspace</translation>
+    </message>
+    <message>
+        <source>Del</source>
+        <comment>key</comment>
+        <translation>Del</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <comment>key</comment>
+        <translation>ಸ್ಪೇಸ್</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <comment>key</comment>
+        <translation>Home</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <comment>key</comment>
+        <translation>End</translation>
+    </message>
+    <message>
+        <source>Page Up</source>
+        <comment>key</comment>
+        <translation>Page Up</translation>
+    </message>
+    <message>
+        <source>Page Down</source>
+        <comment>key</comment>
+        <translation>Page Down</translation>
+    </message>
+    <message>
+        <source>Key %1</source>
+        <comment>key</comment>
+        <translation>ಕೀ %1</translation>
     </message>
 </context>
 </TS>

@@ -181,7 +181,7 @@
     </message>
     <message>
         <source>Do nothing, send Escape to the app</source>
-        <translation>아무것도 하지 않고 앱에 Escape 보내기</translation>
+        <translation>아무것도 하지 않고 앱에 Esc 키 보내기</translation>
     </message>
     <message>
         <source>Type it</source>
@@ -233,7 +233,7 @@
     </message>
     <message>
         <source>Writes straight into the field. Cleanest in native computer apps.</source>
-        <translation>입력란에 직접 씁니다. 네이티브 앱에서 가장 깔끔합니다.</translation>
+        <translation>입력란에 직접 씁니다. 네이티브 앱에서 가장 잘 작동합니다.</translation>
     </message>
     <message>
         <source>Uses the clipboard, then puts your clipboard back.</source>
@@ -320,7 +320,7 @@
     <message numerus="yes">
         <source>words saved today</source>
         <translation>
-            <numerusform>단어를 오늘 절약</numerusform>
+            <numerusform>단어 절약 (오늘)</numerusform>
         </translation>
     </message>
     <message>
@@ -329,11 +329,11 @@
     </message>
     <message>
         <source>Under a minute of typing today. </source>
-        <translation>오늘 입력 시간은 1분 미만입니다. </translation>
+        <translation>오늘 절약한 입력 시간은 1분 미만입니다. </translation>
     </message>
     <message>
         <source>About %1 of typing today. </source>
-        <translation>오늘 입력 시간은 약 %1입니다. </translation>
+        <translation>오늘 약 %1의 입력 시간을 절약했습니다. </translation>
     </message>
     <message>
         <source>Resume in %1</source>
@@ -813,7 +813,7 @@
     </message>
     <message>
         <source>The model that writes your suggestions</source>
-        <translation>제안을 작성하는 모델</translation>
+        <translation>제안을 생성하는 모델</translation>
     </message>
     <message>
         <source>What %app may look at to guess better</source>
@@ -901,7 +901,7 @@
     </message>
     <message>
         <source>Open Engine</source>
-        <translation>엔진 열기</translation>
+        <translation>엔진 설정 열기</translation>
     </message>
     <message>
         <source>The system&apos;s predictions are off</source>
@@ -948,7 +948,7 @@
     <message numerus="yes">
         <source>%1 take the Tab key before %app can, so %app stays paused in your other apps until you quit them.</source>
         <translation>
-            <numerusform>%1이(가) %app보다 먼저 Tab 키를 받기 때문에, 종료할 때까지 %app은(는) 다른 앱에서 일시 정지됩니다.</numerusform>
+            <numerusform>%1이(가) %app보다 먼저 Tab 키를 받기 때문에, %1을(를) 종료할 때까지 %app은(는) 다른 앱에서 일시 정지됩니다.</numerusform>
         </translation>
     </message>
     <message>
@@ -965,7 +965,7 @@
     </message>
     <message>
         <source>Fewer words take less power to write.</source>
-        <translation>단어가 적을수록 작성에 드는 전력이 줄어듭니다.</translation>
+        <translation>단어가 적을수록 생성에 드는 전력이 줄어듭니다.</translation>
     </message>
     <message>
         <source>Lighter model</source>
@@ -993,7 +993,7 @@
     </message>
     <message>
         <source>Reload the model list</source>
-        <translation>모델 목록 다시 불러오기</translation>
+        <translation>모델 목록 새로 고침</translation>
     </message>
     <message>
         <source>Choose a model</source>
@@ -1229,7 +1229,7 @@
     </message>
     <message>
         <source>These apps answer the Tab key before %app can, so %app stays paused in your other apps until they quit.</source>
-        <translation>이 앱들이 %app보다 먼저 Tab 키를 받기 때문에, 종료될 때까지 %app은(는) 다른 앱에서 일시 정지됩니다.</translation>
+        <translation>이 앱들이 %app보다 먼저 Tab 키를 받기 때문에, 이 앱들이 종료될 때까지 %app은(는) 다른 앱에서 일시 정지됩니다.</translation>
     </message>
     <message>
         <source>Quitting…</source>
@@ -1237,7 +1237,7 @@
     </message>
     <message>
         <source>%1 is still open</source>
-        <translation>%1이(가) 아직 열려 있습니다</translation>
+        <translation>%1이(가) 아직 실행 중입니다</translation>
     </message>
     <message>
         <source>It may be waiting on a dialog of its own. Force Quit closes it right away.</source>
@@ -1257,7 +1257,7 @@
     </message>
     <message>
         <source>Open Source Notices</source>
-        <translation>오픈 소스 고지</translation>
+        <translation>오픈 소스 라이선스</translation>
     </message>
     <message>
         <source>Reset all settings?</source>
@@ -1341,7 +1341,7 @@
     </message>
     <message>
         <source>When you press Escape</source>
-        <translation>Escape 키를 누르면</translation>
+        <translation>Esc 키를 누르면</translation>
     </message>
     <message>
         <source>Shortcuts</source>
@@ -1580,10 +1580,6 @@
         <translation>제안을 수락한 입력란의 짧은 구절을 이 컴퓨터에 암호화하여 보관하고, 모델에 예시로 보여 줍니다.</translation>
     </message>
     <message>
-        <source>%1 could not open again: %2 Your choice takes effect the next time you start it.</source>
-        <translation>%1을(를) 다시 열 수 없습니다: %2 선택한 내용은 다음에 시작할 때 적용됩니다.</translation>
-    </message>
-    <message>
         <source>Light</source>
         <comment>skin tone</comment>
         <translation>밝은 톤</translation>
@@ -1755,11 +1751,11 @@
     </message>
     <message>
         <source>Listening</source>
-        <translation>수신 중</translation>
+        <translation>감지 중</translation>
     </message>
     <message>
         <source>Not listening</source>
-        <translation>수신 안 함</translation>
+        <translation>감지 안 함</translation>
     </message>
     <message>
         <source>Focused field</source>
@@ -1851,7 +1847,7 @@
     </message>
     <message>
         <source>Same as my computer</source>
-        <translation>컴퓨터와 동일</translation>
+        <translation>시스템과 동일</translation>
     </message>
     <message>
         <source>Switch to %1?</source>
@@ -1859,7 +1855,7 @@
     </message>
     <message>
         <source>the computer&apos;s language</source>
-        <translation>컴퓨터의 언어</translation>
+        <translation>시스템 언어</translation>
     </message>
     <message>
         <source>%1 closes and opens again in a second. Your settings stay as they are.</source>
@@ -1935,7 +1931,7 @@
     </message>
     <message>
         <source>Press to record a new shortcut. Escape cancels.</source>
-        <translation>눌러서 새 단축키를 기록합니다. Escape 키를 누르면 취소됩니다.</translation>
+        <translation>눌러서 새 단축키를 기록합니다. Esc 키를 누르면 취소됩니다.</translation>
     </message>
     <message>
         <source>Your tray icon is hidden</source>
@@ -2039,11 +2035,11 @@
     </message>
     <message>
         <source>There&apos;s no account and no analytics. With the %app model or the on-device model, your text stays on this computer.</source>
-        <translation>계정도 분석도 없습니다. %app 모델이나 온디바이스 모델을 사용하면 텍스트는 이 컴퓨터에만 남습니다.</translation>
+        <translation>계정도 없고 사용 데이터 수집도 없습니다. %app 모델이나 온디바이스 모델을 사용하면 텍스트는 이 컴퓨터에만 남습니다.</translation>
     </message>
     <message>
         <source>There&apos;s no account and no analytics. With the %app model, your text stays on this computer.</source>
-        <translation>계정도 분석도 없습니다. %app 모델을 사용하면 텍스트는 이 컴퓨터에만 남습니다.</translation>
+        <translation>계정도 없고 사용 데이터 수집도 없습니다. %app 모델을 사용하면 텍스트는 이 컴퓨터에만 남습니다.</translation>
     </message>
     <message>
         <source>%app lives in your system tray from now on. Click its icon to pause it in an app or open Settings.</source>
@@ -2051,11 +2047,11 @@
     </message>
     <message>
         <source>%app has no account, no analytics and no servers of its own. The %app model and the on-device model keep your text on this computer. Other engines get it only if you set one up.</source>
-        <translation>%app에는 계정도, 분석도, 자체 서버도 없습니다. %app 모델과 온디바이스 모델은 텍스트를 이 컴퓨터에만 보관합니다. 다른 엔진은 직접 설정한 경우에만 텍스트를 받습니다.</translation>
+        <translation>%app에는 계정도, 사용 데이터 수집도, 자체 서버도 없습니다. %app 모델과 온디바이스 모델은 텍스트를 이 컴퓨터에만 보관합니다. 다른 엔진은 직접 설정한 경우에만 텍스트를 받습니다.</translation>
     </message>
     <message>
         <source>%app has no account, no analytics and no servers of its own. The %app model keeps your text on this computer. Other engines get it only if you set one up.</source>
-        <translation>%app에는 계정도, 분석도, 자체 서버도 없습니다. %app 모델은 텍스트를 이 컴퓨터에만 보관합니다. 다른 엔진은 직접 설정한 경우에만 텍스트를 받습니다.</translation>
+        <translation>%app에는 계정도, 사용 데이터 수집도, 자체 서버도 없습니다. %app 모델은 텍스트를 이 컴퓨터에만 보관합니다. 다른 엔진은 직접 설정한 경우에만 텍스트를 받습니다.</translation>
     </message>
     <message>
         <source>Installed applications</source>
@@ -2270,7 +2266,7 @@
     </message>
     <message>
         <source>The data folder %1 could not be made. Check that the folder above it exists and that you may write there.</source>
-        <translation>데이터 폴더 %1을(를) 만들 수 없습니다. 상위 폴더가 있는지, 그리고 그곳에 쓸 수 있는지 확인하세요.</translation>
+        <translation>데이터 폴더 %1을(를) 만들 수 없습니다. 상위 폴더가 있는지, 그리고 그곳에 쓸 수 있는지 확인하십시오.</translation>
     </message>
     <message>
         <source>party</source>
@@ -2290,6 +2286,178 @@
     <message>
         <source>Your writing memory is not saved: the keyring is missing or locked, so its key cannot be kept.</source>
         <translation>글쓰기 기억이 저장되지 않았습니다. 키링이 없거나 잠겨 있어 키를 보관할 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
+        <translation>%1을(를) 다시 열 수 없습니다. 선택한 내용은 다음에 시작할 때 적용됩니다.</translation>
+    </message>
+    <message>
+        <source>That address isn&apos;t valid</source>
+        <translation>주소가 올바르지 않습니다</translation>
+    </message>
+    <message>
+        <source>The request timed out.</source>
+        <translation>요청 시간이 초과되었습니다.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s reply was too long, so it was stopped.</source>
+        <translation>서버 응답이 너무 길어서 중단했습니다.</translation>
+    </message>
+    <message>
+        <source>The server answered %1.</source>
+        <translation>서버가 %1(으)로 응답했습니다.</translation>
+    </message>
+    <message>
+        <source>The server answered %1: %2</source>
+        <translation>서버가 %1(으)로 응답했습니다: %2</translation>
+    </message>
+    <message>
+        <source>The download server answered %1. Try again later.</source>
+        <translation>다운로드 서버가 %1(으)로 응답했습니다. 나중에 다시 시도하세요.</translation>
+    </message>
+    <message>
+        <source>The download couldn&apos;t be saved: %1</source>
+        <translation>다운로드를 저장할 수 없습니다: %1</translation>
+    </message>
+    <message>
+        <source>The download paused because the connection dropped. Try again to pick up where it stopped.</source>
+        <translation>연결이 끊어져 다운로드가 일시 정지되었습니다. 다시 시도하면 멈춘 곳부터 이어서 받습니다.</translation>
+    </message>
+    <message>
+        <source>The download stopped. Check your connection, then try again.</source>
+        <translation>다운로드가 중단되었습니다. 연결을 확인한 다음 다시 시도하세요.</translation>
+    </message>
+    <message>
+        <source>Pick an Ollama model in Settings</source>
+        <translation>설정에서 Ollama 모델을 선택하세요</translation>
+    </message>
+    <message>
+        <source>Pick a model for your local server</source>
+        <translation>로컬 서버에 사용할 모델을 선택하세요</translation>
+    </message>
+    <message>
+        <source>The server&apos;s answer is not HTTP.</source>
+        <translation>서버 응답이 HTTP가 아닙니다.</translation>
+    </message>
+    <message>
+        <source>The data couldn&apos;t be read because it is missing.</source>
+        <translation>데이터가 없어서 읽을 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>The data couldn&apos;t be read because it isn&apos;t in the correct format.</source>
+        <translation>데이터 형식이 올바르지 않아 읽을 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>:%1:</source>
+        <comment>emoji name</comment>
+        <translation>:%1:</translation>
+    </message>
+    <message>
+        <source>This computer has no on-device language model.</source>
+        <translation>이 컴퓨터에는 온디바이스 언어 모델이 없습니다.</translation>
+    </message>
+    <message>
+        <source>Ctrl</source>
+        <comment>key</comment>
+        <translation>Ctrl</translation>
+    </message>
+    <message>
+        <source>Alt</source>
+        <comment>key</comment>
+        <translation>Alt</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <comment>key</comment>
+        <translation>Shift</translation>
+    </message>
+    <message>
+        <source>Super</source>
+        <comment>key</comment>
+        <translation>Super</translation>
+    </message>
+    <message>
+        <source>Paused on %1</source>
+        <translation>%1에서 일시 정지됨</translation>
+    </message>
+    <message>
+        <source>Paused in %1</source>
+        <translation>%1에서 일시 정지됨</translation>
+    </message>
+    <message>
+        <source>Off on %1</source>
+        <translation>%1에서 꺼짐</translation>
+    </message>
+    <message>
+        <source>Off in %1</source>
+        <translation>%1에서 꺼짐</translation>
+    </message>
+    <message>
+        <source>Off in %1 by default</source>
+        <translation>%1에서 기본적으로 꺼짐</translation>
+    </message>
+    <message>
+        <source>Off in code editors</source>
+        <translation>코드 편집기에서 꺼짐</translation>
+    </message>
+    <message>
+        <source>Off unless turned on per app</source>
+        <translation>앱별로 켜지 않으면 꺼짐</translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <comment>key</comment>
+        <translation>Tab</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <comment>key</comment>
+        <translation>Enter</translation>
+    </message>
+    <message>
+        <source>Esc</source>
+        <comment>key</comment>
+        <translation>Esc</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <comment>key</comment>
+        <translation>Backspace</translation>
+    </message>
+    <message>
+        <source>Del</source>
+        <comment>key</comment>
+        <translation>Del</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <comment>key</comment>
+        <translation>스페이스</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <comment>key</comment>
+        <translation>Home</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <comment>key</comment>
+        <translation>End</translation>
+    </message>
+    <message>
+        <source>Page Up</source>
+        <comment>key</comment>
+        <translation>Page Up</translation>
+    </message>
+    <message>
+        <source>Page Down</source>
+        <comment>key</comment>
+        <translation>Page Down</translation>
+    </message>
+    <message>
+        <source>Key %1</source>
+        <comment>key</comment>
+        <translation>키 %1</translation>
     </message>
 </context>
 </TS>

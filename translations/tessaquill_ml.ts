@@ -233,7 +233,7 @@
     </message>
     <message>
         <source>Writes straight into the field. Cleanest in native computer apps.</source>
-        <translation>നേരിട്ട് ഫീൽഡിലേക്ക് എഴുതുന്നു. നേറ്റീവ് കമ്പ്യൂട്ടർ ആപ്പുകളിൽ ഏറ്റവും വൃത്തിയായി പ്രവർത്തിക്കുന്നു.</translation>
+        <translation>നേരിട്ട് ഫീൽഡിലേക്ക് എഴുതുന്നു. നേറ്റീവ് കമ്പ്യൂട്ടർ ആപ്പുകളിൽ ഏറ്റവും നന്നായി പ്രവർത്തിക്കുന്നു.</translation>
     </message>
     <message>
         <source>Uses the clipboard, then puts your clipboard back.</source>
@@ -331,11 +331,11 @@
     </message>
     <message>
         <source>Under a minute of typing today. </source>
-        <translation>ഇന്ന് ഒരു മിനിറ്റിൽ താഴെ ടൈപ്പിംഗ്. </translation>
+        <translation>ഇന്ന് ഒരു മിനിറ്റിൽ താഴെ ടൈപ്പിംഗ് ലാഭിച്ചു. </translation>
     </message>
     <message>
         <source>About %1 of typing today. </source>
-        <translation>ഇന്ന് ഏകദേശം %1 ടൈപ്പിംഗ്. </translation>
+        <translation>ഇന്ന് ഏകദേശം %1 ടൈപ്പിംഗ് ലാഭിച്ചു. </translation>
     </message>
     <message>
         <source>Resume in %1</source>
@@ -511,7 +511,7 @@
     </message>
     <message>
         <source>Hi Orlenn, thanks for the quick reply. I think we should</source>
-        <translation>ഹായ് Orlenn, പെട്ടെന്ന് മറുപടി തന്നതിന് നന്ദി. എന്റെ അഭിപ്രായത്തിൽ നമ്മൾ</translation>
+        <translation>ഹായ് ഓർലെൻ, പെട്ടെന്ന് മറുപടി തന്നതിന് നന്ദി. എന്റെ അഭിപ്രായത്തിൽ നമ്മൾ</translation>
     </message>
     <message>
         <source>Back</source>
@@ -903,7 +903,7 @@
     </message>
     <message>
         <source>Open Engine</source>
-        <translation>എഞ്ചിൻ തുറക്കുക</translation>
+        <translation>എഞ്ചിൻ ക്രമീകരണം തുറക്കുക</translation>
     </message>
     <message>
         <source>The system&apos;s predictions are off</source>
@@ -919,7 +919,7 @@
     </message>
     <message>
         <source>The system shows its own grey suggestions on top of %app&apos;s. Each app picks up the change the next time you open it.</source>
-        <translation>സിസ്റ്റം സ്വന്തം ചാരനിറ നിർദ്ദേശങ്ങൾ %app-ന്റെ നിർദ്ദേശങ്ങൾക്ക് മുകളിൽ കാണിക്കുന്നു. ഓരോ ആപ്പും അടുത്ത തവണ തുറക്കുമ്പോൾ മാറ്റം ബാധകമാകും.</translation>
+        <translation>സിസ്റ്റം സ്വന്തം ചാരനിറ നിർദ്ദേശങ്ങൾ %app-ന്റെ നിർദ്ദേശങ്ങൾക്ക് മുകളിൽ കാണിക്കുന്നു. ഓരോ ആപ്പും അടുത്ത തവണ തുറക്കുമ്പോൾ മാറ്റം അതിൽ ബാധകമാകും.</translation>
     </message>
     <message>
         <source>Keyboard Settings</source>
@@ -985,7 +985,7 @@
     </message>
     <message>
         <source>Plugged in. These wait until you unplug.</source>
-        <translation>ചാർജറിൽ ഘടിപ്പിച്ചിരിക്കുന്നു. നിങ്ങൾ ചാർജർ മാറ്റുന്നതുവരെ ഇവ കാത്തിരിക്കും.</translation>
+        <translation>ചാർജറിൽ ഘടിപ്പിച്ചിരിക്കുന്നു. നിങ്ങൾ ചാർജർ മാറ്റുമ്പോൾ ഇവ ബാധകമാകും.</translation>
     </message>
     <message>
         <source>Model</source>
@@ -997,7 +997,7 @@
     </message>
     <message>
         <source>Reload the model list</source>
-        <translation>മോഡൽ ലിസ്റ്റ് വീണ്ടും ലോഡ് ചെയ്യുക</translation>
+        <translation>മോഡൽ ലിസ്റ്റ് പുതുക്കുക</translation>
     </message>
     <message>
         <source>Choose a model</source>
@@ -1137,7 +1137,7 @@
     </message>
     <message>
         <source>Vertical position</source>
-        <translation>ലംബ സ്ഥാനം</translation>
+        <translation>മുകളിലേക്കും താഴേക്കുമുള്ള സ്ഥാനം</translation>
     </message>
     <message>
         <source>Nudge suggestions up or down to line up with your text.</source>
@@ -1309,7 +1309,7 @@
     </message>
     <message>
         <source>Light</source>
-        <translation>ലഘു</translation>
+        <translation>കുറവ്</translation>
     </message>
     <message>
         <source>No emoji match “%1”</source>
@@ -1405,7 +1405,7 @@
     </message>
     <message>
         <source>Your role, the languages you write in, names you use often, how you like to sound.</source>
-        <translation>നിങ്ങളുടെ റോൾ, നിങ്ങൾ എഴുതുന്ന ഭാഷകൾ, നിങ്ങൾ പതിവായി ഉപയോഗിക്കുന്ന പേരുകൾ, നിങ്ങൾ എങ്ങനെ തോന്നിക്കണമെന്ന്.</translation>
+        <translation>നിങ്ങളുടെ റോൾ, നിങ്ങൾ എഴുതുന്ന ഭാഷകൾ, നിങ്ങൾ പതിവായി ഉപയോഗിക്കുന്ന പേരുകൾ, നിങ്ങളുടെ എഴുത്തിന്റെ ശൈലി എങ്ങനെയായിരിക്കണമെന്ന്.</translation>
     </message>
     <message>
         <source>Writing memory</source>
@@ -1421,7 +1421,7 @@
     </message>
     <message>
         <source>%app learns your style sooner but keeps more of what you type.</source>
-        <translation>%app നിങ്ങളുടെ ശൈലി വേഗത്തിൽ പഠിക്കും, പക്ഷേ നിങ്ങൾ ടൈപ്പ് ചെയ്യുന്നതിൽ കൂടുതൽ സൂക്ഷിക്കും.</translation>
+        <translation>%app നിങ്ങളുടെ ശൈലി വേഗത്തിൽ പഠിക്കും, പക്ഷേ നിങ്ങൾ ടൈപ്പ് ചെയ്ത ടെക്സ്റ്റിൽ കൂടുതൽ സൂക്ഷിക്കും.</translation>
     </message>
     <message>
         <source>Influence</source>
@@ -1429,7 +1429,7 @@
     </message>
     <message>
         <source>Strong</source>
-        <translation>ശക്തം</translation>
+        <translation>കൂടുതൽ</translation>
     </message>
     <message>
         <source>How many of your passages each suggestion can draw on.</source>
@@ -1461,7 +1461,7 @@
     </message>
     <message>
         <source>A reply in Mail reads differently from a commit message.</source>
-        <translation>Mail-ലെ ഒരു മറുപടിയും ഒരു കമ്മിറ്റ് സന്ദേശവും വ്യത്യസ്തമായാണ് വായിക്കപ്പെടുന്നത്.</translation>
+        <translation>ഒരു ഇമെയിൽ മറുപടിയുടെയും കമ്മിറ്റ് സന്ദേശത്തിന്റെയും ശൈലി വ്യത്യസ്തമാണ്.</translation>
     </message>
     <message>
         <source>Website</source>
@@ -1477,7 +1477,7 @@
     </message>
     <message>
         <source>Anything you copied in the last 10 minutes. Copies from password managers are skipped.</source>
-        <translation>കഴിഞ്ഞ 10 മിനിറ്റിൽ നിങ്ങൾ പകർത്തിയ എന്തും. പാസ്‌വേഡ് മാനേജറുകളിൽ നിന്നുള്ള പകർപ്പുകൾ ഒഴിവാക്കും.</translation>
+        <translation>കഴിഞ്ഞ 10 മിനിറ്റിൽ നിങ്ങൾ പകർത്തിയ എന്തും. പാസ്‌വേഡ് മാനേജറുകളിൽ നിന്ന് പകർത്തിയവ ഒഴിവാക്കും.</translation>
     </message>
     <message>
         <source>Text on screen</source>
@@ -1582,10 +1582,6 @@
     <message>
         <source>Keeps short passages from fields where you accepted a suggestion, encrypted on this computer, and shows them to the model as examples.</source>
         <translation>നിങ്ങൾ നിർദ്ദേശം സ്വീകരിച്ച ഫീൽഡുകളിൽ നിന്നുള്ള ചെറിയ വാചകഭാഗങ്ങൾ ഈ കമ്പ്യൂട്ടറിൽ എൻക്രിപ്റ്റ് ചെയ്ത് സൂക്ഷിക്കുകയും ഉദാഹരണങ്ങളായി മോഡലിന് കാണിക്കുകയും ചെയ്യുന്നു.</translation>
-    </message>
-    <message>
-        <source>%1 could not open again: %2 Your choice takes effect the next time you start it.</source>
-        <translation>%1 വീണ്ടും തുറക്കാനായില്ല: %2 അടുത്ത തവണ നിങ്ങൾ അത് ആരംഭിക്കുമ്പോൾ നിങ്ങളുടെ തിരഞ്ഞെടുപ്പ് പ്രാബല്യത്തിൽ വരും.</translation>
     </message>
     <message>
         <source>Light</source>
@@ -2308,6 +2304,178 @@
     <message>
         <source>Your writing memory is not saved: the keyring is missing or locked, so its key cannot be kept.</source>
         <translation>നിങ്ങളുടെ എഴുത്ത് ഓർമ്മ സംരക്ഷിച്ചിട്ടില്ല: കീറിംഗ് ഇല്ല അല്ലെങ്കിൽ ലോക്ക് ചെയ്തിരിക്കുന്നു, അതിനാൽ അതിന്റെ കീ സൂക്ഷിക്കാനാവില്ല.</translation>
+    </message>
+    <message>
+        <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
+        <translation>%1 വീണ്ടും തുറക്കാനായില്ല. അടുത്ത തവണ തുടങ്ങുമ്പോൾ നിങ്ങളുടെ തിരഞ്ഞെടുപ്പ് പ്രാബല്യത്തിൽ വരും.</translation>
+    </message>
+    <message>
+        <source>That address isn&apos;t valid</source>
+        <translation>ഈ വിലാസം സാധുവല്ല</translation>
+    </message>
+    <message>
+        <source>The request timed out.</source>
+        <translation>അഭ്യർത്ഥനയുടെ സമയം കഴിഞ്ഞു.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s reply was too long, so it was stopped.</source>
+        <translation>സെർവറിന്റെ മറുപടി വളരെ ദൈർഘ്യമേറിയതായിരുന്നു, അതിനാൽ നിർത്തി.</translation>
+    </message>
+    <message>
+        <source>The server answered %1.</source>
+        <translation>സെർവർ %1 എന്ന് മറുപടി നൽകി.</translation>
+    </message>
+    <message>
+        <source>The server answered %1: %2</source>
+        <translation>സെർവർ %1 എന്ന് മറുപടി നൽകി: %2</translation>
+    </message>
+    <message>
+        <source>The download server answered %1. Try again later.</source>
+        <translation>ഡൗൺലോഡ് സെർവർ %1 എന്ന് മറുപടി നൽകി. പിന്നീട് വീണ്ടും ശ്രമിക്കുക.</translation>
+    </message>
+    <message>
+        <source>The download couldn&apos;t be saved: %1</source>
+        <translation>ഡൗൺലോഡ് സംരക്ഷിക്കാനായില്ല: %1</translation>
+    </message>
+    <message>
+        <source>The download paused because the connection dropped. Try again to pick up where it stopped.</source>
+        <translation>കണക്ഷൻ മുറിഞ്ഞതിനാൽ ഡൗൺലോഡ് താൽക്കാലികമായി നിർത്തി. നിന്നിടത്തുനിന്ന് തുടരാൻ വീണ്ടും ശ്രമിക്കുക.</translation>
+    </message>
+    <message>
+        <source>The download stopped. Check your connection, then try again.</source>
+        <translation>ഡൗൺലോഡ് നിന്നു. നിങ്ങളുടെ കണക്ഷൻ പരിശോധിച്ച്, വീണ്ടും ശ്രമിക്കുക.</translation>
+    </message>
+    <message>
+        <source>Pick an Ollama model in Settings</source>
+        <translation>ക്രമീകരണങ്ങളിൽ ഒരു Ollama മോഡൽ തിരഞ്ഞെടുക്കുക</translation>
+    </message>
+    <message>
+        <source>Pick a model for your local server</source>
+        <translation>നിങ്ങളുടെ ലോക്കൽ സെർവറിനായി ഒരു മോഡൽ തിരഞ്ഞെടുക്കുക</translation>
+    </message>
+    <message>
+        <source>The server&apos;s answer is not HTTP.</source>
+        <translation>സെർവറിന്റെ മറുപടി HTTP അല്ല.</translation>
+    </message>
+    <message>
+        <source>The data couldn&apos;t be read because it is missing.</source>
+        <translation>ഡാറ്റ ഇല്ലാത്തതിനാൽ വായിക്കാനായില്ല.</translation>
+    </message>
+    <message>
+        <source>The data couldn&apos;t be read because it isn&apos;t in the correct format.</source>
+        <translation>ഡാറ്റ ശരിയായ ഫോർമാറ്റിൽ അല്ലാത്തതിനാൽ വായിക്കാനായില്ല.</translation>
+    </message>
+    <message>
+        <source>:%1:</source>
+        <comment>emoji name</comment>
+        <translation>:%1:</translation>
+    </message>
+    <message>
+        <source>This computer has no on-device language model.</source>
+        <translation>ഈ കമ്പ്യൂട്ടറിൽ ഉപകരണത്തിലെ ഭാഷാ മോഡൽ ഇല്ല.</translation>
+    </message>
+    <message>
+        <source>Ctrl</source>
+        <comment>key</comment>
+        <translation>Ctrl</translation>
+    </message>
+    <message>
+        <source>Alt</source>
+        <comment>key</comment>
+        <translation>Alt</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <comment>key</comment>
+        <translation>Shift</translation>
+    </message>
+    <message>
+        <source>Super</source>
+        <comment>key</comment>
+        <translation>Super</translation>
+    </message>
+    <message>
+        <source>Paused on %1</source>
+        <translation>%1-ൽ താൽക്കാലികമായി നിർത്തി</translation>
+    </message>
+    <message>
+        <source>Paused in %1</source>
+        <translation>%1-ൽ താൽക്കാലികമായി നിർത്തി</translation>
+    </message>
+    <message>
+        <source>Off on %1</source>
+        <translation>%1-ൽ ഓഫ്</translation>
+    </message>
+    <message>
+        <source>Off in %1</source>
+        <translation>%1-ൽ ഓഫ്</translation>
+    </message>
+    <message>
+        <source>Off in %1 by default</source>
+        <translation>%1-ൽ ഡിഫോൾട്ടായി ഓഫ്</translation>
+    </message>
+    <message>
+        <source>Off in code editors</source>
+        <translation>കോഡ് എഡിറ്ററുകളിൽ ഓഫ്</translation>
+    </message>
+    <message>
+        <source>Off unless turned on per app</source>
+        <translation>ഓരോ ആപ്പിനും ഓണാക്കിയില്ലെങ്കിൽ ഓഫ്</translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <comment>key</comment>
+        <translation>Tab</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <comment>key</comment>
+        <translation>Enter</translation>
+    </message>
+    <message>
+        <source>Esc</source>
+        <comment>key</comment>
+        <translation>Esc</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <comment>key</comment>
+        <translation>Backspace</translation>
+    </message>
+    <message>
+        <source>Del</source>
+        <comment>key</comment>
+        <translation>Del</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <comment>key</comment>
+        <translation>സ്പേസ്</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <comment>key</comment>
+        <translation>Home</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <comment>key</comment>
+        <translation>End</translation>
+    </message>
+    <message>
+        <source>Page Up</source>
+        <comment>key</comment>
+        <translation>Page Up</translation>
+    </message>
+    <message>
+        <source>Page Down</source>
+        <comment>key</comment>
+        <translation>Page Down</translation>
+    </message>
+    <message>
+        <source>Key %1</source>
+        <comment>key</comment>
+        <translation>കീ %1</translation>
     </message>
 </context>
 </TS>

@@ -53,7 +53,7 @@
     </message>
     <message>
         <source>Secure input is on, so %app stays out</source>
-        <translation>सुरक्षित इनपुट सुरू आहे, म्हणून %app दूर राहते</translation>
+        <translation>सुरक्षित इनपुट सुरू आहे, म्हणून %app काम करत नाही</translation>
     </message>
     <message>
         <source>the trigger shortcut</source>
@@ -233,7 +233,7 @@
     </message>
     <message>
         <source>Writes straight into the field. Cleanest in native computer apps.</source>
-        <translation>थेट फील्डमध्ये लिहिते. संगणकाच्या नेटिव्ह ॲप्समध्ये सर्वात स्वच्छ.</translation>
+        <translation>थेट फील्डमध्ये लिहिते. संगणकाच्या नेटिव्ह ॲप्समध्ये सर्वात चांगले काम करते.</translation>
     </message>
     <message>
         <source>Uses the clipboard, then puts your clipboard back.</source>
@@ -273,7 +273,7 @@
     </message>
     <message>
         <source>Open Playground</source>
-        <translation>प्लेग्राउंड उघडा</translation>
+        <translation>सराव फील्ड उघडा</translation>
     </message>
     <message>
         <source>Settings</source>
@@ -281,7 +281,7 @@
     </message>
     <message>
         <source>Quit %app</source>
-        <translation>%app बंद करा</translation>
+        <translation>%app मधून बाहेर पडा</translation>
     </message>
     <message>
         <source>Needs Accessibility access</source>
@@ -331,11 +331,11 @@
     </message>
     <message>
         <source>Under a minute of typing today. </source>
-        <translation>आज एका मिनिटापेक्षा कमी टायपिंग. </translation>
+        <translation>आज एका मिनिटापेक्षा कमी टायपिंग वाचले. </translation>
     </message>
     <message>
         <source>About %1 of typing today. </source>
-        <translation>आज सुमारे %1 टायपिंग. </translation>
+        <translation>आज सुमारे %1 टायपिंग वाचले. </translation>
     </message>
     <message>
         <source>Resume in %1</source>
@@ -491,7 +491,7 @@
     </message>
     <message>
         <source>Already switched on? The desktop&apos;s settings may still list an older copy of %app. Select it, remove it with the minus button, then try again.</source>
-        <translation>आधीच सुरू केले आहे? डेस्कटॉपच्या सेटिंग्जमध्ये अजूनही %app ची जुनी प्रत दिसत असेल. ती निवडा, वजा बटणाने काढा, मग पुन्हा प्रयत्न करा.</translation>
+        <translation>आधीच सुरू केले आहे? डेस्कटॉपच्या सेटिंग्जमध्ये अजूनही %app ची जुनी प्रत दिसत असेल. ती निवडा, − बटणाने काढा, मग पुन्हा प्रयत्न करा.</translation>
     </message>
     <message>
         <source>Pick what writes your suggestions.</source>
@@ -607,7 +607,7 @@
     </message>
     <message>
         <source>Each one can have its own rules. Anything you don&apos;t change follows General.</source>
-        <translation>प्रत्येकाचे स्वतःचे नियम असू शकतात. तुम्ही न बदललेले सर्व &quot;सामान्य&quot; नुसार चालते.</translation>
+        <translation>प्रत्येकाचे स्वतःचे नियम असू शकतात. तुम्ही न बदललेले सर्व “सामान्य” नुसार चालते.</translation>
     </message>
     <message>
         <source>Words saved here</source>
@@ -663,7 +663,7 @@
     </message>
     <message>
         <source>Writing memory is off in Your Voice.</source>
-        <translation>&quot;तुमची शैली&quot; मध्ये लेखन मेमरी बंद आहे.</translation>
+        <translation>“तुमची शैली” मध्ये लेखन मेमरी बंद आहे.</translation>
     </message>
     <message>
         <source>Erase…</source>
@@ -903,7 +903,7 @@
     </message>
     <message>
         <source>Open Engine</source>
-        <translation>इंजिन उघडा</translation>
+        <translation>इंजिन सेटिंग्ज उघडा</translation>
     </message>
     <message>
         <source>The system&apos;s predictions are off</source>
@@ -919,7 +919,7 @@
     </message>
     <message>
         <source>The system shows its own grey suggestions on top of %app&apos;s. Each app picks up the change the next time you open it.</source>
-        <translation>सिस्टम %app च्या सूचनांवर स्वतःच्या राखाडी सूचना दाखवते. प्रत्येक ॲप पुढच्या वेळी उघडल्यावर हा बदल घेते.</translation>
+        <translation>सिस्टम %app च्या सूचनांवर स्वतःच्या राखाडी सूचना दाखवते. पुढच्या वेळी ॲप उघडल्यावर हा बदल त्यात लागू होईल.</translation>
     </message>
     <message>
         <source>Keyboard Settings</source>
@@ -940,8 +940,8 @@
     <message numerus="yes">
         <source>%1 didn&apos;t quit. They may be showing a dialog. Force Quit closes them right away.</source>
         <translation>
-            <numerusform>%1 बंद झाले नाही. कदाचित ते एखादा डायलॉग दाखवत असेल. &quot;सक्तीने बंद करा&quot; ते लगेच बंद करते.</numerusform>
-            <numerusform>%1 बंद झाली नाहीत. कदाचित ती डायलॉग दाखवत असतील. &quot;सक्तीने बंद करा&quot; ती लगेच बंद करते.</numerusform>
+            <numerusform>%1 बंद झाले नाही. कदाचित ते एखादा डायलॉग दाखवत असेल. “सक्तीने बंद करा” ते लगेच बंद करते.</numerusform>
+            <numerusform>%1 बंद झाली नाहीत. कदाचित ती डायलॉग दाखवत असतील. “सक्तीने बंद करा” ती लगेच बंद करते.</numerusform>
         </translation>
     </message>
     <message>
@@ -961,7 +961,7 @@
     </message>
     <message>
         <source>On battery, suggestions appear only after you press the Suggest Now shortcut.</source>
-        <translation>बॅटरीवर असताना, &quot;आता सुचवा&quot; शॉर्टकट दाबल्यानंतरच सूचना दिसतात.</translation>
+        <translation>बॅटरीवर असताना, “आता सुचवा” शॉर्टकट दाबल्यानंतरच सूचना दिसतात.</translation>
     </message>
     <message>
         <source>Shorter suggestions</source>
@@ -977,7 +977,7 @@
     </message>
     <message>
         <source>Same as plugged in</source>
-        <translation>चार्जर लावलेला असताना तसेच</translation>
+        <translation>चार्जर लावलेला असताना असते तसेच</translation>
     </message>
     <message>
         <source>Running on battery. These apply right now.</source>
@@ -985,7 +985,7 @@
     </message>
     <message>
         <source>Plugged in. These wait until you unplug.</source>
-        <translation>चार्जर लावलेला आहे. हे चार्जर काढेपर्यंत थांबतात.</translation>
+        <translation>चार्जर लावलेला आहे. चार्जर काढल्यावर हे लागू होतील.</translation>
     </message>
     <message>
         <source>Model</source>
@@ -1093,7 +1093,7 @@
     </message>
     <message>
         <source>Turn this off to use %app only in the apps you switch on under Apps &amp; Sites.</source>
-        <translation>हे बंद केल्यास %app फक्त तुम्ही &quot;ॲप्स आणि साइट्स&quot; मध्ये सुरू केलेल्या ॲप्समध्येच चालेल.</translation>
+        <translation>हे बंद केल्यास %app फक्त तुम्ही “ॲप्स आणि साइट्स” मध्ये सुरू केलेल्या ॲप्समध्येच चालेल.</translation>
     </message>
     <message>
         <source>By default %app waits until the caret is at the end of a line.</source>
@@ -1105,7 +1105,7 @@
     </message>
     <message>
         <source>Suggestions appear only after you press the Suggest Now shortcut.</source>
-        <translation>&quot;आता सुचवा&quot; शॉर्टकट दाबल्यानंतरच सूचना दिसतात.</translation>
+        <translation>“आता सुचवा” शॉर्टकट दाबल्यानंतरच सूचना दिसतात.</translation>
     </message>
     <message>
         <source>Spelling</source>
@@ -1137,7 +1137,7 @@
     </message>
     <message>
         <source>Vertical position</source>
-        <translation>उभे स्थान</translation>
+        <translation>वर-खाली स्थान</translation>
     </message>
     <message>
         <source>Nudge suggestions up or down to line up with your text.</source>
@@ -1245,7 +1245,7 @@
     </message>
     <message>
         <source>It may be waiting on a dialog of its own. Force Quit closes it right away.</source>
-        <translation>कदाचित ते स्वतःच्या एखाद्या डायलॉगची वाट पाहत असेल. &quot;सक्तीने बंद करा&quot; ते लगेच बंद करते.</translation>
+        <translation>कदाचित ते स्वतःच्या एखाद्या डायलॉगची वाट पाहत असेल. “सक्तीने बंद करा” ते लगेच बंद करते.</translation>
     </message>
     <message>
         <source>%app has the Tab key</source>
@@ -1309,7 +1309,7 @@
     </message>
     <message>
         <source>Light</source>
-        <translation>हलका</translation>
+        <translation>कमी</translation>
     </message>
     <message>
         <source>No emoji match “%1”</source>
@@ -1421,7 +1421,7 @@
     </message>
     <message>
         <source>%app learns your style sooner but keeps more of what you type.</source>
-        <translation>%app तुमची शैली लवकर शिकते, पण तुम्ही टाइप केलेल्यातले जास्त ठेवते.</translation>
+        <translation>%app तुमची शैली लवकर शिकते, पण तुम्ही टाइप केलेला जास्त मजकूर ठेवते.</translation>
     </message>
     <message>
         <source>Influence</source>
@@ -1429,7 +1429,7 @@
     </message>
     <message>
         <source>Strong</source>
-        <translation>जोरदार</translation>
+        <translation>जास्त</translation>
     </message>
     <message>
         <source>How many of your passages each suggestion can draw on.</source>
@@ -1461,7 +1461,7 @@
     </message>
     <message>
         <source>A reply in Mail reads differently from a commit message.</source>
-        <translation>Mail मधले उत्तर आणि कमिट मेसेज वेगळ्या ढंगात लिहिले जातात.</translation>
+        <translation>ईमेलमधले उत्तर आणि कमिट मेसेज वेगळ्या ढंगात लिहिले जातात.</translation>
     </message>
     <message>
         <source>Website</source>
@@ -1477,7 +1477,7 @@
     </message>
     <message>
         <source>Anything you copied in the last 10 minutes. Copies from password managers are skipped.</source>
-        <translation>गेल्या १० मिनिटांत कॉपी केलेले काहीही. पासवर्ड मॅनेजरमधून केलेल्या कॉपी वगळल्या जातात.</translation>
+        <translation>गेल्या १० मिनिटांत कॉपी केलेले काहीही. पासवर्ड मॅनेजरमधून कॉपी केलेला मजकूर वगळला जातो.</translation>
     </message>
     <message>
         <source>Text on screen</source>
@@ -1569,7 +1569,7 @@
     </message>
     <message>
         <source>Keeps a few minutes of text from windows you switched away from, like a page you read before replying. It stays on your computer and skips apps you switched off.</source>
-        <translation>तुम्ही ज्या विंडोमधून बाहेर पडलात त्यांचा काही मिनिटांचा मजकूर ठेवते, जसे उत्तर देण्यापूर्वी वाचलेले पान. तो तुमच्या संगणकावरच राहतो आणि तुम्ही बंद केलेली ॲप्स वगळतो.</translation>
+        <translation>तुम्ही ज्या विंडोमधून बाहेर पडलात त्यांचा काही मिनिटांचा मजकूर ठेवते, जसे उत्तर देण्यापूर्वी वाचलेले पान. हा मजकूर तुमच्या संगणकावरच राहतो आणि तुम्ही बंद केलेली ॲप्स वगळली जातात.</translation>
     </message>
     <message>
         <source>Both apps answer the Tab key, and the system gives it to %1 first. %app stays paused in your other apps until %1 quits.</source>
@@ -1582,10 +1582,6 @@
     <message>
         <source>Keeps short passages from fields where you accepted a suggestion, encrypted on this computer, and shows them to the model as examples.</source>
         <translation>तुम्ही सूचना स्वीकारलेल्या फील्डमधील छोटे उतारे या संगणकावर एन्क्रिप्ट करून ठेवते आणि मॉडेलला उदाहरणे म्हणून दाखवते.</translation>
-    </message>
-    <message>
-        <source>%1 could not open again: %2 Your choice takes effect the next time you start it.</source>
-        <translation>%1 पुन्हा उघडता आले नाही: %2 तुमची निवड पुढच्या वेळी सुरू केल्यावर लागू होईल.</translation>
     </message>
     <message>
         <source>Light</source>
@@ -1635,7 +1631,7 @@
     </message>
     <message>
         <source>Yes, at %1, %2 on screen, %3 pt tall, %4 characters before it and %5 after</source>
-        <translation>होय, %1, %2 वर, %3 pt उंच, आधी %4 अक्षरे आणि नंतर %5</translation>
+        <translation>होय, स्क्रीनवर %1, %2 वर, %3 pt उंच, आधी %4 अक्षरे आणि नंतर %5</translation>
     </message>
     <message>
         <source>Not reported, estimated from the caret</source>
@@ -1691,7 +1687,7 @@
     </message>
     <message>
         <source>9 in 10 under %1</source>
-        <translation>१० पैकी ९ %1 पेक्षा कमी</translation>
+        <translation>१० पैकी ९ वेळा %1 पेक्षा कमी</translation>
     </message>
     <message>
         <source>no requests yet</source>
@@ -2015,11 +2011,11 @@
     </message>
     <message>
         <source>GNOME shows tray icons only with the AppIndicator extension. Install the gnome-shell-extension-appindicator package, log out and in, then turn it on in Extensions.</source>
-        <translation>GNOME फक्त AppIndicator एक्स्टेंशन असल्यास ट्रे आयकॉन दाखवते. gnome-shell-extension-appindicator पॅकेज इन्स्टॉल करा, लॉग आउट करून पुन्हा लॉग इन करा, मग &quot;एक्स्टेंशन्स&quot; मध्ये ते सुरू करा.</translation>
+        <translation>GNOME फक्त AppIndicator एक्स्टेंशन असल्यास ट्रे आयकॉन दाखवते. gnome-shell-extension-appindicator पॅकेज इन्स्टॉल करा, लॉग आउट करून पुन्हा लॉग इन करा, मग “एक्स्टेंशन्स” मध्ये ते सुरू करा.</translation>
     </message>
     <message>
         <source>GNOME shows tray icons only with the AppIndicator extension. It is installed but off: turn it on in Extensions.</source>
-        <translation>GNOME फक्त AppIndicator एक्स्टेंशन असल्यास ट्रे आयकॉन दाखवते. ते इन्स्टॉल आहे पण बंद आहे: &quot;एक्स्टेंशन्स&quot; मध्ये ते सुरू करा.</translation>
+        <translation>GNOME फक्त AppIndicator एक्स्टेंशन असल्यास ट्रे आयकॉन दाखवते. ते इन्स्टॉल आहे पण बंद आहे: “एक्स्टेंशन्स” मध्ये ते सुरू करा.</translation>
     </message>
     <message>
         <source>Until then, open %app from your applications menu to reach Settings.</source>
@@ -2027,7 +2023,7 @@
     </message>
     <message>
         <source>Open Extensions</source>
-        <translation>&quot;एक्स्टेंशन्स&quot; उघडा</translation>
+        <translation>“एक्स्टेंशन्स” उघडा</translation>
     </message>
     <message>
         <source>Show Count in Tray</source>
@@ -2198,7 +2194,7 @@
     </message>
     <message>
         <source>enter</source>
-        <translation>Enter</translation>
+        <translation>enter</translation>
     </message>
     <message>
         <source>Allow screen capture so %app can read those too. Most apps work without it.</source>
@@ -2210,13 +2206,13 @@
     </message>
     <message>
         <source>You can switch memory off for single apps under Apps &amp; Sites. The key that unlocks it lives in your keyring.</source>
-        <translation>&quot;ॲप्स आणि साइट्स&quot; मध्ये तुम्ही स्वतंत्र ॲप्ससाठी मेमरी बंद करू शकता. ती उघडणारी की तुमच्या कीरिंगमध्ये असते.</translation>
+        <translation>“ॲप्स आणि साइट्स” मध्ये तुम्ही स्वतंत्र ॲप्ससाठी मेमरी बंद करू शकता. ती उघडणारी की तुमच्या कीरिंगमध्ये असते.</translation>
     </message>
     <message numerus="yes">
         <source>%Ln emoji. %1 selected</source>
         <translation>
-            <numerusform>%Ln इमोजी. %1 निवडला</numerusform>
-            <numerusform>%Ln इमोजी. %1 निवडला</numerusform>
+            <numerusform>%Ln इमोजी. निवडलेला: %1</numerusform>
+            <numerusform>%Ln इमोजी. निवडलेला: %1</numerusform>
         </translation>
     </message>
     <message>
@@ -2252,7 +2248,7 @@
     </message>
     <message>
         <source>Default follows General (insertion: %1, length: %2).</source>
-        <translation>डीफॉल्ट &quot;सामान्य&quot; नुसार (घालण्याची पद्धत: %1, लांबी: %2).</translation>
+        <translation>डीफॉल्ट “सामान्य” नुसार (घालण्याची पद्धत: %1, लांबी: %2).</translation>
     </message>
     <message>
         <source>Range: %1</source>
@@ -2308,6 +2304,178 @@
     <message>
         <source>Your writing memory is not saved: the keyring is missing or locked, so its key cannot be kept.</source>
         <translation>तुमची लेखन मेमरी सेव्ह झालेली नाही: कीरिंग नाही किंवा लॉक आहे, म्हणून तिची की ठेवता येत नाही.</translation>
+    </message>
+    <message>
+        <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
+        <translation>%1 पुन्हा उघडू शकले नाही. तुमची निवड पुढच्या वेळी सुरू केल्यावर लागू होईल.</translation>
+    </message>
+    <message>
+        <source>That address isn&apos;t valid</source>
+        <translation>हा पत्ता वैध नाही</translation>
+    </message>
+    <message>
+        <source>The request timed out.</source>
+        <translation>विनंतीची वेळ संपली.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s reply was too long, so it was stopped.</source>
+        <translation>सर्व्हरचे उत्तर खूप लांब होते, म्हणून ते थांबवले.</translation>
+    </message>
+    <message>
+        <source>The server answered %1.</source>
+        <translation>सर्व्हरने %1 उत्तर दिले.</translation>
+    </message>
+    <message>
+        <source>The server answered %1: %2</source>
+        <translation>सर्व्हरने %1 उत्तर दिले: %2</translation>
+    </message>
+    <message>
+        <source>The download server answered %1. Try again later.</source>
+        <translation>डाउनलोड सर्व्हरने %1 उत्तर दिले. नंतर पुन्हा प्रयत्न करा.</translation>
+    </message>
+    <message>
+        <source>The download couldn&apos;t be saved: %1</source>
+        <translation>डाउनलोड जतन करता आले नाही: %1</translation>
+    </message>
+    <message>
+        <source>The download paused because the connection dropped. Try again to pick up where it stopped.</source>
+        <translation>कनेक्शन तुटल्यामुळे डाउनलोड थांबले. जिथे थांबले तिथून पुढे सुरू ठेवण्यासाठी पुन्हा प्रयत्न करा.</translation>
+    </message>
+    <message>
+        <source>The download stopped. Check your connection, then try again.</source>
+        <translation>डाउनलोड थांबले. तुमचे कनेक्शन तपासा, मग पुन्हा प्रयत्न करा.</translation>
+    </message>
+    <message>
+        <source>Pick an Ollama model in Settings</source>
+        <translation>सेटिंग्जमध्ये एक Ollama मॉडेल निवडा</translation>
+    </message>
+    <message>
+        <source>Pick a model for your local server</source>
+        <translation>तुमच्या स्थानिक सर्व्हरसाठी एक मॉडेल निवडा</translation>
+    </message>
+    <message>
+        <source>The server&apos;s answer is not HTTP.</source>
+        <translation>सर्व्हरचे उत्तर HTTP नाही.</translation>
+    </message>
+    <message>
+        <source>The data couldn&apos;t be read because it is missing.</source>
+        <translation>डेटा वाचता आला नाही कारण तो उपलब्ध नाही.</translation>
+    </message>
+    <message>
+        <source>The data couldn&apos;t be read because it isn&apos;t in the correct format.</source>
+        <translation>डेटा वाचता आला नाही कारण तो योग्य फॉरमॅटमध्ये नाही.</translation>
+    </message>
+    <message>
+        <source>:%1:</source>
+        <comment>emoji name</comment>
+        <translation>:%1:</translation>
+    </message>
+    <message>
+        <source>This computer has no on-device language model.</source>
+        <translation>या संगणकावर ऑन-डिव्हाइस भाषा मॉडेल नाही.</translation>
+    </message>
+    <message>
+        <source>Ctrl</source>
+        <comment>key</comment>
+        <translation>Ctrl</translation>
+    </message>
+    <message>
+        <source>Alt</source>
+        <comment>key</comment>
+        <translation>Alt</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <comment>key</comment>
+        <translation>Shift</translation>
+    </message>
+    <message>
+        <source>Super</source>
+        <comment>key</comment>
+        <translation>Super</translation>
+    </message>
+    <message>
+        <source>Paused on %1</source>
+        <translation>%1 वर थांबवले</translation>
+    </message>
+    <message>
+        <source>Paused in %1</source>
+        <translation>%1 मध्ये थांबवले</translation>
+    </message>
+    <message>
+        <source>Off on %1</source>
+        <translation>%1 वर बंद</translation>
+    </message>
+    <message>
+        <source>Off in %1</source>
+        <translation>%1 मध्ये बंद</translation>
+    </message>
+    <message>
+        <source>Off in %1 by default</source>
+        <translation>%1 मध्ये डीफॉल्टने बंद</translation>
+    </message>
+    <message>
+        <source>Off in code editors</source>
+        <translation>कोड एडिटरमध्ये बंद</translation>
+    </message>
+    <message>
+        <source>Off unless turned on per app</source>
+        <translation>प्रत्येक ॲपसाठी सुरू केल्याशिवाय बंद</translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <comment>key</comment>
+        <translation>Tab</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <comment>key</comment>
+        <translation>Enter</translation>
+    </message>
+    <message>
+        <source>Esc</source>
+        <comment>key</comment>
+        <translation>Esc</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <comment>key</comment>
+        <translation>Backspace</translation>
+    </message>
+    <message>
+        <source>Del</source>
+        <comment>key</comment>
+        <translation>Del</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <comment>key</comment>
+        <translation>स्पेस</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <comment>key</comment>
+        <translation>Home</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <comment>key</comment>
+        <translation>End</translation>
+    </message>
+    <message>
+        <source>Page Up</source>
+        <comment>key</comment>
+        <translation>Page Up</translation>
+    </message>
+    <message>
+        <source>Page Down</source>
+        <comment>key</comment>
+        <translation>Page Down</translation>
+    </message>
+    <message>
+        <source>Key %1</source>
+        <comment>key</comment>
+        <translation>की %1</translation>
     </message>
 </context>
 </TS>

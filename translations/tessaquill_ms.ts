@@ -233,7 +233,7 @@
     </message>
     <message>
         <source>Writes straight into the field. Cleanest in native computer apps.</source>
-        <translation>Menulis terus ke dalam medan. Paling kemas dalam apl asli.</translation>
+        <translation>Menulis terus ke dalam medan. Paling baik dalam apl asli.</translation>
     </message>
     <message>
         <source>Uses the clipboard, then puts your clipboard back.</source>
@@ -329,11 +329,11 @@
     </message>
     <message>
         <source>Under a minute of typing today. </source>
-        <translation>Kurang seminit menaip hari ini. </translation>
+        <translation>Hari ini anda menjimatkan kurang seminit menaip. </translation>
     </message>
     <message>
         <source>About %1 of typing today. </source>
-        <translation>Kira-kira %1 menaip hari ini. </translation>
+        <translation>Hari ini anda menjimatkan kira-kira %1 menaip. </translation>
     </message>
     <message>
         <source>Resume in %1</source>
@@ -493,7 +493,7 @@
     </message>
     <message>
         <source>Pick what writes your suggestions.</source>
-        <translation>Pilih apa yang menulis cadangan anda.</translation>
+        <translation>Pilih enjin yang menjana cadangan anda.</translation>
     </message>
     <message>
         <source>You can change this any time in Settings.</source>
@@ -621,7 +621,7 @@
     </message>
     <message>
         <source>Tab accepts suggestions</source>
-        <translation>Tab menerima cadangan</translation>
+        <translation>Terima cadangan dengan Tab</translation>
     </message>
     <message>
         <source>Turn off where Tab already means something, like indenting. The other accept key still works.</source>
@@ -813,7 +813,7 @@
     </message>
     <message>
         <source>The model that writes your suggestions</source>
-        <translation>Model yang menulis cadangan anda</translation>
+        <translation>Model yang menjana cadangan anda</translation>
     </message>
     <message>
         <source>What %app may look at to guess better</source>
@@ -901,7 +901,7 @@
     </message>
     <message>
         <source>Open Engine</source>
-        <translation>Buka Enjin</translation>
+        <translation>Buka tetapan enjin</translation>
     </message>
     <message>
         <source>The system&apos;s predictions are off</source>
@@ -933,7 +933,7 @@
     </message>
     <message>
         <source>Tab reaches %app again.</source>
-        <translation>Tab sampai kepada %app semula.</translation>
+        <translation>Kekunci Tab kembali kepada %app.</translation>
     </message>
     <message numerus="yes">
         <source>%1 didn&apos;t quit. They may be showing a dialog. Force Quit closes them right away.</source>
@@ -948,7 +948,7 @@
     <message numerus="yes">
         <source>%1 take the Tab key before %app can, so %app stays paused in your other apps until you quit them.</source>
         <translation>
-            <numerusform>%1 mengambil kekunci Tab sebelum %app, jadi %app kekal dijeda dalam apl lain sehingga anda menutupnya.</numerusform>
+            <numerusform>%1 mengambil kekunci Tab sebelum %app, jadi %app kekal dijeda dalam apl lain sehingga anda keluar dari %1.</numerusform>
         </translation>
     </message>
     <message>
@@ -1217,7 +1217,7 @@
     </message>
     <message>
         <source>Next time, quit %1 without asking</source>
-        <translation>Lain kali, tutup %1 tanpa bertanya</translation>
+        <translation>Lain kali, keluar dari %1 tanpa bertanya</translation>
     </message>
     <message>
         <source>%1 is also running</source>
@@ -1237,7 +1237,7 @@
     </message>
     <message>
         <source>%1 is still open</source>
-        <translation>%1 masih dibuka</translation>
+        <translation>%1 masih berjalan</translation>
     </message>
     <message>
         <source>It may be waiting on a dialog of its own. Force Quit closes it right away.</source>
@@ -1245,7 +1245,7 @@
     </message>
     <message>
         <source>%app has the Tab key</source>
-        <translation>%app memegang kekunci Tab</translation>
+        <translation>Kekunci Tab kini milik %app</translation>
     </message>
     <message>
         <source>%1 quit, so your suggestions are back in every app.</source>
@@ -1257,7 +1257,7 @@
     </message>
     <message>
         <source>Open Source Notices</source>
-        <translation>Notis sumber terbuka</translation>
+        <translation>Lesen sumber terbuka</translation>
     </message>
     <message>
         <source>Reset all settings?</source>
@@ -1457,7 +1457,7 @@
     </message>
     <message>
         <source>A reply in Mail reads differently from a commit message.</source>
-        <translation>Balasan dalam Mail berbunyi berbeza daripada mesej commit.</translation>
+        <translation>Balasan e-mel berbunyi berbeza daripada mesej commit.</translation>
     </message>
     <message>
         <source>Website</source>
@@ -1513,7 +1513,7 @@
     </message>
     <message>
         <source>%1 quit. %app has the Tab key.</source>
-        <translation>%1 sudah keluar. %app memegang kekunci Tab.</translation>
+        <translation>%1 sudah keluar. Kekunci Tab kini milik %app.</translation>
     </message>
     <message>
         <source>Open Data Folder</source>
@@ -1578,10 +1578,6 @@
     <message>
         <source>Keeps short passages from fields where you accepted a suggestion, encrypted on this computer, and shows them to the model as examples.</source>
         <translation>Menyimpan petikan pendek daripada medan tempat anda menerima cadangan, disulitkan pada komputer ini, dan menunjukkannya kepada model sebagai contoh.</translation>
-    </message>
-    <message>
-        <source>%1 could not open again: %2 Your choice takes effect the next time you start it.</source>
-        <translation>%1 tidak dapat dibuka semula: %2 Pilihan anda berkuat kuasa apabila anda memulakannya lain kali.</translation>
     </message>
     <message>
         <source>Light</source>
@@ -1667,7 +1663,7 @@
     </message>
     <message>
         <source>Typing saved</source>
-        <translation>Taipan dijimatkan</translation>
+        <translation>Masa menaip dijimatkan</translation>
     </message>
     <message>
         <source>at 40 words a minute</source>
@@ -1851,7 +1847,7 @@
     </message>
     <message>
         <source>Same as my computer</source>
-        <translation>Sama seperti komputer saya</translation>
+        <translation>Sama seperti sistem</translation>
     </message>
     <message>
         <source>Switch to %1?</source>
@@ -1859,7 +1855,7 @@
     </message>
     <message>
         <source>the computer&apos;s language</source>
-        <translation>bahasa komputer</translation>
+        <translation>bahasa sistem</translation>
     </message>
     <message>
         <source>%1 closes and opens again in a second. Your settings stay as they are.</source>
@@ -2258,7 +2254,7 @@
     </message>
     <message>
         <source>The keyring could not be read, so your server is asked without an API key. Type the key again if your server needs one.</source>
-        <translation>Gelang kunci tidak dapat dibaca, jadi pelayan anda ditanya tanpa kunci API. Taip kunci sekali lagi jika pelayan anda memerlukannya.</translation>
+        <translation>Gelang kunci tidak dapat dibaca, jadi permintaan dihantar kepada pelayan anda tanpa kunci API. Taip kunci sekali lagi jika pelayan anda memerlukannya.</translation>
     </message>
     <message>
         <source>Your writing memory could not be opened, so it was set aside and %app started a new one.</source>
@@ -2290,6 +2286,178 @@
     <message>
         <source>Your writing memory is not saved: the keyring is missing or locked, so its key cannot be kept.</source>
         <translation>Memori penulisan anda tidak disimpan: gelang kunci tiada atau dikunci, jadi kuncinya tidak dapat disimpan.</translation>
+    </message>
+    <message>
+        <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
+        <translation>%1 tidak dapat dibuka semula. Pilihan anda berkuat kuasa apabila anda memulakannya lain kali.</translation>
+    </message>
+    <message>
+        <source>That address isn&apos;t valid</source>
+        <translation>Alamat itu tidak sah</translation>
+    </message>
+    <message>
+        <source>The request timed out.</source>
+        <translation>Permintaan tamat masa.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s reply was too long, so it was stopped.</source>
+        <translation>Balasan pelayan terlalu panjang, jadi ia dihentikan.</translation>
+    </message>
+    <message>
+        <source>The server answered %1.</source>
+        <translation>Pelayan menjawab %1.</translation>
+    </message>
+    <message>
+        <source>The server answered %1: %2</source>
+        <translation>Pelayan menjawab %1: %2</translation>
+    </message>
+    <message>
+        <source>The download server answered %1. Try again later.</source>
+        <translation>Pelayan muat turun menjawab %1. Cuba lagi nanti.</translation>
+    </message>
+    <message>
+        <source>The download couldn&apos;t be saved: %1</source>
+        <translation>Muat turun tidak dapat disimpan: %1</translation>
+    </message>
+    <message>
+        <source>The download paused because the connection dropped. Try again to pick up where it stopped.</source>
+        <translation>Muat turun dijeda kerana sambungan terputus. Cuba lagi untuk menyambung dari tempat ia berhenti.</translation>
+    </message>
+    <message>
+        <source>The download stopped. Check your connection, then try again.</source>
+        <translation>Muat turun berhenti. Semak sambungan anda, kemudian cuba lagi.</translation>
+    </message>
+    <message>
+        <source>Pick an Ollama model in Settings</source>
+        <translation>Pilih model Ollama dalam Tetapan</translation>
+    </message>
+    <message>
+        <source>Pick a model for your local server</source>
+        <translation>Pilih model untuk pelayan tempatan anda</translation>
+    </message>
+    <message>
+        <source>The server&apos;s answer is not HTTP.</source>
+        <translation>Jawapan pelayan bukan HTTP.</translation>
+    </message>
+    <message>
+        <source>The data couldn&apos;t be read because it is missing.</source>
+        <translation>Data tidak dapat dibaca kerana ia tiada.</translation>
+    </message>
+    <message>
+        <source>The data couldn&apos;t be read because it isn&apos;t in the correct format.</source>
+        <translation>Data tidak dapat dibaca kerana formatnya tidak betul.</translation>
+    </message>
+    <message>
+        <source>:%1:</source>
+        <comment>emoji name</comment>
+        <translation>:%1:</translation>
+    </message>
+    <message>
+        <source>This computer has no on-device language model.</source>
+        <translation>Komputer ini tiada model bahasa pada peranti.</translation>
+    </message>
+    <message>
+        <source>Ctrl</source>
+        <comment>key</comment>
+        <translation>Ctrl</translation>
+    </message>
+    <message>
+        <source>Alt</source>
+        <comment>key</comment>
+        <translation>Alt</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <comment>key</comment>
+        <translation>Shift</translation>
+    </message>
+    <message>
+        <source>Super</source>
+        <comment>key</comment>
+        <translation>Super</translation>
+    </message>
+    <message>
+        <source>Paused on %1</source>
+        <translation>Dijeda di %1</translation>
+    </message>
+    <message>
+        <source>Paused in %1</source>
+        <translation>Dijeda dalam %1</translation>
+    </message>
+    <message>
+        <source>Off on %1</source>
+        <translation>Mati di %1</translation>
+    </message>
+    <message>
+        <source>Off in %1</source>
+        <translation>Mati dalam %1</translation>
+    </message>
+    <message>
+        <source>Off in %1 by default</source>
+        <translation>Mati dalam %1 secara lalai</translation>
+    </message>
+    <message>
+        <source>Off in code editors</source>
+        <translation>Mati dalam editor kod</translation>
+    </message>
+    <message>
+        <source>Off unless turned on per app</source>
+        <translation>Mati melainkan dihidupkan bagi setiap apl</translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <comment>key</comment>
+        <translation>Tab</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <comment>key</comment>
+        <translation>Enter</translation>
+    </message>
+    <message>
+        <source>Esc</source>
+        <comment>key</comment>
+        <translation>Esc</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <comment>key</comment>
+        <translation>Backspace</translation>
+    </message>
+    <message>
+        <source>Del</source>
+        <comment>key</comment>
+        <translation>Del</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <comment>key</comment>
+        <translation>Ruang</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <comment>key</comment>
+        <translation>Home</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <comment>key</comment>
+        <translation>End</translation>
+    </message>
+    <message>
+        <source>Page Up</source>
+        <comment>key</comment>
+        <translation>Page Up</translation>
+    </message>
+    <message>
+        <source>Page Down</source>
+        <comment>key</comment>
+        <translation>Page Down</translation>
+    </message>
+    <message>
+        <source>Key %1</source>
+        <comment>key</comment>
+        <translation>Kekunci %1</translation>
     </message>
 </context>
 </TS>

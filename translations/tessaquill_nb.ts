@@ -185,7 +185,7 @@
     </message>
     <message>
         <source>Type it</source>
-        <translation>Skriving</translation>
+        <translation>Tast inn</translation>
     </message>
     <message>
         <source>Insert through Accessibility</source>
@@ -233,7 +233,7 @@
     </message>
     <message>
         <source>Writes straight into the field. Cleanest in native computer apps.</source>
-        <translation>Skriver rett inn i feltet. Renest i innebygde apper.</translation>
+        <translation>Skriver rett inn i feltet. Renest i vanlige skrivebordsapper.</translation>
     </message>
     <message>
         <source>Uses the clipboard, then puts your clipboard back.</source>
@@ -249,7 +249,7 @@
     </message>
     <message>
         <source>Paste</source>
-        <translation>Lim inn</translation>
+        <translation>Innliming</translation>
     </message>
     <message>
         <source>Your writing memory could not be opened and was set aside. Nothing new is remembered until %app starts again.</source>
@@ -331,11 +331,11 @@
     </message>
     <message>
         <source>Under a minute of typing today. </source>
-        <translation>Under ett minutt med skriving i dag. </translation>
+        <translation>Under ett minutt skriving spart i dag. </translation>
     </message>
     <message>
         <source>About %1 of typing today. </source>
-        <translation>Omtrent %1 med skriving i dag. </translation>
+        <translation>Omtrent %1 skriving spart i dag. </translation>
     </message>
     <message>
         <source>Resume in %1</source>
@@ -599,7 +599,7 @@
     </message>
     <message>
         <source>Apps appear here once you accept a suggestion in them, or add one with +.</source>
-        <translation>Apper vises her når du godtar et forslag i dem, eller legg til en med +.</translation>
+        <translation>Apper vises her når du godtar et forslag i dem. Du kan også legge til en med +.</translation>
     </message>
     <message>
         <source>Pick an app or site</source>
@@ -607,7 +607,7 @@
     </message>
     <message>
         <source>Each one can have its own rules. Anything you don&apos;t change follows General.</source>
-        <translation>Hver kan ha egne regler. Alt du ikke endrer, følger Generelt.</translation>
+        <translation>Hver kan ha egne regler. Alt du ikke endrer, følger «Generelt».</translation>
     </message>
     <message>
         <source>Words saved here</source>
@@ -663,7 +663,7 @@
     </message>
     <message>
         <source>Writing memory is off in Your Voice.</source>
-        <translation>Skriveminne er slått av under Din stil.</translation>
+        <translation>Skriveminne er slått av under «Din stil».</translation>
     </message>
     <message>
         <source>Erase…</source>
@@ -675,7 +675,7 @@
     </message>
     <message>
         <source>Erase what %app remembered from %1?</source>
-        <translation>Vil du slette det %app har husket fra %1?</translation>
+        <translation>Vil du slette det %app har husket i %1?</translation>
     </message>
     <message>
         <source>Erase</source>
@@ -699,7 +699,7 @@
     </message>
     <message>
         <source>Best day yet!</source>
-        <translation>Din beste dag!</translation>
+        <translation>Beste dag hittil!</translation>
     </message>
     <message>
         <source>Try it here</source>
@@ -739,7 +739,7 @@
     </message>
     <message>
         <source>Waiting for %1 to quit</source>
-        <translation>Venter på at %1 avslutter</translation>
+        <translation>Venter på at %1 avsluttes</translation>
     </message>
     <message>
         <source>Turned off</source>
@@ -903,7 +903,7 @@
     </message>
     <message>
         <source>Open Engine</source>
-        <translation>Åpne Motor</translation>
+        <translation>Åpne «Motor»</translation>
     </message>
     <message>
         <source>The system&apos;s predictions are off</source>
@@ -935,13 +935,13 @@
     </message>
     <message>
         <source>Tab reaches %app again.</source>
-        <translation>Tab når %app igjen.</translation>
+        <translation>Tab-tasten virker med %app igjen.</translation>
     </message>
     <message numerus="yes">
         <source>%1 didn&apos;t quit. They may be showing a dialog. Force Quit closes them right away.</source>
         <translation>
-            <numerusform>%1 avsluttet ikke. Den viser kanskje en dialog. Tvangsavslutt lukker den med en gang.</numerusform>
-            <numerusform>%1 avsluttet ikke. De viser kanskje en dialog. Tvangsavslutt lukker dem med en gang.</numerusform>
+            <numerusform>%1 avsluttet ikke. Den viser kanskje en dialog. «Tvangsavslutt» lukker den med en gang.</numerusform>
+            <numerusform>%1 avsluttet ikke. De viser kanskje en dialog. «Tvangsavslutt» lukker dem med en gang.</numerusform>
         </translation>
     </message>
     <message>
@@ -961,7 +961,7 @@
     </message>
     <message>
         <source>On battery, suggestions appear only after you press the Suggest Now shortcut.</source>
-        <translation>På batteri vises forslag bare etter at du trykker snarveien Foreslå nå.</translation>
+        <translation>På batteri vises forslag bare etter at du trykker snarveien «Foreslå nå».</translation>
     </message>
     <message>
         <source>Shorter suggestions</source>
@@ -985,7 +985,7 @@
     </message>
     <message>
         <source>Plugged in. These wait until you unplug.</source>
-        <translation>Koblet til strøm. Disse innstillingene venter til du kobler fra.</translation>
+        <translation>Koblet til strøm. Disse innstillingene gjelder når du kobler fra.</translation>
     </message>
     <message>
         <source>Model</source>
@@ -1037,7 +1037,7 @@
     </message>
     <message>
         <source>Lower stays close to the obvious next words. Higher tries more.</source>
-        <translation>Lavere holder seg til de åpenbare neste ordene. Høyere prøver mer.</translation>
+        <translation>Lavere holder seg til de åpenbare neste ordene. Høyere prøver flere muligheter.</translation>
     </message>
     <message>
         <source>Wait before suggesting</source>
@@ -1065,7 +1065,7 @@
     </message>
     <message>
         <source>The engine answered in %1 but had nothing useful to add.</source>
-        <translation>Motoren svarte på %1, men hadde ikke noe nyttig å legge til.</translation>
+        <translation>Motoren svarte etter %1, men hadde ikke noe nyttig å legge til.</translation>
     </message>
     <message>
         <source>That didn&apos;t work: %1</source>
@@ -1085,7 +1085,7 @@
     </message>
     <message>
         <source>Show today&apos;s word count next to the icon</source>
-        <translation>Vis dagens ordtall ved ikonet</translation>
+        <translation>Vis dagens ordtall ved siden av ikonet</translation>
     </message>
     <message>
         <source>Where suggestions appear</source>
@@ -1093,7 +1093,7 @@
     </message>
     <message>
         <source>Turn this off to use %app only in the apps you switch on under Apps &amp; Sites.</source>
-        <translation>Slå av for å bruke %app bare i appene du slår på under Apper &amp; nettsteder.</translation>
+        <translation>Slå av for å bruke %app bare i appene du slår på under «Apper &amp; nettsteder».</translation>
     </message>
     <message>
         <source>By default %app waits until the caret is at the end of a line.</source>
@@ -1105,11 +1105,11 @@
     </message>
     <message>
         <source>Suggestions appear only after you press the Suggest Now shortcut.</source>
-        <translation>Forslag vises bare etter at du trykker snarveien Foreslå nå.</translation>
+        <translation>Forslag vises bare etter at du trykker snarveien «Foreslå nå».</translation>
     </message>
     <message>
         <source>Spelling</source>
-        <translation>Stavemåte</translation>
+        <translation>Stavekontroll</translation>
     </message>
     <message>
         <source>Waits while the word you&apos;re typing looks misspelled, so %app doesn&apos;t build on a typo.</source>
@@ -1145,7 +1145,7 @@
     </message>
     <message>
         <source>A small keycap after your first suggestions, as a reminder of what to press.</source>
-        <translation>En liten tast etter de første forslagene, som en påminnelse om hva du skal trykke.</translation>
+        <translation>Et lite tastesymbol etter de første forslagene, som en påminnelse om hva du skal trykke.</translation>
     </message>
     <message>
         <source>Insert suggestions by</source>
@@ -1173,7 +1173,7 @@
     </message>
     <message>
         <source>%app opens by itself when you start your computer.</source>
-        <translation>%app åpner seg selv når du starter datamaskinen.</translation>
+        <translation>%app starter automatisk når du starter datamaskinen.</translation>
     </message>
     <message>
         <source>System predictions</source>
@@ -1197,7 +1197,7 @@
     </message>
     <message>
         <source>Your next words, one Tab away.</source>
-        <translation>Dine neste ord, ett Tab unna.</translation>
+        <translation>Dine neste ord, ett Tab-trykk unna.</translation>
     </message>
     <message>
         <source>Skip</source>
@@ -1233,7 +1233,7 @@
     </message>
     <message>
         <source>These apps answer the Tab key before %app can, so %app stays paused in your other apps until they quit.</source>
-        <translation>Disse appene svarer på Tab-tasten før %app, så %app står på pause i de andre appene dine til de avslutter.</translation>
+        <translation>Disse appene svarer på Tab-tasten før %app, så %app står på pause i de andre appene dine til de avsluttes.</translation>
     </message>
     <message>
         <source>Quitting…</source>
@@ -1245,7 +1245,7 @@
     </message>
     <message>
         <source>It may be waiting on a dialog of its own. Force Quit closes it right away.</source>
-        <translation>Den venter kanskje på en egen dialog. Tvangsavslutt lukker den med en gang.</translation>
+        <translation>Den venter kanskje på en egen dialog. «Tvangsavslutt» lukker den med en gang.</translation>
     </message>
     <message>
         <source>%app has the Tab key</source>
@@ -1309,7 +1309,7 @@
     </message>
     <message>
         <source>Light</source>
-        <translation>Lett</translation>
+        <translation>Svak</translation>
     </message>
     <message>
         <source>No emoji match “%1”</source>
@@ -1393,7 +1393,7 @@
     </message>
     <message>
         <source>%1 and %2 use the same keys. Only the first will work.</source>
-        <translation>%1 og %2 bruker de samme tastene. Bare den første virker.</translation>
+        <translation>«%1» og «%2» bruker de samme tastene. Bare den første virker.</translation>
     </message>
     <message>
         <source>About you</source>
@@ -1405,7 +1405,7 @@
     </message>
     <message>
         <source>Your role, the languages you write in, names you use often, how you like to sound.</source>
-        <translation>Rollen din, språkene du skriver på, navn du ofte bruker, hvordan du vil høres ut.</translation>
+        <translation>Yrket ditt, språkene du skriver på, navn du ofte bruker, hvordan du vil høres ut.</translation>
     </message>
     <message>
         <source>Writing memory</source>
@@ -1461,7 +1461,7 @@
     </message>
     <message>
         <source>A reply in Mail reads differently from a commit message.</source>
-        <translation>Et svar i Mail leses annerledes enn en commit-melding.</translation>
+        <translation>Et svar på en e-post leses annerledes enn en commit-melding.</translation>
     </message>
     <message>
         <source>Website</source>
@@ -1497,7 +1497,7 @@
     </message>
     <message>
         <source>Also reads up to two other windows on the same screen, like the document you&apos;re replying about. Skips password managers and apps you switched off.</source>
-        <translation>Leser også opptil to andre vinduer på samme skjerm, for eksempel dokumentet du svarer på. Hopper over passordbehandlere og apper du har slått av.</translation>
+        <translation>Leser også opptil to andre vinduer på samme skjerm, for eksempel dokumentet svaret ditt handler om. Hopper over passordbehandlere og apper du har slått av.</translation>
     </message>
     <message>
         <source>Off in this app</source>
@@ -1561,7 +1561,7 @@
     </message>
     <message>
         <source>Show the key hint</source>
-        <translation>Vis tasthint</translation>
+        <translation>Vis tastehint</translation>
     </message>
     <message>
         <source>Quit other autocomplete apps when they open</source>
@@ -1573,7 +1573,7 @@
     </message>
     <message>
         <source>Both apps answer the Tab key, and the system gives it to %1 first. %app stays paused in your other apps until %1 quits.</source>
-        <translation>Begge appene svarer på Tab-tasten, og systemet gir den til %1 først. %app står på pause i de andre appene dine til %1 avslutter.</translation>
+        <translation>Begge appene svarer på Tab-tasten, og systemet gir den til %1 først. %app står på pause i de andre appene dine til %1 avsluttes.</translation>
     </message>
     <message>
         <source>Finishes your sentences in any app, on your computer.</source>
@@ -1582,10 +1582,6 @@
     <message>
         <source>Keeps short passages from fields where you accepted a suggestion, encrypted on this computer, and shows them to the model as examples.</source>
         <translation>Tar vare på korte tekstutdrag fra felt der du godtok et forslag, kryptert på denne datamaskinen, og viser dem til modellen som eksempler.</translation>
-    </message>
-    <message>
-        <source>%1 could not open again: %2 Your choice takes effect the next time you start it.</source>
-        <translation>%1 kunne ikke åpne igjen: %2 Valget ditt gjelder neste gang du starter den.</translation>
     </message>
     <message>
         <source>Light</source>
@@ -1835,7 +1831,7 @@
     </message>
     <message>
         <source>Raw answer</source>
-        <translation>Rått svar</translation>
+        <translation>Ubearbeidet svar</translation>
     </message>
     <message>
         <source>(empty)</source>
@@ -1855,7 +1851,7 @@
     </message>
     <message>
         <source>Same as my computer</source>
-        <translation>Samme som datamaskinen</translation>
+        <translation>Samme som systemet</translation>
     </message>
     <message>
         <source>Switch to %1?</source>
@@ -1919,7 +1915,7 @@
     </message>
     <message>
         <source>Type a shortcut…</source>
-        <translation>Skriv inn en snarvei …</translation>
+        <translation>Trykk en snarvei …</translation>
     </message>
     <message>
         <source>Recording shortcut</source>
@@ -1947,7 +1943,7 @@
     </message>
     <message>
         <source>This computer has no on-device language model</source>
-        <translation>Denne datamaskinen har ingen språkmodell på enheten</translation>
+        <translation>Denne datamaskinen har ingen innebygd språkmodell</translation>
     </message>
     <message>
         <source>Turn on the on-device model in the desktop&apos;s settings</source>
@@ -2043,11 +2039,11 @@
     </message>
     <message>
         <source>There&apos;s no account and no analytics. With the %app model or the on-device model, your text stays on this computer.</source>
-        <translation>Ingen konto og ingen analyse. Med %app-modellen eller enhetsmodellen blir teksten din på denne datamaskinen.</translation>
+        <translation>Ingen konto og ingen bruksstatistikk. Med %app-modellen eller enhetsmodellen blir teksten din på denne datamaskinen.</translation>
     </message>
     <message>
         <source>There&apos;s no account and no analytics. With the %app model, your text stays on this computer.</source>
-        <translation>Ingen konto og ingen analyse. Med %app-modellen blir teksten din på denne datamaskinen.</translation>
+        <translation>Ingen konto og ingen bruksstatistikk. Med %app-modellen blir teksten din på denne datamaskinen.</translation>
     </message>
     <message>
         <source>%app lives in your system tray from now on. Click its icon to pause it in an app or open Settings.</source>
@@ -2055,11 +2051,11 @@
     </message>
     <message>
         <source>%app has no account, no analytics and no servers of its own. The %app model and the on-device model keep your text on this computer. Other engines get it only if you set one up.</source>
-        <translation>%app har ingen konto, ingen analyse og ingen egne servere. %app-modellen og enhetsmodellen holder teksten din på denne datamaskinen. Andre motorer får den bare hvis du setter opp en.</translation>
+        <translation>%app har ingen konto, ingen bruksstatistikk og ingen egne servere. %app-modellen og enhetsmodellen holder teksten din på denne datamaskinen. Andre motorer får den bare hvis du setter opp en.</translation>
     </message>
     <message>
         <source>%app has no account, no analytics and no servers of its own. The %app model keeps your text on this computer. Other engines get it only if you set one up.</source>
-        <translation>%app har ingen konto, ingen analyse og ingen egne servere. %app-modellen holder teksten din på denne datamaskinen. Andre motorer får den bare hvis du setter opp en.</translation>
+        <translation>%app har ingen konto, ingen bruksstatistikk og ingen egne servere. %app-modellen holder teksten din på denne datamaskinen. Andre motorer får den bare hvis du setter opp en.</translation>
     </message>
     <message>
         <source>Installed applications</source>
@@ -2149,8 +2145,8 @@
     <message numerus="yes">
         <source>%Ln passages from here</source>
         <translation>
-            <numerusform>%Ln tekstutdrag herfra</numerusform>
-            <numerusform>%Ln tekstutdrag herfra</numerusform>
+            <numerusform>%Ln tekstutdrag fra denne appen</numerusform>
+            <numerusform>%Ln tekstutdrag fra denne appen</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -2210,7 +2206,7 @@
     </message>
     <message>
         <source>You can switch memory off for single apps under Apps &amp; Sites. The key that unlocks it lives in your keyring.</source>
-        <translation>Du kan slå av minnet for enkeltapper under Apper &amp; nettsteder. Nøkkelen som låser det opp, ligger i nøkkelringen din.</translation>
+        <translation>Du kan slå av minnet for enkeltapper under «Apper &amp; nettsteder». Nøkkelen som låser det opp, ligger i nøkkelringen din.</translation>
     </message>
     <message numerus="yes">
         <source>%Ln emoji. %1 selected</source>
@@ -2252,7 +2248,7 @@
     </message>
     <message>
         <source>Default follows General (insertion: %1, length: %2).</source>
-        <translation>Standard følger Generelt (innsetting: %1, lengde: %2).</translation>
+        <translation>Standard som i «Generelt» (innsetting: %1, lengde: %2).</translation>
     </message>
     <message>
         <source>Range: %1</source>
@@ -2308,6 +2304,178 @@
     <message>
         <source>Your writing memory is not saved: the keyring is missing or locked, so its key cannot be kept.</source>
         <translation>Skriveminnet ditt er ikke lagret: nøkkelringen mangler eller er låst, så nøkkelen kan ikke oppbevares.</translation>
+    </message>
+    <message>
+        <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
+        <translation>%1 kunne ikke åpnes på nytt. Valget ditt gjelder neste gang du starter det.</translation>
+    </message>
+    <message>
+        <source>That address isn&apos;t valid</source>
+        <translation>Den adressen er ikke gyldig</translation>
+    </message>
+    <message>
+        <source>The request timed out.</source>
+        <translation>Forespørselen fikk tidsavbrudd.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s reply was too long, so it was stopped.</source>
+        <translation>Svaret fra serveren var for langt, så det ble stoppet.</translation>
+    </message>
+    <message>
+        <source>The server answered %1.</source>
+        <translation>Serveren svarte %1.</translation>
+    </message>
+    <message>
+        <source>The server answered %1: %2</source>
+        <translation>Serveren svarte %1: %2</translation>
+    </message>
+    <message>
+        <source>The download server answered %1. Try again later.</source>
+        <translation>Nedlastingsserveren svarte %1. Prøv igjen senere.</translation>
+    </message>
+    <message>
+        <source>The download couldn&apos;t be saved: %1</source>
+        <translation>Nedlastingen kunne ikke lagres: %1</translation>
+    </message>
+    <message>
+        <source>The download paused because the connection dropped. Try again to pick up where it stopped.</source>
+        <translation>Nedlastingen ble satt på pause fordi forbindelsen falt ut. Prøv igjen for å fortsette der den stoppet.</translation>
+    </message>
+    <message>
+        <source>The download stopped. Check your connection, then try again.</source>
+        <translation>Nedlastingen stoppet. Sjekk forbindelsen, og prøv igjen.</translation>
+    </message>
+    <message>
+        <source>Pick an Ollama model in Settings</source>
+        <translation>Velg en Ollama-modell i Innstillinger</translation>
+    </message>
+    <message>
+        <source>Pick a model for your local server</source>
+        <translation>Velg en modell for den lokale serveren din</translation>
+    </message>
+    <message>
+        <source>The server&apos;s answer is not HTTP.</source>
+        <translation>Svaret fra serveren er ikke HTTP.</translation>
+    </message>
+    <message>
+        <source>The data couldn&apos;t be read because it is missing.</source>
+        <translation>Dataene kunne ikke leses fordi de mangler.</translation>
+    </message>
+    <message>
+        <source>The data couldn&apos;t be read because it isn&apos;t in the correct format.</source>
+        <translation>Dataene kunne ikke leses fordi de ikke har riktig format.</translation>
+    </message>
+    <message>
+        <source>:%1:</source>
+        <comment>emoji name</comment>
+        <translation>:%1:</translation>
+    </message>
+    <message>
+        <source>This computer has no on-device language model.</source>
+        <translation>Denne datamaskinen har ingen språkmodell på enheten.</translation>
+    </message>
+    <message>
+        <source>Ctrl</source>
+        <comment>key</comment>
+        <translation>Ctrl</translation>
+    </message>
+    <message>
+        <source>Alt</source>
+        <comment>key</comment>
+        <translation>Alt</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <comment>key</comment>
+        <translation>Skift</translation>
+    </message>
+    <message>
+        <source>Super</source>
+        <comment>key</comment>
+        <translation>Super</translation>
+    </message>
+    <message>
+        <source>Paused on %1</source>
+        <translation>Satt på pause på %1</translation>
+    </message>
+    <message>
+        <source>Paused in %1</source>
+        <translation>Satt på pause i %1</translation>
+    </message>
+    <message>
+        <source>Off on %1</source>
+        <translation>Av på %1</translation>
+    </message>
+    <message>
+        <source>Off in %1</source>
+        <translation>Av i %1</translation>
+    </message>
+    <message>
+        <source>Off in %1 by default</source>
+        <translation>Av i %1 som standard</translation>
+    </message>
+    <message>
+        <source>Off in code editors</source>
+        <translation>Av i koderedigeringsprogrammer</translation>
+    </message>
+    <message>
+        <source>Off unless turned on per app</source>
+        <translation>Av med mindre det slås på per app</translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <comment>key</comment>
+        <translation>Tab</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <comment>key</comment>
+        <translation>Enter</translation>
+    </message>
+    <message>
+        <source>Esc</source>
+        <comment>key</comment>
+        <translation>Esc</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <comment>key</comment>
+        <translation>Tilbake</translation>
+    </message>
+    <message>
+        <source>Del</source>
+        <comment>key</comment>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <comment>key</comment>
+        <translation>Mellomrom</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <comment>key</comment>
+        <translation>Home</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <comment>key</comment>
+        <translation>End</translation>
+    </message>
+    <message>
+        <source>Page Up</source>
+        <comment>key</comment>
+        <translation>Page Up</translation>
+    </message>
+    <message>
+        <source>Page Down</source>
+        <comment>key</comment>
+        <translation>Page Down</translation>
+    </message>
+    <message>
+        <source>Key %1</source>
+        <comment>key</comment>
+        <translation>Tast %1</translation>
     </message>
 </context>
 </TS>

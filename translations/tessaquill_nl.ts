@@ -331,11 +331,11 @@
     </message>
     <message>
         <source>Under a minute of typing today. </source>
-        <translation>Minder dan een minuut typen vandaag. </translation>
+        <translation>Vandaag minder dan een minuut typwerk bespaard. </translation>
     </message>
     <message>
         <source>About %1 of typing today. </source>
-        <translation>Ongeveer %1 typen vandaag. </translation>
+        <translation>Vandaag ongeveer %1 typwerk bespaard. </translation>
     </message>
     <message>
         <source>Resume in %1</source>
@@ -463,7 +463,7 @@
     </message>
     <message>
         <source>%app can now read the field you&apos;re writing in and type suggestions for you.</source>
-        <translation>%app kan nu het veld lezen waarin je schrijft en suggesties voor je typen.</translation>
+        <translation>%app kan nu het veld lezen waarin je schrijft en suggesties voor je invoegen.</translation>
     </message>
     <message>
         <source>Let %app see what you type.</source>
@@ -531,7 +531,7 @@
     </message>
     <message>
         <source>Add a website</source>
-        <translation>Een website toevoegen</translation>
+        <translation>Website toevoegen</translation>
     </message>
     <message>
         <source>Domain</source>
@@ -551,7 +551,7 @@
     </message>
     <message>
         <source>Add an app</source>
-        <translation>Een app toevoegen</translation>
+        <translation>App toevoegen</translation>
     </message>
     <message>
         <source>Search</source>
@@ -607,7 +607,7 @@
     </message>
     <message>
         <source>Each one can have its own rules. Anything you don&apos;t change follows General.</source>
-        <translation>Elk kan eigen regels hebben. Wat je niet wijzigt, volgt Algemeen.</translation>
+        <translation>Elk kan eigen regels hebben. Wat je niet wijzigt, volgt ‘Algemeen’.</translation>
     </message>
     <message>
         <source>Words saved here</source>
@@ -663,7 +663,7 @@
     </message>
     <message>
         <source>Writing memory is off in Your Voice.</source>
-        <translation>Schrijfgeheugen staat uit in Jouw stijl.</translation>
+        <translation>Schrijfgeheugen staat uit in ‘Jouw stijl’.</translation>
     </message>
     <message>
         <source>Erase…</source>
@@ -675,7 +675,7 @@
     </message>
     <message>
         <source>Erase what %app remembered from %1?</source>
-        <translation>Wissen wat %app van %1 heeft onthouden?</translation>
+        <translation>Wissen wat %app in %1 heeft onthouden?</translation>
     </message>
     <message>
         <source>Erase</source>
@@ -891,7 +891,7 @@
     </message>
     <message>
         <source>Checking %1</source>
-        <translation>%1 controleren</translation>
+        <translation>%1 wordt gecontroleerd</translation>
     </message>
     <message>
         <source>This takes a moment.</source>
@@ -903,7 +903,7 @@
     </message>
     <message>
         <source>Open Engine</source>
-        <translation>Engine openen</translation>
+        <translation>‘Engine’ openen</translation>
     </message>
     <message>
         <source>The system&apos;s predictions are off</source>
@@ -935,13 +935,13 @@
     </message>
     <message>
         <source>Tab reaches %app again.</source>
-        <translation>Tab bereikt %app weer.</translation>
+        <translation>De Tab-toets werkt weer voor %app.</translation>
     </message>
     <message numerus="yes">
         <source>%1 didn&apos;t quit. They may be showing a dialog. Force Quit closes them right away.</source>
         <translation>
-            <numerusform>%1 is niet afgesloten. Misschien toont het een dialoogvenster. Geforceerd stoppen sluit het meteen.</numerusform>
-            <numerusform>%1 zijn niet afgesloten. Misschien tonen ze een dialoogvenster. Geforceerd stoppen sluit ze meteen.</numerusform>
+            <numerusform>%1 is niet afgesloten. Misschien toont het een dialoogvenster. ‘Geforceerd stoppen’ sluit het meteen.</numerusform>
+            <numerusform>%1 zijn niet afgesloten. Misschien tonen ze een dialoogvenster. ‘Geforceerd stoppen’ sluit ze meteen.</numerusform>
         </translation>
     </message>
     <message>
@@ -961,7 +961,7 @@
     </message>
     <message>
         <source>On battery, suggestions appear only after you press the Suggest Now shortcut.</source>
-        <translation>Op de batterij verschijnen suggesties pas nadat je de sneltoets Nu voorstellen indrukt.</translation>
+        <translation>Op de batterij verschijnen suggesties pas nadat je de sneltoets ‘Nu voorstellen’ indrukt.</translation>
     </message>
     <message>
         <source>Shorter suggestions</source>
@@ -985,7 +985,7 @@
     </message>
     <message>
         <source>Plugged in. These wait until you unplug.</source>
-        <translation>Aan de lader. Deze instellingen gelden zodra je loskoppelt.</translation>
+        <translation>Aan de lader. Deze instellingen gelden zodra je de lader loskoppelt.</translation>
     </message>
     <message>
         <source>Model</source>
@@ -1041,7 +1041,7 @@
     </message>
     <message>
         <source>Wait before suggesting</source>
-        <translation>Wachten voor een suggestie</translation>
+        <translation>Wachten vóór een suggestie</translation>
     </message>
     <message>
         <source>How long you pause before %app starts.</source>
@@ -1093,7 +1093,7 @@
     </message>
     <message>
         <source>Turn this off to use %app only in the apps you switch on under Apps &amp; Sites.</source>
-        <translation>Zet dit uit om %app alleen te gebruiken in de apps die je aanzet onder Apps &amp; sites.</translation>
+        <translation>Zet dit uit om %app alleen te gebruiken in de apps die je aanzet onder ‘Apps &amp; sites’.</translation>
     </message>
     <message>
         <source>By default %app waits until the caret is at the end of a line.</source>
@@ -1105,7 +1105,7 @@
     </message>
     <message>
         <source>Suggestions appear only after you press the Suggest Now shortcut.</source>
-        <translation>Suggesties verschijnen pas nadat je de sneltoets Nu voorstellen indrukt.</translation>
+        <translation>Suggesties verschijnen pas nadat je de sneltoets ‘Nu voorstellen’ indrukt.</translation>
     </message>
     <message>
         <source>Spelling</source>
@@ -1145,7 +1145,7 @@
     </message>
     <message>
         <source>A small keycap after your first suggestions, as a reminder of what to press.</source>
-        <translation>Een kleine toets na je eerste suggesties, als geheugensteun voor wat je indrukt.</translation>
+        <translation>Een klein toetspictogram na je eerste suggesties, als geheugensteun voor wat je indrukt.</translation>
     </message>
     <message>
         <source>Insert suggestions by</source>
@@ -1245,7 +1245,7 @@
     </message>
     <message>
         <source>It may be waiting on a dialog of its own. Force Quit closes it right away.</source>
-        <translation>Misschien wacht het op een eigen dialoogvenster. Geforceerd stoppen sluit het meteen.</translation>
+        <translation>Misschien wacht het op een eigen dialoogvenster. ‘Geforceerd stoppen’ sluit het meteen.</translation>
     </message>
     <message>
         <source>%app has the Tab key</source>
@@ -1393,7 +1393,7 @@
     </message>
     <message>
         <source>%1 and %2 use the same keys. Only the first will work.</source>
-        <translation>%1 en %2 gebruiken dezelfde toetsen. Alleen de eerste werkt.</translation>
+        <translation>‘%1’ en ‘%2’ gebruiken dezelfde toetsen. Alleen de eerste werkt.</translation>
     </message>
     <message>
         <source>About you</source>
@@ -1401,7 +1401,7 @@
     </message>
     <message>
         <source>For example: I&apos;m a product designer in Berlin. I write short, friendly emails in British English and sign off with Cheers.</source>
-        <translation>Bijvoorbeeld: ik ben productontwerper in Berlijn. Ik schrijf korte, vriendelijke e-mails in Brits Engels en sluit af met Cheers.</translation>
+        <translation>Bijvoorbeeld: ik ben productontwerper in Berlijn. Ik schrijf korte, vriendelijke e-mails in Brits Engels en sluit af met ‘Cheers’.</translation>
     </message>
     <message>
         <source>Your role, the languages you write in, names you use often, how you like to sound.</source>
@@ -1461,7 +1461,7 @@
     </message>
     <message>
         <source>A reply in Mail reads differently from a commit message.</source>
-        <translation>Een antwoord in Mail leest anders dan een commitbericht.</translation>
+        <translation>Een antwoord op een e-mail leest anders dan een commitbericht.</translation>
     </message>
     <message>
         <source>Website</source>
@@ -1497,7 +1497,7 @@
     </message>
     <message>
         <source>Also reads up to two other windows on the same screen, like the document you&apos;re replying about. Skips password managers and apps you switched off.</source>
-        <translation>Leest ook tot twee andere vensters op hetzelfde scherm, zoals het document waarover je antwoordt. Slaat wachtwoordbeheerders en apps die je hebt uitgezet over.</translation>
+        <translation>Leest ook tot twee andere vensters op hetzelfde scherm, zoals het document waar je antwoord over gaat. Slaat wachtwoordbeheerders en apps die je hebt uitgezet over.</translation>
     </message>
     <message>
         <source>Off in this app</source>
@@ -1513,7 +1513,7 @@
     </message>
     <message>
         <source> by Friday morning.</source>
-        <translation> vrijdagochtend.</translation>
+        <translation> uiterlijk vrijdagochtend.</translation>
     </message>
     <message>
         <source>%1 quit. %app has the Tab key.</source>
@@ -1553,7 +1553,7 @@
     </message>
     <message>
         <source>Hold back on misspelled words</source>
-        <translation>Wachten bij verkeerd gespelde woorden</translation>
+        <translation>Wachten als een woord verkeerd gespeld lijkt</translation>
     </message>
     <message>
         <source>Offer spelling fixes</source>
@@ -1584,10 +1584,6 @@
         <translation>Bewaart korte fragmenten uit velden waarin je een suggestie hebt geaccepteerd, versleuteld op deze computer, en toont ze het model als voorbeeld.</translation>
     </message>
     <message>
-        <source>%1 could not open again: %2 Your choice takes effect the next time you start it.</source>
-        <translation>%1 kon niet opnieuw openen: %2 Je keuze gaat in wanneer je het de volgende keer start.</translation>
-    </message>
-    <message>
         <source>Light</source>
         <comment>skin tone</comment>
         <translation>Licht</translation>
@@ -1604,17 +1600,17 @@
     <message>
         <source>Medium light</source>
         <comment>skin tone</comment>
-        <translation>Middellicht</translation>
+        <translation>Lichtgetint</translation>
     </message>
     <message>
         <source>Medium</source>
         <comment>skin tone</comment>
-        <translation>Middel</translation>
+        <translation>Getint</translation>
     </message>
     <message>
         <source>Medium dark</source>
         <comment>skin tone</comment>
-        <translation>Middeldonker</translation>
+        <translation>Donkergetint</translation>
     </message>
     <message>
         <source>Dark</source>
@@ -1919,7 +1915,7 @@
     </message>
     <message>
         <source>Type a shortcut…</source>
-        <translation>Typ een sneltoets…</translation>
+        <translation>Druk op een sneltoets…</translation>
     </message>
     <message>
         <source>Recording shortcut</source>
@@ -1947,7 +1943,7 @@
     </message>
     <message>
         <source>This computer has no on-device language model</source>
-        <translation>Deze computer heeft geen taalmodel op het apparaat</translation>
+        <translation>Deze computer heeft geen ingebouwd taalmodel</translation>
     </message>
     <message>
         <source>Turn on the on-device model in the desktop&apos;s settings</source>
@@ -2015,11 +2011,11 @@
     </message>
     <message>
         <source>GNOME shows tray icons only with the AppIndicator extension. Install the gnome-shell-extension-appindicator package, log out and in, then turn it on in Extensions.</source>
-        <translation>GNOME toont systeemvakpictogrammen alleen met de extensie AppIndicator. Installeer het pakket gnome-shell-extension-appindicator, log uit en weer in, en zet hem aan in Extensies.</translation>
+        <translation>GNOME toont systeemvakpictogrammen alleen met de extensie AppIndicator. Installeer het pakket gnome-shell-extension-appindicator, log uit en weer in, en zet hem aan in ‘Extensies’.</translation>
     </message>
     <message>
         <source>GNOME shows tray icons only with the AppIndicator extension. It is installed but off: turn it on in Extensions.</source>
-        <translation>GNOME toont systeemvakpictogrammen alleen met de extensie AppIndicator. Die is geïnstalleerd maar staat uit: zet hem aan in Extensies.</translation>
+        <translation>GNOME toont systeemvakpictogrammen alleen met de extensie AppIndicator. Die is geïnstalleerd maar staat uit: zet hem aan in ‘Extensies’.</translation>
     </message>
     <message>
         <source>Until then, open %app from your applications menu to reach Settings.</source>
@@ -2027,7 +2023,7 @@
     </message>
     <message>
         <source>Open Extensions</source>
-        <translation>Extensies openen</translation>
+        <translation>‘Extensies’ openen</translation>
     </message>
     <message>
         <source>Show Count in Tray</source>
@@ -2043,11 +2039,11 @@
     </message>
     <message>
         <source>There&apos;s no account and no analytics. With the %app model or the on-device model, your text stays on this computer.</source>
-        <translation>Geen account en geen analytics. Met het %app-model of het apparaatmodel blijft je tekst op deze computer.</translation>
+        <translation>Geen account en geen gebruiksstatistieken. Met het %app-model of het apparaatmodel blijft je tekst op deze computer.</translation>
     </message>
     <message>
         <source>There&apos;s no account and no analytics. With the %app model, your text stays on this computer.</source>
-        <translation>Geen account en geen analytics. Met het %app-model blijft je tekst op deze computer.</translation>
+        <translation>Geen account en geen gebruiksstatistieken. Met het %app-model blijft je tekst op deze computer.</translation>
     </message>
     <message>
         <source>%app lives in your system tray from now on. Click its icon to pause it in an app or open Settings.</source>
@@ -2055,11 +2051,11 @@
     </message>
     <message>
         <source>%app has no account, no analytics and no servers of its own. The %app model and the on-device model keep your text on this computer. Other engines get it only if you set one up.</source>
-        <translation>%app heeft geen account, geen analytics en geen eigen servers. Het %app-model en het apparaatmodel houden je tekst op deze computer. Andere engines krijgen hem alleen als je er een instelt.</translation>
+        <translation>%app heeft geen account, geen gebruiksstatistieken en geen eigen servers. Het %app-model en het apparaatmodel houden je tekst op deze computer. Andere engines krijgen hem alleen als je er een instelt.</translation>
     </message>
     <message>
         <source>%app has no account, no analytics and no servers of its own. The %app model keeps your text on this computer. Other engines get it only if you set one up.</source>
-        <translation>%app heeft geen account, geen analytics en geen eigen servers. Het %app-model houdt je tekst op deze computer. Andere engines krijgen hem alleen als je er een instelt.</translation>
+        <translation>%app heeft geen account, geen gebruiksstatistieken en geen eigen servers. Het %app-model houdt je tekst op deze computer. Andere engines krijgen hem alleen als je er een instelt.</translation>
     </message>
     <message>
         <source>Installed applications</source>
@@ -2095,7 +2091,7 @@
     </message>
     <message>
         <source>Pause or open Settings from the system tray. Hidden? Open %app from your applications menu to come back.</source>
-        <translation>Pauzeer of open Instellingen vanuit het systeemvak. Verborgen? Open %app via je toepassingenmenu om terug te komen.</translation>
+        <translation>Pauzeer of open Instellingen vanuit het systeemvak. Pictogram verborgen? Open %app via je toepassingenmenu om terug te komen.</translation>
     </message>
     <message>
         <source>This tray can&apos;t show text beside icons, so the count shows in the icon&apos;s tooltip.</source>
@@ -2202,7 +2198,7 @@
     </message>
     <message>
         <source>Allow screen capture so %app can read those too. Most apps work without it.</source>
-        <translation>Sta schermafbeeldingen toe zodat %app die ook kan lezen. De meeste apps werken zonder.</translation>
+        <translation>Sta schermopname toe zodat %app die ook kan lezen. De meeste apps werken zonder.</translation>
     </message>
     <message>
         <source>Type a colon and a word, like :rocket, then press Tab or Enter to pick.</source>
@@ -2210,7 +2206,7 @@
     </message>
     <message>
         <source>You can switch memory off for single apps under Apps &amp; Sites. The key that unlocks it lives in your keyring.</source>
-        <translation>Je kunt het geheugen per app uitzetten onder Apps &amp; sites. De sleutel die het ontgrendelt staat in je sleutelbos.</translation>
+        <translation>Je kunt het geheugen per app uitzetten onder ‘Apps &amp; sites’. De sleutel die het ontgrendelt staat in je sleutelbos.</translation>
     </message>
     <message numerus="yes">
         <source>%Ln emoji. %1 selected</source>
@@ -2244,15 +2240,15 @@
     </message>
     <message>
         <source>No server answered.</source>
-        <translation>Geen server antwoordde.</translation>
+        <translation>Er antwoordde geen server.</translation>
     </message>
     <message>
         <source>No server answered at %1.</source>
-        <translation>Geen server antwoordde op %1.</translation>
+        <translation>Er antwoordde geen server op %1.</translation>
     </message>
     <message>
         <source>Default follows General (insertion: %1, length: %2).</source>
-        <translation>Standaard volgt Algemeen (invoegen: %1, lengte: %2).</translation>
+        <translation>Standaard volgt ‘Algemeen’ (invoegen: %1, lengte: %2).</translation>
     </message>
     <message>
         <source>Range: %1</source>
@@ -2275,7 +2271,7 @@
     </message>
     <message>
         <source>The keyring could not be read, so your server is asked without an API key. Type the key again if your server needs one.</source>
-        <translation>De sleutelbos kon niet worden gelezen, dus je server wordt zonder API-sleutel gevraagd. Typ de sleutel opnieuw als je server er een nodig heeft.</translation>
+        <translation>De sleutelbos kon niet worden gelezen, dus je server wordt zonder API-sleutel benaderd. Typ de sleutel opnieuw als je server er een nodig heeft.</translation>
     </message>
     <message>
         <source>Your writing memory could not be opened, so it was set aside and %app started a new one.</source>
@@ -2296,7 +2292,7 @@
     </message>
     <message>
         <source>No system tray runs on this desktop, so the icon cannot show.</source>
-        <translation>Op dit bureaublad draait geen systeemvak, dus het pictogram kan niet verschijnen.</translation>
+        <translation>Op deze desktop draait geen systeemvak, dus het pictogram kan niet verschijnen.</translation>
     </message>
     <message numerus="yes">
         <source>%Ln settings held values %app cannot use, so they were corrected and saved.</source>
@@ -2308,6 +2304,178 @@
     <message>
         <source>Your writing memory is not saved: the keyring is missing or locked, so its key cannot be kept.</source>
         <translation>Je schrijfgeheugen is niet opgeslagen: de sleutelbos ontbreekt of is vergrendeld, dus de sleutel kan niet worden bewaard.</translation>
+    </message>
+    <message>
+        <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
+        <translation>%1 kon niet opnieuw openen. Je keuze geldt vanaf de volgende keer dat je het start.</translation>
+    </message>
+    <message>
+        <source>That address isn&apos;t valid</source>
+        <translation>Dat adres is ongeldig</translation>
+    </message>
+    <message>
+        <source>The request timed out.</source>
+        <translation>Er is een time-out opgetreden voor het verzoek.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s reply was too long, so it was stopped.</source>
+        <translation>Het antwoord van de server was te lang en is gestopt.</translation>
+    </message>
+    <message>
+        <source>The server answered %1.</source>
+        <translation>De server antwoordde %1.</translation>
+    </message>
+    <message>
+        <source>The server answered %1: %2</source>
+        <translation>De server antwoordde %1: %2</translation>
+    </message>
+    <message>
+        <source>The download server answered %1. Try again later.</source>
+        <translation>De downloadserver antwoordde %1. Probeer het later opnieuw.</translation>
+    </message>
+    <message>
+        <source>The download couldn&apos;t be saved: %1</source>
+        <translation>De download kon niet worden bewaard: %1</translation>
+    </message>
+    <message>
+        <source>The download paused because the connection dropped. Try again to pick up where it stopped.</source>
+        <translation>De download is gepauzeerd omdat de verbinding wegviel. Probeer het opnieuw om verder te gaan waar hij stopte.</translation>
+    </message>
+    <message>
+        <source>The download stopped. Check your connection, then try again.</source>
+        <translation>De download is gestopt. Controleer je verbinding en probeer het opnieuw.</translation>
+    </message>
+    <message>
+        <source>Pick an Ollama model in Settings</source>
+        <translation>Kies een Ollama-model in Instellingen</translation>
+    </message>
+    <message>
+        <source>Pick a model for your local server</source>
+        <translation>Kies een model voor je lokale server</translation>
+    </message>
+    <message>
+        <source>The server&apos;s answer is not HTTP.</source>
+        <translation>Het antwoord van de server is geen HTTP.</translation>
+    </message>
+    <message>
+        <source>The data couldn&apos;t be read because it is missing.</source>
+        <translation>De gegevens konden niet worden gelezen omdat ze ontbreken.</translation>
+    </message>
+    <message>
+        <source>The data couldn&apos;t be read because it isn&apos;t in the correct format.</source>
+        <translation>De gegevens konden niet worden gelezen omdat ze niet de juiste indeling hebben.</translation>
+    </message>
+    <message>
+        <source>:%1:</source>
+        <comment>emoji name</comment>
+        <translation>:%1:</translation>
+    </message>
+    <message>
+        <source>This computer has no on-device language model.</source>
+        <translation>Deze computer heeft geen taalmodel op het apparaat.</translation>
+    </message>
+    <message>
+        <source>Ctrl</source>
+        <comment>key</comment>
+        <translation>Ctrl</translation>
+    </message>
+    <message>
+        <source>Alt</source>
+        <comment>key</comment>
+        <translation>Alt</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <comment>key</comment>
+        <translation>Shift</translation>
+    </message>
+    <message>
+        <source>Super</source>
+        <comment>key</comment>
+        <translation>Super</translation>
+    </message>
+    <message>
+        <source>Paused on %1</source>
+        <translation>Gepauzeerd op %1</translation>
+    </message>
+    <message>
+        <source>Paused in %1</source>
+        <translation>Gepauzeerd in %1</translation>
+    </message>
+    <message>
+        <source>Off on %1</source>
+        <translation>Uit op %1</translation>
+    </message>
+    <message>
+        <source>Off in %1</source>
+        <translation>Uit in %1</translation>
+    </message>
+    <message>
+        <source>Off in %1 by default</source>
+        <translation>Standaard uit in %1</translation>
+    </message>
+    <message>
+        <source>Off in code editors</source>
+        <translation>Uit in code-editors</translation>
+    </message>
+    <message>
+        <source>Off unless turned on per app</source>
+        <translation>Uit tenzij per app ingeschakeld</translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <comment>key</comment>
+        <translation>Tab</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <comment>key</comment>
+        <translation>Enter</translation>
+    </message>
+    <message>
+        <source>Esc</source>
+        <comment>key</comment>
+        <translation>Esc</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <comment>key</comment>
+        <translation>Backspace</translation>
+    </message>
+    <message>
+        <source>Del</source>
+        <comment>key</comment>
+        <translation>Del</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <comment>key</comment>
+        <translation>Spatie</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <comment>key</comment>
+        <translation>Home</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <comment>key</comment>
+        <translation>End</translation>
+    </message>
+    <message>
+        <source>Page Up</source>
+        <comment>key</comment>
+        <translation>Page Up</translation>
+    </message>
+    <message>
+        <source>Page Down</source>
+        <comment>key</comment>
+        <translation>Page Down</translation>
+    </message>
+    <message>
+        <source>Key %1</source>
+        <comment>key</comment>
+        <translation>Toets %1</translation>
     </message>
 </context>
 </TS>

@@ -53,7 +53,7 @@
     </message>
     <message>
         <source>Secure input is on, so %app stays out</source>
-        <translation>ਸੁਰੱਖਿਅਤ ਇਨਪੁਟ ਚਾਲੂ ਹੈ, ਇਸ ਲਈ %app ਦੂਰ ਰਹਿੰਦਾ ਹੈ</translation>
+        <translation>ਸੁਰੱਖਿਅਤ ਇਨਪੁਟ ਚਾਲੂ ਹੈ, ਇਸ ਲਈ %app ਕੰਮ ਨਹੀਂ ਕਰਦਾ</translation>
     </message>
     <message>
         <source>the trigger shortcut</source>
@@ -233,7 +233,7 @@
     </message>
     <message>
         <source>Writes straight into the field. Cleanest in native computer apps.</source>
-        <translation>ਸਿੱਧਾ ਖੇਤਰ ਵਿੱਚ ਲਿਖਦਾ ਹੈ। ਕੰਪਿਊਟਰ ਦੀਆਂ ਨੇਟਿਵ ਐਪਾਂ ਵਿੱਚ ਸਭ ਤੋਂ ਸਾਫ਼।</translation>
+        <translation>ਸਿੱਧਾ ਖੇਤਰ ਵਿੱਚ ਲਿਖਦਾ ਹੈ। ਕੰਪਿਊਟਰ ਦੀਆਂ ਨੇਟਿਵ ਐਪਾਂ ਵਿੱਚ ਸਭ ਤੋਂ ਵਧੀਆ ਕੰਮ ਕਰਦਾ ਹੈ।</translation>
     </message>
     <message>
         <source>Uses the clipboard, then puts your clipboard back.</source>
@@ -273,7 +273,7 @@
     </message>
     <message>
         <source>Open Playground</source>
-        <translation>ਪਲੇਗ੍ਰਾਊਂਡ ਖੋਲ੍ਹੋ</translation>
+        <translation>ਅਭਿਆਸ ਖੇਤਰ ਖੋਲ੍ਹੋ</translation>
     </message>
     <message>
         <source>Settings</source>
@@ -281,7 +281,7 @@
     </message>
     <message>
         <source>Quit %app</source>
-        <translation>%app ਬੰਦ ਕਰੋ</translation>
+        <translation>%app ਤੋਂ ਬਾਹਰ ਨਿਕਲੋ</translation>
     </message>
     <message>
         <source>Needs Accessibility access</source>
@@ -331,11 +331,11 @@
     </message>
     <message>
         <source>Under a minute of typing today. </source>
-        <translation>ਅੱਜ ਇੱਕ ਮਿੰਟ ਤੋਂ ਘੱਟ ਟਾਈਪਿੰਗ। </translation>
+        <translation>ਅੱਜ ਇੱਕ ਮਿੰਟ ਤੋਂ ਘੱਟ ਟਾਈਪਿੰਗ ਬਚੀ। </translation>
     </message>
     <message>
         <source>About %1 of typing today. </source>
-        <translation>ਅੱਜ ਲਗਭਗ %1 ਟਾਈਪਿੰਗ। </translation>
+        <translation>ਅੱਜ ਲਗਭਗ %1 ਟਾਈਪਿੰਗ ਬਚੀ। </translation>
     </message>
     <message>
         <source>Resume in %1</source>
@@ -491,7 +491,7 @@
     </message>
     <message>
         <source>Already switched on? The desktop&apos;s settings may still list an older copy of %app. Select it, remove it with the minus button, then try again.</source>
-        <translation>ਪਹਿਲਾਂ ਹੀ ਚਾਲੂ ਕਰ ਦਿੱਤਾ? ਹੋ ਸਕਦਾ ਹੈ ਡੈਸਕਟਾਪ ਦੀਆਂ ਸੈਟਿੰਗਾਂ ਵਿੱਚ ਹਾਲੇ ਵੀ %app ਦੀ ਪੁਰਾਣੀ ਕਾਪੀ ਦਿਸ ਰਹੀ ਹੋਵੇ। ਉਸ ਨੂੰ ਚੁਣੋ, ਘਟਾਓ ਬਟਨ ਨਾਲ ਹਟਾਓ, ਫਿਰ ਦੁਬਾਰਾ ਕੋਸ਼ਿਸ਼ ਕਰੋ।</translation>
+        <translation>ਪਹਿਲਾਂ ਹੀ ਚਾਲੂ ਕਰ ਦਿੱਤਾ? ਹੋ ਸਕਦਾ ਹੈ ਡੈਸਕਟਾਪ ਦੀਆਂ ਸੈਟਿੰਗਾਂ ਵਿੱਚ ਹਾਲੇ ਵੀ %app ਦੀ ਪੁਰਾਣੀ ਕਾਪੀ ਦਿਸ ਰਹੀ ਹੋਵੇ। ਉਸ ਨੂੰ ਚੁਣੋ, − ਬਟਨ ਨਾਲ ਹਟਾਓ, ਫਿਰ ਦੁਬਾਰਾ ਕੋਸ਼ਿਸ਼ ਕਰੋ।</translation>
     </message>
     <message>
         <source>Pick what writes your suggestions.</source>
@@ -607,7 +607,7 @@
     </message>
     <message>
         <source>Each one can have its own rules. Anything you don&apos;t change follows General.</source>
-        <translation>ਹਰੇਕ ਦੇ ਆਪਣੇ ਨਿਯਮ ਹੋ ਸਕਦੇ ਹਨ। ਜੋ ਤੁਸੀਂ ਨਹੀਂ ਬਦਲਦੇ, ਉਹ &quot;ਆਮ&quot; ਅਨੁਸਾਰ ਚੱਲਦਾ ਹੈ।</translation>
+        <translation>ਹਰੇਕ ਦੇ ਆਪਣੇ ਨਿਯਮ ਹੋ ਸਕਦੇ ਹਨ। ਜੋ ਤੁਸੀਂ ਨਹੀਂ ਬਦਲਦੇ, ਉਹ “ਆਮ” ਅਨੁਸਾਰ ਚੱਲਦਾ ਹੈ।</translation>
     </message>
     <message>
         <source>Words saved here</source>
@@ -663,7 +663,7 @@
     </message>
     <message>
         <source>Writing memory is off in Your Voice.</source>
-        <translation>&quot;ਤੁਹਾਡੀ ਸ਼ੈਲੀ&quot; ਵਿੱਚ ਲਿਖਤ ਮੈਮਰੀ ਬੰਦ ਹੈ।</translation>
+        <translation>“ਤੁਹਾਡੀ ਸ਼ੈਲੀ” ਵਿੱਚ ਲਿਖਤ ਮੈਮਰੀ ਬੰਦ ਹੈ।</translation>
     </message>
     <message>
         <source>Erase…</source>
@@ -903,7 +903,7 @@
     </message>
     <message>
         <source>Open Engine</source>
-        <translation>ਇੰਜਣ ਖੋਲ੍ਹੋ</translation>
+        <translation>ਇੰਜਣ ਸੈਟਿੰਗਾਂ ਖੋਲ੍ਹੋ</translation>
     </message>
     <message>
         <source>The system&apos;s predictions are off</source>
@@ -919,7 +919,7 @@
     </message>
     <message>
         <source>The system shows its own grey suggestions on top of %app&apos;s. Each app picks up the change the next time you open it.</source>
-        <translation>ਸਿਸਟਮ %app ਦੇ ਸੁਝਾਵਾਂ ਉੱਤੇ ਆਪਣੇ ਸਲੇਟੀ ਸੁਝਾਅ ਦਿਖਾਉਂਦਾ ਹੈ। ਹਰ ਐਪ ਅਗਲੀ ਵਾਰ ਖੁੱਲ੍ਹਣ ਉੱਤੇ ਇਹ ਤਬਦੀਲੀ ਲੈ ਲੈਂਦੀ ਹੈ।</translation>
+        <translation>ਸਿਸਟਮ %app ਦੇ ਸੁਝਾਵਾਂ ਉੱਤੇ ਆਪਣੇ ਸਲੇਟੀ ਸੁਝਾਅ ਦਿਖਾਉਂਦਾ ਹੈ। ਤਬਦੀਲੀ ਹਰ ਐਪ ਵਿੱਚ ਅਗਲੀ ਵਾਰ ਖੋਲ੍ਹਣ ਉੱਤੇ ਲਾਗੂ ਹੋਵੇਗੀ।</translation>
     </message>
     <message>
         <source>Keyboard Settings</source>
@@ -940,8 +940,8 @@
     <message numerus="yes">
         <source>%1 didn&apos;t quit. They may be showing a dialog. Force Quit closes them right away.</source>
         <translation>
-            <numerusform>%1 ਬੰਦ ਨਹੀਂ ਹੋਈ। ਸ਼ਾਇਦ ਉਹ ਕੋਈ ਡਾਇਲਾਗ ਦਿਖਾ ਰਹੀ ਹੈ। &quot;ਜ਼ਬਰਦਸਤੀ ਬੰਦ ਕਰੋ&quot; ਉਸ ਨੂੰ ਫ਼ੌਰਨ ਬੰਦ ਕਰ ਦਿੰਦਾ ਹੈ।</numerusform>
-            <numerusform>%1 ਬੰਦ ਨਹੀਂ ਹੋਈਆਂ। ਸ਼ਾਇਦ ਉਹ ਡਾਇਲਾਗ ਦਿਖਾ ਰਹੀਆਂ ਹਨ। &quot;ਜ਼ਬਰਦਸਤੀ ਬੰਦ ਕਰੋ&quot; ਉਹਨਾਂ ਨੂੰ ਫ਼ੌਰਨ ਬੰਦ ਕਰ ਦਿੰਦਾ ਹੈ।</numerusform>
+            <numerusform>%1 ਬੰਦ ਨਹੀਂ ਹੋਈ। ਸ਼ਾਇਦ ਉਹ ਕੋਈ ਡਾਇਲਾਗ ਦਿਖਾ ਰਹੀ ਹੈ। “ਜ਼ਬਰਦਸਤੀ ਬੰਦ ਕਰੋ” ਉਸ ਨੂੰ ਫ਼ੌਰਨ ਬੰਦ ਕਰ ਦਿੰਦਾ ਹੈ।</numerusform>
+            <numerusform>%1 ਬੰਦ ਨਹੀਂ ਹੋਈਆਂ। ਸ਼ਾਇਦ ਉਹ ਡਾਇਲਾਗ ਦਿਖਾ ਰਹੀਆਂ ਹਨ। “ਜ਼ਬਰਦਸਤੀ ਬੰਦ ਕਰੋ” ਉਹਨਾਂ ਨੂੰ ਫ਼ੌਰਨ ਬੰਦ ਕਰ ਦਿੰਦਾ ਹੈ।</numerusform>
         </translation>
     </message>
     <message>
@@ -961,7 +961,7 @@
     </message>
     <message>
         <source>On battery, suggestions appear only after you press the Suggest Now shortcut.</source>
-        <translation>ਬੈਟਰੀ ਉੱਤੇ ਸੁਝਾਅ ਸਿਰਫ਼ &quot;ਹੁਣੇ ਸੁਝਾਓ&quot; ਸ਼ਾਰਟਕੱਟ ਦਬਾਉਣ ਮਗਰੋਂ ਦਿਸਦੇ ਹਨ।</translation>
+        <translation>ਬੈਟਰੀ ਉੱਤੇ ਸੁਝਾਅ ਸਿਰਫ਼ “ਹੁਣੇ ਸੁਝਾਓ” ਸ਼ਾਰਟਕੱਟ ਦਬਾਉਣ ਮਗਰੋਂ ਦਿਸਦੇ ਹਨ।</translation>
     </message>
     <message>
         <source>Shorter suggestions</source>
@@ -985,7 +985,7 @@
     </message>
     <message>
         <source>Plugged in. These wait until you unplug.</source>
-        <translation>ਚਾਰਜਰ ਲੱਗਾ ਹੈ। ਇਹ ਚਾਰਜਰ ਹਟਾਉਣ ਤੱਕ ਉਡੀਕ ਕਰਦੇ ਹਨ।</translation>
+        <translation>ਚਾਰਜਰ ਲੱਗਾ ਹੈ। ਚਾਰਜਰ ਹਟਾਉਣ ਉੱਤੇ ਇਹ ਲਾਗੂ ਹੋਣਗੀਆਂ।</translation>
     </message>
     <message>
         <source>Model</source>
@@ -1093,7 +1093,7 @@
     </message>
     <message>
         <source>Turn this off to use %app only in the apps you switch on under Apps &amp; Sites.</source>
-        <translation>ਇਸ ਨੂੰ ਬੰਦ ਕਰੋ ਤਾਂ ਜੋ %app ਸਿਰਫ਼ ਉਹਨਾਂ ਐਪਾਂ ਵਿੱਚ ਚੱਲੇ ਜਿਹੜੀਆਂ ਤੁਸੀਂ &quot;ਐਪਾਂ ਅਤੇ ਸਾਈਟਾਂ&quot; ਵਿੱਚ ਚਾਲੂ ਕਰਦੇ ਹੋ।</translation>
+        <translation>ਇਸ ਨੂੰ ਬੰਦ ਕਰੋ ਤਾਂ ਜੋ %app ਸਿਰਫ਼ ਉਹਨਾਂ ਐਪਾਂ ਵਿੱਚ ਚੱਲੇ ਜਿਹੜੀਆਂ ਤੁਸੀਂ “ਐਪਾਂ ਅਤੇ ਸਾਈਟਾਂ” ਵਿੱਚ ਚਾਲੂ ਕਰਦੇ ਹੋ।</translation>
     </message>
     <message>
         <source>By default %app waits until the caret is at the end of a line.</source>
@@ -1105,7 +1105,7 @@
     </message>
     <message>
         <source>Suggestions appear only after you press the Suggest Now shortcut.</source>
-        <translation>ਸੁਝਾਅ ਸਿਰਫ਼ &quot;ਹੁਣੇ ਸੁਝਾਓ&quot; ਸ਼ਾਰਟਕੱਟ ਦਬਾਉਣ ਮਗਰੋਂ ਦਿਸਦੇ ਹਨ।</translation>
+        <translation>ਸੁਝਾਅ ਸਿਰਫ਼ “ਹੁਣੇ ਸੁਝਾਓ” ਸ਼ਾਰਟਕੱਟ ਦਬਾਉਣ ਮਗਰੋਂ ਦਿਸਦੇ ਹਨ।</translation>
     </message>
     <message>
         <source>Spelling</source>
@@ -1137,7 +1137,7 @@
     </message>
     <message>
         <source>Vertical position</source>
-        <translation>ਖੜ੍ਹਵੀਂ ਸਥਿਤੀ</translation>
+        <translation>ਉੱਪਰ-ਹੇਠਾਂ ਦੀ ਸਥਿਤੀ</translation>
     </message>
     <message>
         <source>Nudge suggestions up or down to line up with your text.</source>
@@ -1245,7 +1245,7 @@
     </message>
     <message>
         <source>It may be waiting on a dialog of its own. Force Quit closes it right away.</source>
-        <translation>ਸ਼ਾਇਦ ਉਹ ਆਪਣੇ ਕਿਸੇ ਡਾਇਲਾਗ ਦੀ ਉਡੀਕ ਕਰ ਰਹੀ ਹੈ। &quot;ਜ਼ਬਰਦਸਤੀ ਬੰਦ ਕਰੋ&quot; ਉਸ ਨੂੰ ਫ਼ੌਰਨ ਬੰਦ ਕਰ ਦਿੰਦਾ ਹੈ।</translation>
+        <translation>ਸ਼ਾਇਦ ਉਹ ਆਪਣੇ ਕਿਸੇ ਡਾਇਲਾਗ ਦੀ ਉਡੀਕ ਕਰ ਰਹੀ ਹੈ। “ਜ਼ਬਰਦਸਤੀ ਬੰਦ ਕਰੋ” ਉਸ ਨੂੰ ਫ਼ੌਰਨ ਬੰਦ ਕਰ ਦਿੰਦਾ ਹੈ।</translation>
     </message>
     <message>
         <source>%app has the Tab key</source>
@@ -1309,7 +1309,7 @@
     </message>
     <message>
         <source>Light</source>
-        <translation>ਹਲਕਾ</translation>
+        <translation>ਘੱਟ</translation>
     </message>
     <message>
         <source>No emoji match “%1”</source>
@@ -1357,7 +1357,7 @@
     </message>
     <message>
         <source>Asks for a suggestion right away, even where %app would normally wait.</source>
-        <translation>ਫ਼ੌਰਨ ਸੁਝਾਅ ਮੰਗਦਾ ਹੈ, ਉੱਥੇ ਵੀ ਜਿੱਥੇ %app ਆਮ ਤੌਰ ਉੱਤੇ ਉਡੀਕ ਕਰਦਾ।</translation>
+        <translation>ਫ਼ੌਰਨ ਸੁਝਾਅ ਮੰਗਦਾ ਹੈ, ਉੱਥੇ ਵੀ ਜਿੱਥੇ %app ਆਮ ਤੌਰ ਉੱਤੇ ਉਡੀਕ ਕਰਦਾ ਹੈ।</translation>
     </message>
     <message>
         <source>Other suggestions</source>
@@ -1421,7 +1421,7 @@
     </message>
     <message>
         <source>%app learns your style sooner but keeps more of what you type.</source>
-        <translation>%app ਤੁਹਾਡੀ ਸ਼ੈਲੀ ਛੇਤੀ ਸਿੱਖਦਾ ਹੈ, ਪਰ ਤੁਹਾਡੇ ਟਾਈਪ ਕੀਤੇ ਵਿੱਚੋਂ ਵੱਧ ਰੱਖਦਾ ਹੈ।</translation>
+        <translation>%app ਤੁਹਾਡੀ ਸ਼ੈਲੀ ਛੇਤੀ ਸਿੱਖਦਾ ਹੈ, ਪਰ ਤੁਹਾਡਾ ਟਾਈਪ ਕੀਤਾ ਵੱਧ ਟੈਕਸਟ ਸੰਭਾਲਦਾ ਹੈ।</translation>
     </message>
     <message>
         <source>Influence</source>
@@ -1429,7 +1429,7 @@
     </message>
     <message>
         <source>Strong</source>
-        <translation>ਤਕੜਾ</translation>
+        <translation>ਵੱਧ</translation>
     </message>
     <message>
         <source>How many of your passages each suggestion can draw on.</source>
@@ -1461,7 +1461,7 @@
     </message>
     <message>
         <source>A reply in Mail reads differently from a commit message.</source>
-        <translation>Mail ਵਿੱਚ ਜਵਾਬ ਅਤੇ ਕਮਿਟ ਸੁਨੇਹਾ ਵੱਖਰੇ ਢੰਗ ਨਾਲ ਲਿਖੇ ਜਾਂਦੇ ਹਨ।</translation>
+        <translation>ਈਮੇਲ ਦਾ ਜਵਾਬ ਅਤੇ ਕਮਿਟ ਸੁਨੇਹਾ ਵੱਖਰੇ ਢੰਗ ਨਾਲ ਲਿਖੇ ਜਾਂਦੇ ਹਨ।</translation>
     </message>
     <message>
         <source>Website</source>
@@ -1477,7 +1477,7 @@
     </message>
     <message>
         <source>Anything you copied in the last 10 minutes. Copies from password managers are skipped.</source>
-        <translation>ਪਿਛਲੇ 10 ਮਿੰਟਾਂ ਵਿੱਚ ਕਾਪੀ ਕੀਤੀ ਕੋਈ ਵੀ ਚੀਜ਼। ਪਾਸਵਰਡ ਮੈਨੇਜਰਾਂ ਤੋਂ ਕੀਤੀਆਂ ਕਾਪੀਆਂ ਛੱਡ ਦਿੱਤੀਆਂ ਜਾਂਦੀਆਂ ਹਨ।</translation>
+        <translation>ਪਿਛਲੇ 10 ਮਿੰਟਾਂ ਵਿੱਚ ਕਾਪੀ ਕੀਤੀ ਕੋਈ ਵੀ ਚੀਜ਼। ਪਾਸਵਰਡ ਮੈਨੇਜਰਾਂ ਤੋਂ ਕਾਪੀ ਕੀਤਾ ਟੈਕਸਟ ਛੱਡ ਦਿੱਤਾ ਜਾਂਦਾ ਹੈ।</translation>
     </message>
     <message>
         <source>Text on screen</source>
@@ -1584,10 +1584,6 @@
         <translation>ਜਿਹਨਾਂ ਖੇਤਰਾਂ ਵਿੱਚ ਤੁਸੀਂ ਸੁਝਾਅ ਸਵੀਕਾਰ ਕੀਤਾ, ਉਹਨਾਂ ਦੇ ਛੋਟੇ ਅੰਸ਼ ਇਸ ਕੰਪਿਊਟਰ ਉੱਤੇ ਇਨਕ੍ਰਿਪਟ ਕਰਕੇ ਰੱਖਦਾ ਹੈ ਅਤੇ ਮਾਡਲ ਨੂੰ ਉਦਾਹਰਨਾਂ ਵਜੋਂ ਦਿਖਾਉਂਦਾ ਹੈ।</translation>
     </message>
     <message>
-        <source>%1 could not open again: %2 Your choice takes effect the next time you start it.</source>
-        <translation>%1 ਦੁਬਾਰਾ ਨਹੀਂ ਖੁੱਲ੍ਹ ਸਕੀ: %2 ਤੁਹਾਡੀ ਚੋਣ ਅਗਲੀ ਵਾਰ ਸ਼ੁਰੂ ਕਰਨ ਉੱਤੇ ਲਾਗੂ ਹੋਵੇਗੀ।</translation>
-    </message>
-    <message>
         <source>Light</source>
         <comment>skin tone</comment>
         <translation>ਹਲਕਾ</translation>
@@ -1635,7 +1631,7 @@
     </message>
     <message>
         <source>Yes, at %1, %2 on screen, %3 pt tall, %4 characters before it and %5 after</source>
-        <translation>ਹਾਂ, %1, %2 ਉੱਤੇ, %3 pt ਉੱਚਾ, ਪਹਿਲਾਂ %4 ਅੱਖਰ ਅਤੇ ਮਗਰੋਂ %5</translation>
+        <translation>ਹਾਂ, ਸਕ੍ਰੀਨ ਉੱਤੇ %1, %2 ਉੱਤੇ, %3 pt ਉੱਚਾ, ਪਹਿਲਾਂ %4 ਅੱਖਰ ਅਤੇ ਮਗਰੋਂ %5</translation>
     </message>
     <message>
         <source>Not reported, estimated from the caret</source>
@@ -1691,7 +1687,7 @@
     </message>
     <message>
         <source>9 in 10 under %1</source>
-        <translation>10 ਵਿੱਚੋਂ 9, %1 ਤੋਂ ਘੱਟ</translation>
+        <translation>10 ਵਿੱਚੋਂ 9 ਵਾਰ %1 ਤੋਂ ਘੱਟ</translation>
     </message>
     <message>
         <source>no requests yet</source>
@@ -2015,11 +2011,11 @@
     </message>
     <message>
         <source>GNOME shows tray icons only with the AppIndicator extension. Install the gnome-shell-extension-appindicator package, log out and in, then turn it on in Extensions.</source>
-        <translation>GNOME ਸਿਰਫ਼ AppIndicator ਐਕਸਟੈਂਸ਼ਨ ਨਾਲ ਟ੍ਰੇ ਆਈਕਨ ਦਿਖਾਉਂਦਾ ਹੈ। gnome-shell-extension-appindicator ਪੈਕੇਜ ਇੰਸਟਾਲ ਕਰੋ, ਲੌਗ-ਆਊਟ ਕਰਕੇ ਦੁਬਾਰਾ ਲੌਗ-ਇਨ ਕਰੋ, ਫਿਰ &quot;ਐਕਸਟੈਂਸ਼ਨਾਂ&quot; ਵਿੱਚ ਇਸ ਨੂੰ ਚਾਲੂ ਕਰੋ।</translation>
+        <translation>GNOME ਸਿਰਫ਼ AppIndicator ਐਕਸਟੈਂਸ਼ਨ ਨਾਲ ਟ੍ਰੇ ਆਈਕਨ ਦਿਖਾਉਂਦਾ ਹੈ। gnome-shell-extension-appindicator ਪੈਕੇਜ ਇੰਸਟਾਲ ਕਰੋ, ਲੌਗ-ਆਊਟ ਕਰਕੇ ਦੁਬਾਰਾ ਲੌਗ-ਇਨ ਕਰੋ, ਫਿਰ “ਐਕਸਟੈਂਸ਼ਨਾਂ” ਵਿੱਚ ਇਸ ਨੂੰ ਚਾਲੂ ਕਰੋ।</translation>
     </message>
     <message>
         <source>GNOME shows tray icons only with the AppIndicator extension. It is installed but off: turn it on in Extensions.</source>
-        <translation>GNOME ਸਿਰਫ਼ AppIndicator ਐਕਸਟੈਂਸ਼ਨ ਨਾਲ ਟ੍ਰੇ ਆਈਕਨ ਦਿਖਾਉਂਦਾ ਹੈ। ਇਹ ਇੰਸਟਾਲ ਹੈ ਪਰ ਬੰਦ ਹੈ: &quot;ਐਕਸਟੈਂਸ਼ਨਾਂ&quot; ਵਿੱਚ ਇਸ ਨੂੰ ਚਾਲੂ ਕਰੋ।</translation>
+        <translation>GNOME ਸਿਰਫ਼ AppIndicator ਐਕਸਟੈਂਸ਼ਨ ਨਾਲ ਟ੍ਰੇ ਆਈਕਨ ਦਿਖਾਉਂਦਾ ਹੈ। ਇਹ ਇੰਸਟਾਲ ਹੈ ਪਰ ਬੰਦ ਹੈ: “ਐਕਸਟੈਂਸ਼ਨਾਂ” ਵਿੱਚ ਇਸ ਨੂੰ ਚਾਲੂ ਕਰੋ।</translation>
     </message>
     <message>
         <source>Until then, open %app from your applications menu to reach Settings.</source>
@@ -2027,7 +2023,7 @@
     </message>
     <message>
         <source>Open Extensions</source>
-        <translation>&quot;ਐਕਸਟੈਂਸ਼ਨਾਂ&quot; ਖੋਲ੍ਹੋ</translation>
+        <translation>“ਐਕਸਟੈਂਸ਼ਨਾਂ” ਖੋਲ੍ਹੋ</translation>
     </message>
     <message>
         <source>Show Count in Tray</source>
@@ -2198,7 +2194,7 @@
     </message>
     <message>
         <source>enter</source>
-        <translation>Enter</translation>
+        <translation>enter</translation>
     </message>
     <message>
         <source>Allow screen capture so %app can read those too. Most apps work without it.</source>
@@ -2210,13 +2206,13 @@
     </message>
     <message>
         <source>You can switch memory off for single apps under Apps &amp; Sites. The key that unlocks it lives in your keyring.</source>
-        <translation>&quot;ਐਪਾਂ ਅਤੇ ਸਾਈਟਾਂ&quot; ਵਿੱਚ ਤੁਸੀਂ ਵੱਖ-ਵੱਖ ਐਪਾਂ ਲਈ ਮੈਮਰੀ ਬੰਦ ਕਰ ਸਕਦੇ ਹੋ। ਇਸ ਨੂੰ ਖੋਲ੍ਹਣ ਵਾਲੀ ਕੁੰਜੀ ਤੁਹਾਡੀ ਕੀਰਿੰਗ ਵਿੱਚ ਰਹਿੰਦੀ ਹੈ।</translation>
+        <translation>“ਐਪਾਂ ਅਤੇ ਸਾਈਟਾਂ” ਵਿੱਚ ਤੁਸੀਂ ਵੱਖ-ਵੱਖ ਐਪਾਂ ਲਈ ਮੈਮਰੀ ਬੰਦ ਕਰ ਸਕਦੇ ਹੋ। ਇਸ ਨੂੰ ਖੋਲ੍ਹਣ ਵਾਲੀ ਕੁੰਜੀ ਤੁਹਾਡੀ ਕੀਰਿੰਗ ਵਿੱਚ ਰਹਿੰਦੀ ਹੈ।</translation>
     </message>
     <message numerus="yes">
         <source>%Ln emoji. %1 selected</source>
         <translation>
-            <numerusform>%Ln ਇਮੋਜੀ। %1 ਚੁਣਿਆ</numerusform>
-            <numerusform>%Ln ਇਮੋਜੀ। %1 ਚੁਣਿਆ</numerusform>
+            <numerusform>%Ln ਇਮੋਜੀ। ਚੁਣਿਆ: %1</numerusform>
+            <numerusform>%Ln ਇਮੋਜੀ। ਚੁਣਿਆ: %1</numerusform>
         </translation>
     </message>
     <message>
@@ -2240,7 +2236,7 @@
     </message>
     <message>
         <source>Ollama isn&apos;t running at %1.</source>
-        <translation>Ollama %1 &apos;ਤੇ ਨਹੀਂ ਚੱਲ ਰਿਹਾ।</translation>
+        <translation>Ollama %1 ’ਤੇ ਨਹੀਂ ਚੱਲ ਰਿਹਾ।</translation>
     </message>
     <message>
         <source>No server answered.</source>
@@ -2248,11 +2244,11 @@
     </message>
     <message>
         <source>No server answered at %1.</source>
-        <translation>%1 &apos;ਤੇ ਕਿਸੇ ਸਰਵਰ ਨੇ ਜਵਾਬ ਨਹੀਂ ਦਿੱਤਾ।</translation>
+        <translation>%1 ’ਤੇ ਕਿਸੇ ਸਰਵਰ ਨੇ ਜਵਾਬ ਨਹੀਂ ਦਿੱਤਾ।</translation>
     </message>
     <message>
         <source>Default follows General (insertion: %1, length: %2).</source>
-        <translation>ਪੂਰਵ-ਨਿਰਧਾਰਤ &quot;ਆਮ&quot; ਅਨੁਸਾਰ (ਪਾਉਣ ਦਾ ਤਰੀਕਾ: %1, ਲੰਬਾਈ: %2)।</translation>
+        <translation>ਪੂਰਵ-ਨਿਰਧਾਰਤ “ਆਮ” ਅਨੁਸਾਰ (ਪਾਉਣ ਦਾ ਤਰੀਕਾ: %1, ਲੰਬਾਈ: %2)।</translation>
     </message>
     <message>
         <source>Range: %1</source>
@@ -2296,7 +2292,7 @@
     </message>
     <message>
         <source>No system tray runs on this desktop, so the icon cannot show.</source>
-        <translation>ਇਸ ਡੈਸਕਟਾਪ &apos;ਤੇ ਕੋਈ ਸਿਸਟਮ ਟ੍ਰੇ ਨਹੀਂ ਚੱਲ ਰਹੀ, ਇਸ ਲਈ ਆਈਕਨ ਨਹੀਂ ਦਿਖ ਸਕਦਾ।</translation>
+        <translation>ਇਸ ਡੈਸਕਟਾਪ ’ਤੇ ਕੋਈ ਸਿਸਟਮ ਟ੍ਰੇ ਨਹੀਂ ਚੱਲ ਰਹੀ, ਇਸ ਲਈ ਆਈਕਨ ਨਹੀਂ ਦਿਖ ਸਕਦਾ।</translation>
     </message>
     <message numerus="yes">
         <source>%Ln settings held values %app cannot use, so they were corrected and saved.</source>
@@ -2308,6 +2304,178 @@
     <message>
         <source>Your writing memory is not saved: the keyring is missing or locked, so its key cannot be kept.</source>
         <translation>ਤੁਹਾਡੀ ਲਿਖਤ ਮੈਮਰੀ ਸੰਭਾਲੀ ਨਹੀਂ ਗਈ: ਕੀਰਿੰਗ ਮੌਜੂਦ ਨਹੀਂ ਜਾਂ ਲੌਕ ਹੈ, ਇਸ ਲਈ ਇਸ ਦੀ ਕੁੰਜੀ ਰੱਖੀ ਨਹੀਂ ਜਾ ਸਕਦੀ।</translation>
+    </message>
+    <message>
+        <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
+        <translation>%1 ਦੁਬਾਰਾ ਨਹੀਂ ਖੁੱਲ੍ਹ ਸਕਿਆ। ਤੁਹਾਡੀ ਚੋਣ ਅਗਲੀ ਵਾਰ ਇਸਨੂੰ ਸ਼ੁਰੂ ਕਰਨ &apos;ਤੇ ਲਾਗੂ ਹੋਵੇਗੀ।</translation>
+    </message>
+    <message>
+        <source>That address isn&apos;t valid</source>
+        <translation>ਇਹ ਪਤਾ ਵੈਧ ਨਹੀਂ ਹੈ</translation>
+    </message>
+    <message>
+        <source>The request timed out.</source>
+        <translation>ਬੇਨਤੀ ਦਾ ਸਮਾਂ ਖਤਮ ਹੋ ਗਿਆ।</translation>
+    </message>
+    <message>
+        <source>The server&apos;s reply was too long, so it was stopped.</source>
+        <translation>ਸਰਵਰ ਦਾ ਜਵਾਬ ਬਹੁਤ ਲੰਬਾ ਸੀ, ਇਸ ਲਈ ਰੋਕ ਦਿੱਤਾ ਗਿਆ।</translation>
+    </message>
+    <message>
+        <source>The server answered %1.</source>
+        <translation>ਸਰਵਰ ਨੇ %1 ਜਵਾਬ ਦਿੱਤਾ।</translation>
+    </message>
+    <message>
+        <source>The server answered %1: %2</source>
+        <translation>ਸਰਵਰ ਨੇ %1 ਜਵਾਬ ਦਿੱਤਾ: %2</translation>
+    </message>
+    <message>
+        <source>The download server answered %1. Try again later.</source>
+        <translation>ਡਾਊਨਲੋਡ ਸਰਵਰ ਨੇ %1 ਜਵਾਬ ਦਿੱਤਾ। ਬਾਅਦ ਵਿੱਚ ਦੁਬਾਰਾ ਕੋਸ਼ਿਸ਼ ਕਰੋ।</translation>
+    </message>
+    <message>
+        <source>The download couldn&apos;t be saved: %1</source>
+        <translation>ਡਾਊਨਲੋਡ ਸੰਭਾਲਿਆ ਨਹੀਂ ਜਾ ਸਕਿਆ: %1</translation>
+    </message>
+    <message>
+        <source>The download paused because the connection dropped. Try again to pick up where it stopped.</source>
+        <translation>ਕਨੈਕਸ਼ਨ ਟੁੱਟਣ ਕਾਰਨ ਡਾਊਨਲੋਡ ਰੁਕ ਗਿਆ। ਜਿੱਥੇ ਰੁਕਿਆ ਸੀ ਉੱਥੋਂ ਜਾਰੀ ਰੱਖਣ ਲਈ ਦੁਬਾਰਾ ਕੋਸ਼ਿਸ਼ ਕਰੋ।</translation>
+    </message>
+    <message>
+        <source>The download stopped. Check your connection, then try again.</source>
+        <translation>ਡਾਊਨਲੋਡ ਰੁਕ ਗਿਆ। ਆਪਣਾ ਕਨੈਕਸ਼ਨ ਜਾਂਚੋ, ਫਿਰ ਦੁਬਾਰਾ ਕੋਸ਼ਿਸ਼ ਕਰੋ।</translation>
+    </message>
+    <message>
+        <source>Pick an Ollama model in Settings</source>
+        <translation>ਸੈਟਿੰਗਾਂ ਵਿੱਚ ਕੋਈ Ollama ਮਾਡਲ ਚੁਣੋ</translation>
+    </message>
+    <message>
+        <source>Pick a model for your local server</source>
+        <translation>ਆਪਣੇ ਸਥਾਨਕ ਸਰਵਰ ਲਈ ਕੋਈ ਮਾਡਲ ਚੁਣੋ</translation>
+    </message>
+    <message>
+        <source>The server&apos;s answer is not HTTP.</source>
+        <translation>ਸਰਵਰ ਦਾ ਜਵਾਬ HTTP ਨਹੀਂ ਹੈ।</translation>
+    </message>
+    <message>
+        <source>The data couldn&apos;t be read because it is missing.</source>
+        <translation>ਡਾਟਾ ਪੜ੍ਹਿਆ ਨਹੀਂ ਜਾ ਸਕਿਆ ਕਿਉਂਕਿ ਇਹ ਮੌਜੂਦ ਨਹੀਂ ਹੈ।</translation>
+    </message>
+    <message>
+        <source>The data couldn&apos;t be read because it isn&apos;t in the correct format.</source>
+        <translation>ਡਾਟਾ ਪੜ੍ਹਿਆ ਨਹੀਂ ਜਾ ਸਕਿਆ ਕਿਉਂਕਿ ਇਹ ਸਹੀ ਫਾਰਮੈਟ ਵਿੱਚ ਨਹੀਂ ਹੈ।</translation>
+    </message>
+    <message>
+        <source>:%1:</source>
+        <comment>emoji name</comment>
+        <translation>:%1:</translation>
+    </message>
+    <message>
+        <source>This computer has no on-device language model.</source>
+        <translation>ਇਸ ਕੰਪਿਊਟਰ ਉੱਤੇ ਡਿਵਾਈਸ ਵਾਲਾ ਕੋਈ ਭਾਸ਼ਾ ਮਾਡਲ ਨਹੀਂ ਹੈ।</translation>
+    </message>
+    <message>
+        <source>Ctrl</source>
+        <comment>key</comment>
+        <translation>Ctrl</translation>
+    </message>
+    <message>
+        <source>Alt</source>
+        <comment>key</comment>
+        <translation>Alt</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <comment>key</comment>
+        <translation>Shift</translation>
+    </message>
+    <message>
+        <source>Super</source>
+        <comment>key</comment>
+        <translation>Super</translation>
+    </message>
+    <message>
+        <source>Paused on %1</source>
+        <translation>%1 &apos;ਤੇ ਰੁਕਿਆ</translation>
+    </message>
+    <message>
+        <source>Paused in %1</source>
+        <translation>%1 ਵਿੱਚ ਰੁਕਿਆ</translation>
+    </message>
+    <message>
+        <source>Off on %1</source>
+        <translation>%1 &apos;ਤੇ ਬੰਦ</translation>
+    </message>
+    <message>
+        <source>Off in %1</source>
+        <translation>%1 ਵਿੱਚ ਬੰਦ</translation>
+    </message>
+    <message>
+        <source>Off in %1 by default</source>
+        <translation>%1 ਵਿੱਚ ਡਿਫੌਲਟ ਤੌਰ &apos;ਤੇ ਬੰਦ</translation>
+    </message>
+    <message>
+        <source>Off in code editors</source>
+        <translation>ਕੋਡ ਐਡੀਟਰਾਂ ਵਿੱਚ ਬੰਦ</translation>
+    </message>
+    <message>
+        <source>Off unless turned on per app</source>
+        <translation>ਬੰਦ, ਜਦ ਤੱਕ ਹਰ ਐਪ ਲਈ ਚਾਲੂ ਨਾ ਕੀਤਾ ਜਾਵੇ</translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <comment>key</comment>
+        <translation>Tab</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <comment>key</comment>
+        <translation>Enter</translation>
+    </message>
+    <message>
+        <source>Esc</source>
+        <comment>key</comment>
+        <translation>Esc</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <comment>key</comment>
+        <translation>Backspace</translation>
+    </message>
+    <message>
+        <source>Del</source>
+        <comment>key</comment>
+        <translation>Del</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <comment>key</comment>
+        <translation>ਸਪੇਸ</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <comment>key</comment>
+        <translation>Home</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <comment>key</comment>
+        <translation>End</translation>
+    </message>
+    <message>
+        <source>Page Up</source>
+        <comment>key</comment>
+        <translation>Page Up</translation>
+    </message>
+    <message>
+        <source>Page Down</source>
+        <comment>key</comment>
+        <translation>Page Down</translation>
+    </message>
+    <message>
+        <source>Key %1</source>
+        <comment>key</comment>
+        <translation>ਕੁੰਜੀ %1</translation>
     </message>
 </context>
 </TS>

@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>Paused while %1 is open</source>
-        <translation>Wstrzymano, dopóki %1 jest otwarty</translation>
+        <translation>Wstrzymano, dopóki otwarta jest aplikacja %1</translation>
     </message>
     <message>
         <source>Welcome to %app</source>
@@ -233,7 +233,7 @@
     </message>
     <message>
         <source>Writes straight into the field. Cleanest in native computer apps.</source>
-        <translation>Pisze prosto do pola. Najczyściej w natywnych aplikacjach.</translation>
+        <translation>Pisze prosto do pola. Działa najczyściej w natywnych aplikacjach pulpitu.</translation>
     </message>
     <message>
         <source>Uses the clipboard, then puts your clipboard back.</source>
@@ -285,7 +285,7 @@
     </message>
     <message>
         <source>Needs Accessibility access</source>
-        <translation>Wymaga dostępu do ułatwień dostępu</translation>
+        <translation>Wymaga uprawnienia ułatwień dostępu</translation>
     </message>
     <message>
         <source>Paused until you resume</source>
@@ -302,14 +302,14 @@
     <message numerus="yes">
         <source>Paused while %1 are open</source>
         <translation>
-            <numerusform>Wstrzymano, dopóki %1 jest otwarty</numerusform>
-            <numerusform>Wstrzymano, dopóki otwarte są %1</numerusform>
-            <numerusform>Wstrzymano, dopóki otwarte są %1</numerusform>
+            <numerusform>Wstrzymano, dopóki otwarta jest aplikacja %1</numerusform>
+            <numerusform>Wstrzymano, dopóki otwarte są aplikacje %1</numerusform>
+            <numerusform>Wstrzymano, dopóki otwarte są aplikacje %1</numerusform>
         </translation>
     </message>
     <message>
         <source>Grant Accessibility Access…</source>
-        <translation>Przyznaj dostęp do ułatwień dostępu…</translation>
+        <translation>Przyznaj uprawnienie ułatwień dostępu…</translation>
     </message>
     <message>
         <source>Force Quit %1</source>
@@ -329,7 +329,7 @@
     </message>
     <message>
         <source>Start typing anywhere. %app keeps count here.</source>
-        <translation>Zacznij pisać gdziekolwiek. %app liczy tutaj.</translation>
+        <translation>Zacznij pisać gdziekolwiek. %app prowadzi tu licznik.</translation>
     </message>
     <message>
         <source>Under a minute of typing today. </source>
@@ -341,11 +341,11 @@
     </message>
     <message>
         <source>Resume in %1</source>
-        <translation>Wznów w %1</translation>
+        <translation>Wznów w aplikacji %1</translation>
     </message>
     <message>
         <source>Pause in %1</source>
-        <translation>Wstrzymaj w %1</translation>
+        <translation>Wstrzymaj w aplikacji %1</translation>
     </message>
     <message>
         <source>Resume Everywhere</source>
@@ -473,7 +473,7 @@
     </message>
     <message>
         <source>The system asks for Accessibility access before any app can read text fields or type into them. %app uses it only for the field you&apos;re writing in.</source>
-        <translation>System prosi o dostęp do ułatwień dostępu, zanim jakakolwiek aplikacja będzie mogła czytać pola tekstowe lub w nich pisać. %app używa go tylko w polu, w którym piszesz.</translation>
+        <translation>System prosi o uprawnienie ułatwień dostępu, zanim jakakolwiek aplikacja będzie mogła czytać pola tekstowe lub w nich pisać. %app używa go tylko w polu, w którym piszesz.</translation>
     </message>
     <message>
         <source>%app reads your text when you pause and forgets it after one suggestion, unless you turn on writing memory.</source>
@@ -609,7 +609,7 @@
     </message>
     <message>
         <source>Each one can have its own rules. Anything you don&apos;t change follows General.</source>
-        <translation>Każda może mieć własne reguły. Wszystko, czego nie zmienisz, działa jak w Ogólnych.</translation>
+        <translation>Każda może mieć własne reguły. Wszystko, czego nie zmienisz, działa jak w sekcji „Ogólne”.</translation>
     </message>
     <message>
         <source>Words saved here</source>
@@ -677,7 +677,7 @@
     </message>
     <message>
         <source>Erase what %app remembered from %1?</source>
-        <translation>Wymazać to, co %app zapamiętał z %1?</translation>
+        <translation>Wymazać to, co %app zapamiętał dla „%1”?</translation>
     </message>
     <message>
         <source>Erase</source>
@@ -737,7 +737,7 @@
     </message>
     <message>
         <source>Accessibility is on and %1 is ready. %app works in every app you type in.</source>
-        <translation>Ułatwienia dostępu są włączone, a %1 jest gotowy. %app działa w każdej aplikacji, w której piszesz.</translation>
+        <translation>Ułatwienia dostępu są włączone, a silnik „%1” jest gotowy. %app działa w każdej aplikacji, w której piszesz.</translation>
     </message>
     <message>
         <source>Waiting for %1 to quit</source>
@@ -889,7 +889,7 @@
     </message>
     <message>
         <source>%1 is ready</source>
-        <translation>%1 jest gotowy</translation>
+        <translation>Silnik „%1” jest gotowy</translation>
     </message>
     <message>
         <source>Checking %1</source>
@@ -905,7 +905,7 @@
     </message>
     <message>
         <source>Open Engine</source>
-        <translation>Otwórz Silnik</translation>
+        <translation>Otwórz „Silnik”</translation>
     </message>
     <message>
         <source>The system&apos;s predictions are off</source>
@@ -942,9 +942,9 @@
     <message numerus="yes">
         <source>%1 didn&apos;t quit. They may be showing a dialog. Force Quit closes them right away.</source>
         <translation>
-            <numerusform>%1 się nie zamknął. Może wyświetla okno dialogowe. „Wymuś zamknięcie” zamknie go od razu.</numerusform>
-            <numerusform>%1 się nie zamknęły. Mogą wyświetlać okno dialogowe. „Wymuś zamknięcie” zamknie je od razu.</numerusform>
-            <numerusform>%1 się nie zamknęły. Mogą wyświetlać okno dialogowe. „Wymuś zamknięcie” zamknie je od razu.</numerusform>
+            <numerusform>Aplikacja %1 się nie zamknęła. Może wyświetla okno dialogowe. „Wymuś zamknięcie” zamknie ją od razu.</numerusform>
+            <numerusform>Aplikacje %1 się nie zamknęły. Mogą wyświetlać okno dialogowe. „Wymuś zamknięcie” zamknie je od razu.</numerusform>
+            <numerusform>Aplikacje %1 się nie zamknęły. Mogą wyświetlać okno dialogowe. „Wymuś zamknięcie” zamknie je od razu.</numerusform>
         </translation>
     </message>
     <message>
@@ -954,7 +954,7 @@
     <message numerus="yes">
         <source>%1 take the Tab key before %app can, so %app stays paused in your other apps until you quit them.</source>
         <translation>
-            <numerusform>%1 przechwytuje klawisz Tab przed %app, więc %app pozostaje wstrzymany w innych aplikacjach, dopóki go nie zamkniesz.</numerusform>
+            <numerusform>%1 przechwytuje klawisz Tab przed %app, więc %app pozostaje wstrzymany w innych aplikacjach, dopóki nie zamkniesz aplikacji %1.</numerusform>
             <numerusform>%1 przechwytują klawisz Tab przed %app, więc %app pozostaje wstrzymany w innych aplikacjach, dopóki ich nie zamkniesz.</numerusform>
             <numerusform>%1 przechwytują klawisz Tab przed %app, więc %app pozostaje wstrzymany w innych aplikacjach, dopóki ich nie zamkniesz.</numerusform>
         </translation>
@@ -1041,7 +1041,7 @@
     </message>
     <message>
         <source>Lower stays close to the obvious next words. Higher tries more.</source>
-        <translation>Niżej trzyma się oczywistych następnych słów. Wyżej próbuje więcej.</translation>
+        <translation>Niższa wartość trzyma się oczywistych następnych słów. Wyższa próbuje więcej możliwości.</translation>
     </message>
     <message>
         <source>Wait before suggesting</source>
@@ -1117,7 +1117,7 @@
     </message>
     <message>
         <source>Waits while the word you&apos;re typing looks misspelled, so %app doesn&apos;t build on a typo.</source>
-        <translation>Czeka, gdy wpisywane słowo wygląda na błędne, żeby %app nie budował na literówce.</translation>
+        <translation>Wstrzymuje podpowiedzi, gdy wpisywane słowo wygląda na błędne, żeby %app nie budował na literówce.</translation>
     </message>
     <message>
         <source>After a misspelled word, shows a fix next to the caret. Press Tab to swap it in.</source>
@@ -1149,7 +1149,7 @@
     </message>
     <message>
         <source>A small keycap after your first suggestions, as a reminder of what to press.</source>
-        <translation>Mały klawisz po pierwszych podpowiedziach, przypominający, co nacisnąć.</translation>
+        <translation>Mała ikona klawisza po pierwszych podpowiedziach, przypominająca, co nacisnąć.</translation>
     </message>
     <message>
         <source>Insert suggestions by</source>
@@ -1201,7 +1201,7 @@
     </message>
     <message>
         <source>Your next words, one Tab away.</source>
-        <translation>Twoje następne słowa, o jeden Tab stąd.</translation>
+        <translation>Twoje następne słowa na jedno naciśnięcie Tab.</translation>
     </message>
     <message>
         <source>Skip</source>
@@ -1245,11 +1245,11 @@
     </message>
     <message>
         <source>%1 is still open</source>
-        <translation>%1 jest nadal otwarty</translation>
+        <translation>Aplikacja %1 jest nadal otwarta</translation>
     </message>
     <message>
         <source>It may be waiting on a dialog of its own. Force Quit closes it right away.</source>
-        <translation>Może czekać na własne okno dialogowe. „Wymuś zamknięcie” zamknie go od razu.</translation>
+        <translation>Aplikacja może czekać na własne okno dialogowe. „Wymuś zamknięcie” zamknie ją od razu.</translation>
     </message>
     <message>
         <source>%app has the Tab key</source>
@@ -1257,7 +1257,7 @@
     </message>
     <message>
         <source>%1 quit, so your suggestions are back in every app.</source>
-        <translation>%1 został zamknięty, więc podpowiedzi wróciły do wszystkich aplikacji.</translation>
+        <translation>Aplikacja %1 została zamknięta, więc podpowiedzi wróciły do wszystkich aplikacji.</translation>
     </message>
     <message>
         <source>Done</source>
@@ -1397,7 +1397,7 @@
     </message>
     <message>
         <source>%1 and %2 use the same keys. Only the first will work.</source>
-        <translation>%1 i %2 używają tych samych klawiszy. Zadziała tylko pierwszy.</translation>
+        <translation>„%1” i „%2” używają tych samych klawiszy. Zadziała tylko pierwszy skrót.</translation>
     </message>
     <message>
         <source>About you</source>
@@ -1409,7 +1409,7 @@
     </message>
     <message>
         <source>Your role, the languages you write in, names you use often, how you like to sound.</source>
-        <translation>Twoja rola, języki, w których piszesz, często używane imiona, jak chcesz brzmieć.</translation>
+        <translation>Twój zawód, języki, w których piszesz, często używane imiona, jak chcesz brzmieć.</translation>
     </message>
     <message>
         <source>Writing memory</source>
@@ -1465,7 +1465,7 @@
     </message>
     <message>
         <source>A reply in Mail reads differently from a commit message.</source>
-        <translation>Odpowiedź w Poczcie brzmi inaczej niż opis commita.</translation>
+        <translation>Odpowiedź na e-mail brzmi inaczej niż opis commita.</translation>
     </message>
     <message>
         <source>Website</source>
@@ -1501,7 +1501,7 @@
     </message>
     <message>
         <source>Also reads up to two other windows on the same screen, like the document you&apos;re replying about. Skips password managers and apps you switched off.</source>
-        <translation>Czyta też do dwóch innych okien na tym samym ekranie, np. dokument, na temat którego odpowiadasz. Pomija menedżery haseł i wyłączone przez ciebie aplikacje.</translation>
+        <translation>Czyta też do dwóch innych okien na tym samym ekranie, np. dokument, którego dotyczy twoja odpowiedź. Pomija menedżery haseł i wyłączone przez ciebie aplikacje.</translation>
     </message>
     <message>
         <source>Off in this app</source>
@@ -1588,10 +1588,6 @@
         <translation>Zachowuje krótkie fragmenty z pól, w których przyjęto podpowiedź, zaszyfrowane na tym komputerze, i pokazuje je modelowi jako przykłady.</translation>
     </message>
     <message>
-        <source>%1 could not open again: %2 Your choice takes effect the next time you start it.</source>
-        <translation>%1 nie mógł się ponownie otworzyć: %2 Twój wybór zacznie działać przy następnym uruchomieniu.</translation>
-    </message>
-    <message>
         <source>Light</source>
         <comment>skin tone</comment>
         <translation>Jasny</translation>
@@ -1675,7 +1671,7 @@
     </message>
     <message>
         <source>Typing saved</source>
-        <translation>Zaoszczędzone pisanie</translation>
+        <translation>Zaoszczędzony czas pisania</translation>
     </message>
     <message>
         <source>at 40 words a minute</source>
@@ -2019,11 +2015,11 @@
     </message>
     <message>
         <source>GNOME shows tray icons only with the AppIndicator extension. Install the gnome-shell-extension-appindicator package, log out and in, then turn it on in Extensions.</source>
-        <translation>GNOME pokazuje ikony w zasobniku tylko z rozszerzeniem AppIndicator. Zainstaluj pakiet gnome-shell-extension-appindicator, wyloguj się i zaloguj ponownie, a potem włącz je w Rozszerzeniach.</translation>
+        <translation>GNOME pokazuje ikony w zasobniku tylko z rozszerzeniem AppIndicator. Zainstaluj pakiet gnome-shell-extension-appindicator, wyloguj się i zaloguj ponownie, a potem włącz je w aplikacji „Rozszerzenia”.</translation>
     </message>
     <message>
         <source>GNOME shows tray icons only with the AppIndicator extension. It is installed but off: turn it on in Extensions.</source>
-        <translation>GNOME pokazuje ikony w zasobniku tylko z rozszerzeniem AppIndicator. Jest zainstalowane, ale wyłączone: włącz je w Rozszerzeniach.</translation>
+        <translation>GNOME pokazuje ikony w zasobniku tylko z rozszerzeniem AppIndicator. Jest zainstalowane, ale wyłączone: włącz je w aplikacji „Rozszerzenia”.</translation>
     </message>
     <message>
         <source>Until then, open %app from your applications menu to reach Settings.</source>
@@ -2047,11 +2043,11 @@
     </message>
     <message>
         <source>There&apos;s no account and no analytics. With the %app model or the on-device model, your text stays on this computer.</source>
-        <translation>Bez konta i bez analityki. Z modelem %app lub modelem wbudowanym twój tekst zostaje na tym komputerze.</translation>
+        <translation>Bez konta i bez statystyk użytkowania. Z modelem %app lub modelem wbudowanym twój tekst zostaje na tym komputerze.</translation>
     </message>
     <message>
         <source>There&apos;s no account and no analytics. With the %app model, your text stays on this computer.</source>
-        <translation>Bez konta i bez analityki. Z modelem %app twój tekst zostaje na tym komputerze.</translation>
+        <translation>Bez konta i bez statystyk użytkowania. Z modelem %app twój tekst zostaje na tym komputerze.</translation>
     </message>
     <message>
         <source>%app lives in your system tray from now on. Click its icon to pause it in an app or open Settings.</source>
@@ -2059,11 +2055,11 @@
     </message>
     <message>
         <source>%app has no account, no analytics and no servers of its own. The %app model and the on-device model keep your text on this computer. Other engines get it only if you set one up.</source>
-        <translation>%app nie ma kont, analityki ani własnych serwerów. Model %app i model wbudowany trzymają twój tekst na tym komputerze. Inne silniki dostają go tylko wtedy, gdy je skonfigurujesz.</translation>
+        <translation>%app nie ma kont, statystyk użytkowania ani własnych serwerów. Model %app i model wbudowany trzymają twój tekst na tym komputerze. Inne silniki dostają go tylko wtedy, gdy je skonfigurujesz.</translation>
     </message>
     <message>
         <source>%app has no account, no analytics and no servers of its own. The %app model keeps your text on this computer. Other engines get it only if you set one up.</source>
-        <translation>%app nie ma kont, analityki ani własnych serwerów. Model %app trzyma twój tekst na tym komputerze. Inne silniki dostają go tylko wtedy, gdy je skonfigurujesz.</translation>
+        <translation>%app nie ma kont, statystyk użytkowania ani własnych serwerów. Model %app trzyma twój tekst na tym komputerze. Inne silniki dostają go tylko wtedy, gdy je skonfigurujesz.</translation>
     </message>
     <message>
         <source>Installed applications</source>
@@ -2111,7 +2107,7 @@
     </message>
     <message>
         <source>Your settings could not be read, so they were set aside and %app started over with its defaults.</source>
-        <translation>Nie udało się odczytać ustawień, więc odłożono je na bok, a %app zaczął od nowa z domyślnymi.</translation>
+        <translation>Nie udało się odczytać ustawień, więc odłożono je na bok, a %app zaczął od nowa z ustawieniami domyślnymi.</translation>
     </message>
     <message>
         <source>Your settings are not saved: %app cannot write to its settings folder.</source>
@@ -2156,9 +2152,9 @@
     <message numerus="yes">
         <source>%Ln passages from here</source>
         <translation>
-            <numerusform>%Ln fragment stąd</numerusform>
-            <numerusform>%Ln fragmenty stąd</numerusform>
-            <numerusform>%Ln fragmentów stąd</numerusform>
+            <numerusform>%Ln fragment z tej aplikacji</numerusform>
+            <numerusform>%Ln fragmenty z tej aplikacji</numerusform>
+            <numerusform>%Ln fragmentów z tej aplikacji</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -2268,7 +2264,7 @@
     </message>
     <message>
         <source>Default follows General (insertion: %1, length: %2).</source>
-        <translation>Domyślnie jak w sekcji „Ogólne” (wstawianie: %1, podpowiedzi: %2).</translation>
+        <translation>Domyślnie jak w sekcji „Ogólne” (wstawianie: %1, długość: %2).</translation>
     </message>
     <message>
         <source>Range: %1</source>
@@ -2325,7 +2321,179 @@
     </message>
     <message>
         <source>Your writing memory is not saved: the keyring is missing or locked, so its key cannot be kept.</source>
-        <translation>Pamięć pisania nie jest zapisana: brak magazynu kluczy lub jest zablokowany, więc nie można przechować jej klucza.</translation>
+        <translation>Pamięć pisania nie jest zapisywana: magazyn kluczy nie istnieje lub jest zablokowany, więc nie można przechować jej klucza.</translation>
+    </message>
+    <message>
+        <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
+        <translation>Nie udało się ponownie otworzyć %1. Twój wybór zacznie obowiązywać przy następnym uruchomieniu.</translation>
+    </message>
+    <message>
+        <source>That address isn&apos;t valid</source>
+        <translation>Ten adres jest nieprawidłowy</translation>
+    </message>
+    <message>
+        <source>The request timed out.</source>
+        <translation>Upłynął limit czasu żądania.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s reply was too long, so it was stopped.</source>
+        <translation>Odpowiedź serwera była za długa, więc została przerwana.</translation>
+    </message>
+    <message>
+        <source>The server answered %1.</source>
+        <translation>Serwer odpowiedział %1.</translation>
+    </message>
+    <message>
+        <source>The server answered %1: %2</source>
+        <translation>Serwer odpowiedział %1: %2</translation>
+    </message>
+    <message>
+        <source>The download server answered %1. Try again later.</source>
+        <translation>Serwer pobierania odpowiedział %1. Spróbuj ponownie później.</translation>
+    </message>
+    <message>
+        <source>The download couldn&apos;t be saved: %1</source>
+        <translation>Nie udało się zapisać pobieranego pliku: %1</translation>
+    </message>
+    <message>
+        <source>The download paused because the connection dropped. Try again to pick up where it stopped.</source>
+        <translation>Pobieranie wstrzymano, bo zerwało się połączenie. Spróbuj ponownie, aby wznowić od miejsca przerwania.</translation>
+    </message>
+    <message>
+        <source>The download stopped. Check your connection, then try again.</source>
+        <translation>Pobieranie zatrzymało się. Sprawdź połączenie i spróbuj ponownie.</translation>
+    </message>
+    <message>
+        <source>Pick an Ollama model in Settings</source>
+        <translation>Wybierz model Ollama w Ustawieniach</translation>
+    </message>
+    <message>
+        <source>Pick a model for your local server</source>
+        <translation>Wybierz model dla swojego lokalnego serwera</translation>
+    </message>
+    <message>
+        <source>The server&apos;s answer is not HTTP.</source>
+        <translation>Odpowiedź serwera nie jest w HTTP.</translation>
+    </message>
+    <message>
+        <source>The data couldn&apos;t be read because it is missing.</source>
+        <translation>Nie udało się odczytać danych, ponieważ ich brakuje.</translation>
+    </message>
+    <message>
+        <source>The data couldn&apos;t be read because it isn&apos;t in the correct format.</source>
+        <translation>Nie udało się odczytać danych, ponieważ mają nieprawidłowy format.</translation>
+    </message>
+    <message>
+        <source>:%1:</source>
+        <comment>emoji name</comment>
+        <translation>:%1:</translation>
+    </message>
+    <message>
+        <source>This computer has no on-device language model.</source>
+        <translation>Ten komputer nie ma wbudowanego modelu językowego.</translation>
+    </message>
+    <message>
+        <source>Ctrl</source>
+        <comment>key</comment>
+        <translation>Ctrl</translation>
+    </message>
+    <message>
+        <source>Alt</source>
+        <comment>key</comment>
+        <translation>Alt</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <comment>key</comment>
+        <translation>Shift</translation>
+    </message>
+    <message>
+        <source>Super</source>
+        <comment>key</comment>
+        <translation>Super</translation>
+    </message>
+    <message>
+        <source>Paused on %1</source>
+        <translation>Wstrzymano na %1</translation>
+    </message>
+    <message>
+        <source>Paused in %1</source>
+        <translation>Wstrzymano w %1</translation>
+    </message>
+    <message>
+        <source>Off on %1</source>
+        <translation>Wyłączone na %1</translation>
+    </message>
+    <message>
+        <source>Off in %1</source>
+        <translation>Wyłączone w %1</translation>
+    </message>
+    <message>
+        <source>Off in %1 by default</source>
+        <translation>Domyślnie wyłączone w %1</translation>
+    </message>
+    <message>
+        <source>Off in code editors</source>
+        <translation>Wyłączone w edytorach kodu</translation>
+    </message>
+    <message>
+        <source>Off unless turned on per app</source>
+        <translation>Wyłączone, chyba że włączone dla aplikacji</translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <comment>key</comment>
+        <translation>Tab</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <comment>key</comment>
+        <translation>Enter</translation>
+    </message>
+    <message>
+        <source>Esc</source>
+        <comment>key</comment>
+        <translation>Esc</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <comment>key</comment>
+        <translation>Backspace</translation>
+    </message>
+    <message>
+        <source>Del</source>
+        <comment>key</comment>
+        <translation>Del</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <comment>key</comment>
+        <translation>Spacja</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <comment>key</comment>
+        <translation>Home</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <comment>key</comment>
+        <translation>End</translation>
+    </message>
+    <message>
+        <source>Page Up</source>
+        <comment>key</comment>
+        <translation>Page Up</translation>
+    </message>
+    <message>
+        <source>Page Down</source>
+        <comment>key</comment>
+        <translation>Page Down</translation>
+    </message>
+    <message>
+        <source>Key %1</source>
+        <comment>key</comment>
+        <translation>Klawisz %1</translation>
     </message>
 </context>
 </TS>

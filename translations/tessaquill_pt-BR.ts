@@ -249,7 +249,7 @@
     </message>
     <message>
         <source>Paste</source>
-        <translation>Colar</translation>
+        <translation>Colagem</translation>
     </message>
     <message>
         <source>Your writing memory could not be opened and was set aside. Nothing new is remembered until %app starts again.</source>
@@ -285,7 +285,7 @@
     </message>
     <message>
         <source>Needs Accessibility access</source>
-        <translation>Precisa de acesso de Acessibilidade</translation>
+        <translation>Precisa de acesso à acessibilidade</translation>
     </message>
     <message>
         <source>Paused until you resume</source>
@@ -308,7 +308,7 @@
     </message>
     <message>
         <source>Grant Accessibility Access…</source>
-        <translation>Conceder acesso de Acessibilidade…</translation>
+        <translation>Conceder acesso à acessibilidade…</translation>
     </message>
     <message>
         <source>Force Quit %1</source>
@@ -331,11 +331,11 @@
     </message>
     <message>
         <source>Under a minute of typing today. </source>
-        <translation>Menos de um minuto de digitação hoje. </translation>
+        <translation>Hoje você economizou menos de um minuto de digitação. </translation>
     </message>
     <message>
         <source>About %1 of typing today. </source>
-        <translation>Cerca de %1 de digitação hoje. </translation>
+        <translation>Hoje você economizou cerca de %1 de digitação. </translation>
     </message>
     <message>
         <source>Resume in %1</source>
@@ -463,7 +463,7 @@
     </message>
     <message>
         <source>%app can now read the field you&apos;re writing in and type suggestions for you.</source>
-        <translation>Agora o %app pode ler o campo em que você escreve e digitar sugestões para você.</translation>
+        <translation>Agora o %app pode ler o campo em que você escreve e inserir sugestões para você.</translation>
     </message>
     <message>
         <source>Let %app see what you type.</source>
@@ -471,7 +471,7 @@
     </message>
     <message>
         <source>The system asks for Accessibility access before any app can read text fields or type into them. %app uses it only for the field you&apos;re writing in.</source>
-        <translation>O sistema pede acesso de Acessibilidade antes que qualquer app possa ler campos de texto ou digitar neles. O %app usa isso só no campo em que você está escrevendo.</translation>
+        <translation>O sistema pede acesso à acessibilidade antes que qualquer app possa ler campos de texto ou digitar neles. O %app usa isso só no campo em que você está escrevendo.</translation>
     </message>
     <message>
         <source>%app reads your text when you pause and forgets it after one suggestion, unless you turn on writing memory.</source>
@@ -607,7 +607,7 @@
     </message>
     <message>
         <source>Each one can have its own rules. Anything you don&apos;t change follows General.</source>
-        <translation>Cada um pode ter suas próprias regras. O que você não mudar segue Geral.</translation>
+        <translation>Cada um pode ter suas próprias regras. O que você não mudar segue o que está em “Geral”.</translation>
     </message>
     <message>
         <source>Words saved here</source>
@@ -663,7 +663,7 @@
     </message>
     <message>
         <source>Writing memory is off in Your Voice.</source>
-        <translation>A memória de escrita está desativada em Seu estilo.</translation>
+        <translation>A memória de escrita está desativada em “Seu estilo”.</translation>
     </message>
     <message>
         <source>Erase…</source>
@@ -675,7 +675,7 @@
     </message>
     <message>
         <source>Erase what %app remembered from %1?</source>
-        <translation>Apagar o que o %app lembrou de %1?</translation>
+        <translation>Apagar o que o %app memorizou em %1?</translation>
     </message>
     <message>
         <source>Erase</source>
@@ -875,7 +875,7 @@
     </message>
     <message>
         <source>Allow Accessibility access</source>
-        <translation>Permitir acesso de Acessibilidade</translation>
+        <translation>Permitir acesso à acessibilidade</translation>
     </message>
     <message>
         <source>%app needs it to read the text you type in other apps and to insert suggestions.</source>
@@ -903,7 +903,7 @@
     </message>
     <message>
         <source>Open Engine</source>
-        <translation>Abrir Mecanismo</translation>
+        <translation>Abrir “Mecanismo”</translation>
     </message>
     <message>
         <source>The system&apos;s predictions are off</source>
@@ -935,13 +935,13 @@
     </message>
     <message>
         <source>Tab reaches %app again.</source>
-        <translation>O Tab volta a chegar ao %app.</translation>
+        <translation>A tecla Tab volta a funcionar com o %app.</translation>
     </message>
     <message numerus="yes">
         <source>%1 didn&apos;t quit. They may be showing a dialog. Force Quit closes them right away.</source>
         <translation>
-            <numerusform>%1 não fechou. Talvez esteja mostrando uma caixa de diálogo. Forçar saída o fecha na hora.</numerusform>
-            <numerusform>%1 não fecharam. Talvez estejam mostrando uma caixa de diálogo. Forçar saída os fecha na hora.</numerusform>
+            <numerusform>%1 não fechou. Talvez esteja mostrando uma caixa de diálogo. “Forçar saída” o fecha na hora.</numerusform>
+            <numerusform>%1 não fecharam. Talvez estejam mostrando uma caixa de diálogo. “Forçar saída” os fecha na hora.</numerusform>
         </translation>
     </message>
     <message>
@@ -961,7 +961,7 @@
     </message>
     <message>
         <source>On battery, suggestions appear only after you press the Suggest Now shortcut.</source>
-        <translation>Na bateria, as sugestões só aparecem depois do atalho Sugerir agora.</translation>
+        <translation>Na bateria, as sugestões só aparecem depois que você pressiona o atalho “Sugerir agora”.</translation>
     </message>
     <message>
         <source>Shorter suggestions</source>
@@ -985,7 +985,7 @@
     </message>
     <message>
         <source>Plugged in. These wait until you unplug.</source>
-        <translation>Na tomada. Estas opções valem quando você desconectar.</translation>
+        <translation>Na tomada. Estas opções passam a valer quando você desconectar da tomada.</translation>
     </message>
     <message>
         <source>Model</source>
@@ -1093,7 +1093,7 @@
     </message>
     <message>
         <source>Turn this off to use %app only in the apps you switch on under Apps &amp; Sites.</source>
-        <translation>Desative para usar o %app só nos apps que você ativar em Apps &amp; sites.</translation>
+        <translation>Desative para usar o %app só nos apps que você ativar em “Apps &amp; sites”.</translation>
     </message>
     <message>
         <source>By default %app waits until the caret is at the end of a line.</source>
@@ -1105,7 +1105,7 @@
     </message>
     <message>
         <source>Suggestions appear only after you press the Suggest Now shortcut.</source>
-        <translation>As sugestões só aparecem depois do atalho Sugerir agora.</translation>
+        <translation>As sugestões só aparecem depois que você pressiona o atalho “Sugerir agora”.</translation>
     </message>
     <message>
         <source>Spelling</source>
@@ -1145,7 +1145,7 @@
     </message>
     <message>
         <source>A small keycap after your first suggestions, as a reminder of what to press.</source>
-        <translation>Uma pequena tecla após as primeiras sugestões, para lembrar o que pressionar.</translation>
+        <translation>Um pequeno ícone de tecla após as primeiras sugestões, para lembrar o que pressionar.</translation>
     </message>
     <message>
         <source>Insert suggestions by</source>
@@ -1245,7 +1245,7 @@
     </message>
     <message>
         <source>It may be waiting on a dialog of its own. Force Quit closes it right away.</source>
-        <translation>Talvez esteja esperando uma caixa de diálogo própria. Forçar saída o fecha na hora.</translation>
+        <translation>Talvez esteja esperando uma caixa de diálogo própria. “Forçar saída” o fecha na hora.</translation>
     </message>
     <message>
         <source>%app has the Tab key</source>
@@ -1253,7 +1253,7 @@
     </message>
     <message>
         <source>%1 quit, so your suggestions are back in every app.</source>
-        <translation>%1 fechou, então suas sugestões voltaram em todos os apps.</translation>
+        <translation>%1 fechou, então suas sugestões voltaram a aparecer em todos os apps.</translation>
     </message>
     <message>
         <source>Done</source>
@@ -1393,7 +1393,7 @@
     </message>
     <message>
         <source>%1 and %2 use the same keys. Only the first will work.</source>
-        <translation>%1 e %2 usam as mesmas teclas. Só o primeiro vai funcionar.</translation>
+        <translation>“%1” e “%2” usam as mesmas teclas. Só o primeiro vai funcionar.</translation>
     </message>
     <message>
         <source>About you</source>
@@ -1401,7 +1401,7 @@
     </message>
     <message>
         <source>For example: I&apos;m a product designer in Berlin. I write short, friendly emails in British English and sign off with Cheers.</source>
-        <translation>Por exemplo: sou designer de produto em Berlim. Escrevo e-mails curtos e simpáticos em inglês britânico e assino com Cheers.</translation>
+        <translation>Por exemplo: sou designer de produto em Berlim. Escrevo e-mails curtos e simpáticos em inglês britânico e assino com “Cheers”.</translation>
     </message>
     <message>
         <source>Your role, the languages you write in, names you use often, how you like to sound.</source>
@@ -1441,7 +1441,7 @@
     </message>
     <message>
         <source>Erase everything %app remembered?</source>
-        <translation>Apagar tudo o que o %app lembrou?</translation>
+        <translation>Apagar tudo o que o %app memorizou?</translation>
     </message>
     <message>
         <source>This can&apos;t be undone.</source>
@@ -1453,7 +1453,7 @@
     </message>
     <message>
         <source>Nothing remembered yet</source>
-        <translation>Nada lembrado ainda</translation>
+        <translation>Nada memorizado ainda</translation>
     </message>
     <message>
         <source>App and window name</source>
@@ -1461,7 +1461,7 @@
     </message>
     <message>
         <source>A reply in Mail reads differently from a commit message.</source>
-        <translation>Uma resposta no Mail soa diferente de uma mensagem de commit.</translation>
+        <translation>Uma resposta de e-mail soa diferente de uma mensagem de commit.</translation>
     </message>
     <message>
         <source>Website</source>
@@ -1497,7 +1497,7 @@
     </message>
     <message>
         <source>Also reads up to two other windows on the same screen, like the document you&apos;re replying about. Skips password managers and apps you switched off.</source>
-        <translation>Também lê até duas outras janelas na mesma tela, como o documento sobre o qual você responde. Ignora gerenciadores de senhas e apps que você desativou.</translation>
+        <translation>Também lê até duas outras janelas na mesma tela, como o documento de que trata sua resposta. Ignora gerenciadores de senhas e apps que você desativou.</translation>
     </message>
     <message>
         <source>Off in this app</source>
@@ -1553,7 +1553,7 @@
     </message>
     <message>
         <source>Hold back on misspelled words</source>
-        <translation>Esperar em palavras erradas</translation>
+        <translation>Aguardar se a palavra parecer errada</translation>
     </message>
     <message>
         <source>Offer spelling fixes</source>
@@ -1584,10 +1584,6 @@
         <translation>Guarda trechos curtos de campos onde você aceitou uma sugestão, criptografados neste computador, e os mostra ao modelo como exemplos.</translation>
     </message>
     <message>
-        <source>%1 could not open again: %2 Your choice takes effect the next time you start it.</source>
-        <translation>%1 não conseguiu abrir de novo: %2 Sua escolha vale na próxima vez que você o iniciar.</translation>
-    </message>
-    <message>
         <source>Light</source>
         <comment>skin tone</comment>
         <translation>Clara</translation>
@@ -1604,17 +1600,17 @@
     <message>
         <source>Medium light</source>
         <comment>skin tone</comment>
-        <translation>Média clara</translation>
+        <translation>Morena clara</translation>
     </message>
     <message>
         <source>Medium</source>
         <comment>skin tone</comment>
-        <translation>Média</translation>
+        <translation>Morena</translation>
     </message>
     <message>
         <source>Medium dark</source>
         <comment>skin tone</comment>
-        <translation>Média escura</translation>
+        <translation>Morena escura</translation>
     </message>
     <message>
         <source>Dark</source>
@@ -1671,7 +1667,7 @@
     </message>
     <message>
         <source>Typing saved</source>
-        <translation>Digitação economizada</translation>
+        <translation>Tempo de digitação economizado</translation>
     </message>
     <message>
         <source>at 40 words a minute</source>
@@ -1727,7 +1723,7 @@
     </message>
     <message>
         <source>This clears words saved, acceptance and timing history.</source>
-        <translation>Isso apaga o histórico de palavras economizadas, aceitação e tempos.</translation>
+        <translation>Isso apaga o histórico de palavras economizadas, aceitação e tempos de espera.</translation>
     </message>
     <message>
         <source>Copy Diagnostics</source>
@@ -1919,7 +1915,7 @@
     </message>
     <message>
         <source>Type a shortcut…</source>
-        <translation>Digite um atalho…</translation>
+        <translation>Pressione um atalho…</translation>
     </message>
     <message>
         <source>Recording shortcut</source>
@@ -1947,7 +1943,7 @@
     </message>
     <message>
         <source>This computer has no on-device language model</source>
-        <translation>Este computador não tem modelo de linguagem no dispositivo</translation>
+        <translation>Este computador não tem um modelo de linguagem integrado</translation>
     </message>
     <message>
         <source>Turn on the on-device model in the desktop&apos;s settings</source>
@@ -2015,11 +2011,11 @@
     </message>
     <message>
         <source>GNOME shows tray icons only with the AppIndicator extension. Install the gnome-shell-extension-appindicator package, log out and in, then turn it on in Extensions.</source>
-        <translation>O GNOME só mostra ícones na bandeja com a extensão AppIndicator. Instale o pacote gnome-shell-extension-appindicator, saia e entre de novo na sessão e ative-a em Extensões.</translation>
+        <translation>O GNOME só mostra ícones na bandeja com a extensão AppIndicator. Instale o pacote gnome-shell-extension-appindicator, saia e entre de novo na sessão e ative-a em “Extensões”.</translation>
     </message>
     <message>
         <source>GNOME shows tray icons only with the AppIndicator extension. It is installed but off: turn it on in Extensions.</source>
-        <translation>O GNOME só mostra ícones na bandeja com a extensão AppIndicator. Ela está instalada, mas desativada: ative-a em Extensões.</translation>
+        <translation>O GNOME só mostra ícones na bandeja com a extensão AppIndicator. Ela está instalada, mas desativada: ative-a em “Extensões”.</translation>
     </message>
     <message>
         <source>Until then, open %app from your applications menu to reach Settings.</source>
@@ -2027,7 +2023,7 @@
     </message>
     <message>
         <source>Open Extensions</source>
-        <translation>Abrir Extensões</translation>
+        <translation>Abrir “Extensões”</translation>
     </message>
     <message>
         <source>Show Count in Tray</source>
@@ -2043,11 +2039,11 @@
     </message>
     <message>
         <source>There&apos;s no account and no analytics. With the %app model or the on-device model, your text stays on this computer.</source>
-        <translation>Não há conta nem análises. Com o modelo do %app ou o modelo do dispositivo, seu texto fica neste computador.</translation>
+        <translation>Não há conta nem coleta de dados de uso. Com o modelo do %app ou o modelo do dispositivo, seu texto fica neste computador.</translation>
     </message>
     <message>
         <source>There&apos;s no account and no analytics. With the %app model, your text stays on this computer.</source>
-        <translation>Não há conta nem análises. Com o modelo do %app, seu texto fica neste computador.</translation>
+        <translation>Não há conta nem coleta de dados de uso. Com o modelo do %app, seu texto fica neste computador.</translation>
     </message>
     <message>
         <source>%app lives in your system tray from now on. Click its icon to pause it in an app or open Settings.</source>
@@ -2055,11 +2051,11 @@
     </message>
     <message>
         <source>%app has no account, no analytics and no servers of its own. The %app model and the on-device model keep your text on this computer. Other engines get it only if you set one up.</source>
-        <translation>O %app não tem conta, análises nem servidores próprios. O modelo do %app e o modelo do dispositivo mantêm seu texto neste computador. Outros mecanismos só o recebem se você configurar um.</translation>
+        <translation>O %app não tem conta nem servidores próprios e não coleta dados de uso. O modelo do %app e o modelo do dispositivo mantêm seu texto neste computador. Outros mecanismos só o recebem se você configurar um.</translation>
     </message>
     <message>
         <source>%app has no account, no analytics and no servers of its own. The %app model keeps your text on this computer. Other engines get it only if you set one up.</source>
-        <translation>O %app não tem conta, análises nem servidores próprios. O modelo do %app mantém seu texto neste computador. Outros mecanismos só o recebem se você configurar um.</translation>
+        <translation>O %app não tem conta nem servidores próprios e não coleta dados de uso. O modelo do %app mantém seu texto neste computador. Outros mecanismos só o recebem se você configurar um.</translation>
     </message>
     <message>
         <source>Installed applications</source>
@@ -2095,7 +2091,7 @@
     </message>
     <message>
         <source>Pause or open Settings from the system tray. Hidden? Open %app from your applications menu to come back.</source>
-        <translation>Pause ou abra as Configurações pela bandeja do sistema. Oculto? Abra o %app pelo menu de aplicativos para voltar.</translation>
+        <translation>Pause ou abra as Configurações pela bandeja do sistema. Ícone oculto? Abra o %app pelo menu de aplicativos para voltar.</translation>
     </message>
     <message>
         <source>This tray can&apos;t show text beside icons, so the count shows in the icon&apos;s tooltip.</source>
@@ -2192,8 +2188,8 @@
     <message numerus="yes">
         <source>%1 of %Ln done</source>
         <translation>
-            <numerusform>%1 de %Ln concluído</numerusform>
-            <numerusform>%1 de %Ln concluídos</numerusform>
+            <numerusform>Concluído: %1 de %Ln</numerusform>
+            <numerusform>Concluído: %1 de %Ln</numerusform>
         </translation>
     </message>
     <message>
@@ -2210,7 +2206,7 @@
     </message>
     <message>
         <source>You can switch memory off for single apps under Apps &amp; Sites. The key that unlocks it lives in your keyring.</source>
-        <translation>Você pode desativar a memória para apps específicos em Apps &amp; sites. A chave que a desbloqueia fica no seu chaveiro.</translation>
+        <translation>Você pode desativar a memória para apps específicos em “Apps &amp; sites”. A chave que a desbloqueia fica no seu chaveiro.</translation>
     </message>
     <message numerus="yes">
         <source>%Ln emoji. %1 selected</source>
@@ -2252,7 +2248,7 @@
     </message>
     <message>
         <source>Default follows General (insertion: %1, length: %2).</source>
-        <translation>O padrão segue Geral (inserção: %1, tamanho: %2).</translation>
+        <translation>O padrão segue “Geral” (inserção: %1, tamanho: %2).</translation>
     </message>
     <message>
         <source>Range: %1</source>
@@ -2296,7 +2292,7 @@
     </message>
     <message>
         <source>No system tray runs on this desktop, so the icon cannot show.</source>
-        <translation>Nenhuma bandeja do sistema está rodando nesta área de trabalho, então o ícone não pode aparecer.</translation>
+        <translation>Nenhuma bandeja do sistema está rodando neste desktop, então o ícone não pode aparecer.</translation>
     </message>
     <message numerus="yes">
         <source>%Ln settings held values %app cannot use, so they were corrected and saved.</source>
@@ -2308,6 +2304,178 @@
     <message>
         <source>Your writing memory is not saved: the keyring is missing or locked, so its key cannot be kept.</source>
         <translation>Sua memória de escrita não foi salva: o chaveiro está ausente ou bloqueado, então a chave dela não pode ser guardada.</translation>
+    </message>
+    <message>
+        <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
+        <translation>%1 não conseguiu abrir de novo. Sua escolha vale a partir da próxima vez que você abri-lo.</translation>
+    </message>
+    <message>
+        <source>That address isn&apos;t valid</source>
+        <translation>Esse endereço não é válido</translation>
+    </message>
+    <message>
+        <source>The request timed out.</source>
+        <translation>A solicitação excedeu o tempo limite.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s reply was too long, so it was stopped.</source>
+        <translation>A resposta do servidor era longa demais e foi interrompida.</translation>
+    </message>
+    <message>
+        <source>The server answered %1.</source>
+        <translation>O servidor respondeu %1.</translation>
+    </message>
+    <message>
+        <source>The server answered %1: %2</source>
+        <translation>O servidor respondeu %1: %2</translation>
+    </message>
+    <message>
+        <source>The download server answered %1. Try again later.</source>
+        <translation>O servidor de download respondeu %1. Tente novamente mais tarde.</translation>
+    </message>
+    <message>
+        <source>The download couldn&apos;t be saved: %1</source>
+        <translation>Não foi possível salvar o download: %1</translation>
+    </message>
+    <message>
+        <source>The download paused because the connection dropped. Try again to pick up where it stopped.</source>
+        <translation>O download foi pausado porque a conexão caiu. Tente novamente para continuar de onde parou.</translation>
+    </message>
+    <message>
+        <source>The download stopped. Check your connection, then try again.</source>
+        <translation>O download parou. Verifique sua conexão e tente novamente.</translation>
+    </message>
+    <message>
+        <source>Pick an Ollama model in Settings</source>
+        <translation>Escolha um modelo do Ollama nos Ajustes</translation>
+    </message>
+    <message>
+        <source>Pick a model for your local server</source>
+        <translation>Escolha um modelo para seu servidor local</translation>
+    </message>
+    <message>
+        <source>The server&apos;s answer is not HTTP.</source>
+        <translation>A resposta do servidor não é HTTP.</translation>
+    </message>
+    <message>
+        <source>The data couldn&apos;t be read because it is missing.</source>
+        <translation>Não foi possível ler os dados porque eles estão faltando.</translation>
+    </message>
+    <message>
+        <source>The data couldn&apos;t be read because it isn&apos;t in the correct format.</source>
+        <translation>Não foi possível ler os dados porque eles não estão no formato correto.</translation>
+    </message>
+    <message>
+        <source>:%1:</source>
+        <comment>emoji name</comment>
+        <translation>:%1:</translation>
+    </message>
+    <message>
+        <source>This computer has no on-device language model.</source>
+        <translation>Este computador não tem modelo de linguagem no dispositivo.</translation>
+    </message>
+    <message>
+        <source>Ctrl</source>
+        <comment>key</comment>
+        <translation>Ctrl</translation>
+    </message>
+    <message>
+        <source>Alt</source>
+        <comment>key</comment>
+        <translation>Alt</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <comment>key</comment>
+        <translation>Shift</translation>
+    </message>
+    <message>
+        <source>Super</source>
+        <comment>key</comment>
+        <translation>Super</translation>
+    </message>
+    <message>
+        <source>Paused on %1</source>
+        <translation>Pausado em %1</translation>
+    </message>
+    <message>
+        <source>Paused in %1</source>
+        <translation>Pausado no %1</translation>
+    </message>
+    <message>
+        <source>Off on %1</source>
+        <translation>Desativado em %1</translation>
+    </message>
+    <message>
+        <source>Off in %1</source>
+        <translation>Desativado no %1</translation>
+    </message>
+    <message>
+        <source>Off in %1 by default</source>
+        <translation>Desativado no %1 por padrão</translation>
+    </message>
+    <message>
+        <source>Off in code editors</source>
+        <translation>Desativado em editores de código</translation>
+    </message>
+    <message>
+        <source>Off unless turned on per app</source>
+        <translation>Desativado, a menos que ativado por app</translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <comment>key</comment>
+        <translation>Tab</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <comment>key</comment>
+        <translation>Enter</translation>
+    </message>
+    <message>
+        <source>Esc</source>
+        <comment>key</comment>
+        <translation>Esc</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <comment>key</comment>
+        <translation>Backspace</translation>
+    </message>
+    <message>
+        <source>Del</source>
+        <comment>key</comment>
+        <translation>Del</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <comment>key</comment>
+        <translation>Espaço</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <comment>key</comment>
+        <translation>Home</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <comment>key</comment>
+        <translation>End</translation>
+    </message>
+    <message>
+        <source>Page Up</source>
+        <comment>key</comment>
+        <translation>Page Up</translation>
+    </message>
+    <message>
+        <source>Page Down</source>
+        <comment>key</comment>
+        <translation>Page Down</translation>
+    </message>
+    <message>
+        <source>Key %1</source>
+        <comment>key</comment>
+        <translation>Tecla %1</translation>
     </message>
 </context>
 </TS>

@@ -333,11 +333,11 @@
     </message>
     <message>
         <source>Under a minute of typing today. </source>
-        <translation>Sub un minut de tastare azi. </translation>
+        <translation>Azi ați economisit sub un minut de tastare. </translation>
     </message>
     <message>
         <source>About %1 of typing today. </source>
-        <translation>Circa %1 de tastare azi. </translation>
+        <translation>Azi ați economisit circa %1 de tastare. </translation>
     </message>
     <message>
         <source>Resume in %1</source>
@@ -465,7 +465,7 @@
     </message>
     <message>
         <source>%app can now read the field you&apos;re writing in and type suggestions for you.</source>
-        <translation>Acum %app poate citi câmpul în care scrieți și poate tasta sugestii pentru dvs.</translation>
+        <translation>Acum %app poate citi câmpul în care scrieți și poate insera sugestii pentru dvs.</translation>
     </message>
     <message>
         <source>Let %app see what you type.</source>
@@ -609,7 +609,7 @@
     </message>
     <message>
         <source>Each one can have its own rules. Anything you don&apos;t change follows General.</source>
-        <translation>Fiecare poate avea regulile sale. Ce nu schimbați urmează Generale.</translation>
+        <translation>Fiecare poate avea regulile sale. Ce nu schimbați urmează setările din „Generale”.</translation>
     </message>
     <message>
         <source>Words saved here</source>
@@ -665,7 +665,7 @@
     </message>
     <message>
         <source>Writing memory is off in Your Voice.</source>
-        <translation>Memoria de scriere este dezactivată în Stilul personal.</translation>
+        <translation>Memoria de scriere este dezactivată în „Stilul personal”.</translation>
     </message>
     <message>
         <source>Erase…</source>
@@ -677,7 +677,7 @@
     </message>
     <message>
         <source>Erase what %app remembered from %1?</source>
-        <translation>Ștergeți ce a reținut %app din %1?</translation>
+        <translation>Ștergeți ce a reținut %app în %1?</translation>
     </message>
     <message>
         <source>Erase</source>
@@ -729,7 +729,7 @@
     </message>
     <message>
         <source>This field runs the real engine, even before you allow Accessibility. Start typing and grey words show up as you go.</source>
-        <translation>Acest câmp folosește motorul real, chiar înainte să permiteți Accesibilitatea. Începeți să tastați și cuvintele gri apar pe parcurs.</translation>
+        <translation>Acest câmp folosește motorul real, chiar înainte să permiteți accesibilitatea. Începeți să tastați și cuvintele gri apar pe parcurs.</translation>
     </message>
     <message>
         <source>You&apos;re all set</source>
@@ -753,7 +753,7 @@
     </message>
     <message>
         <source>%1, %2 typical wait</source>
-        <translation>%1, așteptare tipică %2</translation>
+        <translation>%1, așteptare obișnuită: %2</translation>
     </message>
     <message>
         <source>%1 this week.</source>
@@ -905,7 +905,7 @@
     </message>
     <message>
         <source>Open Engine</source>
-        <translation>Deschide Motor</translation>
+        <translation>Deschide „Motor”</translation>
     </message>
     <message>
         <source>The system&apos;s predictions are off</source>
@@ -937,7 +937,7 @@
     </message>
     <message>
         <source>Tab reaches %app again.</source>
-        <translation>Tab ajunge din nou la %app.</translation>
+        <translation>Tasta Tab funcționează din nou cu %app.</translation>
     </message>
     <message numerus="yes">
         <source>%1 didn&apos;t quit. They may be showing a dialog. Force Quit closes them right away.</source>
@@ -965,7 +965,7 @@
     </message>
     <message>
         <source>On battery, suggestions appear only after you press the Suggest Now shortcut.</source>
-        <translation>Pe baterie, sugestiile apar doar după ce apăsați scurtătura Sugerează acum.</translation>
+        <translation>Pe baterie, sugestiile apar doar după ce apăsați scurtătura „Sugerează acum”.</translation>
     </message>
     <message>
         <source>Shorter suggestions</source>
@@ -1041,7 +1041,7 @@
     </message>
     <message>
         <source>Lower stays close to the obvious next words. Higher tries more.</source>
-        <translation>Mai jos rămâne aproape de cuvintele evidente. Mai sus încearcă mai mult.</translation>
+        <translation>O valoare mai mică rămâne la cuvintele evidente. Una mai mare încearcă mai mult.</translation>
     </message>
     <message>
         <source>Wait before suggesting</source>
@@ -1097,7 +1097,7 @@
     </message>
     <message>
         <source>Turn this off to use %app only in the apps you switch on under Apps &amp; Sites.</source>
-        <translation>Dezactivați pentru a folosi %app doar în aplicațiile activate la Aplicații &amp; site-uri.</translation>
+        <translation>Dezactivați pentru a folosi %app doar în aplicațiile activate la „Aplicații &amp; site-uri”.</translation>
     </message>
     <message>
         <source>By default %app waits until the caret is at the end of a line.</source>
@@ -1109,7 +1109,7 @@
     </message>
     <message>
         <source>Suggestions appear only after you press the Suggest Now shortcut.</source>
-        <translation>Sugestiile apar doar după ce apăsați scurtătura Sugerează acum.</translation>
+        <translation>Sugestiile apar doar după ce apăsați scurtătura „Sugerează acum”.</translation>
     </message>
     <message>
         <source>Spelling</source>
@@ -1149,7 +1149,7 @@
     </message>
     <message>
         <source>A small keycap after your first suggestions, as a reminder of what to press.</source>
-        <translation>O mică tastă după primele sugestii, ca să vă amintească ce să apăsați.</translation>
+        <translation>O mică pictogramă de tastă după primele sugestii, ca să vă amintească ce să apăsați.</translation>
     </message>
     <message>
         <source>Insert suggestions by</source>
@@ -1397,7 +1397,7 @@
     </message>
     <message>
         <source>%1 and %2 use the same keys. Only the first will work.</source>
-        <translation>%1 și %2 folosesc aceleași taste. Doar prima va funcționa.</translation>
+        <translation>„%1” și „%2” folosesc aceleași taste. Doar prima va funcționa.</translation>
     </message>
     <message>
         <source>About you</source>
@@ -1405,11 +1405,11 @@
     </message>
     <message>
         <source>For example: I&apos;m a product designer in Berlin. I write short, friendly emails in British English and sign off with Cheers.</source>
-        <translation>De exemplu: sunt designer de produs în Berlin. Scriu e-mailuri scurte și prietenoase în engleza britanică și închei cu Cheers.</translation>
+        <translation>De exemplu: sunt designer de produs în Berlin. Scriu e-mailuri scurte și prietenoase în engleza britanică și închei cu „Cheers”.</translation>
     </message>
     <message>
         <source>Your role, the languages you write in, names you use often, how you like to sound.</source>
-        <translation>Rolul dvs., limbile în care scrieți, nume pe care le folosiți des, cum vă place să sunați.</translation>
+        <translation>Rolul dvs., limbile în care scrieți, nume pe care le folosiți des, ce ton preferați.</translation>
     </message>
     <message>
         <source>Writing memory</source>
@@ -1465,7 +1465,7 @@
     </message>
     <message>
         <source>A reply in Mail reads differently from a commit message.</source>
-        <translation>Un răspuns în Mail sună altfel decât un mesaj de commit.</translation>
+        <translation>Un răspuns la un e-mail sună altfel decât un mesaj de commit.</translation>
     </message>
     <message>
         <source>Website</source>
@@ -1501,7 +1501,7 @@
     </message>
     <message>
         <source>Also reads up to two other windows on the same screen, like the document you&apos;re replying about. Skips password managers and apps you switched off.</source>
-        <translation>Citește și până la alte două ferestre de pe același ecran, de exemplu documentul despre care răspundeți. Omite managerele de parole și aplicațiile dezactivate.</translation>
+        <translation>Citește și până la alte două ferestre de pe același ecran, de exemplu documentul la care se referă răspunsul dvs. Omite managerele de parole și aplicațiile dezactivate.</translation>
     </message>
     <message>
         <source>Off in this app</source>
@@ -1557,7 +1557,7 @@
     </message>
     <message>
         <source>Hold back on misspelled words</source>
-        <translation>Așteaptă la cuvintele greșite</translation>
+        <translation>Așteaptă dacă un cuvânt pare greșit</translation>
     </message>
     <message>
         <source>Offer spelling fixes</source>
@@ -1586,10 +1586,6 @@
     <message>
         <source>Keeps short passages from fields where you accepted a suggestion, encrypted on this computer, and shows them to the model as examples.</source>
         <translation>Păstrează fragmente scurte din câmpurile în care ați acceptat o sugestie, criptate pe acest computer, și le arată modelului ca exemple.</translation>
-    </message>
-    <message>
-        <source>%1 could not open again: %2 Your choice takes effect the next time you start it.</source>
-        <translation>%1 nu s-a putut redeschide: %2 Alegerea dvs. se aplică la următoarea pornire.</translation>
     </message>
     <message>
         <source>Light</source>
@@ -1675,7 +1671,7 @@
     </message>
     <message>
         <source>Typing saved</source>
-        <translation>Tastare economisită</translation>
+        <translation>Timp de tastare economisit</translation>
     </message>
     <message>
         <source>at 40 words a minute</source>
@@ -1691,7 +1687,7 @@
     </message>
     <message>
         <source>Typical wait</source>
-        <translation>Așteptare tipică</translation>
+        <translation>Așteptare obișnuită</translation>
     </message>
     <message>
         <source>9 in 10 under %1</source>
@@ -1731,7 +1727,7 @@
     </message>
     <message>
         <source>This clears words saved, acceptance and timing history.</source>
-        <translation>Se șterge istoricul cuvintelor economisite, al acceptărilor și al timpilor.</translation>
+        <translation>Se șterge istoricul cuvintelor economisite, al acceptărilor și al timpilor de așteptare.</translation>
     </message>
     <message>
         <source>Copy Diagnostics</source>
@@ -1923,7 +1919,7 @@
     </message>
     <message>
         <source>Type a shortcut…</source>
-        <translation>Tastați o scurtătură…</translation>
+        <translation>Apăsați o scurtătură…</translation>
     </message>
     <message>
         <source>Recording shortcut</source>
@@ -1947,11 +1943,11 @@
     </message>
     <message>
         <source>Your tray icon is hidden</source>
-        <translation>Pictograma de notificare este ascunsă</translation>
+        <translation>Pictograma din zona de notificare este ascunsă</translation>
     </message>
     <message>
         <source>This computer has no on-device language model</source>
-        <translation>Acest computer nu are un model de limbaj pe dispozitiv</translation>
+        <translation>Acest computer nu are un model de limbaj integrat</translation>
     </message>
     <message>
         <source>Turn on the on-device model in the desktop&apos;s settings</source>
@@ -2019,11 +2015,11 @@
     </message>
     <message>
         <source>GNOME shows tray icons only with the AppIndicator extension. Install the gnome-shell-extension-appindicator package, log out and in, then turn it on in Extensions.</source>
-        <translation>GNOME afișează pictograme în zona de notificare doar cu extensia AppIndicator. Instalați pachetul gnome-shell-extension-appindicator, ieșiți din sesiune și reintrați, apoi activați-o în Extensii.</translation>
+        <translation>GNOME afișează pictograme în zona de notificare doar cu extensia AppIndicator. Instalați pachetul gnome-shell-extension-appindicator, ieșiți din sesiune și reintrați, apoi activați-o în „Extensii”.</translation>
     </message>
     <message>
         <source>GNOME shows tray icons only with the AppIndicator extension. It is installed but off: turn it on in Extensions.</source>
-        <translation>GNOME afișează pictograme în zona de notificare doar cu extensia AppIndicator. Este instalată, dar dezactivată: activați-o în Extensii.</translation>
+        <translation>GNOME afișează pictograme în zona de notificare doar cu extensia AppIndicator. Este instalată, dar dezactivată: activați-o în „Extensii”.</translation>
     </message>
     <message>
         <source>Until then, open %app from your applications menu to reach Settings.</source>
@@ -2031,7 +2027,7 @@
     </message>
     <message>
         <source>Open Extensions</source>
-        <translation>Deschide Extensii</translation>
+        <translation>Deschide „Extensii”</translation>
     </message>
     <message>
         <source>Show Count in Tray</source>
@@ -2099,7 +2095,7 @@
     </message>
     <message>
         <source>Pause or open Settings from the system tray. Hidden? Open %app from your applications menu to come back.</source>
-        <translation>Puneți pe pauză sau deschideți Setări din zona de notificare. Ascunsă? Deschideți %app din meniul de aplicații ca să reveniți.</translation>
+        <translation>Puneți pe pauză sau deschideți Setări din zona de notificare. Pictograma e ascunsă? Deschideți %app din meniul de aplicații ca să reveniți.</translation>
     </message>
     <message>
         <source>This tray can&apos;t show text beside icons, so the count shows in the icon&apos;s tooltip.</source>
@@ -2205,9 +2201,9 @@
     <message numerus="yes">
         <source>%1 of %Ln done</source>
         <translation>
-            <numerusform>%1 din %Ln gata</numerusform>
-            <numerusform>%1 din %Ln gata</numerusform>
-            <numerusform>%1 din %Ln gata</numerusform>
+            <numerusform>Gata: %1 din %Ln</numerusform>
+            <numerusform>Gata: %1 din %Ln</numerusform>
+            <numerusform>Gata: %1 din %Ln</numerusform>
         </translation>
     </message>
     <message>
@@ -2224,7 +2220,7 @@
     </message>
     <message>
         <source>You can switch memory off for single apps under Apps &amp; Sites. The key that unlocks it lives in your keyring.</source>
-        <translation>Puteți dezactiva memoria pentru anumite aplicații la Aplicații &amp; site-uri. Cheia care o deblochează se află în portchei.</translation>
+        <translation>Puteți dezactiva memoria pentru anumite aplicații la „Aplicații &amp; site-uri”. Cheia care o deblochează se află în portchei.</translation>
     </message>
     <message numerus="yes">
         <source>%Ln emoji. %1 selected</source>
@@ -2268,7 +2264,7 @@
     </message>
     <message>
         <source>Default follows General (insertion: %1, length: %2).</source>
-        <translation>Implicit urmează Generale (inserare: %1, lungime: %2).</translation>
+        <translation>Implicit urmează „Generale” (inserare: %1, lungime: %2).</translation>
     </message>
     <message>
         <source>Range: %1</source>
@@ -2304,7 +2300,7 @@
     </message>
     <message>
         <source>The data folder %1 could not be made. Check that the folder above it exists and that you may write there.</source>
-        <translation>Dosarul de date %1 nu a putut fi creat. Verifică dacă dosarul de deasupra există și dacă poți scrie acolo.</translation>
+        <translation>Dosarul de date %1 nu a putut fi creat. Verificați dacă dosarul de deasupra există și dacă puteți scrie acolo.</translation>
     </message>
     <message>
         <source>party</source>
@@ -2326,6 +2322,178 @@
     <message>
         <source>Your writing memory is not saved: the keyring is missing or locked, so its key cannot be kept.</source>
         <translation>Memoria de scriere nu este salvată: portcheiul lipsește sau este blocat, așa că cheia ei nu poate fi păstrată.</translation>
+    </message>
+    <message>
+        <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
+        <translation>%1 nu s-a putut redeschide. Alegerea ta se aplică la următoarea pornire.</translation>
+    </message>
+    <message>
+        <source>That address isn&apos;t valid</source>
+        <translation>Această adresă nu este validă</translation>
+    </message>
+    <message>
+        <source>The request timed out.</source>
+        <translation>Solicitarea a expirat.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s reply was too long, so it was stopped.</source>
+        <translation>Răspunsul serverului a fost prea lung, așa că a fost oprit.</translation>
+    </message>
+    <message>
+        <source>The server answered %1.</source>
+        <translation>Serverul a răspuns %1.</translation>
+    </message>
+    <message>
+        <source>The server answered %1: %2</source>
+        <translation>Serverul a răspuns %1: %2</translation>
+    </message>
+    <message>
+        <source>The download server answered %1. Try again later.</source>
+        <translation>Serverul de descărcare a răspuns %1. Încearcă din nou mai târziu.</translation>
+    </message>
+    <message>
+        <source>The download couldn&apos;t be saved: %1</source>
+        <translation>Descărcarea nu a putut fi salvată: %1</translation>
+    </message>
+    <message>
+        <source>The download paused because the connection dropped. Try again to pick up where it stopped.</source>
+        <translation>Descărcarea s-a întrerupt pentru că s-a pierdut conexiunea. Încearcă din nou ca să continui de unde a rămas.</translation>
+    </message>
+    <message>
+        <source>The download stopped. Check your connection, then try again.</source>
+        <translation>Descărcarea s-a oprit. Verifică-ți conexiunea, apoi încearcă din nou.</translation>
+    </message>
+    <message>
+        <source>Pick an Ollama model in Settings</source>
+        <translation>Alege un model Ollama în Setări</translation>
+    </message>
+    <message>
+        <source>Pick a model for your local server</source>
+        <translation>Alege un model pentru serverul tău local</translation>
+    </message>
+    <message>
+        <source>The server&apos;s answer is not HTTP.</source>
+        <translation>Răspunsul serverului nu este HTTP.</translation>
+    </message>
+    <message>
+        <source>The data couldn&apos;t be read because it is missing.</source>
+        <translation>Datele nu au putut fi citite pentru că lipsesc.</translation>
+    </message>
+    <message>
+        <source>The data couldn&apos;t be read because it isn&apos;t in the correct format.</source>
+        <translation>Datele nu au putut fi citite pentru că nu sunt în formatul corect.</translation>
+    </message>
+    <message>
+        <source>:%1:</source>
+        <comment>emoji name</comment>
+        <translation>:%1:</translation>
+    </message>
+    <message>
+        <source>This computer has no on-device language model.</source>
+        <translation>Acest computer nu are un model de limbaj pe dispozitiv.</translation>
+    </message>
+    <message>
+        <source>Ctrl</source>
+        <comment>key</comment>
+        <translation>Ctrl</translation>
+    </message>
+    <message>
+        <source>Alt</source>
+        <comment>key</comment>
+        <translation>Alt</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <comment>key</comment>
+        <translation>Shift</translation>
+    </message>
+    <message>
+        <source>Super</source>
+        <comment>key</comment>
+        <translation>Super</translation>
+    </message>
+    <message>
+        <source>Paused on %1</source>
+        <translation>Întrerupt pe %1</translation>
+    </message>
+    <message>
+        <source>Paused in %1</source>
+        <translation>Întrerupt în %1</translation>
+    </message>
+    <message>
+        <source>Off on %1</source>
+        <translation>Dezactivat pe %1</translation>
+    </message>
+    <message>
+        <source>Off in %1</source>
+        <translation>Dezactivat în %1</translation>
+    </message>
+    <message>
+        <source>Off in %1 by default</source>
+        <translation>Dezactivat implicit în %1</translation>
+    </message>
+    <message>
+        <source>Off in code editors</source>
+        <translation>Dezactivat în editoarele de cod</translation>
+    </message>
+    <message>
+        <source>Off unless turned on per app</source>
+        <translation>Dezactivat dacă nu e activat pentru aplicație</translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <comment>key</comment>
+        <translation>Tab</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <comment>key</comment>
+        <translation>Enter</translation>
+    </message>
+    <message>
+        <source>Esc</source>
+        <comment>key</comment>
+        <translation>Esc</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <comment>key</comment>
+        <translation>Backspace</translation>
+    </message>
+    <message>
+        <source>Del</source>
+        <comment>key</comment>
+        <translation>Del</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <comment>key</comment>
+        <translation>Spațiu</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <comment>key</comment>
+        <translation>Home</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <comment>key</comment>
+        <translation>End</translation>
+    </message>
+    <message>
+        <source>Page Up</source>
+        <comment>key</comment>
+        <translation>Page Up</translation>
+    </message>
+    <message>
+        <source>Page Down</source>
+        <comment>key</comment>
+        <translation>Page Down</translation>
+    </message>
+    <message>
+        <source>Key %1</source>
+        <comment>key</comment>
+        <translation>Tasta %1</translation>
     </message>
 </context>
 </TS>

@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>Paused while %1 is open</source>
-        <translation>Приостановлено, пока открыто %1</translation>
+        <translation>Приостановлено, пока открыто приложение %1</translation>
     </message>
     <message>
         <source>Welcome to %app</source>
@@ -25,7 +25,7 @@
     </message>
     <message>
         <source>Ready</source>
-        <translation>Готово</translation>
+        <translation>Готов к работе</translation>
     </message>
     <message>
         <source>Waiting for a pause</source>
@@ -217,7 +217,7 @@
     </message>
     <message>
         <source>Runs on this computer after a one-time download. Works offline.</source>
-        <translation>Работает на этом компьютере после однократного скачивания. Работает без сети.</translation>
+        <translation>Работает на этом компьютере после однократного скачивания. Интернет не нужен.</translation>
     </message>
     <message>
         <source>Any model you run in Ollama, base models included.</source>
@@ -249,11 +249,11 @@
     </message>
     <message>
         <source>Paste</source>
-        <translation>Вставка</translation>
+        <translation>Буфер обмена</translation>
     </message>
     <message>
         <source>Your writing memory could not be opened and was set aside. Nothing new is remembered until %app starts again.</source>
-        <translation>Не удалось открыть память письма, она отложена в сторону. Ничего нового не запоминается до перезапуска %app.</translation>
+        <translation>Не удалось открыть память письма, поэтому её файл сохранён отдельно. Ничего нового не запоминается до перезапуска %app.</translation>
     </message>
     <message>
         <source>Your writing memory could not be opened because its key could not be read from the keyring. Nothing new is remembered until %app starts again.</source>
@@ -302,9 +302,9 @@
     <message numerus="yes">
         <source>Paused while %1 are open</source>
         <translation>
-            <numerusform>Приостановлено, пока открыто %1</numerusform>
-            <numerusform>Приостановлено, пока открыты %1</numerusform>
-            <numerusform>Приостановлено, пока открыты %1</numerusform>
+            <numerusform>Приостановлено, пока открыто приложение %1</numerusform>
+            <numerusform>Приостановлено, пока открыты приложения %1</numerusform>
+            <numerusform>Приостановлено, пока открыты приложения %1</numerusform>
         </translation>
     </message>
     <message>
@@ -629,7 +629,7 @@
     </message>
     <message>
         <source>Turn off where Tab already means something, like indenting. The other accept key still works.</source>
-        <translation>Выключите там, где Tab уже что-то делает, например отступ. Другая клавиша принятия продолжит работать.</translation>
+        <translation>Выключите там, где Tab уже что-то делает, например для отступа. Другая клавиша принятия продолжит работать.</translation>
     </message>
     <message>
         <source>Default</source>
@@ -677,7 +677,7 @@
     </message>
     <message>
         <source>Erase what %app remembered from %1?</source>
-        <translation>Стереть всё, что %app запомнил из %1?</translation>
+        <translation>Стереть всё, что %app запомнил в %1?</translation>
     </message>
     <message>
         <source>Erase</source>
@@ -725,11 +725,11 @@
     </message>
     <message>
         <source>This field runs the real engine. Start typing and grey words show up as you go.</source>
-        <translation>В этом поле работает настоящий движок. Начните печатать, и по ходу появятся серые слова.</translation>
+        <translation>В этом поле работает настоящий движок. Начните печатать, и по мере набора появятся серые слова.</translation>
     </message>
     <message>
         <source>This field runs the real engine, even before you allow Accessibility. Start typing and grey words show up as you go.</source>
-        <translation>В этом поле работает настоящий движок, даже до того как вы разрешите специальные возможности. Начните печатать, и по ходу появятся серые слова.</translation>
+        <translation>В этом поле работает настоящий движок, даже до того как вы разрешите специальные возможности. Начните печатать, и по мере набора появятся серые слова.</translation>
     </message>
     <message>
         <source>You&apos;re all set</source>
@@ -737,7 +737,7 @@
     </message>
     <message>
         <source>Accessibility is on and %1 is ready. %app works in every app you type in.</source>
-        <translation>Специальные возможности включены, %1 готов. %app работает во всех приложениях, где вы печатаете.</translation>
+        <translation>Специальные возможности включены, движок «%1» готов. %app работает во всех приложениях, где вы печатаете.</translation>
     </message>
     <message>
         <source>Waiting for %1 to quit</source>
@@ -857,7 +857,7 @@
     </message>
     <message>
         <source>Writing</source>
-        <translation>Письмо</translation>
+        <translation>Написание</translation>
     </message>
     <message>
         <source>Input</source>
@@ -889,7 +889,7 @@
     </message>
     <message>
         <source>%1 is ready</source>
-        <translation>%1 готов</translation>
+        <translation>Движок «%1» готов</translation>
     </message>
     <message>
         <source>Checking %1</source>
@@ -937,14 +937,14 @@
     </message>
     <message>
         <source>Tab reaches %app again.</source>
-        <translation>Tab снова доступна для %app.</translation>
+        <translation>Клавиша Tab снова работает для %app.</translation>
     </message>
     <message numerus="yes">
         <source>%1 didn&apos;t quit. They may be showing a dialog. Force Quit closes them right away.</source>
         <translation>
-            <numerusform>%1 не закрылось. Возможно, оно показывает диалог. «Принудительно закрыть» закроет его сразу.</numerusform>
-            <numerusform>%1 не закрылись. Возможно, они показывают диалог. «Принудительно закрыть» закроет их сразу.</numerusform>
-            <numerusform>%1 не закрылись. Возможно, они показывают диалог. «Принудительно закрыть» закроет их сразу.</numerusform>
+            <numerusform>Приложение %1 не закрылось. Возможно, оно показывает диалог. «Принудительно закрыть» закроет его сразу.</numerusform>
+            <numerusform>Приложения %1 не закрылись. Возможно, они показывают диалог. «Принудительно закрыть» закроет их сразу.</numerusform>
+            <numerusform>Приложения %1 не закрылись. Возможно, они показывают диалог. «Принудительно закрыть» закроет их сразу.</numerusform>
         </translation>
     </message>
     <message>
@@ -954,7 +954,7 @@
     <message numerus="yes">
         <source>%1 take the Tab key before %app can, so %app stays paused in your other apps until you quit them.</source>
         <translation>
-            <numerusform>%1 перехватывает клавишу Tab раньше %app, поэтому %app приостановлен в других приложениях, пока вы не закроете его.</numerusform>
+            <numerusform>%1 перехватывает клавишу Tab раньше %app, поэтому %app приостановлен в других приложениях, пока вы не закроете %1.</numerusform>
             <numerusform>%1 перехватывают клавишу Tab раньше %app, поэтому %app приостановлен в других приложениях, пока вы не закроете их.</numerusform>
             <numerusform>%1 перехватывают клавишу Tab раньше %app, поэтому %app приостановлен в других приложениях, пока вы не закроете их.</numerusform>
         </translation>
@@ -965,7 +965,7 @@
     </message>
     <message>
         <source>On battery, suggestions appear only after you press the Suggest Now shortcut.</source>
-        <translation>От батареи подсказки появляются только после нажатия сочетания «Подсказать сейчас».</translation>
+        <translation>При работе от батареи подсказки появляются только после нажатия сочетания «Подсказать сейчас».</translation>
     </message>
     <message>
         <source>Shorter suggestions</source>
@@ -1117,7 +1117,7 @@
     </message>
     <message>
         <source>Waits while the word you&apos;re typing looks misspelled, so %app doesn&apos;t build on a typo.</source>
-        <translation>Ждёт, пока набираемое слово выглядит как опечатка, чтобы %app не продолжал ошибку.</translation>
+        <translation>Не подсказывает, пока набираемое слово похоже на опечатку, чтобы %app не развивал ошибку.</translation>
     </message>
     <message>
         <source>After a misspelled word, shows a fix next to the caret. Press Tab to swap it in.</source>
@@ -1149,7 +1149,7 @@
     </message>
     <message>
         <source>A small keycap after your first suggestions, as a reminder of what to press.</source>
-        <translation>Маленькая клавиша после первых подсказок — напоминание, что нажимать.</translation>
+        <translation>Маленький значок клавиши после первых подсказок — напоминание, что нажимать.</translation>
     </message>
     <message>
         <source>Insert suggestions by</source>
@@ -1201,7 +1201,7 @@
     </message>
     <message>
         <source>Your next words, one Tab away.</source>
-        <translation>Следующие слова — на расстоянии одного Tab.</translation>
+        <translation>Следующие слова — в одном нажатии Tab.</translation>
     </message>
     <message>
         <source>Skip</source>
@@ -1229,7 +1229,7 @@
     </message>
     <message>
         <source>%1 is also running</source>
-        <translation>%1 тоже запущено</translation>
+        <translation>Приложение %1 тоже запущено</translation>
     </message>
     <message>
         <source>%1 are also running</source>
@@ -1245,7 +1245,7 @@
     </message>
     <message>
         <source>%1 is still open</source>
-        <translation>%1 всё ещё открыто</translation>
+        <translation>Приложение %1 всё ещё открыто</translation>
     </message>
     <message>
         <source>It may be waiting on a dialog of its own. Force Quit closes it right away.</source>
@@ -1257,7 +1257,7 @@
     </message>
     <message>
         <source>%1 quit, so your suggestions are back in every app.</source>
-        <translation>%1 закрыто, подсказки снова работают во всех приложениях.</translation>
+        <translation>Приложение %1 закрыто, и подсказки снова работают везде.</translation>
     </message>
     <message>
         <source>Done</source>
@@ -1313,7 +1313,7 @@
     </message>
     <message>
         <source>Light</source>
-        <translation>Слабо</translation>
+        <translation>Слабое</translation>
     </message>
     <message>
         <source>No emoji match “%1”</source>
@@ -1397,7 +1397,7 @@
     </message>
     <message>
         <source>%1 and %2 use the same keys. Only the first will work.</source>
-        <translation>%1 и %2 используют одни и те же клавиши. Работать будет только первое.</translation>
+        <translation>«%1» и «%2» используют одни и те же клавиши. Работать будет только первое сочетание.</translation>
     </message>
     <message>
         <source>About you</source>
@@ -1409,7 +1409,7 @@
     </message>
     <message>
         <source>Your role, the languages you write in, names you use often, how you like to sound.</source>
-        <translation>Ваша роль, языки, на которых вы пишете, часто используемые имена, желаемый тон.</translation>
+        <translation>Ваша профессия, языки, на которых вы пишете, часто используемые имена, желаемый тон.</translation>
     </message>
     <message>
         <source>Writing memory</source>
@@ -1433,7 +1433,7 @@
     </message>
     <message>
         <source>Strong</source>
-        <translation>Сильно</translation>
+        <translation>Сильное</translation>
     </message>
     <message>
         <source>How many of your passages each suggestion can draw on.</source>
@@ -1521,7 +1521,7 @@
     </message>
     <message>
         <source>%1 quit. %app has the Tab key.</source>
-        <translation>%1 закрыто. Клавиша Tab у %app.</translation>
+        <translation>Приложение %1 закрыто. Клавиша Tab снова у %app.</translation>
     </message>
     <message>
         <source>Open Data Folder</source>
@@ -1588,10 +1588,6 @@
         <translation>Хранит короткие фрагменты из полей, где вы приняли подсказку, в зашифрованном виде на этом компьютере и показывает их модели как примеры.</translation>
     </message>
     <message>
-        <source>%1 could not open again: %2 Your choice takes effect the next time you start it.</source>
-        <translation>Не удалось снова открыть %1: %2 Выбор вступит в силу при следующем запуске.</translation>
-    </message>
-    <message>
         <source>Light</source>
         <comment>skin tone</comment>
         <translation>Светлый</translation>
@@ -1608,7 +1604,7 @@
     <message>
         <source>Medium light</source>
         <comment>skin tone</comment>
-        <translation>Светлый средний</translation>
+        <translation>Средне-светлый</translation>
     </message>
     <message>
         <source>Medium</source>
@@ -1618,7 +1614,7 @@
     <message>
         <source>Medium dark</source>
         <comment>skin tone</comment>
-        <translation>Тёмный средний</translation>
+        <translation>Средне-тёмный</translation>
     </message>
     <message>
         <source>Dark</source>
@@ -2111,7 +2107,7 @@
     </message>
     <message>
         <source>Your settings could not be read, so they were set aside and %app started over with its defaults.</source>
-        <translation>Не удалось прочитать настройки, поэтому они отложены, а %app запущен с настройками по умолчанию.</translation>
+        <translation>Не удалось прочитать настройки, поэтому их файл сохранён отдельно, а %app запущен с настройками по умолчанию.</translation>
     </message>
     <message>
         <source>Your settings are not saved: %app cannot write to its settings folder.</source>
@@ -2119,11 +2115,11 @@
     </message>
     <message>
         <source>Your app and website rules could not be read, so they were set aside.</source>
-        <translation>Не удалось прочитать правила для приложений и сайтов, поэтому они отложены.</translation>
+        <translation>Не удалось прочитать правила для приложений и сайтов, поэтому их файл сохранён отдельно.</translation>
     </message>
     <message>
         <source>Your statistics could not be read, so they were set aside and counting started over.</source>
-        <translation>Не удалось прочитать статистику, поэтому она отложена, а подсчёт начат заново.</translation>
+        <translation>Не удалось прочитать статистику, поэтому её файл сохранён отдельно, а подсчёт начат заново.</translation>
     </message>
     <message>
         <source>Not saved: %app cannot write to its data folder.</source>
@@ -2156,9 +2152,9 @@
     <message numerus="yes">
         <source>%Ln passages from here</source>
         <translation>
-            <numerusform>%Ln фрагмент отсюда</numerusform>
-            <numerusform>%Ln фрагмента отсюда</numerusform>
-            <numerusform>%Ln фрагментов отсюда</numerusform>
+            <numerusform>%Ln фрагмент из этого приложения</numerusform>
+            <numerusform>%Ln фрагмента из этого приложения</numerusform>
+            <numerusform>%Ln фрагментов из этого приложения</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -2296,7 +2292,7 @@
     </message>
     <message>
         <source>Your writing memory could not be opened, so it was set aside and %app started a new one.</source>
-        <translation>Не удалось открыть память письма, поэтому она отложена, а %app начал новую.</translation>
+        <translation>Не удалось открыть память письма, поэтому её файл сохранён отдельно, а %app начал новую.</translation>
     </message>
     <message>
         <source>%1, converted for llama.cpp by %2</source>
@@ -2326,6 +2322,178 @@
     <message>
         <source>Your writing memory is not saved: the keyring is missing or locked, so its key cannot be kept.</source>
         <translation>Память письма не сохранена: связки ключей нет или она заблокирована, поэтому её ключ негде хранить.</translation>
+    </message>
+    <message>
+        <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
+        <translation>Не удалось снова открыть %1. Ваш выбор вступит в силу при следующем запуске.</translation>
+    </message>
+    <message>
+        <source>That address isn&apos;t valid</source>
+        <translation>Этот адрес недействителен</translation>
+    </message>
+    <message>
+        <source>The request timed out.</source>
+        <translation>Время ожидания запроса истекло.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s reply was too long, so it was stopped.</source>
+        <translation>Ответ сервера был слишком длинным, поэтому он прерван.</translation>
+    </message>
+    <message>
+        <source>The server answered %1.</source>
+        <translation>Сервер ответил %1.</translation>
+    </message>
+    <message>
+        <source>The server answered %1: %2</source>
+        <translation>Сервер ответил %1: %2</translation>
+    </message>
+    <message>
+        <source>The download server answered %1. Try again later.</source>
+        <translation>Сервер загрузки ответил %1. Повторите попытку позже.</translation>
+    </message>
+    <message>
+        <source>The download couldn&apos;t be saved: %1</source>
+        <translation>Не удалось сохранить загрузку: %1</translation>
+    </message>
+    <message>
+        <source>The download paused because the connection dropped. Try again to pick up where it stopped.</source>
+        <translation>Загрузка приостановлена: соединение прервалось. Повторите попытку, чтобы продолжить с того места, где она остановилась.</translation>
+    </message>
+    <message>
+        <source>The download stopped. Check your connection, then try again.</source>
+        <translation>Загрузка остановлена. Проверьте соединение и повторите попытку.</translation>
+    </message>
+    <message>
+        <source>Pick an Ollama model in Settings</source>
+        <translation>Выберите модель Ollama в настройках</translation>
+    </message>
+    <message>
+        <source>Pick a model for your local server</source>
+        <translation>Выберите модель для вашего локального сервера</translation>
+    </message>
+    <message>
+        <source>The server&apos;s answer is not HTTP.</source>
+        <translation>Ответ сервера — не HTTP.</translation>
+    </message>
+    <message>
+        <source>The data couldn&apos;t be read because it is missing.</source>
+        <translation>Не удалось прочитать данные: они отсутствуют.</translation>
+    </message>
+    <message>
+        <source>The data couldn&apos;t be read because it isn&apos;t in the correct format.</source>
+        <translation>Не удалось прочитать данные: у них неверный формат.</translation>
+    </message>
+    <message>
+        <source>:%1:</source>
+        <comment>emoji name</comment>
+        <translation>:%1:</translation>
+    </message>
+    <message>
+        <source>This computer has no on-device language model.</source>
+        <translation>На этом компьютере нет встроенной языковой модели.</translation>
+    </message>
+    <message>
+        <source>Ctrl</source>
+        <comment>key</comment>
+        <translation>Ctrl</translation>
+    </message>
+    <message>
+        <source>Alt</source>
+        <comment>key</comment>
+        <translation>Alt</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <comment>key</comment>
+        <translation>Shift</translation>
+    </message>
+    <message>
+        <source>Super</source>
+        <comment>key</comment>
+        <translation>Super</translation>
+    </message>
+    <message>
+        <source>Paused on %1</source>
+        <translation>Приостановлено на %1</translation>
+    </message>
+    <message>
+        <source>Paused in %1</source>
+        <translation>Приостановлено в %1</translation>
+    </message>
+    <message>
+        <source>Off on %1</source>
+        <translation>Выключено на %1</translation>
+    </message>
+    <message>
+        <source>Off in %1</source>
+        <translation>Выключено в %1</translation>
+    </message>
+    <message>
+        <source>Off in %1 by default</source>
+        <translation>По умолчанию выключено в %1</translation>
+    </message>
+    <message>
+        <source>Off in code editors</source>
+        <translation>Выключено в редакторах кода</translation>
+    </message>
+    <message>
+        <source>Off unless turned on per app</source>
+        <translation>Выключено, если не включено для приложения</translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <comment>key</comment>
+        <translation>Tab</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <comment>key</comment>
+        <translation>Enter</translation>
+    </message>
+    <message>
+        <source>Esc</source>
+        <comment>key</comment>
+        <translation>Esc</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <comment>key</comment>
+        <translation>Backspace</translation>
+    </message>
+    <message>
+        <source>Del</source>
+        <comment>key</comment>
+        <translation>Del</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <comment>key</comment>
+        <translation>Пробел</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <comment>key</comment>
+        <translation>Home</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <comment>key</comment>
+        <translation>End</translation>
+    </message>
+    <message>
+        <source>Page Up</source>
+        <comment>key</comment>
+        <translation>Page Up</translation>
+    </message>
+    <message>
+        <source>Page Down</source>
+        <comment>key</comment>
+        <translation>Page Down</translation>
+    </message>
+    <message>
+        <source>Key %1</source>
+        <comment>key</comment>
+        <translation>Клавиша %1</translation>
     </message>
 </context>
 </TS>

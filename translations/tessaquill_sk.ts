@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>Paused while %1 is open</source>
-        <translation>Pozastavené, kým je otvorené %1</translation>
+        <translation>Pozastavené, kým je otvorená aplikácia %1</translation>
     </message>
     <message>
         <source>Welcome to %app</source>
@@ -233,7 +233,7 @@
     </message>
     <message>
         <source>Writes straight into the field. Cleanest in native computer apps.</source>
-        <translation>Píše priamo do poľa. Najčistejšie v natívnych aplikáciách.</translation>
+        <translation>Píše priamo do poľa. Najčistejšie v natívnych desktopových aplikáciách.</translation>
     </message>
     <message>
         <source>Uses the clipboard, then puts your clipboard back.</source>
@@ -302,9 +302,9 @@
     <message numerus="yes">
         <source>Paused while %1 are open</source>
         <translation>
-            <numerusform>Pozastavené, kým je otvorené %1</numerusform>
-            <numerusform>Pozastavené, kým sú otvorené %1</numerusform>
-            <numerusform>Pozastavené, kým sú otvorené %1</numerusform>
+            <numerusform>Pozastavené, kým je otvorená aplikácia %1</numerusform>
+            <numerusform>Pozastavené, kým sú otvorené aplikácie %1</numerusform>
+            <numerusform>Pozastavené, kým sú otvorené aplikácie %1</numerusform>
         </translation>
     </message>
     <message>
@@ -341,11 +341,11 @@
     </message>
     <message>
         <source>Resume in %1</source>
-        <translation>Obnoviť v %1</translation>
+        <translation>Obnoviť v aplikácii %1</translation>
     </message>
     <message>
         <source>Pause in %1</source>
-        <translation>Pozastaviť v %1</translation>
+        <translation>Pozastaviť v aplikácii %1</translation>
     </message>
     <message>
         <source>Resume Everywhere</source>
@@ -609,7 +609,7 @@
     </message>
     <message>
         <source>Each one can have its own rules. Anything you don&apos;t change follows General.</source>
-        <translation>Každá môže mať vlastné pravidlá. Čo nezmeníte, sa riadi sekciou Všeobecné.</translation>
+        <translation>Každá môže mať vlastné pravidlá. Čo nezmeníte, sa riadi sekciou „Všeobecné“.</translation>
     </message>
     <message>
         <source>Words saved here</source>
@@ -677,7 +677,7 @@
     </message>
     <message>
         <source>Erase what %app remembered from %1?</source>
-        <translation>Vymazať, čo si %app zapamätal z %1?</translation>
+        <translation>Vymazať, čo si %app zapamätal pre „%1“?</translation>
     </message>
     <message>
         <source>Erase</source>
@@ -737,7 +737,7 @@
     </message>
     <message>
         <source>Accessibility is on and %1 is ready. %app works in every app you type in.</source>
-        <translation>Prístupnosť je zapnutá a %1 je pripravený. %app funguje v každej aplikácii, kde píšete.</translation>
+        <translation>Prístupnosť je zapnutá a jadro „%1“ je pripravené. %app funguje v každej aplikácii, kde píšete.</translation>
     </message>
     <message>
         <source>Waiting for %1 to quit</source>
@@ -889,7 +889,7 @@
     </message>
     <message>
         <source>%1 is ready</source>
-        <translation>%1 je pripravený</translation>
+        <translation>Jadro „%1“ je pripravené</translation>
     </message>
     <message>
         <source>Checking %1</source>
@@ -905,7 +905,7 @@
     </message>
     <message>
         <source>Open Engine</source>
-        <translation>Otvoriť Jadro</translation>
+        <translation>Otvoriť „Jadro“</translation>
     </message>
     <message>
         <source>The system&apos;s predictions are off</source>
@@ -942,9 +942,9 @@
     <message numerus="yes">
         <source>%1 didn&apos;t quit. They may be showing a dialog. Force Quit closes them right away.</source>
         <translation>
-            <numerusform>%1 sa neukončil. Možno zobrazuje dialóg. „Vynútiť ukončenie“ ho hneď zavrie.</numerusform>
-            <numerusform>%1 sa neukončili. Možno zobrazujú dialóg. „Vynútiť ukončenie“ ich hneď zavrie.</numerusform>
-            <numerusform>%1 sa neukončili. Možno zobrazujú dialóg. „Vynútiť ukončenie“ ich hneď zavrie.</numerusform>
+            <numerusform>Aplikácia %1 sa neukončila. Možno zobrazuje dialóg. „Vynútiť ukončenie“ ju hneď zavrie.</numerusform>
+            <numerusform>Aplikácie %1 sa neukončili. Možno zobrazujú dialóg. „Vynútiť ukončenie“ ich hneď zavrie.</numerusform>
+            <numerusform>Aplikácie %1 sa neukončili. Možno zobrazujú dialóg. „Vynútiť ukončenie“ ich hneď zavrie.</numerusform>
         </translation>
     </message>
     <message>
@@ -954,7 +954,7 @@
     <message numerus="yes">
         <source>%1 take the Tab key before %app can, so %app stays paused in your other apps until you quit them.</source>
         <translation>
-            <numerusform>%1 zachytáva kláves Tab skôr než %app, preto %app zostane v ostatných aplikáciách pozastavený, kým ho neukončíte.</numerusform>
+            <numerusform>%1 zachytáva kláves Tab skôr než %app, preto %app zostane v ostatných aplikáciách pozastavený, kým aplikáciu %1 neukončíte.</numerusform>
             <numerusform>%1 zachytávajú kláves Tab skôr než %app, preto %app zostane v ostatných aplikáciách pozastavený, kým ich neukončíte.</numerusform>
             <numerusform>%1 zachytávajú kláves Tab skôr než %app, preto %app zostane v ostatných aplikáciách pozastavený, kým ich neukončíte.</numerusform>
         </translation>
@@ -985,11 +985,11 @@
     </message>
     <message>
         <source>Running on battery. These apply right now.</source>
-        <translation>Beží na batérii. Toto platí práve teraz.</translation>
+        <translation>Napájanie z batérie. Tieto nastavenia platia hneď.</translation>
     </message>
     <message>
         <source>Plugged in. These wait until you unplug.</source>
-        <translation>Pripojené k napájaniu. Toto začne platiť po odpojení.</translation>
+        <translation>Pripojené k napájaniu. Tieto nastavenia začnú platiť po odpojení.</translation>
     </message>
     <message>
         <source>Model</source>
@@ -1041,7 +1041,7 @@
     </message>
     <message>
         <source>Lower stays close to the obvious next words. Higher tries more.</source>
-        <translation>Nižšie sa drží zrejmých ďalších slov. Vyššie skúša viac.</translation>
+        <translation>Nižšia hodnota sa drží zrejmých ďalších slov. Vyššia skúša viac možností.</translation>
     </message>
     <message>
         <source>Wait before suggesting</source>
@@ -1117,7 +1117,7 @@
     </message>
     <message>
         <source>Waits while the word you&apos;re typing looks misspelled, so %app doesn&apos;t build on a typo.</source>
-        <translation>Čaká, kým písané slovo vyzerá ako preklep, aby %app nestaval na chybe.</translation>
+        <translation>Počká, keď písané slovo vyzerá ako preklep, aby %app nestaval na chybe.</translation>
     </message>
     <message>
         <source>After a misspelled word, shows a fix next to the caret. Press Tab to swap it in.</source>
@@ -1149,7 +1149,7 @@
     </message>
     <message>
         <source>A small keycap after your first suggestions, as a reminder of what to press.</source>
-        <translation>Malý kláves za prvými návrhmi ako pripomienka, čo stlačiť.</translation>
+        <translation>Malá ikona klávesu za prvými návrhmi ako pripomienka, čo stlačiť.</translation>
     </message>
     <message>
         <source>Insert suggestions by</source>
@@ -1201,7 +1201,7 @@
     </message>
     <message>
         <source>Your next words, one Tab away.</source>
-        <translation>Vaše ďalšie slová, len jeden Tab ďaleko.</translation>
+        <translation>Vaše ďalšie slová na jedno stlačenie klávesu Tab.</translation>
     </message>
     <message>
         <source>Skip</source>
@@ -1245,11 +1245,11 @@
     </message>
     <message>
         <source>%1 is still open</source>
-        <translation>%1 je stále otvorený</translation>
+        <translation>Aplikácia %1 je stále otvorená</translation>
     </message>
     <message>
         <source>It may be waiting on a dialog of its own. Force Quit closes it right away.</source>
-        <translation>Možno čaká na vlastný dialóg. „Vynútiť ukončenie“ ho hneď zavrie.</translation>
+        <translation>Možno čaká na vlastný dialóg. „Vynútiť ukončenie“ ju hneď zavrie.</translation>
     </message>
     <message>
         <source>%app has the Tab key</source>
@@ -1257,7 +1257,7 @@
     </message>
     <message>
         <source>%1 quit, so your suggestions are back in every app.</source>
-        <translation>%1 sa ukončil, návrhy sú späť vo všetkých aplikáciách.</translation>
+        <translation>Aplikácia %1 sa ukončila, návrhy sú späť vo všetkých aplikáciách.</translation>
     </message>
     <message>
         <source>Done</source>
@@ -1397,7 +1397,7 @@
     </message>
     <message>
         <source>%1 and %2 use the same keys. Only the first will work.</source>
-        <translation>%1 a %2 používajú rovnaké klávesy. Fungovať bude len prvá.</translation>
+        <translation>„%1“ a „%2“ používajú rovnaké klávesy. Fungovať bude len prvá skratka.</translation>
     </message>
     <message>
         <source>About you</source>
@@ -1409,7 +1409,7 @@
     </message>
     <message>
         <source>Your role, the languages you write in, names you use often, how you like to sound.</source>
-        <translation>Vaša rola, jazyky, v ktorých píšete, často používané mená, ako chcete znieť.</translation>
+        <translation>Vaša profesia, jazyky, v ktorých píšete, často používané mená, ako chcete znieť.</translation>
     </message>
     <message>
         <source>Writing memory</source>
@@ -1465,7 +1465,7 @@
     </message>
     <message>
         <source>A reply in Mail reads differently from a commit message.</source>
-        <translation>Odpoveď v Pošte znie inak než správa commitu.</translation>
+        <translation>Odpoveď na e-mail znie inak než správa commitu.</translation>
     </message>
     <message>
         <source>Website</source>
@@ -1497,11 +1497,11 @@
     </message>
     <message>
         <source>Windows beside you</source>
-        <translation>Okná vedľa vás</translation>
+        <translation>Susedné okná</translation>
     </message>
     <message>
         <source>Also reads up to two other windows on the same screen, like the document you&apos;re replying about. Skips password managers and apps you switched off.</source>
-        <translation>Číta aj až dve ďalšie okná na tej istej obrazovke, napríklad dokument, na ktorý odpovedáte. Vynecháva správcov hesiel a aplikácie, ktoré ste vypli.</translation>
+        <translation>Číta aj až dve ďalšie okná na tej istej obrazovke, napríklad dokument, o ktorom je vaša odpoveď. Vynecháva správcov hesiel a aplikácie, ktoré ste vypli.</translation>
     </message>
     <message>
         <source>Off in this app</source>
@@ -1521,7 +1521,7 @@
     </message>
     <message>
         <source>%1 quit. %app has the Tab key.</source>
-        <translation>%1 sa ukončil. %app má kláves Tab.</translation>
+        <translation>Aplikácia %1 sa ukončila. %app má kláves Tab.</translation>
     </message>
     <message>
         <source>Open Data Folder</source>
@@ -1586,10 +1586,6 @@
     <message>
         <source>Keeps short passages from fields where you accepted a suggestion, encrypted on this computer, and shows them to the model as examples.</source>
         <translation>Uchováva krátke úryvky z polí, kde ste prijali návrh, šifrovane na tomto počítači a ukazuje ich modelu ako príklady.</translation>
-    </message>
-    <message>
-        <source>%1 could not open again: %2 Your choice takes effect the next time you start it.</source>
-        <translation>%1 sa nepodarilo znova otvoriť: %2 Vaša voľba sa prejaví pri ďalšom spustení.</translation>
     </message>
     <message>
         <source>Light</source>
@@ -1675,7 +1671,7 @@
     </message>
     <message>
         <source>Typing saved</source>
-        <translation>Ušetrené písanie</translation>
+        <translation>Ušetrený čas písania</translation>
     </message>
     <message>
         <source>at 40 words a minute</source>
@@ -1859,7 +1855,7 @@
     </message>
     <message>
         <source>Same as my computer</source>
-        <translation>Rovnaký ako v počítači</translation>
+        <translation>Podľa systému</translation>
     </message>
     <message>
         <source>Switch to %1?</source>
@@ -2019,11 +2015,11 @@
     </message>
     <message>
         <source>GNOME shows tray icons only with the AppIndicator extension. Install the gnome-shell-extension-appindicator package, log out and in, then turn it on in Extensions.</source>
-        <translation>GNOME zobrazuje ikony v oblasti oznámení len s rozšírením AppIndicator. Nainštalujte balík gnome-shell-extension-appindicator, odhláste sa a znova prihláste a potom ho zapnite v Rozšíreniach.</translation>
+        <translation>GNOME zobrazuje ikony v oblasti oznámení len s rozšírením AppIndicator. Nainštalujte balík gnome-shell-extension-appindicator, odhláste sa a znova prihláste a potom ho zapnite v aplikácii Rozšírenia.</translation>
     </message>
     <message>
         <source>GNOME shows tray icons only with the AppIndicator extension. It is installed but off: turn it on in Extensions.</source>
-        <translation>GNOME zobrazuje ikony v oblasti oznámení len s rozšírením AppIndicator. Je nainštalované, ale vypnuté: zapnite ho v Rozšíreniach.</translation>
+        <translation>GNOME zobrazuje ikony v oblasti oznámení len s rozšírením AppIndicator. Je nainštalované, ale vypnuté: zapnite ho v aplikácii Rozšírenia.</translation>
     </message>
     <message>
         <source>Until then, open %app from your applications menu to reach Settings.</source>
@@ -2047,11 +2043,11 @@
     </message>
     <message>
         <source>There&apos;s no account and no analytics. With the %app model or the on-device model, your text stays on this computer.</source>
-        <translation>Žiadny účet ani analytika. S modelom %app alebo vstavaným modelom zostáva váš text na tomto počítači.</translation>
+        <translation>Žiadny účet ani zber štatistík používania. S modelom %app alebo vstavaným modelom zostáva váš text na tomto počítači.</translation>
     </message>
     <message>
         <source>There&apos;s no account and no analytics. With the %app model, your text stays on this computer.</source>
-        <translation>Žiadny účet ani analytika. S modelom %app zostáva váš text na tomto počítači.</translation>
+        <translation>Žiadny účet ani zber štatistík používania. S modelom %app zostáva váš text na tomto počítači.</translation>
     </message>
     <message>
         <source>%app lives in your system tray from now on. Click its icon to pause it in an app or open Settings.</source>
@@ -2059,11 +2055,11 @@
     </message>
     <message>
         <source>%app has no account, no analytics and no servers of its own. The %app model and the on-device model keep your text on this computer. Other engines get it only if you set one up.</source>
-        <translation>%app nemá účet, analytiku ani vlastné servery. Model %app a vstavaný model uchovávajú váš text na tomto počítači. Iné jadrá ho dostanú, len keď si ich nastavíte.</translation>
+        <translation>%app nemá účet, nezbiera štatistiky používania a nemá vlastné servery. Model %app a vstavaný model uchovávajú váš text na tomto počítači. Iné jadrá ho dostanú, len keď si ich nastavíte.</translation>
     </message>
     <message>
         <source>%app has no account, no analytics and no servers of its own. The %app model keeps your text on this computer. Other engines get it only if you set one up.</source>
-        <translation>%app nemá účet, analytiku ani vlastné servery. Model %app uchováva váš text na tomto počítači. Iné jadrá ho dostanú, len keď si ich nastavíte.</translation>
+        <translation>%app nemá účet, nezbiera štatistiky používania a nemá vlastné servery. Model %app uchováva váš text na tomto počítači. Iné jadrá ho dostanú, len keď si ich nastavíte.</translation>
     </message>
     <message>
         <source>Installed applications</source>
@@ -2156,9 +2152,9 @@
     <message numerus="yes">
         <source>%Ln passages from here</source>
         <translation>
-            <numerusform>%Ln úryvok odtiaľto</numerusform>
-            <numerusform>%Ln úryvky odtiaľto</numerusform>
-            <numerusform>%Ln úryvkov odtiaľto</numerusform>
+            <numerusform>%Ln úryvok z tejto aplikácie</numerusform>
+            <numerusform>%Ln úryvky z tejto aplikácie</numerusform>
+            <numerusform>%Ln úryvkov z tejto aplikácie</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -2268,7 +2264,7 @@
     </message>
     <message>
         <source>Default follows General (insertion: %1, length: %2).</source>
-        <translation>Predvolené podľa sekcie „Všeobecné“ (vkladanie: %1, návrhy: %2).</translation>
+        <translation>Predvolené podľa sekcie „Všeobecné“ (vkladanie: %1, dĺžka: %2).</translation>
     </message>
     <message>
         <source>Range: %1</source>
@@ -2320,12 +2316,184 @@
         <translation>
             <numerusform>%Ln nastavenie malo hodnotu, ktorú %app nemôže použiť, preto bolo opravené a uložené.</numerusform>
             <numerusform>%Ln nastavenia mali hodnoty, ktoré %app nemôže použiť, preto boli opravené a uložené.</numerusform>
-            <numerusform>%Ln nastavení malo hodnoty, ktoré %app nemôže použiť, preto boli opravené a uložené.</numerusform>
+            <numerusform>%Ln nastavení malo hodnoty, ktoré %app nemôže použiť, preto sa opravili a uložili.</numerusform>
         </translation>
     </message>
     <message>
         <source>Your writing memory is not saved: the keyring is missing or locked, so its key cannot be kept.</source>
         <translation>Pamäť písania nie je uložená: zväzok kľúčov chýba alebo je zamknutý, takže jej kľúč nemožno uchovať.</translation>
+    </message>
+    <message>
+        <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
+        <translation>%1 sa nepodarilo znova otvoriť. Vaša voľba sa prejaví pri ďalšom spustení.</translation>
+    </message>
+    <message>
+        <source>That address isn&apos;t valid</source>
+        <translation>Táto adresa nie je platná</translation>
+    </message>
+    <message>
+        <source>The request timed out.</source>
+        <translation>Časový limit požiadavky vypršal.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s reply was too long, so it was stopped.</source>
+        <translation>Odpoveď servera bola príliš dlhá, preto bola zastavená.</translation>
+    </message>
+    <message>
+        <source>The server answered %1.</source>
+        <translation>Server odpovedal %1.</translation>
+    </message>
+    <message>
+        <source>The server answered %1: %2</source>
+        <translation>Server odpovedal %1: %2</translation>
+    </message>
+    <message>
+        <source>The download server answered %1. Try again later.</source>
+        <translation>Server na sťahovanie odpovedal %1. Skúste to neskôr.</translation>
+    </message>
+    <message>
+        <source>The download couldn&apos;t be saved: %1</source>
+        <translation>Stiahnutý súbor sa nepodarilo uložiť: %1</translation>
+    </message>
+    <message>
+        <source>The download paused because the connection dropped. Try again to pick up where it stopped.</source>
+        <translation>Sťahovanie sa pozastavilo, pretože sa prerušilo pripojenie. Skúste to znova a bude pokračovať tam, kde skončilo.</translation>
+    </message>
+    <message>
+        <source>The download stopped. Check your connection, then try again.</source>
+        <translation>Sťahovanie sa zastavilo. Skontrolujte pripojenie a skúste to znova.</translation>
+    </message>
+    <message>
+        <source>Pick an Ollama model in Settings</source>
+        <translation>Vyberte model Ollama v Nastaveniach</translation>
+    </message>
+    <message>
+        <source>Pick a model for your local server</source>
+        <translation>Vyberte model pre svoj lokálny server</translation>
+    </message>
+    <message>
+        <source>The server&apos;s answer is not HTTP.</source>
+        <translation>Odpoveď servera nie je HTTP.</translation>
+    </message>
+    <message>
+        <source>The data couldn&apos;t be read because it is missing.</source>
+        <translation>Údaje sa nepodarilo prečítať, pretože chýbajú.</translation>
+    </message>
+    <message>
+        <source>The data couldn&apos;t be read because it isn&apos;t in the correct format.</source>
+        <translation>Údaje sa nepodarilo prečítať, pretože nemajú správny formát.</translation>
+    </message>
+    <message>
+        <source>:%1:</source>
+        <comment>emoji name</comment>
+        <translation>:%1:</translation>
+    </message>
+    <message>
+        <source>This computer has no on-device language model.</source>
+        <translation>Tento počítač nemá vstavaný jazykový model.</translation>
+    </message>
+    <message>
+        <source>Ctrl</source>
+        <comment>key</comment>
+        <translation>Ctrl</translation>
+    </message>
+    <message>
+        <source>Alt</source>
+        <comment>key</comment>
+        <translation>Alt</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <comment>key</comment>
+        <translation>Shift</translation>
+    </message>
+    <message>
+        <source>Super</source>
+        <comment>key</comment>
+        <translation>Super</translation>
+    </message>
+    <message>
+        <source>Paused on %1</source>
+        <translation>Pozastavené na %1</translation>
+    </message>
+    <message>
+        <source>Paused in %1</source>
+        <translation>Pozastavené v %1</translation>
+    </message>
+    <message>
+        <source>Off on %1</source>
+        <translation>Vypnuté na %1</translation>
+    </message>
+    <message>
+        <source>Off in %1</source>
+        <translation>Vypnuté v %1</translation>
+    </message>
+    <message>
+        <source>Off in %1 by default</source>
+        <translation>Predvolene vypnuté v %1</translation>
+    </message>
+    <message>
+        <source>Off in code editors</source>
+        <translation>Vypnuté v editoroch kódu</translation>
+    </message>
+    <message>
+        <source>Off unless turned on per app</source>
+        <translation>Vypnuté, ak nie je zapnuté pre aplikáciu</translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <comment>key</comment>
+        <translation>Tab</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <comment>key</comment>
+        <translation>Enter</translation>
+    </message>
+    <message>
+        <source>Esc</source>
+        <comment>key</comment>
+        <translation>Esc</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <comment>key</comment>
+        <translation>Backspace</translation>
+    </message>
+    <message>
+        <source>Del</source>
+        <comment>key</comment>
+        <translation>Del</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <comment>key</comment>
+        <translation>Medzerník</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <comment>key</comment>
+        <translation>Home</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <comment>key</comment>
+        <translation>End</translation>
+    </message>
+    <message>
+        <source>Page Up</source>
+        <comment>key</comment>
+        <translation>Page Up</translation>
+    </message>
+    <message>
+        <source>Page Down</source>
+        <comment>key</comment>
+        <translation>Page Down</translation>
+    </message>
+    <message>
+        <source>Key %1</source>
+        <comment>key</comment>
+        <translation>Kláves %1</translation>
     </message>
 </context>
 </TS>

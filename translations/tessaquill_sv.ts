@@ -57,7 +57,7 @@
     </message>
     <message>
         <source>the trigger shortcut</source>
-        <translation>utlösande kortkommando</translation>
+        <translation>det utlösande kortkommandot</translation>
     </message>
     <message>
         <source>Press %1 for a suggestion</source>
@@ -249,7 +249,7 @@
     </message>
     <message>
         <source>Paste</source>
-        <translation>Klistra in</translation>
+        <translation>Inklistring</translation>
     </message>
     <message>
         <source>Your writing memory could not be opened and was set aside. Nothing new is remembered until %app starts again.</source>
@@ -331,11 +331,11 @@
     </message>
     <message>
         <source>Under a minute of typing today. </source>
-        <translation>Under en minuts skrivande i dag. </translation>
+        <translation>I dag har du sparat under en minuts skrivande. </translation>
     </message>
     <message>
         <source>About %1 of typing today. </source>
-        <translation>Ungefär %1 skrivande i dag. </translation>
+        <translation>I dag har du sparat ungefär %1 skrivande. </translation>
     </message>
     <message>
         <source>Resume in %1</source>
@@ -463,7 +463,7 @@
     </message>
     <message>
         <source>%app can now read the field you&apos;re writing in and type suggestions for you.</source>
-        <translation>%app kan nu läsa fältet du skriver i och skriva förslag åt dig.</translation>
+        <translation>%app kan nu läsa fältet du skriver i och infoga förslag åt dig.</translation>
     </message>
     <message>
         <source>Let %app see what you type.</source>
@@ -607,7 +607,7 @@
     </message>
     <message>
         <source>Each one can have its own rules. Anything you don&apos;t change follows General.</source>
-        <translation>Var och en kan ha egna regler. Det du inte ändrar följer Allmänt.</translation>
+        <translation>Var och en kan ha egna regler. Det du inte ändrar följer ”Allmänt”.</translation>
     </message>
     <message>
         <source>Words saved here</source>
@@ -663,7 +663,7 @@
     </message>
     <message>
         <source>Writing memory is off in Your Voice.</source>
-        <translation>Skrivminnet är avstängt under Din stil.</translation>
+        <translation>Skrivminnet är avstängt under ”Din stil”.</translation>
     </message>
     <message>
         <source>Erase…</source>
@@ -675,7 +675,7 @@
     </message>
     <message>
         <source>Erase what %app remembered from %1?</source>
-        <translation>Radera det %app har kommit ihåg från %1?</translation>
+        <translation>Radera det %app har kommit ihåg i %1?</translation>
     </message>
     <message>
         <source>Erase</source>
@@ -903,7 +903,7 @@
     </message>
     <message>
         <source>Open Engine</source>
-        <translation>Öppna Motor</translation>
+        <translation>Öppna ”Motor”</translation>
     </message>
     <message>
         <source>The system&apos;s predictions are off</source>
@@ -935,13 +935,13 @@
     </message>
     <message>
         <source>Tab reaches %app again.</source>
-        <translation>Tab når %app igen.</translation>
+        <translation>Tab-tangenten fungerar igen för %app.</translation>
     </message>
     <message numerus="yes">
         <source>%1 didn&apos;t quit. They may be showing a dialog. Force Quit closes them right away.</source>
         <translation>
-            <numerusform>%1 avslutades inte. Den kanske visar en dialogruta. Tvångsavsluta stänger den direkt.</numerusform>
-            <numerusform>%1 avslutades inte. De kanske visar en dialogruta. Tvångsavsluta stänger dem direkt.</numerusform>
+            <numerusform>%1 avslutades inte. Den kanske visar en dialogruta. ”Tvångsavsluta” stänger den direkt.</numerusform>
+            <numerusform>%1 avslutades inte. De kanske visar en dialogruta. ”Tvångsavsluta” stänger dem direkt.</numerusform>
         </translation>
     </message>
     <message>
@@ -961,7 +961,7 @@
     </message>
     <message>
         <source>On battery, suggestions appear only after you press the Suggest Now shortcut.</source>
-        <translation>På batteri visas förslag bara när du trycker på kortkommandot Föreslå nu.</translation>
+        <translation>På batteri visas förslag bara när du trycker på kortkommandot ”Föreslå nu”.</translation>
     </message>
     <message>
         <source>Shorter suggestions</source>
@@ -985,7 +985,7 @@
     </message>
     <message>
         <source>Plugged in. These wait until you unplug.</source>
-        <translation>Laddaren ansluten. De här inställningarna gäller när du kopplar ur.</translation>
+        <translation>Laddaren ansluten. De här inställningarna gäller när du kopplar ur laddaren.</translation>
     </message>
     <message>
         <source>Model</source>
@@ -1093,7 +1093,7 @@
     </message>
     <message>
         <source>Turn this off to use %app only in the apps you switch on under Apps &amp; Sites.</source>
-        <translation>Stäng av för att bara använda %app i apparna du slår på under Appar &amp; webbplatser.</translation>
+        <translation>Stäng av för att bara använda %app i apparna du slår på under ”Appar &amp; webbplatser”.</translation>
     </message>
     <message>
         <source>By default %app waits until the caret is at the end of a line.</source>
@@ -1105,7 +1105,7 @@
     </message>
     <message>
         <source>Suggestions appear only after you press the Suggest Now shortcut.</source>
-        <translation>Förslag visas bara när du trycker på kortkommandot Föreslå nu.</translation>
+        <translation>Förslag visas bara när du trycker på kortkommandot ”Föreslå nu”.</translation>
     </message>
     <message>
         <source>Spelling</source>
@@ -1141,11 +1141,11 @@
     </message>
     <message>
         <source>Nudge suggestions up or down to line up with your text.</source>
-        <translation>Flytta förslagen upp eller ned så att de linjerar med din text.</translation>
+        <translation>Flytta förslagen upp eller ned så att de ligger i linje med din text.</translation>
     </message>
     <message>
         <source>A small keycap after your first suggestions, as a reminder of what to press.</source>
-        <translation>En liten tangent efter dina första förslag, som påminnelse om vad du ska trycka på.</translation>
+        <translation>En liten tangentsymbol efter dina första förslag, som påminnelse om vad du ska trycka på.</translation>
     </message>
     <message>
         <source>Insert suggestions by</source>
@@ -1245,7 +1245,7 @@
     </message>
     <message>
         <source>It may be waiting on a dialog of its own. Force Quit closes it right away.</source>
-        <translation>Den väntar kanske på en egen dialogruta. Tvångsavsluta stänger den direkt.</translation>
+        <translation>Den väntar kanske på en egen dialogruta. ”Tvångsavsluta” stänger den direkt.</translation>
     </message>
     <message>
         <source>%app has the Tab key</source>
@@ -1309,7 +1309,7 @@
     </message>
     <message>
         <source>Light</source>
-        <translation>Lätt</translation>
+        <translation>Svagt</translation>
     </message>
     <message>
         <source>No emoji match “%1”</source>
@@ -1393,7 +1393,7 @@
     </message>
     <message>
         <source>%1 and %2 use the same keys. Only the first will work.</source>
-        <translation>%1 och %2 använder samma tangenter. Bara det första fungerar.</translation>
+        <translation>”%1” och ”%2” använder samma tangenter. Bara det första fungerar.</translation>
     </message>
     <message>
         <source>About you</source>
@@ -1401,7 +1401,7 @@
     </message>
     <message>
         <source>For example: I&apos;m a product designer in Berlin. I write short, friendly emails in British English and sign off with Cheers.</source>
-        <translation>Till exempel: Jag är produktdesigner i Berlin. Jag skriver korta, vänliga mejl på brittisk engelska och avslutar med Cheers.</translation>
+        <translation>Till exempel: Jag är produktdesigner i Berlin. Jag skriver korta, vänliga mejl på brittisk engelska och avslutar med ”Cheers”.</translation>
     </message>
     <message>
         <source>Your role, the languages you write in, names you use often, how you like to sound.</source>
@@ -1461,7 +1461,7 @@
     </message>
     <message>
         <source>A reply in Mail reads differently from a commit message.</source>
-        <translation>Ett svar i Mail låter annorlunda än ett commit-meddelande.</translation>
+        <translation>Ett svar på ett mejl låter annorlunda än ett commit-meddelande.</translation>
     </message>
     <message>
         <source>Website</source>
@@ -1497,7 +1497,7 @@
     </message>
     <message>
         <source>Also reads up to two other windows on the same screen, like the document you&apos;re replying about. Skips password managers and apps you switched off.</source>
-        <translation>Läser även upp till två andra fönster på samma skärm, som dokumentet du svarar om. Hoppar över lösenordshanterare och appar du har stängt av.</translation>
+        <translation>Läser även upp till två andra fönster på samma skärm, som dokumentet ditt svar handlar om. Hoppar över lösenordshanterare och appar du har stängt av.</translation>
     </message>
     <message>
         <source>Off in this app</source>
@@ -1553,7 +1553,7 @@
     </message>
     <message>
         <source>Hold back on misspelled words</source>
-        <translation>Vänta vid felstavade ord</translation>
+        <translation>Vänta om ordet ser felstavat ut</translation>
     </message>
     <message>
         <source>Offer spelling fixes</source>
@@ -1582,10 +1582,6 @@
     <message>
         <source>Keeps short passages from fields where you accepted a suggestion, encrypted on this computer, and shows them to the model as examples.</source>
         <translation>Sparar korta textavsnitt från fält där du godkände ett förslag, krypterade på den här datorn, och visar dem för modellen som exempel.</translation>
-    </message>
-    <message>
-        <source>%1 could not open again: %2 Your choice takes effect the next time you start it.</source>
-        <translation>%1 kunde inte öppnas igen: %2 Ditt val gäller nästa gång du startar den.</translation>
     </message>
     <message>
         <source>Light</source>
@@ -1919,7 +1915,7 @@
     </message>
     <message>
         <source>Type a shortcut…</source>
-        <translation>Skriv ett kortkommando…</translation>
+        <translation>Tryck på ett kortkommando…</translation>
     </message>
     <message>
         <source>Recording shortcut</source>
@@ -1947,7 +1943,7 @@
     </message>
     <message>
         <source>This computer has no on-device language model</source>
-        <translation>Den här datorn har ingen språkmodell på enheten</translation>
+        <translation>Den här datorn har ingen inbyggd språkmodell</translation>
     </message>
     <message>
         <source>Turn on the on-device model in the desktop&apos;s settings</source>
@@ -2015,11 +2011,11 @@
     </message>
     <message>
         <source>GNOME shows tray icons only with the AppIndicator extension. Install the gnome-shell-extension-appindicator package, log out and in, then turn it on in Extensions.</source>
-        <translation>GNOME visar ikoner i systemfältet bara med tillägget AppIndicator. Installera paketet gnome-shell-extension-appindicator, logga ut och in och slå sedan på det i Tillägg.</translation>
+        <translation>GNOME visar ikoner i systemfältet bara med tillägget AppIndicator. Installera paketet gnome-shell-extension-appindicator, logga ut och in och slå sedan på det i ”Tillägg”.</translation>
     </message>
     <message>
         <source>GNOME shows tray icons only with the AppIndicator extension. It is installed but off: turn it on in Extensions.</source>
-        <translation>GNOME visar ikoner i systemfältet bara med tillägget AppIndicator. Det är installerat men avstängt: slå på det i Tillägg.</translation>
+        <translation>GNOME visar ikoner i systemfältet bara med tillägget AppIndicator. Det är installerat men avstängt: slå på det i ”Tillägg”.</translation>
     </message>
     <message>
         <source>Until then, open %app from your applications menu to reach Settings.</source>
@@ -2027,7 +2023,7 @@
     </message>
     <message>
         <source>Open Extensions</source>
-        <translation>Öppna Tillägg</translation>
+        <translation>Öppna ”Tillägg”</translation>
     </message>
     <message>
         <source>Show Count in Tray</source>
@@ -2043,11 +2039,11 @@
     </message>
     <message>
         <source>There&apos;s no account and no analytics. With the %app model or the on-device model, your text stays on this computer.</source>
-        <translation>Inget konto och ingen analys. Med %app-modellen eller enhetsmodellen stannar din text på den här datorn.</translation>
+        <translation>Inget konto och ingen användningsstatistik. Med %app-modellen eller enhetsmodellen stannar din text på den här datorn.</translation>
     </message>
     <message>
         <source>There&apos;s no account and no analytics. With the %app model, your text stays on this computer.</source>
-        <translation>Inget konto och ingen analys. Med %app-modellen stannar din text på den här datorn.</translation>
+        <translation>Inget konto och ingen användningsstatistik. Med %app-modellen stannar din text på den här datorn.</translation>
     </message>
     <message>
         <source>%app lives in your system tray from now on. Click its icon to pause it in an app or open Settings.</source>
@@ -2055,11 +2051,11 @@
     </message>
     <message>
         <source>%app has no account, no analytics and no servers of its own. The %app model and the on-device model keep your text on this computer. Other engines get it only if you set one up.</source>
-        <translation>%app har inget konto, ingen analys och inga egna servrar. %app-modellen och enhetsmodellen håller din text på den här datorn. Andra motorer får den bara om du konfigurerar en.</translation>
+        <translation>%app har inget konto, ingen användningsstatistik och inga egna servrar. %app-modellen och enhetsmodellen håller din text på den här datorn. Andra motorer får den bara om du konfigurerar en.</translation>
     </message>
     <message>
         <source>%app has no account, no analytics and no servers of its own. The %app model keeps your text on this computer. Other engines get it only if you set one up.</source>
-        <translation>%app har inget konto, ingen analys och inga egna servrar. %app-modellen håller din text på den här datorn. Andra motorer får den bara om du konfigurerar en.</translation>
+        <translation>%app har inget konto, ingen användningsstatistik och inga egna servrar. %app-modellen håller din text på den här datorn. Andra motorer får den bara om du konfigurerar en.</translation>
     </message>
     <message>
         <source>Installed applications</source>
@@ -2095,7 +2091,7 @@
     </message>
     <message>
         <source>Pause or open Settings from the system tray. Hidden? Open %app from your applications menu to come back.</source>
-        <translation>Pausa eller öppna Inställningar från systemfältet. Dold? Öppna %app från programmenyn för att komma tillbaka.</translation>
+        <translation>Pausa eller öppna Inställningar från systemfältet. Är ikonen dold? Öppna %app från programmenyn för att komma tillbaka.</translation>
     </message>
     <message>
         <source>This tray can&apos;t show text beside icons, so the count shows in the icon&apos;s tooltip.</source>
@@ -2192,8 +2188,8 @@
     <message numerus="yes">
         <source>%1 of %Ln done</source>
         <translation>
-            <numerusform>%1 av %Ln klar</numerusform>
-            <numerusform>%1 av %Ln klara</numerusform>
+            <numerusform>Klart: %1 av %Ln</numerusform>
+            <numerusform>Klart: %1 av %Ln</numerusform>
         </translation>
     </message>
     <message>
@@ -2202,7 +2198,7 @@
     </message>
     <message>
         <source>Allow screen capture so %app can read those too. Most apps work without it.</source>
-        <translation>Tillåt skärmbilder så att %app kan läsa dem också. De flesta appar fungerar utan.</translation>
+        <translation>Tillåt skärminspelning så att %app kan läsa dem också. De flesta appar fungerar utan.</translation>
     </message>
     <message>
         <source>Type a colon and a word, like :rocket, then press Tab or Enter to pick.</source>
@@ -2210,7 +2206,7 @@
     </message>
     <message>
         <source>You can switch memory off for single apps under Apps &amp; Sites. The key that unlocks it lives in your keyring.</source>
-        <translation>Du kan stänga av minnet för enskilda appar under Appar &amp; webbplatser. Nyckeln som låser upp det finns i din nyckelring.</translation>
+        <translation>Du kan stänga av minnet för enskilda appar under ”Appar &amp; webbplatser”. Nyckeln som låser upp det finns i din nyckelring.</translation>
     </message>
     <message numerus="yes">
         <source>%Ln emoji. %1 selected</source>
@@ -2252,7 +2248,7 @@
     </message>
     <message>
         <source>Default follows General (insertion: %1, length: %2).</source>
-        <translation>Standard följer Allmänt (infogning: %1, längd: %2).</translation>
+        <translation>Standard följer ”Allmänt” (infogning: %1, längd: %2).</translation>
     </message>
     <message>
         <source>Range: %1</source>
@@ -2275,7 +2271,7 @@
     </message>
     <message>
         <source>The keyring could not be read, so your server is asked without an API key. Type the key again if your server needs one.</source>
-        <translation>Nyckelringen kunde inte läsas, så servern frågas utan API-nyckel. Skriv nyckeln igen om servern behöver en.</translation>
+        <translation>Nyckelringen kunde inte läsas, så servern anropas utan API-nyckel. Skriv nyckeln igen om servern behöver en.</translation>
     </message>
     <message>
         <source>Your writing memory could not be opened, so it was set aside and %app started a new one.</source>
@@ -2308,6 +2304,178 @@
     <message>
         <source>Your writing memory is not saved: the keyring is missing or locked, so its key cannot be kept.</source>
         <translation>Ditt skrivminne är inte sparat: nyckelringen saknas eller är låst, så dess nyckel kan inte förvaras.</translation>
+    </message>
+    <message>
+        <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
+        <translation>%1 kunde inte öppnas igen. Ditt val gäller nästa gång du startar det.</translation>
+    </message>
+    <message>
+        <source>That address isn&apos;t valid</source>
+        <translation>Adressen är inte giltig</translation>
+    </message>
+    <message>
+        <source>The request timed out.</source>
+        <translation>Tidsgränsen för begäran överskreds.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s reply was too long, so it was stopped.</source>
+        <translation>Serverns svar var för långt och stoppades.</translation>
+    </message>
+    <message>
+        <source>The server answered %1.</source>
+        <translation>Servern svarade %1.</translation>
+    </message>
+    <message>
+        <source>The server answered %1: %2</source>
+        <translation>Servern svarade %1: %2</translation>
+    </message>
+    <message>
+        <source>The download server answered %1. Try again later.</source>
+        <translation>Hämtningsservern svarade %1. Försök igen senare.</translation>
+    </message>
+    <message>
+        <source>The download couldn&apos;t be saved: %1</source>
+        <translation>Hämtningen kunde inte sparas: %1</translation>
+    </message>
+    <message>
+        <source>The download paused because the connection dropped. Try again to pick up where it stopped.</source>
+        <translation>Hämtningen pausades eftersom anslutningen bröts. Försök igen för att fortsätta där den slutade.</translation>
+    </message>
+    <message>
+        <source>The download stopped. Check your connection, then try again.</source>
+        <translation>Hämtningen avbröts. Kontrollera anslutningen och försök sedan igen.</translation>
+    </message>
+    <message>
+        <source>Pick an Ollama model in Settings</source>
+        <translation>Välj en Ollama-modell i Inställningar</translation>
+    </message>
+    <message>
+        <source>Pick a model for your local server</source>
+        <translation>Välj en modell för din lokala server</translation>
+    </message>
+    <message>
+        <source>The server&apos;s answer is not HTTP.</source>
+        <translation>Serverns svar är inte HTTP.</translation>
+    </message>
+    <message>
+        <source>The data couldn&apos;t be read because it is missing.</source>
+        <translation>Datan kunde inte läsas eftersom den saknas.</translation>
+    </message>
+    <message>
+        <source>The data couldn&apos;t be read because it isn&apos;t in the correct format.</source>
+        <translation>Datan kunde inte läsas eftersom den inte har rätt format.</translation>
+    </message>
+    <message>
+        <source>:%1:</source>
+        <comment>emoji name</comment>
+        <translation>:%1:</translation>
+    </message>
+    <message>
+        <source>This computer has no on-device language model.</source>
+        <translation>Den här datorn har ingen språkmodell på enheten.</translation>
+    </message>
+    <message>
+        <source>Ctrl</source>
+        <comment>key</comment>
+        <translation>Ctrl</translation>
+    </message>
+    <message>
+        <source>Alt</source>
+        <comment>key</comment>
+        <translation>Alt</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <comment>key</comment>
+        <translation>Skift</translation>
+    </message>
+    <message>
+        <source>Super</source>
+        <comment>key</comment>
+        <translation>Super</translation>
+    </message>
+    <message>
+        <source>Paused on %1</source>
+        <translation>Pausad på %1</translation>
+    </message>
+    <message>
+        <source>Paused in %1</source>
+        <translation>Pausad i %1</translation>
+    </message>
+    <message>
+        <source>Off on %1</source>
+        <translation>Av på %1</translation>
+    </message>
+    <message>
+        <source>Off in %1</source>
+        <translation>Av i %1</translation>
+    </message>
+    <message>
+        <source>Off in %1 by default</source>
+        <translation>Av i %1 som standard</translation>
+    </message>
+    <message>
+        <source>Off in code editors</source>
+        <translation>Av i kodredigerare</translation>
+    </message>
+    <message>
+        <source>Off unless turned on per app</source>
+        <translation>Av om det inte slås på per app</translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <comment>key</comment>
+        <translation>Tabb</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <comment>key</comment>
+        <translation>Retur</translation>
+    </message>
+    <message>
+        <source>Esc</source>
+        <comment>key</comment>
+        <translation>Esc</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <comment>key</comment>
+        <translation>Backsteg</translation>
+    </message>
+    <message>
+        <source>Del</source>
+        <comment>key</comment>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <comment>key</comment>
+        <translation>Blanksteg</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <comment>key</comment>
+        <translation>Home</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <comment>key</comment>
+        <translation>End</translation>
+    </message>
+    <message>
+        <source>Page Up</source>
+        <comment>key</comment>
+        <translation>Page Up</translation>
+    </message>
+    <message>
+        <source>Page Down</source>
+        <comment>key</comment>
+        <translation>Page Down</translation>
+    </message>
+    <message>
+        <source>Key %1</source>
+        <comment>key</comment>
+        <translation>Tangent %1</translation>
     </message>
 </context>
 </TS>

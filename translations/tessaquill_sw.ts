@@ -233,7 +233,7 @@
     </message>
     <message>
         <source>Writes straight into the field. Cleanest in native computer apps.</source>
-        <translation>Huandika moja kwa moja kwenye sehemu. Safi zaidi katika programu asilia.</translation>
+        <translation>Huandika moja kwa moja kwenye sehemu. Hufanya kazi vizuri zaidi katika programu asilia.</translation>
     </message>
     <message>
         <source>Uses the clipboard, then puts your clipboard back.</source>
@@ -495,7 +495,7 @@
     </message>
     <message>
         <source>Pick what writes your suggestions.</source>
-        <translation>Chagua kinachoandika mapendekezo yako.</translation>
+        <translation>Chagua injini itakayoandika mapendekezo yako.</translation>
     </message>
     <message>
         <source>You can change this any time in Settings.</source>
@@ -827,7 +827,7 @@
     </message>
     <message>
         <source>Accept, dismiss and summon suggestions</source>
-        <translation>Kubali, ondoa na ita mapendekezo</translation>
+        <translation>Kukubali, kuondoa na kuita mapendekezo</translation>
     </message>
     <message>
         <source>Emoji search and emoticons</source>
@@ -839,7 +839,7 @@
     </message>
     <message>
         <source>Save power when you&apos;re unplugged</source>
-        <translation>Okoa nishati usipochomekwa</translation>
+        <translation>Okoa nishati kompyuta isipochomekwa</translation>
     </message>
     <message>
         <source>Words saved and how fast suggestions arrive</source>
@@ -977,7 +977,7 @@
     </message>
     <message>
         <source>Same as plugged in</source>
-        <translation>Sawa na ukiwa umechomekwa</translation>
+        <translation>Sawa na ikiwa imechomekwa</translation>
     </message>
     <message>
         <source>Running on battery. These apply right now.</source>
@@ -997,7 +997,7 @@
     </message>
     <message>
         <source>Reload the model list</source>
-        <translation>Pakia upya orodha ya modeli</translation>
+        <translation>Sasisha orodha ya modeli</translation>
     </message>
     <message>
         <source>Choose a model</source>
@@ -1037,7 +1037,7 @@
     </message>
     <message>
         <source>Lower stays close to the obvious next words. Higher tries more.</source>
-        <translation>Chini hubaki karibu na maneno yanayotarajiwa. Juu hujaribu zaidi.</translation>
+        <translation>Thamani ya chini hubaki karibu na maneno yanayotarajiwa. Thamani ya juu hujaribu zaidi.</translation>
     </message>
     <message>
         <source>Wait before suggesting</source>
@@ -1145,7 +1145,7 @@
     </message>
     <message>
         <source>A small keycap after your first suggestions, as a reminder of what to press.</source>
-        <translation>Kitufe kidogo baada ya mapendekezo yako ya kwanza, kukukumbusha cha kubonyeza.</translation>
+        <translation>Alama ndogo ya kitufe baada ya mapendekezo yako ya kwanza, kukukumbusha cha kubonyeza.</translation>
     </message>
     <message>
         <source>Insert suggestions by</source>
@@ -1261,7 +1261,7 @@
     </message>
     <message>
         <source>Open Source Notices</source>
-        <translation>Taarifa za programu huria</translation>
+        <translation>Leseni za programu huria</translation>
     </message>
     <message>
         <source>Reset all settings?</source>
@@ -1461,7 +1461,7 @@
     </message>
     <message>
         <source>A reply in Mail reads differently from a commit message.</source>
-        <translation>Jibu katika Mail husomeka tofauti na ujumbe wa commit.</translation>
+        <translation>Jibu la barua pepe husomeka tofauti na ujumbe wa commit.</translation>
     </message>
     <message>
         <source>Website</source>
@@ -1493,7 +1493,7 @@
     </message>
     <message>
         <source>Windows beside you</source>
-        <translation>Madirisha kando yako</translation>
+        <translation>Madirisha ya kando</translation>
     </message>
     <message>
         <source>Also reads up to two other windows on the same screen, like the document you&apos;re replying about. Skips password managers and apps you switched off.</source>
@@ -1582,10 +1582,6 @@
     <message>
         <source>Keeps short passages from fields where you accepted a suggestion, encrypted on this computer, and shows them to the model as examples.</source>
         <translation>Huhifadhi vifungu vifupi kutoka sehemu ulizokubali pendekezo, vikiwa vimesimbwa kwenye kompyuta hii, na kuvionyesha modeli kama mifano.</translation>
-    </message>
-    <message>
-        <source>%1 could not open again: %2 Your choice takes effect the next time you start it.</source>
-        <translation>%1 haikuweza kufunguka tena: %2 Chaguo lako litatumika wakati ujao utakapoianzisha.</translation>
     </message>
     <message>
         <source>Light</source>
@@ -1715,7 +1711,7 @@
     </message>
     <message>
         <source>Where you write</source>
-        <translation>Unapoandika</translation>
+        <translation>Mahali unapoandika</translation>
     </message>
     <message>
         <source>Reset Statistics…</source>
@@ -1859,7 +1855,7 @@
     </message>
     <message>
         <source>Switch to %1?</source>
-        <translation>Ungependa kubadili kuwa %1?</translation>
+        <translation>Ungependa kubadili lugha kuwa %1?</translation>
     </message>
     <message>
         <source>the computer&apos;s language</source>
@@ -1899,7 +1895,7 @@
     </message>
     <message>
         <source>%1 s</source>
-        <translation>Sek %1</translation>
+        <translation>sek %1</translation>
     </message>
     <message>
         <source>%1 ms</source>
@@ -2051,7 +2047,7 @@
     </message>
     <message>
         <source>%app lives in your system tray from now on. Click its icon to pause it in an app or open Settings.</source>
-        <translation>Kuanzia sasa %app inaishi katika trei ya mfumo. Bofya aikoni yake kuisitisha katika programu au kufungua Mipangilio.</translation>
+        <translation>Kuanzia sasa %app inapatikana katika trei ya mfumo. Bofya aikoni yake kuisitisha katika programu au kufungua Mipangilio.</translation>
     </message>
     <message>
         <source>%app has no account, no analytics and no servers of its own. The %app model and the on-device model keep your text on this computer. Other engines get it only if you set one up.</source>
@@ -2296,7 +2292,7 @@
     </message>
     <message>
         <source>No system tray runs on this desktop, so the icon cannot show.</source>
-        <translation>Hakuna trei ya mfumo inayoendeshwa kwenye eneo-kazi hili, kwa hivyo ikoni haiwezi kuonekana.</translation>
+        <translation>Hakuna trei ya mfumo inayoendeshwa kwenye eneo-kazi hili, kwa hivyo aikoni haiwezi kuonekana.</translation>
     </message>
     <message numerus="yes">
         <source>%Ln settings held values %app cannot use, so they were corrected and saved.</source>
@@ -2308,6 +2304,178 @@
     <message>
         <source>Your writing memory is not saved: the keyring is missing or locked, so its key cannot be kept.</source>
         <translation>Kumbukumbu yako ya uandishi haijahifadhiwa: hifadhi ya funguo haipo au imefungwa, kwa hivyo ufunguo wake hauwezi kuwekwa.</translation>
+    </message>
+    <message>
+        <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
+        <translation>%1 haikuweza kufunguka tena. Chaguo lako litaanza kutumika utakapokifungua tena.</translation>
+    </message>
+    <message>
+        <source>That address isn&apos;t valid</source>
+        <translation>Anwani hiyo si sahihi</translation>
+    </message>
+    <message>
+        <source>The request timed out.</source>
+        <translation>Muda wa ombi umekwisha.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s reply was too long, so it was stopped.</source>
+        <translation>Jibu la seva lilikuwa refu mno, kwa hiyo lilisimamishwa.</translation>
+    </message>
+    <message>
+        <source>The server answered %1.</source>
+        <translation>Seva ilijibu %1.</translation>
+    </message>
+    <message>
+        <source>The server answered %1: %2</source>
+        <translation>Seva ilijibu %1: %2</translation>
+    </message>
+    <message>
+        <source>The download server answered %1. Try again later.</source>
+        <translation>Seva ya upakuaji ilijibu %1. Jaribu tena baadaye.</translation>
+    </message>
+    <message>
+        <source>The download couldn&apos;t be saved: %1</source>
+        <translation>Upakuaji haukuweza kuhifadhiwa: %1</translation>
+    </message>
+    <message>
+        <source>The download paused because the connection dropped. Try again to pick up where it stopped.</source>
+        <translation>Upakuaji umesitishwa kwa sababu muunganisho ulikatika. Jaribu tena ili kuendelea ulipoishia.</translation>
+    </message>
+    <message>
+        <source>The download stopped. Check your connection, then try again.</source>
+        <translation>Upakuaji umesimama. Angalia muunganisho wako, kisha jaribu tena.</translation>
+    </message>
+    <message>
+        <source>Pick an Ollama model in Settings</source>
+        <translation>Chagua muundo wa Ollama katika Mipangilio</translation>
+    </message>
+    <message>
+        <source>Pick a model for your local server</source>
+        <translation>Chagua muundo wa seva yako ya ndani</translation>
+    </message>
+    <message>
+        <source>The server&apos;s answer is not HTTP.</source>
+        <translation>Jibu la seva si HTTP.</translation>
+    </message>
+    <message>
+        <source>The data couldn&apos;t be read because it is missing.</source>
+        <translation>Data haikuweza kusomwa kwa sababu haipo.</translation>
+    </message>
+    <message>
+        <source>The data couldn&apos;t be read because it isn&apos;t in the correct format.</source>
+        <translation>Data haikuweza kusomwa kwa sababu haiko katika muundo sahihi.</translation>
+    </message>
+    <message>
+        <source>:%1:</source>
+        <comment>emoji name</comment>
+        <translation>:%1:</translation>
+    </message>
+    <message>
+        <source>This computer has no on-device language model.</source>
+        <translation>Kompyuta hii haina modeli ya lugha iliyojengewa ndani.</translation>
+    </message>
+    <message>
+        <source>Ctrl</source>
+        <comment>key</comment>
+        <translation>Ctrl</translation>
+    </message>
+    <message>
+        <source>Alt</source>
+        <comment>key</comment>
+        <translation>Alt</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <comment>key</comment>
+        <translation>Shift</translation>
+    </message>
+    <message>
+        <source>Super</source>
+        <comment>key</comment>
+        <translation>Super</translation>
+    </message>
+    <message>
+        <source>Paused on %1</source>
+        <translation>Imesitishwa kwenye %1</translation>
+    </message>
+    <message>
+        <source>Paused in %1</source>
+        <translation>Imesitishwa katika %1</translation>
+    </message>
+    <message>
+        <source>Off on %1</source>
+        <translation>Imezimwa kwenye %1</translation>
+    </message>
+    <message>
+        <source>Off in %1</source>
+        <translation>Imezimwa katika %1</translation>
+    </message>
+    <message>
+        <source>Off in %1 by default</source>
+        <translation>Imezimwa katika %1 kwa chaguomsingi</translation>
+    </message>
+    <message>
+        <source>Off in code editors</source>
+        <translation>Imezimwa katika vihariri vya msimbo</translation>
+    </message>
+    <message>
+        <source>Off unless turned on per app</source>
+        <translation>Imezimwa isipokuwa iwashwe kwa kila programu</translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <comment>key</comment>
+        <translation>Tab</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <comment>key</comment>
+        <translation>Enter</translation>
+    </message>
+    <message>
+        <source>Esc</source>
+        <comment>key</comment>
+        <translation>Esc</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <comment>key</comment>
+        <translation>Backspace</translation>
+    </message>
+    <message>
+        <source>Del</source>
+        <comment>key</comment>
+        <translation>Del</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <comment>key</comment>
+        <translation>Nafasi</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <comment>key</comment>
+        <translation>Home</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <comment>key</comment>
+        <translation>End</translation>
+    </message>
+    <message>
+        <source>Page Up</source>
+        <comment>key</comment>
+        <translation>Page Up</translation>
+    </message>
+    <message>
+        <source>Page Down</source>
+        <comment>key</comment>
+        <translation>Page Down</translation>
+    </message>
+    <message>
+        <source>Key %1</source>
+        <comment>key</comment>
+        <translation>Kitufe %1</translation>
     </message>
 </context>
 </TS>

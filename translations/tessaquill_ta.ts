@@ -53,7 +53,7 @@
     </message>
     <message>
         <source>Secure input is on, so %app stays out</source>
-        <translation>பாதுகாப்பான உள்ளீடு இயக்கத்தில் உள்ளது, எனவே %app விலகியிருக்கும்</translation>
+        <translation>பாதுகாப்பான உள்ளீடு இயக்கத்தில் உள்ளது, எனவே %app வேலை செய்யாது</translation>
     </message>
     <message>
         <source>the trigger shortcut</source>
@@ -233,7 +233,7 @@
     </message>
     <message>
         <source>Writes straight into the field. Cleanest in native computer apps.</source>
-        <translation>நேரடியாகப் புலத்தில் எழுதும். கணினியின் நேட்டிவ் ஆப்ஸில் மிகச் சுத்தமானது.</translation>
+        <translation>நேரடியாகப் புலத்தில் எழுதும். கணினியின் நேட்டிவ் ஆப்ஸில் சிறப்பாக வேலை செய்யும்.</translation>
     </message>
     <message>
         <source>Uses the clipboard, then puts your clipboard back.</source>
@@ -273,7 +273,7 @@
     </message>
     <message>
         <source>Open Playground</source>
-        <translation>பயிற்சிக் களத்தைத் திற</translation>
+        <translation>பயிற்சிப் புலத்தைத் திற</translation>
     </message>
     <message>
         <source>Settings</source>
@@ -331,11 +331,11 @@
     </message>
     <message>
         <source>Under a minute of typing today. </source>
-        <translation>இன்று ஒரு நிமிடத்துக்கும் குறைவான தட்டச்சு. </translation>
+        <translation>இன்று ஒரு நிமிடத்துக்கும் குறைவான தட்டச்சு நேரம் சேமிக்கப்பட்டது. </translation>
     </message>
     <message>
         <source>About %1 of typing today. </source>
-        <translation>இன்று சுமார் %1 தட்டச்சு. </translation>
+        <translation>இன்று சுமார் %1 தட்டச்சு நேரம் சேமிக்கப்பட்டது. </translation>
     </message>
     <message>
         <source>Resume in %1</source>
@@ -491,7 +491,7 @@
     </message>
     <message>
         <source>Already switched on? The desktop&apos;s settings may still list an older copy of %app. Select it, remove it with the minus button, then try again.</source>
-        <translation>ஏற்கெனவே இயக்கிவிட்டீர்களா? டெஸ்க்டாப் அமைப்புகளில் %app-இன் பழைய நகல் இன்னும் இருக்கலாம். அதைத் தேர்ந்தெடுத்து, கழித்தல் பட்டனால் அகற்றி, மீண்டும் முயலவும்.</translation>
+        <translation>ஏற்கெனவே இயக்கிவிட்டீர்களா? டெஸ்க்டாப் அமைப்புகளில் %app-இன் பழைய நகல் இன்னும் இருக்கலாம். அதைத் தேர்ந்தெடுத்து, − பட்டனால் அகற்றி, மீண்டும் முயலவும்.</translation>
     </message>
     <message>
         <source>Pick what writes your suggestions.</source>
@@ -607,7 +607,7 @@
     </message>
     <message>
         <source>Each one can have its own rules. Anything you don&apos;t change follows General.</source>
-        <translation>ஒவ்வொன்றுக்கும் தனி விதிகள் இருக்கலாம். நீங்கள் மாற்றாதவை &quot;பொது&quot; அமைப்பைப் பின்பற்றும்.</translation>
+        <translation>ஒவ்வொன்றுக்கும் தனி விதிகள் இருக்கலாம். நீங்கள் மாற்றாதவை “பொது” அமைப்பைப் பின்பற்றும்.</translation>
     </message>
     <message>
         <source>Words saved here</source>
@@ -663,7 +663,7 @@
     </message>
     <message>
         <source>Writing memory is off in Your Voice.</source>
-        <translation>&quot;உங்கள் நடை&quot; பகுதியில் எழுத்து நினைவகம் முடக்கத்தில் உள்ளது.</translation>
+        <translation>“உங்கள் நடை” பகுதியில் எழுத்து நினைவகம் முடக்கத்தில் உள்ளது.</translation>
     </message>
     <message>
         <source>Erase…</source>
@@ -803,7 +803,7 @@
     </message>
     <message>
         <source>About</source>
-        <translation>அறிமுகம்</translation>
+        <translation>பற்றி</translation>
     </message>
     <message>
         <source>How %app is doing today</source>
@@ -903,7 +903,7 @@
     </message>
     <message>
         <source>Open Engine</source>
-        <translation>இன்ஜினைத் திற</translation>
+        <translation>இன்ஜின் அமைப்புகளைத் திற</translation>
     </message>
     <message>
         <source>The system&apos;s predictions are off</source>
@@ -919,7 +919,7 @@
     </message>
     <message>
         <source>The system shows its own grey suggestions on top of %app&apos;s. Each app picks up the change the next time you open it.</source>
-        <translation>சிஸ்டம் தன் சாம்பல் பரிந்துரைகளை %app-இன் பரிந்துரைகளின் மேல் காட்டுகிறது. ஒவ்வொரு ஆப்ஸும் அடுத்த முறை திறக்கும்போது இந்த மாற்றத்தை எடுத்துக்கொள்ளும்.</translation>
+        <translation>சிஸ்டம் தன் சாம்பல் பரிந்துரைகளை %app-இன் பரிந்துரைகளின் மேல் காட்டுகிறது. ஒவ்வொரு ஆப்பையும் அடுத்த முறை திறக்கும்போது இந்த மாற்றம் பொருந்தும்.</translation>
     </message>
     <message>
         <source>Keyboard Settings</source>
@@ -940,8 +940,8 @@
     <message numerus="yes">
         <source>%1 didn&apos;t quit. They may be showing a dialog. Force Quit closes them right away.</source>
         <translation>
-            <numerusform>%1 மூடவில்லை. அது ஒரு உரையாடல் பெட்டியைக் காட்டிக்கொண்டிருக்கலாம். &quot;வலுக்கட்டாயமாக மூடு&quot; அதை உடனே மூடும்.</numerusform>
-            <numerusform>%1 மூடவில்லை. அவை உரையாடல் பெட்டியைக் காட்டிக்கொண்டிருக்கலாம். &quot;வலுக்கட்டாயமாக மூடு&quot; அவற்றை உடனே மூடும்.</numerusform>
+            <numerusform>%1 மூடவில்லை. அது ஒரு உரையாடல் பெட்டியைக் காட்டிக்கொண்டிருக்கலாம். “வலுக்கட்டாயமாக மூடு” அதை உடனே மூடும்.</numerusform>
+            <numerusform>%1 மூடவில்லை. அவை உரையாடல் பெட்டியைக் காட்டிக்கொண்டிருக்கலாம். “வலுக்கட்டாயமாக மூடு” அவற்றை உடனே மூடும்.</numerusform>
         </translation>
     </message>
     <message>
@@ -961,7 +961,7 @@
     </message>
     <message>
         <source>On battery, suggestions appear only after you press the Suggest Now shortcut.</source>
-        <translation>பேட்டரியில் இருக்கும்போது, &quot;இப்போதே பரிந்துரை&quot; ஷார்ட்கட்டை அழுத்திய பிறகே பரிந்துரைகள் தோன்றும்.</translation>
+        <translation>பேட்டரியில் இருக்கும்போது, “இப்போதே பரிந்துரை” ஷார்ட்கட்டை அழுத்திய பிறகே பரிந்துரைகள் தோன்றும்.</translation>
     </message>
     <message>
         <source>Shorter suggestions</source>
@@ -985,7 +985,7 @@
     </message>
     <message>
         <source>Plugged in. These wait until you unplug.</source>
-        <translation>சார்ஜரில் இணைக்கப்பட்டுள்ளது. சார்ஜரைத் துண்டிக்கும் வரை இவை காத்திருக்கும்.</translation>
+        <translation>சார்ஜரில் இணைக்கப்பட்டுள்ளது. சார்ஜரைத் துண்டித்ததும் இவை பொருந்தும்.</translation>
     </message>
     <message>
         <source>Model</source>
@@ -1093,7 +1093,7 @@
     </message>
     <message>
         <source>Turn this off to use %app only in the apps you switch on under Apps &amp; Sites.</source>
-        <translation>&quot;ஆப்ஸ் &amp; தளங்கள்&quot; பகுதியில் நீங்கள் இயக்கும் ஆப்ஸில் மட்டும் %app-ஐப் பயன்படுத்த இதை முடக்கவும்.</translation>
+        <translation>“ஆப்ஸ் &amp; தளங்கள்” பகுதியில் நீங்கள் இயக்கும் ஆப்ஸில் மட்டும் %app-ஐப் பயன்படுத்த இதை முடக்கவும்.</translation>
     </message>
     <message>
         <source>By default %app waits until the caret is at the end of a line.</source>
@@ -1105,11 +1105,11 @@
     </message>
     <message>
         <source>Suggestions appear only after you press the Suggest Now shortcut.</source>
-        <translation>&quot;இப்போதே பரிந்துரை&quot; ஷார்ட்கட்டை அழுத்திய பிறகே பரிந்துரைகள் தோன்றும்.</translation>
+        <translation>“இப்போதே பரிந்துரை” ஷார்ட்கட்டை அழுத்திய பிறகே பரிந்துரைகள் தோன்றும்.</translation>
     </message>
     <message>
         <source>Spelling</source>
-        <translation>எழுத்துப்பிழை</translation>
+        <translation>எழுத்துச் சரிபார்ப்பு</translation>
     </message>
     <message>
         <source>Waits while the word you&apos;re typing looks misspelled, so %app doesn&apos;t build on a typo.</source>
@@ -1137,7 +1137,7 @@
     </message>
     <message>
         <source>Vertical position</source>
-        <translation>செங்குத்து நிலை</translation>
+        <translation>மேல்-கீழ் நிலை</translation>
     </message>
     <message>
         <source>Nudge suggestions up or down to line up with your text.</source>
@@ -1245,7 +1245,7 @@
     </message>
     <message>
         <source>It may be waiting on a dialog of its own. Force Quit closes it right away.</source>
-        <translation>அது தன் உரையாடல் பெட்டி ஒன்றுக்காகக் காத்திருக்கலாம். &quot;வலுக்கட்டாயமாக மூடு&quot; அதை உடனே மூடும்.</translation>
+        <translation>அது தன் உரையாடல் பெட்டி ஒன்றுக்காகக் காத்திருக்கலாம். “வலுக்கட்டாயமாக மூடு” அதை உடனே மூடும்.</translation>
     </message>
     <message>
         <source>%app has the Tab key</source>
@@ -1309,7 +1309,7 @@
     </message>
     <message>
         <source>Light</source>
-        <translation>இலேசு</translation>
+        <translation>குறைவு</translation>
     </message>
     <message>
         <source>No emoji match “%1”</source>
@@ -1421,7 +1421,7 @@
     </message>
     <message>
         <source>%app learns your style sooner but keeps more of what you type.</source>
-        <translation>%app உங்கள் நடையை விரைவாகக் கற்கும், ஆனால் நீங்கள் தட்டச்சு செய்வதில் அதிகமானதை வைத்திருக்கும்.</translation>
+        <translation>%app உங்கள் நடையை விரைவாகக் கற்கும், ஆனால் நீங்கள் தட்டச்சு செய்த உரையில் அதிகமானதைச் சேமித்து வைக்கும்.</translation>
     </message>
     <message>
         <source>Influence</source>
@@ -1429,7 +1429,7 @@
     </message>
     <message>
         <source>Strong</source>
-        <translation>வலுவானது</translation>
+        <translation>அதிகம்</translation>
     </message>
     <message>
         <source>How many of your passages each suggestion can draw on.</source>
@@ -1461,7 +1461,7 @@
     </message>
     <message>
         <source>A reply in Mail reads differently from a commit message.</source>
-        <translation>Mail-இல் எழுதும் பதிலும் கமிட் செய்தியும் வெவ்வேறு தொனியில் இருக்கும்.</translation>
+        <translation>மின்னஞ்சல் பதிலும் கமிட் செய்தியும் வெவ்வேறு தொனியில் இருக்கும்.</translation>
     </message>
     <message>
         <source>Website</source>
@@ -1584,10 +1584,6 @@
         <translation>நீங்கள் பரிந்துரையை ஏற்ற புலங்களின் சிறு பத்திகளை இந்தக் கணினியில் மறையாக்கி வைத்து, மாடலுக்கு எடுத்துக்காட்டுகளாகக் காட்டும்.</translation>
     </message>
     <message>
-        <source>%1 could not open again: %2 Your choice takes effect the next time you start it.</source>
-        <translation>%1 மீண்டும் திறக்க முடியவில்லை: %2 அடுத்த முறை தொடங்கும்போது உங்கள் தேர்வு நடைமுறைக்கு வரும்.</translation>
-    </message>
-    <message>
         <source>Light</source>
         <comment>skin tone</comment>
         <translation>வெளிர்</translation>
@@ -1635,7 +1631,7 @@
     </message>
     <message>
         <source>Yes, at %1, %2 on screen, %3 pt tall, %4 characters before it and %5 after</source>
-        <translation>ஆம், %1, %2 திரையில், %3 pt உயரம், முன்னால் %4 எழுத்துகள், பின்னால் %5</translation>
+        <translation>ஆம், திரையில் %1, %2 இடத்தில், %3 pt உயரம், முன்னால் %4 எழுத்துகள், பின்னால் %5</translation>
     </message>
     <message>
         <source>Not reported, estimated from the caret</source>
@@ -1691,7 +1687,7 @@
     </message>
     <message>
         <source>9 in 10 under %1</source>
-        <translation>10-இல் 9 %1-க்குக் குறைவு</translation>
+        <translation>10-இல் 9 முறை %1-க்குக் குறைவு</translation>
     </message>
     <message>
         <source>no requests yet</source>
@@ -2015,11 +2011,11 @@
     </message>
     <message>
         <source>GNOME shows tray icons only with the AppIndicator extension. Install the gnome-shell-extension-appindicator package, log out and in, then turn it on in Extensions.</source>
-        <translation>AppIndicator நீட்டிப்பு இருந்தால் மட்டுமே GNOME ட்ரே ஐகான்களைக் காட்டும். gnome-shell-extension-appindicator தொகுப்பை நிறுவி, வெளியேறி மீண்டும் உள்நுழைந்து, &quot;நீட்டிப்புகள்&quot; பகுதியில் அதை இயக்கவும்.</translation>
+        <translation>AppIndicator நீட்டிப்பு இருந்தால் மட்டுமே GNOME ட்ரே ஐகான்களைக் காட்டும். gnome-shell-extension-appindicator தொகுப்பை நிறுவி, வெளியேறி மீண்டும் உள்நுழைந்து, “நீட்டிப்புகள்” பகுதியில் அதை இயக்கவும்.</translation>
     </message>
     <message>
         <source>GNOME shows tray icons only with the AppIndicator extension. It is installed but off: turn it on in Extensions.</source>
-        <translation>AppIndicator நீட்டிப்பு இருந்தால் மட்டுமே GNOME ட்ரே ஐகான்களைக் காட்டும். அது நிறுவப்பட்டுள்ளது, ஆனால் முடக்கத்தில் உள்ளது: &quot;நீட்டிப்புகள்&quot; பகுதியில் அதை இயக்கவும்.</translation>
+        <translation>AppIndicator நீட்டிப்பு இருந்தால் மட்டுமே GNOME ட்ரே ஐகான்களைக் காட்டும். அது நிறுவப்பட்டுள்ளது, ஆனால் முடக்கத்தில் உள்ளது: “நீட்டிப்புகள்” பகுதியில் அதை இயக்கவும்.</translation>
     </message>
     <message>
         <source>Until then, open %app from your applications menu to reach Settings.</source>
@@ -2027,7 +2023,7 @@
     </message>
     <message>
         <source>Open Extensions</source>
-        <translation>&quot;நீட்டிப்புகள்&quot; திற</translation>
+        <translation>“நீட்டிப்புகள்” திற</translation>
     </message>
     <message>
         <source>Show Count in Tray</source>
@@ -2198,7 +2194,7 @@
     </message>
     <message>
         <source>enter</source>
-        <translation>Enter</translation>
+        <translation>enter</translation>
     </message>
     <message>
         <source>Allow screen capture so %app can read those too. Most apps work without it.</source>
@@ -2210,13 +2206,13 @@
     </message>
     <message>
         <source>You can switch memory off for single apps under Apps &amp; Sites. The key that unlocks it lives in your keyring.</source>
-        <translation>&quot;ஆப்ஸ் &amp; தளங்கள்&quot; பகுதியில் தனித்தனி ஆப்ஸுக்கு நினைவகத்தை முடக்கலாம். அதைத் திறக்கும் விசை உங்கள் கீரிங்கில் இருக்கும்.</translation>
+        <translation>“ஆப்ஸ் &amp; தளங்கள்” பகுதியில் தனித்தனி ஆப்ஸுக்கு நினைவகத்தை முடக்கலாம். அதைத் திறக்கும் விசை உங்கள் கீரிங்கில் இருக்கும்.</translation>
     </message>
     <message numerus="yes">
         <source>%Ln emoji. %1 selected</source>
         <translation>
-            <numerusform>%Ln ஈமோஜி. %1 தேர்ந்தெடுக்கப்பட்டது</numerusform>
-            <numerusform>%Ln ஈமோஜிகள். %1 தேர்ந்தெடுக்கப்பட்டது</numerusform>
+            <numerusform>%Ln ஈமோஜி. தேர்ந்தெடுக்கப்பட்டது: %1</numerusform>
+            <numerusform>%Ln ஈமோஜிகள். தேர்ந்தெடுக்கப்பட்டது: %1</numerusform>
         </translation>
     </message>
     <message>
@@ -2252,7 +2248,7 @@
     </message>
     <message>
         <source>Default follows General (insertion: %1, length: %2).</source>
-        <translation>இயல்பு &quot;பொது&quot; அமைப்பைப் பின்பற்றுகிறது (செருகும் முறை: %1, நீளம்: %2).</translation>
+        <translation>இயல்பு “பொது” அமைப்பைப் பின்பற்றுகிறது (செருகும் முறை: %1, நீளம்: %2).</translation>
     </message>
     <message>
         <source>Range: %1</source>
@@ -2287,7 +2283,7 @@
     </message>
     <message>
         <source>The data folder %1 could not be made. Check that the folder above it exists and that you may write there.</source>
-        <translation>தரவுக் கோப்புறை %1 ஐ உருவாக்க முடியவில்லை. அதற்கு மேலுள்ள கோப்புறை உள்ளதா, அங்கே எழுத உங்களுக்கு அனுமதி உள்ளதா எனச் சரிபார்க்கவும்.</translation>
+        <translation>தரவுக் கோப்புறை %1-ஐ உருவாக்க முடியவில்லை. அதற்கு மேலுள்ள கோப்புறை உள்ளதா, அங்கே எழுத உங்களுக்கு அனுமதி உள்ளதா எனச் சரிபார்க்கவும்.</translation>
     </message>
     <message>
         <source>party</source>
@@ -2308,6 +2304,178 @@
     <message>
         <source>Your writing memory is not saved: the keyring is missing or locked, so its key cannot be kept.</source>
         <translation>உங்கள் எழுத்து நினைவகம் சேமிக்கப்படவில்லை: கீரிங் இல்லை அல்லது பூட்டப்பட்டுள்ளது, எனவே அதன் விசையை வைத்திருக்க முடியாது.</translation>
+    </message>
+    <message>
+        <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
+        <translation>%1 மீண்டும் திறக்க முடியவில்லை. அடுத்த முறை தொடங்கும்போது உங்கள் தேர்வு நடைமுறைக்கு வரும்.</translation>
+    </message>
+    <message>
+        <source>That address isn&apos;t valid</source>
+        <translation>இந்த முகவரி செல்லாது</translation>
+    </message>
+    <message>
+        <source>The request timed out.</source>
+        <translation>கோரிக்கையின் நேரம் முடிந்தது.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s reply was too long, so it was stopped.</source>
+        <translation>சர்வரின் பதில் மிக நீளமாக இருந்ததால் நிறுத்தப்பட்டது.</translation>
+    </message>
+    <message>
+        <source>The server answered %1.</source>
+        <translation>சர்வர் %1 என்று பதிலளித்தது.</translation>
+    </message>
+    <message>
+        <source>The server answered %1: %2</source>
+        <translation>சர்வர் %1 என்று பதிலளித்தது: %2</translation>
+    </message>
+    <message>
+        <source>The download server answered %1. Try again later.</source>
+        <translation>பதிவிறக்க சர்வர் %1 என்று பதிலளித்தது. பிறகு மீண்டும் முயலவும்.</translation>
+    </message>
+    <message>
+        <source>The download couldn&apos;t be saved: %1</source>
+        <translation>பதிவிறக்கத்தைச் சேமிக்க முடியவில்லை: %1</translation>
+    </message>
+    <message>
+        <source>The download paused because the connection dropped. Try again to pick up where it stopped.</source>
+        <translation>இணைப்பு துண்டிக்கப்பட்டதால் பதிவிறக்கம் இடைநிறுத்தப்பட்டது. நின்ற இடத்திலிருந்து தொடர மீண்டும் முயலவும்.</translation>
+    </message>
+    <message>
+        <source>The download stopped. Check your connection, then try again.</source>
+        <translation>பதிவிறக்கம் நின்றுவிட்டது. இணைப்பைச் சரிபார்த்து, மீண்டும் முயலவும்.</translation>
+    </message>
+    <message>
+        <source>Pick an Ollama model in Settings</source>
+        <translation>அமைப்புகளில் ஒரு Ollama மாடலைத் தேர்வுசெய்யவும்</translation>
+    </message>
+    <message>
+        <source>Pick a model for your local server</source>
+        <translation>உங்கள் உள்ளூர் சர்வருக்கு ஒரு மாடலைத் தேர்வுசெய்யவும்</translation>
+    </message>
+    <message>
+        <source>The server&apos;s answer is not HTTP.</source>
+        <translation>சர்வரின் பதில் HTTP அல்ல.</translation>
+    </message>
+    <message>
+        <source>The data couldn&apos;t be read because it is missing.</source>
+        <translation>தரவு இல்லாததால் அதைப் படிக்க முடியவில்லை.</translation>
+    </message>
+    <message>
+        <source>The data couldn&apos;t be read because it isn&apos;t in the correct format.</source>
+        <translation>தரவு சரியான வடிவத்தில் இல்லாததால் அதைப் படிக்க முடியவில்லை.</translation>
+    </message>
+    <message>
+        <source>:%1:</source>
+        <comment>emoji name</comment>
+        <translation>:%1:</translation>
+    </message>
+    <message>
+        <source>This computer has no on-device language model.</source>
+        <translation>இந்தக் கணினியில் சாதனத்திலேயே இயங்கும் மொழி மாடல் இல்லை.</translation>
+    </message>
+    <message>
+        <source>Ctrl</source>
+        <comment>key</comment>
+        <translation>Ctrl</translation>
+    </message>
+    <message>
+        <source>Alt</source>
+        <comment>key</comment>
+        <translation>Alt</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <comment>key</comment>
+        <translation>Shift</translation>
+    </message>
+    <message>
+        <source>Super</source>
+        <comment>key</comment>
+        <translation>Super</translation>
+    </message>
+    <message>
+        <source>Paused on %1</source>
+        <translation>%1 இல் இடைநிறுத்தப்பட்டது</translation>
+    </message>
+    <message>
+        <source>Paused in %1</source>
+        <translation>%1 இல் இடைநிறுத்தப்பட்டது</translation>
+    </message>
+    <message>
+        <source>Off on %1</source>
+        <translation>%1 இல் முடக்கம்</translation>
+    </message>
+    <message>
+        <source>Off in %1</source>
+        <translation>%1 இல் முடக்கம்</translation>
+    </message>
+    <message>
+        <source>Off in %1 by default</source>
+        <translation>%1 இல் இயல்பாக முடக்கம்</translation>
+    </message>
+    <message>
+        <source>Off in code editors</source>
+        <translation>குறியீட்டு எடிட்டர்களில் முடக்கம்</translation>
+    </message>
+    <message>
+        <source>Off unless turned on per app</source>
+        <translation>ஒவ்வொரு ஆப்பிற்கும் இயக்காவிட்டால் முடக்கம்</translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <comment>key</comment>
+        <translation>Tab</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <comment>key</comment>
+        <translation>Enter</translation>
+    </message>
+    <message>
+        <source>Esc</source>
+        <comment>key</comment>
+        <translation>Esc</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <comment>key</comment>
+        <translation>Backspace</translation>
+    </message>
+    <message>
+        <source>Del</source>
+        <comment>key</comment>
+        <translation>Del</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <comment>key</comment>
+        <translation>ஸ்பேஸ்</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <comment>key</comment>
+        <translation>Home</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <comment>key</comment>
+        <translation>End</translation>
+    </message>
+    <message>
+        <source>Page Up</source>
+        <comment>key</comment>
+        <translation>Page Up</translation>
+    </message>
+    <message>
+        <source>Page Down</source>
+        <comment>key</comment>
+        <translation>Page Down</translation>
+    </message>
+    <message>
+        <source>Key %1</source>
+        <comment>key</comment>
+        <translation>விசை %1</translation>
     </message>
 </context>
 </TS>

@@ -53,7 +53,7 @@
     </message>
     <message>
         <source>Secure input is on, so %app stays out</source>
-        <translation>సురక్షిత ఇన్‌పుట్ ఆన్‌లో ఉంది, కాబట్టి %app దూరంగా ఉంటుంది</translation>
+        <translation>సురక్షిత ఇన్‌పుట్ ఆన్‌లో ఉంది, కాబట్టి %app పనిచేయదు</translation>
     </message>
     <message>
         <source>the trigger shortcut</source>
@@ -233,7 +233,7 @@
     </message>
     <message>
         <source>Writes straight into the field. Cleanest in native computer apps.</source>
-        <translation>నేరుగా ఫీల్డ్‌లోకి రాస్తుంది. నేటివ్ కంప్యూటర్ యాప్‌లలో అత్యంత శుభ్రంగా పనిచేస్తుంది.</translation>
+        <translation>నేరుగా ఫీల్డ్‌లోకి రాస్తుంది. నేటివ్ కంప్యూటర్ యాప్‌లలో అత్యుత్తమంగా పనిచేస్తుంది.</translation>
     </message>
     <message>
         <source>Uses the clipboard, then puts your clipboard back.</source>
@@ -331,11 +331,11 @@
     </message>
     <message>
         <source>Under a minute of typing today. </source>
-        <translation>ఈ రోజు ఒక నిమిషం కంటే తక్కువ టైపింగ్. </translation>
+        <translation>ఈ రోజు ఒక నిమిషం కంటే తక్కువ టైపింగ్ ఆదా అయింది. </translation>
     </message>
     <message>
         <source>About %1 of typing today. </source>
-        <translation>ఈ రోజు సుమారు %1 టైపింగ్. </translation>
+        <translation>ఈ రోజు సుమారు %1 టైపింగ్ ఆదా అయింది. </translation>
     </message>
     <message>
         <source>Resume in %1</source>
@@ -511,7 +511,7 @@
     </message>
     <message>
         <source>Hi Orlenn, thanks for the quick reply. I think we should</source>
-        <translation>హాయ్ Orlenn, త్వరగా సమాధానం ఇచ్చినందుకు ధన్యవాదాలు. నా ఉద్దేశంలో మనం</translation>
+        <translation>హాయ్ ఓర్లెన్, త్వరగా సమాధానం ఇచ్చినందుకు ధన్యవాదాలు. నా ఉద్దేశంలో మనం</translation>
     </message>
     <message>
         <source>Back</source>
@@ -903,7 +903,7 @@
     </message>
     <message>
         <source>Open Engine</source>
-        <translation>ఇంజిన్‌ను తెరువు</translation>
+        <translation>ఇంజిన్ సెట్టింగ్‌లను తెరువు</translation>
     </message>
     <message>
         <source>The system&apos;s predictions are off</source>
@@ -985,7 +985,7 @@
     </message>
     <message>
         <source>Plugged in. These wait until you unplug.</source>
-        <translation>ఛార్జర్‌కు కనెక్ట్ అయింది. ఛార్జర్ తీసే వరకు ఇవి వేచి ఉంటాయి.</translation>
+        <translation>ఛార్జర్‌కు కనెక్ట్ అయింది. ఛార్జర్ తీసినప్పుడు ఇవి వర్తిస్తాయి.</translation>
     </message>
     <message>
         <source>Model</source>
@@ -997,7 +997,7 @@
     </message>
     <message>
         <source>Reload the model list</source>
-        <translation>మోడల్ జాబితాను మళ్లీ లోడ్ చేయి</translation>
+        <translation>మోడల్ జాబితాను రిఫ్రెష్ చేయి</translation>
     </message>
     <message>
         <source>Choose a model</source>
@@ -1137,7 +1137,7 @@
     </message>
     <message>
         <source>Vertical position</source>
-        <translation>నిలువు స్థానం</translation>
+        <translation>పైకి-కిందికి స్థానం</translation>
     </message>
     <message>
         <source>Nudge suggestions up or down to line up with your text.</source>
@@ -1309,7 +1309,7 @@
     </message>
     <message>
         <source>Light</source>
-        <translation>తేలికగా</translation>
+        <translation>తక్కువ</translation>
     </message>
     <message>
         <source>No emoji match “%1”</source>
@@ -1405,7 +1405,7 @@
     </message>
     <message>
         <source>Your role, the languages you write in, names you use often, how you like to sound.</source>
-        <translation>మీ పాత్ర, మీరు రాసే భాషలు, మీరు తరచుగా వాడే పేర్లు, మీరు ఎలా వినిపించాలనుకుంటున్నారో.</translation>
+        <translation>మీ పాత్ర, మీరు రాసే భాషలు, మీరు తరచుగా వాడే పేర్లు, మీ రచన ఎలా ఉండాలనుకుంటున్నారో.</translation>
     </message>
     <message>
         <source>Writing memory</source>
@@ -1421,7 +1421,7 @@
     </message>
     <message>
         <source>%app learns your style sooner but keeps more of what you type.</source>
-        <translation>%app మీ శైలిని త్వరగా నేర్చుకుంటుంది కానీ మీరు టైప్ చేసేదాన్ని ఎక్కువగా ఉంచుకుంటుంది.</translation>
+        <translation>%app మీ శైలిని త్వరగా నేర్చుకుంటుంది కానీ మీరు టైప్ చేసిన టెక్స్ట్‌ను ఎక్కువగా నిల్వ చేస్తుంది.</translation>
     </message>
     <message>
         <source>Influence</source>
@@ -1429,7 +1429,7 @@
     </message>
     <message>
         <source>Strong</source>
-        <translation>బలంగా</translation>
+        <translation>ఎక్కువ</translation>
     </message>
     <message>
         <source>How many of your passages each suggestion can draw on.</source>
@@ -1461,7 +1461,7 @@
     </message>
     <message>
         <source>A reply in Mail reads differently from a commit message.</source>
-        <translation>Mail లో సమాధానం, కమిట్ మెసేజ్ వేర్వేరుగా ఉంటాయి.</translation>
+        <translation>ఇమెయిల్ సమాధానం, కమిట్ మెసేజ్ వేర్వేరు శైలిలో ఉంటాయి.</translation>
     </message>
     <message>
         <source>Website</source>
@@ -1477,7 +1477,7 @@
     </message>
     <message>
         <source>Anything you copied in the last 10 minutes. Copies from password managers are skipped.</source>
-        <translation>గత 10 నిమిషాల్లో మీరు కాపీ చేసిన ఏదైనా. పాస్‌వర్డ్ మేనేజర్‌ల నుండి కాపీలు దాటవేయబడతాయి.</translation>
+        <translation>గత 10 నిమిషాల్లో మీరు కాపీ చేసిన ఏదైనా. పాస్‌వర్డ్ మేనేజర్‌ల నుండి కాపీ చేసినవి దాటవేయబడతాయి.</translation>
     </message>
     <message>
         <source>Text on screen</source>
@@ -1582,10 +1582,6 @@
     <message>
         <source>Keeps short passages from fields where you accepted a suggestion, encrypted on this computer, and shows them to the model as examples.</source>
         <translation>మీరు సూచనను ఆమోదించిన ఫీల్డ్‌ల నుండి చిన్న పాఠ్యభాగాలను ఈ కంప్యూటర్‌లో ఎన్‌క్రిప్ట్ చేసి ఉంచుతుంది, వాటిని ఉదాహరణలుగా మోడల్‌కు చూపుతుంది.</translation>
-    </message>
-    <message>
-        <source>%1 could not open again: %2 Your choice takes effect the next time you start it.</source>
-        <translation>%1 మళ్లీ తెరుచుకోలేదు: %2 మీరు తదుపరిసారి దాన్ని ప్రారంభించినప్పుడు మీ ఎంపిక అమలులోకి వస్తుంది.</translation>
     </message>
     <message>
         <source>Light</source>
@@ -2192,8 +2188,8 @@
     <message numerus="yes">
         <source>%1 of %Ln done</source>
         <translation>
-            <numerusform>%Ln లో %1 పూర్తయింది</numerusform>
-            <numerusform>%Ln లో %1 పూర్తయ్యాయి</numerusform>
+            <numerusform>%Ln లో %1 పూర్తి</numerusform>
+            <numerusform>%Ln లో %1 పూర్తి</numerusform>
         </translation>
     </message>
     <message>
@@ -2308,6 +2304,178 @@
     <message>
         <source>Your writing memory is not saved: the keyring is missing or locked, so its key cannot be kept.</source>
         <translation>మీ రచనా జ్ఞాపకం సేవ్ కాలేదు: కీరింగ్ లేదు లేదా లాక్ అయి ఉంది, కాబట్టి దాని కీని ఉంచలేము.</translation>
+    </message>
+    <message>
+        <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
+        <translation>%1 మళ్లీ తెరవలేకపోయింది. మీ ఎంపిక తదుపరిసారి ప్రారంభించినప్పుడు అమలులోకి వస్తుంది.</translation>
+    </message>
+    <message>
+        <source>That address isn&apos;t valid</source>
+        <translation>ఈ చిరునామా చెల్లదు</translation>
+    </message>
+    <message>
+        <source>The request timed out.</source>
+        <translation>అభ్యర్థన సమయం ముగిసింది.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s reply was too long, so it was stopped.</source>
+        <translation>సర్వర్ జవాబు చాలా పొడవుగా ఉంది, కాబట్టి ఆపివేయబడింది.</translation>
+    </message>
+    <message>
+        <source>The server answered %1.</source>
+        <translation>సర్వర్ %1 అని జవాబిచ్చింది.</translation>
+    </message>
+    <message>
+        <source>The server answered %1: %2</source>
+        <translation>సర్వర్ %1 అని జవాబిచ్చింది: %2</translation>
+    </message>
+    <message>
+        <source>The download server answered %1. Try again later.</source>
+        <translation>డౌన్‌లోడ్ సర్వర్ %1 అని జవాబిచ్చింది. తర్వాత మళ్లీ ప్రయత్నించండి.</translation>
+    </message>
+    <message>
+        <source>The download couldn&apos;t be saved: %1</source>
+        <translation>డౌన్‌లోడ్‌ను సేవ్ చేయలేకపోయింది: %1</translation>
+    </message>
+    <message>
+        <source>The download paused because the connection dropped. Try again to pick up where it stopped.</source>
+        <translation>కనెక్షన్ తెగిపోవడంతో డౌన్‌లోడ్ పాజ్ అయింది. ఆగిన చోటు నుంచి కొనసాగించడానికి మళ్లీ ప్రయత్నించండి.</translation>
+    </message>
+    <message>
+        <source>The download stopped. Check your connection, then try again.</source>
+        <translation>డౌన్‌లోడ్ ఆగిపోయింది. మీ కనెక్షన్‌ను తనిఖీ చేసి, మళ్లీ ప్రయత్నించండి.</translation>
+    </message>
+    <message>
+        <source>Pick an Ollama model in Settings</source>
+        <translation>సెట్టింగ్‌లలో ఒక Ollama మోడల్‌ను ఎంచుకోండి</translation>
+    </message>
+    <message>
+        <source>Pick a model for your local server</source>
+        <translation>మీ స్థానిక సర్వర్ కోసం ఒక మోడల్‌ను ఎంచుకోండి</translation>
+    </message>
+    <message>
+        <source>The server&apos;s answer is not HTTP.</source>
+        <translation>సర్వర్ జవాబు HTTP కాదు.</translation>
+    </message>
+    <message>
+        <source>The data couldn&apos;t be read because it is missing.</source>
+        <translation>డేటా లేనందున దాన్ని చదవలేకపోయింది.</translation>
+    </message>
+    <message>
+        <source>The data couldn&apos;t be read because it isn&apos;t in the correct format.</source>
+        <translation>డేటా సరైన ఫార్మాట్‌లో లేనందున దాన్ని చదవలేకపోయింది.</translation>
+    </message>
+    <message>
+        <source>:%1:</source>
+        <comment>emoji name</comment>
+        <translation>:%1:</translation>
+    </message>
+    <message>
+        <source>This computer has no on-device language model.</source>
+        <translation>ఈ కంప్యూటర్‌లో పరికరంలోని భాషా మోడల్ లేదు.</translation>
+    </message>
+    <message>
+        <source>Ctrl</source>
+        <comment>key</comment>
+        <translation>Ctrl</translation>
+    </message>
+    <message>
+        <source>Alt</source>
+        <comment>key</comment>
+        <translation>Alt</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <comment>key</comment>
+        <translation>Shift</translation>
+    </message>
+    <message>
+        <source>Super</source>
+        <comment>key</comment>
+        <translation>Super</translation>
+    </message>
+    <message>
+        <source>Paused on %1</source>
+        <translation>%1లో పాజ్ అయింది</translation>
+    </message>
+    <message>
+        <source>Paused in %1</source>
+        <translation>%1లో పాజ్ అయింది</translation>
+    </message>
+    <message>
+        <source>Off on %1</source>
+        <translation>%1లో ఆఫ్</translation>
+    </message>
+    <message>
+        <source>Off in %1</source>
+        <translation>%1లో ఆఫ్</translation>
+    </message>
+    <message>
+        <source>Off in %1 by default</source>
+        <translation>%1లో డిఫాల్ట్‌గా ఆఫ్</translation>
+    </message>
+    <message>
+        <source>Off in code editors</source>
+        <translation>కోడ్ ఎడిటర్‌లలో ఆఫ్</translation>
+    </message>
+    <message>
+        <source>Off unless turned on per app</source>
+        <translation>ప్రతి యాప్‌కు ఆన్ చేయకపోతే ఆఫ్</translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <comment>key</comment>
+        <translation>Tab</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <comment>key</comment>
+        <translation>Enter</translation>
+    </message>
+    <message>
+        <source>Esc</source>
+        <comment>key</comment>
+        <translation>Esc</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <comment>key</comment>
+        <translation>Backspace</translation>
+    </message>
+    <message>
+        <source>Del</source>
+        <comment>key</comment>
+        <translation>Del</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <comment>key</comment>
+        <translation>స్పేస్</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <comment>key</comment>
+        <translation>Home</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <comment>key</comment>
+        <translation>End</translation>
+    </message>
+    <message>
+        <source>Page Up</source>
+        <comment>key</comment>
+        <translation>Page Up</translation>
+    </message>
+    <message>
+        <source>Page Down</source>
+        <comment>key</comment>
+        <translation>Page Down</translation>
+    </message>
+    <message>
+        <source>Key %1</source>
+        <comment>key</comment>
+        <translation>కీ %1</translation>
     </message>
 </context>
 </TS>

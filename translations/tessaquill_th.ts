@@ -181,7 +181,7 @@
     </message>
     <message>
         <source>Do nothing, send Escape to the app</source>
-        <translation>ไม่ทำอะไร ส่ง Escape ให้แอป</translation>
+        <translation>ไม่ทำอะไร ส่ง Esc ให้แอป</translation>
     </message>
     <message>
         <source>Type it</source>
@@ -233,7 +233,7 @@
     </message>
     <message>
         <source>Writes straight into the field. Cleanest in native computer apps.</source>
-        <translation>เขียนลงในช่องโดยตรง ได้ผลสะอาดที่สุดในแอปแบบเนทีฟ</translation>
+        <translation>เขียนลงในช่องโดยตรง ได้ผลดีที่สุดในแอปแบบเนทีฟ</translation>
     </message>
     <message>
         <source>Uses the clipboard, then puts your clipboard back.</source>
@@ -329,11 +329,11 @@
     </message>
     <message>
         <source>Under a minute of typing today. </source>
-        <translation>วันนี้พิมพ์ไม่ถึงหนึ่งนาที </translation>
+        <translation>วันนี้ประหยัดเวลาพิมพ์ได้ไม่ถึงหนึ่งนาที </translation>
     </message>
     <message>
         <source>About %1 of typing today. </source>
-        <translation>วันนี้พิมพ์ประมาณ %1 </translation>
+        <translation>วันนี้ประหยัดเวลาพิมพ์ได้ประมาณ %1 </translation>
     </message>
     <message>
         <source>Resume in %1</source>
@@ -493,7 +493,7 @@
     </message>
     <message>
         <source>Pick what writes your suggestions.</source>
-        <translation>เลือกสิ่งที่จะเขียนคำแนะนำให้คุณ</translation>
+        <translation>เลือกเอนจินที่จะสร้างคำแนะนำให้คุณ</translation>
     </message>
     <message>
         <source>You can change this any time in Settings.</source>
@@ -621,7 +621,7 @@
     </message>
     <message>
         <source>Tab accepts suggestions</source>
-        <translation>Tab ยอมรับคำแนะนำ</translation>
+        <translation>ใช้ Tab ยอมรับคำแนะนำ</translation>
     </message>
     <message>
         <source>Turn off where Tab already means something, like indenting. The other accept key still works.</source>
@@ -813,7 +813,7 @@
     </message>
     <message>
         <source>The model that writes your suggestions</source>
-        <translation>โมเดลที่เขียนคำแนะนำให้คุณ</translation>
+        <translation>โมเดลที่สร้างคำแนะนำให้คุณ</translation>
     </message>
     <message>
         <source>What %app may look at to guess better</source>
@@ -873,7 +873,7 @@
     </message>
     <message>
         <source>Allow Accessibility access</source>
-        <translation>อนุญาตสิทธิ์การช่วยการเข้าถึง</translation>
+        <translation>ให้สิทธิ์การช่วยการเข้าถึง</translation>
     </message>
     <message>
         <source>%app needs it to read the text you type in other apps and to insert suggestions.</source>
@@ -901,7 +901,7 @@
     </message>
     <message>
         <source>Open Engine</source>
-        <translation>เปิดเอนจิน</translation>
+        <translation>เปิดการตั้งค่าเอนจิน</translation>
     </message>
     <message>
         <source>The system&apos;s predictions are off</source>
@@ -909,7 +909,7 @@
     </message>
     <message>
         <source>Only %app&apos;s suggestions appear while you type.</source>
-        <translation>จะมีเพียงคำแนะนำของ %app ขณะที่คุณพิมพ์</translation>
+        <translation>ขณะที่คุณพิมพ์ จะมีเพียงคำแนะนำของ %app ที่ปรากฏ</translation>
     </message>
     <message>
         <source>Turn off the system&apos;s predictions</source>
@@ -933,7 +933,7 @@
     </message>
     <message>
         <source>Tab reaches %app again.</source>
-        <translation>Tab กลับมาถึง %app แล้ว</translation>
+        <translation>ปุ่ม Tab กลับมาเป็นของ %app แล้ว</translation>
     </message>
     <message numerus="yes">
         <source>%1 didn&apos;t quit. They may be showing a dialog. Force Quit closes them right away.</source>
@@ -965,7 +965,7 @@
     </message>
     <message>
         <source>Fewer words take less power to write.</source>
-        <translation>คำน้อยลงใช้พลังงานในการเขียนน้อยลง</translation>
+        <translation>คำน้อยลงใช้พลังงานในการสร้างน้อยลง</translation>
     </message>
     <message>
         <source>Lighter model</source>
@@ -993,7 +993,7 @@
     </message>
     <message>
         <source>Reload the model list</source>
-        <translation>โหลดรายการโมเดลใหม่</translation>
+        <translation>รีเฟรชรายการโมเดล</translation>
     </message>
     <message>
         <source>Choose a model</source>
@@ -1237,7 +1237,7 @@
     </message>
     <message>
         <source>%1 is still open</source>
-        <translation>%1 ยังเปิดอยู่</translation>
+        <translation>%1 ยังทำงานอยู่</translation>
     </message>
     <message>
         <source>It may be waiting on a dialog of its own. Force Quit closes it right away.</source>
@@ -1245,7 +1245,7 @@
     </message>
     <message>
         <source>%app has the Tab key</source>
-        <translation>%app ได้ปุ่ม Tab แล้ว</translation>
+        <translation>ปุ่ม Tab เป็นของ %app แล้ว</translation>
     </message>
     <message>
         <source>%1 quit, so your suggestions are back in every app.</source>
@@ -1257,7 +1257,7 @@
     </message>
     <message>
         <source>Open Source Notices</source>
-        <translation>ประกาศเกี่ยวกับโอเพนซอร์ส</translation>
+        <translation>สัญญาอนุญาตโอเพนซอร์ส</translation>
     </message>
     <message>
         <source>Reset all settings?</source>
@@ -1341,7 +1341,7 @@
     </message>
     <message>
         <source>When you press Escape</source>
-        <translation>เมื่อคุณกด Escape</translation>
+        <translation>เมื่อคุณกด Esc</translation>
     </message>
     <message>
         <source>Shortcuts</source>
@@ -1457,7 +1457,7 @@
     </message>
     <message>
         <source>A reply in Mail reads differently from a commit message.</source>
-        <translation>การตอบกลับใน Mail อ่านแล้วต่างจากข้อความ commit</translation>
+        <translation>อีเมลตอบกลับมีลีลาการเขียนต่างจากข้อความ commit</translation>
     </message>
     <message>
         <source>Website</source>
@@ -1513,7 +1513,7 @@
     </message>
     <message>
         <source>%1 quit. %app has the Tab key.</source>
-        <translation>%1 ปิดแล้ว %app ได้ปุ่ม Tab แล้ว</translation>
+        <translation>%1 ปิดแล้ว ปุ่ม Tab เป็นของ %app แล้ว</translation>
     </message>
     <message>
         <source>Open Data Folder</source>
@@ -1578,10 +1578,6 @@
     <message>
         <source>Keeps short passages from fields where you accepted a suggestion, encrypted on this computer, and shows them to the model as examples.</source>
         <translation>เก็บท่อนข้อความสั้นๆ จากช่องที่คุณยอมรับคำแนะนำ เข้ารหัสไว้บนคอมพิวเตอร์เครื่องนี้ และแสดงให้โมเดลดูเป็นตัวอย่าง</translation>
-    </message>
-    <message>
-        <source>%1 could not open again: %2 Your choice takes effect the next time you start it.</source>
-        <translation>%1 เปิดอีกครั้งไม่ได้: %2 ตัวเลือกของคุณจะมีผลเมื่อเริ่มโปรแกรมครั้งถัดไป</translation>
     </message>
     <message>
         <source>Light</source>
@@ -1675,7 +1671,7 @@
     </message>
     <message>
         <source>Accepted</source>
-        <translation>ยอมรับแล้ว</translation>
+        <translation>อัตราการยอมรับ</translation>
     </message>
     <message>
         <source>of suggestions shown</source>
@@ -1851,7 +1847,7 @@
     </message>
     <message>
         <source>Same as my computer</source>
-        <translation>เหมือนคอมพิวเตอร์ของฉัน</translation>
+        <translation>ตามระบบ</translation>
     </message>
     <message>
         <source>Switch to %1?</source>
@@ -1859,7 +1855,7 @@
     </message>
     <message>
         <source>the computer&apos;s language</source>
-        <translation>ภาษาของคอมพิวเตอร์</translation>
+        <translation>ภาษาของระบบ</translation>
     </message>
     <message>
         <source>%1 closes and opens again in a second. Your settings stay as they are.</source>
@@ -1935,7 +1931,7 @@
     </message>
     <message>
         <source>Press to record a new shortcut. Escape cancels.</source>
-        <translation>กดเพื่อบันทึกปุ่มลัดใหม่ กด Escape เพื่อยกเลิก</translation>
+        <translation>กดเพื่อบันทึกปุ่มลัดใหม่ กด Esc เพื่อยกเลิก</translation>
     </message>
     <message>
         <source>Your tray icon is hidden</source>
@@ -2039,11 +2035,11 @@
     </message>
     <message>
         <source>There&apos;s no account and no analytics. With the %app model or the on-device model, your text stays on this computer.</source>
-        <translation>ไม่มีบัญชีและไม่มีการวิเคราะห์ข้อมูล เมื่อใช้โมเดล %app หรือโมเดลในเครื่อง ข้อความของคุณจะอยู่บนคอมพิวเตอร์เครื่องนี้</translation>
+        <translation>ไม่มีบัญชีและไม่มีการเก็บข้อมูลการใช้งาน เมื่อใช้โมเดล %app หรือโมเดลในเครื่อง ข้อความของคุณจะอยู่บนคอมพิวเตอร์เครื่องนี้</translation>
     </message>
     <message>
         <source>There&apos;s no account and no analytics. With the %app model, your text stays on this computer.</source>
-        <translation>ไม่มีบัญชีและไม่มีการวิเคราะห์ข้อมูล เมื่อใช้โมเดล %app ข้อความของคุณจะอยู่บนคอมพิวเตอร์เครื่องนี้</translation>
+        <translation>ไม่มีบัญชีและไม่มีการเก็บข้อมูลการใช้งาน เมื่อใช้โมเดล %app ข้อความของคุณจะอยู่บนคอมพิวเตอร์เครื่องนี้</translation>
     </message>
     <message>
         <source>%app lives in your system tray from now on. Click its icon to pause it in an app or open Settings.</source>
@@ -2051,11 +2047,11 @@
     </message>
     <message>
         <source>%app has no account, no analytics and no servers of its own. The %app model and the on-device model keep your text on this computer. Other engines get it only if you set one up.</source>
-        <translation>%app ไม่มีบัญชี ไม่มีการวิเคราะห์ข้อมูล และไม่มีเซิร์ฟเวอร์ของตัวเอง โมเดล %app และโมเดลในเครื่องเก็บข้อความของคุณไว้บนคอมพิวเตอร์เครื่องนี้ เอนจินอื่นจะได้รับข้อความก็ต่อเมื่อคุณตั้งค่าไว้เท่านั้น</translation>
+        <translation>%app ไม่มีบัญชี ไม่มีการเก็บข้อมูลการใช้งาน และไม่มีเซิร์ฟเวอร์ของตัวเอง โมเดล %app และโมเดลในเครื่องเก็บข้อความของคุณไว้บนคอมพิวเตอร์เครื่องนี้ เอนจินอื่นจะได้รับข้อความก็ต่อเมื่อคุณตั้งค่าไว้เท่านั้น</translation>
     </message>
     <message>
         <source>%app has no account, no analytics and no servers of its own. The %app model keeps your text on this computer. Other engines get it only if you set one up.</source>
-        <translation>%app ไม่มีบัญชี ไม่มีการวิเคราะห์ข้อมูล และไม่มีเซิร์ฟเวอร์ของตัวเอง โมเดล %app เก็บข้อความของคุณไว้บนคอมพิวเตอร์เครื่องนี้ เอนจินอื่นจะได้รับข้อความก็ต่อเมื่อคุณตั้งค่าไว้เท่านั้น</translation>
+        <translation>%app ไม่มีบัญชี ไม่มีการเก็บข้อมูลการใช้งาน และไม่มีเซิร์ฟเวอร์ของตัวเอง โมเดล %app เก็บข้อความของคุณไว้บนคอมพิวเตอร์เครื่องนี้ เอนจินอื่นจะได้รับข้อความก็ต่อเมื่อคุณตั้งค่าไว้เท่านั้น</translation>
     </message>
     <message>
         <source>Installed applications</source>
@@ -2095,7 +2091,7 @@
     </message>
     <message>
         <source>This tray can&apos;t show text beside icons, so the count shows in the icon&apos;s tooltip.</source>
-        <translation>ถาดนี้แสดงข้อความข้างไอคอนไม่ได้ จำนวนจึงแสดงในคำแนะนำเครื่องมือของไอคอน</translation>
+        <translation>ถาดนี้แสดงข้อความข้างไอคอนไม่ได้ จำนวนจึงแสดงในทูลทิปของไอคอน</translation>
     </message>
     <message>
         <source>VS Code, VSCodium, Cursor, Zed, Kate, Sublime Text, JetBrains IDEs and similar apps.</source>
@@ -2258,7 +2254,7 @@
     </message>
     <message>
         <source>The keyring could not be read, so your server is asked without an API key. Type the key again if your server needs one.</source>
-        <translation>อ่านพวงกุญแจไม่ได้ จึงถามเซิร์ฟเวอร์ของคุณโดยไม่มีคีย์ API พิมพ์คีย์อีกครั้งหากเซิร์ฟเวอร์ของคุณต้องใช้</translation>
+        <translation>อ่านพวงกุญแจไม่ได้ จึงส่งคำขอไปยังเซิร์ฟเวอร์ของคุณโดยไม่มีคีย์ API พิมพ์คีย์อีกครั้งหากเซิร์ฟเวอร์ของคุณต้องใช้</translation>
     </message>
     <message>
         <source>Your writing memory could not be opened, so it was set aside and %app started a new one.</source>
@@ -2290,6 +2286,178 @@
     <message>
         <source>Your writing memory is not saved: the keyring is missing or locked, so its key cannot be kept.</source>
         <translation>ยังไม่ได้บันทึกความจำการเขียนของคุณ: ไม่มีพวงกุญแจหรือพวงกุญแจถูกล็อก จึงเก็บคีย์ของมันไม่ได้</translation>
+    </message>
+    <message>
+        <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
+        <translation>%1 เปิดใหม่ไม่ได้ ตัวเลือกของคุณจะมีผลเมื่อเริ่มครั้งถัดไป</translation>
+    </message>
+    <message>
+        <source>That address isn&apos;t valid</source>
+        <translation>ที่อยู่นี้ไม่ถูกต้อง</translation>
+    </message>
+    <message>
+        <source>The request timed out.</source>
+        <translation>คำขอหมดเวลา</translation>
+    </message>
+    <message>
+        <source>The server&apos;s reply was too long, so it was stopped.</source>
+        <translation>คำตอบของเซิร์ฟเวอร์ยาวเกินไป จึงถูกหยุด</translation>
+    </message>
+    <message>
+        <source>The server answered %1.</source>
+        <translation>เซิร์ฟเวอร์ตอบกลับ %1</translation>
+    </message>
+    <message>
+        <source>The server answered %1: %2</source>
+        <translation>เซิร์ฟเวอร์ตอบกลับ %1: %2</translation>
+    </message>
+    <message>
+        <source>The download server answered %1. Try again later.</source>
+        <translation>เซิร์ฟเวอร์ดาวน์โหลดตอบกลับ %1 โปรดลองอีกครั้งภายหลัง</translation>
+    </message>
+    <message>
+        <source>The download couldn&apos;t be saved: %1</source>
+        <translation>บันทึกไฟล์ดาวน์โหลดไม่ได้: %1</translation>
+    </message>
+    <message>
+        <source>The download paused because the connection dropped. Try again to pick up where it stopped.</source>
+        <translation>การดาวน์โหลดหยุดชั่วคราวเพราะการเชื่อมต่อขาด ลองอีกครั้งเพื่อดาวน์โหลดต่อจากจุดที่หยุดไว้</translation>
+    </message>
+    <message>
+        <source>The download stopped. Check your connection, then try again.</source>
+        <translation>การดาวน์โหลดหยุดลง ตรวจสอบการเชื่อมต่อ แล้วลองอีกครั้ง</translation>
+    </message>
+    <message>
+        <source>Pick an Ollama model in Settings</source>
+        <translation>เลือกโมเดล Ollama ในการตั้งค่า</translation>
+    </message>
+    <message>
+        <source>Pick a model for your local server</source>
+        <translation>เลือกโมเดลสำหรับเซิร์ฟเวอร์ในเครื่องของคุณ</translation>
+    </message>
+    <message>
+        <source>The server&apos;s answer is not HTTP.</source>
+        <translation>คำตอบของเซิร์ฟเวอร์ไม่ใช่ HTTP</translation>
+    </message>
+    <message>
+        <source>The data couldn&apos;t be read because it is missing.</source>
+        <translation>อ่านข้อมูลไม่ได้เพราะข้อมูลหายไป</translation>
+    </message>
+    <message>
+        <source>The data couldn&apos;t be read because it isn&apos;t in the correct format.</source>
+        <translation>อ่านข้อมูลไม่ได้เพราะรูปแบบไม่ถูกต้อง</translation>
+    </message>
+    <message>
+        <source>:%1:</source>
+        <comment>emoji name</comment>
+        <translation>:%1:</translation>
+    </message>
+    <message>
+        <source>This computer has no on-device language model.</source>
+        <translation>คอมพิวเตอร์เครื่องนี้ไม่มีโมเดลภาษาในเครื่อง</translation>
+    </message>
+    <message>
+        <source>Ctrl</source>
+        <comment>key</comment>
+        <translation>Ctrl</translation>
+    </message>
+    <message>
+        <source>Alt</source>
+        <comment>key</comment>
+        <translation>Alt</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <comment>key</comment>
+        <translation>Shift</translation>
+    </message>
+    <message>
+        <source>Super</source>
+        <comment>key</comment>
+        <translation>Super</translation>
+    </message>
+    <message>
+        <source>Paused on %1</source>
+        <translation>หยุดชั่วคราวบน %1</translation>
+    </message>
+    <message>
+        <source>Paused in %1</source>
+        <translation>หยุดชั่วคราวใน %1</translation>
+    </message>
+    <message>
+        <source>Off on %1</source>
+        <translation>ปิดบน %1</translation>
+    </message>
+    <message>
+        <source>Off in %1</source>
+        <translation>ปิดใน %1</translation>
+    </message>
+    <message>
+        <source>Off in %1 by default</source>
+        <translation>ปิดใน %1 ตามค่าเริ่มต้น</translation>
+    </message>
+    <message>
+        <source>Off in code editors</source>
+        <translation>ปิดในโปรแกรมแก้ไขโค้ด</translation>
+    </message>
+    <message>
+        <source>Off unless turned on per app</source>
+        <translation>ปิด เว้นแต่เปิดเป็นรายแอป</translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <comment>key</comment>
+        <translation>Tab</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <comment>key</comment>
+        <translation>Enter</translation>
+    </message>
+    <message>
+        <source>Esc</source>
+        <comment>key</comment>
+        <translation>Esc</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <comment>key</comment>
+        <translation>Backspace</translation>
+    </message>
+    <message>
+        <source>Del</source>
+        <comment>key</comment>
+        <translation>Del</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <comment>key</comment>
+        <translation>เว้นวรรค</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <comment>key</comment>
+        <translation>Home</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <comment>key</comment>
+        <translation>End</translation>
+    </message>
+    <message>
+        <source>Page Up</source>
+        <comment>key</comment>
+        <translation>Page Up</translation>
+    </message>
+    <message>
+        <source>Page Down</source>
+        <comment>key</comment>
+        <translation>Page Down</translation>
+    </message>
+    <message>
+        <source>Key %1</source>
+        <comment>key</comment>
+        <translation>ปุ่ม %1</translation>
     </message>
 </context>
 </TS>

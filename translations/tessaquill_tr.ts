@@ -129,7 +129,7 @@
     </message>
     <message>
         <source>Downloading. Suggestions start once it&apos;s done.</source>
-        <translation>İndiriliyor. Öneriler bittiğinde başlar.</translation>
+        <translation>İndiriliyor. İndirme bitince öneriler başlar.</translation>
     </message>
     <message>
         <source>Checking the download.</source>
@@ -137,7 +137,7 @@
     </message>
     <message>
         <source>Checking the download. Suggestions start once it&apos;s done.</source>
-        <translation>İndirilen dosya denetleniyor. Öneriler bittiğinde başlar.</translation>
+        <translation>İndirilen dosya denetleniyor. İşlem bitince öneriler başlar.</translation>
     </message>
     <message>
         <source>Download the model to start</source>
@@ -185,7 +185,7 @@
     </message>
     <message>
         <source>Type it</source>
-        <translation>Yazma</translation>
+        <translation>Tuşlarla yazma</translation>
     </message>
     <message>
         <source>Insert through Accessibility</source>
@@ -233,7 +233,7 @@
     </message>
     <message>
         <source>Writes straight into the field. Cleanest in native computer apps.</source>
-        <translation>Doğrudan alana yazar. Yerel uygulamalarda en temiz sonucu verir.</translation>
+        <translation>Doğrudan alana yazar. Yerel uygulamalarda en iyi sonucu verir.</translation>
     </message>
     <message>
         <source>Uses the clipboard, then puts your clipboard back.</source>
@@ -241,7 +241,7 @@
     </message>
     <message>
         <source>Typing</source>
-        <translation>Yazma</translation>
+        <translation>Klavyeyle yazma</translation>
     </message>
     <message>
         <source>Accessibility</source>
@@ -329,11 +329,11 @@
     </message>
     <message>
         <source>Under a minute of typing today. </source>
-        <translation>Bugün bir dakikadan az yazma kazanıldı. </translation>
+        <translation>Bugün bir dakikadan az yazma süresi kazanıldı. </translation>
     </message>
     <message>
         <source>About %1 of typing today. </source>
-        <translation>Bugün yaklaşık %1 yazma kazanıldı. </translation>
+        <translation>Bugün yaklaşık %1 yazma süresi kazanıldı. </translation>
     </message>
     <message>
         <source>Resume in %1</source>
@@ -493,7 +493,7 @@
     </message>
     <message>
         <source>Pick what writes your suggestions.</source>
-        <translation>Önerilerinizi neyin yazacağını seçin.</translation>
+        <translation>Önerilerinizi yazacak motoru seçin.</translation>
     </message>
     <message>
         <source>You can change this any time in Settings.</source>
@@ -673,7 +673,7 @@
     </message>
     <message>
         <source>Erase what %app remembered from %1?</source>
-        <translation>%app uygulamasının %1 kaynağından hatırladıkları silinsin mi?</translation>
+        <translation>%app uygulamasının %1 için hatırladıkları silinsin mi?</translation>
     </message>
     <message>
         <source>Erase</source>
@@ -821,7 +821,7 @@
     </message>
     <message>
         <source>Help suggestions sound like you</source>
-        <translation>Öneriler sizin gibi konuşsun</translation>
+        <translation>Öneriler sizin gibi yazsın</translation>
     </message>
     <message>
         <source>Accept, dismiss and summon suggestions</source>
@@ -993,7 +993,7 @@
     </message>
     <message>
         <source>Reload the model list</source>
-        <translation>Model listesini yeniden yükle</translation>
+        <translation>Model listesini yenile</translation>
     </message>
     <message>
         <source>Choose a model</source>
@@ -1065,7 +1065,7 @@
     </message>
     <message>
         <source>That didn&apos;t work: %1</source>
-        <translation>Bu işe yaramadı: %1</translation>
+        <translation>İşlem başarısız oldu: %1</translation>
     </message>
     <message>
         <source>The request was cancelled.</source>
@@ -1257,7 +1257,7 @@
     </message>
     <message>
         <source>Open Source Notices</source>
-        <translation>Açık kaynak bildirimleri</translation>
+        <translation>Açık kaynak lisansları</translation>
     </message>
     <message>
         <source>Reset all settings?</source>
@@ -1313,7 +1313,7 @@
     </message>
     <message>
         <source>Accepting</source>
-        <translation>Kabul etme</translation>
+        <translation>Kabul</translation>
     </message>
     <message>
         <source>Take the next word</source>
@@ -1457,7 +1457,7 @@
     </message>
     <message>
         <source>A reply in Mail reads differently from a commit message.</source>
-        <translation>Posta&apos;daki bir yanıt, bir commit mesajından farklı okunur.</translation>
+        <translation>Bir e-posta yanıtı, bir commit mesajından farklı okunur.</translation>
     </message>
     <message>
         <source>Website</source>
@@ -1489,7 +1489,7 @@
     </message>
     <message>
         <source>Windows beside you</source>
-        <translation>Yanınızdaki pencereler</translation>
+        <translation>Yandaki pencereler</translation>
     </message>
     <message>
         <source>Also reads up to two other windows on the same screen, like the document you&apos;re replying about. Skips password managers and apps you switched off.</source>
@@ -1578,10 +1578,6 @@
     <message>
         <source>Keeps short passages from fields where you accepted a suggestion, encrypted on this computer, and shows them to the model as examples.</source>
         <translation>Bir öneriyi kabul ettiğiniz alanlardan kısa metin parçalarını bu bilgisayarda şifreli olarak saklar ve modele örnek olarak gösterir.</translation>
-    </message>
-    <message>
-        <source>%1 could not open again: %2 Your choice takes effect the next time you start it.</source>
-        <translation>%1 yeniden açılamadı: %2 Seçiminiz bir sonraki başlatmada geçerli olur.</translation>
     </message>
     <message>
         <source>Light</source>
@@ -2007,7 +2003,7 @@
     </message>
     <message>
         <source>There&apos;s no room for it, or your panel has no system tray. Add the panel&apos;s system tray or status area applet in its settings.</source>
-        <translation>Ona yer yok ya da panelinizde sistem tepsisi yok. Panelin ayarlarından sistem tepsisi veya durum alanı uygulamacığını ekleyin.</translation>
+        <translation>Simge için yer yok ya da panelinizde sistem tepsisi yok. Panelin ayarlarından sistem tepsisi veya durum alanı uygulamacığını ekleyin.</translation>
     </message>
     <message>
         <source>GNOME shows tray icons only with the AppIndicator extension. Install the gnome-shell-extension-appindicator package, log out and in, then turn it on in Extensions.</source>
@@ -2039,23 +2035,23 @@
     </message>
     <message>
         <source>There&apos;s no account and no analytics. With the %app model or the on-device model, your text stays on this computer.</source>
-        <translation>Hesap yok, analiz yok. %app modeli veya yerleşik modelle metniniz bu bilgisayarda kalır.</translation>
+        <translation>Hesap gerekmez, kullanım analitiği toplanmaz. %app modeli veya yerleşik modelle metniniz bu bilgisayarda kalır.</translation>
     </message>
     <message>
         <source>There&apos;s no account and no analytics. With the %app model, your text stays on this computer.</source>
-        <translation>Hesap yok, analiz yok. %app modeliyle metniniz bu bilgisayarda kalır.</translation>
+        <translation>Hesap gerekmez, kullanım analitiği toplanmaz. %app modeliyle metniniz bu bilgisayarda kalır.</translation>
     </message>
     <message>
         <source>%app lives in your system tray from now on. Click its icon to pause it in an app or open Settings.</source>
-        <translation>%app artık sistem tepsinizde yaşıyor. Bir uygulamada duraklatmak veya Ayarlar&apos;ı açmak için simgesine tıklayın.</translation>
+        <translation>%app artık sistem tepsinizde bulunur. Bir uygulamada duraklatmak veya Ayarlar&apos;ı açmak için simgesine tıklayın.</translation>
     </message>
     <message>
         <source>%app has no account, no analytics and no servers of its own. The %app model and the on-device model keep your text on this computer. Other engines get it only if you set one up.</source>
-        <translation>%app uygulamasının hesabı, analizi ve kendi sunucuları yoktur. %app modeli ve yerleşik model metninizi bu bilgisayarda tutar. Diğer motorlar metni yalnızca birini kurarsanız alır.</translation>
+        <translation>%app uygulamasının hesabı, kullanım analitiği ve kendi sunucuları yoktur. %app modeli ve yerleşik model metninizi bu bilgisayarda tutar. Diğer motorlar metni yalnızca birini kurarsanız alır.</translation>
     </message>
     <message>
         <source>%app has no account, no analytics and no servers of its own. The %app model keeps your text on this computer. Other engines get it only if you set one up.</source>
-        <translation>%app uygulamasının hesabı, analizi ve kendi sunucuları yoktur. %app modeli metninizi bu bilgisayarda tutar. Diğer motorlar metni yalnızca birini kurarsanız alır.</translation>
+        <translation>%app uygulamasının hesabı, kullanım analitiği ve kendi sunucuları yoktur. %app modeli metninizi bu bilgisayarda tutar. Diğer motorlar metni yalnızca birini kurarsanız alır.</translation>
     </message>
     <message>
         <source>Installed applications</source>
@@ -2290,6 +2286,178 @@
     <message>
         <source>Your writing memory is not saved: the keyring is missing or locked, so its key cannot be kept.</source>
         <translation>Yazı belleğiniz kaydedilmedi: anahtarlık yok veya kilitli, bu yüzden anahtarı saklanamıyor.</translation>
+    </message>
+    <message>
+        <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
+        <translation>%1 yeniden açılamadı. Seçiminiz bir sonraki başlatmada geçerli olur.</translation>
+    </message>
+    <message>
+        <source>That address isn&apos;t valid</source>
+        <translation>Bu adres geçerli değil</translation>
+    </message>
+    <message>
+        <source>The request timed out.</source>
+        <translation>İstek zaman aşımına uğradı.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s reply was too long, so it was stopped.</source>
+        <translation>Sunucunun yanıtı çok uzundu, bu yüzden durduruldu.</translation>
+    </message>
+    <message>
+        <source>The server answered %1.</source>
+        <translation>Sunucu %1 yanıtını verdi.</translation>
+    </message>
+    <message>
+        <source>The server answered %1: %2</source>
+        <translation>Sunucu %1 yanıtını verdi: %2</translation>
+    </message>
+    <message>
+        <source>The download server answered %1. Try again later.</source>
+        <translation>İndirme sunucusu %1 yanıtını verdi. Daha sonra yeniden deneyin.</translation>
+    </message>
+    <message>
+        <source>The download couldn&apos;t be saved: %1</source>
+        <translation>İndirme kaydedilemedi: %1</translation>
+    </message>
+    <message>
+        <source>The download paused because the connection dropped. Try again to pick up where it stopped.</source>
+        <translation>Bağlantı koptuğu için indirme duraklatıldı. Kaldığı yerden devam etmek için yeniden deneyin.</translation>
+    </message>
+    <message>
+        <source>The download stopped. Check your connection, then try again.</source>
+        <translation>İndirme durdu. Bağlantınızı kontrol edip yeniden deneyin.</translation>
+    </message>
+    <message>
+        <source>Pick an Ollama model in Settings</source>
+        <translation>Ayarlar’da bir Ollama modeli seçin</translation>
+    </message>
+    <message>
+        <source>Pick a model for your local server</source>
+        <translation>Yerel sunucunuz için bir model seçin</translation>
+    </message>
+    <message>
+        <source>The server&apos;s answer is not HTTP.</source>
+        <translation>Sunucunun yanıtı HTTP değil.</translation>
+    </message>
+    <message>
+        <source>The data couldn&apos;t be read because it is missing.</source>
+        <translation>Veriler eksik olduğu için okunamadı.</translation>
+    </message>
+    <message>
+        <source>The data couldn&apos;t be read because it isn&apos;t in the correct format.</source>
+        <translation>Veriler doğru biçimde olmadığı için okunamadı.</translation>
+    </message>
+    <message>
+        <source>:%1:</source>
+        <comment>emoji name</comment>
+        <translation>:%1:</translation>
+    </message>
+    <message>
+        <source>This computer has no on-device language model.</source>
+        <translation>Bu bilgisayarda yerleşik dil modeli yok.</translation>
+    </message>
+    <message>
+        <source>Ctrl</source>
+        <comment>key</comment>
+        <translation>Ctrl</translation>
+    </message>
+    <message>
+        <source>Alt</source>
+        <comment>key</comment>
+        <translation>Alt</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <comment>key</comment>
+        <translation>Shift</translation>
+    </message>
+    <message>
+        <source>Super</source>
+        <comment>key</comment>
+        <translation>Super</translation>
+    </message>
+    <message>
+        <source>Paused on %1</source>
+        <translation>%1 sitesinde duraklatıldı</translation>
+    </message>
+    <message>
+        <source>Paused in %1</source>
+        <translation>%1 uygulamasında duraklatıldı</translation>
+    </message>
+    <message>
+        <source>Off on %1</source>
+        <translation>%1 sitesinde kapalı</translation>
+    </message>
+    <message>
+        <source>Off in %1</source>
+        <translation>%1 uygulamasında kapalı</translation>
+    </message>
+    <message>
+        <source>Off in %1 by default</source>
+        <translation>%1 uygulamasında varsayılan olarak kapalı</translation>
+    </message>
+    <message>
+        <source>Off in code editors</source>
+        <translation>Kod düzenleyicilerde kapalı</translation>
+    </message>
+    <message>
+        <source>Off unless turned on per app</source>
+        <translation>Uygulama başına açılmadıkça kapalı</translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <comment>key</comment>
+        <translation>Sekme</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <comment>key</comment>
+        <translation>Enter</translation>
+    </message>
+    <message>
+        <source>Esc</source>
+        <comment>key</comment>
+        <translation>Esc</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <comment>key</comment>
+        <translation>Geri Al</translation>
+    </message>
+    <message>
+        <source>Del</source>
+        <comment>key</comment>
+        <translation>Del</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <comment>key</comment>
+        <translation>Boşluk</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <comment>key</comment>
+        <translation>Home</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <comment>key</comment>
+        <translation>End</translation>
+    </message>
+    <message>
+        <source>Page Up</source>
+        <comment>key</comment>
+        <translation>Page Up</translation>
+    </message>
+    <message>
+        <source>Page Down</source>
+        <comment>key</comment>
+        <translation>Page Down</translation>
+    </message>
+    <message>
+        <source>Key %1</source>
+        <comment>key</comment>
+        <translation>%1 tuşu</translation>
     </message>
 </context>
 </TS>

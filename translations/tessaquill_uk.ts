@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>Paused while %1 is open</source>
-        <translation>Призупинено, поки відкрито %1</translation>
+        <translation>Призупинено, поки відкрито застосунок %1</translation>
     </message>
     <message>
         <source>Welcome to %app</source>
@@ -25,7 +25,7 @@
     </message>
     <message>
         <source>Ready</source>
-        <translation>Готово</translation>
+        <translation>Готовий до роботи</translation>
     </message>
     <message>
         <source>Waiting for a pause</source>
@@ -217,7 +217,7 @@
     </message>
     <message>
         <source>Runs on this computer after a one-time download. Works offline.</source>
-        <translation>Працює на цьому комп&apos;ютері після одноразового завантаження. Працює без мережі.</translation>
+        <translation>Працює на цьому комп&apos;ютері після одноразового завантаження. Інтернет не потрібен.</translation>
     </message>
     <message>
         <source>Any model you run in Ollama, base models included.</source>
@@ -233,7 +233,7 @@
     </message>
     <message>
         <source>Writes straight into the field. Cleanest in native computer apps.</source>
-        <translation>Пише просто в поле. Найкраще в рідних застосунках системи.</translation>
+        <translation>Пише просто в поле. Найкраще працює в нативних застосунках стільниці.</translation>
     </message>
     <message>
         <source>Uses the clipboard, then puts your clipboard back.</source>
@@ -253,7 +253,7 @@
     </message>
     <message>
         <source>Your writing memory could not be opened and was set aside. Nothing new is remembered until %app starts again.</source>
-        <translation>Не вдалося відкрити пам&apos;ять письма, тож її відкладено. Нічого нового не запам&apos;ятовується до перезапуску %app.</translation>
+        <translation>Не вдалося відкрити пам&apos;ять письма, тож її файл збережено окремо. Нічого нового не запам&apos;ятовується до перезапуску %app.</translation>
     </message>
     <message>
         <source>Your writing memory could not be opened because its key could not be read from the keyring. Nothing new is remembered until %app starts again.</source>
@@ -302,9 +302,9 @@
     <message numerus="yes">
         <source>Paused while %1 are open</source>
         <translation>
-            <numerusform>Призупинено, поки відкрито %1</numerusform>
-            <numerusform>Призупинено, поки відкриті %1</numerusform>
-            <numerusform>Призупинено, поки відкриті %1</numerusform>
+            <numerusform>Призупинено, поки відкрито застосунок %1</numerusform>
+            <numerusform>Призупинено, поки відкриті застосунки %1</numerusform>
+            <numerusform>Призупинено, поки відкриті застосунки %1</numerusform>
         </translation>
     </message>
     <message>
@@ -677,7 +677,7 @@
     </message>
     <message>
         <source>Erase what %app remembered from %1?</source>
-        <translation>Стерти все, що %app запам&apos;ятав із %1?</translation>
+        <translation>Стерти все, що %app запам&apos;ятав у %1?</translation>
     </message>
     <message>
         <source>Erase</source>
@@ -725,11 +725,11 @@
     </message>
     <message>
         <source>This field runs the real engine. Start typing and grey words show up as you go.</source>
-        <translation>У цьому полі працює справжній рушій. Почніть друкувати, і сірі слова з&apos;являтимуться по ходу.</translation>
+        <translation>У цьому полі працює справжній рушій. Почніть друкувати, і сірі слова з&apos;являтимуться в міру набору.</translation>
     </message>
     <message>
         <source>This field runs the real engine, even before you allow Accessibility. Start typing and grey words show up as you go.</source>
-        <translation>У цьому полі працює справжній рушій, навіть до того, як ви дозволите спеціальні можливості. Почніть друкувати, і сірі слова з&apos;являтимуться по ходу.</translation>
+        <translation>У цьому полі працює справжній рушій, навіть до того, як ви дозволите спеціальні можливості. Почніть друкувати, і сірі слова з&apos;являтимуться в міру набору.</translation>
     </message>
     <message>
         <source>You&apos;re all set</source>
@@ -737,7 +737,7 @@
     </message>
     <message>
         <source>Accessibility is on and %1 is ready. %app works in every app you type in.</source>
-        <translation>Спеціальні можливості ввімкнено, %1 готовий. %app працює в усіх застосунках, де ви друкуєте.</translation>
+        <translation>Спеціальні можливості ввімкнено, рушій «%1» готовий. %app працює в усіх застосунках, де ви друкуєте.</translation>
     </message>
     <message>
         <source>Waiting for %1 to quit</source>
@@ -889,7 +889,7 @@
     </message>
     <message>
         <source>%1 is ready</source>
-        <translation>%1 готовий</translation>
+        <translation>Рушій «%1» готовий</translation>
     </message>
     <message>
         <source>Checking %1</source>
@@ -937,7 +937,7 @@
     </message>
     <message>
         <source>Tab reaches %app again.</source>
-        <translation>Tab знову доступна для %app.</translation>
+        <translation>Клавіша Tab знову працює для %app.</translation>
     </message>
     <message numerus="yes">
         <source>%1 didn&apos;t quit. They may be showing a dialog. Force Quit closes them right away.</source>
@@ -954,7 +954,7 @@
     <message numerus="yes">
         <source>%1 take the Tab key before %app can, so %app stays paused in your other apps until you quit them.</source>
         <translation>
-            <numerusform>%1 перехоплює клавішу Tab раніше за %app, тому %app призупинено в інших застосунках, доки ви його не закриєте.</numerusform>
+            <numerusform>%1 перехоплює клавішу Tab раніше за %app, тому %app призупинено в інших застосунках, доки ви не закриєте %1.</numerusform>
             <numerusform>%1 перехоплюють клавішу Tab раніше за %app, тому %app призупинено в інших застосунках, доки ви їх не закриєте.</numerusform>
             <numerusform>%1 перехоплюють клавішу Tab раніше за %app, тому %app призупинено в інших застосунках, доки ви їх не закриєте.</numerusform>
         </translation>
@@ -965,7 +965,7 @@
     </message>
     <message>
         <source>On battery, suggestions appear only after you press the Suggest Now shortcut.</source>
-        <translation>Від батареї підказки з&apos;являються лише після натискання комбінації «Підказати зараз».</translation>
+        <translation>Під час роботи від батареї підказки з&apos;являються лише після натискання комбінації «Підказати зараз».</translation>
     </message>
     <message>
         <source>Shorter suggestions</source>
@@ -1117,7 +1117,7 @@
     </message>
     <message>
         <source>Waits while the word you&apos;re typing looks misspelled, so %app doesn&apos;t build on a typo.</source>
-        <translation>Чекає, поки набране слово схоже на помилку, щоб %app не продовжував друкарську помилку.</translation>
+        <translation>Не підказує, поки набране слово схоже на помилку, щоб %app не продовжував друкарську помилку.</translation>
     </message>
     <message>
         <source>After a misspelled word, shows a fix next to the caret. Press Tab to swap it in.</source>
@@ -1149,7 +1149,7 @@
     </message>
     <message>
         <source>A small keycap after your first suggestions, as a reminder of what to press.</source>
-        <translation>Маленька клавіша після перших підказок — нагадування, що натискати.</translation>
+        <translation>Маленький значок клавіші після перших підказок — нагадування, що натискати.</translation>
     </message>
     <message>
         <source>Insert suggestions by</source>
@@ -1313,7 +1313,7 @@
     </message>
     <message>
         <source>Light</source>
-        <translation>Слабко</translation>
+        <translation>Слабкий</translation>
     </message>
     <message>
         <source>No emoji match “%1”</source>
@@ -1397,7 +1397,7 @@
     </message>
     <message>
         <source>%1 and %2 use the same keys. Only the first will work.</source>
-        <translation>%1 і %2 використовують ті самі клавіші. Працюватиме лише перша.</translation>
+        <translation>«%1» і «%2» використовують ті самі клавіші. Працюватиме лише перша комбінація.</translation>
     </message>
     <message>
         <source>About you</source>
@@ -1409,7 +1409,7 @@
     </message>
     <message>
         <source>Your role, the languages you write in, names you use often, how you like to sound.</source>
-        <translation>Ваша роль, мови, якими ви пишете, імена, які часто вживаєте, бажаний тон.</translation>
+        <translation>Ваша професія, мови, якими ви пишете, імена, які часто вживаєте, бажаний тон.</translation>
     </message>
     <message>
         <source>Writing memory</source>
@@ -1433,7 +1433,7 @@
     </message>
     <message>
         <source>Strong</source>
-        <translation>Сильно</translation>
+        <translation>Сильний</translation>
     </message>
     <message>
         <source>How many of your passages each suggestion can draw on.</source>
@@ -1501,7 +1501,7 @@
     </message>
     <message>
         <source>Also reads up to two other windows on the same screen, like the document you&apos;re replying about. Skips password managers and apps you switched off.</source>
-        <translation>Також читає до двох інших вікон на тому самому екрані, наприклад документ, щодо якого ви відповідаєте. Пропускає менеджери паролів і вимкнені вами застосунки.</translation>
+        <translation>Також читає до двох інших вікон на тому самому екрані, наприклад документ, якого стосується ваша відповідь. Пропускає менеджери паролів і вимкнені вами застосунки.</translation>
     </message>
     <message>
         <source>Off in this app</source>
@@ -1588,10 +1588,6 @@
         <translation>Зберігає короткі фрагменти з полів, де ви прийняли підказку, у зашифрованому вигляді на цьому комп&apos;ютері й показує їх моделі як приклади.</translation>
     </message>
     <message>
-        <source>%1 could not open again: %2 Your choice takes effect the next time you start it.</source>
-        <translation>Не вдалося знову відкрити %1: %2 Вибір набуде чинності під час наступного запуску.</translation>
-    </message>
-    <message>
         <source>Light</source>
         <comment>skin tone</comment>
         <translation>Світлий</translation>
@@ -1608,7 +1604,7 @@
     <message>
         <source>Medium light</source>
         <comment>skin tone</comment>
-        <translation>Світлий середній</translation>
+        <translation>Помірно світлий</translation>
     </message>
     <message>
         <source>Medium</source>
@@ -1618,7 +1614,7 @@
     <message>
         <source>Medium dark</source>
         <comment>skin tone</comment>
-        <translation>Темний середній</translation>
+        <translation>Помірно темний</translation>
     </message>
     <message>
         <source>Dark</source>
@@ -2047,11 +2043,11 @@
     </message>
     <message>
         <source>There&apos;s no account and no analytics. With the %app model or the on-device model, your text stays on this computer.</source>
-        <translation>Немає ні облікового запису, ні аналітики. З моделлю %app або вбудованою моделлю ваш текст залишається на цьому комп&apos;ютері.</translation>
+        <translation>Немає ні облікового запису, ні телеметрії. З моделлю %app або вбудованою моделлю ваш текст залишається на цьому комп&apos;ютері.</translation>
     </message>
     <message>
         <source>There&apos;s no account and no analytics. With the %app model, your text stays on this computer.</source>
-        <translation>Немає ні облікового запису, ні аналітики. З моделлю %app ваш текст залишається на цьому комп&apos;ютері.</translation>
+        <translation>Немає ні облікового запису, ні телеметрії. З моделлю %app ваш текст залишається на цьому комп&apos;ютері.</translation>
     </message>
     <message>
         <source>%app lives in your system tray from now on. Click its icon to pause it in an app or open Settings.</source>
@@ -2059,11 +2055,11 @@
     </message>
     <message>
         <source>%app has no account, no analytics and no servers of its own. The %app model and the on-device model keep your text on this computer. Other engines get it only if you set one up.</source>
-        <translation>%app не має облікового запису, аналітики й власних серверів. Модель %app і вбудована модель зберігають ваш текст на цьому комп&apos;ютері. Інші рушії отримують його, лише якщо ви їх налаштуєте.</translation>
+        <translation>%app не має облікового запису, телеметрії й власних серверів. Модель %app і вбудована модель зберігають ваш текст на цьому комп&apos;ютері. Інші рушії отримують його, лише якщо ви їх налаштуєте.</translation>
     </message>
     <message>
         <source>%app has no account, no analytics and no servers of its own. The %app model keeps your text on this computer. Other engines get it only if you set one up.</source>
-        <translation>%app не має облікового запису, аналітики й власних серверів. Модель %app зберігає ваш текст на цьому комп&apos;ютері. Інші рушії отримують його, лише якщо ви їх налаштуєте.</translation>
+        <translation>%app не має облікового запису, телеметрії й власних серверів. Модель %app зберігає ваш текст на цьому комп&apos;ютері. Інші рушії отримують його, лише якщо ви їх налаштуєте.</translation>
     </message>
     <message>
         <source>Installed applications</source>
@@ -2111,7 +2107,7 @@
     </message>
     <message>
         <source>Your settings could not be read, so they were set aside and %app started over with its defaults.</source>
-        <translation>Не вдалося прочитати налаштування, тому їх відкладено, а %app запущено з типовими налаштуваннями.</translation>
+        <translation>Не вдалося прочитати налаштування, тому їхній файл збережено окремо, а %app запущено з типовими налаштуваннями.</translation>
     </message>
     <message>
         <source>Your settings are not saved: %app cannot write to its settings folder.</source>
@@ -2119,11 +2115,11 @@
     </message>
     <message>
         <source>Your app and website rules could not be read, so they were set aside.</source>
-        <translation>Не вдалося прочитати правила для застосунків і сайтів, тому їх відкладено.</translation>
+        <translation>Не вдалося прочитати правила для застосунків і сайтів, тому їхній файл збережено окремо.</translation>
     </message>
     <message>
         <source>Your statistics could not be read, so they were set aside and counting started over.</source>
-        <translation>Не вдалося прочитати статистику, тому її відкладено, а підрахунок почато заново.</translation>
+        <translation>Не вдалося прочитати статистику, тому її файл збережено окремо, а підрахунок почато заново.</translation>
     </message>
     <message>
         <source>Not saved: %app cannot write to its data folder.</source>
@@ -2156,9 +2152,9 @@
     <message numerus="yes">
         <source>%Ln passages from here</source>
         <translation>
-            <numerusform>%Ln фрагмент звідси</numerusform>
-            <numerusform>%Ln фрагменти звідси</numerusform>
-            <numerusform>%Ln фрагментів звідси</numerusform>
+            <numerusform>%Ln фрагмент із цього застосунку</numerusform>
+            <numerusform>%Ln фрагменти з цього застосунку</numerusform>
+            <numerusform>%Ln фрагментів із цього застосунку</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -2296,7 +2292,7 @@
     </message>
     <message>
         <source>Your writing memory could not be opened, so it was set aside and %app started a new one.</source>
-        <translation>Не вдалося відкрити пам&apos;ять письма, тож її відкладено, а %app розпочав нову.</translation>
+        <translation>Не вдалося відкрити пам&apos;ять письма, тож її файл збережено окремо, а %app розпочав нову.</translation>
     </message>
     <message>
         <source>%1, converted for llama.cpp by %2</source>
@@ -2326,6 +2322,178 @@
     <message>
         <source>Your writing memory is not saved: the keyring is missing or locked, so its key cannot be kept.</source>
         <translation>Пам&apos;ять письма не збережено: сховища ключів немає або воно заблоковане, тому її ключ ніде зберігати.</translation>
+    </message>
+    <message>
+        <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
+        <translation>Не вдалося знову відкрити %1. Ваш вибір набуде чинності під час наступного запуску.</translation>
+    </message>
+    <message>
+        <source>That address isn&apos;t valid</source>
+        <translation>Ця адреса недійсна</translation>
+    </message>
+    <message>
+        <source>The request timed out.</source>
+        <translation>Час очікування запиту минув.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s reply was too long, so it was stopped.</source>
+        <translation>Відповідь сервера була задовгою, тому її перервано.</translation>
+    </message>
+    <message>
+        <source>The server answered %1.</source>
+        <translation>Сервер відповів %1.</translation>
+    </message>
+    <message>
+        <source>The server answered %1: %2</source>
+        <translation>Сервер відповів %1: %2</translation>
+    </message>
+    <message>
+        <source>The download server answered %1. Try again later.</source>
+        <translation>Сервер завантаження відповів %1. Спробуйте пізніше.</translation>
+    </message>
+    <message>
+        <source>The download couldn&apos;t be saved: %1</source>
+        <translation>Не вдалося зберегти завантаження: %1</translation>
+    </message>
+    <message>
+        <source>The download paused because the connection dropped. Try again to pick up where it stopped.</source>
+        <translation>Завантаження призупинено, бо з’єднання обірвалося. Спробуйте ще раз, щоб продовжити з місця зупинки.</translation>
+    </message>
+    <message>
+        <source>The download stopped. Check your connection, then try again.</source>
+        <translation>Завантаження зупинилося. Перевірте з’єднання й спробуйте ще раз.</translation>
+    </message>
+    <message>
+        <source>Pick an Ollama model in Settings</source>
+        <translation>Виберіть модель Ollama в налаштуваннях</translation>
+    </message>
+    <message>
+        <source>Pick a model for your local server</source>
+        <translation>Виберіть модель для свого локального сервера</translation>
+    </message>
+    <message>
+        <source>The server&apos;s answer is not HTTP.</source>
+        <translation>Відповідь сервера — не HTTP.</translation>
+    </message>
+    <message>
+        <source>The data couldn&apos;t be read because it is missing.</source>
+        <translation>Не вдалося прочитати дані: їх немає.</translation>
+    </message>
+    <message>
+        <source>The data couldn&apos;t be read because it isn&apos;t in the correct format.</source>
+        <translation>Не вдалося прочитати дані: вони мають неправильний формат.</translation>
+    </message>
+    <message>
+        <source>:%1:</source>
+        <comment>emoji name</comment>
+        <translation>:%1:</translation>
+    </message>
+    <message>
+        <source>This computer has no on-device language model.</source>
+        <translation>На цьому комп&apos;ютері немає вбудованої мовної моделі.</translation>
+    </message>
+    <message>
+        <source>Ctrl</source>
+        <comment>key</comment>
+        <translation>Ctrl</translation>
+    </message>
+    <message>
+        <source>Alt</source>
+        <comment>key</comment>
+        <translation>Alt</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <comment>key</comment>
+        <translation>Shift</translation>
+    </message>
+    <message>
+        <source>Super</source>
+        <comment>key</comment>
+        <translation>Super</translation>
+    </message>
+    <message>
+        <source>Paused on %1</source>
+        <translation>Призупинено на %1</translation>
+    </message>
+    <message>
+        <source>Paused in %1</source>
+        <translation>Призупинено в %1</translation>
+    </message>
+    <message>
+        <source>Off on %1</source>
+        <translation>Вимкнено на %1</translation>
+    </message>
+    <message>
+        <source>Off in %1</source>
+        <translation>Вимкнено в %1</translation>
+    </message>
+    <message>
+        <source>Off in %1 by default</source>
+        <translation>Типово вимкнено в %1</translation>
+    </message>
+    <message>
+        <source>Off in code editors</source>
+        <translation>Вимкнено в редакторах коду</translation>
+    </message>
+    <message>
+        <source>Off unless turned on per app</source>
+        <translation>Вимкнено, якщо не ввімкнено для програми</translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <comment>key</comment>
+        <translation>Tab</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <comment>key</comment>
+        <translation>Enter</translation>
+    </message>
+    <message>
+        <source>Esc</source>
+        <comment>key</comment>
+        <translation>Esc</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <comment>key</comment>
+        <translation>Backspace</translation>
+    </message>
+    <message>
+        <source>Del</source>
+        <comment>key</comment>
+        <translation>Del</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <comment>key</comment>
+        <translation>Пробіл</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <comment>key</comment>
+        <translation>Home</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <comment>key</comment>
+        <translation>End</translation>
+    </message>
+    <message>
+        <source>Page Up</source>
+        <comment>key</comment>
+        <translation>Page Up</translation>
+    </message>
+    <message>
+        <source>Page Down</source>
+        <comment>key</comment>
+        <translation>Page Down</translation>
+    </message>
+    <message>
+        <source>Key %1</source>
+        <comment>key</comment>
+        <translation>Клавіша %1</translation>
     </message>
 </context>
 </TS>

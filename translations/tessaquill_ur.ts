@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>Paused while %1 is open</source>
-        <translation>جب تک %1 کھلا ہے، موقوف</translation>
+        <translation>جب تک ایپ %1 کھلی ہے، موقوف</translation>
     </message>
     <message>
         <source>Welcome to %app</source>
@@ -49,7 +49,7 @@
     </message>
     <message>
         <source>%app is turned off</source>
-        <translation>ایپ %app بند ہے</translation>
+        <translation>ایپ %app آف ہے</translation>
     </message>
     <message>
         <source>Secure input is on, so %app stays out</source>
@@ -233,7 +233,7 @@
     </message>
     <message>
         <source>Writes straight into the field. Cleanest in native computer apps.</source>
-        <translation>براہ راست فیلڈ میں لکھتا ہے۔ کمپیوٹر کی مقامی ایپس میں سب سے صاف۔</translation>
+        <translation>براہ راست فیلڈ میں لکھتا ہے۔ کمپیوٹر کی مقامی ایپس میں سب سے بہتر کام کرتا ہے۔</translation>
     </message>
     <message>
         <source>Uses the clipboard, then puts your clipboard back.</source>
@@ -273,7 +273,7 @@
     </message>
     <message>
         <source>Open Playground</source>
-        <translation>پلے گراؤنڈ کھولیں</translation>
+        <translation>مشق کی فیلڈ کھولیں</translation>
     </message>
     <message>
         <source>Settings</source>
@@ -302,8 +302,8 @@
     <message numerus="yes">
         <source>Paused while %1 are open</source>
         <translation>
-            <numerusform>جب تک %1 کھلا ہے، موقوف</numerusform>
-            <numerusform>جب تک %1 کھلی ہیں، موقوف</numerusform>
+            <numerusform>جب تک ایپ %1 کھلی ہے، موقوف</numerusform>
+            <numerusform>جب تک ایپس %1 کھلی ہیں، موقوف</numerusform>
         </translation>
     </message>
     <message>
@@ -331,11 +331,11 @@
     </message>
     <message>
         <source>Under a minute of typing today. </source>
-        <translation>آج ایک منٹ سے کم ٹائپنگ۔ </translation>
+        <translation>آج ایک منٹ سے کم کی ٹائپنگ بچی۔ </translation>
     </message>
     <message>
         <source>About %1 of typing today. </source>
-        <translation>آج تقریباً %1 کی ٹائپنگ۔ </translation>
+        <translation>آج تقریباً %1 کی ٹائپنگ بچی۔ </translation>
     </message>
     <message>
         <source>Resume in %1</source>
@@ -387,7 +387,7 @@
     </message>
     <message>
         <source>%1 of %2</source>
-        <translation>%2 میں سے %1</translation>
+        <translation>‏%2 میں سے %1</translation>
     </message>
     <message>
         <source>%1 of %2. You can keep writing while it downloads.</source>
@@ -495,7 +495,7 @@
     </message>
     <message>
         <source>Pick what writes your suggestions.</source>
-        <translation>منتخب کریں کہ آپ کی تجاویز کون لکھے۔</translation>
+        <translation>وہ انجن منتخب کریں جو آپ کی تجاویز لکھے۔</translation>
     </message>
     <message>
         <source>You can change this any time in Settings.</source>
@@ -627,7 +627,7 @@
     </message>
     <message>
         <source>Turn off where Tab already means something, like indenting. The other accept key still works.</source>
-        <translation>جہاں Tab کا پہلے سے کوئی کام ہو، جیسے حاشیہ، وہاں اسے آف کریں۔ قبول کرنے کی دوسری کلید پھر بھی کام کرتی ہے۔</translation>
+        <translation>جہاں Tab کا پہلے سے کوئی کام ہو، جیسے انڈینٹ کرنا، وہاں اسے آف کریں۔ قبول کرنے کی دوسری کلید پھر بھی کام کرتی ہے۔</translation>
     </message>
     <message>
         <source>Default</source>
@@ -743,7 +743,7 @@
     </message>
     <message>
         <source>Turned off</source>
-        <translation>بند</translation>
+        <translation>آف</translation>
     </message>
     <message>
         <source>Paused everywhere</source>
@@ -803,7 +803,7 @@
     </message>
     <message>
         <source>About</source>
-        <translation>تعارف</translation>
+        <translation>بارے میں</translation>
     </message>
     <message>
         <source>How %app is doing today</source>
@@ -1037,7 +1037,7 @@
     </message>
     <message>
         <source>Lower stays close to the obvious next words. Higher tries more.</source>
-        <translation>کم قدر واضح اگلے الفاظ کے قریب رہتی ہے۔ زیادہ قدر زیادہ آزماتی ہے۔</translation>
+        <translation>کم قدر واضح اگلے الفاظ کے قریب رہتی ہے۔ زیادہ قدر زیادہ متبادل آزماتی ہے۔</translation>
     </message>
     <message>
         <source>Wait before suggesting</source>
@@ -1069,7 +1069,7 @@
     </message>
     <message>
         <source>That didn&apos;t work: %1</source>
-        <translation>یہ کام نہیں کیا: %1</translation>
+        <translation>یہ کام نہیں ہوا: %1</translation>
     </message>
     <message>
         <source>The request was cancelled.</source>
@@ -1145,7 +1145,7 @@
     </message>
     <message>
         <source>A small keycap after your first suggestions, as a reminder of what to press.</source>
-        <translation>آپ کی پہلی تجاویز کے بعد ایک چھوٹی کلید، یاد دہانی کے لیے کہ کیا دبانا ہے۔</translation>
+        <translation>آپ کی پہلی تجاویز کے بعد کلید کا ایک چھوٹا نشان، یاد دہانی کے لیے کہ کیا دبانا ہے۔</translation>
     </message>
     <message>
         <source>Insert suggestions by</source>
@@ -1261,7 +1261,7 @@
     </message>
     <message>
         <source>Open Source Notices</source>
-        <translation>اوپن سورس نوٹس</translation>
+        <translation>اوپن سورس لائسنس</translation>
     </message>
     <message>
         <source>Reset all settings?</source>
@@ -1309,7 +1309,7 @@
     </message>
     <message>
         <source>Light</source>
-        <translation>ہلکا</translation>
+        <translation>کم</translation>
     </message>
     <message>
         <source>No emoji match “%1”</source>
@@ -1357,7 +1357,7 @@
     </message>
     <message>
         <source>Asks for a suggestion right away, even where %app would normally wait.</source>
-        <translation>فوراً تجویز مانگتا ہے، وہاں بھی جہاں %app عام طور پر انتظار کرتا۔</translation>
+        <translation>فوراً تجویز مانگتا ہے، وہاں بھی جہاں %app عام طور پر انتظار کرتا ہے۔</translation>
     </message>
     <message>
         <source>Other suggestions</source>
@@ -1421,7 +1421,7 @@
     </message>
     <message>
         <source>%app learns your style sooner but keeps more of what you type.</source>
-        <translation>ایپ %app آپ کا انداز جلدی سیکھتی ہے لیکن آپ کے ٹائپ کیے میں سے زیادہ رکھتی ہے۔</translation>
+        <translation>ایپ %app آپ کا انداز جلدی سیکھتی ہے لیکن آپ کا ٹائپ کیا ہوا زیادہ متن محفوظ رکھتی ہے۔</translation>
     </message>
     <message>
         <source>Influence</source>
@@ -1429,7 +1429,7 @@
     </message>
     <message>
         <source>Strong</source>
-        <translation>مضبوط</translation>
+        <translation>زیادہ</translation>
     </message>
     <message>
         <source>How many of your passages each suggestion can draw on.</source>
@@ -1461,7 +1461,7 @@
     </message>
     <message>
         <source>A reply in Mail reads differently from a commit message.</source>
-        <translation>میل ایپ میں جواب کا انداز کمٹ میسج سے مختلف ہوتا ہے۔</translation>
+        <translation>ای میل کا جواب کمٹ میسج سے مختلف انداز میں لکھا جاتا ہے۔</translation>
     </message>
     <message>
         <source>Website</source>
@@ -1525,7 +1525,7 @@
     </message>
     <message>
         <source>Show Welcome Again</source>
-        <translation>خوش آمدید دوبارہ دکھائیں</translation>
+        <translation>خوش آمدید اسکرین دوبارہ دکھائیں</translation>
     </message>
     <message>
         <source>Play Intro Again</source>
@@ -1582,10 +1582,6 @@
     <message>
         <source>Keeps short passages from fields where you accepted a suggestion, encrypted on this computer, and shows them to the model as examples.</source>
         <translation>جن فیلڈز میں آپ نے تجویز قبول کی، ان کے مختصر اقتباسات اس کمپیوٹر پر خفیہ کر کے رکھتا ہے اور ماڈل کو مثالوں کے طور پر دکھاتا ہے۔</translation>
-    </message>
-    <message>
-        <source>%1 could not open again: %2 Your choice takes effect the next time you start it.</source>
-        <translation>ایپ %1 دوبارہ نہیں کھل سکی: %2 آپ کا انتخاب اگلی بار اسے شروع کرنے پر لاگو ہوگا۔</translation>
     </message>
     <message>
         <source>Light</source>
@@ -1691,7 +1687,7 @@
     </message>
     <message>
         <source>9 in 10 under %1</source>
-        <translation>10 میں سے 9، %1 سے کم</translation>
+        <translation>10 میں سے 9 بار %1 سے کم</translation>
     </message>
     <message>
         <source>no requests yet</source>
@@ -1859,7 +1855,7 @@
     </message>
     <message>
         <source>Switch to %1?</source>
-        <translation>کیا %1 پر منتقل ہوں؟</translation>
+        <translation>کیا زبان %1 پر منتقل کریں؟</translation>
     </message>
     <message>
         <source>the computer&apos;s language</source>
@@ -1967,7 +1963,7 @@
     </message>
     <message>
         <source>%1 shares no text. Quit it and start it with %2 to get suggestions in it.</source>
-        <translation>ایپ %1 کوئی متن شیئر نہیں کرتی۔ اس میں تجاویز کے لیے اسے بند کریں اور %2 کے ساتھ شروع کریں۔</translation>
+        <translation>ایپ %1 کوئی متن شیئر نہیں کرتی۔ اس میں تجاویز کے لیے اسے بند کریں اور ⁦%2⁩ کے ساتھ شروع کریں۔</translation>
     </message>
     <message>
         <source>On-device model</source>
@@ -2275,7 +2271,7 @@
     </message>
     <message>
         <source>The keyring could not be read, so your server is asked without an API key. Type the key again if your server needs one.</source>
-        <translation>کی رنگ پڑھی نہیں جا سکی، اس لیے آپ کے سرور سے API کلید کے بغیر پوچھا جا رہا ہے۔ اگر آپ کے سرور کو کلید چاہیے تو اسے دوبارہ ٹائپ کریں۔</translation>
+        <translation>کی رنگ پڑھی نہیں جا سکی، اس لیے آپ کے سرور سے کلیدِ API کے بغیر پوچھا جا رہا ہے۔ اگر آپ کے سرور کو کلید چاہیے تو اسے دوبارہ ٹائپ کریں۔</translation>
     </message>
     <message>
         <source>Your writing memory could not be opened, so it was set aside and %app started a new one.</source>
@@ -2283,7 +2279,7 @@
     </message>
     <message>
         <source>%1, converted for llama.cpp by %2</source>
-        <translation>%1، llama.cpp کے لیے %2 نے تبدیل کیا</translation>
+        <translation>ناشر: %1، llama.cpp کے لیے %2 نے تبدیل کیا</translation>
     </message>
     <message>
         <source>The data folder %1 could not be made. Check that the folder above it exists and that you may write there.</source>
@@ -2308,6 +2304,178 @@
     <message>
         <source>Your writing memory is not saved: the keyring is missing or locked, so its key cannot be kept.</source>
         <translation>آپ کی تحریری میموری محفوظ نہیں ہوئی: کی رنگ موجود نہیں یا مقفل ہے، اس لیے اس کی کلید رکھی نہیں جا سکتی۔</translation>
+    </message>
+    <message>
+        <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
+        <translation>%1 دوبارہ نہیں کھل سکا۔ آپ کا انتخاب اگلی بار اسے شروع کرنے پر نافذ ہوگا۔</translation>
+    </message>
+    <message>
+        <source>That address isn&apos;t valid</source>
+        <translation>یہ پتہ درست نہیں</translation>
+    </message>
+    <message>
+        <source>The request timed out.</source>
+        <translation>درخواست کا وقت ختم ہو گیا۔</translation>
+    </message>
+    <message>
+        <source>The server&apos;s reply was too long, so it was stopped.</source>
+        <translation>سرور کا جواب بہت لمبا تھا، اس لیے روک دیا گیا۔</translation>
+    </message>
+    <message>
+        <source>The server answered %1.</source>
+        <translation>سرور نے %1 جواب دیا۔</translation>
+    </message>
+    <message>
+        <source>The server answered %1: %2</source>
+        <translation>سرور نے %1 جواب دیا: %2</translation>
+    </message>
+    <message>
+        <source>The download server answered %1. Try again later.</source>
+        <translation>ڈاؤن لوڈ سرور نے %1 جواب دیا۔ بعد میں دوبارہ کوشش کریں۔</translation>
+    </message>
+    <message>
+        <source>The download couldn&apos;t be saved: %1</source>
+        <translation>ڈاؤن لوڈ محفوظ نہیں ہو سکا: %1</translation>
+    </message>
+    <message>
+        <source>The download paused because the connection dropped. Try again to pick up where it stopped.</source>
+        <translation>کنکشن ٹوٹنے کی وجہ سے ڈاؤن لوڈ رک گیا۔ جہاں رکا تھا وہیں سے جاری رکھنے کے لیے دوبارہ کوشش کریں۔</translation>
+    </message>
+    <message>
+        <source>The download stopped. Check your connection, then try again.</source>
+        <translation>ڈاؤن لوڈ رک گیا۔ اپنا کنکشن چیک کریں، پھر دوبارہ کوشش کریں۔</translation>
+    </message>
+    <message>
+        <source>Pick an Ollama model in Settings</source>
+        <translation>ترتیبات میں Ollama کا ایک ماڈل چنیں</translation>
+    </message>
+    <message>
+        <source>Pick a model for your local server</source>
+        <translation>اپنے مقامی سرور کے لیے ایک ماڈل چنیں</translation>
+    </message>
+    <message>
+        <source>The server&apos;s answer is not HTTP.</source>
+        <translation>سرور کا جواب HTTP نہیں ہے۔</translation>
+    </message>
+    <message>
+        <source>The data couldn&apos;t be read because it is missing.</source>
+        <translation>ڈیٹا نہیں پڑھا جا سکا کیونکہ یہ موجود نہیں۔</translation>
+    </message>
+    <message>
+        <source>The data couldn&apos;t be read because it isn&apos;t in the correct format.</source>
+        <translation>ڈیٹا نہیں پڑھا جا سکا کیونکہ یہ درست فارمیٹ میں نہیں۔</translation>
+    </message>
+    <message>
+        <source>:%1:</source>
+        <comment>emoji name</comment>
+        <translation>:%1:</translation>
+    </message>
+    <message>
+        <source>This computer has no on-device language model.</source>
+        <translation>اس کمپیوٹر پر ڈیوائس والا کوئی لسانی ماڈل نہیں ہے۔</translation>
+    </message>
+    <message>
+        <source>Ctrl</source>
+        <comment>key</comment>
+        <translation>Ctrl</translation>
+    </message>
+    <message>
+        <source>Alt</source>
+        <comment>key</comment>
+        <translation>Alt</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <comment>key</comment>
+        <translation>Shift</translation>
+    </message>
+    <message>
+        <source>Super</source>
+        <comment>key</comment>
+        <translation>Super</translation>
+    </message>
+    <message>
+        <source>Paused on %1</source>
+        <translation>%1 پر موقوف</translation>
+    </message>
+    <message>
+        <source>Paused in %1</source>
+        <translation>%1 میں موقوف</translation>
+    </message>
+    <message>
+        <source>Off on %1</source>
+        <translation>%1 پر بند</translation>
+    </message>
+    <message>
+        <source>Off in %1</source>
+        <translation>%1 میں بند</translation>
+    </message>
+    <message>
+        <source>Off in %1 by default</source>
+        <translation>%1 میں بطورِ طے شدہ بند</translation>
+    </message>
+    <message>
+        <source>Off in code editors</source>
+        <translation>کوڈ ایڈیٹرز میں بند</translation>
+    </message>
+    <message>
+        <source>Off unless turned on per app</source>
+        <translation>بند، جب تک ہر ایپ کے لیے آن نہ کیا جائے</translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <comment>key</comment>
+        <translation>Tab</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <comment>key</comment>
+        <translation>Enter</translation>
+    </message>
+    <message>
+        <source>Esc</source>
+        <comment>key</comment>
+        <translation>Esc</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <comment>key</comment>
+        <translation>Backspace</translation>
+    </message>
+    <message>
+        <source>Del</source>
+        <comment>key</comment>
+        <translation>Del</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <comment>key</comment>
+        <translation>اسپیس</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <comment>key</comment>
+        <translation>Home</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <comment>key</comment>
+        <translation>End</translation>
+    </message>
+    <message>
+        <source>Page Up</source>
+        <comment>key</comment>
+        <translation>Page Up</translation>
+    </message>
+    <message>
+        <source>Page Down</source>
+        <comment>key</comment>
+        <translation>Page Down</translation>
+    </message>
+    <message>
+        <source>Key %1</source>
+        <comment>key</comment>
+        <translation>کلید %1</translation>
     </message>
 </context>
 </TS>

@@ -181,7 +181,7 @@
     </message>
     <message>
         <source>Do nothing, send Escape to the app</source>
-        <translation>Không làm gì, gửi Escape cho ứng dụng</translation>
+        <translation>Không làm gì, gửi phím Esc cho ứng dụng</translation>
     </message>
     <message>
         <source>Type it</source>
@@ -221,7 +221,7 @@
     </message>
     <message>
         <source>Any model you run in Ollama, base models included.</source>
-        <translation>Bất kỳ mô hình nào bạn chạy trong Ollama, kể cả mô hình gốc.</translation>
+        <translation>Bất kỳ mô hình nào bạn chạy trong Ollama, kể cả mô hình cơ sở.</translation>
     </message>
     <message>
         <source>LM Studio, llama-server or any OpenAI-compatible endpoint.</source>
@@ -233,7 +233,7 @@
     </message>
     <message>
         <source>Writes straight into the field. Cleanest in native computer apps.</source>
-        <translation>Ghi thẳng vào ô nhập. Gọn gàng nhất trong ứng dụng gốc.</translation>
+        <translation>Ghi thẳng vào ô nhập. Hoạt động tốt nhất trong ứng dụng gốc.</translation>
     </message>
     <message>
         <source>Uses the clipboard, then puts your clipboard back.</source>
@@ -329,11 +329,11 @@
     </message>
     <message>
         <source>Under a minute of typing today. </source>
-        <translation>Hôm nay gõ chưa đến một phút. </translation>
+        <translation>Hôm nay bạn tiết kiệm được chưa đến một phút gõ phím. </translation>
     </message>
     <message>
         <source>About %1 of typing today. </source>
-        <translation>Hôm nay gõ khoảng %1. </translation>
+        <translation>Hôm nay bạn tiết kiệm được khoảng %1 gõ phím. </translation>
     </message>
     <message>
         <source>Resume in %1</source>
@@ -493,7 +493,7 @@
     </message>
     <message>
         <source>Pick what writes your suggestions.</source>
-        <translation>Chọn thứ sẽ viết gợi ý cho bạn.</translation>
+        <translation>Chọn bộ máy tạo gợi ý cho bạn.</translation>
     </message>
     <message>
         <source>You can change this any time in Settings.</source>
@@ -621,7 +621,7 @@
     </message>
     <message>
         <source>Tab accepts suggestions</source>
-        <translation>Tab chấp nhận gợi ý</translation>
+        <translation>Dùng Tab để chấp nhận gợi ý</translation>
     </message>
     <message>
         <source>Turn off where Tab already means something, like indenting. The other accept key still works.</source>
@@ -813,7 +813,7 @@
     </message>
     <message>
         <source>The model that writes your suggestions</source>
-        <translation>Mô hình viết gợi ý cho bạn</translation>
+        <translation>Mô hình tạo gợi ý cho bạn</translation>
     </message>
     <message>
         <source>What %app may look at to guess better</source>
@@ -901,7 +901,7 @@
     </message>
     <message>
         <source>Open Engine</source>
-        <translation>Mở Bộ máy</translation>
+        <translation>Mở cài đặt bộ máy</translation>
     </message>
     <message>
         <source>The system&apos;s predictions are off</source>
@@ -933,7 +933,7 @@
     </message>
     <message>
         <source>Tab reaches %app again.</source>
-        <translation>Tab lại đến được %app.</translation>
+        <translation>Phím Tab lại được chuyển cho %app.</translation>
     </message>
     <message numerus="yes">
         <source>%1 didn&apos;t quit. They may be showing a dialog. Force Quit closes them right away.</source>
@@ -948,7 +948,7 @@
     <message numerus="yes">
         <source>%1 take the Tab key before %app can, so %app stays paused in your other apps until you quit them.</source>
         <translation>
-            <numerusform>%1 nhận phím Tab trước %app, nên %app sẽ tạm dừng trong các ứng dụng khác cho đến khi bạn thoát ứng dụng đó.</numerusform>
+            <numerusform>%1 nhận phím Tab trước %app, nên %app sẽ tạm dừng trong các ứng dụng khác cho đến khi bạn thoát %1.</numerusform>
         </translation>
     </message>
     <message>
@@ -965,7 +965,7 @@
     </message>
     <message>
         <source>Fewer words take less power to write.</source>
-        <translation>Ít từ hơn thì tốn ít điện hơn để viết.</translation>
+        <translation>Ít từ hơn thì tốn ít điện hơn để tạo.</translation>
     </message>
     <message>
         <source>Lighter model</source>
@@ -993,7 +993,7 @@
     </message>
     <message>
         <source>Reload the model list</source>
-        <translation>Tải lại danh sách mô hình</translation>
+        <translation>Làm mới danh sách mô hình</translation>
     </message>
     <message>
         <source>Choose a model</source>
@@ -1237,7 +1237,7 @@
     </message>
     <message>
         <source>%1 is still open</source>
-        <translation>%1 vẫn đang mở</translation>
+        <translation>%1 vẫn đang chạy</translation>
     </message>
     <message>
         <source>It may be waiting on a dialog of its own. Force Quit closes it right away.</source>
@@ -1245,7 +1245,7 @@
     </message>
     <message>
         <source>%app has the Tab key</source>
-        <translation>%app đã có phím Tab</translation>
+        <translation>Phím Tab giờ thuộc về %app</translation>
     </message>
     <message>
         <source>%1 quit, so your suggestions are back in every app.</source>
@@ -1257,7 +1257,7 @@
     </message>
     <message>
         <source>Open Source Notices</source>
-        <translation>Thông báo mã nguồn mở</translation>
+        <translation>Giấy phép mã nguồn mở</translation>
     </message>
     <message>
         <source>Reset all settings?</source>
@@ -1341,7 +1341,7 @@
     </message>
     <message>
         <source>When you press Escape</source>
-        <translation>Khi bạn nhấn Escape</translation>
+        <translation>Khi bạn nhấn Esc</translation>
     </message>
     <message>
         <source>Shortcuts</source>
@@ -1457,7 +1457,7 @@
     </message>
     <message>
         <source>A reply in Mail reads differently from a commit message.</source>
-        <translation>Một thư trả lời trong Mail có văn phong khác với một commit message.</translation>
+        <translation>Một email trả lời có văn phong khác với một thông điệp commit.</translation>
     </message>
     <message>
         <source>Website</source>
@@ -1513,7 +1513,7 @@
     </message>
     <message>
         <source>%1 quit. %app has the Tab key.</source>
-        <translation>%1 đã thoát. %app đã có phím Tab.</translation>
+        <translation>%1 đã thoát. Phím Tab giờ thuộc về %app.</translation>
     </message>
     <message>
         <source>Open Data Folder</source>
@@ -1580,10 +1580,6 @@
         <translation>Giữ các đoạn văn ngắn từ những ô bạn đã chấp nhận gợi ý, được mã hóa trên máy tính này, và đưa chúng cho mô hình làm ví dụ.</translation>
     </message>
     <message>
-        <source>%1 could not open again: %2 Your choice takes effect the next time you start it.</source>
-        <translation>%1 không thể mở lại: %2 Lựa chọn của bạn sẽ có hiệu lực vào lần khởi động tới.</translation>
-    </message>
-    <message>
         <source>Light</source>
         <comment>skin tone</comment>
         <translation>Sáng</translation>
@@ -1631,7 +1627,7 @@
     </message>
     <message>
         <source>Yes, at %1, %2 on screen, %3 pt tall, %4 characters before it and %5 after</source>
-        <translation>Có, tại %1, %2 trên màn hình, cao %3 pt, %4 ký tự phía trước và %5 phía sau</translation>
+        <translation>Có, tại (%1, %2) trên màn hình, cao %3 pt, %4 ký tự phía trước và %5 ký tự phía sau</translation>
     </message>
     <message>
         <source>Not reported, estimated from the caret</source>
@@ -1675,7 +1671,7 @@
     </message>
     <message>
         <source>Accepted</source>
-        <translation>Đã chấp nhận</translation>
+        <translation>Tỷ lệ chấp nhận</translation>
     </message>
     <message>
         <source>of suggestions shown</source>
@@ -1683,7 +1679,7 @@
     </message>
     <message>
         <source>Typical wait</source>
-        <translation>Thời gian chờ thường gặp</translation>
+        <translation>Thời gian chờ thông thường</translation>
     </message>
     <message>
         <source>9 in 10 under %1</source>
@@ -1851,7 +1847,7 @@
     </message>
     <message>
         <source>Same as my computer</source>
-        <translation>Giống máy tính của tôi</translation>
+        <translation>Theo hệ thống</translation>
     </message>
     <message>
         <source>Switch to %1?</source>
@@ -1859,7 +1855,7 @@
     </message>
     <message>
         <source>the computer&apos;s language</source>
-        <translation>ngôn ngữ của máy tính</translation>
+        <translation>ngôn ngữ của hệ thống</translation>
     </message>
     <message>
         <source>%1 closes and opens again in a second. Your settings stay as they are.</source>
@@ -1935,7 +1931,7 @@
     </message>
     <message>
         <source>Press to record a new shortcut. Escape cancels.</source>
-        <translation>Nhấn để ghi phím tắt mới. Escape để hủy.</translation>
+        <translation>Nhấn để ghi phím tắt mới. Nhấn Esc để hủy.</translation>
     </message>
     <message>
         <source>Your tray icon is hidden</source>
@@ -2039,11 +2035,11 @@
     </message>
     <message>
         <source>There&apos;s no account and no analytics. With the %app model or the on-device model, your text stays on this computer.</source>
-        <translation>Không có tài khoản, không có phân tích dữ liệu. Với mô hình %app hoặc mô hình trên thiết bị, văn bản của bạn ở lại trên máy tính này.</translation>
+        <translation>Không có tài khoản, không thu thập dữ liệu sử dụng. Với mô hình %app hoặc mô hình trên thiết bị, văn bản của bạn ở lại trên máy tính này.</translation>
     </message>
     <message>
         <source>There&apos;s no account and no analytics. With the %app model, your text stays on this computer.</source>
-        <translation>Không có tài khoản, không có phân tích dữ liệu. Với mô hình %app, văn bản của bạn ở lại trên máy tính này.</translation>
+        <translation>Không có tài khoản, không thu thập dữ liệu sử dụng. Với mô hình %app, văn bản của bạn ở lại trên máy tính này.</translation>
     </message>
     <message>
         <source>%app lives in your system tray from now on. Click its icon to pause it in an app or open Settings.</source>
@@ -2051,11 +2047,11 @@
     </message>
     <message>
         <source>%app has no account, no analytics and no servers of its own. The %app model and the on-device model keep your text on this computer. Other engines get it only if you set one up.</source>
-        <translation>%app không có tài khoản, không có phân tích dữ liệu và không có máy chủ riêng. Mô hình %app và mô hình trên thiết bị giữ văn bản của bạn trên máy tính này. Các bộ máy khác chỉ nhận được văn bản nếu bạn thiết lập chúng.</translation>
+        <translation>%app không có tài khoản, không thu thập dữ liệu sử dụng và không có máy chủ riêng. Mô hình %app và mô hình trên thiết bị giữ văn bản của bạn trên máy tính này. Các bộ máy khác chỉ nhận được văn bản nếu bạn thiết lập chúng.</translation>
     </message>
     <message>
         <source>%app has no account, no analytics and no servers of its own. The %app model keeps your text on this computer. Other engines get it only if you set one up.</source>
-        <translation>%app không có tài khoản, không có phân tích dữ liệu và không có máy chủ riêng. Mô hình %app giữ văn bản của bạn trên máy tính này. Các bộ máy khác chỉ nhận được văn bản nếu bạn thiết lập chúng.</translation>
+        <translation>%app không có tài khoản, không thu thập dữ liệu sử dụng và không có máy chủ riêng. Mô hình %app giữ văn bản của bạn trên máy tính này. Các bộ máy khác chỉ nhận được văn bản nếu bạn thiết lập chúng.</translation>
     </message>
     <message>
         <source>Installed applications</source>
@@ -2211,7 +2207,7 @@
     <message numerus="yes">
         <source>%Ln models available</source>
         <translation>
-            <numerusform>Có %Ln mô hình</numerusform>
+            <numerusform>Có %Ln mô hình khả dụng</numerusform>
         </translation>
     </message>
     <message>
@@ -2258,7 +2254,7 @@
     </message>
     <message>
         <source>The keyring could not be read, so your server is asked without an API key. Type the key again if your server needs one.</source>
-        <translation>Không đọc được chùm khóa, nên máy chủ của bạn được hỏi mà không có khóa API. Hãy nhập lại khóa nếu máy chủ của bạn cần.</translation>
+        <translation>Không đọc được chùm khóa, nên yêu cầu được gửi tới máy chủ mà không kèm khóa API. Hãy nhập lại khóa nếu máy chủ của bạn cần.</translation>
     </message>
     <message>
         <source>Your writing memory could not be opened, so it was set aside and %app started a new one.</source>
@@ -2290,6 +2286,178 @@
     <message>
         <source>Your writing memory is not saved: the keyring is missing or locked, so its key cannot be kept.</source>
         <translation>Bộ nhớ văn phong chưa được lưu: không có chùm khóa hoặc chùm khóa đang khóa, nên không giữ được khóa của nó.</translation>
+    </message>
+    <message>
+        <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
+        <translation>Không thể mở lại %1. Lựa chọn của bạn sẽ có hiệu lực vào lần khởi động tới.</translation>
+    </message>
+    <message>
+        <source>That address isn&apos;t valid</source>
+        <translation>Địa chỉ đó không hợp lệ</translation>
+    </message>
+    <message>
+        <source>The request timed out.</source>
+        <translation>Yêu cầu đã hết thời gian chờ.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s reply was too long, so it was stopped.</source>
+        <translation>Phản hồi của máy chủ quá dài nên đã bị dừng.</translation>
+    </message>
+    <message>
+        <source>The server answered %1.</source>
+        <translation>Máy chủ đã trả lời %1.</translation>
+    </message>
+    <message>
+        <source>The server answered %1: %2</source>
+        <translation>Máy chủ đã trả lời %1: %2</translation>
+    </message>
+    <message>
+        <source>The download server answered %1. Try again later.</source>
+        <translation>Máy chủ tải xuống đã trả lời %1. Hãy thử lại sau.</translation>
+    </message>
+    <message>
+        <source>The download couldn&apos;t be saved: %1</source>
+        <translation>Không thể lưu bản tải xuống: %1</translation>
+    </message>
+    <message>
+        <source>The download paused because the connection dropped. Try again to pick up where it stopped.</source>
+        <translation>Quá trình tải xuống đã tạm dừng vì mất kết nối. Hãy thử lại để tiếp tục từ chỗ đã dừng.</translation>
+    </message>
+    <message>
+        <source>The download stopped. Check your connection, then try again.</source>
+        <translation>Quá trình tải xuống đã dừng. Hãy kiểm tra kết nối rồi thử lại.</translation>
+    </message>
+    <message>
+        <source>Pick an Ollama model in Settings</source>
+        <translation>Chọn một mô hình Ollama trong Cài đặt</translation>
+    </message>
+    <message>
+        <source>Pick a model for your local server</source>
+        <translation>Chọn một mô hình cho máy chủ cục bộ của bạn</translation>
+    </message>
+    <message>
+        <source>The server&apos;s answer is not HTTP.</source>
+        <translation>Phản hồi của máy chủ không phải HTTP.</translation>
+    </message>
+    <message>
+        <source>The data couldn&apos;t be read because it is missing.</source>
+        <translation>Không thể đọc dữ liệu vì dữ liệu bị thiếu.</translation>
+    </message>
+    <message>
+        <source>The data couldn&apos;t be read because it isn&apos;t in the correct format.</source>
+        <translation>Không thể đọc dữ liệu vì dữ liệu không đúng định dạng.</translation>
+    </message>
+    <message>
+        <source>:%1:</source>
+        <comment>emoji name</comment>
+        <translation>:%1:</translation>
+    </message>
+    <message>
+        <source>This computer has no on-device language model.</source>
+        <translation>Máy tính này không có mô hình ngôn ngữ trên thiết bị.</translation>
+    </message>
+    <message>
+        <source>Ctrl</source>
+        <comment>key</comment>
+        <translation>Ctrl</translation>
+    </message>
+    <message>
+        <source>Alt</source>
+        <comment>key</comment>
+        <translation>Alt</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <comment>key</comment>
+        <translation>Shift</translation>
+    </message>
+    <message>
+        <source>Super</source>
+        <comment>key</comment>
+        <translation>Super</translation>
+    </message>
+    <message>
+        <source>Paused on %1</source>
+        <translation>Đã tạm dừng trên %1</translation>
+    </message>
+    <message>
+        <source>Paused in %1</source>
+        <translation>Đã tạm dừng trong %1</translation>
+    </message>
+    <message>
+        <source>Off on %1</source>
+        <translation>Tắt trên %1</translation>
+    </message>
+    <message>
+        <source>Off in %1</source>
+        <translation>Tắt trong %1</translation>
+    </message>
+    <message>
+        <source>Off in %1 by default</source>
+        <translation>Tắt mặc định trong %1</translation>
+    </message>
+    <message>
+        <source>Off in code editors</source>
+        <translation>Tắt trong trình soạn thảo mã</translation>
+    </message>
+    <message>
+        <source>Off unless turned on per app</source>
+        <translation>Tắt trừ khi bật cho từng ứng dụng</translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <comment>key</comment>
+        <translation>Tab</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <comment>key</comment>
+        <translation>Enter</translation>
+    </message>
+    <message>
+        <source>Esc</source>
+        <comment>key</comment>
+        <translation>Esc</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <comment>key</comment>
+        <translation>Backspace</translation>
+    </message>
+    <message>
+        <source>Del</source>
+        <comment>key</comment>
+        <translation>Del</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <comment>key</comment>
+        <translation>Phím cách</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <comment>key</comment>
+        <translation>Home</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <comment>key</comment>
+        <translation>End</translation>
+    </message>
+    <message>
+        <source>Page Up</source>
+        <comment>key</comment>
+        <translation>Page Up</translation>
+    </message>
+    <message>
+        <source>Page Down</source>
+        <comment>key</comment>
+        <translation>Page Down</translation>
+    </message>
+    <message>
+        <source>Key %1</source>
+        <comment>key</comment>
+        <translation>Phím %1</translation>
     </message>
 </context>
 </TS>

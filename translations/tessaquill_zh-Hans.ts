@@ -177,11 +177,11 @@
     </message>
     <message>
         <source>Hide suggestions until I change fields</source>
-        <translation>隐藏建议，直到我切换输入框</translation>
+        <translation>在切换输入框前隐藏建议</translation>
     </message>
     <message>
         <source>Do nothing, send Escape to the app</source>
-        <translation>不做处理，将 Escape 发送给应用</translation>
+        <translation>不做处理，将 Esc 发送给应用</translation>
     </message>
     <message>
         <source>Type it</source>
@@ -233,7 +233,7 @@
     </message>
     <message>
         <source>Writes straight into the field. Cleanest in native computer apps.</source>
-        <translation>直接写入输入框。在原生应用中效果最干净。</translation>
+        <translation>直接写入输入框。在原生应用中效果最好。</translation>
     </message>
     <message>
         <source>Uses the clipboard, then puts your clipboard back.</source>
@@ -253,7 +253,7 @@
     </message>
     <message>
         <source>Your writing memory could not be opened and was set aside. Nothing new is remembered until %app starts again.</source>
-        <translation>无法打开你的写作记忆，已将其移到一旁。在 %app 重新启动前，不会记住任何新内容。</translation>
+        <translation>无法打开你的写作记忆，已将其另存备份。在 %app 重新启动前，不会记住任何新内容。</translation>
     </message>
     <message>
         <source>Your writing memory could not be opened because its key could not be read from the keyring. Nothing new is remembered until %app starts again.</source>
@@ -297,7 +297,7 @@
     </message>
     <message>
         <source>Off</source>
-        <translation>关</translation>
+        <translation>已关闭</translation>
     </message>
     <message numerus="yes">
         <source>Paused while %1 are open</source>
@@ -320,7 +320,7 @@
     <message numerus="yes">
         <source>words saved today</source>
         <translation>
-            <numerusform>个词今天已节省</numerusform>
+            <numerusform>个词（今日节省）</numerusform>
         </translation>
     </message>
     <message>
@@ -329,11 +329,11 @@
     </message>
     <message>
         <source>Under a minute of typing today. </source>
-        <translation>今天输入时间不到一分钟。</translation>
+        <translation>今天节省的输入时间不到一分钟。</translation>
     </message>
     <message>
         <source>About %1 of typing today. </source>
-        <translation>今天输入时间约 %1。</translation>
+        <translation>今天约节省了 %1 的输入时间。</translation>
     </message>
     <message>
         <source>Resume in %1</source>
@@ -493,7 +493,7 @@
     </message>
     <message>
         <source>Pick what writes your suggestions.</source>
-        <translation>选择由什么来生成建议。</translation>
+        <translation>选择用来生成建议的引擎。</translation>
     </message>
     <message>
         <source>You can change this any time in Settings.</source>
@@ -521,11 +521,11 @@
     </message>
     <message>
         <source>Default, on</source>
-        <translation>默认，开</translation>
+        <translation>默认，已开启</translation>
     </message>
     <message>
         <source>Default, off</source>
-        <translation>默认，关</translation>
+        <translation>默认，已关闭</translation>
     </message>
     <message>
         <source>Add a website</source>
@@ -617,7 +617,7 @@
     </message>
     <message>
         <source>On</source>
-        <translation>开</translation>
+        <translation>已开启</translation>
     </message>
     <message>
         <source>Tab accepts suggestions</source>
@@ -873,7 +873,7 @@
     </message>
     <message>
         <source>Allow Accessibility access</source>
-        <translation>允许辅助功能权限</translation>
+        <translation>授予辅助功能权限</translation>
     </message>
     <message>
         <source>%app needs it to read the text you type in other apps and to insert suggestions.</source>
@@ -917,7 +917,7 @@
     </message>
     <message>
         <source>The system shows its own grey suggestions on top of %app&apos;s. Each app picks up the change the next time you open it.</source>
-        <translation>系统会在 %app 的建议上叠加显示它自己的灰色建议。各应用在下次打开时生效。</translation>
+        <translation>系统会在 %app 的建议上叠加显示它自己的灰色建议。更改将在各应用下次打开时生效。</translation>
     </message>
     <message>
         <source>Keyboard Settings</source>
@@ -948,7 +948,7 @@
     <message numerus="yes">
         <source>%1 take the Tab key before %app can, so %app stays paused in your other apps until you quit them.</source>
         <translation>
-            <numerusform>%1 会抢在 %app 之前接收 Tab 键，因此在你将其退出之前，%app 会在其他应用中保持暂停。</numerusform>
+            <numerusform>%1 会抢在 %app 之前接收 Tab 键，因此在你退出 %1 之前，%app 会在其他应用中保持暂停。</numerusform>
         </translation>
     </message>
     <message>
@@ -993,7 +993,7 @@
     </message>
     <message>
         <source>Reload the model list</source>
-        <translation>重新加载模型列表</translation>
+        <translation>刷新模型列表</translation>
     </message>
     <message>
         <source>Choose a model</source>
@@ -1237,7 +1237,7 @@
     </message>
     <message>
         <source>%1 is still open</source>
-        <translation>%1 仍然打开</translation>
+        <translation>%1 仍在运行</translation>
     </message>
     <message>
         <source>It may be waiting on a dialog of its own. Force Quit closes it right away.</source>
@@ -1341,7 +1341,7 @@
     </message>
     <message>
         <source>When you press Escape</source>
-        <translation>按下 Escape 时</translation>
+        <translation>按下 Esc 时</translation>
     </message>
     <message>
         <source>Shortcuts</source>
@@ -1580,10 +1580,6 @@
         <translation>保留你接受过建议的输入框中的简短片段，在这台电脑上加密存储，并作为示例提供给模型。</translation>
     </message>
     <message>
-        <source>%1 could not open again: %2 Your choice takes effect the next time you start it.</source>
-        <translation>%1 无法重新打开：%2 你的选择将在下次启动时生效。</translation>
-    </message>
-    <message>
         <source>Light</source>
         <comment>skin tone</comment>
         <translation>浅色</translation>
@@ -1631,7 +1627,7 @@
     </message>
     <message>
         <source>Yes, at %1, %2 on screen, %3 pt tall, %4 characters before it and %5 after</source>
-        <translation>是，位于屏幕上 %1, %2，高 %3 pt，前面 %4 个字符，后面 %5 个</translation>
+        <translation>是，位于屏幕坐标 (%1, %2)，高 %3 pt，前面 %4 个字符，后面 %5 个</translation>
     </message>
     <message>
         <source>Not reported, estimated from the caret</source>
@@ -1851,7 +1847,7 @@
     </message>
     <message>
         <source>Same as my computer</source>
-        <translation>与电脑相同</translation>
+        <translation>跟随系统</translation>
     </message>
     <message>
         <source>Switch to %1?</source>
@@ -1859,7 +1855,7 @@
     </message>
     <message>
         <source>the computer&apos;s language</source>
-        <translation>电脑的语言</translation>
+        <translation>系统语言</translation>
     </message>
     <message>
         <source>%1 closes and opens again in a second. Your settings stay as they are.</source>
@@ -1935,7 +1931,7 @@
     </message>
     <message>
         <source>Press to record a new shortcut. Escape cancels.</source>
-        <translation>按下以录制新的快捷键。按 Escape 取消。</translation>
+        <translation>按下以录制新的快捷键。按 Esc 取消。</translation>
     </message>
     <message>
         <source>Your tray icon is hidden</source>
@@ -2103,7 +2099,7 @@
     </message>
     <message>
         <source>Your settings could not be read, so they were set aside and %app started over with its defaults.</source>
-        <translation>无法读取你的设置，已将其移到一旁，%app 已使用默认设置重新开始。</translation>
+        <translation>无法读取你的设置，已将其另存备份，%app 已使用默认设置重新开始。</translation>
     </message>
     <message>
         <source>Your settings are not saved: %app cannot write to its settings folder.</source>
@@ -2111,11 +2107,11 @@
     </message>
     <message>
         <source>Your app and website rules could not be read, so they were set aside.</source>
-        <translation>无法读取你的应用和网站规则，已将其移到一旁。</translation>
+        <translation>无法读取你的应用和网站规则，已将其另存备份。</translation>
     </message>
     <message>
         <source>Your statistics could not be read, so they were set aside and counting started over.</source>
-        <translation>无法读取你的统计数据，已将其移到一旁并重新开始计数。</translation>
+        <translation>无法读取你的统计数据，已将其另存备份并重新开始计数。</translation>
     </message>
     <message>
         <source>Not saved: %app cannot write to its data folder.</source>
@@ -2262,7 +2258,7 @@
     </message>
     <message>
         <source>Your writing memory could not be opened, so it was set aside and %app started a new one.</source>
-        <translation>无法打开你的写作记忆，已将其移到一旁，%app 已开始新的写作记忆。</translation>
+        <translation>无法打开你的写作记忆，已将其另存备份，%app 已新建一份写作记忆。</translation>
     </message>
     <message>
         <source>%1, converted for llama.cpp by %2</source>
@@ -2290,6 +2286,178 @@
     <message>
         <source>Your writing memory is not saved: the keyring is missing or locked, so its key cannot be kept.</source>
         <translation>你的写作记忆未保存：密钥环不存在或已锁定，无法保管其密钥。</translation>
+    </message>
+    <message>
+        <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
+        <translation>%1 无法重新打开。你的选择将在下次启动时生效。</translation>
+    </message>
+    <message>
+        <source>That address isn&apos;t valid</source>
+        <translation>该地址无效</translation>
+    </message>
+    <message>
+        <source>The request timed out.</source>
+        <translation>请求超时。</translation>
+    </message>
+    <message>
+        <source>The server&apos;s reply was too long, so it was stopped.</source>
+        <translation>服务器的回复太长，已停止。</translation>
+    </message>
+    <message>
+        <source>The server answered %1.</source>
+        <translation>服务器返回了 %1。</translation>
+    </message>
+    <message>
+        <source>The server answered %1: %2</source>
+        <translation>服务器返回了 %1：%2</translation>
+    </message>
+    <message>
+        <source>The download server answered %1. Try again later.</source>
+        <translation>下载服务器返回了 %1。请稍后再试。</translation>
+    </message>
+    <message>
+        <source>The download couldn&apos;t be saved: %1</source>
+        <translation>无法保存下载内容：%1</translation>
+    </message>
+    <message>
+        <source>The download paused because the connection dropped. Try again to pick up where it stopped.</source>
+        <translation>连接中断，下载已暂停。再试一次即可从中断处继续。</translation>
+    </message>
+    <message>
+        <source>The download stopped. Check your connection, then try again.</source>
+        <translation>下载已停止。请检查网络连接，然后再试一次。</translation>
+    </message>
+    <message>
+        <source>Pick an Ollama model in Settings</source>
+        <translation>请在设置中选择一个 Ollama 模型</translation>
+    </message>
+    <message>
+        <source>Pick a model for your local server</source>
+        <translation>请为你的本地服务器选择一个模型</translation>
+    </message>
+    <message>
+        <source>The server&apos;s answer is not HTTP.</source>
+        <translation>服务器的回答不是 HTTP。</translation>
+    </message>
+    <message>
+        <source>The data couldn&apos;t be read because it is missing.</source>
+        <translation>无法读取数据，因为数据缺失。</translation>
+    </message>
+    <message>
+        <source>The data couldn&apos;t be read because it isn&apos;t in the correct format.</source>
+        <translation>无法读取数据，因为数据格式不正确。</translation>
+    </message>
+    <message>
+        <source>:%1:</source>
+        <comment>emoji name</comment>
+        <translation>:%1:</translation>
+    </message>
+    <message>
+        <source>This computer has no on-device language model.</source>
+        <translation>这台电脑没有设备端语言模型。</translation>
+    </message>
+    <message>
+        <source>Ctrl</source>
+        <comment>key</comment>
+        <translation>Ctrl</translation>
+    </message>
+    <message>
+        <source>Alt</source>
+        <comment>key</comment>
+        <translation>Alt</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <comment>key</comment>
+        <translation>Shift</translation>
+    </message>
+    <message>
+        <source>Super</source>
+        <comment>key</comment>
+        <translation>Super</translation>
+    </message>
+    <message>
+        <source>Paused on %1</source>
+        <translation>已在 %1 暂停</translation>
+    </message>
+    <message>
+        <source>Paused in %1</source>
+        <translation>已在 %1 暂停</translation>
+    </message>
+    <message>
+        <source>Off on %1</source>
+        <translation>在 %1 上已关闭</translation>
+    </message>
+    <message>
+        <source>Off in %1</source>
+        <translation>在 %1 中已关闭</translation>
+    </message>
+    <message>
+        <source>Off in %1 by default</source>
+        <translation>在 %1 中默认关闭</translation>
+    </message>
+    <message>
+        <source>Off in code editors</source>
+        <translation>在代码编辑器中已关闭</translation>
+    </message>
+    <message>
+        <source>Off unless turned on per app</source>
+        <translation>已关闭，除非按应用开启</translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <comment>key</comment>
+        <translation>Tab</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <comment>key</comment>
+        <translation>Enter</translation>
+    </message>
+    <message>
+        <source>Esc</source>
+        <comment>key</comment>
+        <translation>Esc</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <comment>key</comment>
+        <translation>退格</translation>
+    </message>
+    <message>
+        <source>Del</source>
+        <comment>key</comment>
+        <translation>Del</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <comment>key</comment>
+        <translation>空格</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <comment>key</comment>
+        <translation>Home</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <comment>key</comment>
+        <translation>End</translation>
+    </message>
+    <message>
+        <source>Page Up</source>
+        <comment>key</comment>
+        <translation>Page Up</translation>
+    </message>
+    <message>
+        <source>Page Down</source>
+        <comment>key</comment>
+        <translation>Page Down</translation>
+    </message>
+    <message>
+        <source>Key %1</source>
+        <comment>key</comment>
+        <translation>按键 %1</translation>
     </message>
 </context>
 </TS>

@@ -177,11 +177,11 @@
     </message>
     <message>
         <source>Hide suggestions until I change fields</source>
-        <translation>隱藏建議，直到我切換欄位</translation>
+        <translation>在我切換欄位前隱藏建議</translation>
     </message>
     <message>
         <source>Do nothing, send Escape to the app</source>
-        <translation>不做任何事，將 Escape 傳給應用程式</translation>
+        <translation>不做任何事，將 Esc 傳給應用程式</translation>
     </message>
     <message>
         <source>Type it</source>
@@ -233,7 +233,7 @@
     </message>
     <message>
         <source>Writes straight into the field. Cleanest in native computer apps.</source>
-        <translation>直接寫入輸入欄位。在原生應用程式中效果最乾淨。</translation>
+        <translation>直接寫入輸入欄位。在原生應用程式中效果最好。</translation>
     </message>
     <message>
         <source>Uses the clipboard, then puts your clipboard back.</source>
@@ -253,7 +253,7 @@
     </message>
     <message>
         <source>Your writing memory could not be opened and was set aside. Nothing new is remembered until %app starts again.</source>
-        <translation>無法開啟你的寫作記憶，已將其移至一旁。在 %app 重新啟動之前，不會記住任何新內容。</translation>
+        <translation>無法開啟你的寫作記憶，已將其另存備份。在 %app 重新啟動之前，不會記住任何新內容。</translation>
     </message>
     <message>
         <source>Your writing memory could not be opened because its key could not be read from the keyring. Nothing new is remembered until %app starts again.</source>
@@ -320,7 +320,7 @@
     <message numerus="yes">
         <source>words saved today</source>
         <translation>
-            <numerusform>個字詞今天已節省</numerusform>
+            <numerusform>個字詞（今天節省）</numerusform>
         </translation>
     </message>
     <message>
@@ -329,11 +329,11 @@
     </message>
     <message>
         <source>Under a minute of typing today. </source>
-        <translation>今天輸入時間不到一分鐘。</translation>
+        <translation>今天省下的輸入時間不到一分鐘。</translation>
     </message>
     <message>
         <source>About %1 of typing today. </source>
-        <translation>今天輸入時間約 %1。</translation>
+        <translation>今天約省下 %1 的輸入時間。</translation>
     </message>
     <message>
         <source>Resume in %1</source>
@@ -493,7 +493,7 @@
     </message>
     <message>
         <source>Pick what writes your suggestions.</source>
-        <translation>選擇由什麼來撰寫你的建議。</translation>
+        <translation>選擇用來產生建議的引擎。</translation>
     </message>
     <message>
         <source>You can change this any time in Settings.</source>
@@ -621,7 +621,7 @@
     </message>
     <message>
         <source>Tab accepts suggestions</source>
-        <translation>Tab 接受建議</translation>
+        <translation>用 Tab 接受建議</translation>
     </message>
     <message>
         <source>Turn off where Tab already means something, like indenting. The other accept key still works.</source>
@@ -813,7 +813,7 @@
     </message>
     <message>
         <source>The model that writes your suggestions</source>
-        <translation>撰寫建議的模型</translation>
+        <translation>產生建議的模型</translation>
     </message>
     <message>
         <source>What %app may look at to guess better</source>
@@ -873,7 +873,7 @@
     </message>
     <message>
         <source>Allow Accessibility access</source>
-        <translation>允許無障礙權限</translation>
+        <translation>授予無障礙權限</translation>
     </message>
     <message>
         <source>%app needs it to read the text you type in other apps and to insert suggestions.</source>
@@ -901,7 +901,7 @@
     </message>
     <message>
         <source>Open Engine</source>
-        <translation>開啟引擎</translation>
+        <translation>開啟引擎設定</translation>
     </message>
     <message>
         <source>The system&apos;s predictions are off</source>
@@ -948,7 +948,7 @@
     <message numerus="yes">
         <source>%1 take the Tab key before %app can, so %app stays paused in your other apps until you quit them.</source>
         <translation>
-            <numerusform>%1 會比 %app 先接收 Tab 鍵，因此在你將其結束之前，%app 會在其他應用程式中保持暫停。</numerusform>
+            <numerusform>%1 會比 %app 先接收 Tab 鍵，因此在你結束 %1 之前，%app 會在其他應用程式中保持暫停。</numerusform>
         </translation>
     </message>
     <message>
@@ -965,7 +965,7 @@
     </message>
     <message>
         <source>Fewer words take less power to write.</source>
-        <translation>字詞越少，撰寫越省電。</translation>
+        <translation>字詞越少，產生時越省電。</translation>
     </message>
     <message>
         <source>Lighter model</source>
@@ -993,7 +993,7 @@
     </message>
     <message>
         <source>Reload the model list</source>
-        <translation>重新載入模型清單</translation>
+        <translation>重新整理模型清單</translation>
     </message>
     <message>
         <source>Choose a model</source>
@@ -1237,7 +1237,7 @@
     </message>
     <message>
         <source>%1 is still open</source>
-        <translation>%1 仍在開啟中</translation>
+        <translation>%1 仍在執行</translation>
     </message>
     <message>
         <source>It may be waiting on a dialog of its own. Force Quit closes it right away.</source>
@@ -1341,7 +1341,7 @@
     </message>
     <message>
         <source>When you press Escape</source>
-        <translation>按下 Escape 時</translation>
+        <translation>按下 Esc 時</translation>
     </message>
     <message>
         <source>Shortcuts</source>
@@ -1580,10 +1580,6 @@
         <translation>保留你接受過建議的欄位中的簡短片段，在這部電腦上加密儲存，並作為範例提供給模型。</translation>
     </message>
     <message>
-        <source>%1 could not open again: %2 Your choice takes effect the next time you start it.</source>
-        <translation>%1 無法重新開啟：%2 你的選擇會在下次啟動時生效。</translation>
-    </message>
-    <message>
         <source>Light</source>
         <comment>skin tone</comment>
         <translation>淺色</translation>
@@ -1631,7 +1627,7 @@
     </message>
     <message>
         <source>Yes, at %1, %2 on screen, %3 pt tall, %4 characters before it and %5 after</source>
-        <translation>是，位於螢幕上 %1, %2，高 %3 pt，前面 %4 個字元，後面 %5 個</translation>
+        <translation>是，位於螢幕座標 (%1, %2)，高 %3 pt，前面 %4 個字元，後面 %5 個</translation>
     </message>
     <message>
         <source>Not reported, estimated from the caret</source>
@@ -1851,7 +1847,7 @@
     </message>
     <message>
         <source>Same as my computer</source>
-        <translation>與我的電腦相同</translation>
+        <translation>跟隨系統</translation>
     </message>
     <message>
         <source>Switch to %1?</source>
@@ -1859,7 +1855,7 @@
     </message>
     <message>
         <source>the computer&apos;s language</source>
-        <translation>電腦的語言</translation>
+        <translation>系統語言</translation>
     </message>
     <message>
         <source>%1 closes and opens again in a second. Your settings stay as they are.</source>
@@ -1935,7 +1931,7 @@
     </message>
     <message>
         <source>Press to record a new shortcut. Escape cancels.</source>
-        <translation>按下以錄製新的快速鍵。按 Escape 取消。</translation>
+        <translation>按下以錄製新的快速鍵。按 Esc 取消。</translation>
     </message>
     <message>
         <source>Your tray icon is hidden</source>
@@ -2103,7 +2099,7 @@
     </message>
     <message>
         <source>Your settings could not be read, so they were set aside and %app started over with its defaults.</source>
-        <translation>無法讀取你的設定，已將其移至一旁，%app 已使用預設值重新開始。</translation>
+        <translation>無法讀取你的設定，已將其另存備份，%app 已使用預設值重新開始。</translation>
     </message>
     <message>
         <source>Your settings are not saved: %app cannot write to its settings folder.</source>
@@ -2111,11 +2107,11 @@
     </message>
     <message>
         <source>Your app and website rules could not be read, so they were set aside.</source>
-        <translation>無法讀取你的應用程式與網站規則，已將其移至一旁。</translation>
+        <translation>無法讀取你的應用程式與網站規則，已將其另存備份。</translation>
     </message>
     <message>
         <source>Your statistics could not be read, so they were set aside and counting started over.</source>
-        <translation>無法讀取你的統計資料，已將其移至一旁並重新開始計數。</translation>
+        <translation>無法讀取你的統計資料，已將其另存備份並重新開始計數。</translation>
     </message>
     <message>
         <source>Not saved: %app cannot write to its data folder.</source>
@@ -2262,7 +2258,7 @@
     </message>
     <message>
         <source>Your writing memory could not be opened, so it was set aside and %app started a new one.</source>
-        <translation>無法開啟你的寫作記憶，已將其移至一旁，%app 已開始新的寫作記憶。</translation>
+        <translation>無法開啟你的寫作記憶，已將其另存備份，%app 已建立新的寫作記憶。</translation>
     </message>
     <message>
         <source>%1, converted for llama.cpp by %2</source>
@@ -2290,6 +2286,178 @@
     <message>
         <source>Your writing memory is not saved: the keyring is missing or locked, so its key cannot be kept.</source>
         <translation>你的寫作記憶尚未儲存：金鑰圈不存在或已鎖定，無法保管其金鑰。</translation>
+    </message>
+    <message>
+        <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
+        <translation>%1 無法重新開啟。你的選擇將在下次啟動時生效。</translation>
+    </message>
+    <message>
+        <source>That address isn&apos;t valid</source>
+        <translation>此位址無效</translation>
+    </message>
+    <message>
+        <source>The request timed out.</source>
+        <translation>要求逾時。</translation>
+    </message>
+    <message>
+        <source>The server&apos;s reply was too long, so it was stopped.</source>
+        <translation>伺服器的回覆太長，已停止。</translation>
+    </message>
+    <message>
+        <source>The server answered %1.</source>
+        <translation>伺服器回覆了 %1。</translation>
+    </message>
+    <message>
+        <source>The server answered %1: %2</source>
+        <translation>伺服器回覆了 %1：%2</translation>
+    </message>
+    <message>
+        <source>The download server answered %1. Try again later.</source>
+        <translation>下載伺服器回覆了 %1。請稍後再試。</translation>
+    </message>
+    <message>
+        <source>The download couldn&apos;t be saved: %1</source>
+        <translation>無法儲存下載內容：%1</translation>
+    </message>
+    <message>
+        <source>The download paused because the connection dropped. Try again to pick up where it stopped.</source>
+        <translation>連線中斷，下載已暫停。再試一次即可從中斷處繼續。</translation>
+    </message>
+    <message>
+        <source>The download stopped. Check your connection, then try again.</source>
+        <translation>下載已停止。請檢查網路連線，然後再試一次。</translation>
+    </message>
+    <message>
+        <source>Pick an Ollama model in Settings</source>
+        <translation>請在設定中選擇一個 Ollama 模型</translation>
+    </message>
+    <message>
+        <source>Pick a model for your local server</source>
+        <translation>請為你的本機伺服器選擇一個模型</translation>
+    </message>
+    <message>
+        <source>The server&apos;s answer is not HTTP.</source>
+        <translation>伺服器的回應不是 HTTP。</translation>
+    </message>
+    <message>
+        <source>The data couldn&apos;t be read because it is missing.</source>
+        <translation>無法讀取資料，因為資料遺失。</translation>
+    </message>
+    <message>
+        <source>The data couldn&apos;t be read because it isn&apos;t in the correct format.</source>
+        <translation>無法讀取資料，因為資料格式不正確。</translation>
+    </message>
+    <message>
+        <source>:%1:</source>
+        <comment>emoji name</comment>
+        <translation>:%1:</translation>
+    </message>
+    <message>
+        <source>This computer has no on-device language model.</source>
+        <translation>這部電腦沒有裝置端語言模型。</translation>
+    </message>
+    <message>
+        <source>Ctrl</source>
+        <comment>key</comment>
+        <translation>Ctrl</translation>
+    </message>
+    <message>
+        <source>Alt</source>
+        <comment>key</comment>
+        <translation>Alt</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <comment>key</comment>
+        <translation>Shift</translation>
+    </message>
+    <message>
+        <source>Super</source>
+        <comment>key</comment>
+        <translation>Super</translation>
+    </message>
+    <message>
+        <source>Paused on %1</source>
+        <translation>已在 %1 暫停</translation>
+    </message>
+    <message>
+        <source>Paused in %1</source>
+        <translation>已在 %1 暫停</translation>
+    </message>
+    <message>
+        <source>Off on %1</source>
+        <translation>在 %1 上已關閉</translation>
+    </message>
+    <message>
+        <source>Off in %1</source>
+        <translation>在 %1 中已關閉</translation>
+    </message>
+    <message>
+        <source>Off in %1 by default</source>
+        <translation>在 %1 中預設關閉</translation>
+    </message>
+    <message>
+        <source>Off in code editors</source>
+        <translation>在程式碼編輯器中已關閉</translation>
+    </message>
+    <message>
+        <source>Off unless turned on per app</source>
+        <translation>已關閉，除非按 App 開啟</translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <comment>key</comment>
+        <translation>Tab</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <comment>key</comment>
+        <translation>Enter</translation>
+    </message>
+    <message>
+        <source>Esc</source>
+        <comment>key</comment>
+        <translation>Esc</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <comment>key</comment>
+        <translation>退格</translation>
+    </message>
+    <message>
+        <source>Del</source>
+        <comment>key</comment>
+        <translation>Del</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <comment>key</comment>
+        <translation>空白鍵</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <comment>key</comment>
+        <translation>Home</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <comment>key</comment>
+        <translation>End</translation>
+    </message>
+    <message>
+        <source>Page Up</source>
+        <comment>key</comment>
+        <translation>Page Up</translation>
+    </message>
+    <message>
+        <source>Page Down</source>
+        <comment>key</comment>
+        <translation>Page Down</translation>
+    </message>
+    <message>
+        <source>Key %1</source>
+        <comment>key</comment>
+        <translation>按鍵 %1</translation>
     </message>
 </context>
 </TS>
