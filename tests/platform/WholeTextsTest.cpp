@@ -96,6 +96,9 @@ TEST(Wording, ShownTextsAreWholeAndCountedByPluralTexts)
                             unplural << shown + QStringLiteral(".arg(") + a + QLatin1Char(')');
                 }
                 qsizetype before = match.capturedStart() - 1;
+                while (before >= 1 && source[before] == u':' && source[before - 1] == u':') // tq::text(
+                    for (before -= 2; before >= 0 && (source[before].isLetterOrNumber() || source[before] == u'_');)
+                        --before;
                 while (before >= 0 && source[before].isSpace())
                     --before;
                 if ((before >= 0 && source[before] == u'+' && (before == 0 || source[before - 1] != u'+'))
