@@ -134,10 +134,9 @@ HoldSettings CompletionEngine::holdSettings() const
 
 QString CompletionEngine::onDemandText() const
 {
-    QString shortcut = tq::text("the trigger shortcut");
     if (const auto key = prefs_.triggerKey())
-        shortcut = key->displayText(platform_.keyLayout());
-    return tq::text("Press %1 for a suggestion").arg(shortcut);
+        return tq::text("Press %1 for a suggestion").arg(key->displayText(platform_.keyLayout()));
+    return tq::text("Press the trigger shortcut for a suggestion");
 }
 
 QString CompletionEngine::holdLabel(const Hold& hold, const GateFacts& facts) const

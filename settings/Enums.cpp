@@ -69,7 +69,7 @@ QString detail(InsertionMethod value)
 {
     switch (value) {
     case InsertionMethod::typing: return text("Sends the text as keystrokes. Works almost everywhere.");
-    case InsertionMethod::accessibility: return text("Writes straight into the field. Cleanest in native computer apps.");
+    case InsertionMethod::accessibility: return text("Writes straight into the field. Cleanest in GTK and Qt apps.");
     case InsertionMethod::paste: return text("Uses the clipboard, then puts your clipboard back.");
     }
     return {};
@@ -78,7 +78,7 @@ QString detail(InsertionMethod value)
 QString shortLabel(InsertionMethod value)
 {
     switch (value) {
-    case InsertionMethod::typing: return text("Typing");
+    case InsertionMethod::typing: return text("Typing", "insertion method");
     case InsertionMethod::accessibility: return text("Accessibility");
     case InsertionMethod::paste: return text("Paste");
     }

@@ -180,7 +180,7 @@ TEST_F(SettingsWindowTest, OverviewShowsTheDayAndTheSetupSteps)
 
     SetupCard* card = overview->setupCard();
     ASSERT_NE(card, nullptr);
-    EXPECT_EQ(card->doneText(), QStringLiteral("1 of 3 done")); // predictions off; the engine still checking
+    EXPECT_EQ(card->doneText(), QStringLiteral("Done: 1 of 3")); // predictions off; the engine still checking
     EXPECT_EQ(card->row(SetupItem::engine)->title(), QStringLiteral("Checking Tessaquill model"));
     EXPECT_EQ(card->row(SetupItem::accessibility)->buttons().size(), 1);
     settle();

@@ -112,11 +112,11 @@ TEST(MenuToday, CountLabelAndSentence)
     };
     const Row rows[] = {
         {0, "0", "words saved today", "Start typing anywhere. Tessaquill keeps count here."},
-        {1, "1", "word saved today", "Under a minute of typing today. "},
-        {39, "39", "words saved today", "Under a minute of typing today. "},
-        {40, "40", "words saved today", "About 1 min of typing today. "},
-        {1234, "1,234", "words saved today", "About 31 min of typing today. "},
-        {6000, "6,000", "words saved today", "About 2.5 h of typing today. "},
+        {1, "1", "word saved today", "Under a minute of typing saved today."},
+        {39, "39", "words saved today", "Under a minute of typing saved today."},
+        {40, "40", "words saved today", "About 1 min of typing saved today."},
+        {1234, "1,234", "words saved today", "About 31 min of typing saved today."},
+        {6000, "6,000", "words saved today", "About 2.5 h of typing saved today."},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.words);
@@ -124,6 +124,7 @@ TEST(MenuToday, CountLabelAndSentence)
         EXPECT_EQ(card.count, r.count);
         EXPECT_EQ(card.label, r.label);
         EXPECT_EQ(card.sentence, r.sentence);
+        EXPECT_EQ(card.whole, r.count + ' ' + r.label);
     }
     EXPECT_EQ(trayToolTip(0, true, kEnglish), "Tessaquill");
     EXPECT_EQ(trayToolTip(1234, false, kEnglish), "Tessaquill");

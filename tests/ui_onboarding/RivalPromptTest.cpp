@@ -19,6 +19,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QRegularExpression>
+
 #include <memory>
 
 namespace tq::testing {
@@ -44,10 +46,10 @@ TEST(RivalPromptTexts, EveryStateInSingularAndPlural)
     const QString abc = QLocale().createSeparatedList({"A", "B", "C"});
     const Row rows[] = {
         {RivalPromptState::waiting, one, one, "Cotabby is also running", "Quit Cotabby", false},
-        {RivalPromptState::waiting, twoCopies, twoCopies, "Cotabby are also running", "Quit Cotabby", true},
+        {RivalPromptState::waiting, twoCopies, twoCopies, "Cotabby is also running", "Quit Cotabby", false},
         {RivalPromptState::waiting, three, three, abc + " are also running", "Quit " + abc, true},
         {RivalPromptState::quitting, one, one, "Cotabby is also running", QString::fromUtf8("Quitting…"), false},
-        {RivalPromptState::refused, three, three, abc + " is still open", "Force Quit", true},
+        {RivalPromptState::refused, three, three, abc + " are still open", "Force Quit", true},
         // B and C went by themselves: the texts name only A.
         {RivalPromptState::waiting, three, {app(1, "A")}, "A is also running", "Quit A", false},
         {RivalPromptState::refused, three, {app(1, "A")}, "A is still open", "Force Quit", false},
@@ -62,8 +64,9 @@ TEST(RivalPromptTexts, EveryStateInSingularAndPlural)
         EXPECT_EQ(t.toggle.isEmpty(), r.state == RivalPromptState::resolved);
         EXPECT_EQ(t.secondary, r.state != RivalPromptState::resolved);
         EXPECT_FALSE(t.explanation.contains(QLatin1String("macOS")));
-        if (r.state == RivalPromptState::waiting)
-            EXPECT_EQ(t.explanation.startsWith(QLatin1String("These apps")), r.plural);
+        if (r.state != RivalPromptState::resolved)
+            EXPECT_EQ(t.explanation.contains(QRegularExpression(QStringLiteral("\\b(?:they|them)\\b"))), r.plural)
+                << t.explanation.toStdString();
     }
     EXPECT_EQ(rivalPromptTexts(RivalPromptState::resolved, three, {}).explanation,
               abc + " quit, so your suggestions are back in every app.");

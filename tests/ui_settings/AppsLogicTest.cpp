@@ -114,7 +114,7 @@ TEST(AppsLogicTest, EditorPartsShowByRuleAndPause)
 {
     AppRule rule;
     EXPECT_EQ(defaultNote(rule, InsertionMethod::typing, CompletionLength::medium),
-              QStringLiteral("Default follows General (insertion: Typing, length: Medium)."));
+              QStringLiteral("Default follows General: typing, medium suggestions."));
     rule.insertion = InsertionMethod::paste;
     EXPECT_FALSE(defaultNote(rule, InsertionMethod::typing, CompletionLength::medium).isEmpty());
     rule.length = CompletionLength::long_;

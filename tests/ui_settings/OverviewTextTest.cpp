@@ -57,9 +57,9 @@ TEST(OverviewTextTest, CaptionCountsAndStreak)
     const Case cases[] = {
         {0, 0, "Start typing anywhere. Tessaquill keeps count here."},
         {0, 12, "12 words this week."},
-        {39, 39, "Under a minute of typing today. 39 words this week."},
-        {40, 41, "About 1 min of typing today. 41 words this week."},
-        {1, 1, "Under a minute of typing today. 1 word this week."},
+        {39, 39, "Under a minute of typing saved today. 39 words this week."},
+        {40, 41, "About 1 min of typing saved today. 41 words this week."},
+        {1, 1, "Under a minute of typing saved today. 1 word this week."},
     };
     for (const Case& c : cases)
         EXPECT_EQ(heroCaption(c.today, c.week), QString::fromUtf8(c.caption)) << c.today << " " << c.week;

@@ -7,6 +7,7 @@
 #include "ui/design/Shapes.h"
 #include "ui/design/Symbols.h"
 #include "ui/design/Text.h"
+#include "ui/design/Formatters.h"
 
 #include <QButtonGroup>
 #include <QFontMetricsF>
@@ -336,7 +337,7 @@ void EmptyState::setTexts(const QString& title, const QString& detail)
     title_->setText(title);
     detail_->setText(detail);
     detail_->setVisible(!detail.isEmpty());
-    setAccessibleName(detail.isEmpty() ? title : title + QStringLiteral(". ") + detail);
+    setAccessibleName(spokenParts({title, detail}));
 }
 
 void EmptyState::setSymbol(const QString& symbol)

@@ -24,8 +24,8 @@ QString formatTypingTime(double minutes)
         return text("%Ln min", int(std::llround(minutes)));
     const double hours = minutes / 60.0;
     if (hours < 10)
-        return text("%1 h").arg(QLocale().toString(hours, 'f', 1));
-    return text("%1 h").arg(QLocale().toString(static_cast<qint64>(std::llround(hours))));
+        return text("%1 h", "hours with one decimal, such as 1.5").arg(QLocale().toString(hours, 'f', 1));
+    return text("%Ln h", int(std::min<long long>(std::llround(hours), INT_MAX)));
 }
 
 QString formatWordCount(std::int64_t count)
@@ -39,7 +39,37 @@ QString formatLatency(std::optional<std::int64_t> milliseconds)
         return text("Not yet");
     if (*milliseconds > 999)
         return text("%1 s").arg(QLocale().toString(double(*milliseconds) / 1000.0, 'f', 1));
-    return text("%1 ms").arg(QLocale().toString(static_cast<qint64>(*milliseconds)));
+    return text("%Ln ms", int(std::clamp<std::int64_t>(*milliseconds, 0, INT_MAX)));
+}
+
+QString spokenParts(const QStringList& parts)
+{
+    QString out;
+    for (const QString& part : parts) {
+        if (part.isEmpty())
+            continue;
+        if (out.isEmpty()) {
+            out = part;
+            continue;
+        }
+        // A part that already ends a sentence needs no stop of its own.
+        const QChar last = out.back();
+        const bool ended = last.category() == QChar::Punctuation_Other && last != u',' && last != u'、' && last != u'،';
+        out = ended ? text("%1 %2", "screen-reader name: a sentence, then the next part").arg(out, part)
+                    : text("%1. %2", "screen-reader name: a title, then the next part").arg(out, part);
+    }
+    return out;
+}
+
+QString spokenList(const QStringList& items)
+{
+    QString out;
+    for (const QString& item : items) {
+        if (item.isEmpty())
+            continue;
+        out = out.isEmpty() ? item : text("%1, %2", "screen-reader name: one item of a list, then the next").arg(out, item);
+    }
+    return out;
 }
 
 } // namespace tq

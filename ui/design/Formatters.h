@@ -3,6 +3,7 @@
 // Numbers follow the default QLocale.
 
 #include <QString>
+#include <QStringList>
 
 #include <cstdint>
 #include <optional>
@@ -15,5 +16,11 @@ QString formatTypingTime(double minutes);
 QString formatWordCount(std::int64_t count);
 // "Not yet", "999 ms", "1.0 s".
 QString formatLatency(std::optional<std::int64_t> milliseconds);
+
+// The parts of one screen-reader name read one after another, joined by the language's
+// pattern ("On. 12 words saved today"); empty parts are left out.
+QString spokenParts(const QStringList& parts);
+// Items of a list in one screen-reader name ("Mon, 12 words, Tue, 3 words").
+QString spokenList(const QStringList& items);
 
 } // namespace tq

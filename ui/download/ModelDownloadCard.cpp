@@ -66,7 +66,7 @@ QString specLine(const ModelSpec& spec)
     const QString origin = spec.convertedBy.isEmpty()
                                ? spec.publisher
                                : tq::text("%1, converted for llama.cpp by %2").arg(spec.publisher, spec.convertedBy);
-    return origin + dot + formatBytes(spec.bytes) + dot + tq::text("%1 license").arg(spec.license);
+    return QStringList{origin, formatBytes(spec.bytes), tq::text("%1 license").arg(spec.license)}.join(dot);
 }
 
 QString removeTitle() { return tq::text("Remove the %app model?"); }

@@ -240,7 +240,7 @@ void MenuContent::refresh()
     count_->setCount(words, today.count);
     unit_->setText(today.label);
     sentence_->setText(today.sentence);
-    countLine_->setAccessibleName(today.count + QLatin1Char(' ') + today.label);
+    countLine_->setAccessibleName(today.whole);
     const bool labelless = s_.trayHost.running() && !s_.trayHost.showsLabels();
     showCountNote_->setVisible(labelless);
     // Not blocked: the switch's knob follows its toggled signal.

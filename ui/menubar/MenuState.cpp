@@ -109,14 +109,16 @@ TodayCard todayCard(qint64 words, const QLocale& locale)
 {
     TodayCard card;
     card.count = locale.toString(words);
-    card.label = text("words saved today", int(std::min<qint64>(words, INT_MAX)));
+    const int n = int(std::min<qint64>(words, INT_MAX));
+    card.label = text("words saved today", n);
+    card.whole = text("%Ln words saved today", n);
     const double minutes = double(words) / kWordsPerMinute;
     if (words == 0)
         card.sentence = text("Start typing anywhere. %app keeps count here.");
     else if (minutes < 1)
-        card.sentence = text("Under a minute of typing today. ");
+        card.sentence = text("Under a minute of typing saved today.");
     else
-        card.sentence = text("About %1 of typing today. ").arg(formatTypingTime(minutes));
+        card.sentence = text("About %1 of typing saved today.").arg(formatTypingTime(minutes));
     return card;
 }
 
@@ -125,7 +127,7 @@ QString trayToolTip(qint64 words, bool showCount, const QLocale& locale)
     if (!showCount || words < 1)
         return appName();
     const TodayCard card = todayCard(words, locale);
-    return appName() + QLatin1Char('\n') + card.count + QLatin1Char(' ') + card.label;
+    return appName() + QLatin1Char('\n') + card.whole;
 }
 
 TrayLabel trayLabel(qint64 words, bool showCount, const QLocale& locale)

@@ -68,6 +68,7 @@ QString pausedWhileOpen(const QStringList& names, const QLocale& locale = QLocal
 struct TodayCard {
     QString count;    // grouped digits
     QString label;    // "word saved today" / "words saved today"
+    QString whole;    // "1,234 words saved today", for the tooltip and screen readers
     QString sentence;
 };
 

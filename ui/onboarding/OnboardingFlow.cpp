@@ -37,7 +37,7 @@ double OnboardingFlow::progress() const { return (int(step_) + 1) * 0.25; }
 QString OnboardingFlow::progressLabel() const
 {
     const QLocale locale;
-    return tq::text("Step %1 of %2").arg(locale.toString(int(step_) + 1), locale.toString(kOnboardingStepCount));
+    return tq::text("Step %1 of %Ln", kOnboardingStepCount).arg(locale.toString(int(step_) + 1));
 }
 
 QString OnboardingFlow::primaryTitle() const

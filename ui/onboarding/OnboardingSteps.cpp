@@ -19,6 +19,7 @@
 #include "ui/onboarding/GhostDemo.h"
 #include "ui/download/ModelDownloadView.h"
 #include "ui/onboarding/OnboardingFlow.h"
+#include "ui/design/Formatters.h"
 
 #include <QEvent>
 #include <QGraphicsOpacityEffect>
@@ -91,7 +92,7 @@ WelcomeStep::WelcomeStep(OnboardingServices& services, QWidget* parent) : QWidge
     texts->addLayout(titleRow);
     texts->addWidget(makeLabel(explanation, Role::callout, palette::paperDim(), true));
     row->addLayout(texts, 1);
-    groupForAccessibility(privacy, seesTitle + QStringLiteral(", ") + privateText + QStringLiteral(", ") + explanation);
+    groupForAccessibility(privacy, spokenParts({spokenList({seesTitle, privateText}), explanation}));
     c->addWidget(privacy);
 }
 
@@ -113,7 +114,7 @@ GrantedPanel::GrantedPanel(bool celebrate, std::function<void()> onPlayed, Motio
     texts->addWidget(makeLabel(title, fonts::system(16, QFont::DemiBold), palette::paper()));
     texts->addWidget(makeLabel(detail, Role::callout, palette::paperDim(), true));
     row->addLayout(texts, 1);
-    groupForAccessibility(this, title + QStringLiteral(", ") + detail);
+    groupForAccessibility(this, spokenParts({title, detail}));
 }
 
 void GrantedPanel::enter()
@@ -142,8 +143,8 @@ AccessStep::AccessStep(OnboardingServices& services, QWidget* parent) : QWidget(
     setObjectName(QStringLiteral("accessStep"));
     auto* c = bareColumn(this, 24);
     c->addWidget(new StepHeader(tq::text("Let %app see what you type."),
-                                tq::text("The system asks for Accessibility access before any app can read text fields "
-                                         "or type into them. %app uses it only for the field you're writing in."),
+                                tq::text("%app reads and types into text fields through the desktop's accessibility support, "
+                                         "which some desktops leave off. %app uses it only for the field you're writing in."),
                                 this));
     auto* bullets = new QWidget(this);
     auto* b = bareColumn(bullets, 12);
@@ -177,10 +178,11 @@ AccessStep::AccessStep(OnboardingServices& services, QWidget* parent) : QWidget(
     buttonRow->addWidget(open);
     buttonRow->addStretch(1);
     m->addLayout(buttonRow);
-    m->addWidget(makeLabel(tq::text("Switch %app on in the list, then come back. This page updates by itself."),
+    m->addWidget(makeLabel(tq::text("The button switches the desktop's accessibility support on. If the desktop's settings open "
+                                    "instead, turn accessibility on there, then come back. This page updates by itself."),
                            Role::callout, palette::paperDim(), true, missing_));
-    stuck_ = makeLabel(tq::text("Already switched on? The desktop's settings may still list an older copy of %app. "
-                                "Select it, remove it with the minus button, then try again."),
+    stuck_ = makeLabel(tq::text("Still off? Some desktops start their accessibility service only when you log in. "
+                                "Log out and back in, then try again."),
                        Role::callout, palette::paperDim(), true, missing_);
     // The hint with its "info.circle" symbol, 4 points below the line above.
     stuckRow_ = new QWidget(missing_);

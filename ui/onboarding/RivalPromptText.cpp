@@ -4,6 +4,8 @@
 
 #include <QLocale>
 
+#include <algorithm>
+
 namespace tq {
 
 RivalPromptState rivalPromptState(bool resolved, RivalWatcher::QuitState quitState)
@@ -21,12 +23,23 @@ RivalPromptState rivalPromptState(bool resolved, RivalWatcher::QuitState quitSta
     return RivalPromptState::waiting;
 }
 
-QString rivalNames(const QList<RivalApp>& apps)
+namespace {
+
+// One name per app, however many of its windows or processes run.
+QStringList uniqueNames(const QList<RivalApp>& apps)
 {
     QStringList list;
     for (const RivalApp& app : apps)
         if (!list.contains(app.name))
             list.append(app.name);
+    return list;
+}
+
+} // namespace
+
+QString rivalNames(const QList<RivalApp>& apps)
+{
+    const QStringList list = uniqueNames(apps);
     if (list.isEmpty())
         return text("The other app");
     return QLocale().createSeparatedList(list);
@@ -36,7 +49,7 @@ RivalPromptTexts rivalPromptTexts(RivalPromptState state, const QList<RivalApp>&
 {
     const QList<RivalApp>& current = open.isEmpty() ? shown : open;
     const QString names = rivalNames(current);
-    const bool one = current.size() <= 1;
+    const int apps = std::max<int>(1, int(uniqueNames(current).size()));
     RivalPromptTexts out;
     out.secondary = state != RivalPromptState::resolved;
     out.primaryEnabled = state != RivalPromptState::quitting;
@@ -45,21 +58,17 @@ RivalPromptTexts rivalPromptTexts(RivalPromptState state, const QList<RivalApp>&
     switch (state) {
     case RivalPromptState::waiting:
     case RivalPromptState::quitting:
-        if (one) {
-            out.headline = text("%1 is also running").arg(names);
-            out.explanation = text("Both apps answer the Tab key, and the system gives it to %1 first. "
-                                   "%app stays paused in your other apps until %1 quits.")
-                                  .arg(names);
-        } else {
-            out.headline = text("%1 are also running").arg(names);
-            out.explanation = text("These apps answer the Tab key before %app can, so %app stays paused in your "
-                                   "other apps until they quit.");
-        }
+        out.headline = text("%1 is also running", apps).arg(names);
+        out.explanation = text("Both apps answer the Tab key, and the system gives it to %1 first. "
+                               "%app stays paused in your other apps until %1 quits.",
+                               apps)
+                              .arg(names);
         out.primary = state == RivalPromptState::waiting ? text("Quit %1").arg(names) : text("Quitting…");
         break;
     case RivalPromptState::refused:
-        out.headline = text("%1 is still open").arg(names);
-        out.explanation = text("It may be waiting on a dialog of its own. Force Quit closes it right away.");
+        out.headline = text("%1 is still open", apps).arg(names);
+        out.explanation = text("%1 didn't quit. They may be showing a dialog. Force Quit closes them right away.", apps)
+                              .arg(names);
         out.primary = text("Force Quit");
         break;
     case RivalPromptState::resolved:

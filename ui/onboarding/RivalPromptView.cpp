@@ -11,6 +11,7 @@
 #include "ui/design/Text.h"
 #include "ui/design/Transition.h"
 #include "ui/onboarding/TugOfWar.h"
+#include "ui/design/Formatters.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>
@@ -163,7 +164,7 @@ void RivalPromptView::follow()
         primary_->setEnabled(texts.primaryEnabled);
         primary_->updateGeometry();
     });
-    textBlock_->setAccessibleName(texts.headline + QStringLiteral(". ") + texts.explanation);
+    textBlock_->setAccessibleName(spokenParts({texts.headline, texts.explanation}));
 }
 
 void RivalPromptView::showEvent(QShowEvent* event)

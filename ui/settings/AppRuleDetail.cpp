@@ -109,15 +109,15 @@ AppRuleDetail::AppRuleDetail(SettingsContext& context, const QString& key, QWidg
     suggestions->addRow(group_);
 
     // Pause
-    FormSection* pauseSection = form->addSection(text("Pause"));
+    FormSection* pauseSection = form->addSection(text("Pause", "section header"));
     auto* pauseControls = new QWidget(page);
     auto* pauseLine = new QHBoxLayout(pauseControls);
     pauseLine->setContentsMargins(0, 0, 0, 0);
     resume_ = makeButton(text("Resume"), false, c_.motion, pauseControls);
     pauseLine->addWidget(resume_);
     pause_ = new QToolButton(pauseControls);
-    pause_->setText(text("Pause"));
-    pause_->setAccessibleName(text("Pause"));
+    pause_->setText(text("Pause", "button"));
+    pause_->setAccessibleName(text("Pause", "button"));
     pause_->setPopupMode(QToolButton::InstantPopup);
     pause_->setCursor(Qt::PointingHandCursor);
     setInkVariant(pause_, InkVariant::raised);

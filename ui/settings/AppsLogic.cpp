@@ -108,12 +108,33 @@ bool ruleGroupEnabled(RuleMode mode, bool defaultOn)
     return !(mode == RuleMode::off || (mode == RuleMode::inherit && !defaultOn));
 }
 
+// Lower-case labels for the middle of the default note.
+static QString noteLabel(InsertionMethod value)
+{
+    switch (value) {
+    case InsertionMethod::typing: return text("typing", "insertion method, in a sentence");
+    case InsertionMethod::accessibility: return text("accessibility", "insertion method, in a sentence");
+    case InsertionMethod::paste: return text("paste", "insertion method, in a sentence");
+    }
+    return {};
+}
+
+static QString noteLabel(CompletionLength value)
+{
+    switch (value) {
+    case CompletionLength::short_: return text("short", "suggestion length, in a sentence");
+    case CompletionLength::medium: return text("medium", "suggestion length, in a sentence");
+    case CompletionLength::long_: return text("long", "suggestion length, in a sentence");
+    }
+    return {};
+}
+
 QString defaultNote(const AppRule& rule, InsertionMethod globalInsertion, CompletionLength globalLength)
 {
     if (rule.insertion && rule.length)
         return {};
-    return text("Default follows General (insertion: %1, length: %2).")
-        .arg(shortLabel(globalInsertion), label(globalLength));
+    return text("Default follows General: %1, %2 suggestions.")
+        .arg(noteLabel(globalInsertion), noteLabel(globalLength));
 }
 
 QString pausedTitle(const QDateTime& until)

@@ -23,7 +23,7 @@ struct SwitchSpec {
 // In the order shown; the capture row goes after "Text on screen". Marked for lupdate, translated by text().
 const SwitchSpec kSwitches[] = {
     {QT_TRANSLATE_NOOP("Tessaquill", "App and window name"),
-     QT_TRANSLATE_NOOP("Tessaquill", "A reply in Mail reads differently from a commit message."), &Preferences::contextApp,
+     QT_TRANSLATE_NOOP("Tessaquill", "An email reply reads differently from a commit message."), &Preferences::contextApp,
      &Preferences::setContextApp},
     {QT_TRANSLATE_NOOP("Tessaquill", "Website"), QT_TRANSLATE_NOOP("Tessaquill", "The site's domain when you write in a browser."),
      &Preferences::contextWebsite, &Preferences::setContextWebsite},

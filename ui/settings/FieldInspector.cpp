@@ -42,12 +42,13 @@ QString caretText(const FieldSnapshot& s)
 {
     if (!s.caretRect)
         return text("No");
-    return text("Yes, at %1, %2 on screen, %3 pt tall, %4 characters before it and %5 after")
+    const int before = int(chars::count(s.before));
+    const int after = int(chars::count(s.after));
+    return text("Yes, at %1, %2 on screen, %3 pt tall, %4 and %5")
         .arg(whole(s.caretRect->left()))
         .arg(whole(s.caretRect->top()))
         .arg(whole(s.caretRect->height()))
-        .arg(chars::count(s.before))
-        .arg(chars::count(s.after));
+        .arg(text("%Ln characters before it", before), text("%Ln after", "characters after the caret", after));
 }
 
 QString fontText(const FieldSnapshot& s)

@@ -71,7 +71,7 @@ QString trayIconDetail(bool trayRunning, TrayHelp help)
                    "in Extensions.");
         break;
     }
-    return text("No system tray runs on this desktop, so the icon cannot show.") + QLatin1Char(' ') + fix;
+    return text("No system tray runs on this desktop, so the icon cannot show. %1").arg(fix);
 }
 
 GeneralPane::GeneralPane(SettingsContext& context, QWidget* parent) : QWidget(parent), c_(context)
@@ -166,7 +166,7 @@ GeneralPane::GeneralPane(SettingsContext& context, QWidget* parent) : QWidget(pa
     bind(look, text("Show the key hint"), text("A small keycap after your first suggestions, as a reminder of what to press."),
          &Preferences::showKeyHint, &Preferences::setShowKeyHint);
 
-    FormSection* typing = form->addSection(text("Typing"));
+    FormSection* typing = form->addSection(text("Typing", "section header"));
     insertion_ = new QComboBox(page);
     insertion_->setAccessibleName(text("Insert suggestions by"));
     insertion_->setCursor(Qt::PointingHandCursor);

@@ -18,6 +18,7 @@
 #include "ui/settings/SettingsStyle.h"
 #include "ui/settings/StoreProblems.h"
 #include "ui/settings/WordsChart.h"
+#include "ui/design/Formatters.h"
 
 #include <QEvent>
 #include <QGridLayout>
@@ -214,7 +215,7 @@ void InsightsPane::rebuild()
         value->setText(m.value);
         column->addWidget(value);
         column->addWidget(new ElidedLabel(m.unit, fonts::font(fonts::Role::caption), palette::paperDim(), Qt::ElideRight, 1, tile));
-        groupForAccessibility(tile, m.title + QStringLiteral(", ") + m.value + QStringLiteral(", ") + m.unit);
+        groupForAccessibility(tile, spokenList({m.title, m.value, m.unit}));
         tile->setFocusPolicy(Qt::TabFocus);
         tiles_ << tile;
         values_ << value;
@@ -260,7 +261,7 @@ void InsightsPane::rebuild()
         words->setMinimumWidth(56);
         words->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         h->addWidget(words);
-        groupForAccessibility(row, name + QStringLiteral(", ") + QLocale().toString(a.words));
+        groupForAccessibility(row, spokenList({name, formatWordCount(a.words)}));
         apps_->addWidget(row);
     }
     reset_->setEnabled(insights::canReset(stats_));

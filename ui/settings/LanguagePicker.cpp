@@ -255,7 +255,9 @@ void LanguageSheet::rebuild()
 
 QString LanguageSheet::confirmTitle(const std::optional<QString>& choice)
 {
-    return tq::text("Switch to %1?").arg(choice ? AppLanguage::displayName(*choice) : tq::text("the computer's language"));
+    if (!choice)
+        return tq::text("Switch to the computer's language?");
+    return tq::text("Switch to %1?").arg(AppLanguage::displayName(*choice));
 }
 
 void LanguageSheet::choose(LanguageChoiceRow* row)

@@ -28,6 +28,7 @@
 #include "ui/settings/SetupModel.h"
 #include "ui/settings/SetupRowView.h"
 #include "ui/settings/StoreProblems.h"
+#include "ui/design/Formatters.h"
 
 #include <QEvent>
 #include <QHBoxLayout>
@@ -464,9 +465,8 @@ void OverviewPane::refreshHero()
     bestPill_->setPresent(c_.stats.isBestDayYet(),
                           c_.motion.pick(Animation::springy(0.45, 0.55), Animation::timing(motion::easeOut(150))));
     caption_->setText(heroCaption(today, weekWords));
-    heroText_->setAccessibleName(s.text + QStringLiteral(". ") + count_->text() + QLatin1Char(' ') + countLabel_->text()
-                                 + QStringLiteral(". ") + (c_.stats.isBestDayYet() ? text("Best day yet!") + QLatin1Char(' ') : QString())
-                                 + caption_->text());
+    heroText_->setAccessibleName(spokenParts({s.text, wordsSavedText(today),
+                                              c_.stats.isBestDayYet() ? text("Best day yet!") : QString(), caption_->text()}));
 
     const int streak = c_.stats.streak();
     flame_->setSymbol(QStringLiteral("flame.fill"), streak >= 1 ? palette::gold() : palette::withOpacity(palette::paperDim(), 0.5));
@@ -481,8 +481,8 @@ void OverviewPane::refreshHero()
     {
         QStringList week7;
         for (const auto& d : week)
-            week7 << text("%Ln words", d.second.words);
-        streakBox_->setAccessibleName(streak_->text() + QStringLiteral(". ") + week7.join(QStringLiteral(", ")));
+            week7 << formatWordCount(d.second.words);
+        streakBox_->setAccessibleName(spokenParts({streak_->text(), spokenList(week7)}));
     }
     streak_->setColour(streak >= 1 ? palette::paper() : palette::paperDim());
     for (int i = 0; i < days_.size() && i < week.size(); ++i) {

@@ -35,17 +35,22 @@ QString wordsSavedLabel(std::int64_t today)
     return text("words saved today", int(std::min<std::int64_t>(today, INT_MAX)));
 }
 
+QString wordsSavedText(std::int64_t today)
+{
+    return text("%Ln words saved today", int(std::min<std::int64_t>(today, INT_MAX)));
+}
+
 QString heroCaption(std::int64_t today, std::int64_t week)
 {
     if (week < 1)
         return text("Start typing anywhere. %app keeps count here.");
-    QString first;
-    if (today != 0) {
-        const double minutes = double(today) / 40.0;
-        first = minutes < 1 ? text("Under a minute of typing today. ")
-                            : text("About %1 of typing today. ").arg(formatTypingTime(minutes));
-    }
-    return first + text("%1 this week.").arg(formatWordCount(week));
+    const int weekCount = int(std::min<std::int64_t>(week, INT_MAX));
+    if (today == 0)
+        return text("%Ln words this week.", weekCount);
+    const double minutes = double(today) / 40.0;
+    if (minutes < 1)
+        return text("Under a minute of typing saved today. %Ln words this week.", weekCount);
+    return text("About %1 of typing saved today. %Ln words this week.", weekCount).arg(formatTypingTime(minutes));
 }
 
 QString streakText(int days)

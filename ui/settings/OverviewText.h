@@ -37,6 +37,8 @@ struct StateLineText {
 StateLineText stateLine(const StateInputs& in);
 // "word saved today" / "words saved today".
 QString wordsSavedLabel(std::int64_t today);
+// "1,234 words saved today": the count and its label as one text.
+QString wordsSavedText(std::int64_t today);
 // The caption from today's and the week's words.
 QString heroCaption(std::int64_t today, std::int64_t week);
 // "Start your streak today.", "1 day streak", "4 day streak".

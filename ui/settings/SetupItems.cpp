@@ -2,7 +2,19 @@
 
 #include "platform/Text.h"
 
+#include <QSet>
+
 namespace tq {
+
+namespace {
+
+// Competing apps counted as apps: two windows of one app are one.
+int rivalApps(const SetupInputs& in)
+{
+    return int(QSet<QString>(in.rivals.begin(), in.rivals.end()).size());
+}
+
+} // namespace
 
 QString setupItemName(SetupItem item)
 {
@@ -75,8 +87,8 @@ SetupRowText setupRowText(SetupItem item, SetupProgress progress, const SetupInp
             r.title = text("Allow Accessibility access");
             r.detail = text("%app needs it to read the text you type in other apps and to insert suggestions.");
             if (in.accessibilityLooksStuck)
-                r.note = text("Already switched on? The desktop's settings may still list an older copy of %app. "
-                              "Select it, remove it with the minus button, then try again.");
+                r.note = text("Still off? Some desktops start their accessibility service only when you log in. "
+                              "Log out and back in, then try again.");
         }
         if (todo)
             r.buttons = {{SetupAction::requestAccessibility, text("Allow…"), true}};
@@ -119,13 +131,13 @@ SetupRowText setupRowText(SetupItem item, SetupProgress progress, const SetupInp
         r.title = text("Quit %1").arg(in.rivalNames);
         if (in.quit == RivalQuit::refused) {
             r.detail = text("%1 didn't quit. They may be showing a dialog. Force Quit closes them right away.",
-                            int(in.rivals.size()))
+                            rivalApps(in))
                            .arg(in.rivalNames);
             if (todo)
                 r.buttons = {{SetupAction::forceQuitRivals, text("Force Quit"), true}};
         } else {
             r.detail = text("%1 take the Tab key before %app can, so %app stays paused in your other apps until you quit them.",
-                            int(in.rivals.size()))
+                            rivalApps(in))
                            .arg(in.rivalNames);
             if (todo)
                 r.buttons = {{SetupAction::quitRivals, text("Quit %1").arg(in.rivalNames), true, in.quit != RivalQuit::quitting}};
@@ -137,7 +149,7 @@ SetupRowText setupRowText(SetupItem item, SetupProgress progress, const SetupInp
 
 QString setupDoneText(int done, int total)
 {
-    return text("%1 of %Ln done", total).arg(QLocale().toString(done));
+    return text("Done: %Ln of %1", done).arg(QLocale().toString(total));
 }
 
 QString sidebarRowName(const QString& title, int count)
