@@ -56,10 +56,6 @@
         <translation>الإدخال الآمن مفعّل، لذا لا يتدخل %app</translation>
     </message>
     <message>
-        <source>the trigger shortcut</source>
-        <translation>اختصار الاستدعاء</translation>
-    </message>
-    <message>
         <source>Press %1 for a suggestion</source>
         <translation>اضغط %1 للحصول على اقتراح</translation>
     </message>
@@ -232,16 +228,8 @@
         <translation>يرسل النص كضغطات مفاتيح. يعمل في كل مكان تقريبًا.</translation>
     </message>
     <message>
-        <source>Writes straight into the field. Cleanest in native computer apps.</source>
-        <translation>يكتب مباشرة في الحقل. يعمل بأفضل شكل في التطبيقات الأصلية.</translation>
-    </message>
-    <message>
         <source>Uses the clipboard, then puts your clipboard back.</source>
         <translation>يستخدم الحافظة ثم يعيد محتواها كما كان.</translation>
-    </message>
-    <message>
-        <source>Typing</source>
-        <translation>الكتابة بالمفاتيح</translation>
     </message>
     <message>
         <source>Accessibility</source>
@@ -338,14 +326,6 @@
         <translation>ابدأ الكتابة في أي مكان. يحتفظ %app بالعدد هنا.</translation>
     </message>
     <message>
-        <source>Under a minute of typing today. </source>
-        <translation>وفّرت اليوم أقل من دقيقة من الكتابة. </translation>
-    </message>
-    <message>
-        <source>About %1 of typing today. </source>
-        <translation>وفّرت اليوم نحو %1 من الكتابة. </translation>
-    </message>
-    <message>
         <source>Resume in %1</source>
         <translation>استئناف في %1</translation>
     </message>
@@ -430,10 +410,6 @@
         <translation>إزالة</translation>
     </message>
     <message>
-        <source>Step %1 of %2</source>
-        <translation>الخطوة %1 من %2</translation>
-    </message>
-    <message>
         <source>Continue</source>
         <translation>متابعة</translation>
     </message>
@@ -478,10 +454,6 @@
         <translation>اسمح لـ %app برؤية ما تكتبه.</translation>
     </message>
     <message>
-        <source>The system asks for Accessibility access before any app can read text fields or type into them. %app uses it only for the field you&apos;re writing in.</source>
-        <translation>يطلب النظام إذن إمكانية الوصول قبل أن يتمكن أي تطبيق من قراءة حقول النص أو الكتابة فيها. يستخدمه %app فقط للحقل الذي تكتب فيه.</translation>
-    </message>
-    <message>
         <source>%app reads your text when you pause and forgets it after one suggestion, unless you turn on writing memory.</source>
         <translation>يقرأ %app نصك عندما تتوقف وينساه بعد اقتراح واحد، إلا إذا فعّلت ذاكرة الكتابة.</translation>
     </message>
@@ -492,14 +464,6 @@
     <message>
         <source>Open Accessibility Settings</source>
         <translation>فتح إعدادات إمكانية الوصول</translation>
-    </message>
-    <message>
-        <source>Switch %app on in the list, then come back. This page updates by itself.</source>
-        <translation>فعّل %app في القائمة ثم عُد. تُحدَّث هذه الصفحة تلقائيًا.</translation>
-    </message>
-    <message>
-        <source>Already switched on? The desktop&apos;s settings may still list an older copy of %app. Select it, remove it with the minus button, then try again.</source>
-        <translation>هل فعّلته بالفعل؟ قد تعرض إعدادات سطح المكتب نسخة أقدم من %app. حددها وأزلها بزر − ثم حاول مجددًا.</translation>
     </message>
     <message>
         <source>Pick what writes your suggestions.</source>
@@ -650,10 +614,6 @@
         <translation>الطول</translation>
     </message>
     <message>
-        <source>Pause</source>
-        <translation>إيقاف مؤقت</translation>
-    </message>
-    <message>
         <source>Resume</source>
         <translation>استئناف</translation>
     </message>
@@ -760,10 +720,6 @@
     <message>
         <source>%1, %2 typical wait</source>
         <translation>الانتظار المعتاد %2 مع %1</translation>
-    </message>
-    <message>
-        <source>%1 this week.</source>
-        <translation>%1 هذا الأسبوع.</translation>
     </message>
     <message>
         <source>Start your streak today.</source>
@@ -1239,29 +1195,31 @@
         <source>Next time, quit %1 without asking</source>
         <translation>في المرة القادمة، إنهاء %1 دون سؤال</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 is also running</source>
-        <translation>يعمل %1 أيضًا</translation>
-    </message>
-    <message>
-        <source>%1 are also running</source>
-        <translation>يعمل أيضًا: %1</translation>
-    </message>
-    <message>
-        <source>These apps answer the Tab key before %app can, so %app stays paused in your other apps until they quit.</source>
-        <translation>تستجيب هذه التطبيقات لمفتاح Tab قبل %app، لذلك يبقى %app متوقفًا مؤقتًا في تطبيقاتك الأخرى حتى تُنهى.</translation>
+        <translation>
+            <numerusform>تعمل %1 أيضًا</numerusform>
+            <numerusform>يعمل %1 أيضًا</numerusform>
+            <numerusform>تعمل %1 أيضًا</numerusform>
+            <numerusform>تعمل %1 أيضًا</numerusform>
+            <numerusform>تعمل %1 أيضًا</numerusform>
+            <numerusform>تعمل %1 أيضًا</numerusform>
+        </translation>
     </message>
     <message>
         <source>Quitting…</source>
         <translation>جارٍ الإنهاء…</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 is still open</source>
-        <translation>لا يزال %1 مفتوحًا</translation>
-    </message>
-    <message>
-        <source>It may be waiting on a dialog of its own. Force Quit closes it right away.</source>
-        <translation>ربما ينتظر مربع حوار خاصًا به. «إنهاء قسري» يغلقه فورًا.</translation>
+        <translation>
+            <numerusform>لا تزال %1 مفتوحة</numerusform>
+            <numerusform>لا يزال %1 مفتوحًا</numerusform>
+            <numerusform>لا تزال %1 مفتوحة</numerusform>
+            <numerusform>لا تزال %1 مفتوحة</numerusform>
+            <numerusform>لا تزال %1 مفتوحة</numerusform>
+            <numerusform>لا تزال %1 مفتوحة</numerusform>
+        </translation>
     </message>
     <message>
         <source>%app has the Tab key</source>
@@ -1476,10 +1434,6 @@
         <translation>اسم التطبيق والنافذة</translation>
     </message>
     <message>
-        <source>A reply in Mail reads differently from a commit message.</source>
-        <translation>الرد في البريد يختلف في أسلوبه عن رسالة الإيداع.</translation>
-    </message>
-    <message>
         <source>Website</source>
         <translation>الموقع</translation>
     </message>
@@ -1587,9 +1541,16 @@
         <source>Keeps a few minutes of text from windows you switched away from, like a page you read before replying. It stays on your computer and skips apps you switched off.</source>
         <translation>يحتفظ لبضع دقائق بنص من النوافذ التي انتقلت عنها، مثل صفحة قرأتها قبل الرد. يبقى على هذا الكمبيوتر ويتجاوز التطبيقات التي أوقفتها.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Both apps answer the Tab key, and the system gives it to %1 first. %app stays paused in your other apps until %1 quits.</source>
-        <translation>يستجيب التطبيقان لمفتاح Tab، ويمنحه النظام لـ %1 أولًا. يبقى %app متوقفًا مؤقتًا في تطبيقاتك الأخرى حتى يُنهى %1.</translation>
+        <translation>
+            <numerusform>تأخذ %1 مفتاح Tab قبل %app، لذلك يبقى %app متوقفًا مؤقتًا في تطبيقاتك الأخرى حتى تنهيها.</numerusform>
+            <numerusform>يستجيب التطبيقان لمفتاح Tab، ويمنحه النظام لـ %1 أولًا. يبقى %app متوقفًا مؤقتًا في تطبيقاتك الأخرى حتى يُنهى %1.</numerusform>
+            <numerusform>يأخذ %1 مفتاح Tab قبل %app، لذلك يبقى %app متوقفًا مؤقتًا في تطبيقاتك الأخرى حتى تنهيهما.</numerusform>
+            <numerusform>تأخذ %1 مفتاح Tab قبل %app، لذلك يبقى %app متوقفًا مؤقتًا في تطبيقاتك الأخرى حتى تنهيها.</numerusform>
+            <numerusform>تأخذ %1 مفتاح Tab قبل %app، لذلك يبقى %app متوقفًا مؤقتًا في تطبيقاتك الأخرى حتى تنهيها.</numerusform>
+            <numerusform>تأخذ %1 مفتاح Tab قبل %app، لذلك يبقى %app متوقفًا مؤقتًا في تطبيقاتك الأخرى حتى تنهيها.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Finishes your sentences in any app, on your computer.</source>
@@ -1644,10 +1605,6 @@
     <message>
         <source>No</source>
         <translation>لا</translation>
-    </message>
-    <message>
-        <source>Yes, at %1, %2 on screen, %3 pt tall, %4 characters before it and %5 after</source>
-        <translation>نعم، عند %1، %2 على الشاشة، بارتفاع %3 نقطة، وعدد الأحرف قبله %4 وبعده %5</translation>
     </message>
     <message>
         <source>Not reported, estimated from the caret</source>
@@ -1874,10 +1831,6 @@
         <translation>هل تريد التبديل إلى %1؟</translation>
     </message>
     <message>
-        <source>the computer&apos;s language</source>
-        <translation>لغة الكمبيوتر</translation>
-    </message>
-    <message>
         <source>%1 closes and opens again in a second. Your settings stay as they are.</source>
         <translation>سيُغلق %1 ويُفتح من جديد خلال ثانية. تبقى إعداداتك كما هي.</translation>
     </message>
@@ -1906,16 +1859,8 @@
         <translation>أقل من دقيقة</translation>
     </message>
     <message>
-        <source>%1 h</source>
-        <translation>%1 س</translation>
-    </message>
-    <message>
         <source>%1 s</source>
         <translation>%1 ث</translation>
-    </message>
-    <message>
-        <source>%1 ms</source>
-        <translation>%1 مللي ث</translation>
     </message>
     <message>
         <source>Not set</source>
@@ -2237,17 +2182,6 @@
             <numerusform>%Ln مقطع محفوظ</numerusform>
         </translation>
     </message>
-    <message numerus="yes">
-        <source>%1 of %Ln done</source>
-        <translation>
-            <numerusform>تم %1 من %Ln</numerusform>
-            <numerusform>تم %1 من %Ln</numerusform>
-            <numerusform>تم %1 من %Ln</numerusform>
-            <numerusform>تم %1 من %Ln</numerusform>
-            <numerusform>تم %1 من %Ln</numerusform>
-            <numerusform>تم %1 من %Ln</numerusform>
-        </translation>
-    </message>
     <message>
         <source>enter</source>
         <translation>enter</translation>
@@ -2311,10 +2245,6 @@
         <translation>لم يُجب أي خادم على العنوان %1.</translation>
     </message>
     <message>
-        <source>Default follows General (insertion: %1, length: %2).</source>
-        <translation>الافتراضي يتبع «عام» (الإدراج: %1، الطول: %2).</translation>
-    </message>
-    <message>
         <source>Range: %1</source>
         <translation>المدة: %1</translation>
     </message>
@@ -2357,10 +2287,6 @@
         <source>party</source>
         <comment>emoji search sample</comment>
         <translation>حفلة</translation>
-    </message>
-    <message>
-        <source>No system tray runs on this desktop, so the icon cannot show.</source>
-        <translation>لا تعمل علبة نظام على سطح المكتب هذا، لذا لا يمكن إظهار الأيقونة.</translation>
     </message>
     <message numerus="yes">
         <source>%Ln settings held values %app cannot use, so they were corrected and saved.</source>
@@ -2548,6 +2474,235 @@
         <source>Key %1</source>
         <comment>key</comment>
         <translation>المفتاح %1</translation>
+    </message>
+    <message>
+        <source>An email reply reads differently from a commit message.</source>
+        <translation>الرد على بريد إلكتروني يُكتب بأسلوب يختلف عن رسالة الإيداع.</translation>
+    </message>
+    <message>
+        <source>Press the trigger shortcut for a suggestion</source>
+        <translation>اضغط اختصار الاستدعاء للحصول على اقتراح</translation>
+    </message>
+    <message>
+        <source>Writes straight into the field. Cleanest in GTK and Qt apps.</source>
+        <translation>يكتب مباشرة في الحقل. الأنظف في تطبيقات GTK وQt.</translation>
+    </message>
+    <message>
+        <source>Typing</source>
+        <comment>insertion method</comment>
+        <translation>الكتابة</translation>
+    </message>
+    <message>
+        <source>%1 h</source>
+        <comment>hours with one decimal, such as 1.5</comment>
+        <translation>%1 ساعة</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln h</source>
+        <translation>
+            <numerusform>%Ln ساعة</numerusform>
+            <numerusform>ساعة واحدة</numerusform>
+            <numerusform>ساعتان</numerusform>
+            <numerusform>%Ln ساعات</numerusform>
+            <numerusform>%Ln ساعة</numerusform>
+            <numerusform>%Ln ساعة</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln ms</source>
+        <translation>
+            <numerusform>%Ln مللي ث</numerusform>
+            <numerusform>%Ln مللي ث</numerusform>
+            <numerusform>%Ln مللي ث</numerusform>
+            <numerusform>%Ln مللي ث</numerusform>
+            <numerusform>%Ln مللي ث</numerusform>
+            <numerusform>%Ln مللي ث</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>screen-reader name: a sentence, then the next part</comment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <comment>screen-reader name: a title, then the next part</comment>
+        <translation>%1. %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>screen-reader name: one item of a list, then the next</comment>
+        <translation>%1، %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln words saved today</source>
+        <translation>
+            <numerusform>لا كلمات موفَّرة اليوم</numerusform>
+            <numerusform>كلمة واحدة موفَّرة اليوم</numerusform>
+            <numerusform>كلمتان موفَّرتان اليوم</numerusform>
+            <numerusform>%Ln كلمات موفَّرة اليوم</numerusform>
+            <numerusform>%Ln كلمة موفَّرة اليوم</numerusform>
+            <numerusform>%Ln كلمة موفَّرة اليوم</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Under a minute of typing saved today.</source>
+        <translation>وفّرت اليوم أقل من دقيقة من الكتابة.</translation>
+    </message>
+    <message>
+        <source>About %1 of typing saved today.</source>
+        <translation>وفّرت اليوم نحو %1 من الكتابة.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Step %1 of %Ln</source>
+        <translation>
+            <numerusform>الخطوة %1 من %Ln</numerusform>
+            <numerusform>الخطوة %1 من %Ln</numerusform>
+            <numerusform>الخطوة %1 من %Ln</numerusform>
+            <numerusform>الخطوة %1 من %Ln</numerusform>
+            <numerusform>الخطوة %1 من %Ln</numerusform>
+            <numerusform>الخطوة %1 من %Ln</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%app reads and types into text fields through the desktop&apos;s accessibility support, which some desktops leave off. %app uses it only for the field you&apos;re writing in.</source>
+        <translation>يقرأ %app حقول النص ويكتب فيها عبر دعم إمكانية الوصول في سطح المكتب، وبعض أسطح المكتب تتركه متوقفًا. يستخدمه %app للحقل الذي تكتب فيه فقط.</translation>
+    </message>
+    <message>
+        <source>The button switches the desktop&apos;s accessibility support on. If the desktop&apos;s settings open instead, turn accessibility on there, then come back. This page updates by itself.</source>
+        <translation>يشغّل الزر دعم إمكانية الوصول في سطح المكتب. وإذا فُتحت إعدادات سطح المكتب بدلًا من ذلك، فشغّل إمكانية الوصول هناك ثم ارجع. تتحدث هذه الصفحة تلقائيًا.</translation>
+    </message>
+    <message>
+        <source>Still off? Some desktops start their accessibility service only when you log in. Log out and back in, then try again.</source>
+        <translation>ما زال متوقفًا؟ بعض أسطح المكتب لا تبدأ خدمة إمكانية الوصول إلا عند تسجيل الدخول. سجّل الخروج ثم ادخل من جديد، ثم حاول مرة أخرى.</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <comment>section header</comment>
+        <translation>إيقاف مؤقت</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <comment>button</comment>
+        <translation>إيقاف مؤقت</translation>
+    </message>
+    <message>
+        <source>typing</source>
+        <comment>insertion method, in a sentence</comment>
+        <translation>الكتابة</translation>
+    </message>
+    <message>
+        <source>accessibility</source>
+        <comment>insertion method, in a sentence</comment>
+        <translation>إمكانية الوصول</translation>
+    </message>
+    <message>
+        <source>paste</source>
+        <comment>insertion method, in a sentence</comment>
+        <translation>اللصق</translation>
+    </message>
+    <message>
+        <source>short</source>
+        <comment>suggestion length, in a sentence</comment>
+        <translation>قصيرة</translation>
+    </message>
+    <message>
+        <source>medium</source>
+        <comment>suggestion length, in a sentence</comment>
+        <translation>متوسطة</translation>
+    </message>
+    <message>
+        <source>long</source>
+        <comment>suggestion length, in a sentence</comment>
+        <translation>طويلة</translation>
+    </message>
+    <message>
+        <source>Default follows General: %1, %2 suggestions.</source>
+        <translation>الافتراضي يتبع «عام»: %1، واقتراحات %2.</translation>
+    </message>
+    <message>
+        <source>Yes, at %1, %2 on screen, %3 pt tall, %4 and %5</source>
+        <translation>نعم، عند %1، %2 على الشاشة، بارتفاع %3 نقطة، %4 و%5</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln characters before it</source>
+        <translation>
+            <numerusform>لا أحرف قبله</numerusform>
+            <numerusform>حرف واحد قبله</numerusform>
+            <numerusform>حرفان قبله</numerusform>
+            <numerusform>%Ln أحرف قبله</numerusform>
+            <numerusform>%Ln حرفًا قبله</numerusform>
+            <numerusform>%Ln حرف قبله</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln after</source>
+        <comment>characters after the caret</comment>
+        <translation>
+            <numerusform>لا شيء بعده</numerusform>
+            <numerusform>حرف واحد بعده</numerusform>
+            <numerusform>حرفان بعده</numerusform>
+            <numerusform>%Ln أحرف بعده</numerusform>
+            <numerusform>%Ln حرفًا بعده</numerusform>
+            <numerusform>%Ln حرف بعده</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No system tray runs on this desktop, so the icon cannot show. %1</source>
+        <translation>لا تعمل علبة نظام على سطح المكتب هذا، لذا لا يمكن إظهار الأيقونة. %1</translation>
+    </message>
+    <message>
+        <source>Typing</source>
+        <comment>section header</comment>
+        <translation>الكتابة</translation>
+    </message>
+    <message>
+        <source>Switch to the computer&apos;s language?</source>
+        <translation>هل تريد التبديل إلى لغة الكمبيوتر؟</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln words this week.</source>
+        <translation>
+            <numerusform>لا كلمات هذا الأسبوع.</numerusform>
+            <numerusform>كلمة واحدة هذا الأسبوع.</numerusform>
+            <numerusform>كلمتان هذا الأسبوع.</numerusform>
+            <numerusform>%Ln كلمات هذا الأسبوع.</numerusform>
+            <numerusform>%Ln كلمة هذا الأسبوع.</numerusform>
+            <numerusform>%Ln كلمة هذا الأسبوع.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Under a minute of typing saved today. %Ln words this week.</source>
+        <translation>
+            <numerusform>وفّرت اليوم أقل من دقيقة من الكتابة. لا كلمات هذا الأسبوع.</numerusform>
+            <numerusform>وفّرت اليوم أقل من دقيقة من الكتابة. كلمة واحدة هذا الأسبوع.</numerusform>
+            <numerusform>وفّرت اليوم أقل من دقيقة من الكتابة. كلمتان هذا الأسبوع.</numerusform>
+            <numerusform>وفّرت اليوم أقل من دقيقة من الكتابة. %Ln كلمات هذا الأسبوع.</numerusform>
+            <numerusform>وفّرت اليوم أقل من دقيقة من الكتابة. %Ln كلمة هذا الأسبوع.</numerusform>
+            <numerusform>وفّرت اليوم أقل من دقيقة من الكتابة. %Ln كلمة هذا الأسبوع.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>About %1 of typing saved today. %Ln words this week.</source>
+        <translation>
+            <numerusform>وفّرت اليوم نحو %1 من الكتابة. لا كلمات هذا الأسبوع.</numerusform>
+            <numerusform>وفّرت اليوم نحو %1 من الكتابة. كلمة واحدة هذا الأسبوع.</numerusform>
+            <numerusform>وفّرت اليوم نحو %1 من الكتابة. كلمتان هذا الأسبوع.</numerusform>
+            <numerusform>وفّرت اليوم نحو %1 من الكتابة. %Ln كلمات هذا الأسبوع.</numerusform>
+            <numerusform>وفّرت اليوم نحو %1 من الكتابة. %Ln كلمة هذا الأسبوع.</numerusform>
+            <numerusform>وفّرت اليوم نحو %1 من الكتابة. %Ln كلمة هذا الأسبوع.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Done: %Ln of %1</source>
+        <translation>
+            <numerusform>تم %Ln من %1</numerusform>
+            <numerusform>تم %Ln من %1</numerusform>
+            <numerusform>تم %Ln من %1</numerusform>
+            <numerusform>تم %Ln من %1</numerusform>
+            <numerusform>تم %Ln من %1</numerusform>
+            <numerusform>تم %Ln من %1</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -56,10 +56,6 @@
         <translation>সুরক্ষিত ইনপুট চালু, তাই %app কাজ করছে না</translation>
     </message>
     <message>
-        <source>the trigger shortcut</source>
-        <translation>ট্রিগার শর্টকাট</translation>
-    </message>
-    <message>
         <source>Press %1 for a suggestion</source>
         <translation>সাজেশনের জন্য %1 চাপুন</translation>
     </message>
@@ -232,16 +228,8 @@
         <translation>টেক্সটকে কী-স্ট্রোক হিসেবে পাঠায়। প্রায় সব জায়গায় কাজ করে।</translation>
     </message>
     <message>
-        <source>Writes straight into the field. Cleanest in native computer apps.</source>
-        <translation>সরাসরি ফিল্ডে লেখে। কম্পিউটারের নেটিভ অ্যাপে সবচেয়ে ভালো কাজ করে।</translation>
-    </message>
-    <message>
         <source>Uses the clipboard, then puts your clipboard back.</source>
         <translation>ক্লিপবোর্ড ব্যবহার করে, তারপর আপনার ক্লিপবোর্ড আগের মতো ফিরিয়ে দেয়।</translation>
-    </message>
-    <message>
-        <source>Typing</source>
-        <translation>টাইপিং</translation>
     </message>
     <message>
         <source>Accessibility</source>
@@ -330,14 +318,6 @@
         <translation>যেকোনো জায়গায় টাইপ শুরু করুন। %app এখানে হিসাব রাখে।</translation>
     </message>
     <message>
-        <source>Under a minute of typing today. </source>
-        <translation>আজ এক মিনিটের কম টাইপিং বাঁচানো গেছে। </translation>
-    </message>
-    <message>
-        <source>About %1 of typing today. </source>
-        <translation>আজ প্রায় %1 টাইপিং বাঁচানো গেছে। </translation>
-    </message>
-    <message>
         <source>Resume in %1</source>
         <translation>%1 অ্যাপে আবার চালু করুন</translation>
     </message>
@@ -422,10 +402,6 @@
         <translation>সরান</translation>
     </message>
     <message>
-        <source>Step %1 of %2</source>
-        <translation>%2টির মধ্যে ধাপ %1</translation>
-    </message>
-    <message>
         <source>Continue</source>
         <translation>চালিয়ে যান</translation>
     </message>
@@ -470,10 +446,6 @@
         <translation>আপনি কী টাইপ করেন, তা %app-কে দেখতে দিন।</translation>
     </message>
     <message>
-        <source>The system asks for Accessibility access before any app can read text fields or type into them. %app uses it only for the field you&apos;re writing in.</source>
-        <translation>কোনো অ্যাপ টেক্সট ফিল্ড পড়ার বা তাতে টাইপ করার আগে সিস্টেম অ্যাক্সেসিবিলিটি অনুমতি চায়। %app এটি শুধু আপনি যে ফিল্ডে লিখছেন তার জন্য ব্যবহার করে।</translation>
-    </message>
-    <message>
         <source>%app reads your text when you pause and forgets it after one suggestion, unless you turn on writing memory.</source>
         <translation>আপনি থামলে %app আপনার টেক্সট পড়ে এবং একটি সাজেশনের পর তা ভুলে যায়, যদি না আপনি লেখার মেমরি চালু করেন।</translation>
     </message>
@@ -484,14 +456,6 @@
     <message>
         <source>Open Accessibility Settings</source>
         <translation>অ্যাক্সেসিবিলিটি সেটিংস খুলুন</translation>
-    </message>
-    <message>
-        <source>Switch %app on in the list, then come back. This page updates by itself.</source>
-        <translation>তালিকায় %app চালু করুন, তারপর ফিরে আসুন। এই পেজটি নিজে থেকেই আপডেট হয়।</translation>
-    </message>
-    <message>
-        <source>Already switched on? The desktop&apos;s settings may still list an older copy of %app. Select it, remove it with the minus button, then try again.</source>
-        <translation>আগেই চালু করেছেন? ডেস্কটপের সেটিংসে হয়তো এখনও %app-এর পুরোনো একটি কপি আছে। সেটি নির্বাচন করুন, মাইনাস বোতাম দিয়ে সরান, তারপর আবার চেষ্টা করুন।</translation>
     </message>
     <message>
         <source>Pick what writes your suggestions.</source>
@@ -642,10 +606,6 @@
         <translation>দৈর্ঘ্য</translation>
     </message>
     <message>
-        <source>Pause</source>
-        <translation>বিরতি দিন</translation>
-    </message>
-    <message>
         <source>Resume</source>
         <translation>আবার চালু করুন</translation>
     </message>
@@ -752,10 +712,6 @@
     <message>
         <source>%1, %2 typical wait</source>
         <translation>%1, সাধারণ অপেক্ষা %2</translation>
-    </message>
-    <message>
-        <source>%1 this week.</source>
-        <translation>এই সপ্তাহে %1।</translation>
     </message>
     <message>
         <source>Start your streak today.</source>
@@ -1223,29 +1179,23 @@
         <source>Next time, quit %1 without asking</source>
         <translation>পরের বার জিজ্ঞেস না করেই %1 বন্ধ করুন</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 is also running</source>
-        <translation>%1 অ্যাপটিও চলছে</translation>
-    </message>
-    <message>
-        <source>%1 are also running</source>
-        <translation>%1 অ্যাপগুলোও চলছে</translation>
-    </message>
-    <message>
-        <source>These apps answer the Tab key before %app can, so %app stays paused in your other apps until they quit.</source>
-        <translation>এই অ্যাপগুলো %app-এর আগে Tab কী-তে সাড়া দেয়, তাই এগুলো বন্ধ না হওয়া পর্যন্ত %app আপনার অন্য অ্যাপগুলোতে বিরতিতে থাকে।</translation>
+        <translation>
+            <numerusform>%1 অ্যাপটিও চলছে</numerusform>
+            <numerusform>%1 অ্যাপগুলোও চলছে</numerusform>
+        </translation>
     </message>
     <message>
         <source>Quitting…</source>
         <translation>বন্ধ হচ্ছে…</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 is still open</source>
-        <translation>%1 এখনও খোলা</translation>
-    </message>
-    <message>
-        <source>It may be waiting on a dialog of its own. Force Quit closes it right away.</source>
-        <translation>হয়তো এটি নিজের কোনো ডায়ালগের অপেক্ষায় আছে। “জোর করে বন্ধ” এটি সঙ্গে সঙ্গে বন্ধ করে।</translation>
+        <translation>
+            <numerusform>%1 এখনও খোলা</numerusform>
+            <numerusform>%1 এখনও খোলা</numerusform>
+        </translation>
     </message>
     <message>
         <source>%app has the Tab key</source>
@@ -1460,10 +1410,6 @@
         <translation>অ্যাপ ও উইন্ডোর নাম</translation>
     </message>
     <message>
-        <source>A reply in Mail reads differently from a commit message.</source>
-        <translation>ইমেলের উত্তর আর কমিট মেসেজ আলাদা ঢঙে লেখা হয়।</translation>
-    </message>
-    <message>
         <source>Website</source>
         <translation>ওয়েবসাইট</translation>
     </message>
@@ -1571,9 +1517,12 @@
         <source>Keeps a few minutes of text from windows you switched away from, like a page you read before replying. It stays on your computer and skips apps you switched off.</source>
         <translation>যেসব উইন্ডো থেকে সরে গেছেন, সেগুলোর কয়েক মিনিটের টেক্সট রাখে, যেমন উত্তর দেওয়ার আগে পড়া কোনো পেজ। এটি আপনার কম্পিউটারেই থাকে এবং আপনার বন্ধ করা অ্যাপ এড়িয়ে যায়।</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Both apps answer the Tab key, and the system gives it to %1 first. %app stays paused in your other apps until %1 quits.</source>
-        <translation>দুটি অ্যাপই Tab কী-তে সাড়া দেয়, আর সিস্টেম সেটি আগে %1 অ্যাপকে দেয়। %1 বন্ধ না হওয়া পর্যন্ত %app আপনার অন্য অ্যাপগুলোতে বিরতিতে থাকে।</translation>
+        <translation>
+            <numerusform>দুটি অ্যাপই Tab কী-তে সাড়া দেয়, আর সিস্টেম সেটি আগে %1 অ্যাপকে দেয়। %1 বন্ধ না হওয়া পর্যন্ত %app আপনার অন্য অ্যাপগুলোতে বিরতিতে থাকে।</numerusform>
+            <numerusform>%1 %app-এর আগেই Tab কী নিয়ে নেয়, তাই আপনি এগুলো বন্ধ না করা পর্যন্ত %app আপনার অন্য অ্যাপগুলোতে বিরতিতে থাকে।</numerusform>
+        </translation>
     </message>
     <message>
         <source>Finishes your sentences in any app, on your computer.</source>
@@ -1628,10 +1577,6 @@
     <message>
         <source>No</source>
         <translation>না</translation>
-    </message>
-    <message>
-        <source>Yes, at %1, %2 on screen, %3 pt tall, %4 characters before it and %5 after</source>
-        <translation>হ্যাঁ, স্ক্রিনে %1, %2 অবস্থানে, %3 pt উঁচু, আগে %4টি অক্ষর এবং পরে %5টি</translation>
     </message>
     <message>
         <source>Not reported, estimated from the caret</source>
@@ -1858,10 +1803,6 @@
         <translation>ভাষা বদলে %1 করবেন?</translation>
     </message>
     <message>
-        <source>the computer&apos;s language</source>
-        <translation>কম্পিউটারের ভাষা</translation>
-    </message>
-    <message>
         <source>%1 closes and opens again in a second. Your settings stay as they are.</source>
         <translation>%1 বন্ধ হয়ে এক সেকেন্ডের মধ্যে আবার খুলবে। আপনার সেটিংস যেমন আছে তেমনই থাকবে।</translation>
     </message>
@@ -1890,16 +1831,8 @@
         <translation>এক মিনিটের কম</translation>
     </message>
     <message>
-        <source>%1 h</source>
-        <translation>%1 ঘণ্টা</translation>
-    </message>
-    <message>
         <source>%1 s</source>
         <translation>%1 সে.</translation>
-    </message>
-    <message>
-        <source>%1 ms</source>
-        <translation>%1 মি.সে.</translation>
     </message>
     <message>
         <source>Not set</source>
@@ -2185,13 +2118,6 @@
             <numerusform>%Lnটি অংশ মনে রাখা হয়েছে</numerusform>
         </translation>
     </message>
-    <message numerus="yes">
-        <source>%1 of %Ln done</source>
-        <translation>
-            <numerusform>%Lnটির মধ্যে %1টি সম্পন্ন</numerusform>
-            <numerusform>%Lnটির মধ্যে %1টি সম্পন্ন</numerusform>
-        </translation>
-    </message>
     <message>
         <source>enter</source>
         <translation>enter</translation>
@@ -2247,10 +2173,6 @@
         <translation>কোনো সার্ভার সাড়া দেয়নি (ঠিকানা: %1)।</translation>
     </message>
     <message>
-        <source>Default follows General (insertion: %1, length: %2).</source>
-        <translation>ডিফল্ট “সাধারণ” অনুযায়ী (বসানোর উপায়: %1, দৈর্ঘ্য: %2)।</translation>
-    </message>
-    <message>
         <source>Range: %1</source>
         <translation>সময়সীমা: %1</translation>
     </message>
@@ -2289,10 +2211,6 @@
         <source>party</source>
         <comment>emoji search sample</comment>
         <translation>পার্টি</translation>
-    </message>
-    <message>
-        <source>No system tray runs on this desktop, so the icon cannot show.</source>
-        <translation>এই ডেস্কটপে কোনো সিস্টেম ট্রে চলছে না, তাই আইকনটি দেখানো যাচ্ছে না।</translation>
     </message>
     <message numerus="yes">
         <source>%Ln settings held values %app cannot use, so they were corrected and saved.</source>
@@ -2476,6 +2394,195 @@
         <source>Key %1</source>
         <comment>key</comment>
         <translation>কী %1</translation>
+    </message>
+    <message>
+        <source>An email reply reads differently from a commit message.</source>
+        <translation>ইমেইলের উত্তর আর কমিট মেসেজ আলাদা ভঙ্গিতে লেখা হয়।</translation>
+    </message>
+    <message>
+        <source>Press the trigger shortcut for a suggestion</source>
+        <translation>সাজেশনের জন্য ট্রিগার শর্টকাট চাপুন</translation>
+    </message>
+    <message>
+        <source>Writes straight into the field. Cleanest in GTK and Qt apps.</source>
+        <translation>সরাসরি ফিল্ডে লেখে। GTK ও Qt অ্যাপে সবচেয়ে পরিচ্ছন্ন।</translation>
+    </message>
+    <message>
+        <source>Typing</source>
+        <comment>insertion method</comment>
+        <translation>টাইপিং</translation>
+    </message>
+    <message>
+        <source>%1 h</source>
+        <comment>hours with one decimal, such as 1.5</comment>
+        <translation>%1 ঘণ্টা</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln h</source>
+        <translation>
+            <numerusform>%Ln ঘণ্টা</numerusform>
+            <numerusform>%Ln ঘণ্টা</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln ms</source>
+        <translation>
+            <numerusform>%Ln মি.সে.</numerusform>
+            <numerusform>%Ln মি.সে.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>screen-reader name: a sentence, then the next part</comment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <comment>screen-reader name: a title, then the next part</comment>
+        <translation>%1। %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>screen-reader name: one item of a list, then the next</comment>
+        <translation>%1, %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln words saved today</source>
+        <translation>
+            <numerusform>%Lnটি শব্দ আজ বাঁচানো হয়েছে</numerusform>
+            <numerusform>%Lnটি শব্দ আজ বাঁচানো হয়েছে</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Under a minute of typing saved today.</source>
+        <translation>আজ এক মিনিটেরও কম টাইপিং বাঁচানো হয়েছে।</translation>
+    </message>
+    <message>
+        <source>About %1 of typing saved today.</source>
+        <translation>আজ প্রায় %1 টাইপিং বাঁচানো হয়েছে।</translation>
+    </message>
+    <message numerus="yes">
+        <source>Step %1 of %Ln</source>
+        <translation>
+            <numerusform>%Lnটির মধ্যে ধাপ %1</numerusform>
+            <numerusform>%Lnটির মধ্যে ধাপ %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%app reads and types into text fields through the desktop&apos;s accessibility support, which some desktops leave off. %app uses it only for the field you&apos;re writing in.</source>
+        <translation>%app ডেস্কটপের অ্যাক্সেসিবিলিটি সাপোর্টের মাধ্যমে টেক্সট ফিল্ড পড়ে ও তাতে টাইপ করে; কিছু ডেস্কটপে এটি বন্ধ থাকে। %app এটি শুধু আপনি যে ফিল্ডে লিখছেন তার জন্যই ব্যবহার করে।</translation>
+    </message>
+    <message>
+        <source>The button switches the desktop&apos;s accessibility support on. If the desktop&apos;s settings open instead, turn accessibility on there, then come back. This page updates by itself.</source>
+        <translation>বোতামটি ডেস্কটপের অ্যাক্সেসিবিলিটি সাপোর্ট চালু করে। এর বদলে ডেস্কটপের সেটিংস খুললে সেখানে অ্যাক্সেসিবিলিটি চালু করুন, তারপর ফিরে আসুন। এই পাতা নিজে থেকেই আপডেট হয়।</translation>
+    </message>
+    <message>
+        <source>Still off? Some desktops start their accessibility service only when you log in. Log out and back in, then try again.</source>
+        <translation>এখনও বন্ধ? কিছু ডেস্কটপ লগ ইন করার সময়েই অ্যাক্সেসিবিলিটি সার্ভিস চালু করে। লগ আউট করে আবার লগ ইন করুন, তারপর আবার চেষ্টা করুন।</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <comment>section header</comment>
+        <translation>বিরতি</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <comment>button</comment>
+        <translation>বিরতি দিন</translation>
+    </message>
+    <message>
+        <source>typing</source>
+        <comment>insertion method, in a sentence</comment>
+        <translation>টাইপিং</translation>
+    </message>
+    <message>
+        <source>accessibility</source>
+        <comment>insertion method, in a sentence</comment>
+        <translation>অ্যাক্সেসিবিলিটি</translation>
+    </message>
+    <message>
+        <source>paste</source>
+        <comment>insertion method, in a sentence</comment>
+        <translation>পেস্ট</translation>
+    </message>
+    <message>
+        <source>short</source>
+        <comment>suggestion length, in a sentence</comment>
+        <translation>ছোট</translation>
+    </message>
+    <message>
+        <source>medium</source>
+        <comment>suggestion length, in a sentence</comment>
+        <translation>মাঝারি</translation>
+    </message>
+    <message>
+        <source>long</source>
+        <comment>suggestion length, in a sentence</comment>
+        <translation>লম্বা</translation>
+    </message>
+    <message>
+        <source>Default follows General: %1, %2 suggestions.</source>
+        <translation>ডিফল্ট &quot;সাধারণ&quot; অনুযায়ী: %1, %2 সাজেশন।</translation>
+    </message>
+    <message>
+        <source>Yes, at %1, %2 on screen, %3 pt tall, %4 and %5</source>
+        <translation>হ্যাঁ, %1, %2 অবস্থানে, %3 pt উঁচু, %4 এবং %5</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln characters before it</source>
+        <translation>
+            <numerusform>আগে %Lnটি অক্ষর</numerusform>
+            <numerusform>আগে %Lnটি অক্ষর</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln after</source>
+        <comment>characters after the caret</comment>
+        <translation>
+            <numerusform>পরে %Lnটি</numerusform>
+            <numerusform>পরে %Lnটি</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No system tray runs on this desktop, so the icon cannot show. %1</source>
+        <translation>এই ডেস্কটপে কোনো সিস্টেম ট্রে চলছে না, তাই আইকনটি দেখানো যাচ্ছে না। %1</translation>
+    </message>
+    <message>
+        <source>Typing</source>
+        <comment>section header</comment>
+        <translation>টাইপিং</translation>
+    </message>
+    <message>
+        <source>Switch to the computer&apos;s language?</source>
+        <translation>কম্পিউটারের ভাষায় বদলাবেন?</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln words this week.</source>
+        <translation>
+            <numerusform>এই সপ্তাহে %Lnটি শব্দ।</numerusform>
+            <numerusform>এই সপ্তাহে %Lnটি শব্দ।</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Under a minute of typing saved today. %Ln words this week.</source>
+        <translation>
+            <numerusform>আজ এক মিনিটেরও কম টাইপিং বাঁচানো হয়েছে। এই সপ্তাহে %Lnটি শব্দ।</numerusform>
+            <numerusform>আজ এক মিনিটেরও কম টাইপিং বাঁচানো হয়েছে। এই সপ্তাহে %Lnটি শব্দ।</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>About %1 of typing saved today. %Ln words this week.</source>
+        <translation>
+            <numerusform>আজ প্রায় %1 টাইপিং বাঁচানো হয়েছে। এই সপ্তাহে %Lnটি শব্দ।</numerusform>
+            <numerusform>আজ প্রায় %1 টাইপিং বাঁচানো হয়েছে। এই সপ্তাহে %Lnটি শব্দ।</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Done: %Ln of %1</source>
+        <translation>
+            <numerusform>%1টির মধ্যে %Lnটি সম্পন্ন</numerusform>
+            <numerusform>%1টির মধ্যে %Lnটি সম্পন্ন</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

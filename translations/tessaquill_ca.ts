@@ -56,10 +56,6 @@
         <translation>L&apos;entrada segura està activada: %app no hi intervé</translation>
     </message>
     <message>
-        <source>the trigger shortcut</source>
-        <translation>la drecera d&apos;activació</translation>
-    </message>
-    <message>
         <source>Press %1 for a suggestion</source>
         <translation>Premeu %1 per obtenir un suggeriment</translation>
     </message>
@@ -232,16 +228,8 @@
         <translation>Envia el text com a pulsacions de tecla. Funciona gairebé a tot arreu.</translation>
     </message>
     <message>
-        <source>Writes straight into the field. Cleanest in native computer apps.</source>
-        <translation>Escriu directament al camp. El més net a les apps natives.</translation>
-    </message>
-    <message>
         <source>Uses the clipboard, then puts your clipboard back.</source>
         <translation>Fa servir el porta-retalls i després el restaura.</translation>
-    </message>
-    <message>
-        <source>Typing</source>
-        <translation>Escriptura</translation>
     </message>
     <message>
         <source>Accessibility</source>
@@ -330,14 +318,6 @@
         <translation>Comenceu a escriure on vulgueu. %app en porta el compte aquí.</translation>
     </message>
     <message>
-        <source>Under a minute of typing today. </source>
-        <translation>Avui heu estalviat menys d&apos;un minut d&apos;escriptura. </translation>
-    </message>
-    <message>
-        <source>About %1 of typing today. </source>
-        <translation>Avui heu estalviat prop de %1 d&apos;escriptura. </translation>
-    </message>
-    <message>
         <source>Resume in %1</source>
         <translation>Reprèn a %1</translation>
     </message>
@@ -422,10 +402,6 @@
         <translation>Elimina</translation>
     </message>
     <message>
-        <source>Step %1 of %2</source>
-        <translation>Pas %1 de %2</translation>
-    </message>
-    <message>
         <source>Continue</source>
         <translation>Continua</translation>
     </message>
@@ -470,10 +446,6 @@
         <translation>Deixeu que %app vegi el que escriviu.</translation>
     </message>
     <message>
-        <source>The system asks for Accessibility access before any app can read text fields or type into them. %app uses it only for the field you&apos;re writing in.</source>
-        <translation>El sistema demana accés d&apos;Accessibilitat abans que una app pugui llegir camps de text o escriure-hi. %app només l&apos;utilitza per al camp on escriviu.</translation>
-    </message>
-    <message>
         <source>%app reads your text when you pause and forgets it after one suggestion, unless you turn on writing memory.</source>
         <translation>%app llegeix el text quan feu una pausa i l&apos;oblida després d&apos;un suggeriment, tret que activeu la memòria d&apos;escriptura.</translation>
     </message>
@@ -484,14 +456,6 @@
     <message>
         <source>Open Accessibility Settings</source>
         <translation>Obre la configuració d&apos;accessibilitat</translation>
-    </message>
-    <message>
-        <source>Switch %app on in the list, then come back. This page updates by itself.</source>
-        <translation>Activeu %app a la llista i torneu aquí. Aquesta pàgina s&apos;actualitza sola.</translation>
-    </message>
-    <message>
-        <source>Already switched on? The desktop&apos;s settings may still list an older copy of %app. Select it, remove it with the minus button, then try again.</source>
-        <translation>Ja està activat? Potser la configuració de l&apos;escriptori encara mostra una còpia antiga de %app. Seleccioneu-la, elimineu-la amb el botó menys i torneu-ho a provar.</translation>
     </message>
     <message>
         <source>Pick what writes your suggestions.</source>
@@ -642,10 +606,6 @@
         <translation>Llargada</translation>
     </message>
     <message>
-        <source>Pause</source>
-        <translation>Pausa</translation>
-    </message>
-    <message>
         <source>Resume</source>
         <translation>Reprèn</translation>
     </message>
@@ -752,10 +712,6 @@
     <message>
         <source>%1, %2 typical wait</source>
         <translation>%1, espera habitual de %2</translation>
-    </message>
-    <message>
-        <source>%1 this week.</source>
-        <translation>%1 aquesta setmana.</translation>
     </message>
     <message>
         <source>Start your streak today.</source>
@@ -1223,29 +1179,23 @@
         <source>Next time, quit %1 without asking</source>
         <translation>La propera vegada, tanca %1 sense preguntar</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 is also running</source>
-        <translation>%1 també està obert</translation>
-    </message>
-    <message>
-        <source>%1 are also running</source>
-        <translation>%1 també estan oberts</translation>
-    </message>
-    <message>
-        <source>These apps answer the Tab key before %app can, so %app stays paused in your other apps until they quit.</source>
-        <translation>Aquestes apps responen a la tecla Tab abans que %app, així que %app queda en pausa a les altres apps fins que es tanquin.</translation>
+        <translation>
+            <numerusform>%1 també està obert</numerusform>
+            <numerusform>%1 també estan oberts</numerusform>
+        </translation>
     </message>
     <message>
         <source>Quitting…</source>
         <translation>S&apos;està tancant…</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 is still open</source>
-        <translation>%1 encara està obert</translation>
-    </message>
-    <message>
-        <source>It may be waiting on a dialog of its own. Force Quit closes it right away.</source>
-        <translation>Potser espera en un diàleg propi. «Força la sortida» el tanca immediatament.</translation>
+        <translation>
+            <numerusform>%1 encara està obert</numerusform>
+            <numerusform>%1 encara estan oberts</numerusform>
+        </translation>
     </message>
     <message>
         <source>%app has the Tab key</source>
@@ -1460,10 +1410,6 @@
         <translation>Nom de l&apos;app i de la finestra</translation>
     </message>
     <message>
-        <source>A reply in Mail reads differently from a commit message.</source>
-        <translation>Una resposta a un correu no es llegeix igual que un missatge de commit.</translation>
-    </message>
-    <message>
         <source>Website</source>
         <translation>Lloc web</translation>
     </message>
@@ -1571,9 +1517,12 @@
         <source>Keeps a few minutes of text from windows you switched away from, like a page you read before replying. It stays on your computer and skips apps you switched off.</source>
         <translation>Guarda uns minuts de text de les finestres que heu deixat, com una pàgina que heu llegit abans de respondre. Es queda a l&apos;ordinador i omet les apps que heu desactivat.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Both apps answer the Tab key, and the system gives it to %1 first. %app stays paused in your other apps until %1 quits.</source>
-        <translation>Totes dues apps responen a la tecla Tab, i el sistema la dona primer a %1. %app queda en pausa a les altres apps fins que %1 es tanqui.</translation>
+        <translation>
+            <numerusform>Totes dues apps responen a la tecla Tab, i el sistema la dona primer a %1. %app queda en pausa a les altres apps fins que %1 es tanqui.</numerusform>
+            <numerusform>%1 agafen la tecla Tab abans que %app, així que %app queda en pausa a les altres apps fins que els tanqueu.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Finishes your sentences in any app, on your computer.</source>
@@ -1628,10 +1577,6 @@
     <message>
         <source>No</source>
         <translation>No</translation>
-    </message>
-    <message>
-        <source>Yes, at %1, %2 on screen, %3 pt tall, %4 characters before it and %5 after</source>
-        <translation>Sí, a %1, %2 a la pantalla, %3 pt d&apos;alçada, %4 caràcters abans i %5 després</translation>
     </message>
     <message>
         <source>Not reported, estimated from the caret</source>
@@ -1858,10 +1803,6 @@
         <translation>Voleu canviar a %1?</translation>
     </message>
     <message>
-        <source>the computer&apos;s language</source>
-        <translation>la llengua de l&apos;ordinador</translation>
-    </message>
-    <message>
         <source>%1 closes and opens again in a second. Your settings stay as they are.</source>
         <translation>%1 es tanca i es torna a obrir en un segon. La configuració es manté.</translation>
     </message>
@@ -1890,16 +1831,8 @@
         <translation>menys d&apos;un minut</translation>
     </message>
     <message>
-        <source>%1 h</source>
-        <translation>%1 h</translation>
-    </message>
-    <message>
         <source>%1 s</source>
         <translation>%1 s</translation>
-    </message>
-    <message>
-        <source>%1 ms</source>
-        <translation>%1 ms</translation>
     </message>
     <message>
         <source>Not set</source>
@@ -2185,13 +2118,6 @@
             <numerusform>%Ln fragments recordats</numerusform>
         </translation>
     </message>
-    <message numerus="yes">
-        <source>%1 of %Ln done</source>
-        <translation>
-            <numerusform>Fet: %1 de %Ln</numerusform>
-            <numerusform>Fet: %1 de %Ln</numerusform>
-        </translation>
-    </message>
     <message>
         <source>enter</source>
         <translation>intro</translation>
@@ -2247,10 +2173,6 @@
         <translation>Cap servidor no ha respost a %1.</translation>
     </message>
     <message>
-        <source>Default follows General (insertion: %1, length: %2).</source>
-        <translation>Per defecte segueix «General» (inserció: %1, llargada: %2).</translation>
-    </message>
-    <message>
         <source>Range: %1</source>
         <translation>Període: %1</translation>
     </message>
@@ -2289,10 +2211,6 @@
         <source>party</source>
         <comment>emoji search sample</comment>
         <translation>festa</translation>
-    </message>
-    <message>
-        <source>No system tray runs on this desktop, so the icon cannot show.</source>
-        <translation>En aquest escriptori no hi ha cap safata del sistema, així que la icona no es pot mostrar.</translation>
     </message>
     <message numerus="yes">
         <source>%Ln settings held values %app cannot use, so they were corrected and saved.</source>
@@ -2476,6 +2394,195 @@
         <source>Key %1</source>
         <comment>key</comment>
         <translation>Tecla %1</translation>
+    </message>
+    <message>
+        <source>An email reply reads differently from a commit message.</source>
+        <translation>Una resposta a un correu no s&apos;escriu igual que un missatge de commit.</translation>
+    </message>
+    <message>
+        <source>Press the trigger shortcut for a suggestion</source>
+        <translation>Premeu la drecera d&apos;activació per obtenir un suggeriment</translation>
+    </message>
+    <message>
+        <source>Writes straight into the field. Cleanest in GTK and Qt apps.</source>
+        <translation>Escriu directament al camp. És més net en apps GTK i Qt.</translation>
+    </message>
+    <message>
+        <source>Typing</source>
+        <comment>insertion method</comment>
+        <translation>Escriptura</translation>
+    </message>
+    <message>
+        <source>%1 h</source>
+        <comment>hours with one decimal, such as 1.5</comment>
+        <translation>%1 h</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln h</source>
+        <translation>
+            <numerusform>%Ln h</numerusform>
+            <numerusform>%Ln h</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln ms</source>
+        <translation>
+            <numerusform>%Ln ms</numerusform>
+            <numerusform>%Ln ms</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>screen-reader name: a sentence, then the next part</comment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <comment>screen-reader name: a title, then the next part</comment>
+        <translation>%1. %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>screen-reader name: one item of a list, then the next</comment>
+        <translation>%1, %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln words saved today</source>
+        <translation>
+            <numerusform>%Ln paraula estalviada avui</numerusform>
+            <numerusform>%Ln paraules estalviades avui</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Under a minute of typing saved today.</source>
+        <translation>Avui us heu estalviat menys d&apos;un minut d&apos;escriptura.</translation>
+    </message>
+    <message>
+        <source>About %1 of typing saved today.</source>
+        <translation>Avui us heu estalviat uns %1 d&apos;escriptura.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Step %1 of %Ln</source>
+        <translation>
+            <numerusform>Pas %1 de %Ln</numerusform>
+            <numerusform>Pas %1 de %Ln</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%app reads and types into text fields through the desktop&apos;s accessibility support, which some desktops leave off. %app uses it only for the field you&apos;re writing in.</source>
+        <translation>%app llegeix els camps de text i hi escriu a través del suport d&apos;accessibilitat de l&apos;escriptori, que alguns escriptoris tenen desactivat. %app només l&apos;utilitza per al camp on escriviu.</translation>
+    </message>
+    <message>
+        <source>The button switches the desktop&apos;s accessibility support on. If the desktop&apos;s settings open instead, turn accessibility on there, then come back. This page updates by itself.</source>
+        <translation>El botó activa el suport d&apos;accessibilitat de l&apos;escriptori. Si en lloc d&apos;això s&apos;obre la configuració de l&apos;escriptori, activeu-hi l&apos;accessibilitat i torneu aquí. Aquesta pàgina s&apos;actualitza sola.</translation>
+    </message>
+    <message>
+        <source>Still off? Some desktops start their accessibility service only when you log in. Log out and back in, then try again.</source>
+        <translation>Encara desactivat? Alguns escriptoris només inicien el servei d&apos;accessibilitat quan inicieu la sessió. Tanqueu la sessió, torneu-la a iniciar i proveu-ho de nou.</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <comment>section header</comment>
+        <translation>Pausa</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <comment>button</comment>
+        <translation>Pausa</translation>
+    </message>
+    <message>
+        <source>typing</source>
+        <comment>insertion method, in a sentence</comment>
+        <translation>escriptura</translation>
+    </message>
+    <message>
+        <source>accessibility</source>
+        <comment>insertion method, in a sentence</comment>
+        <translation>accessibilitat</translation>
+    </message>
+    <message>
+        <source>paste</source>
+        <comment>insertion method, in a sentence</comment>
+        <translation>enganxar</translation>
+    </message>
+    <message>
+        <source>short</source>
+        <comment>suggestion length, in a sentence</comment>
+        <translation>curts</translation>
+    </message>
+    <message>
+        <source>medium</source>
+        <comment>suggestion length, in a sentence</comment>
+        <translation>mitjans</translation>
+    </message>
+    <message>
+        <source>long</source>
+        <comment>suggestion length, in a sentence</comment>
+        <translation>llargs</translation>
+    </message>
+    <message>
+        <source>Default follows General: %1, %2 suggestions.</source>
+        <translation>Per defecte segueix General: %1, suggeriments %2.</translation>
+    </message>
+    <message>
+        <source>Yes, at %1, %2 on screen, %3 pt tall, %4 and %5</source>
+        <translation>Sí, a %1, %2 a la pantalla, %3 pt d&apos;alçada, %4 i %5</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln characters before it</source>
+        <translation>
+            <numerusform>%Ln caràcter abans</numerusform>
+            <numerusform>%Ln caràcters abans</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln after</source>
+        <comment>characters after the caret</comment>
+        <translation>
+            <numerusform>%Ln després</numerusform>
+            <numerusform>%Ln després</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No system tray runs on this desktop, so the icon cannot show. %1</source>
+        <translation>En aquest escriptori no hi ha cap safata del sistema, així que la icona no es pot mostrar. %1</translation>
+    </message>
+    <message>
+        <source>Typing</source>
+        <comment>section header</comment>
+        <translation>Escriptura</translation>
+    </message>
+    <message>
+        <source>Switch to the computer&apos;s language?</source>
+        <translation>Voleu canviar a l&apos;idioma de l&apos;ordinador?</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln words this week.</source>
+        <translation>
+            <numerusform>%Ln paraula aquesta setmana.</numerusform>
+            <numerusform>%Ln paraules aquesta setmana.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Under a minute of typing saved today. %Ln words this week.</source>
+        <translation>
+            <numerusform>Avui us heu estalviat menys d&apos;un minut d&apos;escriptura. %Ln paraula aquesta setmana.</numerusform>
+            <numerusform>Avui us heu estalviat menys d&apos;un minut d&apos;escriptura. %Ln paraules aquesta setmana.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>About %1 of typing saved today. %Ln words this week.</source>
+        <translation>
+            <numerusform>Avui us heu estalviat uns %1 d&apos;escriptura. %Ln paraula aquesta setmana.</numerusform>
+            <numerusform>Avui us heu estalviat uns %1 d&apos;escriptura. %Ln paraules aquesta setmana.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Done: %Ln of %1</source>
+        <translation>
+            <numerusform>%Ln de %1 fet</numerusform>
+            <numerusform>%Ln de %1 fets</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

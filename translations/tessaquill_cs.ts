@@ -56,10 +56,6 @@
         <translation>Je zapnuté zabezpečené zadávání, proto %app nezasahuje</translation>
     </message>
     <message>
-        <source>the trigger shortcut</source>
-        <translation>zkratku pro vyvolání</translation>
-    </message>
-    <message>
         <source>Press %1 for a suggestion</source>
         <translation>Pro návrh stiskněte %1</translation>
     </message>
@@ -232,16 +228,8 @@
         <translation>Posílá text jako stisky kláves. Funguje téměř všude.</translation>
     </message>
     <message>
-        <source>Writes straight into the field. Cleanest in native computer apps.</source>
-        <translation>Zapisuje přímo do pole. Nejčistší v nativních desktopových aplikacích.</translation>
-    </message>
-    <message>
         <source>Uses the clipboard, then puts your clipboard back.</source>
         <translation>Použije schránku a pak vrátí její obsah.</translation>
-    </message>
-    <message>
-        <source>Typing</source>
-        <translation>Psaní</translation>
     </message>
     <message>
         <source>Accessibility</source>
@@ -332,14 +320,6 @@
         <translation>Začněte psát kdekoli. %app to tu bude počítat.</translation>
     </message>
     <message>
-        <source>Under a minute of typing today. </source>
-        <translation>Dnes ušetřeno méně než minuta psaní. </translation>
-    </message>
-    <message>
-        <source>About %1 of typing today. </source>
-        <translation>Dnes ušetřeno asi %1 psaní. </translation>
-    </message>
-    <message>
         <source>Resume in %1</source>
         <translation>Obnovit v aplikaci %1</translation>
     </message>
@@ -424,10 +404,6 @@
         <translation>Odstranit</translation>
     </message>
     <message>
-        <source>Step %1 of %2</source>
-        <translation>Krok %1 z %2</translation>
-    </message>
-    <message>
         <source>Continue</source>
         <translation>Pokračovat</translation>
     </message>
@@ -472,10 +448,6 @@
         <translation>Dovolte %app vidět, co píšete.</translation>
     </message>
     <message>
-        <source>The system asks for Accessibility access before any app can read text fields or type into them. %app uses it only for the field you&apos;re writing in.</source>
-        <translation>Systém žádá o oprávnění pro zpřístupnění dřív, než jakákoli aplikace může číst textová pole nebo do nich psát. %app ho používá jen pro pole, do kterého píšete.</translation>
-    </message>
-    <message>
         <source>%app reads your text when you pause and forgets it after one suggestion, unless you turn on writing memory.</source>
         <translation>%app čte váš text, když se zastavíte, a po jednom návrhu ho zapomene, pokud nezapnete paměť psaní.</translation>
     </message>
@@ -486,14 +458,6 @@
     <message>
         <source>Open Accessibility Settings</source>
         <translation>Otevřít nastavení zpřístupnění</translation>
-    </message>
-    <message>
-        <source>Switch %app on in the list, then come back. This page updates by itself.</source>
-        <translation>Zapněte %app v seznamu a vraťte se. Tato stránka se aktualizuje sama.</translation>
-    </message>
-    <message>
-        <source>Already switched on? The desktop&apos;s settings may still list an older copy of %app. Select it, remove it with the minus button, then try again.</source>
-        <translation>Už zapnuto? Nastavení prostředí může stále uvádět starší kopii %app. Vyberte ji, odstraňte ji tlačítkem minus a zkuste to znovu.</translation>
     </message>
     <message>
         <source>Pick what writes your suggestions.</source>
@@ -644,10 +608,6 @@
         <translation>Délka</translation>
     </message>
     <message>
-        <source>Pause</source>
-        <translation>Pozastavit</translation>
-    </message>
-    <message>
         <source>Resume</source>
         <translation>Obnovit</translation>
     </message>
@@ -754,10 +714,6 @@
     <message>
         <source>%1, %2 typical wait</source>
         <translation>%1, obvyklé čekání %2</translation>
-    </message>
-    <message>
-        <source>%1 this week.</source>
-        <translation>%1 tento týden.</translation>
     </message>
     <message>
         <source>Start your streak today.</source>
@@ -1227,29 +1183,25 @@
         <source>Next time, quit %1 without asking</source>
         <translation>Příště ukončit %1 bez ptaní</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 is also running</source>
-        <translation>%1 také běží</translation>
-    </message>
-    <message>
-        <source>%1 are also running</source>
-        <translation>%1 také běží</translation>
-    </message>
-    <message>
-        <source>These apps answer the Tab key before %app can, so %app stays paused in your other apps until they quit.</source>
-        <translation>Tyto aplikace zachytávají klávesu Tab dřív než %app, proto %app zůstane v ostatních aplikacích pozastaven, dokud se neukončí.</translation>
+        <translation>
+            <numerusform>%1 také běží</numerusform>
+            <numerusform>%1 také běží</numerusform>
+            <numerusform>%1 také běží</numerusform>
+        </translation>
     </message>
     <message>
         <source>Quitting…</source>
         <translation>Ukončování…</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 is still open</source>
-        <translation>Aplikace %1 je stále otevřená</translation>
-    </message>
-    <message>
-        <source>It may be waiting on a dialog of its own. Force Quit closes it right away.</source>
-        <translation>Možná čeká na vlastní dialog. „Vynutit ukončení“ ji okamžitě zavře.</translation>
+        <translation>
+            <numerusform>%1 je stále otevřený</numerusform>
+            <numerusform>%1 jsou stále otevřené</numerusform>
+            <numerusform>%1 jsou stále otevřené</numerusform>
+        </translation>
     </message>
     <message>
         <source>%app has the Tab key</source>
@@ -1464,10 +1416,6 @@
         <translation>Název aplikace a okna</translation>
     </message>
     <message>
-        <source>A reply in Mail reads differently from a commit message.</source>
-        <translation>Odpověď na e-mail zní jinak než zpráva commitu.</translation>
-    </message>
-    <message>
         <source>Website</source>
         <translation>Web</translation>
     </message>
@@ -1575,9 +1523,13 @@
         <source>Keeps a few minutes of text from windows you switched away from, like a page you read before replying. It stays on your computer and skips apps you switched off.</source>
         <translation>Uchovává pár minut textu z oken, ze kterých jste se přepnuli, třeba stránku přečtenou před odpovědí. Zůstává na vašem počítači a vynechává aplikace, které jste vypnuli.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Both apps answer the Tab key, and the system gives it to %1 first. %app stays paused in your other apps until %1 quits.</source>
-        <translation>Obě aplikace reagují na klávesu Tab a systém ji dá nejprve %1. %app zůstane v ostatních aplikacích pozastaven, dokud se %1 neukončí.</translation>
+        <translation>
+            <numerusform>Obě aplikace reagují na klávesu Tab a systém ji dá nejprve %1. %app zůstane v ostatních aplikacích pozastaven, dokud se %1 neukončí.</numerusform>
+            <numerusform>%1 zachytávají klávesu Tab dřív než %app, proto %app zůstane v ostatních aplikacích pozastaven, dokud je neukončíte.</numerusform>
+            <numerusform>%1 zachytávají klávesu Tab dřív než %app, proto %app zůstane v ostatních aplikacích pozastaven, dokud je neukončíte.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Finishes your sentences in any app, on your computer.</source>
@@ -1632,10 +1584,6 @@
     <message>
         <source>No</source>
         <translation>Ne</translation>
-    </message>
-    <message>
-        <source>Yes, at %1, %2 on screen, %3 pt tall, %4 characters before it and %5 after</source>
-        <translation>Ano, na %1, %2 na obrazovce, výška %3 pt, znaků před ním: %4, za ním: %5</translation>
     </message>
     <message>
         <source>Not reported, estimated from the caret</source>
@@ -1862,10 +1810,6 @@
         <translation>Přepnout na %1?</translation>
     </message>
     <message>
-        <source>the computer&apos;s language</source>
-        <translation>jazyk počítače</translation>
-    </message>
-    <message>
         <source>%1 closes and opens again in a second. Your settings stay as they are.</source>
         <translation>%1 se zavře a za okamžik znovu otevře. Nastavení zůstane beze změny.</translation>
     </message>
@@ -1894,16 +1838,8 @@
         <translation>méně než minuta</translation>
     </message>
     <message>
-        <source>%1 h</source>
-        <translation>%1 h</translation>
-    </message>
-    <message>
         <source>%1 s</source>
         <translation>%1 s</translation>
-    </message>
-    <message>
-        <source>%1 ms</source>
-        <translation>%1 ms</translation>
     </message>
     <message>
         <source>Not set</source>
@@ -2198,14 +2134,6 @@
             <numerusform>Zapamatováno %Ln úryvků</numerusform>
         </translation>
     </message>
-    <message numerus="yes">
-        <source>%1 of %Ln done</source>
-        <translation>
-            <numerusform>Hotovo: %1 z %Ln</numerusform>
-            <numerusform>Hotovo: %1 z %Ln</numerusform>
-            <numerusform>Hotovo: %1 z %Ln</numerusform>
-        </translation>
-    </message>
     <message>
         <source>enter</source>
         <translation>enter</translation>
@@ -2263,10 +2191,6 @@
         <translation>Žádný server neodpověděl na adrese %1.</translation>
     </message>
     <message>
-        <source>Default follows General (insertion: %1, length: %2).</source>
-        <translation>Výchozí podle sekce „Obecné“ (vkládání: %1, délka: %2).</translation>
-    </message>
-    <message>
         <source>Range: %1</source>
         <translation>Rozsah: %1</translation>
     </message>
@@ -2306,10 +2230,6 @@
         <source>party</source>
         <comment>emoji search sample</comment>
         <translation>oslava</translation>
-    </message>
-    <message>
-        <source>No system tray runs on this desktop, so the icon cannot show.</source>
-        <translation>Na této ploše neběží žádná oznamovací oblast, takže ikonu nelze zobrazit.</translation>
     </message>
     <message numerus="yes">
         <source>%Ln settings held values %app cannot use, so they were corrected and saved.</source>
@@ -2494,6 +2414,205 @@
         <source>Key %1</source>
         <comment>key</comment>
         <translation>Klávesa %1</translation>
+    </message>
+    <message>
+        <source>An email reply reads differently from a commit message.</source>
+        <translation>Odpověď na e-mail se píše jinak než zpráva commitu.</translation>
+    </message>
+    <message>
+        <source>Press the trigger shortcut for a suggestion</source>
+        <translation>Pro návrh stiskněte zkratku pro vyvolání</translation>
+    </message>
+    <message>
+        <source>Writes straight into the field. Cleanest in GTK and Qt apps.</source>
+        <translation>Píše přímo do pole. Nejčistší v aplikacích GTK a Qt.</translation>
+    </message>
+    <message>
+        <source>Typing</source>
+        <comment>insertion method</comment>
+        <translation>Psaní</translation>
+    </message>
+    <message>
+        <source>%1 h</source>
+        <comment>hours with one decimal, such as 1.5</comment>
+        <translation>%1 h</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln h</source>
+        <translation>
+            <numerusform>%Ln h</numerusform>
+            <numerusform>%Ln h</numerusform>
+            <numerusform>%Ln h</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln ms</source>
+        <translation>
+            <numerusform>%Ln ms</numerusform>
+            <numerusform>%Ln ms</numerusform>
+            <numerusform>%Ln ms</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>screen-reader name: a sentence, then the next part</comment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <comment>screen-reader name: a title, then the next part</comment>
+        <translation>%1. %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>screen-reader name: one item of a list, then the next</comment>
+        <translation>%1, %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln words saved today</source>
+        <translation>
+            <numerusform>%Ln slovo dnes ušetřeno</numerusform>
+            <numerusform>%Ln slova dnes ušetřena</numerusform>
+            <numerusform>%Ln slov dnes ušetřeno</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Under a minute of typing saved today.</source>
+        <translation>Dnes ušetřeno necelou minutu psaní.</translation>
+    </message>
+    <message>
+        <source>About %1 of typing saved today.</source>
+        <translation>Dnes ušetřeno asi %1 psaní.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Step %1 of %Ln</source>
+        <translation>
+            <numerusform>Krok %1 z %Ln</numerusform>
+            <numerusform>Krok %1 z %Ln</numerusform>
+            <numerusform>Krok %1 z %Ln</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%app reads and types into text fields through the desktop&apos;s accessibility support, which some desktops leave off. %app uses it only for the field you&apos;re writing in.</source>
+        <translation>%app čte textová pole a píše do nich přes podporu zpřístupnění v pracovním prostředí, kterou některá prostředí nechávají vypnutou. %app ji používá jen pro pole, do kterého právě píšete.</translation>
+    </message>
+    <message>
+        <source>The button switches the desktop&apos;s accessibility support on. If the desktop&apos;s settings open instead, turn accessibility on there, then come back. This page updates by itself.</source>
+        <translation>Tlačítko zapne podporu zpřístupnění v pracovním prostředí. Pokud se místo toho otevře nastavení prostředí, zapněte zpřístupnění tam a vraťte se. Tato stránka se aktualizuje sama.</translation>
+    </message>
+    <message>
+        <source>Still off? Some desktops start their accessibility service only when you log in. Log out and back in, then try again.</source>
+        <translation>Stále vypnuto? Některá prostředí spouštějí službu zpřístupnění až při přihlášení. Odhlaste se, znovu se přihlaste a zkuste to znovu.</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <comment>section header</comment>
+        <translation>Pozastavení</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <comment>button</comment>
+        <translation>Pozastavit</translation>
+    </message>
+    <message>
+        <source>typing</source>
+        <comment>insertion method, in a sentence</comment>
+        <translation>psaní</translation>
+    </message>
+    <message>
+        <source>accessibility</source>
+        <comment>insertion method, in a sentence</comment>
+        <translation>zpřístupnění</translation>
+    </message>
+    <message>
+        <source>paste</source>
+        <comment>insertion method, in a sentence</comment>
+        <translation>vložení</translation>
+    </message>
+    <message>
+        <source>short</source>
+        <comment>suggestion length, in a sentence</comment>
+        <translation>krátké</translation>
+    </message>
+    <message>
+        <source>medium</source>
+        <comment>suggestion length, in a sentence</comment>
+        <translation>střední</translation>
+    </message>
+    <message>
+        <source>long</source>
+        <comment>suggestion length, in a sentence</comment>
+        <translation>dlouhé</translation>
+    </message>
+    <message>
+        <source>Default follows General: %1, %2 suggestions.</source>
+        <translation>Výchozí podle sekce „Obecné“: %1, %2 návrhy.</translation>
+    </message>
+    <message>
+        <source>Yes, at %1, %2 on screen, %3 pt tall, %4 and %5</source>
+        <translation>Ano, na %1, %2 na obrazovce, výška %3 pt, %4 a %5</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln characters before it</source>
+        <translation>
+            <numerusform>%Ln znak před ním</numerusform>
+            <numerusform>%Ln znaky před ním</numerusform>
+            <numerusform>%Ln znaků před ním</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln after</source>
+        <comment>characters after the caret</comment>
+        <translation>
+            <numerusform>%Ln za ním</numerusform>
+            <numerusform>%Ln za ním</numerusform>
+            <numerusform>%Ln za ním</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No system tray runs on this desktop, so the icon cannot show. %1</source>
+        <translation>Na této ploše neběží žádná oznamovací oblast, takže ikonu nelze zobrazit. %1</translation>
+    </message>
+    <message>
+        <source>Typing</source>
+        <comment>section header</comment>
+        <translation>Psaní</translation>
+    </message>
+    <message>
+        <source>Switch to the computer&apos;s language?</source>
+        <translation>Přepnout na jazyk počítače?</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln words this week.</source>
+        <translation>
+            <numerusform>%Ln slovo tento týden.</numerusform>
+            <numerusform>%Ln slova tento týden.</numerusform>
+            <numerusform>%Ln slov tento týden.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Under a minute of typing saved today. %Ln words this week.</source>
+        <translation>
+            <numerusform>Dnes ušetřeno necelou minutu psaní. %Ln slovo tento týden.</numerusform>
+            <numerusform>Dnes ušetřeno necelou minutu psaní. %Ln slova tento týden.</numerusform>
+            <numerusform>Dnes ušetřeno necelou minutu psaní. %Ln slov tento týden.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>About %1 of typing saved today. %Ln words this week.</source>
+        <translation>
+            <numerusform>Dnes ušetřeno asi %1 psaní. %Ln slovo tento týden.</numerusform>
+            <numerusform>Dnes ušetřeno asi %1 psaní. %Ln slova tento týden.</numerusform>
+            <numerusform>Dnes ušetřeno asi %1 psaní. %Ln slov tento týden.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Done: %Ln of %1</source>
+        <translation>
+            <numerusform>Hotovo: %Ln z %1</numerusform>
+            <numerusform>Hotovo: %Ln z %1</numerusform>
+            <numerusform>Hotovo: %Ln z %1</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -56,10 +56,6 @@
         <translation>Sikker indtastning er slået til, så %app holder sig væk</translation>
     </message>
     <message>
-        <source>the trigger shortcut</source>
-        <translation>udløsergenvejen</translation>
-    </message>
-    <message>
         <source>Press %1 for a suggestion</source>
         <translation>Tryk på %1 for at få et forslag</translation>
     </message>
@@ -232,16 +228,8 @@
         <translation>Sender teksten som tastetryk. Virker næsten overalt.</translation>
     </message>
     <message>
-        <source>Writes straight into the field. Cleanest in native computer apps.</source>
-        <translation>Skriver direkte i feltet. Renest i indbyggede apps.</translation>
-    </message>
-    <message>
         <source>Uses the clipboard, then puts your clipboard back.</source>
         <translation>Bruger udklipsholderen og lægger derefter dit indhold tilbage.</translation>
-    </message>
-    <message>
-        <source>Typing</source>
-        <translation>Indtastning</translation>
     </message>
     <message>
         <source>Accessibility</source>
@@ -330,14 +318,6 @@
         <translation>Begynd at skrive hvor som helst. %app tæller op her.</translation>
     </message>
     <message>
-        <source>Under a minute of typing today. </source>
-        <translation>I dag har du sparet under et minuts indtastning. </translation>
-    </message>
-    <message>
-        <source>About %1 of typing today. </source>
-        <translation>I dag har du sparet cirka %1 indtastning. </translation>
-    </message>
-    <message>
         <source>Resume in %1</source>
         <translation>Genoptag i %1</translation>
     </message>
@@ -422,10 +402,6 @@
         <translation>Fjern</translation>
     </message>
     <message>
-        <source>Step %1 of %2</source>
-        <translation>Trin %1 af %2</translation>
-    </message>
-    <message>
         <source>Continue</source>
         <translation>Fortsæt</translation>
     </message>
@@ -470,10 +446,6 @@
         <translation>Lad %app se, hvad du skriver.</translation>
     </message>
     <message>
-        <source>The system asks for Accessibility access before any app can read text fields or type into them. %app uses it only for the field you&apos;re writing in.</source>
-        <translation>Systemet beder om adgang til Tilgængelighed, før en app kan læse tekstfelter eller skrive i dem. %app bruger det kun til det felt, du skriver i.</translation>
-    </message>
-    <message>
         <source>%app reads your text when you pause and forgets it after one suggestion, unless you turn on writing memory.</source>
         <translation>%app læser din tekst, når du holder pause, og glemmer den efter ét forslag, medmindre du slår skrivehukommelse til.</translation>
     </message>
@@ -484,14 +456,6 @@
     <message>
         <source>Open Accessibility Settings</source>
         <translation>Åbn indstillinger for tilgængelighed</translation>
-    </message>
-    <message>
-        <source>Switch %app on in the list, then come back. This page updates by itself.</source>
-        <translation>Slå %app til på listen, og kom så tilbage. Siden opdaterer sig selv.</translation>
-    </message>
-    <message>
-        <source>Already switched on? The desktop&apos;s settings may still list an older copy of %app. Select it, remove it with the minus button, then try again.</source>
-        <translation>Allerede slået til? Skrivebordets indstillinger viser måske stadig en ældre kopi af %app. Vælg den, fjern den med minusknappen, og prøv igen.</translation>
     </message>
     <message>
         <source>Pick what writes your suggestions.</source>
@@ -642,10 +606,6 @@
         <translation>Længde</translation>
     </message>
     <message>
-        <source>Pause</source>
-        <translation>Pause</translation>
-    </message>
-    <message>
         <source>Resume</source>
         <translation>Genoptag</translation>
     </message>
@@ -752,10 +712,6 @@
     <message>
         <source>%1, %2 typical wait</source>
         <translation>%1, typisk ventetid %2</translation>
-    </message>
-    <message>
-        <source>%1 this week.</source>
-        <translation>%1 denne uge.</translation>
     </message>
     <message>
         <source>Start your streak today.</source>
@@ -1223,29 +1179,23 @@
         <source>Next time, quit %1 without asking</source>
         <translation>Afslut %1 uden at spørge næste gang</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 is also running</source>
-        <translation>%1 kører også</translation>
-    </message>
-    <message>
-        <source>%1 are also running</source>
-        <translation>%1 kører også</translation>
-    </message>
-    <message>
-        <source>These apps answer the Tab key before %app can, so %app stays paused in your other apps until they quit.</source>
-        <translation>Disse apps reagerer på Tab-tasten før %app, så %app er på pause i dine andre apps, indtil de afslutter.</translation>
+        <translation>
+            <numerusform>%1 kører også</numerusform>
+            <numerusform>%1 kører også</numerusform>
+        </translation>
     </message>
     <message>
         <source>Quitting…</source>
         <translation>Afslutter…</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 is still open</source>
-        <translation>%1 er stadig åben</translation>
-    </message>
-    <message>
-        <source>It may be waiting on a dialog of its own. Force Quit closes it right away.</source>
-        <translation>Den venter måske på sin egen dialog. »Tvangsafslut« lukker den med det samme.</translation>
+        <translation>
+            <numerusform>%1 er stadig åben</numerusform>
+            <numerusform>%1 er stadig åbne</numerusform>
+        </translation>
     </message>
     <message>
         <source>%app has the Tab key</source>
@@ -1460,10 +1410,6 @@
         <translation>App- og vinduesnavn</translation>
     </message>
     <message>
-        <source>A reply in Mail reads differently from a commit message.</source>
-        <translation>Et svar på en mail lyder anderledes end en commitbesked.</translation>
-    </message>
-    <message>
         <source>Website</source>
         <translation>Websted</translation>
     </message>
@@ -1571,9 +1517,12 @@
         <source>Keeps a few minutes of text from windows you switched away from, like a page you read before replying. It stays on your computer and skips apps you switched off.</source>
         <translation>Gemmer et par minutters tekst fra vinduer, du har forladt, fx en side, du læste, før du svarede. Den bliver på din computer og springer apps, du har slået fra, over.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Both apps answer the Tab key, and the system gives it to %1 first. %app stays paused in your other apps until %1 quits.</source>
-        <translation>Begge apps reagerer på Tab-tasten, og systemet giver den først til %1. %app er på pause i dine andre apps, indtil %1 afslutter.</translation>
+        <translation>
+            <numerusform>Begge apps reagerer på Tab-tasten, og systemet giver den først til %1. %app er på pause i dine andre apps, indtil %1 afslutter.</numerusform>
+            <numerusform>%1 tager Tab-tasten før %app, så %app er på pause i dine andre apps, indtil du afslutter dem.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Finishes your sentences in any app, on your computer.</source>
@@ -1628,10 +1577,6 @@
     <message>
         <source>No</source>
         <translation>Nej</translation>
-    </message>
-    <message>
-        <source>Yes, at %1, %2 on screen, %3 pt tall, %4 characters before it and %5 after</source>
-        <translation>Ja, ved %1, %2 på skærmen, %3 pt høj, %4 tegn før og %5 efter</translation>
     </message>
     <message>
         <source>Not reported, estimated from the caret</source>
@@ -1858,10 +1803,6 @@
         <translation>Skift til %1?</translation>
     </message>
     <message>
-        <source>the computer&apos;s language</source>
-        <translation>computerens sprog</translation>
-    </message>
-    <message>
         <source>%1 closes and opens again in a second. Your settings stay as they are.</source>
         <translation>%1 lukker og åbner igen om et sekund. Dine indstillinger forbliver uændrede.</translation>
     </message>
@@ -1890,16 +1831,8 @@
         <translation>under et minut</translation>
     </message>
     <message>
-        <source>%1 h</source>
-        <translation>%1 t.</translation>
-    </message>
-    <message>
         <source>%1 s</source>
         <translation>%1 s</translation>
-    </message>
-    <message>
-        <source>%1 ms</source>
-        <translation>%1 ms</translation>
     </message>
     <message>
         <source>Not set</source>
@@ -2185,13 +2118,6 @@
             <numerusform>%Ln tekststykker husket</numerusform>
         </translation>
     </message>
-    <message numerus="yes">
-        <source>%1 of %Ln done</source>
-        <translation>
-            <numerusform>Færdig: %1 af %Ln</numerusform>
-            <numerusform>Færdig: %1 af %Ln</numerusform>
-        </translation>
-    </message>
     <message>
         <source>enter</source>
         <translation>enter</translation>
@@ -2247,10 +2173,6 @@
         <translation>Ingen server svarede på %1.</translation>
     </message>
     <message>
-        <source>Default follows General (insertion: %1, length: %2).</source>
-        <translation>Standard følger »Generelt« (indsættelse: %1, længde: %2).</translation>
-    </message>
-    <message>
         <source>Range: %1</source>
         <translation>Periode: %1</translation>
     </message>
@@ -2289,10 +2211,6 @@
         <source>party</source>
         <comment>emoji search sample</comment>
         <translation>fest</translation>
-    </message>
-    <message>
-        <source>No system tray runs on this desktop, so the icon cannot show.</source>
-        <translation>Der kører ingen systembakke på dette skrivebord, så ikonet kan ikke vises.</translation>
     </message>
     <message numerus="yes">
         <source>%Ln settings held values %app cannot use, so they were corrected and saved.</source>
@@ -2476,6 +2394,195 @@
         <source>Key %1</source>
         <comment>key</comment>
         <translation>Tast %1</translation>
+    </message>
+    <message>
+        <source>An email reply reads differently from a commit message.</source>
+        <translation>Et svar på en e-mail lyder anderledes end en commit-besked.</translation>
+    </message>
+    <message>
+        <source>Press the trigger shortcut for a suggestion</source>
+        <translation>Tryk på udløsergenvejen for at få et forslag</translation>
+    </message>
+    <message>
+        <source>Writes straight into the field. Cleanest in GTK and Qt apps.</source>
+        <translation>Skriver direkte i feltet. Renest i GTK- og Qt-apps.</translation>
+    </message>
+    <message>
+        <source>Typing</source>
+        <comment>insertion method</comment>
+        <translation>Indtastning</translation>
+    </message>
+    <message>
+        <source>%1 h</source>
+        <comment>hours with one decimal, such as 1.5</comment>
+        <translation>%1 t.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln h</source>
+        <translation>
+            <numerusform>%Ln t.</numerusform>
+            <numerusform>%Ln t.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln ms</source>
+        <translation>
+            <numerusform>%Ln ms</numerusform>
+            <numerusform>%Ln ms</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>screen-reader name: a sentence, then the next part</comment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <comment>screen-reader name: a title, then the next part</comment>
+        <translation>%1. %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>screen-reader name: one item of a list, then the next</comment>
+        <translation>%1, %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln words saved today</source>
+        <translation>
+            <numerusform>%Ln ord sparet i dag</numerusform>
+            <numerusform>%Ln ord sparet i dag</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Under a minute of typing saved today.</source>
+        <translation>Under et minuts indtastning sparet i dag.</translation>
+    </message>
+    <message>
+        <source>About %1 of typing saved today.</source>
+        <translation>Cirka %1 indtastning sparet i dag.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Step %1 of %Ln</source>
+        <translation>
+            <numerusform>Trin %1 af %Ln</numerusform>
+            <numerusform>Trin %1 af %Ln</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%app reads and types into text fields through the desktop&apos;s accessibility support, which some desktops leave off. %app uses it only for the field you&apos;re writing in.</source>
+        <translation>%app læser og skriver i tekstfelter via skrivebordets tilgængelighedsunderstøttelse, som nogle skriveborde har slået fra. %app bruger den kun til det felt, du skriver i.</translation>
+    </message>
+    <message>
+        <source>The button switches the desktop&apos;s accessibility support on. If the desktop&apos;s settings open instead, turn accessibility on there, then come back. This page updates by itself.</source>
+        <translation>Knappen slår skrivebordets tilgængelighedsunderstøttelse til. Hvis skrivebordets indstillinger åbner i stedet, så slå tilgængelighed til der, og kom så tilbage. Siden opdaterer sig selv.</translation>
+    </message>
+    <message>
+        <source>Still off? Some desktops start their accessibility service only when you log in. Log out and back in, then try again.</source>
+        <translation>Stadig slået fra? Nogle skriveborde starter først deres tilgængelighedstjeneste, når du logger ind. Log ud og ind igen, og prøv så igen.</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <comment>section header</comment>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <comment>button</comment>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>typing</source>
+        <comment>insertion method, in a sentence</comment>
+        <translation>indtastning</translation>
+    </message>
+    <message>
+        <source>accessibility</source>
+        <comment>insertion method, in a sentence</comment>
+        <translation>tilgængelighed</translation>
+    </message>
+    <message>
+        <source>paste</source>
+        <comment>insertion method, in a sentence</comment>
+        <translation>indsæt</translation>
+    </message>
+    <message>
+        <source>short</source>
+        <comment>suggestion length, in a sentence</comment>
+        <translation>korte</translation>
+    </message>
+    <message>
+        <source>medium</source>
+        <comment>suggestion length, in a sentence</comment>
+        <translation>mellemlange</translation>
+    </message>
+    <message>
+        <source>long</source>
+        <comment>suggestion length, in a sentence</comment>
+        <translation>lange</translation>
+    </message>
+    <message>
+        <source>Default follows General: %1, %2 suggestions.</source>
+        <translation>Standard følger Generelt: %1, %2 forslag.</translation>
+    </message>
+    <message>
+        <source>Yes, at %1, %2 on screen, %3 pt tall, %4 and %5</source>
+        <translation>Ja, ved %1, %2 på skærmen, %3 pt høj, %4 og %5</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln characters before it</source>
+        <translation>
+            <numerusform>%Ln tegn før</numerusform>
+            <numerusform>%Ln tegn før</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln after</source>
+        <comment>characters after the caret</comment>
+        <translation>
+            <numerusform>%Ln efter</numerusform>
+            <numerusform>%Ln efter</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No system tray runs on this desktop, so the icon cannot show. %1</source>
+        <translation>Der kører ingen systembakke på dette skrivebord, så ikonet kan ikke vises. %1</translation>
+    </message>
+    <message>
+        <source>Typing</source>
+        <comment>section header</comment>
+        <translation>Indtastning</translation>
+    </message>
+    <message>
+        <source>Switch to the computer&apos;s language?</source>
+        <translation>Skift til computerens sprog?</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln words this week.</source>
+        <translation>
+            <numerusform>%Ln ord denne uge.</numerusform>
+            <numerusform>%Ln ord denne uge.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Under a minute of typing saved today. %Ln words this week.</source>
+        <translation>
+            <numerusform>Under et minuts indtastning sparet i dag. %Ln ord denne uge.</numerusform>
+            <numerusform>Under et minuts indtastning sparet i dag. %Ln ord denne uge.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>About %1 of typing saved today. %Ln words this week.</source>
+        <translation>
+            <numerusform>Cirka %1 indtastning sparet i dag. %Ln ord denne uge.</numerusform>
+            <numerusform>Cirka %1 indtastning sparet i dag. %Ln ord denne uge.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Done: %Ln of %1</source>
+        <translation>
+            <numerusform>%Ln af %1 færdig</numerusform>
+            <numerusform>%Ln af %1 færdige</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -56,10 +56,6 @@
         <translation>Sichere Eingabe ist an, deshalb hält sich %app heraus</translation>
     </message>
     <message>
-        <source>the trigger shortcut</source>
-        <translation>das Kürzel zum Auslösen</translation>
-    </message>
-    <message>
         <source>Press %1 for a suggestion</source>
         <translation>Drücke %1 für einen Vorschlag</translation>
     </message>
@@ -232,16 +228,8 @@
         <translation>Sendet den Text als Tastenanschläge. Funktioniert fast überall.</translation>
     </message>
     <message>
-        <source>Writes straight into the field. Cleanest in native computer apps.</source>
-        <translation>Schreibt direkt ins Feld. Am saubersten in nativen Desktop-Apps.</translation>
-    </message>
-    <message>
         <source>Uses the clipboard, then puts your clipboard back.</source>
         <translation>Nutzt die Zwischenablage und stellt sie danach wieder her.</translation>
-    </message>
-    <message>
-        <source>Typing</source>
-        <translation>Tippen</translation>
     </message>
     <message>
         <source>Accessibility</source>
@@ -330,14 +318,6 @@
         <translation>Fang irgendwo an zu tippen. %app zählt hier mit.</translation>
     </message>
     <message>
-        <source>Under a minute of typing today. </source>
-        <translation>Heute unter einer Minute Tipparbeit gespart. </translation>
-    </message>
-    <message>
-        <source>About %1 of typing today. </source>
-        <translation>Heute etwa %1 Tipparbeit gespart. </translation>
-    </message>
-    <message>
         <source>Resume in %1</source>
         <translation>In %1 fortsetzen</translation>
     </message>
@@ -422,10 +402,6 @@
         <translation>Entfernen</translation>
     </message>
     <message>
-        <source>Step %1 of %2</source>
-        <translation>Schritt %1 von %2</translation>
-    </message>
-    <message>
         <source>Continue</source>
         <translation>Weiter</translation>
     </message>
@@ -470,10 +446,6 @@
         <translation>Lass %app sehen, was du tippst.</translation>
     </message>
     <message>
-        <source>The system asks for Accessibility access before any app can read text fields or type into them. %app uses it only for the field you&apos;re writing in.</source>
-        <translation>Das System fragt nach dem Zugriff über Barrierefreiheit, bevor eine App Textfelder lesen oder hineintippen darf. %app nutzt ihn nur für das Feld, in dem du schreibst.</translation>
-    </message>
-    <message>
         <source>%app reads your text when you pause and forgets it after one suggestion, unless you turn on writing memory.</source>
         <translation>%app liest deinen Text, wenn du innehältst, und vergisst ihn nach einem Vorschlag, außer du schaltest das Schreibgedächtnis ein.</translation>
     </message>
@@ -484,14 +456,6 @@
     <message>
         <source>Open Accessibility Settings</source>
         <translation>Einstellungen der Barrierefreiheit öffnen</translation>
-    </message>
-    <message>
-        <source>Switch %app on in the list, then come back. This page updates by itself.</source>
-        <translation>Schalte %app in der Liste ein und komm dann zurück. Diese Seite aktualisiert sich von selbst.</translation>
-    </message>
-    <message>
-        <source>Already switched on? The desktop&apos;s settings may still list an older copy of %app. Select it, remove it with the minus button, then try again.</source>
-        <translation>Schon eingeschaltet? Die Einstellungen des Desktops führen vielleicht noch eine ältere Kopie von %app. Wähle sie aus, entferne sie mit dem Minus-Knopf und versuche es dann noch einmal.</translation>
     </message>
     <message>
         <source>Pick what writes your suggestions.</source>
@@ -642,10 +606,6 @@
         <translation>Länge</translation>
     </message>
     <message>
-        <source>Pause</source>
-        <translation>Pausieren</translation>
-    </message>
-    <message>
         <source>Resume</source>
         <translation>Fortsetzen</translation>
     </message>
@@ -752,10 +712,6 @@
     <message>
         <source>%1, %2 typical wait</source>
         <translation>%1, typische Wartezeit %2</translation>
-    </message>
-    <message>
-        <source>%1 this week.</source>
-        <translation>%1 diese Woche.</translation>
     </message>
     <message>
         <source>Start your streak today.</source>
@@ -1223,29 +1179,23 @@
         <source>Next time, quit %1 without asking</source>
         <translation>Nächstes Mal %1 ohne Nachfrage beenden</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 is also running</source>
-        <translation>%1 läuft ebenfalls</translation>
-    </message>
-    <message>
-        <source>%1 are also running</source>
-        <translation>%1 laufen ebenfalls</translation>
-    </message>
-    <message>
-        <source>These apps answer the Tab key before %app can, so %app stays paused in your other apps until they quit.</source>
-        <translation>Diese Apps reagieren vor %app auf die Tab-Taste, deshalb bleibt %app in deinen anderen Apps pausiert, bis sie beendet sind.</translation>
+        <translation>
+            <numerusform>%1 läuft ebenfalls</numerusform>
+            <numerusform>%1 laufen ebenfalls</numerusform>
+        </translation>
     </message>
     <message>
         <source>Quitting…</source>
         <translation>Wird beendet…</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 is still open</source>
-        <translation>%1 ist noch offen</translation>
-    </message>
-    <message>
-        <source>It may be waiting on a dialog of its own. Force Quit closes it right away.</source>
-        <translation>Vielleicht wartet es auf einen eigenen Dialog. „Sofort beenden“ schließt es umgehend.</translation>
+        <translation>
+            <numerusform>%1 ist noch offen</numerusform>
+            <numerusform>%1 sind noch offen</numerusform>
+        </translation>
     </message>
     <message>
         <source>%app has the Tab key</source>
@@ -1460,10 +1410,6 @@
         <translation>App- und Fenstername</translation>
     </message>
     <message>
-        <source>A reply in Mail reads differently from a commit message.</source>
-        <translation>Eine Antwort im Mailprogramm liest sich anders als eine Commit-Nachricht.</translation>
-    </message>
-    <message>
         <source>Website</source>
         <translation>Website</translation>
     </message>
@@ -1571,9 +1517,12 @@
         <source>Keeps a few minutes of text from windows you switched away from, like a page you read before replying. It stays on your computer and skips apps you switched off.</source>
         <translation>Behält für ein paar Minuten Text aus Fenstern, die du verlassen hast, etwa eine Seite, die du vor dem Antworten gelesen hast. Der Text bleibt auf deinem Computer; Apps, die du ausgeschaltet hast, werden übersprungen.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Both apps answer the Tab key, and the system gives it to %1 first. %app stays paused in your other apps until %1 quits.</source>
-        <translation>Beide Apps reagieren auf die Tab-Taste, und das System gibt sie zuerst an %1. %app bleibt in deinen anderen Apps pausiert, bis %1 beendet ist.</translation>
+        <translation>
+            <numerusform>Beide Apps reagieren auf die Tab-Taste, und das System gibt sie zuerst an %1. %app bleibt in deinen anderen Apps pausiert, bis %1 beendet ist.</numerusform>
+            <numerusform>%1 schnappen sich die Tab-Taste vor %app, deshalb bleibt %app in deinen anderen Apps pausiert, bis du sie beendest.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Finishes your sentences in any app, on your computer.</source>
@@ -1628,10 +1577,6 @@
     <message>
         <source>No</source>
         <translation>Nein</translation>
-    </message>
-    <message>
-        <source>Yes, at %1, %2 on screen, %3 pt tall, %4 characters before it and %5 after</source>
-        <translation>Ja, bei %1, %2 auf dem Bildschirm, %3 pt hoch, %4 Zeichen davor und %5 danach</translation>
     </message>
     <message>
         <source>Not reported, estimated from the caret</source>
@@ -1858,10 +1803,6 @@
         <translation>Auf %1 umstellen?</translation>
     </message>
     <message>
-        <source>the computer&apos;s language</source>
-        <translation>die Sprache des Computers</translation>
-    </message>
-    <message>
         <source>%1 closes and opens again in a second. Your settings stay as they are.</source>
         <translation>%1 schließt sich und öffnet sich gleich wieder. Deine Einstellungen bleiben, wie sie sind.</translation>
     </message>
@@ -1890,16 +1831,8 @@
         <translation>unter einer Minute</translation>
     </message>
     <message>
-        <source>%1 h</source>
-        <translation>%1 Std.</translation>
-    </message>
-    <message>
         <source>%1 s</source>
         <translation>%1 s</translation>
-    </message>
-    <message>
-        <source>%1 ms</source>
-        <translation>%1 ms</translation>
     </message>
     <message>
         <source>Not set</source>
@@ -2185,13 +2118,6 @@
             <numerusform>%Ln Passagen gemerkt</numerusform>
         </translation>
     </message>
-    <message numerus="yes">
-        <source>%1 of %Ln done</source>
-        <translation>
-            <numerusform>%1 von %Ln erledigt</numerusform>
-            <numerusform>%1 von %Ln erledigt</numerusform>
-        </translation>
-    </message>
     <message>
         <source>enter</source>
         <translation>enter</translation>
@@ -2247,10 +2173,6 @@
         <translation>Unter %1 hat kein Server geantwortet.</translation>
     </message>
     <message>
-        <source>Default follows General (insertion: %1, length: %2).</source>
-        <translation>Standard wie unter „Allgemein“ (Einfügen: %1, Länge: %2).</translation>
-    </message>
-    <message>
         <source>Range: %1</source>
         <translation>Zeitraum: %1</translation>
     </message>
@@ -2289,10 +2211,6 @@
         <source>party</source>
         <comment>emoji search sample</comment>
         <translation>Party</translation>
-    </message>
-    <message>
-        <source>No system tray runs on this desktop, so the icon cannot show.</source>
-        <translation>Auf diesem Desktop läuft keine Systemleiste, daher kann das Symbol nicht erscheinen.</translation>
     </message>
     <message numerus="yes">
         <source>%Ln settings held values %app cannot use, so they were corrected and saved.</source>
@@ -2476,6 +2394,195 @@
         <source>Key %1</source>
         <comment>key</comment>
         <translation>Taste %1</translation>
+    </message>
+    <message>
+        <source>An email reply reads differently from a commit message.</source>
+        <translation>Eine Antwort auf eine E-Mail klingt anders als eine Commit-Nachricht.</translation>
+    </message>
+    <message>
+        <source>Press the trigger shortcut for a suggestion</source>
+        <translation>Drücke das Kürzel zum Auslösen für einen Vorschlag</translation>
+    </message>
+    <message>
+        <source>Writes straight into the field. Cleanest in GTK and Qt apps.</source>
+        <translation>Schreibt direkt ins Feld. Am saubersten in GTK- und Qt-Apps.</translation>
+    </message>
+    <message>
+        <source>Typing</source>
+        <comment>insertion method</comment>
+        <translation>Tippen</translation>
+    </message>
+    <message>
+        <source>%1 h</source>
+        <comment>hours with one decimal, such as 1.5</comment>
+        <translation>%1 Std.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln h</source>
+        <translation>
+            <numerusform>%Ln Std.</numerusform>
+            <numerusform>%Ln Std.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln ms</source>
+        <translation>
+            <numerusform>%Ln ms</numerusform>
+            <numerusform>%Ln ms</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>screen-reader name: a sentence, then the next part</comment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <comment>screen-reader name: a title, then the next part</comment>
+        <translation>%1. %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>screen-reader name: one item of a list, then the next</comment>
+        <translation>%1, %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln words saved today</source>
+        <translation>
+            <numerusform>%Ln Wort heute gespart</numerusform>
+            <numerusform>%Ln Wörter heute gespart</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Under a minute of typing saved today.</source>
+        <translation>Heute unter einer Minute Tipparbeit gespart.</translation>
+    </message>
+    <message>
+        <source>About %1 of typing saved today.</source>
+        <translation>Heute etwa %1 Tipparbeit gespart.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Step %1 of %Ln</source>
+        <translation>
+            <numerusform>Schritt %1 von %Ln</numerusform>
+            <numerusform>Schritt %1 von %Ln</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%app reads and types into text fields through the desktop&apos;s accessibility support, which some desktops leave off. %app uses it only for the field you&apos;re writing in.</source>
+        <translation>%app liest Textfelder und tippt in sie über die Barrierefreiheit des Desktops, die manche Desktops ausgeschaltet lassen. %app nutzt sie nur für das Feld, in dem du gerade schreibst.</translation>
+    </message>
+    <message>
+        <source>The button switches the desktop&apos;s accessibility support on. If the desktop&apos;s settings open instead, turn accessibility on there, then come back. This page updates by itself.</source>
+        <translation>Die Taste schaltet die Barrierefreiheit des Desktops ein. Öffnen sich stattdessen die Einstellungen des Desktops, schalte die Barrierefreiheit dort ein und komm dann zurück. Diese Seite aktualisiert sich von selbst.</translation>
+    </message>
+    <message>
+        <source>Still off? Some desktops start their accessibility service only when you log in. Log out and back in, then try again.</source>
+        <translation>Immer noch aus? Manche Desktops starten ihren Barrierefreiheitsdienst erst bei der Anmeldung. Melde dich ab und wieder an und versuche es dann noch einmal.</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <comment>section header</comment>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <comment>button</comment>
+        <translation>Pausieren</translation>
+    </message>
+    <message>
+        <source>typing</source>
+        <comment>insertion method, in a sentence</comment>
+        <translation>Tippen</translation>
+    </message>
+    <message>
+        <source>accessibility</source>
+        <comment>insertion method, in a sentence</comment>
+        <translation>Barrierefreiheit</translation>
+    </message>
+    <message>
+        <source>paste</source>
+        <comment>insertion method, in a sentence</comment>
+        <translation>Zwischenablage</translation>
+    </message>
+    <message>
+        <source>short</source>
+        <comment>suggestion length, in a sentence</comment>
+        <translation>kurze</translation>
+    </message>
+    <message>
+        <source>medium</source>
+        <comment>suggestion length, in a sentence</comment>
+        <translation>mittellange</translation>
+    </message>
+    <message>
+        <source>long</source>
+        <comment>suggestion length, in a sentence</comment>
+        <translation>lange</translation>
+    </message>
+    <message>
+        <source>Default follows General: %1, %2 suggestions.</source>
+        <translation>Standard folgt „Allgemein“: %1, %2 Vorschläge.</translation>
+    </message>
+    <message>
+        <source>Yes, at %1, %2 on screen, %3 pt tall, %4 and %5</source>
+        <translation>Ja, bei %1, %2 auf dem Bildschirm, %3 pt hoch, %4 und %5</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln characters before it</source>
+        <translation>
+            <numerusform>%Ln Zeichen davor</numerusform>
+            <numerusform>%Ln Zeichen davor</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln after</source>
+        <comment>characters after the caret</comment>
+        <translation>
+            <numerusform>%Ln danach</numerusform>
+            <numerusform>%Ln danach</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No system tray runs on this desktop, so the icon cannot show. %1</source>
+        <translation>Auf diesem Desktop läuft keine Systemleiste, daher kann das Symbol nicht erscheinen. %1</translation>
+    </message>
+    <message>
+        <source>Typing</source>
+        <comment>section header</comment>
+        <translation>Tippen</translation>
+    </message>
+    <message>
+        <source>Switch to the computer&apos;s language?</source>
+        <translation>Auf die Sprache des Computers umstellen?</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln words this week.</source>
+        <translation>
+            <numerusform>%Ln Wort diese Woche.</numerusform>
+            <numerusform>%Ln Wörter diese Woche.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Under a minute of typing saved today. %Ln words this week.</source>
+        <translation>
+            <numerusform>Heute unter einer Minute Tipparbeit gespart. %Ln Wort diese Woche.</numerusform>
+            <numerusform>Heute unter einer Minute Tipparbeit gespart. %Ln Wörter diese Woche.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>About %1 of typing saved today. %Ln words this week.</source>
+        <translation>
+            <numerusform>Heute etwa %1 Tipparbeit gespart. %Ln Wort diese Woche.</numerusform>
+            <numerusform>Heute etwa %1 Tipparbeit gespart. %Ln Wörter diese Woche.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Done: %Ln of %1</source>
+        <translation>
+            <numerusform>%Ln von %1 erledigt</numerusform>
+            <numerusform>%Ln von %1 erledigt</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -56,10 +56,6 @@
         <translation>Η ασφαλής εισαγωγή είναι ενεργή, οπότε το %app μένει έξω</translation>
     </message>
     <message>
-        <source>the trigger shortcut</source>
-        <translation>τη συντόμευση ενεργοποίησης</translation>
-    </message>
-    <message>
         <source>Press %1 for a suggestion</source>
         <translation>Πατήστε %1 για πρόταση</translation>
     </message>
@@ -232,16 +228,8 @@
         <translation>Στέλνει το κείμενο ως πατήματα πλήκτρων. Λειτουργεί σχεδόν παντού.</translation>
     </message>
     <message>
-        <source>Writes straight into the field. Cleanest in native computer apps.</source>
-        <translation>Γράφει απευθείας στο πεδίο. Λειτουργεί καλύτερα σε εγγενείς εφαρμογές.</translation>
-    </message>
-    <message>
         <source>Uses the clipboard, then puts your clipboard back.</source>
         <translation>Χρησιμοποιεί το πρόχειρο και μετά επαναφέρει το περιεχόμενό του.</translation>
-    </message>
-    <message>
-        <source>Typing</source>
-        <translation>Πληκτρολόγηση</translation>
     </message>
     <message>
         <source>Accessibility</source>
@@ -330,14 +318,6 @@
         <translation>Ξεκινήστε να πληκτρολογείτε οπουδήποτε. Το %app μετράει εδώ.</translation>
     </message>
     <message>
-        <source>Under a minute of typing today. </source>
-        <translation>Σήμερα γλιτώσατε λιγότερο από ένα λεπτό πληκτρολόγησης. </translation>
-    </message>
-    <message>
-        <source>About %1 of typing today. </source>
-        <translation>Σήμερα γλιτώσατε περίπου %1 πληκτρολόγησης. </translation>
-    </message>
-    <message>
         <source>Resume in %1</source>
         <translation>Συνέχιση στο %1</translation>
     </message>
@@ -422,10 +402,6 @@
         <translation>Κατάργηση</translation>
     </message>
     <message>
-        <source>Step %1 of %2</source>
-        <translation>Βήμα %1 από %2</translation>
-    </message>
-    <message>
         <source>Continue</source>
         <translation>Συνέχεια</translation>
     </message>
@@ -470,10 +446,6 @@
         <translation>Επιτρέψτε στο %app να βλέπει τι πληκτρολογείτε.</translation>
     </message>
     <message>
-        <source>The system asks for Accessibility access before any app can read text fields or type into them. %app uses it only for the field you&apos;re writing in.</source>
-        <translation>Το σύστημα ζητά πρόσβαση προσβασιμότητας πριν μια εφαρμογή μπορέσει να διαβάσει ή να γράψει σε πεδία κειμένου. Το %app τη χρησιμοποιεί μόνο για το πεδίο όπου γράφετε.</translation>
-    </message>
-    <message>
         <source>%app reads your text when you pause and forgets it after one suggestion, unless you turn on writing memory.</source>
         <translation>Το %app διαβάζει το κείμενό σας όταν σταματάτε και το ξεχνά μετά από μία πρόταση, εκτός αν ενεργοποιήσετε τη μνήμη γραφής.</translation>
     </message>
@@ -484,14 +456,6 @@
     <message>
         <source>Open Accessibility Settings</source>
         <translation>Άνοιγμα ρυθμίσεων προσβασιμότητας</translation>
-    </message>
-    <message>
-        <source>Switch %app on in the list, then come back. This page updates by itself.</source>
-        <translation>Ενεργοποιήστε το %app στη λίστα και επιστρέψτε. Η σελίδα ενημερώνεται μόνη της.</translation>
-    </message>
-    <message>
-        <source>Already switched on? The desktop&apos;s settings may still list an older copy of %app. Select it, remove it with the minus button, then try again.</source>
-        <translation>Είναι ήδη ενεργό; Οι ρυθμίσεις της επιφάνειας εργασίας ίσως δείχνουν ακόμα ένα παλαιότερο αντίγραφο του %app. Επιλέξτε το, αφαιρέστε το με το κουμπί μείον και δοκιμάστε ξανά.</translation>
     </message>
     <message>
         <source>Pick what writes your suggestions.</source>
@@ -642,10 +606,6 @@
         <translation>Μήκος</translation>
     </message>
     <message>
-        <source>Pause</source>
-        <translation>Παύση</translation>
-    </message>
-    <message>
         <source>Resume</source>
         <translation>Συνέχιση</translation>
     </message>
@@ -752,10 +712,6 @@
     <message>
         <source>%1, %2 typical wait</source>
         <translation>%1, τυπική αναμονή %2</translation>
-    </message>
-    <message>
-        <source>%1 this week.</source>
-        <translation>%1 αυτή την εβδομάδα.</translation>
     </message>
     <message>
         <source>Start your streak today.</source>
@@ -1223,29 +1179,23 @@
         <source>Next time, quit %1 without asking</source>
         <translation>Την επόμενη φορά, τερματισμός του %1 χωρίς ερώτηση</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 is also running</source>
-        <translation>Εκτελείται επίσης το %1</translation>
-    </message>
-    <message>
-        <source>%1 are also running</source>
-        <translation>Εκτελούνται επίσης τα %1</translation>
-    </message>
-    <message>
-        <source>These apps answer the Tab key before %app can, so %app stays paused in your other apps until they quit.</source>
-        <translation>Αυτές οι εφαρμογές παίρνουν το πλήκτρο Tab πριν από το %app, οπότε το %app μένει σε παύση στις άλλες εφαρμογές σας μέχρι να τερματιστούν.</translation>
+        <translation>
+            <numerusform>Εκτελείται επίσης το %1</numerusform>
+            <numerusform>Εκτελούνται επίσης τα %1</numerusform>
+        </translation>
     </message>
     <message>
         <source>Quitting…</source>
         <translation>Τερματισμός…</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 is still open</source>
-        <translation>Το %1 είναι ακόμα ανοιχτό</translation>
-    </message>
-    <message>
-        <source>It may be waiting on a dialog of its own. Force Quit closes it right away.</source>
-        <translation>Ίσως περιμένει σε δικό του παράθυρο διαλόγου. Ο «Αναγκαστικός τερματισμός» το κλείνει αμέσως.</translation>
+        <translation>
+            <numerusform>Το %1 είναι ακόμα ανοιχτό</numerusform>
+            <numerusform>Τα %1 είναι ακόμα ανοιχτά</numerusform>
+        </translation>
     </message>
     <message>
         <source>%app has the Tab key</source>
@@ -1460,10 +1410,6 @@
         <translation>Όνομα εφαρμογής και παραθύρου</translation>
     </message>
     <message>
-        <source>A reply in Mail reads differently from a commit message.</source>
-        <translation>Μια απάντηση σε email διαβάζεται διαφορετικά από ένα μήνυμα commit.</translation>
-    </message>
-    <message>
         <source>Website</source>
         <translation>Ιστότοπος</translation>
     </message>
@@ -1571,9 +1517,12 @@
         <source>Keeps a few minutes of text from windows you switched away from, like a page you read before replying. It stays on your computer and skips apps you switched off.</source>
         <translation>Κρατά λίγα λεπτά κειμένου από παράθυρα που αφήσατε, π.χ. μια σελίδα που διαβάσατε πριν απαντήσετε. Μένει στον υπολογιστή σας και παραλείπει εφαρμογές που απενεργοποιήσατε.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Both apps answer the Tab key, and the system gives it to %1 first. %app stays paused in your other apps until %1 quits.</source>
-        <translation>Και οι δύο εφαρμογές ανταποκρίνονται στο πλήκτρο Tab και το σύστημα το δίνει πρώτα στο %1. Το %app μένει σε παύση στις άλλες εφαρμογές σας μέχρι να τερματιστεί το %1.</translation>
+        <translation>
+            <numerusform>Και οι δύο εφαρμογές ανταποκρίνονται στο πλήκτρο Tab και το σύστημα το δίνει πρώτα στο %1. Το %app μένει σε παύση στις άλλες εφαρμογές σας μέχρι να τερματιστεί το %1.</numerusform>
+            <numerusform>Τα %1 παίρνουν το πλήκτρο Tab πριν από το %app, οπότε το %app μένει σε παύση στις άλλες εφαρμογές σας μέχρι να τα τερματίσετε.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Finishes your sentences in any app, on your computer.</source>
@@ -1628,10 +1577,6 @@
     <message>
         <source>No</source>
         <translation>Όχι</translation>
-    </message>
-    <message>
-        <source>Yes, at %1, %2 on screen, %3 pt tall, %4 characters before it and %5 after</source>
-        <translation>Ναι, στο %1, %2 στην οθόνη, ύψος %3 pt, χαρακτήρες πριν: %4, μετά: %5</translation>
     </message>
     <message>
         <source>Not reported, estimated from the caret</source>
@@ -1858,10 +1803,6 @@
         <translation>Αλλαγή γλώσσας σε %1;</translation>
     </message>
     <message>
-        <source>the computer&apos;s language</source>
-        <translation>τη γλώσσα του υπολογιστή</translation>
-    </message>
-    <message>
         <source>%1 closes and opens again in a second. Your settings stay as they are.</source>
         <translation>Το %1 κλείνει και ανοίγει ξανά σε ένα δευτερόλεπτο. Οι ρυθμίσεις σας μένουν ως έχουν.</translation>
     </message>
@@ -1890,16 +1831,8 @@
         <translation>λιγότερο από ένα λεπτό</translation>
     </message>
     <message>
-        <source>%1 h</source>
-        <translation>%1 ώρ.</translation>
-    </message>
-    <message>
         <source>%1 s</source>
         <translation>%1 δευτ.</translation>
-    </message>
-    <message>
-        <source>%1 ms</source>
-        <translation>%1 ms</translation>
     </message>
     <message>
         <source>Not set</source>
@@ -2185,13 +2118,6 @@
             <numerusform>%Ln αποσπάσματα απομνημονεύτηκαν</numerusform>
         </translation>
     </message>
-    <message numerus="yes">
-        <source>%1 of %Ln done</source>
-        <translation>
-            <numerusform>Ολοκληρώθηκαν: %1 από %Ln</numerusform>
-            <numerusform>Ολοκληρώθηκαν: %1 από %Ln</numerusform>
-        </translation>
-    </message>
     <message>
         <source>enter</source>
         <translation>enter</translation>
@@ -2247,10 +2173,6 @@
         <translation>Κανένας διακομιστής δεν απάντησε στη διεύθυνση %1.</translation>
     </message>
     <message>
-        <source>Default follows General (insertion: %1, length: %2).</source>
-        <translation>Η προεπιλογή ακολουθεί την ενότητα «Γενικά» (εισαγωγή: %1, μήκος: %2).</translation>
-    </message>
-    <message>
         <source>Range: %1</source>
         <translation>Εύρος: %1</translation>
     </message>
@@ -2289,10 +2211,6 @@
         <source>party</source>
         <comment>emoji search sample</comment>
         <translation>πάρτι</translation>
-    </message>
-    <message>
-        <source>No system tray runs on this desktop, so the icon cannot show.</source>
-        <translation>Σε αυτή την επιφάνεια εργασίας δεν εκτελείται πλαίσιο συστήματος, οπότε το εικονίδιο δεν μπορεί να εμφανιστεί.</translation>
     </message>
     <message numerus="yes">
         <source>%Ln settings held values %app cannot use, so they were corrected and saved.</source>
@@ -2476,6 +2394,195 @@
         <source>Key %1</source>
         <comment>key</comment>
         <translation>Πλήκτρο %1</translation>
+    </message>
+    <message>
+        <source>An email reply reads differently from a commit message.</source>
+        <translation>Μια απάντηση σε email γράφεται αλλιώς από ένα μήνυμα commit.</translation>
+    </message>
+    <message>
+        <source>Press the trigger shortcut for a suggestion</source>
+        <translation>Πατήστε τη συντόμευση ενεργοποίησης για πρόταση</translation>
+    </message>
+    <message>
+        <source>Writes straight into the field. Cleanest in GTK and Qt apps.</source>
+        <translation>Γράφει απευθείας στο πεδίο. Πιο καθαρά σε εφαρμογές GTK και Qt.</translation>
+    </message>
+    <message>
+        <source>Typing</source>
+        <comment>insertion method</comment>
+        <translation>Πληκτρολόγηση</translation>
+    </message>
+    <message>
+        <source>%1 h</source>
+        <comment>hours with one decimal, such as 1.5</comment>
+        <translation>%1 ώρ.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln h</source>
+        <translation>
+            <numerusform>%Ln ώρ.</numerusform>
+            <numerusform>%Ln ώρ.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln ms</source>
+        <translation>
+            <numerusform>%Ln ms</numerusform>
+            <numerusform>%Ln ms</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>screen-reader name: a sentence, then the next part</comment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <comment>screen-reader name: a title, then the next part</comment>
+        <translation>%1. %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>screen-reader name: one item of a list, then the next</comment>
+        <translation>%1, %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln words saved today</source>
+        <translation>
+            <numerusform>%Ln λέξη που γλιτώσατε σήμερα</numerusform>
+            <numerusform>%Ln λέξεις που γλιτώσατε σήμερα</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Under a minute of typing saved today.</source>
+        <translation>Σήμερα γλιτώσατε λιγότερο από ένα λεπτό πληκτρολόγησης.</translation>
+    </message>
+    <message>
+        <source>About %1 of typing saved today.</source>
+        <translation>Σήμερα γλιτώσατε περίπου %1 πληκτρολόγησης.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Step %1 of %Ln</source>
+        <translation>
+            <numerusform>Βήμα %1 από %Ln</numerusform>
+            <numerusform>Βήμα %1 από %Ln</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%app reads and types into text fields through the desktop&apos;s accessibility support, which some desktops leave off. %app uses it only for the field you&apos;re writing in.</source>
+        <translation>Το %app διαβάζει και γράφει σε πεδία κειμένου μέσω της υποστήριξης προσβασιμότητας της επιφάνειας εργασίας, την οποία ορισμένες επιφάνειες αφήνουν απενεργοποιημένη. Το %app τη χρησιμοποιεί μόνο για το πεδίο όπου γράφετε.</translation>
+    </message>
+    <message>
+        <source>The button switches the desktop&apos;s accessibility support on. If the desktop&apos;s settings open instead, turn accessibility on there, then come back. This page updates by itself.</source>
+        <translation>Το κουμπί ενεργοποιεί την υποστήριξη προσβασιμότητας της επιφάνειας εργασίας. Αν αντί γι&apos; αυτό ανοίξουν οι ρυθμίσεις της επιφάνειας εργασίας, ενεργοποιήστε εκεί την προσβασιμότητα και επιστρέψτε. Η σελίδα ενημερώνεται μόνη της.</translation>
+    </message>
+    <message>
+        <source>Still off? Some desktops start their accessibility service only when you log in. Log out and back in, then try again.</source>
+        <translation>Ακόμα ανενεργή; Ορισμένες επιφάνειες εργασίας ξεκινούν την υπηρεσία προσβασιμότητας μόνο κατά τη σύνδεση. Αποσυνδεθείτε, συνδεθείτε ξανά και δοκιμάστε πάλι.</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <comment>section header</comment>
+        <translation>Παύση</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <comment>button</comment>
+        <translation>Παύση</translation>
+    </message>
+    <message>
+        <source>typing</source>
+        <comment>insertion method, in a sentence</comment>
+        <translation>πληκτρολόγηση</translation>
+    </message>
+    <message>
+        <source>accessibility</source>
+        <comment>insertion method, in a sentence</comment>
+        <translation>προσβασιμότητα</translation>
+    </message>
+    <message>
+        <source>paste</source>
+        <comment>insertion method, in a sentence</comment>
+        <translation>επικόλληση</translation>
+    </message>
+    <message>
+        <source>short</source>
+        <comment>suggestion length, in a sentence</comment>
+        <translation>σύντομες</translation>
+    </message>
+    <message>
+        <source>medium</source>
+        <comment>suggestion length, in a sentence</comment>
+        <translation>μεσαίες</translation>
+    </message>
+    <message>
+        <source>long</source>
+        <comment>suggestion length, in a sentence</comment>
+        <translation>μεγάλες</translation>
+    </message>
+    <message>
+        <source>Default follows General: %1, %2 suggestions.</source>
+        <translation>Η προεπιλογή ακολουθεί την ενότητα «Γενικά»: %1, %2 προτάσεις.</translation>
+    </message>
+    <message>
+        <source>Yes, at %1, %2 on screen, %3 pt tall, %4 and %5</source>
+        <translation>Ναι, στο %1, %2 στην οθόνη, ύψος %3 pt, %4 και %5</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln characters before it</source>
+        <translation>
+            <numerusform>%Ln χαρακτήρας πριν</numerusform>
+            <numerusform>%Ln χαρακτήρες πριν</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln after</source>
+        <comment>characters after the caret</comment>
+        <translation>
+            <numerusform>%Ln μετά</numerusform>
+            <numerusform>%Ln μετά</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No system tray runs on this desktop, so the icon cannot show. %1</source>
+        <translation>Σε αυτή την επιφάνεια εργασίας δεν εκτελείται πλαίσιο συστήματος, οπότε το εικονίδιο δεν μπορεί να εμφανιστεί. %1</translation>
+    </message>
+    <message>
+        <source>Typing</source>
+        <comment>section header</comment>
+        <translation>Πληκτρολόγηση</translation>
+    </message>
+    <message>
+        <source>Switch to the computer&apos;s language?</source>
+        <translation>Αλλαγή στη γλώσσα του υπολογιστή;</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln words this week.</source>
+        <translation>
+            <numerusform>%Ln λέξη αυτή την εβδομάδα.</numerusform>
+            <numerusform>%Ln λέξεις αυτή την εβδομάδα.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Under a minute of typing saved today. %Ln words this week.</source>
+        <translation>
+            <numerusform>Σήμερα γλιτώσατε λιγότερο από ένα λεπτό πληκτρολόγησης. %Ln λέξη αυτή την εβδομάδα.</numerusform>
+            <numerusform>Σήμερα γλιτώσατε λιγότερο από ένα λεπτό πληκτρολόγησης. %Ln λέξεις αυτή την εβδομάδα.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>About %1 of typing saved today. %Ln words this week.</source>
+        <translation>
+            <numerusform>Σήμερα γλιτώσατε περίπου %1 πληκτρολόγησης. %Ln λέξη αυτή την εβδομάδα.</numerusform>
+            <numerusform>Σήμερα γλιτώσατε περίπου %1 πληκτρολόγησης. %Ln λέξεις αυτή την εβδομάδα.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Done: %Ln of %1</source>
+        <translation>
+            <numerusform>Ολοκληρώθηκαν: %Ln από %1</numerusform>
+            <numerusform>Ολοκληρώθηκαν: %Ln από %1</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -56,10 +56,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>the trigger shortcut</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Press %1 for a suggestion</source>
         <translation type="unfinished"></translation>
     </message>
@@ -232,15 +228,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Writes straight into the field. Cleanest in native computer apps.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Uses the clipboard, then puts your clipboard back.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Typing</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -330,14 +318,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Under a minute of typing today. </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>About %1 of typing today. </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Resume in %1</source>
         <translation type="unfinished"></translation>
     </message>
@@ -422,10 +402,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Step %1 of %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Continue</source>
         <translation type="unfinished"></translation>
     </message>
@@ -470,10 +446,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The system asks for Accessibility access before any app can read text fields or type into them. %app uses it only for the field you&apos;re writing in.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>%app reads your text when you pause and forgets it after one suggestion, unless you turn on writing memory.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -483,14 +455,6 @@
     </message>
     <message>
         <source>Open Accessibility Settings</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Switch %app on in the list, then come back. This page updates by itself.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Already switched on? The desktop&apos;s settings may still list an older copy of %app. Select it, remove it with the minus button, then try again.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -642,10 +606,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Pause</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Resume</source>
         <translation type="unfinished"></translation>
     </message>
@@ -751,10 +711,6 @@
     </message>
     <message>
         <source>%1, %2 typical wait</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 this week.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1223,29 +1179,23 @@
         <source>Next time, quit %1 without asking</source>
         <translation type="unfinished"></translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 is also running</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 are also running</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>These apps answer the Tab key before %app can, so %app stays paused in your other apps until they quit.</source>
-        <translation type="unfinished"></translation>
+        <translation>
+            <numerusform>%1 is also running</numerusform>
+            <numerusform>%1 are also running</numerusform>
+        </translation>
     </message>
     <message>
         <source>Quitting…</source>
         <translation type="unfinished"></translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 is still open</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>It may be waiting on a dialog of its own. Force Quit closes it right away.</source>
-        <translation type="unfinished"></translation>
+        <translation>
+            <numerusform>%1 is still open</numerusform>
+            <numerusform>%1 are still open</numerusform>
+        </translation>
     </message>
     <message>
         <source>%app has the Tab key</source>
@@ -1460,10 +1410,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>A reply in Mail reads differently from a commit message.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Website</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1571,9 +1517,12 @@
         <source>Keeps a few minutes of text from windows you switched away from, like a page you read before replying. It stays on your computer and skips apps you switched off.</source>
         <translation type="unfinished"></translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Both apps answer the Tab key, and the system gives it to %1 first. %app stays paused in your other apps until %1 quits.</source>
-        <translation type="unfinished"></translation>
+        <translation>
+            <numerusform>Both apps answer the Tab key, and the system gives it to %1 first. %app stays paused in your other apps until %1 quits.</numerusform>
+            <numerusform>%1 take the Tab key before %app can, so %app stays paused in your other apps until you quit them.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Finishes your sentences in any app, on your computer.</source>
@@ -1627,10 +1576,6 @@
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Yes, at %1, %2 on screen, %3 pt tall, %4 characters before it and %5 after</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1858,10 +1803,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>the computer&apos;s language</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>%1 closes and opens again in a second. Your settings stay as they are.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1890,15 +1831,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1 h</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>%1 s</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 ms</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -2185,13 +2118,6 @@
             <numerusform>%Ln passages remembered</numerusform>
         </translation>
     </message>
-    <message numerus="yes">
-        <source>%1 of %Ln done</source>
-        <translation>
-            <numerusform>%1 of %Ln done</numerusform>
-            <numerusform>%1 of %Ln done</numerusform>
-        </translation>
-    </message>
     <message>
         <source>enter</source>
         <translation type="unfinished"></translation>
@@ -2247,10 +2173,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Default follows General (insertion: %1, length: %2).</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Range: %1</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2288,10 +2210,6 @@
     <message>
         <source>party</source>
         <comment>emoji search sample</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>No system tray runs on this desktop, so the icon cannot show.</source>
         <translation type="unfinished"></translation>
     </message>
     <message numerus="yes">
@@ -2476,6 +2394,195 @@
         <source>Key %1</source>
         <comment>key</comment>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>An email reply reads differently from a commit message.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Press the trigger shortcut for a suggestion</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Writes straight into the field. Cleanest in GTK and Qt apps.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Typing</source>
+        <comment>insertion method</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 h</source>
+        <comment>hours with one decimal, such as 1.5</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln h</source>
+        <translation>
+            <numerusform>%Ln h</numerusform>
+            <numerusform>%Ln h</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln ms</source>
+        <translation>
+            <numerusform>%Ln ms</numerusform>
+            <numerusform>%Ln ms</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>screen-reader name: a sentence, then the next part</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <comment>screen-reader name: a title, then the next part</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>screen-reader name: one item of a list, then the next</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln words saved today</source>
+        <translation>
+            <numerusform>%Ln word saved today</numerusform>
+            <numerusform>%Ln words saved today</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Under a minute of typing saved today.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>About %1 of typing saved today.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Step %1 of %Ln</source>
+        <translation>
+            <numerusform>Step %1 of %Ln</numerusform>
+            <numerusform>Step %1 of %Ln</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%app reads and types into text fields through the desktop&apos;s accessibility support, which some desktops leave off. %app uses it only for the field you&apos;re writing in.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The button switches the desktop&apos;s accessibility support on. If the desktop&apos;s settings open instead, turn accessibility on there, then come back. This page updates by itself.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Still off? Some desktops start their accessibility service only when you log in. Log out and back in, then try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <comment>section header</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <comment>button</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>typing</source>
+        <comment>insertion method, in a sentence</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>accessibility</source>
+        <comment>insertion method, in a sentence</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>paste</source>
+        <comment>insertion method, in a sentence</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>short</source>
+        <comment>suggestion length, in a sentence</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>medium</source>
+        <comment>suggestion length, in a sentence</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>long</source>
+        <comment>suggestion length, in a sentence</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Default follows General: %1, %2 suggestions.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Yes, at %1, %2 on screen, %3 pt tall, %4 and %5</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln characters before it</source>
+        <translation>
+            <numerusform>%Ln character before it</numerusform>
+            <numerusform>%Ln characters before it</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln after</source>
+        <comment>characters after the caret</comment>
+        <translation>
+            <numerusform>%Ln after</numerusform>
+            <numerusform>%Ln after</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No system tray runs on this desktop, so the icon cannot show. %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Typing</source>
+        <comment>section header</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Switch to the computer&apos;s language?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln words this week.</source>
+        <translation>
+            <numerusform>%Ln word this week.</numerusform>
+            <numerusform>%Ln words this week.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Under a minute of typing saved today. %Ln words this week.</source>
+        <translation>
+            <numerusform>Under a minute of typing saved today. %Ln word this week.</numerusform>
+            <numerusform>Under a minute of typing saved today. %Ln words this week.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>About %1 of typing saved today. %Ln words this week.</source>
+        <translation>
+            <numerusform>About %1 of typing saved today. %Ln word this week.</numerusform>
+            <numerusform>About %1 of typing saved today. %Ln words this week.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Done: %Ln of %1</source>
+        <translation>
+            <numerusform>Done: %Ln of %1</numerusform>
+            <numerusform>Done: %Ln of %1</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -56,10 +56,6 @@
         <translation>Entrada segura activada: %app no interviene</translation>
     </message>
     <message>
-        <source>the trigger shortcut</source>
-        <translation>el atajo de activación</translation>
-    </message>
-    <message>
         <source>Press %1 for a suggestion</source>
         <translation>Pulsa %1 para obtener una sugerencia</translation>
     </message>
@@ -232,16 +228,8 @@
         <translation>Envía el texto como pulsaciones. Funciona casi en todas partes.</translation>
     </message>
     <message>
-        <source>Writes straight into the field. Cleanest in native computer apps.</source>
-        <translation>Escribe directamente en el campo. Lo más limpio en apps nativas.</translation>
-    </message>
-    <message>
         <source>Uses the clipboard, then puts your clipboard back.</source>
         <translation>Usa el portapapeles y luego lo restaura.</translation>
-    </message>
-    <message>
-        <source>Typing</source>
-        <translation>Escritura</translation>
     </message>
     <message>
         <source>Accessibility</source>
@@ -330,14 +318,6 @@
         <translation>Empieza a escribir donde quieras. %app lleva la cuenta aquí.</translation>
     </message>
     <message>
-        <source>Under a minute of typing today. </source>
-        <translation>Hoy te has ahorrado menos de un minuto de escritura. </translation>
-    </message>
-    <message>
-        <source>About %1 of typing today. </source>
-        <translation>Hoy te has ahorrado cerca de %1 de escritura. </translation>
-    </message>
-    <message>
         <source>Resume in %1</source>
         <translation>Reanudar en %1</translation>
     </message>
@@ -422,10 +402,6 @@
         <translation>Eliminar</translation>
     </message>
     <message>
-        <source>Step %1 of %2</source>
-        <translation>Paso %1 de %2</translation>
-    </message>
-    <message>
         <source>Continue</source>
         <translation>Continuar</translation>
     </message>
@@ -470,10 +446,6 @@
         <translation>Deja que %app vea lo que escribes.</translation>
     </message>
     <message>
-        <source>The system asks for Accessibility access before any app can read text fields or type into them. %app uses it only for the field you&apos;re writing in.</source>
-        <translation>El sistema pide acceso de Accesibilidad antes de que una app pueda leer campos de texto o escribir en ellos. %app lo usa solo para el campo en el que escribes.</translation>
-    </message>
-    <message>
         <source>%app reads your text when you pause and forgets it after one suggestion, unless you turn on writing memory.</source>
         <translation>%app lee tu texto cuando haces una pausa y lo olvida tras una sugerencia, salvo que actives la memoria de escritura.</translation>
     </message>
@@ -484,14 +456,6 @@
     <message>
         <source>Open Accessibility Settings</source>
         <translation>Abrir ajustes de accesibilidad</translation>
-    </message>
-    <message>
-        <source>Switch %app on in the list, then come back. This page updates by itself.</source>
-        <translation>Activa %app en la lista y vuelve. Esta página se actualiza sola.</translation>
-    </message>
-    <message>
-        <source>Already switched on? The desktop&apos;s settings may still list an older copy of %app. Select it, remove it with the minus button, then try again.</source>
-        <translation>¿Ya está activado? Puede que los ajustes del escritorio aún muestren una copia antigua de %app. Selecciónala, quítala con el botón menos y vuelve a intentarlo.</translation>
     </message>
     <message>
         <source>Pick what writes your suggestions.</source>
@@ -642,10 +606,6 @@
         <translation>Longitud</translation>
     </message>
     <message>
-        <source>Pause</source>
-        <translation>Pausar</translation>
-    </message>
-    <message>
         <source>Resume</source>
         <translation>Reanudar</translation>
     </message>
@@ -752,10 +712,6 @@
     <message>
         <source>%1, %2 typical wait</source>
         <translation>%1, espera típica de %2</translation>
-    </message>
-    <message>
-        <source>%1 this week.</source>
-        <translation>%1 esta semana.</translation>
     </message>
     <message>
         <source>Start your streak today.</source>
@@ -1223,29 +1179,23 @@
         <source>Next time, quit %1 without asking</source>
         <translation>La próxima vez, cerrar %1 sin preguntar</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 is also running</source>
-        <translation>%1 también está abierto</translation>
-    </message>
-    <message>
-        <source>%1 are also running</source>
-        <translation>%1 también están abiertos</translation>
-    </message>
-    <message>
-        <source>These apps answer the Tab key before %app can, so %app stays paused in your other apps until they quit.</source>
-        <translation>Estas apps atienden la tecla Tab antes que %app, así que %app sigue en pausa en tus otras apps hasta que se cierren.</translation>
+        <translation>
+            <numerusform>%1 también está abierto</numerusform>
+            <numerusform>%1 también están abiertos</numerusform>
+        </translation>
     </message>
     <message>
         <source>Quitting…</source>
         <translation>Cerrando…</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 is still open</source>
-        <translation>%1 sigue abierto</translation>
-    </message>
-    <message>
-        <source>It may be waiting on a dialog of its own. Force Quit closes it right away.</source>
-        <translation>Puede que esté esperando en un diálogo propio. «Forzar salida» lo cierra al instante.</translation>
+        <translation>
+            <numerusform>%1 sigue abierto</numerusform>
+            <numerusform>%1 siguen abiertos</numerusform>
+        </translation>
     </message>
     <message>
         <source>%app has the Tab key</source>
@@ -1460,10 +1410,6 @@
         <translation>Nombre de la app y la ventana</translation>
     </message>
     <message>
-        <source>A reply in Mail reads differently from a commit message.</source>
-        <translation>Una respuesta a un correo no se lee igual que un mensaje de commit.</translation>
-    </message>
-    <message>
         <source>Website</source>
         <translation>Sitio web</translation>
     </message>
@@ -1571,9 +1517,12 @@
         <source>Keeps a few minutes of text from windows you switched away from, like a page you read before replying. It stays on your computer and skips apps you switched off.</source>
         <translation>Guarda unos minutos de texto de las ventanas que dejaste, como una página que leíste antes de responder. Se queda en tu equipo y omite las apps que desactivaste.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Both apps answer the Tab key, and the system gives it to %1 first. %app stays paused in your other apps until %1 quits.</source>
-        <translation>Ambas apps atienden la tecla Tab, y el sistema se la da primero a %1. %app sigue en pausa en tus otras apps hasta que %1 se cierre.</translation>
+        <translation>
+            <numerusform>Ambas apps atienden la tecla Tab, y el sistema se la da primero a %1. %app sigue en pausa en tus otras apps hasta que %1 se cierre.</numerusform>
+            <numerusform>%1 toman la tecla Tab antes que %app, así que %app sigue en pausa en tus otras apps hasta que los cierres.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Finishes your sentences in any app, on your computer.</source>
@@ -1628,10 +1577,6 @@
     <message>
         <source>No</source>
         <translation>No</translation>
-    </message>
-    <message>
-        <source>Yes, at %1, %2 on screen, %3 pt tall, %4 characters before it and %5 after</source>
-        <translation>Sí, en %1, %2 en pantalla, %3 pt de alto, %4 caracteres antes y %5 después</translation>
     </message>
     <message>
         <source>Not reported, estimated from the caret</source>
@@ -1858,10 +1803,6 @@
         <translation>¿Usar %1?</translation>
     </message>
     <message>
-        <source>the computer&apos;s language</source>
-        <translation>el idioma del equipo</translation>
-    </message>
-    <message>
         <source>%1 closes and opens again in a second. Your settings stay as they are.</source>
         <translation>%1 se cierra y se vuelve a abrir en un segundo. Tus ajustes se mantienen.</translation>
     </message>
@@ -1890,16 +1831,8 @@
         <translation>menos de un minuto</translation>
     </message>
     <message>
-        <source>%1 h</source>
-        <translation>%1 h</translation>
-    </message>
-    <message>
         <source>%1 s</source>
         <translation>%1 s</translation>
-    </message>
-    <message>
-        <source>%1 ms</source>
-        <translation>%1 ms</translation>
     </message>
     <message>
         <source>Not set</source>
@@ -2185,13 +2118,6 @@
             <numerusform>%Ln fragmentos recordados</numerusform>
         </translation>
     </message>
-    <message numerus="yes">
-        <source>%1 of %Ln done</source>
-        <translation>
-            <numerusform>Hecho: %1 de %Ln</numerusform>
-            <numerusform>Hecho: %1 de %Ln</numerusform>
-        </translation>
-    </message>
     <message>
         <source>enter</source>
         <translation>intro</translation>
@@ -2247,10 +2173,6 @@
         <translation>Ningún servidor respondió en %1.</translation>
     </message>
     <message>
-        <source>Default follows General (insertion: %1, length: %2).</source>
-        <translation>Por defecto, como en «General» (inserción: %1, longitud: %2).</translation>
-    </message>
-    <message>
         <source>Range: %1</source>
         <translation>Periodo: %1</translation>
     </message>
@@ -2289,10 +2211,6 @@
         <source>party</source>
         <comment>emoji search sample</comment>
         <translation>fiesta</translation>
-    </message>
-    <message>
-        <source>No system tray runs on this desktop, so the icon cannot show.</source>
-        <translation>En este escritorio no hay ninguna bandeja del sistema, así que el icono no puede mostrarse.</translation>
     </message>
     <message numerus="yes">
         <source>%Ln settings held values %app cannot use, so they were corrected and saved.</source>
@@ -2476,6 +2394,195 @@
         <source>Key %1</source>
         <comment>key</comment>
         <translation>Tecla %1</translation>
+    </message>
+    <message>
+        <source>An email reply reads differently from a commit message.</source>
+        <translation>Una respuesta a un correo no suena igual que un mensaje de commit.</translation>
+    </message>
+    <message>
+        <source>Press the trigger shortcut for a suggestion</source>
+        <translation>Pulsa el atajo de activación para obtener una sugerencia</translation>
+    </message>
+    <message>
+        <source>Writes straight into the field. Cleanest in GTK and Qt apps.</source>
+        <translation>Escribe directamente en el campo. Más limpio en apps GTK y Qt.</translation>
+    </message>
+    <message>
+        <source>Typing</source>
+        <comment>insertion method</comment>
+        <translation>Escritura</translation>
+    </message>
+    <message>
+        <source>%1 h</source>
+        <comment>hours with one decimal, such as 1.5</comment>
+        <translation>%1 h</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln h</source>
+        <translation>
+            <numerusform>%Ln h</numerusform>
+            <numerusform>%Ln h</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln ms</source>
+        <translation>
+            <numerusform>%Ln ms</numerusform>
+            <numerusform>%Ln ms</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>screen-reader name: a sentence, then the next part</comment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <comment>screen-reader name: a title, then the next part</comment>
+        <translation>%1. %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>screen-reader name: one item of a list, then the next</comment>
+        <translation>%1, %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln words saved today</source>
+        <translation>
+            <numerusform>%Ln palabra ahorrada hoy</numerusform>
+            <numerusform>%Ln palabras ahorradas hoy</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Under a minute of typing saved today.</source>
+        <translation>Hoy te has ahorrado menos de un minuto de escritura.</translation>
+    </message>
+    <message>
+        <source>About %1 of typing saved today.</source>
+        <translation>Hoy te has ahorrado unos %1 de escritura.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Step %1 of %Ln</source>
+        <translation>
+            <numerusform>Paso %1 de %Ln</numerusform>
+            <numerusform>Paso %1 de %Ln</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%app reads and types into text fields through the desktop&apos;s accessibility support, which some desktops leave off. %app uses it only for the field you&apos;re writing in.</source>
+        <translation>%app lee los campos de texto y escribe en ellos a través de la accesibilidad del escritorio, que algunos escritorios dejan desactivada. %app solo la usa para el campo en el que escribes.</translation>
+    </message>
+    <message>
+        <source>The button switches the desktop&apos;s accessibility support on. If the desktop&apos;s settings open instead, turn accessibility on there, then come back. This page updates by itself.</source>
+        <translation>El botón activa la accesibilidad del escritorio. Si en su lugar se abre la configuración del escritorio, activa allí la accesibilidad y vuelve. Esta página se actualiza sola.</translation>
+    </message>
+    <message>
+        <source>Still off? Some desktops start their accessibility service only when you log in. Log out and back in, then try again.</source>
+        <translation>¿Sigue desactivada? Algunos escritorios solo inician su servicio de accesibilidad al iniciar sesión. Cierra la sesión, vuelve a entrar y prueba de nuevo.</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <comment>section header</comment>
+        <translation>Pausa</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <comment>button</comment>
+        <translation>Pausar</translation>
+    </message>
+    <message>
+        <source>typing</source>
+        <comment>insertion method, in a sentence</comment>
+        <translation>escritura</translation>
+    </message>
+    <message>
+        <source>accessibility</source>
+        <comment>insertion method, in a sentence</comment>
+        <translation>accesibilidad</translation>
+    </message>
+    <message>
+        <source>paste</source>
+        <comment>insertion method, in a sentence</comment>
+        <translation>pegar</translation>
+    </message>
+    <message>
+        <source>short</source>
+        <comment>suggestion length, in a sentence</comment>
+        <translation>cortas</translation>
+    </message>
+    <message>
+        <source>medium</source>
+        <comment>suggestion length, in a sentence</comment>
+        <translation>medias</translation>
+    </message>
+    <message>
+        <source>long</source>
+        <comment>suggestion length, in a sentence</comment>
+        <translation>largas</translation>
+    </message>
+    <message>
+        <source>Default follows General: %1, %2 suggestions.</source>
+        <translation>Por defecto sigue General: %1, sugerencias %2.</translation>
+    </message>
+    <message>
+        <source>Yes, at %1, %2 on screen, %3 pt tall, %4 and %5</source>
+        <translation>Sí, en %1, %2 en pantalla, %3 pt de alto, %4 y %5</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln characters before it</source>
+        <translation>
+            <numerusform>%Ln carácter antes</numerusform>
+            <numerusform>%Ln caracteres antes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln after</source>
+        <comment>characters after the caret</comment>
+        <translation>
+            <numerusform>%Ln después</numerusform>
+            <numerusform>%Ln después</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No system tray runs on this desktop, so the icon cannot show. %1</source>
+        <translation>En este escritorio no hay ninguna bandeja del sistema, así que el icono no puede mostrarse. %1</translation>
+    </message>
+    <message>
+        <source>Typing</source>
+        <comment>section header</comment>
+        <translation>Escritura</translation>
+    </message>
+    <message>
+        <source>Switch to the computer&apos;s language?</source>
+        <translation>¿Cambiar al idioma del equipo?</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln words this week.</source>
+        <translation>
+            <numerusform>%Ln palabra esta semana.</numerusform>
+            <numerusform>%Ln palabras esta semana.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Under a minute of typing saved today. %Ln words this week.</source>
+        <translation>
+            <numerusform>Hoy te has ahorrado menos de un minuto de escritura. %Ln palabra esta semana.</numerusform>
+            <numerusform>Hoy te has ahorrado menos de un minuto de escritura. %Ln palabras esta semana.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>About %1 of typing saved today. %Ln words this week.</source>
+        <translation>
+            <numerusform>Hoy te has ahorrado unos %1 de escritura. %Ln palabra esta semana.</numerusform>
+            <numerusform>Hoy te has ahorrado unos %1 de escritura. %Ln palabras esta semana.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Done: %Ln of %1</source>
+        <translation>
+            <numerusform>%Ln de %1 hecho</numerusform>
+            <numerusform>%Ln de %1 hechos</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -56,10 +56,6 @@
         <translation>ورودی امن روشن است، پس %app دخالت نمی‌کند</translation>
     </message>
     <message>
-        <source>the trigger shortcut</source>
-        <translation>میان‌بر فراخوانی</translation>
-    </message>
-    <message>
         <source>Press %1 for a suggestion</source>
         <translation>برای پیشنهاد، %1 را فشار دهید</translation>
     </message>
@@ -232,16 +228,8 @@
         <translation>متن را به شکل فشردن کلیدها می‌فرستد. تقریباً همه‌جا کار می‌کند.</translation>
     </message>
     <message>
-        <source>Writes straight into the field. Cleanest in native computer apps.</source>
-        <translation>مستقیم در فیلد می‌نویسد. در برنامه‌های بومی بهترین نتیجه را دارد.</translation>
-    </message>
-    <message>
         <source>Uses the clipboard, then puts your clipboard back.</source>
         <translation>از کلیپ‌بورد استفاده می‌کند و سپس محتوای کلیپ‌بورد شما را برمی‌گرداند.</translation>
-    </message>
-    <message>
-        <source>Typing</source>
-        <translation>تایپ</translation>
     </message>
     <message>
         <source>Accessibility</source>
@@ -328,14 +316,6 @@
         <translation>در هر جایی شروع به تایپ کنید. %app شمارش را اینجا نگه می‌دارد.</translation>
     </message>
     <message>
-        <source>Under a minute of typing today. </source>
-        <translation>امروز کمتر از یک دقیقه در تایپ صرفه‌جویی شد. </translation>
-    </message>
-    <message>
-        <source>About %1 of typing today. </source>
-        <translation>امروز حدود %1 در تایپ صرفه‌جویی شد. </translation>
-    </message>
-    <message>
         <source>Resume in %1</source>
         <translation>ادامه در %1</translation>
     </message>
@@ -420,10 +400,6 @@
         <translation>حذف</translation>
     </message>
     <message>
-        <source>Step %1 of %2</source>
-        <translation>گام %1 از %2</translation>
-    </message>
-    <message>
         <source>Continue</source>
         <translation>ادامه</translation>
     </message>
@@ -468,10 +444,6 @@
         <translation>اجازه دهید %app ببیند چه تایپ می‌کنید.</translation>
     </message>
     <message>
-        <source>The system asks for Accessibility access before any app can read text fields or type into them. %app uses it only for the field you&apos;re writing in.</source>
-        <translation>سیستم پیش از آنکه هر برنامه‌ای بتواند فیلدهای متنی را بخواند یا در آن‌ها تایپ کند، دسترسی دسترس‌پذیری را درخواست می‌کند. %app آن را فقط برای فیلدی که در آن می‌نویسید به کار می‌برد.</translation>
-    </message>
-    <message>
         <source>%app reads your text when you pause and forgets it after one suggestion, unless you turn on writing memory.</source>
         <translation>برنامهٔ %app متن شما را هنگام مکث می‌خواند و پس از یک پیشنهاد فراموشش می‌کند، مگر اینکه حافظهٔ نوشتاری را روشن کنید.</translation>
     </message>
@@ -482,14 +454,6 @@
     <message>
         <source>Open Accessibility Settings</source>
         <translation>باز کردن تنظیمات دسترس‌پذیری</translation>
-    </message>
-    <message>
-        <source>Switch %app on in the list, then come back. This page updates by itself.</source>
-        <translation>در فهرست، %app را روشن کنید و برگردید. این صفحه خودش به‌روز می‌شود.</translation>
-    </message>
-    <message>
-        <source>Already switched on? The desktop&apos;s settings may still list an older copy of %app. Select it, remove it with the minus button, then try again.</source>
-        <translation>قبلاً روشنش کرده‌اید؟ شاید تنظیمات میزکار هنوز نسخهٔ قدیمی‌تری از %app را نشان دهد. آن را انتخاب کنید، با دکمهٔ منها حذفش کنید و دوباره تلاش کنید.</translation>
     </message>
     <message>
         <source>Pick what writes your suggestions.</source>
@@ -640,10 +604,6 @@
         <translation>طول</translation>
     </message>
     <message>
-        <source>Pause</source>
-        <translation>توقف</translation>
-    </message>
-    <message>
         <source>Resume</source>
         <translation>ادامه</translation>
     </message>
@@ -750,10 +710,6 @@
     <message>
         <source>%1, %2 typical wait</source>
         <translation>انتظار معمول %2 با %1</translation>
-    </message>
-    <message>
-        <source>%1 this week.</source>
-        <translation>این هفته %1.</translation>
     </message>
     <message>
         <source>Start your streak today.</source>
@@ -1219,29 +1175,21 @@
         <source>Next time, quit %1 without asking</source>
         <translation>دفعهٔ بعد، خروج از %1 بدون پرسیدن</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 is also running</source>
-        <translation>برنامهٔ %1 هم در حال اجراست</translation>
-    </message>
-    <message>
-        <source>%1 are also running</source>
-        <translation>برنامه‌های %1 هم در حال اجرا هستند</translation>
-    </message>
-    <message>
-        <source>These apps answer the Tab key before %app can, so %app stays paused in your other apps until they quit.</source>
-        <translation>این برنامه‌ها پیش از %app به کلید Tab پاسخ می‌دهند، پس %app تا بسته شدن آن‌ها در برنامه‌های دیگرتان متوقف می‌ماند.</translation>
+        <translation>
+            <numerusform>برنامه‌های %1 هم در حال اجرا هستند</numerusform>
+        </translation>
     </message>
     <message>
         <source>Quitting…</source>
         <translation>در حال خروج…</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 is still open</source>
-        <translation>برنامهٔ %1 هنوز باز است</translation>
-    </message>
-    <message>
-        <source>It may be waiting on a dialog of its own. Force Quit closes it right away.</source>
-        <translation>شاید منتظر پنجرهٔ گفتگوی خودش باشد. «خروج اجباری» فوراً آن را می‌بندد.</translation>
+        <translation>
+            <numerusform>برنامه‌های %1 هنوز باز هستند</numerusform>
+        </translation>
     </message>
     <message>
         <source>%app has the Tab key</source>
@@ -1456,10 +1404,6 @@
         <translation>نام برنامه و پنجره</translation>
     </message>
     <message>
-        <source>A reply in Mail reads differently from a commit message.</source>
-        <translation>پاسخ یک ایمیل لحنی متفاوت از پیام کامیت دارد.</translation>
-    </message>
-    <message>
         <source>Website</source>
         <translation>وب‌سایت</translation>
     </message>
@@ -1567,9 +1511,11 @@
         <source>Keeps a few minutes of text from windows you switched away from, like a page you read before replying. It stays on your computer and skips apps you switched off.</source>
         <translation>چند دقیقه از متن پنجره‌هایی را که از آن‌ها رفته‌اید نگه می‌دارد، مثل صفحه‌ای که پیش از پاسخ خواندید. روی رایانهٔ شما می‌ماند و برنامه‌هایی را که خاموش کرده‌اید نادیده می‌گیرد.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Both apps answer the Tab key, and the system gives it to %1 first. %app stays paused in your other apps until %1 quits.</source>
-        <translation>هر دو برنامه به کلید Tab پاسخ می‌دهند و سیستم آن را اول به %1 می‌دهد. %app تا بسته شدن %1 در برنامه‌های دیگرتان متوقف می‌ماند.</translation>
+        <translation>
+            <numerusform>کلید Tab پیش از %app به %1 می‌رسد، پس %app تا وقتی خارج نشوید در برنامه‌های دیگرتان متوقف می‌ماند.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Finishes your sentences in any app, on your computer.</source>
@@ -1624,10 +1570,6 @@
     <message>
         <source>No</source>
         <translation>خیر</translation>
-    </message>
-    <message>
-        <source>Yes, at %1, %2 on screen, %3 pt tall, %4 characters before it and %5 after</source>
-        <translation>بله، در %1، %2 روی صفحه، با ارتفاع %3 پوینت، %4 نویسه پیش از آن و %5 پس از آن</translation>
     </message>
     <message>
         <source>Not reported, estimated from the caret</source>
@@ -1854,10 +1796,6 @@
         <translation>زبان به %1 تغییر کند؟</translation>
     </message>
     <message>
-        <source>the computer&apos;s language</source>
-        <translation>زبان رایانه</translation>
-    </message>
-    <message>
         <source>%1 closes and opens again in a second. Your settings stay as they are.</source>
         <translation>برنامهٔ %1 بسته می‌شود و در یک ثانیه دوباره باز می‌شود. تنظیمات شما همان‌طور می‌ماند.</translation>
     </message>
@@ -1886,16 +1824,8 @@
         <translation>کمتر از یک دقیقه</translation>
     </message>
     <message>
-        <source>%1 h</source>
-        <translation>%1 ساعت</translation>
-    </message>
-    <message>
         <source>%1 s</source>
         <translation>%1 ثانیه</translation>
-    </message>
-    <message>
-        <source>%1 ms</source>
-        <translation>%1 میلی‌ثانیه</translation>
     </message>
     <message>
         <source>Not set</source>
@@ -2172,12 +2102,6 @@
             <numerusform>%Ln قطعه به خاطر سپرده شده</numerusform>
         </translation>
     </message>
-    <message numerus="yes">
-        <source>%1 of %Ln done</source>
-        <translation>
-            <numerusform>انجام‌شده: %1 از %Ln</numerusform>
-        </translation>
-    </message>
     <message>
         <source>enter</source>
         <translation>Enter</translation>
@@ -2231,10 +2155,6 @@
         <translation>هیچ سروری در نشانی %1 پاسخ نداد.</translation>
     </message>
     <message>
-        <source>Default follows General (insertion: %1, length: %2).</source>
-        <translation>پیش‌فرض از «عمومی» پیروی می‌کند (درج: %1، طول: %2).</translation>
-    </message>
-    <message>
         <source>Range: %1</source>
         <translation>بازه: %1</translation>
     </message>
@@ -2272,10 +2192,6 @@
         <source>party</source>
         <comment>emoji search sample</comment>
         <translation>جشن</translation>
-    </message>
-    <message>
-        <source>No system tray runs on this desktop, so the icon cannot show.</source>
-        <translation>در این میزکار هیچ سینی سیستمی اجرا نمی‌شود، پس نماد نمی‌تواند نمایش داده شود.</translation>
     </message>
     <message numerus="yes">
         <source>%Ln settings held values %app cannot use, so they were corrected and saved.</source>
@@ -2458,6 +2374,185 @@
         <source>Key %1</source>
         <comment>key</comment>
         <translation>کلید %1</translation>
+    </message>
+    <message>
+        <source>An email reply reads differently from a commit message.</source>
+        <translation>پاسخ به یک ایمیل با پیام کامیت فرق دارد.</translation>
+    </message>
+    <message>
+        <source>Press the trigger shortcut for a suggestion</source>
+        <translation>برای پیشنهاد، میان‌بر فراخوانی را فشار دهید</translation>
+    </message>
+    <message>
+        <source>Writes straight into the field. Cleanest in GTK and Qt apps.</source>
+        <translation>مستقیم در فیلد می‌نویسد. در برنامه‌های GTK و Qt از همه تمیزتر است.</translation>
+    </message>
+    <message>
+        <source>Typing</source>
+        <comment>insertion method</comment>
+        <translation>تایپ</translation>
+    </message>
+    <message>
+        <source>%1 h</source>
+        <comment>hours with one decimal, such as 1.5</comment>
+        <translation>%1 ساعت</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln h</source>
+        <translation>
+            <numerusform>%Ln ساعت</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln ms</source>
+        <translation>
+            <numerusform>%Ln میلی‌ثانیه</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>screen-reader name: a sentence, then the next part</comment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <comment>screen-reader name: a title, then the next part</comment>
+        <translation>%1. %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>screen-reader name: one item of a list, then the next</comment>
+        <translation>%1، %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln words saved today</source>
+        <translation>
+            <numerusform>امروز %Ln واژه صرفه‌جویی شد</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Under a minute of typing saved today.</source>
+        <translation>امروز کمتر از یک دقیقه در تایپ صرفه‌جویی شد.</translation>
+    </message>
+    <message>
+        <source>About %1 of typing saved today.</source>
+        <translation>امروز حدود %1 در تایپ صرفه‌جویی شد.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Step %1 of %Ln</source>
+        <translation>
+            <numerusform>گام %1 از %Ln</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%app reads and types into text fields through the desktop&apos;s accessibility support, which some desktops leave off. %app uses it only for the field you&apos;re writing in.</source>
+        <translation>%app از راه پشتیبانی دسترس‌پذیری میز کار، فیلدهای متنی را می‌خواند و در آن‌ها تایپ می‌کند؛ برخی میزهای کار این پشتیبانی را خاموش نگه می‌دارند. %app فقط برای فیلدی که در آن می‌نویسید از آن استفاده می‌کند.</translation>
+    </message>
+    <message>
+        <source>The button switches the desktop&apos;s accessibility support on. If the desktop&apos;s settings open instead, turn accessibility on there, then come back. This page updates by itself.</source>
+        <translation>این دکمه پشتیبانی دسترس‌پذیری میز کار را روشن می‌کند. اگر به‌جای آن تنظیمات میز کار باز شد، دسترس‌پذیری را آنجا روشن کنید و برگردید. این صفحه خودش به‌روز می‌شود.</translation>
+    </message>
+    <message>
+        <source>Still off? Some desktops start their accessibility service only when you log in. Log out and back in, then try again.</source>
+        <translation>هنوز خاموش است؟ برخی میزهای کار سرویس دسترس‌پذیری را فقط هنگام ورود به سیستم راه می‌اندازند. از حساب خارج شوید و دوباره وارد شوید، سپس دوباره امتحان کنید.</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <comment>section header</comment>
+        <translation>توقف</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <comment>button</comment>
+        <translation>توقف</translation>
+    </message>
+    <message>
+        <source>typing</source>
+        <comment>insertion method, in a sentence</comment>
+        <translation>تایپ</translation>
+    </message>
+    <message>
+        <source>accessibility</source>
+        <comment>insertion method, in a sentence</comment>
+        <translation>دسترس‌پذیری</translation>
+    </message>
+    <message>
+        <source>paste</source>
+        <comment>insertion method, in a sentence</comment>
+        <translation>جای‌گذاری</translation>
+    </message>
+    <message>
+        <source>short</source>
+        <comment>suggestion length, in a sentence</comment>
+        <translation>کوتاه</translation>
+    </message>
+    <message>
+        <source>medium</source>
+        <comment>suggestion length, in a sentence</comment>
+        <translation>متوسط</translation>
+    </message>
+    <message>
+        <source>long</source>
+        <comment>suggestion length, in a sentence</comment>
+        <translation>بلند</translation>
+    </message>
+    <message>
+        <source>Default follows General: %1, %2 suggestions.</source>
+        <translation>پیش‌فرض از «عمومی» پیروی می‌کند: %1، پیشنهادهای %2.</translation>
+    </message>
+    <message>
+        <source>Yes, at %1, %2 on screen, %3 pt tall, %4 and %5</source>
+        <translation>بله، در %1، %2 روی صفحه، با ارتفاع %3 پوینت، %4 و %5</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln characters before it</source>
+        <translation>
+            <numerusform>%Ln نویسه پیش از آن</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln after</source>
+        <comment>characters after the caret</comment>
+        <translation>
+            <numerusform>%Ln پس از آن</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No system tray runs on this desktop, so the icon cannot show. %1</source>
+        <translation>در این میزکار هیچ سینی سیستمی اجرا نمی‌شود، پس نماد نمی‌تواند نمایش داده شود. %1</translation>
+    </message>
+    <message>
+        <source>Typing</source>
+        <comment>section header</comment>
+        <translation>تایپ</translation>
+    </message>
+    <message>
+        <source>Switch to the computer&apos;s language?</source>
+        <translation>زبان به زبان رایانه تغییر کند؟</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln words this week.</source>
+        <translation>
+            <numerusform>این هفته %Ln واژه.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Under a minute of typing saved today. %Ln words this week.</source>
+        <translation>
+            <numerusform>امروز کمتر از یک دقیقه در تایپ صرفه‌جویی شد. این هفته %Ln واژه.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>About %1 of typing saved today. %Ln words this week.</source>
+        <translation>
+            <numerusform>امروز حدود %1 در تایپ صرفه‌جویی شد. این هفته %Ln واژه.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Done: %Ln of %1</source>
+        <translation>
+            <numerusform>انجام‌شده: %Ln از %1</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -56,10 +56,6 @@
         <translation>Suojattu syöttö on päällä, joten %app pysyy poissa</translation>
     </message>
     <message>
-        <source>the trigger shortcut</source>
-        <translation>käynnistyspikanäppäintä</translation>
-    </message>
-    <message>
         <source>Press %1 for a suggestion</source>
         <translation>Paina %1 saadaksesi ehdotuksen</translation>
     </message>
@@ -232,16 +228,8 @@
         <translation>Lähettää tekstin näppäilyinä. Toimii lähes kaikkialla.</translation>
     </message>
     <message>
-        <source>Writes straight into the field. Cleanest in native computer apps.</source>
-        <translation>Kirjoittaa suoraan kenttään. Toimii parhaiten natiivisovelluksissa.</translation>
-    </message>
-    <message>
         <source>Uses the clipboard, then puts your clipboard back.</source>
         <translation>Käyttää leikepöytää ja palauttaa sen sitten.</translation>
-    </message>
-    <message>
-        <source>Typing</source>
-        <translation>Kirjoittaminen</translation>
     </message>
     <message>
         <source>Accessibility</source>
@@ -330,14 +318,6 @@
         <translation>Aloita kirjoittaminen missä vain. %app pitää kirjaa täällä.</translation>
     </message>
     <message>
-        <source>Under a minute of typing today. </source>
-        <translation>Tänään säästit alle minuutin kirjoittamista. </translation>
-    </message>
-    <message>
-        <source>About %1 of typing today. </source>
-        <translation>Tänään säästit noin %1 kirjoittamista. </translation>
-    </message>
-    <message>
         <source>Resume in %1</source>
         <translation>Jatka: %1</translation>
     </message>
@@ -422,10 +402,6 @@
         <translation>Poista</translation>
     </message>
     <message>
-        <source>Step %1 of %2</source>
-        <translation>Vaihe %1/%2</translation>
-    </message>
-    <message>
         <source>Continue</source>
         <translation>Jatka</translation>
     </message>
@@ -470,10 +446,6 @@
         <translation>Anna %app-sovelluksen nähdä, mitä kirjoitat.</translation>
     </message>
     <message>
-        <source>The system asks for Accessibility access before any app can read text fields or type into them. %app uses it only for the field you&apos;re writing in.</source>
-        <translation>Järjestelmä pyytää esteettömyysoikeutta ennen kuin sovellus voi lukea tekstikenttiä tai kirjoittaa niihin. %app käyttää sitä vain kentässä, johon kirjoitat.</translation>
-    </message>
-    <message>
         <source>%app reads your text when you pause and forgets it after one suggestion, unless you turn on writing memory.</source>
         <translation>%app lukee tekstisi, kun pidät tauon, ja unohtaa sen yhden ehdotuksen jälkeen, ellet ota kirjoitusmuistia käyttöön.</translation>
     </message>
@@ -484,14 +456,6 @@
     <message>
         <source>Open Accessibility Settings</source>
         <translation>Avaa esteettömyysasetukset</translation>
-    </message>
-    <message>
-        <source>Switch %app on in the list, then come back. This page updates by itself.</source>
-        <translation>Ota %app käyttöön luettelossa ja palaa sitten. Sivu päivittyy itsestään.</translation>
-    </message>
-    <message>
-        <source>Already switched on? The desktop&apos;s settings may still list an older copy of %app. Select it, remove it with the minus button, then try again.</source>
-        <translation>Jo käytössä? Työpöydän asetuksissa voi yhä näkyä vanha %app-kopio. Valitse se, poista se miinuspainikkeella ja yritä uudelleen.</translation>
     </message>
     <message>
         <source>Pick what writes your suggestions.</source>
@@ -642,10 +606,6 @@
         <translation>Pituus</translation>
     </message>
     <message>
-        <source>Pause</source>
-        <translation>Keskeytä</translation>
-    </message>
-    <message>
         <source>Resume</source>
         <translation>Jatka</translation>
     </message>
@@ -752,10 +712,6 @@
     <message>
         <source>%1, %2 typical wait</source>
         <translation>%1, tyypillinen odotus %2</translation>
-    </message>
-    <message>
-        <source>%1 this week.</source>
-        <translation>%1 tällä viikolla.</translation>
     </message>
     <message>
         <source>Start your streak today.</source>
@@ -1223,29 +1179,23 @@
         <source>Next time, quit %1 without asking</source>
         <translation>Sulje %1 ensi kerralla kysymättä</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 is also running</source>
-        <translation>%1 on myös käynnissä</translation>
-    </message>
-    <message>
-        <source>%1 are also running</source>
-        <translation>%1 ovat myös käynnissä</translation>
-    </message>
-    <message>
-        <source>These apps answer the Tab key before %app can, so %app stays paused in your other apps until they quit.</source>
-        <translation>Nämä sovellukset nappaavat Tab-näppäimen ennen %app-sovellusta, joten %app on tauolla muissa sovelluksissa, kunnes ne sulkeutuvat.</translation>
+        <translation>
+            <numerusform>%1 on myös käynnissä</numerusform>
+            <numerusform>%1 ovat myös käynnissä</numerusform>
+        </translation>
     </message>
     <message>
         <source>Quitting…</source>
         <translation>Suljetaan…</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 is still open</source>
-        <translation>%1 on yhä auki</translation>
-    </message>
-    <message>
-        <source>It may be waiting on a dialog of its own. Force Quit closes it right away.</source>
-        <translation>Se voi odottaa omassa valintaikkunassaan. Pakota lopetus sulkee sen heti.</translation>
+        <translation>
+            <numerusform>%1 on yhä auki</numerusform>
+            <numerusform>%1 ovat yhä auki</numerusform>
+        </translation>
     </message>
     <message>
         <source>%app has the Tab key</source>
@@ -1460,10 +1410,6 @@
         <translation>Sovelluksen ja ikkunan nimi</translation>
     </message>
     <message>
-        <source>A reply in Mail reads differently from a commit message.</source>
-        <translation>Sähköpostivastaus kuulostaa erilaiselta kuin commit-viesti.</translation>
-    </message>
-    <message>
         <source>Website</source>
         <translation>Sivusto</translation>
     </message>
@@ -1571,9 +1517,12 @@
         <source>Keeps a few minutes of text from windows you switched away from, like a page you read before replying. It stays on your computer and skips apps you switched off.</source>
         <translation>Säilyttää muutaman minuutin tekstiä ikkunoista, joista siirryit pois, kuten ennen vastaamista luetun sivun. Se pysyy koneellasi ja ohittaa pois kytketyt sovellukset.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Both apps answer the Tab key, and the system gives it to %1 first. %app stays paused in your other apps until %1 quits.</source>
-        <translation>Molemmat sovellukset reagoivat Tab-näppäimeen, ja järjestelmä antaa sen ensin sovellukselle %1. %app on tauolla muissa sovelluksissa, kunnes %1 sulkeutuu.</translation>
+        <translation>
+            <numerusform>Molemmat sovellukset reagoivat Tab-näppäimeen, ja järjestelmä antaa sen ensin sovellukselle %1. %app on tauolla muissa sovelluksissa, kunnes %1 sulkeutuu.</numerusform>
+            <numerusform>%1 nappaavat Tab-näppäimen ennen %app-sovellusta, joten %app on tauolla muissa sovelluksissa, kunnes suljet ne.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Finishes your sentences in any app, on your computer.</source>
@@ -1628,10 +1577,6 @@
     <message>
         <source>No</source>
         <translation>Ei</translation>
-    </message>
-    <message>
-        <source>Yes, at %1, %2 on screen, %3 pt tall, %4 characters before it and %5 after</source>
-        <translation>Kyllä, kohdassa %1, %2 näytöllä, %3 pt korkea, %4 merkkiä ennen ja %5 jälkeen</translation>
     </message>
     <message>
         <source>Not reported, estimated from the caret</source>
@@ -1858,10 +1803,6 @@
         <translation>Vaihdetaanko kieli: %1?</translation>
     </message>
     <message>
-        <source>the computer&apos;s language</source>
-        <translation>tietokoneen kieli</translation>
-    </message>
-    <message>
         <source>%1 closes and opens again in a second. Your settings stay as they are.</source>
         <translation>%1 sulkeutuu ja avautuu uudelleen sekunnissa. Asetuksesi säilyvät ennallaan.</translation>
     </message>
@@ -1890,16 +1831,8 @@
         <translation>alle minuutti</translation>
     </message>
     <message>
-        <source>%1 h</source>
-        <translation>%1 h</translation>
-    </message>
-    <message>
         <source>%1 s</source>
         <translation>%1 s</translation>
-    </message>
-    <message>
-        <source>%1 ms</source>
-        <translation>%1 ms</translation>
     </message>
     <message>
         <source>Not set</source>
@@ -2185,13 +2118,6 @@
             <numerusform>%Ln katkelmaa muistissa</numerusform>
         </translation>
     </message>
-    <message numerus="yes">
-        <source>%1 of %Ln done</source>
-        <translation>
-            <numerusform>%1/%Ln valmiina</numerusform>
-            <numerusform>%1/%Ln valmiina</numerusform>
-        </translation>
-    </message>
     <message>
         <source>enter</source>
         <translation>enter</translation>
@@ -2247,10 +2173,6 @@
         <translation>Mikään palvelin ei vastannut osoitteessa %1.</translation>
     </message>
     <message>
-        <source>Default follows General (insertion: %1, length: %2).</source>
-        <translation>Oletus seuraa Yleisiä (lisäystapa: %1, pituus: %2).</translation>
-    </message>
-    <message>
         <source>Range: %1</source>
         <translation>Aikaväli: %1</translation>
     </message>
@@ -2289,10 +2211,6 @@
         <source>party</source>
         <comment>emoji search sample</comment>
         <translation>juhlat</translation>
-    </message>
-    <message>
-        <source>No system tray runs on this desktop, so the icon cannot show.</source>
-        <translation>Tällä työpöydällä ei ole käynnissä ilmoitusaluetta, joten kuvaketta ei voi näyttää.</translation>
     </message>
     <message numerus="yes">
         <source>%Ln settings held values %app cannot use, so they were corrected and saved.</source>
@@ -2476,6 +2394,195 @@
         <source>Key %1</source>
         <comment>key</comment>
         <translation>Näppäin %1</translation>
+    </message>
+    <message>
+        <source>An email reply reads differently from a commit message.</source>
+        <translation>Vastaus sähköpostiin kuulostaa erilaiselta kuin commit-viesti.</translation>
+    </message>
+    <message>
+        <source>Press the trigger shortcut for a suggestion</source>
+        <translation>Paina käynnistyspikanäppäintä saadaksesi ehdotuksen</translation>
+    </message>
+    <message>
+        <source>Writes straight into the field. Cleanest in GTK and Qt apps.</source>
+        <translation>Kirjoittaa suoraan kenttään. Siistein GTK- ja Qt-sovelluksissa.</translation>
+    </message>
+    <message>
+        <source>Typing</source>
+        <comment>insertion method</comment>
+        <translation>Kirjoittaminen</translation>
+    </message>
+    <message>
+        <source>%1 h</source>
+        <comment>hours with one decimal, such as 1.5</comment>
+        <translation>%1 h</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln h</source>
+        <translation>
+            <numerusform>%Ln h</numerusform>
+            <numerusform>%Ln h</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln ms</source>
+        <translation>
+            <numerusform>%Ln ms</numerusform>
+            <numerusform>%Ln ms</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>screen-reader name: a sentence, then the next part</comment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <comment>screen-reader name: a title, then the next part</comment>
+        <translation>%1. %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>screen-reader name: one item of a list, then the next</comment>
+        <translation>%1, %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln words saved today</source>
+        <translation>
+            <numerusform>%Ln sana säästetty tänään</numerusform>
+            <numerusform>%Ln sanaa säästetty tänään</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Under a minute of typing saved today.</source>
+        <translation>Alle minuutti kirjoittamista säästetty tänään.</translation>
+    </message>
+    <message>
+        <source>About %1 of typing saved today.</source>
+        <translation>Noin %1 kirjoittamista säästetty tänään.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Step %1 of %Ln</source>
+        <translation>
+            <numerusform>Vaihe %1/%Ln</numerusform>
+            <numerusform>Vaihe %1/%Ln</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%app reads and types into text fields through the desktop&apos;s accessibility support, which some desktops leave off. %app uses it only for the field you&apos;re writing in.</source>
+        <translation>%app lukee tekstikenttiä ja kirjoittaa niihin työpöydän esteettömyystuen kautta, jonka jotkin työpöydät jättävät pois päältä. %app käyttää sitä vain kenttään, johon kirjoitat.</translation>
+    </message>
+    <message>
+        <source>The button switches the desktop&apos;s accessibility support on. If the desktop&apos;s settings open instead, turn accessibility on there, then come back. This page updates by itself.</source>
+        <translation>Painike kytkee työpöydän esteettömyystuen päälle. Jos sen sijaan aukeavat työpöydän asetukset, kytke esteettömyys päälle siellä ja palaa sitten. Tämä sivu päivittyy itsestään.</translation>
+    </message>
+    <message>
+        <source>Still off? Some desktops start their accessibility service only when you log in. Log out and back in, then try again.</source>
+        <translation>Yhä pois päältä? Jotkin työpöydät käynnistävät esteettömyyspalvelunsa vasta kirjautuessa. Kirjaudu ulos ja takaisin sisään ja yritä sitten uudelleen.</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <comment>section header</comment>
+        <translation>Tauko</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <comment>button</comment>
+        <translation>Keskeytä</translation>
+    </message>
+    <message>
+        <source>typing</source>
+        <comment>insertion method, in a sentence</comment>
+        <translation>kirjoittaminen</translation>
+    </message>
+    <message>
+        <source>accessibility</source>
+        <comment>insertion method, in a sentence</comment>
+        <translation>esteettömyys</translation>
+    </message>
+    <message>
+        <source>paste</source>
+        <comment>insertion method, in a sentence</comment>
+        <translation>liittäminen</translation>
+    </message>
+    <message>
+        <source>short</source>
+        <comment>suggestion length, in a sentence</comment>
+        <translation>lyhyet</translation>
+    </message>
+    <message>
+        <source>medium</source>
+        <comment>suggestion length, in a sentence</comment>
+        <translation>keskipitkät</translation>
+    </message>
+    <message>
+        <source>long</source>
+        <comment>suggestion length, in a sentence</comment>
+        <translation>pitkät</translation>
+    </message>
+    <message>
+        <source>Default follows General: %1, %2 suggestions.</source>
+        <translation>Oletus seuraa Yleisiä: %1, %2 ehdotukset.</translation>
+    </message>
+    <message>
+        <source>Yes, at %1, %2 on screen, %3 pt tall, %4 and %5</source>
+        <translation>Kyllä, kohdassa %1, %2 näytöllä, %3 pt korkea, %4 ja %5</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln characters before it</source>
+        <translation>
+            <numerusform>%Ln merkki ennen</numerusform>
+            <numerusform>%Ln merkkiä ennen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln after</source>
+        <comment>characters after the caret</comment>
+        <translation>
+            <numerusform>%Ln jälkeen</numerusform>
+            <numerusform>%Ln jälkeen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No system tray runs on this desktop, so the icon cannot show. %1</source>
+        <translation>Tällä työpöydällä ei ole käynnissä ilmoitusaluetta, joten kuvaketta ei voi näyttää. %1</translation>
+    </message>
+    <message>
+        <source>Typing</source>
+        <comment>section header</comment>
+        <translation>Kirjoittaminen</translation>
+    </message>
+    <message>
+        <source>Switch to the computer&apos;s language?</source>
+        <translation>Vaihdetaanko tietokoneen kieleen?</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln words this week.</source>
+        <translation>
+            <numerusform>%Ln sana tällä viikolla.</numerusform>
+            <numerusform>%Ln sanaa tällä viikolla.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Under a minute of typing saved today. %Ln words this week.</source>
+        <translation>
+            <numerusform>Alle minuutti kirjoittamista säästetty tänään. %Ln sana tällä viikolla.</numerusform>
+            <numerusform>Alle minuutti kirjoittamista säästetty tänään. %Ln sanaa tällä viikolla.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>About %1 of typing saved today. %Ln words this week.</source>
+        <translation>
+            <numerusform>Noin %1 kirjoittamista säästetty tänään. %Ln sana tällä viikolla.</numerusform>
+            <numerusform>Noin %1 kirjoittamista säästetty tänään. %Ln sanaa tällä viikolla.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Done: %Ln of %1</source>
+        <translation>
+            <numerusform>%Ln/%1 valmiina</numerusform>
+            <numerusform>%Ln/%1 valmiina</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -56,10 +56,6 @@
         <translation>Naka-on ang secure input, kaya hindi nakikialam ang %app</translation>
     </message>
     <message>
-        <source>the trigger shortcut</source>
-        <translation>ang trigger shortcut</translation>
-    </message>
-    <message>
         <source>Press %1 for a suggestion</source>
         <translation>Pindutin ang %1 para sa mungkahi</translation>
     </message>
@@ -232,16 +228,8 @@
         <translation>Ipinapadala ang text bilang mga keystroke. Gumagana halos kahit saan.</translation>
     </message>
     <message>
-        <source>Writes straight into the field. Cleanest in native computer apps.</source>
-        <translation>Direktang nagsusulat sa field. Pinakamahusay sa mga native na app.</translation>
-    </message>
-    <message>
         <source>Uses the clipboard, then puts your clipboard back.</source>
         <translation>Ginagamit ang clipboard, saka ibinabalik ang laman ng clipboard mo.</translation>
-    </message>
-    <message>
-        <source>Typing</source>
-        <translation>Pag-type</translation>
     </message>
     <message>
         <source>Accessibility</source>
@@ -330,14 +318,6 @@
         <translation>Magsimulang mag-type kahit saan. Binibilang ito ng %app dito.</translation>
     </message>
     <message>
-        <source>Under a minute of typing today. </source>
-        <translation>Wala pang isang minutong pag-type ang natipid ngayong araw. </translation>
-    </message>
-    <message>
-        <source>About %1 of typing today. </source>
-        <translation>Mga %1 na pag-type ang natipid ngayong araw. </translation>
-    </message>
-    <message>
         <source>Resume in %1</source>
         <translation>Ituloy sa %1</translation>
     </message>
@@ -422,10 +402,6 @@
         <translation>Alisin</translation>
     </message>
     <message>
-        <source>Step %1 of %2</source>
-        <translation>Hakbang %1 sa %2</translation>
-    </message>
-    <message>
         <source>Continue</source>
         <translation>Magpatuloy</translation>
     </message>
@@ -470,10 +446,6 @@
         <translation>Hayaang makita ng %app ang tina-type mo.</translation>
     </message>
     <message>
-        <source>The system asks for Accessibility access before any app can read text fields or type into them. %app uses it only for the field you&apos;re writing in.</source>
-        <translation>Humihingi ang system ng Accessibility access bago makabasa o makapag-type ang anumang app sa mga text field. Ginagamit lang ito ng %app para sa field kung saan ka nagsusulat.</translation>
-    </message>
-    <message>
         <source>%app reads your text when you pause and forgets it after one suggestion, unless you turn on writing memory.</source>
         <translation>Binabasa ng %app ang text mo kapag huminto ka at kinakalimutan ito pagkatapos ng isang mungkahi, maliban kung i-on mo ang memorya ng pagsusulat.</translation>
     </message>
@@ -484,14 +456,6 @@
     <message>
         <source>Open Accessibility Settings</source>
         <translation>Buksan ang mga setting ng Accessibility</translation>
-    </message>
-    <message>
-        <source>Switch %app on in the list, then come back. This page updates by itself.</source>
-        <translation>I-on ang %app sa listahan, saka bumalik. Kusang nag-a-update ang page na ito.</translation>
-    </message>
-    <message>
-        <source>Already switched on? The desktop&apos;s settings may still list an older copy of %app. Select it, remove it with the minus button, then try again.</source>
-        <translation>Naka-on na? Baka may nakalista pang lumang kopya ng %app sa mga setting ng desktop. Piliin ito, alisin gamit ang minus button, saka subukang muli.</translation>
     </message>
     <message>
         <source>Pick what writes your suggestions.</source>
@@ -642,10 +606,6 @@
         <translation>Haba</translation>
     </message>
     <message>
-        <source>Pause</source>
-        <translation>I-pause</translation>
-    </message>
-    <message>
         <source>Resume</source>
         <translation>Ituloy</translation>
     </message>
@@ -752,10 +712,6 @@
     <message>
         <source>%1, %2 typical wait</source>
         <translation>%1, karaniwang paghihintay %2</translation>
-    </message>
-    <message>
-        <source>%1 this week.</source>
-        <translation>%1 ngayong linggo.</translation>
     </message>
     <message>
         <source>Start your streak today.</source>
@@ -1223,29 +1179,23 @@
         <source>Next time, quit %1 without asking</source>
         <translation>Sa susunod, isara ang %1 nang hindi nagtatanong</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 is also running</source>
-        <translation>Tumatakbo rin ang %1</translation>
-    </message>
-    <message>
-        <source>%1 are also running</source>
-        <translation>Tumatakbo rin ang %1</translation>
-    </message>
-    <message>
-        <source>These apps answer the Tab key before %app can, so %app stays paused in your other apps until they quit.</source>
-        <translation>Sinasagot ng mga app na ito ang Tab key bago ang %app, kaya mananatiling naka-pause ang %app sa iba mo pang app hanggang magsara ang mga ito.</translation>
+        <translation>
+            <numerusform>Tumatakbo rin ang %1</numerusform>
+            <numerusform>Tumatakbo rin ang %1</numerusform>
+        </translation>
     </message>
     <message>
         <source>Quitting…</source>
         <translation>Isinasara…</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 is still open</source>
-        <translation>Tumatakbo pa rin ang %1</translation>
-    </message>
-    <message>
-        <source>It may be waiting on a dialog of its own. Force Quit closes it right away.</source>
-        <translation>Baka naghihintay ito sa sarili nitong dialog. Isinasara ito agad ng “Sapilitang isara”.</translation>
+        <translation>
+            <numerusform>Bukas pa rin ang %1</numerusform>
+            <numerusform>Bukas pa rin ang %1</numerusform>
+        </translation>
     </message>
     <message>
         <source>%app has the Tab key</source>
@@ -1460,10 +1410,6 @@
         <translation>Pangalan ng app at window</translation>
     </message>
     <message>
-        <source>A reply in Mail reads differently from a commit message.</source>
-        <translation>Iba ang dating ng sagot sa email kaysa sa commit message.</translation>
-    </message>
-    <message>
         <source>Website</source>
         <translation>Website</translation>
     </message>
@@ -1571,9 +1517,12 @@
         <source>Keeps a few minutes of text from windows you switched away from, like a page you read before replying. It stays on your computer and skips apps you switched off.</source>
         <translation>Nagtatabi ng ilang minutong text mula sa mga window na iniwan mo, gaya ng page na binasa mo bago sumagot. Nananatili ito sa computer mo at nilalaktawan ang mga app na in-off mo.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Both apps answer the Tab key, and the system gives it to %1 first. %app stays paused in your other apps until %1 quits.</source>
-        <translation>Parehong sumasagot ang dalawang app sa Tab key, at ibinibigay muna ito ng system sa %1. Mananatiling naka-pause ang %app sa iba mo pang app hanggang magsara ang %1.</translation>
+        <translation>
+            <numerusform>Parehong sumasagot ang dalawang app sa Tab key, at ibinibigay muna ito ng system sa %1. Mananatiling naka-pause ang %app sa iba mo pang app hanggang magsara ang %1.</numerusform>
+            <numerusform>Kinukuha ng %1 ang Tab key bago ang %app, kaya mananatiling naka-pause ang %app sa iba mo pang app hanggang isara mo ang mga ito.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Finishes your sentences in any app, on your computer.</source>
@@ -1628,10 +1577,6 @@
     <message>
         <source>No</source>
         <translation>Hindi</translation>
-    </message>
-    <message>
-        <source>Yes, at %1, %2 on screen, %3 pt tall, %4 characters before it and %5 after</source>
-        <translation>Oo, sa %1, %2 sa screen, %3 pt ang taas, %4 character bago nito at %5 pagkatapos</translation>
     </message>
     <message>
         <source>Not reported, estimated from the caret</source>
@@ -1858,10 +1803,6 @@
         <translation>Lumipat sa %1?</translation>
     </message>
     <message>
-        <source>the computer&apos;s language</source>
-        <translation>wika ng system</translation>
-    </message>
-    <message>
         <source>%1 closes and opens again in a second. Your settings stay as they are.</source>
         <translation>Magsasara at muling bubukas ang %1 sa isang segundo. Mananatili ang mga setting mo.</translation>
     </message>
@@ -1890,16 +1831,8 @@
         <translation>wala pang isang minuto</translation>
     </message>
     <message>
-        <source>%1 h</source>
-        <translation>%1 oras</translation>
-    </message>
-    <message>
         <source>%1 s</source>
         <translation>%1 seg</translation>
-    </message>
-    <message>
-        <source>%1 ms</source>
-        <translation>%1 ms</translation>
     </message>
     <message>
         <source>Not set</source>
@@ -2185,13 +2118,6 @@
             <numerusform>%Ln sipi ang naalala</numerusform>
         </translation>
     </message>
-    <message numerus="yes">
-        <source>%1 of %Ln done</source>
-        <translation>
-            <numerusform>%1 sa %Ln ang tapos</numerusform>
-            <numerusform>%1 sa %Ln ang tapos</numerusform>
-        </translation>
-    </message>
     <message>
         <source>enter</source>
         <translation>enter</translation>
@@ -2247,10 +2173,6 @@
         <translation>Walang server na sumagot sa %1.</translation>
     </message>
     <message>
-        <source>Default follows General (insertion: %1, length: %2).</source>
-        <translation>Sumusunod ang default sa Pangkalahatan (pagpasok: %1, haba: %2).</translation>
-    </message>
-    <message>
         <source>Range: %1</source>
         <translation>Saklaw: %1</translation>
     </message>
@@ -2289,10 +2211,6 @@
         <source>party</source>
         <comment>emoji search sample</comment>
         <translation>party</translation>
-    </message>
-    <message>
-        <source>No system tray runs on this desktop, so the icon cannot show.</source>
-        <translation>Walang tumatakbong system tray sa desktop na ito, kaya hindi maipakita ang icon.</translation>
     </message>
     <message numerus="yes">
         <source>%Ln settings held values %app cannot use, so they were corrected and saved.</source>
@@ -2476,6 +2394,195 @@
         <source>Key %1</source>
         <comment>key</comment>
         <translation>Key %1</translation>
+    </message>
+    <message>
+        <source>An email reply reads differently from a commit message.</source>
+        <translation>Iba ang tunog ng sagot sa email kaysa sa commit message.</translation>
+    </message>
+    <message>
+        <source>Press the trigger shortcut for a suggestion</source>
+        <translation>Pindutin ang trigger shortcut para sa mungkahi</translation>
+    </message>
+    <message>
+        <source>Writes straight into the field. Cleanest in GTK and Qt apps.</source>
+        <translation>Direktang sumusulat sa field. Pinakamalinis sa mga GTK at Qt app.</translation>
+    </message>
+    <message>
+        <source>Typing</source>
+        <comment>insertion method</comment>
+        <translation>Pag-type</translation>
+    </message>
+    <message>
+        <source>%1 h</source>
+        <comment>hours with one decimal, such as 1.5</comment>
+        <translation>%1 oras</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln h</source>
+        <translation>
+            <numerusform>%Ln oras</numerusform>
+            <numerusform>%Ln oras</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln ms</source>
+        <translation>
+            <numerusform>%Ln ms</numerusform>
+            <numerusform>%Ln ms</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>screen-reader name: a sentence, then the next part</comment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <comment>screen-reader name: a title, then the next part</comment>
+        <translation>%1. %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>screen-reader name: one item of a list, then the next</comment>
+        <translation>%1, %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln words saved today</source>
+        <translation>
+            <numerusform>%Ln salitang natipid ngayong araw</numerusform>
+            <numerusform>%Ln salitang natipid ngayong araw</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Under a minute of typing saved today.</source>
+        <translation>Wala pang isang minutong pag-type ang natipid ngayong araw.</translation>
+    </message>
+    <message>
+        <source>About %1 of typing saved today.</source>
+        <translation>Mga %1 na pag-type ang natipid ngayong araw.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Step %1 of %Ln</source>
+        <translation>
+            <numerusform>Hakbang %1 sa %Ln</numerusform>
+            <numerusform>Hakbang %1 sa %Ln</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%app reads and types into text fields through the desktop&apos;s accessibility support, which some desktops leave off. %app uses it only for the field you&apos;re writing in.</source>
+        <translation>Binabasa at tina-type-an ng %app ang mga text field sa pamamagitan ng accessibility support ng desktop, na naka-off sa ilang desktop. Ginagamit lang ito ng %app para sa field na sinusulatan mo.</translation>
+    </message>
+    <message>
+        <source>The button switches the desktop&apos;s accessibility support on. If the desktop&apos;s settings open instead, turn accessibility on there, then come back. This page updates by itself.</source>
+        <translation>Ino-on ng button ang accessibility support ng desktop. Kung bumukas sa halip ang settings ng desktop, i-on doon ang accessibility, saka bumalik. Kusang nag-a-update ang page na ito.</translation>
+    </message>
+    <message>
+        <source>Still off? Some desktops start their accessibility service only when you log in. Log out and back in, then try again.</source>
+        <translation>Naka-off pa rin? Sa ilang desktop, nagsisimula lang ang accessibility service kapag nag-log in ka. Mag-log out at mag-log in ulit, saka subukang muli.</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <comment>section header</comment>
+        <translation>Pag-pause</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <comment>button</comment>
+        <translation>I-pause</translation>
+    </message>
+    <message>
+        <source>typing</source>
+        <comment>insertion method, in a sentence</comment>
+        <translation>pag-type</translation>
+    </message>
+    <message>
+        <source>accessibility</source>
+        <comment>insertion method, in a sentence</comment>
+        <translation>accessibility</translation>
+    </message>
+    <message>
+        <source>paste</source>
+        <comment>insertion method, in a sentence</comment>
+        <translation>pag-paste</translation>
+    </message>
+    <message>
+        <source>short</source>
+        <comment>suggestion length, in a sentence</comment>
+        <translation>maiikling</translation>
+    </message>
+    <message>
+        <source>medium</source>
+        <comment>suggestion length, in a sentence</comment>
+        <translation>katamtamang</translation>
+    </message>
+    <message>
+        <source>long</source>
+        <comment>suggestion length, in a sentence</comment>
+        <translation>mahahabang</translation>
+    </message>
+    <message>
+        <source>Default follows General: %1, %2 suggestions.</source>
+        <translation>Sumusunod ang default sa Pangkalahatan: %1, %2 na mungkahi.</translation>
+    </message>
+    <message>
+        <source>Yes, at %1, %2 on screen, %3 pt tall, %4 and %5</source>
+        <translation>Oo, sa %1, %2 sa screen, %3 pt ang taas, %4 at %5</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln characters before it</source>
+        <translation>
+            <numerusform>%Ln character bago nito</numerusform>
+            <numerusform>%Ln character bago nito</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln after</source>
+        <comment>characters after the caret</comment>
+        <translation>
+            <numerusform>%Ln pagkatapos</numerusform>
+            <numerusform>%Ln pagkatapos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No system tray runs on this desktop, so the icon cannot show. %1</source>
+        <translation>Walang tumatakbong system tray sa desktop na ito, kaya hindi maipakita ang icon. %1</translation>
+    </message>
+    <message>
+        <source>Typing</source>
+        <comment>section header</comment>
+        <translation>Pag-type</translation>
+    </message>
+    <message>
+        <source>Switch to the computer&apos;s language?</source>
+        <translation>Lumipat sa wika ng computer?</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln words this week.</source>
+        <translation>
+            <numerusform>%Ln salita ngayong linggo.</numerusform>
+            <numerusform>%Ln salita ngayong linggo.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Under a minute of typing saved today. %Ln words this week.</source>
+        <translation>
+            <numerusform>Wala pang isang minutong pag-type ang natipid ngayong araw. %Ln salita ngayong linggo.</numerusform>
+            <numerusform>Wala pang isang minutong pag-type ang natipid ngayong araw. %Ln salita ngayong linggo.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>About %1 of typing saved today. %Ln words this week.</source>
+        <translation>
+            <numerusform>Mga %1 na pag-type ang natipid ngayong araw. %Ln salita ngayong linggo.</numerusform>
+            <numerusform>Mga %1 na pag-type ang natipid ngayong araw. %Ln salita ngayong linggo.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Done: %Ln of %1</source>
+        <translation>
+            <numerusform>%Ln sa %1 ang tapos</numerusform>
+            <numerusform>%Ln sa %1 ang tapos</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

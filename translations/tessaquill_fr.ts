@@ -56,10 +56,6 @@
         <translation>Saisie sécurisée active&#xa0;: %app reste en retrait</translation>
     </message>
     <message>
-        <source>the trigger shortcut</source>
-        <translation>le raccourci de déclenchement</translation>
-    </message>
-    <message>
         <source>Press %1 for a suggestion</source>
         <translation>Appuyez sur %1 pour une suggestion</translation>
     </message>
@@ -232,16 +228,8 @@
         <translation>Envoie le texte sous forme de frappes. Fonctionne presque partout.</translation>
     </message>
     <message>
-        <source>Writes straight into the field. Cleanest in native computer apps.</source>
-        <translation>Écrit directement dans le champ. Idéal dans les apps natives.</translation>
-    </message>
-    <message>
         <source>Uses the clipboard, then puts your clipboard back.</source>
         <translation>Utilise le presse-papiers, puis le restaure.</translation>
-    </message>
-    <message>
-        <source>Typing</source>
-        <translation>Frappe</translation>
     </message>
     <message>
         <source>Accessibility</source>
@@ -330,14 +318,6 @@
         <translation>Commencez à écrire n&apos;importe où. %app fait le compte ici.</translation>
     </message>
     <message>
-        <source>Under a minute of typing today. </source>
-        <translation>Moins d&apos;une minute de frappe épargnée aujourd&apos;hui. </translation>
-    </message>
-    <message>
-        <source>About %1 of typing today. </source>
-        <translation>Environ %1 de frappe en moins aujourd&apos;hui. </translation>
-    </message>
-    <message>
         <source>Resume in %1</source>
         <translation>Reprendre dans %1</translation>
     </message>
@@ -422,10 +402,6 @@
         <translation>Supprimer</translation>
     </message>
     <message>
-        <source>Step %1 of %2</source>
-        <translation>Étape %1 sur %2</translation>
-    </message>
-    <message>
         <source>Continue</source>
         <translation>Continuer</translation>
     </message>
@@ -470,10 +446,6 @@
         <translation>Laissez %app voir ce que vous tapez.</translation>
     </message>
     <message>
-        <source>The system asks for Accessibility access before any app can read text fields or type into them. %app uses it only for the field you&apos;re writing in.</source>
-        <translation>Le système demande une autorisation d&apos;accessibilité avant qu&apos;une app puisse lire des champs de texte ou y taper. %app l&apos;utilise uniquement pour le champ où vous écrivez.</translation>
-    </message>
-    <message>
         <source>%app reads your text when you pause and forgets it after one suggestion, unless you turn on writing memory.</source>
         <translation>%app lit votre texte quand vous faites une pause et l&apos;oublie après une suggestion, sauf si vous activez la mémoire d&apos;écriture.</translation>
     </message>
@@ -484,14 +456,6 @@
     <message>
         <source>Open Accessibility Settings</source>
         <translation>Ouvrir les paramètres d&apos;accessibilité</translation>
-    </message>
-    <message>
-        <source>Switch %app on in the list, then come back. This page updates by itself.</source>
-        <translation>Activez %app dans la liste, puis revenez. Cette page se met à jour toute seule.</translation>
-    </message>
-    <message>
-        <source>Already switched on? The desktop&apos;s settings may still list an older copy of %app. Select it, remove it with the minus button, then try again.</source>
-        <translation>Déjà activé&#x202f;? Les paramètres du bureau listent peut-être encore une ancienne copie de %app. Sélectionnez-la, supprimez-la avec le bouton moins, puis réessayez.</translation>
     </message>
     <message>
         <source>Pick what writes your suggestions.</source>
@@ -642,10 +606,6 @@
         <translation>Longueur</translation>
     </message>
     <message>
-        <source>Pause</source>
-        <translation>Pause</translation>
-    </message>
-    <message>
         <source>Resume</source>
         <translation>Reprendre</translation>
     </message>
@@ -752,10 +712,6 @@
     <message>
         <source>%1, %2 typical wait</source>
         <translation>%1, attente habituelle&#xa0;: %2</translation>
-    </message>
-    <message>
-        <source>%1 this week.</source>
-        <translation>%1 cette semaine.</translation>
     </message>
     <message>
         <source>Start your streak today.</source>
@@ -1223,29 +1179,23 @@
         <source>Next time, quit %1 without asking</source>
         <translation>La prochaine fois, quitter %1 sans demander</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 is also running</source>
-        <translation>%1 est aussi ouvert</translation>
-    </message>
-    <message>
-        <source>%1 are also running</source>
-        <translation>%1 sont aussi ouverts</translation>
-    </message>
-    <message>
-        <source>These apps answer the Tab key before %app can, so %app stays paused in your other apps until they quit.</source>
-        <translation>Ces apps prennent la touche Tab avant %app, donc %app reste en pause dans vos autres apps jusqu&apos;à leur fermeture.</translation>
+        <translation>
+            <numerusform>%1 est aussi ouvert</numerusform>
+            <numerusform>%1 sont aussi ouverts</numerusform>
+        </translation>
     </message>
     <message>
         <source>Quitting…</source>
         <translation>Fermeture…</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 is still open</source>
-        <translation>%1 est toujours ouvert</translation>
-    </message>
-    <message>
-        <source>It may be waiting on a dialog of its own. Force Quit closes it right away.</source>
-        <translation>Il attend peut-être une réponse dans une boîte de dialogue. «&#xa0;Forcer à quitter&#xa0;» le ferme immédiatement.</translation>
+        <translation>
+            <numerusform>%1 est toujours ouvert</numerusform>
+            <numerusform>%1 sont toujours ouverts</numerusform>
+        </translation>
     </message>
     <message>
         <source>%app has the Tab key</source>
@@ -1460,10 +1410,6 @@
         <translation>Nom de l&apos;app et de la fenêtre</translation>
     </message>
     <message>
-        <source>A reply in Mail reads differently from a commit message.</source>
-        <translation>Une réponse à un e-mail ne s&apos;écrit pas comme un message de commit.</translation>
-    </message>
-    <message>
         <source>Website</source>
         <translation>Site web</translation>
     </message>
@@ -1571,9 +1517,12 @@
         <source>Keeps a few minutes of text from windows you switched away from, like a page you read before replying. It stays on your computer and skips apps you switched off.</source>
         <translation>Garde quelques minutes de texte des fenêtres que vous avez quittées, comme une page lue avant de répondre. Ce texte reste sur votre ordinateur et ignore les apps désactivées.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Both apps answer the Tab key, and the system gives it to %1 first. %app stays paused in your other apps until %1 quits.</source>
-        <translation>Les deux apps répondent à la touche Tab, et le système la donne d&apos;abord à %1. %app reste en pause dans vos autres apps jusqu&apos;à ce que %1 se ferme.</translation>
+        <translation>
+            <numerusform>Les deux apps répondent à la touche Tab, et le système la donne d&apos;abord à %1. %app reste en pause dans vos autres apps jusqu&apos;à ce que %1 se ferme.</numerusform>
+            <numerusform>%1 prennent la touche Tab avant %app, donc %app reste en pause dans vos autres apps jusqu&apos;à ce que vous les quittiez.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Finishes your sentences in any app, on your computer.</source>
@@ -1628,10 +1577,6 @@
     <message>
         <source>No</source>
         <translation>Non</translation>
-    </message>
-    <message>
-        <source>Yes, at %1, %2 on screen, %3 pt tall, %4 characters before it and %5 after</source>
-        <translation>Oui, à %1, %2 à l&apos;écran, %3 pt de haut, %4 caractères avant et %5 après</translation>
     </message>
     <message>
         <source>Not reported, estimated from the caret</source>
@@ -1858,10 +1803,6 @@
         <translation>Passer à %1&#x202f;?</translation>
     </message>
     <message>
-        <source>the computer&apos;s language</source>
-        <translation>la langue de l&apos;ordinateur</translation>
-    </message>
-    <message>
         <source>%1 closes and opens again in a second. Your settings stay as they are.</source>
         <translation>%1 se ferme et se rouvre en une seconde. Vos paramètres restent inchangés.</translation>
     </message>
@@ -1890,16 +1831,8 @@
         <translation>moins d&apos;une minute</translation>
     </message>
     <message>
-        <source>%1 h</source>
-        <translation>%1 h</translation>
-    </message>
-    <message>
         <source>%1 s</source>
         <translation>%1 s</translation>
-    </message>
-    <message>
-        <source>%1 ms</source>
-        <translation>%1 ms</translation>
     </message>
     <message>
         <source>Not set</source>
@@ -2185,13 +2118,6 @@
             <numerusform>%Ln passages retenus</numerusform>
         </translation>
     </message>
-    <message numerus="yes">
-        <source>%1 of %Ln done</source>
-        <translation>
-            <numerusform>Terminé&#xa0;: %1 sur %Ln</numerusform>
-            <numerusform>Terminé&#xa0;: %1 sur %Ln</numerusform>
-        </translation>
-    </message>
     <message>
         <source>enter</source>
         <translation>entrée</translation>
@@ -2247,10 +2173,6 @@
         <translation>Aucun serveur n&apos;a répondu à %1.</translation>
     </message>
     <message>
-        <source>Default follows General (insertion: %1, length: %2).</source>
-        <translation>Par défaut, suit «&#xa0;Général&#xa0;» (insertion&#xa0;: %1, longueur&#xa0;: %2).</translation>
-    </message>
-    <message>
         <source>Range: %1</source>
         <translation>Période&#xa0;: %1</translation>
     </message>
@@ -2289,10 +2211,6 @@
         <source>party</source>
         <comment>emoji search sample</comment>
         <translation>fête</translation>
-    </message>
-    <message>
-        <source>No system tray runs on this desktop, so the icon cannot show.</source>
-        <translation>Aucune zone de notification ne fonctionne sur ce bureau, l&apos;icône ne peut donc pas s&apos;afficher.</translation>
     </message>
     <message numerus="yes">
         <source>%Ln settings held values %app cannot use, so they were corrected and saved.</source>
@@ -2476,6 +2394,195 @@
         <source>Key %1</source>
         <comment>key</comment>
         <translation>Touche %1</translation>
+    </message>
+    <message>
+        <source>An email reply reads differently from a commit message.</source>
+        <translation>Une réponse à un e-mail ne s&apos;écrit pas comme un message de commit.</translation>
+    </message>
+    <message>
+        <source>Press the trigger shortcut for a suggestion</source>
+        <translation>Appuyez sur le raccourci de déclenchement pour une suggestion</translation>
+    </message>
+    <message>
+        <source>Writes straight into the field. Cleanest in GTK and Qt apps.</source>
+        <translation>Écrit directement dans le champ. Plus propre dans les apps GTK et Qt.</translation>
+    </message>
+    <message>
+        <source>Typing</source>
+        <comment>insertion method</comment>
+        <translation>Frappe</translation>
+    </message>
+    <message>
+        <source>%1 h</source>
+        <comment>hours with one decimal, such as 1.5</comment>
+        <translation>%1 h</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln h</source>
+        <translation>
+            <numerusform>%Ln h</numerusform>
+            <numerusform>%Ln h</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln ms</source>
+        <translation>
+            <numerusform>%Ln ms</numerusform>
+            <numerusform>%Ln ms</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>screen-reader name: a sentence, then the next part</comment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <comment>screen-reader name: a title, then the next part</comment>
+        <translation>%1. %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>screen-reader name: one item of a list, then the next</comment>
+        <translation>%1, %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln words saved today</source>
+        <translation>
+            <numerusform>%Ln mot économisé aujourd&apos;hui</numerusform>
+            <numerusform>%Ln mots économisés aujourd&apos;hui</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Under a minute of typing saved today.</source>
+        <translation>Vous avez économisé moins d&apos;une minute de frappe aujourd&apos;hui.</translation>
+    </message>
+    <message>
+        <source>About %1 of typing saved today.</source>
+        <translation>Vous avez économisé environ %1 de frappe aujourd&apos;hui.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Step %1 of %Ln</source>
+        <translation>
+            <numerusform>Étape %1 sur %Ln</numerusform>
+            <numerusform>Étape %1 sur %Ln</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%app reads and types into text fields through the desktop&apos;s accessibility support, which some desktops leave off. %app uses it only for the field you&apos;re writing in.</source>
+        <translation>%app lit les champs de texte et y écrit grâce à l&apos;accessibilité du bureau, que certains bureaux laissent désactivée. %app ne s&apos;en sert que pour le champ où vous écrivez.</translation>
+    </message>
+    <message>
+        <source>The button switches the desktop&apos;s accessibility support on. If the desktop&apos;s settings open instead, turn accessibility on there, then come back. This page updates by itself.</source>
+        <translation>Le bouton active l&apos;accessibilité du bureau. Si les réglages du bureau s&apos;ouvrent à la place, activez-y l&apos;accessibilité, puis revenez. Cette page se met à jour d&apos;elle-même.</translation>
+    </message>
+    <message>
+        <source>Still off? Some desktops start their accessibility service only when you log in. Log out and back in, then try again.</source>
+        <translation>Toujours désactivée&#x202f;? Certains bureaux ne lancent leur service d&apos;accessibilité qu&apos;à l&apos;ouverture de session. Déconnectez-vous, reconnectez-vous, puis réessayez.</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <comment>section header</comment>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <comment>button</comment>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>typing</source>
+        <comment>insertion method, in a sentence</comment>
+        <translation>frappe</translation>
+    </message>
+    <message>
+        <source>accessibility</source>
+        <comment>insertion method, in a sentence</comment>
+        <translation>accessibilité</translation>
+    </message>
+    <message>
+        <source>paste</source>
+        <comment>insertion method, in a sentence</comment>
+        <translation>collage</translation>
+    </message>
+    <message>
+        <source>short</source>
+        <comment>suggestion length, in a sentence</comment>
+        <translation>courtes</translation>
+    </message>
+    <message>
+        <source>medium</source>
+        <comment>suggestion length, in a sentence</comment>
+        <translation>moyennes</translation>
+    </message>
+    <message>
+        <source>long</source>
+        <comment>suggestion length, in a sentence</comment>
+        <translation>longues</translation>
+    </message>
+    <message>
+        <source>Default follows General: %1, %2 suggestions.</source>
+        <translation>Par défaut, suit Général&#xa0;: %1, suggestions %2.</translation>
+    </message>
+    <message>
+        <source>Yes, at %1, %2 on screen, %3 pt tall, %4 and %5</source>
+        <translation>Oui, à %1, %2 à l&apos;écran, %3 pt de haut, %4 et %5</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln characters before it</source>
+        <translation>
+            <numerusform>%Ln caractère avant</numerusform>
+            <numerusform>%Ln caractères avant</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln after</source>
+        <comment>characters after the caret</comment>
+        <translation>
+            <numerusform>%Ln après</numerusform>
+            <numerusform>%Ln après</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No system tray runs on this desktop, so the icon cannot show. %1</source>
+        <translation>Aucune zone de notification ne fonctionne sur ce bureau, l&apos;icône ne peut donc pas s&apos;afficher. %1</translation>
+    </message>
+    <message>
+        <source>Typing</source>
+        <comment>section header</comment>
+        <translation>Frappe</translation>
+    </message>
+    <message>
+        <source>Switch to the computer&apos;s language?</source>
+        <translation>Passer à la langue de l&apos;ordinateur&#x202f;?</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln words this week.</source>
+        <translation>
+            <numerusform>%Ln mot cette semaine.</numerusform>
+            <numerusform>%Ln mots cette semaine.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Under a minute of typing saved today. %Ln words this week.</source>
+        <translation>
+            <numerusform>Vous avez économisé moins d&apos;une minute de frappe aujourd&apos;hui. %Ln mot cette semaine.</numerusform>
+            <numerusform>Vous avez économisé moins d&apos;une minute de frappe aujourd&apos;hui. %Ln mots cette semaine.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>About %1 of typing saved today. %Ln words this week.</source>
+        <translation>
+            <numerusform>Vous avez économisé environ %1 de frappe aujourd&apos;hui. %Ln mot cette semaine.</numerusform>
+            <numerusform>Vous avez économisé environ %1 de frappe aujourd&apos;hui. %Ln mots cette semaine.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Done: %Ln of %1</source>
+        <translation>
+            <numerusform>%Ln sur %1 terminé</numerusform>
+            <numerusform>%Ln sur %1 terminés</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

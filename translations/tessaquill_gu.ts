@@ -56,10 +56,6 @@
         <translation>સુરક્ષિત ઇનપુટ ચાલુ છે, તેથી %app કામ કરતું નથી</translation>
     </message>
     <message>
-        <source>the trigger shortcut</source>
-        <translation>ટ્રિગર શૉર્ટકટ</translation>
-    </message>
-    <message>
         <source>Press %1 for a suggestion</source>
         <translation>સૂચન માટે %1 દબાવો</translation>
     </message>
@@ -232,16 +228,8 @@
         <translation>ટેક્સ્ટને કીસ્ટ્રોક તરીકે મોકલે છે. લગભગ બધે કામ કરે છે.</translation>
     </message>
     <message>
-        <source>Writes straight into the field. Cleanest in native computer apps.</source>
-        <translation>સીધું ફીલ્ડમાં લખે છે. કમ્પ્યુટરની નેટિવ ઍપમાં સૌથી સારું કામ કરે છે.</translation>
-    </message>
-    <message>
         <source>Uses the clipboard, then puts your clipboard back.</source>
         <translation>ક્લિપબોર્ડ વાપરે છે, પછી તમારું ક્લિપબોર્ડ પાછું મૂકી દે છે.</translation>
-    </message>
-    <message>
-        <source>Typing</source>
-        <translation>ટાઇપિંગ</translation>
     </message>
     <message>
         <source>Accessibility</source>
@@ -330,14 +318,6 @@
         <translation>ગમે ત્યાં ટાઇપ કરવાનું શરૂ કરો. %app અહીં ગણતરી રાખે છે.</translation>
     </message>
     <message>
-        <source>Under a minute of typing today. </source>
-        <translation>આજે એક મિનિટથી ઓછું ટાઇપિંગ બચ્યું. </translation>
-    </message>
-    <message>
-        <source>About %1 of typing today. </source>
-        <translation>આજે આશરે %1 ટાઇપિંગ બચ્યું. </translation>
-    </message>
-    <message>
         <source>Resume in %1</source>
         <translation>%1 માં ફરી શરૂ કરો</translation>
     </message>
@@ -422,10 +402,6 @@
         <translation>દૂર કરો</translation>
     </message>
     <message>
-        <source>Step %1 of %2</source>
-        <translation>%2 માંથી પગલું %1</translation>
-    </message>
-    <message>
         <source>Continue</source>
         <translation>ચાલુ રાખો</translation>
     </message>
@@ -470,10 +446,6 @@
         <translation>તમે શું ટાઇપ કરો છો તે %app ને જોવા દો.</translation>
     </message>
     <message>
-        <source>The system asks for Accessibility access before any app can read text fields or type into them. %app uses it only for the field you&apos;re writing in.</source>
-        <translation>કોઈ પણ ઍપ ટેક્સ્ટ ફીલ્ડ વાંચે કે તેમાં ટાઇપ કરે તે પહેલાં સિસ્ટમ ઍક્સેસિબિલિટી પરવાનગી માગે છે. %app તેનો ઉપયોગ ફક્ત તમે જે ફીલ્ડમાં લખો છો તેના માટે કરે છે.</translation>
-    </message>
-    <message>
         <source>%app reads your text when you pause and forgets it after one suggestion, unless you turn on writing memory.</source>
         <translation>તમે અટકો ત્યારે %app તમારું ટેક્સ્ટ વાંચે છે અને એક સૂચન પછી તેને ભૂલી જાય છે, સિવાય કે તમે લેખન મેમરી ચાલુ કરો.</translation>
     </message>
@@ -484,14 +456,6 @@
     <message>
         <source>Open Accessibility Settings</source>
         <translation>ઍક્સેસિબિલિટી સેટિંગ ખોલો</translation>
-    </message>
-    <message>
-        <source>Switch %app on in the list, then come back. This page updates by itself.</source>
-        <translation>સૂચિમાં %app ચાલુ કરો, પછી પાછા આવો. આ પેજ આપમેળે અપડેટ થાય છે.</translation>
-    </message>
-    <message>
-        <source>Already switched on? The desktop&apos;s settings may still list an older copy of %app. Select it, remove it with the minus button, then try again.</source>
-        <translation>પહેલેથી ચાલુ કર્યું છે? ડેસ્કટૉપના સેટિંગમાં હજી %app ની જૂની નકલ દેખાતી હોઈ શકે. તેને પસંદ કરો, માઇનસ બટનથી દૂર કરો, પછી ફરી પ્રયાસ કરો.</translation>
     </message>
     <message>
         <source>Pick what writes your suggestions.</source>
@@ -642,10 +606,6 @@
         <translation>લંબાઈ</translation>
     </message>
     <message>
-        <source>Pause</source>
-        <translation>થોભાવો</translation>
-    </message>
-    <message>
         <source>Resume</source>
         <translation>ફરી શરૂ કરો</translation>
     </message>
@@ -752,10 +712,6 @@
     <message>
         <source>%1, %2 typical wait</source>
         <translation>%1, સામાન્ય રાહ %2</translation>
-    </message>
-    <message>
-        <source>%1 this week.</source>
-        <translation>આ અઠવાડિયે %1.</translation>
     </message>
     <message>
         <source>Start your streak today.</source>
@@ -1223,29 +1179,23 @@
         <source>Next time, quit %1 without asking</source>
         <translation>આગલી વખતે પૂછ્યા વિના %1 બંધ કરો</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 is also running</source>
-        <translation>%1 પણ ચાલે છે</translation>
-    </message>
-    <message>
-        <source>%1 are also running</source>
-        <translation>%1 પણ ચાલે છે</translation>
-    </message>
-    <message>
-        <source>These apps answer the Tab key before %app can, so %app stays paused in your other apps until they quit.</source>
-        <translation>આ ઍપ %app પહેલાં Tab કીનો જવાબ આપે છે, તેથી તે બંધ ન થાય ત્યાં સુધી %app તમારી અન્ય ઍપમાં થોભેલું રહે છે.</translation>
+        <translation>
+            <numerusform>%1 પણ ચાલે છે</numerusform>
+            <numerusform>%1 પણ ચાલે છે</numerusform>
+        </translation>
     </message>
     <message>
         <source>Quitting…</source>
         <translation>બંધ કરી રહ્યું છે…</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 is still open</source>
-        <translation>%1 હજી ખુલ્લી છે</translation>
-    </message>
-    <message>
-        <source>It may be waiting on a dialog of its own. Force Quit closes it right away.</source>
-        <translation>કદાચ તે પોતાના કોઈ ડાયલોગની રાહ જોઈ રહી છે. “બળજબરીથી બંધ કરો” તેને તરત બંધ કરે છે.</translation>
+        <translation>
+            <numerusform>%1 હજી ખુલ્લી છે</numerusform>
+            <numerusform>%1 હજી ખુલ્લી છે</numerusform>
+        </translation>
     </message>
     <message>
         <source>%app has the Tab key</source>
@@ -1460,10 +1410,6 @@
         <translation>ઍપ અને વિન્ડોનું નામ</translation>
     </message>
     <message>
-        <source>A reply in Mail reads differently from a commit message.</source>
-        <translation>ઇમેઇલનો જવાબ અને કમિટ મેસેજ જુદી રીતે લખાય છે.</translation>
-    </message>
-    <message>
         <source>Website</source>
         <translation>વેબસાઇટ</translation>
     </message>
@@ -1571,9 +1517,12 @@
         <source>Keeps a few minutes of text from windows you switched away from, like a page you read before replying. It stays on your computer and skips apps you switched off.</source>
         <translation>તમે જે વિન્ડોમાંથી ખસી ગયા તેનું થોડી મિનિટનું ટેક્સ્ટ રાખે છે, જેમ કે જવાબ આપતાં પહેલાં વાંચેલું પેજ. તે તમારા કમ્પ્યુટર પર રહે છે અને તમે બંધ કરેલી ઍપ છોડી દે છે.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Both apps answer the Tab key, and the system gives it to %1 first. %app stays paused in your other apps until %1 quits.</source>
-        <translation>બંને ઍપ Tab કીનો જવાબ આપે છે, અને સિસ્ટમ તે પહેલાં %1 ને આપે છે. %1 બંધ ન થાય ત્યાં સુધી %app તમારી અન્ય ઍપમાં થોભેલું રહે છે.</translation>
+        <translation>
+            <numerusform>બંને ઍપ Tab કીનો જવાબ આપે છે, અને સિસ્ટમ તે પહેલાં %1 ને આપે છે. %1 બંધ ન થાય ત્યાં સુધી %app તમારી અન્ય ઍપમાં થોભેલું રહે છે.</numerusform>
+            <numerusform>%1, %app પહેલાં Tab કી લઈ લે છે, તેથી તમે તેમને બંધ ન કરો ત્યાં સુધી %app તમારી અન્ય ઍપમાં થોભેલું રહે છે.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Finishes your sentences in any app, on your computer.</source>
@@ -1628,10 +1577,6 @@
     <message>
         <source>No</source>
         <translation>ના</translation>
-    </message>
-    <message>
-        <source>Yes, at %1, %2 on screen, %3 pt tall, %4 characters before it and %5 after</source>
-        <translation>હા, સ્ક્રીન પર %1, %2 પર, %3 pt ઊંચું, પહેલાં %4 અક્ષરો અને પછી %5</translation>
     </message>
     <message>
         <source>Not reported, estimated from the caret</source>
@@ -1858,10 +1803,6 @@
         <translation>%1 પર સ્વિચ કરીએ?</translation>
     </message>
     <message>
-        <source>the computer&apos;s language</source>
-        <translation>કમ્પ્યુટરની ભાષા</translation>
-    </message>
-    <message>
         <source>%1 closes and opens again in a second. Your settings stay as they are.</source>
         <translation>%1 બંધ થઈને એક સેકન્ડમાં ફરી ખૂલશે. તમારા સેટિંગ જેમ છે તેમ રહેશે.</translation>
     </message>
@@ -1890,16 +1831,8 @@
         <translation>એક મિનિટથી ઓછું</translation>
     </message>
     <message>
-        <source>%1 h</source>
-        <translation>%1 કલાક</translation>
-    </message>
-    <message>
         <source>%1 s</source>
         <translation>%1 સે.</translation>
-    </message>
-    <message>
-        <source>%1 ms</source>
-        <translation>%1 મિ.સે.</translation>
     </message>
     <message>
         <source>Not set</source>
@@ -2185,13 +2118,6 @@
             <numerusform>%Ln ફકરા યાદ રાખ્યા</numerusform>
         </translation>
     </message>
-    <message numerus="yes">
-        <source>%1 of %Ln done</source>
-        <translation>
-            <numerusform>%Ln માંથી %1 પૂર્ણ</numerusform>
-            <numerusform>%Ln માંથી %1 પૂર્ણ</numerusform>
-        </translation>
-    </message>
     <message>
         <source>enter</source>
         <translation>enter</translation>
@@ -2247,10 +2173,6 @@
         <translation>%1 પર કોઈ સર્વરે જવાબ આપ્યો નહીં.</translation>
     </message>
     <message>
-        <source>Default follows General (insertion: %1, length: %2).</source>
-        <translation>ડિફૉલ્ટ “સામાન્ય” મુજબ (દાખલ કરવાની રીત: %1, લંબાઈ: %2).</translation>
-    </message>
-    <message>
         <source>Range: %1</source>
         <translation>સમયગાળો: %1</translation>
     </message>
@@ -2289,10 +2211,6 @@
         <source>party</source>
         <comment>emoji search sample</comment>
         <translation>પાર્ટી</translation>
-    </message>
-    <message>
-        <source>No system tray runs on this desktop, so the icon cannot show.</source>
-        <translation>આ ડેસ્કટોપ પર કોઈ સિસ્ટમ ટ્રે ચાલતી નથી, તેથી આઇકન દેખાઈ શકતું નથી.</translation>
     </message>
     <message numerus="yes">
         <source>%Ln settings held values %app cannot use, so they were corrected and saved.</source>
@@ -2476,6 +2394,195 @@
         <source>Key %1</source>
         <comment>key</comment>
         <translation>કી %1</translation>
+    </message>
+    <message>
+        <source>An email reply reads differently from a commit message.</source>
+        <translation>ઇમેઇલનો જવાબ અને કમિટ સંદેશ અલગ રીતે લખાય છે.</translation>
+    </message>
+    <message>
+        <source>Press the trigger shortcut for a suggestion</source>
+        <translation>સૂચન માટે ટ્રિગર શૉર્ટકટ દબાવો</translation>
+    </message>
+    <message>
+        <source>Writes straight into the field. Cleanest in GTK and Qt apps.</source>
+        <translation>સીધું ફીલ્ડમાં લખે છે. GTK અને Qt ઍપમાં સૌથી સ્વચ્છ.</translation>
+    </message>
+    <message>
+        <source>Typing</source>
+        <comment>insertion method</comment>
+        <translation>ટાઇપિંગ</translation>
+    </message>
+    <message>
+        <source>%1 h</source>
+        <comment>hours with one decimal, such as 1.5</comment>
+        <translation>%1 કલાક</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln h</source>
+        <translation>
+            <numerusform>%Ln કલાક</numerusform>
+            <numerusform>%Ln કલાક</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln ms</source>
+        <translation>
+            <numerusform>%Ln મિ.સે.</numerusform>
+            <numerusform>%Ln મિ.સે.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>screen-reader name: a sentence, then the next part</comment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <comment>screen-reader name: a title, then the next part</comment>
+        <translation>%1. %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>screen-reader name: one item of a list, then the next</comment>
+        <translation>%1, %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln words saved today</source>
+        <translation>
+            <numerusform>%Ln શબ્દ આજે બચાવ્યો</numerusform>
+            <numerusform>%Ln શબ્દો આજે બચાવ્યા</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Under a minute of typing saved today.</source>
+        <translation>આજે એક મિનિટથી ઓછું ટાઇપિંગ બચ્યું.</translation>
+    </message>
+    <message>
+        <source>About %1 of typing saved today.</source>
+        <translation>આજે આશરે %1 ટાઇપિંગ બચ્યું.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Step %1 of %Ln</source>
+        <translation>
+            <numerusform>%Ln માંથી પગલું %1</numerusform>
+            <numerusform>%Ln માંથી પગલું %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%app reads and types into text fields through the desktop&apos;s accessibility support, which some desktops leave off. %app uses it only for the field you&apos;re writing in.</source>
+        <translation>%app ડેસ્કટૉપના ઍક્સેસિબિલિટી સપોર્ટ દ્વારા ટેક્સ્ટ ફીલ્ડ વાંચે છે અને તેમાં ટાઇપ કરે છે; કેટલાક ડેસ્કટૉપ તેને બંધ રાખે છે. %app તેનો ઉપયોગ ફક્ત તમે જે ફીલ્ડમાં લખો છો તેના માટે કરે છે.</translation>
+    </message>
+    <message>
+        <source>The button switches the desktop&apos;s accessibility support on. If the desktop&apos;s settings open instead, turn accessibility on there, then come back. This page updates by itself.</source>
+        <translation>આ બટન ડેસ્કટૉપનો ઍક્સેસિબિલિટી સપોર્ટ ચાલુ કરે છે. જો તેના બદલે ડેસ્કટૉપનાં સેટિંગ્સ ખૂલે, તો ત્યાં ઍક્સેસિબિલિટી ચાલુ કરો, પછી પાછા આવો. આ પેજ આપમેળે અપડેટ થાય છે.</translation>
+    </message>
+    <message>
+        <source>Still off? Some desktops start their accessibility service only when you log in. Log out and back in, then try again.</source>
+        <translation>હજી બંધ છે? કેટલાક ડેસ્કટૉપ ઍક્સેસિબિલિટી સેવા ફક્ત લૉગ ઇન વખતે શરૂ કરે છે. લૉગ આઉટ કરીને ફરી લૉગ ઇન કરો, પછી ફરી પ્રયાસ કરો.</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <comment>section header</comment>
+        <translation>વિરામ</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <comment>button</comment>
+        <translation>થોભાવો</translation>
+    </message>
+    <message>
+        <source>typing</source>
+        <comment>insertion method, in a sentence</comment>
+        <translation>ટાઇપિંગ</translation>
+    </message>
+    <message>
+        <source>accessibility</source>
+        <comment>insertion method, in a sentence</comment>
+        <translation>ઍક્સેસિબિલિટી</translation>
+    </message>
+    <message>
+        <source>paste</source>
+        <comment>insertion method, in a sentence</comment>
+        <translation>પેસ્ટ</translation>
+    </message>
+    <message>
+        <source>short</source>
+        <comment>suggestion length, in a sentence</comment>
+        <translation>ટૂંકાં</translation>
+    </message>
+    <message>
+        <source>medium</source>
+        <comment>suggestion length, in a sentence</comment>
+        <translation>મધ્યમ</translation>
+    </message>
+    <message>
+        <source>long</source>
+        <comment>suggestion length, in a sentence</comment>
+        <translation>લાંબાં</translation>
+    </message>
+    <message>
+        <source>Default follows General: %1, %2 suggestions.</source>
+        <translation>ડિફૉલ્ટ &quot;સામાન્ય&quot; મુજબ: %1, %2 સૂચનો.</translation>
+    </message>
+    <message>
+        <source>Yes, at %1, %2 on screen, %3 pt tall, %4 and %5</source>
+        <translation>હા, %1, %2 પર, %3 pt ઊંચું, %4 અને %5</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln characters before it</source>
+        <translation>
+            <numerusform>પહેલાં %Ln અક્ષર</numerusform>
+            <numerusform>પહેલાં %Ln અક્ષરો</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln after</source>
+        <comment>characters after the caret</comment>
+        <translation>
+            <numerusform>પછી %Ln</numerusform>
+            <numerusform>પછી %Ln</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No system tray runs on this desktop, so the icon cannot show. %1</source>
+        <translation>આ ડેસ્કટોપ પર કોઈ સિસ્ટમ ટ્રે ચાલતી નથી, તેથી આઇકન દેખાઈ શકતું નથી. %1</translation>
+    </message>
+    <message>
+        <source>Typing</source>
+        <comment>section header</comment>
+        <translation>ટાઇપિંગ</translation>
+    </message>
+    <message>
+        <source>Switch to the computer&apos;s language?</source>
+        <translation>કમ્પ્યુટરની ભાષા પર સ્વિચ કરીએ?</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln words this week.</source>
+        <translation>
+            <numerusform>આ અઠવાડિયે %Ln શબ્દ.</numerusform>
+            <numerusform>આ અઠવાડિયે %Ln શબ્દો.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Under a minute of typing saved today. %Ln words this week.</source>
+        <translation>
+            <numerusform>આજે એક મિનિટથી ઓછું ટાઇપિંગ બચ્યું. આ અઠવાડિયે %Ln શબ્દ.</numerusform>
+            <numerusform>આજે એક મિનિટથી ઓછું ટાઇપિંગ બચ્યું. આ અઠવાડિયે %Ln શબ્દો.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>About %1 of typing saved today. %Ln words this week.</source>
+        <translation>
+            <numerusform>આજે આશરે %1 ટાઇપિંગ બચ્યું. આ અઠવાડિયે %Ln શબ્દ.</numerusform>
+            <numerusform>આજે આશરે %1 ટાઇપિંગ બચ્યું. આ અઠવાડિયે %Ln શબ્દો.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Done: %Ln of %1</source>
+        <translation>
+            <numerusform>%1 માંથી %Ln પૂર્ણ</numerusform>
+            <numerusform>%1 માંથી %Ln પૂર્ણ</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -56,10 +56,6 @@
         <translation>קלט מאובטח מופעל, לכן %app לא מתערב</translation>
     </message>
     <message>
-        <source>the trigger shortcut</source>
-        <translation>קיצור ההפעלה</translation>
-    </message>
-    <message>
         <source>Press %1 for a suggestion</source>
         <translation>יש ללחוץ על %1 לקבלת הצעה</translation>
     </message>
@@ -232,16 +228,8 @@
         <translation>שולח את הטקסט כהקשות מקלדת. עובד כמעט בכל מקום.</translation>
     </message>
     <message>
-        <source>Writes straight into the field. Cleanest in native computer apps.</source>
-        <translation>כותב ישירות לתוך השדה. עובד הכי טוב באפליקציות מקוריות.</translation>
-    </message>
-    <message>
         <source>Uses the clipboard, then puts your clipboard back.</source>
         <translation>משתמש בלוח ההעתקה ואז מחזיר אליו את התוכן שלך.</translation>
-    </message>
-    <message>
-        <source>Typing</source>
-        <translation>הקלדה</translation>
     </message>
     <message>
         <source>Accessibility</source>
@@ -330,14 +318,6 @@
         <translation>אפשר להתחיל להקליד בכל מקום. ‏%app סופר כאן.</translation>
     </message>
     <message>
-        <source>Under a minute of typing today. </source>
-        <translation>היום נחסכה פחות מדקת הקלדה. </translation>
-    </message>
-    <message>
-        <source>About %1 of typing today. </source>
-        <translation>היום נחסכו כ־%1 של הקלדה. </translation>
-    </message>
-    <message>
         <source>Resume in %1</source>
         <translation>המשך ב־%1</translation>
     </message>
@@ -422,10 +402,6 @@
         <translation>הסרה</translation>
     </message>
     <message>
-        <source>Step %1 of %2</source>
-        <translation>שלב %1 מתוך %2</translation>
-    </message>
-    <message>
         <source>Continue</source>
         <translation>המשך</translation>
     </message>
@@ -470,10 +446,6 @@
         <translation>יש לאפשר ל־%app לראות מה מקלידים.</translation>
     </message>
     <message>
-        <source>The system asks for Accessibility access before any app can read text fields or type into them. %app uses it only for the field you&apos;re writing in.</source>
-        <translation>המערכת מבקשת הרשאת נגישות לפני שאפליקציה כלשהי יכולה לקרוא שדות טקסט או להקליד בהם. ‏%app משתמש בה רק בשדה שבו כותבים.</translation>
-    </message>
-    <message>
         <source>%app reads your text when you pause and forgets it after one suggestion, unless you turn on writing memory.</source>
         <translation>האפליקציה %app קוראת את הטקסט כשעוצרים ושוכחת אותו אחרי הצעה אחת, אלא אם מפעילים את זיכרון הכתיבה.</translation>
     </message>
@@ -484,14 +456,6 @@
     <message>
         <source>Open Accessibility Settings</source>
         <translation>פתיחת הגדרות הנגישות</translation>
-    </message>
-    <message>
-        <source>Switch %app on in the list, then come back. This page updates by itself.</source>
-        <translation>יש להפעיל את %app ברשימה ולחזור לכאן. הדף הזה מתעדכן מעצמו.</translation>
-    </message>
-    <message>
-        <source>Already switched on? The desktop&apos;s settings may still list an older copy of %app. Select it, remove it with the minus button, then try again.</source>
-        <translation>כבר הופעל? ייתכן שההגדרות של שולחן העבודה עדיין מציגות עותק ישן של %app. יש לבחור בו, להסיר אותו עם כפתור המינוס ולנסות שוב.</translation>
     </message>
     <message>
         <source>Pick what writes your suggestions.</source>
@@ -642,10 +606,6 @@
         <translation>אורך</translation>
     </message>
     <message>
-        <source>Pause</source>
-        <translation>השהיה</translation>
-    </message>
-    <message>
         <source>Resume</source>
         <translation>המשך</translation>
     </message>
@@ -752,10 +712,6 @@
     <message>
         <source>%1, %2 typical wait</source>
         <translation>המתנה רגילה %2 עם %1</translation>
-    </message>
-    <message>
-        <source>%1 this week.</source>
-        <translation>השבוע: %1.</translation>
     </message>
     <message>
         <source>Start your streak today.</source>
@@ -1223,29 +1179,23 @@
         <source>Next time, quit %1 without asking</source>
         <translation>בפעם הבאה, לצאת מ־%1 בלי לשאול</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 is also running</source>
-        <translation>גם %1 פועלת</translation>
-    </message>
-    <message>
-        <source>%1 are also running</source>
-        <translation>גם %1 פועלות</translation>
-    </message>
-    <message>
-        <source>These apps answer the Tab key before %app can, so %app stays paused in your other apps until they quit.</source>
-        <translation>האפליקציות האלה עונות למקש Tab לפני %app, לכן %app נשאר מושהה באפליקציות האחרות שלך עד שהן נסגרות.</translation>
+        <translation>
+            <numerusform>גם %1 פועלת</numerusform>
+            <numerusform>גם %1 פועלות</numerusform>
+        </translation>
     </message>
     <message>
         <source>Quitting…</source>
         <translation>יוצא…</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 is still open</source>
-        <translation>האפליקציה %1 עדיין פתוחה</translation>
-    </message>
-    <message>
-        <source>It may be waiting on a dialog of its own. Force Quit closes it right away.</source>
-        <translation>ייתכן שהיא ממתינה לחלון דו־שיח משלה. „יציאה כפויה” סוגרת אותה מיד.</translation>
+        <translation>
+            <numerusform>האפליקציה %1 עדיין פתוחה</numerusform>
+            <numerusform>האפליקציות %1 עדיין פתוחות</numerusform>
+        </translation>
     </message>
     <message>
         <source>%app has the Tab key</source>
@@ -1460,10 +1410,6 @@
         <translation>שם האפליקציה והחלון</translation>
     </message>
     <message>
-        <source>A reply in Mail reads differently from a commit message.</source>
-        <translation>תשובה למייל נשמעת אחרת מהודעת commit.</translation>
-    </message>
-    <message>
         <source>Website</source>
         <translation>אתר</translation>
     </message>
@@ -1571,9 +1517,12 @@
         <source>Keeps a few minutes of text from windows you switched away from, like a page you read before replying. It stays on your computer and skips apps you switched off.</source>
         <translation>שומר לכמה דקות טקסט מחלונות שעברת מהם, כמו דף שקראת לפני שענית. הטקסט נשאר במחשב שלך, ואפליקציות שכיבית לא נכללות.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Both apps answer the Tab key, and the system gives it to %1 first. %app stays paused in your other apps until %1 quits.</source>
-        <translation>שתי האפליקציות עונות למקש Tab, והמערכת נותנת אותו קודם ל־%1. ‏%app נשאר מושהה באפליקציות האחרות שלך עד ש־%1 נסגרת.</translation>
+        <translation>
+            <numerusform>שתי האפליקציות עונות למקש Tab, והמערכת נותנת אותו קודם ל־%1. ‏%app נשאר מושהה באפליקציות האחרות שלך עד ש־%1 נסגרת.</numerusform>
+            <numerusform>האפליקציות %1 תופסות את המקש Tab לפני %app, לכן %app נשאר מושהה באפליקציות האחרות שלך עד שיוצאים מהן.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Finishes your sentences in any app, on your computer.</source>
@@ -1628,10 +1577,6 @@
     <message>
         <source>No</source>
         <translation>לא</translation>
-    </message>
-    <message>
-        <source>Yes, at %1, %2 on screen, %3 pt tall, %4 characters before it and %5 after</source>
-        <translation>כן, ב־%1, %2 על המסך, בגובה %3 נק׳, %4 תווים לפניו ו־%5 אחריו</translation>
     </message>
     <message>
         <source>Not reported, estimated from the caret</source>
@@ -1858,10 +1803,6 @@
         <translation>לעבור לשפה %1?</translation>
     </message>
     <message>
-        <source>the computer&apos;s language</source>
-        <translation>שפת המחשב</translation>
-    </message>
-    <message>
         <source>%1 closes and opens again in a second. Your settings stay as they are.</source>
         <translation>האפליקציה %1 תיסגר ותיפתח שוב בתוך שנייה. ההגדרות שלך יישארו כמו שהן.</translation>
     </message>
@@ -1890,16 +1831,8 @@
         <translation>פחות מדקה</translation>
     </message>
     <message>
-        <source>%1 h</source>
-        <translation>%1 שע׳</translation>
-    </message>
-    <message>
         <source>%1 s</source>
         <translation>%1 שנ׳</translation>
-    </message>
-    <message>
-        <source>%1 ms</source>
-        <translation>%1 אלפ׳ שנ׳</translation>
     </message>
     <message>
         <source>Not set</source>
@@ -2185,13 +2118,6 @@
             <numerusform>%Ln קטעים נשמרו</numerusform>
         </translation>
     </message>
-    <message numerus="yes">
-        <source>%1 of %Ln done</source>
-        <translation>
-            <numerusform>הושלמו %1 מתוך %Ln</numerusform>
-            <numerusform>הושלמו %1 מתוך %Ln</numerusform>
-        </translation>
-    </message>
     <message>
         <source>enter</source>
         <translation>Enter</translation>
@@ -2247,10 +2173,6 @@
         <translation>אף שרת לא ענה בכתובת %1.</translation>
     </message>
     <message>
-        <source>Default follows General (insertion: %1, length: %2).</source>
-        <translation>ברירת המחדל לפי „כללי” (הוספה: %1, אורך: %2).</translation>
-    </message>
-    <message>
         <source>Range: %1</source>
         <translation>טווח: %1</translation>
     </message>
@@ -2289,10 +2211,6 @@
         <source>party</source>
         <comment>emoji search sample</comment>
         <translation>מסיבה</translation>
-    </message>
-    <message>
-        <source>No system tray runs on this desktop, so the icon cannot show.</source>
-        <translation>לא פועל מגש מערכת בשולחן העבודה הזה, ולכן אי אפשר להציג את הסמל.</translation>
     </message>
     <message numerus="yes">
         <source>%Ln settings held values %app cannot use, so they were corrected and saved.</source>
@@ -2476,6 +2394,195 @@
         <source>Key %1</source>
         <comment>key</comment>
         <translation>מקש %1</translation>
+    </message>
+    <message>
+        <source>An email reply reads differently from a commit message.</source>
+        <translation>תשובה לאימייל נכתבת אחרת מהודעת commit.</translation>
+    </message>
+    <message>
+        <source>Press the trigger shortcut for a suggestion</source>
+        <translation>יש ללחוץ על קיצור ההפעלה לקבלת הצעה</translation>
+    </message>
+    <message>
+        <source>Writes straight into the field. Cleanest in GTK and Qt apps.</source>
+        <translation>כותב ישירות לשדה. הכי נקי באפליקציות GTK ו־Qt.</translation>
+    </message>
+    <message>
+        <source>Typing</source>
+        <comment>insertion method</comment>
+        <translation>הקלדה</translation>
+    </message>
+    <message>
+        <source>%1 h</source>
+        <comment>hours with one decimal, such as 1.5</comment>
+        <translation>%1 שע׳</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln h</source>
+        <translation>
+            <numerusform>%Ln שע׳</numerusform>
+            <numerusform>%Ln שע׳</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln ms</source>
+        <translation>
+            <numerusform>%Ln אלפ׳ שנ׳</numerusform>
+            <numerusform>%Ln אלפ׳ שנ׳</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>screen-reader name: a sentence, then the next part</comment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <comment>screen-reader name: a title, then the next part</comment>
+        <translation>%1. %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>screen-reader name: one item of a list, then the next</comment>
+        <translation>%1, %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln words saved today</source>
+        <translation>
+            <numerusform>מילה אחת נחסכה היום</numerusform>
+            <numerusform>%Ln מילים נחסכו היום</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Under a minute of typing saved today.</source>
+        <translation>היום נחסכה פחות מדקת הקלדה.</translation>
+    </message>
+    <message>
+        <source>About %1 of typing saved today.</source>
+        <translation>היום נחסכו כ־%1 של הקלדה.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Step %1 of %Ln</source>
+        <translation>
+            <numerusform>שלב %1 מתוך %Ln</numerusform>
+            <numerusform>שלב %1 מתוך %Ln</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%app reads and types into text fields through the desktop&apos;s accessibility support, which some desktops leave off. %app uses it only for the field you&apos;re writing in.</source>
+        <translation>‏%app קורא שדות טקסט ומקליד בהם דרך תמיכת הנגישות של שולחן העבודה, שחלק משולחנות העבודה משאירים כבויה. ‏%app משתמש בה רק בשדה שבו כותבים.</translation>
+    </message>
+    <message>
+        <source>The button switches the desktop&apos;s accessibility support on. If the desktop&apos;s settings open instead, turn accessibility on there, then come back. This page updates by itself.</source>
+        <translation>הכפתור מפעיל את תמיכת הנגישות של שולחן העבודה. אם במקום זה נפתחות הגדרות שולחן העבודה, יש להפעיל שם את הנגישות ולחזור. הדף הזה מתעדכן מעצמו.</translation>
+    </message>
+    <message>
+        <source>Still off? Some desktops start their accessibility service only when you log in. Log out and back in, then try again.</source>
+        <translation>עדיין כבוי? חלק משולחנות העבודה מפעילים את שירות הנגישות רק בכניסה למערכת. יש להתנתק, להתחבר שוב ולנסות שוב.</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <comment>section header</comment>
+        <translation>השהיה</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <comment>button</comment>
+        <translation>השהיה</translation>
+    </message>
+    <message>
+        <source>typing</source>
+        <comment>insertion method, in a sentence</comment>
+        <translation>הקלדה</translation>
+    </message>
+    <message>
+        <source>accessibility</source>
+        <comment>insertion method, in a sentence</comment>
+        <translation>נגישות</translation>
+    </message>
+    <message>
+        <source>paste</source>
+        <comment>insertion method, in a sentence</comment>
+        <translation>הדבקה</translation>
+    </message>
+    <message>
+        <source>short</source>
+        <comment>suggestion length, in a sentence</comment>
+        <translation>קצרות</translation>
+    </message>
+    <message>
+        <source>medium</source>
+        <comment>suggestion length, in a sentence</comment>
+        <translation>בינוניות</translation>
+    </message>
+    <message>
+        <source>long</source>
+        <comment>suggestion length, in a sentence</comment>
+        <translation>ארוכות</translation>
+    </message>
+    <message>
+        <source>Default follows General: %1, %2 suggestions.</source>
+        <translation>ברירת המחדל לפי „כללי”: %1, הצעות %2.</translation>
+    </message>
+    <message>
+        <source>Yes, at %1, %2 on screen, %3 pt tall, %4 and %5</source>
+        <translation>כן, ב־%1, %2 על המסך, בגובה %3 נק׳, %4 ו־%5</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln characters before it</source>
+        <translation>
+            <numerusform>תו אחד לפניו</numerusform>
+            <numerusform>%Ln תווים לפניו</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln after</source>
+        <comment>characters after the caret</comment>
+        <translation>
+            <numerusform>אחד אחריו</numerusform>
+            <numerusform>%Ln אחריו</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No system tray runs on this desktop, so the icon cannot show. %1</source>
+        <translation>לא פועל מגש מערכת בשולחן העבודה הזה, ולכן אי אפשר להציג את הסמל. %1</translation>
+    </message>
+    <message>
+        <source>Typing</source>
+        <comment>section header</comment>
+        <translation>הקלדה</translation>
+    </message>
+    <message>
+        <source>Switch to the computer&apos;s language?</source>
+        <translation>לעבור לשפת המחשב?</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln words this week.</source>
+        <translation>
+            <numerusform>מילה אחת השבוע.</numerusform>
+            <numerusform>%Ln מילים השבוע.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Under a minute of typing saved today. %Ln words this week.</source>
+        <translation>
+            <numerusform>היום נחסכה פחות מדקת הקלדה. מילה אחת השבוע.</numerusform>
+            <numerusform>היום נחסכה פחות מדקת הקלדה. %Ln מילים השבוע.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>About %1 of typing saved today. %Ln words this week.</source>
+        <translation>
+            <numerusform>היום נחסכו כ־%1 של הקלדה. מילה אחת השבוע.</numerusform>
+            <numerusform>היום נחסכו כ־%1 של הקלדה. %Ln מילים השבוע.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Done: %Ln of %1</source>
+        <translation>
+            <numerusform>הושלמו %Ln מתוך %1</numerusform>
+            <numerusform>הושלמו %Ln מתוך %1</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -56,10 +56,6 @@
         <translation>सुरक्षित इनपुट चालू है, इसलिए %app काम नहीं करता</translation>
     </message>
     <message>
-        <source>the trigger shortcut</source>
-        <translation>ट्रिगर शॉर्टकट</translation>
-    </message>
-    <message>
         <source>Press %1 for a suggestion</source>
         <translation>सुझाव के लिए %1 दबाएँ</translation>
     </message>
@@ -232,16 +228,8 @@
         <translation>टेक्स्ट को कीस्ट्रोक के रूप में भेजता है। लगभग हर जगह काम करता है।</translation>
     </message>
     <message>
-        <source>Writes straight into the field. Cleanest in native computer apps.</source>
-        <translation>सीधे फ़ील्ड में लिखता है। कंप्यूटर के नेटिव ऐप में सबसे अच्छा काम करता है।</translation>
-    </message>
-    <message>
         <source>Uses the clipboard, then puts your clipboard back.</source>
         <translation>क्लिपबोर्ड का उपयोग करता है, फिर आपका क्लिपबोर्ड वापस रख देता है।</translation>
-    </message>
-    <message>
-        <source>Typing</source>
-        <translation>टाइपिंग</translation>
     </message>
     <message>
         <source>Accessibility</source>
@@ -330,14 +318,6 @@
         <translation>कहीं भी टाइप करना शुरू करें। %app यहाँ गिनती रखता है।</translation>
     </message>
     <message>
-        <source>Under a minute of typing today. </source>
-        <translation>आज एक मिनट से कम की टाइपिंग बची। </translation>
-    </message>
-    <message>
-        <source>About %1 of typing today. </source>
-        <translation>आज लगभग %1 की टाइपिंग बची। </translation>
-    </message>
-    <message>
         <source>Resume in %1</source>
         <translation>%1 में फिर से शुरू करें</translation>
     </message>
@@ -422,10 +402,6 @@
         <translation>हटाएँ</translation>
     </message>
     <message>
-        <source>Step %1 of %2</source>
-        <translation>चरण %2 में से %1</translation>
-    </message>
-    <message>
         <source>Continue</source>
         <translation>जारी रखें</translation>
     </message>
@@ -470,10 +446,6 @@
         <translation>%app को देखने दें कि आप क्या टाइप करते हैं।</translation>
     </message>
     <message>
-        <source>The system asks for Accessibility access before any app can read text fields or type into them. %app uses it only for the field you&apos;re writing in.</source>
-        <translation>कोई भी ऐप टेक्स्ट फ़ील्ड पढ़ने या उनमें टाइप करने से पहले सिस्टम सुलभता की अनुमति माँगता है। %app इसका उपयोग सिर्फ़ उस फ़ील्ड के लिए करता है जिसमें आप लिख रहे हैं।</translation>
-    </message>
-    <message>
         <source>%app reads your text when you pause and forgets it after one suggestion, unless you turn on writing memory.</source>
         <translation>%app आपके रुकने पर आपका टेक्स्ट पढ़ता है और एक सुझाव के बाद उसे भूल जाता है, जब तक आप लेखन मेमोरी चालू न करें।</translation>
     </message>
@@ -484,14 +456,6 @@
     <message>
         <source>Open Accessibility Settings</source>
         <translation>सुलभता सेटिंग खोलें</translation>
-    </message>
-    <message>
-        <source>Switch %app on in the list, then come back. This page updates by itself.</source>
-        <translation>सूची में %app चालू करें, फिर वापस आएँ। यह पेज अपने-आप अपडेट होता है।</translation>
-    </message>
-    <message>
-        <source>Already switched on? The desktop&apos;s settings may still list an older copy of %app. Select it, remove it with the minus button, then try again.</source>
-        <translation>पहले ही चालू कर दिया? हो सकता है डेस्कटॉप की सेटिंग में अब भी %app की पुरानी कॉपी दिख रही हो। उसे चुनें, माइनस बटन से हटाएँ, फिर दोबारा कोशिश करें।</translation>
     </message>
     <message>
         <source>Pick what writes your suggestions.</source>
@@ -642,10 +606,6 @@
         <translation>लंबाई</translation>
     </message>
     <message>
-        <source>Pause</source>
-        <translation>रोकें</translation>
-    </message>
-    <message>
         <source>Resume</source>
         <translation>फिर से शुरू करें</translation>
     </message>
@@ -752,10 +712,6 @@
     <message>
         <source>%1, %2 typical wait</source>
         <translation>%1, सामान्य प्रतीक्षा %2</translation>
-    </message>
-    <message>
-        <source>%1 this week.</source>
-        <translation>इस हफ़्ते %1।</translation>
     </message>
     <message>
         <source>Start your streak today.</source>
@@ -1223,29 +1179,23 @@
         <source>Next time, quit %1 without asking</source>
         <translation>अगली बार बिना पूछे %1 बंद करें</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 is also running</source>
-        <translation>%1 भी चल रहा है</translation>
-    </message>
-    <message>
-        <source>%1 are also running</source>
-        <translation>%1 भी चल रहे हैं</translation>
-    </message>
-    <message>
-        <source>These apps answer the Tab key before %app can, so %app stays paused in your other apps until they quit.</source>
-        <translation>ये ऐप %app से पहले Tab कुंजी का जवाब देते हैं, इसलिए उनके बंद होने तक %app आपके दूसरे ऐप में रुका रहता है।</translation>
+        <translation>
+            <numerusform>%1 भी चल रहा है</numerusform>
+            <numerusform>%1 भी चल रहे हैं</numerusform>
+        </translation>
     </message>
     <message>
         <source>Quitting…</source>
         <translation>बंद हो रहा है…</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 is still open</source>
-        <translation>%1 अब भी खुला है</translation>
-    </message>
-    <message>
-        <source>It may be waiting on a dialog of its own. Force Quit closes it right away.</source>
-        <translation>शायद वह अपने किसी डायलॉग पर रुका है। “ज़बरदस्ती बंद करें” उसे तुरंत बंद कर देता है।</translation>
+        <translation>
+            <numerusform>%1 अब भी खुला है</numerusform>
+            <numerusform>%1 अब भी खुले हैं</numerusform>
+        </translation>
     </message>
     <message>
         <source>%app has the Tab key</source>
@@ -1460,10 +1410,6 @@
         <translation>ऐप और विंडो का नाम</translation>
     </message>
     <message>
-        <source>A reply in Mail reads differently from a commit message.</source>
-        <translation>ईमेल का जवाब और कमिट मैसेज अलग-अलग ढंग से लिखे जाते हैं।</translation>
-    </message>
-    <message>
         <source>Website</source>
         <translation>वेबसाइट</translation>
     </message>
@@ -1571,9 +1517,12 @@
         <source>Keeps a few minutes of text from windows you switched away from, like a page you read before replying. It stays on your computer and skips apps you switched off.</source>
         <translation>जिन विंडो से आप हटे हैं, उनका कुछ मिनट का टेक्स्ट रखता है, जैसे जवाब देने से पहले पढ़ा गया पेज। यह आपके कंप्यूटर पर रहता है और आपके बंद किए ऐप छोड़ देता है।</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Both apps answer the Tab key, and the system gives it to %1 first. %app stays paused in your other apps until %1 quits.</source>
-        <translation>दोनों ऐप Tab कुंजी का जवाब देते हैं, और सिस्टम उसे पहले %1 को देता है। %1 के बंद होने तक %app आपके दूसरे ऐप में रुका रहता है।</translation>
+        <translation>
+            <numerusform>दोनों ऐप Tab कुंजी का जवाब देते हैं, और सिस्टम उसे पहले %1 को देता है। %1 के बंद होने तक %app आपके दूसरे ऐप में रुका रहता है।</numerusform>
+            <numerusform>%1, %app से पहले Tab कुंजी ले लेते हैं, इसलिए जब तक आप उन्हें बंद नहीं करते, %app आपके दूसरे ऐप में रुका रहता है।</numerusform>
+        </translation>
     </message>
     <message>
         <source>Finishes your sentences in any app, on your computer.</source>
@@ -1628,10 +1577,6 @@
     <message>
         <source>No</source>
         <translation>नहीं</translation>
-    </message>
-    <message>
-        <source>Yes, at %1, %2 on screen, %3 pt tall, %4 characters before it and %5 after</source>
-        <translation>हाँ, स्क्रीन पर %1, %2 पर, %3 pt ऊँचा, इससे पहले %4 अक्षर और बाद में %5</translation>
     </message>
     <message>
         <source>Not reported, estimated from the caret</source>
@@ -1858,10 +1803,6 @@
         <translation>%1 पर स्विच करें?</translation>
     </message>
     <message>
-        <source>the computer&apos;s language</source>
-        <translation>कंप्यूटर की भाषा</translation>
-    </message>
-    <message>
         <source>%1 closes and opens again in a second. Your settings stay as they are.</source>
         <translation>%1 बंद होकर एक सेकंड में फिर खुलेगा। आपकी सेटिंग जैसी हैं वैसी रहेंगी।</translation>
     </message>
@@ -1890,16 +1831,8 @@
         <translation>एक मिनट से कम</translation>
     </message>
     <message>
-        <source>%1 h</source>
-        <translation>%1 घंटे</translation>
-    </message>
-    <message>
         <source>%1 s</source>
         <translation>%1 से.</translation>
-    </message>
-    <message>
-        <source>%1 ms</source>
-        <translation>%1 मि.से.</translation>
     </message>
     <message>
         <source>Not set</source>
@@ -2185,13 +2118,6 @@
             <numerusform>%Ln अंश याद रखे गए</numerusform>
         </translation>
     </message>
-    <message numerus="yes">
-        <source>%1 of %Ln done</source>
-        <translation>
-            <numerusform>%Ln में से %1 पूर्ण</numerusform>
-            <numerusform>%Ln में से %1 पूर्ण</numerusform>
-        </translation>
-    </message>
     <message>
         <source>enter</source>
         <translation>enter</translation>
@@ -2247,10 +2173,6 @@
         <translation>%1 पर किसी सर्वर ने जवाब नहीं दिया।</translation>
     </message>
     <message>
-        <source>Default follows General (insertion: %1, length: %2).</source>
-        <translation>डिफ़ॉल्ट “सामान्य” के अनुसार (डालने का तरीका: %1, लंबाई: %2)।</translation>
-    </message>
-    <message>
         <source>Range: %1</source>
         <translation>अवधि: %1</translation>
     </message>
@@ -2289,10 +2211,6 @@
         <source>party</source>
         <comment>emoji search sample</comment>
         <translation>पार्टी</translation>
-    </message>
-    <message>
-        <source>No system tray runs on this desktop, so the icon cannot show.</source>
-        <translation>इस डेस्कटॉप पर कोई सिस्टम ट्रे नहीं चल रही है, इसलिए आइकन नहीं दिख सकता।</translation>
     </message>
     <message numerus="yes">
         <source>%Ln settings held values %app cannot use, so they were corrected and saved.</source>
@@ -2476,6 +2394,195 @@
         <source>Key %1</source>
         <comment>key</comment>
         <translation>कुंजी %1</translation>
+    </message>
+    <message>
+        <source>An email reply reads differently from a commit message.</source>
+        <translation>ईमेल का जवाब और कमिट संदेश अलग ढंग से लिखे जाते हैं।</translation>
+    </message>
+    <message>
+        <source>Press the trigger shortcut for a suggestion</source>
+        <translation>सुझाव के लिए ट्रिगर शॉर्टकट दबाएँ</translation>
+    </message>
+    <message>
+        <source>Writes straight into the field. Cleanest in GTK and Qt apps.</source>
+        <translation>सीधे फ़ील्ड में लिखता है। GTK और Qt ऐप में सबसे साफ़।</translation>
+    </message>
+    <message>
+        <source>Typing</source>
+        <comment>insertion method</comment>
+        <translation>टाइपिंग</translation>
+    </message>
+    <message>
+        <source>%1 h</source>
+        <comment>hours with one decimal, such as 1.5</comment>
+        <translation>%1 घंटे</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln h</source>
+        <translation>
+            <numerusform>%Ln घंटे</numerusform>
+            <numerusform>%Ln घंटे</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln ms</source>
+        <translation>
+            <numerusform>%Ln मि.से.</numerusform>
+            <numerusform>%Ln मि.से.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>screen-reader name: a sentence, then the next part</comment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <comment>screen-reader name: a title, then the next part</comment>
+        <translation>%1। %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>screen-reader name: one item of a list, then the next</comment>
+        <translation>%1, %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln words saved today</source>
+        <translation>
+            <numerusform>आज %Ln शब्द बचाया गया</numerusform>
+            <numerusform>आज %Ln शब्द बचाए गए</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Under a minute of typing saved today.</source>
+        <translation>आज एक मिनट से कम की टाइपिंग बची।</translation>
+    </message>
+    <message>
+        <source>About %1 of typing saved today.</source>
+        <translation>आज लगभग %1 की टाइपिंग बची।</translation>
+    </message>
+    <message numerus="yes">
+        <source>Step %1 of %Ln</source>
+        <translation>
+            <numerusform>चरण %Ln में से %1</numerusform>
+            <numerusform>चरण %Ln में से %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%app reads and types into text fields through the desktop&apos;s accessibility support, which some desktops leave off. %app uses it only for the field you&apos;re writing in.</source>
+        <translation>%app डेस्कटॉप की सुलभता सुविधा के ज़रिए टेक्स्ट फ़ील्ड पढ़ता है और उनमें टाइप करता है; कुछ डेस्कटॉप इसे बंद रखते हैं। %app इसे सिर्फ़ उसी फ़ील्ड के लिए इस्तेमाल करता है जिसमें आप लिख रहे हैं।</translation>
+    </message>
+    <message>
+        <source>The button switches the desktop&apos;s accessibility support on. If the desktop&apos;s settings open instead, turn accessibility on there, then come back. This page updates by itself.</source>
+        <translation>यह बटन डेस्कटॉप की सुलभता सुविधा चालू करता है। अगर इसके बजाय डेस्कटॉप की सेटिंग्स खुलें, तो वहाँ सुलभता चालू करें, फिर वापस आएँ। यह पेज अपने-आप अपडेट होता है।</translation>
+    </message>
+    <message>
+        <source>Still off? Some desktops start their accessibility service only when you log in. Log out and back in, then try again.</source>
+        <translation>अब भी बंद है? कुछ डेस्कटॉप सुलभता सेवा सिर्फ़ लॉग इन के समय शुरू करते हैं। लॉग आउट करके फिर से लॉग इन करें, फिर दोबारा कोशिश करें।</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <comment>section header</comment>
+        <translation>विराम</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <comment>button</comment>
+        <translation>रोकें</translation>
+    </message>
+    <message>
+        <source>typing</source>
+        <comment>insertion method, in a sentence</comment>
+        <translation>टाइपिंग</translation>
+    </message>
+    <message>
+        <source>accessibility</source>
+        <comment>insertion method, in a sentence</comment>
+        <translation>सुलभता</translation>
+    </message>
+    <message>
+        <source>paste</source>
+        <comment>insertion method, in a sentence</comment>
+        <translation>पेस्ट</translation>
+    </message>
+    <message>
+        <source>short</source>
+        <comment>suggestion length, in a sentence</comment>
+        <translation>छोटे</translation>
+    </message>
+    <message>
+        <source>medium</source>
+        <comment>suggestion length, in a sentence</comment>
+        <translation>मध्यम</translation>
+    </message>
+    <message>
+        <source>long</source>
+        <comment>suggestion length, in a sentence</comment>
+        <translation>लंबे</translation>
+    </message>
+    <message>
+        <source>Default follows General: %1, %2 suggestions.</source>
+        <translation>डिफ़ॉल्ट “सामान्य” के अनुसार: %1, %2 सुझाव।</translation>
+    </message>
+    <message>
+        <source>Yes, at %1, %2 on screen, %3 pt tall, %4 and %5</source>
+        <translation>हाँ, %1, %2 पर, %3 pt ऊँचा, %4 और %5</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln characters before it</source>
+        <translation>
+            <numerusform>पहले %Ln अक्षर</numerusform>
+            <numerusform>पहले %Ln अक्षर</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln after</source>
+        <comment>characters after the caret</comment>
+        <translation>
+            <numerusform>बाद में %Ln</numerusform>
+            <numerusform>बाद में %Ln</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No system tray runs on this desktop, so the icon cannot show. %1</source>
+        <translation>इस डेस्कटॉप पर कोई सिस्टम ट्रे नहीं चल रही है, इसलिए आइकन नहीं दिख सकता। %1</translation>
+    </message>
+    <message>
+        <source>Typing</source>
+        <comment>section header</comment>
+        <translation>टाइपिंग</translation>
+    </message>
+    <message>
+        <source>Switch to the computer&apos;s language?</source>
+        <translation>कंप्यूटर की भाषा पर स्विच करें?</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln words this week.</source>
+        <translation>
+            <numerusform>इस हफ़्ते %Ln शब्द।</numerusform>
+            <numerusform>इस हफ़्ते %Ln शब्द।</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Under a minute of typing saved today. %Ln words this week.</source>
+        <translation>
+            <numerusform>आज एक मिनट से कम की टाइपिंग बची। इस हफ़्ते %Ln शब्द।</numerusform>
+            <numerusform>आज एक मिनट से कम की टाइपिंग बची। इस हफ़्ते %Ln शब्द।</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>About %1 of typing saved today. %Ln words this week.</source>
+        <translation>
+            <numerusform>आज लगभग %1 की टाइपिंग बची। इस हफ़्ते %Ln शब्द।</numerusform>
+            <numerusform>आज लगभग %1 की टाइपिंग बची। इस हफ़्ते %Ln शब्द।</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Done: %Ln of %1</source>
+        <translation>
+            <numerusform>%1 में से %Ln पूर्ण</numerusform>
+            <numerusform>%1 में से %Ln पूर्ण</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -56,10 +56,6 @@
         <translation>Sigurni unos je uključen pa se %app ne miješa</translation>
     </message>
     <message>
-        <source>the trigger shortcut</source>
-        <translation>prečac za pozivanje</translation>
-    </message>
-    <message>
         <source>Press %1 for a suggestion</source>
         <translation>Pritisnite %1 za prijedlog</translation>
     </message>
@@ -232,16 +228,8 @@
         <translation>Šalje tekst kao pritiske tipki. Radi gotovo svugdje.</translation>
     </message>
     <message>
-        <source>Writes straight into the field. Cleanest in native computer apps.</source>
-        <translation>Piše izravno u polje. Najčišće radi u izvornim aplikacijama za radnu površinu.</translation>
-    </message>
-    <message>
         <source>Uses the clipboard, then puts your clipboard back.</source>
         <translation>Koristi međuspremnik, a zatim vraća njegov sadržaj.</translation>
-    </message>
-    <message>
-        <source>Typing</source>
-        <translation>Tipkanje</translation>
     </message>
     <message>
         <source>Accessibility</source>
@@ -332,14 +320,6 @@
         <translation>Počnite tipkati bilo gdje. %app ovdje vodi brojanje.</translation>
     </message>
     <message>
-        <source>Under a minute of typing today. </source>
-        <translation>Danas ušteđeno manje od minute tipkanja. </translation>
-    </message>
-    <message>
-        <source>About %1 of typing today. </source>
-        <translation>Danas ušteđeno oko %1 tipkanja. </translation>
-    </message>
-    <message>
         <source>Resume in %1</source>
         <translation>Nastavi u aplikaciji %1</translation>
     </message>
@@ -424,10 +404,6 @@
         <translation>Ukloni</translation>
     </message>
     <message>
-        <source>Step %1 of %2</source>
-        <translation>Korak %1 od %2</translation>
-    </message>
-    <message>
         <source>Continue</source>
         <translation>Nastavi</translation>
     </message>
@@ -472,10 +448,6 @@
         <translation>Dopustite da %app vidi što tipkate.</translation>
     </message>
     <message>
-        <source>The system asks for Accessibility access before any app can read text fields or type into them. %app uses it only for the field you&apos;re writing in.</source>
-        <translation>Sustav traži pristup značajkama pristupačnosti prije nego što bilo koja aplikacija smije čitati tekstna polja ili tipkati u njih. %app ga koristi samo za polje u kojem pišete.</translation>
-    </message>
-    <message>
         <source>%app reads your text when you pause and forgets it after one suggestion, unless you turn on writing memory.</source>
         <translation>%app čita vaš tekst kad zastanete i zaboravlja ga nakon jednog prijedloga, osim ako uključite memoriju pisanja.</translation>
     </message>
@@ -486,14 +458,6 @@
     <message>
         <source>Open Accessibility Settings</source>
         <translation>Otvori postavke pristupačnosti</translation>
-    </message>
-    <message>
-        <source>Switch %app on in the list, then come back. This page updates by itself.</source>
-        <translation>Uključite %app na popisu pa se vratite. Ova se stranica sama ažurira.</translation>
-    </message>
-    <message>
-        <source>Already switched on? The desktop&apos;s settings may still list an older copy of %app. Select it, remove it with the minus button, then try again.</source>
-        <translation>Već je uključeno? Postavke radne površine možda još navode stariju kopiju aplikacije %app. Odaberite je, uklonite je gumbom minus pa pokušajte ponovno.</translation>
     </message>
     <message>
         <source>Pick what writes your suggestions.</source>
@@ -644,10 +608,6 @@
         <translation>Duljina</translation>
     </message>
     <message>
-        <source>Pause</source>
-        <translation>Pauziraj</translation>
-    </message>
-    <message>
         <source>Resume</source>
         <translation>Nastavi</translation>
     </message>
@@ -754,10 +714,6 @@
     <message>
         <source>%1, %2 typical wait</source>
         <translation>%1, uobičajeno čekanje %2</translation>
-    </message>
-    <message>
-        <source>%1 this week.</source>
-        <translation>%1 ovaj tjedan.</translation>
     </message>
     <message>
         <source>Start your streak today.</source>
@@ -1227,29 +1183,25 @@
         <source>Next time, quit %1 without asking</source>
         <translation>Sljedeći put zatvori %1 bez pitanja</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 is also running</source>
-        <translation>%1 također radi</translation>
-    </message>
-    <message>
-        <source>%1 are also running</source>
-        <translation>%1 također rade</translation>
-    </message>
-    <message>
-        <source>These apps answer the Tab key before %app can, so %app stays paused in your other apps until they quit.</source>
-        <translation>Ove aplikacije preuzimaju tipku Tab prije aplikacije %app pa %app ostaje pauziran u vašim drugim aplikacijama dok se one ne zatvore.</translation>
+        <translation>
+            <numerusform>%1 također radi</numerusform>
+            <numerusform>%1 također rade</numerusform>
+            <numerusform>%1 također rade</numerusform>
+        </translation>
     </message>
     <message>
         <source>Quitting…</source>
         <translation>Zatvaranje…</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 is still open</source>
-        <translation>Aplikacija %1 još je otvorena</translation>
-    </message>
-    <message>
-        <source>It may be waiting on a dialog of its own. Force Quit closes it right away.</source>
-        <translation>Možda čeka na vlastiti dijalog. „Prisilno zatvori” odmah je zatvara.</translation>
+        <translation>
+            <numerusform>%1 je još otvoren</numerusform>
+            <numerusform>%1 su još otvoreni</numerusform>
+            <numerusform>%1 su još otvoreni</numerusform>
+        </translation>
     </message>
     <message>
         <source>%app has the Tab key</source>
@@ -1464,10 +1416,6 @@
         <translation>Naziv aplikacije i prozora</translation>
     </message>
     <message>
-        <source>A reply in Mail reads differently from a commit message.</source>
-        <translation>Odgovor na e-poruku čita se drukčije od poruke commita.</translation>
-    </message>
-    <message>
         <source>Website</source>
         <translation>Web-mjesto</translation>
     </message>
@@ -1575,9 +1523,13 @@
         <source>Keeps a few minutes of text from windows you switched away from, like a page you read before replying. It stays on your computer and skips apps you switched off.</source>
         <translation>Čuva nekoliko minuta teksta iz prozora koje ste napustili, primjerice stranicu koju ste pročitali prije odgovora. Ostaje na vašem računalu i preskače aplikacije koje ste isključili.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Both apps answer the Tab key, and the system gives it to %1 first. %app stays paused in your other apps until %1 quits.</source>
-        <translation>Obje aplikacije reagiraju na tipku Tab, a sustav je najprije daje aplikaciji %1. %app ostaje pauziran u vašim drugim aplikacijama dok se %1 ne zatvori.</translation>
+        <translation>
+            <numerusform>Obje aplikacije reagiraju na tipku Tab, a sustav je najprije daje aplikaciji %1. %app ostaje pauziran u vašim drugim aplikacijama dok se %1 ne zatvori.</numerusform>
+            <numerusform>%1 preuzimaju tipku Tab prije aplikacije %app pa %app ostaje pauziran u vašim drugim aplikacijama dok ih ne zatvorite.</numerusform>
+            <numerusform>%1 preuzimaju tipku Tab prije aplikacije %app pa %app ostaje pauziran u vašim drugim aplikacijama dok ih ne zatvorite.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Finishes your sentences in any app, on your computer.</source>
@@ -1632,10 +1584,6 @@
     <message>
         <source>No</source>
         <translation>Ne</translation>
-    </message>
-    <message>
-        <source>Yes, at %1, %2 on screen, %3 pt tall, %4 characters before it and %5 after</source>
-        <translation>Da, na %1, %2 na zaslonu, visina %3 pt, znakova ispred: %4, iza: %5</translation>
     </message>
     <message>
         <source>Not reported, estimated from the caret</source>
@@ -1862,10 +1810,6 @@
         <translation>Prebaciti na %1?</translation>
     </message>
     <message>
-        <source>the computer&apos;s language</source>
-        <translation>jezik računala</translation>
-    </message>
-    <message>
         <source>%1 closes and opens again in a second. Your settings stay as they are.</source>
         <translation>%1 se zatvara i za sekundu ponovno otvara. Vaše postavke ostaju kakve jesu.</translation>
     </message>
@@ -1894,16 +1838,8 @@
         <translation>manje od minute</translation>
     </message>
     <message>
-        <source>%1 h</source>
-        <translation>%1 h</translation>
-    </message>
-    <message>
         <source>%1 s</source>
         <translation>%1 s</translation>
-    </message>
-    <message>
-        <source>%1 ms</source>
-        <translation>%1 ms</translation>
     </message>
     <message>
         <source>Not set</source>
@@ -2198,14 +2134,6 @@
             <numerusform>Zapamćeno %Ln odlomaka</numerusform>
         </translation>
     </message>
-    <message numerus="yes">
-        <source>%1 of %Ln done</source>
-        <translation>
-            <numerusform>Gotovo: %1 od %Ln</numerusform>
-            <numerusform>Gotovo: %1 od %Ln</numerusform>
-            <numerusform>Gotovo: %1 od %Ln</numerusform>
-        </translation>
-    </message>
     <message>
         <source>enter</source>
         <translation>enter</translation>
@@ -2263,10 +2191,6 @@
         <translation>Nijedan poslužitelj nije odgovorio na adresi %1.</translation>
     </message>
     <message>
-        <source>Default follows General (insertion: %1, length: %2).</source>
-        <translation>Zadano prema odjeljku „Općenito” (umetanje: %1, duljina: %2).</translation>
-    </message>
-    <message>
         <source>Range: %1</source>
         <translation>Raspon: %1</translation>
     </message>
@@ -2306,10 +2230,6 @@
         <source>party</source>
         <comment>emoji search sample</comment>
         <translation>zabava</translation>
-    </message>
-    <message>
-        <source>No system tray runs on this desktop, so the icon cannot show.</source>
-        <translation>Na ovoj radnoj površini ne radi područje obavijesti pa se ikona ne može prikazati.</translation>
     </message>
     <message numerus="yes">
         <source>%Ln settings held values %app cannot use, so they were corrected and saved.</source>
@@ -2494,6 +2414,205 @@
         <source>Key %1</source>
         <comment>key</comment>
         <translation>Tipka %1</translation>
+    </message>
+    <message>
+        <source>An email reply reads differently from a commit message.</source>
+        <translation>Odgovor na e-poštu piše se drukčije od poruke commita.</translation>
+    </message>
+    <message>
+        <source>Press the trigger shortcut for a suggestion</source>
+        <translation>Pritisnite prečac za pozivanje za prijedlog</translation>
+    </message>
+    <message>
+        <source>Writes straight into the field. Cleanest in GTK and Qt apps.</source>
+        <translation>Piše izravno u polje. Najčišće u GTK i Qt aplikacijama.</translation>
+    </message>
+    <message>
+        <source>Typing</source>
+        <comment>insertion method</comment>
+        <translation>Tipkanje</translation>
+    </message>
+    <message>
+        <source>%1 h</source>
+        <comment>hours with one decimal, such as 1.5</comment>
+        <translation>%1 h</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln h</source>
+        <translation>
+            <numerusform>%Ln h</numerusform>
+            <numerusform>%Ln h</numerusform>
+            <numerusform>%Ln h</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln ms</source>
+        <translation>
+            <numerusform>%Ln ms</numerusform>
+            <numerusform>%Ln ms</numerusform>
+            <numerusform>%Ln ms</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>screen-reader name: a sentence, then the next part</comment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <comment>screen-reader name: a title, then the next part</comment>
+        <translation>%1. %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>screen-reader name: one item of a list, then the next</comment>
+        <translation>%1, %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln words saved today</source>
+        <translation>
+            <numerusform>%Ln riječ danas ušteđena</numerusform>
+            <numerusform>%Ln riječi danas ušteđene</numerusform>
+            <numerusform>%Ln riječi danas ušteđeno</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Under a minute of typing saved today.</source>
+        <translation>Danas ušteđeno manje od minute tipkanja.</translation>
+    </message>
+    <message>
+        <source>About %1 of typing saved today.</source>
+        <translation>Danas ušteđeno oko %1 tipkanja.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Step %1 of %Ln</source>
+        <translation>
+            <numerusform>Korak %1 od %Ln</numerusform>
+            <numerusform>Korak %1 od %Ln</numerusform>
+            <numerusform>Korak %1 od %Ln</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%app reads and types into text fields through the desktop&apos;s accessibility support, which some desktops leave off. %app uses it only for the field you&apos;re writing in.</source>
+        <translation>%app čita tekstna polja i tipka u njih putem podrške za pristupačnost radne površine, koju neke radne površine ostavljaju isključenom. %app je koristi samo za polje u koje pišete.</translation>
+    </message>
+    <message>
+        <source>The button switches the desktop&apos;s accessibility support on. If the desktop&apos;s settings open instead, turn accessibility on there, then come back. This page updates by itself.</source>
+        <translation>Gumb uključuje podršku za pristupačnost radne površine. Ako se umjesto toga otvore postavke radne površine, ondje uključite pristupačnost, a zatim se vratite. Ova se stranica sama osvježava.</translation>
+    </message>
+    <message>
+        <source>Still off? Some desktops start their accessibility service only when you log in. Log out and back in, then try again.</source>
+        <translation>Još uvijek isključeno? Neke radne površine pokreću uslugu pristupačnosti tek pri prijavi. Odjavite se i ponovno prijavite, a zatim pokušajte ponovno.</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <comment>section header</comment>
+        <translation>Pauza</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <comment>button</comment>
+        <translation>Pauziraj</translation>
+    </message>
+    <message>
+        <source>typing</source>
+        <comment>insertion method, in a sentence</comment>
+        <translation>tipkanje</translation>
+    </message>
+    <message>
+        <source>accessibility</source>
+        <comment>insertion method, in a sentence</comment>
+        <translation>pristupačnost</translation>
+    </message>
+    <message>
+        <source>paste</source>
+        <comment>insertion method, in a sentence</comment>
+        <translation>lijepljenje</translation>
+    </message>
+    <message>
+        <source>short</source>
+        <comment>suggestion length, in a sentence</comment>
+        <translation>kratki</translation>
+    </message>
+    <message>
+        <source>medium</source>
+        <comment>suggestion length, in a sentence</comment>
+        <translation>srednji</translation>
+    </message>
+    <message>
+        <source>long</source>
+        <comment>suggestion length, in a sentence</comment>
+        <translation>dugi</translation>
+    </message>
+    <message>
+        <source>Default follows General: %1, %2 suggestions.</source>
+        <translation>Zadano prema odjeljku „Općenito”: %1, %2 prijedlozi.</translation>
+    </message>
+    <message>
+        <source>Yes, at %1, %2 on screen, %3 pt tall, %4 and %5</source>
+        <translation>Da, na %1, %2 na zaslonu, visina %3 pt, %4 i %5</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln characters before it</source>
+        <translation>
+            <numerusform>%Ln znak ispred</numerusform>
+            <numerusform>%Ln znaka ispred</numerusform>
+            <numerusform>%Ln znakova ispred</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln after</source>
+        <comment>characters after the caret</comment>
+        <translation>
+            <numerusform>%Ln iza</numerusform>
+            <numerusform>%Ln iza</numerusform>
+            <numerusform>%Ln iza</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No system tray runs on this desktop, so the icon cannot show. %1</source>
+        <translation>Na ovoj radnoj površini ne radi područje obavijesti, pa se ikona ne može prikazati. %1</translation>
+    </message>
+    <message>
+        <source>Typing</source>
+        <comment>section header</comment>
+        <translation>Tipkanje</translation>
+    </message>
+    <message>
+        <source>Switch to the computer&apos;s language?</source>
+        <translation>Prebaciti na jezik računala?</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln words this week.</source>
+        <translation>
+            <numerusform>%Ln riječ ovaj tjedan.</numerusform>
+            <numerusform>%Ln riječi ovaj tjedan.</numerusform>
+            <numerusform>%Ln riječi ovaj tjedan.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Under a minute of typing saved today. %Ln words this week.</source>
+        <translation>
+            <numerusform>Danas ušteđeno manje od minute tipkanja. %Ln riječ ovaj tjedan.</numerusform>
+            <numerusform>Danas ušteđeno manje od minute tipkanja. %Ln riječi ovaj tjedan.</numerusform>
+            <numerusform>Danas ušteđeno manje od minute tipkanja. %Ln riječi ovaj tjedan.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>About %1 of typing saved today. %Ln words this week.</source>
+        <translation>
+            <numerusform>Danas ušteđeno oko %1 tipkanja. %Ln riječ ovaj tjedan.</numerusform>
+            <numerusform>Danas ušteđeno oko %1 tipkanja. %Ln riječi ovaj tjedan.</numerusform>
+            <numerusform>Danas ušteđeno oko %1 tipkanja. %Ln riječi ovaj tjedan.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Done: %Ln of %1</source>
+        <translation>
+            <numerusform>Gotovo: %Ln od %1</numerusform>
+            <numerusform>Gotovo: %Ln od %1</numerusform>
+            <numerusform>Gotovo: %Ln od %1</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -56,10 +56,6 @@
         <translation>A biztonságos bevitel be van kapcsolva, ezért a %app nem avatkozik be</translation>
     </message>
     <message>
-        <source>the trigger shortcut</source>
-        <translation>az előhívó billentyűparancs</translation>
-    </message>
-    <message>
         <source>Press %1 for a suggestion</source>
         <translation>Javaslatért nyomja meg ezt: %1</translation>
     </message>
@@ -232,16 +228,8 @@
         <translation>Billentyűleütésként küldi a szöveget. Szinte mindenhol működik.</translation>
     </message>
     <message>
-        <source>Writes straight into the field. Cleanest in native computer apps.</source>
-        <translation>Közvetlenül a mezőbe ír. Natív asztali alkalmazásokban a legtisztább.</translation>
-    </message>
-    <message>
         <source>Uses the clipboard, then puts your clipboard back.</source>
         <translation>A vágólapot használja, majd visszaállítja annak tartalmát.</translation>
-    </message>
-    <message>
-        <source>Typing</source>
-        <translation>Gépelés</translation>
     </message>
     <message>
         <source>Accessibility</source>
@@ -328,14 +316,6 @@
         <translation>Kezdjen el gépelni bárhol. A %app itt számol.</translation>
     </message>
     <message>
-        <source>Under a minute of typing today. </source>
-        <translation>Ma kevesebb mint egy perc gépelést spórolt meg. </translation>
-    </message>
-    <message>
-        <source>About %1 of typing today. </source>
-        <translation>Ma körülbelül ennyi gépelést spórolt meg: %1. </translation>
-    </message>
-    <message>
         <source>Resume in %1</source>
         <translation>Folytatás itt: %1</translation>
     </message>
@@ -420,10 +400,6 @@
         <translation>Eltávolítás</translation>
     </message>
     <message>
-        <source>Step %1 of %2</source>
-        <translation>%1. lépés / %2</translation>
-    </message>
-    <message>
         <source>Continue</source>
         <translation>Tovább</translation>
     </message>
@@ -468,10 +444,6 @@
         <translation>Engedje, hogy a %app lássa, mit gépel.</translation>
     </message>
     <message>
-        <source>The system asks for Accessibility access before any app can read text fields or type into them. %app uses it only for the field you&apos;re writing in.</source>
-        <translation>A rendszer akadálymentesítési hozzáférést kér, mielőtt bármely alkalmazás szövegmezőket olvashatna vagy írhatna. A %app csak arra a mezőre használja, amelyben éppen ír.</translation>
-    </message>
-    <message>
         <source>%app reads your text when you pause and forgets it after one suggestion, unless you turn on writing memory.</source>
         <translation>A %app akkor olvassa a szövegét, amikor megáll, és egy javaslat után elfelejti, hacsak be nem kapcsolja az írásmemóriát.</translation>
     </message>
@@ -482,14 +454,6 @@
     <message>
         <source>Open Accessibility Settings</source>
         <translation>Akadálymentesítési beállítások megnyitása</translation>
-    </message>
-    <message>
-        <source>Switch %app on in the list, then come back. This page updates by itself.</source>
-        <translation>Kapcsolja be a %app programot a listában, majd térjen vissza. Ez az oldal magától frissül.</translation>
-    </message>
-    <message>
-        <source>Already switched on? The desktop&apos;s settings may still list an older copy of %app. Select it, remove it with the minus button, then try again.</source>
-        <translation>Már bekapcsolta? Az asztal beállításaiban még szerepelhet a %app egy régebbi példánya. Jelölje ki, távolítsa el a mínusz gombbal, majd próbálja újra.</translation>
     </message>
     <message>
         <source>Pick what writes your suggestions.</source>
@@ -640,10 +604,6 @@
         <translation>Hossz</translation>
     </message>
     <message>
-        <source>Pause</source>
-        <translation>Szüneteltetés</translation>
-    </message>
-    <message>
         <source>Resume</source>
         <translation>Folytatás</translation>
     </message>
@@ -750,10 +710,6 @@
     <message>
         <source>%1, %2 typical wait</source>
         <translation>%1, szokásos várakozás: %2</translation>
-    </message>
-    <message>
-        <source>%1 this week.</source>
-        <translation>%1 ezen a héten.</translation>
     </message>
     <message>
         <source>Start your streak today.</source>
@@ -1219,29 +1175,21 @@
         <source>Next time, quit %1 without asking</source>
         <translation>Legközelebb kérdés nélkül kilépés ebből: %1</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 is also running</source>
-        <translation>Ez is fut: %1</translation>
-    </message>
-    <message>
-        <source>%1 are also running</source>
-        <translation>Ezek is futnak: %1</translation>
-    </message>
-    <message>
-        <source>These apps answer the Tab key before %app can, so %app stays paused in your other apps until they quit.</source>
-        <translation>Ezek az alkalmazások a %app előtt elveszik a Tab billentyűt, ezért a %app szünetel a többi alkalmazásban, amíg ki nem lépnek.</translation>
+        <translation>
+            <numerusform>Ezek is futnak: %1</numerusform>
+        </translation>
     </message>
     <message>
         <source>Quitting…</source>
         <translation>Kilépés…</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 is still open</source>
-        <translation>Még nyitva van: %1</translation>
-    </message>
-    <message>
-        <source>It may be waiting on a dialog of its own. Force Quit closes it right away.</source>
-        <translation>Lehet, hogy egy saját párbeszédablakra vár. A „Kényszerített kilépés” azonnal bezárja.</translation>
+        <translation>
+            <numerusform>%1 még mindig nyitva van</numerusform>
+        </translation>
     </message>
     <message>
         <source>%app has the Tab key</source>
@@ -1456,10 +1404,6 @@
         <translation>Alkalmazás és ablak neve</translation>
     </message>
     <message>
-        <source>A reply in Mail reads differently from a commit message.</source>
-        <translation>Egy levélre adott válasz másképp hangzik, mint egy commitüzenet.</translation>
-    </message>
-    <message>
         <source>Website</source>
         <translation>Webhely</translation>
     </message>
@@ -1567,9 +1511,11 @@
         <source>Keeps a few minutes of text from windows you switched away from, like a page you read before replying. It stays on your computer and skips apps you switched off.</source>
         <translation>Néhány percnyi szöveget megőriz azokból az ablakokból, amelyekből átváltott, például egy oldalt, amelyet a válasz előtt olvasott. A számítógépén marad, és kihagyja a kikapcsolt alkalmazásokat.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Both apps answer the Tab key, and the system gives it to %1 first. %app stays paused in your other apps until %1 quits.</source>
-        <translation>Mindkét alkalmazás a Tab billentyűre reagál, és a rendszer előbb ennek adja: %1. A %app addig szünetel a többi alkalmazásban, amíg ez ki nem lép: %1.</translation>
+        <translation>
+            <numerusform>A Tab billentyűt a %app előtt foglalja le: %1. Ezért a %app szünetel a többi alkalmazásban, amíg be nem zárja.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Finishes your sentences in any app, on your computer.</source>
@@ -1624,10 +1570,6 @@
     <message>
         <source>No</source>
         <translation>Nem</translation>
-    </message>
-    <message>
-        <source>Yes, at %1, %2 on screen, %3 pt tall, %4 characters before it and %5 after</source>
-        <translation>Igen, itt: %1, %2 a képernyőn, %3 pt magas, előtte %4, utána %5 karakter</translation>
     </message>
     <message>
         <source>Not reported, estimated from the caret</source>
@@ -1854,10 +1796,6 @@
         <translation>Átvált erre: %1?</translation>
     </message>
     <message>
-        <source>the computer&apos;s language</source>
-        <translation>a számítógép nyelve</translation>
-    </message>
-    <message>
         <source>%1 closes and opens again in a second. Your settings stay as they are.</source>
         <translation>A(z) %1 bezárul, és egy pillanat múlva újra megnyílik. A beállítások nem változnak.</translation>
     </message>
@@ -1886,16 +1824,8 @@
         <translation>kevesebb mint egy perc</translation>
     </message>
     <message>
-        <source>%1 h</source>
-        <translation>%1 óra</translation>
-    </message>
-    <message>
         <source>%1 s</source>
         <translation>%1 mp</translation>
-    </message>
-    <message>
-        <source>%1 ms</source>
-        <translation>%1 ms</translation>
     </message>
     <message>
         <source>Not set</source>
@@ -2172,12 +2102,6 @@
             <numerusform>%Ln szövegrészlet megjegyezve</numerusform>
         </translation>
     </message>
-    <message numerus="yes">
-        <source>%1 of %Ln done</source>
-        <translation>
-            <numerusform>%1 / %Ln kész</numerusform>
-        </translation>
-    </message>
     <message>
         <source>enter</source>
         <translation>enter</translation>
@@ -2231,10 +2155,6 @@
         <translation>Egy szerver sem válaszolt ezen a címen: %1.</translation>
     </message>
     <message>
-        <source>Default follows General (insertion: %1, length: %2).</source>
-        <translation>Az alapértelmezés az „Általános” lapot követi (beszúrás: %1, hossz: %2).</translation>
-    </message>
-    <message>
         <source>Range: %1</source>
         <translation>Időszak: %1</translation>
     </message>
@@ -2272,10 +2192,6 @@
         <source>party</source>
         <comment>emoji search sample</comment>
         <translation>buli</translation>
-    </message>
-    <message>
-        <source>No system tray runs on this desktop, so the icon cannot show.</source>
-        <translation>Ezen az asztalon nem fut rendszertálca, ezért az ikon nem jelenhet meg.</translation>
     </message>
     <message numerus="yes">
         <source>%Ln settings held values %app cannot use, so they were corrected and saved.</source>
@@ -2458,6 +2374,185 @@
         <source>Key %1</source>
         <comment>key</comment>
         <translation>%1. billentyű</translation>
+    </message>
+    <message>
+        <source>An email reply reads differently from a commit message.</source>
+        <translation>Egy e-mailre adott válasz másképp szól, mint egy commitüzenet.</translation>
+    </message>
+    <message>
+        <source>Press the trigger shortcut for a suggestion</source>
+        <translation>Javaslatért nyomja meg az előhívó billentyűparancsot</translation>
+    </message>
+    <message>
+        <source>Writes straight into the field. Cleanest in GTK and Qt apps.</source>
+        <translation>Közvetlenül a mezőbe ír. GTK- és Qt-alkalmazásokban a legtisztább.</translation>
+    </message>
+    <message>
+        <source>Typing</source>
+        <comment>insertion method</comment>
+        <translation>Gépelés</translation>
+    </message>
+    <message>
+        <source>%1 h</source>
+        <comment>hours with one decimal, such as 1.5</comment>
+        <translation>%1 óra</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln h</source>
+        <translation>
+            <numerusform>%Ln óra</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln ms</source>
+        <translation>
+            <numerusform>%Ln ms</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>screen-reader name: a sentence, then the next part</comment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <comment>screen-reader name: a title, then the next part</comment>
+        <translation>%1. %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>screen-reader name: one item of a list, then the next</comment>
+        <translation>%1, %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln words saved today</source>
+        <translation>
+            <numerusform>Ma %Ln szót spórolt meg</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Under a minute of typing saved today.</source>
+        <translation>Ma kevesebb mint egy percnyi gépelést spórolt meg.</translation>
+    </message>
+    <message>
+        <source>About %1 of typing saved today.</source>
+        <translation>Ma körülbelül %1 gépelést spórolt meg.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Step %1 of %Ln</source>
+        <translation>
+            <numerusform>%1. lépés / %Ln</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%app reads and types into text fields through the desktop&apos;s accessibility support, which some desktops leave off. %app uses it only for the field you&apos;re writing in.</source>
+        <translation>A %app az asztali környezet akadálymentesítési támogatásán keresztül olvassa a szövegmezőket és gépel beléjük; egyes asztali környezetekben ez ki van kapcsolva. A %app csak abban a mezőben használja, amelybe éppen ír.</translation>
+    </message>
+    <message>
+        <source>The button switches the desktop&apos;s accessibility support on. If the desktop&apos;s settings open instead, turn accessibility on there, then come back. This page updates by itself.</source>
+        <translation>A gomb bekapcsolja az asztali környezet akadálymentesítési támogatását. Ha helyette az asztali környezet beállításai nyílnak meg, ott kapcsolja be az akadálymentesítést, majd térjen vissza. Ez az oldal magától frissül.</translation>
+    </message>
+    <message>
+        <source>Still off? Some desktops start their accessibility service only when you log in. Log out and back in, then try again.</source>
+        <translation>Még mindig ki van kapcsolva? Egyes asztali környezetek csak bejelentkezéskor indítják el az akadálymentesítési szolgáltatást. Jelentkezzen ki, majd be, és próbálja újra.</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <comment>section header</comment>
+        <translation>Szüneteltetés</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <comment>button</comment>
+        <translation>Szüneteltetés</translation>
+    </message>
+    <message>
+        <source>typing</source>
+        <comment>insertion method, in a sentence</comment>
+        <translation>gépelés</translation>
+    </message>
+    <message>
+        <source>accessibility</source>
+        <comment>insertion method, in a sentence</comment>
+        <translation>akadálymentesítés</translation>
+    </message>
+    <message>
+        <source>paste</source>
+        <comment>insertion method, in a sentence</comment>
+        <translation>beillesztés</translation>
+    </message>
+    <message>
+        <source>short</source>
+        <comment>suggestion length, in a sentence</comment>
+        <translation>rövid</translation>
+    </message>
+    <message>
+        <source>medium</source>
+        <comment>suggestion length, in a sentence</comment>
+        <translation>közepes</translation>
+    </message>
+    <message>
+        <source>long</source>
+        <comment>suggestion length, in a sentence</comment>
+        <translation>hosszú</translation>
+    </message>
+    <message>
+        <source>Default follows General: %1, %2 suggestions.</source>
+        <translation>Az alapértelmezés az Általános lapot követi: %1, %2 javaslatok.</translation>
+    </message>
+    <message>
+        <source>Yes, at %1, %2 on screen, %3 pt tall, %4 and %5</source>
+        <translation>Igen, itt: %1, %2 a képernyőn, %3 pt magas, %4 és %5</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln characters before it</source>
+        <translation>
+            <numerusform>előtte %Ln karakter</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln after</source>
+        <comment>characters after the caret</comment>
+        <translation>
+            <numerusform>utána %Ln</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No system tray runs on this desktop, so the icon cannot show. %1</source>
+        <translation>Ezen az asztalon nem fut rendszertálca, ezért az ikon nem jelenhet meg. %1</translation>
+    </message>
+    <message>
+        <source>Typing</source>
+        <comment>section header</comment>
+        <translation>Gépelés</translation>
+    </message>
+    <message>
+        <source>Switch to the computer&apos;s language?</source>
+        <translation>Átvált a számítógép nyelvére?</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln words this week.</source>
+        <translation>
+            <numerusform>%Ln szó ezen a héten.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Under a minute of typing saved today. %Ln words this week.</source>
+        <translation>
+            <numerusform>Ma kevesebb mint egy percnyi gépelést spórolt meg. %Ln szó ezen a héten.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>About %1 of typing saved today. %Ln words this week.</source>
+        <translation>
+            <numerusform>Ma körülbelül %1 gépelést spórolt meg. %Ln szó ezen a héten.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Done: %Ln of %1</source>
+        <translation>
+            <numerusform>%Ln / %1 kész</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

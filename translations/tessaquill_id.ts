@@ -56,10 +56,6 @@
         <translation>Input aman aktif, jadi %app tidak ikut campur</translation>
     </message>
     <message>
-        <source>the trigger shortcut</source>
-        <translation>pintasan pemicu</translation>
-    </message>
-    <message>
         <source>Press %1 for a suggestion</source>
         <translation>Tekan %1 untuk saran</translation>
     </message>
@@ -232,16 +228,8 @@
         <translation>Mengirim teks sebagai ketukan tombol. Berfungsi hampir di mana saja.</translation>
     </message>
     <message>
-        <source>Writes straight into the field. Cleanest in native computer apps.</source>
-        <translation>Menulis langsung ke kolom. Paling andal di aplikasi native.</translation>
-    </message>
-    <message>
         <source>Uses the clipboard, then puts your clipboard back.</source>
         <translation>Memakai papan klip, lalu mengembalikan isinya.</translation>
-    </message>
-    <message>
-        <source>Typing</source>
-        <translation>Ketik</translation>
     </message>
     <message>
         <source>Accessibility</source>
@@ -328,14 +316,6 @@
         <translation>Mulai mengetik di mana saja. %app menghitungnya di sini.</translation>
     </message>
     <message>
-        <source>Under a minute of typing today. </source>
-        <translation>Hari ini Anda menghemat kurang dari semenit mengetik. </translation>
-    </message>
-    <message>
-        <source>About %1 of typing today. </source>
-        <translation>Hari ini Anda menghemat sekitar %1 mengetik. </translation>
-    </message>
-    <message>
         <source>Resume in %1</source>
         <translation>Lanjutkan di %1</translation>
     </message>
@@ -420,10 +400,6 @@
         <translation>Hapus</translation>
     </message>
     <message>
-        <source>Step %1 of %2</source>
-        <translation>Langkah %1 dari %2</translation>
-    </message>
-    <message>
         <source>Continue</source>
         <translation>Lanjut</translation>
     </message>
@@ -468,10 +444,6 @@
         <translation>Izinkan %app melihat yang Anda ketik.</translation>
     </message>
     <message>
-        <source>The system asks for Accessibility access before any app can read text fields or type into them. %app uses it only for the field you&apos;re writing in.</source>
-        <translation>Sistem meminta akses Aksesibilitas sebelum aplikasi mana pun boleh membaca kolom teks atau mengetik di dalamnya. %app hanya memakainya untuk kolom tempat Anda menulis.</translation>
-    </message>
-    <message>
         <source>%app reads your text when you pause and forgets it after one suggestion, unless you turn on writing memory.</source>
         <translation>%app membaca teks Anda saat Anda berhenti sejenak dan melupakannya setelah satu saran, kecuali Anda mengaktifkan memori tulisan.</translation>
     </message>
@@ -482,14 +454,6 @@
     <message>
         <source>Open Accessibility Settings</source>
         <translation>Buka pengaturan aksesibilitas</translation>
-    </message>
-    <message>
-        <source>Switch %app on in the list, then come back. This page updates by itself.</source>
-        <translation>Aktifkan %app di daftar, lalu kembali. Halaman ini diperbarui sendiri.</translation>
-    </message>
-    <message>
-        <source>Already switched on? The desktop&apos;s settings may still list an older copy of %app. Select it, remove it with the minus button, then try again.</source>
-        <translation>Sudah diaktifkan? Pengaturan desktop mungkin masih menampilkan salinan lama %app. Pilih salinan itu, hapus dengan tombol minus, lalu coba lagi.</translation>
     </message>
     <message>
         <source>Pick what writes your suggestions.</source>
@@ -640,10 +604,6 @@
         <translation>Panjang</translation>
     </message>
     <message>
-        <source>Pause</source>
-        <translation>Jeda</translation>
-    </message>
-    <message>
         <source>Resume</source>
         <translation>Lanjutkan</translation>
     </message>
@@ -750,10 +710,6 @@
     <message>
         <source>%1, %2 typical wait</source>
         <translation>%1, waktu tunggu biasanya %2</translation>
-    </message>
-    <message>
-        <source>%1 this week.</source>
-        <translation>%1 minggu ini.</translation>
     </message>
     <message>
         <source>Start your streak today.</source>
@@ -1219,29 +1175,21 @@
         <source>Next time, quit %1 without asking</source>
         <translation>Lain kali, keluar dari %1 tanpa bertanya</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 is also running</source>
-        <translation>%1 juga berjalan</translation>
-    </message>
-    <message>
-        <source>%1 are also running</source>
-        <translation>%1 juga berjalan</translation>
-    </message>
-    <message>
-        <source>These apps answer the Tab key before %app can, so %app stays paused in your other apps until they quit.</source>
-        <translation>Aplikasi ini menjawab tombol Tab sebelum %app, jadi %app tetap dijeda di aplikasi lain sampai aplikasi itu ditutup.</translation>
+        <translation>
+            <numerusform>%1 juga berjalan</numerusform>
+        </translation>
     </message>
     <message>
         <source>Quitting…</source>
         <translation>Menutup…</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 is still open</source>
-        <translation>%1 masih berjalan</translation>
-    </message>
-    <message>
-        <source>It may be waiting on a dialog of its own. Force Quit closes it right away.</source>
-        <translation>Mungkin sedang menunggu dialognya sendiri. Paksa keluar akan langsung menutupnya.</translation>
+        <translation>
+            <numerusform>%1 masih terbuka</numerusform>
+        </translation>
     </message>
     <message>
         <source>%app has the Tab key</source>
@@ -1456,10 +1404,6 @@
         <translation>Nama aplikasi dan jendela</translation>
     </message>
     <message>
-        <source>A reply in Mail reads differently from a commit message.</source>
-        <translation>Balasan email terdengar berbeda dari pesan commit.</translation>
-    </message>
-    <message>
         <source>Website</source>
         <translation>Situs web</translation>
     </message>
@@ -1567,9 +1511,11 @@
         <source>Keeps a few minutes of text from windows you switched away from, like a page you read before replying. It stays on your computer and skips apps you switched off.</source>
         <translation>Menyimpan teks beberapa menit dari jendela yang Anda tinggalkan, seperti halaman yang Anda baca sebelum membalas. Teks tetap di komputer Anda dan melewati aplikasi yang Anda nonaktifkan.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Both apps answer the Tab key, and the system gives it to %1 first. %app stays paused in your other apps until %1 quits.</source>
-        <translation>Kedua aplikasi menjawab tombol Tab, dan sistem memberikannya lebih dulu ke %1. %app tetap dijeda di aplikasi lain sampai %1 keluar.</translation>
+        <translation>
+            <numerusform>%1 mengambil tombol Tab sebelum %app, jadi %app tetap dijeda di aplikasi lain sampai Anda menutupnya.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Finishes your sentences in any app, on your computer.</source>
@@ -1624,10 +1570,6 @@
     <message>
         <source>No</source>
         <translation>Tidak</translation>
-    </message>
-    <message>
-        <source>Yes, at %1, %2 on screen, %3 pt tall, %4 characters before it and %5 after</source>
-        <translation>Ya, di %1, %2 di layar, tinggi %3 pt, %4 karakter sebelumnya dan %5 sesudahnya</translation>
     </message>
     <message>
         <source>Not reported, estimated from the caret</source>
@@ -1854,10 +1796,6 @@
         <translation>Beralih ke %1?</translation>
     </message>
     <message>
-        <source>the computer&apos;s language</source>
-        <translation>bahasa sistem</translation>
-    </message>
-    <message>
         <source>%1 closes and opens again in a second. Your settings stay as they are.</source>
         <translation>%1 akan tertutup dan terbuka lagi dalam sedetik. Pengaturan Anda tetap sama.</translation>
     </message>
@@ -1886,16 +1824,8 @@
         <translation>kurang dari semenit</translation>
     </message>
     <message>
-        <source>%1 h</source>
-        <translation>%1 jam</translation>
-    </message>
-    <message>
         <source>%1 s</source>
         <translation>%1 dtk</translation>
-    </message>
-    <message>
-        <source>%1 ms</source>
-        <translation>%1 ms</translation>
     </message>
     <message>
         <source>Not set</source>
@@ -2172,12 +2102,6 @@
             <numerusform>%Ln cuplikan diingat</numerusform>
         </translation>
     </message>
-    <message numerus="yes">
-        <source>%1 of %Ln done</source>
-        <translation>
-            <numerusform>%1 dari %Ln selesai</numerusform>
-        </translation>
-    </message>
     <message>
         <source>enter</source>
         <translation>enter</translation>
@@ -2231,10 +2155,6 @@
         <translation>Tidak ada server yang menjawab di %1.</translation>
     </message>
     <message>
-        <source>Default follows General (insertion: %1, length: %2).</source>
-        <translation>Bawaan mengikuti Umum (penyisipan: %1, panjang: %2).</translation>
-    </message>
-    <message>
         <source>Range: %1</source>
         <translation>Rentang: %1</translation>
     </message>
@@ -2272,10 +2192,6 @@
         <source>party</source>
         <comment>emoji search sample</comment>
         <translation>pesta</translation>
-    </message>
-    <message>
-        <source>No system tray runs on this desktop, so the icon cannot show.</source>
-        <translation>Tidak ada baki sistem yang berjalan di desktop ini, jadi ikon tidak bisa tampil.</translation>
     </message>
     <message numerus="yes">
         <source>%Ln settings held values %app cannot use, so they were corrected and saved.</source>
@@ -2458,6 +2374,185 @@
         <source>Key %1</source>
         <comment>key</comment>
         <translation>Tombol %1</translation>
+    </message>
+    <message>
+        <source>An email reply reads differently from a commit message.</source>
+        <translation>Balasan email ditulis berbeda dari pesan commit.</translation>
+    </message>
+    <message>
+        <source>Press the trigger shortcut for a suggestion</source>
+        <translation>Tekan pintasan pemicu untuk saran</translation>
+    </message>
+    <message>
+        <source>Writes straight into the field. Cleanest in GTK and Qt apps.</source>
+        <translation>Menulis langsung ke kolom. Paling rapi di aplikasi GTK dan Qt.</translation>
+    </message>
+    <message>
+        <source>Typing</source>
+        <comment>insertion method</comment>
+        <translation>Ketik</translation>
+    </message>
+    <message>
+        <source>%1 h</source>
+        <comment>hours with one decimal, such as 1.5</comment>
+        <translation>%1 jam</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln h</source>
+        <translation>
+            <numerusform>%Ln jam</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln ms</source>
+        <translation>
+            <numerusform>%Ln md</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>screen-reader name: a sentence, then the next part</comment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <comment>screen-reader name: a title, then the next part</comment>
+        <translation>%1. %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>screen-reader name: one item of a list, then the next</comment>
+        <translation>%1, %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln words saved today</source>
+        <translation>
+            <numerusform>%Ln kata dihemat hari ini</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Under a minute of typing saved today.</source>
+        <translation>Kurang dari semenit mengetik dihemat hari ini.</translation>
+    </message>
+    <message>
+        <source>About %1 of typing saved today.</source>
+        <translation>Sekitar %1 mengetik dihemat hari ini.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Step %1 of %Ln</source>
+        <translation>
+            <numerusform>Langkah %1 dari %Ln</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%app reads and types into text fields through the desktop&apos;s accessibility support, which some desktops leave off. %app uses it only for the field you&apos;re writing in.</source>
+        <translation>%app membaca dan mengetik ke kolom teks melalui dukungan aksesibilitas desktop, yang dibiarkan mati di sebagian desktop. %app hanya memakainya untuk kolom tempat Anda menulis.</translation>
+    </message>
+    <message>
+        <source>The button switches the desktop&apos;s accessibility support on. If the desktop&apos;s settings open instead, turn accessibility on there, then come back. This page updates by itself.</source>
+        <translation>Tombol ini menyalakan dukungan aksesibilitas desktop. Jika yang terbuka justru pengaturan desktop, nyalakan aksesibilitas di sana, lalu kembali. Halaman ini diperbarui sendiri.</translation>
+    </message>
+    <message>
+        <source>Still off? Some desktops start their accessibility service only when you log in. Log out and back in, then try again.</source>
+        <translation>Masih mati? Sebagian desktop baru memulai layanan aksesibilitasnya saat Anda masuk. Keluar lalu masuk lagi, kemudian coba lagi.</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <comment>section header</comment>
+        <translation>Jeda</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <comment>button</comment>
+        <translation>Jeda</translation>
+    </message>
+    <message>
+        <source>typing</source>
+        <comment>insertion method, in a sentence</comment>
+        <translation>ketik</translation>
+    </message>
+    <message>
+        <source>accessibility</source>
+        <comment>insertion method, in a sentence</comment>
+        <translation>aksesibilitas</translation>
+    </message>
+    <message>
+        <source>paste</source>
+        <comment>insertion method, in a sentence</comment>
+        <translation>tempel</translation>
+    </message>
+    <message>
+        <source>short</source>
+        <comment>suggestion length, in a sentence</comment>
+        <translation>pendek</translation>
+    </message>
+    <message>
+        <source>medium</source>
+        <comment>suggestion length, in a sentence</comment>
+        <translation>sedang</translation>
+    </message>
+    <message>
+        <source>long</source>
+        <comment>suggestion length, in a sentence</comment>
+        <translation>panjang</translation>
+    </message>
+    <message>
+        <source>Default follows General: %1, %2 suggestions.</source>
+        <translation>Bawaan mengikuti Umum: %1, saran %2.</translation>
+    </message>
+    <message>
+        <source>Yes, at %1, %2 on screen, %3 pt tall, %4 and %5</source>
+        <translation>Ya, di %1, %2 di layar, tinggi %3 pt, %4 dan %5</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln characters before it</source>
+        <translation>
+            <numerusform>%Ln karakter sebelumnya</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln after</source>
+        <comment>characters after the caret</comment>
+        <translation>
+            <numerusform>%Ln sesudahnya</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No system tray runs on this desktop, so the icon cannot show. %1</source>
+        <translation>Tidak ada baki sistem yang berjalan di desktop ini, jadi ikon tidak bisa tampil. %1</translation>
+    </message>
+    <message>
+        <source>Typing</source>
+        <comment>section header</comment>
+        <translation>Ketik</translation>
+    </message>
+    <message>
+        <source>Switch to the computer&apos;s language?</source>
+        <translation>Beralih ke bahasa komputer?</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln words this week.</source>
+        <translation>
+            <numerusform>%Ln kata minggu ini.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Under a minute of typing saved today. %Ln words this week.</source>
+        <translation>
+            <numerusform>Kurang dari semenit mengetik dihemat hari ini. %Ln kata minggu ini.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>About %1 of typing saved today. %Ln words this week.</source>
+        <translation>
+            <numerusform>Sekitar %1 mengetik dihemat hari ini. %Ln kata minggu ini.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Done: %Ln of %1</source>
+        <translation>
+            <numerusform>%Ln dari %1 selesai</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -56,10 +56,6 @@
         <translation>Input sicuro attivo: %app non interviene</translation>
     </message>
     <message>
-        <source>the trigger shortcut</source>
-        <translation>la scorciatoia di attivazione</translation>
-    </message>
-    <message>
         <source>Press %1 for a suggestion</source>
         <translation>Premi %1 per un suggerimento</translation>
     </message>
@@ -232,16 +228,8 @@
         <translation>Invia il testo come pressioni di tasti. Funziona quasi ovunque.</translation>
     </message>
     <message>
-        <source>Writes straight into the field. Cleanest in native computer apps.</source>
-        <translation>Scrive direttamente nel campo. Il metodo più pulito nelle app native.</translation>
-    </message>
-    <message>
         <source>Uses the clipboard, then puts your clipboard back.</source>
         <translation>Usa gli appunti, poi li ripristina.</translation>
-    </message>
-    <message>
-        <source>Typing</source>
-        <translation>Digitazione</translation>
     </message>
     <message>
         <source>Accessibility</source>
@@ -330,14 +318,6 @@
         <translation>Inizia a scrivere ovunque. %app tiene il conto qui.</translation>
     </message>
     <message>
-        <source>Under a minute of typing today. </source>
-        <translation>Oggi hai risparmiato meno di un minuto di digitazione. </translation>
-    </message>
-    <message>
-        <source>About %1 of typing today. </source>
-        <translation>Oggi hai risparmiato circa %1 di digitazione. </translation>
-    </message>
-    <message>
         <source>Resume in %1</source>
         <translation>Riprendi in %1</translation>
     </message>
@@ -422,10 +402,6 @@
         <translation>Rimuovi</translation>
     </message>
     <message>
-        <source>Step %1 of %2</source>
-        <translation>Passo %1 di %2</translation>
-    </message>
-    <message>
         <source>Continue</source>
         <translation>Continua</translation>
     </message>
@@ -470,10 +446,6 @@
         <translation>Lascia che %app veda ciò che scrivi.</translation>
     </message>
     <message>
-        <source>The system asks for Accessibility access before any app can read text fields or type into them. %app uses it only for the field you&apos;re writing in.</source>
-        <translation>Il sistema chiede un&apos;autorizzazione di accessibilità prima che un&apos;app possa leggere i campi di testo o scriverci. %app la usa solo per il campo in cui scrivi.</translation>
-    </message>
-    <message>
         <source>%app reads your text when you pause and forgets it after one suggestion, unless you turn on writing memory.</source>
         <translation>%app legge il tuo testo quando ti fermi e lo dimentica dopo un suggerimento, a meno che tu non attivi la memoria di scrittura.</translation>
     </message>
@@ -484,14 +456,6 @@
     <message>
         <source>Open Accessibility Settings</source>
         <translation>Apri le impostazioni di accessibilità</translation>
-    </message>
-    <message>
-        <source>Switch %app on in the list, then come back. This page updates by itself.</source>
-        <translation>Attiva %app nell&apos;elenco, poi torna qui. Questa pagina si aggiorna da sola.</translation>
-    </message>
-    <message>
-        <source>Already switched on? The desktop&apos;s settings may still list an older copy of %app. Select it, remove it with the minus button, then try again.</source>
-        <translation>Già attivato? Le impostazioni del desktop potrebbero elencare ancora una vecchia copia di %app. Selezionala, rimuovila con il pulsante meno e riprova.</translation>
     </message>
     <message>
         <source>Pick what writes your suggestions.</source>
@@ -642,10 +606,6 @@
         <translation>Lunghezza</translation>
     </message>
     <message>
-        <source>Pause</source>
-        <translation>Pausa</translation>
-    </message>
-    <message>
         <source>Resume</source>
         <translation>Riprendi</translation>
     </message>
@@ -752,10 +712,6 @@
     <message>
         <source>%1, %2 typical wait</source>
         <translation>%1, attesa tipica %2</translation>
-    </message>
-    <message>
-        <source>%1 this week.</source>
-        <translation>%1 questa settimana.</translation>
     </message>
     <message>
         <source>Start your streak today.</source>
@@ -1223,29 +1179,23 @@
         <source>Next time, quit %1 without asking</source>
         <translation>La prossima volta chiudi %1 senza chiedere</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 is also running</source>
-        <translation>È aperto anche %1</translation>
-    </message>
-    <message>
-        <source>%1 are also running</source>
-        <translation>Sono aperti anche %1</translation>
-    </message>
-    <message>
-        <source>These apps answer the Tab key before %app can, so %app stays paused in your other apps until they quit.</source>
-        <translation>Queste app rispondono al tasto Tab prima di %app, quindi %app resta in pausa nelle altre app finché non si chiudono.</translation>
+        <translation>
+            <numerusform>È aperto anche %1</numerusform>
+            <numerusform>Sono aperti anche %1</numerusform>
+        </translation>
     </message>
     <message>
         <source>Quitting…</source>
         <translation>Chiusura…</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 is still open</source>
-        <translation>%1 è ancora aperto</translation>
-    </message>
-    <message>
-        <source>It may be waiting on a dialog of its own. Force Quit closes it right away.</source>
-        <translation>Forse attende una sua finestra di dialogo. «Forza uscita» lo chiude subito.</translation>
+        <translation>
+            <numerusform>%1 è ancora aperto</numerusform>
+            <numerusform>%1 sono ancora aperti</numerusform>
+        </translation>
     </message>
     <message>
         <source>%app has the Tab key</source>
@@ -1460,10 +1410,6 @@
         <translation>Nome di app e finestra</translation>
     </message>
     <message>
-        <source>A reply in Mail reads differently from a commit message.</source>
-        <translation>Una risposta a un&apos;email non suona come un messaggio di commit.</translation>
-    </message>
-    <message>
         <source>Website</source>
         <translation>Sito web</translation>
     </message>
@@ -1571,9 +1517,12 @@
         <source>Keeps a few minutes of text from windows you switched away from, like a page you read before replying. It stays on your computer and skips apps you switched off.</source>
         <translation>Conserva qualche minuto di testo dalle finestre che hai lasciato, come una pagina letta prima di rispondere. Resta sul tuo computer e salta le app che hai disattivato.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Both apps answer the Tab key, and the system gives it to %1 first. %app stays paused in your other apps until %1 quits.</source>
-        <translation>Entrambe le app rispondono al tasto Tab, e il sistema lo dà prima a %1. %app resta in pausa nelle altre app finché %1 non si chiude.</translation>
+        <translation>
+            <numerusform>Entrambe le app rispondono al tasto Tab, e il sistema lo dà prima a %1. %app resta in pausa nelle altre app finché %1 non si chiude.</numerusform>
+            <numerusform>%1 prendono il tasto Tab prima di %app, quindi %app resta in pausa nelle altre app finché non li chiudi.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Finishes your sentences in any app, on your computer.</source>
@@ -1628,10 +1577,6 @@
     <message>
         <source>No</source>
         <translation>No</translation>
-    </message>
-    <message>
-        <source>Yes, at %1, %2 on screen, %3 pt tall, %4 characters before it and %5 after</source>
-        <translation>Sì, a %1, %2 sullo schermo, alto %3 pt, %4 caratteri prima e %5 dopo</translation>
     </message>
     <message>
         <source>Not reported, estimated from the caret</source>
@@ -1858,10 +1803,6 @@
         <translation>Passare a %1?</translation>
     </message>
     <message>
-        <source>the computer&apos;s language</source>
-        <translation>la lingua del computer</translation>
-    </message>
-    <message>
         <source>%1 closes and opens again in a second. Your settings stay as they are.</source>
         <translation>%1 si chiude e si riapre in un secondo. Le impostazioni restano invariate.</translation>
     </message>
@@ -1890,16 +1831,8 @@
         <translation>meno di un minuto</translation>
     </message>
     <message>
-        <source>%1 h</source>
-        <translation>%1 h</translation>
-    </message>
-    <message>
         <source>%1 s</source>
         <translation>%1 s</translation>
-    </message>
-    <message>
-        <source>%1 ms</source>
-        <translation>%1 ms</translation>
     </message>
     <message>
         <source>Not set</source>
@@ -2185,13 +2118,6 @@
             <numerusform>%Ln brani ricordati</numerusform>
         </translation>
     </message>
-    <message numerus="yes">
-        <source>%1 of %Ln done</source>
-        <translation>
-            <numerusform>Completati: %1 di %Ln</numerusform>
-            <numerusform>Completati: %1 di %Ln</numerusform>
-        </translation>
-    </message>
     <message>
         <source>enter</source>
         <translation>invio</translation>
@@ -2247,10 +2173,6 @@
         <translation>Nessun server ha risposto su %1.</translation>
     </message>
     <message>
-        <source>Default follows General (insertion: %1, length: %2).</source>
-        <translation>Predefinito: come in «Generali» (inserimento: %1, lunghezza: %2).</translation>
-    </message>
-    <message>
         <source>Range: %1</source>
         <translation>Periodo: %1</translation>
     </message>
@@ -2289,10 +2211,6 @@
         <source>party</source>
         <comment>emoji search sample</comment>
         <translation>festa</translation>
-    </message>
-    <message>
-        <source>No system tray runs on this desktop, so the icon cannot show.</source>
-        <translation>Su questo desktop non è attiva alcuna area di notifica, quindi l&apos;icona non può apparire.</translation>
     </message>
     <message numerus="yes">
         <source>%Ln settings held values %app cannot use, so they were corrected and saved.</source>
@@ -2476,6 +2394,195 @@
         <source>Key %1</source>
         <comment>key</comment>
         <translation>Tasto %1</translation>
+    </message>
+    <message>
+        <source>An email reply reads differently from a commit message.</source>
+        <translation>Una risposta a un&apos;email suona diversa da un messaggio di commit.</translation>
+    </message>
+    <message>
+        <source>Press the trigger shortcut for a suggestion</source>
+        <translation>Premi la scorciatoia di attivazione per un suggerimento</translation>
+    </message>
+    <message>
+        <source>Writes straight into the field. Cleanest in GTK and Qt apps.</source>
+        <translation>Scrive direttamente nel campo. Più pulito nelle app GTK e Qt.</translation>
+    </message>
+    <message>
+        <source>Typing</source>
+        <comment>insertion method</comment>
+        <translation>Digitazione</translation>
+    </message>
+    <message>
+        <source>%1 h</source>
+        <comment>hours with one decimal, such as 1.5</comment>
+        <translation>%1 h</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln h</source>
+        <translation>
+            <numerusform>%Ln h</numerusform>
+            <numerusform>%Ln h</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln ms</source>
+        <translation>
+            <numerusform>%Ln ms</numerusform>
+            <numerusform>%Ln ms</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>screen-reader name: a sentence, then the next part</comment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <comment>screen-reader name: a title, then the next part</comment>
+        <translation>%1. %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>screen-reader name: one item of a list, then the next</comment>
+        <translation>%1, %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln words saved today</source>
+        <translation>
+            <numerusform>%Ln parola risparmiata oggi</numerusform>
+            <numerusform>%Ln parole risparmiate oggi</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Under a minute of typing saved today.</source>
+        <translation>Oggi hai risparmiato meno di un minuto di digitazione.</translation>
+    </message>
+    <message>
+        <source>About %1 of typing saved today.</source>
+        <translation>Oggi hai risparmiato circa %1 di digitazione.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Step %1 of %Ln</source>
+        <translation>
+            <numerusform>Passo %1 di %Ln</numerusform>
+            <numerusform>Passo %1 di %Ln</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%app reads and types into text fields through the desktop&apos;s accessibility support, which some desktops leave off. %app uses it only for the field you&apos;re writing in.</source>
+        <translation>%app legge i campi di testo e vi scrive tramite il supporto all&apos;accessibilità del desktop, che alcuni desktop lasciano disattivato. %app lo usa solo per il campo in cui stai scrivendo.</translation>
+    </message>
+    <message>
+        <source>The button switches the desktop&apos;s accessibility support on. If the desktop&apos;s settings open instead, turn accessibility on there, then come back. This page updates by itself.</source>
+        <translation>Il pulsante attiva il supporto all&apos;accessibilità del desktop. Se invece si aprono le impostazioni del desktop, attiva lì l&apos;accessibilità e poi torna qui. Questa pagina si aggiorna da sola.</translation>
+    </message>
+    <message>
+        <source>Still off? Some desktops start their accessibility service only when you log in. Log out and back in, then try again.</source>
+        <translation>Ancora disattivata? Alcuni desktop avviano il servizio di accessibilità solo all&apos;accesso. Esci, accedi di nuovo e riprova.</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <comment>section header</comment>
+        <translation>Pausa</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <comment>button</comment>
+        <translation>Pausa</translation>
+    </message>
+    <message>
+        <source>typing</source>
+        <comment>insertion method, in a sentence</comment>
+        <translation>digitazione</translation>
+    </message>
+    <message>
+        <source>accessibility</source>
+        <comment>insertion method, in a sentence</comment>
+        <translation>accessibilità</translation>
+    </message>
+    <message>
+        <source>paste</source>
+        <comment>insertion method, in a sentence</comment>
+        <translation>incolla</translation>
+    </message>
+    <message>
+        <source>short</source>
+        <comment>suggestion length, in a sentence</comment>
+        <translation>brevi</translation>
+    </message>
+    <message>
+        <source>medium</source>
+        <comment>suggestion length, in a sentence</comment>
+        <translation>medi</translation>
+    </message>
+    <message>
+        <source>long</source>
+        <comment>suggestion length, in a sentence</comment>
+        <translation>lunghi</translation>
+    </message>
+    <message>
+        <source>Default follows General: %1, %2 suggestions.</source>
+        <translation>Predefinito: come in Generali: %1, suggerimenti %2.</translation>
+    </message>
+    <message>
+        <source>Yes, at %1, %2 on screen, %3 pt tall, %4 and %5</source>
+        <translation>Sì, a %1, %2 sullo schermo, alto %3 pt, %4 e %5</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln characters before it</source>
+        <translation>
+            <numerusform>%Ln carattere prima</numerusform>
+            <numerusform>%Ln caratteri prima</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln after</source>
+        <comment>characters after the caret</comment>
+        <translation>
+            <numerusform>%Ln dopo</numerusform>
+            <numerusform>%Ln dopo</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No system tray runs on this desktop, so the icon cannot show. %1</source>
+        <translation>Su questo desktop non è attiva alcuna area di notifica, quindi l&apos;icona non può apparire. %1</translation>
+    </message>
+    <message>
+        <source>Typing</source>
+        <comment>section header</comment>
+        <translation>Digitazione</translation>
+    </message>
+    <message>
+        <source>Switch to the computer&apos;s language?</source>
+        <translation>Passare alla lingua del computer?</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln words this week.</source>
+        <translation>
+            <numerusform>%Ln parola questa settimana.</numerusform>
+            <numerusform>%Ln parole questa settimana.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Under a minute of typing saved today. %Ln words this week.</source>
+        <translation>
+            <numerusform>Oggi hai risparmiato meno di un minuto di digitazione. %Ln parola questa settimana.</numerusform>
+            <numerusform>Oggi hai risparmiato meno di un minuto di digitazione. %Ln parole questa settimana.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>About %1 of typing saved today. %Ln words this week.</source>
+        <translation>
+            <numerusform>Oggi hai risparmiato circa %1 di digitazione. %Ln parola questa settimana.</numerusform>
+            <numerusform>Oggi hai risparmiato circa %1 di digitazione. %Ln parole questa settimana.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Done: %Ln of %1</source>
+        <translation>
+            <numerusform>%Ln di %1 completato</numerusform>
+            <numerusform>%Ln di %1 completati</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -56,10 +56,6 @@
         <translation>セキュア入力がオンのため、%appは動作しません</translation>
     </message>
     <message>
-        <source>the trigger shortcut</source>
-        <translation>呼び出しショートカット</translation>
-    </message>
-    <message>
         <source>Press %1 for a suggestion</source>
         <translation>%1を押すと候補を表示します</translation>
     </message>
@@ -232,16 +228,8 @@
         <translation>テキストをキー入力として送ります。ほぼどこでも使えます。</translation>
     </message>
     <message>
-        <source>Writes straight into the field. Cleanest in native computer apps.</source>
-        <translation>入力欄に直接書き込みます。ネイティブアプリで最もきれいに動作します。</translation>
-    </message>
-    <message>
         <source>Uses the clipboard, then puts your clipboard back.</source>
         <translation>クリップボードを使い、その後クリップボードの内容を元に戻します。</translation>
-    </message>
-    <message>
-        <source>Typing</source>
-        <translation>キー入力</translation>
     </message>
     <message>
         <source>Accessibility</source>
@@ -328,14 +316,6 @@
         <translation>どこかで入力を始めてください。%appがここで数えます。</translation>
     </message>
     <message>
-        <source>Under a minute of typing today. </source>
-        <translation>今日節約できた入力時間は1分未満です。</translation>
-    </message>
-    <message>
-        <source>About %1 of typing today. </source>
-        <translation>今日は約%1の入力を節約しました。</translation>
-    </message>
-    <message>
         <source>Resume in %1</source>
         <translation>%1で再開</translation>
     </message>
@@ -420,10 +400,6 @@
         <translation>削除</translation>
     </message>
     <message>
-        <source>Step %1 of %2</source>
-        <translation>ステップ%1／%2</translation>
-    </message>
-    <message>
         <source>Continue</source>
         <translation>続ける</translation>
     </message>
@@ -468,10 +444,6 @@
         <translation>%appに入力内容の読み取りを許可してください。</translation>
     </message>
     <message>
-        <source>The system asks for Accessibility access before any app can read text fields or type into them. %app uses it only for the field you&apos;re writing in.</source>
-        <translation>アプリが入力欄を読み取ったり入力したりするには、システムのアクセシビリティの許可が必要です。%appはこれを入力中の欄にのみ使います。</translation>
-    </message>
-    <message>
         <source>%app reads your text when you pause and forgets it after one suggestion, unless you turn on writing memory.</source>
         <translation>%appは入力が止まったときにテキストを読み取り、候補を1つ出したら忘れます（文章の記憶をオンにした場合を除く）。</translation>
     </message>
@@ -482,14 +454,6 @@
     <message>
         <source>Open Accessibility Settings</source>
         <translation>アクセシビリティ設定を開く</translation>
-    </message>
-    <message>
-        <source>Switch %app on in the list, then come back. This page updates by itself.</source>
-        <translation>一覧で%appをオンにしてから戻ってください。このページは自動で更新されます。</translation>
-    </message>
-    <message>
-        <source>Already switched on? The desktop&apos;s settings may still list an older copy of %app. Select it, remove it with the minus button, then try again.</source>
-        <translation>すでにオンにしていますか？デスクトップの設定に古い%appが残っている可能性があります。それを選択してマイナスボタンで削除し、もう一度お試しください。</translation>
     </message>
     <message>
         <source>Pick what writes your suggestions.</source>
@@ -640,10 +604,6 @@
         <translation>長さ</translation>
     </message>
     <message>
-        <source>Pause</source>
-        <translation>一時停止</translation>
-    </message>
-    <message>
         <source>Resume</source>
         <translation>再開</translation>
     </message>
@@ -750,10 +710,6 @@
     <message>
         <source>%1, %2 typical wait</source>
         <translation>%1、通常の待ち時間%2</translation>
-    </message>
-    <message>
-        <source>%1 this week.</source>
-        <translation>今週は%1。</translation>
     </message>
     <message>
         <source>Start your streak today.</source>
@@ -1219,29 +1175,21 @@
         <source>Next time, quit %1 without asking</source>
         <translation>次回からは確認せずに%1を終了</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 is also running</source>
-        <translation>%1も起動しています</translation>
-    </message>
-    <message>
-        <source>%1 are also running</source>
-        <translation>%1も起動しています</translation>
-    </message>
-    <message>
-        <source>These apps answer the Tab key before %app can, so %app stays paused in your other apps until they quit.</source>
-        <translation>これらのアプリが%appより先にTabキーを受け取るため、これらのアプリを終了するまで%appはほかのアプリで一時停止します。</translation>
+        <translation>
+            <numerusform>%1も起動しています</numerusform>
+        </translation>
     </message>
     <message>
         <source>Quitting…</source>
         <translation>終了中…</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 is still open</source>
-        <translation>%1はまだ開いています</translation>
-    </message>
-    <message>
-        <source>It may be waiting on a dialog of its own. Force Quit closes it right away.</source>
-        <translation>独自のダイアログで応答を待っている可能性があります。強制終了するとすぐに閉じます。</translation>
+        <translation>
+            <numerusform>%1はまだ開いています</numerusform>
+        </translation>
     </message>
     <message>
         <source>%app has the Tab key</source>
@@ -1456,10 +1404,6 @@
         <translation>アプリとウィンドウの名前</translation>
     </message>
     <message>
-        <source>A reply in Mail reads differently from a commit message.</source>
-        <translation>メールの返信とコミットメッセージでは文体が異なります。</translation>
-    </message>
-    <message>
         <source>Website</source>
         <translation>Webサイト</translation>
     </message>
@@ -1567,9 +1511,11 @@
         <source>Keeps a few minutes of text from windows you switched away from, like a page you read before replying. It stays on your computer and skips apps you switched off.</source>
         <translation>切り替える前のウィンドウ（返信前に読んだページなど）のテキストを数分間保持します。内容はこのコンピューター内にとどまり、オフにしたアプリは除外します。</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Both apps answer the Tab key, and the system gives it to %1 first. %app stays paused in your other apps until %1 quits.</source>
-        <translation>両方のアプリがTabキーに反応し、システムは先に%1へ渡します。%1を終了するまで、%appはほかのアプリで一時停止します。</translation>
+        <translation>
+            <numerusform>%1が%appより先にTabキーを受け取るため、終了するまで%appはほかのアプリで一時停止します。</numerusform>
+        </translation>
     </message>
     <message>
         <source>Finishes your sentences in any app, on your computer.</source>
@@ -1624,10 +1570,6 @@
     <message>
         <source>No</source>
         <translation>いいえ</translation>
-    </message>
-    <message>
-        <source>Yes, at %1, %2 on screen, %3 pt tall, %4 characters before it and %5 after</source>
-        <translation>はい。画面上の位置%1、%2、高さ%3 pt、前に%4文字、後に%5文字</translation>
     </message>
     <message>
         <source>Not reported, estimated from the caret</source>
@@ -1854,10 +1796,6 @@
         <translation>%1に切り替えますか？</translation>
     </message>
     <message>
-        <source>the computer&apos;s language</source>
-        <translation>コンピューターの言語</translation>
-    </message>
-    <message>
         <source>%1 closes and opens again in a second. Your settings stay as they are.</source>
         <translation>%1はいったん閉じて、すぐに再び開きます。設定はそのまま残ります。</translation>
     </message>
@@ -1886,16 +1824,8 @@
         <translation>1分未満</translation>
     </message>
     <message>
-        <source>%1 h</source>
-        <translation>%1時間</translation>
-    </message>
-    <message>
         <source>%1 s</source>
         <translation>%1秒</translation>
-    </message>
-    <message>
-        <source>%1 ms</source>
-        <translation>%1ミリ秒</translation>
     </message>
     <message>
         <source>Not set</source>
@@ -2172,12 +2102,6 @@
             <numerusform>記憶した文例：%Ln件</numerusform>
         </translation>
     </message>
-    <message numerus="yes">
-        <source>%1 of %Ln done</source>
-        <translation>
-            <numerusform>%1／%Ln完了</numerusform>
-        </translation>
-    </message>
     <message>
         <source>enter</source>
         <translation>enter</translation>
@@ -2231,10 +2155,6 @@
         <translation>サーバーから応答がありません（接続先：%1）。</translation>
     </message>
     <message>
-        <source>Default follows General (insertion: %1, length: %2).</source>
-        <translation>既定は「一般」に従います（挿入方法：%1、長さ：%2）。</translation>
-    </message>
-    <message>
         <source>Range: %1</source>
         <translation>期間：%1</translation>
     </message>
@@ -2272,10 +2192,6 @@
         <source>party</source>
         <comment>emoji search sample</comment>
         <translation>パーティー</translation>
-    </message>
-    <message>
-        <source>No system tray runs on this desktop, so the icon cannot show.</source>
-        <translation>このデスクトップではシステムトレイが動いていないため、アイコンを表示できません。</translation>
     </message>
     <message numerus="yes">
         <source>%Ln settings held values %app cannot use, so they were corrected and saved.</source>
@@ -2458,6 +2374,185 @@
         <source>Key %1</source>
         <comment>key</comment>
         <translation>キー %1</translation>
+    </message>
+    <message>
+        <source>An email reply reads differently from a commit message.</source>
+        <translation>メールの返信とコミットメッセージでは書き方が違います。</translation>
+    </message>
+    <message>
+        <source>Press the trigger shortcut for a suggestion</source>
+        <translation>呼び出しショートカットを押すと候補を表示します</translation>
+    </message>
+    <message>
+        <source>Writes straight into the field. Cleanest in GTK and Qt apps.</source>
+        <translation>フィールドに直接書き込みます。GTKやQtのアプリで最もきれいに動きます。</translation>
+    </message>
+    <message>
+        <source>Typing</source>
+        <comment>insertion method</comment>
+        <translation>キー入力</translation>
+    </message>
+    <message>
+        <source>%1 h</source>
+        <comment>hours with one decimal, such as 1.5</comment>
+        <translation>%1時間</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln h</source>
+        <translation>
+            <numerusform>%Ln時間</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln ms</source>
+        <translation>
+            <numerusform>%Lnミリ秒</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>screen-reader name: a sentence, then the next part</comment>
+        <translation>%1%2</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <comment>screen-reader name: a title, then the next part</comment>
+        <translation>%1。%2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>screen-reader name: one item of a list, then the next</comment>
+        <translation>%1、%2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln words saved today</source>
+        <translation>
+            <numerusform>今日%Ln語を節約</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Under a minute of typing saved today.</source>
+        <translation>今日は1分足らずの入力を節約しました。</translation>
+    </message>
+    <message>
+        <source>About %1 of typing saved today.</source>
+        <translation>今日は約%1の入力を節約しました。</translation>
+    </message>
+    <message numerus="yes">
+        <source>Step %1 of %Ln</source>
+        <translation>
+            <numerusform>ステップ%1／%Ln</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%app reads and types into text fields through the desktop&apos;s accessibility support, which some desktops leave off. %app uses it only for the field you&apos;re writing in.</source>
+        <translation>%appはデスクトップのアクセシビリティ機能を通じてテキストフィールドを読み取り、入力します。この機能がオフになっているデスクトップもあります。%appが使うのは、入力中のフィールドだけです。</translation>
+    </message>
+    <message>
+        <source>The button switches the desktop&apos;s accessibility support on. If the desktop&apos;s settings open instead, turn accessibility on there, then come back. This page updates by itself.</source>
+        <translation>このボタンでデスクトップのアクセシビリティ機能がオンになります。代わりにデスクトップの設定が開いた場合は、そこでアクセシビリティをオンにしてから戻ってください。このページは自動で更新されます。</translation>
+    </message>
+    <message>
+        <source>Still off? Some desktops start their accessibility service only when you log in. Log out and back in, then try again.</source>
+        <translation>まだオフのままですか？デスクトップによっては、ログイン時にしかアクセシビリティサービスを起動しません。ログアウトしてからログインし直し、もう一度お試しください。</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <comment>section header</comment>
+        <translation>一時停止</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <comment>button</comment>
+        <translation>一時停止</translation>
+    </message>
+    <message>
+        <source>typing</source>
+        <comment>insertion method, in a sentence</comment>
+        <translation>キー入力</translation>
+    </message>
+    <message>
+        <source>accessibility</source>
+        <comment>insertion method, in a sentence</comment>
+        <translation>アクセシビリティ</translation>
+    </message>
+    <message>
+        <source>paste</source>
+        <comment>insertion method, in a sentence</comment>
+        <translation>貼り付け</translation>
+    </message>
+    <message>
+        <source>short</source>
+        <comment>suggestion length, in a sentence</comment>
+        <translation>短めの</translation>
+    </message>
+    <message>
+        <source>medium</source>
+        <comment>suggestion length, in a sentence</comment>
+        <translation>標準の</translation>
+    </message>
+    <message>
+        <source>long</source>
+        <comment>suggestion length, in a sentence</comment>
+        <translation>長めの</translation>
+    </message>
+    <message>
+        <source>Default follows General: %1, %2 suggestions.</source>
+        <translation>既定は「一般」に従います：%1、%2候補。</translation>
+    </message>
+    <message>
+        <source>Yes, at %1, %2 on screen, %3 pt tall, %4 and %5</source>
+        <translation>はい。画面上の位置%1、%2、高さ%3 pt、%4、%5</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln characters before it</source>
+        <translation>
+            <numerusform>前に%Ln文字</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln after</source>
+        <comment>characters after the caret</comment>
+        <translation>
+            <numerusform>後に%Ln文字</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No system tray runs on this desktop, so the icon cannot show. %1</source>
+        <translation>このデスクトップではシステムトレイが動いていないため、アイコンを表示できません。%1</translation>
+    </message>
+    <message>
+        <source>Typing</source>
+        <comment>section header</comment>
+        <translation>キー入力</translation>
+    </message>
+    <message>
+        <source>Switch to the computer&apos;s language?</source>
+        <translation>コンピュータの言語に切り替えますか？</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln words this week.</source>
+        <translation>
+            <numerusform>今週は%Ln語。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Under a minute of typing saved today. %Ln words this week.</source>
+        <translation>
+            <numerusform>今日は1分足らずの入力を節約しました。今週は%Ln語。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>About %1 of typing saved today. %Ln words this week.</source>
+        <translation>
+            <numerusform>今日は約%1の入力を節約しました。今週は%Ln語。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Done: %Ln of %1</source>
+        <translation>
+            <numerusform>%Ln／%1完了</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -56,10 +56,6 @@
         <translation>ಸುರಕ್ಷಿತ ಇನ್‌ಪುಟ್ ಆನ್ ಆಗಿದೆ, ಆದ್ದರಿಂದ %app ಕೆಲಸ ಮಾಡುವುದಿಲ್ಲ</translation>
     </message>
     <message>
-        <source>the trigger shortcut</source>
-        <translation>ಟ್ರಿಗರ್ ಶಾರ್ಟ್‌ಕಟ್</translation>
-    </message>
-    <message>
         <source>Press %1 for a suggestion</source>
         <translation>ಸಲಹೆಗಾಗಿ %1 ಒತ್ತಿ</translation>
     </message>
@@ -232,16 +228,8 @@
         <translation>ಪಠ್ಯವನ್ನು ಕೀಸ್ಟ್ರೋಕ್‌ಗಳಾಗಿ ಕಳುಹಿಸುತ್ತದೆ. ಬಹುತೇಕ ಎಲ್ಲೆಡೆ ಕೆಲಸ ಮಾಡುತ್ತದೆ.</translation>
     </message>
     <message>
-        <source>Writes straight into the field. Cleanest in native computer apps.</source>
-        <translation>ನೇರವಾಗಿ ಫೀಲ್ಡ್‌ಗೆ ಬರೆಯುತ್ತದೆ. ನೇಟಿವ್ ಕಂಪ್ಯೂಟರ್ ಆ್ಯಪ್‌ಗಳಲ್ಲಿ ಅತ್ಯುತ್ತಮವಾಗಿ ಕೆಲಸ ಮಾಡುತ್ತದೆ.</translation>
-    </message>
-    <message>
         <source>Uses the clipboard, then puts your clipboard back.</source>
         <translation>ಕ್ಲಿಪ್‌ಬೋರ್ಡ್ ಬಳಸುತ್ತದೆ, ನಂತರ ನಿಮ್ಮ ಕ್ಲಿಪ್‌ಬೋರ್ಡ್ ಅನ್ನು ಮರಳಿ ಇರಿಸುತ್ತದೆ.</translation>
-    </message>
-    <message>
-        <source>Typing</source>
-        <translation>ಟೈಪಿಂಗ್</translation>
     </message>
     <message>
         <source>Accessibility</source>
@@ -330,14 +318,6 @@
         <translation>ಎಲ್ಲಿಯಾದರೂ ಟೈಪ್ ಮಾಡಲು ಪ್ರಾರಂಭಿಸಿ. %app ಇಲ್ಲಿ ಎಣಿಕೆ ಇಡುತ್ತದೆ.</translation>
     </message>
     <message>
-        <source>Under a minute of typing today. </source>
-        <translation>ಇಂದು ಒಂದು ನಿಮಿಷಕ್ಕಿಂತ ಕಡಿಮೆ ಟೈಪಿಂಗ್ ಉಳಿತಾಯವಾಗಿದೆ. </translation>
-    </message>
-    <message>
-        <source>About %1 of typing today. </source>
-        <translation>ಇಂದು ಸುಮಾರು %1 ಟೈಪಿಂಗ್ ಉಳಿತಾಯವಾಗಿದೆ. </translation>
-    </message>
-    <message>
         <source>Resume in %1</source>
         <translation>%1 ನಲ್ಲಿ ಪುನರಾರಂಭಿಸಿ</translation>
     </message>
@@ -422,10 +402,6 @@
         <translation>ತೆಗೆದುಹಾಕಿ</translation>
     </message>
     <message>
-        <source>Step %1 of %2</source>
-        <translation>ಹಂತ %1 / %2</translation>
-    </message>
-    <message>
         <source>Continue</source>
         <translation>ಮುಂದುವರಿಸಿ</translation>
     </message>
@@ -470,10 +446,6 @@
         <translation>ನೀವು ಟೈಪ್ ಮಾಡುವುದನ್ನು ನೋಡಲು %app ಗೆ ಅನುಮತಿಸಿ.</translation>
     </message>
     <message>
-        <source>The system asks for Accessibility access before any app can read text fields or type into them. %app uses it only for the field you&apos;re writing in.</source>
-        <translation>ಯಾವುದೇ ಆ್ಯಪ್ ಪಠ್ಯ ಫೀಲ್ಡ್‌ಗಳನ್ನು ಓದುವ ಅಥವಾ ಅವುಗಳಲ್ಲಿ ಟೈಪ್ ಮಾಡುವ ಮೊದಲು ಸಿಸ್ಟಂ ಪ್ರವೇಶಿಸುವಿಕೆ ಅನುಮತಿಯನ್ನು ಕೇಳುತ್ತದೆ. %app ಇದನ್ನು ನೀವು ಬರೆಯುತ್ತಿರುವ ಫೀಲ್ಡ್‌ಗೆ ಮಾತ್ರ ಬಳಸುತ್ತದೆ.</translation>
-    </message>
-    <message>
         <source>%app reads your text when you pause and forgets it after one suggestion, unless you turn on writing memory.</source>
         <translation>ನೀವು ವಿರಮಿಸಿದಾಗ %app ನಿಮ್ಮ ಪಠ್ಯವನ್ನು ಓದುತ್ತದೆ ಮತ್ತು ಒಂದು ಸಲಹೆಯ ನಂತರ ಅದನ್ನು ಮರೆತುಬಿಡುತ್ತದೆ, ನೀವು ಬರವಣಿಗೆ ಸ್ಮರಣೆಯನ್ನು ಆನ್ ಮಾಡದ ಹೊರತು.</translation>
     </message>
@@ -484,14 +456,6 @@
     <message>
         <source>Open Accessibility Settings</source>
         <translation>ಪ್ರವೇಶಿಸುವಿಕೆ ಸೆಟ್ಟಿಂಗ್‌ಗಳನ್ನು ತೆರೆಯಿರಿ</translation>
-    </message>
-    <message>
-        <source>Switch %app on in the list, then come back. This page updates by itself.</source>
-        <translation>ಪಟ್ಟಿಯಲ್ಲಿ %app ಅನ್ನು ಆನ್ ಮಾಡಿ, ನಂತರ ಹಿಂತಿರುಗಿ. ಈ ಪುಟ ತಾನಾಗಿಯೇ ಅಪ್‌ಡೇಟ್ ಆಗುತ್ತದೆ.</translation>
-    </message>
-    <message>
-        <source>Already switched on? The desktop&apos;s settings may still list an older copy of %app. Select it, remove it with the minus button, then try again.</source>
-        <translation>ಈಗಾಗಲೇ ಆನ್ ಮಾಡಿದ್ದೀರಾ? ಡೆಸ್ಕ್‌ಟಾಪ್ ಸೆಟ್ಟಿಂಗ್‌ಗಳಲ್ಲಿ %app ನ ಹಳೆಯ ಪ್ರತಿ ಇನ್ನೂ ಇರಬಹುದು. ಅದನ್ನು ಆಯ್ಕೆ ಮಾಡಿ, ಮೈನಸ್ ಬಟನ್‌ನಿಂದ ತೆಗೆದುಹಾಕಿ, ನಂತರ ಮತ್ತೆ ಪ್ರಯತ್ನಿಸಿ.</translation>
     </message>
     <message>
         <source>Pick what writes your suggestions.</source>
@@ -642,10 +606,6 @@
         <translation>ಉದ್ದ</translation>
     </message>
     <message>
-        <source>Pause</source>
-        <translation>ವಿರಾಮಗೊಳಿಸಿ</translation>
-    </message>
-    <message>
         <source>Resume</source>
         <translation>ಪುನರಾರಂಭಿಸಿ</translation>
     </message>
@@ -752,10 +712,6 @@
     <message>
         <source>%1, %2 typical wait</source>
         <translation>%1, ಸಾಮಾನ್ಯ ಕಾಯುವಿಕೆ %2</translation>
-    </message>
-    <message>
-        <source>%1 this week.</source>
-        <translation>ಈ ವಾರ %1.</translation>
     </message>
     <message>
         <source>Start your streak today.</source>
@@ -1223,29 +1179,23 @@
         <source>Next time, quit %1 without asking</source>
         <translation>ಮುಂದಿನ ಬಾರಿ, ಕೇಳದೆಯೇ %1 ನಿಂದ ನಿರ್ಗಮಿಸಿ</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 is also running</source>
-        <translation>%1 ಕೂಡ ರನ್ ಆಗುತ್ತಿದೆ</translation>
-    </message>
-    <message>
-        <source>%1 are also running</source>
-        <translation>%1 ಕೂಡ ರನ್ ಆಗುತ್ತಿವೆ</translation>
-    </message>
-    <message>
-        <source>These apps answer the Tab key before %app can, so %app stays paused in your other apps until they quit.</source>
-        <translation>ಈ ಆ್ಯಪ್‌ಗಳು %app ಗಿಂತ ಮೊದಲೇ Tab ಕೀಗೆ ಉತ್ತರಿಸುತ್ತವೆ, ಆದ್ದರಿಂದ ಅವು ಮುಚ್ಚುವವರೆಗೆ ನಿಮ್ಮ ಇತರ ಆ್ಯಪ್‌ಗಳಲ್ಲಿ %app ವಿರಾಮದಲ್ಲೇ ಇರುತ್ತದೆ.</translation>
+        <translation>
+            <numerusform>%1 ಕೂಡ ರನ್ ಆಗುತ್ತಿದೆ</numerusform>
+            <numerusform>%1 ಕೂಡ ರನ್ ಆಗುತ್ತಿವೆ</numerusform>
+        </translation>
     </message>
     <message>
         <source>Quitting…</source>
         <translation>ನಿರ್ಗಮಿಸಲಾಗುತ್ತಿದೆ…</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 is still open</source>
-        <translation>%1 ಇನ್ನೂ ತೆರೆದಿದೆ</translation>
-    </message>
-    <message>
-        <source>It may be waiting on a dialog of its own. Force Quit closes it right away.</source>
-        <translation>ಅದು ತನ್ನದೇ ಸಂವಾದಕ್ಕಾಗಿ ಕಾಯುತ್ತಿರಬಹುದು. “ಬಲವಂತವಾಗಿ ನಿರ್ಗಮಿಸಿ” ಅದನ್ನು ತಕ್ಷಣ ಮುಚ್ಚುತ್ತದೆ.</translation>
+        <translation>
+            <numerusform>%1 ಇನ್ನೂ ತೆರೆದಿದೆ</numerusform>
+            <numerusform>%1 ಇನ್ನೂ ತೆರೆದಿವೆ</numerusform>
+        </translation>
     </message>
     <message>
         <source>%app has the Tab key</source>
@@ -1460,10 +1410,6 @@
         <translation>ಆ್ಯಪ್ ಮತ್ತು ವಿಂಡೋ ಹೆಸರು</translation>
     </message>
     <message>
-        <source>A reply in Mail reads differently from a commit message.</source>
-        <translation>ಇಮೇಲ್ ಉತ್ತರ ಮತ್ತು ಕಮಿಟ್ ಸಂದೇಶದ ಶೈಲಿ ಬೇರೆ ಬೇರೆಯಾಗಿರುತ್ತದೆ.</translation>
-    </message>
-    <message>
         <source>Website</source>
         <translation>ವೆಬ್‌ಸೈಟ್</translation>
     </message>
@@ -1571,9 +1517,12 @@
         <source>Keeps a few minutes of text from windows you switched away from, like a page you read before replying. It stays on your computer and skips apps you switched off.</source>
         <translation>ನೀವು ಬಿಟ್ಟು ಬಂದ ವಿಂಡೋಗಳ ಕೆಲವು ನಿಮಿಷಗಳ ಪಠ್ಯವನ್ನು ಇರಿಸುತ್ತದೆ, ಉದಾ. ಉತ್ತರಿಸುವ ಮೊದಲು ನೀವು ಓದಿದ ಪುಟ. ಅದು ನಿಮ್ಮ ಕಂಪ್ಯೂಟರ್‌ನಲ್ಲೇ ಇರುತ್ತದೆ ಮತ್ತು ನೀವು ಆಫ್ ಮಾಡಿದ ಆ್ಯಪ್‌ಗಳನ್ನು ಬಿಟ್ಟುಬಿಡುತ್ತದೆ.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Both apps answer the Tab key, and the system gives it to %1 first. %app stays paused in your other apps until %1 quits.</source>
-        <translation>ಎರಡೂ ಆ್ಯಪ್‌ಗಳು Tab ಕೀಗೆ ಉತ್ತರಿಸುತ್ತವೆ, ಮತ್ತು ಸಿಸ್ಟಂ ಅದನ್ನು ಮೊದಲು %1 ಗೆ ನೀಡುತ್ತದೆ. %1 ಮುಚ್ಚುವವರೆಗೆ ನಿಮ್ಮ ಇತರ ಆ್ಯಪ್‌ಗಳಲ್ಲಿ %app ವಿರಾಮದಲ್ಲೇ ಇರುತ್ತದೆ.</translation>
+        <translation>
+            <numerusform>ಎರಡೂ ಆ್ಯಪ್‌ಗಳು Tab ಕೀಗೆ ಉತ್ತರಿಸುತ್ತವೆ, ಮತ್ತು ಸಿಸ್ಟಂ ಅದನ್ನು ಮೊದಲು %1 ಗೆ ನೀಡುತ್ತದೆ. %1 ಮುಚ್ಚುವವರೆಗೆ ನಿಮ್ಮ ಇತರ ಆ್ಯಪ್‌ಗಳಲ್ಲಿ %app ವಿರಾಮದಲ್ಲೇ ಇರುತ್ತದೆ.</numerusform>
+            <numerusform>%app ಗಿಂತ ಮೊದಲೇ %1 Tab ಕೀಯನ್ನು ತೆಗೆದುಕೊಳ್ಳುತ್ತವೆ, ಆದ್ದರಿಂದ ನೀವು ಅವುಗಳನ್ನು ಮುಚ್ಚುವವರೆಗೆ ನಿಮ್ಮ ಇತರ ಆ್ಯಪ್‌ಗಳಲ್ಲಿ %app ವಿರಾಮದಲ್ಲೇ ಇರುತ್ತದೆ.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Finishes your sentences in any app, on your computer.</source>
@@ -1628,10 +1577,6 @@
     <message>
         <source>No</source>
         <translation>ಇಲ್ಲ</translation>
-    </message>
-    <message>
-        <source>Yes, at %1, %2 on screen, %3 pt tall, %4 characters before it and %5 after</source>
-        <translation>ಹೌದು, ಪರದೆಯ ಮೇಲೆ %1, %2 ನಲ್ಲಿ, %3 pt ಎತ್ತರ, ಮೊದಲು %4 ಅಕ್ಷರಗಳು ಮತ್ತು ನಂತರ %5</translation>
     </message>
     <message>
         <source>Not reported, estimated from the caret</source>
@@ -1858,10 +1803,6 @@
         <translation>%1 ಗೆ ಬದಲಾಯಿಸಬೇಕೆ?</translation>
     </message>
     <message>
-        <source>the computer&apos;s language</source>
-        <translation>ಕಂಪ್ಯೂಟರ್‌ನ ಭಾಷೆ</translation>
-    </message>
-    <message>
         <source>%1 closes and opens again in a second. Your settings stay as they are.</source>
         <translation>%1 ಮುಚ್ಚಿ ಒಂದು ಕ್ಷಣದಲ್ಲಿ ಮತ್ತೆ ತೆರೆಯುತ್ತದೆ. ನಿಮ್ಮ ಸೆಟ್ಟಿಂಗ್‌ಗಳು ಹಾಗೆಯೇ ಇರುತ್ತವೆ.</translation>
     </message>
@@ -1890,16 +1831,8 @@
         <translation>ಒಂದು ನಿಮಿಷಕ್ಕಿಂತ ಕಡಿಮೆ</translation>
     </message>
     <message>
-        <source>%1 h</source>
-        <translation>%1 ಗಂ</translation>
-    </message>
-    <message>
         <source>%1 s</source>
         <translation>%1 ಸೆ</translation>
-    </message>
-    <message>
-        <source>%1 ms</source>
-        <translation>%1 ಮಿ.ಸೆ</translation>
     </message>
     <message>
         <source>Not set</source>
@@ -2185,13 +2118,6 @@
             <numerusform>%Ln ಪಠ್ಯಭಾಗಗಳು ನೆನಪಿನಲ್ಲಿವೆ</numerusform>
         </translation>
     </message>
-    <message numerus="yes">
-        <source>%1 of %Ln done</source>
-        <translation>
-            <numerusform>%Ln ರಲ್ಲಿ %1 ಮುಗಿದಿದೆ</numerusform>
-            <numerusform>%Ln ರಲ್ಲಿ %1 ಮುಗಿದಿದೆ</numerusform>
-        </translation>
-    </message>
     <message>
         <source>enter</source>
         <translation>enter</translation>
@@ -2247,10 +2173,6 @@
         <translation>ಯಾವುದೇ ಸರ್ವರ್ ಉತ್ತರಿಸಲಿಲ್ಲ, ವಿಳಾಸ: %1.</translation>
     </message>
     <message>
-        <source>Default follows General (insertion: %1, length: %2).</source>
-        <translation>ಡೀಫಾಲ್ಟ್ ಸಾಮಾನ್ಯ ಸೆಟ್ಟಿಂಗ್‌ಗಳನ್ನು ಅನುಸರಿಸುತ್ತದೆ (ಸೇರಿಸುವ ವಿಧಾನ: %1, ಉದ್ದ: %2).</translation>
-    </message>
-    <message>
         <source>Range: %1</source>
         <translation>ಅವಧಿ: %1</translation>
     </message>
@@ -2289,10 +2211,6 @@
         <source>party</source>
         <comment>emoji search sample</comment>
         <translation>ಪಾರ್ಟಿ</translation>
-    </message>
-    <message>
-        <source>No system tray runs on this desktop, so the icon cannot show.</source>
-        <translation>ಈ ಡೆಸ್ಕ್‌ಟಾಪ್‌ನಲ್ಲಿ ಯಾವುದೇ ಸಿಸ್ಟಂ ಟ್ರೇ ಚಾಲನೆಯಲ್ಲಿಲ್ಲ, ಆದ್ದರಿಂದ ಐಕಾನ್ ತೋರಿಸಲು ಸಾಧ್ಯವಿಲ್ಲ.</translation>
     </message>
     <message numerus="yes">
         <source>%Ln settings held values %app cannot use, so they were corrected and saved.</source>
@@ -2476,6 +2394,195 @@
         <source>Key %1</source>
         <comment>key</comment>
         <translation>ಕೀ %1</translation>
+    </message>
+    <message>
+        <source>An email reply reads differently from a commit message.</source>
+        <translation>ಇಮೇಲ್‌ಗೆ ಉತ್ತರ ಮತ್ತು ಕಮಿಟ್ ಸಂದೇಶ ಬೇರೆ ಬೇರೆ ರೀತಿಯಲ್ಲಿ ಬರೆಯಲ್ಪಡುತ್ತವೆ.</translation>
+    </message>
+    <message>
+        <source>Press the trigger shortcut for a suggestion</source>
+        <translation>ಸಲಹೆಗಾಗಿ ಟ್ರಿಗರ್ ಶಾರ್ಟ್‌ಕಟ್ ಒತ್ತಿ</translation>
+    </message>
+    <message>
+        <source>Writes straight into the field. Cleanest in GTK and Qt apps.</source>
+        <translation>ನೇರವಾಗಿ ಕ್ಷೇತ್ರದಲ್ಲಿ ಬರೆಯುತ್ತದೆ. GTK ಮತ್ತು Qt ಆ್ಯಪ್‌ಗಳಲ್ಲಿ ಅತ್ಯಂತ ಸ್ವಚ್ಛ.</translation>
+    </message>
+    <message>
+        <source>Typing</source>
+        <comment>insertion method</comment>
+        <translation>ಟೈಪಿಂಗ್</translation>
+    </message>
+    <message>
+        <source>%1 h</source>
+        <comment>hours with one decimal, such as 1.5</comment>
+        <translation>%1 ಗಂ</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln h</source>
+        <translation>
+            <numerusform>%Ln ಗಂ</numerusform>
+            <numerusform>%Ln ಗಂ</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln ms</source>
+        <translation>
+            <numerusform>%Ln ಮಿ.ಸೆ</numerusform>
+            <numerusform>%Ln ಮಿ.ಸೆ</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>screen-reader name: a sentence, then the next part</comment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <comment>screen-reader name: a title, then the next part</comment>
+        <translation>%1. %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>screen-reader name: one item of a list, then the next</comment>
+        <translation>%1, %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln words saved today</source>
+        <translation>
+            <numerusform>%Ln ಪದ ಇಂದು ಉಳಿತಾಯವಾಗಿದೆ</numerusform>
+            <numerusform>%Ln ಪದಗಳು ಇಂದು ಉಳಿತಾಯವಾಗಿವೆ</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Under a minute of typing saved today.</source>
+        <translation>ಇಂದು ಒಂದು ನಿಮಿಷಕ್ಕಿಂತ ಕಡಿಮೆ ಟೈಪಿಂಗ್ ಉಳಿತಾಯವಾಗಿದೆ.</translation>
+    </message>
+    <message>
+        <source>About %1 of typing saved today.</source>
+        <translation>ಇಂದು ಸುಮಾರು %1 ಟೈಪಿಂಗ್ ಉಳಿತಾಯವಾಗಿದೆ.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Step %1 of %Ln</source>
+        <translation>
+            <numerusform>ಹಂತ %1 / %Ln</numerusform>
+            <numerusform>ಹಂತ %1 / %Ln</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%app reads and types into text fields through the desktop&apos;s accessibility support, which some desktops leave off. %app uses it only for the field you&apos;re writing in.</source>
+        <translation>%app ಡೆಸ್ಕ್‌ಟಾಪ್‌ನ ಪ್ರವೇಶಿಸುವಿಕೆ ಬೆಂಬಲದ ಮೂಲಕ ಪಠ್ಯ ಕ್ಷೇತ್ರಗಳನ್ನು ಓದುತ್ತದೆ ಮತ್ತು ಅವುಗಳಲ್ಲಿ ಟೈಪ್ ಮಾಡುತ್ತದೆ; ಕೆಲವು ಡೆಸ್ಕ್‌ಟಾಪ್‌ಗಳು ಇದನ್ನು ಆಫ್ ಆಗಿಯೇ ಇಡುತ್ತವೆ. ನೀವು ಬರೆಯುತ್ತಿರುವ ಕ್ಷೇತ್ರಕ್ಕೆ ಮಾತ್ರ %app ಇದನ್ನು ಬಳಸುತ್ತದೆ.</translation>
+    </message>
+    <message>
+        <source>The button switches the desktop&apos;s accessibility support on. If the desktop&apos;s settings open instead, turn accessibility on there, then come back. This page updates by itself.</source>
+        <translation>ಈ ಬಟನ್ ಡೆಸ್ಕ್‌ಟಾಪ್‌ನ ಪ್ರವೇಶಿಸುವಿಕೆ ಬೆಂಬಲವನ್ನು ಆನ್ ಮಾಡುತ್ತದೆ. ಅದರ ಬದಲು ಡೆಸ್ಕ್‌ಟಾಪ್‌ನ ಸೆಟ್ಟಿಂಗ್‌ಗಳು ತೆರೆದರೆ, ಅಲ್ಲಿ ಪ್ರವೇಶಿಸುವಿಕೆಯನ್ನು ಆನ್ ಮಾಡಿ, ನಂತರ ಹಿಂತಿರುಗಿ. ಈ ಪುಟ ತಾನಾಗಿಯೇ ನವೀಕರಿಸುತ್ತದೆ.</translation>
+    </message>
+    <message>
+        <source>Still off? Some desktops start their accessibility service only when you log in. Log out and back in, then try again.</source>
+        <translation>ಇನ್ನೂ ಆಫ್ ಆಗಿದೆಯೇ? ಕೆಲವು ಡೆಸ್ಕ್‌ಟಾಪ್‌ಗಳು ಲಾಗ್ ಇನ್ ಮಾಡುವಾಗ ಮಾತ್ರ ಪ್ರವೇಶಿಸುವಿಕೆ ಸೇವೆಯನ್ನು ಪ್ರಾರಂಭಿಸುತ್ತವೆ. ಲಾಗ್ ಔಟ್ ಮಾಡಿ ಮತ್ತೆ ಲಾಗ್ ಇನ್ ಮಾಡಿ, ನಂತರ ಮತ್ತೆ ಪ್ರಯತ್ನಿಸಿ.</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <comment>section header</comment>
+        <translation>ವಿರಾಮ</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <comment>button</comment>
+        <translation>ವಿರಾಮಗೊಳಿಸಿ</translation>
+    </message>
+    <message>
+        <source>typing</source>
+        <comment>insertion method, in a sentence</comment>
+        <translation>ಟೈಪಿಂಗ್</translation>
+    </message>
+    <message>
+        <source>accessibility</source>
+        <comment>insertion method, in a sentence</comment>
+        <translation>ಪ್ರವೇಶಿಸುವಿಕೆ</translation>
+    </message>
+    <message>
+        <source>paste</source>
+        <comment>insertion method, in a sentence</comment>
+        <translation>ಅಂಟಿಸುವಿಕೆ</translation>
+    </message>
+    <message>
+        <source>short</source>
+        <comment>suggestion length, in a sentence</comment>
+        <translation>ಚಿಕ್ಕ</translation>
+    </message>
+    <message>
+        <source>medium</source>
+        <comment>suggestion length, in a sentence</comment>
+        <translation>ಮಧ್ಯಮ</translation>
+    </message>
+    <message>
+        <source>long</source>
+        <comment>suggestion length, in a sentence</comment>
+        <translation>ದೀರ್ಘ</translation>
+    </message>
+    <message>
+        <source>Default follows General: %1, %2 suggestions.</source>
+        <translation>ಡೀಫಾಲ್ಟ್ ಸಾಮಾನ್ಯ ಸೆಟ್ಟಿಂಗ್‌ಗಳನ್ನು ಅನುಸರಿಸುತ್ತದೆ: %1, %2 ಸಲಹೆಗಳು.</translation>
+    </message>
+    <message>
+        <source>Yes, at %1, %2 on screen, %3 pt tall, %4 and %5</source>
+        <translation>ಹೌದು, ಪರದೆಯ ಮೇಲೆ %1, %2 ನಲ್ಲಿ, %3 pt ಎತ್ತರ, %4 ಮತ್ತು %5</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln characters before it</source>
+        <translation>
+            <numerusform>ಮೊದಲು %Ln ಅಕ್ಷರ</numerusform>
+            <numerusform>ಮೊದಲು %Ln ಅಕ್ಷರಗಳು</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln after</source>
+        <comment>characters after the caret</comment>
+        <translation>
+            <numerusform>ನಂತರ %Ln</numerusform>
+            <numerusform>ನಂತರ %Ln</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No system tray runs on this desktop, so the icon cannot show. %1</source>
+        <translation>ಈ ಡೆಸ್ಕ್‌ಟಾಪ್‌ನಲ್ಲಿ ಯಾವುದೇ ಸಿಸ್ಟಂ ಟ್ರೇ ಚಾಲನೆಯಲ್ಲಿಲ್ಲ, ಆದ್ದರಿಂದ ಐಕಾನ್ ತೋರಿಸಲು ಸಾಧ್ಯವಿಲ್ಲ. %1</translation>
+    </message>
+    <message>
+        <source>Typing</source>
+        <comment>section header</comment>
+        <translation>ಟೈಪಿಂಗ್</translation>
+    </message>
+    <message>
+        <source>Switch to the computer&apos;s language?</source>
+        <translation>ಕಂಪ್ಯೂಟರ್‌ನ ಭಾಷೆಗೆ ಬದಲಾಯಿಸಬೇಕೆ?</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln words this week.</source>
+        <translation>
+            <numerusform>ಈ ವಾರ %Ln ಪದ.</numerusform>
+            <numerusform>ಈ ವಾರ %Ln ಪದಗಳು.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Under a minute of typing saved today. %Ln words this week.</source>
+        <translation>
+            <numerusform>ಇಂದು ಒಂದು ನಿಮಿಷಕ್ಕಿಂತ ಕಡಿಮೆ ಟೈಪಿಂಗ್ ಉಳಿತಾಯವಾಗಿದೆ. ಈ ವಾರ %Ln ಪದ.</numerusform>
+            <numerusform>ಇಂದು ಒಂದು ನಿಮಿಷಕ್ಕಿಂತ ಕಡಿಮೆ ಟೈಪಿಂಗ್ ಉಳಿತಾಯವಾಗಿದೆ. ಈ ವಾರ %Ln ಪದಗಳು.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>About %1 of typing saved today. %Ln words this week.</source>
+        <translation>
+            <numerusform>ಇಂದು ಸುಮಾರು %1 ಟೈಪಿಂಗ್ ಉಳಿತಾಯವಾಗಿದೆ. ಈ ವಾರ %Ln ಪದ.</numerusform>
+            <numerusform>ಇಂದು ಸುಮಾರು %1 ಟೈಪಿಂಗ್ ಉಳಿತಾಯವಾಗಿದೆ. ಈ ವಾರ %Ln ಪದಗಳು.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Done: %Ln of %1</source>
+        <translation>
+            <numerusform>%1 ರಲ್ಲಿ %Ln ಮುಗಿದಿದೆ</numerusform>
+            <numerusform>%1 ರಲ್ಲಿ %Ln ಮುಗಿದಿದೆ</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

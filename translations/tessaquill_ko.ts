@@ -56,10 +56,6 @@
         <translation>보안 입력이 켜져 있어 %app이(가) 동작하지 않습니다</translation>
     </message>
     <message>
-        <source>the trigger shortcut</source>
-        <translation>호출 단축키</translation>
-    </message>
-    <message>
         <source>Press %1 for a suggestion</source>
         <translation>제안을 받으려면 %1을(를) 누르십시오</translation>
     </message>
@@ -232,16 +228,8 @@
         <translation>텍스트를 키 입력으로 보냅니다. 거의 모든 곳에서 작동합니다.</translation>
     </message>
     <message>
-        <source>Writes straight into the field. Cleanest in native computer apps.</source>
-        <translation>입력란에 직접 씁니다. 네이티브 앱에서 가장 잘 작동합니다.</translation>
-    </message>
-    <message>
         <source>Uses the clipboard, then puts your clipboard back.</source>
         <translation>클립보드를 사용한 뒤 원래 클립보드 내용을 되돌려 놓습니다.</translation>
-    </message>
-    <message>
-        <source>Typing</source>
-        <translation>키 입력</translation>
     </message>
     <message>
         <source>Accessibility</source>
@@ -328,14 +316,6 @@
         <translation>아무 곳에서나 입력을 시작하십시오. %app이(가) 여기에서 집계합니다.</translation>
     </message>
     <message>
-        <source>Under a minute of typing today. </source>
-        <translation>오늘 절약한 입력 시간은 1분 미만입니다. </translation>
-    </message>
-    <message>
-        <source>About %1 of typing today. </source>
-        <translation>오늘 약 %1의 입력 시간을 절약했습니다. </translation>
-    </message>
-    <message>
         <source>Resume in %1</source>
         <translation>%1에서 재개</translation>
     </message>
@@ -420,10 +400,6 @@
         <translation>제거</translation>
     </message>
     <message>
-        <source>Step %1 of %2</source>
-        <translation>%1/%2단계</translation>
-    </message>
-    <message>
         <source>Continue</source>
         <translation>계속</translation>
     </message>
@@ -468,10 +444,6 @@
         <translation>%app이(가) 입력 내용을 볼 수 있게 허용하십시오.</translation>
     </message>
     <message>
-        <source>The system asks for Accessibility access before any app can read text fields or type into them. %app uses it only for the field you&apos;re writing in.</source>
-        <translation>앱이 텍스트 입력란을 읽거나 입력하려면 시스템에서 먼저 접근성 권한을 요청합니다. %app은(는) 작성 중인 입력란에만 이 권한을 사용합니다.</translation>
-    </message>
-    <message>
         <source>%app reads your text when you pause and forgets it after one suggestion, unless you turn on writing memory.</source>
         <translation>%app은(는) 입력을 멈추면 텍스트를 읽고 제안을 한 번 한 뒤 잊어버립니다. 글쓰기 기억을 켠 경우는 예외입니다.</translation>
     </message>
@@ -482,14 +454,6 @@
     <message>
         <source>Open Accessibility Settings</source>
         <translation>접근성 설정 열기</translation>
-    </message>
-    <message>
-        <source>Switch %app on in the list, then come back. This page updates by itself.</source>
-        <translation>목록에서 %app을(를) 켠 다음 돌아오십시오. 이 페이지는 자동으로 업데이트됩니다.</translation>
-    </message>
-    <message>
-        <source>Already switched on? The desktop&apos;s settings may still list an older copy of %app. Select it, remove it with the minus button, then try again.</source>
-        <translation>이미 켜셨습니까? 데스크톱 설정에 이전 버전의 %app이(가) 남아 있을 수 있습니다. 그 항목을 선택하고 빼기 버튼으로 제거한 뒤 다시 시도하십시오.</translation>
     </message>
     <message>
         <source>Pick what writes your suggestions.</source>
@@ -640,10 +604,6 @@
         <translation>길이</translation>
     </message>
     <message>
-        <source>Pause</source>
-        <translation>일시 정지</translation>
-    </message>
-    <message>
         <source>Resume</source>
         <translation>재개</translation>
     </message>
@@ -750,10 +710,6 @@
     <message>
         <source>%1, %2 typical wait</source>
         <translation>%1, 보통 대기 시간 %2</translation>
-    </message>
-    <message>
-        <source>%1 this week.</source>
-        <translation>이번 주 %1.</translation>
     </message>
     <message>
         <source>Start your streak today.</source>
@@ -1219,29 +1175,21 @@
         <source>Next time, quit %1 without asking</source>
         <translation>다음부터 묻지 않고 %1 종료</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 is also running</source>
-        <translation>%1도 실행 중입니다</translation>
-    </message>
-    <message>
-        <source>%1 are also running</source>
-        <translation>%1도 실행 중입니다</translation>
-    </message>
-    <message>
-        <source>These apps answer the Tab key before %app can, so %app stays paused in your other apps until they quit.</source>
-        <translation>이 앱들이 %app보다 먼저 Tab 키를 받기 때문에, 이 앱들이 종료될 때까지 %app은(는) 다른 앱에서 일시 정지됩니다.</translation>
+        <translation>
+            <numerusform>%1도 실행 중입니다</numerusform>
+        </translation>
     </message>
     <message>
         <source>Quitting…</source>
         <translation>종료 중…</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 is still open</source>
-        <translation>%1이(가) 아직 실행 중입니다</translation>
-    </message>
-    <message>
-        <source>It may be waiting on a dialog of its own. Force Quit closes it right away.</source>
-        <translation>자체 대화 상자에서 응답을 기다리고 있을 수 있습니다. 강제 종료하면 즉시 닫힙니다.</translation>
+        <translation>
+            <numerusform>%1이(가) 아직 열려 있습니다</numerusform>
+        </translation>
     </message>
     <message>
         <source>%app has the Tab key</source>
@@ -1456,10 +1404,6 @@
         <translation>앱 및 창 이름</translation>
     </message>
     <message>
-        <source>A reply in Mail reads differently from a commit message.</source>
-        <translation>메일 답장과 커밋 메시지는 쓰는 방식이 다릅니다.</translation>
-    </message>
-    <message>
         <source>Website</source>
         <translation>웹사이트</translation>
     </message>
@@ -1567,9 +1511,11 @@
         <source>Keeps a few minutes of text from windows you switched away from, like a page you read before replying. It stays on your computer and skips apps you switched off.</source>
         <translation>다른 창으로 전환하기 전의 텍스트를 몇 분간 보관합니다(예: 답장 전에 읽은 페이지). 이 컴퓨터에만 남으며 꺼 둔 앱은 건너뜁니다.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Both apps answer the Tab key, and the system gives it to %1 first. %app stays paused in your other apps until %1 quits.</source>
-        <translation>두 앱 모두 Tab 키에 반응하며 시스템은 %1에 먼저 전달합니다. %1이(가) 종료될 때까지 %app은(는) 다른 앱에서 일시 정지됩니다.</translation>
+        <translation>
+            <numerusform>%1이(가) %app보다 먼저 Tab 키를 받기 때문에, 종료할 때까지 %app은(는) 다른 앱에서 일시 정지됩니다.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Finishes your sentences in any app, on your computer.</source>
@@ -1624,10 +1570,6 @@
     <message>
         <source>No</source>
         <translation>아니요</translation>
-    </message>
-    <message>
-        <source>Yes, at %1, %2 on screen, %3 pt tall, %4 characters before it and %5 after</source>
-        <translation>예, 화면의 %1, %2 위치, 높이 %3pt, 앞에 %4자, 뒤에 %5자</translation>
     </message>
     <message>
         <source>Not reported, estimated from the caret</source>
@@ -1854,10 +1796,6 @@
         <translation>%1(으)로 전환하시겠습니까?</translation>
     </message>
     <message>
-        <source>the computer&apos;s language</source>
-        <translation>시스템 언어</translation>
-    </message>
-    <message>
         <source>%1 closes and opens again in a second. Your settings stay as they are.</source>
         <translation>%1이(가) 닫혔다가 곧바로 다시 열립니다. 설정은 그대로 유지됩니다.</translation>
     </message>
@@ -1886,16 +1824,8 @@
         <translation>1분 미만</translation>
     </message>
     <message>
-        <source>%1 h</source>
-        <translation>%1시간</translation>
-    </message>
-    <message>
         <source>%1 s</source>
         <translation>%1초</translation>
-    </message>
-    <message>
-        <source>%1 ms</source>
-        <translation>%1ms</translation>
     </message>
     <message>
         <source>Not set</source>
@@ -2172,12 +2102,6 @@
             <numerusform>구절 %Ln개 기억됨</numerusform>
         </translation>
     </message>
-    <message numerus="yes">
-        <source>%1 of %Ln done</source>
-        <translation>
-            <numerusform>%1/%Ln 완료</numerusform>
-        </translation>
-    </message>
     <message>
         <source>enter</source>
         <translation>enter</translation>
@@ -2231,10 +2155,6 @@
         <translation>%1에서 응답한 서버가 없습니다.</translation>
     </message>
     <message>
-        <source>Default follows General (insertion: %1, length: %2).</source>
-        <translation>기본값은 일반 설정을 따릅니다(삽입 방법: %1, 길이: %2).</translation>
-    </message>
-    <message>
         <source>Range: %1</source>
         <translation>기간: %1</translation>
     </message>
@@ -2272,10 +2192,6 @@
         <source>party</source>
         <comment>emoji search sample</comment>
         <translation>파티</translation>
-    </message>
-    <message>
-        <source>No system tray runs on this desktop, so the icon cannot show.</source>
-        <translation>이 데스크톱에서 실행 중인 시스템 트레이가 없어 아이콘을 표시할 수 없습니다.</translation>
     </message>
     <message numerus="yes">
         <source>%Ln settings held values %app cannot use, so they were corrected and saved.</source>
@@ -2458,6 +2374,185 @@
         <source>Key %1</source>
         <comment>key</comment>
         <translation>키 %1</translation>
+    </message>
+    <message>
+        <source>An email reply reads differently from a commit message.</source>
+        <translation>이메일 답장은 커밋 메시지와 다르게 쓰입니다.</translation>
+    </message>
+    <message>
+        <source>Press the trigger shortcut for a suggestion</source>
+        <translation>제안을 받으려면 호출 단축키를 누르십시오</translation>
+    </message>
+    <message>
+        <source>Writes straight into the field. Cleanest in GTK and Qt apps.</source>
+        <translation>필드에 바로 씁니다. GTK 및 Qt 앱에서 가장 깔끔합니다.</translation>
+    </message>
+    <message>
+        <source>Typing</source>
+        <comment>insertion method</comment>
+        <translation>키 입력</translation>
+    </message>
+    <message>
+        <source>%1 h</source>
+        <comment>hours with one decimal, such as 1.5</comment>
+        <translation>%1시간</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln h</source>
+        <translation>
+            <numerusform>%Ln시간</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln ms</source>
+        <translation>
+            <numerusform>%Lnms</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>screen-reader name: a sentence, then the next part</comment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <comment>screen-reader name: a title, then the next part</comment>
+        <translation>%1. %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>screen-reader name: one item of a list, then the next</comment>
+        <translation>%1, %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln words saved today</source>
+        <translation>
+            <numerusform>오늘 %Ln단어 절약</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Under a minute of typing saved today.</source>
+        <translation>오늘 1분 미만의 입력을 절약했습니다.</translation>
+    </message>
+    <message>
+        <source>About %1 of typing saved today.</source>
+        <translation>오늘 약 %1의 입력을 절약했습니다.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Step %1 of %Ln</source>
+        <translation>
+            <numerusform>%1/%Ln단계</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%app reads and types into text fields through the desktop&apos;s accessibility support, which some desktops leave off. %app uses it only for the field you&apos;re writing in.</source>
+        <translation>%app은(는) 데스크톱의 접근성 지원을 통해 텍스트 필드를 읽고 입력합니다. 일부 데스크톱에서는 이 기능이 꺼져 있습니다. %app은(는) 지금 입력 중인 필드에만 이 기능을 사용합니다.</translation>
+    </message>
+    <message>
+        <source>The button switches the desktop&apos;s accessibility support on. If the desktop&apos;s settings open instead, turn accessibility on there, then come back. This page updates by itself.</source>
+        <translation>이 버튼은 데스크톱의 접근성 지원을 켭니다. 대신 데스크톱 설정이 열리면 그곳에서 접근성을 켠 다음 돌아오십시오. 이 페이지는 자동으로 업데이트됩니다.</translation>
+    </message>
+    <message>
+        <source>Still off? Some desktops start their accessibility service only when you log in. Log out and back in, then try again.</source>
+        <translation>아직 꺼져 있습니까? 일부 데스크톱은 로그인할 때만 접근성 서비스를 시작합니다. 로그아웃했다가 다시 로그인한 다음 다시 시도하십시오.</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <comment>section header</comment>
+        <translation>일시 정지</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <comment>button</comment>
+        <translation>일시 정지</translation>
+    </message>
+    <message>
+        <source>typing</source>
+        <comment>insertion method, in a sentence</comment>
+        <translation>키 입력</translation>
+    </message>
+    <message>
+        <source>accessibility</source>
+        <comment>insertion method, in a sentence</comment>
+        <translation>접근성</translation>
+    </message>
+    <message>
+        <source>paste</source>
+        <comment>insertion method, in a sentence</comment>
+        <translation>붙여넣기</translation>
+    </message>
+    <message>
+        <source>short</source>
+        <comment>suggestion length, in a sentence</comment>
+        <translation>짧은</translation>
+    </message>
+    <message>
+        <source>medium</source>
+        <comment>suggestion length, in a sentence</comment>
+        <translation>보통 길이의</translation>
+    </message>
+    <message>
+        <source>long</source>
+        <comment>suggestion length, in a sentence</comment>
+        <translation>긴</translation>
+    </message>
+    <message>
+        <source>Default follows General: %1, %2 suggestions.</source>
+        <translation>기본값은 일반 설정을 따릅니다: %1, %2 제안.</translation>
+    </message>
+    <message>
+        <source>Yes, at %1, %2 on screen, %3 pt tall, %4 and %5</source>
+        <translation>예, 화면의 %1, %2 위치, 높이 %3pt, %4, %5</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln characters before it</source>
+        <translation>
+            <numerusform>앞에 %Ln자</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln after</source>
+        <comment>characters after the caret</comment>
+        <translation>
+            <numerusform>뒤에 %Ln자</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No system tray runs on this desktop, so the icon cannot show. %1</source>
+        <translation>이 데스크톱에서 실행 중인 시스템 트레이가 없어 아이콘을 표시할 수 없습니다. %1</translation>
+    </message>
+    <message>
+        <source>Typing</source>
+        <comment>section header</comment>
+        <translation>키 입력</translation>
+    </message>
+    <message>
+        <source>Switch to the computer&apos;s language?</source>
+        <translation>컴퓨터 언어로 전환하시겠습니까?</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln words this week.</source>
+        <translation>
+            <numerusform>이번 주 %Ln단어.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Under a minute of typing saved today. %Ln words this week.</source>
+        <translation>
+            <numerusform>오늘 1분 미만의 입력을 절약했습니다. 이번 주 %Ln단어.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>About %1 of typing saved today. %Ln words this week.</source>
+        <translation>
+            <numerusform>오늘 약 %1의 입력을 절약했습니다. 이번 주 %Ln단어.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Done: %Ln of %1</source>
+        <translation>
+            <numerusform>%Ln/%1 완료</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -56,10 +56,6 @@
         <translation>സുരക്ഷിത ഇൻപുട്ട് ഓണാണ്, അതിനാൽ %app ഇടപെടുന്നില്ല</translation>
     </message>
     <message>
-        <source>the trigger shortcut</source>
-        <translation>ട്രിഗർ കുറുക്കുവഴി</translation>
-    </message>
-    <message>
         <source>Press %1 for a suggestion</source>
         <translation>നിർദ്ദേശത്തിനായി %1 അമർത്തുക</translation>
     </message>
@@ -232,16 +228,8 @@
         <translation>ടെക്സ്റ്റ് കീസ്ട്രോക്കുകളായി അയയ്ക്കുന്നു. മിക്കവാറും എല്ലായിടത്തും പ്രവർത്തിക്കും.</translation>
     </message>
     <message>
-        <source>Writes straight into the field. Cleanest in native computer apps.</source>
-        <translation>നേരിട്ട് ഫീൽഡിലേക്ക് എഴുതുന്നു. നേറ്റീവ് കമ്പ്യൂട്ടർ ആപ്പുകളിൽ ഏറ്റവും നന്നായി പ്രവർത്തിക്കുന്നു.</translation>
-    </message>
-    <message>
         <source>Uses the clipboard, then puts your clipboard back.</source>
         <translation>ക്ലിപ്പ്ബോർഡ് ഉപയോഗിക്കുന്നു, തുടർന്ന് നിങ്ങളുടെ ക്ലിപ്പ്ബോർഡ് തിരികെ വയ്ക്കുന്നു.</translation>
-    </message>
-    <message>
-        <source>Typing</source>
-        <translation>ടൈപ്പിംഗ്</translation>
     </message>
     <message>
         <source>Accessibility</source>
@@ -330,14 +318,6 @@
         <translation>എവിടെയും ടൈപ്പ് ചെയ്തു തുടങ്ങുക. %app ഇവിടെ എണ്ണം സൂക്ഷിക്കും.</translation>
     </message>
     <message>
-        <source>Under a minute of typing today. </source>
-        <translation>ഇന്ന് ഒരു മിനിറ്റിൽ താഴെ ടൈപ്പിംഗ് ലാഭിച്ചു. </translation>
-    </message>
-    <message>
-        <source>About %1 of typing today. </source>
-        <translation>ഇന്ന് ഏകദേശം %1 ടൈപ്പിംഗ് ലാഭിച്ചു. </translation>
-    </message>
-    <message>
         <source>Resume in %1</source>
         <translation>%1-ൽ പുനരാരംഭിക്കുക</translation>
     </message>
@@ -422,10 +402,6 @@
         <translation>നീക്കം ചെയ്യുക</translation>
     </message>
     <message>
-        <source>Step %1 of %2</source>
-        <translation>ഘട്ടം %1 / %2</translation>
-    </message>
-    <message>
         <source>Continue</source>
         <translation>തുടരുക</translation>
     </message>
@@ -470,10 +446,6 @@
         <translation>നിങ്ങൾ ടൈപ്പ് ചെയ്യുന്നത് കാണാൻ %app-നെ അനുവദിക്കുക.</translation>
     </message>
     <message>
-        <source>The system asks for Accessibility access before any app can read text fields or type into them. %app uses it only for the field you&apos;re writing in.</source>
-        <translation>ഏതെങ്കിലും ആപ്പിന് ടെക്സ്റ്റ് ഫീൽഡുകൾ വായിക്കാനോ അവയിൽ ടൈപ്പ് ചെയ്യാനോ മുമ്പ് സിസ്റ്റം ഉപയോഗസഹായി ആക്‌സസ് ചോദിക്കുന്നു. നിങ്ങൾ എഴുതുന്ന ഫീൽഡിന് മാത്രമേ %app ഇത് ഉപയോഗിക്കൂ.</translation>
-    </message>
-    <message>
         <source>%app reads your text when you pause and forgets it after one suggestion, unless you turn on writing memory.</source>
         <translation>നിങ്ങൾ നിർത്തുമ്പോൾ %app നിങ്ങളുടെ ടെക്സ്റ്റ് വായിക്കുകയും ഒരു നിർദ്ദേശത്തിന് ശേഷം അത് മറക്കുകയും ചെയ്യുന്നു, നിങ്ങൾ എഴുത്ത് ഓർമ്മ ഓണാക്കിയില്ലെങ്കിൽ.</translation>
     </message>
@@ -484,14 +456,6 @@
     <message>
         <source>Open Accessibility Settings</source>
         <translation>ഉപയോഗസഹായി ക്രമീകരണം തുറക്കുക</translation>
-    </message>
-    <message>
-        <source>Switch %app on in the list, then come back. This page updates by itself.</source>
-        <translation>ലിസ്റ്റിൽ %app ഓണാക്കിയ ശേഷം തിരികെ വരിക. ഈ പേജ് സ്വയം അപ്ഡേറ്റ് ചെയ്യും.</translation>
-    </message>
-    <message>
-        <source>Already switched on? The desktop&apos;s settings may still list an older copy of %app. Select it, remove it with the minus button, then try again.</source>
-        <translation>ഇതിനകം ഓണാക്കിയോ? ഡെസ്ക്ടോപ്പ് ക്രമീകരണത്തിൽ %app-ന്റെ ഒരു പഴയ പകർപ്പ് ഇപ്പോഴും ഉണ്ടാകാം. അത് തിരഞ്ഞെടുത്ത്, മൈനസ് ബട്ടൺ ഉപയോഗിച്ച് നീക്കം ചെയ്ത്, വീണ്ടും ശ്രമിക്കുക.</translation>
     </message>
     <message>
         <source>Pick what writes your suggestions.</source>
@@ -642,10 +606,6 @@
         <translation>നീളം</translation>
     </message>
     <message>
-        <source>Pause</source>
-        <translation>താൽക്കാലികമായി നിർത്തുക</translation>
-    </message>
-    <message>
         <source>Resume</source>
         <translation>പുനരാരംഭിക്കുക</translation>
     </message>
@@ -752,10 +712,6 @@
     <message>
         <source>%1, %2 typical wait</source>
         <translation>%1, സാധാരണ കാത്തിരിപ്പ് %2</translation>
-    </message>
-    <message>
-        <source>%1 this week.</source>
-        <translation>ഈ ആഴ്ച %1.</translation>
     </message>
     <message>
         <source>Start your streak today.</source>
@@ -1223,29 +1179,23 @@
         <source>Next time, quit %1 without asking</source>
         <translation>അടുത്ത തവണ, ചോദിക്കാതെ %1-ൽ നിന്ന് പുറത്തുകടക്കുക</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 is also running</source>
-        <translation>%1 കൂടി പ്രവർത്തിക്കുന്നുണ്ട്</translation>
-    </message>
-    <message>
-        <source>%1 are also running</source>
-        <translation>%1 കൂടി പ്രവർത്തിക്കുന്നുണ്ട്</translation>
-    </message>
-    <message>
-        <source>These apps answer the Tab key before %app can, so %app stays paused in your other apps until they quit.</source>
-        <translation>ഈ ആപ്പുകൾ %app-ന് മുമ്പേ Tab കീയോട് പ്രതികരിക്കുന്നു, അതിനാൽ അവ അടയ്ക്കുന്നതുവരെ നിങ്ങളുടെ മറ്റ് ആപ്പുകളിൽ %app താൽക്കാലികമായി നിർത്തിയിരിക്കും.</translation>
+        <translation>
+            <numerusform>%1 കൂടി പ്രവർത്തിക്കുന്നുണ്ട്</numerusform>
+            <numerusform>%1 കൂടി പ്രവർത്തിക്കുന്നുണ്ട്</numerusform>
+        </translation>
     </message>
     <message>
         <source>Quitting…</source>
         <translation>പുറത്തുകടക്കുന്നു…</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 is still open</source>
-        <translation>%1 ഇപ്പോഴും തുറന്നിരിക്കുന്നു</translation>
-    </message>
-    <message>
-        <source>It may be waiting on a dialog of its own. Force Quit closes it right away.</source>
-        <translation>അത് സ്വന്തം ഡയലോഗിനായി കാത്തിരിക്കുകയാകാം. “നിർബന്ധിച്ച് പുറത്തുകടക്കുക” അത് ഉടൻ അടയ്ക്കും.</translation>
+        <translation>
+            <numerusform>%1 ഇപ്പോഴും തുറന്നിരിക്കുന്നു</numerusform>
+            <numerusform>%1 ഇപ്പോഴും തുറന്നിരിക്കുന്നു</numerusform>
+        </translation>
     </message>
     <message>
         <source>%app has the Tab key</source>
@@ -1460,10 +1410,6 @@
         <translation>ആപ്പിന്റെയും വിൻഡോയുടെയും പേര്</translation>
     </message>
     <message>
-        <source>A reply in Mail reads differently from a commit message.</source>
-        <translation>ഒരു ഇമെയിൽ മറുപടിയുടെയും കമ്മിറ്റ് സന്ദേശത്തിന്റെയും ശൈലി വ്യത്യസ്തമാണ്.</translation>
-    </message>
-    <message>
         <source>Website</source>
         <translation>വെബ്സൈറ്റ്</translation>
     </message>
@@ -1571,9 +1517,12 @@
         <source>Keeps a few minutes of text from windows you switched away from, like a page you read before replying. It stays on your computer and skips apps you switched off.</source>
         <translation>നിങ്ങൾ മാറിപ്പോന്ന വിൻഡോകളിലെ കുറച്ച് മിനിറ്റ് ടെക്സ്റ്റ് സൂക്ഷിക്കുന്നു, ഉദാ. മറുപടി നൽകുന്നതിന് മുമ്പ് നിങ്ങൾ വായിച്ച പേജ്. അത് നിങ്ങളുടെ കമ്പ്യൂട്ടറിൽ തന്നെ നിലനിൽക്കുകയും നിങ്ങൾ ഓഫാക്കിയ ആപ്പുകൾ ഒഴിവാക്കുകയും ചെയ്യുന്നു.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Both apps answer the Tab key, and the system gives it to %1 first. %app stays paused in your other apps until %1 quits.</source>
-        <translation>രണ്ട് ആപ്പുകളും Tab കീയോട് പ്രതികരിക്കുന്നു, സിസ്റ്റം അത് ആദ്യം %1-ന് നൽകുന്നു. %1 അടയ്ക്കുന്നതുവരെ നിങ്ങളുടെ മറ്റ് ആപ്പുകളിൽ %app താൽക്കാലികമായി നിർത്തിയിരിക്കും.</translation>
+        <translation>
+            <numerusform>രണ്ട് ആപ്പുകളും Tab കീയോട് പ്രതികരിക്കുന്നു, സിസ്റ്റം അത് ആദ്യം %1-ന് നൽകുന്നു. %1 അടയ്ക്കുന്നതുവരെ നിങ്ങളുടെ മറ്റ് ആപ്പുകളിൽ %app താൽക്കാലികമായി നിർത്തിയിരിക്കും.</numerusform>
+            <numerusform>%app-ന് മുമ്പേ %1 Tab കീ എടുക്കുന്നു, അതിനാൽ നിങ്ങൾ അവ അടയ്ക്കുന്നതുവരെ നിങ്ങളുടെ മറ്റ് ആപ്പുകളിൽ %app താൽക്കാലികമായി നിർത്തിയിരിക്കും.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Finishes your sentences in any app, on your computer.</source>
@@ -1628,10 +1577,6 @@
     <message>
         <source>No</source>
         <translation>ഇല്ല</translation>
-    </message>
-    <message>
-        <source>Yes, at %1, %2 on screen, %3 pt tall, %4 characters before it and %5 after</source>
-        <translation>ഉണ്ട്, സ്ക്രീനിൽ %1, %2 എന്നിടത്ത്, %3 pt ഉയരം, മുമ്പ് %4 അക്ഷരങ്ങളും ശേഷം %5 ഉം</translation>
     </message>
     <message>
         <source>Not reported, estimated from the caret</source>
@@ -1858,10 +1803,6 @@
         <translation>%1-ലേക്ക് മാറണോ?</translation>
     </message>
     <message>
-        <source>the computer&apos;s language</source>
-        <translation>കമ്പ്യൂട്ടറിന്റെ ഭാഷ</translation>
-    </message>
-    <message>
         <source>%1 closes and opens again in a second. Your settings stay as they are.</source>
         <translation>%1 അടച്ച് ഒരു നിമിഷത്തിനകം വീണ്ടും തുറക്കും. നിങ്ങളുടെ ക്രമീകരണം അതേപടി നിലനിൽക്കും.</translation>
     </message>
@@ -1890,16 +1831,8 @@
         <translation>ഒരു മിനിറ്റിൽ താഴെ</translation>
     </message>
     <message>
-        <source>%1 h</source>
-        <translation>%1 മ.</translation>
-    </message>
-    <message>
         <source>%1 s</source>
         <translation>%1 സെ.</translation>
-    </message>
-    <message>
-        <source>%1 ms</source>
-        <translation>%1 മി.സെ.</translation>
     </message>
     <message>
         <source>Not set</source>
@@ -2185,13 +2118,6 @@
             <numerusform>%Ln വാചകഭാഗങ്ങൾ ഓർമ്മിച്ചു</numerusform>
         </translation>
     </message>
-    <message numerus="yes">
-        <source>%1 of %Ln done</source>
-        <translation>
-            <numerusform>%Ln-ൽ %1 പൂർത്തിയായി</numerusform>
-            <numerusform>%Ln-ൽ %1 പൂർത്തിയായി</numerusform>
-        </translation>
-    </message>
     <message>
         <source>enter</source>
         <translation>enter</translation>
@@ -2247,10 +2173,6 @@
         <translation>ഒരു സെർവറും മറുപടി നൽകിയില്ല, വിലാസം: %1.</translation>
     </message>
     <message>
-        <source>Default follows General (insertion: %1, length: %2).</source>
-        <translation>ഡിഫോൾട്ട് പൊതുവായ ക്രമീകരണം പിന്തുടരുന്നു (ചേർക്കുന്ന രീതി: %1, നീളം: %2).</translation>
-    </message>
-    <message>
         <source>Range: %1</source>
         <translation>കാലയളവ്: %1</translation>
     </message>
@@ -2289,10 +2211,6 @@
         <source>party</source>
         <comment>emoji search sample</comment>
         <translation>പാർട്ടി</translation>
-    </message>
-    <message>
-        <source>No system tray runs on this desktop, so the icon cannot show.</source>
-        <translation>ഈ ഡെസ്ക്ടോപ്പിൽ സിസ്റ്റം ട്രേ ഒന്നും പ്രവർത്തിക്കുന്നില്ല, അതിനാൽ ഐക്കൺ കാണിക്കാനാവില്ല.</translation>
     </message>
     <message numerus="yes">
         <source>%Ln settings held values %app cannot use, so they were corrected and saved.</source>
@@ -2476,6 +2394,195 @@
         <source>Key %1</source>
         <comment>key</comment>
         <translation>കീ %1</translation>
+    </message>
+    <message>
+        <source>An email reply reads differently from a commit message.</source>
+        <translation>ഇമെയിലിനുള്ള മറുപടിയും കമ്മിറ്റ് സന്ദേശവും വ്യത്യസ്തമായാണ് എഴുതുന്നത്.</translation>
+    </message>
+    <message>
+        <source>Press the trigger shortcut for a suggestion</source>
+        <translation>നിർദ്ദേശത്തിനായി ട്രിഗർ കുറുക്കുവഴി അമർത്തുക</translation>
+    </message>
+    <message>
+        <source>Writes straight into the field. Cleanest in GTK and Qt apps.</source>
+        <translation>നേരിട്ട് ഫീൽഡിലേക്ക് എഴുതുന്നു. GTK, Qt ആപ്പുകളിൽ ഏറ്റവും വൃത്തിയായി.</translation>
+    </message>
+    <message>
+        <source>Typing</source>
+        <comment>insertion method</comment>
+        <translation>ടൈപ്പിംഗ്</translation>
+    </message>
+    <message>
+        <source>%1 h</source>
+        <comment>hours with one decimal, such as 1.5</comment>
+        <translation>%1 മ.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln h</source>
+        <translation>
+            <numerusform>%Ln മ.</numerusform>
+            <numerusform>%Ln മ.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln ms</source>
+        <translation>
+            <numerusform>%Ln മി.സെ.</numerusform>
+            <numerusform>%Ln മി.സെ.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>screen-reader name: a sentence, then the next part</comment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <comment>screen-reader name: a title, then the next part</comment>
+        <translation>%1. %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>screen-reader name: one item of a list, then the next</comment>
+        <translation>%1, %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln words saved today</source>
+        <translation>
+            <numerusform>%Ln വാക്ക് ഇന്ന് ലാഭിച്ചു</numerusform>
+            <numerusform>%Ln വാക്കുകൾ ഇന്ന് ലാഭിച്ചു</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Under a minute of typing saved today.</source>
+        <translation>ഇന്ന് ഒരു മിനിറ്റിൽ താഴെ ടൈപ്പിംഗ് ലാഭിച്ചു.</translation>
+    </message>
+    <message>
+        <source>About %1 of typing saved today.</source>
+        <translation>ഇന്ന് ഏകദേശം %1 ടൈപ്പിംഗ് ലാഭിച്ചു.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Step %1 of %Ln</source>
+        <translation>
+            <numerusform>ഘട്ടം %1 / %Ln</numerusform>
+            <numerusform>ഘട്ടം %1 / %Ln</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%app reads and types into text fields through the desktop&apos;s accessibility support, which some desktops leave off. %app uses it only for the field you&apos;re writing in.</source>
+        <translation>ഡെസ്ക്ടോപ്പിന്റെ ഉപയോഗസഹായി പിന്തുണ വഴിയാണ് %app ടെക്സ്റ്റ് ഫീൽഡുകൾ വായിക്കുകയും അവയിൽ ടൈപ്പ് ചെയ്യുകയും ചെയ്യുന്നത്; ചില ഡെസ്ക്ടോപ്പുകൾ ഇത് ഓഫാക്കി വയ്ക്കുന്നു. നിങ്ങൾ എഴുതുന്ന ഫീൽഡിനായി മാത്രമാണ് %app ഇത് ഉപയോഗിക്കുന്നത്.</translation>
+    </message>
+    <message>
+        <source>The button switches the desktop&apos;s accessibility support on. If the desktop&apos;s settings open instead, turn accessibility on there, then come back. This page updates by itself.</source>
+        <translation>ഈ ബട്ടൺ ഡെസ്ക്ടോപ്പിന്റെ ഉപയോഗസഹായി പിന്തുണ ഓണാക്കുന്നു. പകരം ഡെസ്ക്ടോപ്പിന്റെ ക്രമീകരണം തുറന്നാൽ, അവിടെ ഉപയോഗസഹായി ഓണാക്കി തിരികെ വരിക. ഈ പേജ് സ്വയം പുതുക്കും.</translation>
+    </message>
+    <message>
+        <source>Still off? Some desktops start their accessibility service only when you log in. Log out and back in, then try again.</source>
+        <translation>ഇപ്പോഴും ഓഫാണോ? ചില ഡെസ്ക്ടോപ്പുകൾ ലോഗിൻ ചെയ്യുമ്പോൾ മാത്രമേ ഉപയോഗസഹായി സേവനം ആരംഭിക്കൂ. ലോഗൗട്ട് ചെയ്ത് വീണ്ടും ലോഗിൻ ചെയ്യുക, തുടർന്ന് വീണ്ടും ശ്രമിക്കുക.</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <comment>section header</comment>
+        <translation>താൽക്കാലികമായി നിർത്തുക</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <comment>button</comment>
+        <translation>താൽക്കാലികമായി നിർത്തുക</translation>
+    </message>
+    <message>
+        <source>typing</source>
+        <comment>insertion method, in a sentence</comment>
+        <translation>ടൈപ്പിംഗ്</translation>
+    </message>
+    <message>
+        <source>accessibility</source>
+        <comment>insertion method, in a sentence</comment>
+        <translation>ഉപയോഗസഹായി</translation>
+    </message>
+    <message>
+        <source>paste</source>
+        <comment>insertion method, in a sentence</comment>
+        <translation>ഒട്ടിക്കൽ</translation>
+    </message>
+    <message>
+        <source>short</source>
+        <comment>suggestion length, in a sentence</comment>
+        <translation>ചെറിയ</translation>
+    </message>
+    <message>
+        <source>medium</source>
+        <comment>suggestion length, in a sentence</comment>
+        <translation>ഇടത്തരം</translation>
+    </message>
+    <message>
+        <source>long</source>
+        <comment>suggestion length, in a sentence</comment>
+        <translation>നീണ്ട</translation>
+    </message>
+    <message>
+        <source>Default follows General: %1, %2 suggestions.</source>
+        <translation>ഡിഫോൾട്ട് പൊതുവായ ക്രമീകരണം പിന്തുടരുന്നു: %1, %2 നിർദ്ദേശങ്ങൾ.</translation>
+    </message>
+    <message>
+        <source>Yes, at %1, %2 on screen, %3 pt tall, %4 and %5</source>
+        <translation>ഉണ്ട്, സ്ക്രീനിൽ %1, %2 എന്നിടത്ത്, %3 pt ഉയരം, %4, %5</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln characters before it</source>
+        <translation>
+            <numerusform>മുമ്പ് %Ln അക്ഷരം</numerusform>
+            <numerusform>മുമ്പ് %Ln അക്ഷരങ്ങൾ</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln after</source>
+        <comment>characters after the caret</comment>
+        <translation>
+            <numerusform>ശേഷം %Ln</numerusform>
+            <numerusform>ശേഷം %Ln</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No system tray runs on this desktop, so the icon cannot show. %1</source>
+        <translation>ഈ ഡെസ്ക്ടോപ്പിൽ സിസ്റ്റം ട്രേ ഒന്നും പ്രവർത്തിക്കുന്നില്ല, അതിനാൽ ഐക്കൺ കാണിക്കാനാവില്ല. %1</translation>
+    </message>
+    <message>
+        <source>Typing</source>
+        <comment>section header</comment>
+        <translation>ടൈപ്പിംഗ്</translation>
+    </message>
+    <message>
+        <source>Switch to the computer&apos;s language?</source>
+        <translation>കമ്പ്യൂട്ടറിന്റെ ഭാഷയിലേക്ക് മാറണോ?</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln words this week.</source>
+        <translation>
+            <numerusform>ഈ ആഴ്ച %Ln വാക്ക്.</numerusform>
+            <numerusform>ഈ ആഴ്ച %Ln വാക്കുകൾ.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Under a minute of typing saved today. %Ln words this week.</source>
+        <translation>
+            <numerusform>ഇന്ന് ഒരു മിനിറ്റിൽ താഴെ ടൈപ്പിംഗ് ലാഭിച്ചു. ഈ ആഴ്ച %Ln വാക്ക്.</numerusform>
+            <numerusform>ഇന്ന് ഒരു മിനിറ്റിൽ താഴെ ടൈപ്പിംഗ് ലാഭിച്ചു. ഈ ആഴ്ച %Ln വാക്കുകൾ.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>About %1 of typing saved today. %Ln words this week.</source>
+        <translation>
+            <numerusform>ഇന്ന് ഏകദേശം %1 ടൈപ്പിംഗ് ലാഭിച്ചു. ഈ ആഴ്ച %Ln വാക്ക്.</numerusform>
+            <numerusform>ഇന്ന് ഏകദേശം %1 ടൈപ്പിംഗ് ലാഭിച്ചു. ഈ ആഴ്ച %Ln വാക്കുകൾ.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Done: %Ln of %1</source>
+        <translation>
+            <numerusform>%1-ൽ %Ln പൂർത്തിയായി</numerusform>
+            <numerusform>%1-ൽ %Ln പൂർത്തിയായി</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

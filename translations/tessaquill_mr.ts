@@ -56,10 +56,6 @@
         <translation>सुरक्षित इनपुट सुरू आहे, म्हणून %app काम करत नाही</translation>
     </message>
     <message>
-        <source>the trigger shortcut</source>
-        <translation>ट्रिगर शॉर्टकट</translation>
-    </message>
-    <message>
         <source>Press %1 for a suggestion</source>
         <translation>सूचनेसाठी %1 दाबा</translation>
     </message>
@@ -232,16 +228,8 @@
         <translation>मजकूर कीस्ट्रोक म्हणून पाठवते. जवळपास सगळीकडे काम करते.</translation>
     </message>
     <message>
-        <source>Writes straight into the field. Cleanest in native computer apps.</source>
-        <translation>थेट फील्डमध्ये लिहिते. संगणकाच्या नेटिव्ह ॲप्समध्ये सर्वात चांगले काम करते.</translation>
-    </message>
-    <message>
         <source>Uses the clipboard, then puts your clipboard back.</source>
         <translation>क्लिपबोर्ड वापरते, मग तुमचा क्लिपबोर्ड पूर्ववत ठेवते.</translation>
-    </message>
-    <message>
-        <source>Typing</source>
-        <translation>टायपिंग</translation>
     </message>
     <message>
         <source>Accessibility</source>
@@ -330,14 +318,6 @@
         <translation>कुठेही टाइप करायला सुरुवात करा. %app इथे मोजणी ठेवते.</translation>
     </message>
     <message>
-        <source>Under a minute of typing today. </source>
-        <translation>आज एका मिनिटापेक्षा कमी टायपिंग वाचले. </translation>
-    </message>
-    <message>
-        <source>About %1 of typing today. </source>
-        <translation>आज सुमारे %1 टायपिंग वाचले. </translation>
-    </message>
-    <message>
         <source>Resume in %1</source>
         <translation>%1 मध्ये पुन्हा सुरू करा</translation>
     </message>
@@ -422,10 +402,6 @@
         <translation>काढा</translation>
     </message>
     <message>
-        <source>Step %1 of %2</source>
-        <translation>%2 पैकी पायरी %1</translation>
-    </message>
-    <message>
         <source>Continue</source>
         <translation>पुढे चला</translation>
     </message>
@@ -470,10 +446,6 @@
         <translation>तुम्ही काय टाइप करता ते %app ला पाहू द्या.</translation>
     </message>
     <message>
-        <source>The system asks for Accessibility access before any app can read text fields or type into them. %app uses it only for the field you&apos;re writing in.</source>
-        <translation>कोणतेही ॲप मजकूर फील्ड वाचण्यापूर्वी किंवा त्यात टाइप करण्यापूर्वी सिस्टम ॲक्सेसिबिलिटी परवानगी मागते. %app ती फक्त तुम्ही लिहित असलेल्या फील्डसाठी वापरते.</translation>
-    </message>
-    <message>
         <source>%app reads your text when you pause and forgets it after one suggestion, unless you turn on writing memory.</source>
         <translation>तुम्ही थांबल्यावर %app तुमचा मजकूर वाचते आणि एका सूचनेनंतर तो विसरते, तुम्ही लेखन मेमरी सुरू केली नसेल तर.</translation>
     </message>
@@ -484,14 +456,6 @@
     <message>
         <source>Open Accessibility Settings</source>
         <translation>ॲक्सेसिबिलिटी सेटिंग्ज उघडा</translation>
-    </message>
-    <message>
-        <source>Switch %app on in the list, then come back. This page updates by itself.</source>
-        <translation>यादीत %app सुरू करा, मग परत या. हे पान आपोआप अपडेट होते.</translation>
-    </message>
-    <message>
-        <source>Already switched on? The desktop&apos;s settings may still list an older copy of %app. Select it, remove it with the minus button, then try again.</source>
-        <translation>आधीच सुरू केले आहे? डेस्कटॉपच्या सेटिंग्जमध्ये अजूनही %app ची जुनी प्रत दिसत असेल. ती निवडा, − बटणाने काढा, मग पुन्हा प्रयत्न करा.</translation>
     </message>
     <message>
         <source>Pick what writes your suggestions.</source>
@@ -642,10 +606,6 @@
         <translation>लांबी</translation>
     </message>
     <message>
-        <source>Pause</source>
-        <translation>थांबवा</translation>
-    </message>
-    <message>
         <source>Resume</source>
         <translation>पुन्हा सुरू करा</translation>
     </message>
@@ -752,10 +712,6 @@
     <message>
         <source>%1, %2 typical wait</source>
         <translation>%1, सामान्य प्रतीक्षा %2</translation>
-    </message>
-    <message>
-        <source>%1 this week.</source>
-        <translation>या आठवड्यात %1.</translation>
     </message>
     <message>
         <source>Start your streak today.</source>
@@ -1223,29 +1179,23 @@
         <source>Next time, quit %1 without asking</source>
         <translation>पुढच्या वेळी न विचारता %1 बंद करा</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 is also running</source>
-        <translation>%1 देखील चालू आहे</translation>
-    </message>
-    <message>
-        <source>%1 are also running</source>
-        <translation>%1 देखील चालू आहेत</translation>
-    </message>
-    <message>
-        <source>These apps answer the Tab key before %app can, so %app stays paused in your other apps until they quit.</source>
-        <translation>ही ॲप्स %app च्या आधी Tab कीला प्रतिसाद देतात, म्हणून ती बंद होईपर्यंत %app तुमच्या इतर ॲप्समध्ये थांबलेले राहते.</translation>
+        <translation>
+            <numerusform>%1 देखील चालू आहे</numerusform>
+            <numerusform>%1 देखील चालू आहेत</numerusform>
+        </translation>
     </message>
     <message>
         <source>Quitting…</source>
         <translation>बंद करत आहे…</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 is still open</source>
-        <translation>%1 अजूनही उघडे आहे</translation>
-    </message>
-    <message>
-        <source>It may be waiting on a dialog of its own. Force Quit closes it right away.</source>
-        <translation>कदाचित ते स्वतःच्या एखाद्या डायलॉगची वाट पाहत असेल. “सक्तीने बंद करा” ते लगेच बंद करते.</translation>
+        <translation>
+            <numerusform>%1 अजूनही उघडे आहे</numerusform>
+            <numerusform>%1 अजूनही उघडे आहेत</numerusform>
+        </translation>
     </message>
     <message>
         <source>%app has the Tab key</source>
@@ -1460,10 +1410,6 @@
         <translation>ॲप आणि विंडोचे नाव</translation>
     </message>
     <message>
-        <source>A reply in Mail reads differently from a commit message.</source>
-        <translation>ईमेलमधले उत्तर आणि कमिट मेसेज वेगळ्या ढंगात लिहिले जातात.</translation>
-    </message>
-    <message>
         <source>Website</source>
         <translation>वेबसाइट</translation>
     </message>
@@ -1571,9 +1517,12 @@
         <source>Keeps a few minutes of text from windows you switched away from, like a page you read before replying. It stays on your computer and skips apps you switched off.</source>
         <translation>तुम्ही ज्या विंडोमधून बाहेर पडलात त्यांचा काही मिनिटांचा मजकूर ठेवते, जसे उत्तर देण्यापूर्वी वाचलेले पान. हा मजकूर तुमच्या संगणकावरच राहतो आणि तुम्ही बंद केलेली ॲप्स वगळली जातात.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Both apps answer the Tab key, and the system gives it to %1 first. %app stays paused in your other apps until %1 quits.</source>
-        <translation>दोन्ही ॲप्स Tab कीला प्रतिसाद देतात आणि सिस्टम ती आधी %1 ला देते. %1 बंद होईपर्यंत %app तुमच्या इतर ॲप्समध्ये थांबलेले राहते.</translation>
+        <translation>
+            <numerusform>दोन्ही ॲप्स Tab कीला प्रतिसाद देतात आणि सिस्टम ती आधी %1 ला देते. %1 बंद होईपर्यंत %app तुमच्या इतर ॲप्समध्ये थांबलेले राहते.</numerusform>
+            <numerusform>%1, %app च्या आधी Tab की घेतात, म्हणून तुम्ही ती बंद करेपर्यंत %app तुमच्या इतर ॲप्समध्ये थांबलेले राहते.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Finishes your sentences in any app, on your computer.</source>
@@ -1628,10 +1577,6 @@
     <message>
         <source>No</source>
         <translation>नाही</translation>
-    </message>
-    <message>
-        <source>Yes, at %1, %2 on screen, %3 pt tall, %4 characters before it and %5 after</source>
-        <translation>होय, स्क्रीनवर %1, %2 वर, %3 pt उंच, आधी %4 अक्षरे आणि नंतर %5</translation>
     </message>
     <message>
         <source>Not reported, estimated from the caret</source>
@@ -1858,10 +1803,6 @@
         <translation>%1 वर बदलायचे?</translation>
     </message>
     <message>
-        <source>the computer&apos;s language</source>
-        <translation>संगणकाची भाषा</translation>
-    </message>
-    <message>
         <source>%1 closes and opens again in a second. Your settings stay as they are.</source>
         <translation>%1 बंद होऊन एका सेकंदात पुन्हा उघडेल. तुमची सेटिंग्ज जशीच्या तशी राहतील.</translation>
     </message>
@@ -1890,16 +1831,8 @@
         <translation>एका मिनिटापेक्षा कमी</translation>
     </message>
     <message>
-        <source>%1 h</source>
-        <translation>%1 तास</translation>
-    </message>
-    <message>
         <source>%1 s</source>
         <translation>%1 से.</translation>
-    </message>
-    <message>
-        <source>%1 ms</source>
-        <translation>%1 मि.से.</translation>
     </message>
     <message>
         <source>Not set</source>
@@ -2185,13 +2118,6 @@
             <numerusform>%Ln उतारे लक्षात ठेवले</numerusform>
         </translation>
     </message>
-    <message numerus="yes">
-        <source>%1 of %Ln done</source>
-        <translation>
-            <numerusform>%Ln पैकी %1 पूर्ण</numerusform>
-            <numerusform>%Ln पैकी %1 पूर्ण</numerusform>
-        </translation>
-    </message>
     <message>
         <source>enter</source>
         <translation>enter</translation>
@@ -2247,10 +2173,6 @@
         <translation>%1 येथे कोणत्याही सर्व्हरने उत्तर दिले नाही.</translation>
     </message>
     <message>
-        <source>Default follows General (insertion: %1, length: %2).</source>
-        <translation>डीफॉल्ट “सामान्य” नुसार (घालण्याची पद्धत: %1, लांबी: %2).</translation>
-    </message>
-    <message>
         <source>Range: %1</source>
         <translation>कालावधी: %1</translation>
     </message>
@@ -2289,10 +2211,6 @@
         <source>party</source>
         <comment>emoji search sample</comment>
         <translation>पार्टी</translation>
-    </message>
-    <message>
-        <source>No system tray runs on this desktop, so the icon cannot show.</source>
-        <translation>या डेस्कटॉपवर कोणताही सिस्टम ट्रे चालू नाही, त्यामुळे आयकॉन दिसू शकत नाही.</translation>
     </message>
     <message numerus="yes">
         <source>%Ln settings held values %app cannot use, so they were corrected and saved.</source>
@@ -2476,6 +2394,195 @@
         <source>Key %1</source>
         <comment>key</comment>
         <translation>की %1</translation>
+    </message>
+    <message>
+        <source>An email reply reads differently from a commit message.</source>
+        <translation>ईमेलचे उत्तर आणि कमिट संदेश वेगवेगळ्या पद्धतीने लिहिले जातात.</translation>
+    </message>
+    <message>
+        <source>Press the trigger shortcut for a suggestion</source>
+        <translation>सूचनेसाठी ट्रिगर शॉर्टकट दाबा</translation>
+    </message>
+    <message>
+        <source>Writes straight into the field. Cleanest in GTK and Qt apps.</source>
+        <translation>थेट फील्डमध्ये लिहिते. GTK आणि Qt ॲप्समध्ये सर्वात स्वच्छ.</translation>
+    </message>
+    <message>
+        <source>Typing</source>
+        <comment>insertion method</comment>
+        <translation>टायपिंग</translation>
+    </message>
+    <message>
+        <source>%1 h</source>
+        <comment>hours with one decimal, such as 1.5</comment>
+        <translation>%1 तास</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln h</source>
+        <translation>
+            <numerusform>%Ln तास</numerusform>
+            <numerusform>%Ln तास</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln ms</source>
+        <translation>
+            <numerusform>%Ln मि.से.</numerusform>
+            <numerusform>%Ln मि.से.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>screen-reader name: a sentence, then the next part</comment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <comment>screen-reader name: a title, then the next part</comment>
+        <translation>%1. %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>screen-reader name: one item of a list, then the next</comment>
+        <translation>%1, %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln words saved today</source>
+        <translation>
+            <numerusform>आज %Ln शब्द वाचवला</numerusform>
+            <numerusform>आज %Ln शब्द वाचवले</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Under a minute of typing saved today.</source>
+        <translation>आज एका मिनिटापेक्षा कमी टायपिंग वाचले.</translation>
+    </message>
+    <message>
+        <source>About %1 of typing saved today.</source>
+        <translation>आज सुमारे %1 टायपिंग वाचले.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Step %1 of %Ln</source>
+        <translation>
+            <numerusform>%Ln पैकी पायरी %1</numerusform>
+            <numerusform>%Ln पैकी पायरी %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%app reads and types into text fields through the desktop&apos;s accessibility support, which some desktops leave off. %app uses it only for the field you&apos;re writing in.</source>
+        <translation>%app डेस्कटॉपच्या ॲक्सेसिबिलिटी सपोर्टद्वारे मजकूर फील्ड वाचते आणि त्यात टाइप करते; काही डेस्कटॉप हे बंद ठेवतात. तुम्ही ज्या फील्डमध्ये लिहित आहात त्यासाठीच %app ते वापरते.</translation>
+    </message>
+    <message>
+        <source>The button switches the desktop&apos;s accessibility support on. If the desktop&apos;s settings open instead, turn accessibility on there, then come back. This page updates by itself.</source>
+        <translation>हे बटण डेस्कटॉपचा ॲक्सेसिबिलिटी सपोर्ट चालू करते. त्याऐवजी डेस्कटॉपची सेटिंग्ज उघडल्यास, तिथे ॲक्सेसिबिलिटी चालू करा, मग परत या. हे पेज आपोआप अपडेट होते.</translation>
+    </message>
+    <message>
+        <source>Still off? Some desktops start their accessibility service only when you log in. Log out and back in, then try again.</source>
+        <translation>अजूनही बंद आहे? काही डेस्कटॉप लॉग इन करतानाच ॲक्सेसिबिलिटी सेवा सुरू करतात. लॉग आउट करून पुन्हा लॉग इन करा, मग पुन्हा प्रयत्न करा.</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <comment>section header</comment>
+        <translation>विराम</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <comment>button</comment>
+        <translation>थांबवा</translation>
+    </message>
+    <message>
+        <source>typing</source>
+        <comment>insertion method, in a sentence</comment>
+        <translation>टायपिंग</translation>
+    </message>
+    <message>
+        <source>accessibility</source>
+        <comment>insertion method, in a sentence</comment>
+        <translation>ॲक्सेसिबिलिटी</translation>
+    </message>
+    <message>
+        <source>paste</source>
+        <comment>insertion method, in a sentence</comment>
+        <translation>पेस्ट</translation>
+    </message>
+    <message>
+        <source>short</source>
+        <comment>suggestion length, in a sentence</comment>
+        <translation>लहान</translation>
+    </message>
+    <message>
+        <source>medium</source>
+        <comment>suggestion length, in a sentence</comment>
+        <translation>मध्यम</translation>
+    </message>
+    <message>
+        <source>long</source>
+        <comment>suggestion length, in a sentence</comment>
+        <translation>लांब</translation>
+    </message>
+    <message>
+        <source>Default follows General: %1, %2 suggestions.</source>
+        <translation>डीफॉल्ट &quot;सामान्य&quot; नुसार: %1, %2 सूचना.</translation>
+    </message>
+    <message>
+        <source>Yes, at %1, %2 on screen, %3 pt tall, %4 and %5</source>
+        <translation>होय, %1, %2 वर, %3 pt उंच, %4 आणि %5</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln characters before it</source>
+        <translation>
+            <numerusform>आधी %Ln अक्षर</numerusform>
+            <numerusform>आधी %Ln अक्षरे</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln after</source>
+        <comment>characters after the caret</comment>
+        <translation>
+            <numerusform>नंतर %Ln</numerusform>
+            <numerusform>नंतर %Ln</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No system tray runs on this desktop, so the icon cannot show. %1</source>
+        <translation>या डेस्कटॉपवर कोणताही सिस्टम ट्रे चालू नाही, त्यामुळे आयकॉन दिसू शकत नाही. %1</translation>
+    </message>
+    <message>
+        <source>Typing</source>
+        <comment>section header</comment>
+        <translation>टायपिंग</translation>
+    </message>
+    <message>
+        <source>Switch to the computer&apos;s language?</source>
+        <translation>संगणकाच्या भाषेवर बदलायचे?</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln words this week.</source>
+        <translation>
+            <numerusform>या आठवड्यात %Ln शब्द.</numerusform>
+            <numerusform>या आठवड्यात %Ln शब्द.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Under a minute of typing saved today. %Ln words this week.</source>
+        <translation>
+            <numerusform>आज एका मिनिटापेक्षा कमी टायपिंग वाचले. या आठवड्यात %Ln शब्द.</numerusform>
+            <numerusform>आज एका मिनिटापेक्षा कमी टायपिंग वाचले. या आठवड्यात %Ln शब्द.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>About %1 of typing saved today. %Ln words this week.</source>
+        <translation>
+            <numerusform>आज सुमारे %1 टायपिंग वाचले. या आठवड्यात %Ln शब्द.</numerusform>
+            <numerusform>आज सुमारे %1 टायपिंग वाचले. या आठवड्यात %Ln शब्द.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Done: %Ln of %1</source>
+        <translation>
+            <numerusform>%1 पैकी %Ln पूर्ण</numerusform>
+            <numerusform>%1 पैकी %Ln पूर्ण</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

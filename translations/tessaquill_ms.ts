@@ -56,10 +56,6 @@
         <translation>Input selamat dihidupkan, jadi %app tidak campur tangan</translation>
     </message>
     <message>
-        <source>the trigger shortcut</source>
-        <translation>pintasan pencetus</translation>
-    </message>
-    <message>
         <source>Press %1 for a suggestion</source>
         <translation>Tekan %1 untuk cadangan</translation>
     </message>
@@ -232,16 +228,8 @@
         <translation>Menghantar teks sebagai ketukan kekunci. Berfungsi hampir di mana-mana.</translation>
     </message>
     <message>
-        <source>Writes straight into the field. Cleanest in native computer apps.</source>
-        <translation>Menulis terus ke dalam medan. Paling baik dalam apl asli.</translation>
-    </message>
-    <message>
         <source>Uses the clipboard, then puts your clipboard back.</source>
         <translation>Menggunakan papan keratan, kemudian memulihkan kandungannya.</translation>
-    </message>
-    <message>
-        <source>Typing</source>
-        <translation>Taip</translation>
     </message>
     <message>
         <source>Accessibility</source>
@@ -328,14 +316,6 @@
         <translation>Mula menaip di mana-mana. %app mengira di sini.</translation>
     </message>
     <message>
-        <source>Under a minute of typing today. </source>
-        <translation>Hari ini anda menjimatkan kurang seminit menaip. </translation>
-    </message>
-    <message>
-        <source>About %1 of typing today. </source>
-        <translation>Hari ini anda menjimatkan kira-kira %1 menaip. </translation>
-    </message>
-    <message>
         <source>Resume in %1</source>
         <translation>Sambung semula dalam %1</translation>
     </message>
@@ -420,10 +400,6 @@
         <translation>Alih keluar</translation>
     </message>
     <message>
-        <source>Step %1 of %2</source>
-        <translation>Langkah %1 daripada %2</translation>
-    </message>
-    <message>
         <source>Continue</source>
         <translation>Teruskan</translation>
     </message>
@@ -468,10 +444,6 @@
         <translation>Benarkan %app melihat apa yang anda taip.</translation>
     </message>
     <message>
-        <source>The system asks for Accessibility access before any app can read text fields or type into them. %app uses it only for the field you&apos;re writing in.</source>
-        <translation>Sistem meminta akses Kebolehcapaian sebelum mana-mana apl boleh membaca medan teks atau menaip ke dalamnya. %app menggunakannya hanya untuk medan tempat anda menulis.</translation>
-    </message>
-    <message>
         <source>%app reads your text when you pause and forgets it after one suggestion, unless you turn on writing memory.</source>
         <translation>%app membaca teks anda apabila anda berhenti seketika dan melupakannya selepas satu cadangan, kecuali anda menghidupkan memori penulisan.</translation>
     </message>
@@ -482,14 +454,6 @@
     <message>
         <source>Open Accessibility Settings</source>
         <translation>Buka tetapan kebolehcapaian</translation>
-    </message>
-    <message>
-        <source>Switch %app on in the list, then come back. This page updates by itself.</source>
-        <translation>Hidupkan %app dalam senarai, kemudian kembali. Halaman ini dikemas kini sendiri.</translation>
-    </message>
-    <message>
-        <source>Already switched on? The desktop&apos;s settings may still list an older copy of %app. Select it, remove it with the minus button, then try again.</source>
-        <translation>Sudah dihidupkan? Tetapan desktop mungkin masih menyenaraikan salinan lama %app. Pilih salinan itu, alih keluar dengan butang tolak, kemudian cuba lagi.</translation>
     </message>
     <message>
         <source>Pick what writes your suggestions.</source>
@@ -640,10 +604,6 @@
         <translation>Panjang</translation>
     </message>
     <message>
-        <source>Pause</source>
-        <translation>Jeda</translation>
-    </message>
-    <message>
         <source>Resume</source>
         <translation>Sambung semula</translation>
     </message>
@@ -750,10 +710,6 @@
     <message>
         <source>%1, %2 typical wait</source>
         <translation>%1, masa menunggu biasa %2</translation>
-    </message>
-    <message>
-        <source>%1 this week.</source>
-        <translation>%1 minggu ini.</translation>
     </message>
     <message>
         <source>Start your streak today.</source>
@@ -1219,29 +1175,21 @@
         <source>Next time, quit %1 without asking</source>
         <translation>Lain kali, keluar dari %1 tanpa bertanya</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 is also running</source>
-        <translation>%1 juga sedang berjalan</translation>
-    </message>
-    <message>
-        <source>%1 are also running</source>
-        <translation>%1 juga sedang berjalan</translation>
-    </message>
-    <message>
-        <source>These apps answer the Tab key before %app can, so %app stays paused in your other apps until they quit.</source>
-        <translation>Apl ini menjawab kekunci Tab sebelum %app, jadi %app kekal dijeda dalam apl lain sehingga apl itu ditutup.</translation>
+        <translation>
+            <numerusform>%1 juga sedang berjalan</numerusform>
+        </translation>
     </message>
     <message>
         <source>Quitting…</source>
         <translation>Menutup…</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 is still open</source>
-        <translation>%1 masih berjalan</translation>
-    </message>
-    <message>
-        <source>It may be waiting on a dialog of its own. Force Quit closes it right away.</source>
-        <translation>Ia mungkin sedang menunggu dialognya sendiri. Paksa keluar menutupnya serta-merta.</translation>
+        <translation>
+            <numerusform>%1 masih terbuka</numerusform>
+        </translation>
     </message>
     <message>
         <source>%app has the Tab key</source>
@@ -1456,10 +1404,6 @@
         <translation>Nama apl dan tetingkap</translation>
     </message>
     <message>
-        <source>A reply in Mail reads differently from a commit message.</source>
-        <translation>Balasan e-mel berbunyi berbeza daripada mesej commit.</translation>
-    </message>
-    <message>
         <source>Website</source>
         <translation>Tapak web</translation>
     </message>
@@ -1567,9 +1511,11 @@
         <source>Keeps a few minutes of text from windows you switched away from, like a page you read before replying. It stays on your computer and skips apps you switched off.</source>
         <translation>Menyimpan teks beberapa minit daripada tetingkap yang anda tinggalkan, seperti halaman yang anda baca sebelum membalas. Ia kekal pada komputer anda dan melangkau apl yang anda matikan.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Both apps answer the Tab key, and the system gives it to %1 first. %app stays paused in your other apps until %1 quits.</source>
-        <translation>Kedua-dua apl menjawab kekunci Tab, dan sistem memberikannya kepada %1 dahulu. %app kekal dijeda dalam apl lain sehingga %1 keluar.</translation>
+        <translation>
+            <numerusform>%1 mengambil kekunci Tab sebelum %app, jadi %app kekal dijeda dalam apl lain sehingga anda menutupnya.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Finishes your sentences in any app, on your computer.</source>
@@ -1624,10 +1570,6 @@
     <message>
         <source>No</source>
         <translation>Tidak</translation>
-    </message>
-    <message>
-        <source>Yes, at %1, %2 on screen, %3 pt tall, %4 characters before it and %5 after</source>
-        <translation>Ya, di %1, %2 pada skrin, tinggi %3 pt, %4 aksara sebelum dan %5 selepas</translation>
     </message>
     <message>
         <source>Not reported, estimated from the caret</source>
@@ -1854,10 +1796,6 @@
         <translation>Tukar kepada %1?</translation>
     </message>
     <message>
-        <source>the computer&apos;s language</source>
-        <translation>bahasa sistem</translation>
-    </message>
-    <message>
         <source>%1 closes and opens again in a second. Your settings stay as they are.</source>
         <translation>%1 ditutup dan dibuka semula dalam sesaat. Tetapan anda kekal seperti sedia ada.</translation>
     </message>
@@ -1886,16 +1824,8 @@
         <translation>kurang seminit</translation>
     </message>
     <message>
-        <source>%1 h</source>
-        <translation>%1 jam</translation>
-    </message>
-    <message>
         <source>%1 s</source>
         <translation>%1 saat</translation>
-    </message>
-    <message>
-        <source>%1 ms</source>
-        <translation>%1 ms</translation>
     </message>
     <message>
         <source>Not set</source>
@@ -2172,12 +2102,6 @@
             <numerusform>%Ln petikan diingati</numerusform>
         </translation>
     </message>
-    <message numerus="yes">
-        <source>%1 of %Ln done</source>
-        <translation>
-            <numerusform>%1 daripada %Ln selesai</numerusform>
-        </translation>
-    </message>
     <message>
         <source>enter</source>
         <translation>enter</translation>
@@ -2231,10 +2155,6 @@
         <translation>Tiada pelayan menjawab di %1.</translation>
     </message>
     <message>
-        <source>Default follows General (insertion: %1, length: %2).</source>
-        <translation>Lalai mengikut Umum (sisipan: %1, panjang: %2).</translation>
-    </message>
-    <message>
         <source>Range: %1</source>
         <translation>Julat: %1</translation>
     </message>
@@ -2272,10 +2192,6 @@
         <source>party</source>
         <comment>emoji search sample</comment>
         <translation>parti</translation>
-    </message>
-    <message>
-        <source>No system tray runs on this desktop, so the icon cannot show.</source>
-        <translation>Tiada dulang sistem berjalan pada desktop ini, jadi ikon tidak dapat ditunjukkan.</translation>
     </message>
     <message numerus="yes">
         <source>%Ln settings held values %app cannot use, so they were corrected and saved.</source>
@@ -2458,6 +2374,185 @@
         <source>Key %1</source>
         <comment>key</comment>
         <translation>Kekunci %1</translation>
+    </message>
+    <message>
+        <source>An email reply reads differently from a commit message.</source>
+        <translation>Balasan e-mel ditulis berbeza daripada mesej commit.</translation>
+    </message>
+    <message>
+        <source>Press the trigger shortcut for a suggestion</source>
+        <translation>Tekan pintasan pencetus untuk cadangan</translation>
+    </message>
+    <message>
+        <source>Writes straight into the field. Cleanest in GTK and Qt apps.</source>
+        <translation>Menulis terus ke dalam medan. Paling kemas dalam apl GTK dan Qt.</translation>
+    </message>
+    <message>
+        <source>Typing</source>
+        <comment>insertion method</comment>
+        <translation>Taip</translation>
+    </message>
+    <message>
+        <source>%1 h</source>
+        <comment>hours with one decimal, such as 1.5</comment>
+        <translation>%1 jam</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln h</source>
+        <translation>
+            <numerusform>%Ln jam</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln ms</source>
+        <translation>
+            <numerusform>%Ln ms</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>screen-reader name: a sentence, then the next part</comment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <comment>screen-reader name: a title, then the next part</comment>
+        <translation>%1. %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>screen-reader name: one item of a list, then the next</comment>
+        <translation>%1, %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln words saved today</source>
+        <translation>
+            <numerusform>%Ln perkataan dijimatkan hari ini</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Under a minute of typing saved today.</source>
+        <translation>Kurang daripada seminit menaip dijimatkan hari ini.</translation>
+    </message>
+    <message>
+        <source>About %1 of typing saved today.</source>
+        <translation>Kira-kira %1 menaip dijimatkan hari ini.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Step %1 of %Ln</source>
+        <translation>
+            <numerusform>Langkah %1 daripada %Ln</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%app reads and types into text fields through the desktop&apos;s accessibility support, which some desktops leave off. %app uses it only for the field you&apos;re writing in.</source>
+        <translation>%app membaca dan menaip ke dalam medan teks melalui sokongan kebolehcapaian desktop, yang dibiarkan mati pada sesetengah desktop. %app hanya menggunakannya untuk medan yang anda tulis.</translation>
+    </message>
+    <message>
+        <source>The button switches the desktop&apos;s accessibility support on. If the desktop&apos;s settings open instead, turn accessibility on there, then come back. This page updates by itself.</source>
+        <translation>Butang ini menghidupkan sokongan kebolehcapaian desktop. Jika tetapan desktop terbuka sebaliknya, hidupkan kebolehcapaian di sana, kemudian kembali. Halaman ini dikemas kini dengan sendirinya.</translation>
+    </message>
+    <message>
+        <source>Still off? Some desktops start their accessibility service only when you log in. Log out and back in, then try again.</source>
+        <translation>Masih mati? Sesetengah desktop hanya memulakan perkhidmatan kebolehcapaian apabila anda log masuk. Log keluar dan log masuk semula, kemudian cuba lagi.</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <comment>section header</comment>
+        <translation>Jeda</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <comment>button</comment>
+        <translation>Jeda</translation>
+    </message>
+    <message>
+        <source>typing</source>
+        <comment>insertion method, in a sentence</comment>
+        <translation>taip</translation>
+    </message>
+    <message>
+        <source>accessibility</source>
+        <comment>insertion method, in a sentence</comment>
+        <translation>kebolehcapaian</translation>
+    </message>
+    <message>
+        <source>paste</source>
+        <comment>insertion method, in a sentence</comment>
+        <translation>tampal</translation>
+    </message>
+    <message>
+        <source>short</source>
+        <comment>suggestion length, in a sentence</comment>
+        <translation>pendek</translation>
+    </message>
+    <message>
+        <source>medium</source>
+        <comment>suggestion length, in a sentence</comment>
+        <translation>sederhana</translation>
+    </message>
+    <message>
+        <source>long</source>
+        <comment>suggestion length, in a sentence</comment>
+        <translation>panjang</translation>
+    </message>
+    <message>
+        <source>Default follows General: %1, %2 suggestions.</source>
+        <translation>Lalai mengikut Umum: %1, cadangan %2.</translation>
+    </message>
+    <message>
+        <source>Yes, at %1, %2 on screen, %3 pt tall, %4 and %5</source>
+        <translation>Ya, di %1, %2 pada skrin, tinggi %3 pt, %4 dan %5</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln characters before it</source>
+        <translation>
+            <numerusform>%Ln aksara sebelum</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln after</source>
+        <comment>characters after the caret</comment>
+        <translation>
+            <numerusform>%Ln selepas</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No system tray runs on this desktop, so the icon cannot show. %1</source>
+        <translation>Tiada dulang sistem berjalan pada desktop ini, jadi ikon tidak dapat ditunjukkan. %1</translation>
+    </message>
+    <message>
+        <source>Typing</source>
+        <comment>section header</comment>
+        <translation>Taip</translation>
+    </message>
+    <message>
+        <source>Switch to the computer&apos;s language?</source>
+        <translation>Tukar kepada bahasa komputer?</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln words this week.</source>
+        <translation>
+            <numerusform>%Ln perkataan minggu ini.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Under a minute of typing saved today. %Ln words this week.</source>
+        <translation>
+            <numerusform>Kurang daripada seminit menaip dijimatkan hari ini. %Ln perkataan minggu ini.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>About %1 of typing saved today. %Ln words this week.</source>
+        <translation>
+            <numerusform>Kira-kira %1 menaip dijimatkan hari ini. %Ln perkataan minggu ini.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Done: %Ln of %1</source>
+        <translation>
+            <numerusform>%Ln daripada %1 selesai</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

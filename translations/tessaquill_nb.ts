@@ -56,10 +56,6 @@
         <translation>Sikker inndata er på, så %app holder seg unna</translation>
     </message>
     <message>
-        <source>the trigger shortcut</source>
-        <translation>utløsersnarveien</translation>
-    </message>
-    <message>
         <source>Press %1 for a suggestion</source>
         <translation>Trykk %1 for et forslag</translation>
     </message>
@@ -232,16 +228,8 @@
         <translation>Sender teksten som tastetrykk. Virker nesten overalt.</translation>
     </message>
     <message>
-        <source>Writes straight into the field. Cleanest in native computer apps.</source>
-        <translation>Skriver rett inn i feltet. Renest i vanlige skrivebordsapper.</translation>
-    </message>
-    <message>
         <source>Uses the clipboard, then puts your clipboard back.</source>
         <translation>Bruker utklippstavlen og legger så tilbake innholdet ditt.</translation>
-    </message>
-    <message>
-        <source>Typing</source>
-        <translation>Skriving</translation>
     </message>
     <message>
         <source>Accessibility</source>
@@ -330,14 +318,6 @@
         <translation>Begynn å skrive hvor som helst. %app teller her.</translation>
     </message>
     <message>
-        <source>Under a minute of typing today. </source>
-        <translation>Under ett minutt skriving spart i dag. </translation>
-    </message>
-    <message>
-        <source>About %1 of typing today. </source>
-        <translation>Omtrent %1 skriving spart i dag. </translation>
-    </message>
-    <message>
         <source>Resume in %1</source>
         <translation>Gjenoppta i %1</translation>
     </message>
@@ -422,10 +402,6 @@
         <translation>Fjern</translation>
     </message>
     <message>
-        <source>Step %1 of %2</source>
-        <translation>Trinn %1 av %2</translation>
-    </message>
-    <message>
         <source>Continue</source>
         <translation>Fortsett</translation>
     </message>
@@ -470,10 +446,6 @@
         <translation>La %app se det du skriver.</translation>
     </message>
     <message>
-        <source>The system asks for Accessibility access before any app can read text fields or type into them. %app uses it only for the field you&apos;re writing in.</source>
-        <translation>Systemet ber om tilgang til Tilgjengelighet før en app kan lese tekstfelt eller skrive i dem. %app bruker det bare for feltet du skriver i.</translation>
-    </message>
-    <message>
         <source>%app reads your text when you pause and forgets it after one suggestion, unless you turn on writing memory.</source>
         <translation>%app leser teksten din når du tar en pause, og glemmer den etter ett forslag, med mindre du slår på skriveminne.</translation>
     </message>
@@ -484,14 +456,6 @@
     <message>
         <source>Open Accessibility Settings</source>
         <translation>Åpne tilgjengelighetsinnstillinger</translation>
-    </message>
-    <message>
-        <source>Switch %app on in the list, then come back. This page updates by itself.</source>
-        <translation>Slå på %app i listen og kom tilbake. Siden oppdaterer seg selv.</translation>
-    </message>
-    <message>
-        <source>Already switched on? The desktop&apos;s settings may still list an older copy of %app. Select it, remove it with the minus button, then try again.</source>
-        <translation>Allerede slått på? Skrivebordets innstillinger kan fortsatt vise en eldre kopi av %app. Velg den, fjern den med minusknappen og prøv igjen.</translation>
     </message>
     <message>
         <source>Pick what writes your suggestions.</source>
@@ -642,10 +606,6 @@
         <translation>Lengde</translation>
     </message>
     <message>
-        <source>Pause</source>
-        <translation>Pause</translation>
-    </message>
-    <message>
         <source>Resume</source>
         <translation>Gjenoppta</translation>
     </message>
@@ -752,10 +712,6 @@
     <message>
         <source>%1, %2 typical wait</source>
         <translation>%1, typisk ventetid %2</translation>
-    </message>
-    <message>
-        <source>%1 this week.</source>
-        <translation>%1 denne uken.</translation>
     </message>
     <message>
         <source>Start your streak today.</source>
@@ -1223,29 +1179,23 @@
         <source>Next time, quit %1 without asking</source>
         <translation>Avslutt %1 uten å spørre neste gang</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 is also running</source>
-        <translation>%1 kjører også</translation>
-    </message>
-    <message>
-        <source>%1 are also running</source>
-        <translation>%1 kjører også</translation>
-    </message>
-    <message>
-        <source>These apps answer the Tab key before %app can, so %app stays paused in your other apps until they quit.</source>
-        <translation>Disse appene svarer på Tab-tasten før %app, så %app står på pause i de andre appene dine til de avsluttes.</translation>
+        <translation>
+            <numerusform>%1 kjører også</numerusform>
+            <numerusform>%1 kjører også</numerusform>
+        </translation>
     </message>
     <message>
         <source>Quitting…</source>
         <translation>Avslutter …</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 is still open</source>
-        <translation>%1 er fortsatt åpen</translation>
-    </message>
-    <message>
-        <source>It may be waiting on a dialog of its own. Force Quit closes it right away.</source>
-        <translation>Den venter kanskje på en egen dialog. «Tvangsavslutt» lukker den med en gang.</translation>
+        <translation>
+            <numerusform>%1 er fortsatt åpen</numerusform>
+            <numerusform>%1 er fortsatt åpne</numerusform>
+        </translation>
     </message>
     <message>
         <source>%app has the Tab key</source>
@@ -1460,10 +1410,6 @@
         <translation>App- og vindusnavn</translation>
     </message>
     <message>
-        <source>A reply in Mail reads differently from a commit message.</source>
-        <translation>Et svar på en e-post leses annerledes enn en commit-melding.</translation>
-    </message>
-    <message>
         <source>Website</source>
         <translation>Nettsted</translation>
     </message>
@@ -1571,9 +1517,12 @@
         <source>Keeps a few minutes of text from windows you switched away from, like a page you read before replying. It stays on your computer and skips apps you switched off.</source>
         <translation>Tar vare på noen minutter med tekst fra vinduer du har gått bort fra, som en side du leste før du svarte. Det blir på datamaskinen din og hopper over apper du har slått av.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Both apps answer the Tab key, and the system gives it to %1 first. %app stays paused in your other apps until %1 quits.</source>
-        <translation>Begge appene svarer på Tab-tasten, og systemet gir den til %1 først. %app står på pause i de andre appene dine til %1 avsluttes.</translation>
+        <translation>
+            <numerusform>Begge appene svarer på Tab-tasten, og systemet gir den til %1 først. %app står på pause i de andre appene dine til %1 avslutter.</numerusform>
+            <numerusform>%1 tar Tab-tasten før %app, så %app står på pause i de andre appene dine til du avslutter dem.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Finishes your sentences in any app, on your computer.</source>
@@ -1628,10 +1577,6 @@
     <message>
         <source>No</source>
         <translation>Nei</translation>
-    </message>
-    <message>
-        <source>Yes, at %1, %2 on screen, %3 pt tall, %4 characters before it and %5 after</source>
-        <translation>Ja, ved %1, %2 på skjermen, %3 pt høy, %4 tegn før og %5 etter</translation>
     </message>
     <message>
         <source>Not reported, estimated from the caret</source>
@@ -1858,10 +1803,6 @@
         <translation>Bytte til %1?</translation>
     </message>
     <message>
-        <source>the computer&apos;s language</source>
-        <translation>datamaskinens språk</translation>
-    </message>
-    <message>
         <source>%1 closes and opens again in a second. Your settings stay as they are.</source>
         <translation>%1 lukkes og åpnes igjen om et sekund. Innstillingene dine forblir som de er.</translation>
     </message>
@@ -1890,16 +1831,8 @@
         <translation>under ett minutt</translation>
     </message>
     <message>
-        <source>%1 h</source>
-        <translation>%1 t</translation>
-    </message>
-    <message>
         <source>%1 s</source>
         <translation>%1 s</translation>
-    </message>
-    <message>
-        <source>%1 ms</source>
-        <translation>%1 ms</translation>
     </message>
     <message>
         <source>Not set</source>
@@ -2185,13 +2118,6 @@
             <numerusform>%Ln tekstutdrag husket</numerusform>
         </translation>
     </message>
-    <message numerus="yes">
-        <source>%1 of %Ln done</source>
-        <translation>
-            <numerusform>%1 av %Ln fullført</numerusform>
-            <numerusform>%1 av %Ln fullført</numerusform>
-        </translation>
-    </message>
     <message>
         <source>enter</source>
         <translation>enter</translation>
@@ -2247,10 +2173,6 @@
         <translation>Ingen server svarte på %1.</translation>
     </message>
     <message>
-        <source>Default follows General (insertion: %1, length: %2).</source>
-        <translation>Standard som i «Generelt» (innsetting: %1, lengde: %2).</translation>
-    </message>
-    <message>
         <source>Range: %1</source>
         <translation>Periode: %1</translation>
     </message>
@@ -2289,10 +2211,6 @@
         <source>party</source>
         <comment>emoji search sample</comment>
         <translation>fest</translation>
-    </message>
-    <message>
-        <source>No system tray runs on this desktop, so the icon cannot show.</source>
-        <translation>Ingen systemkurv kjører på dette skrivebordet, så ikonet kan ikke vises.</translation>
     </message>
     <message numerus="yes">
         <source>%Ln settings held values %app cannot use, so they were corrected and saved.</source>
@@ -2476,6 +2394,195 @@
         <source>Key %1</source>
         <comment>key</comment>
         <translation>Tast %1</translation>
+    </message>
+    <message>
+        <source>An email reply reads differently from a commit message.</source>
+        <translation>Et svar på en e-post høres annerledes ut enn en commit-melding.</translation>
+    </message>
+    <message>
+        <source>Press the trigger shortcut for a suggestion</source>
+        <translation>Trykk utløsersnarveien for et forslag</translation>
+    </message>
+    <message>
+        <source>Writes straight into the field. Cleanest in GTK and Qt apps.</source>
+        <translation>Skriver rett i feltet. Renest i GTK- og Qt-apper.</translation>
+    </message>
+    <message>
+        <source>Typing</source>
+        <comment>insertion method</comment>
+        <translation>Skriving</translation>
+    </message>
+    <message>
+        <source>%1 h</source>
+        <comment>hours with one decimal, such as 1.5</comment>
+        <translation>%1 t</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln h</source>
+        <translation>
+            <numerusform>%Ln t</numerusform>
+            <numerusform>%Ln t</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln ms</source>
+        <translation>
+            <numerusform>%Ln ms</numerusform>
+            <numerusform>%Ln ms</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>screen-reader name: a sentence, then the next part</comment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <comment>screen-reader name: a title, then the next part</comment>
+        <translation>%1. %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>screen-reader name: one item of a list, then the next</comment>
+        <translation>%1, %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln words saved today</source>
+        <translation>
+            <numerusform>%Ln ord spart i dag</numerusform>
+            <numerusform>%Ln ord spart i dag</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Under a minute of typing saved today.</source>
+        <translation>Under ett minutt med skriving spart i dag.</translation>
+    </message>
+    <message>
+        <source>About %1 of typing saved today.</source>
+        <translation>Omtrent %1 med skriving spart i dag.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Step %1 of %Ln</source>
+        <translation>
+            <numerusform>Trinn %1 av %Ln</numerusform>
+            <numerusform>Trinn %1 av %Ln</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%app reads and types into text fields through the desktop&apos;s accessibility support, which some desktops leave off. %app uses it only for the field you&apos;re writing in.</source>
+        <translation>%app leser og skriver i tekstfelt via skrivebordets tilgjengelighetsstøtte, som noen skrivebord lar være av. %app bruker den bare for feltet du skriver i.</translation>
+    </message>
+    <message>
+        <source>The button switches the desktop&apos;s accessibility support on. If the desktop&apos;s settings open instead, turn accessibility on there, then come back. This page updates by itself.</source>
+        <translation>Knappen slår på skrivebordets tilgjengelighetsstøtte. Hvis skrivebordets innstillinger åpnes i stedet, slår du på tilgjengelighet der og kommer tilbake. Siden oppdaterer seg selv.</translation>
+    </message>
+    <message>
+        <source>Still off? Some desktops start their accessibility service only when you log in. Log out and back in, then try again.</source>
+        <translation>Fortsatt av? Noen skrivebord starter tilgjengelighetstjenesten bare når du logger inn. Logg ut og inn igjen, og prøv på nytt.</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <comment>section header</comment>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <comment>button</comment>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>typing</source>
+        <comment>insertion method, in a sentence</comment>
+        <translation>skriving</translation>
+    </message>
+    <message>
+        <source>accessibility</source>
+        <comment>insertion method, in a sentence</comment>
+        <translation>tilgjengelighet</translation>
+    </message>
+    <message>
+        <source>paste</source>
+        <comment>insertion method, in a sentence</comment>
+        <translation>lim inn</translation>
+    </message>
+    <message>
+        <source>short</source>
+        <comment>suggestion length, in a sentence</comment>
+        <translation>korte</translation>
+    </message>
+    <message>
+        <source>medium</source>
+        <comment>suggestion length, in a sentence</comment>
+        <translation>middels lange</translation>
+    </message>
+    <message>
+        <source>long</source>
+        <comment>suggestion length, in a sentence</comment>
+        <translation>lange</translation>
+    </message>
+    <message>
+        <source>Default follows General: %1, %2 suggestions.</source>
+        <translation>Standard følger Generelt: %1, %2 forslag.</translation>
+    </message>
+    <message>
+        <source>Yes, at %1, %2 on screen, %3 pt tall, %4 and %5</source>
+        <translation>Ja, ved %1, %2 på skjermen, %3 pt høy, %4 og %5</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln characters before it</source>
+        <translation>
+            <numerusform>%Ln tegn før</numerusform>
+            <numerusform>%Ln tegn før</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln after</source>
+        <comment>characters after the caret</comment>
+        <translation>
+            <numerusform>%Ln etter</numerusform>
+            <numerusform>%Ln etter</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No system tray runs on this desktop, so the icon cannot show. %1</source>
+        <translation>Ingen systemkurv kjører på dette skrivebordet, så ikonet kan ikke vises. %1</translation>
+    </message>
+    <message>
+        <source>Typing</source>
+        <comment>section header</comment>
+        <translation>Skriving</translation>
+    </message>
+    <message>
+        <source>Switch to the computer&apos;s language?</source>
+        <translation>Bytte til datamaskinens språk?</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln words this week.</source>
+        <translation>
+            <numerusform>%Ln ord denne uken.</numerusform>
+            <numerusform>%Ln ord denne uken.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Under a minute of typing saved today. %Ln words this week.</source>
+        <translation>
+            <numerusform>Under ett minutt med skriving spart i dag. %Ln ord denne uken.</numerusform>
+            <numerusform>Under ett minutt med skriving spart i dag. %Ln ord denne uken.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>About %1 of typing saved today. %Ln words this week.</source>
+        <translation>
+            <numerusform>Omtrent %1 med skriving spart i dag. %Ln ord denne uken.</numerusform>
+            <numerusform>Omtrent %1 med skriving spart i dag. %Ln ord denne uken.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Done: %Ln of %1</source>
+        <translation>
+            <numerusform>%Ln av %1 fullført</numerusform>
+            <numerusform>%Ln av %1 fullført</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -56,10 +56,6 @@
         <translation>Beveiligde invoer staat aan, dus %app blijft erbuiten</translation>
     </message>
     <message>
-        <source>the trigger shortcut</source>
-        <translation>de activeringssneltoets</translation>
-    </message>
-    <message>
         <source>Press %1 for a suggestion</source>
         <translation>Druk op %1 voor een suggestie</translation>
     </message>
@@ -232,16 +228,8 @@
         <translation>Stuurt de tekst als toetsaanslagen. Werkt bijna overal.</translation>
     </message>
     <message>
-        <source>Writes straight into the field. Cleanest in native computer apps.</source>
-        <translation>Schrijft direct in het veld. Het netst in native apps.</translation>
-    </message>
-    <message>
         <source>Uses the clipboard, then puts your clipboard back.</source>
         <translation>Gebruikt het klembord en zet daarna je klembord terug.</translation>
-    </message>
-    <message>
-        <source>Typing</source>
-        <translation>Typen</translation>
     </message>
     <message>
         <source>Accessibility</source>
@@ -330,14 +318,6 @@
         <translation>Begin waar dan ook te typen. %app houdt hier de telling bij.</translation>
     </message>
     <message>
-        <source>Under a minute of typing today. </source>
-        <translation>Vandaag minder dan een minuut typwerk bespaard. </translation>
-    </message>
-    <message>
-        <source>About %1 of typing today. </source>
-        <translation>Vandaag ongeveer %1 typwerk bespaard. </translation>
-    </message>
-    <message>
         <source>Resume in %1</source>
         <translation>Hervatten in %1</translation>
     </message>
@@ -422,10 +402,6 @@
         <translation>Verwijderen</translation>
     </message>
     <message>
-        <source>Step %1 of %2</source>
-        <translation>Stap %1 van %2</translation>
-    </message>
-    <message>
         <source>Continue</source>
         <translation>Doorgaan</translation>
     </message>
@@ -470,10 +446,6 @@
         <translation>Laat %app zien wat je typt.</translation>
     </message>
     <message>
-        <source>The system asks for Accessibility access before any app can read text fields or type into them. %app uses it only for the field you&apos;re writing in.</source>
-        <translation>Het systeem vraagt om toegang tot Toegankelijkheid voordat een app tekstvelden mag lezen of erin typen. %app gebruikt die alleen voor het veld waarin je schrijft.</translation>
-    </message>
-    <message>
         <source>%app reads your text when you pause and forgets it after one suggestion, unless you turn on writing memory.</source>
         <translation>%app leest je tekst als je pauzeert en vergeet hem na één suggestie, tenzij je het schrijfgeheugen aanzet.</translation>
     </message>
@@ -484,14 +456,6 @@
     <message>
         <source>Open Accessibility Settings</source>
         <translation>Toegankelijkheidsinstellingen openen</translation>
-    </message>
-    <message>
-        <source>Switch %app on in the list, then come back. This page updates by itself.</source>
-        <translation>Zet %app aan in de lijst en kom dan terug. Deze pagina werkt zichzelf bij.</translation>
-    </message>
-    <message>
-        <source>Already switched on? The desktop&apos;s settings may still list an older copy of %app. Select it, remove it with the minus button, then try again.</source>
-        <translation>Al aangezet? Misschien tonen de desktopinstellingen nog een oudere kopie van %app. Selecteer die, verwijder hem met de minknop en probeer het opnieuw.</translation>
     </message>
     <message>
         <source>Pick what writes your suggestions.</source>
@@ -642,10 +606,6 @@
         <translation>Lengte</translation>
     </message>
     <message>
-        <source>Pause</source>
-        <translation>Pauzeren</translation>
-    </message>
-    <message>
         <source>Resume</source>
         <translation>Hervatten</translation>
     </message>
@@ -752,10 +712,6 @@
     <message>
         <source>%1, %2 typical wait</source>
         <translation>%1, doorgaans %2 wachttijd</translation>
-    </message>
-    <message>
-        <source>%1 this week.</source>
-        <translation>%1 deze week.</translation>
     </message>
     <message>
         <source>Start your streak today.</source>
@@ -1223,29 +1179,23 @@
         <source>Next time, quit %1 without asking</source>
         <translation>Volgende keer %1 afsluiten zonder te vragen</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 is also running</source>
-        <translation>%1 draait ook</translation>
-    </message>
-    <message>
-        <source>%1 are also running</source>
-        <translation>%1 draaien ook</translation>
-    </message>
-    <message>
-        <source>These apps answer the Tab key before %app can, so %app stays paused in your other apps until they quit.</source>
-        <translation>Deze apps reageren eerder op de Tab-toets dan %app, dus %app blijft in je andere apps gepauzeerd tot ze afsluiten.</translation>
+        <translation>
+            <numerusform>%1 draait ook</numerusform>
+            <numerusform>%1 draaien ook</numerusform>
+        </translation>
     </message>
     <message>
         <source>Quitting…</source>
         <translation>Afsluiten…</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 is still open</source>
-        <translation>%1 is nog open</translation>
-    </message>
-    <message>
-        <source>It may be waiting on a dialog of its own. Force Quit closes it right away.</source>
-        <translation>Misschien wacht het op een eigen dialoogvenster. ‘Geforceerd stoppen’ sluit het meteen.</translation>
+        <translation>
+            <numerusform>%1 is nog open</numerusform>
+            <numerusform>%1 zijn nog open</numerusform>
+        </translation>
     </message>
     <message>
         <source>%app has the Tab key</source>
@@ -1460,10 +1410,6 @@
         <translation>App- en vensternaam</translation>
     </message>
     <message>
-        <source>A reply in Mail reads differently from a commit message.</source>
-        <translation>Een antwoord op een e-mail leest anders dan een commitbericht.</translation>
-    </message>
-    <message>
         <source>Website</source>
         <translation>Website</translation>
     </message>
@@ -1571,9 +1517,12 @@
         <source>Keeps a few minutes of text from windows you switched away from, like a page you read before replying. It stays on your computer and skips apps you switched off.</source>
         <translation>Bewaart een paar minuten tekst uit vensters die je hebt verlaten, zoals een pagina die je las voor je antwoordde. Het blijft op je computer en slaat apps over die je hebt uitgezet.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Both apps answer the Tab key, and the system gives it to %1 first. %app stays paused in your other apps until %1 quits.</source>
-        <translation>Beide apps reageren op de Tab-toets en het systeem geeft die eerst aan %1. %app blijft in je andere apps gepauzeerd tot %1 afsluit.</translation>
+        <translation>
+            <numerusform>Beide apps reageren op de Tab-toets en het systeem geeft die eerst aan %1. %app blijft in je andere apps gepauzeerd tot %1 afsluit.</numerusform>
+            <numerusform>%1 pakken de Tab-toets eerder dan %app, dus %app blijft in je andere apps gepauzeerd tot je ze afsluit.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Finishes your sentences in any app, on your computer.</source>
@@ -1628,10 +1577,6 @@
     <message>
         <source>No</source>
         <translation>Nee</translation>
-    </message>
-    <message>
-        <source>Yes, at %1, %2 on screen, %3 pt tall, %4 characters before it and %5 after</source>
-        <translation>Ja, op %1, %2 op het scherm, %3 pt hoog, %4 tekens ervoor en %5 erna</translation>
     </message>
     <message>
         <source>Not reported, estimated from the caret</source>
@@ -1858,10 +1803,6 @@
         <translation>Wisselen naar %1?</translation>
     </message>
     <message>
-        <source>the computer&apos;s language</source>
-        <translation>de taal van de computer</translation>
-    </message>
-    <message>
         <source>%1 closes and opens again in a second. Your settings stay as they are.</source>
         <translation>%1 sluit en opent binnen een seconde opnieuw. Je instellingen blijven zoals ze zijn.</translation>
     </message>
@@ -1890,16 +1831,8 @@
         <translation>minder dan een minuut</translation>
     </message>
     <message>
-        <source>%1 h</source>
-        <translation>%1 u</translation>
-    </message>
-    <message>
         <source>%1 s</source>
         <translation>%1 s</translation>
-    </message>
-    <message>
-        <source>%1 ms</source>
-        <translation>%1 ms</translation>
     </message>
     <message>
         <source>Not set</source>
@@ -2185,13 +2118,6 @@
             <numerusform>%Ln fragmenten onthouden</numerusform>
         </translation>
     </message>
-    <message numerus="yes">
-        <source>%1 of %Ln done</source>
-        <translation>
-            <numerusform>%1 van %Ln klaar</numerusform>
-            <numerusform>%1 van %Ln klaar</numerusform>
-        </translation>
-    </message>
     <message>
         <source>enter</source>
         <translation>enter</translation>
@@ -2247,10 +2173,6 @@
         <translation>Er antwoordde geen server op %1.</translation>
     </message>
     <message>
-        <source>Default follows General (insertion: %1, length: %2).</source>
-        <translation>Standaard volgt ‘Algemeen’ (invoegen: %1, lengte: %2).</translation>
-    </message>
-    <message>
         <source>Range: %1</source>
         <translation>Periode: %1</translation>
     </message>
@@ -2289,10 +2211,6 @@
         <source>party</source>
         <comment>emoji search sample</comment>
         <translation>feest</translation>
-    </message>
-    <message>
-        <source>No system tray runs on this desktop, so the icon cannot show.</source>
-        <translation>Op deze desktop draait geen systeemvak, dus het pictogram kan niet verschijnen.</translation>
     </message>
     <message numerus="yes">
         <source>%Ln settings held values %app cannot use, so they were corrected and saved.</source>
@@ -2476,6 +2394,195 @@
         <source>Key %1</source>
         <comment>key</comment>
         <translation>Toets %1</translation>
+    </message>
+    <message>
+        <source>An email reply reads differently from a commit message.</source>
+        <translation>Een antwoord op een e-mail klinkt anders dan een commitbericht.</translation>
+    </message>
+    <message>
+        <source>Press the trigger shortcut for a suggestion</source>
+        <translation>Druk op de activeringssneltoets voor een suggestie</translation>
+    </message>
+    <message>
+        <source>Writes straight into the field. Cleanest in GTK and Qt apps.</source>
+        <translation>Schrijft rechtstreeks in het veld. Het netst in GTK- en Qt-apps.</translation>
+    </message>
+    <message>
+        <source>Typing</source>
+        <comment>insertion method</comment>
+        <translation>Typen</translation>
+    </message>
+    <message>
+        <source>%1 h</source>
+        <comment>hours with one decimal, such as 1.5</comment>
+        <translation>%1 u</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln h</source>
+        <translation>
+            <numerusform>%Ln u</numerusform>
+            <numerusform>%Ln u</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln ms</source>
+        <translation>
+            <numerusform>%Ln ms</numerusform>
+            <numerusform>%Ln ms</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>screen-reader name: a sentence, then the next part</comment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <comment>screen-reader name: a title, then the next part</comment>
+        <translation>%1. %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>screen-reader name: one item of a list, then the next</comment>
+        <translation>%1, %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln words saved today</source>
+        <translation>
+            <numerusform>%Ln woord bespaard vandaag</numerusform>
+            <numerusform>%Ln woorden bespaard vandaag</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Under a minute of typing saved today.</source>
+        <translation>Vandaag minder dan een minuut typen bespaard.</translation>
+    </message>
+    <message>
+        <source>About %1 of typing saved today.</source>
+        <translation>Vandaag ongeveer %1 typen bespaard.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Step %1 of %Ln</source>
+        <translation>
+            <numerusform>Stap %1 van %Ln</numerusform>
+            <numerusform>Stap %1 van %Ln</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%app reads and types into text fields through the desktop&apos;s accessibility support, which some desktops leave off. %app uses it only for the field you&apos;re writing in.</source>
+        <translation>%app leest tekstvelden en typt erin via de toegankelijkheidsondersteuning van het bureaublad, die sommige bureaubladen uit laten staan. %app gebruikt die alleen voor het veld waarin je schrijft.</translation>
+    </message>
+    <message>
+        <source>The button switches the desktop&apos;s accessibility support on. If the desktop&apos;s settings open instead, turn accessibility on there, then come back. This page updates by itself.</source>
+        <translation>De knop zet de toegankelijkheidsondersteuning van het bureaublad aan. Openen in plaats daarvan de instellingen van het bureaublad, zet toegankelijkheid daar dan aan en kom terug. Deze pagina werkt zichzelf bij.</translation>
+    </message>
+    <message>
+        <source>Still off? Some desktops start their accessibility service only when you log in. Log out and back in, then try again.</source>
+        <translation>Nog steeds uit? Sommige bureaubladen starten hun toegankelijkheidsdienst pas bij het inloggen. Log uit en weer in en probeer het opnieuw.</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <comment>section header</comment>
+        <translation>Pauze</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <comment>button</comment>
+        <translation>Pauzeren</translation>
+    </message>
+    <message>
+        <source>typing</source>
+        <comment>insertion method, in a sentence</comment>
+        <translation>typen</translation>
+    </message>
+    <message>
+        <source>accessibility</source>
+        <comment>insertion method, in a sentence</comment>
+        <translation>toegankelijkheid</translation>
+    </message>
+    <message>
+        <source>paste</source>
+        <comment>insertion method, in a sentence</comment>
+        <translation>plakken</translation>
+    </message>
+    <message>
+        <source>short</source>
+        <comment>suggestion length, in a sentence</comment>
+        <translation>korte</translation>
+    </message>
+    <message>
+        <source>medium</source>
+        <comment>suggestion length, in a sentence</comment>
+        <translation>middellange</translation>
+    </message>
+    <message>
+        <source>long</source>
+        <comment>suggestion length, in a sentence</comment>
+        <translation>lange</translation>
+    </message>
+    <message>
+        <source>Default follows General: %1, %2 suggestions.</source>
+        <translation>Standaard volgt Algemeen: %1, %2 suggesties.</translation>
+    </message>
+    <message>
+        <source>Yes, at %1, %2 on screen, %3 pt tall, %4 and %5</source>
+        <translation>Ja, op %1, %2 op het scherm, %3 pt hoog, %4 en %5</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln characters before it</source>
+        <translation>
+            <numerusform>%Ln teken ervoor</numerusform>
+            <numerusform>%Ln tekens ervoor</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln after</source>
+        <comment>characters after the caret</comment>
+        <translation>
+            <numerusform>%Ln erna</numerusform>
+            <numerusform>%Ln erna</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No system tray runs on this desktop, so the icon cannot show. %1</source>
+        <translation>Op dit bureaublad draait geen systeemvak, dus het pictogram kan niet verschijnen. %1</translation>
+    </message>
+    <message>
+        <source>Typing</source>
+        <comment>section header</comment>
+        <translation>Typen</translation>
+    </message>
+    <message>
+        <source>Switch to the computer&apos;s language?</source>
+        <translation>Wisselen naar de taal van de computer?</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln words this week.</source>
+        <translation>
+            <numerusform>%Ln woord deze week.</numerusform>
+            <numerusform>%Ln woorden deze week.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Under a minute of typing saved today. %Ln words this week.</source>
+        <translation>
+            <numerusform>Vandaag minder dan een minuut typen bespaard. %Ln woord deze week.</numerusform>
+            <numerusform>Vandaag minder dan een minuut typen bespaard. %Ln woorden deze week.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>About %1 of typing saved today. %Ln words this week.</source>
+        <translation>
+            <numerusform>Vandaag ongeveer %1 typen bespaard. %Ln woord deze week.</numerusform>
+            <numerusform>Vandaag ongeveer %1 typen bespaard. %Ln woorden deze week.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Done: %Ln of %1</source>
+        <translation>
+            <numerusform>%Ln van %1 klaar</numerusform>
+            <numerusform>%Ln van %1 klaar</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

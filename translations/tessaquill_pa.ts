@@ -56,10 +56,6 @@
         <translation>ਸੁਰੱਖਿਅਤ ਇਨਪੁਟ ਚਾਲੂ ਹੈ, ਇਸ ਲਈ %app ਕੰਮ ਨਹੀਂ ਕਰਦਾ</translation>
     </message>
     <message>
-        <source>the trigger shortcut</source>
-        <translation>ਟ੍ਰਿਗਰ ਸ਼ਾਰਟਕੱਟ</translation>
-    </message>
-    <message>
         <source>Press %1 for a suggestion</source>
         <translation>ਸੁਝਾਅ ਲਈ %1 ਦਬਾਓ</translation>
     </message>
@@ -232,16 +228,8 @@
         <translation>ਟੈਕਸਟ ਨੂੰ ਕੀਸਟ੍ਰੋਕਾਂ ਵਜੋਂ ਭੇਜਦਾ ਹੈ। ਲਗਭਗ ਹਰ ਥਾਂ ਕੰਮ ਕਰਦਾ ਹੈ।</translation>
     </message>
     <message>
-        <source>Writes straight into the field. Cleanest in native computer apps.</source>
-        <translation>ਸਿੱਧਾ ਖੇਤਰ ਵਿੱਚ ਲਿਖਦਾ ਹੈ। ਕੰਪਿਊਟਰ ਦੀਆਂ ਨੇਟਿਵ ਐਪਾਂ ਵਿੱਚ ਸਭ ਤੋਂ ਵਧੀਆ ਕੰਮ ਕਰਦਾ ਹੈ।</translation>
-    </message>
-    <message>
         <source>Uses the clipboard, then puts your clipboard back.</source>
         <translation>ਕਲਿੱਪਬੋਰਡ ਵਰਤਦਾ ਹੈ, ਫਿਰ ਤੁਹਾਡਾ ਕਲਿੱਪਬੋਰਡ ਵਾਪਸ ਰੱਖ ਦਿੰਦਾ ਹੈ।</translation>
-    </message>
-    <message>
-        <source>Typing</source>
-        <translation>ਟਾਈਪਿੰਗ</translation>
     </message>
     <message>
         <source>Accessibility</source>
@@ -330,14 +318,6 @@
         <translation>ਕਿਤੇ ਵੀ ਟਾਈਪ ਕਰਨਾ ਸ਼ੁਰੂ ਕਰੋ। %app ਇੱਥੇ ਗਿਣਤੀ ਰੱਖਦਾ ਹੈ।</translation>
     </message>
     <message>
-        <source>Under a minute of typing today. </source>
-        <translation>ਅੱਜ ਇੱਕ ਮਿੰਟ ਤੋਂ ਘੱਟ ਟਾਈਪਿੰਗ ਬਚੀ। </translation>
-    </message>
-    <message>
-        <source>About %1 of typing today. </source>
-        <translation>ਅੱਜ ਲਗਭਗ %1 ਟਾਈਪਿੰਗ ਬਚੀ। </translation>
-    </message>
-    <message>
         <source>Resume in %1</source>
         <translation>%1 ਵਿੱਚ ਮੁੜ ਸ਼ੁਰੂ ਕਰੋ</translation>
     </message>
@@ -422,10 +402,6 @@
         <translation>ਹਟਾਓ</translation>
     </message>
     <message>
-        <source>Step %1 of %2</source>
-        <translation>%2 ਵਿੱਚੋਂ ਪੜਾਅ %1</translation>
-    </message>
-    <message>
         <source>Continue</source>
         <translation>ਜਾਰੀ ਰੱਖੋ</translation>
     </message>
@@ -470,10 +446,6 @@
         <translation>%app ਨੂੰ ਦੇਖਣ ਦਿਓ ਕਿ ਤੁਸੀਂ ਕੀ ਟਾਈਪ ਕਰਦੇ ਹੋ।</translation>
     </message>
     <message>
-        <source>The system asks for Accessibility access before any app can read text fields or type into them. %app uses it only for the field you&apos;re writing in.</source>
-        <translation>ਕੋਈ ਵੀ ਐਪ ਟੈਕਸਟ ਖੇਤਰ ਪੜ੍ਹਨ ਜਾਂ ਉਹਨਾਂ ਵਿੱਚ ਟਾਈਪ ਕਰਨ ਤੋਂ ਪਹਿਲਾਂ ਸਿਸਟਮ ਪਹੁੰਚਯੋਗਤਾ ਇਜਾਜ਼ਤ ਮੰਗਦਾ ਹੈ। %app ਇਸ ਨੂੰ ਸਿਰਫ਼ ਉਸ ਖੇਤਰ ਲਈ ਵਰਤਦਾ ਹੈ ਜਿਸ ਵਿੱਚ ਤੁਸੀਂ ਲਿਖ ਰਹੇ ਹੋ।</translation>
-    </message>
-    <message>
         <source>%app reads your text when you pause and forgets it after one suggestion, unless you turn on writing memory.</source>
         <translation>ਤੁਹਾਡੇ ਰੁਕਣ ਉੱਤੇ %app ਤੁਹਾਡਾ ਟੈਕਸਟ ਪੜ੍ਹਦਾ ਹੈ ਅਤੇ ਇੱਕ ਸੁਝਾਅ ਮਗਰੋਂ ਉਸ ਨੂੰ ਭੁੱਲ ਜਾਂਦਾ ਹੈ, ਜਦੋਂ ਤੱਕ ਤੁਸੀਂ ਲਿਖਤ ਮੈਮਰੀ ਚਾਲੂ ਨਾ ਕਰੋ।</translation>
     </message>
@@ -484,14 +456,6 @@
     <message>
         <source>Open Accessibility Settings</source>
         <translation>ਪਹੁੰਚਯੋਗਤਾ ਸੈਟਿੰਗਾਂ ਖੋਲ੍ਹੋ</translation>
-    </message>
-    <message>
-        <source>Switch %app on in the list, then come back. This page updates by itself.</source>
-        <translation>ਸੂਚੀ ਵਿੱਚ %app ਚਾਲੂ ਕਰੋ, ਫਿਰ ਵਾਪਸ ਆਓ। ਇਹ ਸਫ਼ਾ ਆਪਣੇ ਆਪ ਅੱਪਡੇਟ ਹੁੰਦਾ ਹੈ।</translation>
-    </message>
-    <message>
-        <source>Already switched on? The desktop&apos;s settings may still list an older copy of %app. Select it, remove it with the minus button, then try again.</source>
-        <translation>ਪਹਿਲਾਂ ਹੀ ਚਾਲੂ ਕਰ ਦਿੱਤਾ? ਹੋ ਸਕਦਾ ਹੈ ਡੈਸਕਟਾਪ ਦੀਆਂ ਸੈਟਿੰਗਾਂ ਵਿੱਚ ਹਾਲੇ ਵੀ %app ਦੀ ਪੁਰਾਣੀ ਕਾਪੀ ਦਿਸ ਰਹੀ ਹੋਵੇ। ਉਸ ਨੂੰ ਚੁਣੋ, − ਬਟਨ ਨਾਲ ਹਟਾਓ, ਫਿਰ ਦੁਬਾਰਾ ਕੋਸ਼ਿਸ਼ ਕਰੋ।</translation>
     </message>
     <message>
         <source>Pick what writes your suggestions.</source>
@@ -642,10 +606,6 @@
         <translation>ਲੰਬਾਈ</translation>
     </message>
     <message>
-        <source>Pause</source>
-        <translation>ਰੋਕੋ</translation>
-    </message>
-    <message>
         <source>Resume</source>
         <translation>ਮੁੜ ਸ਼ੁਰੂ ਕਰੋ</translation>
     </message>
@@ -752,10 +712,6 @@
     <message>
         <source>%1, %2 typical wait</source>
         <translation>%1, ਆਮ ਉਡੀਕ %2</translation>
-    </message>
-    <message>
-        <source>%1 this week.</source>
-        <translation>ਇਸ ਹਫ਼ਤੇ %1।</translation>
     </message>
     <message>
         <source>Start your streak today.</source>
@@ -1223,29 +1179,23 @@
         <source>Next time, quit %1 without asking</source>
         <translation>ਅਗਲੀ ਵਾਰ ਬਿਨਾਂ ਪੁੱਛੇ %1 ਬੰਦ ਕਰੋ</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 is also running</source>
-        <translation>%1 ਵੀ ਚੱਲ ਰਹੀ ਹੈ</translation>
-    </message>
-    <message>
-        <source>%1 are also running</source>
-        <translation>%1 ਵੀ ਚੱਲ ਰਹੀਆਂ ਹਨ</translation>
-    </message>
-    <message>
-        <source>These apps answer the Tab key before %app can, so %app stays paused in your other apps until they quit.</source>
-        <translation>ਇਹ ਐਪਾਂ %app ਤੋਂ ਪਹਿਲਾਂ Tab ਕੁੰਜੀ ਦਾ ਜਵਾਬ ਦਿੰਦੀਆਂ ਹਨ, ਇਸ ਲਈ ਉਹਨਾਂ ਦੇ ਬੰਦ ਹੋਣ ਤੱਕ %app ਤੁਹਾਡੀਆਂ ਹੋਰ ਐਪਾਂ ਵਿੱਚ ਰੁਕਿਆ ਰਹਿੰਦਾ ਹੈ।</translation>
+        <translation>
+            <numerusform>%1 ਵੀ ਚੱਲ ਰਹੀ ਹੈ</numerusform>
+            <numerusform>%1 ਵੀ ਚੱਲ ਰਹੀਆਂ ਹਨ</numerusform>
+        </translation>
     </message>
     <message>
         <source>Quitting…</source>
         <translation>ਬੰਦ ਹੋ ਰਿਹਾ ਹੈ…</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 is still open</source>
-        <translation>%1 ਹਾਲੇ ਵੀ ਖੁੱਲ੍ਹੀ ਹੈ</translation>
-    </message>
-    <message>
-        <source>It may be waiting on a dialog of its own. Force Quit closes it right away.</source>
-        <translation>ਸ਼ਾਇਦ ਉਹ ਆਪਣੇ ਕਿਸੇ ਡਾਇਲਾਗ ਦੀ ਉਡੀਕ ਕਰ ਰਹੀ ਹੈ। “ਜ਼ਬਰਦਸਤੀ ਬੰਦ ਕਰੋ” ਉਸ ਨੂੰ ਫ਼ੌਰਨ ਬੰਦ ਕਰ ਦਿੰਦਾ ਹੈ।</translation>
+        <translation>
+            <numerusform>%1 ਹਾਲੇ ਵੀ ਖੁੱਲ੍ਹੀ ਹੈ</numerusform>
+            <numerusform>%1 ਹਾਲੇ ਵੀ ਖੁੱਲ੍ਹੀਆਂ ਹਨ</numerusform>
+        </translation>
     </message>
     <message>
         <source>%app has the Tab key</source>
@@ -1460,10 +1410,6 @@
         <translation>ਐਪ ਅਤੇ ਵਿੰਡੋ ਦਾ ਨਾਂ</translation>
     </message>
     <message>
-        <source>A reply in Mail reads differently from a commit message.</source>
-        <translation>ਈਮੇਲ ਦਾ ਜਵਾਬ ਅਤੇ ਕਮਿਟ ਸੁਨੇਹਾ ਵੱਖਰੇ ਢੰਗ ਨਾਲ ਲਿਖੇ ਜਾਂਦੇ ਹਨ।</translation>
-    </message>
-    <message>
         <source>Website</source>
         <translation>ਵੈੱਬਸਾਈਟ</translation>
     </message>
@@ -1571,9 +1517,12 @@
         <source>Keeps a few minutes of text from windows you switched away from, like a page you read before replying. It stays on your computer and skips apps you switched off.</source>
         <translation>ਜਿਹਨਾਂ ਵਿੰਡੋਆਂ ਤੋਂ ਤੁਸੀਂ ਹਟ ਗਏ, ਉਹਨਾਂ ਦਾ ਕੁਝ ਮਿੰਟਾਂ ਦਾ ਟੈਕਸਟ ਰੱਖਦਾ ਹੈ, ਜਿਵੇਂ ਜਵਾਬ ਦੇਣ ਤੋਂ ਪਹਿਲਾਂ ਪੜ੍ਹਿਆ ਸਫ਼ਾ। ਇਹ ਤੁਹਾਡੇ ਕੰਪਿਊਟਰ ਉੱਤੇ ਰਹਿੰਦਾ ਹੈ ਅਤੇ ਤੁਹਾਡੀਆਂ ਬੰਦ ਕੀਤੀਆਂ ਐਪਾਂ ਨੂੰ ਛੱਡ ਦਿੰਦਾ ਹੈ।</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Both apps answer the Tab key, and the system gives it to %1 first. %app stays paused in your other apps until %1 quits.</source>
-        <translation>ਦੋਵੇਂ ਐਪਾਂ Tab ਕੁੰਜੀ ਦਾ ਜਵਾਬ ਦਿੰਦੀਆਂ ਹਨ, ਅਤੇ ਸਿਸਟਮ ਇਸ ਨੂੰ ਪਹਿਲਾਂ %1 ਨੂੰ ਦਿੰਦਾ ਹੈ। %1 ਦੇ ਬੰਦ ਹੋਣ ਤੱਕ %app ਤੁਹਾਡੀਆਂ ਹੋਰ ਐਪਾਂ ਵਿੱਚ ਰੁਕਿਆ ਰਹਿੰਦਾ ਹੈ।</translation>
+        <translation>
+            <numerusform>ਦੋਵੇਂ ਐਪਾਂ Tab ਕੁੰਜੀ ਦਾ ਜਵਾਬ ਦਿੰਦੀਆਂ ਹਨ, ਅਤੇ ਸਿਸਟਮ ਇਸ ਨੂੰ ਪਹਿਲਾਂ %1 ਨੂੰ ਦਿੰਦਾ ਹੈ। %1 ਦੇ ਬੰਦ ਹੋਣ ਤੱਕ %app ਤੁਹਾਡੀਆਂ ਹੋਰ ਐਪਾਂ ਵਿੱਚ ਰੁਕਿਆ ਰਹਿੰਦਾ ਹੈ।</numerusform>
+            <numerusform>%1, %app ਤੋਂ ਪਹਿਲਾਂ Tab ਕੁੰਜੀ ਲੈ ਲੈਂਦੀਆਂ ਹਨ, ਇਸ ਲਈ ਜਦੋਂ ਤੱਕ ਤੁਸੀਂ ਉਹਨਾਂ ਨੂੰ ਬੰਦ ਨਹੀਂ ਕਰਦੇ, %app ਤੁਹਾਡੀਆਂ ਹੋਰ ਐਪਾਂ ਵਿੱਚ ਰੁਕਿਆ ਰਹਿੰਦਾ ਹੈ।</numerusform>
+        </translation>
     </message>
     <message>
         <source>Finishes your sentences in any app, on your computer.</source>
@@ -1628,10 +1577,6 @@
     <message>
         <source>No</source>
         <translation>ਨਹੀਂ</translation>
-    </message>
-    <message>
-        <source>Yes, at %1, %2 on screen, %3 pt tall, %4 characters before it and %5 after</source>
-        <translation>ਹਾਂ, ਸਕ੍ਰੀਨ ਉੱਤੇ %1, %2 ਉੱਤੇ, %3 pt ਉੱਚਾ, ਪਹਿਲਾਂ %4 ਅੱਖਰ ਅਤੇ ਮਗਰੋਂ %5</translation>
     </message>
     <message>
         <source>Not reported, estimated from the caret</source>
@@ -1858,10 +1803,6 @@
         <translation>ਕੀ %1 ਉੱਤੇ ਬਦਲਣਾ ਹੈ?</translation>
     </message>
     <message>
-        <source>the computer&apos;s language</source>
-        <translation>ਕੰਪਿਊਟਰ ਦੀ ਭਾਸ਼ਾ</translation>
-    </message>
-    <message>
         <source>%1 closes and opens again in a second. Your settings stay as they are.</source>
         <translation>%1 ਬੰਦ ਹੋ ਕੇ ਇੱਕ ਸਕਿੰਟ ਵਿੱਚ ਦੁਬਾਰਾ ਖੁੱਲ੍ਹੇਗਾ। ਤੁਹਾਡੀਆਂ ਸੈਟਿੰਗਾਂ ਜਿਵੇਂ ਹਨ ਉਵੇਂ ਰਹਿਣਗੀਆਂ।</translation>
     </message>
@@ -1890,16 +1831,8 @@
         <translation>ਇੱਕ ਮਿੰਟ ਤੋਂ ਘੱਟ</translation>
     </message>
     <message>
-        <source>%1 h</source>
-        <translation>%1 ਘੰਟੇ</translation>
-    </message>
-    <message>
         <source>%1 s</source>
         <translation>%1 ਸਕਿੰ.</translation>
-    </message>
-    <message>
-        <source>%1 ms</source>
-        <translation>%1 ਮਿ.ਸ.</translation>
     </message>
     <message>
         <source>Not set</source>
@@ -2185,13 +2118,6 @@
             <numerusform>%Ln ਅੰਸ਼ ਯਾਦ ਰੱਖੇ</numerusform>
         </translation>
     </message>
-    <message numerus="yes">
-        <source>%1 of %Ln done</source>
-        <translation>
-            <numerusform>%Ln ਵਿੱਚੋਂ %1 ਮੁਕੰਮਲ</numerusform>
-            <numerusform>%Ln ਵਿੱਚੋਂ %1 ਮੁਕੰਮਲ</numerusform>
-        </translation>
-    </message>
     <message>
         <source>enter</source>
         <translation>enter</translation>
@@ -2247,10 +2173,6 @@
         <translation>%1 ’ਤੇ ਕਿਸੇ ਸਰਵਰ ਨੇ ਜਵਾਬ ਨਹੀਂ ਦਿੱਤਾ।</translation>
     </message>
     <message>
-        <source>Default follows General (insertion: %1, length: %2).</source>
-        <translation>ਪੂਰਵ-ਨਿਰਧਾਰਤ “ਆਮ” ਅਨੁਸਾਰ (ਪਾਉਣ ਦਾ ਤਰੀਕਾ: %1, ਲੰਬਾਈ: %2)।</translation>
-    </message>
-    <message>
         <source>Range: %1</source>
         <translation>ਮਿਆਦ: %1</translation>
     </message>
@@ -2289,10 +2211,6 @@
         <source>party</source>
         <comment>emoji search sample</comment>
         <translation>ਪਾਰਟੀ</translation>
-    </message>
-    <message>
-        <source>No system tray runs on this desktop, so the icon cannot show.</source>
-        <translation>ਇਸ ਡੈਸਕਟਾਪ ’ਤੇ ਕੋਈ ਸਿਸਟਮ ਟ੍ਰੇ ਨਹੀਂ ਚੱਲ ਰਹੀ, ਇਸ ਲਈ ਆਈਕਨ ਨਹੀਂ ਦਿਖ ਸਕਦਾ।</translation>
     </message>
     <message numerus="yes">
         <source>%Ln settings held values %app cannot use, so they were corrected and saved.</source>
@@ -2476,6 +2394,195 @@
         <source>Key %1</source>
         <comment>key</comment>
         <translation>ਕੁੰਜੀ %1</translation>
+    </message>
+    <message>
+        <source>An email reply reads differently from a commit message.</source>
+        <translation>ਈਮੇਲ ਦਾ ਜਵਾਬ ਅਤੇ ਕਮਿਟ ਸੁਨੇਹਾ ਵੱਖਰੇ ਢੰਗ ਨਾਲ ਲਿਖੇ ਜਾਂਦੇ ਹਨ।</translation>
+    </message>
+    <message>
+        <source>Press the trigger shortcut for a suggestion</source>
+        <translation>ਸੁਝਾਅ ਲਈ ਟ੍ਰਿਗਰ ਸ਼ਾਰਟਕੱਟ ਦਬਾਓ</translation>
+    </message>
+    <message>
+        <source>Writes straight into the field. Cleanest in GTK and Qt apps.</source>
+        <translation>ਸਿੱਧਾ ਖੇਤਰ ਵਿੱਚ ਲਿਖਦਾ ਹੈ। GTK ਅਤੇ Qt ਐਪਾਂ ਵਿੱਚ ਸਭ ਤੋਂ ਸਾਫ਼।</translation>
+    </message>
+    <message>
+        <source>Typing</source>
+        <comment>insertion method</comment>
+        <translation>ਟਾਈਪਿੰਗ</translation>
+    </message>
+    <message>
+        <source>%1 h</source>
+        <comment>hours with one decimal, such as 1.5</comment>
+        <translation>%1 ਘੰਟੇ</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln h</source>
+        <translation>
+            <numerusform>%Ln ਘੰਟੇ</numerusform>
+            <numerusform>%Ln ਘੰਟੇ</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln ms</source>
+        <translation>
+            <numerusform>%Ln ਮਿ.ਸ.</numerusform>
+            <numerusform>%Ln ਮਿ.ਸ.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>screen-reader name: a sentence, then the next part</comment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <comment>screen-reader name: a title, then the next part</comment>
+        <translation>%1। %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>screen-reader name: one item of a list, then the next</comment>
+        <translation>%1, %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln words saved today</source>
+        <translation>
+            <numerusform>ਅੱਜ %Ln ਸ਼ਬਦ ਬਚਾਇਆ</numerusform>
+            <numerusform>ਅੱਜ %Ln ਸ਼ਬਦ ਬਚਾਏ</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Under a minute of typing saved today.</source>
+        <translation>ਅੱਜ ਇੱਕ ਮਿੰਟ ਤੋਂ ਘੱਟ ਟਾਈਪਿੰਗ ਬਚੀ।</translation>
+    </message>
+    <message>
+        <source>About %1 of typing saved today.</source>
+        <translation>ਅੱਜ ਲਗਭਗ %1 ਟਾਈਪਿੰਗ ਬਚੀ।</translation>
+    </message>
+    <message numerus="yes">
+        <source>Step %1 of %Ln</source>
+        <translation>
+            <numerusform>%Ln ਵਿੱਚੋਂ ਪੜਾਅ %1</numerusform>
+            <numerusform>%Ln ਵਿੱਚੋਂ ਪੜਾਅ %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%app reads and types into text fields through the desktop&apos;s accessibility support, which some desktops leave off. %app uses it only for the field you&apos;re writing in.</source>
+        <translation>%app ਡੈਸਕਟਾਪ ਦੀ ਪਹੁੰਚਯੋਗਤਾ ਸਹਾਇਤਾ ਰਾਹੀਂ ਟੈਕਸਟ ਖੇਤਰ ਪੜ੍ਹਦਾ ਹੈ ਅਤੇ ਉਨ੍ਹਾਂ ਵਿੱਚ ਟਾਈਪ ਕਰਦਾ ਹੈ; ਕੁਝ ਡੈਸਕਟਾਪ ਇਸਨੂੰ ਬੰਦ ਰੱਖਦੇ ਹਨ। %app ਇਸਨੂੰ ਸਿਰਫ਼ ਉਸੇ ਖੇਤਰ ਲਈ ਵਰਤਦਾ ਹੈ ਜਿਸ ਵਿੱਚ ਤੁਸੀਂ ਲਿਖ ਰਹੇ ਹੋ।</translation>
+    </message>
+    <message>
+        <source>The button switches the desktop&apos;s accessibility support on. If the desktop&apos;s settings open instead, turn accessibility on there, then come back. This page updates by itself.</source>
+        <translation>ਇਹ ਬਟਨ ਡੈਸਕਟਾਪ ਦੀ ਪਹੁੰਚਯੋਗਤਾ ਸਹਾਇਤਾ ਚਾਲੂ ਕਰਦਾ ਹੈ। ਜੇ ਇਸਦੀ ਬਜਾਏ ਡੈਸਕਟਾਪ ਦੀਆਂ ਸੈਟਿੰਗਾਂ ਖੁੱਲ੍ਹਣ, ਤਾਂ ਉੱਥੇ ਪਹੁੰਚਯੋਗਤਾ ਚਾਲੂ ਕਰੋ, ਫਿਰ ਵਾਪਸ ਆਓ। ਇਹ ਸਫ਼ਾ ਆਪਣੇ-ਆਪ ਅੱਪਡੇਟ ਹੁੰਦਾ ਹੈ।</translation>
+    </message>
+    <message>
+        <source>Still off? Some desktops start their accessibility service only when you log in. Log out and back in, then try again.</source>
+        <translation>ਹਾਲੇ ਵੀ ਬੰਦ ਹੈ? ਕੁਝ ਡੈਸਕਟਾਪ ਪਹੁੰਚਯੋਗਤਾ ਸੇਵਾ ਸਿਰਫ਼ ਲੌਗ ਇਨ ਵੇਲੇ ਸ਼ੁਰੂ ਕਰਦੇ ਹਨ। ਲੌਗ ਆਊਟ ਕਰਕੇ ਮੁੜ ਲੌਗ ਇਨ ਕਰੋ, ਫਿਰ ਦੁਬਾਰਾ ਕੋਸ਼ਿਸ਼ ਕਰੋ।</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <comment>section header</comment>
+        <translation>ਵਿਰਾਮ</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <comment>button</comment>
+        <translation>ਰੋਕੋ</translation>
+    </message>
+    <message>
+        <source>typing</source>
+        <comment>insertion method, in a sentence</comment>
+        <translation>ਟਾਈਪਿੰਗ</translation>
+    </message>
+    <message>
+        <source>accessibility</source>
+        <comment>insertion method, in a sentence</comment>
+        <translation>ਪਹੁੰਚਯੋਗਤਾ</translation>
+    </message>
+    <message>
+        <source>paste</source>
+        <comment>insertion method, in a sentence</comment>
+        <translation>ਪੇਸਟ</translation>
+    </message>
+    <message>
+        <source>short</source>
+        <comment>suggestion length, in a sentence</comment>
+        <translation>ਛੋਟੇ</translation>
+    </message>
+    <message>
+        <source>medium</source>
+        <comment>suggestion length, in a sentence</comment>
+        <translation>ਦਰਮਿਆਨੇ</translation>
+    </message>
+    <message>
+        <source>long</source>
+        <comment>suggestion length, in a sentence</comment>
+        <translation>ਲੰਬੇ</translation>
+    </message>
+    <message>
+        <source>Default follows General: %1, %2 suggestions.</source>
+        <translation>ਪੂਰਵ-ਨਿਰਧਾਰਤ &quot;ਆਮ&quot; ਅਨੁਸਾਰ: %1, %2 ਸੁਝਾਅ।</translation>
+    </message>
+    <message>
+        <source>Yes, at %1, %2 on screen, %3 pt tall, %4 and %5</source>
+        <translation>ਹਾਂ, %1, %2 ਉੱਤੇ, %3 pt ਉੱਚਾ, %4 ਅਤੇ %5</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln characters before it</source>
+        <translation>
+            <numerusform>ਪਹਿਲਾਂ %Ln ਅੱਖਰ</numerusform>
+            <numerusform>ਪਹਿਲਾਂ %Ln ਅੱਖਰ</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln after</source>
+        <comment>characters after the caret</comment>
+        <translation>
+            <numerusform>ਮਗਰੋਂ %Ln</numerusform>
+            <numerusform>ਮਗਰੋਂ %Ln</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No system tray runs on this desktop, so the icon cannot show. %1</source>
+        <translation>ਇਸ ਡੈਸਕਟਾਪ &apos;ਤੇ ਕੋਈ ਸਿਸਟਮ ਟ੍ਰੇ ਨਹੀਂ ਚੱਲ ਰਹੀ, ਇਸ ਲਈ ਆਈਕਨ ਨਹੀਂ ਦਿਖ ਸਕਦਾ। %1</translation>
+    </message>
+    <message>
+        <source>Typing</source>
+        <comment>section header</comment>
+        <translation>ਟਾਈਪਿੰਗ</translation>
+    </message>
+    <message>
+        <source>Switch to the computer&apos;s language?</source>
+        <translation>ਕੀ ਕੰਪਿਊਟਰ ਦੀ ਭਾਸ਼ਾ ਉੱਤੇ ਬਦਲਣਾ ਹੈ?</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln words this week.</source>
+        <translation>
+            <numerusform>ਇਸ ਹਫ਼ਤੇ %Ln ਸ਼ਬਦ।</numerusform>
+            <numerusform>ਇਸ ਹਫ਼ਤੇ %Ln ਸ਼ਬਦ।</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Under a minute of typing saved today. %Ln words this week.</source>
+        <translation>
+            <numerusform>ਅੱਜ ਇੱਕ ਮਿੰਟ ਤੋਂ ਘੱਟ ਟਾਈਪਿੰਗ ਬਚੀ। ਇਸ ਹਫ਼ਤੇ %Ln ਸ਼ਬਦ।</numerusform>
+            <numerusform>ਅੱਜ ਇੱਕ ਮਿੰਟ ਤੋਂ ਘੱਟ ਟਾਈਪਿੰਗ ਬਚੀ। ਇਸ ਹਫ਼ਤੇ %Ln ਸ਼ਬਦ।</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>About %1 of typing saved today. %Ln words this week.</source>
+        <translation>
+            <numerusform>ਅੱਜ ਲਗਭਗ %1 ਟਾਈਪਿੰਗ ਬਚੀ। ਇਸ ਹਫ਼ਤੇ %Ln ਸ਼ਬਦ।</numerusform>
+            <numerusform>ਅੱਜ ਲਗਭਗ %1 ਟਾਈਪਿੰਗ ਬਚੀ। ਇਸ ਹਫ਼ਤੇ %Ln ਸ਼ਬਦ।</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Done: %Ln of %1</source>
+        <translation>
+            <numerusform>%1 ਵਿੱਚੋਂ %Ln ਮੁਕੰਮਲ</numerusform>
+            <numerusform>%1 ਵਿੱਚੋਂ %Ln ਮੁਕੰਮਲ</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -56,10 +56,6 @@
         <translation>Bezpieczne wprowadzanie jest włączone, więc %app się nie wtrąca</translation>
     </message>
     <message>
-        <source>the trigger shortcut</source>
-        <translation>skrót wywołania</translation>
-    </message>
-    <message>
         <source>Press %1 for a suggestion</source>
         <translation>Naciśnij %1, aby dostać podpowiedź</translation>
     </message>
@@ -232,16 +228,8 @@
         <translation>Wysyła tekst jako naciśnięcia klawiszy. Działa prawie wszędzie.</translation>
     </message>
     <message>
-        <source>Writes straight into the field. Cleanest in native computer apps.</source>
-        <translation>Pisze prosto do pola. Działa najczyściej w natywnych aplikacjach pulpitu.</translation>
-    </message>
-    <message>
         <source>Uses the clipboard, then puts your clipboard back.</source>
         <translation>Używa schowka, a potem przywraca jego zawartość.</translation>
-    </message>
-    <message>
-        <source>Typing</source>
-        <translation>Wpisywanie</translation>
     </message>
     <message>
         <source>Accessibility</source>
@@ -332,14 +320,6 @@
         <translation>Zacznij pisać gdziekolwiek. %app prowadzi tu licznik.</translation>
     </message>
     <message>
-        <source>Under a minute of typing today. </source>
-        <translation>Dziś zaoszczędzono mniej niż minutę pisania. </translation>
-    </message>
-    <message>
-        <source>About %1 of typing today. </source>
-        <translation>Dziś zaoszczędzono około %1 pisania. </translation>
-    </message>
-    <message>
         <source>Resume in %1</source>
         <translation>Wznów w aplikacji %1</translation>
     </message>
@@ -424,10 +404,6 @@
         <translation>Usuń</translation>
     </message>
     <message>
-        <source>Step %1 of %2</source>
-        <translation>Krok %1 z %2</translation>
-    </message>
-    <message>
         <source>Continue</source>
         <translation>Dalej</translation>
     </message>
@@ -472,10 +448,6 @@
         <translation>Pozwól %app widzieć, co piszesz.</translation>
     </message>
     <message>
-        <source>The system asks for Accessibility access before any app can read text fields or type into them. %app uses it only for the field you&apos;re writing in.</source>
-        <translation>System prosi o uprawnienie ułatwień dostępu, zanim jakakolwiek aplikacja będzie mogła czytać pola tekstowe lub w nich pisać. %app używa go tylko w polu, w którym piszesz.</translation>
-    </message>
-    <message>
         <source>%app reads your text when you pause and forgets it after one suggestion, unless you turn on writing memory.</source>
         <translation>%app czyta twój tekst, gdy robisz przerwę, i zapomina go po jednej podpowiedzi, chyba że włączysz pamięć pisania.</translation>
     </message>
@@ -486,14 +458,6 @@
     <message>
         <source>Open Accessibility Settings</source>
         <translation>Otwórz ustawienia ułatwień dostępu</translation>
-    </message>
-    <message>
-        <source>Switch %app on in the list, then come back. This page updates by itself.</source>
-        <translation>Włącz %app na liście i wróć tutaj. Ta strona odświeży się sama.</translation>
-    </message>
-    <message>
-        <source>Already switched on? The desktop&apos;s settings may still list an older copy of %app. Select it, remove it with the minus button, then try again.</source>
-        <translation>Już włączone? Ustawienia pulpitu mogą nadal pokazywać starszą kopię %app. Zaznacz ją, usuń przyciskiem minus i spróbuj ponownie.</translation>
     </message>
     <message>
         <source>Pick what writes your suggestions.</source>
@@ -644,10 +608,6 @@
         <translation>Długość</translation>
     </message>
     <message>
-        <source>Pause</source>
-        <translation>Wstrzymaj</translation>
-    </message>
-    <message>
         <source>Resume</source>
         <translation>Wznów</translation>
     </message>
@@ -754,10 +714,6 @@
     <message>
         <source>%1, %2 typical wait</source>
         <translation>%1, typowe oczekiwanie %2</translation>
-    </message>
-    <message>
-        <source>%1 this week.</source>
-        <translation>%1 w tym tygodniu.</translation>
     </message>
     <message>
         <source>Start your streak today.</source>
@@ -1227,29 +1183,25 @@
         <source>Next time, quit %1 without asking</source>
         <translation>Następnym razem zamykaj %1 bez pytania</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 is also running</source>
-        <translation>%1 też działa</translation>
-    </message>
-    <message>
-        <source>%1 are also running</source>
-        <translation>%1 też działają</translation>
-    </message>
-    <message>
-        <source>These apps answer the Tab key before %app can, so %app stays paused in your other apps until they quit.</source>
-        <translation>Te aplikacje przechwytują klawisz Tab przed %app, więc %app pozostaje wstrzymany w innych aplikacjach, dopóki ich nie zamkniesz.</translation>
+        <translation>
+            <numerusform>%1 też działa</numerusform>
+            <numerusform>%1 też działają</numerusform>
+            <numerusform>%1 też działają</numerusform>
+        </translation>
     </message>
     <message>
         <source>Quitting…</source>
         <translation>Zamykanie…</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 is still open</source>
-        <translation>Aplikacja %1 jest nadal otwarta</translation>
-    </message>
-    <message>
-        <source>It may be waiting on a dialog of its own. Force Quit closes it right away.</source>
-        <translation>Aplikacja może czekać na własne okno dialogowe. „Wymuś zamknięcie” zamknie ją od razu.</translation>
+        <translation>
+            <numerusform>%1 jest nadal otwarty</numerusform>
+            <numerusform>%1 są nadal otwarte</numerusform>
+            <numerusform>%1 są nadal otwarte</numerusform>
+        </translation>
     </message>
     <message>
         <source>%app has the Tab key</source>
@@ -1464,10 +1416,6 @@
         <translation>Nazwa aplikacji i okna</translation>
     </message>
     <message>
-        <source>A reply in Mail reads differently from a commit message.</source>
-        <translation>Odpowiedź na e-mail brzmi inaczej niż opis commita.</translation>
-    </message>
-    <message>
         <source>Website</source>
         <translation>Witryna</translation>
     </message>
@@ -1575,9 +1523,13 @@
         <source>Keeps a few minutes of text from windows you switched away from, like a page you read before replying. It stays on your computer and skips apps you switched off.</source>
         <translation>Zachowuje kilka minut tekstu z okien, które były wcześniej aktywne, np. stronę przeczytaną przed odpowiedzią. Zostaje na twoim komputerze i pomija wyłączone przez ciebie aplikacje.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Both apps answer the Tab key, and the system gives it to %1 first. %app stays paused in your other apps until %1 quits.</source>
-        <translation>Obie aplikacje reagują na klawisz Tab, a system daje go najpierw %1. %app pozostaje wstrzymany w innych aplikacjach, dopóki %1 się nie zamknie.</translation>
+        <translation>
+            <numerusform>Obie aplikacje reagują na klawisz Tab, a system daje go najpierw %1. %app pozostaje wstrzymany w innych aplikacjach, dopóki %1 się nie zamknie.</numerusform>
+            <numerusform>%1 przechwytują klawisz Tab przed %app, więc %app pozostaje wstrzymany w innych aplikacjach, dopóki ich nie zamkniesz.</numerusform>
+            <numerusform>%1 przechwytują klawisz Tab przed %app, więc %app pozostaje wstrzymany w innych aplikacjach, dopóki ich nie zamkniesz.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Finishes your sentences in any app, on your computer.</source>
@@ -1632,10 +1584,6 @@
     <message>
         <source>No</source>
         <translation>Nie</translation>
-    </message>
-    <message>
-        <source>Yes, at %1, %2 on screen, %3 pt tall, %4 characters before it and %5 after</source>
-        <translation>Tak, w %1, %2 na ekranie, wysokość %3 pt, znaki przed nim: %4, po nim: %5</translation>
     </message>
     <message>
         <source>Not reported, estimated from the caret</source>
@@ -1862,10 +1810,6 @@
         <translation>Przełączyć na %1?</translation>
     </message>
     <message>
-        <source>the computer&apos;s language</source>
-        <translation>język komputera</translation>
-    </message>
-    <message>
         <source>%1 closes and opens again in a second. Your settings stay as they are.</source>
         <translation>%1 zamknie się i za chwilę otworzy ponownie. Ustawienia pozostaną bez zmian.</translation>
     </message>
@@ -1894,16 +1838,8 @@
         <translation>niecała minuta</translation>
     </message>
     <message>
-        <source>%1 h</source>
-        <translation>%1 godz.</translation>
-    </message>
-    <message>
         <source>%1 s</source>
         <translation>%1 s</translation>
-    </message>
-    <message>
-        <source>%1 ms</source>
-        <translation>%1 ms</translation>
     </message>
     <message>
         <source>Not set</source>
@@ -2198,14 +2134,6 @@
             <numerusform>Zapamiętano %Ln fragmentów</numerusform>
         </translation>
     </message>
-    <message numerus="yes">
-        <source>%1 of %Ln done</source>
-        <translation>
-            <numerusform>Gotowe: %1 z %Ln</numerusform>
-            <numerusform>Gotowe: %1 z %Ln</numerusform>
-            <numerusform>Gotowe: %1 z %Ln</numerusform>
-        </translation>
-    </message>
     <message>
         <source>enter</source>
         <translation>enter</translation>
@@ -2263,10 +2191,6 @@
         <translation>Żaden serwer nie odpowiedział pod adresem %1.</translation>
     </message>
     <message>
-        <source>Default follows General (insertion: %1, length: %2).</source>
-        <translation>Domyślnie jak w sekcji „Ogólne” (wstawianie: %1, długość: %2).</translation>
-    </message>
-    <message>
         <source>Range: %1</source>
         <translation>Zakres: %1</translation>
     </message>
@@ -2306,10 +2230,6 @@
         <source>party</source>
         <comment>emoji search sample</comment>
         <translation>impreza</translation>
-    </message>
-    <message>
-        <source>No system tray runs on this desktop, so the icon cannot show.</source>
-        <translation>Na tym pulpicie nie działa żaden zasobnik systemowy, więc ikona nie może się pojawić.</translation>
     </message>
     <message numerus="yes">
         <source>%Ln settings held values %app cannot use, so they were corrected and saved.</source>
@@ -2494,6 +2414,205 @@
         <source>Key %1</source>
         <comment>key</comment>
         <translation>Klawisz %1</translation>
+    </message>
+    <message>
+        <source>An email reply reads differently from a commit message.</source>
+        <translation>Odpowiedź na e-mail pisze się inaczej niż opis commita.</translation>
+    </message>
+    <message>
+        <source>Press the trigger shortcut for a suggestion</source>
+        <translation>Naciśnij skrót wywołania, aby dostać podpowiedź</translation>
+    </message>
+    <message>
+        <source>Writes straight into the field. Cleanest in GTK and Qt apps.</source>
+        <translation>Pisze bezpośrednio w polu. Najczyściej w aplikacjach GTK i Qt.</translation>
+    </message>
+    <message>
+        <source>Typing</source>
+        <comment>insertion method</comment>
+        <translation>Wpisywanie</translation>
+    </message>
+    <message>
+        <source>%1 h</source>
+        <comment>hours with one decimal, such as 1.5</comment>
+        <translation>%1 godz.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln h</source>
+        <translation>
+            <numerusform>%Ln godz.</numerusform>
+            <numerusform>%Ln godz.</numerusform>
+            <numerusform>%Ln godz.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln ms</source>
+        <translation>
+            <numerusform>%Ln ms</numerusform>
+            <numerusform>%Ln ms</numerusform>
+            <numerusform>%Ln ms</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>screen-reader name: a sentence, then the next part</comment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <comment>screen-reader name: a title, then the next part</comment>
+        <translation>%1. %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>screen-reader name: one item of a list, then the next</comment>
+        <translation>%1, %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln words saved today</source>
+        <translation>
+            <numerusform>%Ln słowo zaoszczędzone dziś</numerusform>
+            <numerusform>%Ln słowa zaoszczędzone dziś</numerusform>
+            <numerusform>%Ln słów zaoszczędzonych dziś</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Under a minute of typing saved today.</source>
+        <translation>Dziś zaoszczędzono niecałą minutę pisania.</translation>
+    </message>
+    <message>
+        <source>About %1 of typing saved today.</source>
+        <translation>Dziś zaoszczędzono około %1 pisania.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Step %1 of %Ln</source>
+        <translation>
+            <numerusform>Krok %1 z %Ln</numerusform>
+            <numerusform>Krok %1 z %Ln</numerusform>
+            <numerusform>Krok %1 z %Ln</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%app reads and types into text fields through the desktop&apos;s accessibility support, which some desktops leave off. %app uses it only for the field you&apos;re writing in.</source>
+        <translation>%app czyta pola tekstowe i pisze w nich dzięki obsłudze ułatwień dostępu w środowisku pulpitu, którą niektóre środowiska zostawiają wyłączoną. %app używa jej tylko w polu, w którym piszesz.</translation>
+    </message>
+    <message>
+        <source>The button switches the desktop&apos;s accessibility support on. If the desktop&apos;s settings open instead, turn accessibility on there, then come back. This page updates by itself.</source>
+        <translation>Przycisk włącza obsługę ułatwień dostępu w środowisku pulpitu. Jeśli zamiast tego otworzą się ustawienia środowiska, włącz tam ułatwienia dostępu i wróć. Ta strona odświeża się sama.</translation>
+    </message>
+    <message>
+        <source>Still off? Some desktops start their accessibility service only when you log in. Log out and back in, then try again.</source>
+        <translation>Nadal wyłączone? Niektóre środowiska uruchamiają usługę ułatwień dostępu dopiero przy logowaniu. Wyloguj się, zaloguj ponownie i spróbuj jeszcze raz.</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <comment>section header</comment>
+        <translation>Wstrzymanie</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <comment>button</comment>
+        <translation>Wstrzymaj</translation>
+    </message>
+    <message>
+        <source>typing</source>
+        <comment>insertion method, in a sentence</comment>
+        <translation>wpisywanie</translation>
+    </message>
+    <message>
+        <source>accessibility</source>
+        <comment>insertion method, in a sentence</comment>
+        <translation>ułatwienia dostępu</translation>
+    </message>
+    <message>
+        <source>paste</source>
+        <comment>insertion method, in a sentence</comment>
+        <translation>wklejanie</translation>
+    </message>
+    <message>
+        <source>short</source>
+        <comment>suggestion length, in a sentence</comment>
+        <translation>krótkie</translation>
+    </message>
+    <message>
+        <source>medium</source>
+        <comment>suggestion length, in a sentence</comment>
+        <translation>średnie</translation>
+    </message>
+    <message>
+        <source>long</source>
+        <comment>suggestion length, in a sentence</comment>
+        <translation>długie</translation>
+    </message>
+    <message>
+        <source>Default follows General: %1, %2 suggestions.</source>
+        <translation>Domyślnie jak w sekcji „Ogólne”: %1, %2 podpowiedzi.</translation>
+    </message>
+    <message>
+        <source>Yes, at %1, %2 on screen, %3 pt tall, %4 and %5</source>
+        <translation>Tak, w %1, %2 na ekranie, wysokość %3 pt, %4 i %5</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln characters before it</source>
+        <translation>
+            <numerusform>%Ln znak przed nim</numerusform>
+            <numerusform>%Ln znaki przed nim</numerusform>
+            <numerusform>%Ln znaków przed nim</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln after</source>
+        <comment>characters after the caret</comment>
+        <translation>
+            <numerusform>%Ln po nim</numerusform>
+            <numerusform>%Ln po nim</numerusform>
+            <numerusform>%Ln po nim</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No system tray runs on this desktop, so the icon cannot show. %1</source>
+        <translation>Na tym pulpicie nie działa żaden zasobnik systemowy, więc ikona nie może się pojawić. %1</translation>
+    </message>
+    <message>
+        <source>Typing</source>
+        <comment>section header</comment>
+        <translation>Wpisywanie</translation>
+    </message>
+    <message>
+        <source>Switch to the computer&apos;s language?</source>
+        <translation>Przełączyć na język komputera?</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln words this week.</source>
+        <translation>
+            <numerusform>%Ln słowo w tym tygodniu.</numerusform>
+            <numerusform>%Ln słowa w tym tygodniu.</numerusform>
+            <numerusform>%Ln słów w tym tygodniu.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Under a minute of typing saved today. %Ln words this week.</source>
+        <translation>
+            <numerusform>Dziś zaoszczędzono niecałą minutę pisania. %Ln słowo w tym tygodniu.</numerusform>
+            <numerusform>Dziś zaoszczędzono niecałą minutę pisania. %Ln słowa w tym tygodniu.</numerusform>
+            <numerusform>Dziś zaoszczędzono niecałą minutę pisania. %Ln słów w tym tygodniu.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>About %1 of typing saved today. %Ln words this week.</source>
+        <translation>
+            <numerusform>Dziś zaoszczędzono około %1 pisania. %Ln słowo w tym tygodniu.</numerusform>
+            <numerusform>Dziś zaoszczędzono około %1 pisania. %Ln słowa w tym tygodniu.</numerusform>
+            <numerusform>Dziś zaoszczędzono około %1 pisania. %Ln słów w tym tygodniu.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Done: %Ln of %1</source>
+        <translation>
+            <numerusform>Gotowe: %Ln z %1</numerusform>
+            <numerusform>Gotowe: %Ln z %1</numerusform>
+            <numerusform>Gotowe: %Ln z %1</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

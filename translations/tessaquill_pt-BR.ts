@@ -56,10 +56,6 @@
         <translation>Entrada segura ativada: o %app fica de fora</translation>
     </message>
     <message>
-        <source>the trigger shortcut</source>
-        <translation>o atalho de ativação</translation>
-    </message>
-    <message>
         <source>Press %1 for a suggestion</source>
         <translation>Pressione %1 para ver uma sugestão</translation>
     </message>
@@ -232,16 +228,8 @@
         <translation>Envia o texto como teclas digitadas. Funciona em quase todo lugar.</translation>
     </message>
     <message>
-        <source>Writes straight into the field. Cleanest in native computer apps.</source>
-        <translation>Escreve direto no campo. Mais limpo em apps nativos.</translation>
-    </message>
-    <message>
         <source>Uses the clipboard, then puts your clipboard back.</source>
         <translation>Usa a área de transferência e depois a restaura.</translation>
-    </message>
-    <message>
-        <source>Typing</source>
-        <translation>Digitação</translation>
     </message>
     <message>
         <source>Accessibility</source>
@@ -330,14 +318,6 @@
         <translation>Comece a digitar em qualquer lugar. O %app faz a contagem aqui.</translation>
     </message>
     <message>
-        <source>Under a minute of typing today. </source>
-        <translation>Hoje você economizou menos de um minuto de digitação. </translation>
-    </message>
-    <message>
-        <source>About %1 of typing today. </source>
-        <translation>Hoje você economizou cerca de %1 de digitação. </translation>
-    </message>
-    <message>
         <source>Resume in %1</source>
         <translation>Retomar em %1</translation>
     </message>
@@ -422,10 +402,6 @@
         <translation>Remover</translation>
     </message>
     <message>
-        <source>Step %1 of %2</source>
-        <translation>Etapa %1 de %2</translation>
-    </message>
-    <message>
         <source>Continue</source>
         <translation>Continuar</translation>
     </message>
@@ -470,10 +446,6 @@
         <translation>Deixe o %app ver o que você digita.</translation>
     </message>
     <message>
-        <source>The system asks for Accessibility access before any app can read text fields or type into them. %app uses it only for the field you&apos;re writing in.</source>
-        <translation>O sistema pede acesso à acessibilidade antes que qualquer app possa ler campos de texto ou digitar neles. O %app usa isso só no campo em que você está escrevendo.</translation>
-    </message>
-    <message>
         <source>%app reads your text when you pause and forgets it after one suggestion, unless you turn on writing memory.</source>
         <translation>O %app lê seu texto quando você pausa e o esquece após uma sugestão, a menos que você ative a memória de escrita.</translation>
     </message>
@@ -484,14 +456,6 @@
     <message>
         <source>Open Accessibility Settings</source>
         <translation>Abrir configurações de acessibilidade</translation>
-    </message>
-    <message>
-        <source>Switch %app on in the list, then come back. This page updates by itself.</source>
-        <translation>Ative o %app na lista e depois volte. Esta página se atualiza sozinha.</translation>
-    </message>
-    <message>
-        <source>Already switched on? The desktop&apos;s settings may still list an older copy of %app. Select it, remove it with the minus button, then try again.</source>
-        <translation>Já ativou? As configurações do desktop ainda podem listar uma cópia antiga do %app. Selecione-a, remova-a com o botão de menos e tente de novo.</translation>
     </message>
     <message>
         <source>Pick what writes your suggestions.</source>
@@ -642,10 +606,6 @@
         <translation>Tamanho</translation>
     </message>
     <message>
-        <source>Pause</source>
-        <translation>Pausar</translation>
-    </message>
-    <message>
         <source>Resume</source>
         <translation>Retomar</translation>
     </message>
@@ -752,10 +712,6 @@
     <message>
         <source>%1, %2 typical wait</source>
         <translation>%1, espera típica de %2</translation>
-    </message>
-    <message>
-        <source>%1 this week.</source>
-        <translation>%1 nesta semana.</translation>
     </message>
     <message>
         <source>Start your streak today.</source>
@@ -1223,29 +1179,23 @@
         <source>Next time, quit %1 without asking</source>
         <translation>Da próxima vez, fechar %1 sem perguntar</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 is also running</source>
-        <translation>%1 também está aberto</translation>
-    </message>
-    <message>
-        <source>%1 are also running</source>
-        <translation>%1 também estão abertos</translation>
-    </message>
-    <message>
-        <source>These apps answer the Tab key before %app can, so %app stays paused in your other apps until they quit.</source>
-        <translation>Estes apps respondem à tecla Tab antes do %app, então o %app fica pausado nos seus outros apps até eles fecharem.</translation>
+        <translation>
+            <numerusform>%1 também está aberto</numerusform>
+            <numerusform>%1 também estão abertos</numerusform>
+        </translation>
     </message>
     <message>
         <source>Quitting…</source>
         <translation>Fechando…</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 is still open</source>
-        <translation>%1 ainda está aberto</translation>
-    </message>
-    <message>
-        <source>It may be waiting on a dialog of its own. Force Quit closes it right away.</source>
-        <translation>Talvez esteja esperando uma caixa de diálogo própria. “Forçar saída” o fecha na hora.</translation>
+        <translation>
+            <numerusform>%1 ainda está aberto</numerusform>
+            <numerusform>%1 ainda estão abertos</numerusform>
+        </translation>
     </message>
     <message>
         <source>%app has the Tab key</source>
@@ -1460,10 +1410,6 @@
         <translation>Nome do app e da janela</translation>
     </message>
     <message>
-        <source>A reply in Mail reads differently from a commit message.</source>
-        <translation>Uma resposta de e-mail soa diferente de uma mensagem de commit.</translation>
-    </message>
-    <message>
         <source>Website</source>
         <translation>Site</translation>
     </message>
@@ -1571,9 +1517,12 @@
         <source>Keeps a few minutes of text from windows you switched away from, like a page you read before replying. It stays on your computer and skips apps you switched off.</source>
         <translation>Guarda alguns minutos de texto das janelas que você deixou, como uma página lida antes de responder. Fica no seu computador e ignora apps que você desativou.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Both apps answer the Tab key, and the system gives it to %1 first. %app stays paused in your other apps until %1 quits.</source>
-        <translation>Os dois apps respondem à tecla Tab, e o sistema a entrega primeiro ao %1. O %app fica pausado nos seus outros apps até %1 fechar.</translation>
+        <translation>
+            <numerusform>Os dois apps respondem à tecla Tab, e o sistema a entrega primeiro ao %1. O %app fica pausado nos seus outros apps até %1 fechar.</numerusform>
+            <numerusform>%1 pegam a tecla Tab antes do %app, então o %app fica pausado nos seus outros apps até você fechá-los.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Finishes your sentences in any app, on your computer.</source>
@@ -1628,10 +1577,6 @@
     <message>
         <source>No</source>
         <translation>Não</translation>
-    </message>
-    <message>
-        <source>Yes, at %1, %2 on screen, %3 pt tall, %4 characters before it and %5 after</source>
-        <translation>Sim, em %1, %2 na tela, %3 pt de altura, %4 caracteres antes e %5 depois</translation>
     </message>
     <message>
         <source>Not reported, estimated from the caret</source>
@@ -1858,10 +1803,6 @@
         <translation>Mudar para %1?</translation>
     </message>
     <message>
-        <source>the computer&apos;s language</source>
-        <translation>o idioma do computador</translation>
-    </message>
-    <message>
         <source>%1 closes and opens again in a second. Your settings stay as they are.</source>
         <translation>O %1 fecha e abre de novo em um segundo. Suas configurações continuam iguais.</translation>
     </message>
@@ -1890,16 +1831,8 @@
         <translation>menos de um minuto</translation>
     </message>
     <message>
-        <source>%1 h</source>
-        <translation>%1 h</translation>
-    </message>
-    <message>
         <source>%1 s</source>
         <translation>%1 s</translation>
-    </message>
-    <message>
-        <source>%1 ms</source>
-        <translation>%1 ms</translation>
     </message>
     <message>
         <source>Not set</source>
@@ -2185,13 +2118,6 @@
             <numerusform>%Ln trechos lembrados</numerusform>
         </translation>
     </message>
-    <message numerus="yes">
-        <source>%1 of %Ln done</source>
-        <translation>
-            <numerusform>Concluído: %1 de %Ln</numerusform>
-            <numerusform>Concluído: %1 de %Ln</numerusform>
-        </translation>
-    </message>
     <message>
         <source>enter</source>
         <translation>enter</translation>
@@ -2247,10 +2173,6 @@
         <translation>Nenhum servidor respondeu em %1.</translation>
     </message>
     <message>
-        <source>Default follows General (insertion: %1, length: %2).</source>
-        <translation>O padrão segue “Geral” (inserção: %1, tamanho: %2).</translation>
-    </message>
-    <message>
         <source>Range: %1</source>
         <translation>Período: %1</translation>
     </message>
@@ -2289,10 +2211,6 @@
         <source>party</source>
         <comment>emoji search sample</comment>
         <translation>festa</translation>
-    </message>
-    <message>
-        <source>No system tray runs on this desktop, so the icon cannot show.</source>
-        <translation>Nenhuma bandeja do sistema está rodando neste desktop, então o ícone não pode aparecer.</translation>
     </message>
     <message numerus="yes">
         <source>%Ln settings held values %app cannot use, so they were corrected and saved.</source>
@@ -2476,6 +2394,195 @@
         <source>Key %1</source>
         <comment>key</comment>
         <translation>Tecla %1</translation>
+    </message>
+    <message>
+        <source>An email reply reads differently from a commit message.</source>
+        <translation>Uma resposta a um e-mail soa diferente de uma mensagem de commit.</translation>
+    </message>
+    <message>
+        <source>Press the trigger shortcut for a suggestion</source>
+        <translation>Pressione o atalho de ativação para ver uma sugestão</translation>
+    </message>
+    <message>
+        <source>Writes straight into the field. Cleanest in GTK and Qt apps.</source>
+        <translation>Escreve direto no campo. Mais limpo em apps GTK e Qt.</translation>
+    </message>
+    <message>
+        <source>Typing</source>
+        <comment>insertion method</comment>
+        <translation>Digitação</translation>
+    </message>
+    <message>
+        <source>%1 h</source>
+        <comment>hours with one decimal, such as 1.5</comment>
+        <translation>%1 h</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln h</source>
+        <translation>
+            <numerusform>%Ln h</numerusform>
+            <numerusform>%Ln h</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln ms</source>
+        <translation>
+            <numerusform>%Ln ms</numerusform>
+            <numerusform>%Ln ms</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>screen-reader name: a sentence, then the next part</comment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <comment>screen-reader name: a title, then the next part</comment>
+        <translation>%1. %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>screen-reader name: one item of a list, then the next</comment>
+        <translation>%1, %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln words saved today</source>
+        <translation>
+            <numerusform>%Ln palavra economizada hoje</numerusform>
+            <numerusform>%Ln palavras economizadas hoje</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Under a minute of typing saved today.</source>
+        <translation>Hoje você economizou menos de um minuto de digitação.</translation>
+    </message>
+    <message>
+        <source>About %1 of typing saved today.</source>
+        <translation>Hoje você economizou cerca de %1 de digitação.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Step %1 of %Ln</source>
+        <translation>
+            <numerusform>Etapa %1 de %Ln</numerusform>
+            <numerusform>Etapa %1 de %Ln</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%app reads and types into text fields through the desktop&apos;s accessibility support, which some desktops leave off. %app uses it only for the field you&apos;re writing in.</source>
+        <translation>O %app lê e digita em campos de texto pelo suporte de acessibilidade da área de trabalho, que algumas áreas de trabalho deixam desligado. O %app só o usa no campo em que você está escrevendo.</translation>
+    </message>
+    <message>
+        <source>The button switches the desktop&apos;s accessibility support on. If the desktop&apos;s settings open instead, turn accessibility on there, then come back. This page updates by itself.</source>
+        <translation>O botão liga o suporte de acessibilidade da área de trabalho. Se em vez disso abrirem as configurações da área de trabalho, ligue a acessibilidade lá e volte. Esta página se atualiza sozinha.</translation>
+    </message>
+    <message>
+        <source>Still off? Some desktops start their accessibility service only when you log in. Log out and back in, then try again.</source>
+        <translation>Ainda desligado? Algumas áreas de trabalho só iniciam o serviço de acessibilidade quando você entra na sessão. Saia, entre de novo e tente outra vez.</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <comment>section header</comment>
+        <translation>Pausa</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <comment>button</comment>
+        <translation>Pausar</translation>
+    </message>
+    <message>
+        <source>typing</source>
+        <comment>insertion method, in a sentence</comment>
+        <translation>digitação</translation>
+    </message>
+    <message>
+        <source>accessibility</source>
+        <comment>insertion method, in a sentence</comment>
+        <translation>acessibilidade</translation>
+    </message>
+    <message>
+        <source>paste</source>
+        <comment>insertion method, in a sentence</comment>
+        <translation>colar</translation>
+    </message>
+    <message>
+        <source>short</source>
+        <comment>suggestion length, in a sentence</comment>
+        <translation>curtas</translation>
+    </message>
+    <message>
+        <source>medium</source>
+        <comment>suggestion length, in a sentence</comment>
+        <translation>médias</translation>
+    </message>
+    <message>
+        <source>long</source>
+        <comment>suggestion length, in a sentence</comment>
+        <translation>longas</translation>
+    </message>
+    <message>
+        <source>Default follows General: %1, %2 suggestions.</source>
+        <translation>O padrão segue Geral: %1, sugestões %2.</translation>
+    </message>
+    <message>
+        <source>Yes, at %1, %2 on screen, %3 pt tall, %4 and %5</source>
+        <translation>Sim, em %1, %2 na tela, %3 pt de altura, %4 e %5</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln characters before it</source>
+        <translation>
+            <numerusform>%Ln caractere antes</numerusform>
+            <numerusform>%Ln caracteres antes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln after</source>
+        <comment>characters after the caret</comment>
+        <translation>
+            <numerusform>%Ln depois</numerusform>
+            <numerusform>%Ln depois</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No system tray runs on this desktop, so the icon cannot show. %1</source>
+        <translation>Nenhuma bandeja do sistema está rodando nesta área de trabalho, então o ícone não pode aparecer. %1</translation>
+    </message>
+    <message>
+        <source>Typing</source>
+        <comment>section header</comment>
+        <translation>Digitação</translation>
+    </message>
+    <message>
+        <source>Switch to the computer&apos;s language?</source>
+        <translation>Mudar para o idioma do computador?</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln words this week.</source>
+        <translation>
+            <numerusform>%Ln palavra nesta semana.</numerusform>
+            <numerusform>%Ln palavras nesta semana.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Under a minute of typing saved today. %Ln words this week.</source>
+        <translation>
+            <numerusform>Hoje você economizou menos de um minuto de digitação. %Ln palavra nesta semana.</numerusform>
+            <numerusform>Hoje você economizou menos de um minuto de digitação. %Ln palavras nesta semana.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>About %1 of typing saved today. %Ln words this week.</source>
+        <translation>
+            <numerusform>Hoje você economizou cerca de %1 de digitação. %Ln palavra nesta semana.</numerusform>
+            <numerusform>Hoje você economizou cerca de %1 de digitação. %Ln palavras nesta semana.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Done: %Ln of %1</source>
+        <translation>
+            <numerusform>%Ln de %1 concluído</numerusform>
+            <numerusform>%Ln de %1 concluídos</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -56,10 +56,6 @@
         <translation>Introducere securizată activă: %app stă deoparte</translation>
     </message>
     <message>
-        <source>the trigger shortcut</source>
-        <translation>scurtătura de declanșare</translation>
-    </message>
-    <message>
         <source>Press %1 for a suggestion</source>
         <translation>Apăsați %1 pentru o sugestie</translation>
     </message>
@@ -232,16 +228,8 @@
         <translation>Trimite textul ca apăsări de taste. Merge aproape peste tot.</translation>
     </message>
     <message>
-        <source>Writes straight into the field. Cleanest in native computer apps.</source>
-        <translation>Scrie direct în câmp. Cel mai curat în aplicațiile native.</translation>
-    </message>
-    <message>
         <source>Uses the clipboard, then puts your clipboard back.</source>
         <translation>Folosește clipboardul, apoi îl restabilește.</translation>
-    </message>
-    <message>
-        <source>Typing</source>
-        <translation>Tastare</translation>
     </message>
     <message>
         <source>Accessibility</source>
@@ -332,14 +320,6 @@
         <translation>Începeți să scrieți oriunde. %app ține socoteala aici.</translation>
     </message>
     <message>
-        <source>Under a minute of typing today. </source>
-        <translation>Azi ați economisit sub un minut de tastare. </translation>
-    </message>
-    <message>
-        <source>About %1 of typing today. </source>
-        <translation>Azi ați economisit circa %1 de tastare. </translation>
-    </message>
-    <message>
         <source>Resume in %1</source>
         <translation>Reia în %1</translation>
     </message>
@@ -424,10 +404,6 @@
         <translation>Elimină</translation>
     </message>
     <message>
-        <source>Step %1 of %2</source>
-        <translation>Pasul %1 din %2</translation>
-    </message>
-    <message>
         <source>Continue</source>
         <translation>Continuă</translation>
     </message>
@@ -472,10 +448,6 @@
         <translation>Permiteți-i lui %app să vadă ce tastați.</translation>
     </message>
     <message>
-        <source>The system asks for Accessibility access before any app can read text fields or type into them. %app uses it only for the field you&apos;re writing in.</source>
-        <translation>Sistemul cere acces la Accesibilitate înainte ca o aplicație să poată citi câmpuri de text sau să tasteze în ele. %app îl folosește doar pentru câmpul în care scrieți.</translation>
-    </message>
-    <message>
         <source>%app reads your text when you pause and forgets it after one suggestion, unless you turn on writing memory.</source>
         <translation>%app vă citește textul când faceți o pauză și îl uită după o sugestie, dacă nu activați memoria de scriere.</translation>
     </message>
@@ -486,14 +458,6 @@
     <message>
         <source>Open Accessibility Settings</source>
         <translation>Deschide setările de accesibilitate</translation>
-    </message>
-    <message>
-        <source>Switch %app on in the list, then come back. This page updates by itself.</source>
-        <translation>Activați %app în listă, apoi reveniți. Pagina se actualizează singură.</translation>
-    </message>
-    <message>
-        <source>Already switched on? The desktop&apos;s settings may still list an older copy of %app. Select it, remove it with the minus button, then try again.</source>
-        <translation>Este deja activat? Setările desktopului pot afișa încă o copie mai veche a lui %app. Selectați-o, eliminați-o cu butonul minus, apoi încercați din nou.</translation>
     </message>
     <message>
         <source>Pick what writes your suggestions.</source>
@@ -644,10 +608,6 @@
         <translation>Lungime</translation>
     </message>
     <message>
-        <source>Pause</source>
-        <translation>Pauză</translation>
-    </message>
-    <message>
         <source>Resume</source>
         <translation>Reia</translation>
     </message>
@@ -754,10 +714,6 @@
     <message>
         <source>%1, %2 typical wait</source>
         <translation>%1, așteptare obișnuită: %2</translation>
-    </message>
-    <message>
-        <source>%1 this week.</source>
-        <translation>%1 săptămâna aceasta.</translation>
     </message>
     <message>
         <source>Start your streak today.</source>
@@ -1227,29 +1183,25 @@
         <source>Next time, quit %1 without asking</source>
         <translation>Data viitoare, închide %1 fără confirmare</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 is also running</source>
-        <translation>Rulează și %1</translation>
-    </message>
-    <message>
-        <source>%1 are also running</source>
-        <translation>Rulează și %1</translation>
-    </message>
-    <message>
-        <source>These apps answer the Tab key before %app can, so %app stays paused in your other apps until they quit.</source>
-        <translation>Aceste aplicații răspund la tasta Tab înaintea lui %app, așa că %app rămâne în pauză în celelalte aplicații până se închid.</translation>
+        <translation>
+            <numerusform>Rulează și %1</numerusform>
+            <numerusform>Rulează și %1</numerusform>
+            <numerusform>Rulează și %1</numerusform>
+        </translation>
     </message>
     <message>
         <source>Quitting…</source>
         <translation>Se închide…</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 is still open</source>
-        <translation>%1 este încă deschis</translation>
-    </message>
-    <message>
-        <source>It may be waiting on a dialog of its own. Force Quit closes it right away.</source>
-        <translation>Poate așteaptă la un dialog propriu. „Închide forțat” îl închide imediat.</translation>
+        <translation>
+            <numerusform>%1 este încă deschis</numerusform>
+            <numerusform>%1 sunt încă deschise</numerusform>
+            <numerusform>%1 sunt încă deschise</numerusform>
+        </translation>
     </message>
     <message>
         <source>%app has the Tab key</source>
@@ -1464,10 +1416,6 @@
         <translation>Numele aplicației și al ferestrei</translation>
     </message>
     <message>
-        <source>A reply in Mail reads differently from a commit message.</source>
-        <translation>Un răspuns la un e-mail sună altfel decât un mesaj de commit.</translation>
-    </message>
-    <message>
         <source>Website</source>
         <translation>Site web</translation>
     </message>
@@ -1575,9 +1523,13 @@
         <source>Keeps a few minutes of text from windows you switched away from, like a page you read before replying. It stays on your computer and skips apps you switched off.</source>
         <translation>Păstrează câteva minute de text din ferestrele pe care le-ați părăsit, de exemplu o pagină citită înainte de a răspunde. Rămâne pe computer și omite aplicațiile dezactivate.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Both apps answer the Tab key, and the system gives it to %1 first. %app stays paused in your other apps until %1 quits.</source>
-        <translation>Ambele aplicații răspund la tasta Tab, iar sistemul o dă mai întâi lui %1. %app rămâne în pauză în celelalte aplicații până se închide %1.</translation>
+        <translation>
+            <numerusform>Ambele aplicații răspund la tasta Tab, iar sistemul o dă mai întâi lui %1. %app rămâne în pauză în celelalte aplicații până se închide %1.</numerusform>
+            <numerusform>%1 preiau tasta Tab înaintea lui %app, așa că %app rămâne în pauză în celelalte aplicații până când le închideți.</numerusform>
+            <numerusform>%1 preiau tasta Tab înaintea lui %app, așa că %app rămâne în pauză în celelalte aplicații până când le închideți.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Finishes your sentences in any app, on your computer.</source>
@@ -1632,10 +1584,6 @@
     <message>
         <source>No</source>
         <translation>Nu</translation>
-    </message>
-    <message>
-        <source>Yes, at %1, %2 on screen, %3 pt tall, %4 characters before it and %5 after</source>
-        <translation>Da, la %1, %2 pe ecran, %3 pt înălțime, %4 caractere înainte și %5 după</translation>
     </message>
     <message>
         <source>Not reported, estimated from the caret</source>
@@ -1862,10 +1810,6 @@
         <translation>Treceți la %1?</translation>
     </message>
     <message>
-        <source>the computer&apos;s language</source>
-        <translation>limba computerului</translation>
-    </message>
-    <message>
         <source>%1 closes and opens again in a second. Your settings stay as they are.</source>
         <translation>%1 se închide și se redeschide într-o secundă. Setările rămân neschimbate.</translation>
     </message>
@@ -1894,16 +1838,8 @@
         <translation>sub un minut</translation>
     </message>
     <message>
-        <source>%1 h</source>
-        <translation>%1 h</translation>
-    </message>
-    <message>
         <source>%1 s</source>
         <translation>%1 s</translation>
-    </message>
-    <message>
-        <source>%1 ms</source>
-        <translation>%1 ms</translation>
     </message>
     <message>
         <source>Not set</source>
@@ -2198,14 +2134,6 @@
             <numerusform>%Ln de fragmente reținute</numerusform>
         </translation>
     </message>
-    <message numerus="yes">
-        <source>%1 of %Ln done</source>
-        <translation>
-            <numerusform>Gata: %1 din %Ln</numerusform>
-            <numerusform>Gata: %1 din %Ln</numerusform>
-            <numerusform>Gata: %1 din %Ln</numerusform>
-        </translation>
-    </message>
     <message>
         <source>enter</source>
         <translation>enter</translation>
@@ -2263,10 +2191,6 @@
         <translation>Niciun server nu a răspuns la %1.</translation>
     </message>
     <message>
-        <source>Default follows General (insertion: %1, length: %2).</source>
-        <translation>Implicit urmează „Generale” (inserare: %1, lungime: %2).</translation>
-    </message>
-    <message>
         <source>Range: %1</source>
         <translation>Interval: %1</translation>
     </message>
@@ -2306,10 +2230,6 @@
         <source>party</source>
         <comment>emoji search sample</comment>
         <translation>petrecere</translation>
-    </message>
-    <message>
-        <source>No system tray runs on this desktop, so the icon cannot show.</source>
-        <translation>Pe acest desktop nu rulează nicio zonă de notificare, așa că pictograma nu poate apărea.</translation>
     </message>
     <message numerus="yes">
         <source>%Ln settings held values %app cannot use, so they were corrected and saved.</source>
@@ -2494,6 +2414,205 @@
         <source>Key %1</source>
         <comment>key</comment>
         <translation>Tasta %1</translation>
+    </message>
+    <message>
+        <source>An email reply reads differently from a commit message.</source>
+        <translation>Un răspuns la un e-mail sună altfel decât un mesaj de commit.</translation>
+    </message>
+    <message>
+        <source>Press the trigger shortcut for a suggestion</source>
+        <translation>Apăsați scurtătura de declanșare pentru o sugestie</translation>
+    </message>
+    <message>
+        <source>Writes straight into the field. Cleanest in GTK and Qt apps.</source>
+        <translation>Scrie direct în câmp. Cel mai curat în aplicațiile GTK și Qt.</translation>
+    </message>
+    <message>
+        <source>Typing</source>
+        <comment>insertion method</comment>
+        <translation>Tastare</translation>
+    </message>
+    <message>
+        <source>%1 h</source>
+        <comment>hours with one decimal, such as 1.5</comment>
+        <translation>%1 h</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln h</source>
+        <translation>
+            <numerusform>%Ln h</numerusform>
+            <numerusform>%Ln h</numerusform>
+            <numerusform>%Ln h</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln ms</source>
+        <translation>
+            <numerusform>%Ln ms</numerusform>
+            <numerusform>%Ln ms</numerusform>
+            <numerusform>%Ln ms</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>screen-reader name: a sentence, then the next part</comment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <comment>screen-reader name: a title, then the next part</comment>
+        <translation>%1. %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>screen-reader name: one item of a list, then the next</comment>
+        <translation>%1, %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln words saved today</source>
+        <translation>
+            <numerusform>%Ln cuvânt economisit azi</numerusform>
+            <numerusform>%Ln cuvinte economisite azi</numerusform>
+            <numerusform>%Ln de cuvinte economisite azi</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Under a minute of typing saved today.</source>
+        <translation>Azi ați economisit sub un minut de tastare.</translation>
+    </message>
+    <message>
+        <source>About %1 of typing saved today.</source>
+        <translation>Azi ați economisit circa %1 de tastare.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Step %1 of %Ln</source>
+        <translation>
+            <numerusform>Pasul %1 din %Ln</numerusform>
+            <numerusform>Pasul %1 din %Ln</numerusform>
+            <numerusform>Pasul %1 din %Ln</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%app reads and types into text fields through the desktop&apos;s accessibility support, which some desktops leave off. %app uses it only for the field you&apos;re writing in.</source>
+        <translation>%app citește câmpurile de text și scrie în ele prin suportul de accesibilitate al desktopului, pe care unele desktopuri îl lasă oprit. %app îl folosește doar pentru câmpul în care scrieți.</translation>
+    </message>
+    <message>
+        <source>The button switches the desktop&apos;s accessibility support on. If the desktop&apos;s settings open instead, turn accessibility on there, then come back. This page updates by itself.</source>
+        <translation>Butonul pornește suportul de accesibilitate al desktopului. Dacă se deschid în schimb setările desktopului, porniți accesibilitatea acolo, apoi reveniți. Pagina se actualizează singură.</translation>
+    </message>
+    <message>
+        <source>Still off? Some desktops start their accessibility service only when you log in. Log out and back in, then try again.</source>
+        <translation>Tot oprit? Unele desktopuri pornesc serviciul de accesibilitate doar la autentificare. Deconectați-vă, conectați-vă din nou, apoi încercați iar.</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <comment>section header</comment>
+        <translation>Pauză</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <comment>button</comment>
+        <translation>Pauză</translation>
+    </message>
+    <message>
+        <source>typing</source>
+        <comment>insertion method, in a sentence</comment>
+        <translation>tastare</translation>
+    </message>
+    <message>
+        <source>accessibility</source>
+        <comment>insertion method, in a sentence</comment>
+        <translation>accesibilitate</translation>
+    </message>
+    <message>
+        <source>paste</source>
+        <comment>insertion method, in a sentence</comment>
+        <translation>lipire</translation>
+    </message>
+    <message>
+        <source>short</source>
+        <comment>suggestion length, in a sentence</comment>
+        <translation>scurte</translation>
+    </message>
+    <message>
+        <source>medium</source>
+        <comment>suggestion length, in a sentence</comment>
+        <translation>medii</translation>
+    </message>
+    <message>
+        <source>long</source>
+        <comment>suggestion length, in a sentence</comment>
+        <translation>lungi</translation>
+    </message>
+    <message>
+        <source>Default follows General: %1, %2 suggestions.</source>
+        <translation>Implicit urmează Generale: %1, sugestii %2.</translation>
+    </message>
+    <message>
+        <source>Yes, at %1, %2 on screen, %3 pt tall, %4 and %5</source>
+        <translation>Da, la %1, %2 pe ecran, %3 pt înălțime, %4 și %5</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln characters before it</source>
+        <translation>
+            <numerusform>%Ln caracter înainte</numerusform>
+            <numerusform>%Ln caractere înainte</numerusform>
+            <numerusform>%Ln de caractere înainte</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln after</source>
+        <comment>characters after the caret</comment>
+        <translation>
+            <numerusform>%Ln după</numerusform>
+            <numerusform>%Ln după</numerusform>
+            <numerusform>%Ln după</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No system tray runs on this desktop, so the icon cannot show. %1</source>
+        <translation>Pe acest desktop nu rulează nicio zonă de notificare, așa că pictograma nu poate apărea. %1</translation>
+    </message>
+    <message>
+        <source>Typing</source>
+        <comment>section header</comment>
+        <translation>Tastare</translation>
+    </message>
+    <message>
+        <source>Switch to the computer&apos;s language?</source>
+        <translation>Treceți la limba computerului?</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln words this week.</source>
+        <translation>
+            <numerusform>%Ln cuvânt săptămâna aceasta.</numerusform>
+            <numerusform>%Ln cuvinte săptămâna aceasta.</numerusform>
+            <numerusform>%Ln de cuvinte săptămâna aceasta.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Under a minute of typing saved today. %Ln words this week.</source>
+        <translation>
+            <numerusform>Azi ați economisit sub un minut de tastare. %Ln cuvânt săptămâna aceasta.</numerusform>
+            <numerusform>Azi ați economisit sub un minut de tastare. %Ln cuvinte săptămâna aceasta.</numerusform>
+            <numerusform>Azi ați economisit sub un minut de tastare. %Ln de cuvinte săptămâna aceasta.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>About %1 of typing saved today. %Ln words this week.</source>
+        <translation>
+            <numerusform>Azi ați economisit circa %1 de tastare. %Ln cuvânt săptămâna aceasta.</numerusform>
+            <numerusform>Azi ați economisit circa %1 de tastare. %Ln cuvinte săptămâna aceasta.</numerusform>
+            <numerusform>Azi ați economisit circa %1 de tastare. %Ln de cuvinte săptămâna aceasta.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Done: %Ln of %1</source>
+        <translation>
+            <numerusform>%Ln din %1 gata</numerusform>
+            <numerusform>%Ln din %1 gata</numerusform>
+            <numerusform>%Ln din %1 gata</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

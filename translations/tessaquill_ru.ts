@@ -56,10 +56,6 @@
         <translation>Включён защищённый ввод, поэтому %app не вмешивается</translation>
     </message>
     <message>
-        <source>the trigger shortcut</source>
-        <translation>сочетание клавиш вызова</translation>
-    </message>
-    <message>
         <source>Press %1 for a suggestion</source>
         <translation>Нажмите %1, чтобы получить подсказку</translation>
     </message>
@@ -232,16 +228,8 @@
         <translation>Отправляет текст как нажатия клавиш. Работает почти везде.</translation>
     </message>
     <message>
-        <source>Writes straight into the field. Cleanest in native computer apps.</source>
-        <translation>Пишет прямо в поле. Лучше всего в родных приложениях системы.</translation>
-    </message>
-    <message>
         <source>Uses the clipboard, then puts your clipboard back.</source>
         <translation>Использует буфер обмена, а затем восстанавливает его содержимое.</translation>
-    </message>
-    <message>
-        <source>Typing</source>
-        <translation>Набор</translation>
     </message>
     <message>
         <source>Accessibility</source>
@@ -332,14 +320,6 @@
         <translation>Начните печатать где угодно. %app ведёт подсчёт здесь.</translation>
     </message>
     <message>
-        <source>Under a minute of typing today. </source>
-        <translation>Сегодня сэкономлено меньше минуты набора. </translation>
-    </message>
-    <message>
-        <source>About %1 of typing today. </source>
-        <translation>Сегодня сэкономлено около %1 набора. </translation>
-    </message>
-    <message>
         <source>Resume in %1</source>
         <translation>Возобновить в %1</translation>
     </message>
@@ -424,10 +404,6 @@
         <translation>Удалить</translation>
     </message>
     <message>
-        <source>Step %1 of %2</source>
-        <translation>Шаг %1 из %2</translation>
-    </message>
-    <message>
         <source>Continue</source>
         <translation>Продолжить</translation>
     </message>
@@ -472,10 +448,6 @@
         <translation>Разрешите %app видеть, что вы печатаете.</translation>
     </message>
     <message>
-        <source>The system asks for Accessibility access before any app can read text fields or type into them. %app uses it only for the field you&apos;re writing in.</source>
-        <translation>Система запрашивает доступ к специальным возможностям, прежде чем приложение сможет читать текстовые поля или вводить в них текст. %app использует его только для поля, в котором вы пишете.</translation>
-    </message>
-    <message>
         <source>%app reads your text when you pause and forgets it after one suggestion, unless you turn on writing memory.</source>
         <translation>%app читает ваш текст, когда вы делаете паузу, и забывает его после одной подсказки, если не включена память письма.</translation>
     </message>
@@ -486,14 +458,6 @@
     <message>
         <source>Open Accessibility Settings</source>
         <translation>Открыть настройки специальных возможностей</translation>
-    </message>
-    <message>
-        <source>Switch %app on in the list, then come back. This page updates by itself.</source>
-        <translation>Включите %app в списке и вернитесь. Эта страница обновится сама.</translation>
-    </message>
-    <message>
-        <source>Already switched on? The desktop&apos;s settings may still list an older copy of %app. Select it, remove it with the minus button, then try again.</source>
-        <translation>Уже включено? В настройках рабочего стола может числиться старая копия %app. Выберите её, удалите кнопкой «минус» и повторите попытку.</translation>
     </message>
     <message>
         <source>Pick what writes your suggestions.</source>
@@ -644,10 +608,6 @@
         <translation>Длина</translation>
     </message>
     <message>
-        <source>Pause</source>
-        <translation>Приостановить</translation>
-    </message>
-    <message>
         <source>Resume</source>
         <translation>Возобновить</translation>
     </message>
@@ -754,10 +714,6 @@
     <message>
         <source>%1, %2 typical wait</source>
         <translation>%1, обычное ожидание %2</translation>
-    </message>
-    <message>
-        <source>%1 this week.</source>
-        <translation>%1 за эту неделю.</translation>
     </message>
     <message>
         <source>Start your streak today.</source>
@@ -1227,29 +1183,25 @@
         <source>Next time, quit %1 without asking</source>
         <translation>В следующий раз закрывать %1 без вопросов</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 is also running</source>
-        <translation>Приложение %1 тоже запущено</translation>
-    </message>
-    <message>
-        <source>%1 are also running</source>
-        <translation>%1 тоже запущены</translation>
-    </message>
-    <message>
-        <source>These apps answer the Tab key before %app can, so %app stays paused in your other apps until they quit.</source>
-        <translation>Эти приложения перехватывают клавишу Tab раньше %app, поэтому %app приостановлен в других приложениях, пока они не закроются.</translation>
+        <translation>
+            <numerusform>%1 тоже запущено</numerusform>
+            <numerusform>%1 тоже запущены</numerusform>
+            <numerusform>%1 тоже запущены</numerusform>
+        </translation>
     </message>
     <message>
         <source>Quitting…</source>
         <translation>Закрытие…</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 is still open</source>
-        <translation>Приложение %1 всё ещё открыто</translation>
-    </message>
-    <message>
-        <source>It may be waiting on a dialog of its own. Force Quit closes it right away.</source>
-        <translation>Возможно, оно ждёт ответа в своём диалоге. «Принудительно закрыть» закроет его сразу.</translation>
+        <translation>
+            <numerusform>%1 всё ещё открыто</numerusform>
+            <numerusform>%1 всё ещё открыты</numerusform>
+            <numerusform>%1 всё ещё открыты</numerusform>
+        </translation>
     </message>
     <message>
         <source>%app has the Tab key</source>
@@ -1464,10 +1416,6 @@
         <translation>Название приложения и окна</translation>
     </message>
     <message>
-        <source>A reply in Mail reads differently from a commit message.</source>
-        <translation>Ответ в почте звучит иначе, чем сообщение коммита.</translation>
-    </message>
-    <message>
         <source>Website</source>
         <translation>Сайт</translation>
     </message>
@@ -1575,9 +1523,13 @@
         <source>Keeps a few minutes of text from windows you switched away from, like a page you read before replying. It stays on your computer and skips apps you switched off.</source>
         <translation>Хранит несколько минут текста из окон, с которых вы переключились, например страницу, прочитанную перед ответом. Всё остаётся на вашем компьютере, отключённые вами приложения пропускаются.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Both apps answer the Tab key, and the system gives it to %1 first. %app stays paused in your other apps until %1 quits.</source>
-        <translation>Оба приложения реагируют на клавишу Tab, и система отдаёт её сначала %1. %app приостановлен в других приложениях, пока %1 не закроется.</translation>
+        <translation>
+            <numerusform>Оба приложения реагируют на клавишу Tab, и система отдаёт её сначала %1. %app приостановлен в других приложениях, пока %1 не закроется.</numerusform>
+            <numerusform>%1 перехватывают клавишу Tab раньше %app, поэтому %app приостановлен в других приложениях, пока вы не закроете их.</numerusform>
+            <numerusform>%1 перехватывают клавишу Tab раньше %app, поэтому %app приостановлен в других приложениях, пока вы не закроете их.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Finishes your sentences in any app, on your computer.</source>
@@ -1632,10 +1584,6 @@
     <message>
         <source>No</source>
         <translation>Нет</translation>
-    </message>
-    <message>
-        <source>Yes, at %1, %2 on screen, %3 pt tall, %4 characters before it and %5 after</source>
-        <translation>Да, в точке %1, %2 на экране, высота %3 pt, символов до: %4, после: %5</translation>
     </message>
     <message>
         <source>Not reported, estimated from the caret</source>
@@ -1862,10 +1810,6 @@
         <translation>Переключиться на %1?</translation>
     </message>
     <message>
-        <source>the computer&apos;s language</source>
-        <translation>язык системы</translation>
-    </message>
-    <message>
         <source>%1 closes and opens again in a second. Your settings stay as they are.</source>
         <translation>%1 закроется и сразу откроется снова. Настройки останутся прежними.</translation>
     </message>
@@ -1894,16 +1838,8 @@
         <translation>меньше минуты</translation>
     </message>
     <message>
-        <source>%1 h</source>
-        <translation>%1 ч</translation>
-    </message>
-    <message>
         <source>%1 s</source>
         <translation>%1 с</translation>
-    </message>
-    <message>
-        <source>%1 ms</source>
-        <translation>%1 мс</translation>
     </message>
     <message>
         <source>Not set</source>
@@ -2198,14 +2134,6 @@
             <numerusform>Запомнено %Ln фрагментов</numerusform>
         </translation>
     </message>
-    <message numerus="yes">
-        <source>%1 of %Ln done</source>
-        <translation>
-            <numerusform>Готово: %1 из %Ln</numerusform>
-            <numerusform>Готово: %1 из %Ln</numerusform>
-            <numerusform>Готово: %1 из %Ln</numerusform>
-        </translation>
-    </message>
     <message>
         <source>enter</source>
         <translation>enter</translation>
@@ -2263,10 +2191,6 @@
         <translation>Нет ответа от сервера по адресу %1.</translation>
     </message>
     <message>
-        <source>Default follows General (insertion: %1, length: %2).</source>
-        <translation>По умолчанию как в разделе «Основные» (способ вставки: %1, длина: %2).</translation>
-    </message>
-    <message>
         <source>Range: %1</source>
         <translation>Период: %1</translation>
     </message>
@@ -2306,10 +2230,6 @@
         <source>party</source>
         <comment>emoji search sample</comment>
         <translation>вечеринка</translation>
-    </message>
-    <message>
-        <source>No system tray runs on this desktop, so the icon cannot show.</source>
-        <translation>На этом рабочем столе не запущен системный трей, поэтому значок не может появиться.</translation>
     </message>
     <message numerus="yes">
         <source>%Ln settings held values %app cannot use, so they were corrected and saved.</source>
@@ -2494,6 +2414,205 @@
         <source>Key %1</source>
         <comment>key</comment>
         <translation>Клавиша %1</translation>
+    </message>
+    <message>
+        <source>An email reply reads differently from a commit message.</source>
+        <translation>Ответ на письмо пишется иначе, чем сообщение коммита.</translation>
+    </message>
+    <message>
+        <source>Press the trigger shortcut for a suggestion</source>
+        <translation>Нажмите сочетание клавиш вызова, чтобы получить подсказку</translation>
+    </message>
+    <message>
+        <source>Writes straight into the field. Cleanest in GTK and Qt apps.</source>
+        <translation>Пишет прямо в поле. Чище всего в приложениях GTK и Qt.</translation>
+    </message>
+    <message>
+        <source>Typing</source>
+        <comment>insertion method</comment>
+        <translation>Набор</translation>
+    </message>
+    <message>
+        <source>%1 h</source>
+        <comment>hours with one decimal, such as 1.5</comment>
+        <translation>%1 ч</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln h</source>
+        <translation>
+            <numerusform>%Ln ч</numerusform>
+            <numerusform>%Ln ч</numerusform>
+            <numerusform>%Ln ч</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln ms</source>
+        <translation>
+            <numerusform>%Ln мс</numerusform>
+            <numerusform>%Ln мс</numerusform>
+            <numerusform>%Ln мс</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>screen-reader name: a sentence, then the next part</comment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <comment>screen-reader name: a title, then the next part</comment>
+        <translation>%1. %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>screen-reader name: one item of a list, then the next</comment>
+        <translation>%1, %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln words saved today</source>
+        <translation>
+            <numerusform>%Ln слово сэкономлено сегодня</numerusform>
+            <numerusform>%Ln слова сэкономлено сегодня</numerusform>
+            <numerusform>%Ln слов сэкономлено сегодня</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Under a minute of typing saved today.</source>
+        <translation>Сегодня сэкономлено меньше минуты набора.</translation>
+    </message>
+    <message>
+        <source>About %1 of typing saved today.</source>
+        <translation>Сегодня сэкономлено около %1 набора.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Step %1 of %Ln</source>
+        <translation>
+            <numerusform>Шаг %1 из %Ln</numerusform>
+            <numerusform>Шаг %1 из %Ln</numerusform>
+            <numerusform>Шаг %1 из %Ln</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%app reads and types into text fields through the desktop&apos;s accessibility support, which some desktops leave off. %app uses it only for the field you&apos;re writing in.</source>
+        <translation>%app читает текстовые поля и вводит в них текст через поддержку специальных возможностей рабочего стола, которую некоторые рабочие столы оставляют выключенной. %app использует её только для поля, в котором вы пишете.</translation>
+    </message>
+    <message>
+        <source>The button switches the desktop&apos;s accessibility support on. If the desktop&apos;s settings open instead, turn accessibility on there, then come back. This page updates by itself.</source>
+        <translation>Кнопка включает поддержку специальных возможностей рабочего стола. Если вместо этого откроются настройки рабочего стола, включите там специальные возможности и вернитесь. Эта страница обновляется сама.</translation>
+    </message>
+    <message>
+        <source>Still off? Some desktops start their accessibility service only when you log in. Log out and back in, then try again.</source>
+        <translation>Всё ещё выключено? Некоторые рабочие столы запускают службу специальных возможностей только при входе в систему. Выйдите из системы, войдите снова и попробуйте ещё раз.</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <comment>section header</comment>
+        <translation>Пауза</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <comment>button</comment>
+        <translation>Приостановить</translation>
+    </message>
+    <message>
+        <source>typing</source>
+        <comment>insertion method, in a sentence</comment>
+        <translation>набор</translation>
+    </message>
+    <message>
+        <source>accessibility</source>
+        <comment>insertion method, in a sentence</comment>
+        <translation>специальные возможности</translation>
+    </message>
+    <message>
+        <source>paste</source>
+        <comment>insertion method, in a sentence</comment>
+        <translation>вставка</translation>
+    </message>
+    <message>
+        <source>short</source>
+        <comment>suggestion length, in a sentence</comment>
+        <translation>короткие</translation>
+    </message>
+    <message>
+        <source>medium</source>
+        <comment>suggestion length, in a sentence</comment>
+        <translation>средние</translation>
+    </message>
+    <message>
+        <source>long</source>
+        <comment>suggestion length, in a sentence</comment>
+        <translation>длинные</translation>
+    </message>
+    <message>
+        <source>Default follows General: %1, %2 suggestions.</source>
+        <translation>По умолчанию как в разделе «Основные»: %1, %2 подсказки.</translation>
+    </message>
+    <message>
+        <source>Yes, at %1, %2 on screen, %3 pt tall, %4 and %5</source>
+        <translation>Да, в точке %1, %2 на экране, высота %3 pt, %4 и %5</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln characters before it</source>
+        <translation>
+            <numerusform>%Ln символ до него</numerusform>
+            <numerusform>%Ln символа до него</numerusform>
+            <numerusform>%Ln символов до него</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln after</source>
+        <comment>characters after the caret</comment>
+        <translation>
+            <numerusform>%Ln после</numerusform>
+            <numerusform>%Ln после</numerusform>
+            <numerusform>%Ln после</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No system tray runs on this desktop, so the icon cannot show. %1</source>
+        <translation>На этом рабочем столе не запущен системный трей, поэтому значок не может появиться. %1</translation>
+    </message>
+    <message>
+        <source>Typing</source>
+        <comment>section header</comment>
+        <translation>Набор</translation>
+    </message>
+    <message>
+        <source>Switch to the computer&apos;s language?</source>
+        <translation>Переключиться на язык компьютера?</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln words this week.</source>
+        <translation>
+            <numerusform>%Ln слово за эту неделю.</numerusform>
+            <numerusform>%Ln слова за эту неделю.</numerusform>
+            <numerusform>%Ln слов за эту неделю.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Under a minute of typing saved today. %Ln words this week.</source>
+        <translation>
+            <numerusform>Сегодня сэкономлено меньше минуты набора. %Ln слово за эту неделю.</numerusform>
+            <numerusform>Сегодня сэкономлено меньше минуты набора. %Ln слова за эту неделю.</numerusform>
+            <numerusform>Сегодня сэкономлено меньше минуты набора. %Ln слов за эту неделю.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>About %1 of typing saved today. %Ln words this week.</source>
+        <translation>
+            <numerusform>Сегодня сэкономлено около %1 набора. %Ln слово за эту неделю.</numerusform>
+            <numerusform>Сегодня сэкономлено около %1 набора. %Ln слова за эту неделю.</numerusform>
+            <numerusform>Сегодня сэкономлено около %1 набора. %Ln слов за эту неделю.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Done: %Ln of %1</source>
+        <translation>
+            <numerusform>Готово: %Ln из %1</numerusform>
+            <numerusform>Готово: %Ln из %1</numerusform>
+            <numerusform>Готово: %Ln из %1</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -56,10 +56,6 @@
         <translation>Je zapnuté zabezpečené zadávanie, preto %app nezasahuje</translation>
     </message>
     <message>
-        <source>the trigger shortcut</source>
-        <translation>skratku na vyvolanie</translation>
-    </message>
-    <message>
         <source>Press %1 for a suggestion</source>
         <translation>Pre návrh stlačte %1</translation>
     </message>
@@ -232,16 +228,8 @@
         <translation>Posiela text ako stlačenia klávesov. Funguje takmer všade.</translation>
     </message>
     <message>
-        <source>Writes straight into the field. Cleanest in native computer apps.</source>
-        <translation>Píše priamo do poľa. Najčistejšie v natívnych desktopových aplikáciách.</translation>
-    </message>
-    <message>
         <source>Uses the clipboard, then puts your clipboard back.</source>
         <translation>Použije schránku a potom vráti jej obsah.</translation>
-    </message>
-    <message>
-        <source>Typing</source>
-        <translation>Písanie</translation>
     </message>
     <message>
         <source>Accessibility</source>
@@ -332,14 +320,6 @@
         <translation>Začnite písať kdekoľvek. %app to tu bude počítať.</translation>
     </message>
     <message>
-        <source>Under a minute of typing today. </source>
-        <translation>Dnes ušetrená menej než minúta písania. </translation>
-    </message>
-    <message>
-        <source>About %1 of typing today. </source>
-        <translation>Dnes ušetrené približne %1 písania. </translation>
-    </message>
-    <message>
         <source>Resume in %1</source>
         <translation>Obnoviť v aplikácii %1</translation>
     </message>
@@ -424,10 +404,6 @@
         <translation>Odstrániť</translation>
     </message>
     <message>
-        <source>Step %1 of %2</source>
-        <translation>Krok %1 z %2</translation>
-    </message>
-    <message>
         <source>Continue</source>
         <translation>Pokračovať</translation>
     </message>
@@ -472,10 +448,6 @@
         <translation>Dovoľte %app vidieť, čo píšete.</translation>
     </message>
     <message>
-        <source>The system asks for Accessibility access before any app can read text fields or type into them. %app uses it only for the field you&apos;re writing in.</source>
-        <translation>Systém žiada o povolenie prístupnosti skôr, než akákoľvek aplikácia môže čítať textové polia alebo do nich písať. %app ho používa len pre pole, do ktorého píšete.</translation>
-    </message>
-    <message>
         <source>%app reads your text when you pause and forgets it after one suggestion, unless you turn on writing memory.</source>
         <translation>%app číta váš text, keď sa zastavíte, a po jednom návrhu ho zabudne, ak nezapnete pamäť písania.</translation>
     </message>
@@ -486,14 +458,6 @@
     <message>
         <source>Open Accessibility Settings</source>
         <translation>Otvoriť nastavenia prístupnosti</translation>
-    </message>
-    <message>
-        <source>Switch %app on in the list, then come back. This page updates by itself.</source>
-        <translation>Zapnite %app v zozname a vráťte sa. Táto stránka sa aktualizuje sama.</translation>
-    </message>
-    <message>
-        <source>Already switched on? The desktop&apos;s settings may still list an older copy of %app. Select it, remove it with the minus button, then try again.</source>
-        <translation>Už zapnuté? Nastavenia prostredia môžu stále uvádzať staršiu kópiu %app. Vyberte ju, odstráňte ju tlačidlom mínus a skúste to znova.</translation>
     </message>
     <message>
         <source>Pick what writes your suggestions.</source>
@@ -644,10 +608,6 @@
         <translation>Dĺžka</translation>
     </message>
     <message>
-        <source>Pause</source>
-        <translation>Pozastaviť</translation>
-    </message>
-    <message>
         <source>Resume</source>
         <translation>Obnoviť</translation>
     </message>
@@ -754,10 +714,6 @@
     <message>
         <source>%1, %2 typical wait</source>
         <translation>%1, bežné čakanie %2</translation>
-    </message>
-    <message>
-        <source>%1 this week.</source>
-        <translation>%1 tento týždeň.</translation>
     </message>
     <message>
         <source>Start your streak today.</source>
@@ -1227,29 +1183,25 @@
         <source>Next time, quit %1 without asking</source>
         <translation>Nabudúce ukončiť %1 bez pýtania</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 is also running</source>
-        <translation>%1 tiež beží</translation>
-    </message>
-    <message>
-        <source>%1 are also running</source>
-        <translation>%1 tiež bežia</translation>
-    </message>
-    <message>
-        <source>These apps answer the Tab key before %app can, so %app stays paused in your other apps until they quit.</source>
-        <translation>Tieto aplikácie zachytávajú kláves Tab skôr než %app, preto %app zostane v ostatných aplikáciách pozastavený, kým sa neukončia.</translation>
+        <translation>
+            <numerusform>%1 tiež beží</numerusform>
+            <numerusform>%1 tiež bežia</numerusform>
+            <numerusform>%1 tiež bežia</numerusform>
+        </translation>
     </message>
     <message>
         <source>Quitting…</source>
         <translation>Ukončuje sa…</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 is still open</source>
-        <translation>Aplikácia %1 je stále otvorená</translation>
-    </message>
-    <message>
-        <source>It may be waiting on a dialog of its own. Force Quit closes it right away.</source>
-        <translation>Možno čaká na vlastný dialóg. „Vynútiť ukončenie“ ju hneď zavrie.</translation>
+        <translation>
+            <numerusform>%1 je stále otvorený</numerusform>
+            <numerusform>%1 sú stále otvorené</numerusform>
+            <numerusform>%1 sú stále otvorené</numerusform>
+        </translation>
     </message>
     <message>
         <source>%app has the Tab key</source>
@@ -1464,10 +1416,6 @@
         <translation>Názov aplikácie a okna</translation>
     </message>
     <message>
-        <source>A reply in Mail reads differently from a commit message.</source>
-        <translation>Odpoveď na e-mail znie inak než správa commitu.</translation>
-    </message>
-    <message>
         <source>Website</source>
         <translation>Web</translation>
     </message>
@@ -1575,9 +1523,13 @@
         <source>Keeps a few minutes of text from windows you switched away from, like a page you read before replying. It stays on your computer and skips apps you switched off.</source>
         <translation>Uchováva pár minút textu z okien, z ktorých ste sa prepli, napríklad stránku prečítanú pred odpoveďou. Zostáva na vašom počítači a vynecháva aplikácie, ktoré ste vypli.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Both apps answer the Tab key, and the system gives it to %1 first. %app stays paused in your other apps until %1 quits.</source>
-        <translation>Obe aplikácie reagujú na kláves Tab a systém ho dá najprv %1. %app zostane v ostatných aplikáciách pozastavený, kým sa %1 neukončí.</translation>
+        <translation>
+            <numerusform>Obe aplikácie reagujú na kláves Tab a systém ho dá najprv %1. %app zostane v ostatných aplikáciách pozastavený, kým sa %1 neukončí.</numerusform>
+            <numerusform>%1 zachytávajú kláves Tab skôr než %app, preto %app zostane v ostatných aplikáciách pozastavený, kým ich neukončíte.</numerusform>
+            <numerusform>%1 zachytávajú kláves Tab skôr než %app, preto %app zostane v ostatných aplikáciách pozastavený, kým ich neukončíte.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Finishes your sentences in any app, on your computer.</source>
@@ -1632,10 +1584,6 @@
     <message>
         <source>No</source>
         <translation>Nie</translation>
-    </message>
-    <message>
-        <source>Yes, at %1, %2 on screen, %3 pt tall, %4 characters before it and %5 after</source>
-        <translation>Áno, na %1, %2 na obrazovke, výška %3 pt, znakov pred ním: %4, za ním: %5</translation>
     </message>
     <message>
         <source>Not reported, estimated from the caret</source>
@@ -1862,10 +1810,6 @@
         <translation>Prepnúť na %1?</translation>
     </message>
     <message>
-        <source>the computer&apos;s language</source>
-        <translation>jazyk počítača</translation>
-    </message>
-    <message>
         <source>%1 closes and opens again in a second. Your settings stay as they are.</source>
         <translation>%1 sa zavrie a o chvíľu znova otvorí. Nastavenia zostanú bez zmeny.</translation>
     </message>
@@ -1894,16 +1838,8 @@
         <translation>menej než minúta</translation>
     </message>
     <message>
-        <source>%1 h</source>
-        <translation>%1 h</translation>
-    </message>
-    <message>
         <source>%1 s</source>
         <translation>%1 s</translation>
-    </message>
-    <message>
-        <source>%1 ms</source>
-        <translation>%1 ms</translation>
     </message>
     <message>
         <source>Not set</source>
@@ -2198,14 +2134,6 @@
             <numerusform>Zapamätaných %Ln úryvkov</numerusform>
         </translation>
     </message>
-    <message numerus="yes">
-        <source>%1 of %Ln done</source>
-        <translation>
-            <numerusform>Hotovo: %1 z %Ln</numerusform>
-            <numerusform>Hotovo: %1 z %Ln</numerusform>
-            <numerusform>Hotovo: %1 z %Ln</numerusform>
-        </translation>
-    </message>
     <message>
         <source>enter</source>
         <translation>enter</translation>
@@ -2263,10 +2191,6 @@
         <translation>Žiadny server neodpovedal na adrese %1.</translation>
     </message>
     <message>
-        <source>Default follows General (insertion: %1, length: %2).</source>
-        <translation>Predvolené podľa sekcie „Všeobecné“ (vkladanie: %1, dĺžka: %2).</translation>
-    </message>
-    <message>
         <source>Range: %1</source>
         <translation>Rozsah: %1</translation>
     </message>
@@ -2306,10 +2230,6 @@
         <source>party</source>
         <comment>emoji search sample</comment>
         <translation>oslava</translation>
-    </message>
-    <message>
-        <source>No system tray runs on this desktop, so the icon cannot show.</source>
-        <translation>Na tejto ploche nebeží žiadna oblasť oznámení, takže ikona sa nemôže zobraziť.</translation>
     </message>
     <message numerus="yes">
         <source>%Ln settings held values %app cannot use, so they were corrected and saved.</source>
@@ -2494,6 +2414,205 @@
         <source>Key %1</source>
         <comment>key</comment>
         <translation>Kláves %1</translation>
+    </message>
+    <message>
+        <source>An email reply reads differently from a commit message.</source>
+        <translation>Odpoveď na e-mail sa píše inak ako správa commitu.</translation>
+    </message>
+    <message>
+        <source>Press the trigger shortcut for a suggestion</source>
+        <translation>Pre návrh stlačte skratku na vyvolanie</translation>
+    </message>
+    <message>
+        <source>Writes straight into the field. Cleanest in GTK and Qt apps.</source>
+        <translation>Píše priamo do poľa. Najčistejšie v aplikáciách GTK a Qt.</translation>
+    </message>
+    <message>
+        <source>Typing</source>
+        <comment>insertion method</comment>
+        <translation>Písanie</translation>
+    </message>
+    <message>
+        <source>%1 h</source>
+        <comment>hours with one decimal, such as 1.5</comment>
+        <translation>%1 h</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln h</source>
+        <translation>
+            <numerusform>%Ln h</numerusform>
+            <numerusform>%Ln h</numerusform>
+            <numerusform>%Ln h</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln ms</source>
+        <translation>
+            <numerusform>%Ln ms</numerusform>
+            <numerusform>%Ln ms</numerusform>
+            <numerusform>%Ln ms</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>screen-reader name: a sentence, then the next part</comment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <comment>screen-reader name: a title, then the next part</comment>
+        <translation>%1. %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>screen-reader name: one item of a list, then the next</comment>
+        <translation>%1, %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln words saved today</source>
+        <translation>
+            <numerusform>%Ln slovo dnes ušetrené</numerusform>
+            <numerusform>%Ln slová dnes ušetrené</numerusform>
+            <numerusform>%Ln slov dnes ušetrených</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Under a minute of typing saved today.</source>
+        <translation>Dnes ušetrená necelá minúta písania.</translation>
+    </message>
+    <message>
+        <source>About %1 of typing saved today.</source>
+        <translation>Dnes ušetrené približne %1 písania.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Step %1 of %Ln</source>
+        <translation>
+            <numerusform>Krok %1 z %Ln</numerusform>
+            <numerusform>Krok %1 z %Ln</numerusform>
+            <numerusform>Krok %1 z %Ln</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%app reads and types into text fields through the desktop&apos;s accessibility support, which some desktops leave off. %app uses it only for the field you&apos;re writing in.</source>
+        <translation>%app číta textové polia a píše do nich cez podporu prístupnosti pracovného prostredia, ktorú niektoré prostredia nechávajú vypnutú. %app ju používa len pre pole, do ktorého práve píšete.</translation>
+    </message>
+    <message>
+        <source>The button switches the desktop&apos;s accessibility support on. If the desktop&apos;s settings open instead, turn accessibility on there, then come back. This page updates by itself.</source>
+        <translation>Tlačidlo zapne podporu prístupnosti pracovného prostredia. Ak sa namiesto toho otvoria nastavenia prostredia, zapnite tam prístupnosť a vráťte sa. Táto stránka sa aktualizuje sama.</translation>
+    </message>
+    <message>
+        <source>Still off? Some desktops start their accessibility service only when you log in. Log out and back in, then try again.</source>
+        <translation>Stále vypnuté? Niektoré prostredia spúšťajú službu prístupnosti až pri prihlásení. Odhláste sa, znova sa prihláste a skúste to znova.</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <comment>section header</comment>
+        <translation>Pozastavenie</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <comment>button</comment>
+        <translation>Pozastaviť</translation>
+    </message>
+    <message>
+        <source>typing</source>
+        <comment>insertion method, in a sentence</comment>
+        <translation>písanie</translation>
+    </message>
+    <message>
+        <source>accessibility</source>
+        <comment>insertion method, in a sentence</comment>
+        <translation>prístupnosť</translation>
+    </message>
+    <message>
+        <source>paste</source>
+        <comment>insertion method, in a sentence</comment>
+        <translation>vloženie</translation>
+    </message>
+    <message>
+        <source>short</source>
+        <comment>suggestion length, in a sentence</comment>
+        <translation>krátke</translation>
+    </message>
+    <message>
+        <source>medium</source>
+        <comment>suggestion length, in a sentence</comment>
+        <translation>stredné</translation>
+    </message>
+    <message>
+        <source>long</source>
+        <comment>suggestion length, in a sentence</comment>
+        <translation>dlhé</translation>
+    </message>
+    <message>
+        <source>Default follows General: %1, %2 suggestions.</source>
+        <translation>Predvolené podľa sekcie „Všeobecné“: %1, %2 návrhy.</translation>
+    </message>
+    <message>
+        <source>Yes, at %1, %2 on screen, %3 pt tall, %4 and %5</source>
+        <translation>Áno, na %1, %2 na obrazovke, výška %3 pt, %4 a %5</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln characters before it</source>
+        <translation>
+            <numerusform>%Ln znak pred ním</numerusform>
+            <numerusform>%Ln znaky pred ním</numerusform>
+            <numerusform>%Ln znakov pred ním</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln after</source>
+        <comment>characters after the caret</comment>
+        <translation>
+            <numerusform>%Ln za ním</numerusform>
+            <numerusform>%Ln za ním</numerusform>
+            <numerusform>%Ln za ním</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No system tray runs on this desktop, so the icon cannot show. %1</source>
+        <translation>Na tejto ploche nebeží žiadna oblasť oznámení, takže ikona sa nemôže zobraziť. %1</translation>
+    </message>
+    <message>
+        <source>Typing</source>
+        <comment>section header</comment>
+        <translation>Písanie</translation>
+    </message>
+    <message>
+        <source>Switch to the computer&apos;s language?</source>
+        <translation>Prepnúť na jazyk počítača?</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln words this week.</source>
+        <translation>
+            <numerusform>%Ln slovo tento týždeň.</numerusform>
+            <numerusform>%Ln slová tento týždeň.</numerusform>
+            <numerusform>%Ln slov tento týždeň.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Under a minute of typing saved today. %Ln words this week.</source>
+        <translation>
+            <numerusform>Dnes ušetrená necelá minúta písania. %Ln slovo tento týždeň.</numerusform>
+            <numerusform>Dnes ušetrená necelá minúta písania. %Ln slová tento týždeň.</numerusform>
+            <numerusform>Dnes ušetrená necelá minúta písania. %Ln slov tento týždeň.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>About %1 of typing saved today. %Ln words this week.</source>
+        <translation>
+            <numerusform>Dnes ušetrené približne %1 písania. %Ln slovo tento týždeň.</numerusform>
+            <numerusform>Dnes ušetrené približne %1 písania. %Ln slová tento týždeň.</numerusform>
+            <numerusform>Dnes ušetrené približne %1 písania. %Ln slov tento týždeň.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Done: %Ln of %1</source>
+        <translation>
+            <numerusform>Hotovo: %Ln z %1</numerusform>
+            <numerusform>Hotovo: %Ln z %1</numerusform>
+            <numerusform>Hotovo: %Ln z %1</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

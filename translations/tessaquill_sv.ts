@@ -56,10 +56,6 @@
         <translation>Säker inmatning är på, så %app håller sig undan</translation>
     </message>
     <message>
-        <source>the trigger shortcut</source>
-        <translation>det utlösande kortkommandot</translation>
-    </message>
-    <message>
         <source>Press %1 for a suggestion</source>
         <translation>Tryck på %1 för ett förslag</translation>
     </message>
@@ -232,16 +228,8 @@
         <translation>Skickar texten som tangenttryck. Fungerar nästan överallt.</translation>
     </message>
     <message>
-        <source>Writes straight into the field. Cleanest in native computer apps.</source>
-        <translation>Skriver direkt i fältet. Renast i inbyggda appar.</translation>
-    </message>
-    <message>
         <source>Uses the clipboard, then puts your clipboard back.</source>
         <translation>Använder urklipp och lägger sedan tillbaka ditt urklipp.</translation>
-    </message>
-    <message>
-        <source>Typing</source>
-        <translation>Skrivning</translation>
     </message>
     <message>
         <source>Accessibility</source>
@@ -330,14 +318,6 @@
         <translation>Börja skriva var som helst. %app räknar här.</translation>
     </message>
     <message>
-        <source>Under a minute of typing today. </source>
-        <translation>I dag har du sparat under en minuts skrivande. </translation>
-    </message>
-    <message>
-        <source>About %1 of typing today. </source>
-        <translation>I dag har du sparat ungefär %1 skrivande. </translation>
-    </message>
-    <message>
         <source>Resume in %1</source>
         <translation>Återuppta i %1</translation>
     </message>
@@ -422,10 +402,6 @@
         <translation>Ta bort</translation>
     </message>
     <message>
-        <source>Step %1 of %2</source>
-        <translation>Steg %1 av %2</translation>
-    </message>
-    <message>
         <source>Continue</source>
         <translation>Fortsätt</translation>
     </message>
@@ -470,10 +446,6 @@
         <translation>Låt %app se vad du skriver.</translation>
     </message>
     <message>
-        <source>The system asks for Accessibility access before any app can read text fields or type into them. %app uses it only for the field you&apos;re writing in.</source>
-        <translation>Systemet ber om åtkomst till Hjälpmedel innan en app får läsa textfält eller skriva i dem. %app använder den bara för fältet du skriver i.</translation>
-    </message>
-    <message>
         <source>%app reads your text when you pause and forgets it after one suggestion, unless you turn on writing memory.</source>
         <translation>%app läser din text när du pausar och glömmer den efter ett förslag, om du inte slår på skrivminnet.</translation>
     </message>
@@ -484,14 +456,6 @@
     <message>
         <source>Open Accessibility Settings</source>
         <translation>Öppna inställningar för hjälpmedel</translation>
-    </message>
-    <message>
-        <source>Switch %app on in the list, then come back. This page updates by itself.</source>
-        <translation>Slå på %app i listan och kom sedan tillbaka. Sidan uppdateras av sig själv.</translation>
-    </message>
-    <message>
-        <source>Already switched on? The desktop&apos;s settings may still list an older copy of %app. Select it, remove it with the minus button, then try again.</source>
-        <translation>Redan påslagen? Skrivbordets inställningar kan fortfarande visa en äldre kopia av %app. Markera den, ta bort den med minusknappen och försök igen.</translation>
     </message>
     <message>
         <source>Pick what writes your suggestions.</source>
@@ -642,10 +606,6 @@
         <translation>Längd</translation>
     </message>
     <message>
-        <source>Pause</source>
-        <translation>Pausa</translation>
-    </message>
-    <message>
         <source>Resume</source>
         <translation>Återuppta</translation>
     </message>
@@ -752,10 +712,6 @@
     <message>
         <source>%1, %2 typical wait</source>
         <translation>%1, typisk väntetid %2</translation>
-    </message>
-    <message>
-        <source>%1 this week.</source>
-        <translation>%1 den här veckan.</translation>
     </message>
     <message>
         <source>Start your streak today.</source>
@@ -1223,29 +1179,23 @@
         <source>Next time, quit %1 without asking</source>
         <translation>Avsluta %1 utan att fråga nästa gång</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 is also running</source>
-        <translation>%1 körs också</translation>
-    </message>
-    <message>
-        <source>%1 are also running</source>
-        <translation>%1 körs också</translation>
-    </message>
-    <message>
-        <source>These apps answer the Tab key before %app can, so %app stays paused in your other apps until they quit.</source>
-        <translation>De här apparna svarar på Tab-tangenten före %app, så %app förblir pausad i dina andra appar tills de avslutas.</translation>
+        <translation>
+            <numerusform>%1 körs också</numerusform>
+            <numerusform>%1 körs också</numerusform>
+        </translation>
     </message>
     <message>
         <source>Quitting…</source>
         <translation>Avslutar…</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 is still open</source>
-        <translation>%1 är fortfarande öppen</translation>
-    </message>
-    <message>
-        <source>It may be waiting on a dialog of its own. Force Quit closes it right away.</source>
-        <translation>Den väntar kanske på en egen dialogruta. ”Tvångsavsluta” stänger den direkt.</translation>
+        <translation>
+            <numerusform>%1 är fortfarande öppen</numerusform>
+            <numerusform>%1 är fortfarande öppna</numerusform>
+        </translation>
     </message>
     <message>
         <source>%app has the Tab key</source>
@@ -1460,10 +1410,6 @@
         <translation>App- och fönsternamn</translation>
     </message>
     <message>
-        <source>A reply in Mail reads differently from a commit message.</source>
-        <translation>Ett svar på ett mejl låter annorlunda än ett commit-meddelande.</translation>
-    </message>
-    <message>
         <source>Website</source>
         <translation>Webbplats</translation>
     </message>
@@ -1571,9 +1517,12 @@
         <source>Keeps a few minutes of text from windows you switched away from, like a page you read before replying. It stays on your computer and skips apps you switched off.</source>
         <translation>Sparar några minuters text från fönster du har lämnat, som en sida du läste innan du svarade. Den stannar på din dator och hoppar över appar du har stängt av.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Both apps answer the Tab key, and the system gives it to %1 first. %app stays paused in your other apps until %1 quits.</source>
-        <translation>Båda apparna svarar på Tab-tangenten, och systemet ger den till %1 först. %app förblir pausad i dina andra appar tills %1 avslutas.</translation>
+        <translation>
+            <numerusform>Båda apparna svarar på Tab-tangenten, och systemet ger den till %1 först. %app förblir pausad i dina andra appar tills %1 avslutas.</numerusform>
+            <numerusform>%1 tar Tab-tangenten före %app, så %app förblir pausad i dina andra appar tills du avslutar dem.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Finishes your sentences in any app, on your computer.</source>
@@ -1628,10 +1577,6 @@
     <message>
         <source>No</source>
         <translation>Nej</translation>
-    </message>
-    <message>
-        <source>Yes, at %1, %2 on screen, %3 pt tall, %4 characters before it and %5 after</source>
-        <translation>Ja, vid %1, %2 på skärmen, %3 pt hög, %4 tecken före och %5 efter</translation>
     </message>
     <message>
         <source>Not reported, estimated from the caret</source>
@@ -1858,10 +1803,6 @@
         <translation>Byta till %1?</translation>
     </message>
     <message>
-        <source>the computer&apos;s language</source>
-        <translation>datorns språk</translation>
-    </message>
-    <message>
         <source>%1 closes and opens again in a second. Your settings stay as they are.</source>
         <translation>%1 stängs och öppnas igen inom en sekund. Dina inställningar förblir som de är.</translation>
     </message>
@@ -1890,16 +1831,8 @@
         <translation>under en minut</translation>
     </message>
     <message>
-        <source>%1 h</source>
-        <translation>%1 tim</translation>
-    </message>
-    <message>
         <source>%1 s</source>
         <translation>%1 s</translation>
-    </message>
-    <message>
-        <source>%1 ms</source>
-        <translation>%1 ms</translation>
     </message>
     <message>
         <source>Not set</source>
@@ -2185,13 +2118,6 @@
             <numerusform>%Ln textavsnitt sparade</numerusform>
         </translation>
     </message>
-    <message numerus="yes">
-        <source>%1 of %Ln done</source>
-        <translation>
-            <numerusform>Klart: %1 av %Ln</numerusform>
-            <numerusform>Klart: %1 av %Ln</numerusform>
-        </translation>
-    </message>
     <message>
         <source>enter</source>
         <translation>enter</translation>
@@ -2247,10 +2173,6 @@
         <translation>Ingen server svarade på %1.</translation>
     </message>
     <message>
-        <source>Default follows General (insertion: %1, length: %2).</source>
-        <translation>Standard följer ”Allmänt” (infogning: %1, längd: %2).</translation>
-    </message>
-    <message>
         <source>Range: %1</source>
         <translation>Period: %1</translation>
     </message>
@@ -2289,10 +2211,6 @@
         <source>party</source>
         <comment>emoji search sample</comment>
         <translation>fest</translation>
-    </message>
-    <message>
-        <source>No system tray runs on this desktop, so the icon cannot show.</source>
-        <translation>Inget systemfält körs på det här skrivbordet, så ikonen kan inte visas.</translation>
     </message>
     <message numerus="yes">
         <source>%Ln settings held values %app cannot use, so they were corrected and saved.</source>
@@ -2476,6 +2394,195 @@
         <source>Key %1</source>
         <comment>key</comment>
         <translation>Tangent %1</translation>
+    </message>
+    <message>
+        <source>An email reply reads differently from a commit message.</source>
+        <translation>Ett svar på ett mejl låter annorlunda än ett commit-meddelande.</translation>
+    </message>
+    <message>
+        <source>Press the trigger shortcut for a suggestion</source>
+        <translation>Tryck på det utlösande kortkommandot för ett förslag</translation>
+    </message>
+    <message>
+        <source>Writes straight into the field. Cleanest in GTK and Qt apps.</source>
+        <translation>Skriver direkt i fältet. Renast i GTK- och Qt-appar.</translation>
+    </message>
+    <message>
+        <source>Typing</source>
+        <comment>insertion method</comment>
+        <translation>Skrivning</translation>
+    </message>
+    <message>
+        <source>%1 h</source>
+        <comment>hours with one decimal, such as 1.5</comment>
+        <translation>%1 tim</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln h</source>
+        <translation>
+            <numerusform>%Ln tim</numerusform>
+            <numerusform>%Ln tim</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln ms</source>
+        <translation>
+            <numerusform>%Ln ms</numerusform>
+            <numerusform>%Ln ms</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>screen-reader name: a sentence, then the next part</comment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <comment>screen-reader name: a title, then the next part</comment>
+        <translation>%1. %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>screen-reader name: one item of a list, then the next</comment>
+        <translation>%1, %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln words saved today</source>
+        <translation>
+            <numerusform>%Ln ord sparat i dag</numerusform>
+            <numerusform>%Ln ord sparade i dag</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Under a minute of typing saved today.</source>
+        <translation>Under en minuts skrivande sparat i dag.</translation>
+    </message>
+    <message>
+        <source>About %1 of typing saved today.</source>
+        <translation>Ungefär %1 skrivande sparat i dag.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Step %1 of %Ln</source>
+        <translation>
+            <numerusform>Steg %1 av %Ln</numerusform>
+            <numerusform>Steg %1 av %Ln</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%app reads and types into text fields through the desktop&apos;s accessibility support, which some desktops leave off. %app uses it only for the field you&apos;re writing in.</source>
+        <translation>%app läser och skriver i textfält via skrivbordets stöd för hjälpmedel, som vissa skrivbord låter vara avstängt. %app använder det bara för fältet du skriver i.</translation>
+    </message>
+    <message>
+        <source>The button switches the desktop&apos;s accessibility support on. If the desktop&apos;s settings open instead, turn accessibility on there, then come back. This page updates by itself.</source>
+        <translation>Knappen slår på skrivbordets stöd för hjälpmedel. Om skrivbordets inställningar öppnas i stället slår du på hjälpmedel där och kommer sedan tillbaka. Sidan uppdateras av sig själv.</translation>
+    </message>
+    <message>
+        <source>Still off? Some desktops start their accessibility service only when you log in. Log out and back in, then try again.</source>
+        <translation>Fortfarande av? Vissa skrivbord startar sin hjälpmedelstjänst först när du loggar in. Logga ut och in igen och försök sedan på nytt.</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <comment>section header</comment>
+        <translation>Paus</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <comment>button</comment>
+        <translation>Pausa</translation>
+    </message>
+    <message>
+        <source>typing</source>
+        <comment>insertion method, in a sentence</comment>
+        <translation>skrivning</translation>
+    </message>
+    <message>
+        <source>accessibility</source>
+        <comment>insertion method, in a sentence</comment>
+        <translation>hjälpmedel</translation>
+    </message>
+    <message>
+        <source>paste</source>
+        <comment>insertion method, in a sentence</comment>
+        <translation>klistra in</translation>
+    </message>
+    <message>
+        <source>short</source>
+        <comment>suggestion length, in a sentence</comment>
+        <translation>korta</translation>
+    </message>
+    <message>
+        <source>medium</source>
+        <comment>suggestion length, in a sentence</comment>
+        <translation>mellanlånga</translation>
+    </message>
+    <message>
+        <source>long</source>
+        <comment>suggestion length, in a sentence</comment>
+        <translation>långa</translation>
+    </message>
+    <message>
+        <source>Default follows General: %1, %2 suggestions.</source>
+        <translation>Standard följer Allmänt: %1, %2 förslag.</translation>
+    </message>
+    <message>
+        <source>Yes, at %1, %2 on screen, %3 pt tall, %4 and %5</source>
+        <translation>Ja, vid %1, %2 på skärmen, %3 pt hög, %4 och %5</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln characters before it</source>
+        <translation>
+            <numerusform>%Ln tecken före</numerusform>
+            <numerusform>%Ln tecken före</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln after</source>
+        <comment>characters after the caret</comment>
+        <translation>
+            <numerusform>%Ln efter</numerusform>
+            <numerusform>%Ln efter</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No system tray runs on this desktop, so the icon cannot show. %1</source>
+        <translation>Inget systemfält körs på det här skrivbordet, så ikonen kan inte visas. %1</translation>
+    </message>
+    <message>
+        <source>Typing</source>
+        <comment>section header</comment>
+        <translation>Skrivning</translation>
+    </message>
+    <message>
+        <source>Switch to the computer&apos;s language?</source>
+        <translation>Byta till datorns språk?</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln words this week.</source>
+        <translation>
+            <numerusform>%Ln ord den här veckan.</numerusform>
+            <numerusform>%Ln ord den här veckan.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Under a minute of typing saved today. %Ln words this week.</source>
+        <translation>
+            <numerusform>Under en minuts skrivande sparat i dag. %Ln ord den här veckan.</numerusform>
+            <numerusform>Under en minuts skrivande sparat i dag. %Ln ord den här veckan.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>About %1 of typing saved today. %Ln words this week.</source>
+        <translation>
+            <numerusform>Ungefär %1 skrivande sparat i dag. %Ln ord den här veckan.</numerusform>
+            <numerusform>Ungefär %1 skrivande sparat i dag. %Ln ord den här veckan.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Done: %Ln of %1</source>
+        <translation>
+            <numerusform>%Ln av %1 klar</numerusform>
+            <numerusform>%Ln av %1 klara</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

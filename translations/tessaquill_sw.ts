@@ -56,10 +56,6 @@
         <translation>Uingizaji salama umewashwa, kwa hivyo %app inakaa kando</translation>
     </message>
     <message>
-        <source>the trigger shortcut</source>
-        <translation>njia ya mkato ya kuita</translation>
-    </message>
-    <message>
         <source>Press %1 for a suggestion</source>
         <translation>Bonyeza %1 upate pendekezo</translation>
     </message>
@@ -232,16 +228,8 @@
         <translation>Hutuma maandishi kama mibonyezo ya vitufe. Hufanya kazi karibu kila mahali.</translation>
     </message>
     <message>
-        <source>Writes straight into the field. Cleanest in native computer apps.</source>
-        <translation>Huandika moja kwa moja kwenye sehemu. Hufanya kazi vizuri zaidi katika programu asilia.</translation>
-    </message>
-    <message>
         <source>Uses the clipboard, then puts your clipboard back.</source>
         <translation>Hutumia ubao wa kunakili, kisha hurudisha yaliyokuwa ndani yake.</translation>
-    </message>
-    <message>
-        <source>Typing</source>
-        <translation>Kuandika</translation>
     </message>
     <message>
         <source>Accessibility</source>
@@ -330,14 +318,6 @@
         <translation>Anza kuandika popote. %app inahesabu hapa.</translation>
     </message>
     <message>
-        <source>Under a minute of typing today. </source>
-        <translation>Chini ya dakika moja ya kuandika imeokolewa leo. </translation>
-    </message>
-    <message>
-        <source>About %1 of typing today. </source>
-        <translation>Takriban %1 ya kuandika imeokolewa leo. </translation>
-    </message>
-    <message>
         <source>Resume in %1</source>
         <translation>Endelea katika %1</translation>
     </message>
@@ -422,10 +402,6 @@
         <translation>Ondoa</translation>
     </message>
     <message>
-        <source>Step %1 of %2</source>
-        <translation>Hatua %1 kati ya %2</translation>
-    </message>
-    <message>
         <source>Continue</source>
         <translation>Endelea</translation>
     </message>
@@ -470,10 +446,6 @@
         <translation>Ruhusu %app ione unachoandika.</translation>
     </message>
     <message>
-        <source>The system asks for Accessibility access before any app can read text fields or type into them. %app uses it only for the field you&apos;re writing in.</source>
-        <translation>Mfumo huomba ruhusa ya Ufikivu kabla programu yoyote haijaweza kusoma sehemu za maandishi au kuandika ndani yake. %app inaitumia tu kwa sehemu unayoandikia.</translation>
-    </message>
-    <message>
         <source>%app reads your text when you pause and forgets it after one suggestion, unless you turn on writing memory.</source>
         <translation>%app inasoma maandishi yako unaposimama kuandika na kuyasahau baada ya pendekezo moja, isipokuwa uwashe kumbukumbu ya uandishi.</translation>
     </message>
@@ -484,14 +456,6 @@
     <message>
         <source>Open Accessibility Settings</source>
         <translation>Fungua mipangilio ya Ufikivu</translation>
-    </message>
-    <message>
-        <source>Switch %app on in the list, then come back. This page updates by itself.</source>
-        <translation>Washa %app kwenye orodha, kisha urudi. Ukurasa huu unajisasisha wenyewe.</translation>
-    </message>
-    <message>
-        <source>Already switched on? The desktop&apos;s settings may still list an older copy of %app. Select it, remove it with the minus button, then try again.</source>
-        <translation>Tayari umewasha? Mipangilio ya eneo-kazi huenda bado inaonyesha nakala ya zamani ya %app. Ichague, iondoe kwa kitufe cha kutoa, kisha ujaribu tena.</translation>
     </message>
     <message>
         <source>Pick what writes your suggestions.</source>
@@ -642,10 +606,6 @@
         <translation>Urefu</translation>
     </message>
     <message>
-        <source>Pause</source>
-        <translation>Sitisha</translation>
-    </message>
-    <message>
         <source>Resume</source>
         <translation>Endelea</translation>
     </message>
@@ -752,10 +712,6 @@
     <message>
         <source>%1, %2 typical wait</source>
         <translation>%1, kusubiri kwa kawaida %2</translation>
-    </message>
-    <message>
-        <source>%1 this week.</source>
-        <translation>%1 wiki hii.</translation>
     </message>
     <message>
         <source>Start your streak today.</source>
@@ -1223,29 +1179,23 @@
         <source>Next time, quit %1 without asking</source>
         <translation>Wakati ujao, funga %1 bila kuuliza</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 is also running</source>
-        <translation>%1 inaendeshwa pia</translation>
-    </message>
-    <message>
-        <source>%1 are also running</source>
-        <translation>%1 zinaendeshwa pia</translation>
-    </message>
-    <message>
-        <source>These apps answer the Tab key before %app can, so %app stays paused in your other apps until they quit.</source>
-        <translation>Programu hizi zinachukua kitufe cha Tab kabla %app haijaweza, kwa hivyo %app inabaki imesitishwa katika programu zako nyingine hadi zifungwe.</translation>
+        <translation>
+            <numerusform>%1 inaendeshwa pia</numerusform>
+            <numerusform>%1 zinaendeshwa pia</numerusform>
+        </translation>
     </message>
     <message>
         <source>Quitting…</source>
         <translation>Inafunga…</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 is still open</source>
-        <translation>%1 bado iko wazi</translation>
-    </message>
-    <message>
-        <source>It may be waiting on a dialog of its own. Force Quit closes it right away.</source>
-        <translation>Huenda inasubiri kidirisha chake. “Lazimisha kufunga” huifunga mara moja.</translation>
+        <translation>
+            <numerusform>%1 bado iko wazi</numerusform>
+            <numerusform>%1 bado ziko wazi</numerusform>
+        </translation>
     </message>
     <message>
         <source>%app has the Tab key</source>
@@ -1460,10 +1410,6 @@
         <translation>Jina la programu na dirisha</translation>
     </message>
     <message>
-        <source>A reply in Mail reads differently from a commit message.</source>
-        <translation>Jibu la barua pepe husomeka tofauti na ujumbe wa commit.</translation>
-    </message>
-    <message>
         <source>Website</source>
         <translation>Tovuti</translation>
     </message>
@@ -1571,9 +1517,12 @@
         <source>Keeps a few minutes of text from windows you switched away from, like a page you read before replying. It stays on your computer and skips apps you switched off.</source>
         <translation>Huhifadhi dakika chache za maandishi kutoka madirisha uliyoyaacha, kama ukurasa uliosoma kabla ya kujibu. Yanabaki kwenye kompyuta yako na huruka programu ulizozima.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Both apps answer the Tab key, and the system gives it to %1 first. %app stays paused in your other apps until %1 quits.</source>
-        <translation>Programu zote mbili zinajibu kitufe cha Tab, na mfumo unakipa %1 kwanza. %app inabaki imesitishwa katika programu zako nyingine hadi %1 ifungwe.</translation>
+        <translation>
+            <numerusform>Programu zote mbili zinajibu kitufe cha Tab, na mfumo unakipa %1 kwanza. %app inabaki imesitishwa katika programu zako nyingine hadi %1 ifungwe.</numerusform>
+            <numerusform>%1 zinachukua kitufe cha Tab kabla %app haijaweza, kwa hivyo %app inabaki imesitishwa katika programu zako nyingine hadi uzifunge.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Finishes your sentences in any app, on your computer.</source>
@@ -1628,10 +1577,6 @@
     <message>
         <source>No</source>
         <translation>Hapana</translation>
-    </message>
-    <message>
-        <source>Yes, at %1, %2 on screen, %3 pt tall, %4 characters before it and %5 after</source>
-        <translation>Ndiyo, kwenye %1, %2 kwenye skrini, urefu %3 pt, herufi %4 kabla yake na %5 baada yake</translation>
     </message>
     <message>
         <source>Not reported, estimated from the caret</source>
@@ -1858,10 +1803,6 @@
         <translation>Ungependa kubadili lugha kuwa %1?</translation>
     </message>
     <message>
-        <source>the computer&apos;s language</source>
-        <translation>lugha ya kompyuta</translation>
-    </message>
-    <message>
         <source>%1 closes and opens again in a second. Your settings stay as they are.</source>
         <translation>%1 inafungwa na kufunguka tena baada ya sekunde moja. Mipangilio yako inabaki ilivyo.</translation>
     </message>
@@ -1890,16 +1831,8 @@
         <translation>chini ya dakika moja</translation>
     </message>
     <message>
-        <source>%1 h</source>
-        <translation>saa %1</translation>
-    </message>
-    <message>
         <source>%1 s</source>
         <translation>sek %1</translation>
-    </message>
-    <message>
-        <source>%1 ms</source>
-        <translation>%1 ms</translation>
     </message>
     <message>
         <source>Not set</source>
@@ -2185,13 +2118,6 @@
             <numerusform>Vifungu %Ln vimekumbukwa</numerusform>
         </translation>
     </message>
-    <message numerus="yes">
-        <source>%1 of %Ln done</source>
-        <translation>
-            <numerusform>%1 kati ya %Ln zimekamilika</numerusform>
-            <numerusform>%1 kati ya %Ln zimekamilika</numerusform>
-        </translation>
-    </message>
     <message>
         <source>enter</source>
         <translation>enter</translation>
@@ -2247,10 +2173,6 @@
         <translation>Hakuna seva iliyojibu kwenye %1.</translation>
     </message>
     <message>
-        <source>Default follows General (insertion: %1, length: %2).</source>
-        <translation>Chaguomsingi inafuata Jumla (uingizaji: %1, urefu: %2).</translation>
-    </message>
-    <message>
         <source>Range: %1</source>
         <translation>Kipindi: %1</translation>
     </message>
@@ -2289,10 +2211,6 @@
         <source>party</source>
         <comment>emoji search sample</comment>
         <translation>sherehe</translation>
-    </message>
-    <message>
-        <source>No system tray runs on this desktop, so the icon cannot show.</source>
-        <translation>Hakuna trei ya mfumo inayoendeshwa kwenye eneo-kazi hili, kwa hivyo aikoni haiwezi kuonekana.</translation>
     </message>
     <message numerus="yes">
         <source>%Ln settings held values %app cannot use, so they were corrected and saved.</source>
@@ -2476,6 +2394,195 @@
         <source>Key %1</source>
         <comment>key</comment>
         <translation>Kitufe %1</translation>
+    </message>
+    <message>
+        <source>An email reply reads differently from a commit message.</source>
+        <translation>Jibu la barua pepe huandikwa tofauti na ujumbe wa commit.</translation>
+    </message>
+    <message>
+        <source>Press the trigger shortcut for a suggestion</source>
+        <translation>Bonyeza njia ya mkato ya kuita upate pendekezo</translation>
+    </message>
+    <message>
+        <source>Writes straight into the field. Cleanest in GTK and Qt apps.</source>
+        <translation>Huandika moja kwa moja kwenye sehemu. Safi zaidi katika programu za GTK na Qt.</translation>
+    </message>
+    <message>
+        <source>Typing</source>
+        <comment>insertion method</comment>
+        <translation>Kuandika</translation>
+    </message>
+    <message>
+        <source>%1 h</source>
+        <comment>hours with one decimal, such as 1.5</comment>
+        <translation>saa %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln h</source>
+        <translation>
+            <numerusform>saa %Ln</numerusform>
+            <numerusform>saa %Ln</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln ms</source>
+        <translation>
+            <numerusform>%Ln ms</numerusform>
+            <numerusform>%Ln ms</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>screen-reader name: a sentence, then the next part</comment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <comment>screen-reader name: a title, then the next part</comment>
+        <translation>%1. %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>screen-reader name: one item of a list, then the next</comment>
+        <translation>%1, %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln words saved today</source>
+        <translation>
+            <numerusform>Neno %Ln limeokolewa leo</numerusform>
+            <numerusform>Maneno %Ln yameokolewa leo</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Under a minute of typing saved today.</source>
+        <translation>Chini ya dakika moja ya kuandika imeokolewa leo.</translation>
+    </message>
+    <message>
+        <source>About %1 of typing saved today.</source>
+        <translation>Takriban %1 ya kuandika imeokolewa leo.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Step %1 of %Ln</source>
+        <translation>
+            <numerusform>Hatua %1 kati ya %Ln</numerusform>
+            <numerusform>Hatua %1 kati ya %Ln</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%app reads and types into text fields through the desktop&apos;s accessibility support, which some desktops leave off. %app uses it only for the field you&apos;re writing in.</source>
+        <translation>%app husoma sehemu za maandishi na kuandika ndani yake kupitia usaidizi wa ufikivu wa eneo-kazi, ambao baadhi ya maeneo-kazi huuacha umezimwa. %app huutumia tu kwa sehemu unayoandika.</translation>
+    </message>
+    <message>
+        <source>The button switches the desktop&apos;s accessibility support on. If the desktop&apos;s settings open instead, turn accessibility on there, then come back. This page updates by itself.</source>
+        <translation>Kitufe hiki huwasha usaidizi wa ufikivu wa eneo-kazi. Mipangilio ya eneo-kazi ikifunguka badala yake, washa ufikivu hapo, kisha urudi. Ukurasa huu unajisasisha wenyewe.</translation>
+    </message>
+    <message>
+        <source>Still off? Some desktops start their accessibility service only when you log in. Log out and back in, then try again.</source>
+        <translation>Bado umezimwa? Baadhi ya maeneo-kazi huanzisha huduma ya ufikivu tu unapoingia. Toka kisha uingie tena, kisha ujaribu tena.</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <comment>section header</comment>
+        <translation>Kusitisha</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <comment>button</comment>
+        <translation>Sitisha</translation>
+    </message>
+    <message>
+        <source>typing</source>
+        <comment>insertion method, in a sentence</comment>
+        <translation>kuandika</translation>
+    </message>
+    <message>
+        <source>accessibility</source>
+        <comment>insertion method, in a sentence</comment>
+        <translation>ufikivu</translation>
+    </message>
+    <message>
+        <source>paste</source>
+        <comment>insertion method, in a sentence</comment>
+        <translation>kubandika</translation>
+    </message>
+    <message>
+        <source>short</source>
+        <comment>suggestion length, in a sentence</comment>
+        <translation>mafupi</translation>
+    </message>
+    <message>
+        <source>medium</source>
+        <comment>suggestion length, in a sentence</comment>
+        <translation>ya wastani</translation>
+    </message>
+    <message>
+        <source>long</source>
+        <comment>suggestion length, in a sentence</comment>
+        <translation>marefu</translation>
+    </message>
+    <message>
+        <source>Default follows General: %1, %2 suggestions.</source>
+        <translation>Chaguomsingi inafuata Jumla: %1, mapendekezo %2.</translation>
+    </message>
+    <message>
+        <source>Yes, at %1, %2 on screen, %3 pt tall, %4 and %5</source>
+        <translation>Ndiyo, kwenye %1, %2 kwenye skrini, urefu %3 pt, %4 na %5</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln characters before it</source>
+        <translation>
+            <numerusform>herufi %Ln kabla yake</numerusform>
+            <numerusform>herufi %Ln kabla yake</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln after</source>
+        <comment>characters after the caret</comment>
+        <translation>
+            <numerusform>%Ln baada yake</numerusform>
+            <numerusform>%Ln baada yake</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No system tray runs on this desktop, so the icon cannot show. %1</source>
+        <translation>Hakuna trei ya mfumo inayoendeshwa kwenye eneo-kazi hili, kwa hivyo ikoni haiwezi kuonekana. %1</translation>
+    </message>
+    <message>
+        <source>Typing</source>
+        <comment>section header</comment>
+        <translation>Kuandika</translation>
+    </message>
+    <message>
+        <source>Switch to the computer&apos;s language?</source>
+        <translation>Ungependa kubadili kuwa lugha ya kompyuta?</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln words this week.</source>
+        <translation>
+            <numerusform>Neno %Ln wiki hii.</numerusform>
+            <numerusform>Maneno %Ln wiki hii.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Under a minute of typing saved today. %Ln words this week.</source>
+        <translation>
+            <numerusform>Chini ya dakika moja ya kuandika imeokolewa leo. Neno %Ln wiki hii.</numerusform>
+            <numerusform>Chini ya dakika moja ya kuandika imeokolewa leo. Maneno %Ln wiki hii.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>About %1 of typing saved today. %Ln words this week.</source>
+        <translation>
+            <numerusform>Takriban %1 ya kuandika imeokolewa leo. Neno %Ln wiki hii.</numerusform>
+            <numerusform>Takriban %1 ya kuandika imeokolewa leo. Maneno %Ln wiki hii.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Done: %Ln of %1</source>
+        <translation>
+            <numerusform>%Ln kati ya %1 zimekamilika</numerusform>
+            <numerusform>%Ln kati ya %1 zimekamilika</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -56,10 +56,6 @@
         <translation>பாதுகாப்பான உள்ளீடு இயக்கத்தில் உள்ளது, எனவே %app வேலை செய்யாது</translation>
     </message>
     <message>
-        <source>the trigger shortcut</source>
-        <translation>தூண்டும் ஷார்ட்கட்</translation>
-    </message>
-    <message>
         <source>Press %1 for a suggestion</source>
         <translation>பரிந்துரைக்கு %1 அழுத்தவும்</translation>
     </message>
@@ -232,16 +228,8 @@
         <translation>உரையை விசை அழுத்தங்களாக அனுப்பும். கிட்டத்தட்ட எல்லா இடங்களிலும் வேலை செய்யும்.</translation>
     </message>
     <message>
-        <source>Writes straight into the field. Cleanest in native computer apps.</source>
-        <translation>நேரடியாகப் புலத்தில் எழுதும். கணினியின் நேட்டிவ் ஆப்ஸில் சிறப்பாக வேலை செய்யும்.</translation>
-    </message>
-    <message>
         <source>Uses the clipboard, then puts your clipboard back.</source>
         <translation>கிளிப்போர்டைப் பயன்படுத்தி, பிறகு உங்கள் கிளிப்போர்டை மீட்டமைக்கும்.</translation>
-    </message>
-    <message>
-        <source>Typing</source>
-        <translation>தட்டச்சு</translation>
     </message>
     <message>
         <source>Accessibility</source>
@@ -330,14 +318,6 @@
         <translation>எங்கு வேண்டுமானாலும் தட்டச்சு செய்யத் தொடங்குங்கள். %app இங்கே எண்ணிக்கையை வைத்திருக்கும்.</translation>
     </message>
     <message>
-        <source>Under a minute of typing today. </source>
-        <translation>இன்று ஒரு நிமிடத்துக்கும் குறைவான தட்டச்சு நேரம் சேமிக்கப்பட்டது. </translation>
-    </message>
-    <message>
-        <source>About %1 of typing today. </source>
-        <translation>இன்று சுமார் %1 தட்டச்சு நேரம் சேமிக்கப்பட்டது. </translation>
-    </message>
-    <message>
         <source>Resume in %1</source>
         <translation>%1 ஆப்பில் தொடர்</translation>
     </message>
@@ -422,10 +402,6 @@
         <translation>அகற்று</translation>
     </message>
     <message>
-        <source>Step %1 of %2</source>
-        <translation>படி %1 / %2</translation>
-    </message>
-    <message>
         <source>Continue</source>
         <translation>தொடர்க</translation>
     </message>
@@ -470,10 +446,6 @@
         <translation>நீங்கள் தட்டச்சு செய்வதை %app பார்க்க அனுமதியுங்கள்.</translation>
     </message>
     <message>
-        <source>The system asks for Accessibility access before any app can read text fields or type into them. %app uses it only for the field you&apos;re writing in.</source>
-        <translation>எந்த ஆப்ஸும் உரைப் புலங்களைப் படிக்கவோ அவற்றில் தட்டச்சு செய்யவோ முன் சிஸ்டம் அணுகல்தன்மை அனுமதியைக் கேட்கும். நீங்கள் எழுதும் புலத்துக்கு மட்டுமே %app அதைப் பயன்படுத்தும்.</translation>
-    </message>
-    <message>
         <source>%app reads your text when you pause and forgets it after one suggestion, unless you turn on writing memory.</source>
         <translation>நீங்கள் நிறுத்தும்போது %app உங்கள் உரையைப் படித்து, ஒரு பரிந்துரைக்குப் பின் அதை மறந்துவிடும், நீங்கள் எழுத்து நினைவகத்தை இயக்காவிட்டால்.</translation>
     </message>
@@ -484,14 +456,6 @@
     <message>
         <source>Open Accessibility Settings</source>
         <translation>அணுகல்தன்மை அமைப்புகளைத் திற</translation>
-    </message>
-    <message>
-        <source>Switch %app on in the list, then come back. This page updates by itself.</source>
-        <translation>பட்டியலில் %app-ஐ இயக்கிவிட்டுத் திரும்பி வாருங்கள். இந்தப் பக்கம் தானாகவே புதுப்பிக்கப்படும்.</translation>
-    </message>
-    <message>
-        <source>Already switched on? The desktop&apos;s settings may still list an older copy of %app. Select it, remove it with the minus button, then try again.</source>
-        <translation>ஏற்கெனவே இயக்கிவிட்டீர்களா? டெஸ்க்டாப் அமைப்புகளில் %app-இன் பழைய நகல் இன்னும் இருக்கலாம். அதைத் தேர்ந்தெடுத்து, − பட்டனால் அகற்றி, மீண்டும் முயலவும்.</translation>
     </message>
     <message>
         <source>Pick what writes your suggestions.</source>
@@ -642,10 +606,6 @@
         <translation>நீளம்</translation>
     </message>
     <message>
-        <source>Pause</source>
-        <translation>இடைநிறுத்து</translation>
-    </message>
-    <message>
         <source>Resume</source>
         <translation>தொடர்</translation>
     </message>
@@ -752,10 +712,6 @@
     <message>
         <source>%1, %2 typical wait</source>
         <translation>%1, வழக்கமான காத்திருப்பு %2</translation>
-    </message>
-    <message>
-        <source>%1 this week.</source>
-        <translation>இந்த வாரம் %1.</translation>
     </message>
     <message>
         <source>Start your streak today.</source>
@@ -1223,29 +1179,23 @@
         <source>Next time, quit %1 without asking</source>
         <translation>அடுத்த முறை கேட்காமலே %1-ஐ மூடு</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 is also running</source>
-        <translation>%1-உம் இயங்குகிறது</translation>
-    </message>
-    <message>
-        <source>%1 are also running</source>
-        <translation>%1-உம் இயங்குகின்றன</translation>
-    </message>
-    <message>
-        <source>These apps answer the Tab key before %app can, so %app stays paused in your other apps until they quit.</source>
-        <translation>இந்த ஆப்ஸ் %app-க்கு முன்பே Tab விசைக்குப் பதிலளிக்கின்றன, எனவே அவை மூடும் வரை உங்கள் மற்ற ஆப்ஸில் %app இடைநிறுத்தத்தில் இருக்கும்.</translation>
+        <translation>
+            <numerusform>%1-உம் இயங்குகிறது</numerusform>
+            <numerusform>%1-உம் இயங்குகின்றன</numerusform>
+        </translation>
     </message>
     <message>
         <source>Quitting…</source>
         <translation>மூடுகிறது…</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 is still open</source>
-        <translation>%1 இன்னும் திறந்துள்ளது</translation>
-    </message>
-    <message>
-        <source>It may be waiting on a dialog of its own. Force Quit closes it right away.</source>
-        <translation>அது தன் உரையாடல் பெட்டி ஒன்றுக்காகக் காத்திருக்கலாம். “வலுக்கட்டாயமாக மூடு” அதை உடனே மூடும்.</translation>
+        <translation>
+            <numerusform>%1 இன்னும் திறந்துள்ளது</numerusform>
+            <numerusform>%1 இன்னும் திறந்துள்ளன</numerusform>
+        </translation>
     </message>
     <message>
         <source>%app has the Tab key</source>
@@ -1460,10 +1410,6 @@
         <translation>ஆப் மற்றும் சாளரத்தின் பெயர்</translation>
     </message>
     <message>
-        <source>A reply in Mail reads differently from a commit message.</source>
-        <translation>மின்னஞ்சல் பதிலும் கமிட் செய்தியும் வெவ்வேறு தொனியில் இருக்கும்.</translation>
-    </message>
-    <message>
         <source>Website</source>
         <translation>இணையதளம்</translation>
     </message>
@@ -1571,9 +1517,12 @@
         <source>Keeps a few minutes of text from windows you switched away from, like a page you read before replying. It stays on your computer and skips apps you switched off.</source>
         <translation>நீங்கள் விட்டு நகர்ந்த சாளரங்களின் உரையைச் சில நிமிடங்கள் வைத்திருக்கும், எ.கா. பதிலளிக்கும் முன் நீங்கள் படித்த பக்கம். அது உங்கள் கணினியிலேயே இருக்கும், நீங்கள் முடக்கிய ஆப்ஸைத் தவிர்க்கும்.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Both apps answer the Tab key, and the system gives it to %1 first. %app stays paused in your other apps until %1 quits.</source>
-        <translation>இரண்டு ஆப்ஸும் Tab விசைக்குப் பதிலளிக்கின்றன, சிஸ்டம் அதை முதலில் %1-க்குத் தருகிறது. %1 மூடும் வரை உங்கள் மற்ற ஆப்ஸில் %app இடைநிறுத்தத்தில் இருக்கும்.</translation>
+        <translation>
+            <numerusform>இரண்டு ஆப்ஸும் Tab விசைக்குப் பதிலளிக்கின்றன, சிஸ்டம் அதை முதலில் %1-க்குத் தருகிறது. %1 மூடும் வரை உங்கள் மற்ற ஆப்ஸில் %app இடைநிறுத்தத்தில் இருக்கும்.</numerusform>
+            <numerusform>%app-க்கு முன்பே %1 Tab விசையை எடுத்துக்கொள்கின்றன, எனவே நீங்கள் அவற்றை மூடும் வரை உங்கள் மற்ற ஆப்ஸில் %app இடைநிறுத்தத்தில் இருக்கும்.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Finishes your sentences in any app, on your computer.</source>
@@ -1628,10 +1577,6 @@
     <message>
         <source>No</source>
         <translation>இல்லை</translation>
-    </message>
-    <message>
-        <source>Yes, at %1, %2 on screen, %3 pt tall, %4 characters before it and %5 after</source>
-        <translation>ஆம், திரையில் %1, %2 இடத்தில், %3 pt உயரம், முன்னால் %4 எழுத்துகள், பின்னால் %5</translation>
     </message>
     <message>
         <source>Not reported, estimated from the caret</source>
@@ -1858,10 +1803,6 @@
         <translation>%1-க்கு மாற்றவா?</translation>
     </message>
     <message>
-        <source>the computer&apos;s language</source>
-        <translation>கணினியின் மொழி</translation>
-    </message>
-    <message>
         <source>%1 closes and opens again in a second. Your settings stay as they are.</source>
         <translation>%1 மூடி, ஒரு நொடியில் மீண்டும் திறக்கும். உங்கள் அமைப்புகள் அப்படியே இருக்கும்.</translation>
     </message>
@@ -1890,16 +1831,8 @@
         <translation>ஒரு நிமிடத்துக்கும் குறைவு</translation>
     </message>
     <message>
-        <source>%1 h</source>
-        <translation>%1 மணி</translation>
-    </message>
-    <message>
         <source>%1 s</source>
         <translation>%1 வி</translation>
-    </message>
-    <message>
-        <source>%1 ms</source>
-        <translation>%1 மி.வி</translation>
     </message>
     <message>
         <source>Not set</source>
@@ -2185,13 +2118,6 @@
             <numerusform>%Ln பத்திகள் நினைவில் உள்ளன</numerusform>
         </translation>
     </message>
-    <message numerus="yes">
-        <source>%1 of %Ln done</source>
-        <translation>
-            <numerusform>%Ln-இல் %1 முடிந்தது</numerusform>
-            <numerusform>%Ln-இல் %1 முடிந்தது</numerusform>
-        </translation>
-    </message>
     <message>
         <source>enter</source>
         <translation>enter</translation>
@@ -2247,10 +2173,6 @@
         <translation>%1 முகவரியில் எந்தச் சேவையகமும் பதிலளிக்கவில்லை.</translation>
     </message>
     <message>
-        <source>Default follows General (insertion: %1, length: %2).</source>
-        <translation>இயல்பு “பொது” அமைப்பைப் பின்பற்றுகிறது (செருகும் முறை: %1, நீளம்: %2).</translation>
-    </message>
-    <message>
         <source>Range: %1</source>
         <translation>காலம்: %1</translation>
     </message>
@@ -2289,10 +2211,6 @@
         <source>party</source>
         <comment>emoji search sample</comment>
         <translation>விருந்து</translation>
-    </message>
-    <message>
-        <source>No system tray runs on this desktop, so the icon cannot show.</source>
-        <translation>இந்த டெஸ்க்டாப்பில் எந்த சிஸ்டம் ட்ரேயும் இயங்கவில்லை, எனவே ஐகானைக் காட்ட முடியாது.</translation>
     </message>
     <message numerus="yes">
         <source>%Ln settings held values %app cannot use, so they were corrected and saved.</source>
@@ -2476,6 +2394,195 @@
         <source>Key %1</source>
         <comment>key</comment>
         <translation>விசை %1</translation>
+    </message>
+    <message>
+        <source>An email reply reads differently from a commit message.</source>
+        <translation>மின்னஞ்சல் பதிலும் கமிட் செய்தியும் வெவ்வேறு விதமாக எழுதப்படுகின்றன.</translation>
+    </message>
+    <message>
+        <source>Press the trigger shortcut for a suggestion</source>
+        <translation>பரிந்துரைக்குத் தூண்டும் ஷார்ட்கட்டை அழுத்தவும்</translation>
+    </message>
+    <message>
+        <source>Writes straight into the field. Cleanest in GTK and Qt apps.</source>
+        <translation>நேரடியாகப் புலத்தில் எழுதுகிறது. GTK, Qt ஆப்ஸில் மிகச் சுத்தமாக.</translation>
+    </message>
+    <message>
+        <source>Typing</source>
+        <comment>insertion method</comment>
+        <translation>தட்டச்சு</translation>
+    </message>
+    <message>
+        <source>%1 h</source>
+        <comment>hours with one decimal, such as 1.5</comment>
+        <translation>%1 மணி</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln h</source>
+        <translation>
+            <numerusform>%Ln மணி</numerusform>
+            <numerusform>%Ln மணி</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln ms</source>
+        <translation>
+            <numerusform>%Ln மி.வி</numerusform>
+            <numerusform>%Ln மி.வி</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>screen-reader name: a sentence, then the next part</comment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <comment>screen-reader name: a title, then the next part</comment>
+        <translation>%1. %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>screen-reader name: one item of a list, then the next</comment>
+        <translation>%1, %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln words saved today</source>
+        <translation>
+            <numerusform>%Ln சொல் இன்று சேமிக்கப்பட்டது</numerusform>
+            <numerusform>%Ln சொற்கள் இன்று சேமிக்கப்பட்டன</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Under a minute of typing saved today.</source>
+        <translation>இன்று ஒரு நிமிடத்துக்கும் குறைவான தட்டச்சு சேமிக்கப்பட்டது.</translation>
+    </message>
+    <message>
+        <source>About %1 of typing saved today.</source>
+        <translation>இன்று சுமார் %1 தட்டச்சு சேமிக்கப்பட்டது.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Step %1 of %Ln</source>
+        <translation>
+            <numerusform>படி %1 / %Ln</numerusform>
+            <numerusform>படி %1 / %Ln</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%app reads and types into text fields through the desktop&apos;s accessibility support, which some desktops leave off. %app uses it only for the field you&apos;re writing in.</source>
+        <translation>டெஸ்க்டாப்பின் அணுகல்தன்மை ஆதரவின் மூலம் %app உரைப் புலங்களைப் படித்து அவற்றில் தட்டச்சு செய்கிறது; சில டெஸ்க்டாப்புகள் இதை அணைத்தே வைக்கின்றன. நீங்கள் எழுதும் புலத்துக்கு மட்டுமே %app இதைப் பயன்படுத்துகிறது.</translation>
+    </message>
+    <message>
+        <source>The button switches the desktop&apos;s accessibility support on. If the desktop&apos;s settings open instead, turn accessibility on there, then come back. This page updates by itself.</source>
+        <translation>இந்தப் பொத்தான் டெஸ்க்டாப்பின் அணுகல்தன்மை ஆதரவை இயக்குகிறது. அதற்குப் பதிலாக டெஸ்க்டாப்பின் அமைப்புகள் திறந்தால், அங்கே அணுகல்தன்மையை இயக்கிவிட்டுத் திரும்பி வாருங்கள். இந்தப் பக்கம் தானாகவே புதுப்பிக்கப்படும்.</translation>
+    </message>
+    <message>
+        <source>Still off? Some desktops start their accessibility service only when you log in. Log out and back in, then try again.</source>
+        <translation>இன்னும் அணைந்துள்ளதா? சில டெஸ்க்டாப்புகள் உள்நுழையும்போது மட்டுமே அணுகல்தன்மை சேவையைத் தொடங்குகின்றன. வெளியேறி மீண்டும் உள்நுழைந்து, பிறகு மீண்டும் முயலுங்கள்.</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <comment>section header</comment>
+        <translation>இடைநிறுத்தம்</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <comment>button</comment>
+        <translation>இடைநிறுத்து</translation>
+    </message>
+    <message>
+        <source>typing</source>
+        <comment>insertion method, in a sentence</comment>
+        <translation>தட்டச்சு</translation>
+    </message>
+    <message>
+        <source>accessibility</source>
+        <comment>insertion method, in a sentence</comment>
+        <translation>அணுகல்தன்மை</translation>
+    </message>
+    <message>
+        <source>paste</source>
+        <comment>insertion method, in a sentence</comment>
+        <translation>ஒட்டுதல்</translation>
+    </message>
+    <message>
+        <source>short</source>
+        <comment>suggestion length, in a sentence</comment>
+        <translation>குறுகிய</translation>
+    </message>
+    <message>
+        <source>medium</source>
+        <comment>suggestion length, in a sentence</comment>
+        <translation>நடுத்தர</translation>
+    </message>
+    <message>
+        <source>long</source>
+        <comment>suggestion length, in a sentence</comment>
+        <translation>நீண்ட</translation>
+    </message>
+    <message>
+        <source>Default follows General: %1, %2 suggestions.</source>
+        <translation>இயல்பு &quot;பொது&quot; அமைப்பைப் பின்பற்றுகிறது: %1, %2 பரிந்துரைகள்.</translation>
+    </message>
+    <message>
+        <source>Yes, at %1, %2 on screen, %3 pt tall, %4 and %5</source>
+        <translation>ஆம், %1, %2 திரையில், %3 pt உயரம், %4, %5</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln characters before it</source>
+        <translation>
+            <numerusform>முன்னால் %Ln எழுத்து</numerusform>
+            <numerusform>முன்னால் %Ln எழுத்துகள்</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln after</source>
+        <comment>characters after the caret</comment>
+        <translation>
+            <numerusform>பின்னால் %Ln</numerusform>
+            <numerusform>பின்னால் %Ln</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No system tray runs on this desktop, so the icon cannot show. %1</source>
+        <translation>இந்த டெஸ்க்டாப்பில் எந்த சிஸ்டம் ட்ரேயும் இயங்கவில்லை, எனவே ஐகானைக் காட்ட முடியாது. %1</translation>
+    </message>
+    <message>
+        <source>Typing</source>
+        <comment>section header</comment>
+        <translation>தட்டச்சு</translation>
+    </message>
+    <message>
+        <source>Switch to the computer&apos;s language?</source>
+        <translation>கணினியின் மொழிக்கு மாற்றவா?</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln words this week.</source>
+        <translation>
+            <numerusform>இந்த வாரம் %Ln சொல்.</numerusform>
+            <numerusform>இந்த வாரம் %Ln சொற்கள்.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Under a minute of typing saved today. %Ln words this week.</source>
+        <translation>
+            <numerusform>இன்று ஒரு நிமிடத்துக்கும் குறைவான தட்டச்சு சேமிக்கப்பட்டது. இந்த வாரம் %Ln சொல்.</numerusform>
+            <numerusform>இன்று ஒரு நிமிடத்துக்கும் குறைவான தட்டச்சு சேமிக்கப்பட்டது. இந்த வாரம் %Ln சொற்கள்.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>About %1 of typing saved today. %Ln words this week.</source>
+        <translation>
+            <numerusform>இன்று சுமார் %1 தட்டச்சு சேமிக்கப்பட்டது. இந்த வாரம் %Ln சொல்.</numerusform>
+            <numerusform>இன்று சுமார் %1 தட்டச்சு சேமிக்கப்பட்டது. இந்த வாரம் %Ln சொற்கள்.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Done: %Ln of %1</source>
+        <translation>
+            <numerusform>%1-இல் %Ln முடிந்தது</numerusform>
+            <numerusform>%1-இல் %Ln முடிந்தது</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -56,10 +56,6 @@
         <translation>సురక్షిత ఇన్‌పుట్ ఆన్‌లో ఉంది, కాబట్టి %app పనిచేయదు</translation>
     </message>
     <message>
-        <source>the trigger shortcut</source>
-        <translation>ట్రిగ్గర్ షార్ట్‌కట్</translation>
-    </message>
-    <message>
         <source>Press %1 for a suggestion</source>
         <translation>సూచన కోసం %1 నొక్కండి</translation>
     </message>
@@ -232,16 +228,8 @@
         <translation>టెక్స్ట్‌ను కీస్ట్రోక్‌లుగా పంపుతుంది. దాదాపు అన్నిచోట్లా పనిచేస్తుంది.</translation>
     </message>
     <message>
-        <source>Writes straight into the field. Cleanest in native computer apps.</source>
-        <translation>నేరుగా ఫీల్డ్‌లోకి రాస్తుంది. నేటివ్ కంప్యూటర్ యాప్‌లలో అత్యుత్తమంగా పనిచేస్తుంది.</translation>
-    </message>
-    <message>
         <source>Uses the clipboard, then puts your clipboard back.</source>
         <translation>క్లిప్‌బోర్డ్‌ను ఉపయోగించి, తర్వాత మీ క్లిప్‌బోర్డ్‌ను తిరిగి ఉంచుతుంది.</translation>
-    </message>
-    <message>
-        <source>Typing</source>
-        <translation>టైపింగ్</translation>
     </message>
     <message>
         <source>Accessibility</source>
@@ -330,14 +318,6 @@
         <translation>ఎక్కడైనా టైప్ చేయడం మొదలుపెట్టండి. %app ఇక్కడ లెక్కిస్తుంది.</translation>
     </message>
     <message>
-        <source>Under a minute of typing today. </source>
-        <translation>ఈ రోజు ఒక నిమిషం కంటే తక్కువ టైపింగ్ ఆదా అయింది. </translation>
-    </message>
-    <message>
-        <source>About %1 of typing today. </source>
-        <translation>ఈ రోజు సుమారు %1 టైపింగ్ ఆదా అయింది. </translation>
-    </message>
-    <message>
         <source>Resume in %1</source>
         <translation>%1 లో కొనసాగించు</translation>
     </message>
@@ -422,10 +402,6 @@
         <translation>తీసివేయి</translation>
     </message>
     <message>
-        <source>Step %1 of %2</source>
-        <translation>దశ %1 / %2</translation>
-    </message>
-    <message>
         <source>Continue</source>
         <translation>కొనసాగించు</translation>
     </message>
@@ -470,10 +446,6 @@
         <translation>మీరు టైప్ చేసేది చూడటానికి %app ను అనుమతించండి.</translation>
     </message>
     <message>
-        <source>The system asks for Accessibility access before any app can read text fields or type into them. %app uses it only for the field you&apos;re writing in.</source>
-        <translation>ఏ యాప్ అయినా టెక్స్ట్ ఫీల్డ్‌లను చదవడానికి లేదా వాటిలో టైప్ చేయడానికి ముందు సిస్టమ్ యాక్సెసిబిలిటీ యాక్సెస్ అడుగుతుంది. %app దీన్ని మీరు రాస్తున్న ఫీల్డ్ కోసం మాత్రమే ఉపయోగిస్తుంది.</translation>
-    </message>
-    <message>
         <source>%app reads your text when you pause and forgets it after one suggestion, unless you turn on writing memory.</source>
         <translation>మీరు ఆగినప్పుడు %app మీ టెక్స్ట్‌ను చదివి, ఒక సూచన తర్వాత దాన్ని మరచిపోతుంది, మీరు రచనా జ్ఞాపకాన్ని ఆన్ చేస్తే తప్ప.</translation>
     </message>
@@ -484,14 +456,6 @@
     <message>
         <source>Open Accessibility Settings</source>
         <translation>యాక్సెసిబిలిటీ సెట్టింగ్‌లను తెరువు</translation>
-    </message>
-    <message>
-        <source>Switch %app on in the list, then come back. This page updates by itself.</source>
-        <translation>జాబితాలో %app ను ఆన్ చేసి, తిరిగి రండి. ఈ పేజీ దానంతట అదే అప్‌డేట్ అవుతుంది.</translation>
-    </message>
-    <message>
-        <source>Already switched on? The desktop&apos;s settings may still list an older copy of %app. Select it, remove it with the minus button, then try again.</source>
-        <translation>ఇప్పటికే ఆన్ చేశారా? డెస్క్‌టాప్ సెట్టింగ్‌లలో %app యొక్క పాత కాపీ ఇంకా ఉండవచ్చు. దాన్ని ఎంచుకుని, మైనస్ బటన్‌తో తీసివేసి, మళ్లీ ప్రయత్నించండి.</translation>
     </message>
     <message>
         <source>Pick what writes your suggestions.</source>
@@ -642,10 +606,6 @@
         <translation>పొడవు</translation>
     </message>
     <message>
-        <source>Pause</source>
-        <translation>పాజ్ చేయి</translation>
-    </message>
-    <message>
         <source>Resume</source>
         <translation>కొనసాగించు</translation>
     </message>
@@ -752,10 +712,6 @@
     <message>
         <source>%1, %2 typical wait</source>
         <translation>%1, సాధారణ నిరీక్షణ %2</translation>
-    </message>
-    <message>
-        <source>%1 this week.</source>
-        <translation>ఈ వారం %1.</translation>
     </message>
     <message>
         <source>Start your streak today.</source>
@@ -1223,29 +1179,23 @@
         <source>Next time, quit %1 without asking</source>
         <translation>తదుపరిసారి, అడగకుండానే %1 నుండి నిష్క్రమించు</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 is also running</source>
-        <translation>%1 కూడా రన్ అవుతోంది</translation>
-    </message>
-    <message>
-        <source>%1 are also running</source>
-        <translation>%1 కూడా రన్ అవుతున్నాయి</translation>
-    </message>
-    <message>
-        <source>These apps answer the Tab key before %app can, so %app stays paused in your other apps until they quit.</source>
-        <translation>ఈ యాప్‌లు %app కంటే ముందే Tab కీకి స్పందిస్తాయి, కాబట్టి అవి మూసే వరకు మీ ఇతర యాప్‌లలో %app పాజ్‌లోనే ఉంటుంది.</translation>
+        <translation>
+            <numerusform>%1 కూడా రన్ అవుతోంది</numerusform>
+            <numerusform>%1 కూడా రన్ అవుతున్నాయి</numerusform>
+        </translation>
     </message>
     <message>
         <source>Quitting…</source>
         <translation>నిష్క్రమిస్తోంది…</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 is still open</source>
-        <translation>%1 ఇంకా తెరిచి ఉంది</translation>
-    </message>
-    <message>
-        <source>It may be waiting on a dialog of its own. Force Quit closes it right away.</source>
-        <translation>అది తన సొంత డైలాగ్ కోసం వేచి ఉండవచ్చు. “బలవంతంగా నిష్క్రమించు” దాన్ని వెంటనే మూసివేస్తుంది.</translation>
+        <translation>
+            <numerusform>%1 ఇంకా తెరిచి ఉంది</numerusform>
+            <numerusform>%1 ఇంకా తెరిచి ఉన్నాయి</numerusform>
+        </translation>
     </message>
     <message>
         <source>%app has the Tab key</source>
@@ -1460,10 +1410,6 @@
         <translation>యాప్, విండో పేరు</translation>
     </message>
     <message>
-        <source>A reply in Mail reads differently from a commit message.</source>
-        <translation>ఇమెయిల్ సమాధానం, కమిట్ మెసేజ్ వేర్వేరు శైలిలో ఉంటాయి.</translation>
-    </message>
-    <message>
         <source>Website</source>
         <translation>వెబ్‌సైట్</translation>
     </message>
@@ -1571,9 +1517,12 @@
         <source>Keeps a few minutes of text from windows you switched away from, like a page you read before replying. It stays on your computer and skips apps you switched off.</source>
         <translation>మీరు వేరే విండోకు మారినప్పుడు, ముందు విండోల నుండి కొన్ని నిమిషాల టెక్స్ట్‌ను ఉంచుతుంది, ఉదా. సమాధానం ఇచ్చే ముందు మీరు చదివిన పేజీ. అది మీ కంప్యూటర్‌లోనే ఉంటుంది, మీరు ఆఫ్ చేసిన యాప్‌లను దాటవేస్తుంది.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Both apps answer the Tab key, and the system gives it to %1 first. %app stays paused in your other apps until %1 quits.</source>
-        <translation>రెండు యాప్‌లూ Tab కీకి స్పందిస్తాయి, సిస్టమ్ దాన్ని ముందుగా %1 కి ఇస్తుంది. %1 మూసే వరకు మీ ఇతర యాప్‌లలో %app పాజ్‌లోనే ఉంటుంది.</translation>
+        <translation>
+            <numerusform>రెండు యాప్‌లూ Tab కీకి స్పందిస్తాయి, సిస్టమ్ దాన్ని ముందుగా %1 కి ఇస్తుంది. %1 మూసే వరకు మీ ఇతర యాప్‌లలో %app పాజ్‌లోనే ఉంటుంది.</numerusform>
+            <numerusform>%app కంటే ముందే %1 Tab కీని తీసుకుంటాయి, కాబట్టి మీరు వాటిని మూసే వరకు మీ ఇతర యాప్‌లలో %app పాజ్‌లోనే ఉంటుంది.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Finishes your sentences in any app, on your computer.</source>
@@ -1628,10 +1577,6 @@
     <message>
         <source>No</source>
         <translation>లేదు</translation>
-    </message>
-    <message>
-        <source>Yes, at %1, %2 on screen, %3 pt tall, %4 characters before it and %5 after</source>
-        <translation>అవును, స్క్రీన్‌పై %1, %2 వద్ద, %3 pt ఎత్తు, ముందు %4 అక్షరాలు, తర్వాత %5</translation>
     </message>
     <message>
         <source>Not reported, estimated from the caret</source>
@@ -1858,10 +1803,6 @@
         <translation>%1 కి మారాలా?</translation>
     </message>
     <message>
-        <source>the computer&apos;s language</source>
-        <translation>కంప్యూటర్ భాష</translation>
-    </message>
-    <message>
         <source>%1 closes and opens again in a second. Your settings stay as they are.</source>
         <translation>%1 మూసివేయబడి ఒక్క క్షణంలో మళ్లీ తెరుచుకుంటుంది. మీ సెట్టింగ్‌లు అలాగే ఉంటాయి.</translation>
     </message>
@@ -1890,16 +1831,8 @@
         <translation>ఒక నిమిషం కంటే తక్కువ</translation>
     </message>
     <message>
-        <source>%1 h</source>
-        <translation>%1 గం</translation>
-    </message>
-    <message>
         <source>%1 s</source>
         <translation>%1 సె</translation>
-    </message>
-    <message>
-        <source>%1 ms</source>
-        <translation>%1 మి.సె</translation>
     </message>
     <message>
         <source>Not set</source>
@@ -2185,13 +2118,6 @@
             <numerusform>%Ln పాఠ్యభాగాలు గుర్తుంచుకోబడ్డాయి</numerusform>
         </translation>
     </message>
-    <message numerus="yes">
-        <source>%1 of %Ln done</source>
-        <translation>
-            <numerusform>%Ln లో %1 పూర్తి</numerusform>
-            <numerusform>%Ln లో %1 పూర్తి</numerusform>
-        </translation>
-    </message>
     <message>
         <source>enter</source>
         <translation>enter</translation>
@@ -2247,10 +2173,6 @@
         <translation>ఏ సర్వర్ స్పందించలేదు, చిరునామా: %1.</translation>
     </message>
     <message>
-        <source>Default follows General (insertion: %1, length: %2).</source>
-        <translation>డిఫాల్ట్ సాధారణ సెట్టింగ్‌లను అనుసరిస్తుంది (చొప్పించే విధానం: %1, పొడవు: %2).</translation>
-    </message>
-    <message>
         <source>Range: %1</source>
         <translation>వ్యవధి: %1</translation>
     </message>
@@ -2289,10 +2211,6 @@
         <source>party</source>
         <comment>emoji search sample</comment>
         <translation>పార్టీ</translation>
-    </message>
-    <message>
-        <source>No system tray runs on this desktop, so the icon cannot show.</source>
-        <translation>ఈ డెస్క్‌టాప్‌లో ఏ సిస్టమ్ ట్రే నడవడం లేదు, కాబట్టి ఐకాన్ కనిపించదు.</translation>
     </message>
     <message numerus="yes">
         <source>%Ln settings held values %app cannot use, so they were corrected and saved.</source>
@@ -2476,6 +2394,195 @@
         <source>Key %1</source>
         <comment>key</comment>
         <translation>కీ %1</translation>
+    </message>
+    <message>
+        <source>An email reply reads differently from a commit message.</source>
+        <translation>ఈమెయిల్ జవాబు, కమిట్ సందేశం వేర్వేరుగా రాయబడతాయి.</translation>
+    </message>
+    <message>
+        <source>Press the trigger shortcut for a suggestion</source>
+        <translation>సూచన కోసం ట్రిగ్గర్ షార్ట్‌కట్ నొక్కండి</translation>
+    </message>
+    <message>
+        <source>Writes straight into the field. Cleanest in GTK and Qt apps.</source>
+        <translation>నేరుగా ఫీల్డ్‌లో రాస్తుంది. GTK, Qt యాప్‌లలో అత్యంత శుభ్రంగా.</translation>
+    </message>
+    <message>
+        <source>Typing</source>
+        <comment>insertion method</comment>
+        <translation>టైపింగ్</translation>
+    </message>
+    <message>
+        <source>%1 h</source>
+        <comment>hours with one decimal, such as 1.5</comment>
+        <translation>%1 గం</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln h</source>
+        <translation>
+            <numerusform>%Ln గం</numerusform>
+            <numerusform>%Ln గం</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln ms</source>
+        <translation>
+            <numerusform>%Ln మి.సె</numerusform>
+            <numerusform>%Ln మి.సె</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>screen-reader name: a sentence, then the next part</comment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <comment>screen-reader name: a title, then the next part</comment>
+        <translation>%1. %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>screen-reader name: one item of a list, then the next</comment>
+        <translation>%1, %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln words saved today</source>
+        <translation>
+            <numerusform>%Ln పదం ఈ రోజు ఆదా అయింది</numerusform>
+            <numerusform>%Ln పదాలు ఈ రోజు ఆదా అయ్యాయి</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Under a minute of typing saved today.</source>
+        <translation>ఈ రోజు ఒక నిమిషం కంటే తక్కువ టైపింగ్ ఆదా అయింది.</translation>
+    </message>
+    <message>
+        <source>About %1 of typing saved today.</source>
+        <translation>ఈ రోజు సుమారు %1 టైపింగ్ ఆదా అయింది.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Step %1 of %Ln</source>
+        <translation>
+            <numerusform>దశ %1 / %Ln</numerusform>
+            <numerusform>దశ %1 / %Ln</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%app reads and types into text fields through the desktop&apos;s accessibility support, which some desktops leave off. %app uses it only for the field you&apos;re writing in.</source>
+        <translation>%app డెస్క్‌టాప్ యాక్సెసిబిలిటీ సపోర్ట్ ద్వారా టెక్స్ట్ ఫీల్డ్‌లను చదివి, వాటిలో టైప్ చేస్తుంది; కొన్ని డెస్క్‌టాప్‌లు దీన్ని ఆఫ్‌లోనే ఉంచుతాయి. మీరు రాస్తున్న ఫీల్డ్ కోసం మాత్రమే %app దీన్ని ఉపయోగిస్తుంది.</translation>
+    </message>
+    <message>
+        <source>The button switches the desktop&apos;s accessibility support on. If the desktop&apos;s settings open instead, turn accessibility on there, then come back. This page updates by itself.</source>
+        <translation>ఈ బటన్ డెస్క్‌టాప్ యాక్సెసిబిలిటీ సపోర్ట్‌ను ఆన్ చేస్తుంది. దానికి బదులుగా డెస్క్‌టాప్ సెట్టింగ్‌లు తెరుచుకుంటే, అక్కడ యాక్సెసిబిలిటీని ఆన్ చేసి, తిరిగి రండి. ఈ పేజీ దానంతట అదే అప్‌డేట్ అవుతుంది.</translation>
+    </message>
+    <message>
+        <source>Still off? Some desktops start their accessibility service only when you log in. Log out and back in, then try again.</source>
+        <translation>ఇంకా ఆఫ్‌లోనే ఉందా? కొన్ని డెస్క్‌టాప్‌లు లాగిన్ అయినప్పుడు మాత్రమే యాక్సెసిబిలిటీ సేవను ప్రారంభిస్తాయి. లాగ్ అవుట్ చేసి మళ్లీ లాగిన్ అయి, మళ్లీ ప్రయత్నించండి.</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <comment>section header</comment>
+        <translation>విరామం</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <comment>button</comment>
+        <translation>పాజ్ చేయి</translation>
+    </message>
+    <message>
+        <source>typing</source>
+        <comment>insertion method, in a sentence</comment>
+        <translation>టైపింగ్</translation>
+    </message>
+    <message>
+        <source>accessibility</source>
+        <comment>insertion method, in a sentence</comment>
+        <translation>యాక్సెసిబిలిటీ</translation>
+    </message>
+    <message>
+        <source>paste</source>
+        <comment>insertion method, in a sentence</comment>
+        <translation>పేస్ట్</translation>
+    </message>
+    <message>
+        <source>short</source>
+        <comment>suggestion length, in a sentence</comment>
+        <translation>చిన్న</translation>
+    </message>
+    <message>
+        <source>medium</source>
+        <comment>suggestion length, in a sentence</comment>
+        <translation>మధ్యస్థ</translation>
+    </message>
+    <message>
+        <source>long</source>
+        <comment>suggestion length, in a sentence</comment>
+        <translation>పొడవైన</translation>
+    </message>
+    <message>
+        <source>Default follows General: %1, %2 suggestions.</source>
+        <translation>డిఫాల్ట్ సాధారణ సెట్టింగ్‌లను అనుసరిస్తుంది: %1, %2 సూచనలు.</translation>
+    </message>
+    <message>
+        <source>Yes, at %1, %2 on screen, %3 pt tall, %4 and %5</source>
+        <translation>అవును, స్క్రీన్‌పై %1, %2 వద్ద, %3 pt ఎత్తు, %4, %5</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln characters before it</source>
+        <translation>
+            <numerusform>ముందు %Ln అక్షరం</numerusform>
+            <numerusform>ముందు %Ln అక్షరాలు</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln after</source>
+        <comment>characters after the caret</comment>
+        <translation>
+            <numerusform>తర్వాత %Ln</numerusform>
+            <numerusform>తర్వాత %Ln</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No system tray runs on this desktop, so the icon cannot show. %1</source>
+        <translation>ఈ డెస్క్‌టాప్‌లో ఏ సిస్టమ్ ట్రే నడవడం లేదు, కాబట్టి ఐకాన్ కనిపించదు. %1</translation>
+    </message>
+    <message>
+        <source>Typing</source>
+        <comment>section header</comment>
+        <translation>టైపింగ్</translation>
+    </message>
+    <message>
+        <source>Switch to the computer&apos;s language?</source>
+        <translation>కంప్యూటర్ భాషకు మారాలా?</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln words this week.</source>
+        <translation>
+            <numerusform>ఈ వారం %Ln పదం.</numerusform>
+            <numerusform>ఈ వారం %Ln పదాలు.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Under a minute of typing saved today. %Ln words this week.</source>
+        <translation>
+            <numerusform>ఈ రోజు ఒక నిమిషం కంటే తక్కువ టైపింగ్ ఆదా అయింది. ఈ వారం %Ln పదం.</numerusform>
+            <numerusform>ఈ రోజు ఒక నిమిషం కంటే తక్కువ టైపింగ్ ఆదా అయింది. ఈ వారం %Ln పదాలు.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>About %1 of typing saved today. %Ln words this week.</source>
+        <translation>
+            <numerusform>ఈ రోజు సుమారు %1 టైపింగ్ ఆదా అయింది. ఈ వారం %Ln పదం.</numerusform>
+            <numerusform>ఈ రోజు సుమారు %1 టైపింగ్ ఆదా అయింది. ఈ వారం %Ln పదాలు.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Done: %Ln of %1</source>
+        <translation>
+            <numerusform>%1 లో %Ln పూర్తయింది</numerusform>
+            <numerusform>%1 లో %Ln పూర్తయ్యాయి</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

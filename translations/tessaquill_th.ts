@@ -56,10 +56,6 @@
         <translation>การป้อนข้อมูลแบบปลอดภัยเปิดอยู่ %app จึงไม่เข้าไปยุ่ง</translation>
     </message>
     <message>
-        <source>the trigger shortcut</source>
-        <translation>ปุ่มลัดเรียกคำแนะนำ</translation>
-    </message>
-    <message>
         <source>Press %1 for a suggestion</source>
         <translation>กด %1 เพื่อรับคำแนะนำ</translation>
     </message>
@@ -232,16 +228,8 @@
         <translation>ส่งข้อความเป็นการกดแป้นพิมพ์ ใช้ได้เกือบทุกที่</translation>
     </message>
     <message>
-        <source>Writes straight into the field. Cleanest in native computer apps.</source>
-        <translation>เขียนลงในช่องโดยตรง ได้ผลดีที่สุดในแอปแบบเนทีฟ</translation>
-    </message>
-    <message>
         <source>Uses the clipboard, then puts your clipboard back.</source>
         <translation>ใช้คลิปบอร์ด แล้วคืนค่าคลิปบอร์ดของคุณกลับ</translation>
-    </message>
-    <message>
-        <source>Typing</source>
-        <translation>การพิมพ์</translation>
     </message>
     <message>
         <source>Accessibility</source>
@@ -328,14 +316,6 @@
         <translation>เริ่มพิมพ์ที่ไหนก็ได้ %app จะนับไว้ที่นี่</translation>
     </message>
     <message>
-        <source>Under a minute of typing today. </source>
-        <translation>วันนี้ประหยัดเวลาพิมพ์ได้ไม่ถึงหนึ่งนาที </translation>
-    </message>
-    <message>
-        <source>About %1 of typing today. </source>
-        <translation>วันนี้ประหยัดเวลาพิมพ์ได้ประมาณ %1 </translation>
-    </message>
-    <message>
         <source>Resume in %1</source>
         <translation>ทำต่อใน %1</translation>
     </message>
@@ -420,10 +400,6 @@
         <translation>เอาออก</translation>
     </message>
     <message>
-        <source>Step %1 of %2</source>
-        <translation>ขั้นตอนที่ %1 จาก %2</translation>
-    </message>
-    <message>
         <source>Continue</source>
         <translation>ดำเนินการต่อ</translation>
     </message>
@@ -468,10 +444,6 @@
         <translation>อนุญาตให้ %app เห็นสิ่งที่คุณพิมพ์</translation>
     </message>
     <message>
-        <source>The system asks for Accessibility access before any app can read text fields or type into them. %app uses it only for the field you&apos;re writing in.</source>
-        <translation>ระบบจะขอสิทธิ์การช่วยการเข้าถึงก่อนที่แอปใดจะอ่านหรือพิมพ์ลงในช่องข้อความได้ %app ใช้สิทธิ์นี้เฉพาะกับช่องที่คุณกำลังเขียนเท่านั้น</translation>
-    </message>
-    <message>
         <source>%app reads your text when you pause and forgets it after one suggestion, unless you turn on writing memory.</source>
         <translation>%app อ่านข้อความเมื่อคุณหยุดพิมพ์ และลืมหลังให้คำแนะนำหนึ่งครั้ง เว้นแต่คุณจะเปิดความจำการเขียน</translation>
     </message>
@@ -482,14 +454,6 @@
     <message>
         <source>Open Accessibility Settings</source>
         <translation>เปิดการตั้งค่าการช่วยการเข้าถึง</translation>
-    </message>
-    <message>
-        <source>Switch %app on in the list, then come back. This page updates by itself.</source>
-        <translation>เปิด %app ในรายการ แล้วกลับมาที่นี่ หน้านี้จะอัปเดตเอง</translation>
-    </message>
-    <message>
-        <source>Already switched on? The desktop&apos;s settings may still list an older copy of %app. Select it, remove it with the minus button, then try again.</source>
-        <translation>เปิดแล้วใช่ไหม? การตั้งค่าเดสก์ท็อปอาจยังแสดง %app รุ่นเก่าอยู่ ให้เลือกรายการนั้น เอาออกด้วยปุ่มลบ แล้วลองอีกครั้ง</translation>
     </message>
     <message>
         <source>Pick what writes your suggestions.</source>
@@ -640,10 +604,6 @@
         <translation>ความยาว</translation>
     </message>
     <message>
-        <source>Pause</source>
-        <translation>หยุดชั่วคราว</translation>
-    </message>
-    <message>
         <source>Resume</source>
         <translation>ทำต่อ</translation>
     </message>
@@ -750,10 +710,6 @@
     <message>
         <source>%1, %2 typical wait</source>
         <translation>%1 รอโดยทั่วไป %2</translation>
-    </message>
-    <message>
-        <source>%1 this week.</source>
-        <translation>สัปดาห์นี้ %1</translation>
     </message>
     <message>
         <source>Start your streak today.</source>
@@ -1219,29 +1175,21 @@
         <source>Next time, quit %1 without asking</source>
         <translation>ครั้งหน้า ให้ปิด %1 โดยไม่ต้องถาม</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 is also running</source>
-        <translation>%1 ทำงานอยู่ด้วย</translation>
-    </message>
-    <message>
-        <source>%1 are also running</source>
-        <translation>%1 ทำงานอยู่ด้วย</translation>
-    </message>
-    <message>
-        <source>These apps answer the Tab key before %app can, so %app stays paused in your other apps until they quit.</source>
-        <translation>แอปเหล่านี้รับปุ่ม Tab ก่อน %app ดังนั้น %app จะหยุดชั่วคราวในแอปอื่นๆ ของคุณจนกว่าแอปเหล่านั้นจะปิด</translation>
+        <translation>
+            <numerusform>%1 ทำงานอยู่ด้วย</numerusform>
+        </translation>
     </message>
     <message>
         <source>Quitting…</source>
         <translation>กำลังปิด…</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 is still open</source>
-        <translation>%1 ยังทำงานอยู่</translation>
-    </message>
-    <message>
-        <source>It may be waiting on a dialog of its own. Force Quit closes it right away.</source>
-        <translation>อาจกำลังรอกล่องโต้ตอบของตัวเองอยู่ “บังคับออก” จะปิดแอปทันที</translation>
+        <translation>
+            <numerusform>%1 ยังเปิดอยู่</numerusform>
+        </translation>
     </message>
     <message>
         <source>%app has the Tab key</source>
@@ -1456,10 +1404,6 @@
         <translation>ชื่อแอปและหน้าต่าง</translation>
     </message>
     <message>
-        <source>A reply in Mail reads differently from a commit message.</source>
-        <translation>อีเมลตอบกลับมีลีลาการเขียนต่างจากข้อความ commit</translation>
-    </message>
-    <message>
         <source>Website</source>
         <translation>เว็บไซต์</translation>
     </message>
@@ -1567,9 +1511,11 @@
         <source>Keeps a few minutes of text from windows you switched away from, like a page you read before replying. It stays on your computer and skips apps you switched off.</source>
         <translation>เก็บข้อความไม่กี่นาทีจากหน้าต่างที่คุณสลับออกไป เช่น หน้าเว็บที่คุณอ่านก่อนตอบ ข้อความจะอยู่บนคอมพิวเตอร์ของคุณและข้ามแอปที่คุณปิดไว้</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Both apps answer the Tab key, and the system gives it to %1 first. %app stays paused in your other apps until %1 quits.</source>
-        <translation>ทั้งสองแอปตอบสนองต่อปุ่ม Tab และระบบส่งปุ่มนี้ให้ %1 ก่อน %app จะหยุดชั่วคราวในแอปอื่นๆ ของคุณจนกว่า %1 จะปิด</translation>
+        <translation>
+            <numerusform>%1 รับปุ่ม Tab ก่อน %app ดังนั้น %app จะหยุดชั่วคราวในแอปอื่นๆ ของคุณจนกว่าคุณจะปิดแอปดังกล่าว</numerusform>
+        </translation>
     </message>
     <message>
         <source>Finishes your sentences in any app, on your computer.</source>
@@ -1624,10 +1570,6 @@
     <message>
         <source>No</source>
         <translation>ไม่</translation>
-    </message>
-    <message>
-        <source>Yes, at %1, %2 on screen, %3 pt tall, %4 characters before it and %5 after</source>
-        <translation>ใช่ ที่ %1, %2 บนหน้าจอ สูง %3 pt มี %4 อักขระก่อนหน้าและ %5 อักขระหลัง</translation>
     </message>
     <message>
         <source>Not reported, estimated from the caret</source>
@@ -1854,10 +1796,6 @@
         <translation>เปลี่ยนเป็น %1 หรือไม่?</translation>
     </message>
     <message>
-        <source>the computer&apos;s language</source>
-        <translation>ภาษาของระบบ</translation>
-    </message>
-    <message>
         <source>%1 closes and opens again in a second. Your settings stay as they are.</source>
         <translation>%1 จะปิดและเปิดใหม่ในไม่กี่วินาที การตั้งค่าของคุณจะยังคงเดิม</translation>
     </message>
@@ -1886,16 +1824,8 @@
         <translation>ไม่ถึงหนึ่งนาที</translation>
     </message>
     <message>
-        <source>%1 h</source>
-        <translation>%1 ชม.</translation>
-    </message>
-    <message>
         <source>%1 s</source>
         <translation>%1 วินาที</translation>
-    </message>
-    <message>
-        <source>%1 ms</source>
-        <translation>%1 มิลลิวินาที</translation>
     </message>
     <message>
         <source>Not set</source>
@@ -2172,12 +2102,6 @@
             <numerusform>จำไว้ %Ln ท่อนข้อความ</numerusform>
         </translation>
     </message>
-    <message numerus="yes">
-        <source>%1 of %Ln done</source>
-        <translation>
-            <numerusform>เสร็จ %1 จาก %Ln</numerusform>
-        </translation>
-    </message>
     <message>
         <source>enter</source>
         <translation>enter</translation>
@@ -2231,10 +2155,6 @@
         <translation>ไม่มีเซิร์ฟเวอร์ตอบกลับที่ %1</translation>
     </message>
     <message>
-        <source>Default follows General (insertion: %1, length: %2).</source>
-        <translation>ค่าเริ่มต้นตามหมวดทั่วไป (การแทรก: %1 ความยาว: %2)</translation>
-    </message>
-    <message>
         <source>Range: %1</source>
         <translation>ช่วงเวลา: %1</translation>
     </message>
@@ -2272,10 +2192,6 @@
         <source>party</source>
         <comment>emoji search sample</comment>
         <translation>ปาร์ตี้</translation>
-    </message>
-    <message>
-        <source>No system tray runs on this desktop, so the icon cannot show.</source>
-        <translation>ไม่มีถาดระบบทำงานอยู่บนเดสก์ท็อปนี้ จึงแสดงไอคอนไม่ได้</translation>
     </message>
     <message numerus="yes">
         <source>%Ln settings held values %app cannot use, so they were corrected and saved.</source>
@@ -2458,6 +2374,185 @@
         <source>Key %1</source>
         <comment>key</comment>
         <translation>ปุ่ม %1</translation>
+    </message>
+    <message>
+        <source>An email reply reads differently from a commit message.</source>
+        <translation>การตอบกลับอีเมลเขียนต่างจากข้อความคอมมิต</translation>
+    </message>
+    <message>
+        <source>Press the trigger shortcut for a suggestion</source>
+        <translation>กดปุ่มลัดเรียกคำแนะนำเพื่อรับคำแนะนำ</translation>
+    </message>
+    <message>
+        <source>Writes straight into the field. Cleanest in GTK and Qt apps.</source>
+        <translation>เขียนลงในช่องโดยตรง สะอาดที่สุดในแอป GTK และ Qt</translation>
+    </message>
+    <message>
+        <source>Typing</source>
+        <comment>insertion method</comment>
+        <translation>การพิมพ์</translation>
+    </message>
+    <message>
+        <source>%1 h</source>
+        <comment>hours with one decimal, such as 1.5</comment>
+        <translation>%1 ชม.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln h</source>
+        <translation>
+            <numerusform>%Ln ชม.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln ms</source>
+        <translation>
+            <numerusform>%Ln มิลลิวินาที</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>screen-reader name: a sentence, then the next part</comment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <comment>screen-reader name: a title, then the next part</comment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>screen-reader name: one item of a list, then the next</comment>
+        <translation>%1 %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln words saved today</source>
+        <translation>
+            <numerusform>วันนี้ประหยัดได้ %Ln คำ</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Under a minute of typing saved today.</source>
+        <translation>วันนี้ประหยัดการพิมพ์ได้ไม่ถึงหนึ่งนาที</translation>
+    </message>
+    <message>
+        <source>About %1 of typing saved today.</source>
+        <translation>วันนี้ประหยัดการพิมพ์ได้ประมาณ %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Step %1 of %Ln</source>
+        <translation>
+            <numerusform>ขั้นตอนที่ %1 จาก %Ln</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%app reads and types into text fields through the desktop&apos;s accessibility support, which some desktops leave off. %app uses it only for the field you&apos;re writing in.</source>
+        <translation>%app อ่านและพิมพ์ลงในช่องข้อความผ่านการรองรับการช่วยการเข้าถึงของเดสก์ท็อป ซึ่งบางเดสก์ท็อปปิดไว้ %app ใช้สิ่งนี้เฉพาะกับช่องที่คุณกำลังเขียนเท่านั้น</translation>
+    </message>
+    <message>
+        <source>The button switches the desktop&apos;s accessibility support on. If the desktop&apos;s settings open instead, turn accessibility on there, then come back. This page updates by itself.</source>
+        <translation>ปุ่มนี้จะเปิดการรองรับการช่วยการเข้าถึงของเดสก์ท็อป หากการตั้งค่าของเดสก์ท็อปเปิดขึ้นมาแทน ให้เปิดการช่วยการเข้าถึงที่นั่น แล้วกลับมาที่นี่ หน้านี้อัปเดตเอง</translation>
+    </message>
+    <message>
+        <source>Still off? Some desktops start their accessibility service only when you log in. Log out and back in, then try again.</source>
+        <translation>ยังปิดอยู่ใช่ไหม? บางเดสก์ท็อปเริ่มบริการการช่วยการเข้าถึงเฉพาะตอนเข้าสู่ระบบ ออกจากระบบแล้วเข้าสู่ระบบอีกครั้ง แล้วลองใหม่</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <comment>section header</comment>
+        <translation>หยุดชั่วคราว</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <comment>button</comment>
+        <translation>หยุดชั่วคราว</translation>
+    </message>
+    <message>
+        <source>typing</source>
+        <comment>insertion method, in a sentence</comment>
+        <translation>การพิมพ์</translation>
+    </message>
+    <message>
+        <source>accessibility</source>
+        <comment>insertion method, in a sentence</comment>
+        <translation>การช่วยการเข้าถึง</translation>
+    </message>
+    <message>
+        <source>paste</source>
+        <comment>insertion method, in a sentence</comment>
+        <translation>การวาง</translation>
+    </message>
+    <message>
+        <source>short</source>
+        <comment>suggestion length, in a sentence</comment>
+        <translation>แบบสั้น</translation>
+    </message>
+    <message>
+        <source>medium</source>
+        <comment>suggestion length, in a sentence</comment>
+        <translation>แบบปานกลาง</translation>
+    </message>
+    <message>
+        <source>long</source>
+        <comment>suggestion length, in a sentence</comment>
+        <translation>แบบยาว</translation>
+    </message>
+    <message>
+        <source>Default follows General: %1, %2 suggestions.</source>
+        <translation>ค่าเริ่มต้นตามหมวดทั่วไป: %1 คำแนะนำ%2</translation>
+    </message>
+    <message>
+        <source>Yes, at %1, %2 on screen, %3 pt tall, %4 and %5</source>
+        <translation>ใช่ ที่ %1, %2 บนหน้าจอ สูง %3 pt %4 และ %5</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln characters before it</source>
+        <translation>
+            <numerusform>มี %Ln อักขระก่อนหน้า</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln after</source>
+        <comment>characters after the caret</comment>
+        <translation>
+            <numerusform>%Ln อักขระหลัง</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No system tray runs on this desktop, so the icon cannot show. %1</source>
+        <translation>ไม่มีถาดระบบทำงานอยู่บนเดสก์ท็อปนี้ จึงแสดงไอคอนไม่ได้ %1</translation>
+    </message>
+    <message>
+        <source>Typing</source>
+        <comment>section header</comment>
+        <translation>การพิมพ์</translation>
+    </message>
+    <message>
+        <source>Switch to the computer&apos;s language?</source>
+        <translation>เปลี่ยนเป็นภาษาของคอมพิวเตอร์หรือไม่?</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln words this week.</source>
+        <translation>
+            <numerusform>สัปดาห์นี้ %Ln คำ</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Under a minute of typing saved today. %Ln words this week.</source>
+        <translation>
+            <numerusform>วันนี้ประหยัดการพิมพ์ได้ไม่ถึงหนึ่งนาที สัปดาห์นี้ %Ln คำ</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>About %1 of typing saved today. %Ln words this week.</source>
+        <translation>
+            <numerusform>วันนี้ประหยัดการพิมพ์ได้ประมาณ %1 สัปดาห์นี้ %Ln คำ</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Done: %Ln of %1</source>
+        <translation>
+            <numerusform>เสร็จ %Ln จาก %1</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

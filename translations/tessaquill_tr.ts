@@ -56,10 +56,6 @@
         <translation>Güvenli giriş açık, bu yüzden %app devreye girmiyor</translation>
     </message>
     <message>
-        <source>the trigger shortcut</source>
-        <translation>tetikleme kısayolu</translation>
-    </message>
-    <message>
         <source>Press %1 for a suggestion</source>
         <translation>Öneri için şuna basın: %1</translation>
     </message>
@@ -232,16 +228,8 @@
         <translation>Metni tuş vuruşları olarak gönderir. Neredeyse her yerde çalışır.</translation>
     </message>
     <message>
-        <source>Writes straight into the field. Cleanest in native computer apps.</source>
-        <translation>Doğrudan alana yazar. Yerel uygulamalarda en iyi sonucu verir.</translation>
-    </message>
-    <message>
         <source>Uses the clipboard, then puts your clipboard back.</source>
         <translation>Panoyu kullanır, ardından panonun içeriğini geri koyar.</translation>
-    </message>
-    <message>
-        <source>Typing</source>
-        <translation>Klavyeyle yazma</translation>
     </message>
     <message>
         <source>Accessibility</source>
@@ -328,14 +316,6 @@
         <translation>Herhangi bir yerde yazmaya başlayın. %app burada sayar.</translation>
     </message>
     <message>
-        <source>Under a minute of typing today. </source>
-        <translation>Bugün bir dakikadan az yazma süresi kazanıldı. </translation>
-    </message>
-    <message>
-        <source>About %1 of typing today. </source>
-        <translation>Bugün yaklaşık %1 yazma süresi kazanıldı. </translation>
-    </message>
-    <message>
         <source>Resume in %1</source>
         <translation>%1 uygulamasında sürdür</translation>
     </message>
@@ -420,10 +400,6 @@
         <translation>Kaldır</translation>
     </message>
     <message>
-        <source>Step %1 of %2</source>
-        <translation>Adım %1 / %2</translation>
-    </message>
-    <message>
         <source>Continue</source>
         <translation>Devam</translation>
     </message>
@@ -468,10 +444,6 @@
         <translation>%app yazdıklarınızı görebilsin.</translation>
     </message>
     <message>
-        <source>The system asks for Accessibility access before any app can read text fields or type into them. %app uses it only for the field you&apos;re writing in.</source>
-        <translation>Sistem, herhangi bir uygulamanın metin alanlarını okuyabilmesi veya onlara yazabilmesi için erişilebilirlik izni ister. %app bu izni yalnızca yazdığınız alan için kullanır.</translation>
-    </message>
-    <message>
         <source>%app reads your text when you pause and forgets it after one suggestion, unless you turn on writing memory.</source>
         <translation>%app metninizi siz durakladığınızda okur ve yazı belleğini açmadıkça tek bir öneriden sonra unutur.</translation>
     </message>
@@ -482,14 +454,6 @@
     <message>
         <source>Open Accessibility Settings</source>
         <translation>Erişilebilirlik ayarlarını aç</translation>
-    </message>
-    <message>
-        <source>Switch %app on in the list, then come back. This page updates by itself.</source>
-        <translation>Listede %app uygulamasını açın ve geri dönün. Bu sayfa kendiliğinden güncellenir.</translation>
-    </message>
-    <message>
-        <source>Already switched on? The desktop&apos;s settings may still list an older copy of %app. Select it, remove it with the minus button, then try again.</source>
-        <translation>Zaten açık mı? Masaüstü ayarlarında %app uygulamasının eski bir kopyası hâlâ listelenebilir. Onu seçin, eksi düğmesiyle kaldırın ve yeniden deneyin.</translation>
     </message>
     <message>
         <source>Pick what writes your suggestions.</source>
@@ -640,10 +604,6 @@
         <translation>Uzunluk</translation>
     </message>
     <message>
-        <source>Pause</source>
-        <translation>Duraklat</translation>
-    </message>
-    <message>
         <source>Resume</source>
         <translation>Sürdür</translation>
     </message>
@@ -750,10 +710,6 @@
     <message>
         <source>%1, %2 typical wait</source>
         <translation>%1, tipik bekleme %2</translation>
-    </message>
-    <message>
-        <source>%1 this week.</source>
-        <translation>Bu hafta %1.</translation>
     </message>
     <message>
         <source>Start your streak today.</source>
@@ -1219,29 +1175,21 @@
         <source>Next time, quit %1 without asking</source>
         <translation>Bir dahaki sefere %1 uygulamasını sormadan kapat</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 is also running</source>
-        <translation>Şu da çalışıyor: %1</translation>
-    </message>
-    <message>
-        <source>%1 are also running</source>
-        <translation>Şunlar da çalışıyor: %1</translation>
-    </message>
-    <message>
-        <source>These apps answer the Tab key before %app can, so %app stays paused in your other apps until they quit.</source>
-        <translation>Bu uygulamalar Tab tuşunu %app uygulamasından önce alıyor; bu yüzden onlar kapanana kadar %app diğer uygulamalarınızda duraklatılmış kalır.</translation>
+        <translation>
+            <numerusform>Şunlar da çalışıyor: %1</numerusform>
+        </translation>
     </message>
     <message>
         <source>Quitting…</source>
         <translation>Kapatılıyor…</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 is still open</source>
-        <translation>%1 hâlâ açık</translation>
-    </message>
-    <message>
-        <source>It may be waiting on a dialog of its own. Force Quit closes it right away.</source>
-        <translation>Kendi iletişim kutusunda bekliyor olabilir. “Zorla kapat” onu hemen kapatır.</translation>
+        <translation>
+            <numerusform>%1 hâlâ açık</numerusform>
+        </translation>
     </message>
     <message>
         <source>%app has the Tab key</source>
@@ -1456,10 +1404,6 @@
         <translation>Uygulama ve pencere adı</translation>
     </message>
     <message>
-        <source>A reply in Mail reads differently from a commit message.</source>
-        <translation>Bir e-posta yanıtı, bir commit mesajından farklı okunur.</translation>
-    </message>
-    <message>
         <source>Website</source>
         <translation>Web sitesi</translation>
     </message>
@@ -1567,9 +1511,11 @@
         <source>Keeps a few minutes of text from windows you switched away from, like a page you read before replying. It stays on your computer and skips apps you switched off.</source>
         <translation>Başka pencerelere geçtiğiniz pencerelerden birkaç dakikalık metin saklar; örneğin yanıt vermeden önce okuduğunuz bir sayfayı. Bilgisayarınızda kalır ve kapattığınız uygulamaları atlar.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Both apps answer the Tab key, and the system gives it to %1 first. %app stays paused in your other apps until %1 quits.</source>
-        <translation>İki uygulama da Tab tuşuna yanıt veriyor ve sistem tuşu önce %1 uygulamasına veriyor. %1 kapanana kadar %app diğer uygulamalarınızda duraklatılmış kalır.</translation>
+        <translation>
+            <numerusform>%1, Tab tuşunu %app uygulamasından önce alıyor; bu yüzden siz kapatana kadar %app diğer uygulamalarınızda duraklatılmış kalır.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Finishes your sentences in any app, on your computer.</source>
@@ -1624,10 +1570,6 @@
     <message>
         <source>No</source>
         <translation>Hayır</translation>
-    </message>
-    <message>
-        <source>Yes, at %1, %2 on screen, %3 pt tall, %4 characters before it and %5 after</source>
-        <translation>Evet, ekranda %1, %2 konumunda, %3 pt yüksekliğinde, önünde %4, arkasında %5 karakter</translation>
     </message>
     <message>
         <source>Not reported, estimated from the caret</source>
@@ -1854,10 +1796,6 @@
         <translation>Dil %1 olarak değiştirilsin mi?</translation>
     </message>
     <message>
-        <source>the computer&apos;s language</source>
-        <translation>bilgisayarın dili</translation>
-    </message>
-    <message>
         <source>%1 closes and opens again in a second. Your settings stay as they are.</source>
         <translation>%1 kapanıp bir saniye içinde yeniden açılır. Ayarlarınız olduğu gibi kalır.</translation>
     </message>
@@ -1886,16 +1824,8 @@
         <translation>bir dakikadan az</translation>
     </message>
     <message>
-        <source>%1 h</source>
-        <translation>%1 sa</translation>
-    </message>
-    <message>
         <source>%1 s</source>
         <translation>%1 sn</translation>
-    </message>
-    <message>
-        <source>%1 ms</source>
-        <translation>%1 ms</translation>
     </message>
     <message>
         <source>Not set</source>
@@ -2172,12 +2102,6 @@
             <numerusform>%Ln metin parçası hatırlandı</numerusform>
         </translation>
     </message>
-    <message numerus="yes">
-        <source>%1 of %Ln done</source>
-        <translation>
-            <numerusform>%1 / %Ln tamamlandı</numerusform>
-        </translation>
-    </message>
     <message>
         <source>enter</source>
         <translation>enter</translation>
@@ -2231,10 +2155,6 @@
         <translation>%1 adresinde hiçbir sunucu yanıt vermedi.</translation>
     </message>
     <message>
-        <source>Default follows General (insertion: %1, length: %2).</source>
-        <translation>Varsayılan, Genel&apos;i izler (ekleme: %1, uzunluk: %2).</translation>
-    </message>
-    <message>
         <source>Range: %1</source>
         <translation>Aralık: %1</translation>
     </message>
@@ -2272,10 +2192,6 @@
         <source>party</source>
         <comment>emoji search sample</comment>
         <translation>parti</translation>
-    </message>
-    <message>
-        <source>No system tray runs on this desktop, so the icon cannot show.</source>
-        <translation>Bu masaüstünde çalışan bir sistem tepsisi yok, bu yüzden simge gösterilemiyor.</translation>
     </message>
     <message numerus="yes">
         <source>%Ln settings held values %app cannot use, so they were corrected and saved.</source>
@@ -2458,6 +2374,185 @@
         <source>Key %1</source>
         <comment>key</comment>
         <translation>%1 tuşu</translation>
+    </message>
+    <message>
+        <source>An email reply reads differently from a commit message.</source>
+        <translation>Bir e-postaya yanıt, bir commit mesajından farklı yazılır.</translation>
+    </message>
+    <message>
+        <source>Press the trigger shortcut for a suggestion</source>
+        <translation>Öneri için tetikleme kısayoluna basın</translation>
+    </message>
+    <message>
+        <source>Writes straight into the field. Cleanest in GTK and Qt apps.</source>
+        <translation>Doğrudan alana yazar. GTK ve Qt uygulamalarında en temiz sonuç.</translation>
+    </message>
+    <message>
+        <source>Typing</source>
+        <comment>insertion method</comment>
+        <translation>Yazma</translation>
+    </message>
+    <message>
+        <source>%1 h</source>
+        <comment>hours with one decimal, such as 1.5</comment>
+        <translation>%1 sa</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln h</source>
+        <translation>
+            <numerusform>%Ln sa</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln ms</source>
+        <translation>
+            <numerusform>%Ln ms</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>screen-reader name: a sentence, then the next part</comment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <comment>screen-reader name: a title, then the next part</comment>
+        <translation>%1. %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>screen-reader name: one item of a list, then the next</comment>
+        <translation>%1, %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln words saved today</source>
+        <translation>
+            <numerusform>Bugün %Ln kelime kazanıldı</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Under a minute of typing saved today.</source>
+        <translation>Bugün bir dakikadan az yazma kazanıldı.</translation>
+    </message>
+    <message>
+        <source>About %1 of typing saved today.</source>
+        <translation>Bugün yaklaşık %1 yazma kazanıldı.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Step %1 of %Ln</source>
+        <translation>
+            <numerusform>Adım %1 / %Ln</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%app reads and types into text fields through the desktop&apos;s accessibility support, which some desktops leave off. %app uses it only for the field you&apos;re writing in.</source>
+        <translation>%app, metin alanlarını masaüstünün erişilebilirlik desteği aracılığıyla okur ve bunlara yazar; bazı masaüstleri bu desteği kapalı bırakır. %app onu yalnızca yazdığınız alan için kullanır.</translation>
+    </message>
+    <message>
+        <source>The button switches the desktop&apos;s accessibility support on. If the desktop&apos;s settings open instead, turn accessibility on there, then come back. This page updates by itself.</source>
+        <translation>Düğme, masaüstünün erişilebilirlik desteğini açar. Bunun yerine masaüstünün ayarları açılırsa erişilebilirliği orada açın, sonra geri dönün. Bu sayfa kendiliğinden güncellenir.</translation>
+    </message>
+    <message>
+        <source>Still off? Some desktops start their accessibility service only when you log in. Log out and back in, then try again.</source>
+        <translation>Hâlâ kapalı mı? Bazı masaüstleri erişilebilirlik hizmetini yalnızca oturum açılırken başlatır. Oturumu kapatıp yeniden açın, sonra tekrar deneyin.</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <comment>section header</comment>
+        <translation>Duraklatma</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <comment>button</comment>
+        <translation>Duraklat</translation>
+    </message>
+    <message>
+        <source>typing</source>
+        <comment>insertion method, in a sentence</comment>
+        <translation>yazma</translation>
+    </message>
+    <message>
+        <source>accessibility</source>
+        <comment>insertion method, in a sentence</comment>
+        <translation>erişilebilirlik</translation>
+    </message>
+    <message>
+        <source>paste</source>
+        <comment>insertion method, in a sentence</comment>
+        <translation>yapıştırma</translation>
+    </message>
+    <message>
+        <source>short</source>
+        <comment>suggestion length, in a sentence</comment>
+        <translation>kısa</translation>
+    </message>
+    <message>
+        <source>medium</source>
+        <comment>suggestion length, in a sentence</comment>
+        <translation>orta</translation>
+    </message>
+    <message>
+        <source>long</source>
+        <comment>suggestion length, in a sentence</comment>
+        <translation>uzun</translation>
+    </message>
+    <message>
+        <source>Default follows General: %1, %2 suggestions.</source>
+        <translation>Varsayılan, Genel&apos;i izler: %1, %2 öneriler.</translation>
+    </message>
+    <message>
+        <source>Yes, at %1, %2 on screen, %3 pt tall, %4 and %5</source>
+        <translation>Evet, ekranda %1, %2 konumunda, %3 pt yüksekliğinde, %4, %5</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln characters before it</source>
+        <translation>
+            <numerusform>önünde %Ln karakter</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln after</source>
+        <comment>characters after the caret</comment>
+        <translation>
+            <numerusform>arkasında %Ln</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No system tray runs on this desktop, so the icon cannot show. %1</source>
+        <translation>Bu masaüstünde çalışan bir sistem tepsisi yok, bu yüzden simge gösterilemiyor. %1</translation>
+    </message>
+    <message>
+        <source>Typing</source>
+        <comment>section header</comment>
+        <translation>Yazma</translation>
+    </message>
+    <message>
+        <source>Switch to the computer&apos;s language?</source>
+        <translation>Dil bilgisayarın diline değiştirilsin mi?</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln words this week.</source>
+        <translation>
+            <numerusform>Bu hafta %Ln kelime.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Under a minute of typing saved today. %Ln words this week.</source>
+        <translation>
+            <numerusform>Bugün bir dakikadan az yazma kazanıldı. Bu hafta %Ln kelime.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>About %1 of typing saved today. %Ln words this week.</source>
+        <translation>
+            <numerusform>Bugün yaklaşık %1 yazma kazanıldı. Bu hafta %Ln kelime.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Done: %Ln of %1</source>
+        <translation>
+            <numerusform>%Ln / %1 tamamlandı</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -56,10 +56,6 @@
         <translation>Увімкнено захищене введення, тому %app не втручається</translation>
     </message>
     <message>
-        <source>the trigger shortcut</source>
-        <translation>комбінацію клавіш виклику</translation>
-    </message>
-    <message>
         <source>Press %1 for a suggestion</source>
         <translation>Натисніть %1, щоб отримати підказку</translation>
     </message>
@@ -232,16 +228,8 @@
         <translation>Надсилає текст як натискання клавіш. Працює майже всюди.</translation>
     </message>
     <message>
-        <source>Writes straight into the field. Cleanest in native computer apps.</source>
-        <translation>Пише просто в поле. Найкраще працює в нативних застосунках стільниці.</translation>
-    </message>
-    <message>
         <source>Uses the clipboard, then puts your clipboard back.</source>
         <translation>Використовує буфер обміну, а потім повертає його вміст.</translation>
-    </message>
-    <message>
-        <source>Typing</source>
-        <translation>Набір</translation>
     </message>
     <message>
         <source>Accessibility</source>
@@ -332,14 +320,6 @@
         <translation>Почніть друкувати будь-де. %app рахуватиме тут.</translation>
     </message>
     <message>
-        <source>Under a minute of typing today. </source>
-        <translation>Сьогодні заощаджено менше хвилини набору. </translation>
-    </message>
-    <message>
-        <source>About %1 of typing today. </source>
-        <translation>Сьогодні заощаджено близько %1 набору. </translation>
-    </message>
-    <message>
         <source>Resume in %1</source>
         <translation>Відновити в %1</translation>
     </message>
@@ -424,10 +404,6 @@
         <translation>Видалити</translation>
     </message>
     <message>
-        <source>Step %1 of %2</source>
-        <translation>Крок %1 з %2</translation>
-    </message>
-    <message>
         <source>Continue</source>
         <translation>Продовжити</translation>
     </message>
@@ -472,10 +448,6 @@
         <translation>Дозвольте %app бачити, що ви друкуєте.</translation>
     </message>
     <message>
-        <source>The system asks for Accessibility access before any app can read text fields or type into them. %app uses it only for the field you&apos;re writing in.</source>
-        <translation>Система запитує доступ до спеціальних можливостей, перш ніж застосунок зможе читати текстові поля або вводити в них текст. %app використовує його лише для поля, у якому ви пишете.</translation>
-    </message>
-    <message>
         <source>%app reads your text when you pause and forgets it after one suggestion, unless you turn on writing memory.</source>
         <translation>%app читає ваш текст, коли ви робите паузу, і забуває його після однієї підказки, якщо не ввімкнено пам&apos;ять письма.</translation>
     </message>
@@ -486,14 +458,6 @@
     <message>
         <source>Open Accessibility Settings</source>
         <translation>Відкрити налаштування спеціальних можливостей</translation>
-    </message>
-    <message>
-        <source>Switch %app on in the list, then come back. This page updates by itself.</source>
-        <translation>Увімкніть %app у списку й поверніться. Ця сторінка оновиться сама.</translation>
-    </message>
-    <message>
-        <source>Already switched on? The desktop&apos;s settings may still list an older copy of %app. Select it, remove it with the minus button, then try again.</source>
-        <translation>Уже ввімкнено? У налаштуваннях стільниці може бути стара копія %app. Виберіть її, видаліть кнопкою «мінус» і спробуйте ще раз.</translation>
     </message>
     <message>
         <source>Pick what writes your suggestions.</source>
@@ -644,10 +608,6 @@
         <translation>Довжина</translation>
     </message>
     <message>
-        <source>Pause</source>
-        <translation>Призупинити</translation>
-    </message>
-    <message>
         <source>Resume</source>
         <translation>Відновити</translation>
     </message>
@@ -754,10 +714,6 @@
     <message>
         <source>%1, %2 typical wait</source>
         <translation>%1, звичайне очікування %2</translation>
-    </message>
-    <message>
-        <source>%1 this week.</source>
-        <translation>%1 цього тижня.</translation>
     </message>
     <message>
         <source>Start your streak today.</source>
@@ -1227,29 +1183,25 @@
         <source>Next time, quit %1 without asking</source>
         <translation>Наступного разу закривати %1 без запитання</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 is also running</source>
-        <translation>%1 теж запущено</translation>
-    </message>
-    <message>
-        <source>%1 are also running</source>
-        <translation>%1 теж запущено</translation>
-    </message>
-    <message>
-        <source>These apps answer the Tab key before %app can, so %app stays paused in your other apps until they quit.</source>
-        <translation>Ці застосунки перехоплюють клавішу Tab раніше за %app, тому %app призупинено в інших застосунках, доки їх не закрито.</translation>
+        <translation>
+            <numerusform>%1 теж запущено</numerusform>
+            <numerusform>%1 теж запущено</numerusform>
+            <numerusform>%1 теж запущено</numerusform>
+        </translation>
     </message>
     <message>
         <source>Quitting…</source>
         <translation>Закриття…</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 is still open</source>
-        <translation>%1 досі відкрито</translation>
-    </message>
-    <message>
-        <source>It may be waiting on a dialog of its own. Force Quit closes it right away.</source>
-        <translation>Можливо, він чекає відповіді у власному діалозі. «Примусово закрити» закриє його одразу.</translation>
+        <translation>
+            <numerusform>%1 досі відкрито</numerusform>
+            <numerusform>%1 досі відкриті</numerusform>
+            <numerusform>%1 досі відкриті</numerusform>
+        </translation>
     </message>
     <message>
         <source>%app has the Tab key</source>
@@ -1464,10 +1416,6 @@
         <translation>Назва застосунку й вікна</translation>
     </message>
     <message>
-        <source>A reply in Mail reads differently from a commit message.</source>
-        <translation>Відповідь у пошті звучить інакше, ніж повідомлення коміту.</translation>
-    </message>
-    <message>
         <source>Website</source>
         <translation>Сайт</translation>
     </message>
@@ -1575,9 +1523,13 @@
         <source>Keeps a few minutes of text from windows you switched away from, like a page you read before replying. It stays on your computer and skips apps you switched off.</source>
         <translation>Зберігає кілька хвилин тексту з вікон, з яких ви перейшли, наприклад сторінку, прочитану перед відповіддю. Усе залишається на вашому комп&apos;ютері, вимкнені вами застосунки пропускаються.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Both apps answer the Tab key, and the system gives it to %1 first. %app stays paused in your other apps until %1 quits.</source>
-        <translation>Обидва застосунки реагують на клавішу Tab, і система спершу віддає її %1. %app призупинено в інших застосунках, доки %1 не закриється.</translation>
+        <translation>
+            <numerusform>Обидва застосунки реагують на клавішу Tab, і система спершу віддає її %1. %app призупинено в інших застосунках, доки %1 не закриється.</numerusform>
+            <numerusform>%1 перехоплюють клавішу Tab раніше за %app, тому %app призупинено в інших застосунках, доки ви їх не закриєте.</numerusform>
+            <numerusform>%1 перехоплюють клавішу Tab раніше за %app, тому %app призупинено в інших застосунках, доки ви їх не закриєте.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Finishes your sentences in any app, on your computer.</source>
@@ -1632,10 +1584,6 @@
     <message>
         <source>No</source>
         <translation>Ні</translation>
-    </message>
-    <message>
-        <source>Yes, at %1, %2 on screen, %3 pt tall, %4 characters before it and %5 after</source>
-        <translation>Так, у точці %1, %2 на екрані, висота %3 pt, символів перед ним: %4, після: %5</translation>
     </message>
     <message>
         <source>Not reported, estimated from the caret</source>
@@ -1862,10 +1810,6 @@
         <translation>Перейти на %1?</translation>
     </message>
     <message>
-        <source>the computer&apos;s language</source>
-        <translation>мову системи</translation>
-    </message>
-    <message>
         <source>%1 closes and opens again in a second. Your settings stay as they are.</source>
         <translation>%1 закриється й одразу відкриється знову. Налаштування залишаться як є.</translation>
     </message>
@@ -1894,16 +1838,8 @@
         <translation>менше хвилини</translation>
     </message>
     <message>
-        <source>%1 h</source>
-        <translation>%1 год</translation>
-    </message>
-    <message>
         <source>%1 s</source>
         <translation>%1 с</translation>
-    </message>
-    <message>
-        <source>%1 ms</source>
-        <translation>%1 мс</translation>
     </message>
     <message>
         <source>Not set</source>
@@ -2198,14 +2134,6 @@
             <numerusform>Запам&apos;ятовано %Ln фрагментів</numerusform>
         </translation>
     </message>
-    <message numerus="yes">
-        <source>%1 of %Ln done</source>
-        <translation>
-            <numerusform>Готово: %1 з %Ln</numerusform>
-            <numerusform>Готово: %1 з %Ln</numerusform>
-            <numerusform>Готово: %1 з %Ln</numerusform>
-        </translation>
-    </message>
     <message>
         <source>enter</source>
         <translation>enter</translation>
@@ -2263,10 +2191,6 @@
         <translation>Жоден сервер не відповів за адресою %1.</translation>
     </message>
     <message>
-        <source>Default follows General (insertion: %1, length: %2).</source>
-        <translation>Типово як у розділі «Загальні» (спосіб вставлення: %1, довжина: %2).</translation>
-    </message>
-    <message>
         <source>Range: %1</source>
         <translation>Період: %1</translation>
     </message>
@@ -2306,10 +2230,6 @@
         <source>party</source>
         <comment>emoji search sample</comment>
         <translation>вечірка</translation>
-    </message>
-    <message>
-        <source>No system tray runs on this desktop, so the icon cannot show.</source>
-        <translation>На цій стільниці не працює системний лоток, тому значок не може з&apos;явитися.</translation>
     </message>
     <message numerus="yes">
         <source>%Ln settings held values %app cannot use, so they were corrected and saved.</source>
@@ -2494,6 +2414,205 @@
         <source>Key %1</source>
         <comment>key</comment>
         <translation>Клавіша %1</translation>
+    </message>
+    <message>
+        <source>An email reply reads differently from a commit message.</source>
+        <translation>Відповідь на лист пишуть інакше, ніж повідомлення коміту.</translation>
+    </message>
+    <message>
+        <source>Press the trigger shortcut for a suggestion</source>
+        <translation>Натисніть комбінацію клавіш виклику, щоб отримати підказку</translation>
+    </message>
+    <message>
+        <source>Writes straight into the field. Cleanest in GTK and Qt apps.</source>
+        <translation>Пише просто в поле. Найчистіше в застосунках GTK і Qt.</translation>
+    </message>
+    <message>
+        <source>Typing</source>
+        <comment>insertion method</comment>
+        <translation>Набір</translation>
+    </message>
+    <message>
+        <source>%1 h</source>
+        <comment>hours with one decimal, such as 1.5</comment>
+        <translation>%1 год</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln h</source>
+        <translation>
+            <numerusform>%Ln год</numerusform>
+            <numerusform>%Ln год</numerusform>
+            <numerusform>%Ln год</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln ms</source>
+        <translation>
+            <numerusform>%Ln мс</numerusform>
+            <numerusform>%Ln мс</numerusform>
+            <numerusform>%Ln мс</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>screen-reader name: a sentence, then the next part</comment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <comment>screen-reader name: a title, then the next part</comment>
+        <translation>%1. %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>screen-reader name: one item of a list, then the next</comment>
+        <translation>%1, %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln words saved today</source>
+        <translation>
+            <numerusform>%Ln слово заощаджено сьогодні</numerusform>
+            <numerusform>%Ln слова заощаджено сьогодні</numerusform>
+            <numerusform>%Ln слів заощаджено сьогодні</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Under a minute of typing saved today.</source>
+        <translation>Сьогодні заощаджено менше хвилини набору.</translation>
+    </message>
+    <message>
+        <source>About %1 of typing saved today.</source>
+        <translation>Сьогодні заощаджено близько %1 набору.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Step %1 of %Ln</source>
+        <translation>
+            <numerusform>Крок %1 з %Ln</numerusform>
+            <numerusform>Крок %1 з %Ln</numerusform>
+            <numerusform>Крок %1 з %Ln</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%app reads and types into text fields through the desktop&apos;s accessibility support, which some desktops leave off. %app uses it only for the field you&apos;re writing in.</source>
+        <translation>%app читає текстові поля й вводить у них текст через підтримку спеціальних можливостей робочого столу, яку деякі робочі столи залишають вимкненою. %app використовує її лише для поля, у якому ви пишете.</translation>
+    </message>
+    <message>
+        <source>The button switches the desktop&apos;s accessibility support on. If the desktop&apos;s settings open instead, turn accessibility on there, then come back. This page updates by itself.</source>
+        <translation>Кнопка вмикає підтримку спеціальних можливостей робочого столу. Якщо натомість відкриються налаштування робочого столу, увімкніть там спеціальні можливості й поверніться. Ця сторінка оновлюється сама.</translation>
+    </message>
+    <message>
+        <source>Still off? Some desktops start their accessibility service only when you log in. Log out and back in, then try again.</source>
+        <translation>Досі вимкнено? Деякі робочі столи запускають службу спеціальних можливостей лише під час входу. Вийдіть із системи, увійдіть знову й спробуйте ще раз.</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <comment>section header</comment>
+        <translation>Пауза</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <comment>button</comment>
+        <translation>Призупинити</translation>
+    </message>
+    <message>
+        <source>typing</source>
+        <comment>insertion method, in a sentence</comment>
+        <translation>набір</translation>
+    </message>
+    <message>
+        <source>accessibility</source>
+        <comment>insertion method, in a sentence</comment>
+        <translation>спеціальні можливості</translation>
+    </message>
+    <message>
+        <source>paste</source>
+        <comment>insertion method, in a sentence</comment>
+        <translation>вставлення</translation>
+    </message>
+    <message>
+        <source>short</source>
+        <comment>suggestion length, in a sentence</comment>
+        <translation>короткі</translation>
+    </message>
+    <message>
+        <source>medium</source>
+        <comment>suggestion length, in a sentence</comment>
+        <translation>середні</translation>
+    </message>
+    <message>
+        <source>long</source>
+        <comment>suggestion length, in a sentence</comment>
+        <translation>довгі</translation>
+    </message>
+    <message>
+        <source>Default follows General: %1, %2 suggestions.</source>
+        <translation>Типово як у розділі «Загальні»: %1, %2 підказки.</translation>
+    </message>
+    <message>
+        <source>Yes, at %1, %2 on screen, %3 pt tall, %4 and %5</source>
+        <translation>Так, у точці %1, %2 на екрані, висота %3 pt, %4 і %5</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln characters before it</source>
+        <translation>
+            <numerusform>%Ln символ перед ним</numerusform>
+            <numerusform>%Ln символи перед ним</numerusform>
+            <numerusform>%Ln символів перед ним</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln after</source>
+        <comment>characters after the caret</comment>
+        <translation>
+            <numerusform>%Ln після</numerusform>
+            <numerusform>%Ln після</numerusform>
+            <numerusform>%Ln після</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No system tray runs on this desktop, so the icon cannot show. %1</source>
+        <translation>На цій стільниці не працює системний лоток, тому значок не може з&apos;явитися. %1</translation>
+    </message>
+    <message>
+        <source>Typing</source>
+        <comment>section header</comment>
+        <translation>Набір</translation>
+    </message>
+    <message>
+        <source>Switch to the computer&apos;s language?</source>
+        <translation>Перейти на мову комп’ютера?</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln words this week.</source>
+        <translation>
+            <numerusform>%Ln слово цього тижня.</numerusform>
+            <numerusform>%Ln слова цього тижня.</numerusform>
+            <numerusform>%Ln слів цього тижня.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Under a minute of typing saved today. %Ln words this week.</source>
+        <translation>
+            <numerusform>Сьогодні заощаджено менше хвилини набору. %Ln слово цього тижня.</numerusform>
+            <numerusform>Сьогодні заощаджено менше хвилини набору. %Ln слова цього тижня.</numerusform>
+            <numerusform>Сьогодні заощаджено менше хвилини набору. %Ln слів цього тижня.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>About %1 of typing saved today. %Ln words this week.</source>
+        <translation>
+            <numerusform>Сьогодні заощаджено близько %1 набору. %Ln слово цього тижня.</numerusform>
+            <numerusform>Сьогодні заощаджено близько %1 набору. %Ln слова цього тижня.</numerusform>
+            <numerusform>Сьогодні заощаджено близько %1 набору. %Ln слів цього тижня.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Done: %Ln of %1</source>
+        <translation>
+            <numerusform>Готово: %Ln з %1</numerusform>
+            <numerusform>Готово: %Ln з %1</numerusform>
+            <numerusform>Готово: %Ln з %1</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -56,10 +56,6 @@
         <translation>محفوظ ان پٹ آن ہے، اس لیے %app دخل نہیں دیتا</translation>
     </message>
     <message>
-        <source>the trigger shortcut</source>
-        <translation>ٹرگر شارٹ کٹ</translation>
-    </message>
-    <message>
         <source>Press %1 for a suggestion</source>
         <translation>تجویز کے لیے %1 دبائیں</translation>
     </message>
@@ -232,16 +228,8 @@
         <translation>متن کو کی اسٹروکس کی صورت میں بھیجتا ہے۔ تقریباً ہر جگہ کام کرتا ہے۔</translation>
     </message>
     <message>
-        <source>Writes straight into the field. Cleanest in native computer apps.</source>
-        <translation>براہ راست فیلڈ میں لکھتا ہے۔ کمپیوٹر کی مقامی ایپس میں سب سے بہتر کام کرتا ہے۔</translation>
-    </message>
-    <message>
         <source>Uses the clipboard, then puts your clipboard back.</source>
         <translation>کلپ بورڈ استعمال کرتا ہے، پھر آپ کا کلپ بورڈ واپس رکھ دیتا ہے۔</translation>
-    </message>
-    <message>
-        <source>Typing</source>
-        <translation>ٹائپنگ</translation>
     </message>
     <message>
         <source>Accessibility</source>
@@ -330,14 +318,6 @@
         <translation>کہیں بھی ٹائپ کرنا شروع کریں۔ گنتی یہاں %app رکھتا ہے۔</translation>
     </message>
     <message>
-        <source>Under a minute of typing today. </source>
-        <translation>آج ایک منٹ سے کم کی ٹائپنگ بچی۔ </translation>
-    </message>
-    <message>
-        <source>About %1 of typing today. </source>
-        <translation>آج تقریباً %1 کی ٹائپنگ بچی۔ </translation>
-    </message>
-    <message>
         <source>Resume in %1</source>
         <translation>ایپ %1 میں دوبارہ شروع کریں</translation>
     </message>
@@ -422,10 +402,6 @@
         <translation>ہٹائیں</translation>
     </message>
     <message>
-        <source>Step %1 of %2</source>
-        <translation>مرحلہ %1 از %2</translation>
-    </message>
-    <message>
         <source>Continue</source>
         <translation>جاری رکھیں</translation>
     </message>
@@ -470,10 +446,6 @@
         <translation>ایپ %app کو دیکھنے دیں کہ آپ کیا ٹائپ کرتے ہیں۔</translation>
     </message>
     <message>
-        <source>The system asks for Accessibility access before any app can read text fields or type into them. %app uses it only for the field you&apos;re writing in.</source>
-        <translation>کوئی بھی ایپ متن کی فیلڈز پڑھنے یا ان میں ٹائپ کرنے سے پہلے سسٹم رسائی پذیری کی اجازت مانگتا ہے۔ %app اسے صرف اس فیلڈ کے لیے استعمال کرتا ہے جس میں آپ لکھ رہے ہیں۔</translation>
-    </message>
-    <message>
         <source>%app reads your text when you pause and forgets it after one suggestion, unless you turn on writing memory.</source>
         <translation>ایپ %app آپ کے رکنے پر آپ کا متن پڑھتی ہے اور ایک تجویز کے بعد اسے بھول جاتی ہے، جب تک آپ تحریری میموری آن نہ کریں۔</translation>
     </message>
@@ -484,14 +456,6 @@
     <message>
         <source>Open Accessibility Settings</source>
         <translation>رسائی پذیری کی ترتیبات کھولیں</translation>
-    </message>
-    <message>
-        <source>Switch %app on in the list, then come back. This page updates by itself.</source>
-        <translation>فہرست میں %app آن کریں، پھر واپس آئیں۔ یہ صفحہ خود بخود اپ ڈیٹ ہوتا ہے۔</translation>
-    </message>
-    <message>
-        <source>Already switched on? The desktop&apos;s settings may still list an older copy of %app. Select it, remove it with the minus button, then try again.</source>
-        <translation>پہلے ہی آن کر دیا؟ ممکن ہے ڈیسک ٹاپ کی ترتیبات میں اب بھی %app کی پرانی کاپی درج ہو۔ اسے منتخب کریں، مائنس بٹن سے ہٹائیں، پھر دوبارہ کوشش کریں۔</translation>
     </message>
     <message>
         <source>Pick what writes your suggestions.</source>
@@ -642,10 +606,6 @@
         <translation>لمبائی</translation>
     </message>
     <message>
-        <source>Pause</source>
-        <translation>موقوف کریں</translation>
-    </message>
-    <message>
         <source>Resume</source>
         <translation>دوبارہ شروع کریں</translation>
     </message>
@@ -752,10 +712,6 @@
     <message>
         <source>%1, %2 typical wait</source>
         <translation>عام انتظار %2، %1 کے ساتھ</translation>
-    </message>
-    <message>
-        <source>%1 this week.</source>
-        <translation>اس ہفتے %1۔</translation>
     </message>
     <message>
         <source>Start your streak today.</source>
@@ -1223,29 +1179,23 @@
         <source>Next time, quit %1 without asking</source>
         <translation>اگلی بار %1 بغیر پوچھے بند کریں</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 is also running</source>
-        <translation>ایپ %1 بھی چل رہی ہے</translation>
-    </message>
-    <message>
-        <source>%1 are also running</source>
-        <translation>ایپس %1 بھی چل رہی ہیں</translation>
-    </message>
-    <message>
-        <source>These apps answer the Tab key before %app can, so %app stays paused in your other apps until they quit.</source>
-        <translation>یہ ایپس کلید Tab کا جواب %app سے پہلے دیتی ہیں، اس لیے ان کے بند ہونے تک %app آپ کی دوسری ایپس میں موقوف رہتا ہے۔</translation>
+        <translation>
+            <numerusform>ایپ %1 بھی چل رہی ہے</numerusform>
+            <numerusform>ایپس %1 بھی چل رہی ہیں</numerusform>
+        </translation>
     </message>
     <message>
         <source>Quitting…</source>
         <translation>بند ہو رہا ہے…</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 is still open</source>
-        <translation>ایپ %1 ابھی تک کھلی ہے</translation>
-    </message>
-    <message>
-        <source>It may be waiting on a dialog of its own. Force Quit closes it right away.</source>
-        <translation>شاید وہ اپنے کسی ڈائیلاگ کے انتظار میں ہے۔ «زبردستی بند کریں» اسے فوراً بند کر دیتا ہے۔</translation>
+        <translation>
+            <numerusform>ایپ %1 ابھی تک کھلی ہے</numerusform>
+            <numerusform>ایپس %1 ابھی تک کھلی ہیں</numerusform>
+        </translation>
     </message>
     <message>
         <source>%app has the Tab key</source>
@@ -1460,10 +1410,6 @@
         <translation>ایپ اور ونڈو کا نام</translation>
     </message>
     <message>
-        <source>A reply in Mail reads differently from a commit message.</source>
-        <translation>ای میل کا جواب کمٹ میسج سے مختلف انداز میں لکھا جاتا ہے۔</translation>
-    </message>
-    <message>
         <source>Website</source>
         <translation>ویب سائٹ</translation>
     </message>
@@ -1571,9 +1517,12 @@
         <source>Keeps a few minutes of text from windows you switched away from, like a page you read before replying. It stays on your computer and skips apps you switched off.</source>
         <translation>جن ونڈوز سے آپ ہٹ گئے، ان کا چند منٹ کا متن رکھتا ہے، جیسے جواب دینے سے پہلے پڑھا گیا صفحہ۔ یہ آپ کے کمپیوٹر پر رہتا ہے اور آپ کی آف کی ہوئی ایپس چھوڑ دیتا ہے۔</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Both apps answer the Tab key, and the system gives it to %1 first. %app stays paused in your other apps until %1 quits.</source>
-        <translation>دونوں ایپس کلید Tab کا جواب دیتی ہیں، اور سسٹم اسے پہلے %1 کو دیتا ہے۔ جب تک %1 بند نہ ہو، %app آپ کی دوسری ایپس میں موقوف رہتا ہے۔</translation>
+        <translation>
+            <numerusform>دونوں ایپس کلید Tab کا جواب دیتی ہیں، اور سسٹم اسے پہلے %1 کو دیتا ہے۔ جب تک %1 بند نہ ہو، %app آپ کی دوسری ایپس میں موقوف رہتا ہے۔</numerusform>
+            <numerusform>ایپس %1 کلید Tab کو %app سے پہلے لے لیتی ہیں، اس لیے جب تک آپ انہیں بند نہ کریں، %app آپ کی دوسری ایپس میں موقوف رہتا ہے۔</numerusform>
+        </translation>
     </message>
     <message>
         <source>Finishes your sentences in any app, on your computer.</source>
@@ -1628,10 +1577,6 @@
     <message>
         <source>No</source>
         <translation>نہیں</translation>
-    </message>
-    <message>
-        <source>Yes, at %1, %2 on screen, %3 pt tall, %4 characters before it and %5 after</source>
-        <translation>ہاں، اسکرین پر %1، %2 پر، %3 پوائنٹ اونچا، اس سے پہلے %4 حروف اور بعد میں %5</translation>
     </message>
     <message>
         <source>Not reported, estimated from the caret</source>
@@ -1858,10 +1803,6 @@
         <translation>کیا زبان %1 پر منتقل کریں؟</translation>
     </message>
     <message>
-        <source>the computer&apos;s language</source>
-        <translation>کمپیوٹر کی زبان</translation>
-    </message>
-    <message>
         <source>%1 closes and opens again in a second. Your settings stay as they are.</source>
         <translation>ایپ %1 بند ہو کر ایک سیکنڈ میں دوبارہ کھلے گی۔ آپ کی ترتیبات جوں کی توں رہیں گی۔</translation>
     </message>
@@ -1890,16 +1831,8 @@
         <translation>ایک منٹ سے کم</translation>
     </message>
     <message>
-        <source>%1 h</source>
-        <translation>%1 گھنٹے</translation>
-    </message>
-    <message>
         <source>%1 s</source>
         <translation>%1 سیکنڈ</translation>
-    </message>
-    <message>
-        <source>%1 ms</source>
-        <translation>%1 ملی سیکنڈ</translation>
     </message>
     <message>
         <source>Not set</source>
@@ -2185,13 +2118,6 @@
             <numerusform>%Ln اقتباسات یاد رکھے گئے</numerusform>
         </translation>
     </message>
-    <message numerus="yes">
-        <source>%1 of %Ln done</source>
-        <translation>
-            <numerusform>%Ln میں سے %1 مکمل</numerusform>
-            <numerusform>%Ln میں سے %1 مکمل</numerusform>
-        </translation>
-    </message>
     <message>
         <source>enter</source>
         <translation>Enter</translation>
@@ -2247,10 +2173,6 @@
         <translation>پتے %1 پر کسی سرور نے جواب نہیں دیا۔</translation>
     </message>
     <message>
-        <source>Default follows General (insertion: %1, length: %2).</source>
-        <translation>ڈیفالٹ «عمومی» کے مطابق ہے (اندراج: %1، لمبائی: %2)۔</translation>
-    </message>
-    <message>
         <source>Range: %1</source>
         <translation>مدت: %1</translation>
     </message>
@@ -2289,10 +2211,6 @@
         <source>party</source>
         <comment>emoji search sample</comment>
         <translation>پارٹی</translation>
-    </message>
-    <message>
-        <source>No system tray runs on this desktop, so the icon cannot show.</source>
-        <translation>اس ڈیسک ٹاپ پر کوئی سسٹم ٹرے نہیں چل رہی، اس لیے آئیکن نہیں دکھ سکتا۔</translation>
     </message>
     <message numerus="yes">
         <source>%Ln settings held values %app cannot use, so they were corrected and saved.</source>
@@ -2476,6 +2394,195 @@
         <source>Key %1</source>
         <comment>key</comment>
         <translation>کلید %1</translation>
+    </message>
+    <message>
+        <source>An email reply reads differently from a commit message.</source>
+        <translation>ای میل کا جواب اور کمٹ پیغام الگ انداز سے لکھے جاتے ہیں۔</translation>
+    </message>
+    <message>
+        <source>Press the trigger shortcut for a suggestion</source>
+        <translation>تجویز کے لیے ٹرگر شارٹ کٹ دبائیں</translation>
+    </message>
+    <message>
+        <source>Writes straight into the field. Cleanest in GTK and Qt apps.</source>
+        <translation>سیدھا فیلڈ میں لکھتا ہے۔ GTK اور Qt ایپس میں سب سے صاف۔</translation>
+    </message>
+    <message>
+        <source>Typing</source>
+        <comment>insertion method</comment>
+        <translation>ٹائپنگ</translation>
+    </message>
+    <message>
+        <source>%1 h</source>
+        <comment>hours with one decimal, such as 1.5</comment>
+        <translation>%1 گھنٹے</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln h</source>
+        <translation>
+            <numerusform>%Ln گھنٹے</numerusform>
+            <numerusform>%Ln گھنٹے</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln ms</source>
+        <translation>
+            <numerusform>%Ln ملی سیکنڈ</numerusform>
+            <numerusform>%Ln ملی سیکنڈ</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>screen-reader name: a sentence, then the next part</comment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <comment>screen-reader name: a title, then the next part</comment>
+        <translation>%1۔ %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>screen-reader name: one item of a list, then the next</comment>
+        <translation>%1، %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln words saved today</source>
+        <translation>
+            <numerusform>%Ln لفظ آج بچایا گیا</numerusform>
+            <numerusform>%Ln الفاظ آج بچائے گئے</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Under a minute of typing saved today.</source>
+        <translation>آج ایک منٹ سے کم کی ٹائپنگ بچی۔</translation>
+    </message>
+    <message>
+        <source>About %1 of typing saved today.</source>
+        <translation>آج تقریباً %1 کی ٹائپنگ بچی۔</translation>
+    </message>
+    <message numerus="yes">
+        <source>Step %1 of %Ln</source>
+        <translation>
+            <numerusform>مرحلہ %1 از %Ln</numerusform>
+            <numerusform>مرحلہ %1 از %Ln</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%app reads and types into text fields through the desktop&apos;s accessibility support, which some desktops leave off. %app uses it only for the field you&apos;re writing in.</source>
+        <translation>%app ڈیسک ٹاپ کی رسائی پذیری کی سہولت کے ذریعے ٹیکسٹ فیلڈز پڑھتا اور ان میں ٹائپ کرتا ہے؛ کچھ ڈیسک ٹاپ اسے بند رکھتے ہیں۔ %app اسے صرف اسی فیلڈ کے لیے استعمال کرتا ہے جس میں آپ لکھ رہے ہیں۔</translation>
+    </message>
+    <message>
+        <source>The button switches the desktop&apos;s accessibility support on. If the desktop&apos;s settings open instead, turn accessibility on there, then come back. This page updates by itself.</source>
+        <translation>یہ بٹن ڈیسک ٹاپ کی رسائی پذیری کی سہولت آن کرتا ہے۔ اگر اس کے بجائے ڈیسک ٹاپ کی ترتیبات کھلیں تو وہاں رسائی پذیری آن کریں، پھر واپس آئیں۔ یہ صفحہ خود بخود اپ ڈیٹ ہوتا ہے۔</translation>
+    </message>
+    <message>
+        <source>Still off? Some desktops start their accessibility service only when you log in. Log out and back in, then try again.</source>
+        <translation>اب بھی بند ہے؟ کچھ ڈیسک ٹاپ رسائی پذیری کی سروس صرف لاگ اِن کے وقت شروع کرتے ہیں۔ لاگ آؤٹ کر کے دوبارہ لاگ اِن کریں، پھر دوبارہ کوشش کریں۔</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <comment>section header</comment>
+        <translation>وقفہ</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <comment>button</comment>
+        <translation>موقوف کریں</translation>
+    </message>
+    <message>
+        <source>typing</source>
+        <comment>insertion method, in a sentence</comment>
+        <translation>ٹائپنگ</translation>
+    </message>
+    <message>
+        <source>accessibility</source>
+        <comment>insertion method, in a sentence</comment>
+        <translation>رسائی پذیری</translation>
+    </message>
+    <message>
+        <source>paste</source>
+        <comment>insertion method, in a sentence</comment>
+        <translation>پیسٹ</translation>
+    </message>
+    <message>
+        <source>short</source>
+        <comment>suggestion length, in a sentence</comment>
+        <translation>مختصر</translation>
+    </message>
+    <message>
+        <source>medium</source>
+        <comment>suggestion length, in a sentence</comment>
+        <translation>درمیانی</translation>
+    </message>
+    <message>
+        <source>long</source>
+        <comment>suggestion length, in a sentence</comment>
+        <translation>طویل</translation>
+    </message>
+    <message>
+        <source>Default follows General: %1, %2 suggestions.</source>
+        <translation>ڈیفالٹ «عمومی» کے مطابق ہے: %1، %2 تجاویز۔</translation>
+    </message>
+    <message>
+        <source>Yes, at %1, %2 on screen, %3 pt tall, %4 and %5</source>
+        <translation>ہاں، اسکرین پر %1، %2 پر، %3 پوائنٹ اونچا، %4 اور %5</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln characters before it</source>
+        <translation>
+            <numerusform>اس سے پہلے %Ln حرف</numerusform>
+            <numerusform>اس سے پہلے %Ln حروف</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln after</source>
+        <comment>characters after the caret</comment>
+        <translation>
+            <numerusform>بعد میں %Ln</numerusform>
+            <numerusform>بعد میں %Ln</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No system tray runs on this desktop, so the icon cannot show. %1</source>
+        <translation>اس ڈیسک ٹاپ پر کوئی سسٹم ٹرے نہیں چل رہی، اس لیے آئیکن نہیں دکھ سکتا۔ %1</translation>
+    </message>
+    <message>
+        <source>Typing</source>
+        <comment>section header</comment>
+        <translation>ٹائپنگ</translation>
+    </message>
+    <message>
+        <source>Switch to the computer&apos;s language?</source>
+        <translation>کیا کمپیوٹر کی زبان پر منتقل ہوں؟</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln words this week.</source>
+        <translation>
+            <numerusform>اس ہفتے %Ln لفظ۔</numerusform>
+            <numerusform>اس ہفتے %Ln الفاظ۔</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Under a minute of typing saved today. %Ln words this week.</source>
+        <translation>
+            <numerusform>آج ایک منٹ سے کم کی ٹائپنگ بچی۔ اس ہفتے %Ln لفظ۔</numerusform>
+            <numerusform>آج ایک منٹ سے کم کی ٹائپنگ بچی۔ اس ہفتے %Ln الفاظ۔</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>About %1 of typing saved today. %Ln words this week.</source>
+        <translation>
+            <numerusform>آج تقریباً %1 کی ٹائپنگ بچی۔ اس ہفتے %Ln لفظ۔</numerusform>
+            <numerusform>آج تقریباً %1 کی ٹائپنگ بچی۔ اس ہفتے %Ln الفاظ۔</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Done: %Ln of %1</source>
+        <translation>
+            <numerusform>%1 میں سے %Ln مکمل</numerusform>
+            <numerusform>%1 میں سے %Ln مکمل</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -56,10 +56,6 @@
         <translation>Nhập liệu bảo mật đang bật nên %app không can thiệp</translation>
     </message>
     <message>
-        <source>the trigger shortcut</source>
-        <translation>phím tắt kích hoạt</translation>
-    </message>
-    <message>
         <source>Press %1 for a suggestion</source>
         <translation>Nhấn %1 để nhận gợi ý</translation>
     </message>
@@ -232,16 +228,8 @@
         <translation>Gửi văn bản dưới dạng thao tác gõ phím. Hoạt động gần như mọi nơi.</translation>
     </message>
     <message>
-        <source>Writes straight into the field. Cleanest in native computer apps.</source>
-        <translation>Ghi thẳng vào ô nhập. Hoạt động tốt nhất trong ứng dụng gốc.</translation>
-    </message>
-    <message>
         <source>Uses the clipboard, then puts your clipboard back.</source>
         <translation>Dùng bộ nhớ tạm, sau đó trả lại nội dung bộ nhớ tạm của bạn.</translation>
-    </message>
-    <message>
-        <source>Typing</source>
-        <translation>Gõ phím</translation>
     </message>
     <message>
         <source>Accessibility</source>
@@ -328,14 +316,6 @@
         <translation>Hãy bắt đầu gõ ở bất kỳ đâu. %app sẽ đếm tại đây.</translation>
     </message>
     <message>
-        <source>Under a minute of typing today. </source>
-        <translation>Hôm nay bạn tiết kiệm được chưa đến một phút gõ phím. </translation>
-    </message>
-    <message>
-        <source>About %1 of typing today. </source>
-        <translation>Hôm nay bạn tiết kiệm được khoảng %1 gõ phím. </translation>
-    </message>
-    <message>
         <source>Resume in %1</source>
         <translation>Tiếp tục trong %1</translation>
     </message>
@@ -420,10 +400,6 @@
         <translation>Gỡ bỏ</translation>
     </message>
     <message>
-        <source>Step %1 of %2</source>
-        <translation>Bước %1/%2</translation>
-    </message>
-    <message>
         <source>Continue</source>
         <translation>Tiếp tục</translation>
     </message>
@@ -468,10 +444,6 @@
         <translation>Cho phép %app thấy những gì bạn gõ.</translation>
     </message>
     <message>
-        <source>The system asks for Accessibility access before any app can read text fields or type into them. %app uses it only for the field you&apos;re writing in.</source>
-        <translation>Hệ thống yêu cầu quyền Trợ năng trước khi bất kỳ ứng dụng nào được đọc hoặc gõ vào ô nhập. %app chỉ dùng quyền này cho ô bạn đang viết.</translation>
-    </message>
-    <message>
         <source>%app reads your text when you pause and forgets it after one suggestion, unless you turn on writing memory.</source>
         <translation>%app đọc văn bản khi bạn ngừng gõ và quên nó sau một lần gợi ý, trừ khi bạn bật bộ nhớ văn phong.</translation>
     </message>
@@ -482,14 +454,6 @@
     <message>
         <source>Open Accessibility Settings</source>
         <translation>Mở cài đặt Trợ năng</translation>
-    </message>
-    <message>
-        <source>Switch %app on in the list, then come back. This page updates by itself.</source>
-        <translation>Bật %app trong danh sách rồi quay lại. Trang này tự cập nhật.</translation>
-    </message>
-    <message>
-        <source>Already switched on? The desktop&apos;s settings may still list an older copy of %app. Select it, remove it with the minus button, then try again.</source>
-        <translation>Đã bật rồi? Cài đặt của màn hình nền có thể vẫn liệt kê một bản %app cũ. Chọn nó, gỡ bằng nút trừ, rồi thử lại.</translation>
     </message>
     <message>
         <source>Pick what writes your suggestions.</source>
@@ -640,10 +604,6 @@
         <translation>Độ dài</translation>
     </message>
     <message>
-        <source>Pause</source>
-        <translation>Tạm dừng</translation>
-    </message>
-    <message>
         <source>Resume</source>
         <translation>Tiếp tục</translation>
     </message>
@@ -750,10 +710,6 @@
     <message>
         <source>%1, %2 typical wait</source>
         <translation>%1, thường chờ %2</translation>
-    </message>
-    <message>
-        <source>%1 this week.</source>
-        <translation>Tuần này: %1.</translation>
     </message>
     <message>
         <source>Start your streak today.</source>
@@ -1219,29 +1175,21 @@
         <source>Next time, quit %1 without asking</source>
         <translation>Lần sau, thoát %1 mà không hỏi</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 is also running</source>
-        <translation>%1 cũng đang chạy</translation>
-    </message>
-    <message>
-        <source>%1 are also running</source>
-        <translation>%1 cũng đang chạy</translation>
-    </message>
-    <message>
-        <source>These apps answer the Tab key before %app can, so %app stays paused in your other apps until they quit.</source>
-        <translation>Các ứng dụng này nhận phím Tab trước %app, nên %app sẽ tạm dừng trong các ứng dụng khác cho đến khi chúng thoát.</translation>
+        <translation>
+            <numerusform>%1 cũng đang chạy</numerusform>
+        </translation>
     </message>
     <message>
         <source>Quitting…</source>
         <translation>Đang thoát…</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 is still open</source>
-        <translation>%1 vẫn đang chạy</translation>
-    </message>
-    <message>
-        <source>It may be waiting on a dialog of its own. Force Quit closes it right away.</source>
-        <translation>Có thể nó đang chờ một hộp thoại của chính nó. “Buộc thoát” sẽ đóng nó ngay.</translation>
+        <translation>
+            <numerusform>%1 vẫn đang mở</numerusform>
+        </translation>
     </message>
     <message>
         <source>%app has the Tab key</source>
@@ -1456,10 +1404,6 @@
         <translation>Tên ứng dụng và cửa sổ</translation>
     </message>
     <message>
-        <source>A reply in Mail reads differently from a commit message.</source>
-        <translation>Một email trả lời có văn phong khác với một thông điệp commit.</translation>
-    </message>
-    <message>
         <source>Website</source>
         <translation>Trang web</translation>
     </message>
@@ -1567,9 +1511,11 @@
         <source>Keeps a few minutes of text from windows you switched away from, like a page you read before replying. It stays on your computer and skips apps you switched off.</source>
         <translation>Giữ văn bản trong vài phút từ các cửa sổ bạn vừa chuyển đi, như trang bạn đọc trước khi trả lời. Văn bản ở lại trên máy tính của bạn và bỏ qua các ứng dụng bạn đã tắt.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Both apps answer the Tab key, and the system gives it to %1 first. %app stays paused in your other apps until %1 quits.</source>
-        <translation>Cả hai ứng dụng đều dùng phím Tab, và hệ thống giao nó cho %1 trước. %app sẽ tạm dừng trong các ứng dụng khác cho đến khi %1 thoát.</translation>
+        <translation>
+            <numerusform>%1 nhận phím Tab trước %app, nên %app sẽ tạm dừng trong các ứng dụng khác cho đến khi bạn thoát ứng dụng đó.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Finishes your sentences in any app, on your computer.</source>
@@ -1624,10 +1570,6 @@
     <message>
         <source>No</source>
         <translation>Không</translation>
-    </message>
-    <message>
-        <source>Yes, at %1, %2 on screen, %3 pt tall, %4 characters before it and %5 after</source>
-        <translation>Có, tại (%1, %2) trên màn hình, cao %3 pt, %4 ký tự phía trước và %5 ký tự phía sau</translation>
     </message>
     <message>
         <source>Not reported, estimated from the caret</source>
@@ -1854,10 +1796,6 @@
         <translation>Chuyển sang %1?</translation>
     </message>
     <message>
-        <source>the computer&apos;s language</source>
-        <translation>ngôn ngữ của hệ thống</translation>
-    </message>
-    <message>
         <source>%1 closes and opens again in a second. Your settings stay as they are.</source>
         <translation>%1 sẽ đóng và mở lại sau một giây. Cài đặt của bạn vẫn giữ nguyên.</translation>
     </message>
@@ -1886,16 +1824,8 @@
         <translation>chưa đến một phút</translation>
     </message>
     <message>
-        <source>%1 h</source>
-        <translation>%1 giờ</translation>
-    </message>
-    <message>
         <source>%1 s</source>
         <translation>%1 giây</translation>
-    </message>
-    <message>
-        <source>%1 ms</source>
-        <translation>%1 ms</translation>
     </message>
     <message>
         <source>Not set</source>
@@ -2172,12 +2102,6 @@
             <numerusform>Đã ghi nhớ %Ln đoạn văn</numerusform>
         </translation>
     </message>
-    <message numerus="yes">
-        <source>%1 of %Ln done</source>
-        <translation>
-            <numerusform>Đã xong %1/%Ln</numerusform>
-        </translation>
-    </message>
     <message>
         <source>enter</source>
         <translation>enter</translation>
@@ -2231,10 +2155,6 @@
         <translation>Không có máy chủ nào trả lời tại %1.</translation>
     </message>
     <message>
-        <source>Default follows General (insertion: %1, length: %2).</source>
-        <translation>Mặc định theo mục Chung (cách chèn: %1, độ dài: %2).</translation>
-    </message>
-    <message>
         <source>Range: %1</source>
         <translation>Khoảng thời gian: %1</translation>
     </message>
@@ -2272,10 +2192,6 @@
         <source>party</source>
         <comment>emoji search sample</comment>
         <translation>tiệc</translation>
-    </message>
-    <message>
-        <source>No system tray runs on this desktop, so the icon cannot show.</source>
-        <translation>Không có khay hệ thống nào chạy trên màn hình nền này, nên biểu tượng không thể hiện ra.</translation>
     </message>
     <message numerus="yes">
         <source>%Ln settings held values %app cannot use, so they were corrected and saved.</source>
@@ -2458,6 +2374,185 @@
         <source>Key %1</source>
         <comment>key</comment>
         <translation>Phím %1</translation>
+    </message>
+    <message>
+        <source>An email reply reads differently from a commit message.</source>
+        <translation>Thư trả lời email được viết khác với thông điệp commit.</translation>
+    </message>
+    <message>
+        <source>Press the trigger shortcut for a suggestion</source>
+        <translation>Nhấn phím tắt kích hoạt để nhận gợi ý</translation>
+    </message>
+    <message>
+        <source>Writes straight into the field. Cleanest in GTK and Qt apps.</source>
+        <translation>Ghi thẳng vào trường. Gọn gàng nhất trong ứng dụng GTK và Qt.</translation>
+    </message>
+    <message>
+        <source>Typing</source>
+        <comment>insertion method</comment>
+        <translation>Gõ phím</translation>
+    </message>
+    <message>
+        <source>%1 h</source>
+        <comment>hours with one decimal, such as 1.5</comment>
+        <translation>%1 giờ</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln h</source>
+        <translation>
+            <numerusform>%Ln giờ</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln ms</source>
+        <translation>
+            <numerusform>%Ln ms</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>screen-reader name: a sentence, then the next part</comment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <comment>screen-reader name: a title, then the next part</comment>
+        <translation>%1. %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>screen-reader name: one item of a list, then the next</comment>
+        <translation>%1, %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln words saved today</source>
+        <translation>
+            <numerusform>Hôm nay tiết kiệm được %Ln từ</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Under a minute of typing saved today.</source>
+        <translation>Hôm nay tiết kiệm được chưa đến một phút gõ phím.</translation>
+    </message>
+    <message>
+        <source>About %1 of typing saved today.</source>
+        <translation>Hôm nay tiết kiệm được khoảng %1 gõ phím.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Step %1 of %Ln</source>
+        <translation>
+            <numerusform>Bước %1/%Ln</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%app reads and types into text fields through the desktop&apos;s accessibility support, which some desktops leave off. %app uses it only for the field you&apos;re writing in.</source>
+        <translation>%app đọc và gõ vào các trường văn bản qua tính năng hỗ trợ trợ năng của màn hình nền, vốn bị tắt trên một số màn hình nền. %app chỉ dùng nó cho trường bạn đang viết.</translation>
+    </message>
+    <message>
+        <source>The button switches the desktop&apos;s accessibility support on. If the desktop&apos;s settings open instead, turn accessibility on there, then come back. This page updates by itself.</source>
+        <translation>Nút này bật tính năng hỗ trợ trợ năng của màn hình nền. Nếu thay vào đó phần cài đặt của màn hình nền mở ra, hãy bật trợ năng ở đó rồi quay lại. Trang này tự cập nhật.</translation>
+    </message>
+    <message>
+        <source>Still off? Some desktops start their accessibility service only when you log in. Log out and back in, then try again.</source>
+        <translation>Vẫn tắt? Một số màn hình nền chỉ khởi động dịch vụ trợ năng khi bạn đăng nhập. Đăng xuất rồi đăng nhập lại, sau đó thử lại.</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <comment>section header</comment>
+        <translation>Tạm dừng</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <comment>button</comment>
+        <translation>Tạm dừng</translation>
+    </message>
+    <message>
+        <source>typing</source>
+        <comment>insertion method, in a sentence</comment>
+        <translation>gõ phím</translation>
+    </message>
+    <message>
+        <source>accessibility</source>
+        <comment>insertion method, in a sentence</comment>
+        <translation>trợ năng</translation>
+    </message>
+    <message>
+        <source>paste</source>
+        <comment>insertion method, in a sentence</comment>
+        <translation>dán</translation>
+    </message>
+    <message>
+        <source>short</source>
+        <comment>suggestion length, in a sentence</comment>
+        <translation>ngắn</translation>
+    </message>
+    <message>
+        <source>medium</source>
+        <comment>suggestion length, in a sentence</comment>
+        <translation>vừa</translation>
+    </message>
+    <message>
+        <source>long</source>
+        <comment>suggestion length, in a sentence</comment>
+        <translation>dài</translation>
+    </message>
+    <message>
+        <source>Default follows General: %1, %2 suggestions.</source>
+        <translation>Mặc định theo mục Chung: %1, gợi ý %2.</translation>
+    </message>
+    <message>
+        <source>Yes, at %1, %2 on screen, %3 pt tall, %4 and %5</source>
+        <translation>Có, tại %1, %2 trên màn hình, cao %3 pt, %4 và %5</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln characters before it</source>
+        <translation>
+            <numerusform>%Ln ký tự phía trước</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln after</source>
+        <comment>characters after the caret</comment>
+        <translation>
+            <numerusform>%Ln phía sau</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No system tray runs on this desktop, so the icon cannot show. %1</source>
+        <translation>Không có khay hệ thống nào chạy trên màn hình nền này, nên biểu tượng không thể hiện ra. %1</translation>
+    </message>
+    <message>
+        <source>Typing</source>
+        <comment>section header</comment>
+        <translation>Gõ phím</translation>
+    </message>
+    <message>
+        <source>Switch to the computer&apos;s language?</source>
+        <translation>Chuyển sang ngôn ngữ của máy tính?</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln words this week.</source>
+        <translation>
+            <numerusform>Tuần này: %Ln từ.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Under a minute of typing saved today. %Ln words this week.</source>
+        <translation>
+            <numerusform>Hôm nay tiết kiệm được chưa đến một phút gõ phím. Tuần này: %Ln từ.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>About %1 of typing saved today. %Ln words this week.</source>
+        <translation>
+            <numerusform>Hôm nay tiết kiệm được khoảng %1 gõ phím. Tuần này: %Ln từ.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Done: %Ln of %1</source>
+        <translation>
+            <numerusform>Đã xong %Ln/%1</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

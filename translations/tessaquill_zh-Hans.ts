@@ -56,10 +56,6 @@
         <translation>安全输入已开启，%app 不会介入</translation>
     </message>
     <message>
-        <source>the trigger shortcut</source>
-        <translation>触发快捷键</translation>
-    </message>
-    <message>
         <source>Press %1 for a suggestion</source>
         <translation>按 %1 获取建议</translation>
     </message>
@@ -232,16 +228,8 @@
         <translation>以按键方式发送文本。几乎在所有地方都可用。</translation>
     </message>
     <message>
-        <source>Writes straight into the field. Cleanest in native computer apps.</source>
-        <translation>直接写入输入框。在原生应用中效果最好。</translation>
-    </message>
-    <message>
         <source>Uses the clipboard, then puts your clipboard back.</source>
         <translation>使用剪贴板，然后恢复你的剪贴板内容。</translation>
-    </message>
-    <message>
-        <source>Typing</source>
-        <translation>键入</translation>
     </message>
     <message>
         <source>Accessibility</source>
@@ -328,14 +316,6 @@
         <translation>在任意位置开始输入。%app 会在这里计数。</translation>
     </message>
     <message>
-        <source>Under a minute of typing today. </source>
-        <translation>今天节省的输入时间不到一分钟。</translation>
-    </message>
-    <message>
-        <source>About %1 of typing today. </source>
-        <translation>今天约节省了 %1 的输入时间。</translation>
-    </message>
-    <message>
         <source>Resume in %1</source>
         <translation>在 %1 中恢复</translation>
     </message>
@@ -420,10 +400,6 @@
         <translation>移除</translation>
     </message>
     <message>
-        <source>Step %1 of %2</source>
-        <translation>第 %1 步，共 %2 步</translation>
-    </message>
-    <message>
         <source>Continue</source>
         <translation>继续</translation>
     </message>
@@ -468,10 +444,6 @@
         <translation>允许 %app 查看你输入的内容。</translation>
     </message>
     <message>
-        <source>The system asks for Accessibility access before any app can read text fields or type into them. %app uses it only for the field you&apos;re writing in.</source>
-        <translation>任何应用在读取或输入文本框之前，系统都会请求辅助功能权限。%app 只将其用于你正在写的输入框。</translation>
-    </message>
-    <message>
         <source>%app reads your text when you pause and forgets it after one suggestion, unless you turn on writing memory.</source>
         <translation>%app 在你停顿时读取文本，给出一次建议后即忘记，除非你开启了写作记忆。</translation>
     </message>
@@ -482,14 +454,6 @@
     <message>
         <source>Open Accessibility Settings</source>
         <translation>打开辅助功能设置</translation>
-    </message>
-    <message>
-        <source>Switch %app on in the list, then come back. This page updates by itself.</source>
-        <translation>在列表中开启 %app，然后返回。此页面会自动更新。</translation>
-    </message>
-    <message>
-        <source>Already switched on? The desktop&apos;s settings may still list an older copy of %app. Select it, remove it with the minus button, then try again.</source>
-        <translation>已经开启了？桌面设置中可能仍列有旧版 %app。选中它，用减号按钮移除，然后重试。</translation>
     </message>
     <message>
         <source>Pick what writes your suggestions.</source>
@@ -640,10 +604,6 @@
         <translation>长度</translation>
     </message>
     <message>
-        <source>Pause</source>
-        <translation>暂停</translation>
-    </message>
-    <message>
         <source>Resume</source>
         <translation>恢复</translation>
     </message>
@@ -750,10 +710,6 @@
     <message>
         <source>%1, %2 typical wait</source>
         <translation>%1，通常等待 %2</translation>
-    </message>
-    <message>
-        <source>%1 this week.</source>
-        <translation>本周 %1。</translation>
     </message>
     <message>
         <source>Start your streak today.</source>
@@ -1219,29 +1175,21 @@
         <source>Next time, quit %1 without asking</source>
         <translation>下次直接退出 %1，不再询问</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 is also running</source>
-        <translation>%1 也在运行</translation>
-    </message>
-    <message>
-        <source>%1 are also running</source>
-        <translation>%1 也在运行</translation>
-    </message>
-    <message>
-        <source>These apps answer the Tab key before %app can, so %app stays paused in your other apps until they quit.</source>
-        <translation>这些应用会抢在 %app 之前接收 Tab 键，因此在它们退出之前，%app 会在其他应用中保持暂停。</translation>
+        <translation>
+            <numerusform>%1 也在运行</numerusform>
+        </translation>
     </message>
     <message>
         <source>Quitting…</source>
         <translation>正在退出…</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 is still open</source>
-        <translation>%1 仍在运行</translation>
-    </message>
-    <message>
-        <source>It may be waiting on a dialog of its own. Force Quit closes it right away.</source>
-        <translation>它可能正在等待自己的对话框。“强制退出”会立即关闭它。</translation>
+        <translation>
+            <numerusform>%1 仍然打开</numerusform>
+        </translation>
     </message>
     <message>
         <source>%app has the Tab key</source>
@@ -1456,10 +1404,6 @@
         <translation>应用和窗口名称</translation>
     </message>
     <message>
-        <source>A reply in Mail reads differently from a commit message.</source>
-        <translation>邮件回复与提交信息的写法不同。</translation>
-    </message>
-    <message>
         <source>Website</source>
         <translation>网站</translation>
     </message>
@@ -1567,9 +1511,11 @@
         <source>Keeps a few minutes of text from windows you switched away from, like a page you read before replying. It stays on your computer and skips apps you switched off.</source>
         <translation>保留你切换离开的窗口中几分钟的文本，例如你回复前读过的页面。内容留在你的电脑上，并跳过你关闭的应用。</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Both apps answer the Tab key, and the system gives it to %1 first. %app stays paused in your other apps until %1 quits.</source>
-        <translation>两个应用都会响应 Tab 键，而系统会先交给 %1。在 %1 退出之前，%app 会在其他应用中保持暂停。</translation>
+        <translation>
+            <numerusform>%1 会抢在 %app 之前接收 Tab 键，因此在你将其退出之前，%app 会在其他应用中保持暂停。</numerusform>
+        </translation>
     </message>
     <message>
         <source>Finishes your sentences in any app, on your computer.</source>
@@ -1624,10 +1570,6 @@
     <message>
         <source>No</source>
         <translation>否</translation>
-    </message>
-    <message>
-        <source>Yes, at %1, %2 on screen, %3 pt tall, %4 characters before it and %5 after</source>
-        <translation>是，位于屏幕坐标 (%1, %2)，高 %3 pt，前面 %4 个字符，后面 %5 个</translation>
     </message>
     <message>
         <source>Not reported, estimated from the caret</source>
@@ -1854,10 +1796,6 @@
         <translation>切换到 %1？</translation>
     </message>
     <message>
-        <source>the computer&apos;s language</source>
-        <translation>系统语言</translation>
-    </message>
-    <message>
         <source>%1 closes and opens again in a second. Your settings stay as they are.</source>
         <translation>%1 会关闭并在一秒后重新打开。你的设置保持不变。</translation>
     </message>
@@ -1886,16 +1824,8 @@
         <translation>不到一分钟</translation>
     </message>
     <message>
-        <source>%1 h</source>
-        <translation>%1 小时</translation>
-    </message>
-    <message>
         <source>%1 s</source>
         <translation>%1 秒</translation>
-    </message>
-    <message>
-        <source>%1 ms</source>
-        <translation>%1 毫秒</translation>
     </message>
     <message>
         <source>Not set</source>
@@ -2172,12 +2102,6 @@
             <numerusform>已记住 %Ln 个片段</numerusform>
         </translation>
     </message>
-    <message numerus="yes">
-        <source>%1 of %Ln done</source>
-        <translation>
-            <numerusform>已完成 %1/%Ln</numerusform>
-        </translation>
-    </message>
     <message>
         <source>enter</source>
         <translation>enter</translation>
@@ -2231,10 +2155,6 @@
         <translation>地址 %1 没有服务器响应。</translation>
     </message>
     <message>
-        <source>Default follows General (insertion: %1, length: %2).</source>
-        <translation>默认跟随“通用”（插入方式：%1，长度：%2）。</translation>
-    </message>
-    <message>
         <source>Range: %1</source>
         <translation>范围：%1</translation>
     </message>
@@ -2272,10 +2192,6 @@
         <source>party</source>
         <comment>emoji search sample</comment>
         <translation>派对</translation>
-    </message>
-    <message>
-        <source>No system tray runs on this desktop, so the icon cannot show.</source>
-        <translation>此桌面上没有运行系统托盘，因此无法显示图标。</translation>
     </message>
     <message numerus="yes">
         <source>%Ln settings held values %app cannot use, so they were corrected and saved.</source>
@@ -2458,6 +2374,185 @@
         <source>Key %1</source>
         <comment>key</comment>
         <translation>按键 %1</translation>
+    </message>
+    <message>
+        <source>An email reply reads differently from a commit message.</source>
+        <translation>回复邮件和写提交信息的口吻不同。</translation>
+    </message>
+    <message>
+        <source>Press the trigger shortcut for a suggestion</source>
+        <translation>按触发快捷键获取建议</translation>
+    </message>
+    <message>
+        <source>Writes straight into the field. Cleanest in GTK and Qt apps.</source>
+        <translation>直接写入文本框。在 GTK 和 Qt 应用中最干净。</translation>
+    </message>
+    <message>
+        <source>Typing</source>
+        <comment>insertion method</comment>
+        <translation>键入</translation>
+    </message>
+    <message>
+        <source>%1 h</source>
+        <comment>hours with one decimal, such as 1.5</comment>
+        <translation>%1 小时</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln h</source>
+        <translation>
+            <numerusform>%Ln 小时</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln ms</source>
+        <translation>
+            <numerusform>%Ln 毫秒</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>screen-reader name: a sentence, then the next part</comment>
+        <translation>%1%2</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <comment>screen-reader name: a title, then the next part</comment>
+        <translation>%1。%2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>screen-reader name: one item of a list, then the next</comment>
+        <translation>%1，%2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln words saved today</source>
+        <translation>
+            <numerusform>今天已节省 %Ln 个词</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Under a minute of typing saved today.</source>
+        <translation>今天节省了不到一分钟的输入。</translation>
+    </message>
+    <message>
+        <source>About %1 of typing saved today.</source>
+        <translation>今天节省了约 %1 的输入。</translation>
+    </message>
+    <message numerus="yes">
+        <source>Step %1 of %Ln</source>
+        <translation>
+            <numerusform>第 %1 步，共 %Ln 步</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%app reads and types into text fields through the desktop&apos;s accessibility support, which some desktops leave off. %app uses it only for the field you&apos;re writing in.</source>
+        <translation>%app 通过桌面的辅助功能支持读取文本框并向其中输入；有些桌面默认关闭此功能。%app 只将它用于你正在书写的文本框。</translation>
+    </message>
+    <message>
+        <source>The button switches the desktop&apos;s accessibility support on. If the desktop&apos;s settings open instead, turn accessibility on there, then come back. This page updates by itself.</source>
+        <translation>此按钮会打开桌面的辅助功能支持。如果打开的是桌面设置，请在那里开启辅助功能，然后回来。此页面会自动更新。</translation>
+    </message>
+    <message>
+        <source>Still off? Some desktops start their accessibility service only when you log in. Log out and back in, then try again.</source>
+        <translation>仍未开启？有些桌面只在登录时启动辅助功能服务。请注销并重新登录，然后再试一次。</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <comment>section header</comment>
+        <translation>暂停</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <comment>button</comment>
+        <translation>暂停</translation>
+    </message>
+    <message>
+        <source>typing</source>
+        <comment>insertion method, in a sentence</comment>
+        <translation>键入</translation>
+    </message>
+    <message>
+        <source>accessibility</source>
+        <comment>insertion method, in a sentence</comment>
+        <translation>辅助功能</translation>
+    </message>
+    <message>
+        <source>paste</source>
+        <comment>insertion method, in a sentence</comment>
+        <translation>粘贴</translation>
+    </message>
+    <message>
+        <source>short</source>
+        <comment>suggestion length, in a sentence</comment>
+        <translation>短</translation>
+    </message>
+    <message>
+        <source>medium</source>
+        <comment>suggestion length, in a sentence</comment>
+        <translation>中等长度的</translation>
+    </message>
+    <message>
+        <source>long</source>
+        <comment>suggestion length, in a sentence</comment>
+        <translation>长</translation>
+    </message>
+    <message>
+        <source>Default follows General: %1, %2 suggestions.</source>
+        <translation>默认跟随“通用”：%1，%2建议。</translation>
+    </message>
+    <message>
+        <source>Yes, at %1, %2 on screen, %3 pt tall, %4 and %5</source>
+        <translation>是，位于屏幕上 %1, %2，高 %3 pt，%4，%5</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln characters before it</source>
+        <translation>
+            <numerusform>前面 %Ln 个字符</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln after</source>
+        <comment>characters after the caret</comment>
+        <translation>
+            <numerusform>后面 %Ln 个</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No system tray runs on this desktop, so the icon cannot show. %1</source>
+        <translation>此桌面上没有运行系统托盘，因此无法显示图标。%1</translation>
+    </message>
+    <message>
+        <source>Typing</source>
+        <comment>section header</comment>
+        <translation>键入</translation>
+    </message>
+    <message>
+        <source>Switch to the computer&apos;s language?</source>
+        <translation>切换到电脑的语言？</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln words this week.</source>
+        <translation>
+            <numerusform>本周 %Ln 个词。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Under a minute of typing saved today. %Ln words this week.</source>
+        <translation>
+            <numerusform>今天节省了不到一分钟的输入。本周 %Ln 个词。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>About %1 of typing saved today. %Ln words this week.</source>
+        <translation>
+            <numerusform>今天节省了约 %1 的输入。本周 %Ln 个词。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Done: %Ln of %1</source>
+        <translation>
+            <numerusform>已完成 %Ln/%1</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

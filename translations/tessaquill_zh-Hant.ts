@@ -56,10 +56,6 @@
         <translation>安全輸入已開啟，%app 不會介入</translation>
     </message>
     <message>
-        <source>the trigger shortcut</source>
-        <translation>觸發快速鍵</translation>
-    </message>
-    <message>
         <source>Press %1 for a suggestion</source>
         <translation>按 %1 取得建議</translation>
     </message>
@@ -232,16 +228,8 @@
         <translation>以按鍵方式送出文字。幾乎在任何地方都能使用。</translation>
     </message>
     <message>
-        <source>Writes straight into the field. Cleanest in native computer apps.</source>
-        <translation>直接寫入輸入欄位。在原生應用程式中效果最好。</translation>
-    </message>
-    <message>
         <source>Uses the clipboard, then puts your clipboard back.</source>
         <translation>使用剪貼簿，之後再還原你的剪貼簿內容。</translation>
-    </message>
-    <message>
-        <source>Typing</source>
-        <translation>模擬鍵入</translation>
     </message>
     <message>
         <source>Accessibility</source>
@@ -328,14 +316,6 @@
         <translation>在任何地方開始輸入。%app 會在這裡計數。</translation>
     </message>
     <message>
-        <source>Under a minute of typing today. </source>
-        <translation>今天省下的輸入時間不到一分鐘。</translation>
-    </message>
-    <message>
-        <source>About %1 of typing today. </source>
-        <translation>今天約省下 %1 的輸入時間。</translation>
-    </message>
-    <message>
         <source>Resume in %1</source>
         <translation>在 %1 中繼續</translation>
     </message>
@@ -420,10 +400,6 @@
         <translation>移除</translation>
     </message>
     <message>
-        <source>Step %1 of %2</source>
-        <translation>第 %1 步，共 %2 步</translation>
-    </message>
-    <message>
         <source>Continue</source>
         <translation>繼續</translation>
     </message>
@@ -468,10 +444,6 @@
         <translation>允許 %app 查看你輸入的內容。</translation>
     </message>
     <message>
-        <source>The system asks for Accessibility access before any app can read text fields or type into them. %app uses it only for the field you&apos;re writing in.</source>
-        <translation>任何應用程式要讀取或輸入文字欄位之前，系統都會要求無障礙權限。%app 只會將其用在你正在寫的輸入欄位。</translation>
-    </message>
-    <message>
         <source>%app reads your text when you pause and forgets it after one suggestion, unless you turn on writing memory.</source>
         <translation>%app 會在你停頓時讀取文字，提供一次建議後就會忘記，除非你開啟寫作記憶。</translation>
     </message>
@@ -482,14 +454,6 @@
     <message>
         <source>Open Accessibility Settings</source>
         <translation>開啟無障礙設定</translation>
-    </message>
-    <message>
-        <source>Switch %app on in the list, then come back. This page updates by itself.</source>
-        <translation>在清單中開啟 %app，然後回到這裡。此頁面會自動更新。</translation>
-    </message>
-    <message>
-        <source>Already switched on? The desktop&apos;s settings may still list an older copy of %app. Select it, remove it with the minus button, then try again.</source>
-        <translation>已經開啟了嗎？桌面設定中可能仍列出舊版的 %app。請選取它，用減號按鈕移除，然後再試一次。</translation>
     </message>
     <message>
         <source>Pick what writes your suggestions.</source>
@@ -640,10 +604,6 @@
         <translation>長度</translation>
     </message>
     <message>
-        <source>Pause</source>
-        <translation>暫停</translation>
-    </message>
-    <message>
         <source>Resume</source>
         <translation>繼續</translation>
     </message>
@@ -750,10 +710,6 @@
     <message>
         <source>%1, %2 typical wait</source>
         <translation>%1，一般等待 %2</translation>
-    </message>
-    <message>
-        <source>%1 this week.</source>
-        <translation>本週 %1。</translation>
     </message>
     <message>
         <source>Start your streak today.</source>
@@ -1219,29 +1175,21 @@
         <source>Next time, quit %1 without asking</source>
         <translation>下次直接結束 %1，不再詢問</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 is also running</source>
-        <translation>%1 也在執行</translation>
-    </message>
-    <message>
-        <source>%1 are also running</source>
-        <translation>%1 也在執行</translation>
-    </message>
-    <message>
-        <source>These apps answer the Tab key before %app can, so %app stays paused in your other apps until they quit.</source>
-        <translation>這些應用程式會比 %app 先接收 Tab 鍵，因此在它們結束之前，%app 會在其他應用程式中保持暫停。</translation>
+        <translation>
+            <numerusform>%1 也在執行</numerusform>
+        </translation>
     </message>
     <message>
         <source>Quitting…</source>
         <translation>正在結束…</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 is still open</source>
-        <translation>%1 仍在執行</translation>
-    </message>
-    <message>
-        <source>It may be waiting on a dialog of its own. Force Quit closes it right away.</source>
-        <translation>它可能正在等待自己的對話框。「強制結束」會立即關閉它。</translation>
+        <translation>
+            <numerusform>%1 仍在開啟中</numerusform>
+        </translation>
     </message>
     <message>
         <source>%app has the Tab key</source>
@@ -1456,10 +1404,6 @@
         <translation>應用程式與視窗名稱</translation>
     </message>
     <message>
-        <source>A reply in Mail reads differently from a commit message.</source>
-        <translation>郵件回覆和提交訊息的寫法不同。</translation>
-    </message>
-    <message>
         <source>Website</source>
         <translation>網站</translation>
     </message>
@@ -1567,9 +1511,11 @@
         <source>Keeps a few minutes of text from windows you switched away from, like a page you read before replying. It stays on your computer and skips apps you switched off.</source>
         <translation>保留你切換離開的視窗中幾分鐘的文字，例如你回覆前讀過的網頁。內容留在你的電腦上，並會略過你關閉的應用程式。</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Both apps answer the Tab key, and the system gives it to %1 first. %app stays paused in your other apps until %1 quits.</source>
-        <translation>兩個應用程式都會回應 Tab 鍵，而系統會先交給 %1。在 %1 結束之前，%app 會在其他應用程式中保持暫停。</translation>
+        <translation>
+            <numerusform>%1 會比 %app 先接收 Tab 鍵，因此在你將其結束之前，%app 會在其他應用程式中保持暫停。</numerusform>
+        </translation>
     </message>
     <message>
         <source>Finishes your sentences in any app, on your computer.</source>
@@ -1624,10 +1570,6 @@
     <message>
         <source>No</source>
         <translation>否</translation>
-    </message>
-    <message>
-        <source>Yes, at %1, %2 on screen, %3 pt tall, %4 characters before it and %5 after</source>
-        <translation>是，位於螢幕座標 (%1, %2)，高 %3 pt，前面 %4 個字元，後面 %5 個</translation>
     </message>
     <message>
         <source>Not reported, estimated from the caret</source>
@@ -1854,10 +1796,6 @@
         <translation>要切換為 %1 嗎？</translation>
     </message>
     <message>
-        <source>the computer&apos;s language</source>
-        <translation>系統語言</translation>
-    </message>
-    <message>
         <source>%1 closes and opens again in a second. Your settings stay as they are.</source>
         <translation>%1 會關閉並在一秒後重新開啟。你的設定會維持不變。</translation>
     </message>
@@ -1886,16 +1824,8 @@
         <translation>不到一分鐘</translation>
     </message>
     <message>
-        <source>%1 h</source>
-        <translation>%1 小時</translation>
-    </message>
-    <message>
         <source>%1 s</source>
         <translation>%1 秒</translation>
-    </message>
-    <message>
-        <source>%1 ms</source>
-        <translation>%1 毫秒</translation>
     </message>
     <message>
         <source>Not set</source>
@@ -2172,12 +2102,6 @@
             <numerusform>已記住 %Ln 個片段</numerusform>
         </translation>
     </message>
-    <message numerus="yes">
-        <source>%1 of %Ln done</source>
-        <translation>
-            <numerusform>已完成 %1/%Ln</numerusform>
-        </translation>
-    </message>
     <message>
         <source>enter</source>
         <translation>enter</translation>
@@ -2231,10 +2155,6 @@
         <translation>位址 %1 沒有伺服器回應。</translation>
     </message>
     <message>
-        <source>Default follows General (insertion: %1, length: %2).</source>
-        <translation>預設依照「一般」（插入方式：%1，長度：%2）。</translation>
-    </message>
-    <message>
         <source>Range: %1</source>
         <translation>範圍：%1</translation>
     </message>
@@ -2272,10 +2192,6 @@
         <source>party</source>
         <comment>emoji search sample</comment>
         <translation>派對</translation>
-    </message>
-    <message>
-        <source>No system tray runs on this desktop, so the icon cannot show.</source>
-        <translation>此桌面上沒有執行系統匣，因此無法顯示圖示。</translation>
     </message>
     <message numerus="yes">
         <source>%Ln settings held values %app cannot use, so they were corrected and saved.</source>
@@ -2458,6 +2374,185 @@
         <source>Key %1</source>
         <comment>key</comment>
         <translation>按鍵 %1</translation>
+    </message>
+    <message>
+        <source>An email reply reads differently from a commit message.</source>
+        <translation>回覆電子郵件和撰寫提交訊息的口吻不同。</translation>
+    </message>
+    <message>
+        <source>Press the trigger shortcut for a suggestion</source>
+        <translation>按觸發快速鍵取得建議</translation>
+    </message>
+    <message>
+        <source>Writes straight into the field. Cleanest in GTK and Qt apps.</source>
+        <translation>直接寫入欄位。在 GTK 和 Qt 應用程式中最乾淨。</translation>
+    </message>
+    <message>
+        <source>Typing</source>
+        <comment>insertion method</comment>
+        <translation>模擬鍵入</translation>
+    </message>
+    <message>
+        <source>%1 h</source>
+        <comment>hours with one decimal, such as 1.5</comment>
+        <translation>%1 小時</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln h</source>
+        <translation>
+            <numerusform>%Ln 小時</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln ms</source>
+        <translation>
+            <numerusform>%Ln 毫秒</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>screen-reader name: a sentence, then the next part</comment>
+        <translation>%1%2</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <comment>screen-reader name: a title, then the next part</comment>
+        <translation>%1。%2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>screen-reader name: one item of a list, then the next</comment>
+        <translation>%1，%2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln words saved today</source>
+        <translation>
+            <numerusform>今天已節省 %Ln 個字詞</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Under a minute of typing saved today.</source>
+        <translation>今天節省了不到一分鐘的輸入。</translation>
+    </message>
+    <message>
+        <source>About %1 of typing saved today.</source>
+        <translation>今天節省了約 %1 的輸入。</translation>
+    </message>
+    <message numerus="yes">
+        <source>Step %1 of %Ln</source>
+        <translation>
+            <numerusform>第 %1 步，共 %Ln 步</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%app reads and types into text fields through the desktop&apos;s accessibility support, which some desktops leave off. %app uses it only for the field you&apos;re writing in.</source>
+        <translation>%app 透過桌面的無障礙支援讀取文字欄位並在其中輸入；有些桌面預設關閉這項功能。%app 只會將它用於你正在書寫的欄位。</translation>
+    </message>
+    <message>
+        <source>The button switches the desktop&apos;s accessibility support on. If the desktop&apos;s settings open instead, turn accessibility on there, then come back. This page updates by itself.</source>
+        <translation>此按鈕會開啟桌面的無障礙支援。如果開啟的是桌面設定，請在那裡開啟無障礙功能，然後回來。此頁面會自動更新。</translation>
+    </message>
+    <message>
+        <source>Still off? Some desktops start their accessibility service only when you log in. Log out and back in, then try again.</source>
+        <translation>仍未開啟？有些桌面只在登入時啟動無障礙服務。請登出後重新登入，然後再試一次。</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <comment>section header</comment>
+        <translation>暫停</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <comment>button</comment>
+        <translation>暫停</translation>
+    </message>
+    <message>
+        <source>typing</source>
+        <comment>insertion method, in a sentence</comment>
+        <translation>模擬鍵入</translation>
+    </message>
+    <message>
+        <source>accessibility</source>
+        <comment>insertion method, in a sentence</comment>
+        <translation>無障礙</translation>
+    </message>
+    <message>
+        <source>paste</source>
+        <comment>insertion method, in a sentence</comment>
+        <translation>貼上</translation>
+    </message>
+    <message>
+        <source>short</source>
+        <comment>suggestion length, in a sentence</comment>
+        <translation>短</translation>
+    </message>
+    <message>
+        <source>medium</source>
+        <comment>suggestion length, in a sentence</comment>
+        <translation>中等長度的</translation>
+    </message>
+    <message>
+        <source>long</source>
+        <comment>suggestion length, in a sentence</comment>
+        <translation>長</translation>
+    </message>
+    <message>
+        <source>Default follows General: %1, %2 suggestions.</source>
+        <translation>預設依照「一般」：%1，%2建議。</translation>
+    </message>
+    <message>
+        <source>Yes, at %1, %2 on screen, %3 pt tall, %4 and %5</source>
+        <translation>是，位於螢幕上 %1, %2，高 %3 pt，%4，%5</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln characters before it</source>
+        <translation>
+            <numerusform>前面 %Ln 個字元</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln after</source>
+        <comment>characters after the caret</comment>
+        <translation>
+            <numerusform>後面 %Ln 個</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No system tray runs on this desktop, so the icon cannot show. %1</source>
+        <translation>此桌面上沒有執行系統匣，因此無法顯示圖示。%1</translation>
+    </message>
+    <message>
+        <source>Typing</source>
+        <comment>section header</comment>
+        <translation>模擬鍵入</translation>
+    </message>
+    <message>
+        <source>Switch to the computer&apos;s language?</source>
+        <translation>要切換為電腦的語言嗎？</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln words this week.</source>
+        <translation>
+            <numerusform>本週 %Ln 個字詞。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Under a minute of typing saved today. %Ln words this week.</source>
+        <translation>
+            <numerusform>今天節省了不到一分鐘的輸入。本週 %Ln 個字詞。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>About %1 of typing saved today. %Ln words this week.</source>
+        <translation>
+            <numerusform>今天節省了約 %1 的輸入。本週 %Ln 個字詞。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Done: %Ln of %1</source>
+        <translation>
+            <numerusform>已完成 %Ln/%1</numerusform>
+        </translation>
     </message>
 </context>
 </TS>
