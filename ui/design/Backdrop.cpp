@@ -238,6 +238,9 @@ public:
     {
         if (t == QAccessible::Value)
             return bar()->valueText();
+        // Qt's bridge hands screen readers only a number for the value: the words go in the description.
+        if (t == QAccessible::Description && bar()->accessibleDescription().isEmpty())
+            return bar()->valueText();
         return QAccessibleWidget::text(t);
     }
     void* interface_cast(QAccessible::InterfaceType type) override
