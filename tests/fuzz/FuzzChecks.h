@@ -11,7 +11,7 @@
 namespace tq::fuzz {
 
 // True when `text` holds a character the clean-up must never let through: a control or format
-// character (but for the joiners and flag tags), a surrogate out of its pair, U+FFFD, a letter
+// character (but for a tab, the joiners and flag tags), a surrogate out of its pair, U+FFFD, a letter
 // that draws nothing, a private-use character or a base character with more than four marks.
 inline bool holdsHidden(const QString& text)
 {
@@ -27,7 +27,7 @@ inline bool holdsHidden(const QString& text)
         }
         const auto category = QChar::category(u);
         const bool allowedFormat = u == 0x200C || u == 0x200D || (u >= 0xE0020 && u <= 0xE007F);
-        if (category == QChar::Other_Control || (category == QChar::Other_Format && !allowedFormat) || u == 0xFFFD)
+        if ((category == QChar::Other_Control && u != u'\t') || (category == QChar::Other_Format && !allowedFormat) || u == 0xFFFD)
             return true;
         const bool blank = u == 0x115F || u == 0x1160 || u == 0x3164 || u == 0xFFA0 || u == 0x2800 || u == 0x034F;
         if (blank || category == QChar::Other_PrivateUse)
