@@ -57,7 +57,7 @@ public:
         const QFontMetrics fm(chipFont());
         return {fm.horizontalAdvance(text()) + 24, fm.height() + 12};
     }
-    static QFont chipFont() { return fonts::system(13, QFont::Medium); }
+    static QFont chipFont() { return fonts::font(fonts::Role::callout, QFont::Medium); }
 
 protected:
     void paintEvent(QPaintEvent*) override
