@@ -1,5 +1,7 @@
 #include "platform/ColourScheme.h"
 
+#include "platform/DesktopConfig.h"
+
 #include <QColor>
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
@@ -99,18 +101,9 @@ const QString kPortalSettings = QStringLiteral("org.freedesktop.portal.Settings"
 const QString kAppearance = QStringLiteral("org.freedesktop.appearance");
 const QString kColorScheme = QStringLiteral("color-scheme");
 
-QString kdeglobalsPath()
-{
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QStringLiteral("/kdeglobals");
-}
-
 QString gsettingsGet(const QString& exe, const char* key)
 {
-    QProcess p;
-    p.start(exe, {QStringLiteral("get"), QString::fromLatin1(kSchema), QString::fromLatin1(key)});
-    if (!p.waitForFinished(2000) || p.exitCode() != 0)
-        return {};
-    return QString::fromUtf8(p.readAllStandardOutput());
+    return desktopconfig::gsettingsGet(exe, kSchema, key);
 }
 
 // A value the portal hands back, unwrapped from its variants.
@@ -139,10 +132,8 @@ std::optional<bool> readPortal()
 
 std::optional<bool> readKde()
 {
-    QFile f(kdeglobalsPath());
-    if (!f.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    return parseKdeColours(QString::fromUtf8(f.readAll()));
+    const QString text = desktopconfig::readKdeglobals();
+    return text.isNull() ? std::nullopt : parseKdeColours(text);
 }
 } // namespace
 
@@ -155,7 +146,7 @@ struct SystemColourScheme::Impl {
 
 SystemColourScheme::SystemColourScheme(QObject* parent) : ColourScheme(parent), d(std::make_unique<Impl>())
 {
-    d->gsettings = QStandardPaths::findExecutable(QStringLiteral("gsettings"));
+    d->gsettings = desktopconfig::gsettingsProgram();
     d->portal = readPortal();
     QDBusConnection::sessionBus().connect(QString(), kPortalPath, kPortalSettings, QStringLiteral("SettingChanged"), this,
                                           SLOT(portalSettingChanged(QString, QString, QDBusVariant)));
@@ -167,7 +158,7 @@ SystemColourScheme::SystemColourScheme(QObject* parent) : ColourScheme(parent), 
         d->monitor.start(d->gsettings, {QStringLiteral("monitor"), QString::fromLatin1(kSchema)});
     }
     // Watch the folder too: editors replace the file, which drops a file watch.
-    const QString path = kdeglobalsPath();
+    const QString path = desktopconfig::kdeglobalsPath();
     d->watcher.addPath(QFileInfo(path).absolutePath());
     if (QFile::exists(path))
         d->watcher.addPath(path);

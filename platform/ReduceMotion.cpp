@@ -1,5 +1,7 @@
 #include "platform/ReduceMotion.h"
 
+#include "platform/DesktopConfig.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -59,29 +61,16 @@ namespace {
 const char* kSchema = "org.gnome.desktop.interface";
 const char* kKey = "enable-animations";
 
-QString kdeglobalsPath()
-{
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QStringLiteral("/kdeglobals");
-}
-
 std::optional<bool> readGnome()
 {
-    const QString exe = QStandardPaths::findExecutable(QStringLiteral("gsettings"));
-    if (exe.isEmpty())
-        return std::nullopt;
-    QProcess p;
-    p.start(exe, {QStringLiteral("get"), QString::fromLatin1(kSchema), QString::fromLatin1(kKey)});
-    if (!p.waitForFinished(2000) || p.exitCode() != 0)
-        return std::nullopt;
-    return parseGSettingsBool(QString::fromUtf8(p.readAllStandardOutput()));
+    const QString out = desktopconfig::gsettingsGet(desktopconfig::gsettingsProgram(), kSchema, kKey);
+    return out.isEmpty() ? std::nullopt : parseGSettingsBool(out);
 }
 
 std::optional<double> readKde()
 {
-    QFile f(kdeglobalsPath());
-    if (!f.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    return parseKdeAnimationFactor(QString::fromUtf8(f.readAll()));
+    const QString text = desktopconfig::readKdeglobals();
+    return text.isNull() ? std::nullopt : parseKdeAnimationFactor(text);
 }
 } // namespace
 
@@ -98,7 +87,7 @@ SystemReduceMotion::SystemReduceMotion(QObject* parent) : ReduceMotion(parent), 
     if (env == QLatin1String("1") || env == QLatin1String("0"))
         return;
 
-    const QString exe = QStandardPaths::findExecutable(QStringLiteral("gsettings"));
+    const QString exe = desktopconfig::gsettingsProgram();
     if (!exe.isEmpty()) {
         connect(&d->monitor, &QProcess::readyReadStandardOutput, this, [this] {
             d->monitor.readAllStandardOutput();
@@ -107,7 +96,7 @@ SystemReduceMotion::SystemReduceMotion(QObject* parent) : ReduceMotion(parent), 
         d->monitor.start(exe, {QStringLiteral("monitor"), QString::fromLatin1(kSchema), QString::fromLatin1(kKey)});
     }
     // Watch the folder too: editors replace the file, which drops a file watch.
-    const QString path = kdeglobalsPath();
+    const QString path = desktopconfig::kdeglobalsPath();
     d->watcher.addPath(QFileInfo(path).absolutePath());
     if (QFile::exists(path))
         d->watcher.addPath(path);
