@@ -7,6 +7,7 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QBitmap>
 #include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QPainter>
@@ -39,7 +40,10 @@ QRectF visibleFrameFor(const OverlayScreens& screens, const QRectF& caret)
 
 void placeAtCaret(const OverlayScreens& screens, ListPanelView* panel, const QRectF& caretRect, int rows, double width)
 {
-    overlay::setFrame(panel, frame(caretRect, rows, width, visibleFrameFor(screens, caretRect)));
+    const bool shadowed = overlay::blendsOnScreen();
+    panel->setShadowed(shadowed);
+    const double m = shadowed ? kShadowMargin : 0;
+    overlay::setFrame(panel, frame(caretRect, rows, width, visibleFrameFor(screens, caretRect)).adjusted(-m, -m, m, m));
     panel->follow(screens.colourScheme());
     panel->reshape();
     panel->update();
@@ -58,6 +62,8 @@ qint64 moved(qint64 selected, qint64 delta, qint64 count)
 namespace tq {
 
 namespace {
+
+constexpr double kRadius = 12;
 
 QRectF rowRect(int i, double width)
 {
@@ -92,7 +98,7 @@ public:
     {
         if (!isValid())
             return {};
-        const QRect local = rowRect(index_, view_->panelWidth()).toAlignedRect();
+        const QRect local = rowRect(index_, view_->panelWidth()).translated(view_->panelRect().topLeft()).toAlignedRect();
         return QRect(view_->mapToGlobal(local.topLeft()), local.size());
     }
     QAccessible::Role role() const override { return QAccessible::ListItem; }
@@ -158,7 +164,7 @@ ListPanelView::ListPanelView(double width, QWidget* parent) : QWidget(parent), w
         return true;
     }();
     Q_UNUSED(installed);
-    overlay::prepare(this, overlay::Shadow::menu);
+    overlay::prepare(this);
 }
 
 void ListPanelView::follow(const ColourScheme* scheme)
@@ -194,29 +200,49 @@ void ListPanelView::refresh()
 
 void ListPanelView::resizeEvent(QResizeEvent*) { reshape(); }
 
+QRectF ListPanelView::panelRect() const { return QRectF(rect()).adjusted(margin_, margin_, -margin_, -margin_); }
+
 void ListPanelView::reshape()
 {
-    QPainterPath path;
-    path.addRoundedRect(QRectF(rect()), 12, 12);
-    overlay::applyShape(this, QRegion(path.toFillPolygon().toPolygon()), overlay::Shape::always);
+    QBitmap outline(size());
+    outline.fill(Qt::color0);
+    QPainter p(&outline);
+    p.setPen(Qt::NoPen);
+    p.setBrush(Qt::color1);
+    p.drawRoundedRect(panelRect(), kRadius, kRadius);
+    p.end();
+    overlay::applyShape(this, QRegion(outline));
 }
 
 void ListPanelView::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
-    p.setRenderHint(QPainter::Antialiasing, false); // the shape has no soft edges
+    // A shaped window has hard edges: its outline is drawn without soft ones to match.
+    const bool blended = mask().isEmpty();
+    p.setRenderHint(QPainter::Antialiasing, blended);
 
     const QColor primary = dark_ ? QColor::fromRgbF(0.92f, 0.92f, 0.92f) : QColor::fromRgbF(0.1f, 0.1f, 0.1f);
     QColor secondary = primary;
     secondary.setAlphaF(0.6f);
     const QColor background = dark_ ? QColor::fromRgbF(0.13f, 0.13f, 0.13f) : QColor::fromRgbF(0.99f, 0.99f, 0.99f);
-    p.fillRect(rect(), background);
+    const QRectF outer = panelRect();
+    if (margin_ > 0) {
+        // A menu's soft shadow, a little below the panel: faint layers that add up towards its edge.
+        for (int i = margin_ - 3; i > 0; --i) {
+            QPainterPath layer;
+            layer.addRoundedRect(outer.adjusted(-i, -i + 2, i, i + 2), kRadius + i, kRadius + i);
+            p.fillPath(layer, QColor(0, 0, 0, dark_ ? 9 : 6));
+        }
+    }
+    if (!blended)
+        p.fillRect(rect(), background);
 
     QPainterPath panel;
-    panel.addRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 12, 12);
+    panel.addRoundedRect(outer.adjusted(0.5, 0.5, -0.5, -0.5), kRadius, kRadius);
     p.fillPath(panel, background);
     p.setPen(QPen(palette::withOpacity(primary, 0.08), 1));
     p.drawPath(panel);
+    p.translate(outer.topLeft());
 
     const int n = rowCount ? rowCount() : 0;
     const qint64 sel = selected ? selected() : -1;

@@ -20,6 +20,8 @@ namespace listpanel {
 
 inline constexpr double kRowHeight = 30;
 inline constexpr double kInset = 6;
+// Room around the panel for the shadow it draws where a compositing manager blends it.
+inline constexpr int kShadowMargin = 14;
 
 // Height of a list of n rows: n × 30 + 12.
 double height(int rows);
@@ -39,8 +41,8 @@ std::optional<T> itemAt(const QList<T>& items, qint64 index)
         return std::nullopt;
     return items.at(index);
 }
-// Sets the panel's frame for the caret (on every show) and brings it to the front without
-// activating this program.
+// Sets the panel's frame for the caret (on every show; the window is larger by the shadow's
+// room where one is drawn) and brings it to the front without activating this program.
 void placeAtCaret(const OverlayScreens& screens, ListPanelView* panel, const QRectF& caretRect, int rows,
                   double width);
 
@@ -69,9 +71,12 @@ public:
     double panelWidth() const { return width_; }
     // Redraws after a model change and tells assistive technology when the highlight moved.
     void refresh();
-    // Shaped to its rounded outline and opaque, so that a compositing manager gives it the
-    // shadow of a menu.
+    // With a compositing manager the window is translucent: smooth corners and a soft shadow in
+    // a margin around the panel. Without one it is shaped to the panel's rounded outline.
     void reshape();
+    void setShadowed(bool shadowed) { margin_ = shadowed ? listpanel::kShadowMargin : 0; }
+    // The panel inside the window, in window coordinates.
+    QRectF panelRect() const;
     // Dark or light as the desktop is, following its changes (none: light).
     void follow(const ColourScheme* scheme);
     bool isDark() const { return dark_; }
@@ -82,6 +87,7 @@ protected:
 
 private:
     double width_;
+    int margin_ = 0;
     qint64 announced_ = -1;
     const ColourScheme* scheme_ = nullptr;
     bool dark_ = false;

@@ -75,19 +75,14 @@ std::unique_ptr<OverlayScreens> OverlayScreens::createSystem()
 
 namespace overlay {
 
-void prepare(QWidget* window, Shadow shadow)
+void prepare(QWidget* window)
 {
-    Qt::WindowFlags flags = Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::WindowDoesNotAcceptFocus
-        | Qt::X11BypassWindowManagerHint | Qt::WindowTransparentForInput;
-    if (shadow == Shadow::none)
-        flags |= Qt::NoDropShadowWindowHint;
-    window->setWindowFlags(flags);
+    window->setWindowFlags(Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::WindowDoesNotAcceptFocus
+                           | Qt::X11BypassWindowManagerHint | Qt::WindowTransparentForInput | Qt::NoDropShadowWindowHint);
     window->setAttribute(Qt::WA_ShowWithoutActivating);
     window->setAttribute(Qt::WA_TransparentForMouseEvents);
     window->setAttribute(Qt::WA_X11DoNotAcceptFocus);
-    // A compositing manager's shadow follows an opaque window's shape, but a translucent one's
-    // whole rectangle: a panel with a shadow is opaque and shaped to its outline.
-    window->setAttribute(Qt::WA_TranslucentBackground, shadow == Shadow::none);
+    window->setAttribute(Qt::WA_TranslucentBackground);
     window->setAttribute(Qt::WA_NoSystemBackground);
     window->setFocusPolicy(Qt::NoFocus);
 }
@@ -106,6 +101,8 @@ bool compositing()
     return XGetSelectionOwner(display, atom) != None;
 }
 
+bool blendsOnScreen() { return QGuiApplication::platformName() == QLatin1String("xcb") && compositing(); }
+
 void setFrame(QWidget* window, const QRectF& screenRect)
 {
     const QRect r = screen::toQt(screenRect).toAlignedRect();
@@ -115,9 +112,9 @@ void setFrame(QWidget* window, const QRectF& screenRect)
 
 QRectF frame(const QWidget* window) { return screen::fromQt(QRectF(window->geometry())); }
 
-void applyShape(QWidget* window, const QRegion& visible, Shape when)
+void applyShape(QWidget* window, const QRegion& visible)
 {
-    if (when == Shape::withoutCompositing && compositing())
+    if (compositing())
         window->clearMask();
     else
         window->setMask(visible.isEmpty() ? QRegion(0, 0, 1, 1) : visible);

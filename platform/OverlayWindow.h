@@ -48,21 +48,20 @@ public:
 namespace overlay {
 
 // Frameless tool window above the others: never focused, never activating this program,
-// transparent for mouse input, translucent where a compositing manager runs. A panel with a
-// shadow asks the compositing manager for one (a menu's); the ghost has none.
-enum class Shadow { none, menu };
-void prepare(QWidget* window, Shadow shadow = Shadow::none);
+// transparent for mouse input, translucent where a compositing manager runs.
+void prepare(QWidget* window);
 // True while a compositing manager runs on the default screen (_NET_WM_CM_S0 is owned).
 bool compositing();
+// True while translucent windows are blended on a real screen (X11 with a compositing
+// manager): only then does a soft shadow drawn around a panel show as one.
+bool blendsOnScreen();
 // Moves and sizes the window to a rectangle in screen space.
 void setFrame(QWidget* window, const QRectF& screenRect);
 // The window's frame in screen space.
 QRectF frame(const QWidget* window);
 // Without a compositing manager the window shows only `visible` (in window coordinates);
-// with one the mask is cleared and translucency does the work, unless the window is always
-// shaped (an opaque one).
-enum class Shape { withoutCompositing, always };
-void applyShape(QWidget* window, const QRegion& visible, Shape when = Shape::withoutCompositing);
+// with one the mask is cleared and translucency does the work.
+void applyShape(QWidget* window, const QRegion& visible);
 // Shows the window when hidden and raises it, without activating it or taking the focus.
 void orderFront(QWidget* window);
 // The colour most pixels of the screen show in a rectangle of screen space, as they are now,

@@ -3,6 +3,7 @@
 #include "overlay/AlternativesPanel.h"
 #include "overlay/EmojiPickerPanel.h"
 #include "overlay/GhostPanel.h"
+#include "overlay/ListPanel.h"
 #include "platform/ColourScheme.h"
 #include "platform/OverlayWindow.h"
 #include "platform/Platform.h"
@@ -133,6 +134,13 @@ double darkShare(const QRect& r)
     return shot.isNull() ? 0 : double(dark) / double(shot.width() * shot.height());
 }
 
+// The panel a list window shows, in screen pixels (without the room for its shadow).
+QRect shownPanel(QWidget* window)
+{
+    auto* view = qobject_cast<ListPanelView*>(window);
+    return view ? view->panelRect().toAlignedRect().translated(window->geometry().topLeft()) : window->geometry();
+}
+
 void writeKdeglobals(const QString& folder, const char* windowBackground)
 {
     QFile f(folder + QStringLiteral("/kdeglobals"));
@@ -178,8 +186,8 @@ TEST(GhostDesktop, ADarkDesktopGetsADarkBoxAndDarkLists)
         if (!dir.isEmpty())
             QGuiApplication::primaryScreen()->grabWindow(0).save(dir + "/dark-desktop.png");
         EXPECT_GT(darkShare(box), 0.7);
-        EXPECT_GT(darkShare(alternatives.window()->geometry()), 0.75);
-        EXPECT_GT(darkShare(emoji.window()->geometry()), 0.75);
+        EXPECT_GT(darkShare(shownPanel(alternatives.window())), 0.75);
+        EXPECT_GT(darkShare(shownPanel(emoji.window())), 0.75);
 
         writeKdeglobals(config.path(), "239,240,241");
         for (int i = 0; i < 50 && platform.overlayScreens().prefersDark(); ++i)
@@ -187,8 +195,8 @@ TEST(GhostDesktop, ADarkDesktopGetsADarkBoxAndDarkLists)
         desktop::settle(300);
         if (!dir.isEmpty())
             QGuiApplication::primaryScreen()->grabWindow(0).save(dir + "/light-desktop.png");
-        EXPECT_LT(darkShare(alternatives.window()->geometry()), 0.3);
-        EXPECT_LT(darkShare(emoji.window()->geometry()), 0.3);
+        EXPECT_LT(darkShare(shownPanel(alternatives.window())), 0.3);
+        EXPECT_LT(darkShare(shownPanel(emoji.window())), 0.3);
         EXPECT_LT(darkShare(box), 0.5);
 
         // A fix over a dark field: its label is drawn light.
@@ -213,6 +221,50 @@ TEST(GhostDesktop, ADarkDesktopGetsADarkBoxAndDarkLists)
     compositor.terminate();
     compositor.waitForFinished(3000);
     qputenv("XDG_CONFIG_HOME", oldConfig);
+}
+
+// With a compositing manager a list keeps its place, its corners are smooth (blended, not cut
+// out pixel by pixel) and a soft shadow lies under it.
+TEST(GhostDesktop, ListsHaveSmoothCornersAndAShadowWithACompositor)
+{
+    QProcess compositor;
+    compositor.start("xcompmgr", {});
+    ASSERT_TRUE(compositor.waitForStarted(5000));
+    for (int i = 0; i < 50 && !overlay::compositing(); ++i)
+        desktop::settle(100);
+    ASSERT_TRUE(overlay::compositing());
+    {
+        SystemPlatform platform;
+        AlternativesPanel alternatives(platform.overlayScreens());
+        const QRectF caret(600, 600, 2, 18);
+        alternatives.show({" colleagues", " friends", " Sir"}, "Dear", "", "tab", caret);
+        desktop::settle(500);
+        const QRect panel = shownPanel(alternatives.window());
+        const QRectF expected = listpanel::frame(caret, 3, panel.width(),
+                                                 listpanel::visibleFrameFor(platform.overlayScreens(), caret));
+        EXPECT_EQ(panel, screen::toQt(expected).toAlignedRect());
+        EXPECT_TRUE(alternatives.window()->mask().isEmpty());
+        if (const QString dir = qEnvironmentVariable("TQ_ARTIFACTS"); !dir.isEmpty())
+            QGuiApplication::primaryScreen()->grabWindow(0).save(dir + "/list-corners-xcompmgr.png");
+
+        const QImage shot = QGuiApplication::primaryScreen()->grabWindow(0).toImage();
+        const double desk = QColor(shot.pixel(panel.center().x(), panel.top() - 60)).lightnessF();
+        const double inside = QColor(shot.pixel(panel.center().x(), panel.center().y())).lightnessF();
+        ASSERT_GT(inside - desk, 0.3) << "a light list over the desktop";
+        // Blended corner pixels lie between the desktop and the panel; a cut-out shape has none.
+        int blendedPixels = 0;
+        for (int y = 0; y < 12; ++y)
+            for (int x = 0; x < 12; ++x) {
+                const double l = QColor(shot.pixel(panel.left() + x, panel.top() + y)).lightnessF();
+                blendedPixels += l > desk + 0.12 && l < inside - 0.12;
+            }
+        EXPECT_GE(blendedPixels, 3);
+        EXPECT_NEAR(QColor(shot.pixel(panel.left(), panel.top())).lightnessF(), desk, 0.1) << "the corner is round";
+        const double below = QColor(shot.pixel(panel.center().x(), panel.bottom() + 4)).lightnessF();
+        EXPECT_LT(below, desk - 0.03) << "a shadow under the list";
+    }
+    compositor.terminate();
+    compositor.waitForFinished(3000);
 }
 
 } // namespace
