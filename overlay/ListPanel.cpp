@@ -44,6 +44,7 @@ void placeAtCaret(const OverlayScreens& screens, ListPanelView* panel, const QRe
     panel->setShadowed(shadowed);
     const double m = shadowed ? kShadowMargin : 0;
     overlay::setFrame(panel, frame(caretRect, rows, width, visibleFrameFor(screens, caretRect)).adjusted(-m, -m, m, m));
+    overlay::setDrawnShadow(panel, int(m));
     panel->follow(screens.colourScheme());
     panel->reshape();
     panel->update();

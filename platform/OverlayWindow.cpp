@@ -10,9 +10,11 @@
 #include <QScreen>
 #include <QWidget>
 
+#include <X11/Xatom.h>
 #include <X11/Xlib.h>
 
 #include <algorithm>
+#include <cmath>
 #include <vector>
 
 namespace tq {
@@ -102,6 +104,25 @@ bool compositing()
 }
 
 bool blendsOnScreen() { return QGuiApplication::platformName() == QLatin1String("xcb") && compositing(); }
+
+void setDrawnShadow(QWidget* window, int margin)
+{
+    auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+    Display* display = x11 ? x11->display() : nullptr;
+    if (!display)
+        return;
+    const Window id = Window(window->winId());
+    const Atom extents = XInternAtom(display, "_GTK_FRAME_EXTENTS", False);
+    if (margin <= 0) {
+        XDeleteProperty(display, id, extents);
+    } else {
+        const long m = std::lround(margin * window->devicePixelRatioF());
+        const long values[4] = {m, m, m, m}; // left, right, top, bottom
+        XChangeProperty(display, id, extents, XA_CARDINAL, 32, PropModeReplace,
+                        reinterpret_cast<const unsigned char*>(values), 4);
+    }
+    XFlush(display);
+}
 
 void setFrame(QWidget* window, const QRectF& screenRect)
 {

@@ -55,6 +55,10 @@ bool compositing();
 // True while translucent windows are blended on a real screen (X11 with a compositing
 // manager): only then does a soft shadow drawn around a panel show as one.
 bool blendsOnScreen();
+// Tells compositing managers that the window draws its own shadow in a margin of that many
+// points on each side (GTK's frame extents, as client-side decorations do), so that they add
+// none of their own; 0 takes it back.
+void setDrawnShadow(QWidget* window, int margin);
 // Moves and sizes the window to a rectangle in screen space.
 void setFrame(QWidget* window, const QRectF& screenRect);
 // The window's frame in screen space.

@@ -244,6 +244,9 @@ TEST(GhostDesktop, ListsHaveSmoothCornersAndAShadowWithACompositor)
                                                  listpanel::visibleFrameFor(platform.overlayScreens(), caret));
         EXPECT_EQ(panel, screen::toQt(expected).toAlignedRect());
         EXPECT_TRUE(alternatives.window()->mask().isEmpty());
+        // Compositing managers are told the shadow is drawn, so that they add none around the margin.
+        const QString extents = desktop::run("xprop", {"-id", QString::number(alternatives.window()->winId()), "_GTK_FRAME_EXTENTS"});
+        EXPECT_TRUE(extents.contains(QStringLiteral("= 14, 14, 14, 14"))) << extents.toStdString();
         if (const QString dir = qEnvironmentVariable("TQ_ARTIFACTS"); !dir.isEmpty())
             QGuiApplication::primaryScreen()->grabWindow(0).save(dir + "/list-corners-xcompmgr.png");
 
