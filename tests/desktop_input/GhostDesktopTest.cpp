@@ -141,6 +141,27 @@ QRect shownPanel(QWidget* window)
     return view ? view->panelRect().toAlignedRect().translated(window->geometry().topLeft()) : window->geometry();
 }
 
+// xcompmgr for the scope, once it owns the compositing selection.
+class Compositor {
+public:
+    Compositor()
+    {
+        process_.start("xcompmgr", {});
+        if (process_.waitForStarted(5000))
+            for (int i = 0; i < 50 && !overlay::compositing(); ++i)
+                desktop::settle(100);
+    }
+    ~Compositor()
+    {
+        process_.terminate();
+        process_.waitForFinished(3000);
+    }
+    bool running() const { return process_.state() == QProcess::Running && overlay::compositing(); }
+
+private:
+    QProcess process_;
+};
+
 void writeKdeglobals(const QString& folder, const char* windowBackground)
 {
     QFile f(folder + QStringLiteral("/kdeglobals"));
@@ -156,12 +177,8 @@ TEST(GhostDesktop, ADarkDesktopGetsADarkBoxAndDarkLists)
     const QByteArray oldConfig = qgetenv("XDG_CONFIG_HOME");
     qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
     writeKdeglobals(config.path(), "35,38,41");
-    QProcess compositor;
-    compositor.start("xcompmgr", {});
-    ASSERT_TRUE(compositor.waitForStarted(5000));
-    for (int i = 0; i < 50 && !overlay::compositing(); ++i)
-        desktop::settle(100);
-    ASSERT_TRUE(overlay::compositing());
+    const Compositor compositor;
+    ASSERT_TRUE(compositor.running());
     {
         SystemPlatform platform;
         ASSERT_TRUE(platform.overlayScreens().prefersDark());
@@ -218,8 +235,6 @@ TEST(GhostDesktop, ADarkDesktopGetsADarkBoxAndDarkLists)
             QGuiApplication::primaryScreen()->grabWindow(0).save(dir + "/fix-on-dark-field.png");
         EXPECT_LT(darkShare(ghost.window()->geometry()), 0.97) << "the label shows light on the dark field";
     }
-    compositor.terminate();
-    compositor.waitForFinished(3000);
     qputenv("XDG_CONFIG_HOME", oldConfig);
 }
 
@@ -227,12 +242,8 @@ TEST(GhostDesktop, ADarkDesktopGetsADarkBoxAndDarkLists)
 // out pixel by pixel) and a soft shadow lies under it.
 TEST(GhostDesktop, ListsHaveSmoothCornersAndAShadowWithACompositor)
 {
-    QProcess compositor;
-    compositor.start("xcompmgr", {});
-    ASSERT_TRUE(compositor.waitForStarted(5000));
-    for (int i = 0; i < 50 && !overlay::compositing(); ++i)
-        desktop::settle(100);
-    ASSERT_TRUE(overlay::compositing());
+    const Compositor compositor;
+    ASSERT_TRUE(compositor.running());
     {
         SystemPlatform platform;
         AlternativesPanel alternatives(platform.overlayScreens());
@@ -266,8 +277,6 @@ TEST(GhostDesktop, ListsHaveSmoothCornersAndAShadowWithACompositor)
         const double below = QColor(shot.pixel(panel.center().x(), panel.bottom() + 4)).lightnessF();
         EXPECT_LT(below, desk - 0.03) << "a shadow under the list";
     }
-    compositor.terminate();
-    compositor.waitForFinished(3000);
 }
 
 } // namespace
