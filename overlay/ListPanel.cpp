@@ -126,6 +126,12 @@ public:
         for (QAccessible::Id id : std::as_const(rows_))
             QAccessible::deleteAccessibleInterface(id);
     }
+    // The panel, without the room for its shadow.
+    QRect rect() const override
+    {
+        const QRect local = view()->panelRect().toAlignedRect();
+        return QRect(view()->mapToGlobal(local.topLeft()), local.size());
+    }
     int childCount() const override { return view()->rowCount ? view()->rowCount() : 0; }
     QAccessibleInterface* child(int index) const override
     {
