@@ -212,7 +212,8 @@ private:
     // Read from this far before the caret to this far after it: more than a snapshot shows.
     static constexpr qint64 kWindowBefore = 3100;
     static constexpr qint64 kWindowAfter = 700;
-    const TextWindow* window();
+    // `caret`: the caret offset when the caller has just read it.
+    const TextWindow* window(std::optional<int> caret = std::nullopt);
     bool utf16Offsets();
     std::optional<QString> wholeText();
     // Offsets before and after the part read count one UTF-16 unit per character (exact unless
@@ -263,7 +264,7 @@ private:
 // Toolkits disagree on offsets: GTK counts code points, Qt UTF-16 units. They differ only
 // for text outside the basic plane, and then the length of the text read tells which one
 // it is.
-const AtSpiNode::TextWindow* AtSpiNode::window()
+const AtSpiNode::TextWindow* AtSpiNode::window(std::optional<int> knownCaret)
 {
     const auto state = state_.lock();
     const quint64 generation = state ? state->textGeneration : 0;
@@ -279,10 +280,15 @@ const AtSpiNode::TextWindow* AtSpiNode::window()
     const int count = atspi_text_get_character_count(iface, &err);
     if (err.failed() || count < 0)
         return nullptr;
-    GErrorSink caretErr;
-    prepareCall(timeout_);
-    int caret = atspi_text_get_caret_offset(iface, &caretErr);
-    if (caretErr.failed() || caret < 0 || caret > count)
+    int caret = knownCaret.value_or(-1);
+    if (!knownCaret) {
+        GErrorSink caretErr;
+        prepareCall(timeout_);
+        caret = atspi_text_get_caret_offset(iface, &caretErr);
+        if (caretErr.failed())
+            caret = -1;
+    }
+    if (caret < 0 || caret > count)
         caret = count;
     TextWindow w;
     w.count = count;
@@ -616,8 +622,10 @@ QVariant AtSpiNode::selectedRange()
         GErrorSink e;
         prepareCall(timeout_);
         const int caret = atspi_text_get_caret_offset(iface, &e);
-        if (!e.failed() && caret >= 0)
+        if (!e.failed() && caret >= 0) {
+            window(caret);
             out = QVariant::fromValue(AXRange{toUtf16(caret), 0});
+        }
     }
     g_object_unref(iface);
     return out;
