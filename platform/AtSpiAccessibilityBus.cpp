@@ -120,6 +120,13 @@ public:
         return reply.arguments();
     }
 
+    // Nothing when the object does not answer.
+    std::optional<QList<Ref>> children(const Ref& ref, double timeout)
+    {
+        const auto reply = call(ref, kAccessibleIface, "GetChildren", {}, timeout);
+        return reply && !reply->isEmpty() ? std::optional(refsOf(reply->constFirst())) : std::nullopt;
+    }
+
     QVariant property(const Ref& ref, const char* iface, const char* name, double timeout)
     {
         const auto reply = call(ref, kPropertiesIface, "Get", {QString::fromLatin1(iface), QString::fromLatin1(name)}, timeout);
@@ -212,7 +219,6 @@ private:
     bool state(int which);
     std::optional<QRectF> extents();
     std::optional<QString> name();
-    QList<Ref> children();
     QVariant focusedWindow();
     AccessibilityElement wrapChild(const Ref& r)
     {
@@ -276,15 +282,9 @@ std::optional<QString> BusNode::name()
     return v.isValid() ? std::optional(v.toString()) : std::nullopt;
 }
 
-QList<Ref> BusNode::children()
-{
-    const auto reply = call(kAccessibleIface, "GetChildren");
-    return reply && !reply->isEmpty() ? refsOf(reply->constFirst()) : QList<Ref>();
-}
-
 QVariant BusNode::focusedWindow()
 {
-    for (const Ref& r : children()) {
+    for (const Ref& r : bus_->children(ref_, timeout_).value_or(QList<Ref>())) {
         AccessibilityElement w = wrapChild(r);
         if (static_cast<BusNode*>(w.node())->state(ATSPI_STATE_ACTIVE))
             return QVariant::fromValue(w);
@@ -318,11 +318,11 @@ QVariant BusNode::attribute(const QString& attributeName)
         return count.isValid() ? QVariant(qint64(count.toInt())) : QVariant();
     }
     if (n == ax::kChildren) {
-        const auto reply = call(kAccessibleIface, "GetChildren");
-        if (!reply || reply->isEmpty())
+        const auto refs = bus_->children(ref_, timeout_);
+        if (!refs)
             return {};
         QVariantList out;
-        for (const Ref& r : refsOf(reply->constFirst()))
+        for (const Ref& r : *refs)
             out.append(QVariant::fromValue(wrapChild(r)));
         return out;
     }
@@ -350,10 +350,7 @@ public:
         if (pid <= 0 || pid == ownPid() || !bus_->ok())
             return {};
         const Ref desktop{QString::fromLatin1(kRegistry), QString::fromLatin1(kRootPath)};
-        const auto apps = bus_->call(desktop, kAccessibleIface, "GetChildren", {}, kDefaultTimeout);
-        if (!apps || apps->isEmpty())
-            return {};
-        for (const Ref& r : refsOf(apps->constFirst()))
+        for (const Ref& r : bus_->children(desktop, kDefaultTimeout).value_or(QList<Ref>()))
             if (bus_->pidOf(r.bus) == pid)
                 return BusNode::wrap(bus_, r, pid, kDefaultTimeout);
         return {};
