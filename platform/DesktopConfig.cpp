@@ -1,6 +1,7 @@
 #include "platform/DesktopConfig.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
 
@@ -33,6 +34,40 @@ QString readKdeglobals()
     if (!f.open(QIODevice::ReadOnly))
         return {};
     return QString::fromUtf8(f.readAll());
+}
+
+Watch::Watch(const QString& gsettings, const char* schema, const char* key, QObject* parent) : QObject(parent)
+{
+    if (!gsettings.isEmpty()) {
+        connect(&monitor_, &QProcess::readyReadStandardOutput, this, [this] {
+            monitor_.readAllStandardOutput();
+            emit changed();
+        });
+        QStringList args{QStringLiteral("monitor"), QString::fromLatin1(schema)};
+        if (key)
+            args << QString::fromLatin1(key);
+        monitor_.start(gsettings, args);
+    }
+    // Watch the folder too: editors replace the file, which drops a file watch.
+    const QString path = kdeglobalsPath();
+    watcher_.addPath(QFileInfo(path).absolutePath());
+    if (QFile::exists(path))
+        watcher_.addPath(path);
+    auto onChange = [this, path] {
+        if (QFile::exists(path) && !watcher_.files().contains(path))
+            watcher_.addPath(path);
+        emit changed();
+    };
+    connect(&watcher_, &QFileSystemWatcher::fileChanged, this, onChange);
+    connect(&watcher_, &QFileSystemWatcher::directoryChanged, this, onChange);
+}
+
+Watch::~Watch()
+{
+    if (monitor_.state() != QProcess::NotRunning) {
+        monitor_.kill();
+        monitor_.waitForFinished(1000);
+    }
 }
 
 } // namespace tq::desktopconfig

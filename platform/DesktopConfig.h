@@ -1,6 +1,9 @@
 #pragma once
 // Reads the desktop's own configuration: GNOME's settings through gsettings, KDE's kdeglobals.
 
+#include <QFileSystemWatcher>
+#include <QObject>
+#include <QProcess>
 #include <QString>
 
 namespace tq::desktopconfig {
@@ -12,5 +15,22 @@ QString gsettingsGet(const QString& program, const char* schema, const char* key
 // The user's kdeglobals file, and its text (a null string where it cannot be read).
 QString kdeglobalsPath();
 QString readKdeglobals();
+
+// Follows `gsettings monitor schema [key]` (where gsettings is installed) and the kdeglobals
+// file: `changed` fires on either.
+class Watch final : public QObject {
+    Q_OBJECT
+public:
+    // `key` null: every key of the schema.
+    Watch(const QString& gsettings, const char* schema, const char* key = nullptr, QObject* parent = nullptr);
+    ~Watch() override;
+
+signals:
+    void changed();
+
+private:
+    QProcess monitor_;
+    QFileSystemWatcher watcher_;
+};
 
 } // namespace tq::desktopconfig
