@@ -144,7 +144,8 @@ SystemColourScheme::SystemColourScheme(QObject* parent) : ColourScheme(parent), 
     d->portal = readPortal();
     QDBusConnection::sessionBus().connect(QString(), kPortalPath, kPortalSettings, QStringLiteral("SettingChanged"), this,
                                           SLOT(portalSettingChanged(QString, QString, QDBusVariant)));
-    d->watch = std::make_unique<desktopconfig::Watch>(d->gsettings, kSchema);
+    d->watch = std::make_unique<desktopconfig::Watch>(
+        d->gsettings, kSchema, QStringList{QStringLiteral("color-scheme"), QStringLiteral("gtk-theme")});
     connect(d->watch.get(), &desktopconfig::Watch::changed, this, [this] { reread(); });
     reread();
 }

@@ -5,6 +5,7 @@
 #include <QObject>
 #include <QProcess>
 #include <QString>
+#include <QStringList>
 
 namespace tq::desktopconfig {
 
@@ -16,13 +17,12 @@ QString gsettingsGet(const QString& program, const char* schema, const char* key
 QString kdeglobalsPath();
 QString readKdeglobals();
 
-// Follows `gsettings monitor schema [key]` (where gsettings is installed) and the kdeglobals
-// file: `changed` fires on either.
+// Follows the schema's `keys` through `gsettings monitor` (where gsettings is installed) and
+// the kdeglobals file: `changed` fires when either changes.
 class Watch final : public QObject {
     Q_OBJECT
 public:
-    // `key` null: every key of the schema.
-    Watch(const QString& gsettings, const char* schema, const char* key = nullptr, QObject* parent = nullptr);
+    Watch(const QString& gsettings, const char* schema, const QStringList& keys, QObject* parent = nullptr);
     ~Watch() override;
 
 signals:
@@ -31,6 +31,7 @@ signals:
 private:
     QProcess monitor_;
     QFileSystemWatcher watcher_;
+    QString seen_; // the kdeglobals file as last seen
 };
 
 } // namespace tq::desktopconfig

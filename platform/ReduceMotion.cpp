@@ -77,7 +77,8 @@ SystemReduceMotion::SystemReduceMotion(QObject* parent) : ReduceMotion(parent), 
     const QString env = qEnvironmentVariable("TESSAQUILL_REDUCE_MOTION").trimmed();
     if (env == QLatin1String("1") || env == QLatin1String("0"))
         return;
-    d->watch = std::make_unique<desktopconfig::Watch>(desktopconfig::gsettingsProgram(), kSchema, kKey);
+    d->watch = std::make_unique<desktopconfig::Watch>(desktopconfig::gsettingsProgram(), kSchema,
+                                                     QStringList{QString::fromLatin1(kKey)});
     connect(d->watch.get(), &desktopconfig::Watch::changed, this, [this] { reread(); });
 }
 
