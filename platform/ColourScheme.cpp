@@ -7,11 +7,6 @@
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
 #include <QDBusReply>
-#include <QFile>
-#include <QFileInfo>
-#include <QFileSystemWatcher>
-#include <QProcess>
-#include <QStandardPaths>
 
 namespace tq {
 
@@ -139,8 +134,7 @@ std::optional<bool> readKde()
 
 struct SystemColourScheme::Impl {
     QString gsettings;
-    QProcess monitor;
-    QFileSystemWatcher watcher;
+    std::unique_ptr<desktopconfig::Watch> watch;
     std::optional<bool> portal;
 };
 
@@ -150,35 +144,13 @@ SystemColourScheme::SystemColourScheme(QObject* parent) : ColourScheme(parent), 
     d->portal = readPortal();
     QDBusConnection::sessionBus().connect(QString(), kPortalPath, kPortalSettings, QStringLiteral("SettingChanged"), this,
                                           SLOT(portalSettingChanged(QString, QString, QDBusVariant)));
-    if (!d->gsettings.isEmpty()) {
-        connect(&d->monitor, &QProcess::readyReadStandardOutput, this, [this] {
-            d->monitor.readAllStandardOutput();
-            reread();
-        });
-        d->monitor.start(d->gsettings, {QStringLiteral("monitor"), QString::fromLatin1(kSchema)});
-    }
-    // Watch the folder too: editors replace the file, which drops a file watch.
-    const QString path = desktopconfig::kdeglobalsPath();
-    d->watcher.addPath(QFileInfo(path).absolutePath());
-    if (QFile::exists(path))
-        d->watcher.addPath(path);
-    auto onChange = [this, path] {
-        if (QFile::exists(path) && !d->watcher.files().contains(path))
-            d->watcher.addPath(path);
-        reread();
-    };
-    connect(&d->watcher, &QFileSystemWatcher::fileChanged, this, onChange);
-    connect(&d->watcher, &QFileSystemWatcher::directoryChanged, this, onChange);
+    d->watch = std::make_unique<desktopconfig::Watch>(
+        d->gsettings, kSchema, QStringList{QStringLiteral("color-scheme"), QStringLiteral("gtk-theme")});
+    connect(d->watch.get(), &desktopconfig::Watch::changed, this, [this] { reread(); });
     reread();
 }
 
-SystemColourScheme::~SystemColourScheme()
-{
-    if (d->monitor.state() != QProcess::NotRunning) {
-        d->monitor.kill();
-        d->monitor.waitForFinished(1000);
-    }
-}
+SystemColourScheme::~SystemColourScheme() = default;
 
 void SystemColourScheme::portalSettingChanged(const QString& ns, const QString& key, const QDBusVariant& value)
 {

@@ -2,14 +2,6 @@
 
 #include "platform/DesktopConfig.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QFileSystemWatcher>
-#include <QProcess>
-#include <QRegularExpression>
-#include <QStandardPaths>
-
 namespace tq {
 
 bool reduceMotionFrom(const QString& environment, std::optional<bool> gnomeAnimations,
@@ -75,8 +67,7 @@ std::optional<double> readKde()
 } // namespace
 
 struct SystemReduceMotion::Impl {
-    QProcess monitor;
-    QFileSystemWatcher watcher;
+    std::unique_ptr<desktopconfig::Watch> watch;
 };
 
 SystemReduceMotion::SystemReduceMotion(QObject* parent) : ReduceMotion(parent), d(std::make_unique<Impl>())
@@ -86,36 +77,12 @@ SystemReduceMotion::SystemReduceMotion(QObject* parent) : ReduceMotion(parent), 
     const QString env = qEnvironmentVariable("TESSAQUILL_REDUCE_MOTION").trimmed();
     if (env == QLatin1String("1") || env == QLatin1String("0"))
         return;
-
-    const QString exe = desktopconfig::gsettingsProgram();
-    if (!exe.isEmpty()) {
-        connect(&d->monitor, &QProcess::readyReadStandardOutput, this, [this] {
-            d->monitor.readAllStandardOutput();
-            reread();
-        });
-        d->monitor.start(exe, {QStringLiteral("monitor"), QString::fromLatin1(kSchema), QString::fromLatin1(kKey)});
-    }
-    // Watch the folder too: editors replace the file, which drops a file watch.
-    const QString path = desktopconfig::kdeglobalsPath();
-    d->watcher.addPath(QFileInfo(path).absolutePath());
-    if (QFile::exists(path))
-        d->watcher.addPath(path);
-    auto onChange = [this, path] {
-        if (QFile::exists(path) && !d->watcher.files().contains(path))
-            d->watcher.addPath(path);
-        reread();
-    };
-    connect(&d->watcher, &QFileSystemWatcher::fileChanged, this, onChange);
-    connect(&d->watcher, &QFileSystemWatcher::directoryChanged, this, onChange);
+    d->watch = std::make_unique<desktopconfig::Watch>(desktopconfig::gsettingsProgram(), kSchema,
+                                                     QStringList{QString::fromLatin1(kKey)});
+    connect(d->watch.get(), &desktopconfig::Watch::changed, this, [this] { reread(); });
 }
 
-SystemReduceMotion::~SystemReduceMotion()
-{
-    if (d->monitor.state() != QProcess::NotRunning) {
-        d->monitor.kill();
-        d->monitor.waitForFinished(1000);
-    }
-}
+SystemReduceMotion::~SystemReduceMotion() = default;
 
 void SystemReduceMotion::reread()
 {

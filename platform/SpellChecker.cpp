@@ -2,6 +2,7 @@
 
 #include "platform/Log.h"
 
+#include <QBitArray>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
@@ -504,11 +505,27 @@ struct EnchantSpellChecker::Impl {
     std::vector<Dictionary> dicts;
     QString lastText;
     QString lastLanguage;
+    // Which dictionaries know a word, one bit each in their order; asked again for the same
+    // words as the text before the caret grows.
+    QHash<QString, QBitArray> known;
 
     bool check(const Dictionary& dict, const QString& word) const
     {
         const QByteArray utf8 = word.toUtf8();
         return enchant_dict_check(dict.dict, utf8.constData(), utf8.size()) == 0;
+    }
+
+    const QBitArray& knownBy(const QString& word)
+    {
+        auto it = known.constFind(word);
+        if (it != known.cend())
+            return *it;
+        if (known.size() >= 4096)
+            known.clear();
+        QBitArray bits(qsizetype(dicts.size()));
+        for (std::size_t i = 0; i < dicts.size(); ++i)
+            bits.setBit(qsizetype(i), inScript(word, dicts[i].script) && check(dicts[i], word));
+        return *known.insert(word, bits);
     }
 
     const Dictionary* find(const QString& tag) const
@@ -540,6 +557,7 @@ struct EnchantSpellChecker::Impl {
         entry.words = std::async(std::launch::async, [base = findDictionary(tag)] { return HunspellWordList::load(base); }).share();
         dicts.push_back(std::move(entry));
         lastText.clear();
+        known.clear();
     }
 };
 
@@ -597,15 +615,9 @@ bool EnchantSpellChecker::isMisspelled(const QString& word)
     const QString w = normalised(word);
     if (w.isEmpty())
         return false;
-    bool judged = false;
-    for (const auto& dict : d->dicts) {
-        if (!inScript(w, dict.script))
-            continue;
-        if (d->check(dict, w))
-            return false;
-        judged = true;
-    }
-    return judged;
+    if (d->knownBy(w).count(true) > 0)
+        return false;
+    return std::any_of(d->dicts.begin(), d->dicts.end(), [&](const auto& dict) { return inScript(w, dict.script); });
 }
 
 QString EnchantSpellChecker::languageOf(const QString& text)
@@ -622,7 +634,7 @@ QString EnchantSpellChecker::languageOf(const QString& text)
         for (std::size_t i = 0; i < d->dicts.size(); ++i) {
             int known = 0;
             for (const QString& w : words)
-                known += inScript(w, d->dicts[i].script) && d->check(d->dicts[i], w) ? 1 : 0;
+                known += d->knownBy(w).testBit(qsizetype(i)) ? 1 : 0;
             if (known > bestKnown) {
                 bestKnown = known;
                 best = qsizetype(i);
