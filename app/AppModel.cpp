@@ -162,7 +162,9 @@ void AppModel::start()
     });
     connect(engine_.get(), &CompletionEngine::statusChanged, this, [this] { syncTapKeys(); });
     connect(engine_.get(), &CompletionEngine::lastSuggestionChanged, this, [this] { syncTapKeys(); });
-    connect(engine_.get(), &CompletionEngine::snapshotChanged, this, [this] { syncTapKeys(); });
+    // Queued: a read is evaluated after it is announced, and what that shows (the picker, a fix,
+    // the ghost again) can change the keys without a new status.
+    connect(engine_.get(), &CompletionEngine::snapshotChanged, this, [this] { syncTapKeys(); }, Qt::QueuedConnection);
     connect(permissions_.get(), &Permissions::accessibilityChanged, this, [this] { emit glyphInputsChanged(); });
     connect(rules_.get(), &AppRules::globalPauseUntilChanged, this, [this] { emit glyphInputsChanged(); });
     connect(rivals_.get(), &RivalWatcher::runningChanged, this, [this] { emit glyphInputsChanged(); });

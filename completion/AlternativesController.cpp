@@ -127,6 +127,10 @@ QList<KeyCombo> AlternativesController::actingKeys() const
 
 std::optional<bool> AlternativesController::handleKey(const KeyPress& press)
 {
+    if (!actingKeys().contains(KeyCombo{press.keyCode, press.modifiers})) {
+        panel_->hide();
+        return std::nullopt;
+    }
     if (press.modifiers.isEmpty()) {
         switch (press.keyCode) {
         case keycode::kReturn:
@@ -153,12 +157,8 @@ std::optional<bool> AlternativesController::handleKey(const KeyPress& press)
         insertSelected();
         return true;
     }
-    if (matches(prefs_.alternativesKey(), press)) {
-        panel_->move(1);
-        return true;
-    }
-    panel_->hide();
-    return std::nullopt;
+    panel_->move(1); // the alternatives key
+    return true;
 }
 
 void AlternativesController::insertSelected()

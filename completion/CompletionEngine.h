@@ -257,6 +257,11 @@ private:
     void acceptNextWord();
     void acceptAll();
     bool handleEscape();
+    // What the accept keys and Escape act on: a fix on show, a suggestion on show.
+    bool fixShown() const;
+    bool suggestionShown() const;
+    // A plain Tab passes to applications whose rule says Tab does not accept.
+    bool tabVetoed(const KeyCombo& key) const;
     void toggleAppPause();
     void toggleGlobal();
     // The application's rule, else the setting.

@@ -76,15 +76,11 @@ QList<KeyCombo> EmojiOffers::actingKeys() const
 
 std::optional<bool> EmojiOffers::handleKey(const KeyPress& press)
 {
-    if (!press.modifiers.isEmpty())
+    if (!actingKeys().contains(KeyCombo{press.keyCode, press.modifiers}))
         return std::nullopt;
     switch (press.keyCode) {
     case keycode::kReturn:
     case keycode::kKeypadEnter:
-        if (!acceptsReturn_)
-            return std::nullopt;
-        insertSelected();
-        return true;
     case keycode::kTab:
         insertSelected();
         return true;

@@ -60,25 +60,14 @@ QList<KeyCombo> CompletionEngine::actingKeys() const
             addKey(keys, key);
     }
     const bool escapeTaken = snapshot() && prefs_.escapeBehavior() != EscapeBehavior::passThrough;
-    const KeyCombo escape{keycode::kEscape, {}};
-    if (fixes_->pending() && presenter_->isShowing()) {
-        const auto shown = presenter_->shown();
-        if (shown && shown->kind.isFix()) {
-            addKey(keys, prefs_.acceptWordKey());
-            addKey(keys, prefs_.acceptAllKey());
-            if (escapeTaken)
-                addKey(keys, escape);
-        }
+    const bool fix = fixShown();
+    const bool suggestion = suggestionShown();
+    for (const auto& accept : {prefs_.acceptWordKey(), prefs_.acceptAllKey()}) {
+        if (accept && (fix || (suggestion && !tabVetoed(*accept))))
+            addKey(keys, accept);
     }
-    if (suggestion_ && presenter_->isShowing()) {
-        const bool tabVetoed = decision_ && !decision_->tabAccepts;
-        for (const auto& accept : {prefs_.acceptWordKey(), prefs_.acceptAllKey()}) {
-            if (accept && !(tabVetoed && *accept == KeyCombo{keycode::kTab, {}}))
-                addKey(keys, accept);
-        }
-        if (escapeTaken)
-            addKey(keys, escape);
-    }
+    if (escapeTaken && (fix || suggestion))
+        addKey(keys, KeyCombo{keycode::kEscape, {}});
     return keys;
 }
 
@@ -86,8 +75,7 @@ bool CompletionEngine::handleKey(const KeyPress& press, bool held)
 {
     if (!held && actingKeys().contains(KeyCombo{press.keyCode, press.modifiers})) {
         // The application has the key already: acting on it too would do the key's work twice.
-        if (suggestion_ || fixes_->pending() || emojiOffers_->isOpen() || alternatives_->isOpen())
-            dismiss(Status::idle());
+        pointerDown(); // what is on show goes, as for a press elsewhere
         restartRefresh(15);
         return false;
     }
@@ -107,24 +95,19 @@ bool CompletionEngine::handleKey(const KeyPress& press, bool held)
     const bool acceptWord = matches(prefs_.acceptWordKey(), press);
     const bool acceptRest = matches(prefs_.acceptAllKey(), press);
 
-    if (fixes_->pending() && presenter_->isShowing()) {
-        const auto shown = presenter_->shown();
-        if (shown && shown->kind.isFix()) {
-            if (acceptWord || acceptRest) {
-                if (fixes_->accept(*fixes_->pending()))
-                    return true;
-            } else if (isBareEscape(press)) {
-                return handleEscape();
-            } else {
-                presenter_->hide();
-            }
+    if (fixShown()) {
+        if (acceptWord || acceptRest) {
+            if (fixes_->accept(*fixes_->pending()))
+                return true;
+        } else if (isBareEscape(press)) {
+            return handleEscape();
+        } else {
+            presenter_->hide();
         }
     }
 
-    if (suggestion_ && presenter_->isShowing()) {
-        // A plain Tab passes to applications whose rule says Tab does not accept.
-        const bool vetoed = press.keyCode == keycode::kTab && press.modifiers.isEmpty() && decision_
-            && !decision_->tabAccepts;
+    if (suggestionShown()) {
+        const bool vetoed = tabVetoed(KeyCombo{press.keyCode, press.modifiers});
         if (acceptWord && !vetoed) {
             acceptNextWord();
             return true;
@@ -291,10 +274,23 @@ void CompletionEngine::recordAcceptance(const QString& text, const FieldSnapshot
 
 void CompletionEngine::pointerDown()
 {
-    const bool pickerOpen = emojiOffers_->isOpen();
-    const bool choicesOpen = alternatives_->isOpen();
-    if (suggestion_ || fixes_->pending() || pickerOpen || choicesOpen)
+    if (suggestion_ || fixes_->pending() || emojiOffers_->isOpen() || alternatives_->isOpen())
         dismiss(Status::idle());
+}
+
+bool CompletionEngine::fixShown() const
+{
+    if (!fixes_->pending() || !presenter_->isShowing())
+        return false;
+    const auto shown = presenter_->shown();
+    return shown && shown->kind.isFix();
+}
+
+bool CompletionEngine::suggestionShown() const { return suggestion_ && presenter_->isShowing(); }
+
+bool CompletionEngine::tabVetoed(const KeyCombo& key) const
+{
+    return key == KeyCombo{keycode::kTab, {}} && decision_ && !decision_->tabAccepts;
 }
 
 } // namespace tq

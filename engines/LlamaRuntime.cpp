@@ -703,16 +703,17 @@ LlamaRuntime::Evaluated LlamaRuntime::evaluate(const std::vector<Token>& tokens,
     }
     // Runs moving to earlier positions go first, from the front, and runs moving to later ones
     // from the back: no run then lands on positions another still has to leave.
+    auto shift = [&](const Move& m) {
+        llama_memory_seq_add(memory, kParked, llama_pos(m.from), llama_pos(m.from + m.count),
+                             llama_pos(m.to) - llama_pos(m.from));
+        shiftPending_ = true;
+    };
     for (const Move& m : moves)
         if (m.to < m.from)
-            llama_memory_seq_add(memory, kParked, llama_pos(m.from), llama_pos(m.from + m.count),
-                                 llama_pos(m.to) - llama_pos(m.from));
+            shift(m);
     for (auto it = moves.rbegin(); it != moves.rend(); ++it)
         if (it->to > it->from)
-            llama_memory_seq_add(memory, kParked, llama_pos(it->from), llama_pos(it->from + it->count),
-                                 llama_pos(it->to) - llama_pos(it->from));
-    for (const Move& m : moves)
-        shiftPending_ = shiftPending_ || m.to != m.from;
+            shift(*it);
     evaluated_.assign(tokens.begin(), tokens.begin() + std::ptrdiff_t(keep));
     promptLength_ = keep;
 
@@ -722,11 +723,9 @@ LlamaRuntime::Evaluated LlamaRuntime::evaluate(const std::vector<Token>& tokens,
         // Each run joins the first sequence once the section in front of it is decoded. Stopping
         // drops the runs still parked, so a newer job stops this only while what is left to
         // decode is more than what it would lose.
-        std::size_t parked = 0;
-        for (const Move& m : moves)
-            parked += m.count;
+        std::size_t parked = reuse.total() - reuse.common;
         for (const Move& m : moves) {
-            const std::size_t holesLeft = moves.back().to - evaluated_.size() - (parked - moves.back().count);
+            const std::size_t holesLeft = moves.back().to + moves.back().count - evaluated_.size() - parked;
             decodeUpTo(tokens, m.to, job, holesLeft > parked);
             const auto p0 = llama_pos(m.to);
             const auto p1 = llama_pos(m.to + m.count);

@@ -168,10 +168,7 @@ void ModelDownload::start()
         else if (retryTimer_) { // still waiting for the network
             clock_->cancel(retryTimer_);
             retryTimer_ = 0;
-            const auto resume = currentResumeData();
-            if (!resume)
-                QFile::remove(destination_); // nothing can continue from it
-            finish({Result::Kind::interrupted, {}, resume, resume ? pausedMessage() : stoppedMessage()});
+            finishInterrupted();
         }
     });
     if (QNetworkInformation* info = networkInformation()) {
@@ -347,12 +344,15 @@ void ModelDownload::onFinished()
         finish({Result::Kind::interrupted, {}, std::nullopt, serverAnsweredMessage(status)});
         return;
     }
-    if (auto resume = currentResumeData()) {
-        finish({Result::Kind::interrupted, {}, resume, pausedMessage()});
-        return;
-    }
-    QFile::remove(destination_); // nothing can continue from it
-    finish({Result::Kind::interrupted, {}, std::nullopt, stoppedMessage()});
+    finishInterrupted();
+}
+
+void ModelDownload::finishInterrupted()
+{
+    const auto resume = currentResumeData();
+    if (!resume)
+        QFile::remove(destination_); // nothing can continue from it
+    finish({Result::Kind::interrupted, {}, resume, resume ? pausedMessage() : stoppedMessage()});
 }
 
 void ModelDownload::finish(Result result)

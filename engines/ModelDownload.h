@@ -47,6 +47,8 @@ private:
     void onMetaData();
     void onReadyRead();
     void onFinished();
+    // Stopped before the end: resumable from the bytes saved, else the file goes.
+    void finishInterrupted();
     void report();
     std::optional<QByteArray> currentResumeData() const;
     void finish(Result result);

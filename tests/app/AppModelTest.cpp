@@ -7,6 +7,7 @@
 #include "engines/ModelStore.h"
 #include "stores/StatsStore.h"
 #include "input/KeyTap.h"
+#include "overlay/EmojiPickerPanel.h"
 #include "input/RivalWatcher.h"
 #include "settings/AppRules.h"
 #include "settings/Preferences.h"
@@ -22,7 +23,8 @@ namespace {
 
 class PracticeField final : public FieldSource {
 public:
-    std::optional<FieldSnapshot> snapshot() override { return std::nullopt; }
+    std::optional<FieldSnapshot> current;
+    std::optional<FieldSnapshot> snapshot() override { return current; }
     void insert(const QString&, InsertionMethod) override {}
     void deleteBackward(int) override {}
     std::optional<QString> whyNoField() const override { return QStringLiteral("practice"); }
@@ -315,6 +317,35 @@ TEST_F(AppFixture, TheTapHoldsTheShortcutsOfTheSettings)
     m.prefs().setToggleGlobalKey(toggle);
     EXPECT_TRUE(grabbed().contains(toggle));
     EXPECT_EQ(grabbed(), m.engine().actingKeys());
+}
+
+TEST_F(AppFixture, TheTapHoldsWhatAReadOfTheFieldLeavesTheEngineActingOn)
+{
+    AppModel& m = build();
+    m.start();
+    bringToFront(kOwnPid);
+    PracticeField practice;
+    FieldSnapshot s;
+    s.fieldKey = QStringLiteral("practice");
+    s.bundleID = QStringLiteral("com.morvenfax.tessaquill");
+    s.role = QStringLiteral("AXTextArea");
+    s.caretRect = QRectF(300, 500, 1, 20);
+    s.fieldFrame = QRectF(100, 400, 600, 200);
+    s.isLocal = true;
+    practice.current = s;
+    m.playgroundFocusChanged(&practice, true);
+    const KeyCombo enter{keycode::kReturn, {}};
+    // A one-letter name leaves Return to the field; a longer one takes it, the picker open all along.
+    for (const auto& [before, returnTaken] : {std::pair{"no :r", false}, std::pair{"no :ro", true}}) {
+        s.before = QString::fromLatin1(before);
+        practice.current = s;
+        m.engine().refresh(true);
+        QCoreApplication::processEvents();
+        ASSERT_TRUE(m.engine().picker().isVisible()) << before;
+        EXPECT_EQ(m.engine().actingKeys().contains(enter), returnTaken) << before;
+        EXPECT_EQ(m.keyTap().grabbedKeys(), m.engine().actingKeys()) << before;
+    }
+    m.playgroundFocusChanged(&practice, false);
 }
 
 TEST_F(AppFixture, ButtonPressesAreReportedWithoutTheKeyTapAndWheelTurnsAreNot)
