@@ -36,27 +36,34 @@ void screenshot(const QString& name)
         screen->grabWindow(0).save(QDir(dir).filePath(name));
 }
 
-TEST(IntroDesktop, PlayIntroRunsAndEscapeClosesIt)
+// The real program with `settings` as its preferences, its configuration and data in `home`.
+bool start(QProcess& app, const QTemporaryDir& home, const QJsonObject& settings, const QStringList& args)
 {
-    if (qEnvironmentVariableIsEmpty("DISPLAY"))
-        GTEST_SKIP() << "needs the desktop session";
-    QTemporaryDir home;
     const QString config = QDir(home.path()).filePath("config/Tessaquill");
     QDir().mkpath(config);
     {
         QFile f(QDir(config).filePath("com.morvenfax.tessaquill.json"));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(QJsonDocument(QJsonObject{{"onboardingDone", true}, {"introSeen", true}}).toJson());
+        if (!f.open(QIODevice::WriteOnly))
+            return false;
+        f.write(QJsonDocument(settings).toJson());
     }
-    QProcess app;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("XDG_CONFIG_HOME", QDir(home.path()).filePath("config"));
     env.insert("XDG_DATA_HOME", QDir(home.path()).filePath("data"));
     env.remove("QT_QPA_PLATFORM");
     app.setProcessEnvironment(env);
     app.setProcessChannelMode(QProcess::ForwardedChannels);
-    app.start(QStringLiteral(TQ_BINARY_DIR "/app/tessaquill"), {"--play-intro"});
-    ASSERT_TRUE(app.waitForStarted(5000));
+    app.start(QStringLiteral(TQ_BINARY_DIR "/app/tessaquill"), args);
+    return app.waitForStarted(5000);
+}
+
+TEST(IntroDesktop, PlayIntroRunsAndEscapeClosesIt)
+{
+    if (qEnvironmentVariableIsEmpty("DISPLAY"))
+        GTEST_SKIP() << "needs the desktop session";
+    QTemporaryDir home;
+    QProcess app;
+    ASSERT_TRUE(start(app, home, QJsonObject{{"onboardingDone", true}, {"introSeen", true}}, {"--play-intro"}));
 
     QString window;
     ASSERT_TRUE(QTest::qWaitFor([&] { return !(window = introWindow()).isEmpty(); }, 15000));
@@ -79,22 +86,8 @@ TEST(IntroDesktop, ClosedWhileLeavingTheNextWindowStillOpens)
     if (qEnvironmentVariableIsEmpty("DISPLAY"))
         GTEST_SKIP() << "needs the desktop session";
     QTemporaryDir home;
-    const QString config = QDir(home.path()).filePath("config/Tessaquill");
-    QDir().mkpath(config);
-    {
-        QFile f(QDir(config).filePath("com.morvenfax.tessaquill.json"));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(QJsonDocument(QJsonObject{{"onboardingDone", true}, {"introSeen", false}, {"remindHiddenIcon", false}}).toJson());
-    }
     QProcess app;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("XDG_CONFIG_HOME", QDir(home.path()).filePath("config"));
-    env.insert("XDG_DATA_HOME", QDir(home.path()).filePath("data"));
-    env.remove("QT_QPA_PLATFORM");
-    app.setProcessEnvironment(env);
-    app.setProcessChannelMode(QProcess::ForwardedChannels);
-    app.start(QStringLiteral(TQ_BINARY_DIR "/app/tessaquill"), {});
-    ASSERT_TRUE(app.waitForStarted(5000));
+    ASSERT_TRUE(start(app, home, QJsonObject{{"onboardingDone", true}, {"introSeen", false}, {"remindHiddenIcon", false}}, {}));
     QString window;
     ASSERT_TRUE(QTest::qWaitFor([&] { return !(window = introWindow()).isEmpty(); }, 15000));
     xdo({"windowactivate", "--sync", window});

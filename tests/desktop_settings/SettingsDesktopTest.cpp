@@ -443,6 +443,17 @@ QByteArray aWeekOfStatistics()
     return QJsonDocument(QJsonObject{{"days", days}, {"latencies", QJsonArray{320, 410, 980}}}).toJson();
 }
 
+// That week in the program's data folder.
+bool writeAWeekOfStatistics(Program& program)
+{
+    QDir().mkpath(program.path("data/Tessaquill"));
+    QFile stats(program.path("data/Tessaquill/stats.json"));
+    if (!stats.open(QIODevice::WriteOnly))
+        return false;
+    stats.write(aWeekOfStatistics());
+    return true;
+}
+
 } // namespace
 
 // Every pane, in English and in Arabic (right to left), kept for the eye.
@@ -454,11 +465,7 @@ TEST_F(SettingsWindowDesktop, EveryPaneInEnglishAndArabic)
         QJsonObject values = firstRunDone(quietSettings(program.serverURL()));
         values.insert("AppleLanguages", QJsonArray{QString::fromLatin1(language)});
         ASSERT_TRUE(program.writeSettings(values));
-        QDir().mkpath(program.path("data/Tessaquill"));
-        QFile stats(program.path("data/Tessaquill/stats.json"));
-        ASSERT_TRUE(stats.open(QIODevice::WriteOnly));
-        stats.write(aWeekOfStatistics());
-        stats.close();
+        ASSERT_TRUE(writeAWeekOfStatistics(program));
         startApp({"--open-settings", "overview"});
         ASSERT_TRUE(waitFor([&] { return !program.windows().isEmpty(); }, 15000)) << appLog().toStdString();
         for (const char* pane : panes) {
@@ -585,11 +592,7 @@ TEST_F(SettingsWindowDesktop, TheWheelOverThePickerAndASliderOnlyScrollsTheEngin
 // streak as theirs.
 TEST_F(SettingsWindowDesktop, AScreenReaderHearsTheOverview)
 {
-    QDir().mkpath(program.path("data/Tessaquill"));
-    QFile stats(program.path("data/Tessaquill/stats.json"));
-    ASSERT_TRUE(stats.open(QIODevice::WriteOnly));
-    stats.write(aWeekOfStatistics());
-    stats.close();
+    ASSERT_TRUE(writeAWeekOfStatistics(program));
     startApp({"--open-settings", "overview"});
     QString window;
     ASSERT_TRUE(waitFor([&] { return !(window = settingsWindow("Overview")).isEmpty(); }, 15000)) << appLog().toStdString();
@@ -606,11 +609,7 @@ TEST_F(SettingsWindowDesktop, AScreenReaderHearsTheOverview)
 // Apps & Sites with one application's rule open: its icon stays out of what is heard.
 TEST_F(SettingsWindowDesktop, AScreenReaderHearsAppsAndSites)
 {
-    QDir().mkpath(program.path("data/Tessaquill"));
-    QFile stats(program.path("data/Tessaquill/stats.json"));
-    ASSERT_TRUE(stats.open(QIODevice::WriteOnly));
-    stats.write(aWeekOfStatistics());
-    stats.close();
+    ASSERT_TRUE(writeAWeekOfStatistics(program));
     startApp({"--open-settings", "apps"});
     QString window;
     ASSERT_TRUE(waitFor([&] { return !(window = settingsWindow("Apps & Sites")).isEmpty(); }, 15000)) << appLog().toStdString();

@@ -63,10 +63,10 @@ namespace {
 constexpr double kPillPadX = 8, kPillPadY = 3, kPillGap = 4, kPillSymbol = 10;
 }
 
-Pill::Pill(const QString& text, const QColor& tint, const QString& symbol, QWidget* parent)
-    : QWidget(parent), text_(text), symbol_(symbol), tint_(tint)
+Pill::Pill(const QString& text, const QColor& tint, const QString& symbol, QWidget* parent, Fill fill)
+    : QWidget(parent), text_(text), symbol_(symbol), tint_(tint), fill_(fill)
 {
-    setFont(fonts::font(fonts::Role::caption, QFont::DemiBold));
+    setFont(fonts::font(fonts::Role::caption, fill == Fill::solid ? QFont::Bold : QFont::DemiBold));
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     setAccessibleName(text);
 }
@@ -86,15 +86,17 @@ void Pill::paintEvent(QPaintEvent*)
     p.setRenderHint(QPainter::Antialiasing);
     const QRectF r(rect());
     p.setPen(Qt::NoPen);
-    p.setBrush(palette::withOpacity(tint_, 0.12));
+    const bool solid = fill_ == Fill::solid;
+    p.setBrush(solid ? tint_ : palette::withOpacity(tint_, 0.12));
     p.drawPath(continuousRect(r, r.height() / 2));
+    const QColor ink = solid ? palette::ink() : tint_;
     QRectF content = r.adjusted(kPillPadX, 0, -kPillPadX, 0);
     if (!symbol_.isEmpty()) {
         const QRectF box(content.left(), r.center().y() - kPillSymbol / 2, kPillSymbol, kPillSymbol);
-        symbols::paint(p, symbol_, visualRect(layoutDirection(), width(), box), tint_);
+        symbols::paint(p, symbol_, visualRect(layoutDirection(), width(), box), ink);
         content.setLeft(content.left() + kPillSymbol + kPillGap);
     }
-    p.setPen(tint_);
+    p.setPen(ink);
     p.setFont(font());
     p.drawText(visualRect(layoutDirection(), width(), content),
                QStyle::visualAlignment(layoutDirection(), Qt::AlignLeft | Qt::AlignVCenter), text_);

@@ -39,11 +39,14 @@ private:
     QColor colour_;
 };
 
-// A capsule with an optional symbol and a short text, both in `tint`, on `tint` at 0.12.
+// A capsule with an optional symbol and a short text, both in `tint`, on `tint` at 0.12; or,
+// solid, both in ink and bold on `tint` itself.
 class Pill final : public QWidget {
     Q_OBJECT
 public:
-    Pill(const QString& text, const QColor& tint, const QString& symbol = QString(), QWidget* parent = nullptr);
+    enum class Fill { tinted, solid };
+    Pill(const QString& text, const QColor& tint, const QString& symbol = QString(), QWidget* parent = nullptr,
+         Fill fill = Fill::tinted);
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override { return sizeHint(); }
 
@@ -54,6 +57,7 @@ private:
     QString text_;
     QString symbol_;
     QColor tint_;
+    Fill fill_;
 };
 
 // A row of exclusive segments: ink faces in one hairline frame, the chosen one gold. Each

@@ -3,6 +3,7 @@
 #include <QEvent>
 #include <QWidget>
 
+#include <algorithm>
 #include <vector>
 
 namespace tq {
@@ -66,15 +67,14 @@ bool FrameClock::eventFilter(QObject* watched, QEvent* event)
     return QObject::eventFilter(watched, event);
 }
 
+bool FrameClock::Listener::live() const
+{
+    return awake && (!owned || owner);
+}
+
 void FrameClock::follow()
 {
-    bool wanted = false;
-    for (const auto& [id, l] : listeners_) {
-        if (l.awake && (!l.owned || l.owner)) {
-            wanted = true;
-            break;
-        }
-    }
+    const bool wanted = std::any_of(listeners_.begin(), listeners_.end(), [](const auto& entry) { return entry.second.live(); });
     if (wanted && !timer_)
         timer_ = clock_.start(interval_, [this] { tick(); }, true);
     else if (!wanted && timer_) {
@@ -93,7 +93,7 @@ void FrameClock::tick()
         ids.push_back(id);
     for (ListenerId id : ids) {
         auto it = listeners_.find(id);
-        if (it != listeners_.end() && it->second.awake && (!it->second.owned || it->second.owner)) {
+        if (it != listeners_.end() && it->second.live()) {
             auto fn = it->second.onFrame;
             fn();
         }

@@ -47,6 +47,7 @@ private:
         QPointer<QWidget> owner;
         bool owned = false; // a gone owner keeps its listener asleep
         bool awake = true;
+        bool live() const; // awake, and its owner (if any) still there
     };
     void tick();
     // Runs the timer exactly while some listener is awake.

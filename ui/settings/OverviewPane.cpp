@@ -15,8 +15,6 @@
 #include "ui/design/Fonts.h"
 #include "ui/design/GrantSeal.h"
 #include "ui/design/Keycap.h"
-#include "ui/design/Shapes.h"
-#include "ui/design/Symbols.h"
 #include "look/Palette.h"
 #include "ui/design/Text.h"
 #include "ui/design/Theme.h"
@@ -33,10 +31,8 @@
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QLocale>
-#include <QPainter>
 #include <QPlainTextEdit>
 #include <QScrollArea>
-#include <QStyle>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -55,45 +51,6 @@ QColor toneColour(StateTone tone)
     }
     return palette::paper();
 }
-// "Best day yet!": ink caption-bold with the trophy, on a solid gold capsule.
-class BestDayPill final : public QWidget {
-public:
-    static constexpr double kPadX = 8, kPadY = 3, kGap = 4, kSymbol = 10;
-
-    explicit BestDayPill(const QString& text, QWidget* parent = nullptr) : QWidget(parent), text_(text)
-    {
-        setFont(fonts::font(fonts::Role::caption, QFont::Bold));
-        setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
-        setAccessibleName(text);
-    }
-    QSize sizeHint() const override
-    {
-        const QFontMetricsF m(font());
-        return QSize(int(std::ceil(2 * kPadX + kSymbol + kGap + m.horizontalAdvance(text_))), int(std::ceil(m.height() + 2 * kPadY)));
-    }
-    QSize minimumSizeHint() const override { return sizeHint(); }
-
-protected:
-    void paintEvent(QPaintEvent*) override
-    {
-        QPainter p(this);
-        p.setRenderHint(QPainter::Antialiasing);
-        const QRectF r(rect());
-        p.setPen(Qt::NoPen);
-        p.setBrush(palette::gold());
-        p.drawPath(continuousRect(r, r.height() / 2));
-        const QRectF symbol(kPadX, r.center().y() - kSymbol / 2, kSymbol, kSymbol);
-        const QRectF words(kPadX + kSymbol + kGap, 0, r.width() - 2 * kPadX - kSymbol - kGap, r.height());
-        symbols::paint(p, QStringLiteral("trophy.fill"), QStyle::visualRect(layoutDirection(), rect(), symbol.toRect()), palette::ink());
-        p.setPen(palette::ink());
-        p.setFont(font());
-        p.drawText(QStyle::visualRect(layoutDirection(), rect(), words.toRect()),
-                   QStyle::visualAlignment(layoutDirection(), Qt::AlignLeft | Qt::AlignVCenter), text_);
-    }
-
-private:
-    QString text_;
-};
 } // namespace
 
 // The setup slot: its cards lie on top of one another, so a leaving card fades where it was
@@ -323,7 +280,8 @@ QWidget* OverviewPane::buildHero()
     labelLine->setSpacing(8);
     countLabel_ = makeLabel(QString(), fonts::font(fonts::Role::title3, QFont::Medium), palette::paper(), false, heroText_);
     labelLine->addWidget(countLabel_);
-    bestPill_ = new Presence(new BestDayPill(text("Best day yet!")), c_.motion, 0.6, heroText_);
+    bestPill_ = new Presence(new Pill(text("Best day yet!"), palette::gold(), QStringLiteral("trophy.fill"), nullptr, Pill::Fill::solid),
+                             c_.motion, 0.6, heroText_);
     bestPill_->setPresent(false, Animation::none());
     labelLine->addWidget(bestPill_);
     labelLine->addStretch(1);
