@@ -2,10 +2,10 @@
 
 #include "app/Relaunch.h"
 #include "app/WindowManager.h"
-#include "app/services/Import.h"
-#include "app/services/Permissions.h"
-#include "app/services/PowerMonitor.h"
-#include "app/services/TypoChecker.h"
+#include "services/Import.h"
+#include "services/Permissions.h"
+#include "services/PowerMonitor.h"
+#include "services/TypoChecker.h"
 #include "completion/CompletionEngine.h"
 #include "overlay/AlternativesPanel.h"
 #include "overlay/EmojiPickerPanel.h"
@@ -29,7 +29,7 @@
 #include "stores/ServerKey.h"
 #include "stores/StatsStore.h"
 #include "stores/WritingMemory.h"
-#include "app/services/AppLanguage.h"
+#include "services/AppLanguage.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -4,7 +4,7 @@
 #include "app/AppModel.h"
 
 #include "app/WindowManager.h"
-#include "app/services/Permissions.h"
+#include "services/Permissions.h"
 #include "completion/CompletionEngine.h"
 #include "field/ContextCollector.h"
 #include "input/RivalWatcher.h"

@@ -2,7 +2,7 @@
 
 #include "platform/Defaults.h"
 #include "platform/Log.h"
-#include "app/services/AppLanguage.h"
+#include "services/AppLanguage.h"
 
 #include <QApplication>
 #include <QLibraryInfo>

@@ -2,7 +2,7 @@
 // Starts this program again (a new process with the given arguments) and ends the running one
 // through its own quit path, after the stores are written.
 
-#include "app/services/AppLanguage.h"
+#include "services/AppLanguage.h"
 
 #include <functional>
 

@@ -2,8 +2,8 @@
 // What the completion-engine benchmarks build an engine over: fake services, real stores and a
 // field source whose snapshot the benchmark sets.
 
-#include "app/services/PowerMonitor.h"
-#include "app/services/TypoChecker.h"
+#include "services/PowerMonitor.h"
+#include "services/TypoChecker.h"
 #include "completion/CompletionEngine.h"
 #include "platform/Clock.h"
 #include "platform/fakes/FakeCrypto.h"

@@ -6,8 +6,8 @@
 // of typing makes (it must be 1).
 #include "EngineRig.h"
 #include "QtBenchMain.h"
-#include "app/services/PowerMonitor.h"
-#include "app/services/TypoChecker.h"
+#include "services/PowerMonitor.h"
+#include "services/TypoChecker.h"
 #include "completion/CompletionEngine.h"
 #include "overlay/GhostPanel.h"
 #include "platform/Chars.h"

@@ -11,8 +11,8 @@
 // Environment: TQ_BENCH_MODEL (use this GGUF file instead), TQ_BENCH_WAIT_MS (default 6000).
 #include "EngineRig.h"
 #include "QtBenchMain.h"
-#include "app/services/PowerMonitor.h"
-#include "app/services/TypoChecker.h"
+#include "services/PowerMonitor.h"
+#include "services/TypoChecker.h"
 #include "completion/CompletionEngine.h"
 #include "completion/Prompts.h"
 #include "engines/BuiltInProvider.h"

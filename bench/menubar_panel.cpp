@@ -4,7 +4,7 @@
 // tools/desktop-session.sh it maps a real window.
 
 #include "QtBenchMain.h"
-#include "app/services/Permissions.h"
+#include "services/Permissions.h"
 #include "input/RivalWatcher.h"
 #include "platform/fakes/FakeAccessibilityAccess.h"
 #include "platform/fakes/FakeDefaults.h"

@@ -2,8 +2,8 @@
 
 #include "platform/Platform.h"
 
-#include "app/services/PowerMonitor.h"
-#include "app/services/TypoChecker.h"
+#include "services/PowerMonitor.h"
+#include "services/TypoChecker.h"
 #include "completion/Following.h"
 #include "engines/ProviderHub.h"
 #include "field/ContextCollector.h"

@@ -2,7 +2,7 @@
 
 #include "completion/CompletionEngine.h"
 
-#include "app/services/TypoChecker.h"
+#include "services/TypoChecker.h"
 
 namespace tq {
 

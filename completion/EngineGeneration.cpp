@@ -3,8 +3,8 @@
 
 #include "completion/CompletionEngine.h"
 
-#include "app/services/PowerMonitor.h"
-#include "app/services/TypoChecker.h"
+#include "services/PowerMonitor.h"
+#include "services/TypoChecker.h"
 #include "completion/Following.h"
 #include "completion/ReplyCleanup.h"
 #include "platform/Chars.h"

@@ -4,7 +4,7 @@
 
 #include "platform/Platform.h"
 
-#include "app/services/TypoChecker.h"
+#include "services/TypoChecker.h"
 #include "overlay/AlternativesPanel.h"
 #include "platform/Chars.h"
 #include "platform/Log.h"

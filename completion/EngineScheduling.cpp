@@ -3,7 +3,7 @@
 
 #include "completion/CompletionEngine.h"
 
-#include "app/services/PowerMonitor.h"
+#include "services/PowerMonitor.h"
 #include "completion/FixOffers.h"
 #include "settings/Preferences.h"
 

@@ -1,6 +1,6 @@
 #include "completion/FixOffers.h"
 
-#include "app/services/TypoChecker.h"
+#include "services/TypoChecker.h"
 #include "overlay/GhostLayout.h"
 #include "platform/Chars.h"
 #include "platform/Log.h"

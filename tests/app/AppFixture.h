@@ -4,7 +4,7 @@
 #include "app/AppDelegate.h"
 #include "app/AppModel.h"
 #include "app/WindowManager.h"
-#include "app/services/Permissions.h"
+#include "services/Permissions.h"
 #include "platform/fakes/FakePlatform.h"
 
 #include <QCoreApplication>

@@ -3,7 +3,7 @@
 #include "completion/CompletionEngine.h"
 #include "field/FieldSource.h"
 #include "field/ContextCollector.h"
-#include "app/services/PowerMonitor.h"
+#include "services/PowerMonitor.h"
 #include "engines/ModelStore.h"
 #include "stores/StatsStore.h"
 #include "input/KeyTap.h"

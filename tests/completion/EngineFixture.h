@@ -2,8 +2,8 @@
 // A completion engine over fakes: a field source the test writes, a provider whose calls the
 // test answers, in-memory stores and settings, real panels (offscreen) and virtual time.
 
-#include "app/services/PowerMonitor.h"
-#include "app/services/TypoChecker.h"
+#include "services/PowerMonitor.h"
+#include "services/TypoChecker.h"
 #include "completion/CompletionEngine.h"
 #include "engines/CompletionProvider.h"
 #include "overlay/AlternativesPanel.h"

@@ -2,7 +2,7 @@
 // show-count switch carries its note, and the attention card's button keeps long titles
 // inside the card, whole or short of their middle, never cut at both sides.
 
-#include "app/services/Permissions.h"
+#include "services/Permissions.h"
 #include "input/RivalWatcher.h"
 #include "platform/fakes/FakeAccessibilityAccess.h"
 #include "platform/fakes/FakeDesktopSettings.h"

@@ -1,4 +1,4 @@
-#include "app/services/Permissions.h"
+#include "services/Permissions.h"
 
 #include "platform/fakes/FakeAccessibilityAccess.h"
 #include "platform/fakes/FakeDesktopSettings.h"

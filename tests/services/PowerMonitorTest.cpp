@@ -1,4 +1,4 @@
-#include "app/services/PowerMonitor.h"
+#include "services/PowerMonitor.h"
 
 #include "platform/fakes/FakePowerSource.h"
 

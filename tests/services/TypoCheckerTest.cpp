@@ -1,4 +1,4 @@
-#include "app/services/TypoChecker.h"
+#include "services/TypoChecker.h"
 #include "platform/SpellChecker.h"
 #include "platform/fakes/FakeSpellChecker.h"
 

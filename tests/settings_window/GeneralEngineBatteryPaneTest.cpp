@@ -3,7 +3,7 @@
 
 #include "SettingsFileFixture.h"
 
-#include "app/services/PowerMonitor.h"
+#include "services/PowerMonitor.h"
 #include "platform/TrayHost.h"
 #include "settings/Preferences.h"
 #include "stores/Keychain.h"

@@ -1,6 +1,6 @@
 // The tray item, its panel and the hidden-icon prompt over in-memory services, in virtual time.
 
-#include "app/services/Permissions.h"
+#include "services/Permissions.h"
 #include "input/RivalWatcher.h"
 #include "platform/fakes/FakeAccessibilityAccess.h"
 #include "platform/fakes/FakeDefaults.h"

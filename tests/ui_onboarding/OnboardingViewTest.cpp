@@ -2,7 +2,7 @@
 
 #include "completion/EngineFixture.h"
 
-#include "app/services/Permissions.h"
+#include "services/Permissions.h"
 #include "engines/BuiltInProvider.h"
 #include "engines/ProviderHub.h"
 #include "platform/fakes/FakeAccessibilityAccess.h"

@@ -1,4 +1,4 @@
-#include "app/services/AppLanguage.h"
+#include "services/AppLanguage.h"
 
 #include "platform/fakes/FakeDefaults.h"
 

@@ -1,6 +1,6 @@
 #include "ui/settings/InspectorPane.h"
 
-#include "app/services/Permissions.h"
+#include "services/Permissions.h"
 #include "completion/EngineFixture.h"
 #include "platform/fakes/FakeAccessibilityAccess.h"
 #include "platform/fakes/FakeDesktopSettings.h"

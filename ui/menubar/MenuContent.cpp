@@ -1,6 +1,6 @@
 #include "ui/menubar/MenuContent.h"
 
-#include "app/services/Permissions.h"
+#include "services/Permissions.h"
 #include "platform/TrayHost.h"
 #include "input/RivalWatcher.h"
 #include "platform/Text.h"

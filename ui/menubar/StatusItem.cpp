@@ -1,6 +1,6 @@
 #include "ui/menubar/StatusItem.h"
 
-#include "app/services/Permissions.h"
+#include "services/Permissions.h"
 #include "input/RivalWatcher.h"
 #include "platform/Log.h"
 #include "platform/StatusNotifierItem.h"

@@ -1,6 +1,6 @@
 #include "ui/onboarding/OnboardingSteps.h"
 
-#include "app/services/Permissions.h"
+#include "services/Permissions.h"
 #include "engines/ProviderHub.h"
 #include "platform/Text.h"
 #include "settings/Preferences.h"

@@ -1,6 +1,6 @@
 #include "ui/onboarding/OnboardingView.h"
 
-#include "app/services/Permissions.h"
+#include "services/Permissions.h"
 #include "platform/Text.h"
 #include "ui/design/Animation.h"
 #include "ui/design/Backdrop.h"

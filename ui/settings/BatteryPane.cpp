@@ -1,6 +1,6 @@
 #include "ui/settings/BatteryPane.h"
 
-#include "app/services/PowerMonitor.h"
+#include "services/PowerMonitor.h"
 #include "engines/ProviderHub.h"
 #include "platform/Text.h"
 #include "settings/Preferences.h"

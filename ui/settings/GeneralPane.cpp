@@ -1,6 +1,6 @@
 #include "ui/settings/GeneralPane.h"
 
-#include "app/services/Permissions.h"
+#include "services/Permissions.h"
 #include "platform/Text.h"
 #include "platform/TrayHost.h"
 #include "settings/Preferences.h"

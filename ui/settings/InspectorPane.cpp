@@ -1,6 +1,6 @@
 #include "ui/settings/InspectorPane.h"
 
-#include "app/services/Permissions.h"
+#include "services/Permissions.h"
 #include "completion/CompletionEngine.h"
 #include "field/ContextCollector.h"
 #include "settings/Enums.h"

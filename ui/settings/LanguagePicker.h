@@ -4,7 +4,7 @@
 // them and asks before switching.
 
 #include "ui/design/Buttons.h"
-#include "app/services/AppLanguage.h"
+#include "services/AppLanguage.h"
 
 #include <QAbstractButton>
 #include <QDialog>

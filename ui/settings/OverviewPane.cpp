@@ -1,6 +1,6 @@
 #include "ui/settings/OverviewPane.h"
 
-#include "app/services/Permissions.h"
+#include "services/Permissions.h"
 #include "completion/CompletionEngine.h"
 #include "engines/ProviderHub.h"
 #include "input/RivalWatcher.h"

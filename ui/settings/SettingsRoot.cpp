@@ -1,6 +1,6 @@
 #include "ui/settings/SettingsRoot.h"
 
-#include "app/services/Permissions.h"
+#include "services/Permissions.h"
 #include "engines/ProviderHub.h"
 #include "input/RivalWatcher.h"
 #include "settings/Preferences.h"

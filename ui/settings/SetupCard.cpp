@@ -2,7 +2,7 @@
 
 #include "ui/design/Transition.h"
 
-#include "app/services/Permissions.h"
+#include "services/Permissions.h"
 #include "input/RivalWatcher.h"
 #include "platform/Text.h"
 #include "ui/design/Backdrop.h"

@@ -1,4 +1,4 @@
-#include "app/services/Import.h"
+#include "services/Import.h"
 
 #include "platform/Log.h"
 

@@ -1,4 +1,4 @@
-#include "app/services/Permissions.h"
+#include "services/Permissions.h"
 
 #include "platform/AccessibilityAccess.h"
 #include "platform/DesktopSettings.h"

@@ -1,4 +1,4 @@
-#include "app/services/AppLanguage.h"
+#include "services/AppLanguage.h"
 
 #include "platform/Defaults.h"
 #include "platform/Text.h"
