@@ -17,6 +17,14 @@ PlatformError runtimeError(const LlamaRuntime::Failure& f)
     return PlatformError{QStringLiteral("runtime"), int(f.code()), f.description()};
 }
 
+// After a typed space the runtime leaves the trailing space out of the prompt, makes the reply
+// begin with one and returns the text after it; the reply is a continuation of the prompt, so
+// the space goes back in front (as a server answering the same prompt would send it).
+QString withForcedSpace(const QString& text, bool spaceTyped)
+{
+    return spaceTyped && !text.isEmpty() ? QStringLiteral(" ") + text : text;
+}
+
 } // namespace
 
 BuiltInProvider::BuiltInProvider(const ModelStore& store, CompletionProvider* standIn,
@@ -54,9 +62,9 @@ Future<T> BuiltInProvider::submit(const CompletionRequest& request, int count, b
     QPointer<BuiltInProvider> self(this);
     if (partial) {
         // Partial texts reach the caller on the main thread, in the order they were made.
-        job.partial = [self, partial](const QString& text) {
+        job.partial = [self, partial, space = request.spaceTyped](const QString& part) {
             QMetaObject::invokeMethod(
-                self.data(), [self, partial, text] {
+                self.data(), [self, partial, text = withForcedSpace(part, space)] {
                     if (self)
                         partial(text);
                 },
@@ -129,7 +137,7 @@ Future<QString> BuiltInProvider::complete(const CompletionRequest& request, Part
         return Future<QString>::ready(ProviderError{text("Download the %app model in Settings first")});
     return submit<QString>(
         request, 1, false, std::move(partial),
-        [](const LlamaRuntime::Output& o) { return Outcome<QString>(o.text); },
+        [space = request.spaceTyped](const LlamaRuntime::Output& o) { return Outcome<QString>(withForcedSpace(o.text, space)); },
         [](Outcome<QString> failure) { return failure; });
 }
 
@@ -139,7 +147,12 @@ Future<QStringList> BuiltInProvider::alternatives(const CompletionRequest& reque
         return Future<QStringList>::ready(QStringList{});
     return submit<QStringList>(
         request, std::max(count, 2), false, nullptr,
-        [](const LlamaRuntime::Output& o) { return Outcome<QStringList>(o.alternatives); },
+        [space = request.spaceTyped](const LlamaRuntime::Output& o) {
+            QStringList out;
+            for (const QString& a : o.alternatives)
+                out.append(withForcedSpace(a, space));
+            return Outcome<QStringList>(out);
+        },
         [](Outcome<QStringList> failure) { return failure; });
 }
 

@@ -237,6 +237,39 @@ TEST_F(EngineGeneration, PracticeFieldSuggestionsAreNotCountedAsShown)
     EXPECT_EQ(stats.day(clock.now()).shown, 0);
 }
 
+// A raw engine after a typed space, answering as the built-in one does: the prompt ends before
+// the space and every text begins with one. Partial words, the final reply and the alternatives
+// all show; a reply glued to the prompt's last word would not fit after the space.
+TEST_F(EngineGeneration, ARawEngineAnswersAfterATypedSpace)
+{
+    provider.promptStyle = PromptStyle::raw;
+    field.applyEdits = true;
+    setText(QStringLiteral("We met at the "));
+    ASSERT_EQ(provider.calls.size(), 1);
+    EXPECT_TRUE(provider.last().request.spaceTyped);
+    EXPECT_TRUE(provider.last().request.rawPrompt.endsWith(QStringLiteral("at the")));
+    provider.partial(QStringLiteral(" corner of"));
+    settle();
+    EXPECT_EQ(ghostText(), QStringLiteral("corner"));
+    provider.reply(QStringLiteral(" corner of the park"));
+    settle();
+    EXPECT_EQ(ghostText(), QStringLiteral("corner of the park"));
+    EXPECT_TRUE(press(keycode::kTab));
+    ASSERT_FALSE(field.inserts.isEmpty());
+    EXPECT_EQ(field.current->before, QStringLiteral("We met at the corner "));
+
+    provider.alternativesReply = {QStringLiteral(" station"), QStringLiteral(" old mill")};
+    ASSERT_TRUE(press(keycode::kDown, ModifierSet::option));
+    settle();
+    EXPECT_EQ(engine->choices().model().items(),
+              (QStringList{QStringLiteral("of the park"), QStringLiteral("station"), QStringLiteral("old mill")}));
+
+    setText(QStringLiteral("See you at the "));
+    provider.reply(QStringLiteral("park"));
+    settle();
+    EXPECT_FALSE(engine->suggestion());
+}
+
 // Streaming: complete words show as they arrive; the final reply settles what stays.
 class EngineStreaming : public EngineFixture {
 protected:

@@ -141,6 +141,31 @@ TEST_F(BuiltInProviderTest, CompletesWithPartialTextsOnTheMainThread)
     EXPECT_GE(alts.value().size(), 1);
 }
 
+// After a typed space the prompt ends before it and the runtime makes the reply begin with one:
+// the final text, every partial text and every alternative carry that space, as a server's
+// answer to the same prompt would.
+TEST_F(BuiltInProviderTest, AfterATypedSpaceEveryTextBeginsWithTheSpace)
+{
+    makeReady();
+    BuiltInProvider provider(*store, &standIn, runtime(), clock);
+    for (const QString& prompt : {QStringLiteral("We met at the"), kPrompt + QStringLiteral(", and")}) {
+        CompletionRequest r = request(prompt, 8);
+        r.spaceTyped = true;
+        QStringList texts;
+        const auto out = await(provider.complete(r, [&](const QString& t) { texts << t; }));
+        ASSERT_TRUE(out.hasValue()) << out.errorMessage().toStdString();
+        QCoreApplication::processEvents();
+        texts << out.value();
+        const auto alts = await(provider.alternatives(r, 3));
+        ASSERT_TRUE(alts.hasValue());
+        texts << alts.value();
+        texts.removeAll(QString()); // a reply the model ended at once
+        ASSERT_FALSE(texts.isEmpty()) << "the model wrote nothing for " << prompt.toStdString();
+        for (const QString& t : texts)
+            EXPECT_TRUE(t.startsWith(u' ')) << prompt.toStdString() << ": \"" << t.toStdString() << '"';
+    }
+}
+
 TEST_F(BuiltInProviderTest, ANewerRequestCancelsTheOlderOneAndALateCancelLeavesItAlone)
 {
     makeReady();

@@ -1,0 +1,111 @@
+// The built-in engine as a new user meets it: a generated model in place of the download (the
+// download's size, its marker), Mousepad, a sentence typed up to a space and a pause. A
+// suggestion shows after the space, and Tab puts its first word after that space.
+
+#include "RealProgram.h"
+#include "support/DesktopApp.h"
+
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <iostream>
+
+namespace tq {
+
+using namespace realprogram;
+
+namespace {
+
+constexpr qint64 kModelBytes = 4967478336LL;
+const char* const kModelName = "gemma-4-E2B-Q8_0.gguf";
+const char* const kModelDigest = "fcf7224c47518fca8a8a85391cfb0873a94d3dee4434fb77763113bfa7264d97";
+
+// `source` copied into the program's model folder, padded (sparse) to the download's size, with
+// the marker of a verified download.
+bool installModel(const Program& program, const QString& source)
+{
+    const QString dir = program.path("data/Tessaquill/Models");
+    QDir().mkpath(dir);
+    const QString target = QDir(dir).filePath(QLatin1String(kModelName));
+    QFile::remove(target);
+    if (!QFile::copy(source, target))
+        return false;
+    QFile model(target);
+    if (!model.resize(kModelBytes))
+        return false;
+    QFile marker(target + QStringLiteral(".verified"));
+    return marker.open(QIODevice::WriteOnly) && marker.write(kModelDigest) > 0;
+}
+
+// The lines of the log a reader of this test wants: the model's work and the ghost's drawing.
+QString modelLines(const QString& log)
+{
+    QStringList out;
+    for (const QString& line : log.split(u'\n'))
+        if (line.contains(QStringLiteral("model ")) || line.contains(QStringLiteral("present:")))
+            out << line;
+    return out.join(u'\n');
+}
+
+class BuiltInSpace : public ::testing::TestWithParam<const char*> {};
+
+} // namespace
+
+TEST_P(BuiltInSpace, AGhostAfterATypedSpaceAndTabTakesItsFirstWord)
+{
+    if (qEnvironmentVariableIsEmpty("DISPLAY") || QStandardPaths::findExecutable("mousepad").isEmpty())
+        GTEST_SKIP() << "needs the desktop session and Mousepad";
+    const QString source = QStringLiteral(TQ_BINARY_DIR "/models/") + QLatin1String(GetParam());
+    if (!QFile::exists(source))
+        GTEST_SKIP() << source.toStdString() << " is not built";
+
+    Program program{QByteArray()};
+    // Greedy and without the screen's text: the answer does not depend on timing.
+    ASSERT_TRUE(program.writeSettings(
+        desktoptest::firstRunDone({{"engine", "builtIn"}, {"contextScreen", false}, {"creativity", 0}})));
+    ASSERT_TRUE(installModel(program, source));
+
+    QTemporaryDir dir;
+    const QString path = QDir(dir.path()).filePath("meeting.txt");
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.close();
+    desktoptest::DesktopApp mousepad(QStringLiteral("mousepad"), {path}, {{"XDG_CONFIG_HOME", dir.filePath("config")}});
+    const QString window =
+        QString::fromUtf8(run("xdotool", {"search", "--sync", "--onlyvisible", "--name", "meeting.txt"}, 30000)).split('\n').value(0).trimmed();
+    ASSERT_FALSE(window.isEmpty()) << "Mousepad showed no window";
+
+    program.start();
+    ASSERT_TRUE(program.waitUntilRunning()) << program.log().toStdString();
+    run("xdotool", {"windowactivate", "--sync", window});
+    const QString typed = QStringLiteral("We met at the ");
+    run("xdotool", {"type", "--delay", "60", typed});
+    const bool shown = waitFor([&] {
+        return readField(mousepad.pid()).text == typed && program.ghostAtTheCaret(mousepad.pid());
+    }, 20000);
+    screenshot(QStringLiteral("builtin-space-%1.png").arg(QString::fromLatin1(GetParam()).section(u'.', 0, 0)));
+    ASSERT_TRUE(shown) << "field: \"" << readField(mousepad.pid()).text.toStdString() << "\"\n"
+                       << program.log().toStdString();
+    std::cout << modelLines(program.log()).toStdString() << std::endl;
+
+    run("xdotool", {"key", "Tab"});
+    QString text;
+    const bool taken = waitFor([&] { return (text = readField(mousepad.pid()).text).size() > typed.size(); }, 5000);
+    ASSERT_TRUE(taken) << "field: \"" << text.toStdString() << "\"\n" << program.log().toStdString();
+    // The word follows the typed space at once: no second space, no tab, nothing glued before it.
+    EXPECT_TRUE(text.startsWith(typed)) << text.toStdString();
+    EXPECT_FALSE(text.at(typed.size()).isSpace()) << text.toStdString();
+    EXPECT_FALSE(text.mid(typed.size()).trimmed().contains(u' ')) << "more than one word: " << text.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(Models, BuiltInSpace, ::testing::Values("tiny.gguf", "tiny-gemma4.gguf"),
+                         [](const ::testing::TestParamInfo<const char*>& info) {
+                             return QString::fromLatin1(info.param).section(u'.', 0, 0).remove(u'-').toStdString();
+                         });
+
+} // namespace tq
