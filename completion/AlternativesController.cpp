@@ -100,7 +100,8 @@ void AlternativesController::list(const QStringList& replies)
     QStringList cleaned;
     cleaned.reserve(replies.size());
     for (const QString& reply : replies)
-        cleaned.append(ReplyCleaner::clean(reply, before, job.snapshot.after, job.wordLimit, job.style, misspelled));
+        cleaned.append(ReplyCleaner::clean(reply, before, job.snapshot.after, job.wordLimit, job.style, misspelled,
+                                           job.snapshot.tabLeavesField()));
     const QStringList items = ReplyCleaner::distinctAlternatives(job.current, cleaned);
     if (items.isEmpty()) {
         hooks_.status(hooks_.hasSuggestion() ? EngineStatus::showing() : EngineStatus::idle());

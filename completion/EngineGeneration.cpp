@@ -125,7 +125,8 @@ QString CompletionEngine::cleanReply(const QString& reply, const FieldSnapshot& 
 {
     TypoChecker* typo = &typo_;
     return ReplyCleaner::clean(reply, s.before, s.after, wordLimit, style,
-                               [typo](const QString& word) { return typo->isMisspelled(word.toLower()); });
+                               [typo](const QString& word) { return typo->isMisspelled(word.toLower()); },
+                               s.tabLeavesField());
 }
 
 QString CompletionEngine::cleanReplyForTest(const QString& reply, const QString& before, const QString& after,

@@ -365,7 +365,7 @@ QString ReplyCleaner::removeHidden(QStringView text)
     return out;
 }
 
-QString ReplyCleaner::normalizeSpacing(QStringView text)
+QString ReplyCleaner::normalizeSpacing(QStringView text, bool tabsAsSpaces)
 {
     QString out;
     out.reserve(text.size());
@@ -382,7 +382,7 @@ QString ReplyCleaner::normalizeSpacing(QStringView text)
         if (++run == 2) // a run of two or more becomes one space
             out.back() = u' ';
         if (run == 1)
-            out.append(c);
+            out.append(tabsAsSpaces ? QChar(u' ') : c);
     }
     return out;
 }
@@ -565,7 +565,7 @@ bool ReplyCleaner::looksLikeEcho(QStringView reply, QStringView typed)
 // MARK: pipeline
 
 QString ReplyCleaner::clean(const QString& reply, const QString& before, const QString& after, int wordLimit,
-                            PromptStyle style, const MisspelledTest& isMisspelled)
+                            PromptStyle style, const MisspelledTest& isMisspelled, bool tabsAsSpaces)
 {
     QString text = stripThink(removeHidden(reply));
     if (hasContextMarker(text))
@@ -577,7 +577,7 @@ QString ReplyCleaner::clean(const QString& reply, const QString& before, const Q
     } else if (!text.isEmpty() && isLineBreak(text[0].unicode())) {
         return {};
     }
-    text = normalizeSpacing(firstLine(text));
+    text = normalizeSpacing(firstLine(text), tabsAsSpaces);
     text = removeOverlap(text, before);
     std::optional<QString> joined = joinSpacing(text, before, style, isMisspelled);
     if (!joined)

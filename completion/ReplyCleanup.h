@@ -20,8 +20,10 @@ public:
 
     // The whole pipeline. `isMisspelled` decides whether a reply glued to the typed word
     // continues it; without one (the settings' engine test) a glued reply always continues it.
+    // `tabsAsSpaces`: the field takes a tab as a move to the next control, so a tab in the reply
+    // becomes a space.
     static QString clean(const QString& reply, const QString& before, const QString& after, int wordLimit,
-                         PromptStyle style, const MisspelledTest& isMisspelled = {});
+                         PromptStyle style, const MisspelledTest& isMisspelled = {}, bool tabsAsSpaces = false);
 
     // The steps, in pipeline order.
     // Escape sequences go whole, and so do format characters (bidirectional controls, zero-width
@@ -36,8 +38,9 @@ public:
     static bool isRefusal(QStringView text);
     static QString firstLine(QStringView text);
     // Control characters other than the tab go (a suggestion never types Return or Escape into
-    // the application); a run of two or more spaces or tabs becomes one space.
-    static QString normalizeSpacing(QStringView text);
+    // the application); a run of two or more spaces or tabs becomes one space, and so does every
+    // tab with `tabsAsSpaces`.
+    static QString normalizeSpacing(QStringView text, bool tabsAsSpaces = false);
     static QString removeOverlap(const QString& reply, QStringView typed);
     // Empty optional: the reply is rejected.
     static std::optional<QString> joinSpacing(const QString& reply, QStringView typed, PromptStyle style,

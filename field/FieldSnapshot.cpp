@@ -1,5 +1,6 @@
 #include "field/FieldSnapshot.h"
 
+#include "platform/Accessibility.h"
 #include "platform/Chars.h"
 
 #include <QStringView>
@@ -81,6 +82,12 @@ bool FieldSnapshot::afterIsBlank() const
         if (!c.isSpace())
             return false;
     return true;
+}
+
+bool FieldSnapshot::tabLeavesField() const
+{
+    return domain.has_value() || role == QLatin1String(ax::kTextField) || role == QLatin1String(ax::kComboBox)
+        || role == QLatin1String(ax::kSearchField);
 }
 
 } // namespace tq

@@ -35,6 +35,9 @@ struct FieldSnapshot {
     bool startsLineAfterSentence() const;
     // Every character of `after` is whitespace (true when empty).
     bool afterIsBlank() const;
+    // A Tab key press here moves the focus on instead of writing a tab: one-line fields, and
+    // every field of a web page.
+    bool tabLeavesField() const;
 };
 
 } // namespace tq

@@ -140,6 +140,8 @@ TEST(ReplyCleanup, ControlCharactersNeverReachTheField)
             EXPECT_TRUE(ch == u'\t' || ch.category() != QChar::Other_Control) << int(ch.unicode());
         const QString cleaned = ReplyCleaner::clean(" word\x1B\tnext\x0D\x0Amore", "Type ", {}, 10, style);
         EXPECT_EQ(cleaned, "word\tnext");
+        // Where Tab moves the focus on, every tab is written as a space.
+        EXPECT_EQ(ReplyCleaner::clean(" world\tand \tmore\t", "Hello ", {}, 10, style, {}, true), "world and more");
     }
 }
 
