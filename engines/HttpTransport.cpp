@@ -126,7 +126,7 @@ Future<QByteArray> send(Clock& clock, QNetworkAccessManager& network, QNetworkRe
             return;
         }
         if (reply->error() != QNetworkReply::NoError) {
-            promise.finish(PlatformError{QStringLiteral("network"), int(reply->error()), reply->errorString()});
+            promise.finish(PlatformError{QStringLiteral("network"), int(reply->error()), unreachedText(int(reply->error()))});
             return;
         }
         promise.finish(body);

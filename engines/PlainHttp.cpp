@@ -29,6 +29,32 @@ int networkErrorOf(QAbstractSocket::SocketError e)
 }
 } // namespace
 
+QString unreachedText(int networkError)
+{
+    switch (QNetworkReply::NetworkError(networkError)) {
+    case QNetworkReply::ConnectionRefusedError:
+        return text("The server refused the connection. Check that it is running and that the address is right.");
+    case QNetworkReply::HostNotFoundError:
+        return text("The server's name couldn't be found. Check the address.");
+    case QNetworkReply::TimeoutError:
+    case QNetworkReply::OperationCanceledError:
+        return text("The request timed out.");
+    case QNetworkReply::SslHandshakeFailedError:
+    case QNetworkReply::InsecureRedirectError:
+        return text("A secure connection to the server couldn't be made.");
+    case QNetworkReply::RemoteHostClosedError:
+        return text("The server closed the connection before it answered.");
+    case QNetworkReply::ProxyConnectionRefusedError:
+    case QNetworkReply::ProxyConnectionClosedError:
+    case QNetworkReply::ProxyNotFoundError:
+    case QNetworkReply::ProxyTimeoutError:
+    case QNetworkReply::ProxyAuthenticationRequiredError:
+        return text("The network proxy couldn't be reached.");
+    default:
+        return text("The server couldn't be reached.");
+    }
+}
+
 bool breaksHeaderLine(const QByteArray& text)
 {
     return text.contains('\r') || text.contains('\n') || text.contains('\0');
@@ -244,7 +270,8 @@ private:
                 return;
             }
         }
-        finishWith(failure(networkErrorOf(e), socket_.errorString()));
+        const int code = networkErrorOf(e);
+        finishWith(failure(code, unreachedText(code)));
     }
 
     PlainAnswer tooLong() const { return {PlainAnswer::Kind::tooLong, status_, {}, 0, {}}; }

@@ -38,6 +38,10 @@ struct PlainAnswer {
 
 class PlainExchange;
 
+// The sentence for a server that was not reached (a QNetworkReply::NetworkError): refused, a
+// name not found, a time-out, no secure connection, a proxy, or not reached at all.
+QString unreachedText(int networkError);
+
 // A header name or value that could end its line early: it holds CR, LF or NUL.
 bool breaksHeaderLine(const QByteArray& text);
 inline constexpr const char* kUnsafeHeaderMessage = "A request header holds a line break, so the request was not sent.";

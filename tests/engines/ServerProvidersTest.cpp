@@ -14,6 +14,8 @@
 #include <QJsonObject>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
+#include <QTcpServer>
+#include <QTcpSocket>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -157,15 +159,42 @@ TEST(HttpTransport, ModelListsLeaveOutNamesNoModelHas)
               QStringList{QStringLiteral("good")});
 }
 
-TEST(HttpTransport, RefusedConnectionPassesTheClientErrorThrough)
+// A server that was not reached is told in the program's own sentences, over both transports.
+TEST(HttpTransport, AnUnreachedServerIsToldInTheProgramsOwnWords)
 {
     SystemClock clock;
     QNetworkAccessManager network;
-    const QString base = QStringLiteral("http://127.0.0.1:%1").arg(closedPort());
-    auto out = await(Providers::get(clock, network, Providers::endpoint(base, QStringLiteral("x")), QString()));
-    ASSERT_TRUE(out && out->isPlatformError());
-    EXPECT_EQ(out->platformError()->domain, QStringLiteral("network"));
-    EXPECT_EQ(out->platformError()->code, int(QNetworkReply::ConnectionRefusedError));
+    // Answers a secure client with plain text.
+    QTcpServer plain;
+    ASSERT_TRUE(plain.listen(QHostAddress::LocalHost));
+    QObject::connect(&plain, &QTcpServer::newConnection, [&] {
+        while (QTcpSocket* s = plain.nextPendingConnection())
+            s->write("HTTP/1.1 400 Bad Request\r\nContent-Length: 0\r\n\r\n");
+    });
+    const QString port = QString::number(closedPort());
+    const QString refused = QStringLiteral("The server refused the connection. Check that it is running and that the address is right.");
+    const struct {
+        QString base;
+        int code;
+        QString message;
+    } cases[] = {
+        {QStringLiteral("http://127.0.0.1:") + port, QNetworkReply::ConnectionRefusedError, refused},
+        {QStringLiteral("https://127.0.0.1:") + port, QNetworkReply::ConnectionRefusedError, refused},
+        {QStringLiteral("http://tq-none.invalid"), QNetworkReply::HostNotFoundError,
+         QStringLiteral("The server's name couldn't be found. Check the address.")},
+        {QStringLiteral("https://tq-none.invalid"), QNetworkReply::HostNotFoundError,
+         QStringLiteral("The server's name couldn't be found. Check the address.")},
+        {QStringLiteral("https://127.0.0.1:%1").arg(plain.serverPort()), QNetworkReply::SslHandshakeFailedError,
+         QStringLiteral("A secure connection to the server couldn't be made.")},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.base.toStdString());
+        auto out = await(Providers::get(clock, network, Providers::endpoint(c.base, QStringLiteral("x")), QString()));
+        ASSERT_TRUE(out && out->isPlatformError());
+        EXPECT_EQ(out->platformError()->domain, QStringLiteral("network"));
+        EXPECT_EQ(out->platformError()->code, c.code);
+        EXPECT_EQ(out->errorMessage(), c.message);
+    }
 }
 
 TEST(HttpTransport, SlowServersTimeOutOnTheClock)
