@@ -19,19 +19,34 @@ QJsonObject OpenAICompatibleProvider::completionBody(const CompletionRequest& re
     };
 }
 
+template <class T, class Send>
+Future<T> OpenAICompatibleProvider::withKey(Send send) const
+{
+    const Future<QString> key = apiKey_ ? apiKey_() : Future<QString>::ready(QString());
+    if (const auto known = key.result())
+        return send(known->valueOr(QString()));
+    return chain<T>(key, [send](const Outcome<QString>& k) {
+        return k.isCancelled() ? Future<T>::ready(Cancelled{}) : send(k.valueOr(QString()));
+    });
+}
+
 Future<QString> OpenAICompatibleProvider::complete(const CompletionRequest& request)
 {
     if (request.model.isEmpty())
         return Future<QString>::ready(ProviderError{text("Pick a model for your local server")});
-    auto reply = Providers::postJSON(clock_, network_, Providers::endpoint(baseURL_, QStringLiteral("completions")),
-                                     completionBody(request), key(),
-                                     Providers::completionReplyCap(request.maxTokens));
+    auto reply = withKey<QByteArray>([this, url = Providers::endpoint(baseURL_, QStringLiteral("completions")),
+                                      body = completionBody(request),
+                                      cap = Providers::completionReplyCap(request.maxTokens)](const QString& key) {
+        return Providers::postJSON(clock_, network_, url, body, key, cap);
+    });
     return map<QString>(reply, [](const Outcome<QByteArray>& o) { return Providers::openAIText(o); });
 }
 
 Future<QStringList> OpenAICompatibleProvider::models()
 {
-    auto reply = Providers::get(clock_, network_, Providers::endpoint(baseURL_, QStringLiteral("models")), key());
+    auto reply = withKey<QByteArray>([this, url = Providers::endpoint(baseURL_, QStringLiteral("models"))](const QString& key) {
+        return Providers::get(clock_, network_, url, key);
+    });
     return map<QStringList>(reply, [](const Outcome<QByteArray>& o) {
         return Providers::listedNames(o, QStringLiteral("data"), QStringLiteral("id"));
     });

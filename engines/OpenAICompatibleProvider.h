@@ -9,9 +9,19 @@ namespace tq {
 
 class OpenAICompatibleProvider final : public CompletionProvider {
 public:
+    // `apiKey` gives the key for each request (empty: none); a request goes out once it is known.
+    using KeySource = std::function<Future<QString>()>;
+    OpenAICompatibleProvider(Clock& clock, QNetworkAccessManager& network, Providers::BaseAddress baseURL,
+                             KeySource apiKey)
+        : clock_(clock), network_(network), baseURL_(std::move(baseURL)), apiKey_(std::move(apiKey))
+    {
+    }
+    // A key that is always known at once.
     OpenAICompatibleProvider(Clock& clock, QNetworkAccessManager& network, Providers::BaseAddress baseURL,
                              std::function<QString()> apiKey)
-        : clock_(clock), network_(network), baseURL_(std::move(baseURL)), apiKey_(std::move(apiKey))
+        : OpenAICompatibleProvider(clock, network, std::move(baseURL), KeySource([key = std::move(apiKey)] {
+              return Future<QString>::ready(key ? key() : QString());
+          }))
     {
     }
 
@@ -25,11 +35,13 @@ public:
     static QJsonObject completionBody(const CompletionRequest& request);
 
 private:
-    QString key() const { return apiKey_ ? apiKey_() : QString(); }
+    // `send(key)` once the key is known.
+    template <class T, class Send>
+    Future<T> withKey(Send send) const;
     Clock& clock_;
     QNetworkAccessManager& network_;
     Providers::BaseAddress baseURL_;
-    std::function<QString()> apiKey_;
+    KeySource apiKey_;
 };
 
 } // namespace tq

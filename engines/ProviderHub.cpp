@@ -14,6 +14,7 @@ ProviderHub::ProviderHub(Preferences& prefs, ModelStore& store, const Keychain& 
     : QObject(parent)
     , prefs_(prefs)
     , store_(store)
+    , clock_(clock)
     , keychain_(keychain)
     , serverKey_(std::make_unique<ServerKey>(keychain))
 {
@@ -23,7 +24,7 @@ ProviderHub::ProviderHub(Preferences& prefs, ModelStore& store, const Keychain& 
     Preferences* p = &prefs_;
     ollama_ = std::make_unique<OllamaProvider>(clock, network_, [p] { return p->ollamaURL(); });
     server_ = std::make_unique<OpenAICompatibleProvider>(clock, network_, [p] { return p->serverURL(); },
-                                                         [this] { return serverAPIKey(); });
+                                                         [this] { return serverKeyForRequest(); });
     serverKey_->load();
 }
 
@@ -164,6 +165,39 @@ QString ProviderHub::serverAPIKey() const
 {
     // Kept in memory: a request never waits on the keychain.
     return serverKey_->current();
+}
+
+Future<QString> ProviderHub::serverKeyForRequest()
+{
+    if (serverKey_->loadState() != ServerKey::Load::reading || serverKey_->typedKey())
+        return Future<QString>::ready(serverKey_->current());
+    // The first request of a run may come before the keychain has answered: a request without
+    // the key would be refused by a server that needs one.
+    Promise<QString> promise;
+    auto connection = std::make_shared<QMetaObject::Connection>();
+    auto timer = std::make_shared<TimerId>(0);
+    QPointer<ServerKey> key = serverKey_.get();
+    Clock* clock = &clock_;
+    auto done = [promise, connection, timer, key, clock] {
+        if (promise.isSettled())
+            return;
+        QObject::disconnect(*connection);
+        if (*timer && key)
+            clock->cancel(std::exchange(*timer, 0));
+        if (key)
+            promise.finish(key->current());
+        else
+            promise.finish(Cancelled{}); // the hub has ended
+    };
+    *connection = connect(serverKey_.get(), &ServerKey::keyChanged, this, [key, done] {
+        if (key && (key->loadState() != ServerKey::Load::reading || key->typedKey()))
+            done();
+    });
+    *timer = clock_.start(kKeyWait, [timer, done] {
+        *timer = 0;
+        done();
+    });
+    return promise.future();
 }
 
 } // namespace tq

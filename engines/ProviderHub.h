@@ -7,6 +7,7 @@
 #include "engines/ModelStore.h"
 #include "engines/OllamaProvider.h"
 #include "engines/OpenAICompatibleProvider.h"
+#include "platform/Clock.h"
 #include "settings/Enums.h"
 
 #include <QNetworkAccessManager>
@@ -64,6 +65,11 @@ public:
     // The key of the OpenAI-compatible server: the one typed this run, else the stored one once
     // the keychain has handed it out; empty when none (yet). Never waits on the keychain.
     QString serverAPIKey() const;
+    // The key for a request: at once when the stored key has arrived (or was never asked for, or
+    // a key was typed); while it is on its way from the keychain, once it arrives, at most
+    // kKeyWait later (then without it).
+    static constexpr Millis kKeyWait{3000};
+    Future<QString> serverKeyForRequest();
     ServerKey& serverKey() { return *serverKey_; }
 
     // An engine without an entry counts as not checked yet and without models.
@@ -81,6 +87,7 @@ private:
 
     Preferences& prefs_;
     ModelStore& store_;
+    Clock& clock_;
     const Keychain& keychain_;
     std::unique_ptr<ServerKey> serverKey_;
     std::map<EngineKind, ProviderStatus> status_;

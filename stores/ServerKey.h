@@ -2,9 +2,9 @@
 // The OpenAI-compatible server's API key, kept in memory for the run: read from the keychain
 // once in the background, replaced at once by a key the user types (which is then written to
 // the keychain in the background). The keychain may sit behind an unlock prompt for as long as
-// the user likes, so nothing here ever waits for it: until the stored key arrives requests go
-// without one, a write still running when this object ends finishes (or not) on its own, and
-// what was queued behind it is dropped.
+// the user likes, so nothing here ever waits for it (a request waits for the stored key a few
+// seconds at most, see ProviderHub), a write still running when this object ends finishes (or
+// not) on its own, and what was queued behind it is dropped.
 
 #include "platform/Clock.h"
 #include "stores/Keychain.h"

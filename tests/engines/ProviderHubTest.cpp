@@ -21,6 +21,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -372,28 +373,47 @@ TEST_F(HubFixture, ServerKeyIsReadOnceAndKeptInMemory)
     EXPECT_EQ(hub->serverAPIKey(), QString());
 }
 
-TEST_F(HubFixture, AStalledKeychainNeverHoldsARequest)
+// A request made while the stored key is still on its way from the keychain waits for it; a
+// keychain that does not answer holds the request for the bound at most, and then it goes
+// without the key.
+TEST_F(HubFixture, ARequestWaitsForTheKeyOnItsWayWithinTheBound)
 {
-    auto stalled = std::make_shared<BlockingKeychain>();
-    stalled->inner.write(kKeychainService, kServerApiKeyAccount, "sk-late");
-    const Keychain slow(*stalled);
-    store = std::make_unique<ModelStore>(spec, tmp.filePath("Models"), disk,
-                                         [](auto&&...) -> std::unique_ptr<ModelTransfer> { return nullptr; });
-    QElapsedTimer timer;
-    timer.start();
-    hub = std::make_unique<ProviderHub>(prefs, *store, slow, onDevice, clock,
-                                        [](ModelStore&, AppleIntelligenceProvider&) {
-                                            return ProviderHub::BuiltIn{std::make_unique<RecordingProvider>(), {}};
-                                        });
     server.reply("/v1/models", 200, R"({"data":[{"id":"a"}]})");
-    await(hub->server().models());
-    EXPECT_LT(timer.elapsed(), 1000);
-    EXPECT_FALSE(server.requests().last().headers.contains("authorization")); // sent without the key
-    stalled->release();
-    ASSERT_TRUE(testwait::waitFor([&] { return hub->serverAPIKey() == QStringLiteral("sk-late"); }, 2000));
-    await(hub->server().models());
-    EXPECT_EQ(server.requests().last().headers.value("authorization"), QByteArray("Bearer sk-late"));
-    hub.reset();
+    for (const bool answers : {true, false}) {
+        SCOPED_TRACE(answers ? "the keychain answers" : "the keychain does not answer");
+        auto stalled = std::make_shared<BlockingKeychain>();
+        stalled->inner.write(kKeychainService, kServerApiKeyAccount, "sk-late");
+        const Keychain slow(*stalled);
+        store = std::make_unique<ModelStore>(spec, tmp.filePath("Models"), disk,
+                                             [](auto&&...) -> std::unique_ptr<ModelTransfer> { return nullptr; });
+        hub = std::make_unique<ProviderHub>(prefs, *store, slow, onDevice, clock,
+                                            [](ModelStore&, AppleIntelligenceProvider&) {
+                                                return ProviderHub::BuiltIn{std::make_unique<RecordingProvider>(), {}};
+                                            });
+        const qsizetype before = server.requests().size();
+        QElapsedTimer timer;
+        timer.start();
+        auto models = hub->server().models();
+        ASSERT_TRUE(testwait::waitFor([&] { return stalled->waitingCalls() == 1; }, 2000));
+        if (answers) {
+            QTest::qWait(300);
+            EXPECT_EQ(server.requests().size(), before) << "sent before the key arrived";
+            stalled->release();
+        }
+        ASSERT_TRUE(await(models));
+        ASSERT_EQ(server.requests().size(), before + 1);
+        const auto& headers = server.requests().last().headers;
+        if (answers) {
+            EXPECT_EQ(headers.value("authorization"), QByteArray("Bearer sk-late"));
+            EXPECT_LT(timer.elapsed(), ProviderHub::kKeyWait.count());
+        } else {
+            EXPECT_FALSE(headers.contains("authorization"));
+            EXPECT_GE(timer.elapsed(), ProviderHub::kKeyWait.count() - 50);
+            EXPECT_LT(timer.elapsed(), ProviderHub::kKeyWait.count() + 2000);
+        }
+        hub.reset();
+        stalled->release();
+    }
 }
 
 namespace tq {
