@@ -57,6 +57,24 @@ QNetworkInformation* networkInformation()
     return info;
 }
 
+// The system reports no way beyond this machine or its site.
+bool systemNetworkDown()
+{
+    QNetworkInformation* info = networkInformation();
+    if (!info)
+        return false;
+    switch (info->reachability()) {
+    case QNetworkInformation::Reachability::Disconnected:
+    case QNetworkInformation::Reachability::Local:
+    case QNetworkInformation::Reachability::Site:
+        return true;
+    case QNetworkInformation::Reachability::Unknown:
+    case QNetworkInformation::Reachability::Online:
+        break;
+    }
+    return false;
+}
+
 struct Resume {
     QUrl url;
     qint64 offset = 0;
@@ -199,10 +217,25 @@ void ModelDownload::send(const QUrl& url)
     connect(reply_, &QNetworkReply::finished, this, &ModelDownload::onFinished);
 }
 
+bool ModelDownload::networkDown() const
+{
+    return networkDown_ ? networkDown_() : systemNetworkDown();
+}
+
+void ModelDownload::setWaiting(bool waiting)
+{
+    if (waitingNow_ == waiting)
+        return;
+    waitingNow_ = waiting;
+    if (waiting_)
+        waiting_(waiting);
+}
+
 bool ModelDownload::waitForNetwork()
 {
     if (!resourceTimer_ || cancelled_)
         return false; // the time for the whole transfer is up
+    setWaiting(true);
     const auto pause = retryPause(retries_++);
     log::info(QStringLiteral("model download: the server was not reached; trying again in %1 s")
                   .arg(std::chrono::duration_cast<std::chrono::seconds>(pause).count()));
@@ -221,7 +254,9 @@ void ModelDownload::retry()
     }
     if (done_ || reply_)
         return;
-    send(retryUrl_);
+    // From the address given: where it redirected to may be signed for a while only.
+    redirects_ = 0;
+    send(url_);
 }
 
 void ModelDownload::onMetaData()
@@ -256,6 +291,7 @@ void ModelDownload::onMetaData()
     written_ = offset_;
     expected_ = length > 0 ? offset_ + length : -1;
     accepted_ = true;
+    setWaiting(false);
 }
 
 void ModelDownload::onReadyRead()
@@ -317,11 +353,11 @@ void ModelDownload::onFinished()
         }
     }
     if (!accepted_ && status == 0 && saveError_.isEmpty() && unreached(error)) {
-        // Nothing came from the server: wait for the network as a browser's download does.
         log::info(QStringLiteral("model download: no answer (network error %1)").arg(int(error)));
-        retryUrl_ = reply->url();
         reply_ = nullptr;
-        if (waitForNetwork())
+        // Nothing came from the server while the network is down: wait for it as a browser's
+        // download does. With the network up the server itself is not there: that is the end.
+        if (networkDown() && waitForNetwork())
             return;
     }
     if (file_->isOpen()) {

@@ -2,9 +2,11 @@
 // One HTTPS transfer of the model file straight into its destination (the store's ".incoming-"
 // file), resumable with Range/If-Range from the bytes already there. Redirects are followed
 // only to HTTPS. Progress goes out at most every 0.2 s; the result is reported exactly once.
-// Offline (the server cannot be reached before it answered) the transfer waits for the network
-// instead of failing: it tries again with a growing pause, at once when the system reports the
-// network back, until the 6-hour limit of the whole transfer.
+// Offline (the server cannot be reached before it answered while the system reports the network
+// down) the transfer waits for the network instead of failing, and says so: it tries again from
+// the address it was given with a growing pause, at once when the system reports the network
+// back, until the 6-hour limit of the whole transfer. A server that cannot be reached while the
+// network is up (refused, a name not found) ends the transfer at once.
 // Runs on the thread that created it (the main thread); callbacks are called there.
 
 #include "engines/ModelStore.h"
@@ -28,8 +30,13 @@ public:
                   Finished finished, Clock& clock);
     ~ModelDownload() override;
 
+    void onWaiting(Waiting handler) override { waiting_ = std::move(handler); }
     void start() override;
     void cancel(ResumeDataHandler handler) override;
+
+    // Whether the network is down now; the system's reachability unless set (tests). Without a
+    // report of the system the network counts as up.
+    void setNetworkDown(std::function<bool()> isDown) { networkDown_ = std::move(isDown); }
 
     static ModelTransferFactory factory(Clock& clock);
 
@@ -44,6 +51,8 @@ private:
     // The server was not reached: try again later. False when waiting is over.
     bool waitForNetwork();
     void retry();
+    bool networkDown() const;
+    void setWaiting(bool waiting);
     void onMetaData();
     void onReadyRead();
     void onFinished();
@@ -77,7 +86,9 @@ private:
     quint64 resourceTimer_ = 0;
     quint64 retryTimer_ = 0;
     int retries_ = 0;
-    QUrl retryUrl_; // the address the unanswered request went to
+    bool waitingNow_ = false;
+    Waiting waiting_;
+    std::function<bool()> networkDown_;
 };
 
 } // namespace tq

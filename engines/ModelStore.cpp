@@ -122,6 +122,9 @@ void ModelStore::download()
     auto resume = std::move(resumeData_);
     resumeData_.reset();
     transfer_ = transfers_(spec_.url, incomingPath(), std::move(resume), progress, finished);
+    transfer_->onWaiting([this, alive, id](bool waiting) {
+        onMain(alive, [this, id, waiting] { transferWaiting(id, waiting); });
+    });
     transfer_->start();
 }
 
@@ -130,6 +133,15 @@ void ModelStore::transferProgress(quint64 id, qint64 written, qint64 expected)
     if (id != transferId_ || !transfer_ || !phase_.is(Phase::Kind::downloading))
         return;
     setPhase(Phase::downloading(written, expected < 1 ? spec_.bytes : expected));
+}
+
+void ModelStore::transferWaiting(quint64 id, bool waiting)
+{
+    if (id != transferId_ || !transfer_ || !phase_.is(Phase::Kind::downloading))
+        return;
+    Phase p = phase_;
+    p.waitingForNetwork = waiting;
+    setPhase(p);
 }
 
 void ModelStore::transferFinished(quint64 id, const ModelTransfer::Result& result)

@@ -35,8 +35,12 @@ public:
     using Progress = std::function<void(qint64 written, qint64 expected)>;
     using Finished = std::function<void(const Result&)>;
     using ResumeDataHandler = std::function<void(std::optional<QByteArray>)>;
+    using Waiting = std::function<void(bool waiting)>;
 
     virtual ~ModelTransfer() = default;
+    // Called (before start()) with a handler told when the transfer begins and ends waiting
+    // for the network.
+    virtual void onWaiting(Waiting) {}
     virtual void start() = 0;
     // Stops the transfer; its result becomes cancelled. The resume data (or none) is handed
     // to `handler` later.
@@ -57,6 +61,7 @@ public:
         qint64 received = 0; // downloading
         qint64 total = 0;    // downloading
         QString message;     // failed
+        bool waitingForNetwork = false; // downloading: the network is down, the transfer waits
 
         static Phase missing() { return {}; }
         static Phase downloading(qint64 received, qint64 total) { return {Kind::downloading, received, total, {}}; }
@@ -104,6 +109,7 @@ signals:
 private:
     void setPhase(Phase p);
     void transferProgress(quint64 id, qint64 written, qint64 expected);
+    void transferWaiting(quint64 id, bool waiting);
     void transferFinished(quint64 id, const ModelTransfer::Result& result);
     void startVerifying(quint64 id, const QString& incoming);
     void finishInstall(quint64 id, const QString& incoming, bool matches);

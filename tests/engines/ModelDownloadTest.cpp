@@ -40,6 +40,7 @@ public:
     int dropHalfwayTimes = 0; // the next N full answers stop after half the body
     bool stallHalfway = false; // full answers send half the body and then nothing
     QList<Seen> seen;
+    quint16 refusingPort = 0; // where "/to-closed" redirects
 
     bool start(const QString& folder)
     {
@@ -112,6 +113,8 @@ private:
             return send(s, 404, {}, "no such file", 12);
         if (r.path == "/to-http")
             return send(s, 302, {"Location: http://127.0.0.1:" + QByteArray::number(server_.serverPort()) + "/model.gguf"}, {}, 0);
+        if (r.path == "/to-closed")
+            return send(s, 302, {"Location: https://127.0.0.1:" + QByteArray::number(refusingPort) + "/model.gguf"}, {}, 0);
         if (r.path == "/to-https")
             return send(s, 302, {"Location: " + url("/model.gguf").toEncoded()}, {}, 0);
         const QList<QByteArray> common{"ETag: " + etag, "Content-Type: application/octet-stream", "Accept-Ranges: bytes"};
@@ -258,23 +261,29 @@ TEST_F(DownloadFixture, ServerErrorLeavesNoFile)
 
 }
 
-// Started offline, the download waits for the network, trying again with a growing pause,
-// and goes on once the server can be reached; one that never can stops after six hours.
+// Started offline, the download waits for the network and says so, trying again with a growing
+// pause, and goes on once the server can be reached; one that never can stops after six hours.
 TEST_F(DownloadFixture, StartedOfflineWaitsForTheNetwork)
 {
     VirtualClock clock;
     const QUrl url = server.url("/model.gguf");
     server.goOffline();
+    bool offline = true;
+    QList<bool> waiting;
     std::optional<ModelTransfer::Result> result;
     ModelDownload d(url, destination, std::nullopt, {},
                     [&](const ModelTransfer::Result& r) { result = r; }, clock);
+    d.setNetworkDown([&] { return offline; });
+    d.onWaiting([&](bool w) { waiting << w; });
     d.start();
     for (int i = 0; i < 4; ++i) { // refused at once each time, then the pause
         spinUntil([] { return false; }, 50);
         clock.advance(std::chrono::seconds(10));
     }
     EXPECT_FALSE(result);
+    EXPECT_EQ(waiting, QList<bool>{true});
     ASSERT_TRUE(server.goOnline());
+    offline = false;
     for (int i = 0; i < 20 && !result; ++i) { // the try under way may still have been refused
         clock.advance(std::chrono::seconds(30));
         spinUntil([&] { return result.has_value(); }, 1000);
@@ -282,11 +291,13 @@ TEST_F(DownloadFixture, StartedOfflineWaitsForTheNetwork)
     ASSERT_TRUE(result);
     EXPECT_EQ(result->kind, ModelTransfer::Result::Kind::success);
     EXPECT_EQ(onDisk(), server.content);
+    EXPECT_EQ(waiting, (QList<bool>{true, false}));
 
     const QUrl refused(QStringLiteral("https://127.0.0.1:%1/model.gguf").arg(closedPort()));
     std::optional<ModelTransfer::Result> never;
     ModelDownload n(refused, destination + "2", std::nullopt, {}, [&](const ModelTransfer::Result& r) { never = r; },
                     clock);
+    n.setNetworkDown([] { return true; });
     n.start();
     for (int minutes = 0; minutes < 6 * 60 && !never; ++minutes) {
         spinUntil([] { return false; }, 2);
@@ -295,6 +306,40 @@ TEST_F(DownloadFixture, StartedOfflineWaitsForTheNetwork)
     ASSERT_TRUE(never);
     EXPECT_EQ(never->message, QStringLiteral("The download stopped. Check your connection, then try again."));
     EXPECT_FALSE(never->resumeData);
+}
+
+// With the network up, a server that refuses or a name that is not found ends the transfer at
+// once; while the network is down a try again asks the address given, not where it redirected.
+TEST_F(DownloadFixture, WithTheNetworkUpAnUnreachedServerFailsAtOnce)
+{
+    VirtualClock clock; // never advanced: no pause ever ends
+    const QString stopped = QStringLiteral("The download stopped. Check your connection, then try again.");
+    for (const QUrl& url : {QUrl(QStringLiteral("https://127.0.0.1:%1/model.gguf").arg(closedPort())),
+                            QUrl(QStringLiteral("https://tq-none.invalid/model.gguf")), server.url("/to-closed")}) {
+        SCOPED_TRACE(url.toString().toStdString());
+        server.refusingPort = closedPort();
+        bool offline = url.path() == QLatin1String("/to-closed");
+        bool waiting = false;
+        std::optional<ModelTransfer::Result> result;
+        ModelDownload d(url, destination, std::nullopt, {}, [&](const ModelTransfer::Result& r) { result = r; }, clock);
+        d.setNetworkDown([&] { return offline; });
+        d.onWaiting([&](bool w) { waiting = w; });
+        d.start();
+        if (offline) {
+            ASSERT_TRUE(spinUntil([&] { return waiting; }, 10000)); // the redirect's target refused
+            offline = false;
+            clock.advance(std::chrono::seconds(1)); // the first pause
+            spinUntil([&] { return result.has_value(); }, 10000);
+            ASSERT_EQ(server.seen.size(), 2);
+            EXPECT_EQ(server.seen.last().path, QByteArray("/to-closed"));
+        } else {
+            spinUntil([&] { return result.has_value(); }, 10000);
+        }
+        ASSERT_TRUE(result);
+        EXPECT_EQ(result->kind, ModelTransfer::Result::Kind::interrupted);
+        EXPECT_EQ(result->message, stopped);
+        server.seen.clear();
+    }
 }
 
 TEST_F(DownloadFixture, UnwritableDestinationSaysSo)

@@ -27,7 +27,9 @@ struct ScriptedTransfer final : ModelTransfer {
     bool started = false;
     bool cancelled = false;
     ResumeDataHandler resumeHandler;
+    Waiting waiting;
 
+    void onWaiting(Waiting handler) override { waiting = std::move(handler); }
     void start() override { started = true; }
     void cancel(ResumeDataHandler handler) override
     {
@@ -48,6 +50,7 @@ struct ScriptedTransfer final : ModelTransfer {
 // What the store owns; the scripted transfer itself outlives it so late reports can be sent.
 struct TransferHandle final : ModelTransfer {
     std::shared_ptr<ScriptedTransfer> t;
+    void onWaiting(Waiting handler) override { t->onWaiting(std::move(handler)); }
     void start() override { t->start(); }
     void cancel(ResumeDataHandler handler) override { t->cancel(std::move(handler)); }
 };
@@ -182,6 +185,14 @@ TEST(ModelStore, ProgressVerifyAndInstall)
     t->progress(300, -1);
     fx.settle();
     EXPECT_EQ(store.phase(), ModelStore::Phase::downloading(300, fx.spec.bytes));
+    // Waiting for the network keeps the bytes so far; the next bytes end the wait.
+    t->waiting(true);
+    fx.settle();
+    EXPECT_TRUE(store.phase().waitingForNetwork);
+    EXPECT_EQ(store.phase().received, 300);
+    t->progress(400, -1);
+    fx.settle();
+    EXPECT_EQ(store.phase(), ModelStore::Phase::downloading(400, fx.spec.bytes));
 
     store.download(); // ignored while downloading
     EXPECT_EQ(fx.transfers.size(), 1u);

@@ -39,6 +39,12 @@ TEST_F(ModelDownloadCardTest, OneActionAndStatusPerPhase)
         {Phase::missing(), false, false, Action::download, "Download", StatusKind::none, ""},
         {Phase::downloading(1'500'000'000, 4'920'000'000), false, false, Action::cancel, "Cancel", StatusKind::progress,
          "1.5 GB of 4.9 GB. You can keep writing while it downloads."},
+        {[] {
+             Phase p = Phase::downloading(1'500'000'000, 4'920'000'000);
+             p.waitingForNetwork = true;
+             return p;
+         }(),
+         false, false, Action::cancel, "Cancel", StatusKind::progress, "Waiting for the network…"},
         {Phase::verifying(), true, false, Action::none, "", StatusKind::verifying, "Checking the download"},
         {Phase::failed(QStringLiteral("The download stopped. Check your connection, then try again.")), true, false,
          Action::retry, "Try Again", StatusKind::failed, "The download stopped. Check your connection, then try again."},

@@ -36,8 +36,10 @@ Card card(const ModelStore::Phase& phase, bool standalone, bool onDeviceReady)
         const qint64 received = std::clamp<qint64>(phase.received, 0, total);
         c.fraction = double(received) / double(total);
         c.progressValue = tq::text("%1 of %2").arg(formatBytes(phase.received), formatBytes(phase.total));
-        c.statusText = tq::text("%1 of %2. You can keep writing while it downloads.")
-                           .arg(formatBytes(phase.received), formatBytes(phase.total));
+        c.statusText = phase.waitingForNetwork
+            ? tq::text("Waiting for the network…")
+            : tq::text("%1 of %2. You can keep writing while it downloads.")
+                  .arg(formatBytes(phase.received), formatBytes(phase.total));
         break;
     }
     case Kind::verifying:
