@@ -3,6 +3,7 @@
 #include "app/AppModel.h"
 #include "app/WindowManager.h"
 #include "completion/CompletionEngine.h"
+#include "input/KeyTap.h"
 #include "platform/Platform.h"
 #include "platform/Keychain.h"
 #include "platform/ReduceMotion.h"
@@ -65,10 +66,15 @@ private:
 
 SettingsContext settingsContext(AppModel& m, MotionContext& motion)
 {
-    return SettingsContext{m.prefs(), m.rules(), m.stats(), m.memory(), m.permissions(), m.rivals(), m.hub(), m.engine(),
-                           m.engine().clock(), m.platform().keyLayout(), motion, m.windows().router(), m.language(),
-                           m.modelStore(), m.power(), m.platform().keychain(), m.platform().installedApps(),
-                           m.platform().trayHost(), {}};
+    SettingsContext c{m.prefs(), m.rules(), m.stats(), m.memory(), m.permissions(), m.rivals(), m.hub(), m.engine(),
+                      m.engine().clock(), m.platform().keyLayout(), motion, m.windows().router(), m.language(),
+                      m.modelStore(), m.power(), m.platform().keychain(), m.platform().installedApps(),
+                      m.platform().trayHost(), {}};
+    c.hooks.takenKeys = [&m] { return m.keyTap().refusedKeys(); };
+    c.hooks.watchTakenKeys = [&m](QObject* receiver, std::function<void()> changed) {
+        QObject::connect(&m.keyTap(), &KeyTap::refusedKeysChanged, receiver, std::move(changed));
+    };
+    return c;
 }
 
 void installSettingsWindow(AppModel& model)

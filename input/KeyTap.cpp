@@ -7,7 +7,15 @@
 
 namespace tq {
 
-KeyTap::KeyTap(KeyTapSource& source, QObject* parent) : QObject(parent), source_(source) {}
+KeyTap::KeyTap(KeyTapSource& source, QObject* parent) : QObject(parent), source_(source)
+{
+    source_.onRefusedChanged([self = QPointer<KeyTap>(this)] {
+        if (self) {
+            log::info(QStringLiteral("key tap: %1 shortcuts held by another program").arg(self->refusedKeys().size()));
+            emit self->refusedKeysChanged();
+        }
+    });
+}
 
 TapEvent KeyTap::toTapEvent(const std::optional<TappedKey>& key)
 {
@@ -20,6 +28,7 @@ TapEvent KeyTap::toTapEvent(const std::optional<TappedKey>& key)
 
 KeyTap::~KeyTap()
 {
+    source_.onRefusedChanged({});
     if (source_.isRunning())
         source_.setGrabs({}); // nothing stays held for a handler that is gone
 }
@@ -29,7 +38,11 @@ bool KeyTap::start()
     if (source_.isRunning())
         return true;
     const bool ok = source_.start([self = QPointer<KeyTap>(this)](const std::optional<TappedKey>& key) {
-        return self && self->handler ? self->handler(toTapEvent(key)) : false;
+        if (!self || !self->handler)
+            return false;
+        if (key && !key->held && self->source_.refusedGrabs().contains(TapGrab{key->keyCode, key->modifiers}))
+            return false; // the other program's: the field saw nothing
+        return self->handler(toTapEvent(key));
     });
     if (ok)
         applyGrabs();

@@ -34,10 +34,14 @@ public:
     void setKeys(const QList<KeyCombo>& keys);
     // The keys held for a decision now.
     QList<KeyCombo> grabbedKeys() const;
-    // Shortcuts another program already holds (reported, the tap runs on without them).
+    // Shortcuts another program already holds (reported, the tap runs on without them). Such a
+    // key goes to that program, not to the focused field: its presses never reach the handler.
     QList<KeyCombo> refusedKeys() const;
 
     static TapEvent toTapEvent(const std::optional<struct TappedKey>& key);
+
+signals:
+    void refusedKeysChanged();
 
 private:
     void applyGrabs();

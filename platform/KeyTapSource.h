@@ -48,6 +48,8 @@ public:
     virtual void setGrabs(const QList<TapGrab>& grabs) = 0;
     // Grabs from the last setGrabs() that another program already holds.
     virtual QList<TapGrab> refusedGrabs() const = 0;
+    // `changed` is called on the main thread each time refusedGrabs() changes.
+    virtual void onRefusedChanged(std::function<void()> changed) = 0;
 };
 
 } // namespace tq

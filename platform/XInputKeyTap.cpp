@@ -65,6 +65,7 @@ struct XInputKeyTap::Impl {
     QList<TapGrab> wanted;
     bool dirty = false;
     QList<TapGrab> refused;
+    std::function<void()> refusedChanged; // set before start()
     std::function<void(std::chrono::nanoseconds, bool)> observer;
     std::chrono::milliseconds decisionDelay{0};
 
@@ -271,9 +272,16 @@ struct XInputKeyTap::Impl {
             }
         }
         XSync(display, False);
-        std::lock_guard lock(mutex);
-        active = nowActive;
-        refused = nowRefused;
+        std::function<void()> changed;
+        {
+            std::lock_guard lock(mutex);
+            active = nowActive;
+            if (refused != nowRefused)
+                changed = refusedChanged;
+            refused = nowRefused;
+        }
+        if (changed)
+            QMetaObject::invokeMethod(context.get(), changed, Qt::QueuedConnection);
     }
 
     void observe(const std::optional<TappedKey>& key)
@@ -502,6 +510,12 @@ QList<TapGrab> XInputKeyTap::refusedGrabs() const
 {
     std::lock_guard lock(d->mutex);
     return d->refused;
+}
+
+void XInputKeyTap::onRefusedChanged(std::function<void()> changed)
+{
+    std::lock_guard lock(d->mutex);
+    d->refusedChanged = std::move(changed);
 }
 
 void XInputKeyTap::setDecisionDelay(std::chrono::milliseconds delay)

@@ -27,6 +27,7 @@ public:
     bool isRunning() const override;
     void setGrabs(const QList<TapGrab>& grabs) override;
     QList<TapGrab> refusedGrabs() const override;
+    void onRefusedChanged(std::function<void()> changed) override;
 
     // The longest wait for the handler to start on a held key before the key is passed on.
     static constexpr std::chrono::milliseconds kDecisionTimeout{150};

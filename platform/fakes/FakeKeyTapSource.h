@@ -25,6 +25,15 @@ public:
     bool isRunning() const override { return running; }
     void setGrabs(const QList<TapGrab>& g) override { grabs = g; }
     QList<TapGrab> refusedGrabs() const override { return refused; }
+    void onRefusedChanged(std::function<void()> changed) override { refusedChanged = std::move(changed); }
+    // Another program holds `grabs` from now on.
+    void refuse(const QList<TapGrab>& grabs)
+    {
+        refused = grabs;
+        if (refusedChanged)
+            refusedChanged();
+    }
+    std::function<void()> refusedChanged;
 
     // What the application would see: true when the event was swallowed.
     // Only a key in `grabs` (and not refused) is held for the answer, as on the X server.

@@ -73,5 +73,35 @@ TEST(KeyTap, HoldsExactlyTheKeysItIsGiven)
     EXPECT_EQ(tap.refusedKeys(), (QList<KeyCombo>{trigger}));
 }
 
+// A shortcut another program holds is told as it happens, and its presses (that program's, not
+// the field's) never reach the handler, so nothing on show is dismissed by them.
+TEST(KeyTap, AShortcutAnotherProgramHoldsIsToldAndItsPressesPassBy)
+{
+    FakeKeyTapSource source;
+    KeyTap tap(source);
+    int told = 0;
+    QObject::connect(&tap, &KeyTap::refusedKeysChanged, [&] { ++told; });
+    QList<TapEvent> seen;
+    tap.handler = [&](const TapEvent& e) {
+        seen.append(e);
+        return true;
+    };
+    const KeyCombo trigger{keycode::kSpace, {ModifierSet::control, ModifierSet::option}};
+    tap.setKeys({trigger, KeyCombo{keycode::kTab, {}}});
+    ASSERT_TRUE(tap.start());
+    source.refuse({TapGrab{keycode::kSpace, 6}});
+    EXPECT_EQ(told, 1);
+    EXPECT_EQ(tap.refusedKeys(), QList<KeyCombo>{trigger});
+    EXPECT_FALSE(source.press(TappedKey{keycode::kSpace, 6, " ", false}));
+    EXPECT_TRUE(seen.isEmpty());
+    EXPECT_TRUE(source.press(TappedKey{keycode::kTab, 0, "\t", false})); // the others as before
+    EXPECT_EQ(seen.size(), 1);
+
+    source.refuse({}); // let go by the other program
+    EXPECT_EQ(told, 2);
+    EXPECT_TRUE(source.press(TappedKey{keycode::kSpace, 6, " ", false}));
+    EXPECT_EQ(seen.size(), 2);
+}
+
 } // namespace
 } // namespace tq

@@ -215,6 +215,13 @@ TEST_F(FormPanesTest, KeysWarnOfADuplicateAndClearAnyShortcut)
 {
     auto& p = open<KeysPane>();
     EXPECT_FALSE(p.warningRow()->isVisibleTo(&p));
+    // A shortcut another program holds is named in its own keys, and goes when let go.
+    EXPECT_FALSE(p.takenRow()->isVisibleTo(&p));
+    tapSource.refuse({TapGrab{keycode::kSpace, 6}});
+    EXPECT_TRUE(p.takenRow()->isVisibleTo(&p));
+    EXPECT_EQ(p.taken()->text(), QStringLiteral("Ctrl+Alt+Space is taken by another program."));
+    tapSource.refuse({});
+    EXPECT_FALSE(p.takenRow()->isVisibleTo(&p));
     prefs().setTriggerKey(KeyCombo{keycode::kTab, {}});
     EXPECT_TRUE(p.warningRow()->isVisibleTo(&p));
     EXPECT_EQ(p.warning()->text(), QStringLiteral("Take the next word and Suggest now use the same keys. Only the first will work."));

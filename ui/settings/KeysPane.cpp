@@ -73,6 +73,18 @@ KeysPane::KeysPane(SettingsContext& context, QWidget* parent) : QWidget(parent),
     warning_ = makeLabel(QString(), fonts::Role::callout, palette::orange(), true, warningRow_);
     warningLine->addWidget(warning_, 1);
     shortcuts_->addRow(warningRow_);
+    // The same look for shortcuts another program holds.
+    takenRow_ = new QWidget(page);
+    auto* takenLine = new QHBoxLayout(takenRow_);
+    takenLine->setContentsMargins(0, 2, 0, 2);
+    takenLine->setSpacing(6);
+    takenLine->addWidget(new SymbolView(QStringLiteral("exclamationmark.triangle.fill"), 14, palette::orange(), takenRow_), 0,
+                         Qt::AlignTop);
+    taken_ = makeLabel(QString(), fonts::Role::callout, palette::orange(), true, takenRow_);
+    takenLine->addWidget(taken_, 1);
+    shortcuts_->addRow(takenRow_);
+    if (c_.hooks.watchTakenKeys)
+        c_.hooks.watchTakenKeys(this, [this] { refresh(); });
 
     connect(space_, &QAbstractButton::clicked, this, [this](bool on) { c_.prefs.setTrailingSpace(on); });
     connect(punctuation_, &QAbstractButton::clicked, this, [this](bool on) { c_.prefs.setTrailingPunctuation(on); });
@@ -97,6 +109,10 @@ void KeysPane::refresh()
     warning_->setText(warning);
     warningRow_->setAccessibleName(warning);
     shortcuts_->setRowVisible(warningRow_, !warning.isEmpty());
+    const QString taken = takenWarning(now, c_.hooks.takenKeys ? c_.hooks.takenKeys() : QList<KeyCombo>{}, c_.keyLayout);
+    taken_->setText(taken);
+    takenRow_->setAccessibleName(taken);
+    shortcuts_->setRowVisible(takenRow_, !taken.isEmpty());
 }
 
 } // namespace tq

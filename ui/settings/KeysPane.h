@@ -30,6 +30,8 @@ public:
     QComboBox* escapePicker() const { return escape_; }
     QWidget* warningRow() const { return warningRow_; }
     QLabel* warning() const { return warning_; }
+    QWidget* takenRow() const { return takenRow_; }
+    QLabel* taken() const { return taken_; }
 
 private:
     void refresh();
@@ -41,6 +43,8 @@ private:
     FormSection* shortcuts_;
     QWidget* warningRow_;
     QLabel* warning_;
+    QWidget* takenRow_ = nullptr;
+    QLabel* taken_ = nullptr;
 };
 
 } // namespace tq

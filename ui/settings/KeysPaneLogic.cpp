@@ -45,4 +45,17 @@ QString duplicateWarning(const ShortcutSet& shortcuts)
         .arg(shortcutShortName(pair->first), shortcutShortName(pair->second));
 }
 
+QString takenWarning(const ShortcutSet& shortcuts, const QList<KeyCombo>& taken, const KeyLayout& layout)
+{
+    QStringList sentences;
+    QList<KeyCombo> named;
+    for (const Shortcut& s : shortcuts) {
+        if (!s || !taken.contains(*s) || named.contains(*s))
+            continue;
+        named.append(*s);
+        sentences << text("%1 is taken by another program.").arg(s->displayText(layout));
+    }
+    return sentences.join(u'\n');
+}
+
 } // namespace tq

@@ -4,6 +4,7 @@
 
 #include "settings/Preferences.h"
 
+#include <QList>
 #include <QString>
 
 #include <array>
@@ -23,5 +24,8 @@ std::optional<std::pair<int, int>> firstDuplicatePair(const ShortcutSet& shortcu
 // "Take the next word and Suggest now use the same keys. Only the first will work.", or an
 // empty text when there is no pair.
 QString duplicateWarning(const ShortcutSet& shortcuts);
+// "Ctrl+Alt+Space is taken by another program." for each set shortcut among `taken`, once each,
+// in the rows' order; empty when none is.
+QString takenWarning(const ShortcutSet& shortcuts, const QList<KeyCombo>& taken, const KeyLayout& layout);
 
 } // namespace tq

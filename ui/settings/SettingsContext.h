@@ -3,6 +3,7 @@
 // few things only the application knows, as callbacks it fills in.
 
 #include "field/RestartHint.h"
+#include "settings/KeyCombo.h"
 #include "ui/settings/SettingsRouter.h"
 
 #include <QList>
@@ -41,6 +42,9 @@ struct SettingsHooks {
     // Whether the system-wide key tap runs; the field inspector reports it.
     std::function<bool()> tapRunning;
     std::function<void(QObject* receiver, std::function<void()> changed)> watchTapRunning;
+    // The shortcuts another program holds (the key tap cannot have them), and their changes.
+    std::function<QList<KeyCombo>()> takenKeys = [] { return QList<KeyCombo>{}; };
+    std::function<void(QObject* receiver, std::function<void()> changed)> watchTakenKeys;
     // Replaces the clipboard's content with plain text (the inspector's report).
     std::function<void(const QString&)> copyText;
     // The front program built on Chromium that shares no text, and a way to hear of changes.
