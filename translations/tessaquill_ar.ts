@@ -2304,10 +2304,6 @@
         <translation>لم تُحفظ ذاكرة كتابتك: حلقة المفاتيح مفقودة أو مقفلة، لذا لا يمكن الاحتفاظ بمفتاحها.</translation>
     </message>
     <message>
-        <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
-        <translation>تعذّر على %1 أن يفتح من جديد. سيسري اختيارك في المرة القادمة التي تشغّله فيها.</translation>
-    </message>
-    <message>
         <source>That address isn&apos;t valid</source>
         <translation>هذا العنوان غير صالح</translation>
     </message>
@@ -2703,6 +2699,38 @@
             <numerusform>تم %Ln من %1</numerusform>
             <numerusform>تم %Ln من %1</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The server refused the connection. Check that it is running and that the address is right.</source>
+        <translation>رفض الخادم الاتصال. تحقّق من أنه يعمل ومن صحة العنوان.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s name couldn&apos;t be found. Check the address.</source>
+        <translation>تعذّر العثور على اسم الخادم. تحقّق من العنوان.</translation>
+    </message>
+    <message>
+        <source>A secure connection to the server couldn&apos;t be made.</source>
+        <translation>تعذّر إنشاء اتصال آمن بالخادم.</translation>
+    </message>
+    <message>
+        <source>The server closed the connection before it answered.</source>
+        <translation>أغلق الخادم الاتصال قبل أن يُجيب.</translation>
+    </message>
+    <message>
+        <source>The network proxy couldn&apos;t be reached.</source>
+        <translation>تعذّر الوصول إلى الوكيل (البروكسي) الخاص بالشبكة.</translation>
+    </message>
+    <message>
+        <source>The server couldn&apos;t be reached.</source>
+        <translation>تعذّر الوصول إلى الخادم.</translation>
+    </message>
+    <message>
+        <source>Waiting for the network…</source>
+        <translation>في انتظار الشبكة…</translation>
+    </message>
+    <message>
+        <source>%1 is taken by another program.</source>
+        <translation>الاختصار %1 يستخدمه برنامج آخر.</translation>
     </message>
 </context>
 </TS>

@@ -2224,10 +2224,6 @@
         <translation>আপনার লেখার মেমরি সংরক্ষিত হয়নি: কিরিং নেই বা লক করা, তাই এর কী রাখা যাচ্ছে না।</translation>
     </message>
     <message>
-        <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
-        <translation>%1 আবার খুলতে পারেনি। আপনার পছন্দ পরের বার এটি চালু করলে কার্যকর হবে।</translation>
-    </message>
-    <message>
         <source>That address isn&apos;t valid</source>
         <translation>এই ঠিকানাটি বৈধ নয়</translation>
     </message>
@@ -2583,6 +2579,38 @@
             <numerusform>%1টির মধ্যে %Lnটি সম্পন্ন</numerusform>
             <numerusform>%1টির মধ্যে %Lnটি সম্পন্ন</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The server refused the connection. Check that it is running and that the address is right.</source>
+        <translation>সার্ভার সংযোগ প্রত্যাখ্যান করেছে। সার্ভারটি চালু আছে কিনা এবং ঠিকানাটি সঠিক কিনা দেখে নিন।</translation>
+    </message>
+    <message>
+        <source>The server&apos;s name couldn&apos;t be found. Check the address.</source>
+        <translation>সার্ভারের নাম খুঁজে পাওয়া যায়নি। ঠিকানাটি দেখে নিন।</translation>
+    </message>
+    <message>
+        <source>A secure connection to the server couldn&apos;t be made.</source>
+        <translation>সার্ভারের সঙ্গে নিরাপদ সংযোগ তৈরি করা যায়নি।</translation>
+    </message>
+    <message>
+        <source>The server closed the connection before it answered.</source>
+        <translation>সার্ভার উত্তর দেওয়ার আগেই সংযোগ বন্ধ করে দিয়েছে।</translation>
+    </message>
+    <message>
+        <source>The network proxy couldn&apos;t be reached.</source>
+        <translation>নেটওয়ার্ক প্রক্সিতে পৌঁছানো যায়নি।</translation>
+    </message>
+    <message>
+        <source>The server couldn&apos;t be reached.</source>
+        <translation>সার্ভারে পৌঁছানো যায়নি।</translation>
+    </message>
+    <message>
+        <source>Waiting for the network…</source>
+        <translation>নেটওয়ার্কের জন্য অপেক্ষা করা হচ্ছে…</translation>
+    </message>
+    <message>
+        <source>%1 is taken by another program.</source>
+        <translation>%1 অন্য একটি প্রোগ্রাম ব্যবহার করছে।</translation>
     </message>
 </context>
 </TS>

@@ -2224,10 +2224,6 @@
         <translation>La memòria d&apos;escriptura no s&apos;ha desat: el clauer no hi és o està bloquejat, de manera que no se&apos;n pot guardar la clau.</translation>
     </message>
     <message>
-        <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
-        <translation>%1 no s’ha pogut tornar a obrir. La teva elecció s’aplicarà la propera vegada que l’iniciïs.</translation>
-    </message>
-    <message>
         <source>That address isn&apos;t valid</source>
         <translation>Aquesta adreça no és vàlida</translation>
     </message>
@@ -2583,6 +2579,38 @@
             <numerusform>%Ln de %1 fet</numerusform>
             <numerusform>%Ln de %1 fets</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The server refused the connection. Check that it is running and that the address is right.</source>
+        <translation>El servidor ha rebutjat la connexió. Comprova que estigui en marxa i que l&apos;adreça sigui correcta.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s name couldn&apos;t be found. Check the address.</source>
+        <translation>No s&apos;ha trobat el nom del servidor. Comprova l&apos;adreça.</translation>
+    </message>
+    <message>
+        <source>A secure connection to the server couldn&apos;t be made.</source>
+        <translation>No s&apos;ha pogut establir una connexió segura amb el servidor.</translation>
+    </message>
+    <message>
+        <source>The server closed the connection before it answered.</source>
+        <translation>El servidor ha tancat la connexió abans de respondre.</translation>
+    </message>
+    <message>
+        <source>The network proxy couldn&apos;t be reached.</source>
+        <translation>No s&apos;ha pogut accedir al servidor intermediari de la xarxa.</translation>
+    </message>
+    <message>
+        <source>The server couldn&apos;t be reached.</source>
+        <translation>No s&apos;ha pogut accedir al servidor.</translation>
+    </message>
+    <message>
+        <source>Waiting for the network…</source>
+        <translation>S&apos;està esperant la xarxa…</translation>
+    </message>
+    <message>
+        <source>%1 is taken by another program.</source>
+        <translation>Una altra aplicació ja fa servir %1.</translation>
     </message>
 </context>
 </TS>

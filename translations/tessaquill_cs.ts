@@ -2244,10 +2244,6 @@
         <translation>Paměť psaní není uložená: klíčenka chybí nebo je zamčená, takže její klíč nelze uchovat.</translation>
     </message>
     <message>
-        <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
-        <translation>%1 se nepodařilo znovu otevřít. Vaše volba se projeví při příštím spuštění.</translation>
-    </message>
-    <message>
         <source>That address isn&apos;t valid</source>
         <translation>Tato adresa není platná</translation>
     </message>
@@ -2613,6 +2609,38 @@
             <numerusform>Hotovo: %Ln z %1</numerusform>
             <numerusform>Hotovo: %Ln z %1</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The server refused the connection. Check that it is running and that the address is right.</source>
+        <translation>Server odmítl spojení. Zkontrolujte, že běží a že je adresa správná.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s name couldn&apos;t be found. Check the address.</source>
+        <translation>Název serveru se nepodařilo najít. Zkontrolujte adresu.</translation>
+    </message>
+    <message>
+        <source>A secure connection to the server couldn&apos;t be made.</source>
+        <translation>Zabezpečené spojení se serverem se nepodařilo navázat.</translation>
+    </message>
+    <message>
+        <source>The server closed the connection before it answered.</source>
+        <translation>Server ukončil spojení dřív, než odpověděl.</translation>
+    </message>
+    <message>
+        <source>The network proxy couldn&apos;t be reached.</source>
+        <translation>Síťový proxy server není dostupný.</translation>
+    </message>
+    <message>
+        <source>The server couldn&apos;t be reached.</source>
+        <translation>Server není dostupný.</translation>
+    </message>
+    <message>
+        <source>Waiting for the network…</source>
+        <translation>Čekání na síť…</translation>
+    </message>
+    <message>
+        <source>%1 is taken by another program.</source>
+        <translation>Klávesovou zkratku %1 už používá jiný program.</translation>
     </message>
 </context>
 </TS>

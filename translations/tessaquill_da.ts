@@ -2224,10 +2224,6 @@
         <translation>Din skrivehukommelse er ikke gemt: nøgleringen mangler eller er låst, så dens nøgle kan ikke opbevares.</translation>
     </message>
     <message>
-        <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
-        <translation>%1 kunne ikke åbne igen. Dit valg træder i kraft, næste gang du starter det.</translation>
-    </message>
-    <message>
         <source>That address isn&apos;t valid</source>
         <translation>Den adresse er ikke gyldig</translation>
     </message>
@@ -2583,6 +2579,38 @@
             <numerusform>%Ln af %1 færdig</numerusform>
             <numerusform>%Ln af %1 færdige</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The server refused the connection. Check that it is running and that the address is right.</source>
+        <translation>Serveren afviste forbindelsen. Tjek, at den kører, og at adressen er rigtig.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s name couldn&apos;t be found. Check the address.</source>
+        <translation>Serverens navn kunne ikke findes. Tjek adressen.</translation>
+    </message>
+    <message>
+        <source>A secure connection to the server couldn&apos;t be made.</source>
+        <translation>Der kunne ikke oprettes en sikker forbindelse til serveren.</translation>
+    </message>
+    <message>
+        <source>The server closed the connection before it answered.</source>
+        <translation>Serveren lukkede forbindelsen, før den svarede.</translation>
+    </message>
+    <message>
+        <source>The network proxy couldn&apos;t be reached.</source>
+        <translation>Netværkets proxy kunne ikke nås.</translation>
+    </message>
+    <message>
+        <source>The server couldn&apos;t be reached.</source>
+        <translation>Serveren kunne ikke nås.</translation>
+    </message>
+    <message>
+        <source>Waiting for the network…</source>
+        <translation>Venter på netværket…</translation>
+    </message>
+    <message>
+        <source>%1 is taken by another program.</source>
+        <translation>%1 bruges allerede af et andet program.</translation>
     </message>
 </context>
 </TS>

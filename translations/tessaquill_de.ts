@@ -2224,10 +2224,6 @@
         <translation>Dein Schreibgedächtnis ist nicht gespeichert: Der Schlüsselbund fehlt oder ist gesperrt, daher kann sein Schlüssel nicht aufbewahrt werden.</translation>
     </message>
     <message>
-        <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
-        <translation>%1 konnte nicht neu starten. Deine Auswahl gilt ab dem nächsten Start.</translation>
-    </message>
-    <message>
         <source>That address isn&apos;t valid</source>
         <translation>Diese Adresse ist ungültig</translation>
     </message>
@@ -2583,6 +2579,38 @@
             <numerusform>%Ln von %1 erledigt</numerusform>
             <numerusform>%Ln von %1 erledigt</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The server refused the connection. Check that it is running and that the address is right.</source>
+        <translation>Der Server hat die Verbindung abgelehnt. Prüfe, ob er läuft und ob die Adresse stimmt.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s name couldn&apos;t be found. Check the address.</source>
+        <translation>Der Name des Servers wurde nicht gefunden. Prüfe die Adresse.</translation>
+    </message>
+    <message>
+        <source>A secure connection to the server couldn&apos;t be made.</source>
+        <translation>Es konnte keine sichere Verbindung zum Server hergestellt werden.</translation>
+    </message>
+    <message>
+        <source>The server closed the connection before it answered.</source>
+        <translation>Der Server hat die Verbindung geschlossen, bevor er geantwortet hat.</translation>
+    </message>
+    <message>
+        <source>The network proxy couldn&apos;t be reached.</source>
+        <translation>Der Proxy des Netzwerks ist nicht erreichbar.</translation>
+    </message>
+    <message>
+        <source>The server couldn&apos;t be reached.</source>
+        <translation>Der Server ist nicht erreichbar.</translation>
+    </message>
+    <message>
+        <source>Waiting for the network…</source>
+        <translation>Warten auf das Netzwerk…</translation>
+    </message>
+    <message>
+        <source>%1 is taken by another program.</source>
+        <translation>%1 wird schon von einem anderen Programm verwendet.</translation>
     </message>
 </context>
 </TS>

@@ -2224,10 +2224,6 @@
         <translation>Η μνήμη γραφής σας δεν αποθηκεύτηκε: η κλειδοθήκη λείπει ή είναι κλειδωμένη, οπότε το κλειδί της δεν μπορεί να φυλαχτεί.</translation>
     </message>
     <message>
-        <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
-        <translation>Το %1 δεν μπόρεσε να ανοίξει ξανά. Η επιλογή σας θα ισχύσει την επόμενη φορά που θα το ξεκινήσετε.</translation>
-    </message>
-    <message>
         <source>That address isn&apos;t valid</source>
         <translation>Αυτή η διεύθυνση δεν είναι έγκυρη</translation>
     </message>
@@ -2583,6 +2579,38 @@
             <numerusform>Ολοκληρώθηκαν: %Ln από %1</numerusform>
             <numerusform>Ολοκληρώθηκαν: %Ln από %1</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The server refused the connection. Check that it is running and that the address is right.</source>
+        <translation>Ο διακομιστής απέρριψε τη σύνδεση. Ελέγξτε ότι εκτελείται και ότι η διεύθυνση είναι σωστή.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s name couldn&apos;t be found. Check the address.</source>
+        <translation>Δεν βρέθηκε το όνομα του διακομιστή. Ελέγξτε τη διεύθυνση.</translation>
+    </message>
+    <message>
+        <source>A secure connection to the server couldn&apos;t be made.</source>
+        <translation>Δεν ήταν δυνατή η δημιουργία ασφαλούς σύνδεσης με τον διακομιστή.</translation>
+    </message>
+    <message>
+        <source>The server closed the connection before it answered.</source>
+        <translation>Ο διακομιστής έκλεισε τη σύνδεση πριν απαντήσει.</translation>
+    </message>
+    <message>
+        <source>The network proxy couldn&apos;t be reached.</source>
+        <translation>Δεν ήταν δυνατή η πρόσβαση στον διακομιστή μεσολάβησης του δικτύου.</translation>
+    </message>
+    <message>
+        <source>The server couldn&apos;t be reached.</source>
+        <translation>Δεν ήταν δυνατή η πρόσβαση στον διακομιστή.</translation>
+    </message>
+    <message>
+        <source>Waiting for the network…</source>
+        <translation>Αναμονή για το δίκτυο…</translation>
+    </message>
+    <message>
+        <source>%1 is taken by another program.</source>
+        <translation>Το %1 χρησιμοποιείται ήδη από άλλο πρόγραμμα.</translation>
     </message>
 </context>
 </TS>

@@ -2224,10 +2224,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>That address isn&apos;t valid</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2583,6 +2579,38 @@
             <numerusform>Done: %Ln of %1</numerusform>
             <numerusform>Done: %Ln of %1</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The server refused the connection. Check that it is running and that the address is right.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The server&apos;s name couldn&apos;t be found. Check the address.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A secure connection to the server couldn&apos;t be made.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The server closed the connection before it answered.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The network proxy couldn&apos;t be reached.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The server couldn&apos;t be reached.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Waiting for the network…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is taken by another program.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

@@ -2224,10 +2224,6 @@
         <translation>Tu memoria de escritura no se ha guardado: falta el llavero o está bloqueado, así que no se puede conservar su clave.</translation>
     </message>
     <message>
-        <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
-        <translation>%1 no pudo volver a abrirse. Tu elección se aplicará la próxima vez que lo inicies.</translation>
-    </message>
-    <message>
         <source>That address isn&apos;t valid</source>
         <translation>Esa dirección no es válida</translation>
     </message>
@@ -2583,6 +2579,38 @@
             <numerusform>%Ln de %1 hecho</numerusform>
             <numerusform>%Ln de %1 hechos</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The server refused the connection. Check that it is running and that the address is right.</source>
+        <translation>El servidor rechazó la conexión. Comprueba que esté en marcha y que la dirección sea correcta.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s name couldn&apos;t be found. Check the address.</source>
+        <translation>No se encontró el nombre del servidor. Comprueba la dirección.</translation>
+    </message>
+    <message>
+        <source>A secure connection to the server couldn&apos;t be made.</source>
+        <translation>No se pudo establecer una conexión segura con el servidor.</translation>
+    </message>
+    <message>
+        <source>The server closed the connection before it answered.</source>
+        <translation>El servidor cerró la conexión antes de responder.</translation>
+    </message>
+    <message>
+        <source>The network proxy couldn&apos;t be reached.</source>
+        <translation>No se pudo conectar con el proxy de la red.</translation>
+    </message>
+    <message>
+        <source>The server couldn&apos;t be reached.</source>
+        <translation>No se pudo conectar con el servidor.</translation>
+    </message>
+    <message>
+        <source>Waiting for the network…</source>
+        <translation>Esperando a la red…</translation>
+    </message>
+    <message>
+        <source>%1 is taken by another program.</source>
+        <translation>Otra app ya usa %1.</translation>
     </message>
 </context>
 </TS>

@@ -2204,10 +2204,6 @@
         <translation>حافظهٔ نوشتاری شما ذخیره نشده است: جاکلیدی وجود ندارد یا قفل است، پس کلید آن نگه داشته نمی‌شود.</translation>
     </message>
     <message>
-        <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
-        <translation>%1 دوباره باز نشد. انتخاب شما دفعهٔ بعد که آن را اجرا کنید اعمال می‌شود.</translation>
-    </message>
-    <message>
         <source>That address isn&apos;t valid</source>
         <translation>این نشانی معتبر نیست</translation>
     </message>
@@ -2553,6 +2549,38 @@
         <translation>
             <numerusform>انجام‌شده: %Ln از %1</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The server refused the connection. Check that it is running and that the address is right.</source>
+        <translation>سرور اتصال را رد کرد. بررسی کنید که سرور در حال اجرا باشد و نشانی درست باشد.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s name couldn&apos;t be found. Check the address.</source>
+        <translation>نام سرور پیدا نشد. نشانی را بررسی کنید.</translation>
+    </message>
+    <message>
+        <source>A secure connection to the server couldn&apos;t be made.</source>
+        <translation>برقراری اتصال امن با سرور ممکن نشد.</translation>
+    </message>
+    <message>
+        <source>The server closed the connection before it answered.</source>
+        <translation>سرور پیش از پاسخ دادن اتصال را بست.</translation>
+    </message>
+    <message>
+        <source>The network proxy couldn&apos;t be reached.</source>
+        <translation>دسترسی به پراکسی شبکه ممکن نشد.</translation>
+    </message>
+    <message>
+        <source>The server couldn&apos;t be reached.</source>
+        <translation>دسترسی به سرور ممکن نشد.</translation>
+    </message>
+    <message>
+        <source>Waiting for the network…</source>
+        <translation>در انتظار شبکه…</translation>
+    </message>
+    <message>
+        <source>%1 is taken by another program.</source>
+        <translation>%1 را برنامهٔ دیگری در اختیار دارد.</translation>
     </message>
 </context>
 </TS>

@@ -2224,10 +2224,6 @@
         <translation>Kirjoitusmuistia ei ole tallennettu: avainnippu puuttuu tai on lukittu, joten sen avainta ei voi säilyttää.</translation>
     </message>
     <message>
-        <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
-        <translation>%1 ei auennut uudelleen. Valintasi tulee voimaan, kun käynnistät sen seuraavan kerran.</translation>
-    </message>
-    <message>
         <source>That address isn&apos;t valid</source>
         <translation>Osoite ei kelpaa</translation>
     </message>
@@ -2583,6 +2579,38 @@
             <numerusform>%Ln/%1 valmiina</numerusform>
             <numerusform>%Ln/%1 valmiina</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The server refused the connection. Check that it is running and that the address is right.</source>
+        <translation>Palvelin torjui yhteyden. Tarkista, että se on käynnissä ja että osoite on oikein.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s name couldn&apos;t be found. Check the address.</source>
+        <translation>Palvelimen nimeä ei löytynyt. Tarkista osoite.</translation>
+    </message>
+    <message>
+        <source>A secure connection to the server couldn&apos;t be made.</source>
+        <translation>Suojattua yhteyttä palvelimeen ei saatu muodostettua.</translation>
+    </message>
+    <message>
+        <source>The server closed the connection before it answered.</source>
+        <translation>Palvelin sulki yhteyden ennen kuin vastasi.</translation>
+    </message>
+    <message>
+        <source>The network proxy couldn&apos;t be reached.</source>
+        <translation>Verkon välityspalvelimeen ei saatu yhteyttä.</translation>
+    </message>
+    <message>
+        <source>The server couldn&apos;t be reached.</source>
+        <translation>Palvelimeen ei saatu yhteyttä.</translation>
+    </message>
+    <message>
+        <source>Waiting for the network…</source>
+        <translation>Odotetaan verkkoa…</translation>
+    </message>
+    <message>
+        <source>%1 is taken by another program.</source>
+        <translation>%1 on jo toisen ohjelman käytössä.</translation>
     </message>
 </context>
 </TS>

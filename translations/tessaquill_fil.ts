@@ -2224,10 +2224,6 @@
         <translation>Hindi naka-save ang memorya ng pagsusulat mo: wala o naka-lock ang keyring, kaya hindi maitatago ang key nito.</translation>
     </message>
     <message>
-        <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
-        <translation>Hindi muling mabuksan ang %1. Magkakabisa ang pinili mo sa susunod mong pagbukas dito.</translation>
-    </message>
-    <message>
         <source>That address isn&apos;t valid</source>
         <translation>Hindi wasto ang address na iyan</translation>
     </message>
@@ -2583,6 +2579,38 @@
             <numerusform>%Ln sa %1 ang tapos</numerusform>
             <numerusform>%Ln sa %1 ang tapos</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The server refused the connection. Check that it is running and that the address is right.</source>
+        <translation>Tinanggihan ng server ang koneksiyon. Tiyaking tumatakbo ito at tama ang address.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s name couldn&apos;t be found. Check the address.</source>
+        <translation>Hindi mahanap ang pangalan ng server. Tingnan ang address.</translation>
+    </message>
+    <message>
+        <source>A secure connection to the server couldn&apos;t be made.</source>
+        <translation>Hindi makagawa ng ligtas na koneksiyon sa server.</translation>
+    </message>
+    <message>
+        <source>The server closed the connection before it answered.</source>
+        <translation>Isinara ng server ang koneksiyon bago ito sumagot.</translation>
+    </message>
+    <message>
+        <source>The network proxy couldn&apos;t be reached.</source>
+        <translation>Hindi maabot ang proxy ng network.</translation>
+    </message>
+    <message>
+        <source>The server couldn&apos;t be reached.</source>
+        <translation>Hindi maabot ang server.</translation>
+    </message>
+    <message>
+        <source>Waiting for the network…</source>
+        <translation>Hinihintay ang network…</translation>
+    </message>
+    <message>
+        <source>%1 is taken by another program.</source>
+        <translation>Ginagamit na ng ibang program ang %1.</translation>
     </message>
 </context>
 </TS>

@@ -2224,10 +2224,6 @@
         <translation>Votre mémoire d&apos;écriture n&apos;est pas enregistrée&#xa0;: le trousseau est absent ou verrouillé, sa clé ne peut donc pas être conservée.</translation>
     </message>
     <message>
-        <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
-        <translation>%1 n’a pas pu se rouvrir. Votre choix prendra effet au prochain démarrage.</translation>
-    </message>
-    <message>
         <source>That address isn&apos;t valid</source>
         <translation>Cette adresse n’est pas valide</translation>
     </message>
@@ -2583,6 +2579,38 @@
             <numerusform>%Ln sur %1 terminé</numerusform>
             <numerusform>%Ln sur %1 terminés</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The server refused the connection. Check that it is running and that the address is right.</source>
+        <translation>Le serveur a refusé la connexion. Vérifiez qu&apos;il est lancé et que l&apos;adresse est correcte.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s name couldn&apos;t be found. Check the address.</source>
+        <translation>Le nom du serveur est introuvable. Vérifiez l&apos;adresse.</translation>
+    </message>
+    <message>
+        <source>A secure connection to the server couldn&apos;t be made.</source>
+        <translation>Impossible d&apos;établir une connexion sécurisée avec le serveur.</translation>
+    </message>
+    <message>
+        <source>The server closed the connection before it answered.</source>
+        <translation>Le serveur a fermé la connexion avant de répondre.</translation>
+    </message>
+    <message>
+        <source>The network proxy couldn&apos;t be reached.</source>
+        <translation>Le proxy du réseau est injoignable.</translation>
+    </message>
+    <message>
+        <source>The server couldn&apos;t be reached.</source>
+        <translation>Le serveur est injoignable.</translation>
+    </message>
+    <message>
+        <source>Waiting for the network…</source>
+        <translation>En attente du réseau…</translation>
+    </message>
+    <message>
+        <source>%1 is taken by another program.</source>
+        <translation>%1 est déjà utilisé par un autre programme.</translation>
     </message>
 </context>
 </TS>

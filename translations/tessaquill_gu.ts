@@ -2224,10 +2224,6 @@
         <translation>તમારી લેખન મેમરી સાચવાઈ નથી: કીરિંગ નથી અથવા લૉક છે, તેથી તેની કી રાખી શકાતી નથી.</translation>
     </message>
     <message>
-        <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
-        <translation>%1 ફરી ખૂલી શક્યું નહીં. તમારી પસંદગી આગલી વાર તેને શરૂ કરશો ત્યારે લાગુ થશે.</translation>
-    </message>
-    <message>
         <source>That address isn&apos;t valid</source>
         <translation>આ સરનામું માન્ય નથી</translation>
     </message>
@@ -2583,6 +2579,38 @@
             <numerusform>%1 માંથી %Ln પૂર્ણ</numerusform>
             <numerusform>%1 માંથી %Ln પૂર્ણ</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The server refused the connection. Check that it is running and that the address is right.</source>
+        <translation>સર્વરે કનેક્શન નકાર્યું. તે ચાલુ છે અને સરનામું સાચું છે કે નહીં તે તપાસો.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s name couldn&apos;t be found. Check the address.</source>
+        <translation>સર્વરનું નામ મળ્યું નહીં. સરનામું તપાસો.</translation>
+    </message>
+    <message>
+        <source>A secure connection to the server couldn&apos;t be made.</source>
+        <translation>સર્વર સાથે સુરક્ષિત કનેક્શન બની શક્યું નહીં.</translation>
+    </message>
+    <message>
+        <source>The server closed the connection before it answered.</source>
+        <translation>સર્વરે જવાબ આપતાં પહેલાં જ કનેક્શન બંધ કરી દીધું.</translation>
+    </message>
+    <message>
+        <source>The network proxy couldn&apos;t be reached.</source>
+        <translation>નેટવર્કના પ્રૉક્સી સુધી પહોંચી શકાયું નહીં.</translation>
+    </message>
+    <message>
+        <source>The server couldn&apos;t be reached.</source>
+        <translation>સર્વર સુધી પહોંચી શકાયું નહીં.</translation>
+    </message>
+    <message>
+        <source>Waiting for the network…</source>
+        <translation>નેટવર્કની રાહ જોવાઈ રહી છે…</translation>
+    </message>
+    <message>
+        <source>%1 is taken by another program.</source>
+        <translation>%1 બીજો પ્રોગ્રામ વાપરી રહ્યો છે.</translation>
     </message>
 </context>
 </TS>

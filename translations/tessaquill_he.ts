@@ -2224,10 +2224,6 @@
         <translation>זיכרון הכתיבה שלך לא נשמר: מחזיק המפתחות חסר או נעול, ולכן לא ניתן לשמור את המפתח שלו.</translation>
     </message>
     <message>
-        <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
-        <translation>לא ניתן היה לפתוח מחדש את %1. הבחירה שלך תיכנס לתוקף בפעם הבאה שיופעל.</translation>
-    </message>
-    <message>
         <source>That address isn&apos;t valid</source>
         <translation>הכתובת הזו אינה תקינה</translation>
     </message>
@@ -2583,6 +2579,38 @@
             <numerusform>הושלמו %Ln מתוך %1</numerusform>
             <numerusform>הושלמו %Ln מתוך %1</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The server refused the connection. Check that it is running and that the address is right.</source>
+        <translation>השרת דחה את החיבור. יש לוודא שהוא פועל ושהכתובת נכונה.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s name couldn&apos;t be found. Check the address.</source>
+        <translation>שם השרת לא נמצא. יש לבדוק את הכתובת.</translation>
+    </message>
+    <message>
+        <source>A secure connection to the server couldn&apos;t be made.</source>
+        <translation>לא ניתן היה ליצור חיבור מאובטח לשרת.</translation>
+    </message>
+    <message>
+        <source>The server closed the connection before it answered.</source>
+        <translation>השרת סגר את החיבור לפני שענה.</translation>
+    </message>
+    <message>
+        <source>The network proxy couldn&apos;t be reached.</source>
+        <translation>אין גישה לשרת ה־proxy של הרשת.</translation>
+    </message>
+    <message>
+        <source>The server couldn&apos;t be reached.</source>
+        <translation>אין גישה לשרת.</translation>
+    </message>
+    <message>
+        <source>Waiting for the network…</source>
+        <translation>בהמתנה לרשת…</translation>
+    </message>
+    <message>
+        <source>%1 is taken by another program.</source>
+        <translation>%1 כבר בשימוש של תוכנה אחרת.</translation>
     </message>
 </context>
 </TS>

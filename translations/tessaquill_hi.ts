@@ -2224,10 +2224,6 @@
         <translation>आपकी लेखन मेमोरी सहेजी नहीं गई है: कीरिंग मौजूद नहीं है या लॉक है, इसलिए उसकी कुंजी नहीं रखी जा सकती।</translation>
     </message>
     <message>
-        <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
-        <translation>%1 दोबारा नहीं खुल सका। आपकी पसंद अगली बार इसे शुरू करने पर लागू होगी।</translation>
-    </message>
-    <message>
         <source>That address isn&apos;t valid</source>
         <translation>यह पता मान्य नहीं है</translation>
     </message>
@@ -2583,6 +2579,38 @@
             <numerusform>%1 में से %Ln पूर्ण</numerusform>
             <numerusform>%1 में से %Ln पूर्ण</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The server refused the connection. Check that it is running and that the address is right.</source>
+        <translation>सर्वर ने कनेक्शन अस्वीकार कर दिया। जाँचें कि वह चल रहा है और पता सही है।</translation>
+    </message>
+    <message>
+        <source>The server&apos;s name couldn&apos;t be found. Check the address.</source>
+        <translation>सर्वर का नाम नहीं मिला। पता जाँचें।</translation>
+    </message>
+    <message>
+        <source>A secure connection to the server couldn&apos;t be made.</source>
+        <translation>सर्वर से सुरक्षित कनेक्शन नहीं बन सका।</translation>
+    </message>
+    <message>
+        <source>The server closed the connection before it answered.</source>
+        <translation>सर्वर ने जवाब देने से पहले ही कनेक्शन बंद कर दिया।</translation>
+    </message>
+    <message>
+        <source>The network proxy couldn&apos;t be reached.</source>
+        <translation>नेटवर्क के प्रॉक्सी तक नहीं पहुँचा जा सका।</translation>
+    </message>
+    <message>
+        <source>The server couldn&apos;t be reached.</source>
+        <translation>सर्वर तक नहीं पहुँचा जा सका।</translation>
+    </message>
+    <message>
+        <source>Waiting for the network…</source>
+        <translation>नेटवर्क की प्रतीक्षा हो रही है…</translation>
+    </message>
+    <message>
+        <source>%1 is taken by another program.</source>
+        <translation>%1 का उपयोग कोई दूसरा प्रोग्राम कर रहा है।</translation>
     </message>
 </context>
 </TS>

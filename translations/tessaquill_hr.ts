@@ -2244,10 +2244,6 @@
         <translation>Memorija pisanja nije spremljena: spremnik ključeva nedostaje ili je zaključan pa se njezin ključ ne može čuvati.</translation>
     </message>
     <message>
-        <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
-        <translation>%1 se nije mogao ponovno otvoriti. Vaš izbor vrijedi od sljedećeg pokretanja.</translation>
-    </message>
-    <message>
         <source>That address isn&apos;t valid</source>
         <translation>Ta adresa nije valjana</translation>
     </message>
@@ -2613,6 +2609,38 @@
             <numerusform>Gotovo: %Ln od %1</numerusform>
             <numerusform>Gotovo: %Ln od %1</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The server refused the connection. Check that it is running and that the address is right.</source>
+        <translation>Poslužitelj je odbio vezu. Provjerite je li pokrenut i je li adresa točna.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s name couldn&apos;t be found. Check the address.</source>
+        <translation>Naziv poslužitelja nije pronađen. Provjerite adresu.</translation>
+    </message>
+    <message>
+        <source>A secure connection to the server couldn&apos;t be made.</source>
+        <translation>Nije moguće uspostaviti sigurnu vezu s poslužiteljem.</translation>
+    </message>
+    <message>
+        <source>The server closed the connection before it answered.</source>
+        <translation>Poslužitelj je zatvorio vezu prije nego što je odgovorio.</translation>
+    </message>
+    <message>
+        <source>The network proxy couldn&apos;t be reached.</source>
+        <translation>Proxy poslužitelj mreže nije dostupan.</translation>
+    </message>
+    <message>
+        <source>The server couldn&apos;t be reached.</source>
+        <translation>Poslužitelj nije dostupan.</translation>
+    </message>
+    <message>
+        <source>Waiting for the network…</source>
+        <translation>Čeka se mreža…</translation>
+    </message>
+    <message>
+        <source>%1 is taken by another program.</source>
+        <translation>%1 već koristi drugi program.</translation>
     </message>
 </context>
 </TS>

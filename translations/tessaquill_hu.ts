@@ -2204,10 +2204,6 @@
         <translation>Az írásmemória nincs mentve: a kulcstartó hiányzik vagy zárolva van, így a kulcsát nem lehet megőrizni.</translation>
     </message>
     <message>
-        <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
-        <translation>A(z) %1 nem tudott újra megnyílni. A választásod a következő indításkor lép életbe.</translation>
-    </message>
-    <message>
         <source>That address isn&apos;t valid</source>
         <translation>Ez a cím nem érvényes</translation>
     </message>
@@ -2553,6 +2549,38 @@
         <translation>
             <numerusform>%Ln / %1 kész</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The server refused the connection. Check that it is running and that the address is right.</source>
+        <translation>A szerver elutasította a kapcsolatot. Ellenőrizd, hogy fut-e, és hogy helyes-e a cím.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s name couldn&apos;t be found. Check the address.</source>
+        <translation>A szerver neve nem található. Ellenőrizd a címet.</translation>
+    </message>
+    <message>
+        <source>A secure connection to the server couldn&apos;t be made.</source>
+        <translation>Nem sikerült biztonságos kapcsolatot létesíteni a szerverrel.</translation>
+    </message>
+    <message>
+        <source>The server closed the connection before it answered.</source>
+        <translation>A szerver bontotta a kapcsolatot, mielőtt válaszolt volna.</translation>
+    </message>
+    <message>
+        <source>The network proxy couldn&apos;t be reached.</source>
+        <translation>A hálózat proxyja nem érhető el.</translation>
+    </message>
+    <message>
+        <source>The server couldn&apos;t be reached.</source>
+        <translation>A szerver nem érhető el.</translation>
+    </message>
+    <message>
+        <source>Waiting for the network…</source>
+        <translation>Várakozás a hálózatra…</translation>
+    </message>
+    <message>
+        <source>%1 is taken by another program.</source>
+        <translation>A(z) %1 billentyűparancsot már egy másik program használja.</translation>
     </message>
 </context>
 </TS>

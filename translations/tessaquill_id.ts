@@ -2204,10 +2204,6 @@
         <translation>Memori tulisan Anda tidak tersimpan: ring kunci tidak ada atau terkunci, jadi kuncinya tidak dapat disimpan.</translation>
     </message>
     <message>
-        <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
-        <translation>%1 tidak dapat dibuka lagi. Pilihan Anda berlaku saat Anda memulainya lagi.</translation>
-    </message>
-    <message>
         <source>That address isn&apos;t valid</source>
         <translation>Alamat itu tidak valid</translation>
     </message>
@@ -2553,6 +2549,38 @@
         <translation>
             <numerusform>%Ln dari %1 selesai</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The server refused the connection. Check that it is running and that the address is right.</source>
+        <translation>Server menolak koneksi. Pastikan server berjalan dan alamatnya benar.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s name couldn&apos;t be found. Check the address.</source>
+        <translation>Nama server tidak ditemukan. Periksa alamatnya.</translation>
+    </message>
+    <message>
+        <source>A secure connection to the server couldn&apos;t be made.</source>
+        <translation>Koneksi aman ke server tidak dapat dibuat.</translation>
+    </message>
+    <message>
+        <source>The server closed the connection before it answered.</source>
+        <translation>Server menutup koneksi sebelum menjawab.</translation>
+    </message>
+    <message>
+        <source>The network proxy couldn&apos;t be reached.</source>
+        <translation>Proksi jaringan tidak dapat dijangkau.</translation>
+    </message>
+    <message>
+        <source>The server couldn&apos;t be reached.</source>
+        <translation>Server tidak dapat dijangkau.</translation>
+    </message>
+    <message>
+        <source>Waiting for the network…</source>
+        <translation>Menunggu jaringan…</translation>
+    </message>
+    <message>
+        <source>%1 is taken by another program.</source>
+        <translation>%1 sudah dipakai program lain.</translation>
     </message>
 </context>
 </TS>

@@ -2224,10 +2224,6 @@
         <translation>La memoria di scrittura non è salvata: il portachiavi manca o è bloccato, quindi la sua chiave non può essere conservata.</translation>
     </message>
     <message>
-        <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
-        <translation>%1 non è riuscito a riaprirsi. La tua scelta avrà effetto al prossimo avvio.</translation>
-    </message>
-    <message>
         <source>That address isn&apos;t valid</source>
         <translation>Questo indirizzo non è valido</translation>
     </message>
@@ -2583,6 +2579,38 @@
             <numerusform>%Ln di %1 completato</numerusform>
             <numerusform>%Ln di %1 completati</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The server refused the connection. Check that it is running and that the address is right.</source>
+        <translation>Il server ha rifiutato la connessione. Controlla che sia in funzione e che l&apos;indirizzo sia giusto.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s name couldn&apos;t be found. Check the address.</source>
+        <translation>Il nome del server non è stato trovato. Controlla l&apos;indirizzo.</translation>
+    </message>
+    <message>
+        <source>A secure connection to the server couldn&apos;t be made.</source>
+        <translation>Non è stato possibile stabilire una connessione sicura con il server.</translation>
+    </message>
+    <message>
+        <source>The server closed the connection before it answered.</source>
+        <translation>Il server ha chiuso la connessione prima di rispondere.</translation>
+    </message>
+    <message>
+        <source>The network proxy couldn&apos;t be reached.</source>
+        <translation>Il proxy della rete non è raggiungibile.</translation>
+    </message>
+    <message>
+        <source>The server couldn&apos;t be reached.</source>
+        <translation>Il server non è raggiungibile.</translation>
+    </message>
+    <message>
+        <source>Waiting for the network…</source>
+        <translation>In attesa della rete…</translation>
+    </message>
+    <message>
+        <source>%1 is taken by another program.</source>
+        <translation>%1 è già usato da un altro programma.</translation>
     </message>
 </context>
 </TS>

@@ -2204,10 +2204,6 @@
         <translation>文章の記憶は保存されていません。キーリングがないかロックされているため、そのキーを保管できません。</translation>
     </message>
     <message>
-        <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
-        <translation>%1 を再び開けませんでした。選択は次回の起動時に反映されます。</translation>
-    </message>
-    <message>
         <source>That address isn&apos;t valid</source>
         <translation>このアドレスは無効です</translation>
     </message>
@@ -2553,6 +2549,38 @@
         <translation>
             <numerusform>%Ln／%1完了</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The server refused the connection. Check that it is running and that the address is right.</source>
+        <translation>サーバーが接続を拒否しました。サーバーが動作していること、アドレスが正しいことを確認してください。</translation>
+    </message>
+    <message>
+        <source>The server&apos;s name couldn&apos;t be found. Check the address.</source>
+        <translation>サーバー名が見つかりませんでした。アドレスを確認してください。</translation>
+    </message>
+    <message>
+        <source>A secure connection to the server couldn&apos;t be made.</source>
+        <translation>サーバーとの安全な接続を確立できませんでした。</translation>
+    </message>
+    <message>
+        <source>The server closed the connection before it answered.</source>
+        <translation>サーバーが応答する前に接続を切断しました。</translation>
+    </message>
+    <message>
+        <source>The network proxy couldn&apos;t be reached.</source>
+        <translation>ネットワークのプロキシに接続できませんでした。</translation>
+    </message>
+    <message>
+        <source>The server couldn&apos;t be reached.</source>
+        <translation>サーバーに接続できませんでした。</translation>
+    </message>
+    <message>
+        <source>Waiting for the network…</source>
+        <translation>ネットワークを待っています…</translation>
+    </message>
+    <message>
+        <source>%1 is taken by another program.</source>
+        <translation>%1 は別のプログラムが使用しています。</translation>
     </message>
 </context>
 </TS>

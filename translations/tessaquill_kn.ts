@@ -2224,10 +2224,6 @@
         <translation>ನಿಮ್ಮ ಬರವಣಿಗೆ ಸ್ಮರಣೆಯನ್ನು ಉಳಿಸಲಾಗಿಲ್ಲ: ಕೀರಿಂಗ್ ಇಲ್ಲ ಅಥವಾ ಲಾಕ್ ಆಗಿದೆ, ಆದ್ದರಿಂದ ಅದರ ಕೀಯನ್ನು ಇಡಲು ಸಾಧ್ಯವಿಲ್ಲ.</translation>
     </message>
     <message>
-        <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
-        <translation>%1 ಮತ್ತೆ ತೆರೆಯಲಾಗಲಿಲ್ಲ. ಮುಂದಿನ ಬಾರಿ ಪ್ರಾರಂಭಿಸಿದಾಗ ನಿಮ್ಮ ಆಯ್ಕೆ ಜಾರಿಗೆ ಬರುತ್ತದೆ.</translation>
-    </message>
-    <message>
         <source>That address isn&apos;t valid</source>
         <translation>ಈ ವಿಳಾಸ ಮಾನ್ಯವಲ್ಲ</translation>
     </message>
@@ -2583,6 +2579,38 @@
             <numerusform>%1 ರಲ್ಲಿ %Ln ಮುಗಿದಿದೆ</numerusform>
             <numerusform>%1 ರಲ್ಲಿ %Ln ಮುಗಿದಿದೆ</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The server refused the connection. Check that it is running and that the address is right.</source>
+        <translation>ಸರ್ವರ್ ಸಂಪರ್ಕವನ್ನು ನಿರಾಕರಿಸಿದೆ. ಅದು ರನ್ ಆಗುತ್ತಿದೆಯೇ ಮತ್ತು ವಿಳಾಸ ಸರಿಯಾಗಿದೆಯೇ ಎಂದು ಪರಿಶೀಲಿಸಿ.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s name couldn&apos;t be found. Check the address.</source>
+        <translation>ಸರ್ವರ್‌ನ ಹೆಸರು ಸಿಗಲಿಲ್ಲ. ವಿಳಾಸವನ್ನು ಪರಿಶೀಲಿಸಿ.</translation>
+    </message>
+    <message>
+        <source>A secure connection to the server couldn&apos;t be made.</source>
+        <translation>ಸರ್ವರ್‌ನೊಂದಿಗೆ ಸುರಕ್ಷಿತ ಸಂಪರ್ಕವನ್ನು ಸ್ಥಾಪಿಸಲು ಸಾಧ್ಯವಾಗಲಿಲ್ಲ.</translation>
+    </message>
+    <message>
+        <source>The server closed the connection before it answered.</source>
+        <translation>ಸರ್ವರ್ ಉತ್ತರಿಸುವ ಮೊದಲೇ ಸಂಪರ್ಕವನ್ನು ಮುಚ್ಚಿದೆ.</translation>
+    </message>
+    <message>
+        <source>The network proxy couldn&apos;t be reached.</source>
+        <translation>ನೆಟ್‌ವರ್ಕ್‌ನ ಪ್ರಾಕ್ಸಿಯನ್ನು ತಲುಪಲು ಸಾಧ್ಯವಾಗಲಿಲ್ಲ.</translation>
+    </message>
+    <message>
+        <source>The server couldn&apos;t be reached.</source>
+        <translation>ಸರ್ವರ್ ಅನ್ನು ತಲುಪಲು ಸಾಧ್ಯವಾಗಲಿಲ್ಲ.</translation>
+    </message>
+    <message>
+        <source>Waiting for the network…</source>
+        <translation>ನೆಟ್‌ವರ್ಕ್‌ಗಾಗಿ ಕಾಯಲಾಗುತ್ತಿದೆ…</translation>
+    </message>
+    <message>
+        <source>%1 is taken by another program.</source>
+        <translation>%1 ಅನ್ನು ಇನ್ನೊಂದು ಪ್ರೋಗ್ರಾಂ ಬಳಸುತ್ತಿದೆ.</translation>
     </message>
 </context>
 </TS>

@@ -2204,10 +2204,6 @@
         <translation>글쓰기 기억이 저장되지 않았습니다. 키링이 없거나 잠겨 있어 키를 보관할 수 없습니다.</translation>
     </message>
     <message>
-        <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
-        <translation>%1을(를) 다시 열 수 없습니다. 선택한 내용은 다음에 시작할 때 적용됩니다.</translation>
-    </message>
-    <message>
         <source>That address isn&apos;t valid</source>
         <translation>주소가 올바르지 않습니다</translation>
     </message>
@@ -2553,6 +2549,38 @@
         <translation>
             <numerusform>%Ln/%1 완료</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The server refused the connection. Check that it is running and that the address is right.</source>
+        <translation>서버가 연결을 거부했습니다. 서버가 실행 중인지, 주소가 올바른지 확인하세요.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s name couldn&apos;t be found. Check the address.</source>
+        <translation>서버 이름을 찾을 수 없습니다. 주소를 확인하세요.</translation>
+    </message>
+    <message>
+        <source>A secure connection to the server couldn&apos;t be made.</source>
+        <translation>서버와 보안 연결을 맺을 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>The server closed the connection before it answered.</source>
+        <translation>서버가 응답하기 전에 연결을 끊었습니다.</translation>
+    </message>
+    <message>
+        <source>The network proxy couldn&apos;t be reached.</source>
+        <translation>네트워크 프록시에 연결할 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>The server couldn&apos;t be reached.</source>
+        <translation>서버에 연결할 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>Waiting for the network…</source>
+        <translation>네트워크를 기다리는 중…</translation>
+    </message>
+    <message>
+        <source>%1 is taken by another program.</source>
+        <translation>%1은(는) 다른 프로그램이 사용하고 있습니다.</translation>
     </message>
 </context>
 </TS>

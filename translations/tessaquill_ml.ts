@@ -2224,10 +2224,6 @@
         <translation>നിങ്ങളുടെ എഴുത്ത് ഓർമ്മ സംരക്ഷിച്ചിട്ടില്ല: കീറിംഗ് ഇല്ല അല്ലെങ്കിൽ ലോക്ക് ചെയ്തിരിക്കുന്നു, അതിനാൽ അതിന്റെ കീ സൂക്ഷിക്കാനാവില്ല.</translation>
     </message>
     <message>
-        <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
-        <translation>%1 വീണ്ടും തുറക്കാനായില്ല. അടുത്ത തവണ തുടങ്ങുമ്പോൾ നിങ്ങളുടെ തിരഞ്ഞെടുപ്പ് പ്രാബല്യത്തിൽ വരും.</translation>
-    </message>
-    <message>
         <source>That address isn&apos;t valid</source>
         <translation>ഈ വിലാസം സാധുവല്ല</translation>
     </message>
@@ -2583,6 +2579,38 @@
             <numerusform>%1-ൽ %Ln പൂർത്തിയായി</numerusform>
             <numerusform>%1-ൽ %Ln പൂർത്തിയായി</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The server refused the connection. Check that it is running and that the address is right.</source>
+        <translation>സെർവർ കണക്ഷൻ നിരസിച്ചു. അത് പ്രവർത്തിക്കുന്നുണ്ടോ എന്നും വിലാസം ശരിയാണോ എന്നും പരിശോധിക്കുക.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s name couldn&apos;t be found. Check the address.</source>
+        <translation>സെർവറിന്റെ പേര് കണ്ടെത്താനായില്ല. വിലാസം പരിശോധിക്കുക.</translation>
+    </message>
+    <message>
+        <source>A secure connection to the server couldn&apos;t be made.</source>
+        <translation>സെർവറുമായി സുരക്ഷിത കണക്ഷൻ സ്ഥാപിക്കാനായില്ല.</translation>
+    </message>
+    <message>
+        <source>The server closed the connection before it answered.</source>
+        <translation>മറുപടി നൽകുന്നതിന് മുമ്പ് സെർവർ കണക്ഷൻ അടച്ചു.</translation>
+    </message>
+    <message>
+        <source>The network proxy couldn&apos;t be reached.</source>
+        <translation>നെറ്റ്‌വർക്കിന്റെ പ്രോക്സിയിൽ എത്താനായില്ല.</translation>
+    </message>
+    <message>
+        <source>The server couldn&apos;t be reached.</source>
+        <translation>സെർവറിൽ എത്താനായില്ല.</translation>
+    </message>
+    <message>
+        <source>Waiting for the network…</source>
+        <translation>നെറ്റ്‌വർക്കിനായി കാത്തിരിക്കുന്നു…</translation>
+    </message>
+    <message>
+        <source>%1 is taken by another program.</source>
+        <translation>%1 മറ്റൊരു പ്രോഗ്രാം ഉപയോഗിക്കുന്നുണ്ട്.</translation>
     </message>
 </context>
 </TS>

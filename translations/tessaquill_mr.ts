@@ -2224,10 +2224,6 @@
         <translation>तुमची लेखन मेमरी सेव्ह झालेली नाही: कीरिंग नाही किंवा लॉक आहे, म्हणून तिची की ठेवता येत नाही.</translation>
     </message>
     <message>
-        <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
-        <translation>%1 पुन्हा उघडू शकले नाही. तुमची निवड पुढच्या वेळी सुरू केल्यावर लागू होईल.</translation>
-    </message>
-    <message>
         <source>That address isn&apos;t valid</source>
         <translation>हा पत्ता वैध नाही</translation>
     </message>
@@ -2583,6 +2579,38 @@
             <numerusform>%1 पैकी %Ln पूर्ण</numerusform>
             <numerusform>%1 पैकी %Ln पूर्ण</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The server refused the connection. Check that it is running and that the address is right.</source>
+        <translation>सर्व्हरने कनेक्शन नाकारले. तो चालू आहे आणि पत्ता बरोबर आहे का ते तपासा.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s name couldn&apos;t be found. Check the address.</source>
+        <translation>सर्व्हरचे नाव सापडले नाही. पत्ता तपासा.</translation>
+    </message>
+    <message>
+        <source>A secure connection to the server couldn&apos;t be made.</source>
+        <translation>सर्व्हरशी सुरक्षित कनेक्शन जोडता आले नाही.</translation>
+    </message>
+    <message>
+        <source>The server closed the connection before it answered.</source>
+        <translation>उत्तर देण्यापूर्वीच सर्व्हरने कनेक्शन बंद केले.</translation>
+    </message>
+    <message>
+        <source>The network proxy couldn&apos;t be reached.</source>
+        <translation>नेटवर्कच्या प्रॉक्सीपर्यंत पोहोचता आले नाही.</translation>
+    </message>
+    <message>
+        <source>The server couldn&apos;t be reached.</source>
+        <translation>सर्व्हरपर्यंत पोहोचता आले नाही.</translation>
+    </message>
+    <message>
+        <source>Waiting for the network…</source>
+        <translation>नेटवर्कची वाट पाहत आहे…</translation>
+    </message>
+    <message>
+        <source>%1 is taken by another program.</source>
+        <translation>%1 दुसरा प्रोग्राम वापरत आहे.</translation>
     </message>
 </context>
 </TS>

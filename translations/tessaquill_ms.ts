@@ -2204,10 +2204,6 @@
         <translation>Memori penulisan anda tidak disimpan: gelang kunci tiada atau dikunci, jadi kuncinya tidak dapat disimpan.</translation>
     </message>
     <message>
-        <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
-        <translation>%1 tidak dapat dibuka semula. Pilihan anda berkuat kuasa apabila anda memulakannya lain kali.</translation>
-    </message>
-    <message>
         <source>That address isn&apos;t valid</source>
         <translation>Alamat itu tidak sah</translation>
     </message>
@@ -2553,6 +2549,38 @@
         <translation>
             <numerusform>%Ln daripada %1 selesai</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The server refused the connection. Check that it is running and that the address is right.</source>
+        <translation>Pelayan menolak sambungan. Pastikan pelayan sedang berjalan dan alamatnya betul.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s name couldn&apos;t be found. Check the address.</source>
+        <translation>Nama pelayan tidak ditemui. Semak alamatnya.</translation>
+    </message>
+    <message>
+        <source>A secure connection to the server couldn&apos;t be made.</source>
+        <translation>Sambungan selamat ke pelayan tidak dapat dibuat.</translation>
+    </message>
+    <message>
+        <source>The server closed the connection before it answered.</source>
+        <translation>Pelayan menutup sambungan sebelum menjawab.</translation>
+    </message>
+    <message>
+        <source>The network proxy couldn&apos;t be reached.</source>
+        <translation>Proksi rangkaian tidak dapat dicapai.</translation>
+    </message>
+    <message>
+        <source>The server couldn&apos;t be reached.</source>
+        <translation>Pelayan tidak dapat dicapai.</translation>
+    </message>
+    <message>
+        <source>Waiting for the network…</source>
+        <translation>Menunggu rangkaian…</translation>
+    </message>
+    <message>
+        <source>%1 is taken by another program.</source>
+        <translation>%1 sudah digunakan oleh program lain.</translation>
     </message>
 </context>
 </TS>

@@ -2224,10 +2224,6 @@
         <translation>Skriveminnet ditt er ikke lagret: nøkkelringen mangler eller er låst, så nøkkelen kan ikke oppbevares.</translation>
     </message>
     <message>
-        <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
-        <translation>%1 kunne ikke åpnes på nytt. Valget ditt gjelder neste gang du starter det.</translation>
-    </message>
-    <message>
         <source>That address isn&apos;t valid</source>
         <translation>Den adressen er ikke gyldig</translation>
     </message>
@@ -2583,6 +2579,38 @@
             <numerusform>%Ln av %1 fullført</numerusform>
             <numerusform>%Ln av %1 fullført</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The server refused the connection. Check that it is running and that the address is right.</source>
+        <translation>Serveren avviste tilkoblingen. Sjekk at den kjører, og at adressen er riktig.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s name couldn&apos;t be found. Check the address.</source>
+        <translation>Finner ikke navnet på serveren. Sjekk adressen.</translation>
+    </message>
+    <message>
+        <source>A secure connection to the server couldn&apos;t be made.</source>
+        <translation>Kunne ikke opprette en sikker tilkobling til serveren.</translation>
+    </message>
+    <message>
+        <source>The server closed the connection before it answered.</source>
+        <translation>Serveren lukket tilkoblingen før den svarte.</translation>
+    </message>
+    <message>
+        <source>The network proxy couldn&apos;t be reached.</source>
+        <translation>Får ikke kontakt med nettverkets proxy.</translation>
+    </message>
+    <message>
+        <source>The server couldn&apos;t be reached.</source>
+        <translation>Får ikke kontakt med serveren.</translation>
+    </message>
+    <message>
+        <source>Waiting for the network…</source>
+        <translation>Venter på nettverket…</translation>
+    </message>
+    <message>
+        <source>%1 is taken by another program.</source>
+        <translation>%1 brukes allerede av et annet program.</translation>
     </message>
 </context>
 </TS>

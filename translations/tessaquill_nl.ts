@@ -2224,10 +2224,6 @@
         <translation>Je schrijfgeheugen is niet opgeslagen: de sleutelbos ontbreekt of is vergrendeld, dus de sleutel kan niet worden bewaard.</translation>
     </message>
     <message>
-        <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
-        <translation>%1 kon niet opnieuw openen. Je keuze geldt vanaf de volgende keer dat je het start.</translation>
-    </message>
-    <message>
         <source>That address isn&apos;t valid</source>
         <translation>Dat adres is ongeldig</translation>
     </message>
@@ -2583,6 +2579,38 @@
             <numerusform>%Ln van %1 klaar</numerusform>
             <numerusform>%Ln van %1 klaar</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The server refused the connection. Check that it is running and that the address is right.</source>
+        <translation>De server weigerde de verbinding. Controleer of hij draait en of het adres klopt.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s name couldn&apos;t be found. Check the address.</source>
+        <translation>De naam van de server is niet gevonden. Controleer het adres.</translation>
+    </message>
+    <message>
+        <source>A secure connection to the server couldn&apos;t be made.</source>
+        <translation>Er kon geen beveiligde verbinding met de server worden gemaakt.</translation>
+    </message>
+    <message>
+        <source>The server closed the connection before it answered.</source>
+        <translation>De server verbrak de verbinding voordat hij antwoordde.</translation>
+    </message>
+    <message>
+        <source>The network proxy couldn&apos;t be reached.</source>
+        <translation>De proxy van het netwerk is niet bereikbaar.</translation>
+    </message>
+    <message>
+        <source>The server couldn&apos;t be reached.</source>
+        <translation>De server is niet bereikbaar.</translation>
+    </message>
+    <message>
+        <source>Waiting for the network…</source>
+        <translation>Wachten op het netwerk…</translation>
+    </message>
+    <message>
+        <source>%1 is taken by another program.</source>
+        <translation>%1 wordt al gebruikt door een ander programma.</translation>
     </message>
 </context>
 </TS>

@@ -2224,10 +2224,6 @@
         <translation>ਤੁਹਾਡੀ ਲਿਖਤ ਮੈਮਰੀ ਸੰਭਾਲੀ ਨਹੀਂ ਗਈ: ਕੀਰਿੰਗ ਮੌਜੂਦ ਨਹੀਂ ਜਾਂ ਲੌਕ ਹੈ, ਇਸ ਲਈ ਇਸ ਦੀ ਕੁੰਜੀ ਰੱਖੀ ਨਹੀਂ ਜਾ ਸਕਦੀ।</translation>
     </message>
     <message>
-        <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
-        <translation>%1 ਦੁਬਾਰਾ ਨਹੀਂ ਖੁੱਲ੍ਹ ਸਕਿਆ। ਤੁਹਾਡੀ ਚੋਣ ਅਗਲੀ ਵਾਰ ਇਸਨੂੰ ਸ਼ੁਰੂ ਕਰਨ &apos;ਤੇ ਲਾਗੂ ਹੋਵੇਗੀ।</translation>
-    </message>
-    <message>
         <source>That address isn&apos;t valid</source>
         <translation>ਇਹ ਪਤਾ ਵੈਧ ਨਹੀਂ ਹੈ</translation>
     </message>
@@ -2583,6 +2579,38 @@
             <numerusform>%1 ਵਿੱਚੋਂ %Ln ਮੁਕੰਮਲ</numerusform>
             <numerusform>%1 ਵਿੱਚੋਂ %Ln ਮੁਕੰਮਲ</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The server refused the connection. Check that it is running and that the address is right.</source>
+        <translation>ਸਰਵਰ ਨੇ ਕਨੈਕਸ਼ਨ ਨਾਮਨਜ਼ੂਰ ਕਰ ਦਿੱਤਾ। ਜਾਂਚੋ ਕਿ ਇਹ ਚੱਲ ਰਿਹਾ ਹੈ ਅਤੇ ਪਤਾ ਸਹੀ ਹੈ।</translation>
+    </message>
+    <message>
+        <source>The server&apos;s name couldn&apos;t be found. Check the address.</source>
+        <translation>ਸਰਵਰ ਦਾ ਨਾਂ ਨਹੀਂ ਮਿਲਿਆ। ਪਤਾ ਜਾਂਚੋ।</translation>
+    </message>
+    <message>
+        <source>A secure connection to the server couldn&apos;t be made.</source>
+        <translation>ਸਰਵਰ ਨਾਲ ਸੁਰੱਖਿਅਤ ਕਨੈਕਸ਼ਨ ਨਹੀਂ ਬਣ ਸਕਿਆ।</translation>
+    </message>
+    <message>
+        <source>The server closed the connection before it answered.</source>
+        <translation>ਸਰਵਰ ਨੇ ਜਵਾਬ ਦੇਣ ਤੋਂ ਪਹਿਲਾਂ ਹੀ ਕਨੈਕਸ਼ਨ ਬੰਦ ਕਰ ਦਿੱਤਾ।</translation>
+    </message>
+    <message>
+        <source>The network proxy couldn&apos;t be reached.</source>
+        <translation>ਨੈੱਟਵਰਕ ਦੀ ਪ੍ਰੌਕਸੀ ਤੱਕ ਨਹੀਂ ਪਹੁੰਚਿਆ ਜਾ ਸਕਿਆ।</translation>
+    </message>
+    <message>
+        <source>The server couldn&apos;t be reached.</source>
+        <translation>ਸਰਵਰ ਤੱਕ ਨਹੀਂ ਪਹੁੰਚਿਆ ਜਾ ਸਕਿਆ।</translation>
+    </message>
+    <message>
+        <source>Waiting for the network…</source>
+        <translation>ਨੈੱਟਵਰਕ ਦੀ ਉਡੀਕ ਕੀਤੀ ਜਾ ਰਹੀ ਹੈ…</translation>
+    </message>
+    <message>
+        <source>%1 is taken by another program.</source>
+        <translation>%1 ਕੋਈ ਹੋਰ ਪ੍ਰੋਗਰਾਮ ਵਰਤ ਰਿਹਾ ਹੈ।</translation>
     </message>
 </context>
 </TS>

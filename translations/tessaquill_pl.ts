@@ -2244,10 +2244,6 @@
         <translation>Pamięć pisania nie jest zapisywana: magazyn kluczy nie istnieje lub jest zablokowany, więc nie można przechować jej klucza.</translation>
     </message>
     <message>
-        <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
-        <translation>Nie udało się ponownie otworzyć %1. Twój wybór zacznie obowiązywać przy następnym uruchomieniu.</translation>
-    </message>
-    <message>
         <source>That address isn&apos;t valid</source>
         <translation>Ten adres jest nieprawidłowy</translation>
     </message>
@@ -2613,6 +2609,38 @@
             <numerusform>Gotowe: %Ln z %1</numerusform>
             <numerusform>Gotowe: %Ln z %1</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The server refused the connection. Check that it is running and that the address is right.</source>
+        <translation>Serwer odrzucił połączenie. Sprawdź, czy działa i czy adres jest poprawny.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s name couldn&apos;t be found. Check the address.</source>
+        <translation>Nie znaleziono nazwy serwera. Sprawdź adres.</translation>
+    </message>
+    <message>
+        <source>A secure connection to the server couldn&apos;t be made.</source>
+        <translation>Nie udało się nawiązać bezpiecznego połączenia z serwerem.</translation>
+    </message>
+    <message>
+        <source>The server closed the connection before it answered.</source>
+        <translation>Serwer zamknął połączenie, zanim odpowiedział.</translation>
+    </message>
+    <message>
+        <source>The network proxy couldn&apos;t be reached.</source>
+        <translation>Serwer proxy sieci jest nieosiągalny.</translation>
+    </message>
+    <message>
+        <source>The server couldn&apos;t be reached.</source>
+        <translation>Serwer jest nieosiągalny.</translation>
+    </message>
+    <message>
+        <source>Waiting for the network…</source>
+        <translation>Oczekiwanie na sieć…</translation>
+    </message>
+    <message>
+        <source>%1 is taken by another program.</source>
+        <translation>Skrót klawiszowy %1 jest już używany przez inny program.</translation>
     </message>
 </context>
 </TS>

@@ -2224,10 +2224,6 @@
         <translation>Sua memória de escrita não foi salva: o chaveiro está ausente ou bloqueado, então a chave dela não pode ser guardada.</translation>
     </message>
     <message>
-        <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
-        <translation>%1 não conseguiu abrir de novo. Sua escolha vale a partir da próxima vez que você abri-lo.</translation>
-    </message>
-    <message>
         <source>That address isn&apos;t valid</source>
         <translation>Esse endereço não é válido</translation>
     </message>
@@ -2583,6 +2579,38 @@
             <numerusform>%Ln de %1 concluído</numerusform>
             <numerusform>%Ln de %1 concluídos</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The server refused the connection. Check that it is running and that the address is right.</source>
+        <translation>O servidor recusou a conexão. Verifique se ele está em execução e se o endereço está certo.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s name couldn&apos;t be found. Check the address.</source>
+        <translation>O nome do servidor não foi encontrado. Verifique o endereço.</translation>
+    </message>
+    <message>
+        <source>A secure connection to the server couldn&apos;t be made.</source>
+        <translation>Não foi possível estabelecer uma conexão segura com o servidor.</translation>
+    </message>
+    <message>
+        <source>The server closed the connection before it answered.</source>
+        <translation>O servidor encerrou a conexão antes de responder.</translation>
+    </message>
+    <message>
+        <source>The network proxy couldn&apos;t be reached.</source>
+        <translation>Não foi possível acessar o proxy da rede.</translation>
+    </message>
+    <message>
+        <source>The server couldn&apos;t be reached.</source>
+        <translation>Não foi possível acessar o servidor.</translation>
+    </message>
+    <message>
+        <source>Waiting for the network…</source>
+        <translation>Aguardando a rede…</translation>
+    </message>
+    <message>
+        <source>%1 is taken by another program.</source>
+        <translation>%1 já está sendo usado por outro programa.</translation>
     </message>
 </context>
 </TS>

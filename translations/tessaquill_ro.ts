@@ -2244,10 +2244,6 @@
         <translation>Memoria de scriere nu este salvată: portcheiul lipsește sau este blocat, așa că cheia ei nu poate fi păstrată.</translation>
     </message>
     <message>
-        <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
-        <translation>%1 nu s-a putut redeschide. Alegerea ta se aplică la următoarea pornire.</translation>
-    </message>
-    <message>
         <source>That address isn&apos;t valid</source>
         <translation>Această adresă nu este validă</translation>
     </message>
@@ -2613,6 +2609,38 @@
             <numerusform>%Ln din %1 gata</numerusform>
             <numerusform>%Ln din %1 gata</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The server refused the connection. Check that it is running and that the address is right.</source>
+        <translation>Serverul a refuzat conexiunea. Verifică dacă rulează și dacă adresa este corectă.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s name couldn&apos;t be found. Check the address.</source>
+        <translation>Numele serverului nu a fost găsit. Verifică adresa.</translation>
+    </message>
+    <message>
+        <source>A secure connection to the server couldn&apos;t be made.</source>
+        <translation>Nu s-a putut stabili o conexiune securizată cu serverul.</translation>
+    </message>
+    <message>
+        <source>The server closed the connection before it answered.</source>
+        <translation>Serverul a închis conexiunea înainte să răspundă.</translation>
+    </message>
+    <message>
+        <source>The network proxy couldn&apos;t be reached.</source>
+        <translation>Proxy-ul rețelei nu poate fi accesat.</translation>
+    </message>
+    <message>
+        <source>The server couldn&apos;t be reached.</source>
+        <translation>Serverul nu poate fi accesat.</translation>
+    </message>
+    <message>
+        <source>Waiting for the network…</source>
+        <translation>Se așteaptă rețeaua…</translation>
+    </message>
+    <message>
+        <source>%1 is taken by another program.</source>
+        <translation>%1 este deja folosit de alt program.</translation>
     </message>
 </context>
 </TS>

@@ -2244,10 +2244,6 @@
         <translation>Память письма не сохранена: связки ключей нет или она заблокирована, поэтому её ключ негде хранить.</translation>
     </message>
     <message>
-        <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
-        <translation>Не удалось снова открыть %1. Ваш выбор вступит в силу при следующем запуске.</translation>
-    </message>
-    <message>
         <source>That address isn&apos;t valid</source>
         <translation>Этот адрес недействителен</translation>
     </message>
@@ -2613,6 +2609,38 @@
             <numerusform>Готово: %Ln из %1</numerusform>
             <numerusform>Готово: %Ln из %1</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The server refused the connection. Check that it is running and that the address is right.</source>
+        <translation>Сервер отклонил подключение. Проверьте, что он запущен и что адрес указан верно.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s name couldn&apos;t be found. Check the address.</source>
+        <translation>Имя сервера не найдено. Проверьте адрес.</translation>
+    </message>
+    <message>
+        <source>A secure connection to the server couldn&apos;t be made.</source>
+        <translation>Не удалось установить защищённое соединение с сервером.</translation>
+    </message>
+    <message>
+        <source>The server closed the connection before it answered.</source>
+        <translation>Сервер закрыл соединение, не ответив.</translation>
+    </message>
+    <message>
+        <source>The network proxy couldn&apos;t be reached.</source>
+        <translation>Прокси-сервер сети недоступен.</translation>
+    </message>
+    <message>
+        <source>The server couldn&apos;t be reached.</source>
+        <translation>Сервер недоступен.</translation>
+    </message>
+    <message>
+        <source>Waiting for the network…</source>
+        <translation>Ожидание сети…</translation>
+    </message>
+    <message>
+        <source>%1 is taken by another program.</source>
+        <translation>Сочетание клавиш %1 уже занято другой программой.</translation>
     </message>
 </context>
 </TS>

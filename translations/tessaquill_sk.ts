@@ -2244,10 +2244,6 @@
         <translation>Pamäť písania nie je uložená: zväzok kľúčov chýba alebo je zamknutý, takže jej kľúč nemožno uchovať.</translation>
     </message>
     <message>
-        <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
-        <translation>%1 sa nepodarilo znova otvoriť. Vaša voľba sa prejaví pri ďalšom spustení.</translation>
-    </message>
-    <message>
         <source>That address isn&apos;t valid</source>
         <translation>Táto adresa nie je platná</translation>
     </message>
@@ -2613,6 +2609,38 @@
             <numerusform>Hotovo: %Ln z %1</numerusform>
             <numerusform>Hotovo: %Ln z %1</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The server refused the connection. Check that it is running and that the address is right.</source>
+        <translation>Server odmietol spojenie. Skontrolujte, či beží a či je adresa správna.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s name couldn&apos;t be found. Check the address.</source>
+        <translation>Názov servera sa nepodarilo nájsť. Skontrolujte adresu.</translation>
+    </message>
+    <message>
+        <source>A secure connection to the server couldn&apos;t be made.</source>
+        <translation>Zabezpečené spojenie so serverom sa nepodarilo nadviazať.</translation>
+    </message>
+    <message>
+        <source>The server closed the connection before it answered.</source>
+        <translation>Server ukončil spojenie skôr, ako odpovedal.</translation>
+    </message>
+    <message>
+        <source>The network proxy couldn&apos;t be reached.</source>
+        <translation>Sieťový proxy server nie je dostupný.</translation>
+    </message>
+    <message>
+        <source>The server couldn&apos;t be reached.</source>
+        <translation>Server nie je dostupný.</translation>
+    </message>
+    <message>
+        <source>Waiting for the network…</source>
+        <translation>Čaká sa na sieť…</translation>
+    </message>
+    <message>
+        <source>%1 is taken by another program.</source>
+        <translation>Klávesovú skratku %1 už používa iný program.</translation>
     </message>
 </context>
 </TS>

@@ -2224,10 +2224,6 @@
         <translation>Ditt skrivminne är inte sparat: nyckelringen saknas eller är låst, så dess nyckel kan inte förvaras.</translation>
     </message>
     <message>
-        <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
-        <translation>%1 kunde inte öppnas igen. Ditt val gäller nästa gång du startar det.</translation>
-    </message>
-    <message>
         <source>That address isn&apos;t valid</source>
         <translation>Adressen är inte giltig</translation>
     </message>
@@ -2583,6 +2579,38 @@
             <numerusform>%Ln av %1 klar</numerusform>
             <numerusform>%Ln av %1 klara</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The server refused the connection. Check that it is running and that the address is right.</source>
+        <translation>Servern nekade anslutningen. Kontrollera att den körs och att adressen stämmer.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s name couldn&apos;t be found. Check the address.</source>
+        <translation>Serverns namn hittades inte. Kontrollera adressen.</translation>
+    </message>
+    <message>
+        <source>A secure connection to the server couldn&apos;t be made.</source>
+        <translation>Det gick inte att upprätta en säker anslutning till servern.</translation>
+    </message>
+    <message>
+        <source>The server closed the connection before it answered.</source>
+        <translation>Servern stängde anslutningen innan den svarade.</translation>
+    </message>
+    <message>
+        <source>The network proxy couldn&apos;t be reached.</source>
+        <translation>Nätverkets proxy går inte att nå.</translation>
+    </message>
+    <message>
+        <source>The server couldn&apos;t be reached.</source>
+        <translation>Servern går inte att nå.</translation>
+    </message>
+    <message>
+        <source>Waiting for the network…</source>
+        <translation>Väntar på nätverket…</translation>
+    </message>
+    <message>
+        <source>%1 is taken by another program.</source>
+        <translation>%1 används redan av ett annat program.</translation>
     </message>
 </context>
 </TS>

@@ -2224,10 +2224,6 @@
         <translation>Kumbukumbu yako ya uandishi haijahifadhiwa: hifadhi ya funguo haipo au imefungwa, kwa hivyo ufunguo wake hauwezi kuwekwa.</translation>
     </message>
     <message>
-        <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
-        <translation>%1 haikuweza kufunguka tena. Chaguo lako litaanza kutumika utakapokifungua tena.</translation>
-    </message>
-    <message>
         <source>That address isn&apos;t valid</source>
         <translation>Anwani hiyo si sahihi</translation>
     </message>
@@ -2583,6 +2579,38 @@
             <numerusform>%Ln kati ya %1 zimekamilika</numerusform>
             <numerusform>%Ln kati ya %1 zimekamilika</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The server refused the connection. Check that it is running and that the address is right.</source>
+        <translation>Seva imekataa muunganisho. Hakikisha kuwa inaendeshwa na kwamba anwani ni sahihi.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s name couldn&apos;t be found. Check the address.</source>
+        <translation>Jina la seva halikupatikana. Angalia anwani.</translation>
+    </message>
+    <message>
+        <source>A secure connection to the server couldn&apos;t be made.</source>
+        <translation>Imeshindikana kuunda muunganisho salama na seva.</translation>
+    </message>
+    <message>
+        <source>The server closed the connection before it answered.</source>
+        <translation>Seva imefunga muunganisho kabla ya kujibu.</translation>
+    </message>
+    <message>
+        <source>The network proxy couldn&apos;t be reached.</source>
+        <translation>Imeshindikana kufikia proksi ya mtandao.</translation>
+    </message>
+    <message>
+        <source>The server couldn&apos;t be reached.</source>
+        <translation>Imeshindikana kufikia seva.</translation>
+    </message>
+    <message>
+        <source>Waiting for the network…</source>
+        <translation>Inasubiri mtandao…</translation>
+    </message>
+    <message>
+        <source>%1 is taken by another program.</source>
+        <translation>%1 tayari inatumiwa na programu nyingine.</translation>
     </message>
 </context>
 </TS>

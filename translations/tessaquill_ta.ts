@@ -2224,10 +2224,6 @@
         <translation>உங்கள் எழுத்து நினைவகம் சேமிக்கப்படவில்லை: கீரிங் இல்லை அல்லது பூட்டப்பட்டுள்ளது, எனவே அதன் விசையை வைத்திருக்க முடியாது.</translation>
     </message>
     <message>
-        <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
-        <translation>%1 மீண்டும் திறக்க முடியவில்லை. அடுத்த முறை தொடங்கும்போது உங்கள் தேர்வு நடைமுறைக்கு வரும்.</translation>
-    </message>
-    <message>
         <source>That address isn&apos;t valid</source>
         <translation>இந்த முகவரி செல்லாது</translation>
     </message>
@@ -2583,6 +2579,38 @@
             <numerusform>%1-இல் %Ln முடிந்தது</numerusform>
             <numerusform>%1-இல் %Ln முடிந்தது</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The server refused the connection. Check that it is running and that the address is right.</source>
+        <translation>சேவையகம் இணைப்பை மறுத்தது. அது இயங்குகிறதா, முகவரி சரியானதா எனச் சரிபார்க்கவும்.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s name couldn&apos;t be found. Check the address.</source>
+        <translation>சேவையகத்தின் பெயர் கிடைக்கவில்லை. முகவரியைச் சரிபார்க்கவும்.</translation>
+    </message>
+    <message>
+        <source>A secure connection to the server couldn&apos;t be made.</source>
+        <translation>சேவையகத்துடன் பாதுகாப்பான இணைப்பை உருவாக்க முடியவில்லை.</translation>
+    </message>
+    <message>
+        <source>The server closed the connection before it answered.</source>
+        <translation>பதிலளிக்கும் முன்பே சேவையகம் இணைப்பை மூடியது.</translation>
+    </message>
+    <message>
+        <source>The network proxy couldn&apos;t be reached.</source>
+        <translation>பிணையத்தின் பதிலாள் சேவையகத்தை அணுக முடியவில்லை.</translation>
+    </message>
+    <message>
+        <source>The server couldn&apos;t be reached.</source>
+        <translation>சேவையகத்தை அணுக முடியவில்லை.</translation>
+    </message>
+    <message>
+        <source>Waiting for the network…</source>
+        <translation>பிணையத்துக்காகக் காத்திருக்கிறது…</translation>
+    </message>
+    <message>
+        <source>%1 is taken by another program.</source>
+        <translation>%1 ஐ வேறொரு நிரல் பயன்படுத்துகிறது.</translation>
     </message>
 </context>
 </TS>

@@ -2224,10 +2224,6 @@
         <translation>మీ రచనా జ్ఞాపకం సేవ్ కాలేదు: కీరింగ్ లేదు లేదా లాక్ అయి ఉంది, కాబట్టి దాని కీని ఉంచలేము.</translation>
     </message>
     <message>
-        <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
-        <translation>%1 మళ్లీ తెరవలేకపోయింది. మీ ఎంపిక తదుపరిసారి ప్రారంభించినప్పుడు అమలులోకి వస్తుంది.</translation>
-    </message>
-    <message>
         <source>That address isn&apos;t valid</source>
         <translation>ఈ చిరునామా చెల్లదు</translation>
     </message>
@@ -2583,6 +2579,38 @@
             <numerusform>%1 లో %Ln పూర్తయింది</numerusform>
             <numerusform>%1 లో %Ln పూర్తయ్యాయి</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The server refused the connection. Check that it is running and that the address is right.</source>
+        <translation>సర్వర్ కనెక్షన్‌ను తిరస్కరించింది. అది రన్ అవుతోందా, చిరునామా సరైనదేనా అని తనిఖీ చేయండి.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s name couldn&apos;t be found. Check the address.</source>
+        <translation>సర్వర్ పేరు కనుగొనబడలేదు. చిరునామాను తనిఖీ చేయండి.</translation>
+    </message>
+    <message>
+        <source>A secure connection to the server couldn&apos;t be made.</source>
+        <translation>సర్వర్‌తో సురక్షిత కనెక్షన్‌ను ఏర్పాటు చేయలేకపోయాము.</translation>
+    </message>
+    <message>
+        <source>The server closed the connection before it answered.</source>
+        <translation>సర్వర్ సమాధానం ఇవ్వకముందే కనెక్షన్‌ను మూసివేసింది.</translation>
+    </message>
+    <message>
+        <source>The network proxy couldn&apos;t be reached.</source>
+        <translation>నెట్‌వర్క్ ప్రాక్సీని చేరుకోలేకపోయాము.</translation>
+    </message>
+    <message>
+        <source>The server couldn&apos;t be reached.</source>
+        <translation>సర్వర్‌ను చేరుకోలేకపోయాము.</translation>
+    </message>
+    <message>
+        <source>Waiting for the network…</source>
+        <translation>నెట్‌వర్క్ కోసం వేచి ఉంది…</translation>
+    </message>
+    <message>
+        <source>%1 is taken by another program.</source>
+        <translation>%1‌ను మరో ప్రోగ్రామ్ ఉపయోగిస్తోంది.</translation>
     </message>
 </context>
 </TS>

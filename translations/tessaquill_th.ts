@@ -2204,10 +2204,6 @@
         <translation>ยังไม่ได้บันทึกความจำการเขียนของคุณ: ไม่มีพวงกุญแจหรือพวงกุญแจถูกล็อก จึงเก็บคีย์ของมันไม่ได้</translation>
     </message>
     <message>
-        <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
-        <translation>%1 เปิดใหม่ไม่ได้ ตัวเลือกของคุณจะมีผลเมื่อเริ่มครั้งถัดไป</translation>
-    </message>
-    <message>
         <source>That address isn&apos;t valid</source>
         <translation>ที่อยู่นี้ไม่ถูกต้อง</translation>
     </message>
@@ -2553,6 +2549,38 @@
         <translation>
             <numerusform>เสร็จ %Ln จาก %1</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The server refused the connection. Check that it is running and that the address is right.</source>
+        <translation>เซิร์ฟเวอร์ปฏิเสธการเชื่อมต่อ ตรวจสอบว่าเซิร์ฟเวอร์ทำงานอยู่และที่อยู่ถูกต้อง</translation>
+    </message>
+    <message>
+        <source>The server&apos;s name couldn&apos;t be found. Check the address.</source>
+        <translation>ไม่พบชื่อเซิร์ฟเวอร์ ตรวจสอบที่อยู่</translation>
+    </message>
+    <message>
+        <source>A secure connection to the server couldn&apos;t be made.</source>
+        <translation>ไม่สามารถสร้างการเชื่อมต่อที่ปลอดภัยกับเซิร์ฟเวอร์ได้</translation>
+    </message>
+    <message>
+        <source>The server closed the connection before it answered.</source>
+        <translation>เซิร์ฟเวอร์ปิดการเชื่อมต่อก่อนที่จะตอบกลับ</translation>
+    </message>
+    <message>
+        <source>The network proxy couldn&apos;t be reached.</source>
+        <translation>ไม่สามารถเข้าถึงพร็อกซีของเครือข่ายได้</translation>
+    </message>
+    <message>
+        <source>The server couldn&apos;t be reached.</source>
+        <translation>ไม่สามารถเข้าถึงเซิร์ฟเวอร์ได้</translation>
+    </message>
+    <message>
+        <source>Waiting for the network…</source>
+        <translation>กำลังรอเครือข่าย…</translation>
+    </message>
+    <message>
+        <source>%1 is taken by another program.</source>
+        <translation>%1 ถูกใช้โดยโปรแกรมอื่นอยู่แล้ว</translation>
     </message>
 </context>
 </TS>

@@ -2204,10 +2204,6 @@
         <translation>Yazı belleğiniz kaydedilmedi: anahtarlık yok veya kilitli, bu yüzden anahtarı saklanamıyor.</translation>
     </message>
     <message>
-        <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
-        <translation>%1 yeniden açılamadı. Seçiminiz bir sonraki başlatmada geçerli olur.</translation>
-    </message>
-    <message>
         <source>That address isn&apos;t valid</source>
         <translation>Bu adres geçerli değil</translation>
     </message>
@@ -2553,6 +2549,38 @@
         <translation>
             <numerusform>%Ln / %1 tamamlandı</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The server refused the connection. Check that it is running and that the address is right.</source>
+        <translation>Sunucu bağlantıyı reddetti. Sunucunun çalıştığını ve adresin doğru olduğunu kontrol edin.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s name couldn&apos;t be found. Check the address.</source>
+        <translation>Sunucunun adı bulunamadı. Adresi kontrol edin.</translation>
+    </message>
+    <message>
+        <source>A secure connection to the server couldn&apos;t be made.</source>
+        <translation>Sunucuyla güvenli bağlantı kurulamadı.</translation>
+    </message>
+    <message>
+        <source>The server closed the connection before it answered.</source>
+        <translation>Sunucu yanıt vermeden bağlantıyı kapattı.</translation>
+    </message>
+    <message>
+        <source>The network proxy couldn&apos;t be reached.</source>
+        <translation>Ağın proxy sunucusuna ulaşılamadı.</translation>
+    </message>
+    <message>
+        <source>The server couldn&apos;t be reached.</source>
+        <translation>Sunucuya ulaşılamadı.</translation>
+    </message>
+    <message>
+        <source>Waiting for the network…</source>
+        <translation>Ağ bekleniyor…</translation>
+    </message>
+    <message>
+        <source>%1 is taken by another program.</source>
+        <translation>%1 başka bir program tarafından kullanılıyor.</translation>
     </message>
 </context>
 </TS>

@@ -2244,10 +2244,6 @@
         <translation>Пам&apos;ять письма не збережено: сховища ключів немає або воно заблоковане, тому її ключ ніде зберігати.</translation>
     </message>
     <message>
-        <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
-        <translation>Не вдалося знову відкрити %1. Ваш вибір набуде чинності під час наступного запуску.</translation>
-    </message>
-    <message>
         <source>That address isn&apos;t valid</source>
         <translation>Ця адреса недійсна</translation>
     </message>
@@ -2613,6 +2609,38 @@
             <numerusform>Готово: %Ln з %1</numerusform>
             <numerusform>Готово: %Ln з %1</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The server refused the connection. Check that it is running and that the address is right.</source>
+        <translation>Сервер відхилив з’єднання. Перевірте, чи він запущений і чи правильна адреса.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s name couldn&apos;t be found. Check the address.</source>
+        <translation>Ім’я сервера не знайдено. Перевірте адресу.</translation>
+    </message>
+    <message>
+        <source>A secure connection to the server couldn&apos;t be made.</source>
+        <translation>Не вдалося встановити захищене з’єднання із сервером.</translation>
+    </message>
+    <message>
+        <source>The server closed the connection before it answered.</source>
+        <translation>Сервер закрив з’єднання, не відповівши.</translation>
+    </message>
+    <message>
+        <source>The network proxy couldn&apos;t be reached.</source>
+        <translation>Проксі-сервер мережі недоступний.</translation>
+    </message>
+    <message>
+        <source>The server couldn&apos;t be reached.</source>
+        <translation>Сервер недоступний.</translation>
+    </message>
+    <message>
+        <source>Waiting for the network…</source>
+        <translation>Очікування мережі…</translation>
+    </message>
+    <message>
+        <source>%1 is taken by another program.</source>
+        <translation>Комбінацію клавіш %1 уже зайняла інша програма.</translation>
     </message>
 </context>
 </TS>

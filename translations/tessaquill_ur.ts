@@ -2224,10 +2224,6 @@
         <translation>آپ کی تحریری میموری محفوظ نہیں ہوئی: کی رنگ موجود نہیں یا مقفل ہے، اس لیے اس کی کلید رکھی نہیں جا سکتی۔</translation>
     </message>
     <message>
-        <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
-        <translation>%1 دوبارہ نہیں کھل سکا۔ آپ کا انتخاب اگلی بار اسے شروع کرنے پر نافذ ہوگا۔</translation>
-    </message>
-    <message>
         <source>That address isn&apos;t valid</source>
         <translation>یہ پتہ درست نہیں</translation>
     </message>
@@ -2583,6 +2579,38 @@
             <numerusform>%1 میں سے %Ln مکمل</numerusform>
             <numerusform>%1 میں سے %Ln مکمل</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The server refused the connection. Check that it is running and that the address is right.</source>
+        <translation>سرور نے کنکشن مسترد کر دیا۔ چیک کریں کہ وہ چل رہا ہے اور پتا درست ہے۔</translation>
+    </message>
+    <message>
+        <source>The server&apos;s name couldn&apos;t be found. Check the address.</source>
+        <translation>سرور کا نام نہیں ملا۔ پتا چیک کریں۔</translation>
+    </message>
+    <message>
+        <source>A secure connection to the server couldn&apos;t be made.</source>
+        <translation>سرور سے محفوظ کنکشن نہیں بن سکا۔</translation>
+    </message>
+    <message>
+        <source>The server closed the connection before it answered.</source>
+        <translation>سرور نے جواب دینے سے پہلے ہی کنکشن بند کر دیا۔</translation>
+    </message>
+    <message>
+        <source>The network proxy couldn&apos;t be reached.</source>
+        <translation>نیٹ ورک کی پراکسی تک رسائی نہیں ہو سکی۔</translation>
+    </message>
+    <message>
+        <source>The server couldn&apos;t be reached.</source>
+        <translation>سرور تک رسائی نہیں ہو سکی۔</translation>
+    </message>
+    <message>
+        <source>Waiting for the network…</source>
+        <translation>نیٹ ورک کا انتظار ہو رہا ہے…</translation>
+    </message>
+    <message>
+        <source>%1 is taken by another program.</source>
+        <translation>%1 کو کوئی دوسرا پروگرام استعمال کر رہا ہے۔</translation>
     </message>
 </context>
 </TS>

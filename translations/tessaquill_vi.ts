@@ -2204,10 +2204,6 @@
         <translation>Bộ nhớ văn phong chưa được lưu: không có chùm khóa hoặc chùm khóa đang khóa, nên không giữ được khóa của nó.</translation>
     </message>
     <message>
-        <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
-        <translation>Không thể mở lại %1. Lựa chọn của bạn sẽ có hiệu lực vào lần khởi động tới.</translation>
-    </message>
-    <message>
         <source>That address isn&apos;t valid</source>
         <translation>Địa chỉ đó không hợp lệ</translation>
     </message>
@@ -2553,6 +2549,38 @@
         <translation>
             <numerusform>Đã xong %Ln/%1</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The server refused the connection. Check that it is running and that the address is right.</source>
+        <translation>Máy chủ đã từ chối kết nối. Hãy kiểm tra máy chủ có đang chạy và địa chỉ có đúng không.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s name couldn&apos;t be found. Check the address.</source>
+        <translation>Không tìm thấy tên máy chủ. Hãy kiểm tra địa chỉ.</translation>
+    </message>
+    <message>
+        <source>A secure connection to the server couldn&apos;t be made.</source>
+        <translation>Không thể tạo kết nối an toàn tới máy chủ.</translation>
+    </message>
+    <message>
+        <source>The server closed the connection before it answered.</source>
+        <translation>Máy chủ đã đóng kết nối trước khi trả lời.</translation>
+    </message>
+    <message>
+        <source>The network proxy couldn&apos;t be reached.</source>
+        <translation>Không thể kết nối tới proxy của mạng.</translation>
+    </message>
+    <message>
+        <source>The server couldn&apos;t be reached.</source>
+        <translation>Không thể kết nối tới máy chủ.</translation>
+    </message>
+    <message>
+        <source>Waiting for the network…</source>
+        <translation>Đang chờ mạng…</translation>
+    </message>
+    <message>
+        <source>%1 is taken by another program.</source>
+        <translation>%1 đang được một chương trình khác sử dụng.</translation>
     </message>
 </context>
 </TS>

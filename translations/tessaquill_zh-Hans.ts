@@ -2204,10 +2204,6 @@
         <translation>你的写作记忆未保存：密钥环不存在或已锁定，无法保管其密钥。</translation>
     </message>
     <message>
-        <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
-        <translation>%1 无法重新打开。你的选择将在下次启动时生效。</translation>
-    </message>
-    <message>
         <source>That address isn&apos;t valid</source>
         <translation>该地址无效</translation>
     </message>
@@ -2553,6 +2549,38 @@
         <translation>
             <numerusform>已完成 %Ln/%1</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The server refused the connection. Check that it is running and that the address is right.</source>
+        <translation>服务器拒绝了连接。请检查服务器是否正在运行，以及地址是否正确。</translation>
+    </message>
+    <message>
+        <source>The server&apos;s name couldn&apos;t be found. Check the address.</source>
+        <translation>找不到服务器的名称。请检查地址。</translation>
+    </message>
+    <message>
+        <source>A secure connection to the server couldn&apos;t be made.</source>
+        <translation>无法与服务器建立安全连接。</translation>
+    </message>
+    <message>
+        <source>The server closed the connection before it answered.</source>
+        <translation>服务器在应答之前关闭了连接。</translation>
+    </message>
+    <message>
+        <source>The network proxy couldn&apos;t be reached.</source>
+        <translation>无法连接网络代理。</translation>
+    </message>
+    <message>
+        <source>The server couldn&apos;t be reached.</source>
+        <translation>无法连接服务器。</translation>
+    </message>
+    <message>
+        <source>Waiting for the network…</source>
+        <translation>正在等待网络…</translation>
+    </message>
+    <message>
+        <source>%1 is taken by another program.</source>
+        <translation>%1 已被另一个程序占用。</translation>
     </message>
 </context>
 </TS>

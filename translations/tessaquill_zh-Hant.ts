@@ -2204,10 +2204,6 @@
         <translation>你的寫作記憶尚未儲存：金鑰圈不存在或已鎖定，無法保管其金鑰。</translation>
     </message>
     <message>
-        <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
-        <translation>%1 無法重新開啟。你的選擇將在下次啟動時生效。</translation>
-    </message>
-    <message>
         <source>That address isn&apos;t valid</source>
         <translation>此位址無效</translation>
     </message>
@@ -2553,6 +2549,38 @@
         <translation>
             <numerusform>已完成 %Ln/%1</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The server refused the connection. Check that it is running and that the address is right.</source>
+        <translation>伺服器拒絕了連線。請檢查伺服器是否正在執行，以及位址是否正確。</translation>
+    </message>
+    <message>
+        <source>The server&apos;s name couldn&apos;t be found. Check the address.</source>
+        <translation>找不到伺服器的名稱。請檢查位址。</translation>
+    </message>
+    <message>
+        <source>A secure connection to the server couldn&apos;t be made.</source>
+        <translation>無法與伺服器建立安全連線。</translation>
+    </message>
+    <message>
+        <source>The server closed the connection before it answered.</source>
+        <translation>伺服器在回應之前關閉了連線。</translation>
+    </message>
+    <message>
+        <source>The network proxy couldn&apos;t be reached.</source>
+        <translation>無法連上網路代理伺服器。</translation>
+    </message>
+    <message>
+        <source>The server couldn&apos;t be reached.</source>
+        <translation>無法連上伺服器。</translation>
+    </message>
+    <message>
+        <source>Waiting for the network…</source>
+        <translation>正在等待網路…</translation>
+    </message>
+    <message>
+        <source>%1 is taken by another program.</source>
+        <translation>%1 已被另一個程式佔用。</translation>
     </message>
 </context>
 </TS>
