@@ -83,6 +83,9 @@ TEST_P(BuiltInSpace, AGhostAfterATypedSpaceAndTabTakesItsFirstWord)
     program.start();
     ASSERT_TRUE(program.waitUntilRunning()) << program.log().toStdString();
     run("xdotool", {"windowactivate", "--sync", window});
+    // The field's session loads the model ahead of the first request; the pause is taken with
+    // it loaded, as after the program's first minutes.
+    ASSERT_TRUE(waitFor([&] { return program.log().contains("model loaded in"); }, 90000)) << program.log().toStdString();
     const QString typed = QStringLiteral("We met at the ");
     run("xdotool", {"type", "--delay", "60", typed});
     const bool shown = waitFor([&] {
