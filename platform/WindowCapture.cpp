@@ -62,7 +62,9 @@ public:
             QPainter(&image).drawImage(own->origin - wanted.topLeft(), own->image);
             shot.own = true;
         } else {
-            const QRect onScreen = wanted & QRect(0, 0, rootSize_.width(), rootSize_.height());
+            // The screen's size as it is now: it changes with the monitors.
+            auto rootGeometry = reply(xcb_get_geometry_reply(conn_, xcb_get_geometry(conn_, root_), nullptr));
+            const QRect onScreen = rootGeometry ? wanted & QRect(0, 0, rootGeometry->width, rootGeometry->height) : QRect();
             const QImage pixels = onScreen.isEmpty() ? QImage() : readImage(root_, onScreen);
             if (pixels.isNull())
                 return {};
@@ -114,7 +116,6 @@ private:
         if (!it.rem)
             return false;
         root_ = it.data->root;
-        rootSize_ = QSize(it.data->width_in_pixels, it.data->height_in_pixels);
         lsbFirst_ = setup->image_byte_order == XCB_IMAGE_ORDER_LSB_FIRST;
         for (auto f = xcb_setup_pixmap_formats_iterator(setup); f.rem; xcb_format_next(&f))
             if (f.data->depth == 24 || f.data->depth == 32)
@@ -133,7 +134,7 @@ private:
     xcb_atom_t atom(const char* name)
     {
         auto r = reply(xcb_intern_atom_reply(conn_, xcb_intern_atom(conn_, 0, uint16_t(strlen(name)), name), nullptr));
-        return r ? r->atom : XCB_ATOM_NONE;
+        return r ? r->atom : xcb_atom_t(XCB_ATOM_NONE);
     }
 
     // The child of the root holding `window`: the window manager's frame, or the window itself.
@@ -306,7 +307,6 @@ private:
 
     xcb_connection_t* conn_ = nullptr;
     xcb_window_t root_ = 0;
-    QSize rootSize_;
     bool lsbFirst_ = true;
     bool composite_ = false;
     bool shape_ = false;
