@@ -79,10 +79,13 @@ public:
 
     // ---- Recognition of a captured window
     // Recognised lines of the application's window (the one holding the field's centre, else
-    // the first); an empty list when there is no window, nothing when capture or recognition
-    // failed. The field frame is in top-left coordinates.
+    // the first); an empty list when there is no window or when a window of a password manager
+    // or of an application `isAppAllowed` refuses (none: all are allowed) lies over it on a
+    // screen read whole, nothing when capture or recognition failed. The field frame is in
+    // top-left coordinates.
     static void ocrLines(Platform& platform, const QString& bundleID, const std::optional<QRectF>& fieldFrame,
-                         std::function<void(std::optional<QVector<ScreenLine>>)> done);
+                         std::function<void(std::optional<QVector<ScreenLine>>)> done,
+                         const std::function<bool(const QString&)>& isAppAllowed = {});
     // The window to capture among the application's windows, in list order.
     static std::optional<ListedWindow> captureWindow(const QVector<ListedWindow>& windows,
                                                      const std::optional<QRectF>& fieldFrame);

@@ -216,7 +216,7 @@ void ScreenText::read(Platform& platform, const QString& bundleID, const std::op
             }
             return read;
         };
-        auto finish = [&platform, bundleID, topLeftField, done](ScreenRead read) {
+        auto finish = [&platform, bundleID, topLeftField, isAppAllowed, done](ScreenRead read) {
             if (!needsOCR(read.lines) || !platform.screenCaptureAccess().preflight()) {
                 done(std::move(read));
                 return;
@@ -226,7 +226,8 @@ void ScreenText::read(Platform& platform, const QString& bundleID, const std::op
                          if (recognised)
                              read.lines += *recognised;
                          done(std::move(read));
-                     });
+                     },
+                     isAppAllowed);
         };
         walkThen<ScreenRead>(platform, walk, finish);
     });

@@ -1,9 +1,11 @@
 #include "field/ScreenText.h"
 
 #include "platform/ActiveApp.h"
+#include "platform/Log.h"
 #include "platform/Platform.h"
 #include "platform/WindowCapture.h"
 
+#include <QCoreApplication>
 #include <QSet>
 
 namespace tq {
@@ -46,7 +48,8 @@ QVector<ScreenLine> ScreenText::mapObservations(const QVector<RecognizedText>& o
 }
 
 void ScreenText::ocrLines(Platform& platform, const QString& bundleID, const std::optional<QRectF>& fieldFrame,
-                          std::function<void(std::optional<QVector<ScreenLine>>)> done)
+                          std::function<void(std::optional<QVector<ScreenLine>>)> done,
+                          const std::function<bool(const QString&)>& isAppAllowed)
 {
     // The application's windows in the list's order.
     QVector<ListedWindow> own;
@@ -67,13 +70,27 @@ void ScreenText::ocrLines(Platform& platform, const QString& bundleID, const std
         return;
     }
     WindowCapture& capture = platform.windowCapture();
-    const QImage image = capture.capture(window->bounds, capture.scale());
-    if (image.isNull()) {
+    const WindowShot shot = capture.capture(window->id, window->bounds, capture.scale());
+    if (shot.image.isNull()) {
         done(std::nullopt);
         return;
     }
+    // What lies over the window was painted out; an excluded application's window there may
+    // still show at its edges (shadows, popups of its own): nothing is recognised meanwhile.
+    const qint64 self = QCoreApplication::applicationPid();
+    for (const qint64 pid : shot.covering) {
+        if (pid <= 0 || pid == self)
+            continue;
+        const auto app = apps.application(pid);
+        const QString id = app ? app->bundleIdentifier : QString();
+        if (!id.isEmpty() && id != bundleID && (isPasswordManager(id) || (isAppAllowed && !isAppAllowed(id)))) {
+            log::info(QStringLiteral("screen recognition skipped: a window of an excluded application lies over the window"));
+            done(QVector<ScreenLine>());
+            return;
+        }
+    }
     const QRectF frame = window->bounds;
-    platform.textRecognition().recognize(image, [frame, done = std::move(done)](auto observations) {
+    platform.textRecognition().recognize(shot.image, [frame, done = std::move(done)](auto observations) {
         if (!observations) {
             done(std::nullopt);
             return;

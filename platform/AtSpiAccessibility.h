@@ -12,6 +12,7 @@
 // true asks the application for its attributes, on which Chromium builds its tree.
 
 #include "platform/Accessibility.h"
+#include "platform/KeyboardGrab.h"
 
 #include <QProcessEnvironment>
 #include <QStringView>
@@ -31,7 +32,8 @@ public:
     AccessibilityElement application(qint64 pid) override;
     std::unique_ptr<AccessibilityObserver> createObserver(qint64 pid, AXNotificationHandler handler) override;
     bool isProcessTrusted() override;
-    bool isSecureInputEnabled() override { return false; }
+    // Another client holds the keyboard: one grab probe a call.
+    bool isSecureInputEnabled() override { return keyboardgrab::heldByOthers(); }
     // On a thread of this object's with a D-Bus connection of its own; jobs still waiting
     // when it ends are dropped.
     bool readElsewhere(std::function<void(Accessibility&)> work) override;

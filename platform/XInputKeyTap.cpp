@@ -1,6 +1,7 @@
 #include "platform/XInputKeyTap.h"
 
 #include "platform/EventLag.h"
+#include "platform/KeyboardGrab.h"
 #include "platform/KeyNames.h"
 #include "platform/Log.h"
 #include "platform/XTestInjectedKeys.h"
@@ -404,6 +405,7 @@ struct XInputKeyTap::Impl {
             observe(std::nullopt);
             break;
         case XI_KeyPress: {
+            const keyboardgrab::OwnGrab grabbed; // ours until answered
             const auto* dev = static_cast<XIDeviceEvent*>(event.xcookie.data);
             std::chrono::milliseconds stall;
             {

@@ -29,7 +29,7 @@ packages=(
   hunspell-ru hunspell-sk hunspell-sv hunspell-sw hunspell-te hunspell-th hunspell-tr hunspell-uk hunspell-vi
   libxkbcommon-dev libxkbcommon-x11-dev libx11-dev libx11-xcb-dev libxext-dev libxfixes-dev
   libxi-dev libxtst-dev libxcb1-dev libxcb-ewmh-dev libxcb-icccm4-dev libxcb-xinput-dev
-  libxcb-xtest0-dev libxcb-shape0-dev libxcb-image0-dev
+  libxcb-xtest0-dev libxcb-shape0-dev libxcb-image0-dev libxcb-composite0-dev
   tesseract-ocr tesseract-ocr-eng libtesseract-dev libleptonica-dev
   libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev
   xvfb xauth openbox zenity mousepad xdotool x11-utils imagemagick trayer xcompmgr firefox-esr chromium

@@ -4,22 +4,29 @@
 #include "platform/TextRecognition.h"
 #include "platform/WindowCapture.h"
 
+#include <optional>
+
 namespace tq {
 
 class FakeWindowCapture final : public WindowCapture {
 public:
     double screenScale = 2.0;
     bool fails = false;
+    // Taken from the screen with these processes' windows over it, when set.
+    std::optional<QVector<qint64>> covering;
     QVector<QPair<QRectF, double>> captured;
 
-    QImage capture(const QRectF& area, double scale) override
+    WindowShot capture(quint64, const QRectF& area, double scale) override
     {
         captured.append({area, scale});
         if (fails)
             return {};
-        QImage image(int(area.width() * scale), int(area.height() * scale), QImage::Format_RGB32);
-        image.fill(Qt::white);
-        return image;
+        WindowShot shot;
+        shot.image = QImage(int(area.width() * scale), int(area.height() * scale), QImage::Format_RGB32);
+        shot.image.fill(Qt::white);
+        shot.own = !covering;
+        shot.covering = covering.value_or(QVector<qint64>());
+        return shot;
     }
     double scale() override { return screenScale; }
 };

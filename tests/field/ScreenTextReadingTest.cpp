@@ -250,6 +250,35 @@ TEST_F(ScreenTextNearby, OcrCapturesTheAppsWindowAtTheScreenScale)
     EXPECT_FALSE(got);
 }
 
+TEST_F(ScreenTextNearby, OcrOfAScreenReadWaitsWhileAnExcludedWindowLiesOver)
+{
+    FakeWindowCapture& capture = platform.windowCapture();
+    FakeTextRecognition& recognition = platform.textRecognition();
+    list.list = {win(1, QRectF(100, 50, 800, 600))};
+    recognition.result = QVector<RecognizedText>{{QStringLiteral("Hello"), QRectF(0.1, 0.8, 0.5, 0.05)}};
+    const auto allowed = [](const QString& id) { return id != QLatin1String("blocked.app"); };
+    const struct {
+        std::optional<QVector<qint64>> covering; // none: the window's own pixels
+        bool recognised;
+    } cases[] = {
+        {std::nullopt, true},
+        {QVector<qint64>{}, true},
+        {QVector<qint64>{0, 2, 1}, true},                    // unnamed, another app, the field's own
+        {QVector<qint64>{QCoreApplication::applicationPid()}, true}, // our own panels
+        {QVector<qint64>{2, 3}, false},                      // a password manager
+        {QVector<qint64>{6}, false},                         // refused by the rules
+    };
+    for (const auto& c : cases) {
+        capture.covering = c.covering;
+        recognition.images.clear();
+        std::optional<QVector<ScreenLine>> got;
+        ScreenText::ocrLines(platform, QStringLiteral("field.app"), std::nullopt, [&](auto lines) { got = lines; }, allowed);
+        ASSERT_TRUE(got);
+        EXPECT_EQ(got->size(), c.recognised ? 1 : 0);
+        EXPECT_EQ(recognition.images.size(), c.recognised ? 1 : 0);
+    }
+}
+
 TEST(ScreenTextPasswordManagers, KnownIdentifiersInAnyCase)
 {
     EXPECT_TRUE(ScreenText::isPasswordManager(QStringLiteral("com.1password.1password")));
