@@ -147,13 +147,12 @@ void AppModel::start()
     if (!localOnly_)
         axSource_->start();
     keyTap_->handler = [self](const TapEvent& event) { return self && self->handleTap(event); };
-    // Presses are watched without the key tap, so the tray panel closes in every mode.
-    PointerWatcher& pointer = platform_.pointerWatcher();
-    connect(&pointer, &PointerWatcher::pressed, this, [this](bool wheel) {
+    // Presses are watched without the key tap, so the tray panel closes in every mode; the
+    // watch itself runs only while the panel is open (the delegate starts and stops it).
+    connect(&platform_.pointerWatcher(), &PointerWatcher::pressed, this, [this](bool wheel) {
         if (!wheel)
             emit pointerPressed();
     });
-    pointer.start();
     syncTapKeys();
     connect(prefs_.get(), &Preferences::changed, this, [this](const QString& key) {
         syncTapKeys(); // shortcuts, and the Escape behaviour
