@@ -38,6 +38,7 @@ QString fileState(const QString& path)
 } // namespace
 
 struct Watch::GSettingsHandle {
+    GSettingsSchema* schema = nullptr;
     GSettings* settings = nullptr;
     gulong handler = 0;
 };
@@ -55,8 +56,8 @@ Watch::Watch(const char* schema, const QStringList& keys, QObject* parent) : QOb
 {
     if (GSettingsSchema* found = installedSchema(schema)) {
         settings_ = new GSettingsHandle;
+        settings_->schema = found;
         settings_->settings = g_settings_new_full(found, nullptr, nullptr);
-        g_settings_schema_unref(found);
         settings_->handler = g_signal_connect(
             settings_->settings, "changed", G_CALLBACK(+[](GSettings*, const gchar* key, gpointer self) {
                 auto* watch = static_cast<Watch*>(self);
@@ -93,20 +94,14 @@ Watch::~Watch()
     if (settings_) {
         g_signal_handler_disconnect(settings_->settings, settings_->handler);
         g_object_unref(settings_->settings);
+        g_settings_schema_unref(settings_->schema);
         delete settings_;
     }
 }
 
 std::optional<QString> Watch::value(const char* key) const
 {
-    if (!settings_)
-        return std::nullopt;
-    GSettingsSchema* schema = nullptr;
-    g_object_get(settings_->settings, "settings-schema", &schema, nullptr);
-    const bool known = schema && g_settings_schema_has_key(schema, key);
-    if (schema)
-        g_settings_schema_unref(schema);
-    if (!known)
+    if (!settings_ || !g_settings_schema_has_key(settings_->schema, key))
         return std::nullopt;
     GVariant* v = g_settings_get_value(settings_->settings, key);
     gchar* printed = g_variant_print(v, FALSE);
