@@ -16,6 +16,7 @@
 #include "ui/menubar/HiddenIconPrompt.h"
 #include "ui/menubar/StatusItem.h"
 #include "platform/Platform.h"
+#include "platform/PointerWatcher.h"
 
 #include <QClipboard>
 #include <QCursor>
@@ -54,6 +55,13 @@ AppDelegate::AppDelegate(AppModel& model, SingleInstance& instance, SessionEnd& 
     connect(&model_, &AppModel::frontAppChanged_, tray_.get(), &menu::StatusItem::frontAppChanged);
     connect(&model_, &AppModel::pointerPressed, tray_.get(), [tray = tray_.get()] { tray->pointerPressed(QCursor::pos()); },
             Qt::QueuedConnection);
+    connect(tray_.get(), &menu::StatusItem::panelOpenChanged, this, [this](bool open) {
+        PointerWatcher& pointer = model_.platform().pointerWatcher();
+        if (open)
+            pointer.start();
+        else
+            pointer.stop();
+    });
     connect(&model_, &AppModel::restartHintChanged, tray_.get(), &menu::StatusItem::frontAppChanged);
     model_.iconHidden = [this] { return tray_->iconHidden(); };
     model_.windows().setContent(WindowManager::Kind::hiddenIcon,

@@ -23,6 +23,7 @@
 #include "platform/MemoryPressure.h"
 #include "platform/Platform.h"
 #include "platform/PointerWatcher.h"
+#include "stores/KeychainQueue.h"
 #include "platform/SpellChecker.h"
 #include "settings/AppRules.h"
 #include "settings/Preferences.h"
@@ -75,8 +76,10 @@ AppModel::AppModel(Platform& platform, AppOptions options, QObject* parent)
 
     const Keychain keychain(platform.keychain());
     // The earlier product's settings and files come over before anything reads a setting.
-    if (options_.importEarlierProduct)
-        migrateFromEarlierProduct(defaults, defaultSupportFolder(), keychain);
+    if (options_.importEarlierProduct) {
+        importQueue_ = std::make_unique<KeychainQueue>(this);
+        migrateFromEarlierProduct(defaults, defaultSupportFolder(), keychain, *importQueue_);
+    }
     prefs_ = std::make_unique<Preferences>(defaults);
 
     folder_ = options_.folder.isEmpty() ? applicationSupportFolder() : options_.folder;
@@ -147,13 +150,12 @@ void AppModel::start()
     if (!localOnly_)
         axSource_->start();
     keyTap_->handler = [self](const TapEvent& event) { return self && self->handleTap(event); };
-    // Presses are watched without the key tap, so the tray panel closes in every mode.
-    PointerWatcher& pointer = platform_.pointerWatcher();
-    connect(&pointer, &PointerWatcher::pressed, this, [this](bool wheel) {
+    // Presses are watched without the key tap, so the tray panel closes in every mode; the
+    // watch itself runs only while the panel is open (the delegate starts and stops it).
+    connect(&platform_.pointerWatcher(), &PointerWatcher::pressed, this, [this](bool wheel) {
         if (!wheel)
             emit pointerPressed();
     });
-    pointer.start();
     syncTapKeys();
     connect(prefs_.get(), &Preferences::changed, this, [this](const QString& key) {
         syncTapKeys(); // shortcuts, and the Escape behaviour

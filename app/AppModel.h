@@ -27,6 +27,7 @@ class CompletionEngine;
 class FieldSource;
 class KeyTap;
 class Keychain;
+class KeychainQueue;
 class ModelStore;
 class Platform;
 class Permissions;
@@ -158,6 +159,7 @@ private:
     std::unique_ptr<WritingMemory> memory_;
     std::unique_ptr<ModelStore> modelStore_;
     std::unique_ptr<Keychain> keychain_;
+    std::unique_ptr<KeychainQueue> importQueue_; // the import's keyring step
     std::unique_ptr<ProviderHub> hub_;
     std::unique_ptr<TypoChecker> typo_;
     std::unique_ptr<CompletionEngine> engine_;

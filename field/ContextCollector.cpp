@@ -321,6 +321,7 @@ void ContextCollector::glance(const QString& bundleID, const QString& app)
             return;
         QPointer<ContextCollector> self(this);
         glanceRead(bundleID, [self, generation, bundleID, app](QVector<ScreenLine> lines) {
+            log::info(QStringLiteral("glance read: %1 lines").arg(lines.size()));
             if (!self || generation != self->d->glanceGeneration)
                 return;
             if (!lines.isEmpty())

@@ -65,6 +65,19 @@ QVector<AXElement> elements(const QVariant& v, const ScreenGeometry& screen)
     return out;
 }
 
+// The last kMaxElementText units of an element's text, asked for as a range so that a long
+// document is never read whole; nothing when the element answers no ranges.
+std::optional<QString> textTail(const AXElement& e)
+{
+    const std::optional<qint64> n = e.integer(QString::fromLatin1(ax::kNumberOfCharacters));
+    if (!n || *n < 0)
+        return std::nullopt;
+    if (*n == 0)
+        return QString();
+    const qint64 length = std::min<qint64>(*n, kMaxElementText);
+    return e.string(AXRange{*n - length, length});
+}
+
 // The text an element shows when it is one of the text-bearing kinds; nothing otherwise.
 // `descend` tells whether its children are walked too.
 std::optional<QString> elementText(const AXElement& e, const QString& role, bool& descend)
@@ -83,16 +96,20 @@ std::optional<QString> elementText(const AXElement& e, const QString& role, bool
     } else {
         return std::nullopt;
     }
-    QString text;
-    const QVariant value = e.attribute(QString::fromLatin1(ax::kValue));
-    if (value.metaType() == QMetaType::fromType<QString>())
-        text = value.toString();
-    else if (const auto title = e.string(QString::fromLatin1(ax::kTitle)))
-        text = *title;
+    std::optional<QString> text = textTail(e);
+    if (!text || text->isEmpty()) {
+        const QVariant value = e.attribute(QString::fromLatin1(ax::kValue));
+        if (value.metaType() == QMetaType::fromType<QString>())
+            text = value.toString();
+        else
+            text = e.string(QString::fromLatin1(ax::kTitle));
+    }
+    if (!text)
+        text = QString();
     // Embedded children (links, nested paragraphs) hold text of their own.
-    if (text.contains(QChar(0xFFFC)))
+    if (text->contains(QChar(0xFFFC)))
         descend = true;
-    return withoutObjectMarks(text);
+    return withoutObjectMarks(*text);
 }
 
 QString appName(ActiveApp& apps, qint64 pid, QString* bundleID)
@@ -310,6 +327,9 @@ QVector<ScreenLine> ScreenText::axLines(Clock& clock, const AXElement& window, i
         if (e.string(QString::fromLatin1(ax::kSubrole)) == QLatin1String(ax::kSecureTextField))
             continue;
         const QString role = e.string(QString::fromLatin1(ax::kRole)).value_or(QString());
+        // The field being written in is read on its own.
+        if (role == QLatin1String(ax::kTextArea) && e.attribute(QString::fromLatin1(ax::kFocused)).toBool())
+            continue;
         bool descend = true;
         if (const std::optional<QString> text = elementText(e, role, descend)) {
             const std::optional<QRectF> frame = elementFrame(e);

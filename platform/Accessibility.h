@@ -34,6 +34,7 @@ inline constexpr auto kSize = "AXSize";
 inline constexpr auto kURL = "AXURL";
 inline constexpr auto kFocusedUIElement = "AXFocusedUIElement";
 inline constexpr auto kFocusedWindow = "AXFocusedWindow";
+inline constexpr auto kFocused = "AXFocused";
 inline constexpr auto kNumberOfCharacters = "AXNumberOfCharacters";
 inline constexpr auto kSelectedTextRange = "AXSelectedTextRange";
 inline constexpr auto kSelectedText = "AXSelectedText";

@@ -20,6 +20,9 @@
 #define signals Q_SIGNALS
 
 #include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <optional>
 #include <condition_variable>
 #include <deque>
 #include <mutex>
@@ -773,6 +776,8 @@ QVariant AtSpiNode::attribute(const QString& name)
         return focusedElement();
     if (n == ax::kFocusedWindow)
         return focusedWindow();
+    if (n == ax::kFocused)
+        return state(ATSPI_STATE_FOCUSED);
     if (n == ax::kNumberOfCharacters) {
         const auto count = length();
         return count ? QVariant(*count) : QVariant();
@@ -1072,11 +1077,29 @@ bool AtSpiAccessibility::Impl::ensure()
     return true;
 }
 
+namespace {
+// What a job that waited too long is run with: it answers at once, and with nothing.
+class NoAccessibility final : public Accessibility {
+public:
+    AccessibilityElement application(qint64) override { return {}; }
+    std::unique_ptr<AccessibilityObserver> createObserver(qint64, AXNotificationHandler) override { return nullptr; }
+    bool isProcessTrusted() override { return false; }
+    bool isSecureInputEnabled() override { return false; }
+};
+} // namespace
+
 // One thread that runs the jobs handed to readElsewhere() in order, with the bus reader made
-// on it and ended on it.
+// on it and ended on it. While the reader has no connection, a job is handed back to the main
+// thread and run there with `owner`; a job that waited longer than kStale runs with nothing.
 class AtSpiAccessibility::ReadThread {
 public:
-    explicit ReadThread(double devicePixelRatio) : thread_([this, devicePixelRatio] { run(devicePixelRatio); }) {}
+    using Work = std::function<void(Accessibility&)>;
+    static constexpr std::chrono::milliseconds kStale{2000};
+
+    ReadThread(double devicePixelRatio, std::weak_ptr<Accessibility*> owner)
+        : owner_(std::move(owner)), thread_([this, devicePixelRatio] { run(devicePixelRatio); })
+    {
+    }
     ~ReadThread()
     {
         {
@@ -1087,41 +1110,76 @@ public:
         wake_.notify_all();
         thread_.join();
     }
-    void post(std::function<void(Accessibility&)> work)
+    void post(Work work)
     {
         {
             std::lock_guard lock(lock_);
-            jobs_.push_back(std::move(work));
+            jobs_.push_back({std::move(work), std::chrono::steady_clock::now()});
         }
         wake_.notify_one();
     }
+    // False once a try to connect failed, until one succeeds.
+    bool connected() const { return connected_.load(); }
 
 private:
+    struct Job {
+        Work work;
+        std::chrono::steady_clock::time_point queued;
+    };
+
     void run(double devicePixelRatio)
     {
-        const std::unique_ptr<Accessibility> reader = makeAtSpiBusReader(devicePixelRatio);
+        const std::unique_ptr<AtSpiBusReader> reader = makeAtSpiBusReader(devicePixelRatio);
         for (;;) {
-            std::function<void(Accessibility&)> job;
+            std::optional<Job> job;
             {
                 std::unique_lock lock(lock_);
-                wake_.wait(lock, [this] { return stopping_ || !jobs_.empty(); });
+                const auto due = [this] { return stopping_ || !jobs_.empty(); };
+                if (const auto next = reader->nextTry())
+                    wake_.wait_until(lock, *next, due);
+                else
+                    wake_.wait(lock, due);
                 if (stopping_)
                     return;
-                job = std::move(jobs_.front());
-                jobs_.pop_front();
+                if (!jobs_.empty()) {
+                    job = std::move(jobs_.front());
+                    jobs_.pop_front();
+                }
             }
-            job(*reader);
+            const bool up = reader->ready();
+            connected_.store(up);
+            if (!job)
+                continue;
+            if (std::chrono::steady_clock::now() - job->queued > kStale) {
+                NoAccessibility none;
+                job->work(none);
+            } else if (up) {
+                job->work(*reader);
+            } else {
+                QMetaObject::invokeMethod(
+                    QCoreApplication::instance(),
+                    [owner = owner_, work = std::move(job->work)] {
+                        if (const auto self = owner.lock())
+                            work(**self);
+                    },
+                    Qt::QueuedConnection);
+            }
         }
     }
 
+    std::weak_ptr<Accessibility*> owner_;
     std::mutex lock_;
     std::condition_variable wake_;
-    std::deque<std::function<void(Accessibility&)>> jobs_;
+    std::deque<Job> jobs_;
     bool stopping_ = false;
+    std::atomic<bool> connected_{true};
     std::thread thread_; // last: starts once the rest is in place
 };
 
-AtSpiAccessibility::AtSpiAccessibility(AccessibilityAccess& access) : access_(access), d(std::make_shared<Impl>()) {}
+AtSpiAccessibility::AtSpiAccessibility(AccessibilityAccess& access)
+    : access_(access), d(std::make_shared<Impl>()), self_(std::make_shared<Accessibility*>(this))
+{
+}
 
 AtSpiAccessibility::~AtSpiAccessibility() = default;
 
@@ -1130,7 +1188,10 @@ bool AtSpiAccessibility::readElsewhere(std::function<void(Accessibility&)> work)
     if (!work || !sessionBusAvailable())
         return false;
     if (!reader_)
-        reader_ = std::make_unique<ReadThread>(screen::devicePixelRatio());
+        reader_ = std::make_unique<ReadThread>(screen::devicePixelRatio(), self_);
+    // Without a connection of its own the walk is the caller's, as on a thread-less desktop.
+    if (!reader_->connected())
+        return false;
     reader_->post(std::move(work));
     return true;
 }

@@ -35,7 +35,8 @@ public:
     // Another client holds the keyboard: one grab probe a call.
     bool isSecureInputEnabled() override { return keyboardgrab::heldByOthers(); }
     // On a thread of this object's with a D-Bus connection of its own; jobs still waiting
-    // when it ends are dropped.
+    // when it ends are dropped. While that connection cannot be made the work is left to
+    // the caller (false), and a job the thread got meanwhile runs on the main thread.
     bool readElsewhere(std::function<void(Accessibility&)> work) override;
 
     // Messages sent to applications since the start (for measurements).
@@ -69,6 +70,7 @@ private:
     AccessibilityAccess& access_;
     // The listener and focus records; the elements and observers it made hold it weakly.
     std::shared_ptr<Impl> d;
+    std::shared_ptr<Accessibility*> self_; // held weakly by work handed back to the main thread
     class ReadThread;
     std::unique_ptr<ReadThread> reader_;
 };

@@ -1,6 +1,7 @@
 #include "platform/AtSpiAccessibilityBus.h"
 
 #include "platform/AtSpiAccessibility.h"
+#include "platform/Log.h"
 
 #include <QAtomicInteger>
 #include <QCoreApplication>
@@ -17,7 +18,11 @@
 
 #include <atspi/atspi-constants.h>
 
+#include <X11/Xatom.h>
+#include <X11/Xlib.h>
+
 #include <cmath>
+#include <limits>
 #include <map>
 
 namespace tq {
@@ -64,6 +69,57 @@ QList<Ref> refsOf(const QVariant& v)
 
 qint64 ownPid() { return QCoreApplication::applicationPid(); }
 
+// The accessibility bus's address as the X server's root window holds it, over a display
+// connection of this call's own.
+QString rootWindowAddress()
+{
+    if (qEnvironmentVariableIsEmpty("DISPLAY"))
+        return {};
+    Display* display = XOpenDisplay(nullptr);
+    if (!display)
+        return {};
+    QString address;
+    const Atom property = XInternAtom(display, "AT_SPI_BUS", False);
+    Atom type = None;
+    int format = 0;
+    unsigned long items = 0, after = 0;
+    unsigned char* data = nullptr;
+    if (XGetWindowProperty(display, DefaultRootWindow(display), property, 0, 1024, False, XA_STRING, &type, &format,
+                           &items, &after, &data)
+            == Success
+        && type == XA_STRING && format == 8 && data)
+        address = QString::fromUtf8(reinterpret_cast<const char*>(data), int(items));
+    if (data)
+        XFree(data);
+    XCloseDisplay(display);
+    return address;
+}
+
+QString launcherAddress()
+{
+    QDBusConnection session = QDBusConnection::sessionBus();
+    if (!session.isConnected())
+        return {};
+    const QDBusMessage ask = QDBusMessage::createMethodCall(QStringLiteral("org.a11y.Bus"), QStringLiteral("/org/a11y/bus"),
+                                                            QStringLiteral("org.a11y.Bus"), QStringLiteral("GetAddress"));
+    const QDBusMessage reply = session.call(ask, QDBus::Block, 1500);
+    if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty())
+        return {};
+    return reply.arguments().constFirst().toString();
+}
+
+// Where the bus may be, in the order libatspi asks: the environment, the root window, the
+// session's launcher. A root window's address outlives a launcher that was killed, so every
+// one is worth a try.
+QStringList busAddresses()
+{
+    QStringList out;
+    for (const QString& a : {qEnvironmentVariable("AT_SPI_BUS_ADDRESS"), rootWindowAddress(), launcherAddress()})
+        if (!a.isEmpty() && !out.contains(a))
+            out.append(a);
+    return out;
+}
+
 // The connection of one thread, with what it learnt of the applications on the bus.
 class Bus {
 public:
@@ -72,38 +128,52 @@ public:
         static QAtomicInteger<int> made;
         name_ = QStringLiteral("tq-a11y-reader-%1").arg(made.fetchAndAddRelaxed(1));
     }
-    ~Bus()
-    {
-        if (connection_)
-            QDBusConnection::disconnectFromBus(name_);
-    }
+    ~Bus() { drop(); }
     Bus(const Bus&) = delete;
     Bus& operator=(const Bus&) = delete;
 
-    // Connects on first use: the address from the environment, else from the session's
-    // accessibility launcher.
-    bool ok()
+    // Connected, or connected now when a try is due. A connection the bus dropped is let go
+    // with all it learnt, and a new one is tried at once: the bus may have restarted.
+    bool ready()
     {
-        if (tried_)
-            return connection_.has_value();
-        tried_ = true;
-        QString address = qEnvironmentVariable("AT_SPI_BUS_ADDRESS");
-        if (address.isEmpty()) {
-            QDBusMessage ask = QDBusMessage::createMethodCall(QStringLiteral("org.a11y.Bus"), QStringLiteral("/org/a11y/bus"),
-                                                              QStringLiteral("org.a11y.Bus"), QStringLiteral("GetAddress"));
-            const QDBusMessage reply = QDBusConnection::sessionBus().call(ask, QDBus::Block, 2000);
-            if (reply.type() == QDBusMessage::ReplyMessage && !reply.arguments().isEmpty())
-                address = reply.arguments().constFirst().toString();
+        if (connection_ && connection_->isConnected())
+            return true;
+        if (connection_) {
+            log::warning(QStringLiteral("accessibility bus: the screen reader's connection was lost; connecting again"));
+            drop();
+            nextTry_ = Clock::now();
+            pause_ = kFirstPause;
         }
-        if (address.isEmpty())
+        if (Clock::now() < nextTry_)
             return false;
-        QDBusConnection c = QDBusConnection::connectToBus(address, name_);
-        if (!c.isConnected()) {
-            QDBusConnection::disconnectFromBus(name_);
-            return false;
+        for (const QString& address : busAddresses()) {
+            const QString name = name_ + QLatin1Char('-') + QString::number(++attempts_);
+            QDBusConnection c = QDBusConnection::connectToBus(address, name);
+            if (c.isConnected()) {
+                if (failing_)
+                    log::info(QStringLiteral("accessibility bus: the screen reader is connected again"));
+                failing_ = false;
+                pause_ = kFirstPause;
+                connection_ = c;
+                connectionName_ = name;
+                return true;
+            }
+            QDBusConnection::disconnectFromBus(name);
         }
-        connection_ = c;
-        return true;
+        if (!failing_)
+            log::warning(QStringLiteral("accessibility bus: the screen reader could not connect to it; screens are read on "
+                                        "the main connection meanwhile, and it tries again"));
+        failing_ = true;
+        nextTry_ = Clock::now() + pause_;
+        pause_ = std::min(pause_ * 2, kLongestPause);
+        return false;
+    }
+    bool ok() { return connection_ && connection_->isConnected(); }
+    std::optional<AtSpiBusReader::TimePoint> nextTry() const
+    {
+        if (connection_ && connection_->isConnected())
+            return std::nullopt;
+        return connection_ ? Clock::now() : nextTry_;
     }
 
     std::optional<QVariantList> call(const Ref& ref, const char* iface, const char* method, const QVariantList& args,
@@ -172,9 +242,27 @@ public:
     }
 
 private:
+    using Clock = std::chrono::steady_clock;
+    static constexpr std::chrono::milliseconds kFirstPause{1000};
+    static constexpr std::chrono::milliseconds kLongestPause{8000};
+
+    void drop()
+    {
+        if (connection_)
+            QDBusConnection::disconnectFromBus(connectionName_);
+        connection_.reset();
+        pids_.clear();
+        toolkits_.clear();
+        scales_.clear();
+    }
+
     QString name_;
+    QString connectionName_;
     double devicePixelRatio_;
-    bool tried_ = false;
+    int attempts_ = 0;
+    bool failing_ = false;
+    Clock::time_point nextTry_{};
+    std::chrono::milliseconds pause_ = kFirstPause;
     std::optional<QDBusConnection> connection_;
     std::map<QString, qint64> pids_;
     std::map<QString, QString> toolkits_;
@@ -196,7 +284,7 @@ public:
     }
 
     QVariant attribute(const QString& name) override;
-    QVariant parameterizedAttribute(const QString&, const QVariant&) override { return {}; }
+    QVariant parameterizedAttribute(const QString& name, const QVariant& parameter) override;
     std::optional<bool> isSettable(const QString&) override { return false; }
     bool setAttribute(const QString&, const QVariant&) override { return false; }
     void setMessagingTimeout(double seconds) override { timeout_ = seconds > 0 ? seconds : kDefaultTimeout; }
@@ -313,6 +401,8 @@ QVariant BusNode::attribute(const QString& attributeName)
         const auto title = name();
         return title && !title->isEmpty() ? QVariant(*title) : QVariant();
     }
+    if (n == ax::kFocused)
+        return state(ATSPI_STATE_FOCUSED);
     if (n == ax::kNumberOfCharacters) {
         const QVariant count = bus_->property(ref_, kTextIface, "CharacterCount", timeout_);
         return count.isValid() ? QVariant(qint64(count.toInt())) : QVariant();
@@ -341,7 +431,18 @@ QVariant BusNode::attribute(const QString& attributeName)
     return {};
 }
 
-class BusReader final : public Accessibility {
+QVariant BusNode::parameterizedAttribute(const QString& name, const QVariant& parameter)
+{
+    if (blocked() || name != QLatin1String(ax::kStringForRange) || parameter.metaType() != QMetaType::fromType<AXRange>())
+        return {};
+    const AXRange r = parameter.value<AXRange>();
+    if (r.location < 0 || r.length < 0 || r.location + r.length > std::numeric_limits<int>::max())
+        return {};
+    const auto text = call(kTextIface, "GetText", {int(r.location), int(r.location + r.length)});
+    return text && !text->isEmpty() ? QVariant(text->constFirst().toString()) : QVariant();
+}
+
+class BusReader final : public AtSpiBusReader {
 public:
     explicit BusReader(double devicePixelRatio) : bus_(std::make_shared<Bus>(devicePixelRatio)) {}
 
@@ -358,6 +459,8 @@ public:
     std::unique_ptr<AccessibilityObserver> createObserver(qint64, AXNotificationHandler) override { return nullptr; }
     bool isProcessTrusted() override { return bus_->ok(); }
     bool isSecureInputEnabled() override { return false; }
+    bool ready() override { return bus_->ready(); }
+    std::optional<TimePoint> nextTry() const override { return bus_->nextTry(); }
 
 private:
     std::shared_ptr<Bus> bus_;
@@ -365,7 +468,7 @@ private:
 
 } // namespace
 
-std::unique_ptr<Accessibility> makeAtSpiBusReader(double devicePixelRatio)
+std::unique_ptr<AtSpiBusReader> makeAtSpiBusReader(double devicePixelRatio)
 {
     return std::make_unique<BusReader>(devicePixelRatio);
 }

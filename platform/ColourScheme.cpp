@@ -4,9 +4,8 @@
 
 #include <QColor>
 #include <QDBusConnection>
-#include <QDBusConnectionInterface>
 #include <QDBusMessage>
-#include <QDBusReply>
+#include <QDBusPendingCallWatcher>
 
 namespace tq {
 
@@ -96,11 +95,6 @@ const QString kPortalSettings = QStringLiteral("org.freedesktop.portal.Settings"
 const QString kAppearance = QStringLiteral("org.freedesktop.appearance");
 const QString kColorScheme = QStringLiteral("color-scheme");
 
-QString gsettingsGet(const QString& exe, const char* key)
-{
-    return desktopconfig::gsettingsGet(exe, kSchema, key);
-}
-
 // A value the portal hands back, unwrapped from its variants.
 std::optional<bool> portalValue(QVariant v)
 {
@@ -111,20 +105,6 @@ std::optional<bool> portalValue(QVariant v)
     return ok ? parsePortalColourScheme(n) : std::nullopt;
 }
 
-// Only a portal that already runs is asked: starting one would hold up the start of the program.
-std::optional<bool> readPortal()
-{
-    QDBusConnection bus = QDBusConnection::sessionBus();
-    if (!bus.isConnected() || !bus.interface() || !bus.interface()->isServiceRegistered(kPortal))
-        return std::nullopt;
-    QDBusMessage call = QDBusMessage::createMethodCall(kPortal, kPortalPath, kPortalSettings, QStringLiteral("Read"));
-    call << kAppearance << kColorScheme;
-    const QDBusMessage reply = bus.call(call, QDBus::Block, 1000);
-    if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty())
-        return std::nullopt;
-    return portalValue(reply.arguments().first());
-}
-
 std::optional<bool> readKde()
 {
     const QString text = desktopconfig::readKdeglobals();
@@ -133,21 +113,36 @@ std::optional<bool> readKde()
 } // namespace
 
 struct SystemColourScheme::Impl {
-    QString gsettings;
     std::unique_ptr<desktopconfig::Watch> watch;
     std::optional<bool> portal;
+    bool portalChanged = false; // a change came before the first answer
 };
 
 SystemColourScheme::SystemColourScheme(QObject* parent) : ColourScheme(parent), d(std::make_unique<Impl>())
 {
-    d->gsettings = desktopconfig::gsettingsProgram();
-    d->portal = readPortal();
     QDBusConnection::sessionBus().connect(QString(), kPortalPath, kPortalSettings, QStringLiteral("SettingChanged"), this,
                                           SLOT(portalSettingChanged(QString, QString, QDBusVariant)));
     d->watch = std::make_unique<desktopconfig::Watch>(
-        d->gsettings, kSchema, QStringList{QStringLiteral("color-scheme"), QStringLiteral("gtk-theme")});
+        kSchema, QStringList{QStringLiteral("color-scheme"), QStringLiteral("gtk-theme")});
     connect(d->watch.get(), &desktopconfig::Watch::changed, this, [this] { reread(); });
     reread();
+    // Asked without waiting, and only when a portal already runs: starting one would hold up
+    // the start of the program.
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected())
+        return;
+    QDBusMessage call = QDBusMessage::createMethodCall(kPortal, kPortalPath, kPortalSettings, QStringLiteral("Read"));
+    call << kAppearance << kColorScheme;
+    call.setAutoStartService(false);
+    auto* answer = new QDBusPendingCallWatcher(bus.asyncCall(call, 1000), this);
+    connect(answer, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher* w) {
+        w->deleteLater();
+        const QDBusMessage reply = w->reply();
+        if (d->portalChanged || reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty())
+            return;
+        d->portal = portalValue(reply.arguments().first());
+        reread();
+    });
 }
 
 SystemColourScheme::~SystemColourScheme() = default;
@@ -157,6 +152,7 @@ void SystemColourScheme::portalSettingChanged(const QString& ns, const QString& 
     if (ns != kAppearance || key != kColorScheme)
         return;
     d->portal = portalValue(QVariant::fromValue(value));
+    d->portalChanged = true;
     reread();
 }
 
@@ -164,11 +160,11 @@ void SystemColourScheme::reread()
 {
     ColourSchemeSources s;
     s.portal = d->portal;
-    if (!d->gsettings.isEmpty()) {
-        s.gnomeScheme = parseGnomeColourScheme(gsettingsGet(d->gsettings, "color-scheme"));
-        if (!s.gnomeScheme)
-            s.gtkTheme = parseGtkTheme(gsettingsGet(d->gsettings, "gtk-theme"));
-    }
+    if (const auto scheme = d->watch->value("color-scheme"))
+        s.gnomeScheme = parseGnomeColourScheme(*scheme);
+    if (!s.gnomeScheme)
+        if (const auto theme = d->watch->value("gtk-theme"))
+            s.gtkTheme = parseGtkTheme(*theme);
     s.kde = readKde();
     const bool dark = darkFrom(s);
     if (dark == dark_)

@@ -35,17 +35,17 @@ bool darkFrom(const ColourSchemeSources& sources);
 
 // The portal's value: 1 prefers dark, 2 prefers light, anything else has no say.
 std::optional<bool> parsePortalColourScheme(uint value);
-// `gsettings get` output of color-scheme: 'prefer-dark' or 'prefer-light'; 'default' has no say.
+// color-scheme as GSettings prints it: 'prefer-dark' or 'prefer-light'; 'default' has no say.
 std::optional<bool> parseGnomeColourScheme(const QString& output);
-// `gsettings get` output of gtk-theme: a dark variant ("Adwaita-dark", "Yaru:dark") says dark;
+// gtk-theme as GSettings prints it: a dark variant ("Adwaita-dark", "Yaru:dark") says dark;
 // any other name has no say.
 std::optional<bool> parseGtkTheme(const QString& output);
 // A kdeglobals file's text: the window background of [Colors:Window], else the name of the
 // [General] ColorScheme.
 std::optional<bool> parseKdeColours(const QString& kdeglobals);
 
-// Reads the sources at start, then follows the portal's SettingChanged signal, `gsettings
-// monitor` and the kdeglobals file.
+// Reads the sources at start, then follows the portal's SettingChanged signal, GNOME's
+// settings and the kdeglobals file.
 class SystemColourScheme final : public ColourScheme {
     Q_OBJECT
 public:

@@ -3,26 +3,15 @@
 #include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
-#include <QProcess>
 #include <QStandardPaths>
 
+// GIO names a struct member "signals", which Qt defines away.
+#pragma push_macro("signals")
+#undef signals
+#include <gio/gio.h>
+#pragma pop_macro("signals")
+
 namespace tq::desktopconfig {
-
-QString gsettingsProgram()
-{
-    return QStandardPaths::findExecutable(QStringLiteral("gsettings"));
-}
-
-QString gsettingsGet(const QString& program, const char* schema, const char* key)
-{
-    if (program.isEmpty())
-        return {};
-    QProcess p;
-    p.start(program, {QStringLiteral("get"), QString::fromLatin1(schema), QString::fromLatin1(key)});
-    if (!p.waitForFinished(2000) || p.exitCode() != 0)
-        return {};
-    return QString::fromUtf8(p.readAllStandardOutput());
-}
 
 QString kdeglobalsPath()
 {
@@ -48,23 +37,37 @@ QString fileState(const QString& path)
 }
 } // namespace
 
-Watch::Watch(const QString& gsettings, const char* schema, const QStringList& keys, QObject* parent) : QObject(parent)
+struct Watch::GSettingsHandle {
+    GSettingsSchema* schema = nullptr;
+    GSettings* settings = nullptr;
+    gulong handler = 0;
+};
+
+namespace {
+// The schema when it is installed: GSettings aborts the program on one that is not.
+GSettingsSchema* installedSchema(const char* schema)
 {
-    if (!gsettings.isEmpty()) {
-        // Lines of "key: value"; the rest of the schema's keys are not our business.
-        connect(&monitor_, &QProcess::readyReadStandardOutput, this, [this, keys] {
-            bool ours = false;
-            while (monitor_.canReadLine()) {
-                const QString line = QString::fromUtf8(monitor_.readLine());
-                ours = ours || keys.contains(line.section(QLatin1Char(':'), 0, 0).trimmed());
-            }
-            if (ours)
-                emit changed();
-        });
-        QStringList args{QStringLiteral("monitor"), QString::fromLatin1(schema)};
-        if (keys.size() == 1)
-            args << keys.front();
-        monitor_.start(gsettings, args);
+    GSettingsSchemaSource* source = g_settings_schema_source_get_default();
+    return source ? g_settings_schema_source_lookup(source, schema, TRUE) : nullptr;
+}
+} // namespace
+
+Watch::Watch(const char* schema, const QStringList& keys, QObject* parent) : QObject(parent), keys_(keys)
+{
+    if (GSettingsSchema* found = installedSchema(schema)) {
+        settings_ = new GSettingsHandle;
+        settings_->schema = found;
+        settings_->settings = g_settings_new_full(found, nullptr, nullptr);
+        settings_->handler = g_signal_connect(
+            settings_->settings, "changed", G_CALLBACK(+[](GSettings*, const gchar* key, gpointer self) {
+                auto* watch = static_cast<Watch*>(self);
+                if (key && watch->keys_.contains(QString::fromUtf8(key)))
+                    emit watch->changed();
+            }),
+            this);
+        // GSettings reports changes only of keys read since the handler was connected.
+        for (const QString& key : keys_)
+            value(key.toUtf8().constData());
     }
     // Watch the folder too: editors replace the file, which drops a file watch. Other files
     // come and go there as well: only a change to this one counts.
@@ -88,10 +91,24 @@ Watch::Watch(const QString& gsettings, const char* schema, const QStringList& ke
 
 Watch::~Watch()
 {
-    if (monitor_.state() != QProcess::NotRunning) {
-        monitor_.kill();
-        monitor_.waitForFinished(1000);
+    if (settings_) {
+        g_signal_handler_disconnect(settings_->settings, settings_->handler);
+        g_object_unref(settings_->settings);
+        g_settings_schema_unref(settings_->schema);
+        delete settings_;
     }
+}
+
+std::optional<QString> Watch::value(const char* key) const
+{
+    if (!settings_ || !g_settings_schema_has_key(settings_->schema, key))
+        return std::nullopt;
+    GVariant* v = g_settings_get_value(settings_->settings, key);
+    gchar* printed = g_variant_print(v, FALSE);
+    const QString out = QString::fromUtf8(printed);
+    g_free(printed);
+    g_variant_unref(v);
+    return out;
 }
 
 } // namespace tq::desktopconfig

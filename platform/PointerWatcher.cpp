@@ -13,11 +13,14 @@ namespace {
 
 class XInputPointerWatcher final : public PointerWatcher {
 public:
-    ~XInputPointerWatcher() override
+    ~XInputPointerWatcher() override { stop(); }
+
+    void stop() override
     {
         notifier_.reset();
         if (display_)
             XCloseDisplay(display_);
+        display_ = nullptr;
     }
 
     bool start() override

@@ -53,12 +53,6 @@ namespace {
 const char* kSchema = "org.gnome.desktop.interface";
 const char* kKey = "enable-animations";
 
-std::optional<bool> readGnome()
-{
-    const QString out = desktopconfig::gsettingsGet(desktopconfig::gsettingsProgram(), kSchema, kKey);
-    return out.isEmpty() ? std::nullopt : parseGSettingsBool(out);
-}
-
 std::optional<double> readKde()
 {
     const QString text = desktopconfig::readKdeglobals();
@@ -68,25 +62,30 @@ std::optional<double> readKde()
 
 struct SystemReduceMotion::Impl {
     std::unique_ptr<desktopconfig::Watch> watch;
+
+    std::optional<bool> gnome() const
+    {
+        const std::optional<QString> v = watch ? watch->value(kKey) : std::nullopt;
+        return v ? parseGSettingsBool(*v) : std::nullopt;
+    }
 };
 
 SystemReduceMotion::SystemReduceMotion(QObject* parent) : ReduceMotion(parent), d(std::make_unique<Impl>())
 {
-    on_ = reduceMotionFrom(qEnvironmentVariable("TESSAQUILL_REDUCE_MOTION"), readGnome(), readKde());
     // The environment is fixed for the run; with it set there is nothing to watch.
     const QString env = qEnvironmentVariable("TESSAQUILL_REDUCE_MOTION").trimmed();
-    if (env == QLatin1String("1") || env == QLatin1String("0"))
-        return;
-    d->watch = std::make_unique<desktopconfig::Watch>(desktopconfig::gsettingsProgram(), kSchema,
-                                                     QStringList{QString::fromLatin1(kKey)});
-    connect(d->watch.get(), &desktopconfig::Watch::changed, this, [this] { reread(); });
+    if (env != QLatin1String("1") && env != QLatin1String("0")) {
+        d->watch = std::make_unique<desktopconfig::Watch>(kSchema, QStringList{QString::fromLatin1(kKey)});
+        connect(d->watch.get(), &desktopconfig::Watch::changed, this, [this] { reread(); });
+    }
+    on_ = reduceMotionFrom(env, d->gnome(), readKde());
 }
 
 SystemReduceMotion::~SystemReduceMotion() = default;
 
 void SystemReduceMotion::reread()
 {
-    const bool on = reduceMotionFrom(qEnvironmentVariable("TESSAQUILL_REDUCE_MOTION"), readGnome(), readKde());
+    const bool on = reduceMotionFrom(qEnvironmentVariable("TESSAQUILL_REDUCE_MOTION"), d->gnome(), readKde());
     if (on == on_)
         return;
     on_ = on;

@@ -26,12 +26,12 @@ signals:
 bool reduceMotionFrom(const QString& environment, std::optional<bool> gnomeAnimations,
                       std::optional<double> kdeDurationFactor);
 
-// "true"/"false" as `gsettings get` prints them; anything else has no say.
+// "true"/"false" as GSettings prints them; anything else has no say.
 std::optional<bool> parseGSettingsBool(const QString& output);
 // AnimationDurationFactor of the [KDE] group of a kdeglobals file's text, if set.
 std::optional<double> parseKdeAnimationFactor(const QString& kdeglobals);
 
-// Reads the sources at start, then follows `gsettings monitor` and the kdeglobals file.
+// Reads the sources at start, then follows GNOME's setting and the kdeglobals file.
 class SystemReduceMotion final : public ReduceMotion {
     Q_OBJECT
 public:

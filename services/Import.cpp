@@ -1,9 +1,15 @@
 #include "services/Import.h"
 
 #include "platform/Log.h"
+#include "stores/KeychainQueue.h"
 
 #include <QDir>
 #include <QFileInfo>
+
+#include <condition_variable>
+#include <memory>
+#include <mutex>
+#include <utility>
 
 namespace tq {
 
@@ -49,19 +55,53 @@ void moveEarlierFolder(const QString& from, const QString& to)
         QDir().rmdir(from);
 }
 
-void migrateFromEarlierProduct(Defaults& defaults, const QString& supportFolder, const Keychain& keychain)
+void migrateFromEarlierProduct(Defaults& defaults, const QString& supportFolder, const Keychain& keychain,
+                               KeychainQueue& queue, std::chrono::milliseconds wait)
 {
     if (defaults.object(kMigratedFromEarlierProduct).toBool())
         return;
     importEarlierDefaults(defaults);
     moveEarlierFolder(supportFolder + QLatin1Char('/') + kEarlierProductFolder,
                       supportFolder + QStringLiteral("/Tessaquill"));
-    const Keychain::Migration moved = keychain.migrateFromEarlierProduct(kEarlierProductDomain);
-    if (moved.moved + moved.kept > 0)
-        log::info(QStringLiteral("Keychain items taken over from the earlier product: %1; left in place: %2")
-                      .arg(moved.moved)
-                      .arg(moved.kept));
-    defaults.set(kMigratedFromEarlierProduct, true);
+
+    struct Answer {
+        std::mutex mutex;
+        std::condition_variable given;
+        std::optional<Keychain::Migration> moved;
+        bool taken = false; // main thread only
+    };
+    const auto answer = std::make_shared<Answer>();
+    const auto finish = [&defaults](const Keychain::Migration& moved) {
+        if (moved.moved + moved.kept > 0)
+            log::info(QStringLiteral("Keychain items taken over from the earlier product: %1; left in place: %2")
+                          .arg(moved.moved)
+                          .arg(moved.kept));
+        defaults.set(kMigratedFromEarlierProduct, true);
+    };
+    queue.run(
+        [keychain, answer] {
+            const Keychain::Migration moved = keychain.migrateFromEarlierProduct(kEarlierProductDomain);
+            {
+                std::lock_guard lock(answer->mutex);
+                answer->moved = moved;
+            }
+            answer->given.notify_all();
+            return moved;
+        },
+        [answer, finish](const Keychain::Migration& moved) {
+            if (!std::exchange(answer->taken, true))
+                finish(moved);
+        });
+    std::unique_lock lock(answer->mutex);
+    if (!answer->given.wait_for(lock, wait, [&] { return answer->moved.has_value(); })) {
+        log::warning(QStringLiteral("The keyring did not answer in time: the earlier product's keychain items are taken "
+                                    "over once it does."));
+        return;
+    }
+    const Keychain::Migration moved = *answer->moved;
+    lock.unlock();
+    answer->taken = true;
+    finish(moved);
 }
 
 } // namespace tq

@@ -9,6 +9,7 @@
 #include <QString>
 #include <QVariantMap>
 
+#include <chrono>
 #include <optional>
 
 namespace tq {
@@ -17,10 +18,18 @@ inline const QString kEarlierProductDomain = QStringLiteral("app.quarmel.Quarmel
 inline const QString kEarlierProductFolder = QStringLiteral("Quarmel");
 inline const QString kMigratedFromEarlierProduct = QStringLiteral("migratedFromQuarmel");
 
-// Runs the import unless the flag says it already ran, then sets the flag (also after
-// failures, which are silent). `supportFolder` is the folder that holds both products' data
-// folders (the XDG data folder).
-void migrateFromEarlierProduct(Defaults& defaults, const QString& supportFolder, const Keychain& keychain);
+class KeychainQueue;
+
+// How long the first start waits for the keyring's part of the import.
+inline constexpr std::chrono::milliseconds kImportKeyringWait{1500};
+
+// Runs the import unless the flag says it already ran. The settings and the folder come over
+// at once; the keychain items on `queue`, waited for at most `wait`. The flag is set once the
+// keyring has answered (also with failures, which are silent), then or later in the run, so
+// that a keyring that never answers leaves the import to the next start. `supportFolder` is
+// the folder that holds both products' data folders (the XDG data folder).
+void migrateFromEarlierProduct(Defaults& defaults, const QString& supportFolder, const Keychain& keychain,
+                               KeychainQueue& queue, std::chrono::milliseconds wait = kImportKeyringWait);
 
 // Copies the settings this program does not hold yet, leaving out saved window frames.
 // Without `from`, the earlier product's persistent domain is read from `into`.

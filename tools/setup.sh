@@ -18,7 +18,7 @@ packages=(
   build-essential cmake ninja-build pkg-config git
   qt6-base-dev qt6-base-dev-tools libgl-dev qt6-qpa-plugins
   qt6-tools-dev qt6-l10n-tools qt6-translations-l10n qt6-multimedia-dev
-  libatspi2.0-dev at-spi2-core libdbus-1-dev dbus dbus-x11
+  libatspi2.0-dev at-spi2-core libdbus-1-dev dbus dbus-x11 libglib2.0-dev gsettings-desktop-schemas
   libsecret-1-dev libsecret-tools gnome-keyring
   libssl-dev libenchant-2-dev libicu-dev
   # Spelling dictionaries of the interface languages Debian has one for (none for fa fi ja

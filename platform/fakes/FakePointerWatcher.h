@@ -12,7 +12,13 @@ public:
         running = true;
         return true;
     }
-    void press(bool wheel = false) { emit pressed(wheel); }
+    void stop() override { running = false; }
+    // Only while it runs, as the system's.
+    void press(bool wheel = false)
+    {
+        if (running)
+            emit pressed(wheel);
+    }
     bool running = false;
 };
 

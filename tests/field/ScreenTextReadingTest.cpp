@@ -83,7 +83,7 @@ TEST_F(ScreenTextWalk, TextKindsSecureFieldsFramesAndObjectMarks)
     EXPECT_DOUBLE_EQ(app->timeout, 0.08);
 }
 
-TEST_F(ScreenTextWalk, ElementBudgetIsBreadthFirstAndLongTextKeepsItsEnd)
+TEST_F(ScreenTextWalk, ElementBudgetIsBreadthFirstLongTextIsReadByItsEndAndTheFocusedFieldIsLeftOut)
 {
     // The window counts one; 3 labels fit in a budget of 4.
     for (int i = 0; i < 5; ++i)
@@ -93,8 +93,13 @@ TEST_F(ScreenTextWalk, ElementBudgetIsBreadthFirstAndLongTextKeepsItsEnd)
 
     Element big = textElement(QString::fromLatin1(ax::kTextArea), QString(3800, QLatin1Char('a')) + QString(1200, QLatin1Char('z')),
                               QRectF(10, 200, 300, 200));
+    // Only the end is asked for: the whole value is never read.
+    big->attributes.insert(QString::fromLatin1(ax::kValue), QStringLiteral("whole text"));
+    Element field = textElement(QString::fromLatin1(ax::kTextArea), QStringLiteral("being written"), QRectF(10, 420, 300, 20));
+    field->attributes.insert(QString::fromLatin1(ax::kFocused), true);
     Element w2 = makeFakeElement(kPid, QString::fromLatin1(ax::kWindow));
     w2->addChild(big);
+    w2->addChild(field);
     const auto lines = ScreenText::axLines(platform.clock(), AXElement(w2->element(), platform.screenGeometry()), 10, 1.0);
     ASSERT_EQ(lines.size(), 1);
     EXPECT_EQ(lines[0].text, QString(1200, QLatin1Char('z')));

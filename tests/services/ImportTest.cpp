@@ -3,8 +3,13 @@
 
 #include "platform/fakes/FakeDefaults.h"
 #include "platform/fakes/FakeKeychain.h"
+#include "stores/BlockingKeychain.h"
+#include "stores/KeychainQueue.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
+#include <QTest>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
@@ -37,7 +42,9 @@ protected:
     QString earlier = support.filePath(QStringLiteral("Quarmel"));
     QString ours = support.filePath(QStringLiteral("Tessaquill"));
 
-    void run() { migrateFromEarlierProduct(defaults, support.path(), Keychain(keys)); }
+    QObject owner;
+    KeychainQueue queue{&owner};
+    void run() { migrateFromEarlierProduct(defaults, support.path(), Keychain(keys), queue); }
     QStringList entries(const QString& folder) const
     {
         return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
@@ -156,13 +163,32 @@ TEST(ImportFromFiles, EarlierDomainFileOfTheJsonStoreIsImported)
     VirtualClock clock;
     {
         JsonFileDefaults defaults(clock, config.path());
-        migrateFromEarlierProduct(defaults, support.path(), Keychain(keys));
+        QObject owner;
+        KeychainQueue queue(&owner);
+        migrateFromEarlierProduct(defaults, support.path(), Keychain(keys), queue);
     }
     JsonFileDefaults reread(clock, config.path());
     EXPECT_EQ(reread.object(QStringLiteral("completionLength")), QStringLiteral("short"));
     EXPECT_EQ(reread.object(QStringLiteral("introSeen")), true);
     EXPECT_FALSE(reread.contains(QStringLiteral("NSWindow Frame Main")));
     EXPECT_EQ(reread.object(kMigratedFromEarlierProduct), true);
+}
+
+TEST_F(ImportTest, AKeyringThatDoesNotAnswerHoldsTheStartOnlyBrieflyAndLeavesTheFlagUnsetUntilItDoes)
+{
+    BlockingKeychain stalled;
+    ASSERT_TRUE(stalled.inner.write(kEarlierProductDomain, kServerApiKeyAccount, "sk-earlier", nullptr));
+    defaults.setPersistentDomain({{"engine", QStringLiteral("openAI")}}, kEarlierProductDomain);
+    QElapsedTimer held;
+    held.start();
+    migrateFromEarlierProduct(defaults, support.path(), Keychain(stalled), queue, std::chrono::milliseconds(100));
+    EXPECT_LT(held.elapsed(), 2000);
+    EXPECT_EQ(defaults.object(QStringLiteral("engine")), QStringLiteral("openAI"));
+    EXPECT_FALSE(defaults.contains(kMigratedFromEarlierProduct));
+
+    stalled.release();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return defaults.contains(kMigratedFromEarlierProduct); }, 5000));
+    EXPECT_EQ(stalled.stored(kServerApiKeyAccount), QByteArray("sk-earlier"));
 }
 
 } // namespace

@@ -155,7 +155,10 @@ void StatusItem::toggle(QPoint click)
     auto* content = new MenuContent(s_, cb_);
     auto* panel = new MenuPanel(content, s_.clock);
     panel_ = panel;
-    connect(panel, &MenuPanel::closed, this, [this] { closedAt_ = s_.clock.monotonic(); });
+    connect(panel, &MenuPanel::closed, this, [this] {
+        closedAt_ = s_.clock.monotonic();
+        emit panelOpenChanged(false);
+    });
 
     PlacementInput in;
     if (item_) {
@@ -177,6 +180,7 @@ void StatusItem::toggle(QPoint click)
     openedAt_ = s_.clock.monotonic();
     const QPoint at = placePanel(in);
     const QRect anchor = in.icon ? *in.icon : QRect(click, QSize(1, 1));
+    emit panelOpenChanged(true);
     panel->open(at, still, at.y() + in.panel.height() <= anchor.top());
 }
 

@@ -56,6 +56,8 @@ public:
 signals:
     // A tray host started or ended.
     void trayHostChanged(bool running);
+    // The panel opened or closed: presses elsewhere matter only while it is open.
+    void panelOpenChanged(bool open);
 
 private:
     void buildContextMenu();
