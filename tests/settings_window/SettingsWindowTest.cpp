@@ -180,7 +180,7 @@ TEST_F(SettingsWindowTest, OverviewShowsTheDayAndTheSetupSteps)
 
     SetupCard* card = overview->setupCard();
     ASSERT_NE(card, nullptr);
-    EXPECT_EQ(card->doneText(), QStringLiteral("Done: 1 of 3")); // predictions off; the engine still checking
+    EXPECT_EQ(card->doneText(), QStringLiteral("1 of 3 done")); // predictions off; the engine still checking
     EXPECT_EQ(card->row(SetupItem::engine)->title(), QStringLiteral("Checking Tessaquill model"));
     EXPECT_EQ(card->row(SetupItem::accessibility)->buttons().size(), 1);
     settle();
@@ -218,10 +218,12 @@ TEST_F(SettingsWindowTest, OverviewShowsTheDayAndTheSetupSteps)
     // Words saved: screen readers hear the new count at once, the figure counts up to it.
     settle();
     auto* count = overview->findChild<RollingFigure*>(QStringLiteral("todayCount"));
+    auto* streak = overview->findChild<RollingFigure*>(QStringLiteral("streak"));
     model->stats().recordAccepted(QStringLiteral("a b c d e f g h i j k l"), QStringLiteral("app:org.example.Editor"), clock.now());
     EXPECT_EQ(count->text(), QStringLiteral("12"));
     const QString dir = qEnvironmentVariable("TQ_ARTIFACTS");
     for (int frame = 0; frame <= 30; frame += 3) {
+        EXPECT_EQ(streak->shownText(), QStringLiteral("1 day streak")) << frame; // no frame of the wider sentence
         if (frame == 6) {
             const int shown = count->shownText().toInt();
             EXPECT_GT(shown, 0);

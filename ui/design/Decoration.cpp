@@ -1,7 +1,10 @@
 #include "ui/design/Decoration.h"
 
+#include "ui/design/Formatters.h"
+
 #include <QAbstractButton>
 #include <QAccessibleWidget>
+#include <QLabel>
 #include <QWidget>
 
 namespace tq {
@@ -36,10 +39,35 @@ public:
 
 const char* kSelectable = "tqSelectable";
 
+// One element for a choice card: its name and description speak for the labels inside, and
+// what those labels add (a status line) follows the description.
 class SelectableAccessible final : public QAccessibleWidget {
 public:
     explicit SelectableAccessible(QAbstractButton* b) : QAccessibleWidget(b, QAccessible::Button) {}
     QAbstractButton* button() const { return static_cast<QAbstractButton*>(widget()); }
+    int childCount() const override { return 0; }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    QString text(QAccessible::Text t) const override
+    {
+        const QString own = QAccessibleWidget::text(t);
+        if (t != QAccessible::Description)
+            return own;
+        const QString name = QAccessibleWidget::text(QAccessible::Name);
+        QStringList parts{own};
+        for (QWidget* w : widget()->findChildren<QWidget*>()) {
+            if (!w->isVisibleTo(widget()) || isDecorative(w))
+                continue;
+            QString said = w->accessibleName();
+            if (said.isEmpty())
+                if (auto* label = qobject_cast<QLabel*>(w))
+                    said = label->text();
+            if (!said.isEmpty() && said != name && !parts.contains(said))
+                parts << said;
+        }
+        return spokenParts(parts);
+    }
     QAccessible::State state() const override
     {
         QAccessible::State s = QAccessibleWidget::state();
