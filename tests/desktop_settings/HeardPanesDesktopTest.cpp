@@ -140,8 +140,8 @@ TEST_F(HeardPanes, SlidersSayWhatTheyShowAndChoicesAreSelected)
     QStringList lines = open("general", "^ *slider: Text size");
     EXPECT_EQ(count(lines, "^ *slider: Text size — 100% = 100$"), 1) << lines.join('\n').toStdString();
     EXPECT_EQ(count(lines, "^ *slider: Vertical position — \\+0\\.0 pt = 0$"), 1) << lines.join('\n').toStdString();
-    EXPECT_EQ(count(lines, "^ *push button: Grey.*\\[selected\\]$"), 1) << lines.join('\n').toStdString();
-    EXPECT_EQ(count(lines, "^ *push button: Gold tint$"), 1) << lines.join('\n').toStdString();
+    EXPECT_EQ(count(lines, "^ *radio button: Grey \\[checked\\]$"), 1) << lines.join('\n').toStdString();
+    EXPECT_EQ(count(lines, "^ *radio button: Gold tint$"), 1) << lines.join('\n').toStdString();
     EXPECT_EQ(count(lines, "check box: (Grey|Gold tint)"), 0) << lines.join('\n').toStdString();
 
     // Engine: each engine card once with its status, the chosen one selected; the sliders in
@@ -150,15 +150,17 @@ TEST_F(HeardPanes, SlidersSayWhatTheyShowAndChoicesAreSelected)
     EXPECT_EQ(count(lines, "^ *slider: Creativity — 40% = 40$"), 1) << lines.join('\n').toStdString();
     EXPECT_EQ(count(lines, "^ *slider: Wait before suggesting — 400 ms = 400$"), 1) << lines.join('\n').toStdString();
     EXPECT_EQ(count(lines, "^ *push button: Local server — .*\\[selected\\]$"), 1) << lines.join('\n').toStdString();
-    EXPECT_EQ(count(lines, "\\[selected\\]$"), 2) << lines.join('\n').toStdString(); // the server and one length
-    for (const char* card : {"Ollama", "Local server"})
+    EXPECT_EQ(count(lines, "^ *push button: .*\\[selected\\]$"), 1) << lines.join('\n').toStdString();
+    EXPECT_EQ(count(lines, "^ *radio button: Medium \\[checked\\]$"), 1) << lines.join('\n').toStdString();
+    for (const char* card : {"Ollama", "On-device model"})
         EXPECT_EQ(count(lines, QStringLiteral("^ *[a-z ]+: %1( —|$)").arg(QLatin1String(card))), 1)
             << card << "\n" << lines.join('\n').toStdString();
-    EXPECT_EQ(count(lines, "check box: (Ollama|Local server)"), 0) << lines.join('\n').toStdString();
+    EXPECT_EQ(count(lines, "check box: (Ollama|Local server|Short|Medium|Long)"), 0) << lines.join('\n').toStdString();
 
     // Emoji: one skin tone of six selected.
     lines = open("emoji", "^ *push button: .*Light");
-    EXPECT_EQ(count(lines, "\\[selected\\]$"), 1) << lines.join('\n').toStdString();
+    EXPECT_EQ(count(lines, "^ *push button: Default \\[selected\\]$"), 1) << lines.join('\n').toStdString();
+    EXPECT_EQ(count(lines, "^ *push button: .*\\[selected\\]$"), 1) << lines.join('\n').toStdString();
     EXPECT_EQ(count(lines, "^ *check box: .*(Light|Dark)"), 0) << lines.join('\n').toStdString();
 
     // Overview: the streak names each day with its words.

@@ -112,14 +112,14 @@ class Segment final : public QAbstractButton {
 public:
     Segment(const QString& text, QWidget* parent) : QAbstractButton(parent)
     {
+        markSelectable(this, QAccessible::RadioButton); // before its accessible face is made: not a check box
+        connect(this, &QAbstractButton::toggled, this, [this] { selectionChanged(this); });
         setText(text);
         setCheckable(true);
         setCursor(Qt::PointingHandCursor);
         setFocusPolicy(Qt::StrongFocus);
         setAttribute(Qt::WA_Hover);
         setFont(fonts::font(fonts::Role::callout));
-        markSelectable(this); // one choice of several: selected or not, not a checked box
-        connect(this, &QAbstractButton::toggled, this, [this] { selectionChanged(this); });
     }
     QSize sizeHint() const override
     {
