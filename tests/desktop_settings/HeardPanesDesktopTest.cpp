@@ -123,9 +123,9 @@ protected:
             EXPECT_TRUE(again.waitForFinished(10000)) << pane;
         }
         QStringList lines;
-        const bool seen = waitFor([&] { return count(lines = heardLines(program.pid(), QStringLiteral("heard-%1.txt").arg(pane)), ready) >= 1; }, 15000);
+        const bool seen = waitFor([&] { return count(lines = heardLines(program.pid(), QStringLiteral("heard-pane-%1.txt").arg(pane)), ready) >= 1; }, 15000);
         EXPECT_TRUE(seen) << pane << "\n" << lines.join('\n').toStdString() << program.log().toStdString();
-        desktoptest::screenshot(QStringLiteral("heard-%1.png").arg(QLatin1String(pane)));
+        desktoptest::screenshot(QStringLiteral("heard-pane-%1.png").arg(QLatin1String(pane)));
         return lines;
     }
 

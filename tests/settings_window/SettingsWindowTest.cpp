@@ -7,6 +7,7 @@
 #include "input/RivalWatcher.h"
 #include "settings/AppRules.h"
 #include "settings/Preferences.h"
+#include "stores/ServerKey.h"
 #include "stores/StatsStore.h"
 #include "stores/WritingMemory.h"
 #include "ui/design/Animation.h"
@@ -14,6 +15,8 @@
 #include "ui/settings/AddWebsiteDialog.h"
 #include "ui/settings/AppRuleDetail.h"
 #include "ui/settings/AppsPane.h"
+#include "ui/settings/GeneralPane.h"
+#include "ui/design/SettingsRows.h"
 #include "ui/settings/OverviewPane.h"
 #include "ui/settings/Figures.h"
 #include "ui/settings/SetupCard.h"
@@ -413,6 +416,44 @@ TEST_F(SettingsWindowTest, RuleDetailMemoryRows)
     ask->actionButton()->click();
     EXPECT_EQ(model->memory().entries().size(), 1);
     EXPECT_FALSE(apps->detail()->passages()->isVisibleTo(apps->detail()));
+}
+
+} // namespace tq
+
+namespace tq {
+
+// Without a tray the note says so only while the icon is asked for; a refused API key keeps its
+// note through whatever the keyring reports, until the user edits the key.
+TEST_F(SettingsWindowTest, TheNoTrayNoteAndARefusedKeysNoteStayWhileTheyApply)
+{
+    platform.trayHost().setRunning(false);
+    open(SettingsPane::general);
+    auto* general = pane<GeneralPane>();
+    ASSERT_NE(general, nullptr);
+    QLabel* trayDetail = general->trayIconToggle()->detailLabel();
+    EXPECT_TRUE(trayDetail->text().startsWith(QStringLiteral("No system tray runs"))) << trayDetail->text().toStdString();
+    model->prefs().setShowMenuBarIcon(false);
+    EXPECT_TRUE(trayDetail->text().startsWith(QStringLiteral("Pause or open Settings"))) << trayDetail->text().toStdString();
+
+    model->prefs().setEngine(EngineKind::openAI);
+    model->windows().router().setPane(SettingsPane::engine);
+    QCoreApplication::processEvents();
+    QLineEdit* key = nullptr;
+    for (QLineEdit* field : root->findChildren<QLineEdit*>())
+        if (field->accessibleName() == QStringLiteral("API key"))
+            key = field;
+    auto* note = root->findChild<QLabel*>(QStringLiteral("apiKeyNote"));
+    ASSERT_TRUE(key && note);
+    key->setFocus();
+    QTest::keyClicks(key, QStringLiteral("sk- x")); // a space inside: refused
+    QMetaObject::invokeMethod(key, "editingFinished");
+    const QString refusal = note->text();
+    EXPECT_FALSE(refusal.isEmpty());
+    emit model->hub().serverKey().keyChanged(); // the keyring answers afterwards
+    emit model->hub().serverKey().stateChanged();
+    EXPECT_EQ(note->text(), refusal);
+    QTest::keyClick(key, Qt::Key_Backspace);
+    EXPECT_NE(note->text(), refusal); // edited: the refusal has gone
 }
 
 } // namespace tq
