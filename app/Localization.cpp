@@ -11,12 +11,25 @@
 
 namespace tq {
 
+QLocale formatLocale(const QString& interfaceLanguage, const QLocale& system)
+{
+    const QLocale language(interfaceLanguage);
+    if (system.territory() == QLocale::AnyTerritory || language.language() == QLocale::C)
+        return language;
+    const QLocale paired(language.language(), language.script(), system.territory());
+    // QLocale falls back to the language's main country when the pair is unknown.
+    if (paired.language() == language.language() && paired.script() == language.script() &&
+        paired.territory() == system.territory())
+        return paired;
+    return language;
+}
+
 QString installTranslations(QApplication& app, Defaults& defaults)
 {
     const QString current = AppLanguage::resolve(AppLanguage::storedChoice(defaults), QLocale::system().uiLanguages());
-    const QLocale locale(current);
     // Numbers, dates and names follow the interface language, so its digits match the translations'
-    // (an Arabic interface on a system locale with Latin digits still counts in its own).
+    // (an Arabic interface on an English system still counts in its own), in the user's region.
+    const QLocale locale = formatLocale(current, QLocale::system());
     QLocale::setDefault(locale);
 
     if (current != QLatin1String("en")) {

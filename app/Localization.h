@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include <QLocale>
+
 class QApplication;
 
 namespace tq {
@@ -12,5 +14,9 @@ class Defaults;
 
 // Returns the interface language in use ("en" when nothing better matches).
 QString installTranslations(QApplication& app, Defaults& defaults);
+
+// The locale of numbers and dates: the interface language in the system's region where the two
+// make a known locale (German in Switzerland), else the language on its own.
+QLocale formatLocale(const QString& interfaceLanguage, const QLocale& system);
 
 } // namespace tq

@@ -14,7 +14,7 @@ lupdate="$(command -v lupdate || echo /usr/lib/qt6/bin/lupdate)"
 
 update() {
     list="$(mktemp)"
-    (cd "$here" && find app ui completion overlay input field engines stores settings platform \
+    (cd "$here" && find app ui completion overlay input field engines stores settings services platform \
       -path '*/fakes' -prune -o \( -name '*.cpp' -o -name '*.h' \) -print | sort) >"$list"
     # tq::text("...") is translated in the context "Tessaquill"; lupdate learns its texts
     # from a generated file of QT_TRANSLATE_NOOP lines.

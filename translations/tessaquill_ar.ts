@@ -2689,15 +2689,20 @@
             <numerusform>وفّرت اليوم نحو %1 من الكتابة. %Ln كلمة هذا الأسبوع.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>screen-reader name: a day of the week, then the words saved that day</comment>
+        <translation>%1: %2</translation>
+    </message>
     <message numerus="yes">
-        <source>Done: %Ln of %1</source>
+        <source>%Ln of %1 done</source>
         <translation>
-            <numerusform>تم %Ln من %1</numerusform>
-            <numerusform>تم %Ln من %1</numerusform>
-            <numerusform>تم %Ln من %1</numerusform>
-            <numerusform>تم %Ln من %1</numerusform>
-            <numerusform>تم %Ln من %1</numerusform>
-            <numerusform>تم %Ln من %1</numerusform>
+            <numerusform>تم إنجاز %Ln من %1</numerusform>
+            <numerusform>تم إنجاز %Ln من %1</numerusform>
+            <numerusform>تم إنجاز %Ln من %1</numerusform>
+            <numerusform>تم إنجاز %Ln من %1</numerusform>
+            <numerusform>تم إنجاز %Ln من %1</numerusform>
+            <numerusform>تم إنجاز %Ln من %1</numerusform>
         </translation>
     </message>
     <message>

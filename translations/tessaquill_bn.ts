@@ -2573,8 +2573,13 @@
             <numerusform>আজ প্রায় %1 টাইপিং বাঁচানো হয়েছে। এই সপ্তাহে %Lnটি শব্দ।</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>screen-reader name: a day of the week, then the words saved that day</comment>
+        <translation>%1: %2</translation>
+    </message>
     <message numerus="yes">
-        <source>Done: %Ln of %1</source>
+        <source>%Ln of %1 done</source>
         <translation>
             <numerusform>%1টির মধ্যে %Lnটি সম্পন্ন</numerusform>
             <numerusform>%1টির মধ্যে %Lnটি সম্পন্ন</numerusform>

@@ -2573,8 +2573,13 @@
             <numerusform>Avui us heu estalviat uns %1 d&apos;escriptura. %Ln paraules aquesta setmana.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>screen-reader name: a day of the week, then the words saved that day</comment>
+        <translation>%1: %2</translation>
+    </message>
     <message numerus="yes">
-        <source>Done: %Ln of %1</source>
+        <source>%Ln of %1 done</source>
         <translation>
             <numerusform>%Ln de %1 fet</numerusform>
             <numerusform>%Ln de %1 fets</numerusform>

@@ -2573,11 +2573,16 @@
             <numerusform>Σήμερα γλιτώσατε περίπου %1 πληκτρολόγησης. %Ln λέξεις αυτή την εβδομάδα.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>screen-reader name: a day of the week, then the words saved that day</comment>
+        <translation>%1: %2</translation>
+    </message>
     <message numerus="yes">
-        <source>Done: %Ln of %1</source>
+        <source>%Ln of %1 done</source>
         <translation>
-            <numerusform>Ολοκληρώθηκαν: %Ln από %1</numerusform>
-            <numerusform>Ολοκληρώθηκαν: %Ln από %1</numerusform>
+            <numerusform>%Ln από %1 ολοκληρώθηκε</numerusform>
+            <numerusform>%Ln από %1 ολοκληρώθηκαν</numerusform>
         </translation>
     </message>
     <message>

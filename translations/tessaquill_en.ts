@@ -2435,12 +2435,12 @@
     <message>
         <source>%1. %2</source>
         <comment>screen-reader name: a title, then the next part</comment>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">%1: %2 {1.?}</translation>
     </message>
     <message>
         <source>%1, %2</source>
         <comment>screen-reader name: one item of a list, then the next</comment>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">%1: %2 {1,?}</translation>
     </message>
     <message numerus="yes">
         <source>%Ln words saved today</source>
@@ -2573,11 +2573,16 @@
             <numerusform>About %1 of typing saved today. %Ln words this week.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>screen-reader name: a day of the week, then the words saved that day</comment>
+        <translation>%1: %2</translation>
+    </message>
     <message numerus="yes">
-        <source>Done: %Ln of %1</source>
+        <source>%Ln of %1 done</source>
         <translation>
-            <numerusform>Done: %Ln of %1</numerusform>
-            <numerusform>Done: %Ln of %1</numerusform>
+            <numerusform>%Ln of %1 done</numerusform>
+            <numerusform>%Ln of %1 done</numerusform>
         </translation>
     </message>
     <message>

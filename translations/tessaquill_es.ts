@@ -2573,8 +2573,13 @@
             <numerusform>Hoy te has ahorrado unos %1 de escritura. %Ln palabras esta semana.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>screen-reader name: a day of the week, then the words saved that day</comment>
+        <translation>%1: %2</translation>
+    </message>
     <message numerus="yes">
-        <source>Done: %Ln of %1</source>
+        <source>%Ln of %1 done</source>
         <translation>
             <numerusform>%Ln de %1 hecho</numerusform>
             <numerusform>%Ln de %1 hechos</numerusform>

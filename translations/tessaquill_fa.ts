@@ -2544,10 +2544,15 @@
             <numerusform>امروز حدود %1 در تایپ صرفه‌جویی شد. این هفته %Ln واژه.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>screen-reader name: a day of the week, then the words saved that day</comment>
+        <translation>%1: %2</translation>
+    </message>
     <message numerus="yes">
-        <source>Done: %Ln of %1</source>
+        <source>%Ln of %1 done</source>
         <translation>
-            <numerusform>انجام‌شده: %Ln از %1</numerusform>
+            <numerusform>%Ln از %1 انجام شد</numerusform>
         </translation>
     </message>
     <message>

@@ -2573,8 +2573,13 @@
             <numerusform>Vous avez économisé environ %1 de frappe aujourd&apos;hui. %Ln mots cette semaine.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>screen-reader name: a day of the week, then the words saved that day</comment>
+        <translation>%1&#xa0;: %2</translation>
+    </message>
     <message numerus="yes">
-        <source>Done: %Ln of %1</source>
+        <source>%Ln of %1 done</source>
         <translation>
             <numerusform>%Ln sur %1 terminé</numerusform>
             <numerusform>%Ln sur %1 terminés</numerusform>

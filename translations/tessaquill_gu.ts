@@ -2573,8 +2573,13 @@
             <numerusform>આજે આશરે %1 ટાઇપિંગ બચ્યું. આ અઠવાડિયે %Ln શબ્દો.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>screen-reader name: a day of the week, then the words saved that day</comment>
+        <translation>%1: %2</translation>
+    </message>
     <message numerus="yes">
-        <source>Done: %Ln of %1</source>
+        <source>%Ln of %1 done</source>
         <translation>
             <numerusform>%1 માંથી %Ln પૂર્ણ</numerusform>
             <numerusform>%1 માંથી %Ln પૂર્ણ</numerusform>

@@ -2573,8 +2573,13 @@
             <numerusform>היום נחסכו כ־%1 של הקלדה. %Ln מילים השבוע.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>screen-reader name: a day of the week, then the words saved that day</comment>
+        <translation>%1: %2</translation>
+    </message>
     <message numerus="yes">
-        <source>Done: %Ln of %1</source>
+        <source>%Ln of %1 done</source>
         <translation>
             <numerusform>הושלמו %Ln מתוך %1</numerusform>
             <numerusform>הושלמו %Ln מתוך %1</numerusform>

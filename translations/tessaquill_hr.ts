@@ -2602,12 +2602,17 @@
             <numerusform>Danas ušteđeno oko %1 tipkanja. %Ln riječi ovaj tjedan.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>screen-reader name: a day of the week, then the words saved that day</comment>
+        <translation>%1: %2</translation>
+    </message>
     <message numerus="yes">
-        <source>Done: %Ln of %1</source>
+        <source>%Ln of %1 done</source>
         <translation>
-            <numerusform>Gotovo: %Ln od %1</numerusform>
-            <numerusform>Gotovo: %Ln od %1</numerusform>
-            <numerusform>Gotovo: %Ln od %1</numerusform>
+            <numerusform>%Ln od %1 gotovo</numerusform>
+            <numerusform>%Ln od %1 gotovo</numerusform>
+            <numerusform>%Ln od %1 gotovo</numerusform>
         </translation>
     </message>
     <message>

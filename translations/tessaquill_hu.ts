@@ -2544,8 +2544,13 @@
             <numerusform>Ma körülbelül %1 gépelést spórolt meg. %Ln szó ezen a héten.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>screen-reader name: a day of the week, then the words saved that day</comment>
+        <translation>%1: %2</translation>
+    </message>
     <message numerus="yes">
-        <source>Done: %Ln of %1</source>
+        <source>%Ln of %1 done</source>
         <translation>
             <numerusform>%Ln / %1 kész</numerusform>
         </translation>

@@ -2544,8 +2544,13 @@
             <numerusform>Sekitar %1 mengetik dihemat hari ini. %Ln kata minggu ini.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>screen-reader name: a day of the week, then the words saved that day</comment>
+        <translation>%1: %2</translation>
+    </message>
     <message numerus="yes">
-        <source>Done: %Ln of %1</source>
+        <source>%Ln of %1 done</source>
         <translation>
             <numerusform>%Ln dari %1 selesai</numerusform>
         </translation>

@@ -2573,8 +2573,13 @@
             <numerusform>Oggi hai risparmiato circa %1 di digitazione. %Ln parole questa settimana.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>screen-reader name: a day of the week, then the words saved that day</comment>
+        <translation>%1: %2</translation>
+    </message>
     <message numerus="yes">
-        <source>Done: %Ln of %1</source>
+        <source>%Ln of %1 done</source>
         <translation>
             <numerusform>%Ln di %1 completato</numerusform>
             <numerusform>%Ln di %1 completati</numerusform>

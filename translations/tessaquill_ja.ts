@@ -2544,8 +2544,13 @@
             <numerusform>今日は約%1の入力を節約しました。今週は%Ln語。</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>screen-reader name: a day of the week, then the words saved that day</comment>
+        <translation>%1：%2</translation>
+    </message>
     <message numerus="yes">
-        <source>Done: %Ln of %1</source>
+        <source>%Ln of %1 done</source>
         <translation>
             <numerusform>%Ln／%1完了</numerusform>
         </translation>

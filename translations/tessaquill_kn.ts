@@ -2573,8 +2573,13 @@
             <numerusform>ಇಂದು ಸುಮಾರು %1 ಟೈಪಿಂಗ್ ಉಳಿತಾಯವಾಗಿದೆ. ಈ ವಾರ %Ln ಪದಗಳು.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>screen-reader name: a day of the week, then the words saved that day</comment>
+        <translation>%1: %2</translation>
+    </message>
     <message numerus="yes">
-        <source>Done: %Ln of %1</source>
+        <source>%Ln of %1 done</source>
         <translation>
             <numerusform>%1 ರಲ್ಲಿ %Ln ಮುಗಿದಿದೆ</numerusform>
             <numerusform>%1 ರಲ್ಲಿ %Ln ಮುಗಿದಿದೆ</numerusform>

@@ -2544,8 +2544,13 @@
             <numerusform>오늘 약 %1의 입력을 절약했습니다. 이번 주 %Ln단어.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>screen-reader name: a day of the week, then the words saved that day</comment>
+        <translation>%1: %2</translation>
+    </message>
     <message numerus="yes">
-        <source>Done: %Ln of %1</source>
+        <source>%Ln of %1 done</source>
         <translation>
             <numerusform>%Ln/%1 완료</numerusform>
         </translation>

@@ -2573,8 +2573,13 @@
             <numerusform>ഇന്ന് ഏകദേശം %1 ടൈപ്പിംഗ് ലാഭിച്ചു. ഈ ആഴ്ച %Ln വാക്കുകൾ.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>screen-reader name: a day of the week, then the words saved that day</comment>
+        <translation>%1: %2</translation>
+    </message>
     <message numerus="yes">
-        <source>Done: %Ln of %1</source>
+        <source>%Ln of %1 done</source>
         <translation>
             <numerusform>%1-ൽ %Ln പൂർത്തിയായി</numerusform>
             <numerusform>%1-ൽ %Ln പൂർത്തിയായി</numerusform>

@@ -2573,8 +2573,13 @@
             <numerusform>आज सुमारे %1 टायपिंग वाचले. या आठवड्यात %Ln शब्द.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>screen-reader name: a day of the week, then the words saved that day</comment>
+        <translation>%1: %2</translation>
+    </message>
     <message numerus="yes">
-        <source>Done: %Ln of %1</source>
+        <source>%Ln of %1 done</source>
         <translation>
             <numerusform>%1 पैकी %Ln पूर्ण</numerusform>
             <numerusform>%1 पैकी %Ln पूर्ण</numerusform>

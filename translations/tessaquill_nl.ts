@@ -2573,8 +2573,13 @@
             <numerusform>Vandaag ongeveer %1 typen bespaard. %Ln woorden deze week.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>screen-reader name: a day of the week, then the words saved that day</comment>
+        <translation>%1: %2</translation>
+    </message>
     <message numerus="yes">
-        <source>Done: %Ln of %1</source>
+        <source>%Ln of %1 done</source>
         <translation>
             <numerusform>%Ln van %1 klaar</numerusform>
             <numerusform>%Ln van %1 klaar</numerusform>

@@ -2602,12 +2602,17 @@
             <numerusform>Dziś zaoszczędzono około %1 pisania. %Ln słów w tym tygodniu.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>screen-reader name: a day of the week, then the words saved that day</comment>
+        <translation>%1: %2</translation>
+    </message>
     <message numerus="yes">
-        <source>Done: %Ln of %1</source>
+        <source>%Ln of %1 done</source>
         <translation>
-            <numerusform>Gotowe: %Ln z %1</numerusform>
-            <numerusform>Gotowe: %Ln z %1</numerusform>
-            <numerusform>Gotowe: %Ln z %1</numerusform>
+            <numerusform>%Ln z %1 gotowe</numerusform>
+            <numerusform>%Ln z %1 gotowe</numerusform>
+            <numerusform>%Ln z %1 gotowe</numerusform>
         </translation>
     </message>
     <message>

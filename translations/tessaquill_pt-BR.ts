@@ -2573,8 +2573,13 @@
             <numerusform>Hoje você economizou cerca de %1 de digitação. %Ln palavras nesta semana.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>screen-reader name: a day of the week, then the words saved that day</comment>
+        <translation>%1: %2</translation>
+    </message>
     <message numerus="yes">
-        <source>Done: %Ln of %1</source>
+        <source>%Ln of %1 done</source>
         <translation>
             <numerusform>%Ln de %1 concluído</numerusform>
             <numerusform>%Ln de %1 concluídos</numerusform>

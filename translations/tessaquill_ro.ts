@@ -2602,8 +2602,13 @@
             <numerusform>Azi ați economisit circa %1 de tastare. %Ln de cuvinte săptămâna aceasta.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>screen-reader name: a day of the week, then the words saved that day</comment>
+        <translation>%1: %2</translation>
+    </message>
     <message numerus="yes">
-        <source>Done: %Ln of %1</source>
+        <source>%Ln of %1 done</source>
         <translation>
             <numerusform>%Ln din %1 gata</numerusform>
             <numerusform>%Ln din %1 gata</numerusform>

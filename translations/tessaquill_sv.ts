@@ -2573,8 +2573,13 @@
             <numerusform>Ungefär %1 skrivande sparat i dag. %Ln ord den här veckan.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>screen-reader name: a day of the week, then the words saved that day</comment>
+        <translation>%1: %2</translation>
+    </message>
     <message numerus="yes">
-        <source>Done: %Ln of %1</source>
+        <source>%Ln of %1 done</source>
         <translation>
             <numerusform>%Ln av %1 klar</numerusform>
             <numerusform>%Ln av %1 klara</numerusform>

@@ -2573,8 +2573,13 @@
             <numerusform>இன்று சுமார் %1 தட்டச்சு சேமிக்கப்பட்டது. இந்த வாரம் %Ln சொற்கள்.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>screen-reader name: a day of the week, then the words saved that day</comment>
+        <translation>%1: %2</translation>
+    </message>
     <message numerus="yes">
-        <source>Done: %Ln of %1</source>
+        <source>%Ln of %1 done</source>
         <translation>
             <numerusform>%1-இல் %Ln முடிந்தது</numerusform>
             <numerusform>%1-இல் %Ln முடிந்தது</numerusform>

@@ -2602,12 +2602,17 @@
             <numerusform>Сьогодні заощаджено близько %1 набору. %Ln слів цього тижня.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>screen-reader name: a day of the week, then the words saved that day</comment>
+        <translation>%1: %2</translation>
+    </message>
     <message numerus="yes">
-        <source>Done: %Ln of %1</source>
+        <source>%Ln of %1 done</source>
         <translation>
-            <numerusform>Готово: %Ln з %1</numerusform>
-            <numerusform>Готово: %Ln з %1</numerusform>
-            <numerusform>Готово: %Ln з %1</numerusform>
+            <numerusform>%Ln з %1 готово</numerusform>
+            <numerusform>%Ln з %1 готово</numerusform>
+            <numerusform>%Ln з %1 готово</numerusform>
         </translation>
     </message>
     <message>

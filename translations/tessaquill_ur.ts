@@ -2573,8 +2573,13 @@
             <numerusform>آج تقریباً %1 کی ٹائپنگ بچی۔ اس ہفتے %Ln الفاظ۔</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>screen-reader name: a day of the week, then the words saved that day</comment>
+        <translation>%1: %2</translation>
+    </message>
     <message numerus="yes">
-        <source>Done: %Ln of %1</source>
+        <source>%Ln of %1 done</source>
         <translation>
             <numerusform>%1 میں سے %Ln مکمل</numerusform>
             <numerusform>%1 میں سے %Ln مکمل</numerusform>

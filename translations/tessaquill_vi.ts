@@ -2544,8 +2544,13 @@
             <numerusform>Hôm nay tiết kiệm được khoảng %1 gõ phím. Tuần này: %Ln từ.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>screen-reader name: a day of the week, then the words saved that day</comment>
+        <translation>%1: %2</translation>
+    </message>
     <message numerus="yes">
-        <source>Done: %Ln of %1</source>
+        <source>%Ln of %1 done</source>
         <translation>
             <numerusform>Đã xong %Ln/%1</numerusform>
         </translation>

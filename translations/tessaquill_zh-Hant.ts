@@ -2544,8 +2544,13 @@
             <numerusform>今天節省了約 %1 的輸入。本週 %Ln 個字詞。</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>screen-reader name: a day of the week, then the words saved that day</comment>
+        <translation>%1：%2</translation>
+    </message>
     <message numerus="yes">
-        <source>Done: %Ln of %1</source>
+        <source>%Ln of %1 done</source>
         <translation>
             <numerusform>已完成 %Ln/%1</numerusform>
         </translation>

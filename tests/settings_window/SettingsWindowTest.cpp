@@ -7,6 +7,7 @@
 #include "input/RivalWatcher.h"
 #include "settings/AppRules.h"
 #include "settings/Preferences.h"
+#include "stores/ServerKey.h"
 #include "stores/StatsStore.h"
 #include "stores/WritingMemory.h"
 #include "ui/design/Animation.h"
@@ -14,6 +15,8 @@
 #include "ui/settings/AddWebsiteDialog.h"
 #include "ui/settings/AppRuleDetail.h"
 #include "ui/settings/AppsPane.h"
+#include "ui/settings/GeneralPane.h"
+#include "ui/design/SettingsRows.h"
 #include "ui/settings/OverviewPane.h"
 #include "ui/settings/Figures.h"
 #include "ui/settings/SetupCard.h"
@@ -180,7 +183,7 @@ TEST_F(SettingsWindowTest, OverviewShowsTheDayAndTheSetupSteps)
 
     SetupCard* card = overview->setupCard();
     ASSERT_NE(card, nullptr);
-    EXPECT_EQ(card->doneText(), QStringLiteral("Done: 1 of 3")); // predictions off; the engine still checking
+    EXPECT_EQ(card->doneText(), QStringLiteral("1 of 3 done")); // predictions off; the engine still checking
     EXPECT_EQ(card->row(SetupItem::engine)->title(), QStringLiteral("Checking Tessaquill model"));
     EXPECT_EQ(card->row(SetupItem::accessibility)->buttons().size(), 1);
     settle();
@@ -218,10 +221,12 @@ TEST_F(SettingsWindowTest, OverviewShowsTheDayAndTheSetupSteps)
     // Words saved: screen readers hear the new count at once, the figure counts up to it.
     settle();
     auto* count = overview->findChild<RollingFigure*>(QStringLiteral("todayCount"));
+    auto* streak = overview->findChild<RollingFigure*>(QStringLiteral("streak"));
     model->stats().recordAccepted(QStringLiteral("a b c d e f g h i j k l"), QStringLiteral("app:org.example.Editor"), clock.now());
     EXPECT_EQ(count->text(), QStringLiteral("12"));
     const QString dir = qEnvironmentVariable("TQ_ARTIFACTS");
     for (int frame = 0; frame <= 30; frame += 3) {
+        EXPECT_EQ(streak->shownText(), QStringLiteral("1 day streak")) << frame; // no frame of the wider sentence
         if (frame == 6) {
             const int shown = count->shownText().toInt();
             EXPECT_GT(shown, 0);
@@ -411,6 +416,44 @@ TEST_F(SettingsWindowTest, RuleDetailMemoryRows)
     ask->actionButton()->click();
     EXPECT_EQ(model->memory().entries().size(), 1);
     EXPECT_FALSE(apps->detail()->passages()->isVisibleTo(apps->detail()));
+}
+
+} // namespace tq
+
+namespace tq {
+
+// Without a tray the note says so only while the icon is asked for; a refused API key keeps its
+// note through whatever the keyring reports, until the user edits the key.
+TEST_F(SettingsWindowTest, TheNoTrayNoteAndARefusedKeysNoteStayWhileTheyApply)
+{
+    platform.trayHost().setRunning(false);
+    open(SettingsPane::general);
+    auto* general = pane<GeneralPane>();
+    ASSERT_NE(general, nullptr);
+    QLabel* trayDetail = general->trayIconToggle()->detailLabel();
+    EXPECT_TRUE(trayDetail->text().startsWith(QStringLiteral("No system tray runs"))) << trayDetail->text().toStdString();
+    model->prefs().setShowMenuBarIcon(false);
+    EXPECT_TRUE(trayDetail->text().startsWith(QStringLiteral("Pause or open Settings"))) << trayDetail->text().toStdString();
+
+    model->prefs().setEngine(EngineKind::openAI);
+    model->windows().router().setPane(SettingsPane::engine);
+    QCoreApplication::processEvents();
+    QLineEdit* key = nullptr;
+    for (QLineEdit* field : root->findChildren<QLineEdit*>())
+        if (field->accessibleName() == QStringLiteral("API key"))
+            key = field;
+    auto* note = root->findChild<QLabel*>(QStringLiteral("apiKeyNote"));
+    ASSERT_TRUE(key && note);
+    key->setFocus();
+    QTest::keyClicks(key, QStringLiteral("sk- x")); // a space inside: refused
+    QMetaObject::invokeMethod(key, "editingFinished");
+    const QString refusal = note->text();
+    EXPECT_FALSE(refusal.isEmpty());
+    emit model->hub().serverKey().keyChanged(); // the keyring answers afterwards
+    emit model->hub().serverKey().stateChanged();
+    EXPECT_EQ(note->text(), refusal);
+    QTest::keyClick(key, Qt::Key_Backspace);
+    EXPECT_NE(note->text(), refusal); // edited: the refusal has gone
 }
 
 } // namespace tq

@@ -103,7 +103,7 @@ TEST(SetupItemsTest, BadgeNameAndDoneCountRead)
     const int pending = int(pendingSetupItems(in).size());
     EXPECT_EQ(sidebarRowName(paneTitle(SettingsPane::overview), pending), QStringLiteral("Overview, 2 to do"));
     EXPECT_EQ(sidebarRowName(paneTitle(SettingsPane::overview), 0), QStringLiteral("Overview"));
-    EXPECT_EQ(setupDoneText(1, 3), QStringLiteral("Done: 1 of 3"));
+    EXPECT_EQ(setupDoneText(1, 3), QStringLiteral("1 of 3 done"));
 }
 
 TEST(SetupItemsTest, RowsOfferButtonsOnlyWhileTodo)

@@ -2,6 +2,7 @@
 
 #include "settings/Preferences.h"
 #include "ui/design/Animation.h"
+#include "ui/design/Decoration.h"
 #include "ui/design/Fonts.h"
 #include "look/Palette.h"
 #include "ui/design/Shapes.h"
@@ -9,6 +10,8 @@
 #include "ui/design/Text.h"
 #include "ui/design/Formatters.h"
 
+#include <QAccessibleValueInterface>
+#include <QAccessibleWidget>
 #include <QButtonGroup>
 #include <QFontMetricsF>
 #include <QLabel>
@@ -109,6 +112,8 @@ class Segment final : public QAbstractButton {
 public:
     Segment(const QString& text, QWidget* parent) : QAbstractButton(parent)
     {
+        markSelectable(this, QAccessible::RadioButton); // before its accessible face is made: not a check box
+        connect(this, &QAbstractButton::toggled, this, [this] { selectionChanged(this); });
         setText(text);
         setCheckable(true);
         setCursor(Qt::PointingHandCursor);
@@ -200,12 +205,79 @@ void SegmentedControl::setCurrentIndex(int index)
 int SegmentedControl::currentIndex() const { return group_->checkedId(); }
 int SegmentedControl::count() const { return int(group_->buttons().size()); }
 
+// ---- spoken slider
+
+namespace {
+class SpokenSliderAccessible final : public QAccessibleWidget, public QAccessibleValueInterface {
+public:
+    explicit SpokenSliderAccessible(SpokenSlider* s) : QAccessibleWidget(s, QAccessible::Slider) {}
+    SpokenSlider* slider() const { return static_cast<SpokenSlider*>(widget()); }
+    void* interface_cast(QAccessible::InterfaceType t) override
+    {
+        if (t == QAccessible::ValueInterface)
+            return static_cast<QAccessibleValueInterface*>(this);
+        return QAccessibleWidget::interface_cast(t);
+    }
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Value)
+            return slider()->spokenText();
+        if (t == QAccessible::Description) {
+            // AT-SPI carries no value text of its own: the shown value leads the description.
+            const QString own = QAccessibleWidget::text(t);
+            const QString shown = slider()->spokenText();
+            return own.isEmpty() ? shown : shown.isEmpty() ? own : spokenParts({shown, own});
+        }
+        return QAccessibleWidget::text(t);
+    }
+    QVariant currentValue() const override { return slider()->spokenValue(slider()->value()); }
+    void setCurrentValue(const QVariant& value) override
+    {
+        const double step = slider()->perStep();
+        if (step != 0)
+            slider()->setValue(int(std::lround((value.toDouble() - slider()->spokenValue(0)) / step)));
+    }
+    QVariant maximumValue() const override { return slider()->spokenValue(slider()->maximum()); }
+    QVariant minimumValue() const override { return slider()->spokenValue(slider()->minimum()); }
+    QVariant minimumStepSize() const override { return slider()->perStep() * slider()->singleStep(); }
+};
+
+QAccessibleInterface* spokenSliderFactory(const QString&, QObject* object)
+{
+    if (auto* s = qobject_cast<SpokenSlider*>(object))
+        return new SpokenSliderAccessible(s);
+    return nullptr;
+}
+} // namespace
+
+SpokenSlider::SpokenSlider(QWidget* parent) : QSlider(Qt::Horizontal, parent)
+{
+    static const bool installed = [] {
+        QAccessible::installFactory(spokenSliderFactory);
+        return true;
+    }();
+    Q_UNUSED(installed);
+    connect(this, &QSlider::valueChanged, this, [this] {
+        if (!text_)
+            return;
+        QAccessibleEvent changed(this, QAccessible::DescriptionChanged);
+        QAccessible::updateAccessibility(&changed);
+    });
+}
+
+void SpokenSlider::speak(double offset, double perStep, std::function<QString(int)> text)
+{
+    offset_ = offset;
+    perStep_ = perStep;
+    text_ = std::move(text);
+}
+
 // ---- slider with labels
 
 ValueSlider::ValueSlider(const QString& accessibleName, int minimum, int maximum, QWidget* parent) : QWidget(parent)
 {
     auto* row = bareRow(this, 8);
-    slider_ = new QSlider(Qt::Horizontal, this);
+    slider_ = new SpokenSlider(this);
     slider_->setRange(minimum, maximum);
     slider_->setAccessibleName(accessibleName);
     slider_->setCursor(Qt::PointingHandCursor);
@@ -216,15 +288,16 @@ ValueSlider::ValueSlider(const QString& accessibleName, int minimum, int maximum
 void ValueSlider::setEndLabels(const QString& leading, const QString& trailing)
 {
     auto* row = static_cast<QHBoxLayout*>(layout());
-    leading_ = makeLabel(leading, fonts::Role::subheadline, palette::paperDim(), false, this);
-    trailing_ = makeLabel(trailing, fonts::Role::subheadline, palette::paperDim(), false, this);
+    leading_ = makeLabel(leading, fonts::Role::caption, palette::paperDim(), false, this);
+    trailing_ = makeLabel(trailing, fonts::Role::caption, palette::paperDim(), false, this);
     row->insertWidget(0, leading_);
     row->insertWidget(row->indexOf(slider_) + 1, trailing_);
 }
 
-void ValueSlider::showValue(std::function<QString(int)> format, int width)
+void ValueSlider::showValue(std::function<QString(int)> format, int width, double offset, double perStep)
 {
     format_ = std::move(format);
+    slider_->speak(offset, perStep, format_);
     if (!value_) {
         value_ = makeLabel(QString(), fonts::tabularDigits(fonts::pixelSize(fonts::Role::callout)), palette::paperDim(),
                            false, this);

@@ -7,13 +7,13 @@
 #include <QAbstractButton>
 #include <QBoxLayout>
 #include <QColor>
+#include <QSlider>
 #include <QWidget>
 
 #include <functional>
 
 class QButtonGroup;
 class QLabel;
-class QSlider;
 
 namespace tq {
 
@@ -80,15 +80,33 @@ private:
     QHBoxLayout* row_;
 };
 
+// A slider that screen readers hear by what it shows: its value in the shown unit (position p
+// is offset + p × perStep: 400 for "400 ms") and, as its description, the shown text.
+class SpokenSlider final : public QSlider {
+    Q_OBJECT
+public:
+    explicit SpokenSlider(QWidget* parent = nullptr);
+    void speak(double offset, double perStep, std::function<QString(int)> text);
+    double spokenValue(int position) const { return offset_ + perStep_ * position; }
+    double perStep() const { return perStep_; }
+    QString spokenText() const { return text_ ? text_(value()) : QString(); }
+
+private:
+    double offset_ = 0;
+    double perStep_ = 1;
+    std::function<QString(int)> text_;
+};
+
 // A slider between two words ("Focused" … "Loose"), or with its value on the trailing side.
 class ValueSlider final : public QWidget {
     Q_OBJECT
 public:
     ValueSlider(const QString& accessibleName, int minimum, int maximum, QWidget* parent = nullptr);
-    QSlider* slider() const { return slider_; }
+    SpokenSlider* slider() const { return slider_; }
     void setEndLabels(const QString& leading, const QString& trailing);
-    // A trailing value of fixed width in tabular digits, made by `format` from the position.
-    void showValue(std::function<QString(int)> format, int width);
+    // A trailing value of fixed width in tabular digits, made by `format` from the position; also
+    // what screen readers hear, with the value offset + position × perStep.
+    void showValue(std::function<QString(int)> format, int width, double offset = 0, double perStep = 1);
     void setSliderWidth(int width);
     // A tick mark under every step; keys and clicks move one step at a time.
     void showTicks();
@@ -98,7 +116,7 @@ public:
 
 private:
     void refreshValue();
-    QSlider* slider_;
+    SpokenSlider* slider_;
     QLabel* leading_ = nullptr;
     QLabel* trailing_ = nullptr;
     QLabel* value_ = nullptr;

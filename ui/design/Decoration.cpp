@@ -1,7 +1,10 @@
 #include "ui/design/Decoration.h"
 
+#include "ui/design/Formatters.h"
+
 #include <QAbstractButton>
 #include <QAccessibleWidget>
+#include <QLabel>
 #include <QWidget>
 
 namespace tq {
@@ -36,17 +39,46 @@ public:
 
 const char* kSelectable = "tqSelectable";
 
+// One element for a choice card: its name and description speak for the labels inside, and
+// what those labels add (a status line) follows the description.
 class SelectableAccessible final : public QAccessibleWidget {
 public:
-    explicit SelectableAccessible(QAbstractButton* b) : QAccessibleWidget(b, QAccessible::Button) {}
+    SelectableAccessible(QAbstractButton* b, QAccessible::Role role) : QAccessibleWidget(b, role) {}
     QAbstractButton* button() const { return static_cast<QAbstractButton*>(widget()); }
+    int childCount() const override { return 0; }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    QString text(QAccessible::Text t) const override
+    {
+        const QString own = QAccessibleWidget::text(t);
+        if (t == QAccessible::Name && own.isEmpty())
+            return button()->text();
+        if (t != QAccessible::Description)
+            return own;
+        const QString name = QAccessibleWidget::text(QAccessible::Name);
+        QStringList parts{own};
+        for (QWidget* w : widget()->findChildren<QWidget*>()) {
+            if (!w->isVisibleTo(widget()) || isDecorative(w))
+                continue;
+            QString said = w->accessibleName();
+            if (said.isEmpty())
+                if (auto* label = qobject_cast<QLabel*>(w))
+                    said = label->text();
+            if (!said.isEmpty() && said != name && !parts.contains(said))
+                parts << said;
+        }
+        return spokenParts(parts);
+    }
     QAccessible::State state() const override
     {
         QAccessible::State s = QAccessibleWidget::state();
-        s.checkable = false;
-        s.checked = false;
-        s.selectable = true;
-        s.selected = button()->isChecked();
+        // A radio button says its choice by its checked state, a card by being selected.
+        const bool radio = role() == QAccessible::RadioButton;
+        s.checkable = radio;
+        s.checked = radio && button()->isChecked();
+        s.selectable = !radio;
+        s.selected = !radio && button()->isChecked();
         return s;
     }
     QStringList actionNames() const override { return {QAccessibleActionInterface::pressAction()}; }
@@ -64,9 +96,9 @@ QAccessibleInterface* factory(const QString&, QObject* object)
     auto* widget = static_cast<QWidget*>(object);
     if (object->property(kProperty).toBool())
         return new DecorationAccessible(widget);
-    if (object->property(kSelectable).toBool())
+    if (const QVariant selectable = object->property(kSelectable); selectable.isValid())
         if (auto* b = qobject_cast<QAbstractButton*>(object))
-            return new SelectableAccessible(b);
+            return new SelectableAccessible(b, QAccessible::Role(selectable.toInt()));
     const QVariant group = object->property(kGroupRole);
     if (group.isValid())
         return new GroupAccessible(widget, QAccessible::Role(group.toInt()));
@@ -96,16 +128,19 @@ void groupForAccessibility(QWidget* group, const QString& name, QAccessible::Rol
     group->setAccessibleName(name);
 }
 
-void markSelectable(QAbstractButton* button)
+void markSelectable(QAbstractButton* button, QAccessible::Role role)
 {
     installFactory();
-    button->setProperty(kSelectable, true);
+    button->setProperty(kSelectable, int(role));
 }
 
 void selectionChanged(QAbstractButton* button)
 {
     QAccessible::State changed;
-    changed.selected = true;
+    if (button->property(kSelectable).toInt() == int(QAccessible::RadioButton))
+        changed.checked = true;
+    else
+        changed.selected = true;
     QAccessibleStateChangeEvent event(button, changed);
     QAccessible::updateAccessibility(&event);
 }

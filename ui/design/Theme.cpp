@@ -120,7 +120,7 @@ QString inkStyleSheet()
                             "QLineEdit[inkVariant=\"bare\"], QPlainTextEdit[inkVariant=\"bare\"], QTextEdit[inkVariant=\"bare\"]"
                             " { background: transparent; border: none; padding: 0; }"
                             "QPlainTextEdit[inkVariant=\"card\"], QTextEdit[inkVariant=\"card\"]"
-                            " { border-radius: 10px; padding: 8px; }")
+                            " { border-radius: 10px; padding: 0; }")
                  .arg(ink, paper, edge, gold, off);
         // Pickers: the list opens as a plain list in the same colours, not as a menu window.
         s += QStringLiteral("QComboBox { background: %1; color: %2; border: 1px solid %3; border-radius: 6px;"

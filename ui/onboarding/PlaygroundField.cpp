@@ -9,6 +9,8 @@
 #include "ui/onboarding/PlaygroundKeys.h"
 #include "ui/onboarding/PlaygroundText.h"
 
+#include <algorithm>
+
 #include <QAbstractTextDocumentLayout>
 #include <QFocusEvent>
 #include <QFontInfo>
@@ -160,7 +162,14 @@ bool PlaygroundField::event(QEvent* e)
         e->accept();
         return true;
     }
-    return QTextEdit::event(e);
+    const bool handled = QTextEdit::event(e);
+    // The text sits kInset in from the field's edge, whatever frame a style sheet gives it.
+    if (e->type() == QEvent::Resize || e->type() == QEvent::StyleChange || e->type() == QEvent::Polish) {
+        const int margin = std::max(0, kInset - viewport()->geometry().left());
+        if (document()->documentMargin() != margin)
+            document()->setDocumentMargin(margin);
+    }
+    return handled;
 }
 
 void PlaygroundField::keyPressEvent(QKeyEvent* e)

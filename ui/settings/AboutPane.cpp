@@ -213,7 +213,8 @@ void AboutPane::openDataFolder()
     if (!QDir().mkpath(folder)) {
         Confirmation::ask(this,
                           {text("The data folder %1 could not be made. Check that the folder above it exists and that you "
-                                "may write there.").arg(folder),
+                                "may write there.")
+                               .arg(QChar(0x2068) + folder + QChar(0x2069)), // a path keeps its own direction
                            QString(), QString()},
                           nullptr);
         return;

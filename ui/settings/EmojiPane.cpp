@@ -10,6 +10,7 @@
 #include "ui/design/Shapes.h"
 #include "ui/settings/EmojiPaneLogic.h"
 #include "ui/design/Components.h"
+#include "ui/design/Decoration.h"
 #include "ui/design/Text.h"
 #include "ui/settings/SettingsStyle.h"
 
@@ -30,6 +31,7 @@ SkinToneSwatch::SkinToneSwatch(int tone, QWidget* parent) : QAbstractButton(pare
     setCursor(Qt::PointingHandCursor);
     setFocusPolicy(Qt::StrongFocus);
     setCheckable(true);
+    markSelectable(this); // one tone of six: selected or not, not a checked box
     setAccessibleName(skinToneName(tone));
     setText(skinToneSample(tone));
 }
@@ -37,7 +39,10 @@ SkinToneSwatch::SkinToneSwatch(int tone, QWidget* parent) : QAbstractButton(pare
 void SkinToneSwatch::setChosen(bool chosen)
 {
     chosen_ = chosen;
-    setChecked(chosen); // read as "selected" by accessibility
+    if (chosen != isChecked()) {
+        setChecked(chosen);
+        selectionChanged(this);
+    }
     update();
 }
 

@@ -4,6 +4,7 @@
 #include "engines/Replies.h"
 #include "platform/Chars.h"
 #include "platform/Log.h"
+#include "platform/NumberFormat.h"
 #include "platform/Text.h"
 #include "settings/Preferences.h"
 #include "stores/Keychain.h"
@@ -102,6 +103,8 @@ EngineChoiceRow::EngineChoiceRow(EngineKind kind, MotionContext& motion, QWidget
     : QAbstractButton(parent), kind_(kind)
 {
     setCursor(Qt::PointingHandCursor);
+    markSelectable(this); // one engine of several: selected or not, heard once with its status
+    setCheckable(true);
     setAccessibleName(title(kind));
     setAccessibleDescription(detail(kind));
     setFocusPolicy(Qt::StrongFocus);
@@ -133,13 +136,17 @@ void EngineChoiceRow::setSelected(bool selected)
     symbol_->setSymbol(symbolFor(kind_), selected ? palette::gold() : palette::paperDim());
     mark_->setSymbol(selected ? QStringLiteral("checkmark.circle.fill") : QStringLiteral("circle"),
                      selected ? palette::gold() : palette::withOpacity(palette::paperDim(), 0.6));
-    setCheckable(true);
-    setChecked(selected); // read out as "checked" (selected) over accessibility
+    if (selected != isChecked()) {
+        setChecked(selected);
+        selectionChanged(this);
+    }
 }
 
 void EngineChoiceRow::setStatus(const ProviderStatus& status)
 {
     status_->setStatus(status);
+    QAccessibleEvent changed(this, QAccessible::DescriptionChanged); // the status is part of it
+    QAccessible::updateAccessibility(&changed);
 }
 
 void EngineChoiceRow::paintEvent(QPaintEvent*)
@@ -328,7 +335,13 @@ EnginePane::EnginePane(SettingsContext& context, QWidget* parent)
         });
         c_.hub.serverKey().load(); // again, when it could not be read before
     }
-    connect(apiKey_, &QLineEdit::textEdited, this, [this] { keyEdited_ = true; });
+    connect(apiKey_, &QLineEdit::textEdited, this, [this] {
+        keyEdited_ = true;
+        if (!keyRefusal_.isEmpty()) { // edited: the refusal has had its say
+            keyRefusal_.clear();
+            refreshKeyNote();
+        }
+    });
     connect(apiKey_, &QLineEdit::editingFinished, this, &EnginePane::keyEditingFinished);
     connect(&c_.hub.serverKey(), &ServerKey::stateChanged, this, &EnginePane::refreshKeyNote);
     refreshKeyNote();
@@ -347,8 +360,11 @@ EnginePane::EnginePane(SettingsContext& context, QWidget* parent)
     cRow->setContentsMargins(0, 0, 0, 0);
     cRow->setSpacing(8);
     cRow->addWidget(makeLabel(text("Focused"), fonts::Role::caption, palette::paperDim(), false, creativityControl));
-    creativity_ = new QSlider(Qt::Horizontal, creativityControl);
+    creativity_ = new SpokenSlider(creativityControl);
     creativity_->setRange(0, 1000);
+    creativity_->setSingleStep(10); // 0.01 a key, 0.1 a page
+    creativity_->setPageStep(100);
+    creativity_->speak(0, 0.1, [](int v) { return percentText(v / 1000.0); });
     creativity_->setFixedWidth(130);
     creativity_->setAccessibleName(text("Creativity"));
     cRow->addWidget(creativity_);
@@ -361,9 +377,10 @@ EnginePane::EnginePane(SettingsContext& context, QWidget* parent)
     auto* dRow = new QHBoxLayout(delayControl);
     dRow->setContentsMargins(0, 0, 0, 0);
     dRow->setSpacing(8);
-    delay_ = new QSlider(Qt::Horizontal, delayControl);
+    delay_ = new SpokenSlider(delayControl);
     delay_->setRange(0, 40); // 0 … 800 ms in steps of 20
     delay_->setPageStep(1);
+    delay_->speak(0, 20, [](int v) { return formatLatency(std::int64_t(v) * 20); });
     delay_->setFixedWidth(150);
     delay_->setAccessibleName(text("Wait before suggesting"));
     dRow->addWidget(delay_);
@@ -482,7 +499,8 @@ void EnginePane::keyEditingFinished()
     keyEdited_ = false;
     const std::optional<QString> key = ServerKey::normalize(apiKey_->text());
     if (!key) {
-        showKeyNote(ServerKey::refusal(apiKey_->text()));
+        keyRefusal_ = ServerKey::refusal(apiKey_->text());
+        showKeyNote(keyRefusal_);
         return;
     }
     if (*key != apiKey_->text())
@@ -503,6 +521,9 @@ void EnginePane::showKeyNote(const QString& note)
 
 void EnginePane::refreshKeyNote()
 {
+    // A refused key keeps its note until the user edits it, whatever the keyring says meanwhile.
+    if (!keyRefusal_.isEmpty())
+        return showKeyNote(keyRefusal_);
     const ServerKey& key = c_.hub.serverKey();
     if (const QString problem = key.problem(); !problem.isEmpty())
         return showKeyNote(problem);

@@ -5,6 +5,7 @@
 
 #include "engines/CompletionProvider.h"
 #include "settings/Enums.h"
+#include "ui/design/Components.h"
 #include "ui/settings/SettingsContext.h"
 
 #include <QAbstractButton>
@@ -121,9 +122,10 @@ private:
     QLabel* keyNote_ = nullptr;
     QString storedKey_;     // what the keychain holds as far as this pane knows
     bool keyEdited_ = false; // the user typed in the key field since the last write
+    QString keyRefusal_;     // why the typed key was refused, until the user edits it
     QList<QAbstractButton*> lengthButtons_;
-    QSlider* creativity_ = nullptr;
-    QSlider* delay_ = nullptr;
+    SpokenSlider* creativity_ = nullptr;
+    SpokenSlider* delay_ = nullptr;
     QLabel* delayValue_ = nullptr;
     QAbstractButton* run_ = nullptr;
     QLabel* result_ = nullptr;

@@ -35,7 +35,8 @@ QString fieldSize(const std::optional<QRectF>& frame)
 {
     if (!frame)
         return text("Unknown");
-    return text("%1 × %2 pt").arg(whole(frame->width())).arg(whole(frame->height()));
+    const QLocale locale;
+    return text("%1 × %2 pt").arg(locale.toString(whole(frame->width())), locale.toString(whole(frame->height())));
 }
 
 QString caretText(const FieldSnapshot& s)
@@ -44,11 +45,11 @@ QString caretText(const FieldSnapshot& s)
         return text("No");
     const int before = int(chars::count(s.before));
     const int after = int(chars::count(s.after));
+    const QLocale locale;
     return text("Yes, at %1, %2 on screen, %3 pt tall, %4 and %5")
-        .arg(whole(s.caretRect->left()))
-        .arg(whole(s.caretRect->top()))
-        .arg(whole(s.caretRect->height()))
-        .arg(text("%Ln characters before it", before), text("%Ln after", "characters after the caret", after));
+        .arg(locale.toString(whole(s.caretRect->left())), locale.toString(whole(s.caretRect->top())),
+             locale.toString(whole(s.caretRect->height())), text("%Ln characters before it", before),
+             text("%Ln after", "characters after the caret", after));
 }
 
 QString fontText(const FieldSnapshot& s)
@@ -56,7 +57,8 @@ QString fontText(const FieldSnapshot& s)
     if (!s.fontSize)
         return text("Not reported, estimated from the caret");
     const double size = std::isfinite(*s.fontSize) ? std::round(*s.fontSize) : 0;
-    return text("%1 %2 pt").arg(s.fontName.value_or(text("System"))).arg(whole(size));
+    // One arg for both, so a "%2" in the font's name stays as it is.
+    return text("%1 %2 pt").arg(s.fontName.value_or(text("System")), QLocale().toString(whole(size)));
 }
 
 bool atLineEnd(const FieldSnapshot& s)

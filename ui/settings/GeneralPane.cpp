@@ -1,6 +1,7 @@
 #include "ui/settings/GeneralPane.h"
 
 #include "services/Permissions.h"
+#include "platform/NumberFormat.h"
 #include "platform/Text.h"
 #include "platform/TrayHost.h"
 #include "settings/Preferences.h"
@@ -31,20 +32,21 @@ namespace {
 double textScaleAt(int step) { return 0.85 + 0.05 * step; }
 double nudgeAt(int step) { return -4.0 + 0.5 * step; }
 
-ValueSlider* stepSlider(const QString& name, int steps, int valueWidth, std::function<QString(int)> format, QWidget* parent)
+ValueSlider* stepSlider(const QString& name, int steps, int valueWidth, std::function<QString(int)> format, double first,
+                        double step, QWidget* parent)
 {
     auto* s = new ValueSlider(name, 0, steps, parent);
     s->slider()->setSingleStep(1);
     s->slider()->setPageStep(1);
     s->setSliderWidth(150);
-    s->showValue(std::move(format), valueWidth);
+    s->showValue(std::move(format), valueWidth, first, step);
     return s;
 }
 } // namespace
 
 QString textScaleLabel(double scale)
 {
-    return QLocale().toString(int(std::lround(scale * 100))) + u'%';
+    return percentText(std::lround(scale * 100) / 100.0);
 }
 
 QString verticalNudgeLabel(double points)
@@ -104,11 +106,17 @@ GeneralPane::GeneralPane(SettingsContext& context, QWidget* parent) : QWidget(pa
         // A change that failed leaves nothing registered: show what is really there.
         launch_->setChecked(c_.permissions.launchAtLogin());
     });
-    trayIcon_ = bind(startup, text("Show in the system tray"), trayIconDetail(c_.trayHost.running(), c_.trayHost.help()),
+    trayIcon_ = bind(startup, text("Show in the system tray"),
+                     trayIconDetail(c_.trayHost.running() || !p.showMenuBarIcon(), c_.trayHost.help()),
                      &Preferences::showMenuBarIcon, &Preferences::setShowMenuBarIcon);
-    connect(&c_.trayHost, &TrayHost::kindChanged, trayIcon_, [this] {
-        trayIcon_->detailLabel()->setText(trayIconDetail(c_.trayHost.running(), c_.trayHost.help()));
-    });
+    // The note that no tray runs only while the icon is asked for.
+    const auto trayDetail = [this] {
+        const QString detail = trayIconDetail(c_.trayHost.running() || !c_.prefs.showMenuBarIcon(), c_.trayHost.help());
+        if (trayIcon_->detailLabel()->text() != detail)
+            trayIcon_->detailLabel()->setText(detail);
+    };
+    connect(&c_.trayHost, &TrayHost::kindChanged, trayIcon_, trayDetail);
+    connect(&p, &Preferences::changed, trayIcon_, trayDetail);
     auto* count = new SettingToggle(text("Show today's word count next to the icon"),
                                     text("This tray can't show text beside icons, so the count shows in the icon's tooltip."),
                                     c_.motion, page);
@@ -155,11 +163,11 @@ GeneralPane::GeneralPane(SettingsContext& context, QWidget* parent) : QWidget(pa
     auto* colorRow = new SettingRow(text("Suggestion color"), QString(), segments, page);
     look->addRow(colorRow);
 
-    scale_ = stepSlider(text("Text size"), 7, 42, [](int v) { return textScaleLabel(textScaleAt(v)); }, page);
+    scale_ = stepSlider(text("Text size"), 7, 42, [](int v) { return textScaleLabel(textScaleAt(v)); }, 85, 5, page);
     look->addRow(new SettingRow(text("Text size"), text("Fine-tune if suggestions look larger or smaller than your text."),
                                 scale_, page));
     connect(scale_->slider(), &QSlider::valueChanged, this, [&p](int v) { p.setTextScale(textScaleAt(v)); });
-    nudge_ = stepSlider(text("Vertical position"), 16, 52, [](int v) { return verticalNudgeLabel(nudgeAt(v)); }, page);
+    nudge_ = stepSlider(text("Vertical position"), 16, 52, [](int v) { return verticalNudgeLabel(nudgeAt(v)); }, -4, 0.5, page);
     look->addRow(new SettingRow(text("Vertical position"), text("Nudge suggestions up or down to line up with your text."),
                                 nudge_, page));
     connect(nudge_->slider(), &QSlider::valueChanged, this, [&p](int v) { p.setVerticalNudge(nudgeAt(v)); });

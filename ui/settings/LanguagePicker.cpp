@@ -333,6 +333,7 @@ LanguageButton::LanguageButton(AppLanguage& language, QWidget* parent, MotionCon
     : PlainButton(languageButtonText(language), parent), language_(language), motion_(motion)
 {
     setObjectName(QStringLiteral("LanguageButton"));
+    setFont(fonts::font(fonts::Role::callout));
     setToolTip(tq::text("Change the app language"));
     setAccessibleName(tq::text("Change the app language"));
     setAccessibleDescription(AppLanguage::displayName(language_.current()));

@@ -362,7 +362,7 @@ QWidget* OverviewPane::buildPlayground()
             continue;
         auto* entry = new QHBoxLayout;
         entry->setSpacing(6);
-        entry->addWidget(new KeyComboView(c_.keyLayout, combo, true, legend_));
+        entry->addWidget(new KeyComboView(c_.keyLayout, combo, false, legend_));
         entry->addWidget(makeLabel(label, fonts::Role::callout, palette::paperDim(), false, legend_));
         legend->addLayout(entry);
         legend->setAlignment(entry, Qt::AlignLeading | Qt::AlignVCenter);
@@ -428,7 +428,9 @@ void OverviewPane::refreshHero()
 
     const int streak = c_.stats.streak();
     flame_->setSymbol(QStringLiteral("flame.fill"), streak >= 1 ? palette::gold() : palette::withOpacity(palette::paperDim(), 0.5));
-    if (streakShown_ < 0 || streakShown_ == streak) {
+    // Only day counts roll; the sentence of no streak comes and goes whole (its frames would be
+    // clipped to the width of "1 day streak").
+    if (streakShown_ < 1 || streak < 1 || streakShown_ == streak) {
         streak_->setText(streakText(streak));
     } else {
         const int from = streakShown_;
@@ -436,20 +438,18 @@ void OverviewPane::refreshHero()
                       c_.motion.pick(Animation::springy(motion::spring())));
     }
     streakShown_ = streak;
-    {
-        QStringList week7;
-        for (const auto& d : week)
-            week7 << formatWordCount(d.second.words);
-        streakBox_->setAccessibleName(spokenParts({streak_->text(), spokenList(week7)}));
-    }
     streak_->setColour(streak >= 1 ? palette::paper() : palette::paperDim());
+    // The C locale names days by number; English ones read better there.
+    const QLocale locale = QLocale().language() == QLocale::C ? QLocale(QLocale::English) : QLocale();
+    QStringList spokenDays;
     for (int i = 0; i < days_.size() && i < week.size(); ++i) {
         const QDate date = week[i].first.toLocalTime().date();
-        // The C locale names days by number; English letters read better there.
-        const QLocale locale = QLocale().language() == QLocale::C ? QLocale(QLocale::English) : QLocale();
         static_cast<DayCell*>(days_[i])->set(locale.dayName(date.dayOfWeek(), QLocale::NarrowFormat), week[i].second.words,
                                              i == int(week.size()) - 1);
+        spokenDays << text("%1: %2", "screen-reader name: a day of the week, then the words saved that day")
+                          .arg(locale.dayName(date.dayOfWeek(), QLocale::LongFormat), formatWordCount(week[i].second.words));
     }
+    streakBox_->setAccessibleName(spokenParts({streak_->text(), spokenList(spokenDays)}));
     playHint_->setText(c_.permissions.accessibility()
                            ? text("This field runs the real engine. Start typing and grey words show up as you go.")
                            : text("This field runs the real engine, even before you allow Accessibility. Start typing and grey words show up as you go."));

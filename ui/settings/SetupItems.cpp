@@ -149,7 +149,7 @@ SetupRowText setupRowText(SetupItem item, SetupProgress progress, const SetupInp
 
 QString setupDoneText(int done, int total)
 {
-    return text("Done: %Ln of %1", done).arg(QLocale().toString(total));
+    return text("%Ln of %1 done", done).arg(QLocale().toString(total));
 }
 
 QString sidebarRowName(const QString& title, int count)

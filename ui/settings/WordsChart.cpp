@@ -1,4 +1,5 @@
 #include "ui/settings/WordsChart.h"
+#include "platform/NumberFormat.h"
 
 #include "ui/design/Fonts.h"
 #include "look/Palette.h"
@@ -108,7 +109,7 @@ void WordsChart::paintEvent(QPaintEvent*)
         }
         if (i % labelEvery == 0) {
             p.setPen(palette::paperDim());
-            const QString text = locale.toString(date.toLocalTime().date(), QStringLiteral("d MMM"));
+            const QString text = dateText(date.toLocalTime().date(), "dMMM", locale);
             p.drawText(QRectF(x + barWidth / 2 - 40, plot.bottom() + 3, 80, fm.height()), Qt::AlignHCenter, text);
         }
     }
