@@ -2737,5 +2737,9 @@
         <source>%1 is taken by another program.</source>
         <translation>الاختصار %1 يستخدمه برنامج آخر.</translation>
     </message>
+    <message>
+        <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
+        <translation>تعذّر على %1 أن يفتح من جديد. سيسري اختيارك في المرة القادمة التي تشغّله فيها.</translation>
+    </message>
 </context>
 </TS>

@@ -2617,5 +2617,9 @@
         <source>%1 is taken by another program.</source>
         <translation>%1 অন্য একটি প্রোগ্রাম ব্যবহার করছে।</translation>
     </message>
+    <message>
+        <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
+        <translation>%1 আবার খুলতে পারেনি। আপনার পছন্দ পরের বার এটি চালু করলে কার্যকর হবে।</translation>
+    </message>
 </context>
 </TS>

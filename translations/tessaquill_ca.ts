@@ -2617,5 +2617,9 @@
         <source>%1 is taken by another program.</source>
         <translation>Una altra aplicació ja fa servir %1.</translation>
     </message>
+    <message>
+        <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
+        <translation>%1 no s’ha pogut tornar a obrir. La teva elecció s’aplicarà la propera vegada que l’iniciïs.</translation>
+    </message>
 </context>
 </TS>

@@ -2647,5 +2647,9 @@
         <source>%1 is taken by another program.</source>
         <translation>Klávesovou zkratku %1 už používá jiný program.</translation>
     </message>
+    <message>
+        <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
+        <translation>%1 se nepodařilo znovu otevřít. Vaše volba se projeví při příštím spuštění.</translation>
+    </message>
 </context>
 </TS>

@@ -2617,5 +2617,9 @@
         <source>%1 is taken by another program.</source>
         <translation>%1 bruges allerede af et andet program.</translation>
     </message>
+    <message>
+        <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
+        <translation>%1 kunne ikke åbne igen. Dit valg træder i kraft, næste gang du starter det.</translation>
+    </message>
 </context>
 </TS>

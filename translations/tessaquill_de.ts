@@ -2617,5 +2617,9 @@
         <source>%1 is taken by another program.</source>
         <translation>%1 wird schon von einem anderen Programm verwendet.</translation>
     </message>
+    <message>
+        <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
+        <translation>%1 konnte nicht neu starten. Deine Auswahl gilt ab dem nächsten Start.</translation>
+    </message>
 </context>
 </TS>

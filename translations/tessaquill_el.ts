@@ -2617,5 +2617,9 @@
         <source>%1 is taken by another program.</source>
         <translation>Το %1 χρησιμοποιείται ήδη από άλλο πρόγραμμα.</translation>
     </message>
+    <message>
+        <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
+        <translation>Το %1 δεν μπόρεσε να ανοίξει ξανά. Η επιλογή σας θα ισχύσει την επόμενη φορά που θα το ξεκινήσετε.</translation>
+    </message>
 </context>
 </TS>

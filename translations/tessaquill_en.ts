@@ -2617,5 +2617,9 @@
         <source>%1 is taken by another program.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 </TS>

@@ -2617,5 +2617,9 @@
         <source>%1 is taken by another program.</source>
         <translation>Otra app ya usa %1.</translation>
     </message>
+    <message>
+        <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
+        <translation>%1 no pudo volver a abrirse. Tu elección se aplicará la próxima vez que lo inicies.</translation>
+    </message>
 </context>
 </TS>

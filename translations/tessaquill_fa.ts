@@ -2587,5 +2587,9 @@
         <source>%1 is taken by another program.</source>
         <translation>%1 را برنامهٔ دیگری در اختیار دارد.</translation>
     </message>
+    <message>
+        <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
+        <translation>%1 دوباره باز نشد. انتخاب شما دفعهٔ بعد که آن را اجرا کنید اعمال می‌شود.</translation>
+    </message>
 </context>
 </TS>

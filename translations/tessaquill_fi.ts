@@ -2617,5 +2617,9 @@
         <source>%1 is taken by another program.</source>
         <translation>%1 on jo toisen ohjelman käytössä.</translation>
     </message>
+    <message>
+        <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
+        <translation>%1 ei auennut uudelleen. Valintasi tulee voimaan, kun käynnistät sen seuraavan kerran.</translation>
+    </message>
 </context>
 </TS>

@@ -2617,5 +2617,9 @@
         <source>%1 is taken by another program.</source>
         <translation>Ginagamit na ng ibang program ang %1.</translation>
     </message>
+    <message>
+        <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
+        <translation>Hindi muling mabuksan ang %1. Magkakabisa ang pinili mo sa susunod mong pagbukas dito.</translation>
+    </message>
 </context>
 </TS>

@@ -2617,5 +2617,9 @@
         <source>%1 is taken by another program.</source>
         <translation>%1 est déjà utilisé par un autre programme.</translation>
     </message>
+    <message>
+        <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
+        <translation>%1 n’a pas pu se rouvrir. Votre choix prendra effet au prochain démarrage.</translation>
+    </message>
 </context>
 </TS>

@@ -2617,5 +2617,9 @@
         <source>%1 is taken by another program.</source>
         <translation>%1 બીજો પ્રોગ્રામ વાપરી રહ્યો છે.</translation>
     </message>
+    <message>
+        <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
+        <translation>%1 ફરી ખૂલી શક્યું નહીં. તમારી પસંદગી આગલી વાર તેને શરૂ કરશો ત્યારે લાગુ થશે.</translation>
+    </message>
 </context>
 </TS>

@@ -2617,5 +2617,9 @@
         <source>%1 is taken by another program.</source>
         <translation>%1 כבר בשימוש של תוכנה אחרת.</translation>
     </message>
+    <message>
+        <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
+        <translation>לא ניתן היה לפתוח מחדש את %1. הבחירה שלך תיכנס לתוקף בפעם הבאה שיופעל.</translation>
+    </message>
 </context>
 </TS>

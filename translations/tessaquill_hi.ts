@@ -2617,5 +2617,9 @@
         <source>%1 is taken by another program.</source>
         <translation>%1 का उपयोग कोई दूसरा प्रोग्राम कर रहा है।</translation>
     </message>
+    <message>
+        <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
+        <translation>%1 दोबारा नहीं खुल सका। आपकी पसंद अगली बार इसे शुरू करने पर लागू होगी।</translation>
+    </message>
 </context>
 </TS>

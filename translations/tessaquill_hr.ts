@@ -2647,5 +2647,9 @@
         <source>%1 is taken by another program.</source>
         <translation>%1 već koristi drugi program.</translation>
     </message>
+    <message>
+        <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
+        <translation>%1 se nije mogao ponovno otvoriti. Vaš izbor vrijedi od sljedećeg pokretanja.</translation>
+    </message>
 </context>
 </TS>

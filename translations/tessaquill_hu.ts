@@ -2587,5 +2587,9 @@
         <source>%1 is taken by another program.</source>
         <translation>A(z) %1 billentyűparancsot már egy másik program használja.</translation>
     </message>
+    <message>
+        <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
+        <translation>A(z) %1 nem tudott újra megnyílni. A választásod a következő indításkor lép életbe.</translation>
+    </message>
 </context>
 </TS>

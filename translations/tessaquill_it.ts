@@ -2617,5 +2617,9 @@
         <source>%1 is taken by another program.</source>
         <translation>%1 è già usato da un altro programma.</translation>
     </message>
+    <message>
+        <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
+        <translation>%1 non è riuscito a riaprirsi. La tua scelta avrà effetto al prossimo avvio.</translation>
+    </message>
 </context>
 </TS>

@@ -2587,5 +2587,9 @@
         <source>%1 is taken by another program.</source>
         <translation>%1 は別のプログラムが使用しています。</translation>
     </message>
+    <message>
+        <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
+        <translation>%1 を再び開けませんでした。選択は次回の起動時に反映されます。</translation>
+    </message>
 </context>
 </TS>

@@ -2617,5 +2617,9 @@
         <source>%1 is taken by another program.</source>
         <translation>%1 ಅನ್ನು ಇನ್ನೊಂದು ಪ್ರೋಗ್ರಾಂ ಬಳಸುತ್ತಿದೆ.</translation>
     </message>
+    <message>
+        <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
+        <translation>%1 ಮತ್ತೆ ತೆರೆಯಲಾಗಲಿಲ್ಲ. ಮುಂದಿನ ಬಾರಿ ಪ್ರಾರಂಭಿಸಿದಾಗ ನಿಮ್ಮ ಆಯ್ಕೆ ಜಾರಿಗೆ ಬರುತ್ತದೆ.</translation>
+    </message>
 </context>
 </TS>

@@ -2587,5 +2587,9 @@
         <source>%1 is taken by another program.</source>
         <translation>%1은(는) 다른 프로그램이 사용하고 있습니다.</translation>
     </message>
+    <message>
+        <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
+        <translation>%1을(를) 다시 열 수 없습니다. 선택한 내용은 다음에 시작할 때 적용됩니다.</translation>
+    </message>
 </context>
 </TS>

@@ -2617,5 +2617,9 @@
         <source>%1 is taken by another program.</source>
         <translation>%1 മറ്റൊരു പ്രോഗ്രാം ഉപയോഗിക്കുന്നുണ്ട്.</translation>
     </message>
+    <message>
+        <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
+        <translation>%1 വീണ്ടും തുറക്കാനായില്ല. അടുത്ത തവണ തുടങ്ങുമ്പോൾ നിങ്ങളുടെ തിരഞ്ഞെടുപ്പ് പ്രാബല്യത്തിൽ വരും.</translation>
+    </message>
 </context>
 </TS>

@@ -2617,5 +2617,9 @@
         <source>%1 is taken by another program.</source>
         <translation>%1 दुसरा प्रोग्राम वापरत आहे.</translation>
     </message>
+    <message>
+        <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
+        <translation>%1 पुन्हा उघडू शकले नाही. तुमची निवड पुढच्या वेळी सुरू केल्यावर लागू होईल.</translation>
+    </message>
 </context>
 </TS>

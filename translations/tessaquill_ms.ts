@@ -2587,5 +2587,9 @@
         <source>%1 is taken by another program.</source>
         <translation>%1 sudah digunakan oleh program lain.</translation>
     </message>
+    <message>
+        <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
+        <translation>%1 tidak dapat dibuka semula. Pilihan anda berkuat kuasa apabila anda memulakannya lain kali.</translation>
+    </message>
 </context>
 </TS>

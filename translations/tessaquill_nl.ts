@@ -2617,5 +2617,9 @@
         <source>%1 is taken by another program.</source>
         <translation>%1 wordt al gebruikt door een ander programma.</translation>
     </message>
+    <message>
+        <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
+        <translation>%1 kon niet opnieuw openen. Je keuze geldt vanaf de volgende keer dat je het start.</translation>
+    </message>
 </context>
 </TS>

@@ -2617,5 +2617,9 @@
         <source>%1 is taken by another program.</source>
         <translation>%1 ਕੋਈ ਹੋਰ ਪ੍ਰੋਗਰਾਮ ਵਰਤ ਰਿਹਾ ਹੈ।</translation>
     </message>
+    <message>
+        <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
+        <translation>%1 ਦੁਬਾਰਾ ਨਹੀਂ ਖੁੱਲ੍ਹ ਸਕਿਆ। ਤੁਹਾਡੀ ਚੋਣ ਅਗਲੀ ਵਾਰ ਇਸਨੂੰ ਸ਼ੁਰੂ ਕਰਨ &apos;ਤੇ ਲਾਗੂ ਹੋਵੇਗੀ।</translation>
+    </message>
 </context>
 </TS>

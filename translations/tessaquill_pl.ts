@@ -2647,5 +2647,9 @@
         <source>%1 is taken by another program.</source>
         <translation>Skrót klawiszowy %1 jest już używany przez inny program.</translation>
     </message>
+    <message>
+        <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
+        <translation>Nie udało się ponownie otworzyć %1. Twój wybór zacznie obowiązywać przy następnym uruchomieniu.</translation>
+    </message>
 </context>
 </TS>

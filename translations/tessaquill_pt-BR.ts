@@ -2617,5 +2617,9 @@
         <source>%1 is taken by another program.</source>
         <translation>%1 já está sendo usado por outro programa.</translation>
     </message>
+    <message>
+        <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
+        <translation>%1 não conseguiu abrir de novo. Sua escolha vale a partir da próxima vez que você abri-lo.</translation>
+    </message>
 </context>
 </TS>

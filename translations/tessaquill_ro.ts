@@ -2647,5 +2647,9 @@
         <source>%1 is taken by another program.</source>
         <translation>%1 este deja folosit de alt program.</translation>
     </message>
+    <message>
+        <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
+        <translation>%1 nu s-a putut redeschide. Alegerea ta se aplică la următoarea pornire.</translation>
+    </message>
 </context>
 </TS>

@@ -2647,5 +2647,9 @@
         <source>%1 is taken by another program.</source>
         <translation>Сочетание клавиш %1 уже занято другой программой.</translation>
     </message>
+    <message>
+        <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
+        <translation>Не удалось снова открыть %1. Ваш выбор вступит в силу при следующем запуске.</translation>
+    </message>
 </context>
 </TS>

@@ -2647,5 +2647,9 @@
         <source>%1 is taken by another program.</source>
         <translation>Klávesovú skratku %1 už používa iný program.</translation>
     </message>
+    <message>
+        <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
+        <translation>%1 sa nepodarilo znova otvoriť. Vaša voľba sa prejaví pri ďalšom spustení.</translation>
+    </message>
 </context>
 </TS>

@@ -2617,5 +2617,9 @@
         <source>%1 is taken by another program.</source>
         <translation>%1 används redan av ett annat program.</translation>
     </message>
+    <message>
+        <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
+        <translation>%1 kunde inte öppnas igen. Ditt val gäller nästa gång du startar det.</translation>
+    </message>
 </context>
 </TS>

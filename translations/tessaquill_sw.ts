@@ -2617,5 +2617,9 @@
         <source>%1 is taken by another program.</source>
         <translation>%1 tayari inatumiwa na programu nyingine.</translation>
     </message>
+    <message>
+        <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
+        <translation>%1 haikuweza kufunguka tena. Chaguo lako litaanza kutumika utakapokifungua tena.</translation>
+    </message>
 </context>
 </TS>

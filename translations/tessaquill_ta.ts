@@ -2617,5 +2617,9 @@
         <source>%1 is taken by another program.</source>
         <translation>%1 ஐ வேறொரு நிரல் பயன்படுத்துகிறது.</translation>
     </message>
+    <message>
+        <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
+        <translation>%1 மீண்டும் திறக்க முடியவில்லை. அடுத்த முறை தொடங்கும்போது உங்கள் தேர்வு நடைமுறைக்கு வரும்.</translation>
+    </message>
 </context>
 </TS>

@@ -2617,5 +2617,9 @@
         <source>%1 is taken by another program.</source>
         <translation>%1‌ను మరో ప్రోగ్రామ్ ఉపయోగిస్తోంది.</translation>
     </message>
+    <message>
+        <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
+        <translation>%1 మళ్లీ తెరవలేకపోయింది. మీ ఎంపిక తదుపరిసారి ప్రారంభించినప్పుడు అమలులోకి వస్తుంది.</translation>
+    </message>
 </context>
 </TS>

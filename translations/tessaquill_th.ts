@@ -2587,5 +2587,9 @@
         <source>%1 is taken by another program.</source>
         <translation>%1 ถูกใช้โดยโปรแกรมอื่นอยู่แล้ว</translation>
     </message>
+    <message>
+        <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
+        <translation>%1 เปิดใหม่ไม่ได้ ตัวเลือกของคุณจะมีผลเมื่อเริ่มครั้งถัดไป</translation>
+    </message>
 </context>
 </TS>

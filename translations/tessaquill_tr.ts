@@ -2587,5 +2587,9 @@
         <source>%1 is taken by another program.</source>
         <translation>%1 başka bir program tarafından kullanılıyor.</translation>
     </message>
+    <message>
+        <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
+        <translation>%1 yeniden açılamadı. Seçiminiz bir sonraki başlatmada geçerli olur.</translation>
+    </message>
 </context>
 </TS>

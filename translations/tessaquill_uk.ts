@@ -2647,5 +2647,9 @@
         <source>%1 is taken by another program.</source>
         <translation>Комбінацію клавіш %1 уже зайняла інша програма.</translation>
     </message>
+    <message>
+        <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
+        <translation>Не вдалося знову відкрити %1. Ваш вибір набуде чинності під час наступного запуску.</translation>
+    </message>
 </context>
 </TS>

@@ -2617,5 +2617,9 @@
         <source>%1 is taken by another program.</source>
         <translation>%1 کو کوئی دوسرا پروگرام استعمال کر رہا ہے۔</translation>
     </message>
+    <message>
+        <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
+        <translation>%1 دوبارہ نہیں کھل سکا۔ آپ کا انتخاب اگلی بار اسے شروع کرنے پر نافذ ہوگا۔</translation>
+    </message>
 </context>
 </TS>

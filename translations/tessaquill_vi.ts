@@ -2587,5 +2587,9 @@
         <source>%1 is taken by another program.</source>
         <translation>%1 đang được một chương trình khác sử dụng.</translation>
     </message>
+    <message>
+        <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
+        <translation>Không thể mở lại %1. Lựa chọn của bạn sẽ có hiệu lực vào lần khởi động tới.</translation>
+    </message>
 </context>
 </TS>

@@ -2587,5 +2587,9 @@
         <source>%1 is taken by another program.</source>
         <translation>%1 已被另一个程序占用。</translation>
     </message>
+    <message>
+        <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
+        <translation>%1 无法重新打开。你的选择将在下次启动时生效。</translation>
+    </message>
 </context>
 </TS>

@@ -2587,5 +2587,9 @@
         <source>%1 is taken by another program.</source>
         <translation>%1 已被另一個程式佔用。</translation>
     </message>
+    <message>
+        <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
+        <translation>%1 無法重新開啟。你的選擇將在下次啟動時生效。</translation>
+    </message>
 </context>
 </TS>
