@@ -792,6 +792,10 @@ struct EnchantSpellChecker::Impl {
     };
     EnchantBroker* broker = nullptr;
     bool wordListsWanted = true;
+    std::thread opener;
+    std::atomic<bool> opened{false}; // the opener has asked Enchant for every dictionary
+    std::vector<EnchantDict*> openedDicts;
+    bool adopted = false;            // and they are in `dicts`
     // Every worker started, joined once it has finished (at once) or when the checker ends
     // (it stops early then).
     std::vector<std::pair<std::thread, std::shared_ptr<WordListBuild>>> workers;
@@ -849,6 +853,59 @@ struct EnchantSpellChecker::Impl {
         return dict.words->done.load(std::memory_order_acquire) ? &dict.words->words : nullptr;
     }
 
+    // Opening the dictionaries takes Enchant up to a second and tens of megabytes for some
+    // languages: done on a worker on first use. False until they are open.
+    bool ready()
+    {
+        if (adopted)
+            return true;
+        if (!broker || dicts.empty())
+            return false;
+        if (!opener.joinable() && !opened) {
+            std::vector<QByteArray> names;
+            for (const Dictionary& dict : dicts)
+                names.push_back(dict.tag.toUtf8());
+            opener = std::thread([this, names] {
+                std::vector<EnchantDict*> out;
+                for (const QByteArray& name : names)
+                    out.push_back(enchant_broker_request_dict(broker, name.constData()));
+                openedDicts = std::move(out);
+                opened.store(true, std::memory_order_release);
+            });
+            return false;
+        }
+        if (!opened.load(std::memory_order_acquire))
+            return false;
+        adopt();
+        return true;
+    }
+
+    void waitUntilOpened()
+    {
+        if (adopted)
+            return;
+        if (!opener.joinable() && !opened)
+            ready();
+        if (opener.joinable())
+            opener.join();
+        adopt();
+    }
+
+    void adopt()
+    {
+        if (adopted || !opened.load(std::memory_order_acquire))
+            return;
+        if (opener.joinable())
+            opener.join();
+        for (std::size_t i = 0; i < dicts.size() && i < openedDicts.size(); ++i)
+            dicts[i].dict = openedDicts[i];
+        openedDicts.clear();
+        std::erase_if(dicts, [](const Dictionary& dict) { return dict.dict == nullptr; });
+        adopted = true;
+        lastText.clear();
+        known.clear();
+    }
+
     void joinFinished()
     {
         for (auto it = workers.begin(); it != workers.end();) {
@@ -870,10 +927,15 @@ struct EnchantSpellChecker::Impl {
         const QString lang = tag.section(QLatin1Char('_'), 0, 0);
         if (tag.isEmpty() || std::any_of(dicts.begin(), dicts.end(), [&](const Dictionary& d) { return d.language == lang; }))
             return;
-        const QByteArray name = tag.toUtf8();
-        EnchantDict* dict = enchant_broker_request_dict(broker, name.constData());
-        if (!dict)
-            return;
+        EnchantDict* dict = nullptr;
+        if (opener.joinable() || opened) {
+            // Added after the dictionaries were opened: opened here (only ever at start).
+            waitUntilOpened();
+            const QByteArray name = tag.toUtf8();
+            dict = enchant_broker_request_dict(broker, name.constData());
+            if (!dict)
+                return;
+        }
         Dictionary entry;
         entry.tag = tag;
         entry.language = lang;
@@ -915,9 +977,14 @@ EnchantSpellChecker::~EnchantSpellChecker()
         if (thread.joinable())
             thread.join();
     }
+    if (d->opener.joinable())
+        d->opener.join();
+    d->adopt();
     if (d->broker) {
-        for (const auto& dict : d->dicts)
-            enchant_broker_free_dict(d->broker, dict.dict);
+        for (const auto& dict : d->dicts) {
+            if (dict.dict)
+                enchant_broker_free_dict(d->broker, dict.dict);
+        }
         enchant_broker_free(d->broker);
     }
 }
@@ -943,7 +1010,7 @@ QStringList EnchantSpellChecker::dictionaries() const
 bool EnchantSpellChecker::isMisspelled(const QString& word)
 {
     const QString w = normalised(word);
-    if (w.isEmpty())
+    if (w.isEmpty() || !d->ready())
         return false;
     if (d->knownBy(w).count(true) > 0)
         return false;
@@ -952,6 +1019,8 @@ bool EnchantSpellChecker::isMisspelled(const QString& word)
 
 QString EnchantSpellChecker::languageOf(const QString& text)
 {
+    if (!d->ready())
+        return {};
     if (text == d->lastText && !text.isEmpty())
         return d->lastLanguage;
     const QStringList words = languageWords(text);
@@ -983,7 +1052,7 @@ QString EnchantSpellChecker::languageOf(const QString& text)
 QString EnchantSpellChecker::correction(const QString& word, const QString& language)
 {
     const QString w = normalised(word);
-    const Impl::Dictionary* dict = d->find(language);
+    const Impl::Dictionary* dict = d->ready() ? d->find(language) : nullptr;
     if (!dict || w.isEmpty() || !inScript(w, dict->script))
         return {};
     const QByteArray utf8 = w.toUtf8();
@@ -1033,8 +1102,11 @@ void EnchantSpellChecker::setWordListsWanted(bool wanted)
         malloc_trim(0);
 }
 
+void EnchantSpellChecker::waitForDictionaries() { d->waitUntilOpened(); }
+
 bool EnchantSpellChecker::waitForWordList(const QString& language)
 {
+    d->waitUntilOpened();
     Impl::Dictionary* dict = d->find(language);
     if (!dict || !d->wordListsWanted)
         return false;

@@ -94,7 +94,10 @@ public:
     void setWordListsWanted(bool wanted) override;
     void addLanguage(const QString& tag) override;
 
-    // Waits until `language`'s word list is built (starting it when needed); true when it
+    // Waits until Enchant has opened the dictionaries (done away from the caller's thread on
+    // first use; until then no word is misspelled).
+    void waitForDictionaries();
+    // Waits until the dictionaries are open and `language`'s word list is built (starting it when needed); true when it
     // can be trusted.
     bool waitForWordList(const QString& language);
     // The tags of the dictionaries whose word lists are held or being built.

@@ -85,6 +85,8 @@ TEST_F(RealSpelling, WordListsAreBuiltOnFirstUseOnlyWhileWantedAndFreedAfter)
 
     spelling.setWordListsWanted(true);
     TypoChecker typo(spelling);
+    EXPECT_FALSE(typo.looksLikeTypo(QStringLiteral("this is xqzt"))) << "unknown until the dictionary is open";
+    spelling.waitForDictionaries();
     EXPECT_FALSE(typo.looksLikeTypo(QStringLiteral("this is xqzt"))) << "unknown until the list is built";
     EXPECT_EQ(spelling.wordLists(), QStringList{QStringLiteral("en_US")});
     ASSERT_TRUE(spelling.waitForWordList({}));
@@ -161,7 +163,11 @@ TEST(HunspellWordList, UnreadableOrNotUnderstoodListsAreNotTrusted)
 // The writer's languages: German first, then English.
 class WritersLanguages : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() { checker = new EnchantSpellChecker({QStringLiteral("de_DE.UTF-8"), QStringLiteral("en")}); }
+    static void SetUpTestSuite()
+    {
+        checker = new EnchantSpellChecker({QStringLiteral("de_DE.UTF-8"), QStringLiteral("en")});
+        checker->waitForDictionaries();
+    }
     static void TearDownTestSuite() { delete checker; }
     void SetUp() override
     {
