@@ -97,6 +97,12 @@ AppModel::AppModel(Platform& platform, AppOptions options, QObject* parent)
     hub_ = std::make_unique<ProviderHub>(*prefs_, *modelStore_, *keychain_, platform.onDeviceModel(), clock,
                                          options_.builtIn);
     typo_ = std::make_unique<TypoChecker>(platform.spellChecker());
+    // Word lists are wanted only while words that look misspelled are held back.
+    platform.spellChecker().setWordListsWanted(prefs_->hideOnTypo());
+    connect(prefs_.get(), &Preferences::changed, this, [this, &spelling = platform.spellChecker()](const QString& key) {
+        if (key == QLatin1String("hideOnTypo"))
+            spelling.setWordListsWanted(prefs_->hideOnTypo());
+    });
     engine_ = std::make_unique<CompletionEngine>(*prefs_, *rules_, *stats_, *memory_, *hub_, *power_, *typo_, platform);
 
     relauncher_ = options_.relauncher

@@ -7,9 +7,13 @@
 #include <QFileInfo>
 #include <QHash>
 
+#include <QRegularExpression>
+
 #include <algorithm>
 #include <enchant.h>
-#include <future>
+#include <iconv.h>
+#include <malloc.h>
+#include <thread>
 
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
@@ -21,6 +25,9 @@ namespace tq {
 namespace {
 
 constexpr char16_t kCurlyApostrophe = u'\u2019';
+
+// The places a form may take.
+enum Role : quint8 { alone = 1, compoundBegin = 2, compoundMiddle = 4, compoundEnd = 8 };
 
 // One position of an affix condition: any character, or a bracketed set (maybe negated).
 struct CondAtom {
@@ -34,6 +41,8 @@ struct AffixRule {
     QString strip;
     QString add;
     std::vector<CondAtom> condition;
+    QStringList cont; // the flags the affixed form carries
+    bool deferred = false; // a prefix of letters: taken off the words looked up instead
 };
 
 struct AffixClass {
@@ -88,7 +97,7 @@ QString apply(const AffixRule& rule, const QString& word, bool prefix)
     return prefix ? rule.add + word.mid(rule.strip.size()) : word.left(word.size() - rule.strip.size()) + rule.add;
 }
 
-enum class FlagMode { singleChar, charPair, number }; // FLAG (default), FLAG long, FLAG num
+enum class FlagMode { singleChar, charPair, number }; // FLAG (default or UTF-8), FLAG long, FLAG num
 
 QStringList splitFlags(const QString& flags, FlagMode mode)
 {
@@ -109,13 +118,56 @@ QStringList splitFlags(const QString& flags, FlagMode mode)
     return out;
 }
 
-QStringList readLines(const QString& path, bool latin1)
+// The character set a dictionary names on its SET line (ISO-8859-1 when it names none).
+QByteArray declaredEncoding(const QByteArray& aff)
+{
+    for (const QByteArray& raw : aff.split('\n')) {
+        QByteArray line = raw.trimmed();
+        if (line.startsWith("\xEF\xBB\xBF"))
+            line.remove(0, 3);
+        if (line.startsWith("SET") && line.size() > 3 && (line[3] == ' ' || line[3] == '\t'))
+            return line.mid(4).trimmed();
+    }
+    return QByteArrayLiteral("ISO8859-1");
+}
+
+// `bytes` in `encoding`, as text; nullopt when the encoding is unknown or the bytes are not in it.
+std::optional<QString> decode(const QByteArray& bytes, QByteArray encoding)
+{
+    const QByteArray upper = encoding.toUpper();
+    if (upper == "UTF-8" || upper == "UTF8") {
+        QString text = QString::fromUtf8(bytes);
+        if (text.startsWith(QChar(0xFEFF)))
+            text.remove(0, 1);
+        return text;
+    }
+    if (upper.startsWith("MICROSOFT-"))
+        encoding = encoding.mid(10); // "microsoft-cp1251"
+    iconv_t cd = iconv_open("UTF-8", encoding.constData());
+    if (cd == iconv_t(-1))
+        return std::nullopt;
+    QByteArray out(bytes.size() * 3 + 16, Qt::Uninitialized);
+    char* in = const_cast<char*>(bytes.constData());
+    size_t inLeft = size_t(bytes.size());
+    char* dst = out.data();
+    size_t outLeft = size_t(out.size());
+    const size_t done = iconv(cd, &in, &inLeft, &dst, &outLeft);
+    iconv_close(cd);
+    if (done == size_t(-1))
+        return std::nullopt;
+    out.truncate(out.size() - qsizetype(outLeft));
+    return QString::fromUtf8(out);
+}
+
+std::optional<QStringList> readLines(const QString& path, const QByteArray& encoding)
 {
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly))
-        return {};
-    const QByteArray bytes = f.readAll();
-    return (latin1 ? QString::fromLatin1(bytes) : QString::fromUtf8(bytes)).split(QLatin1Char('\n'));
+        return std::nullopt;
+    const auto text = decode(f.readAll(), encoding);
+    if (!text)
+        return std::nullopt;
+    return text->split(QLatin1Char('\n'));
 }
 
 qsizetype firstSpace(const QString& line, qsizetype from)
@@ -127,62 +179,189 @@ qsizetype firstSpace(const QString& line, qsizetype from)
     return -1;
 }
 
-// Orders case-insensitively first, so every word with a given prefix (ignoring case) lies in
-// one run; ties are broken case-sensitively to keep the order total.
-bool lessWord(QStringView a, QStringView b)
+bool isContinuation(char c) { return (quint8(c) & 0xC0) == 0x80; }
+
+// The form as the list keeps it: lower case, composed, without the letters the dictionary ignores.
+QString folded(const QString& form, const QString& ignored)
 {
-    const int ci = a.compare(b, Qt::CaseInsensitive);
-    return ci != 0 ? ci < 0 : a.compare(b, Qt::CaseSensitive) < 0;
+    QString f = form.toLower();
+    for (QChar c : ignored)
+        f.remove(c);
+    // Hangul spelled as conjoining letters (the Korean dictionary) is kept as syllables.
+    if (std::any_of(f.cbegin(), f.cend(), [](QChar c) { return c.unicode() >= 0x1100 && c.unicode() <= 0x11FF; }))
+        f = f.normalized(QString::NormalizationForm_C);
+    return f;
+}
+
+// The flags that give a form its places, as the affix file names them.
+struct CompoundFlags {
+    QStringList any, begin, middle, end, only, permit, forbidden, needAffix;
+    quint8 rolesOf(const QStringList& flags) const
+    {
+        const auto has = [&](const QStringList& which) {
+            return std::any_of(flags.begin(), flags.end(), [&](const QString& f) { return which.contains(f); });
+        };
+        quint8 roles = has(only) ? 0 : alone;
+        const bool everywhere = has(any);
+        if (everywhere || has(begin))
+            roles |= compoundBegin;
+        if (everywhere || has(middle))
+            roles |= compoundMiddle;
+        if (everywhere || has(end))
+            roles |= compoundEnd;
+        return roles;
+    }
+};
+
+// The places of a form made from one with `base` places by an affix whose form carries `cont`:
+// a prefix keeps a compound's beginning and a suffix its end; inside a compound only affixes
+// that permit it.
+quint8 affixedRoles(quint8 base, const QStringList& cont, bool prefix, const CompoundFlags& cf)
+{
+    const quint8 own = cf.rolesOf(cont);
+    const bool permit = std::any_of(cont.begin(), cont.end(), [&](const QString& f) { return cf.permit.contains(f); });
+    quint8 roles = (base & alone) & own;
+    roles |= own & quint8(compoundBegin | compoundMiddle | compoundEnd);
+    const quint8 kept = quint8((prefix ? compoundBegin : compoundEnd) | (permit ? compoundBegin | compoundMiddle | compoundEnd : 0));
+    roles |= base & kept;
+    return roles;
 }
 
 } // namespace
 
-HunspellWordList HunspellWordList::load(const QString& base)
+HunspellWordList HunspellWordList::load(const QString& base, const std::atomic<bool>* stop)
 {
     HunspellWordList list;
-    const QString affPath = base + QStringLiteral(".aff");
-    QFile probe(affPath);
-    bool latin1 = false;
-    if (probe.open(QIODevice::ReadOnly)) {
-        const QByteArray head = probe.read(4096);
-        latin1 = head.contains("SET ISO8859-1") || head.contains("SET ISO-8859-1");
-    }
+    const auto stopped = [stop] { return stop && stop->load(std::memory_order_relaxed); };
+    QFile affFile(base + QStringLiteral(".aff"));
+    if (!affFile.open(QIODevice::ReadOnly))
+        return list;
+    const QByteArray affBytes = affFile.readAll();
+    const QByteArray encoding = declaredEncoding(affBytes);
+    const auto affText = decode(affBytes, encoding);
+    if (!affText)
+        return list;
 
     FlagMode mode = FlagMode::singleChar;
     QHash<QString, AffixClass> classes;
-    QStringList skipFlags; // stems carrying these are not offered as completions
-    QString needAffix;
-    for (const QString& raw : readLines(affPath, latin1)) {
+    QStringList aliases; // flag sets named by number (AF), from 1
+    CompoundFlags cf;
+    int compoundMax = 0;
+    bool aliasHeader = false;
+    bool ruleHeader = false;
+    const auto flagsOf = [&](const QString& text) {
+        if (!aliases.isEmpty()) {
+            bool ok = false;
+            const int n = text.toInt(&ok);
+            return ok && n >= 1 && n <= aliases.size() ? splitFlags(aliases[n - 1], mode) : QStringList();
+        }
+        return splitFlags(text, mode);
+    };
+    for (const QString& raw : affText->split(QLatin1Char('\n'))) {
         const QStringList t = raw.simplified().split(QLatin1Char(' '), Qt::SkipEmptyParts);
-        if (t.isEmpty() || t[0].startsWith(QLatin1Char('#')))
+        if (t.size() < 2 || t[0].startsWith(QLatin1Char('#')))
             continue;
-        if (t[0] == QLatin1String("FLAG") && t.size() > 1) {
-            mode = t[1] == QLatin1String("long") ? FlagMode::charPair : t[1] == QLatin1String("num") ? FlagMode::number : FlagMode::singleChar;
-        } else if ((t[0] == QLatin1String("NOSUGGEST") || t[0] == QLatin1String("ONLYINCOMPOUND") || t[0] == QLatin1String("FORBIDDENWORD")) && t.size() > 1) {
-            skipFlags << t[1];
-        } else if (t[0] == QLatin1String("NEEDAFFIX") && t.size() > 1) {
-            needAffix = t[1];
-        } else if ((t[0] == QLatin1String("PFX") || t[0] == QLatin1String("SFX")) && t.size() >= 4) {
+        const QString& key = t[0];
+        if (key == QLatin1String("FLAG")) {
+            if (t[1] == QLatin1String("long"))
+                mode = FlagMode::charPair;
+            else if (t[1] == QLatin1String("num"))
+                mode = FlagMode::number;
+            else if (t[1] == QLatin1String("UTF-8") || t[1] == QLatin1String("ASCII"))
+                mode = FlagMode::singleChar;
+            else
+                return list; // a flag type the list cannot read
+        } else if (key == QLatin1String("AF")) {
+            if (aliasHeader)
+                aliases << t[1];
+            aliasHeader = true; // the first line holds their count
+        } else if (key == QLatin1String("IGNORE")) {
+            list.ignored_ = t[1];
+        } else if (key == QLatin1String("COMPOUNDMIN")) {
+            list.compoundMin_ = std::max(1, t[1].toInt());
+        } else if (key == QLatin1String("COMPOUNDWORDMAX")) {
+            compoundMax = t[1].toInt();
+        } else if (key == QLatin1String("COMPOUNDFLAG")) {
+            cf.any << t[1];
+        } else if (key == QLatin1String("COMPOUNDBEGIN")) {
+            cf.begin << t[1];
+        } else if (key == QLatin1String("COMPOUNDMIDDLE")) {
+            cf.middle << t[1];
+        } else if (key == QLatin1String("COMPOUNDEND")) {
+            cf.end << t[1];
+        } else if (key == QLatin1String("ONLYINCOMPOUND")) {
+            cf.only << t[1];
+        } else if (key == QLatin1String("COMPOUNDPERMITFLAG")) {
+            cf.permit << t[1];
+        } else if (key == QLatin1String("FORBIDDENWORD")) {
+            cf.forbidden << t[1];
+        } else if (key == QLatin1String("NEEDAFFIX")) {
+            cf.needAffix << t[1];
+        } else if (key == QLatin1String("COMPOUNDRULE")) {
+            // Rules name flags in parentheses or one by one: every flag a rule names may take
+            // any place (a generous reading: it only spares words from being called typos).
+            if (!ruleHeader) {
+                ruleHeader = true; // the first line holds their count
+                continue;
+            }
+            QString rule = t[1];
+            rule.remove(QLatin1Char('*')).remove(QLatin1Char('?'));
+            if (rule.contains(QLatin1Char('('))) {
+                for (const QString& part : rule.split(QRegularExpression(QStringLiteral("[()]")), Qt::SkipEmptyParts))
+                    cf.any << part;
+            } else {
+                cf.any << splitFlags(rule, mode);
+            }
+        } else if ((key == QLatin1String("PFX") || key == QLatin1String("SFX")) && t.size() >= 4) {
+            const bool header = !classes.contains(t[1]);
             AffixClass& cls = classes[t[1]];
-            cls.prefix = t[0] == QLatin1String("PFX");
-            if (t[2] == QLatin1String("Y") || t[2] == QLatin1String("N")) {
+            if (header) {
+                cls.prefix = key == QLatin1String("PFX");
                 cls.cross = t[2] == QLatin1String("Y");
-                continue; // the class header
+                continue;
             }
             AffixRule rule;
             rule.strip = t[2] == QLatin1String("0") ? QString() : t[2];
-            QString add = t[3].section(QLatin1Char('/'), 0, 0);
+            const QString add = t[3].section(QLatin1Char('/'), 0, 0);
             rule.add = add == QLatin1String("0") ? QString() : add;
+            if (t[3].contains(QLatin1Char('/')))
+                rule.cont = flagsOf(t[3].section(QLatin1Char('/'), 1));
             rule.condition = parseCondition(t.size() > 4 ? t[4] : QStringLiteral("."));
+            // Prefixes that add letters multiply the forms (with every suffix, in Arabic tens
+            // of millions): they are taken off a word looked up rather than put on every stem.
+            if (cls.prefix && std::any_of(rule.add.cbegin(), rule.add.cend(), [](QChar c) { return c.isLetter(); })) {
+                rule.deferred = true;
+                list.prefixes_.emplace_back(folded(rule.add, QString()).toUtf8(), folded(rule.strip, QString()).toUtf8());
+            }
             cls.rules.push_back(std::move(rule));
         }
     }
+    list.compoundMax_ = compoundMax > 0 ? std::min(compoundMax, 5) : 5;
 
-    const QStringList dic = readLines(base + QStringLiteral(".dic"), latin1);
-    std::vector<QString> forms;
-    forms.reserve(size_t(dic.size()) * 3);
-    for (qsizetype n = 0; n < dic.size(); ++n) {
-        QString line = dic[n].trimmed();
+    auto dic = readLines(base + QStringLiteral(".dic"), encoding);
+    if (!dic || stopped())
+        return list;
+
+    // Every form, lower-cased, in UTF-8; sorted and merged below.
+    std::string pool;
+    std::vector<quint32> starts;
+    std::vector<quint8> roles;
+    const auto add = [&](const QString& form, quint8 r) {
+        if (r == 0)
+            return;
+        const QByteArray utf8 = folded(form, list.ignored_).toUtf8();
+        if (utf8.isEmpty())
+            return;
+        starts.push_back(quint32(pool.size()));
+        pool.append(utf8.constData(), size_t(utf8.size()));
+        roles.push_back(r);
+    };
+    constexpr std::size_t kMostForms = 6'000'000; // beyond, the list costs more than it is worth
+    for (qsizetype n = 0; n < dic->size(); ++n) {
+        if ((n & 4095) == 0 && (stopped() || starts.size() > kMostForms))
+            return list;
+        QString line = (*dic)[n].trimmed();
+        (*dic)[n].clear();
         if (line.isEmpty() || (n == 0 && line.front().isDigit()))
             continue;
         // The word ends at its flags ("/", unless escaped) or at its morphological fields.
@@ -194,6 +373,8 @@ HunspellWordList HunspellWordList::load(const QString& base)
             }
         }
         const qsizetype space = firstSpace(line, 0);
+        if (space >= 0 && (slash < 0 || space < slash))
+            slash = -1; // a slash in the morphological fields
         QString word = line.left(slash >= 0 ? slash : space >= 0 ? space : line.size());
         word.replace(QStringLiteral("\\/"), QStringLiteral("/"));
         QString flagText;
@@ -201,13 +382,17 @@ HunspellWordList HunspellWordList::load(const QString& base)
             const qsizetype end = firstSpace(line, slash);
             flagText = line.mid(slash + 1, end < 0 ? -1 : end - slash - 1);
         }
-        const QStringList flags = splitFlags(flagText, mode);
-        if (std::any_of(flags.begin(), flags.end(), [&](const QString& f) { return skipFlags.contains(f); }))
+        const QStringList flags = flagsOf(flagText);
+        const auto has = [&](const QStringList& which) {
+            return std::any_of(flags.begin(), flags.end(), [&](const QString& f) { return which.contains(f); });
+        };
+        if (has(cf.forbidden))
             continue;
-        if (needAffix.isEmpty() || !flags.contains(needAffix))
-            forms.push_back(word);
+        const quint8 stemRoles = cf.rolesOf(flags);
+        if (!has(cf.needAffix))
+            add(word, stemRoles);
 
-        std::vector<QString> crossSuffixed;
+        std::vector<std::pair<QString, quint8>> crossSuffixed;
         for (const QString& f : flags) {
             auto it = classes.constFind(f);
             if (it == classes.constEnd() || it->prefix)
@@ -215,9 +400,11 @@ HunspellWordList HunspellWordList::load(const QString& base)
             for (const AffixRule& r : it->rules) {
                 if (!conditionHolds(r, word, false))
                     continue;
-                forms.push_back(apply(r, word, false));
+                const QString form = apply(r, word, false);
+                const quint8 formRoles = affixedRoles(stemRoles, r.cont, false, cf);
+                add(form, formRoles);
                 if (it->cross)
-                    crossSuffixed.push_back(forms.back());
+                    crossSuffixed.emplace_back(form, formRoles);
             }
         }
         for (const QString& f : flags) {
@@ -225,62 +412,161 @@ HunspellWordList HunspellWordList::load(const QString& base)
             if (it == classes.constEnd() || !it->prefix)
                 continue;
             for (const AffixRule& r : it->rules) {
-                if (!conditionHolds(r, word, true))
+                if (r.deferred || !conditionHolds(r, word, true))
                     continue;
-                forms.push_back(apply(r, word, true));
+                add(apply(r, word, true), affixedRoles(stemRoles, r.cont, true, cf));
                 if (!it->cross)
                     continue;
-                for (const QString& s : crossSuffixed) {
+                for (const auto& [s, sRoles] : crossSuffixed) {
                     if (conditionHolds(r, s, true))
-                        forms.push_back(apply(r, s, true));
+                        add(apply(r, s, true), affixedRoles(sRoles, r.cont, true, cf));
                 }
             }
         }
     }
+    dic.reset();
+    if (stopped() || starts.empty())
+        return list;
 
-    std::sort(forms.begin(), forms.end(), [](const QString& a, const QString& b) { return lessWord(a, b); });
-    forms.erase(std::unique(forms.begin(), forms.end()), forms.end());
-    qsizetype total = 0;
-    for (const QString& w : forms)
-        total += w.size();
-    list.words_.reserve(total);
-    list.offsets_.reserve(forms.size() + 1);
-    for (const QString& w : forms) {
+    const auto view = [&](quint32 i) {
+        const std::size_t b = starts[i];
+        const std::size_t e = i + 1 < starts.size() ? starts[i + 1] : pool.size();
+        return std::string_view(pool).substr(b, e - b);
+    };
+    std::vector<quint32> order(starts.size());
+    for (std::size_t i = 0; i < order.size(); ++i)
+        order[i] = quint32(i);
+    std::sort(order.begin(), order.end(), [&](quint32 a, quint32 b) { return view(a) < view(b); });
+    if (stopped())
+        return list;
+
+    std::size_t unique = 0;
+    for (std::size_t i = 0; i < order.size(); ++i)
+        unique += (i == 0 || view(order[i]) != view(order[i - 1])) ? 1 : 0;
+    list.words_.reserve(qsizetype(pool.size()));
+    list.offsets_.reserve(unique + 1);
+    list.roles_.reserve(unique);
+    for (std::size_t i = 0; i < order.size(); ++i) {
+        const std::string_view w = view(order[i]);
+        if (i > 0 && w == view(order[i - 1])) {
+            list.roles_.back() |= roles[order[i]];
+            continue;
+        }
         list.offsets_.push_back(quint32(list.words_.size()));
-        list.words_ += w;
+        list.words_.append(w.data(), qsizetype(w.size()));
+        list.roles_.push_back(roles[order[i]]);
     }
     list.offsets_.push_back(quint32(list.words_.size()));
-    if (forms.empty())
-        list.offsets_.clear();
+    list.words_.squeeze();
+    std::sort(list.prefixes_.begin(), list.prefixes_.end());
+    list.prefixes_.erase(std::unique(list.prefixes_.begin(), list.prefixes_.end()), list.prefixes_.end());
+    for (auto& [prefixAdd, prefixStrip] : list.prefixes_) {
+        for (QChar c : list.ignored_) {
+            const QByteArray u = QString(c).toUtf8();
+            prefixAdd.replace(u, QByteArray());
+            prefixStrip.replace(u, QByteArray());
+        }
+    }
+    list.trusted_ = true;
     return list;
 }
 
-QStringView HunspellWordList::at(std::size_t i) const
+std::string_view HunspellWordList::at(std::size_t i) const
 {
-    return QStringView(words_).mid(offsets_[i], offsets_[i + 1] - offsets_[i]);
+    return std::string_view(words_.constData() + offsets_[i], offsets_[i + 1] - offsets_[i]);
 }
 
-QStringList HunspellWordList::withPrefix(const QString& partial, int limit) const
+std::size_t HunspellWordList::lowerBound(std::string_view key) const
 {
-    QStringList out;
-    if (partial.isEmpty() || isEmpty())
-        return out;
     std::size_t lo = 0, hi = size();
     while (lo < hi) {
         const std::size_t mid = (lo + hi) / 2;
-        if (at(mid).compare(partial, Qt::CaseInsensitive) < 0)
+        if (at(mid) < key)
             lo = mid + 1;
         else
             hi = mid;
     }
-    for (std::size_t i = lo; i < size() && out.size() < limit; ++i) {
-        const QStringView w = at(i);
-        if (!w.startsWith(partial, Qt::CaseInsensitive))
-            break;
-        if (w.size() > partial.size())
-            out << w.toString();
+    return lo;
+}
+
+quint8 HunspellWordList::rolesOf(std::string_view key) const
+{
+    const std::size_t i = lowerBound(key);
+    return i < size() && at(i) == key ? roles_[i] : 0;
+}
+
+bool HunspellWordList::anyStartingWith(std::string_view key, quint8 roles) const
+{
+    constexpr std::size_t kScan = 20000; // a prefix this common starts some word of each kind
+    const std::size_t from = lowerBound(key);
+    for (std::size_t i = from; i < size() && at(i).substr(0, key.size()) == key; ++i) {
+        if ((roles_[i] & roles) || i - from >= kScan)
+            return true;
     }
-    return out;
+    return false;
+}
+
+bool HunspellWordList::continuesCompound(std::string_view rest, int parts) const
+{
+    if (anyStartingWith(rest, compoundMiddle | compoundEnd))
+        return true;
+    if (parts >= compoundMax_)
+        return false;
+    int letters = 0;
+    for (std::size_t i = 1; i < rest.size(); ++i) {
+        if (isContinuation(rest[i]))
+            continue;
+        if (++letters < compoundMin_)
+            continue;
+        if ((rolesOf(rest.substr(0, i)) & compoundMiddle) && continuesCompound(rest.substr(i), parts + 1))
+            return true;
+    }
+    return false;
+}
+
+bool HunspellWordList::startsWordHere(std::string_view k) const
+{
+    if (anyStartingWith(k, alone | compoundBegin))
+        return true;
+    int letters = 0;
+    for (std::size_t i = 1; i < k.size(); ++i) {
+        if (isContinuation(k[i]))
+            continue;
+        if (++letters < compoundMin_)
+            continue;
+        if ((rolesOf(k.substr(0, i)) & compoundBegin) && continuesCompound(k.substr(i), 2))
+            return true;
+    }
+    return false;
+}
+
+bool HunspellWordList::startsWordAfterPrefixes(std::string_view k, int prefixes) const
+{
+    if (startsWordHere(k))
+        return true;
+    if (prefixes == 0)
+        return false;
+    for (const auto& [prefixAdd, prefixStrip] : prefixes_) {
+        const std::string_view a(prefixAdd.constData(), std::size_t(prefixAdd.size()));
+        if (a.substr(0, k.size()) == k)
+            return true; // still typing the prefix
+        if (k.size() <= a.size() || k.substr(0, a.size()) != a)
+            continue;
+        std::string rest(prefixStrip.constData(), std::size_t(prefixStrip.size()));
+        rest.append(k.substr(a.size()));
+        if (startsWordAfterPrefixes(rest, prefixes - 1))
+            return true;
+    }
+    return false;
+}
+
+bool HunspellWordList::startsWord(const QString& partial) const
+{
+    const QByteArray key = folded(partial, ignored_).toUtf8();
+    if (key.isEmpty() || !trusted_)
+        return false;
+    // Up to two prefixes, as in Arabic "وال" (and the).
+    return startsWordAfterPrefixes(std::string_view(key.constData(), std::size_t(key.size())), 2);
 }
 
 // ---- Enchant
@@ -490,17 +776,29 @@ QStringList EnchantSpellChecker::sessionLanguages()
 }
 
 struct EnchantSpellChecker::Impl {
+    struct WordListBuild {
+        std::atomic<bool> stop{false};
+        std::atomic<bool> done{false};
+        HunspellWordList words; // written by the worker before `done`
+    };
     struct Dictionary {
         QString tag;      // the dictionary's own tag ("de_DE")
         QString language; // "de"
         QChar::Script script = QChar::Script_Latin;
         EnchantDict* dict = nullptr;
-        // Loaded on a worker thread from the start (it takes a good part of a second), so the
-        // first look-up while typing rarely has to wait. The only holder of std::async's
-        // future: ending the checker waits for (joins) that thread.
-        std::shared_future<HunspellWordList> words;
+        QString base; // the hunspell files, without their extension
+        // Built on a worker on first use (it takes up to seconds and tens of megabytes).
+        std::shared_ptr<WordListBuild> words;
     };
     EnchantBroker* broker = nullptr;
+    bool wordListsWanted = true;
+    std::thread opener;
+    std::atomic<bool> opened{false}; // the opener has asked Enchant for every dictionary
+    std::vector<EnchantDict*> openedDicts;
+    bool adopted = false;            // and they are in `dicts`
+    // Every worker started, joined once it has finished (at once) or when the checker ends
+    // (it stops early then).
+    std::vector<std::pair<std::thread, std::shared_ptr<WordListBuild>>> workers;
     QStringList available;
     std::vector<Dictionary> dicts;
     QString lastText;
@@ -528,13 +826,97 @@ struct EnchantSpellChecker::Impl {
         return *known.insert(word, bits);
     }
 
-    const Dictionary* find(const QString& tag) const
+    Dictionary* find(const QString& tag)
     {
-        for (const Dictionary& dict : dicts) {
+        for (Dictionary& dict : dicts) {
             if (tag.isEmpty() || dict.tag == tag)
                 return &dict;
         }
         return nullptr;
+    }
+
+    // The dictionary's word list once built; starts building it when it is not.
+    const HunspellWordList* wordList(Dictionary& dict)
+    {
+        if (!wordListsWanted)
+            return nullptr;
+        if (!dict.words) {
+            joinFinished();
+            auto build = std::make_shared<WordListBuild>();
+            dict.words = build;
+            workers.emplace_back(std::thread([build, base = dict.base] {
+                build->words = HunspellWordList::load(base, &build->stop);
+                malloc_trim(0); // the reading's peak goes back to the system
+                build->done.store(true, std::memory_order_release);
+            }), build);
+        }
+        return dict.words->done.load(std::memory_order_acquire) ? &dict.words->words : nullptr;
+    }
+
+    // Opening the dictionaries takes Enchant up to a second and tens of megabytes for some
+    // languages: done on a worker on first use. False until they are open.
+    bool ready()
+    {
+        if (adopted)
+            return true;
+        if (!broker || dicts.empty())
+            return false;
+        if (!opener.joinable() && !opened) {
+            std::vector<QByteArray> names;
+            for (const Dictionary& dict : dicts)
+                names.push_back(dict.tag.toUtf8());
+            opener = std::thread([this, names] {
+                std::vector<EnchantDict*> out;
+                for (const QByteArray& name : names)
+                    out.push_back(enchant_broker_request_dict(broker, name.constData()));
+                openedDicts = std::move(out);
+                opened.store(true, std::memory_order_release);
+            });
+            return false;
+        }
+        if (!opened.load(std::memory_order_acquire))
+            return false;
+        adopt();
+        return true;
+    }
+
+    void waitUntilOpened()
+    {
+        if (adopted)
+            return;
+        if (!opener.joinable() && !opened)
+            ready();
+        if (opener.joinable())
+            opener.join();
+        adopt();
+    }
+
+    void adopt()
+    {
+        if (adopted || !opened.load(std::memory_order_acquire))
+            return;
+        if (opener.joinable())
+            opener.join();
+        for (std::size_t i = 0; i < dicts.size() && i < openedDicts.size(); ++i)
+            dicts[i].dict = openedDicts[i];
+        openedDicts.clear();
+        std::erase_if(dicts, [](const Dictionary& dict) { return dict.dict == nullptr; });
+        adopted = true;
+        lastText.clear();
+        known.clear();
+    }
+
+    void joinFinished()
+    {
+        for (auto it = workers.begin(); it != workers.end();) {
+            if (it->second->done.load(std::memory_order_acquire)) {
+                if (it->first.joinable())
+                    it->first.join();
+                it = workers.erase(it);
+            } else {
+                ++it;
+            }
+        }
     }
 
     void add(const QString& language)
@@ -545,16 +927,21 @@ struct EnchantSpellChecker::Impl {
         const QString lang = tag.section(QLatin1Char('_'), 0, 0);
         if (tag.isEmpty() || std::any_of(dicts.begin(), dicts.end(), [&](const Dictionary& d) { return d.language == lang; }))
             return;
-        const QByteArray name = tag.toUtf8();
-        EnchantDict* dict = enchant_broker_request_dict(broker, name.constData());
-        if (!dict)
-            return;
+        EnchantDict* dict = nullptr;
+        if (opener.joinable() || opened) {
+            // Added after the dictionaries were opened: opened here (only ever at start).
+            waitUntilOpened();
+            const QByteArray name = tag.toUtf8();
+            dict = enchant_broker_request_dict(broker, name.constData());
+            if (!dict)
+                return;
+        }
         Dictionary entry;
         entry.tag = tag;
         entry.language = lang;
         entry.script = scriptOf(lang);
         entry.dict = dict;
-        entry.words = std::async(std::launch::async, [base = findDictionary(tag)] { return HunspellWordList::load(base); }).share();
+        entry.base = findDictionary(tag);
         dicts.push_back(std::move(entry));
         lastText.clear();
         known.clear();
@@ -585,9 +972,19 @@ EnchantSpellChecker::EnchantSpellChecker(const QStringList& languages) : d(std::
 
 EnchantSpellChecker::~EnchantSpellChecker()
 {
+    for (auto& [thread, build] : d->workers) {
+        build->stop = true;
+        if (thread.joinable())
+            thread.join();
+    }
+    if (d->opener.joinable())
+        d->opener.join();
+    d->adopt();
     if (d->broker) {
-        for (const auto& dict : d->dicts)
-            enchant_broker_free_dict(d->broker, dict.dict);
+        for (const auto& dict : d->dicts) {
+            if (dict.dict)
+                enchant_broker_free_dict(d->broker, dict.dict);
+        }
         enchant_broker_free(d->broker);
     }
 }
@@ -613,7 +1010,7 @@ QStringList EnchantSpellChecker::dictionaries() const
 bool EnchantSpellChecker::isMisspelled(const QString& word)
 {
     const QString w = normalised(word);
-    if (w.isEmpty())
+    if (w.isEmpty() || !d->ready())
         return false;
     if (d->knownBy(w).count(true) > 0)
         return false;
@@ -622,6 +1019,8 @@ bool EnchantSpellChecker::isMisspelled(const QString& word)
 
 QString EnchantSpellChecker::languageOf(const QString& text)
 {
+    if (!d->ready())
+        return {};
     if (text == d->lastText && !text.isEmpty())
         return d->lastLanguage;
     const QStringList words = languageWords(text);
@@ -653,7 +1052,7 @@ QString EnchantSpellChecker::languageOf(const QString& text)
 QString EnchantSpellChecker::correction(const QString& word, const QString& language)
 {
     const QString w = normalised(word);
-    const Impl::Dictionary* dict = d->find(language);
+    const Impl::Dictionary* dict = d->ready() ? d->find(language) : nullptr;
     if (!dict || w.isEmpty() || !inScript(w, dict->script))
         return {};
     const QByteArray utf8 = w.toUtf8();
@@ -670,14 +1069,65 @@ QString EnchantSpellChecker::correction(const QString& word, const QString& lang
     return best;
 }
 
-QStringList EnchantSpellChecker::completions(const QString& partial, const QString& language, int limit)
+std::optional<bool> EnchantSpellChecker::startsWord(const QString& partial, const QString& language)
 {
-    const Impl::Dictionary* dict = d->find(language);
+    Impl::Dictionary* dict = d->find(language);
     if (!dict)
-        return {};
+        return std::nullopt;
+    const HunspellWordList* words = d->wordList(*dict);
+    if (!words || !words->isTrusted())
+        return std::nullopt;
     QString p = partial;
     p.replace(QChar(kCurlyApostrophe), QLatin1Char('\''));
-    return dict->words.get().withPrefix(p, limit);
+    return words->startsWord(p);
+}
+
+void EnchantSpellChecker::setWordListsWanted(bool wanted)
+{
+    if (wanted == d->wordListsWanted)
+        return;
+    d->wordListsWanted = wanted;
+    if (wanted)
+        return;
+    bool freed = false;
+    for (auto& dict : d->dicts) {
+        if (!dict.words)
+            continue;
+        dict.words->stop = true; // a build still running ends early and frees its own
+        freed = freed || dict.words->done;
+        dict.words.reset();
+    }
+    d->joinFinished();
+    if (freed)
+        malloc_trim(0);
+}
+
+void EnchantSpellChecker::waitForDictionaries() { d->waitUntilOpened(); }
+
+bool EnchantSpellChecker::waitForWordList(const QString& language)
+{
+    d->waitUntilOpened();
+    Impl::Dictionary* dict = d->find(language);
+    if (!dict || !d->wordListsWanted)
+        return false;
+    d->wordList(*dict);
+    for (auto& [thread, build] : d->workers) {
+        if (build == dict->words && thread.joinable())
+            thread.join();
+    }
+    d->joinFinished();
+    const HunspellWordList* words = d->wordList(*dict);
+    return words && words->isTrusted();
+}
+
+QStringList EnchantSpellChecker::wordLists() const
+{
+    QStringList tags;
+    for (const auto& dict : d->dicts) {
+        if (dict.words)
+            tags << dict.tag;
+    }
+    return tags;
 }
 
 } // namespace tq

@@ -1,11 +1,16 @@
 #pragma once
 // The spelling checker: Enchant-2 with the hunspell dictionaries of the writer's languages,
-// and word completions from those dictionaries' word lists.
+// and word beginnings from those dictionaries' word lists, built only when asked for.
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
+#include <atomic>
 #include <memory>
+#include <optional>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 namespace tq {
@@ -22,30 +27,57 @@ public:
     // The best correction from the dictionary of `language` (empty: the first one), or an
     // empty string when it has none.
     virtual QString correction(const QString& word, const QString& language) = 0;
-    // Words of `language`'s dictionary (empty: the first one) that start with `partial`
-    // (ignoring case), longer than it; at most `limit` of them.
-    virtual QStringList completions(const QString& partial, const QString& language, int limit = 20) = 0;
+    // Whether a word of `language`'s dictionary (empty: the first one), or a compound of its
+    // words, starts with `partial` (ignoring case; the partial itself counts). Unknown while
+    // the dictionary's word list is not built (the first ask starts building it, away from
+    // the caller's thread), while word lists are not wanted, and when the list cannot be
+    // trusted.
+    virtual std::optional<bool> startsWord(const QString& partial, const QString& language) = 0;
+    // Word lists are built only while wanted; no longer wanting them frees them.
+    virtual void setWordListsWanted(bool wanted) { (void)wanted; }
     // One more language the writer uses (the program's interface language), when it has a
     // dictionary.
     virtual void addLanguage(const QString& tag) { (void)tag; }
 };
 
 // Every form of a hunspell dictionary (its stems with their prefixes and suffixes applied),
-// sorted for prefix look-ups and packed into one buffer.
+// lower-cased, each with the places it may take: a word of its own, or the beginning, middle
+// or end of a compound. Sorted for prefix look-ups and packed into a few buffers.
 class HunspellWordList {
 public:
     // `base` is the dictionary path without its extension (".dic" and ".aff" are added).
-    // A missing or unreadable dictionary gives an empty list.
-    static HunspellWordList load(const QString& base);
+    // A missing, unreadable or not understood dictionary (flag type, encoding) gives a list
+    // that is not trusted. Setting `stop` ends the reading early, with such a list.
+    static HunspellWordList load(const QString& base, const std::atomic<bool>* stop = nullptr);
 
-    QStringList withPrefix(const QString& partial, int limit) const;
-    std::size_t size() const { return offsets_.empty() ? 0 : offsets_.size() - 1; }
-    bool isEmpty() const { return size() == 0; }
+    bool isTrusted() const { return trusted_; }
+    // Some word starts with `partial` (ignoring case), or it is the start of a compound: a
+    // word that may begin one, maybe words that may stand in its middle, then the start of
+    // a word that may go on or end it.
+    bool startsWord(const QString& partial) const;
+    std::size_t size() const { return roles_.size(); }
+    // The memory the list holds, in bytes.
+    std::size_t bytes() const { return words_.capacity() + offsets_.capacity() * sizeof(quint32) + roles_.capacity(); }
 
 private:
-    QStringView at(std::size_t i) const;
-    QString words_;                  // all forms, back to back
+    std::string_view at(std::size_t i) const;
+    std::size_t lowerBound(std::string_view key) const;
+    // The places of the form exactly `key` (0: none).
+    quint8 rolesOf(std::string_view key) const;
+    bool anyStartingWith(std::string_view key, quint8 roles) const;
+    bool continuesCompound(std::string_view rest, int parts) const;
+    bool startsWordHere(std::string_view key) const; // with no prefix taken off
+    bool startsWordAfterPrefixes(std::string_view key, int prefixes) const;
+
+    QByteArray words_;              // every form in UTF-8, back to back
     std::vector<quint32> offsets_;  // start of each form, plus the end
+    std::vector<quint8> roles_;     // the places each form may take
+    // The prefixes (and what each strips from a stem) that the forms were not given.
+    std::vector<std::pair<QByteArray, QByteArray>> prefixes_;
+    QString ignored_;               // letters the dictionary leaves out of its words
+    int compoundMin_ = 3;           // the shortest part of a compound, in letters
+    int compoundMax_ = 5;           // the most parts searched for
+    bool trusted_ = false;
 };
 
 class EnchantSpellChecker final : public SpellChecker {
@@ -58,8 +90,18 @@ public:
     bool isMisspelled(const QString& word) override;
     QString languageOf(const QString& text) override;
     QString correction(const QString& word, const QString& language) override;
-    QStringList completions(const QString& partial, const QString& language, int limit = 20) override;
+    std::optional<bool> startsWord(const QString& partial, const QString& language) override;
+    void setWordListsWanted(bool wanted) override;
     void addLanguage(const QString& tag) override;
+
+    // Waits until Enchant has opened the dictionaries (done away from the caller's thread on
+    // first use; until then no word is misspelled).
+    void waitForDictionaries();
+    // Waits until the dictionaries are open and `language`'s word list is built (starting it when needed); true when it
+    // can be trusted.
+    bool waitForWordList(const QString& language);
+    // The tags of the dictionaries whose word lists are held or being built.
+    QStringList wordLists() const;
 
     bool isAvailable() const;
     // The tags of the dictionaries in use, in order.

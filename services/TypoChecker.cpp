@@ -85,7 +85,8 @@ bool TypoChecker::looksLikeTypo(const QString& textBeforeCaret)
     const QString language = corrections_ ? QString() : checker_.languageOf(textBeforeCaret);
     if (!corrections_ && language.isEmpty())
         return false;
-    return checker_.completions(word, language, 1).isEmpty();
+    // Not a typo while nothing can tell: the word list is being built or cannot be trusted.
+    return checker_.startsWord(word, language) == std::optional<bool>(false);
 }
 
 std::optional<TypoChecker::Fix> TypoChecker::fix(const QString& textBeforeCaret)

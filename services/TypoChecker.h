@@ -31,7 +31,7 @@ public:
     // with the word itself).
     static bool isKnownPrefix(const QString& word, const QString& text);
     // True while the lower-case word being typed (4 or more characters) is misspelled and
-    // no dictionary word starts with it.
+    // the dictionary of the text's language tells that no word (nor compound) starts with it.
     bool looksLikeTypo(const QString& textBeforeCaret);
     // For a text ending in a finished, misspelled lower-case word of 3 or more characters
     // and exactly one space: that word and its correction.

@@ -5,6 +5,8 @@
 #include <QHash>
 #include <QSet>
 
+#include <algorithm>
+
 namespace tq {
 
 // Knows exactly the words it is given; everything else is misspelled.
@@ -13,14 +15,9 @@ public:
     bool isMisspelled(const QString& word) override { return !word.isEmpty() && !known.contains(word); }
     QString languageOf(const QString&) override { return language; }
     QString correction(const QString& word, const QString&) override { return corrections.value(word); }
-    QStringList completions(const QString& partial, const QString&, int limit = 20) override
+    std::optional<bool> startsWord(const QString& partial, const QString&) override
     {
-        QStringList out;
-        for (const QString& w : known) {
-            if (w.size() > partial.size() && w.startsWith(partial, Qt::CaseInsensitive) && out.size() < limit)
-                out << w;
-        }
-        return out;
+        return std::any_of(known.begin(), known.end(), [&](const QString& w) { return w.startsWith(partial, Qt::CaseInsensitive); });
     }
     QString language = QStringLiteral("en_US"); // the language every text is in
     QSet<QString> known;

@@ -14,7 +14,11 @@ using Fix = TypoChecker::Fix;
 // The real checker: Enchant with the hunspell en_US dictionary.
 class RealSpelling : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() { checker = new EnchantSpellChecker; }
+    static void SetUpTestSuite()
+    {
+        checker = new EnchantSpellChecker;
+        checker->waitForWordList({});
+    }
     static void TearDownTestSuite() { delete checker; }
     void SetUp() override
     {
@@ -71,22 +75,99 @@ TEST_F(RealSpelling, LooksLikeTypoOnlyForLongLowerCaseWordsNothingStartsWith)
     EXPECT_TRUE(typo.looksLikeTypo(QStringLiteral("grade parts; the zorb")));
 }
 
-TEST_F(RealSpelling, CompletionsComeFromEveryFormOfTheDictionary)
+TEST_F(RealSpelling, WordListsAreBuiltOnFirstUseOnlyWhileWantedAndFreedAfter)
 {
-    const QStringList run = checker->completions(QStringLiteral("runn"), {}, 50);
-    EXPECT_TRUE(run.contains(QStringLiteral("running"))) << run.join(',').toStdString();
-    EXPECT_TRUE(run.contains(QStringLiteral("runners")));  // a suffixed form, not a stem
-    EXPECT_FALSE(run.contains(QStringLiteral("runn")));
-    EXPECT_TRUE(checker->completions(QStringLiteral("unfinis"), {}).contains(QStringLiteral("unfinished")));
-    EXPECT_TRUE(checker->completions(QStringLiteral("xqzt"), {}).isEmpty());
-    EXPECT_EQ(checker->completions(QStringLiteral("the"), {}, 5).size(), 5);
-    EXPECT_TRUE(checker->completions(QStringLiteral("wouldn\u2019"), {}).contains(QStringLiteral("wouldn't")));
+    EnchantSpellChecker spelling;
+    EXPECT_TRUE(spelling.wordLists().isEmpty()) << "nothing is built before it is asked for";
+    spelling.setWordListsWanted(false);
+    EXPECT_EQ(spelling.startsWord(QStringLiteral("runn"), {}), std::nullopt);
+    EXPECT_TRUE(spelling.wordLists().isEmpty());
+
+    spelling.setWordListsWanted(true);
+    TypoChecker typo(spelling);
+    EXPECT_FALSE(typo.looksLikeTypo(QStringLiteral("this is xqzt"))) << "unknown until the dictionary is open";
+    spelling.waitForDictionaries();
+    EXPECT_FALSE(typo.looksLikeTypo(QStringLiteral("this is xqzt"))) << "unknown until the list is built";
+    EXPECT_EQ(spelling.wordLists(), QStringList{QStringLiteral("en_US")});
+    ASSERT_TRUE(spelling.waitForWordList({}));
+    EXPECT_TRUE(typo.looksLikeTypo(QStringLiteral("this is xqzt")));
+    EXPECT_EQ(spelling.startsWord(QStringLiteral("runn"), {}), true);
+    EXPECT_EQ(spelling.startsWord(QStringLiteral("wouldn\u2019"), {}), true);
+
+    spelling.setWordListsWanted(false);
+    EXPECT_TRUE(spelling.wordLists().isEmpty());
+    EXPECT_FALSE(typo.looksLikeTypo(QStringLiteral("this is xqzt")));
+    EXPECT_EQ(typo.fix(QStringLiteral("I saw teh ")), (Fix{QStringLiteral("teh"), QStringLiteral("the")})) << "fixes need no list";
+}
+
+// The writers' dictionaries as installed: each word typed letter by letter (from its fourth,
+// as the hold starts there) is never held back, while a run of letters no word starts with is
+// (where the list is trusted).
+TEST(DictionaryWordLists, WordsTypedMidWordAreNotTypos)
+{
+    const struct {
+        const char* language;
+        std::vector<const char*> words;
+        const char* nonsense; // null: the list has too many forms to be built, and is not trusted
+    } cases[] = {
+        {"en_US", {"unfinished", "runners", "wouldn't"}, "xqzt"},
+        // compounds
+        {"de_DE", {"arbeitszimmer", "kundenfreundlich", "haustürschlüssel", "wasserdicht", "straßenbahnhaltestelle"}, "xqzt"},
+        // ISO-8859-2
+        {"pl_PL", {"dziękuję", "przyjaciółka", "źdźbło", "zażółcić", "najpiękniejszych"}, "xqzt"},
+        // ISO-8859-7
+        {"el_GR", {"καλημέρα", "ευχαριστώ", "αποτέλεσμα"}, "ξξξξξ"},
+        // flag aliases
+        {"ar", {"المدرسة", "والمكتبات", "كتابهم"}, "ظظظظظ"},
+        {"hr_HR", {"prijateljica", "hvala", "nevjerojatno"}, "xqzt"},
+        {"hu_HU", {"barátságos", "szeretnék", "köszönöm", "villamosmérnök"}, nullptr},
+        {"ko_KR", {"대한민국", "컴퓨터는"}, nullptr},
+    };
+    for (const auto& c : cases) {
+        const QString language = QString::fromUtf8(c.language);
+        EnchantSpellChecker spelling({language});
+        ASSERT_EQ(spelling.dictionaries(), QStringList{language}) << "the dictionary is installed by tools/setup.sh";
+        ASSERT_EQ(spelling.waitForWordList(language), c.nonsense != nullptr) << c.language;
+        TypoChecker typo(spelling);
+        for (const char* w : c.words) {
+            const QList<uint> letters = QString::fromUtf8(w).toUcs4();
+            for (qsizetype n = 4; n <= letters.size(); ++n) {
+                const QString typed = QString::fromUcs4(reinterpret_cast<const char32_t*>(letters.constData()), n);
+                EXPECT_FALSE(typo.looksLikeTypo(typed)) << c.language << ": " << typed.toStdString();
+            }
+        }
+        if (c.nonsense) {
+            EXPECT_TRUE(typo.looksLikeTypo(QString::fromUtf8(c.nonsense))) << c.language;
+        }
+    }
+}
+
+// Lists that cannot be read or understood: no word is called a typo for lack of words.
+TEST(HunspellWordList, UnreadableOrNotUnderstoodListsAreNotTrusted)
+{
+    QTemporaryDir dir;
+    auto write = [&](const char* name, const QByteArray& text) {
+        QFile f(dir.filePath(QString::fromLatin1(name)));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(text);
+    };
+    write("flags.aff", "FLAG wide\n");
+    write("flags.dic", "1\nword\n");
+    write("set.aff", "SET NO-SUCH-SET\n");
+    write("set.dic", "1\nword\n");
+    write("nodic.aff", "SET UTF-8\n");
+    for (const char* base : {"flags", "set", "nodic", "missing"})
+        EXPECT_FALSE(HunspellWordList::load(dir.filePath(QString::fromLatin1(base))).isTrusted()) << base;
 }
 
 // The writer's languages: German first, then English.
 class WritersLanguages : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() { checker = new EnchantSpellChecker({QStringLiteral("de_DE.UTF-8"), QStringLiteral("en")}); }
+    static void SetUpTestSuite()
+    {
+        checker = new EnchantSpellChecker({QStringLiteral("de_DE.UTF-8"), QStringLiteral("en")});
+        checker->waitForDictionaries();
+    }
     static void TearDownTestSuite() { delete checker; }
     void SetUp() override
     {
@@ -174,7 +255,7 @@ public:
     bool isMisspelled(const QString&) override { return true; }
     QString languageOf(const QString&) override { return QStringLiteral("xx"); }
     QString correction(const QString&, const QString&) override { return QStringLiteral("checker"); }
-    QStringList completions(const QString&, const QString&, int) override { return {}; }
+    std::optional<bool> startsWord(const QString&, const QString&) override { return false; }
 };
 
 TEST(TypoChecker, CorrectionTableReplacesTheChecker)
@@ -194,31 +275,38 @@ TEST(TypoChecker, CorrectionTableReplacesTheChecker)
     EXPECT_EQ(plain.fix(QStringLiteral("hello wrold ")), (Fix{QStringLiteral("wrold"), QStringLiteral("checker")}));
 }
 
-// A small dictionary exercising the affix rules the word list applies.
+// A small dictionary exercising the affix rules, flag aliases, encodings and compounds.
 TEST(HunspellWordList, ExpandsAffixesAndFindsWordsByPrefix)
 {
     QTemporaryDir dir;
-    auto write = [&](const char* name, const char* text) {
+    auto write = [&](const char* name, const QByteArray& text) {
         QFile f(dir.filePath(QString::fromLatin1(name)));
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
         f.write(text);
     };
+    // Latin-2 bytes: "\xB3" is "ł"; flags by alias, "C" words begin compounds, "E" end them,
+    // "O" ones only stand in compounds.
     write("xx.aff",
-          "SET UTF-8\nNOSUGGEST !\n"
+          "SET ISO8859-2\nFORBIDDENWORD !\nCOMPOUNDBEGIN C\nCOMPOUNDEND E\nONLYINCOMPOUND O\nCOMPOUNDMIN 2\n"
+          "AF 6\nAF GU\nAF D\nAF !\nAF CO\nAF E\nAF S\n"
           "PFX U Y 1\nPFX U 0 un .\n\n"
           "SFX G Y 2\nSFX G e ing e\nSFX G 0 ing [^e]\n\n"
-          "SFX D N 2\nSFX D y ied [^aeiou]y\nSFX D 0 ed [^y]\n");
-    write("xx.dic", "5\nbake/GU\ntry/D\nplay/D\nHelen\nheck/!\n");
+          "SFX D N 2\nSFX D y ied [^aeiou]y\nSFX D 0 ed [^y]\n\n"
+          "SFX S Y 1\nSFX S 0 s/4 .\n");
+    write("xx.dic", "7\nbake/1\ntry/2\nplay/2\nHelen\nheck/3\nfunds/4\nbox/5\nwork/6\nsi\xB3" "a\n");
     const HunspellWordList list = HunspellWordList::load(dir.filePath("xx"));
-    EXPECT_EQ(list.withPrefix(QStringLiteral("bak"), 10), (QStringList{"bake", "baking"}));
-    EXPECT_EQ(list.withPrefix(QStringLiteral("unb"), 10), (QStringList{"unbake", "unbaking"}));
-    EXPECT_EQ(list.withPrefix(QStringLiteral("tr"), 10), (QStringList{"tried", "try"}));
-    EXPECT_EQ(list.withPrefix(QStringLiteral("pla"), 10), (QStringList{"play"}));  // "played" needs [^y]
-    EXPECT_EQ(list.withPrefix(QStringLiteral("HE"), 10), (QStringList{"Helen"}));   // "heck" is never suggested
-    EXPECT_TRUE(list.withPrefix(QStringLiteral("helen"), 10).isEmpty());
-    EXPECT_EQ(list.size(), 8u);
-
-    EXPECT_TRUE(HunspellWordList::load(dir.filePath("missing")).isEmpty());
+    ASSERT_TRUE(list.isTrusted());
+    const struct {
+        const char* partial;
+        bool starts;
+    } cases[] = {
+        {"bak", true},       {"bakin", true},  {"unbakin", true}, {"trie", true}, {"playe", false}, // [^y]
+        {"HELE", true},      {"hec", false},   {"siła", true},    {"SIŁ", true},  {"sil", false},
+        {"fundsbo", true},   {"fundsbox", true}, {"funds", true}, {"fundsx", false},
+        {"workbo", false},   {"worksbo", true}, {"boxfund", false}, {"worksplay", false},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(list.startsWord(QString::fromUtf8(c.partial)), c.starts) << c.partial;
 }
 
 } // namespace
