@@ -2224,10 +2224,6 @@
         <translation>Hindi naka-save ang memorya ng pagsusulat mo: wala o naka-lock ang keyring, kaya hindi maitatago ang key nito.</translation>
     </message>
     <message>
-        <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
-        <translation>Hindi muling mabuksan ang %1. Magkakabisa ang pinili mo sa susunod mong pagbukas dito.</translation>
-    </message>
-    <message>
         <source>That address isn&apos;t valid</source>
         <translation>Hindi wasto ang address na iyan</translation>
     </message>
@@ -2582,6 +2578,24 @@
         <translation>
             <numerusform>%Ln sa %1 ang tapos</numerusform>
             <numerusform>%Ln sa %1 ang tapos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Downloading the model</source>
+        <translation>Dina-download ang model</translation>
+    </message>
+    <message numerus="yes">
+        <source>These apps answer the Tab key before %app can, so %app stays paused in your other apps until they quit.</source>
+        <translation>
+            <numerusform>Sumasagot ang mga app na ito sa Tab key bago pa ang %app, kaya mananatiling naka-pause ang %app sa iba mo pang app hanggang magsara ang mga ito.</numerusform>
+            <numerusform>Sumasagot ang mga app na ito sa Tab key bago pa ang %app, kaya mananatiling naka-pause ang %app sa iba mo pang app hanggang magsara ang mga ito.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>It may be waiting on a dialog of its own. Force Quit closes it right away.</source>
+        <translation>
+            <numerusform>Baka naghihintay ito sa sarili nitong dialog. Isinasara ito agad ng “Sapilitang isara”.</numerusform>
+            <numerusform>Baka naghihintay ang mga ito sa sarili nilang mga dialog. Isinasara agad ng “Sapilitang isara” ang mga ito.</numerusform>
         </translation>
     </message>
 </context>

@@ -2224,10 +2224,6 @@
         <translation>La memoria di scrittura non è salvata: il portachiavi manca o è bloccato, quindi la sua chiave non può essere conservata.</translation>
     </message>
     <message>
-        <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
-        <translation>%1 non è riuscito a riaprirsi. La tua scelta avrà effetto al prossimo avvio.</translation>
-    </message>
-    <message>
         <source>That address isn&apos;t valid</source>
         <translation>Questo indirizzo non è valido</translation>
     </message>
@@ -2582,6 +2578,24 @@
         <translation>
             <numerusform>%Ln di %1 completato</numerusform>
             <numerusform>%Ln di %1 completati</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Downloading the model</source>
+        <translation>Download del modello</translation>
+    </message>
+    <message numerus="yes">
+        <source>These apps answer the Tab key before %app can, so %app stays paused in your other apps until they quit.</source>
+        <translation>
+            <numerusform>Queste app rispondono al tasto Tab prima di %app, quindi %app resta in pausa nelle altre app finché non si chiudono.</numerusform>
+            <numerusform>Queste app rispondono al tasto Tab prima di %app, quindi %app resta in pausa nelle altre app finché non si chiudono.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>It may be waiting on a dialog of its own. Force Quit closes it right away.</source>
+        <translation>
+            <numerusform>Forse sta aspettando una sua finestra di dialogo. «Forza uscita» lo chiude subito.</numerusform>
+            <numerusform>Forse stanno aspettando le loro finestre di dialogo. «Forza uscita» li chiude subito.</numerusform>
         </translation>
     </message>
 </context>

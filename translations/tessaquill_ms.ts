@@ -2204,10 +2204,6 @@
         <translation>Memori penulisan anda tidak disimpan: gelang kunci tiada atau dikunci, jadi kuncinya tidak dapat disimpan.</translation>
     </message>
     <message>
-        <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
-        <translation>%1 tidak dapat dibuka semula. Pilihan anda berkuat kuasa apabila anda memulakannya lain kali.</translation>
-    </message>
-    <message>
         <source>That address isn&apos;t valid</source>
         <translation>Alamat itu tidak sah</translation>
     </message>
@@ -2552,6 +2548,22 @@
         <source>Done: %Ln of %1</source>
         <translation>
             <numerusform>%Ln daripada %1 selesai</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Downloading the model</source>
+        <translation>Memuat turun model</translation>
+    </message>
+    <message numerus="yes">
+        <source>These apps answer the Tab key before %app can, so %app stays paused in your other apps until they quit.</source>
+        <translation>
+            <numerusform>Apl ini menjawab kekunci Tab sebelum %app, jadi %app kekal dijeda dalam apl lain sehingga semuanya ditutup.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>It may be waiting on a dialog of its own. Force Quit closes it right away.</source>
+        <translation>
+            <numerusform>Mungkin sedang menunggu dialognya sendiri. Paksa keluar menutupnya serta-merta.</numerusform>
         </translation>
     </message>
 </context>

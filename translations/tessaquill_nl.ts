@@ -2224,10 +2224,6 @@
         <translation>Je schrijfgeheugen is niet opgeslagen: de sleutelbos ontbreekt of is vergrendeld, dus de sleutel kan niet worden bewaard.</translation>
     </message>
     <message>
-        <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
-        <translation>%1 kon niet opnieuw openen. Je keuze geldt vanaf de volgende keer dat je het start.</translation>
-    </message>
-    <message>
         <source>That address isn&apos;t valid</source>
         <translation>Dat adres is ongeldig</translation>
     </message>
@@ -2582,6 +2578,24 @@
         <translation>
             <numerusform>%Ln van %1 klaar</numerusform>
             <numerusform>%Ln van %1 klaar</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Downloading the model</source>
+        <translation>Model wordt gedownload</translation>
+    </message>
+    <message numerus="yes">
+        <source>These apps answer the Tab key before %app can, so %app stays paused in your other apps until they quit.</source>
+        <translation>
+            <numerusform>Deze apps reageren eerder op de Tab-toets dan %app, dus %app blijft in je andere apps gepauzeerd tot ze afsluiten.</numerusform>
+            <numerusform>Deze apps reageren eerder op de Tab-toets dan %app, dus %app blijft in je andere apps gepauzeerd tot ze afsluiten.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>It may be waiting on a dialog of its own. Force Quit closes it right away.</source>
+        <translation>
+            <numerusform>Misschien wacht het op een eigen dialoogvenster. ‘Geforceerd stoppen’ sluit het meteen.</numerusform>
+            <numerusform>Misschien wachten ze op hun eigen dialoogvensters. ‘Geforceerd stoppen’ sluit ze meteen.</numerusform>
         </translation>
     </message>
 </context>

@@ -2224,10 +2224,6 @@
         <translation>Sua memória de escrita não foi salva: o chaveiro está ausente ou bloqueado, então a chave dela não pode ser guardada.</translation>
     </message>
     <message>
-        <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
-        <translation>%1 não conseguiu abrir de novo. Sua escolha vale a partir da próxima vez que você abri-lo.</translation>
-    </message>
-    <message>
         <source>That address isn&apos;t valid</source>
         <translation>Esse endereço não é válido</translation>
     </message>
@@ -2582,6 +2578,24 @@
         <translation>
             <numerusform>%Ln de %1 concluído</numerusform>
             <numerusform>%Ln de %1 concluídos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Downloading the model</source>
+        <translation>Baixando o modelo</translation>
+    </message>
+    <message numerus="yes">
+        <source>These apps answer the Tab key before %app can, so %app stays paused in your other apps until they quit.</source>
+        <translation>
+            <numerusform>Esses apps respondem à tecla Tab antes do %app, então o %app fica pausado nos seus outros apps até eles fecharem.</numerusform>
+            <numerusform>Esses apps respondem à tecla Tab antes do %app, então o %app fica pausado nos seus outros apps até eles fecharem.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>It may be waiting on a dialog of its own. Force Quit closes it right away.</source>
+        <translation>
+            <numerusform>Talvez ele esteja esperando uma caixa de diálogo própria. “Forçar saída” o fecha na hora.</numerusform>
+            <numerusform>Talvez eles estejam esperando caixas de diálogo próprias. “Forçar saída” os fecha na hora.</numerusform>
         </translation>
     </message>
 </context>

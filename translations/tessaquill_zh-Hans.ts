@@ -2204,10 +2204,6 @@
         <translation>你的写作记忆未保存：密钥环不存在或已锁定，无法保管其密钥。</translation>
     </message>
     <message>
-        <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
-        <translation>%1 无法重新打开。你的选择将在下次启动时生效。</translation>
-    </message>
-    <message>
         <source>That address isn&apos;t valid</source>
         <translation>该地址无效</translation>
     </message>
@@ -2552,6 +2548,22 @@
         <source>Done: %Ln of %1</source>
         <translation>
             <numerusform>已完成 %Ln/%1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Downloading the model</source>
+        <translation>正在下载模型</translation>
+    </message>
+    <message numerus="yes">
+        <source>These apps answer the Tab key before %app can, so %app stays paused in your other apps until they quit.</source>
+        <translation>
+            <numerusform>这些应用会抢在 %app 之前接收 Tab 键，因此在它们退出之前，%app 会在其他应用中保持暂停。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>It may be waiting on a dialog of its own. Force Quit closes it right away.</source>
+        <translation>
+            <numerusform>可能正在等待其自身的对话框。“强制退出”会立即将其关闭。</numerusform>
         </translation>
     </message>
 </context>

@@ -74,8 +74,8 @@ private:
     bool lit_;
 };
 
-// An orange card with a wrapping message and one button, whose long title wraps over two
-// lines (the second elided) rather than leave the card.
+// An orange card with a wrapping message and one button, whose long title wraps over up to
+// three lines rather than leave the card. The frame itself is not read: its message is.
 class AttentionCard final : public QFrame {
     Q_OBJECT
 public:

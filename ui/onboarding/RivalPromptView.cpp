@@ -160,6 +160,11 @@ void RivalPromptView::follow()
         toggle_->setVisible(!texts.toggle.isEmpty());
         notNow_->setVisible(texts.secondary);
         primary_->setText(texts.primary);
+        primary_->setShrinkablePart(texts.names);
+        // Long names wrap, as the tray card's do, rather than push the button out of the window;
+        // a title that fits keeps its one line.
+        const int room = kWidth - 2 * 24 - (texts.secondary ? notNow_->sizeHint().width() + 10 : 0);
+        primary_->setMaxLines(primary_->sizeHint().width() > room ? 3 : 1);
         primary_->setAccessibleName(texts.primary);
         primary_->setEnabled(texts.primaryEnabled);
         primary_->updateGeometry();

@@ -33,6 +33,7 @@ class RivalPromptView final : public QWidget {
     Q_OBJECT
 public:
     static constexpr Millis kAutoClose{3200};
+    static constexpr int kWidth = 460; // the window's fixed width
 
     RivalPromptView(RivalPromptServices services, std::function<void()> close, QWidget* parent = nullptr);
 
