@@ -160,6 +160,7 @@ TEST_F(PanelDownload, RussianAccessButtonKeepsEveryWord)
     PrimaryButton* button = content->attentionCard()->button();
     const auto bare = [](QString s) { return s.remove(QLatin1Char(' ')); };
     EXPECT_EQ(bare(button->shownLines().join(QString())), bare(button->text()));
+    EXPECT_GE(button->height(), button->heightForWidth(button->width())) << "tall enough for every line";
     const QRect inCard(button->mapTo(content->attentionCard(), QPoint(0, 0)), button->size());
     EXPECT_TRUE(content->attentionCard()->rect().contains(inCard));
 }

@@ -12,6 +12,7 @@
 #include "ui/design/Theme.h"
 #include "ui/onboarding/RivalPromptView.h"
 
+#include <QCheckBox>
 #include <QLocale>
 #include <QTest>
 #include <QTranslator>
@@ -35,15 +36,15 @@ TEST(RivalLongNames, PrimaryButtonWrapsInsideTheWindowInGerman)
     FakeDefaults defaults;
     Preferences prefs(defaults);
     FakeWorkspace workspace;
-    workspace.apps = {{10, "", "Quarmel Schreibassistent Professionell", {}},
-                      {11, "", "Tippfix Autovervollständigung", {}},
-                      {12, "", "Wortwerk Inline-Vorschläge", {}}};
+    workspace.apps = {{10, "app.quarmel.writer", "Quarmel Schreibassistent Professionell", {}},
+                      {11, "app.quarmel.complete", "Quarmel Autovervollständigung", {}},
+                      {12, "app.quarmel.inline", "Quarmel Inline-Vorschläge Hilfsprogramm", {}}};
     RivalWatcher watcher(workspace, clock);
     watcher.refresh(false);
     {
         RivalPromptView view({watcher, prefs, motion, clock, {}}, [] {});
         applyInkTheme(&view);
-        view.resize(460, 440);
+        view.setFixedSize(RivalPromptView::kWidth, 440); // as its window has it
         view.move(100, 100);
         view.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
@@ -59,6 +60,8 @@ TEST(RivalLongNames, PrimaryButtonWrapsInsideTheWindowInGerman)
         EXPECT_TRUE(view.rect().contains(inView)) << "inside the window";
         const QRect notNow(view.notNowButton()->mapTo(&view, QPoint(0, 0)), view.notNowButton()->size());
         EXPECT_FALSE(notNow.intersects(inView));
+        const QRect toggle(view.toggle()->mapTo(&view, QPoint(0, 0)), view.toggle()->size());
+        EXPECT_LE(toggle.right(), view.width()) << "the check box stays inside too";
     }
     QCoreApplication::removeTranslator(&german);
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));

@@ -93,6 +93,8 @@ void PrimaryButton::setMaxLines(int maxLines)
     maxLines_ = std::max(1, maxLines);
     QSizePolicy policy = sizePolicy();
     policy.setHeightForWidth(maxLines_ > 1);
+    // A fixed height would hold a wrapped title to one line's.
+    policy.setVerticalPolicy(maxLines_ > 1 ? QSizePolicy::Preferred : QSizePolicy::Fixed);
     setSizePolicy(policy);
     updateGeometry();
 }

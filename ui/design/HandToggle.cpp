@@ -110,8 +110,12 @@ void HandToggle::setLabelWidget(QWidget* label)
             labels.prepend(own);
         const QString name = accessibleName().isEmpty() ? text() : accessibleName();
         for (QLabel* l : labels) {
-            if (!name.isEmpty() && l->text() == name)
-                markDecorative(l);
+            if (name.isEmpty() || l->text() != name)
+                continue;
+            markDecorative(l);
+            // A label whose text was set has its accessible object already: made again as decoration.
+            if (QAccessibleInterface* made = QAccessible::queryAccessibleInterface(l); made && made->role() != QAccessible::Graphic)
+                QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
         }
     }
     updateGeometry();

@@ -152,7 +152,7 @@ void PillButton::openMenu()
 }
 
 AttentionCard::AttentionCard(MotionContext& motion, QWidget* parent)
-    : QFrame(parent), label_(new QLabel(this)), button_(new PrimaryButton(QString(), motion, this))
+    : QWidget(parent), label_(new QLabel(this)), button_(new PrimaryButton(QString(), motion, this))
 {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(12 + 20, 12, 12, 12);
@@ -193,7 +193,7 @@ void AttentionCard::paintEvent(QPaintEvent*)
 
 void AttentionCard::changeEvent(QEvent* event)
 {
-    QFrame::changeEvent(event);
+    QWidget::changeEvent(event);
     if (event->type() == QEvent::LayoutDirectionChange)
         followDirection();
 }

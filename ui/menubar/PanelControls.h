@@ -76,7 +76,7 @@ private:
 
 // An orange card with a wrapping message and one button, whose long title wraps over up to
 // three lines rather than leave the card. The frame itself is not read: its message is.
-class AttentionCard final : public QFrame {
+class AttentionCard final : public QWidget {
     Q_OBJECT
 public:
     explicit AttentionCard(MotionContext& motion, QWidget* parent = nullptr);

@@ -53,8 +53,10 @@ RivalPromptTexts rivalPromptTexts(RivalPromptState state, const QList<RivalApp>&
     RivalPromptTexts out;
     out.secondary = state != RivalPromptState::resolved;
     out.primaryEnabled = state != RivalPromptState::quitting;
-    if (state != RivalPromptState::resolved)
+    if (state != RivalPromptState::resolved) {
         out.toggle = text("Next time, quit %1 without asking").arg(names);
+        out.names = names;
+    }
     switch (state) {
     case RivalPromptState::waiting:
     case RivalPromptState::quitting:
@@ -67,8 +69,6 @@ RivalPromptTexts rivalPromptTexts(RivalPromptState state, const QList<RivalApp>&
                                            "your other apps until they quit.",
                                            apps);
         out.primary = state == RivalPromptState::waiting ? text("Quit %1").arg(names) : text("Quitting…");
-        if (state == RivalPromptState::waiting)
-            out.names = names;
         break;
     case RivalPromptState::refused:
         out.headline = text("%1 is still open", apps).arg(names);

@@ -17,6 +17,7 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QStyle>
 #include <QVBoxLayout>
 
 namespace tq {
@@ -156,7 +157,18 @@ void RivalPromptView::follow()
     transitionLayout(this, services_.motion, flow, {textBlock_, toggle_, notNow_, primary_}, [&] {
         headline_->setText(texts.headline);
         explanation_->setText(texts.explanation);
-        toggle_->setText(texts.toggle);
+        // A check box does not wrap: long names give way in their middle, the whole is its name.
+        QString toggleText = texts.toggle;
+        const QFontMetrics metrics(toggle_->font());
+        const int toggleRoom = kWidth - 2 * 24 - toggle_->style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, toggle_) -
+                               toggle_->style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, toggle_) - 8;
+        if (const qsizetype at = toggleText.indexOf(texts.names);
+            !texts.names.isEmpty() && at >= 0 && metrics.horizontalAdvance(toggleText) > toggleRoom) {
+            const int rest = metrics.horizontalAdvance(toggleText) - metrics.horizontalAdvance(texts.names);
+            toggleText.replace(at, texts.names.size(), metrics.elidedText(texts.names, Qt::ElideMiddle, std::max(0, toggleRoom - rest)));
+        }
+        toggle_->setText(toggleText);
+        toggle_->setAccessibleName(texts.toggle);
         toggle_->setVisible(!texts.toggle.isEmpty());
         notNow_->setVisible(texts.secondary);
         primary_->setText(texts.primary);
