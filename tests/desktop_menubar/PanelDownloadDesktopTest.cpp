@@ -20,11 +20,16 @@
 #include "ui/design/Animation.h"
 #include "ui/design/Buttons.h"
 #include "ui/design/Theme.h"
+#include "platform/OverlayWindow.h"
+#include "support/Wait.h"
 #include "ui/menubar/MenuContent.h"
+#include "ui/menubar/MenuPanel.h"
 #include "ui/menubar/PanelControls.h"
 
 #include <QDir>
 #include <QLocale>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QTranslator>
 #include <QtTest/QTest>
 
@@ -67,14 +72,16 @@ protected:
         }
         return {why, text("Download the model to start")};
     }
-    std::unique_ptr<MenuContent> panel(Permissions& permissions)
+    // `own`: shown as a window of its own, themed; else the tray panel themes it.
+    std::unique_ptr<MenuContent> panel(Permissions& permissions, bool own = true)
     {
         MenuCallbacks cb;
         cb.engineSilent = [this] { return shown; };
         cb.watchEngines = [this](QObject*, std::function<void()> changed) { enginesChanged = std::move(changed); };
         auto content = std::make_unique<MenuContent>(
             MenuServices{prefs, rules, stats, permissions, rivals, clock, host, desktop, motion}, std::move(cb));
-        applyInkTheme(content.get());
+        if (own)
+            applyInkTheme(content.get());
         content->refresh();
         return content;
     }
@@ -143,6 +150,29 @@ TEST_F(PanelDownload, DownloadInGermanAndRussian)
         EXPECT_EQ(content->statusLabel()->text(), text("Ready"));
         EXPECT_TRUE(content->attentionCard()->isHidden());
     }
+}
+
+// With a compositing manager the panel itself, translucent corners and shadow, in Russian.
+TEST_F(PanelDownload, DownloadPanelWithACompositingManager)
+{
+    if (QStandardPaths::findExecutable("xcompmgr").isEmpty())
+        GTEST_SKIP() << "xcompmgr is not installed";
+    QProcess compositor;
+    compositor.start("xcompmgr", {});
+    ASSERT_TRUE(compositor.waitForStarted(5000));
+    ASSERT_TRUE(testwait::waitFor([] { return overlay::compositing(); }, 5000));
+    ASSERT_TRUE(speak(QStringLiteral("ru")));
+    Permissions permissions(access, capture, desktop, login, clock);
+    shown = silence(Why::downloading);
+    auto* panel = new MenuPanel(this->panel(permissions, false).release(), clock);
+    panel->open(QPoint(600, 100), true);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(panel));
+    QTest::qWait(200);
+    desktoptest::screenshot(QStringLiteral("menubar-panel-ru-downloading-composited.png"));
+    EXPECT_EQ(panel->width(), MenuContent::kWidth + 2 * MenuPanel::kShadowMargin);
+    panel->close();
+    compositor.kill();
+    compositor.waitForFinished(3000);
 }
 
 // The access card's long Russian title keeps every word over its lines.
