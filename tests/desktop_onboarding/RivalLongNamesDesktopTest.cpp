@@ -13,6 +13,7 @@
 #include "ui/onboarding/RivalPromptView.h"
 
 #include <QCheckBox>
+#include <QLabel>
 #include <QLocale>
 #include <QTest>
 #include <QTranslator>
@@ -60,6 +61,10 @@ TEST(RivalLongNames, PrimaryButtonWrapsInsideTheWindowInGerman)
         EXPECT_TRUE(view.rect().contains(inView)) << "inside the window";
         const QRect notNow(view.notNowButton()->mapTo(&view, QPoint(0, 0)), view.notNowButton()->size());
         EXPECT_FALSE(notNow.intersects(inView));
+        // The headline keeps to two lines under the scene.
+        const QLabel* headline = view.headline();
+        EXPECT_LE(headline->heightForWidth(headline->width()), 2 * QFontMetrics(headline->font()).lineSpacing() + 2)
+            << headline->text().toStdString();
         const QRect toggle(view.toggle()->mapTo(&view, QPoint(0, 0)), view.toggle()->size());
         EXPECT_LE(toggle.right(), view.width()) << "the check box stays inside too";
     }

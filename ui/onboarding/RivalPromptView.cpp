@@ -136,7 +136,7 @@ void RivalPromptView::follow()
         });
     }
     const RivalPromptTexts texts = rivalPromptTexts(state(), shown_, open);
-    const bool newHeadline = !headline_->text().isEmpty() && texts.headline != headline_->text() && textBlock_->isVisible();
+    const bool newHeadline = !headlineText_.isEmpty() && texts.headline != headlineText_ && textBlock_->isVisible();
     if (newHeadline) {
         // The old block leaves as a picture fading out where it stood; the new one fades in,
         // both on the standard curve (under Reduce Motion too: a cross-fade has no motion).
@@ -155,7 +155,20 @@ void RivalPromptView::follow()
     // and the buttons glide to their new places, the toggle and "Not Now" fade out as they go.
     const Animation flow = newHeadline ? Animation::timing(motion::standard()) : Animation::none();
     transitionLayout(this, services_.motion, flow, {textBlock_, toggle_, notNow_, primary_}, [&] {
-        headline_->setText(texts.headline);
+        // Two lines at most above the explanation: long names give way in their middle.
+        QString headline = texts.headline;
+        const double headlineRoom = kWidth - 2 * 40;
+        const qsizetype namesAt = texts.names.isEmpty() ? -1 : headline.indexOf(texts.names);
+        const QFontMetricsF headlineMetrics(headline_->font());
+        bool cut = false;
+        wrapLines(headline, headline_->font(), headlineRoom, 2, &cut);
+        for (double room = headlineMetrics.horizontalAdvance(texts.names) - 10; cut && namesAt >= 0 && room > 0; room -= 10) {
+            headline = texts.headline;
+            headline.replace(namesAt, texts.names.size(), headlineMetrics.elidedText(texts.names, Qt::ElideMiddle, room));
+            wrapLines(headline, headline_->font(), headlineRoom, 2, &cut);
+        }
+        headline_->setText(headline);
+        headlineText_ = texts.headline;
         explanation_->setText(texts.explanation);
         // A check box does not wrap: long names give way in their middle, the whole is its name.
         QString toggleText = texts.toggle;

@@ -65,6 +65,7 @@ private:
     TugOfWarScene* scene_;
     QWidget* textBlock_;
     QLabel* headline_;
+    QString headlineText_; // the whole headline, of which the label may show a shortened form
     QLabel* explanation_;
     QCheckBox* toggle_;
     HandButton* notNow_;
