@@ -11,6 +11,8 @@
 #include "platform/SingleInstance.h"
 #include "settings/Preferences.h"
 #include "completion/CompletionEngine.h"
+#include "engines/ModelStore.h"
+#include "engines/ProviderHub.h"
 #include "platform/ReduceMotion.h"
 #include "ui/design/Animation.h"
 #include "ui/menubar/HiddenIconPrompt.h"
@@ -38,7 +40,22 @@ AppDelegate::AppDelegate(AppModel& model, SingleInstance& instance, SessionEnd& 
         return std::nullopt;
     };
     callbacks.restartHint = [this] { return model_.axSource().restartHint(); };
-    callbacks.engineSilent = [this] { return model_.hub().silentReason(); };
+    callbacks.engineSilent = [this]() -> std::optional<menu::EngineSilence> {
+        const std::optional<QString> reason = model_.hub().silentReason();
+        if (!reason)
+            return std::nullopt;
+        using K = ModelStore::Phase::Kind;
+        const K phase = model_.modelStore().phase().kind;
+        const auto why = phase == K::downloading ? menu::EngineSilence::Why::downloading
+                         : phase == K::verifying ? menu::EngineSilence::Why::checking
+                                                 : menu::EngineSilence::Why::notDownloaded;
+        return menu::EngineSilence{why, *reason};
+    };
+    callbacks.watchEngines = [this](QObject* receiver, std::function<void()> changed) {
+        connect(&model_.hub(), &ProviderHub::statusChanged, receiver, [changed] { changed(); });
+        connect(&model_.modelStore(), &ModelStore::phaseChanged, receiver, [changed] { changed(); });
+    };
+    callbacks.openEngineSettings = [this] { model_.windows().showSettings(SettingsPane::engine); };
     callbacks.copyText = [](const QString& text) { QGuiApplication::clipboard()->setText(text); };
     callbacks.pauseFrontApp = [this](std::optional<double> seconds) { model_.pauseFrontApp(seconds); };
     callbacks.refreshEngine = [this] {

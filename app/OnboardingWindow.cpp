@@ -37,6 +37,7 @@ public:
         services.makeLanguageButton = [&model, this](QWidget* parent) -> QWidget* {
             return new LanguageButton(model.language(), parent, motion_.get());
         };
+        services.trayHost = &model.platform().trayHost();
         view_ = new OnboardingView(std::move(services), std::move(close), this);
         layout->addWidget(view_);
     }

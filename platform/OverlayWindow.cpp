@@ -12,6 +12,8 @@
 
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
+#include <X11/extensions/Xfixes.h>
+#include <X11/extensions/shape.h>
 
 #include <algorithm>
 #include <cmath>
@@ -139,6 +141,31 @@ void applyShape(QWidget* window, const QRegion& visible)
         window->clearMask();
     else
         window->setMask(visible.isEmpty() ? QRegion(0, 0, 1, 1) : visible);
+}
+
+void setInputArea(QWidget* window, const QRegion& area)
+{
+    auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+    Display* display = x11 ? x11->display() : nullptr;
+    int event = 0, error = 0;
+    if (!display || !XFixesQueryExtension(display, &event, &error))
+        return;
+    const Window id = Window(window->winId());
+    if (area.isEmpty()) {
+        XFixesSetWindowShapeRegion(display, id, ShapeInput, 0, 0, None);
+    } else {
+        const double scale = window->devicePixelRatioF();
+        std::vector<XRectangle> rects;
+        for (const QRect& r : area) {
+            const QRect px(QPoint(int(std::floor(r.left() * scale)), int(std::floor(r.top() * scale))),
+                           QPoint(int(std::ceil((r.right() + 1) * scale)) - 1, int(std::ceil((r.bottom() + 1) * scale)) - 1));
+            rects.push_back({short(px.x()), short(px.y()), ushort(px.width()), ushort(px.height())});
+        }
+        const XserverRegion region = XFixesCreateRegion(display, rects.data(), int(rects.size()));
+        XFixesSetWindowShapeRegion(display, id, ShapeInput, 0, 0, region);
+        XFixesDestroyRegion(display, region);
+    }
+    XFlush(display);
 }
 
 void orderFront(QWidget* window)

@@ -66,6 +66,10 @@ QRectF frame(const QWidget* window);
 // Without a compositing manager the window shows only `visible` (in window coordinates);
 // with one the mask is cleared and translucency does the work.
 void applyShape(QWidget* window, const QRegion& visible);
+// Where a compositing manager runs, presses reach the window only inside `area` (in window
+// coordinates) and fall through to the window beneath elsewhere, as in a drawn shadow's margin.
+// An empty area takes the whole window again. Nothing happens off X11.
+void setInputArea(QWidget* window, const QRegion& area);
 // Shows the window when hidden and raises it, without activating it or taking the focus.
 void orderFront(QWidget* window);
 // The colour most pixels of the screen show in a rectangle of screen space, as they are now,

@@ -2741,5 +2741,31 @@
         <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
         <translation>تعذّر على %1 أن يفتح من جديد. سيسري اختيارك في المرة القادمة التي تشغّله فيها.</translation>
     </message>
+    <message>
+        <source>Downloading the model</source>
+        <translation>جارٍ تنزيل النموذج</translation>
+    </message>
+    <message numerus="yes">
+        <source>These apps answer the Tab key before %app can, so %app stays paused in your other apps until they quit.</source>
+        <translation>
+            <numerusform>تستجيب هذه التطبيقات لمفتاح Tab قبل أن يتمكن %app من ذلك، لذلك يبقى %app متوقفًا مؤقتًا في تطبيقاتك الأخرى حتى يتم إنهاؤها.</numerusform>
+            <numerusform>تستجيب هذه التطبيقات لمفتاح Tab قبل أن يتمكن %app من ذلك، لذلك يبقى %app متوقفًا مؤقتًا في تطبيقاتك الأخرى حتى يتم إنهاؤها.</numerusform>
+            <numerusform>يستجيب هذان التطبيقان لمفتاح Tab قبل أن يتمكن %app من ذلك، لذلك يبقى %app متوقفًا مؤقتًا في تطبيقاتك الأخرى حتى يتم إنهاؤهما.</numerusform>
+            <numerusform>تستجيب هذه التطبيقات لمفتاح Tab قبل أن يتمكن %app من ذلك، لذلك يبقى %app متوقفًا مؤقتًا في تطبيقاتك الأخرى حتى يتم إنهاؤها.</numerusform>
+            <numerusform>تستجيب هذه التطبيقات لمفتاح Tab قبل أن يتمكن %app من ذلك، لذلك يبقى %app متوقفًا مؤقتًا في تطبيقاتك الأخرى حتى يتم إنهاؤها.</numerusform>
+            <numerusform>تستجيب هذه التطبيقات لمفتاح Tab قبل أن يتمكن %app من ذلك، لذلك يبقى %app متوقفًا مؤقتًا في تطبيقاتك الأخرى حتى يتم إنهاؤها.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>It may be waiting on a dialog of its own. Force Quit closes it right away.</source>
+        <translation>
+            <numerusform>ربما تنتظر مربعات حوار خاصة بها. «إنهاء قسري» يغلقها فورًا.</numerusform>
+            <numerusform>ربما ينتظر مربع حوار خاصًا به. «إنهاء قسري» يغلقه فورًا.</numerusform>
+            <numerusform>ربما ينتظران مربعات حوار خاصة بهما. «إنهاء قسري» يغلقهما فورًا.</numerusform>
+            <numerusform>ربما تنتظر مربعات حوار خاصة بها. «إنهاء قسري» يغلقها فورًا.</numerusform>
+            <numerusform>ربما تنتظر مربعات حوار خاصة بها. «إنهاء قسري» يغلقها فورًا.</numerusform>
+            <numerusform>ربما تنتظر مربعات حوار خاصة بها. «إنهاء قسري» يغلقها فورًا.</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

@@ -2621,5 +2621,23 @@
         <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
         <translation>%1 আবার খুলতে পারেনি। আপনার পছন্দ পরের বার এটি চালু করলে কার্যকর হবে।</translation>
     </message>
+    <message>
+        <source>Downloading the model</source>
+        <translation>মডেল ডাউনলোড হচ্ছে</translation>
+    </message>
+    <message numerus="yes">
+        <source>These apps answer the Tab key before %app can, so %app stays paused in your other apps until they quit.</source>
+        <translation>
+            <numerusform>এই অ্যাপগুলো %app-এর আগেই Tab কী-তে সাড়া দেয়, তাই এগুলো বন্ধ না হওয়া পর্যন্ত %app আপনার অন্য অ্যাপগুলোতে বিরতিতে থাকে।</numerusform>
+            <numerusform>এই অ্যাপগুলো %app-এর আগেই Tab কী-তে সাড়া দেয়, তাই এগুলো বন্ধ না হওয়া পর্যন্ত %app আপনার অন্য অ্যাপগুলোতে বিরতিতে থাকে।</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>It may be waiting on a dialog of its own. Force Quit closes it right away.</source>
+        <translation>
+            <numerusform>হয়তো এটি নিজের কোনো ডায়ালগের অপেক্ষায় আছে। “জোর করে বন্ধ” এটি সঙ্গে সঙ্গে বন্ধ করে।</numerusform>
+            <numerusform>হয়তো এগুলো নিজেদের কোনো ডায়ালগের অপেক্ষায় আছে। “জোর করে বন্ধ” এগুলো সঙ্গে সঙ্গে বন্ধ করে।</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

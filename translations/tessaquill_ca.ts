@@ -2621,5 +2621,23 @@
         <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
         <translation>%1 no s’ha pogut tornar a obrir. La teva elecció s’aplicarà la propera vegada que l’iniciïs.</translation>
     </message>
+    <message>
+        <source>Downloading the model</source>
+        <translation>S&apos;està baixant el model</translation>
+    </message>
+    <message numerus="yes">
+        <source>These apps answer the Tab key before %app can, so %app stays paused in your other apps until they quit.</source>
+        <translation>
+            <numerusform>Aquestes apps responen a la tecla Tab abans que %app pugui fer-ho, així que %app queda en pausa a les altres apps fins que es tanquin.</numerusform>
+            <numerusform>Aquestes apps responen a la tecla Tab abans que %app pugui fer-ho, així que %app queda en pausa a les altres apps fins que es tanquin.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>It may be waiting on a dialog of its own. Force Quit closes it right away.</source>
+        <translation>
+            <numerusform>Potser està esperant un diàleg seu. «Força la sortida» el tanca immediatament.</numerusform>
+            <numerusform>Potser estan esperant diàlegs seus. «Força la sortida» els tanca immediatament.</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

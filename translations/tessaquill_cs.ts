@@ -2651,5 +2651,25 @@
         <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
         <translation>%1 se nepodařilo znovu otevřít. Vaše volba se projeví při příštím spuštění.</translation>
     </message>
+    <message>
+        <source>Downloading the model</source>
+        <translation>Stahuje se model</translation>
+    </message>
+    <message numerus="yes">
+        <source>These apps answer the Tab key before %app can, so %app stays paused in your other apps until they quit.</source>
+        <translation>
+            <numerusform>Tyto aplikace reagují na klávesu Tab dřív než %app, proto %app zůstane v ostatních aplikacích pozastaven, dokud se neukončí.</numerusform>
+            <numerusform>Tyto aplikace reagují na klávesu Tab dřív než %app, proto %app zůstane v ostatních aplikacích pozastaven, dokud se neukončí.</numerusform>
+            <numerusform>Tyto aplikace reagují na klávesu Tab dřív než %app, proto %app zůstane v ostatních aplikacích pozastaven, dokud se neukončí.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>It may be waiting on a dialog of its own. Force Quit closes it right away.</source>
+        <translation>
+            <numerusform>Možná čeká na vlastní dialog. „Vynutit ukončení“ ji okamžitě zavře.</numerusform>
+            <numerusform>Možná čekají na vlastní dialogy. „Vynutit ukončení“ je okamžitě zavře.</numerusform>
+            <numerusform>Možná čekají na vlastní dialogy. „Vynutit ukončení“ je okamžitě zavře.</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

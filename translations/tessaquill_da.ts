@@ -2621,5 +2621,23 @@
         <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
         <translation>%1 kunne ikke åbne igen. Dit valg træder i kraft, næste gang du starter det.</translation>
     </message>
+    <message>
+        <source>Downloading the model</source>
+        <translation>Henter modellen</translation>
+    </message>
+    <message numerus="yes">
+        <source>These apps answer the Tab key before %app can, so %app stays paused in your other apps until they quit.</source>
+        <translation>
+            <numerusform>Disse apps reagerer på Tab-tasten, før %app kan, så %app er på pause i dine andre apps, indtil de afslutter.</numerusform>
+            <numerusform>Disse apps reagerer på Tab-tasten, før %app kan, så %app er på pause i dine andre apps, indtil de afslutter.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>It may be waiting on a dialog of its own. Force Quit closes it right away.</source>
+        <translation>
+            <numerusform>Den venter måske på en af sine egne dialoger. »Tvangsafslut« lukker den med det samme.</numerusform>
+            <numerusform>De venter måske på deres egne dialoger. »Tvangsafslut« lukker dem med det samme.</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

@@ -2621,5 +2621,23 @@
         <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
         <translation>%1 konnte nicht neu starten. Deine Auswahl gilt ab dem nächsten Start.</translation>
     </message>
+    <message>
+        <source>Downloading the model</source>
+        <translation>Modell wird heruntergeladen</translation>
+    </message>
+    <message numerus="yes">
+        <source>These apps answer the Tab key before %app can, so %app stays paused in your other apps until they quit.</source>
+        <translation>
+            <numerusform>Diese Apps reagieren vor %app auf die Tab-Taste, deshalb bleibt %app in deinen anderen Apps pausiert, bis sie beendet sind.</numerusform>
+            <numerusform>Diese Apps reagieren vor %app auf die Tab-Taste, deshalb bleibt %app in deinen anderen Apps pausiert, bis sie beendet sind.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>It may be waiting on a dialog of its own. Force Quit closes it right away.</source>
+        <translation>
+            <numerusform>Vielleicht wartet die App auf einen eigenen Dialog. „Sofort beenden“ schließt sie umgehend.</numerusform>
+            <numerusform>Vielleicht warten die Apps auf eigene Dialoge. „Sofort beenden“ schließt sie umgehend.</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

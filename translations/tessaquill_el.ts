@@ -2621,5 +2621,23 @@
         <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
         <translation>Το %1 δεν μπόρεσε να ανοίξει ξανά. Η επιλογή σας θα ισχύσει την επόμενη φορά που θα το ξεκινήσετε.</translation>
     </message>
+    <message>
+        <source>Downloading the model</source>
+        <translation>Λήψη του μοντέλου</translation>
+    </message>
+    <message numerus="yes">
+        <source>These apps answer the Tab key before %app can, so %app stays paused in your other apps until they quit.</source>
+        <translation>
+            <numerusform>Αυτές οι εφαρμογές ανταποκρίνονται στο πλήκτρο Tab πριν από το %app, οπότε το %app μένει σε παύση στις άλλες εφαρμογές σας μέχρι να τερματιστούν.</numerusform>
+            <numerusform>Αυτές οι εφαρμογές ανταποκρίνονται στο πλήκτρο Tab πριν από το %app, οπότε το %app μένει σε παύση στις άλλες εφαρμογές σας μέχρι να τερματιστούν.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>It may be waiting on a dialog of its own. Force Quit closes it right away.</source>
+        <translation>
+            <numerusform>Ίσως περιμένει κάποιο δικό του παράθυρο διαλόγου. Ο «Αναγκαστικός τερματισμός» το κλείνει αμέσως.</numerusform>
+            <numerusform>Ίσως περιμένουν κάποια δικά τους παράθυρα διαλόγου. Ο «Αναγκαστικός τερματισμός» τα κλείνει αμέσως.</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

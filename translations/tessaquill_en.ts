@@ -2621,5 +2621,23 @@
         <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Downloading the model</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>These apps answer the Tab key before %app can, so %app stays paused in your other apps until they quit.</source>
+        <translation>
+            <numerusform>These apps answer the Tab key before %app can, so %app stays paused in your other apps until they quit.</numerusform>
+            <numerusform>These apps answer the Tab key before %app can, so %app stays paused in your other apps until they quit.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>It may be waiting on a dialog of its own. Force Quit closes it right away.</source>
+        <translation>
+            <numerusform>It may be waiting on a dialog of its own. Force Quit closes it right away.</numerusform>
+            <numerusform>They may be waiting on dialogs of their own. Force Quit closes them right away.</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

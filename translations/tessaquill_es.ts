@@ -2621,5 +2621,23 @@
         <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
         <translation>%1 no pudo volver a abrirse. Tu elección se aplicará la próxima vez que lo inicies.</translation>
     </message>
+    <message>
+        <source>Downloading the model</source>
+        <translation>Descargando el modelo</translation>
+    </message>
+    <message numerus="yes">
+        <source>These apps answer the Tab key before %app can, so %app stays paused in your other apps until they quit.</source>
+        <translation>
+            <numerusform>Estas apps atienden la tecla Tab antes que %app, así que %app sigue en pausa en tus otras apps hasta que se cierren.</numerusform>
+            <numerusform>Estas apps atienden la tecla Tab antes que %app, así que %app sigue en pausa en tus otras apps hasta que se cierren.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>It may be waiting on a dialog of its own. Force Quit closes it right away.</source>
+        <translation>
+            <numerusform>Puede que esté esperando un diálogo propio. «Forzar salida» lo cierra al instante.</numerusform>
+            <numerusform>Puede que estén esperando diálogos propios. «Forzar salida» los cierra al instante.</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

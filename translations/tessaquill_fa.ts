@@ -2591,5 +2591,21 @@
         <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
         <translation>%1 دوباره باز نشد. انتخاب شما دفعهٔ بعد که آن را اجرا کنید اعمال می‌شود.</translation>
     </message>
+    <message>
+        <source>Downloading the model</source>
+        <translation>در حال بارگیری مدل</translation>
+    </message>
+    <message numerus="yes">
+        <source>These apps answer the Tab key before %app can, so %app stays paused in your other apps until they quit.</source>
+        <translation>
+            <numerusform>این برنامه‌ها پیش از %app به کلید Tab پاسخ می‌دهند، پس %app تا وقتی بسته نشوند در برنامه‌های دیگرتان متوقف می‌ماند.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>It may be waiting on a dialog of its own. Force Quit closes it right away.</source>
+        <translation>
+            <numerusform>شاید منتظر پاسخ در پنجرهٔ گفتگوی خود باشد. با «خروج اجباری» فوراً بسته می‌شود.</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

@@ -2621,5 +2621,23 @@
         <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
         <translation>%1 ei auennut uudelleen. Valintasi tulee voimaan, kun käynnistät sen seuraavan kerran.</translation>
     </message>
+    <message>
+        <source>Downloading the model</source>
+        <translation>Ladataan mallia</translation>
+    </message>
+    <message numerus="yes">
+        <source>These apps answer the Tab key before %app can, so %app stays paused in your other apps until they quit.</source>
+        <translation>
+            <numerusform>Nämä sovellukset reagoivat Tab-näppäimeen ennen %app-sovellusta, joten %app on tauolla muissa sovelluksissa, kunnes ne sulkeutuvat.</numerusform>
+            <numerusform>Nämä sovellukset reagoivat Tab-näppäimeen ennen %app-sovellusta, joten %app on tauolla muissa sovelluksissa, kunnes ne sulkeutuvat.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>It may be waiting on a dialog of its own. Force Quit closes it right away.</source>
+        <translation>
+            <numerusform>Se saattaa odottaa omaa valintaikkunaansa. Pakota lopetus sulkee sen heti.</numerusform>
+            <numerusform>Ne saattavat odottaa omia valintaikkunoitaan. Pakota lopetus sulkee ne heti.</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

@@ -2621,5 +2621,23 @@
         <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
         <translation>Hindi muling mabuksan ang %1. Magkakabisa ang pinili mo sa susunod mong pagbukas dito.</translation>
     </message>
+    <message>
+        <source>Downloading the model</source>
+        <translation>Dina-download ang model</translation>
+    </message>
+    <message numerus="yes">
+        <source>These apps answer the Tab key before %app can, so %app stays paused in your other apps until they quit.</source>
+        <translation>
+            <numerusform>Sumasagot ang mga app na ito sa Tab key bago pa ang %app, kaya mananatiling naka-pause ang %app sa iba mo pang app hanggang magsara ang mga ito.</numerusform>
+            <numerusform>Sumasagot ang mga app na ito sa Tab key bago pa ang %app, kaya mananatiling naka-pause ang %app sa iba mo pang app hanggang magsara ang mga ito.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>It may be waiting on a dialog of its own. Force Quit closes it right away.</source>
+        <translation>
+            <numerusform>Baka naghihintay ito sa sarili nitong dialog. Isinasara ito agad ng “Sapilitang isara”.</numerusform>
+            <numerusform>Baka naghihintay ang mga ito sa sarili nilang mga dialog. Isinasara agad ng “Sapilitang isara” ang mga ito.</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

@@ -2621,5 +2621,23 @@
         <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
         <translation>%1 n’a pas pu se rouvrir. Votre choix prendra effet au prochain démarrage.</translation>
     </message>
+    <message>
+        <source>Downloading the model</source>
+        <translation>Téléchargement du modèle</translation>
+    </message>
+    <message numerus="yes">
+        <source>These apps answer the Tab key before %app can, so %app stays paused in your other apps until they quit.</source>
+        <translation>
+            <numerusform>Ces apps répondent à la touche Tab avant %app, donc %app reste en pause dans vos autres apps jusqu&apos;à ce qu&apos;elles se ferment.</numerusform>
+            <numerusform>Ces apps répondent à la touche Tab avant %app, donc %app reste en pause dans vos autres apps jusqu&apos;à ce qu&apos;elles se ferment.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>It may be waiting on a dialog of its own. Force Quit closes it right away.</source>
+        <translation>
+            <numerusform>Il attend peut-être une boîte de dialogue qui lui est propre. «&#xa0;Forcer à quitter&#xa0;» le ferme immédiatement.</numerusform>
+            <numerusform>Ils attendent peut-être leurs propres boîtes de dialogue. «&#xa0;Forcer à quitter&#xa0;» les ferme immédiatement.</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

@@ -2621,5 +2621,23 @@
         <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
         <translation>%1 ફરી ખૂલી શક્યું નહીં. તમારી પસંદગી આગલી વાર તેને શરૂ કરશો ત્યારે લાગુ થશે.</translation>
     </message>
+    <message>
+        <source>Downloading the model</source>
+        <translation>મોડેલ ડાઉનલોડ થઈ રહ્યું છે</translation>
+    </message>
+    <message numerus="yes">
+        <source>These apps answer the Tab key before %app can, so %app stays paused in your other apps until they quit.</source>
+        <translation>
+            <numerusform>આ ઍપ %app પહેલાં Tab કીનો જવાબ આપે છે, તેથી તે બંધ ન થાય ત્યાં સુધી %app તમારી અન્ય ઍપમાં થોભેલું રહે છે.</numerusform>
+            <numerusform>આ ઍપ %app પહેલાં Tab કીનો જવાબ આપે છે, તેથી તે બંધ ન થાય ત્યાં સુધી %app તમારી અન્ય ઍપમાં થોભેલું રહે છે.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>It may be waiting on a dialog of its own. Force Quit closes it right away.</source>
+        <translation>
+            <numerusform>કદાચ તે પોતાના કોઈ ડાયલોગની રાહ જોઈ રહી છે. “બળજબરીથી બંધ કરો” તેને તરત બંધ કરે છે.</numerusform>
+            <numerusform>કદાચ તે પોતાના ડાયલોગની રાહ જોઈ રહી છે. “બળજબરીથી બંધ કરો” તેમને તરત બંધ કરે છે.</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

@@ -2621,5 +2621,23 @@
         <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
         <translation>לא ניתן היה לפתוח מחדש את %1. הבחירה שלך תיכנס לתוקף בפעם הבאה שיופעל.</translation>
     </message>
+    <message>
+        <source>Downloading the model</source>
+        <translation>המודל בהורדה</translation>
+    </message>
+    <message numerus="yes">
+        <source>These apps answer the Tab key before %app can, so %app stays paused in your other apps until they quit.</source>
+        <translation>
+            <numerusform>האפליקציות האלה עונות למקש Tab לפני ש־%app יכול, לכן %app נשאר מושהה באפליקציות האחרות שלך עד שהן ייסגרו.</numerusform>
+            <numerusform>האפליקציות האלה עונות למקש Tab לפני ש־%app יכול, לכן %app נשאר מושהה באפליקציות האחרות שלך עד שהן ייסגרו.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>It may be waiting on a dialog of its own. Force Quit closes it right away.</source>
+        <translation>
+            <numerusform>ייתכן שהיא ממתינה לחלון דו־שיח משלה. „יציאה כפויה” סוגרת אותה מיד.</numerusform>
+            <numerusform>ייתכן שהן ממתינות לחלונות דו־שיח משלהן. „יציאה כפויה” סוגרת אותן מיד.</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

@@ -2621,5 +2621,23 @@
         <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
         <translation>%1 दोबारा नहीं खुल सका। आपकी पसंद अगली बार इसे शुरू करने पर लागू होगी।</translation>
     </message>
+    <message>
+        <source>Downloading the model</source>
+        <translation>मॉडल डाउनलोड हो रहा है</translation>
+    </message>
+    <message numerus="yes">
+        <source>These apps answer the Tab key before %app can, so %app stays paused in your other apps until they quit.</source>
+        <translation>
+            <numerusform>ये ऐप %app से पहले Tab कुंजी का जवाब देते हैं, इसलिए जब तक ये बंद नहीं होते, %app आपके दूसरे ऐप में रुका रहता है।</numerusform>
+            <numerusform>ये ऐप %app से पहले Tab कुंजी का जवाब देते हैं, इसलिए जब तक ये बंद नहीं होते, %app आपके दूसरे ऐप में रुका रहता है।</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>It may be waiting on a dialog of its own. Force Quit closes it right away.</source>
+        <translation>
+            <numerusform>शायद वह अपने किसी डायलॉग का इंतज़ार कर रहा है। “ज़बरदस्ती बंद करें” उसे तुरंत बंद कर देता है।</numerusform>
+            <numerusform>शायद वे अपने डायलॉग का इंतज़ार कर रहे हैं। “ज़बरदस्ती बंद करें” उन्हें तुरंत बंद कर देता है।</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

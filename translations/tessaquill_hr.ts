@@ -2651,5 +2651,25 @@
         <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
         <translation>%1 se nije mogao ponovno otvoriti. Vaš izbor vrijedi od sljedećeg pokretanja.</translation>
     </message>
+    <message>
+        <source>Downloading the model</source>
+        <translation>Preuzimanje modela</translation>
+    </message>
+    <message numerus="yes">
+        <source>These apps answer the Tab key before %app can, so %app stays paused in your other apps until they quit.</source>
+        <translation>
+            <numerusform>Te aplikacije reagiraju na tipku Tab prije aplikacije %app pa %app ostaje pauziran u vašim drugim aplikacijama dok se ne zatvore.</numerusform>
+            <numerusform>Te aplikacije reagiraju na tipku Tab prije aplikacije %app pa %app ostaje pauziran u vašim drugim aplikacijama dok se ne zatvore.</numerusform>
+            <numerusform>Te aplikacije reagiraju na tipku Tab prije aplikacije %app pa %app ostaje pauziran u vašim drugim aplikacijama dok se ne zatvore.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>It may be waiting on a dialog of its own. Force Quit closes it right away.</source>
+        <translation>
+            <numerusform>Možda čeka na vlastiti dijalog. „Prisilno zatvori” odmah je zatvara.</numerusform>
+            <numerusform>Možda čekaju na vlastite dijaloge. „Prisilno zatvori” odmah ih zatvara.</numerusform>
+            <numerusform>Možda čekaju na vlastite dijaloge. „Prisilno zatvori” odmah ih zatvara.</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

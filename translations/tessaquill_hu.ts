@@ -2591,5 +2591,21 @@
         <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
         <translation>A(z) %1 nem tudott újra megnyílni. A választásod a következő indításkor lép életbe.</translation>
     </message>
+    <message>
+        <source>Downloading the model</source>
+        <translation>A modell letöltése</translation>
+    </message>
+    <message numerus="yes">
+        <source>These apps answer the Tab key before %app can, so %app stays paused in your other apps until they quit.</source>
+        <translation>
+            <numerusform>Ezek az alkalmazások a %app előtt reagálnak a Tab billentyűre, ezért a %app szünetel a többi alkalmazásban, amíg be nem záródnak.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>It may be waiting on a dialog of its own. Force Quit closes it right away.</source>
+        <translation>
+            <numerusform>Lehet, hogy egy saját párbeszédablakra vár. A „Kényszerített kilépés” azonnal bezárja.</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

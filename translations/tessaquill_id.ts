@@ -2591,5 +2591,21 @@
         <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
         <translation>%1 tidak dapat dibuka lagi. Pilihan Anda berlaku saat Anda memulainya lagi.</translation>
     </message>
+    <message>
+        <source>Downloading the model</source>
+        <translation>Mengunduh model</translation>
+    </message>
+    <message numerus="yes">
+        <source>These apps answer the Tab key before %app can, so %app stays paused in your other apps until they quit.</source>
+        <translation>
+            <numerusform>Aplikasi-aplikasi ini menjawab tombol Tab sebelum %app, jadi %app tetap dijeda di aplikasi lain sampai semuanya ditutup.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>It may be waiting on a dialog of its own. Force Quit closes it right away.</source>
+        <translation>
+            <numerusform>Mungkin sedang menunggu dialognya sendiri. Paksa keluar akan langsung menutupnya.</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

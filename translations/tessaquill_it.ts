@@ -2621,5 +2621,23 @@
         <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
         <translation>%1 non è riuscito a riaprirsi. La tua scelta avrà effetto al prossimo avvio.</translation>
     </message>
+    <message>
+        <source>Downloading the model</source>
+        <translation>Download del modello</translation>
+    </message>
+    <message numerus="yes">
+        <source>These apps answer the Tab key before %app can, so %app stays paused in your other apps until they quit.</source>
+        <translation>
+            <numerusform>Queste app rispondono al tasto Tab prima di %app, quindi %app resta in pausa nelle altre app finché non si chiudono.</numerusform>
+            <numerusform>Queste app rispondono al tasto Tab prima di %app, quindi %app resta in pausa nelle altre app finché non si chiudono.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>It may be waiting on a dialog of its own. Force Quit closes it right away.</source>
+        <translation>
+            <numerusform>Forse sta aspettando una sua finestra di dialogo. «Forza uscita» lo chiude subito.</numerusform>
+            <numerusform>Forse stanno aspettando le loro finestre di dialogo. «Forza uscita» li chiude subito.</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

@@ -2591,5 +2591,21 @@
         <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
         <translation>%1 を再び開けませんでした。選択は次回の起動時に反映されます。</translation>
     </message>
+    <message>
+        <source>Downloading the model</source>
+        <translation>モデルをダウンロード中</translation>
+    </message>
+    <message numerus="yes">
+        <source>These apps answer the Tab key before %app can, so %app stays paused in your other apps until they quit.</source>
+        <translation>
+            <numerusform>これらのアプリが%appより先にTabキーを受け取るため、終了するまで%appはほかのアプリで一時停止します。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>It may be waiting on a dialog of its own. Force Quit closes it right away.</source>
+        <translation>
+            <numerusform>独自のダイアログで応答を待っている可能性があります。強制終了するとすぐに閉じます。</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

@@ -2621,5 +2621,23 @@
         <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
         <translation>%1 ಮತ್ತೆ ತೆರೆಯಲಾಗಲಿಲ್ಲ. ಮುಂದಿನ ಬಾರಿ ಪ್ರಾರಂಭಿಸಿದಾಗ ನಿಮ್ಮ ಆಯ್ಕೆ ಜಾರಿಗೆ ಬರುತ್ತದೆ.</translation>
     </message>
+    <message>
+        <source>Downloading the model</source>
+        <translation>ಮಾಡೆಲ್ ಡೌನ್‌ಲೋಡ್ ಆಗುತ್ತಿದೆ</translation>
+    </message>
+    <message numerus="yes">
+        <source>These apps answer the Tab key before %app can, so %app stays paused in your other apps until they quit.</source>
+        <translation>
+            <numerusform>ಈ ಆ್ಯಪ್‌ಗಳು %app ಗಿಂತ ಮೊದಲೇ Tab ಕೀಗೆ ಉತ್ತರಿಸುತ್ತವೆ, ಆದ್ದರಿಂದ ಅವು ಮುಚ್ಚುವವರೆಗೆ ನಿಮ್ಮ ಇತರ ಆ್ಯಪ್‌ಗಳಲ್ಲಿ %app ವಿರಾಮದಲ್ಲೇ ಇರುತ್ತದೆ.</numerusform>
+            <numerusform>ಈ ಆ್ಯಪ್‌ಗಳು %app ಗಿಂತ ಮೊದಲೇ Tab ಕೀಗೆ ಉತ್ತರಿಸುತ್ತವೆ, ಆದ್ದರಿಂದ ಅವು ಮುಚ್ಚುವವರೆಗೆ ನಿಮ್ಮ ಇತರ ಆ್ಯಪ್‌ಗಳಲ್ಲಿ %app ವಿರಾಮದಲ್ಲೇ ಇರುತ್ತದೆ.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>It may be waiting on a dialog of its own. Force Quit closes it right away.</source>
+        <translation>
+            <numerusform>ಅದು ತನ್ನದೇ ಸಂವಾದಕ್ಕಾಗಿ ಕಾಯುತ್ತಿರಬಹುದು. “ಬಲವಂತವಾಗಿ ನಿರ್ಗಮಿಸಿ” ಅದನ್ನು ತಕ್ಷಣ ಮುಚ್ಚುತ್ತದೆ.</numerusform>
+            <numerusform>ಅವು ತಮ್ಮದೇ ಸಂವಾದಗಳಿಗಾಗಿ ಕಾಯುತ್ತಿರಬಹುದು. “ಬಲವಂತವಾಗಿ ನಿರ್ಗಮಿಸಿ” ಅವುಗಳನ್ನು ತಕ್ಷಣ ಮುಚ್ಚುತ್ತದೆ.</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

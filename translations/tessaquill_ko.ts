@@ -2591,5 +2591,21 @@
         <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
         <translation>%1을(를) 다시 열 수 없습니다. 선택한 내용은 다음에 시작할 때 적용됩니다.</translation>
     </message>
+    <message>
+        <source>Downloading the model</source>
+        <translation>모델 다운로드 중</translation>
+    </message>
+    <message numerus="yes">
+        <source>These apps answer the Tab key before %app can, so %app stays paused in your other apps until they quit.</source>
+        <translation>
+            <numerusform>이 앱들이 %app보다 먼저 Tab 키를 받기 때문에, 앱들이 종료될 때까지 %app은(는) 다른 앱에서 일시 정지됩니다.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>It may be waiting on a dialog of its own. Force Quit closes it right away.</source>
+        <translation>
+            <numerusform>자체 대화 상자를 띄운 채 기다리고 있을 수 있습니다. 강제 종료하면 즉시 닫힙니다.</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

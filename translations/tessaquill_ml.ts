@@ -2621,5 +2621,23 @@
         <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
         <translation>%1 വീണ്ടും തുറക്കാനായില്ല. അടുത്ത തവണ തുടങ്ങുമ്പോൾ നിങ്ങളുടെ തിരഞ്ഞെടുപ്പ് പ്രാബല്യത്തിൽ വരും.</translation>
     </message>
+    <message>
+        <source>Downloading the model</source>
+        <translation>മോഡൽ ഡൗൺലോഡ് ചെയ്യുന്നു</translation>
+    </message>
+    <message numerus="yes">
+        <source>These apps answer the Tab key before %app can, so %app stays paused in your other apps until they quit.</source>
+        <translation>
+            <numerusform>ഈ ആപ്പുകൾ %app-ന് മുമ്പേ Tab കീയോട് പ്രതികരിക്കുന്നു, അതിനാൽ അവ അടയ്ക്കുന്നതുവരെ നിങ്ങളുടെ മറ്റ് ആപ്പുകളിൽ %app താൽക്കാലികമായി നിർത്തിയിരിക്കും.</numerusform>
+            <numerusform>ഈ ആപ്പുകൾ %app-ന് മുമ്പേ Tab കീയോട് പ്രതികരിക്കുന്നു, അതിനാൽ അവ അടയ്ക്കുന്നതുവരെ നിങ്ങളുടെ മറ്റ് ആപ്പുകളിൽ %app താൽക്കാലികമായി നിർത്തിയിരിക്കും.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>It may be waiting on a dialog of its own. Force Quit closes it right away.</source>
+        <translation>
+            <numerusform>അത് സ്വന്തം ഡയലോഗിനായി കാത്തിരിക്കുകയാകാം. “നിർബന്ധിച്ച് പുറത്തുകടക്കുക” അത് ഉടൻ അടയ്ക്കും.</numerusform>
+            <numerusform>അവ സ്വന്തം ഡയലോഗുകൾക്കായി കാത്തിരിക്കുകയാകാം. “നിർബന്ധിച്ച് പുറത്തുകടക്കുക” അവ ഉടൻ അടയ്ക്കും.</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

@@ -2621,5 +2621,23 @@
         <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
         <translation>%1 पुन्हा उघडू शकले नाही. तुमची निवड पुढच्या वेळी सुरू केल्यावर लागू होईल.</translation>
     </message>
+    <message>
+        <source>Downloading the model</source>
+        <translation>मॉडेल डाउनलोड होत आहे</translation>
+    </message>
+    <message numerus="yes">
+        <source>These apps answer the Tab key before %app can, so %app stays paused in your other apps until they quit.</source>
+        <translation>
+            <numerusform>ही ॲप्स %app च्या आधी Tab कीला प्रतिसाद देतात, म्हणून ती बंद होईपर्यंत %app तुमच्या इतर ॲप्समध्ये थांबलेले राहते.</numerusform>
+            <numerusform>ही ॲप्स %app च्या आधी Tab कीला प्रतिसाद देतात, म्हणून ती बंद होईपर्यंत %app तुमच्या इतर ॲप्समध्ये थांबलेले राहते.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>It may be waiting on a dialog of its own. Force Quit closes it right away.</source>
+        <translation>
+            <numerusform>कदाचित ते स्वतःच्या एखाद्या डायलॉगची वाट पाहत असेल. “सक्तीने बंद करा” ते लगेच बंद करते.</numerusform>
+            <numerusform>कदाचित ती स्वतःच्या डायलॉगची वाट पाहत असतील. “सक्तीने बंद करा” ती लगेच बंद करते.</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

@@ -2591,5 +2591,21 @@
         <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
         <translation>%1 tidak dapat dibuka semula. Pilihan anda berkuat kuasa apabila anda memulakannya lain kali.</translation>
     </message>
+    <message>
+        <source>Downloading the model</source>
+        <translation>Memuat turun model</translation>
+    </message>
+    <message numerus="yes">
+        <source>These apps answer the Tab key before %app can, so %app stays paused in your other apps until they quit.</source>
+        <translation>
+            <numerusform>Apl ini menjawab kekunci Tab sebelum %app, jadi %app kekal dijeda dalam apl lain sehingga semuanya ditutup.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>It may be waiting on a dialog of its own. Force Quit closes it right away.</source>
+        <translation>
+            <numerusform>Mungkin sedang menunggu dialognya sendiri. Paksa keluar menutupnya serta-merta.</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

@@ -2621,5 +2621,23 @@
         <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
         <translation>%1 kunne ikke åpnes på nytt. Valget ditt gjelder neste gang du starter det.</translation>
     </message>
+    <message>
+        <source>Downloading the model</source>
+        <translation>Laster ned modellen</translation>
+    </message>
+    <message numerus="yes">
+        <source>These apps answer the Tab key before %app can, so %app stays paused in your other apps until they quit.</source>
+        <translation>
+            <numerusform>Disse appene svarer på Tab-tasten før %app kan, så %app står på pause i de andre appene dine til de avslutter.</numerusform>
+            <numerusform>Disse appene svarer på Tab-tasten før %app kan, så %app står på pause i de andre appene dine til de avslutter.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>It may be waiting on a dialog of its own. Force Quit closes it right away.</source>
+        <translation>
+            <numerusform>Den venter kanskje på en egen dialog. «Tvangsavslutt» lukker den med en gang.</numerusform>
+            <numerusform>De venter kanskje på egne dialoger. «Tvangsavslutt» lukker dem med en gang.</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

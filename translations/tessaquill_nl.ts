@@ -2621,5 +2621,23 @@
         <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
         <translation>%1 kon niet opnieuw openen. Je keuze geldt vanaf de volgende keer dat je het start.</translation>
     </message>
+    <message>
+        <source>Downloading the model</source>
+        <translation>Model wordt gedownload</translation>
+    </message>
+    <message numerus="yes">
+        <source>These apps answer the Tab key before %app can, so %app stays paused in your other apps until they quit.</source>
+        <translation>
+            <numerusform>Deze apps reageren eerder op de Tab-toets dan %app, dus %app blijft in je andere apps gepauzeerd tot ze afsluiten.</numerusform>
+            <numerusform>Deze apps reageren eerder op de Tab-toets dan %app, dus %app blijft in je andere apps gepauzeerd tot ze afsluiten.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>It may be waiting on a dialog of its own. Force Quit closes it right away.</source>
+        <translation>
+            <numerusform>Misschien wacht het op een eigen dialoogvenster. ‘Geforceerd stoppen’ sluit het meteen.</numerusform>
+            <numerusform>Misschien wachten ze op hun eigen dialoogvensters. ‘Geforceerd stoppen’ sluit ze meteen.</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

@@ -2621,5 +2621,23 @@
         <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
         <translation>%1 ਦੁਬਾਰਾ ਨਹੀਂ ਖੁੱਲ੍ਹ ਸਕਿਆ। ਤੁਹਾਡੀ ਚੋਣ ਅਗਲੀ ਵਾਰ ਇਸਨੂੰ ਸ਼ੁਰੂ ਕਰਨ &apos;ਤੇ ਲਾਗੂ ਹੋਵੇਗੀ।</translation>
     </message>
+    <message>
+        <source>Downloading the model</source>
+        <translation>ਮਾਡਲ ਡਾਊਨਲੋਡ ਹੋ ਰਿਹਾ ਹੈ</translation>
+    </message>
+    <message numerus="yes">
+        <source>These apps answer the Tab key before %app can, so %app stays paused in your other apps until they quit.</source>
+        <translation>
+            <numerusform>ਇਹ ਐਪਾਂ %app ਤੋਂ ਪਹਿਲਾਂ Tab ਕੁੰਜੀ ਦਾ ਜਵਾਬ ਦਿੰਦੀਆਂ ਹਨ, ਇਸ ਲਈ ਜਦੋਂ ਤੱਕ ਇਹ ਬੰਦ ਨਹੀਂ ਹੁੰਦੀਆਂ, %app ਤੁਹਾਡੀਆਂ ਹੋਰ ਐਪਾਂ ਵਿੱਚ ਰੁਕਿਆ ਰਹਿੰਦਾ ਹੈ।</numerusform>
+            <numerusform>ਇਹ ਐਪਾਂ %app ਤੋਂ ਪਹਿਲਾਂ Tab ਕੁੰਜੀ ਦਾ ਜਵਾਬ ਦਿੰਦੀਆਂ ਹਨ, ਇਸ ਲਈ ਜਦੋਂ ਤੱਕ ਇਹ ਬੰਦ ਨਹੀਂ ਹੁੰਦੀਆਂ, %app ਤੁਹਾਡੀਆਂ ਹੋਰ ਐਪਾਂ ਵਿੱਚ ਰੁਕਿਆ ਰਹਿੰਦਾ ਹੈ।</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>It may be waiting on a dialog of its own. Force Quit closes it right away.</source>
+        <translation>
+            <numerusform>ਸ਼ਾਇਦ ਉਹ ਆਪਣੇ ਕਿਸੇ ਡਾਇਲਾਗ ਦੀ ਉਡੀਕ ਕਰ ਰਹੀ ਹੈ। “ਜ਼ਬਰਦਸਤੀ ਬੰਦ ਕਰੋ” ਉਸ ਨੂੰ ਫ਼ੌਰਨ ਬੰਦ ਕਰ ਦਿੰਦਾ ਹੈ।</numerusform>
+            <numerusform>ਸ਼ਾਇਦ ਉਹ ਆਪਣੇ ਡਾਇਲਾਗਾਂ ਦੀ ਉਡੀਕ ਕਰ ਰਹੀਆਂ ਹਨ। “ਜ਼ਬਰਦਸਤੀ ਬੰਦ ਕਰੋ” ਉਹਨਾਂ ਨੂੰ ਫ਼ੌਰਨ ਬੰਦ ਕਰ ਦਿੰਦਾ ਹੈ।</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

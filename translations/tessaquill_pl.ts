@@ -2651,5 +2651,25 @@
         <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
         <translation>Nie udało się ponownie otworzyć %1. Twój wybór zacznie obowiązywać przy następnym uruchomieniu.</translation>
     </message>
+    <message>
+        <source>Downloading the model</source>
+        <translation>Pobieranie modelu</translation>
+    </message>
+    <message numerus="yes">
+        <source>These apps answer the Tab key before %app can, so %app stays paused in your other apps until they quit.</source>
+        <translation>
+            <numerusform>Te aplikacje reagują na klawisz Tab przed %app, więc %app pozostaje wstrzymany w innych aplikacjach, dopóki się nie zamkną.</numerusform>
+            <numerusform>Te aplikacje reagują na klawisz Tab przed %app, więc %app pozostaje wstrzymany w innych aplikacjach, dopóki się nie zamkną.</numerusform>
+            <numerusform>Te aplikacje reagują na klawisz Tab przed %app, więc %app pozostaje wstrzymany w innych aplikacjach, dopóki się nie zamkną.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>It may be waiting on a dialog of its own. Force Quit closes it right away.</source>
+        <translation>
+            <numerusform>Może czeka na własne okno dialogowe. „Wymuś zamknięcie” zamknie ją od razu.</numerusform>
+            <numerusform>Mogą czekać na własne okna dialogowe. „Wymuś zamknięcie” zamknie je od razu.</numerusform>
+            <numerusform>Mogą czekać na własne okna dialogowe. „Wymuś zamknięcie” zamknie je od razu.</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

@@ -2621,5 +2621,23 @@
         <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
         <translation>%1 não conseguiu abrir de novo. Sua escolha vale a partir da próxima vez que você abri-lo.</translation>
     </message>
+    <message>
+        <source>Downloading the model</source>
+        <translation>Baixando o modelo</translation>
+    </message>
+    <message numerus="yes">
+        <source>These apps answer the Tab key before %app can, so %app stays paused in your other apps until they quit.</source>
+        <translation>
+            <numerusform>Esses apps respondem à tecla Tab antes do %app, então o %app fica pausado nos seus outros apps até eles fecharem.</numerusform>
+            <numerusform>Esses apps respondem à tecla Tab antes do %app, então o %app fica pausado nos seus outros apps até eles fecharem.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>It may be waiting on a dialog of its own. Force Quit closes it right away.</source>
+        <translation>
+            <numerusform>Talvez ele esteja esperando uma caixa de diálogo própria. “Forçar saída” o fecha na hora.</numerusform>
+            <numerusform>Talvez eles estejam esperando caixas de diálogo próprias. “Forçar saída” os fecha na hora.</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

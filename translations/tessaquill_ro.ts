@@ -2651,5 +2651,25 @@
         <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
         <translation>%1 nu s-a putut redeschide. Alegerea ta se aplică la următoarea pornire.</translation>
     </message>
+    <message>
+        <source>Downloading the model</source>
+        <translation>Se descarcă modelul</translation>
+    </message>
+    <message numerus="yes">
+        <source>These apps answer the Tab key before %app can, so %app stays paused in your other apps until they quit.</source>
+        <translation>
+            <numerusform>Aceste aplicații răspund la tasta Tab înaintea lui %app, așa că %app rămâne în pauză în celelalte aplicații până când se închid.</numerusform>
+            <numerusform>Aceste aplicații răspund la tasta Tab înaintea lui %app, așa că %app rămâne în pauză în celelalte aplicații până când se închid.</numerusform>
+            <numerusform>Aceste aplicații răspund la tasta Tab înaintea lui %app, așa că %app rămâne în pauză în celelalte aplicații până când se închid.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>It may be waiting on a dialog of its own. Force Quit closes it right away.</source>
+        <translation>
+            <numerusform>Poate așteaptă un dialog propriu. „Închide forțat” îl închide imediat.</numerusform>
+            <numerusform>Poate așteaptă dialoguri proprii. „Închide forțat” le închide imediat.</numerusform>
+            <numerusform>Poate așteaptă dialoguri proprii. „Închide forțat” le închide imediat.</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

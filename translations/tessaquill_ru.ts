@@ -2651,5 +2651,25 @@
         <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
         <translation>Не удалось снова открыть %1. Ваш выбор вступит в силу при следующем запуске.</translation>
     </message>
+    <message>
+        <source>Downloading the model</source>
+        <translation>Скачивание модели</translation>
+    </message>
+    <message numerus="yes">
+        <source>These apps answer the Tab key before %app can, so %app stays paused in your other apps until they quit.</source>
+        <translation>
+            <numerusform>Эти приложения реагируют на клавишу Tab раньше %app, поэтому %app приостановлен в других приложениях, пока они не закроются.</numerusform>
+            <numerusform>Эти приложения реагируют на клавишу Tab раньше %app, поэтому %app приостановлен в других приложениях, пока они не закроются.</numerusform>
+            <numerusform>Эти приложения реагируют на клавишу Tab раньше %app, поэтому %app приостановлен в других приложениях, пока они не закроются.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>It may be waiting on a dialog of its own. Force Quit closes it right away.</source>
+        <translation>
+            <numerusform>Возможно, оно ждёт ответа в собственном диалоге. «Принудительно закрыть» закроет его сразу.</numerusform>
+            <numerusform>Возможно, они ждут ответа в собственных диалогах. «Принудительно закрыть» закроет их сразу.</numerusform>
+            <numerusform>Возможно, они ждут ответа в собственных диалогах. «Принудительно закрыть» закроет их сразу.</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

@@ -2651,5 +2651,25 @@
         <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
         <translation>%1 sa nepodarilo znova otvoriť. Vaša voľba sa prejaví pri ďalšom spustení.</translation>
     </message>
+    <message>
+        <source>Downloading the model</source>
+        <translation>Sťahuje sa model</translation>
+    </message>
+    <message numerus="yes">
+        <source>These apps answer the Tab key before %app can, so %app stays paused in your other apps until they quit.</source>
+        <translation>
+            <numerusform>Tieto aplikácie reagujú na kláves Tab skôr než %app, preto %app zostane v ostatných aplikáciách pozastavený, kým sa neukončia.</numerusform>
+            <numerusform>Tieto aplikácie reagujú na kláves Tab skôr než %app, preto %app zostane v ostatných aplikáciách pozastavený, kým sa neukončia.</numerusform>
+            <numerusform>Tieto aplikácie reagujú na kláves Tab skôr než %app, preto %app zostane v ostatných aplikáciách pozastavený, kým sa neukončia.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>It may be waiting on a dialog of its own. Force Quit closes it right away.</source>
+        <translation>
+            <numerusform>Možno čaká na vlastný dialóg. „Vynútiť ukončenie“ ju hneď zavrie.</numerusform>
+            <numerusform>Možno čakajú na vlastné dialógy. „Vynútiť ukončenie“ ich hneď zavrie.</numerusform>
+            <numerusform>Možno čakajú na vlastné dialógy. „Vynútiť ukončenie“ ich hneď zavrie.</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

@@ -2621,5 +2621,23 @@
         <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
         <translation>%1 kunde inte öppnas igen. Ditt val gäller nästa gång du startar det.</translation>
     </message>
+    <message>
+        <source>Downloading the model</source>
+        <translation>Hämtar modellen</translation>
+    </message>
+    <message numerus="yes">
+        <source>These apps answer the Tab key before %app can, so %app stays paused in your other apps until they quit.</source>
+        <translation>
+            <numerusform>De här apparna svarar på Tab-tangenten före %app, så %app förblir pausad i dina andra appar tills de avslutas.</numerusform>
+            <numerusform>De här apparna svarar på Tab-tangenten före %app, så %app förblir pausad i dina andra appar tills de avslutas.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>It may be waiting on a dialog of its own. Force Quit closes it right away.</source>
+        <translation>
+            <numerusform>Den väntar kanske på en egen dialogruta. ”Tvångsavsluta” stänger den direkt.</numerusform>
+            <numerusform>De väntar kanske på egna dialogrutor. ”Tvångsavsluta” stänger dem direkt.</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

@@ -2621,5 +2621,23 @@
         <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
         <translation>%1 haikuweza kufunguka tena. Chaguo lako litaanza kutumika utakapokifungua tena.</translation>
     </message>
+    <message>
+        <source>Downloading the model</source>
+        <translation>Inapakua modeli</translation>
+    </message>
+    <message numerus="yes">
+        <source>These apps answer the Tab key before %app can, so %app stays paused in your other apps until they quit.</source>
+        <translation>
+            <numerusform>Programu hizi zinajibu kitufe cha Tab kabla %app haijaweza, kwa hivyo %app inabaki imesitishwa katika programu zako nyingine hadi zifungwe.</numerusform>
+            <numerusform>Programu hizi zinajibu kitufe cha Tab kabla %app haijaweza, kwa hivyo %app inabaki imesitishwa katika programu zako nyingine hadi zifungwe.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>It may be waiting on a dialog of its own. Force Quit closes it right away.</source>
+        <translation>
+            <numerusform>Huenda inasubiri kidirisha chake yenyewe. “Lazimisha kufunga” huifunga mara moja.</numerusform>
+            <numerusform>Huenda zinasubiri vidirisha vyake zenyewe. “Lazimisha kufunga” huzifunga mara moja.</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

@@ -2621,5 +2621,23 @@
         <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
         <translation>%1 மீண்டும் திறக்க முடியவில்லை. அடுத்த முறை தொடங்கும்போது உங்கள் தேர்வு நடைமுறைக்கு வரும்.</translation>
     </message>
+    <message>
+        <source>Downloading the model</source>
+        <translation>மாடல் பதிவிறக்கப்படுகிறது</translation>
+    </message>
+    <message numerus="yes">
+        <source>These apps answer the Tab key before %app can, so %app stays paused in your other apps until they quit.</source>
+        <translation>
+            <numerusform>இந்த ஆப்ஸ் %app-க்கு முன்பே Tab விசைக்குப் பதிலளிக்கின்றன, எனவே அவை மூடும் வரை உங்கள் மற்ற ஆப்ஸில் %app இடைநிறுத்தத்தில் இருக்கும்.</numerusform>
+            <numerusform>இந்த ஆப்ஸ் %app-க்கு முன்பே Tab விசைக்குப் பதிலளிக்கின்றன, எனவே அவை மூடும் வரை உங்கள் மற்ற ஆப்ஸில் %app இடைநிறுத்தத்தில் இருக்கும்.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>It may be waiting on a dialog of its own. Force Quit closes it right away.</source>
+        <translation>
+            <numerusform>அது தன் சொந்த உரையாடல் பெட்டிக்காகக் காத்திருக்கலாம். “வலுக்கட்டாயமாக மூடு” அதை உடனே மூடும்.</numerusform>
+            <numerusform>அவை தங்கள் சொந்த உரையாடல் பெட்டிகளுக்காகக் காத்திருக்கலாம். “வலுக்கட்டாயமாக மூடு” அவற்றை உடனே மூடும்.</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

@@ -2621,5 +2621,23 @@
         <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
         <translation>%1 మళ్లీ తెరవలేకపోయింది. మీ ఎంపిక తదుపరిసారి ప్రారంభించినప్పుడు అమలులోకి వస్తుంది.</translation>
     </message>
+    <message>
+        <source>Downloading the model</source>
+        <translation>మోడల్ డౌన్‌లోడ్ అవుతోంది</translation>
+    </message>
+    <message numerus="yes">
+        <source>These apps answer the Tab key before %app can, so %app stays paused in your other apps until they quit.</source>
+        <translation>
+            <numerusform>ఈ యాప్‌లు %app కంటే ముందే Tab కీకి స్పందిస్తాయి, కాబట్టి అవి మూసే వరకు మీ ఇతర యాప్‌లలో %app పాజ్‌లోనే ఉంటుంది.</numerusform>
+            <numerusform>ఈ యాప్‌లు %app కంటే ముందే Tab కీకి స్పందిస్తాయి, కాబట్టి అవి మూసే వరకు మీ ఇతర యాప్‌లలో %app పాజ్‌లోనే ఉంటుంది.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>It may be waiting on a dialog of its own. Force Quit closes it right away.</source>
+        <translation>
+            <numerusform>అది తన సొంత డైలాగ్ కోసం ఎదురుచూస్తూ ఉండవచ్చు. “బలవంతంగా నిష్క్రమించు” దాన్ని వెంటనే మూసివేస్తుంది.</numerusform>
+            <numerusform>అవి తమ సొంత డైలాగ్‌ల కోసం ఎదురుచూస్తూ ఉండవచ్చు. “బలవంతంగా నిష్క్రమించు” వాటిని వెంటనే మూసివేస్తుంది.</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

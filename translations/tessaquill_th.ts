@@ -2591,5 +2591,21 @@
         <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
         <translation>%1 เปิดใหม่ไม่ได้ ตัวเลือกของคุณจะมีผลเมื่อเริ่มครั้งถัดไป</translation>
     </message>
+    <message>
+        <source>Downloading the model</source>
+        <translation>กำลังดาวน์โหลดโมเดล</translation>
+    </message>
+    <message numerus="yes">
+        <source>These apps answer the Tab key before %app can, so %app stays paused in your other apps until they quit.</source>
+        <translation>
+            <numerusform>แอปเหล่านี้รับปุ่ม Tab ก่อน %app ดังนั้น %app จะหยุดชั่วคราวในแอปอื่นๆ ของคุณจนกว่าแอปเหล่านั้นจะปิด</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>It may be waiting on a dialog of its own. Force Quit closes it right away.</source>
+        <translation>
+            <numerusform>แอปอาจกำลังรอกล่องโต้ตอบของตัวเองอยู่ “บังคับออก” จะปิดแอปทันที</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

@@ -2591,5 +2591,21 @@
         <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
         <translation>%1 yeniden açılamadı. Seçiminiz bir sonraki başlatmada geçerli olur.</translation>
     </message>
+    <message>
+        <source>Downloading the model</source>
+        <translation>Model indiriliyor</translation>
+    </message>
+    <message numerus="yes">
+        <source>These apps answer the Tab key before %app can, so %app stays paused in your other apps until they quit.</source>
+        <translation>
+            <numerusform>Bu uygulamalar Tab tuşuna %app uygulamasından önce yanıt veriyor; bu yüzden onlar kapanana kadar %app diğer uygulamalarınızda duraklatılmış kalır.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>It may be waiting on a dialog of its own. Force Quit closes it right away.</source>
+        <translation>
+            <numerusform>Kendi iletişim kutularından birinde bekliyor olabilir. “Zorla kapat” hemen kapatır.</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

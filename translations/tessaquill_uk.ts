@@ -2651,5 +2651,25 @@
         <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
         <translation>Не вдалося знову відкрити %1. Ваш вибір набуде чинності під час наступного запуску.</translation>
     </message>
+    <message>
+        <source>Downloading the model</source>
+        <translation>Завантаження моделі</translation>
+    </message>
+    <message numerus="yes">
+        <source>These apps answer the Tab key before %app can, so %app stays paused in your other apps until they quit.</source>
+        <translation>
+            <numerusform>Ці застосунки реагують на клавішу Tab раніше за %app, тому %app призупинено в інших застосунках, доки вони не закриються.</numerusform>
+            <numerusform>Ці застосунки реагують на клавішу Tab раніше за %app, тому %app призупинено в інших застосунках, доки вони не закриються.</numerusform>
+            <numerusform>Ці застосунки реагують на клавішу Tab раніше за %app, тому %app призупинено в інших застосунках, доки вони не закриються.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>It may be waiting on a dialog of its own. Force Quit closes it right away.</source>
+        <translation>
+            <numerusform>Можливо, він чекає на відповідь у власному діалозі. «Примусово закрити» закриє його одразу.</numerusform>
+            <numerusform>Можливо, вони чекають на відповідь у власних діалогах. «Примусово закрити» закриє їх одразу.</numerusform>
+            <numerusform>Можливо, вони чекають на відповідь у власних діалогах. «Примусово закрити» закриє їх одразу.</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

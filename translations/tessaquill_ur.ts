@@ -2621,5 +2621,23 @@
         <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
         <translation>%1 دوبارہ نہیں کھل سکا۔ آپ کا انتخاب اگلی بار اسے شروع کرنے پر نافذ ہوگا۔</translation>
     </message>
+    <message>
+        <source>Downloading the model</source>
+        <translation>ماڈل ڈاؤن لوڈ ہو رہا ہے</translation>
+    </message>
+    <message numerus="yes">
+        <source>These apps answer the Tab key before %app can, so %app stays paused in your other apps until they quit.</source>
+        <translation>
+            <numerusform>یہ ایپس کلید Tab کا جواب %app سے پہلے دیتی ہیں، اس لیے جب تک یہ بند نہ ہوں، %app آپ کی دوسری ایپس میں موقوف رہتا ہے۔</numerusform>
+            <numerusform>یہ ایپس کلید Tab کا جواب %app سے پہلے دیتی ہیں، اس لیے جب تک یہ بند نہ ہوں، %app آپ کی دوسری ایپس میں موقوف رہتا ہے۔</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>It may be waiting on a dialog of its own. Force Quit closes it right away.</source>
+        <translation>
+            <numerusform>شاید وہ اپنے کسی ڈائیلاگ کا انتظار کر رہی ہے۔ «زبردستی بند کریں» اسے فوراً بند کر دیتا ہے۔</numerusform>
+            <numerusform>شاید وہ اپنے ڈائیلاگز کا انتظار کر رہی ہیں۔ «زبردستی بند کریں» انہیں فوراً بند کر دیتا ہے۔</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

@@ -2591,5 +2591,21 @@
         <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
         <translation>Không thể mở lại %1. Lựa chọn của bạn sẽ có hiệu lực vào lần khởi động tới.</translation>
     </message>
+    <message>
+        <source>Downloading the model</source>
+        <translation>Đang tải xuống mô hình</translation>
+    </message>
+    <message numerus="yes">
+        <source>These apps answer the Tab key before %app can, so %app stays paused in your other apps until they quit.</source>
+        <translation>
+            <numerusform>Các ứng dụng này nhận phím Tab trước %app, nên %app sẽ tạm dừng trong các ứng dụng khác cho đến khi chúng thoát.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>It may be waiting on a dialog of its own. Force Quit closes it right away.</source>
+        <translation>
+            <numerusform>Có thể ứng dụng đang chờ một hộp thoại của chính nó. “Buộc thoát” sẽ đóng ngay lập tức.</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

@@ -2591,5 +2591,21 @@
         <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
         <translation>%1 无法重新打开。你的选择将在下次启动时生效。</translation>
     </message>
+    <message>
+        <source>Downloading the model</source>
+        <translation>正在下载模型</translation>
+    </message>
+    <message numerus="yes">
+        <source>These apps answer the Tab key before %app can, so %app stays paused in your other apps until they quit.</source>
+        <translation>
+            <numerusform>这些应用会抢在 %app 之前接收 Tab 键，因此在它们退出之前，%app 会在其他应用中保持暂停。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>It may be waiting on a dialog of its own. Force Quit closes it right away.</source>
+        <translation>
+            <numerusform>可能正在等待其自身的对话框。“强制退出”会立即将其关闭。</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

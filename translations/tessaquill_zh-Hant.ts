@@ -2591,5 +2591,21 @@
         <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
         <translation>%1 無法重新開啟。你的選擇將在下次啟動時生效。</translation>
     </message>
+    <message>
+        <source>Downloading the model</source>
+        <translation>正在下載模型</translation>
+    </message>
+    <message numerus="yes">
+        <source>These apps answer the Tab key before %app can, so %app stays paused in your other apps until they quit.</source>
+        <translation>
+            <numerusform>這些應用程式會比 %app 先接收 Tab 鍵，因此在它們結束之前，%app 會在其他應用程式中保持暫停。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>It may be waiting on a dialog of its own. Force Quit closes it right away.</source>
+        <translation>
+            <numerusform>可能正在等待其自身的對話框。「強制結束」會立即將其關閉。</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

@@ -11,6 +11,8 @@ namespace {
 const QLocale kEnglish(QLocale::English, QLocale::UnitedStates);
 const QDateTime kNow(QDate(2026, 3, 2), QTime(15, 30), Qt::LocalTime);
 const RestartHint kChromium{"Chromium", "/usr/bin/chromium --force-renderer-accessibility"};
+const EngineSilence kNoModel{EngineSilence::Why::notDownloaded, "Download the model to start"};
+const EngineSilence kDownloading{EngineSilence::Why::downloading, "Downloading. Suggestions start once it's done."};
 
 TEST(MenuStatus, PrecedenceAndGlyph)
 {
@@ -43,8 +45,10 @@ TEST(MenuStatus, PrecedenceAndGlyph)
          "Chromium shares no text", StatusColour::orange, GlyphVariant::active},
         {"off over a silent program", {true, {}, false, std::nullopt, false, kNow, kChromium}, StatusKind::off, "Off",
          StatusColour::dim, GlyphVariant::paused},
-        {"no engine can answer", {true, {}, false, std::nullopt, true, kNow, kChromium, "Download the model to start"},
-         StatusKind::engineSilent, "Download the model to start", StatusColour::orange, GlyphVariant::active},
+        {"no engine can answer", {true, {}, false, std::nullopt, true, kNow, kChromium, kNoModel},
+         StatusKind::engineSilent, "Your engine isn't ready", StatusColour::orange, GlyphVariant::active},
+        {"downloading", {true, {}, false, std::nullopt, true, kNow, {}, kDownloading}, StatusKind::engineSilent,
+         "Downloading the model", StatusColour::orange, GlyphVariant::active},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.name);
@@ -79,9 +83,16 @@ TEST(MenuStatus, AttentionCardNamesEveryRivalOnceWithTheRightVerb)
     EXPECT_TRUE(card.forceQuit);
 
     s.restartHint = kChromium;
+    s.engineSilent = kDownloading;
     EXPECT_EQ(attentionText(s, kEnglish).kind, AttentionKind::rivals);
     s.accessibility = false;
     EXPECT_EQ(attentionText(s, kEnglish).kind, AttentionKind::access);
+    // The whole reason the engine is silent, before a silent program's card.
+    s = State{true, {}, false, std::nullopt, true, kNow, kChromium, kDownloading};
+    card = attentionText(s, kEnglish);
+    EXPECT_EQ(card.kind, AttentionKind::engine);
+    EXPECT_EQ(card.text, kDownloading.sentence);
+    EXPECT_EQ(card.button, "Open Engine");
     s = State{true, {}, false, std::nullopt, true, kNow};
     EXPECT_EQ(attentionText(s, kEnglish).kind, AttentionKind::none);
 }

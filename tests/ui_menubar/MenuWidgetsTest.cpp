@@ -63,6 +63,9 @@ protected:
         cb.quit = [this] { opened << "quit"; };
         cb.restartHint = [this] { return hint; };
         cb.copyText = [this](const QString& text) { copied << text; };
+        cb.engineSilent = [this] { return silence; };
+        cb.watchEngines = [this](QObject*, std::function<void()> changed) { enginesChanged = std::move(changed); };
+        cb.openEngineSettings = [this] { opened << "engine"; };
         return cb;
     }
     void advance(Nanos by)
@@ -89,6 +92,8 @@ protected:
     MotionContext motion{clock, reduceMotion};
     std::optional<MenuFrontApp> front;
     std::optional<RestartHint> hint;
+    std::optional<EngineSilence> silence;
+    std::function<void()> enginesChanged;
     int engineReads = 0;
     QStringList opened;
     QStringList copied;
@@ -230,6 +235,38 @@ TEST_F(MenuFixture, CardsSwitchAndRows)
     EXPECT_EQ(opened, (QStringList{"playground", "settings", "quit"}));
     EXPECT_EQ(c->settingsRow()->accessibleDescription(), QStringLiteral("Ctrl+,"));
     EXPECT_EQ(c->quitRow()->accessibleDescription(), QStringLiteral("Ctrl+Q"));
+}
+
+// While the panel is open the status and the card follow the download to its end.
+TEST_F(MenuFixture, EngineCardFollowsTheDownload)
+{
+    auto c = content();
+    ASSERT_TRUE(enginesChanged);
+    int closes = 0;
+    c->closePanel = [&] { ++closes; };
+    const struct {
+        std::optional<EngineSilence> silence;
+        const char* status;
+    } steps[] = {
+        {EngineSilence{EngineSilence::Why::downloading, "Downloading. Suggestions start once it's done."}, "Downloading the model"},
+        {EngineSilence{EngineSilence::Why::checking, "Checking the download. Suggestions start once it's done."}, "Checking the download"},
+        {std::nullopt, "Ready"},
+    };
+    for (const auto& step : steps) {
+        silence = step.silence;
+        enginesChanged();
+        EXPECT_EQ(c->statusLabel()->accessibleName(), QString::fromUtf8(step.status));
+        EXPECT_EQ(c->attentionCard()->isHidden(), !step.silence);
+        if (step.silence) {
+            EXPECT_EQ(c->attentionCard()->label()->text(), step.silence->sentence);
+            EXPECT_EQ(c->attentionCard()->button()->text(), QStringLiteral("Open Engine"));
+        }
+    }
+    silence = EngineSilence{};
+    enginesChanged();
+    c->attentionCard()->button()->click();
+    EXPECT_EQ(closes, 1);
+    EXPECT_EQ(opened, QStringList{"engine"});
 }
 
 TEST_F(MenuFixture, ShowCountNoteFollowsTheTrayAndTheSwitchSpeaksItsValue)

@@ -13,8 +13,10 @@
 #include "platform/fakes/FakeOnDeviceModel.h"
 #include "platform/fakes/FakeReduceMotion.h"
 #include "platform/fakes/FakeScreenCaptureAccess.h"
+#include "platform/fakes/FakeTrayHost.h"
 #include "ui/design/Animation.h"
 #include "ui/design/SettingsRows.h"
+#include "ui/design/Theme.h"
 #include "ui/onboarding/GhostDemo.h"
 #include "ui/download/ModelDownloadView.h"
 #include "ui/onboarding/OnboardingSteps.h"
@@ -28,6 +30,7 @@
 #include <QAccessible>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QDir>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QVBoxLayout>
@@ -441,6 +444,32 @@ TEST_F(OnboardingViewTest, RemovingTheModelCancelsTheIdleUnloadAndRechecks)
     EXPECT_EQ(store->phase(), ModelStore::Phase::missing());
     EXPECT_FALSE(QFile::exists(store->modelPath()));
     EXPECT_EQ(card.actionButton()->text(), QStringLiteral("Download"));
+}
+
+// Without a tray the practice step says why the icon cannot show, and what brings one.
+TEST_F(OnboardingViewTest, PracticeStepNotesAMissingTray)
+{
+    FakeTrayHost tray(false);
+    OnboardingServices s = services();
+    s.trayHost = &tray;
+    PracticeStep step(s);
+    applyInkTheme(&step);
+    step.setAutoFillBackground(true);
+    step.resize(560, 480);
+    step.show();
+    settle();
+    ASSERT_TRUE(step.noTrayNote());
+    EXPECT_TRUE(step.noTrayNote()->isVisible());
+    const auto labels = step.noTrayNote()->findChildren<QLabel*>();
+    EXPECT_TRUE(std::any_of(labels.cbegin(), labels.cend(), [](const QLabel* l) {
+        return l->text().startsWith(QStringLiteral("No system tray runs on this desktop, so the icon cannot show. "
+                                                   "There's no room for it"));
+    }));
+    const QString dir = qEnvironmentVariable("TQ_ARTIFACTS", QDir::tempPath());
+    QDir().mkpath(dir);
+    step.grab().save(QDir(dir).filePath(QStringLiteral("onboarding-practice-no-tray.png")));
+    tray.setRunning(true);
+    EXPECT_FALSE(step.noTrayNote()->isVisible()) << "a tray that starts shows the icon";
 }
 
 } // namespace

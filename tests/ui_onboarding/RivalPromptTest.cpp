@@ -68,6 +68,16 @@ TEST(RivalPromptTexts, EveryStateInSingularAndPlural)
             EXPECT_EQ(t.explanation.contains(QRegularExpression(QStringLiteral("\\b(?:they|them)\\b"))), r.plural)
                 << t.explanation.toStdString();
     }
+    // The explanations in their own words, for one app and for several.
+    EXPECT_EQ(rivalPromptTexts(RivalPromptState::waiting, one, one).explanation,
+              "Both apps answer the Tab key, and the system gives it to Cotabby first. Tessaquill stays paused in your "
+              "other apps until Cotabby quits.");
+    EXPECT_EQ(rivalPromptTexts(RivalPromptState::waiting, three, three).explanation,
+              "These apps answer the Tab key before Tessaquill can, so Tessaquill stays paused in your other apps until "
+              "they quit.");
+    EXPECT_EQ(rivalPromptTexts(RivalPromptState::refused, one, one).explanation,
+              "It may be waiting on a dialog of its own. Force Quit closes it right away.");
+    EXPECT_EQ(rivalPromptTexts(RivalPromptState::waiting, three, three).names, abc);
     EXPECT_EQ(rivalPromptTexts(RivalPromptState::resolved, three, {}).explanation,
               abc + " quit, so your suggestions are back in every app.");
     EXPECT_EQ(rivalNames({}), QStringLiteral("The other app"));

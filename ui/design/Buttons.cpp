@@ -8,6 +8,7 @@
 #include <QEnterEvent>
 #include <QFontMetricsF>
 #include <QPainter>
+#include <QTextBoundaryFinder>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -92,6 +93,8 @@ void PrimaryButton::setMaxLines(int maxLines)
     maxLines_ = std::max(1, maxLines);
     QSizePolicy policy = sizePolicy();
     policy.setHeightForWidth(maxLines_ > 1);
+    // A fixed height would hold a wrapped title to one line's.
+    policy.setVerticalPolicy(maxLines_ > 1 ? QSizePolicy::Preferred : QSizePolicy::Fixed);
     setSizePolicy(policy);
     updateGeometry();
 }
@@ -135,9 +138,11 @@ QStringList PrimaryButton::linesFor(int width) const
     const QString key = text() + QLatin1Char('\n') + part_ + QLatin1Char('\n') + font().key();
     if (width == cache_.width && key == cache_.key)
         return cache_.lines;
+    // Only a title shown whole in its lines fits: an over-long word is never cut.
     const auto fit = [&](const QString& s) {
-        const QStringList lines = wrapLines(s, font(), room, maxLines_ + 1);
-        return lines.size() <= maxLines_ ? lines : QStringList();
+        bool cut = false;
+        const QStringList lines = wrapLines(s, font(), room, maxLines_, &cut);
+        return cut ? QStringList() : lines;
     };
     QStringList lines = fit(text());
     const QString t = text();
@@ -163,9 +168,17 @@ QStringList PrimaryButton::linesFor(int width) const
                 lines = fit(without(words, head, keep - head));
         }
     }
-    for (qsizetype keep = t.size() - 1; lines.isEmpty() && keep > 0; --keep) {
+    // The last resort steps by whole characters as the reader sees them (graphemes), so no
+    // accent, emoji or syllable is split.
+    QList<qsizetype> marks;
+    QTextBoundaryFinder graphemes(QTextBoundaryFinder::Grapheme, t);
+    for (qsizetype at = graphemes.toNextBoundary(); at > 0; at = graphemes.toNextBoundary())
+        marks.append(at);
+    const qsizetype count = marks.size();
+    const auto until = [&](qsizetype n) { return n <= 0 ? qsizetype(0) : marks[n - 1]; };
+    for (qsizetype keep = count - 1; lines.isEmpty() && keep > 0; --keep) {
         const qsizetype head = (keep + 1) / 2;
-        lines = fit(t.left(head).trimmed() + QStringLiteral(" … ") + t.right(keep - head).trimmed());
+        lines = fit(t.left(until(head)).trimmed() + QStringLiteral(" … ") + t.mid(until(count - (keep - head))).trimmed());
     }
     if (lines.isEmpty())
         lines = {QStringLiteral("…")};

@@ -2,6 +2,7 @@
 
 #include "platform/Text.h"
 #include "look/Palette.h"
+#include "ui/design/Decoration.h"
 #include "ui/design/Shapes.h"
 #include "ui/design/Text.h"
 
@@ -103,6 +104,19 @@ void HandToggle::setLabelWidget(QWidget* label)
         label_->setParent(this);
         label_->setAttribute(Qt::WA_TransparentForMouseEvents);
         row_->addWidget(label_, 1);
+        // The text that names the toggle is not read a second time; a detail beside it is.
+        QList<QLabel*> labels = label_->findChildren<QLabel*>();
+        if (auto* own = qobject_cast<QLabel*>(label_))
+            labels.prepend(own);
+        const QString name = accessibleName().isEmpty() ? text() : accessibleName();
+        for (QLabel* l : labels) {
+            if (name.isEmpty() || l->text() != name)
+                continue;
+            markDecorative(l);
+            // A label whose text was set has its accessible object already: made again as decoration.
+            if (QAccessibleInterface* made = QAccessible::queryAccessibleInterface(l); made && made->role() != QAccessible::Graphic)
+                QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
+        }
     }
     updateGeometry();
 }

@@ -33,11 +33,20 @@ QLabel* makeLabel(const QString& text, const QFont& font, const QColor& colour, 
     return l;
 }
 
-QStringList wrapLines(const QString& text, const QFont& font, double width, int maxLines)
+QStringList wrapLines(const QString& text, const QFont& font, double width, int maxLines, bool* cut)
 {
     QStringList out;
+    if (cut)
+        *cut = false;
     if (text.isEmpty() || width <= 0 || maxLines <= 0)
         return out;
+    const QFontMetricsF metrics(font);
+    const auto elide = [&](const QString& s) {
+        const QString shown = metrics.elidedText(s, Qt::ElideRight, width);
+        if (cut && shown != s)
+            *cut = true;
+        return shown;
+    };
     QTextLayout layout(text, font);
     layout.beginLayout();
     for (;;) {
@@ -46,11 +55,11 @@ QStringList wrapLines(const QString& text, const QFont& font, double width, int 
             break;
         line.setLineWidth(width);
         if (out.size() + 1 == maxLines) {
-            const QString rest = text.mid(line.textStart());
-            out << QFontMetricsF(font).elidedText(rest.simplified(), Qt::ElideRight, width);
+            out << elide(text.mid(line.textStart()).simplified());
             break;
         }
-        out << text.mid(line.textStart(), line.textLength()).trimmed();
+        // A word longer than the line overflows it: elided at its end like the last line.
+        out << elide(text.mid(line.textStart(), line.textLength()).trimmed());
     }
     layout.endLayout();
     return out;

@@ -18,8 +18,10 @@ QLabel* makeLabel(const QString& text, const QFont& font, const QColor& colour, 
 // The text colour of a label, check box or radio button, dimmed when it is disabled.
 void setLabelColour(QWidget* label, const QColor& colour);
 
-// Wraps `text` into at most `maxLines` lines of `width`; the last line is elided.
-QStringList wrapLines(const QString& text, const QFont& font, double width, int maxLines);
+// Wraps `text` into at most `maxLines` lines of `width`; the last line is elided, and so is a
+// line of one word too long for the width (at its end, never cut at both sides). `cut` tells
+// whether anything was elided.
+QStringList wrapLines(const QString& text, const QFont& font, double width, int maxLines, bool* cut = nullptr);
 
 // A label cut to fit its width: one line elided by `mode`, or up to `maxLines` wrapped lines
 // with the last one elided. The full text stays its tooltip-free accessible name.

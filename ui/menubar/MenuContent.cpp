@@ -91,6 +91,11 @@ MenuContent::MenuContent(MenuServices services, MenuCallbacks callbacks, QWidget
             s_.permissions.requestAccessibility();
         } else if (cardKind_ == AttentionKind::rivals) {
             s_.rivals.quitRivals(forceQuit_);
+        } else if (cardKind_ == AttentionKind::engine) {
+            if (closePanel)
+                closePanel();
+            if (cb_.openEngineSettings)
+                cb_.openEngineSettings();
         } else if (cardKind_ == AttentionKind::restartApp && cb_.copyText) {
             cb_.copyText(cardCopyText_);
         }
@@ -189,6 +194,13 @@ MenuContent::MenuContent(MenuServices services, MenuCallbacks callbacks, QWidget
     connect(&s_.rivals, &RivalWatcher::quitStateChanged, this, again);
     connect(&s_.rules, &AppRules::globalPauseUntilChanged, this, again);
     connect(&s_.rules, &AppRules::pausesChanged, this, again);
+    // The download's progress ticks often: only a change of what the panel says re-reads it.
+    if (cb_.watchEngines) {
+        cb_.watchEngines(this, [this] {
+            if ((cb_.engineSilent ? cb_.engineSilent() : std::nullopt) != shownSilence_)
+                refresh();
+        });
+    }
     refresh();
 }
 
@@ -228,6 +240,7 @@ void MenuContent::refresh()
     statusText_->setFullText(line.text);
     statusDot_->setColour(colourOf(line.colour));
 
+    shownSilence_ = st.engineSilent;
     const AttentionText cardState = attentionText(st);
     cardKind_ = cardState.kind;
     forceQuit_ = cardState.forceQuit;

@@ -89,6 +89,7 @@ private:
     AttentionKind cardKind_ = AttentionKind::none;
     bool forceQuit_ = false;
     QString cardCopyText_;
+    std::optional<EngineSilence> shownSilence_;
     CountLabel* count_ = nullptr;
     QLabel* unit_ = nullptr;
     QLabel* sentence_ = nullptr;

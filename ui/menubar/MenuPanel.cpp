@@ -120,6 +120,10 @@ void MenuPanel::contentResized()
         QPainterPath shape;
         shape.addRoundedRect(QRectF(rect()), 14, 14);
         setMask(QRegion(shape.toFillPolygon().toPolygon()));
+    } else if (margin() > 0) {
+        // The shadow's margin and the clear corners let presses through to the window beneath.
+        const QRectF card = QRectF(rect()).adjusted(margin(), margin(), -margin(), -margin());
+        overlay::setInputArea(this, QRegion(continuousRect(card, 14).toFillPolygon().toPolygon()));
     }
     if (isVisible())
         place();

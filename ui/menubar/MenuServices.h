@@ -4,8 +4,11 @@
 // which app/ fills in.
 
 #include "field/RestartHint.h"
+#include "ui/menubar/MenuState.h"
 
 #include <QString>
+
+class QObject;
 
 #include <functional>
 #include <optional>
@@ -47,7 +50,12 @@ struct MenuCallbacks {
     // Set while the front program is built on Chromium and shares no text.
     std::function<std::optional<RestartHint>()> restartHint;
     // Why no engine can answer now; none when one can.
-    std::function<std::optional<QString>()> engineSilent;
+    std::function<std::optional<menu::EngineSilence>()> engineSilent;
+    // Calls `changed` (while `receiver` lives) whenever the engines or the model download may
+    // have changed what engineSilent answers.
+    std::function<void(QObject* receiver, std::function<void()> changed)> watchEngines;
+    // Opens the settings at the engine pane.
+    std::function<void()> openEngineSettings;
     // Puts plain text on the clipboard.
     std::function<void(const QString&)> copyText;
     // Makes the engine re-read the focused field and re-run its gates at once.

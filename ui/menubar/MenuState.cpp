@@ -69,7 +69,16 @@ StatusLine statusLine(const State& state, const QLocale& locale)
     case StatusKind::off:
         return {kind, text("Off"), StatusColour::dim};
     case StatusKind::engineSilent:
-        return {kind, *state.engineSilent, StatusColour::orange};
+        // One short line; the attention card says the whole of it.
+        switch (state.engineSilent->why) {
+        case EngineSilence::Why::downloading:
+            return {kind, text("Downloading the model"), StatusColour::orange};
+        case EngineSilence::Why::checking:
+            return {kind, text("Checking the download"), StatusColour::orange};
+        case EngineSilence::Why::notDownloaded:
+            break;
+        }
+        return {kind, text("Your engine isn't ready"), StatusColour::orange};
     case StatusKind::appSharesNoText:
         return {kind, text("%1 shares no text").arg(state.restartHint->appName), StatusColour::orange};
     case StatusKind::ready:
@@ -99,6 +108,8 @@ AttentionText attentionText(const State& state, const QLocale& locale)
                 (state.rivalsRefused ? text("Force Quit %1") : text("Quit %1")).arg(list), state.rivalsRefused, QString(),
                 list};
     }
+    if (const auto& silence = state.engineSilent)
+        return {AttentionKind::engine, silence->sentence, text("Open Engine"), false};
     if (const auto& hint = state.restartHint)
         return {AttentionKind::restartApp, hint->sentence(), hint->command.isEmpty() ? QString() : text("Copy command"),
                 false, hint->command};

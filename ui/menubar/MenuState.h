@@ -17,6 +17,14 @@ namespace tq::menu {
 
 enum class GlyphVariant { active = 0, paused = 1, attention = 2 };
 
+// Why no engine can answer: the chosen model is not on this computer yet.
+struct EngineSilence {
+    enum class Why { downloading, checking, notDownloaded };
+    Why why = Why::notDownloaded;
+    QString sentence; // the whole reason, for the attention card
+    friend bool operator==(const EngineSilence&, const EngineSilence&) = default;
+};
+
 // The inputs of the glyph and the status line.
 struct State {
     bool accessibility = true;
@@ -28,7 +36,7 @@ struct State {
     // The front program is built on Chromium and shares no text.
     std::optional<RestartHint> restartHint;
     // Why no engine can answer (no model yet and nothing to fill in); none when one can.
-    std::optional<QString> engineSilent;
+    std::optional<EngineSilence> engineSilent;
 };
 
 GlyphVariant glyphVariant(const State& state);
@@ -49,7 +57,7 @@ StatusKind statusKind(const State& state);
 // Times in `locale`'s short time format, in local time.
 StatusLine statusLine(const State& state, const QLocale& locale = QLocale());
 
-enum class AttentionKind { none, access, rivals, restartApp };
+enum class AttentionKind { none, access, rivals, engine, restartApp };
 
 struct AttentionText {
     AttentionKind kind = AttentionKind::none;

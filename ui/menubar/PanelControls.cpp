@@ -152,7 +152,7 @@ void PillButton::openMenu()
 }
 
 AttentionCard::AttentionCard(MotionContext& motion, QWidget* parent)
-    : QFrame(parent), label_(new QLabel(this)), button_(new PrimaryButton(QString(), motion, this))
+    : QWidget(parent), label_(new QLabel(this)), button_(new PrimaryButton(QString(), motion, this))
 {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(12 + 20, 12, 12, 12);
@@ -161,7 +161,8 @@ AttentionCard::AttentionCard(MotionContext& motion, QWidget* parent)
     label_->setFont(fonts::font(fonts::Role::callout, QFont::Medium));
     setLabelColour(label_, palette::paper());
     layout->addWidget(label_);
-    button_->setMaxLines(2);
+    // Three lines keep every word of the longest titles (Russian, German) in the 240-wide card.
+    button_->setMaxLines(3);
     layout->addWidget(button_, 0, Qt::AlignLeading);
     connect(button_, &QAbstractButton::clicked, this, &AttentionCard::triggered);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
@@ -175,7 +176,6 @@ void AttentionCard::set(const QString& text, const QString& button, const QStrin
     button_->setShrinkablePart(names);
     button_->setVisible(!button.isEmpty());
     button_->updateGeometry();
-    setAccessibleName(text);
 }
 
 void AttentionCard::paintEvent(QPaintEvent*)
@@ -193,7 +193,7 @@ void AttentionCard::paintEvent(QPaintEvent*)
 
 void AttentionCard::changeEvent(QEvent* event)
 {
-    QFrame::changeEvent(event);
+    QWidget::changeEvent(event);
     if (event->type() == QEvent::LayoutDirectionChange)
         followDirection();
 }

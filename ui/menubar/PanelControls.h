@@ -74,9 +74,9 @@ private:
     bool lit_;
 };
 
-// An orange card with a wrapping message and one button, whose long title wraps over two
-// lines (the second elided) rather than leave the card.
-class AttentionCard final : public QFrame {
+// An orange card with a wrapping message and one button, whose long title wraps over up to
+// three lines rather than leave the card. The frame itself is not read: its message is.
+class AttentionCard final : public QWidget {
     Q_OBJECT
 public:
     explicit AttentionCard(MotionContext& motion, QWidget* parent = nullptr);

@@ -17,6 +17,8 @@ class ModelStore;
 class Permissions;
 class Preferences;
 class ProviderHub;
+class TrayHost;
+enum class TrayHelp;
 
 struct OnboardingServices {
     Preferences& prefs;
@@ -32,7 +34,12 @@ struct OnboardingServices {
     std::function<QWidget*(std::function<void()> done)> makeIntro;
     // The footer's language button.
     std::function<QWidget*(QWidget* parent)> makeLanguageButton;
+    // Whether a tray shows the icon; none: taken to show it.
+    TrayHost* trayHost = nullptr;
 };
+
+// Why the icon cannot show where no tray runs, and what brings one: the settings' sentence.
+QString noTrayText(TrayHelp help);
 
 class StepHeader final : public QWidget {
     Q_OBJECT

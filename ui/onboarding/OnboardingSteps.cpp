@@ -3,6 +3,7 @@
 #include "services/Permissions.h"
 #include "engines/ProviderHub.h"
 #include "platform/Text.h"
+#include "platform/TrayHost.h"
 #include "settings/Preferences.h"
 #include "ui/design/Animation.h"
 #include "ui/design/BrandMark.h"
@@ -411,6 +412,25 @@ PracticeStep::PracticeStep(OnboardingServices& services, QWidget* parent) : QWid
     c->addWidget(makeLabel(tq::text("%app lives in your system tray from now on. Click its icon to pause it in an app or "
                                     "open Settings."),
                            Role::callout, palette::paperDim(), true, this));
+    // Where no tray runs the icon cannot show: the note says why and what brings one.
+    if (TrayHost* tray = services.trayHost) {
+        note_ = new QWidget(this);
+        note_->setObjectName(QStringLiteral("noTrayNote"));
+        auto* row = bareRow(note_, 8);
+        auto* icon = new QLabel(note_);
+        icon->setPixmap(symbols::pixmap(QStringLiteral("eye.slash"), 14, palette::gold(), devicePixelRatioF()));
+        markDecorative(icon);
+        row->addWidget(icon, 0, Qt::AlignTop);
+        auto* noteText = makeLabel(QString(), Role::callout, palette::paperDim(), true, note_);
+        row->addWidget(noteText, 1);
+        c->addWidget(note_);
+        const auto follow = [this, tray, noteText] {
+            noteText->setText(noTrayText(tray->help()));
+            note_->setVisible(!tray->running());
+        };
+        follow();
+        connect(tray, &TrayHost::kindChanged, this, follow);
+    }
     c->addStretch(1);
 }
 

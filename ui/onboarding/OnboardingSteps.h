@@ -132,9 +132,12 @@ class PracticeStep final : public QWidget {
 public:
     PracticeStep(OnboardingServices& services, QWidget* parent = nullptr);
     PlaygroundField* field() const { return field_; }
+    // Shown while no tray runs; none without a tray host to ask.
+    QWidget* noTrayNote() const { return note_; }
 
 private:
     PlaygroundField* field_ = nullptr;
+    QWidget* note_ = nullptr;
 };
 
 } // namespace tq

@@ -53,22 +53,26 @@ RivalPromptTexts rivalPromptTexts(RivalPromptState state, const QList<RivalApp>&
     RivalPromptTexts out;
     out.secondary = state != RivalPromptState::resolved;
     out.primaryEnabled = state != RivalPromptState::quitting;
-    if (state != RivalPromptState::resolved)
+    if (state != RivalPromptState::resolved) {
         out.toggle = text("Next time, quit %1 without asking").arg(names);
+        out.names = names;
+    }
     switch (state) {
     case RivalPromptState::waiting:
     case RivalPromptState::quitting:
         out.headline = text("%1 is also running", apps).arg(names);
-        out.explanation = text("Both apps answer the Tab key, and the system gives it to %1 first. "
-                               "%app stays paused in your other apps until %1 quits.",
-                               apps)
-                              .arg(names);
+        out.explanation = apps == 1 ? text("Both apps answer the Tab key, and the system gives it to %1 first. "
+                                           "%app stays paused in your other apps until %1 quits.",
+                                           apps)
+                                          .arg(names)
+                                    : text("These apps answer the Tab key before %app can, so %app stays paused in "
+                                           "your other apps until they quit.",
+                                           apps);
         out.primary = state == RivalPromptState::waiting ? text("Quit %1").arg(names) : text("Quitting…");
         break;
     case RivalPromptState::refused:
         out.headline = text("%1 is still open", apps).arg(names);
-        out.explanation = text("%1 didn't quit. They may be showing a dialog. Force Quit closes them right away.", apps)
-                              .arg(names);
+        out.explanation = text("It may be waiting on a dialog of its own. Force Quit closes it right away.", apps);
         out.primary = text("Force Quit");
         break;
     case RivalPromptState::resolved:

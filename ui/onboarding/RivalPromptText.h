@@ -20,6 +20,7 @@ struct RivalPromptTexts {
     QString headline;
     QString explanation;
     QString primary;   // "Quit A", "Quitting…", "Force Quit" or "Done"
+    QString names;     // the names in `primary` and `toggle`, which give way first when too long
     QString toggle;    // empty when the toggle is not shown
     bool secondary;    // "Not Now" shown
     bool primaryEnabled;

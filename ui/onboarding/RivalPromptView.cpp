@@ -17,6 +17,7 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QStyle>
 #include <QVBoxLayout>
 
 namespace tq {
@@ -135,7 +136,7 @@ void RivalPromptView::follow()
         });
     }
     const RivalPromptTexts texts = rivalPromptTexts(state(), shown_, open);
-    const bool newHeadline = !headline_->text().isEmpty() && texts.headline != headline_->text() && textBlock_->isVisible();
+    const bool newHeadline = !headlineText_.isEmpty() && texts.headline != headlineText_ && textBlock_->isVisible();
     if (newHeadline) {
         // The old block leaves as a picture fading out where it stood; the new one fades in,
         // both on the standard curve (under Reduce Motion too: a cross-fade has no motion).
@@ -154,12 +155,41 @@ void RivalPromptView::follow()
     // and the buttons glide to their new places, the toggle and "Not Now" fade out as they go.
     const Animation flow = newHeadline ? Animation::timing(motion::standard()) : Animation::none();
     transitionLayout(this, services_.motion, flow, {textBlock_, toggle_, notNow_, primary_}, [&] {
-        headline_->setText(texts.headline);
+        // Two lines at most above the explanation: long names give way in their middle.
+        QString headline = texts.headline;
+        const double headlineRoom = kWidth - 2 * 40;
+        const qsizetype namesAt = texts.names.isEmpty() ? -1 : headline.indexOf(texts.names);
+        const QFontMetricsF headlineMetrics(headline_->font());
+        bool cut = false;
+        wrapLines(headline, headline_->font(), headlineRoom, 2, &cut);
+        for (double room = headlineMetrics.horizontalAdvance(texts.names) - 10; cut && namesAt >= 0 && room > 0; room -= 10) {
+            headline = texts.headline;
+            headline.replace(namesAt, texts.names.size(), headlineMetrics.elidedText(texts.names, Qt::ElideMiddle, room));
+            wrapLines(headline, headline_->font(), headlineRoom, 2, &cut);
+        }
+        headline_->setText(headline);
+        headlineText_ = texts.headline;
         explanation_->setText(texts.explanation);
-        toggle_->setText(texts.toggle);
+        // A check box does not wrap: long names give way in their middle, the whole is its name.
+        QString toggleText = texts.toggle;
+        const QFontMetrics metrics(toggle_->font());
+        const int toggleRoom = kWidth - 2 * 24 - toggle_->style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, toggle_) -
+                               toggle_->style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, toggle_) - 8;
+        if (const qsizetype at = toggleText.indexOf(texts.names);
+            !texts.names.isEmpty() && at >= 0 && metrics.horizontalAdvance(toggleText) > toggleRoom) {
+            const int rest = metrics.horizontalAdvance(toggleText) - metrics.horizontalAdvance(texts.names);
+            toggleText.replace(at, texts.names.size(), metrics.elidedText(texts.names, Qt::ElideMiddle, std::max(0, toggleRoom - rest)));
+        }
+        toggle_->setText(toggleText);
+        toggle_->setAccessibleName(texts.toggle);
         toggle_->setVisible(!texts.toggle.isEmpty());
         notNow_->setVisible(texts.secondary);
         primary_->setText(texts.primary);
+        primary_->setShrinkablePart(texts.names);
+        // Long names wrap, as the tray card's do, rather than push the button out of the window;
+        // a title that fits keeps its one line.
+        const int room = kWidth - 2 * 24 - (texts.secondary ? notNow_->sizeHint().width() + 10 : 0);
+        primary_->setMaxLines(primary_->sizeHint().width() > room ? 3 : 1);
         primary_->setAccessibleName(texts.primary);
         primary_->setEnabled(texts.primaryEnabled);
         primary_->updateGeometry();

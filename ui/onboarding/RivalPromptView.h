@@ -33,6 +33,7 @@ class RivalPromptView final : public QWidget {
     Q_OBJECT
 public:
     static constexpr Millis kAutoClose{3200};
+    static constexpr int kWidth = 460; // the window's fixed width
 
     RivalPromptView(RivalPromptServices services, std::function<void()> close, QWidget* parent = nullptr);
 
@@ -64,6 +65,7 @@ private:
     TugOfWarScene* scene_;
     QWidget* textBlock_;
     QLabel* headline_;
+    QString headlineText_; // the whole headline, of which the label may show a shortened form
     QLabel* explanation_;
     QCheckBox* toggle_;
     HandButton* notNow_;
