@@ -26,6 +26,12 @@ qint64 whole(double value)
     return static_cast<qint64>(std::trunc(value));
 }
 
+// A length in points, in the locale's digits: a measure, not a count of things.
+static QString points(double value)
+{
+    return QLocale().toString(whole(value));
+}
+
 QString fieldType(const QString& role)
 {
     return QString(role).remove(QStringLiteral("AX"));
@@ -35,8 +41,7 @@ QString fieldSize(const std::optional<QRectF>& frame)
 {
     if (!frame)
         return text("Unknown");
-    const QLocale locale;
-    return text("%1 × %2 pt").arg(locale.toString(whole(frame->width())), locale.toString(whole(frame->height())));
+    return text("%1 × %2 pt").arg(points(frame->width()), points(frame->height()));
 }
 
 QString caretText(const FieldSnapshot& s)
@@ -45,10 +50,9 @@ QString caretText(const FieldSnapshot& s)
         return text("No");
     const int before = int(chars::count(s.before));
     const int after = int(chars::count(s.after));
-    const QLocale locale;
     return text("Yes, at %1, %2 on screen, %3 pt tall, %4 and %5")
-        .arg(locale.toString(whole(s.caretRect->left())), locale.toString(whole(s.caretRect->top())),
-             locale.toString(whole(s.caretRect->height())), text("%Ln characters before it", before),
+        .arg(points(s.caretRect->left()), points(s.caretRect->top()), points(s.caretRect->height()),
+             text("%Ln characters before it", before),
              text("%Ln after", "characters after the caret", after));
 }
 
@@ -58,7 +62,7 @@ QString fontText(const FieldSnapshot& s)
         return text("Not reported, estimated from the caret");
     const double size = std::isfinite(*s.fontSize) ? std::round(*s.fontSize) : 0;
     // One arg for both, so a "%2" in the font's name stays as it is.
-    return text("%1 %2 pt").arg(s.fontName.value_or(text("System")), QLocale().toString(whole(size)));
+    return text("%1 %2 pt").arg(s.fontName.value_or(text("System")), points(size));
 }
 
 bool atLineEnd(const FieldSnapshot& s)
