@@ -4,6 +4,7 @@
 // started with accessibility on and ended with the test, its log and its visible windows.
 
 #include "engines/EngineTestSupport.h"
+#include "support/AtSpi.h"
 #include "support/Desktop.h"
 #include "support/RivalLock.h"
 #include "support/Wait.h"
@@ -119,7 +120,45 @@ public:
     // Ready once the key tap runs.
     bool waitUntilRunning()
     {
-        return testwait::waitFor([&] { return log().contains("system-wide start: tap running 1"); }, 15000);
+        return testwait::waitFor([&] { return log().contains("system-wide start: tap running 1"); }, testwait::kPatience);
+    }
+    // What a failure message shows of the program: whether it runs, its visible windows, its
+    // windows over accessibility with the names they show, and the tail of its log.
+    std::string seen()
+    {
+        std::string out = process.state() == QProcess::NotRunning
+            ? "the program has ended (exit code " + std::to_string(process.exitCode()) + ")\n"
+            : "";
+        out += "visible windows:";
+        for (const QString& w : windows())
+            out += " " + w.toStdString() + " \"" + QString::fromUtf8(testwait::run("xdotool", {"getwindowname", w})).trimmed().toStdString() + "\"";
+        out += "\n" + describeApplication(pid()) + "log (last lines):\n" + testwait::tail(log());
+        return out;
+    }
+    // Polls `done`; a failure says what was awaited and what the program showed last.
+    ::testing::AssertionResult until(const std::string& what, const std::function<bool()>& done,
+                                     int timeoutMs = testwait::kPatience)
+    {
+        return testwait::until(what, done, [this] { return seen(); }, timeoutMs);
+    }
+    // The first showing control of the program named `name` (and of `role`), awaited into `found`.
+    ::testing::AssertionResult control(const QString& name, Node& found, AtspiRole role = ATSPI_ROLE_INVALID,
+                                       int timeoutMs = testwait::kPatience)
+    {
+        atspi_init();
+        return until("a control named \"" + name.toStdString() + "\"",
+                     [&] {
+                         Node app = application(pid());
+                         found = app ? find(app.p, name, role) : Node();
+                         return bool(found);
+                     },
+                     timeoutMs);
+    }
+    // A visible window of the program titled exactly `title`, awaited into `window`.
+    ::testing::AssertionResult window(const QString& title, QString& window, int timeoutMs = testwait::kPatience)
+    {
+        return until("a window titled \"" + title.toStdString() + "\"",
+                     [&] { return !(window = windowTitled(title, pid())).isEmpty(); }, timeoutMs);
     }
     QString log()
     {
