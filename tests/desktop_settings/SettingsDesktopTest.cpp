@@ -593,18 +593,19 @@ TEST_F(SettingsWindowDesktop, TheWheelOverThePickerAndASliderOnlyScrollsTheEngin
     run("xdotool", {"windowsize", "--sync", window, "900", "1000"});
     run("xdotool", {"windowactivate", "--sync", window});
     AtSpiTree tree(program.pid());
-    // A control where it has come to rest: the same place on two reads in a row.
+    // A control where it has come to rest: the same place on three reads in a row.
     const auto settled = [&](const QString& name, const QString& role, const std::function<bool(const QRect&)>& ok) {
         std::optional<Node> found;
         QRect last;
+        int same = 0;
         waitFor([&] {
             found = tree.find(name, role);
             const QRect now = found ? found->extents : QRect();
-            const bool still = found && now == last && now.height() > 0 && ok(now);
+            same = found && now == last && now.height() > 0 && ok(now) ? same + 1 : 0;
             last = now;
-            if (!still)
+            if (same < 2)
                 QTest::qWait(150);
-            return still;
+            return same >= 2;
         }, testwait::kPatience);
         return found;
     };
@@ -624,7 +625,7 @@ TEST_F(SettingsWindowDesktop, TheWheelOverThePickerAndASliderOnlyScrollsTheEngin
     const int creativityY = creativity->extents.y();
     const int turns = std::clamp((creativityY - box->extents.y()) / perTurn, 0, 30);
     wheel(box->extents, 5, turns);
-    creativity = settled("Creativity", "slider", [&](const QRect& r) { return turns == 0 || r.y() < creativityY; });
+    creativity = settled("Creativity", "slider", [](const QRect&) { return true; });
     ASSERT_TRUE(creativity) << dump(tree);
     wheel(creativity->extents, 5, 3);
     wheel(creativity->extents, 4, 3);
