@@ -96,7 +96,7 @@ TEST(RivalDesktop, ARivalThatIgnoresQuitIsRefusedThenForceQuit)
     }, testwait::kPatience));
     watcher.quitRivals(false);
     EXPECT_TRUE(QTest::qWaitFor([&] { return watcher.quitState() == RivalWatcher::QuitState::refused; }, testwait::kPatience));
-    EXPECT_TRUE(stubborn.running());
+    EXPECT_TRUE(stubborn.running()) << "it ignores SIGTERM: something else ended it (a program of another session?)";
     watcher.quitRivals(true);
     EXPECT_TRUE(QTest::qWaitFor([&] { return watcher.quitState() == RivalWatcher::QuitState::idle; }, testwait::kPatience));
 }

@@ -1,6 +1,7 @@
 // The real program with "--play-intro": the intro window plays (with no sound device, in
 // silence), keeps pictures of itself, and Escape ends it and closes the window.
 
+#include "support/RivalLock.h"
 #include "support/Wait.h"
 #include <QDir>
 #include <QFile>
@@ -65,6 +66,7 @@ TEST(IntroDesktop, PlayIntroRunsAndEscapeClosesIt)
     if (qEnvironmentVariableIsEmpty("DISPLAY"))
         GTEST_SKIP() << "needs the desktop session";
     QTemporaryDir home;
+    const tq::desktoptest::RivalLock rivals(tq::desktoptest::RivalLock::Mode::shared); // no competing program meanwhile
     QProcess app;
     ASSERT_TRUE(start(app, home, QJsonObject{{"onboardingDone", true}, {"introSeen", true}}, {"--play-intro"}));
 
@@ -89,6 +91,7 @@ TEST(IntroDesktop, ClosedWhileLeavingTheNextWindowStillOpens)
     if (qEnvironmentVariableIsEmpty("DISPLAY"))
         GTEST_SKIP() << "needs the desktop session";
     QTemporaryDir home;
+    const tq::desktoptest::RivalLock rivals(tq::desktoptest::RivalLock::Mode::shared); // no competing program meanwhile
     QProcess app;
     ASSERT_TRUE(start(app, home, QJsonObject{{"onboardingDone", true}, {"introSeen", false}, {"remindHiddenIcon", false}}, {}));
     QString window;
