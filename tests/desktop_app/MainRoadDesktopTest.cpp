@@ -42,7 +42,7 @@ void expectGhostDrawnAtTheCaret(Program& program, qint64 fieldPid, const QString
         [&] {
             field = readField(fieldPid);
             px = field.ok ? measureRow(screenshot(name), *ghost, field.lineStartX, field.caretX) : RowPixels();
-            return px.greyGhostPixels > 40;
+            return px.greyGhostPixels > 40 && px.typedGlyphHeight > 4;
         }, testwait::kPatience);
     ASSERT_TRUE(field.ok);
     const std::string where = name.toStdString() + ": ghost " + std::to_string(ghost->x()) + "," + std::to_string(ghost->y()) + " "
