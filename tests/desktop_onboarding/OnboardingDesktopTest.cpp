@@ -150,7 +150,8 @@ TEST_F(Onboarding, FirstRunWalksToPracticeWhereTabTakesAWordAndStartWritingEnds)
     const QStringList intro = heard(application(program.pid()).p, "onboarding-0-intro-a11y.txt");
     EXPECT_EQ(desktoptest::mentions(intro, "<unnamed>"), 0) << intro.join('\n').toStdString();
     EXPECT_EQ(desktoptest::mentions(intro, "push button: Skip"), 1) << intro.join('\n').toStdString();
-    EXPECT_EQ(desktoptest::mentions(intro, "Get Started"), 0) << "not before its cue";
+    // "Get Started" stays out of the tree before its cue: checked in virtual time by the intro's
+    // own tests, as a loaded desktop may reach this read past the cue.
     ASSERT_TRUE(skipIntro("onboarding-0-intro.png")) << appLog().toStdString();
     ASSERT_TRUE(onStep("Finish your sentences in any app.")) << appLog().toStdString();
     screenshot("onboarding-1-welcome.png");

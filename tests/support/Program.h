@@ -108,7 +108,9 @@ public:
         process.setProcessEnvironment(env);
         process.setProcessChannelMode(QProcess::SeparateChannels);
         process.start(QStringLiteral(TQ_BINARY_DIR "/app/tessaquill"), args);
-        return process.waitForStarted(5000);
+        const bool started = process.waitForStarted(5000);
+        pid_ = process.processId();
+        return started;
     }
     void end()
     {
@@ -126,9 +128,17 @@ public:
     // windows over accessibility with the names they show, and the tail of its log.
     std::string seen()
     {
-        std::string out = process.state() == QProcess::NotRunning
-            ? "the program has ended (exit code " + std::to_string(process.exitCode()) + ")\n"
-            : "";
+        std::string out;
+        if (process.state() == QProcess::NotRunning)
+            out = process.exitStatus() == QProcess::CrashExit ? "the program crashed\n"
+                                                               : "the program has ended (exit code " + std::to_string(process.exitCode()) + ")\n";
+        // The whole log beside the screenshots: its tail below may miss how it began.
+        const QString dir = qEnvironmentVariable("TQ_ARTIFACTS", QDir::tempPath());
+        QDir().mkpath(dir);
+        QFile whole(QDir(dir).filePath(QStringLiteral("program-%1.log").arg(pid())));
+        if (whole.open(QIODevice::WriteOnly))
+            whole.write(log().toUtf8());
+        out += "whole log: " + whole.fileName().toStdString() + "\n";
         out += "visible windows:";
         for (const QString& w : windows())
             out += " " + w.toStdString() + " \"" + QString::fromUtf8(testwait::run("xdotool", {"getwindowname", w})).trimmed().toStdString() + "\"";
@@ -166,7 +176,7 @@ public:
         log_ += process.readAllStandardOutput();
         return QString::fromUtf8(log_);
     }
-    qint64 pid() const { return process.processId(); }
+    qint64 pid() const { return process.processId() > 0 ? process.processId() : pid_; } // kept once it ends
     QStringList windows() const { return visibleWindows(pid()); }
 
     // Completion requests the server was sent, and their bodies joined.
@@ -190,6 +200,7 @@ public:
 
 private:
     QByteArray log_;
+    qint64 pid_ = 0;
     std::optional<RivalLock> rivals_;
 };
 
