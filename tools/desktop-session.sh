@@ -30,7 +30,8 @@ cleanup() {
 trap cleanup EXIT
 
 # Xvfb picks a free display itself and writes its number once it is ready, so sessions
-# started side by side never share a display.
+# started side by side never share a display. It never resets: by default it does when its last
+# client goes (xdpyinfo below, say), and a client connecting meanwhile is refused.
 scale="${TQ_SCALE:-1}"
 case "$scale" in
   1) screen=1600x1000x24 dpi=96 ;;
@@ -38,7 +39,7 @@ case "$scale" in
   2) screen=2880x1800x24 dpi=192 ;;
   *) echo "TQ_SCALE is 1, 1.5 or 2" >&2; exit 2 ;;
 esac
-Xvfb -displayfd 3 -screen 0 "$screen" -nolisten tcp -ac +extension XInputExtension +extension XTEST \
+Xvfb -displayfd 3 -screen 0 "$screen" -nolisten tcp -noreset -ac +extension XInputExtension +extension XTEST \
   3>"$home/display" >"$home/xvfb.log" 2>&1 &
 pids+=($!)
 for _ in $(seq 100); do [ -s "$home/display" ] && break; sleep 0.1; done
@@ -74,8 +75,7 @@ xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" ||
   { echo "openbox did not start:" >&2; cat "$home/openbox.log" >&2; exit 1; }
 
 if [ "$scale" != 1 ]; then
-  # What xrdb would merge: the resource Qt and GTK read the desktop's resolution from. Set
-  # once a client stays connected: the server clears the root's properties when the last goes.
+  # What xrdb would merge: the resource Qt and GTK read the desktop's resolution from.
   xprop -root -f RESOURCE_MANAGER 8s -set RESOURCE_MANAGER "$(printf 'Xft.dpi:\t%d\n' "$dpi")"
   # GTK's window scale is whole: a fractional desktop leaves it at 1.
   if [ "$scale" = 2 ]; then export GDK_SCALE=2; fi

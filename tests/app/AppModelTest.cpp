@@ -4,6 +4,7 @@
 #include "field/FieldSource.h"
 #include "field/ContextCollector.h"
 #include "services/PowerMonitor.h"
+#include "engines/BuiltInProvider.h"
 #include "engines/ModelStore.h"
 #include "stores/StatsStore.h"
 #include "input/KeyTap.h"
@@ -297,9 +298,17 @@ TEST_F(AppFixture, MemoryPressureFreesTheBuiltInModel)
 {
     AppModel& m = build();
     m.start();
-    pressure.fire(MemoryPressure::Level::critical); // nothing loaded: must not fail
+    auto* builtIn = dynamic_cast<BuiltInProvider*>(&m.hub().builtIn());
+    ASSERT_NE(builtIn, nullptr);
+    builtIn->scheduleIdleUnload(); // as after a suggestion
+    ASSERT_TRUE(builtIn->isIdleUnloadPending());
+    LogLines log;
+    pressure.fire(MemoryPressure::Level::critical);
     QCoreApplication::processEvents();
-    SUCCEED();
+    // The model is freed at once, not at the end of the idle wait.
+    EXPECT_FALSE(builtIn->isIdleUnloadPending());
+    EXPECT_TRUE(log.lines.join(QLatin1Char('\n')).contains(QStringLiteral("memory pressure: the model is freed")));
+    EXPECT_FALSE(builtIn->runtime().isLoaded());
 }
 
 } // namespace tq

@@ -118,9 +118,10 @@ TEST_F(EngineGeneration, AServerEchoingTheTypedTextNeverReachesTheLog)
             << line.toStdString();
 }
 
-TEST_F(EngineGeneration, ProviderCancellingOnItsOwnLeavesThinking)
+TEST_F(EngineGeneration, ProviderCancellingOnItsOwnEndsTheThinking)
 {
     setText(QStringLiteral("Hello there"));
+    ASSERT_EQ(status(), Status::thinking());
     provider.last().promise.finish(Cancelled{});
     settle();
     EXPECT_EQ(status(), Status::idle());

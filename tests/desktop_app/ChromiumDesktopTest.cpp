@@ -114,18 +114,18 @@ TEST_F(Chromium, AskedForItsWebContentTheTextareaGetsTheGhost)
     const QString window = startChromium();
     ASSERT_FALSE(window.isEmpty()) << "Chromium showed no window";
     focusTextarea(window);
-    ASSERT_TRUE(waitFor([&] { return program.log().contains("asked Chromium for its web content"); }, 10000))
+    ASSERT_TRUE(waitFor([&] { return program.log().contains("asked Chromium for its web content"); }, testwait::kPatience))
         << program.log().toStdString();
     // The tree is built a moment after the request.
-    ASSERT_TRUE(waitFor([&] { return readField(chromium.processId()).ok; }, 15000))
+    ASSERT_TRUE(waitFor([&] { return readField(chromium.processId()).ok; }, testwait::kPatience))
         << "the textarea is not reachable over accessibility\n" << program.log().toStdString();
 
     run("xdotool", {"type", "--delay", "60", "Hello "});
-    const bool ghostShown = waitFor([&] { return bool(program.ghost()); }, 15000);
+    const bool ghostShown = waitFor([&] { return bool(program.ghost()); }, testwait::kPatience);
     screenshot(ghostShown ? "chromium-ghost.png" : "chromium-no-ghost.png");
     ASSERT_TRUE(ghostShown) << program.log().toStdString();
     run("xdotool", {"key", "Tab"});
-    EXPECT_TRUE(waitFor([&] { return readField(chromium.processId()).text.trimmed() == QStringLiteral("Hello world"); }, 5000))
+    EXPECT_TRUE(waitFor([&] { return readField(chromium.processId()).text.trimmed() == QStringLiteral("Hello world"); }, testwait::kPatience))
         << readField(chromium.processId()).text.toStdString();
 }
 
@@ -140,7 +140,7 @@ TEST_F(Chromium, StartedBeforeAccessibilityTheTrayPanelSaysHowToStartIt)
     trayer.start("trayer", {"--edge", "top", "--align", "right", "--widthtype", "request", "--height", "28",
                             "--transparent", "false", "--tint", "0x202020", "--SetDockType", "true"});
     ASSERT_TRUE(trayer.waitForStarted(5000));
-    ASSERT_TRUE(waitFor([] { return !run("xdotool", {"search", "--class", "trayer"}).trimmed().isEmpty(); }, 5000));
+    ASSERT_TRUE(waitFor([] { return !run("xdotool", {"search", "--class", "trayer"}).trimmed().isEmpty(); }, testwait::kPatience));
     ASSERT_TRUE(program.start());
     ASSERT_TRUE(program.waitUntilRunning()) << program.log().toStdString();
     QString icon;
@@ -149,11 +149,11 @@ TEST_F(Chromium, StartedBeforeAccessibilityTheTrayPanelSaysHowToStartIt)
             if (const QRect g = windowGeometry(w); g.width() > 0 && g.width() <= 64 && g.top() < 64)
                 icon = w;
         return !icon.isEmpty();
-    }, 10000)) << "the icon never docked";
+    }, testwait::kPatience)) << "the icon never docked";
 
     focusTextarea(window);
     run("xdotool", {"type", "--delay", "60", "Hello "});
-    ASSERT_TRUE(waitFor([&] { return program.log().contains("Chromium shares no text"); }, 10000)) << program.log().toStdString();
+    ASSERT_TRUE(waitFor([&] { return program.log().contains("Chromium shares no text"); }, testwait::kPatience)) << program.log().toStdString();
     EXPECT_FALSE(program.asked()) << "no field, no suggestion";
 
     run("xdotool", {"mousemove", "--sync", QString::number(windowGeometry(icon).center().x()),
@@ -163,7 +163,7 @@ TEST_F(Chromium, StartedBeforeAccessibilityTheTrayPanelSaysHowToStartIt)
         card = control([](const Control& c) { return c.title.startsWith("Chromium shares no text. Quit it"); });
         copy = control([](const Control& c) { return c.title == "Copy command"; });
         return card && copy;
-    }, 5000);
+    }, testwait::kPatience);
     QTest::qWait(300);
     screenshot("chromium-card.png");
     ASSERT_TRUE(shown) << program.log().toStdString();
@@ -173,7 +173,7 @@ TEST_F(Chromium, StartedBeforeAccessibilityTheTrayPanelSaysHowToStartIt)
     QGuiApplication::clipboard()->clear();
     run("xdotool", {"mousemove", "--sync", QString::number(copy->frame.center().x()), QString::number(copy->frame.center().y()),
                     "click", "1"});
-    EXPECT_TRUE(waitFor([] { return QGuiApplication::clipboard()->text() == "/usr/bin/chromium --force-renderer-accessibility"; }, 3000))
+    EXPECT_TRUE(waitFor([] { return QGuiApplication::clipboard()->text() == "/usr/bin/chromium --force-renderer-accessibility"; }, testwait::kPatience))
         << QGuiApplication::clipboard()->text().toStdString();
 
     // The field inspector says the same under "Right now".
@@ -181,8 +181,8 @@ TEST_F(Chromium, StartedBeforeAccessibilityTheTrayPanelSaysHowToStartIt)
     QProcess second;
     second.setProcessEnvironment(program.environment());
     second.start(QStringLiteral(TQ_BINARY_DIR "/app/tessaquill"), {"--open-settings", "inspector"});
-    ASSERT_TRUE(second.waitForFinished(10000));
-    const bool said = waitFor([&] { return control([&](const Control& c) { return c.title == card->title; }).has_value(); }, 10000);
+    ASSERT_TRUE(second.waitForFinished(testwait::kPatience));
+    const bool said = waitFor([&] { return control([&](const Control& c) { return c.title == card->title; }).has_value(); }, testwait::kPatience);
     QTest::qWait(500);
     screenshot("chromium-inspector.png");
     EXPECT_TRUE(said) << program.log().toStdString();

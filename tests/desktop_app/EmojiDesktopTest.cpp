@@ -55,11 +55,11 @@ TEST_P(Replacements, EmojiAndEmoticonsReplaceTheTypedQuery)
         Zenity field(Zenity::Kind::entry, QStringLiteral("Replacements"));
         ASSERT_TRUE(field.ready()) << field.problem;
         run("xdotool", {"type", "--delay", "60", QString::fromUtf8(c.typed)});
-        const bool shown = waitFor([&] { return field.text() == QString::fromUtf8(c.typed) && pickerShown(); }, 8000);
+        const bool shown = waitFor([&] { return field.text() == QString::fromUtf8(c.typed) && pickerShown(); }, testwait::kPatience);
         screenshot(shot(c.stem));
         ASSERT_TRUE(shown) << c.typed << "\n" << program.log().toStdString();
         run("xdotool", {"key", "Tab"});
-        EXPECT_TRUE(waitFor([&] { return field.text() == QString::fromUtf8(c.expected); }, 5000))
+        EXPECT_TRUE(waitFor([&] { return field.text() == QString::fromUtf8(c.expected); }, testwait::kPatience))
             << c.typed << " gave " << field.text().toStdString() << "\n" << program.log().toStdString();
         EXPECT_FALSE(program.log().contains("emoji not inserted"));
     }
@@ -80,11 +80,11 @@ TEST_P(Replacements, ASpellingFixReplacesTheWord)
     run("xdotool", {"type", "--delay", "60", "I saw teh "});
     // The fix, once every key is read: a ghost seen while typing goes with the next key.
     const bool shown
-        = waitFor([&] { return field.text() == QStringLiteral("I saw teh ") && program.ghostAtTheCaret(field.pid()); }, 10000);
+        = waitFor([&] { return field.text() == QStringLiteral("I saw teh ") && program.ghostAtTheCaret(field.pid()); }, testwait::kPatience);
     screenshot(shot("spelling-fix"));
     ASSERT_TRUE(shown) << "field: \"" << field.text().toStdString() << "\"\n" << program.log().toStdString();
     run("xdotool", {"key", "Tab"});
-    EXPECT_TRUE(waitFor([&] { return field.text() == QStringLiteral("I saw the "); }, 5000))
+    EXPECT_TRUE(waitFor([&] { return field.text() == QStringLiteral("I saw the "); }, testwait::kPatience))
         << field.text().toStdString() << "\n" << program.log().toStdString();
 }
 

@@ -42,9 +42,8 @@ void expectGhostDrawnAtTheCaret(Program& program, qint64 fieldPid, const QString
         [&] {
             field = readField(fieldPid);
             px = field.ok ? measureRow(screenshot(name), *ghost, field.lineStartX, field.caretX) : RowPixels();
-            return px.greyGhostPixels > 40;
-        },
-        3000);
+            return px.greyGhostPixels > 40 && px.typedGlyphHeight > 4;
+        }, testwait::kPatience);
     ASSERT_TRUE(field.ok);
     const std::string where = name.toStdString() + ": ghost " + std::to_string(ghost->x()) + "," + std::to_string(ghost->y()) + " "
         + std::to_string(ghost->width()) + "x" + std::to_string(ghost->height()) + ", caret x " + std::to_string(field.caretX)
@@ -93,9 +92,9 @@ TEST_P(FirstRun, TypedTextGetsAGhostSuggestionThatTabAndTheKeyAboveTabInsert)
     ASSERT_TRUE(field.ready()) << field.problem;
 
     run("xdotool", {"type", "--delay", "60", "Hello "});
-    ASSERT_TRUE(waitFor([&] { return program.asked(); }, 10000)) << program.log().toStdString();
+    ASSERT_TRUE(waitFor([&] { return program.asked(); }, testwait::kPatience)) << program.log().toStdString();
     const bool ghostShown
-        = waitFor([&] { return field.text() == QStringLiteral("Hello ") && program.ghostAtTheCaret(field.pid()); }, 10000);
+        = waitFor([&] { return field.text() == QStringLiteral("Hello ") && program.ghostAtTheCaret(field.pid()); }, testwait::kPatience);
     if (!ghostShown)
         screenshot(shotName("main-road-no-ghost", GetParam()));
     ASSERT_TRUE(ghostShown) << "field: \"" << field.text().toStdString() << "\"\n" << program.log().toStdString();
@@ -109,29 +108,29 @@ TEST_P(FirstRun, TypedTextGetsAGhostSuggestionThatTabAndTheKeyAboveTabInsert)
     expectFocusStaysOn(field.window, program, shotName("main-road-focus-at-ghost", GetParam()));
 
     run("xdotool", {"key", "Tab"});
-    ASSERT_TRUE(waitFor([&] { return field.text().startsWith("Hello world"); }, 5000)) << field.text().toStdString();
+    ASSERT_TRUE(waitFor([&] { return field.text().startsWith("Hello world"); }, testwait::kPatience)) << field.text().toStdString();
     EXPECT_EQ(field.text().trimmed(), QStringLiteral("Hello world"));
     // The rest, drawn anew further right: the last shape must not clip the new text.
-    ASSERT_TRUE(waitFor([&] { return bool(program.ghost()); }, 5000));
+    ASSERT_TRUE(waitFor([&] { return bool(program.ghost()); }, testwait::kPatience));
     expectGhostDrawnAtTheCaret(program, field.pid(), shotName("main-road-ghost-after-tab", GetParam()));
 
     run("xdotool", {"key", "grave"});
-    ASSERT_TRUE(waitFor([&] { return field.text() == QStringLiteral("Hello world is wide"); }, 5000)) << field.text().toStdString();
+    ASSERT_TRUE(waitFor([&] { return field.text() == QStringLiteral("Hello world is wide"); }, testwait::kPatience)) << field.text().toStdString();
     expectFocusStaysOn(field.window, program, shotName("main-road-focus-after-insert", GetParam()));
 
     // A new suggestion; Escape hides it. Escape goes once the program has read every typed key:
     // one read later would bring a suggestion back.
     run("xdotool", {"type", "--delay", "60", " and "});
-    ASSERT_TRUE(waitFor([&] { return field.text() == QStringLiteral("Hello world is wide and "); }, 5000)) << field.text().toStdString();
-    ASSERT_TRUE(waitFor([&] { return program.ghost() && desktoptest::presentedAtTheCaret(program.log(), field.pid()); }, 10000))
+    ASSERT_TRUE(waitFor([&] { return field.text() == QStringLiteral("Hello world is wide and "); }, testwait::kPatience)) << field.text().toStdString();
+    ASSERT_TRUE(waitFor([&] { return program.ghost() && desktoptest::presentedAtTheCaret(program.log(), field.pid()); }, testwait::kPatience))
         << program.log().toStdString();
     run("xdotool", {"key", "Escape"});
-    EXPECT_TRUE(waitFor([&] { return !program.ghost(); }, 3000));
+    EXPECT_TRUE(waitFor([&] { return !program.ghost(); }, testwait::kPatience));
     screenshot(shotName("main-road-after-escape", GetParam()));
 
     // SIGTERM writes the statistics before the program ends.
     ::kill(program.pid(), SIGTERM);
-    ASSERT_TRUE(program.process.waitForFinished(5000));
+    ASSERT_TRUE(program.process.waitForFinished(testwait::kPatience));
     EXPECT_EQ(program.process.exitCode(), 0);
     QFile stats(QDir(program.home.path()).filePath("data/Tessaquill/stats.json"));
     ASSERT_TRUE(stats.open(QIODevice::ReadOnly));
@@ -155,14 +154,14 @@ TEST_P(FirstRun, GhostInAGtkTextView)
 
     run("xdotool", {"type", "--delay", "60", "Hello "});
     const bool ghostShown
-        = waitFor([&] { return field.text() == QStringLiteral("Hello ") && program.ghostAtTheCaret(field.pid()); }, 10000);
+        = waitFor([&] { return field.text() == QStringLiteral("Hello ") && program.ghostAtTheCaret(field.pid()); }, testwait::kPatience);
     if (!ghostShown)
         screenshot(shotName("main-road-text-view-no-ghost", GetParam()));
     ASSERT_TRUE(ghostShown) << "field: \"" << field.text().toStdString() << "\"\n" << program.log().toStdString();
     expectGhostDrawnAtTheCaret(program, field.pid(), shotName("main-road-text-view", GetParam()));
 
     run("xdotool", {"key", "grave"});
-    EXPECT_TRUE(waitFor([&] { return field.text() == QStringLiteral("Hello world is wide"); }, 5000)) << field.text().toStdString();
+    EXPECT_TRUE(waitFor([&] { return field.text() == QStringLiteral("Hello world is wide"); }, testwait::kPatience)) << field.text().toStdString();
 }
 
 INSTANTIATE_TEST_SUITE_P(Desktop, FirstRun, ::testing::Bool(),
@@ -200,12 +199,12 @@ TEST_F(MainRoad, LlamaServerWithTheTinyModel)
     ASSERT_TRUE(field.ready()) << field.problem;
     run("xdotool", {"type", "--delay", "60", "The cat"});
     const bool shown
-        = waitFor([&] { return field.text() == QStringLiteral("The cat") && program.ghostAtTheCaret(field.pid()); }, 20000);
+        = waitFor([&] { return field.text() == QStringLiteral("The cat") && program.ghostAtTheCaret(field.pid()); }, testwait::kPatience);
     screenshot("main-road-llama.png");
     ASSERT_TRUE(shown) << "field: \"" << field.text().toStdString() << "\"\n" << program.log().toStdString()
                        << "\nserver:\n" << llama.output().toStdString();
     run("xdotool", {"key", "Tab"});
-    EXPECT_TRUE(waitFor([&] { return field.text().size() > QStringLiteral("The cat").size(); }, 5000))
+    EXPECT_TRUE(waitFor([&] { return field.text().size() > QStringLiteral("The cat").size(); }, testwait::kPatience))
         << "field: \"" << field.text().toStdString() << "\"\n" << program.log().toStdString();
     expectFocusStaysOn(field.window, program, "main-road-llama-focus.png");
 }
@@ -214,15 +213,15 @@ TEST_F(MainRoad, ASecondLaunchHandsOverAndEnds)
 {
     Program program(kReply);
     program.start();
-    ASSERT_TRUE(waitFor([&] { return program.log().contains("system-wide start"); }, 15000)) << program.log().toStdString();
+    ASSERT_TRUE(waitFor([&] { return program.log().contains("system-wide start"); }, testwait::kPatience)) << program.log().toStdString();
     QProcess second;
     second.setProcessEnvironment(program.process.processEnvironment());
     second.start(QStringLiteral(TQ_BINARY_DIR "/app/tessaquill"), {"--open-settings", "keys"});
-    ASSERT_TRUE(second.waitForFinished(10000));
+    ASSERT_TRUE(second.waitForFinished(testwait::kPatience));
     EXPECT_EQ(second.exitCode(), 0);
-    ASSERT_TRUE(waitFor([&] { return !desktoptest::windowTitled("Keys", program.pid()).isEmpty(); }, 5000));
+    ASSERT_TRUE(waitFor([&] { return !desktoptest::windowTitled("Keys", program.pid()).isEmpty(); }, testwait::kPatience));
     ::kill(program.pid(), SIGTERM);
-    ASSERT_TRUE(program.process.waitForFinished(5000));
+    ASSERT_TRUE(program.process.waitForFinished(testwait::kPatience));
     EXPECT_EQ(program.process.exitCode(), 0);
 }
 

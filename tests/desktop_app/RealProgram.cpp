@@ -18,7 +18,7 @@ Compositor::Compositor(bool on)
         return;
     }
     process_.start("xcompmgr", {});
-    ready_ = process_.waitForStarted(5000) && waitFor([] { return overlay::compositing(); }, 5000);
+    ready_ = process_.waitForStarted(5000) && waitFor([] { return overlay::compositing(); }, testwait::kPatience);
 }
 
 Compositor::~Compositor()
@@ -30,7 +30,7 @@ Compositor::~Compositor()
         process_.kill();
         process_.waitForFinished(2000);
     }
-    waitFor([] { return !overlay::compositing(); }, 3000);
+    waitFor([] { return !overlay::compositing(); }, testwait::kPatience);
 }
 
 Program::Program(const QByteArray& reply, const QString& base) : desktoptest::Program(reply)

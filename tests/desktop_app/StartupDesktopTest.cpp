@@ -20,7 +20,7 @@ QString runUntil(Program& program, const QMap<QString, QString>& changes, const 
     for (auto it = changes.begin(); it != changes.end(); ++it)
         env.insert(it.key(), it.value());
     EXPECT_TRUE(program.start({}, env));
-    QTest::qWaitFor([&] { return program.log().contains(line) || program.process.state() == QProcess::NotRunning; }, 15000);
+    QTest::qWaitFor([&] { return program.log().contains(line) || program.process.state() == QProcess::NotRunning; }, tq::testwait::kPatience);
     return program.log();
 }
 
@@ -29,7 +29,7 @@ TEST(Startup, ADisplayThatIsGoneEndsWithASentence)
     Program program{QByteArray()};
     QProcess& app = program.process;
     const QString err = runUntil(program, {{"DISPLAY", ":187"}}, "cannot open the X display");
-    ASSERT_TRUE(app.state() == QProcess::NotRunning || app.waitForFinished(5000));
+    ASSERT_TRUE(app.state() == QProcess::NotRunning || app.waitForFinished(tq::testwait::kPatience));
     EXPECT_EQ(app.exitStatus(), QProcess::NormalExit);
     EXPECT_NE(app.exitCode(), 0);
     EXPECT_TRUE(err.startsWith(QStringLiteral("Tessaquill cannot open the X display \":187\""))) << err.toStdString();

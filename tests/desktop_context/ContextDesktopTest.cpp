@@ -10,6 +10,7 @@
 #include "settings/Preferences.h"
 #include "support/DesktopApp.h"
 #include "support/SessionTest.h"
+#include "support/Wait.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -57,7 +58,7 @@ protected:
             const auto window = ScreenText::focusedWindow(platform(), pid);
             lines = window ? ScreenText::axLines(platform().clock(), *window, 1600, 0.15) : QVector<ScreenLine>();
             return ok(joined(lines));
-        }, 10000);
+        }, testwait::kPatience);
         return lines;
     }
 
@@ -160,17 +161,17 @@ TEST_F(DesktopContext, CopiedTextIsOfferedConcealedAndOurOwnAreNot)
     App app({QStringLiteral("--entry"), QStringLiteral("--title=Copy"), QStringLiteral("--entry-text=Copied from the entry")});
     ASSERT_TRUE(waitActive(app.pid()));
     xdotool({QStringLiteral("key"), QStringLiteral("ctrl+a"), QStringLiteral("ctrl+c")});
-    EXPECT_TRUE(QTest::qWaitFor([&] { return collector.recentClipboard() == QStringLiteral("Copied from the entry"); }, 10000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return collector.recentClipboard() == QStringLiteral("Copied from the entry"); }, testwait::kPatience));
 
     // Our paste and the clipboard put back afterwards are no new copies: the user's copy stays
     // the one offered.
     const quint64 before = clipboard.changeCount();
     const ClipboardSnapshot saved = clipboard.save();
     clipboard.setPaste(QStringLiteral("our suggestion"));
-    QTest::qWait(300);
+    EXPECT_TRUE(QTest::qWaitFor([] { return QGuiApplication::clipboard()->text() == QStringLiteral("our suggestion"); }, testwait::kPatience));
     EXPECT_EQ(collector.recentClipboard(), QStringLiteral("Copied from the entry"));
     clipboard.restore(saved);
-    QTest::qWait(300);
+    EXPECT_TRUE(QTest::qWaitFor([] { return QGuiApplication::clipboard()->text() == QStringLiteral("Copied from the entry"); }, testwait::kPatience));
     EXPECT_EQ(clipboard.changeCount(), before);
 
     // Concealed by a password manager: counted as a copy, never read.
@@ -178,7 +179,7 @@ TEST_F(DesktopContext, CopiedTextIsOfferedConcealedAndOurOwnAreNot)
     data->setText(QStringLiteral("correct horse battery"));
     data->setData(QStringLiteral("x-kde-passwordManagerHint"), QByteArrayLiteral("secret"));
     QGuiApplication::clipboard()->setMimeData(data, QClipboard::Clipboard);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return clipboard.changeCount() != before; }, 5000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return clipboard.changeCount() != before; }, testwait::kPatience));
     EXPECT_FALSE(collector.recentClipboard());
 }
 

@@ -1,6 +1,7 @@
 // The design gallery in the desktop session: renders at fixed times (kept as artifacts), the
 // same moment twice gives the same pixels, and its controls read over AT-SPI.
 #include "support/DesktopApp.h"
+#include "support/Wait.h"
 
 #include <QDir>
 #include <QImage>
@@ -170,10 +171,17 @@ TEST_F(DesktopDesign, ControlsReadOverAtSpi)
     atspi_init();
     desktoptest::DesktopApp app(gallery(), {}, {{QStringLiteral("TESSAQUILL_REDUCE_MOTION"), QStringLiteral("1")}});
     Node root;
+    // Every control read below is in the tree.
     ASSERT_TRUE(QTest::qWaitFor([&] {
         root = appOf(app.pid());
-        return root.acc && byName(root, QStringLiteral("Suggestions")).acc;
-    }, 20000));
+        if (!root.acc)
+            return false;
+        for (const char* name : {"Suggestions", "Show word count", "Progress 0.42", "Shortcut Tab", "Shortcut Ctrl+Space",
+                                 "Shortcut not set", "Clear shortcut"})
+            if (!byName(root, QString::fromLatin1(name)).acc)
+                return false;
+        return true;
+    }, testwait::kPatience));
 
     Node toggle = byName(root, QStringLiteral("Suggestions"));
     EXPECT_EQ(toggle.description(), QStringLiteral("On"));
@@ -186,7 +194,7 @@ TEST_F(DesktopDesign, ControlsReadOverAtSpi)
     ASSERT_NE(act, nullptr);
     atspi_action_do_action(act, 0, nullptr);
     g_object_unref(act);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return off.description() == QStringLiteral("On"); }, 5000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return off.description() == QStringLiteral("On"); }, testwait::kPatience));
 
     Node bar = byName(root, QStringLiteral("Progress 0.42"));
     ASSERT_NE(bar.acc, nullptr);
@@ -211,14 +219,21 @@ TEST_F(DesktopDesign, ControlsReadOverAtSpi)
     ASSERT_NE(act, nullptr);
     atspi_action_do_action(act, 0, nullptr);
     g_object_unref(act);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return empty.name() == QStringLiteral("Recording shortcut"); }, 5000));
-    QTest::qWait(200);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return empty.name() == QStringLiteral("Recording shortcut"); }, testwait::kPatience));
+    // The keys go to the gallery's window once it holds the focus.
+    const auto focusedPid = [] {
+        QProcess p;
+        p.start(QStringLiteral("xdotool"), {QStringLiteral("getwindowfocus"), QStringLiteral("getwindowpid")});
+        p.waitForFinished(5000);
+        return p.readAllStandardOutput().trimmed().toLongLong();
+    };
+    ASSERT_TRUE(QTest::qWaitFor([&] { return focusedPid() == app.pid(); }, testwait::kPatience));
     desktoptest::xdotool({QStringLiteral("key"), QStringLiteral("ctrl+q")});
-    EXPECT_TRUE(QTest::qWaitFor([&] { return empty.name() == QStringLiteral("Shortcut Ctrl+Q"); }, 5000))
+    EXPECT_TRUE(QTest::qWaitFor([&] { return empty.name() == QStringLiteral("Shortcut Ctrl+Q"); }, testwait::kPatience))
         << empty.name().toStdString();
     QTest::qWait(300);
     EXPECT_EQ(app.process.state(), QProcess::Running);
     // Not recording, Ctrl+Q quits the gallery as it would the program.
     desktoptest::xdotool({QStringLiteral("key"), QStringLiteral("ctrl+q")});
-    EXPECT_TRUE(app.process.waitForFinished(5000));
+    EXPECT_TRUE(app.process.waitForFinished(testwait::kPatience));
 }

@@ -1,4 +1,5 @@
 #include "DesktopSupport.h"
+#include "support/Wait.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
@@ -33,12 +34,14 @@ ZenityEntry::ZenityEntry(const QString& title)
     env.insert("GDK_BACKEND", "x11");
     process_.setProcessEnvironment(env);
     process_.start("zenity", {"--entry", "--title=" + title, "--text=Field"});
-    window_ = QString::fromUtf8(run("xdotool", {"search", "--sync", "--name", "^" + title + "$"}, 15000)).split('\n').value(0).trimmed();
+    window_ = QString::fromUtf8(run("xdotool", {"search", "--sync", "--name", "^" + title + "$"}, testwait::kPatience)).split('\n').value(0).trimmed();
     if (window_.isEmpty())
         return;
     run("xdotool", {"windowactivate", "--sync", window_});
     run("xdotool", {"windowfocus", "--sync", window_});
-    settle(300);
+    if (!QTest::qWaitFor([&] { return focusedWindow() == window_; }, testwait::kPatience))
+        window_.clear(); // not ready: the keys would go elsewhere
+
 }
 
 ZenityEntry::~ZenityEntry()
@@ -52,7 +55,7 @@ ZenityEntry::~ZenityEntry()
 QString ZenityEntry::finish()
 {
     run("xdotool", {"key", "Return"});
-    (void)QTest::qWaitFor([&] { return process_.state() == QProcess::NotRunning; }, 10000);
+    (void)QTest::qWaitFor([&] { return process_.state() == QProcess::NotRunning; }, testwait::kPatience);
     QString out = QString::fromUtf8(process_.readAllStandardOutput());
     if (out.endsWith('\n'))
         out.chop(1);

@@ -20,6 +20,7 @@ public:
     ~ZenityEntry();
     bool ready() const { return !window_.isEmpty(); }
     QString window() const { return window_; }
+    qint64 pid() const { return process_.processId(); }
     // Presses Return (through xdotool) and returns what zenity printed, without the newline.
     QString finish();
 

@@ -8,6 +8,7 @@
 #include "platform/OverlayWindow.h"
 #include "platform/Platform.h"
 #include "platform/Screen.h"
+#include "support/Wait.h"
 
 #include <QFile>
 #include <QGuiApplication>
@@ -98,8 +99,9 @@ TEST(GhostDesktop, DrawsTheWrappedBoxThePillAndAFix)
     content.fontSize = 15;
     content.hint = "tab";
     ghost.show(content);
-    desktop::settle(300);
     ASSERT_TRUE(ghost.layout()->container);
+    // Measured once drawn: a loaded desktop paints late.
+    QTest::qWaitFor([&] { return drawnPixels(ghost.window()) > 500; }, testwait::kPatience);
     EXPECT_GT(drawnPixels(ghost.window()), 500);
     const QString dir = qEnvironmentVariable("TQ_ARTIFACTS");
     if (!dir.isEmpty())
@@ -107,8 +109,8 @@ TEST(GhostDesktop, DrawsTheWrappedBoxThePillAndAFix)
 
     content.anchored = true;
     ghost.show(content);
-    desktop::settle(300);
     EXPECT_TRUE(ghost.layout()->anchored);
+    QTest::qWaitFor([&] { return drawnPixels(ghost.window()) > 500; }, testwait::kPatience);
     EXPECT_GT(drawnPixels(ghost.window()), 500);
     if (!dir.isEmpty())
         QGuiApplication::primaryScreen()->grabWindow(0).save(dir + "/ghost-pill.png");
@@ -116,8 +118,8 @@ TEST(GhostDesktop, DrawsTheWrappedBoxThePillAndAFix)
     content.anchored = false;
     content.kind = GhostContent::Kind::fix("teh", "the");
     ghost.show(content);
-    desktop::settle(300);
     EXPECT_EQ(ghost.layout()->lines.first().text, "→ the");
+    QTest::qWaitFor([&] { return drawnPixels(ghost.window()) > 50; }, testwait::kPatience);
     EXPECT_GT(drawnPixels(ghost.window()), 50);
     if (!dir.isEmpty())
         QGuiApplication::primaryScreen()->grabWindow(0).save(dir + "/ghost-fix.png");
@@ -148,8 +150,7 @@ public:
     {
         process_.start("xcompmgr", {});
         if (process_.waitForStarted(5000))
-            for (int i = 0; i < 50 && !overlay::compositing(); ++i)
-                desktop::settle(100);
+            QTest::qWaitFor([] { return overlay::compositing(); }, testwait::kPatience);
     }
     ~Compositor()
     {
@@ -196,9 +197,13 @@ TEST(GhostDesktop, ADarkDesktopGetsADarkBoxAndDarkLists)
         alternatives.show({" colleagues", " friends", " Sir"}, "Dear", "", "tab", QRectF(1000, 400, 2, 18));
         EmojiPickerPanel emoji(platform.overlayScreens());
         emoji.show({EmojiItem{QStringLiteral("🚀"), QStringLiteral("rocket")}}, ":rock", QRectF(1000, 800, 2, 18));
-        desktop::settle(500);
         ASSERT_TRUE(ghost.layout()->container);
         const QRect box = screen::toQt(*ghost.layout()->container).toAlignedRect().adjusted(3, 3, -3, -3);
+        // Measured once all three are drawn.
+        QTest::qWaitFor([&] {
+            return darkShare(box) > 0.7 && darkShare(shownPanel(alternatives.window())) > 0.75
+                && darkShare(shownPanel(emoji.window())) > 0.75;
+        }, testwait::kPatience);
         const QString dir = qEnvironmentVariable("TQ_ARTIFACTS");
         if (!dir.isEmpty())
             QGuiApplication::primaryScreen()->grabWindow(0).save(dir + "/dark-desktop.png");
@@ -207,9 +212,10 @@ TEST(GhostDesktop, ADarkDesktopGetsADarkBoxAndDarkLists)
         EXPECT_GT(darkShare(shownPanel(emoji.window())), 0.75);
 
         writeKdeglobals(config.path(), "239,240,241");
-        for (int i = 0; i < 50 && platform.overlayScreens().prefersDark(); ++i)
-            desktop::settle(100);
-        desktop::settle(300);
+        QTest::qWaitFor([&] {
+            return !platform.overlayScreens().prefersDark() && darkShare(shownPanel(alternatives.window())) < 0.3
+                && darkShare(shownPanel(emoji.window())) < 0.3 && darkShare(box) < 0.5;
+        }, testwait::kPatience);
         if (!dir.isEmpty())
             QGuiApplication::primaryScreen()->grabWindow(0).save(dir + "/light-desktop.png");
         EXPECT_LT(darkShare(shownPanel(alternatives.window())), 0.3);
@@ -223,14 +229,14 @@ TEST(GhostDesktop, ADarkDesktopGetsADarkBoxAndDarkLists)
         field.setStyleSheet(QStringLiteral("background: #101010;"));
         field.setGeometry(screen::toQt(QRectF(250, 300, 500, 150)).toAlignedRect());
         field.show();
-        desktop::settle(300);
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&field));
         GhostContent fix;
         fix.kind = GhostContent::Kind::fix("teh", "the");
         fix.caretRect = QRectF(300, 360, 2, 18);
         fix.fieldFrame = QRectF(260, 320, 480, 100);
         fix.fontSize = 15;
         ghost.show(fix);
-        desktop::settle(300);
+        QTest::qWaitFor([&] { return darkShare(ghost.window()->geometry()) < 0.97; }, testwait::kPatience);
         if (!dir.isEmpty())
             QGuiApplication::primaryScreen()->grabWindow(0).save(dir + "/fix-on-dark-field.png");
         EXPECT_LT(darkShare(ghost.window()->geometry()), 0.97) << "the label shows light on the dark field";
@@ -249,8 +255,14 @@ TEST(GhostDesktop, ListsHaveSmoothCornersAndAShadowWithACompositor)
         AlternativesPanel alternatives(platform.overlayScreens());
         const QRectF caret(600, 600, 2, 18);
         alternatives.show({" colleagues", " friends", " Sir"}, "Dear", "", "tab", caret);
-        desktop::settle(500);
         const QRect panel = shownPanel(alternatives.window());
+        // Measured once the list and its shadow are on screen.
+        QTest::qWaitFor([&] {
+            const QImage shot = QGuiApplication::primaryScreen()->grabWindow(0).toImage();
+            const double desk = QColor(shot.pixel(panel.center().x(), panel.top() - 60)).lightnessF();
+            return QColor(shot.pixel(panel.center().x(), panel.center().y())).lightnessF() - desk > 0.3
+                && QColor(shot.pixel(panel.center().x(), panel.bottom() + 4)).lightnessF() < desk - 0.03;
+        }, testwait::kPatience);
         const QRectF expected = listpanel::frame(caret, 3, panel.width(),
                                                  listpanel::visibleFrameFor(platform.overlayScreens(), caret));
         EXPECT_EQ(panel, screen::toQt(expected).toAlignedRect());

@@ -1,7 +1,9 @@
 #include "DesktopSupport.h"
+#include "support/FieldReading.h"
 
 #include "input/TextInjector.h"
 #include "platform/Platform.h"
+#include "support/Wait.h"
 
 #include <QBuffer>
 #include <QClipboard>
@@ -70,11 +72,14 @@ TEST(InjectorDesktop, TypedTextArrivesExactly)
     ASSERT_TRUE(field.ready());
     SystemPlatform platform;
     TextInjector injector(platform.keySynth(), platform.clipboard(), platform.clock());
+    const auto shows = [&](const QString& text) {
+        return QTest::qWaitFor([&] { return desktoptest::readField(field.pid()).text == text; }, testwait::kPatience);
+    };
     injector.type(QStringLiteral("héllo wörld 😀"));
-    desktop::settle(300);
+    EXPECT_TRUE(shows(QStringLiteral("héllo wörld 😀"))) << desktoptest::readField(field.pid()).text.toStdString();
     injector.deleteBackward(2);
     injector.type(QStringLiteral("😀!"));
-    desktop::settle(300);
+    EXPECT_TRUE(shows(QStringLiteral("héllo wörld😀!"))) << desktoptest::readField(field.pid()).text.toStdString();
     EXPECT_EQ(field.finish(), QStringLiteral("héllo wörld😀!"));
 }
 
@@ -95,7 +100,7 @@ TEST(InjectorDesktop, HeldModifiersDoNotMixIntoTypedKeys)
 TEST(InjectorDesktop, PasteArrivesAndTheClipboardComesBack)
 {
     std::unique_ptr<QProcess> owner(startHelper("own"));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return owner->readAllStandardOutput().contains("ready"); }, 10000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return owner->readAllStandardOutput().contains("ready"); }, testwait::kPatience));
     desktop::settle(200);
 
     desktop::ZenityEntry field("TQ paste");
@@ -104,11 +109,11 @@ TEST(InjectorDesktop, PasteArrivesAndTheClipboardComesBack)
     TextInjector injector(platform.keySynth(), platform.clipboard(), platform.clock());
     injector.paste(QStringLiteral("pasted wörds"));
     EXPECT_TRUE(injector.restorePending());
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !injector.restorePending(); }, 5000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !injector.restorePending(); }, testwait::kPatience));
     EXPECT_EQ(field.finish(), QStringLiteral("pasted wörds"));
 
     std::unique_ptr<QProcess> reader(startHelper("read"));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return reader->state() == QProcess::NotRunning; }, 10000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return reader->state() == QProcess::NotRunning; }, testwait::kPatience));
     const QString out = QString::fromUtf8(reader->readAllStandardOutput());
     EXPECT_TRUE(out.contains("text=what the user copied")) << out.toStdString();
     const QString png = QCryptographicHash::hash(samplePng(), QCryptographicHash::Sha256).toHex();

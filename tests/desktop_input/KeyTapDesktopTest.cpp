@@ -6,6 +6,7 @@
 #include "platform/KeySynth.h"
 #include "platform/Platform.h"
 #include "platform/XInputKeyTap.h"
+#include "support/Wait.h"
 
 #include <QTest>
 
@@ -80,6 +81,12 @@ protected:
         return s;
     }
 
+    // Waits until the tap has reported `n` presses of `code` (its handler has returned).
+    bool seenKeys(std::uint16_t code, int n)
+    {
+        return QTest::qWaitFor([&] { return count(code) >= n; }, testwait::kPatience);
+    }
+
     QList<TapEvent> seen;
     bool swallowTab = true;
     std::chrono::milliseconds handlerStall{0};
@@ -94,7 +101,7 @@ TEST_F(KeyTapDesktop, SwallowedTabNeverReachesTheField)
     desktop::run("xdotool", {"type", "a"});
     desktop::run("xdotool", {"key", "Tab"});
     desktop::run("xdotool", {"type", "b"});
-    desktop::settle(200);
+    ASSERT_TRUE(seenKeys(keycode::kTab, 1));
     EXPECT_EQ(count(keycode::kTab), 1);
     EXPECT_EQ(desktop::focusedWindow(), field.window());
     EXPECT_EQ(field.finish(), "ab");
@@ -108,10 +115,10 @@ TEST_F(KeyTapDesktop, TextInsertedWhileTheKeyIsHeldArrivesAfterIt)
     insertOnTab = " next\tword"; // the tab inside is ours: it passes its own grab
     desktop::run("xdotool", {"type", "a"});
     desktop::run("xdotool", {"key", "Tab"});
-    desktop::settle(300);
+    ASSERT_TRUE(seenKeys(keycode::kTab, 1));
     insertOnTab = nullptr;
     desktop::run("xdotool", {"key", "shift+Tab"}); // back from where our tab moved the focus
-    desktop::settle(200);
+    ASSERT_TRUE(seenKeys(keycode::kTab, 2));
     EXPECT_EQ(count(keycode::kTab), 2); // the user's Tab and Shift+Tab, never ours
     EXPECT_EQ(field.finish(), "a next");
 }
@@ -125,7 +132,7 @@ TEST_F(KeyTapDesktop, TabThatIsNotSwallowedReachesTheField)
     desktop::run("xdotool", {"key", "Tab"}); // focus leaves the entry
     desktop::run("xdotool", {"type", "b"});  // so this never lands in it
     desktop::run("xdotool", {"key", "shift+Tab"});
-    desktop::settle(200);
+    ASSERT_TRUE(seenKeys(keycode::kTab, 2));
     EXPECT_EQ(count(keycode::kTab), 2); // plain Tab held and passed; Shift+Tab only seen
     EXPECT_EQ(field.finish(), "a");
 }
@@ -142,11 +149,11 @@ TEST_F(KeyTapDesktop, AHandlerThatStartedInTimeIsAwaited)
     handlerStall = std::chrono::milliseconds(400);
     desktop::run("xdotool", {"type", "a"});
     desktop::run("xdotool", {"key", "Tab"});
-    desktop::settle(600);
+    ASSERT_TRUE(seenKeys(keycode::kTab, 1));
     handlerStall = std::chrono::milliseconds(0);
     insertOnTab = nullptr;
     desktop::run("xdotool", {"type", "b"});
-    desktop::settle(200);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return typedCharacters().endsWith("b"); }, testwait::kPatience));
     EXPECT_EQ(count(keycode::kTab), 1);
     EXPECT_EQ(desktop::focusedWindow(), field.window());
     EXPECT_EQ(field.finish(), "a nextb");
@@ -161,11 +168,11 @@ TEST_F(KeyTapDesktop, AStuckHandlerPassesTheKeyOn)
     handlerStall = XInputKeyTap::kAnswerLimit + std::chrono::milliseconds(300);
     desktop::run("xdotool", {"type", "a"});
     desktop::run("xdotool", {"key", "Tab"});
-    desktop::settle(1600);
+    ASSERT_TRUE(seenKeys(keycode::kTab, 1));
     handlerStall = std::chrono::milliseconds(0);
     desktop::run("xdotool", {"type", "b"});
     desktop::run("xdotool", {"key", "shift+Tab"});
-    desktop::settle(200);
+    ASSERT_TRUE(seenKeys(keycode::kTab, 2));
     EXPECT_EQ(field.finish(), "a");
 }
 
@@ -182,7 +189,8 @@ TEST_F(KeyTapDesktop, AKeyAnsweredLateIsPassedOnAndNeverActedOn)
     desktop::run("xdotool", {"type", "a"});
     desktop::run("xdotool", {"key", "Tab"});
     desktop::run("xdotool", {"type", "bc"});
-    desktop::settle(600);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return typedCharacters().endsWith("bc"); }, testwait::kPatience));
+    desktop::settle(600); // past the late answer
     EXPECT_EQ(count(keycode::kTab), 0); // the handler was never asked
     EXPECT_TRUE(typedCharacters().endsWith("bc")) << typedCharacters().toStdString();
     source().setDecisionDelay(std::chrono::milliseconds(0));
@@ -205,7 +213,7 @@ TEST_F(KeyTapDesktop, OurOwnKeysPassWhileOtherXTestTypingIsSeen)
 
     desktop::run("xdotool", {"type", "z"});
     desktop::run("xdotool", {"key", "Right"});
-    desktop::settle(200);
+    ASSERT_TRUE(seenKeys(keycode::kRight, 1));
     EXPECT_EQ(typedCharacters(), "z");
     EXPECT_EQ(count(keycode::kRight), 1);
     EXPECT_EQ(field.finish(), "xyz");
@@ -221,7 +229,7 @@ TEST_F(KeyTapDesktop, CapsLockDoesNotChangeAMatch)
     desktop::run("xdotool", {"key", "Tab"});
     desktop::run("xdotool", {"type", "b"});
     desktop::run("xdotool", {"key", "Caps_Lock"});
-    desktop::settle(200);
+    ASSERT_TRUE(seenKeys(keycode::kTab, 1));
     EXPECT_EQ(count(keycode::kTab), 1);
     EXPECT_EQ(field.finish(), "AB");
 }
@@ -233,13 +241,13 @@ TEST_F(KeyTapDesktop, AKeyAnotherProgramHoldsIsReportedNotFatal)
     ASSERT_TRUE(other.held());
 
     tap().setKeys({KeyCombo{keycode::kTab, {}}, KeyCombo{keycode::kRight, {}}, KeyCombo{keycode::kF8, {}}});
-    EXPECT_TRUE(QTest::qWaitFor([] { return !tap().refusedKeys().isEmpty(); }, 3000));
+    EXPECT_TRUE(QTest::qWaitFor([] { return !tap().refusedKeys().isEmpty(); }, testwait::kPatience));
     EXPECT_EQ(tap().refusedKeys(), (QList<KeyCombo>{KeyCombo{keycode::kF8, {}}}));
     EXPECT_TRUE(tap().isRunning());
 
     // The other keys still work.
     desktop::run("xdotool", {"key", "Tab"});
-    desktop::settle(200);
+    ASSERT_TRUE(seenKeys(keycode::kTab, 1));
     EXPECT_EQ(count(keycode::kTab), 1);
     tap().setKeys({KeyCombo{keycode::kTab, {}}, KeyCombo{keycode::kRight, {}}});
 }
@@ -248,7 +256,7 @@ TEST_F(KeyTapDesktop, PointerPressesAreSeen)
 {
     desktop::run("xdotool", {"mousemove", "5", "5", "click", "1"});
     desktop::run("xdotool", {"click", "4"});
-    desktop::settle(200);
+    QTest::qWaitFor([&] { return std::count(seen.begin(), seen.end(), TapEvent::pointer()) >= 2; }, testwait::kPatience);
     EXPECT_GE(std::count(seen.begin(), seen.end(), TapEvent::pointer()), 2);
 }
 

@@ -5,6 +5,7 @@
 #include "platform/Platform.h"
 
 #include "support/RivalLock.h"
+#include "support/Wait.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -64,7 +65,7 @@ TEST(RivalDesktop, RunningProcessesAndWindowsAreListedWithoutThisProgram)
     EXPECT_EQ(watcher.names(), "Tab-Type");
 
     watcher.quitRivals(false); // SIGTERM ends sleep
-    EXPECT_TRUE(QTest::qWaitFor([&] { return watcher.quitState() == RivalWatcher::QuitState::idle; }, 3000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return watcher.quitState() == RivalWatcher::QuitState::idle; }, testwait::kPatience));
     EXPECT_TRUE(watcher.running().isEmpty());
     window.finish();
 }
@@ -79,7 +80,7 @@ TEST(RivalDesktop, AWindowThatOpensIsReportedAtOnce)
     platform.workspace().startWatching();
     desktop::ZenityEntry window("TQ watched");
     ASSERT_TRUE(window.ready());
-    EXPECT_TRUE(QTest::qWaitFor([&] { return changes > 0; }, 10000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return changes > 0; }, testwait::kPatience));
     window.finish();
 }
 
@@ -92,12 +93,12 @@ TEST(RivalDesktop, ARivalThatIgnoresQuitIsRefusedThenForceQuit)
     ASSERT_TRUE(QTest::qWaitFor([&] {
         watcher.refresh(false);
         return watcher.running().size() == 1;
-    }, 3000));
+    }, testwait::kPatience));
     watcher.quitRivals(false);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return watcher.quitState() == RivalWatcher::QuitState::refused; }, 15000));
-    EXPECT_TRUE(stubborn.running());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return watcher.quitState() == RivalWatcher::QuitState::refused; }, testwait::kPatience));
+    EXPECT_TRUE(stubborn.running()) << "it ignores SIGTERM: something else ended it (a program of another session?)";
     watcher.quitRivals(true);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return watcher.quitState() == RivalWatcher::QuitState::idle; }, 5000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return watcher.quitState() == RivalWatcher::QuitState::idle; }, testwait::kPatience));
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 
 #include "support/AtSpi.h"
 #include "support/Desktop.h"
+#include "support/FieldReading.h"
 #include "support/Program.h"
 #include "support/Wait.h"
 
@@ -89,18 +90,27 @@ protected:
         zenity.emplace(Zenity::Kind::entry, title);
         ASSERT_TRUE(zenity->ready());
         run("xdotool", {"type", "--delay", "60", "Hello "});
-        ASSERT_TRUE(waitFor([&] { return program.asked(); }, 10000)) << appLog().toStdString();
-        QTest::qWait(1200);
+        // Tab once the ghost is drawn at the caret: the program has read every typed key.
+        ASSERT_TRUE(program.until("the ghost at the caret", [&] {
+            return !windowTitled("Tessaquill ghost", program.pid()).isEmpty() && presentedAtTheCaret(appLog(), zenity->pid());
+        }));
         run("xdotool", {"key", "Tab"});
+        ASSERT_TRUE(testwait::until("the word in the field", [&] { return readField(zenity->pid()).text.startsWith("Hello world"); },
+                                    [&] { return "field: \"" + readField(zenity->pid()).text.toStdString() + "\"\n" + program.seen(); }));
     }
-    Node control(qint64 pid, const QString& name, AtspiRole role = ATSPI_ROLE_INVALID, int timeoutMs = 5000)
+    // The first showing control of `pid` named `name`; a failure says what the windows showed.
+    Node control(qint64 pid, const QString& name, AtspiRole role = ATSPI_ROLE_INVALID, int timeoutMs = testwait::kPatience)
     {
         Node found;
-        waitFor([&] {
-            Node a = application(pid);
-            found = a ? find(a.p, name, role) : Node();
-            return bool(found);
-        }, timeoutMs);
+        const auto ok = testwait::until("a control named \"" + name.toStdString() + "\" of process " + std::to_string(pid),
+                                        [&] {
+                                            Node a = application(pid);
+                                            found = a ? find(a.p, name, role) : Node();
+                                            return bool(found);
+                                        },
+                                        [&] { return describeApplication(pid) + "log:\n" + testwait::tail(appLog()); }, timeoutMs);
+        if (!ok)
+            ADD_FAILURE() << ok.message();
         return found;
     }
     void screenshot(const QString& name)
@@ -128,11 +138,10 @@ TEST_F(LanguageSwitch, DeutschReopensInGermanAtTheGeneralPaneWithTheStatisticsWr
 {
     writeSettings();
     startApp();
-    ASSERT_TRUE(waitFor([&] { return appLog().contains("system-wide start: tap running 1"); }, 15000)) << appLog().toStdString();
+    ASSERT_TRUE(program.waitUntilRunning()) << program.seen();
 
     // A word accepted in zenity: counted, its save still waiting.
     ASSERT_NO_FATAL_FAILURE(acceptAWordIn("Language switch"));
-    QTest::qWait(300);
     EXPECT_LE(statsWords(), 0); // not written yet
 
     // The onboarding's language button opens the sheet; "Deutsch", then "Reopen Now".
@@ -149,21 +158,19 @@ TEST_F(LanguageSwitch, DeutschReopensInGermanAtTheGeneralPaneWithTheStatisticsWr
     ASSERT_TRUE(press(reopen.p));
 
     // The running program ends once the new one has started, after writing its stores.
-    ASSERT_TRUE(program.process.waitForFinished(10000)) << appLog().toStdString();
+    ASSERT_TRUE(program.process.waitForFinished(testwait::kPatience)) << program.seen();
     EXPECT_EQ(program.process.exitCode(), 0);
     EXPECT_EQ(statsWords(), 1);
-    ASSERT_TRUE(waitFor([&] { return (relaunched = relaunchedPid()) > 0; }, 15000));
+    ASSERT_TRUE(testwait::until("the relaunched program", [&] { return (relaunched = relaunchedPid()) > 0; }));
 
     // The new one runs in German, with its settings window open at the General pane.
-    EXPECT_TRUE(control(relaunched, QString::fromUtf8("Sprache der App ändern"), ATSPI_ROLE_PUSH_BUTTON, 10000));
-    EXPECT_TRUE(control(relaunched, QString::fromUtf8("Wo und wie Vorschläge erscheinen"), ATSPI_ROLE_INVALID, 10000));
-    EXPECT_TRUE(waitFor([&] {
-        return !windowTitled("Tessaquill", relaunched).isEmpty();
-    }, 10000));
+    EXPECT_TRUE(control(relaunched, QString::fromUtf8("Sprache der App ändern"), ATSPI_ROLE_PUSH_BUTTON));
+    EXPECT_TRUE(control(relaunched, QString::fromUtf8("Wo und wie Vorschläge erscheinen"), ATSPI_ROLE_INVALID));
+    EXPECT_TRUE(testwait::until("the relaunched settings window", [&] { return !windowTitled("Tessaquill", relaunched).isEmpty(); }));
     screenshot("language-3-reopened-german.png");
     EXPECT_EQ(statsWords(), 1);
     ::kill(pid_t(relaunched), SIGTERM);
-    EXPECT_TRUE(waitFor([&] { return !QFile::exists(QStringLiteral("/proc/%1").arg(relaunched)); }, 5000));
+    EXPECT_TRUE(testwait::until("the relaunched program's end", [&] { return !QFile::exists(QStringLiteral("/proc/%1").arg(relaunched)); }));
     relaunched = 0;
 }
 
@@ -171,16 +178,15 @@ TEST_F(LanguageSwitch, InspectorShowsTheFieldAndCopiesDiagnosticsWithoutItsText)
 {
     writeSettings({{"onboardingDone", true}, {"introSeen", true}, {"remindHiddenIcon", false}});
     startApp();
-    ASSERT_TRUE(waitFor([&] { return appLog().contains("system-wide start: tap running 1"); }, 15000)) << appLog().toStdString();
+    ASSERT_TRUE(program.waitUntilRunning()) << program.seen();
     ASSERT_NO_FATAL_FAILURE(acceptAWordIn("Private letter"));
-    QTest::qWait(500);
 
     // A second launch opens the inspector of the running program, showing that field.
     QProcess second;
     second.setProcessEnvironment(program.process.processEnvironment());
     second.start(QStringLiteral(TQ_BINARY_DIR "/app/tessaquill"), {"--open-settings", "inspector"});
-    ASSERT_TRUE(second.waitForFinished(10000));
-    Node copy = control(program.pid(), "Copy Diagnostics", ATSPI_ROLE_PUSH_BUTTON, 10000);
+    ASSERT_TRUE(second.waitForFinished(testwait::kPatience));
+    Node copy = control(program.pid(), "Copy Diagnostics", ATSPI_ROLE_PUSH_BUTTON);
     ASSERT_TRUE(copy) << appLog().toStdString();
     screenshot("language-5-inspector.png");
     // The text before the caret, its last characters and the caret mark.
@@ -193,7 +199,7 @@ TEST_F(LanguageSwitch, InspectorShowsTheFieldAndCopiesDiagnosticsWithoutItsText)
     ASSERT_TRUE(waitFor([&] {
         report = QGuiApplication::clipboard()->text();
         return report.startsWith("Tessaquill diagnostics");
-    }, 5000)) << report.toStdString();
+    }, testwait::kPatience)) << report.toStdString();
     EXPECT_TRUE(report.contains("\nKeyboard listening: true")) << report.toStdString();
     EXPECT_TRUE(report.contains("\nCharacters before caret: 12")) << report.toStdString();
     for (const char* secret : {"Hello", "world", "Private letter"})
@@ -206,7 +212,7 @@ TEST_F(LanguageSwitch, ArabicLaysTheWindowsOutRightToLeft)
 {
     writeSettings({{"AppleLanguages", QJsonArray{"ar"}}});
     startApp();
-    Node button = control(program.pid(), QString::fromUtf8("تغيير لغة التطبيق"), ATSPI_ROLE_PUSH_BUTTON, 15000);
+    Node button = control(program.pid(), QString::fromUtf8("تغيير لغة التطبيق"), ATSPI_ROLE_PUSH_BUTTON);
     ASSERT_TRUE(button) << appLog().toStdString();
     // The onboarding's footer button sits in the right half of its window.
     const auto extents = [](AtspiAccessible* a) {
@@ -236,8 +242,8 @@ TEST_F(LanguageSwitch, ArabicLaysTheWindowsOutRightToLeft)
     QProcess second;
     second.setProcessEnvironment(program.process.processEnvironment());
     second.start(QStringLiteral(TQ_BINARY_DIR "/app/tessaquill"), {"--open-settings", "insights"});
-    ASSERT_TRUE(second.waitForFinished(10000));
-    Node subtitle = control(program.pid(), QString::fromUtf8("الكلمات الموفَّرة ومدى سرعة وصول الاقتراحات"), ATSPI_ROLE_INVALID, 10000);
+    ASSERT_TRUE(second.waitForFinished(testwait::kPatience));
+    Node subtitle = control(program.pid(), QString::fromUtf8("الكلمات الموفَّرة ومدى سرعة وصول الاقتراحات"), ATSPI_ROLE_INVALID);
     ASSERT_TRUE(subtitle);
     Node overview = control(program.pid(), QString::fromUtf8("نظرة عامة"));
     ASSERT_TRUE(overview);
@@ -248,8 +254,8 @@ TEST_F(LanguageSwitch, ArabicLaysTheWindowsOutRightToLeft)
     QProcess third;
     third.setProcessEnvironment(program.process.processEnvironment());
     third.start(QStringLiteral(TQ_BINARY_DIR "/app/tessaquill"), {"--open-settings", "keys"});
-    ASSERT_TRUE(third.waitForFinished(10000));
-    Node space = control(program.pid(), QString::fromUtf8("تضمين المسافة التي بعد الكلمة"), ATSPI_ROLE_INVALID, 10000);
+    ASSERT_TRUE(third.waitForFinished(testwait::kPatience));
+    Node space = control(program.pid(), QString::fromUtf8("تضمين المسافة التي بعد الكلمة"), ATSPI_ROLE_INVALID);
     ASSERT_TRUE(space);
     Node escape = control(program.pid(), QString::fromUtf8("إخفاء الاقتراح"), ATSPI_ROLE_COMBO_BOX); // named by its choice
     ASSERT_TRUE(escape);

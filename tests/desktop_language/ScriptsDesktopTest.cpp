@@ -22,7 +22,6 @@ namespace tq {
 namespace {
 
 using namespace desktoptest;
-using testwait::waitFor;
 
 // Source → translation of one language's file (plural texts: their last form).
 QHash<QString, QString> translations(const QString& language)
@@ -75,26 +74,15 @@ protected:
         atspi_init();
         ASSERT_TRUE(program.isValid());
     }
-    Node control(const QString& name)
-    {
-        Node found;
-        waitFor([&] {
-            Node a = application(program.pid());
-            found = a ? find(a.p, name, ATSPI_ROLE_INVALID) : Node();
-            return bool(found);
-        }, 10000);
-        return found;
-    }
     void openPane(const char* pane)
     {
         QProcess second;
         second.setProcessEnvironment(program.process.processEnvironment());
         second.start(QStringLiteral(TQ_BINARY_DIR "/app/tessaquill"), {"--open-settings", pane});
-        ASSERT_TRUE(second.waitForFinished(10000));
+        ASSERT_TRUE(second.waitForFinished(testwait::kPatience));
     }
     void shot(const char* what)
     {
-        QTest::qWait(500);
         screenshot(QStringLiteral("script-%1-%2.png").arg(QLatin1String(GetParam()), QLatin1String(what)));
     }
 
@@ -116,16 +104,18 @@ TEST_P(Scripts, OnboardingAndPanesSpeakTheLanguage)
     env.remove("LANGUAGE");
     ASSERT_TRUE(program.start({}, env));
     // The intro first (its own words), then the first step.
-    const Node start = control(own.value(QStringLiteral("Get Started")));
-    ASSERT_TRUE(start) << program.log().toStdString();
+    Node start;
+    ASSERT_TRUE(program.control(own.value(QStringLiteral("Get Started")), start));
     shot("0-intro");
     ASSERT_TRUE(press(start.p));
-    const bool onboarding = bool(control(own.value(QStringLiteral("Change the app language"))));
+    Node change;
+    const auto onboarding = program.control(own.value(QStringLiteral("Change the app language")), change);
     shot("1-onboarding");
-    ASSERT_TRUE(onboarding) << own.value(QStringLiteral("Change the app language")).toStdString() << "\n" << program.log().toStdString();
+    ASSERT_TRUE(onboarding);
 
     openPane("general");
-    ASSERT_TRUE(control(own.value(QStringLiteral("Where and how suggestions appear")))) << program.log().toStdString();
+    Node subtitle;
+    ASSERT_TRUE(program.control(own.value(QStringLiteral("Where and how suggestions appear")), subtitle));
     shot("2-general");
     QStringList shown;
     collect(application(program.pid()).p, shown);
@@ -138,11 +128,12 @@ TEST_P(Scripts, OnboardingAndPanesSpeakTheLanguage)
     english.removeDuplicates();
     EXPECT_TRUE(english.isEmpty()) << language.toStdString() << ": " << english.join(QStringLiteral(" | ")).toStdString();
 
+    QString window;
     openPane("engine");
-    QTest::qWait(800);
+    EXPECT_TRUE(program.window(own.value(QStringLiteral("Engine")), window));
     shot("3-engine");
     openPane("overview");
-    QTest::qWait(800);
+    EXPECT_TRUE(program.window(own.value(QStringLiteral("Overview")), window));
     shot("4-overview");
 }
 

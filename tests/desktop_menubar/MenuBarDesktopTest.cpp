@@ -5,6 +5,8 @@
 // opens. With a StatusNotifier host the item carries today's count as its label.
 
 #include "platform/Accessibility.h"
+#include "platform/OverlayWindow.h"
+#include "ui/design/Fonts.h"
 #include "support/Desktop.h"
 #include "support/FieldReading.h"
 #include "support/Program.h"
@@ -13,10 +15,12 @@
 #include "support/Wait.h"
 #include "desktop_menubar/StatusNotifierHost.h"
 
+#include <QFontMetrics>
 #include <QImage>
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QtTest/QTest>
 
@@ -88,8 +92,7 @@ protected:
         trayer.start("trayer", {"--edge", "top", "--align", "right", "--widthtype", "request", "--height", "28",
                                 "--transparent", "false", "--tint", "0x202020", "--SetDockType", "true"});
         ASSERT_TRUE(trayer.waitForStarted(5000));
-        ASSERT_TRUE(waitFor([] { return !run("xdotool", {"search", "--class", "trayer"}).trimmed().isEmpty(); }, 5000));
-        QTest::qWait(300);
+        ASSERT_TRUE(waitFor([] { return !run("xdotool", {"search", "--class", "trayer"}).trimmed().isEmpty(); }, testwait::kPatience));
     }
 
     void startApp() { ASSERT_TRUE(program.start()); }
@@ -140,6 +143,26 @@ protected:
         run("xdotool", {"click", "1"});
     }
 
+    // Clicks `at` and waits for the popup menu it opens: one more window of the program.
+    bool openPopup(const QPoint& at)
+    {
+        const qsizetype before = appWindows().size();
+        click(at);
+        return waitFor([&] { return appWindows().size() > before; }, testwait::kPatience);
+    }
+    // Activates `window` and waits until it holds the keyboard focus.
+    bool focus(const QString& window)
+    {
+        run("xdotool", {"windowactivate", "--sync", window});
+        return waitFor([&] { return focusedWindow() == window; }, testwait::kPatience);
+    }
+    // Whether the program has read the field with `chars` characters before the caret and held
+    // its suggestion (paused, or no engine to ask).
+    bool heldAt(int chars)
+    {
+        return appLog().contains(QRegularExpression(QStringLiteral("held in .*\\(before %1,").arg(chars)));
+    }
+
     QString openZenity()
     {
         zenity.emplace(Zenity::Kind::entry, "Menu road");
@@ -166,9 +189,9 @@ TEST_F(MenuBarDesktop, TrayPanelPauseAndResume)
     startTrayer();
     writeSettings(false);
     startApp();
-    ASSERT_TRUE(waitFor([&] { return appLog().contains("system-wide start: tap running 1"); }, 15000)) << appLog().toStdString();
+    ASSERT_TRUE(waitFor([&] { return appLog().contains("system-wide start: tap running 1"); }, testwait::kPatience)) << appLog().toStdString();
     QString icon;
-    ASSERT_TRUE(waitFor([&] { return !(icon = iconWindow()).isEmpty(); }, 10000)) << "the icon never docked";
+    ASSERT_TRUE(waitFor([&] { return !(icon = iconWindow()).isEmpty(); }, testwait::kPatience)) << "the icon never docked";
     const QRect iconRect = windowGeometry(icon);
 
     // The zenity entry becomes the front application; typing there gets a suggestion.
@@ -176,18 +199,17 @@ TEST_F(MenuBarDesktop, TrayPanelPauseAndResume)
     ASSERT_FALSE(entry.isEmpty());
     run("xdotool", {"type", "--delay", "60", "Hello "});
     // Escape once the program has read every typed key: one read later would bring the ghost back.
-    ASSERT_TRUE(waitFor([&] { return readField(zenity->pid()).text == QStringLiteral("Hello "); }, 5000));
-    ASSERT_TRUE(waitFor([&] { return ghostShown(icon) && presentedAtTheCaret(appLog(), zenity->pid()); }, 10000))
+    ASSERT_TRUE(waitFor([&] { return readField(zenity->pid()).text == QStringLiteral("Hello "); }, testwait::kPatience));
+    ASSERT_TRUE(waitFor([&] { return ghostShown(icon) && presentedAtTheCaret(appLog(), zenity->pid()); }, testwait::kPatience))
         << appLog().toStdString();
     run("xdotool", {"key", "Escape"});
-    ASSERT_TRUE(waitFor([&] { return !ghostShown(icon); }, 3000));
+    ASSERT_TRUE(waitFor([&] { return !ghostShown(icon); }, testwait::kPatience));
     const QImage activeShot = screenshot("menubar-active.png").copy(iconRect);
 
     // A click on the icon opens the panel under it.
     click(iconRect.center());
     QString panel;
-    ASSERT_TRUE(waitFor([&] { return !(panel = panelWindow()).isEmpty(); }, 5000)) << appLog().toStdString();
-    QTest::qWait(300);
+    ASSERT_TRUE(waitFor([&] { return !(panel = panelWindow()).isEmpty(); }, testwait::kPatience)) << appLog().toStdString();
     screenshot("menubar-panel.png");
     const QRect panelRect = windowGeometry(panel);
     EXPECT_GE(panelRect.top(), iconRect.bottom()) << "under the icon";
@@ -199,7 +221,7 @@ TEST_F(MenuBarDesktop, TrayPanelPauseAndResume)
     ASSERT_TRUE(waitFor([&] {
         all = controls();
         return std::any_of(all.begin(), all.end(), [](const Control& c) { return c.title == "Open Playground"; });
-    }, 5000));
+    }, testwait::kPatience));
     QStringList titles;
     for (const Control& c : all)
         titles << c.role + ":" + c.title;
@@ -213,47 +235,44 @@ TEST_F(MenuBarDesktop, TrayPanelPauseAndResume)
     // Pause Everywhere › For 15 Minutes.
     const auto everywhere = control([](const Control& c) { return c.title == "Pause Everywhere"; });
     ASSERT_TRUE(everywhere);
-    click(everywhere->frame.center());
-    QTest::qWait(400);
+    ASSERT_TRUE(openPopup(everywhere->frame.center())) << program.seen();
     screenshot("menubar-durations.png");
     // The duration menu is a popup, outside the application's accessible tree: its first
     // item by keyboard.
     run("xdotool", {"key", "Down", "Return"});
-    ASSERT_TRUE(waitFor([&] { return control([](const Control& c) { return c.title.startsWith("Paused until "); }).has_value(); }, 3000));
+    ASSERT_TRUE(waitFor([&] { return control([](const Control& c) { return c.title.startsWith("Paused until "); }).has_value(); }, testwait::kPatience));
     EXPECT_TRUE(control([](const Control& c) { return c.title == "Resume Everywhere"; }));
-    QTest::qWait(200);
-    const QImage pausedShot = screenshot("menubar-paused.png").copy(iconRect);
-    EXPECT_NE(activeShot, pausedShot) << "the glyph changes to paused";
+    EXPECT_TRUE(waitFor([&] { return screenshot("menubar-paused.png").copy(iconRect) != activeShot; }, testwait::kPatience))
+        << "the glyph changes to paused";
 
     // Escape closes the panel; a typed field gets no suggestion while paused.
     run("xdotool", {"key", "Escape"});
-    ASSERT_TRUE(waitFor([&] { return panelWindow().isEmpty(); }, 3000));
-    run("xdotool", {"windowactivate", "--sync", entry});
-    QTest::qWait(500);
+    ASSERT_TRUE(waitFor([&] { return panelWindow().isEmpty(); }, testwait::kPatience));
+    ASSERT_TRUE(focus(entry));
     const qsizetype asked = program.completions();
     run("xdotool", {"type", "--delay", "60", "and more "});
-    QTest::qWait(2000);
+    // Checked once the program has read the whole text and held it.
+    EXPECT_TRUE(program.until("the paused hold", [&] { return heldAt(15); }));
     EXPECT_FALSE(ghostShown(icon));
     EXPECT_EQ(program.completions(), asked);
 
     // Resume Everywhere brings suggestions back.
     click(iconRect.center());
-    ASSERT_TRUE(waitFor([&] { return !panelWindow().isEmpty(); }, 5000));
+    ASSERT_TRUE(waitFor([&] { return !panelWindow().isEmpty(); }, testwait::kPatience));
     std::optional<Control> resume;
-    ASSERT_TRUE(waitFor([&] { return (resume = control([](const Control& c) { return c.title == "Resume Everywhere"; })).has_value(); }, 3000));
+    ASSERT_TRUE(waitFor([&] { return (resume = control([](const Control& c) { return c.title == "Resume Everywhere"; })).has_value(); }, testwait::kPatience));
     click(resume->frame.center());
-    ASSERT_TRUE(waitFor([&] { return control([](const Control& c) { return c.title == "Ready"; }).has_value(); }, 3000));
+    ASSERT_TRUE(waitFor([&] { return control([](const Control& c) { return c.title == "Ready"; }).has_value(); }, testwait::kPatience));
     screenshot("menubar-resumed.png");
     // A second click on the icon closes the panel and does not reopen it.
     click(iconRect.center());
-    ASSERT_TRUE(waitFor([&] { return panelWindow().isEmpty(); }, 3000));
+    ASSERT_TRUE(waitFor([&] { return panelWindow().isEmpty(); }, testwait::kPatience));
     QTest::qWait(600);
     EXPECT_TRUE(panelWindow().isEmpty());
 
-    run("xdotool", {"windowactivate", "--sync", entry});
-    QTest::qWait(500);
+    ASSERT_TRUE(focus(entry));
     run("xdotool", {"type", "--delay", "60", " Hello "});
-    EXPECT_TRUE(waitFor([&] { return ghostShown(icon); }, 10000)) << appLog().toStdString();
+    EXPECT_TRUE(waitFor([&] { return ghostShown(icon); }, testwait::kPatience)) << appLog().toStdString();
     screenshot("menubar-suggestions-back.png");
 }
 
@@ -267,15 +286,15 @@ TEST_F(MenuBarDesktop, PanelAsAScreenReaderHearsIt)
     writeSettings(false);
     startApp();
     QString icon;
-    ASSERT_TRUE(waitFor([&] { return !(icon = iconWindow()).isEmpty(); }, 15000)) << appLog().toStdString();
+    ASSERT_TRUE(waitFor([&] { return !(icon = iconWindow()).isEmpty(); }, testwait::kPatience)) << appLog().toStdString();
     click(windowGeometry(icon).center());
-    ASSERT_TRUE(waitFor([&] { return !panelWindow().isEmpty(); }, 5000)) << appLog().toStdString();
+    ASSERT_TRUE(waitFor([&] { return !panelWindow().isEmpty(); }, testwait::kPatience)) << appLog().toStdString();
     QStringList lines;
     ASSERT_TRUE(waitFor([&] {
         const Node app = application(program.pid());
         lines = heard(app.p);
         return mentions(lines, "Open Playground") > 0;
-    }, 8000));
+    }, testwait::kPatience));
     lines = heard(application(program.pid()).p, "menubar-panel-a11y.txt");
     const std::string all = lines.join('\n').toStdString();
     EXPECT_EQ(mentions(lines, "check box: Show Count in Tray — Off [not checked]"), 1) << all;
@@ -293,18 +312,18 @@ TEST_F(MenuBarDesktop, PanelWithACompositingManager)
     QProcess compositor;
     compositor.start("xcompmgr", {});
     ASSERT_TRUE(compositor.waitForStarted(5000));
-    QTest::qWait(500);
+    ASSERT_TRUE(waitFor([] { return overlay::compositing(); }, testwait::kPatience));
     startTrayer();
     writeSettings(false);
     startApp();
     QString icon;
-    ASSERT_TRUE(waitFor([&] { return !(icon = iconWindow()).isEmpty(); }, 15000)) << appLog().toStdString();
+    ASSERT_TRUE(waitFor([&] { return !(icon = iconWindow()).isEmpty(); }, testwait::kPatience)) << appLog().toStdString();
     click(windowGeometry(icon).center());
-    ASSERT_TRUE(waitFor([&] { return !panelWindow().isEmpty(); }, 5000));
+    ASSERT_TRUE(waitFor([&] { return !panelWindow().isEmpty(); }, testwait::kPatience));
     QTest::qWait(400); // past the fade
     screenshot("menubar-panel-composited.png");
     run("xdotool", {"key", "Escape"});
-    EXPECT_TRUE(waitFor([&] { return panelWindow().isEmpty(); }, 3000));
+    EXPECT_TRUE(waitFor([&] { return panelWindow().isEmpty(); }, testwait::kPatience));
     compositor.kill();
     compositor.waitForFinished(3000);
 }
@@ -317,7 +336,7 @@ TEST_F(MenuBarDesktop, WithoutATrayTheHiddenIconPromptOpens)
     ASSERT_TRUE(waitFor([&] {
         prompt = QString::fromUtf8(run("xdotool", {"search", "--onlyvisible", "--name", "^Your tray icon is hidden$"})).trimmed();
         return !prompt.isEmpty();
-    }, 15000)) << appLog().toStdString();
+    }, testwait::kPatience)) << appLog().toStdString();
     QTest::qWait(500);
     screenshot("menubar-hidden-icon-prompt.png");
     const auto remind = control([](const Control& c) { return c.title == "Don't remind me again"; });
@@ -328,10 +347,10 @@ TEST_F(MenuBarDesktop, WithoutATrayTheHiddenIconPromptOpens)
 
     // A tray that starts later takes the icon in and the prompt closes.
     startTrayer();
-    EXPECT_TRUE(waitFor([&] { return !iconWindow().isEmpty(); }, 10000));
+    EXPECT_TRUE(waitFor([&] { return !iconWindow().isEmpty(); }, testwait::kPatience));
     EXPECT_TRUE(waitFor([&] {
         return QString::fromUtf8(run("xdotool", {"search", "--onlyvisible", "--name", "^Your tray icon is hidden$"})).trimmed().isEmpty();
-    }, 5000));
+    }, testwait::kPatience));
     screenshot("menubar-tray-started-later.png");
 }
 
@@ -342,7 +361,7 @@ TEST_F(MenuBarDesktop, StatusNotifierItemShowsTodaysCountBesideTheIcon)
     writeSettings(false, true);
     startApp();
     ASSERT_TRUE(program.waitUntilRunning()) << appLog().toStdString();
-    ASSERT_TRUE(waitFor([&] { return !host.items().isEmpty(); }, 10000)) << appLog().toStdString();
+    ASSERT_TRUE(waitFor([&] { return !host.items().isEmpty(); }, testwait::kPatience)) << appLog().toStdString();
     EXPECT_EQ(host.iconSides(), (QList<int>{16, 22, 24, 32, 48, 64}));
     EXPECT_EQ(host.itemProperty("Status").toString(), QStringLiteral("Active"));
     EXPECT_EQ(host.itemProperty("XAyatanaLabel").toString(), QString()) << "nothing accepted yet";
@@ -352,32 +371,32 @@ TEST_F(MenuBarDesktop, StatusNotifierItemShowsTodaysCountBesideTheIcon)
     const QString entry = openZenity();
     ASSERT_FALSE(entry.isEmpty());
     run("xdotool", {"type", "--delay", "60", "Hello "});
-    ASSERT_TRUE(waitFor([&] { return readField(zenity->pid()).text == QStringLiteral("Hello "); }, 5000));
-    ASSERT_TRUE(waitFor([&] { return presentedAtTheCaret(appLog(), zenity->pid()); }, 10000)) << appLog().toStdString();
+    ASSERT_TRUE(waitFor([&] { return readField(zenity->pid()).text == QStringLiteral("Hello "); }, testwait::kPatience));
+    ASSERT_TRUE(waitFor([&] { return presentedAtTheCaret(appLog(), zenity->pid()); }, testwait::kPatience)) << appLog().toStdString();
     run("xdotool", {"key", "Tab"});
-    ASSERT_TRUE(waitFor([&] { return readField(zenity->pid()).text.startsWith(QStringLiteral("Hello world")); }, 5000));
-    EXPECT_TRUE(waitFor([&] { return host.itemProperty("XAyatanaLabel").toString() == QStringLiteral("1"); }, 5000))
+    ASSERT_TRUE(waitFor([&] { return readField(zenity->pid()).text.startsWith(QStringLiteral("Hello world")); }, testwait::kPatience));
+    EXPECT_TRUE(waitFor([&] { return host.itemProperty("XAyatanaLabel").toString() == QStringLiteral("1"); }, testwait::kPatience))
         << host.itemProperty("XAyatanaLabel").toString().toStdString();
     EXPECT_EQ(host.itemProperty("XAyatanaLabelGuide").toString(), QStringLiteral("8"));
-    EXPECT_TRUE(waitFor([&] { return host.labelSignals.contains(QStringLiteral("1")); }, 3000));
+    EXPECT_TRUE(waitFor([&] { return host.labelSignals.contains(QStringLiteral("1")); }, testwait::kPatience));
     run("xdotool", {"key", "Escape"});
 
     // The host's click opens the panel at the position it gives; its switch turns the label off.
     ASSERT_TRUE(host.activate(1500, 30));
     QString panel;
-    ASSERT_TRUE(waitFor([&] { return !(panel = panelWindow()).isEmpty(); }, 5000)) << appLog().toStdString();
+    ASSERT_TRUE(waitFor([&] { return !(panel = panelWindow()).isEmpty(); }, testwait::kPatience)) << appLog().toStdString();
     EXPECT_LE(std::abs(windowGeometry(panel).top() - 30), 40) << "at the host's position";
     std::optional<Control> countSwitch;
     ASSERT_TRUE(waitFor([&] {
         return (countSwitch = control([](const Control& c) {
                     return c.title == "Show Count in Tray" && c.role != "AXStaticText";
                 })).has_value();
-    }, 5000));
+    }, testwait::kPatience));
     QTest::qWait(300);
     screenshot("menubar-statusnotifier-panel.png");
     click(countSwitch->frame.center());
-    EXPECT_TRUE(waitFor([&] { return host.itemProperty("XAyatanaLabel").toString().isEmpty(); }, 5000));
-    EXPECT_TRUE(waitFor([&] { return host.labelSignals.endsWith(QString()); }, 3000)) << host.labelSignals.join(",").toStdString();
+    EXPECT_TRUE(waitFor([&] { return host.itemProperty("XAyatanaLabel").toString().isEmpty(); }, testwait::kPatience));
+    EXPECT_TRUE(waitFor([&] { return host.labelSignals.endsWith(QString()); }, testwait::kPatience)) << host.labelSignals.join(",").toStdString();
     EXPECT_FALSE(program.settings().value("showWordCountInMenuBar").toBool());
 }
 
@@ -393,43 +412,51 @@ TEST_F(MenuBarDesktop, FirstRunWithoutAModelSaysToDownloadIt)
     values.insert("AppleLanguages", QJsonArray{QStringLiteral("de")});
     ASSERT_TRUE(program.writeSettings(values));
     startApp();
-    ASSERT_TRUE(waitFor([&] { return appLog().contains("system-wide start: tap running 1"); }, 15000)) << appLog().toStdString();
+    ASSERT_TRUE(waitFor([&] { return appLog().contains("system-wide start: tap running 1"); }, testwait::kPatience)) << appLog().toStdString();
     QString icon;
-    ASSERT_TRUE(waitFor([&] { return !(icon = iconWindow()).isEmpty(); }, 10000)) << "the icon never docked";
+    ASSERT_TRUE(waitFor([&] { return !(icon = iconWindow()).isEmpty(); }, testwait::kPatience)) << "the icon never docked";
 
     ASSERT_FALSE(openZenity().isEmpty());
     run("xdotool", {"type", "--delay", "60", "Hallo zusammen, heute "});
-    ASSERT_TRUE(waitFor([&] { return readField(zenity->pid()).text == QStringLiteral("Hallo zusammen, heute "); }, 5000));
-    QTest::qWait(1500);
+    ASSERT_TRUE(waitFor([&] { return readField(zenity->pid()).text == QStringLiteral("Hallo zusammen, heute "); }, testwait::kPatience));
+    // Checked once the program has read the whole text and held it.
+    EXPECT_TRUE(program.until("the hold without a model", [&] { return heldAt(22); }));
     EXPECT_FALSE(program.asked());
     EXPECT_FALSE(appLog().contains("the request failed")) << appLog().toStdString();
     EXPECT_FALSE(ghostShown(icon));
 
     click(windowGeometry(icon).center());
     QString panel;
-    ASSERT_TRUE(waitFor([&] { return !(panel = panelWindow()).isEmpty(); }, 5000)) << appLog().toStdString();
+    ASSERT_TRUE(waitFor([&] { return !(panel = panelWindow()).isEmpty(); }, testwait::kPatience)) << appLog().toStdString();
     const auto inside = [&](const QRect& window) {
         return [&, window](const Control& c) { return c.title == sentence && window.contains(c.frame.center()); };
     };
     const QRect panelRect = windowGeometry(panel);
-    EXPECT_TRUE(waitFor([&] { return control(inside(panelRect)).has_value(); }, 3000));
+    EXPECT_TRUE(waitFor([&] { return control(inside(panelRect)).has_value(); }, testwait::kPatience));
     screenshot("firstrun-panel-de.png");
+    // Shown whole, not cut short of its end: the line is as wide as the sentence in its font
+    // (its accessible name is the whole sentence however much of it shows).
+    const auto line = control(inside(panelRect));
+    ASSERT_TRUE(line);
+    const int needed = QFontMetrics(fonts::font(fonts::Role::caption)).horizontalAdvance(sentence);
+    EXPECT_GE(line->frame.width() + 1, needed) << "the panel's line is cut: " << line->frame.width() << " px of " << needed;
+    EXPECT_TRUE(panelRect.contains(line->frame)) << "the line runs out of the panel";
     run("xdotool", {"key", "Escape"});
-    ASSERT_TRUE(waitFor([&] { return panelWindow().isEmpty(); }, 3000));
+    ASSERT_TRUE(waitFor([&] { return panelWindow().isEmpty(); }, testwait::kPatience));
 
     // The overview, asked for through the running program.
     QProcess again;
     again.setProcessEnvironment(program.environment());
     again.start(QStringLiteral(TQ_BINARY_DIR "/app/tessaquill"), {"--open-settings", "overview"});
-    ASSERT_TRUE(again.waitForFinished(10000));
+    ASSERT_TRUE(again.waitForFinished(testwait::kPatience));
     QString settings;
     ASSERT_TRUE(waitFor([&] {
         for (const QString& w : appWindows())
             if (windowGeometry(w).width() > 500)
                 settings = w;
         return !settings.isEmpty();
-    }, 10000)) << appLog().toStdString();
-    EXPECT_TRUE(waitFor([&] { return control(inside(windowGeometry(settings))).has_value(); }, 5000)) << [&] {
+    }, testwait::kPatience)) << appLog().toStdString();
+    EXPECT_TRUE(waitFor([&] { return control(inside(windowGeometry(settings))).has_value(); }, testwait::kPatience)) << [&] {
         QStringList titles;
         for (const Control& c : controls())
             titles << c.title;
@@ -448,10 +475,10 @@ TEST_P(PanelInScripts, OpensInTheLanguage)
     ASSERT_TRUE(program.writeSettings(values));
     startApp();
     QString icon;
-    ASSERT_TRUE(waitFor([&] { return !(icon = iconWindow()).isEmpty(); }, 15000)) << appLog().toStdString();
+    ASSERT_TRUE(waitFor([&] { return !(icon = iconWindow()).isEmpty(); }, testwait::kPatience)) << appLog().toStdString();
     click(windowGeometry(icon).center());
     QString panel;
-    ASSERT_TRUE(waitFor([&] { return !(panel = panelWindow()).isEmpty(); }, 5000)) << appLog().toStdString();
+    ASSERT_TRUE(waitFor([&] { return !(panel = panelWindow()).isEmpty(); }, testwait::kPatience)) << appLog().toStdString();
     QTest::qWait(400);
     screenshot(QStringLiteral("menubar-panel-%1.png").arg(QLatin1String(GetParam())));
     // No English row title is left.

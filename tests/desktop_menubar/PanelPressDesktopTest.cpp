@@ -56,13 +56,13 @@ TEST_F(PanelPress, AnOutsidePressClosesThePanelWithoutTheKeyTapAndAWheelTurnDoes
     trayer.start("trayer", {"--edge", "top", "--align", "right", "--widthtype", "request", "--height", "28",
                             "--transparent", "false", "--tint", "0x202020", "--SetDockType", "true"});
     ASSERT_TRUE(trayer.waitForStarted(5000));
-    ASSERT_TRUE(waitFor([] { return !run("xdotool", {"search", "--class", "trayer"}).trimmed().isEmpty(); }, 5000));
+    ASSERT_TRUE(waitFor([] { return !run("xdotool", {"search", "--class", "trayer"}).trimmed().isEmpty(); }, testwait::kPatience));
     ASSERT_TRUE(program.writeSettings(firstRunDone(quietSettings(program.serverURL()))));
     QProcessEnvironment env = program.environment();
     env.insert("TESSAQUILL_LOCAL_ONLY", "1");
     ASSERT_TRUE(program.start({}, env));
     QString icon;
-    ASSERT_TRUE(waitFor([&] { return !(icon = iconWindow()).isEmpty(); }, 15000)) << program.log().toStdString();
+    ASSERT_TRUE(waitFor([&] { return !(icon = iconWindow()).isEmpty(); }, testwait::kPatience)) << program.log().toStdString();
     const QRect iconRect = windowGeometry(icon);
     // The wheel turns over another program's window (the window manager turns desktops with
     // a wheel over the root window); it opens before the panel, which closes when it loses
@@ -75,8 +75,10 @@ TEST_F(PanelPress, AnOutsidePressClosesThePanelWithoutTheKeyTapAndAWheelTurnDoes
 
     at(iconRect.center(), "1");
     QString panel;
-    ASSERT_TRUE(waitFor([&] { return !(panel = panelWindow()).isEmpty(); }, 5000)) << program.log().toStdString();
-    QTest::qWait(600);
+    ASSERT_TRUE(waitFor([&] { return !(panel = panelWindow()).isEmpty(); }, testwait::kPatience)) << program.log().toStdString();
+    // Open once it holds the activation it closes on losing.
+    ASSERT_TRUE(waitFor([&] { return desktoptest::focusedWindow() == panel; }, testwait::kPatience))
+        << describeWindow(desktoptest::focusedWindow());
     at(otherRect.center(), "4"); // a wheel turn elsewhere
     at(otherRect.center(), "5");
     QTest::qWait(800);
@@ -87,7 +89,7 @@ TEST_F(PanelPress, AnOutsidePressClosesThePanelWithoutTheKeyTapAndAWheelTurnDoes
     const QPoint outside(8, otherRect.bottom() + 40);
     ASSERT_FALSE(otherRect.contains(outside));
     at(outside, "1");
-    EXPECT_TRUE(waitFor([&] { return panelWindow().isEmpty(); }, 3000)) << "an outside press left the panel open";
+    EXPECT_TRUE(waitFor([&] { return panelWindow().isEmpty(); }, testwait::kPatience)) << "an outside press left the panel open";
     screenshot("panel-after-press.png");
 }
 

@@ -63,14 +63,12 @@ protected:
         g_object_unref(component);
         return rect;
     }
+    // The control, awaited; a failure says what the windows showed instead.
     Node control(const QString& name, AtspiRole role = ATSPI_ROLE_INVALID)
     {
         Node found;
-        waitFor([&] {
-            Node a = application(program.pid());
-            found = a ? find(a.p, name, role) : Node();
-            return bool(found);
-        }, 5000);
+        if (const auto ok = program.control(name, found, role); !ok)
+            ADD_FAILURE() << ok.message();
         return found;
     }
     // The intro plays first on a first run; "Skip" leaves it at once.
@@ -101,9 +99,10 @@ protected:
         g_free(r);
         atspi_component_grab_focus(component, nullptr);
         g_object_unref(component);
-        QTest::qWait(300);
+        if (!waitFor([&] { return hasState(field.p, ATSPI_STATE_FOCUSED); }, testwait::kPatience))
+            return false;
         run("xdotool", {"type", "--delay", "60", text});
-        return waitFor([&] { return program.windows().size() >= 2; }, 10000);
+        return waitFor([&] { return program.windows().size() >= 2; }, testwait::kPatience);
     }
 
     // What a screen reader reads: every showing element's name, one line each, also kept in
@@ -142,7 +141,7 @@ protected:
 TEST_F(Onboarding, FirstRunWalksToPracticeWhereTabTakesAWordAndStartWritingEnds)
 {
     startApp();
-    ASSERT_TRUE(waitFor([&] { return !onboardingWindow().isEmpty(); }, 15000)) << appLog().toStdString();
+    ASSERT_TRUE(waitFor([&] { return !onboardingWindow().isEmpty(); }, testwait::kPatience)) << appLog().toStdString();
     const QString window = onboardingWindow();
     run("xdotool", {"windowactivate", "--sync", window});
 
@@ -151,7 +150,8 @@ TEST_F(Onboarding, FirstRunWalksToPracticeWhereTabTakesAWordAndStartWritingEnds)
     const QStringList intro = heard(application(program.pid()).p, "onboarding-0-intro-a11y.txt");
     EXPECT_EQ(desktoptest::mentions(intro, "<unnamed>"), 0) << intro.join('\n').toStdString();
     EXPECT_EQ(desktoptest::mentions(intro, "push button: Skip"), 1) << intro.join('\n').toStdString();
-    EXPECT_EQ(desktoptest::mentions(intro, "Get Started"), 0) << "not before its cue";
+    // "Get Started" stays out of the tree before its cue: checked in virtual time by the intro's
+    // own tests, as a loaded desktop may reach this read past the cue.
     ASSERT_TRUE(skipIntro("onboarding-0-intro.png")) << appLog().toStdString();
     ASSERT_TRUE(onStep("Finish your sentences in any app.")) << appLog().toStdString();
     screenshot("onboarding-1-welcome.png");
@@ -182,7 +182,11 @@ TEST_F(Onboarding, FirstRunWalksToPracticeWhereTabTakesAWordAndStartWritingEnds)
     for (const char* name : {"Back", "Change the app language"}) {
         const QRect at = extents(control(name, ATSPI_ROLE_PUSH_BUTTON));
         ASSERT_FALSE(at.isEmpty()) << name;
-        const QColor face = access.pixelColor(at.left() + 6, at.center().y());
+        QColor face = access.pixelColor(at.left() + 6, at.center().y());
+        waitFor([&] { // once the step's entrance has settled on screen
+            face = desktoptest::screenshot("onboarding-2-access.png").pixelColor(at.left() + 6, at.center().y());
+            return face.lightnessF() < 0.35;
+        }, testwait::kPatience);
         EXPECT_LT(face.lightnessF(), 0.35) << name << " " << face.name().toStdString();
     }
 
@@ -218,21 +222,20 @@ TEST_F(Onboarding, FirstRunWalksToPracticeWhereTabTakesAWordAndStartWritingEnds)
 
     // Return stays in the field (a new line), then Tab takes a word.
     run("xdotool", {"key", "Tab"});
-    EXPECT_TRUE(waitFor([&] { return textOf(field.p).startsWith("Hello world"); }, 5000)) << textOf(field.p).toStdString();
+    EXPECT_TRUE(waitFor([&] { return textOf(field.p).startsWith("Hello world"); }, testwait::kPatience)) << textOf(field.p).toStdString();
     QTest::qWait(600);
     screenshot("onboarding-6-practice-accepted.png");
     run("xdotool", {"key", "Return"});
-    QTest::qWait(300);
+    EXPECT_TRUE(waitFor([&] { return textOf(field.p).endsWith("\n"); }, testwait::kPatience)) << textOf(field.p).toStdString();
     EXPECT_TRUE(onStep("Give it a try."));
-    EXPECT_TRUE(textOf(field.p).endsWith("\n")) << textOf(field.p).toStdString();
 
     // "Start Writing" ends the onboarding.
     Node start = control("Start Writing", ATSPI_ROLE_PUSH_BUTTON);
     ASSERT_TRUE(start);
     ASSERT_TRUE(press(start.p));
     screenshot("onboarding-7-burst.png");
-    EXPECT_TRUE(waitFor([&] { return onboardingWindow().isEmpty(); }, 5000));
-    EXPECT_TRUE(waitFor([&] { return program.settings().value("onboardingDone").toBool(); }, 3000));
+    EXPECT_TRUE(waitFor([&] { return onboardingWindow().isEmpty(); }, testwait::kPatience));
+    EXPECT_TRUE(waitFor([&] { return program.settings().value("onboardingDone").toBool(); }, testwait::kPatience));
     screenshot("onboarding-8-closed.png");
 
     // The typed text never reaches the log.
@@ -247,7 +250,7 @@ TEST_F(Onboarding, GhostOverThePracticeFieldWithACompositor)
     if (!compositor.waitForStarted(3000))
         GTEST_SKIP() << "xcompmgr is not installed";
     startApp();
-    ASSERT_TRUE(waitFor([&] { return !onboardingWindow().isEmpty(); }, 15000)) << appLog().toStdString();
+    ASSERT_TRUE(waitFor([&] { return !onboardingWindow().isEmpty(); }, testwait::kPatience)) << appLog().toStdString();
     run("xdotool", {"windowactivate", "--sync", onboardingWindow()});
     ASSERT_TRUE(skipIntro());
     ASSERT_TRUE(onStep("Finish your sentences in any app."));
@@ -261,7 +264,7 @@ TEST_F(Onboarding, GhostOverThePracticeFieldWithACompositor)
                        << fieldAt.width() << "x" << fieldAt.height() << " text " << textOf(field.p).toStdString()
                        << " focus " << run("xdotool", {"getwindowfocus", "getwindowname"}).toStdString();
     run("xdotool", {"key", "Tab"});
-    EXPECT_TRUE(waitFor([&] { return textOf(field.p).startsWith("Hello world"); }, 5000));
+    EXPECT_TRUE(waitFor([&] { return textOf(field.p).startsWith("Hello world"); }, testwait::kPatience));
     QTest::qWait(600);
     screenshot("onboarding-ghost-composited-accepted.png");
     compositor.terminate();

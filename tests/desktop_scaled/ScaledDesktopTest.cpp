@@ -74,7 +74,7 @@ TEST_F(Scaled, GhostHasTheTypedTextsSizeOnScreen)
     ASSERT_TRUE(field.ready()) << field.problem;
 
     run("xdotool", {"type", "--delay", "60", "Hello "});
-    const bool shown = waitFor([&] { return field.text() == QStringLiteral("Hello ") && program.ghostAtTheCaret(field.pid()); }, 10000);
+    const bool shown = waitFor([&] { return field.text() == QStringLiteral("Hello ") && program.ghostAtTheCaret(field.pid()); }, testwait::kPatience);
     if (!shown)
         screenshot(shotName("no-ghost"));
     ASSERT_TRUE(shown) << program.log().toStdString();
@@ -99,9 +99,8 @@ TEST_F(Scaled, GhostHasTheTypedTextsSizeOnScreen)
             where = "ghost " + std::to_string(ghost->x()) + "," + std::to_string(ghost->y()) + " " + std::to_string(ghost->width())
                 + "x" + std::to_string(ghost->height()) + ", caret x " + std::to_string(caret) + ", line start "
                 + std::to_string(start) + ", typed " + std::to_string(typed) + ", ghost " + std::to_string(drawn);
-            return drawn > 0;
-        },
-        3000);
+            return typed > 12 && std::abs(drawn - typed) <= 0.15 * typed;
+        }, testwait::kPatience);
     ASSERT_GT(typed, 12) << where;
     EXPECT_NEAR(drawn, typed, 0.15 * typed) << where;
     EXPECT_NEAR(ghost->x(), caretAt, 12) << where;
@@ -116,16 +115,16 @@ TEST_F(Scaled, GhostHasTheTypedTextsSizeOnScreen)
         << "caret x " << state.caretX << ", window " << window->bounds.left() << "…" << window->bounds.right();
 
     run("xdotool", {"key", "Tab"});
-    EXPECT_TRUE(waitFor([&] { return field.text().trimmed() == QStringLiteral("Hello World"); }, 5000)) << field.text().toStdString();
+    EXPECT_TRUE(waitFor([&] { return field.text().trimmed() == QStringLiteral("Hello World"); }, testwait::kPatience)) << field.text().toStdString();
 
     // A Qt field reports Qt's logical pixels, which are this program's too.
     QProcess qt;
     qt.start(QStringLiteral(TQ_BINARY_DIR "/tools/fieldapp/tq_fieldapp"), {"--single", ""});
     QString qtWindow;
-    ASSERT_TRUE(waitFor([&] { return !(qtWindow = desktoptest::visibleWindows(qt.processId(), "^Field app$").value(0)).isEmpty(); }, 15000));
+    ASSERT_TRUE(waitFor([&] { return !(qtWindow = desktoptest::visibleWindows(qt.processId(), "^Field app$").value(0)).isEmpty(); }, testwait::kPatience));
     run("xdotool", {"windowactivate", "--sync", qtWindow});
     run("xdotool", {"type", "--delay", "60", "Hello "});
-    ASSERT_TRUE(waitFor([&] { return program.ghostAtTheCaret(qt.processId()); }, 10000)) << program.log().toStdString();
+    ASSERT_TRUE(waitFor([&] { return program.ghostAtTheCaret(qt.processId()); }, testwait::kPatience)) << program.log().toStdString();
     screenshot(shotName("qt-ghost"));
     EXPECT_NEAR(program.ghost()->x(), desktopScale() * readField(qt.processId()).caretX, 12);
     qt.kill();
@@ -139,14 +138,17 @@ TEST_F(Scaled, SettingsWindowFollowsTheDesktopsScale)
     env.insert("TESSAQUILL_REDUCE_MOTION", "1");
     ASSERT_TRUE(program.start({"--open-settings", "general"}, env));
     QString window;
-    ASSERT_TRUE(waitFor([&] { return !(window = desktoptest::windowTitled("General", program.pid())).isEmpty(); }, 15000))
+    ASSERT_TRUE(waitFor([&] { return !(window = desktoptest::windowTitled("General", program.pid())).isEmpty(); }, testwait::kPatience))
         << program.log().toStdString();
     run("xdotool", {"windowactivate", "--sync", window});
-    QTest::qWait(1500);
+    // Its 900 × 640 at 1×, times the scale in the screen's pixels.
+    QRect frame;
+    waitFor([&] {
+        frame = windowGeometry(window);
+        return frame.width() >= 850 * desktopScale() && frame.height() >= 575 * desktopScale();
+    }, testwait::kPatience);
     const QString dir = qEnvironmentVariable("TQ_ARTIFACTS", QDir::tempPath());
     run("import", {"-window", window, QDir(dir).filePath(shotName("settings-general"))});
-    // Its 900 × 640 at 1×, times the scale in the screen's pixels.
-    const QRect frame = windowGeometry(window);
     EXPECT_GE(frame.width(), 850 * desktopScale()) << frame.width() << "x" << frame.height();
     EXPECT_GE(frame.height(), 575 * desktopScale()) << frame.width() << "x" << frame.height();
 }

@@ -32,6 +32,7 @@ using desktoptest::firstRunDone;
 using desktoptest::LlamaServer;
 using desktoptest::Program;
 using desktoptest::quietSettings;
+using desktoptest::windowGeometry;
 using desktoptest::windowTitled;
 using desktoptest::Zenity;
 using testwait::run;
@@ -196,7 +197,33 @@ protected:
     {
         run("xdotool", {"mousemove", "--sync", QString::number(r.center().x()), QString::number(r.center().y())});
         run("xdotool", {"click", "1"});
-        QTest::qWait(300);
+    }
+    // Clicks `r` and waits for the popup it opens (a menu or a list): one more window of the
+    // program. The accessibility tree leaves popups out.
+    ::testing::AssertionResult openPopup(const QRect& r)
+    {
+        const qsizetype before = program.windows().size();
+        click(r);
+        return program.until("a popup", [&] { return program.windows().size() > before; });
+    }
+    // Waits until the program's windows are back to `count` (a popup closed).
+    ::testing::AssertionResult popupClosed(qsizetype count)
+    {
+        return program.until("the popup closed", [&] { return program.windows().size() == count; });
+    }
+    // Activates `window` and waits until it holds the keyboard focus.
+    ::testing::AssertionResult focus(const QString& window)
+    {
+        run("xdotool", {"windowactivate", "--sync", window});
+        return program.until("the focus on window " + window.toStdString(), [&] { return desktoptest::focusedWindow() == window; });
+    }
+    // Waits until a window of the program other than `main` (a sheet) holds the keyboard focus.
+    ::testing::AssertionResult sheetFocused(const QString& main)
+    {
+        return program.until("a sheet with the focus", [&] {
+            const QString f = desktoptest::focusedWindow();
+            return f != main && program.windows().contains(f);
+        });
     }
 
     void screenshot(const QString& window, const QString& name)
@@ -226,9 +253,8 @@ TEST_F(SettingsWindowDesktop, SidebarAppsAndSitesAndARuleThatTurnsAnAppOff)
 {
     startApp({"--open-settings", "apps"});
     QString window;
-    ASSERT_TRUE(waitFor([&] { return !(window = settingsWindow("Apps & Sites")).isEmpty(); }, 15000)) << appLog().toStdString();
-    run("xdotool", {"windowactivate", "--sync", window});
-    QTest::qWait(800);
+    ASSERT_TRUE(waitFor([&] { return !(window = settingsWindow("Apps & Sites")).isEmpty(); }, testwait::kPatience)) << appLog().toStdString();
+    ASSERT_TRUE(focus(window));
 
     // The sidebar over AT-SPI: every pane by its title, Apps & Sites selected.
     AtSpiTree tree(program.pid());
@@ -245,47 +271,38 @@ TEST_F(SettingsWindowDesktop, SidebarAppsAndSitesAndARuleThatTurnsAnAppOff)
 
     // Down moves the selection to Battery, Up back.
     run("xdotool", {"key", "Down"});
-    EXPECT_TRUE(waitFor([&] { return !settingsWindow("Battery").isEmpty(); }, 3000));
-    EXPECT_TRUE(waitFor([&] { auto n = tree.find("Battery", "page tab"); return n && n->selected; }, 3000));
+    EXPECT_TRUE(waitFor([&] { return !settingsWindow("Battery").isEmpty(); }, testwait::kPatience));
+    EXPECT_TRUE(waitFor([&] { auto n = tree.find("Battery", "page tab"); return n && n->selected; }, testwait::kPatience));
     run("xdotool", {"key", "Up"});
-    ASSERT_TRUE(waitFor([&] { return !settingsWindow("Apps & Sites").isEmpty(); }, 3000));
+    ASSERT_TRUE(waitFor([&] { return !settingsWindow("Apps & Sites").isEmpty(); }, testwait::kPatience));
     QTest::qWait(400);
     screenshot(window, "settings-apps-empty.png");
 
     // "Add Website…" with a domain: listed under Websites.
     auto plus = tree.find("Add an app or website");
     ASSERT_TRUE(plus);
-    // The menu is a popup the accessibility tree leaves out, so its opening cannot be waited
-    // on: when the keys beat it under load, close what opened and ask again.
-    bool sheet = false;
-    for (int attempt = 0; attempt < 3 && !sheet; ++attempt) {
-        if (attempt > 0)
-            run("xdotool", {"key", "Escape"});
-        click(plus->extents);
-        QTest::qWait(300);
-        run("xdotool", {"key", "Down", "Down", "Return"});
-        sheet = waitFor([&] { return tree.find("Domain").has_value(); }, 4000);
-    }
-    ASSERT_TRUE(sheet) << dump(tree);
-    QTest::qWait(400);
+    ASSERT_TRUE(openPopup(plus->extents));
+    run("xdotool", {"key", "Down", "Down", "Return"});
+    ASSERT_TRUE(waitFor([&] { return tree.find("Domain").has_value(); }, testwait::kPatience)) << dump(tree);
+    ASSERT_TRUE(sheetFocused(window));
     run("xdotool", {"type", "--delay", "40", "example.com"});
     QTest::qWait(300);
     screenshot(QString::fromUtf8(run("xdotool", {"getactivewindow"})).trimmed(), "settings-add-website.png");
     run("xdotool", {"key", "Return"});
-    EXPECT_TRUE(waitFor([&] { return tree.find("Websites") && tree.find("example.com"); }, 3000));
-    EXPECT_TRUE(waitFor([&] { return rulesFile().value("names").toObject().contains("web:example.com"); }, 3000))
+    EXPECT_TRUE(waitFor([&] { return tree.find("Websites") && tree.find("example.com"); }, testwait::kPatience));
+    EXPECT_TRUE(waitFor([&] { return rulesFile().value("names").toObject().contains("web:example.com"); }, testwait::kPatience))
         << QJsonDocument(rulesFile()).toJson().toStdString();
 
     // "Add App…": the installed entry, found by typing.
-    click(plus->extents);
+    ASSERT_TRUE(openPopup(plus->extents));
     run("xdotool", {"key", "Down", "Return"});
-    ASSERT_TRUE(waitFor([&] { return tree.find("Installed applications", "list").has_value(); }, 5000)) << dump(tree);
-    QTest::qWait(400);
+    ASSERT_TRUE(waitFor([&] { return tree.find("Installed applications", "list").has_value(); }, testwait::kPatience)) << dump(tree);
+    ASSERT_TRUE(sheetFocused(window));
     run("xdotool", {"type", "--delay", "40", "Zenity"});
     QTest::qWait(300);
     screenshot(QString::fromUtf8(run("xdotool", {"getactivewindow"})).trimmed(), "settings-add-app.png");
     run("xdotool", {"key", "Return"});
-    ASSERT_TRUE(waitFor([&] { return tree.find("Zenity Entry", "list item").has_value(); }, 3000));
+    ASSERT_TRUE(waitFor([&] { return tree.find("Zenity Entry", "list item").has_value(); }, testwait::kPatience));
 
     // Its rule set to Off through the Suggestions picker.
     // The first picker of the editor shows what Default means here.
@@ -297,9 +314,9 @@ TEST_F(SettingsWindowDesktop, SidebarAppsAndSitesAndARuleThatTurnsAnAppOff)
         }
     }
     ASSERT_TRUE(mode) << dump(tree);
-    click(mode->extents);
+    ASSERT_TRUE(openPopup(mode->extents));
     run("xdotool", {"key", "End", "Return"});
-    ASSERT_TRUE(waitFor([&] { return rulesFile().value("rules").toObject().value("app:tq-zenity").toObject().value("mode") == "off"; }, 3000))
+    ASSERT_TRUE(waitFor([&] { return rulesFile().value("rules").toObject().value("app:tq-zenity").toObject().value("mode") == "off"; }, testwait::kPatience))
         << QJsonDocument(rulesFile()).toJson().toStdString();
     QTest::qWait(300);
     screenshot(window, "settings-apps-rule-off.png");
@@ -309,17 +326,18 @@ TEST_F(SettingsWindowDesktop, SidebarAppsAndSitesAndARuleThatTurnsAnAppOff)
         auto row = tree.find(QString::fromUtf8(pane), "page tab");
         ASSERT_TRUE(row) << pane;
         click(row->extents);
-        EXPECT_TRUE(waitFor([&] { return !settingsWindow(QString::fromUtf8(pane)).isEmpty(); }, 3000)) << pane;
+        EXPECT_TRUE(waitFor([&] { return !settingsWindow(QString::fromUtf8(pane)).isEmpty(); }, testwait::kPatience)) << pane;
         QTest::qWait(400);
         QString file = QString::fromUtf8(pane).toLower().replace(' ', '-').replace("&", "and");
         screenshot(window, "settings-pane-" + file + ".png");
         if (file == "keys") { // the Escape picker's open list, for the eye
             auto escape = tree.find("Hide the suggestion", "combo box"); // named by its choice, labelled by its row
             ASSERT_TRUE(escape) << dump(tree);
-            click(escape->extents);
+            const qsizetype windows = program.windows().size();
+            ASSERT_TRUE(openPopup(escape->extents));
             screenshot("root", "settings-keys-escape-list.png");
             run("xdotool", {"key", "Escape"});
-            QTest::qWait(300);
+            ASSERT_TRUE(popupClosed(windows));
         }
     }
 
@@ -332,14 +350,13 @@ TEST_F(SettingsWindowDesktop, SidebarAppsAndSitesAndARuleThatTurnsAnAppOff)
         ASSERT_TRUE(ruled.ready()) << ruled.problem;
         run("xdotool", {"type", "--delay", "60", "Hello "});
         // The program has read all six characters and held them.
-        EXPECT_TRUE(waitFor([&] { return appLog().contains(QRegularExpression("held in tq-zenity: .*\\(before 6,")); }, 8000))
+        EXPECT_TRUE(waitFor([&] { return appLog().contains(QRegularExpression("held in tq-zenity: .*\\(before 6,")); }, testwait::kPatience))
             << appLog().toStdString();
         EXPECT_FALSE(program.asked()) << appLog().toStdString();
     }
 
     // The practice field of the overview still gets one.
-    run("xdotool", {"windowactivate", "--sync", window});
-    QTest::qWait(500);
+    ASSERT_TRUE(focus(window));
     std::optional<Node> overview;
     for (const Node& n : tree.nodes()) {
         if (n.role == QLatin1String("page tab") && n.name.startsWith(QLatin1String("Overview")))
@@ -349,13 +366,13 @@ TEST_F(SettingsWindowDesktop, SidebarAppsAndSitesAndARuleThatTurnsAnAppOff)
     std::cout << "overview row: " << overview->name.toStdString() << std::endl;
     click(overview->extents);
     std::optional<Node> practice;
-    ASSERT_TRUE(waitFor([&] { return (practice = tree.find("Practice field")).has_value() && practice->extents.width() > 0; }, 3000))
+    ASSERT_TRUE(waitFor([&] { return (practice = tree.find("Practice field")).has_value() && practice->extents.width() > 0; }, testwait::kPatience))
         << dump(tree);
     click(practice->extents);
     // Typed once the field has the keyboard focus.
-    ASSERT_TRUE(waitFor([&] { return (practice = tree.find("Practice field")) && practice->focused; }, 5000)) << dump(tree);
+    ASSERT_TRUE(waitFor([&] { return (practice = tree.find("Practice field")) && practice->focused; }, testwait::kPatience)) << dump(tree);
     run("xdotool", {"type", "--delay", "60", "Hello "});
-    EXPECT_TRUE(waitFor([&] { return program.asked(); }, 8000)) << appLog().toStdString();
+    EXPECT_TRUE(waitFor([&] { return program.asked(); }, testwait::kPatience)) << appLog().toStdString();
     QTest::qWait(500);
     // The whole screen: a capture of the window alone leaves the ghost's pixels undefined (black).
     screenshot("root", "settings-practice-field.png");
@@ -364,10 +381,10 @@ TEST_F(SettingsWindowDesktop, SidebarAppsAndSitesAndARuleThatTurnsAnAppOff)
     Zenity unruled(Zenity::Kind::entry, "Unruled");
     ASSERT_TRUE(unruled.ready()) << unruled.problem;
     run("xdotool", {"type", "--delay", "60", "Hello "});
-    EXPECT_TRUE(waitFor([&] { return program.completions() > afterPractice; }, 8000)) << appLog().toStdString();
+    EXPECT_TRUE(waitFor([&] { return program.completions() > afterPractice; }, testwait::kPatience)) << appLog().toStdString();
 
     ::kill(program.pid(), SIGTERM);
-    EXPECT_TRUE(program.process.waitForFinished(5000));
+    EXPECT_TRUE(program.process.waitForFinished(testwait::kPatience));
 }
 
 } // namespace tq
@@ -393,9 +410,9 @@ TEST_F(SettingsWindowDesktop, EnginePaneRunsTheTestAndKeepsTheKeyInTheKeyring)
 
     startApp({"--open-settings", "engine"});
     QString window;
-    ASSERT_TRUE(waitFor([&] { return !(window = settingsWindow("Engine")).isEmpty(); }, 15000)) << appLog().toStdString();
+    ASSERT_TRUE(waitFor([&] { return !(window = settingsWindow("Engine")).isEmpty(); }, testwait::kPatience)) << appLog().toStdString();
     AtSpiTree tree(program.pid());
-    ASSERT_TRUE(waitFor([&] { return bool(tree.find("Run", "push button")); }, 10000)) << dump(tree);
+    ASSERT_TRUE(waitFor([&] { return bool(tree.find("Run", "push button")); }, testwait::kPatience)) << dump(tree);
     screenshot(window, "settings-engine-server.png");
     ASSERT_TRUE(tree.act("Run", "push button"));
     std::optional<Node> result;
@@ -405,8 +422,7 @@ TEST_F(SettingsWindowDesktop, EnginePaneRunsTheTestAndKeepsTheKeyInTheKeyring)
                 if (n.name.startsWith(QStringLiteral("…draft tonight and")) || n.name.startsWith("The engine answered in "))
                     result = n;
             return bool(result);
-        },
-        30000);
+        }, testwait::kPatience);
     screenshot(window, "settings-engine-test.png");
     ASSERT_TRUE(answered) << dump(tree) << appLog().toStdString();
     EXPECT_TRUE(result->name.endsWith(" ms)") || result->name.endsWith(" s)") || result->name.contains(" ms "))
@@ -416,14 +432,14 @@ TEST_F(SettingsWindowDesktop, EnginePaneRunsTheTestAndKeepsTheKeyInTheKeyring)
     ASSERT_TRUE(key) << dump(tree);
     run("xdotool", {"windowactivate", "--sync", window});
     ASSERT_TRUE(tree.act("API key", key->role));
-    QTest::qWait(300);
+    ASSERT_TRUE(waitFor([&] { const auto k = tree.find("API key", key->role); return k && k->focused; }, testwait::kPatience)) << dump(tree);
     run("xdotool", {"type", "--delay", "30", "sk-desktop"});
     run("xdotool", {"key", "Tab"});
-    EXPECT_TRUE(waitFor([&] { return lookup() == "sk-desktop"; }, 5000)) << lookup().toStdString();
+    EXPECT_TRUE(waitFor([&] { return lookup() == "sk-desktop"; }, testwait::kPatience)) << lookup().toStdString();
     ASSERT_TRUE(tree.act("API key", key->role));
-    QTest::qWait(300);
+    ASSERT_TRUE(waitFor([&] { const auto k = tree.find("API key", key->role); return k && k->focused; }, testwait::kPatience)) << dump(tree);
     run("xdotool", {"key", "ctrl+a", "BackSpace", "Tab"});
-    EXPECT_TRUE(waitFor([&] { return lookup().isEmpty(); }, 5000)) << lookup().toStdString();
+    EXPECT_TRUE(waitFor([&] { return lookup().isEmpty(); }, testwait::kPatience)) << lookup().toStdString();
 }
 
 namespace {
@@ -456,9 +472,16 @@ bool writeAWeekOfStatistics(Program& program)
 
 } // namespace
 
-// Every pane, in English and in Arabic (right to left), kept for the eye.
+// Every pane, in English and in Arabic (right to left), kept for the eye: each second launch
+// brings the running program's window to that pane, titled by it in the language.
 TEST_F(SettingsWindowDesktop, EveryPaneInEnglishAndArabic)
 {
+    const auto title = [&] { // the settings window's title
+        for (const QString& w : program.windows())
+            if (windowGeometry(w).width() > 500)
+                return QString::fromUtf8(run("xdotool", {"getwindowname", w})).trimmed();
+        return QString();
+    };
     const char* panes[] = {"overview", "general", "engine",   "context",   "personal", "keys",
                            "emoji",    "apps",    "power",    "insights",  "inspector", "about"};
     for (const char* language : {"en", "ar"}) {
@@ -467,13 +490,23 @@ TEST_F(SettingsWindowDesktop, EveryPaneInEnglishAndArabic)
         ASSERT_TRUE(program.writeSettings(values));
         ASSERT_TRUE(writeAWeekOfStatistics(program));
         startApp({"--open-settings", "overview"});
-        ASSERT_TRUE(waitFor([&] { return !program.windows().isEmpty(); }, 15000)) << appLog().toStdString();
-        for (const char* pane : panes) {
+        const bool english = QLatin1String(language) == QLatin1String("en");
+        ASSERT_TRUE(program.until("the overview", [&] { return title() == (english ? QStringLiteral("Overview") : QStringLiteral("نظرة عامة")); }));
+        QStringList seen;
+        for (int i = 0; i < int(std::size(panes)); ++i) {
+            const char* pane = panes[i];
             QProcess again;
             again.setProcessEnvironment(program.process.processEnvironment());
             again.start(QStringLiteral(TQ_BINARY_DIR "/app/tessaquill"), {"--open-settings", pane});
-            ASSERT_TRUE(again.waitForFinished(10000)) << pane;
-            QTest::qWait(900);
+            ASSERT_TRUE(again.waitForFinished(testwait::kPatience)) << pane;
+            EXPECT_EQ(again.exitCode(), 0) << pane;
+            // English: the pane's own title. Arabic: a title of its own, no English one.
+            const auto atPane = [&] {
+                const QString t = title();
+                return english ? t == QString::fromUtf8(kPanes[i]) : !t.isEmpty() && !seen.contains(t) && t != QString::fromUtf8(kPanes[i]);
+            };
+            EXPECT_TRUE(program.until(std::string("the pane ") + pane + " in " + language, atPane)) << title().toStdString();
+            seen << title();
             desktoptest::screenshot(QStringLiteral("pane-%1-%2.png").arg(QLatin1String(language), QLatin1String(pane)));
         }
         program.end();
@@ -556,19 +589,32 @@ TEST_F(SettingsWindowDesktop, TheWheelOverThePickerAndASliderOnlyScrollsTheEngin
     ASSERT_TRUE(program.writeSettings(values));
     startApp({"--open-settings", "engine"});
     QString window;
-    ASSERT_TRUE(waitFor([&] { return !(window = settingsWindow("Engine")).isEmpty(); }, 15000)) << appLog().toStdString();
+    ASSERT_TRUE(waitFor([&] { return !(window = settingsWindow("Engine")).isEmpty(); }, testwait::kPatience)) << appLog().toStdString();
     run("xdotool", {"windowsize", "--sync", window, "900", "1000"});
     run("xdotool", {"windowactivate", "--sync", window});
     AtSpiTree tree(program.pid());
-    std::optional<Node> box;
-    ASSERT_TRUE(waitFor([&] { return (box = tree.find("gone", "combo box")) && box->extents.height() > 0; }, 10000))
-        << dump(tree);
-    QTest::qWait(800);
+    // A control where it has come to rest: the same place on three reads in a row.
+    const auto settled = [&](const QString& name, const QString& role, const std::function<bool(const QRect&)>& ok) {
+        std::optional<Node> found;
+        QRect last;
+        int same = 0;
+        waitFor([&] {
+            found = tree.find(name, role);
+            const QRect now = found ? found->extents : QRect();
+            same = found && now == last && now.height() > 0 && ok(now) ? same + 1 : 0;
+            last = now;
+            if (same < 2)
+                QTest::qWait(150);
+            return same >= 2;
+        }, testwait::kPatience);
+        return found;
+    };
+    const std::optional<Node> box = settled("gone", "combo box", [](const QRect&) { return true; });
+    ASSERT_TRUE(box) << dump(tree);
     const QJsonObject before = program.settings();
 
     wheel(box->extents, 5, 4); // down: the pane moves up under the pointer
-    QTest::qWait(400);
-    const std::optional<Node> moved = tree.find("gone", "combo box");
+    const std::optional<Node> moved = settled("gone", "combo box", [&](const QRect& r) { return r.y() < box->extents.y(); });
     ASSERT_TRUE(moved) << dump(tree);
     EXPECT_LT(moved->extents.y(), box->extents.y()) << "the pane did not scroll";
     // On down over every control that passes under the pointer until the Creativity slider
@@ -576,9 +622,10 @@ TEST_F(SettingsWindowDesktop, TheWheelOverThePickerAndASliderOnlyScrollsTheEngin
     const int perTurn = std::max(1, (box->extents.y() - moved->extents.y()) / 4);
     std::optional<Node> creativity = tree.find("Creativity", "slider");
     ASSERT_TRUE(creativity) << dump(tree);
-    wheel(box->extents, 5, std::clamp((creativity->extents.y() - box->extents.y()) / perTurn, 0, 30));
-    QTest::qWait(400);
-    creativity = tree.find("Creativity", "slider");
+    const int creativityY = creativity->extents.y();
+    const int turns = std::clamp((creativityY - box->extents.y()) / perTurn, 0, 30);
+    wheel(box->extents, 5, turns);
+    creativity = settled("Creativity", "slider", [](const QRect&) { return true; });
     ASSERT_TRUE(creativity) << dump(tree);
     wheel(creativity->extents, 5, 3);
     wheel(creativity->extents, 4, 3);
@@ -595,9 +642,9 @@ TEST_F(SettingsWindowDesktop, AScreenReaderHearsTheOverview)
     ASSERT_TRUE(writeAWeekOfStatistics(program));
     startApp({"--open-settings", "overview"});
     QString window;
-    ASSERT_TRUE(waitFor([&] { return !(window = settingsWindow("Overview")).isEmpty(); }, 15000)) << appLog().toStdString();
+    ASSERT_TRUE(waitFor([&] { return !(window = settingsWindow("Overview")).isEmpty(); }, testwait::kPatience)) << appLog().toStdString();
     QStringList lines;
-    ASSERT_TRUE(waitFor([&] { return heardLines(lines = heard(program.pid(), "heard-overview.txt"), "128 words saved today") == 1; }, 8000))
+    ASSERT_TRUE(waitFor([&] { return heardLines(lines = heard(program.pid(), "heard-overview.txt"), "128 words saved today") == 1; }, testwait::kPatience))
         << lines.join('\n').toStdString();
     QTest::qWait(600);
     screenshot(window, "settings-overview-best-day.png");
@@ -612,7 +659,7 @@ TEST_F(SettingsWindowDesktop, AScreenReaderHearsAppsAndSites)
     ASSERT_TRUE(writeAWeekOfStatistics(program));
     startApp({"--open-settings", "apps"});
     QString window;
-    ASSERT_TRUE(waitFor([&] { return !(window = settingsWindow("Apps & Sites")).isEmpty(); }, 15000)) << appLog().toStdString();
+    ASSERT_TRUE(waitFor([&] { return !(window = settingsWindow("Apps & Sites")).isEmpty(); }, testwait::kPatience)) << appLog().toStdString();
     run("xdotool", {"windowactivate", "--sync", window});
     AtSpiTree tree(program.pid());
     std::optional<Node> row;
@@ -621,10 +668,10 @@ TEST_F(SettingsWindowDesktop, AScreenReaderHearsAppsAndSites)
             if (n.role == QLatin1String("list item") && n.name != QLatin1String("Apps"))
                 return (row = n).has_value();
         return false;
-    }, 8000)) << dump(tree);
+    }, testwait::kPatience)) << dump(tree);
     click(row->extents);
     QStringList lines;
-    ASSERT_TRUE(waitFor([&] { return heardLines(lines = heard(program.pid(), "heard-apps.txt"), "Words saved here") >= 1; }, 5000))
+    ASSERT_TRUE(waitFor([&] { return heardLines(lines = heard(program.pid(), "heard-apps.txt"), "Words saved here") >= 1; }, testwait::kPatience))
         << lines.join('\n').toStdString();
     screenshot(window, "settings-apps-rule.png");
     // The header says the name and the identifier; no unnamed picture beside them.
@@ -651,21 +698,21 @@ TEST_F(SettingsWindowDesktop, AScreenReaderHearsTheEnginePaneAndTheRemovalQuesti
 
     startApp({"--open-settings", "engine"});
     QString window;
-    ASSERT_TRUE(waitFor([&] { return !(window = settingsWindow("Engine")).isEmpty(); }, 15000)) << appLog().toStdString();
+    ASSERT_TRUE(waitFor([&] { return !(window = settingsWindow("Engine")).isEmpty(); }, testwait::kPatience)) << appLog().toStdString();
     run("xdotool", {"windowactivate", "--sync", window});
     AtSpiTree tree(program.pid());
-    ASSERT_TRUE(waitFor([&] { return tree.find(QStringLiteral("Remove\u2026"), "push button").has_value(); }, 8000)) << dump(tree);
+    ASSERT_TRUE(waitFor([&] { return tree.find(QStringLiteral("Remove\u2026"), "push button").has_value(); }, testwait::kPatience)) << dump(tree);
     const QStringList pane = heard(program.pid(), "heard-engine.txt");
     EXPECT_EQ(heardLines(pane, "converted for llama\\.cpp by ggml-org"), 1) << pane.join('\n').toStdString();
     ASSERT_TRUE(tree.act(QStringLiteral("Remove\u2026"), "push button"));
-    ASSERT_TRUE(waitFor([&] { return tree.find("Remove", "push button").has_value(); }, 5000)) << dump(tree);
+    ASSERT_TRUE(waitFor([&] { return tree.find("Remove", "push button").has_value(); }, testwait::kPatience)) << dump(tree);
     QTest::qWait(500);
     screenshot(QString::fromUtf8(run("xdotool", {"getactivewindow"})).trimmed(), "settings-remove-model.png");
     const QStringList question = heard(program.pid(), "heard-remove-model.txt");
     EXPECT_EQ(heardLines(question, "^ *label: Remove the Tessaquill model\\?"), 1) << question.join('\n').toStdString();
     EXPECT_EQ(heardLines(question, "^ *push button: Cancel"), 1) << question.join('\n').toStdString();
     run("xdotool", {"key", "Escape"});
-    EXPECT_TRUE(waitFor([&] { return !tree.find("Remove", "push button"); }, 3000));
+    EXPECT_TRUE(waitFor([&] { return !tree.find("Remove", "push button"); }, testwait::kPatience));
     EXPECT_TRUE(QFile::exists(model.fileName())); // Cancel keeps the model
 }
 
@@ -674,12 +721,12 @@ TEST_F(SettingsWindowDesktop, AScreenReaderHearsTheLanguageSheet)
 {
     startApp({"--open-settings", "general"});
     QString window;
-    ASSERT_TRUE(waitFor([&] { return !(window = settingsWindow("General")).isEmpty(); }, 15000)) << appLog().toStdString();
+    ASSERT_TRUE(waitFor([&] { return !(window = settingsWindow("General")).isEmpty(); }, testwait::kPatience)) << appLog().toStdString();
     run("xdotool", {"windowactivate", "--sync", window});
     AtSpiTree tree(program.pid());
-    ASSERT_TRUE(waitFor([&] { return tree.act("App language", "push button"); }, 8000)) << dump(tree);
+    ASSERT_TRUE(waitFor([&] { return tree.act("App language", "push button"); }, testwait::kPatience)) << dump(tree);
     QStringList lines;
-    ASSERT_TRUE(waitFor([&] { return heardLines(lines = heard(program.pid(), "heard-language.txt"), "Same as my computer") == 1; }, 5000))
+    ASSERT_TRUE(waitFor([&] { return heardLines(lines = heard(program.pid(), "heard-language.txt"), "Same as my computer") == 1; }, testwait::kPatience))
         << lines.join('\n').toStdString();
     QTest::qWait(500);
     screenshot(QString::fromUtf8(run("xdotool", {"getactivewindow"})).trimmed(), "settings-language-sheet.png");

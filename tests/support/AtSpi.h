@@ -3,9 +3,12 @@
 // application by process id, a showing descendant by name and role, its action and text.
 
 #include <QString>
+#include <QStringList>
 
 #include <atspi/atspi.h>
 
+#include <functional>
+#include <string>
 #include <utility>
 
 namespace tq::desktoptest {
@@ -103,6 +106,42 @@ inline QString textOf(AtspiAccessible* a)
     g_free(s);
     g_object_unref(text);
     return out;
+}
+
+// What a failure message says of the program `pid` over accessibility: each window's role
+// and name, then the names shown in it (at most `perWindow`).
+inline std::string describeApplication(qint64 pid, int perWindow = 60)
+{
+    atspi_init();
+    Node app = application(pid);
+    if (!app)
+        return "no accessible application of process " + std::to_string(pid);
+    std::string out;
+    const int n = atspi_accessible_get_child_count(app.p, nullptr);
+    for (int i = 0; i < n; ++i) {
+        Node window(atspi_accessible_get_child_at_index(app.p, i, nullptr));
+        if (!window)
+            continue;
+        gchar* role = atspi_accessible_get_role_name(window.p, nullptr);
+        out += std::string(role ? role : "?") + " \"" + nameOf(window.p).toStdString() + "\"" + (showing(window.p) ? "" : " (hidden)")
+            + ":";
+        g_free(role);
+        QStringList names;
+        const std::function<void(AtspiAccessible*, int)> walk = [&](AtspiAccessible* at, int depth) {
+            const int m = depth > 40 ? 0 : atspi_accessible_get_child_count(at, nullptr);
+            for (int j = 0; j < m && names.size() < perWindow; ++j) {
+                Node child(atspi_accessible_get_child_at_index(at, j, nullptr));
+                if (!child || !showing(child.p))
+                    continue;
+                if (const QString name = nameOf(child.p); !name.isEmpty())
+                    names << name.left(80);
+                walk(child.p, depth + 1);
+            }
+        };
+        walk(window.p, 0);
+        out += " " + names.join(QStringLiteral(" | ")).toStdString() + "\n";
+    }
+    return out.empty() ? "no windows over accessibility" : out;
 }
 
 } // namespace tq::desktoptest

@@ -100,7 +100,7 @@ public:
             return;
         }
         const QString name = "^" + QRegularExpression::escape(title) + "$";
-        if (!testwait::waitFor([&] { return !(window = visibleWindows(pid(), name).value(0)).isEmpty(); }, 15000)) {
+        if (!testwait::waitFor([&] { return !(window = visibleWindows(pid(), name).value(0)).isEmpty(); }, testwait::kPatience)) {
             problem = "no window \"" + title.toStdString() + "\" of zenity " + std::to_string(pid()) + " was mapped";
             return;
         }
@@ -112,8 +112,7 @@ public:
                 testwait::run("xdotool", {"windowactivate", window});
                 testwait::run("xdotool", {"windowfocus", window});
                 return testwait::waitFor([&] { return focusedWindow() == window; }, 1000);
-            },
-            15000);
+            }, testwait::kPatience);
         if (!focused) {
             problem = "zenity's " + describeWindow(window) + " never took the focus from " + describeWindow(focusedWindow());
             window.clear();

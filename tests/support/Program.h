@@ -4,6 +4,7 @@
 // started with accessibility on and ended with the test, its log and its visible windows.
 
 #include "engines/EngineTestSupport.h"
+#include "support/AtSpi.h"
 #include "support/Desktop.h"
 #include "support/RivalLock.h"
 #include "support/Wait.h"
@@ -107,7 +108,9 @@ public:
         process.setProcessEnvironment(env);
         process.setProcessChannelMode(QProcess::SeparateChannels);
         process.start(QStringLiteral(TQ_BINARY_DIR "/app/tessaquill"), args);
-        return process.waitForStarted(5000);
+        const bool started = process.waitForStarted(5000);
+        pid_ = process.processId();
+        return started;
     }
     void end()
     {
@@ -119,7 +122,53 @@ public:
     // Ready once the key tap runs.
     bool waitUntilRunning()
     {
-        return testwait::waitFor([&] { return log().contains("system-wide start: tap running 1"); }, 15000);
+        return testwait::waitFor([&] { return log().contains("system-wide start: tap running 1"); }, testwait::kPatience);
+    }
+    // What a failure message shows of the program: whether it runs, its visible windows, its
+    // windows over accessibility with the names they show, and the tail of its log.
+    std::string seen()
+    {
+        std::string out;
+        if (process.state() == QProcess::NotRunning)
+            out = process.exitStatus() == QProcess::CrashExit ? "the program crashed\n"
+                                                               : "the program has ended (exit code " + std::to_string(process.exitCode()) + ")\n";
+        // The whole log beside the screenshots: its tail below may miss how it began.
+        const QString dir = qEnvironmentVariable("TQ_ARTIFACTS", QDir::tempPath());
+        QDir().mkpath(dir);
+        QFile whole(QDir(dir).filePath(QStringLiteral("program-%1.log").arg(pid())));
+        if (whole.open(QIODevice::WriteOnly))
+            whole.write(log().toUtf8());
+        out += "whole log: " + whole.fileName().toStdString() + "\n";
+        out += "visible windows:";
+        for (const QString& w : windows())
+            out += " " + w.toStdString() + " \"" + QString::fromUtf8(testwait::run("xdotool", {"getwindowname", w})).trimmed().toStdString() + "\"";
+        out += "\n" + describeApplication(pid()) + "log (last lines):\n" + testwait::tail(log());
+        return out;
+    }
+    // Polls `done`; a failure says what was awaited and what the program showed last.
+    ::testing::AssertionResult until(const std::string& what, const std::function<bool()>& done,
+                                     int timeoutMs = testwait::kPatience)
+    {
+        return testwait::until(what, done, [this] { return seen(); }, timeoutMs);
+    }
+    // The first showing control of the program named `name` (and of `role`), awaited into `found`.
+    ::testing::AssertionResult control(const QString& name, Node& found, AtspiRole role = ATSPI_ROLE_INVALID,
+                                       int timeoutMs = testwait::kPatience)
+    {
+        atspi_init();
+        return until("a control named \"" + name.toStdString() + "\"",
+                     [&] {
+                         Node app = application(pid());
+                         found = app ? find(app.p, name, role) : Node();
+                         return bool(found);
+                     },
+                     timeoutMs);
+    }
+    // A visible window of the program titled exactly `title`, awaited into `window`.
+    ::testing::AssertionResult window(const QString& title, QString& window, int timeoutMs = testwait::kPatience)
+    {
+        return until("a window titled \"" + title.toStdString() + "\"",
+                     [&] { return !(window = windowTitled(title, pid())).isEmpty(); }, timeoutMs);
     }
     QString log()
     {
@@ -127,7 +176,7 @@ public:
         log_ += process.readAllStandardOutput();
         return QString::fromUtf8(log_);
     }
-    qint64 pid() const { return process.processId(); }
+    qint64 pid() const { return process.processId() > 0 ? process.processId() : pid_; } // kept once it ends
     QStringList windows() const { return visibleWindows(pid()); }
 
     // Completion requests the server was sent, and their bodies joined.
@@ -151,6 +200,7 @@ public:
 
 private:
     QByteArray log_;
+    qint64 pid_ = 0;
     std::optional<RivalLock> rivals_;
 };
 

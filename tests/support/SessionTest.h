@@ -4,6 +4,7 @@
 
 #include "platform/ActiveApp.h"
 #include "platform/Platform.h"
+#include "support/Wait.h"
 
 #include <QtTest/QTest>
 #include <gtest/gtest.h>
@@ -27,7 +28,7 @@ protected:
     // Whether the process `pid` owns the active window within the time, then a moment more.
     static bool waitFrontmost(qint64 pid)
     {
-        const bool ok = QTest::qWaitFor([&] { return platform().activeApp().frontmostPid() == pid; }, 15000);
+        const bool ok = QTest::qWaitFor([&] { return platform().activeApp().frontmostPid() == pid; }, testwait::kPatience);
         if (ok)
             QTest::qWait(300);
         return ok;

@@ -8,7 +8,11 @@
 #include <QStringList>
 #include <QtTest/QTest>
 
+#include <gtest/gtest.h>
+
+#include <algorithm>
 #include <functional>
+#include <string>
 
 namespace tq::testwait {
 
@@ -41,6 +45,30 @@ inline bool waitFor(const std::function<bool()>& done, int timeoutMs)
         QTest::qWait(50);
     }
     return done();
+}
+
+// How long a desktop test waits for what a loaded machine does late: a success returns as
+// soon as it holds, so only a failure takes this long.
+inline constexpr int kPatience = 45000;
+
+// The last lines of `text`, for failure messages.
+inline std::string tail(const QString& text, int lines = 40)
+{
+    const QStringList all = text.split(QLatin1Char('\n'));
+    return all.mid(std::max(0, int(all.size()) - lines)).join(QLatin1Char('\n')).toStdString();
+}
+
+// Polls `done` up to `timeoutMs`; a failure names `what` was awaited, how long, and what
+// `seen` reports of the state last (the windows, the log, a field's text).
+inline ::testing::AssertionResult until(const std::string& what, const std::function<bool()>& done,
+                                        const std::function<std::string()>& seen = {}, int timeoutMs = kPatience)
+{
+    QElapsedTimer t;
+    t.start();
+    if (waitFor(done, timeoutMs))
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "waited " << t.elapsed() << " ms for " << what
+                                         << (seen ? "; seen last:\n" + seen() : std::string());
 }
 
 } // namespace tq::testwait
