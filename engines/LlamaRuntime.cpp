@@ -28,6 +28,9 @@ constexpr int kDecodeBatch = 512;
 constexpr int kHealExtension = 3;
 constexpr int kScoreSteps = 12;
 constexpr float kLogitWindow = 12.0f;
+// A score this far below the best adds less than e^-24 of it to a softmax's sum: even a
+// vocabulary of 262,144 such tokens moves the sum by a hundred-thousandth, so they are skipped.
+constexpr float kSumWindow = 24.0f;
 constexpr double kAlternativeTemperature = 0.8;
 constexpr double kGreedyBelow = 0.05;
 constexpr QChar kReplacement(0xFFFD);
@@ -46,6 +49,12 @@ constexpr int kSmallBatch = 4;
 constexpr std::size_t kMovedRun = 32;
 // The sequence that holds moved runs while the section in front of them is decoded.
 constexpr llama_seq_id kParked = 1;
+// On a model with sliding-window layers the library reuses a cell that only one sequence holds
+// once it lies a window below that sequence's last position, dropping every lower position of
+// the sequence with it: the current prompt's cells and parked runs would be lost to a later
+// truncation or join. This sequence holds every cell of the first sequence and of the parked
+// runs too, so that no cell is held by one sequence alone.
+constexpr llama_seq_id kShadow = 2;
 
 std::size_t commonPrefix(const std::vector<LlamaRuntime::Token>& a, const std::vector<LlamaRuntime::Token>& b)
 {
@@ -225,7 +234,11 @@ std::optional<LlamaRuntime::LoadInfo> LlamaRuntime::load(const std::string& path
     cp.n_batch = kDecodeBatch;
     cp.n_ubatch = kDecodeBatch;
     // A second sequence parks moved runs; one buffer for both keeps the cells shared, not copied.
-    cp.n_seq_max = 2;
+    // A model with window layers keeps every position in those layers too (their cache can only
+    // be shifted then), and a sequence for each parked run.
+    const int window = std::max(0, llama_model_n_swa(model.get()));
+    cp.n_seq_max = window > 0 ? 3 : 2;
+    cp.swa_full = window > 0;
     cp.kv_unified = true;
     cp.no_perf = true;
     if (threads_ > 0) {
@@ -240,6 +253,8 @@ std::optional<LlamaRuntime::LoadInfo> LlamaRuntime::load(const std::string& path
     context_ = std::move(context);
     vocab_ = llama_model_get_vocab(model_.get());
     canShift_ = llama_memory_can_shift(llama_get_memory(context_.get()));
+    window_ = window;
+    windowFloor_ = 0;
     loadedPath_ = path;
     evaluated_.clear();
     promptLength_ = 0;
@@ -256,6 +271,7 @@ std::optional<LlamaRuntime::LoadInfo> LlamaRuntime::load(const std::string& path
     decode(warm, 2);
     llama_memory_clear(llama_get_memory(context_.get()), true);
     evaluated_.clear();
+    windowFloor_ = 0;
 
     LoadInfo info;
     info.parameters = llama_model_n_params(model_.get());
@@ -273,6 +289,8 @@ void LlamaRuntime::unload()
     evaluated_.clear();
     promptLength_ = 0;
     shiftPending_ = false;
+    window_ = 0;
+    windowFloor_ = 0;
     dropKeptPrompts();
     pieceTable_.clear();
     scoredPrompt_.clear();
@@ -385,6 +403,7 @@ void LlamaRuntime::keepCurrentPrompt()
     try {
         kept.state.resize(size);
         kept.tokens = evaluated_;
+        kept.windowFloor = windowFloor_;
     } catch (const std::bad_alloc&) {
         return;
     }
@@ -435,14 +454,46 @@ void LlamaRuntime::restore(KeptPrompt kept)
 {
     llama_memory_t memory = llama_get_memory(context_.get());
     llama_memory_clear(memory, true);
-    if (llama_state_seq_set_data(context_.get(), kept.state.data(), kept.state.size(), 0) == 0) {
+    if (llama_state_seq_set_data(context_.get(), kept.state.data(), kept.state.size(), 0) == 0
+        || llama_memory_seq_pos_max(memory, 0) + 1 != llama_pos(kept.tokens.size())) {
         llama_memory_clear(memory, true);
         evaluated_.clear();
         promptLength_ = 0;
+        windowFloor_ = 0;
         return;
     }
     evaluated_ = std::move(kept.tokens);
     promptLength_ = evaluated_.size();
+    windowFloor_ = kept.windowFloor;
+    if (window_ > 0)
+        llama_memory_seq_cp(memory, 0, kShadow, -1, -1);
+}
+
+// Removes the first sequence's positions from `pos` on (with their shadow).
+bool LlamaRuntime::removeFrom(std::size_t pos)
+{
+    llama_memory_t memory = llama_get_memory(context_.get());
+    if (window_ > 0)
+        llama_memory_seq_rm(memory, kShadow, llama_pos(pos), -1);
+    return llama_memory_seq_rm(memory, 0, llama_pos(pos), -1);
+}
+
+// Whether the window layers' cache of the first sequence holds every position a token decoded
+// at `next` looks at. The library drops cells that lie a window below a sequence's last
+// position, always the lowest first; below `windowFloor_` a moved run left a gap.
+bool LlamaRuntime::windowHolds(std::size_t next) const
+{
+    if (window_ <= 0 || next == 0)
+        return true;
+    const llama_pos lowest = std::max<llama_pos>(0, llama_pos(next) - window_ + 1);
+    const llama_pos present = llama_memory_seq_pos_min(llama_get_memory(context_.get()), 0);
+    return present >= 0 && std::max(present, windowFloor_) <= lowest;
+}
+
+// Whether the library's last position of the first sequence is the last one evaluated.
+bool LlamaRuntime::cacheAgrees() const
+{
+    return llama_memory_seq_pos_max(llama_get_memory(context_.get()), 0) + 1 == llama_pos(evaluated_.size());
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -579,8 +630,13 @@ int LlamaRuntime::decode(Token* tokens, int count)
         batchThreadsSet_ = batchThreads;
     }
     const int rc = llama_decode(context_.get(), llama_batch_get_one(tokens, count));
-    if (rc == 0)
+    if (rc == 0) {
         shiftPending_ = false; // a decode applies the shifts first
+        if (window_ > 0) {
+            const auto at = llama_pos(evaluated_.size());
+            llama_memory_seq_cp(llama_get_memory(context_.get()), 0, kShadow, at, at + count);
+        }
+    }
     return rc;
 }
 
@@ -689,46 +745,73 @@ LlamaRuntime::Evaluated LlamaRuntime::evaluate(const std::vector<Token>& tokens,
     std::size_t keep = reuse.common;
     std::vector<Move>& moves = reuse.moves;
     llama_memory_t memory = llama_get_memory(context_.get());
+    // The first position of the window layers' cache that runs taken from it can rely on.
+    const llama_pos floor = window_ > 0 ? std::max(windowFloor_, llama_memory_seq_pos_min(memory, 0)) : 0;
+    auto dropParked = [&] {
+        llama_memory_seq_rm(memory, kParked, -1, -1);
+        if (window_ > 0)
+            llama_memory_seq_rm(memory, kShadow, llama_pos(evaluated_.size()), -1);
+    };
     // The runs to move are parked in the second sequence, so that removing the rest of the
     // first leaves them; then they are shifted to where the prompt has them.
-    for (const Move& m : moves)
-        llama_memory_seq_cp(memory, 0, kParked, llama_pos(m.from), llama_pos(m.from + m.count));
-    if (keep > 0 && !llama_memory_seq_rm(memory, 0, llama_pos(keep), -1)) {
-        llama_memory_clear(memory, true);
-        keep = 0;
+    for (std::size_t i = 0; i < moves.size(); ++i)
+        llama_memory_seq_cp(memory, 0, kParked, llama_pos(moves[i].from), llama_pos(moves[i].from + moves[i].count));
+    if (keep > 0 && window_ > 0) {
+        // The shadow keeps the parked runs and lets go of the rest.
+        llama_pos gap = llama_pos(keep);
+        for (const Move& m : moves) {
+            llama_memory_seq_rm(memory, kShadow, gap, llama_pos(m.from));
+            gap = llama_pos(m.from + m.count);
+        }
+        llama_memory_seq_rm(memory, kShadow, gap, -1);
     }
+    if (keep > 0 && (!llama_memory_seq_rm(memory, 0, llama_pos(keep), -1) || !windowHolds(keep)))
+        keep = 0;
     if (keep == 0) {
         llama_memory_clear(memory, true);
+        windowFloor_ = 0;
         moves.clear();
     }
     // Runs moving to earlier positions go first, from the front, and runs moving to later ones
     // from the back: no run then lands on positions another still has to leave.
-    auto shift = [&](const Move& m) {
+    auto shift = [&](std::size_t i) {
+        const Move& m = moves[i];
         llama_memory_seq_add(memory, kParked, llama_pos(m.from), llama_pos(m.from + m.count),
                              llama_pos(m.to) - llama_pos(m.from));
         shiftPending_ = true;
     };
-    for (const Move& m : moves)
-        if (m.to < m.from)
-            shift(m);
-    for (auto it = moves.rbegin(); it != moves.rend(); ++it)
-        if (it->to > it->from)
-            shift(*it);
+    for (std::size_t i = 0; i < moves.size(); ++i)
+        if (moves[i].to < moves[i].from)
+            shift(i);
+    for (std::size_t i = moves.size(); i-- > 0;)
+        if (moves[i].to > moves[i].from)
+            shift(i);
     evaluated_.assign(tokens.begin(), tokens.begin() + std::ptrdiff_t(keep));
     promptLength_ = keep;
 
     Evaluated out;
     out.reused = int(keep);
+    bool lost = false;
     try {
         // Each run joins the first sequence once the section in front of it is decoded. Stopping
         // drops the runs still parked, so a newer job stops this only while what is left to
         // decode is more than what it would lose.
         std::size_t parked = reuse.total() - reuse.common;
-        for (const Move& m : moves) {
+        for (std::size_t i = 0; i < moves.size() && !lost; ++i) {
+            const Move& m = moves[i];
             const std::size_t holesLeft = moves.back().to + moves.back().count - evaluated_.size() - parked;
             decodeUpTo(tokens, m.to, job, holesLeft > parked);
             const auto p0 = llama_pos(m.to);
             const auto p1 = llama_pos(m.to + m.count);
+            // The run's first position still parked (the lowest run is always the next to join).
+            const llama_pos first = llama_memory_seq_pos_min(memory, kParked);
+            if (window_ > 0) {
+                // The part of the run the window layers dropped (or that was a gap where it came
+                // from) leaves a gap in the first sequence once it joins.
+                const llama_pos trusted = std::max(first, p0 + std::max<llama_pos>(0, floor - llama_pos(m.from)));
+                if (trusted > p0)
+                    windowFloor_ = trusted;
+            }
             llama_memory_seq_cp(memory, kParked, 0, p0, p1);
             llama_memory_seq_rm(memory, kParked, p0, p1);
             evaluated_.insert(evaluated_.end(), tokens.begin() + std::ptrdiff_t(m.to),
@@ -737,13 +820,26 @@ LlamaRuntime::Evaluated LlamaRuntime::evaluate(const std::vector<Token>& tokens,
             out.reused += int(m.count);
             out.shifted += int(m.count);
             parked -= m.count;
+            lost = first < 0 || !cacheAgrees() || !windowHolds(evaluated_.size());
         }
     } catch (...) {
         // Runs not yet joined cannot stay: the first sequence must run on without a gap.
-        llama_memory_seq_rm(memory, kParked, -1, -1);
+        dropParked();
         throw;
     }
-    decodeUpTo(tokens, tokens.size(), job, true);
+    if (lost)
+        dropParked();
+    else
+        decodeUpTo(tokens, tokens.size(), job, true);
+    if (lost || !cacheAgrees()) {
+        // The cache no longer holds what was evaluated: the prompt is decoded again in full.
+        llama_memory_clear(memory, true);
+        evaluated_.clear();
+        promptLength_ = 0;
+        windowFloor_ = 0;
+        out = {};
+        decodeUpTo(tokens, tokens.size(), job, true);
+    }
     return out;
 }
 
@@ -783,6 +879,8 @@ LlamaRuntime::Sampled LlamaRuntime::sampleAmong(const std::vector<Token>& allowe
     std::vector<llama_token_data> survivors;
     for (std::size_t i = 0; i < n; ++i) {
         const float v = logits[idAt(i)];
+        if (v + (kSumWindow - max) <= 0)
+            continue;
         sum += std::exp(double(v - max));
         if (v + (kLogitWindow - max) > 0)
             survivors.push_back({ idAt(i), v, 0.0f });
@@ -801,14 +899,14 @@ double LlamaRuntime::logSumExp(const float* logits, int count)
 {
     if (count <= 0)
         return -std::numeric_limits<double>::infinity();
-    const float max = *std::max_element(logits, logits + count);
-    if (scratch_.size() < std::size_t(count))
-        scratch_.resize(std::size_t(count), 0.0f);
+    float max = logits[0];
+    for (int i = 1; i < count; ++i)
+        max = std::max(max, logits[i]);
+    const float floor = max - kSumWindow;
     double sum = 0;
-    for (int i = 0; i < count; ++i) {
-        scratch_[std::size_t(i)] = std::exp(logits[i] - max);
-        sum += scratch_[std::size_t(i)];
-    }
+    for (int i = 0; i < count; ++i)
+        if (logits[i] > floor)
+            sum += std::exp(double(logits[i] - max));
     return std::log(sum) + double(max);
 }
 
@@ -873,14 +971,13 @@ LlamaRuntime::Output LlamaRuntime::generate(const Job& job)
 
     const double t0 = nowMilliseconds();
     const int nVocab = llama_vocab_n_tokens(vocab_);
-    llama_memory_t memory = llama_get_memory(context_.get());
     const auto n = tokens.size();
     int reused = 0;
     int shifted = 0;
     bool fromStoredScores = false;
     if (!required.empty() && job.count <= 1 && !promptScores_.empty() && scoredPrompt_ == tokens
         && evaluated_.size() >= n && std::equal(tokens.begin(), tokens.end(), evaluated_.begin())
-        && llama_memory_seq_rm(memory, 0, llama_pos(n), -1)) {
+        && windowHolds(n) && removeFrom(n)) {
         evaluated_ = tokens;
         promptLength_ = n;
         reused = int(n);
@@ -917,13 +1014,18 @@ LlamaRuntime::Output LlamaRuntime::generate(const Job& job)
         if (!stillLatest(job.job))
             throw Stopped();
         if (c > 0) {
-            if (!llama_memory_seq_rm(memory, 0, llama_pos(n - 1), -1))
-                break;
-            evaluated_.assign(tokens.begin(), tokens.end() - 1);
-            Token last = tokens.back();
-            if (decode(&last, 1) != 0)
-                break;
-            evaluated_.push_back(last);
+            if (windowHolds(n - 1)) {
+                if (!removeFrom(n - 1))
+                    break;
+                evaluated_.assign(tokens.begin(), tokens.end() - 1);
+                Token last = tokens.back();
+                if (decode(&last, 1) != 0)
+                    break;
+                evaluated_.push_back(last);
+            } else {
+                // The window layers dropped what the prompt's last token looks at.
+                evaluate(tokens, job.job);
+            }
         }
         const llama_sampler_ptr sampler = makeSampler(c == 0 ? job.temperature : kAlternativeTemperature, std::uint32_t(c));
         llama_sampler* chain = sampler.get();
