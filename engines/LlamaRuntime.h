@@ -245,6 +245,7 @@ private:
     std::unordered_map<std::uint8_t, std::vector<Token>> byFirstByte_;
     std::unordered_map<std::uint16_t, std::vector<Token>> byFirstTwo_;
     std::unordered_map<std::uint8_t, std::vector<Token>> singleBytes_;
+    std::vector<float> gathered_;     // scratch: the allowed tokens' scores
     std::vector<float> promptScores_; // empty: absent
     std::vector<Token> scoredPrompt_;
     std::function<void(int)> decodeObserver_;
