@@ -405,7 +405,9 @@ LlamaRuntime::Threads LlamaRuntime::chooseThreads()
 
 // Generating one token reads every weight once: memory bandwidth, not the cores, bounds it,
 // and past some count more threads only wait on each other. Times one-token decodes at a
-// quarter, half, three quarters and all of the cores.
+// quarter, half, three quarters and all of the cores, up to the first count clearly slower than
+// the best so far (on a large model each decode is costly, and on a busy machine the high counts
+// are the slowest).
 int LlamaRuntime::fastestGenerationThreads(int most)
 {
     std::vector<int> counts;
@@ -422,6 +424,7 @@ int LlamaRuntime::fastestGenerationThreads(int most)
     if (llama_decode(context_.get(), llama_batch_get_one(&token, 1)) != 0)
         return most;
     std::vector<double> fastest;
+    double overall = std::numeric_limits<double>::infinity();
     for (int n : counts) {
         llama_set_n_threads(context_.get(), n, most);
         double best = std::numeric_limits<double>::infinity();
@@ -431,13 +434,23 @@ int LlamaRuntime::fastestGenerationThreads(int most)
             const double start = nowMilliseconds();
             if (llama_decode(context_.get(), llama_batch_get_one(&next, 1)) != 0)
                 break;
+            const double took = nowMilliseconds() - start;
             if (round > 0)
-                best = std::min(best, nowMilliseconds() - start);
+                best = std::min(best, took);
+            // A count far slower than the best one (threads waiting on each other, a busy
+            // machine) is not worth more rounds.
+            if (took > overall * 3)
+                break;
         }
         fastest.push_back(best);
+        // Past the count where bandwidth runs out more threads only wait longer: stop there.
+        if (best > overall * 1.25)
+            break;
+        overall = std::min(overall, best);
     }
+    counts.resize(fastest.size());
     llama_memory_clear(memory, true);
-    const double overall = *std::min_element(fastest.begin(), fastest.end());
+    overall = *std::min_element(fastest.begin(), fastest.end());
     for (std::size_t i = 0; i < counts.size(); ++i)
         if (fastest[i] <= overall * kThreadsTolerance)
             return counts[i];
