@@ -291,7 +291,7 @@ std::optional<LlamaRuntime::LoadInfo> LlamaRuntime::load(const std::string& path
     cp.n_ubatch = kDecodeBatch;
     // A second sequence parks moved runs; one buffer for both keeps the cells shared, not copied.
     // A model with window layers keeps every position in those layers too (their cache can only
-    // be shifted then), and a sequence for each parked run.
+    // be shifted then), and a third sequence shadows the other two.
     const int window = std::max(0, llama_model_n_swa(model.get()));
     cp.n_seq_max = window > 0 ? 3 : 2;
     cp.swa_full = window > 0;
