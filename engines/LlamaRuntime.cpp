@@ -465,6 +465,10 @@ void LlamaRuntime::keepCurrentPrompt()
     // The library copies positions out, not shifts still to apply to the cache.
     if (keptBudget_ == 0 || evaluated_.empty() || shiftPending_)
         return;
+    // The library copies out only the last window of a window layer's cache: kept up to the
+    // prompt's end, a return to it still finds the window its next token looks at.
+    if (window_ > 0 && promptLength_ < evaluated_.size() && removeFrom(promptLength_))
+        evaluated_.resize(promptLength_);
     const std::size_t size = llama_state_seq_get_size(context_.get(), 0);
     if (size == 0 || size > keptBudget_)
         return;
@@ -804,8 +808,10 @@ LlamaRuntime::Evaluated LlamaRuntime::evaluate(const std::vector<Token>& tokens,
     // reuses most of the current one (an early section changed) is the same field's.
     std::optional<KeptPrompt> back = takeKeptPrompt(tokens, reuse.total());
     const std::size_t prompt = std::min(promptLength_, evaluated_.size());
-    if (prompt >= kKeptMinimum && reuse.total() + kNewPrompt <= prompt && reuse.total() * 2 < prompt)
+    if (prompt >= kKeptMinimum && reuse.total() + kNewPrompt <= prompt && reuse.total() * 2 < prompt) {
         keepCurrentPrompt();
+        reuse = planReuse(evaluated_, tokens);
+    }
     if (back) {
         restore(std::move(*back));
         reuse = planReuse(evaluated_, tokens);

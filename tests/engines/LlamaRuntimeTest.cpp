@@ -174,28 +174,6 @@ TEST_F(LlamaRuntimeTest, RepeatedPromptReusesTheCacheAndTheShortcutDecodesNothin
     EXPECT_EQ(onQueue(rt, [this] { return int(rt.evaluated().size()); }), longer.promptTokens);
 }
 
-// Three fields in turn, then back to the first: its prompt comes back from the kept state
-// instead of being evaluated again; once the kept states are dropped it is evaluated in full.
-TEST_F(LlamaRuntimeTest, AFieldReturnedToAfterTwoOthersReusesItsPrompt)
-{
-    auto field = [](const QString& start, unsigned seed) { return start + QStringLiteral(" ") + test::prose(120, seed); };
-    const QString a = field(QStringLiteral("Dear Anna,"), 11), b = field(QStringLiteral("Minutes:"), 12),
-                  c = field(QStringLiteral("Shopping list"), 13);
-    const int n = generate(job(a, 4)).promptTokens;
-    generate(job(b, 4));
-    const int nc = generate(job(c, 4)).promptTokens;
-
-    resetCounts();
-    const auto back = generate(job(a + QStringLiteral(" and then"), 0));
-    EXPECT_GE(back.reusedTokens, n - 2);
-    EXPECT_EQ(decodedTokens, back.promptTokens - back.reusedTokens);
-    // The field left for it was kept in turn.
-    EXPECT_GE(generate(job(c, 0)).reusedTokens, nc - 1);
-
-    onQueue(rt, [this] { rt.dropKeptPrompts(); });
-    EXPECT_LE(generate(job(b, 0)).reusedTokens, 1);
-}
-
 // The library's last position of the current prompt against what the runtime evaluated.
 void expectCacheAgrees(LlamaRuntime& rt)
 {
@@ -203,6 +181,33 @@ void expectCacheAgrees(LlamaRuntime& rt)
         return std::pair{llama_memory_seq_pos_max(llama_get_memory(rt.context()), 0) + 1, int(rt.evaluated().size())};
     });
     EXPECT_EQ(last, evaluated);
+}
+
+// Three fields in turn, then back to the first: its prompt comes back from the kept state
+// instead of being evaluated again; once the kept states are dropped it is evaluated in full.
+TEST_F(LlamaRuntimeTest, AFieldReturnedToAfterTwoOthersReusesItsPrompt)
+{
+    auto field = [](const QString& start, unsigned seed) { return start + QStringLiteral(" ") + test::prose(120, seed); };
+    const QString a = field(QStringLiteral("Dear Anna,"), 11), b = field(QStringLiteral("Minutes:"), 12),
+                  c = field(QStringLiteral("Shopping list"), 13);
+    for (const std::string& model : {tinyModelPath(), test::tinyGemma4ModelPath()}) {
+        SCOPED_TRACE(model);
+        onQueue(rt, [&] { rt.load(model); });
+        const int n = generate(job(a, 4)).promptTokens;
+        generate(job(b, 4));
+        const int nc = generate(job(c, 4)).promptTokens;
+
+        resetCounts();
+        const auto back = generate(job(a + QStringLiteral(" and then"), 0));
+        EXPECT_GE(back.reusedTokens, n - 2);
+        EXPECT_EQ(decodedTokens, back.promptTokens - back.reusedTokens);
+        expectCacheAgrees(rt);
+        // The field left for it was kept in turn.
+        EXPECT_GE(generate(job(c, 0)).reusedTokens, nc - 1);
+
+        onQueue(rt, [this] { rt.dropKeptPrompts(); });
+        EXPECT_LE(generate(job(b, 0)).reusedTokens, 1);
+    }
 }
 
 // An early section of the prompt changes (the text on screen grows, shrinks or goes; the copied
