@@ -7,8 +7,10 @@
 // its screen reads (the status line follows the caret, a read is refreshed after 12 s): focus at
 // the document's start, the screen read, Ctrl+End, a wait of 3, 6 or 12 s, three typed keys;
 // it also counts the prompt tokens evaluated over the scene against one cold evaluation of the
-// last prompt.
-// Environment: TQ_BENCH_MODEL (use this GGUF file instead), TQ_BENCH_WAIT_MS (default 6000).
+// last prompt. It runs on the 1B model and on the default model's shape (gemma4 E2B, also
+// written by tq_bench_llama_builtin) side by side.
+// Environment: TQ_BENCH_MODEL (use this GGUF file instead of the 1B), TQ_BENCH_WAIT_MS (default
+// 6000).
 #include "EngineRig.h"
 #include "QtBenchMain.h"
 #include "services/PowerMonitor.h"
@@ -52,8 +54,11 @@ namespace {
 using namespace tq;
 using bench::Source;
 
-QString modelFile()
+// 0: the 1B model (or TQ_BENCH_MODEL), 1: the E2B shape.
+QString modelFile(int which = 0)
 {
+    if (which == 1)
+        return QStringLiteral(TQ_BINARY_DIR "/models/bench-gemma4-e2b-q8.gguf");
     if (auto env = qEnvironmentVariable("TQ_BENCH_MODEL"); !env.isEmpty())
         return env;
     return QStringLiteral(TQ_BINARY_DIR "/models/bench-llama-1b-q8.gguf");
@@ -104,14 +109,14 @@ struct Rig : bench::EngineStores {
 
     // `editor`: the context comes from a collector over a text editor's window; otherwise the
     // fixed sections of a mail window.
-    explicit Rig(bool editor = false)
+    explicit Rig(bool editor = false, int model = 0)
     {
         // The model in place as a verified download.
         ModelSpec spec = ModelSpec::builtIn();
         spec.fileName = QStringLiteral("model.gguf");
-        spec.bytes = QFileInfo(modelFile()).size();
+        spec.bytes = QFileInfo(modelFile(model)).size();
         store.emplace(spec, dir.path(), disk, ModelDownload::factory(clock));
-        QFile::link(modelFile(), store->modelPath());
+        QFile::link(modelFile(model), store->modelPath());
         QFile marker(store->markerPath());
         if (marker.open(QIODevice::WriteOnly))
             marker.write(spec.sha256.toUtf8());
@@ -353,11 +358,12 @@ double typeInScene(Rig& rig, const QString& keys)
     return rig.engine->ghost().isShowing() ? double(t.nsecsElapsed()) / 1e6 : -1;
 }
 
-// The editor scene with a wait of `state.range(0)` seconds before typing.
+// The editor scene with a wait of `state.range(0)` seconds before typing, on model
+// `state.range(1)` (0: 1B, 1: E2B shape).
 void BM_EditorScene(benchmark::State& state)
 {
     for (auto _ : state) {
-        Rig rig(true);
+        Rig rig(true, int(state.range(1)));
         if (!rig.ready()) {
             state.SkipWithError("the model is missing: run tq_bench_llama_builtin once");
             return;
@@ -391,14 +397,14 @@ void BM_EditorScene(benchmark::State& state)
         state.counters["after_pause_ms"] = ms;
         state.counters["evaluated_tokens"] = double(evaluated);
         state.counters["cold_tokens"] = cold;
-        std::printf("  wait %d s: first suggestion %s after the last key; %lld prompt tokens evaluated over the "
+        std::printf("  %s, wait %d s: first suggestion %s after the last key; %lld prompt tokens evaluated over the "
                     "scene, %.2f x one cold evaluation (%d); %d screen reads\n",
-                    int(state.range(0)), ms < 0 ? "none (failed or over 30 s)" : qPrintable(QString::number(ms, 'f', 0) + QStringLiteral(" ms")),
+                    state.range(1) == 1 ? "E2B shape" : "1B", int(state.range(0)), ms < 0 ? "none (failed or over 30 s)" : qPrintable(QString::number(ms, 'f', 0) + QStringLiteral(" ms")),
                     (long long)evaluated, cold > 0 ? double(evaluated) / cold : 0.0, cold, rig.screenReads);
     }
 }
 
-BENCHMARK(BM_EditorScene)->Arg(3)->Arg(6)->Arg(12)->Iterations(1)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_EditorScene)->ArgsProduct({{3, 6, 12}, {0, 1}})->Iterations(1)->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_NewField)->Iterations(1)->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_CaretMovedToTheEnd)->Iterations(1)->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SavedDocumentMarked)->Iterations(1)->UseManualTime()->Unit(benchmark::kMillisecond);

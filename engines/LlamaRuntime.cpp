@@ -6,8 +6,10 @@
 #include <llama.h>
 
 #include <algorithm>
+#include <bit>
 #include <chrono>
 #include <cmath>
+#include <cstring>
 #include <fstream>
 #include <future>
 #include <limits>
@@ -28,6 +30,9 @@ constexpr int kDecodeBatch = 512;
 constexpr int kHealExtension = 3;
 constexpr int kScoreSteps = 12;
 constexpr float kLogitWindow = 12.0f;
+// A score this far below the best adds less than e^-24 of it to a softmax's sum: even a
+// vocabulary of 262,144 such tokens moves the sum by a hundred-thousandth, so they are skipped.
+constexpr float kSumWindow = 24.0f;
 constexpr double kAlternativeTemperature = 0.8;
 constexpr double kGreedyBelow = 0.05;
 constexpr QChar kReplacement(0xFFFD);
@@ -46,6 +51,12 @@ constexpr int kSmallBatch = 4;
 constexpr std::size_t kMovedRun = 32;
 // The sequence that holds moved runs while the section in front of them is decoded.
 constexpr llama_seq_id kParked = 1;
+// On a model with sliding-window layers the library reuses a cell that only one sequence holds
+// once it lies a window below that sequence's last position, dropping every lower position of
+// the sequence with it: the current prompt's cells and parked runs would be lost to a later
+// truncation or join. This sequence holds every cell of the first sequence and of the parked
+// runs too, so that no cell is held by one sequence alone.
+constexpr llama_seq_id kShadow = 2;
 
 std::size_t commonPrefix(const std::vector<LlamaRuntime::Token>& a, const std::vector<LlamaRuntime::Token>& b)
 {
@@ -82,6 +93,60 @@ double nowMilliseconds()
 bool isHealable(unsigned char b)
 {
     return (b >= 'A' && b <= 'Z') || (b >= 'a' && b <= 'z') || (b >= '0' && b <= '9') || (b >= 0xC0 && b <= 0xDF);
+}
+
+// Four floats at a time (the compiler's vector extension: SSE on x86-64, NEON on ARM).
+using Floats = float __attribute__((vector_size(16)));
+using Ints = std::int32_t __attribute__((vector_size(16)));
+
+Floats load4(const float* p)
+{
+    Floats v;
+    std::memcpy(&v, p, sizeof v);
+    return v;
+}
+
+// e^x for x <= 0, to a millionth: 2^n by the exponent bits and 2^f, |f| <= 1/2, by its series.
+Floats expNonPositive(Floats x)
+{
+    x = x < -87.0f ? Floats{} - 87.0f : x;
+    const Floats t = x * 1.44269504f;
+    const Ints n = __builtin_convertvector(t - 0.5f, Ints); // t rounded to the nearest integer
+    const Floats f = t - __builtin_convertvector(n, Floats);
+    const Floats p = 1.0f + f * (0.69314718f + f * (0.24022651f + f * (0.05550411f + f * (0.00961813f + f * 0.00133336f))));
+    return p * std::bit_cast<Floats>((n + 127) << 23);
+}
+
+// The sum of e^(v - max) over `count` scores; scores more than kSumWindow below `max` add nothing.
+float sumExp(const float* v, std::size_t count, float max)
+{
+    Floats lanes{};
+    std::size_t i = 0;
+    for (; i + 4 <= count; i += 4) {
+        const Floats d = load4(v + i) - max;
+        lanes += d > -kSumWindow ? expNonPositive(d) : Floats{};
+    }
+    float sum = lanes[0] + lanes[1] + lanes[2] + lanes[3];
+    for (; i < count; ++i) {
+        const float d = v[i] - max;
+        if (d > -kSumWindow)
+            sum += expNonPositive(Floats{} + d)[0];
+    }
+    return sum;
+}
+
+float maxOf(const float* v, std::size_t count)
+{
+    Floats lanes = Floats{} - std::numeric_limits<float>::infinity();
+    std::size_t i = 0;
+    for (; i + 4 <= count; i += 4) {
+        const Floats x = load4(v + i);
+        lanes = lanes < x ? x : lanes;
+    }
+    float max = std::max(std::max(lanes[0], lanes[1]), std::max(lanes[2], lanes[3]));
+    for (; i < count; ++i)
+        max = std::max(max, v[i]);
+    return max;
 }
 
 QString withoutTrailingReplacement(QString s)
@@ -225,7 +290,11 @@ std::optional<LlamaRuntime::LoadInfo> LlamaRuntime::load(const std::string& path
     cp.n_batch = kDecodeBatch;
     cp.n_ubatch = kDecodeBatch;
     // A second sequence parks moved runs; one buffer for both keeps the cells shared, not copied.
-    cp.n_seq_max = 2;
+    // A model with window layers keeps every position in those layers too (their cache can only
+    // be shifted then), and a third sequence shadows the other two.
+    const int window = std::max(0, llama_model_n_swa(model.get()));
+    cp.n_seq_max = window > 0 ? 3 : 2;
+    cp.swa_full = window > 0;
     cp.kv_unified = true;
     cp.no_perf = true;
     if (threads_ > 0) {
@@ -240,6 +309,8 @@ std::optional<LlamaRuntime::LoadInfo> LlamaRuntime::load(const std::string& path
     context_ = std::move(context);
     vocab_ = llama_model_get_vocab(model_.get());
     canShift_ = llama_memory_can_shift(llama_get_memory(context_.get()));
+    window_ = window;
+    windowFloor_ = 0;
     loadedPath_ = path;
     evaluated_.clear();
     promptLength_ = 0;
@@ -256,6 +327,7 @@ std::optional<LlamaRuntime::LoadInfo> LlamaRuntime::load(const std::string& path
     decode(warm, 2);
     llama_memory_clear(llama_get_memory(context_.get()), true);
     evaluated_.clear();
+    windowFloor_ = 0;
 
     LoadInfo info;
     info.parameters = llama_model_n_params(model_.get());
@@ -273,6 +345,8 @@ void LlamaRuntime::unload()
     evaluated_.clear();
     promptLength_ = 0;
     shiftPending_ = false;
+    window_ = 0;
+    windowFloor_ = 0;
     dropKeptPrompts();
     pieceTable_.clear();
     scoredPrompt_.clear();
@@ -331,7 +405,9 @@ LlamaRuntime::Threads LlamaRuntime::chooseThreads()
 
 // Generating one token reads every weight once: memory bandwidth, not the cores, bounds it,
 // and past some count more threads only wait on each other. Times one-token decodes at a
-// quarter, half, three quarters and all of the cores.
+// quarter, half, three quarters and all of the cores, up to the first count clearly slower than
+// the best so far (on a large model each decode is costly, and on a busy machine the high counts
+// are the slowest).
 int LlamaRuntime::fastestGenerationThreads(int most)
 {
     std::vector<int> counts;
@@ -348,6 +424,7 @@ int LlamaRuntime::fastestGenerationThreads(int most)
     if (llama_decode(context_.get(), llama_batch_get_one(&token, 1)) != 0)
         return most;
     std::vector<double> fastest;
+    double overall = std::numeric_limits<double>::infinity();
     for (int n : counts) {
         llama_set_n_threads(context_.get(), n, most);
         double best = std::numeric_limits<double>::infinity();
@@ -357,13 +434,23 @@ int LlamaRuntime::fastestGenerationThreads(int most)
             const double start = nowMilliseconds();
             if (llama_decode(context_.get(), llama_batch_get_one(&next, 1)) != 0)
                 break;
+            const double took = nowMilliseconds() - start;
             if (round > 0)
-                best = std::min(best, nowMilliseconds() - start);
+                best = std::min(best, took);
+            // A count far slower than the best one (threads waiting on each other, a busy
+            // machine) is not worth more rounds.
+            if (took > overall * 3)
+                break;
         }
         fastest.push_back(best);
+        // Past the count where bandwidth runs out more threads only wait longer: stop there.
+        if (best > overall * 1.25)
+            break;
+        overall = std::min(overall, best);
     }
+    counts.resize(fastest.size());
     llama_memory_clear(memory, true);
-    const double overall = *std::min_element(fastest.begin(), fastest.end());
+    overall = *std::min_element(fastest.begin(), fastest.end());
     for (std::size_t i = 0; i < counts.size(); ++i)
         if (fastest[i] <= overall * kThreadsTolerance)
             return counts[i];
@@ -378,6 +465,10 @@ void LlamaRuntime::keepCurrentPrompt()
     // The library copies positions out, not shifts still to apply to the cache.
     if (keptBudget_ == 0 || evaluated_.empty() || shiftPending_)
         return;
+    // The library copies out only the last window of a window layer's cache: kept up to the
+    // prompt's end, a return to it still finds the window its next token looks at.
+    if (window_ > 0 && promptLength_ < evaluated_.size() && removeFrom(promptLength_))
+        evaluated_.resize(promptLength_);
     const std::size_t size = llama_state_seq_get_size(context_.get(), 0);
     if (size == 0 || size > keptBudget_)
         return;
@@ -385,6 +476,7 @@ void LlamaRuntime::keepCurrentPrompt()
     try {
         kept.state.resize(size);
         kept.tokens = evaluated_;
+        kept.windowFloor = windowFloor_;
     } catch (const std::bad_alloc&) {
         return;
     }
@@ -435,14 +527,46 @@ void LlamaRuntime::restore(KeptPrompt kept)
 {
     llama_memory_t memory = llama_get_memory(context_.get());
     llama_memory_clear(memory, true);
-    if (llama_state_seq_set_data(context_.get(), kept.state.data(), kept.state.size(), 0) == 0) {
+    if (llama_state_seq_set_data(context_.get(), kept.state.data(), kept.state.size(), 0) == 0
+        || llama_memory_seq_pos_max(memory, 0) + 1 != llama_pos(kept.tokens.size())) {
         llama_memory_clear(memory, true);
         evaluated_.clear();
         promptLength_ = 0;
+        windowFloor_ = 0;
         return;
     }
     evaluated_ = std::move(kept.tokens);
     promptLength_ = evaluated_.size();
+    windowFloor_ = kept.windowFloor;
+    if (window_ > 0)
+        llama_memory_seq_cp(memory, 0, kShadow, -1, -1);
+}
+
+// Removes the first sequence's positions from `pos` on (with their shadow).
+bool LlamaRuntime::removeFrom(std::size_t pos)
+{
+    llama_memory_t memory = llama_get_memory(context_.get());
+    if (window_ > 0)
+        llama_memory_seq_rm(memory, kShadow, llama_pos(pos), -1);
+    return llama_memory_seq_rm(memory, 0, llama_pos(pos), -1);
+}
+
+// Whether the window layers' cache of the first sequence holds every position a token decoded
+// at `next` looks at. The library drops cells that lie a window below a sequence's last
+// position, always the lowest first; below `windowFloor_` a moved run left a gap.
+bool LlamaRuntime::windowHolds(std::size_t next) const
+{
+    if (window_ <= 0 || next == 0)
+        return true;
+    const llama_pos lowest = std::max<llama_pos>(0, llama_pos(next) - window_ + 1);
+    const llama_pos present = llama_memory_seq_pos_min(llama_get_memory(context_.get()), 0);
+    return present >= 0 && std::max(present, windowFloor_) <= lowest;
+}
+
+// Whether the library's last position of the first sequence is the last one evaluated.
+bool LlamaRuntime::cacheAgrees() const
+{
+    return llama_memory_seq_pos_max(llama_get_memory(context_.get()), 0) + 1 == llama_pos(evaluated_.size());
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -579,8 +703,13 @@ int LlamaRuntime::decode(Token* tokens, int count)
         batchThreadsSet_ = batchThreads;
     }
     const int rc = llama_decode(context_.get(), llama_batch_get_one(tokens, count));
-    if (rc == 0)
+    if (rc == 0) {
         shiftPending_ = false; // a decode applies the shifts first
+        if (window_ > 0) {
+            const auto at = llama_pos(evaluated_.size());
+            llama_memory_seq_cp(llama_get_memory(context_.get()), 0, kShadow, at, at + count);
+        }
+    }
     return rc;
 }
 
@@ -679,8 +808,10 @@ LlamaRuntime::Evaluated LlamaRuntime::evaluate(const std::vector<Token>& tokens,
     // reuses most of the current one (an early section changed) is the same field's.
     std::optional<KeptPrompt> back = takeKeptPrompt(tokens, reuse.total());
     const std::size_t prompt = std::min(promptLength_, evaluated_.size());
-    if (prompt >= kKeptMinimum && reuse.total() + kNewPrompt <= prompt && reuse.total() * 2 < prompt)
+    if (prompt >= kKeptMinimum && reuse.total() + kNewPrompt <= prompt && reuse.total() * 2 < prompt) {
         keepCurrentPrompt();
+        reuse = planReuse(evaluated_, tokens);
+    }
     if (back) {
         restore(std::move(*back));
         reuse = planReuse(evaluated_, tokens);
@@ -689,46 +820,73 @@ LlamaRuntime::Evaluated LlamaRuntime::evaluate(const std::vector<Token>& tokens,
     std::size_t keep = reuse.common;
     std::vector<Move>& moves = reuse.moves;
     llama_memory_t memory = llama_get_memory(context_.get());
+    // The first position of the window layers' cache that runs taken from it can rely on.
+    const llama_pos floor = window_ > 0 ? std::max(windowFloor_, llama_memory_seq_pos_min(memory, 0)) : 0;
+    auto dropParked = [&] {
+        llama_memory_seq_rm(memory, kParked, -1, -1);
+        if (window_ > 0)
+            llama_memory_seq_rm(memory, kShadow, llama_pos(evaluated_.size()), -1);
+    };
     // The runs to move are parked in the second sequence, so that removing the rest of the
     // first leaves them; then they are shifted to where the prompt has them.
-    for (const Move& m : moves)
-        llama_memory_seq_cp(memory, 0, kParked, llama_pos(m.from), llama_pos(m.from + m.count));
-    if (keep > 0 && !llama_memory_seq_rm(memory, 0, llama_pos(keep), -1)) {
-        llama_memory_clear(memory, true);
-        keep = 0;
+    for (std::size_t i = 0; i < moves.size(); ++i)
+        llama_memory_seq_cp(memory, 0, kParked, llama_pos(moves[i].from), llama_pos(moves[i].from + moves[i].count));
+    if (keep > 0 && window_ > 0) {
+        // The shadow keeps the parked runs and lets go of the rest.
+        llama_pos gap = llama_pos(keep);
+        for (const Move& m : moves) {
+            llama_memory_seq_rm(memory, kShadow, gap, llama_pos(m.from));
+            gap = llama_pos(m.from + m.count);
+        }
+        llama_memory_seq_rm(memory, kShadow, gap, -1);
     }
+    if (keep > 0 && (!llama_memory_seq_rm(memory, 0, llama_pos(keep), -1) || !windowHolds(keep)))
+        keep = 0;
     if (keep == 0) {
         llama_memory_clear(memory, true);
+        windowFloor_ = 0;
         moves.clear();
     }
     // Runs moving to earlier positions go first, from the front, and runs moving to later ones
     // from the back: no run then lands on positions another still has to leave.
-    auto shift = [&](const Move& m) {
+    auto shift = [&](std::size_t i) {
+        const Move& m = moves[i];
         llama_memory_seq_add(memory, kParked, llama_pos(m.from), llama_pos(m.from + m.count),
                              llama_pos(m.to) - llama_pos(m.from));
         shiftPending_ = true;
     };
-    for (const Move& m : moves)
-        if (m.to < m.from)
-            shift(m);
-    for (auto it = moves.rbegin(); it != moves.rend(); ++it)
-        if (it->to > it->from)
-            shift(*it);
+    for (std::size_t i = 0; i < moves.size(); ++i)
+        if (moves[i].to < moves[i].from)
+            shift(i);
+    for (std::size_t i = moves.size(); i-- > 0;)
+        if (moves[i].to > moves[i].from)
+            shift(i);
     evaluated_.assign(tokens.begin(), tokens.begin() + std::ptrdiff_t(keep));
     promptLength_ = keep;
 
     Evaluated out;
     out.reused = int(keep);
+    bool lost = false;
     try {
         // Each run joins the first sequence once the section in front of it is decoded. Stopping
         // drops the runs still parked, so a newer job stops this only while what is left to
         // decode is more than what it would lose.
         std::size_t parked = reuse.total() - reuse.common;
-        for (const Move& m : moves) {
+        for (std::size_t i = 0; i < moves.size() && !lost; ++i) {
+            const Move& m = moves[i];
             const std::size_t holesLeft = moves.back().to + moves.back().count - evaluated_.size() - parked;
             decodeUpTo(tokens, m.to, job, holesLeft > parked);
             const auto p0 = llama_pos(m.to);
             const auto p1 = llama_pos(m.to + m.count);
+            // The run's first position still parked (the lowest run is always the next to join).
+            const llama_pos first = llama_memory_seq_pos_min(memory, kParked);
+            if (window_ > 0) {
+                // The part of the run the window layers dropped (or that was a gap where it came
+                // from) leaves a gap in the first sequence once it joins.
+                const llama_pos trusted = std::max(first, p0 + std::max<llama_pos>(0, floor - llama_pos(m.from)));
+                if (trusted > p0)
+                    windowFloor_ = trusted;
+            }
             llama_memory_seq_cp(memory, kParked, 0, p0, p1);
             llama_memory_seq_rm(memory, kParked, p0, p1);
             evaluated_.insert(evaluated_.end(), tokens.begin() + std::ptrdiff_t(m.to),
@@ -737,13 +895,26 @@ LlamaRuntime::Evaluated LlamaRuntime::evaluate(const std::vector<Token>& tokens,
             out.reused += int(m.count);
             out.shifted += int(m.count);
             parked -= m.count;
+            lost = first < 0 || !cacheAgrees() || !windowHolds(evaluated_.size());
         }
     } catch (...) {
         // Runs not yet joined cannot stay: the first sequence must run on without a gap.
-        llama_memory_seq_rm(memory, kParked, -1, -1);
+        dropParked();
         throw;
     }
-    decodeUpTo(tokens, tokens.size(), job, true);
+    if (lost)
+        dropParked();
+    else
+        decodeUpTo(tokens, tokens.size(), job, true);
+    if (lost || !cacheAgrees()) {
+        // The cache no longer holds what was evaluated: the prompt is decoded again in full.
+        llama_memory_clear(memory, true);
+        evaluated_.clear();
+        promptLength_ = 0;
+        windowFloor_ = 0;
+        out = {};
+        decodeUpTo(tokens, tokens.size(), job, true);
+    }
     return out;
 }
 
@@ -776,17 +947,20 @@ LlamaRuntime::Sampled LlamaRuntime::sampleAmong(const std::vector<Token>& allowe
     const std::size_t n = allowed.empty() ? std::size_t(vocabularySize) : allowed.size();
     auto idAt = [&](std::size_t i) { return allowed.empty() ? Token(i) : allowed[i]; };
 
-    float max = -std::numeric_limits<float>::infinity();
-    for (std::size_t i = 0; i < n; ++i)
-        max = std::max(max, logits[idAt(i)]);
-    double sum = 0;
-    std::vector<llama_token_data> survivors;
-    for (std::size_t i = 0; i < n; ++i) {
-        const float v = logits[idAt(i)];
-        sum += std::exp(double(v - max));
-        if (v + (kLogitWindow - max) > 0)
-            survivors.push_back({ idAt(i), v, 0.0f });
+    // The allowed tokens' scores side by side, so that the sums run over one array.
+    const float* scores = logits;
+    if (!allowed.empty()) {
+        gathered_.resize(n);
+        for (std::size_t i = 0; i < n; ++i)
+            gathered_[i] = logits[allowed[i]];
+        scores = gathered_.data();
     }
+    const float max = maxOf(scores, n);
+    const double sum = sumExp(scores, n, max);
+    std::vector<llama_token_data> survivors;
+    for (std::size_t i = 0; i < n; ++i)
+        if (scores[i] + (kLogitWindow - max) > 0)
+            survivors.push_back({ idAt(i), scores[i], 0.0f });
     llama_token_data_array array{ survivors.data(), survivors.size(), -1, false };
     llama_sampler_apply(chain, &array);
     // The chain may reorder the array (top-k sorts it): the selection indexes that order.
@@ -801,15 +975,8 @@ double LlamaRuntime::logSumExp(const float* logits, int count)
 {
     if (count <= 0)
         return -std::numeric_limits<double>::infinity();
-    const float max = *std::max_element(logits, logits + count);
-    if (scratch_.size() < std::size_t(count))
-        scratch_.resize(std::size_t(count), 0.0f);
-    double sum = 0;
-    for (int i = 0; i < count; ++i) {
-        scratch_[std::size_t(i)] = std::exp(logits[i] - max);
-        sum += scratch_[std::size_t(i)];
-    }
-    return std::log(sum) + double(max);
+    const float max = maxOf(logits, std::size_t(count));
+    return std::log(double(sumExp(logits, std::size_t(count), max))) + double(max);
 }
 
 QString LlamaRuntime::trimDanglingSentence(const QString& text)
@@ -873,14 +1040,13 @@ LlamaRuntime::Output LlamaRuntime::generate(const Job& job)
 
     const double t0 = nowMilliseconds();
     const int nVocab = llama_vocab_n_tokens(vocab_);
-    llama_memory_t memory = llama_get_memory(context_.get());
     const auto n = tokens.size();
     int reused = 0;
     int shifted = 0;
     bool fromStoredScores = false;
     if (!required.empty() && job.count <= 1 && !promptScores_.empty() && scoredPrompt_ == tokens
         && evaluated_.size() >= n && std::equal(tokens.begin(), tokens.end(), evaluated_.begin())
-        && llama_memory_seq_rm(memory, 0, llama_pos(n), -1)) {
+        && windowHolds(n) && removeFrom(n)) {
         evaluated_ = tokens;
         promptLength_ = n;
         reused = int(n);
@@ -917,13 +1083,18 @@ LlamaRuntime::Output LlamaRuntime::generate(const Job& job)
         if (!stillLatest(job.job))
             throw Stopped();
         if (c > 0) {
-            if (!llama_memory_seq_rm(memory, 0, llama_pos(n - 1), -1))
-                break;
-            evaluated_.assign(tokens.begin(), tokens.end() - 1);
-            Token last = tokens.back();
-            if (decode(&last, 1) != 0)
-                break;
-            evaluated_.push_back(last);
+            if (windowHolds(n - 1)) {
+                if (!removeFrom(n - 1))
+                    break;
+                evaluated_.assign(tokens.begin(), tokens.end() - 1);
+                Token last = tokens.back();
+                if (decode(&last, 1) != 0)
+                    break;
+                evaluated_.push_back(last);
+            } else {
+                // The window layers dropped what the prompt's last token looks at.
+                evaluate(tokens, job.job);
+            }
         }
         const llama_sampler_ptr sampler = makeSampler(c == 0 ? job.temperature : kAlternativeTemperature, std::uint32_t(c));
         llama_sampler* chain = sampler.get();

@@ -12,6 +12,12 @@
 // and the new tail are decoded. Sequence 1 holds the moved runs while the changed section is
 // decoded in front of them.
 //
+// On a model with sliding-window layers the library reuses a cell held by one sequence alone once
+// it lies a window below that sequence's last position: sequence 2 then holds every cell of the
+// first sequence and of the parked runs, so that none is lost. After every join and at the end of
+// each evaluation the cache must still agree with what was evaluated, or it is cleared and the
+// prompt decoded in full.
+//
 // Except `latest`, every member is read and written only by work running on the queue.
 // Jobs are numbered by `nextJob()`; a running job stops at its next check once `latest`
 // no longer equals its number (a newer job was numbered, or the job was cancelled).
@@ -197,7 +203,11 @@ private:
     struct KeptPrompt {
         std::vector<Token> tokens;        // what the state holds, in order
         std::vector<std::uint8_t> state;  // sequence 0's cache, as the library copies it out
+        std::int32_t windowFloor = 0;     // `windowFloor_` with it
     };
+    bool windowHolds(std::size_t next) const;
+    bool removeFrom(std::size_t pos);
+    bool cacheAgrees() const;
     // A run of cached tokens that comes again in a new prompt: `count` tokens at `from` in the
     // cache, at `to` in the prompt.
     struct Move {
@@ -235,12 +245,14 @@ private:
     std::unordered_map<std::uint8_t, std::vector<Token>> byFirstByte_;
     std::unordered_map<std::uint16_t, std::vector<Token>> byFirstTwo_;
     std::unordered_map<std::uint8_t, std::vector<Token>> singleBytes_;
-    std::vector<float> scratch_;
+    std::vector<float> gathered_;     // scratch: the allowed tokens' scores
     std::vector<float> promptScores_; // empty: absent
     std::vector<Token> scoredPrompt_;
     std::function<void(int)> decodeObserver_;
 
     bool canShift_ = false;
+    int window_ = 0;                // the model's sliding window in tokens; 0: none
+    std::int32_t windowFloor_ = 0;  // the window layers hold the first sequence from here on
     bool shiftPending_ = false; // positions moved, not yet applied by a decode
 
     std::atomic<std::int64_t> promptDecoded_{0};

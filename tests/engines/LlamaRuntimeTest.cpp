@@ -174,6 +174,15 @@ TEST_F(LlamaRuntimeTest, RepeatedPromptReusesTheCacheAndTheShortcutDecodesNothin
     EXPECT_EQ(onQueue(rt, [this] { return int(rt.evaluated().size()); }), longer.promptTokens);
 }
 
+// The library's last position of the current prompt against what the runtime evaluated.
+void expectCacheAgrees(LlamaRuntime& rt)
+{
+    const auto [last, evaluated] = onQueue(rt, [&rt] {
+        return std::pair{llama_memory_seq_pos_max(llama_get_memory(rt.context()), 0) + 1, int(rt.evaluated().size())};
+    });
+    EXPECT_EQ(last, evaluated);
+}
+
 // Three fields in turn, then back to the first: its prompt comes back from the kept state
 // instead of being evaluated again; once the kept states are dropped it is evaluated in full.
 TEST_F(LlamaRuntimeTest, AFieldReturnedToAfterTwoOthersReusesItsPrompt)
@@ -181,25 +190,31 @@ TEST_F(LlamaRuntimeTest, AFieldReturnedToAfterTwoOthersReusesItsPrompt)
     auto field = [](const QString& start, unsigned seed) { return start + QStringLiteral(" ") + test::prose(120, seed); };
     const QString a = field(QStringLiteral("Dear Anna,"), 11), b = field(QStringLiteral("Minutes:"), 12),
                   c = field(QStringLiteral("Shopping list"), 13);
-    const int n = generate(job(a, 4)).promptTokens;
-    generate(job(b, 4));
-    const int nc = generate(job(c, 4)).promptTokens;
+    for (const std::string& model : {tinyModelPath(), test::tinyGemma4ModelPath()}) {
+        SCOPED_TRACE(model);
+        onQueue(rt, [&] { rt.load(model); });
+        const int n = generate(job(a, 4)).promptTokens;
+        generate(job(b, 4));
+        const int nc = generate(job(c, 4)).promptTokens;
 
-    resetCounts();
-    const auto back = generate(job(a + QStringLiteral(" and then"), 0));
-    EXPECT_GE(back.reusedTokens, n - 2);
-    EXPECT_EQ(decodedTokens, back.promptTokens - back.reusedTokens);
-    // The field left for it was kept in turn.
-    EXPECT_GE(generate(job(c, 0)).reusedTokens, nc - 1);
+        resetCounts();
+        const auto back = generate(job(a + QStringLiteral(" and then"), 0));
+        EXPECT_GE(back.reusedTokens, n - 2);
+        EXPECT_EQ(decodedTokens, back.promptTokens - back.reusedTokens);
+        expectCacheAgrees(rt);
+        // The field left for it was kept in turn.
+        EXPECT_GE(generate(job(c, 0)).reusedTokens, nc - 1);
 
-    onQueue(rt, [this] { rt.dropKeptPrompts(); });
-    EXPECT_LE(generate(job(b, 0)).reusedTokens, 1);
+        onQueue(rt, [this] { rt.dropKeptPrompts(); });
+        EXPECT_LE(generate(job(b, 0)).reusedTokens, 1);
+    }
 }
 
 // An early section of the prompt changes (the text on screen grows, shrinks or goes; the copied
 // text changes too): the document after it is moved into place, not decoded again. Moved back
 // when the section returns, the document's cache is again the one evaluated behind it, and the
-// greedy reply is the one a cold evaluation gives.
+// greedy reply is the one a cold evaluation gives. On a model with window layers, sections
+// changed far apart and the words typed after them keep the cache true.
 TEST_F(LlamaRuntimeTest, AChangedEarlySectionMovesTheRestAndMovesItBackExactly)
 {
     const QString head = QStringLiteral("[Context] Mousepad \u00B7 notes.txt\n[Now] Monday 5 January 2026, morning\n");
@@ -222,34 +237,64 @@ TEST_F(LlamaRuntimeTest, AChangedEarlySectionMovesTheRestAndMovesItBackExactly)
         {"screen text shrank", prompt(copied, test::prose(12, 4), QStringLiteral(" Sam"))},
         {"screen text gone", prompt(copied, QString(), QString())},
         {"copied and screen text changed", prompt(test::prose(25, 5), screen + QStringLiteral(" OVR"), QStringLiteral(" S"))},
+        {"two sections changed far apart",
+         prompt(QStringLiteral("Note: ") + copied, screen.left(screen.size() / 2) + QStringLiteral(" Saved") + screen.mid(screen.size() / 2),
+                QStringLiteral(" Sam"))},
     };
-    LlamaRuntime cold{2048, test::kTestThreads};
-    onQueue(cold, [&] { cold.load(tinyModelPath()); });
-    const auto reference = onQueue(cold, [&] {
-        LlamaRuntime::Job j = job(typed, 12);
-        j.job = cold.nextJob();
-        return cold.generate(j);
-    });
-    const int documentTokens = int(onQueue(rt, [&] { return rt.tokenize(document, 10000); }).size());
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.what);
-        auto warm = job(first, 0);
-        warm.prefillOnly = true;
-        generate(warm);
-        resetCounts();
-        const auto moved = generate(job(c.next, 12));
-        EXPECT_GT(moved.shiftedTokens, documentTokens * 9 / 10);
-        EXPECT_LT(decodedTokens - moved.generatedTokens, moved.promptTokens - documentTokens * 9 / 10);
-        const auto tokens = onQueue(rt, [&] { return rt.tokenize(c.next, 10000); });
-        const auto cached = onQueue(rt, [&] { return rt.evaluated(); });
-        ASSERT_GE(cached.size(), tokens.size());
-        EXPECT_TRUE(std::equal(tokens.begin(), tokens.end(), cached.begin()));
+    const struct {
+        const char* name;
+        std::string path;
+    } models[] = {{"llama", tinyModelPath()}, {"gemma4", test::tinyGemma4ModelPath()}};
+    for (const auto& model : models) {
+        SCOPED_TRACE(model.name);
+        onQueue(rt, [&] { rt.load(model.path); });
+        LlamaRuntime cold{2048, test::kTestThreads};
+        auto coldReply = [&](const QString& p) {
+            return onQueue(cold, [&] {
+                cold.load(model.path);
+                cold.dropKeptPrompts();
+                llama_memory_clear(llama_get_memory(cold.context()), true);
+                LlamaRuntime::Job j = job(p, 12);
+                j.job = cold.nextJob();
+                const QString text = cold.generate(j).text;
+                cold.unload();
+                return text;
+            });
+        };
+        const QString reference = coldReply(typed);
+        const int documentTokens = int(onQueue(rt, [&] { return rt.tokenize(document, 10000); }).size());
+        for (const auto& c : cases) {
+            SCOPED_TRACE(c.what);
+            auto warm = job(first, 0);
+            warm.prefillOnly = true;
+            generate(warm);
+            resetCounts();
+            const auto moved = generate(job(c.next, 12));
+            EXPECT_GT(moved.shiftedTokens, documentTokens * 9 / 10);
+            EXPECT_LT(decodedTokens - moved.generatedTokens, moved.promptTokens - documentTokens * 9 / 10);
+            const auto tokens = onQueue(rt, [&] { return rt.tokenize(c.next, 10000); });
+            const auto cached = onQueue(rt, [&] { return rt.evaluated(); });
+            ASSERT_GE(cached.size(), tokens.size());
+            EXPECT_TRUE(std::equal(tokens.begin(), tokens.end(), cached.begin()));
+            expectCacheAgrees(rt);
 
-        resetCounts();
-        const auto back = generate(job(typed, 12));
-        EXPECT_GT(back.shiftedTokens, documentTokens * 9 / 10);
-        EXPECT_LT(decodedTokens - back.generatedTokens, back.promptTokens - documentTokens * 9 / 10);
-        EXPECT_EQ(back.text, reference.text);
+            resetCounts();
+            const auto back = generate(job(typed, 12));
+            EXPECT_GT(back.shiftedTokens, documentTokens * 9 / 10);
+            EXPECT_LT(decodedTokens - back.generatedTokens, back.promptTokens - documentTokens * 9 / 10);
+            EXPECT_EQ(back.text, reference);
+            expectCacheAgrees(rt);
+        }
+        // Ten words typed after the far-apart change, one request each: each reuses the cache
+        // (nothing was lost to be decoded again) and leaves it true.
+        generate(job(cases[4].next, 6));
+        QString text = cases[4].next;
+        for (const QString& word : test::prose(10, 6).split(u' ')) {
+            text += QStringLiteral(" ") + word;
+            const auto out = generate(job(text, 6));
+            EXPECT_GE(out.reusedTokens, out.promptTokens - 8);
+            expectCacheAgrees(rt);
+        }
     }
 }
 

@@ -18,6 +18,12 @@ inline std::string tinyModelPath()
     return std::string(TQ_BINARY_DIR) + "/models/tiny.gguf";
 }
 
+// The same shape as the default model: gemma4, with sliding-window layers of 32 tokens.
+inline std::string tinyGemma4ModelPath()
+{
+    return std::string(TQ_BINARY_DIR) + "/models/tiny-gemma4.gguf";
+}
+
 // One thread: the tiny model gains nothing from more, and a busy machine loses a lot.
 constexpr int kTestThreads = 1;
 
