@@ -248,7 +248,11 @@ private:
 
     // ---- presenting and following (EnginePresenting.cpp, EngineFollowing.cpp)
     // Shows the suggestion's remaining part and sets the status.
-    void present(const Suggestion& suggestion, const FieldSnapshot& s);
+    // Shows the current suggestion for `s`, once keys the field has not shown yet are folded in.
+    void present(const FieldSnapshot& s);
+    bool foldUnseen();
+    void noteUnseen(const QString& typed);
+    void catchUp(const FieldSnapshot& old, const FieldSnapshot& fresh);
     // Advances, finishes or lets go of the stored suggestion for `s`; true when it handled
     // the evaluation (nothing else is to be done for this snapshot).
     bool followTyping(const FieldSnapshot& s);
@@ -315,6 +319,13 @@ private:
     TaskHandle pending_;
     TaskHandle refreshTask_;
     bool keyInFlight_ = false;
+    // Characters the key tap saw typed that the field's text does not show yet.
+    struct Unseen {
+        QString chars;
+        Nanos since{};
+    };
+    std::optional<Unseen> unseen_;
+    TaskHandle unseenTask_;
     bool forceNext_ = false;
     std::optional<Suppression> suppressed_;
     std::optional<FieldSession> session_;

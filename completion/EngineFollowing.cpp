@@ -22,7 +22,7 @@ bool CompletionEngine::followTyping(const FieldSnapshot& s)
         return true;
     }
     suggestion_->consumed = *progress;
-    present(*suggestion_, s);
+    present(s);
     return true;
 }
 

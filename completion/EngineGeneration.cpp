@@ -117,7 +117,7 @@ bool CompletionEngine::show(const QString& cleaned, const FieldSnapshot& request
             prefs_.setKeyHintsShown(prefs_.keyHintsShown() + 1);
     }
     if (!keyInFlight_)
-        present(*suggestion_, *now);
+        present(*now);
     return true;
 }
 

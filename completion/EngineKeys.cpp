@@ -106,6 +106,7 @@ bool CompletionEngine::handleKey(const KeyPress& press, bool held)
         }
     }
 
+    bool typedOver = false;
     if (suggestionShown()) {
         const bool vetoed = tabVetoed(KeyCombo{press.keyCode, press.modifiers});
         if (acceptWord && !vetoed) {
@@ -129,6 +130,7 @@ bool CompletionEngine::handleKey(const KeyPress& press, bool held)
                     suggestion_->consumed += typed;
                 presenter_->advance(press.characters, left,
                                     snapshot() ? std::optional<QString>(snapshot()->fieldKey) : std::nullopt);
+                typedOver = true;
             } else {
                 presenter_->hide();
             }
@@ -149,8 +151,13 @@ bool CompletionEngine::handleKey(const KeyPress& press, bool held)
         toggleGlobal();
         return true;
     }
-    if (!press.characters.isEmpty() && isPlain(press))
+    if (!press.characters.isEmpty() && isPlain(press)) {
         keyInFlight_ = true;
+        if (!typedOver)
+            noteUnseen(press.characters);
+    } else {
+        unseen_.reset(); // what this key does to the text is not known
+    }
     restartRefresh(15);
     return false;
 }

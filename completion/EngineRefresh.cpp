@@ -48,6 +48,10 @@ bool CompletionEngine::refresh(bool onlyIfChanged)
             return false;
         setSnapshot(fresh);
         keyInFlight_ = false;
+        if (!old)
+            unseen_.reset();
+        else if (old->fieldKey != fresh->fieldKey || old->before != fresh->before || old->after != fresh->after)
+            catchUp(*old, *fresh);
         if (old && old->fieldKey == fresh->fieldKey) {
             evaluate(*fresh);
             if (changedMoreThanTyping(*old, *fresh))
@@ -65,6 +69,7 @@ bool CompletionEngine::refresh(bool onlyIfChanged)
     }
     if (old)
         switchField(old, std::nullopt);
+    unseen_.reset();
     forceNext_ = false;
     setSnapshot(std::nullopt);
     dismiss(Status::idle());

@@ -113,7 +113,7 @@ void CompletionEngine::reshowAfterKey()
     if (!snapshot() || presenter_->isShowing())
         return;
     if (suggestion_ && suggestion_->fieldKey == snapshot()->fieldKey)
-        present(*suggestion_, *snapshot());
+        present(*snapshot());
     else if (fixes_->pending())
         fixes_->reshow(*snapshot()); // a key read after the field showed it left the text as it was
 }

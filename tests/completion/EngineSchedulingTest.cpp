@@ -229,6 +229,31 @@ TEST_F(EngineScheduling, SuggestionDuringAKeyInFlightWaitsForTheRechecks)
     EXPECT_EQ(status(), Status::showing());
 }
 
+// A busy application shows typed keys late: a suggestion made before them starts past them when
+// they match it, and otherwise waits for the field rather than be accepted over them.
+TEST_F(EngineScheduling, SuggestionMadeBeforeTheFieldShowedTheTypedKeys)
+{
+    setText(QStringLiteral("Hello"));
+    EXPECT_FALSE(press(keycode::kSpace, {}, QStringLiteral(" "))); // not in the field yet
+    provider.reply(QStringLiteral(" world is wide"));
+    settle();
+    advance(15 + 25 + 60);
+    EXPECT_EQ(ghostText(), QStringLiteral("world is wide"));
+    EXPECT_TRUE(press(keycode::kTab));
+    EXPECT_EQ(field.inserts.last().text, QStringLiteral("world "));
+
+    setText(QStringLiteral("Hell"));
+    EXPECT_FALSE(press(keycode::kA, {}, QStringLiteral("o")));
+    provider.reply(QStringLiteral("y there"));
+    settle();
+    advance(15 + 25 + 60);
+    EXPECT_FALSE(engine->ghost().isShowing());
+    EXPECT_FALSE(press(keycode::kTab));
+    // A key that never reaches the text (a read-only field) holds it back only a while.
+    advance(1000);
+    EXPECT_EQ(ghostText(), QStringLiteral("y there"));
+}
+
 TEST_F(EngineScheduling, KeyInFlightSuggestionFollowsTheChangedField)
 {
     setText(QStringLiteral("Hello "));
