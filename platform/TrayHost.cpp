@@ -2,6 +2,7 @@
 
 #include "platform/Log.h"
 #include "platform/StatusNotifierItem.h"
+#include "platform/Text.h"
 
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
@@ -16,6 +17,28 @@
 #include <cstring>
 
 namespace tq {
+
+QString trayHelpText(TrayHelp help)
+{
+    switch (help) {
+    case TrayHelp::panelApplet:
+        break;
+    case TrayHelp::installAppIndicator:
+        return text("GNOME shows tray icons only with the AppIndicator extension. Install the "
+                    "gnome-shell-extension-appindicator package, log out and in, then turn it on in Extensions.");
+    case TrayHelp::enableAppIndicator:
+        return text("GNOME shows tray icons only with the AppIndicator extension. It is installed but off: turn it on "
+                    "in Extensions.");
+    }
+    return text("There's no room for it, or your panel has no system tray. Add the panel's system tray or status "
+                "area applet in its settings.");
+}
+
+QString noTrayText(TrayHelp help)
+{
+    return text("No system tray runs on this desktop, so the icon cannot show. %1").arg(trayHelpText(help));
+}
+
 
 namespace {
 const QString kWatcher = QStringLiteral("org.kde.StatusNotifierWatcher");

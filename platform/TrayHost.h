@@ -23,6 +23,11 @@ enum class TrayHelp {
     enableAppIndicator,  // GNOME Shell: the AppIndicator extension is installed but off
 };
 
+// How to bring a tray to this desktop, in a sentence.
+QString trayHelpText(TrayHelp help);
+// Why the icon cannot show where no tray runs, and what brings one.
+QString noTrayText(TrayHelp help);
+
 class TrayHost : public QObject {
     Q_OBJECT
 public:

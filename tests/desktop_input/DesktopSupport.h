@@ -2,6 +2,8 @@
 // Helpers for desktop tests: external commands run while the event loop keeps turning (the
 // key tap's handler runs on this thread), and a zenity entry as the field under test.
 
+#include "support/OtherGrab.h"
+
 #include <QByteArray>
 #include <QProcess>
 #include <QStringList>
@@ -29,17 +31,7 @@ private:
     QString window_;
 };
 
-// A passive key grab held by another X client for as long as it lives.
-class OtherGrab {
-public:
-    explicit OtherGrab(unsigned x11KeyCode);
-    ~OtherGrab();
-    bool held() const { return held_; }
-
-private:
-    void* display_ = nullptr;
-    bool held_ = false;
-};
+using desktoptest::OtherGrab;
 
 // The focused X window's id, as xdotool prints it.
 QString focusedWindow();

@@ -23,60 +23,12 @@ namespace tq {
 
 namespace {
 
+using desktoptest::countMatching;
 using desktoptest::firstRunDone;
+using desktoptest::heardLines;
 using desktoptest::Program;
 using desktoptest::quietSettings;
 using testwait::waitFor;
-
-// Every showing element: "role: name — description = value [selected] [checked]", indented by
-// depth; kept in the artifacts folder as `artifact`.
-QStringList heardLines(qint64 pid, const QString& artifact)
-{
-    QStringList lines;
-    const std::function<void(AtspiAccessible*, int)> walk = [&](AtspiAccessible* a, int depth) {
-        const int n = depth > 40 ? 0 : atspi_accessible_get_child_count(a, nullptr);
-        for (int i = 0; i < n && i < 400; ++i) {
-            desktoptest::Node child(atspi_accessible_get_child_at_index(a, i, nullptr));
-            if (!child || !desktoptest::showing(child.p))
-                continue;
-            gchar* role = atspi_accessible_get_role_name(child.p, nullptr);
-            QString line = QString(depth * 2, ' ') + QString::fromUtf8(role ? role : "") + ": " + desktoptest::nameOf(child.p);
-            g_free(role);
-            gchar* description = atspi_accessible_get_description(child.p, nullptr);
-            if (description && *description)
-                line += QStringLiteral(" — ") + QString::fromUtf8(description);
-            g_free(description);
-            if (AtspiValue* value = atspi_accessible_get_value_iface(child.p)) {
-                line += QStringLiteral(" = %1").arg(atspi_value_get_current_value(value, nullptr));
-                g_object_unref(value);
-            }
-            if (AtspiStateSet* states = atspi_accessible_get_state_set(child.p)) {
-                if (atspi_state_set_contains(states, ATSPI_STATE_SELECTED))
-                    line += QStringLiteral(" [selected]");
-                if (atspi_state_set_contains(states, ATSPI_STATE_CHECKED))
-                    line += QStringLiteral(" [checked]");
-                g_object_unref(states);
-            }
-            lines << line;
-            walk(child.p, depth + 1);
-        }
-    };
-    atspi_init();
-    if (desktoptest::Node app = desktoptest::application(pid))
-        walk(app.p, 0);
-    const QString dir = qEnvironmentVariable("TQ_ARTIFACTS", QDir::tempPath());
-    QDir().mkpath(dir);
-    QFile out(QDir(dir).filePath(artifact));
-    if (out.open(QIODevice::WriteOnly))
-        out.write(lines.join('\n').toUtf8());
-    return lines;
-}
-
-int count(const QStringList& lines, const QString& pattern)
-{
-    const QRegularExpression re(pattern);
-    return int(std::count_if(lines.cbegin(), lines.cend(), [&](const QString& l) { return re.match(l).hasMatch(); }));
-}
 
 // Words of the last seven days, oldest first, in the program's data folder.
 bool writeWeek(Program& program, const QList<int>& words)
@@ -123,7 +75,7 @@ protected:
             EXPECT_TRUE(again.waitForFinished(10000)) << pane;
         }
         QStringList lines;
-        const bool seen = waitFor([&] { return count(lines = heardLines(program.pid(), QStringLiteral("heard-pane-%1.txt").arg(pane)), ready) >= 1; }, 15000);
+        const bool seen = waitFor([&] { return countMatching(lines = heardLines(program.pid(), QStringLiteral("heard-pane-%1.txt").arg(pane)), ready) >= 1; }, testwait::kPatience);
         EXPECT_TRUE(seen) << pane << "\n" << lines.join('\n').toStdString() << program.log().toStdString();
         desktoptest::screenshot(QStringLiteral("heard-pane-%1.png").arg(QLatin1String(pane)));
         return lines;
@@ -138,37 +90,37 @@ TEST_F(HeardPanes, SlidersSayWhatTheyShowAndChoicesAreSelected)
 {
     // General: the sliders by their shown values, the colour segments as selected or not.
     QStringList lines = open("general", "^ *slider: Text size");
-    EXPECT_EQ(count(lines, "^ *slider: Text size — 100% = 100$"), 1) << lines.join('\n').toStdString();
-    EXPECT_EQ(count(lines, "^ *slider: Vertical position — \\+0\\.0 pt = 0$"), 1) << lines.join('\n').toStdString();
-    EXPECT_EQ(count(lines, "^ *radio button: Grey \\[checked\\]$"), 1) << lines.join('\n').toStdString();
-    EXPECT_EQ(count(lines, "^ *radio button: Gold tint$"), 1) << lines.join('\n').toStdString();
-    EXPECT_EQ(count(lines, "check box: (Grey|Gold tint)"), 0) << lines.join('\n').toStdString();
+    EXPECT_EQ(countMatching(lines, "^ *slider: Text size — 100% = 100$"), 1) << lines.join('\n').toStdString();
+    EXPECT_EQ(countMatching(lines, "^ *slider: Vertical position — \\+0\\.0 pt = 0$"), 1) << lines.join('\n').toStdString();
+    EXPECT_EQ(countMatching(lines, "^ *radio button: Grey \\[checked\\]$"), 1) << lines.join('\n').toStdString();
+    EXPECT_EQ(countMatching(lines, "^ *radio button: Gold tint$"), 1) << lines.join('\n').toStdString();
+    EXPECT_EQ(countMatching(lines, "check box: (Grey|Gold tint)"), 0) << lines.join('\n').toStdString();
 
     // Engine: each engine card once with its status, the chosen one selected; the sliders in
     // milliseconds and as a percentage.
     lines = open("engine", "^ *slider: Creativity");
-    EXPECT_EQ(count(lines, "^ *slider: Creativity — 40% = 40$"), 1) << lines.join('\n').toStdString();
-    EXPECT_EQ(count(lines, "^ *slider: Wait before suggesting — 400 ms = 400$"), 1) << lines.join('\n').toStdString();
-    EXPECT_EQ(count(lines, "^ *push button: Local server — .*\\[selected\\]$"), 1) << lines.join('\n').toStdString();
-    EXPECT_EQ(count(lines, "^ *push button: .*\\[selected\\]$"), 1) << lines.join('\n').toStdString();
-    EXPECT_EQ(count(lines, "^ *radio button: Medium \\[checked\\]$"), 1) << lines.join('\n').toStdString();
+    EXPECT_EQ(countMatching(lines, "^ *slider: Creativity — 40% = 40$"), 1) << lines.join('\n').toStdString();
+    EXPECT_EQ(countMatching(lines, "^ *slider: Wait before suggesting — 400 ms = 400$"), 1) << lines.join('\n').toStdString();
+    EXPECT_EQ(countMatching(lines, "^ *push button: Local server — .*\\[selected\\]$"), 1) << lines.join('\n').toStdString();
+    EXPECT_EQ(countMatching(lines, "^ *push button: .*\\[selected\\]$"), 1) << lines.join('\n').toStdString();
+    EXPECT_EQ(countMatching(lines, "^ *radio button: Medium \\[checked\\]$"), 1) << lines.join('\n').toStdString();
     for (const char* card : {"Ollama", "On-device model"})
-        EXPECT_EQ(count(lines, QStringLiteral("^ *[a-z ]+: %1( —|$)").arg(QLatin1String(card))), 1)
+        EXPECT_EQ(countMatching(lines, QStringLiteral("^ *[a-z ]+: %1( —|$)").arg(QLatin1String(card))), 1)
             << card << "\n" << lines.join('\n').toStdString();
-    EXPECT_EQ(count(lines, "check box: (Ollama|Local server|Short|Medium|Long)"), 0) << lines.join('\n').toStdString();
+    EXPECT_EQ(countMatching(lines, "check box: (Ollama|Local server|Short|Medium|Long)"), 0) << lines.join('\n').toStdString();
 
     // Emoji: one skin tone of six selected.
     lines = open("emoji", "^ *push button: .*Light");
-    EXPECT_EQ(count(lines, "^ *push button: Default \\[selected\\]$"), 1) << lines.join('\n').toStdString();
-    EXPECT_EQ(count(lines, "^ *push button: .*\\[selected\\]$"), 1) << lines.join('\n').toStdString();
-    EXPECT_EQ(count(lines, "^ *check box: .*(Light|Dark)"), 0) << lines.join('\n').toStdString();
+    EXPECT_EQ(countMatching(lines, "^ *push button: Default \\[selected\\]$"), 1) << lines.join('\n').toStdString();
+    EXPECT_EQ(countMatching(lines, "^ *push button: .*\\[selected\\]$"), 1) << lines.join('\n').toStdString();
+    EXPECT_EQ(countMatching(lines, "^ *check box: .*(Light|Dark)"), 0) << lines.join('\n').toStdString();
 
     // Overview: the streak names each day with its words.
     program.end();
     ASSERT_TRUE(writeWeek(program, {12, 0, 48, 30, 7, 64, 128}));
     lines = open("overview", "day streak");
     const QString today = QLocale(QLocale::English).dayName(QDate::currentDate().dayOfWeek());
-    EXPECT_EQ(count(lines, QStringLiteral("^ *label: .*day streak.*%1: 128 words").arg(today)), 1) << lines.join('\n').toStdString();
+    EXPECT_EQ(countMatching(lines, QStringLiteral("^ *label: .*day streak.*%1: 128 words").arg(today)), 1) << lines.join('\n').toStdString();
 }
 
 // A Swiss German desktop: the interface in German, the numbers in Switzerland's own marks.
@@ -181,9 +133,9 @@ TEST_F(HeardPanes, InsightsFollowTheRegionOfTheDesktop)
     env.insert("LANG", "de_CH.UTF-8");
     const QStringList lines = open("insights", "12’345", env);
     // 12 345 words at 40 a minute: 5.1 hours, with the Swiss decimal point.
-    EXPECT_GE(count(lines, "12’345"), 1) << lines.join('\n').toStdString();
-    EXPECT_GE(count(lines, "\\b5\\.1\\b"), 1) << lines.join('\n').toStdString();
-    EXPECT_EQ(count(lines, "\\b5,1\\b|12\\.345"), 0) << lines.join('\n').toStdString();
+    EXPECT_GE(countMatching(lines, "12’345"), 1) << lines.join('\n').toStdString();
+    EXPECT_GE(countMatching(lines, "\\b5\\.1\\b"), 1) << lines.join('\n').toStdString();
+    EXPECT_EQ(countMatching(lines, "\\b5,1\\b|12\\.345"), 0) << lines.join('\n').toStdString();
 }
 
 } // namespace tq

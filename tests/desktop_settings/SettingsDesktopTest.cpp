@@ -28,7 +28,9 @@ namespace tq {
 
 namespace {
 
+using desktoptest::countMatching;
 using desktoptest::firstRunDone;
+using desktoptest::heardLines;
 using desktoptest::LlamaServer;
 using desktoptest::Program;
 using desktoptest::quietSettings;
@@ -519,54 +521,6 @@ namespace tq {
 
 namespace {
 
-// What a screen reader hears: every showing element, one line each ("role: name (description)
-// = value [selected]"), indented by depth, also kept in the artifacts folder.
-QStringList heard(qint64 pid, const QString& artifact)
-{
-    QStringList lines;
-    const std::function<void(AtspiAccessible*, int)> walk = [&](AtspiAccessible* a, int depth) {
-        const int n = depth > 40 ? 0 : atspi_accessible_get_child_count(a, nullptr);
-        for (int i = 0; i < n && i < 400; ++i) {
-            desktoptest::Node child(atspi_accessible_get_child_at_index(a, i, nullptr));
-            if (!child || !desktoptest::showing(child.p))
-                continue;
-            gchar* role = atspi_accessible_get_role_name(child.p, nullptr);
-            QString line = QString(depth * 2, ' ') + QString::fromUtf8(role ? role : "") + ": " + desktoptest::nameOf(child.p);
-            g_free(role);
-            gchar* description = atspi_accessible_get_description(child.p, nullptr);
-            if (description && *description)
-                line += QStringLiteral(" (%1)").arg(QString::fromUtf8(description));
-            g_free(description);
-            if (AtspiValue* value = atspi_accessible_get_value_iface(child.p)) {
-                line += QStringLiteral(" = %1").arg(atspi_value_get_current_value(value, nullptr));
-                g_object_unref(value);
-            }
-            if (AtspiStateSet* states = atspi_accessible_get_state_set(child.p)) {
-                if (atspi_state_set_contains(states, ATSPI_STATE_SELECTED))
-                    line += QStringLiteral(" [selected]");
-                if (atspi_state_set_contains(states, ATSPI_STATE_CHECKED))
-                    line += QStringLiteral(" [checked]");
-                g_object_unref(states);
-            }
-            lines << line;
-            walk(child.p, depth + 1);
-        }
-    };
-    atspi_init();
-    if (desktoptest::Node app = desktoptest::application(pid))
-        walk(app.p, 0);
-    QDir().mkpath(qEnvironmentVariable("TQ_ARTIFACTS", QDir::tempPath()));
-    QFile out(QDir(qEnvironmentVariable("TQ_ARTIFACTS", QDir::tempPath())).filePath(artifact));
-    if (out.open(QIODevice::WriteOnly))
-        out.write(lines.join('\n').toUtf8());
-    return lines;
-}
-
-int heardLines(const QStringList& lines, const QString& pattern)
-{
-    const QRegularExpression re(pattern);
-    return int(std::count_if(lines.cbegin(), lines.cend(), [&](const QString& l) { return re.match(l).hasMatch(); }));
-}
 
 void wheel(const QRect& at, int button, int turns)
 {
@@ -644,13 +598,13 @@ TEST_F(SettingsWindowDesktop, AScreenReaderHearsTheOverview)
     QString window;
     ASSERT_TRUE(waitFor([&] { return !(window = settingsWindow("Overview")).isEmpty(); }, testwait::kPatience)) << appLog().toStdString();
     QStringList lines;
-    ASSERT_TRUE(waitFor([&] { return heardLines(lines = heard(program.pid(), "heard-overview.txt"), "128 words saved today") == 1; }, testwait::kPatience))
+    ASSERT_TRUE(waitFor([&] { return countMatching(lines = heardLines(program.pid(), "heard-overview.txt"), "128 words saved today") == 1; }, testwait::kPatience))
         << lines.join('\n').toStdString();
     QTest::qWait(600);
     screenshot(window, "settings-overview-best-day.png");
     // The text column is one element, the pill's words in it.
-    EXPECT_EQ(heardLines(lines, "^ *label: .*128 words saved today.*Best day yet!"), 1) << lines.join('\n').toStdString();
-    EXPECT_EQ(heardLines(lines, "^ *label: .*day streak"), 1) << lines.join('\n').toStdString();
+    EXPECT_EQ(countMatching(lines, "^ *label: .*128 words saved today.*Best day yet!"), 1) << lines.join('\n').toStdString();
+    EXPECT_EQ(countMatching(lines, "^ *label: .*day streak"), 1) << lines.join('\n').toStdString();
 }
 
 // Apps & Sites with one application's rule open: its icon stays out of what is heard.
@@ -671,11 +625,11 @@ TEST_F(SettingsWindowDesktop, AScreenReaderHearsAppsAndSites)
     }, testwait::kPatience)) << dump(tree);
     click(row->extents);
     QStringList lines;
-    ASSERT_TRUE(waitFor([&] { return heardLines(lines = heard(program.pid(), "heard-apps.txt"), "Words saved here") >= 1; }, testwait::kPatience))
+    ASSERT_TRUE(waitFor([&] { return countMatching(lines = heardLines(program.pid(), "heard-apps.txt"), "Words saved here") >= 1; }, testwait::kPatience))
         << lines.join('\n').toStdString();
     screenshot(window, "settings-apps-rule.png");
     // The header says the name and the identifier; no unnamed picture beside them.
-    EXPECT_EQ(heardLines(lines, "^ *(label|image|icon): *$"), 0) << lines.join('\n').toStdString();
+    EXPECT_EQ(countMatching(lines, "^ *(label|image|icon): *$"), 0) << lines.join('\n').toStdString();
 }
 
 // The Engine pane with the built-in model on disk: its card and the removal question, the shared
@@ -702,15 +656,15 @@ TEST_F(SettingsWindowDesktop, AScreenReaderHearsTheEnginePaneAndTheRemovalQuesti
     run("xdotool", {"windowactivate", "--sync", window});
     AtSpiTree tree(program.pid());
     ASSERT_TRUE(waitFor([&] { return tree.find(QStringLiteral("Remove\u2026"), "push button").has_value(); }, testwait::kPatience)) << dump(tree);
-    const QStringList pane = heard(program.pid(), "heard-engine.txt");
-    EXPECT_EQ(heardLines(pane, "converted for llama\\.cpp by ggml-org"), 1) << pane.join('\n').toStdString();
+    const QStringList pane = heardLines(program.pid(), "heard-engine.txt");
+    EXPECT_EQ(countMatching(pane, "converted for llama\\.cpp by ggml-org"), 1) << pane.join('\n').toStdString();
     ASSERT_TRUE(tree.act(QStringLiteral("Remove\u2026"), "push button"));
     ASSERT_TRUE(waitFor([&] { return tree.find("Remove", "push button").has_value(); }, testwait::kPatience)) << dump(tree);
     QTest::qWait(500);
     screenshot(QString::fromUtf8(run("xdotool", {"getactivewindow"})).trimmed(), "settings-remove-model.png");
-    const QStringList question = heard(program.pid(), "heard-remove-model.txt");
-    EXPECT_EQ(heardLines(question, "^ *label: Remove the Tessaquill model\\?"), 1) << question.join('\n').toStdString();
-    EXPECT_EQ(heardLines(question, "^ *push button: Cancel"), 1) << question.join('\n').toStdString();
+    const QStringList question = heardLines(program.pid(), "heard-remove-model.txt");
+    EXPECT_EQ(countMatching(question, "^ *label: Remove the Tessaquill model\\?"), 1) << question.join('\n').toStdString();
+    EXPECT_EQ(countMatching(question, "^ *push button: Cancel"), 1) << question.join('\n').toStdString();
     run("xdotool", {"key", "Escape"});
     EXPECT_TRUE(waitFor([&] { return !tree.find("Remove", "push button"); }, testwait::kPatience));
     EXPECT_TRUE(QFile::exists(model.fileName())); // Cancel keeps the model
@@ -726,14 +680,14 @@ TEST_F(SettingsWindowDesktop, AScreenReaderHearsTheLanguageSheet)
     AtSpiTree tree(program.pid());
     ASSERT_TRUE(waitFor([&] { return tree.act("App language", "push button"); }, testwait::kPatience)) << dump(tree);
     QStringList lines;
-    ASSERT_TRUE(waitFor([&] { return heardLines(lines = heard(program.pid(), "heard-language.txt"), "Same as my computer") == 1; }, testwait::kPatience))
+    ASSERT_TRUE(waitFor([&] { return countMatching(lines = heardLines(program.pid(), "heard-language.txt"), "Same as my computer") == 1; }, testwait::kPatience))
         << lines.join('\n').toStdString();
     QTest::qWait(500);
     screenshot(QString::fromUtf8(run("xdotool", {"getactivewindow"})).trimmed(), "settings-language-sheet.png");
-    EXPECT_EQ(heardLines(lines, "^ *push button: Same as my computer.*\\[selected\\]"), 1) << lines.join('\n').toStdString();
-    EXPECT_EQ(heardLines(lines, "^ *push button: .*\\[selected\\]"), 1) << lines.join('\n').toStdString();
-    EXPECT_EQ(heardLines(lines, "^ *push button: Deutsch \\(German\\)$"), 1) << lines.join('\n').toStdString();
-    EXPECT_EQ(heardLines(lines, "check box: Same as my computer"), 0) << lines.join('\n').toStdString();
+    EXPECT_EQ(countMatching(lines, "^ *push button: Same as my computer.*\\[selected\\]"), 1) << lines.join('\n').toStdString();
+    EXPECT_EQ(countMatching(lines, "^ *push button: .*\\[selected\\]"), 1) << lines.join('\n').toStdString();
+    EXPECT_EQ(countMatching(lines, "^ *push button: Deutsch — German$"), 1) << lines.join('\n').toStdString();
+    EXPECT_EQ(countMatching(lines, "check box: Same as my computer"), 0) << lines.join('\n').toStdString();
     run("xdotool", {"key", "Escape"});
 }
 

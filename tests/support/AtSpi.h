@@ -2,11 +2,15 @@
 // Reading and driving a program's widgets over AT-SPI in desktop tests: its accessible
 // application by process id, a showing descendant by name and role, its action and text.
 
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
 #include <QString>
 #include <QStringList>
 
 #include <atspi/atspi.h>
 
+#include <algorithm>
 #include <functional>
 #include <string>
 #include <utility>
@@ -142,6 +146,57 @@ inline std::string describeApplication(qint64 pid, int perWindow = 60)
         out += " " + names.join(QStringLiteral(" | ")).toStdString() + "\n";
     }
     return out.empty() ? "no windows over accessibility" : out;
+}
+
+// Every showing element: "role: name — description = value [selected] [checked]", indented by
+// depth; kept in the artifacts folder as `artifact`.
+inline QStringList heardLines(qint64 pid, const QString& artifact)
+{
+    QStringList lines;
+    const std::function<void(AtspiAccessible*, int)> walk = [&](AtspiAccessible* a, int depth) {
+        const int n = depth > 40 ? 0 : atspi_accessible_get_child_count(a, nullptr);
+        for (int i = 0; i < n && i < 400; ++i) {
+            Node child(atspi_accessible_get_child_at_index(a, i, nullptr));
+            if (!child || !showing(child.p))
+                continue;
+            gchar* role = atspi_accessible_get_role_name(child.p, nullptr);
+            QString line = QString(depth * 2, ' ') + QString::fromUtf8(role ? role : "") + ": " + nameOf(child.p);
+            g_free(role);
+            gchar* description = atspi_accessible_get_description(child.p, nullptr);
+            if (description && *description)
+                line += QStringLiteral(" — ") + QString::fromUtf8(description);
+            g_free(description);
+            if (AtspiValue* value = atspi_accessible_get_value_iface(child.p)) {
+                line += QStringLiteral(" = %1").arg(atspi_value_get_current_value(value, nullptr));
+                g_object_unref(value);
+            }
+            if (AtspiStateSet* states = atspi_accessible_get_state_set(child.p)) {
+                if (atspi_state_set_contains(states, ATSPI_STATE_SELECTED))
+                    line += QStringLiteral(" [selected]");
+                if (atspi_state_set_contains(states, ATSPI_STATE_CHECKED))
+                    line += QStringLiteral(" [checked]");
+                g_object_unref(states);
+            }
+            lines << line;
+            walk(child.p, depth + 1);
+        }
+    };
+    atspi_init();
+    if (Node app = application(pid))
+        walk(app.p, 0);
+    const QString dir = qEnvironmentVariable("TQ_ARTIFACTS", QDir::tempPath());
+    QDir().mkpath(dir);
+    QFile out(QDir(dir).filePath(artifact));
+    if (out.open(QIODevice::WriteOnly))
+        out.write(lines.join('\n').toUtf8());
+    return lines;
+}
+
+// How many of `lines` match the regular expression `pattern`.
+inline int countMatching(const QStringList& lines, const QString& pattern)
+{
+    const QRegularExpression re(pattern);
+    return int(std::count_if(lines.cbegin(), lines.cend(), [&](const QString& l) { return re.match(l).hasMatch(); }));
 }
 
 } // namespace tq::desktoptest

@@ -89,21 +89,7 @@ HiddenIconPrompt::HiddenIconPrompt(Preferences& prefs, DesktopSettings& settings
     const TrayHelp trayHelp = tray.help();
     const bool extension = trayHelp != TrayHelp::panelApplet;
     const SettingsPage page = extension ? SettingsPage::extensions : SettingsPage::panel;
-    QString help;
-    switch (trayHelp) {
-    case TrayHelp::panelApplet:
-        help = text("There's no room for it, or your panel has no system tray. Add the panel's system tray or status "
-                    "area applet in its settings.");
-        break;
-    case TrayHelp::installAppIndicator:
-        help = text("GNOME shows tray icons only with the AppIndicator extension. Install the "
-                    "gnome-shell-extension-appindicator package, log out and in, then turn it on in Extensions.");
-        break;
-    case TrayHelp::enableAppIndicator:
-        help = text("GNOME shows tray icons only with the AppIndicator extension. It is installed but off: turn it on "
-                    "in Extensions.");
-        break;
-    }
+    const QString help = trayHelpText(trayHelp);
     texts->addWidget(centred(help, fonts::font(fonts::Role::body), palette::paper(), this));
     texts->addWidget(centred(text("Until then, open %app from your applications menu to reach Settings."),
                              fonts::font(fonts::Role::callout), palette::paperDim(), this));

@@ -39,25 +39,6 @@ Bullet::Bullet(const QString& symbol, const QString& text, QWidget* parent) : QW
     row->addWidget(makeLabel(text, fonts::system(14), palette::paper(), true, this), 1);
 }
 
-QString noTrayText(TrayHelp help)
-{
-    QString fix;
-    switch (help) {
-    case TrayHelp::panelApplet:
-        fix = text("There's no room for it, or your panel has no system tray. Add the panel's system tray or status "
-                   "area applet in its settings.");
-        break;
-    case TrayHelp::installAppIndicator:
-        fix = text("GNOME shows tray icons only with the AppIndicator extension. Install the "
-                   "gnome-shell-extension-appindicator package, log out and in, then turn it on in Extensions.");
-        break;
-    case TrayHelp::enableAppIndicator:
-        fix = text("GNOME shows tray icons only with the AppIndicator extension. It is installed but off: turn it on "
-                   "in Extensions.");
-        break;
-    }
-    return text("No system tray runs on this desktop, so the icon cannot show. %1").arg(fix);
-}
 
 InkCard::InkCard(double radius, QWidget* parent) : QWidget(parent), radius_(radius) {}
 

@@ -38,9 +38,6 @@ struct OnboardingServices {
     TrayHost* trayHost = nullptr;
 };
 
-// Why the icon cannot show where no tray runs, and what brings one: the settings' sentence.
-QString noTrayText(TrayHelp help);
-
 class StepHeader final : public QWidget {
     Q_OBJECT
 public:

@@ -58,22 +58,7 @@ QString trayIconDetail(bool trayRunning, TrayHelp help)
 {
     if (trayRunning)
         return text("Pause or open Settings from the system tray. Hidden? Open %app from your applications menu to come back.");
-    QString fix;
-    switch (help) {
-    case TrayHelp::panelApplet:
-        fix = text("There's no room for it, or your panel has no system tray. Add the panel's system tray or status "
-                   "area applet in its settings.");
-        break;
-    case TrayHelp::installAppIndicator:
-        fix = text("GNOME shows tray icons only with the AppIndicator extension. Install the "
-                   "gnome-shell-extension-appindicator package, log out and in, then turn it on in Extensions.");
-        break;
-    case TrayHelp::enableAppIndicator:
-        fix = text("GNOME shows tray icons only with the AppIndicator extension. It is installed but off: turn it on "
-                   "in Extensions.");
-        break;
-    }
-    return text("No system tray runs on this desktop, so the icon cannot show. %1").arg(fix);
+    return noTrayText(help);
 }
 
 GeneralPane::GeneralPane(SettingsContext& context, QWidget* parent) : QWidget(parent), c_(context)
