@@ -2193,7 +2193,7 @@
     </message>
     <message>
         <source>The keyring could not be read, so your server is asked without an API key. Type the key again if your server needs one.</source>
-        <translation>কিরিং পড়া যায়নি, তাই আপনার সার্ভারকে API কী ছাড়াই জিজ্ঞাসা করা হচ্ছে। আপনার সার্ভারের কী দরকার হলে তা আবার টাইপ করুন।</translation>
+        <translation>কিরিং পড়া যায়নি, তাই আপনার সার্ভারকে API কী ছাড়াই জিজ্ঞাসা করা হচ্ছে। আপনার সার্ভারে API কী লাগলে সেটি আবার টাইপ করুন।</translation>
     </message>
     <message>
         <source>Your writing memory could not be opened, so it was set aside and %app started a new one.</source>
@@ -2221,7 +2221,7 @@
     </message>
     <message>
         <source>Your writing memory is not saved: the keyring is missing or locked, so its key cannot be kept.</source>
-        <translation>আপনার লেখার মেমরি সংরক্ষিত হয়নি: কিরিং নেই বা লক করা, তাই এর কী রাখা যাচ্ছে না।</translation>
+        <translation>আপনার লেখার মেমরি সংরক্ষণ করা হচ্ছে না: কিরিং নেই বা লক করা, তাই এর কী রাখা যাচ্ছে না।</translation>
     </message>
     <message>
         <source>That address isn&apos;t valid</source>
@@ -2310,23 +2310,23 @@
     </message>
     <message>
         <source>Paused on %1</source>
-        <translation>%1-এ বিরতিতে</translation>
+        <translation>%1 সাইটে বিরতিতে</translation>
     </message>
     <message>
         <source>Paused in %1</source>
-        <translation>%1-এ বিরতিতে</translation>
+        <translation>%1 অ্যাপে বিরতিতে</translation>
     </message>
     <message>
         <source>Off on %1</source>
-        <translation>%1-এ বন্ধ</translation>
+        <translation>%1 সাইটে বন্ধ</translation>
     </message>
     <message>
         <source>Off in %1</source>
-        <translation>%1-এ বন্ধ</translation>
+        <translation>%1 অ্যাপে বন্ধ</translation>
     </message>
     <message>
         <source>Off in %1 by default</source>
-        <translation>%1-এ ডিফল্টভাবে বন্ধ</translation>
+        <translation>%1 অ্যাপে ডিফল্টভাবে বন্ধ</translation>
     </message>
     <message>
         <source>Off in code editors</source>
@@ -2518,11 +2518,11 @@
     </message>
     <message>
         <source>Default follows General: %1, %2 suggestions.</source>
-        <translation>ডিফল্ট &quot;সাধারণ&quot; অনুযায়ী: %1, %2 সাজেশন।</translation>
+        <translation>ডিফল্ট “সাধারণ” অনুযায়ী: %1, %2 সাজেশন।</translation>
     </message>
     <message>
         <source>Yes, at %1, %2 on screen, %3 pt tall, %4 and %5</source>
-        <translation>হ্যাঁ, %1, %2 অবস্থানে, %3 pt উঁচু, %4 এবং %5</translation>
+        <translation>হ্যাঁ, স্ক্রিনে %1, %2 অবস্থানে, %3 pt উঁচু, %4 এবং %5</translation>
     </message>
     <message numerus="yes">
         <source>%Ln characters before it</source>
@@ -2615,7 +2615,7 @@
     </message>
     <message>
         <source>%1 is taken by another program.</source>
-        <translation>%1 অন্য একটি প্রোগ্রাম ব্যবহার করছে।</translation>
+        <translation>অন্য একটি প্রোগ্রাম %1 ব্যবহার করছে।</translation>
     </message>
     <message>
         <source>%1 could not open again. Your choice takes effect the next time you start it.</source>

@@ -2221,7 +2221,7 @@
     </message>
     <message>
         <source>Your writing memory is not saved: the keyring is missing or locked, so its key cannot be kept.</source>
-        <translation>La memòria d&apos;escriptura no s&apos;ha desat: el clauer no hi és o està bloquejat, de manera que no se&apos;n pot guardar la clau.</translation>
+        <translation>La memòria d&apos;escriptura no es desa: el clauer no hi és o està bloquejat, de manera que no se&apos;n pot guardar la clau.</translation>
     </message>
     <message>
         <source>That address isn&apos;t valid</source>
@@ -2229,11 +2229,11 @@
     </message>
     <message>
         <source>The request timed out.</source>
-        <translation>La sol·licitud ha esgotat el temps.</translation>
+        <translation>S&apos;ha esgotat el temps d&apos;espera de la sol·licitud.</translation>
     </message>
     <message>
         <source>The server&apos;s reply was too long, so it was stopped.</source>
-        <translation>La resposta del servidor era massa llarga i s’ha aturat.</translation>
+        <translation>La resposta del servidor era massa llarga i s&apos;ha aturat.</translation>
     </message>
     <message>
         <source>The server answered %1.</source>
@@ -2245,27 +2245,27 @@
     </message>
     <message>
         <source>The download server answered %1. Try again later.</source>
-        <translation>El servidor de baixada ha respost %1. Torna-ho a provar més tard.</translation>
+        <translation>El servidor de baixada ha respost %1. Torneu-ho a provar més tard.</translation>
     </message>
     <message>
         <source>The download couldn&apos;t be saved: %1</source>
-        <translation>No s’ha pogut desar la baixada: %1</translation>
+        <translation>No s&apos;ha pogut desar la baixada: %1</translation>
     </message>
     <message>
         <source>The download paused because the connection dropped. Try again to pick up where it stopped.</source>
-        <translation>La baixada s’ha posat en pausa perquè s’ha tallat la connexió. Torna-ho a provar per continuar on s’ha aturat.</translation>
+        <translation>La baixada s&apos;ha posat en pausa perquè s&apos;ha tallat la connexió. Torneu-ho a provar per continuar on s&apos;ha aturat.</translation>
     </message>
     <message>
         <source>The download stopped. Check your connection, then try again.</source>
-        <translation>La baixada s’ha aturat. Comprova la connexió i torna-ho a provar.</translation>
+        <translation>La baixada s&apos;ha aturat. Comproveu la connexió i torneu-ho a provar.</translation>
     </message>
     <message>
         <source>Pick an Ollama model in Settings</source>
-        <translation>Tria un model d’Ollama a la Configuració</translation>
+        <translation>Trieu un model d&apos;Ollama a Configuració</translation>
     </message>
     <message>
         <source>Pick a model for your local server</source>
-        <translation>Tria un model per al teu servidor local</translation>
+        <translation>Trieu un model per al vostre servidor local</translation>
     </message>
     <message>
         <source>The server&apos;s answer is not HTTP.</source>
@@ -2273,11 +2273,11 @@
     </message>
     <message>
         <source>The data couldn&apos;t be read because it is missing.</source>
-        <translation>No s’han pogut llegir les dades perquè falten.</translation>
+        <translation>No s&apos;han pogut llegir les dades perquè falten.</translation>
     </message>
     <message>
         <source>The data couldn&apos;t be read because it isn&apos;t in the correct format.</source>
-        <translation>No s’han pogut llegir les dades perquè no tenen el format correcte.</translation>
+        <translation>No s&apos;han pogut llegir les dades perquè no tenen el format correcte.</translation>
     </message>
     <message>
         <source>:%1:</source>
@@ -2286,7 +2286,7 @@
     </message>
     <message>
         <source>This computer has no on-device language model.</source>
-        <translation>Aquest ordinador no té cap model de llenguatge al dispositiu.</translation>
+        <translation>Aquest ordinador no té cap model de llenguatge integrat.</translation>
     </message>
     <message>
         <source>Ctrl</source>
@@ -2334,7 +2334,7 @@
     </message>
     <message>
         <source>Off unless turned on per app</source>
-        <translation>Desactivat tret que s’activi per app</translation>
+        <translation>Desactivat tret que s&apos;activi app per app</translation>
     </message>
     <message>
         <source>Tab</source>
@@ -2499,7 +2499,7 @@
     <message>
         <source>paste</source>
         <comment>insertion method, in a sentence</comment>
-        <translation>enganxar</translation>
+        <translation>porta-retalls</translation>
     </message>
     <message>
         <source>short</source>
@@ -2518,7 +2518,7 @@
     </message>
     <message>
         <source>Default follows General: %1, %2 suggestions.</source>
-        <translation>Per defecte segueix General: %1, suggeriments %2.</translation>
+        <translation>Per defecte segueix «General»: %1, suggeriments %2.</translation>
     </message>
     <message>
         <source>Yes, at %1, %2 on screen, %3 pt tall, %4 and %5</source>
@@ -2587,11 +2587,11 @@
     </message>
     <message>
         <source>The server refused the connection. Check that it is running and that the address is right.</source>
-        <translation>El servidor ha rebutjat la connexió. Comprova que estigui en marxa i que l&apos;adreça sigui correcta.</translation>
+        <translation>El servidor ha rebutjat la connexió. Comproveu que estigui en marxa i que l&apos;adreça sigui correcta.</translation>
     </message>
     <message>
         <source>The server&apos;s name couldn&apos;t be found. Check the address.</source>
-        <translation>No s&apos;ha trobat el nom del servidor. Comprova l&apos;adreça.</translation>
+        <translation>No s&apos;ha trobat el nom del servidor. Comproveu l&apos;adreça.</translation>
     </message>
     <message>
         <source>A secure connection to the server couldn&apos;t be made.</source>
@@ -2619,7 +2619,7 @@
     </message>
     <message>
         <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
-        <translation>%1 no s’ha pogut tornar a obrir. La teva elecció s’aplicarà la propera vegada que l’iniciïs.</translation>
+        <translation>%1 no s&apos;ha pogut tornar a obrir. La vostra elecció s&apos;aplicarà la propera vegada que l&apos;inicieu.</translation>
     </message>
     <message>
         <source>Downloading the model</source>

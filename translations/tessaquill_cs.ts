@@ -2212,7 +2212,7 @@
     </message>
     <message>
         <source>The keyring could not be read, so your server is asked without an API key. Type the key again if your server needs one.</source>
-        <translation>Klíčenku nešlo přečíst, proto se server dotazuje bez klíče API. Pokud ho server potřebuje, napište klíč znovu.</translation>
+        <translation>Klíčenku nešlo přečíst, proto se dotazy na server posílají bez klíče API. Pokud ho server potřebuje, napište klíč znovu.</translation>
     </message>
     <message>
         <source>Your writing memory could not be opened, so it was set aside and %app started a new one.</source>
@@ -2281,7 +2281,7 @@
     </message>
     <message>
         <source>Pick an Ollama model in Settings</source>
-        <translation>Vyberte model Ollama v Nastavení</translation>
+        <translation>Vyberte model Ollama v nastavení</translation>
     </message>
     <message>
         <source>Pick a model for your local server</source>
@@ -2334,7 +2334,7 @@
     </message>
     <message>
         <source>Paused in %1</source>
-        <translation>Pozastaveno v %1</translation>
+        <translation>Pozastaveno v aplikaci %1</translation>
     </message>
     <message>
         <source>Off on %1</source>
@@ -2342,11 +2342,11 @@
     </message>
     <message>
         <source>Off in %1</source>
-        <translation>Vypnuto v %1</translation>
+        <translation>Vypnuto v aplikaci %1</translation>
     </message>
     <message>
         <source>Off in %1 by default</source>
-        <translation>Ve výchozím stavu vypnuto v %1</translation>
+        <translation>Ve výchozím stavu vypnuto v aplikaci %1</translation>
     </message>
     <message>
         <source>Off in code editors</source>
@@ -2474,7 +2474,7 @@
     </message>
     <message>
         <source>Under a minute of typing saved today.</source>
-        <translation>Dnes ušetřeno necelou minutu psaní.</translation>
+        <translation>Dnes ušetřena necelá minuta psaní.</translation>
     </message>
     <message>
         <source>About %1 of typing saved today.</source>
@@ -2567,7 +2567,7 @@
     </message>
     <message>
         <source>No system tray runs on this desktop, so the icon cannot show. %1</source>
-        <translation>Na této ploše neběží žádná oznamovací oblast, takže ikonu nelze zobrazit. %1</translation>
+        <translation>V tomto pracovním prostředí neběží žádná oznamovací oblast, takže ikonu nelze zobrazit. %1</translation>
     </message>
     <message>
         <source>Typing</source>
@@ -2589,9 +2589,9 @@
     <message numerus="yes">
         <source>Under a minute of typing saved today. %Ln words this week.</source>
         <translation>
-            <numerusform>Dnes ušetřeno necelou minutu psaní. %Ln slovo tento týden.</numerusform>
-            <numerusform>Dnes ušetřeno necelou minutu psaní. %Ln slova tento týden.</numerusform>
-            <numerusform>Dnes ušetřeno necelou minutu psaní. %Ln slov tento týden.</numerusform>
+            <numerusform>Dnes ušetřena necelá minuta psaní. %Ln slovo tento týden.</numerusform>
+            <numerusform>Dnes ušetřena necelá minuta psaní. %Ln slova tento týden.</numerusform>
+            <numerusform>Dnes ušetřena necelá minuta psaní. %Ln slov tento týden.</numerusform>
         </translation>
     </message>
     <message numerus="yes">

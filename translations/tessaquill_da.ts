@@ -2249,15 +2249,15 @@
     </message>
     <message>
         <source>The download couldn&apos;t be saved: %1</source>
-        <translation>Downloaden kunne ikke gemmes: %1</translation>
+        <translation>Downloadet kunne ikke gemmes: %1</translation>
     </message>
     <message>
         <source>The download paused because the connection dropped. Try again to pick up where it stopped.</source>
-        <translation>Downloaden blev sat på pause, fordi forbindelsen blev afbrudt. Prøv igen for at fortsætte, hvor den stoppede.</translation>
+        <translation>Downloadet blev sat på pause, fordi forbindelsen blev afbrudt. Prøv igen for at fortsætte, hvor det stoppede.</translation>
     </message>
     <message>
         <source>The download stopped. Check your connection, then try again.</source>
-        <translation>Downloaden stoppede. Tjek din forbindelse, og prøv så igen.</translation>
+        <translation>Downloadet stoppede. Tjek din forbindelse, og prøv så igen.</translation>
     </message>
     <message>
         <source>Pick an Ollama model in Settings</source>
@@ -2286,7 +2286,7 @@
     </message>
     <message>
         <source>This computer has no on-device language model.</source>
-        <translation>Denne computer har ingen sprogmodel på enheden.</translation>
+        <translation>Denne computer har ingen indbygget sprogmodel.</translation>
     </message>
     <message>
         <source>Ctrl</source>
@@ -2499,7 +2499,7 @@
     <message>
         <source>paste</source>
         <comment>insertion method, in a sentence</comment>
-        <translation>indsæt</translation>
+        <translation>udklipsholder</translation>
     </message>
     <message>
         <source>short</source>
@@ -2518,7 +2518,7 @@
     </message>
     <message>
         <source>Default follows General: %1, %2 suggestions.</source>
-        <translation>Standard følger Generelt: %1, %2 forslag.</translation>
+        <translation>Standard følger »Generelt«: %1, %2 forslag.</translation>
     </message>
     <message>
         <source>Yes, at %1, %2 on screen, %3 pt tall, %4 and %5</source>
@@ -2603,7 +2603,7 @@
     </message>
     <message>
         <source>The network proxy couldn&apos;t be reached.</source>
-        <translation>Netværkets proxy kunne ikke nås.</translation>
+        <translation>Netværksproxyen kunne ikke nås.</translation>
     </message>
     <message>
         <source>The server couldn&apos;t be reached.</source>
@@ -2619,7 +2619,7 @@
     </message>
     <message>
         <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
-        <translation>%1 kunne ikke åbne igen. Dit valg træder i kraft, næste gang du starter det.</translation>
+        <translation>%1 kunne ikke starte igen. Dit valg træder i kraft, næste gang du starter det.</translation>
     </message>
     <message>
         <source>Downloading the model</source>

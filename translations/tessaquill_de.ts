@@ -2603,7 +2603,7 @@
     </message>
     <message>
         <source>The network proxy couldn&apos;t be reached.</source>
-        <translation>Der Proxy des Netzwerks ist nicht erreichbar.</translation>
+        <translation>Der Netzwerk-Proxy ist nicht erreichbar.</translation>
     </message>
     <message>
         <source>The server couldn&apos;t be reached.</source>

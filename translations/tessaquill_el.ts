@@ -2201,7 +2201,7 @@
     </message>
     <message>
         <source>%1, converted for llama.cpp by %2</source>
-        <translation>%1, μετατράπηκε για το llama.cpp από %2</translation>
+        <translation>%1, μετατροπή για το llama.cpp από %2</translation>
     </message>
     <message>
         <source>The data folder %1 could not be made. Check that the folder above it exists and that you may write there.</source>
@@ -2221,7 +2221,7 @@
     </message>
     <message>
         <source>Your writing memory is not saved: the keyring is missing or locked, so its key cannot be kept.</source>
-        <translation>Η μνήμη γραφής σας δεν αποθηκεύτηκε: η κλειδοθήκη λείπει ή είναι κλειδωμένη, οπότε το κλειδί της δεν μπορεί να φυλαχτεί.</translation>
+        <translation>Η μνήμη γραφής σας δεν αποθηκεύεται: η κλειδοθήκη λείπει ή είναι κλειδωμένη, οπότε το κλειδί της δεν μπορεί να φυλαχτεί.</translation>
     </message>
     <message>
         <source>That address isn&apos;t valid</source>
@@ -2229,7 +2229,7 @@
     </message>
     <message>
         <source>The request timed out.</source>
-        <translation>Το αίτημα έληξε.</translation>
+        <translation>Το χρονικό όριο του αιτήματος έληξε.</translation>
     </message>
     <message>
         <source>The server&apos;s reply was too long, so it was stopped.</source>
@@ -2249,7 +2249,7 @@
     </message>
     <message>
         <source>The download couldn&apos;t be saved: %1</source>
-        <translation>Η λήψη δεν αποθηκεύτηκε: %1</translation>
+        <translation>Δεν ήταν δυνατή η αποθήκευση της λήψης: %1</translation>
     </message>
     <message>
         <source>The download paused because the connection dropped. Try again to pick up where it stopped.</source>
@@ -2615,7 +2615,7 @@
     </message>
     <message>
         <source>%1 is taken by another program.</source>
-        <translation>Το %1 χρησιμοποιείται ήδη από άλλο πρόγραμμα.</translation>
+        <translation>Η συντόμευση %1 χρησιμοποιείται ήδη από άλλο πρόγραμμα.</translation>
     </message>
     <message>
         <source>%1 could not open again. Your choice takes effect the next time you start it.</source>

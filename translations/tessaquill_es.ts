@@ -2221,7 +2221,7 @@
     </message>
     <message>
         <source>Your writing memory is not saved: the keyring is missing or locked, so its key cannot be kept.</source>
-        <translation>Tu memoria de escritura no se ha guardado: falta el llavero o está bloqueado, así que no se puede conservar su clave.</translation>
+        <translation>Tu memoria de escritura no se guarda: falta el llavero o está bloqueado, así que no se puede conservar su clave.</translation>
     </message>
     <message>
         <source>That address isn&apos;t valid</source>
@@ -2286,7 +2286,7 @@
     </message>
     <message>
         <source>This computer has no on-device language model.</source>
-        <translation>Este equipo no tiene un modelo de lenguaje en el dispositivo.</translation>
+        <translation>Este equipo no tiene un modelo de lenguaje integrado.</translation>
     </message>
     <message>
         <source>Ctrl</source>
@@ -2326,7 +2326,7 @@
     </message>
     <message>
         <source>Off in %1 by default</source>
-        <translation>Desactivado en %1 por omisión</translation>
+        <translation>Desactivado en %1 por defecto</translation>
     </message>
     <message>
         <source>Off in code editors</source>
@@ -2470,7 +2470,7 @@
     </message>
     <message>
         <source>The button switches the desktop&apos;s accessibility support on. If the desktop&apos;s settings open instead, turn accessibility on there, then come back. This page updates by itself.</source>
-        <translation>El botón activa la accesibilidad del escritorio. Si en su lugar se abre la configuración del escritorio, activa allí la accesibilidad y vuelve. Esta página se actualiza sola.</translation>
+        <translation>El botón activa la accesibilidad del escritorio. Si en su lugar se abren los ajustes del escritorio, activa allí la accesibilidad y vuelve. Esta página se actualiza sola.</translation>
     </message>
     <message>
         <source>Still off? Some desktops start their accessibility service only when you log in. Log out and back in, then try again.</source>
@@ -2499,7 +2499,7 @@
     <message>
         <source>paste</source>
         <comment>insertion method, in a sentence</comment>
-        <translation>pegar</translation>
+        <translation>pegado</translation>
     </message>
     <message>
         <source>short</source>
@@ -2518,7 +2518,7 @@
     </message>
     <message>
         <source>Default follows General: %1, %2 suggestions.</source>
-        <translation>Por defecto sigue General: %1, sugerencias %2.</translation>
+        <translation>Por defecto sigue «General»: %1, sugerencias %2.</translation>
     </message>
     <message>
         <source>Yes, at %1, %2 on screen, %3 pt tall, %4 and %5</source>

@@ -2201,7 +2201,7 @@
     </message>
     <message>
         <source>Your writing memory is not saved: the keyring is missing or locked, so its key cannot be kept.</source>
-        <translation>حافظهٔ نوشتاری شما ذخیره نشده است: جاکلیدی وجود ندارد یا قفل است، پس کلید آن نگه داشته نمی‌شود.</translation>
+        <translation>حافظهٔ نوشتاری شما ذخیره نمی‌شود: جاکلیدی وجود ندارد یا قفل است، پس کلید آن نگه داشته نمی‌شود.</translation>
     </message>
     <message>
         <source>That address isn&apos;t valid</source>
@@ -2225,19 +2225,19 @@
     </message>
     <message>
         <source>The download server answered %1. Try again later.</source>
-        <translation>سرور دانلود با %1 پاسخ داد. بعداً دوباره امتحان کنید.</translation>
+        <translation>سرور بارگیری با %1 پاسخ داد. بعداً دوباره تلاش کنید.</translation>
     </message>
     <message>
         <source>The download couldn&apos;t be saved: %1</source>
-        <translation>دانلود ذخیره نشد: %1</translation>
+        <translation>بارگیری ذخیره نشد: %1</translation>
     </message>
     <message>
         <source>The download paused because the connection dropped. Try again to pick up where it stopped.</source>
-        <translation>دانلود متوقف شد چون اتصال قطع شد. دوباره امتحان کنید تا از همان جایی که ماند ادامه یابد.</translation>
+        <translation>بارگیری متوقف شد چون اتصال قطع شد. دوباره تلاش کنید تا از همان جایی که ماند ادامه یابد.</translation>
     </message>
     <message>
         <source>The download stopped. Check your connection, then try again.</source>
-        <translation>دانلود متوقف شد. اتصال خود را بررسی کنید و دوباره امتحان کنید.</translation>
+        <translation>بارگیری متوقف شد. اتصال خود را بررسی کنید و دوباره تلاش کنید.</translation>
     </message>
     <message>
         <source>Pick an Ollama model in Settings</source>
@@ -2290,11 +2290,11 @@
     </message>
     <message>
         <source>Paused on %1</source>
-        <translation>در %1 مکث شده</translation>
+        <translation>در %1 متوقف</translation>
     </message>
     <message>
         <source>Paused in %1</source>
-        <translation>در %1 مکث شده</translation>
+        <translation>در %1 متوقف</translation>
     </message>
     <message>
         <source>Off on %1</source>
@@ -2314,7 +2314,7 @@
     </message>
     <message>
         <source>Off unless turned on per app</source>
-        <translation>خاموش، مگر برای هر برنامه روشن شود</translation>
+        <translation>خاموش، مگر اینکه جداگانه برای برنامه روشن شود</translation>
     </message>
     <message>
         <source>Tab</source>
@@ -2442,15 +2442,15 @@
     </message>
     <message>
         <source>%app reads and types into text fields through the desktop&apos;s accessibility support, which some desktops leave off. %app uses it only for the field you&apos;re writing in.</source>
-        <translation>%app از راه پشتیبانی دسترس‌پذیری میز کار، فیلدهای متنی را می‌خواند و در آن‌ها تایپ می‌کند؛ برخی میزهای کار این پشتیبانی را خاموش نگه می‌دارند. %app فقط برای فیلدی که در آن می‌نویسید از آن استفاده می‌کند.</translation>
+        <translation>برنامهٔ %app از راه پشتیبانی دسترس‌پذیری میزکار، فیلدهای متنی را می‌خواند و در آن‌ها تایپ می‌کند؛ برخی میزکارها این پشتیبانی را خاموش نگه می‌دارند. %app فقط برای فیلدی که در آن می‌نویسید از آن استفاده می‌کند.</translation>
     </message>
     <message>
         <source>The button switches the desktop&apos;s accessibility support on. If the desktop&apos;s settings open instead, turn accessibility on there, then come back. This page updates by itself.</source>
-        <translation>این دکمه پشتیبانی دسترس‌پذیری میز کار را روشن می‌کند. اگر به‌جای آن تنظیمات میز کار باز شد، دسترس‌پذیری را آنجا روشن کنید و برگردید. این صفحه خودش به‌روز می‌شود.</translation>
+        <translation>این دکمه پشتیبانی دسترس‌پذیری میزکار را روشن می‌کند. اگر به‌جای آن تنظیمات میزکار باز شد، دسترس‌پذیری را آنجا روشن کنید و برگردید. این صفحه خودش به‌روز می‌شود.</translation>
     </message>
     <message>
         <source>Still off? Some desktops start their accessibility service only when you log in. Log out and back in, then try again.</source>
-        <translation>هنوز خاموش است؟ برخی میزهای کار سرویس دسترس‌پذیری را فقط هنگام ورود به سیستم راه می‌اندازند. از حساب خارج شوید و دوباره وارد شوید، سپس دوباره امتحان کنید.</translation>
+        <translation>هنوز خاموش است؟ برخی میزکارها سرویس دسترس‌پذیری را فقط هنگام ورود به سیستم راه می‌اندازند. از حساب خارج و دوباره وارد شوید، سپس دوباره تلاش کنید.</translation>
     </message>
     <message>
         <source>Pause</source>
@@ -2585,11 +2585,11 @@
     </message>
     <message>
         <source>%1 is taken by another program.</source>
-        <translation>%1 را برنامهٔ دیگری در اختیار دارد.</translation>
+        <translation>میان‌بر %1 را برنامهٔ دیگری در اختیار دارد.</translation>
     </message>
     <message>
         <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
-        <translation>%1 دوباره باز نشد. انتخاب شما دفعهٔ بعد که آن را اجرا کنید اعمال می‌شود.</translation>
+        <translation>برنامهٔ %1 دوباره باز نشد. انتخاب شما دفعهٔ بعد که آن را اجرا کنید اعمال می‌شود.</translation>
     </message>
     <message>
         <source>Downloading the model</source>

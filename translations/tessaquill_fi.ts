@@ -2221,7 +2221,7 @@
     </message>
     <message>
         <source>Your writing memory is not saved: the keyring is missing or locked, so its key cannot be kept.</source>
-        <translation>Kirjoitusmuistia ei ole tallennettu: avainnippu puuttuu tai on lukittu, joten sen avainta ei voi säilyttää.</translation>
+        <translation>Kirjoitusmuistia ei tallenneta: avainnippu puuttuu tai on lukittu, joten sen avainta ei voi säilyttää.</translation>
     </message>
     <message>
         <source>That address isn&apos;t valid</source>
@@ -2339,7 +2339,7 @@
     <message>
         <source>Tab</source>
         <comment>key</comment>
-        <translation>Sarkain</translation>
+        <translation>Tab</translation>
     </message>
     <message>
         <source>Enter</source>
@@ -2518,7 +2518,7 @@
     </message>
     <message>
         <source>Default follows General: %1, %2 suggestions.</source>
-        <translation>Oletus seuraa Yleisiä: %1, %2 ehdotukset.</translation>
+        <translation>Oletus seuraa Yleiset-asetuksia: %1, %2 ehdotukset.</translation>
     </message>
     <message>
         <source>Yes, at %1, %2 on screen, %3 pt tall, %4 and %5</source>

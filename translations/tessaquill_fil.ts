@@ -2253,7 +2253,7 @@
     </message>
     <message>
         <source>The download paused because the connection dropped. Try again to pick up where it stopped.</source>
-        <translation>Na-pause ang download dahil naputol ang koneksiyon. Subukang muli para ituloy mula sa huminto ito.</translation>
+        <translation>Na-pause ang download dahil naputol ang koneksiyon. Subukang muli para ituloy mula sa kung saan ito huminto.</translation>
     </message>
     <message>
         <source>The download stopped. Check your connection, then try again.</source>
@@ -2261,7 +2261,7 @@
     </message>
     <message>
         <source>Pick an Ollama model in Settings</source>
-        <translation>Pumili ng Ollama model sa Settings</translation>
+        <translation>Pumili ng Ollama model sa Mga Setting</translation>
     </message>
     <message>
         <source>Pick a model for your local server</source>
@@ -2334,7 +2334,7 @@
     </message>
     <message>
         <source>Off unless turned on per app</source>
-        <translation>Naka-off maliban kung i-on bawat app</translation>
+        <translation>Naka-off maliban kung i-on sa bawat app</translation>
     </message>
     <message>
         <source>Tab</source>
@@ -2470,7 +2470,7 @@
     </message>
     <message>
         <source>The button switches the desktop&apos;s accessibility support on. If the desktop&apos;s settings open instead, turn accessibility on there, then come back. This page updates by itself.</source>
-        <translation>Ino-on ng button ang accessibility support ng desktop. Kung bumukas sa halip ang settings ng desktop, i-on doon ang accessibility, saka bumalik. Kusang nag-a-update ang page na ito.</translation>
+        <translation>Ino-on ng button ang accessibility support ng desktop. Kung bumukas sa halip ang mga setting ng desktop, i-on doon ang accessibility, saka bumalik. Kusang nag-a-update ang page na ito.</translation>
     </message>
     <message>
         <source>Still off? Some desktops start their accessibility service only when you log in. Log out and back in, then try again.</source>
@@ -2518,7 +2518,7 @@
     </message>
     <message>
         <source>Default follows General: %1, %2 suggestions.</source>
-        <translation>Sumusunod ang default sa Pangkalahatan: %1, %2 na mungkahi.</translation>
+        <translation>Sumusunod ang default sa Pangkalahatan: %1, %2 mungkahi.</translation>
     </message>
     <message>
         <source>Yes, at %1, %2 on screen, %3 pt tall, %4 and %5</source>
@@ -2619,7 +2619,7 @@
     </message>
     <message>
         <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
-        <translation>Hindi muling mabuksan ang %1. Magkakabisa ang pinili mo sa susunod mong pagbukas dito.</translation>
+        <translation>Hindi muling mabuksan ang %1. Magkakabisa ang pinili mo sa susunod na buksan mo ito.</translation>
     </message>
     <message>
         <source>Downloading the model</source>

@@ -2603,7 +2603,7 @@
     </message>
     <message>
         <source>The network proxy couldn&apos;t be reached.</source>
-        <translation>Le proxy du réseau est injoignable.</translation>
+        <translation>Le proxy réseau est injoignable.</translation>
     </message>
     <message>
         <source>The server couldn&apos;t be reached.</source>

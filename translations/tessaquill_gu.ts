@@ -2189,7 +2189,7 @@
     </message>
     <message>
         <source>The key holds a space, an invisible character or a letter outside plain ASCII. Paste it again exactly as your server gave it.</source>
-        <translation>કીમાં સ્પેસ, અદૃશ્ય અક્ષર અથવા સાદા ASCII બહારનો અક્ષર છે. તમારા સર્વરે આપી હતી બરાબર તે રીતે ફરી પેસ્ટ કરો.</translation>
+        <translation>કીમાં સ્પેસ, અદૃશ્ય અક્ષર અથવા સાદા ASCII બહારનો અક્ષર છે. તમારા સર્વરે જે રીતે આપી હતી બરાબર તે જ રીતે તેને ફરી પેસ્ટ કરો.</translation>
     </message>
     <message>
         <source>The keyring could not be read, so your server is asked without an API key. Type the key again if your server needs one.</source>
@@ -2221,7 +2221,7 @@
     </message>
     <message>
         <source>Your writing memory is not saved: the keyring is missing or locked, so its key cannot be kept.</source>
-        <translation>તમારી લેખન મેમરી સાચવાઈ નથી: કીરિંગ નથી અથવા લૉક છે, તેથી તેની કી રાખી શકાતી નથી.</translation>
+        <translation>તમારી લેખન મેમરી સચવાતી નથી: કીરિંગ નથી અથવા લૉક છે, તેથી તેની કી રાખી શકાતી નથી.</translation>
     </message>
     <message>
         <source>That address isn&apos;t valid</source>
@@ -2261,11 +2261,11 @@
     </message>
     <message>
         <source>Pick an Ollama model in Settings</source>
-        <translation>સેટિંગ્સમાં Ollama મૉડલ પસંદ કરો</translation>
+        <translation>સેટિંગમાં Ollama મોડેલ પસંદ કરો</translation>
     </message>
     <message>
         <source>Pick a model for your local server</source>
-        <translation>તમારા સ્થાનિક સર્વર માટે મૉડલ પસંદ કરો</translation>
+        <translation>તમારા સ્થાનિક સર્વર માટે મોડેલ પસંદ કરો</translation>
     </message>
     <message>
         <source>The server&apos;s answer is not HTTP.</source>
@@ -2470,7 +2470,7 @@
     </message>
     <message>
         <source>The button switches the desktop&apos;s accessibility support on. If the desktop&apos;s settings open instead, turn accessibility on there, then come back. This page updates by itself.</source>
-        <translation>આ બટન ડેસ્કટૉપનો ઍક્સેસિબિલિટી સપોર્ટ ચાલુ કરે છે. જો તેના બદલે ડેસ્કટૉપનાં સેટિંગ્સ ખૂલે, તો ત્યાં ઍક્સેસિબિલિટી ચાલુ કરો, પછી પાછા આવો. આ પેજ આપમેળે અપડેટ થાય છે.</translation>
+        <translation>આ બટન ડેસ્કટૉપનો ઍક્સેસિબિલિટી સપોર્ટ ચાલુ કરે છે. જો તેના બદલે ડેસ્કટૉપના સેટિંગ ખૂલે, તો ત્યાં ઍક્સેસિબિલિટી ચાલુ કરો, પછી પાછા આવો. આ પેજ આપમેળે અપડેટ થાય છે.</translation>
     </message>
     <message>
         <source>Still off? Some desktops start their accessibility service only when you log in. Log out and back in, then try again.</source>
@@ -2518,11 +2518,11 @@
     </message>
     <message>
         <source>Default follows General: %1, %2 suggestions.</source>
-        <translation>ડિફૉલ્ટ &quot;સામાન્ય&quot; મુજબ: %1, %2 સૂચનો.</translation>
+        <translation>ડિફૉલ્ટ “સામાન્ય” મુજબ: %1, %2 સૂચનો.</translation>
     </message>
     <message>
         <source>Yes, at %1, %2 on screen, %3 pt tall, %4 and %5</source>
-        <translation>હા, %1, %2 પર, %3 pt ઊંચું, %4 અને %5</translation>
+        <translation>હા, સ્ક્રીન પર %1, %2 સ્થાને, %3 pt ઊંચું, %4 અને %5</translation>
     </message>
     <message numerus="yes">
         <source>%Ln characters before it</source>
@@ -2541,7 +2541,7 @@
     </message>
     <message>
         <source>No system tray runs on this desktop, so the icon cannot show. %1</source>
-        <translation>આ ડેસ્કટોપ પર કોઈ સિસ્ટમ ટ્રે ચાલતી નથી, તેથી આઇકન દેખાઈ શકતું નથી. %1</translation>
+        <translation>આ ડેસ્કટૉપ પર કોઈ સિસ્ટમ ટ્રે ચાલતી નથી, તેથી આઇકન દેખાઈ શકતું નથી. %1</translation>
     </message>
     <message>
         <source>Typing</source>
@@ -2615,7 +2615,7 @@
     </message>
     <message>
         <source>%1 is taken by another program.</source>
-        <translation>%1 બીજો પ્રોગ્રામ વાપરી રહ્યો છે.</translation>
+        <translation>%1 પહેલેથી બીજા પ્રોગ્રામ દ્વારા વપરાય છે.</translation>
     </message>
     <message>
         <source>%1 could not open again. Your choice takes effect the next time you start it.</source>

@@ -2581,7 +2581,7 @@
     <message numerus="yes">
         <source>%Ln of %1 done</source>
         <translation>
-            <numerusform>הושלמו %Ln מתוך %1</numerusform>
+            <numerusform>הושלם %Ln מתוך %1</numerusform>
             <numerusform>הושלמו %Ln מתוך %1</numerusform>
         </translation>
     </message>
@@ -2615,7 +2615,7 @@
     </message>
     <message>
         <source>%1 is taken by another program.</source>
-        <translation>%1 כבר בשימוש של תוכנה אחרת.</translation>
+        <translation>קיצור המקשים %1 כבר תפוס על ידי תוכנה אחרת.</translation>
     </message>
     <message>
         <source>%1 could not open again. Your choice takes effect the next time you start it.</source>

@@ -2201,7 +2201,7 @@
     </message>
     <message>
         <source>%1, converted for llama.cpp by %2</source>
-        <translation>%1, llama.cpp के लिए %2 द्वारा बदला गया</translation>
+        <translation>%1, llama.cpp के लिए %2 द्वारा रूपांतरित</translation>
     </message>
     <message>
         <source>The data folder %1 could not be made. Check that the folder above it exists and that you may write there.</source>
@@ -2221,7 +2221,7 @@
     </message>
     <message>
         <source>Your writing memory is not saved: the keyring is missing or locked, so its key cannot be kept.</source>
-        <translation>आपकी लेखन मेमोरी सहेजी नहीं गई है: कीरिंग मौजूद नहीं है या लॉक है, इसलिए उसकी कुंजी नहीं रखी जा सकती।</translation>
+        <translation>आपकी लेखन मेमोरी सहेजी नहीं जा रही है: कीरिंग मौजूद नहीं है या लॉक है, इसलिए उसकी कुंजी नहीं रखी जा सकती।</translation>
     </message>
     <message>
         <source>That address isn&apos;t valid</source>
@@ -2257,11 +2257,11 @@
     </message>
     <message>
         <source>The download stopped. Check your connection, then try again.</source>
-        <translation>डाउनलोड रुक गया। अपना कनेक्शन जाँचें, फिर से कोशिश करें।</translation>
+        <translation>डाउनलोड रुक गया। अपना कनेक्शन जाँचें, फिर दोबारा कोशिश करें।</translation>
     </message>
     <message>
         <source>Pick an Ollama model in Settings</source>
-        <translation>सेटिंग्स में कोई Ollama मॉडल चुनें</translation>
+        <translation>सेटिंग में कोई Ollama मॉडल चुनें</translation>
     </message>
     <message>
         <source>Pick a model for your local server</source>
@@ -2470,7 +2470,7 @@
     </message>
     <message>
         <source>The button switches the desktop&apos;s accessibility support on. If the desktop&apos;s settings open instead, turn accessibility on there, then come back. This page updates by itself.</source>
-        <translation>यह बटन डेस्कटॉप की सुलभता सुविधा चालू करता है। अगर इसके बजाय डेस्कटॉप की सेटिंग्स खुलें, तो वहाँ सुलभता चालू करें, फिर वापस आएँ। यह पेज अपने-आप अपडेट होता है।</translation>
+        <translation>यह बटन डेस्कटॉप की सुलभता सुविधा चालू करता है। अगर इसके बजाय डेस्कटॉप की सेटिंग खुले, तो वहाँ सुलभता चालू करें, फिर वापस आएँ। यह पेज अपने-आप अपडेट होता है।</translation>
     </message>
     <message>
         <source>Still off? Some desktops start their accessibility service only when you log in. Log out and back in, then try again.</source>
@@ -2522,21 +2522,21 @@
     </message>
     <message>
         <source>Yes, at %1, %2 on screen, %3 pt tall, %4 and %5</source>
-        <translation>हाँ, %1, %2 पर, %3 pt ऊँचा, %4 और %5</translation>
+        <translation>हाँ, स्क्रीन पर स्थिति %1, %2, %3 pt ऊँचा, %4 और %5</translation>
     </message>
     <message numerus="yes">
         <source>%Ln characters before it</source>
         <translation>
-            <numerusform>पहले %Ln अक्षर</numerusform>
-            <numerusform>पहले %Ln अक्षर</numerusform>
+            <numerusform>इससे पहले %Ln अक्षर</numerusform>
+            <numerusform>इससे पहले %Ln अक्षर</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln after</source>
         <comment>characters after the caret</comment>
         <translation>
-            <numerusform>बाद में %Ln</numerusform>
-            <numerusform>बाद में %Ln</numerusform>
+            <numerusform>इसके बाद %Ln</numerusform>
+            <numerusform>इसके बाद %Ln</numerusform>
         </translation>
     </message>
     <message>

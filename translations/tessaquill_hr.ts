@@ -2212,11 +2212,11 @@
     </message>
     <message>
         <source>The keyring could not be read, so your server is asked without an API key. Type the key again if your server needs one.</source>
-        <translation>Spremnik ključeva nije bilo moguće pročitati pa se poslužitelj pita bez API ključa. Ponovno upišite ključ ako ga poslužitelj treba.</translation>
+        <translation>Spremnik ključeva nije bilo moguće pročitati pa se poslužitelju šalju upiti bez API ključa. Ponovno upišite ključ ako ga poslužitelj treba.</translation>
     </message>
     <message>
         <source>Your writing memory could not be opened, so it was set aside and %app started a new one.</source>
-        <translation>Memoriju pisanja nije moguće otvoriti pa je odložena, a %app je započeo novu.</translation>
+        <translation>Memoriju pisanja nije bilo moguće otvoriti pa je odložena, a %app je započeo novu.</translation>
     </message>
     <message>
         <source>%1, converted for llama.cpp by %2</source>
@@ -2224,7 +2224,7 @@
     </message>
     <message>
         <source>The data folder %1 could not be made. Check that the folder above it exists and that you may write there.</source>
-        <translation>Mapa podataka %1 nije mogla biti stvorena. Provjerite postoji li mapa iznad nje i smijete li pisati u nju.</translation>
+        <translation>Mapu podataka %1 nije bilo moguće stvoriti. Provjerite postoji li mapa iznad nje i smijete li pisati u nju.</translation>
     </message>
     <message>
         <source>party</source>
@@ -2241,7 +2241,7 @@
     </message>
     <message>
         <source>Your writing memory is not saved: the keyring is missing or locked, so its key cannot be kept.</source>
-        <translation>Memorija pisanja nije spremljena: spremnik ključeva nedostaje ili je zaključan pa se njezin ključ ne može čuvati.</translation>
+        <translation>Memorija pisanja se ne sprema: spremnik ključeva nedostaje ili je zaključan pa se njezin ključ ne može čuvati.</translation>
     </message>
     <message>
         <source>That address isn&apos;t valid</source>
@@ -2281,7 +2281,7 @@
     </message>
     <message>
         <source>Pick an Ollama model in Settings</source>
-        <translation>Odaberite model Ollama u Postavkama</translation>
+        <translation>Odaberite model Ollama u postavkama</translation>
     </message>
     <message>
         <source>Pick a model for your local server</source>
@@ -2330,23 +2330,23 @@
     </message>
     <message>
         <source>Paused on %1</source>
-        <translation>Pauzirano na %1</translation>
+        <translation>Pauzirano na web-mjestu %1</translation>
     </message>
     <message>
         <source>Paused in %1</source>
-        <translation>Pauzirano u %1</translation>
+        <translation>Pauzirano u aplikaciji %1</translation>
     </message>
     <message>
         <source>Off on %1</source>
-        <translation>Isključeno na %1</translation>
+        <translation>Isključeno na web-mjestu %1</translation>
     </message>
     <message>
         <source>Off in %1</source>
-        <translation>Isključeno u %1</translation>
+        <translation>Isključeno u aplikaciji %1</translation>
     </message>
     <message>
         <source>Off in %1 by default</source>
-        <translation>Zadano isključeno u %1</translation>
+        <translation>Zadano isključeno u aplikaciji %1</translation>
     </message>
     <message>
         <source>Off in code editors</source>
@@ -2633,7 +2633,7 @@
     </message>
     <message>
         <source>The network proxy couldn&apos;t be reached.</source>
-        <translation>Proxy poslužitelj mreže nije dostupan.</translation>
+        <translation>Mrežni proxy poslužitelj nije dostupan.</translation>
     </message>
     <message>
         <source>The server couldn&apos;t be reached.</source>
@@ -2645,7 +2645,7 @@
     </message>
     <message>
         <source>%1 is taken by another program.</source>
-        <translation>%1 već koristi drugi program.</translation>
+        <translation>Drugi program već koristi %1.</translation>
     </message>
     <message>
         <source>%1 could not open again. Your choice takes effect the next time you start it.</source>

@@ -2196,7 +2196,7 @@
     <message numerus="yes">
         <source>%Ln settings held values %app cannot use, so they were corrected and saved.</source>
         <translation>
-            <numerusform>%Ln beállítás olyan értéket tartalmazott, amelyet a %app nem tud használni, ezért ki lett javítva és mentve.</numerusform>
+            <numerusform>%Ln beállítás olyan értéket tartalmazott, amelyet a %app nem tud használni, ezért kijavította és elmentette.</numerusform>
         </translation>
     </message>
     <message>
@@ -2213,7 +2213,7 @@
     </message>
     <message>
         <source>The server&apos;s reply was too long, so it was stopped.</source>
-        <translation>A szerver válasza túl hosszú volt, ezért leállt.</translation>
+        <translation>A szerver válasza túl hosszú volt, ezért a fogadása megszakadt.</translation>
     </message>
     <message>
         <source>The server answered %1.</source>
@@ -2225,7 +2225,7 @@
     </message>
     <message>
         <source>The download server answered %1. Try again later.</source>
-        <translation>A letöltési szerver ezt válaszolta: %1. Próbáld újra később.</translation>
+        <translation>A letöltési szerver ezt válaszolta: %1. Próbálja újra később.</translation>
     </message>
     <message>
         <source>The download couldn&apos;t be saved: %1</source>
@@ -2233,19 +2233,19 @@
     </message>
     <message>
         <source>The download paused because the connection dropped. Try again to pick up where it stopped.</source>
-        <translation>A letöltés szünetel, mert megszakadt a kapcsolat. Próbáld újra, és ott folytatódik, ahol abbamaradt.</translation>
+        <translation>A letöltés szünetel, mert megszakadt a kapcsolat. Próbálja újra, és ott folytatódik, ahol abbamaradt.</translation>
     </message>
     <message>
         <source>The download stopped. Check your connection, then try again.</source>
-        <translation>A letöltés leállt. Ellenőrizd a kapcsolatot, majd próbáld újra.</translation>
+        <translation>A letöltés leállt. Ellenőrizze a kapcsolatot, majd próbálja újra.</translation>
     </message>
     <message>
         <source>Pick an Ollama model in Settings</source>
-        <translation>Válassz Ollama-modellt a Beállításokban</translation>
+        <translation>Válasszon Ollama-modellt a Beállításokban</translation>
     </message>
     <message>
         <source>Pick a model for your local server</source>
-        <translation>Válassz modellt a helyi szerveredhez</translation>
+        <translation>Válasszon modellt a helyi szerveréhez</translation>
     </message>
     <message>
         <source>The server&apos;s answer is not HTTP.</source>
@@ -2494,7 +2494,7 @@
     </message>
     <message>
         <source>Default follows General: %1, %2 suggestions.</source>
-        <translation>Az alapértelmezés az Általános lapot követi: %1, %2 javaslatok.</translation>
+        <translation>Az alapértelmezés az „Általános” lapot követi: %1, %2 javaslatok.</translation>
     </message>
     <message>
         <source>Yes, at %1, %2 on screen, %3 pt tall, %4 and %5</source>
@@ -2557,11 +2557,11 @@
     </message>
     <message>
         <source>The server refused the connection. Check that it is running and that the address is right.</source>
-        <translation>A szerver elutasította a kapcsolatot. Ellenőrizd, hogy fut-e, és hogy helyes-e a cím.</translation>
+        <translation>A szerver elutasította a kapcsolatot. Ellenőrizze, hogy fut-e, és hogy helyes-e a cím.</translation>
     </message>
     <message>
         <source>The server&apos;s name couldn&apos;t be found. Check the address.</source>
-        <translation>A szerver neve nem található. Ellenőrizd a címet.</translation>
+        <translation>A szerver neve nem található. Ellenőrizze a címet.</translation>
     </message>
     <message>
         <source>A secure connection to the server couldn&apos;t be made.</source>
@@ -2589,7 +2589,7 @@
     </message>
     <message>
         <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
-        <translation>A(z) %1 nem tudott újra megnyílni. A választásod a következő indításkor lép életbe.</translation>
+        <translation>A(z) %1 nem tudott újra megnyílni. A választása a következő indításkor lép életbe.</translation>
     </message>
     <message>
         <source>Downloading the model</source>

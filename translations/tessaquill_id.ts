@@ -2428,11 +2428,11 @@
     </message>
     <message>
         <source>Under a minute of typing saved today.</source>
-        <translation>Kurang dari semenit mengetik dihemat hari ini.</translation>
+        <translation>Kurang dari semenit waktu mengetik dihemat hari ini.</translation>
     </message>
     <message>
         <source>About %1 of typing saved today.</source>
-        <translation>Sekitar %1 mengetik dihemat hari ini.</translation>
+        <translation>Sekitar %1 waktu mengetik dihemat hari ini.</translation>
     </message>
     <message numerus="yes">
         <source>Step %1 of %Ln</source>
@@ -2442,15 +2442,15 @@
     </message>
     <message>
         <source>%app reads and types into text fields through the desktop&apos;s accessibility support, which some desktops leave off. %app uses it only for the field you&apos;re writing in.</source>
-        <translation>%app membaca dan mengetik ke kolom teks melalui dukungan aksesibilitas desktop, yang dibiarkan mati di sebagian desktop. %app hanya memakainya untuk kolom tempat Anda menulis.</translation>
+        <translation>%app membaca dan mengetik ke kolom teks melalui dukungan aksesibilitas desktop, yang dibiarkan nonaktif di sebagian desktop. %app hanya memakainya untuk kolom tempat Anda menulis.</translation>
     </message>
     <message>
         <source>The button switches the desktop&apos;s accessibility support on. If the desktop&apos;s settings open instead, turn accessibility on there, then come back. This page updates by itself.</source>
-        <translation>Tombol ini menyalakan dukungan aksesibilitas desktop. Jika yang terbuka justru pengaturan desktop, nyalakan aksesibilitas di sana, lalu kembali. Halaman ini diperbarui sendiri.</translation>
+        <translation>Tombol ini mengaktifkan dukungan aksesibilitas desktop. Jika yang terbuka justru pengaturan desktop, aktifkan aksesibilitas di sana, lalu kembali. Halaman ini diperbarui sendiri.</translation>
     </message>
     <message>
         <source>Still off? Some desktops start their accessibility service only when you log in. Log out and back in, then try again.</source>
-        <translation>Masih mati? Sebagian desktop baru memulai layanan aksesibilitasnya saat Anda masuk. Keluar lalu masuk lagi, kemudian coba lagi.</translation>
+        <translation>Masih nonaktif? Sebagian desktop baru memulai layanan aksesibilitasnya saat Anda masuk. Keluar lalu masuk lagi, kemudian coba lagi.</translation>
     </message>
     <message>
         <source>Pause</source>
@@ -2520,7 +2520,7 @@
     <message>
         <source>Typing</source>
         <comment>section header</comment>
-        <translation>Ketik</translation>
+        <translation>Pengetikan</translation>
     </message>
     <message>
         <source>Switch to the computer&apos;s language?</source>
@@ -2535,13 +2535,13 @@
     <message numerus="yes">
         <source>Under a minute of typing saved today. %Ln words this week.</source>
         <translation>
-            <numerusform>Kurang dari semenit mengetik dihemat hari ini. %Ln kata minggu ini.</numerusform>
+            <numerusform>Kurang dari semenit waktu mengetik dihemat hari ini. %Ln kata minggu ini.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>About %1 of typing saved today. %Ln words this week.</source>
         <translation>
-            <numerusform>Sekitar %1 mengetik dihemat hari ini. %Ln kata minggu ini.</numerusform>
+            <numerusform>Sekitar %1 waktu mengetik dihemat hari ini. %Ln kata minggu ini.</numerusform>
         </translation>
     </message>
     <message>

@@ -2221,7 +2221,7 @@
     </message>
     <message>
         <source>Your writing memory is not saved: the keyring is missing or locked, so its key cannot be kept.</source>
-        <translation>La memoria di scrittura non è salvata: il portachiavi manca o è bloccato, quindi la sua chiave non può essere conservata.</translation>
+        <translation>La memoria di scrittura non viene salvata: il portachiavi manca o è bloccato, quindi la sua chiave non può essere conservata.</translation>
     </message>
     <message>
         <source>That address isn&apos;t valid</source>
@@ -2286,7 +2286,7 @@
     </message>
     <message>
         <source>This computer has no on-device language model.</source>
-        <translation>Questo computer non ha un modello linguistico sul dispositivo.</translation>
+        <translation>Questo computer non ha un modello linguistico integrato.</translation>
     </message>
     <message>
         <source>Ctrl</source>
@@ -2499,7 +2499,7 @@
     <message>
         <source>paste</source>
         <comment>insertion method, in a sentence</comment>
-        <translation>incolla</translation>
+        <translation>appunti</translation>
     </message>
     <message>
         <source>short</source>
@@ -2518,7 +2518,7 @@
     </message>
     <message>
         <source>Default follows General: %1, %2 suggestions.</source>
-        <translation>Predefinito: come in Generali: %1, suggerimenti %2.</translation>
+        <translation>Il predefinito segue «Generali»: %1, suggerimenti %2.</translation>
     </message>
     <message>
         <source>Yes, at %1, %2 on screen, %3 pt tall, %4 and %5</source>

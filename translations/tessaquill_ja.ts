@@ -2585,7 +2585,7 @@
     </message>
     <message>
         <source>%1 is taken by another program.</source>
-        <translation>%1 は別のプログラムが使用しています。</translation>
+        <translation>%1は別のプログラムが使用しています。</translation>
     </message>
     <message>
         <source>%1 could not open again. Your choice takes effect the next time you start it.</source>

@@ -2221,7 +2221,7 @@
     </message>
     <message>
         <source>Your writing memory is not saved: the keyring is missing or locked, so its key cannot be kept.</source>
-        <translation>ನಿಮ್ಮ ಬರವಣಿಗೆ ಸ್ಮರಣೆಯನ್ನು ಉಳಿಸಲಾಗಿಲ್ಲ: ಕೀರಿಂಗ್ ಇಲ್ಲ ಅಥವಾ ಲಾಕ್ ಆಗಿದೆ, ಆದ್ದರಿಂದ ಅದರ ಕೀಯನ್ನು ಇಡಲು ಸಾಧ್ಯವಿಲ್ಲ.</translation>
+        <translation>ನಿಮ್ಮ ಬರವಣಿಗೆ ಸ್ಮರಣೆಯನ್ನು ಉಳಿಸಲಾಗುತ್ತಿಲ್ಲ: ಕೀರಿಂಗ್ ಇಲ್ಲ ಅಥವಾ ಲಾಕ್ ಆಗಿದೆ, ಆದ್ದರಿಂದ ಅದರ ಕೀಯನ್ನು ಇಡಲು ಸಾಧ್ಯವಿಲ್ಲ.</translation>
     </message>
     <message>
         <source>That address isn&apos;t valid</source>
@@ -2261,11 +2261,11 @@
     </message>
     <message>
         <source>Pick an Ollama model in Settings</source>
-        <translation>ಸೆಟ್ಟಿಂಗ್‌ಗಳಲ್ಲಿ ಒಂದು Ollama ಮಾದರಿಯನ್ನು ಆರಿಸಿ</translation>
+        <translation>ಸೆಟ್ಟಿಂಗ್‌ಗಳಲ್ಲಿ ಒಂದು Ollama ಮಾಡೆಲ್ ಅನ್ನು ಆರಿಸಿ</translation>
     </message>
     <message>
         <source>Pick a model for your local server</source>
-        <translation>ನಿಮ್ಮ ಸ್ಥಳೀಯ ಸರ್ವರ್‌ಗೆ ಒಂದು ಮಾದರಿಯನ್ನು ಆರಿಸಿ</translation>
+        <translation>ನಿಮ್ಮ ಸ್ಥಳೀಯ ಸರ್ವರ್‌ಗೆ ಒಂದು ಮಾಡೆಲ್ ಅನ್ನು ಆರಿಸಿ</translation>
     </message>
     <message>
         <source>The server&apos;s answer is not HTTP.</source>
@@ -2310,11 +2310,11 @@
     </message>
     <message>
         <source>Paused on %1</source>
-        <translation>%1 ನಲ್ಲಿ ವಿರಾಮಗೊಂಡಿದೆ</translation>
+        <translation>%1 ನಲ್ಲಿ ವಿರಾಮಗೊಳಿಸಲಾಗಿದೆ</translation>
     </message>
     <message>
         <source>Paused in %1</source>
-        <translation>%1 ನಲ್ಲಿ ವಿರಾಮಗೊಂಡಿದೆ</translation>
+        <translation>%1 ನಲ್ಲಿ ವಿರಾಮಗೊಳಿಸಲಾಗಿದೆ</translation>
     </message>
     <message>
         <source>Off on %1</source>
@@ -2401,7 +2401,7 @@
     </message>
     <message>
         <source>Writes straight into the field. Cleanest in GTK and Qt apps.</source>
-        <translation>ನೇರವಾಗಿ ಕ್ಷೇತ್ರದಲ್ಲಿ ಬರೆಯುತ್ತದೆ. GTK ಮತ್ತು Qt ಆ್ಯಪ್‌ಗಳಲ್ಲಿ ಅತ್ಯಂತ ಸ್ವಚ್ಛ.</translation>
+        <translation>ನೇರವಾಗಿ ಫೀಲ್ಡ್‌ನಲ್ಲಿ ಬರೆಯುತ್ತದೆ. GTK ಮತ್ತು Qt ಆ್ಯಪ್‌ಗಳಲ್ಲಿ ಅತ್ಯಂತ ಸ್ವಚ್ಛ.</translation>
     </message>
     <message>
         <source>Typing</source>
@@ -2466,11 +2466,11 @@
     </message>
     <message>
         <source>%app reads and types into text fields through the desktop&apos;s accessibility support, which some desktops leave off. %app uses it only for the field you&apos;re writing in.</source>
-        <translation>%app ಡೆಸ್ಕ್‌ಟಾಪ್‌ನ ಪ್ರವೇಶಿಸುವಿಕೆ ಬೆಂಬಲದ ಮೂಲಕ ಪಠ್ಯ ಕ್ಷೇತ್ರಗಳನ್ನು ಓದುತ್ತದೆ ಮತ್ತು ಅವುಗಳಲ್ಲಿ ಟೈಪ್ ಮಾಡುತ್ತದೆ; ಕೆಲವು ಡೆಸ್ಕ್‌ಟಾಪ್‌ಗಳು ಇದನ್ನು ಆಫ್ ಆಗಿಯೇ ಇಡುತ್ತವೆ. ನೀವು ಬರೆಯುತ್ತಿರುವ ಕ್ಷೇತ್ರಕ್ಕೆ ಮಾತ್ರ %app ಇದನ್ನು ಬಳಸುತ್ತದೆ.</translation>
+        <translation>%app ಡೆಸ್ಕ್‌ಟಾಪ್‌ನ ಪ್ರವೇಶಿಸುವಿಕೆ ಬೆಂಬಲದ ಮೂಲಕ ಪಠ್ಯ ಫೀಲ್ಡ್‌ಗಳನ್ನು ಓದುತ್ತದೆ ಮತ್ತು ಅವುಗಳಲ್ಲಿ ಟೈಪ್ ಮಾಡುತ್ತದೆ; ಕೆಲವು ಡೆಸ್ಕ್‌ಟಾಪ್‌ಗಳು ಇದನ್ನು ಆಫ್ ಆಗಿಯೇ ಇಡುತ್ತವೆ. ನೀವು ಬರೆಯುತ್ತಿರುವ ಫೀಲ್ಡ್‌ಗೆ ಮಾತ್ರ %app ಇದನ್ನು ಬಳಸುತ್ತದೆ.</translation>
     </message>
     <message>
         <source>The button switches the desktop&apos;s accessibility support on. If the desktop&apos;s settings open instead, turn accessibility on there, then come back. This page updates by itself.</source>
-        <translation>ಈ ಬಟನ್ ಡೆಸ್ಕ್‌ಟಾಪ್‌ನ ಪ್ರವೇಶಿಸುವಿಕೆ ಬೆಂಬಲವನ್ನು ಆನ್ ಮಾಡುತ್ತದೆ. ಅದರ ಬದಲು ಡೆಸ್ಕ್‌ಟಾಪ್‌ನ ಸೆಟ್ಟಿಂಗ್‌ಗಳು ತೆರೆದರೆ, ಅಲ್ಲಿ ಪ್ರವೇಶಿಸುವಿಕೆಯನ್ನು ಆನ್ ಮಾಡಿ, ನಂತರ ಹಿಂತಿರುಗಿ. ಈ ಪುಟ ತಾನಾಗಿಯೇ ನವೀಕರಿಸುತ್ತದೆ.</translation>
+        <translation>ಈ ಬಟನ್ ಡೆಸ್ಕ್‌ಟಾಪ್‌ನ ಪ್ರವೇಶಿಸುವಿಕೆ ಬೆಂಬಲವನ್ನು ಆನ್ ಮಾಡುತ್ತದೆ. ಅದರ ಬದಲು ಡೆಸ್ಕ್‌ಟಾಪ್‌ನ ಸೆಟ್ಟಿಂಗ್‌ಗಳು ತೆರೆದರೆ, ಅಲ್ಲಿ ಪ್ರವೇಶಿಸುವಿಕೆಯನ್ನು ಆನ್ ಮಾಡಿ, ನಂತರ ಹಿಂತಿರುಗಿ. ಈ ಪುಟ ತಾನಾಗಿಯೇ ನವೀಕರಣಗೊಳ್ಳುತ್ತದೆ.</translation>
     </message>
     <message>
         <source>Still off? Some desktops start their accessibility service only when you log in. Log out and back in, then try again.</source>
@@ -2527,8 +2527,8 @@
     <message numerus="yes">
         <source>%Ln characters before it</source>
         <translation>
-            <numerusform>ಮೊದಲು %Ln ಅಕ್ಷರ</numerusform>
-            <numerusform>ಮೊದಲು %Ln ಅಕ್ಷರಗಳು</numerusform>
+            <numerusform>ಕರ್ಸರ್‌ಗಿಂತ ಮೊದಲು %Ln ಅಕ್ಷರ</numerusform>
+            <numerusform>ಕರ್ಸರ್‌ಗಿಂತ ಮೊದಲು %Ln ಅಕ್ಷರಗಳು</numerusform>
         </translation>
     </message>
     <message numerus="yes">

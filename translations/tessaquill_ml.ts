@@ -2221,7 +2221,7 @@
     </message>
     <message>
         <source>Your writing memory is not saved: the keyring is missing or locked, so its key cannot be kept.</source>
-        <translation>നിങ്ങളുടെ എഴുത്ത് ഓർമ്മ സംരക്ഷിച്ചിട്ടില്ല: കീറിംഗ് ഇല്ല അല്ലെങ്കിൽ ലോക്ക് ചെയ്തിരിക്കുന്നു, അതിനാൽ അതിന്റെ കീ സൂക്ഷിക്കാനാവില്ല.</translation>
+        <translation>നിങ്ങളുടെ എഴുത്ത് ഓർമ്മ സംരക്ഷിക്കുന്നില്ല: കീറിംഗ് ഇല്ല അല്ലെങ്കിൽ ലോക്ക് ചെയ്തിരിക്കുന്നു, അതിനാൽ അതിന്റെ കീ സൂക്ഷിക്കാനാവില്ല.</translation>
     </message>
     <message>
         <source>That address isn&apos;t valid</source>
@@ -2261,7 +2261,7 @@
     </message>
     <message>
         <source>Pick an Ollama model in Settings</source>
-        <translation>ക്രമീകരണങ്ങളിൽ ഒരു Ollama മോഡൽ തിരഞ്ഞെടുക്കുക</translation>
+        <translation>ക്രമീകരണത്തിൽ ഒരു Ollama മോഡൽ തിരഞ്ഞെടുക്കുക</translation>
     </message>
     <message>
         <source>Pick a model for your local server</source>
@@ -2479,7 +2479,7 @@
     <message>
         <source>Pause</source>
         <comment>section header</comment>
-        <translation>താൽക്കാലികമായി നിർത്തുക</translation>
+        <translation>താൽക്കാലികമായി നിർത്തൽ</translation>
     </message>
     <message>
         <source>Pause</source>
@@ -2527,8 +2527,8 @@
     <message numerus="yes">
         <source>%Ln characters before it</source>
         <translation>
-            <numerusform>മുമ്പ് %Ln അക്ഷരം</numerusform>
-            <numerusform>മുമ്പ് %Ln അക്ഷരങ്ങൾ</numerusform>
+            <numerusform>കഴ്സറിന് മുമ്പ് %Ln അക്ഷരം</numerusform>
+            <numerusform>കഴ്സറിന് മുമ്പ് %Ln അക്ഷരങ്ങൾ</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -2615,7 +2615,7 @@
     </message>
     <message>
         <source>%1 is taken by another program.</source>
-        <translation>%1 മറ്റൊരു പ്രോഗ്രാം ഉപയോഗിക്കുന്നുണ്ട്.</translation>
+        <translation>മറ്റൊരു പ്രോഗ്രാം %1 ഉപയോഗിക്കുന്നുണ്ട്.</translation>
     </message>
     <message>
         <source>%1 could not open again. Your choice takes effect the next time you start it.</source>

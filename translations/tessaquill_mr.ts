@@ -2221,7 +2221,7 @@
     </message>
     <message>
         <source>Your writing memory is not saved: the keyring is missing or locked, so its key cannot be kept.</source>
-        <translation>तुमची लेखन मेमरी सेव्ह झालेली नाही: कीरिंग नाही किंवा लॉक आहे, म्हणून तिची की ठेवता येत नाही.</translation>
+        <translation>तुमची लेखन मेमरी सेव्ह होत नाही: कीरिंग नाही किंवा लॉक आहे, म्हणून तिची की ठेवता येत नाही.</translation>
     </message>
     <message>
         <source>That address isn&apos;t valid</source>
@@ -2249,7 +2249,7 @@
     </message>
     <message>
         <source>The download couldn&apos;t be saved: %1</source>
-        <translation>डाउनलोड जतन करता आले नाही: %1</translation>
+        <translation>डाउनलोड सेव्ह करता आले नाही: %1</translation>
     </message>
     <message>
         <source>The download paused because the connection dropped. Try again to pick up where it stopped.</source>
@@ -2470,7 +2470,7 @@
     </message>
     <message>
         <source>The button switches the desktop&apos;s accessibility support on. If the desktop&apos;s settings open instead, turn accessibility on there, then come back. This page updates by itself.</source>
-        <translation>हे बटण डेस्कटॉपचा ॲक्सेसिबिलिटी सपोर्ट चालू करते. त्याऐवजी डेस्कटॉपची सेटिंग्ज उघडल्यास, तिथे ॲक्सेसिबिलिटी चालू करा, मग परत या. हे पेज आपोआप अपडेट होते.</translation>
+        <translation>हे बटण डेस्कटॉपचा ॲक्सेसिबिलिटी सपोर्ट सुरू करते. त्याऐवजी डेस्कटॉपची सेटिंग्ज उघडल्यास, तिथे ॲक्सेसिबिलिटी सुरू करा, मग परत या. हे पेज आपोआप अपडेट होते.</translation>
     </message>
     <message>
         <source>Still off? Some desktops start their accessibility service only when you log in. Log out and back in, then try again.</source>
@@ -2518,25 +2518,25 @@
     </message>
     <message>
         <source>Default follows General: %1, %2 suggestions.</source>
-        <translation>डीफॉल्ट &quot;सामान्य&quot; नुसार: %1, %2 सूचना.</translation>
+        <translation>डीफॉल्ट “सामान्य” नुसार: %1, %2 सूचना.</translation>
     </message>
     <message>
         <source>Yes, at %1, %2 on screen, %3 pt tall, %4 and %5</source>
-        <translation>होय, %1, %2 वर, %3 pt उंच, %4 आणि %5</translation>
+        <translation>होय, स्क्रीनवर %1, %2 येथे, %3 pt उंच, %4 आणि %5</translation>
     </message>
     <message numerus="yes">
         <source>%Ln characters before it</source>
         <translation>
-            <numerusform>आधी %Ln अक्षर</numerusform>
-            <numerusform>आधी %Ln अक्षरे</numerusform>
+            <numerusform>त्याआधी %Ln अक्षर</numerusform>
+            <numerusform>त्याआधी %Ln अक्षरे</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln after</source>
         <comment>characters after the caret</comment>
         <translation>
-            <numerusform>नंतर %Ln</numerusform>
-            <numerusform>नंतर %Ln</numerusform>
+            <numerusform>त्यानंतर %Ln</numerusform>
+            <numerusform>त्यानंतर %Ln</numerusform>
         </translation>
     </message>
     <message>
@@ -2615,7 +2615,7 @@
     </message>
     <message>
         <source>%1 is taken by another program.</source>
-        <translation>%1 दुसरा प्रोग्राम वापरत आहे.</translation>
+        <translation>दुसरा प्रोग्राम %1 वापरत आहे.</translation>
     </message>
     <message>
         <source>%1 could not open again. Your choice takes effect the next time you start it.</source>

@@ -2186,7 +2186,7 @@
     </message>
     <message>
         <source>The data folder %1 could not be made. Check that the folder above it exists and that you may write there.</source>
-        <translation>Folder data %1 tidak dapat dibuat. Semak bahawa folder di atasnya wujud dan anda boleh menulis di situ.</translation>
+        <translation>Folder data %1 tidak dapat dibuat. Pastikan folder induknya wujud dan anda boleh menulis di situ.</translation>
     </message>
     <message>
         <source>party</source>
@@ -2298,23 +2298,23 @@
     </message>
     <message>
         <source>Off on %1</source>
-        <translation>Mati di %1</translation>
+        <translation>Dimatikan di %1</translation>
     </message>
     <message>
         <source>Off in %1</source>
-        <translation>Mati dalam %1</translation>
+        <translation>Dimatikan dalam %1</translation>
     </message>
     <message>
         <source>Off in %1 by default</source>
-        <translation>Mati dalam %1 secara lalai</translation>
+        <translation>Dimatikan dalam %1 secara lalai</translation>
     </message>
     <message>
         <source>Off in code editors</source>
-        <translation>Mati dalam editor kod</translation>
+        <translation>Dimatikan dalam editor kod</translation>
     </message>
     <message>
         <source>Off unless turned on per app</source>
-        <translation>Mati melainkan dihidupkan bagi setiap apl</translation>
+        <translation>Dimatikan melainkan dihidupkan bagi setiap apl</translation>
     </message>
     <message>
         <source>Tab</source>
@@ -2442,7 +2442,7 @@
     </message>
     <message>
         <source>%app reads and types into text fields through the desktop&apos;s accessibility support, which some desktops leave off. %app uses it only for the field you&apos;re writing in.</source>
-        <translation>%app membaca dan menaip ke dalam medan teks melalui sokongan kebolehcapaian desktop, yang dibiarkan mati pada sesetengah desktop. %app hanya menggunakannya untuk medan yang anda tulis.</translation>
+        <translation>%app membaca dan menaip ke dalam medan teks melalui sokongan kebolehcapaian desktop, yang dibiarkan mati pada sesetengah desktop. %app hanya menggunakannya untuk medan tempat anda sedang menulis.</translation>
     </message>
     <message>
         <source>The button switches the desktop&apos;s accessibility support on. If the desktop&apos;s settings open instead, turn accessibility on there, then come back. This page updates by itself.</source>
@@ -2503,7 +2503,7 @@
     <message numerus="yes">
         <source>%Ln characters before it</source>
         <translation>
-            <numerusform>%Ln aksara sebelum</numerusform>
+            <numerusform>%Ln aksara sebelumnya</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -2520,7 +2520,7 @@
     <message>
         <source>Typing</source>
         <comment>section header</comment>
-        <translation>Taip</translation>
+        <translation>Menaip</translation>
     </message>
     <message>
         <source>Switch to the computer&apos;s language?</source>

@@ -2205,7 +2205,7 @@
     </message>
     <message>
         <source>The data folder %1 could not be made. Check that the folder above it exists and that you may write there.</source>
-        <translation>Datamappen %1 kunne ikke opprettes. Sjekk at mappen over den finnes, og at du kan skrive der.</translation>
+        <translation>Datamappen %1 kunne ikke opprettes. Sjekk at den overordnede mappen finnes, og at du kan skrive der.</translation>
     </message>
     <message>
         <source>party</source>
@@ -2221,7 +2221,7 @@
     </message>
     <message>
         <source>Your writing memory is not saved: the keyring is missing or locked, so its key cannot be kept.</source>
-        <translation>Skriveminnet ditt er ikke lagret: nøkkelringen mangler eller er låst, så nøkkelen kan ikke oppbevares.</translation>
+        <translation>Skriveminnet ditt lagres ikke: nøkkelringen mangler eller er låst, så nøkkelen kan ikke tas vare på.</translation>
     </message>
     <message>
         <source>That address isn&apos;t valid</source>
@@ -2499,7 +2499,7 @@
     <message>
         <source>paste</source>
         <comment>insertion method, in a sentence</comment>
-        <translation>lim inn</translation>
+        <translation>innliming</translation>
     </message>
     <message>
         <source>short</source>

@@ -2205,7 +2205,7 @@
     </message>
     <message>
         <source>The data folder %1 could not be made. Check that the folder above it exists and that you may write there.</source>
-        <translation>De gegevensmap %1 kon niet worden gemaakt. Controleer of de map erboven bestaat en of je daar mag schrijven.</translation>
+        <translation>De gegevensmap %1 kon niet worden gemaakt. Controleer of de bovenliggende map bestaat en of je daar mag schrijven.</translation>
     </message>
     <message>
         <source>party</source>
@@ -2221,7 +2221,7 @@
     </message>
     <message>
         <source>Your writing memory is not saved: the keyring is missing or locked, so its key cannot be kept.</source>
-        <translation>Je schrijfgeheugen is niet opgeslagen: de sleutelbos ontbreekt of is vergrendeld, dus de sleutel kan niet worden bewaard.</translation>
+        <translation>Je schrijfgeheugen wordt niet opgeslagen: de sleutelbos ontbreekt of is vergrendeld, dus de sleutel kan niet worden bewaard.</translation>
     </message>
     <message>
         <source>That address isn&apos;t valid</source>
@@ -2233,7 +2233,7 @@
     </message>
     <message>
         <source>The server&apos;s reply was too long, so it was stopped.</source>
-        <translation>Het antwoord van de server was te lang en is gestopt.</translation>
+        <translation>Het antwoord van de server was te lang en is daarom afgebroken.</translation>
     </message>
     <message>
         <source>The server answered %1.</source>
@@ -2249,7 +2249,7 @@
     </message>
     <message>
         <source>The download couldn&apos;t be saved: %1</source>
-        <translation>De download kon niet worden bewaard: %1</translation>
+        <translation>De download kon niet worden opgeslagen: %1</translation>
     </message>
     <message>
         <source>The download paused because the connection dropped. Try again to pick up where it stopped.</source>
@@ -2451,11 +2451,11 @@
     </message>
     <message>
         <source>Under a minute of typing saved today.</source>
-        <translation>Vandaag minder dan een minuut typen bespaard.</translation>
+        <translation>Vandaag minder dan een minuut typwerk bespaard.</translation>
     </message>
     <message>
         <source>About %1 of typing saved today.</source>
-        <translation>Vandaag ongeveer %1 typen bespaard.</translation>
+        <translation>Vandaag ongeveer %1 typwerk bespaard.</translation>
     </message>
     <message numerus="yes">
         <source>Step %1 of %Ln</source>
@@ -2466,15 +2466,15 @@
     </message>
     <message>
         <source>%app reads and types into text fields through the desktop&apos;s accessibility support, which some desktops leave off. %app uses it only for the field you&apos;re writing in.</source>
-        <translation>%app leest tekstvelden en typt erin via de toegankelijkheidsondersteuning van het bureaublad, die sommige bureaubladen uit laten staan. %app gebruikt die alleen voor het veld waarin je schrijft.</translation>
+        <translation>%app leest tekstvelden en typt erin via de toegankelijkheidsondersteuning van de desktop, die sommige desktops uit laten staan. %app gebruikt die alleen voor het veld waarin je schrijft.</translation>
     </message>
     <message>
         <source>The button switches the desktop&apos;s accessibility support on. If the desktop&apos;s settings open instead, turn accessibility on there, then come back. This page updates by itself.</source>
-        <translation>De knop zet de toegankelijkheidsondersteuning van het bureaublad aan. Openen in plaats daarvan de instellingen van het bureaublad, zet toegankelijkheid daar dan aan en kom terug. Deze pagina werkt zichzelf bij.</translation>
+        <translation>De knop zet de toegankelijkheidsondersteuning van de desktop aan. Openen in plaats daarvan de desktopinstellingen, zet toegankelijkheid daar dan aan en kom terug. Deze pagina werkt zichzelf bij.</translation>
     </message>
     <message>
         <source>Still off? Some desktops start their accessibility service only when you log in. Log out and back in, then try again.</source>
-        <translation>Nog steeds uit? Sommige bureaubladen starten hun toegankelijkheidsdienst pas bij het inloggen. Log uit en weer in en probeer het opnieuw.</translation>
+        <translation>Nog steeds uit? Sommige desktops starten hun toegankelijkheidsdienst pas bij het inloggen. Log uit en weer in en probeer het opnieuw.</translation>
     </message>
     <message>
         <source>Pause</source>
@@ -2541,7 +2541,7 @@
     </message>
     <message>
         <source>No system tray runs on this desktop, so the icon cannot show. %1</source>
-        <translation>Op dit bureaublad draait geen systeemvak, dus het pictogram kan niet verschijnen. %1</translation>
+        <translation>Op deze desktop draait geen systeemvak, dus het pictogram kan niet verschijnen. %1</translation>
     </message>
     <message>
         <source>Typing</source>
@@ -2562,15 +2562,15 @@
     <message numerus="yes">
         <source>Under a minute of typing saved today. %Ln words this week.</source>
         <translation>
-            <numerusform>Vandaag minder dan een minuut typen bespaard. %Ln woord deze week.</numerusform>
-            <numerusform>Vandaag minder dan een minuut typen bespaard. %Ln woorden deze week.</numerusform>
+            <numerusform>Vandaag minder dan een minuut typwerk bespaard. %Ln woord deze week.</numerusform>
+            <numerusform>Vandaag minder dan een minuut typwerk bespaard. %Ln woorden deze week.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>About %1 of typing saved today. %Ln words this week.</source>
         <translation>
-            <numerusform>Vandaag ongeveer %1 typen bespaard. %Ln woord deze week.</numerusform>
-            <numerusform>Vandaag ongeveer %1 typen bespaard. %Ln woorden deze week.</numerusform>
+            <numerusform>Vandaag ongeveer %1 typwerk bespaard. %Ln woord deze week.</numerusform>
+            <numerusform>Vandaag ongeveer %1 typwerk bespaard. %Ln woorden deze week.</numerusform>
         </translation>
     </message>
     <message>
@@ -2603,7 +2603,7 @@
     </message>
     <message>
         <source>The network proxy couldn&apos;t be reached.</source>
-        <translation>De proxy van het netwerk is niet bereikbaar.</translation>
+        <translation>De netwerkproxy is niet bereikbaar.</translation>
     </message>
     <message>
         <source>The server couldn&apos;t be reached.</source>
@@ -2619,7 +2619,7 @@
     </message>
     <message>
         <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
-        <translation>%1 kon niet opnieuw openen. Je keuze geldt vanaf de volgende keer dat je het start.</translation>
+        <translation>%1 kon niet opnieuw starten. Je keuze geldt vanaf de volgende keer dat je het start.</translation>
     </message>
     <message>
         <source>Downloading the model</source>

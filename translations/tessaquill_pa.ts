@@ -2221,7 +2221,7 @@
     </message>
     <message>
         <source>Your writing memory is not saved: the keyring is missing or locked, so its key cannot be kept.</source>
-        <translation>ਤੁਹਾਡੀ ਲਿਖਤ ਮੈਮਰੀ ਸੰਭਾਲੀ ਨਹੀਂ ਗਈ: ਕੀਰਿੰਗ ਮੌਜੂਦ ਨਹੀਂ ਜਾਂ ਲੌਕ ਹੈ, ਇਸ ਲਈ ਇਸ ਦੀ ਕੁੰਜੀ ਰੱਖੀ ਨਹੀਂ ਜਾ ਸਕਦੀ।</translation>
+        <translation>ਤੁਹਾਡੀ ਲਿਖਤ ਮੈਮਰੀ ਸੰਭਾਲੀ ਨਹੀਂ ਜਾ ਰਹੀ: ਕੀਰਿੰਗ ਮੌਜੂਦ ਨਹੀਂ ਜਾਂ ਲੌਕ ਹੈ, ਇਸ ਲਈ ਇਸ ਦੀ ਕੁੰਜੀ ਰੱਖੀ ਨਹੀਂ ਜਾ ਸਕਦੀ।</translation>
     </message>
     <message>
         <source>That address isn&apos;t valid</source>
@@ -2310,11 +2310,11 @@
     </message>
     <message>
         <source>Paused on %1</source>
-        <translation>%1 &apos;ਤੇ ਰੁਕਿਆ</translation>
+        <translation>%1 &apos;ਤੇ ਰੁਕਿਆ ਹੋਇਆ</translation>
     </message>
     <message>
         <source>Paused in %1</source>
-        <translation>%1 ਵਿੱਚ ਰੁਕਿਆ</translation>
+        <translation>%1 ਵਿੱਚ ਰੁਕਿਆ ਹੋਇਆ</translation>
     </message>
     <message>
         <source>Off on %1</source>
@@ -2326,7 +2326,7 @@
     </message>
     <message>
         <source>Off in %1 by default</source>
-        <translation>%1 ਵਿੱਚ ਡਿਫੌਲਟ ਤੌਰ &apos;ਤੇ ਬੰਦ</translation>
+        <translation>%1 ਵਿੱਚ ਪੂਰਵ-ਨਿਰਧਾਰਤ ਤੌਰ &apos;ਤੇ ਬੰਦ</translation>
     </message>
     <message>
         <source>Off in code editors</source>
@@ -2518,11 +2518,11 @@
     </message>
     <message>
         <source>Default follows General: %1, %2 suggestions.</source>
-        <translation>ਪੂਰਵ-ਨਿਰਧਾਰਤ &quot;ਆਮ&quot; ਅਨੁਸਾਰ: %1, %2 ਸੁਝਾਅ।</translation>
+        <translation>ਪੂਰਵ-ਨਿਰਧਾਰਤ “ਆਮ” ਅਨੁਸਾਰ: %1, %2 ਸੁਝਾਅ।</translation>
     </message>
     <message>
         <source>Yes, at %1, %2 on screen, %3 pt tall, %4 and %5</source>
-        <translation>ਹਾਂ, %1, %2 ਉੱਤੇ, %3 pt ਉੱਚਾ, %4 ਅਤੇ %5</translation>
+        <translation>ਹਾਂ, ਸਕ੍ਰੀਨ &apos;ਤੇ %1, %2 ਉੱਤੇ, %3 pt ਉੱਚਾ, %4 ਅਤੇ %5</translation>
     </message>
     <message numerus="yes">
         <source>%Ln characters before it</source>

@@ -2216,7 +2216,7 @@
     </message>
     <message>
         <source>Your writing memory could not be opened, so it was set aside and %app started a new one.</source>
-        <translation>Nie udało się otworzyć pamięci pisania, więc odłożono ją na bok, a %app zaczął nową.</translation>
+        <translation>Nie udało się otworzyć pamięci pisania, więc odłożono ją na bok, a %app utworzył nową.</translation>
     </message>
     <message>
         <source>%1, converted for llama.cpp by %2</source>
@@ -2224,7 +2224,7 @@
     </message>
     <message>
         <source>The data folder %1 could not be made. Check that the folder above it exists and that you may write there.</source>
-        <translation>Nie udało się utworzyć folderu danych %1. Sprawdź, czy folder nad nim istnieje i czy możesz w nim zapisywać.</translation>
+        <translation>Nie udało się utworzyć folderu danych %1. Sprawdź, czy folder nadrzędny istnieje i czy możesz w nim zapisywać.</translation>
     </message>
     <message>
         <source>party</source>
@@ -2236,7 +2236,7 @@
         <translation>
             <numerusform>%Ln ustawienie miało wartość, której %app nie może użyć, więc zostało poprawione i zapisane.</numerusform>
             <numerusform>%Ln ustawienia miały wartości, których %app nie może użyć, więc zostały poprawione i zapisane.</numerusform>
-            <numerusform>%Ln ustawień miało wartości, których %app nie może użyć, więc zostały poprawione i zapisane.</numerusform>
+            <numerusform>%Ln ustawień miało wartości, których %app nie może użyć, więc je poprawiono i zapisano.</numerusform>
         </translation>
     </message>
     <message>
@@ -2281,7 +2281,7 @@
     </message>
     <message>
         <source>Pick an Ollama model in Settings</source>
-        <translation>Wybierz model Ollama w Ustawieniach</translation>
+        <translation>Wybierz model Ollama w ustawieniach</translation>
     </message>
     <message>
         <source>Pick a model for your local server</source>
@@ -2289,7 +2289,7 @@
     </message>
     <message>
         <source>The server&apos;s answer is not HTTP.</source>
-        <translation>Odpowiedź serwera nie jest w HTTP.</translation>
+        <translation>Odpowiedź serwera nie jest odpowiedzią HTTP.</translation>
     </message>
     <message>
         <source>The data couldn&apos;t be read because it is missing.</source>
@@ -2338,23 +2338,23 @@
     </message>
     <message>
         <source>Off on %1</source>
-        <translation>Wyłączone na %1</translation>
+        <translation>Wyłączony na %1</translation>
     </message>
     <message>
         <source>Off in %1</source>
-        <translation>Wyłączone w %1</translation>
+        <translation>Wyłączony w %1</translation>
     </message>
     <message>
         <source>Off in %1 by default</source>
-        <translation>Domyślnie wyłączone w %1</translation>
+        <translation>Domyślnie wyłączony w %1</translation>
     </message>
     <message>
         <source>Off in code editors</source>
-        <translation>Wyłączone w edytorach kodu</translation>
+        <translation>Wyłączony w edytorach kodu</translation>
     </message>
     <message>
         <source>Off unless turned on per app</source>
-        <translation>Wyłączone, chyba że włączone dla aplikacji</translation>
+        <translation>Wyłączony, chyba że włączysz go dla danej aplikacji</translation>
     </message>
     <message>
         <source>Tab</source>

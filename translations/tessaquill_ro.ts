@@ -2224,7 +2224,7 @@
     </message>
     <message>
         <source>The data folder %1 could not be made. Check that the folder above it exists and that you may write there.</source>
-        <translation>Dosarul de date %1 nu a putut fi creat. Verificați dacă dosarul de deasupra există și dacă puteți scrie acolo.</translation>
+        <translation>Dosarul de date %1 nu a putut fi creat. Verificați dacă dosarul părinte există și dacă puteți scrie acolo.</translation>
     </message>
     <message>
         <source>party</source>
@@ -2265,7 +2265,7 @@
     </message>
     <message>
         <source>The download server answered %1. Try again later.</source>
-        <translation>Serverul de descărcare a răspuns %1. Încearcă din nou mai târziu.</translation>
+        <translation>Serverul de descărcare a răspuns %1. Încercați din nou mai târziu.</translation>
     </message>
     <message>
         <source>The download couldn&apos;t be saved: %1</source>
@@ -2273,19 +2273,19 @@
     </message>
     <message>
         <source>The download paused because the connection dropped. Try again to pick up where it stopped.</source>
-        <translation>Descărcarea s-a întrerupt pentru că s-a pierdut conexiunea. Încearcă din nou ca să continui de unde a rămas.</translation>
+        <translation>Descărcarea s-a întrerupt pentru că s-a pierdut conexiunea. Încercați din nou pentru a continua de unde a rămas.</translation>
     </message>
     <message>
         <source>The download stopped. Check your connection, then try again.</source>
-        <translation>Descărcarea s-a oprit. Verifică-ți conexiunea, apoi încearcă din nou.</translation>
+        <translation>Descărcarea s-a oprit. Verificați conexiunea, apoi încercați din nou.</translation>
     </message>
     <message>
         <source>Pick an Ollama model in Settings</source>
-        <translation>Alege un model Ollama în Setări</translation>
+        <translation>Alegeți un model Ollama în Setări</translation>
     </message>
     <message>
         <source>Pick a model for your local server</source>
-        <translation>Alege un model pentru serverul tău local</translation>
+        <translation>Alegeți un model pentru serverul local</translation>
     </message>
     <message>
         <source>The server&apos;s answer is not HTTP.</source>
@@ -2330,11 +2330,11 @@
     </message>
     <message>
         <source>Paused on %1</source>
-        <translation>Întrerupt pe %1</translation>
+        <translation>În pauză pe %1</translation>
     </message>
     <message>
         <source>Paused in %1</source>
-        <translation>Întrerupt în %1</translation>
+        <translation>În pauză în %1</translation>
     </message>
     <message>
         <source>Off on %1</source>
@@ -2542,7 +2542,7 @@
     </message>
     <message>
         <source>Default follows General: %1, %2 suggestions.</source>
-        <translation>Implicit urmează Generale: %1, sugestii %2.</translation>
+        <translation>Implicit, ca în „Generale”: %1, sugestii %2.</translation>
     </message>
     <message>
         <source>Yes, at %1, %2 on screen, %3 pt tall, %4 and %5</source>
@@ -2617,11 +2617,11 @@
     </message>
     <message>
         <source>The server refused the connection. Check that it is running and that the address is right.</source>
-        <translation>Serverul a refuzat conexiunea. Verifică dacă rulează și dacă adresa este corectă.</translation>
+        <translation>Serverul a refuzat conexiunea. Verificați dacă rulează și dacă adresa este corectă.</translation>
     </message>
     <message>
         <source>The server&apos;s name couldn&apos;t be found. Check the address.</source>
-        <translation>Numele serverului nu a fost găsit. Verifică adresa.</translation>
+        <translation>Numele serverului nu a fost găsit. Verificați adresa.</translation>
     </message>
     <message>
         <source>A secure connection to the server couldn&apos;t be made.</source>
@@ -2649,7 +2649,7 @@
     </message>
     <message>
         <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
-        <translation>%1 nu s-a putut redeschide. Alegerea ta se aplică la următoarea pornire.</translation>
+        <translation>%1 nu s-a putut redeschide. Alegerea făcută se aplică la următoarea pornire.</translation>
     </message>
     <message>
         <source>Downloading the model</source>

@@ -2216,15 +2216,15 @@
     </message>
     <message>
         <source>Your writing memory could not be opened, so it was set aside and %app started a new one.</source>
-        <translation>Не удалось открыть память письма, поэтому её файл сохранён отдельно, а %app начал новую.</translation>
+        <translation>Не удалось открыть память письма, поэтому её файл сохранён отдельно, а %app создал новую.</translation>
     </message>
     <message>
         <source>%1, converted for llama.cpp by %2</source>
-        <translation>%1, преобразовано для llama.cpp: %2</translation>
+        <translation>%1, версия для llama.cpp от %2</translation>
     </message>
     <message>
         <source>The data folder %1 could not be made. Check that the folder above it exists and that you may write there.</source>
-        <translation>Не удалось создать папку данных %1. Проверьте, что папка над ней существует и что у вас есть право записи в неё.</translation>
+        <translation>Не удалось создать папку данных %1. Проверьте, что родительская папка существует и что у вас есть право записи в неё.</translation>
     </message>
     <message>
         <source>party</source>
@@ -2241,7 +2241,7 @@
     </message>
     <message>
         <source>Your writing memory is not saved: the keyring is missing or locked, so its key cannot be kept.</source>
-        <translation>Память письма не сохранена: связки ключей нет или она заблокирована, поэтому её ключ негде хранить.</translation>
+        <translation>Память письма не сохраняется: связки ключей нет или она заблокирована, поэтому её ключ негде хранить.</translation>
     </message>
     <message>
         <source>That address isn&apos;t valid</source>
@@ -2265,19 +2265,19 @@
     </message>
     <message>
         <source>The download server answered %1. Try again later.</source>
-        <translation>Сервер загрузки ответил %1. Повторите попытку позже.</translation>
+        <translation>Сервер скачивания ответил %1. Повторите попытку позже.</translation>
     </message>
     <message>
         <source>The download couldn&apos;t be saved: %1</source>
-        <translation>Не удалось сохранить загрузку: %1</translation>
+        <translation>Не удалось сохранить скачанный файл: %1</translation>
     </message>
     <message>
         <source>The download paused because the connection dropped. Try again to pick up where it stopped.</source>
-        <translation>Загрузка приостановлена: соединение прервалось. Повторите попытку, чтобы продолжить с того места, где она остановилась.</translation>
+        <translation>Скачивание приостановлено: соединение прервалось. Повторите попытку, чтобы продолжить с того места, где оно остановилось.</translation>
     </message>
     <message>
         <source>The download stopped. Check your connection, then try again.</source>
-        <translation>Загрузка остановлена. Проверьте соединение и повторите попытку.</translation>
+        <translation>Скачивание остановлено. Проверьте соединение и повторите попытку.</translation>
     </message>
     <message>
         <source>Pick an Ollama model in Settings</source>
@@ -2523,7 +2523,7 @@
     <message>
         <source>paste</source>
         <comment>insertion method, in a sentence</comment>
-        <translation>вставка</translation>
+        <translation>буфер обмена</translation>
     </message>
     <message>
         <source>short</source>
@@ -2633,7 +2633,7 @@
     </message>
     <message>
         <source>The network proxy couldn&apos;t be reached.</source>
-        <translation>Прокси-сервер сети недоступен.</translation>
+        <translation>Сетевой прокси-сервер недоступен.</translation>
     </message>
     <message>
         <source>The server couldn&apos;t be reached.</source>
@@ -2649,7 +2649,7 @@
     </message>
     <message>
         <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
-        <translation>Не удалось снова открыть %1. Ваш выбор вступит в силу при следующем запуске.</translation>
+        <translation>Не удалось перезапустить %1. Ваш выбор вступит в силу при следующем запуске.</translation>
     </message>
     <message>
         <source>Downloading the model</source>

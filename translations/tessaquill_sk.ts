@@ -2212,11 +2212,11 @@
     </message>
     <message>
         <source>The keyring could not be read, so your server is asked without an API key. Type the key again if your server needs one.</source>
-        <translation>Zväzok kľúčov sa nedal prečítať, preto sa server pýta bez kľúča API. Ak ho server potrebuje, napíšte kľúč znova.</translation>
+        <translation>Zväzok kľúčov sa nedal prečítať, preto sa požiadavky na server posielajú bez kľúča API. Ak ho server potrebuje, napíšte kľúč znova.</translation>
     </message>
     <message>
         <source>Your writing memory could not be opened, so it was set aside and %app started a new one.</source>
-        <translation>Pamäť písania sa nepodarilo otvoriť, preto bola odložená a %app začal novú.</translation>
+        <translation>Pamäť písania sa nepodarilo otvoriť, preto bola odložená a %app vytvoril novú.</translation>
     </message>
     <message>
         <source>%1, converted for llama.cpp by %2</source>
@@ -2241,7 +2241,7 @@
     </message>
     <message>
         <source>Your writing memory is not saved: the keyring is missing or locked, so its key cannot be kept.</source>
-        <translation>Pamäť písania nie je uložená: zväzok kľúčov chýba alebo je zamknutý, takže jej kľúč nemožno uchovať.</translation>
+        <translation>Pamäť písania sa neukladá: zväzok kľúčov chýba alebo je zamknutý, takže jej kľúč nemožno uchovať.</translation>
     </message>
     <message>
         <source>That address isn&apos;t valid</source>
@@ -2281,7 +2281,7 @@
     </message>
     <message>
         <source>Pick an Ollama model in Settings</source>
-        <translation>Vyberte model Ollama v Nastaveniach</translation>
+        <translation>Vyberte model Ollama v nastaveniach</translation>
     </message>
     <message>
         <source>Pick a model for your local server</source>
@@ -2498,7 +2498,7 @@
     </message>
     <message>
         <source>Still off? Some desktops start their accessibility service only when you log in. Log out and back in, then try again.</source>
-        <translation>Stále vypnuté? Niektoré prostredia spúšťajú službu prístupnosti až pri prihlásení. Odhláste sa, znova sa prihláste a skúste to znova.</translation>
+        <translation>Stále vypnuté? Niektoré prostredia spúšťajú službu prístupnosti až pri prihlásení. Odhláste sa, znova sa prihláste a skúste to ešte raz.</translation>
     </message>
     <message>
         <source>Pause</source>
@@ -2546,7 +2546,7 @@
     </message>
     <message>
         <source>Yes, at %1, %2 on screen, %3 pt tall, %4 and %5</source>
-        <translation>Áno, na %1, %2 na obrazovke, výška %3 pt, %4 a %5</translation>
+        <translation>Áno, na pozícii %1, %2 na obrazovke, výška %3 pt, %4 a %5</translation>
     </message>
     <message numerus="yes">
         <source>%Ln characters before it</source>
@@ -2567,7 +2567,7 @@
     </message>
     <message>
         <source>No system tray runs on this desktop, so the icon cannot show. %1</source>
-        <translation>Na tejto ploche nebeží žiadna oblasť oznámení, takže ikona sa nemôže zobraziť. %1</translation>
+        <translation>V tomto pracovnom prostredí nebeží žiadna oblasť oznámení, takže ikona sa nemôže zobraziť. %1</translation>
     </message>
     <message>
         <source>Typing</source>

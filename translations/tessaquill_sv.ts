@@ -2197,7 +2197,7 @@
     </message>
     <message>
         <source>Your writing memory could not be opened, so it was set aside and %app started a new one.</source>
-        <translation>Ditt skrivminne kunde inte öppnas, så det lades åt sidan och %app började ett nytt.</translation>
+        <translation>Ditt skrivminne kunde inte öppnas, så det lades åt sidan och %app skapade ett nytt.</translation>
     </message>
     <message>
         <source>%1, converted for llama.cpp by %2</source>
@@ -2205,7 +2205,7 @@
     </message>
     <message>
         <source>The data folder %1 could not be made. Check that the folder above it exists and that you may write there.</source>
-        <translation>Datamappen %1 kunde inte skapas. Kontrollera att mappen ovanför finns och att du får skriva där.</translation>
+        <translation>Datamappen %1 kunde inte skapas. Kontrollera att den överordnade mappen finns och att du får skriva där.</translation>
     </message>
     <message>
         <source>party</source>
@@ -2221,7 +2221,7 @@
     </message>
     <message>
         <source>Your writing memory is not saved: the keyring is missing or locked, so its key cannot be kept.</source>
-        <translation>Ditt skrivminne är inte sparat: nyckelringen saknas eller är låst, så dess nyckel kan inte förvaras.</translation>
+        <translation>Ditt skrivminne sparas inte: nyckelringen saknas eller är låst, så dess nyckel kan inte behållas.</translation>
     </message>
     <message>
         <source>That address isn&apos;t valid</source>
@@ -2245,19 +2245,19 @@
     </message>
     <message>
         <source>The download server answered %1. Try again later.</source>
-        <translation>Hämtningsservern svarade %1. Försök igen senare.</translation>
+        <translation>Nedladdningsservern svarade %1. Försök igen senare.</translation>
     </message>
     <message>
         <source>The download couldn&apos;t be saved: %1</source>
-        <translation>Hämtningen kunde inte sparas: %1</translation>
+        <translation>Nedladdningen kunde inte sparas: %1</translation>
     </message>
     <message>
         <source>The download paused because the connection dropped. Try again to pick up where it stopped.</source>
-        <translation>Hämtningen pausades eftersom anslutningen bröts. Försök igen för att fortsätta där den slutade.</translation>
+        <translation>Nedladdningen pausades eftersom anslutningen bröts. Försök igen för att fortsätta där den slutade.</translation>
     </message>
     <message>
         <source>The download stopped. Check your connection, then try again.</source>
-        <translation>Hämtningen avbröts. Kontrollera anslutningen och försök sedan igen.</translation>
+        <translation>Nedladdningen avbröts. Kontrollera anslutningen och försök sedan igen.</translation>
     </message>
     <message>
         <source>Pick an Ollama model in Settings</source>
@@ -2339,12 +2339,12 @@
     <message>
         <source>Tab</source>
         <comment>key</comment>
-        <translation>Tabb</translation>
+        <translation>Tab</translation>
     </message>
     <message>
         <source>Enter</source>
         <comment>key</comment>
-        <translation>Retur</translation>
+        <translation>Enter</translation>
     </message>
     <message>
         <source>Esc</source>
@@ -2499,7 +2499,7 @@
     <message>
         <source>paste</source>
         <comment>insertion method, in a sentence</comment>
-        <translation>klistra in</translation>
+        <translation>inklistring</translation>
     </message>
     <message>
         <source>short</source>
@@ -2603,7 +2603,7 @@
     </message>
     <message>
         <source>The network proxy couldn&apos;t be reached.</source>
-        <translation>Nätverkets proxy går inte att nå.</translation>
+        <translation>Nätverksproxyn går inte att nå.</translation>
     </message>
     <message>
         <source>The server couldn&apos;t be reached.</source>
@@ -2619,7 +2619,7 @@
     </message>
     <message>
         <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
-        <translation>%1 kunde inte öppnas igen. Ditt val gäller nästa gång du startar det.</translation>
+        <translation>%1 kunde inte startas om. Ditt val gäller nästa gång du startar det.</translation>
     </message>
     <message>
         <source>Downloading the model</source>

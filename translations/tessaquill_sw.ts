@@ -2189,7 +2189,7 @@
     </message>
     <message>
         <source>The key holds a space, an invisible character or a letter outside plain ASCII. Paste it again exactly as your server gave it.</source>
-        <translation>Ufunguo una nafasi, herufi isiyoonekana au herufi nje ya ASCII ya kawaida. Ubandike tena kama seva yako ilivyoutoa hasa.</translation>
+        <translation>Ufunguo una nafasi, herufi isiyoonekana au herufi nje ya ASCII ya kawaida. Ubandike tena hasa kama seva yako ilivyoutoa.</translation>
     </message>
     <message>
         <source>The keyring could not be read, so your server is asked without an API key. Type the key again if your server needs one.</source>
@@ -2197,7 +2197,7 @@
     </message>
     <message>
         <source>Your writing memory could not be opened, so it was set aside and %app started a new one.</source>
-        <translation>Kumbukumbu yako ya uandishi haikuweza kufunguliwa, kwa hivyo imewekwa kando na %app imeanza mpya.</translation>
+        <translation>Kumbukumbu yako ya uandishi haikuweza kufunguliwa, kwa hivyo imewekwa kando na %app imeunda mpya.</translation>
     </message>
     <message>
         <source>%1, converted for llama.cpp by %2</source>
@@ -2221,7 +2221,7 @@
     </message>
     <message>
         <source>Your writing memory is not saved: the keyring is missing or locked, so its key cannot be kept.</source>
-        <translation>Kumbukumbu yako ya uandishi haijahifadhiwa: hifadhi ya funguo haipo au imefungwa, kwa hivyo ufunguo wake hauwezi kuwekwa.</translation>
+        <translation>Kumbukumbu yako ya uandishi haihifadhiwi: hifadhi ya funguo haipo au imefungwa, kwa hivyo ufunguo wake hauwezi kutunzwa.</translation>
     </message>
     <message>
         <source>That address isn&apos;t valid</source>
@@ -2261,11 +2261,11 @@
     </message>
     <message>
         <source>Pick an Ollama model in Settings</source>
-        <translation>Chagua muundo wa Ollama katika Mipangilio</translation>
+        <translation>Chagua modeli ya Ollama katika Mipangilio</translation>
     </message>
     <message>
         <source>Pick a model for your local server</source>
-        <translation>Chagua muundo wa seva yako ya ndani</translation>
+        <translation>Chagua modeli kwa ajili ya seva yako ya ndani</translation>
     </message>
     <message>
         <source>The server&apos;s answer is not HTTP.</source>
@@ -2466,7 +2466,7 @@
     </message>
     <message>
         <source>%app reads and types into text fields through the desktop&apos;s accessibility support, which some desktops leave off. %app uses it only for the field you&apos;re writing in.</source>
-        <translation>%app husoma sehemu za maandishi na kuandika ndani yake kupitia usaidizi wa ufikivu wa eneo-kazi, ambao baadhi ya maeneo-kazi huuacha umezimwa. %app huutumia tu kwa sehemu unayoandika.</translation>
+        <translation>%app husoma sehemu za maandishi na kuandika ndani yake kupitia usaidizi wa ufikivu wa eneo-kazi, ambao baadhi ya maeneo-kazi huuacha umezimwa. %app huutumia tu kwa sehemu unayoandikia.</translation>
     </message>
     <message>
         <source>The button switches the desktop&apos;s accessibility support on. If the desktop&apos;s settings open instead, turn accessibility on there, then come back. This page updates by itself.</source>
@@ -2474,7 +2474,7 @@
     </message>
     <message>
         <source>Still off? Some desktops start their accessibility service only when you log in. Log out and back in, then try again.</source>
-        <translation>Bado umezimwa? Baadhi ya maeneo-kazi huanzisha huduma ya ufikivu tu unapoingia. Toka kisha uingie tena, kisha ujaribu tena.</translation>
+        <translation>Bado umezimwa? Baadhi ya maeneo-kazi huanzisha huduma ya ufikivu tu unapoingia. Ondoka kwenye akaunti na uingie upya, kisha ujaribu tena.</translation>
     </message>
     <message>
         <source>Pause</source>
@@ -2550,7 +2550,7 @@
     </message>
     <message>
         <source>Switch to the computer&apos;s language?</source>
-        <translation>Ungependa kubadili kuwa lugha ya kompyuta?</translation>
+        <translation>Ungependa kubadili lugha kuwa ya kompyuta?</translation>
     </message>
     <message numerus="yes">
         <source>%Ln words this week.</source>
@@ -2581,7 +2581,7 @@
     <message numerus="yes">
         <source>%Ln of %1 done</source>
         <translation>
-            <numerusform>%Ln kati ya %1 zimekamilika</numerusform>
+            <numerusform>%Ln kati ya %1 imekamilika</numerusform>
             <numerusform>%Ln kati ya %1 zimekamilika</numerusform>
         </translation>
     </message>
@@ -2619,7 +2619,7 @@
     </message>
     <message>
         <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
-        <translation>%1 haikuweza kufunguka tena. Chaguo lako litaanza kutumika utakapokifungua tena.</translation>
+        <translation>%1 haikuweza kufunguka tena. Chaguo lako litaanza kutumika utakapoifungua tena.</translation>
     </message>
     <message>
         <source>Downloading the model</source>

@@ -2233,19 +2233,19 @@
     </message>
     <message>
         <source>The server&apos;s reply was too long, so it was stopped.</source>
-        <translation>சர்வரின் பதில் மிக நீளமாக இருந்ததால் நிறுத்தப்பட்டது.</translation>
+        <translation>சேவையகத்தின் பதில் மிக நீளமாக இருந்ததால் நிறுத்தப்பட்டது.</translation>
     </message>
     <message>
         <source>The server answered %1.</source>
-        <translation>சர்வர் %1 என்று பதிலளித்தது.</translation>
+        <translation>சேவையகம் %1 என்று பதிலளித்தது.</translation>
     </message>
     <message>
         <source>The server answered %1: %2</source>
-        <translation>சர்வர் %1 என்று பதிலளித்தது: %2</translation>
+        <translation>சேவையகம் %1 என்று பதிலளித்தது: %2</translation>
     </message>
     <message>
         <source>The download server answered %1. Try again later.</source>
-        <translation>பதிவிறக்க சர்வர் %1 என்று பதிலளித்தது. பிறகு மீண்டும் முயலவும்.</translation>
+        <translation>பதிவிறக்கச் சேவையகம் %1 என்று பதிலளித்தது. பிறகு மீண்டும் முயலவும்.</translation>
     </message>
     <message>
         <source>The download couldn&apos;t be saved: %1</source>
@@ -2265,11 +2265,11 @@
     </message>
     <message>
         <source>Pick a model for your local server</source>
-        <translation>உங்கள் உள்ளூர் சர்வருக்கு ஒரு மாடலைத் தேர்வுசெய்யவும்</translation>
+        <translation>உங்கள் உள்ளூர் சேவையகத்துக்கு ஒரு மாடலைத் தேர்வுசெய்யவும்</translation>
     </message>
     <message>
         <source>The server&apos;s answer is not HTTP.</source>
-        <translation>சர்வரின் பதில் HTTP அல்ல.</translation>
+        <translation>சேவையகத்தின் பதில் HTTP அல்ல.</translation>
     </message>
     <message>
         <source>The data couldn&apos;t be read because it is missing.</source>
@@ -2310,23 +2310,23 @@
     </message>
     <message>
         <source>Paused on %1</source>
-        <translation>%1 இல் இடைநிறுத்தப்பட்டது</translation>
+        <translation>%1-இல் இடைநிறுத்தம்</translation>
     </message>
     <message>
         <source>Paused in %1</source>
-        <translation>%1 இல் இடைநிறுத்தப்பட்டது</translation>
+        <translation>%1-இல் இடைநிறுத்தம்</translation>
     </message>
     <message>
         <source>Off on %1</source>
-        <translation>%1 இல் முடக்கம்</translation>
+        <translation>%1-இல் முடக்கம்</translation>
     </message>
     <message>
         <source>Off in %1</source>
-        <translation>%1 இல் முடக்கம்</translation>
+        <translation>%1-இல் முடக்கம்</translation>
     </message>
     <message>
         <source>Off in %1 by default</source>
-        <translation>%1 இல் இயல்பாக முடக்கம்</translation>
+        <translation>%1-இல் இயல்பாக முடக்கம்</translation>
     </message>
     <message>
         <source>Off in code editors</source>
@@ -2334,7 +2334,7 @@
     </message>
     <message>
         <source>Off unless turned on per app</source>
-        <translation>ஒவ்வொரு ஆப்பிற்கும் இயக்காவிட்டால் முடக்கம்</translation>
+        <translation>அந்த ஆப்பிற்கு இயக்காதவரை முடக்கம்</translation>
     </message>
     <message>
         <source>Tab</source>
@@ -2466,7 +2466,7 @@
     </message>
     <message>
         <source>%app reads and types into text fields through the desktop&apos;s accessibility support, which some desktops leave off. %app uses it only for the field you&apos;re writing in.</source>
-        <translation>டெஸ்க்டாப்பின் அணுகல்தன்மை ஆதரவின் மூலம் %app உரைப் புலங்களைப் படித்து அவற்றில் தட்டச்சு செய்கிறது; சில டெஸ்க்டாப்புகள் இதை அணைத்தே வைக்கின்றன. நீங்கள் எழுதும் புலத்துக்கு மட்டுமே %app இதைப் பயன்படுத்துகிறது.</translation>
+        <translation>டெஸ்க்டாப்பின் அணுகல்தன்மை ஆதரவின் மூலம் %app உரைப் புலங்களைப் படித்து அவற்றில் தட்டச்சு செய்கிறது; சில டெஸ்க்டாப்புகள் இதை முடக்கியே வைக்கின்றன. நீங்கள் எழுதும் புலத்துக்கு மட்டுமே %app இதைப் பயன்படுத்துகிறது.</translation>
     </message>
     <message>
         <source>The button switches the desktop&apos;s accessibility support on. If the desktop&apos;s settings open instead, turn accessibility on there, then come back. This page updates by itself.</source>
@@ -2474,7 +2474,7 @@
     </message>
     <message>
         <source>Still off? Some desktops start their accessibility service only when you log in. Log out and back in, then try again.</source>
-        <translation>இன்னும் அணைந்துள்ளதா? சில டெஸ்க்டாப்புகள் உள்நுழையும்போது மட்டுமே அணுகல்தன்மை சேவையைத் தொடங்குகின்றன. வெளியேறி மீண்டும் உள்நுழைந்து, பிறகு மீண்டும் முயலுங்கள்.</translation>
+        <translation>இன்னும் முடக்கத்தில் உள்ளதா? சில டெஸ்க்டாப்புகள் உள்நுழையும்போது மட்டுமே அணுகல்தன்மை சேவையைத் தொடங்குகின்றன. வெளியேறி மீண்டும் உள்நுழைந்து, பிறகு மீண்டும் முயலுங்கள்.</translation>
     </message>
     <message>
         <source>Pause</source>
@@ -2518,11 +2518,11 @@
     </message>
     <message>
         <source>Default follows General: %1, %2 suggestions.</source>
-        <translation>இயல்பு &quot;பொது&quot; அமைப்பைப் பின்பற்றுகிறது: %1, %2 பரிந்துரைகள்.</translation>
+        <translation>இயல்பு “பொது” அமைப்பைப் பின்பற்றுகிறது: %1, %2 பரிந்துரைகள்.</translation>
     </message>
     <message>
         <source>Yes, at %1, %2 on screen, %3 pt tall, %4 and %5</source>
-        <translation>ஆம், %1, %2 திரையில், %3 pt உயரம், %4, %5</translation>
+        <translation>ஆம், திரையில் %1, %2-இல், %3 pt உயரம், %4, %5</translation>
     </message>
     <message numerus="yes">
         <source>%Ln characters before it</source>
@@ -2615,11 +2615,11 @@
     </message>
     <message>
         <source>%1 is taken by another program.</source>
-        <translation>%1 ஐ வேறொரு நிரல் பயன்படுத்துகிறது.</translation>
+        <translation>%1-ஐ வேறொரு நிரல் பயன்படுத்துகிறது.</translation>
     </message>
     <message>
         <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
-        <translation>%1 மீண்டும் திறக்க முடியவில்லை. அடுத்த முறை தொடங்கும்போது உங்கள் தேர்வு நடைமுறைக்கு வரும்.</translation>
+        <translation>%1-ஐ மீண்டும் திறக்க முடியவில்லை. அடுத்த முறை தொடங்கும்போது உங்கள் தேர்வு நடைமுறைக்கு வரும்.</translation>
     </message>
     <message>
         <source>Downloading the model</source>

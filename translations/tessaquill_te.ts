@@ -2249,7 +2249,7 @@
     </message>
     <message>
         <source>The download couldn&apos;t be saved: %1</source>
-        <translation>డౌన్‌లోడ్‌ను సేవ్ చేయలేకపోయింది: %1</translation>
+        <translation>డౌన్‌లోడ్‌ను సేవ్ చేయలేకపోయాము: %1</translation>
     </message>
     <message>
         <source>The download paused because the connection dropped. Try again to pick up where it stopped.</source>
@@ -2273,11 +2273,11 @@
     </message>
     <message>
         <source>The data couldn&apos;t be read because it is missing.</source>
-        <translation>డేటా లేనందున దాన్ని చదవలేకపోయింది.</translation>
+        <translation>డేటా లేనందున దాన్ని చదవలేకపోయాము.</translation>
     </message>
     <message>
         <source>The data couldn&apos;t be read because it isn&apos;t in the correct format.</source>
-        <translation>డేటా సరైన ఫార్మాట్‌లో లేనందున దాన్ని చదవలేకపోయింది.</translation>
+        <translation>డేటా సరైన ఫార్మాట్‌లో లేనందున దాన్ని చదవలేకపోయాము.</translation>
     </message>
     <message>
         <source>:%1:</source>
@@ -2310,23 +2310,23 @@
     </message>
     <message>
         <source>Paused on %1</source>
-        <translation>%1లో పాజ్ అయింది</translation>
+        <translation>%1 లో పాజ్ చేయబడింది</translation>
     </message>
     <message>
         <source>Paused in %1</source>
-        <translation>%1లో పాజ్ అయింది</translation>
+        <translation>%1 లో పాజ్ చేయబడింది</translation>
     </message>
     <message>
         <source>Off on %1</source>
-        <translation>%1లో ఆఫ్</translation>
+        <translation>%1 లో ఆఫ్</translation>
     </message>
     <message>
         <source>Off in %1</source>
-        <translation>%1లో ఆఫ్</translation>
+        <translation>%1 లో ఆఫ్</translation>
     </message>
     <message>
         <source>Off in %1 by default</source>
-        <translation>%1లో డిఫాల్ట్‌గా ఆఫ్</translation>
+        <translation>%1 లో డిఫాల్ట్‌గా ఆఫ్</translation>
     </message>
     <message>
         <source>Off in code editors</source>
@@ -2334,7 +2334,7 @@
     </message>
     <message>
         <source>Off unless turned on per app</source>
-        <translation>ప్రతి యాప్‌కు ఆన్ చేయకపోతే ఆఫ్</translation>
+        <translation>యాప్ వారీగా ఆన్ చేయకపోతే ఆఫ్</translation>
     </message>
     <message>
         <source>Tab</source>
@@ -2518,7 +2518,7 @@
     </message>
     <message>
         <source>Default follows General: %1, %2 suggestions.</source>
-        <translation>డిఫాల్ట్ సాధారణ సెట్టింగ్‌లను అనుసరిస్తుంది: %1, %2 సూచనలు.</translation>
+        <translation>డిఫాల్ట్ “సాధారణం” ను అనుసరిస్తుంది: %1, %2 సూచనలు.</translation>
     </message>
     <message>
         <source>Yes, at %1, %2 on screen, %3 pt tall, %4 and %5</source>
@@ -2615,11 +2615,11 @@
     </message>
     <message>
         <source>%1 is taken by another program.</source>
-        <translation>%1‌ను మరో ప్రోగ్రామ్ ఉపయోగిస్తోంది.</translation>
+        <translation>%1 ను మరో ప్రోగ్రామ్ ఉపయోగిస్తోంది.</translation>
     </message>
     <message>
         <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
-        <translation>%1 మళ్లీ తెరవలేకపోయింది. మీ ఎంపిక తదుపరిసారి ప్రారంభించినప్పుడు అమలులోకి వస్తుంది.</translation>
+        <translation>%1 మళ్లీ తెరుచుకోలేకపోయింది. మీ ఎంపిక తదుపరిసారి ప్రారంభించినప్పుడు అమలులోకి వస్తుంది.</translation>
     </message>
     <message>
         <source>Downloading the model</source>

@@ -2201,7 +2201,7 @@
     </message>
     <message>
         <source>Your writing memory is not saved: the keyring is missing or locked, so its key cannot be kept.</source>
-        <translation>ยังไม่ได้บันทึกความจำการเขียนของคุณ: ไม่มีพวงกุญแจหรือพวงกุญแจถูกล็อก จึงเก็บคีย์ของมันไม่ได้</translation>
+        <translation>ยังไม่ได้บันทึกความจำการเขียนของคุณ: ไม่มีพวงกุญแจหรือพวงกุญแจถูกล็อก จึงเก็บคีย์ของความจำไม่ได้</translation>
     </message>
     <message>
         <source>That address isn&apos;t valid</source>
@@ -2377,7 +2377,7 @@
     </message>
     <message>
         <source>Press the trigger shortcut for a suggestion</source>
-        <translation>กดปุ่มลัดเรียกคำแนะนำเพื่อรับคำแนะนำ</translation>
+        <translation>กดปุ่มลัดเรียกคำแนะนำ</translation>
     </message>
     <message>
         <source>Writes straight into the field. Cleanest in GTK and Qt apps.</source>
@@ -2494,7 +2494,7 @@
     </message>
     <message>
         <source>Default follows General: %1, %2 suggestions.</source>
-        <translation>ค่าเริ่มต้นตามหมวดทั่วไป: %1 คำแนะนำ%2</translation>
+        <translation>ค่าเริ่มต้นตาม “ทั่วไป”: %1 คำแนะนำ%2</translation>
     </message>
     <message>
         <source>Yes, at %1, %2 on screen, %3 pt tall, %4 and %5</source>

@@ -2573,7 +2573,7 @@
     </message>
     <message>
         <source>The network proxy couldn&apos;t be reached.</source>
-        <translation>Ağın proxy sunucusuna ulaşılamadı.</translation>
+        <translation>Ağ proxy sunucusuna ulaşılamadı.</translation>
     </message>
     <message>
         <source>The server couldn&apos;t be reached.</source>

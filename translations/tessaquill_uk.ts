@@ -2216,15 +2216,15 @@
     </message>
     <message>
         <source>Your writing memory could not be opened, so it was set aside and %app started a new one.</source>
-        <translation>Не вдалося відкрити пам&apos;ять письма, тож її файл збережено окремо, а %app розпочав нову.</translation>
+        <translation>Не вдалося відкрити пам&apos;ять письма, тож її файл збережено окремо, а %app створив нову.</translation>
     </message>
     <message>
         <source>%1, converted for llama.cpp by %2</source>
-        <translation>%1, перетворено для llama.cpp: %2</translation>
+        <translation>%1, версія для llama.cpp від %2</translation>
     </message>
     <message>
         <source>The data folder %1 could not be made. Check that the folder above it exists and that you may write there.</source>
-        <translation>Не вдалося створити теку даних %1. Перевірте, що тека над нею існує і що ви можете в неї записувати.</translation>
+        <translation>Не вдалося створити теку даних %1. Перевірте, що батьківська тека існує і що ви можете в неї записувати.</translation>
     </message>
     <message>
         <source>party</source>
@@ -2241,7 +2241,7 @@
     </message>
     <message>
         <source>Your writing memory is not saved: the keyring is missing or locked, so its key cannot be kept.</source>
-        <translation>Пам&apos;ять письма не збережено: сховища ключів немає або воно заблоковане, тому її ключ ніде зберігати.</translation>
+        <translation>Пам&apos;ять письма не зберігається: сховища ключів немає або воно заблоковане, тому її ключ ніде зберігати.</translation>
     </message>
     <message>
         <source>That address isn&apos;t valid</source>
@@ -2269,7 +2269,7 @@
     </message>
     <message>
         <source>The download couldn&apos;t be saved: %1</source>
-        <translation>Не вдалося зберегти завантаження: %1</translation>
+        <translation>Не вдалося зберегти завантажений файл: %1</translation>
     </message>
     <message>
         <source>The download paused because the connection dropped. Try again to pick up where it stopped.</source>
@@ -2354,7 +2354,7 @@
     </message>
     <message>
         <source>Off unless turned on per app</source>
-        <translation>Вимкнено, якщо не ввімкнено для програми</translation>
+        <translation>Вимкнено, якщо не ввімкнено для застосунку</translation>
     </message>
     <message>
         <source>Tab</source>
@@ -2490,15 +2490,15 @@
     </message>
     <message>
         <source>%app reads and types into text fields through the desktop&apos;s accessibility support, which some desktops leave off. %app uses it only for the field you&apos;re writing in.</source>
-        <translation>%app читає текстові поля й вводить у них текст через підтримку спеціальних можливостей робочого столу, яку деякі робочі столи залишають вимкненою. %app використовує її лише для поля, у якому ви пишете.</translation>
+        <translation>%app читає текстові поля й вводить у них текст через підтримку спеціальних можливостей стільниці, яку деякі стільниці залишають вимкненою. %app використовує її лише для поля, у якому ви пишете.</translation>
     </message>
     <message>
         <source>The button switches the desktop&apos;s accessibility support on. If the desktop&apos;s settings open instead, turn accessibility on there, then come back. This page updates by itself.</source>
-        <translation>Кнопка вмикає підтримку спеціальних можливостей робочого столу. Якщо натомість відкриються налаштування робочого столу, увімкніть там спеціальні можливості й поверніться. Ця сторінка оновлюється сама.</translation>
+        <translation>Кнопка вмикає підтримку спеціальних можливостей стільниці. Якщо натомість відкриються налаштування стільниці, увімкніть там спеціальні можливості й поверніться. Ця сторінка оновлюється сама.</translation>
     </message>
     <message>
         <source>Still off? Some desktops start their accessibility service only when you log in. Log out and back in, then try again.</source>
-        <translation>Досі вимкнено? Деякі робочі столи запускають службу спеціальних можливостей лише під час входу. Вийдіть із системи, увійдіть знову й спробуйте ще раз.</translation>
+        <translation>Досі вимкнено? Деякі стільниці запускають службу спеціальних можливостей лише під час входу. Вийдіть із системи, увійдіть знову й спробуйте ще раз.</translation>
     </message>
     <message>
         <source>Pause</source>
@@ -2633,7 +2633,7 @@
     </message>
     <message>
         <source>The network proxy couldn&apos;t be reached.</source>
-        <translation>Проксі-сервер мережі недоступний.</translation>
+        <translation>Мережевий проксі-сервер недоступний.</translation>
     </message>
     <message>
         <source>The server couldn&apos;t be reached.</source>
@@ -2649,7 +2649,7 @@
     </message>
     <message>
         <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
-        <translation>Не вдалося знову відкрити %1. Ваш вибір набуде чинності під час наступного запуску.</translation>
+        <translation>Не вдалося перезапустити %1. Ваш вибір набуде чинності під час наступного запуску.</translation>
     </message>
     <message>
         <source>Downloading the model</source>

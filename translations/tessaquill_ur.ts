@@ -2221,7 +2221,7 @@
     </message>
     <message>
         <source>Your writing memory is not saved: the keyring is missing or locked, so its key cannot be kept.</source>
-        <translation>آپ کی تحریری میموری محفوظ نہیں ہوئی: کی رنگ موجود نہیں یا مقفل ہے، اس لیے اس کی کلید رکھی نہیں جا سکتی۔</translation>
+        <translation>آپ کی تحریری میموری محفوظ نہیں ہو رہی: کی رنگ موجود نہیں یا مقفل ہے، اس لیے اس کی کلید رکھی نہیں جا سکتی۔</translation>
     </message>
     <message>
         <source>That address isn&apos;t valid</source>
@@ -2310,31 +2310,31 @@
     </message>
     <message>
         <source>Paused on %1</source>
-        <translation>%1 پر موقوف</translation>
+        <translation>سائٹ %1 پر موقوف</translation>
     </message>
     <message>
         <source>Paused in %1</source>
-        <translation>%1 میں موقوف</translation>
+        <translation>ایپ %1 میں موقوف</translation>
     </message>
     <message>
         <source>Off on %1</source>
-        <translation>%1 پر بند</translation>
+        <translation>سائٹ %1 پر آف</translation>
     </message>
     <message>
         <source>Off in %1</source>
-        <translation>%1 میں بند</translation>
+        <translation>ایپ %1 میں آف</translation>
     </message>
     <message>
         <source>Off in %1 by default</source>
-        <translation>%1 میں بطورِ طے شدہ بند</translation>
+        <translation>ایپ %1 میں ڈیفالٹ طور پر آف</translation>
     </message>
     <message>
         <source>Off in code editors</source>
-        <translation>کوڈ ایڈیٹرز میں بند</translation>
+        <translation>کوڈ ایڈیٹرز میں آف</translation>
     </message>
     <message>
         <source>Off unless turned on per app</source>
-        <translation>بند، جب تک ہر ایپ کے لیے آن نہ کیا جائے</translation>
+        <translation>آف، جب تک ایپ کے لیے الگ سے آن نہ کیا جائے</translation>
     </message>
     <message>
         <source>Tab</source>
@@ -2466,7 +2466,7 @@
     </message>
     <message>
         <source>%app reads and types into text fields through the desktop&apos;s accessibility support, which some desktops leave off. %app uses it only for the field you&apos;re writing in.</source>
-        <translation>%app ڈیسک ٹاپ کی رسائی پذیری کی سہولت کے ذریعے ٹیکسٹ فیلڈز پڑھتا اور ان میں ٹائپ کرتا ہے؛ کچھ ڈیسک ٹاپ اسے بند رکھتے ہیں۔ %app اسے صرف اسی فیلڈ کے لیے استعمال کرتا ہے جس میں آپ لکھ رہے ہیں۔</translation>
+        <translation>ایپ %app ڈیسک ٹاپ کی رسائی پذیری کی سہولت کے ذریعے متن کی فیلڈز پڑھتی اور ان میں ٹائپ کرتی ہے؛ کچھ ڈیسک ٹاپ اسے آف رکھتے ہیں۔ %app اسے صرف اسی فیلڈ کے لیے استعمال کرتی ہے جس میں آپ لکھ رہے ہیں۔</translation>
     </message>
     <message>
         <source>The button switches the desktop&apos;s accessibility support on. If the desktop&apos;s settings open instead, turn accessibility on there, then come back. This page updates by itself.</source>
@@ -2474,7 +2474,7 @@
     </message>
     <message>
         <source>Still off? Some desktops start their accessibility service only when you log in. Log out and back in, then try again.</source>
-        <translation>اب بھی بند ہے؟ کچھ ڈیسک ٹاپ رسائی پذیری کی سروس صرف لاگ اِن کے وقت شروع کرتے ہیں۔ لاگ آؤٹ کر کے دوبارہ لاگ اِن کریں، پھر دوبارہ کوشش کریں۔</translation>
+        <translation>اب بھی آف ہے؟ کچھ ڈیسک ٹاپ رسائی پذیری کی سروس صرف لاگ اِن کے وقت شروع کرتے ہیں۔ لاگ آؤٹ کر کے دوبارہ لاگ اِن کریں، پھر دوبارہ کوشش کریں۔</translation>
     </message>
     <message>
         <source>Pause</source>
@@ -2535,8 +2535,8 @@
         <source>%Ln after</source>
         <comment>characters after the caret</comment>
         <translation>
-            <numerusform>بعد میں %Ln</numerusform>
-            <numerusform>بعد میں %Ln</numerusform>
+            <numerusform>اس کے بعد %Ln</numerusform>
+            <numerusform>اس کے بعد %Ln</numerusform>
         </translation>
     </message>
     <message>
@@ -2550,7 +2550,7 @@
     </message>
     <message>
         <source>Switch to the computer&apos;s language?</source>
-        <translation>کیا کمپیوٹر کی زبان پر منتقل ہوں؟</translation>
+        <translation>کیا کمپیوٹر کی زبان پر منتقل کریں؟</translation>
     </message>
     <message numerus="yes">
         <source>%Ln words this week.</source>
@@ -2615,11 +2615,11 @@
     </message>
     <message>
         <source>%1 is taken by another program.</source>
-        <translation>%1 کو کوئی دوسرا پروگرام استعمال کر رہا ہے۔</translation>
+        <translation>شارٹ کٹ %1 کو کوئی دوسرا پروگرام استعمال کر رہا ہے۔</translation>
     </message>
     <message>
         <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
-        <translation>%1 دوبارہ نہیں کھل سکا۔ آپ کا انتخاب اگلی بار اسے شروع کرنے پر نافذ ہوگا۔</translation>
+        <translation>ایپ %1 دوبارہ نہیں کھل سکی۔ آپ کا انتخاب اگلی بار اسے شروع کرنے پر نافذ ہوگا۔</translation>
     </message>
     <message>
         <source>Downloading the model</source>

@@ -2178,7 +2178,7 @@
     </message>
     <message>
         <source>Your writing memory could not be opened, so it was set aside and %app started a new one.</source>
-        <translation>Không thể mở bộ nhớ văn phong nên nó đã được để riêng và %app đã bắt đầu một bộ nhớ mới.</translation>
+        <translation>Không thể mở bộ nhớ văn phong nên nó đã được để riêng và %app đã tạo một bộ nhớ mới.</translation>
     </message>
     <message>
         <source>%1, converted for llama.cpp by %2</source>
@@ -2186,7 +2186,7 @@
     </message>
     <message>
         <source>The data folder %1 could not be made. Check that the folder above it exists and that you may write there.</source>
-        <translation>Không thể tạo thư mục dữ liệu %1. Hãy kiểm tra thư mục bên trên có tồn tại và bạn có quyền ghi vào đó.</translation>
+        <translation>Không thể tạo thư mục dữ liệu %1. Hãy kiểm tra xem thư mục cha có tồn tại không và bạn có quyền ghi vào đó không.</translation>
     </message>
     <message>
         <source>party</source>
@@ -2381,7 +2381,7 @@
     </message>
     <message>
         <source>Writes straight into the field. Cleanest in GTK and Qt apps.</source>
-        <translation>Ghi thẳng vào trường. Gọn gàng nhất trong ứng dụng GTK và Qt.</translation>
+        <translation>Ghi thẳng vào ô nhập. Gọn gàng nhất trong ứng dụng GTK và Qt.</translation>
     </message>
     <message>
         <source>Typing</source>
@@ -2442,7 +2442,7 @@
     </message>
     <message>
         <source>%app reads and types into text fields through the desktop&apos;s accessibility support, which some desktops leave off. %app uses it only for the field you&apos;re writing in.</source>
-        <translation>%app đọc và gõ vào các trường văn bản qua tính năng hỗ trợ trợ năng của màn hình nền, vốn bị tắt trên một số màn hình nền. %app chỉ dùng nó cho trường bạn đang viết.</translation>
+        <translation>%app đọc và gõ vào các ô nhập qua tính năng hỗ trợ trợ năng của màn hình nền, vốn bị tắt trên một số màn hình nền. %app chỉ dùng nó cho ô nhập bạn đang viết.</translation>
     </message>
     <message>
         <source>The button switches the desktop&apos;s accessibility support on. If the desktop&apos;s settings open instead, turn accessibility on there, then come back. This page updates by itself.</source>
@@ -2494,7 +2494,7 @@
     </message>
     <message>
         <source>Default follows General: %1, %2 suggestions.</source>
-        <translation>Mặc định theo mục Chung: %1, gợi ý %2.</translation>
+        <translation>Mặc định theo mục “Chung”: %1, gợi ý %2.</translation>
     </message>
     <message>
         <source>Yes, at %1, %2 on screen, %3 pt tall, %4 and %5</source>

@@ -2213,7 +2213,7 @@
     </message>
     <message>
         <source>The server&apos;s reply was too long, so it was stopped.</source>
-        <translation>服务器的回复太长，已停止。</translation>
+        <translation>服务器的回复太长，已停止接收。</translation>
     </message>
     <message>
         <source>The server answered %1.</source>
@@ -2249,7 +2249,7 @@
     </message>
     <message>
         <source>The server&apos;s answer is not HTTP.</source>
-        <translation>服务器的回答不是 HTTP。</translation>
+        <translation>服务器的响应不是 HTTP。</translation>
     </message>
     <message>
         <source>The data couldn&apos;t be read because it is missing.</source>
@@ -2381,7 +2381,7 @@
     </message>
     <message>
         <source>Writes straight into the field. Cleanest in GTK and Qt apps.</source>
-        <translation>直接写入文本框。在 GTK 和 Qt 应用中最干净。</translation>
+        <translation>直接写入输入框。在 GTK 和 Qt 应用中最干净。</translation>
     </message>
     <message>
         <source>Typing</source>
@@ -2442,7 +2442,7 @@
     </message>
     <message>
         <source>%app reads and types into text fields through the desktop&apos;s accessibility support, which some desktops leave off. %app uses it only for the field you&apos;re writing in.</source>
-        <translation>%app 通过桌面的辅助功能支持读取文本框并向其中输入；有些桌面默认关闭此功能。%app 只将它用于你正在书写的文本框。</translation>
+        <translation>%app 通过桌面的辅助功能支持读取输入框并向其中输入；有些桌面默认关闭此功能。%app 只将它用于你正在书写的输入框。</translation>
     </message>
     <message>
         <source>The button switches the desktop&apos;s accessibility support on. If the desktop&apos;s settings open instead, turn accessibility on there, then come back. This page updates by itself.</source>

@@ -2213,7 +2213,7 @@
     </message>
     <message>
         <source>The server&apos;s reply was too long, so it was stopped.</source>
-        <translation>伺服器的回覆太長，已停止。</translation>
+        <translation>伺服器的回覆太長，已停止接收。</translation>
     </message>
     <message>
         <source>The server answered %1.</source>
@@ -2314,7 +2314,7 @@
     </message>
     <message>
         <source>Off unless turned on per app</source>
-        <translation>已關閉，除非按 App 開啟</translation>
+        <translation>已關閉，除非針對個別應用程式開啟</translation>
     </message>
     <message>
         <source>Tab</source>
@@ -2334,7 +2334,7 @@
     <message>
         <source>Delete</source>
         <comment>key</comment>
-        <translation>退格</translation>
+        <translation>退格鍵</translation>
     </message>
     <message>
         <source>Del</source>
@@ -2381,7 +2381,7 @@
     </message>
     <message>
         <source>Writes straight into the field. Cleanest in GTK and Qt apps.</source>
-        <translation>直接寫入欄位。在 GTK 和 Qt 應用程式中最乾淨。</translation>
+        <translation>直接寫入輸入欄位。在 GTK 和 Qt 應用程式中最乾淨。</translation>
     </message>
     <message>
         <source>Typing</source>
@@ -2442,7 +2442,7 @@
     </message>
     <message>
         <source>%app reads and types into text fields through the desktop&apos;s accessibility support, which some desktops leave off. %app uses it only for the field you&apos;re writing in.</source>
-        <translation>%app 透過桌面的無障礙支援讀取文字欄位並在其中輸入；有些桌面預設關閉這項功能。%app 只會將它用於你正在書寫的欄位。</translation>
+        <translation>%app 透過桌面的無障礙支援讀取輸入欄位並在其中輸入；有些桌面預設關閉這項功能。%app 只會將它用於你正在書寫的輸入欄位。</translation>
     </message>
     <message>
         <source>The button switches the desktop&apos;s accessibility support on. If the desktop&apos;s settings open instead, turn accessibility on there, then come back. This page updates by itself.</source>
@@ -2520,7 +2520,7 @@
     <message>
         <source>Typing</source>
         <comment>section header</comment>
-        <translation>模擬鍵入</translation>
+        <translation>輸入</translation>
     </message>
     <message>
         <source>Switch to the computer&apos;s language?</source>
