@@ -92,28 +92,4 @@ OtherGrab::~OtherGrab()
         XCloseDisplay(static_cast<Display*>(display_));
 }
 
-SilentClipboardOwner::SilentClipboardOwner()
-{
-    Display* d = XOpenDisplay(nullptr);
-    display_ = d;
-    if (!d)
-        return;
-    window_ = XCreateSimpleWindow(d, DefaultRootWindow(d), 0, 0, 1, 1, 0, 0, 0);
-    // Its events are never read: requests for the clipboard wait for ever.
-    XSetSelectionOwner(d, XInternAtom(d, "CLIPBOARD", False), window_, CurrentTime);
-    XSync(d, False);
-}
-
-SilentClipboardOwner::~SilentClipboardOwner()
-{
-    if (display_)
-        XCloseDisplay(static_cast<Display*>(display_));
-}
-
-bool SilentClipboardOwner::owns() const
-{
-    auto* d = static_cast<Display*>(display_);
-    return d && window_ && XGetSelectionOwner(d, XInternAtom(d, "CLIPBOARD", False)) == Window(window_);
-}
-
 } // namespace tq::desktop

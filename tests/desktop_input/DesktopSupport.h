@@ -41,20 +41,6 @@ private:
     bool held_ = false;
 };
 
-// The clipboard taken by another X client that never answers a request for it, for as long
-// as it lives.
-class SilentClipboardOwner {
-public:
-    SilentClipboardOwner();
-    ~SilentClipboardOwner();
-    // It still owns the clipboard: nobody took it away.
-    bool owns() const;
-
-private:
-    void* display_ = nullptr;
-    unsigned long window_ = 0;
-};
-
 // The focused X window's id, as xdotool prints it.
 QString focusedWindow();
 

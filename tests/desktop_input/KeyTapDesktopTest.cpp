@@ -9,6 +9,7 @@
 #include "platform/XInputKeyTap.h"
 #include "platform/fakes/FakeDefaults.h"
 #include "settings/Preferences.h"
+#include "support/SilentClipboard.h"
 #include "support/Wait.h"
 
 #include <QTest>
@@ -219,7 +220,7 @@ TEST_F(KeyTapDesktop, AClipboardOwnerThatNeverAnswersHoldsNothingUp)
     ContextCollector collector(prefs, platform());
     Clipboard& clipboard = platform().clipboard();
     const quint64 before = clipboard.changeCount();
-    desktop::SilentClipboardOwner owner;
+    desktoptest::SilentClipboard owner;
     ASSERT_TRUE(owner.owns());
     ASSERT_TRUE(QTest::qWaitFor([&] { return clipboard.changeCount() != before; }, testwait::kPatience));
 
