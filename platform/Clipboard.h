@@ -33,7 +33,7 @@ public:
 
     // Every format the clipboard offers now whose data could be read, handed to `done` on the
     // main thread: at once when it is at hand, else once read. None when the clipboard cannot
-    // be taken: its owner did not answer in time.
+    // be taken: its owner did not answer in time (and, until the next copy, never will).
     using Saved = std::function<void(std::optional<ClipboardSnapshot>)>;
     virtual void save(Saved done) = 0;
     // Puts our paste on the clipboard, marked x-kde-passwordManagerHint = secret.
