@@ -67,7 +67,6 @@ struct ContextCollector::Impl {
 
     quint64 clipboardChangeCount = 0;
     std::optional<Nanos> clipboardChangedAt;
-    std::optional<QString> clipboardText;
 
     struct ScreenCache {
         QString key;
@@ -175,7 +174,12 @@ PromptContext ContextCollector::context(const FieldSnapshot& snapshot, const std
 
 void ContextCollector::prepare(const FieldSnapshot& snapshot)
 {
-    if (!d->prefs.contextScreen() || !allowsScreen() || snapshot.isLocal)
+    if (snapshot.isLocal)
+        return;
+    // A new copy is read ahead, so that the field's first request can carry it.
+    if (d->prefs.contextClipboard() && allowsClipboard() && d->clipboard.changeCount() != d->clipboardChangeCount)
+        (void)d->clipboard.copiedText();
+    if (!d->prefs.contextScreen() || !allowsScreen())
         return;
     if (d->screenCache && d->screenCache->key == windowKey(snapshot))
         return;
@@ -184,17 +188,17 @@ void ContextCollector::prepare(const FieldSnapshot& snapshot)
 
 std::optional<QString> ContextCollector::recentClipboard()
 {
-    // The copy is read once, when it is first noticed: later requests, and our own paste
-    // and restore in between, see the same text.
+    // The time counts from the first request that notices the copy. The clipboard reads each
+    // copy once, in the background: our own paste and restore in between see the same text,
+    // and a copy still being read is left out of this request.
     const quint64 count = d->clipboard.changeCount();
     if (count != d->clipboardChangeCount) {
         d->clipboardChangeCount = count;
         d->clipboardChangedAt = d->now();
-        d->clipboardText = d->clipboard.readableText();
     }
     if (!d->clipboardChangedAt || d->olderThan(*d->clipboardChangedAt, kClipboardFreshness))
         return std::nullopt;
-    const std::optional<QString>& text = d->clipboardText;
+    const std::optional<QString> text = d->clipboard.copiedText();
     if (!text)
         return std::nullopt;
     const QString trimmed = text->trimmed();

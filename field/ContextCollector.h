@@ -53,7 +53,8 @@ public:
     // Builds the context of one request; may start a screen read in the background.
     PromptContext context(const FieldSnapshot& snapshot, const std::optional<QString>& aboutWriter,
                           const QStringList& examples);
-    // A new field was entered: reads its window unless that read is cached.
+    // A new field was entered: reads its window unless that read is cached, and a new copy
+    // ahead when the clipboard is a source.
     void prepare(const FieldSnapshot& snapshot);
     // An application just became frontmost: its window is read for the recent list shortly after.
     void glance(const QString& bundleID, const QString& app);
@@ -62,7 +63,8 @@ public:
     // Applications of the recent list, newest first, whatever their age.
     QStringList recentAppNames() const;
     // Text copied since the collector started, for 600 seconds from the first request that
-    // notices it; never concealed or transient text, never our own paste.
+    // notices it, once the clipboard has read it; never concealed or transient text, never our
+    // own paste. Never waits for the clipboard's owner.
     std::optional<QString> recentClipboard();
 
     // "Monday 5 January 2026, morning": weekday, day, month, year and part of the day (local time).

@@ -4,6 +4,10 @@
 #include "platform/Log.h"
 #include "settings/KeyCombo.h"
 
+#include <QPointer>
+
+#include <utility>
+
 namespace tq {
 
 namespace {
@@ -49,6 +53,14 @@ QStringList TextInjector::chunks(const QString& text)
 
 void TextInjector::type(const QString& text)
 {
+    if (saving_)
+        waiting_.append({Step::Kind::type, text});
+    else
+        typeNow(text);
+}
+
+void TextInjector::typeNow(const QString& text)
+{
     if (!keys_.available()) {
         log::error(QStringLiteral("type: no event source"));
         return;
@@ -62,17 +74,74 @@ void TextInjector::type(const QString& text)
 
 void TextInjector::deleteBackward(int count)
 {
-    if (count < 1 || !keys_.available())
+    if (count < 1)
         return;
-    keys_.pressKey(keycode::kDelete, 0, count);
+    if (saving_)
+        waiting_.append({Step::Kind::erase, QString(), count});
+    else
+        eraseNow(count);
+}
+
+void TextInjector::eraseNow(int count)
+{
+    if (keys_.available())
+        keys_.pressKey(keycode::kDelete, 0, count);
 }
 
 void TextInjector::paste(const QString& text)
 {
+    if (saving_) {
+        // Pastes in a row while the clipboard is read go in as one.
+        if (!waiting_.isEmpty() && waiting_.last().kind == Step::Kind::paste)
+            waiting_.last().text += text;
+        else
+            waiting_.append({Step::Kind::paste, text});
+        return;
+    }
     // A paste while an earlier one waits for its restore keeps the clipboard saved first: the
     // clipboard holds only our own text now.
-    if (!saved_)
-        saved_ = clipboard_.save();
+    if (saved_) {
+        putPaste(text);
+        return;
+    }
+    saving_ = true;
+    waiting_.append({Step::Kind::paste, text});
+    QPointer<TextInjector> self(this);
+    clipboard_.save([self](std::optional<ClipboardSnapshot> snapshot) {
+        if (self)
+            self->saved(std::move(snapshot));
+    });
+}
+
+void TextInjector::saved(std::optional<ClipboardSnapshot> snapshot)
+{
+    saving_ = false;
+    const QList<Step> steps = std::exchange(waiting_, {});
+    if (!snapshot)
+        log::info(QStringLiteral("paste: the clipboard could not be taken; typed instead"));
+    for (const Step& step : steps) {
+        switch (step.kind) {
+        case Step::Kind::type:
+            typeNow(step.text);
+            break;
+        case Step::Kind::erase:
+            eraseNow(step.count);
+            break;
+        case Step::Kind::paste:
+            if (!snapshot) {
+                typeNow(step.text);
+                break;
+            }
+            if (!saved_)
+                saved_ = *snapshot;
+            putPaste(step.text);
+            break;
+        }
+    }
+}
+
+void TextInjector::putPaste(const QString& text)
+{
     clipboard_.setPaste(text);
     fetched_ = false;
     delayPassed_ = false;

@@ -1,6 +1,8 @@
 #pragma once
 // Puts text into the focused application as if the user typed it: synthesised key presses, a
-// paste through the clipboard that puts the user's clipboard back, and Delete presses.
+// paste through the clipboard that puts the user's clipboard back, and Delete presses. A paste
+// waits for the user's clipboard to be saved, and what is asked for meanwhile waits behind it;
+// a clipboard that cannot be saved is left alone and the text typed instead.
 
 #include "field/TextInjecting.h"
 #include "platform/Clipboard.h"
@@ -39,9 +41,19 @@ public:
     static int leadingSpaces(const QString& text);
     static QStringList chunks(const QString& text);
 
-    bool restorePending() const { return saved_.has_value(); }
+    // Until the user's clipboard is back (or the paste was typed instead).
+    bool restorePending() const { return saving_ || saved_.has_value(); }
 
 private:
+    struct Step {
+        enum class Kind { type, paste, erase } kind;
+        QString text;
+        int count = 0;
+    };
+    void saved(std::optional<ClipboardSnapshot> snapshot);
+    void putPaste(const QString& text);
+    void typeNow(const QString& text);
+    void eraseNow(int count);
     void onFetched();
     void restore();
 
@@ -49,6 +61,8 @@ private:
     Clipboard& clipboard_;
     Clock& clock_;
     std::optional<ClipboardSnapshot> saved_; // the user's clipboard while our paste is on it
+    bool saving_ = false;                    // the user's clipboard is being read
+    QList<Step> waiting_;                    // asked for while it is read, in order
     bool fetched_ = false;
     bool delayPassed_ = false;
     Timer delayTimer_;

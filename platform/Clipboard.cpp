@@ -1,5 +1,7 @@
 #include "platform/Clipboard.h"
 
+#include "platform/ClipboardReader.h"
+
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMimeData>
@@ -34,7 +36,7 @@ bool isProtocolTarget(const QString& format)
 
 class QtClipboard final : public Clipboard {
 public:
-    QtClipboard()
+    QtClipboard() : reader_(this, kReadLimit)
     {
         connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this, [this] {
             const QMimeData* now = QGuiApplication::clipboard()->mimeData(QClipboard::Clipboard);
@@ -47,38 +49,62 @@ public:
 
     quint64 changeCount() const override { return changes_; }
 
-    // Looks at the offered formats first: only the hint and the text are fetched.
-    std::optional<QString> readableText() override
+    // Read once per copy; only the markers and the text are fetched.
+    std::optional<QString> copiedText() override
     {
-        const QMimeData* data = QGuiApplication::clipboard()->mimeData(QClipboard::Clipboard);
-        if (!data)
-            return std::nullopt;
-        ClipboardSnapshot markers;
-        for (const QString& format : data->formats()) {
-            if (format == kHint)
-                markers.formats.append({format, data->data(format)});
-            else if (format.startsWith(QLatin1String("org.nspasteboard.")))
-                markers.formats.append({format, QByteArray()});
+        if (textCopy_ == changes_)
+            return text_;
+        QClipboard* clipboard = QGuiApplication::clipboard();
+        if (clipboard->ownsClipboard()) {
+            // Copied in one of our own windows, or put back by us: at hand.
+            const QMimeData* data = clipboard->mimeData(QClipboard::Clipboard);
+            if (!data || data == paste_.data())
+                return std::nullopt;
+            ClipboardSnapshot markers;
+            for (const QString& format : data->formats()) {
+                if (format == kHint)
+                    markers.formats.append({format, data->data(format)});
+                else if (format.startsWith(QLatin1String("org.nspasteboard.")))
+                    markers.formats.append({format, QByteArray()});
+            }
+            textCopy_ = changes_;
+            text_ = isConcealed(markers) || isTransient(markers) || !data->hasText() ? std::nullopt
+                                                                                      : std::optional<QString>(data->text());
+            return text_;
         }
-        if (isConcealed(markers) || isTransient(markers) || !data->hasText())
+        if (textReading_ == changes_)
             return std::nullopt;
-        return data->text();
+        const quint64 copy = changes_;
+        textReading_ = copy;
+        reader_.read(ClipboardReader::Scope::text, copy, [this, copy](std::optional<ClipboardSnapshot> read) {
+            if (textReading_ == copy)
+                textReading_.reset();
+            if (copy != changes_)
+                return; // copied again meanwhile: the next question reads the new copy
+            textCopy_ = copy;
+            text_ = read ? readableText(*read) : std::nullopt;
+        });
+        return std::nullopt;
     }
 
-    ClipboardSnapshot save() override
+    void save(Saved done) override
     {
-        ClipboardSnapshot snapshot;
-        const QMimeData* data = QGuiApplication::clipboard()->mimeData(QClipboard::Clipboard);
-        if (!data)
-            return snapshot;
-        for (const QString& format : data->formats()) {
-            if (isProtocolTarget(format))
-                continue;
-            const QByteArray bytes = data->data(format);
-            if (!bytes.isNull())
-                snapshot.formats.append({format, bytes});
+        QClipboard* clipboard = QGuiApplication::clipboard();
+        if (!clipboard->ownsClipboard()) {
+            reader_.read(ClipboardReader::Scope::everything, changes_, std::move(done));
+            return;
         }
-        return snapshot;
+        ClipboardSnapshot snapshot;
+        if (const QMimeData* data = clipboard->mimeData(QClipboard::Clipboard)) {
+            for (const QString& format : data->formats()) {
+                if (isProtocolTarget(format))
+                    continue;
+                const QByteArray bytes = data->data(format);
+                if (!bytes.isNull())
+                    snapshot.formats.append({format, bytes});
+            }
+        }
+        done(snapshot);
     }
 
     void setPaste(const QString& text) override
@@ -118,6 +144,10 @@ private:
     QPointer<QMimeData> paste_;
     QPointer<QMimeData> restored_;
     quint64 changes_ = 0;
+    std::optional<quint64> textCopy_;    // the copy text_ was read from
+    std::optional<QString> text_;
+    std::optional<quint64> textReading_; // the copy being read
+    ClipboardReader reader_;             // last: its answers stop before the rest goes
 };
 
 } // namespace

@@ -1,7 +1,8 @@
 #pragma once
 // The desktop clipboard as the paste insertion needs it: every format of what the user copied
 // saved and put back, and our own paste marked secret for clipboard managers, with a signal
-// when an application fetches its text.
+// when an application fetches its text. Another application's clipboard is never waited for
+// on the main thread: reads answer later, or not at all when its owner does not answer.
 
 #include <QByteArray>
 #include <QList>
@@ -9,6 +10,8 @@
 #include <QPair>
 #include <QString>
 
+#include <chrono>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -25,8 +28,14 @@ class Clipboard : public QObject {
 public:
     using QObject::QObject;
 
-    // Every format the clipboard offers now whose data could be read.
-    virtual ClipboardSnapshot save() = 0;
+    // How long another application gets to hand its clipboard over.
+    static constexpr std::chrono::milliseconds kReadLimit{1000};
+
+    // Every format the clipboard offers now whose data could be read, handed to `done` on the
+    // main thread: at once when it is at hand, else once read. None when the clipboard cannot
+    // be taken: its owner did not answer in time (and, until the next copy, never will).
+    using Saved = std::function<void(std::optional<ClipboardSnapshot>)>;
+    virtual void save(Saved done) = 0;
     // Puts our paste on the clipboard, marked x-kde-passwordManagerHint = secret.
     virtual void setPaste(const QString& text) = 0;
     // True while the clipboard still holds our last paste.
@@ -37,8 +46,9 @@ public:
     // Reading what the user copied.
     // Counts the copies of other applications; our paste and the clipboard we put back never count.
     virtual quint64 changeCount() const { return 0; }
-    // The copied plain text; none when there is none, or when it is concealed or transient.
-    virtual std::optional<QString> readableText() { return readableText(save()); }
+    // The plain text of the latest copy; none when there is none, when it is concealed or
+    // transient, or while it is still being read (asking starts the read, in the background).
+    virtual std::optional<QString> copiedText() = 0;
     static std::optional<QString> readableText(const ClipboardSnapshot& snapshot);
     // Marked secret (x-kde-passwordManagerHint) or concealed: never read.
     static bool isConcealed(const ClipboardSnapshot& snapshot);

@@ -166,11 +166,14 @@ TEST_F(DesktopContext, CopiedTextIsOfferedConcealedAndOurOwnAreNot)
     // Our paste and the clipboard put back afterwards are no new copies: the user's copy stays
     // the one offered.
     const quint64 before = clipboard.changeCount();
-    const ClipboardSnapshot saved = clipboard.save();
+    std::optional<std::optional<ClipboardSnapshot>> saved;
+    clipboard.save([&](std::optional<ClipboardSnapshot> s) { saved = std::move(s); });
+    ASSERT_TRUE(QTest::qWaitFor([&] { return saved.has_value(); }, testwait::kPatience));
+    ASSERT_TRUE(*saved) << "the entry did not hand its clipboard over";
     clipboard.setPaste(QStringLiteral("our suggestion"));
     EXPECT_TRUE(QTest::qWaitFor([] { return QGuiApplication::clipboard()->text() == QStringLiteral("our suggestion"); }, testwait::kPatience));
     EXPECT_EQ(collector.recentClipboard(), QStringLiteral("Copied from the entry"));
-    clipboard.restore(saved);
+    clipboard.restore(**saved);
     EXPECT_TRUE(QTest::qWaitFor([] { return QGuiApplication::clipboard()->text() == QStringLiteral("Copied from the entry"); }, testwait::kPatience));
     EXPECT_EQ(clipboard.changeCount(), before);
 

@@ -1,11 +1,15 @@
 #include "DesktopSupport.h"
 
+#include "field/ContextCollector.h"
 #include "input/KeyTap.h"
 #include "input/TextInjector.h"
 #include "platform/KeyNames.h"
 #include "platform/KeySynth.h"
 #include "platform/Platform.h"
 #include "platform/XInputKeyTap.h"
+#include "platform/fakes/FakeDefaults.h"
+#include "settings/Preferences.h"
+#include "support/SilentClipboard.h"
 #include "support/Wait.h"
 
 #include <QTest>
@@ -13,6 +17,7 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <chrono>
 #include <thread>
 
@@ -54,6 +59,8 @@ protected:
             if (insertOnTab && e.isKey() && e.key.keyCode == keycode::kTab) {
                 injector_->type(insertOnTab);
             }
+            if (onTab && e.isKey() && e.key.keyCode == keycode::kTab)
+                onTab();
             if (e.isKey() && e.key.keyCode == keycode::kTab)
                 std::this_thread::sleep_for(handlerStall); // a busy or stuck main thread
             return e.isKey() && e.key.keyCode == keycode::kTab && swallowTab;
@@ -91,6 +98,7 @@ protected:
     bool swallowTab = true;
     std::chrono::milliseconds handlerStall{0};
     const char* insertOnTab = nullptr;
+    std::function<void()> onTab;
 };
 
 TEST_F(KeyTapDesktop, SwallowedTabNeverReachesTheField)
@@ -198,6 +206,53 @@ TEST_F(KeyTapDesktop, AKeyAnsweredLateIsPassedOnAndNeverActedOn)
     desktop::run("xdotool", {"key", "shift+Tab"});
     desktop::settle(200);
     EXPECT_EQ(field.finish(), "a");
+}
+
+TEST_F(KeyTapDesktop, AClipboardOwnerThatNeverAnswersHoldsNothingUp)
+{
+    // Clipboard context on and paste insertion: on Tab the copy is asked for and the
+    // suggestion pasted, as the engine does. The owner never hands the clipboard over, so
+    // nothing waits for it: the key tap's decision stays quick, Tab is taken once, the
+    // suggestion is typed instead and the owner keeps its clipboard.
+    FakeDefaults defaults;
+    Preferences prefs(defaults);
+    prefs.setContextClipboard(true);
+    ContextCollector collector(prefs, platform());
+    Clipboard& clipboard = platform().clipboard();
+    const quint64 before = clipboard.changeCount();
+    desktoptest::SilentClipboard owner;
+    ASSERT_TRUE(owner.owns());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return clipboard.changeCount() != before; }, testwait::kPatience));
+
+    desktop::ZenityEntry field("TQ silent clipboard");
+    ASSERT_TRUE(field.ready());
+    std::atomic<int> decisions{0};
+    std::atomic<std::int64_t> longest{0}; // ms; the observer runs on the tap's thread
+    source().setDecisionObserver([&](std::chrono::nanoseconds took, bool) {
+        longest = std::max<std::int64_t>(longest, std::chrono::duration_cast<std::chrono::milliseconds>(took).count());
+        ++decisions;
+    });
+    swallowTab = true;
+    onTab = [&] {
+        EXPECT_FALSE(collector.recentClipboard());
+        injector_->paste(QStringLiteral(" world"));
+    };
+    desktop::run("xdotool", {"type", "Hello"});
+    desktop::run("xdotool", {"key", "Tab"});
+    ASSERT_TRUE(seenKeys(keycode::kTab, 1));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !injector_->restorePending(); }, testwait::kPatience));
+    desktop::run("xdotool", {"key", "Tab"}); // the copy known not to come: typed at once
+    ASSERT_TRUE(seenKeys(keycode::kTab, 2));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !injector_->restorePending(); }, testwait::kPatience));
+    onTab = nullptr;
+    source().setDecisionObserver(nullptr);
+
+    EXPECT_EQ(decisions, 2);
+    EXPECT_LT(longest, 100) << "the longest decision took " << longest << " ms";
+    EXPECT_EQ(count(keycode::kTab), 2);
+    EXPECT_EQ(desktop::focusedWindow(), field.window());
+    EXPECT_TRUE(owner.owns());
+    EXPECT_EQ(field.finish(), "Hello world world");
 }
 
 TEST_F(KeyTapDesktop, OurOwnKeysPassWhileOtherXTestTypingIsSeen)

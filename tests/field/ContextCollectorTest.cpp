@@ -169,7 +169,7 @@ TEST_F(ContextCollectorTest, OurPasteAndTheRestoredClipboardAreNotNewCopies)
 {
     clipboard.copy(plain(QStringLiteral("the user's own clipboard")));
     make();
-    const ClipboardSnapshot saved = clipboard.save();
+    const ClipboardSnapshot saved = clipboard.contents;
     clipboard.setPaste(QStringLiteral("our suggestion"));
     EXPECT_FALSE(collector->recentClipboard());
     clipboard.restore(saved);
@@ -180,7 +180,7 @@ TEST_F(ContextCollectorTest, OurPasteAndTheRestoredClipboardAreNotNewCopies)
     clipboard.copy(plain(QStringLiteral("copied after start")));
     EXPECT_EQ(collector->recentClipboard(), QStringLiteral("copied after start"));
     advance(500);
-    const ClipboardSnapshot copied = clipboard.save();
+    const ClipboardSnapshot copied = clipboard.contents;
     clipboard.setPaste(QStringLiteral("our suggestion"));
     EXPECT_EQ(collector->recentClipboard(), QStringLiteral("copied after start"));
     clipboard.restore(copied);

@@ -128,5 +128,40 @@ TEST_F(TextInjectorTest, AnEmptyClipboardStaysEmpty)
     EXPECT_EQ(clipboard.restores, 1);
 }
 
+// While the user's clipboard is read, what is asked for waits in order, pastes in a row as one;
+// a clipboard that cannot be taken is left as it is and the text typed.
+TEST_F(TextInjectorTest, WhatWaitsForTheClipboardGoesInOrder)
+{
+    for (const bool answered : {true, false}) {
+        SCOPED_TRACE(answered ? "answered" : "never answered");
+        keys.log.clear();
+        clipboard.copy(userCopy);
+        const int restores = clipboard.restores;
+        clipboard.pasteText.clear();
+        clipboard.holdSaves = true;
+        injector.type("a ");
+        injector.paste("next ");
+        injector.paste("words");
+        injector.deleteBackward(1);
+        EXPECT_EQ(keys.log, QStringList{"a "});
+        EXPECT_TRUE(injector.restorePending());
+        EXPECT_EQ(clipboard.savesHeld(), 1);
+        clipboard.answerSaves(answered);
+        if (answered) {
+            EXPECT_EQ(keys.log, (QStringList{"a ", "key:9/4", "key:51/0"}));
+            EXPECT_EQ(clipboard.pasteText, "next words");
+            clipboard.fetch();
+            clock.advance(TextInjector::kRestoreDelay);
+            EXPECT_EQ(clipboard.restores, restores + 1);
+        } else {
+            EXPECT_EQ(keys.log, (QStringList{"a ", "next words", "key:51/0"}));
+            EXPECT_TRUE(clipboard.pasteText.isEmpty());
+            EXPECT_EQ(clipboard.restores, restores);
+        }
+        EXPECT_EQ(clipboard.contents, userCopy);
+        EXPECT_FALSE(injector.restorePending());
+    }
+}
+
 } // namespace
 } // namespace tq
