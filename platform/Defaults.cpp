@@ -281,7 +281,9 @@ namespace {
 // that only the value holding it is left out. False when no number stands there.
 bool nullNumberBefore(QByteArray& json, qsizetype end)
 {
-    const auto isNumberChar = [](char c) { return (c >= '0' && c <= '9') || c == '-' || c == '+' || c == '.' || c == 'e' || c == 'E'; };
+    const auto isNumberChar = [](char c) {
+        return (c >= '0' && c <= '9') || c == '-' || c == '+' || c == '.' || c == 'e' || c == 'E';
+    };
     if (end <= 0 || end > json.size())
         return false;
     qsizetype start = end;
