@@ -271,6 +271,7 @@ void AppModel::flushStores()
     stats_->flush();
     memory_->flush();
     hub_->serverKey().flush(Millis(250)); // a key still on its way to the keychain is logged
+    platform_.defaults().flush();
 }
 
 void AppModel::syncTapKeys()

@@ -117,7 +117,8 @@ public:
     std::optional<QString> frontAppKey() const;
     void pauseFrontApp(std::optional<double> seconds);
 
-    // Quit: writes the rules, the statistics and the writing memory now, pending saves or not.
+    // Quit: writes the rules, the statistics, the writing memory and the settings now, pending
+    // saves or not.
     void flushStores();
 
 signals:

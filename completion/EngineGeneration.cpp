@@ -113,7 +113,8 @@ bool CompletionEngine::show(const QString& cleaned, const FieldSnapshot& request
             stats_.recordShown(clock_->now());
         const QString remaining = suggestion_->remaining();
         announce(tq::text("Suggestion: %1").arg(chars::trimSpacesAndTabs(remaining).toString()));
-        if (prefs_.showKeyHint())
+        // Counted up to where the hint stops showing, and no further.
+        if (prefs_.showKeyHint() && prefs_.keyHintsShown() < GhostPresenter::kKeyHintLimit)
             prefs_.setKeyHintsShown(prefs_.keyHintsShown() + 1);
     }
     if (!keyInFlight_)

@@ -47,6 +47,9 @@ public:
     // Field font or caret height, times the text scale, within 8 to 72.
     double fontSize(const FieldSnapshot& s) const;
 
+    // The key hint shows while fewer suggestions than this have carried it.
+    static constexpr int kKeyHintLimit = 41;
+
 private:
     struct AdvanceCheck {
         QString fieldKey;
@@ -57,8 +60,6 @@ private:
 
     std::optional<double> measure(const QString& text) const;
     void learnAdvanceScale(const FieldSnapshot& s, const std::optional<QString>& injected);
-
-    static constexpr int kKeyHintLimit = 41;
 
     Preferences& prefs_;
     const KeyLayout& keys_;

@@ -52,6 +52,10 @@ void Defaults::set(const QString& key, const QVariant& value)
     }
     const QString name = QLatin1String(kAppDomain);
     QVariantMap& app = domain(name);
+    // The same value again is not written, unless the last write failed and this one may not.
+    const auto held = app.constFind(key);
+    if (held != app.constEnd() && held->metaType() == value.metaType() && *held == value && !appDomainUnsaved_)
+        return;
     app.insert(key, value);
     storeDomain(name, app);
 }
@@ -272,10 +276,46 @@ QByteArray encodeDomain(const QVariantMap& values)
     return QJsonDocument(toJson(QVariant(values)).toObject()).toJson(QJsonDocument::Indented);
 }
 
+namespace {
+// The number that ends just before `end` (where the reader stopped at it) becomes null, so
+// that only the value holding it is left out. False when no number stands there.
+bool nullNumberBefore(QByteArray& json, qsizetype end)
+{
+    const auto isNumberChar = [](char c) {
+        return (c >= '0' && c <= '9') || c == '-' || c == '+' || c == '.' || c == 'e' || c == 'E';
+    };
+    if (end <= 0 || end > json.size())
+        return false;
+    qsizetype start = end;
+    while (start > 0 && isNumberChar(json[start - 1]))
+        --start;
+    if (start == end || start == 0)
+        return false;
+    const char before = json[start - 1];
+    if (before != ':' && before != '[' && before != ',' && before != ' ' && before != '\t' && before != '\n'
+        && before != '\r')
+        return false;
+    json.replace(start, end - start, "null");
+    return true;
+}
+
+// So many unreadable numbers make a file that is not ours: it is set aside whole.
+constexpr int kMaxUnreadableNumbers = 32;
+} // namespace
+
 bool decodeDomain(const QByteArray& json, QVariantMap* out, QStringList* dropped)
 {
     QJsonParseError error;
-    const QJsonDocument doc = QJsonDocument::fromJson(json, &error);
+    QJsonDocument doc = QJsonDocument::fromJson(json, &error);
+    // A number no double holds (1e999) fails the whole text; read leniently, only its value goes.
+    if (dropped && error.error == QJsonParseError::IllegalNumber) {
+        QByteArray repaired = json;
+        for (int n = 0; n < kMaxUnreadableNumbers && error.error == QJsonParseError::IllegalNumber; ++n) {
+            if (!nullNumberBefore(repaired, error.offset))
+                break;
+            doc = QJsonDocument::fromJson(repaired, &error);
+        }
+    }
     if (error.error != QJsonParseError::NoError || !doc.isObject())
         return false;
     if (!dropped)
@@ -297,7 +337,21 @@ bool decodeDomain(const QByteArray& json, QVariantMap* out, QStringList* dropped
 
 // ---- JsonFileDefaults
 
-JsonFileDefaults::JsonFileDefaults(Clock& clock, QString folder) : clock_(clock), folder_(std::move(folder)) {}
+JsonFileDefaults::JsonFileDefaults(Clock& clock, QString folder)
+    : clock_(clock), folder_(std::move(folder)), saveTimer_(clock)
+{
+}
+
+JsonFileDefaults::~JsonFileDefaults() { flush(); }
+
+void JsonFileDefaults::flush()
+{
+    saveTimer_.cancel();
+    std::map<QString, QVariantMap> due;
+    due.swap(pending_);
+    for (const auto& [name, values] : due)
+        write(name, values);
+}
 
 QString JsonFileDefaults::defaultFolder()
 {
@@ -343,7 +397,7 @@ QVariantMap JsonFileDefaults::loadDomain(const QString& name)
         log::warning(QStringLiteral("Defaults: values that cannot be decoded were left out of ") + path
                      + QStringLiteral(": ") + dropped.join(QStringLiteral(", ")));
         if (!moveAside(path, clock_.now()).isEmpty())
-            storeDomain(name, values);
+            write(name, values);
         noteDropped(name, dropped);
     }
     return values;
@@ -355,6 +409,13 @@ void JsonFileDefaults::storeDomain(const QString& name, const QVariantMap& value
         log::warning(QStringLiteral("Defaults: refused to write a domain with an unsafe name"));
         return;
     }
+    // Each change restarts the wait; the timer dies with the store, whose end writes the rest.
+    pending_[name] = values;
+    saveTimer_.start(kSaveDelay, [this] { flush(); });
+}
+
+void JsonFileDefaults::write(const QString& name, const QVariantMap& values)
+{
     QString error;
     const bool written = writeFileAtomically(filePath(name), defaults::encodeDomain(values), &error);
     if (!written)
@@ -364,6 +425,7 @@ void JsonFileDefaults::storeDomain(const QString& name, const QVariantMap& value
 
 void JsonFileDefaults::eraseDomain(const QString& name)
 {
+    pending_.erase(name);
     if (isSafeDomainName(name))
         QFile::remove(filePath(name));
 }

@@ -8,7 +8,10 @@
 //
 // The Linux store keeps one JSON object per domain in $XDG_CONFIG_HOME/Tessaquill/<domain>.json,
 // data as {"$data": "<base64>"} and dates as {"$date": <seconds since 2001>}, written
-// atomically on every write. A file that fails to decode is moved aside, never overwritten.
+// atomically a second after the last change of a burst, and at once by flush(). A file that
+// fails to decode is moved aside, never overwritten.
+
+#include "platform/Clock.h"
 
 #include <QString>
 #include <QStringList>
@@ -18,8 +21,6 @@
 #include <map>
 
 namespace tq {
-
-class Clock;
 
 class Defaults {
 public:
@@ -31,7 +32,8 @@ public:
     // The merged value of a key (argument, program, global domain), or an invalid QVariant.
     QVariant object(const QString& key) const;
     bool contains(const QString& key) const { return object(key).isValid(); }
-    // Writes a key in the program's domain; an invalid value removes it.
+    // Writes a key in the program's domain; an invalid value removes it. A value equal to the
+    // one held (same type) changes nothing and writes nothing.
     void set(const QString& key, const QVariant& value);
     void remove(const QString& key);
     // The merged view of all domains.
@@ -55,8 +57,11 @@ public:
     // Unsaved: its last write failed, so the settings shown are not on disk.
     bool appDomainUnsaved() const { return appDomainUnsaved_; }
 
+    // Writes every change still waiting for its write (quit, session end, relaunch).
+    virtual void flush() {}
+
 protected:
-    // Reads a domain once, on first use; writes it after every change.
+    // Reads a domain once, on first use; writes it after every change (or schedules the write).
     virtual QVariantMap loadDomain(const QString& name) = 0;
     virtual void storeDomain(const QString& name, const QVariantMap& values) = 0;
     virtual void eraseDomain(const QString& name) = 0;
@@ -78,8 +83,16 @@ private:
 // The Linux store: JSON files in `folder` ($XDG_CONFIG_HOME/Tessaquill by default).
 class JsonFileDefaults final : public Defaults {
 public:
-    // `clock` dates a file moved aside.
+    // A burst of changes is written once, this long after its last change.
+    static constexpr Millis kSaveDelay{1000};
+
+    // `clock` dates a file moved aside and runs the delayed writes.
     explicit JsonFileDefaults(Clock& clock, QString folder = defaultFolder());
+    // Writes what is still pending.
+    ~JsonFileDefaults() override;
+
+    void flush() override;
+    bool hasPendingWrite() const { return !pending_.empty(); }
 
     QString folder() const { return folder_; }
     QString filePath(const QString& domain) const;
@@ -93,8 +106,12 @@ protected:
     void eraseDomain(const QString& name) override;
 
 private:
+    void write(const QString& name, const QVariantMap& values);
+
     Clock& clock_;
     QString folder_;
+    Timer saveTimer_;
+    std::map<QString, QVariantMap> pending_;
 };
 
 namespace defaults {

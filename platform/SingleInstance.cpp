@@ -88,8 +88,40 @@ int openOwnFile(const QString& path)
     return fd;
 }
 
-// The private folder recorded in `recordFolder`, or a fresh one recorded there. The record is
-// locked meanwhile, so launches at the same moment agree on one folder.
+// A record to rely on: a plain file of this user's that nobody else can write.
+bool isTrustedRecord(const struct stat& info)
+{
+    return S_ISREG(info.st_mode) && info.st_uid == ::geteuid() && (info.st_mode & 022) == 0;
+}
+
+// The record "instance-folder" in the folder `dir`, opened for reading and writing. One that
+// cannot be trusted (a link, not a plain file, another user's, writable by others) is removed
+// or, when it cannot be, moved aside, and a fresh one made. -1 when there is none to be had.
+int openRecord(int dir)
+{
+    static const char* const name = "instance-folder";
+    struct stat info = {};
+    if (::fstatat(dir, name, &info, AT_SYMLINK_NOFOLLOW) == 0 && !isTrustedRecord(info)) {
+        log::warning(QStringLiteral("The record of the folder for later launches cannot be trusted, so it is replaced."));
+        if (::unlinkat(dir, name, 0) != 0 && ::unlinkat(dir, name, AT_REMOVEDIR) != 0) {
+            const QByteArray aside = QByteArray(name) + ".untrusted-" + QByteArray::number(::getpid());
+            if (::renameat(dir, name, dir, aside.constData()) != 0)
+                return -1;
+        }
+    }
+    const int fd = ::openat(dir, name, O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0600);
+    if (fd < 0)
+        return -1;
+    if (::fstat(fd, &info) != 0 || !isTrustedRecord(info)) {
+        ::close(fd);
+        return -1;
+    }
+    return fd;
+}
+
+// The private folder recorded in `recordFolder`, or a fresh one recorded there. The folder
+// holding the record is locked meanwhile (and the record too, as earlier versions lock it), so
+// launches at the same moment agree on one folder, also when one of them replaces the record.
 QString recordedFolder(const QString& tempFolder, const QString& recordFolder)
 {
     if (recordFolder.isEmpty())
@@ -98,7 +130,16 @@ QString recordedFolder(const QString& tempFolder, const QString& recordFolder)
     if (!LocalSocketInstance::isOwnFolder(recordFolder))
         return {};
     const QString prefix = QDir(tempFolder).filePath(QStringLiteral("tessaquill-%1-").arg(::geteuid()));
-    FileLock record(openOwnFile(QDir(recordFolder).filePath(QStringLiteral("instance-folder"))), 3000);
+    int dir = ::open(QFile::encodeName(recordFolder).constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    struct stat info = {};
+    if (dir >= 0 && (::fstat(dir, &info) != 0 || info.st_uid != ::geteuid() || (info.st_mode & S_IWOTH) != 0)) {
+        ::close(dir);
+        dir = -1;
+    }
+    const FileLock turn(dir, 3000);
+    if (!turn.held)
+        return {};
+    const FileLock record(openRecord(dir), 3000);
     if (!record.held)
         return {};
     QByteArray stored(4096, '\0');

@@ -213,7 +213,8 @@ void Preferences::readAll()
                      + corrected_.join(QStringLiteral(", ")));
 }
 
-// Every assignment is written, also an unchanged one; observers hear only of real changes.
+// Every assignment goes to the store, which writes only what changed, a moment later; observers
+// hear only of real changes.
 #define TQ_PREF_SETTER(type, name, setter, def)                                                   \
     void Preferences::setter(const type& value)                                                   \
     {                                                                                             \

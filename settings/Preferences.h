@@ -1,6 +1,6 @@
 #pragma once
 // The settings store: every user setting, read once from the user defaults at start, kept in
-// memory and written straight back on every assignment. Main thread only.
+// memory and handed back to them on every assignment. Main thread only.
 
 #include "settings/Enums.h"
 #include "settings/KeyCombo.h"

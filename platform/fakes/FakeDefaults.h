@@ -15,6 +15,9 @@ public:
     explicit FakeDefaults(const QVariantMap& app, const QVariantMap& global = {});
 
     int writeCount(const QString& domain = QLatin1String(kAppDomain)) const { return writes_.value(domain); }
+    // Held writes wait for flush(), as the real store's delayed ones do.
+    void holdWrites(bool hold) { hold_ = hold; }
+    void flush() override;
     // What the backing store last received for a domain.
     QVariantMap stored(const QString& domain = QLatin1String(kAppDomain)) const { return backing_.value(domain); }
 
@@ -26,6 +29,8 @@ protected:
 private:
     QHash<QString, QVariantMap> backing_;
     QHash<QString, int> writes_;
+    QHash<QString, QVariantMap> held_;
+    bool hold_ = false;
 };
 
 } // namespace tq

@@ -112,15 +112,19 @@ TEST_F(DelegateFixture, SessionEndWritesEveryStoreDespitePendingSavesThenExits)
     EXPECT_EQ(sessionEnd.starts, 1);
     model->rules().pause(QStringLiteral("app:org.example.Editor"), 600, clock.now());
     model->stats().recordAccepted(QStringLiteral("two words"), QStringLiteral("app:org.example.Editor"), clock.now());
+    platform.defaults().holdWrites(true);
+    model->prefs().setKeyHintsShown(7);
     ASSERT_TRUE(model->rules().hasPendingSave());
     ASSERT_TRUE(model->stats().hasPendingSave());
     EXPECT_FALSE(fileExists("rules.json"));
     EXPECT_FALSE(fileExists("stats.json"));
+    EXPECT_NE(platform.defaults().stored().value(QStringLiteral("keyHintsShown")), QVariant(qlonglong(7)));
 
     sessionEnd.end();
     EXPECT_EQ(exits, QList<int>{0});
     EXPECT_TRUE(fileExists("rules.json"));
     EXPECT_TRUE(fileExists("stats.json"));
+    EXPECT_EQ(platform.defaults().stored().value(QStringLiteral("keyHintsShown")), QVariant(qlonglong(7)));
     EXPECT_FALSE(model->rules().hasPendingSave());
     EXPECT_FALSE(model->stats().hasPendingSave());
     sessionEnd.end(); // a repeated signal does not write or exit twice
@@ -235,6 +239,42 @@ TEST(SingleInstanceSocket, LivesInAFolderOnlyTheUserCanEnter)
     EXPECT_FALSE(alone.isListening());
 }
 
+namespace {
+// Ten launches at the same moment, each finding its socket through the record: how many of
+// them run as an instance (the rest hand over to one and end).
+int racingInstances(const QString& temp, const QString& record)
+{
+    constexpr int kLaunches = 10;
+    std::atomic<int> running{0};
+    std::atomic<int> ready{0};
+    std::atomic<int> done{0};
+    std::vector<std::thread> launches;
+    for (int i = 0; i < kLaunches; ++i)
+        launches.emplace_back([&] {
+            ++ready;
+            while (ready < kLaunches)
+                std::this_thread::yield();
+            LocalSocketInstance launch(LocalSocketInstance::socketPathIn({}, temp, record));
+            if (launch.claim({QStringLiteral("tessaquill")}))
+                ++running;
+            ++done;
+            while (done < kLaunches) // the instance lives until every launch has claimed
+                std::this_thread::yield();
+        });
+    for (std::thread& t : launches)
+        t.join();
+    return running;
+}
+
+// The usual folder made before us and left open, as another user would.
+void openUsualFolder(const QString& temp)
+{
+    const QByteArray usual = QFile::encodeName(QDir(temp).filePath(QStringLiteral("tessaquill-%1").arg(::geteuid())));
+    ASSERT_EQ(::mkdir(usual.constData(), 0777), 0);
+    ASSERT_EQ(::chmod(usual.constData(), 0777), 0);
+}
+} // namespace
+
 TEST(SingleInstanceSocket, AFolderAnotherUserHoldsGivesWayToAPrivateOneEveryLaunchFinds)
 {
     QTemporaryDir temp;
@@ -251,32 +291,60 @@ TEST(SingleInstanceSocket, AFolderAnotherUserHoldsGivesWayToAPrivateOneEveryLaun
     EXPECT_EQ(LocalSocketInstance::socketPathIn({}, temp.path(), record.path()), path); // the next launch agrees
 
     // Ten launches at the same moment: one instance, the rest hand over to it.
-    constexpr int kLaunches = 10;
-    std::atomic<int> listening{0};
-    std::atomic<int> ready{0};
-    std::atomic<int> done{0};
-    std::vector<std::thread> launches;
-    for (int i = 0; i < kLaunches; ++i)
-        launches.emplace_back([&] {
-            LocalSocketInstance launch(LocalSocketInstance::socketPathIn({}, temp.path(), record.path()));
-            ++ready;
-            while (ready < kLaunches)
-                std::this_thread::yield();
-            if (launch.claim({QStringLiteral("tessaquill")}) && launch.isListening())
-                ++listening;
-            ++done;
-            while (done < kLaunches) // the instance lives until every launch has claimed
-                std::this_thread::yield();
-        });
-    for (std::thread& t : launches)
-        t.join();
-    EXPECT_EQ(listening, 1);
+    EXPECT_EQ(racingInstances(temp.path(), record.path()), 1);
 
     // The recorded folder taken over as well: another fresh one.
     ASSERT_EQ(::chmod(QFile::encodeName(folder).constData(), 0755), 0);
     const QString next = LocalSocketInstance::socketPathIn({}, temp.path(), record.path());
     EXPECT_NE(next, path);
     EXPECT_TRUE(LocalSocketInstance::isPrivateFolder(QFileInfo(next).path()));
+}
+
+// A record planted in its place is replaced under the launches' lock: still one instance.
+TEST(SingleInstanceSocket, APlantedRecordIsReplacedAndOneInstanceRuns)
+{
+    QTemporaryDir elsewhere;
+    const QString planted = elsewhere.filePath(QStringLiteral("planted"));
+    const struct {
+        const char* what;
+        std::function<bool(const QString& record)> plant;
+    } cases[] = {
+        {"a link", [&](const QString& r) { return QFile::link(planted, r); }},
+        {"a file others can write", [](const QString& r) {
+             QFile f(r);
+             return f.open(QIODevice::WriteOnly) && ::chmod(QFile::encodeName(r).constData(), 0666) == 0;
+         }},
+        {"another user's file", [](const QString& r) {
+             QFile f(r);
+             return ::geteuid() == 0 && f.open(QIODevice::WriteOnly)
+                 && ::chown(QFile::encodeName(r).constData(), 65534, 65534) == 0;
+         }},
+        {"a folder with something in it", [](const QString& r) {
+             return QDir().mkpath(r + QStringLiteral("/inside"));
+         }},
+    };
+    for (const auto& c : cases) {
+        if (std::strcmp(c.what, "another user's file") == 0 && ::geteuid() != 0)
+            continue; // only root can give a file away
+        QTemporaryDir temp;
+        QTemporaryDir record;
+        openUsualFolder(temp.path());
+        QFile::remove(planted);
+        {
+            QFile f(planted);
+            ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+            f.write(QFile::encodeName(elsewhere.path()));
+        }
+        const QString file = record.filePath(QStringLiteral("instance-folder"));
+        ASSERT_TRUE(c.plant(file)) << c.what;
+        EXPECT_EQ(racingInstances(temp.path(), record.path()), 1) << c.what;
+        const QFileInfo now(file);
+        EXPECT_TRUE(now.isFile() && !now.isSymLink()) << c.what;
+        EXPECT_EQ(now.ownerId(), ::geteuid()) << c.what;
+        const QString path = LocalSocketInstance::socketPathIn({}, temp.path(), record.path());
+        EXPECT_TRUE(LocalSocketInstance::isPrivateFolder(QFileInfo(path).path())) << c.what;
+        EXPECT_EQ(LocalSocketInstance::socketPathIn({}, temp.path(), record.path()), path) << c.what;
+    }
 }
 
 namespace {

@@ -2,6 +2,8 @@
 
 #include <QSignalSpy>
 
+#include <limits>
+
 namespace tq::testing {
 namespace {
 
@@ -225,6 +227,15 @@ TEST_F(EngineGeneration, KeyHintCountGrowsPerNewSuggestionOnly)
     provider.partial(QStringLiteral("morning to you "));
     settle();
     EXPECT_EQ(prefs.keyHintsShown(), 1);
+
+    // Once the hint no longer shows, the count stays, unwritten, wherever it stood.
+    for (int stood : {GhostPresenter::kKeyHintLimit, std::numeric_limits<int>::max()}) {
+        prefs.setKeyHintsShown(stood);
+        const int writes = defaults.writeCount();
+        showSuggestion(QStringLiteral("Dear "), QStringLiteral("friend of mine"));
+        EXPECT_EQ(prefs.keyHintsShown(), stood);
+        EXPECT_EQ(defaults.writeCount(), writes) << stood;
+    }
 }
 
 TEST_F(EngineGeneration, PracticeFieldSuggestionsAreNotCountedAsShown)

@@ -71,8 +71,8 @@ TEST(Defaults, TypedValuesSurviveTheJsonFile)
         d.set(QStringLiteral("map"), QVariantMap{{QStringLiteral("k"), QByteArray("v")}});
         d.set(QStringLiteral("gone"), qlonglong(1));
         d.remove(QStringLiteral("gone"));
-        ASSERT_TRUE(QFile::exists(file)); // written at once
-    }
+        EXPECT_FALSE(QFile::exists(file)); // not before the burst is over
+    } // the store's end writes what is pending
     const QJsonObject json = QJsonDocument::fromJson(readFile(file)).object();
     EXPECT_EQ(json.value(QStringLiteral("data")).toObject().value(QStringLiteral("$data")),
               QJsonValue(QStringLiteral("AP97")));
@@ -132,12 +132,14 @@ TEST(Defaults, DomainsLayerAndArgumentsStayInMemory)
     EXPECT_EQ(all.value(QStringLiteral("NSForceRightToLeftWritingDirection")), QVariant(true));
     EXPECT_TRUE(all.contains(QStringLiteral("NSAutomaticInlinePredictionEnabled")));
 
+    d.flush();
     JsonFileDefaults fresh(clock_, home.path());
     EXPECT_FALSE(fresh.contains(QStringLiteral("NSForceRightToLeftWritingDirection")));
     EXPECT_EQ(fresh.object(QStringLiteral("AppleLanguages")), QVariant(QVariantList{QStringLiteral("ar")}));
 
     // Another product's domain can be read and removed.
     d.setPersistentDomain({{QStringLiteral("old"), qlonglong(1)}}, QStringLiteral("com.example.earlier"));
+    d.flush();
     EXPECT_EQ(fresh.persistentDomain(QStringLiteral("com.example.earlier")).value(QStringLiteral("old")),
               QVariant(qlonglong(1)));
     d.removePersistentDomain(QStringLiteral("com.example.earlier"));
@@ -148,6 +150,32 @@ TEST(Defaults, DomainsLayerAndArgumentsStayInMemory)
     d.set(QStringLiteral("object"), QVariant::fromValue(QPoint(1, 2)));
     EXPECT_FALSE(d.contains(QStringLiteral("nan")));
     EXPECT_FALSE(d.contains(QStringLiteral("object")));
+}
+
+TEST(Defaults, ABurstOfChangesIsWrittenOnceAfterItAndAnUnchangedValueNever)
+{
+    VirtualClock clock;
+    QTemporaryDir home;
+    JsonFileDefaults d(clock, home.path());
+    const QString file = d.filePath(QLatin1String(Defaults::kAppDomain));
+    Preferences prefs(d);
+    for (int i = 1; i <= 40; ++i) {
+        prefs.setKeyHintsShown(i);
+        clock.advance(JsonFileDefaults::kSaveDelay / 2); // each change restarts the wait
+    }
+    EXPECT_FALSE(QFile::exists(file));
+    clock.advance(JsonFileDefaults::kSaveDelay);
+    EXPECT_EQ(JsonFileDefaults(clock, home.path()).object(QStringLiteral("keyHintsShown")), QVariant(qlonglong(40)));
+    ASSERT_TRUE(QFile::remove(file)); // so that any write shows
+    prefs.setKeyHintsShown(40);
+    EXPECT_FALSE(d.hasPendingWrite());
+    clock.advance(JsonFileDefaults::kSaveDelay * 2);
+    EXPECT_FALSE(QFile::exists(file));
+    // A pending change is on disk as soon as the stores are flushed (quit, session end).
+    prefs.setIsEnabled(false);
+    d.flush();
+    EXPECT_FALSE(d.hasPendingWrite());
+    EXPECT_EQ(JsonFileDefaults(clock, home.path()).object(QStringLiteral("isEnabled")), QVariant(false));
 }
 
 TEST(Defaults, UndecodableFileIsMovedAside)
@@ -166,6 +194,7 @@ TEST(Defaults, UndecodableFileIsMovedAside)
         EXPECT_TRUE(prefs.isEnabled());
         EXPECT_TRUE(d.appDomainSetAside()) << bytes.constData();
         prefs.setIsEnabled(false);
+        d.flush();
         const QStringList aside = QDir(home.path()).entryList({QStringLiteral("*.corrupt-*")});
         ASSERT_EQ(aside.size(), 1) << bytes.constData();
         EXPECT_EQ(readFile(home.filePath(aside.first())), bytes);
@@ -176,7 +205,8 @@ TEST(Defaults, UndecodableFileIsMovedAside)
 TEST(Defaults, OneUndecodableValueCostsOnlyItself)
 {
     VirtualClock clock;
-    for (const char* bad : {R"({"$data":"***"})", "null", R"({"$date":1e300})", R"([1,{"$data":"!"}])"}) {
+    for (const char* bad : {R"({"$data":"***"})", "null", R"({"$date":1e300})", R"([1,{"$data":"!"}])", "1e999",
+                            "-1e999", "[1, 1e400]", R"({"$date":1e-999})"}) {
         QTemporaryDir home;
         const QString file = home.filePath(QStringLiteral("com.morvenfax.tessaquill.json"));
         const QByteArray bytes = QByteArray(R"({"isEnabled":false,"textScale":1.1,"triggerKey":)") + bad + "}";
@@ -230,6 +260,7 @@ TEST(StoreFiles, OddFilesAreSetAsideWithoutWaitingOrSwallowingThem)
         EXPECT_EQ(QDir(home.path()).entryList({QStringLiteral("*.corrupt-*")}, QDir::AllEntries | QDir::System).size(), 1)
             << c.what;
         prefs.setIsEnabled(false);
+        d.flush();
         EXPECT_FALSE(JsonFileDefaults(clock_, home.path()).object(QStringLiteral("isEnabled")).toBool()) << c.what;
     }
     QTemporaryDir home;
@@ -259,8 +290,10 @@ TEST(StoreFiles, AFullDiskNeverCostsTheOldFile)
     {
         JsonFileDefaults d(clock_, dir.path());
         Preferences(d).setIsEnabled(false);
+        d.flush();
         EXPECT_FALSE(d.appDomainUnsaved());
         Preferences(d).setCustomInstructions(QString(64 * 1024, u'x'));
+        d.flush();
         EXPECT_TRUE(d.appDomainUnsaved());
     }
     JsonFileDefaults reread(clock_, dir.path());

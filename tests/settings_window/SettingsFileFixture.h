@@ -44,8 +44,10 @@ protected:
             advance(std::chrono::milliseconds(16));
         QCoreApplication::processEvents();
     }
+    // The file once every pending change is written.
     QByteArray settingsFile() const
     {
+        fileDefaults->flush();
         QFile f(fileDefaults->filePath(QString::fromLatin1(Defaults::kAppDomain)));
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }

@@ -1,17 +1,22 @@
-// The rules under the Keys, Your Voice and About panes: which shortcuts collide, where the
-// instructions are cut, what a reset clears and keeps, and the notices file the build installs.
+// The rules under the Keys, Your Voice, Emoji and About panes: which shortcuts collide, where the
+// instructions are cut, what the found emoji are called, what a reset clears and keeps, and the
+// notices file the build installs.
 
+#include "completion/EmojiIndex.h"
 #include "platform/Clock.h"
 #include "platform/fakes/FakeDefaults.h"
 #include "settings/AppRules.h"
 #include "settings/Preferences.h"
 #include "ui/settings/AboutPaneLogic.h"
+#include "ui/settings/EmojiPaneLogic.h"
 #include "ui/settings/KeysPaneLogic.h"
 #include "ui/settings/Notices.h"
 #include "ui/settings/PersonalPaneLogic.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -95,6 +100,51 @@ TEST(InstructionsCut, TheInfluenceSliderOnlyTakesWholeStepsFromOneToSix)
     const std::pair<double, int> cases[] = {{2.0, 2}, {0.0, 1}, {-3.0, 1}, {6.4, 6}, {40.0, 6}, {3.5, 4}, {std::nan(""), 2}};
     for (const auto& [stored, step] : cases)
         EXPECT_EQ(influenceStep(stored), step) << stored;
+}
+
+// The names come from the locale data's short names, the nearest language's first; in English
+// the short code is shown, and where no name is known, none.
+TEST(EmojiNames, FoundEmojiAreNamedInTheInterfaceLanguageOrNotAtAll)
+{
+    QTemporaryDir cldr;
+    const auto write = [&](const char* file, const char* body) {
+        QFile f(QDir(cldr.path()).filePath(QString::fromLatin1(file)));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(QByteArray(R"(<?xml version="1.0" encoding="UTF-8" ?><!DOCTYPE ldml SYSTEM "../../common/dtd/ldml.dtd">)"
+                           "<ldml><annotations>")
+                + body + "</annotations></ldml>");
+    };
+    write("de.xml", "<annotation cp=\"🥳\">Feiern | Party</annotation><annotation cp=\"🥳\" type=\"tts\">Partygesicht</annotation>"
+                    "<annotation cp=\"👋\" type=\"tts\">winkende Hand</annotation><annotation cp=\"❤\" type=\"tts\">rotes Herz</annotation>");
+    write("pt.xml", "<annotation cp=\"🥳\" type=\"tts\">rosto festivo</annotation><annotation cp=\"👋\" type=\"tts\">mão acenando</annotation>");
+    write("pt_BR.xml", "<annotation cp=\"👋\" type=\"tts\">↑↑↑</annotation><annotation cp=\"🚀\" type=\"tts\">foguete</annotation>");
+    write("no.xml", "<annotation cp=\"🥳\" type=\"tts\">festfjes</annotation>");
+    write("zh.xml", "<annotation cp=\"🥳\" type=\"tts\">派对脸</annotation>");
+
+    const QString wave = QString::fromUtf8("👋");
+    const QString toned = wave + EmojiIndex::skinToneModifiers()[3];
+    struct Case {
+        const char* language;
+        EmojiItem item;
+        QString name;
+    } cases[] = {
+        {"en", {QString::fromUtf8("🥳"), QStringLiteral("face_with_party_horn_and_party_hat")}, QStringLiteral(":face_with_party_horn_and_party_hat:")},
+        {"de", {QString::fromUtf8("🥳"), QStringLiteral("x")}, QStringLiteral("Partygesicht")},
+        {"de", {toned, QStringLiteral("x")}, QStringLiteral("winkende Hand")},
+        {"de", {QString::fromUtf8("❤️"), QStringLiteral("x")}, QStringLiteral("rotes Herz")},
+        {"de", {QString::fromUtf8("🚀"), QStringLiteral("rocket")}, QString()},
+        {"pt-BR", {QString::fromUtf8("🚀"), QStringLiteral("x")}, QStringLiteral("foguete")},
+        {"pt-BR", {wave, QStringLiteral("x")}, QString::fromUtf8("mão acenando")},
+        {"nb", {QString::fromUtf8("🥳"), QStringLiteral("x")}, QStringLiteral("festfjes")},
+        {"zh-Hant", {QString::fromUtf8("🥳"), QStringLiteral("x")}, QString()},
+        {"fr", {QString::fromUtf8("🥳"), QStringLiteral("x")}, QString()},
+    };
+    for (const Case& c : cases) {
+        const QString language = QString::fromLatin1(c.language);
+        EXPECT_EQ(emojiCellName(c.item, language, EmojiNames::load(language, cldr.path())), c.name)
+            << c.language << " " << c.item.emoji.toStdString();
+    }
+    EXPECT_TRUE(EmojiNames::load(QStringLiteral("de"), cldr.filePath(QStringLiteral("absent"))).isEmpty());
 }
 
 TEST(AboutReset, ClearsSettingsRulesAndPausesButKeepsNamesFlagsAndLanguage)

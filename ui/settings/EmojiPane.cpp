@@ -2,6 +2,7 @@
 
 #include "completion/CompletionEngine.h"
 #include "completion/EmojiIndex.h"
+#include "services/AppLanguage.h"
 #include "platform/Text.h"
 #include "settings/Preferences.h"
 #include "ui/design/Fonts.h"
@@ -148,12 +149,17 @@ void EmojiPane::search()
         delete item;
     }
     const QFont cellFont = fonts::system(24);
+    const QString language = c_.language.current();
+    if (!found.isEmpty() && !names_)
+        names_ = EmojiNames::load(language);
     for (int i = 0; i < found.size(); ++i) {
         auto* cell = new QLabel(found[i].emoji, results_);
         cell->setFont(cellFont);
-        const QString name = text(":%1:", "emoji name").arg(found[i].name);
+        // Without a name in the interface language the emoji itself is what screen readers say.
+        const QString name = emojiCellName(found[i], language, *names_);
         cell->setToolTip(name);
-        cell->setAccessibleName(name);
+        if (!name.isEmpty())
+            cell->setAccessibleName(name);
         cell->setProperty("emoji", found[i].emoji);
         resultsRow_->insertWidget(i, cell, 0, Qt::AlignVCenter);
     }

@@ -2,12 +2,14 @@
 // Emoji: emoji after a colon, emoticons turned into emoji, the skin tone with its six swatches,
 // and a live search of the very emoji index the suggestion loop uses.
 
+#include "ui/settings/EmojiPaneLogic.h"
 #include "ui/settings/SettingsContext.h"
 
 #include <QAbstractButton>
 #include <QWidget>
 
 #include <array>
+#include <optional>
 
 class QHBoxLayout;
 class QLabel;
@@ -64,6 +66,7 @@ private:
     QWidget* results_;
     QHBoxLayout* resultsRow_;
     QLabel* noMatch_;
+    std::optional<EmojiNames> names_; // read when the first emoji is shown
 };
 
 } // namespace tq
