@@ -44,6 +44,8 @@ struct Decision {
 
 } // namespace
 
+constexpr std::chrono::milliseconds kGrabWait{50};
+
 struct XInputKeyTap::Impl {
     explicit Impl(InjectedKeys& injected) : injected(injected) {}
 
@@ -65,6 +67,9 @@ struct XInputKeyTap::Impl {
     mutable std::mutex mutex;
     QList<TapGrab> wanted;
     bool dirty = false;
+    quint64 asked = 0;   // revisions of `wanted`
+    quint64 applied = 0; // the last revision held at the server
+    std::condition_variable appliedChanged;
     QList<TapGrab> refused;
     std::function<void()> refusedChanged; // set before start()
     std::function<void(std::chrono::nanoseconds, bool)> observer;
@@ -228,12 +233,14 @@ struct XInputKeyTap::Impl {
     void applyGrabs()
     {
         QList<TapGrab> target;
+        quint64 revision = 0;
         {
             std::lock_guard lock(mutex);
             if (!dirty)
                 return;
             dirty = false;
             target = wanted;
+            revision = asked;
         }
         QList<TapGrab> nowRefused;
         QList<TapGrab> nowActive;
@@ -280,7 +287,9 @@ struct XInputKeyTap::Impl {
             if (refused != nowRefused)
                 changed = refusedChanged;
             refused = nowRefused;
+            applied = revision;
         }
+        appliedChanged.notify_all();
         if (changed)
             QMetaObject::invokeMethod(context.get(), changed, Qt::QueuedConnection);
     }
@@ -498,14 +507,17 @@ bool XInputKeyTap::isRunning() const { return d->running; }
 
 void XInputKeyTap::setGrabs(const QList<TapGrab>& grabs)
 {
-    {
-        std::lock_guard lock(d->mutex);
-        if (d->wanted == grabs && !d->dirty)
-            return;
-        d->wanted = grabs;
-        d->dirty = true;
-    }
+    std::unique_lock lock(d->mutex);
+    if (d->wanted == grabs && !d->dirty)
+        return;
+    d->wanted = grabs;
+    d->dirty = true;
+    const quint64 revision = ++d->asked;
     d->poke();
+    // A key drawn as taken (Tab over a ghost) must already be held when the ghost shows: wait
+    // a moment for the tap thread, never long (it may itself be waiting for this thread).
+    if (d->running)
+        d->appliedChanged.wait_for(lock, kGrabWait, [&] { return d->applied >= revision || !d->running; });
 }
 
 QList<TapGrab> XInputKeyTap::refusedGrabs() const
