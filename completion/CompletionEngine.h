@@ -227,7 +227,7 @@ private:
     void prepareContext(const FieldSnapshot& s);
     bool caretInsideTextCheck(const FieldSnapshot& s);
     bool mayRemember(const FieldSnapshot& s) const;
-    // "Press ", the trigger shortcut's text, " for a suggestion".
+    // "Press Ctrl+Alt+Space for a suggestion", or where to set that shortcut while none is set.
     QString onDemandText() const;
 
     // ---- scheduling (EngineScheduling.cpp)

@@ -141,7 +141,8 @@ QString CompletionEngine::onDemandText() const
 {
     if (const auto key = prefs_.triggerKey())
         return tq::text("Press %1 for a suggestion").arg(key->displayText(platform_.keyLayout()));
-    return tq::text("Press the trigger shortcut for a suggestion");
+    // Nothing to press: say where the shortcut is set.
+    return tq::text("Set a Suggest Now shortcut in Keys to ask for suggestions");
 }
 
 QString CompletionEngine::holdLabel(const Hold& hold, const GateFacts& facts) const

@@ -81,7 +81,8 @@ QString KeyCombo::tableName(std::uint16_t code)
     case kReturn:
     case kKeypadEnter: return text("Enter", "key");
     case kEscape: return text("Esc", "key");
-    case kDelete: return text("Delete", "key");
+    // Code 51 deletes backwards; 117 is the forward Delete key ("Del").
+    case kDelete: return text("Backspace", "key above Enter that deletes backwards");
     case kForwardDelete: return text("Del", "key");
     case kSpace: return text("Space", "key");
     case kHome: return text("Home", "key");

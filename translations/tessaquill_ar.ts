@@ -302,13 +302,27 @@
         <source>Grant Accessibility Access…</source>
         <translation>منح إذن إمكانية الوصول…</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Force Quit %1</source>
-        <translation>إنهاء %1 قسرًا</translation>
+        <translation>
+            <numerusform>إنهاء %1 قسرًا</numerusform>
+            <numerusform>إنهاء %1 قسرًا</numerusform>
+            <numerusform>إنهاء %1 قسرًا</numerusform>
+            <numerusform>إنهاء %1 قسرًا</numerusform>
+            <numerusform>إنهاء %1 قسرًا</numerusform>
+            <numerusform>إنهاء %1 قسرًا</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Quit %1</source>
-        <translation>إنهاء %1</translation>
+        <translation>
+            <numerusform>إنهاء %1</numerusform>
+            <numerusform>إنهاء %1</numerusform>
+            <numerusform>إنهاء %1</numerusform>
+            <numerusform>إنهاء %1</numerusform>
+            <numerusform>إنهاء %1</numerusform>
+            <numerusform>إنهاء %1</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>words saved today</source>
@@ -1191,9 +1205,16 @@
         <source>The other app</source>
         <translation>التطبيق الآخر</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Next time, quit %1 without asking</source>
-        <translation>في المرة القادمة، إنهاء %1 دون سؤال</translation>
+        <translation>
+            <numerusform>في المرة القادمة، إنهاء %1 دون سؤال</numerusform>
+            <numerusform>في المرة القادمة، إنهاء %1 دون سؤال</numerusform>
+            <numerusform>في المرة القادمة، إنهاء %1 دون سؤال</numerusform>
+            <numerusform>في المرة القادمة، إنهاء %1 دون سؤال</numerusform>
+            <numerusform>في المرة القادمة، إنهاء %1 دون سؤال</numerusform>
+            <numerusform>في المرة القادمة، إنهاء %1 دون سؤال</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%1 is also running</source>
@@ -1619,10 +1640,6 @@
         <translation>النظام</translation>
     </message>
     <message>
-        <source>None yet</source>
-        <translation>لا شيء بعد</translation>
-    </message>
-    <message>
         <source>Not yet</source>
         <translation>ليس بعد</translation>
     </message>
@@ -1672,7 +1689,7 @@
     </message>
     <message>
         <source>Range</source>
-        <translation>المدة</translation>
+        <translation>الفترة</translation>
     </message>
     <message>
         <source>Nothing to chart yet</source>
@@ -2246,7 +2263,7 @@
     </message>
     <message>
         <source>Range: %1</source>
-        <translation>المدة: %1</translation>
+        <translation>الفترة: %1</translation>
     </message>
     <message numerus="yes">
         <source>%1, %Ln to do</source>
@@ -2277,7 +2294,7 @@
     </message>
     <message>
         <source>%1, converted for llama.cpp by %2</source>
-        <translation>%1، حُوِّل إلى llama.cpp بواسطة %2</translation>
+        <translation>من %1، وحوّله %2 للعمل مع llama.cpp</translation>
     </message>
     <message>
         <source>The data folder %1 could not be made. Check that the folder above it exists and that you may write there.</source>
@@ -2291,12 +2308,12 @@
     <message numerus="yes">
         <source>%Ln settings held values %app cannot use, so they were corrected and saved.</source>
         <translation>
-            <numerusform>%Ln إعداد حمل قيمًا لا يستطيع %app استخدامها، لذا صُحّحت وحُفظت.</numerusform>
+            <numerusform>%Ln إعداد حملت قيمًا لا يستطيع %app استخدامها، لذا صُحّحت وحُفظت.</numerusform>
             <numerusform>إعداد واحد حمل قيمة لا يستطيع %app استخدامها، لذا صُحّح وحُفظ.</numerusform>
             <numerusform>إعدادان حملا قيمًا لا يستطيع %app استخدامها، لذا صُحّحا وحُفظا.</numerusform>
             <numerusform>%Ln إعدادات حملت قيمًا لا يستطيع %app استخدامها، لذا صُحّحت وحُفظت.</numerusform>
-            <numerusform>%Ln إعدادًا حمل قيمًا لا يستطيع %app استخدامها، لذا صُحّحت وحُفظت.</numerusform>
-            <numerusform>%Ln إعداد حمل قيمًا لا يستطيع %app استخدامها، لذا صُحّحت وحُفظت.</numerusform>
+            <numerusform>%Ln إعدادًا حملت قيمًا لا يستطيع %app استخدامها، لذا صُحّحت وحُفظت.</numerusform>
+            <numerusform>%Ln إعداد حملت قيمًا لا يستطيع %app استخدامها، لذا صُحّحت وحُفظت.</numerusform>
         </translation>
     </message>
     <message>
@@ -2414,7 +2431,7 @@
     </message>
     <message>
         <source>Off unless turned on per app</source>
-        <translation>متوقّف ما لم يُشغَّل لكل تطبيق</translation>
+        <translation>متوقّف ما لم يُفعَّل لكل تطبيق</translation>
     </message>
     <message>
         <source>Tab</source>
@@ -2430,11 +2447,6 @@
         <source>Esc</source>
         <comment>key</comment>
         <translation>Esc</translation>
-    </message>
-    <message>
-        <source>Delete</source>
-        <comment>key</comment>
-        <translation>مسافة للخلف</translation>
     </message>
     <message>
         <source>Del</source>
@@ -2474,10 +2486,6 @@
     <message>
         <source>An email reply reads differently from a commit message.</source>
         <translation>الرد على بريد إلكتروني يُكتب بأسلوب يختلف عن رسالة الإيداع.</translation>
-    </message>
-    <message>
-        <source>Press the trigger shortcut for a suggestion</source>
-        <translation>اضغط اختصار الاستدعاء للحصول على اقتراح</translation>
     </message>
     <message>
         <source>Writes straight into the field. Cleanest in GTK and Qt apps.</source>
@@ -2566,7 +2574,7 @@
     </message>
     <message>
         <source>The button switches the desktop&apos;s accessibility support on. If the desktop&apos;s settings open instead, turn accessibility on there, then come back. This page updates by itself.</source>
-        <translation>يشغّل الزر دعم إمكانية الوصول في سطح المكتب. وإذا فُتحت إعدادات سطح المكتب بدلًا من ذلك، فشغّل إمكانية الوصول هناك ثم ارجع. تتحدث هذه الصفحة تلقائيًا.</translation>
+        <translation>يفعّل الزر دعم إمكانية الوصول في سطح المكتب. وإذا فُتحت إعدادات سطح المكتب بدلًا من ذلك، ففعّل إمكانية الوصول هناك ثم ارجع. تتحدث هذه الصفحة تلقائيًا.</translation>
     </message>
     <message>
         <source>Still off? Some desktops start their accessibility service only when you log in. Log out and back in, then try again.</source>
@@ -2739,7 +2747,7 @@
     </message>
     <message>
         <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
-        <translation>تعذّر على %1 أن يفتح من جديد. سيسري اختيارك في المرة القادمة التي تشغّله فيها.</translation>
+        <translation>تعذّرت إعادة فتح %1. سيسري اختيارك في المرة القادمة التي تشغّله فيها.</translation>
     </message>
     <message>
         <source>Downloading the model</source>
@@ -2766,6 +2774,38 @@
             <numerusform>ربما تنتظر مربعات حوار خاصة بها. «إنهاء قسري» يغلقها فورًا.</numerusform>
             <numerusform>ربما تنتظر مربعات حوار خاصة بها. «إنهاء قسري» يغلقها فورًا.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Set a Suggest Now shortcut in Keys to ask for suggestions</source>
+        <translation>عيّن اختصار «اقترح الآن» في «المفاتيح» لطلب الاقتراحات</translation>
+    </message>
+    <message>
+        <source>Backspace</source>
+        <comment>key above Enter that deletes backwards</comment>
+        <translation>مسافة للخلف</translation>
+    </message>
+    <message>
+        <source>0 words saved today</source>
+        <translation>لا كلمات موفَّرة اليوم</translation>
+    </message>
+    <message>
+        <source>words saved today</source>
+        <comment>beside the count 0</comment>
+        <translation>كلمة موفَّرة اليوم</translation>
+    </message>
+    <message>
+        <source>Quit the other app</source>
+        <translation>إنهاء التطبيق الآخر</translation>
+    </message>
+    <message>
+        <source>None yet</source>
+        <comment>no app looked at yet</comment>
+        <translation>لا شيء بعد</translation>
+    </message>
+    <message>
+        <source>None yet</source>
+        <comment>no suggestion shown yet</comment>
+        <translation>لا اقتراح بعد</translation>
     </message>
 </context>
 </TS>

@@ -298,13 +298,19 @@
         <source>Grant Accessibility Access…</source>
         <translation>অ্যাক্সেসিবিলিটি অনুমতি দিন…</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Force Quit %1</source>
-        <translation>%1 জোর করে বন্ধ করুন</translation>
+        <translation>
+            <numerusform>%1 জোর করে বন্ধ করুন</numerusform>
+            <numerusform>%1 জোর করে বন্ধ করুন</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Quit %1</source>
-        <translation>%1 বন্ধ করুন</translation>
+        <translation>
+            <numerusform>%1 বন্ধ করুন</numerusform>
+            <numerusform>%1 বন্ধ করুন</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>words saved today</source>
@@ -1175,9 +1181,12 @@
         <source>The other app</source>
         <translation>অন্য অ্যাপটি</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Next time, quit %1 without asking</source>
-        <translation>পরের বার জিজ্ঞেস না করেই %1 বন্ধ করুন</translation>
+        <translation>
+            <numerusform>পরের বার জিজ্ঞেস না করেই %1 বন্ধ করুন</numerusform>
+            <numerusform>পরের বার জিজ্ঞেস না করেই %1 বন্ধ করুন</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%1 is also running</source>
@@ -1589,10 +1598,6 @@
     <message>
         <source>System</source>
         <translation>সিস্টেম</translation>
-    </message>
-    <message>
-        <source>None yet</source>
-        <translation>এখনও কিছু নেই</translation>
     </message>
     <message>
         <source>Not yet</source>
@@ -2352,11 +2357,6 @@
         <translation>Esc</translation>
     </message>
     <message>
-        <source>Delete</source>
-        <comment>key</comment>
-        <translation>Backspace</translation>
-    </message>
-    <message>
         <source>Del</source>
         <comment>key</comment>
         <translation>Del</translation>
@@ -2394,10 +2394,6 @@
     <message>
         <source>An email reply reads differently from a commit message.</source>
         <translation>ইমেইলের উত্তর আর কমিট মেসেজ আলাদা ভঙ্গিতে লেখা হয়।</translation>
-    </message>
-    <message>
-        <source>Press the trigger shortcut for a suggestion</source>
-        <translation>সাজেশনের জন্য ট্রিগার শর্টকাট চাপুন</translation>
     </message>
     <message>
         <source>Writes straight into the field. Cleanest in GTK and Qt apps.</source>
@@ -2638,6 +2634,38 @@
             <numerusform>হয়তো এটি নিজের কোনো ডায়ালগের অপেক্ষায় আছে। “জোর করে বন্ধ” এটি সঙ্গে সঙ্গে বন্ধ করে।</numerusform>
             <numerusform>হয়তো এগুলো নিজেদের কোনো ডায়ালগের অপেক্ষায় আছে। “জোর করে বন্ধ” এগুলো সঙ্গে সঙ্গে বন্ধ করে।</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Set a Suggest Now shortcut in Keys to ask for suggestions</source>
+        <translation>সাজেশন চাইতে “কী” অংশে “এখনই সাজেশন” শর্টকাট সেট করুন</translation>
+    </message>
+    <message>
+        <source>Backspace</source>
+        <comment>key above Enter that deletes backwards</comment>
+        <translation>Backspace</translation>
+    </message>
+    <message>
+        <source>0 words saved today</source>
+        <translation>০টি শব্দ আজ বাঁচানো হয়েছে</translation>
+    </message>
+    <message>
+        <source>words saved today</source>
+        <comment>beside the count 0</comment>
+        <translation>শব্দ আজ বাঁচানো হয়েছে</translation>
+    </message>
+    <message>
+        <source>Quit the other app</source>
+        <translation>অন্য অ্যাপটি বন্ধ করুন</translation>
+    </message>
+    <message>
+        <source>None yet</source>
+        <comment>no app looked at yet</comment>
+        <translation>এখনও কিছু নেই</translation>
+    </message>
+    <message>
+        <source>None yet</source>
+        <comment>no suggestion shown yet</comment>
+        <translation>এখনও কোনো সাজেশন নেই</translation>
     </message>
 </context>
 </TS>

@@ -298,13 +298,19 @@
         <source>Grant Accessibility Access…</source>
         <translation>Dona accés d&apos;Accessibilitat…</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Force Quit %1</source>
-        <translation>Força la sortida de %1</translation>
+        <translation>
+            <numerusform>Força la sortida de %1</numerusform>
+            <numerusform>Força la sortida de %1</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Quit %1</source>
-        <translation>Surt de %1</translation>
+        <translation>
+            <numerusform>Surt de %1</numerusform>
+            <numerusform>Surt de %1</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>words saved today</source>
@@ -1175,9 +1181,12 @@
         <source>The other app</source>
         <translation>L&apos;altra app</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Next time, quit %1 without asking</source>
-        <translation>La propera vegada, tanca %1 sense preguntar</translation>
+        <translation>
+            <numerusform>La propera vegada, tanca %1 sense preguntar</numerusform>
+            <numerusform>La propera vegada, tanca %1 sense preguntar</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%1 is also running</source>
@@ -1589,10 +1598,6 @@
     <message>
         <source>System</source>
         <translation>Sistema</translation>
-    </message>
-    <message>
-        <source>None yet</source>
-        <translation>Encara cap</translation>
     </message>
     <message>
         <source>Not yet</source>
@@ -2352,11 +2357,6 @@
         <translation>Esc</translation>
     </message>
     <message>
-        <source>Delete</source>
-        <comment>key</comment>
-        <translation>Retrocés</translation>
-    </message>
-    <message>
         <source>Del</source>
         <comment>key</comment>
         <translation>Supr</translation>
@@ -2394,10 +2394,6 @@
     <message>
         <source>An email reply reads differently from a commit message.</source>
         <translation>Una resposta a un correu no s&apos;escriu igual que un missatge de commit.</translation>
-    </message>
-    <message>
-        <source>Press the trigger shortcut for a suggestion</source>
-        <translation>Premeu la drecera d&apos;activació per obtenir un suggeriment</translation>
     </message>
     <message>
         <source>Writes straight into the field. Cleanest in GTK and Qt apps.</source>
@@ -2638,6 +2634,38 @@
             <numerusform>Potser està esperant un diàleg seu. «Força la sortida» el tanca immediatament.</numerusform>
             <numerusform>Potser estan esperant diàlegs seus. «Força la sortida» els tanca immediatament.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Set a Suggest Now shortcut in Keys to ask for suggestions</source>
+        <translation>Definiu una drecera «Suggereix ara» a «Tecles» per demanar suggeriments</translation>
+    </message>
+    <message>
+        <source>Backspace</source>
+        <comment>key above Enter that deletes backwards</comment>
+        <translation>Retrocés</translation>
+    </message>
+    <message>
+        <source>0 words saved today</source>
+        <translation>0 paraules estalviades avui</translation>
+    </message>
+    <message>
+        <source>words saved today</source>
+        <comment>beside the count 0</comment>
+        <translation>paraules estalviades avui</translation>
+    </message>
+    <message>
+        <source>Quit the other app</source>
+        <translation>Surt de l&apos;altra app</translation>
+    </message>
+    <message>
+        <source>None yet</source>
+        <comment>no app looked at yet</comment>
+        <translation>Encara cap</translation>
+    </message>
+    <message>
+        <source>None yet</source>
+        <comment>no suggestion shown yet</comment>
+        <translation>Encara cap</translation>
     </message>
 </context>
 </TS>

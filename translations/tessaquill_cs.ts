@@ -299,13 +299,21 @@
         <source>Grant Accessibility Access…</source>
         <translation>Udělit oprávnění pro zpřístupnění…</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Force Quit %1</source>
-        <translation>Vynutit ukončení %1</translation>
+        <translation>
+            <numerusform>Vynutit ukončení %1</numerusform>
+            <numerusform>Vynutit ukončení %1</numerusform>
+            <numerusform>Vynutit ukončení %1</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Quit %1</source>
-        <translation>Ukončit %1</translation>
+        <translation>
+            <numerusform>Ukončit %1</numerusform>
+            <numerusform>Ukončit %1</numerusform>
+            <numerusform>Ukončit %1</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>words saved today</source>
@@ -1179,9 +1187,13 @@
         <source>The other app</source>
         <translation>Ta druhá aplikace</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Next time, quit %1 without asking</source>
-        <translation>Příště ukončit %1 bez ptaní</translation>
+        <translation>
+            <numerusform>Příště ukončit %1 bez ptaní</numerusform>
+            <numerusform>Příště ukončit %1 bez ptaní</numerusform>
+            <numerusform>Příště ukončit %1 bez ptaní</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%1 is also running</source>
@@ -1596,10 +1608,6 @@
     <message>
         <source>System</source>
         <translation>Systémové</translation>
-    </message>
-    <message>
-        <source>None yet</source>
-        <translation>Zatím žádné</translation>
     </message>
     <message>
         <source>Not yet</source>
@@ -2372,11 +2380,6 @@
         <translation>Esc</translation>
     </message>
     <message>
-        <source>Delete</source>
-        <comment>key</comment>
-        <translation>Backspace</translation>
-    </message>
-    <message>
         <source>Del</source>
         <comment>key</comment>
         <translation>Del</translation>
@@ -2414,10 +2417,6 @@
     <message>
         <source>An email reply reads differently from a commit message.</source>
         <translation>Odpověď na e-mail se píše jinak než zpráva commitu.</translation>
-    </message>
-    <message>
-        <source>Press the trigger shortcut for a suggestion</source>
-        <translation>Pro návrh stiskněte zkratku pro vyvolání</translation>
     </message>
     <message>
         <source>Writes straight into the field. Cleanest in GTK and Qt apps.</source>
@@ -2670,6 +2669,38 @@
             <numerusform>Možná čekají na vlastní dialogy. „Vynutit ukončení“ je okamžitě zavře.</numerusform>
             <numerusform>Možná čekají na vlastní dialogy. „Vynutit ukončení“ je okamžitě zavře.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Set a Suggest Now shortcut in Keys to ask for suggestions</source>
+        <translation>Chcete-li žádat o návrhy, nastavte v sekci „Klávesy“ zkratku „Navrhnout hned“</translation>
+    </message>
+    <message>
+        <source>Backspace</source>
+        <comment>key above Enter that deletes backwards</comment>
+        <translation>Backspace</translation>
+    </message>
+    <message>
+        <source>0 words saved today</source>
+        <translation>0 slov dnes ušetřeno</translation>
+    </message>
+    <message>
+        <source>words saved today</source>
+        <comment>beside the count 0</comment>
+        <translation>slov dnes ušetřeno</translation>
+    </message>
+    <message>
+        <source>Quit the other app</source>
+        <translation>Ukončit tu druhou aplikaci</translation>
+    </message>
+    <message>
+        <source>None yet</source>
+        <comment>no app looked at yet</comment>
+        <translation>Zatím žádné</translation>
+    </message>
+    <message>
+        <source>None yet</source>
+        <comment>no suggestion shown yet</comment>
+        <translation>Zatím žádný</translation>
     </message>
 </context>
 </TS>

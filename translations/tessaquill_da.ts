@@ -298,13 +298,19 @@
         <source>Grant Accessibility Access…</source>
         <translation>Giv adgang til Tilgængelighed…</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Force Quit %1</source>
-        <translation>Tvangsafslut %1</translation>
+        <translation>
+            <numerusform>Tvangsafslut %1</numerusform>
+            <numerusform>Tvangsafslut %1</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Quit %1</source>
-        <translation>Afslut %1</translation>
+        <translation>
+            <numerusform>Afslut %1</numerusform>
+            <numerusform>Afslut %1</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>words saved today</source>
@@ -1175,9 +1181,12 @@
         <source>The other app</source>
         <translation>Den anden app</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Next time, quit %1 without asking</source>
-        <translation>Afslut %1 uden at spørge næste gang</translation>
+        <translation>
+            <numerusform>Afslut %1 uden at spørge næste gang</numerusform>
+            <numerusform>Afslut %1 uden at spørge næste gang</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%1 is also running</source>
@@ -1589,10 +1598,6 @@
     <message>
         <source>System</source>
         <translation>System</translation>
-    </message>
-    <message>
-        <source>None yet</source>
-        <translation>Ingen endnu</translation>
     </message>
     <message>
         <source>Not yet</source>
@@ -2352,11 +2357,6 @@
         <translation>Esc</translation>
     </message>
     <message>
-        <source>Delete</source>
-        <comment>key</comment>
-        <translation>Tilbage</translation>
-    </message>
-    <message>
         <source>Del</source>
         <comment>key</comment>
         <translation>Delete</translation>
@@ -2394,10 +2394,6 @@
     <message>
         <source>An email reply reads differently from a commit message.</source>
         <translation>Et svar på en e-mail lyder anderledes end en commit-besked.</translation>
-    </message>
-    <message>
-        <source>Press the trigger shortcut for a suggestion</source>
-        <translation>Tryk på udløsergenvejen for at få et forslag</translation>
     </message>
     <message>
         <source>Writes straight into the field. Cleanest in GTK and Qt apps.</source>
@@ -2638,6 +2634,38 @@
             <numerusform>Den venter måske på en af sine egne dialoger. »Tvangsafslut« lukker den med det samme.</numerusform>
             <numerusform>De venter måske på deres egne dialoger. »Tvangsafslut« lukker dem med det samme.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Set a Suggest Now shortcut in Keys to ask for suggestions</source>
+        <translation>Angiv en genvej til »Foreslå nu« under »Taster« for at bede om forslag</translation>
+    </message>
+    <message>
+        <source>Backspace</source>
+        <comment>key above Enter that deletes backwards</comment>
+        <translation>Tilbage</translation>
+    </message>
+    <message>
+        <source>0 words saved today</source>
+        <translation>0 ord sparet i dag</translation>
+    </message>
+    <message>
+        <source>words saved today</source>
+        <comment>beside the count 0</comment>
+        <translation>ord sparet i dag</translation>
+    </message>
+    <message>
+        <source>Quit the other app</source>
+        <translation>Afslut den anden app</translation>
+    </message>
+    <message>
+        <source>None yet</source>
+        <comment>no app looked at yet</comment>
+        <translation>Ingen endnu</translation>
+    </message>
+    <message>
+        <source>None yet</source>
+        <comment>no suggestion shown yet</comment>
+        <translation>Intet endnu</translation>
     </message>
 </context>
 </TS>

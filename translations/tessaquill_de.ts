@@ -298,13 +298,19 @@
         <source>Grant Accessibility Access…</source>
         <translation>Zugriff über Barrierefreiheit erlauben…</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Force Quit %1</source>
-        <translation>%1 sofort beenden</translation>
+        <translation>
+            <numerusform>%1 sofort beenden</numerusform>
+            <numerusform>%1 sofort beenden</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Quit %1</source>
-        <translation>%1 beenden</translation>
+        <translation>
+            <numerusform>%1 beenden</numerusform>
+            <numerusform>%1 beenden</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>words saved today</source>
@@ -1175,9 +1181,12 @@
         <source>The other app</source>
         <translation>Die andere App</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Next time, quit %1 without asking</source>
-        <translation>Nächstes Mal %1 ohne Nachfrage beenden</translation>
+        <translation>
+            <numerusform>Nächstes Mal %1 ohne Nachfrage beenden</numerusform>
+            <numerusform>Nächstes Mal %1 ohne Nachfrage beenden</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%1 is also running</source>
@@ -1591,10 +1600,6 @@
         <translation>System</translation>
     </message>
     <message>
-        <source>None yet</source>
-        <translation>Noch keine</translation>
-    </message>
-    <message>
         <source>Not yet</source>
         <translation>Noch nicht</translation>
     </message>
@@ -1844,7 +1849,7 @@
     </message>
     <message>
         <source>Add Ctrl, Alt or Super so normal typing still works.</source>
-        <translation>Nimm Ctrl, Alt oder Super dazu, damit normales Tippen weiter funktioniert.</translation>
+        <translation>Nimm Strg, Alt oder Super dazu, damit normales Tippen weiter funktioniert.</translation>
     </message>
     <message>
         <source>Type a shortcut…</source>
@@ -2221,7 +2226,7 @@
     </message>
     <message>
         <source>Your writing memory is not saved: the keyring is missing or locked, so its key cannot be kept.</source>
-        <translation>Dein Schreibgedächtnis ist nicht gespeichert: Der Schlüsselbund fehlt oder ist gesperrt, daher kann sein Schlüssel nicht aufbewahrt werden.</translation>
+        <translation>Dein Schreibgedächtnis wird nicht gespeichert: Der Schlüsselbund fehlt oder ist gesperrt, daher kann sein Schlüssel nicht aufbewahrt werden.</translation>
     </message>
     <message>
         <source>That address isn&apos;t valid</source>
@@ -2286,7 +2291,7 @@
     </message>
     <message>
         <source>This computer has no on-device language model.</source>
-        <translation>Dieser Computer hat kein Sprachmodell auf dem Gerät.</translation>
+        <translation>Dieser Computer hat kein eingebautes Sprachmodell.</translation>
     </message>
     <message>
         <source>Ctrl</source>
@@ -2344,17 +2349,12 @@
     <message>
         <source>Enter</source>
         <comment>key</comment>
-        <translation>Eingabe</translation>
+        <translation>Enter</translation>
     </message>
     <message>
         <source>Esc</source>
         <comment>key</comment>
         <translation>Esc</translation>
-    </message>
-    <message>
-        <source>Delete</source>
-        <comment>key</comment>
-        <translation>Rücktaste</translation>
     </message>
     <message>
         <source>Del</source>
@@ -2394,10 +2394,6 @@
     <message>
         <source>An email reply reads differently from a commit message.</source>
         <translation>Eine Antwort auf eine E-Mail klingt anders als eine Commit-Nachricht.</translation>
-    </message>
-    <message>
-        <source>Press the trigger shortcut for a suggestion</source>
-        <translation>Drücke das Kürzel zum Auslösen für einen Vorschlag</translation>
     </message>
     <message>
         <source>Writes straight into the field. Cleanest in GTK and Qt apps.</source>
@@ -2466,11 +2462,11 @@
     </message>
     <message>
         <source>%app reads and types into text fields through the desktop&apos;s accessibility support, which some desktops leave off. %app uses it only for the field you&apos;re writing in.</source>
-        <translation>%app liest Textfelder und tippt in sie über die Barrierefreiheit des Desktops, die manche Desktops ausgeschaltet lassen. %app nutzt sie nur für das Feld, in dem du gerade schreibst.</translation>
+        <translation>%app liest Textfelder und tippt in sie hinein – über die Barrierefreiheit des Desktops, die manche Desktops ausgeschaltet lassen. %app nutzt sie nur für das Feld, in dem du gerade schreibst.</translation>
     </message>
     <message>
         <source>The button switches the desktop&apos;s accessibility support on. If the desktop&apos;s settings open instead, turn accessibility on there, then come back. This page updates by itself.</source>
-        <translation>Die Taste schaltet die Barrierefreiheit des Desktops ein. Öffnen sich stattdessen die Einstellungen des Desktops, schalte die Barrierefreiheit dort ein und komm dann zurück. Diese Seite aktualisiert sich von selbst.</translation>
+        <translation>Die Schaltfläche schaltet die Barrierefreiheit des Desktops ein. Öffnen sich stattdessen die Einstellungen des Desktops, schalte die Barrierefreiheit dort ein und komm dann zurück. Diese Seite aktualisiert sich von selbst.</translation>
     </message>
     <message>
         <source>Still off? Some desktops start their accessibility service only when you log in. Log out and back in, then try again.</source>
@@ -2518,7 +2514,7 @@
     </message>
     <message>
         <source>Default follows General: %1, %2 suggestions.</source>
-        <translation>Standard folgt „Allgemein“: %1, %2 Vorschläge.</translation>
+        <translation>Standard wie unter „Allgemein“: %1, %2 Vorschläge.</translation>
     </message>
     <message>
         <source>Yes, at %1, %2 on screen, %3 pt tall, %4 and %5</source>
@@ -2638,6 +2634,38 @@
             <numerusform>Vielleicht wartet die App auf einen eigenen Dialog. „Sofort beenden“ schließt sie umgehend.</numerusform>
             <numerusform>Vielleicht warten die Apps auf eigene Dialoge. „Sofort beenden“ schließt sie umgehend.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Set a Suggest Now shortcut in Keys to ask for suggestions</source>
+        <translation>Lege unter „Tasten“ ein Kürzel für „Jetzt vorschlagen“ fest, um Vorschläge anzufordern</translation>
+    </message>
+    <message>
+        <source>Backspace</source>
+        <comment>key above Enter that deletes backwards</comment>
+        <translation>Rücktaste</translation>
+    </message>
+    <message>
+        <source>0 words saved today</source>
+        <translation>0 Wörter heute gespart</translation>
+    </message>
+    <message>
+        <source>words saved today</source>
+        <comment>beside the count 0</comment>
+        <translation>Wörter heute gespart</translation>
+    </message>
+    <message>
+        <source>Quit the other app</source>
+        <translation>Die andere App beenden</translation>
+    </message>
+    <message>
+        <source>None yet</source>
+        <comment>no app looked at yet</comment>
+        <translation>Noch keine</translation>
+    </message>
+    <message>
+        <source>None yet</source>
+        <comment>no suggestion shown yet</comment>
+        <translation>Noch keiner</translation>
     </message>
 </context>
 </TS>

@@ -298,13 +298,19 @@
         <source>Grant Accessibility Access…</source>
         <translation>Παραχώρηση πρόσβασης προσβασιμότητας…</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Force Quit %1</source>
-        <translation>Αναγκαστικός τερματισμός: %1</translation>
+        <translation>
+            <numerusform>Αναγκαστικός τερματισμός: %1</numerusform>
+            <numerusform>Αναγκαστικός τερματισμός: %1</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Quit %1</source>
-        <translation>Τερματισμός: %1</translation>
+        <translation>
+            <numerusform>Τερματισμός: %1</numerusform>
+            <numerusform>Τερματισμός: %1</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>words saved today</source>
@@ -1175,9 +1181,12 @@
         <source>The other app</source>
         <translation>Η άλλη εφαρμογή</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Next time, quit %1 without asking</source>
-        <translation>Την επόμενη φορά, τερματισμός του %1 χωρίς ερώτηση</translation>
+        <translation>
+            <numerusform>Την επόμενη φορά, τερματισμός του %1 χωρίς ερώτηση</numerusform>
+            <numerusform>Την επόμενη φορά, τερματισμός των %1 χωρίς ερώτηση</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%1 is also running</source>
@@ -1589,10 +1598,6 @@
     <message>
         <source>System</source>
         <translation>Συστήματος</translation>
-    </message>
-    <message>
-        <source>None yet</source>
-        <translation>Κανένα ακόμα</translation>
     </message>
     <message>
         <source>Not yet</source>
@@ -2352,11 +2357,6 @@
         <translation>Esc</translation>
     </message>
     <message>
-        <source>Delete</source>
-        <comment>key</comment>
-        <translation>Backspace</translation>
-    </message>
-    <message>
         <source>Del</source>
         <comment>key</comment>
         <translation>Del</translation>
@@ -2394,10 +2394,6 @@
     <message>
         <source>An email reply reads differently from a commit message.</source>
         <translation>Μια απάντηση σε email γράφεται αλλιώς από ένα μήνυμα commit.</translation>
-    </message>
-    <message>
-        <source>Press the trigger shortcut for a suggestion</source>
-        <translation>Πατήστε τη συντόμευση ενεργοποίησης για πρόταση</translation>
     </message>
     <message>
         <source>Writes straight into the field. Cleanest in GTK and Qt apps.</source>
@@ -2638,6 +2634,38 @@
             <numerusform>Ίσως περιμένει κάποιο δικό του παράθυρο διαλόγου. Ο «Αναγκαστικός τερματισμός» το κλείνει αμέσως.</numerusform>
             <numerusform>Ίσως περιμένουν κάποια δικά τους παράθυρα διαλόγου. Ο «Αναγκαστικός τερματισμός» τα κλείνει αμέσως.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Set a Suggest Now shortcut in Keys to ask for suggestions</source>
+        <translation>Ορίστε μια συντόμευση «Πρόταση τώρα» στην ενότητα «Πλήκτρα» για να ζητάτε προτάσεις</translation>
+    </message>
+    <message>
+        <source>Backspace</source>
+        <comment>key above Enter that deletes backwards</comment>
+        <translation>Backspace</translation>
+    </message>
+    <message>
+        <source>0 words saved today</source>
+        <translation>0 λέξεις που γλιτώσατε σήμερα</translation>
+    </message>
+    <message>
+        <source>words saved today</source>
+        <comment>beside the count 0</comment>
+        <translation>λέξεις που γλιτώσατε σήμερα</translation>
+    </message>
+    <message>
+        <source>Quit the other app</source>
+        <translation>Τερματισμός της άλλης εφαρμογής</translation>
+    </message>
+    <message>
+        <source>None yet</source>
+        <comment>no app looked at yet</comment>
+        <translation>Καμία ακόμα</translation>
+    </message>
+    <message>
+        <source>None yet</source>
+        <comment>no suggestion shown yet</comment>
+        <translation>Καμία ακόμα</translation>
     </message>
 </context>
 </TS>

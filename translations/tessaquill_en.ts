@@ -298,13 +298,19 @@
         <source>Grant Accessibility Access…</source>
         <translation type="unfinished"></translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Force Quit %1</source>
-        <translation type="unfinished"></translation>
+        <translation>
+            <numerusform>Force Quit %1</numerusform>
+            <numerusform>Force Quit %1</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Quit %1</source>
-        <translation type="unfinished"></translation>
+        <translation>
+            <numerusform>Quit %1</numerusform>
+            <numerusform>Quit %1</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>words saved today</source>
@@ -1175,9 +1181,12 @@
         <source>The other app</source>
         <translation type="unfinished"></translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Next time, quit %1 without asking</source>
-        <translation type="unfinished"></translation>
+        <translation>
+            <numerusform>Next time, quit %1 without asking</numerusform>
+            <numerusform>Next time, quit %1 without asking</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%1 is also running</source>
@@ -1588,10 +1597,6 @@
     </message>
     <message>
         <source>System</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>None yet</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -2352,11 +2357,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Delete</source>
-        <comment>key</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Del</source>
         <comment>key</comment>
         <translation type="unfinished"></translation>
@@ -2393,10 +2393,6 @@
     </message>
     <message>
         <source>An email reply reads differently from a commit message.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Press the trigger shortcut for a suggestion</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -2638,6 +2634,38 @@
             <numerusform>It may be waiting on a dialog of its own. Force Quit closes it right away.</numerusform>
             <numerusform>They may be waiting on dialogs of their own. Force Quit closes them right away.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Set a Suggest Now shortcut in Keys to ask for suggestions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Backspace</source>
+        <comment>key above Enter that deletes backwards</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>0 words saved today</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>words saved today</source>
+        <comment>beside the count 0</comment>
+        <translation type="unfinished">word saved today</translation>
+    </message>
+    <message>
+        <source>Quit the other app</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>None yet</source>
+        <comment>no app looked at yet</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>None yet</source>
+        <comment>no suggestion shown yet</comment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

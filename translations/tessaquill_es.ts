@@ -298,13 +298,19 @@
         <source>Grant Accessibility Access…</source>
         <translation>Dar acceso de Accesibilidad…</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Force Quit %1</source>
-        <translation>Forzar salida de %1</translation>
+        <translation>
+            <numerusform>Forzar salida de %1</numerusform>
+            <numerusform>Forzar salida de %1</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Quit %1</source>
-        <translation>Salir de %1</translation>
+        <translation>
+            <numerusform>Salir de %1</numerusform>
+            <numerusform>Salir de %1</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>words saved today</source>
@@ -1175,9 +1181,12 @@
         <source>The other app</source>
         <translation>La otra app</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Next time, quit %1 without asking</source>
-        <translation>La próxima vez, cerrar %1 sin preguntar</translation>
+        <translation>
+            <numerusform>La próxima vez, cerrar %1 sin preguntar</numerusform>
+            <numerusform>La próxima vez, cerrar %1 sin preguntar</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%1 is also running</source>
@@ -1589,10 +1598,6 @@
     <message>
         <source>System</source>
         <translation>Sistema</translation>
-    </message>
-    <message>
-        <source>None yet</source>
-        <translation>Ninguna todavía</translation>
     </message>
     <message>
         <source>Not yet</source>
@@ -2352,11 +2357,6 @@
         <translation>Esc</translation>
     </message>
     <message>
-        <source>Delete</source>
-        <comment>key</comment>
-        <translation>Retroceso</translation>
-    </message>
-    <message>
         <source>Del</source>
         <comment>key</comment>
         <translation>Supr</translation>
@@ -2394,10 +2394,6 @@
     <message>
         <source>An email reply reads differently from a commit message.</source>
         <translation>Una respuesta a un correo no suena igual que un mensaje de commit.</translation>
-    </message>
-    <message>
-        <source>Press the trigger shortcut for a suggestion</source>
-        <translation>Pulsa el atajo de activación para obtener una sugerencia</translation>
     </message>
     <message>
         <source>Writes straight into the field. Cleanest in GTK and Qt apps.</source>
@@ -2638,6 +2634,38 @@
             <numerusform>Puede que esté esperando un diálogo propio. «Forzar salida» lo cierra al instante.</numerusform>
             <numerusform>Puede que estén esperando diálogos propios. «Forzar salida» los cierra al instante.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Set a Suggest Now shortcut in Keys to ask for suggestions</source>
+        <translation>Define un atajo «Sugerir ahora» en «Teclas» para pedir sugerencias</translation>
+    </message>
+    <message>
+        <source>Backspace</source>
+        <comment>key above Enter that deletes backwards</comment>
+        <translation>Retroceso</translation>
+    </message>
+    <message>
+        <source>0 words saved today</source>
+        <translation>0 palabras ahorradas hoy</translation>
+    </message>
+    <message>
+        <source>words saved today</source>
+        <comment>beside the count 0</comment>
+        <translation>palabras ahorradas hoy</translation>
+    </message>
+    <message>
+        <source>Quit the other app</source>
+        <translation>Salir de la otra app</translation>
+    </message>
+    <message>
+        <source>None yet</source>
+        <comment>no app looked at yet</comment>
+        <translation>Ninguna todavía</translation>
+    </message>
+    <message>
+        <source>None yet</source>
+        <comment>no suggestion shown yet</comment>
+        <translation>Ninguna todavía</translation>
     </message>
 </context>
 </TS>

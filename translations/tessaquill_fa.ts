@@ -297,13 +297,17 @@
         <source>Grant Accessibility Access…</source>
         <translation>اعطای دسترسی دسترس‌پذیری…</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Force Quit %1</source>
-        <translation>خروج اجباری از %1</translation>
+        <translation>
+            <numerusform>خروج اجباری از %1</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Quit %1</source>
-        <translation>خروج از %1</translation>
+        <translation>
+            <numerusform>خروج از %1</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>words saved today</source>
@@ -1171,9 +1175,11 @@
         <source>The other app</source>
         <translation>برنامهٔ دیگر</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Next time, quit %1 without asking</source>
-        <translation>دفعهٔ بعد، خروج از %1 بدون پرسیدن</translation>
+        <translation>
+            <numerusform>دفعهٔ بعد، خروج از %1 بدون پرسیدن</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%1 is also running</source>
@@ -1582,10 +1588,6 @@
     <message>
         <source>System</source>
         <translation>سیستم</translation>
-    </message>
-    <message>
-        <source>None yet</source>
-        <translation>هنوز چیزی نیست</translation>
     </message>
     <message>
         <source>Not yet</source>
@@ -2332,11 +2334,6 @@
         <translation>Esc</translation>
     </message>
     <message>
-        <source>Delete</source>
-        <comment>key</comment>
-        <translation>Backspace</translation>
-    </message>
-    <message>
         <source>Del</source>
         <comment>key</comment>
         <translation>Del</translation>
@@ -2374,10 +2371,6 @@
     <message>
         <source>An email reply reads differently from a commit message.</source>
         <translation>پاسخ به یک ایمیل با پیام کامیت فرق دارد.</translation>
-    </message>
-    <message>
-        <source>Press the trigger shortcut for a suggestion</source>
-        <translation>برای پیشنهاد، میان‌بر فراخوانی را فشار دهید</translation>
     </message>
     <message>
         <source>Writes straight into the field. Cleanest in GTK and Qt apps.</source>
@@ -2606,6 +2599,38 @@
         <translation>
             <numerusform>شاید منتظر پاسخ در پنجرهٔ گفتگوی خود باشد. با «خروج اجباری» فوراً بسته می‌شود.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Set a Suggest Now shortcut in Keys to ask for suggestions</source>
+        <translation>برای درخواست پیشنهاد، در «کلیدها» یک میان‌بر «پیشنهاد فوری» تعیین کنید</translation>
+    </message>
+    <message>
+        <source>Backspace</source>
+        <comment>key above Enter that deletes backwards</comment>
+        <translation>Backspace</translation>
+    </message>
+    <message>
+        <source>0 words saved today</source>
+        <translation>امروز ۰ واژه صرفه‌جویی شد</translation>
+    </message>
+    <message>
+        <source>words saved today</source>
+        <comment>beside the count 0</comment>
+        <translation>واژهٔ صرفه‌جویی‌شدهٔ امروز</translation>
+    </message>
+    <message>
+        <source>Quit the other app</source>
+        <translation>خروج از برنامهٔ دیگر</translation>
+    </message>
+    <message>
+        <source>None yet</source>
+        <comment>no app looked at yet</comment>
+        <translation>هنوز چیزی نیست</translation>
+    </message>
+    <message>
+        <source>None yet</source>
+        <comment>no suggestion shown yet</comment>
+        <translation>هنوز پیشنهادی نیست</translation>
     </message>
 </context>
 </TS>

@@ -298,13 +298,19 @@
         <source>Grant Accessibility Access…</source>
         <translation>Anna esteettömyysoikeus…</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Force Quit %1</source>
-        <translation>Pakota lopetus: %1</translation>
+        <translation>
+            <numerusform>Pakota lopetus: %1</numerusform>
+            <numerusform>Pakota lopetus: %1</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Quit %1</source>
-        <translation>Lopeta %1</translation>
+        <translation>
+            <numerusform>Lopeta %1</numerusform>
+            <numerusform>Lopeta %1</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>words saved today</source>
@@ -1175,9 +1181,12 @@
         <source>The other app</source>
         <translation>Toinen sovellus</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Next time, quit %1 without asking</source>
-        <translation>Sulje %1 ensi kerralla kysymättä</translation>
+        <translation>
+            <numerusform>Sulje %1 ensi kerralla kysymättä</numerusform>
+            <numerusform>Sulje %1 ensi kerralla kysymättä</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%1 is also running</source>
@@ -1589,10 +1598,6 @@
     <message>
         <source>System</source>
         <translation>Järjestelmä</translation>
-    </message>
-    <message>
-        <source>None yet</source>
-        <translation>Ei vielä</translation>
     </message>
     <message>
         <source>Not yet</source>
@@ -2352,11 +2357,6 @@
         <translation>Esc</translation>
     </message>
     <message>
-        <source>Delete</source>
-        <comment>key</comment>
-        <translation>Askelpalautin</translation>
-    </message>
-    <message>
         <source>Del</source>
         <comment>key</comment>
         <translation>Del</translation>
@@ -2394,10 +2394,6 @@
     <message>
         <source>An email reply reads differently from a commit message.</source>
         <translation>Vastaus sähköpostiin kuulostaa erilaiselta kuin commit-viesti.</translation>
-    </message>
-    <message>
-        <source>Press the trigger shortcut for a suggestion</source>
-        <translation>Paina käynnistyspikanäppäintä saadaksesi ehdotuksen</translation>
     </message>
     <message>
         <source>Writes straight into the field. Cleanest in GTK and Qt apps.</source>
@@ -2638,6 +2634,38 @@
             <numerusform>Se saattaa odottaa omaa valintaikkunaansa. Pakota lopetus sulkee sen heti.</numerusform>
             <numerusform>Ne saattavat odottaa omia valintaikkunoitaan. Pakota lopetus sulkee ne heti.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Set a Suggest Now shortcut in Keys to ask for suggestions</source>
+        <translation>Määritä Ehdota nyt -pikanäppäin Näppäimet-osiossa, niin voit pyytää ehdotuksia</translation>
+    </message>
+    <message>
+        <source>Backspace</source>
+        <comment>key above Enter that deletes backwards</comment>
+        <translation>Askelpalautin</translation>
+    </message>
+    <message>
+        <source>0 words saved today</source>
+        <translation>0 sanaa säästetty tänään</translation>
+    </message>
+    <message>
+        <source>words saved today</source>
+        <comment>beside the count 0</comment>
+        <translation>sanaa säästetty tänään</translation>
+    </message>
+    <message>
+        <source>Quit the other app</source>
+        <translation>Lopeta toinen sovellus</translation>
+    </message>
+    <message>
+        <source>None yet</source>
+        <comment>no app looked at yet</comment>
+        <translation>Ei vielä</translation>
+    </message>
+    <message>
+        <source>None yet</source>
+        <comment>no suggestion shown yet</comment>
+        <translation>Ei vielä</translation>
     </message>
 </context>
 </TS>

@@ -298,13 +298,19 @@
         <source>Grant Accessibility Access…</source>
         <translation>Magbigay ng Accessibility access…</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Force Quit %1</source>
-        <translation>Sapilitang isara ang %1</translation>
+        <translation>
+            <numerusform>Sapilitang isara ang %1</numerusform>
+            <numerusform>Sapilitang isara ang %1</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Quit %1</source>
-        <translation>Isara ang %1</translation>
+        <translation>
+            <numerusform>Isara ang %1</numerusform>
+            <numerusform>Isara ang %1</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>words saved today</source>
@@ -1175,9 +1181,12 @@
         <source>The other app</source>
         <translation>Ang ibang app</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Next time, quit %1 without asking</source>
-        <translation>Sa susunod, isara ang %1 nang hindi nagtatanong</translation>
+        <translation>
+            <numerusform>Sa susunod, isara ang %1 nang hindi nagtatanong</numerusform>
+            <numerusform>Sa susunod, isara ang %1 nang hindi nagtatanong</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%1 is also running</source>
@@ -1589,10 +1598,6 @@
     <message>
         <source>System</source>
         <translation>System</translation>
-    </message>
-    <message>
-        <source>None yet</source>
-        <translation>Wala pa</translation>
     </message>
     <message>
         <source>Not yet</source>
@@ -2352,11 +2357,6 @@
         <translation>Esc</translation>
     </message>
     <message>
-        <source>Delete</source>
-        <comment>key</comment>
-        <translation>Backspace</translation>
-    </message>
-    <message>
         <source>Del</source>
         <comment>key</comment>
         <translation>Del</translation>
@@ -2394,10 +2394,6 @@
     <message>
         <source>An email reply reads differently from a commit message.</source>
         <translation>Iba ang tunog ng sagot sa email kaysa sa commit message.</translation>
-    </message>
-    <message>
-        <source>Press the trigger shortcut for a suggestion</source>
-        <translation>Pindutin ang trigger shortcut para sa mungkahi</translation>
     </message>
     <message>
         <source>Writes straight into the field. Cleanest in GTK and Qt apps.</source>
@@ -2638,6 +2634,38 @@
             <numerusform>Baka naghihintay ito sa sarili nitong dialog. Isinasara ito agad ng “Sapilitang isara”.</numerusform>
             <numerusform>Baka naghihintay ang mga ito sa sarili nilang mga dialog. Isinasara agad ng “Sapilitang isara” ang mga ito.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Set a Suggest Now shortcut in Keys to ask for suggestions</source>
+        <translation>Magtakda ng shortcut na “Magmungkahi ngayon” sa Mga Key para humingi ng mga mungkahi</translation>
+    </message>
+    <message>
+        <source>Backspace</source>
+        <comment>key above Enter that deletes backwards</comment>
+        <translation>Backspace</translation>
+    </message>
+    <message>
+        <source>0 words saved today</source>
+        <translation>0 salitang natipid ngayong araw</translation>
+    </message>
+    <message>
+        <source>words saved today</source>
+        <comment>beside the count 0</comment>
+        <translation>salitang natipid ngayong araw</translation>
+    </message>
+    <message>
+        <source>Quit the other app</source>
+        <translation>Isara ang ibang app</translation>
+    </message>
+    <message>
+        <source>None yet</source>
+        <comment>no app looked at yet</comment>
+        <translation>Wala pa</translation>
+    </message>
+    <message>
+        <source>None yet</source>
+        <comment>no suggestion shown yet</comment>
+        <translation>Wala pa</translation>
     </message>
 </context>
 </TS>

@@ -298,13 +298,19 @@
         <source>Grant Accessibility Access…</source>
         <translation>Accorder l&apos;autorisation d&apos;accessibilité…</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Force Quit %1</source>
-        <translation>Forcer %1 à quitter</translation>
+        <translation>
+            <numerusform>Forcer %1 à quitter</numerusform>
+            <numerusform>Forcer %1 à quitter</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Quit %1</source>
-        <translation>Quitter %1</translation>
+        <translation>
+            <numerusform>Quitter %1</numerusform>
+            <numerusform>Quitter %1</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>words saved today</source>
@@ -1175,9 +1181,12 @@
         <source>The other app</source>
         <translation>L&apos;autre app</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Next time, quit %1 without asking</source>
-        <translation>La prochaine fois, quitter %1 sans demander</translation>
+        <translation>
+            <numerusform>La prochaine fois, quitter %1 sans demander</numerusform>
+            <numerusform>La prochaine fois, quitter %1 sans demander</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%1 is also running</source>
@@ -1589,10 +1598,6 @@
     <message>
         <source>System</source>
         <translation>Système</translation>
-    </message>
-    <message>
-        <source>None yet</source>
-        <translation>Aucune pour l&apos;instant</translation>
     </message>
     <message>
         <source>Not yet</source>
@@ -2225,7 +2230,7 @@
     </message>
     <message>
         <source>That address isn&apos;t valid</source>
-        <translation>Cette adresse n’est pas valide</translation>
+        <translation>Cette adresse n&apos;est pas valide</translation>
     </message>
     <message>
         <source>The request timed out.</source>
@@ -2233,7 +2238,7 @@
     </message>
     <message>
         <source>The server&apos;s reply was too long, so it was stopped.</source>
-        <translation>La réponse du serveur était trop longue ; elle a été interrompue.</translation>
+        <translation>La réponse du serveur était trop longue&#x202f;; elle a été interrompue.</translation>
     </message>
     <message>
         <source>The server answered %1.</source>
@@ -2241,7 +2246,7 @@
     </message>
     <message>
         <source>The server answered %1: %2</source>
-        <translation>Le serveur a répondu %1 : %2</translation>
+        <translation>Le serveur a répondu %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>The download server answered %1. Try again later.</source>
@@ -2249,19 +2254,19 @@
     </message>
     <message>
         <source>The download couldn&apos;t be saved: %1</source>
-        <translation>Le téléchargement n’a pas pu être enregistré : %1</translation>
+        <translation>Le téléchargement n&apos;a pas pu être enregistré&#xa0;: %1</translation>
     </message>
     <message>
         <source>The download paused because the connection dropped. Try again to pick up where it stopped.</source>
-        <translation>Le téléchargement s’est mis en pause, car la connexion a été coupée. Réessayez pour reprendre là où il s’est arrêté.</translation>
+        <translation>Le téléchargement s&apos;est mis en pause, car la connexion a été coupée. Réessayez pour reprendre là où il s&apos;est arrêté.</translation>
     </message>
     <message>
         <source>The download stopped. Check your connection, then try again.</source>
-        <translation>Le téléchargement s’est arrêté. Vérifiez votre connexion, puis réessayez.</translation>
+        <translation>Le téléchargement s&apos;est arrêté. Vérifiez votre connexion, puis réessayez.</translation>
     </message>
     <message>
         <source>Pick an Ollama model in Settings</source>
-        <translation>Choisissez un modèle Ollama dans les Réglages</translation>
+        <translation>Choisissez un modèle Ollama dans les Paramètres</translation>
     </message>
     <message>
         <source>Pick a model for your local server</source>
@@ -2269,15 +2274,15 @@
     </message>
     <message>
         <source>The server&apos;s answer is not HTTP.</source>
-        <translation>La réponse du serveur n’est pas du HTTP.</translation>
+        <translation>La réponse du serveur n&apos;est pas du HTTP.</translation>
     </message>
     <message>
         <source>The data couldn&apos;t be read because it is missing.</source>
-        <translation>Les données n’ont pas pu être lues, car elles sont absentes.</translation>
+        <translation>Les données n&apos;ont pas pu être lues, car elles sont absentes.</translation>
     </message>
     <message>
         <source>The data couldn&apos;t be read because it isn&apos;t in the correct format.</source>
-        <translation>Les données n’ont pas pu être lues, car elles ne sont pas au bon format.</translation>
+        <translation>Les données n&apos;ont pas pu être lues, car elles ne sont pas au bon format.</translation>
     </message>
     <message>
         <source>:%1:</source>
@@ -2286,7 +2291,7 @@
     </message>
     <message>
         <source>This computer has no on-device language model.</source>
-        <translation>Cet ordinateur n&apos;a pas de modèle de langage sur l&apos;appareil.</translation>
+        <translation>Cet ordinateur ne dispose d&apos;aucun modèle de langage intégré.</translation>
     </message>
     <message>
         <source>Ctrl</source>
@@ -2352,11 +2357,6 @@
         <translation>Échap</translation>
     </message>
     <message>
-        <source>Delete</source>
-        <comment>key</comment>
-        <translation>Retour arrière</translation>
-    </message>
-    <message>
         <source>Del</source>
         <comment>key</comment>
         <translation>Suppr</translation>
@@ -2394,10 +2394,6 @@
     <message>
         <source>An email reply reads differently from a commit message.</source>
         <translation>Une réponse à un e-mail ne s&apos;écrit pas comme un message de commit.</translation>
-    </message>
-    <message>
-        <source>Press the trigger shortcut for a suggestion</source>
-        <translation>Appuyez sur le raccourci de déclenchement pour une suggestion</translation>
     </message>
     <message>
         <source>Writes straight into the field. Cleanest in GTK and Qt apps.</source>
@@ -2484,7 +2480,7 @@
     <message>
         <source>Pause</source>
         <comment>button</comment>
-        <translation>Pause</translation>
+        <translation>Mettre en pause</translation>
     </message>
     <message>
         <source>typing</source>
@@ -2518,7 +2514,7 @@
     </message>
     <message>
         <source>Default follows General: %1, %2 suggestions.</source>
-        <translation>Par défaut, suit Général&#xa0;: %1, suggestions %2.</translation>
+        <translation>Par défaut, comme dans «&#xa0;Général&#xa0;»&#xa0;: %1, suggestions %2.</translation>
     </message>
     <message>
         <source>Yes, at %1, %2 on screen, %3 pt tall, %4 and %5</source>
@@ -2619,7 +2615,7 @@
     </message>
     <message>
         <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
-        <translation>%1 n’a pas pu se rouvrir. Votre choix prendra effet au prochain démarrage.</translation>
+        <translation>%1 n&apos;a pas pu se rouvrir. Votre choix prendra effet au prochain démarrage.</translation>
     </message>
     <message>
         <source>Downloading the model</source>
@@ -2638,6 +2634,38 @@
             <numerusform>Il attend peut-être une boîte de dialogue qui lui est propre. «&#xa0;Forcer à quitter&#xa0;» le ferme immédiatement.</numerusform>
             <numerusform>Ils attendent peut-être leurs propres boîtes de dialogue. «&#xa0;Forcer à quitter&#xa0;» les ferme immédiatement.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Set a Suggest Now shortcut in Keys to ask for suggestions</source>
+        <translation>Définissez un raccourci «&#xa0;Suggérer maintenant&#xa0;» dans «&#xa0;Touches&#xa0;» pour demander des suggestions</translation>
+    </message>
+    <message>
+        <source>Backspace</source>
+        <comment>key above Enter that deletes backwards</comment>
+        <translation>Retour arrière</translation>
+    </message>
+    <message>
+        <source>0 words saved today</source>
+        <translation>0 mot économisé aujourd&apos;hui</translation>
+    </message>
+    <message>
+        <source>words saved today</source>
+        <comment>beside the count 0</comment>
+        <translation>mot économisé aujourd&apos;hui</translation>
+    </message>
+    <message>
+        <source>Quit the other app</source>
+        <translation>Quitter l&apos;autre app</translation>
+    </message>
+    <message>
+        <source>None yet</source>
+        <comment>no app looked at yet</comment>
+        <translation>Aucune pour l&apos;instant</translation>
+    </message>
+    <message>
+        <source>None yet</source>
+        <comment>no suggestion shown yet</comment>
+        <translation>Aucune pour l&apos;instant</translation>
     </message>
 </context>
 </TS>

@@ -298,13 +298,19 @@
         <source>Grant Accessibility Access…</source>
         <translation>ઍક્સેસિબિલિટી પરવાનગી આપો…</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Force Quit %1</source>
-        <translation>%1 બળજબરીથી બંધ કરો</translation>
+        <translation>
+            <numerusform>%1 બળજબરીથી બંધ કરો</numerusform>
+            <numerusform>%1 બળજબરીથી બંધ કરો</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Quit %1</source>
-        <translation>%1 બંધ કરો</translation>
+        <translation>
+            <numerusform>%1 બંધ કરો</numerusform>
+            <numerusform>%1 બંધ કરો</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>words saved today</source>
@@ -1175,9 +1181,12 @@
         <source>The other app</source>
         <translation>બીજી ઍપ</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Next time, quit %1 without asking</source>
-        <translation>આગલી વખતે પૂછ્યા વિના %1 બંધ કરો</translation>
+        <translation>
+            <numerusform>આગલી વખતે પૂછ્યા વિના %1 બંધ કરો</numerusform>
+            <numerusform>આગલી વખતે પૂછ્યા વિના %1 બંધ કરો</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%1 is also running</source>
@@ -1589,10 +1598,6 @@
     <message>
         <source>System</source>
         <translation>સિસ્ટમ</translation>
-    </message>
-    <message>
-        <source>None yet</source>
-        <translation>હજી કોઈ નહીં</translation>
     </message>
     <message>
         <source>Not yet</source>
@@ -2352,11 +2357,6 @@
         <translation>Esc</translation>
     </message>
     <message>
-        <source>Delete</source>
-        <comment>key</comment>
-        <translation>Backspace</translation>
-    </message>
-    <message>
         <source>Del</source>
         <comment>key</comment>
         <translation>Del</translation>
@@ -2394,10 +2394,6 @@
     <message>
         <source>An email reply reads differently from a commit message.</source>
         <translation>ઇમેઇલનો જવાબ અને કમિટ સંદેશ અલગ રીતે લખાય છે.</translation>
-    </message>
-    <message>
-        <source>Press the trigger shortcut for a suggestion</source>
-        <translation>સૂચન માટે ટ્રિગર શૉર્ટકટ દબાવો</translation>
     </message>
     <message>
         <source>Writes straight into the field. Cleanest in GTK and Qt apps.</source>
@@ -2638,6 +2634,38 @@
             <numerusform>કદાચ તે પોતાના કોઈ ડાયલોગની રાહ જોઈ રહી છે. “બળજબરીથી બંધ કરો” તેને તરત બંધ કરે છે.</numerusform>
             <numerusform>કદાચ તે પોતાના ડાયલોગની રાહ જોઈ રહી છે. “બળજબરીથી બંધ કરો” તેમને તરત બંધ કરે છે.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Set a Suggest Now shortcut in Keys to ask for suggestions</source>
+        <translation>સૂચનો માંગવા માટે “કી”માં “હમણાં સૂચવો” શૉર્ટકટ સેટ કરો</translation>
+    </message>
+    <message>
+        <source>Backspace</source>
+        <comment>key above Enter that deletes backwards</comment>
+        <translation>Backspace</translation>
+    </message>
+    <message>
+        <source>0 words saved today</source>
+        <translation>0 શબ્દો આજે બચાવ્યા</translation>
+    </message>
+    <message>
+        <source>words saved today</source>
+        <comment>beside the count 0</comment>
+        <translation>શબ્દો આજે બચાવ્યા</translation>
+    </message>
+    <message>
+        <source>Quit the other app</source>
+        <translation>બીજી ઍપ બંધ કરો</translation>
+    </message>
+    <message>
+        <source>None yet</source>
+        <comment>no app looked at yet</comment>
+        <translation>હજી કોઈ નહીં</translation>
+    </message>
+    <message>
+        <source>None yet</source>
+        <comment>no suggestion shown yet</comment>
+        <translation>હજી કોઈ સૂચન નહીં</translation>
     </message>
 </context>
 </TS>

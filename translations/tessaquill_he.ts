@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>Paused while %1 is open</source>
-        <translation>מושהה כל עוד %1 פתוחה</translation>
+        <translation>מושהה כל עוד האפליקציה %1 פתוחה</translation>
     </message>
     <message>
         <source>Welcome to %app</source>
@@ -290,21 +290,27 @@
     <message numerus="yes">
         <source>Paused while %1 are open</source>
         <translation>
-            <numerusform>מושהה כל עוד %1 פתוחה</numerusform>
-            <numerusform>מושהה כל עוד %1 פתוחות</numerusform>
+            <numerusform>מושהה כל עוד האפליקציה %1 פתוחה</numerusform>
+            <numerusform>מושהה כל עוד האפליקציות %1 פתוחות</numerusform>
         </translation>
     </message>
     <message>
         <source>Grant Accessibility Access…</source>
         <translation>מתן הרשאת נגישות…</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Force Quit %1</source>
-        <translation>יציאה כפויה מ־%1</translation>
+        <translation>
+            <numerusform>יציאה כפויה מ־%1</numerusform>
+            <numerusform>יציאה כפויה מ־%1</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Quit %1</source>
-        <translation>יציאה מ־%1</translation>
+        <translation>
+            <numerusform>יציאה מ־%1</numerusform>
+            <numerusform>יציאה מ־%1</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>words saved today</source>
@@ -431,7 +437,7 @@
     </message>
     <message>
         <source>It reads the window you&apos;re typing in, like the chat you&apos;re answering, so suggestions fit. None of it goes online, to us or any server. It stays private on your computer.</source>
-        <translation>הוא קורא את החלון שבו מקלידים, למשל הצ׳אט שעונים בו, כדי שההצעות יתאימו. שום דבר לא עולה לרשת, לא אלינו ולא לשום שרת. הכול נשאר פרטי במחשב שלך.</translation>
+        <translation>האפליקציה קוראת את החלון שבו מקלידים, למשל הצ׳אט שעונים בו, כדי שההצעות יתאימו. שום דבר לא עולה לרשת, לא אלינו ולא לשום שרת. הכול נשאר פרטי במחשב שלך.</translation>
     </message>
     <message>
         <source>Accessibility is on</source>
@@ -475,7 +481,7 @@
     </message>
     <message>
         <source>Hi Orlenn, thanks for the quick reply. I think we should</source>
-        <translation>היי אורלן, תודה על התשובה המהירה. אני חושב שכדאי ש</translation>
+        <translation>היי אורלן, תודה על התשובה המהירה. לדעתי כדאי לנו</translation>
     </message>
     <message>
         <source>Back</source>
@@ -667,7 +673,7 @@
     </message>
     <message>
         <source>Thanks for sending the draft over. I had a look and</source>
-        <translation>תודה ששלחת את הטיוטה. הסתכלתי ו</translation>
+        <translation>תודה ששלחת את הטיוטה. הסתכלתי עליה, ואני</translation>
     </message>
     <message>
         <source>next word</source>
@@ -1021,7 +1027,7 @@
     </message>
     <message>
         <source>The engine answered in %1 but had nothing useful to add.</source>
-        <translation>המנוע ענה תוך %1 אבל לא היה לו מה להוסיף.</translation>
+        <translation>המנוע ענה תוך %1 אבל לא היה לו משהו מועיל להוסיף.</translation>
     </message>
     <message>
         <source>That didn&apos;t work: %1</source>
@@ -1175,20 +1181,23 @@
         <source>The other app</source>
         <translation>האפליקציה האחרת</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Next time, quit %1 without asking</source>
-        <translation>בפעם הבאה, לצאת מ־%1 בלי לשאול</translation>
+        <translation>
+            <numerusform>בפעם הבאה, לצאת מ־%1 בלי לשאול</numerusform>
+            <numerusform>בפעם הבאה, לצאת מ־%1 בלי לשאול</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%1 is also running</source>
         <translation>
-            <numerusform>גם %1 פועלת</numerusform>
-            <numerusform>גם %1 פועלות</numerusform>
+            <numerusform>גם האפליקציה %1 פועלת</numerusform>
+            <numerusform>גם האפליקציות %1 פועלות</numerusform>
         </translation>
     </message>
     <message>
         <source>Quitting…</source>
-        <translation>יוצא…</translation>
+        <translation>סגירה…</translation>
     </message>
     <message numerus="yes">
         <source>%1 is still open</source>
@@ -1351,7 +1360,7 @@
     </message>
     <message>
         <source>For example: I&apos;m a product designer in Berlin. I write short, friendly emails in British English and sign off with Cheers.</source>
-        <translation>לדוגמה: אני מעצב מוצר בברלין. אני כותב מיילים קצרים וידידותיים באנגלית בריטית וחותם ב־Cheers.</translation>
+        <translation>לדוגמה: אני בתחום עיצוב המוצר בברלין. המיילים שלי קצרים וידידותיים, באנגלית בריטית, והחתימה שלי היא Cheers.</translation>
     </message>
     <message>
         <source>Your role, the languages you write in, names you use often, how you like to sound.</source>
@@ -1443,7 +1452,7 @@
     </message>
     <message>
         <source>Also reads up to two other windows on the same screen, like the document you&apos;re replying about. Skips password managers and apps you switched off.</source>
-        <translation>קורא גם עד שני חלונות נוספים באותו מסך, כמו המסמך שעליו עונים. מדלג על מנהלי סיסמאות ועל אפליקציות שכיבית.</translation>
+        <translation>קורא גם עד שני חלונות נוספים באותו מסך, כמו המסמך שהתשובה עוסקת בו. מדלג על מנהלי סיסמאות ועל אפליקציות שכיבית.</translation>
     </message>
     <message>
         <source>Off in this app</source>
@@ -1483,35 +1492,35 @@
     </message>
     <message>
         <source>Suggest in every app</source>
-        <translation>הצעות בכל אפליקציה</translation>
+        <translation>להציע בכל אפליקציה</translation>
     </message>
     <message>
         <source>Suggest in code editors</source>
-        <translation>הצעות בעורכי קוד</translation>
+        <translation>להציע בעורכי קוד</translation>
     </message>
     <message>
         <source>Suggest in the middle of a line</source>
-        <translation>הצעות באמצע שורה</translation>
+        <translation>להציע באמצע שורה</translation>
     </message>
     <message>
         <source>Suggest in small fields</source>
-        <translation>הצעות בשדות קטנים</translation>
+        <translation>להציע בשדות קטנים</translation>
     </message>
     <message>
         <source>Hold back on misspelled words</source>
-        <translation>להמתין במילים עם שגיאת כתיב</translation>
+        <translation>להמתין כשמילה נראית שגויה</translation>
     </message>
     <message>
         <source>Offer spelling fixes</source>
-        <translation>הצעת תיקוני כתיב</translation>
+        <translation>להציע תיקוני כתיב</translation>
     </message>
     <message>
         <source>Show the key hint</source>
-        <translation>הצגת רמז המקש</translation>
+        <translation>להציג את רמז המקש</translation>
     </message>
     <message>
         <source>Quit other autocomplete apps when they open</source>
-        <translation>יציאה מאפליקציות השלמה אוטומטית אחרות כשהן נפתחות</translation>
+        <translation>לצאת מאפליקציות השלמה אוטומטית אחרות כשהן נפתחות</translation>
     </message>
     <message>
         <source>Keeps a few minutes of text from windows you switched away from, like a page you read before replying. It stays on your computer and skips apps you switched off.</source>
@@ -1520,7 +1529,7 @@
     <message numerus="yes">
         <source>Both apps answer the Tab key, and the system gives it to %1 first. %app stays paused in your other apps until %1 quits.</source>
         <translation>
-            <numerusform>שתי האפליקציות עונות למקש Tab, והמערכת נותנת אותו קודם ל־%1. ‏%app נשאר מושהה באפליקציות האחרות שלך עד ש־%1 נסגרת.</numerusform>
+            <numerusform>שתי האפליקציות עונות למקש Tab, והמערכת נותנת אותו קודם ל־%1. ‏%app נשאר מושהה באפליקציות האחרות שלך עד שהאפליקציה %1 תיסגר.</numerusform>
             <numerusform>האפליקציות %1 תופסות את המקש Tab לפני %app, לכן %app נשאר מושהה באפליקציות האחרות שלך עד שיוצאים מהן.</numerusform>
         </translation>
     </message>
@@ -1591,10 +1600,6 @@
         <translation>מערכת</translation>
     </message>
     <message>
-        <source>None yet</source>
-        <translation>עדיין אין</translation>
-    </message>
-    <message>
         <source>Not yet</source>
         <translation>עדיין לא</translation>
     </message>
@@ -1608,7 +1613,7 @@
     </message>
     <message>
         <source>All time</source>
-        <translation>כל הזמן</translation>
+        <translation>מאז ההתחלה</translation>
     </message>
     <message>
         <source>Typing saved</source>
@@ -1848,7 +1853,7 @@
     </message>
     <message>
         <source>Type a shortcut…</source>
-        <translation>הקלדת קיצור…</translation>
+        <translation>לחיצה על קיצור…</translation>
     </message>
     <message>
         <source>Recording shortcut</source>
@@ -2120,7 +2125,7 @@
     </message>
     <message>
         <source>enter</source>
-        <translation>Enter</translation>
+        <translation>enter</translation>
     </message>
     <message>
         <source>Allow screen capture so %app can read those too. Most apps work without it.</source>
@@ -2334,7 +2339,7 @@
     </message>
     <message>
         <source>Off unless turned on per app</source>
-        <translation>כבוי אלא אם הופעל לכל יישום</translation>
+        <translation>כבוי אלא אם הופעל באפליקציה מסוימת</translation>
     </message>
     <message>
         <source>Tab</source>
@@ -2350,11 +2355,6 @@
         <source>Esc</source>
         <comment>key</comment>
         <translation>Esc</translation>
-    </message>
-    <message>
-        <source>Delete</source>
-        <comment>key</comment>
-        <translation>Backspace</translation>
     </message>
     <message>
         <source>Del</source>
@@ -2396,10 +2396,6 @@
         <translation>תשובה לאימייל נכתבת אחרת מהודעת commit.</translation>
     </message>
     <message>
-        <source>Press the trigger shortcut for a suggestion</source>
-        <translation>יש ללחוץ על קיצור ההפעלה לקבלת הצעה</translation>
-    </message>
-    <message>
         <source>Writes straight into the field. Cleanest in GTK and Qt apps.</source>
         <translation>כותב ישירות לשדה. הכי נקי באפליקציות GTK ו־Qt.</translation>
     </message>
@@ -2423,8 +2419,8 @@
     <message numerus="yes">
         <source>%Ln ms</source>
         <translation>
-            <numerusform>%Ln אלפ׳ שנ׳</numerusform>
-            <numerusform>%Ln אלפ׳ שנ׳</numerusform>
+            <numerusform>%Ln ms</numerusform>
+            <numerusform>%Ln ms</numerusform>
         </translation>
     </message>
     <message>
@@ -2466,7 +2462,7 @@
     </message>
     <message>
         <source>%app reads and types into text fields through the desktop&apos;s accessibility support, which some desktops leave off. %app uses it only for the field you&apos;re writing in.</source>
-        <translation>‏%app קורא שדות טקסט ומקליד בהם דרך תמיכת הנגישות של שולחן העבודה, שחלק משולחנות העבודה משאירים כבויה. ‏%app משתמש בה רק בשדה שבו כותבים.</translation>
+        <translation>האפליקציה %app קוראת שדות טקסט ומקלידה בהם דרך תמיכת הנגישות של שולחן העבודה, שחלק משולחנות העבודה משאירים כבויה. היא משתמשת בה רק בשדה שבו כותבים.</translation>
     </message>
     <message>
         <source>The button switches the desktop&apos;s accessibility support on. If the desktop&apos;s settings open instead, turn accessibility on there, then come back. This page updates by itself.</source>
@@ -2474,7 +2470,7 @@
     </message>
     <message>
         <source>Still off? Some desktops start their accessibility service only when you log in. Log out and back in, then try again.</source>
-        <translation>עדיין כבוי? חלק משולחנות העבודה מפעילים את שירות הנגישות רק בכניסה למערכת. יש להתנתק, להתחבר שוב ולנסות שוב.</translation>
+        <translation>עדיין כבויה? חלק משולחנות העבודה מפעילים את שירות הנגישות רק בכניסה למערכת. יש להתנתק, להתחבר מחדש ולנסות שוב.</translation>
     </message>
     <message>
         <source>Pause</source>
@@ -2638,6 +2634,38 @@
             <numerusform>ייתכן שהיא ממתינה לחלון דו־שיח משלה. „יציאה כפויה” סוגרת אותה מיד.</numerusform>
             <numerusform>ייתכן שהן ממתינות לחלונות דו־שיח משלהן. „יציאה כפויה” סוגרת אותן מיד.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Set a Suggest Now shortcut in Keys to ask for suggestions</source>
+        <translation>כדי לבקש הצעות, יש להגדיר קיצור „הצעה עכשיו” ב„מקשים”</translation>
+    </message>
+    <message>
+        <source>Backspace</source>
+        <comment>key above Enter that deletes backwards</comment>
+        <translation>Backspace</translation>
+    </message>
+    <message>
+        <source>0 words saved today</source>
+        <translation>0 מילים נחסכו היום</translation>
+    </message>
+    <message>
+        <source>words saved today</source>
+        <comment>beside the count 0</comment>
+        <translation>מילים שנחסכו היום</translation>
+    </message>
+    <message>
+        <source>Quit the other app</source>
+        <translation>יציאה מהאפליקציה האחרת</translation>
+    </message>
+    <message>
+        <source>None yet</source>
+        <comment>no app looked at yet</comment>
+        <translation>עדיין אין</translation>
+    </message>
+    <message>
+        <source>None yet</source>
+        <comment>no suggestion shown yet</comment>
+        <translation>עדיין אין</translation>
     </message>
 </context>
 </TS>

@@ -298,13 +298,19 @@
         <source>Grant Accessibility Access…</source>
         <translation>सुलभता की अनुमति दें…</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Force Quit %1</source>
-        <translation>%1 को ज़बरदस्ती बंद करें</translation>
+        <translation>
+            <numerusform>%1 को ज़बरदस्ती बंद करें</numerusform>
+            <numerusform>%1 को ज़बरदस्ती बंद करें</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Quit %1</source>
-        <translation>%1 बंद करें</translation>
+        <translation>
+            <numerusform>%1 बंद करें</numerusform>
+            <numerusform>%1 बंद करें</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>words saved today</source>
@@ -1175,9 +1181,12 @@
         <source>The other app</source>
         <translation>दूसरा ऐप</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Next time, quit %1 without asking</source>
-        <translation>अगली बार बिना पूछे %1 बंद करें</translation>
+        <translation>
+            <numerusform>अगली बार बिना पूछे %1 बंद करें</numerusform>
+            <numerusform>अगली बार बिना पूछे %1 बंद करें</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%1 is also running</source>
@@ -1589,10 +1598,6 @@
     <message>
         <source>System</source>
         <translation>सिस्टम</translation>
-    </message>
-    <message>
-        <source>None yet</source>
-        <translation>अभी कोई नहीं</translation>
     </message>
     <message>
         <source>Not yet</source>
@@ -2352,11 +2357,6 @@
         <translation>Esc</translation>
     </message>
     <message>
-        <source>Delete</source>
-        <comment>key</comment>
-        <translation>Backspace</translation>
-    </message>
-    <message>
         <source>Del</source>
         <comment>key</comment>
         <translation>Del</translation>
@@ -2394,10 +2394,6 @@
     <message>
         <source>An email reply reads differently from a commit message.</source>
         <translation>ईमेल का जवाब और कमिट संदेश अलग ढंग से लिखे जाते हैं।</translation>
-    </message>
-    <message>
-        <source>Press the trigger shortcut for a suggestion</source>
-        <translation>सुझाव के लिए ट्रिगर शॉर्टकट दबाएँ</translation>
     </message>
     <message>
         <source>Writes straight into the field. Cleanest in GTK and Qt apps.</source>
@@ -2638,6 +2634,38 @@
             <numerusform>शायद वह अपने किसी डायलॉग का इंतज़ार कर रहा है। “ज़बरदस्ती बंद करें” उसे तुरंत बंद कर देता है।</numerusform>
             <numerusform>शायद वे अपने डायलॉग का इंतज़ार कर रहे हैं। “ज़बरदस्ती बंद करें” उन्हें तुरंत बंद कर देता है।</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Set a Suggest Now shortcut in Keys to ask for suggestions</source>
+        <translation>सुझाव माँगने के लिए “कुंजियाँ” में “अभी सुझाएँ” शॉर्टकट सेट करें</translation>
+    </message>
+    <message>
+        <source>Backspace</source>
+        <comment>key above Enter that deletes backwards</comment>
+        <translation>Backspace</translation>
+    </message>
+    <message>
+        <source>0 words saved today</source>
+        <translation>आज 0 शब्द बचाए गए</translation>
+    </message>
+    <message>
+        <source>words saved today</source>
+        <comment>beside the count 0</comment>
+        <translation>शब्द आज बचाए गए</translation>
+    </message>
+    <message>
+        <source>Quit the other app</source>
+        <translation>दूसरा ऐप बंद करें</translation>
+    </message>
+    <message>
+        <source>None yet</source>
+        <comment>no app looked at yet</comment>
+        <translation>अभी कोई नहीं</translation>
+    </message>
+    <message>
+        <source>None yet</source>
+        <comment>no suggestion shown yet</comment>
+        <translation>अभी कोई सुझाव नहीं</translation>
     </message>
 </context>
 </TS>

@@ -299,13 +299,21 @@
         <source>Grant Accessibility Access…</source>
         <translation>Dopusti pristup značajkama pristupačnosti…</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Force Quit %1</source>
-        <translation>Prisilno zatvori %1</translation>
+        <translation>
+            <numerusform>Prisilno zatvori %1</numerusform>
+            <numerusform>Prisilno zatvori %1</numerusform>
+            <numerusform>Prisilno zatvori %1</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Quit %1</source>
-        <translation>Zatvori %1</translation>
+        <translation>
+            <numerusform>Zatvori %1</numerusform>
+            <numerusform>Zatvori %1</numerusform>
+            <numerusform>Zatvori %1</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>words saved today</source>
@@ -1179,9 +1187,13 @@
         <source>The other app</source>
         <translation>Druga aplikacija</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Next time, quit %1 without asking</source>
-        <translation>Sljedeći put zatvori %1 bez pitanja</translation>
+        <translation>
+            <numerusform>Sljedeći put zatvori %1 bez pitanja</numerusform>
+            <numerusform>Sljedeći put zatvori %1 bez pitanja</numerusform>
+            <numerusform>Sljedeći put zatvori %1 bez pitanja</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%1 is also running</source>
@@ -1596,10 +1608,6 @@
     <message>
         <source>System</source>
         <translation>Sustavski</translation>
-    </message>
-    <message>
-        <source>None yet</source>
-        <translation>Još nema</translation>
     </message>
     <message>
         <source>Not yet</source>
@@ -2372,11 +2380,6 @@
         <translation>Esc</translation>
     </message>
     <message>
-        <source>Delete</source>
-        <comment>key</comment>
-        <translation>Backspace</translation>
-    </message>
-    <message>
         <source>Del</source>
         <comment>key</comment>
         <translation>Del</translation>
@@ -2414,10 +2417,6 @@
     <message>
         <source>An email reply reads differently from a commit message.</source>
         <translation>Odgovor na e-poštu piše se drukčije od poruke commita.</translation>
-    </message>
-    <message>
-        <source>Press the trigger shortcut for a suggestion</source>
-        <translation>Pritisnite prečac za pozivanje za prijedlog</translation>
     </message>
     <message>
         <source>Writes straight into the field. Cleanest in GTK and Qt apps.</source>
@@ -2670,6 +2669,38 @@
             <numerusform>Možda čekaju na vlastite dijaloge. „Prisilno zatvori” odmah ih zatvara.</numerusform>
             <numerusform>Možda čekaju na vlastite dijaloge. „Prisilno zatvori” odmah ih zatvara.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Set a Suggest Now shortcut in Keys to ask for suggestions</source>
+        <translation>Postavite prečac „Predloži sada” u odjeljku „Tipke” da biste tražili prijedloge</translation>
+    </message>
+    <message>
+        <source>Backspace</source>
+        <comment>key above Enter that deletes backwards</comment>
+        <translation>Backspace</translation>
+    </message>
+    <message>
+        <source>0 words saved today</source>
+        <translation>0 riječi danas ušteđeno</translation>
+    </message>
+    <message>
+        <source>words saved today</source>
+        <comment>beside the count 0</comment>
+        <translation>riječi danas ušteđeno</translation>
+    </message>
+    <message>
+        <source>Quit the other app</source>
+        <translation>Zatvori drugu aplikaciju</translation>
+    </message>
+    <message>
+        <source>None yet</source>
+        <comment>no app looked at yet</comment>
+        <translation>Još nema</translation>
+    </message>
+    <message>
+        <source>None yet</source>
+        <comment>no suggestion shown yet</comment>
+        <translation>Još nema</translation>
     </message>
 </context>
 </TS>

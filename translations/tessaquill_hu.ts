@@ -297,13 +297,17 @@
         <source>Grant Accessibility Access…</source>
         <translation>Akadálymentesítési hozzáférés megadása…</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Force Quit %1</source>
-        <translation>Kényszerített kilépés: %1</translation>
+        <translation>
+            <numerusform>Kényszerített kilépés: %1</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Quit %1</source>
-        <translation>Kilépés: %1</translation>
+        <translation>
+            <numerusform>Kilépés: %1</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>words saved today</source>
@@ -1171,9 +1175,11 @@
         <source>The other app</source>
         <translation>A másik alkalmazás</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Next time, quit %1 without asking</source>
-        <translation>Legközelebb kérdés nélkül kilépés ebből: %1</translation>
+        <translation>
+            <numerusform>Legközelebb kérdés nélkül kilépés ebből: %1</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%1 is also running</source>
@@ -1582,10 +1588,6 @@
     <message>
         <source>System</source>
         <translation>Rendszer</translation>
-    </message>
-    <message>
-        <source>None yet</source>
-        <translation>Még nincs</translation>
     </message>
     <message>
         <source>Not yet</source>
@@ -2332,11 +2334,6 @@
         <translation>Esc</translation>
     </message>
     <message>
-        <source>Delete</source>
-        <comment>key</comment>
-        <translation>Backspace</translation>
-    </message>
-    <message>
         <source>Del</source>
         <comment>key</comment>
         <translation>Del</translation>
@@ -2374,10 +2371,6 @@
     <message>
         <source>An email reply reads differently from a commit message.</source>
         <translation>Egy e-mailre adott válasz másképp szól, mint egy commitüzenet.</translation>
-    </message>
-    <message>
-        <source>Press the trigger shortcut for a suggestion</source>
-        <translation>Javaslatért nyomja meg az előhívó billentyűparancsot</translation>
     </message>
     <message>
         <source>Writes straight into the field. Cleanest in GTK and Qt apps.</source>
@@ -2606,6 +2599,38 @@
         <translation>
             <numerusform>Lehet, hogy egy saját párbeszédablakra vár. A „Kényszerített kilépés” azonnal bezárja.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Set a Suggest Now shortcut in Keys to ask for suggestions</source>
+        <translation>Javaslatok kéréséhez állítson be „Javaslat most” billentyűparancsot a Billentyűk lapon</translation>
+    </message>
+    <message>
+        <source>Backspace</source>
+        <comment>key above Enter that deletes backwards</comment>
+        <translation>Backspace</translation>
+    </message>
+    <message>
+        <source>0 words saved today</source>
+        <translation>Ma 0 szót spórolt meg</translation>
+    </message>
+    <message>
+        <source>words saved today</source>
+        <comment>beside the count 0</comment>
+        <translation>megspórolt szó ma</translation>
+    </message>
+    <message>
+        <source>Quit the other app</source>
+        <translation>Kilépés a másik alkalmazásból</translation>
+    </message>
+    <message>
+        <source>None yet</source>
+        <comment>no app looked at yet</comment>
+        <translation>Még nincs</translation>
+    </message>
+    <message>
+        <source>None yet</source>
+        <comment>no suggestion shown yet</comment>
+        <translation>Még nincs</translation>
     </message>
 </context>
 </TS>

@@ -297,13 +297,17 @@
         <source>Grant Accessibility Access…</source>
         <translation>Berikan akses Aksesibilitas…</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Force Quit %1</source>
-        <translation>Paksa keluar %1</translation>
+        <translation>
+            <numerusform>Paksa keluar %1</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Quit %1</source>
-        <translation>Keluar dari %1</translation>
+        <translation>
+            <numerusform>Keluar dari %1</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>words saved today</source>
@@ -1171,9 +1175,11 @@
         <source>The other app</source>
         <translation>Aplikasi lain itu</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Next time, quit %1 without asking</source>
-        <translation>Lain kali, keluar dari %1 tanpa bertanya</translation>
+        <translation>
+            <numerusform>Lain kali, keluar dari %1 tanpa bertanya</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%1 is also running</source>
@@ -1582,10 +1588,6 @@
     <message>
         <source>System</source>
         <translation>Sistem</translation>
-    </message>
-    <message>
-        <source>None yet</source>
-        <translation>Belum ada</translation>
     </message>
     <message>
         <source>Not yet</source>
@@ -2332,11 +2334,6 @@
         <translation>Esc</translation>
     </message>
     <message>
-        <source>Delete</source>
-        <comment>key</comment>
-        <translation>Backspace</translation>
-    </message>
-    <message>
         <source>Del</source>
         <comment>key</comment>
         <translation>Del</translation>
@@ -2374,10 +2371,6 @@
     <message>
         <source>An email reply reads differently from a commit message.</source>
         <translation>Balasan email ditulis berbeda dari pesan commit.</translation>
-    </message>
-    <message>
-        <source>Press the trigger shortcut for a suggestion</source>
-        <translation>Tekan pintasan pemicu untuk saran</translation>
     </message>
     <message>
         <source>Writes straight into the field. Cleanest in GTK and Qt apps.</source>
@@ -2606,6 +2599,38 @@
         <translation>
             <numerusform>Mungkin sedang menunggu dialognya sendiri. Paksa keluar akan langsung menutupnya.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Set a Suggest Now shortcut in Keys to ask for suggestions</source>
+        <translation>Atur pintasan Sarankan sekarang di Tombol untuk meminta saran</translation>
+    </message>
+    <message>
+        <source>Backspace</source>
+        <comment>key above Enter that deletes backwards</comment>
+        <translation>Backspace</translation>
+    </message>
+    <message>
+        <source>0 words saved today</source>
+        <translation>0 kata dihemat hari ini</translation>
+    </message>
+    <message>
+        <source>words saved today</source>
+        <comment>beside the count 0</comment>
+        <translation>kata dihemat hari ini</translation>
+    </message>
+    <message>
+        <source>Quit the other app</source>
+        <translation>Keluar dari aplikasi lain itu</translation>
+    </message>
+    <message>
+        <source>None yet</source>
+        <comment>no app looked at yet</comment>
+        <translation>Belum ada</translation>
+    </message>
+    <message>
+        <source>None yet</source>
+        <comment>no suggestion shown yet</comment>
+        <translation>Belum ada</translation>
     </message>
 </context>
 </TS>

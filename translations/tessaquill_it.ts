@@ -298,13 +298,19 @@
         <source>Grant Accessibility Access…</source>
         <translation>Consenti l&apos;accesso per l&apos;accessibilità…</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Force Quit %1</source>
-        <translation>Forza l&apos;uscita da %1</translation>
+        <translation>
+            <numerusform>Forza l&apos;uscita da %1</numerusform>
+            <numerusform>Forza l&apos;uscita da %1</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Quit %1</source>
-        <translation>Esci da %1</translation>
+        <translation>
+            <numerusform>Esci da %1</numerusform>
+            <numerusform>Esci da %1</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>words saved today</source>
@@ -1175,9 +1181,12 @@
         <source>The other app</source>
         <translation>L&apos;altra app</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Next time, quit %1 without asking</source>
-        <translation>La prossima volta chiudi %1 senza chiedere</translation>
+        <translation>
+            <numerusform>La prossima volta chiudi %1 senza chiedere</numerusform>
+            <numerusform>La prossima volta chiudi %1 senza chiedere</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%1 is also running</source>
@@ -1589,10 +1598,6 @@
     <message>
         <source>System</source>
         <translation>Sistema</translation>
-    </message>
-    <message>
-        <source>None yet</source>
-        <translation>Ancora nessuno</translation>
     </message>
     <message>
         <source>Not yet</source>
@@ -2352,11 +2357,6 @@
         <translation>Esc</translation>
     </message>
     <message>
-        <source>Delete</source>
-        <comment>key</comment>
-        <translation>Backspace</translation>
-    </message>
-    <message>
         <source>Del</source>
         <comment>key</comment>
         <translation>Canc</translation>
@@ -2394,10 +2394,6 @@
     <message>
         <source>An email reply reads differently from a commit message.</source>
         <translation>Una risposta a un&apos;email suona diversa da un messaggio di commit.</translation>
-    </message>
-    <message>
-        <source>Press the trigger shortcut for a suggestion</source>
-        <translation>Premi la scorciatoia di attivazione per un suggerimento</translation>
     </message>
     <message>
         <source>Writes straight into the field. Cleanest in GTK and Qt apps.</source>
@@ -2638,6 +2634,38 @@
             <numerusform>Forse sta aspettando una sua finestra di dialogo. «Forza uscita» lo chiude subito.</numerusform>
             <numerusform>Forse stanno aspettando le loro finestre di dialogo. «Forza uscita» li chiude subito.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Set a Suggest Now shortcut in Keys to ask for suggestions</source>
+        <translation>Imposta una scorciatoia «Suggerisci ora» in «Tasti» per chiedere suggerimenti</translation>
+    </message>
+    <message>
+        <source>Backspace</source>
+        <comment>key above Enter that deletes backwards</comment>
+        <translation>Backspace</translation>
+    </message>
+    <message>
+        <source>0 words saved today</source>
+        <translation>0 parole risparmiate oggi</translation>
+    </message>
+    <message>
+        <source>words saved today</source>
+        <comment>beside the count 0</comment>
+        <translation>parole risparmiate oggi</translation>
+    </message>
+    <message>
+        <source>Quit the other app</source>
+        <translation>Esci dall&apos;altra app</translation>
+    </message>
+    <message>
+        <source>None yet</source>
+        <comment>no app looked at yet</comment>
+        <translation>Ancora nessuna</translation>
+    </message>
+    <message>
+        <source>None yet</source>
+        <comment>no suggestion shown yet</comment>
+        <translation>Ancora nessuno</translation>
     </message>
 </context>
 </TS>

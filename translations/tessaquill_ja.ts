@@ -297,13 +297,17 @@
         <source>Grant Accessibility Access…</source>
         <translation>アクセシビリティを許可…</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Force Quit %1</source>
-        <translation>%1を強制終了</translation>
+        <translation>
+            <numerusform>%1を強制終了</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Quit %1</source>
-        <translation>%1を終了</translation>
+        <translation>
+            <numerusform>%1を終了</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>words saved today</source>
@@ -1171,9 +1175,11 @@
         <source>The other app</source>
         <translation>もう一方のアプリ</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Next time, quit %1 without asking</source>
-        <translation>次回からは確認せずに%1を終了</translation>
+        <translation>
+            <numerusform>次回からは確認せずに%1を終了</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%1 is also running</source>
@@ -1582,10 +1588,6 @@
     <message>
         <source>System</source>
         <translation>システム</translation>
-    </message>
-    <message>
-        <source>None yet</source>
-        <translation>まだありません</translation>
     </message>
     <message>
         <source>Not yet</source>
@@ -2217,15 +2219,15 @@
     </message>
     <message>
         <source>The server answered %1.</source>
-        <translation>サーバーが %1 を返しました。</translation>
+        <translation>サーバーが%1を返しました。</translation>
     </message>
     <message>
         <source>The server answered %1: %2</source>
-        <translation>サーバーが %1 を返しました：%2</translation>
+        <translation>サーバーが%1を返しました：%2</translation>
     </message>
     <message>
         <source>The download server answered %1. Try again later.</source>
-        <translation>ダウンロードサーバーが %1 を返しました。しばらくしてからもう一度お試しください。</translation>
+        <translation>ダウンロードサーバーが%1を返しました。しばらくしてからもう一度お試しください。</translation>
     </message>
     <message>
         <source>The download couldn&apos;t be saved: %1</source>
@@ -2241,7 +2243,7 @@
     </message>
     <message>
         <source>Pick an Ollama model in Settings</source>
-        <translation>設定で Ollama のモデルを選んでください</translation>
+        <translation>設定でOllamaのモデルを選んでください</translation>
     </message>
     <message>
         <source>Pick a model for your local server</source>
@@ -2249,7 +2251,7 @@
     </message>
     <message>
         <source>The server&apos;s answer is not HTTP.</source>
-        <translation>サーバーの応答が HTTP ではありません。</translation>
+        <translation>サーバーの応答がHTTPではありません。</translation>
     </message>
     <message>
         <source>The data couldn&apos;t be read because it is missing.</source>
@@ -2290,23 +2292,23 @@
     </message>
     <message>
         <source>Paused on %1</source>
-        <translation>%1 で一時停止中</translation>
+        <translation>%1で一時停止中</translation>
     </message>
     <message>
         <source>Paused in %1</source>
-        <translation>%1 で一時停止中</translation>
+        <translation>%1で一時停止中</translation>
     </message>
     <message>
         <source>Off on %1</source>
-        <translation>%1 でオフ</translation>
+        <translation>%1でオフ</translation>
     </message>
     <message>
         <source>Off in %1</source>
-        <translation>%1 でオフ</translation>
+        <translation>%1でオフ</translation>
     </message>
     <message>
         <source>Off in %1 by default</source>
-        <translation>%1 ではデフォルトでオフ</translation>
+        <translation>%1では既定でオフ</translation>
     </message>
     <message>
         <source>Off in code editors</source>
@@ -2330,11 +2332,6 @@
         <source>Esc</source>
         <comment>key</comment>
         <translation>Esc</translation>
-    </message>
-    <message>
-        <source>Delete</source>
-        <comment>key</comment>
-        <translation>Backspace</translation>
     </message>
     <message>
         <source>Del</source>
@@ -2369,19 +2366,15 @@
     <message>
         <source>Key %1</source>
         <comment>key</comment>
-        <translation>キー %1</translation>
+        <translation>キー%1</translation>
     </message>
     <message>
         <source>An email reply reads differently from a commit message.</source>
         <translation>メールの返信とコミットメッセージでは書き方が違います。</translation>
     </message>
     <message>
-        <source>Press the trigger shortcut for a suggestion</source>
-        <translation>呼び出しショートカットを押すと候補を表示します</translation>
-    </message>
-    <message>
         <source>Writes straight into the field. Cleanest in GTK and Qt apps.</source>
-        <translation>フィールドに直接書き込みます。GTKやQtのアプリで最もきれいに動きます。</translation>
+        <translation>入力欄に直接書き込みます。GTKやQtのアプリで最もきれいに動きます。</translation>
     </message>
     <message>
         <source>Typing</source>
@@ -2442,7 +2435,7 @@
     </message>
     <message>
         <source>%app reads and types into text fields through the desktop&apos;s accessibility support, which some desktops leave off. %app uses it only for the field you&apos;re writing in.</source>
-        <translation>%appはデスクトップのアクセシビリティ機能を通じてテキストフィールドを読み取り、入力します。この機能がオフになっているデスクトップもあります。%appが使うのは、入力中のフィールドだけです。</translation>
+        <translation>%appはデスクトップのアクセシビリティ機能を通じて入力欄を読み取り、入力します。この機能がオフになっているデスクトップもあります。%appが使うのは、いま入力している入力欄だけです。</translation>
     </message>
     <message>
         <source>The button switches the desktop&apos;s accessibility support on. If the desktop&apos;s settings open instead, turn accessibility on there, then come back. This page updates by itself.</source>
@@ -2450,7 +2443,7 @@
     </message>
     <message>
         <source>Still off? Some desktops start their accessibility service only when you log in. Log out and back in, then try again.</source>
-        <translation>まだオフのままですか？デスクトップによっては、ログイン時にしかアクセシビリティサービスを起動しません。ログアウトしてからログインし直し、もう一度お試しください。</translation>
+        <translation>まだオフのままですか？&#x3000;デスクトップによっては、ログイン時にしかアクセシビリティサービスを起動しません。ログアウトしてからログインし直し、もう一度お試しください。</translation>
     </message>
     <message>
         <source>Pause</source>
@@ -2524,7 +2517,7 @@
     </message>
     <message>
         <source>Switch to the computer&apos;s language?</source>
-        <translation>コンピュータの言語に切り替えますか？</translation>
+        <translation>コンピューターの言語に切り替えますか？</translation>
     </message>
     <message numerus="yes">
         <source>%Ln words this week.</source>
@@ -2589,7 +2582,7 @@
     </message>
     <message>
         <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
-        <translation>%1 を再び開けませんでした。選択は次回の起動時に反映されます。</translation>
+        <translation>%1を再び開けませんでした。選択は次回の起動時に反映されます。</translation>
     </message>
     <message>
         <source>Downloading the model</source>
@@ -2606,6 +2599,38 @@
         <translation>
             <numerusform>独自のダイアログで応答を待っている可能性があります。強制終了するとすぐに閉じます。</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Set a Suggest Now shortcut in Keys to ask for suggestions</source>
+        <translation>候補を呼び出すには、「キー」で「今すぐ候補」のショートカットを設定してください</translation>
+    </message>
+    <message>
+        <source>Backspace</source>
+        <comment>key above Enter that deletes backwards</comment>
+        <translation>Backspace</translation>
+    </message>
+    <message>
+        <source>0 words saved today</source>
+        <translation>今日0語を節約</translation>
+    </message>
+    <message>
+        <source>words saved today</source>
+        <comment>beside the count 0</comment>
+        <translation>語を節約（今日）</translation>
+    </message>
+    <message>
+        <source>Quit the other app</source>
+        <translation>もう一方のアプリを終了</translation>
+    </message>
+    <message>
+        <source>None yet</source>
+        <comment>no app looked at yet</comment>
+        <translation>まだありません</translation>
+    </message>
+    <message>
+        <source>None yet</source>
+        <comment>no suggestion shown yet</comment>
+        <translation>まだありません</translation>
     </message>
 </context>
 </TS>

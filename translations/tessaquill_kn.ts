@@ -298,13 +298,19 @@
         <source>Grant Accessibility Access…</source>
         <translation>ಪ್ರವೇಶಿಸುವಿಕೆ ಅನುಮತಿ ನೀಡಿ…</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Force Quit %1</source>
-        <translation>%1 ನಿಂದ ಬಲವಂತವಾಗಿ ನಿರ್ಗಮಿಸಿ</translation>
+        <translation>
+            <numerusform>%1 ನಿಂದ ಬಲವಂತವಾಗಿ ನಿರ್ಗಮಿಸಿ</numerusform>
+            <numerusform>%1 ನಿಂದ ಬಲವಂತವಾಗಿ ನಿರ್ಗಮಿಸಿ</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Quit %1</source>
-        <translation>%1 ನಿಂದ ನಿರ್ಗಮಿಸಿ</translation>
+        <translation>
+            <numerusform>%1 ನಿಂದ ನಿರ್ಗಮಿಸಿ</numerusform>
+            <numerusform>%1 ನಿಂದ ನಿರ್ಗಮಿಸಿ</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>words saved today</source>
@@ -1175,9 +1181,12 @@
         <source>The other app</source>
         <translation>ಇನ್ನೊಂದು ಆ್ಯಪ್</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Next time, quit %1 without asking</source>
-        <translation>ಮುಂದಿನ ಬಾರಿ, ಕೇಳದೆಯೇ %1 ನಿಂದ ನಿರ್ಗಮಿಸಿ</translation>
+        <translation>
+            <numerusform>ಮುಂದಿನ ಬಾರಿ, ಕೇಳದೆಯೇ %1 ನಿಂದ ನಿರ್ಗಮಿಸಿ</numerusform>
+            <numerusform>ಮುಂದಿನ ಬಾರಿ, ಕೇಳದೆಯೇ %1 ನಿಂದ ನಿರ್ಗಮಿಸಿ</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%1 is also running</source>
@@ -1589,10 +1598,6 @@
     <message>
         <source>System</source>
         <translation>ಸಿಸ್ಟಂ</translation>
-    </message>
-    <message>
-        <source>None yet</source>
-        <translation>ಇನ್ನೂ ಇಲ್ಲ</translation>
     </message>
     <message>
         <source>Not yet</source>
@@ -2352,11 +2357,6 @@
         <translation>Esc</translation>
     </message>
     <message>
-        <source>Delete</source>
-        <comment>key</comment>
-        <translation>Backspace</translation>
-    </message>
-    <message>
         <source>Del</source>
         <comment>key</comment>
         <translation>Del</translation>
@@ -2394,10 +2394,6 @@
     <message>
         <source>An email reply reads differently from a commit message.</source>
         <translation>ಇಮೇಲ್‌ಗೆ ಉತ್ತರ ಮತ್ತು ಕಮಿಟ್ ಸಂದೇಶ ಬೇರೆ ಬೇರೆ ರೀತಿಯಲ್ಲಿ ಬರೆಯಲ್ಪಡುತ್ತವೆ.</translation>
-    </message>
-    <message>
-        <source>Press the trigger shortcut for a suggestion</source>
-        <translation>ಸಲಹೆಗಾಗಿ ಟ್ರಿಗರ್ ಶಾರ್ಟ್‌ಕಟ್ ಒತ್ತಿ</translation>
     </message>
     <message>
         <source>Writes straight into the field. Cleanest in GTK and Qt apps.</source>
@@ -2638,6 +2634,38 @@
             <numerusform>ಅದು ತನ್ನದೇ ಸಂವಾದಕ್ಕಾಗಿ ಕಾಯುತ್ತಿರಬಹುದು. “ಬಲವಂತವಾಗಿ ನಿರ್ಗಮಿಸಿ” ಅದನ್ನು ತಕ್ಷಣ ಮುಚ್ಚುತ್ತದೆ.</numerusform>
             <numerusform>ಅವು ತಮ್ಮದೇ ಸಂವಾದಗಳಿಗಾಗಿ ಕಾಯುತ್ತಿರಬಹುದು. “ಬಲವಂತವಾಗಿ ನಿರ್ಗಮಿಸಿ” ಅವುಗಳನ್ನು ತಕ್ಷಣ ಮುಚ್ಚುತ್ತದೆ.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Set a Suggest Now shortcut in Keys to ask for suggestions</source>
+        <translation>ಸಲಹೆಗಳನ್ನು ಕೇಳಲು “ಕೀಗಳು” ವಿಭಾಗದಲ್ಲಿ “ಈಗ ಸಲಹೆ ನೀಡಿ” ಶಾರ್ಟ್‌ಕಟ್ ಹೊಂದಿಸಿ</translation>
+    </message>
+    <message>
+        <source>Backspace</source>
+        <comment>key above Enter that deletes backwards</comment>
+        <translation>Backspace</translation>
+    </message>
+    <message>
+        <source>0 words saved today</source>
+        <translation>0 ಪದಗಳು ಇಂದು ಉಳಿತಾಯವಾಗಿವೆ</translation>
+    </message>
+    <message>
+        <source>words saved today</source>
+        <comment>beside the count 0</comment>
+        <translation>ಪದಗಳು ಇಂದು ಉಳಿತಾಯವಾಗಿವೆ</translation>
+    </message>
+    <message>
+        <source>Quit the other app</source>
+        <translation>ಇನ್ನೊಂದು ಆ್ಯಪ್‌ನಿಂದ ನಿರ್ಗಮಿಸಿ</translation>
+    </message>
+    <message>
+        <source>None yet</source>
+        <comment>no app looked at yet</comment>
+        <translation>ಇನ್ನೂ ಇಲ್ಲ</translation>
+    </message>
+    <message>
+        <source>None yet</source>
+        <comment>no suggestion shown yet</comment>
+        <translation>ಇನ್ನೂ ಯಾವುದೇ ಸಲಹೆ ಇಲ್ಲ</translation>
     </message>
 </context>
 </TS>

@@ -297,13 +297,17 @@
         <source>Grant Accessibility Access…</source>
         <translation>접근성 권한 허용…</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Force Quit %1</source>
-        <translation>%1 강제 종료</translation>
+        <translation>
+            <numerusform>%1 강제 종료</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Quit %1</source>
-        <translation>%1 종료</translation>
+        <translation>
+            <numerusform>%1 종료</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>words saved today</source>
@@ -429,7 +433,7 @@
     </message>
     <message>
         <source>It reads the window you&apos;re typing in, like the chat you&apos;re answering, so suggestions fit. None of it goes online, to us or any server. It stays private on your computer.</source>
-        <translation>답장 중인 채팅처럼 지금 입력 중인 창을 읽어 상황에 맞는 제안을 합니다. 그 내용은 온라인으로, 저희에게도, 어떤 서버에도 전송되지 않으며 컴퓨터에만 안전하게 남습니다.</translation>
+        <translation>답장 중인 채팅처럼 지금 입력 중인 창을 읽어 상황에 맞는 제안을 합니다. 그 내용은 인터넷으로 전송되지 않으며, 저희나 어떤 서버에도 보내지 않습니다. 컴퓨터에만 비공개로 남습니다.</translation>
     </message>
     <message>
         <source>Accessibility is on</source>
@@ -1171,9 +1175,11 @@
         <source>The other app</source>
         <translation>다른 앱</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Next time, quit %1 without asking</source>
-        <translation>다음부터 묻지 않고 %1 종료</translation>
+        <translation>
+            <numerusform>다음부터 묻지 않고 %1 종료</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%1 is also running</source>
@@ -1514,7 +1520,7 @@
     <message numerus="yes">
         <source>Both apps answer the Tab key, and the system gives it to %1 first. %app stays paused in your other apps until %1 quits.</source>
         <translation>
-            <numerusform>%1이(가) %app보다 먼저 Tab 키를 받기 때문에, 종료할 때까지 %app은(는) 다른 앱에서 일시 정지됩니다.</numerusform>
+            <numerusform>두 앱 모두 Tab 키에 응답하며, 시스템은 %1에 먼저 Tab 키를 줍니다. %1이(가) 종료될 때까지 %app은(는) 다른 앱에서 일시 정지됩니다.</numerusform>
         </translation>
     </message>
     <message>
@@ -1582,10 +1588,6 @@
     <message>
         <source>System</source>
         <translation>시스템</translation>
-    </message>
-    <message>
-        <source>None yet</source>
-        <translation>아직 없음</translation>
     </message>
     <message>
         <source>Not yet</source>
@@ -1705,7 +1707,7 @@
     </message>
     <message>
         <source>Click into a text field in another app, then come back. The last field %1 saw stays here.</source>
-        <translation>다른 앱의 텍스트 입력란을 클릭한 다음 돌아오십시오. %1에서 마지막으로 본 입력란이 여기에 남아 있습니다.</translation>
+        <translation>다른 앱의 텍스트 입력란을 클릭한 다음 돌아오십시오. %1이(가) 마지막으로 본 입력란이 여기에 남아 있습니다.</translation>
     </message>
     <message>
         <source>App</source>
@@ -2017,7 +2019,7 @@
     </message>
     <message>
         <source>Pause or open Settings from the system tray. Hidden? Open %app from your applications menu to come back.</source>
-        <translation>시스템 트레이에서 일시 정지하거나 설정을 엽니다. 숨겼다면 응용 프로그램 메뉴에서 %app을(를) 열어 되돌리십시오.</translation>
+        <translation>시스템 트레이에서 일시 정지하거나 설정을 엽니다. 아이콘이 보이지 않으면 응용 프로그램 메뉴에서 %app을(를) 열어 돌아오십시오.</translation>
     </message>
     <message>
         <source>This tray can&apos;t show text beside icons, so the count shows in the icon&apos;s tooltip.</source>
@@ -2029,7 +2031,7 @@
     </message>
     <message>
         <source>Your settings could not be read, so they were set aside and %app started over with its defaults.</source>
-        <translation>설정을 읽을 수 없어 따로 보관하고 %app을(를) 기본 설정으로 다시 시작했습니다.</translation>
+        <translation>설정을 읽을 수 없어 따로 보관했습니다. %app은(는) 기본 설정으로 돌아갔습니다.</translation>
     </message>
     <message>
         <source>Your settings are not saved: %app cannot write to its settings folder.</source>
@@ -2201,7 +2203,7 @@
     </message>
     <message>
         <source>Your writing memory is not saved: the keyring is missing or locked, so its key cannot be kept.</source>
-        <translation>글쓰기 기억이 저장되지 않았습니다. 키링이 없거나 잠겨 있어 키를 보관할 수 없습니다.</translation>
+        <translation>글쓰기 기억이 저장되지 않습니다. 키링이 없거나 잠겨 있어 키를 보관할 수 없습니다.</translation>
     </message>
     <message>
         <source>That address isn&apos;t valid</source>
@@ -2225,7 +2227,7 @@
     </message>
     <message>
         <source>The download server answered %1. Try again later.</source>
-        <translation>다운로드 서버가 %1(으)로 응답했습니다. 나중에 다시 시도하세요.</translation>
+        <translation>다운로드 서버가 %1(으)로 응답했습니다. 나중에 다시 시도하십시오.</translation>
     </message>
     <message>
         <source>The download couldn&apos;t be saved: %1</source>
@@ -2237,15 +2239,15 @@
     </message>
     <message>
         <source>The download stopped. Check your connection, then try again.</source>
-        <translation>다운로드가 중단되었습니다. 연결을 확인한 다음 다시 시도하세요.</translation>
+        <translation>다운로드가 중단되었습니다. 연결을 확인한 다음 다시 시도하십시오.</translation>
     </message>
     <message>
         <source>Pick an Ollama model in Settings</source>
-        <translation>설정에서 Ollama 모델을 선택하세요</translation>
+        <translation>설정에서 Ollama 모델을 선택하십시오</translation>
     </message>
     <message>
         <source>Pick a model for your local server</source>
-        <translation>로컬 서버에 사용할 모델을 선택하세요</translation>
+        <translation>로컬 서버에 사용할 모델을 선택하십시오</translation>
     </message>
     <message>
         <source>The server&apos;s answer is not HTTP.</source>
@@ -2332,11 +2334,6 @@
         <translation>Esc</translation>
     </message>
     <message>
-        <source>Delete</source>
-        <comment>key</comment>
-        <translation>Backspace</translation>
-    </message>
-    <message>
         <source>Del</source>
         <comment>key</comment>
         <translation>Del</translation>
@@ -2344,7 +2341,7 @@
     <message>
         <source>Space</source>
         <comment>key</comment>
-        <translation>스페이스</translation>
+        <translation>Space</translation>
     </message>
     <message>
         <source>Home</source>
@@ -2376,12 +2373,8 @@
         <translation>이메일 답장은 커밋 메시지와 다르게 쓰입니다.</translation>
     </message>
     <message>
-        <source>Press the trigger shortcut for a suggestion</source>
-        <translation>제안을 받으려면 호출 단축키를 누르십시오</translation>
-    </message>
-    <message>
         <source>Writes straight into the field. Cleanest in GTK and Qt apps.</source>
-        <translation>필드에 바로 씁니다. GTK 및 Qt 앱에서 가장 깔끔합니다.</translation>
+        <translation>입력란에 바로 씁니다. GTK 및 Qt 앱에서 가장 깔끔합니다.</translation>
     </message>
     <message>
         <source>Typing</source>
@@ -2442,7 +2435,7 @@
     </message>
     <message>
         <source>%app reads and types into text fields through the desktop&apos;s accessibility support, which some desktops leave off. %app uses it only for the field you&apos;re writing in.</source>
-        <translation>%app은(는) 데스크톱의 접근성 지원을 통해 텍스트 필드를 읽고 입력합니다. 일부 데스크톱에서는 이 기능이 꺼져 있습니다. %app은(는) 지금 입력 중인 필드에만 이 기능을 사용합니다.</translation>
+        <translation>%app은(는) 데스크톱의 접근성 지원을 통해 텍스트 입력란을 읽고 입력합니다. 일부 데스크톱에서는 이 기능이 꺼져 있습니다. %app은(는) 지금 입력 중인 입력란에만 이 기능을 사용합니다.</translation>
     </message>
     <message>
         <source>The button switches the desktop&apos;s accessibility support on. If the desktop&apos;s settings open instead, turn accessibility on there, then come back. This page updates by itself.</source>
@@ -2529,19 +2522,19 @@
     <message numerus="yes">
         <source>%Ln words this week.</source>
         <translation>
-            <numerusform>이번 주 %Ln단어.</numerusform>
+            <numerusform>이번 주에는 %Ln단어를 절약했습니다.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Under a minute of typing saved today. %Ln words this week.</source>
         <translation>
-            <numerusform>오늘 1분 미만의 입력을 절약했습니다. 이번 주 %Ln단어.</numerusform>
+            <numerusform>오늘 1분 미만의 입력을 절약했습니다. 이번 주에는 %Ln단어를 절약했습니다.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>About %1 of typing saved today. %Ln words this week.</source>
         <translation>
-            <numerusform>오늘 약 %1의 입력을 절약했습니다. 이번 주 %Ln단어.</numerusform>
+            <numerusform>오늘 약 %1의 입력을 절약했습니다. 이번 주에는 %Ln단어를 절약했습니다.</numerusform>
         </translation>
     </message>
     <message>
@@ -2557,11 +2550,11 @@
     </message>
     <message>
         <source>The server refused the connection. Check that it is running and that the address is right.</source>
-        <translation>서버가 연결을 거부했습니다. 서버가 실행 중인지, 주소가 올바른지 확인하세요.</translation>
+        <translation>서버가 연결을 거부했습니다. 서버가 실행 중인지, 주소가 올바른지 확인하십시오.</translation>
     </message>
     <message>
         <source>The server&apos;s name couldn&apos;t be found. Check the address.</source>
-        <translation>서버 이름을 찾을 수 없습니다. 주소를 확인하세요.</translation>
+        <translation>서버 이름을 찾을 수 없습니다. 주소를 확인하십시오.</translation>
     </message>
     <message>
         <source>A secure connection to the server couldn&apos;t be made.</source>
@@ -2606,6 +2599,38 @@
         <translation>
             <numerusform>자체 대화 상자를 띄운 채 기다리고 있을 수 있습니다. 강제 종료하면 즉시 닫힙니다.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Set a Suggest Now shortcut in Keys to ask for suggestions</source>
+        <translation>제안을 요청하려면 키 설정에서 ‘지금 제안’ 단축키를 지정하십시오</translation>
+    </message>
+    <message>
+        <source>Backspace</source>
+        <comment>key above Enter that deletes backwards</comment>
+        <translation>Backspace</translation>
+    </message>
+    <message>
+        <source>0 words saved today</source>
+        <translation>오늘 0단어 절약</translation>
+    </message>
+    <message>
+        <source>words saved today</source>
+        <comment>beside the count 0</comment>
+        <translation>단어 절약 (오늘)</translation>
+    </message>
+    <message>
+        <source>Quit the other app</source>
+        <translation>다른 앱 종료</translation>
+    </message>
+    <message>
+        <source>None yet</source>
+        <comment>no app looked at yet</comment>
+        <translation>아직 없음</translation>
+    </message>
+    <message>
+        <source>None yet</source>
+        <comment>no suggestion shown yet</comment>
+        <translation>아직 없음</translation>
     </message>
 </context>
 </TS>

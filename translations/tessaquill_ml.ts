@@ -298,13 +298,19 @@
         <source>Grant Accessibility Access…</source>
         <translation>ഉപയോഗസഹായി ആക്‌സസ് നൽകുക…</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Force Quit %1</source>
-        <translation>%1-ൽ നിന്ന് നിർബന്ധിച്ച് പുറത്തുകടക്കുക</translation>
+        <translation>
+            <numerusform>%1-ൽ നിന്ന് നിർബന്ധിച്ച് പുറത്തുകടക്കുക</numerusform>
+            <numerusform>%1-ൽ നിന്ന് നിർബന്ധിച്ച് പുറത്തുകടക്കുക</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Quit %1</source>
-        <translation>%1-ൽ നിന്ന് പുറത്തുകടക്കുക</translation>
+        <translation>
+            <numerusform>%1-ൽ നിന്ന് പുറത്തുകടക്കുക</numerusform>
+            <numerusform>%1-ൽ നിന്ന് പുറത്തുകടക്കുക</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>words saved today</source>
@@ -1175,9 +1181,12 @@
         <source>The other app</source>
         <translation>മറ്റേ ആപ്പ്</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Next time, quit %1 without asking</source>
-        <translation>അടുത്ത തവണ, ചോദിക്കാതെ %1-ൽ നിന്ന് പുറത്തുകടക്കുക</translation>
+        <translation>
+            <numerusform>അടുത്ത തവണ, ചോദിക്കാതെ %1-ൽ നിന്ന് പുറത്തുകടക്കുക</numerusform>
+            <numerusform>അടുത്ത തവണ, ചോദിക്കാതെ %1-ൽ നിന്ന് പുറത്തുകടക്കുക</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%1 is also running</source>
@@ -1589,10 +1598,6 @@
     <message>
         <source>System</source>
         <translation>സിസ്റ്റം</translation>
-    </message>
-    <message>
-        <source>None yet</source>
-        <translation>ഇതുവരെ ഒന്നുമില്ല</translation>
     </message>
     <message>
         <source>Not yet</source>
@@ -2352,11 +2357,6 @@
         <translation>Esc</translation>
     </message>
     <message>
-        <source>Delete</source>
-        <comment>key</comment>
-        <translation>Backspace</translation>
-    </message>
-    <message>
         <source>Del</source>
         <comment>key</comment>
         <translation>Del</translation>
@@ -2394,10 +2394,6 @@
     <message>
         <source>An email reply reads differently from a commit message.</source>
         <translation>ഇമെയിലിനുള്ള മറുപടിയും കമ്മിറ്റ് സന്ദേശവും വ്യത്യസ്തമായാണ് എഴുതുന്നത്.</translation>
-    </message>
-    <message>
-        <source>Press the trigger shortcut for a suggestion</source>
-        <translation>നിർദ്ദേശത്തിനായി ട്രിഗർ കുറുക്കുവഴി അമർത്തുക</translation>
     </message>
     <message>
         <source>Writes straight into the field. Cleanest in GTK and Qt apps.</source>
@@ -2638,6 +2634,38 @@
             <numerusform>അത് സ്വന്തം ഡയലോഗിനായി കാത്തിരിക്കുകയാകാം. “നിർബന്ധിച്ച് പുറത്തുകടക്കുക” അത് ഉടൻ അടയ്ക്കും.</numerusform>
             <numerusform>അവ സ്വന്തം ഡയലോഗുകൾക്കായി കാത്തിരിക്കുകയാകാം. “നിർബന്ധിച്ച് പുറത്തുകടക്കുക” അവ ഉടൻ അടയ്ക്കും.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Set a Suggest Now shortcut in Keys to ask for suggestions</source>
+        <translation>നിർദ്ദേശങ്ങൾ ചോദിക്കാൻ “കീകൾ” എന്നതിൽ “ഇപ്പോൾ നിർദ്ദേശിക്കുക” കുറുക്കുവഴി സജ്ജമാക്കുക</translation>
+    </message>
+    <message>
+        <source>Backspace</source>
+        <comment>key above Enter that deletes backwards</comment>
+        <translation>Backspace</translation>
+    </message>
+    <message>
+        <source>0 words saved today</source>
+        <translation>0 വാക്കുകൾ ഇന്ന് ലാഭിച്ചു</translation>
+    </message>
+    <message>
+        <source>words saved today</source>
+        <comment>beside the count 0</comment>
+        <translation>വാക്കുകൾ ഇന്ന് ലാഭിച്ചു</translation>
+    </message>
+    <message>
+        <source>Quit the other app</source>
+        <translation>മറ്റേ ആപ്പിൽ നിന്ന് പുറത്തുകടക്കുക</translation>
+    </message>
+    <message>
+        <source>None yet</source>
+        <comment>no app looked at yet</comment>
+        <translation>ഇതുവരെ ഒന്നുമില്ല</translation>
+    </message>
+    <message>
+        <source>None yet</source>
+        <comment>no suggestion shown yet</comment>
+        <translation>ഇതുവരെ നിർദ്ദേശമൊന്നുമില്ല</translation>
     </message>
 </context>
 </TS>

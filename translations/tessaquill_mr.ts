@@ -298,13 +298,19 @@
         <source>Grant Accessibility Access…</source>
         <translation>ॲक्सेसिबिलिटी परवानगी द्या…</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Force Quit %1</source>
-        <translation>%1 सक्तीने बंद करा</translation>
+        <translation>
+            <numerusform>%1 सक्तीने बंद करा</numerusform>
+            <numerusform>%1 सक्तीने बंद करा</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Quit %1</source>
-        <translation>%1 बंद करा</translation>
+        <translation>
+            <numerusform>%1 बंद करा</numerusform>
+            <numerusform>%1 बंद करा</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>words saved today</source>
@@ -1175,9 +1181,12 @@
         <source>The other app</source>
         <translation>दुसरे ॲप</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Next time, quit %1 without asking</source>
-        <translation>पुढच्या वेळी न विचारता %1 बंद करा</translation>
+        <translation>
+            <numerusform>पुढच्या वेळी न विचारता %1 बंद करा</numerusform>
+            <numerusform>पुढच्या वेळी न विचारता %1 बंद करा</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%1 is also running</source>
@@ -1589,10 +1598,6 @@
     <message>
         <source>System</source>
         <translation>सिस्टम</translation>
-    </message>
-    <message>
-        <source>None yet</source>
-        <translation>अजून काहीही नाही</translation>
     </message>
     <message>
         <source>Not yet</source>
@@ -2352,11 +2357,6 @@
         <translation>Esc</translation>
     </message>
     <message>
-        <source>Delete</source>
-        <comment>key</comment>
-        <translation>Backspace</translation>
-    </message>
-    <message>
         <source>Del</source>
         <comment>key</comment>
         <translation>Del</translation>
@@ -2394,10 +2394,6 @@
     <message>
         <source>An email reply reads differently from a commit message.</source>
         <translation>ईमेलचे उत्तर आणि कमिट संदेश वेगवेगळ्या पद्धतीने लिहिले जातात.</translation>
-    </message>
-    <message>
-        <source>Press the trigger shortcut for a suggestion</source>
-        <translation>सूचनेसाठी ट्रिगर शॉर्टकट दाबा</translation>
     </message>
     <message>
         <source>Writes straight into the field. Cleanest in GTK and Qt apps.</source>
@@ -2638,6 +2634,38 @@
             <numerusform>कदाचित ते स्वतःच्या एखाद्या डायलॉगची वाट पाहत असेल. “सक्तीने बंद करा” ते लगेच बंद करते.</numerusform>
             <numerusform>कदाचित ती स्वतःच्या डायलॉगची वाट पाहत असतील. “सक्तीने बंद करा” ती लगेच बंद करते.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Set a Suggest Now shortcut in Keys to ask for suggestions</source>
+        <translation>सूचना मागण्यासाठी “की” मध्ये “आता सुचवा” शॉर्टकट सेट करा</translation>
+    </message>
+    <message>
+        <source>Backspace</source>
+        <comment>key above Enter that deletes backwards</comment>
+        <translation>Backspace</translation>
+    </message>
+    <message>
+        <source>0 words saved today</source>
+        <translation>आज ० शब्द वाचवले</translation>
+    </message>
+    <message>
+        <source>words saved today</source>
+        <comment>beside the count 0</comment>
+        <translation>शब्द आज वाचवले</translation>
+    </message>
+    <message>
+        <source>Quit the other app</source>
+        <translation>दुसरे ॲप बंद करा</translation>
+    </message>
+    <message>
+        <source>None yet</source>
+        <comment>no app looked at yet</comment>
+        <translation>अजून काहीही नाही</translation>
+    </message>
+    <message>
+        <source>None yet</source>
+        <comment>no suggestion shown yet</comment>
+        <translation>अजून कोणतीही सूचना नाही</translation>
     </message>
 </context>
 </TS>

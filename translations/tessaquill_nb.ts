@@ -298,13 +298,19 @@
         <source>Grant Accessibility Access…</source>
         <translation>Gi tilgang til Tilgjengelighet …</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Force Quit %1</source>
-        <translation>Tvangsavslutt %1</translation>
+        <translation>
+            <numerusform>Tvangsavslutt %1</numerusform>
+            <numerusform>Tvangsavslutt %1</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Quit %1</source>
-        <translation>Avslutt %1</translation>
+        <translation>
+            <numerusform>Avslutt %1</numerusform>
+            <numerusform>Avslutt %1</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>words saved today</source>
@@ -1175,9 +1181,12 @@
         <source>The other app</source>
         <translation>Den andre appen</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Next time, quit %1 without asking</source>
-        <translation>Avslutt %1 uten å spørre neste gang</translation>
+        <translation>
+            <numerusform>Avslutt %1 uten å spørre neste gang</numerusform>
+            <numerusform>Avslutt %1 uten å spørre neste gang</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%1 is also running</source>
@@ -1589,10 +1598,6 @@
     <message>
         <source>System</source>
         <translation>System</translation>
-    </message>
-    <message>
-        <source>None yet</source>
-        <translation>Ingen ennå</translation>
     </message>
     <message>
         <source>Not yet</source>
@@ -2352,11 +2357,6 @@
         <translation>Esc</translation>
     </message>
     <message>
-        <source>Delete</source>
-        <comment>key</comment>
-        <translation>Tilbake</translation>
-    </message>
-    <message>
         <source>Del</source>
         <comment>key</comment>
         <translation>Delete</translation>
@@ -2394,10 +2394,6 @@
     <message>
         <source>An email reply reads differently from a commit message.</source>
         <translation>Et svar på en e-post høres annerledes ut enn en commit-melding.</translation>
-    </message>
-    <message>
-        <source>Press the trigger shortcut for a suggestion</source>
-        <translation>Trykk utløsersnarveien for et forslag</translation>
     </message>
     <message>
         <source>Writes straight into the field. Cleanest in GTK and Qt apps.</source>
@@ -2638,6 +2634,38 @@
             <numerusform>Den venter kanskje på en egen dialog. «Tvangsavslutt» lukker den med en gang.</numerusform>
             <numerusform>De venter kanskje på egne dialoger. «Tvangsavslutt» lukker dem med en gang.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Set a Suggest Now shortcut in Keys to ask for suggestions</source>
+        <translation>Angi en snarvei for «Foreslå nå» under «Taster» for å be om forslag</translation>
+    </message>
+    <message>
+        <source>Backspace</source>
+        <comment>key above Enter that deletes backwards</comment>
+        <translation>Tilbake</translation>
+    </message>
+    <message>
+        <source>0 words saved today</source>
+        <translation>0 ord spart i dag</translation>
+    </message>
+    <message>
+        <source>words saved today</source>
+        <comment>beside the count 0</comment>
+        <translation>ord spart i dag</translation>
+    </message>
+    <message>
+        <source>Quit the other app</source>
+        <translation>Avslutt den andre appen</translation>
+    </message>
+    <message>
+        <source>None yet</source>
+        <comment>no app looked at yet</comment>
+        <translation>Ingen ennå</translation>
+    </message>
+    <message>
+        <source>None yet</source>
+        <comment>no suggestion shown yet</comment>
+        <translation>Ingen ennå</translation>
     </message>
 </context>
 </TS>

@@ -298,13 +298,19 @@
         <source>Grant Accessibility Access…</source>
         <translation>Toegang tot Toegankelijkheid geven…</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Force Quit %1</source>
-        <translation>%1 geforceerd stoppen</translation>
+        <translation>
+            <numerusform>%1 geforceerd stoppen</numerusform>
+            <numerusform>%1 geforceerd stoppen</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Quit %1</source>
-        <translation>%1 afsluiten</translation>
+        <translation>
+            <numerusform>%1 afsluiten</numerusform>
+            <numerusform>%1 afsluiten</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>words saved today</source>
@@ -1175,9 +1181,12 @@
         <source>The other app</source>
         <translation>De andere app</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Next time, quit %1 without asking</source>
-        <translation>Volgende keer %1 afsluiten zonder te vragen</translation>
+        <translation>
+            <numerusform>Volgende keer %1 afsluiten zonder te vragen</numerusform>
+            <numerusform>Volgende keer %1 afsluiten zonder te vragen</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%1 is also running</source>
@@ -1589,10 +1598,6 @@
     <message>
         <source>System</source>
         <translation>Systeem</translation>
-    </message>
-    <message>
-        <source>None yet</source>
-        <translation>Nog geen</translation>
     </message>
     <message>
         <source>Not yet</source>
@@ -2352,11 +2357,6 @@
         <translation>Esc</translation>
     </message>
     <message>
-        <source>Delete</source>
-        <comment>key</comment>
-        <translation>Backspace</translation>
-    </message>
-    <message>
         <source>Del</source>
         <comment>key</comment>
         <translation>Del</translation>
@@ -2394,10 +2394,6 @@
     <message>
         <source>An email reply reads differently from a commit message.</source>
         <translation>Een antwoord op een e-mail klinkt anders dan een commitbericht.</translation>
-    </message>
-    <message>
-        <source>Press the trigger shortcut for a suggestion</source>
-        <translation>Druk op de activeringssneltoets voor een suggestie</translation>
     </message>
     <message>
         <source>Writes straight into the field. Cleanest in GTK and Qt apps.</source>
@@ -2638,6 +2634,38 @@
             <numerusform>Misschien wacht het op een eigen dialoogvenster. ‘Geforceerd stoppen’ sluit het meteen.</numerusform>
             <numerusform>Misschien wachten ze op hun eigen dialoogvensters. ‘Geforceerd stoppen’ sluit ze meteen.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Set a Suggest Now shortcut in Keys to ask for suggestions</source>
+        <translation>Stel onder ‘Toetsen’ een sneltoets voor ‘Nu voorstellen’ in om suggesties te vragen</translation>
+    </message>
+    <message>
+        <source>Backspace</source>
+        <comment>key above Enter that deletes backwards</comment>
+        <translation>Backspace</translation>
+    </message>
+    <message>
+        <source>0 words saved today</source>
+        <translation>0 woorden bespaard vandaag</translation>
+    </message>
+    <message>
+        <source>words saved today</source>
+        <comment>beside the count 0</comment>
+        <translation>woorden bespaard vandaag</translation>
+    </message>
+    <message>
+        <source>Quit the other app</source>
+        <translation>De andere app afsluiten</translation>
+    </message>
+    <message>
+        <source>None yet</source>
+        <comment>no app looked at yet</comment>
+        <translation>Nog geen</translation>
+    </message>
+    <message>
+        <source>None yet</source>
+        <comment>no suggestion shown yet</comment>
+        <translation>Nog geen</translation>
     </message>
 </context>
 </TS>

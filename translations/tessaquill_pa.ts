@@ -298,13 +298,19 @@
         <source>Grant Accessibility Access…</source>
         <translation>ਪਹੁੰਚਯੋਗਤਾ ਇਜਾਜ਼ਤ ਦਿਓ…</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Force Quit %1</source>
-        <translation>%1 ਨੂੰ ਜ਼ਬਰਦਸਤੀ ਬੰਦ ਕਰੋ</translation>
+        <translation>
+            <numerusform>%1 ਨੂੰ ਜ਼ਬਰਦਸਤੀ ਬੰਦ ਕਰੋ</numerusform>
+            <numerusform>%1 ਨੂੰ ਜ਼ਬਰਦਸਤੀ ਬੰਦ ਕਰੋ</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Quit %1</source>
-        <translation>%1 ਬੰਦ ਕਰੋ</translation>
+        <translation>
+            <numerusform>%1 ਬੰਦ ਕਰੋ</numerusform>
+            <numerusform>%1 ਬੰਦ ਕਰੋ</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>words saved today</source>
@@ -1175,9 +1181,12 @@
         <source>The other app</source>
         <translation>ਦੂਜੀ ਐਪ</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Next time, quit %1 without asking</source>
-        <translation>ਅਗਲੀ ਵਾਰ ਬਿਨਾਂ ਪੁੱਛੇ %1 ਬੰਦ ਕਰੋ</translation>
+        <translation>
+            <numerusform>ਅਗਲੀ ਵਾਰ ਬਿਨਾਂ ਪੁੱਛੇ %1 ਬੰਦ ਕਰੋ</numerusform>
+            <numerusform>ਅਗਲੀ ਵਾਰ ਬਿਨਾਂ ਪੁੱਛੇ %1 ਬੰਦ ਕਰੋ</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%1 is also running</source>
@@ -1589,10 +1598,6 @@
     <message>
         <source>System</source>
         <translation>ਸਿਸਟਮ</translation>
-    </message>
-    <message>
-        <source>None yet</source>
-        <translation>ਹਾਲੇ ਕੋਈ ਨਹੀਂ</translation>
     </message>
     <message>
         <source>Not yet</source>
@@ -2352,11 +2357,6 @@
         <translation>Esc</translation>
     </message>
     <message>
-        <source>Delete</source>
-        <comment>key</comment>
-        <translation>Backspace</translation>
-    </message>
-    <message>
         <source>Del</source>
         <comment>key</comment>
         <translation>Del</translation>
@@ -2394,10 +2394,6 @@
     <message>
         <source>An email reply reads differently from a commit message.</source>
         <translation>ਈਮੇਲ ਦਾ ਜਵਾਬ ਅਤੇ ਕਮਿਟ ਸੁਨੇਹਾ ਵੱਖਰੇ ਢੰਗ ਨਾਲ ਲਿਖੇ ਜਾਂਦੇ ਹਨ।</translation>
-    </message>
-    <message>
-        <source>Press the trigger shortcut for a suggestion</source>
-        <translation>ਸੁਝਾਅ ਲਈ ਟ੍ਰਿਗਰ ਸ਼ਾਰਟਕੱਟ ਦਬਾਓ</translation>
     </message>
     <message>
         <source>Writes straight into the field. Cleanest in GTK and Qt apps.</source>
@@ -2638,6 +2634,38 @@
             <numerusform>ਸ਼ਾਇਦ ਉਹ ਆਪਣੇ ਕਿਸੇ ਡਾਇਲਾਗ ਦੀ ਉਡੀਕ ਕਰ ਰਹੀ ਹੈ। “ਜ਼ਬਰਦਸਤੀ ਬੰਦ ਕਰੋ” ਉਸ ਨੂੰ ਫ਼ੌਰਨ ਬੰਦ ਕਰ ਦਿੰਦਾ ਹੈ।</numerusform>
             <numerusform>ਸ਼ਾਇਦ ਉਹ ਆਪਣੇ ਡਾਇਲਾਗਾਂ ਦੀ ਉਡੀਕ ਕਰ ਰਹੀਆਂ ਹਨ। “ਜ਼ਬਰਦਸਤੀ ਬੰਦ ਕਰੋ” ਉਹਨਾਂ ਨੂੰ ਫ਼ੌਰਨ ਬੰਦ ਕਰ ਦਿੰਦਾ ਹੈ।</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Set a Suggest Now shortcut in Keys to ask for suggestions</source>
+        <translation>ਸੁਝਾਅ ਮੰਗਣ ਲਈ “ਕੁੰਜੀਆਂ” ਵਿੱਚ “ਹੁਣੇ ਸੁਝਾਓ” ਸ਼ਾਰਟਕੱਟ ਸੈੱਟ ਕਰੋ</translation>
+    </message>
+    <message>
+        <source>Backspace</source>
+        <comment>key above Enter that deletes backwards</comment>
+        <translation>Backspace</translation>
+    </message>
+    <message>
+        <source>0 words saved today</source>
+        <translation>ਅੱਜ 0 ਸ਼ਬਦ ਬਚਾਏ</translation>
+    </message>
+    <message>
+        <source>words saved today</source>
+        <comment>beside the count 0</comment>
+        <translation>ਸ਼ਬਦ ਅੱਜ ਬਚਾਏ</translation>
+    </message>
+    <message>
+        <source>Quit the other app</source>
+        <translation>ਦੂਜੀ ਐਪ ਬੰਦ ਕਰੋ</translation>
+    </message>
+    <message>
+        <source>None yet</source>
+        <comment>no app looked at yet</comment>
+        <translation>ਹਾਲੇ ਕੋਈ ਨਹੀਂ</translation>
+    </message>
+    <message>
+        <source>None yet</source>
+        <comment>no suggestion shown yet</comment>
+        <translation>ਹਾਲੇ ਕੋਈ ਸੁਝਾਅ ਨਹੀਂ</translation>
     </message>
 </context>
 </TS>

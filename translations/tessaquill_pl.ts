@@ -299,13 +299,21 @@
         <source>Grant Accessibility Access…</source>
         <translation>Przyznaj uprawnienie ułatwień dostępu…</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Force Quit %1</source>
-        <translation>Wymuś zamknięcie %1</translation>
+        <translation>
+            <numerusform>Wymuś zamknięcie %1</numerusform>
+            <numerusform>Wymuś zamknięcie %1</numerusform>
+            <numerusform>Wymuś zamknięcie %1</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Quit %1</source>
-        <translation>Zamknij %1</translation>
+        <translation>
+            <numerusform>Zamknij %1</numerusform>
+            <numerusform>Zamknij %1</numerusform>
+            <numerusform>Zamknij %1</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>words saved today</source>
@@ -1179,9 +1187,13 @@
         <source>The other app</source>
         <translation>Druga aplikacja</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Next time, quit %1 without asking</source>
-        <translation>Następnym razem zamykaj %1 bez pytania</translation>
+        <translation>
+            <numerusform>Następnym razem zamykaj %1 bez pytania</numerusform>
+            <numerusform>Następnym razem zamykaj %1 bez pytania</numerusform>
+            <numerusform>Następnym razem zamykaj %1 bez pytania</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%1 is also running</source>
@@ -1596,10 +1608,6 @@
     <message>
         <source>System</source>
         <translation>Systemowa</translation>
-    </message>
-    <message>
-        <source>None yet</source>
-        <translation>Jeszcze brak</translation>
     </message>
     <message>
         <source>Not yet</source>
@@ -2372,11 +2380,6 @@
         <translation>Esc</translation>
     </message>
     <message>
-        <source>Delete</source>
-        <comment>key</comment>
-        <translation>Backspace</translation>
-    </message>
-    <message>
         <source>Del</source>
         <comment>key</comment>
         <translation>Del</translation>
@@ -2414,10 +2417,6 @@
     <message>
         <source>An email reply reads differently from a commit message.</source>
         <translation>Odpowiedź na e-mail pisze się inaczej niż opis commita.</translation>
-    </message>
-    <message>
-        <source>Press the trigger shortcut for a suggestion</source>
-        <translation>Naciśnij skrót wywołania, aby dostać podpowiedź</translation>
     </message>
     <message>
         <source>Writes straight into the field. Cleanest in GTK and Qt apps.</source>
@@ -2670,6 +2669,38 @@
             <numerusform>Mogą czekać na własne okna dialogowe. „Wymuś zamknięcie” zamknie je od razu.</numerusform>
             <numerusform>Mogą czekać na własne okna dialogowe. „Wymuś zamknięcie” zamknie je od razu.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Set a Suggest Now shortcut in Keys to ask for suggestions</source>
+        <translation>Ustaw skrót „Podpowiedz teraz” w sekcji „Klawisze”, aby prosić o podpowiedzi</translation>
+    </message>
+    <message>
+        <source>Backspace</source>
+        <comment>key above Enter that deletes backwards</comment>
+        <translation>Backspace</translation>
+    </message>
+    <message>
+        <source>0 words saved today</source>
+        <translation>0 słów zaoszczędzonych dziś</translation>
+    </message>
+    <message>
+        <source>words saved today</source>
+        <comment>beside the count 0</comment>
+        <translation>słów zaoszczędzonych dziś</translation>
+    </message>
+    <message>
+        <source>Quit the other app</source>
+        <translation>Zamknij drugą aplikację</translation>
+    </message>
+    <message>
+        <source>None yet</source>
+        <comment>no app looked at yet</comment>
+        <translation>Jeszcze brak</translation>
+    </message>
+    <message>
+        <source>None yet</source>
+        <comment>no suggestion shown yet</comment>
+        <translation>Jeszcze brak</translation>
     </message>
 </context>
 </TS>

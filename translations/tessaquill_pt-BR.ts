@@ -221,7 +221,7 @@
     </message>
     <message>
         <source>LM Studio, llama-server or any OpenAI-compatible endpoint.</source>
-        <translation>LM Studio, llama-server ou qualquer endpoint compatível com OpenAI.</translation>
+        <translation>LM Studio, llama-server ou qualquer servidor compatível com OpenAI.</translation>
     </message>
     <message>
         <source>Sends the text as keystrokes. Works almost everywhere.</source>
@@ -241,7 +241,7 @@
     </message>
     <message>
         <source>Your writing memory could not be opened and was set aside. Nothing new is remembered until %app starts again.</source>
-        <translation>Não foi possível abrir sua memória de escrita, e ela foi deixada de lado. Nada novo será lembrado até o %app ser reiniciado.</translation>
+        <translation>Não foi possível abrir sua memória de escrita, e ela foi guardada à parte. Nada novo será lembrado até o %app ser reiniciado.</translation>
     </message>
     <message>
         <source>Your writing memory could not be opened because its key could not be read from the keyring. Nothing new is remembered until %app starts again.</source>
@@ -273,7 +273,7 @@
     </message>
     <message>
         <source>Needs Accessibility access</source>
-        <translation>Precisa de acesso à acessibilidade</translation>
+        <translation>Precisa da permissão de acessibilidade</translation>
     </message>
     <message>
         <source>Paused until you resume</source>
@@ -296,15 +296,21 @@
     </message>
     <message>
         <source>Grant Accessibility Access…</source>
-        <translation>Conceder acesso à acessibilidade…</translation>
+        <translation>Permitir a acessibilidade…</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Force Quit %1</source>
-        <translation>Forçar saída de %1</translation>
+        <translation>
+            <numerusform>Forçar saída de %1</numerusform>
+            <numerusform>Forçar saída de %1</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Quit %1</source>
-        <translation>Sair de %1</translation>
+        <translation>
+            <numerusform>Sair de %1</numerusform>
+            <numerusform>Sair de %1</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>words saved today</source>
@@ -563,7 +569,7 @@
     </message>
     <message>
         <source>Apps appear here once you accept a suggestion in them, or add one with +.</source>
-        <translation>Os apps aparecem aqui quando você aceita uma sugestão neles, ou adicione um com +.</translation>
+        <translation>Os apps aparecem aqui quando você aceita uma sugestão neles. Você também pode adicionar um com +.</translation>
     </message>
     <message>
         <source>Pick an app or site</source>
@@ -831,7 +837,7 @@
     </message>
     <message>
         <source>Allow Accessibility access</source>
-        <translation>Permitir acesso à acessibilidade</translation>
+        <translation>Permitir a acessibilidade</translation>
     </message>
     <message>
         <source>%app needs it to read the text you type in other apps and to insert suggestions.</source>
@@ -907,7 +913,7 @@
     <message numerus="yes">
         <source>%1 take the Tab key before %app can, so %app stays paused in your other apps until you quit them.</source>
         <translation>
-            <numerusform>%1 pega a tecla Tab antes do %app, então o %app fica pausado nos seus outros apps até você fechá-lo.</numerusform>
+            <numerusform>%1 pega a tecla Tab antes do %app, então o %app fica pausado nos seus outros apps até você fechar %1.</numerusform>
             <numerusform>%1 pegam a tecla Tab antes do %app, então o %app fica pausado nos seus outros apps até você fechá-los.</numerusform>
         </translation>
     </message>
@@ -989,7 +995,7 @@
     </message>
     <message>
         <source>Loose</source>
-        <translation>Solto</translation>
+        <translation>Livre</translation>
     </message>
     <message>
         <source>Lower stays close to the obvious next words. Higher tries more.</source>
@@ -1069,7 +1075,7 @@
     </message>
     <message>
         <source>Waits while the word you&apos;re typing looks misspelled, so %app doesn&apos;t build on a typo.</source>
-        <translation>Espera enquanto a palavra digitada parecer errada, para o %app não construir em cima de um erro.</translation>
+        <translation>Espera enquanto a palavra digitada parecer errada, para o %app não sugerir a partir de um erro de digitação.</translation>
     </message>
     <message>
         <source>After a misspelled word, shows a fix next to the caret. Press Tab to swap it in.</source>
@@ -1175,9 +1181,12 @@
         <source>The other app</source>
         <translation>O outro app</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Next time, quit %1 without asking</source>
-        <translation>Da próxima vez, fechar %1 sem perguntar</translation>
+        <translation>
+            <numerusform>Da próxima vez, fechar %1 sem perguntar</numerusform>
+            <numerusform>Da próxima vez, fechar %1 sem perguntar</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%1 is also running</source>
@@ -1475,7 +1484,7 @@
     </message>
     <message>
         <source>Play Intro Again</source>
-        <translation>Rever a introdução</translation>
+        <translation>Rever introdução</translation>
     </message>
     <message>
         <source>Reset Settings…</source>
@@ -1591,10 +1600,6 @@
         <translation>Sistema</translation>
     </message>
     <message>
-        <source>None yet</source>
-        <translation>Nenhuma ainda</translation>
-    </message>
-    <message>
         <source>Not yet</source>
         <translation>Ainda não</translation>
     </message>
@@ -1612,7 +1617,7 @@
     </message>
     <message>
         <source>Typing saved</source>
-        <translation>Tempo de digitação economizado</translation>
+        <translation>Tempo economizado</translation>
     </message>
     <message>
         <source>at 40 words a minute</source>
@@ -1704,7 +1709,7 @@
     </message>
     <message>
         <source>Not listening</source>
-        <translation>Sem ouvir</translation>
+        <translation>Não está ouvindo</translation>
     </message>
     <message>
         <source>Focused field</source>
@@ -2032,11 +2037,11 @@
     </message>
     <message>
         <source>VS Code, VSCodium, Cursor, Zed, Kate, Sublime Text, JetBrains IDEs and similar apps.</source>
-        <translation>VS Code, VSCodium, Cursor, Zed, Kate, Sublime Text, IDEs JetBrains e apps parecidos.</translation>
+        <translation>VS Code, VSCodium, Cursor, Zed, Kate, Sublime Text, IDEs da JetBrains e apps parecidos.</translation>
     </message>
     <message>
         <source>Your settings could not be read, so they were set aside and %app started over with its defaults.</source>
-        <translation>Não foi possível ler suas configurações, então elas foram deixadas de lado e o %app recomeçou com os padrões.</translation>
+        <translation>Não foi possível ler suas configurações, então elas foram guardadas à parte e o %app recomeçou com os padrões.</translation>
     </message>
     <message>
         <source>Your settings are not saved: %app cannot write to its settings folder.</source>
@@ -2044,11 +2049,11 @@
     </message>
     <message>
         <source>Your app and website rules could not be read, so they were set aside.</source>
-        <translation>Não foi possível ler suas regras de apps e sites, então elas foram deixadas de lado.</translation>
+        <translation>Não foi possível ler suas regras de apps e sites, então elas foram guardadas à parte.</translation>
     </message>
     <message>
         <source>Your statistics could not be read, so they were set aside and counting started over.</source>
-        <translation>Não foi possível ler suas estatísticas, então elas foram deixadas de lado e a contagem recomeçou.</translation>
+        <translation>Não foi possível ler suas estatísticas, então elas foram guardadas à parte e a contagem recomeçou.</translation>
     </message>
     <message>
         <source>Not saved: %app cannot write to its data folder.</source>
@@ -2197,7 +2202,7 @@
     </message>
     <message>
         <source>Your writing memory could not be opened, so it was set aside and %app started a new one.</source>
-        <translation>Não foi possível abrir sua memória de escrita, então ela foi deixada de lado e o %app começou uma nova.</translation>
+        <translation>Não foi possível abrir sua memória de escrita, então ela foi guardada à parte e o %app começou uma nova.</translation>
     </message>
     <message>
         <source>%1, converted for llama.cpp by %2</source>
@@ -2221,7 +2226,7 @@
     </message>
     <message>
         <source>Your writing memory is not saved: the keyring is missing or locked, so its key cannot be kept.</source>
-        <translation>Sua memória de escrita não foi salva: o chaveiro está ausente ou bloqueado, então a chave dela não pode ser guardada.</translation>
+        <translation>Sua memória de escrita não está sendo salva: o chaveiro está ausente ou bloqueado, então a chave dela não pode ser guardada.</translation>
     </message>
     <message>
         <source>That address isn&apos;t valid</source>
@@ -2261,7 +2266,7 @@
     </message>
     <message>
         <source>Pick an Ollama model in Settings</source>
-        <translation>Escolha um modelo do Ollama nos Ajustes</translation>
+        <translation>Escolha um modelo do Ollama nas Configurações</translation>
     </message>
     <message>
         <source>Pick a model for your local server</source>
@@ -2286,7 +2291,7 @@
     </message>
     <message>
         <source>This computer has no on-device language model.</source>
-        <translation>Este computador não tem modelo de linguagem no dispositivo.</translation>
+        <translation>Este computador não tem um modelo de linguagem integrado.</translation>
     </message>
     <message>
         <source>Ctrl</source>
@@ -2352,11 +2357,6 @@
         <translation>Esc</translation>
     </message>
     <message>
-        <source>Delete</source>
-        <comment>key</comment>
-        <translation>Backspace</translation>
-    </message>
-    <message>
         <source>Del</source>
         <comment>key</comment>
         <translation>Del</translation>
@@ -2394,10 +2394,6 @@
     <message>
         <source>An email reply reads differently from a commit message.</source>
         <translation>Uma resposta a um e-mail soa diferente de uma mensagem de commit.</translation>
-    </message>
-    <message>
-        <source>Press the trigger shortcut for a suggestion</source>
-        <translation>Pressione o atalho de ativação para ver uma sugestão</translation>
     </message>
     <message>
         <source>Writes straight into the field. Cleanest in GTK and Qt apps.</source>
@@ -2466,15 +2462,15 @@
     </message>
     <message>
         <source>%app reads and types into text fields through the desktop&apos;s accessibility support, which some desktops leave off. %app uses it only for the field you&apos;re writing in.</source>
-        <translation>O %app lê e digita em campos de texto pelo suporte de acessibilidade da área de trabalho, que algumas áreas de trabalho deixam desligado. O %app só o usa no campo em que você está escrevendo.</translation>
+        <translation>O %app lê e digita em campos de texto pelo suporte de acessibilidade do desktop, que alguns desktops deixam desativado. O %app só o usa no campo em que você está escrevendo.</translation>
     </message>
     <message>
         <source>The button switches the desktop&apos;s accessibility support on. If the desktop&apos;s settings open instead, turn accessibility on there, then come back. This page updates by itself.</source>
-        <translation>O botão liga o suporte de acessibilidade da área de trabalho. Se em vez disso abrirem as configurações da área de trabalho, ligue a acessibilidade lá e volte. Esta página se atualiza sozinha.</translation>
+        <translation>O botão ativa o suporte de acessibilidade do desktop. Se em vez disso abrirem as configurações do desktop, ative a acessibilidade lá e volte. Esta página se atualiza sozinha.</translation>
     </message>
     <message>
         <source>Still off? Some desktops start their accessibility service only when you log in. Log out and back in, then try again.</source>
-        <translation>Ainda desligado? Algumas áreas de trabalho só iniciam o serviço de acessibilidade quando você entra na sessão. Saia, entre de novo e tente outra vez.</translation>
+        <translation>Ainda desativado? Alguns desktops só iniciam o serviço de acessibilidade quando você entra na sessão. Saia, entre de novo e tente outra vez.</translation>
     </message>
     <message>
         <source>Pause</source>
@@ -2499,7 +2495,7 @@
     <message>
         <source>paste</source>
         <comment>insertion method, in a sentence</comment>
-        <translation>colar</translation>
+        <translation>colagem</translation>
     </message>
     <message>
         <source>short</source>
@@ -2518,7 +2514,7 @@
     </message>
     <message>
         <source>Default follows General: %1, %2 suggestions.</source>
-        <translation>O padrão segue Geral: %1, sugestões %2.</translation>
+        <translation>O padrão segue “Geral”: %1, sugestões %2.</translation>
     </message>
     <message>
         <source>Yes, at %1, %2 on screen, %3 pt tall, %4 and %5</source>
@@ -2541,7 +2537,7 @@
     </message>
     <message>
         <source>No system tray runs on this desktop, so the icon cannot show. %1</source>
-        <translation>Nenhuma bandeja do sistema está rodando nesta área de trabalho, então o ícone não pode aparecer. %1</translation>
+        <translation>Nenhuma bandeja do sistema está em execução neste desktop, então o ícone não pode aparecer. %1</translation>
     </message>
     <message>
         <source>Typing</source>
@@ -2619,7 +2615,7 @@
     </message>
     <message>
         <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
-        <translation>%1 não conseguiu abrir de novo. Sua escolha vale a partir da próxima vez que você abri-lo.</translation>
+        <translation>%1 não conseguiu abrir de novo. Sua escolha vale a partir da próxima vez que você o abrir.</translation>
     </message>
     <message>
         <source>Downloading the model</source>
@@ -2638,6 +2634,38 @@
             <numerusform>Talvez ele esteja esperando uma caixa de diálogo própria. “Forçar saída” o fecha na hora.</numerusform>
             <numerusform>Talvez eles estejam esperando caixas de diálogo próprias. “Forçar saída” os fecha na hora.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Set a Suggest Now shortcut in Keys to ask for suggestions</source>
+        <translation>Defina um atalho “Sugerir agora” em “Teclas” para pedir sugestões</translation>
+    </message>
+    <message>
+        <source>Backspace</source>
+        <comment>key above Enter that deletes backwards</comment>
+        <translation>Backspace</translation>
+    </message>
+    <message>
+        <source>0 words saved today</source>
+        <translation>0 palavras economizadas hoje</translation>
+    </message>
+    <message>
+        <source>words saved today</source>
+        <comment>beside the count 0</comment>
+        <translation>palavras economizadas hoje</translation>
+    </message>
+    <message>
+        <source>Quit the other app</source>
+        <translation>Sair do outro app</translation>
+    </message>
+    <message>
+        <source>None yet</source>
+        <comment>no app looked at yet</comment>
+        <translation>Nenhum ainda</translation>
+    </message>
+    <message>
+        <source>None yet</source>
+        <comment>no suggestion shown yet</comment>
+        <translation>Nenhuma ainda</translation>
     </message>
 </context>
 </TS>

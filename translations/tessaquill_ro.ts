@@ -299,13 +299,21 @@
         <source>Grant Accessibility Access…</source>
         <translation>Acordă acces la Accesibilitate…</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Force Quit %1</source>
-        <translation>Închide forțat %1</translation>
+        <translation>
+            <numerusform>Închide forțat %1</numerusform>
+            <numerusform>Închide forțat %1</numerusform>
+            <numerusform>Închide forțat %1</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Quit %1</source>
-        <translation>Închide %1</translation>
+        <translation>
+            <numerusform>Închide %1</numerusform>
+            <numerusform>Închide %1</numerusform>
+            <numerusform>Închide %1</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>words saved today</source>
@@ -1179,9 +1187,13 @@
         <source>The other app</source>
         <translation>Cealaltă aplicație</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Next time, quit %1 without asking</source>
-        <translation>Data viitoare, închide %1 fără confirmare</translation>
+        <translation>
+            <numerusform>Data viitoare, închide %1 fără confirmare</numerusform>
+            <numerusform>Data viitoare, închide %1 fără confirmare</numerusform>
+            <numerusform>Data viitoare, închide %1 fără confirmare</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%1 is also running</source>
@@ -1596,10 +1608,6 @@
     <message>
         <source>System</source>
         <translation>Sistem</translation>
-    </message>
-    <message>
-        <source>None yet</source>
-        <translation>Încă niciuna</translation>
     </message>
     <message>
         <source>Not yet</source>
@@ -2372,11 +2380,6 @@
         <translation>Esc</translation>
     </message>
     <message>
-        <source>Delete</source>
-        <comment>key</comment>
-        <translation>Backspace</translation>
-    </message>
-    <message>
         <source>Del</source>
         <comment>key</comment>
         <translation>Del</translation>
@@ -2414,10 +2417,6 @@
     <message>
         <source>An email reply reads differently from a commit message.</source>
         <translation>Un răspuns la un e-mail sună altfel decât un mesaj de commit.</translation>
-    </message>
-    <message>
-        <source>Press the trigger shortcut for a suggestion</source>
-        <translation>Apăsați scurtătura de declanșare pentru o sugestie</translation>
     </message>
     <message>
         <source>Writes straight into the field. Cleanest in GTK and Qt apps.</source>
@@ -2670,6 +2669,38 @@
             <numerusform>Poate așteaptă dialoguri proprii. „Închide forțat” le închide imediat.</numerusform>
             <numerusform>Poate așteaptă dialoguri proprii. „Închide forțat” le închide imediat.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Set a Suggest Now shortcut in Keys to ask for suggestions</source>
+        <translation>Setați o scurtătură „Sugerează acum” în „Taste” pentru a cere sugestii</translation>
+    </message>
+    <message>
+        <source>Backspace</source>
+        <comment>key above Enter that deletes backwards</comment>
+        <translation>Backspace</translation>
+    </message>
+    <message>
+        <source>0 words saved today</source>
+        <translation>0 cuvinte economisite azi</translation>
+    </message>
+    <message>
+        <source>words saved today</source>
+        <comment>beside the count 0</comment>
+        <translation>cuvinte economisite azi</translation>
+    </message>
+    <message>
+        <source>Quit the other app</source>
+        <translation>Închide cealaltă aplicație</translation>
+    </message>
+    <message>
+        <source>None yet</source>
+        <comment>no app looked at yet</comment>
+        <translation>Încă niciuna</translation>
+    </message>
+    <message>
+        <source>None yet</source>
+        <comment>no suggestion shown yet</comment>
+        <translation>Încă niciuna</translation>
     </message>
 </context>
 </TS>

@@ -299,13 +299,21 @@
         <source>Grant Accessibility Access…</source>
         <translation>Разрешить доступ к специальным возможностям…</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Force Quit %1</source>
-        <translation>Принудительно закрыть %1</translation>
+        <translation>
+            <numerusform>Принудительно закрыть %1</numerusform>
+            <numerusform>Принудительно закрыть %1</numerusform>
+            <numerusform>Принудительно закрыть %1</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Quit %1</source>
-        <translation>Закрыть %1</translation>
+        <translation>
+            <numerusform>Закрыть %1</numerusform>
+            <numerusform>Закрыть %1</numerusform>
+            <numerusform>Закрыть %1</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>words saved today</source>
@@ -1179,9 +1187,13 @@
         <source>The other app</source>
         <translation>Другое приложение</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Next time, quit %1 without asking</source>
-        <translation>В следующий раз закрывать %1 без вопросов</translation>
+        <translation>
+            <numerusform>В следующий раз закрывать %1 без вопросов</numerusform>
+            <numerusform>В следующий раз закрывать %1 без вопросов</numerusform>
+            <numerusform>В следующий раз закрывать %1 без вопросов</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%1 is also running</source>
@@ -1596,10 +1608,6 @@
     <message>
         <source>System</source>
         <translation>Системный</translation>
-    </message>
-    <message>
-        <source>None yet</source>
-        <translation>Пока нет</translation>
     </message>
     <message>
         <source>Not yet</source>
@@ -2372,11 +2380,6 @@
         <translation>Esc</translation>
     </message>
     <message>
-        <source>Delete</source>
-        <comment>key</comment>
-        <translation>Backspace</translation>
-    </message>
-    <message>
         <source>Del</source>
         <comment>key</comment>
         <translation>Del</translation>
@@ -2414,10 +2417,6 @@
     <message>
         <source>An email reply reads differently from a commit message.</source>
         <translation>Ответ на письмо пишется иначе, чем сообщение коммита.</translation>
-    </message>
-    <message>
-        <source>Press the trigger shortcut for a suggestion</source>
-        <translation>Нажмите сочетание клавиш вызова, чтобы получить подсказку</translation>
     </message>
     <message>
         <source>Writes straight into the field. Cleanest in GTK and Qt apps.</source>
@@ -2670,6 +2669,38 @@
             <numerusform>Возможно, они ждут ответа в собственных диалогах. «Принудительно закрыть» закроет их сразу.</numerusform>
             <numerusform>Возможно, они ждут ответа в собственных диалогах. «Принудительно закрыть» закроет их сразу.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Set a Suggest Now shortcut in Keys to ask for suggestions</source>
+        <translation>Задайте сочетание «Подсказать сейчас» в разделе «Клавиши», чтобы запрашивать подсказки</translation>
+    </message>
+    <message>
+        <source>Backspace</source>
+        <comment>key above Enter that deletes backwards</comment>
+        <translation>Backspace</translation>
+    </message>
+    <message>
+        <source>0 words saved today</source>
+        <translation>0 слов сэкономлено сегодня</translation>
+    </message>
+    <message>
+        <source>words saved today</source>
+        <comment>beside the count 0</comment>
+        <translation>слов сэкономлено сегодня</translation>
+    </message>
+    <message>
+        <source>Quit the other app</source>
+        <translation>Закрыть другое приложение</translation>
+    </message>
+    <message>
+        <source>None yet</source>
+        <comment>no app looked at yet</comment>
+        <translation>Пока нет</translation>
+    </message>
+    <message>
+        <source>None yet</source>
+        <comment>no suggestion shown yet</comment>
+        <translation>Пока нет</translation>
     </message>
 </context>
 </TS>

@@ -299,13 +299,21 @@
         <source>Grant Accessibility Access…</source>
         <translation>Povoliť prístupnosť…</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Force Quit %1</source>
-        <translation>Vynútiť ukončenie %1</translation>
+        <translation>
+            <numerusform>Vynútiť ukončenie %1</numerusform>
+            <numerusform>Vynútiť ukončenie %1</numerusform>
+            <numerusform>Vynútiť ukončenie %1</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Quit %1</source>
-        <translation>Ukončiť %1</translation>
+        <translation>
+            <numerusform>Ukončiť %1</numerusform>
+            <numerusform>Ukončiť %1</numerusform>
+            <numerusform>Ukončiť %1</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>words saved today</source>
@@ -1179,9 +1187,13 @@
         <source>The other app</source>
         <translation>Tá druhá aplikácia</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Next time, quit %1 without asking</source>
-        <translation>Nabudúce ukončiť %1 bez pýtania</translation>
+        <translation>
+            <numerusform>Nabudúce ukončiť %1 bez pýtania</numerusform>
+            <numerusform>Nabudúce ukončiť %1 bez pýtania</numerusform>
+            <numerusform>Nabudúce ukončiť %1 bez pýtania</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%1 is also running</source>
@@ -1596,10 +1608,6 @@
     <message>
         <source>System</source>
         <translation>Systémové</translation>
-    </message>
-    <message>
-        <source>None yet</source>
-        <translation>Zatiaľ žiadne</translation>
     </message>
     <message>
         <source>Not yet</source>
@@ -2372,11 +2380,6 @@
         <translation>Esc</translation>
     </message>
     <message>
-        <source>Delete</source>
-        <comment>key</comment>
-        <translation>Backspace</translation>
-    </message>
-    <message>
         <source>Del</source>
         <comment>key</comment>
         <translation>Del</translation>
@@ -2414,10 +2417,6 @@
     <message>
         <source>An email reply reads differently from a commit message.</source>
         <translation>Odpoveď na e-mail sa píše inak ako správa commitu.</translation>
-    </message>
-    <message>
-        <source>Press the trigger shortcut for a suggestion</source>
-        <translation>Pre návrh stlačte skratku na vyvolanie</translation>
     </message>
     <message>
         <source>Writes straight into the field. Cleanest in GTK and Qt apps.</source>
@@ -2670,6 +2669,38 @@
             <numerusform>Možno čakajú na vlastné dialógy. „Vynútiť ukončenie“ ich hneď zavrie.</numerusform>
             <numerusform>Možno čakajú na vlastné dialógy. „Vynútiť ukončenie“ ich hneď zavrie.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Set a Suggest Now shortcut in Keys to ask for suggestions</source>
+        <translation>Ak chcete žiadať o návrhy, nastavte v sekcii „Klávesy“ skratku „Navrhnúť hneď“</translation>
+    </message>
+    <message>
+        <source>Backspace</source>
+        <comment>key above Enter that deletes backwards</comment>
+        <translation>Backspace</translation>
+    </message>
+    <message>
+        <source>0 words saved today</source>
+        <translation>0 slov dnes ušetrených</translation>
+    </message>
+    <message>
+        <source>words saved today</source>
+        <comment>beside the count 0</comment>
+        <translation>slov dnes ušetrených</translation>
+    </message>
+    <message>
+        <source>Quit the other app</source>
+        <translation>Ukončiť tú druhú aplikáciu</translation>
+    </message>
+    <message>
+        <source>None yet</source>
+        <comment>no app looked at yet</comment>
+        <translation>Zatiaľ žiadne</translation>
+    </message>
+    <message>
+        <source>None yet</source>
+        <comment>no suggestion shown yet</comment>
+        <translation>Zatiaľ žiadny</translation>
     </message>
 </context>
 </TS>

@@ -298,13 +298,19 @@
         <source>Grant Accessibility Access…</source>
         <translation>Ge åtkomst till Hjälpmedel…</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Force Quit %1</source>
-        <translation>Tvångsavsluta %1</translation>
+        <translation>
+            <numerusform>Tvångsavsluta %1</numerusform>
+            <numerusform>Tvångsavsluta %1</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Quit %1</source>
-        <translation>Avsluta %1</translation>
+        <translation>
+            <numerusform>Avsluta %1</numerusform>
+            <numerusform>Avsluta %1</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>words saved today</source>
@@ -1175,9 +1181,12 @@
         <source>The other app</source>
         <translation>Den andra appen</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Next time, quit %1 without asking</source>
-        <translation>Avsluta %1 utan att fråga nästa gång</translation>
+        <translation>
+            <numerusform>Avsluta %1 utan att fråga nästa gång</numerusform>
+            <numerusform>Avsluta %1 utan att fråga nästa gång</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%1 is also running</source>
@@ -1589,10 +1598,6 @@
     <message>
         <source>System</source>
         <translation>System</translation>
-    </message>
-    <message>
-        <source>None yet</source>
-        <translation>Inget än</translation>
     </message>
     <message>
         <source>Not yet</source>
@@ -2352,11 +2357,6 @@
         <translation>Esc</translation>
     </message>
     <message>
-        <source>Delete</source>
-        <comment>key</comment>
-        <translation>Backsteg</translation>
-    </message>
-    <message>
         <source>Del</source>
         <comment>key</comment>
         <translation>Delete</translation>
@@ -2394,10 +2394,6 @@
     <message>
         <source>An email reply reads differently from a commit message.</source>
         <translation>Ett svar på ett mejl låter annorlunda än ett commit-meddelande.</translation>
-    </message>
-    <message>
-        <source>Press the trigger shortcut for a suggestion</source>
-        <translation>Tryck på det utlösande kortkommandot för ett förslag</translation>
     </message>
     <message>
         <source>Writes straight into the field. Cleanest in GTK and Qt apps.</source>
@@ -2638,6 +2634,38 @@
             <numerusform>Den väntar kanske på en egen dialogruta. ”Tvångsavsluta” stänger den direkt.</numerusform>
             <numerusform>De väntar kanske på egna dialogrutor. ”Tvångsavsluta” stänger dem direkt.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Set a Suggest Now shortcut in Keys to ask for suggestions</source>
+        <translation>Ställ in ett kortkommando för ”Föreslå nu” under ”Tangenter” för att be om förslag</translation>
+    </message>
+    <message>
+        <source>Backspace</source>
+        <comment>key above Enter that deletes backwards</comment>
+        <translation>Backsteg</translation>
+    </message>
+    <message>
+        <source>0 words saved today</source>
+        <translation>0 ord sparade i dag</translation>
+    </message>
+    <message>
+        <source>words saved today</source>
+        <comment>beside the count 0</comment>
+        <translation>ord sparade i dag</translation>
+    </message>
+    <message>
+        <source>Quit the other app</source>
+        <translation>Avsluta den andra appen</translation>
+    </message>
+    <message>
+        <source>None yet</source>
+        <comment>no app looked at yet</comment>
+        <translation>Inga än</translation>
+    </message>
+    <message>
+        <source>None yet</source>
+        <comment>no suggestion shown yet</comment>
+        <translation>Inget än</translation>
     </message>
 </context>
 </TS>

@@ -298,13 +298,19 @@
         <source>Grant Accessibility Access…</source>
         <translation>Toa ruhusa ya Ufikivu…</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Force Quit %1</source>
-        <translation>Lazimisha kufunga %1</translation>
+        <translation>
+            <numerusform>Lazimisha kufunga %1</numerusform>
+            <numerusform>Lazimisha kufunga %1</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Quit %1</source>
-        <translation>Funga %1</translation>
+        <translation>
+            <numerusform>Funga %1</numerusform>
+            <numerusform>Funga %1</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>words saved today</source>
@@ -1175,9 +1181,12 @@
         <source>The other app</source>
         <translation>Programu nyingine</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Next time, quit %1 without asking</source>
-        <translation>Wakati ujao, funga %1 bila kuuliza</translation>
+        <translation>
+            <numerusform>Wakati ujao, funga %1 bila kuuliza</numerusform>
+            <numerusform>Wakati ujao, funga %1 bila kuuliza</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%1 is also running</source>
@@ -1589,10 +1598,6 @@
     <message>
         <source>System</source>
         <translation>Mfumo</translation>
-    </message>
-    <message>
-        <source>None yet</source>
-        <translation>Bado hakuna</translation>
     </message>
     <message>
         <source>Not yet</source>
@@ -2352,11 +2357,6 @@
         <translation>Esc</translation>
     </message>
     <message>
-        <source>Delete</source>
-        <comment>key</comment>
-        <translation>Backspace</translation>
-    </message>
-    <message>
         <source>Del</source>
         <comment>key</comment>
         <translation>Del</translation>
@@ -2394,10 +2394,6 @@
     <message>
         <source>An email reply reads differently from a commit message.</source>
         <translation>Jibu la barua pepe huandikwa tofauti na ujumbe wa commit.</translation>
-    </message>
-    <message>
-        <source>Press the trigger shortcut for a suggestion</source>
-        <translation>Bonyeza njia ya mkato ya kuita upate pendekezo</translation>
     </message>
     <message>
         <source>Writes straight into the field. Cleanest in GTK and Qt apps.</source>
@@ -2638,6 +2634,38 @@
             <numerusform>Huenda inasubiri kidirisha chake yenyewe. “Lazimisha kufunga” huifunga mara moja.</numerusform>
             <numerusform>Huenda zinasubiri vidirisha vyake zenyewe. “Lazimisha kufunga” huzifunga mara moja.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Set a Suggest Now shortcut in Keys to ask for suggestions</source>
+        <translation>Weka njia ya mkato ya “Pendekeza sasa” katika Vitufe ili uombe mapendekezo</translation>
+    </message>
+    <message>
+        <source>Backspace</source>
+        <comment>key above Enter that deletes backwards</comment>
+        <translation>Backspace</translation>
+    </message>
+    <message>
+        <source>0 words saved today</source>
+        <translation>Maneno 0 yameokolewa leo</translation>
+    </message>
+    <message>
+        <source>words saved today</source>
+        <comment>beside the count 0</comment>
+        <translation>maneno yameokolewa leo</translation>
+    </message>
+    <message>
+        <source>Quit the other app</source>
+        <translation>Funga programu nyingine</translation>
+    </message>
+    <message>
+        <source>None yet</source>
+        <comment>no app looked at yet</comment>
+        <translation>Bado hakuna</translation>
+    </message>
+    <message>
+        <source>None yet</source>
+        <comment>no suggestion shown yet</comment>
+        <translation>Bado hakuna</translation>
     </message>
 </context>
 </TS>

@@ -298,13 +298,19 @@
         <source>Grant Accessibility Access…</source>
         <translation>அணுகல்தன்மை அனுமதியை வழங்கு…</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Force Quit %1</source>
-        <translation>%1-ஐ வலுக்கட்டாயமாக மூடு</translation>
+        <translation>
+            <numerusform>%1-ஐ வலுக்கட்டாயமாக மூடு</numerusform>
+            <numerusform>%1-ஐ வலுக்கட்டாயமாக மூடு</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Quit %1</source>
-        <translation>%1-ஐ மூடு</translation>
+        <translation>
+            <numerusform>%1-ஐ மூடு</numerusform>
+            <numerusform>%1-ஐ மூடு</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>words saved today</source>
@@ -1175,9 +1181,12 @@
         <source>The other app</source>
         <translation>மற்ற ஆப்</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Next time, quit %1 without asking</source>
-        <translation>அடுத்த முறை கேட்காமலே %1-ஐ மூடு</translation>
+        <translation>
+            <numerusform>அடுத்த முறை கேட்காமலே %1-ஐ மூடு</numerusform>
+            <numerusform>அடுத்த முறை கேட்காமலே %1-ஐ மூடு</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%1 is also running</source>
@@ -1589,10 +1598,6 @@
     <message>
         <source>System</source>
         <translation>சிஸ்டம்</translation>
-    </message>
-    <message>
-        <source>None yet</source>
-        <translation>இன்னும் இல்லை</translation>
     </message>
     <message>
         <source>Not yet</source>
@@ -2352,11 +2357,6 @@
         <translation>Esc</translation>
     </message>
     <message>
-        <source>Delete</source>
-        <comment>key</comment>
-        <translation>Backspace</translation>
-    </message>
-    <message>
         <source>Del</source>
         <comment>key</comment>
         <translation>Del</translation>
@@ -2394,10 +2394,6 @@
     <message>
         <source>An email reply reads differently from a commit message.</source>
         <translation>மின்னஞ்சல் பதிலும் கமிட் செய்தியும் வெவ்வேறு விதமாக எழுதப்படுகின்றன.</translation>
-    </message>
-    <message>
-        <source>Press the trigger shortcut for a suggestion</source>
-        <translation>பரிந்துரைக்குத் தூண்டும் ஷார்ட்கட்டை அழுத்தவும்</translation>
     </message>
     <message>
         <source>Writes straight into the field. Cleanest in GTK and Qt apps.</source>
@@ -2638,6 +2634,38 @@
             <numerusform>அது தன் சொந்த உரையாடல் பெட்டிக்காகக் காத்திருக்கலாம். “வலுக்கட்டாயமாக மூடு” அதை உடனே மூடும்.</numerusform>
             <numerusform>அவை தங்கள் சொந்த உரையாடல் பெட்டிகளுக்காகக் காத்திருக்கலாம். “வலுக்கட்டாயமாக மூடு” அவற்றை உடனே மூடும்.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Set a Suggest Now shortcut in Keys to ask for suggestions</source>
+        <translation>பரிந்துரைகளைக் கேட்க “விசைகள்” பகுதியில் “இப்போதே பரிந்துரை” ஷார்ட்கட்டை அமைக்கவும்</translation>
+    </message>
+    <message>
+        <source>Backspace</source>
+        <comment>key above Enter that deletes backwards</comment>
+        <translation>Backspace</translation>
+    </message>
+    <message>
+        <source>0 words saved today</source>
+        <translation>0 சொற்கள் இன்று சேமிக்கப்பட்டன</translation>
+    </message>
+    <message>
+        <source>words saved today</source>
+        <comment>beside the count 0</comment>
+        <translation>சொற்கள் இன்று சேமிக்கப்பட்டன</translation>
+    </message>
+    <message>
+        <source>Quit the other app</source>
+        <translation>மற்ற ஆப்பை மூடு</translation>
+    </message>
+    <message>
+        <source>None yet</source>
+        <comment>no app looked at yet</comment>
+        <translation>இன்னும் இல்லை</translation>
+    </message>
+    <message>
+        <source>None yet</source>
+        <comment>no suggestion shown yet</comment>
+        <translation>இன்னும் பரிந்துரை இல்லை</translation>
     </message>
 </context>
 </TS>

@@ -298,13 +298,19 @@
         <source>Grant Accessibility Access…</source>
         <translation>యాక్సెసిబిలిటీ యాక్సెస్ ఇవ్వు…</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Force Quit %1</source>
-        <translation>%1 నుండి బలవంతంగా నిష్క్రమించు</translation>
+        <translation>
+            <numerusform>%1 నుండి బలవంతంగా నిష్క్రమించు</numerusform>
+            <numerusform>%1 నుండి బలవంతంగా నిష్క్రమించు</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Quit %1</source>
-        <translation>%1 నుండి నిష్క్రమించు</translation>
+        <translation>
+            <numerusform>%1 నుండి నిష్క్రమించు</numerusform>
+            <numerusform>%1 నుండి నిష్క్రమించు</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>words saved today</source>
@@ -1175,9 +1181,12 @@
         <source>The other app</source>
         <translation>ఇతర యాప్</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Next time, quit %1 without asking</source>
-        <translation>తదుపరిసారి, అడగకుండానే %1 నుండి నిష్క్రమించు</translation>
+        <translation>
+            <numerusform>తదుపరిసారి, అడగకుండానే %1 నుండి నిష్క్రమించు</numerusform>
+            <numerusform>తదుపరిసారి, అడగకుండానే %1 నుండి నిష్క్రమించు</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%1 is also running</source>
@@ -1589,10 +1598,6 @@
     <message>
         <source>System</source>
         <translation>సిస్టమ్</translation>
-    </message>
-    <message>
-        <source>None yet</source>
-        <translation>ఇంకా ఏదీ లేదు</translation>
     </message>
     <message>
         <source>Not yet</source>
@@ -2352,11 +2357,6 @@
         <translation>Esc</translation>
     </message>
     <message>
-        <source>Delete</source>
-        <comment>key</comment>
-        <translation>Backspace</translation>
-    </message>
-    <message>
         <source>Del</source>
         <comment>key</comment>
         <translation>Del</translation>
@@ -2394,10 +2394,6 @@
     <message>
         <source>An email reply reads differently from a commit message.</source>
         <translation>ఈమెయిల్ జవాబు, కమిట్ సందేశం వేర్వేరుగా రాయబడతాయి.</translation>
-    </message>
-    <message>
-        <source>Press the trigger shortcut for a suggestion</source>
-        <translation>సూచన కోసం ట్రిగ్గర్ షార్ట్‌కట్ నొక్కండి</translation>
     </message>
     <message>
         <source>Writes straight into the field. Cleanest in GTK and Qt apps.</source>
@@ -2638,6 +2634,38 @@
             <numerusform>అది తన సొంత డైలాగ్ కోసం ఎదురుచూస్తూ ఉండవచ్చు. “బలవంతంగా నిష్క్రమించు” దాన్ని వెంటనే మూసివేస్తుంది.</numerusform>
             <numerusform>అవి తమ సొంత డైలాగ్‌ల కోసం ఎదురుచూస్తూ ఉండవచ్చు. “బలవంతంగా నిష్క్రమించు” వాటిని వెంటనే మూసివేస్తుంది.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Set a Suggest Now shortcut in Keys to ask for suggestions</source>
+        <translation>సూచనలు అడగడానికి “కీలు”లో “ఇప్పుడే సూచించు” షార్ట్‌కట్‌ను సెట్ చేయండి</translation>
+    </message>
+    <message>
+        <source>Backspace</source>
+        <comment>key above Enter that deletes backwards</comment>
+        <translation>Backspace</translation>
+    </message>
+    <message>
+        <source>0 words saved today</source>
+        <translation>0 పదాలు ఈ రోజు ఆదా అయ్యాయి</translation>
+    </message>
+    <message>
+        <source>words saved today</source>
+        <comment>beside the count 0</comment>
+        <translation>పదాలు ఈ రోజు ఆదా అయ్యాయి</translation>
+    </message>
+    <message>
+        <source>Quit the other app</source>
+        <translation>ఇతర యాప్ నుండి నిష్క్రమించు</translation>
+    </message>
+    <message>
+        <source>None yet</source>
+        <comment>no app looked at yet</comment>
+        <translation>ఇంకా ఏదీ లేదు</translation>
+    </message>
+    <message>
+        <source>None yet</source>
+        <comment>no suggestion shown yet</comment>
+        <translation>ఇంకా సూచన ఏదీ లేదు</translation>
     </message>
 </context>
 </TS>

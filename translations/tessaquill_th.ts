@@ -297,13 +297,17 @@
         <source>Grant Accessibility Access…</source>
         <translation>ให้สิทธิ์การช่วยการเข้าถึง…</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Force Quit %1</source>
-        <translation>บังคับออกจาก %1</translation>
+        <translation>
+            <numerusform>บังคับออกจาก %1</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Quit %1</source>
-        <translation>ออกจาก %1</translation>
+        <translation>
+            <numerusform>ออกจาก %1</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>words saved today</source>
@@ -1171,9 +1175,11 @@
         <source>The other app</source>
         <translation>แอปอีกตัว</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Next time, quit %1 without asking</source>
-        <translation>ครั้งหน้า ให้ปิด %1 โดยไม่ต้องถาม</translation>
+        <translation>
+            <numerusform>ครั้งหน้า ให้ปิด %1 โดยไม่ต้องถาม</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%1 is also running</source>
@@ -1582,10 +1588,6 @@
     <message>
         <source>System</source>
         <translation>ระบบ</translation>
-    </message>
-    <message>
-        <source>None yet</source>
-        <translation>ยังไม่มี</translation>
     </message>
     <message>
         <source>Not yet</source>
@@ -2332,11 +2334,6 @@
         <translation>Esc</translation>
     </message>
     <message>
-        <source>Delete</source>
-        <comment>key</comment>
-        <translation>Backspace</translation>
-    </message>
-    <message>
         <source>Del</source>
         <comment>key</comment>
         <translation>Del</translation>
@@ -2374,10 +2371,6 @@
     <message>
         <source>An email reply reads differently from a commit message.</source>
         <translation>การตอบกลับอีเมลเขียนต่างจากข้อความคอมมิต</translation>
-    </message>
-    <message>
-        <source>Press the trigger shortcut for a suggestion</source>
-        <translation>กดปุ่มลัดเรียกคำแนะนำ</translation>
     </message>
     <message>
         <source>Writes straight into the field. Cleanest in GTK and Qt apps.</source>
@@ -2606,6 +2599,38 @@
         <translation>
             <numerusform>แอปอาจกำลังรอกล่องโต้ตอบของตัวเองอยู่ “บังคับออก” จะปิดแอปทันที</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Set a Suggest Now shortcut in Keys to ask for suggestions</source>
+        <translation>ตั้งปุ่มลัด “แนะนำเดี๋ยวนี้” ในหมวดปุ่มเพื่อขอคำแนะนำ</translation>
+    </message>
+    <message>
+        <source>Backspace</source>
+        <comment>key above Enter that deletes backwards</comment>
+        <translation>Backspace</translation>
+    </message>
+    <message>
+        <source>0 words saved today</source>
+        <translation>วันนี้ประหยัดได้ 0 คำ</translation>
+    </message>
+    <message>
+        <source>words saved today</source>
+        <comment>beside the count 0</comment>
+        <translation>คำที่ประหยัดได้วันนี้</translation>
+    </message>
+    <message>
+        <source>Quit the other app</source>
+        <translation>ออกจากแอปอีกตัว</translation>
+    </message>
+    <message>
+        <source>None yet</source>
+        <comment>no app looked at yet</comment>
+        <translation>ยังไม่มี</translation>
+    </message>
+    <message>
+        <source>None yet</source>
+        <comment>no suggestion shown yet</comment>
+        <translation>ยังไม่มี</translation>
     </message>
 </context>
 </TS>

@@ -177,7 +177,7 @@
     </message>
     <message>
         <source>Do nothing, send Escape to the app</source>
-        <translation>Hiçbir şey yapma, Escape tuşunu uygulamaya gönder</translation>
+        <translation>Hiçbir şey yapma, Esc tuşunu uygulamaya gönder</translation>
     </message>
     <message>
         <source>Type it</source>
@@ -213,7 +213,7 @@
     </message>
     <message>
         <source>Runs on this computer after a one-time download. Works offline.</source>
-        <translation>Tek seferlik indirmeden sonra bu bilgisayarda çalışır. Çevrimdışı çalışır.</translation>
+        <translation>Tek seferlik indirmeden sonra bu bilgisayarda çalışır. İnternet olmadan da çalışır.</translation>
     </message>
     <message>
         <source>Any model you run in Ollama, base models included.</source>
@@ -297,13 +297,17 @@
         <source>Grant Accessibility Access…</source>
         <translation>Erişilebilirlik izni ver…</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Force Quit %1</source>
-        <translation>%1 uygulamasını zorla kapat</translation>
+        <translation>
+            <numerusform>Zorla kapat: %1</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Quit %1</source>
-        <translation>%1 uygulamasından çık</translation>
+        <translation>
+            <numerusform>Kapat: %1</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>words saved today</source>
@@ -429,7 +433,7 @@
     </message>
     <message>
         <source>It reads the window you&apos;re typing in, like the chat you&apos;re answering, so suggestions fit. None of it goes online, to us or any server. It stays private on your computer.</source>
-        <translation>Yazdığınız pencereyi, örneğin yanıtladığınız sohbeti okur, böylece öneriler uygun olur. Hiçbiri çevrimiçi gitmez; ne bize ne de herhangi bir sunucuya. Bilgisayarınızda gizli kalır.</translation>
+        <translation>Yazdığınız pencereyi, örneğin yanıtladığınız sohbeti okur, böylece öneriler uygun olur. Hiçbiri internete gönderilmez; ne bize ne de herhangi bir sunucuya. Bilgisayarınızda gizli kalır.</translation>
     </message>
     <message>
         <source>Accessibility is on</source>
@@ -633,7 +637,7 @@
     </message>
     <message>
         <source>Erase what %app remembered from %1?</source>
-        <translation>%app uygulamasının %1 için hatırladıkları silinsin mi?</translation>
+        <translation>%app uygulamasının şurada hatırladıkları silinsin mi: %1?</translation>
     </message>
     <message>
         <source>Erase</source>
@@ -1065,7 +1069,7 @@
     </message>
     <message>
         <source>Waits while the word you&apos;re typing looks misspelled, so %app doesn&apos;t build on a typo.</source>
-        <translation>Yazdığınız kelime yanlış yazılmış görünürken bekler, böylece %app bir yazım hatası üzerine kurmaz.</translation>
+        <translation>Yazdığınız kelime yanlış yazılmış görünürken bekler, böylece %app bir yazım hatasının üzerine öneri kurmaz.</translation>
     </message>
     <message>
         <source>After a misspelled word, shows a fix next to the caret. Press Tab to swap it in.</source>
@@ -1171,14 +1175,16 @@
         <source>The other app</source>
         <translation>Diğer uygulama</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Next time, quit %1 without asking</source>
-        <translation>Bir dahaki sefere %1 uygulamasını sormadan kapat</translation>
+        <translation>
+            <numerusform>Bir dahaki sefere sormadan kapat: %1</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%1 is also running</source>
         <translation>
-            <numerusform>Şunlar da çalışıyor: %1</numerusform>
+            <numerusform>Ayrıca çalışıyor: %1</numerusform>
         </translation>
     </message>
     <message>
@@ -1289,7 +1295,7 @@
     </message>
     <message>
         <source>When you press Escape</source>
-        <translation>Escape tuşuna bastığınızda</translation>
+        <translation>Esc tuşuna bastığınızda</translation>
     </message>
     <message>
         <source>Shortcuts</source>
@@ -1413,7 +1419,7 @@
     </message>
     <message>
         <source>Recently copied text</source>
-        <translation>Son kopyalanan metin</translation>
+        <translation>Yakın zamanda kopyalanan metin</translation>
     </message>
     <message>
         <source>Anything you copied in the last 10 minutes. Copies from password managers are skipped.</source>
@@ -1437,7 +1443,7 @@
     </message>
     <message>
         <source>Also reads up to two other windows on the same screen, like the document you&apos;re replying about. Skips password managers and apps you switched off.</source>
-        <translation>Aynı ekrandaki en fazla iki başka pencereyi de okur; örneğin yanıtladığınız belgeyi. Parola yöneticilerini ve kapattığınız uygulamaları atlar.</translation>
+        <translation>Aynı ekrandaki en fazla iki başka pencereyi de okur; örneğin yanıtınızın konusu olan belgeyi. Parola yöneticilerini ve kapattığınız uygulamaları atlar.</translation>
     </message>
     <message>
         <source>Off in this app</source>
@@ -1584,10 +1590,6 @@
         <translation>Sistem</translation>
     </message>
     <message>
-        <source>None yet</source>
-        <translation>Henüz yok</translation>
-    </message>
-    <message>
         <source>Not yet</source>
         <translation>Henüz değil</translation>
     </message>
@@ -1649,7 +1651,7 @@
     </message>
     <message>
         <source>Where you write</source>
-        <translation>Nerede yazıyorsunuz</translation>
+        <translation>Yazdığınız yerler</translation>
     </message>
     <message>
         <source>Reset Statistics…</source>
@@ -1861,7 +1863,7 @@
     </message>
     <message>
         <source>Press to record a new shortcut. Escape cancels.</source>
-        <translation>Yeni bir kısayol kaydetmek için basın. Escape iptal eder.</translation>
+        <translation>Yeni bir kısayol kaydetmek için basın. Esc iptal eder.</translation>
     </message>
     <message>
         <source>Your tray icon is hidden</source>
@@ -2017,7 +2019,7 @@
     </message>
     <message>
         <source>Pause or open Settings from the system tray. Hidden? Open %app from your applications menu to come back.</source>
-        <translation>Sistem tepsisinden duraklatın veya Ayarlar&apos;ı açın. Gizli mi? Geri dönmek için %app uygulamasını uygulamalar menünüzden açın.</translation>
+        <translation>Sistem tepsisinden duraklatın veya Ayarlar&apos;ı açın. Simge gizli mi? Geri dönmek için %app uygulamasını uygulamalar menünüzden açın.</translation>
     </message>
     <message>
         <source>This tray can&apos;t show text beside icons, so the count shows in the icon&apos;s tooltip.</source>
@@ -2201,7 +2203,7 @@
     </message>
     <message>
         <source>Your writing memory is not saved: the keyring is missing or locked, so its key cannot be kept.</source>
-        <translation>Yazı belleğiniz kaydedilmedi: anahtarlık yok veya kilitli, bu yüzden anahtarı saklanamıyor.</translation>
+        <translation>Yazı belleğiniz kaydedilmiyor: anahtarlık yok veya kilitli, bu yüzden anahtarı saklanamıyor.</translation>
     </message>
     <message>
         <source>That address isn&apos;t valid</source>
@@ -2241,7 +2243,7 @@
     </message>
     <message>
         <source>Pick an Ollama model in Settings</source>
-        <translation>Ayarlar’da bir Ollama modeli seçin</translation>
+        <translation>Ayarlar&apos;da bir Ollama modeli seçin</translation>
     </message>
     <message>
         <source>Pick a model for your local server</source>
@@ -2319,7 +2321,7 @@
     <message>
         <source>Tab</source>
         <comment>key</comment>
-        <translation>Sekme</translation>
+        <translation>Tab</translation>
     </message>
     <message>
         <source>Enter</source>
@@ -2330,11 +2332,6 @@
         <source>Esc</source>
         <comment>key</comment>
         <translation>Esc</translation>
-    </message>
-    <message>
-        <source>Delete</source>
-        <comment>key</comment>
-        <translation>Geri Al</translation>
     </message>
     <message>
         <source>Del</source>
@@ -2374,10 +2371,6 @@
     <message>
         <source>An email reply reads differently from a commit message.</source>
         <translation>Bir e-postaya yanıt, bir commit mesajından farklı yazılır.</translation>
-    </message>
-    <message>
-        <source>Press the trigger shortcut for a suggestion</source>
-        <translation>Öneri için tetikleme kısayoluna basın</translation>
     </message>
     <message>
         <source>Writes straight into the field. Cleanest in GTK and Qt apps.</source>
@@ -2428,11 +2421,11 @@
     </message>
     <message>
         <source>Under a minute of typing saved today.</source>
-        <translation>Bugün bir dakikadan az yazma kazanıldı.</translation>
+        <translation>Bugün bir dakikadan az yazma süresi kazanıldı.</translation>
     </message>
     <message>
         <source>About %1 of typing saved today.</source>
-        <translation>Bugün yaklaşık %1 yazma kazanıldı.</translation>
+        <translation>Bugün yaklaşık %1 yazma süresi kazanıldı.</translation>
     </message>
     <message numerus="yes">
         <source>Step %1 of %Ln</source>
@@ -2503,14 +2496,14 @@
     <message numerus="yes">
         <source>%Ln characters before it</source>
         <translation>
-            <numerusform>önünde %Ln karakter</numerusform>
+            <numerusform>öncesinde %Ln karakter</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln after</source>
         <comment>characters after the caret</comment>
         <translation>
-            <numerusform>arkasında %Ln</numerusform>
+            <numerusform>sonrasında %Ln</numerusform>
         </translation>
     </message>
     <message>
@@ -2535,13 +2528,13 @@
     <message numerus="yes">
         <source>Under a minute of typing saved today. %Ln words this week.</source>
         <translation>
-            <numerusform>Bugün bir dakikadan az yazma kazanıldı. Bu hafta %Ln kelime.</numerusform>
+            <numerusform>Bugün bir dakikadan az yazma süresi kazanıldı. Bu hafta %Ln kelime.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>About %1 of typing saved today. %Ln words this week.</source>
         <translation>
-            <numerusform>Bugün yaklaşık %1 yazma kazanıldı. Bu hafta %Ln kelime.</numerusform>
+            <numerusform>Bugün yaklaşık %1 yazma süresi kazanıldı. Bu hafta %Ln kelime.</numerusform>
         </translation>
     </message>
     <message>
@@ -2606,6 +2599,38 @@
         <translation>
             <numerusform>Kendi iletişim kutularından birinde bekliyor olabilir. “Zorla kapat” hemen kapatır.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Set a Suggest Now shortcut in Keys to ask for suggestions</source>
+        <translation>Öneri istemek için Tuşlar bölümünde bir “Şimdi öner” kısayolu ayarlayın</translation>
+    </message>
+    <message>
+        <source>Backspace</source>
+        <comment>key above Enter that deletes backwards</comment>
+        <translation>Backspace</translation>
+    </message>
+    <message>
+        <source>0 words saved today</source>
+        <translation>Bugün 0 kelime kazanıldı</translation>
+    </message>
+    <message>
+        <source>words saved today</source>
+        <comment>beside the count 0</comment>
+        <translation>kelime bugün kazanıldı</translation>
+    </message>
+    <message>
+        <source>Quit the other app</source>
+        <translation>Diğer uygulamayı kapat</translation>
+    </message>
+    <message>
+        <source>None yet</source>
+        <comment>no app looked at yet</comment>
+        <translation>Henüz yok</translation>
+    </message>
+    <message>
+        <source>None yet</source>
+        <comment>no suggestion shown yet</comment>
+        <translation>Henüz yok</translation>
     </message>
 </context>
 </TS>

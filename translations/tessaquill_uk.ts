@@ -299,13 +299,21 @@
         <source>Grant Accessibility Access…</source>
         <translation>Надати доступ до спеціальних можливостей…</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Force Quit %1</source>
-        <translation>Примусово закрити %1</translation>
+        <translation>
+            <numerusform>Примусово закрити %1</numerusform>
+            <numerusform>Примусово закрити %1</numerusform>
+            <numerusform>Примусово закрити %1</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Quit %1</source>
-        <translation>Закрити %1</translation>
+        <translation>
+            <numerusform>Закрити %1</numerusform>
+            <numerusform>Закрити %1</numerusform>
+            <numerusform>Закрити %1</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>words saved today</source>
@@ -1179,9 +1187,13 @@
         <source>The other app</source>
         <translation>Інший застосунок</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Next time, quit %1 without asking</source>
-        <translation>Наступного разу закривати %1 без запитання</translation>
+        <translation>
+            <numerusform>Наступного разу закривати %1 без запитання</numerusform>
+            <numerusform>Наступного разу закривати %1 без запитання</numerusform>
+            <numerusform>Наступного разу закривати %1 без запитання</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%1 is also running</source>
@@ -1596,10 +1608,6 @@
     <message>
         <source>System</source>
         <translation>Системний</translation>
-    </message>
-    <message>
-        <source>None yet</source>
-        <translation>Поки немає</translation>
     </message>
     <message>
         <source>Not yet</source>
@@ -2372,11 +2380,6 @@
         <translation>Esc</translation>
     </message>
     <message>
-        <source>Delete</source>
-        <comment>key</comment>
-        <translation>Backspace</translation>
-    </message>
-    <message>
         <source>Del</source>
         <comment>key</comment>
         <translation>Del</translation>
@@ -2414,10 +2417,6 @@
     <message>
         <source>An email reply reads differently from a commit message.</source>
         <translation>Відповідь на лист пишуть інакше, ніж повідомлення коміту.</translation>
-    </message>
-    <message>
-        <source>Press the trigger shortcut for a suggestion</source>
-        <translation>Натисніть комбінацію клавіш виклику, щоб отримати підказку</translation>
     </message>
     <message>
         <source>Writes straight into the field. Cleanest in GTK and Qt apps.</source>
@@ -2670,6 +2669,38 @@
             <numerusform>Можливо, вони чекають на відповідь у власних діалогах. «Примусово закрити» закриє їх одразу.</numerusform>
             <numerusform>Можливо, вони чекають на відповідь у власних діалогах. «Примусово закрити» закриє їх одразу.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Set a Suggest Now shortcut in Keys to ask for suggestions</source>
+        <translation>Задайте комбінацію «Підказати зараз» у розділі «Клавіші», щоб запитувати підказки</translation>
+    </message>
+    <message>
+        <source>Backspace</source>
+        <comment>key above Enter that deletes backwards</comment>
+        <translation>Backspace</translation>
+    </message>
+    <message>
+        <source>0 words saved today</source>
+        <translation>0 слів заощаджено сьогодні</translation>
+    </message>
+    <message>
+        <source>words saved today</source>
+        <comment>beside the count 0</comment>
+        <translation>слів заощаджено сьогодні</translation>
+    </message>
+    <message>
+        <source>Quit the other app</source>
+        <translation>Закрити інший застосунок</translation>
+    </message>
+    <message>
+        <source>None yet</source>
+        <comment>no app looked at yet</comment>
+        <translation>Поки немає</translation>
+    </message>
+    <message>
+        <source>None yet</source>
+        <comment>no suggestion shown yet</comment>
+        <translation>Поки немає</translation>
     </message>
 </context>
 </TS>

@@ -298,13 +298,19 @@
         <source>Grant Accessibility Access…</source>
         <translation>رسائی پذیری کی اجازت دیں…</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Force Quit %1</source>
-        <translation>زبردستی بند کریں: %1</translation>
+        <translation>
+            <numerusform>زبردستی بند کریں: %1</numerusform>
+            <numerusform>زبردستی بند کریں: %1</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Quit %1</source>
-        <translation>بند کریں: %1</translation>
+        <translation>
+            <numerusform>بند کریں: %1</numerusform>
+            <numerusform>بند کریں: %1</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>words saved today</source>
@@ -1175,9 +1181,12 @@
         <source>The other app</source>
         <translation>دوسری ایپ</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Next time, quit %1 without asking</source>
-        <translation>اگلی بار %1 بغیر پوچھے بند کریں</translation>
+        <translation>
+            <numerusform>اگلی بار %1 بغیر پوچھے بند کریں</numerusform>
+            <numerusform>اگلی بار %1 بغیر پوچھے بند کریں</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%1 is also running</source>
@@ -1589,10 +1598,6 @@
     <message>
         <source>System</source>
         <translation>سسٹم</translation>
-    </message>
-    <message>
-        <source>None yet</source>
-        <translation>ابھی کوئی نہیں</translation>
     </message>
     <message>
         <source>Not yet</source>
@@ -2352,11 +2357,6 @@
         <translation>Esc</translation>
     </message>
     <message>
-        <source>Delete</source>
-        <comment>key</comment>
-        <translation>Backspace</translation>
-    </message>
-    <message>
         <source>Del</source>
         <comment>key</comment>
         <translation>Del</translation>
@@ -2394,10 +2394,6 @@
     <message>
         <source>An email reply reads differently from a commit message.</source>
         <translation>ای میل کا جواب اور کمٹ پیغام الگ انداز سے لکھے جاتے ہیں۔</translation>
-    </message>
-    <message>
-        <source>Press the trigger shortcut for a suggestion</source>
-        <translation>تجویز کے لیے ٹرگر شارٹ کٹ دبائیں</translation>
     </message>
     <message>
         <source>Writes straight into the field. Cleanest in GTK and Qt apps.</source>
@@ -2638,6 +2634,38 @@
             <numerusform>شاید وہ اپنے کسی ڈائیلاگ کا انتظار کر رہی ہے۔ «زبردستی بند کریں» اسے فوراً بند کر دیتا ہے۔</numerusform>
             <numerusform>شاید وہ اپنے ڈائیلاگز کا انتظار کر رہی ہیں۔ «زبردستی بند کریں» انہیں فوراً بند کر دیتا ہے۔</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Set a Suggest Now shortcut in Keys to ask for suggestions</source>
+        <translation>تجاویز مانگنے کے لیے «کلیدیں» میں «ابھی تجویز کریں» شارٹ کٹ مقرر کریں</translation>
+    </message>
+    <message>
+        <source>Backspace</source>
+        <comment>key above Enter that deletes backwards</comment>
+        <translation>Backspace</translation>
+    </message>
+    <message>
+        <source>0 words saved today</source>
+        <translation>0 الفاظ آج بچائے گئے</translation>
+    </message>
+    <message>
+        <source>words saved today</source>
+        <comment>beside the count 0</comment>
+        <translation>الفاظ آج بچائے گئے</translation>
+    </message>
+    <message>
+        <source>Quit the other app</source>
+        <translation>دوسری ایپ بند کریں</translation>
+    </message>
+    <message>
+        <source>None yet</source>
+        <comment>no app looked at yet</comment>
+        <translation>ابھی کوئی نہیں</translation>
+    </message>
+    <message>
+        <source>None yet</source>
+        <comment>no suggestion shown yet</comment>
+        <translation>ابھی کوئی تجویز نہیں</translation>
     </message>
 </context>
 </TS>

@@ -297,13 +297,17 @@
         <source>Grant Accessibility Access…</source>
         <translation>Cấp quyền Trợ năng…</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Force Quit %1</source>
-        <translation>Buộc thoát %1</translation>
+        <translation>
+            <numerusform>Buộc thoát %1</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Quit %1</source>
-        <translation>Thoát %1</translation>
+        <translation>
+            <numerusform>Thoát %1</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>words saved today</source>
@@ -1171,9 +1175,11 @@
         <source>The other app</source>
         <translation>Ứng dụng kia</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Next time, quit %1 without asking</source>
-        <translation>Lần sau, thoát %1 mà không hỏi</translation>
+        <translation>
+            <numerusform>Lần sau, thoát %1 mà không hỏi</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%1 is also running</source>
@@ -1582,10 +1588,6 @@
     <message>
         <source>System</source>
         <translation>Hệ thống</translation>
-    </message>
-    <message>
-        <source>None yet</source>
-        <translation>Chưa có</translation>
     </message>
     <message>
         <source>Not yet</source>
@@ -2332,11 +2334,6 @@
         <translation>Esc</translation>
     </message>
     <message>
-        <source>Delete</source>
-        <comment>key</comment>
-        <translation>Backspace</translation>
-    </message>
-    <message>
         <source>Del</source>
         <comment>key</comment>
         <translation>Del</translation>
@@ -2374,10 +2371,6 @@
     <message>
         <source>An email reply reads differently from a commit message.</source>
         <translation>Thư trả lời email được viết khác với thông điệp commit.</translation>
-    </message>
-    <message>
-        <source>Press the trigger shortcut for a suggestion</source>
-        <translation>Nhấn phím tắt kích hoạt để nhận gợi ý</translation>
     </message>
     <message>
         <source>Writes straight into the field. Cleanest in GTK and Qt apps.</source>
@@ -2606,6 +2599,38 @@
         <translation>
             <numerusform>Có thể ứng dụng đang chờ một hộp thoại của chính nó. “Buộc thoát” sẽ đóng ngay lập tức.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Set a Suggest Now shortcut in Keys to ask for suggestions</source>
+        <translation>Đặt phím tắt “Gợi ý ngay” trong mục Phím để yêu cầu gợi ý</translation>
+    </message>
+    <message>
+        <source>Backspace</source>
+        <comment>key above Enter that deletes backwards</comment>
+        <translation>Backspace</translation>
+    </message>
+    <message>
+        <source>0 words saved today</source>
+        <translation>Hôm nay tiết kiệm được 0 từ</translation>
+    </message>
+    <message>
+        <source>words saved today</source>
+        <comment>beside the count 0</comment>
+        <translation>từ tiết kiệm được hôm nay</translation>
+    </message>
+    <message>
+        <source>Quit the other app</source>
+        <translation>Thoát ứng dụng kia</translation>
+    </message>
+    <message>
+        <source>None yet</source>
+        <comment>no app looked at yet</comment>
+        <translation>Chưa có</translation>
+    </message>
+    <message>
+        <source>None yet</source>
+        <comment>no suggestion shown yet</comment>
+        <translation>Chưa có</translation>
     </message>
 </context>
 </TS>

@@ -297,13 +297,17 @@
         <source>Grant Accessibility Access…</source>
         <translation>授予辅助功能权限…</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Force Quit %1</source>
-        <translation>强制退出 %1</translation>
+        <translation>
+            <numerusform>强制退出 %1</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Quit %1</source>
-        <translation>退出 %1</translation>
+        <translation>
+            <numerusform>退出 %1</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>words saved today</source>
@@ -1171,9 +1175,11 @@
         <source>The other app</source>
         <translation>另一个应用</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Next time, quit %1 without asking</source>
-        <translation>下次直接退出 %1，不再询问</translation>
+        <translation>
+            <numerusform>下次直接退出 %1，不再询问</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%1 is also running</source>
@@ -1582,10 +1588,6 @@
     <message>
         <source>System</source>
         <translation>系统</translation>
-    </message>
-    <message>
-        <source>None yet</source>
-        <translation>暂无</translation>
     </message>
     <message>
         <source>Not yet</source>
@@ -2332,11 +2334,6 @@
         <translation>Esc</translation>
     </message>
     <message>
-        <source>Delete</source>
-        <comment>key</comment>
-        <translation>退格</translation>
-    </message>
-    <message>
         <source>Del</source>
         <comment>key</comment>
         <translation>Del</translation>
@@ -2374,10 +2371,6 @@
     <message>
         <source>An email reply reads differently from a commit message.</source>
         <translation>回复邮件和写提交信息的口吻不同。</translation>
-    </message>
-    <message>
-        <source>Press the trigger shortcut for a suggestion</source>
-        <translation>按触发快捷键获取建议</translation>
     </message>
     <message>
         <source>Writes straight into the field. Cleanest in GTK and Qt apps.</source>
@@ -2606,6 +2599,38 @@
         <translation>
             <numerusform>可能正在等待其自身的对话框。“强制退出”会立即将其关闭。</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Set a Suggest Now shortcut in Keys to ask for suggestions</source>
+        <translation>在“按键”中设置“立即建议”快捷键，即可请求建议</translation>
+    </message>
+    <message>
+        <source>Backspace</source>
+        <comment>key above Enter that deletes backwards</comment>
+        <translation>退格</translation>
+    </message>
+    <message>
+        <source>0 words saved today</source>
+        <translation>今天已节省 0 个词</translation>
+    </message>
+    <message>
+        <source>words saved today</source>
+        <comment>beside the count 0</comment>
+        <translation>个词（今日节省）</translation>
+    </message>
+    <message>
+        <source>Quit the other app</source>
+        <translation>退出另一个应用</translation>
+    </message>
+    <message>
+        <source>None yet</source>
+        <comment>no app looked at yet</comment>
+        <translation>暂无</translation>
+    </message>
+    <message>
+        <source>None yet</source>
+        <comment>no suggestion shown yet</comment>
+        <translation>暂无</translation>
     </message>
 </context>
 </TS>

@@ -297,13 +297,17 @@
         <source>Grant Accessibility Access…</source>
         <translation>授予無障礙權限…</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Force Quit %1</source>
-        <translation>強制結束 %1</translation>
+        <translation>
+            <numerusform>強制結束 %1</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Quit %1</source>
-        <translation>結束 %1</translation>
+        <translation>
+            <numerusform>結束 %1</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>words saved today</source>
@@ -1171,9 +1175,11 @@
         <source>The other app</source>
         <translation>另一個應用程式</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Next time, quit %1 without asking</source>
-        <translation>下次直接結束 %1，不再詢問</translation>
+        <translation>
+            <numerusform>下次直接結束 %1，不再詢問</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%1 is also running</source>
@@ -1582,10 +1588,6 @@
     <message>
         <source>System</source>
         <translation>系統</translation>
-    </message>
-    <message>
-        <source>None yet</source>
-        <translation>尚無</translation>
     </message>
     <message>
         <source>Not yet</source>
@@ -2332,11 +2334,6 @@
         <translation>Esc</translation>
     </message>
     <message>
-        <source>Delete</source>
-        <comment>key</comment>
-        <translation>退格鍵</translation>
-    </message>
-    <message>
         <source>Del</source>
         <comment>key</comment>
         <translation>Del</translation>
@@ -2374,10 +2371,6 @@
     <message>
         <source>An email reply reads differently from a commit message.</source>
         <translation>回覆電子郵件和撰寫提交訊息的口吻不同。</translation>
-    </message>
-    <message>
-        <source>Press the trigger shortcut for a suggestion</source>
-        <translation>按觸發快速鍵取得建議</translation>
     </message>
     <message>
         <source>Writes straight into the field. Cleanest in GTK and Qt apps.</source>
@@ -2606,6 +2599,38 @@
         <translation>
             <numerusform>可能正在等待其自身的對話框。「強制結束」會立即將其關閉。</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Set a Suggest Now shortcut in Keys to ask for suggestions</source>
+        <translation>在「按鍵」中設定「立即建議」快速鍵，即可要求建議</translation>
+    </message>
+    <message>
+        <source>Backspace</source>
+        <comment>key above Enter that deletes backwards</comment>
+        <translation>退格</translation>
+    </message>
+    <message>
+        <source>0 words saved today</source>
+        <translation>今天已節省 0 個字詞</translation>
+    </message>
+    <message>
+        <source>words saved today</source>
+        <comment>beside the count 0</comment>
+        <translation>個字詞（今天節省）</translation>
+    </message>
+    <message>
+        <source>Quit the other app</source>
+        <translation>結束另一個應用程式</translation>
+    </message>
+    <message>
+        <source>None yet</source>
+        <comment>no app looked at yet</comment>
+        <translation>尚無</translation>
+    </message>
+    <message>
+        <source>None yet</source>
+        <comment>no suggestion shown yet</comment>
+        <translation>尚無</translation>
     </message>
 </context>
 </TS>

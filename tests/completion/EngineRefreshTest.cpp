@@ -182,7 +182,7 @@ TEST_F(EngineRefresh, GatesHoldInOrder)
     EXPECT_EQ(status(), held("Press Ctrl+Alt+Space for a suggestion"));
     prefs.setTriggerKey(std::nullopt);
     setField(s, false);
-    EXPECT_EQ(status(), held("Press the trigger shortcut for a suggestion"));
+    EXPECT_EQ(status(), held("Set a Suggest Now shortcut in Keys to ask for suggestions"));
     prefs.setOnDemandOnly(false);
     setField(s, false);
     EXPECT_EQ(status(), Status::waiting());

@@ -1,4 +1,4 @@
-// The tray panel on screen in German and Russian over in-memory services: on a tray without labels the
+// The tray panel on screen in German, Russian and Portuguese over in-memory services: on a tray without labels the
 // show-count switch carries its note, and the attention card's button keeps long titles
 // inside the card, whole or short of their middle, never cut at both sides.
 
@@ -128,7 +128,8 @@ INSTANTIATE_TEST_SUITE_P(Cards, PanelInLanguage,
                                            Case{"quit", "de", true, false, "menubar-panel-de-quit.png"},
                                            Case{"forceQuit", "de", true, true, "menubar-panel-de-labelless.png"},
                                            Case{"accessRussian", "ru", false, false, "menubar-panel-ru-access.png"},
-                                           Case{"forceQuitRussian", "ru", true, true, "menubar-panel-ru-labelless.png"}),
+                                           Case{"forceQuitRussian", "ru", true, true, "menubar-panel-ru-labelless.png"},
+                                           Case{"quitPortuguese", "pt-BR", true, false, "menubar-panel-pt-BR-quit.png"}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

@@ -100,6 +100,7 @@ TEST(KeyNames, FixedTableThenLayoutThenCode)
     layout.set(keycode::kA, QStringLiteral("q"));
     layout.set(keycode::kAboveTab, QStringLiteral("`"));
     EXPECT_EQ(KeyCombo::keyName(keycode::kTab, layout), QStringLiteral("Tab"));
+    EXPECT_EQ(KeyCombo::keyName(keycode::kDelete, layout), QStringLiteral("Backspace"));
     EXPECT_EQ(KeyCombo::keyName(keycode::kForwardDelete, layout), QStringLiteral("Del"));
     EXPECT_EQ(KeyCombo::keyName(keycode::kPageDown, layout), QStringLiteral("Page Down"));
     EXPECT_EQ(KeyCombo::keyName(keycode::kReturn, layout), QStringLiteral("Enter"));

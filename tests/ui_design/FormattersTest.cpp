@@ -57,6 +57,19 @@ TEST(Formatters, DecimalCommaLocale)
     EXPECT_EQ(formatLatency(999), QStringLiteral("999 ms"));
 }
 
+TEST(Formatters, NoWordsSavedReadAsNone)
+{
+    // Brazilian Portuguese plural rules give 0 the singular; zero is worded apart.
+    QTranslator translator;
+    ASSERT_TRUE(translator.load(QStringLiteral(":/i18n-test/tessaquill_pt-BR")));
+    QCoreApplication::installTranslator(&translator);
+    LocaleScope pt(QLocale(QLocale::Portuguese, QLocale::Brazil));
+    EXPECT_EQ(wordsSavedTodayLabel(0), wordsSavedTodayLabel(2));
+    EXPECT_NE(wordsSavedTodayLabel(1), wordsSavedTodayLabel(2));
+    EXPECT_EQ(formatWordsSavedToday(0), formatWordsSavedToday(2).replace(u'2', u'0'));
+    QCoreApplication::removeTranslator(&translator);
+}
+
 TEST(Formatters, CountsTakeEachLanguagesPluralForms)
 {
     // Counts in one plural category share the word and differ only in the number; the

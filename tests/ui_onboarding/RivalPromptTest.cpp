@@ -54,6 +54,8 @@ TEST(RivalPromptTexts, EveryStateInSingularAndPlural)
         {RivalPromptState::waiting, three, {app(1, "A")}, "A is also running", "Quit A", false},
         {RivalPromptState::refused, three, {app(1, "A")}, "A is still open", "Force Quit", false},
         {RivalPromptState::resolved, three, {}, "Tessaquill has the Tab key", "Done", true},
+        // No name known: the quit button says so in its own words.
+        {RivalPromptState::waiting, {}, {}, "The other app is also running", "Quit the other app", false},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.headline.toStdString());
@@ -81,6 +83,9 @@ TEST(RivalPromptTexts, EveryStateInSingularAndPlural)
     EXPECT_EQ(rivalPromptTexts(RivalPromptState::resolved, three, {}).explanation,
               abc + " quit, so your suggestions are back in every app.");
     EXPECT_EQ(rivalNames({}), QStringLiteral("The other app"));
+    EXPECT_EQ(rivalPromptTexts(RivalPromptState::waiting, three, three).toggle, "Next time, quit " + abc + " without asking");
+    EXPECT_EQ(rivalPromptTexts(RivalPromptState::waiting, {}, {}).toggle,
+              QStringLiteral("Quit other autocomplete apps when they open"));
 }
 
 class RivalPromptTest : public ::testing::Test {

@@ -33,6 +33,21 @@ QString formatWordCount(std::int64_t count)
     return text("%Ln words", int(std::clamp<std::int64_t>(count, INT_MIN, INT_MAX)));
 }
 
+// Zero has texts of its own: some languages' plural rules give 0 the singular ("0 palavra").
+QString formatWordsSavedToday(std::int64_t count)
+{
+    if (count < 1)
+        return text("0 words saved today");
+    return text("%Ln words saved today", int(std::min<std::int64_t>(count, INT_MAX)));
+}
+
+QString wordsSavedTodayLabel(std::int64_t count)
+{
+    if (count < 1)
+        return text("words saved today", "beside the count 0");
+    return text("words saved today", int(std::min<std::int64_t>(count, INT_MAX)));
+}
+
 QString formatLatency(std::optional<std::int64_t> milliseconds)
 {
     if (!milliseconds)

@@ -14,6 +14,10 @@ namespace tq {
 QString formatTypingTime(double minutes);
 // "1 word", "12,345 words".
 QString formatWordCount(std::int64_t count);
+// "0 words saved today", "1 word saved today", "1,234 words saved today".
+QString formatWordsSavedToday(std::int64_t count);
+// The same beside a count drawn apart: "words saved today", "word saved today".
+QString wordsSavedTodayLabel(std::int64_t count);
 // "Not yet", "999 ms", "1.0 s".
 QString formatLatency(std::optional<std::int64_t> milliseconds);
 

@@ -6,9 +6,6 @@
 
 #include <QRegularExpression>
 
-#include <algorithm>
-#include <climits>
-
 namespace tq::menu {
 
 namespace {
@@ -104,8 +101,9 @@ AttentionText attentionText(const State& state, const QLocale& locale)
                 unique.append(name);
         }
         const QString list = locale.createSeparatedList(unique);
-        return {AttentionKind::rivals, pausedWhileOpen(unique, locale),
-                (state.rivalsRefused ? text("Force Quit %1") : text("Quit %1")).arg(list), state.rivalsRefused, QString(),
+        const int apps = int(unique.size());
+        const QString button = state.rivalsRefused ? text("Force Quit %1", apps) : text("Quit %1", apps);
+        return {AttentionKind::rivals, pausedWhileOpen(unique, locale), button.arg(list), state.rivalsRefused, QString(),
                 list};
     }
     if (const auto& silence = state.engineSilent)
@@ -120,9 +118,8 @@ TodayCard todayCard(qint64 words, const QLocale& locale)
 {
     TodayCard card;
     card.count = locale.toString(words);
-    const int n = int(std::min<qint64>(words, INT_MAX));
-    card.label = text("words saved today", n);
-    card.whole = text("%Ln words saved today", n);
+    card.label = wordsSavedTodayLabel(words);
+    card.whole = formatWordsSavedToday(words);
     const double minutes = double(words) / kWordsPerMinute;
     if (words == 0)
         card.sentence = text("Start typing anywhere. %app keeps count here.");

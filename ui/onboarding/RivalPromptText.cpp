@@ -49,12 +49,15 @@ RivalPromptTexts rivalPromptTexts(RivalPromptState state, const QList<RivalApp>&
 {
     const QList<RivalApp>& current = open.isEmpty() ? shown : open;
     const QString names = rivalNames(current);
-    const int apps = std::max<int>(1, int(uniqueNames(current).size()));
+    const int named = int(uniqueNames(current).size());
+    const int apps = std::max(1, named);
     RivalPromptTexts out;
     out.secondary = state != RivalPromptState::resolved;
     out.primaryEnabled = state != RivalPromptState::quitting;
     if (state != RivalPromptState::resolved) {
-        out.toggle = text("Next time, quit %1 without asking").arg(names);
+        // With no name known, the quit texts say so in words of their own.
+        out.toggle = named ? text("Next time, quit %1 without asking", named).arg(names)
+                           : text("Quit other autocomplete apps when they open");
         out.names = names;
     }
     switch (state) {
@@ -68,7 +71,10 @@ RivalPromptTexts rivalPromptTexts(RivalPromptState state, const QList<RivalApp>&
                                     : text("These apps answer the Tab key before %app can, so %app stays paused in "
                                            "your other apps until they quit.",
                                            apps);
-        out.primary = state == RivalPromptState::waiting ? text("Quit %1").arg(names) : text("Quitting…");
+        if (state == RivalPromptState::quitting)
+            out.primary = text("Quitting…");
+        else
+            out.primary = named ? text("Quit %1", named).arg(names) : text("Quit the other app");
         break;
     case RivalPromptState::refused:
         out.headline = text("%1 is still open", apps).arg(names);

@@ -79,7 +79,7 @@ QString textNearCaret(const FieldSnapshot& s)
 QString recentApps(const QStringList& names)
 {
     if (names.isEmpty())
-        return text("None yet");
+        return text("None yet", "no app looked at yet");
     return QLocale().createSeparatedList(names);
 }
 

@@ -246,7 +246,7 @@ void InspectorPane::refresh()
 
     show(last_, wait_, formatLatency(f.latency));
     const QString suggestion = sources_.engine.lastSuggestion();
-    show(last_, suggestion_, suggestion.isEmpty() ? text("None yet") : suggestion);
+    show(last_, suggestion_, suggestion.isEmpty() ? text("None yet", "no suggestion shown yet") : suggestion);
     const bool asked = !sources_.engine.lastPrompt().isEmpty();
     const QString output = sources_.engine.lastOutput();
     const QString contents[] = {sources_.engine.lastPrompt(), output.isEmpty() ? text("(empty)") : output};

@@ -32,12 +32,12 @@ StateLineText stateLine(const StateInputs& in)
 
 QString wordsSavedLabel(std::int64_t today)
 {
-    return text("words saved today", int(std::min<std::int64_t>(today, INT_MAX)));
+    return wordsSavedTodayLabel(today);
 }
 
 QString wordsSavedText(std::int64_t today)
 {
-    return text("%Ln words saved today", int(std::min<std::int64_t>(today, INT_MAX)));
+    return formatWordsSavedToday(today);
 }
 
 QString heroCaption(std::int64_t today, std::int64_t week)

@@ -128,7 +128,7 @@ SetupRowText setupRowText(SetupItem item, SetupProgress progress, const SetupInp
             r.detail = text("Tab reaches %app again.");
             break;
         }
-        r.title = text("Quit %1").arg(in.rivalNames);
+        r.title = text("Quit %1", rivalApps(in)).arg(in.rivalNames);
         if (in.quit == RivalQuit::refused) {
             r.detail = text("%1 didn't quit. They may be showing a dialog. Force Quit closes them right away.",
                             rivalApps(in))
@@ -140,7 +140,8 @@ SetupRowText setupRowText(SetupItem item, SetupProgress progress, const SetupInp
                             rivalApps(in))
                            .arg(in.rivalNames);
             if (todo)
-                r.buttons = {{SetupAction::quitRivals, text("Quit %1").arg(in.rivalNames), true, in.quit != RivalQuit::quitting}};
+                r.buttons = {{SetupAction::quitRivals, text("Quit %1", rivalApps(in)).arg(in.rivalNames), true,
+                              in.quit != RivalQuit::quitting}};
         }
         break;
     }
