@@ -76,10 +76,18 @@ void ModelStore::setPhase(Phase p)
     emit phaseChanged(phase_);
 }
 
+ModelStore::Phase ModelStore::Phase::failedToLoad()
+{
+    Phase p = failed(text("The model file couldn't be loaded"));
+    p.unloadable = true;
+    return p;
+}
+
 void ModelStore::check()
 {
     if (phase_.is(Phase::Kind::downloading) || phase_.is(Phase::Kind::verifying))
         return;
+    checked_ = fileIdentity(modelPath().toStdString());
     const QFileInfo info(modelPath());
     bool ready = info.exists() && info.isFile() && info.size() == spec_.bytes;
     if (ready) {
@@ -88,6 +96,25 @@ void ModelStore::check()
             && QString::fromUtf8(marker.readAll()) == spec_.sha256;
     }
     setPhase(ready ? Phase::ready() : Phase::missing());
+}
+
+bool ModelStore::checkIfChanged()
+{
+    if (phase_.is(Phase::Kind::downloading) || phase_.is(Phase::Kind::verifying))
+        return false;
+    if (fileIdentity(modelPath().toStdString()) == checked_)
+        return false;
+    log::info(QStringLiteral("the model file changed on disk: checked again"));
+    check();
+    return true;
+}
+
+void ModelStore::markUnloadable()
+{
+    if (!phase_.is(Phase::Kind::ready))
+        return;
+    log::info(QStringLiteral("the model file couldn't be loaded"));
+    setPhase(Phase::failedToLoad());
 }
 
 QString ModelStore::freeSpaceMessage(qint64 neededBytes)
@@ -224,6 +251,7 @@ void ModelStore::finishInstall(quint64 id, const QString& incoming, bool matches
         saveFailed(marker.errorString());
         return;
     }
+    checked_ = fileIdentity(modelPath().toStdString());
     setPhase(Phase::ready());
     if (onReady_)
         onReady_();
@@ -254,6 +282,7 @@ void ModelStore::remove()
         return;
     QFile::remove(modelPath());
     QFile::remove(markerPath());
+    checked_ = fileIdentity(modelPath().toStdString());
     // A partial download is gigabytes that nothing else would ever clear.
     QFile::remove(incomingPath());
     resumeData_.reset();
@@ -263,7 +292,7 @@ void ModelStore::remove()
 
 bool builtInStatusNeedsStandIn(const ModelStore::Phase& phase)
 {
-    return !phase.is(ModelStore::Phase::Kind::ready);
+    return !phase.is(ModelStore::Phase::Kind::ready) && !phase.unloadable;
 }
 
 ProviderStatus builtInEngineStatus(const ModelStore::Phase& phase, const ProviderStatus& standIn)
@@ -279,8 +308,11 @@ ProviderStatus builtInEngineStatus(const ModelStore::Phase& phase, const Provide
     case K::verifying:
         return fillsIn ? ProviderStatus::ready(text("Checking the download."))
                        : ProviderStatus::unavailable(text("Checking the download. Suggestions start once it's done."));
-    case K::missing:
     case K::failed:
+        if (phase.unloadable)
+            return ProviderStatus::unavailable(phase.message);
+        break;
+    case K::missing:
         break;
     }
     return fillsIn ? ProviderStatus::ready(text("The on-device model fills in until you download it."))
