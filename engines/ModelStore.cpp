@@ -21,6 +21,8 @@ namespace tq {
 namespace {
 constexpr qint64 kSpareBytes = 1'000'000'000;
 constexpr qint64 kHashBlock = 8 * 1024 * 1024;
+// A copy onto the file reports every write: it is checked once they stop.
+constexpr int kSettleMilliseconds = 200;
 
 // Runs `fn` on the main thread while the owner of `alive` exists.
 void onMain(const std::weak_ptr<bool>& alive, std::function<void()> fn)
@@ -40,6 +42,17 @@ ModelStore::ModelStore(ModelSpec spec, QString directory, const DiskSpace& disk,
     , disk_(&disk)
     , transfers_(std::move(transfers))
 {
+    settled_.setSingleShot(true);
+    settled_.setInterval(kSettleMilliseconds);
+    connect(&settled_, &QTimer::timeout, this, [this] {
+        // Whatever file now has the name is watched: one put in place by a rename is another.
+        watcher_.removePath(modelPath());
+        watch();
+        checkIfChanged();
+    });
+    connect(&watcher_, &QFileSystemWatcher::fileChanged, &settled_, qOverload<>(&QTimer::start));
+    connect(&watcher_, &QFileSystemWatcher::directoryChanged, &settled_, qOverload<>(&QTimer::start));
+    watch();
     check();
     // A partial file of an earlier run cannot be resumed (resume data lives in memory only)
     // and would otherwise stay behind for good. A whole one was left by a run that ended while
@@ -66,6 +79,14 @@ QString ModelStore::markerPath() const { return modelPath() + QStringLiteral(".v
 QString ModelStore::incomingPath() const
 {
     return QDir(directory_).filePath(QStringLiteral(".incoming-") + spec_.fileName);
+}
+
+void ModelStore::watch()
+{
+    if (!watcher_.directories().contains(directory_) && QFileInfo(directory_).isDir())
+        watcher_.addPath(directory_);
+    if (!watcher_.files().contains(modelPath()) && QFileInfo::exists(modelPath()))
+        watcher_.addPath(modelPath());
 }
 
 void ModelStore::setPhase(Phase p)
@@ -128,6 +149,7 @@ void ModelStore::download()
     if (!phase_.is(Phase::Kind::missing) && !phase_.is(Phase::Kind::failed))
         return;
     QDir().mkpath(directory_);
+    watch();
     const qint64 available = disk_->availableBytes(directory_).value_or(std::numeric_limits<qint64>::max());
     const qint64 needed = spec_.bytes + kSpareBytes;
     if (available < needed) {
@@ -252,6 +274,7 @@ void ModelStore::finishInstall(quint64 id, const QString& incoming, bool matches
         return;
     }
     checked_ = fileIdentity(modelPath().toStdString());
+    watch();
     setPhase(Phase::ready());
     if (onReady_)
         onReady_();

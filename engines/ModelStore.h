@@ -4,6 +4,7 @@
 // thread, installs it with its ".verified" marker and removes it. Main thread only; every
 // operation returns at once and results arrive as phase changes. Ending the store stops a
 // running check and joins its worker; the downloaded file stays, and the next store checks it.
+// The model file is watched: once changes to it have settled for a moment, it is checked again.
 
 #include "engines/CompletionProvider.h"
 #include "engines/MappedFile.h"
@@ -11,8 +12,10 @@
 #include "platform/LatestJobWorker.h"
 
 #include <QByteArray>
+#include <QFileSystemWatcher>
 #include <QObject>
 #include <QString>
+#include <QTimer>
 
 #include <functional>
 #include <memory>
@@ -118,6 +121,8 @@ signals:
 
 private:
     void setPhase(Phase p);
+    // Watches the folder and the model file, as far as they exist.
+    void watch();
     void transferProgress(quint64 id, qint64 written, qint64 expected);
     void transferWaiting(quint64 id, bool waiting);
     void transferFinished(quint64 id, const ModelTransfer::Result& result);
@@ -136,6 +141,8 @@ private:
     quint64 nextId_ = 1;
     std::optional<QByteArray> resumeData_;
     std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
+    QFileSystemWatcher watcher_;
+    QTimer settled_; // the file's last change is a moment old
     LatestJobWorker verifier_; // last: stopped and joined before the rest ends
 };
 

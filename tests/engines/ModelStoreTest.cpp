@@ -256,11 +256,13 @@ TEST(ModelStore, AFileThatCouldNotBeLoadedIsFetchedAgainAndAChangedFileCheckedAg
     ASSERT_TRUE(spinUntil([&] { return store.phase().is(Kind::ready); }));
     EXPECT_FALSE(store.checkIfChanged()) << "the installed file is the one checked";
 
-    const QDateTime later = QFileInfo(model).lastModified().addSecs(1);
+    // Each write a second later: a file system's clock may not tell two quick writes apart.
+    QDateTime later = QFileInfo(model).lastModified();
     const auto rewrite = [&](const QByteArray& data) {
         QFile f(model);
         ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
         f.write(data);
+        later = later.addSecs(1);
         ASSERT_TRUE(f.setFileTime(later, QFileDevice::FileModificationTime));
     };
     store.markUnloadable();
@@ -272,6 +274,10 @@ TEST(ModelStore, AFileThatCouldNotBeLoadedIsFetchedAgainAndAChangedFileCheckedAg
     EXPECT_EQ(store.phase(), ModelStore::Phase::missing());
     store.markUnloadable(); // only a ready file can fail to load
     EXPECT_EQ(store.phase(), ModelStore::Phase::missing());
+
+    // Watched: put back in place, it is ready again without being asked.
+    rewrite(fx.content);
+    EXPECT_TRUE(spinUntil([&] { return store.phase().is(Kind::ready); }));
 }
 
 TEST(ModelStore, MismatchDeletesTheFile)
