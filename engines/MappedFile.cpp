@@ -194,7 +194,12 @@ bool replaceWithZeros(const Mapping& m, int slot)
     r.end.store(m.end);
     void* at = ::mmap(reinterpret_cast<void*>(m.begin), m.end - m.begin, m.protection,
                       MAP_PRIVATE | MAP_ANONYMOUS | MAP_FIXED | MAP_NORESERVE, -1, 0);
-    return at != MAP_FAILED;
+    if (at != MAP_FAILED)
+        return true;
+    r.end.store(0); // not replaced: a read there must not be tried again and again
+    r.begin.store(0);
+    r.slot.store(-1);
+    return false;
 }
 
 void passOn(int signal, siginfo_t* info, void* context)
