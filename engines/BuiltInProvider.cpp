@@ -27,7 +27,7 @@ QString withForcedSpace(const QString& text, bool spaceTyped)
 
 } // namespace
 
-BuiltInProvider::BuiltInProvider(const ModelStore& store, CompletionProvider* standIn,
+BuiltInProvider::BuiltInProvider(ModelStore& store, CompletionProvider* standIn,
                                  std::shared_ptr<LlamaRuntime> runtime, Clock& clock, QObject* parent)
     : QObject(parent)
     , store_(store)
@@ -35,9 +35,31 @@ BuiltInProvider::BuiltInProvider(const ModelStore& store, CompletionProvider* st
     , runtime_(runtime ? std::move(runtime) : std::make_shared<LlamaRuntime>(kContextTokens))
     , idleUnload_(clock)
 {
+    // A file that is gone, changed or couldn't be loaded is not kept mapped.
+    connect(&store_, &ModelStore::phaseChanged, this, [this](const ModelStore::Phase& phase) {
+        const bool ready = phase.is(ModelStore::Phase::Kind::ready);
+        if (wasReady_ && !ready) {
+            idleUnload_.cancel();
+            runtime_->unloadLater();
+        }
+        wasReady_ = ready;
+    });
 }
 
 BuiltInProvider::~BuiltInProvider() = default;
+
+bool BuiltInProvider::modelReady()
+{
+    store_.checkIfChanged();
+    return store_.phase().is(ModelStore::Phase::Kind::ready);
+}
+
+void BuiltInProvider::fileFailed(bool changed)
+{
+    // A file replaced meanwhile is checked, not blamed; the file that was loaded is.
+    if (!store_.checkIfChanged() && !changed)
+        store_.markUnloadable();
+}
 
 template <class T>
 Future<T> BuiltInProvider::submit(const CompletionRequest& request, int count, bool prefillOnly,
@@ -93,8 +115,16 @@ Future<T> BuiltInProvider::submit(const CompletionRequest& request, int count, b
             outcome = pick(*output);
         } catch (const LlamaRuntime::Failure& f) {
             outcome = onFailure(runtimeError(f));
+            if (f.kind() == LlamaRuntime::Failure::Kind::loadFailed)
+                QMetaObject::invokeMethod(
+                    self.data(), [self] { if (self) self->fileFailed(false); }, Qt::QueuedConnection);
         } catch (const LlamaRuntime::Stopped&) {
             outcome = onFailure(Cancelled{});
+        } catch (const LlamaRuntime::FileChanged&) {
+            // Dropped like a stale reply; the file is checked again before the next one.
+            outcome = onFailure(Cancelled{});
+            QMetaObject::invokeMethod(
+                self.data(), [self] { if (self) self->fileFailed(true); }, Qt::QueuedConnection);
         } catch (const std::bad_alloc&) {
             outcome = onFailure(runtimeError(LlamaRuntime::Failure(LlamaRuntime::Failure::Kind::contextFailed)));
         }
@@ -133,7 +163,7 @@ Future<QString> BuiltInProvider::complete(const CompletionRequest& request)
 
 Future<QString> BuiltInProvider::complete(const CompletionRequest& request, PartialHandler partial)
 {
-    if (!store_.phase().is(ModelStore::Phase::Kind::ready))
+    if (!modelReady())
         return Future<QString>::ready(ProviderError{text("Download the %app model in Settings first")});
     return submit<QString>(
         request, 1, false, std::move(partial),
@@ -143,7 +173,7 @@ Future<QString> BuiltInProvider::complete(const CompletionRequest& request, Part
 
 Future<QStringList> BuiltInProvider::alternatives(const CompletionRequest& request, int count)
 {
-    if (!store_.phase().is(ModelStore::Phase::Kind::ready))
+    if (!modelReady())
         return Future<QStringList>::ready(QStringList{});
     return submit<QStringList>(
         request, std::max(count, 2), false, nullptr,
@@ -158,7 +188,7 @@ Future<QStringList> BuiltInProvider::alternatives(const CompletionRequest& reque
 
 Future<Done> BuiltInProvider::prefill(const CompletionRequest& request)
 {
-    if (!store_.phase().is(ModelStore::Phase::Kind::ready))
+    if (!modelReady())
         return Future<Done>::ready(Done{});
     // Never reports a failure.
     return submit<Done>(
@@ -185,7 +215,7 @@ Future<QStringList> BuiltInProvider::models()
 
 void BuiltInProvider::warmUp()
 {
-    if (!store_.phase().is(ModelStore::Phase::Kind::ready))
+    if (!modelReady())
         return;
     LlamaRuntime* rt = runtime_.get();
     QPointer<BuiltInProvider> self(this);
@@ -200,8 +230,14 @@ void BuiltInProvider::warmUp()
                 QMetaObject::invokeMethod(
                     self.data(), [line] { log::info(line); }, Qt::QueuedConnection);
             }
-        } catch (const LlamaRuntime::Failure&) {
-            // The next request reports it.
+        } catch (const LlamaRuntime::Failure& f) {
+            // The next request reports it; a file that can't be loaded is shown at once.
+            if (f.kind() == LlamaRuntime::Failure::Kind::loadFailed)
+                QMetaObject::invokeMethod(
+                    self.data(), [self] { if (self) self->fileFailed(false); }, Qt::QueuedConnection);
+        } catch (const LlamaRuntime::FileChanged&) {
+            QMetaObject::invokeMethod(
+                self.data(), [self] { if (self) self->fileFailed(true); }, Qt::QueuedConnection);
         }
     });
     scheduleIdleUnload();

@@ -2,6 +2,10 @@
 // The built-in engine: runs the downloaded GGUF model through LlamaRuntime. Each request
 // becomes one numbered job on the runtime's queue; a newer job or the caller's cancellation
 // stops the running one; the model is freed after 30 minutes without use.
+//
+// Before each request and warm-up the store checks the file again when it changed on disk; a
+// file the runtime can't load makes the store's phase unloadable, and a model that is no longer
+// ready is freed.
 
 #include "engines/CompletionProvider.h"
 #include "engines/LlamaRuntime.h"
@@ -24,7 +28,7 @@ public:
 
     // `standIn` answers status questions while the model is not ready (may be null: nothing
     // fills in). A null `runtime` means a new runtime of 2048 context tokens.
-    BuiltInProvider(const ModelStore& store, CompletionProvider* standIn,
+    BuiltInProvider(ModelStore& store, CompletionProvider* standIn,
                     std::shared_ptr<LlamaRuntime> runtime, Clock& clock, QObject* parent = nullptr);
     ~BuiltInProvider() override;
 
@@ -52,10 +56,16 @@ private:
                      std::function<Outcome<T>(const LlamaRuntime::Output&)> pick,
                      std::function<Outcome<T>(Outcome<T>)> onFailure);
 
-    const ModelStore& store_;
+    // Whether the model may be used now: the file checked again when it changed.
+    bool modelReady();
+    // On the main thread, after a job or warm-up failed for the file's sake.
+    void fileFailed(bool changed);
+
+    ModelStore& store_;
     CompletionProvider* standIn_;
     std::shared_ptr<LlamaRuntime> runtime_;
     Timer idleUnload_;
+    bool wasReady_ = store_.phase().is(ModelStore::Phase::Kind::ready);
 };
 
 } // namespace tq

@@ -274,16 +274,24 @@ void LlamaRuntime::unloadLater()
 
 std::optional<LlamaRuntime::LoadInfo> LlamaRuntime::load(const std::string& path)
 {
-    if (loadedPath_ && *loadedPath_ == path && context_)
+    // The file is looked at before every use: one changed on disk is loaded again.
+    const std::optional<FileIdentity> file = fileIdentity(path);
+    if (loadedPath_ && *loadedPath_ == path && context_ && file == loadedFile_)
         return std::nullopt;
     unload();
+    if (!file)
+        throw Failure(Failure::Kind::loadFailed);
     const double start = nowMilliseconds();
 
+    // Guarded from before the library maps the file until after it has let go of it (unload()).
+    guard_ = std::make_unique<MappedFileGuard>(*file, &latest_);
     llama_model_params mp = llama_model_default_params();
     mp.n_gpu_layers = -1;
     llama_model_ptr model(llama_model_load_from_file(path.c_str(), mp));
-    if (!model)
+    if (!model) {
+        guard_.reset();
         throw Failure(Failure::Kind::loadFailed);
+    }
 
     llama_context_params cp = llama_context_default_params();
     cp.n_ctx = std::uint32_t(contextTokens_);
@@ -302,8 +310,11 @@ std::optional<LlamaRuntime::LoadInfo> LlamaRuntime::load(const std::string& path
         cp.n_threads_batch = threads_;
     }
     llama_context_ptr context(llama_init_from_model(model.get(), cp));
-    if (!context)
+    if (!context) {
+        model.reset();
+        guard_.reset();
         throw Failure(Failure::Kind::contextFailed);
+    }
 
     model_ = std::move(model);
     context_ = std::move(context);
@@ -312,6 +323,7 @@ std::optional<LlamaRuntime::LoadInfo> LlamaRuntime::load(const std::string& path
     window_ = window;
     windowFloor_ = 0;
     loadedPath_ = path;
+    loadedFile_ = file;
     evaluated_.clear();
     promptLength_ = 0;
     keptBudget_ = std::size_t(llama_model_size(model_.get()) / 4);
@@ -325,6 +337,8 @@ std::optional<LlamaRuntime::LoadInfo> LlamaRuntime::load(const std::string& path
     buildPieceTables();
     Token warm[2] = { llama_vocab_bos(vocab_), llama_vocab_bos(vocab_) };
     decode(warm, 2);
+    if (guard_->faulted())
+        fileFaulted(path);
     llama_memory_clear(llama_get_memory(context_.get()), true);
     evaluated_.clear();
     windowFloor_ = 0;
@@ -340,8 +354,10 @@ void LlamaRuntime::unload()
 {
     context_.reset(); // before the model it was made from
     model_.reset();
+    guard_.reset(); // the mapping is gone
     vocab_ = nullptr;
     loadedPath_.reset();
+    loadedFile_.reset();
     evaluated_.clear();
     promptLength_ = 0;
     shiftPending_ = false;
@@ -355,6 +371,15 @@ void LlamaRuntime::unload()
     byFirstTwo_ = {};
     singleBytes_ = {};
     loadedFlag_ = false;
+}
+
+void LlamaRuntime::fileFaulted(const std::string& path)
+{
+    const bool changed = fileIdentity(path) != loadedFile_;
+    unload();
+    if (changed)
+        throw FileChanged();
+    throw Failure(Failure::Kind::loadFailed); // the same file, unreadable
 }
 
 void LlamaRuntime::dropKeptPrompts()
@@ -716,7 +741,17 @@ int LlamaRuntime::decode(Token* tokens, int count)
 LlamaRuntime::Output LlamaRuntime::run(const Job& job)
 {
     load(job.path);
-    return generate(job);
+    std::optional<Output> out;
+    try {
+        out = generate(job);
+    } catch (...) {
+        // A fault stops the job as a newer one would; what it was then is beside the point.
+        if (!guard_ || !guard_->faulted())
+            throw;
+    }
+    if (guard_ && guard_->faulted())
+        fileFaulted(job.path);
+    return std::move(*out);
 }
 
 std::size_t LlamaRuntime::Reuse::total() const

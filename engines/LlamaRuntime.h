@@ -18,9 +18,15 @@
 // each evaluation the cache must still agree with what was evaluated, or it is cleared and the
 // prompt decoded in full.
 //
+// The file loaded is watched: a load finds it changed since (another inode, size or modification
+// time) and loads it again, and a read of its mapping that faults (the file cut short while in
+// use) ends the work with FileChanged, or loadFailed when the file is unchanged, and unloads it.
+//
 // Except `latest`, every member is read and written only by work running on the queue.
 // Jobs are numbered by `nextJob()`; a running job stops at its next check once `latest`
 // no longer equals its number (a newer job was numbered, or the job was cancelled).
+
+#include "engines/MappedFile.h"
 
 #include <QString>
 #include <QStringList>
@@ -31,6 +37,7 @@
 #include <deque>
 #include <exception>
 #include <functional>
+#include <memory>
 #include <mutex>
 #include <optional>
 #include <string>
@@ -71,6 +78,11 @@ public:
     // Thrown when a newer job or a cancellation stopped the work.
     struct Stopped : std::exception {
         const char* what() const noexcept override { return "llama job stopped"; }
+    };
+
+    // Thrown when the model file changed while it was read; the model is unloaded.
+    struct FileChanged : std::exception {
+        const char* what() const noexcept override { return "llama model file changed"; }
     };
 
     struct Output {
@@ -149,7 +161,8 @@ public:
     static int physicalCores();
 
     // --- On the queue ---
-    std::optional<LoadInfo> load(const std::string& path); // throws Failure
+    // Loads `path` unless it is loaded and unchanged on disk. Throws Failure or FileChanged.
+    std::optional<LoadInfo> load(const std::string& path);
     void unload();
     // Frees the kept states of earlier prompts; the current one stays.
     void dropKeptPrompts();
@@ -162,7 +175,7 @@ public:
     void setPieceTables(std::vector<Bytes> pieces);
     std::vector<Token> tokensMatching(const Bytes& remaining);
 
-    Output run(const Job& job);      // load, then generate; throws Failure or Stopped
+    Output run(const Job& job);      // load, then generate; throws Failure, Stopped or FileChanged
     Output generate(const Job& job); // throws Failure or Stopped
     struct Evaluated {
         int reused = 0;
@@ -195,6 +208,9 @@ public:
 
 private:
     void workerLoop();
+    // The mapping of the loaded file faulted: unloads, then throws FileChanged when the file
+    // changed since it was loaded, else loadFailed.
+    [[noreturn]] void fileFaulted(const std::string& path);
     int decode(Token* tokens, int count);
     Bytes pieceFromLibrary(Token token) const;
     bool stillLatest(std::int64_t job) const { return latest_.load() == job; }
@@ -234,6 +250,8 @@ private:
     llama_context_ptr context_; // declared after the model: freed before it
     const llama_vocab* vocab_ = nullptr;
     std::optional<std::string> loadedPath_;
+    std::optional<FileIdentity> loadedFile_; // the file as it was when loaded
+    std::unique_ptr<MappedFileGuard> guard_;  // while its mapping exists
     std::vector<Token> evaluated_;
     std::size_t promptLength_ = 0; // tokens of `evaluated_` that were the last prompt
     std::deque<KeptPrompt> kept_;  // oldest first

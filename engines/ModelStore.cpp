@@ -21,6 +21,8 @@ namespace tq {
 namespace {
 constexpr qint64 kSpareBytes = 1'000'000'000;
 constexpr qint64 kHashBlock = 8 * 1024 * 1024;
+// A copy onto the file reports every write: it is checked once they stop.
+constexpr int kSettleMilliseconds = 200;
 
 // Runs `fn` on the main thread while the owner of `alive` exists.
 void onMain(const std::weak_ptr<bool>& alive, std::function<void()> fn)
@@ -40,6 +42,17 @@ ModelStore::ModelStore(ModelSpec spec, QString directory, const DiskSpace& disk,
     , disk_(&disk)
     , transfers_(std::move(transfers))
 {
+    settled_.setSingleShot(true);
+    settled_.setInterval(kSettleMilliseconds);
+    connect(&settled_, &QTimer::timeout, this, [this] {
+        // Whatever file now has the name is watched: one put in place by a rename is another.
+        watcher_.removePath(modelPath());
+        watch();
+        checkIfChanged();
+    });
+    connect(&watcher_, &QFileSystemWatcher::fileChanged, &settled_, qOverload<>(&QTimer::start));
+    connect(&watcher_, &QFileSystemWatcher::directoryChanged, &settled_, qOverload<>(&QTimer::start));
+    watch();
     check();
     // A partial file of an earlier run cannot be resumed (resume data lives in memory only)
     // and would otherwise stay behind for good. A whole one was left by a run that ended while
@@ -68,6 +81,14 @@ QString ModelStore::incomingPath() const
     return QDir(directory_).filePath(QStringLiteral(".incoming-") + spec_.fileName);
 }
 
+void ModelStore::watch()
+{
+    if (!watcher_.directories().contains(directory_) && QFileInfo(directory_).isDir())
+        watcher_.addPath(directory_);
+    if (!watcher_.files().contains(modelPath()) && QFileInfo::exists(modelPath()))
+        watcher_.addPath(modelPath());
+}
+
 void ModelStore::setPhase(Phase p)
 {
     if (p == phase_)
@@ -76,10 +97,18 @@ void ModelStore::setPhase(Phase p)
     emit phaseChanged(phase_);
 }
 
+ModelStore::Phase ModelStore::Phase::failedToLoad()
+{
+    Phase p = failed(text("The model file couldn't be loaded"));
+    p.unloadable = true;
+    return p;
+}
+
 void ModelStore::check()
 {
     if (phase_.is(Phase::Kind::downloading) || phase_.is(Phase::Kind::verifying))
         return;
+    checked_ = fileIdentity(modelPath().toStdString());
     const QFileInfo info(modelPath());
     bool ready = info.exists() && info.isFile() && info.size() == spec_.bytes;
     if (ready) {
@@ -88,6 +117,25 @@ void ModelStore::check()
             && QString::fromUtf8(marker.readAll()) == spec_.sha256;
     }
     setPhase(ready ? Phase::ready() : Phase::missing());
+}
+
+bool ModelStore::checkIfChanged()
+{
+    if (phase_.is(Phase::Kind::downloading) || phase_.is(Phase::Kind::verifying))
+        return false;
+    if (fileIdentity(modelPath().toStdString()) == checked_)
+        return false;
+    log::info(QStringLiteral("the model file changed on disk: checked again"));
+    check();
+    return true;
+}
+
+void ModelStore::markUnloadable()
+{
+    if (!phase_.is(Phase::Kind::ready))
+        return;
+    log::info(QStringLiteral("the model file couldn't be loaded"));
+    setPhase(Phase::failedToLoad());
 }
 
 QString ModelStore::freeSpaceMessage(qint64 neededBytes)
@@ -101,6 +149,7 @@ void ModelStore::download()
     if (!phase_.is(Phase::Kind::missing) && !phase_.is(Phase::Kind::failed))
         return;
     QDir().mkpath(directory_);
+    watch();
     const qint64 available = disk_->availableBytes(directory_).value_or(std::numeric_limits<qint64>::max());
     const qint64 needed = spec_.bytes + kSpareBytes;
     if (available < needed) {
@@ -224,6 +273,8 @@ void ModelStore::finishInstall(quint64 id, const QString& incoming, bool matches
         saveFailed(marker.errorString());
         return;
     }
+    checked_ = fileIdentity(modelPath().toStdString());
+    watch();
     setPhase(Phase::ready());
     if (onReady_)
         onReady_();
@@ -254,6 +305,7 @@ void ModelStore::remove()
         return;
     QFile::remove(modelPath());
     QFile::remove(markerPath());
+    checked_ = fileIdentity(modelPath().toStdString());
     // A partial download is gigabytes that nothing else would ever clear.
     QFile::remove(incomingPath());
     resumeData_.reset();
@@ -263,7 +315,7 @@ void ModelStore::remove()
 
 bool builtInStatusNeedsStandIn(const ModelStore::Phase& phase)
 {
-    return !phase.is(ModelStore::Phase::Kind::ready);
+    return !phase.is(ModelStore::Phase::Kind::ready) && !phase.unloadable;
 }
 
 ProviderStatus builtInEngineStatus(const ModelStore::Phase& phase, const ProviderStatus& standIn)
@@ -279,8 +331,11 @@ ProviderStatus builtInEngineStatus(const ModelStore::Phase& phase, const Provide
     case K::verifying:
         return fillsIn ? ProviderStatus::ready(text("Checking the download."))
                        : ProviderStatus::unavailable(text("Checking the download. Suggestions start once it's done."));
-    case K::missing:
     case K::failed:
+        if (phase.unloadable)
+            return ProviderStatus::unavailable(phase.message);
+        break;
+    case K::missing:
         break;
     }
     return fillsIn ? ProviderStatus::ready(text("The on-device model fills in until you download it."))

@@ -4,14 +4,18 @@
 // thread, installs it with its ".verified" marker and removes it. Main thread only; every
 // operation returns at once and results arrive as phase changes. Ending the store stops a
 // running check and joins its worker; the downloaded file stays, and the next store checks it.
+// The model file is watched: once changes to it have settled for a moment, it is checked again.
 
 #include "engines/CompletionProvider.h"
+#include "engines/MappedFile.h"
 #include "engines/ModelSpec.h"
 #include "platform/LatestJobWorker.h"
 
 #include <QByteArray>
+#include <QFileSystemWatcher>
 #include <QObject>
 #include <QString>
+#include <QTimer>
 
 #include <functional>
 #include <memory>
@@ -62,12 +66,15 @@ public:
         qint64 total = 0;    // downloading
         QString message;     // failed
         bool waitingForNetwork = false; // downloading: the network is down, the transfer waits
+        bool unloadable = false; // failed: the file in place is one the engine couldn't load
 
         static Phase missing() { return {}; }
         static Phase downloading(qint64 received, qint64 total) { return {Kind::downloading, received, total, {}}; }
         static Phase verifying() { return {Kind::verifying, 0, 0, {}}; }
         static Phase ready() { return {Kind::ready, 0, 0, {}}; }
         static Phase failed(QString message) { return {Kind::failed, 0, 0, std::move(message)}; }
+        // "The model file couldn't be loaded".
+        static Phase failedToLoad();
         bool is(Kind k) const { return kind == k; }
         bool operator==(const Phase&) const = default;
     };
@@ -92,6 +99,12 @@ public:
     void setOnReady(std::function<void()> fn) { onReady_ = std::move(fn); }
 
     void check();
+    // check() again when the model file is no longer the one the last check saw (another
+    // file, size or modification time); true when it did. Cheap: one stat of the file.
+    bool checkIfChanged();
+    // The engine couldn't load the file in place: while ready, the phase becomes unloadable,
+    // from which download() fetches the file again. A later change of the file checks it again.
+    void markUnloadable();
     void download();
     void cancel();
     // Deletes the model file, its marker and any partial download.
@@ -108,6 +121,8 @@ signals:
 
 private:
     void setPhase(Phase p);
+    // Watches the folder and the model file, as far as they exist.
+    void watch();
     void transferProgress(quint64 id, qint64 written, qint64 expected);
     void transferWaiting(quint64 id, bool waiting);
     void transferFinished(quint64 id, const ModelTransfer::Result& result);
@@ -119,12 +134,15 @@ private:
     const DiskSpace* disk_;
     ModelTransferFactory transfers_;
     Phase phase_;
+    std::optional<FileIdentity> checked_; // the model file as check() last saw it
     std::function<void()> onReady_;
     std::unique_ptr<ModelTransfer> transfer_;
     quint64 transferId_ = 0; // id of the current (or latest) transfer
     quint64 nextId_ = 1;
     std::optional<QByteArray> resumeData_;
     std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
+    QFileSystemWatcher watcher_;
+    QTimer settled_; // the file's last change is a moment old
     LatestJobWorker verifier_; // last: stopped and joined before the rest ends
 };
 
@@ -136,6 +154,7 @@ private:
 //                  stand-in is ready, else unavailable "Downloading. Suggestions start once it's done."
 //   verifying    → ready "Checking the download." when the stand-in is ready, else unavailable
 //                  "Checking the download. Suggestions start once it's done."
+//   unloadable   → unavailable "The model file couldn't be loaded"
 //   missing/failed → ready "The on-device model fills in until you download it." when the
 //                  stand-in is ready, else unavailable "Download the model to start".
 bool builtInStatusNeedsStandIn(const ModelStore::Phase& phase);

@@ -26,6 +26,16 @@ ProviderHub::ProviderHub(Preferences& prefs, ModelStore& store, const Keychain& 
     server_ = std::make_unique<OpenAICompatibleProvider>(clock, network_, [p] { return p->serverURL(); },
                                                          [this] { return serverKeyForRequest(); });
     serverKey_->load();
+    // The built-in status follows the model becoming usable or not by itself (a file changed on
+    // disk or one that couldn't be loaded); the download's own steps are refreshed by their callers.
+    shownUsable_ = {store_.phase().is(ModelStore::Phase::Kind::ready), store_.phase().unloadable};
+    connect(&store_, &ModelStore::phaseChanged, this, [this](const ModelStore::Phase& phase) {
+        const std::pair<bool, bool> usable{phase.is(ModelStore::Phase::Kind::ready), phase.unloadable};
+        if (usable == shownUsable_)
+            return;
+        shownUsable_ = usable;
+        QMetaObject::invokeMethod(this, [this] { refresh(EngineKind::builtIn); }, Qt::QueuedConnection);
+    });
 }
 
 ProviderHub::~ProviderHub() = default;

@@ -15,6 +15,7 @@
 
 #include <map>
 #include <memory>
+#include <utility>
 
 namespace tq {
 
@@ -92,6 +93,7 @@ private:
     std::unique_ptr<ServerKey> serverKey_;
     std::map<EngineKind, ProviderStatus> status_;
     std::map<EngineKind, QStringList> modelLists_;
+    std::pair<bool, bool> shownUsable_; // the model's phase last refreshed for: ready, unloadable
     // The server engines' HTTP session; it ends after them, and what is still in flight with it.
     QNetworkAccessManager network_;
     std::unique_ptr<AppleIntelligenceProvider> apple_;

@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -104,6 +105,72 @@ TEST_P(BuiltInSpace, AGhostAfterATypedSpaceAndTabTakesItsFirstWord)
     EXPECT_TRUE(text.startsWith(typed)) << text.toStdString();
     EXPECT_FALSE(text.at(typed.size()).isSpace()) << text.toStdString();
     EXPECT_FALSE(text.mid(typed.size()).trimmed().contains(u' ')) << "more than one word: " << text.toStdString();
+}
+
+// The loaded model overwritten in place while the program runs, as cp onto it does: the next
+// suggestion comes from the new file, loaded again; then cut short (truncate): the program
+// lives on and says to download the model.
+TEST(BuiltInModelFile, OverwrittenInPlaceItIsLoadedAgainAndCutShortItEndsNothing)
+{
+    if (qEnvironmentVariableIsEmpty("DISPLAY") || QStandardPaths::findExecutable("mousepad").isEmpty())
+        GTEST_SKIP() << "needs the desktop session and Mousepad";
+    const QString source = QStringLiteral(TQ_BINARY_DIR "/models/tiny.gguf");
+    if (!QFile::exists(source))
+        GTEST_SKIP() << source.toStdString() << " is not built";
+
+    Program program{QByteArray()};
+    ASSERT_TRUE(program.writeSettings(
+        desktoptest::firstRunDone({{"engine", "builtIn"}, {"contextScreen", false}, {"creativity", 0}})));
+    ASSERT_TRUE(installModel(program, source));
+    const QString model = program.path("data/Tessaquill/Models/") + QLatin1String(kModelName);
+
+    QTemporaryDir dir;
+    const QString path = QDir(dir.path()).filePath("notes.txt");
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.close();
+    desktoptest::DesktopApp mousepad(QStringLiteral("mousepad"), {path}, {{"XDG_CONFIG_HOME", dir.filePath("config")}});
+    const QString window =
+        QString::fromUtf8(run("xdotool", {"search", "--sync", "--onlyvisible", "--name", "notes.txt"}, 30000)).split('\n').value(0).trimmed();
+    ASSERT_FALSE(window.isEmpty()) << "Mousepad showed no window";
+
+    program.start();
+    ASSERT_TRUE(program.waitUntilRunning()) << program.seen();
+    run("xdotool", {"windowactivate", "--sync", window});
+    ASSERT_TRUE(program.until("the model loaded", [&] { return program.log().contains("model loaded in"); }, 90000));
+    QString typed = QStringLiteral("We met at the ");
+    run("xdotool", {"type", "--delay", "60", typed});
+    // The ghost streams in before its request ends: the file is overwritten once it has.
+    ASSERT_TRUE(program.until("a ghost from the first file, its request ended", [&] {
+        return readField(mousepad.pid()).text == typed && program.ghostAtTheCaret(mousepad.pid())
+            && program.log().contains(QStringLiteral("model request: "));
+    }));
+
+    // cp onto it: the same inode cut to nothing, then written again (and padded to the size).
+    {
+        QFile from(source);
+        QFile onto(model);
+        ASSERT_TRUE(from.open(QIODevice::ReadOnly) && onto.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        ASSERT_GT(onto.write(from.readAll()), 0);
+        ASSERT_TRUE(onto.resize(kModelBytes));
+    }
+    const QRegularExpression loadedAgain(QStringLiteral("model request: .* load 2"));
+    const QString more = QStringLiteral("Zq ");
+    run("xdotool", {"type", "--delay", "60", more});
+    typed += more;
+    ASSERT_TRUE(program.until("a ghost from the new file", [&] {
+        return program.log().contains(loadedAgain) && readField(mousepad.pid()).text == typed
+            && program.ghostAtTheCaret(mousepad.pid());
+    }));
+    screenshot(QStringLiteral("builtin-overwritten.png"));
+
+    // truncate: no longer the verified size.
+    ASSERT_TRUE(QFile::resize(model, 1000));
+    run("xdotool", {"type", "--delay", "60", QStringLiteral("Kx ")});
+    EXPECT_TRUE(program.until("the true sentence", [&] {
+        return program.log().contains(QStringLiteral(": Download the model to start (before"));
+    }));
+    EXPECT_EQ(program.process.state(), QProcess::Running) << program.seen();
 }
 
 INSTANTIATE_TEST_SUITE_P(Models, BuiltInSpace, ::testing::Values("tiny.gguf"),

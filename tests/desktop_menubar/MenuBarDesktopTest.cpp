@@ -15,6 +15,8 @@
 #include "support/Wait.h"
 #include "desktop_menubar/StatusNotifierHost.h"
 
+#include <QDir>
+#include <QFile>
 #include <QFontMetrics>
 #include <QImage>
 #include <QJsonArray>
@@ -464,6 +466,77 @@ TEST_F(MenuBarDesktop, FirstRunWithoutAModelSaysToDownloadIt)
         return titles.join(", ").toStdString();
     }();
     screenshot("firstrun-overview-de.png");
+}
+
+// A damaged model in place of the download (an absurd tensor count, the download's size and its
+// marker): once the field's session has tried to load it, the tray panel, the overview and the
+// engine pane say it couldn't be loaded, and the engine pane offers to fetch it again.
+TEST_F(MenuBarDesktop, ADamagedModelSaysItCouldNotBeLoaded)
+{
+    QFile tiny(QStringLiteral(TQ_BINARY_DIR "/models/tiny.gguf"));
+    if (!tiny.open(QIODevice::ReadOnly))
+        GTEST_SKIP() << "the tiny model is not built";
+    QByteArray damaged = tiny.readAll();
+    const quint64 absurd = quint64(1) << 60;
+    damaged.replace(8, int(sizeof absurd), QByteArray(reinterpret_cast<const char*>(&absurd), sizeof absurd));
+    const QString models = program.path("data/Tessaquill/Models");
+    QDir().mkpath(models);
+    QFile model(models + "/gemma-4-E2B-Q8_0.gguf");
+    ASSERT_TRUE(model.open(QIODevice::WriteOnly) && model.write(damaged) > 0 && model.resize(4967478336LL));
+    model.close();
+    QFile marker(model.fileName() + ".verified");
+    ASSERT_TRUE(marker.open(QIODevice::WriteOnly));
+    marker.write("fcf7224c47518fca8a8a85391cfb0873a94d3dee4434fb77763113bfa7264d97");
+    marker.close();
+
+    const QString sentence = QStringLiteral("The model file couldn't be loaded");
+    startTrayer();
+    QJsonObject values = firstRunDone(quietSettings(program.serverURL()));
+    values.insert("engine", "builtIn");
+    ASSERT_TRUE(program.writeSettings(values));
+    startApp();
+    ASSERT_TRUE(program.waitUntilRunning()) << program.seen();
+    QString icon;
+    ASSERT_TRUE(waitFor([&] { return !(icon = iconWindow()).isEmpty(); }, testwait::kPatience)) << "the icon never docked";
+
+    ASSERT_FALSE(openZenity().isEmpty());
+    run("xdotool", {"type", "--delay", "60", "Hello there, today "});
+    EXPECT_TRUE(program.until("the hold on the damaged model", [&] {
+        return appLog().contains(QStringLiteral(": ") + sentence + QStringLiteral(" (before"));
+    }));
+    EXPECT_FALSE(ghostShown(icon));
+
+    click(windowGeometry(icon).center());
+    QString panel;
+    ASSERT_TRUE(program.until("the tray panel", [&] { return !(panel = panelWindow()).isEmpty(); }));
+    const auto inside = [&](const QString& title, const QRect& window) {
+        return [&, title, window](const Control& c) { return c.title == title && window.contains(c.frame.center()); };
+    };
+    EXPECT_TRUE(program.until("the sentence in the tray panel",
+                              [&] { return control(inside(sentence, windowGeometry(panel))).has_value(); }));
+    screenshot("damaged-model-panel.png");
+    run("xdotool", {"key", "Escape"});
+    ASSERT_TRUE(program.until("the panel closed", [&] { return panelWindow().isEmpty(); }));
+
+    for (const char* pane : {"overview", "engine"}) {
+        QProcess again;
+        again.setProcessEnvironment(program.environment());
+        again.start(QStringLiteral(TQ_BINARY_DIR "/app/tessaquill"), {"--open-settings", pane});
+        ASSERT_TRUE(again.waitForFinished(testwait::kPatience));
+        QString settings;
+        ASSERT_TRUE(program.until("the settings window", [&] {
+            for (const QString& w : appWindows())
+                if (windowGeometry(w).width() > 500)
+                    settings = w;
+            return !settings.isEmpty();
+        }));
+        EXPECT_TRUE(program.until(std::string("the sentence in the pane ") + pane,
+                                  [&] { return control(inside(sentence, windowGeometry(settings))).has_value(); }));
+        screenshot(QStringLiteral("damaged-model-%1.png").arg(QLatin1String(pane)));
+    }
+    EXPECT_TRUE(program.until("the way to fetch it again", [&] {
+        return control([](const Control& c) { return c.title == QStringLiteral("Try Again"); }).has_value();
+    }));
 }
 
 class PanelInScripts : public MenuBarDesktop, public ::testing::WithParamInterface<const char*> {};

@@ -8,12 +8,14 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 
+#include <cstring>
 #include <future>
 #include <optional>
 
@@ -346,6 +348,97 @@ TEST_F(BuiltInProviderTest, AnUnloadableFileReportsTheRuntimesText)
     EXPECT_EQ(out.errorMessage(), QStringLiteral("The model file couldn't be loaded"));
     // Prefill never reports it.
     EXPECT_TRUE(await(provider.prefill(request(kPrompt))).hasValue());
+}
+
+// Writes `data` over the file at `path` in place (the same inode, as cp onto it does), a
+// second later than the last time: a file system's clock may not tell two quick writes apart.
+void overwrite(const QString& path, const QByteArray& data)
+{
+    static QDateTime when = QDateTime::currentDateTimeUtc();
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    ASSERT_EQ(f.write(data), data.size());
+    when = when.addSecs(1);
+    ASSERT_TRUE(f.setFileTime(when, QFileDevice::FileModificationTime));
+}
+
+QByteArray tinyModel()
+{
+    QFile f(QString::fromStdString(test::tinyModelPath()));
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// A damaged file of the verified size reads as ready until it is loaded: then the store says it
+// couldn't be loaded, and so does the status, until the file changes.
+TEST_F(BuiltInProviderTest, ADamagedModelIsShownAsOneThatCouldNotBeLoadedUntilTheFileChanges)
+{
+    const QByteArray good = tinyModel();
+    ASSERT_GT(good.size(), 4096);
+    const auto withCount = [&](int at) {
+        QByteArray d = good;
+        const quint64 absurd = quint64(1) << 60;
+        std::memcpy(d.data() + at, &absurd, sizeof absurd);
+        return d;
+    };
+    const struct {
+        const char* what;
+        QByteArray data;
+    } damages[] = {
+        {"an absurd tensor count", withCount(8)},
+        {"an absurd key count", withCount(16)},
+        {"cut short and padded to its size", good.left(4096) + QByteArray(good.size() - 4096, '\0')},
+    };
+    const QString path = dir.filePath(QStringLiteral("copy.gguf"));
+    for (const auto& damage : damages) {
+        SCOPED_TRACE(damage.what);
+        overwrite(path, damage.data);
+        install(path);
+        BuiltInProvider provider(*store, &standIn, runtime(), clock);
+        const auto failed = await(provider.complete(request(kPrompt)));
+        ASSERT_TRUE(failed.isPlatformError());
+        EXPECT_EQ(failed.errorMessage(), QStringLiteral("The model file couldn't be loaded"));
+        QCoreApplication::processEvents();
+        EXPECT_EQ(store->phase(), ModelStore::Phase::failedToLoad());
+        // Not "Downloaded", nor the stand-in's: the file's own failure, with a ready stand-in too.
+        standIn.answer = ProviderStatus::ready(QStringLiteral("Ready"));
+        EXPECT_EQ(await(provider.status()).value(),
+                  ProviderStatus::unavailable(QStringLiteral("The model file couldn't be loaded")));
+        standIn.answer = ProviderStatus::unavailable(QStringLiteral("no"));
+
+        // The good file put in its place is checked again and answers.
+        overwrite(path, good);
+        const auto answered = await(provider.complete(request(kPrompt, 2)));
+        EXPECT_TRUE(answered.hasValue()) << answered.errorMessage().toStdString();
+        EXPECT_TRUE(store->phase().is(ModelStore::Phase::Kind::ready));
+    }
+}
+
+// The loaded file overwritten in place: the next request checks it again and loads the new
+// file, or, when it no longer has the verified size, says to download it and frees the model.
+TEST_F(BuiltInProviderTest, AModelOverwrittenInPlaceIsCheckedAgainBeforeTheNextRequest)
+{
+    const QByteArray good = tinyModel();
+    const QString path = dir.filePath(QStringLiteral("copy.gguf"));
+    overwrite(path, good);
+    install(path);
+    BuiltInProvider provider(*store, &standIn, runtime(), clock);
+    ASSERT_TRUE(await(provider.complete(request(kPrompt, 2))).hasValue());
+    EXPECT_EQ(provider.runtime().loadCount(), 1);
+
+    QByteArray other = good;
+    other[other.size() - 1] = char(other.back() ^ 1); // the same size, another file
+    overwrite(path, other);
+    ASSERT_TRUE(await(provider.complete(request(kPrompt, 2))).hasValue());
+    EXPECT_EQ(provider.runtime().loadCount(), 2);
+
+    overwrite(path, good.left(good.size() / 2));
+    const auto cut = await(provider.complete(request(kPrompt, 2)));
+    ASSERT_TRUE(cut.isProviderError());
+    EXPECT_EQ(cut.errorMessage(), QStringLiteral("Download the Tessaquill model in Settings first"));
+    EXPECT_TRUE(store->phase().is(ModelStore::Phase::Kind::missing));
+    provider.runtime().waitUntilIdle();
+    EXPECT_FALSE(provider.runtime().isLoaded());
+    EXPECT_EQ(await(provider.status()).value(), ProviderStatus::unavailable(QStringLiteral("Download the model to start")));
 }
 
 } // namespace

@@ -4,13 +4,16 @@
 
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QRegularExpression>
 #include <QSet>
+#include <QTemporaryDir>
 
 #include <llama.h>
 
 #include <atomic>
 #include <cmath>
+#include <utility>
 
 namespace tq {
 namespace {
@@ -93,6 +96,52 @@ TEST_F(LlamaRuntimeTest, LoadingKeepsTheSameModelAndFailsCleanlyOnABadFile)
     onQueue(rt, [this, j] { return rt.run(j); });
     EXPECT_TRUE(rt.isLoaded());
     EXPECT_EQ(rt.loadCount(), 2);
+}
+
+// The loaded file changed on disk (copied onto, cut short): the next load reads it again, and
+// a file cut short in the middle of a job faults in its mapping without ending the program.
+TEST_F(LlamaRuntimeTest, AModelFileChangedOnDiskIsLoadedAgainAndCuttingItShortEndsNothing)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const std::string path = dir.filePath(QStringLiteral("model.gguf")).toStdString();
+    const auto overwrite = [&](const std::string& from) {
+        QFile source(QString::fromStdString(from));
+        QFile target(QString::fromStdString(path));
+        ASSERT_TRUE(source.open(QIODevice::ReadOnly));
+        ASSERT_TRUE(target.open(QIODevice::WriteOnly | QIODevice::Truncate)); // in place, as cp does
+        target.write(source.readAll());
+    };
+    overwrite(tinyModelPath());
+    auto j = job(kPrompt, 4);
+    j.path = path;
+    onQueue(rt, [this, j] { return rt.run(j); });
+    const int loads = rt.loadCount();
+    EXPECT_FALSE(onQueue(rt, [&] { return rt.load(path).has_value(); })) << "unchanged: kept";
+
+    overwrite(test::tinyGemma4ModelPath());
+    EXPECT_TRUE(onQueue(rt, [&] { return rt.load(path).has_value(); })) << "changed: loaded again";
+    EXPECT_EQ(rt.loadCount(), loads + 1);
+
+    // Cut to nothing just before the library reads the weights.
+    bool cut = false;
+    rt.setDecodeObserver([&](int) {
+        if (!std::exchange(cut, true))
+            ASSERT_TRUE(QFile::resize(QString::fromStdString(path), 0));
+    });
+    j.job = rt.nextJob();
+    EXPECT_THROW(onQueue(rt, [this, j] { return rt.run(j); }), LlamaRuntime::FileChanged);
+    EXPECT_TRUE(cut);
+    EXPECT_FALSE(rt.isLoaded());
+    rt.setDecodeObserver({});
+
+    // The cut file can't be loaded; put back, it answers again.
+    j.job = rt.nextJob();
+    EXPECT_THROW(onQueue(rt, [this, j] { return rt.run(j); }), LlamaRuntime::Failure);
+    overwrite(tinyModelPath());
+    j.job = rt.nextJob();
+    EXPECT_NO_THROW(onQueue(rt, [this, j] { return rt.run(j); }));
+    EXPECT_TRUE(rt.isLoaded());
 }
 
 TEST_F(LlamaRuntimeTest, TokenizeWithALimitKeepsTheBeginTokenAndTheLastTokens)

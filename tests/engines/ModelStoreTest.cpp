@@ -5,6 +5,7 @@
 #include "platform/fakes/FakeDiskSpace.h"
 
 #include <QCryptographicHash>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -230,6 +231,55 @@ TEST(ModelStore, ProgressVerifyAndInstall)
     EXPECT_EQ(store.phase(), ModelStore::Phase::missing());
 }
 
+// A file the engine couldn't load stays so until the file changes or a download replaces it;
+// a change of the file on disk is checked again, an unchanged one is not.
+TEST(ModelStore, AFileThatCouldNotBeLoadedIsFetchedAgainAndAChangedFileCheckedAgain)
+{
+    StoreFixture fx;
+    const QString model = QDir(fx.dir()).filePath(fx.spec.fileName);
+    StoreFixture::write(model, fx.content);
+    StoreFixture::write(model + ".verified", fx.spec.sha256.toUtf8());
+    ModelStore& store = fx.make();
+    ASSERT_EQ(store.phase(), ModelStore::Phase::ready());
+    EXPECT_FALSE(store.checkIfChanged());
+
+    store.markUnloadable();
+    EXPECT_TRUE(store.phase().is(Kind::failed) && store.phase().unloadable);
+    EXPECT_EQ(store.phase().message, QStringLiteral("The model file couldn't be loaded"));
+    EXPECT_FALSE(store.checkIfChanged());
+    EXPECT_TRUE(store.phase().unloadable);
+
+    // "Try Again" fetches it again and installs it over the file.
+    store.download();
+    ASSERT_TRUE(store.phase().is(Kind::downloading));
+    fx.transfers.at(0)->succeed(fx.content);
+    ASSERT_TRUE(spinUntil([&] { return store.phase().is(Kind::ready); }));
+    EXPECT_FALSE(store.checkIfChanged()) << "the installed file is the one checked";
+
+    // Each write a second later: a file system's clock may not tell two quick writes apart.
+    QDateTime later = QFileInfo(model).lastModified();
+    const auto rewrite = [&](const QByteArray& data) {
+        QFile f(model);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(data);
+        later = later.addSecs(1);
+        ASSERT_TRUE(f.setFileTime(later, QFileDevice::FileModificationTime));
+    };
+    store.markUnloadable();
+    rewrite(QByteArray(fx.content.size(), 'x')); // another file of the verified size
+    EXPECT_TRUE(store.checkIfChanged());
+    EXPECT_EQ(store.phase(), ModelStore::Phase::ready());
+    rewrite(fx.content.left(10));
+    EXPECT_TRUE(store.checkIfChanged());
+    EXPECT_EQ(store.phase(), ModelStore::Phase::missing());
+    store.markUnloadable(); // only a ready file can fail to load
+    EXPECT_EQ(store.phase(), ModelStore::Phase::missing());
+
+    // Watched: put back in place, it is ready again without being asked.
+    rewrite(fx.content);
+    EXPECT_TRUE(spinUntil([&] { return store.phase().is(Kind::ready); }));
+}
+
 TEST(ModelStore, MismatchDeletesTheFile)
 {
     StoreFixture fx;
@@ -381,4 +431,7 @@ TEST(ModelStore, BuiltInStatusTellsTheTruth)
               ProviderStatus::ready(QStringLiteral("The on-device model fills in until you download it.")));
     EXPECT_EQ(builtInEngineStatus(P::failed(QStringLiteral("x")), none),
               ProviderStatus::unavailable(QStringLiteral("Download the model to start")));
+    for (const auto& standIn : {ready, none})
+        EXPECT_EQ(builtInEngineStatus(P::failedToLoad(), standIn),
+                  ProviderStatus::unavailable(QStringLiteral("The model file couldn't be loaded")));
 }
