@@ -1179,7 +1179,8 @@ bool AtSpiAccessibility::Impl::connect(bool late)
             atspi_exit(); // tried again from the start
         return false;
     }
-    renewApplications(made);
+    if (lost)
+        renewApplications(made);
     bus = made;
     dbus_connection_add_filter(bus, busFilter, this, nullptr);
     if (!listener)
