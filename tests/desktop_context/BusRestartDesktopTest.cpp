@@ -1,6 +1,6 @@
 // The running program against what the session does to it: the accessibility bus killed and
-// started again (windows are read again, over the new bus), and the program killed outright
-// (nothing it started outlives it).
+// started again (fields and windows are read again over the new bus, and the program's own
+// windows are on it), and the program killed outright (nothing it started outlives it).
 #include "desktop_app/RealProgram.h"
 #include "support/A11yBus.h"
 #include "support/DesktopApp.h"
