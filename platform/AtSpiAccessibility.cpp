@@ -36,6 +36,7 @@
 #include <thread>
 #include <cmath>
 #include <map>
+#include <set>
 #include <unordered_set>
 #include <vector>
 
@@ -139,7 +140,7 @@ struct AtSpiAccessibility::Impl {
     bool trying = false;
 
     bool ensure();
-    bool connect(bool late);
+    bool connect(bool late, const QString& address = {});
     void startWatching();
     void onDisconnected();
     void tryAgain(bool now);
@@ -1130,6 +1131,88 @@ void renewApplications(DBusConnection* bus)
     }
 }
 
+// The registry's unique names on the buses before: libatspi keeps each as another name of the
+// registry for the whole run, so a process given one on a later bus would read as the registry.
+std::set<QString>& registryNames()
+{
+    static std::set<QString> names;
+    return names;
+}
+
+std::vector<DBusConnection*>& heldNames()
+{
+    static std::vector<DBusConnection*> held;
+    return held;
+}
+
+// The serial of a unique name (":1.42" → 42), -1 for any other name.
+int serialOf(const QString& name)
+{
+    if (!name.startsWith(QLatin1String(":1.")))
+        return -1;
+    bool ok = false;
+    const int n = name.mid(3).toInt(&ok);
+    return ok ? n : -1;
+}
+
+QString registryOwner(DBusConnection* bus)
+{
+    DBusMessage* ask = dbus_message_new_method_call(DBUS_SERVICE_DBUS, DBUS_PATH_DBUS, DBUS_INTERFACE_DBUS, "GetNameOwner");
+    if (!ask)
+        return {};
+    const char* registry = "org.a11y.atspi.Registry";
+    dbus_message_append_args(ask, DBUS_TYPE_STRING, &registry, DBUS_TYPE_INVALID);
+    DBusError error;
+    dbus_error_init(&error);
+    DBusMessage* reply = dbus_connection_send_with_reply_and_block(bus, ask, 1000, &error);
+    dbus_message_unref(ask);
+    dbus_error_free(&error);
+    const char* owner = nullptr;
+    QString out;
+    if (reply && dbus_message_get_args(reply, nullptr, DBUS_TYPE_STRING, &owner, DBUS_TYPE_INVALID) && owner)
+        out = QString::fromLatin1(owner);
+    if (reply)
+        dbus_message_unref(reply);
+    return out;
+}
+
+// The bus at `address` hands out unique names in order: every earlier registry name it has
+// not handed out yet is taken by a connection of ours and kept, so that no process gets one.
+void holdRegistryNames(const QString& address)
+{
+    for (DBusConnection* c : heldNames()) {
+        dbus_connection_close(c);
+        dbus_connection_unref(c);
+    }
+    heldNames().clear();
+    int last = -1;
+    for (const QString& name : registryNames())
+        last = std::max(last, serialOf(name));
+    const QByteArray where = address.toUtf8();
+    for (int tries = 0; last >= 0 && tries <= last; ++tries) {
+        DBusError error;
+        dbus_error_init(&error);
+        DBusConnection* c = dbus_connection_open_private(where.constData(), &error);
+        if (c && !dbus_bus_register(c, &error)) {
+            dbus_connection_close(c);
+            dbus_connection_unref(c);
+            c = nullptr;
+        }
+        dbus_error_free(&error);
+        if (!c)
+            return;
+        const QString name = QString::fromLatin1(dbus_bus_get_unique_name(c));
+        if (registryNames().count(name)) {
+            heldNames().push_back(c);
+        } else {
+            dbus_connection_close(c);
+            dbus_connection_unref(c);
+        }
+        if (serialOf(name) < 0 || serialOf(name) >= last)
+            return;
+    }
+}
+
 DBusHandlerResult busFilter(DBusConnection*, DBusMessage* message, void* data)
 {
     if (dbus_message_is_signal(message, DBUS_INTERFACE_LOCAL, "Disconnected")) {
@@ -1157,8 +1240,9 @@ bool AtSpiAccessibility::Impl::ensure()
 }
 
 // libatspi keeps one connection for the whole run: a new one means ending it and starting it
-// again, with the listener registered anew. `late` tells the clients when it succeeds.
-bool AtSpiAccessibility::Impl::connect(bool late)
+// again, with the listener registered anew. `late` tells the clients when it succeeds;
+// `address` is where the launcher said the new bus is.
+bool AtSpiAccessibility::Impl::connect(bool late, const QString& address)
 {
     trackApplications();
     if (lost) {
@@ -1168,6 +1252,7 @@ bool AtSpiAccessibility::Impl::connect(bool late)
         DBusConnection* fresh = atspi_get_a11y_bus();
         if (!fresh || !dbus_connection_get_is_connected(fresh))
             return false;
+        holdRegistryNames(address);
         stopListening();
         forgetRecords();
         atspi_exit();
@@ -1185,7 +1270,9 @@ bool AtSpiAccessibility::Impl::connect(bool late)
     dbus_connection_add_filter(bus, busFilter, this, nullptr);
     if (!listener)
         listener = atspi_event_listener_new(eventCallback, this, nullptr);
-    listen();
+    listen(); // which starts the registry when the bus has none yet
+    if (const QString registry = registryOwner(bus); !registry.isEmpty())
+        registryNames().insert(registry);
     available = true;
     pause = std::chrono::milliseconds{0};
     if (late) {
@@ -1257,7 +1344,7 @@ void AtSpiAccessibility::Impl::askForTheBus()
         const QString address = reply.type() == QDBusMessage::ReplyMessage ? reply.arguments().value(0).toString() : QString();
         if (!address.isEmpty()) {
             atspiowntree::republish(address);
-            if (!connect(true))
+            if (!connect(true, address))
                 tryAgain(false);
             return;
         }

@@ -75,10 +75,12 @@ TEST(BusRestart, WindowsAreReadAgainOverTheNewBusWhenTheAccessibilityBusIsStarte
     ASSERT_TRUE(restarted.empty()) << restarted;
     ASSERT_TRUE(program.until("the main connection back", [&] { return program.log().mid(mark).contains("connected again"); }, 30000));
 
-    // A window coming to the front is glanced at over the screen reader's own connection.
+    // A window coming to the front is glanced at, and its field's screen is read, over the new bus.
     Zenity after(Zenity::Kind::entry, "After the restart");
     ASSERT_TRUE(after.ready()) << after.problem;
     EXPECT_TRUE(program.until("a glance read over the new bus", [&] { return mostLines(program.log().mid(mark), "glance read") > 0; }, 30000));
+    run("xdotool", {"type", "--delay", "60", "Hello "});
+    EXPECT_TRUE(program.until("a screen read over the new bus", [&] { return mostLines(program.log().mid(mark), "screen read") > 0; }, 30000));
 }
 
 TEST(BusRestart, AMousepadOpenedAfterTheAccessibilityBusRestartedGetsSuggestions)
