@@ -47,6 +47,12 @@ void AXFieldSource::start()
         connect(&workspace_, &ActiveApp::activated, this, [this](qint64 pid) {
             attach(pid > 0 ? std::optional<qint64>(pid) : std::nullopt);
         });
+        // What was read over a bus that went away is dead: the frontmost application afresh.
+        std::weak_ptr<bool> alive = alive_;
+        accessibility_.whenReconnected([this, alive] {
+            if (auto a = alive.lock(); a && *a)
+                attach(workspace_.frontmostPid());
+        });
     }
     attach(workspace_.frontmostPid());
 }

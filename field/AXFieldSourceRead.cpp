@@ -166,6 +166,12 @@ std::optional<FieldSnapshot> AXFieldSource::snapshot()
             command += QLatin1Char(' ') + QString::fromLatin1(kRendererAccessibilitySwitch);
         return RestartHint{app_->localizedName.isEmpty() ? lbl : app_->localizedName, command};
     };
+    if (app_ && !appElement_ && app_->pid != QCoreApplication::applicationPid()) {
+        if (const std::optional<QString> problem = accessibility_.connectionProblem()) {
+            whyNoField_ = lbl + QStringLiteral(": ") + *problem;
+            return std::nullopt;
+        }
+    }
     if (app_ && !appElement_ && accessibility_.isProcessTrusted() && app_->pid != QCoreApplication::applicationPid()) {
         // The application shows no accessibility tree: toolkits that read the accessibility
         // switch only when they start need a restart.

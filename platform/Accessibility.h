@@ -179,6 +179,11 @@ public:
         (void)work;
         return false;
     }
+    // While the accessibility bus cannot be reached (gone, restarting): why, for the log.
+    virtual std::optional<QString> connectionProblem() { return std::nullopt; }
+    // `handler` runs on this thread whenever the bus is reached again after being out of
+    // reach: elements and observers made before then are dead, and made anew.
+    virtual void whenReconnected(std::function<void()> handler) { (void)handler; }
 };
 
 // UTF-16 helpers shared by the implementations.

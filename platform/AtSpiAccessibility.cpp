@@ -2,9 +2,15 @@
 
 #include "platform/AccessibilityAccess.h"
 #include "platform/AtSpiAccessibilityBus.h"
+#include "platform/AtSpiOwnTree.h"
+#include "platform/Log.h"
 #include "platform/Screen.h"
 
 #include <QCoreApplication>
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusPendingCallWatcher>
+#include <QDBusServiceWatcher>
 #include <QFile>
 #include <QGuiApplication>
 #include <QScopeGuard>
@@ -12,6 +18,7 @@
 #include <QPointF>
 #include <QRectF>
 #include <QSizeF>
+#include <QTimer>
 #include <QUrl>
 
 // atspi pulls in GLib, whose headers use "signals" as an identifier.
@@ -29,8 +36,11 @@
 #include <thread>
 #include <cmath>
 #include <map>
+#include <set>
 #include <unordered_set>
 #include <vector>
+
+#include <sys/time.h>
 
 namespace tq {
 
@@ -99,19 +109,19 @@ struct AtSpiAccessibility::Impl {
     // Made and ended on the main thread while the bus is up (the platform ends before Qt).
     ~Impl()
     {
-        if (listener) {
-            for (const char* type : kListenedEvents)
-                atspi_event_listener_deregister(listener, type, nullptr);
+        context.reset(); // no retry nor reply arrives any more
+        stopListening();
+        if (listener)
             g_object_unref(listener);
-        }
-        for (auto* map : {&focused, &activeWindow})
-            for (const auto& [pid, acc] : *map)
-                g_object_unref(acc);
+        forgetRecords();
     }
 
     bool initialised = false;
     bool available = false;
+    bool lost = false; // a connection was made once and is gone
+    DBusConnection* bus = nullptr; // libatspi's, while available
     AtspiEventListener* listener = nullptr;
+    bool listening = false;
     // Per process: the last element that gained the focus and the last active window.
     std::map<qint64, AtspiAccessible*> focused;
     std::map<qint64, AtspiAccessible*> activeWindow;
@@ -123,8 +133,21 @@ struct AtSpiAccessibility::Impl {
     };
     std::map<qint64, Scales> scales; // by process
     quint64 textGeneration = 0;          // bumped by every text change seen
+    std::vector<std::function<void()>> reconnected;
+    // Owns the bus watch, the pending retry and the pending address question.
+    std::unique_ptr<QObject> context;
+    std::chrono::milliseconds pause{0};
+    bool trying = false;
 
     bool ensure();
+    bool connect(bool late, const QString& address = {});
+    void startWatching();
+    void onDisconnected();
+    void tryAgain(bool now);
+    void askForTheBus();
+    void listen();
+    void stopListening();
+    void forgetRecords();
     void remember(std::map<qint64, AtspiAccessible*>& map, qint64 pid, AtspiAccessible* acc)
     {
         auto it = map.find(pid);
@@ -1058,6 +1081,150 @@ void AtSpiAccessibility::Impl::onEvent(AtspiEvent* event)
             o->deliver(pid, event->source, notification);
 }
 
+namespace {
+constexpr auto kBusService = "org.a11y.Bus";
+constexpr std::chrono::milliseconds kFirstPause{1000};
+constexpr std::chrono::milliseconds kLongestPause{8000};
+
+// Every application object libatspi makes. libatspi keeps them by bus name for the whole
+// run, through atspi_exit() too (held here as long); a restarted bus hands those names to
+// other processes, so after a restart the old objects are emptied and pointed at the new bus.
+std::vector<AtspiApplication*>& madeApplications()
+{
+    static std::vector<AtspiApplication*> made;
+    return made;
+}
+
+void (*baseConstructed)(GObject*) = nullptr;
+
+void applicationConstructed(GObject* object)
+{
+    if (baseConstructed)
+        baseConstructed(object);
+    madeApplications().push_back(ATSPI_APPLICATION(g_object_ref(object)));
+}
+
+void trackApplications()
+{
+    static bool tracking = false;
+    if (tracking)
+        return;
+    tracking = true;
+    auto* klass = G_OBJECT_CLASS(g_type_class_ref(ATSPI_TYPE_APPLICATION));
+    baseConstructed = klass->constructed;
+    klass->constructed = applicationConstructed;
+}
+
+// Each application libatspi knew before the new connection `bus` is emptied (its objects
+// disposed, its own connection closed) and made anew over `bus`, as libatspi makes one.
+void renewApplications(DBusConnection* bus)
+{
+    for (AtspiApplication* app : madeApplications()) {
+        g_object_run_dispose(G_OBJECT(app));
+        app->hash = g_hash_table_new_full(g_str_hash, g_str_equal, g_free, g_object_unref);
+        app->bus = dbus_connection_ref(bus);
+        app->cache = ATSPI_CACHE_UNDEFINED;
+        g_clear_pointer(&app->toolkit_name, g_free);
+        g_clear_pointer(&app->toolkit_version, g_free);
+        g_clear_pointer(&app->atspi_version, g_free);
+        gettimeofday(&app->time_added, nullptr);
+    }
+}
+
+// The registry's unique names on the buses before: libatspi keeps each as another name of the
+// registry for the whole run, so a process given one on a later bus would read as the registry.
+std::set<QString>& registryNames()
+{
+    static std::set<QString> names;
+    return names;
+}
+
+std::vector<DBusConnection*>& heldNames()
+{
+    static std::vector<DBusConnection*> held;
+    return held;
+}
+
+// The serial of a unique name (":1.42" → 42), -1 for any other name.
+int serialOf(const QString& name)
+{
+    if (!name.startsWith(QLatin1String(":1.")))
+        return -1;
+    bool ok = false;
+    const int n = name.mid(3).toInt(&ok);
+    return ok ? n : -1;
+}
+
+QString registryOwner(DBusConnection* bus)
+{
+    DBusMessage* ask = dbus_message_new_method_call(DBUS_SERVICE_DBUS, DBUS_PATH_DBUS, DBUS_INTERFACE_DBUS, "GetNameOwner");
+    if (!ask)
+        return {};
+    const char* registry = "org.a11y.atspi.Registry";
+    dbus_message_append_args(ask, DBUS_TYPE_STRING, &registry, DBUS_TYPE_INVALID);
+    DBusError error;
+    dbus_error_init(&error);
+    DBusMessage* reply = dbus_connection_send_with_reply_and_block(bus, ask, 1000, &error);
+    dbus_message_unref(ask);
+    dbus_error_free(&error);
+    const char* owner = nullptr;
+    QString out;
+    if (reply && dbus_message_get_args(reply, nullptr, DBUS_TYPE_STRING, &owner, DBUS_TYPE_INVALID) && owner)
+        out = QString::fromLatin1(owner);
+    if (reply)
+        dbus_message_unref(reply);
+    return out;
+}
+
+// The bus at `address` hands out unique names in order: every earlier registry name it has
+// not handed out yet is taken by a connection of ours and kept, so that no process gets one.
+void holdRegistryNames(const QString& address)
+{
+    for (DBusConnection* c : heldNames()) {
+        dbus_connection_close(c);
+        dbus_connection_unref(c);
+    }
+    heldNames().clear();
+    int last = -1;
+    for (const QString& name : registryNames())
+        last = std::max(last, serialOf(name));
+    const QByteArray where = address.toUtf8();
+    for (int tries = 0; last >= 0 && tries <= last; ++tries) {
+        DBusError error;
+        dbus_error_init(&error);
+        DBusConnection* c = dbus_connection_open_private(where.constData(), &error);
+        if (c && !dbus_bus_register(c, &error)) {
+            dbus_connection_close(c);
+            dbus_connection_unref(c);
+            c = nullptr;
+        }
+        dbus_error_free(&error);
+        if (!c)
+            return;
+        const QString name = QString::fromLatin1(dbus_bus_get_unique_name(c));
+        if (registryNames().count(name)) {
+            heldNames().push_back(c);
+        } else {
+            dbus_connection_close(c);
+            dbus_connection_unref(c);
+        }
+        if (serialOf(name) < 0 || serialOf(name) >= last)
+            return;
+    }
+}
+
+DBusHandlerResult busFilter(DBusConnection*, DBusMessage* message, void* data)
+{
+    if (dbus_message_is_signal(message, DBUS_INTERFACE_LOCAL, "Disconnected")) {
+        auto* impl = static_cast<AtSpiAccessibility::Impl*>(data);
+        // Later: libatspi is dispatching on this very connection.
+        if (impl->context)
+            QMetaObject::invokeMethod(impl->context.get(), [impl] { impl->onDisconnected(); }, Qt::QueuedConnection);
+    }
+    return DBUS_HANDLER_RESULT_NOT_YET_HANDLED;
+}
+} // namespace
+
 bool AtSpiAccessibility::Impl::ensure()
 {
     if (initialised)
@@ -1065,16 +1232,163 @@ bool AtSpiAccessibility::Impl::ensure()
     initialised = true;
     if (!sessionBusAvailable())
         return false;
+    startWatching();
+    if (!connect(false))
+        log::warning(QStringLiteral("accessibility bus: no connection to it; fields are read once it appears"));
+    atspiowntree::republish({}); // notes Qt's objects while they are served
+    return available;
+}
+
+// libatspi keeps one connection for the whole run: a new one means ending it and starting it
+// again, with the listener registered anew. `late` tells the clients when it succeeds;
+// `address` is where the launcher said the new bus is.
+bool AtSpiAccessibility::Impl::connect(bool late, const QString& address)
+{
+    trackApplications();
+    if (lost) {
+        // The new connection is made first (libatspi keeps it for its start), so that a bus
+        // not there yet leaves libatspi as it is: ended without a connection, it aborts on
+        // the next call.
+        DBusConnection* fresh = atspi_get_a11y_bus();
+        if (!fresh || !dbus_connection_get_is_connected(fresh))
+            return false;
+        holdRegistryNames(address);
+        stopListening();
+        forgetRecords();
+        atspi_exit();
+    }
     const int rc = atspi_init();
-    available = rc == 0 || rc == 1;
-    if (!available)
+    DBusConnection* made = rc == 0 || rc == 1 ? atspi_get_a11y_bus() : nullptr;
+    if (!made || !dbus_connection_get_is_connected(made)) {
+        if (!lost)
+            atspi_exit(); // tried again from the start
         return false;
-    listener = atspi_event_listener_new(eventCallback, this, nullptr);
+    }
+    if (lost)
+        renewApplications(made);
+    bus = made;
+    dbus_connection_add_filter(bus, busFilter, this, nullptr);
+    if (!listener)
+        listener = atspi_event_listener_new(eventCallback, this, nullptr);
+    listen(); // which starts the registry when the bus has none yet
+    if (const QString registry = registryOwner(bus); !registry.isEmpty())
+        registryNames().insert(registry);
+    available = true;
+    pause = std::chrono::milliseconds{0};
+    if (late) {
+        log::info(lost ? QStringLiteral("accessibility bus: connected again; fields are read over the new bus")
+                       : QStringLiteral("accessibility bus: connected; fields are read"));
+        QMetaObject::invokeMethod(context.get(), [this] {
+            const auto handlers = reconnected;
+            for (const auto& h : handlers)
+                h();
+        }, Qt::QueuedConnection);
+    }
+    lost = false;
+    return true;
+}
+
+void AtSpiAccessibility::Impl::startWatching()
+{
+    context = std::make_unique<QObject>();
+    auto* watcher = new QDBusServiceWatcher(QString::fromLatin1(kBusService), QDBusConnection::sessionBus(),
+                                            QDBusServiceWatcher::WatchForRegistration, context.get());
+    QObject::connect(watcher, &QDBusServiceWatcher::serviceRegistered, context.get(), [this] { tryAgain(true); });
+    auto* retry = new QTimer(context.get());
+    retry->setObjectName(QStringLiteral("retry"));
+    retry->setSingleShot(true);
+    QObject::connect(retry, &QTimer::timeout, context.get(), [this] { askForTheBus(); });
+}
+
+void AtSpiAccessibility::Impl::onDisconnected()
+{
+    if (!available)
+        return;
+    available = false;
+    lost = true;
+    atspiowntree::lost();
+    stopListening();
+    forgetRecords();
+    log::warning(QStringLiteral("accessibility bus: the connection to it was lost; fields are read again once it is "
+                                "back"));
+    tryAgain(true);
+}
+
+void AtSpiAccessibility::Impl::tryAgain(bool now)
+{
+    auto* retry = context ? context->findChild<QTimer*>(QStringLiteral("retry")) : nullptr;
+    if (available || !retry)
+        return;
+    if (now)
+        pause = std::chrono::milliseconds{0};
+    else if (retry->isActive())
+        return;
+    retry->start(pause);
+    pause = std::clamp(pause * 2, kFirstPause, kLongestPause);
+}
+
+// The launcher is asked where the bus is, which also starts one that starts its bus on demand
+// and lets it name the bus on the root window, where libatspi looks first.
+void AtSpiAccessibility::Impl::askForTheBus()
+{
+    if (available || trying)
+        return;
+    trying = true;
+    const QDBusMessage ask = QDBusMessage::createMethodCall(QString::fromLatin1(kBusService), QStringLiteral("/org/a11y/bus"),
+                                                            QString::fromLatin1(kBusService), QStringLiteral("GetAddress"));
+    auto* call = new QDBusPendingCallWatcher(QDBusConnection::sessionBus().asyncCall(ask, 5000), context.get());
+    QObject::connect(call, &QDBusPendingCallWatcher::finished, context.get(), [this, call] {
+        call->deleteLater();
+        trying = false;
+        const QDBusMessage reply = call->reply();
+        const QString address = reply.type() == QDBusMessage::ReplyMessage ? reply.arguments().value(0).toString() : QString();
+        if (!address.isEmpty()) {
+            atspiowntree::republish(address);
+            if (!connect(true, address))
+                tryAgain(false);
+            return;
+        }
+        // Without a launcher the next one to appear is awaited.
+        const QString error = reply.errorName();
+        if (error != QLatin1String("org.freedesktop.DBus.Error.ServiceUnknown")
+            && error != QLatin1String("org.freedesktop.DBus.Error.NameHasNoOwner"))
+            tryAgain(false);
+    });
+}
+
+void AtSpiAccessibility::Impl::listen()
+{
+    if (!listener || listening)
+        return;
+    listening = true;
     for (const char* type : kListenedEvents) {
         GErrorSink err;
         atspi_event_listener_register(listener, type, &err);
     }
-    return true;
+}
+
+// Over a lost connection the registry is not reached; libatspi forgets the types all the same.
+void AtSpiAccessibility::Impl::stopListening()
+{
+    if (bus) {
+        dbus_connection_remove_filter(bus, busFilter, this);
+        bus = nullptr;
+    }
+    if (!listener || !listening)
+        return;
+    listening = false;
+    for (const char* type : kListenedEvents)
+        atspi_event_listener_deregister(listener, type, nullptr);
+}
+
+void AtSpiAccessibility::Impl::forgetRecords()
+{
+    for (auto* map : {&focused, &activeWindow}) {
+        for (const auto& [pid, acc] : *map)
+            g_object_unref(acc);
+        map->clear();
+    }
+    toolkits.clear();
 }
 
 namespace {
@@ -1179,6 +1493,7 @@ private:
 AtSpiAccessibility::AtSpiAccessibility(AccessibilityAccess& access)
     : access_(access), d(std::make_shared<Impl>()), self_(std::make_shared<Accessibility*>(this))
 {
+    atspiowntree::startQtBridge();
 }
 
 AtSpiAccessibility::~AtSpiAccessibility() = default;
@@ -1194,6 +1509,20 @@ bool AtSpiAccessibility::readElsewhere(std::function<void(Accessibility&)> work)
         return false;
     reader_->post(std::move(work));
     return true;
+}
+
+std::optional<QString> AtSpiAccessibility::connectionProblem()
+{
+    if (!d->initialised || d->available)
+        return std::nullopt;
+    return d->lost ? QStringLiteral("the accessibility bus went away; fields are read again once it is back")
+                   : QStringLiteral("the accessibility bus is not reachable; fields are read once it appears");
+}
+
+void AtSpiAccessibility::whenReconnected(std::function<void()> handler)
+{
+    if (handler)
+        d->reconnected.push_back(std::move(handler));
 }
 
 quint64 AtSpiAccessibility::messageCount()

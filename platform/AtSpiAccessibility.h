@@ -38,6 +38,10 @@ public:
     // when it ends are dropped. While that connection cannot be made the work is left to
     // the caller (false), and a job the thread got meanwhile runs on the main thread.
     bool readElsewhere(std::function<void(Accessibility&)> work) override;
+    // A lost connection to the bus (it restarted) is made again once the bus's launcher is
+    // back on the session bus: libatspi is ended and started again, and the listener with it.
+    std::optional<QString> connectionProblem() override;
+    void whenReconnected(std::function<void()> handler) override;
 
     // Messages sent to applications since the start (for measurements).
     static quint64 messageCount();

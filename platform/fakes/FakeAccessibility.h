@@ -80,6 +80,18 @@ public:
     // When set, readElsewhere() hands its work to it.
     std::function<bool(std::function<void(Accessibility&)>)> elsewhere;
     bool readElsewhere(std::function<void(Accessibility&)> work) override { return elsewhere && elsewhere(std::move(work)); }
+    // While set, the bus is out of reach for this reason.
+    std::optional<QString> problem;
+    std::optional<QString> connectionProblem() override { return problem; }
+    std::vector<std::function<void()>> reconnectHandlers;
+    void whenReconnected(std::function<void()> handler) override { reconnectHandlers.push_back(std::move(handler)); }
+    // The bus is back: the problem goes and every handler runs.
+    void reconnect()
+    {
+        problem.reset();
+        for (const auto& h : reconnectHandlers)
+            h();
+    }
 
     // Delivers a notification from `element` to every observer registered for it (the
     // focus notifications reach registrations on the application element).

@@ -116,6 +116,26 @@ TEST_F(Attach, OwnProcessAndMissingTrustAttachNothing)
     EXPECT_FALSE(source->app());
 }
 
+TEST_F(Attach, ABusOutOfReachIsSaidAndTheFrontmostApplicationIsAttachedAgainOnceItIsBack)
+{
+    workspace.frontmost = kPid;
+    source->start();
+    ax.trusted = false;
+    ax.problem = QStringLiteral("the accessibility bus went away; fields are read again once it is back");
+    source->attach(kPid);
+    EXPECT_FALSE(source->snapshot());
+    EXPECT_EQ(source->whyNoField(),
+              QStringLiteral("org.example.Editor: the accessibility bus went away; fields are read again once it is back"));
+
+    ax.trusted = true;
+    ax.reconnect();
+    EXPECT_EQ(source->watched(), AXElement(field->element(), screen));
+    EXPECT_TRUE(source->snapshot());
+
+    source.reset(); // a handler outliving the source does nothing
+    ax.reconnect();
+}
+
 TEST_F(Attach, ObserverFailureStillReportsTheApplication)
 {
     ax.observersFail = true;
