@@ -2782,7 +2782,7 @@
     <message>
         <source>Backspace</source>
         <comment>key above Enter that deletes backwards</comment>
-        <translation>مسافة للخلف</translation>
+        <translation>Backspace</translation>
     </message>
     <message>
         <source>0 words saved today</source>

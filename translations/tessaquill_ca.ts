@@ -308,8 +308,8 @@
     <message numerus="yes">
         <source>Quit %1</source>
         <translation>
-            <numerusform>Surt de %1</numerusform>
-            <numerusform>Surt de %1</numerusform>
+            <numerusform>Tanca %1</numerusform>
+            <numerusform>Tanca %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -2655,7 +2655,7 @@
     </message>
     <message>
         <source>Quit the other app</source>
-        <translation>Surt de l&apos;altra app</translation>
+        <translation>Tanca l&apos;altra app</translation>
     </message>
     <message>
         <source>None yet</source>

@@ -1190,9 +1190,9 @@
     <message numerus="yes">
         <source>Next time, quit %1 without asking</source>
         <translation>
-            <numerusform>Příště ukončit %1 bez ptaní</numerusform>
-            <numerusform>Příště ukončit %1 bez ptaní</numerusform>
-            <numerusform>Příště ukončit %1 bez ptaní</numerusform>
+            <numerusform>Příště ukončit %1 bez dotazu</numerusform>
+            <numerusform>Příště ukončit %1 bez dotazu</numerusform>
+            <numerusform>Příště ukončit %1 bez dotazu</numerusform>
         </translation>
     </message>
     <message numerus="yes">

@@ -2642,7 +2642,7 @@
     <message>
         <source>Backspace</source>
         <comment>key above Enter that deletes backwards</comment>
-        <translation>Tilbage</translation>
+        <translation>Backspace</translation>
     </message>
     <message>
         <source>0 words saved today</source>

@@ -308,8 +308,8 @@
     <message numerus="yes">
         <source>Quit %1</source>
         <translation>
-            <numerusform>Salir de %1</numerusform>
-            <numerusform>Salir de %1</numerusform>
+            <numerusform>Cerrar %1</numerusform>
+            <numerusform>Cerrar %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -2655,7 +2655,7 @@
     </message>
     <message>
         <source>Quit the other app</source>
-        <translation>Salir de la otra app</translation>
+        <translation>Cerrar la otra app</translation>
     </message>
     <message>
         <source>None yet</source>

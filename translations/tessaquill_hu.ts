@@ -1178,7 +1178,7 @@
     <message numerus="yes">
         <source>Next time, quit %1 without asking</source>
         <translation>
-            <numerusform>Legközelebb kérdés nélkül kilépés ebből: %1</numerusform>
+            <numerusform>Legközelebb kilépés kérdés nélkül: %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -2602,7 +2602,7 @@
     </message>
     <message>
         <source>Set a Suggest Now shortcut in Keys to ask for suggestions</source>
-        <translation>Javaslatok kéréséhez állítson be „Javaslat most” billentyűparancsot a Billentyűk lapon</translation>
+        <translation>Javaslatok kéréséhez állítson be „Javaslat most” billentyűparancsot a „Billentyűk” lapon</translation>
     </message>
     <message>
         <source>Backspace</source>

@@ -2602,7 +2602,7 @@
     </message>
     <message>
         <source>Set a Suggest Now shortcut in Keys to ask for suggestions</source>
-        <translation>Atur pintasan Sarankan sekarang di Tombol untuk meminta saran</translation>
+        <translation>Atur pintasan “Sarankan sekarang” di “Tombol” untuk meminta saran</translation>
     </message>
     <message>
         <source>Backspace</source>

@@ -308,8 +308,8 @@
     <message numerus="yes">
         <source>Quit %1</source>
         <translation>
-            <numerusform>Esci da %1</numerusform>
-            <numerusform>Esci da %1</numerusform>
+            <numerusform>Chiudi %1</numerusform>
+            <numerusform>Chiudi %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -2655,7 +2655,7 @@
     </message>
     <message>
         <source>Quit the other app</source>
-        <translation>Esci dall&apos;altra app</translation>
+        <translation>Chiudi l&apos;altra app</translation>
     </message>
     <message>
         <source>None yet</source>

@@ -2602,7 +2602,7 @@
     </message>
     <message>
         <source>Set a Suggest Now shortcut in Keys to ask for suggestions</source>
-        <translation>제안을 요청하려면 키 설정에서 ‘지금 제안’ 단축키를 지정하십시오</translation>
+        <translation>제안을 요청하려면 ‘키’에서 ‘지금 제안’ 단축키를 지정하십시오</translation>
     </message>
     <message>
         <source>Backspace</source>

@@ -308,8 +308,8 @@
     <message numerus="yes">
         <source>Quit %1</source>
         <translation>
-            <numerusform>Sair de %1</numerusform>
-            <numerusform>Sair de %1</numerusform>
+            <numerusform>Fechar %1</numerusform>
+            <numerusform>Fechar %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -2655,7 +2655,7 @@
     </message>
     <message>
         <source>Quit the other app</source>
-        <translation>Sair do outro app</translation>
+        <translation>Fechar o outro app</translation>
     </message>
     <message>
         <source>None yet</source>

@@ -2660,7 +2660,7 @@
     <message>
         <source>None yet</source>
         <comment>no app looked at yet</comment>
-        <translation>இன்னும் இல்லை</translation>
+        <translation>இன்னும் எதுவும் இல்லை</translation>
     </message>
     <message>
         <source>None yet</source>

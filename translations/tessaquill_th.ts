@@ -2602,7 +2602,7 @@
     </message>
     <message>
         <source>Set a Suggest Now shortcut in Keys to ask for suggestions</source>
-        <translation>ตั้งปุ่มลัด “แนะนำเดี๋ยวนี้” ในหมวดปุ่มเพื่อขอคำแนะนำ</translation>
+        <translation>ตั้งปุ่มลัด “แนะนำเดี๋ยวนี้” ในหมวด “ปุ่ม” เพื่อขอคำแนะนำ</translation>
     </message>
     <message>
         <source>Backspace</source>

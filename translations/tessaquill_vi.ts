@@ -2602,7 +2602,7 @@
     </message>
     <message>
         <source>Set a Suggest Now shortcut in Keys to ask for suggestions</source>
-        <translation>Đặt phím tắt “Gợi ý ngay” trong mục Phím để yêu cầu gợi ý</translation>
+        <translation>Đặt phím tắt “Gợi ý ngay” trong mục “Phím” để yêu cầu gợi ý</translation>
     </message>
     <message>
         <source>Backspace</source>

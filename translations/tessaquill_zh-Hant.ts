@@ -2607,7 +2607,7 @@
     <message>
         <source>Backspace</source>
         <comment>key above Enter that deletes backwards</comment>
-        <translation>退格</translation>
+        <translation>退格鍵</translation>
     </message>
     <message>
         <source>0 words saved today</source>
