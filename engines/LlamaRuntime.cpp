@@ -18,6 +18,8 @@
 #include <set>
 
 #include <sched.h>
+#include <time.h>
+#include <unistd.h>
 
 #include <QRegularExpression>
 
@@ -43,6 +45,14 @@ constexpr std::size_t kNewPrompt = 32;
 constexpr std::size_t kKeptMinimum = 64;
 // Generation thread counts within this share of the fastest count as fast; the fewest wins.
 constexpr double kThreadsTolerance = 1.05;
+// The library's threads wait for each other at every step of a decode by spinning: past the cores
+// other programs leave free, one of them is always waiting for a core, and a decode that takes
+// milliseconds on an idle machine takes seconds. Other programs' share of the CPUs is read again
+// once this long has passed (ms)...
+constexpr double kCpuSample = 500;
+// ...and a reading older than this says little about the load now, so the tasks running at this
+// moment bound the free cores too (ms).
+constexpr double kCpuStale = 3000;
 // A batch of up to this many tokens (the tail of a prompt after a keystroke) costs about what one
 // token does: reading the weights bounds it, so it runs on the generation threads.
 constexpr int kSmallBatch = 4;
@@ -319,7 +329,7 @@ std::optional<LlamaRuntime::LoadInfo> LlamaRuntime::load(const std::string& path
     loads_.fetch_add(1);
     inUse_ = chooseThreads();
     llama_set_n_threads(context_.get(), inUse_.generation, inUse_.batch);
-    batchThreadsSet_ = inUse_.batch;
+    set_ = inUse_;
 
     // Warm-up: tables, then one small decode so the first real request pays no set-up.
     buildPieceTables();
@@ -392,15 +402,80 @@ LlamaRuntime::Threads LlamaRuntime::chooseThreads()
 {
     if (threads_ > 0)
         return {threads_, threads_};
-    // The machine does not change while the program runs: measured with the first model.
+    const int cores = physicalCores();
+    const int free = freeCoresNow(cores);
+    // The machine does not change while the program runs: measured with the first model, among
+    // the counts the free cores allow (again by a later load that finds more of them free).
     static std::mutex mutex;
-    static std::optional<Threads> machine;
-    std::lock_guard lock(mutex);
-    if (!machine) {
-        const int cores = physicalCores();
-        machine = Threads{cores, fastestGenerationThreads(cores)};
+    static std::optional<std::pair<int, int>> measured; // the fastest count, the most tried
+    {
+        std::lock_guard lock(mutex);
+        if (!measured || measured->second < free)
+            measured = std::pair{fastestGenerationThreads(free), free};
+        machine_ = {cores, measured->first};
     }
-    return *machine;
+    return {std::min(cores, free), std::min(machine_.generation, free)};
+}
+
+std::optional<LlamaRuntime::CpuTimes> LlamaRuntime::readCpuTimes()
+{
+    // user, nice, system, idle, iowait, irq, softirq, steal (guests are counted in user)
+    std::ifstream in("/proc/stat");
+    std::string label;
+    std::uint64_t field[8] = {};
+    if (!(in >> label) || label != "cpu")
+        return std::nullopt;
+    for (std::uint64_t& f : field)
+        if (!(in >> f))
+            return std::nullopt;
+    timespec own{};
+    if (clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &own) != 0)
+        return std::nullopt;
+    CpuTimes t;
+    t.milliseconds = nowMilliseconds();
+    for (std::uint64_t f : field)
+        t.total += f;
+    t.idle = field[3] + field[4];
+    t.own = double(own.tv_sec) + double(own.tv_nsec) / 1e9;
+    return t;
+}
+
+// The cores of `cores` that other programs leave free: their share of the CPU time since the last
+// reading (idle time and this process's own count as free) and, when that reading is old, the
+// tasks running now. At least two: on a machine busy throughout, two threads still decode faster
+// than one.
+int LlamaRuntime::freeCoresNow(int cores)
+{
+    const std::optional<CpuTimes> now = readCpuTimes();
+    double free = cores;
+    if (now && cpuTimes_ && now->total > cpuTimes_->total) {
+        const double ticks = double(now->total - cpuTimes_->total);
+        const double own = (now->own - cpuTimes_->own) * double(sysconf(_SC_CLK_TCK));
+        const double idle = double(now->idle) - double(cpuTimes_->idle);
+        free = std::clamp((idle + own) / ticks, 0.0, 1.0) * cores;
+    }
+    if (!now || !cpuTimes_ || now->milliseconds - cpuTimes_->milliseconds >= kCpuStale) {
+        // The fourth field counts the tasks running or ready to run, this thread among them.
+        std::ifstream in("/proc/loadavg");
+        double average = 0;
+        int running = 0;
+        char slash = 0;
+        if (in >> average >> average >> average >> running >> slash && slash == '/')
+            free = std::min(free, double(cores - (running - 1)));
+    }
+    if (now)
+        cpuTimes_ = now;
+    // A core a tenth used still counts as free.
+    return std::clamp(int(std::ceil(free - 0.1)), std::min(2, cores), cores);
+}
+
+// Limits the counts in use to the cores free now.
+void LlamaRuntime::followFreeCores()
+{
+    if (threads_ > 0 || machine_.batch <= 0 || (cpuTimes_ && nowMilliseconds() - cpuTimes_->milliseconds < kCpuSample))
+        return;
+    const int free = freeCoresNow(machine_.batch);
+    inUse_ = {std::min(machine_.batch, free), std::min(machine_.generation, free)};
 }
 
 // Generating one token reads every weight once: memory bandwidth, not the cores, bounds it,
@@ -697,10 +772,11 @@ int LlamaRuntime::decode(Token* tokens, int count)
     // The library takes the batch count for every batch of two tokens or more. Keeping a small one
     // on the generation count also keeps OpenMP's team one size between the keystroke's tail and
     // the tokens generated after it, instead of ending and starting threads at each change.
+    followFreeCores();
     const int batchThreads = count <= kSmallBatch ? inUse_.generation : inUse_.batch;
-    if (batchThreads > 0 && batchThreads != batchThreadsSet_) {
+    if (batchThreads > 0 && (batchThreads != set_.batch || inUse_.generation != set_.generation)) {
         llama_set_n_threads(context_.get(), inUse_.generation, batchThreads);
-        batchThreadsSet_ = batchThreads;
+        set_ = {batchThreads, inUse_.generation};
     }
     const int rc = llama_decode(context_.get(), llama_batch_get_one(tokens, count));
     if (rc == 0) {

@@ -106,7 +106,7 @@ TEST_P(BuiltInSpace, AGhostAfterATypedSpaceAndTabTakesItsFirstWord)
     EXPECT_FALSE(text.mid(typed.size()).trimmed().contains(u' ')) << "more than one word: " << text.toStdString();
 }
 
-INSTANTIATE_TEST_SUITE_P(Models, BuiltInSpace, ::testing::Values("tiny.gguf"),
+INSTANTIATE_TEST_SUITE_P(Models, BuiltInSpace, ::testing::Values("tiny.gguf", "tiny-gemma4.gguf"),
                          [](const ::testing::TestParamInfo<const char*>& info) {
                              return QString::fromLatin1(info.param).section(u'.', 0, 0).remove(u'-').toStdString();
                          });
