@@ -161,7 +161,8 @@ public:
     void buildPieceTables();
     // Replaces the piece tables (tests: hand-made pieces); pieces then come from them.
     void setPieceTables(std::vector<Bytes> pieces);
-    std::vector<Token> tokensMatching(const Bytes& remaining);
+    // The tokens that agree with `remaining` (valid until the next call).
+    const std::vector<Token>& tokensMatching(const Bytes& remaining);
 
     Output run(const Job& job);      // load, then generate; throws Failure or Stopped
     Output generate(const Job& job); // throws Failure or Stopped
@@ -175,6 +176,7 @@ public:
         Token token = 0;
         double logprob = 0;
     };
+    // The chain's choice among `allowed` (empty: every token), with its log-probability among them.
     Sampled sampleAmong(const std::vector<Token>& allowed, const float* logits, llama_sampler* chain,
                         int vocabularySize);
     double logSumExp(const float* logits, int count);
@@ -258,7 +260,10 @@ private:
     std::unordered_map<std::uint8_t, std::vector<Token>> byFirstByte_;
     std::unordered_map<std::uint16_t, std::vector<Token>> byFirstTwo_;
     std::unordered_map<std::uint8_t, std::vector<Token>> singleBytes_;
+    std::vector<Token> matching_;     // scratch: tokens agreeing with the bytes to spell
     std::vector<float> gathered_;     // scratch: the allowed tokens' scores
+    std::vector<std::uint32_t> above_;          // scratch: indexes of the scores near the best
+    std::vector<llama_token_data> survivors_;   // scratch: those tokens, for the chain
     std::vector<float> promptScores_; // empty: absent
     std::vector<Token> scoredPrompt_;
     std::function<void(int)> decodeObserver_;
