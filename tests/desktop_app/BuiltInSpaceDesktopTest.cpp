@@ -65,7 +65,7 @@ TEST_P(BuiltInSpace, AGhostAfterATypedSpaceAndTabTakesItsFirstWord)
         GTEST_SKIP() << source.toStdString() << " is not built";
 
     Program program{QByteArray()};
-    // Greedy and without the screen's text: the answer does not depend on timing.
+    // The lowest creativity and without the screen's text: the answer depends little on timing.
     ASSERT_TRUE(program.writeSettings(
         desktoptest::firstRunDone({{"engine", "builtIn"}, {"contextScreen", false}, {"creativity", 0}})));
     ASSERT_TRUE(installModel(program, source));
