@@ -18,6 +18,8 @@
 #include <set>
 
 #include <sched.h>
+#include <time.h>
+#include <unistd.h>
 
 #include <QRegularExpression>
 
@@ -30,6 +32,11 @@ constexpr int kDecodeBatch = 512;
 constexpr int kHealExtension = 3;
 constexpr int kScoreSteps = 12;
 constexpr float kLogitWindow = 12.0f;
+// The chain's first step keeps this many of the best tokens.
+constexpr std::size_t kTopK = 40;
+// Sampling scans the scores in runs of this many and holds at most about this many candidates.
+constexpr std::size_t kScanChunk = 4096;
+constexpr std::size_t kHeldMost = 512;
 // A score this far below the best adds less than e^-24 of it to a softmax's sum: even a
 // vocabulary of 262,144 such tokens moves the sum by a hundred-thousandth, so they are skipped.
 constexpr float kSumWindow = 24.0f;
@@ -43,6 +50,14 @@ constexpr std::size_t kNewPrompt = 32;
 constexpr std::size_t kKeptMinimum = 64;
 // Generation thread counts within this share of the fastest count as fast; the fewest wins.
 constexpr double kThreadsTolerance = 1.05;
+// The library's threads wait for each other at every step of a decode by spinning: past the cores
+// other programs leave free, one of them is always waiting for a core, and a decode that takes
+// milliseconds on an idle machine takes seconds. Other programs' share of the CPUs is read again
+// once this long has passed (ms)...
+constexpr double kCpuSample = 500;
+// ...and a reading older than this says little about the load now, so the tasks running at this
+// moment bound the free cores too (ms).
+constexpr double kCpuStale = 3000;
 // A batch of up to this many tokens (the tail of a prompt after a keystroke) costs about what one
 // token does: reading the weights bounds it, so it runs on the generation threads.
 constexpr int kSmallBatch = 4;
@@ -95,58 +110,151 @@ bool isHealable(unsigned char b)
     return (b >= 'A' && b <= 'Z') || (b >= 'a' && b <= 'z') || (b >= '0' && b <= '9') || (b >= 0xC0 && b <= 0xDF);
 }
 
-// Four floats at a time (the compiler's vector extension: SSE on x86-64, NEON on ARM).
-using Floats = float __attribute__((vector_size(16)));
-using Ints = std::int32_t __attribute__((vector_size(16)));
+// Scores are read several at a time with the compiler's vector extension: four (SSE on x86-64,
+// NEON on ARM), or eight where an x86-64 CPU has AVX2. The 32-byte vectors never cross a call
+// (every helper is inlined into the function built for AVX2), so the compiler's note on their ABI
+// does not apply (it comes at the end of the file, where the helpers are instantiated).
+#pragma GCC diagnostic ignored "-Wpsabi"
+using Floats4 = float __attribute__((vector_size(16)));
+using Ints4 = std::int32_t __attribute__((vector_size(16)));
+using Floats8 = float __attribute__((vector_size(32)));
+using Ints8 = std::int32_t __attribute__((vector_size(32)));
 
-Floats load4(const float* p)
+template <class F>
+constexpr std::size_t kLanes = sizeof(F) / sizeof(float);
+
+template <class F>
+[[gnu::always_inline]] inline F loadFloats(const float* p)
 {
-    Floats v;
+    F v;
     std::memcpy(&v, p, sizeof v);
     return v;
 }
 
 // e^x for x <= 0, to a millionth: 2^n by the exponent bits and 2^f, |f| <= 1/2, by its series.
-Floats expNonPositive(Floats x)
+template <class F, class I>
+[[gnu::always_inline]] inline F expNonPositive(F x)
 {
-    x = x < -87.0f ? Floats{} - 87.0f : x;
-    const Floats t = x * 1.44269504f;
-    const Ints n = __builtin_convertvector(t - 0.5f, Ints); // t rounded to the nearest integer
-    const Floats f = t - __builtin_convertvector(n, Floats);
-    const Floats p = 1.0f + f * (0.69314718f + f * (0.24022651f + f * (0.05550411f + f * (0.00961813f + f * 0.00133336f))));
-    return p * std::bit_cast<Floats>((n + 127) << 23);
+    x = x < -87.0f ? F{} - 87.0f : x;
+    const F t = x * 1.44269504f;
+    const I n = __builtin_convertvector(t - 0.5f, I); // t rounded to the nearest integer
+    const F f = t - __builtin_convertvector(n, F);
+    const F p = 1.0f + f * (0.69314718f + f * (0.24022651f + f * (0.05550411f + f * (0.00961813f + f * 0.00133336f))));
+    return p * std::bit_cast<F>((n + 127) << 23);
 }
 
 // The sum of e^(v - max) over `count` scores; scores more than kSumWindow below `max` add nothing.
-float sumExp(const float* v, std::size_t count, float max)
+template <class F, class I>
+[[gnu::always_inline]] inline float sumExpOf(const float* v, std::size_t count, float max)
 {
-    Floats lanes{};
+    F lanes{};
     std::size_t i = 0;
-    for (; i + 4 <= count; i += 4) {
-        const Floats d = load4(v + i) - max;
-        lanes += d > -kSumWindow ? expNonPositive(d) : Floats{};
+    for (; i + kLanes<F> <= count; i += kLanes<F>) {
+        const F d = loadFloats<F>(v + i) - max;
+        lanes += d > -kSumWindow ? expNonPositive<F, I>(d) : F{};
     }
-    float sum = lanes[0] + lanes[1] + lanes[2] + lanes[3];
+    float sum = 0;
+    for (std::size_t k = 0; k < kLanes<F>; ++k)
+        sum += lanes[k];
     for (; i < count; ++i) {
         const float d = v[i] - max;
         if (d > -kSumWindow)
-            sum += expNonPositive(Floats{} + d)[0];
+            sum += expNonPositive<Floats4, Ints4>(Floats4{} + d)[0];
     }
     return sum;
 }
 
-float maxOf(const float* v, std::size_t count)
+template <class F>
+[[gnu::always_inline]] inline float maxIn(const float* v, std::size_t count)
 {
-    Floats lanes = Floats{} - std::numeric_limits<float>::infinity();
+    F lanes = F{} - std::numeric_limits<float>::infinity();
     std::size_t i = 0;
-    for (; i + 4 <= count; i += 4) {
-        const Floats x = load4(v + i);
+    for (; i + kLanes<F> <= count; i += kLanes<F>) {
+        const F x = loadFloats<F>(v + i);
         lanes = lanes < x ? x : lanes;
     }
-    float max = std::max(std::max(lanes[0], lanes[1]), std::max(lanes[2], lanes[3]));
+    float max = lanes[0];
+    for (std::size_t k = 1; k < kLanes<F>; ++k)
+        max = std::max(max, lanes[k]);
     for (; i < count; ++i)
         max = std::max(max, v[i]);
     return max;
+}
+
+// Writes the indexes of the scores above `floor` to `out` (room for `count`) and returns how many;
+// a group of scores all below it costs one test.
+template <class F, class I>
+[[gnu::always_inline]] inline std::size_t indexesAbove(const float* v, std::size_t count, float floor, std::uint32_t* out)
+{
+    std::size_t n = 0;
+    std::size_t i = 0;
+    for (; i + kLanes<F> <= count; i += kLanes<F>) {
+        const I above = loadFloats<F>(v + i) > floor;
+        std::uint64_t words[sizeof(I) / sizeof(std::uint64_t)];
+        std::memcpy(words, &above, sizeof words);
+        std::uint64_t any = 0;
+        for (std::uint64_t w : words)
+            any |= w;
+        if (any == 0)
+            continue;
+        for (std::size_t k = 0; k < kLanes<F>; ++k) {
+            out[n] = std::uint32_t(i + k);
+            n += above[k] != 0;
+        }
+    }
+    for (; i < count; ++i) {
+        out[n] = std::uint32_t(i);
+        n += v[i] > floor;
+    }
+    return n;
+}
+
+#if defined(__x86_64__)
+[[gnu::target("avx2,fma")]] float sumExpWide(const float* v, std::size_t count, float max)
+{
+    return sumExpOf<Floats8, Ints8>(v, count, max);
+}
+[[gnu::target("avx2,fma")]] float maxOfWide(const float* v, std::size_t count)
+{
+    return maxIn<Floats8>(v, count);
+}
+[[gnu::target("avx2,fma")]] std::size_t indexesAboveWide(const float* v, std::size_t count, float floor,
+                                                         std::uint32_t* out)
+{
+    return indexesAbove<Floats8, Ints8>(v, count, floor, out);
+}
+bool hasWideVectors()
+{
+    static const bool wide = __builtin_cpu_supports("avx2") && __builtin_cpu_supports("fma");
+    return wide;
+}
+#endif
+
+float sumExp(const float* v, std::size_t count, float max)
+{
+#if defined(__x86_64__)
+    if (hasWideVectors())
+        return sumExpWide(v, count, max);
+#endif
+    return sumExpOf<Floats4, Ints4>(v, count, max);
+}
+
+float maxOf(const float* v, std::size_t count)
+{
+#if defined(__x86_64__)
+    if (hasWideVectors())
+        return maxOfWide(v, count);
+#endif
+    return maxIn<Floats4>(v, count);
+}
+
+std::size_t scoresAbove(const float* v, std::size_t count, float floor, std::uint32_t* out)
+{
+#if defined(__x86_64__)
+    if (hasWideVectors())
+        return indexesAboveWide(v, count, floor, out);
+#endif
+    return indexesAbove<Floats4, Ints4>(v, count, floor, out);
 }
 
 QString withoutTrailingReplacement(QString s)
@@ -331,7 +439,7 @@ std::optional<LlamaRuntime::LoadInfo> LlamaRuntime::load(const std::string& path
     loads_.fetch_add(1);
     inUse_ = chooseThreads();
     llama_set_n_threads(context_.get(), inUse_.generation, inUse_.batch);
-    batchThreadsSet_ = inUse_.batch;
+    set_ = inUse_;
 
     // Warm-up: tables, then one small decode so the first real request pays no set-up.
     buildPieceTables();
@@ -417,15 +525,80 @@ LlamaRuntime::Threads LlamaRuntime::chooseThreads()
 {
     if (threads_ > 0)
         return {threads_, threads_};
-    // The machine does not change while the program runs: measured with the first model.
+    const int cores = physicalCores();
+    const int free = freeCoresNow(cores);
+    // The machine does not change while the program runs: measured with the first model, among
+    // the counts the free cores allow (again by a later load that finds more of them free).
     static std::mutex mutex;
-    static std::optional<Threads> machine;
-    std::lock_guard lock(mutex);
-    if (!machine) {
-        const int cores = physicalCores();
-        machine = Threads{cores, fastestGenerationThreads(cores)};
+    static std::optional<std::pair<int, int>> measured; // the fastest count, the most tried
+    {
+        std::lock_guard lock(mutex);
+        if (!measured || measured->second < free)
+            measured = std::pair{fastestGenerationThreads(free), free};
+        machine_ = {cores, measured->first};
     }
-    return *machine;
+    return {std::min(cores, free), std::min(machine_.generation, free)};
+}
+
+std::optional<LlamaRuntime::CpuTimes> LlamaRuntime::readCpuTimes()
+{
+    // user, nice, system, idle, iowait, irq, softirq, steal (guests are counted in user)
+    std::ifstream in("/proc/stat");
+    std::string label;
+    std::uint64_t field[8] = {};
+    if (!(in >> label) || label != "cpu")
+        return std::nullopt;
+    for (std::uint64_t& f : field)
+        if (!(in >> f))
+            return std::nullopt;
+    timespec own{};
+    if (clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &own) != 0)
+        return std::nullopt;
+    CpuTimes t;
+    t.milliseconds = nowMilliseconds();
+    for (std::uint64_t f : field)
+        t.total += f;
+    t.idle = field[3] + field[4];
+    t.own = double(own.tv_sec) + double(own.tv_nsec) / 1e9;
+    return t;
+}
+
+// The cores of `cores` that other programs leave free: their share of the CPU time since the last
+// reading (idle time and this process's own count as free) and, when that reading is old, the
+// tasks running now. At least two: on a machine busy throughout, two threads still decode faster
+// than one.
+int LlamaRuntime::freeCoresNow(int cores)
+{
+    const std::optional<CpuTimes> now = readCpuTimes();
+    double free = cores;
+    if (now && cpuTimes_ && now->total > cpuTimes_->total) {
+        const double ticks = double(now->total - cpuTimes_->total);
+        const double own = (now->own - cpuTimes_->own) * double(sysconf(_SC_CLK_TCK));
+        const double idle = double(now->idle) - double(cpuTimes_->idle);
+        free = std::clamp((idle + own) / ticks, 0.0, 1.0) * cores;
+    }
+    if (!now || !cpuTimes_ || now->milliseconds - cpuTimes_->milliseconds >= kCpuStale) {
+        // The fourth field counts the tasks running or ready to run, this thread among them.
+        std::ifstream in("/proc/loadavg");
+        double average = 0;
+        int running = 0;
+        char slash = 0;
+        if (in >> average >> average >> average >> running >> slash && slash == '/')
+            free = std::min(free, double(cores - (running - 1)));
+    }
+    if (now)
+        cpuTimes_ = now;
+    // A core a tenth used still counts as free.
+    return std::clamp(int(std::ceil(free - 0.1)), std::min(2, cores), cores);
+}
+
+// Limits the counts in use to the cores free now.
+void LlamaRuntime::followFreeCores()
+{
+    if (threads_ > 0 || machine_.batch <= 0 || (cpuTimes_ && nowMilliseconds() - cpuTimes_->milliseconds < kCpuSample))
+        return;
+    const int free = freeCoresNow(machine_.batch);
+    inUse_ = {std::min(machine_.batch, free), std::min(machine_.generation, free)};
 }
 
 // Generating one token reads every weight once: memory bandwidth, not the cores, bounds it,
@@ -673,43 +846,46 @@ void LlamaRuntime::setPieceTables(std::vector<Bytes> pieces)
     }
 }
 
-std::vector<LlamaRuntime::Token> LlamaRuntime::tokensMatching(const Bytes& r)
+const std::vector<LlamaRuntime::Token>& LlamaRuntime::tokensMatching(const Bytes& r)
 {
     buildPieceTables();
+    matching_.clear();
     const std::size_t m = r.size();
     if (m == 0)
-        return {};
+        return matching_;
     const auto first = std::uint8_t(r[0]);
     if (m == 1) {
+        // After a typed space: every token that begins with one, a good part of the vocabulary.
         auto it = byFirstByte_.find(first);
-        return it == byFirstByte_.end() ? std::vector<Token>{} : it->second;
+        return it == byFirstByte_.end() ? matching_ : it->second;
     }
-    std::vector<Token> candidates;
+    std::vector<Token>& agreeing = matching_;
+    auto addAgreeing = [&](const std::vector<Token>& candidates) {
+        for (Token t : candidates) {
+            const Bytes& p = pieceTable_[std::size_t(t)];
+            const std::size_t common = std::min(m, p.size());
+            if (p.compare(0, common, r, 0, common) == 0)
+                agreeing.push_back(t);
+        }
+    };
     if (auto it = byFirstTwo_.find(std::uint16_t(first * 256 + std::uint8_t(r[1]))); it != byFirstTwo_.end())
-        candidates = it->second;
+        addAgreeing(it->second);
     if (auto it = singleBytes_.find(first); it != singleBytes_.end())
-        candidates.insert(candidates.end(), it->second.begin(), it->second.end());
-
-    std::vector<Token> agreeing;
-    for (Token t : candidates) {
-        const Bytes& p = pieceTable_[std::size_t(t)];
-        const std::size_t common = std::min(m, p.size());
-        if (p.compare(0, common, r, 0, common) == 0)
-            agreeing.push_back(t);
-    }
+        addAgreeing(it->second);
     if (agreeing.empty())
-        return {};
-    std::vector<Token> covering;
-    for (Token t : agreeing)
-        if (pieceTable_[std::size_t(t)].size() >= m)
-            covering.push_back(t);
-    if (!covering.empty())
-        return covering;
+        return matching_;
+    // The tokens that spell all of it, when there are any; else the longest start of it.
+    const auto shorter = [&](Token t) { return pieceTable_[std::size_t(t)].size() < m; };
+    if (!std::all_of(agreeing.begin(), agreeing.end(), shorter)) {
+        agreeing.erase(std::remove_if(agreeing.begin(), agreeing.end(), shorter), agreeing.end());
+        return matching_;
+    }
     Token best = agreeing.front();
     for (Token t : agreeing)
         if (pieceTable_[std::size_t(t)].size() > pieceTable_[std::size_t(best)].size())
             best = t;
-    return { best };
+    agreeing.assign(1, best);
+    return matching_;
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -722,10 +898,11 @@ int LlamaRuntime::decode(Token* tokens, int count)
     // The library takes the batch count for every batch of two tokens or more. Keeping a small one
     // on the generation count also keeps OpenMP's team one size between the keystroke's tail and
     // the tokens generated after it, instead of ending and starting threads at each change.
+    followFreeCores();
     const int batchThreads = count <= kSmallBatch ? inUse_.generation : inUse_.batch;
-    if (batchThreads > 0 && batchThreads != batchThreadsSet_) {
+    if (batchThreads > 0 && (batchThreads != set_.batch || inUse_.generation != set_.generation)) {
         llama_set_n_threads(context_.get(), inUse_.generation, batchThreads);
-        batchThreadsSet_ = batchThreads;
+        set_ = {batchThreads, inUse_.generation};
     }
     const int rc = llama_decode(context_.get(), llama_batch_get_one(tokens, count));
     if (rc == 0) {
@@ -957,7 +1134,7 @@ llama_sampler_ptr LlamaRuntime::makeSampler(double temperature, std::uint32_t se
 {
     llama_sampler_ptr owned(llama_sampler_chain_init(llama_sampler_chain_default_params()));
     llama_sampler* chain = owned.get();
-    llama_sampler_chain_add(chain, llama_sampler_init_top_k(40));
+    llama_sampler_chain_add(chain, llama_sampler_init_top_k(int(kTopK))); // first: sampleAmong relies on it
     llama_sampler_chain_add(chain, llama_sampler_init_penalties(llama_vocab_n_tokens(vocab_), 64, 1.15f, 0.0f, 0.0f));
     if (temperature < kGreedyBelow) {
         llama_sampler_chain_add(chain, llama_sampler_init_greedy());
@@ -992,11 +1169,30 @@ LlamaRuntime::Sampled LlamaRuntime::sampleAmong(const std::vector<Token>& allowe
     }
     const float max = maxOf(scores, n);
     const double sum = sumExp(scores, n, max);
-    std::vector<llama_token_data> survivors;
-    for (std::size_t i = 0; i < n; ++i)
-        if (scores[i] + (kLogitWindow - max) > 0)
-            survivors.push_back({ idAt(i), scores[i], 0.0f });
-    llama_token_data_array array{ survivors.data(), survivors.size(), -1, false };
+    // Only tokens near the best reach the chain: the rest lose to it whatever the chain does,
+    // and the library's own sampler would sort the whole vocabulary for them.
+    // The chain first keeps the kTopK best (makeSampler), and a token more than kLogitWindow below
+    // the best loses to it whatever the rest of the chain does: only the others reach the chain,
+    // found in one pass (where the library's own sampler would sort the whole vocabulary). The
+    // floor rises to the kTopK-th best score of those held whenever they are too many.
+    float floor = max - kLogitWindow;
+    survivors_.clear();
+    above_.resize(kScanChunk);
+    for (std::size_t from = 0; from < n; from += kScanChunk) {
+        const std::size_t count = std::min(kScanChunk, n - from);
+        const std::size_t found = scoresAbove(scores + from, count, floor, above_.data());
+        for (std::size_t k = 0; k < found; ++k) {
+            const std::size_t i = from + above_[k];
+            survivors_.push_back({ idAt(i), scores[i], 0.0f });
+        }
+        if (survivors_.size() > kHeldMost) {
+            auto better = [](const llama_token_data& a, const llama_token_data& b) { return a.logit > b.logit; };
+            std::nth_element(survivors_.begin(), survivors_.begin() + (kTopK - 1), survivors_.end(), better);
+            floor = survivors_[kTopK - 1].logit;
+            std::erase_if(survivors_, [floor](const llama_token_data& t) { return t.logit < floor; });
+        }
+    }
+    llama_token_data_array array{ survivors_.data(), survivors_.size(), -1, false };
     llama_sampler_apply(chain, &array);
     // The chain may reorder the array (top-k sorts it): the selection indexes that order.
     Token token = array.selected >= 0 && std::size_t(array.selected) < array.size
@@ -1108,7 +1304,7 @@ LlamaRuntime::Output LlamaRuntime::generate(const Job& job)
         return out;
 
     const double threshold = job.wordFloor > 0 ? std::log(job.wordFloor) : -std::numeric_limits<double>::infinity();
-    const bool wantLogprobs = job.count > 1 || job.wordFloor > 0;
+    const std::vector<Token> everyToken; // empty: the whole vocabulary
     const int candidates = std::max(job.count, 1);
 
     std::vector<Reply> replies;
@@ -1148,12 +1344,9 @@ LlamaRuntime::Output LlamaRuntime::generate(const Job& job)
                 throw Failure(Failure::Kind::decodeFailed, -1);
             Token token = 0;
             double logprob = 0;
-            if (remaining.empty()) {
-                token = llama_sampler_sample(chain, context_.get(), -1);
-                if (wantLogprobs)
-                    logprob = double(logits[token]) - logSumExp(logits, nVocab);
-            } else {
-                const Sampled s = sampleAmong(tokensMatching(remaining), logits, chain, nVocab);
+            {
+                const Sampled s = sampleAmong(remaining.empty() ? everyToken : tokensMatching(remaining), logits,
+                                              chain, nVocab);
                 token = s.token;
                 logprob = s.logprob;
             }

@@ -133,7 +133,8 @@ public:
         int generation = 0;
     };
     // `threads` 0: prompt batches on the machine's physical cores, generation on the count that
-    // decodes one token fastest, measured once with the first model loaded. Otherwise both.
+    // decodes one token fastest, measured once with the first model loaded; neither on more cores
+    // than other programs leave free (followed as the work runs). Otherwise both.
     explicit LlamaRuntime(int contextTokens, int threads = 0);
     ~LlamaRuntime();
     LlamaRuntime(const LlamaRuntime&) = delete;
@@ -166,14 +167,15 @@ public:
     void unload();
     // Frees the kept states of earlier prompts; the current one stays.
     void dropKeptPrompts();
-    // The thread counts in use (after a load).
+    // The thread counts in use (after a load; they follow the free cores).
     Threads threads() const { return inUse_; }
     std::vector<Token> tokenize(const QString& text, int limit); // throws Failure
     Bytes piece(Token token) const;
     void buildPieceTables();
     // Replaces the piece tables (tests: hand-made pieces); pieces then come from them.
     void setPieceTables(std::vector<Bytes> pieces);
-    std::vector<Token> tokensMatching(const Bytes& remaining);
+    // The tokens that agree with `remaining` (valid until the next call).
+    const std::vector<Token>& tokensMatching(const Bytes& remaining);
 
     Output run(const Job& job);      // load, then generate; throws Failure, Stopped or FileChanged
     Output generate(const Job& job); // throws Failure or Stopped
@@ -187,6 +189,7 @@ public:
         Token token = 0;
         double logprob = 0;
     };
+    // The chain's choice among `allowed` (empty: every token), with its log-probability among them.
     Sampled sampleAmong(const std::vector<Token>& allowed, const float* logits, llama_sampler* chain,
                         int vocabularySize);
     double logSumExp(const float* logits, int count);
@@ -216,6 +219,16 @@ private:
     bool stillLatest(std::int64_t job) const { return latest_.load() == job; }
     Threads chooseThreads();
     int fastestGenerationThreads(int most);
+    // The machine's CPU time and this process's own at one moment.
+    struct CpuTimes {
+        double milliseconds = 0;  // wall clock
+        std::uint64_t total = 0;  // ticks of every CPU
+        std::uint64_t idle = 0;   // of those, idle or waiting on a disk
+        double own = 0;           // this process's CPU seconds
+    };
+    static std::optional<CpuTimes> readCpuTimes();
+    int freeCoresNow(int cores);
+    void followFreeCores();
     struct KeptPrompt {
         std::vector<Token> tokens;        // what the state holds, in order
         std::vector<std::uint8_t> state;  // sequence 0's cache, as the library copies it out
@@ -258,12 +271,17 @@ private:
     std::size_t keptBytes_ = 0;
     std::size_t keptBudget_ = 0;
     Threads inUse_;
-    int batchThreadsSet_ = 0; // the context's batch count now
+    Threads machine_;          // the counts chosen at the load; `inUse_` is at most these
+    Threads set_;              // the context's counts now
+    std::optional<CpuTimes> cpuTimes_; // the last reading
     std::vector<Bytes> pieceTable_;
     std::unordered_map<std::uint8_t, std::vector<Token>> byFirstByte_;
     std::unordered_map<std::uint16_t, std::vector<Token>> byFirstTwo_;
     std::unordered_map<std::uint8_t, std::vector<Token>> singleBytes_;
+    std::vector<Token> matching_;     // scratch: tokens agreeing with the bytes to spell
     std::vector<float> gathered_;     // scratch: the allowed tokens' scores
+    std::vector<std::uint32_t> above_;          // scratch: indexes of the scores near the best
+    std::vector<llama_token_data> survivors_;   // scratch: those tokens, for the chain
     std::vector<float> promptScores_; // empty: absent
     std::vector<Token> scoredPrompt_;
     std::function<void(int)> decodeObserver_;

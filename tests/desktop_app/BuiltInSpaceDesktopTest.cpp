@@ -66,7 +66,7 @@ TEST_P(BuiltInSpace, AGhostAfterATypedSpaceAndTabTakesItsFirstWord)
         GTEST_SKIP() << source.toStdString() << " is not built";
 
     Program program{QByteArray()};
-    // Greedy and without the screen's text: the answer does not depend on timing.
+    // The lowest creativity and without the screen's text: the answer depends little on timing.
     ASSERT_TRUE(program.writeSettings(
         desktoptest::firstRunDone({{"engine", "builtIn"}, {"contextScreen", false}, {"creativity", 0}})));
     ASSERT_TRUE(installModel(program, source));
@@ -173,7 +173,7 @@ TEST(BuiltInModelFile, OverwrittenInPlaceItIsLoadedAgainAndCutShortItEndsNothing
     EXPECT_EQ(program.process.state(), QProcess::Running) << program.seen();
 }
 
-INSTANTIATE_TEST_SUITE_P(Models, BuiltInSpace, ::testing::Values("tiny.gguf"),
+INSTANTIATE_TEST_SUITE_P(Models, BuiltInSpace, ::testing::Values("tiny.gguf", "tiny-gemma4.gguf"),
                          [](const ::testing::TestParamInfo<const char*>& info) {
                              return QString::fromLatin1(info.param).section(u'.', 0, 0).remove(u'-').toStdString();
                          });

@@ -13,6 +13,7 @@
 
 #include <atomic>
 #include <cmath>
+#include <random>
 #include <utility>
 
 namespace tq {
@@ -480,6 +481,56 @@ TEST_F(LlamaRuntimeTest, SamplingAmongAllowedTokensTakesTheChainsSelection)
     EXPECT_EQ(whole.token, 20);
     EXPECT_NEAR(onQueue(rt, [this, &logits] { return rt.logSumExp(logits.data(), 3); }),
                 std::log(std::exp(-50.0) * 3), 1e-4);
+}
+
+// Flat scores, as a random model gives them (a quarter of all tokens near the best, far more than
+// the chain keeps): the choice is the one the library's own sampler makes from every allowed token
+// with the same chain, and the log-probability is the one the whole softmax gives.
+TEST_F(LlamaRuntimeTest, SamplingOverFlatScoresChoosesAsTheLibraryWithTheExactLogprob)
+{
+    const int vocabulary = onQueue(rt, [this] { return llama_vocab_n_tokens(rt.vocab()); });
+    std::mt19937 rng(3);
+    std::normal_distribution<float> spread(0.0f, 3.0f);
+    std::vector<float> logits(static_cast<std::size_t>(vocabulary));
+    for (float& x : logits)
+        x = spread(rng);
+    std::vector<Token> everyOther;
+    for (Token t = 1; t < vocabulary; t += 2)
+        everyOther.push_back(t);
+    const struct {
+        const char* what;
+        std::vector<Token> allowed;
+        double temperature;
+    } cases[] = {
+        {"every token, greedy", {}, 0.0},
+        {"every other token, greedy", everyOther, 0.0},
+        {"every token, sampled", {}, 0.8},
+        {"every other token, sampled", everyOther, 0.8},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::vector<llama_token_data> all;
+        for (Token t = 0; t < vocabulary; ++t)
+            if (c.allowed.empty() || std::binary_search(c.allowed.begin(), c.allowed.end(), t))
+                all.push_back({t, logits[std::size_t(t)], 0.0f});
+        double max = -INFINITY, sum = 0;
+        for (const auto& t : all)
+            max = std::max(max, double(t.logit));
+        for (const auto& t : all)
+            sum += std::exp(double(t.logit) - max);
+        for (std::uint32_t seed : {7u, 8u, 9u}) {
+            const auto [library, s] = onQueue(rt, [&] {
+                const llama_sampler_ptr reference = rt.makeSampler(c.temperature, seed);
+                std::vector<llama_token_data> candidates = all; // the chain rewrites them
+                llama_token_data_array array{candidates.data(), candidates.size(), -1, false};
+                llama_sampler_apply(reference.get(), &array);
+                const llama_sampler_ptr chain = rt.makeSampler(c.temperature, seed);
+                return std::pair{array.data[array.selected].id, rt.sampleAmong(c.allowed, logits.data(), chain.get(), vocabulary)};
+            });
+            EXPECT_EQ(s.token, library);
+            EXPECT_NEAR(s.logprob, double(logits[std::size_t(s.token)]) - max - std::log(sum), 1e-4);
+        }
+    }
 }
 
 TEST(LlamaRuntimeText, DanglingSentenceLosesItsLoneWord)
