@@ -53,6 +53,38 @@ QString modelLines(const QString& log)
     return out.join(u'\n');
 }
 
+// The program on the built-in engine over `source`, installed as the download: the lowest
+// creativity and without the screen's text, so the answer depends little on timing.
+bool useBuiltIn(Program& program, const QString& source)
+{
+    return program.writeSettings(desktoptest::firstRunDone({{"engine", "builtIn"}, {"contextScreen", false}, {"creativity", 0}}))
+        && installModel(program, source);
+}
+
+bool touch(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly);
+}
+
+// An empty document `name` open in Mousepad, its window found.
+struct EmptyMousepad {
+    explicit EmptyMousepad(const QString& name)
+        : path(QDir(dir.path()).filePath(name)), created(touch(path)),
+          app(QStringLiteral("mousepad"), {path}, {{"XDG_CONFIG_HOME", dir.filePath("config")}}),
+          window(QString::fromUtf8(run("xdotool", {"search", "--sync", "--onlyvisible", "--name", name}, 30000))
+                     .split('\n')
+                     .value(0)
+                     .trimmed())
+    {
+    }
+    QTemporaryDir dir;
+    QString path;
+    bool created;
+    desktoptest::DesktopApp app;
+    QString window;
+};
+
 class BuiltInSpace : public ::testing::TestWithParam<const char*> {};
 
 } // namespace
@@ -66,19 +98,9 @@ TEST_P(BuiltInSpace, AGhostAfterATypedSpaceAndTabTakesItsFirstWord)
         GTEST_SKIP() << source.toStdString() << " is not built";
 
     Program program{QByteArray()};
-    // The lowest creativity and without the screen's text: the answer depends little on timing.
-    ASSERT_TRUE(program.writeSettings(
-        desktoptest::firstRunDone({{"engine", "builtIn"}, {"contextScreen", false}, {"creativity", 0}})));
-    ASSERT_TRUE(installModel(program, source));
-
-    QTemporaryDir dir;
-    const QString path = QDir(dir.path()).filePath("meeting.txt");
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.close();
-    desktoptest::DesktopApp mousepad(QStringLiteral("mousepad"), {path}, {{"XDG_CONFIG_HOME", dir.filePath("config")}});
-    const QString window =
-        QString::fromUtf8(run("xdotool", {"search", "--sync", "--onlyvisible", "--name", "meeting.txt"}, 30000)).split('\n').value(0).trimmed();
+    ASSERT_TRUE(useBuiltIn(program, source));
+    const EmptyMousepad mousepad(QStringLiteral("meeting.txt"));
+    const QString& window = mousepad.window;
     ASSERT_FALSE(window.isEmpty()) << "Mousepad showed no window";
 
     program.start();
@@ -90,16 +112,16 @@ TEST_P(BuiltInSpace, AGhostAfterATypedSpaceAndTabTakesItsFirstWord)
     const QString typed = QStringLiteral("We met at the ");
     run("xdotool", {"type", "--delay", "60", typed});
     const bool shown = waitFor([&] {
-        return readField(mousepad.pid()).text == typed && program.ghostAtTheCaret(mousepad.pid());
+        return readField(mousepad.app.pid()).text == typed && program.ghostAtTheCaret(mousepad.app.pid());
     }, 20000);
     screenshot(QStringLiteral("builtin-space-%1.png").arg(QString::fromLatin1(GetParam()).section(u'.', 0, 0)));
-    ASSERT_TRUE(shown) << "field: \"" << readField(mousepad.pid()).text.toStdString() << "\"\n"
+    ASSERT_TRUE(shown) << "field: \"" << readField(mousepad.app.pid()).text.toStdString() << "\"\n"
                        << program.log().toStdString();
     std::cout << modelLines(program.log()).toStdString() << std::endl;
 
     run("xdotool", {"key", "Tab"});
     QString text;
-    const bool taken = waitFor([&] { return (text = readField(mousepad.pid()).text).size() > typed.size(); }, 5000);
+    const bool taken = waitFor([&] { return (text = readField(mousepad.app.pid()).text).size() > typed.size(); }, 5000);
     ASSERT_TRUE(taken) << "field: \"" << text.toStdString() << "\"\n" << program.log().toStdString();
     // The word follows the typed space at once: no second space, no tab, nothing glued before it.
     EXPECT_TRUE(text.startsWith(typed)) << text.toStdString();
@@ -119,19 +141,10 @@ TEST(BuiltInModelFile, OverwrittenInPlaceItIsLoadedAgainAndCutShortItEndsNothing
         GTEST_SKIP() << source.toStdString() << " is not built";
 
     Program program{QByteArray()};
-    ASSERT_TRUE(program.writeSettings(
-        desktoptest::firstRunDone({{"engine", "builtIn"}, {"contextScreen", false}, {"creativity", 0}})));
-    ASSERT_TRUE(installModel(program, source));
+    ASSERT_TRUE(useBuiltIn(program, source));
     const QString model = program.path("data/Tessaquill/Models/") + QLatin1String(kModelName);
-
-    QTemporaryDir dir;
-    const QString path = QDir(dir.path()).filePath("notes.txt");
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.close();
-    desktoptest::DesktopApp mousepad(QStringLiteral("mousepad"), {path}, {{"XDG_CONFIG_HOME", dir.filePath("config")}});
-    const QString window =
-        QString::fromUtf8(run("xdotool", {"search", "--sync", "--onlyvisible", "--name", "notes.txt"}, 30000)).split('\n').value(0).trimmed();
+    const EmptyMousepad mousepad(QStringLiteral("notes.txt"));
+    const QString& window = mousepad.window;
     ASSERT_FALSE(window.isEmpty()) << "Mousepad showed no window";
 
     program.start();
@@ -142,7 +155,7 @@ TEST(BuiltInModelFile, OverwrittenInPlaceItIsLoadedAgainAndCutShortItEndsNothing
     run("xdotool", {"type", "--delay", "60", typed});
     // The ghost streams in before its request ends: the file is overwritten once it has.
     ASSERT_TRUE(program.until("a ghost from the first file, its request ended", [&] {
-        return readField(mousepad.pid()).text == typed && program.ghostAtTheCaret(mousepad.pid())
+        return readField(mousepad.app.pid()).text == typed && program.ghostAtTheCaret(mousepad.app.pid())
             && program.log().contains(QStringLiteral("model request: "));
     }));
 
@@ -159,8 +172,8 @@ TEST(BuiltInModelFile, OverwrittenInPlaceItIsLoadedAgainAndCutShortItEndsNothing
     run("xdotool", {"type", "--delay", "60", more});
     typed += more;
     ASSERT_TRUE(program.until("a ghost from the new file", [&] {
-        return program.log().contains(loadedAgain) && readField(mousepad.pid()).text == typed
-            && program.ghostAtTheCaret(mousepad.pid());
+        return program.log().contains(loadedAgain) && readField(mousepad.app.pid()).text == typed
+            && program.ghostAtTheCaret(mousepad.app.pid());
     }));
     screenshot(QStringLiteral("builtin-overwritten.png"));
 
