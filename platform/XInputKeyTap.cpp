@@ -44,7 +44,7 @@ struct Decision {
 
 } // namespace
 
-constexpr std::chrono::milliseconds kGrabWait{50};
+constexpr std::chrono::milliseconds kGrabWait{150};
 
 struct XInputKeyTap::Impl {
     explicit Impl(InjectedKeys& injected) : injected(injected) {}
