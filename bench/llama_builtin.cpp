@@ -189,7 +189,7 @@ void prepare(Figures& f)
             text += (text.isEmpty() ? QString() : QStringLiteral(" ")) + sentence(rng);
         f.prompt[field] = text;
     }
-    // The runtime's own thread counts, measured once by its first load.
+    // The runtime's own thread counts, measured once by its first load (within the cores free then).
     LlamaRuntime own(kContextTokens, 0);
     onQueue(own, [&] { own.load(f.path); });
     f.machine = onQueue(own, [&] { return own.threads(); });
@@ -568,8 +568,8 @@ void printSummary(const Figures& f)
     // A figure that was not measured (its benchmark filtered out or failed) stays 0.
     std::printf("\nBuilt-in runtime vs llama.cpp — %s model %s, prompt %d tokens\n", qPrintable(f.label),
                 f.path.c_str(), f.promptTokens);
-    std::printf("  threads: fixed %d; own choice %d for prompt batches (physical cores), %d for generation "
-                "(measured)\n",
+    std::printf("  threads: fixed %d; own choice %d for prompt batches (physical cores other programs leave free), "
+                "%d for generation (measured)\n",
                 fixed, f.machine.batch, f.machine.generation);
     std::printf("  model load + warm-up          %8.2f s (own threads)\n", f.loadSeconds);
     std::printf("                                %12s %12s %12s\n", qPrintable(QStringLiteral("%1 threads").arg(fixed)),

@@ -1169,8 +1169,6 @@ LlamaRuntime::Sampled LlamaRuntime::sampleAmong(const std::vector<Token>& allowe
     }
     const float max = maxOf(scores, n);
     const double sum = sumExp(scores, n, max);
-    // Only tokens near the best reach the chain: the rest lose to it whatever the chain does,
-    // and the library's own sampler would sort the whole vocabulary for them.
     // The chain first keeps the kTopK best (makeSampler), and a token more than kLogitWindow below
     // the best loses to it whatever the rest of the chain does: only the others reach the chain,
     // found in one pass (where the library's own sampler would sort the whole vocabulary). The
@@ -1342,14 +1340,10 @@ LlamaRuntime::Output LlamaRuntime::generate(const Job& job)
                                                                               : llama_get_logits_ith(context_.get(), -1);
             if (!logits)
                 throw Failure(Failure::Kind::decodeFailed, -1);
-            Token token = 0;
-            double logprob = 0;
-            {
-                const Sampled s = sampleAmong(remaining.empty() ? everyToken : tokensMatching(remaining), logits,
-                                              chain, nVocab);
-                token = s.token;
-                logprob = s.logprob;
-            }
+            const Sampled sampled = sampleAmong(remaining.empty() ? everyToken : tokensMatching(remaining), logits,
+                                                chain, nVocab);
+            Token token = sampled.token;
+            const double logprob = sampled.logprob;
             if (llama_vocab_is_eog(vocab_, token))
                 break;
 
