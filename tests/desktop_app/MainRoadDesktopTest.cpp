@@ -189,8 +189,7 @@ TEST_F(MainRoad, LlamaServerWithTheTinyModel)
     desktoptest::LlamaServer llama;
     ASSERT_TRUE(llama.waitHealthy()) << llama.output().toStdString();
     Program program(QByteArray(), llama.base());
-    // The random weights answer each prompt differently, some with text the server refuses to
-    // send: greedy, without the screen's text, the answer does not depend on timing.
+    // Greedy and without the screen's text: the prompt holds only what was typed.
     ASSERT_TRUE(program.writeSettings(desktoptest::firstRunDone(
         {{"engine", "openAI"}, {"serverURL", llama.base() + "/v1"}, {"contextScreen", false}, {"creativity", 0}})));
     program.start();
