@@ -2574,7 +2574,7 @@
     </message>
     <message>
         <source>The button switches the desktop&apos;s accessibility support on. If the desktop&apos;s settings open instead, turn accessibility on there, then come back. This page updates by itself.</source>
-        <translation>يفعّل الزر دعم إمكانية الوصول في سطح المكتب. وإذا فُتحت إعدادات سطح المكتب بدلًا من ذلك، ففعّل إمكانية الوصول هناك ثم ارجع. تتحدث هذه الصفحة تلقائيًا.</translation>
+        <translation>يفعّل الزر دعم إمكانية الوصول في سطح المكتب. وإذا فُتحت إعدادات سطح المكتب بدلًا من ذلك، ففعّل إمكانية الوصول هناك ثم ارجع. يتم تحديث هذه الصفحة تلقائيًا.</translation>
     </message>
     <message>
         <source>Still off? Some desktops start their accessibility service only when you log in. Log out and back in, then try again.</source>
@@ -2806,6 +2806,26 @@
         <source>None yet</source>
         <comment>no suggestion shown yet</comment>
         <translation>لا اقتراح بعد</translation>
+    </message>
+    <message>
+        <source>The other app is also running</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Both apps answer the Tab key, and the system gives it to the other app first. %app stays paused in your other apps until the other app quits.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The other app is still open</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The other app quit, so your suggestions are back in every app.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The other app quit. %app has the Tab key.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

@@ -2198,7 +2198,7 @@
     </message>
     <message>
         <source>The keyring could not be read, so your server is asked without an API key. Type the key again if your server needs one.</source>
-        <translation>কিরিং পড়া যায়নি, তাই আপনার সার্ভারকে API কী ছাড়াই জিজ্ঞাসা করা হচ্ছে। আপনার সার্ভারে API কী লাগলে সেটি আবার টাইপ করুন।</translation>
+        <translation>কিরিং পড়া যায়নি, তাই API কী ছাড়াই আপনার সার্ভারে অনুরোধ পাঠানো হচ্ছে। আপনার সার্ভারে API কী লাগলে সেটি আবার টাইপ করুন।</translation>
     </message>
     <message>
         <source>Your writing memory could not be opened, so it was set aside and %app started a new one.</source>
@@ -2226,7 +2226,7 @@
     </message>
     <message>
         <source>Your writing memory is not saved: the keyring is missing or locked, so its key cannot be kept.</source>
-        <translation>আপনার লেখার মেমরি সংরক্ষণ করা হচ্ছে না: কিরিং নেই বা লক করা, তাই এর কী রাখা যাচ্ছে না।</translation>
+        <translation>আপনার লেখার মেমরি সংরক্ষণ করা হচ্ছে না: কিরিং নেই বা লক করা আছে, তাই মেমরির কী রাখা যাচ্ছে না।</translation>
     </message>
     <message>
         <source>That address isn&apos;t valid</source>
@@ -2666,6 +2666,26 @@
         <source>None yet</source>
         <comment>no suggestion shown yet</comment>
         <translation>এখনও কোনো সাজেশন নেই</translation>
+    </message>
+    <message>
+        <source>The other app is also running</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Both apps answer the Tab key, and the system gives it to the other app first. %app stays paused in your other apps until the other app quits.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The other app is still open</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The other app quit, so your suggestions are back in every app.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The other app quit. %app has the Tab key.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

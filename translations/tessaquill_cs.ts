@@ -302,9 +302,9 @@
     <message numerus="yes">
         <source>Force Quit %1</source>
         <translation>
-            <numerusform>Vynutit ukončení %1</numerusform>
-            <numerusform>Vynutit ukončení %1</numerusform>
-            <numerusform>Vynutit ukončení %1</numerusform>
+            <numerusform>Vynutit ukončení aplikace %1</numerusform>
+            <numerusform>Vynutit ukončení aplikací %1</numerusform>
+            <numerusform>Vynutit ukončení aplikací %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -2701,6 +2701,26 @@
         <source>None yet</source>
         <comment>no suggestion shown yet</comment>
         <translation>Zatím žádný</translation>
+    </message>
+    <message>
+        <source>The other app is also running</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Both apps answer the Tab key, and the system gives it to the other app first. %app stays paused in your other apps until the other app quits.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The other app is still open</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The other app quit, so your suggestions are back in every app.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The other app quit. %app has the Tab key.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

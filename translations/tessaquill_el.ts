@@ -2226,7 +2226,7 @@
     </message>
     <message>
         <source>Your writing memory is not saved: the keyring is missing or locked, so its key cannot be kept.</source>
-        <translation>Η μνήμη γραφής σας δεν αποθηκεύεται: η κλειδοθήκη λείπει ή είναι κλειδωμένη, οπότε το κλειδί της δεν μπορεί να φυλαχτεί.</translation>
+        <translation>Η μνήμη γραφής σας δεν αποθηκεύεται: η κλειδοθήκη λείπει ή είναι κλειδωμένη, οπότε δεν μπορεί να διατηρηθεί το κλειδί της μνήμης.</translation>
     </message>
     <message>
         <source>That address isn&apos;t valid</source>
@@ -2254,7 +2254,7 @@
     </message>
     <message>
         <source>The download couldn&apos;t be saved: %1</source>
-        <translation>Δεν ήταν δυνατή η αποθήκευση της λήψης: %1</translation>
+        <translation>Δεν ήταν δυνατή η αποθήκευση του αρχείου της λήψης: %1</translation>
     </message>
     <message>
         <source>The download paused because the connection dropped. Try again to pick up where it stopped.</source>
@@ -2666,6 +2666,26 @@
         <source>None yet</source>
         <comment>no suggestion shown yet</comment>
         <translation>Καμία ακόμα</translation>
+    </message>
+    <message>
+        <source>The other app is also running</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Both apps answer the Tab key, and the system gives it to the other app first. %app stays paused in your other apps until the other app quits.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The other app is still open</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The other app quit, so your suggestions are back in every app.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The other app quit. %app has the Tab key.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

@@ -2203,7 +2203,7 @@
     </message>
     <message>
         <source>Your writing memory is not saved: the keyring is missing or locked, so its key cannot be kept.</source>
-        <translation>حافظهٔ نوشتاری شما ذخیره نمی‌شود: جاکلیدی وجود ندارد یا قفل است، پس کلید آن نگه داشته نمی‌شود.</translation>
+        <translation>حافظهٔ نوشتاری شما ذخیره نمی‌شود: جاکلیدی وجود ندارد یا قفل است، پس کلید حافظه را نمی‌توان نگه داشت.</translation>
     </message>
     <message>
         <source>That address isn&apos;t valid</source>
@@ -2235,7 +2235,7 @@
     </message>
     <message>
         <source>The download paused because the connection dropped. Try again to pick up where it stopped.</source>
-        <translation>بارگیری متوقف شد چون اتصال قطع شد. دوباره تلاش کنید تا از همان جایی که ماند ادامه یابد.</translation>
+        <translation>بارگیری موقتاً متوقف شد، چون اتصال قطع شد. دوباره تلاش کنید تا از همان جایی که مانده بود ادامه یابد.</translation>
     </message>
     <message>
         <source>The download stopped. Check your connection, then try again.</source>
@@ -2631,6 +2631,26 @@
         <source>None yet</source>
         <comment>no suggestion shown yet</comment>
         <translation>هنوز پیشنهادی نیست</translation>
+    </message>
+    <message>
+        <source>The other app is also running</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Both apps answer the Tab key, and the system gives it to the other app first. %app stays paused in your other apps until the other app quits.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The other app is still open</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The other app quit, so your suggestions are back in every app.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The other app quit. %app has the Tab key.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

@@ -2339,7 +2339,7 @@
     </message>
     <message>
         <source>Off unless turned on per app</source>
-        <translation>Naka-off maliban kung i-on sa bawat app</translation>
+        <translation>Naka-off maliban kung i-on para sa isa-isang app</translation>
     </message>
     <message>
         <source>Tab</source>
@@ -2666,6 +2666,26 @@
         <source>None yet</source>
         <comment>no suggestion shown yet</comment>
         <translation>Wala pa</translation>
+    </message>
+    <message>
+        <source>The other app is also running</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Both apps answer the Tab key, and the system gives it to the other app first. %app stays paused in your other apps until the other app quits.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The other app is still open</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The other app quit, so your suggestions are back in every app.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The other app quit. %app has the Tab key.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

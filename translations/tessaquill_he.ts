@@ -1853,7 +1853,7 @@
     </message>
     <message>
         <source>Type a shortcut…</source>
-        <translation>לחיצה על קיצור…</translation>
+        <translation>יש להקיש קיצור…</translation>
     </message>
     <message>
         <source>Recording shortcut</source>
@@ -2666,6 +2666,26 @@
         <source>None yet</source>
         <comment>no suggestion shown yet</comment>
         <translation>עדיין אין</translation>
+    </message>
+    <message>
+        <source>The other app is also running</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Both apps answer the Tab key, and the system gives it to the other app first. %app stays paused in your other apps until the other app quits.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The other app is still open</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The other app quit, so your suggestions are back in every app.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The other app quit. %app has the Tab key.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

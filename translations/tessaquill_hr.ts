@@ -2232,7 +2232,7 @@
     </message>
     <message>
         <source>The data folder %1 could not be made. Check that the folder above it exists and that you may write there.</source>
-        <translation>Mapu podataka %1 nije bilo moguće stvoriti. Provjerite postoji li mapa iznad nje i smijete li pisati u nju.</translation>
+        <translation>Mapu podataka %1 nije bilo moguće stvoriti. Provjerite postoji li nadređena mapa i smijete li pisati u nju.</translation>
     </message>
     <message>
         <source>party</source>
@@ -2701,6 +2701,26 @@
         <source>None yet</source>
         <comment>no suggestion shown yet</comment>
         <translation>Još nema</translation>
+    </message>
+    <message>
+        <source>The other app is also running</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Both apps answer the Tab key, and the system gives it to the other app first. %app stays paused in your other apps until the other app quits.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The other app is still open</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The other app quit, so your suggestions are back in every app.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The other app quit. %app has the Tab key.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

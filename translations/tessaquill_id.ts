@@ -2439,7 +2439,7 @@
     </message>
     <message>
         <source>The button switches the desktop&apos;s accessibility support on. If the desktop&apos;s settings open instead, turn accessibility on there, then come back. This page updates by itself.</source>
-        <translation>Tombol ini mengaktifkan dukungan aksesibilitas desktop. Jika yang terbuka justru pengaturan desktop, aktifkan aksesibilitas di sana, lalu kembali. Halaman ini diperbarui sendiri.</translation>
+        <translation>Tombol ini mengaktifkan dukungan aksesibilitas desktop. Jika yang terbuka justru pengaturan desktop, aktifkan aksesibilitas di sana, lalu kembali. Halaman ini akan diperbarui dengan sendirinya.</translation>
     </message>
     <message>
         <source>Still off? Some desktops start their accessibility service only when you log in. Log out and back in, then try again.</source>
@@ -2602,7 +2602,7 @@
     </message>
     <message>
         <source>Set a Suggest Now shortcut in Keys to ask for suggestions</source>
-        <translation>Atur pintasan “Sarankan sekarang” di “Tombol” untuk meminta saran</translation>
+        <translation>Atur pintasan Sarankan sekarang di bagian Tombol untuk meminta saran</translation>
     </message>
     <message>
         <source>Backspace</source>
@@ -2631,6 +2631,26 @@
         <source>None yet</source>
         <comment>no suggestion shown yet</comment>
         <translation>Belum ada</translation>
+    </message>
+    <message>
+        <source>The other app is also running</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Both apps answer the Tab key, and the system gives it to the other app first. %app stays paused in your other apps until the other app quits.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The other app is still open</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The other app quit, so your suggestions are back in every app.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The other app quit. %app has the Tab key.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

@@ -2226,7 +2226,7 @@
     </message>
     <message>
         <source>Your writing memory is not saved: the keyring is missing or locked, so its key cannot be kept.</source>
-        <translation>La memoria di scrittura non viene salvata: il portachiavi manca o è bloccato, quindi la sua chiave non può essere conservata.</translation>
+        <translation>La memoria di scrittura non viene salvata: il portachiavi manca o è bloccato, quindi la chiave della memoria non può essere conservata.</translation>
     </message>
     <message>
         <source>That address isn&apos;t valid</source>
@@ -2514,7 +2514,7 @@
     </message>
     <message>
         <source>Default follows General: %1, %2 suggestions.</source>
-        <translation>Il predefinito segue «Generali»: %1, suggerimenti %2.</translation>
+        <translation>Predefinito come in «Generali»: %1, suggerimenti %2.</translation>
     </message>
     <message>
         <source>Yes, at %1, %2 on screen, %3 pt tall, %4 and %5</source>
@@ -2666,6 +2666,26 @@
         <source>None yet</source>
         <comment>no suggestion shown yet</comment>
         <translation>Ancora nessuno</translation>
+    </message>
+    <message>
+        <source>The other app is also running</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Both apps answer the Tab key, and the system gives it to the other app first. %app stays paused in your other apps until the other app quits.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The other app is still open</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The other app quit, so your suggestions are back in every app.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The other app quit. %app has the Tab key.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

@@ -2435,7 +2435,7 @@
     </message>
     <message>
         <source>%app reads and types into text fields through the desktop&apos;s accessibility support, which some desktops leave off. %app uses it only for the field you&apos;re writing in.</source>
-        <translation>%appはデスクトップのアクセシビリティ機能を通じて入力欄を読み取り、入力します。この機能がオフになっているデスクトップもあります。%appが使うのは、いま入力している入力欄だけです。</translation>
+        <translation>%appはデスクトップのアクセシビリティ機能を通じて、入力欄の内容を読み取り、文字を入力します。この機能がオフになっているデスクトップもあります。%appがこの機能を使うのは、いま書いている入力欄に対してだけです。</translation>
     </message>
     <message>
         <source>The button switches the desktop&apos;s accessibility support on. If the desktop&apos;s settings open instead, turn accessibility on there, then come back. This page updates by itself.</source>
@@ -2631,6 +2631,26 @@
         <source>None yet</source>
         <comment>no suggestion shown yet</comment>
         <translation>まだありません</translation>
+    </message>
+    <message>
+        <source>The other app is also running</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Both apps answer the Tab key, and the system gives it to the other app first. %app stays paused in your other apps until the other app quits.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The other app is still open</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The other app quit, so your suggestions are back in every app.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The other app quit. %app has the Tab key.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

@@ -301,15 +301,15 @@
     <message numerus="yes">
         <source>Force Quit %1</source>
         <translation>
-            <numerusform>%1 ನಿಂದ ಬಲವಂತವಾಗಿ ನಿರ್ಗಮಿಸಿ</numerusform>
-            <numerusform>%1 ನಿಂದ ಬಲವಂತವಾಗಿ ನಿರ್ಗಮಿಸಿ</numerusform>
+            <numerusform>%1 ಅನ್ನು ಬಲವಂತವಾಗಿ ಮುಚ್ಚಿ</numerusform>
+            <numerusform>%1 ಅನ್ನು ಬಲವಂತವಾಗಿ ಮುಚ್ಚಿ</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Quit %1</source>
         <translation>
-            <numerusform>%1 ನಿಂದ ನಿರ್ಗಮಿಸಿ</numerusform>
-            <numerusform>%1 ನಿಂದ ನಿರ್ಗಮಿಸಿ</numerusform>
+            <numerusform>%1 ಅನ್ನು ಮುಚ್ಚಿ</numerusform>
+            <numerusform>%1 ಅನ್ನು ಮುಚ್ಚಿ</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -1184,8 +1184,8 @@
     <message numerus="yes">
         <source>Next time, quit %1 without asking</source>
         <translation>
-            <numerusform>ಮುಂದಿನ ಬಾರಿ, ಕೇಳದೆಯೇ %1 ನಿಂದ ನಿರ್ಗಮಿಸಿ</numerusform>
-            <numerusform>ಮುಂದಿನ ಬಾರಿ, ಕೇಳದೆಯೇ %1 ನಿಂದ ನಿರ್ಗಮಿಸಿ</numerusform>
+            <numerusform>ಮುಂದಿನ ಬಾರಿ, ಕೇಳದೆಯೇ %1 ಅನ್ನು ಮುಚ್ಚಿ</numerusform>
+            <numerusform>ಮುಂದಿನ ಬಾರಿ, ಕೇಳದೆಯೇ %1 ಅನ್ನು ಮುಚ್ಚಿ</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -2226,7 +2226,7 @@
     </message>
     <message>
         <source>Your writing memory is not saved: the keyring is missing or locked, so its key cannot be kept.</source>
-        <translation>ನಿಮ್ಮ ಬರವಣಿಗೆ ಸ್ಮರಣೆಯನ್ನು ಉಳಿಸಲಾಗುತ್ತಿಲ್ಲ: ಕೀರಿಂಗ್ ಇಲ್ಲ ಅಥವಾ ಲಾಕ್ ಆಗಿದೆ, ಆದ್ದರಿಂದ ಅದರ ಕೀಯನ್ನು ಇಡಲು ಸಾಧ್ಯವಿಲ್ಲ.</translation>
+        <translation>ನಿಮ್ಮ ಬರವಣಿಗೆ ಸ್ಮರಣೆಯನ್ನು ಉಳಿಸಲಾಗುತ್ತಿಲ್ಲ: ಕೀರಿಂಗ್ ಇಲ್ಲ ಅಥವಾ ಲಾಕ್ ಆಗಿದೆ, ಆದ್ದರಿಂದ ಸ್ಮರಣೆಯ ಕೀಯನ್ನು ಇರಿಸಿಕೊಳ್ಳಲು ಸಾಧ್ಯವಿಲ್ಲ.</translation>
     </message>
     <message>
         <source>That address isn&apos;t valid</source>
@@ -2397,7 +2397,7 @@
     </message>
     <message>
         <source>Writes straight into the field. Cleanest in GTK and Qt apps.</source>
-        <translation>ನೇರವಾಗಿ ಫೀಲ್ಡ್‌ನಲ್ಲಿ ಬರೆಯುತ್ತದೆ. GTK ಮತ್ತು Qt ಆ್ಯಪ್‌ಗಳಲ್ಲಿ ಅತ್ಯಂತ ಸ್ವಚ್ಛ.</translation>
+        <translation>ಫೀಲ್ಡ್‌ಗೆ ನೇರವಾಗಿ ಬರೆಯುತ್ತದೆ. GTK ಮತ್ತು Qt ಆ್ಯಪ್‌ಗಳಲ್ಲಿ ಅತ್ಯುತ್ತಮವಾಗಿ ಕೆಲಸ ಮಾಡುತ್ತದೆ.</translation>
     </message>
     <message>
         <source>Typing</source>
@@ -2655,7 +2655,7 @@
     </message>
     <message>
         <source>Quit the other app</source>
-        <translation>ಇನ್ನೊಂದು ಆ್ಯಪ್‌ನಿಂದ ನಿರ್ಗಮಿಸಿ</translation>
+        <translation>ಇನ್ನೊಂದು ಆ್ಯಪ್ ಅನ್ನು ಮುಚ್ಚಿ</translation>
     </message>
     <message>
         <source>None yet</source>
@@ -2666,6 +2666,26 @@
         <source>None yet</source>
         <comment>no suggestion shown yet</comment>
         <translation>ಇನ್ನೂ ಯಾವುದೇ ಸಲಹೆ ಇಲ್ಲ</translation>
+    </message>
+    <message>
+        <source>The other app is also running</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Both apps answer the Tab key, and the system gives it to the other app first. %app stays paused in your other apps until the other app quits.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The other app is still open</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The other app quit, so your suggestions are back in every app.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The other app quit. %app has the Tab key.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

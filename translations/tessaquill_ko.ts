@@ -433,7 +433,7 @@
     </message>
     <message>
         <source>It reads the window you&apos;re typing in, like the chat you&apos;re answering, so suggestions fit. None of it goes online, to us or any server. It stays private on your computer.</source>
-        <translation>답장 중인 채팅처럼 지금 입력 중인 창을 읽어 상황에 맞는 제안을 합니다. 그 내용은 인터넷으로 전송되지 않으며, 저희나 어떤 서버에도 보내지 않습니다. 컴퓨터에만 비공개로 남습니다.</translation>
+        <translation>답장 중인 채팅처럼 지금 입력 중인 창을 읽어 상황에 맞는 제안을 합니다. 읽은 내용은 인터넷으로 나가지 않으며, 저희나 어떤 서버에도 전송되지 않습니다. 컴퓨터에만 비공개로 남습니다.</translation>
     </message>
     <message>
         <source>Accessibility is on</source>
@@ -1520,7 +1520,7 @@
     <message numerus="yes">
         <source>Both apps answer the Tab key, and the system gives it to %1 first. %app stays paused in your other apps until %1 quits.</source>
         <translation>
-            <numerusform>두 앱 모두 Tab 키에 응답하며, 시스템은 %1에 먼저 Tab 키를 줍니다. %1이(가) 종료될 때까지 %app은(는) 다른 앱에서 일시 정지됩니다.</numerusform>
+            <numerusform>두 앱 모두 Tab 키에 응답하며, 시스템은 Tab 키를 %1에 먼저 전달합니다. %1이(가) 종료될 때까지 %app은(는) 다른 앱에서 일시 정지됩니다.</numerusform>
         </translation>
     </message>
     <message>
@@ -2019,7 +2019,7 @@
     </message>
     <message>
         <source>Pause or open Settings from the system tray. Hidden? Open %app from your applications menu to come back.</source>
-        <translation>시스템 트레이에서 일시 정지하거나 설정을 엽니다. 아이콘이 보이지 않으면 응용 프로그램 메뉴에서 %app을(를) 열어 돌아오십시오.</translation>
+        <translation>시스템 트레이에서 일시 정지하거나 설정을 열 수 있습니다. 아이콘이 보이지 않으면 응용 프로그램 메뉴에서 %app을(를) 열어 돌아오십시오.</translation>
     </message>
     <message>
         <source>This tray can&apos;t show text beside icons, so the count shows in the icon&apos;s tooltip.</source>
@@ -2435,7 +2435,7 @@
     </message>
     <message>
         <source>%app reads and types into text fields through the desktop&apos;s accessibility support, which some desktops leave off. %app uses it only for the field you&apos;re writing in.</source>
-        <translation>%app은(는) 데스크톱의 접근성 지원을 통해 텍스트 입력란을 읽고 입력합니다. 일부 데스크톱에서는 이 기능이 꺼져 있습니다. %app은(는) 지금 입력 중인 입력란에만 이 기능을 사용합니다.</translation>
+        <translation>%app은(는) 데스크톱의 접근성 지원을 통해 텍스트 입력란의 내용을 읽고 글자를 입력합니다. 일부 데스크톱에서는 이 기능이 꺼져 있습니다. %app은(는) 지금 쓰고 있는 입력란에만 이 기능을 사용합니다.</translation>
     </message>
     <message>
         <source>The button switches the desktop&apos;s accessibility support on. If the desktop&apos;s settings open instead, turn accessibility on there, then come back. This page updates by itself.</source>
@@ -2631,6 +2631,26 @@
         <source>None yet</source>
         <comment>no suggestion shown yet</comment>
         <translation>아직 없음</translation>
+    </message>
+    <message>
+        <source>The other app is also running</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Both apps answer the Tab key, and the system gives it to the other app first. %app stays paused in your other apps until the other app quits.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The other app is still open</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The other app quit, so your suggestions are back in every app.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The other app quit. %app has the Tab key.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

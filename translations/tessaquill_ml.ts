@@ -301,15 +301,15 @@
     <message numerus="yes">
         <source>Force Quit %1</source>
         <translation>
-            <numerusform>%1-ൽ നിന്ന് നിർബന്ധിച്ച് പുറത്തുകടക്കുക</numerusform>
-            <numerusform>%1-ൽ നിന്ന് നിർബന്ധിച്ച് പുറത്തുകടക്കുക</numerusform>
+            <numerusform>%1 നിർബന്ധിച്ച് അടയ്ക്കുക</numerusform>
+            <numerusform>%1 നിർബന്ധിച്ച് അടയ്ക്കുക</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Quit %1</source>
         <translation>
-            <numerusform>%1-ൽ നിന്ന് പുറത്തുകടക്കുക</numerusform>
-            <numerusform>%1-ൽ നിന്ന് പുറത്തുകടക്കുക</numerusform>
+            <numerusform>%1 അടയ്ക്കുക</numerusform>
+            <numerusform>%1 അടയ്ക്കുക</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -1184,8 +1184,8 @@
     <message numerus="yes">
         <source>Next time, quit %1 without asking</source>
         <translation>
-            <numerusform>അടുത്ത തവണ, ചോദിക്കാതെ %1-ൽ നിന്ന് പുറത്തുകടക്കുക</numerusform>
-            <numerusform>അടുത്ത തവണ, ചോദിക്കാതെ %1-ൽ നിന്ന് പുറത്തുകടക്കുക</numerusform>
+            <numerusform>അടുത്ത തവണ, ചോദിക്കാതെ %1 അടയ്ക്കുക</numerusform>
+            <numerusform>അടുത്ത തവണ, ചോദിക്കാതെ %1 അടയ്ക്കുക</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -2226,7 +2226,7 @@
     </message>
     <message>
         <source>Your writing memory is not saved: the keyring is missing or locked, so its key cannot be kept.</source>
-        <translation>നിങ്ങളുടെ എഴുത്ത് ഓർമ്മ സംരക്ഷിക്കുന്നില്ല: കീറിംഗ് ഇല്ല അല്ലെങ്കിൽ ലോക്ക് ചെയ്തിരിക്കുന്നു, അതിനാൽ അതിന്റെ കീ സൂക്ഷിക്കാനാവില്ല.</translation>
+        <translation>നിങ്ങളുടെ എഴുത്ത് ഓർമ്മ സംരക്ഷിക്കപ്പെടുന്നില്ല: കീറിംഗ് ഇല്ല അല്ലെങ്കിൽ ലോക്ക് ചെയ്തിരിക്കുന്നു, അതിനാൽ ഓർമ്മയുടെ കീ സൂക്ഷിക്കാനാവില്ല.</translation>
     </message>
     <message>
         <source>That address isn&apos;t valid</source>
@@ -2655,7 +2655,7 @@
     </message>
     <message>
         <source>Quit the other app</source>
-        <translation>മറ്റേ ആപ്പിൽ നിന്ന് പുറത്തുകടക്കുക</translation>
+        <translation>മറ്റേ ആപ്പ് അടയ്ക്കുക</translation>
     </message>
     <message>
         <source>None yet</source>
@@ -2666,6 +2666,26 @@
         <source>None yet</source>
         <comment>no suggestion shown yet</comment>
         <translation>ഇതുവരെ നിർദ്ദേശമൊന്നുമില്ല</translation>
+    </message>
+    <message>
+        <source>The other app is also running</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Both apps answer the Tab key, and the system gives it to the other app first. %app stays paused in your other apps until the other app quits.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The other app is still open</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The other app quit, so your suggestions are back in every app.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The other app quit. %app has the Tab key.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

@@ -2316,7 +2316,7 @@
     </message>
     <message>
         <source>Off unless turned on per app</source>
-        <translation>Dimatikan melainkan dihidupkan bagi setiap apl</translation>
+        <translation>Dimatikan melainkan dihidupkan untuk apl tertentu</translation>
     </message>
     <message>
         <source>Tab</source>
@@ -2602,7 +2602,7 @@
     </message>
     <message>
         <source>Set a Suggest Now shortcut in Keys to ask for suggestions</source>
-        <translation>Tetapkan pintasan Cadang sekarang dalam Kekunci untuk meminta cadangan</translation>
+        <translation>Tetapkan pintasan Cadang sekarang di bahagian Kekunci untuk meminta cadangan</translation>
     </message>
     <message>
         <source>Backspace</source>
@@ -2631,6 +2631,26 @@
         <source>None yet</source>
         <comment>no suggestion shown yet</comment>
         <translation>Belum ada</translation>
+    </message>
+    <message>
+        <source>The other app is also running</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Both apps answer the Tab key, and the system gives it to the other app first. %app stays paused in your other apps until the other app quits.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The other app is still open</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The other app quit, so your suggestions are back in every app.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The other app quit. %app has the Tab key.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

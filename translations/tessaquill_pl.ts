@@ -302,9 +302,9 @@
     <message numerus="yes">
         <source>Force Quit %1</source>
         <translation>
-            <numerusform>Wymuś zamknięcie %1</numerusform>
-            <numerusform>Wymuś zamknięcie %1</numerusform>
-            <numerusform>Wymuś zamknięcie %1</numerusform>
+            <numerusform>Wymuś zamknięcie aplikacji %1</numerusform>
+            <numerusform>Wymuś zamknięcie aplikacji %1</numerusform>
+            <numerusform>Wymuś zamknięcie aplikacji %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -2350,11 +2350,11 @@
     </message>
     <message>
         <source>Off in %1</source>
-        <translation>Wyłączony w %1</translation>
+        <translation>Wyłączony w aplikacji %1</translation>
     </message>
     <message>
         <source>Off in %1 by default</source>
-        <translation>Domyślnie wyłączony w %1</translation>
+        <translation>Domyślnie wyłączony w aplikacji %1</translation>
     </message>
     <message>
         <source>Off in code editors</source>
@@ -2701,6 +2701,26 @@
         <source>None yet</source>
         <comment>no suggestion shown yet</comment>
         <translation>Jeszcze brak</translation>
+    </message>
+    <message>
+        <source>The other app is also running</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Both apps answer the Tab key, and the system gives it to the other app first. %app stays paused in your other apps until the other app quits.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The other app is still open</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The other app quit, so your suggestions are back in every app.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The other app quit. %app has the Tab key.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

@@ -2466,11 +2466,11 @@
     </message>
     <message>
         <source>The button switches the desktop&apos;s accessibility support on. If the desktop&apos;s settings open instead, turn accessibility on there, then come back. This page updates by itself.</source>
-        <translation>O botão ativa o suporte de acessibilidade do desktop. Se em vez disso abrirem as configurações do desktop, ative a acessibilidade lá e volte. Esta página se atualiza sozinha.</translation>
+        <translation>O botão ativa o suporte de acessibilidade do desktop. Se as configurações do desktop se abrirem em vez disso, ative a acessibilidade lá e volte. Esta página se atualiza sozinha.</translation>
     </message>
     <message>
         <source>Still off? Some desktops start their accessibility service only when you log in. Log out and back in, then try again.</source>
-        <translation>Ainda desativado? Alguns desktops só iniciam o serviço de acessibilidade quando você entra na sessão. Saia, entre de novo e tente outra vez.</translation>
+        <translation>Ainda desativado? Alguns desktops só iniciam o serviço de acessibilidade quando você entra na sessão. Saia da sessão, entre de novo e tente outra vez.</translation>
     </message>
     <message>
         <source>Pause</source>
@@ -2615,7 +2615,7 @@
     </message>
     <message>
         <source>%1 could not open again. Your choice takes effect the next time you start it.</source>
-        <translation>%1 não conseguiu abrir de novo. Sua escolha vale a partir da próxima vez que você o abrir.</translation>
+        <translation>Não foi possível abrir o %1 de novo. Sua escolha vale a partir da próxima vez que você o abrir.</translation>
     </message>
     <message>
         <source>Downloading the model</source>
@@ -2666,6 +2666,26 @@
         <source>None yet</source>
         <comment>no suggestion shown yet</comment>
         <translation>Nenhuma ainda</translation>
+    </message>
+    <message>
+        <source>The other app is also running</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Both apps answer the Tab key, and the system gives it to the other app first. %app stays paused in your other apps until the other app quits.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The other app is still open</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The other app quit, so your suggestions are back in every app.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The other app quit. %app has the Tab key.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

@@ -1190,9 +1190,9 @@
     <message numerus="yes">
         <source>Next time, quit %1 without asking</source>
         <translation>
-            <numerusform>В следующий раз закрывать %1 без вопросов</numerusform>
-            <numerusform>В следующий раз закрывать %1 без вопросов</numerusform>
-            <numerusform>В следующий раз закрывать %1 без вопросов</numerusform>
+            <numerusform>В следующий раз закрывать %1 без подтверждения</numerusform>
+            <numerusform>В следующий раз закрывать %1 без подтверждения</numerusform>
+            <numerusform>В следующий раз закрывать %1 без подтверждения</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -2249,7 +2249,7 @@
     </message>
     <message>
         <source>Your writing memory is not saved: the keyring is missing or locked, so its key cannot be kept.</source>
-        <translation>Память письма не сохраняется: связки ключей нет или она заблокирована, поэтому её ключ негде хранить.</translation>
+        <translation>Память письма не сохраняется: связка ключей отсутствует или заблокирована, поэтому ключ памяти негде хранить.</translation>
     </message>
     <message>
         <source>That address isn&apos;t valid</source>
@@ -2701,6 +2701,26 @@
         <source>None yet</source>
         <comment>no suggestion shown yet</comment>
         <translation>Пока нет</translation>
+    </message>
+    <message>
+        <source>The other app is also running</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Both apps answer the Tab key, and the system gives it to the other app first. %app stays paused in your other apps until the other app quits.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The other app is still open</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The other app quit, so your suggestions are back in every app.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The other app quit. %app has the Tab key.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

@@ -301,15 +301,15 @@
     <message numerus="yes">
         <source>Force Quit %1</source>
         <translation>
-            <numerusform>%1 నుండి బలవంతంగా నిష్క్రమించు</numerusform>
-            <numerusform>%1 నుండి బలవంతంగా నిష్క్రమించు</numerusform>
+            <numerusform>%1 ను బలవంతంగా మూసివేయి</numerusform>
+            <numerusform>%1 ను బలవంతంగా మూసివేయి</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Quit %1</source>
         <translation>
-            <numerusform>%1 నుండి నిష్క్రమించు</numerusform>
-            <numerusform>%1 నుండి నిష్క్రమించు</numerusform>
+            <numerusform>%1 ను మూసివేయి</numerusform>
+            <numerusform>%1 ను మూసివేయి</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -1184,8 +1184,8 @@
     <message numerus="yes">
         <source>Next time, quit %1 without asking</source>
         <translation>
-            <numerusform>తదుపరిసారి, అడగకుండానే %1 నుండి నిష్క్రమించు</numerusform>
-            <numerusform>తదుపరిసారి, అడగకుండానే %1 నుండి నిష్క్రమించు</numerusform>
+            <numerusform>తదుపరిసారి, అడగకుండానే %1 ను మూసివేయి</numerusform>
+            <numerusform>తదుపరిసారి, అడగకుండానే %1 ను మూసివేయి</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -2514,7 +2514,7 @@
     </message>
     <message>
         <source>Default follows General: %1, %2 suggestions.</source>
-        <translation>డిఫాల్ట్ “సాధారణం” ను అనుసరిస్తుంది: %1, %2 సూచనలు.</translation>
+        <translation>డిఫాల్ట్ “సాధారణం”ను అనుసరిస్తుంది: %1, %2 సూచనలు.</translation>
     </message>
     <message>
         <source>Yes, at %1, %2 on screen, %3 pt tall, %4 and %5</source>
@@ -2655,7 +2655,7 @@
     </message>
     <message>
         <source>Quit the other app</source>
-        <translation>ఇతర యాప్ నుండి నిష్క్రమించు</translation>
+        <translation>ఇతర యాప్‌ను మూసివేయి</translation>
     </message>
     <message>
         <source>None yet</source>
@@ -2666,6 +2666,26 @@
         <source>None yet</source>
         <comment>no suggestion shown yet</comment>
         <translation>ఇంకా సూచన ఏదీ లేదు</translation>
+    </message>
+    <message>
+        <source>The other app is also running</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Both apps answer the Tab key, and the system gives it to the other app first. %app stays paused in your other apps until the other app quits.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The other app is still open</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The other app quit, so your suggestions are back in every app.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The other app quit. %app has the Tab key.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

@@ -213,7 +213,7 @@
     </message>
     <message>
         <source>Runs on this computer after a one-time download. Works offline.</source>
-        <translation>Tek seferlik indirmeden sonra bu bilgisayarda çalışır. İnternet olmadan da çalışır.</translation>
+        <translation>Tek seferlik indirmeden sonra bu bilgisayarda çalışır. İnternet bağlantısı gerektirmez.</translation>
     </message>
     <message>
         <source>Any model you run in Ollama, base models included.</source>
@@ -433,7 +433,7 @@
     </message>
     <message>
         <source>It reads the window you&apos;re typing in, like the chat you&apos;re answering, so suggestions fit. None of it goes online, to us or any server. It stays private on your computer.</source>
-        <translation>Yazdığınız pencereyi, örneğin yanıtladığınız sohbeti okur, böylece öneriler uygun olur. Hiçbiri internete gönderilmez; ne bize ne de herhangi bir sunucuya. Bilgisayarınızda gizli kalır.</translation>
+        <translation>Yazdığınız pencereyi, örneğin yanıtladığınız sohbeti okur; böylece öneriler bağlama uygun olur. Okuduklarının hiçbiri internete gönderilmez; ne bize ne de herhangi bir sunucuya. Her şey bilgisayarınızda gizli kalır.</translation>
     </message>
     <message>
         <source>Accessibility is on</source>
@@ -637,7 +637,7 @@
     </message>
     <message>
         <source>Erase what %app remembered from %1?</source>
-        <translation>%app uygulamasının şurada hatırladıkları silinsin mi: %1?</translation>
+        <translation>%app uygulamasının %1 için hatırladıkları silinsin mi?</translation>
     </message>
     <message>
         <source>Erase</source>
@@ -1069,7 +1069,7 @@
     </message>
     <message>
         <source>Waits while the word you&apos;re typing looks misspelled, so %app doesn&apos;t build on a typo.</source>
-        <translation>Yazdığınız kelime yanlış yazılmış görünürken bekler, böylece %app bir yazım hatasının üzerine öneri kurmaz.</translation>
+        <translation>Yazdığınız kelime yanlış yazılmış görünürken bekler, böylece %app bir yazım hatasının üzerine öneri oluşturmaz.</translation>
     </message>
     <message>
         <source>After a misspelled word, shows a fix next to the caret. Press Tab to swap it in.</source>
@@ -1184,7 +1184,7 @@
     <message numerus="yes">
         <source>%1 is also running</source>
         <translation>
-            <numerusform>Ayrıca çalışıyor: %1</numerusform>
+            <numerusform>Aynı anda çalışıyor: %1</numerusform>
         </translation>
     </message>
     <message>
@@ -2203,7 +2203,7 @@
     </message>
     <message>
         <source>Your writing memory is not saved: the keyring is missing or locked, so its key cannot be kept.</source>
-        <translation>Yazı belleğiniz kaydedilmiyor: anahtarlık yok veya kilitli, bu yüzden anahtarı saklanamıyor.</translation>
+        <translation>Yazı belleğiniz kaydedilmiyor: anahtarlık yok veya kilitli, bu yüzden belleğin anahtarı saklanamıyor.</translation>
     </message>
     <message>
         <source>That address isn&apos;t valid</source>
@@ -2631,6 +2631,26 @@
         <source>None yet</source>
         <comment>no suggestion shown yet</comment>
         <translation>Henüz yok</translation>
+    </message>
+    <message>
+        <source>The other app is also running</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Both apps answer the Tab key, and the system gives it to the other app first. %app stays paused in your other apps until the other app quits.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The other app is still open</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The other app quit, so your suggestions are back in every app.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The other app quit. %app has the Tab key.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

@@ -2226,7 +2226,7 @@
     </message>
     <message>
         <source>Your writing memory is not saved: the keyring is missing or locked, so its key cannot be kept.</source>
-        <translation>آپ کی تحریری میموری محفوظ نہیں ہو رہی: کی رنگ موجود نہیں یا مقفل ہے، اس لیے اس کی کلید رکھی نہیں جا سکتی۔</translation>
+        <translation>آپ کی تحریری میموری محفوظ نہیں ہو رہی: کی رنگ موجود نہیں یا مقفل ہے، اس لیے میموری کی کلید رکھی نہیں جا سکتی۔</translation>
     </message>
     <message>
         <source>That address isn&apos;t valid</source>
@@ -2462,7 +2462,7 @@
     </message>
     <message>
         <source>%app reads and types into text fields through the desktop&apos;s accessibility support, which some desktops leave off. %app uses it only for the field you&apos;re writing in.</source>
-        <translation>ایپ %app ڈیسک ٹاپ کی رسائی پذیری کی سہولت کے ذریعے متن کی فیلڈز پڑھتی اور ان میں ٹائپ کرتی ہے؛ کچھ ڈیسک ٹاپ اسے آف رکھتے ہیں۔ %app اسے صرف اسی فیلڈ کے لیے استعمال کرتی ہے جس میں آپ لکھ رہے ہیں۔</translation>
+        <translation>ایپ %app ڈیسک ٹاپ کی رسائی پذیری کی سہولت کے ذریعے متن کی فیلڈز پڑھتی اور ان میں ٹائپ کرتی ہے؛ کچھ ڈیسک ٹاپ اسے آف رکھتے ہیں۔ ایپ %app اسے صرف اسی فیلڈ کے لیے استعمال کرتی ہے جس میں آپ لکھ رہے ہیں۔</translation>
     </message>
     <message>
         <source>The button switches the desktop&apos;s accessibility support on. If the desktop&apos;s settings open instead, turn accessibility on there, then come back. This page updates by itself.</source>
@@ -2666,6 +2666,26 @@
         <source>None yet</source>
         <comment>no suggestion shown yet</comment>
         <translation>ابھی کوئی تجویز نہیں</translation>
+    </message>
+    <message>
+        <source>The other app is also running</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Both apps answer the Tab key, and the system gives it to the other app first. %app stays paused in your other apps until the other app quits.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The other app is still open</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The other app quit, so your suggestions are back in every app.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The other app quit. %app has the Tab key.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

@@ -56,6 +56,7 @@ TEST(RivalPromptTexts, EveryStateInSingularAndPlural)
         {RivalPromptState::resolved, three, {}, "Tessaquill has the Tab key", "Done", true},
         // No name known: the quit button says so in its own words.
         {RivalPromptState::waiting, {}, {}, "The other app is also running", "Quit the other app", false},
+        {RivalPromptState::refused, {}, {}, "The other app is still open", "Force Quit", false},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.headline.toStdString());
@@ -66,6 +67,7 @@ TEST(RivalPromptTexts, EveryStateInSingularAndPlural)
         EXPECT_EQ(t.toggle.isEmpty(), r.state == RivalPromptState::resolved);
         EXPECT_EQ(t.secondary, r.state != RivalPromptState::resolved);
         EXPECT_FALSE(t.explanation.contains(QLatin1String("macOS")));
+        EXPECT_FALSE(t.explanation.contains(QLatin1String(" The other app"))) << t.explanation.toStdString();
         if (r.state != RivalPromptState::resolved)
             EXPECT_EQ(t.explanation.contains(QRegularExpression(QStringLiteral("\\b(?:they|them)\\b"))), r.plural)
                 << t.explanation.toStdString();

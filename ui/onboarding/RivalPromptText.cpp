@@ -63,12 +63,15 @@ RivalPromptTexts rivalPromptTexts(RivalPromptState state, const QList<RivalApp>&
     switch (state) {
     case RivalPromptState::waiting:
     case RivalPromptState::quitting:
-        out.headline = text("%1 is also running", apps).arg(names);
-        out.explanation = apps == 1 ? text("Both apps answer the Tab key, and the system gives it to %1 first. "
-                                           "%app stays paused in your other apps until %1 quits.",
-                                           apps)
-                                          .arg(names)
-                                    : text("These apps answer the Tab key before %app can, so %app stays paused in "
+        // With no name known, whole sentences of their own: a name is never glued into them.
+        out.headline = named ? text("%1 is also running", apps).arg(names) : text("The other app is also running");
+        out.explanation = !named    ? text("Both apps answer the Tab key, and the system gives it to the other app "
+                                           "first. %app stays paused in your other apps until the other app quits.")
+                          : apps == 1 ? text("Both apps answer the Tab key, and the system gives it to %1 first. "
+                                             "%app stays paused in your other apps until %1 quits.",
+                                             apps)
+                                            .arg(names)
+                                      : text("These apps answer the Tab key before %app can, so %app stays paused in "
                                            "your other apps until they quit.",
                                            apps);
         if (state == RivalPromptState::quitting)
@@ -77,13 +80,15 @@ RivalPromptTexts rivalPromptTexts(RivalPromptState state, const QList<RivalApp>&
             out.primary = named ? text("Quit %1", named).arg(names) : text("Quit the other app");
         break;
     case RivalPromptState::refused:
-        out.headline = text("%1 is still open", apps).arg(names);
+        out.headline = named ? text("%1 is still open", apps).arg(names) : text("The other app is still open");
         out.explanation = text("It may be waiting on a dialog of its own. Force Quit closes it right away.", apps);
         out.primary = text("Force Quit");
         break;
     case RivalPromptState::resolved:
         out.headline = text("%app has the Tab key");
-        out.explanation = text("%1 quit, so your suggestions are back in every app.").arg(rivalNames(shown));
+        out.explanation = uniqueNames(shown).isEmpty()
+                              ? text("The other app quit, so your suggestions are back in every app.")
+                              : text("%1 quit, so your suggestions are back in every app.").arg(rivalNames(shown));
         out.primary = text("Done");
         break;
     }
@@ -92,6 +97,8 @@ RivalPromptTexts rivalPromptTexts(RivalPromptState state, const QList<RivalApp>&
 
 QString rivalAnnouncement(const QList<RivalApp>& shown)
 {
+    if (uniqueNames(shown).isEmpty())
+        return text("The other app quit. %app has the Tab key.");
     return text("%1 quit. %app has the Tab key.").arg(rivalNames(shown));
 }
 

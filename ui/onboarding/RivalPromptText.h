@@ -13,7 +13,8 @@ enum class RivalPromptState { waiting, quitting, refused, resolved };
 
 RivalPromptState rivalPromptState(bool resolved, RivalWatcher::QuitState quitState);
 
-// Each name once, in order, as the locale's "and" list; "The other app" for none.
+// Each name once, in order, as the locale's "and" list; "The other app" for none (the texts
+// for no name are sentences of their own, so it is never put into one).
 QString rivalNames(const QList<RivalApp>& apps);
 
 struct RivalPromptTexts {
