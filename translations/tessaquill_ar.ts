@@ -2809,23 +2809,23 @@
     </message>
     <message>
         <source>The other app is also running</source>
-        <translation type="unfinished"></translation>
+        <translation>يعمل التطبيق الآخر أيضًا</translation>
     </message>
     <message>
         <source>Both apps answer the Tab key, and the system gives it to the other app first. %app stays paused in your other apps until the other app quits.</source>
-        <translation type="unfinished"></translation>
+        <translation>يستجيب التطبيقان لمفتاح Tab، ويمنحه النظام للتطبيق الآخر أولًا. يبقى %app متوقفًا مؤقتًا في تطبيقاتك الأخرى حتى يُنهى التطبيق الآخر.</translation>
     </message>
     <message>
         <source>The other app is still open</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يزال التطبيق الآخر مفتوحًا</translation>
     </message>
     <message>
         <source>The other app quit, so your suggestions are back in every app.</source>
-        <translation type="unfinished"></translation>
+        <translation>تم إنهاء التطبيق الآخر، فعادت اقتراحاتك إلى كل التطبيقات.</translation>
     </message>
     <message>
         <source>The other app quit. %app has the Tab key.</source>
-        <translation type="unfinished"></translation>
+        <translation>تم إنهاء التطبيق الآخر. مفتاح Tab الآن لـ %app.</translation>
     </message>
 </context>
 </TS>

@@ -902,13 +902,13 @@
     <message numerus="yes">
         <source>%1 didn&apos;t quit. They may be showing a dialog. Force Quit closes them right away.</source>
         <translation>
-            <numerusform>%1 বন্ধ হয়নি। হয়তো এটি একটি ডায়ালগ দেখাচ্ছে। “জোর করে বন্ধ” এটি সঙ্গে সঙ্গে বন্ধ করে।</numerusform>
-            <numerusform>%1 বন্ধ হয়নি। হয়তো এগুলো ডায়ালগ দেখাচ্ছে। “জোর করে বন্ধ” এগুলো সঙ্গে সঙ্গে বন্ধ করে।</numerusform>
+            <numerusform>%1 বন্ধ হয়নি। হয়তো এটি একটি ডায়ালগ দেখাচ্ছে। “জোর করে বন্ধ করুন” এটি সঙ্গে সঙ্গে বন্ধ করে।</numerusform>
+            <numerusform>%1 বন্ধ হয়নি। হয়তো এগুলো ডায়ালগ দেখাচ্ছে। “জোর করে বন্ধ করুন” এগুলো সঙ্গে সঙ্গে বন্ধ করে।</numerusform>
         </translation>
     </message>
     <message>
         <source>Force Quit</source>
-        <translation>জোর করে বন্ধ</translation>
+        <translation>জোর করে বন্ধ করুন</translation>
     </message>
     <message numerus="yes">
         <source>%1 take the Tab key before %app can, so %app stays paused in your other apps until you quit them.</source>
@@ -2631,8 +2631,8 @@
     <message numerus="yes">
         <source>It may be waiting on a dialog of its own. Force Quit closes it right away.</source>
         <translation>
-            <numerusform>হয়তো এটি নিজের কোনো ডায়ালগের অপেক্ষায় আছে। “জোর করে বন্ধ” এটি সঙ্গে সঙ্গে বন্ধ করে।</numerusform>
-            <numerusform>হয়তো এগুলো নিজেদের কোনো ডায়ালগের অপেক্ষায় আছে। “জোর করে বন্ধ” এগুলো সঙ্গে সঙ্গে বন্ধ করে।</numerusform>
+            <numerusform>হয়তো এটি নিজের কোনো ডায়ালগের অপেক্ষায় আছে। “জোর করে বন্ধ করুন” এটি সঙ্গে সঙ্গে বন্ধ করে।</numerusform>
+            <numerusform>হয়তো এগুলো নিজেদের কোনো ডায়ালগের অপেক্ষায় আছে। “জোর করে বন্ধ করুন” এগুলো সঙ্গে সঙ্গে বন্ধ করে।</numerusform>
         </translation>
     </message>
     <message>
@@ -2669,23 +2669,23 @@
     </message>
     <message>
         <source>The other app is also running</source>
-        <translation type="unfinished"></translation>
+        <translation>অন্য অ্যাপটিও চলছে</translation>
     </message>
     <message>
         <source>Both apps answer the Tab key, and the system gives it to the other app first. %app stays paused in your other apps until the other app quits.</source>
-        <translation type="unfinished"></translation>
+        <translation>দুটি অ্যাপই Tab কী-তে সাড়া দেয়, আর সিস্টেম সেটি আগে অন্য অ্যাপটিকে দেয়। ওই অ্যাপটি বন্ধ না হওয়া পর্যন্ত %app আপনার অন্য অ্যাপগুলোতে বিরতিতে থাকে।</translation>
     </message>
     <message>
         <source>The other app is still open</source>
-        <translation type="unfinished"></translation>
+        <translation>অন্য অ্যাপটি এখনও খোলা</translation>
     </message>
     <message>
         <source>The other app quit, so your suggestions are back in every app.</source>
-        <translation type="unfinished"></translation>
+        <translation>অন্য অ্যাপটি বন্ধ হয়েছে, তাই আপনার সাজেশন সব অ্যাপে ফিরে এসেছে।</translation>
     </message>
     <message>
         <source>The other app quit. %app has the Tab key.</source>
-        <translation type="unfinished"></translation>
+        <translation>অন্য অ্যাপটি বন্ধ হয়েছে। Tab কী এখন %app-এর।</translation>
     </message>
 </context>
 </TS>

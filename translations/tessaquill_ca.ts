@@ -2669,23 +2669,23 @@
     </message>
     <message>
         <source>The other app is also running</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;altra app també està oberta</translation>
     </message>
     <message>
         <source>Both apps answer the Tab key, and the system gives it to the other app first. %app stays paused in your other apps until the other app quits.</source>
-        <translation type="unfinished"></translation>
+        <translation>Totes dues apps responen a la tecla Tab, i el sistema la dona primer a l&apos;altra app. %app queda en pausa a les altres apps fins que l&apos;altra app es tanqui.</translation>
     </message>
     <message>
         <source>The other app is still open</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;altra app encara està oberta</translation>
     </message>
     <message>
         <source>The other app quit, so your suggestions are back in every app.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;altra app s&apos;ha tancat: els suggeriments tornen a ser a totes les apps.</translation>
     </message>
     <message>
         <source>The other app quit. %app has the Tab key.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;altra app s&apos;ha tancat. %app té la tecla Tab.</translation>
     </message>
 </context>
 </TS>

@@ -2704,23 +2704,23 @@
     </message>
     <message>
         <source>The other app is also running</source>
-        <translation type="unfinished"></translation>
+        <translation>Ta druhá aplikace také běží</translation>
     </message>
     <message>
         <source>Both apps answer the Tab key, and the system gives it to the other app first. %app stays paused in your other apps until the other app quits.</source>
-        <translation type="unfinished"></translation>
+        <translation>Obě aplikace reagují na klávesu Tab a systém ji dá nejprve té druhé aplikaci. %app zůstane v ostatních aplikacích pozastaven, dokud se ta druhá aplikace neukončí.</translation>
     </message>
     <message>
         <source>The other app is still open</source>
-        <translation type="unfinished"></translation>
+        <translation>Ta druhá aplikace je stále otevřená</translation>
     </message>
     <message>
         <source>The other app quit, so your suggestions are back in every app.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ta druhá aplikace byla ukončena, návrhy jsou zpět ve všech aplikacích.</translation>
     </message>
     <message>
         <source>The other app quit. %app has the Tab key.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ta druhá aplikace byla ukončena. %app má klávesu Tab.</translation>
     </message>
 </context>
 </TS>

@@ -2669,23 +2669,23 @@
     </message>
     <message>
         <source>The other app is also running</source>
-        <translation type="unfinished"></translation>
+        <translation>Den anden app kører også</translation>
     </message>
     <message>
         <source>Both apps answer the Tab key, and the system gives it to the other app first. %app stays paused in your other apps until the other app quits.</source>
-        <translation type="unfinished"></translation>
+        <translation>Begge apps reagerer på Tab-tasten, og systemet giver den først til den anden app. %app er på pause i dine andre apps, indtil den anden app afslutter.</translation>
     </message>
     <message>
         <source>The other app is still open</source>
-        <translation type="unfinished"></translation>
+        <translation>Den anden app er stadig åben</translation>
     </message>
     <message>
         <source>The other app quit, so your suggestions are back in every app.</source>
-        <translation type="unfinished"></translation>
+        <translation>Den anden app er afsluttet, så dine forslag er tilbage i alle apps.</translation>
     </message>
     <message>
         <source>The other app quit. %app has the Tab key.</source>
-        <translation type="unfinished"></translation>
+        <translation>Den anden app er afsluttet. %app har Tab-tasten.</translation>
     </message>
 </context>
 </TS>

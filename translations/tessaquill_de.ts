@@ -2669,23 +2669,23 @@
     </message>
     <message>
         <source>The other app is also running</source>
-        <translation type="unfinished"></translation>
+        <translation>Die andere App läuft ebenfalls</translation>
     </message>
     <message>
         <source>Both apps answer the Tab key, and the system gives it to the other app first. %app stays paused in your other apps until the other app quits.</source>
-        <translation type="unfinished"></translation>
+        <translation>Beide Apps reagieren auf die Tab-Taste, und das System gibt sie zuerst an die andere App. %app bleibt in deinen anderen Apps pausiert, bis die andere App beendet ist.</translation>
     </message>
     <message>
         <source>The other app is still open</source>
-        <translation type="unfinished"></translation>
+        <translation>Die andere App ist noch offen</translation>
     </message>
     <message>
         <source>The other app quit, so your suggestions are back in every app.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die andere App wurde beendet. Deine Vorschläge sind wieder in jeder App da.</translation>
     </message>
     <message>
         <source>The other app quit. %app has the Tab key.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die andere App wurde beendet. %app hat die Tab-Taste.</translation>
     </message>
 </context>
 </TS>

@@ -2669,23 +2669,23 @@
     </message>
     <message>
         <source>The other app is also running</source>
-        <translation type="unfinished"></translation>
+        <translation>Εκτελείται επίσης η άλλη εφαρμογή</translation>
     </message>
     <message>
         <source>Both apps answer the Tab key, and the system gives it to the other app first. %app stays paused in your other apps until the other app quits.</source>
-        <translation type="unfinished"></translation>
+        <translation>Και οι δύο εφαρμογές ανταποκρίνονται στο πλήκτρο Tab και το σύστημα το δίνει πρώτα στην άλλη εφαρμογή. Το %app μένει σε παύση στις άλλες εφαρμογές σας μέχρι να τερματιστεί η άλλη εφαρμογή.</translation>
     </message>
     <message>
         <source>The other app is still open</source>
-        <translation type="unfinished"></translation>
+        <translation>Η άλλη εφαρμογή είναι ακόμα ανοιχτή</translation>
     </message>
     <message>
         <source>The other app quit, so your suggestions are back in every app.</source>
-        <translation type="unfinished"></translation>
+        <translation>Η άλλη εφαρμογή τερματίστηκε, οπότε οι προτάσεις σας επέστρεψαν σε κάθε εφαρμογή.</translation>
     </message>
     <message>
         <source>The other app quit. %app has the Tab key.</source>
-        <translation type="unfinished"></translation>
+        <translation>Η άλλη εφαρμογή τερματίστηκε. Το %app έχει το πλήκτρο Tab.</translation>
     </message>
 </context>
 </TS>

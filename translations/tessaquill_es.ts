@@ -2669,23 +2669,23 @@
     </message>
     <message>
         <source>The other app is also running</source>
-        <translation type="unfinished"></translation>
+        <translation>La otra app también está abierta</translation>
     </message>
     <message>
         <source>Both apps answer the Tab key, and the system gives it to the other app first. %app stays paused in your other apps until the other app quits.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ambas apps atienden la tecla Tab, y el sistema se la da primero a la otra app. %app sigue en pausa en tus otras apps hasta que la otra app se cierre.</translation>
     </message>
     <message>
         <source>The other app is still open</source>
-        <translation type="unfinished"></translation>
+        <translation>La otra app sigue abierta</translation>
     </message>
     <message>
         <source>The other app quit, so your suggestions are back in every app.</source>
-        <translation type="unfinished"></translation>
+        <translation>La otra app se cerró, así que tus sugerencias vuelven a estar en todas las apps.</translation>
     </message>
     <message>
         <source>The other app quit. %app has the Tab key.</source>
-        <translation type="unfinished"></translation>
+        <translation>La otra app se cerró. %app tiene la tecla Tab.</translation>
     </message>
 </context>
 </TS>

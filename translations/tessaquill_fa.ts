@@ -2634,23 +2634,23 @@
     </message>
     <message>
         <source>The other app is also running</source>
-        <translation type="unfinished"></translation>
+        <translation>برنامهٔ دیگر هم در حال اجراست</translation>
     </message>
     <message>
         <source>Both apps answer the Tab key, and the system gives it to the other app first. %app stays paused in your other apps until the other app quits.</source>
-        <translation type="unfinished"></translation>
+        <translation>هر دو برنامه به کلید Tab پاسخ می‌دهند و سیستم آن را اول به برنامهٔ دیگر می‌دهد. برنامهٔ %app تا وقتی آن برنامه بسته نشود، در برنامه‌های دیگرتان متوقف می‌ماند.</translation>
     </message>
     <message>
         <source>The other app is still open</source>
-        <translation type="unfinished"></translation>
+        <translation>برنامهٔ دیگر هنوز باز است</translation>
     </message>
     <message>
         <source>The other app quit, so your suggestions are back in every app.</source>
-        <translation type="unfinished"></translation>
+        <translation>برنامهٔ دیگر بسته شد، پس پیشنهادهایتان به همهٔ برنامه‌ها برگشت.</translation>
     </message>
     <message>
         <source>The other app quit. %app has the Tab key.</source>
-        <translation type="unfinished"></translation>
+        <translation>برنامهٔ دیگر بسته شد. کلید Tab در اختیار %app است.</translation>
     </message>
 </context>
 </TS>

@@ -1520,7 +1520,7 @@
     </message>
     <message>
         <source>Quit other autocomplete apps when they open</source>
-        <translation>Sulje muut automaattitäydennykset niiden avautuessa</translation>
+        <translation>Lopeta muut automaattitäydennykset niiden avautuessa</translation>
     </message>
     <message>
         <source>Keeps a few minutes of text from windows you switched away from, like a page you read before replying. It stays on your computer and skips apps you switched off.</source>
@@ -1901,7 +1901,7 @@
     </message>
     <message>
         <source>%1 shares no text. Quit it and start it with %2 to get suggestions in it.</source>
-        <translation>%1 ei jaa tekstiä. Sulje se ja käynnistä valitsimella %2, niin saat siihen ehdotuksia.</translation>
+        <translation>%1 ei jaa tekstiä. Lopeta se ja käynnistä valitsimella %2, niin saat siihen ehdotuksia.</translation>
     </message>
     <message>
         <source>On-device model</source>
@@ -2669,23 +2669,23 @@
     </message>
     <message>
         <source>The other app is also running</source>
-        <translation type="unfinished"></translation>
+        <translation>Toinen sovellus on myös käynnissä</translation>
     </message>
     <message>
         <source>Both apps answer the Tab key, and the system gives it to the other app first. %app stays paused in your other apps until the other app quits.</source>
-        <translation type="unfinished"></translation>
+        <translation>Molemmat sovellukset reagoivat Tab-näppäimeen, ja järjestelmä antaa sen ensin toiselle sovellukselle. %app on tauolla muissa sovelluksissa, kunnes toinen sovellus sulkeutuu.</translation>
     </message>
     <message>
         <source>The other app is still open</source>
-        <translation type="unfinished"></translation>
+        <translation>Toinen sovellus on yhä auki</translation>
     </message>
     <message>
         <source>The other app quit, so your suggestions are back in every app.</source>
-        <translation type="unfinished"></translation>
+        <translation>Toinen sovellus sulkeutui, joten ehdotukset ovat taas käytössä kaikissa sovelluksissa.</translation>
     </message>
     <message>
         <source>The other app quit. %app has the Tab key.</source>
-        <translation type="unfinished"></translation>
+        <translation>Toinen sovellus sulkeutui. %app sai Tab-näppäimen.</translation>
     </message>
 </context>
 </TS>

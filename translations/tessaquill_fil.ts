@@ -2669,23 +2669,23 @@
     </message>
     <message>
         <source>The other app is also running</source>
-        <translation type="unfinished"></translation>
+        <translation>Tumatakbo rin ang ibang app</translation>
     </message>
     <message>
         <source>Both apps answer the Tab key, and the system gives it to the other app first. %app stays paused in your other apps until the other app quits.</source>
-        <translation type="unfinished"></translation>
+        <translation>Parehong sumasagot ang dalawang app sa Tab key, at ibinibigay muna ito ng system sa ibang app. Mananatiling naka-pause ang %app sa iba mo pang app hanggang magsara ang app na iyon.</translation>
     </message>
     <message>
         <source>The other app is still open</source>
-        <translation type="unfinished"></translation>
+        <translation>Bukas pa rin ang ibang app</translation>
     </message>
     <message>
         <source>The other app quit, so your suggestions are back in every app.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nagsara ang ibang app, kaya bumalik na ang mga mungkahi mo sa bawat app.</translation>
     </message>
     <message>
         <source>The other app quit. %app has the Tab key.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nagsara ang ibang app. Nasa %app na ang Tab key.</translation>
     </message>
 </context>
 </TS>

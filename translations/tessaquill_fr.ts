@@ -2669,23 +2669,23 @@
     </message>
     <message>
         <source>The other app is also running</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;autre app est aussi ouverte</translation>
     </message>
     <message>
         <source>Both apps answer the Tab key, and the system gives it to the other app first. %app stays paused in your other apps until the other app quits.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les deux apps répondent à la touche Tab, et le système la donne d&apos;abord à l&apos;autre app. %app reste en pause dans vos autres apps jusqu&apos;à ce que l&apos;autre app se ferme.</translation>
     </message>
     <message>
         <source>The other app is still open</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;autre app est toujours ouverte</translation>
     </message>
     <message>
         <source>The other app quit, so your suggestions are back in every app.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;autre app s&apos;est fermée&#xa0;: vos suggestions sont de retour dans toutes les apps.</translation>
     </message>
     <message>
         <source>The other app quit. %app has the Tab key.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;autre app s&apos;est fermée. %app a la touche Tab.</translation>
     </message>
 </context>
 </TS>

@@ -2669,23 +2669,23 @@
     </message>
     <message>
         <source>The other app is also running</source>
-        <translation type="unfinished"></translation>
+        <translation>બીજી ઍપ પણ ચાલે છે</translation>
     </message>
     <message>
         <source>Both apps answer the Tab key, and the system gives it to the other app first. %app stays paused in your other apps until the other app quits.</source>
-        <translation type="unfinished"></translation>
+        <translation>બંને ઍપ Tab કીનો જવાબ આપે છે, અને સિસ્ટમ તે પહેલાં બીજી ઍપને આપે છે. બીજી ઍપ બંધ ન થાય ત્યાં સુધી %app તમારી અન્ય ઍપમાં થોભેલું રહે છે.</translation>
     </message>
     <message>
         <source>The other app is still open</source>
-        <translation type="unfinished"></translation>
+        <translation>બીજી ઍપ હજી ખુલ્લી છે</translation>
     </message>
     <message>
         <source>The other app quit, so your suggestions are back in every app.</source>
-        <translation type="unfinished"></translation>
+        <translation>બીજી ઍપ બંધ થઈ, તેથી તમારાં સૂચનો દરેક ઍપમાં પાછાં આવ્યાં.</translation>
     </message>
     <message>
         <source>The other app quit. %app has the Tab key.</source>
-        <translation type="unfinished"></translation>
+        <translation>બીજી ઍપ બંધ થઈ. Tab કી હવે %app પાસે છે.</translation>
     </message>
 </context>
 </TS>

@@ -2669,23 +2669,23 @@
     </message>
     <message>
         <source>The other app is also running</source>
-        <translation type="unfinished"></translation>
+        <translation>גם האפליקציה האחרת פועלת</translation>
     </message>
     <message>
         <source>Both apps answer the Tab key, and the system gives it to the other app first. %app stays paused in your other apps until the other app quits.</source>
-        <translation type="unfinished"></translation>
+        <translation>שתי האפליקציות עונות למקש Tab, והמערכת נותנת אותו קודם לאפליקציה האחרת. ‏%app נשאר מושהה באפליקציות האחרות שלך עד שהאפליקציה האחרת תיסגר.</translation>
     </message>
     <message>
         <source>The other app is still open</source>
-        <translation type="unfinished"></translation>
+        <translation>האפליקציה האחרת עדיין פתוחה</translation>
     </message>
     <message>
         <source>The other app quit, so your suggestions are back in every app.</source>
-        <translation type="unfinished"></translation>
+        <translation>האפליקציה האחרת נסגרה, וההצעות חזרו לכל האפליקציות.</translation>
     </message>
     <message>
         <source>The other app quit. %app has the Tab key.</source>
-        <translation type="unfinished"></translation>
+        <translation>האפליקציה האחרת נסגרה. המקש Tab אצל %app.</translation>
     </message>
 </context>
 </TS>

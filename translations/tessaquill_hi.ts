@@ -2669,23 +2669,23 @@
     </message>
     <message>
         <source>The other app is also running</source>
-        <translation type="unfinished"></translation>
+        <translation>दूसरा ऐप भी चल रहा है</translation>
     </message>
     <message>
         <source>Both apps answer the Tab key, and the system gives it to the other app first. %app stays paused in your other apps until the other app quits.</source>
-        <translation type="unfinished"></translation>
+        <translation>दोनों ऐप Tab कुंजी का जवाब देते हैं, और सिस्टम उसे पहले दूसरे ऐप को देता है। उस ऐप के बंद होने तक %app आपके दूसरे ऐप में रुका रहता है।</translation>
     </message>
     <message>
         <source>The other app is still open</source>
-        <translation type="unfinished"></translation>
+        <translation>दूसरा ऐप अब भी खुला है</translation>
     </message>
     <message>
         <source>The other app quit, so your suggestions are back in every app.</source>
-        <translation type="unfinished"></translation>
+        <translation>दूसरा ऐप बंद हो गया, इसलिए आपके सुझाव हर ऐप में लौट आए हैं।</translation>
     </message>
     <message>
         <source>The other app quit. %app has the Tab key.</source>
-        <translation type="unfinished"></translation>
+        <translation>दूसरा ऐप बंद हो गया। Tab कुंजी अब %app के पास है।</translation>
     </message>
 </context>
 </TS>

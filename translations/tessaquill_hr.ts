@@ -2704,23 +2704,23 @@
     </message>
     <message>
         <source>The other app is also running</source>
-        <translation type="unfinished"></translation>
+        <translation>Druga aplikacija također radi</translation>
     </message>
     <message>
         <source>Both apps answer the Tab key, and the system gives it to the other app first. %app stays paused in your other apps until the other app quits.</source>
-        <translation type="unfinished"></translation>
+        <translation>Obje aplikacije reagiraju na tipku Tab, a sustav je najprije daje drugoj aplikaciji. %app ostaje pauziran u vašim drugim aplikacijama dok se ta aplikacija ne zatvori.</translation>
     </message>
     <message>
         <source>The other app is still open</source>
-        <translation type="unfinished"></translation>
+        <translation>Druga aplikacija je još otvorena</translation>
     </message>
     <message>
         <source>The other app quit, so your suggestions are back in every app.</source>
-        <translation type="unfinished"></translation>
+        <translation>Druga aplikacija je zatvorena pa su vaši prijedlozi ponovno u svakoj aplikaciji.</translation>
     </message>
     <message>
         <source>The other app quit. %app has the Tab key.</source>
-        <translation type="unfinished"></translation>
+        <translation>Druga aplikacija je zatvorena. %app ima tipku Tab.</translation>
     </message>
 </context>
 </TS>

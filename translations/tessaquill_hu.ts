@@ -2634,23 +2634,23 @@
     </message>
     <message>
         <source>The other app is also running</source>
-        <translation type="unfinished"></translation>
+        <translation>A másik alkalmazás is fut</translation>
     </message>
     <message>
         <source>Both apps answer the Tab key, and the system gives it to the other app first. %app stays paused in your other apps until the other app quits.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mindkét alkalmazás reagál a Tab billentyűre, és a rendszer először a másik alkalmazásnak adja. Ezért a %app szünetel a többi alkalmazásban, amíg a másik alkalmazás ki nem lép.</translation>
     </message>
     <message>
         <source>The other app is still open</source>
-        <translation type="unfinished"></translation>
+        <translation>A másik alkalmazás még mindig nyitva van</translation>
     </message>
     <message>
         <source>The other app quit, so your suggestions are back in every app.</source>
-        <translation type="unfinished"></translation>
+        <translation>A másik alkalmazás kilépett. A javaslatok újra minden alkalmazásban működnek.</translation>
     </message>
     <message>
         <source>The other app quit. %app has the Tab key.</source>
-        <translation type="unfinished"></translation>
+        <translation>A másik alkalmazás kilépett. A Tab billentyű a %app programé.</translation>
     </message>
 </context>
 </TS>

@@ -2634,23 +2634,23 @@
     </message>
     <message>
         <source>The other app is also running</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplikasi lain itu juga berjalan</translation>
     </message>
     <message>
         <source>Both apps answer the Tab key, and the system gives it to the other app first. %app stays paused in your other apps until the other app quits.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kedua aplikasi menjawab tombol Tab, dan sistem memberikannya lebih dulu ke aplikasi lain itu. %app tetap dijeda di aplikasi lain sampai aplikasi itu keluar.</translation>
     </message>
     <message>
         <source>The other app is still open</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplikasi lain itu masih terbuka</translation>
     </message>
     <message>
         <source>The other app quit, so your suggestions are back in every app.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplikasi lain itu sudah keluar, jadi saran Anda kembali di semua aplikasi.</translation>
     </message>
     <message>
         <source>The other app quit. %app has the Tab key.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplikasi lain itu sudah keluar. Tombol Tab kini milik %app.</translation>
     </message>
 </context>
 </TS>

@@ -2669,23 +2669,23 @@
     </message>
     <message>
         <source>The other app is also running</source>
-        <translation type="unfinished"></translation>
+        <translation>È aperta anche l&apos;altra app</translation>
     </message>
     <message>
         <source>Both apps answer the Tab key, and the system gives it to the other app first. %app stays paused in your other apps until the other app quits.</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrambe le app rispondono al tasto Tab, e il sistema lo dà prima all&apos;altra app. %app resta in pausa nelle altre app finché l&apos;altra app non si chiude.</translation>
     </message>
     <message>
         <source>The other app is still open</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;altra app è ancora aperta</translation>
     </message>
     <message>
         <source>The other app quit, so your suggestions are back in every app.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;altra app si è chiusa: i tuoi suggerimenti tornano in ogni app.</translation>
     </message>
     <message>
         <source>The other app quit. %app has the Tab key.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;altra app si è chiusa. %app ha il tasto Tab.</translation>
     </message>
 </context>
 </TS>

@@ -2634,23 +2634,23 @@
     </message>
     <message>
         <source>The other app is also running</source>
-        <translation type="unfinished"></translation>
+        <translation>もう一方のアプリも起動しています</translation>
     </message>
     <message>
         <source>Both apps answer the Tab key, and the system gives it to the other app first. %app stays paused in your other apps until the other app quits.</source>
-        <translation type="unfinished"></translation>
+        <translation>どちらのアプリもTabキーに反応し、システムはもう一方のアプリに先にTabキーを渡します。もう一方のアプリが終了するまで、%appはほかのアプリで一時停止します。</translation>
     </message>
     <message>
         <source>The other app is still open</source>
-        <translation type="unfinished"></translation>
+        <translation>もう一方のアプリはまだ開いています</translation>
     </message>
     <message>
         <source>The other app quit, so your suggestions are back in every app.</source>
-        <translation type="unfinished"></translation>
+        <translation>もう一方のアプリが終了したため、すべてのアプリで候補が戻りました。</translation>
     </message>
     <message>
         <source>The other app quit. %app has the Tab key.</source>
-        <translation type="unfinished"></translation>
+        <translation>もう一方のアプリが終了しました。Tabキーは%appが使えます。</translation>
     </message>
 </context>
 </TS>

@@ -705,7 +705,7 @@
     </message>
     <message>
         <source>Waiting for %1 to quit</source>
-        <translation>%1 ನಿರ್ಗಮಿಸುವುದಕ್ಕಾಗಿ ಕಾಯಲಾಗುತ್ತಿದೆ</translation>
+        <translation>%1 ಮುಚ್ಚುವುದಕ್ಕಾಗಿ ಕಾಯಲಾಗುತ್ತಿದೆ</translation>
     </message>
     <message>
         <source>Turned off</source>
@@ -902,13 +902,13 @@
     <message numerus="yes">
         <source>%1 didn&apos;t quit. They may be showing a dialog. Force Quit closes them right away.</source>
         <translation>
-            <numerusform>%1 ನಿರ್ಗಮಿಸಲಿಲ್ಲ. ಅದು ಸಂವಾದವನ್ನು ತೋರಿಸುತ್ತಿರಬಹುದು. “ಬಲವಂತವಾಗಿ ನಿರ್ಗಮಿಸಿ” ಅದನ್ನು ತಕ್ಷಣ ಮುಚ್ಚುತ್ತದೆ.</numerusform>
-            <numerusform>%1 ನಿರ್ಗಮಿಸಲಿಲ್ಲ. ಅವು ಸಂವಾದವನ್ನು ತೋರಿಸುತ್ತಿರಬಹುದು. “ಬಲವಂತವಾಗಿ ನಿರ್ಗಮಿಸಿ” ಅವುಗಳನ್ನು ತಕ್ಷಣ ಮುಚ್ಚುತ್ತದೆ.</numerusform>
+            <numerusform>%1 ಮುಚ್ಚಲಿಲ್ಲ. ಅದು ಸಂವಾದವನ್ನು ತೋರಿಸುತ್ತಿರಬಹುದು. “ಬಲವಂತವಾಗಿ ಮುಚ್ಚಿ” ಅದನ್ನು ತಕ್ಷಣ ಮುಚ್ಚುತ್ತದೆ.</numerusform>
+            <numerusform>%1 ಮುಚ್ಚಲಿಲ್ಲ. ಅವು ಸಂವಾದವನ್ನು ತೋರಿಸುತ್ತಿರಬಹುದು. “ಬಲವಂತವಾಗಿ ಮುಚ್ಚಿ” ಅವುಗಳನ್ನು ತಕ್ಷಣ ಮುಚ್ಚುತ್ತದೆ.</numerusform>
         </translation>
     </message>
     <message>
         <source>Force Quit</source>
-        <translation>ಬಲವಂತವಾಗಿ ನಿರ್ಗಮಿಸಿ</translation>
+        <translation>ಬಲವಂತವಾಗಿ ಮುಚ್ಚಿ</translation>
     </message>
     <message numerus="yes">
         <source>%1 take the Tab key before %app can, so %app stays paused in your other apps until you quit them.</source>
@@ -1197,7 +1197,7 @@
     </message>
     <message>
         <source>Quitting…</source>
-        <translation>ನಿರ್ಗಮಿಸಲಾಗುತ್ತಿದೆ…</translation>
+        <translation>ಮುಚ್ಚಲಾಗುತ್ತಿದೆ…</translation>
     </message>
     <message numerus="yes">
         <source>%1 is still open</source>
@@ -1520,7 +1520,7 @@
     </message>
     <message>
         <source>Quit other autocomplete apps when they open</source>
-        <translation>ಇತರ ಸ್ವಯಂಪೂರ್ಣಗೊಳಿಸುವ ಆ್ಯಪ್‌ಗಳು ತೆರೆದಾಗ ಅವುಗಳಿಂದ ನಿರ್ಗಮಿಸಿ</translation>
+        <translation>ಇತರ ಸ್ವಯಂಪೂರ್ಣಗೊಳಿಸುವ ಆ್ಯಪ್‌ಗಳು ತೆರೆದಾಗ ಅವುಗಳನ್ನು ಮುಚ್ಚಿ</translation>
     </message>
     <message>
         <source>Keeps a few minutes of text from windows you switched away from, like a page you read before replying. It stays on your computer and skips apps you switched off.</source>
@@ -1901,7 +1901,7 @@
     </message>
     <message>
         <source>%1 shares no text. Quit it and start it with %2 to get suggestions in it.</source>
-        <translation>%1 ಯಾವುದೇ ಪಠ್ಯವನ್ನು ಹಂಚಿಕೊಳ್ಳುವುದಿಲ್ಲ. ಅದರಲ್ಲಿ ಸಲಹೆಗಳನ್ನು ಪಡೆಯಲು, ಅದರಿಂದ ನಿರ್ಗಮಿಸಿ ಮತ್ತು %2 ನೊಂದಿಗೆ ಪ್ರಾರಂಭಿಸಿ.</translation>
+        <translation>%1 ಯಾವುದೇ ಪಠ್ಯವನ್ನು ಹಂಚಿಕೊಳ್ಳುವುದಿಲ್ಲ. ಅದರಲ್ಲಿ ಸಲಹೆಗಳನ್ನು ಪಡೆಯಲು, ಅದನ್ನು ಮುಚ್ಚಿ ಮತ್ತು %2 ನೊಂದಿಗೆ ಪ್ರಾರಂಭಿಸಿ.</translation>
     </message>
     <message>
         <source>On-device model</source>
@@ -2631,8 +2631,8 @@
     <message numerus="yes">
         <source>It may be waiting on a dialog of its own. Force Quit closes it right away.</source>
         <translation>
-            <numerusform>ಅದು ತನ್ನದೇ ಸಂವಾದಕ್ಕಾಗಿ ಕಾಯುತ್ತಿರಬಹುದು. “ಬಲವಂತವಾಗಿ ನಿರ್ಗಮಿಸಿ” ಅದನ್ನು ತಕ್ಷಣ ಮುಚ್ಚುತ್ತದೆ.</numerusform>
-            <numerusform>ಅವು ತಮ್ಮದೇ ಸಂವಾದಗಳಿಗಾಗಿ ಕಾಯುತ್ತಿರಬಹುದು. “ಬಲವಂತವಾಗಿ ನಿರ್ಗಮಿಸಿ” ಅವುಗಳನ್ನು ತಕ್ಷಣ ಮುಚ್ಚುತ್ತದೆ.</numerusform>
+            <numerusform>ಅದು ತನ್ನದೇ ಸಂವಾದಕ್ಕಾಗಿ ಕಾಯುತ್ತಿರಬಹುದು. “ಬಲವಂತವಾಗಿ ಮುಚ್ಚಿ” ಅದನ್ನು ತಕ್ಷಣ ಮುಚ್ಚುತ್ತದೆ.</numerusform>
+            <numerusform>ಅವು ತಮ್ಮದೇ ಸಂವಾದಗಳಿಗಾಗಿ ಕಾಯುತ್ತಿರಬಹುದು. “ಬಲವಂತವಾಗಿ ಮುಚ್ಚಿ” ಅವುಗಳನ್ನು ತಕ್ಷಣ ಮುಚ್ಚುತ್ತದೆ.</numerusform>
         </translation>
     </message>
     <message>
@@ -2669,23 +2669,23 @@
     </message>
     <message>
         <source>The other app is also running</source>
-        <translation type="unfinished"></translation>
+        <translation>ಇನ್ನೊಂದು ಆ್ಯಪ್ ಕೂಡ ರನ್ ಆಗುತ್ತಿದೆ</translation>
     </message>
     <message>
         <source>Both apps answer the Tab key, and the system gives it to the other app first. %app stays paused in your other apps until the other app quits.</source>
-        <translation type="unfinished"></translation>
+        <translation>ಎರಡೂ ಆ್ಯಪ್‌ಗಳು Tab ಕೀಗೆ ಉತ್ತರಿಸುತ್ತವೆ, ಮತ್ತು ಸಿಸ್ಟಂ ಅದನ್ನು ಮೊದಲು ಇನ್ನೊಂದು ಆ್ಯಪ್‌ಗೆ ನೀಡುತ್ತದೆ. ಇನ್ನೊಂದು ಆ್ಯಪ್ ಮುಚ್ಚುವವರೆಗೆ ನಿಮ್ಮ ಇತರ ಆ್ಯಪ್‌ಗಳಲ್ಲಿ %app ವಿರಾಮದಲ್ಲೇ ಇರುತ್ತದೆ.</translation>
     </message>
     <message>
         <source>The other app is still open</source>
-        <translation type="unfinished"></translation>
+        <translation>ಇನ್ನೊಂದು ಆ್ಯಪ್ ಇನ್ನೂ ತೆರೆದಿದೆ</translation>
     </message>
     <message>
         <source>The other app quit, so your suggestions are back in every app.</source>
-        <translation type="unfinished"></translation>
+        <translation>ಇನ್ನೊಂದು ಆ್ಯಪ್ ಮುಚ್ಚಿದೆ, ಆದ್ದರಿಂದ ನಿಮ್ಮ ಸಲಹೆಗಳು ಪ್ರತಿ ಆ್ಯಪ್‌ನಲ್ಲೂ ಮರಳಿ ಬಂದಿವೆ.</translation>
     </message>
     <message>
         <source>The other app quit. %app has the Tab key.</source>
-        <translation type="unfinished"></translation>
+        <translation>ಇನ್ನೊಂದು ಆ್ಯಪ್ ಮುಚ್ಚಿದೆ. Tab ಕೀ ಈಗ %app ಬಳಿ ಇದೆ.</translation>
     </message>
 </context>
 </TS>

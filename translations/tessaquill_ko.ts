@@ -2634,23 +2634,23 @@
     </message>
     <message>
         <source>The other app is also running</source>
-        <translation type="unfinished"></translation>
+        <translation>다른 앱도 실행 중입니다</translation>
     </message>
     <message>
         <source>Both apps answer the Tab key, and the system gives it to the other app first. %app stays paused in your other apps until the other app quits.</source>
-        <translation type="unfinished"></translation>
+        <translation>두 앱 모두 Tab 키에 응답하며, 시스템은 Tab 키를 다른 앱에 먼저 전달합니다. 그 앱이 종료될 때까지 %app은(는) 다른 앱에서 일시 정지됩니다.</translation>
     </message>
     <message>
         <source>The other app is still open</source>
-        <translation type="unfinished"></translation>
+        <translation>다른 앱이 아직 열려 있습니다</translation>
     </message>
     <message>
         <source>The other app quit, so your suggestions are back in every app.</source>
-        <translation type="unfinished"></translation>
+        <translation>다른 앱이 종료되어 모든 앱에서 다시 제안이 나타납니다.</translation>
     </message>
     <message>
         <source>The other app quit. %app has the Tab key.</source>
-        <translation type="unfinished"></translation>
+        <translation>다른 앱이 종료되었습니다. 이제 %app이(가) Tab 키를 사용합니다.</translation>
     </message>
 </context>
 </TS>

@@ -705,7 +705,7 @@
     </message>
     <message>
         <source>Waiting for %1 to quit</source>
-        <translation>%1 പുറത്തുകടക്കുന്നതിനായി കാത്തിരിക്കുന്നു</translation>
+        <translation>%1 അടയ്ക്കുന്നതിനായി കാത്തിരിക്കുന്നു</translation>
     </message>
     <message>
         <source>Turned off</source>
@@ -902,13 +902,13 @@
     <message numerus="yes">
         <source>%1 didn&apos;t quit. They may be showing a dialog. Force Quit closes them right away.</source>
         <translation>
-            <numerusform>%1 പുറത്തുകടന്നില്ല. അത് ഒരു ഡയലോഗ് കാണിക്കുന്നുണ്ടാകാം. “നിർബന്ധിച്ച് പുറത്തുകടക്കുക” അത് ഉടൻ അടയ്ക്കും.</numerusform>
-            <numerusform>%1 പുറത്തുകടന്നില്ല. അവ ഡയലോഗ് കാണിക്കുന്നുണ്ടാകാം. “നിർബന്ധിച്ച് പുറത്തുകടക്കുക” അവ ഉടൻ അടയ്ക്കും.</numerusform>
+            <numerusform>%1 അടച്ചില്ല. അത് ഒരു ഡയലോഗ് കാണിക്കുന്നുണ്ടാകാം. “നിർബന്ധിച്ച് അടയ്ക്കുക” അത് ഉടൻ അടയ്ക്കും.</numerusform>
+            <numerusform>%1 അടച്ചില്ല. അവ ഡയലോഗ് കാണിക്കുന്നുണ്ടാകാം. “നിർബന്ധിച്ച് അടയ്ക്കുക” അവ ഉടൻ അടയ്ക്കും.</numerusform>
         </translation>
     </message>
     <message>
         <source>Force Quit</source>
-        <translation>നിർബന്ധിച്ച് പുറത്തുകടക്കുക</translation>
+        <translation>നിർബന്ധിച്ച് അടയ്ക്കുക</translation>
     </message>
     <message numerus="yes">
         <source>%1 take the Tab key before %app can, so %app stays paused in your other apps until you quit them.</source>
@@ -1197,7 +1197,7 @@
     </message>
     <message>
         <source>Quitting…</source>
-        <translation>പുറത്തുകടക്കുന്നു…</translation>
+        <translation>അടയ്ക്കുന്നു…</translation>
     </message>
     <message numerus="yes">
         <source>%1 is still open</source>
@@ -1901,7 +1901,7 @@
     </message>
     <message>
         <source>%1 shares no text. Quit it and start it with %2 to get suggestions in it.</source>
-        <translation>%1 ടെക്സ്റ്റൊന്നും പങ്കിടുന്നില്ല. അതിൽ നിർദ്ദേശങ്ങൾ ലഭിക്കാൻ, അതിൽ നിന്ന് പുറത്തുകടന്ന് %2 ഉപയോഗിച്ച് ആരംഭിക്കുക.</translation>
+        <translation>%1 ടെക്സ്റ്റൊന്നും പങ്കിടുന്നില്ല. അതിൽ നിർദ്ദേശങ്ങൾ ലഭിക്കാൻ, അത് അടച്ച് %2 ഉപയോഗിച്ച് ആരംഭിക്കുക.</translation>
     </message>
     <message>
         <source>On-device model</source>
@@ -2631,8 +2631,8 @@
     <message numerus="yes">
         <source>It may be waiting on a dialog of its own. Force Quit closes it right away.</source>
         <translation>
-            <numerusform>അത് സ്വന്തം ഡയലോഗിനായി കാത്തിരിക്കുകയാകാം. “നിർബന്ധിച്ച് പുറത്തുകടക്കുക” അത് ഉടൻ അടയ്ക്കും.</numerusform>
-            <numerusform>അവ സ്വന്തം ഡയലോഗുകൾക്കായി കാത്തിരിക്കുകയാകാം. “നിർബന്ധിച്ച് പുറത്തുകടക്കുക” അവ ഉടൻ അടയ്ക്കും.</numerusform>
+            <numerusform>അത് സ്വന്തം ഡയലോഗിനായി കാത്തിരിക്കുകയാകാം. “നിർബന്ധിച്ച് അടയ്ക്കുക” അത് ഉടൻ അടയ്ക്കും.</numerusform>
+            <numerusform>അവ സ്വന്തം ഡയലോഗുകൾക്കായി കാത്തിരിക്കുകയാകാം. “നിർബന്ധിച്ച് അടയ്ക്കുക” അവ ഉടൻ അടയ്ക്കും.</numerusform>
         </translation>
     </message>
     <message>
@@ -2669,23 +2669,23 @@
     </message>
     <message>
         <source>The other app is also running</source>
-        <translation type="unfinished"></translation>
+        <translation>മറ്റേ ആപ്പ് കൂടി പ്രവർത്തിക്കുന്നുണ്ട്</translation>
     </message>
     <message>
         <source>Both apps answer the Tab key, and the system gives it to the other app first. %app stays paused in your other apps until the other app quits.</source>
-        <translation type="unfinished"></translation>
+        <translation>രണ്ട് ആപ്പുകളും Tab കീയോട് പ്രതികരിക്കുന്നു, സിസ്റ്റം അത് ആദ്യം മറ്റേ ആപ്പിന് നൽകുന്നു. മറ്റേ ആപ്പ് അടയ്ക്കുന്നതുവരെ നിങ്ങളുടെ മറ്റ് ആപ്പുകളിൽ %app താൽക്കാലികമായി നിർത്തിയിരിക്കും.</translation>
     </message>
     <message>
         <source>The other app is still open</source>
-        <translation type="unfinished"></translation>
+        <translation>മറ്റേ ആപ്പ് ഇപ്പോഴും തുറന്നിരിക്കുന്നു</translation>
     </message>
     <message>
         <source>The other app quit, so your suggestions are back in every app.</source>
-        <translation type="unfinished"></translation>
+        <translation>മറ്റേ ആപ്പ് അടച്ചു, അതിനാൽ എല്ലാ ആപ്പുകളിലും നിങ്ങളുടെ നിർദ്ദേശങ്ങൾ തിരിച്ചെത്തി.</translation>
     </message>
     <message>
         <source>The other app quit. %app has the Tab key.</source>
-        <translation type="unfinished"></translation>
+        <translation>മറ്റേ ആപ്പ് അടച്ചു. Tab കീ ഇപ്പോൾ %app-നാണ്.</translation>
     </message>
 </context>
 </TS>

@@ -2669,23 +2669,23 @@
     </message>
     <message>
         <source>The other app is also running</source>
-        <translation type="unfinished"></translation>
+        <translation>दुसरे ॲप देखील चालू आहे</translation>
     </message>
     <message>
         <source>Both apps answer the Tab key, and the system gives it to the other app first. %app stays paused in your other apps until the other app quits.</source>
-        <translation type="unfinished"></translation>
+        <translation>दोन्ही ॲप्स Tab कीला प्रतिसाद देतात आणि सिस्टम ती आधी दुसऱ्या ॲपला देते. दुसरे ॲप बंद होईपर्यंत %app तुमच्या इतर ॲप्समध्ये थांबलेले राहते.</translation>
     </message>
     <message>
         <source>The other app is still open</source>
-        <translation type="unfinished"></translation>
+        <translation>दुसरे ॲप अजूनही उघडे आहे</translation>
     </message>
     <message>
         <source>The other app quit, so your suggestions are back in every app.</source>
-        <translation type="unfinished"></translation>
+        <translation>दुसरे ॲप बंद झाले, म्हणून तुमच्या सूचना प्रत्येक ॲपमध्ये परत आल्या.</translation>
     </message>
     <message>
         <source>The other app quit. %app has the Tab key.</source>
-        <translation type="unfinished"></translation>
+        <translation>दुसरे ॲप बंद झाले. Tab की आता %app कडे आहे.</translation>
     </message>
 </context>
 </TS>

@@ -2634,23 +2634,23 @@
     </message>
     <message>
         <source>The other app is also running</source>
-        <translation type="unfinished"></translation>
+        <translation>Apl yang satu lagi juga sedang berjalan</translation>
     </message>
     <message>
         <source>Both apps answer the Tab key, and the system gives it to the other app first. %app stays paused in your other apps until the other app quits.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kedua-dua apl menjawab kekunci Tab, dan sistem memberikannya kepada apl yang satu lagi dahulu. %app kekal dijeda dalam apl lain sehingga apl itu keluar.</translation>
     </message>
     <message>
         <source>The other app is still open</source>
-        <translation type="unfinished"></translation>
+        <translation>Apl yang satu lagi masih terbuka</translation>
     </message>
     <message>
         <source>The other app quit, so your suggestions are back in every app.</source>
-        <translation type="unfinished"></translation>
+        <translation>Apl yang satu lagi sudah keluar, jadi cadangan anda kembali dalam setiap apl.</translation>
     </message>
     <message>
         <source>The other app quit. %app has the Tab key.</source>
-        <translation type="unfinished"></translation>
+        <translation>Apl yang satu lagi sudah keluar. Kekunci Tab kini milik %app.</translation>
     </message>
 </context>
 </TS>

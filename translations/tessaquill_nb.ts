@@ -2514,7 +2514,7 @@
     </message>
     <message>
         <source>Default follows General: %1, %2 suggestions.</source>
-        <translation>Standard følger Generelt: %1, %2 forslag.</translation>
+        <translation>Standard følger «Generelt»: %1, %2 forslag.</translation>
     </message>
     <message>
         <source>Yes, at %1, %2 on screen, %3 pt tall, %4 and %5</source>
@@ -2669,23 +2669,23 @@
     </message>
     <message>
         <source>The other app is also running</source>
-        <translation type="unfinished"></translation>
+        <translation>Den andre appen kjører også</translation>
     </message>
     <message>
         <source>Both apps answer the Tab key, and the system gives it to the other app first. %app stays paused in your other apps until the other app quits.</source>
-        <translation type="unfinished"></translation>
+        <translation>Begge appene svarer på Tab-tasten, og systemet gir den til den andre appen først. %app står på pause i de andre appene dine til den andre appen avslutter.</translation>
     </message>
     <message>
         <source>The other app is still open</source>
-        <translation type="unfinished"></translation>
+        <translation>Den andre appen er fortsatt åpen</translation>
     </message>
     <message>
         <source>The other app quit, so your suggestions are back in every app.</source>
-        <translation type="unfinished"></translation>
+        <translation>Den andre appen avsluttet, så forslagene dine er tilbake i alle apper.</translation>
     </message>
     <message>
         <source>The other app quit. %app has the Tab key.</source>
-        <translation type="unfinished"></translation>
+        <translation>Den andre appen avsluttet. %app har Tab-tasten.</translation>
     </message>
 </context>
 </TS>

@@ -2514,7 +2514,7 @@
     </message>
     <message>
         <source>Default follows General: %1, %2 suggestions.</source>
-        <translation>Standaard volgt Algemeen: %1, %2 suggesties.</translation>
+        <translation>Standaard volgt ‘Algemeen’: %1, %2 suggesties.</translation>
     </message>
     <message>
         <source>Yes, at %1, %2 on screen, %3 pt tall, %4 and %5</source>
@@ -2669,23 +2669,23 @@
     </message>
     <message>
         <source>The other app is also running</source>
-        <translation type="unfinished"></translation>
+        <translation>De andere app draait ook</translation>
     </message>
     <message>
         <source>Both apps answer the Tab key, and the system gives it to the other app first. %app stays paused in your other apps until the other app quits.</source>
-        <translation type="unfinished"></translation>
+        <translation>Beide apps reageren op de Tab-toets en het systeem geeft die eerst aan de andere app. %app blijft in je andere apps gepauzeerd tot de andere app afsluit.</translation>
     </message>
     <message>
         <source>The other app is still open</source>
-        <translation type="unfinished"></translation>
+        <translation>De andere app is nog open</translation>
     </message>
     <message>
         <source>The other app quit, so your suggestions are back in every app.</source>
-        <translation type="unfinished"></translation>
+        <translation>De andere app is afgesloten, dus je suggesties zijn terug in elke app.</translation>
     </message>
     <message>
         <source>The other app quit. %app has the Tab key.</source>
-        <translation type="unfinished"></translation>
+        <translation>De andere app is afgesloten. %app heeft de Tab-toets.</translation>
     </message>
 </context>
 </TS>

@@ -2669,23 +2669,23 @@
     </message>
     <message>
         <source>The other app is also running</source>
-        <translation type="unfinished"></translation>
+        <translation>ਦੂਜੀ ਐਪ ਵੀ ਚੱਲ ਰਹੀ ਹੈ</translation>
     </message>
     <message>
         <source>Both apps answer the Tab key, and the system gives it to the other app first. %app stays paused in your other apps until the other app quits.</source>
-        <translation type="unfinished"></translation>
+        <translation>ਦੋਵੇਂ ਐਪਾਂ Tab ਕੁੰਜੀ ਦਾ ਜਵਾਬ ਦਿੰਦੀਆਂ ਹਨ, ਅਤੇ ਸਿਸਟਮ ਇਸ ਨੂੰ ਪਹਿਲਾਂ ਦੂਜੀ ਐਪ ਨੂੰ ਦਿੰਦਾ ਹੈ। ਦੂਜੀ ਐਪ ਦੇ ਬੰਦ ਹੋਣ ਤੱਕ %app ਤੁਹਾਡੀਆਂ ਹੋਰ ਐਪਾਂ ਵਿੱਚ ਰੁਕਿਆ ਰਹਿੰਦਾ ਹੈ।</translation>
     </message>
     <message>
         <source>The other app is still open</source>
-        <translation type="unfinished"></translation>
+        <translation>ਦੂਜੀ ਐਪ ਹਾਲੇ ਵੀ ਖੁੱਲ੍ਹੀ ਹੈ</translation>
     </message>
     <message>
         <source>The other app quit, so your suggestions are back in every app.</source>
-        <translation type="unfinished"></translation>
+        <translation>ਦੂਜੀ ਐਪ ਬੰਦ ਹੋ ਗਈ, ਇਸ ਲਈ ਤੁਹਾਡੇ ਸੁਝਾਅ ਹਰ ਐਪ ਵਿੱਚ ਵਾਪਸ ਆ ਗਏ ਹਨ।</translation>
     </message>
     <message>
         <source>The other app quit. %app has the Tab key.</source>
-        <translation type="unfinished"></translation>
+        <translation>ਦੂਜੀ ਐਪ ਬੰਦ ਹੋ ਗਈ। Tab ਕੁੰਜੀ ਹੁਣ %app ਕੋਲ ਹੈ।</translation>
     </message>
 </context>
 </TS>

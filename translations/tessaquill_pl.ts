@@ -2342,7 +2342,7 @@
     </message>
     <message>
         <source>Paused in %1</source>
-        <translation>Wstrzymano w %1</translation>
+        <translation>Wstrzymano w aplikacji %1</translation>
     </message>
     <message>
         <source>Off on %1</source>
@@ -2704,23 +2704,23 @@
     </message>
     <message>
         <source>The other app is also running</source>
-        <translation type="unfinished"></translation>
+        <translation>Druga aplikacja też działa</translation>
     </message>
     <message>
         <source>Both apps answer the Tab key, and the system gives it to the other app first. %app stays paused in your other apps until the other app quits.</source>
-        <translation type="unfinished"></translation>
+        <translation>Obie aplikacje reagują na klawisz Tab, a system daje go najpierw tej drugiej aplikacji. %app pozostaje wstrzymany w innych aplikacjach, dopóki ta druga aplikacja się nie zamknie.</translation>
     </message>
     <message>
         <source>The other app is still open</source>
-        <translation type="unfinished"></translation>
+        <translation>Druga aplikacja jest nadal otwarta</translation>
     </message>
     <message>
         <source>The other app quit, so your suggestions are back in every app.</source>
-        <translation type="unfinished"></translation>
+        <translation>Druga aplikacja została zamknięta, więc podpowiedzi wróciły do wszystkich aplikacji.</translation>
     </message>
     <message>
         <source>The other app quit. %app has the Tab key.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zamknięto drugą aplikację. %app ma klawisz Tab.</translation>
     </message>
 </context>
 </TS>

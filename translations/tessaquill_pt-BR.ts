@@ -2669,23 +2669,23 @@
     </message>
     <message>
         <source>The other app is also running</source>
-        <translation type="unfinished"></translation>
+        <translation>O outro app também está aberto</translation>
     </message>
     <message>
         <source>Both apps answer the Tab key, and the system gives it to the other app first. %app stays paused in your other apps until the other app quits.</source>
-        <translation type="unfinished"></translation>
+        <translation>Os dois apps respondem à tecla Tab, e o sistema a entrega primeiro ao outro app. O %app fica pausado nos seus outros apps até o outro app fechar.</translation>
     </message>
     <message>
         <source>The other app is still open</source>
-        <translation type="unfinished"></translation>
+        <translation>O outro app ainda está aberto</translation>
     </message>
     <message>
         <source>The other app quit, so your suggestions are back in every app.</source>
-        <translation type="unfinished"></translation>
+        <translation>O outro app fechou, então suas sugestões voltaram a aparecer em todos os apps.</translation>
     </message>
     <message>
         <source>The other app quit. %app has the Tab key.</source>
-        <translation type="unfinished"></translation>
+        <translation>O outro app fechou. O %app está com a tecla Tab.</translation>
     </message>
 </context>
 </TS>

@@ -2704,23 +2704,23 @@
     </message>
     <message>
         <source>The other app is also running</source>
-        <translation type="unfinished"></translation>
+        <translation>Rulează și cealaltă aplicație</translation>
     </message>
     <message>
         <source>Both apps answer the Tab key, and the system gives it to the other app first. %app stays paused in your other apps until the other app quits.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ambele aplicații răspund la tasta Tab, iar sistemul o dă mai întâi celeilalte aplicații. %app rămâne în pauză în celelalte aplicații până se închide cealaltă aplicație.</translation>
     </message>
     <message>
         <source>The other app is still open</source>
-        <translation type="unfinished"></translation>
+        <translation>Cealaltă aplicație este încă deschisă</translation>
     </message>
     <message>
         <source>The other app quit, so your suggestions are back in every app.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cealaltă aplicație s-a închis, deci sugestiile au revenit în toate aplicațiile.</translation>
     </message>
     <message>
         <source>The other app quit. %app has the Tab key.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cealaltă aplicație s-a închis. %app are tasta Tab.</translation>
     </message>
 </context>
 </TS>

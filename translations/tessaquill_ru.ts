@@ -2704,23 +2704,23 @@
     </message>
     <message>
         <source>The other app is also running</source>
-        <translation type="unfinished"></translation>
+        <translation>Другое приложение тоже запущено</translation>
     </message>
     <message>
         <source>Both apps answer the Tab key, and the system gives it to the other app first. %app stays paused in your other apps until the other app quits.</source>
-        <translation type="unfinished"></translation>
+        <translation>Оба приложения реагируют на клавишу Tab, и система отдаёт её сначала другому приложению. %app приостановлен в других приложениях, пока то приложение не закроется.</translation>
     </message>
     <message>
         <source>The other app is still open</source>
-        <translation type="unfinished"></translation>
+        <translation>Другое приложение всё ещё открыто</translation>
     </message>
     <message>
         <source>The other app quit, so your suggestions are back in every app.</source>
-        <translation type="unfinished"></translation>
+        <translation>Другое приложение закрыто, и подсказки снова работают везде.</translation>
     </message>
     <message>
         <source>The other app quit. %app has the Tab key.</source>
-        <translation type="unfinished"></translation>
+        <translation>Другое приложение закрыто. Клавиша Tab снова у %app.</translation>
     </message>
 </context>
 </TS>

@@ -2342,7 +2342,7 @@
     </message>
     <message>
         <source>Paused in %1</source>
-        <translation>Pozastavené v %1</translation>
+        <translation>Pozastavené v aplikácii %1</translation>
     </message>
     <message>
         <source>Off on %1</source>
@@ -2350,11 +2350,11 @@
     </message>
     <message>
         <source>Off in %1</source>
-        <translation>Vypnuté v %1</translation>
+        <translation>Vypnuté v aplikácii %1</translation>
     </message>
     <message>
         <source>Off in %1 by default</source>
-        <translation>Predvolene vypnuté v %1</translation>
+        <translation>Predvolene vypnuté v aplikácii %1</translation>
     </message>
     <message>
         <source>Off in code editors</source>
@@ -2704,23 +2704,23 @@
     </message>
     <message>
         <source>The other app is also running</source>
-        <translation type="unfinished"></translation>
+        <translation>Tá druhá aplikácia tiež beží</translation>
     </message>
     <message>
         <source>Both apps answer the Tab key, and the system gives it to the other app first. %app stays paused in your other apps until the other app quits.</source>
-        <translation type="unfinished"></translation>
+        <translation>Obe aplikácie reagujú na kláves Tab a systém ho dá najprv tej druhej aplikácii. %app zostane v ostatných aplikáciách pozastavený, kým sa tá druhá aplikácia neukončí.</translation>
     </message>
     <message>
         <source>The other app is still open</source>
-        <translation type="unfinished"></translation>
+        <translation>Tá druhá aplikácia je stále otvorená</translation>
     </message>
     <message>
         <source>The other app quit, so your suggestions are back in every app.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tá druhá aplikácia sa ukončila, návrhy sú späť vo všetkých aplikáciách.</translation>
     </message>
     <message>
         <source>The other app quit. %app has the Tab key.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tá druhá aplikácia sa ukončila. %app má kláves Tab.</translation>
     </message>
 </context>
 </TS>

@@ -2514,7 +2514,7 @@
     </message>
     <message>
         <source>Default follows General: %1, %2 suggestions.</source>
-        <translation>Standard följer Allmänt: %1, %2 förslag.</translation>
+        <translation>Standard följer ”Allmänt”: %1, %2 förslag.</translation>
     </message>
     <message>
         <source>Yes, at %1, %2 on screen, %3 pt tall, %4 and %5</source>
@@ -2669,23 +2669,23 @@
     </message>
     <message>
         <source>The other app is also running</source>
-        <translation type="unfinished"></translation>
+        <translation>Den andra appen körs också</translation>
     </message>
     <message>
         <source>Both apps answer the Tab key, and the system gives it to the other app first. %app stays paused in your other apps until the other app quits.</source>
-        <translation type="unfinished"></translation>
+        <translation>Båda apparna svarar på Tab-tangenten, och systemet ger den till den andra appen först. %app förblir pausad i dina andra appar tills den andra appen avslutas.</translation>
     </message>
     <message>
         <source>The other app is still open</source>
-        <translation type="unfinished"></translation>
+        <translation>Den andra appen är fortfarande öppen</translation>
     </message>
     <message>
         <source>The other app quit, so your suggestions are back in every app.</source>
-        <translation type="unfinished"></translation>
+        <translation>Den andra appen avslutades, så dina förslag är tillbaka i alla appar.</translation>
     </message>
     <message>
         <source>The other app quit. %app has the Tab key.</source>
-        <translation type="unfinished"></translation>
+        <translation>Den andra appen avslutades. %app har Tab-tangenten.</translation>
     </message>
 </context>
 </TS>

@@ -2669,23 +2669,23 @@
     </message>
     <message>
         <source>The other app is also running</source>
-        <translation type="unfinished"></translation>
+        <translation>Programu nyingine inaendeshwa pia</translation>
     </message>
     <message>
         <source>Both apps answer the Tab key, and the system gives it to the other app first. %app stays paused in your other apps until the other app quits.</source>
-        <translation type="unfinished"></translation>
+        <translation>Programu zote mbili zinajibu kitufe cha Tab, na mfumo unakipa programu nyingine kwanza. %app inabaki imesitishwa katika programu zako nyingine hadi programu hiyo ifungwe.</translation>
     </message>
     <message>
         <source>The other app is still open</source>
-        <translation type="unfinished"></translation>
+        <translation>Programu nyingine bado iko wazi</translation>
     </message>
     <message>
         <source>The other app quit, so your suggestions are back in every app.</source>
-        <translation type="unfinished"></translation>
+        <translation>Programu nyingine imefungwa, kwa hivyo mapendekezo yako yamerudi katika kila programu.</translation>
     </message>
     <message>
         <source>The other app quit. %app has the Tab key.</source>
-        <translation type="unfinished"></translation>
+        <translation>Programu nyingine imefungwa. %app ina kitufe cha Tab.</translation>
     </message>
 </context>
 </TS>

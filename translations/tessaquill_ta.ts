@@ -2669,23 +2669,23 @@
     </message>
     <message>
         <source>The other app is also running</source>
-        <translation type="unfinished"></translation>
+        <translation>மற்ற ஆப்பும் இயங்குகிறது</translation>
     </message>
     <message>
         <source>Both apps answer the Tab key, and the system gives it to the other app first. %app stays paused in your other apps until the other app quits.</source>
-        <translation type="unfinished"></translation>
+        <translation>இரண்டு ஆப்ஸும் Tab விசைக்குப் பதிலளிக்கின்றன, சிஸ்டம் அதை முதலில் மற்ற ஆப்புக்குத் தருகிறது. அந்த ஆப் மூடும் வரை உங்கள் மற்ற ஆப்ஸில் %app இடைநிறுத்தத்தில் இருக்கும்.</translation>
     </message>
     <message>
         <source>The other app is still open</source>
-        <translation type="unfinished"></translation>
+        <translation>மற்ற ஆப் இன்னும் திறந்துள்ளது</translation>
     </message>
     <message>
         <source>The other app quit, so your suggestions are back in every app.</source>
-        <translation type="unfinished"></translation>
+        <translation>மற்ற ஆப் மூடப்பட்டது, எனவே உங்கள் பரிந்துரைகள் எல்லா ஆப்ஸிலும் திரும்ப வந்துவிட்டன.</translation>
     </message>
     <message>
         <source>The other app quit. %app has the Tab key.</source>
-        <translation type="unfinished"></translation>
+        <translation>மற்ற ஆப் மூடப்பட்டது. Tab விசை இப்போது %app-இடம்.</translation>
     </message>
 </context>
 </TS>

@@ -705,7 +705,7 @@
     </message>
     <message>
         <source>Waiting for %1 to quit</source>
-        <translation>%1 నిష్క్రమించడం కోసం వేచి ఉంది</translation>
+        <translation>%1 మూసివేయబడే వరకు వేచి ఉంది</translation>
     </message>
     <message>
         <source>Turned off</source>
@@ -902,13 +902,13 @@
     <message numerus="yes">
         <source>%1 didn&apos;t quit. They may be showing a dialog. Force Quit closes them right away.</source>
         <translation>
-            <numerusform>%1 నిష్క్రమించలేదు. అది ఒక డైలాగ్‌ను చూపుతూ ఉండవచ్చు. “బలవంతంగా నిష్క్రమించు” దాన్ని వెంటనే మూసివేస్తుంది.</numerusform>
-            <numerusform>%1 నిష్క్రమించలేదు. అవి డైలాగ్‌ను చూపుతూ ఉండవచ్చు. “బలవంతంగా నిష్క్రమించు” వాటిని వెంటనే మూసివేస్తుంది.</numerusform>
+            <numerusform>%1 మూసివేయబడలేదు. అది ఒక డైలాగ్‌ను చూపుతూ ఉండవచ్చు. “బలవంతంగా మూసివేయి” దాన్ని వెంటనే మూసివేస్తుంది.</numerusform>
+            <numerusform>%1 మూసివేయబడలేదు. అవి డైలాగ్‌ను చూపుతూ ఉండవచ్చు. “బలవంతంగా మూసివేయి” వాటిని వెంటనే మూసివేస్తుంది.</numerusform>
         </translation>
     </message>
     <message>
         <source>Force Quit</source>
-        <translation>బలవంతంగా నిష్క్రమించు</translation>
+        <translation>బలవంతంగా మూసివేయి</translation>
     </message>
     <message numerus="yes">
         <source>%1 take the Tab key before %app can, so %app stays paused in your other apps until you quit them.</source>
@@ -1197,7 +1197,7 @@
     </message>
     <message>
         <source>Quitting…</source>
-        <translation>నిష్క్రమిస్తోంది…</translation>
+        <translation>మూసివేస్తోంది…</translation>
     </message>
     <message numerus="yes">
         <source>%1 is still open</source>
@@ -1901,7 +1901,7 @@
     </message>
     <message>
         <source>%1 shares no text. Quit it and start it with %2 to get suggestions in it.</source>
-        <translation>%1 ఏ టెక్స్ట్‌నూ పంచుకోదు. దానిలో సూచనలు పొందడానికి, దాని నుండి నిష్క్రమించి %2 తో ప్రారంభించండి.</translation>
+        <translation>%1 ఏ టెక్స్ట్‌నూ పంచుకోదు. దానిలో సూచనలు పొందడానికి, దాన్ని మూసివేసి %2 తో ప్రారంభించండి.</translation>
     </message>
     <message>
         <source>On-device model</source>
@@ -2631,8 +2631,8 @@
     <message numerus="yes">
         <source>It may be waiting on a dialog of its own. Force Quit closes it right away.</source>
         <translation>
-            <numerusform>అది తన సొంత డైలాగ్ కోసం ఎదురుచూస్తూ ఉండవచ్చు. “బలవంతంగా నిష్క్రమించు” దాన్ని వెంటనే మూసివేస్తుంది.</numerusform>
-            <numerusform>అవి తమ సొంత డైలాగ్‌ల కోసం ఎదురుచూస్తూ ఉండవచ్చు. “బలవంతంగా నిష్క్రమించు” వాటిని వెంటనే మూసివేస్తుంది.</numerusform>
+            <numerusform>అది తన సొంత డైలాగ్ కోసం ఎదురుచూస్తూ ఉండవచ్చు. “బలవంతంగా మూసివేయి” దాన్ని వెంటనే మూసివేస్తుంది.</numerusform>
+            <numerusform>అవి తమ సొంత డైలాగ్‌ల కోసం ఎదురుచూస్తూ ఉండవచ్చు. “బలవంతంగా మూసివేయి” వాటిని వెంటనే మూసివేస్తుంది.</numerusform>
         </translation>
     </message>
     <message>
@@ -2669,23 +2669,23 @@
     </message>
     <message>
         <source>The other app is also running</source>
-        <translation type="unfinished"></translation>
+        <translation>ఇతర యాప్ కూడా రన్ అవుతోంది</translation>
     </message>
     <message>
         <source>Both apps answer the Tab key, and the system gives it to the other app first. %app stays paused in your other apps until the other app quits.</source>
-        <translation type="unfinished"></translation>
+        <translation>రెండు యాప్‌లూ Tab కీకి స్పందిస్తాయి, సిస్టమ్ దాన్ని ముందుగా ఇతర యాప్‌కి ఇస్తుంది. ఆ యాప్ మూసివేయబడే వరకు మీ ఇతర యాప్‌లలో %app పాజ్‌లోనే ఉంటుంది.</translation>
     </message>
     <message>
         <source>The other app is still open</source>
-        <translation type="unfinished"></translation>
+        <translation>ఇతర యాప్ ఇంకా తెరిచి ఉంది</translation>
     </message>
     <message>
         <source>The other app quit, so your suggestions are back in every app.</source>
-        <translation type="unfinished"></translation>
+        <translation>ఇతర యాప్ మూసివేయబడింది, కాబట్టి మీ సూచనలు ప్రతి యాప్‌లో తిరిగి వచ్చాయి.</translation>
     </message>
     <message>
         <source>The other app quit. %app has the Tab key.</source>
-        <translation type="unfinished"></translation>
+        <translation>ఇతర యాప్ మూసివేయబడింది. Tab కీ ఇప్పుడు %app దగ్గర ఉంది.</translation>
     </message>
 </context>
 </TS>

@@ -2634,23 +2634,23 @@
     </message>
     <message>
         <source>The other app is also running</source>
-        <translation type="unfinished"></translation>
+        <translation>แอปอีกตัวทำงานอยู่ด้วย</translation>
     </message>
     <message>
         <source>Both apps answer the Tab key, and the system gives it to the other app first. %app stays paused in your other apps until the other app quits.</source>
-        <translation type="unfinished"></translation>
+        <translation>ทั้งสองแอปรับปุ่ม Tab แต่ระบบจะส่งปุ่มนี้ให้แอปอีกตัวก่อน ดังนั้น %app จะหยุดชั่วคราวในแอปอื่นๆ ของคุณจนกว่าแอปอีกตัวจะปิด</translation>
     </message>
     <message>
         <source>The other app is still open</source>
-        <translation type="unfinished"></translation>
+        <translation>แอปอีกตัวยังเปิดอยู่</translation>
     </message>
     <message>
         <source>The other app quit, so your suggestions are back in every app.</source>
-        <translation type="unfinished"></translation>
+        <translation>แอปอีกตัวปิดแล้ว คำแนะนำกลับมาในทุกแอปแล้ว</translation>
     </message>
     <message>
         <source>The other app quit. %app has the Tab key.</source>
-        <translation type="unfinished"></translation>
+        <translation>แอปอีกตัวปิดแล้ว ปุ่ม Tab เป็นของ %app แล้ว</translation>
     </message>
 </context>
 </TS>

@@ -2634,23 +2634,23 @@
     </message>
     <message>
         <source>The other app is also running</source>
-        <translation type="unfinished"></translation>
+        <translation>Diğer uygulama da çalışıyor</translation>
     </message>
     <message>
         <source>Both apps answer the Tab key, and the system gives it to the other app first. %app stays paused in your other apps until the other app quits.</source>
-        <translation type="unfinished"></translation>
+        <translation>İki uygulama da Tab tuşuna yanıt veriyor ve sistem tuşu önce diğer uygulamaya veriyor. O uygulama kapanana kadar %app diğer uygulamalarınızda duraklatılmış kalır.</translation>
     </message>
     <message>
         <source>The other app is still open</source>
-        <translation type="unfinished"></translation>
+        <translation>Diğer uygulama hâlâ açık</translation>
     </message>
     <message>
         <source>The other app quit, so your suggestions are back in every app.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diğer uygulama kapandı; önerileriniz her uygulamada geri döndü.</translation>
     </message>
     <message>
         <source>The other app quit. %app has the Tab key.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diğer uygulama kapandı. Tab tuşu artık %app uygulamasında.</translation>
     </message>
 </context>
 </TS>

@@ -2704,23 +2704,23 @@
     </message>
     <message>
         <source>The other app is also running</source>
-        <translation type="unfinished"></translation>
+        <translation>Інший застосунок теж запущено</translation>
     </message>
     <message>
         <source>Both apps answer the Tab key, and the system gives it to the other app first. %app stays paused in your other apps until the other app quits.</source>
-        <translation type="unfinished"></translation>
+        <translation>Обидва застосунки реагують на клавішу Tab, і система спершу віддає її іншому застосунку. %app призупинено в інших застосунках, доки той застосунок не закриється.</translation>
     </message>
     <message>
         <source>The other app is still open</source>
-        <translation type="unfinished"></translation>
+        <translation>Інший застосунок досі відкритий</translation>
     </message>
     <message>
         <source>The other app quit, so your suggestions are back in every app.</source>
-        <translation type="unfinished"></translation>
+        <translation>Інший застосунок закрито, тож підказки знову працюють в усіх застосунках.</translation>
     </message>
     <message>
         <source>The other app quit. %app has the Tab key.</source>
-        <translation type="unfinished"></translation>
+        <translation>Інший застосунок закрито. Клавіша Tab у %app.</translation>
     </message>
 </context>
 </TS>

@@ -2669,23 +2669,23 @@
     </message>
     <message>
         <source>The other app is also running</source>
-        <translation type="unfinished"></translation>
+        <translation>دوسری ایپ بھی چل رہی ہے</translation>
     </message>
     <message>
         <source>Both apps answer the Tab key, and the system gives it to the other app first. %app stays paused in your other apps until the other app quits.</source>
-        <translation type="unfinished"></translation>
+        <translation>دونوں ایپس کلید Tab کا جواب دیتی ہیں، اور سسٹم اسے پہلے دوسری ایپ کو دیتا ہے۔ جب تک وہ ایپ بند نہ ہو، %app آپ کی دوسری ایپس میں موقوف رہتا ہے۔</translation>
     </message>
     <message>
         <source>The other app is still open</source>
-        <translation type="unfinished"></translation>
+        <translation>دوسری ایپ ابھی تک کھلی ہے</translation>
     </message>
     <message>
         <source>The other app quit, so your suggestions are back in every app.</source>
-        <translation type="unfinished"></translation>
+        <translation>دوسری ایپ بند ہو گئی، اس لیے آپ کی تجاویز ہر ایپ میں واپس آ گئیں۔</translation>
     </message>
     <message>
         <source>The other app quit. %app has the Tab key.</source>
-        <translation type="unfinished"></translation>
+        <translation>دوسری ایپ بند ہو گئی۔ کلید Tab اب %app کے پاس ہے۔</translation>
     </message>
 </context>
 </TS>

@@ -573,7 +573,7 @@
     </message>
     <message>
         <source>Each one can have its own rules. Anything you don&apos;t change follows General.</source>
-        <translation>Mỗi mục có thể có quy tắc riêng. Những gì bạn không thay đổi sẽ theo mục Chung.</translation>
+        <translation>Mỗi mục có thể có quy tắc riêng. Những gì bạn không thay đổi sẽ theo mục “Chung”.</translation>
     </message>
     <message>
         <source>Words saved here</source>
@@ -2634,23 +2634,23 @@
     </message>
     <message>
         <source>The other app is also running</source>
-        <translation type="unfinished"></translation>
+        <translation>Ứng dụng kia cũng đang chạy</translation>
     </message>
     <message>
         <source>Both apps answer the Tab key, and the system gives it to the other app first. %app stays paused in your other apps until the other app quits.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cả hai ứng dụng đều nhận phím Tab, và hệ thống chuyển phím này cho ứng dụng kia trước. %app sẽ tạm dừng trong các ứng dụng khác cho đến khi ứng dụng kia thoát.</translation>
     </message>
     <message>
         <source>The other app is still open</source>
-        <translation type="unfinished"></translation>
+        <translation>Ứng dụng kia vẫn đang mở</translation>
     </message>
     <message>
         <source>The other app quit, so your suggestions are back in every app.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ứng dụng kia đã thoát, gợi ý đã trở lại trong mọi ứng dụng.</translation>
     </message>
     <message>
         <source>The other app quit. %app has the Tab key.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ứng dụng kia đã thoát. Phím Tab giờ thuộc về %app.</translation>
     </message>
 </context>
 </TS>

@@ -2634,23 +2634,23 @@
     </message>
     <message>
         <source>The other app is also running</source>
-        <translation type="unfinished"></translation>
+        <translation>另一个应用也在运行</translation>
     </message>
     <message>
         <source>Both apps answer the Tab key, and the system gives it to the other app first. %app stays paused in your other apps until the other app quits.</source>
-        <translation type="unfinished"></translation>
+        <translation>两个应用都会响应 Tab 键，系统会先把它交给另一个应用。在另一个应用退出之前，%app 会在其他应用中保持暂停。</translation>
     </message>
     <message>
         <source>The other app is still open</source>
-        <translation type="unfinished"></translation>
+        <translation>另一个应用仍然打开</translation>
     </message>
     <message>
         <source>The other app quit, so your suggestions are back in every app.</source>
-        <translation type="unfinished"></translation>
+        <translation>另一个应用已退出，你的建议已在所有应用中恢复。</translation>
     </message>
     <message>
         <source>The other app quit. %app has the Tab key.</source>
-        <translation type="unfinished"></translation>
+        <translation>另一个应用已退出。%app 已接管 Tab 键。</translation>
     </message>
 </context>
 </TS>

@@ -2634,23 +2634,23 @@
     </message>
     <message>
         <source>The other app is also running</source>
-        <translation type="unfinished"></translation>
+        <translation>另一個應用程式也在執行</translation>
     </message>
     <message>
         <source>Both apps answer the Tab key, and the system gives it to the other app first. %app stays paused in your other apps until the other app quits.</source>
-        <translation type="unfinished"></translation>
+        <translation>兩個應用程式都會回應 Tab 鍵，系統會先把它交給另一個應用程式。在另一個應用程式結束之前，%app 會在其他應用程式中保持暫停。</translation>
     </message>
     <message>
         <source>The other app is still open</source>
-        <translation type="unfinished"></translation>
+        <translation>另一個應用程式仍在開啟中</translation>
     </message>
     <message>
         <source>The other app quit, so your suggestions are back in every app.</source>
-        <translation type="unfinished"></translation>
+        <translation>另一個應用程式已結束，你的建議已在所有應用程式中恢復。</translation>
     </message>
     <message>
         <source>The other app quit. %app has the Tab key.</source>
-        <translation type="unfinished"></translation>
+        <translation>另一個應用程式已結束。Tab 鍵已交給 %app。</translation>
     </message>
 </context>
 </TS>
