@@ -2,6 +2,7 @@
 // its title inside the window, keeping the verb and as many names as fit.
 
 #include "platform/Clock.h"
+#include "platform/Text.h"
 #include "platform/fakes/FakeDefaults.h"
 #include "platform/fakes/FakeReduceMotion.h"
 #include "platform/fakes/FakeWorkspace.h"
@@ -15,6 +16,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLocale>
+#include <QRegularExpression>
 #include <QTest>
 #include <QTranslator>
 
@@ -65,6 +67,13 @@ TEST(RivalLongNames, PrimaryButtonWrapsInsideTheWindowInGerman)
         const QLabel* headline = view.headline();
         EXPECT_LE(headline->heightForWidth(headline->width()), 2 * QFontMetrics(headline->font()).lineSpacing() + 2)
             << headline->text().toStdString();
+        // What gives way are whole words of the names: no word is cut in its middle.
+        const QStringList names{"Quarmel Schreibassistent Professionell", "Quarmel Autovervollständigung",
+                                "Quarmel Inline-Vorschläge Hilfsprogramm"};
+        const QStringList words = text("%1 is also running", 3).arg(QLocale().createSeparatedList(names)).split(QLatin1Char(' '));
+        for (const QString& word : headline->text().split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts))
+            EXPECT_TRUE(word == QStringLiteral("…") || words.contains(word)) << word.toStdString() << " in "
+                                                                             << headline->text().toStdString();
         const QRect toggle(view.toggle()->mapTo(&view, QPoint(0, 0)), view.toggle()->size());
         EXPECT_LE(toggle.right(), view.width()) << "the check box stays inside too";
     }

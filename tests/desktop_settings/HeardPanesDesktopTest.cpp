@@ -61,7 +61,7 @@ protected:
     }
 
     // The pane's lines once `ready` matches one of them.
-    QStringList open(const char* pane, const QString& ready, QProcessEnvironment env = {})
+    QStringList open(const char* pane, const QString& ready, QProcessEnvironment env = {}, QString shot = {})
     {
         if (env.isEmpty())
             env = program.environment();
@@ -77,7 +77,7 @@ protected:
         QStringList lines;
         const bool seen = waitFor([&] { return countMatching(lines = heardLines(program.pid(), QStringLiteral("heard-pane-%1.txt").arg(pane)), ready) >= 1; }, testwait::kPatience);
         EXPECT_TRUE(seen) << pane << "\n" << lines.join('\n').toStdString() << program.log().toStdString();
-        desktoptest::screenshot(QStringLiteral("heard-pane-%1.png").arg(QLatin1String(pane)));
+        desktoptest::screenshot(shot.isEmpty() ? QStringLiteral("heard-pane-%1.png").arg(QLatin1String(pane)) : shot);
         return lines;
     }
 
@@ -95,6 +95,7 @@ TEST_F(HeardPanes, SlidersSayWhatTheyShowAndChoicesAreSelected)
     EXPECT_EQ(countMatching(lines, "^ *radio button: Grey \\[checked\\]$"), 1) << lines.join('\n').toStdString();
     EXPECT_EQ(countMatching(lines, "^ *radio button: Gold tint$"), 1) << lines.join('\n').toStdString();
     EXPECT_EQ(countMatching(lines, "check box: (Grey|Gold tint)"), 0) << lines.join('\n').toStdString();
+    EXPECT_EQ(countMatching(lines, "^ *label: (100%|\\+0\\.0 pt)$"), 0) << "each value once\n" << lines.join('\n').toStdString();
 
     // Engine: each engine card once with its status, the chosen one selected; the sliders in
     // milliseconds and as a percentage.
@@ -108,6 +109,7 @@ TEST_F(HeardPanes, SlidersSayWhatTheyShowAndChoicesAreSelected)
         EXPECT_EQ(countMatching(lines, QStringLiteral("^ *[a-z ]+: %1( —|$)").arg(QLatin1String(card))), 1)
             << card << "\n" << lines.join('\n').toStdString();
     EXPECT_EQ(countMatching(lines, "check box: (Ollama|Local server|Short|Medium|Long)"), 0) << lines.join('\n').toStdString();
+    EXPECT_EQ(countMatching(lines, "^ *label: 400 ms$"), 0) << "the wait once\n" << lines.join('\n').toStdString();
 
     // Emoji: one skin tone of six selected.
     lines = open("emoji", "^ *push button: .*Light");
@@ -123,19 +125,33 @@ TEST_F(HeardPanes, SlidersSayWhatTheyShowAndChoicesAreSelected)
     EXPECT_EQ(countMatching(lines, QStringLiteral("^ *label: .*day streak.*%1: 128 words").arg(today)), 1) << lines.join('\n').toStdString();
 }
 
-// A Swiss German desktop: the interface in German, the numbers in Switzerland's own marks.
+// The insights in the formats of the desktop's region: a Swiss German desktop in Switzerland's
+// own marks, a Japanese one in its own (and its dates under the chart, kept as a picture).
 TEST_F(HeardPanes, InsightsFollowTheRegionOfTheDesktop)
 {
     ASSERT_TRUE(writeWeek(program, {0, 0, 0, 0, 0, 0, 12345}));
-    QProcessEnvironment env = program.environment();
-    for (const char* name : {"LC_ALL", "LC_NUMERIC", "LC_TIME", "LC_MESSAGES", "LANGUAGE"})
-        env.remove(name);
-    env.insert("LANG", "de_CH.UTF-8");
-    const QStringList lines = open("insights", "12’345", env);
-    // 12 345 words at 40 a minute: 5.1 hours, with the Swiss decimal point.
-    EXPECT_GE(countMatching(lines, "12’345"), 1) << lines.join('\n').toStdString();
-    EXPECT_GE(countMatching(lines, "\\b5\\.1\\b"), 1) << lines.join('\n').toStdString();
-    EXPECT_EQ(countMatching(lines, "\\b5,1\\b|12\\.345"), 0) << lines.join('\n').toStdString();
+    const struct {
+        const char* lang;
+        const char* thousands;
+        const char* foreign; // marks of another region
+        const char* shot;
+    } regions[] = {
+        {"de_CH.UTF-8", "12’345", "\\b5,1\\b|12\\.345|12,345", "heard-pane-insights-de_CH.png"},
+        {"ja_JP.UTF-8", "12,345", "12’345|12\\.345", "heard-pane-insights-ja.png"},
+    };
+    for (const auto& r : regions) {
+        program.end();
+        QProcessEnvironment env = program.environment();
+        for (const char* name : {"LC_ALL", "LC_NUMERIC", "LC_TIME", "LC_MESSAGES", "LANGUAGE"})
+            env.remove(name);
+        env.insert("LANG", r.lang);
+        const QStringList lines = open("insights", QString::fromUtf8(r.thousands), env, QLatin1String(r.shot));
+        const std::string all = lines.join('\n').toStdString();
+        EXPECT_GE(countMatching(lines, QString::fromUtf8(r.thousands)), 1) << r.lang << "\n" << all;
+        // 12 345 words at 40 a minute: 5.1 hours, with a decimal point in both regions.
+        EXPECT_GE(countMatching(lines, "(^|[^0-9.])5\\.1([^0-9]|$)"), 1) << r.lang << "\n" << all;
+        EXPECT_EQ(countMatching(lines, QString::fromUtf8(r.foreign)), 0) << r.lang << "\n" << all;
+    }
 }
 
 } // namespace tq

@@ -302,6 +302,15 @@ TEST_F(FormPanesTest, AboutResetsOnlyWhenConfirmedAndKeepsStatisticsAndMemory)
     ASSERT_EQ(opened.size(), 2);
     EXPECT_EQ(opened[0], folder.path());
     EXPECT_TRUE(opened[1].endsWith(QStringLiteral("share/tessaquill/ThirdPartyNotices.txt")));
+    // A folder that cannot be made is named in the notice in its own direction.
+    const QString unmade = QStringLiteral("/proc/tessaquill-test/data");
+    ctx->hooks.dataFolder = [unmade] { return unmade; };
+    p.button(0)->click();
+    auto* notice = p.window()->findChild<QLabel*>(QStringLiteral("confirmationTitle"));
+    ASSERT_NE(notice, nullptr);
+    EXPECT_TRUE(notice->text().contains(QChar(0x2068) + unmade + QChar(0x2069))) << notice->text().toStdString();
+    EXPECT_EQ(opened.size(), 2);
+    notice->window()->close();
 
     prefs().setEngine(EngineKind::ollama);
     model->rules().setRule(AppRule{RuleMode::off, true, std::nullopt, std::nullopt, true}, QStringLiteral("app:org.example.Editor"));

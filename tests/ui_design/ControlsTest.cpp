@@ -9,6 +9,7 @@
 #include "ui/design/SettingsRows.h"
 #include "ui/design/Shapes.h"
 #include "ui/design/Symbols.h"
+#include "ui/design/Text.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -154,6 +155,62 @@ TEST(PrimaryButton, PressMovesOnlyWhenEnabledAndSpringsOnlyWithMotion)
     QTest::mouseClick(&b, Qt::LeftButton, {}, b.rect().center());
     EXPECT_EQ(clicks, 0);
     EXPECT_EQ(b.pressAmount(), 0.0);
+}
+
+// Long titles and names give way in their middle, never at both ends of one word: whole words
+// first, then letters as the reader sees them.
+TEST(Text, ANamePartGivesWayByWholeWordsThenByGraphemes)
+{
+    const QString acute = QStringLiteral("e\u0301");
+    const struct {
+        QString whole, part;
+        int most; // longest text that fits, in UTF-16 units
+        QString shown;
+    } rows[] = {
+        {"Quit Alpha Beta", "Alpha Beta", 20, "Quit Alpha Beta"},
+        {"Quit Alpha Beta Gamma Delta now", "Alpha Beta Gamma Delta", 24, QString::fromUtf8("Quit Alpha … Delta now")},
+        {"Quit Zugriffsverwaltung now", "Zugriffsverwaltung", 16, QString::fromUtf8("Quit Zug…ung now")},
+        {"Quit " + acute.repeated(6), acute.repeated(6), 10, "Quit " + acute + QChar(0x2026) + acute},
+        {"Quit Alpha Beta", "Alpha Beta", 3, QString::fromUtf8("Quit …")},
+        {"Quit Alpha", "Omega", 3, "Quit Alpha"}, // not a part of it: left alone
+    };
+    for (const auto& r : rows) {
+        const QString shown = shortenPart(r.whole, r.part, [&](const QString& s) { return s.size() <= r.most; });
+        EXPECT_EQ(shown, r.shown) << r.whole.toStdString() << " " << r.most;
+    }
+}
+
+TEST(PrimaryButton, ALongTitleWrapsWholeAndOneOverLongWordKeepsBothEnds)
+{
+    Motion m;
+    const struct {
+        const char* title;
+        int width;
+        bool whole;
+    } rows[] = {
+        {"Разрешить доступ к специальным возможностям…", 180, true},
+        {"Zugriffsberechtigungsverwaltungsprogrammeinstellungen", 120, false},
+    };
+    for (const auto& r : rows) {
+        const QString title = QString::fromUtf8(r.title);
+        PrimaryButton b(title, m.context);
+        b.setMaxLines(3);
+        b.resize(r.width, b.heightForWidth(r.width));
+        const QStringList lines = b.shownLines();
+        const QString shown = lines.join(QLatin1Char(' '));
+        EXPECT_LE(lines.size(), 3) << shown.toStdString();
+        const auto bare = [](QString s) { return s.remove(QLatin1Char(' ')); };
+        if (r.whole) {
+            EXPECT_EQ(bare(lines.join(QString())), bare(title)) << shown.toStdString();
+            continue;
+        }
+        const QString kept = bare(shown);
+        const qsizetype cut = kept.indexOf(QChar(0x2026));
+        ASSERT_GT(cut, 0) << shown.toStdString();
+        EXPECT_TRUE(title.startsWith(kept.left(cut))) << shown.toStdString();
+        EXPECT_GT(kept.size() - cut - 1, 0) << "its end stays too: " << shown.toStdString();
+        EXPECT_TRUE(title.endsWith(kept.mid(cut + 1))) << shown.toStdString();
+    }
 }
 
 // On a light desktop palette, the plain and hand buttons still draw the dark design look, read

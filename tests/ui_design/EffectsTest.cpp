@@ -17,6 +17,7 @@
 #include <QTest>
 #include <QLabel>
 #include <QPainter>
+#include <QVBoxLayout>
 #include <gtest/gtest.h>
 
 using namespace tq;
@@ -281,6 +282,26 @@ TEST(Rise, FadesInPlaceUnderReduceMotion)
     EXPECT_EQ(later.content()->y(), 12);
     m.clock.advance(Millis(600));
     EXPECT_EQ(later.content()->y(), 0);
+}
+
+// Content whose text wraps onto more lines while shown: the column above gives it the room.
+TEST(Rise, TheLayoutAboveFollowsTheContentsNewHeight)
+{
+    Motion m;
+    m.reduce.set(true);
+    QWidget window;
+    auto* column = new QVBoxLayout(&window);
+    auto* label = new QLabel(QStringLiteral("One line"));
+    label->setWordWrap(true);
+    column->addWidget(new Rise(label, 0, m.context, &window));
+    column->addStretch(1);
+    window.resize(120, 400);
+    window.show();
+    QCoreApplication::processEvents();
+    label->setText(QStringLiteral("Many more words now, that wrap over several lines of the narrow column"));
+    for (int pass = 0; pass < 4; ++pass)
+        QCoreApplication::processEvents();
+    EXPECT_GE(label->height(), label->heightForWidth(label->width()));
 }
 
 TEST(TitleShade, ClicksReachTheControlsBeneath)

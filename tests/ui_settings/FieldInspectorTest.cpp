@@ -80,6 +80,7 @@ TEST(FieldInspector, RowsOnScreen)
         {12.5, std::nullopt, "System 13 pt"},
         {12.4, QStringLiteral("Cantarell"), "Cantarell 12 pt"},
         {std::nullopt, QStringLiteral("Cantarell"), "Not reported, estimated from the caret"},
+        {12.0, QStringLiteral("Mono %2 Pro"), "Mono %2 Pro 12 pt"}, // a "%2" in the name stays
     };
     for (const Font& f : fonts) {
         s.fontSize = f.size;

@@ -190,6 +190,14 @@ QSize Rise::minimumSizeHint() const { return content_->minimumSizeHint(); }
 bool Rise::hasHeightForWidth() const { return content_->hasHeightForWidth(); }
 int Rise::heightForWidth(int width) const { return content_->heightForWidth(width); }
 
+bool Rise::event(QEvent* event)
+{
+    // The content's size changed (a text that wraps anew): the layout above asks again.
+    if (event->type() == QEvent::LayoutRequest)
+        updateGeometry();
+    return QWidget::event(event);
+}
+
 void Rise::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);

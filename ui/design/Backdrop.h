@@ -74,6 +74,7 @@ public:
     int heightForWidth(int width) const override;
 
 protected:
+    bool event(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 

@@ -302,6 +302,7 @@ void ValueSlider::showValue(std::function<QString(int)> format, int width, doubl
         value_ = makeLabel(QString(), fonts::tabularDigits(fonts::pixelSize(fonts::Role::callout)), palette::paperDim(),
                            false, this);
         value_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        markDecorative(value_); // the slider says its value
         layout()->addWidget(value_);
     }
     value_->setFixedWidth(width);

@@ -8,6 +8,8 @@
 #include <QFont>
 #include <QLabel>
 
+#include <functional>
+
 namespace tq {
 
 QLabel* makeLabel(const QString& text, fonts::Role role, const QColor& colour, bool wrap = false,
@@ -22,6 +24,11 @@ void setLabelColour(QWidget* label, const QColor& colour);
 // line of one word too long for the width (at its end, never cut at both sides). `cut` tells
 // whether anything was elided.
 QStringList wrapLines(const QString& text, const QFont& font, double width, int maxLines, bool* cut = nullptr);
+
+// `whole` shortened until `fits` takes it by leaving out the middle of `part`, a piece of it (a
+// list of names): whole words first, down to one, then letters as the reader sees them
+// (graphemes). `whole` when it fits or `part` is not in it; the shortest try when nothing fits.
+QString shortenPart(const QString& whole, const QString& part, const std::function<bool(const QString&)>& fits);
 
 // A label cut to fit its width: one line elided by `mode`, or up to `maxLines` wrapped lines
 // with the last one elided. The full text stays its tooltip-free accessible name.

@@ -155,31 +155,23 @@ void RivalPromptView::follow()
     // and the buttons glide to their new places, the toggle and "Not Now" fade out as they go.
     const Animation flow = newHeadline ? Animation::timing(motion::standard()) : Animation::none();
     transitionLayout(this, services_.motion, flow, {textBlock_, toggle_, notNow_, primary_}, [&] {
-        // Two lines at most above the explanation: long names give way in their middle.
-        QString headline = texts.headline;
+        // Two lines at most above the explanation: long names give way in their middle, whole
+        // words first.
         const double headlineRoom = kWidth - 2 * 40;
-        const qsizetype namesAt = texts.names.isEmpty() ? -1 : headline.indexOf(texts.names);
-        const QFontMetricsF headlineMetrics(headline_->font());
-        bool cut = false;
-        wrapLines(headline, headline_->font(), headlineRoom, 2, &cut);
-        for (double room = headlineMetrics.horizontalAdvance(texts.names) - 10; cut && namesAt >= 0 && room > 0; room -= 10) {
-            headline = texts.headline;
-            headline.replace(namesAt, texts.names.size(), headlineMetrics.elidedText(texts.names, Qt::ElideMiddle, room));
-            wrapLines(headline, headline_->font(), headlineRoom, 2, &cut);
-        }
-        headline_->setText(headline);
+        headline_->setText(shortenPart(texts.headline, texts.names, [&](const QString& s) {
+            bool cut = false;
+            wrapLines(s, headline_->font(), headlineRoom, 2, &cut);
+            return !cut;
+        }));
         headlineText_ = texts.headline;
         explanation_->setText(texts.explanation);
         // A check box does not wrap: long names give way in their middle, the whole is its name.
-        QString toggleText = texts.toggle;
         const QFontMetrics metrics(toggle_->font());
         const int toggleRoom = kWidth - 2 * 24 - toggle_->style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, toggle_) -
                                toggle_->style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, toggle_) - 8;
-        if (const qsizetype at = toggleText.indexOf(texts.names);
-            !texts.names.isEmpty() && at >= 0 && metrics.horizontalAdvance(toggleText) > toggleRoom) {
-            const int rest = metrics.horizontalAdvance(toggleText) - metrics.horizontalAdvance(texts.names);
-            toggleText.replace(at, texts.names.size(), metrics.elidedText(texts.names, Qt::ElideMiddle, std::max(0, toggleRoom - rest)));
-        }
+        const QString toggleText = shortenPart(texts.toggle, texts.names, [&](const QString& s) {
+            return metrics.horizontalAdvance(s) <= toggleRoom;
+        });
         toggle_->setText(toggleText);
         toggle_->setAccessibleName(texts.toggle);
         toggle_->setVisible(!texts.toggle.isEmpty());

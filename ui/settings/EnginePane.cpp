@@ -388,6 +388,7 @@ EnginePane::EnginePane(SettingsContext& context, QWidget* parent)
     delayValue_->setFont(fonts::tabularDigits(12));
     delayValue_->setFixedWidth(58);
     delayValue_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    markDecorative(delayValue_); // the slider says its value
     dRow->addWidget(delayValue_);
     suggestions->addRow(new SettingRow(text("Wait before suggesting"), text("How long you pause before %app starts."),
                                        delayControl, page));

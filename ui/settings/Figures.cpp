@@ -183,6 +183,14 @@ QSize Presence::minimumSizeHint() const { return content_->minimumSizeHint().exp
 bool Presence::hasHeightForWidth() const { return content_->hasHeightForWidth(); }
 int Presence::heightForWidth(int width) const { return content_->heightForWidth(width); }
 
+bool Presence::event(QEvent* event)
+{
+    // The content's size changed: the layout above asks again.
+    if (event->type() == QEvent::LayoutRequest)
+        updateGeometry();
+    return QWidget::event(event);
+}
+
 void Presence::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
