@@ -9,6 +9,7 @@
 #include "completion/CompletionEngine.h"
 #include "overlay/AlternativesPanel.h"
 #include "overlay/EmojiPickerPanel.h"
+#include "overlay/GhostPanel.h"
 #include "engines/BuiltInProvider.h"
 #include "engines/ModelDownload.h"
 #include "engines/ModelSpec.h"
@@ -125,8 +126,10 @@ AppModel::AppModel(Platform& platform, AppOptions options, QObject* parent)
 AppModel::~AppModel()
 {
     *alive_ = false;
-    if (engine_)
+    if (engine_) {
         engine_->setSource(nullptr);
+        engine_->ghost().waitForKeys({});
+    }
     keyTap_->handler = nullptr;
     axSource_->onChange = nullptr;
     axSource_->onRestartHintChanged = nullptr;
@@ -173,6 +176,13 @@ void AppModel::start()
     // Queued: a read is evaluated after it is announced, and what that shows (the picker, a fix,
     // the ghost again) can change the keys without a new status.
     connect(engine_.get(), &CompletionEngine::snapshotChanged, this, [this] { syncTapKeys(); }, Qt::QueuedConnection);
+    // A ghost is drawn once the tap holds its keys: a Tab that came before the grab would go to
+    // the application. The keys it offers are asked for here, ahead of the engine's signals.
+    engine_->ghost().waitForKeys([this] {
+        syncTapKeys();
+        return keyTap_->keysInForce();
+    });
+    connect(keyTap_.get(), &KeyTap::keysApplied, &engine_->ghost(), &GhostPanel::keysChanged);
     connect(permissions_.get(), &Permissions::accessibilityChanged, this, [this] { emit glyphInputsChanged(); });
     connect(rules_.get(), &AppRules::globalPauseUntilChanged, this, [this] { emit glyphInputsChanged(); });
     connect(rivals_.get(), &RivalWatcher::runningChanged, this, [this] { emit glyphInputsChanged(); });

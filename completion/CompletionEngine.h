@@ -274,6 +274,10 @@ private:
     void recordAcceptance(const QString& text, const FieldSnapshot& s);
     // False for the empty word; judged lower-cased.
     bool isKnownWord(const QString& word) const;
+    // Opens the dictionaries with the first field, ahead of its first finished word.
+    void openSpelling();
+    // The dictionaries opened: a fix missed for the text meanwhile is offered now.
+    void spellingOpened();
     // The insertion method for text that follows synthesised deletions: accessibility
     // insertion would not follow them, so it types instead.
     InsertionMethod methodAfterDeleting() const;
@@ -330,6 +334,7 @@ private:
     std::optional<Suppression> suppressed_;
     std::optional<FieldSession> session_;
     QDateTime lastPrewarm_; // invalid: the distant past
+    bool spellingOpening_ = false;
     std::optional<QString> preparedFieldKey_;
     std::optional<QString> lastQuiet_;
     std::optional<QString> lagSuspect_;

@@ -2,7 +2,12 @@
 
 #include "completion/CompletionEngine.h"
 
+#include "platform/Log.h"
+#include "platform/Platform.h"
+#include "platform/SpellChecker.h"
 #include "services/TypoChecker.h"
+
+#include <QPointer>
 
 namespace tq {
 
@@ -32,6 +37,28 @@ InsertionMethod CompletionEngine::methodAfterDeleting() const
 {
     const InsertionMethod method = insertionMethod();
     return method == InsertionMethod::accessibility ? InsertionMethod::typing : method;
+}
+
+void CompletionEngine::openSpelling()
+{
+    if (spellingOpening_)
+        return;
+    spellingOpening_ = true;
+    platform_.spellChecker().open([self = QPointer<CompletionEngine>(this)] {
+        if (self)
+            self->spellingOpened();
+    });
+}
+
+void CompletionEngine::spellingOpened()
+{
+    // Until they opened every word passed as known; the text is judged again only when a fix
+    // would now be offered for it, and nothing else is on show.
+    const std::optional<FieldSnapshot>& s = snapshot();
+    if (!s || s->isSecure || !source_ || presenter_->isShowing() || fixes_->pending() || !typo_.fix(s->before))
+        return;
+    log::info(QStringLiteral("fix: the dictionaries opened after the word was checked"));
+    refresh(false);
 }
 
 bool CompletionEngine::isKnownWord(const QString& word) const

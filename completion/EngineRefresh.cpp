@@ -86,6 +86,7 @@ void CompletionEngine::switchField(const std::optional<FieldSnapshot>& from, con
     preparedFieldKey_.reset();
     clearSuggestion();
     if (to) {
+        openSpelling();
         session_ = FieldSession{to->fieldKey, 0};
         const QDateTime now = clock_->now();
         if (!lastPrewarm_.isValid() || lastPrewarm_.secsTo(now) > kPrewarmInterval) {

@@ -15,6 +15,10 @@ KeyTap::KeyTap(KeyTapSource& source, QObject* parent) : QObject(parent), source_
             emit self->refusedKeysChanged();
         }
     });
+    source_.onGrabsApplied([self = QPointer<KeyTap>(this)] {
+        if (self && self->keysInForce())
+            emit self->keysApplied();
+    });
 }
 
 TapEvent KeyTap::toTapEvent(const std::optional<TappedKey>& key)
@@ -29,6 +33,7 @@ TapEvent KeyTap::toTapEvent(const std::optional<TappedKey>& key)
 KeyTap::~KeyTap()
 {
     source_.onRefusedChanged({});
+    source_.onGrabsApplied({});
     if (source_.isRunning())
         source_.setGrabs({}); // nothing stays held for a handler that is gone
 }
@@ -66,6 +71,8 @@ void KeyTap::setKeys(const QList<KeyCombo>& keys)
 }
 
 QList<KeyCombo> KeyTap::grabbedKeys() const { return keys_; }
+
+bool KeyTap::keysInForce() const { return !source_.isRunning() || source_.grabsApplied(); }
 
 QList<KeyCombo> KeyTap::refusedKeys() const
 {

@@ -30,10 +30,14 @@ public:
     bool start();
     bool isRunning() const;
 
-    // The keys that may be swallowed: held for a decision from now on.
+    // The keys that may be swallowed: held for a decision once the window system has taken
+    // them (keysInForce()), a moment later.
     void setKeys(const QList<KeyCombo>& keys);
-    // The keys held for a decision now.
+    // The keys set last.
     QList<KeyCombo> grabbedKeys() const;
+    // True when the keys set last are all held (or refused by another program), and while the
+    // tap does not run: a key shown as taken is then kept from the application.
+    bool keysInForce() const;
     // Shortcuts another program already holds (reported, the tap runs on without them). Such a
     // key goes to that program, not to the focused field: its presses never reach the handler.
     QList<KeyCombo> refusedKeys() const;
@@ -42,6 +46,8 @@ public:
 
 signals:
     void refusedKeysChanged();
+    // keysInForce() has become true.
+    void keysApplied();
 
 private:
     void applyGrabs();

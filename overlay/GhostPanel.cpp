@@ -19,6 +19,12 @@ GhostPanel::GhostPanel(const OverlayScreens& screens, QObject* parent) : QObject
             view_->update();
         });
     }
+    keysWait_.setSingleShot(true);
+    keysWait_.setInterval(kKeysWait);
+    connect(&keysWait_, &QTimer::timeout, this, [this] {
+        log::warning(QStringLiteral("ghost: its keys are not held after %1 ms, drawn all the same").arg(kKeysWait.count()));
+        draw();
+    });
 }
 
 GhostPanel::~GhostPanel() = default;
@@ -27,12 +33,47 @@ QWidget* GhostPanel::window() const { return view_.get(); }
 
 const std::optional<GhostLayout>& GhostPanel::layout() const { return view_->layout; }
 
-bool GhostPanel::isShowing() const { return view_->isVisible() && content_.has_value(); }
+bool GhostPanel::isShowing() const { return showing_ && content_.has_value(); }
 
-void GhostPanel::hide() { view_->hide(); }
+bool GhostPanel::isDrawn() const { return isShowing() && view_->isVisible(); }
+
+void GhostPanel::hide()
+{
+    showing_ = false;
+    keysWait_.stop();
+    view_->hide();
+}
+
+void GhostPanel::waitForKeys(std::function<bool()> held) { keysHeld_ = std::move(held); }
+
+void GhostPanel::keysChanged()
+{
+    if (keysWait_.isActive() && showing_ && keysHeld_ && keysHeld_())
+        draw();
+}
+
+void GhostPanel::draw()
+{
+    keysWait_.stop();
+    if (!showing_)
+        return;
+    view_->update();
+    // Raised on every show: windows activated since could otherwise cover it.
+    overlay::orderFront(view_.get());
+}
 
 void GhostPanel::show(const GhostContent& content)
 {
+    content_ = content;
+    showing_ = true;
+    if (!keysHeld_ || keysHeld_()) {
+        keysWait_.stop();
+    } else {
+        // The last content is not left on screen while this one waits (within the first wait).
+        view_->hide();
+        if (!keysWait_.isActive())
+            keysWait_.start();
+    }
     const QRectF& caret = content.caretRect;
     const std::optional<ScreenArea> screen = screens_.screenFor(caret.topLeft());
     QRectF area = content.fieldFrame.value_or(caret);
@@ -50,7 +91,6 @@ void GhostPanel::show(const GhostContent& content)
                       .arg(screen ? qint64(std::llround(screen->visibleFrame.y())) : 0));
     }
 
-    content_ = content;
     view_->layout = layout;
     view_->content = content;
     overlay::setFrame(view_.get(), layout.frame);
@@ -64,9 +104,8 @@ void GhostPanel::show(const GhostContent& content)
     const QRectF around = onField ? layout.frame.adjusted(-8, -8, 8, 8) : layout.frame;
     view_->backdrop = blended && !onField ? std::nullopt : overlay::screenColour(around, view_.get());
     overlay::applyShape(view_.get(), blended ? QRegion() : view_->drawnRegion());
-    view_->update();
-    // Raised on every show: windows activated since could otherwise cover it.
-    overlay::orderFront(view_.get());
+    if (!keysWait_.isActive())
+        draw();
 }
 
 } // namespace tq

@@ -44,8 +44,14 @@ public:
     // failure: it retries.
     virtual bool start(Handler handler) = 0;
     virtual bool isRunning() const = 0;
-    // Replaces the set of keys held for a decision.
+    // Replaces the set of keys held for a decision. They are held once grabsApplied() tells so:
+    // the window system takes them a moment later, away from the caller's thread.
     virtual void setGrabs(const QList<TapGrab>& grabs) = 0;
+    // True when the grabs of the last setGrabs() are in force (held, or refused by another
+    // program), and while the tap does not run.
+    virtual bool grabsApplied() const = 0;
+    // `applied` is called on the main thread each time grabsApplied() may have become true.
+    virtual void onGrabsApplied(std::function<void()> applied) = 0;
     // Grabs from the last setGrabs() that another program already holds.
     virtual QList<TapGrab> refusedGrabs() const = 0;
     // `changed` is called on the main thread each time refusedGrabs() changes.

@@ -3,6 +3,7 @@
 #include "platform/Log.h"
 
 #include <QBitArray>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
@@ -13,6 +14,7 @@
 #include <enchant.h>
 #include <iconv.h>
 #include <malloc.h>
+#include <mutex>
 #include <thread>
 
 #include <X11/Xatom.h>
@@ -796,6 +798,8 @@ struct EnchantSpellChecker::Impl {
     std::atomic<bool> opened{false}; // the opener has asked Enchant for every dictionary
     std::vector<EnchantDict*> openedDicts;
     bool adopted = false;            // and they are in `dicts`
+    std::mutex whenOpenedMutex;
+    std::function<void()> whenOpened; // called on the main thread once they are open
     // Every worker started, joined once it has finished (at once) or when the checker ends
     // (it stops early then).
     std::vector<std::pair<std::thread, std::shared_ptr<WordListBuild>>> workers;
@@ -871,6 +875,7 @@ struct EnchantSpellChecker::Impl {
                     out.push_back(enchant_broker_request_dict(broker, name.constData()));
                 openedDicts = std::move(out);
                 opened.store(true, std::memory_order_release);
+                tellOpened();
             });
             return false;
         }
@@ -878,6 +883,18 @@ struct EnchantSpellChecker::Impl {
             return false;
         adopt();
         return true;
+    }
+
+    void tellOpened()
+    {
+        std::function<void()> told;
+        {
+            std::lock_guard lock(whenOpenedMutex);
+            told = std::move(whenOpened);
+            whenOpened = nullptr;
+        }
+        if (told && QCoreApplication::instance())
+            QMetaObject::invokeMethod(QCoreApplication::instance(), std::move(told), Qt::QueuedConnection);
     }
 
     void waitUntilOpened()
@@ -902,6 +919,7 @@ struct EnchantSpellChecker::Impl {
         openedDicts.clear();
         std::erase_if(dicts, [](const Dictionary& dict) { return dict.dict == nullptr; });
         adopted = true;
+        log::info(QStringLiteral("spelling: dictionaries open"));
         lastText.clear();
         known.clear();
     }
@@ -1100,6 +1118,16 @@ void EnchantSpellChecker::setWordListsWanted(bool wanted)
     d->joinFinished();
     if (freed)
         malloc_trim(0);
+}
+
+void EnchantSpellChecker::open(std::function<void()> opened)
+{
+    {
+        std::lock_guard lock(d->whenOpenedMutex);
+        d->whenOpened = std::move(opened);
+    }
+    if (d->ready() || d->opened.load(std::memory_order_acquire))
+        d->tellOpened(); // open already: the opener will not tell
 }
 
 void EnchantSpellChecker::waitForDictionaries() { d->waitUntilOpened(); }

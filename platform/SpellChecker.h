@@ -7,6 +7,7 @@
 #include <QStringList>
 
 #include <atomic>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string_view>
@@ -38,6 +39,10 @@ public:
     // One more language the writer uses (the program's interface language), when it has a
     // dictionary.
     virtual void addLanguage(const QString& tag) { (void)tag; }
+    // Starts opening the dictionaries away from the caller's thread, as the first check does,
+    // and calls `opened` on the main thread once they are open (soon when they already are).
+    // Until then no word is misspelled: what was checked meanwhile may be checked again.
+    virtual void open(std::function<void()> opened) { (void)opened; }
 };
 
 // Every form of a hunspell dictionary (its stems with their prefixes and suffixes applied),
@@ -93,6 +98,7 @@ public:
     std::optional<bool> startsWord(const QString& partial, const QString& language) override;
     void setWordListsWanted(bool wanted) override;
     void addLanguage(const QString& tag) override;
+    void open(std::function<void()> opened) override;
 
     // Waits until Enchant has opened the dictionaries (done away from the caller's thread on
     // first use; until then no word is misspelled).

@@ -44,8 +44,6 @@ struct Decision {
 
 } // namespace
 
-constexpr std::chrono::milliseconds kGrabWait{150};
-
 struct XInputKeyTap::Impl {
     explicit Impl(InjectedKeys& injected) : injected(injected) {}
 
@@ -69,9 +67,9 @@ struct XInputKeyTap::Impl {
     bool dirty = false;
     quint64 asked = 0;   // revisions of `wanted`
     quint64 applied = 0; // the last revision held at the server
-    std::condition_variable appliedChanged;
     QList<TapGrab> refused;
     std::function<void()> refusedChanged; // set before start()
+    std::function<void()> grabsApplied;
     std::function<void(std::chrono::nanoseconds, bool)> observer;
     std::chrono::milliseconds decisionDelay{0};
 
@@ -281,6 +279,7 @@ struct XInputKeyTap::Impl {
         }
         XSync(display, False);
         std::function<void()> changed;
+        std::function<void()> done;
         {
             std::lock_guard lock(mutex);
             active = nowActive;
@@ -288,10 +287,12 @@ struct XInputKeyTap::Impl {
                 changed = refusedChanged;
             refused = nowRefused;
             applied = revision;
+            done = grabsApplied;
         }
-        appliedChanged.notify_all();
         if (changed)
             QMetaObject::invokeMethod(context.get(), changed, Qt::QueuedConnection);
+        if (done)
+            QMetaObject::invokeMethod(context.get(), done, Qt::QueuedConnection);
     }
 
     void observe(const std::optional<TappedKey>& key)
@@ -473,6 +474,14 @@ struct XInputKeyTap::Impl {
                 break;
         }
         running = false;
+        // Nothing waits for grabs of a tap that has ended.
+        std::function<void()> done;
+        {
+            std::lock_guard lock(mutex);
+            done = grabsApplied;
+        }
+        if (done && !stop)
+            QMetaObject::invokeMethod(context.get(), done, Qt::QueuedConnection);
     }
 };
 
@@ -497,6 +506,7 @@ bool XInputKeyTap::start(Handler handler)
     {
         std::lock_guard lock(d->mutex);
         d->dirty = true;
+        ++d->asked; // held again only once the new thread has grabbed them
     }
     d->running = true;
     d->thread = std::thread([impl = d.get()] { impl->loop(); });
@@ -507,17 +517,25 @@ bool XInputKeyTap::isRunning() const { return d->running; }
 
 void XInputKeyTap::setGrabs(const QList<TapGrab>& grabs)
 {
-    std::unique_lock lock(d->mutex);
+    std::lock_guard lock(d->mutex);
     if (d->wanted == grabs && !d->dirty)
         return;
     d->wanted = grabs;
     d->dirty = true;
-    const quint64 revision = ++d->asked;
+    ++d->asked;
     d->poke();
-    // A key drawn as taken (Tab over a ghost) must already be held when the ghost shows: wait
-    // a moment for the tap thread, never long (it may itself be waiting for this thread).
-    if (d->running)
-        d->appliedChanged.wait_for(lock, kGrabWait, [&] { return d->applied >= revision || !d->running; });
+}
+
+bool XInputKeyTap::grabsApplied() const
+{
+    std::lock_guard lock(d->mutex);
+    return !d->running || d->applied >= d->asked;
+}
+
+void XInputKeyTap::onGrabsApplied(std::function<void()> applied)
+{
+    std::lock_guard lock(d->mutex);
+    d->grabsApplied = std::move(applied);
 }
 
 QList<TapGrab> XInputKeyTap::refusedGrabs() const

@@ -26,6 +26,8 @@ public:
     bool start(Handler handler) override;
     bool isRunning() const override;
     void setGrabs(const QList<TapGrab>& grabs) override;
+    bool grabsApplied() const override;
+    void onGrabsApplied(std::function<void()> applied) override;
     QList<TapGrab> refusedGrabs() const override;
     void onRefusedChanged(std::function<void()> changed) override;
 

@@ -23,7 +23,23 @@ public:
         return true;
     }
     bool isRunning() const override { return running; }
-    void setGrabs(const QList<TapGrab>& g) override { grabs = g; }
+    // The window system takes the grabs at once, or (false) only at applyGrabs().
+    bool appliesAtOnce = true;
+    void setGrabs(const QList<TapGrab>& g) override
+    {
+        grabs = g;
+        pending = !appliesAtOnce;
+    }
+    bool grabsApplied() const override { return !running || !pending; }
+    void onGrabsApplied(std::function<void()> applied) override { grabsAppliedChanged = std::move(applied); }
+    // The grabs asked for last are in force from now on.
+    void applyGrabs()
+    {
+        pending = false;
+        if (grabsAppliedChanged)
+            grabsAppliedChanged();
+    }
+    std::function<void()> grabsAppliedChanged;
     QList<TapGrab> refusedGrabs() const override { return refused; }
     void onRefusedChanged(std::function<void()> changed) override { refusedChanged = std::move(changed); }
     // Another program holds `grabs` from now on.
@@ -49,6 +65,7 @@ public:
 
 private:
     bool running = false;
+    bool pending = false;
 };
 
 } // namespace tq

@@ -9,6 +9,7 @@
 #include "stores/StatsStore.h"
 #include "input/KeyTap.h"
 #include "overlay/EmojiPickerPanel.h"
+#include "overlay/GhostPanel.h"
 #include "input/RivalWatcher.h"
 #include "settings/AppRules.h"
 #include "settings/Preferences.h"
@@ -354,6 +355,39 @@ TEST_F(AppFixture, TheTapHoldsWhatAReadOfTheFieldLeavesTheEngineActingOn)
         EXPECT_EQ(m.engine().actingKeys().contains(enter), returnTaken) << before;
         EXPECT_EQ(m.keyTap().grabbedKeys(), m.engine().actingKeys()) << before;
     }
+    m.playgroundFocusChanged(&practice, false);
+}
+
+// A Tab pressed before the window system holds it would reach the field under a ghost that
+// shows it taken: the fix is drawn once the tap reports its keys held.
+TEST_F(AppFixture, AGhostIsDrawnOnceTheTapHoldsItsKeys)
+{
+    AppModel& m = build();
+    m.start();
+    ASSERT_TRUE(tapSource.isRunning());
+    tapSource.appliesAtOnce = false;
+    tapSource.applyGrabs();
+    spelling.corrections.insert(QStringLiteral("teh"), QStringLiteral("the"));
+    spelling.known = {QStringLiteral("i"), QStringLiteral("saw")};
+    bringToFront(kOwnPid);
+    PracticeField practice;
+    FieldSnapshot s;
+    s.fieldKey = QStringLiteral("practice");
+    s.bundleID = QStringLiteral("com.morvenfax.tessaquill");
+    s.role = QStringLiteral("AXTextArea");
+    s.before = QStringLiteral("I saw teh ");
+    s.caretRect = QRectF(300, 500, 1, 20);
+    s.fieldFrame = QRectF(100, 400, 600, 200);
+    s.isLocal = true;
+    practice.current = s;
+    m.playgroundFocusChanged(&practice, true);
+    m.engine().refresh(true);
+    QCoreApplication::processEvents();
+    ASSERT_TRUE(m.engine().ghost().isShowing());
+    EXPECT_TRUE(tapSource.grabs.contains(TapGrab{keycode::kTab, 0}));
+    EXPECT_FALSE(m.engine().ghost().isDrawn());
+    tapSource.applyGrabs();
+    EXPECT_TRUE(m.engine().ghost().isDrawn());
     m.playgroundFocusChanged(&practice, false);
 }
 

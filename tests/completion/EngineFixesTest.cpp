@@ -31,6 +31,26 @@ TEST_F(EngineFixes, FinishedMisspelledWordOffersTheFix)
     EXPECT_EQ(shown->fontSize, 14);
 }
 
+// Until the dictionaries are open every word passes as known: the word finished meanwhile gets
+// its fix once they are.
+TEST_F(EngineFixes, AWordFinishedBeforeTheDictionariesOpenedGetsItsFixOnceTheyAre)
+{
+    FakeSpellChecker& spelling = platform.spellChecker();
+    spelling.closed = true;
+    spelling.known = {QStringLiteral("i"), QStringLiteral("saw")};
+    spelling.corrections.insert(QStringLiteral("teh"), QStringLiteral("the"));
+    TypoChecker judge(spelling);
+    engine = makeEngine(judge);
+    setText(kTyped);
+    EXPECT_FALSE(engine->pendingFix());
+    ASSERT_TRUE(spelling.opened); // asked for with the field
+    spelling.tellOpened();
+    settle();
+    ASSERT_TRUE(engine->pendingFix());
+    EXPECT_EQ(ghostText(), QStringLiteral("the"));
+    engine.reset();
+}
+
 TEST_F(EngineFixes, TabDeletesTheWordAndTypesTheCorrection)
 {
     setText(kTyped);

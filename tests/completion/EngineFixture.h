@@ -215,6 +215,12 @@ protected:
         , power(powerSource, clock)
         , typo(spell, TypoChecker::Corrections{{QStringLiteral("teh"), QStringLiteral("the")}})
     {
+        engine = makeEngine(typo);
+    }
+
+    // An engine over the fixture's field, provider and context, judging spelling with `judge`.
+    std::unique_ptr<CompletionEngine> makeEngine(TypoChecker& judge)
+    {
         ProviderAccess providers;
         providers.active = [this]() -> CompletionProvider& { return provider; };
         providers.modelName = [this](EngineKind, bool onBattery) {
@@ -230,9 +236,10 @@ protected:
             return c;
         };
         context.prepare = [this](const FieldSnapshot& s) { prepared.append(s.fieldKey); };
-        engine = std::make_unique<CompletionEngine>(prefs, rules, stats, memory, providers, context, power, typo, platform);
-        engine->setSource(&field);
-        engine->announcer = [this](const QString& text) { announced.append(text); };
+        auto made = std::make_unique<CompletionEngine>(prefs, rules, stats, memory, providers, context, power, judge, platform);
+        made->setSource(&field);
+        made->announcer = [this](const QString& text) { announced.append(text); };
+        return made;
     }
 
     ~EngineFixture() override

@@ -67,6 +67,7 @@ protected:
         };
         ASSERT_TRUE(tap().start());
         EXPECT_TRUE(tap().start()); // again: harmless
+        ASSERT_TRUE(QTest::qWaitFor([] { return tap().keysInForce(); }, testwait::kPatience));
         desktop::settle(200);
     }
     void TearDown() override
@@ -299,6 +300,7 @@ TEST_F(KeyTapDesktop, AKeyAnotherProgramHoldsIsReportedNotFatal)
     EXPECT_TRUE(QTest::qWaitFor([] { return !tap().refusedKeys().isEmpty(); }, testwait::kPatience));
     EXPECT_EQ(tap().refusedKeys(), (QList<KeyCombo>{KeyCombo{keycode::kF8, {}}}));
     EXPECT_TRUE(tap().isRunning());
+    EXPECT_TRUE(QTest::qWaitFor([] { return tap().keysInForce(); }, testwait::kPatience)); // nothing waits for F8
 
     // The other keys still work.
     desktop::run("xdotool", {"key", "Tab"});

@@ -73,6 +73,32 @@ TEST(KeyTap, HoldsExactlyTheKeysItIsGiven)
     EXPECT_EQ(tap.refusedKeys(), (QList<KeyCombo>{trigger}));
 }
 
+// The window system takes the keys a moment after they are set: until it has, a key shown as
+// taken could still reach the application.
+TEST(KeyTap, KeysAreInForceOnceTheWindowSystemHoldsThem)
+{
+    FakeKeyTapSource source;
+    source.appliesAtOnce = false;
+    KeyTap tap(source);
+    int applied = 0;
+    QObject::connect(&tap, &KeyTap::keysApplied, [&] { ++applied; });
+    const KeyCombo tab{keycode::kTab, {}};
+    tap.setKeys({tab});
+    EXPECT_TRUE(tap.keysInForce()); // no tap runs: nothing to wait for
+    ASSERT_TRUE(tap.start());
+    EXPECT_FALSE(tap.keysInForce());
+    source.applyGrabs();
+    EXPECT_TRUE(tap.keysInForce());
+    EXPECT_EQ(applied, 1);
+
+    tap.setKeys({tab, KeyCombo{keycode::kEscape, {}}});
+    EXPECT_FALSE(tap.keysInForce());
+    tap.setKeys({tab, KeyCombo{keycode::kEscape, {}}}); // the same keys again ask for nothing
+    source.applyGrabs();
+    EXPECT_TRUE(tap.keysInForce());
+    EXPECT_EQ(applied, 2);
+}
+
 // A shortcut another program holds is told as it happens, and its presses (that program's, not
 // the field's) never reach the handler, so nothing on show is dismissed by them.
 TEST(KeyTap, AShortcutAnotherProgramHoldsIsToldAndItsPressesPassBy)

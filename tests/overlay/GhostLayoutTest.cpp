@@ -6,6 +6,7 @@
 #include "platform/fakes/FakeOverlayScreens.h"
 
 #include <QImage>
+#include <QTest>
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -299,6 +300,39 @@ TEST(GhostPanel, ShowsWithoutAnyScreenAndKeepsContentWhenHidden)
     panel.hide();
     EXPECT_FALSE(panel.isShowing());
     EXPECT_EQ(panel.content(), c);
+}
+
+// Tab under a ghost that shows it taken must not reach the application: the ghost is drawn only
+// once its keys are held, or after the longest wait for them.
+TEST(GhostPanel, IsDrawnOnceItsKeysAreHeld)
+{
+    FakeOverlayScreens screens;
+    screens.list = {ScreenArea{kBounds, kBounds}};
+    GhostPanel panel(screens);
+    bool held = false;
+    panel.waitForKeys([&] { return held; });
+    panel.show(content(QStringLiteral("world")));
+    EXPECT_TRUE(panel.isShowing()); // on show for the keys it offers
+    EXPECT_FALSE(panel.isDrawn());
+    panel.keysChanged();
+    EXPECT_FALSE(panel.isDrawn());
+    held = true;
+    panel.keysChanged();
+    EXPECT_TRUE(panel.isDrawn());
+
+    // Hidden while it waits: never drawn.
+    held = false;
+    panel.show(content(QStringLiteral("wide")));
+    EXPECT_FALSE(panel.isDrawn());
+    panel.hide();
+    held = true;
+    panel.keysChanged();
+    EXPECT_FALSE(panel.window()->isVisible());
+
+    held = false;
+    panel.show(content(QStringLiteral("world")));
+    EXPECT_FALSE(panel.isDrawn());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return panel.isDrawn(); }, int(2 * GhostPanel::kKeysWait.count())));
 }
 
 TEST(GhostPanel, FlatTextIsShapedToItsGlyphs)
