@@ -8,11 +8,15 @@
 //     and llama-server's cold request at the same threads;
 //   - the next word (one more typed word: prefix reuse, the median of five taking turns with
 //     llama-server) and the return to a field after two other fields (the kept prompt state);
-//   - generation speed against llama-bench's at the same depth and threads;
+//   - generation speed against llama-bench's at the same depth and threads, counting decodes on
+//     both sides (the runtime's first token comes from the prompt's decode);
 //   - a keystroke trace replayed through the runtime and through llama-server's
 //     /v1/completions with cache_prompt, at the fixed count and at the runtime's own, with the
 //     same work as the server, and with the built-in provider's settings at its own.
 // Generation and the trace take turns with the reference tools, so a busy machine slows both alike.
+// llama-server is told never to pick a token whose piece alone is not whole UTF-8 (the random
+// models pick lone bytes, and the server answers a text that is not valid UTF-8 with an error);
+// both sides still generate the same number of tokens.
 // The models are written by tq-gguf-gen into the build tree the first time (0.3, 1.1 and 4.9 GB).
 // Environment: TQ_BENCH_THREADS (the fixed count compared, default 4), TQ_BENCH_MODEL (use this
 // GGUF file instead), TQ_BENCH_ONLY (some of 250m, 1b and e2b, separated by commas),
@@ -23,12 +27,15 @@
 
 #include <benchmark/benchmark.h>
 
+#include <llama.h>
+
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QStringDecoder>
 
 #include <arpa/inet.h>
 #include <netinet/in.h>
@@ -165,10 +172,20 @@ struct Figures {
     double returnMs = 0;
     int returnReused = 0;
     double benchPp[2] = {0, 0}, benchTgDepth = 0, oursGenTps = 0;
+    int genDepth = 0;
     // Keystroke traces: the same work as the server at the fixed count and at the runtime's own,
     // and the built-in provider's settings at its own.
     Trace trace[3];
     QString serverError;
+    // Tokens whose piece alone is not valid UTF-8 (lone bytes), which llama-server refuses to
+    // return: it is told never to pick them.
+    QJsonArray banned;
+    // The next word at the runtime's own threads, per request: prompt tokens decoded, their
+    // milliseconds, tokens generated, their milliseconds, and the whole request.
+    struct Parts {
+        double promptTokens = 0, promptMs = 0, generated = 0, generateMs = 0, wallMs = 0;
+    };
+    Parts wordParts, serverWordParts;
 };
 
 std::vector<std::unique_ptr<Figures>>& models()
@@ -193,6 +210,18 @@ void prepare(Figures& f)
     LlamaRuntime own(kContextTokens, 0);
     onQueue(own, [&] { own.load(f.path); });
     f.machine = onQueue(own, [&] { return own.threads(); });
+    f.banned = onQueue(rt, [&] {
+        QJsonArray list;
+        const int n = llama_vocab_n_tokens(rt.vocab());
+        for (LlamaRuntime::Token t = 0; t < n; ++t) {
+            const LlamaRuntime::Bytes p = rt.piece(t);
+            QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+            (void)utf8.decode(QByteArrayView(p.data(), qsizetype(p.size())));
+            if (!p.empty() && utf8.hasError())
+                list.append(QJsonArray{t, false});
+        }
+        return list;
+    });
 }
 
 LlamaRuntime::Job makeJob(LlamaRuntime& rt, const Figures& f, const QString& prompt, int maxTokens)
@@ -314,7 +343,7 @@ std::optional<std::pair<int, QByteArray>> http(int port, const QByteArray& metho
 
 class Server {
 public:
-    Server(const Figures& f, int threads, int batchThreads)
+    Server(const Figures& f, int threads, int batchThreads) : banned_(f.banned)
     {
         port_ = freePort();
         process_.setProcessChannelMode(QProcess::MergedChannels);
@@ -336,11 +365,12 @@ public:
         process_.waitForFinished();
     }
     bool up() const { return up_; }
-    // Tokens generated; -1 and `error` set when the server answered with an error.
-    int complete(const QString& prompt, QString& error)
+    // Tokens generated; -1 and `error` set when the server answered with an error. `parts` gets
+    // the server's own timings.
+    int complete(const QString& prompt, QString& error, Figures::Parts* parts = nullptr)
     {
         const QJsonObject body{{"prompt", prompt}, {"max_tokens", kTraceMaxTokens}, {"temperature", 0.0},
-                               {"cache_prompt", true}, {"stream", false}};
+                               {"cache_prompt", true}, {"stream", false}, {"logit_bias", banned_}};
         auto r = http(port_, "POST", "/v1/completions", QJsonDocument(body).toJson(QJsonDocument::Compact));
         if (!r) {
             error = QStringLiteral("llama-server gave no answer");
@@ -355,10 +385,16 @@ public:
                         .arg(message.isEmpty() ? QString::fromUtf8(r->second.left(200)) : message);
             return -1;
         }
+        if (parts) {
+            const QJsonObject t = reply.value("timings").toObject();
+            *parts = {t.value("prompt_n").toDouble(), t.value("prompt_ms").toDouble(),
+                      t.value("predicted_n").toDouble(), t.value("predicted_ms").toDouble(), 0};
+        }
         return reply.value("usage").toObject().value("completion_tokens").toInt();
     }
 
 private:
+    QJsonArray banned_;
     QProcess process_;
     int port_ = 0;
     bool up_ = false;
@@ -413,14 +449,25 @@ void BM_Cold(benchmark::State& state, Figures* f)
             f->promptTps[k] = cold.promptTokens / (cold.promptMilliseconds / 1000.0);
 
             std::vector<double> ours, theirs;
+            Figures::Parts ourParts, theirParts;
+            auto add = [&](Figures::Parts& sum, const Figures::Parts& one) {
+                sum.promptTokens += one.promptTokens / double(words.size());
+                sum.promptMs += one.promptMs / double(words.size());
+                sum.generated += one.generated / double(words.size());
+                sum.generateMs += one.generateMs / double(words.size());
+                sum.wallMs += one.wallMs / double(words.size());
+            };
             for (int w = 0; w < words.size(); ++w) {
                 text += words[w];
                 for (int turn = 0; turn < 2; ++turn) {
                     settle();
                     t = nowMs();
                     if ((w + turn) % 2 == 0) {
-                        server.complete(text, error);
+                        Figures::Parts parts;
+                        server.complete(text, error, &parts);
                         theirs.push_back(nowMs() - t);
+                        parts.wallMs = theirs.back();
+                        add(theirParts, parts);
                         noteError(*f, error);
                         continue;
                     }
@@ -428,7 +475,13 @@ void BM_Cold(benchmark::State& state, Figures* f)
                         onQueue(rt, [&, j = makeJob(rt, *f, text, kTraceMaxTokens)] { return rt.generate(j); });
                     ours.push_back(nowMs() - t);
                     f->wordReused[k] = word.reusedTokens;
+                    add(ourParts, {double(word.promptTokens - word.reusedTokens), word.promptMilliseconds,
+                               double(word.generatedTokens), word.generateMilliseconds, ours.back()});
                 }
+            }
+            if (k == 1) {
+                f->wordParts = ourParts;
+                f->serverWordParts = theirParts;
             }
             f->word[k] = percentile(ours, 0.5);
             f->serverWord[k] = percentile(theirs, 0.5);
@@ -471,13 +524,18 @@ void BM_Generation(benchmark::State& state, Figures* f)
         LlamaRuntime rt(kContextTokens, 0);
         onQueue(rt, [&] { rt.load(f->path); });
         for (int round = 0; round < 3; ++round) {
+            // The prompt's decode gives the first token; each one after it costs a decode.
+            // llama-bench's -n counts decodes after its depth, so the runtime makes one token
+            // more and counts the decodes, at llama-bench's depth set to the prompt's tokens.
             const auto gen =
-                onQueue(rt, [&, j = makeJob(rt, *f, f->prompt[0], kGenerateTokens)] { return rt.generate(j); });
-            f->oursGenTps = std::max(f->oursGenTps, gen.generatedTokens / (gen.generateMilliseconds / 1000.0));
+                onQueue(rt, [&, j = makeJob(rt, *f, f->prompt[0], kGenerateTokens + 1)] { return rt.generate(j); });
+            f->oursGenTps =
+                std::max(f->oursGenTps, (gen.generatedTokens - 1) / (gen.generateMilliseconds / 1000.0));
+            f->genDepth = gen.promptTokens;
             const auto tg = runLlamaBench(*f, f->machine.generation,
                                           {"-p", "0", "-n", QString::number(kGenerateTokens), "-d",
-                                           QString::number(kPromptTokens)});
-            f->benchTgDepth = std::max(f->benchTgDepth, averageTps(tg, 0, kGenerateTokens, kPromptTokens));
+                                           QString::number(gen.promptTokens)});
+            f->benchTgDepth = std::max(f->benchTgDepth, averageTps(tg, 0, kGenerateTokens, gen.promptTokens));
         }
         state.SetIterationTime(1);
     }
@@ -588,6 +646,17 @@ void printSummary(const Figures& f)
                 ratio(f.word[1], f.serverWord[1]), wordTarget, e2b ? " (own)" : "",
                 verdict(f.serverWord[1] > 0 && (e2b || ratio(f.word[0], f.serverWord[0]) <= wordTarget)
                         && ratio(f.word[1], f.serverWord[1]) <= wordTarget));
+    const Figures::Parts& a = f.wordParts;
+    const Figures::Parts& b = f.serverWordParts;
+    auto each = [](double ms, double n) { return n > 0 ? ms / n : 0.0; };
+    std::printf("  next word (own), mean: runtime %.1f prompt tokens %.1f ms + %.1f generated %.1f ms (%.1f ms each) "
+                "+ rest %.1f ms\n",
+                a.promptTokens, a.promptMs, a.generated, a.generateMs, each(a.generateMs, a.generated),
+                a.wallMs - a.promptMs - a.generateMs);
+    std::printf("                     llama-server %.1f prompt tokens %.1f ms + %.1f generated %.1f ms (%.1f ms each) "
+                "+ rest %.1f ms\n",
+                b.promptTokens, b.promptMs, b.generated, b.generateMs, each(b.generateMs, b.generated),
+                b.wallMs - b.promptMs - b.generateMs);
     std::printf("  next word / cold (own)        %12.3f  target <= 0.15: %s\n", ratio(f.word[1], f.cold[1]),
                 verdict(f.cold[1] > 0 && ratio(f.word[1], f.cold[1]) <= 0.15));
     std::printf("  back to the first field after two others  %8.1f ms (%d tokens reused)  / cold %.3f, "
@@ -596,7 +665,7 @@ void printSummary(const Figures& f)
                 verdict(f.cold[1] > 0 && ratio(f.returnMs, f.cold[1]) <= 0.15));
     std::printf("  generation at depth %d, %d threads  %6.1f tok/s  (llama-bench %.1f tok/s)  ratio %.3f, "
                 "target >= 0.95: %s\n",
-                kPromptTokens, f.machine.generation, f.oursGenTps, f.benchTgDepth, ratio(f.oursGenTps, f.benchTgDepth),
+                f.genDepth, f.machine.generation, f.oursGenTps, f.benchTgDepth, ratio(f.oursGenTps, f.benchTgDepth),
                 verdict(ratio(f.oursGenTps, f.benchTgDepth) >= 0.95));
     std::printf("  keystroke trace (%lld requests, %d tokens each at most), taking turns with llama-server at the "
                 "same threads\n",
@@ -623,7 +692,8 @@ void printSummary(const Figures& f)
                 verdict(ratios[1] > 0 && ratios[1] <= sameWorkTarget
                         && (e2b || (ratios[0] > 0 && ratios[0] <= sameWorkTarget))),
                 builtInTarget, verdict(ratios[2] > 0 && ratios[2] <= builtInTarget));
-    std::printf("  llama-server errors: %s\n", f.serverError.isEmpty() ? "none" : qPrintable(f.serverError));
+    std::printf("  llama-server errors: %s (%lld tokens that are not whole UTF-8 banned there)\n",
+                f.serverError.isEmpty() ? "none" : qPrintable(f.serverError), static_cast<long long>(f.banned.size()));
 }
 
 } // namespace

@@ -17,6 +17,7 @@
 #include <random>
 #include <set>
 
+#include <dirent.h>
 #include <sched.h>
 #include <time.h>
 #include <unistd.h>
@@ -56,7 +57,8 @@ constexpr double kThreadsTolerance = 1.05;
 // once this long has passed (ms)...
 constexpr double kCpuSample = 500;
 // ...and a reading older than this says little about the load now, so the tasks running at this
-// moment bound the free cores too (ms).
+// moment bound the free cores too (ms). So does a reading taken before a pause: the share since
+// then is mostly what others did while the runtime waited for work, such as a burst that is over.
 constexpr double kCpuStale = 3000;
 // A batch of up to this many tokens (the tail of a prompt after a keystroke) costs about what one
 // token does: reading the weights bounds it, so it runs on the generation threads.
@@ -77,6 +79,28 @@ std::size_t commonPrefix(const std::vector<LlamaRuntime::Token>& a, const std::v
 {
     const auto [ia, ib] = std::mismatch(a.begin(), a.end(), b.begin(), b.end());
     return std::size_t(ia - a.begin());
+}
+
+// This process's tasks running or ready to run now, the calling thread among them: the library's
+// threads still spinning after a decode are no other program's load.
+int ownRunnableTasks()
+{
+    int n = 0;
+    if (DIR* dir = opendir("/proc/self/task")) {
+        while (const dirent* entry = readdir(dir)) {
+            if (entry->d_name[0] == '.')
+                continue;
+            std::ifstream in(std::string("/proc/self/task/") + entry->d_name + "/stat");
+            std::string line;
+            std::getline(in, line);
+            // The state follows the command name, which is in parentheses and may hold any byte.
+            const auto close = line.rfind(')');
+            if (close != std::string::npos && close + 2 < line.size() && line[close + 2] == 'R')
+                ++n;
+        }
+        closedir(dir);
+    }
+    return std::max(n, 1);
 }
 
 int readNumber(const std::string& path)
@@ -564,30 +588,34 @@ std::optional<LlamaRuntime::CpuTimes> LlamaRuntime::readCpuTimes()
 }
 
 // The cores of `cores` that other programs leave free: their share of the CPU time since the last
-// reading (idle time and this process's own count as free) and, when that reading is old, the
-// tasks running now. At least two: on a machine busy throughout, two threads still decode faster
-// than one.
+// reading (idle time and this process's own count as free) while the runtime decoded for most of
+// it, and the tasks running now when it mostly waited or the reading is old. At least two: on a
+// machine busy throughout, two threads still decode faster than one.
 int LlamaRuntime::freeCoresNow(int cores)
 {
     const std::optional<CpuTimes> now = readCpuTimes();
+    const double span = now && cpuTimes_ ? now->milliseconds - cpuTimes_->milliseconds : 0;
+    const bool waited = decodingMilliseconds_ * 2 < span;
     double free = cores;
-    if (now && cpuTimes_ && now->total > cpuTimes_->total) {
+    if (now && cpuTimes_ && now->total > cpuTimes_->total && !waited) {
         const double ticks = double(now->total - cpuTimes_->total);
         const double own = (now->own - cpuTimes_->own) * double(sysconf(_SC_CLK_TCK));
         const double idle = double(now->idle) - double(cpuTimes_->idle);
         free = std::clamp((idle + own) / ticks, 0.0, 1.0) * cores;
     }
-    if (!now || !cpuTimes_ || now->milliseconds - cpuTimes_->milliseconds >= kCpuStale) {
+    if (!now || !cpuTimes_ || waited || span >= kCpuStale) {
         // The fourth field counts the tasks running or ready to run, this thread among them.
         std::ifstream in("/proc/loadavg");
         double average = 0;
         int running = 0;
         char slash = 0;
         if (in >> average >> average >> average >> running >> slash && slash == '/')
-            free = std::min(free, double(cores - (running - 1)));
+            free = std::min(free, double(cores - std::max(0, running - ownRunnableTasks())));
     }
-    if (now)
+    if (now) {
         cpuTimes_ = now;
+        decodingMilliseconds_ = 0;
+    }
     // A core a tenth used still counts as free.
     return std::clamp(int(std::ceil(free - 0.1)), std::min(2, cores), cores);
 }
@@ -904,7 +932,9 @@ int LlamaRuntime::decode(Token* tokens, int count)
         llama_set_n_threads(context_.get(), inUse_.generation, batchThreads);
         set_ = {batchThreads, inUse_.generation};
     }
+    const double start = nowMilliseconds();
     const int rc = llama_decode(context_.get(), llama_batch_get_one(tokens, count));
+    decodingMilliseconds_ += nowMilliseconds() - start;
     if (rc == 0) {
         shiftPending_ = false; // a decode applies the shifts first
         if (window_ > 0) {

@@ -274,6 +274,7 @@ private:
     Threads machine_;          // the counts chosen at the load; `inUse_` is at most these
     Threads set_;              // the context's counts now
     std::optional<CpuTimes> cpuTimes_; // the last reading
+    double decodingMilliseconds_ = 0;  // spent in the library's decode since then
     std::vector<Bytes> pieceTable_;
     std::unordered_map<std::uint8_t, std::vector<Token>> byFirstByte_;
     std::unordered_map<std::uint16_t, std::vector<Token>> byFirstTwo_;
