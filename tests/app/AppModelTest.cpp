@@ -329,12 +329,11 @@ TEST_F(AppFixture, TheTapHoldsTheShortcutsOfTheSettings)
     EXPECT_EQ(grabbed(), m.engine().actingKeys());
 }
 
-TEST_F(AppFixture, TheTapHoldsWhatAReadOfTheFieldLeavesTheEngineActingOn)
+namespace {
+
+// The practice field's snapshot, its text left to each case.
+FieldSnapshot practiceSnapshot()
 {
-    AppModel& m = build();
-    m.start();
-    bringToFront(kOwnPid);
-    PracticeField practice;
     FieldSnapshot s;
     s.fieldKey = QStringLiteral("practice");
     s.bundleID = QStringLiteral("com.morvenfax.tessaquill");
@@ -342,6 +341,18 @@ TEST_F(AppFixture, TheTapHoldsWhatAReadOfTheFieldLeavesTheEngineActingOn)
     s.caretRect = QRectF(300, 500, 1, 20);
     s.fieldFrame = QRectF(100, 400, 600, 200);
     s.isLocal = true;
+    return s;
+}
+
+} // namespace
+
+TEST_F(AppFixture, TheTapHoldsWhatAReadOfTheFieldLeavesTheEngineActingOn)
+{
+    AppModel& m = build();
+    m.start();
+    bringToFront(kOwnPid);
+    PracticeField practice;
+    FieldSnapshot s = practiceSnapshot();
     practice.current = s;
     m.playgroundFocusChanged(&practice, true);
     const KeyCombo enter{keycode::kReturn, {}};
@@ -371,14 +382,8 @@ TEST_F(AppFixture, AGhostIsDrawnOnceTheTapHoldsItsKeys)
     spelling.known = {QStringLiteral("i"), QStringLiteral("saw")};
     bringToFront(kOwnPid);
     PracticeField practice;
-    FieldSnapshot s;
-    s.fieldKey = QStringLiteral("practice");
-    s.bundleID = QStringLiteral("com.morvenfax.tessaquill");
-    s.role = QStringLiteral("AXTextArea");
+    FieldSnapshot s = practiceSnapshot();
     s.before = QStringLiteral("I saw teh ");
-    s.caretRect = QRectF(300, 500, 1, 20);
-    s.fieldFrame = QRectF(100, 400, 600, 200);
-    s.isLocal = true;
     practice.current = s;
     m.playgroundFocusChanged(&practice, true);
     m.engine().refresh(true);

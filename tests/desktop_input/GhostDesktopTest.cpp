@@ -236,10 +236,15 @@ TEST(GhostDesktop, ADarkDesktopGetsADarkBoxAndDarkLists)
         fix.fieldFrame = QRectF(260, 320, 480, 100);
         fix.fontSize = 15;
         ghost.show(fix);
-        QTest::qWaitFor([&] { return darkShare(ghost.window()->geometry()) < 0.97; }, testwait::kPatience);
+        // The panel's window may still stand where the last lists were: what counts is the drawn fix.
+        double share = 1;
+        const bool light = QTest::qWaitFor([&] {
+            share = darkShare(ghost.window()->geometry());
+            return ghost.isDrawn() && ghost.window()->isVisible() && share < 0.97;
+        }, testwait::kPatience);
         if (!dir.isEmpty())
             QGuiApplication::primaryScreen()->grabWindow(0).save(dir + "/fix-on-dark-field.png");
-        EXPECT_LT(darkShare(ghost.window()->geometry()), 0.97) << "the label shows light on the dark field";
+        EXPECT_TRUE(light) << "the label shows light on the dark field: dark share " << share;
     }
     qputenv("XDG_CONFIG_HOME", oldConfig);
 }
