@@ -24,6 +24,7 @@
 // TQ_BENCH_VERBOSE.
 
 #include "engines/LlamaRuntime.h"
+#include "engines/Replies.h"
 
 #include <benchmark/benchmark.h>
 
@@ -35,7 +36,6 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
-#include <QStringDecoder>
 
 #include <arpa/inet.h>
 #include <netinet/in.h>
@@ -215,9 +215,7 @@ void prepare(Figures& f)
         const int n = llama_vocab_n_tokens(rt.vocab());
         for (LlamaRuntime::Token t = 0; t < n; ++t) {
             const LlamaRuntime::Bytes p = rt.piece(t);
-            QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-            (void)utf8.decode(QByteArrayView(p.data(), qsizetype(p.size())));
-            if (!p.empty() && utf8.hasError())
+            if (!p.empty() && !tq::Providers::isValidUtf8(QByteArray::fromStdString(p)))
                 list.append(QJsonArray{t, false});
         }
         return list;

@@ -8,7 +8,6 @@
 #include <QEnterEvent>
 #include <QFontMetricsF>
 #include <QPainter>
-#include <QTextBoundaryFinder>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -146,10 +145,6 @@ QStringList PrimaryButton::linesFor(int width) const
     };
     QStringList lines = fit(text());
     const QString t = text();
-    const auto without = [](const QStringList& words, qsizetype head, qsizetype tail) {
-        return QStringList(words.mid(0, head)).join(QLatin1Char(' ')) + QStringLiteral(" … ") +
-               QStringList(words.mid(words.size() - tail)).join(QLatin1Char(' '));
-    };
     // Too long even wrapped: whole words in the middle of the names give way first, then in the
     // middle of the whole title, so its start and its end (where many languages put the verb)
     // both stay; letters only for one long word.
@@ -158,22 +153,19 @@ QStringList PrimaryButton::linesFor(int width) const
     for (qsizetype keep = names.size() - 1; lines.isEmpty() && keep >= 0; --keep) {
         for (qsizetype head : {keep / 2, (keep + 1) / 2}) {
             if (lines.isEmpty())
-                lines = fit(t.left(at) + without(names, head, keep - head).trimmed() + t.mid(at + part_.size()));
+                lines = fit(t.left(at) + wordsAround(names, head, keep - head).trimmed() + t.mid(at + part_.size()));
         }
     }
     const QStringList words = t.split(QLatin1Char(' '), Qt::SkipEmptyParts);
     for (qsizetype keep = words.size() - 1; lines.isEmpty() && keep > 0; --keep) {
         for (qsizetype head : {keep / 2, (keep + 1) / 2}) {
             if (lines.isEmpty())
-                lines = fit(without(words, head, keep - head));
+                lines = fit(wordsAround(words, head, keep - head));
         }
     }
     // The last resort steps by whole characters as the reader sees them (graphemes), so no
     // accent, emoji or syllable is split.
-    QList<qsizetype> marks;
-    QTextBoundaryFinder graphemes(QTextBoundaryFinder::Grapheme, t);
-    for (qsizetype at = graphemes.toNextBoundary(); at > 0; at = graphemes.toNextBoundary())
-        marks.append(at);
+    const QList<qsizetype> marks = graphemeEnds(t);
     const qsizetype count = marks.size();
     const auto until = [&](qsizetype n) { return n <= 0 ? qsizetype(0) : marks[n - 1]; };
     for (qsizetype keep = count - 1; lines.isEmpty() && keep > 0; --keep) {

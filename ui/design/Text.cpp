@@ -66,28 +66,36 @@ QStringList wrapLines(const QString& text, const QFont& font, double width, int 
     return out;
 }
 
+QString wordsAround(const QStringList& words, qsizetype head, qsizetype tail)
+{
+    return QStringList(words.mid(0, head)).join(QLatin1Char(' ')) + QStringLiteral(" … ") +
+           QStringList(words.mid(words.size() - tail)).join(QLatin1Char(' '));
+}
+
+QList<qsizetype> graphemeEnds(const QString& s)
+{
+    QList<qsizetype> marks;
+    QTextBoundaryFinder graphemes(QTextBoundaryFinder::Grapheme, s);
+    for (qsizetype b = graphemes.toNextBoundary(); b > 0; b = graphemes.toNextBoundary())
+        marks.append(b);
+    return marks;
+}
+
 QString shortenPart(const QString& whole, const QString& part, const std::function<bool(const QString&)>& fits)
 {
     const qsizetype at = part.isEmpty() ? -1 : whole.indexOf(part);
     if (at < 0 || fits(whole))
         return whole;
     const QString before = whole.left(at), after = whole.mid(at + part.size());
-    const auto with = [&](const QString& head, const QString& tail) {
-        return before + (head.trimmed() + QStringLiteral(" … ") + tail.trimmed()).trimmed() + after;
-    };
     const QStringList words = part.split(QLatin1Char(' '), Qt::SkipEmptyParts);
     for (qsizetype keep = words.size() - 1; keep >= 1; --keep) {
         for (qsizetype head : {(keep + 1) / 2, keep / 2}) {
-            const QString s = with(QStringList(words.mid(0, head)).join(QLatin1Char(' ')),
-                                   QStringList(words.mid(words.size() - (keep - head))).join(QLatin1Char(' ')));
+            const QString s = before + wordsAround(words, head, keep - head).trimmed() + after;
             if (fits(s))
                 return s;
         }
     }
-    QList<qsizetype> marks;
-    QTextBoundaryFinder graphemes(QTextBoundaryFinder::Grapheme, part);
-    for (qsizetype b = graphemes.toNextBoundary(); b > 0; b = graphemes.toNextBoundary())
-        marks.append(b);
+    const QList<qsizetype> marks = graphemeEnds(part);
     const qsizetype count = marks.size();
     const auto until = [&](qsizetype n) { return n <= 0 ? qsizetype(0) : marks[n - 1]; };
     for (qsizetype keep = count - 1; keep >= 1; --keep) {
