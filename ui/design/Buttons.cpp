@@ -2,6 +2,7 @@
 
 #include "ui/design/Fonts.h"
 #include "look/Palette.h"
+#include "platform/Chars.h"
 #include "ui/design/Shapes.h"
 #include "ui/design/Text.h"
 
@@ -165,12 +166,11 @@ QStringList PrimaryButton::linesFor(int width) const
     }
     // The last resort steps by whole characters as the reader sees them (graphemes), so no
     // accent, emoji or syllable is split.
-    const QList<qsizetype> marks = graphemeEnds(t);
-    const qsizetype count = marks.size();
-    const auto until = [&](qsizetype n) { return n <= 0 ? qsizetype(0) : marks[n - 1]; };
+    const QList<qsizetype> ends = chars::boundaries(t); // ends[n]: where the first n characters end
+    const qsizetype count = ends.size() - 1;
     for (qsizetype keep = count - 1; lines.isEmpty() && keep > 0; --keep) {
         const qsizetype head = (keep + 1) / 2;
-        lines = fit(t.left(until(head)).trimmed() + QStringLiteral(" … ") + t.mid(until(count - (keep - head))).trimmed());
+        lines = fit(t.left(ends[head]).trimmed() + QStringLiteral(" … ") + t.mid(ends[count - (keep - head)]).trimmed());
     }
     if (lines.isEmpty())
         lines = {QStringLiteral("…")};

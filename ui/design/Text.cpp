@@ -1,9 +1,9 @@
 #include "ui/design/Text.h"
 
 #include "look/Palette.h"
+#include "platform/Chars.h"
 
 #include <QFontMetricsF>
-#include <QTextBoundaryFinder>
 #include <QTextLayout>
 
 namespace tq {
@@ -72,15 +72,6 @@ QString wordsAround(const QStringList& words, qsizetype head, qsizetype tail)
            QStringList(words.mid(words.size() - tail)).join(QLatin1Char(' '));
 }
 
-QList<qsizetype> graphemeEnds(const QString& s)
-{
-    QList<qsizetype> marks;
-    QTextBoundaryFinder graphemes(QTextBoundaryFinder::Grapheme, s);
-    for (qsizetype b = graphemes.toNextBoundary(); b > 0; b = graphemes.toNextBoundary())
-        marks.append(b);
-    return marks;
-}
-
 QString shortenPart(const QString& whole, const QString& part, const std::function<bool(const QString&)>& fits)
 {
     const qsizetype at = part.isEmpty() ? -1 : whole.indexOf(part);
@@ -95,13 +86,12 @@ QString shortenPart(const QString& whole, const QString& part, const std::functi
                 return s;
         }
     }
-    const QList<qsizetype> marks = graphemeEnds(part);
-    const qsizetype count = marks.size();
-    const auto until = [&](qsizetype n) { return n <= 0 ? qsizetype(0) : marks[n - 1]; };
+    const QList<qsizetype> ends = chars::boundaries(part); // ends[n]: where the first n characters end
+    const qsizetype count = ends.size() - 1;
     for (qsizetype keep = count - 1; keep >= 1; --keep) {
         const qsizetype head = (keep + 1) / 2;
         // Inside a word the ellipsis joins its two halves.
-        const QString s = before + part.left(until(head)) + QChar(0x2026) + part.mid(until(count - (keep - head))) + after;
+        const QString s = before + part.left(ends[head]) + QChar(0x2026) + part.mid(ends[count - (keep - head)]) + after;
         if (fits(s))
             return s;
     }

@@ -27,8 +27,6 @@ QStringList wrapLines(const QString& text, const QFont& font, double width, int 
 
 // `words` with their middle left out: the first `head` and the last `tail`, joined by " … ".
 QString wordsAround(const QStringList& words, qsizetype head, qsizetype tail);
-// Where each grapheme of `s` (a character as the reader sees it) ends, in order.
-QList<qsizetype> graphemeEnds(const QString& s);
 
 // `whole` shortened until `fits` takes it by leaving out the middle of `part`, a piece of it (a
 // list of names): whole words first, down to one, then letters as the reader sees them
