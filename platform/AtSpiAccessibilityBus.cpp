@@ -1,6 +1,7 @@
 #include "platform/AtSpiAccessibilityBus.h"
 
 #include "platform/AtSpiAccessibility.h"
+#include "platform/DisplayLoss.h"
 #include "platform/Log.h"
 
 #include <QAtomicInteger>
@@ -75,7 +76,7 @@ QString rootWindowAddress()
 {
     if (qEnvironmentVariableIsEmpty("DISPLAY"))
         return {};
-    Display* display = XOpenDisplay(nullptr);
+    Display* display = openXDisplay(nullptr);
     if (!display)
         return {};
     QString address;

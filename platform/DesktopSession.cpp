@@ -1,5 +1,6 @@
 #include "platform/DesktopSession.h"
 
+#include "platform/DisplayLoss.h"
 #include "platform/Text.h"
 
 #include <QDBusMessage>
@@ -42,7 +43,7 @@ std::optional<QString> displayProblem(const QByteArray& display)
 {
     if (display.isEmpty())
         return QStringLiteral("Tessaquill needs an X11 desktop session, and there is no DISPLAY here.");
-    if (Display* d = XOpenDisplay(display.constData())) {
+    if (Display* d = openXDisplay(display.constData())) {
         XCloseDisplay(d);
         return std::nullopt;
     }

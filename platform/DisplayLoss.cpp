@@ -48,7 +48,17 @@ int ioError(Display*)
     std::exit(1);
 }
 
+// A window or pixmap can go between two requests of ours; the calls then return nothing.
+int protocolError(Display*, XErrorEvent*) { return 0; }
+
 } // namespace
+
+_XDisplay* openXDisplay(const char* name)
+{
+    static std::once_flag once;
+    std::call_once(once, [] { XSetErrorHandler(protocolError); });
+    return XOpenDisplay(name);
+}
 
 DisplayLossGuard::DisplayLossGuard(std::function<void()> flush)
 {

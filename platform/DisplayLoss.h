@@ -5,7 +5,13 @@
 
 #include <functional>
 
+struct _XDisplay;
+
 namespace tq {
+
+// XOpenDisplay, with the process's Xlib protocol errors made non-fatal: a window that goes while
+// it is read is an empty answer, where Xlib's default handler would end the process.
+_XDisplay* openXDisplay(const char* name = nullptr);
 
 class DisplayLossGuard {
 public:

@@ -1,5 +1,6 @@
 #include "platform/PointerWatcher.h"
 
+#include "platform/DisplayLoss.h"
 #include "platform/Log.h"
 
 #include <QSocketNotifier>
@@ -27,7 +28,7 @@ public:
     {
         if (display_)
             return true;
-        Display* display = XOpenDisplay(nullptr);
+        Display* display = openXDisplay(nullptr);
         if (!display) {
             log::warning(QStringLiteral("pointer watcher: no X display"));
             return false;

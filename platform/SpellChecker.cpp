@@ -1,5 +1,6 @@
 #include "platform/SpellChecker.h"
 
+#include "platform/DisplayLoss.h"
 #include "platform/Log.h"
 
 #include <QBitArray>
@@ -730,7 +731,7 @@ namespace {
 // The layouts of the X server's keyboard ("us,de"), from its rules names on the root window.
 QStringList keyboardLayouts()
 {
-    Display* display = XOpenDisplay(nullptr);
+    Display* display = openXDisplay(nullptr);
     if (!display)
         return {};
     QStringList layouts;

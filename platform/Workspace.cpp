@@ -2,6 +2,7 @@
 
 #include "platform/ActiveApp.h"
 #include "platform/Clock.h"
+#include "platform/DisplayLoss.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -98,7 +99,7 @@ public:
             return;
         watching_ = true;
         last_ = signature();
-        events_ = XOpenDisplay(nullptr);
+        events_ = openXDisplay(nullptr);
         if (events_) {
             clientList_ = XInternAtom(events_, "_NET_CLIENT_LIST", False);
             XSelectInput(events_, DefaultRootWindow(events_), PropertyChangeMask);
@@ -138,7 +139,7 @@ private:
     {
         if (!display_ && !triedDisplay_) {
             triedDisplay_ = true;
-            display_ = XOpenDisplay(nullptr);
+            display_ = openXDisplay(nullptr);
         }
         auto live = [&](qint64 pid) { return (!checkKnown && cache_.contains(pid)) || isLive(pid); };
         QList<WorkspaceApp> out;

@@ -1,5 +1,6 @@
 #include "platform/XInputKeyTap.h"
 
+#include "platform/DisplayLoss.h"
 #include "platform/EventLag.h"
 #include "platform/KeyboardGrab.h"
 #include "platform/KeyNames.h"
@@ -110,7 +111,7 @@ struct XInputKeyTap::Impl {
 
     bool open()
     {
-        display = XOpenDisplay(nullptr);
+        display = openXDisplay(nullptr);
         if (!display) {
             log::warning(QStringLiteral("key tap: no X display"));
             return false;

@@ -1,5 +1,6 @@
 #include "platform/XTestKeySynth.h"
 
+#include "platform/DisplayLoss.h"
 #include "platform/KeyNames.h"
 #include "platform/Log.h"
 #include "platform/XTestInjectedKeys.h"
@@ -57,7 +58,7 @@ struct XTestKeySynth::Impl {
     {
         if (!tried) {
             tried = true;
-            display = XOpenDisplay(nullptr);
+            display = openXDisplay(nullptr);
             int ev = 0, err = 0, major = 0, minor = 0;
             hasXTest = display && XTestQueryExtension(display, &ev, &err, &major, &minor);
             if (display && !hasXTest)

@@ -105,7 +105,7 @@ TEST_P(BuiltInSpace, AGhostAfterATypedSpaceAndTabTakesItsFirstWord)
 
     program.start();
     ASSERT_TRUE(program.waitUntilRunning()) << program.log().toStdString();
-    run("xdotool", {"windowactivate", "--sync", window});
+    ASSERT_TRUE(desktoptest::activate(window)) << desktoptest::describeWindow(desktoptest::focusedWindow());
     // The field's session loads the model ahead of the first request; the pause is taken with
     // it loaded, as after the program's first minutes.
     ASSERT_TRUE(waitFor([&] { return program.log().contains("model loaded in"); }, 90000)) << program.log().toStdString();
@@ -149,7 +149,7 @@ TEST(BuiltInModelFile, OverwrittenInPlaceItIsLoadedAgainAndCutShortItEndsNothing
 
     program.start();
     ASSERT_TRUE(program.waitUntilRunning()) << program.seen();
-    run("xdotool", {"windowactivate", "--sync", window});
+    ASSERT_TRUE(desktoptest::activate(window)) << desktoptest::describeWindow(desktoptest::focusedWindow());
     ASSERT_TRUE(program.until("the model loaded", [&] { return program.log().contains("model loaded in"); }, 90000));
     QString typed = QStringLiteral("We met at the ");
     run("xdotool", {"type", "--delay", "60", typed});

@@ -216,8 +216,10 @@ protected:
     // Activates `window` and waits until it holds the keyboard focus.
     ::testing::AssertionResult focus(const QString& window)
     {
-        run("xdotool", {"windowactivate", "--sync", window});
-        return program.until("the focus on window " + window.toStdString(), [&] { return desktoptest::focusedWindow() == window; });
+        if (desktoptest::activate(window))
+            return ::testing::AssertionSuccess();
+        return ::testing::AssertionFailure() << "window " << window.toStdString() << " never took the focus from "
+                                             << desktoptest::describeWindow(desktoptest::focusedWindow()) << "\n" << program.seen();
     }
     // Waits until a window of the program other than `main` (a sheet) holds the keyboard focus.
     ::testing::AssertionResult sheetFocused(const QString& main)
@@ -432,7 +434,7 @@ TEST_F(SettingsWindowDesktop, EnginePaneRunsTheTestAndKeepsTheKeyInTheKeyring)
 
     const std::optional<Node> key = tree.find("API key", "password text");
     ASSERT_TRUE(key) << dump(tree);
-    run("xdotool", {"windowactivate", "--sync", window});
+    ASSERT_TRUE(focus(window));
     ASSERT_TRUE(tree.act("API key", key->role));
     ASSERT_TRUE(waitFor([&] { const auto k = tree.find("API key", key->role); return k && k->focused; }, testwait::kPatience)) << dump(tree);
     run("xdotool", {"type", "--delay", "30", "sk-desktop"});
@@ -545,7 +547,7 @@ TEST_F(SettingsWindowDesktop, TheWheelOverThePickerAndASliderOnlyScrollsTheEngin
     QString window;
     ASSERT_TRUE(waitFor([&] { return !(window = settingsWindow("Engine")).isEmpty(); }, testwait::kPatience)) << appLog().toStdString();
     run("xdotool", {"windowsize", "--sync", window, "900", "1000"});
-    run("xdotool", {"windowactivate", "--sync", window});
+    ASSERT_TRUE(focus(window));
     AtSpiTree tree(program.pid());
     // A control where it has come to rest: the same place on three reads in a row.
     const auto settled = [&](const QString& name, const QString& role, const std::function<bool(const QRect&)>& ok) {
@@ -614,7 +616,7 @@ TEST_F(SettingsWindowDesktop, AScreenReaderHearsAppsAndSites)
     startApp({"--open-settings", "apps"});
     QString window;
     ASSERT_TRUE(waitFor([&] { return !(window = settingsWindow("Apps & Sites")).isEmpty(); }, testwait::kPatience)) << appLog().toStdString();
-    run("xdotool", {"windowactivate", "--sync", window});
+    ASSERT_TRUE(focus(window));
     AtSpiTree tree(program.pid());
     std::optional<Node> row;
     ASSERT_TRUE(waitFor([&] {
@@ -653,7 +655,7 @@ TEST_F(SettingsWindowDesktop, AScreenReaderHearsTheEnginePaneAndTheRemovalQuesti
     startApp({"--open-settings", "engine"});
     QString window;
     ASSERT_TRUE(waitFor([&] { return !(window = settingsWindow("Engine")).isEmpty(); }, testwait::kPatience)) << appLog().toStdString();
-    run("xdotool", {"windowactivate", "--sync", window});
+    ASSERT_TRUE(focus(window));
     AtSpiTree tree(program.pid());
     ASSERT_TRUE(waitFor([&] { return tree.find(QStringLiteral("Remove\u2026"), "push button").has_value(); }, testwait::kPatience)) << dump(tree);
     const QStringList pane = heardLines(program.pid(), "heard-engine.txt");
@@ -676,7 +678,7 @@ TEST_F(SettingsWindowDesktop, AScreenReaderHearsTheLanguageSheet)
     startApp({"--open-settings", "general"});
     QString window;
     ASSERT_TRUE(waitFor([&] { return !(window = settingsWindow("General")).isEmpty(); }, testwait::kPatience)) << appLog().toStdString();
-    run("xdotool", {"windowactivate", "--sync", window});
+    ASSERT_TRUE(focus(window));
     AtSpiTree tree(program.pid());
     ASSERT_TRUE(waitFor([&] { return tree.act("App language", "push button"); }, testwait::kPatience)) << dump(tree);
     QStringList lines;

@@ -12,6 +12,10 @@
 
 #include <gtest/gtest.h>
 
+// After gtest: Xlib's macros (None, Bool) would break its headers.
+#include <X11/Xatom.h>
+#include <X11/Xlib.h>
+
 using namespace tq;
 
 namespace {
@@ -66,6 +70,25 @@ TEST(DisplayLoss, TheStoresAreWrittenBeforeTheProcessEnds)
     QFile written(out);
     ASSERT_TRUE(written.open(QIODevice::ReadOnly)) << "the stores were not written before the process ended";
     EXPECT_EQ(written.readAll(), QByteArray("flushed"));
+}
+
+// Xlib's default handler would end the test process here.
+TEST(DisplayLoss, AWindowThatWentWhileItWasReadIsAnEmptyAnswer)
+{
+    Display* display = openXDisplay();
+    if (!display)
+        GTEST_SKIP() << "needs an X display";
+    const Window gone = XCreateSimpleWindow(display, DefaultRootWindow(display), 0, 0, 1, 1, 0, 0, 0);
+    XDestroyWindow(display, gone);
+    Atom type = None;
+    int format = 0;
+    unsigned long count = 0, after = 0;
+    unsigned char* data = nullptr;
+    XGetWindowProperty(display, gone, XA_WM_NAME, 0, 64, False, AnyPropertyType, &type, &format, &count, &after, &data);
+    XSync(display, False);
+    EXPECT_EQ(data, nullptr);
+    EXPECT_EQ(type, Atom(None));
+    XCloseDisplay(display);
 }
 
 } // namespace

@@ -34,6 +34,20 @@ inline QRect windowGeometry(const QString& window)
 
 inline QString focusedWindow() { return QString::fromUtf8(testwait::run("xdotool", {"getwindowfocus"})).trimmed(); }
 
+// Activates `window` until it holds the keyboard focus: the window manager may still be busy
+// with it, and under load an activation can be dropped.
+inline bool activate(const QString& window)
+{
+    return testwait::waitFor(
+        [&] {
+            if (focusedWindow() == window)
+                return true;
+            testwait::run("xdotool", {"windowactivate", window});
+            testwait::run("xdotool", {"windowfocus", window});
+            return testwait::waitFor([&] { return focusedWindow() == window; }, 1000);
+        }, testwait::kPatience);
+}
+
 // What a failure message says about a window: its id, title, class, process and type, and
 // whether the window manager manages it.
 inline std::string describeWindow(const QString& window)
@@ -104,16 +118,7 @@ public:
             problem = "no window \"" + title.toStdString() + "\" of zenity " + std::to_string(pid()) + " was mapped";
             return;
         }
-        // Activated until it holds the keyboard focus: the window manager may still be busy with it.
-        const bool focused = testwait::waitFor(
-            [&] {
-                if (focusedWindow() == window)
-                    return true;
-                testwait::run("xdotool", {"windowactivate", window});
-                testwait::run("xdotool", {"windowfocus", window});
-                return testwait::waitFor([&] { return focusedWindow() == window; }, 1000);
-            }, testwait::kPatience);
-        if (!focused) {
+        if (!activate(window)) {
             problem = "zenity's " + describeWindow(window) + " never took the focus from " + describeWindow(focusedWindow());
             window.clear();
             return;
