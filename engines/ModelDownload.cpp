@@ -211,6 +211,7 @@ void ModelDownload::send(const QUrl& url)
         request.setRawHeader("Range", "bytes=" + QByteArray::number(offset_) + "-");
         request.setRawHeader("If-Range", validator_);
     }
+    sentOffline_ = networkDown();
     reply_ = nam_->get(request);
     connect(reply_, &QNetworkReply::metaDataChanged, this, &ModelDownload::onMetaData);
     connect(reply_, &QIODevice::readyRead, this, &ModelDownload::onReadyRead);
@@ -355,9 +356,10 @@ void ModelDownload::onFinished()
     if (!accepted_ && status == 0 && saveError_.isEmpty() && unreached(error)) {
         log::info(QStringLiteral("model download: no answer (network error %1)").arg(int(error)));
         reply_ = nullptr;
-        // Nothing came from the server while the network is down: wait for it as a browser's
-        // download does. With the network up the server itself is not there: that is the end.
-        if (networkDown() && waitForNetwork())
+        // Nothing came from the server while the network is (or was, when the try went out) down:
+        // wait for it as a browser's download does. With the network up the server itself is
+        // not there: that is the end.
+        if ((sentOffline_ || networkDown()) && waitForNetwork())
             return;
     }
     if (file_->isOpen()) {

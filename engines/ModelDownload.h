@@ -87,6 +87,7 @@ private:
     quint64 retryTimer_ = 0;
     int retries_ = 0;
     bool waitingNow_ = false;
+    bool sentOffline_ = false; // the network was down when the try under way went out
     Waiting waiting_;
     std::function<bool()> networkDown_;
 };

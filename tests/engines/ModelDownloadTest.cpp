@@ -340,6 +340,21 @@ TEST_F(DownloadFixture, WithTheNetworkUpAnUnreachedServerFailsAtOnce)
         EXPECT_EQ(result->message, stopped);
         server.seen.clear();
     }
+
+    // The network came up while a try was under way: that try's refusal still waits, the next ends it.
+    int asked = 0;
+    bool waiting = false;
+    std::optional<ModelTransfer::Result> result;
+    ModelDownload d(QUrl(QStringLiteral("https://127.0.0.1:%1/model.gguf").arg(closedPort())), destination,
+                    std::nullopt, {}, [&](const ModelTransfer::Result& r) { result = r; }, clock);
+    d.setNetworkDown([&] { return asked++ == 0; });
+    d.onWaiting([&](bool w) { waiting = w; });
+    d.start();
+    ASSERT_TRUE(spinUntil([&] { return waiting; }, 10000));
+    EXPECT_FALSE(result);
+    clock.advance(std::chrono::seconds(1));
+    ASSERT_TRUE(spinUntil([&] { return result.has_value(); }, 10000));
+    EXPECT_EQ(result->message, stopped);
 }
 
 TEST_F(DownloadFixture, UnwritableDestinationSaysSo)
