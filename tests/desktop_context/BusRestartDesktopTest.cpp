@@ -116,8 +116,7 @@ TEST(BusRestart, AMousepadOpenedAfterTheAccessibilityBusRestartedGetsSuggestions
         window = desktoptest::visibleWindows(mousepad.pid(), QStringLiteral("Mousepad")).value(0);
         return !window.isEmpty();
     }));
-    run("xdotool", {"windowactivate", "--sync", window});
-    ASSERT_TRUE(program.until("Mousepad focused", [&] { return desktoptest::focusedWindow() == window; }));
+    ASSERT_TRUE(desktoptest::activate(window)) << program.seen();
     run("xdotool", {"type", "--delay", "60", "Hello wor"});
     EXPECT_TRUE(program.until("a suggestion asked for in Mousepad", [&] { return program.completions() > asked; }, 30000));
     const QString after = program.log().mid(mark);

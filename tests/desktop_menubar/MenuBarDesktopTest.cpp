@@ -155,8 +155,7 @@ protected:
     // Activates `window` and waits until it holds the keyboard focus.
     bool focus(const QString& window)
     {
-        run("xdotool", {"windowactivate", "--sync", window});
-        return waitFor([&] { return focusedWindow() == window; }, testwait::kPatience);
+        return desktoptest::activate(window);
     }
     // Whether the program has read the field with `chars` characters before the caret and held
     // its suggestion (paused, or no engine to ask).

@@ -63,8 +63,7 @@ TEST(RivalDesktop, PromptNamesTheRivalQuitsItAndClosesItself)
     EXPECT_EQ(tq::desktoptest::mentions(heard, "push button: Quit tabtype"), 1) << all;
     EXPECT_GE(tq::desktoptest::mentions(heard, "check box: "), 1) << all;
 
-    run("xdotool", {"windowactivate", "--sync", window});
-    ASSERT_TRUE(QTest::qWaitFor([&] { return tq::desktoptest::focusedWindow() == window; }, tq::testwait::kPatience));
+    ASSERT_TRUE(tq::desktoptest::activate(window));
     // Return is the prompt's default action: "Quit tabtype".
     run("xdotool", {"key", "Return"});
     // The rival may already have ended while xdotool ran; waitForFinished is false then.
